@@ -1,0 +1,3 @@
+#include "database/universe.h"
+
+UNIVERSE_STATE Universe;
