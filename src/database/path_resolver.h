@@ -1,0 +1,13 @@
+#pragma once
+// Installation file names mix "\" and "/" and the case of their folders
+// ("Databases/..." and "databases/...", "Output\..." and "output/..."). Every
+// file the game opens by such a name goes through this one resolver.
+#include <cstdio>
+#include <string>
+
+// Turns `name` into a path of this machine: both separators work, and each
+// component that exists on disk is matched case-insensitively. Components that
+// do not exist yet keep the spelling given.
+std::string Resolve_File_Path(const char* name);
+
+FILE* Open_Resolved_File(const char* name, const char* mode);
