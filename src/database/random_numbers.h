@@ -1,0 +1,24 @@
+#pragma once
+// The league's one random generator (MT19937 with the 1998 seeding) and the
+// integer routines used to scale money, ratings and percentages exactly.
+#include <cstdint>
+
+// The uniform fraction every draw is turned into: r / (2^32 - 1), so it lies in [0, 1].
+constexpr double RANDOM_FRACTION = 1.0 / 4294967295.0;
+
+void Seed_Random_Numbers(uint32_t seed);
+uint32_t Random_Number();
+// Restores the 624 state words from `words` (the next draw regenerates).
+void Restore_Random_State(const uint32_t* words);
+
+int32_t Random_Int(int32_t n);
+int32_t Random_Range(int32_t lo, int32_t hi);
+float Random_Float(float x);
+int32_t Apply_Random_Variance(int32_t value, int32_t spread);
+
+int32_t Mul_Div_Round(int32_t a, int32_t b, int32_t c);
+int32_t Rounded_Signed_Sqrt(int32_t x);
+int32_t Get_Rank_Grade_Index(int32_t rank);
+int32_t Get_Value_Grade_Index(int32_t value);
+
+inline int32_t Clamp_Int(int32_t lo, int32_t hi, int32_t x) { return x > hi ? (hi < lo ? lo : hi) : (x < lo ? lo : x); }
