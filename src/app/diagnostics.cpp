@@ -161,7 +161,7 @@ void Write_Debug_Log_Header() {
     char started[64] = "\n";
     struct tm local;
     if (localtime_r(&now, &local) != nullptr)
-        std::strftime(started, sizeof started, "%a %b %d %H:%M:%S %Y\n", &local);
+        std::strftime(started, sizeof started, "%a %b %e %H:%M:%S %Y\n", &local);
     Format_Line(line, "%ld Football Korva %d (V%d.%02d%s%s) started at: %s", Get_Log_Time(), 2023, 20, 2,
                 "CD", "     ", started);
     Append_Log_File_Line(line);

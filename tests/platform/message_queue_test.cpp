@@ -211,3 +211,20 @@ TEST_F(MessageQueue, ScriptedDialogAnswersById) {
     EXPECT_EQ(backend.Answer_Dialog(181, "", ID_BOX_CANCEL), 1);
     EXPECT_EQ(backend.Answer_Dialog(181, "", ID_BOX_CANCEL), ID_BOX_CANCEL);
 }
+
+namespace {
+bool Three_Messages_Received(void*) {
+    return received.size() >= 3;
+}
+} // namespace
+
+TEST_F(MessageQueue, NestedLoopEndsWhenItsConditionHolds) {
+    for (uintptr_t i = 1; i <= 5; ++i)
+        Post_Window_Message(TEST_WINDOW, MSG_TEST, i, 0);
+    EXPECT_EQ(Run_Message_Loop_Until(Three_Messages_Received, nullptr), 1);
+    EXPECT_EQ(received.size(), 3u) << "the loop tests its condition before every message";
+    EXPECT_FALSE(Is_Quit_Requested());
+    WINDOW_MESSAGE message{};
+    ASSERT_TRUE(Peek_Window_Message(&message, false));
+    EXPECT_EQ(message.Wparam, 4u) << "the rest stays queued for the enclosing loop";
+}
