@@ -5,32 +5,43 @@
 #include <string>
 #include <vector>
 
+#include "platform/message_queue.h"
+#include "platform/scripted_answers.h"
+
 // Button codes a box returns.
 constexpr int ID_BOX_OK = 1;
 constexpr int ID_BOX_CANCEL = 2;
 constexpr int ID_BOX_YES = 6;
 constexpr int ID_BOX_NO = 7;
 
-// Flag bits of Show_Message_Box.
+// Flag bits of Show_Message_Box: the button set in the low four bits, icon,
+// default button and modality above.
+constexpr unsigned BOX_OK = 0x0;
 constexpr unsigned BOX_OK_CANCEL = 0x1;
 constexpr unsigned BOX_YES_NO_CANCEL = 0x3;
 constexpr unsigned BOX_YES_NO = 0x4;
+constexpr unsigned BOX_BUTTON_MASK = 0xF;
 constexpr unsigned BOX_INFORMATION = 0x40;
+constexpr unsigned BOX_SECOND_DEFAULT = 0x100;
 constexpr unsigned BOX_TASK_MODAL = 0x2000;
 
-int Show_Formatted_Message(const char* caption, const char* format, ...) __attribute__((format(printf, 2, 3)));
+// Formats into 2,048 bytes and shows an OK box (information, task-modal).
+int Show_Formatted_Message(const char* caption, const char* format, ...)
+    __attribute__((format(printf, 2, 3)));
+// Returns ID_BOX_*: OK boxes answer OK, other sets answer the script or, by
+// default, no (yes/no) or cancel. A scripted answer the box has no button for
+// counts as closing it.
 int Show_Message_Box(const char* text, const char* caption, unsigned flags);
+// Up to three labelled buttons: ID_BOX_YES for the first, ID_BOX_NO for the
+// second, ID_BOX_CANCEL for the third or when closed (the default).
 int User_Message_Dialog(const char* caption, const char* text, const char* first, const char* second,
                         const char* third);
-void Pump_Messages();
 
 struct SHOWN_MESSAGE {
     std::string Caption;
     std::string Text;
 };
 
-// Answers the next box whose caption equals `caption` (any box when empty) with
-// `answer`. Unscripted questions are answered cancel / no.
-void Script_Message_Answer(const std::string& caption, int answer);
 const std::vector<SHOWN_MESSAGE>& Get_Shown_Messages();
+// Forgets the boxes shown and every scripted answer.
 void Clear_Shown_Messages();

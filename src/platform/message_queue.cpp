@@ -1,0 +1,216 @@
+#include "platform/message_queue.h"
+
+#include <cstddef>
+#include <deque>
+#include <map>
+#include <vector>
+
+#include "app/diagnostics.h"
+#include "platform/backend.h"
+#include "platform/clock.h"
+
+namespace {
+struct QUEUED_MESSAGE {
+    WINDOW_MESSAGE Message;
+    uint64_t Sequence;
+};
+
+struct WINDOW_TIMER {
+    WINDOW_HANDLE Window;
+    uint32_t Id;
+    uint32_t Period;
+    uint32_t Due;
+    TIMER_CALLBACK Callback;
+};
+
+std::deque<QUEUED_MESSAGE> queue;
+uint64_t next_sequence = 0;
+// Kept in the order set, so timers due at the same tick fire in that order.
+std::vector<WINDOW_TIMER> timers;
+std::map<WINDOW_HANDLE, WINDOW_PROCEDURE> procedures;
+MESSAGE_TRANSLATOR translator = nullptr;
+bool quit_requested = false;
+int quit_exit_code = 0;
+
+// Tick counts wrap, so "reached" compares the signed distance.
+bool Is_Tick_Reached(uint32_t now, uint32_t due) {
+    return static_cast<int32_t>(now - due) >= 0;
+}
+
+// The earliest timer due at `now`, or -1.
+int Find_Due_Timer(uint32_t now) {
+    int found = -1;
+    for (size_t i = 0; i < timers.size(); ++i) {
+        if (!Is_Tick_Reached(now, timers[i].Due)) continue;
+        if (found < 0 || static_cast<int32_t>(timers[i].Due - timers[found].Due) < 0)
+            found = static_cast<int>(i);
+    }
+    return found;
+}
+
+// Milliseconds until the next timer is due, or WAIT_FOREVER without timers.
+uint32_t Time_To_Next_Timer(uint32_t now) {
+    uint32_t wait = WAIT_FOREVER;
+    for (const WINDOW_TIMER& timer : timers) {
+        uint32_t left = Is_Tick_Reached(now, timer.Due) ? 0 : timer.Due - now;
+        if (left < wait) wait = left;
+    }
+    return wait;
+}
+
+WINDOW_MESSAGE Take_Timer_Message(int index, uint32_t now, bool remove) {
+    WINDOW_TIMER& timer = timers[static_cast<size_t>(index)];
+    WINDOW_MESSAGE message = {timer.Window, MSG_TIMER, timer.Id, 0};
+    // One message however late the timer is: a busy program does not get a burst.
+    if (remove) timer.Due = now + timer.Period;
+    return message;
+}
+
+void Translate_And_Dispatch(const WINDOW_MESSAGE& message) {
+    if (translator != nullptr && translator(message)) return;
+    Dispatch_Window_Message(message);
+}
+} // namespace
+
+void Set_Window_Procedure(WINDOW_HANDLE window, WINDOW_PROCEDURE procedure) {
+    if (procedure == nullptr)
+        procedures.erase(window);
+    else
+        procedures[window] = procedure;
+}
+
+void Set_Message_Translator(MESSAGE_TRANSLATOR new_translator) {
+    translator = new_translator;
+}
+
+int Post_Window_Message(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam, intptr_t lparam) {
+    if (queue.size() >= static_cast<size_t>(MESSAGE_QUEUE_LIMIT)) {
+        Report_System_Error("Message queue full in Post_Window_Message(%u,%u)", window, code);
+        return 0;
+    }
+    queue.push_back({{window, code, wparam, lparam}, next_sequence++});
+    return 1;
+}
+
+intptr_t Send_Window_Message(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam, intptr_t lparam) {
+    auto found = procedures.find(window);
+    if (found == procedures.end()) return 0;
+    return found->second(window, code, wparam, lparam);
+}
+
+bool Peek_Window_Message(WINDOW_MESSAGE* message, bool remove) {
+    Get_Platform_Backend().Poll_Events();
+    if (!queue.empty()) {
+        if (message != nullptr) *message = queue.front().Message;
+        if (remove) queue.pop_front();
+        return true;
+    }
+    uint32_t now = Get_Tick_Count();
+    int due = Find_Due_Timer(now);
+    if (due < 0) return false;
+    WINDOW_MESSAGE timer_message = Take_Timer_Message(due, now, remove);
+    if (message != nullptr) *message = timer_message;
+    return true;
+}
+
+int Get_Window_Message(WINDOW_MESSAGE* message) {
+    for (;;) {
+        if (!quit_requested && Peek_Window_Message(message, true)) return 1;
+        if (quit_requested) {
+            if (message != nullptr)
+                *message = {NO_WINDOW, MSG_QUIT,
+                            static_cast<uintptr_t>(static_cast<intptr_t>(quit_exit_code)), 0};
+            return 0;
+        }
+        if (!Get_Platform_Backend().Wait_For_Events(Time_To_Next_Timer(Get_Tick_Count()))) {
+            if (message != nullptr) *message = {NO_WINDOW, MSG_NULL, 0, 0};
+            return -1;
+        }
+    }
+}
+
+intptr_t Dispatch_Window_Message(const WINDOW_MESSAGE& message) {
+    if (message.Code == MSG_TIMER) {
+        for (const WINDOW_TIMER& timer : timers) {
+            if (timer.Window == message.Window && timer.Id == message.Wparam && timer.Callback != nullptr) {
+                // The callback may set or kill timers, so nothing of `timer` is used after it.
+                TIMER_CALLBACK callback = timer.Callback;
+                callback(message.Window, timer.Id, Get_Tick_Count());
+                return 0;
+            }
+        }
+    }
+    return Send_Window_Message(message.Window, message.Code, message.Wparam, message.Lparam);
+}
+
+void Pump_Messages() {
+    Get_Platform_Backend().Poll_Events();
+    const uint64_t posted_before = next_sequence;
+    const uint32_t entry_tick = Get_Tick_Count();
+    while (!queue.empty() && queue.front().Sequence < posted_before) {
+        WINDOW_MESSAGE message = queue.front().Message;
+        queue.pop_front();
+        Translate_And_Dispatch(message);
+    }
+    // Timers due at entry fire once each: firing moves a timer past the entry
+    // tick, so the pump always returns.
+    for (int due = Find_Due_Timer(entry_tick); due >= 0; due = Find_Due_Timer(entry_tick))
+        Translate_And_Dispatch(Take_Timer_Message(due, Get_Tick_Count(), true));
+}
+
+int Run_Message_Loop_Until(bool (*done)(void* context), void* context) {
+    WINDOW_MESSAGE message;
+    for (;;) {
+        if (done != nullptr && done(context)) return 1;
+        if (quit_requested) return 0;
+        int got = Get_Window_Message(&message);
+        if (got <= 0) return got;
+        Translate_And_Dispatch(message);
+    }
+}
+
+void Request_Quit(int exit_code) {
+    quit_requested = true;
+    quit_exit_code = exit_code;
+}
+
+bool Is_Quit_Requested() {
+    return quit_requested;
+}
+
+int Get_Quit_Exit_Code() {
+    return quit_exit_code;
+}
+
+void Set_Window_Timer(WINDOW_HANDLE window, uint32_t timer_id, uint32_t period, TIMER_CALLBACK callback) {
+    if (period == 0) period = 1;
+    uint32_t due = Get_Tick_Count() + period;
+    for (WINDOW_TIMER& timer : timers) {
+        if (timer.Window == window && timer.Id == timer_id) {
+            timer.Period = period;
+            timer.Due = due;
+            timer.Callback = callback;
+            return;
+        }
+    }
+    timers.push_back({window, timer_id, period, due, callback});
+}
+
+bool Kill_Window_Timer(WINDOW_HANDLE window, uint32_t timer_id) {
+    for (auto it = timers.begin(); it != timers.end(); ++it) {
+        if (it->Window == window && it->Id == timer_id) {
+            timers.erase(it);
+            return true;
+        }
+    }
+    return false;
+}
+
+void Reset_Message_Queue() {
+    queue.clear();
+    timers.clear();
+    procedures.clear();
+    translator = nullptr;
+    quit_requested = false;
+    quit_exit_code = 0;
+}
