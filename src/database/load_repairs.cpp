@@ -2,10 +2,8 @@
 
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 
 #include "database/league_structure.h"
-#include "database/safe_strings.h"
 #include "database/settings.h"
 #include "database/universe.h"
 
@@ -30,11 +28,7 @@ bool Is_Active_Franchise(int team) {
 }
 
 void Set_Season_Line_Recording() {
-    Universe.Header.Season_Line_Recording = 1;
-}
-
-void Zero_All_Time_Leaders() {
-    memset(Universe.Tail.All_Time_Leaders, 0, sizeof Universe.Tail.All_Time_Leaders);
+    Set_Universe_Flag(SEASON_LINE_RECORDING_FLAG, 1);
 }
 
 void End_College_Draft() {
@@ -71,7 +65,7 @@ void Turn_On_Auto_Fill_Rosters() {
 }
 
 void Reset_Skin_Name() {
-    safe_strncpy(Universe.Header.Skin_Name, "earth", sizeof Universe.Header.Skin_Name);
+    Set_Skin_Name("earth");
 }
 
 void Set_Modern_Overtime_Rule() {
@@ -99,7 +93,7 @@ void Clear_Multi_Season_Simulation() {
 // subsystems are built.
 const LOAD_REPAIR LOAD_REPAIRS[] = {
     {ALWAYS_FROM, ALWAYS_BELOW, Set_Season_Line_Recording},
-    {2180, 2502, Zero_All_Time_Leaders},
+    {2180, 2502, Clear_All_Time_Leaders},
     {2180, 5050, End_College_Draft},
     {2180, 5140, Stop_Computer_Trade_Offers},
     {2180, 6010, Reset_Player_Vital_Six},
@@ -152,5 +146,5 @@ void Finish_Loaded_Game() {
     }
     Set_User_Preference(DAY_RUNNING, 0);
     Set_User_Preference(SIM_TO_QUARTER, 0);
-    Active_Team_Count = Count_Active_Teams();
+    Refresh_Active_Team_Count();
 }
