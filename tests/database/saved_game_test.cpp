@@ -315,6 +315,13 @@ TEST(SaveLoad, FailedSaveKeepsChecksumAndExistingFile) {
     EXPECT_EQ(Save_Game("no/such/folder/game.kor", nullptr), SAVE_CANNOT_CREATE);
     EXPECT_EQ(Get_Game_Checksum(), 12345u);
     EXPECT_EQ(Save_Game("", nullptr), SAVE_CANNOT_CREATE);
+
+    // Written in full but cannot replace the target: a failure, and nothing left behind.
+    std::filesystem::create_directories("taken.kor/inside");
+    EXPECT_EQ(Save_Game("taken.kor", nullptr), SAVE_WRITE_FAILED);
+    EXPECT_EQ(Get_Game_Checksum(), 12345u);
+    EXPECT_FALSE(std::filesystem::exists("taken.kor.tmp"));
+    EXPECT_TRUE(std::filesystem::is_directory("taken.kor/inside"));
 }
 
 TEST(SaveLoad, YearStoredAsSeasonIndexBecomesIndex) {
