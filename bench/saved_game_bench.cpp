@@ -1,0 +1,100 @@
+// Saving and loading the league block, beside plain zlib over the same 100
+// chunks at the same level, so the cost of the file handling can be read off.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+#include <zlib.h>
+
+#include "database/random_numbers.h"
+#include "database/saved_game.h"
+#include "database/universe.h"
+
+namespace {
+const std::string& Bench_File() {
+    static const std::string name =
+        (std::filesystem::temp_directory_path() / "korva_saved_game_bench.kor").string();
+    return name;
+}
+
+// A block of varied but compressible data, like a league in mid-season.
+void Fill_Universe_Once() {
+    static bool filled = false;
+    if (filled) return;
+    Seed_Random_Numbers(12345);
+    uint8_t* block = Universe_Bytes();
+    for (uint32_t i = 0; i < UNIVERSE_SIZE; i += 4) {
+        const uint32_t r = Random_Number();
+        const uint32_t word = (i >> 12) % 8 == 0 ? r : r % 97;
+        memcpy(block + i, &word, 4);
+    }
+    filled = true;
+}
+
+uint32_t Chunk_Size(int chunk) {
+    return chunk == SAVE_FILE_CHUNKS - 1 ? LAST_SAVE_CHUNK_SIZE : SAVE_CHUNK_SIZE;
+}
+
+void BM_Save_Game(benchmark::State& state) {
+    Fill_Universe_Once();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Save_Game(Bench_File().c_str(), nullptr));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * UNIVERSE_SIZE);
+    state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(Bench_File()));
+}
+
+void BM_Load_Game(benchmark::State& state) {
+    Fill_Universe_Once();
+    Save_Game(Bench_File().c_str(), nullptr);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Load_Game(Bench_File().c_str()));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * UNIVERSE_SIZE);
+    std::filesystem::remove(Bench_File());
+}
+
+void BM_Zlib_Compress_Chunks(benchmark::State& state) {
+    Fill_Universe_Once();
+    std::vector<uint8_t> packed(compressBound(LAST_SAVE_CHUNK_SIZE));
+    const int level = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        uint64_t total = 0;
+        for (int chunk = 0; chunk < SAVE_FILE_CHUNKS; ++chunk) {
+            uLongf length = packed.size();
+            compress2(packed.data(), &length, Universe_Bytes() + static_cast<size_t>(chunk) * SAVE_CHUNK_SIZE,
+                      Chunk_Size(chunk), level);
+            total += length;
+        }
+        benchmark::DoNotOptimize(total);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * UNIVERSE_SIZE);
+}
+
+void BM_Zlib_Uncompress_Chunks(benchmark::State& state) {
+    Fill_Universe_Once();
+    std::vector<std::vector<uint8_t>> chunks(SAVE_FILE_CHUNKS);
+    for (int chunk = 0; chunk < SAVE_FILE_CHUNKS; ++chunk) {
+        uLongf length = compressBound(Chunk_Size(chunk));
+        chunks[chunk].resize(length);
+        compress2(chunks[chunk].data(), &length,
+                  Universe_Bytes() + static_cast<size_t>(chunk) * SAVE_CHUNK_SIZE, Chunk_Size(chunk), 6);
+        chunks[chunk].resize(length);
+    }
+    std::vector<uint8_t> block(UNIVERSE_SIZE);
+    for (auto _ : state) {
+        for (int chunk = 0; chunk < SAVE_FILE_CHUNKS; ++chunk) {
+            uLongf size = Chunk_Size(chunk);
+            uncompress(block.data() + static_cast<size_t>(chunk) * SAVE_CHUNK_SIZE, &size,
+                       chunks[chunk].data(), chunks[chunk].size());
+        }
+        benchmark::DoNotOptimize(block.data());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * UNIVERSE_SIZE);
+}
+} // namespace
+
+BENCHMARK(BM_Save_Game)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Load_Game)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Zlib_Compress_Chunks)->Arg(6)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Zlib_Uncompress_Chunks)->Unit(benchmark::kMillisecond);

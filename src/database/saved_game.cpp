@@ -1,0 +1,362 @@
+#include "database/saved_game.h"
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <string>
+#include <strings.h>
+#include <zlib.h>
+
+#include "app/diagnostics.h"
+#include "app/progress_window.h"
+#include "database/league_structure.h"
+#include "database/load_repairs.h"
+#include "database/path_resolver.h"
+#include "database/safe_strings.h"
+#include "database/settings.h"
+#include "database/universe.h"
+#include "platform/message_box.h"
+#include "tools/old_universe_conversion.h"
+
+const char* const AUTO_SAVE_FILE_NAME = "[Auto Save].kor";
+const char* const DEFAULT_DATABASE_NAME = "Databases/Universe-2019.dat";
+
+namespace {
+const char* const GAME_TITLE = "Football Korva";
+const char SAVE_FILE_SIGNATURE[] = "FOOTBALLKORVA";
+constexpr int SIGNATURE_LENGTH = 13;
+constexpr int TEAM_ARRAY_OFFSET = 2480;
+constexpr uint32_t TEAM_ARRAY_BYTES = 4713688;
+constexpr uint32_t TEAM_AND_CITY_WORDS = 1180222;
+constexpr int FIRST_CONVERTED_VERSION = 2180;
+constexpr int LAST_OLDER_LAYOUT_VERSION = 4100;
+constexpr int UNSUPPORTED_VERSION = 4101;
+constexpr int LAST_OLD_LAYOUT_VERSION = 7799;
+constexpr int FIRST_CHECKSUM_VERSION = 2193;
+
+int game_loaded = 0;
+
+struct FILE_CLOSER {
+    void operator()(FILE* file) const { fclose(file); }
+};
+using FILE_HANDLE = std::unique_ptr<FILE, FILE_CLOSER>;
+
+// Closes the progress window on every way out, when this operation opened it.
+struct PROGRESS_GUARD {
+    bool open = false;
+    void Open(const char* caption) { open = Open_Progress_Window(caption, SAVE_FILE_CHUNKS) != 0; }
+    void Step() {
+        if (open) Step_Progress(1);
+    }
+    ~PROGRESS_GUARD() {
+        if (open) Close_Progress_Window();
+    }
+};
+
+uint32_t Chunk_Size(int chunk) {
+    return chunk == SAVE_FILE_CHUNKS - 1 ? LAST_SAVE_CHUNK_SIZE : SAVE_CHUNK_SIZE;
+}
+
+// Compresses the block into an open file after the header. SAVE_OK or SAVE_WRITE_FAILED.
+int Write_Universe_Chunks(FILE* file, int level, PROGRESS_GUARD& progress) {
+    // Room for the worst case of any chunk, so even data that does not
+    // compress saves; it stays well below what a reader accepts.
+    const uLong room = compressBound(LAST_SAVE_CHUNK_SIZE);
+    std::unique_ptr<uint8_t[]> buffer(new (std::nothrow) uint8_t[room]());
+    if (!buffer) {
+        Show_Formatted_Message("Memory Allocation Error",
+                               "Unable to allocate save game compression buffer!\n\n"
+                               "Please close any open programs and try again.");
+        return SAVE_WRITE_FAILED;
+    }
+    z_stream stream{};
+    if (deflateInit(&stream, level) != Z_OK) return SAVE_WRITE_FAILED;
+
+    char header[SAVE_FILE_HEADER_SIZE] = {};
+    snprintf(header, sizeof header, "%s%04d%4s%c%c", SAVE_FILE_SIGNATURE, SAVE_FILE_VERSION_DIGITS, "", 'C',
+             'c');
+    int result =
+        fwrite(header, 1, SAVE_FILE_HEADER_SIZE, file) == SAVE_FILE_HEADER_SIZE ? SAVE_OK : SAVE_WRITE_FAILED;
+
+    const uint8_t* block = Universe_Bytes();
+    for (int chunk = 0; chunk < SAVE_FILE_CHUNKS && result == SAVE_OK; ++chunk) {
+        if (chunk > 0 && deflateReset(&stream) != Z_OK) {
+            result = SAVE_WRITE_FAILED;
+            break;
+        }
+        stream.next_in = const_cast<Bytef*>(block + static_cast<size_t>(chunk) * SAVE_CHUNK_SIZE);
+        stream.avail_in = Chunk_Size(chunk);
+        stream.next_out = buffer.get();
+        stream.avail_out = static_cast<uInt>(room);
+        if (deflate(&stream, Z_FINISH) != Z_STREAM_END) {
+            result = SAVE_WRITE_FAILED;
+            break;
+        }
+        uint32_t length = static_cast<uint32_t>(room - stream.avail_out);
+        if (fwrite(&length, sizeof length, 1, file) != 1 || fwrite(buffer.get(), 1, length, file) != length)
+            result = SAVE_WRITE_FAILED;
+        progress.Step();
+    }
+    deflateEnd(&stream);
+    return result;
+}
+
+bool Is_Default_Database(const char* file_name) {
+    return strcasecmp(file_name, DEFAULT_DATABASE_NAME) == 0;
+}
+} // namespace
+
+int Save_Game(const char* file_name, void*) {
+    if (file_name == nullptr || file_name[0] == '\0') return SAVE_CANNOT_CREATE;
+    const bool auto_save = strcmp(file_name, AUTO_SAVE_FILE_NAME) == 0;
+    const int level = auto_save ? 1 : 6;
+
+    // The file carries the checksum of what it holds, but the league keeps its
+    // old one unless the save succeeds.
+    const uint32_t old_checksum = Get_Game_Checksum();
+    Set_Game_Checksum(Compute_Game_Checksum());
+
+    const std::string temporary_name = std::string(file_name) + ".tmp";
+    FILE* file = Open_Resolved_File(temporary_name.c_str(), "wb");
+    if (file == nullptr) {
+        Set_Game_Checksum(old_checksum);
+        return SAVE_CANNOT_CREATE;
+    }
+
+    int result;
+    {
+        PROGRESS_GUARD progress;
+        if (!auto_save) progress.Open("Compressing...");
+        result = Write_Universe_Chunks(file, level, progress);
+    }
+    if (fflush(file) != 0 || ferror(file)) result = SAVE_WRITE_FAILED;
+    if (fclose(file) != 0) result = SAVE_WRITE_FAILED;
+
+    const std::string temporary_path = Resolve_File_Path(temporary_name.c_str());
+    if (result == SAVE_OK && rename(temporary_path.c_str(), Resolve_File_Path(file_name).c_str()) != 0) {
+        Log_Debug_Line("Save_Game: could not replace \"%s\"", file_name);
+        result = SAVE_WRITE_FAILED;
+    }
+    if (result != SAVE_OK) {
+        remove(temporary_path.c_str());
+        Set_Game_Checksum(old_checksum);
+    }
+    return result;
+}
+
+int Save_Universe_Database(int year) {
+    char file_name[64];
+    snprintf(file_name, sizeof file_name, "databases/universe-%d.dat", year);
+    return Save_Game(file_name, nullptr);
+}
+
+int Get_Save_File_Version(const char digits[4]) {
+    const int d13 = digits[0] - '0', d14 = digits[1] - '0', d15 = digits[2] - '0', d16 = digits[3] - '0';
+    int version = 10 * (100 * d13 + 10 * d14 + d15);
+    if (version > 2170) version += d16;
+    return version;
+}
+
+int Inflate_Universe_Chunks(FILE* file, uint8_t* destination, const char* caption) {
+    std::unique_ptr<uint8_t[]> input(new (std::nothrow) uint8_t[MAX_COMPRESSED_CHUNK]);
+    if (!input) {
+        Show_Formatted_Message("Insufficient Memory",
+                               "Please try closing one or more programs and trying again.");
+        return 0;
+    }
+    PROGRESS_GUARD progress;
+    if (caption != nullptr && caption[0] != '\0') progress.Open(caption);
+
+    uint32_t offset = 0;
+    for (int chunk = 0; chunk < SAVE_FILE_CHUNKS && offset < UNIVERSE_SIZE; ++chunk) {
+        uint32_t length = 0;
+        if (fread(&length, sizeof length, 1, file) != 1) return 0;
+        if (length > MAX_COMPRESSED_CHUNK) {
+            Log_Debug_Line("Inflate_Universe_Chunks: chunk %d is %u bytes long", chunk, length);
+            return 0;
+        }
+        if (fread(input.get(), 1, length, file) != length) return 0;
+
+        z_stream stream{};
+        if (inflateInit(&stream) != Z_OK) return 0;
+        stream.next_in = input.get();
+        stream.avail_in = length;
+        stream.next_out = destination + offset;
+        stream.avail_out = UNIVERSE_SIZE - offset;
+        // A stream that would run past the end of the block stops short of
+        // stream end here and fails the file.
+        const int status = inflate(&stream, Z_FINISH);
+        const uint32_t produced = static_cast<uint32_t>(stream.total_out);
+        inflateEnd(&stream);
+        if (status != Z_STREAM_END) {
+            Log_Debug_Line("Inflate_Universe_Chunks: chunk %d is corrupt (%d)", chunk, status);
+            return 0;
+        }
+        offset += produced;
+        progress.Step();
+    }
+    if (offset != UNIVERSE_SIZE) {
+        Log_Debug_Line("Inflate_Universe_Chunks: the chunks hold %u of %u bytes", offset, UNIVERSE_SIZE);
+        return 0;
+    }
+    return 1;
+}
+
+int Read_Saved_Game(const char* file_name) {
+    if (file_name == nullptr) return 0;
+    FILE_HANDLE file(Open_Resolved_File(file_name, "rb"));
+    if (!file) {
+        Show_Formatted_Message("File Load Error",
+                               "Couldn't open \"%s\".\n\nPlease re-install Football Korva.", file_name);
+        return 0;
+    }
+
+    char header[SAVE_FILE_HEADER_SIZE] = {};
+    const size_t header_read = fread(header, 1, 17, file.get());
+    bool valid = header_read == 17 && memcmp(header, SAVE_FILE_SIGNATURE, SIGNATURE_LENGTH) == 0;
+    for (int digit = SIGNATURE_LENGTH; valid && digit < 17; ++digit)
+        valid = header[digit] >= '0' && header[digit] <= '9';
+    if (!valid) {
+        Show_Formatted_Message("Read Error", "The file \"%s\" is not a valid %s file.", file_name,
+                               GAME_TITLE);
+        return 0;
+    }
+    const int version = Get_Save_File_Version(header + SIGNATURE_LENGTH);
+    if (fread(header + 17, 1, SAVE_FILE_HEADER_SIZE - 17, file.get()) != SAVE_FILE_HEADER_SIZE - 17) return 0;
+
+    char caption[64];
+    if (Is_Default_Database(file_name))
+        snprintf(caption, sizeof caption, "Loading Database...");
+    else if (version < FIRST_CONVERTED_VERSION)
+        snprintf(caption, sizeof caption, "Loading Game (v%d.%02d)", version / 100, version % 100);
+    else
+        snprintf(caption, sizeof caption, "Loading Game (v%d.%03d)", version / 1000, version % 1000);
+
+    // The file is read, checked and converted in a scratch block, so a file
+    // that fails for any reason leaves the league as it was.
+    std::unique_ptr<uint8_t[]> scratch(new (std::nothrow) uint8_t[UNIVERSE_SIZE]);
+    if (!scratch) {
+        Show_Formatted_Message("Insufficient Memory",
+                               "Please try closing one or more programs and trying again.");
+        return 0;
+    }
+    const int inflated = Inflate_Universe_Chunks(file.get(), scratch.get(), caption);
+    file.reset();
+    if (!inflated) return 0;
+
+    bool converted = false;
+    if (version >= FIRST_CONVERTED_VERSION && version <= LAST_OLDER_LAYOUT_VERSION) {
+        if (!Convert_Older_Universe_Block(scratch.get())) return 0;
+        converted = true;
+    } else if (version == UNSUPPORTED_VERSION) {
+        Show_Formatted_Message("Unsupported Version",
+                               "Unable to load V%d.%03d kor file.  Please start a new game.", version / 1000,
+                               version % 1000);
+        return 0;
+    } else if (version > UNSUPPORTED_VERSION && version <= LAST_OLD_LAYOUT_VERSION) {
+        if (!Convert_Old_Universe_Block(scratch.get())) return 0;
+        converted = true;
+    }
+
+    memcpy(Universe_Bytes(), scratch.get(), UNIVERSE_SIZE);
+    scratch.reset();
+
+    if (!converted && version >= FIRST_CHECKSUM_VERSION && Get_Game_Checksum() != Compute_Game_Checksum())
+        Show_Formatted_Message("Load Game Warning", "Game data has changed since last written to disk.\n\n"
+                                                    "The file may have been edited, or corrupted.");
+    Run_Post_Load_Repairs(version);
+    return inflated;
+}
+
+int Load_Game(const char* file_name) {
+    const int was_loaded = game_loaded;
+    Active_Team_Count = -1;
+    game_loaded = 0;
+    if (!Read_Saved_Game(file_name)) {
+        Active_Team_Count = -1;
+        // The league in the block is still the one loaded before.
+        game_loaded = was_loaded;
+        const char* shown_name = file_name ? file_name : "";
+        if (Is_Default_Database(shown_name))
+            Show_Formatted_Message("Read Error", "Couldn't load game data. Please re-install %s.",
+                                   GAME_TITLE);
+        else
+            Show_Formatted_Message(
+                "Read Error", "Couldn't load the game \"%s\".\n\nThere was an error in reading the file.",
+                shown_name);
+        return 0;
+    }
+    game_loaded = 1;
+    Finish_Loaded_Game();
+    return 1;
+}
+
+uint32_t Compute_Game_Checksum() {
+    const uLong sum = adler32(0, Universe_Bytes() + TEAM_ARRAY_OFFSET, TEAM_ARRAY_BYTES);
+    return static_cast<uint32_t>(sum) + 7200u;
+}
+
+void Clear_Universe() {
+    memset(Universe_Bytes(), 0, UNIVERSE_SIZE);
+    for (int team = 0; team < MAX_FRANCHISES; ++team)
+        for (int stat = 0; stat < 4; ++stat)
+            Universe.Teams[team].Team_Stats[stat] = -1;
+}
+
+uint32_t Get_Game_Checksum() {
+    return static_cast<uint32_t>(Get_User_Preference(GAME_CHECKSUM));
+}
+
+void Set_Game_Checksum(uint32_t checksum) {
+    Set_User_Preference(GAME_CHECKSUM, static_cast<int32_t>(checksum));
+}
+
+int Get_Game_Loaded_Flag() {
+    return game_loaded;
+}
+
+void Set_Saved_Game_Name(const char* name) {
+    safe_strncpy(Universe.Header.Saved_Game_Name, name, sizeof Universe.Header.Saved_Game_Name);
+}
+
+void Get_Second_Name(char* buffer) {
+    if (buffer != nullptr) memcpy(buffer, Universe.Header.Second_Name, SECOND_NAME_LENGTH);
+}
+
+void Set_Second_Name(const char* text) {
+    if (text == nullptr) return;
+    memset(Universe.Header.Second_Name, 0, SECOND_NAME_LENGTH);
+    safe_strncpy(Universe.Header.Second_Name, text, SECOND_NAME_LENGTH);
+}
+
+int32_t Get_Header_Int(int32_t n) {
+    if (static_cast<uint32_t>(n) >= NUMBER_OF_HEADER_INTS) {
+        Report_System_Error("Invalid Get_Header_Int(%d) call.", n);
+        return 0;
+    }
+    return Universe.Header.Header_Ints[n];
+}
+
+void Set_Header_Int(int32_t n, int32_t value) {
+    if (static_cast<uint32_t>(n) >= NUMBER_OF_HEADER_INTS) {
+        Report_System_Error("Invalid Set_Header_Int(%d,%d) call.", n, value);
+        return;
+    }
+    Universe.Header.Header_Ints[n] = value;
+}
+
+void Mark_Active_Team_Count_Stale() {
+    Active_Team_Count = -1;
+}
+
+uint32_t Sum_Team_And_City_Words() {
+    const uint8_t* words = Universe_Bytes() + TEAM_ARRAY_OFFSET;
+    uint32_t sum = 0;
+    for (uint32_t i = 0; i < TEAM_AND_CITY_WORDS; ++i) {
+        uint32_t word;
+        memcpy(&word, words + 4 * static_cast<size_t>(i), sizeof word);
+        sum += word;
+    }
+    return sum;
+}

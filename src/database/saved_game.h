@@ -1,0 +1,72 @@
+#pragma once
+// The saved-game file: a 25-byte header and the league block in 100 zlib
+// chunks. Saved games, the auto-save and the league databases share it.
+#include <cstdint>
+#include <cstdio>
+
+constexpr int SAVE_FILE_HEADER_SIZE = 25;
+constexpr int SAVE_FILE_CHUNKS = 100;
+constexpr uint32_t SAVE_CHUNK_SIZE = 229752;
+constexpr uint32_t LAST_SAVE_CHUNK_SIZE = 229824;
+// The largest compressed chunk a reader accepts.
+constexpr uint32_t MAX_COMPRESSED_CHUNK = 459505;
+// The digits this system writes into the header; they read as version 2000.
+constexpr int SAVE_FILE_VERSION_DIGITS = 2002;
+constexpr int SECOND_NAME_LENGTH = 64;
+constexpr int SAVED_GAME_NAME_LENGTH = 256;
+
+static_assert((SAVE_FILE_CHUNKS - 1) * SAVE_CHUNK_SIZE + LAST_SAVE_CHUNK_SIZE == 22975272);
+
+extern const char* const AUTO_SAVE_FILE_NAME;   // "[Auto Save].kor"
+extern const char* const DEFAULT_DATABASE_NAME; // "Databases/Universe-2019.dat"
+
+// Save_Game results.
+constexpr int SAVE_OK = 0;
+constexpr int SAVE_CANNOT_CREATE = 1;
+constexpr int SAVE_WRITE_FAILED = 2;
+
+// Writes the league to `file_name`: into a temporary file beside it that
+// replaces the old file only when everything was written. Returns SAVE_OK,
+// SAVE_CANNOT_CREATE or SAVE_WRITE_FAILED. `dialog` is the save dialog that
+// asked for it, or none; the dialog layer closes it.
+int Save_Game(const char* file_name, void* dialog);
+
+// Loads a league file into the block and runs the load steps. 1 loaded, 0 failed
+// (a message has been shown and the block is as it was).
+int Load_Game(const char* file_name);
+
+// Reads, checks, converts and repairs a league file. Nonzero when the block now
+// holds the file's league; on failure the block is unchanged.
+int Read_Saved_Game(const char* file_name);
+
+// Reads chunks from `file` (positioned after the header) into the
+// 22,975,272-byte `destination` until it is full. 1 when every chunk was read
+// and the block is exactly filled, 0 on any failure. A progress window with
+// `caption` shows while reading when the caption is not empty.
+int Inflate_Universe_Chunks(FILE* file, uint8_t* destination, const char* caption);
+
+// Adler-32 started from 0 over the team array, plus 7,200.
+uint32_t Compute_Game_Checksum();
+
+// Zeroes the block and marks franchise slots 0-35 empty.
+void Clear_Universe();
+
+// Saves the league as "databases/universe-<year>.dat".
+int Save_Universe_Database(int year);
+
+// Version number of a header's four digits d13..d16.
+int Get_Save_File_Version(const char digits[4]);
+
+uint32_t Get_Game_Checksum();
+void Set_Game_Checksum(uint32_t checksum);
+// 1 once a load has succeeded.
+int Get_Game_Loaded_Flag();
+void Set_Saved_Game_Name(const char* name);
+// Copies the 64-byte second name into `buffer` (room for SECOND_NAME_LENGTH bytes).
+void Get_Second_Name(char* buffer);
+void Set_Second_Name(const char* text);
+int32_t Get_Header_Int(int32_t n);
+void Set_Header_Int(int32_t n, int32_t value);
+void Mark_Active_Team_Count_Stale();
+// Wrapping 32-bit sum of the words of the team and city tables.
+uint32_t Sum_Team_And_City_Words();

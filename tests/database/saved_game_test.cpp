@@ -1,0 +1,484 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+#include <zlib.h>
+
+#include "database/league_structure.h"
+#include "database/load_repairs.h"
+#include "database/saved_game.h"
+#include "database/settings.h"
+#include "database/universe.h"
+#include "platform/message_box.h"
+
+namespace {
+using BYTES = std::vector<uint8_t>;
+
+BYTES Copy_Block() {
+    return BYTES(Universe_Bytes(), Universe_Bytes() + UNIVERSE_SIZE);
+}
+
+bool Block_Equals(const BYTES& copy) {
+    return memcmp(copy.data(), Universe_Bytes(), UNIVERSE_SIZE) == 0;
+}
+
+// Varied data that still compresses: small values in most words, plain noise
+// in every eighth 4 KiB page.
+void Fill_Universe(uint32_t seed) {
+    std::mt19937 generator(seed);
+    uint8_t* block = Universe_Bytes();
+    for (uint32_t i = 0; i < UNIVERSE_SIZE; ++i) {
+        const uint32_t r = generator();
+        block[i] = ((i >> 12) % 8 == 0) ? static_cast<uint8_t>(r) : static_cast<uint8_t>(r % 7);
+    }
+    // What every load sets, so that a reload can be compared byte for byte.
+    for (int team = 0; team < MAX_FRANCHISES; ++team) {
+        Universe.Teams[team].Team_Stats[2] = team < 30 ? 0 : -1;
+        for (SCHEDULE_ENTRY& entry : Universe.Teams[team].Schedule)
+            entry.Values[3] = -1;
+    }
+    for (int n = 65; n <= 69; ++n)
+        Set_User_Preference(n, 20);
+    Universe.Header.Require_Click_After_Each_Play = 1;
+    Universe.Header.Season_Line_Recording = 1;
+    Set_User_Preference(CURRENT_SEASON_INDEX, 5);
+    Set_User_Preference(DAY_RUNNING, 0);
+    Set_User_Preference(SIM_TO_QUARTER, 0);
+    Set_User_Preference(MULTI_SEASON_SIMULATION, 0);
+}
+
+BYTES Read_File(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    return BYTES(std::istreambuf_iterator<char>(in), {});
+}
+
+void Write_File(const std::string& name, const BYTES& bytes) {
+    std::ofstream out(name, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A league file of the block's current bytes with the given version digits,
+// cut into chunks of the given sizes.
+BYTES Make_League_File(const char* digits, const std::vector<uint32_t>& chunk_sizes) {
+    BYTES file(25, 0);
+    std::string header = std::string("FOOTBALLKORVA") + digits + "    Cc";
+    memcpy(file.data(), header.data(), header.size());
+    uint32_t offset = 0;
+    for (uint32_t size : chunk_sizes) {
+        uLongf length = compressBound(size);
+        BYTES packed(length);
+        EXPECT_EQ(compress2(packed.data(), &length, Universe_Bytes() + offset, size, 6), Z_OK);
+        const uint32_t stored = static_cast<uint32_t>(length);
+        const uint8_t* stored_bytes = reinterpret_cast<const uint8_t*>(&stored);
+        file.insert(file.end(), stored_bytes, stored_bytes + 4);
+        file.insert(file.end(), packed.begin(), packed.begin() + static_cast<long>(length));
+        offset += size;
+    }
+    return file;
+}
+
+std::vector<uint32_t> Standard_Chunks() {
+    std::vector<uint32_t> sizes(SAVE_FILE_CHUNKS - 1, SAVE_CHUNK_SIZE);
+    sizes.push_back(LAST_SAVE_CHUNK_SIZE);
+    return sizes;
+}
+
+bool Was_Shown(const std::string& caption, const std::string& text) {
+    for (const SHOWN_MESSAGE& message : Get_Shown_Messages())
+        if (message.Caption == caption && (text.empty() || message.Text == text)) return true;
+    return false;
+}
+
+std::string Debug_Log() {
+    std::ifstream in("debug.txt");
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+} // namespace
+
+TEST(SaveLoad, FilledBlockReloadsByteIdentical) {
+    Fill_Universe(1);
+    ASSERT_EQ(Save_Game("round.kor", nullptr), SAVE_OK);
+    const BYTES saved = Copy_Block();
+    EXPECT_EQ(Get_Game_Checksum(), Compute_Game_Checksum()) << "the save stores the team checksum";
+    EXPECT_FALSE(std::filesystem::exists("round.kor.tmp")) << "no temporary file stays behind";
+
+    const BYTES file = Read_File("round.kor");
+    ASSERT_GE(file.size(), 25u);
+    EXPECT_EQ(memcmp(file.data(), "FOOTBALLKORVA2002    Cc\0\0", 25), 0) << "header bytes";
+
+    Fill_Universe(2);
+    Clear_Shown_Messages();
+    ASSERT_EQ(Load_Game("round.kor"), 1);
+    EXPECT_TRUE(Block_Equals(saved)) << "the whole block comes back byte for byte";
+    EXPECT_TRUE(Get_Shown_Messages().empty());
+    EXPECT_EQ(Get_Game_Loaded_Flag(), 1);
+    EXPECT_EQ(Active_Team_Count, 30);
+}
+
+TEST(SaveLoad, FileHoldsOneHundredZlibChunksOfTheBlock) {
+    Fill_Universe(3);
+    ASSERT_EQ(Save_Game("chunks.kor", nullptr), SAVE_OK);
+    const BYTES file = Read_File("chunks.kor");
+    size_t position = 25;
+    BYTES unpacked(LAST_SAVE_CHUNK_SIZE);
+    for (int chunk = 0; chunk < SAVE_FILE_CHUNKS; ++chunk) {
+        ASSERT_LE(position + 4, file.size()) << "chunk " << chunk;
+        uint32_t length;
+        memcpy(&length, file.data() + position, 4);
+        position += 4;
+        uLongf size = unpacked.size();
+        ASSERT_EQ(uncompress(unpacked.data(), &size, file.data() + position, length), Z_OK)
+            << "chunk " << chunk;
+        EXPECT_EQ(size, chunk == 99 ? LAST_SAVE_CHUNK_SIZE : SAVE_CHUNK_SIZE) << "chunk " << chunk;
+        EXPECT_EQ(memcmp(unpacked.data(), Universe_Bytes() + chunk * SAVE_CHUNK_SIZE, size), 0)
+            << "chunk " << chunk;
+        position += length;
+    }
+    EXPECT_EQ(position, file.size()) << "nothing follows the last chunk";
+}
+
+TEST(SaveLoad, RefusedFilesLeaveBlockUnchanged) {
+    Fill_Universe(4);
+    const BYTES good = Make_League_File("2002", Standard_Chunks());
+    uint32_t first_length;
+    memcpy(&first_length, good.data() + 25, 4);
+
+    struct CASE {
+        const char* name;
+        BYTES bytes;
+        const char* caption;
+        const char* text;
+    };
+    std::vector<CASE> cases;
+    {
+        BYTES bytes = good;
+        bytes[0] = 'X';
+        cases.push_back({"signature.kor", bytes, "Read Error",
+                         "The file \"signature.kor\" is not a valid Football Korva file."});
+    }
+    {
+        BYTES bytes = good;
+        memcpy(bytes.data() + 13, "4101", 4);
+        cases.push_back({"v4101.kor", bytes, "Unsupported Version",
+                         "Unable to load V4.101 kor file.  Please start a new game."});
+    }
+    {
+        BYTES bytes = good;
+        memcpy(bytes.data() + 13, "3000", 4);
+        cases.push_back({"older.kor", bytes, "Read Error", nullptr});
+        bytes = good;
+        memcpy(bytes.data() + 13, "5000", 4);
+        cases.push_back({"old.kor", bytes, "Read Error", nullptr});
+        bytes = good;
+        memcpy(bytes.data() + 13, "2x02", 4);
+        cases.push_back({"digits.kor", bytes, "Read Error",
+                         "The file \"digits.kor\" is not a valid Football Korva file."});
+    }
+    {
+        BYTES bytes = good;
+        const uint32_t too_long = MAX_COMPRESSED_CHUNK + 1;
+        memcpy(bytes.data() + 25, &too_long, 4);
+        cases.push_back({"long_chunk.kor", bytes, "Read Error", nullptr});
+    }
+    {
+        BYTES bytes = good;
+        bytes.resize(bytes.size() / 2);
+        cases.push_back({"truncated.kor", bytes, "Read Error", nullptr});
+        cases.push_back({"header_only.kor", BYTES(good.begin(), good.begin() + 20), "Read Error", nullptr});
+    }
+    {
+        BYTES bytes = good;
+        for (uint32_t i = 0; i < 64; ++i)
+            bytes[25 + 4 + first_length / 2 + i] ^= 0x5A;
+        cases.push_back({"corrupt.kor", bytes, "Read Error", nullptr});
+    }
+    {
+        std::vector<uint32_t> sizes = Standard_Chunks();
+        sizes.resize(50);
+        cases.push_back({"few_chunks.kor", Make_League_File("2002", sizes), "Read Error", nullptr});
+        cases.push_back({"small_chunks.kor", Make_League_File("2002", std::vector<uint32_t>(100, 1000)),
+                         "Read Error", nullptr});
+    }
+    {
+        // The last chunk inflates to more than the room left in the block.
+        std::vector<uint32_t> sizes(SAVE_FILE_CHUNKS, SAVE_CHUNK_SIZE);
+        cases.push_back({"past_end.kor", Make_League_File("2002", sizes), "Read Error", nullptr});
+    }
+
+    for (const CASE& refused : cases)
+        Write_File(refused.name, refused.bytes);
+    cases.push_back({"missing.kor",
+                     {},
+                     "File Load Error",
+                     "Couldn't open \"missing.kor\".\n\nPlease re-install Football Korva."});
+
+    for (const CASE& refused : cases) {
+        SCOPED_TRACE(refused.name);
+        Fill_Universe(5);
+        Set_User_Preference(CURRENT_SEASON_INDEX, 150);
+        const BYTES before = Copy_Block();
+        Clear_Shown_Messages();
+        EXPECT_EQ(Load_Game(refused.name), 0);
+        EXPECT_TRUE(Block_Equals(before)) << "the block must stay as it was";
+        EXPECT_TRUE(Was_Shown(refused.caption, refused.text ? refused.text : ""));
+        const std::string read_error = std::string("Couldn't load the game \"") + refused.name +
+                                       "\".\n\nThere was an error in reading the file.";
+        EXPECT_TRUE(Was_Shown("Read Error", read_error));
+        EXPECT_EQ(Active_Team_Count, -1);
+    }
+}
+
+TEST(SaveLoad, DefaultDatabaseFailureAsksForReinstall) {
+    Clear_Shown_Messages();
+    EXPECT_EQ(Load_Game("databases/universe-2019.DAT"), 0);
+    EXPECT_TRUE(Was_Shown("Read Error", "Couldn't load game data. Please re-install Football Korva."));
+}
+
+TEST(SaveLoad, NinetyNineChunksThatFillTheBlockLoad) {
+    Fill_Universe(6);
+    std::vector<uint32_t> sizes(98, SAVE_CHUNK_SIZE);
+    sizes.push_back(UNIVERSE_SIZE - 98 * SAVE_CHUNK_SIZE);
+    Write_File("ninety_nine.kor", Make_League_File("2002", sizes));
+    const BYTES expected = Copy_Block();
+    Fill_Universe(7);
+    EXPECT_EQ(Load_Game("ninety_nine.kor"), 1);
+    EXPECT_TRUE(Block_Equals(expected));
+}
+
+TEST(SaveLoad, VersionDigitsAndOldFileSettings) {
+    EXPECT_EQ(Get_Save_File_Version("2002"), 2000);
+    EXPECT_EQ(Get_Save_File_Version("2181"), 2181);
+    EXPECT_EQ(Get_Save_File_Version("2175"), 2170) << "the fourth digit counts only above 2170";
+    EXPECT_EQ(Get_Save_File_Version("2165"), 2160);
+    EXPECT_EQ(Get_Save_File_Version("4101"), 4101);
+
+    Fill_Universe(8);
+    for (int n = 65; n <= 69; ++n)
+        Set_User_Preference(n, 3);
+    Universe.Header.Require_Click_After_Each_Play = 0;
+    Set_User_Preference(MULTI_SEASON_SIMULATION, 1);
+    Set_User_Preference(DAY_RUNNING, 1);
+    Set_User_Preference(SIM_TO_QUARTER, 2);
+    ASSERT_EQ(Save_Game("old_settings.kor", nullptr), SAVE_OK);
+    Clear_Shown_Messages();
+    ASSERT_EQ(Load_Game("old_settings.kor"), 1);
+    for (int n = 65; n <= 69; ++n)
+        EXPECT_EQ(Get_User_Preference(n), 20) << "setting " << n;
+    EXPECT_EQ(Universe.Header.Require_Click_After_Each_Play, 1);
+    EXPECT_EQ(Get_User_Preference(MULTI_SEASON_SIMULATION), 0);
+    EXPECT_EQ(Get_User_Preference(DAY_RUNNING), 0);
+    EXPECT_EQ(Get_User_Preference(SIM_TO_QUARTER), 0);
+    EXPECT_TRUE(Get_Shown_Messages().empty()) << "version 2000 files skip the checksum test";
+}
+
+TEST(SaveLoad, ChecksumWarningForEditedTeams) {
+    Fill_Universe(9);
+    Set_Game_Checksum(Compute_Game_Checksum());
+    Write_File("clean.kor", Make_League_File("8600", Standard_Chunks()));
+    Universe.Teams[4].Strings[0][3] ^= 0x21;
+    Write_File("edited.kor", Make_League_File("8600", Standard_Chunks()));
+
+    Clear_Shown_Messages();
+    ASSERT_EQ(Load_Game("clean.kor"), 1);
+    EXPECT_FALSE(Was_Shown("Load Game Warning", ""));
+    ASSERT_EQ(Load_Game("edited.kor"), 1) << "the mismatch is a warning only";
+    EXPECT_TRUE(Was_Shown("Load Game Warning", "Game data has changed since last written to disk.\n\n"
+                                               "The file may have been edited, or corrupted."));
+}
+
+TEST(SaveLoad, AutoSaveNameChoosesFastCompression) {
+    Fill_Universe(10);
+    // The second byte of a zlib stream header names the level class: 0x01
+    // for the fastest, 0x9C for the default.
+    ASSERT_EQ(Save_Game("[Auto Save].kor", nullptr), SAVE_OK);
+    EXPECT_EQ(Read_File("[Auto Save].kor")[30], 0x01);
+    ASSERT_EQ(Save_Game("[auto save].kor", nullptr), SAVE_OK);
+    EXPECT_EQ(Read_File("[auto save].kor")[30], 0x9C);
+    ASSERT_EQ(Load_Game("[Auto Save].kor"), 1);
+}
+
+TEST(SaveLoad, FailedSaveKeepsChecksumAndExistingFile) {
+    Fill_Universe(11);
+    Write_File("keep.kor", BYTES{'o', 'l', 'd'});
+    std::filesystem::create_directory("keep.kor.tmp");
+    Set_Game_Checksum(12345);
+    EXPECT_EQ(Save_Game("keep.kor", nullptr), SAVE_CANNOT_CREATE);
+    EXPECT_EQ(Get_Game_Checksum(), 12345u);
+    EXPECT_EQ(Read_File("keep.kor"), (BYTES{'o', 'l', 'd'}));
+
+    EXPECT_EQ(Save_Game("no/such/folder/game.kor", nullptr), SAVE_CANNOT_CREATE);
+    EXPECT_EQ(Get_Game_Checksum(), 12345u);
+    EXPECT_EQ(Save_Game("", nullptr), SAVE_CANNOT_CREATE);
+
+    // Written in full but cannot replace the target: a failure, and nothing left behind.
+    std::filesystem::create_directories("taken.kor/inside");
+    EXPECT_EQ(Save_Game("taken.kor", nullptr), SAVE_WRITE_FAILED);
+    EXPECT_EQ(Get_Game_Checksum(), 12345u);
+    EXPECT_FALSE(std::filesystem::exists("taken.kor.tmp"));
+    EXPECT_TRUE(std::filesystem::is_directory("taken.kor/inside"));
+}
+
+TEST(SaveLoad, YearStoredAsSeasonIndexBecomesIndex) {
+    Fill_Universe(12);
+    Set_User_Preference(CURRENT_SEASON_INDEX, 120);
+    ASSERT_EQ(Save_Game("year.kor", nullptr), SAVE_OK);
+    ASSERT_EQ(Load_Game("year.kor"), 1);
+    EXPECT_EQ(Get_User_Preference(CURRENT_SEASON_INDEX), 22);
+    EXPECT_EQ(Universe.Header.Universe_Stats[3], 1998);
+
+    Set_User_Preference(CURRENT_SEASON_INDEX, 2021);
+    Finish_Loaded_Game();
+    EXPECT_EQ(Get_User_Preference(CURRENT_SEASON_INDEX), 23) << "a year stored in full";
+    Set_User_Preference(CURRENT_SEASON_INDEX, 99);
+    Finish_Loaded_Game();
+    EXPECT_EQ(Get_User_Preference(CURRENT_SEASON_INDEX), 99) << "an index below 100 stays";
+}
+
+TEST(LoadRepairs, NewerBranchRepairsOnlyItsOwnRows) {
+    Fill_Universe(13);
+    Universe.Teams[31].Team_Stats[2] = -1;
+    Universe.Teams[2].Players[4].Vital_Stats[0] = 77;
+    Universe.Teams[2].Players[5].Vital_Stats[0] = 0;
+    Universe.Teams[2].Players[5].Vital_Stats[6] = 9;
+    Universe.Teams[31].Players[0].Vital_Stats[0] = 78;
+    Universe.Teams[31].Players[0].Vital_Stats[6] = 9;
+    Universe.Teams[39].Players[1].Vital_Stats[0] = 79;
+    Set_User_Preference(CURRENT_WEEK, 3);
+    Universe.Teams[1].Schedule[2].Values[3] = 0;
+    Universe.Teams[1].Schedule[3].Values[3] = 0;
+    Universe.Teams[1].Schedule[4].Values[3] = 7;
+    for (int n = 65; n <= 69; ++n)
+        Set_User_Preference(n, 3);
+    Universe.Header.Require_Click_After_Each_Play = 0;
+
+    Run_Post_Load_Repairs(2300);
+    EXPECT_EQ(Universe.Tail.All_Time_Leaders[500], 0);
+    EXPECT_EQ(Get_User_Preference(DRAFT_ROUND), 7);
+    EXPECT_EQ(Get_User_Preference(COMPUTER_OFFERS_TRADES), 0);
+    EXPECT_EQ(Universe.Teams[2].Players[4].Vital_Stats[6], 22);
+    EXPECT_EQ(Universe.Teams[39].Players[1].Vital_Stats[6], 22) << "college pool players too";
+    EXPECT_EQ(Universe.Teams[2].Players[5].Vital_Stats[6], 9) << "empty slots stay";
+    EXPECT_EQ(Universe.Teams[31].Players[0].Vital_Stats[6], 9) << "unused franchises stay";
+    EXPECT_EQ(Universe.Teams[1].Schedule[2].Values[3], 0) << "weeks already played stay";
+    EXPECT_EQ(Universe.Teams[1].Schedule[3].Values[3], -1);
+    EXPECT_EQ(Universe.Teams[1].Schedule[4].Values[3], 7);
+    EXPECT_EQ(Get_User_Preference(AUTO_FILL_ROSTERS), 1);
+    EXPECT_STREQ(Universe.Header.Skin_Name, "earth");
+    EXPECT_EQ(Get_User_Preference(65), 3) << "rows of the older branch do not run";
+    EXPECT_EQ(Universe.Header.Require_Click_After_Each_Play, 0);
+
+    Fill_Universe(14);
+    Set_User_Preference(AUTO_FILL_ROSTERS, 0);
+    Universe.Header.Universe_Stats[3] = 2000;
+    Set_User_Preference(CURRENT_SEASON_INDEX, 14);
+    Set_User_Preference(REGULAR_SEASON_OVERTIME_RULE, 0);
+    Set_User_Preference(DRAFT_ROUND, 2);
+    Run_Post_Load_Repairs(1000);
+    EXPECT_EQ(Get_User_Preference(REGULAR_SEASON_OVERTIME_RULE), 1) << "2014 is past 2013";
+    EXPECT_EQ(Get_User_Preference(DRAFT_ROUND), 2) << "rows of the newer branch do not run";
+    EXPECT_EQ(Get_User_Preference(AUTO_FILL_ROSTERS), 0);
+
+    Set_User_Preference(CURRENT_SEASON_INDEX, 13);
+    Set_User_Preference(REGULAR_SEASON_OVERTIME_RULE, 0);
+    Run_Post_Load_Repairs(1000);
+    EXPECT_EQ(Get_User_Preference(REGULAR_SEASON_OVERTIME_RULE), 0) << "2013 is not past 2013";
+}
+
+TEST(LoadRepairs, GameTeamsRebuiltFromSchedulesSkipInvalidIndices) {
+    Fill_Universe(15);
+    const BYTES before = Copy_Block();
+    Universe.Teams[2].Schedule[0].Values[0] = -6;
+    Universe.Teams[2].Schedule[0].Values[3] = 10;
+    Universe.Teams[2].Schedule[1].Values[0] = 4;
+    Universe.Teams[2].Schedule[1].Values[3] = 11;
+    Universe.Teams[2].Schedule[2].Values[0] = 4;
+    Universe.Teams[2].Schedule[2].Values[3] = 300;
+    Universe.Teams[2].Schedule[3].Values[0] = 4;
+    Universe.Teams[2].Schedule[3].Values[3] = -5;
+    Universe.Teams[33].Schedule[0].Values[0] = 1;
+    Universe.Teams[33].Schedule[0].Values[3] = 12;
+    const uint8_t game_12[2] = {Universe.Games[12].Bytes[0], Universe.Games[12].Bytes[1]};
+
+    Rebuild_Game_Teams_From_Schedules();
+    EXPECT_EQ(Universe.Games[10].Bytes[0], 2);
+    EXPECT_EQ(Universe.Games[10].Bytes[1], 5);
+    EXPECT_EQ(Universe.Games[11].Bytes[0], 3);
+    EXPECT_EQ(Universe.Games[11].Bytes[1], 2);
+    EXPECT_EQ(Universe.Games[12].Bytes[0], game_12[0]) << "unused franchise slots are skipped";
+    EXPECT_EQ(Universe.Games[12].Bytes[1], game_12[1]);
+    EXPECT_EQ(memcmp(before.data() + offsetof(UNIVERSE_STATE, User_Preferences),
+                     Universe_Bytes() + offsetof(UNIVERSE_STATE, User_Preferences), 1200),
+              0)
+        << "index 300 must not write past the game records";
+}
+
+TEST(SavedGameAccessors, StringSettersStayInsideTheirFields) {
+    Fill_Universe(16);
+    const BYTES before = Copy_Block();
+    const std::string long_name(400, 'N');
+    Set_Saved_Game_Name(long_name.c_str());
+    EXPECT_EQ(strlen(Universe.Header.Saved_Game_Name), 255u);
+    EXPECT_EQ(memcmp(before.data() + 256, Universe_Bytes() + 256, 64), 0) << "the second name is untouched";
+
+    Set_Second_Name(long_name.c_str());
+    EXPECT_EQ(Universe.Header.Second_Name[63], '\0');
+    EXPECT_EQ(memcmp(before.data() + 320, Universe_Bytes() + 320, 512), 0) << "the notes are untouched";
+    Set_Second_Name("Second");
+    char second[SECOND_NAME_LENGTH];
+    Get_Second_Name(second);
+    EXPECT_STREQ(second, "Second");
+}
+
+TEST(SavedGameAccessors, HeaderTableChecksItsIndex) {
+    Fill_Universe(17);
+    const std::string log_before = Debug_Log();
+    const BYTES before = Copy_Block();
+    Set_Header_Int(39, 1234);
+    EXPECT_EQ(Get_Header_Int(39), 1234);
+    Set_Header_Int(40, 99);
+    EXPECT_EQ(Get_Header_Int(40), 0);
+    EXPECT_EQ(Get_Header_Int(-1), 0);
+    EXPECT_EQ(memcmp(before.data() + 2352, Universe_Bytes() + 2352, 32), 0)
+        << "the league names are untouched";
+    const std::string log_after = Debug_Log().substr(log_before.size());
+    EXPECT_NE(log_after.find("ERROR: Invalid Set_Header_Int(40,99) call."), std::string::npos);
+    EXPECT_NE(log_after.find("ERROR: Invalid Get_Header_Int(-1) call."), std::string::npos);
+}
+
+TEST(SavedGameAccessors, ChecksumAndWordSumFollowTheirDefinitions) {
+    Fill_Universe(18);
+    const uint8_t* teams = Universe_Bytes() + 2480;
+    uint32_t low = 0, high = 0;
+    for (uint32_t i = 0; i < 4713688; ++i) {
+        low = (low + teams[i]) % 65521;
+        high = (high + low) % 65521;
+    }
+    EXPECT_EQ(Compute_Game_Checksum(), ((high << 16) | low) + 7200u);
+
+    uint32_t sum = 0;
+    for (uint32_t i = 0; i < 1180222; ++i) {
+        uint32_t word;
+        memcpy(&word, teams + 4 * i, 4);
+        sum += word;
+    }
+    EXPECT_EQ(Sum_Team_And_City_Words(), sum);
+}
+
+TEST(SavedGameAccessors, ClearUniverseEmptiesEveryFranchise) {
+    Fill_Universe(19);
+    Clear_Universe();
+    for (int team = 0; team < MAX_FRANCHISES; ++team)
+        for (int stat = 0; stat < 4; ++stat)
+            ASSERT_EQ(Universe.Teams[team].Team_Stats[stat], -1);
+    EXPECT_EQ(Universe.Teams[36].Team_Stats[2], 0);
+    EXPECT_EQ(Count_Active_Teams(), 0);
+    EXPECT_EQ(Universe.Tail.All_Time_Leaders[98279], 0);
+    Mark_Active_Team_Count_Stale();
+    EXPECT_EQ(Active_Team_Count, -1);
+}
