@@ -298,8 +298,10 @@ TEST(SaveLoad, AutoSaveNameChoosesFastCompression) {
     // for the fastest, 0x9C for the default.
     ASSERT_EQ(Save_Game("[Auto Save].kor", nullptr), SAVE_OK);
     EXPECT_EQ(Read_File("[Auto Save].kor")[30], 0x01);
+    // File names match case-insensitively, so the lower-case name saves over
+    // the same file, but at the default level.
     ASSERT_EQ(Save_Game("[auto save].kor", nullptr), SAVE_OK);
-    EXPECT_EQ(Read_File("[auto save].kor")[30], 0x9C);
+    EXPECT_EQ(Read_File("[Auto Save].kor")[30], 0x9C);
     ASSERT_EQ(Load_Game("[Auto Save].kor"), 1);
 }
 
