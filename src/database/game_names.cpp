@@ -85,34 +85,6 @@ int32_t Calendar_Year() {
            Get_User_Preference(CURRENT_SEASON_INDEX);
 }
 
-// The league queries below answer from the team records the same way the
-// league-structure module does: active franchises fill slots 0..N-1.
-bool Is_Usable_Team_Code(int team) {
-    if (team >= FREE_AGENT_TEAM && team <= LAST_POOL_TEAM) return true;
-    return team >= 0 && team < MAX_FRANCHISES && Universe.Teams[team].Team_Stats[2] != -1;
-}
-
-int Count_Populated_League_Divisions(int league) {
-    int teams = Count_Active_Teams();
-    int populated = 0;
-    for (int division = 4 * league; division < 4 * league + 4; ++division) {
-        for (int team = 0; team < teams; ++team) {
-            if (Universe.Teams[team].Team_Stats[TEAM_STAT_DIVISION] == division) {
-                ++populated;
-                break;
-            }
-        }
-    }
-    return populated;
-}
-
-int Count_Populated_Leagues() {
-    int leagues = 0;
-    while (leagues < NUMBER_OF_LEAGUES && Count_Populated_League_Divisions(leagues) > 0)
-        ++leagues;
-    return leagues;
-}
-
 // Team strings are fixed fields that a damaged file may leave unterminated.
 void Copy_Team_String(int team, int string, char* buffer) {
     char text[TEAM_STRING_LENGTH + 1];
@@ -155,7 +127,7 @@ void Format_Week(int32_t week, char* buffer, bool short_form) {
         break;
     case CONFERENCE_DAY:
         if (Is_Title_Game_Era())
-            Put_Text(buffer, Count_Populated_Leagues() > 1 ? "Title Games" : "Title Game");
+            Put_Text(buffer, Count_Leagues() > 1 ? "Title Games" : "Title Game");
         else
             Put_Text(buffer, short_form ? "Conference" : "Conference Championship");
         break;
@@ -171,7 +143,7 @@ void Format_Week(int32_t week, char* buffer, bool short_form) {
     int32_t wild_cards = Universe.Header.Universe_Stats[UNIVERSE_STAT_WILD_CARD_TEAMS];
     int32_t field = 0;
     for (int league = 0; league < NUMBER_OF_LEAGUES; ++league) {
-        int32_t teams = Count_Populated_League_Divisions(league) + wild_cards;
+        int32_t teams = Count_League_Divisions(league) + wild_cards;
         if (teams > field) field = teams;
     }
     if ((kind == CONFERENCE_DAY && field <= 1) || (kind == DIVISION_DAY && field <= 2) ||
@@ -284,7 +256,7 @@ void Get_Team_Full_Name(int32_t team, char* buffer) {
         Put_Text(buffer, "Free Agent");
     } else if (code == HALL_OF_FAME_TEAM) {
         Put_Text(buffer, "Hall Of Fame Inductee");
-    } else if (!Is_Usable_Team_Code(code)) {
+    } else if (!Is_Valid_Team_Code(code)) {
         Put_Text(buffer, "");
     } else {
         char location[FORMATTED_TEXT_SIZE];

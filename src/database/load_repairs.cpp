@@ -4,6 +4,9 @@
 #include <cstdlib>
 
 #include "database/league_structure.h"
+#include "database/player_hashes.h"
+#include "database/roster_slots.h"
+#include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/universe.h"
 
@@ -28,7 +31,8 @@ bool Is_Active_Franchise(int team) {
 }
 
 void Set_Season_Line_Recording() {
-    Set_Universe_Flag(SEASON_LINE_RECORDING_FLAG, 1);
+    Set_Header_Flag(HEADER_FLAG_SEASON_LINE_RECORDING, 1);
+    Erase_Orphan_Season_Lines();
 }
 
 void End_College_Draft() {
@@ -92,6 +96,7 @@ void Clear_Multi_Season_Simulation() {
 // "always" rows. Repairs of other subsystems take their place here as those
 // subsystems are built.
 const LOAD_REPAIR LOAD_REPAIRS[] = {
+    {ALWAYS_FROM, ALWAYS_BELOW, Build_All_Player_Hashes},
     {ALWAYS_FROM, ALWAYS_BELOW, Set_Season_Line_Recording},
     {2180, 2502, Clear_All_Time_Leaders},
     {2180, 5050, End_College_Draft},
@@ -100,6 +105,7 @@ const LOAD_REPAIR LOAD_REPAIRS[] = {
     {2180, 6700, Clear_Unplayed_Game_Indices},
     {2180, 8030, Turn_On_Auto_Fill_Rosters},
     {2180, 8510, Reset_Skin_Name},
+    {2180, ALWAYS_BELOW, Fill_Missing_Player_Ratings},
     {ALWAYS_FROM, 1101, Set_Modern_Overtime_Rule},
     {ALWAYS_FROM, 2001, Set_Settings_65_To_69},
     {ALWAYS_FROM, 2002, Require_Click_After_Each_Play},
@@ -109,6 +115,9 @@ const LOAD_REPAIR LOAD_REPAIRS[] = {
 } // namespace
 
 void Run_Post_Load_Repairs(int version) {
+    // The block was replaced whole: the free-row hint of the season lines no
+    // longer describes it.
+    Reset_Season_Line_Hint();
     for (const LOAD_REPAIR& repair : LOAD_REPAIRS)
         if (version >= repair.First_Version && version < repair.Below_Version) repair.Action();
 }
@@ -147,4 +156,7 @@ void Finish_Loaded_Game() {
     Set_User_Preference(DAY_RUNNING, 0);
     Set_User_Preference(SIM_TO_QUARTER, 0);
     Refresh_Active_Team_Count();
+    Build_All_Player_Hashes();
+    Fill_Missing_Player_Ratings();
+    Sanity_Check_Player_IDs();
 }

@@ -6,6 +6,7 @@
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/safe_strings.h"
+#include "database/string_table.h"
 #include "database/universe.h"
 #include "personnel/player_names.h"
 
@@ -152,9 +153,9 @@ void Get_Player_Last_First_Name(int32_t team, int32_t slot, char* out) {
 }
 
 const char* Get_Position_Short_Name(int32_t position) {
-    static const char* const SHORT_NAMES[NUMBER_OF_POSITIONS + 1] = {
-        "QB", "RB", "FB", "TE", "WR", "T", "G", "C", "DE", "DT", "LB", "CB", "S", "K", "P", "Any"};
-    return static_cast<uint32_t>(position) <= NUMBER_OF_POSITIONS ? SHORT_NAMES[position] : "";
+    if (position == NUMBER_OF_POSITIONS) return "Any";
+    if (static_cast<uint32_t>(position) > NUMBER_OF_POSITIONS) return "";
+    return Find_Resource_String(STRING_POSITION_SHORT + position);
 }
 
 int32_t Get_Player_Position_Abbreviation(char* out, int32_t team, int32_t slot) {

@@ -14,6 +14,7 @@
 #include "database/load_repairs.h"
 #include "database/path_resolver.h"
 #include "database/safe_strings.h"
+#include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/universe.h"
 #include "platform/message_box.h"
@@ -302,6 +303,7 @@ void Clear_Universe() {
     for (int team = 0; team < MAX_FRANCHISES; ++team)
         for (int stat = 0; stat < 4; ++stat)
             Universe.Teams[team].Team_Stats[stat] = -1;
+    Reset_Season_Line_Hint();
 }
 
 uint32_t Get_Game_Checksum() {

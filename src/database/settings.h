@@ -58,33 +58,3 @@ enum USER_PREFERENCE : int32_t {
 
 int32_t Get_User_Preference(int32_t n);
 void Set_User_Preference(int32_t n, int32_t value);
-
-// Accessors of the universe header.
-constexpr int DATABASE_NOTES_LENGTH = 512;
-constexpr int SKIN_NAME_LENGTH = 32;
-// The 16-bit flag table at header offset 1,856.
-constexpr int NUMBER_OF_UNIVERSE_FLAGS = 20;
-constexpr int SEASON_LINE_RECORDING_FLAG = 5;
-constexpr int ADVANCE_IN_PROGRESS_FLAG = 7;
-constexpr int TARGET_WEEK_FLAG = 8;
-constexpr int CHAMPIONSHIP_ROUND_FLAG = 9;
-
-// Copies the notes into `buffer` of `size` bytes, cut to fit.
-void Get_Database_Notes(char* buffer, int size);
-// Stores the notes, cut to the 511 characters the field holds.
-void Set_Database_Notes(const char* text);
-void Get_Skin_Name(char* buffer, int size);
-// Stores the skin name, cut to the 31 characters the field holds.
-void Set_Skin_Name(const char* name);
-// Entry n of the flag table; out-of-range n is reported and reads 0.
-int32_t Get_Universe_Flag(int32_t n);
-void Set_Universe_Flag(int32_t n, int32_t value);
-int32_t Get_Current_View();
-void Set_Current_View_Setting(int32_t view);
-int32_t Get_Current_Week();
-int32_t Get_Current_Season_Index();
-int32_t Get_Replay_Mode();
-// Refreshes the cached Active_Team_Count from the team records.
-void Refresh_Active_Team_Count();
-// Zeroes the 98,280 bytes of the all-time leader tables.
-void Clear_All_Time_Leaders();
