@@ -9,7 +9,7 @@
 
 #include "database/settings.h"
 #include "engine/playbook_records.h"
-#include "playbook_test_support.h"
+#include "engine/playbook_test_support.h"
 #include "playbooks/playbook_files.h"
 
 namespace {
@@ -112,6 +112,10 @@ TEST_F(PlaybookFiles, MissingEraPlaybookKeepsTheDefaultsAndSaysSo) {
     EXPECT_NE(Read_Debug_Log().find("Unable to open playbook file playbooks/West Coast.opb"),
               std::string::npos);
     EXPECT_EQ(Read_Debug_Log().find("ERROR"), std::string::npos) << "a missing file is logged, not an error";
+    Write_Team_Playbook_File("Outside.opb", 1, 0);
+    EXPECT_EQ(Load_Playbook_File(3, 0, "../Outside"), 0) << "names never leave the playbooks folder";
+    EXPECT_EQ(Load_Playbook_File(3, 0, ""), 0);
+    EXPECT_EQ(std::memcmp(&before, &Universe.Teams[3].Playbooks, sizeof(before)), 0);
 }
 
 TEST_F(PlaybookFiles, TeamsThatAreNotLeagueTeamsLoadIntoTheScratchBlock) {

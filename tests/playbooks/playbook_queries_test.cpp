@@ -7,7 +7,7 @@
 
 #include "database/random_numbers.h"
 #include "engine/playbook_records.h"
-#include "playbook_test_support.h"
+#include "engine/playbook_test_support.h"
 #include "playbooks/playbook_queries.h"
 
 namespace {
