@@ -132,7 +132,7 @@ void Rebuild_Game_Teams_From_Schedules() {
             if (opponent_code == 0 || game < 0 || game >= MAX_GAME_RECORDS) continue;
             if (opponent_code < -TOTAL_NUMBER_OF_TEAMS || opponent_code > TOTAL_NUMBER_OF_TEAMS) continue;
             const int opponent = std::abs(opponent_code) - 1;
-            uint8_t* bytes = Universe.Games[game].Bytes;
+            uint8_t* bytes = Universe.Games[game].Team;
             if (opponent_code < 0) {
                 bytes[0] = static_cast<uint8_t>(team);
                 bytes[1] = static_cast<uint8_t>(opponent);

@@ -425,15 +425,15 @@ TEST(LoadRepairs, GameTeamsRebuiltFromSchedulesSkipInvalidIndices) {
     Universe.Teams[2].Schedule[3].Values[3] = -5;
     Universe.Teams[33].Schedule[0].Values[0] = 1;
     Universe.Teams[33].Schedule[0].Values[3] = 12;
-    const uint8_t game_12[2] = {Universe.Games[12].Bytes[0], Universe.Games[12].Bytes[1]};
+    const uint8_t game_12[2] = {Universe.Games[12].Team[0], Universe.Games[12].Team[1]};
 
     Rebuild_Game_Teams_From_Schedules();
-    EXPECT_EQ(Universe.Games[10].Bytes[0], 2);
-    EXPECT_EQ(Universe.Games[10].Bytes[1], 5);
-    EXPECT_EQ(Universe.Games[11].Bytes[0], 3);
-    EXPECT_EQ(Universe.Games[11].Bytes[1], 2);
-    EXPECT_EQ(Universe.Games[12].Bytes[0], game_12[0]) << "unused franchise slots are skipped";
-    EXPECT_EQ(Universe.Games[12].Bytes[1], game_12[1]);
+    EXPECT_EQ(Universe.Games[10].Team[0], 2);
+    EXPECT_EQ(Universe.Games[10].Team[1], 5);
+    EXPECT_EQ(Universe.Games[11].Team[0], 3);
+    EXPECT_EQ(Universe.Games[11].Team[1], 2);
+    EXPECT_EQ(Universe.Games[12].Team[0], game_12[0]) << "unused franchise slots are skipped";
+    EXPECT_EQ(Universe.Games[12].Team[1], game_12[1]);
     EXPECT_EQ(memcmp(before.data() + offsetof(UNIVERSE_STATE, User_Preferences),
                      Universe_Bytes() + offsetof(UNIVERSE_STATE, User_Preferences), 1200),
               0)
