@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "database/player_record.h"
 #include "app/diagnostics.h"
 #include "database/universe.h"
 
@@ -84,7 +85,7 @@ int Add_Game_Player_Counter(GAME_RECORD* pGame, int bTeam, int slot, int counter
     if (slot < 0 || slot >= PLAYERS_PER_TEAM) return 0;
     int team = pGame->Team[bTeam];
     if (team >= TOTAL_NUMBER_OF_TEAMS) return 0;
-    int32_t id = Universe.Teams[team].Players[slot].Vital_Stats[0];
+    int32_t id = Get_Player_Vital_Stat(team, slot, 0);
     for (int i = 0; i < GAME_LISTED_PLAYERS; ++i) {
         if (pGame->Player_Ids[bTeam][i] != id) continue;
         uint16_t& value = pGame->Player_Counters[bTeam][i][counter];

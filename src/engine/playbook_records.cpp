@@ -45,12 +45,6 @@ void Copy_Out(char* buffer, int size, const char* text, int field_size) {
     safe_strncpy(buffer, field, size);
 }
 
-// Whether a team number names a team whose playbook is in play: a franchise
-// slot in use, or one of the pool records 36-40.
-bool Is_Valid_Playbook_Team(int team) {
-    if (team >= MAX_FRANCHISES && team < TOTAL_NUMBER_OF_TEAMS) return true;
-    return team >= 0 && team < MAX_FRANCHISES && Universe.Teams[team].Team_Stats[2] != -1;
-}
 
 } // namespace
 
@@ -83,7 +77,7 @@ void Get_Offensive_Play_Description(int team, int play, char* buffer, int size) 
         // The field goal's text names the length of the kick from the spot.
         buffer[0] = '\0';
         if (Current_Game != nullptr) {
-            int32_t year = Universe.Header.Universe_Stats[3] + Get_User_Preference(CURRENT_SEASON_INDEX);
+            int32_t year = Get_Current_Year();
             int yards = Current_Game->Yards_To_Goal + (year < 1974 ? 7 : 17);
             char text[PLAY_DESCRIPTION_LENGTH];
             std::snprintf(text, sizeof(text), "%d-Yard Field Goal Attempt", yards);
@@ -191,7 +185,7 @@ bool Is_Kneel_Down_Play(int team, int play) {
 }
 
 bool Is_Offensive_Play_Defined(int team, int play) {
-    if (!Is_Valid_Playbook_Team(team)) return false;
+    if (!Is_Valid_Team_Code(team)) return false;
     const OFFENSIVE_PLAY* record = Find_Offensive_Play(team, play);
     return record != nullptr && record->Name[0] != '\0';
 }
@@ -273,7 +267,7 @@ int32_t Set_Defensive_Play_Role(int team, int play, int defender, int role) {
 }
 
 bool Is_Defensive_Play_Defined(int team, int play) {
-    if (!Is_Valid_Playbook_Team(team)) return false;
+    if (!Is_Valid_Team_Code(team)) return false;
     const DEFENSIVE_PLAY* record = Find_Defensive_Play(team, play);
     return record != nullptr && record->Name[0] != '\0';
 }

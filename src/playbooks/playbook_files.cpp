@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "database/league_structure.h"
 #include "app/diagnostics.h"
 #include "database/path_resolver.h"
 #include "database/safe_strings.h"
@@ -20,11 +21,6 @@ namespace {
 constexpr int PLAYBOOK_EDITOR_SIDE = 170;
 constexpr int LAST_FORMATION = 47;
 
-// Whether a file loaded for `team` goes into the team's own record.
-bool Loads_Into_Team(int team) {
-    if (team >= MAX_FRANCHISES && team < TOTAL_NUMBER_OF_TEAMS) return true;
-    return team >= 0 && team < MAX_FRANCHISES && Universe.Teams[team].Team_Stats[2] != -1;
-}
 
 // Replaces a code outside lo..hi by `fallback`; counts the repairs.
 template <typename T> void Repair_Code(T& value, int lo, int hi, int fallback, int& repairs) {
@@ -112,11 +108,11 @@ int Load_Playbook_File(int team, int bDefense, const char* name) {
         Log_Debug_Line("Playbook file %s: %d out-of-range codes repaired", path.c_str(), repairs);
 
     if (bDefense)
-        std::memcpy(Loads_Into_Team(team) ? &Universe.Teams[team].Playbooks.Defense
+        std::memcpy(Is_Valid_Team_Code(team) ? &Universe.Teams[team].Playbooks.Defense
                                           : &Scratch_Defensive_Playbook,
                     &defense, size);
     else
-        std::memcpy(Loads_Into_Team(team) ? &Universe.Teams[team].Playbooks.Offense
+        std::memcpy(Is_Valid_Team_Code(team) ? &Universe.Teams[team].Playbooks.Offense
                                           : &Scratch_Offensive_Playbook,
                     &offense, size);
     return 1;
