@@ -54,13 +54,19 @@ void Swap_Schedule_Codes(int32_t a, int32_t b) {
     }
 }
 
+// Byte offsets of the two team bytes and the team in possession in a game record.
+constexpr size_t GAME_TEAM_OFFSET = 0;
+constexpr size_t GAME_POSSESSION_OFFSET = 48684;
+static_assert(GAME_POSSESSION_OFFSET < sizeof(GAME_RECORD));
+
 void Swap_Game_Record_Teams(int32_t a, int32_t b) {
     for (GAME_RECORD& game : Universe.Games) {
+        uint8_t* bytes = reinterpret_cast<uint8_t*>(&game);
         // A zeroed record names team 0 twice; a real game never does.
-        if (game.Team[0] == game.Team[1]) continue;
-        Swap_Byte(game.Team[0], a, b);
-        Swap_Byte(game.Team[1], a, b);
-        Swap_Byte(game.Possession_Team, a, b);
+        if (bytes[GAME_TEAM_OFFSET] == bytes[GAME_TEAM_OFFSET + 1]) continue;
+        Swap_Byte(bytes[GAME_TEAM_OFFSET], a, b);
+        Swap_Byte(bytes[GAME_TEAM_OFFSET + 1], a, b);
+        Swap_Byte(bytes[GAME_POSSESSION_OFFSET], a, b);
     }
 }
 
