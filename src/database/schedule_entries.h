@@ -1,0 +1,43 @@
+#pragma once
+// The weekly schedule entries of each team: who it plays, when, whether the game
+// is watched, and which game record holds the result.
+#include <cstdint>
+
+#include "database/game_record_layout.h"
+
+constexpr int NUMBER_OF_SCHEDULE_FIELDS = 5;
+constexpr int SCHEDULE_OPPONENT = 0;
+constexpr int SCHEDULE_WATCH_FLAG = 1;
+constexpr int SCHEDULE_KICKOFF = 2;
+constexpr int SCHEDULE_GAME_INDEX = 3;
+constexpr int SCHEDULE_WEEKDAY = 4;
+
+int32_t Get_Team_Schedule_Stat(int32_t team, int32_t week, int32_t field);
+void Set_Team_Schedule_Stat(int32_t team, int32_t week, int32_t field, int32_t value);
+bool Game_Scheduled_Today(int32_t team, int32_t week);
+int32_t Get_Team_Week_Opponent(int32_t team, int32_t week);
+int32_t Get_Team_Week_Game_Side(int32_t team, int32_t week);
+int32_t Get_Team_Week_Schedule_Stat_1(int32_t team, int32_t week);
+int32_t Get_Team_Own_Schedule_Stat_1(int32_t team, int32_t week);
+void Set_Game_PBP_Flag(int32_t team, int32_t week, int32_t value);
+void Toggle_Calendar_PBP_Flag(int32_t team, int32_t week);
+int32_t Schedule_Game(int32_t first, int32_t second, int32_t week, int32_t weekday, int32_t kickoff);
+int32_t Schedule_Game_Default_Time(int32_t first, int32_t second, int32_t week);
+int32_t Clear_Scheduled_Game(int32_t first, int32_t second, int32_t week);
+void Clear_Scheduled_Games(int32_t team);
+
+// Week-wide queries over the active teams.
+int32_t Get_Week_Game_Count(int32_t week);
+int32_t Get_Week_First_Game_Index(int32_t week);
+// The week's game record between two franchises that involves the team; null when none.
+const GAME_RECORD* Find_Team_Week_Game(int32_t week, int32_t team);
+int32_t Find_Team_Week_Game_Position(int32_t week, int32_t team);
+int32_t Find_Team_Week_Game_Index(int32_t week, int32_t team);
+
+// Pairing counts of the schedule generator, over weeks 0-17.
+int32_t Count_First_Listed_Games(int32_t team);
+int32_t Count_Second_Listed_Games(int32_t team);
+int32_t Count_First_Listed_Games_Against(int32_t team, int32_t opponent);
+int32_t Count_Second_Listed_Games_Against(int32_t team, int32_t opponent);
+int32_t Count_Games_Against(int32_t team, int32_t opponent);
+int32_t Count_Weeks_With_Games(int32_t team, int32_t weeks);
