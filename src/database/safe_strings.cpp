@@ -6,16 +6,14 @@
 #include "app/diagnostics.h"
 
 namespace {
-void Log_Null_Pointer(const void* destination, const void* source, int size)
-{
+void Log_Null_Pointer(const void* destination, const void* source, int size) {
     Log_Debug_Line("Null pointer in safe_strncpy(0x%08X,0x%08X,%d)",
                    static_cast<unsigned>(reinterpret_cast<uintptr_t>(destination)),
                    static_cast<unsigned>(reinterpret_cast<uintptr_t>(source)), size);
 }
 } // namespace
 
-int safe_strncpy(char* destination, const char* source, int size)
-{
+int safe_strncpy(char* destination, const char* source, int size) {
     if (destination == nullptr || source == nullptr) {
         Log_Null_Pointer(destination, source, size);
         return 0;
@@ -30,8 +28,7 @@ int safe_strncpy(char* destination, const char* source, int size)
     return source[copied] != '\0' ? -1 : copied;
 }
 
-int safe_strncat(char* destination, const char* source, int size)
-{
+int safe_strncat(char* destination, const char* source, int size) {
     if (destination == nullptr || source == nullptr) {
         Log_Null_Pointer(destination, source, size);
         return 0;
@@ -42,8 +39,10 @@ int safe_strncat(char* destination, const char* source, int size)
         return 4;
     }
     int length = 0;
-    while (length < size - 1 && destination[length] != '\0') ++length;
-    for (const char* next = source; *next != '\0' && length < size - 1; ++next) destination[length++] = *next;
+    while (length < size - 1 && destination[length] != '\0')
+        ++length;
+    for (const char* next = source; *next != '\0' && length < size - 1; ++next)
+        destination[length++] = *next;
     destination[length] = '\0';
     if (length >= size - 2) Report_System_Error("Buffer filled in safe_strncat.  Str len %d", size - 1);
     return length;

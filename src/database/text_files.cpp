@@ -1,0 +1,196 @@
+#include "database/text_files.h"
+
+#include <cerrno>
+#include <cstdarg>
+#include <cstring>
+
+#include "database/path_resolver.h"
+#include "platform/message_box.h"
+
+namespace {
+// The long-line warning is shown once per run.
+bool long_line_warned = false;
+
+constexpr int TRUNCATED_ERROR_NUMBER = 80;
+constexpr int ERROR_TEXT_COUNT = 45;
+const char* const ERROR_TEXTS[ERROR_TEXT_COUNT] = {
+    "NULL ERRNO",
+    "Operation not permitted",
+    "No such file or directory",
+    "No such process",
+    "Interrupted function",
+    "I/O error",
+    "No such device or address",
+    "Argument list too long",
+    "Exec format error",
+    "Bad file number",
+    "No spawned processes",
+    "No more processes or not enough memory or maximum nesting level reached",
+    "Not enough memory",
+    "Permission denied",
+    "Bad address",
+    "[Unknown error]",
+    "Device or resource busy",
+    "File exists",
+    "Cross-device link",
+    "No such device",
+    "Not a directory",
+    "Is a directory",
+    "Invalid argument",
+    "Too many files open in system",
+    "Too many open files",
+    "Inappropriate I/O control operation",
+    "[Unknown error]",
+    "File too large",
+    "No space left on device",
+    "Invalid seek",
+    "Read-only file system",
+    "Too many links",
+    "Broken pipe",
+    "Math argument",
+    "Result too large",
+    "Resource deadlock would occur",
+    "Resource deadlock would occur",
+    "[Unknown error]",
+    "Filename too long",
+    "No locks available",
+    "Function not supported",
+    "Directory not empty",
+    "Illegal byte sequence",
+    "String was truncated",
+    "Unknown error (ErrNo Too Large)",
+};
+
+// Reads one line, character by character, keeping at most `capacity` - 1 of
+// them. Returns the number of characters stored; `overflowed` tells whether
+// any had to be dropped and `at_end` whether the stream ended.
+int Read_Characters(FILE* file, char* buffer, int capacity, bool* overflowed, bool* at_end) {
+    int stored = 0;
+    *overflowed = false;
+    *at_end = false;
+    for (;;) {
+        int c = fgetc(file);
+        if (c == EOF) {
+            *at_end = true;
+            break;
+        }
+        if (c == '\n') break;
+        if (c == '\r') {
+            // A line written with "\r\n" ends at its "\r".
+            int next = fgetc(file);
+            if (next == '\n') break;
+            if (next == EOF) {
+                *at_end = true;
+                break;
+            }
+            ungetc(next, file);
+        }
+        if (stored < capacity - 1)
+            buffer[stored++] = static_cast<char>(c);
+        else
+            *overflowed = true;
+    }
+    return stored;
+}
+} // namespace
+
+int Read_Line_Limit(const char* file_name, char* buffer, FILE* file, int limit) {
+    if (buffer == nullptr || limit <= 0) return 1;
+    buffer[0] = '\0';
+    if (file == nullptr) return 1;
+    bool overflowed = false;
+    bool at_end = false;
+    int stored = Read_Characters(file, buffer, limit, &overflowed, &at_end);
+    buffer[stored] = '\0';
+    if (overflowed && !long_line_warned) {
+        long_line_warned = true;
+        Show_Formatted_Message(
+            "Read_Line_Limit",
+            "Line too long in %s.\n\nLimit = %d characters.\n\nExtra character(s) ignored.",
+            file_name ? file_name : "", limit);
+    }
+    return at_end ? 1 : 0;
+}
+
+int Read_Line(char* buffer, FILE* file, int size) {
+    if (file == nullptr || buffer == nullptr || size <= 0) return 1;
+    // An exhausted file adds nothing: the caller's buffer keeps what it held.
+    int first = fgetc(file);
+    if (first == EOF) return 1;
+    ungetc(first, file);
+    bool overflowed = false;
+    bool at_end = false;
+    int stored = Read_Characters(file, buffer, size, &overflowed, &at_end);
+    buffer[stored] = '\0';
+    return at_end ? 1 : 0;
+}
+
+int Skip_Line(FILE* file) {
+    if (file == nullptr) return 1;
+    for (;;) {
+        int c = fgetc(file);
+        if (c == EOF) return 1;
+        if (c == '\n') return 0;
+    }
+}
+
+int Count_File_Lines(const char* file_name) {
+    FILE* file = Open_Resolved_File(file_name, "rt");
+    if (file == nullptr) {
+        int error_number = errno;
+        Show_Formatted_Message("File Error", "Couldn't open file: \"%s\"\n\n%s", file_name ? file_name : "",
+                               strerror(error_number));
+        return 0;
+    }
+    int lines = 0;
+    do {
+        ++lines;
+    } while (Skip_Line(file) == 0);
+    fclose(file);
+    return lines;
+}
+
+long Count_File_Characters(FILE* file) {
+    if (file == nullptr) return 0;
+    rewind(file);
+    long count = 0;
+    while (fgetc(file) != EOF)
+        ++count;
+    rewind(file);
+    return count;
+}
+
+int Append_Line_To_File(const char* file_name, const char* text) {
+    if (file_name == nullptr || file_name[0] == '\0' || text == nullptr) return 0;
+    FILE* file = Open_Resolved_File(file_name, "at");
+    if (file == nullptr) return 0;
+    fputs(text, file);
+    fputc('\n', file);
+    fclose(file);
+    return 1;
+}
+
+int Append_Formatted_Line_To_File(const char* file_name, const char* format, ...) {
+    if (file_name == nullptr || file_name[0] == '\0' || format == nullptr) return 0;
+    char text[TEXT_BUFFER_SIZE];
+    va_list args;
+    va_start(args, format);
+    vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    FILE* file = Open_Resolved_File(file_name, "at");
+    if (file == nullptr) return 0;
+    fputs(text, file);
+    fputc('\n', file);
+    fclose(file);
+    return 1;
+}
+
+const char* Get_Error_Number_Text(int error_number) {
+    if (error_number == TRUNCATED_ERROR_NUMBER) return "String was truncated";
+    if (error_number < 0 || error_number >= ERROR_TEXT_COUNT) return ERROR_TEXTS[ERROR_TEXT_COUNT - 1];
+    return ERROR_TEXTS[error_number];
+}
+
+const char* Get_Errno_Text() {
+    return Get_Error_Number_Text(errno);
+}

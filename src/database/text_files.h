@@ -1,0 +1,34 @@
+#pragma once
+// Plain text files: line readers over an open stream, line and character
+// counters, and appenders that open, write one line and close again, so logs
+// and exports never keep a file open between lines. Files are opened through
+// the path resolver; lines of files written with "\r\n" are read without the "\r".
+#include <cstdio>
+
+#include "database/safe_strings.h"
+
+// Reads one line into `buffer` (`limit` bytes) without its line end. Characters
+// beyond limit - 1 are dropped; the first such line of a run is reported once
+// in a "Read_Line_Limit" box naming `file_name`. Returns 1 when the end of the
+// file was reached during the read (a null stream counts as the end), else 0.
+int Read_Line_Limit(const char* file_name, char* buffer, FILE* file, int limit);
+// Reads one line into `buffer` without its line end; returns 0, or 1 at the
+// end of the file (or for a null stream). A read that finds the file already
+// exhausted leaves `buffer` as it was; a last line without a line end is
+// returned terminated. Characters beyond size - 1 are dropped silently.
+int Read_Line(char* buffer, FILE* file, int size = TEXT_BUFFER_SIZE);
+// Drops the rest of the current line; 1 at the end of the file or for a null stream.
+int Skip_Line(FILE* file);
+// Line ends plus one (so a final line end counts the empty line behind it);
+// 0, after telling the user, when the file cannot be opened.
+int Count_File_Lines(const char* file_name);
+// Number of characters in the stream (read from the start; the stream is left rewound).
+long Count_File_Characters(FILE* file);
+// Appends `text` and a line end; 1, or 0 for an empty name, a null text or a failed open.
+int Append_Line_To_File(const char* file_name, const char* text);
+int Append_Formatted_Line_To_File(const char* file_name, const char* format, ...)
+    __attribute__((format(printf, 2, 3)));
+// Text of the runtime's current error number, in the game's own wording.
+const char* Get_Errno_Text();
+// The same for a given error number.
+const char* Get_Error_Number_Text(int error_number);

@@ -1,0 +1,49 @@
+// Storage of the per-team formation depth charts.
+#include "engine/formation_depth_charts.h"
+
+#include <cstring>
+
+#include "app/diagnostics.h"
+#include "database/universe.h"
+#include "engine/formations.h"
+
+static_assert(FORMATION_DEPTH_CHART_OFFSET + sizeof(int32_t) * NUMBER_OF_FORMATIONS * PLAYERS_ON_FIELD <=
+              sizeof(TEAM_RECORD));
+
+namespace {
+bool Is_Valid_Entry(int32_t team, int32_t formation, int32_t slot) {
+    return team >= 0 && team < TOTAL_NUMBER_OF_TEAMS && Is_Valid_Formation(formation) && slot >= 0 &&
+           slot < PLAYERS_ON_FIELD;
+}
+
+// The entry's bytes inside the team record; the record is packed, so entries
+// are copied rather than dereferenced.
+uint8_t* Entry_Bytes(int32_t team, int32_t formation, int32_t slot) {
+    return reinterpret_cast<uint8_t*>(&Universe.Teams[team]) + FORMATION_DEPTH_CHART_OFFSET +
+           sizeof(int32_t) * (formation * PLAYERS_ON_FIELD + slot);
+}
+} // namespace
+
+int32_t Get_Formation_Depth_Chart_Entry(int32_t team, int32_t formation, int32_t slot) {
+    if (!Is_Valid_Entry(team, formation, slot)) {
+        Report_System_Error("Invalid argument in Get_Formation_Depth_Chart_Entry(%d,%d,%d)", team, formation,
+                            slot);
+        return 0;
+    }
+    int32_t id = 0;
+    std::memcpy(&id, Entry_Bytes(team, formation, slot), sizeof id);
+    return id;
+}
+
+void Set_Formation_Depth_Chart_Entry(int32_t team, int32_t formation, int32_t slot, int32_t player_id) {
+    if (!Is_Valid_Entry(team, formation, slot)) {
+        Report_System_Error("Invalid argument in Set_Formation_Depth_Chart_Entry(%d,%d,%d,%d)", team,
+                            formation, slot, player_id);
+        return;
+    }
+    std::memcpy(Entry_Bytes(team, formation, slot), &player_id, sizeof player_id);
+}
+
+bool Is_Formation_Depth_Chart_Entry_Set(int32_t team, int32_t formation, int32_t slot) {
+    return Get_Formation_Depth_Chart_Entry(team, formation, slot) > 0;
+}

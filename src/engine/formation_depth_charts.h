@@ -1,0 +1,15 @@
+#pragma once
+// Per-team formation depth charts: for each formation and on-field slot, the
+// id of the player the team puts there (0 or less: nobody). They live in the
+// team record right behind the offensive playbook.
+#include <cstdint>
+
+// Team-record offset of the depth charts: int32 [48][11].
+constexpr uint32_t FORMATION_DEPTH_CHART_OFFSET = 103340;
+
+// The stored player id; 0 for a team, formation or slot out of range (reported).
+int32_t Get_Formation_Depth_Chart_Entry(int32_t team, int32_t formation, int32_t slot);
+// Stores a player id; out-of-range arguments are reported and nothing is stored.
+void Set_Formation_Depth_Chart_Entry(int32_t team, int32_t formation, int32_t slot, int32_t player_id);
+// True when the entry names a player (id above 0).
+bool Is_Formation_Depth_Chart_Entry_Set(int32_t team, int32_t formation, int32_t slot);

@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <random>
+#include <sstream>
+#include <vector>
+
+#include "database/random_numbers.h"
+#include "database/universe.h"
+
+namespace {
+// The 1998 seeding, written out independently of the generator under test.
+std::vector<uint32_t> Seeding_Words(uint32_t seed) {
+    std::vector<uint32_t> words(624);
+    for (uint32_t& word : words) {
+        uint32_t high = seed & 0xFFFF0000u;
+        seed = 69069u * seed + 1u;
+        word = high | (seed >> 16);
+        seed = 69069u * seed + 1u;
+    }
+    return words;
+}
+
+// A standard engine brought to the state the seeding leaves: the words, then
+// the index 624 so its next draw regenerates first.
+std::mt19937 Reference_Engine(uint32_t seed) {
+    std::stringstream state;
+    for (uint32_t word : Seeding_Words(seed))
+        state << word << ' ';
+    state << 624;
+    std::mt19937 engine;
+    state >> engine;
+    return engine;
+}
+
+uint32_t Untemper(uint32_t y) {
+    uint32_t x = y;
+    for (int i = 0; i < 3; ++i)
+        x = y ^ (x >> 18);
+    y = x;
+    for (int i = 0; i < 3; ++i)
+        x = y ^ ((x << 15) & 0xEFC60000u);
+    y = x;
+    for (int i = 0; i < 6; ++i)
+        x = y ^ ((x << 7) & 0x9D2C5680u);
+    y = x;
+    for (int i = 0; i < 4; ++i)
+        x = y ^ (x >> 11);
+    return x;
+}
+
+// A state whose first draw after regeneration is the top value 0xFFFFFFFF:
+// with words 0 and 1 zero, the new word 0 is word 397 unchanged.
+void Restore_State_Yielding_Top_Draw() {
+    std::vector<uint32_t> words(624, 0u);
+    words[397] = Untemper(0xFFFFFFFFu);
+    Restore_Random_State(words.data());
+}
+
+// Drawn during static initialisation, before any test can seed the generator.
+const std::vector<uint32_t> first_unseeded_draws = [] {
+    std::vector<uint32_t> draws;
+    for (int i = 0; i < 700; ++i)
+        draws.push_back(Random_Number());
+    return draws;
+}();
+
+void Set_Active_Teams(int count) {
+    for (int team = 0; team < MAX_FRANCHISES; ++team)
+        Universe.Teams[team].Team_Stats[2] = team < count ? 0 : -1;
+}
+} // namespace
+
+TEST(RandomNumbers, MatchesStandardEngineFromTheSameSeedingAcrossRegenerations) {
+    for (uint32_t seed : {4357u, 12345u, 0u, 0xDEADBEEFu}) {
+        Seed_Random_Numbers(seed);
+        std::mt19937 reference = Reference_Engine(seed);
+        for (int draw = 0; draw < 5000; ++draw) {
+            ASSERT_EQ(Random_Number(), reference()) << "seed " << seed << ", draw " << draw;
+        }
+    }
+}
+
+TEST(RandomNumbers, DrawsFollowTheUniformFraction) {
+    Seed_Random_Numbers(99);
+    std::mt19937 reference = Reference_Engine(99);
+    for (int draw = 0; draw < 2000; ++draw) {
+        double fraction = static_cast<double>(reference()) * RANDOM_FRACTION;
+        switch (draw % 4) {
+        case 0:
+            ASSERT_EQ(Random_Int(37), static_cast<int32_t>(fraction * 37)) << "draw " << draw;
+            break;
+        case 1:
+            ASSERT_EQ(Random_Range(-5, 12), -5 + static_cast<int32_t>(fraction * 18)) << "draw " << draw;
+            break;
+        case 2:
+            ASSERT_EQ(Random_Float(3.5f), static_cast<float>(fraction * 3.5f)) << "draw " << draw;
+            break;
+        default:
+            ASSERT_EQ(Random_Number(), static_cast<uint32_t>(fraction * 4294967295.0 + 0.5))
+                << "draw " << draw;
+        }
+    }
+}
+
+TEST(RandomNumbers, SmallAndDegenerateRangesStayInBounds) {
+    Seed_Random_Numbers(7);
+    for (int draw = 0; draw < 1000; ++draw) {
+        ASSERT_EQ(Random_Int(1), 0);
+        ASSERT_EQ(Random_Int(0), 0);
+        ASSERT_EQ(Random_Range(5, 5), 5);
+        ASSERT_LE(Random_Range(10, 3), 10) << "a reversed range gives values at or below lo";
+        ASSERT_EQ(Random_Float(-2.0f), 0.0f);
+        ASSERT_EQ(Random_Float(0.0f), 0.0f);
+        float f = Random_Float(1.0f);
+        ASSERT_GE(f, 0.0f);
+        ASSERT_LE(f, 1.0f);
+    }
+}
+
+TEST(RandomNumbers, TopDrawIsKeptBelowTheCount) {
+    Restore_State_Yielding_Top_Draw();
+    ASSERT_EQ(Random_Number(), 0xFFFFFFFFu) << "the constructed state must yield the top draw";
+
+    Restore_State_Yielding_Top_Draw();
+    EXPECT_EQ(Random_Int(10), 9);
+    Restore_State_Yielding_Top_Draw();
+    EXPECT_EQ(Random_Int(1), 0);
+    Restore_State_Yielding_Top_Draw();
+    EXPECT_EQ(Random_Range(3, 8), 8);
+    Restore_State_Yielding_Top_Draw();
+    EXPECT_EQ(Random_Float(2.5f), 2.5f) << "the float draw may reach its top";
+}
+
+TEST(RandomNumbers, NeverSeededGeneratorStartsLikeSeed4357) {
+    std::mt19937 reference = Reference_Engine(4357);
+    for (size_t draw = 0; draw < first_unseeded_draws.size(); ++draw)
+        EXPECT_EQ(first_unseeded_draws[draw], reference()) << "draw " << draw;
+}
+
+TEST(RandomNumbers, ApplyRandomVarianceStaysWithinTheSpread) {
+    Seed_Random_Numbers(3);
+    for (int draw = 0; draw < 200; ++draw) {
+        ASSERT_EQ(Apply_Random_Variance(1234, 0), 1234);
+        ASSERT_EQ(Apply_Random_Variance(-77, 0), -77);
+    }
+    for (int draw = 0; draw < 1000; ++draw) {
+        int32_t v = Apply_Random_Variance(10000, 100);
+        // Two factors of 900..1100 multiply to 810..1210 thousandths.
+        ASSERT_GE(v, 8100);
+        ASSERT_LE(v, 12100);
+    }
+}
+
+TEST(IntegerMaths, MulDivRoundRoundsHalvesAwayFromZero) {
+    EXPECT_EQ(Mul_Div_Round(3, 5, 2), 8);
+    EXPECT_EQ(Mul_Div_Round(-3, 5, 2), -8);
+    EXPECT_EQ(Mul_Div_Round(3, 5, -2), -8);
+    EXPECT_EQ(Mul_Div_Round(-3, -5, -2), -8);
+    EXPECT_EQ(Mul_Div_Round(7, 1, 3), 2);
+    EXPECT_EQ(Mul_Div_Round(-2, 1, 5), 0) << "-0.4 rounds to 0";
+    EXPECT_EQ(Mul_Div_Round(2000000000, 3, 4), 1500000000) << "the product must not overflow";
+    EXPECT_EQ(Mul_Div_Round(12, 34, 0), 0);
+    EXPECT_EQ(Mul_Div_Round(0, 34, 5), 0);
+    EXPECT_EQ(Mul_Div_Round(INT32_MIN, 1, 1), INT32_MIN);
+}
+
+TEST(IntegerMaths, RoundedSignedSqrt) {
+    EXPECT_EQ(Rounded_Signed_Sqrt(-10), -3);
+    EXPECT_EQ(Rounded_Signed_Sqrt(12), 3);
+    EXPECT_EQ(Rounded_Signed_Sqrt(13), 4);
+    EXPECT_EQ(Rounded_Signed_Sqrt(0), 0);
+    EXPECT_EQ(Rounded_Signed_Sqrt(2000000000), 31623);
+    EXPECT_EQ(Rounded_Signed_Sqrt(INT32_MIN), -31623);
+}
+
+TEST(IntegerMaths, GradeIndices) {
+    Set_Active_Teams(32);
+    EXPECT_EQ(Get_Rank_Grade_Index(0), 13);
+    EXPECT_EQ(Get_Rank_Grade_Index(31), 1);
+    EXPECT_EQ(Get_Rank_Grade_Index(16), 7) << "-6/32 rounds to 0";
+    EXPECT_EQ(Get_Rank_Grade_Index(15), 7) << "6/32 rounds to 0";
+    EXPECT_EQ(Get_Rank_Grade_Index(100), 0) << "clamped below";
+    EXPECT_EQ(Get_Rank_Grade_Index(-100), 13) << "clamped above";
+    Set_Active_Teams(0);
+    EXPECT_EQ(Get_Rank_Grade_Index(0), 7) << "no active team";
+    Set_Active_Teams(0);
+
+    EXPECT_EQ(Get_Value_Grade_Index(0), 0);
+    EXPECT_EQ(Get_Value_Grade_Index(560), 0);
+    EXPECT_EQ(Get_Value_Grade_Index(561), 1);
+    EXPECT_EQ(Get_Value_Grade_Index(1000), 8);
+    EXPECT_EQ(Get_Value_Grade_Index(5000), 12);
+    EXPECT_EQ(Get_Value_Grade_Index(-5000), 0);
+}
