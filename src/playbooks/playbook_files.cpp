@@ -1,0 +1,153 @@
+#include "playbooks/playbook_files.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "app/diagnostics.h"
+#include "database/path_resolver.h"
+#include "database/safe_strings.h"
+#include "database/settings.h"
+#include "database/universe.h"
+#include "engine/playbook_records.h"
+
+OFFENSIVE_PLAYBOOK Scratch_Offensive_Playbook;
+DEFENSIVE_PLAYBOOK Scratch_Defensive_Playbook;
+
+namespace {
+
+// Setting 170: which side the playbook editor and its files handle.
+constexpr int PLAYBOOK_EDITOR_SIDE = 170;
+constexpr int LAST_FORMATION = 47;
+
+// Whether a file loaded for `team` goes into the team's own record.
+bool Loads_Into_Team(int team) {
+    if (team >= MAX_FRANCHISES && team < TOTAL_NUMBER_OF_TEAMS) return true;
+    return team >= 0 && team < MAX_FRANCHISES && Universe.Teams[team].Team_Stats[2] != -1;
+}
+
+// Replaces a code outside lo..hi by `fallback`; counts the repairs.
+template <typename T> void Repair_Code(T& value, int lo, int hi, int fallback, int& repairs) {
+    if (value >= lo && value <= hi) return;
+    value = static_cast<T>(fallback);
+    ++repairs;
+}
+
+// A playbook file is foreign input: every code the engine uses as a table
+// index is brought into range, so a damaged or hand-made file cannot make the
+// engine read outside its tables. Texts are terminated within their fields.
+int Repair_Offensive_Playbook(OFFENSIVE_PLAYBOOK& book) {
+    int repairs = 0;
+    for (OFFENSIVE_PLAY& play : book.Plays) {
+        play.Name[PLAY_NAME_LENGTH - 1] = '\0';
+        play.Description[PLAY_DESCRIPTION_LENGTH - 1] = '\0';
+        Repair_Code(play.Formation, 0, LAST_FORMATION, 0, repairs);
+        Repair_Code(play.Play_Type, 0, PLAY_TYPE_COUNT - 1, PLAY_TYPE_RUSH, repairs);
+        Repair_Code(play.Primary, 0, 1 + PLAY_RECEIVERS, 0, repairs);
+        Repair_Code(play.Option_Hole, 0, 9, 0, repairs);
+        // On runs the hole names one of the ten holes; on passes it is a depth.
+        bool run = play.Play_Type <= PLAY_TYPE_END_AROUND || play.Play_Type == PLAY_TYPE_COUNTER ||
+                   play.Play_Type == PLAY_TYPE_DOUBLE_REVERSE || play.Play_Type == PLAY_TYPE_REVERSE;
+        if (run) Repair_Code(play.Hole_Or_Depth, 0, 9, 0, repairs);
+        for (int32_t& route : play.Routes)
+            Repair_Code(route, -1, PASS_ROUTE_COUNT - 1, -1, repairs);
+    }
+    for (auto& folder : book.Folder_Names)
+        folder[FOLDER_NAME_LENGTH - 1] = '\0';
+    book.Notes[PLAYBOOK_NOTES_LENGTH - 1] = '\0';
+    book.Name[PLAYBOOK_NAME_LENGTH - 1] = '\0';
+    return repairs;
+}
+
+int Repair_Defensive_Playbook(DEFENSIVE_PLAYBOOK& book) {
+    int repairs = 0;
+    for (DEFENSIVE_PLAY& play : book.Plays) {
+        play.Name[PLAY_NAME_LENGTH - 1] = '\0';
+        play.Description[PLAY_DESCRIPTION_LENGTH - 1] = '\0';
+        Repair_Code(play.Formation, 0, LAST_FORMATION, 22, repairs);
+        for (int32_t& role : play.Roles)
+            Repair_Code(role, 0, DEFENSIVE_RESPONSIBILITY_COUNT - 1, 9, repairs);
+    }
+    for (auto& folder : book.Folder_Names)
+        folder[FOLDER_NAME_LENGTH - 1] = '\0';
+    book.Notes[PLAYBOOK_NOTES_LENGTH - 1] = '\0';
+    book.Name[PLAYBOOK_NAME_LENGTH - 1] = '\0';
+    return repairs;
+}
+
+// The viewed team, or -1 when the setting names no team record.
+int Viewed_Playbook_Team() {
+    int32_t team = Get_User_Preference(VIEWED_TEAM);
+    return (team >= 0 && team < TOTAL_NUMBER_OF_TEAMS) ? team : -1;
+}
+
+} // namespace
+
+int Load_Playbook_File(int team, int bDefense, const char* name) {
+    if (name == nullptr) return 0;
+    std::string path = std::string("playbooks/") + name + (bDefense ? ".dpb" : ".opb");
+    FILE* file = Open_Resolved_File(path.c_str(), "rb");
+    if (file == nullptr) {
+        Log_Debug_Line("Unable to open playbook file %s; the playbook is left as it was", path.c_str());
+        return 0;
+    }
+    // Static scratch copies: the blocks are large for the stack.
+    static OFFENSIVE_PLAYBOOK offense;
+    static DEFENSIVE_PLAYBOOK defense;
+    void* scratch = bDefense ? static_cast<void*>(&defense) : static_cast<void*>(&offense);
+    size_t size = bDefense ? sizeof(defense) : sizeof(offense);
+    size_t got = std::fread(scratch, 1, size, file);
+    std::fclose(file);
+    if (got != size) {
+        Log_Debug_Line("Playbook file %s holds %zu of %zu bytes; the playbook is left as it was",
+                       path.c_str(), got, size);
+        return 0;
+    }
+    int repairs = bDefense ? Repair_Defensive_Playbook(defense) : Repair_Offensive_Playbook(offense);
+    if (repairs > 0)
+        Log_Debug_Line("Playbook file %s: %d out-of-range codes repaired", path.c_str(), repairs);
+
+    if (bDefense)
+        std::memcpy(Loads_Into_Team(team) ? &Universe.Teams[team].Playbooks.Defense
+                                          : &Scratch_Defensive_Playbook,
+                    &defense, size);
+    else
+        std::memcpy(Loads_Into_Team(team) ? &Universe.Teams[team].Playbooks.Offense
+                                          : &Scratch_Offensive_Playbook,
+                    &offense, size);
+    return 1;
+}
+
+int Write_Team_Playbook_File(const char* path, int team, int bDefense) {
+    if (path == nullptr || team < 0 || team >= TOTAL_NUMBER_OF_TEAMS) return 1;
+    FILE* file = Open_Resolved_File(path, "wb");
+    if (file == nullptr) return 1;
+    const TEAM_PLAYBOOK_BLOCK& block = Universe.Teams[team].Playbooks;
+    const void* data =
+        bDefense ? static_cast<const void*>(&block.Defense) : static_cast<const void*>(&block.Offense);
+    size_t size = bDefense ? sizeof(block.Defense) : sizeof(block.Offense);
+    size_t written = std::fwrite(data, 1, size, file);
+    bool closed = std::fclose(file) == 0;
+    if (written != size || !closed) {
+        std::remove(Resolve_File_Path(path).c_str());
+        return 2;
+    }
+    return 0;
+}
+
+int Write_Playbook_File(const char* path) {
+    int team = Viewed_Playbook_Team();
+    if (team < 0) {
+        Report_System_Error("Invalid Viewed_Team in Write_Playbook_File(%s)", path ? path : "");
+        return 1;
+    }
+    return Write_Team_Playbook_File(path, team, Get_User_Preference(PLAYBOOK_EDITOR_SIDE) != 0);
+}
+
+void Set_Playbook_Name(const char* name) {
+    int team = Viewed_Playbook_Team();
+    if (team < 0 || name == nullptr) return;
+    TEAM_PLAYBOOK_BLOCK& block = Universe.Teams[team].Playbooks;
+    char* field = Get_User_Preference(PLAYBOOK_EDITOR_SIDE) ? block.Defense.Name : block.Offense.Name;
+    safe_strncpy(field, name, PLAYBOOK_NAME_LENGTH);
+}

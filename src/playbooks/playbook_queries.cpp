@@ -1,0 +1,170 @@
+#include "playbooks/playbook_queries.h"
+
+#include <cstring>
+
+#include "database/random_numbers.h"
+#include "database/team_record_layout.h"
+#include "engine/playbook_records.h"
+
+namespace {
+
+// Routes of the five receivers, read without reporting: a query over a whole
+// play never asks for a receiver outside 0-4.
+int32_t Route_Of(int team, int play, int receiver) {
+    return Get_Offensive_Play_Route(team, play, receiver);
+}
+
+bool Any_Receiver_Route(int team, int play, bool (*test)(int32_t)) {
+    for (int r = 0; r < PLAY_RECEIVERS; ++r)
+        if (test(Route_Of(team, play, r))) return true;
+    return false;
+}
+
+// Side of the team in possession: 1 when it is the team in byte 1.
+int Offense_Side(const GAME_RECORD* pGame) {
+    return pGame->Possession_Team == pGame->Team[1] ? 1 : 0;
+}
+
+// A team code travels as a signed byte; NO_TEAM and other codes outside the
+// team records read the built-in playbook.
+int Playbook_Team(uint8_t code) {
+    return code < TOTAL_NUMBER_OF_TEAMS ? code : DEFAULT_PLAYBOOK_TEAM;
+}
+
+int On_Field_Player(const GAME_RECORD* pGame, int side, int slot) {
+    if (slot < 0 || slot >= ON_FIELD_PLAYERS) return -1;
+    uint8_t player = pGame->On_Field[side][slot];
+    return player == NO_PLAYER ? -1 : player;
+}
+
+} // namespace
+
+int Count_Defenders_With_Role(int team, int play, int role) {
+    if (play < 0 || play >= DEFENSIVE_PLAYS) return 0;
+    int count = 0;
+    for (int d = 0; d < PLAY_DEFENDERS; ++d)
+        if (Get_Defensive_Play_Role(team, play, d) == role) ++count;
+    return count;
+}
+
+int Count_Defenders_With_Role_8(int team, int play) {
+    return Count_Defenders_With_Role(team, play, 8);
+}
+
+bool Has_Defender_With_Role_18(int team, int play) {
+    return Count_Defenders_With_Role(team, play, 18) > 0;
+}
+
+bool Has_Five_Defenders_Below_Role_4(int team, int play) {
+    if (play < 0 || play >= DEFENSIVE_PLAYS) return false;
+    int rushers = 0;
+    for (int d = 0; d < PLAY_DEFENDERS; ++d)
+        if (static_cast<uint32_t>(Get_Defensive_Play_Role(team, play, d)) < 4) ++rushers;
+    return rushers >= 5;
+}
+
+bool Is_Play_Action_Route(int route) {
+    return route == 31 || route == 32 || route == 37;
+}
+
+bool Is_Trick_Pass_Play(int team, int play) {
+    int32_t type = Get_Offensive_Play_Type(team, play);
+    return type == PLAY_TYPE_FLEA_FLICKER || type == PLAY_TYPE_HALFBACK_PASS ||
+           type == PLAY_TYPE_FAKE_REVERSE;
+}
+
+bool Is_Special_Pass_Play(int team, int play) {
+    if (Is_Trick_Pass_Play(team, play)) return true;
+    // An unset primary player names no receiver, so no route is read for it.
+    int receiver = Get_Offensive_Play_Primary_Receiver(team, play) - 1;
+    if (receiver < 0 || receiver >= PLAY_RECEIVERS) return false;
+    switch (Route_Of(team, play, receiver)) {
+    case 11:
+    case 12:
+    case 13:
+    case 27:
+    case 33:
+    case 34:
+    case 55:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Is_Reverse_Play(int team, int play) {
+    int32_t type = Get_Offensive_Play_Type(team, play);
+    return type == PLAY_TYPE_END_AROUND || type == PLAY_TYPE_DOUBLE_REVERSE || type == PLAY_TYPE_REVERSE;
+}
+
+bool Has_Receiver_Route_40(int team, int play) {
+    if (play < 0 || play >= OFFENSIVE_PLAYS) return false;
+    return Any_Receiver_Route(team, play, [](int32_t route) { return route == 40; });
+}
+
+bool Has_Receiver_Route_31_32_37(int team, int play) {
+    if (play < 0 || play >= OFFENSIVE_PLAYS) return false;
+    return Any_Receiver_Route(team, play, [](int32_t route) { return Is_Play_Action_Route(route); });
+}
+
+bool Is_Read_Or_Option_Play(int team, int play) {
+    if (!Has_Receiver_Route_31_32_37(team, play)) return false;
+    char name[PLAY_NAME_LENGTH];
+    Get_Offensive_Play_Name(team, play, name, sizeof(name));
+    return std::strstr(name, "Read") != nullptr || std::strstr(name, "Option") != nullptr;
+}
+
+int Pick_Defender_Below_Role_4(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return -1;
+    int start = Random_Int(PLAY_DEFENDERS);
+    int play = pGame->Current_Play.Defensive_Play;
+    if (play >= DEFENSIVE_PLAYS) return -1;
+    int side = 1 - Offense_Side(pGame);
+    int team = Playbook_Team(pGame->Team[side]);
+    for (int i = 0; i < PLAY_DEFENDERS; ++i) {
+        int slot = (start + 5 * i) % PLAY_DEFENDERS;
+        if (static_cast<uint32_t>(Get_Defensive_Play_Role(team, play, slot)) < 4)
+            return On_Field_Player(pGame, side, slot);
+    }
+    return -1;
+}
+
+int Pick_Receiver_With_Route_39(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return -1;
+    int backwards = Random_Int(2);
+    int play = pGame->Current_Play.Offensive_Play;
+    if (play >= OFFENSIVE_PLAYS) return -1;
+    int side = Offense_Side(pGame);
+    int team = Playbook_Team(pGame->Possession_Team);
+    for (int i = 0; i < PLAY_RECEIVERS; ++i) {
+        int receiver = backwards ? PLAY_RECEIVERS - 1 - i : i;
+        if (Route_Of(team, play, receiver) == 39) return On_Field_Player(pGame, side, receiver + 1);
+    }
+    return -1;
+}
+
+int Find_Receiver_With_Route_31_32_37(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return -1;
+    int play = pGame->Current_Play.Offensive_Play;
+    if (play >= OFFENSIVE_PLAYS) return -1;
+    int side = Offense_Side(pGame);
+    int team = Playbook_Team(pGame->Possession_Team);
+    for (int receiver = 0; receiver < PLAY_RECEIVERS; ++receiver)
+        if (Is_Play_Action_Route(Route_Of(team, play, receiver)))
+            return On_Field_Player(pGame, side, receiver + 1);
+    return -1;
+}
+
+int Find_Defender_With_Role_31_32_37(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return -1;
+    int play = pGame->Current_Play.Defensive_Play;
+    if (play >= DEFENSIVE_PLAYS) return -1;
+    int side = 1 - Offense_Side(pGame);
+    int team = Playbook_Team(pGame->Team[side]);
+    // Roles end at 18, so no stored play matches and no defender reacts to
+    // the play action; the scan stays for plays built by other means.
+    for (int defender = PLAY_DEFENDERS - 1; defender >= 0; --defender)
+        if (Is_Play_Action_Route(Get_Defensive_Play_Role(team, play, defender)))
+            return On_Field_Player(pGame, side, defender);
+    return -1;
+}
