@@ -7,20 +7,9 @@
 #include "database/settings.h"
 #include "database/universe.h"
 #include "engine/game_driver.h"
+#include "engine/game_record.h"
 
 namespace {
-template <typename T> T Read_Field(const GAME_RECORD* game, int offset)
-{
-    T value;
-    std::memcpy(&value, game->Bytes + offset, sizeof value);
-    return value;
-}
-
-template <typename T> void Write_Field(GAME_RECORD* game, int offset, T value)
-{
-    std::memcpy(game->Bytes + offset, &value, sizeof value);
-}
-
 // Short values 0-9 are the named 16-bit fields from the season year to the wind
 // direction; the 32-bit value 0 is the attendance. Indices beyond them would
 // reach into the reserved bytes and the game statistics, so they are refused.
@@ -52,29 +41,22 @@ bool Is_In_Group(int32_t position, int32_t group)
 }
 } // namespace
 
-int32_t Get_Game_Team_Byte(const GAME_RECORD* game, int32_t side) { return game->Bytes[side == 0 ? 0 : 1]; }
+int32_t Get_Game_Team_Byte(const GAME_RECORD* game, int32_t side) { return game->Team[side == 0 ? 0 : 1]; }
 
-int32_t Get_Game_Score(const GAME_RECORD* game, int32_t side)
-{
-    return Read_Field<int32_t>(game, GAME_SCORE_OFFSET + (side == 0 ? 0 : 4));
-}
+int32_t Get_Game_Score(const GAME_RECORD* game, int32_t side) { return game->Score[side == 0 ? 0 : 1]; }
 
-int32_t Get_Game_Season_Year(const GAME_RECORD* game) { return Read_Field<uint16_t>(game, GAME_SEASON_YEAR_OFFSET); }
+int32_t Get_Game_Season_Year(const GAME_RECORD* game) { return game->Season_Year; }
 
-int32_t Get_Game_Week(const GAME_RECORD* game) { return Read_Field<int16_t>(game, GAME_WEEK_OFFSET); }
+int32_t Get_Game_Week(const GAME_RECORD* game) { return game->Week; }
 
-int32_t Get_Game_Clock(const GAME_RECORD* game) { return Read_Field<int16_t>(game, GAME_CLOCK_OFFSET); }
+int32_t Get_Game_Clock(const GAME_RECORD* game) { return game->Clock; }
 
-int32_t Get_Game_Down(const GAME_RECORD* game)
-{
-    return static_cast<int32_t>(Read_Field<uint32_t>(game, GAME_DOWN_WORD_OFFSET) & 0xff);
-}
+int32_t Get_Game_Down(const GAME_RECORD* game) { return static_cast<int32_t>(game->Down_Word & DOWN_MASK); }
 
 int32_t Get_Game_Team_Total(const GAME_RECORD* game, int32_t side, int32_t n)
 {
-    if (n < 0 || n >= GAME_TEAM_TOTALS_PER_SIDE) return 0;
-    int offset = GAME_TEAM_TOTALS_OFFSET + ((side == 0 ? 0 : GAME_TEAM_TOTALS_PER_SIDE) + n) * 2;
-    return Read_Field<uint16_t>(game, offset);
+    if (n < 0 || n >= GAME_TEAM_TOTALS) return 0;
+    return game->Team_Totals[side == 0 ? 0 : 1][n];
 }
 
 GAME_RECORD* Get_Game_Record(int32_t n)
@@ -167,7 +149,7 @@ int32_t Get_Game_Result_Team(GAME_RECORD* game, int32_t winner)
 int32_t Get_Game_Offense_Team(const GAME_RECORD* game)
 {
     if (game == nullptr) return 0;
-    return game->Bytes[GAME_POSSESSION_OFFSET];
+    return game->Possession_Team;
 }
 
 int32_t Get_Game_Defense_Team(const GAME_RECORD* game)
@@ -195,7 +177,7 @@ int32_t Get_Game_Quarter(const GAME_RECORD* game)
     int32_t seconds = Get_Game_Clock(game);
     int32_t quarter = seconds / 900 + 1;
     // The try after a score at the end of a half still belongs to that half.
-    if ((seconds == 1800 || seconds == 3600) && Get_Game_Down(game) == GAME_DOWN_CONVERSION_ATTEMPT)
+    if ((seconds == 1800 || seconds == 3600) && Get_Game_Down(game) == static_cast<int32_t>(CONVERSION_ATTEMPT))
         return quarter - 1;
     if (seconds <= 3600) return quarter;
     int32_t period = 900;
@@ -211,28 +193,33 @@ int32_t Get_Game_Quarter(const GAME_RECORD* game)
     return 5 + (seconds - 3600) / period;
 }
 
+// The 16-bit values are the named fields from the season year to the wind
+// direction, read as plain 16-bit words.
 int32_t Get_Game_Short_Value(const GAME_RECORD* game, int32_t i)
 {
     if (game == nullptr || i < 0 || i >= NAMED_SHORT_VALUES) return 0;
-    return Read_Field<int16_t>(game, GAME_SEASON_YEAR_OFFSET + 2 * i);
+    int16_t value;
+    std::memcpy(&value, reinterpret_cast<const uint8_t*>(&game->Season_Year) + 2 * i, sizeof value);
+    return value;
 }
 
 void Set_Game_Short_Value(GAME_RECORD* game, int32_t i, int32_t value)
 {
     if (game == nullptr || i < 0 || i >= NAMED_SHORT_VALUES) return;
-    Write_Field<int16_t>(game, GAME_SEASON_YEAR_OFFSET + 2 * i, static_cast<int16_t>(value));
+    int16_t stored = static_cast<int16_t>(value);
+    std::memcpy(reinterpret_cast<uint8_t*>(&game->Season_Year) + 2 * i, &stored, sizeof stored);
 }
 
 int32_t Get_Game_Int_Value(const GAME_RECORD* game, int32_t i)
 {
     if (game == nullptr || i < 0 || i >= NAMED_INT_VALUES) return 0;
-    return Read_Field<int32_t>(game, GAME_INT_VALUES_OFFSET + 4 * i);
+    return game->Attendance;
 }
 
 void Set_Game_Int_Value(GAME_RECORD* game, int32_t i, int32_t value)
 {
     if (game == nullptr || i < 0 || i >= NAMED_INT_VALUES) return;
-    Write_Field<int32_t>(game, GAME_INT_VALUES_OFFSET + 4 * i, value);
+    game->Attendance = value;
 }
 
 int32_t Get_Game_Player_Counter(const GAME_RECORD* game, int32_t side, int32_t slot, int32_t counter)
@@ -240,8 +227,7 @@ int32_t Get_Game_Player_Counter(const GAME_RECORD* game, int32_t side, int32_t s
     if (!Is_Real_Game(game)) return 0;
     if (side < 0 || side > 1 || slot < 0 || slot >= LEADER_SLOTS || counter < 0 || counter >= GAME_PLAYER_COUNTERS)
         return 0;
-    int index = (side * GAME_LISTED_PLAYERS_PER_SIDE + slot) * GAME_PLAYER_COUNTERS + counter;
-    return Read_Field<uint16_t>(game, GAME_PLAYER_COUNTERS_OFFSET + 2 * index);
+    return game->Player_Counters[side][slot][counter];
 }
 
 int32_t Find_Game_Position_Leader(const GAME_RECORD* game, int32_t counter, int32_t group, int32_t side)
@@ -261,6 +247,6 @@ int32_t Find_Game_Position_Leader(const GAME_RECORD* game, int32_t counter, int3
         }
     }
     if (best_slot < 0) return -1;
-    int32_t id = Read_Field<int32_t>(game, GAME_PLAYER_IDS_OFFSET + 4 * (side * GAME_LISTED_PLAYERS_PER_SIDE + best_slot));
+    int32_t id = game->Player_Ids[side][best_slot];
     return id == 0 ? -1 : id;
 }

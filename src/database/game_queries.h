@@ -6,24 +6,7 @@
 
 #include "database/game_record_layout.h"
 
-// Offsets of the fields read here, in the 48,708-byte record.
-constexpr int GAME_SCORE_OFFSET = 4;
-constexpr int GAME_SEASON_YEAR_OFFSET = 28;
-constexpr int GAME_WEEK_OFFSET = 32;
-constexpr int GAME_INT_VALUES_OFFSET = 48;
-constexpr int GAME_TEAM_TOTALS_OFFSET = 92;
-constexpr int GAME_PLAYER_IDS_OFFSET = 172;
-constexpr int GAME_PLAYER_COUNTERS_OFFSET = 812;
-constexpr int GAME_CLOCK_OFFSET = 48674;
-constexpr int GAME_DOWN_WORD_OFFSET = 48680;
-constexpr int GAME_POSSESSION_OFFSET = 48684;
-
-constexpr int GAME_TEAM_TOTALS_PER_SIDE = 20;
-constexpr int GAME_LISTED_PLAYERS_PER_SIDE = 80;
-constexpr int GAME_PLAYER_COUNTERS = 5;
-constexpr int GAME_DOWN_CONVERSION_ATTEMPT = 11;
-
-// Field readers by the record layout (little-endian, unaligned).
+// Field readers.
 int32_t Get_Game_Team_Byte(const GAME_RECORD* game, int32_t side);
 int32_t Get_Game_Score(const GAME_RECORD* game, int32_t side);
 int32_t Get_Game_Season_Year(const GAME_RECORD* game);
