@@ -1,0 +1,334 @@
+#include "database/player_hashes.h"
+
+#include <cstring>
+#include <vector>
+
+#include "app/diagnostics.h"
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/safe_strings.h"
+#include "database/universe.h"
+#include "personnel/player_generation.h"
+
+namespace {
+constexpr int32_t ID_HASH_START_MASK = 0xFFF;
+constexpr int32_t EMPTY_ID = -1;
+constexpr int32_t SANITY_LIST_SIZE = 4100;
+
+struct TEXT_HASH {
+    const char* Full_Message;
+    int32_t Key_Size;
+    char Keys[PLAYER_HASH_SIZE][NAME_KEY_SIZE];
+    PLAYER_LOCATION Locations[PLAYER_HASH_SIZE];
+    int32_t Count;
+    int32_t (*Start)(const char* key);
+    void (*Key_Of)(int32_t team, int32_t slot, char* key);
+};
+
+int32_t Id_Keys[PLAYER_HASH_SIZE];
+PLAYER_LOCATION Id_Locations[PLAYER_HASH_SIZE];
+int32_t Id_Count = 0;
+
+// Byte i of a text, 0 at or past its end.
+uint32_t Key_Byte(const char* key, int32_t i) {
+    for (int32_t k = 0; k < i; ++k)
+        if (key[k] == 0) return 0;
+    return static_cast<uint8_t>(key[i]);
+}
+
+int32_t Name_Start(const char* key) {
+    return static_cast<int32_t>(400 * (Key_Byte(key, 1) % 20) + 20 * (Key_Byte(key, 9) % 20) +
+                                Key_Byte(key, 5) % 20);
+}
+
+int32_t External_ID_Start(const char* key) {
+    return static_cast<int32_t>(400 * (Key_Byte(key, 0) % 20) + 20 * (Key_Byte(key, 3) % 20) +
+                                Key_Byte(key, 6) % 20);
+}
+
+void Full_Name_Key(int32_t team, int32_t slot, char* key) {
+    char name[PLAYER_NAME_TEXT_SIZE];
+    Get_Player_Full_Name(team, slot, name);
+    safe_strncpy(key, name, NAME_KEY_SIZE);
+}
+
+void External_ID_Key(int32_t team, int32_t slot, char* key) {
+    Get_Player_External_ID(team, slot, key);
+}
+
+TEXT_HASH Name_Hash = {"Player Name HASH HAS FILLED!", NAME_KEY_SIZE, {}, {}, 0, Name_Start, Full_Name_Key};
+TEXT_HASH External_Hash = {"VORLAN HASH HAS FILLED!", EXTERNAL_ID_KEY_SIZE, {}, {}, 0,
+                           External_ID_Start,         External_ID_Key};
+
+bool Same_Text_Ignoring_Case(const char* a, const char* b) {
+    for (;; ++a, ++b) {
+        char x = (*a >= 'A' && *a <= 'Z') ? static_cast<char>(*a + 32) : *a;
+        char y = (*b >= 'A' && *b <= 'Z') ? static_cast<char>(*b + 32) : *b;
+        if (x != y) return false;
+        if (x == 0) return true;
+    }
+}
+
+constexpr PLAYER_LOCATION NOT_FOUND = {static_cast<uint8_t>(NO_TEAM), static_cast<uint8_t>(NO_PLAYER)};
+
+void Write_Location(PLAYER_LOCATION* out, PLAYER_LOCATION where) {
+    if (out != nullptr) *out = where;
+}
+
+bool Is_Record_Location(PLAYER_LOCATION where) {
+    return where.Team < TOTAL_NUMBER_OF_TEAMS && where.Slot < PLAYERS_PER_TEAM;
+}
+
+int32_t Probe_Text(const TEXT_HASH& hash, const char* key) {
+    int32_t index = hash.Start(key);
+    // At most one lap: a full table ends the probe at its start.
+    for (int32_t steps = 0; steps < PLAYER_HASH_SIZE; ++steps) {
+        if (hash.Keys[index][0] == 0 || Same_Text_Ignoring_Case(hash.Keys[index], key)) return index;
+        index = (index + 1) % PLAYER_HASH_SIZE;
+    }
+    return index;
+}
+
+void Build_Text_Hash(TEXT_HASH& hash) {
+    memset(hash.Keys, 0, sizeof hash.Keys);
+    memset(hash.Locations, 0xFF, sizeof hash.Locations);
+    hash.Count = 0;
+    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team) {
+        if (!Is_Valid_Team_Code(team)) continue;
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            if (Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID] == 0) continue;
+            char key[NAME_KEY_SIZE] = {};
+            hash.Key_Of(team, slot, key);
+            if (key[0] == 0) continue;
+            int32_t index = Probe_Text(hash, key);
+            safe_strncpy(hash.Keys[index], key, hash.Key_Size);
+            hash.Locations[index] = {static_cast<uint8_t>(team), static_cast<uint8_t>(slot)};
+            ++hash.Count;
+        }
+    }
+}
+
+int32_t Lookup_Text(TEXT_HASH& hash, PLAYER_LOCATION* out, const char* text) {
+    if (text == nullptr || text[0] == 0) {
+        Write_Location(out, NOT_FOUND);
+        return 0;
+    }
+    char key[NAME_KEY_SIZE] = {};
+    safe_strncpy(key, text, hash.Key_Size);
+    int32_t index = Probe_Text(hash, key);
+    PLAYER_LOCATION where = hash.Locations[index];
+    if (hash.Keys[index][0] != 0 && Is_Record_Location(where)) {
+        char current[NAME_KEY_SIZE] = {};
+        if (Is_Player_Slot_Used(where.Team, where.Slot)) hash.Key_Of(where.Team, where.Slot, current);
+        if (current[0] != 0 && Same_Text_Ignoring_Case(current, key)) {
+            Write_Location(out, where);
+            return 1;
+        }
+    }
+    hash.Locations[index] = NOT_FOUND;
+    if (hash.Count >= PLAYER_HASH_FILL_LIMIT) {
+        Report_System_Error("%s", hash.Full_Message);
+        Build_Text_Hash(hash);
+        index = Probe_Text(hash, key);
+    }
+    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team) {
+        if (!Is_Valid_Team_Code(team)) continue;
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            if (Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID] == 0) continue;
+            char current[NAME_KEY_SIZE] = {};
+            hash.Key_Of(team, slot, current);
+            if (current[0] == 0 || !Same_Text_Ignoring_Case(current, key)) continue;
+            if (hash.Keys[index][0] == 0) {
+                safe_strncpy(hash.Keys[index], key, hash.Key_Size);
+                ++hash.Count;
+            }
+            hash.Locations[index] = {static_cast<uint8_t>(team), static_cast<uint8_t>(slot)};
+            Write_Location(out, hash.Locations[index]);
+            return 1;
+        }
+    }
+    Write_Location(out, NOT_FOUND);
+    return 0;
+}
+
+int32_t Find_With(int32_t found, PLAYER_LOCATION where, int32_t* team_out, int32_t* slot_out) {
+    if (!found) return 0;
+    if (team_out != nullptr) *team_out = where.Team;
+    if (slot_out != nullptr) *slot_out = where.Slot;
+    return 1;
+}
+} // namespace
+
+void Build_Player_ID_Hash() {
+    for (int32_t& key : Id_Keys)
+        key = EMPTY_ID;
+    memset(Id_Locations, 0xFF, sizeof Id_Locations);
+    Id_Count = 0;
+    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team)
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            int32_t id = Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID];
+            if (id == 0) continue;
+            int32_t index = Probe_Player_ID_Hash(id);
+            Id_Keys[index] = id;
+            Id_Locations[index] = {static_cast<uint8_t>(team), static_cast<uint8_t>(slot)};
+            ++Id_Count;
+        }
+}
+
+void Build_Player_Name_Hash() {
+    Build_Text_Hash(Name_Hash);
+}
+void Build_External_ID_Hash() {
+    Build_Text_Hash(External_Hash);
+}
+
+void Build_All_Player_Hashes() {
+    Build_Player_ID_Hash();
+    Build_Player_Name_Hash();
+    Build_External_ID_Hash();
+}
+
+int32_t Probe_Player_ID_Hash(int32_t id) {
+    int32_t index = id & ID_HASH_START_MASK;
+    for (int32_t steps = 0; steps < PLAYER_HASH_SIZE; ++steps) {
+        if (Id_Keys[index] == EMPTY_ID || Id_Keys[index] == id) return index;
+        index = (index + 1) % PLAYER_HASH_SIZE;
+    }
+    return index;
+}
+
+int32_t Probe_Name_Hash(const char* text) {
+    return Probe_Text(Name_Hash, text);
+}
+int32_t Probe_External_ID_Hash(const char* text) {
+    return Probe_Text(External_Hash, text);
+}
+
+int32_t Lookup_Player_ID_Hash(PLAYER_LOCATION* out, int32_t id) {
+    if (id <= 0) {
+        Write_Location(out, NOT_FOUND);
+        return 0;
+    }
+    int32_t index = Probe_Player_ID_Hash(id);
+    PLAYER_LOCATION where = Id_Locations[index];
+    if (Id_Keys[index] == id && Is_Record_Location(where) &&
+        Universe.Teams[where.Team].Players[where.Slot].Vital_Stats[VITAL_PLAYER_ID] == id) {
+        Write_Location(out, where);
+        return 1;
+    }
+    Id_Locations[index] = NOT_FOUND;
+    if (Id_Count >= PLAYER_HASH_FILL_LIMIT) {
+        Report_System_Error("HASH HAS FILLED!");
+        Build_Player_ID_Hash();
+        index = Probe_Player_ID_Hash(id);
+    }
+    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team)
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            if (Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID] != id) continue;
+            if (Id_Keys[index] == EMPTY_ID) {
+                Id_Keys[index] = id;
+                ++Id_Count;
+            }
+            Id_Locations[index] = {static_cast<uint8_t>(team), static_cast<uint8_t>(slot)};
+            Write_Location(out, Id_Locations[index]);
+            return 1;
+        }
+    Write_Location(out, NOT_FOUND);
+    return 0;
+}
+
+int32_t Lookup_Player_Name_Hash(PLAYER_LOCATION* out, const char* name) {
+    return Lookup_Text(Name_Hash, out, name);
+}
+
+int32_t Lookup_External_ID_Hash(PLAYER_LOCATION* out, const char* text) {
+    return Lookup_Text(External_Hash, out, text);
+}
+
+int32_t Find_Player_By_ID(int32_t* team_out, int32_t* slot_out, int32_t id) {
+    PLAYER_LOCATION where{};
+    return Find_With(Lookup_Player_ID_Hash(&where, id), where, team_out, slot_out);
+}
+
+int32_t Find_Player_By_Full_Name(int32_t* team_out, int32_t* slot_out, const char* name) {
+    PLAYER_LOCATION where{};
+    return Find_With(Lookup_Player_Name_Hash(&where, name), where, team_out, slot_out);
+}
+
+int32_t Find_Player_By_External_ID(int32_t* team_out, int32_t* slot_out, const char* text) {
+    PLAYER_LOCATION where{};
+    return Find_With(Lookup_External_ID_Hash(&where, text), where, team_out, slot_out);
+}
+
+int32_t Sanity_Check_Player_IDs() {
+    Log_Debug_Line("Sanity Checking Player IDs");
+    std::vector<int32_t> seen;
+    std::vector<int32_t> duplicated;
+    seen.reserve(SANITY_LIST_SIZE);
+    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team) {
+        if (!Is_Valid_Team_Code(team)) continue;
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            int32_t id = Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID];
+            if (id == 0) continue;
+            for (int32_t earlier : seen)
+                if (earlier == id) {
+                    duplicated.push_back(id);
+                    break;
+                }
+            seen.push_back(id);
+        }
+    }
+    if (duplicated.empty()) {
+        Log_Debug_Line("Finished Sanity Checking Player IDs in %dms", 0);
+        return 1;
+    }
+    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team) {
+        if (!Is_Valid_Team_Code(team)) continue;
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            int32_t& stored = Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID];
+            if (stored == 0) continue;
+            int32_t original = stored;
+            for (int32_t id : duplicated) {
+                if (id != original) continue;
+                int32_t renumbered = Generate_Unique_Player_ID(team, slot);
+                stored = renumbered;
+                Log_Debug_Line("Duplicate Player ID found: %d.  Changing to %d.", original, renumbered);
+            }
+        }
+    }
+    Log_Debug_Line("%d Duplicate player ID's were found.  Sanity Checking YBY.",
+                   static_cast<int>(duplicated.size()));
+    return 0;
+}
+
+int32_t Get_Player_ID_Hash_Key(int32_t index) {
+    return static_cast<uint32_t>(index) < PLAYER_HASH_SIZE ? Id_Keys[index] : EMPTY_ID;
+}
+
+PLAYER_LOCATION Get_Player_ID_Hash_Location(int32_t index) {
+    return static_cast<uint32_t>(index) < PLAYER_HASH_SIZE ? Id_Locations[index] : NOT_FOUND;
+}
+
+int32_t Get_Player_ID_Hash_Count() {
+    return Id_Count;
+}
+
+const char* Get_Name_Hash_Key(int32_t index) {
+    return static_cast<uint32_t>(index) < PLAYER_HASH_SIZE ? Name_Hash.Keys[index] : "";
+}
+
+int32_t Get_Name_Hash_Count() {
+    return Name_Hash.Count;
+}
+
+const char* Get_External_ID_Hash_Key(int32_t index) {
+    return static_cast<uint32_t>(index) < PLAYER_HASH_SIZE ? External_Hash.Keys[index] : "";
+}
+
+PLAYER_LOCATION Get_External_ID_Hash_Location(int32_t index) {
+    return static_cast<uint32_t>(index) < PLAYER_HASH_SIZE ? External_Hash.Locations[index] : NOT_FOUND;
+}
+
+int32_t Get_External_ID_Hash_Count() {
+    return External_Hash.Count;
+}

@@ -1,0 +1,157 @@
+#pragma once
+// Checked accessors of the player records: vital stats, the four small byte
+// fields, names, ratings and their composites, positions, ages and the record
+// checksum. A player is addressed by team (0-40; NO_TEAM as 128 or -128) and
+// slot (0-99; NO_PLAYER 255).
+#include <cstdint>
+
+#include "database/team_record_layout.h"
+
+enum PLAYER_POSITION : int32_t {
+    POSITION_QB = 0,
+    POSITION_RB,
+    POSITION_FB,
+    POSITION_TE,
+    POSITION_WR,
+    POSITION_T,
+    POSITION_G,
+    POSITION_C,
+    POSITION_DE,
+    POSITION_DT,
+    POSITION_LB,
+    POSITION_CB,
+    POSITION_S,
+    POSITION_K,
+    POSITION_P,
+    POSITION_ANY = 15,
+};
+constexpr int NUMBER_OF_POSITIONS = 15;
+constexpr int NUMBER_OF_EXPANDED_POSITIONS = 43;
+// Expanded roles that play special teams only.
+constexpr int EXPANDED_SPECIAL_TEAMS_PLAYER = 19;
+constexpr int EXPANDED_LONG_SNAPPER = 25;
+
+enum PLAYER_RATING : int32_t {
+    RATING_HEALTH = 0,
+    RATING_DURABILITY,
+    RATING_ACCURACY,
+    RATING_DISTANCE,
+    RATING_CONTROL,
+    RATING_RED_ZONE,
+    RATING_MOBILITY,
+    RATING_SPEED,
+    RATING_POWER,
+    RATING_QUICKNESS,
+    RATING_VISION,
+    RATING_RECEIVING,
+    RATING_HANDS,
+    RATING_KICK_RETURNS,
+    RATING_PUNT_RETURNS,
+    RATING_PASS_BLOCKING,
+    RATING_RUN_BLOCKING,
+    RATING_DISCIPLINE,
+    RATING_RUN_DEFENSE,
+    RATING_PASS_RUSH,
+    RATING_PASS_COVERAGE,
+    RATING_TURNOVERS,
+    RATING_TACKLING,
+    RATING_FG_ACCURACY,
+    RATING_FG_DISTANCE,
+    RATING_PUNT_ACCURACY,
+    RATING_PUNT_DISTANCE,
+    RATING_RUNNING_COMPOSITE,
+    RATING_RECEIVING_COMPOSITE,
+    RATING_PASSING_COMPOSITE,
+    RATING_BLOCKING_COMPOSITE,
+};
+constexpr int NUMBER_OF_RATINGS_WITH_COMPOSITES = 31;
+constexpr float MINIMUM_RATING = 20.0f;
+
+// Named vital stats.
+constexpr int VITAL_PLAYER_ID = 0;
+constexpr int VITAL_POSITION = 1;
+constexpr int VITAL_HEIGHT = 2;
+constexpr int VITAL_WEIGHT = 3;
+constexpr int VITAL_FORTY_TIME = 4;
+constexpr int VITAL_BIRTH_DATE = 5;
+constexpr int VITAL_LOADED_MARKER = 6;
+constexpr int VITAL_CREDITED_SEASONS = 8;
+constexpr int VITAL_SIGNING_BONUS = 10;
+constexpr int VITAL_SALARY = 11;
+constexpr int VITAL_CONTRACT_YEARS = 12;
+constexpr int VITAL_DRAFT_RECORD = 13;
+constexpr int VITAL_INJURY_TYPE = 14;
+constexpr int VITAL_WEEKS_OUT = 15;
+constexpr int VITAL_DRAFT_SLOT = 16;
+constexpr int VITAL_DEVELOPMENT = 20;
+constexpr int VITAL_PEAK_AGE = 21;
+constexpr int VITAL_PEAK_AGE_LIMIT = 22;
+constexpr int VITAL_BONUS_YEARS = 25;
+constexpr int VITAL_CAP_CHARGE = 100;
+constexpr int VITAL_BASE_CAP_CHARGE = 101;
+constexpr int VITAL_BONUS_PER_YEAR = 102;
+
+// Byte fields at 44-47, by index.
+constexpr int PLAYER_BYTE_UNIFORM = 0;
+constexpr int PLAYER_BYTE_RINGS = 1;
+constexpr int PLAYER_BYTE_EXPANDED_POSITION = 2;
+constexpr int PLAYER_BYTE_IMPORT_CODE = 3;
+
+// True when (team, slot) addresses a record of the block: team 0-40, slot 0-99.
+inline bool Is_Player_Address(int32_t team, int32_t slot) {
+    return static_cast<uint32_t>(team) < TOTAL_NUMBER_OF_TEAMS &&
+           static_cast<uint32_t>(slot) < PLAYERS_PER_TEAM;
+}
+
+// Vital stats and small fields.
+int32_t Get_Player_Vital_Stat(int32_t team, int32_t slot, int32_t stat);
+void Set_Player_Vital_Stat(int32_t team, int32_t slot, int32_t stat, int32_t value);
+int32_t Get_Player_ID(int32_t team, int32_t slot);
+int32_t Is_Player_Slot_Used(int32_t team, int32_t slot);
+int32_t Get_Player_Drafted_By_Team(int32_t team, int32_t slot);
+int32_t Get_Player_Draft_Detail(int32_t team, int32_t slot);
+int32_t Get_Player_Byte_Field(int32_t team, int32_t slot, int32_t index);
+void Set_Player_Byte_Field(int32_t team, int32_t slot, int32_t index, int32_t value);
+// Never null: an out-of-range address gives a static empty record.
+PLAYER_RECORD* Get_Player_Record_Pointer(int32_t team, int32_t slot);
+
+// Names and strings. Output buffers hold at least the field width (20, 12, 12,
+// 24) or, for the composed names, PLAYER_NAME_TEXT_SIZE bytes.
+constexpr int PLAYER_NAME_TEXT_SIZE = 64;
+void Set_Player_Last_Name(int32_t team, int32_t slot, const char* text);
+void Set_Player_First_Name(int32_t team, int32_t slot, const char* text);
+void Set_Player_External_ID(int32_t team, int32_t slot, const char* text);
+void Set_Player_College(int32_t team, int32_t slot, const char* text);
+void Get_Player_College(int32_t team, int32_t slot, char* out);
+void Get_Player_External_ID(int32_t team, int32_t slot, char* out);
+void Get_Player_Last_Name(int32_t team, int32_t slot, char* out);
+void Get_Player_First_Name(int32_t team, int32_t slot, char* out);
+void Get_Player_First_Name_Display(int32_t team, int32_t slot, char* out);
+void Get_Player_Full_Name(int32_t team, int32_t slot, char* out);
+void Get_Player_Full_Name_Display(int32_t team, int32_t slot, char* out);
+void Get_Player_Last_First_Name(int32_t team, int32_t slot, char* out);
+// Short name of a position 0-14 ("QB" .. "P"), "Any" for 15, "" otherwise.
+const char* Get_Position_Short_Name(int32_t position);
+int32_t Get_Player_Position_Abbreviation(char* out, int32_t team, int32_t slot);
+
+// Ratings.
+void Set_Player_Rating(int32_t team, int32_t slot, int32_t rating, float value);
+float Get_Player_Rating(int32_t team, int32_t slot, int32_t rating);
+
+// Positions.
+int32_t Translate_Expanded_Position(int32_t expanded_position);
+int32_t Get_Position_Group(int32_t position);
+int32_t Get_Position_Group_Split_QB(int32_t position);
+int32_t Get_Position_Unit(int32_t position);
+int32_t Get_Player_Position_Group(int32_t team, int32_t slot);
+int32_t Get_Player_Basic_Group(int32_t team, int32_t slot);
+int32_t Get_Player_Unit(int32_t team, int32_t slot);
+int32_t Is_Skill_Or_Secondary_Player(int32_t team, int32_t slot);
+float Evaluate_Player_At_Own_Position(int32_t team, int32_t slot);
+
+// Age.
+int32_t Get_Player_Age(int32_t team, int32_t slot);
+int32_t Get_Player_Calendar_Age(int32_t team, int32_t slot);
+
+// Adler-32 of the record of the player with this id; 0 when nobody holds it.
+uint32_t Get_Player_Checksum_By_ID(int32_t id);
