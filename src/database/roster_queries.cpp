@@ -1,0 +1,222 @@
+#include "database/roster_queries.h"
+
+#include "app/diagnostics.h"
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/random_numbers.h"
+#include "database/roster_slots.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "personnel/draft_state.h"
+#include "personnel/player_generation.h"
+#include "season/season_calendar.h"
+
+namespace {
+constexpr int OFF_SEASON_WEEK = 100;
+constexpr int OFFENSIVE_LINE_GROUP = 1;
+constexpr int DEFENCE_GROUP = 2;
+constexpr int CREATED_PLAYER_QUALITY = 70;
+
+// First and last position of each unit: offence, defence, kicking.
+constexpr int UNIT_FIRST_POSITION[] = {POSITION_QB, POSITION_DE, POSITION_K};
+constexpr int UNIT_LAST_POSITION[] = {POSITION_C, POSITION_S, POSITION_P};
+constexpr int NUMBER_OF_UNITS = 3;
+
+bool Is_Roster_Team(int32_t team) {
+    return team >= 0 && team < TOTAL_NUMBER_OF_TEAMS;
+}
+
+// Number of players on a packed roster; 0 for a code that is not a team record.
+int32_t Roster_Count(int32_t team) {
+    return Is_Roster_Team(team) ? Get_First_Empty_Player_Slot(team) : 0;
+}
+
+int32_t Player_Position(int32_t team, int32_t slot) {
+    return Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+}
+
+bool Plays_Position(int32_t team, int32_t slot, int32_t position) {
+    int32_t own = Player_Position(team, slot);
+    if (position == ANY_DEFENDER_POSITION || position == ANY_LINEMAN_POSITION) {
+        int32_t group = Get_Position_Group(Translate_Expanded_Position(own));
+        return group == (position == ANY_DEFENDER_POSITION ? DEFENCE_GROUP : OFFENSIVE_LINE_GROUP);
+    }
+    return own == position;
+}
+
+bool Is_In_Unit(int32_t team, int32_t slot, int32_t unit) {
+    if (unit < 0 || unit >= NUMBER_OF_UNITS) return false;
+    int32_t position = Player_Position(team, slot);
+    return position >= UNIT_FIRST_POSITION[unit] && position <= UNIT_LAST_POSITION[unit];
+}
+
+// The n-th player of the league in league order that `match` accepts; the
+// roster slot, or -1 when there are fewer.
+template <typename MATCH> int32_t Find_Nth_League_Player(int32_t n, const MATCH& match) {
+    if (n < 0) return -1;
+    for (int team = 0; team < MAX_FRANCHISES; ++team) {
+        if (!Is_Active_Team(team)) continue;
+        int32_t count = Roster_Count(team);
+        for (int32_t slot = 0; slot < count; ++slot)
+            if (match(team, slot) && n-- == 0) return slot;
+    }
+    return -1;
+}
+} // namespace
+
+int32_t Get_Team_Position_Player(int32_t team, int32_t position, int32_t n) {
+    if (n < 0) return -1;
+    int32_t count = Roster_Count(team);
+    for (int32_t slot = 0; slot < count; ++slot)
+        if (Player_Position(team, slot) == position && n-- == 0) return slot;
+    return -1;
+}
+
+int32_t Get_Team_Position_Player_Safe(int32_t team, int32_t position, int32_t n) {
+    if (n < 0 || n >= Count_Team_Position_Players(team, position)) return -1;
+    return Get_Team_Position_Player(team, position, n);
+}
+
+int32_t Get_Team_Uninjured_Position_Player(int32_t team, int32_t position, int32_t n) {
+    int32_t remaining = n;
+    int32_t count = Roster_Count(team);
+    for (int32_t slot = 0; slot < count; ++slot) {
+        if (Player_Position(team, slot) != position) continue;
+        if (Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT) >= 1) continue;
+        if (remaining-- == 0) return slot;
+    }
+    char abbreviation[TEAM_STRING_LENGTH];
+    Get_Team_String(abbreviation, team, 0);
+    Log_Debug_Line("Warning: nIndex too high in Get_Team_Uninjured_Position_Player(%s, %s, [%d]) [%d]",
+                   abbreviation, Get_Position_Short_Name(position), n, Get_Current_Year());
+    return NO_PLAYER;
+}
+
+int32_t Count_Team_Position_Players(int32_t team, int32_t position) {
+    int32_t players = 0;
+    int32_t count = Roster_Count(team);
+    for (int32_t slot = 0; slot < count; ++slot)
+        if (Plays_Position(team, slot, position)) ++players;
+    return players;
+}
+
+int32_t Count_Team_Unit_Players(int32_t team, int32_t unit) {
+    int32_t players = 0;
+    int32_t count = Roster_Count(team);
+    for (int32_t slot = 0; slot < count; ++slot)
+        if (Is_In_Unit(team, slot, unit)) ++players;
+    return players;
+}
+
+int32_t Count_Team_Available_Position_Players(int32_t team, int32_t position) {
+    int32_t week = Get_User_Preference(CURRENT_WEEK);
+    int32_t limit = 1;
+    if (week == OFF_SEASON_WEEK)
+        limit = 19;
+    else if (Is_Champion_Decided())
+        limit = 52 - week;
+    int32_t players = 0;
+    int32_t count = Roster_Count(team);
+    for (int32_t slot = 0; slot < count; ++slot)
+        if (Player_Position(team, slot) == position &&
+            Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT) < limit)
+            ++players;
+    return players;
+}
+
+int32_t Find_Or_Create_Unit_Player(int32_t team, int32_t unit) {
+    if (!Is_Roster_Team(team) || unit < 0 || unit >= NUMBER_OF_UNITS) return NO_PLAYER;
+    // One creation at most: should it leave the slot empty, the team has no
+    // player of the unit to give.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        int32_t slot = 0;
+        while (slot < PLAYERS_PER_TEAM && Is_Player_Slot_Used(team, slot) && !Is_In_Unit(team, slot, unit))
+            ++slot;
+        if (slot >= PLAYERS_PER_TEAM) return NO_PLAYER;
+        if (Is_Player_Slot_Used(team, slot)) return slot;
+        if (attempt == 1) break;
+        int32_t width = UNIT_LAST_POSITION[unit] - UNIT_FIRST_POSITION[unit] + 1;
+        int32_t position = UNIT_FIRST_POSITION[unit] + Random_Int(width);
+        Create_Player_For_Team(team, slot, position, CREATED_PLAYER_QUALITY);
+    }
+    return NO_PLAYER;
+}
+
+int32_t Find_Last_Unit_Player(int32_t team, int32_t unit) {
+    if (!Is_Roster_Team(team)) return -1;
+    for (int32_t slot = PLAYERS_PER_TEAM - 1; slot >= 0; --slot)
+        if (Is_Player_Slot_Used(team, slot) && Is_In_Unit(team, slot, unit)) return slot;
+    return -1;
+}
+
+int32_t Count_Team_Draft_Picks(int32_t team) {
+    int32_t active = Count_Active_Teams();
+    bool running = Is_College_Draft_Running() != 0;
+    int32_t draft_round = Get_User_Preference(DRAFT_ROUND);
+    int32_t draft_pick = Get_User_Preference(DRAFT_PICK);
+    int32_t picks = 0;
+    for (int32_t round = 0; round < DRAFT_ROUNDS; ++round) {
+        if (running && round < draft_round) continue;
+        for (int32_t issuer = 0; issuer < active; ++issuer) {
+            if (Universe.Draft_Pick_Owner[0][round][issuer] != team) continue;
+            bool spent = false;
+            if (running && round == draft_round)
+                for (int32_t position = 0; position < draft_pick && position < MAX_FRANCHISES; ++position)
+                    if (Universe.Draft_Order[position] == issuer) spent = true;
+            if (!spent) ++picks;
+        }
+    }
+    return picks;
+}
+
+int32_t Count_Players(int32_t team, int32_t position) {
+    if (team == ALL_TEAMS) {
+        int32_t total = 0;
+        for (int member = 0; member < MAX_FRANCHISES; ++member)
+            if (Is_Active_Team(member)) total += Count_Players(member, position);
+        return total;
+    }
+    if (position == -1) return Roster_Count(team);
+    return Count_Team_Position_Players(team, position);
+}
+
+int32_t Get_N_Position_Player(int32_t position, int32_t n) {
+    int32_t slot = Find_Nth_League_Player(
+        n, [position](int32_t team, int32_t slot) { return Player_Position(team, slot) == position; });
+    if (slot >= 0) return slot;
+    Report_System_Error("NO_PLAYER returned in Get_N_Position_Player(%d)", n);
+    return 0;
+}
+
+int32_t Get_N_Universe_Player(int32_t n) {
+    int32_t slot = Find_Nth_League_Player(n, [](int32_t, int32_t) { return true; });
+    if (slot >= 0) return slot;
+    Report_System_Error("NO_PLAYER returned in Get_N_Universe_Player(%d)", n);
+    return 0;
+}
+
+int32_t Count_Players_With_Last_Initial(int32_t c) {
+    int32_t players = 0;
+    for (int team = 0; team < MAX_FRANCHISES; ++team) {
+        if (!Is_Active_Team(team)) continue;
+        int32_t count = Roster_Count(team);
+        for (int32_t slot = 0; slot < count; ++slot)
+            if (static_cast<uint8_t>(Universe.Teams[team].Players[slot].Last_Name[0]) ==
+                static_cast<uint8_t>(c))
+                ++players;
+    }
+    return players;
+}
+
+int32_t Has_Player_In_Last_Contract_Year(int32_t team) {
+    int32_t count = Roster_Count(team);
+    for (int32_t slot = 0; slot < count; ++slot)
+        if (Get_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS) == 1) return 1;
+    return 0;
+}
+
+int32_t Get_Unit_Size(int32_t unit) {
+    static const int32_t SIZES[NUMBER_OF_UNITS] = {11, 11, 2};
+    return unit >= 0 && unit < NUMBER_OF_UNITS ? SIZES[unit] : 0;
+}
