@@ -51,8 +51,6 @@ int32_t Get_Game_Week(const GAME_RECORD* game) { return game->Week; }
 
 int32_t Get_Game_Clock(const GAME_RECORD* game) { return game->Clock; }
 
-int32_t Get_Game_Down(const GAME_RECORD* game) { return static_cast<int32_t>(game->Down_Word & DOWN_MASK); }
-
 int32_t Get_Game_Team_Total(const GAME_RECORD* game, int32_t side, int32_t n)
 {
     if (n < 0 || n >= GAME_TEAM_TOTALS) return 0;
@@ -177,7 +175,7 @@ int32_t Get_Game_Quarter(const GAME_RECORD* game)
     int32_t seconds = Get_Game_Clock(game);
     int32_t quarter = seconds / 900 + 1;
     // The try after a score at the end of a half still belongs to that half.
-    if ((seconds == 1800 || seconds == 3600) && Get_Game_Down(game) == static_cast<int32_t>(CONVERSION_ATTEMPT))
+    if ((seconds == 1800 || seconds == 3600) && Get_Game_Down(game) == CONVERSION_ATTEMPT)
         return quarter - 1;
     if (seconds <= 3600) return quarter;
     int32_t period = 900;

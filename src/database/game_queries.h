@@ -12,7 +12,6 @@ int32_t Get_Game_Score(const GAME_RECORD* game, int32_t side);
 int32_t Get_Game_Season_Year(const GAME_RECORD* game);
 int32_t Get_Game_Week(const GAME_RECORD* game);
 int32_t Get_Game_Clock(const GAME_RECORD* game);
-int32_t Get_Game_Down(const GAME_RECORD* game);
 int32_t Get_Game_Team_Total(const GAME_RECORD* game, int32_t side, int32_t n);
 
 GAME_RECORD* Get_Game_Record(int32_t n);

@@ -2,6 +2,7 @@
 
 #include "app/diagnostics.h"
 #include "database/league_structure.h"
+#include "database/random_numbers.h"
 #include "database/settings.h"
 #include "database/team_record_layout.h"
 #include "database/universe.h"
@@ -13,8 +14,6 @@ constexpr int MONTH_LENGTHS[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 3
 constexpr int WEEK_OFF_SEASON = 100;
 
 bool Is_Bracket_Slot(int32_t slot) { return slot >= 0 && slot < PLAYOFF_BRACKET_SLOTS; }
-
-int32_t Get_Base_Year() { return Get_Universe_Stat(3); }
 } // namespace
 
 int32_t Get_Playoff_Team(int32_t slot)
@@ -158,8 +157,6 @@ int32_t Get_Current_Day_Of_Month()
 }
 
 int32_t Get_Current_Calendar_Year() { return Get_Current_Year() + Get_Current_Day_Number() / 365; }
-
-int32_t Get_Current_Year() { return Get_Base_Year() + Get_User_Preference(CURRENT_SEASON_INDEX); }
 
 int32_t Get_Season_Year()
 {

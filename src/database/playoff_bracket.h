@@ -26,7 +26,6 @@ int32_t Get_Current_Day_Number();
 int32_t Get_Current_Month();
 int32_t Get_Current_Day_Of_Month();
 int32_t Get_Current_Calendar_Year();
-int32_t Get_Current_Year();
 int32_t Get_Season_Year();
 int32_t Get_Last_Season_Index();
 int32_t Get_Draft_Season_Year();

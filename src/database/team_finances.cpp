@@ -11,6 +11,7 @@
 #include "database/team_results.h"
 #include "database/universe.h"
 #include "frontoffice/finance_defaults.h"
+#include "frontoffice/salaries.h"
 
 namespace {
 constexpr int ROSTER_AVERAGE_SLOTS = 51;

@@ -3,12 +3,8 @@
 #include "database/cities.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
-#include "database/random_numbers.h"
 #include "database/team_record.h"
-
-int32_t Apply_Inflation(int32_t amount) { return Mul_Div_Round(amount, Get_Universe_Stat(9), 1000); }
-
-int32_t Get_Base_Cash() { return Apply_Inflation(26025000); }
+#include "frontoffice/salaries.h"
 
 int32_t Get_Team_Market_Default(int32_t team)
 {

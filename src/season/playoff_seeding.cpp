@@ -4,6 +4,7 @@
 #include "database/playoff_bracket.h"
 #include "database/standings.h"
 #include "database/team_record_layout.h"
+#include "database/universe.h"
 
 namespace {
 constexpr int SLOTS_PER_CONFERENCE = 8;
