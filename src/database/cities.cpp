@@ -23,14 +23,16 @@ constexpr int32_t DEFAULT_CITY_STATS[NUMBER_OF_CITY_STATS] = {1000000, 2500000, 
 // Room for a line over the limit, so that an over-long line can be recognised.
 constexpr int IMPORT_LINE_BUFFER = 4 * (MAX_CITY_LINE_LENGTH + 1);
 
-bool Is_City_Row(int32_t n) { return n >= 0 && n < MAX_CITIES; }
+bool Is_City_Row(int32_t n) {
+    return n >= 0 && n < MAX_CITIES;
+}
 
 // Reads a statistic field: a decimal number truncated toward zero; an empty
 // field is 0. Returns false for anything that is not a number in range.
-bool Parse_City_Stat(const char* field, int32_t* value)
-{
+bool Parse_City_Stat(const char* field, int32_t* value) {
     const char* start = field;
-    while (*start == ' ' || *start == '\t') ++start;
+    while (*start == ' ' || *start == '\t')
+        ++start;
     if (*start == '\0') {
         *value = 0;
         return true;
@@ -39,7 +41,8 @@ bool Parse_City_Stat(const char* field, int32_t* value)
     char* end = nullptr;
     double number = strtod(start, &end);
     if (end == start || errno == ERANGE || !std::isfinite(number)) return false;
-    while (*end == ' ' || *end == '\t') ++end;
+    while (*end == ' ' || *end == '\t')
+        ++end;
     if (*end != '\0') return false;
     number = std::trunc(number);
     if (number < -2147483648.0 || number > 2147483647.0) return false;
@@ -49,8 +52,7 @@ bool Parse_City_Stat(const char* field, int32_t* value)
 
 // Parses one line of the import into `city`; an empty name leaves the city
 // empty. On a malformed line writes the reason into `error` and returns false.
-bool Parse_City_Line(char* line, CITY_RECORD* city, char* error, int error_size)
-{
+bool Parse_City_Line(char* line, CITY_RECORD* city, char* error, int error_size) {
     char field[IMPORT_LINE_BUFFER];
     std::memset(city, 0, sizeof *city);
     Get_Next_Field(field, line, ',', sizeof field);
@@ -60,7 +62,8 @@ bool Parse_City_Line(char* line, CITY_RECORD* city, char* error, int error_size)
     for (int s = 0; s < NUMBER_OF_CITY_STATS && line[0] != '\0'; ++s) {
         Get_Next_Field(field, line, ',', sizeof field);
         if (!Parse_City_Stat(field, &city->Stats[s])) {
-            snprintf(error, error_size, "statistic %d (\"%.40s\") is not a whole or decimal number", s + 1, field);
+            snprintf(error, error_size, "statistic %d (\"%.40s\") is not a whole or decimal number", s + 1,
+                     field);
             return false;
         }
     }
@@ -68,17 +71,18 @@ bool Parse_City_Line(char* line, CITY_RECORD* city, char* error, int error_size)
 }
 } // namespace
 
-int32_t Count_Cities()
-{
+int32_t Count_Cities() {
     int32_t count = 0;
-    while (count < MAX_CITIES && Universe.Cities[count].Name[0] != '\0') ++count;
+    while (count < MAX_CITIES && Universe.Cities[count].Name[0] != '\0')
+        ++count;
     return count;
 }
 
-int32_t Is_City_Used(int32_t n) { return Is_City_Row(n) && Universe.Cities[n].Name[0] != '\0' ? 1 : 0; }
+int32_t Is_City_Used(int32_t n) {
+    return Is_City_Row(n) && Universe.Cities[n].Name[0] != '\0' ? 1 : 0;
+}
 
-void Get_City_Name(int32_t n, char* buffer)
-{
+void Get_City_Name(int32_t n, char* buffer) {
     if (buffer == nullptr) return;
     if (!Is_City_Row(n)) {
         buffer[0] = '\0';
@@ -87,8 +91,7 @@ void Get_City_Name(int32_t n, char* buffer)
     safe_strncpy(buffer, Universe.Cities[n].Name, sizeof Universe.Cities[n].Name);
 }
 
-void Get_City_Photo(int32_t n, char* buffer)
-{
+void Get_City_Photo(int32_t n, char* buffer) {
     if (buffer == nullptr) return;
     if (!Is_City_Row(n)) {
         buffer[0] = '\0';
@@ -97,8 +100,7 @@ void Get_City_Photo(int32_t n, char* buffer)
     safe_strncpy(buffer, Universe.Cities[n].Photo, sizeof Universe.Cities[n].Photo);
 }
 
-void Set_City_Name(int32_t n, const char* text)
-{
+void Set_City_Name(int32_t n, const char* text) {
     if (!Is_City_Row(n)) {
         Report_System_Error("Invalid nCity in Set_City_Name()");
         return;
@@ -106,8 +108,7 @@ void Set_City_Name(int32_t n, const char* text)
     safe_strncpy(Universe.Cities[n].Name, text ? text : "", sizeof Universe.Cities[n].Name);
 }
 
-void Set_City_Photo(int32_t n, const char* text)
-{
+void Set_City_Photo(int32_t n, const char* text) {
     if (!Is_City_Row(n)) {
         Report_System_Error("Invalid nCity in Set_City_Photo()");
         return;
@@ -115,14 +116,12 @@ void Set_City_Photo(int32_t n, const char* text)
     safe_strncpy(Universe.Cities[n].Photo, text ? text : "", sizeof Universe.Cities[n].Photo);
 }
 
-int32_t Get_City_Stat(int32_t n, int32_t s)
-{
+int32_t Get_City_Stat(int32_t n, int32_t s) {
     if (!Is_City_Row(n) || s < 0 || s >= NUMBER_OF_CITY_STATS) return 0;
     return Universe.Cities[n].Stats[s];
 }
 
-void Set_City_Stat(int32_t n, int32_t s, int32_t value)
-{
+void Set_City_Stat(int32_t n, int32_t s, int32_t value) {
     if (!Is_City_Row(n)) {
         Report_System_Error("Invalid nCity in Set_City_Stat()");
         return;
@@ -134,25 +133,22 @@ void Set_City_Stat(int32_t n, int32_t s, int32_t value)
     Universe.Cities[n].Stats[s] = value;
 }
 
-void Set_Default_City_Stats(int32_t n)
-{
-    for (int32_t s = 0; s < NUMBER_OF_CITY_STATS; ++s) Set_City_Stat(n, s, DEFAULT_CITY_STATS[s]);
+void Set_Default_City_Stats(int32_t n) {
+    for (int32_t s = 0; s < NUMBER_OF_CITY_STATS; ++s)
+        Set_City_Stat(n, s, DEFAULT_CITY_STATS[s]);
 }
 
-void Clear_City(int32_t n)
-{
+void Clear_City(int32_t n) {
     if (Is_City_Row(n)) std::memset(&Universe.Cities[n], 0, sizeof Universe.Cities[n]);
 }
 
-int32_t Is_City_Home_Of_Any_Team(int32_t n)
-{
+int32_t Is_City_Home_Of_Any_Team(int32_t n) {
     for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
         if (Is_Active_Team(team) && Get_Team_Stat(team, TEAM_STAT_HOME_CITY) == n) return 1;
     return 0;
 }
 
-void Swap_Cities(int32_t a, int32_t b)
-{
+void Swap_Cities(int32_t a, int32_t b) {
     if (!Is_City_Row(a) || !Is_City_Row(b)) {
         Report_System_Error("Invalid nCity in Swap_Cities(%d,%d)", a, b);
         return;
@@ -176,23 +172,21 @@ void Swap_Cities(int32_t a, int32_t b)
         Set_User_Preference(SELECTED_CITY, a);
 }
 
-void Compact_Cities()
-{
+void Compact_Cities() {
     for (int pass = 0; pass < MAX_CITIES; ++pass)
         for (int32_t n = 0; n < MAX_CITIES - 1; ++n)
-            if (Universe.Cities[n].Name[0] == '\0' && Universe.Cities[n + 1].Name[0] != '\0') Swap_Cities(n, n + 1);
+            if (Universe.Cities[n].Name[0] == '\0' && Universe.Cities[n + 1].Name[0] != '\0')
+                Swap_Cities(n, n + 1);
 }
 
-void Sort_Cities()
-{
+void Sort_Cities() {
     int32_t count = Count_Cities();
     for (int32_t i = 0; i < count; ++i)
         for (int32_t j = i + 1; j < count; ++j)
             if (std::strcmp(Universe.Cities[j].Name, Universe.Cities[i].Name) < 0) Swap_Cities(i, j);
 }
 
-int32_t Add_City()
-{
+int32_t Add_City() {
     int32_t n = Count_Cities();
     if (n >= MAX_CITIES) return -1;
     Set_City_Name(n, "New City");
@@ -202,13 +196,13 @@ int32_t Add_City()
     return n;
 }
 
-void Delete_Current_City()
-{
+void Delete_Current_City() {
     int32_t selected = Get_User_Preference(SELECTED_CITY);
     if (!Is_City_Row(selected)) return;
     Set_City_Name(selected, "");
     Set_City_Photo(selected, "");
-    for (int32_t s = 0; s < NUMBER_OF_CITY_STATS; ++s) Set_City_Stat(selected, s, 0);
+    for (int32_t s = 0; s < NUMBER_OF_CITY_STATS; ++s)
+        Set_City_Stat(selected, s, 0);
     Compact_Cities();
     // The selection stays on the row that now holds the next city rather than
     // following the emptied row to the bottom of the table.
@@ -217,8 +211,7 @@ void Delete_Current_City()
     Set_User_Preference(SELECTED_CITY, selected);
 }
 
-int32_t Find_Best_Free_City()
-{
+int32_t Find_Best_Free_City() {
     int32_t best_city = 0;
     int64_t best_score = 0;
     int32_t count = Count_Cities();
@@ -239,8 +232,7 @@ int32_t Find_Best_Free_City()
     return best_city;
 }
 
-void Export_Cities()
-{
+void Export_Cities() {
     char question[512];
     snprintf(question, sizeof question, "Do you want to export the current cities to the file \"%s\"?",
              CITIES_FILE_NAME);
@@ -255,7 +247,8 @@ void Export_Cities()
         char name[sizeof Universe.Cities[n].Name];
         safe_strncpy(name, Universe.Cities[n].Name, sizeof name);
         fputs(name, file);
-        for (int32_t s = 0; s < NUMBER_OF_CITY_STATS; ++s) fprintf(file, ",%d", Universe.Cities[n].Stats[s]);
+        for (int32_t s = 0; s < NUMBER_OF_CITY_STATS; ++s)
+            fprintf(file, ",%d", Universe.Cities[n].Stats[s]);
         fputc('\n', file);
         ++written;
     }
@@ -263,17 +256,18 @@ void Export_Cities()
     Show_Formatted_Message("City Export Complete", "%d cities exported to \"%s\"", written, CITIES_FILE_NAME);
 }
 
-void Import_Cities()
-{
+void Import_Cities() {
     char question[512];
-    snprintf(question, sizeof question,
-             "Do you want to import the current cities to the file \"%s\"?\n\nThis will erase all current cities "
-             "and stats.",
-             CITIES_FILE_NAME);
+    snprintf(
+        question, sizeof question,
+        "Do you want to import the current cities to the file \"%s\"?\n\nThis will erase all current cities "
+        "and stats.",
+        CITIES_FILE_NAME);
     if (Show_Message_Box(question, "Confirm City Import", BOX_YES_NO) != ID_BOX_YES) return;
     FILE* file = Open_Resolved_File(CITIES_FILE_NAME, "r");
     if (file == nullptr) {
-        Show_Formatted_Message("Import City Error", "Unable to open the city import file \"%s\".", CITIES_FILE_NAME);
+        Show_Formatted_Message("Import City Error", "Unable to open the city import file \"%s\".",
+                               CITIES_FILE_NAME);
         return;
     }
     // The whole file is read and checked first, so that a bad file leaves the
@@ -296,10 +290,11 @@ void Import_Cities()
         if (error[0] == '\0') Parse_City_Line(line, &city, error, sizeof error);
         if (error[0] != '\0') {
             fclose(file);
-            Show_Formatted_Message("Import City Error",
-                                   "Line %d of the city import file \"%s\" is not valid: %s.\n\nNo cities were "
-                                   "changed.",
-                                   line_number, CITIES_FILE_NAME, error);
+            Show_Formatted_Message(
+                "Import City Error",
+                "Line %d of the city import file \"%s\" is not valid: %s.\n\nNo cities were "
+                "changed.",
+                line_number, CITIES_FILE_NAME, error);
             return;
         }
         if (city.Name[0] != '\0') {
@@ -312,9 +307,11 @@ void Import_Cities()
     }
     fclose(file);
     if (ignored > 0) Log_Debug_Line("City import kept %d cities and left out %d more", MAX_CITIES, ignored);
-    for (int32_t n = 0; n < MAX_CITIES; ++n) Universe.Cities[n] = staged[n];
+    for (int32_t n = 0; n < MAX_CITIES; ++n)
+        Universe.Cities[n] = staged[n];
     Compact_Cities();
     Sort_Cities();
     Set_User_Preference(SELECTED_CITY, 0);
-    Show_Formatted_Message("City Import Complete", "%d cities imported from \"%s\"", imported, CITIES_FILE_NAME);
+    Show_Formatted_Message("City Import Complete", "%d cities imported from \"%s\"", imported,
+                           CITIES_FILE_NAME);
 }

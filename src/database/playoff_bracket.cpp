@@ -13,11 +13,12 @@ constexpr int CALENDAR_ENTRIES = 6;
 constexpr int MONTH_LENGTHS[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 constexpr int WEEK_OFF_SEASON = 100;
 
-bool Is_Bracket_Slot(int32_t slot) { return slot >= 0 && slot < PLAYOFF_BRACKET_SLOTS; }
+bool Is_Bracket_Slot(int32_t slot) {
+    return slot >= 0 && slot < PLAYOFF_BRACKET_SLOTS;
+}
 } // namespace
 
-int32_t Get_Playoff_Team(int32_t slot)
-{
+int32_t Get_Playoff_Team(int32_t slot) {
     if (!Is_Bracket_Slot(slot)) {
         Report_System_Error("Invalid playoff slot in Get_Playoff_Team(%d)", slot);
         return NO_TEAM;
@@ -26,8 +27,7 @@ int32_t Get_Playoff_Team(int32_t slot)
     return team == -NO_TEAM ? NO_TEAM : team;
 }
 
-int32_t Get_Playoff_Score(int32_t slot)
-{
+int32_t Get_Playoff_Score(int32_t slot) {
     if (!Is_Bracket_Slot(slot)) {
         Report_System_Error("Invalid playoff slot in Get_Playoff_Score(%d)", slot);
         return -128;
@@ -35,8 +35,7 @@ int32_t Get_Playoff_Score(int32_t slot)
     return Universe.Playoff_Scores[slot];
 }
 
-void Set_Playoff_Team(int32_t slot, int32_t team)
-{
+void Set_Playoff_Team(int32_t slot, int32_t team) {
     if (!Is_Bracket_Slot(slot)) {
         Report_System_Error("Invalid playoff slot in Set_Playoff_Team(%d,%d)", slot, team);
         return;
@@ -44,8 +43,7 @@ void Set_Playoff_Team(int32_t slot, int32_t team)
     Universe.Playoff_Bracket[slot] = static_cast<int8_t>(team);
 }
 
-void Set_Playoff_Score(int32_t slot, int32_t score)
-{
+void Set_Playoff_Score(int32_t slot, int32_t score) {
     if (!Is_Bracket_Slot(slot)) {
         Report_System_Error("Invalid playoff slot in Set_Playoff_Score(%d,%d)", slot, score);
         return;
@@ -53,16 +51,14 @@ void Set_Playoff_Score(int32_t slot, int32_t score)
     Universe.Playoff_Scores[slot] = score;
 }
 
-int32_t Get_Season_Calendar_Entry(int32_t i)
-{
+int32_t Get_Season_Calendar_Entry(int32_t i) {
     if (i == 0) return Universe.Season_Length;
     if (i > 0 && i < CALENDAR_ENTRIES) return Universe.Post_Season_Days[i - 1];
     Report_System_Error("Invalid entry in Get_Season_Calendar_Entry(%d)", i);
     return 0;
 }
 
-void Set_Season_Calendar_Entry(int32_t i, int32_t value)
-{
+void Set_Season_Calendar_Entry(int32_t i, int32_t value) {
     if (i == 0)
         Universe.Season_Length = value;
     else if (i > 0 && i < CALENDAR_ENTRIES)
@@ -71,22 +67,21 @@ void Set_Season_Calendar_Entry(int32_t i, int32_t value)
         Report_System_Error("Invalid entry in Set_Season_Calendar_Entry(%d,%d)", i, value);
 }
 
-int32_t Get_Playoff_Start_Week() { return Universe.Season_Length < 3 ? 2 : Universe.Season_Length; }
+int32_t Get_Playoff_Start_Week() {
+    return Universe.Season_Length < 3 ? 2 : Universe.Season_Length;
+}
 
-int32_t Get_Max_Wild_Cards_For_Divisions(int32_t divisions)
-{
+int32_t Get_Max_Wild_Cards_For_Divisions(int32_t divisions) {
     static const int32_t bounds[4] = {0, 0, 5, 4};
     return bounds[Clamp_Int(1, 4, divisions) - 1];
 }
 
-int32_t Get_Min_Wild_Cards_For_Divisions(int32_t divisions)
-{
+int32_t Get_Min_Wild_Cards_For_Divisions(int32_t divisions) {
     static const int32_t bounds[4] = {0, 0, 1, 0};
     return bounds[Clamp_Int(1, 4, divisions) - 1];
 }
 
-int32_t Get_Max_Wild_Card_Teams()
-{
+int32_t Get_Max_Wild_Card_Teams() {
     int32_t leagues = Count_Leagues();
     if (leagues == 0) return 0;
     int32_t most = 0;
@@ -99,8 +94,7 @@ int32_t Get_Max_Wild_Card_Teams()
     return most;
 }
 
-int32_t Get_Min_Wild_Card_Teams()
-{
+int32_t Get_Min_Wild_Card_Teams() {
     int32_t leagues = Count_Leagues();
     if (leagues == 0) return 1000;
     int32_t least = 1000;
@@ -111,8 +105,7 @@ int32_t Get_Min_Wild_Card_Teams()
     return least;
 }
 
-int32_t Clamp_Wild_Card_Teams()
-{
+int32_t Clamp_Wild_Card_Teams() {
     int32_t stored = Universe.Header.Universe_Stats[1];
     // Without a league there are no bounds to clamp to; the minimum of 1,000
     // would otherwise be stored as the wild-card count.
@@ -128,14 +121,12 @@ int32_t Clamp_Wild_Card_Teams()
     return wild_cards;
 }
 
-int32_t Get_Current_Day_Number()
-{
+int32_t Get_Current_Day_Number() {
     int32_t week = Get_User_Preference(CURRENT_WEEK);
     return week == WEEK_OFF_SEASON ? 104 : 7 * week + 249;
 }
 
-int32_t Get_Current_Month()
-{
+int32_t Get_Current_Month() {
     int32_t day = Get_Current_Day_Number() % 365;
     if (day < 0) day += 365;
     for (int month = 0; month < 12; ++month) {
@@ -145,8 +136,7 @@ int32_t Get_Current_Month()
     return 11;
 }
 
-int32_t Get_Current_Day_Of_Month()
-{
+int32_t Get_Current_Day_Of_Month() {
     int32_t day = Get_Current_Day_Number() % 365;
     if (day < 0) day += 365;
     for (int month = 0; month < 12; ++month) {
@@ -156,21 +146,23 @@ int32_t Get_Current_Day_Of_Month()
     return 31;
 }
 
-int32_t Get_Current_Calendar_Year() { return Get_Current_Year() + Get_Current_Day_Number() / 365; }
+int32_t Get_Current_Calendar_Year() {
+    return Get_Current_Year() + Get_Current_Day_Number() / 365;
+}
 
-int32_t Get_Season_Year()
-{
+int32_t Get_Season_Year() {
     return Get_Current_Year() - (Get_User_Preference(CURRENT_WEEK) == WEEK_OFF_SEASON ? 1 : 0);
 }
 
-int32_t Get_Last_Season_Index()
-{
-    return Get_User_Preference(CURRENT_SEASON_INDEX) - (Get_User_Preference(CURRENT_WEEK) == WEEK_OFF_SEASON ? 1 : 0);
+int32_t Get_Last_Season_Index() {
+    return Get_User_Preference(CURRENT_SEASON_INDEX) -
+           (Get_User_Preference(CURRENT_WEEK) == WEEK_OFF_SEASON ? 1 : 0);
 }
 
-int32_t Get_Draft_Season_Year()
-{
+int32_t Get_Draft_Season_Year() {
     return Get_Season_Year() + (Get_Current_Day_Number() >= Universe.Post_Season_Days[4] ? 1 : 0);
 }
 
-int32_t Get_Weeks_To_Final() { return Universe.Post_Season_Days[3] - Get_User_Preference(CURRENT_WEEK) + 1; }
+int32_t Get_Weeks_To_Final() {
+    return Universe.Post_Season_Days[3] - Get_User_Preference(CURRENT_WEEK) + 1;
+}

@@ -18,12 +18,17 @@ constexpr int ROSTER_AVERAGE_SLOTS = 51;
 constexpr int PAYROLL_SLOTS = 51;
 constexpr int LAST_POOL_TEAM = TOTAL_NUMBER_OF_TEAMS - 1;
 
-bool Is_General_Manager_Mode() { return Get_User_Preference(OWNER_MODE) != 1; }
-bool Is_Fantasy_Draft_Running() { return Get_Universe_Stat(4) >= 1; }
-bool Is_Used_Slot(int32_t team, int32_t slot) { return Get_Player_Vital_Stat(team, slot, 0) != 0; }
+bool Is_General_Manager_Mode() {
+    return Get_User_Preference(OWNER_MODE) != 1;
+}
+bool Is_Fantasy_Draft_Running() {
+    return Get_Universe_Stat(4) >= 1;
+}
+bool Is_Used_Slot(int32_t team, int32_t slot) {
+    return Get_Player_Vital_Stat(team, slot, 0) != 0;
+}
 
-int32_t Sum_Fantasy_Draft_Vital(int32_t team, int32_t vital)
-{
+int32_t Sum_Fantasy_Draft_Vital(int32_t team, int32_t vital) {
     int64_t total = 0;
     for (int32_t owner = 0; owner <= LAST_POOL_TEAM; ++owner)
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
@@ -32,8 +37,7 @@ int32_t Sum_Fantasy_Draft_Vital(int32_t team, int32_t vital)
     return static_cast<int32_t>(total);
 }
 
-int32_t Get_Bonus_Charges(int32_t team)
-{
+int32_t Get_Bonus_Charges(int32_t team) {
     if (Is_Fantasy_Draft_Running()) return Sum_Fantasy_Draft_Vital(team, 102);
     int64_t total = 0;
     for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
@@ -42,8 +46,7 @@ int32_t Get_Bonus_Charges(int32_t team)
 }
 
 // The cap counts the 51 largest charges of the roster.
-int32_t Get_Payroll(int32_t team)
-{
+int32_t Get_Payroll(int32_t team) {
     if (Is_Fantasy_Draft_Running()) return Sum_Fantasy_Draft_Vital(team, 100);
     int32_t charges[PLAYERS_PER_TEAM];
     int32_t count = 0;
@@ -51,13 +54,13 @@ int32_t Get_Payroll(int32_t team)
         if (Is_Used_Slot(team, slot)) charges[count++] = Get_Player_Vital_Stat(team, slot, 100);
     std::sort(charges, charges + count, [](int32_t a, int32_t b) { return a > b; });
     int64_t total = 0;
-    for (int32_t i = 0; i < count && i < PAYROLL_SLOTS; ++i) total += charges[i];
+    for (int32_t i = 0; i < count && i < PAYROLL_SLOTS; ++i)
+        total += charges[i];
     return static_cast<int32_t>(total);
 }
 
 // Sum of a vital stat (or the age) over roster slots 0-50; empty slots count 0.
-int64_t Sum_Roster_Slots(int32_t team, int32_t vital)
-{
+int64_t Sum_Roster_Slots(int32_t team, int32_t vital) {
     int64_t total = 0;
     for (int32_t slot = 0; slot < ROSTER_AVERAGE_SLOTS; ++slot) {
         if (!Is_Used_Slot(team, slot)) continue;
@@ -66,10 +69,11 @@ int64_t Sum_Roster_Slots(int32_t team, int32_t vital)
     return total;
 }
 
-int32_t Get_Stored_Stat(int32_t team, int32_t n) { return Universe.Teams[team].Financial_Stats[n]; }
+int32_t Get_Stored_Stat(int32_t team, int32_t n) {
+    return Universe.Teams[team].Financial_Stats[n];
+}
 
-int32_t Get_Computed_Stat(int32_t team, int32_t n)
-{
+int32_t Get_Computed_Stat(int32_t team, int32_t n) {
     auto F = [team](int32_t k) { return Get_Team_Financial_Stat(team, k); };
     int32_t games = Get_Universe_Stat(0);
     int32_t played = Get_Team_Games_Played(team);
@@ -126,10 +130,11 @@ int32_t Get_Computed_Stat(int32_t team, int32_t n)
         return played != 0 ? Mul_Div_Round(F(82), games, played) : F(83);
     case 102: {
         int32_t remaining = games - played;
-        int32_t expenses = played != 0 ? Mul_Div_Round(F(51), games, played) + Mul_Div_Round(F(57), games, played)
-                                       : F(50) + F(56);
-        return expenses + F(54) + Get_Team_Payroll_Per_Game(team) * remaining + F(63) + F(62) * remaining + F(60) +
-               F(59) * remaining;
+        int32_t expenses = played != 0
+                               ? Mul_Div_Round(F(51), games, played) + Mul_Div_Round(F(57), games, played)
+                               : F(50) + F(56);
+        return expenses + F(54) + Get_Team_Payroll_Per_Game(team) * remaining + F(63) + F(62) * remaining +
+               F(60) + F(59) * remaining;
     }
     case 103:
         return F(101) - F(102);
@@ -151,8 +156,7 @@ int32_t Get_Computed_Stat(int32_t team, int32_t n)
 }
 } // namespace
 
-int32_t Get_Team_Financial_Stat(int32_t team, int32_t n)
-{
+int32_t Get_Team_Financial_Stat(int32_t team, int32_t n) {
     // In General Manager Mode the owner's budgets and cash are out of the user's hands.
     if (Is_General_Manager_Mode()) {
         if (n == 0 || n == 2 || n == 3 || n == 4) return 1000;
@@ -177,8 +181,7 @@ int32_t Get_Team_Financial_Stat(int32_t team, int32_t n)
     return Get_Computed_Stat(team, n);
 }
 
-void Set_Team_Financial_Stat(int32_t team, int32_t n, int32_t value)
-{
+void Set_Team_Financial_Stat(int32_t team, int32_t n, int32_t value) {
     if (Is_No_Team(team)) return;
     if (team < 0 || team > FREE_AGENT_TEAM) {
         Report_System_Error("nTeam out of bounds in Set_Team_Financial_Stat(%d,%d,%d)", team, n, value);
@@ -193,8 +196,7 @@ void Set_Team_Financial_Stat(int32_t team, int32_t n, int32_t value)
     Universe.Teams[team].Financial_Stats[n] = value;
 }
 
-int32_t Get_Team_Financial_Rank(int32_t team, int32_t n)
-{
+int32_t Get_Team_Financial_Rank(int32_t team, int32_t n) {
     int32_t value = Get_Team_Financial_Stat(team, n);
     int32_t greater = 0;
     int32_t equal = 0;
@@ -209,12 +211,12 @@ int32_t Get_Team_Financial_Rank(int32_t team, int32_t n)
     return (2 * greater + equal) / 2;
 }
 
-void Clear_Previous_Financial_Stats(int32_t team)
-{
+void Clear_Previous_Financial_Stats(int32_t team) {
     static const int32_t cleared[] = {10, 14, 15, 19, 22, 29, 36, 51, 54, 57, 60, 63, 70, 72};
     if (team < 0 || team > FREE_AGENT_TEAM) {
         Report_System_Error("nTeam out of bounds in Clear_Previous_Financial_Stats");
         return;
     }
-    for (int32_t n : cleared) Universe.Teams[team].Financial_Stats[n] = 0;
+    for (int32_t n : cleared)
+        Universe.Teams[team].Financial_Stats[n] = 0;
 }

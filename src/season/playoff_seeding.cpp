@@ -11,8 +11,7 @@ constexpr int SLOTS_PER_CONFERENCE = 8;
 
 // Takes the best remaining team of the conference by the league key, either
 // among division winners only or among all; NO_TEAM when none is left.
-int32_t Take_Best(int32_t league, bool winners_only, bool* taken)
-{
+int32_t Take_Best(int32_t league, bool winners_only, bool* taken) {
     int32_t chosen = NO_TEAM;
     int32_t best = 0;
     int32_t teams = Count_Active_Teams();
@@ -30,8 +29,7 @@ int32_t Take_Best(int32_t league, bool winners_only, bool* taken)
 }
 } // namespace
 
-void Seed_Playoffs()
-{
+void Seed_Playoffs() {
     bool taken[MAX_FRANCHISES] = {};
     int32_t wild_cards = Get_Universe_Stat(1);
     for (int32_t league = 0; league < NUMBER_OF_LEAGUES; ++league) {
