@@ -1,5 +1,6 @@
 #include "database/player_hashes.h"
 
+#include <chrono>
 #include <cstring>
 #include <vector>
 
@@ -262,6 +263,7 @@ int32_t Find_Player_By_External_ID(int32_t* team_out, int32_t* slot_out, const c
 
 int32_t Sanity_Check_Player_IDs() {
     Log_Debug_Line("Sanity Checking Player IDs");
+    auto started = std::chrono::steady_clock::now();
     std::vector<int32_t> seen;
     std::vector<int32_t> duplicated;
     seen.reserve(SANITY_LIST_SIZE);
@@ -279,7 +281,10 @@ int32_t Sanity_Check_Player_IDs() {
         }
     }
     if (duplicated.empty()) {
-        Log_Debug_Line("Finished Sanity Checking Player IDs in %dms", 0);
+        auto elapsed = std::chrono::steady_clock::now() - started;
+        Log_Debug_Line(
+            "Finished Sanity Checking Player IDs in %dms",
+            static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()));
         return 1;
     }
     for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team) {

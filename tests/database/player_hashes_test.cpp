@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "database/player_hashes.h"
+#include "database/player_record.h"
+#include "database/roster_slots.h"
+#include "database/universe.h"
+#include "support/debug_log.h"
+#include "support/test_league.h"
+
+TEST(PlayerHashes, IdsSharingAStartIndexProbeOnward) {
+    Build_Test_League();
+    memset(Universe.Teams, 0, sizeof Universe.Teams);
+    for (int team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team)
+        for (int slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+            Clear_Player(team, slot);
+    Universe.Teams[0].Players[0].Vital_Stats[VITAL_PLAYER_ID] = 5;
+    Universe.Teams[0].Players[1].Vital_Stats[VITAL_PLAYER_ID] = 4101;
+    Build_Player_ID_Hash();
+    EXPECT_EQ(Get_Player_ID_Hash_Key(5), 5);
+    EXPECT_EQ(Get_Player_ID_Hash_Key(6), 4101);
+    EXPECT_EQ(Probe_Player_ID_Hash(4101), 6);
+    EXPECT_EQ(Get_Player_ID_Hash_Count(), 2);
+}
+
+TEST(PlayerHashes, LookupsFollowMovesAndSwaps) {
+    Build_Test_League();
+    int id = Get_Player_ID(3, 7);
+    char name[PLAYER_NAME_TEXT_SIZE];
+    char external[12];
+    Get_Player_Full_Name(3, 7, name);
+    Get_Player_External_ID(3, 7, external);
+
+    Swap_Players(3, 7, 20, 30);
+    int team = -1;
+    int slot = -1;
+    ASSERT_TRUE(Find_Player_By_ID(&team, &slot, id));
+    EXPECT_EQ(team, 20);
+    EXPECT_EQ(slot, 30);
+    team = slot = -1;
+    ASSERT_TRUE(Find_Player_By_Full_Name(&team, &slot, name));
+    EXPECT_EQ(team, 20);
+    EXPECT_EQ(slot, 30);
+
+    Copy_Player(36, 0, 20, 30);
+    Remove_Player(20, 30);
+    team = slot = -1;
+    ASSERT_TRUE(Find_Player_By_External_ID(&team, &slot, external));
+    EXPECT_EQ(team, 36);
+    EXPECT_EQ(slot, 0);
+    ASSERT_TRUE(Find_Player_By_ID(&team, &slot, id));
+    EXPECT_EQ(team, 36);
+    PLAYER_LOCATION repaired = Get_Player_ID_Hash_Location(Probe_Player_ID_Hash(id));
+    EXPECT_EQ(repaired.Team, 36) << "the stale entry is repaired";
+    EXPECT_EQ(repaired.Slot, 0);
+}
+
+TEST(PlayerHashes, NamesIgnoreCaseAndMissingKeysFail) {
+    Build_Test_League();
+    int team = 99;
+    int slot = 99;
+    EXPECT_TRUE(Find_Player_By_Full_Name(&team, &slot, "AARON ABBOTT"));
+    EXPECT_EQ(team, 0);
+    EXPECT_EQ(slot, 0);
+    team = slot = 99;
+    EXPECT_FALSE(Find_Player_By_Full_Name(&team, &slot, "Nobody Atall"));
+    EXPECT_EQ(team, 99) << "outputs untouched when not found";
+    PLAYER_LOCATION where{1, 1};
+    EXPECT_FALSE(Lookup_External_ID_Hash(&where, ""));
+    EXPECT_EQ(where.Team, NO_TEAM);
+    EXPECT_EQ(where.Slot, NO_PLAYER);
+    EXPECT_FALSE(Lookup_Player_ID_Hash(&where, 0));
+    EXPECT_FALSE(Lookup_Player_ID_Hash(&where, -4));
+    EXPECT_FALSE(Lookup_Player_ID_Hash(nullptr, 123456));
+}
+
+TEST(PlayerHashes, DuplicateExternalIdsPointAtTheLaterPlayer) {
+    Build_Test_League();
+    Set_Player_External_ID(2, 4, "SAME01");
+    Set_Player_External_ID(5, 1, "SAME01");
+    int before = Get_External_ID_Hash_Count();
+    Build_External_ID_Hash();
+    EXPECT_EQ(Get_External_ID_Hash_Count(), before);
+    PLAYER_LOCATION where = Get_External_ID_Hash_Location(Probe_External_ID_Hash("SAME01"));
+    EXPECT_EQ(where.Team, 5);
+    EXPECT_EQ(where.Slot, 1);
+}
+
+TEST(PlayerHashes, DuplicateIdsAreRenumbered) {
+    Build_Test_League();
+    EXPECT_EQ(Sanity_Check_Player_IDs(), 1);
+    Set_Player_Vital_Stat(1, 1, VITAL_PLAYER_ID, 77);
+    Set_Player_Vital_Stat(4, 2, VITAL_PLAYER_ID, 77);
+    Clear_Debug_Log();
+    EXPECT_EQ(Sanity_Check_Player_IDs(), 0);
+    EXPECT_NE(Get_Player_ID(1, 1), 77);
+    EXPECT_NE(Get_Player_ID(4, 2), 77);
+    EXPECT_NE(Get_Player_ID(1, 1), Get_Player_ID(4, 2));
+    EXPECT_EQ(Count_Debug_Lines("Duplicate Player ID found: 77.  Changing to"), 2);
+    EXPECT_EQ(Sanity_Check_Player_IDs(), 1);
+}

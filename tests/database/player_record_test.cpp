@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "database/player_record.h"
+#include "database/season_lines.h"
+#include "database/settings.h"
+#include "database/universe.h"
+#include "platform/message_box.h"
+#include "support/debug_log.h"
+#include "support/test_league.h"
+
+TEST(PlayerRecord, TestLeagueHasFullRostersWithPositionsAndNames) {
+    Build_Test_League();
+    char name[PLAYER_NAME_TEXT_SIZE];
+    for (int team = 0; team < TEST_LEAGUE_TEAMS; ++team) {
+        EXPECT_TRUE(Is_Player_Slot_Used(team, TEST_ROSTER_SIZE - 1)) << team;
+        EXPECT_FALSE(Is_Player_Slot_Used(team, TEST_ROSTER_SIZE)) << team;
+    }
+    EXPECT_EQ(Get_Player_Vital_Stat(3, Test_League_Slot(POSITION_K, 0), VITAL_POSITION), POSITION_K);
+    Get_Player_Full_Name(0, 0, name);
+    EXPECT_STREQ(name, "Aaron Abbott");
+    EXPECT_FALSE(Is_Player_Slot_Used(33, 0)) << "an empty franchise slot holds no players";
+}
+
+TEST(PlayerRecord, RatingReadsRepairNanAndLowValues) {
+    Build_Test_League();
+    PLAYER_RECORD* player = Get_Player_Record_Pointer(2, 5);
+    player->Ratings[RATING_RUN_DEFENSE] = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_FLOAT_EQ(Get_Player_Rating(2, 5, RATING_RUN_DEFENSE), 62.0f);
+    EXPECT_FLOAT_EQ(player->Ratings[RATING_RUN_DEFENSE], 62.0f) << "the baseline is written back";
+
+    player->Ratings[RATING_SPEED] = 12.5f;
+    EXPECT_FLOAT_EQ(Get_Player_Rating(2, 5, RATING_SPEED), 20.0f);
+    EXPECT_FLOAT_EQ(player->Ratings[RATING_SPEED], 20.0f);
+
+    player->Ratings[RATING_HEALTH] = 130.0f;
+    EXPECT_FLOAT_EQ(Get_Player_Rating(2, 5, RATING_HEALTH), 70.0f) << "re-derived, not stored";
+    EXPECT_FLOAT_EQ(player->Ratings[RATING_HEALTH], 130.0f);
+
+    EXPECT_FLOAT_EQ(Get_Player_Rating(2, 5, -1), 20.0f);
+    EXPECT_FLOAT_EQ(Get_Player_Rating(41, 5, 3), 20.0f);
+    Clear_Debug_Log();
+    EXPECT_FLOAT_EQ(Get_Player_Rating(2, 5, 31), 0.0f);
+    EXPECT_EQ(Count_Debug_Lines("Unrecognized nRating in Get_Player_Rating(2,5,[31])"), 1);
+}
+
+TEST(PlayerRecord, CompositesUseTheQuarterbackMobility) {
+    Build_Test_League();
+    for (int rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
+        Set_Player_Rating(0, 0, rating, 60.0f);
+    Set_Player_Rating(0, 0, RATING_MOBILITY, 80.0f);
+    EXPECT_FLOAT_EQ(Get_Player_Rating(0, 0, RATING_RUNNING_COMPOSITE), 70.0f) << "QB: (60 + 80) / 2";
+    EXPECT_FLOAT_EQ(Get_Player_Rating(0, 0, RATING_BLOCKING_COMPOSITE), 60.0f);
+    Set_Player_Vital_Stat(0, 0, VITAL_POSITION, POSITION_RB);
+    EXPECT_NEAR(Get_Player_Rating(0, 0, RATING_RUNNING_COMPOSITE), 60.0f, 1e-4);
+}
+
+TEST(PlayerRecord, SetRatingChecksItsIndexAndReportsHugeValues) {
+    Build_Test_League();
+    Clear_Debug_Log();
+    PLAYER_RECORD before = *Get_Player_Record_Pointer(1, 1);
+    Set_Player_Rating(1, 1, 27, 50.0f);
+    Set_Player_Rating(1, 1, -1, 50.0f);
+    Set_Player_Rating(41, 1, 3, 50.0f);
+    EXPECT_EQ(memcmp(&before, Get_Player_Record_Pointer(1, 1), sizeof before), 0)
+        << "nothing outside ratings 0-26";
+    Set_Player_Rating(1, 1, 3, 1500.0f);
+    EXPECT_EQ(Count_Debug_Lines("fValue out of bounds in Set_Player_Rating(1,1,3,"), 1);
+    EXPECT_FLOAT_EQ(Get_Player_Record_Pointer(1, 1)->Ratings[3], 1500.0f) << "stored anyway";
+}
+
+TEST(PlayerRecord, VitalStatReadsRepairPeakAgeAndDevelopment) {
+    Build_Test_League();
+    PLAYER_RECORD* player = Get_Player_Record_Pointer(4, 4);
+    player->Vital_Stats[VITAL_PEAK_AGE] = 33;
+    player->Vital_Stats[VITAL_PEAK_AGE_LIMIT] = 35;
+    EXPECT_EQ(Get_Player_Vital_Stat(4, 4, VITAL_PEAK_AGE), 30);
+    EXPECT_EQ(player->Vital_Stats[VITAL_PEAK_AGE], 30);
+    player->Vital_Stats[VITAL_PEAK_AGE] = 28;
+    player->Vital_Stats[VITAL_PEAK_AGE_LIMIT] = 26;
+    EXPECT_EQ(Get_Player_Vital_Stat(4, 4, VITAL_PEAK_AGE), 26);
+    player->Vital_Stats[VITAL_DEVELOPMENT] = 300;
+    int development = Get_Player_Vital_Stat(4, 4, VITAL_DEVELOPMENT);
+    EXPECT_GE(development, 75);
+    EXPECT_LT(development, 135);
+    EXPECT_EQ(player->Vital_Stats[VITAL_DEVELOPMENT], development);
+
+    player->Vital_Stats[VITAL_BONUS_YEARS] = 0;
+    EXPECT_EQ(Get_Player_Vital_Stat(4, 4, VITAL_BONUS_PER_YEAR), 0) << "no division by zero";
+    player->Vital_Stats[VITAL_SIGNING_BONUS] = 900;
+    player->Vital_Stats[VITAL_BONUS_YEARS] = 4;
+    EXPECT_EQ(Get_Player_Vital_Stat(4, 4, VITAL_BONUS_PER_YEAR), 225);
+    Set_Player_Vital_Stat(4, 4, VITAL_CREDITED_SEASONS, 44);
+    EXPECT_EQ(player->Vital_Stats[VITAL_CREDITED_SEASONS], 30);
+}
+
+TEST(PlayerRecord, BadVitalStatArgumentsAreNeutral) {
+    Build_Test_League();
+    Clear_Shown_Messages();
+    EXPECT_EQ(Get_Player_Vital_Stat(NO_TEAM, 0, 0), 0);
+    EXPECT_EQ(Get_Player_Vital_Stat(0, NO_PLAYER, 0), 0);
+    EXPECT_EQ(Get_Player_Vital_Stat(0, 0, -3), 0);
+    EXPECT_EQ(Get_Player_Vital_Stat(0, 0, 50), 0);
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Text, "Unrecognized VITAL_STAT: 50");
+    Clear_Debug_Log();
+    EXPECT_EQ(Get_Player_Vital_Stat(0, 100, 0), 0);
+    EXPECT_EQ(Get_Player_ID(0, NO_PLAYER), -1);
+    PLAYER_RECORD before = *Get_Player_Record_Pointer(0, 1);
+    Set_Player_Vital_Stat(0, 1, 30, 5);
+    Set_Player_Vital_Stat(0, 100, 0, 5);
+    EXPECT_EQ(memcmp(&before, Get_Player_Record_Pointer(0, 1), sizeof before), 0);
+    EXPECT_EQ(Count_Error_Lines(), 3);
+}
+
+TEST(PlayerRecord, TextFieldsAreBoundedAndCollegeHasNoAmpersand) {
+    Build_Test_League();
+    char text[PLAYER_NAME_TEXT_SIZE];
+    Set_Player_Last_Name(5, 0, "Abcdefghijklmnopqrstuvwxy");
+    Get_Player_Last_Name(5, 0, text);
+    EXPECT_STREQ(text, "Abcdefghijklmnopqrs");
+    const char* college = "Texas A&M";
+    Set_Player_College(5, 0, college);
+    Get_Player_College(5, 0, text);
+    EXPECT_STREQ(text, "Texas A+M");
+    EXPECT_STREQ(college, "Texas A&M") << "the caller's text is left alone";
+    PLAYER_RECORD* player = Get_Player_Record_Pointer(5, 0);
+    memset(player->External_ID, 'X', sizeof player->External_ID);
+    Get_Player_External_ID(5, 0, text);
+    EXPECT_EQ(strlen(text), 11u) << "an unterminated field is still copied within its width";
+    EXPECT_EQ(player->Import_Code, 0) << "the byte after the field is untouched";
+}
+
+TEST(PlayerRecord, EmptyNamesAreFilledAndInvalidPlayersNamedAsSuch) {
+    Build_Test_League();
+    char text[PLAYER_NAME_TEXT_SIZE];
+    Set_Player_First_Name(6, 2, "");
+    Set_Player_Last_Name(6, 2, "");
+    Get_Player_Full_Name(6, 2, text);
+    EXPECT_GT(strlen(text), 3u);
+    EXPECT_NE(Get_Player_Record_Pointer(6, 2)->First_Name[0], 0) << "the drawn name is stored";
+    Clear_Debug_Log();
+    Get_Player_Full_Name(33, 0, text);
+    EXPECT_STREQ(text, "INVALID-TEAM");
+    Get_Player_Full_Name(6, 70, text);
+    EXPECT_STREQ(text, "INVALID-PLAYER");
+    EXPECT_EQ(Count_Debug_Lines("Invalid team in Get_Player_Full_Name(33,0,)"), 1);
+    EXPECT_EQ(Count_Debug_Lines("Invalid player in Get_Player_Full_Name(6,70,)"), 1);
+    Get_Player_Last_First_Name(0, 0, text);
+    EXPECT_STREQ(text, "Abbott, Aaron");
+}
+
+TEST(PlayerRecord, PositionTranslationAndGroups) {
+    Clear_Shown_Messages();
+    EXPECT_EQ(Translate_Expanded_Position(7), 7);
+    EXPECT_EQ(Translate_Expanded_Position(25), POSITION_C);
+    EXPECT_EQ(Translate_Expanded_Position(42), POSITION_S);
+    EXPECT_EQ(Translate_Expanded_Position(43), -1);
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Unhandled Parameter");
+    EXPECT_EQ(Get_Position_Group(POSITION_QB), 0);
+    EXPECT_EQ(Get_Position_Group_Split_QB(POSITION_QB), 4);
+    EXPECT_EQ(Get_Position_Unit(POSITION_P), 2);
+    EXPECT_EQ(Get_Position_Group(15), -1);
+    EXPECT_STREQ(Get_Position_Short_Name(15), "Any");
+    EXPECT_STREQ(Get_Position_Short_Name(16), "");
+}
+
+TEST(PlayerRecord, MissingBirthDateComesFromSeasonsPlayed) {
+    Build_Test_League();
+    PLAYER_RECORD* player = Get_Player_Record_Pointer(7, 3);
+    player->Vital_Stats[VITAL_BIRTH_DATE] = 0;
+    int line = Add_Player_Season_Line(7, 3, TEST_BASE_YEAR, 7);
+    Set_Season_Line_Stat(line, 0, 1);
+    ASSERT_EQ(Count_NFL_Seasons(7, 3), 3);
+    EXPECT_EQ(Get_Player_Age(7, 3), 24);
+    EXPECT_EQ(player->Vital_Stats[VITAL_BIRTH_DATE], 19960101);
+}
+
+TEST(PlayerRecord, ChecksumFollowsTheRecord) {
+    Build_Test_League();
+    int id = Get_Player_ID(8, 8);
+    uint32_t before = Get_Player_Checksum_By_ID(id);
+    EXPECT_NE(before, 0u);
+    Set_Player_Vital_Stat(8, 8, VITAL_SALARY, 12345);
+    EXPECT_NE(Get_Player_Checksum_By_ID(id), before);
+    EXPECT_EQ(Get_Player_Checksum_By_ID(999999), 0u);
+}

@@ -1,0 +1,16 @@
+#pragma once
+// A filled league for tests: 32 computer teams in 8 divisions, each with a
+// 53-man roster (the position quota in position order), deterministic names,
+// ids, external ids, ratings and two past seasons of season lines. Built once
+// per test binary; every later call restores the same league into the block.
+#include <cstdint>
+
+constexpr int32_t TEST_LEAGUE_TEAMS = 32;
+constexpr int32_t TEST_ROSTER_SIZE = 53;
+constexpr int32_t TEST_BASE_YEAR = 2020;
+
+void Build_Test_League();
+// Slot of the n-th player of a position on every test roster.
+int32_t Test_League_Slot(int32_t position, int32_t n);
+// Player id the builder gives (team, slot).
+int32_t Test_League_Player_ID(int32_t team, int32_t slot);
