@@ -25,3 +25,11 @@ int Get_Offensive_System_Playbook_Name(char* buffer, int buffer_size, int32_t sy
 // afterwards (2021's for every later year). Slots beyond the tables keep
 // their system's playbook.
 const char* Get_Season_Playbook_Name(int32_t season_year, int32_t team, int32_t system);
+
+// The offensive system of a team in the current season.
+int32_t Get_Team_Offensive_System(int32_t team);
+
+// Stores every active team's offensive system (team statistic 5) and loads the
+// offensive playbook of its system and era from the "playbooks" folder. A
+// playbook file that cannot be loaded leaves the team's playbook as it was.
+void Assign_Team_Offensive_Systems();

@@ -8,7 +8,10 @@
 #include "database/safe_strings.h"
 #include "database/settings.h"
 #include "database/universe.h"
+#include "engine/formations.h"
 #include "engine/game_record.h"
+#include "engine/offensive_systems.h"
+#include "playbooks/playbook_queries.h"
 
 namespace {
 
@@ -209,6 +212,28 @@ int Get_Offensive_Play_Category(int team, int play) {
     return CATEGORY_LONG_PASS;
 }
 
+int32_t Get_Play_Run_Hole(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return 0;
+    int team =
+        pGame->Possession_Team < TOTAL_NUMBER_OF_TEAMS ? pGame->Possession_Team : DEFAULT_PLAYBOOK_TEAM;
+    int play = pGame->Current_Play.Offensive_Play;
+    if (Get_Offensive_Play_Type(team, play) == PLAY_TYPE_END_AROUND) {
+        int slot = Get_Offensive_Play_Primary_Receiver(team, play);
+        // Without a primary player there is no side to run to; the stored
+        // hole stands.
+        if (slot >= 0) {
+            double x = 0.0;
+            double y = 0.0;
+            Get_Formation_Coordinate(Get_Offensive_Play_Formation(team, play), slot, &x, &y);
+            return x >= 0.0 ? 9 : 8;
+        }
+    } else if (Is_Read_Or_Option_Play(team, play) &&
+               (pGame->Clock + pGame->Current_Play.Defensive_Play) % 2 != 0) {
+        return Get_Offensive_Play_Option(team, play);
+    }
+    return Get_Offensive_Play_Depth(team, play);
+}
+
 void Get_Defensive_Play_Name(int team, int play, char* buffer, int size) {
     const DEFENSIVE_PLAY* record = Find_Defensive_Play(team, play);
     Copy_Out(buffer, size, record ? record->Name : "", PLAY_NAME_LENGTH);
@@ -334,9 +359,10 @@ void Set_Default_Playbooks(int team) {
 }
 
 void Reset_All_Team_Playbooks() {
-    int32_t count = Count_Active_Teams();
+    int32_t count = Refresh_Active_Team_Count();
     for (int team = 0; team < count; ++team)
         Set_Default_Playbooks(team);
+    Assign_Team_Offensive_Systems();
 }
 
 void Clear_All_Play_Result_Data() {

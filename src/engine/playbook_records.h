@@ -5,6 +5,7 @@
 // offensive play numbers 54-59 always come from the built-in table.
 #include <cstdint>
 
+#include "database/game_record_layout.h"
 #include "database/team_playbook_block.h"
 
 constexpr int DEFAULT_PLAYBOOK_TEAM = 255;
@@ -102,6 +103,9 @@ bool Is_Rollout_Or_Bootleg_Play(int team, int play);
 bool Is_Kneel_Down_Play(int team, int play);
 bool Is_Offensive_Play_Defined(int team, int play);
 int Get_Offensive_Play_Category(int team, int play);
+// Hole of the current snap's run: end arounds go to the primary player's side
+// (9 right, 8 left), read and option plays alternate with the option hole.
+int32_t Get_Play_Run_Hole(const GAME_RECORD* pGame);
 
 // Defensive plays.
 void Get_Defensive_Play_Name(int team, int play, char* buffer, int size);

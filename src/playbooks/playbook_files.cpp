@@ -84,7 +84,11 @@ int Viewed_Playbook_Team() {
 } // namespace
 
 int Load_Playbook_File(int team, int bDefense, const char* name) {
-    if (name == nullptr) return 0;
+    // A playbook name is a file name inside the playbooks folder, never a path.
+    if (name == nullptr || name[0] == '\0' || std::strpbrk(name, "/\\") != nullptr) {
+        Log_Debug_Line("Refused playbook name \"%s\"", name ? name : "");
+        return 0;
+    }
     std::string path = std::string("playbooks/") + name + (bDefense ? ".dpb" : ".opb");
     FILE* file = Open_Resolved_File(path.c_str(), "rb");
     if (file == nullptr) {

@@ -4,6 +4,7 @@
 
 #include "database/random_numbers.h"
 #include "database/team_record_layout.h"
+#include "engine/formations.h"
 #include "engine/playbook_records.h"
 
 namespace {
@@ -167,4 +168,35 @@ int Find_Defender_With_Role_31_32_37(const GAME_RECORD* pGame) {
         if (Is_Play_Action_Route(Get_Defensive_Play_Role(team, play, defender)))
             return On_Field_Player(pGame, side, defender);
     return -1;
+}
+
+int Count_Same_Role_Defenders_To_Left(int team, int play, int slot, int role) {
+    if (play < 0 || play >= DEFENSIVE_PLAYS || slot < 0 || slot >= PLAY_DEFENDERS) return 0;
+    int32_t formation = Get_Defensive_Play_Formation(team, play);
+    double x = 0.0;
+    double y = 0.0;
+    Get_Formation_Coordinate(formation, slot, &x, &y);
+    int count = 0;
+    for (int other = 0; other < PLAY_DEFENDERS; ++other) {
+        if (other == slot || Get_Defensive_Play_Role(team, play, other) != role) continue;
+        double other_x = 0.0;
+        double other_y = 0.0;
+        Get_Formation_Coordinate(formation, other, &other_x, &other_y);
+        if (other_x < x || (other_x == x && other > slot)) ++count;
+    }
+    return count;
+}
+
+int Get_Zone_Defender_Spot(int team, int play, int slot, float* lateral, float* depth) {
+    if (play < 0 || play >= DEFENSIVE_PLAYS || slot < 0 || slot >= PLAY_DEFENDERS) return 0;
+    int32_t role = Get_Defensive_Play_Role(team, play, slot);
+    if (role != 8 && role != 9) return 0;
+    int n = Count_Defenders_With_Role(team, play, role);
+    int k = Count_Same_Role_Defenders_To_Left(team, play, slot, role);
+    float spot_depth = role == 9 ? 9.0f : 15.0f;
+    // The outside defenders of a wide zone drop a little shallower.
+    if (n >= 3 && (k == 0 || k == n - 1)) spot_depth -= 0.5f;
+    if (lateral != nullptr) *lateral = static_cast<float>(k + 1) * 40.0f / static_cast<float>(n + 1) - 20.0f;
+    if (depth != nullptr) *depth = spot_depth;
+    return 1;
 }

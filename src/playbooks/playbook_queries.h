@@ -9,6 +9,12 @@ int Count_Defenders_With_Role(int team, int play, int role);
 int Count_Defenders_With_Role_8(int team, int play);
 bool Has_Defender_With_Role_18(int team, int play);
 bool Has_Five_Defenders_Below_Role_4(int team, int play);
+// Defenders with `role` standing left of the defender in `slot` (by the
+// formation's lateral coordinate; at the same coordinate a higher slot counts).
+int Count_Same_Role_Defenders_To_Left(int team, int play, int slot, int role);
+// Zone drop point of a short-zone (9) or deep-zone (8) defender, in yards;
+// returns 1 when set, 0 (nothing set) for other roles.
+int Get_Zone_Defender_Spot(int team, int play, int slot, float* lateral, float* depth);
 
 // Offensive play queries.
 bool Is_Play_Action_Route(int route);

@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
+#include "database/league_structure.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/universe.h"
 #include "engine/offensive_systems.h"
 
 TEST(OffensiveSystems, NicknamesKeepTheirSystemOthersFollowTheEra) {
@@ -113,4 +119,48 @@ TEST(OffensiveSystems, SlotsBeyondTheTablesKeepTheSystemPlaybook) {
     EXPECT_STREQ(Get_Season_Playbook_Name(2018, 32, 2), "Double Tight End");
     EXPECT_STREQ(Get_Season_Playbook_Name(2022, 35, 1), "West Coast");
     EXPECT_STREQ(Get_Season_Playbook_Name(2022, -1, 9), "Default");
+}
+
+namespace {
+void Write_Offensive_Playbook_File(const char* name, const char* notes) {
+    static OFFENSIVE_PLAYBOOK image;
+    std::memset(&image, 0, sizeof image);
+    std::strcpy(image.Notes, notes);
+    std::filesystem::create_directories("playbooks");
+    std::ofstream file(std::string("playbooks/") + name + ".opb", std::ios::binary);
+    file.write(reinterpret_cast<const char*>(&image), sizeof image);
+}
+
+void Set_Up_Team(int32_t team, const char* nickname, int32_t control) {
+    std::memset(&Universe.Teams[team], 0, sizeof(TEAM_RECORD));
+    std::strcpy(Universe.Teams[team].Strings[2], nickname);
+    Universe.Teams[team].Team_Stats[TEAM_STAT_CONTROL] = control;
+    std::strcpy(Universe.Teams[team].Playbooks.Offense.Notes, "before");
+}
+} // namespace
+
+TEST(OffensiveSystems, AssignStoresSystemsAndLoadsEachActiveTeamsPlaybook) {
+    Write_Offensive_Playbook_File("West Coast", "west coast file");
+    Write_Offensive_Playbook_File("Default", "default file");
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
+        Universe.Teams[team].Team_Stats[TEAM_STAT_CONTROL] = -1;
+    Set_Up_Team(0, "Colts", 0);
+    Set_Up_Team(1, "Bears", 1);
+    Set_Up_Team(2, "Saints", 0);
+    Set_Up_Team(3, "Colts", -1);
+    Universe.Header.Universe_Stats[BASE_YEAR] = 1990;
+    Set_User_Preference(CURRENT_SEASON_INDEX, 5);
+
+    Assign_Team_Offensive_Systems();
+
+    EXPECT_EQ(Active_Team_Count, 3);
+    EXPECT_EQ(Get_Team_Stat(0, TEAM_STAT_OFFENSIVE_SYSTEM), 1);
+    EXPECT_EQ(Get_Team_Stat(1, TEAM_STAT_OFFENSIVE_SYSTEM), 0);
+    EXPECT_EQ(Get_Team_Stat(2, TEAM_STAT_OFFENSIVE_SYSTEM), 3);
+    EXPECT_STREQ(Universe.Teams[0].Playbooks.Offense.Notes, "west coast file");
+    EXPECT_STREQ(Universe.Teams[1].Playbooks.Offense.Notes, "default file");
+    EXPECT_STREQ(Universe.Teams[2].Playbooks.Offense.Notes, "before")
+        << "a missing playbook file changes nothing";
+    EXPECT_EQ(Universe.Teams[3].Team_Stats[TEAM_STAT_OFFENSIVE_SYSTEM], 0) << "an unused slot is left alone";
+    EXPECT_STREQ(Universe.Teams[3].Playbooks.Offense.Notes, "before");
 }
