@@ -273,8 +273,8 @@ int32_t Find_Team_Week_Game_Position(int32_t week, int32_t team) {
         int32_t index = first + position;
         if (index < 0 || index >= MAX_GAME_RECORDS) break;
         const GAME_RECORD& game = Universe.Games[index];
-        int32_t a = static_cast<int8_t>(game.Bytes[0]);
-        int32_t b = static_cast<int8_t>(game.Bytes[1]);
+        int32_t a = static_cast<int8_t>(game.Team[0]);
+        int32_t b = static_cast<int8_t>(game.Team[1]);
         if (a < 0 || a >= MAX_FRANCHISES || b < 0 || b >= MAX_FRANCHISES || a == b) continue;
         if (a == team || b == team) return position;
     }

@@ -123,8 +123,8 @@ TEST(ScheduleEntries, WeekWideQueriesAndPairingCounts) {
             Set_Team_Schedule_Stat(team, 1, SCHEDULE_GAME_INDEX, 16 + game);
         }
         GAME_RECORD& record = Universe.Games[16 + game];
-        record.Bytes[0] = static_cast<uint8_t>(2 * game);
-        record.Bytes[1] = static_cast<uint8_t>(2 * game + 1);
+        record.Team[0] = static_cast<uint8_t>(2 * game);
+        record.Team[1] = static_cast<uint8_t>(2 * game + 1);
     }
     ASSERT_EQ(Schedule_Game(0, 1, 2, 6, 1300), 1);
 
