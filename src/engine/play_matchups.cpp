@@ -1,0 +1,355 @@
+#include "engine/play_matchups.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "app/diagnostics.h"
+#include "database/random_numbers.h"
+#include "database/schedule_entries.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "engine/formations.h"
+#include "engine/playbook_records.h"
+#include "playbooks/playbook_queries.h"
+
+int32_t Offensive_Play_Use_Counts[2][OFFENSIVE_PLAY_NUMBERS];
+int32_t Defensive_Play_Use_Counts[2][DEFENSIVE_PLAY_NUMBERS];
+
+namespace {
+
+constexpr int32_t REDUNDANCY_FLOOR = 500;
+constexpr float MINIMUM_PASS_FACTOR = 0.1f;
+constexpr float RUN_MATCHUP_HIGH = 1.66f;
+constexpr float RUN_MATCHUP_LOW = 0.6024096f;
+
+// Lateral place of each run hole: odd holes to the left, even to the right,
+// further out as the number grows.
+constexpr int32_t HOLE_LATERAL_PLACE[10] = {1, -1, 3, -3, 5, -5, 7, -7, 9, -9};
+
+// Side (0 or 1) of the team holding the ball, and of the defence.
+int32_t Offense_Side(const GAME_RECORD* pGame) {
+    return pGame->Possession_Team == pGame->Team[1] ? 1 : 0;
+}
+
+int32_t Use_Count(const int32_t* counts, int32_t plays, int32_t play) {
+    // A play number outside the table has never been called.
+    if (play < 0 || play >= plays) return 0;
+    return counts[play] < 0 ? 0 : counts[play];
+}
+
+bool Is_Human_Franchise(int32_t team) {
+    return team >= 0 && team < MAX_FRANCHISES && Get_Team_Stat(team, TEAM_STAT_CONTROL) == TEAM_CONTROL_HUMAN;
+}
+
+bool Is_Game_Watched_This_Week(const GAME_RECORD* pGame) {
+    int32_t week = Get_User_Preference(CURRENT_WEEK);
+    return Get_Team_Week_Schedule_Stat_1(pGame->Team[0], week) != 0 ||
+           Get_Team_Week_Schedule_Stat_1(pGame->Team[1], week) != 0;
+}
+
+// Difficulty handicap of a watched game: a human offence's calls wear out
+// sooner, a computer offence's against a human defence later.
+int32_t Watched_Game_Adjustment(const GAME_RECORD* pGame) {
+    if (Get_User_Preference(SIMULATION_RUNNING) == 0 || !Is_Game_Watched_This_Week(pGame)) return 0;
+    int32_t k = 25 * Get_User_Preference(DIFFICULTY_LEVEL);
+    int32_t offense = pGame->Possession_Team;
+    int32_t defense = pGame->Team[1 - Offense_Side(pGame)];
+    if (Is_Human_Franchise(offense) && Get_User_Preference(MULTI_SEASON_SIMULATION) == 0) return -k;
+    if (Is_Human_Franchise(defense)) return k;
+    return 0;
+}
+
+} // namespace
+
+void Clear_Play_Use_Counts() {
+    std::memset(Offensive_Play_Use_Counts, 0, sizeof Offensive_Play_Use_Counts);
+    std::memset(Defensive_Play_Use_Counts, 0, sizeof Defensive_Play_Use_Counts);
+}
+
+int32_t Get_Offensive_Play_Redundancy_Multiplier(const GAME_RECORD* pGame, int32_t play) {
+    if (pGame == nullptr) return 1000;
+    int32_t side = Offense_Side(pGame);
+    int32_t uses = Use_Count(Offensive_Play_Use_Counts[side], OFFENSIVE_PLAY_NUMBERS, play);
+    int32_t m = Mul_Div_Round(20000, 1, uses + 20) + Watched_Game_Adjustment(pGame);
+    if (m < 0)
+        Report_System_Error("Negative nMultiplier calculated by Get_Offensive_Play_Redundancy_Multiplier()");
+    return m < REDUNDANCY_FLOOR ? REDUNDANCY_FLOOR : m;
+}
+
+int32_t Get_Defensive_Play_Redundancy_Multiplier(const GAME_RECORD* pGame, int32_t play) {
+    if (pGame == nullptr) return 1000;
+    int32_t side = 1 - Offense_Side(pGame);
+    int32_t uses = Use_Count(Defensive_Play_Use_Counts[side], DEFENSIVE_PLAY_NUMBERS, play);
+    int32_t m = Mul_Div_Round(50000, 1, uses + 50);
+    if (m < 0)
+        Report_System_Error("Negative nMultiplier calculated by Get_Defensive_Play_Redundancy_Multiplier()");
+    return m < REDUNDANCY_FLOOR ? REDUNDANCY_FLOOR : m;
+}
+
+int32_t Get_Primary_Route_Depth(int32_t team, int32_t play) {
+    // Receivers are on-field slots 1-5; the route accessor reports any other.
+    int32_t receiver = Get_Offensive_Play_Primary_Receiver(team, play) - 1;
+    int32_t route = Get_Offensive_Play_Route(team, play, receiver);
+    return Get_Pass_Route_Catch_Depth(route);
+}
+
+float Get_Pass_Rush_Multiplier(int32_t oteam, int32_t o, int32_t dteam, int32_t d) {
+    int32_t depth = Get_Primary_Route_Depth(oteam, o);
+    bool special = Is_Special_Pass_Play(oteam, o);
+    float total = 1000.0f;
+    for (int32_t k = 0; k < PLAYERS_ON_FIELD; ++k) {
+        int32_t role = Get_Defensive_Play_Role(dteam, d, k);
+        int32_t add = 0;
+        if (role == 0)
+            add = special ? 0 : (depth + 30) * 3;
+        else if (role >= 1 && role <= 3)
+            add = special ? 0 : (depth + 16) * 5;
+        else if (role == 4 || role == 5)
+            add = 50;
+        else if (role == 6 || role == 7)
+            add = -150;
+        else if (role >= 8 && role <= 11)
+            add = -40;
+        else if (role >= 12 && role <= 18)
+            add = -50;
+        else
+            Report_System_Error("Unhandled defensive responsbility in Get_Pass_Rush_Multiplier()");
+        total += static_cast<float>(add);
+    }
+    float result = total / 1000.0f;
+    return result < MINIMUM_PASS_FACTOR ? MINIMUM_PASS_FACTOR : result;
+}
+
+float Get_Pass_Coverage_Multiplier(int32_t oteam, int32_t o, int32_t dteam, int32_t d) {
+    int32_t depth = Get_Primary_Route_Depth(oteam, o);
+    bool special = Is_Special_Pass_Play(oteam, o);
+    int32_t formation = Get_Defensive_Play_Formation(dteam, d);
+    float total = 1.0f;
+    for (int32_t k = 0; k < PLAYERS_ON_FIELD; ++k) {
+        int32_t role = Get_Defensive_Play_Role(dteam, d, k);
+        double c = 0.0;
+        switch (role) {
+        case 0:
+        case 1:
+        case 2:
+        case 3:
+            c = special ? -0.105 : -0.065;
+            break;
+        case 4:
+        case 5:
+            c = -0.105;
+            break;
+        case 6:
+            c = -0.175;
+            break;
+        case 7:
+            c = special ? -0.045 : -0.005 * depth - 0.1;
+            break;
+        case 8:
+            c = 0.022 * depth - 0.11;
+            break;
+        case 9:
+            c = 0.29 - 0.025 * std::abs(5 - depth);
+            break;
+        case 10:
+            c = special ? 0.025 : 0.22 - 0.01 * depth;
+            break;
+        case 11:
+            c = special ? 0.185 : 0.105;
+            break;
+        case 12:
+            c = 0.25 - 0.015 * std::abs(3 - depth);
+            break;
+        case 13:
+            c = 0.18 - 0.005 * depth;
+            break;
+        case 14:
+            c = 0.12;
+            break;
+        case 15:
+            c = 0.17 - 0.005 * depth;
+            break;
+        case 16:
+            c = 0.07 + 0.005 * depth;
+            break;
+        case 17:
+            c = 0.26 - 0.015 * depth;
+            break;
+        case 18:
+            c = 0.08 - 0.002 * depth;
+            break;
+        default:
+            Report_System_Error("Unhandled defensive responsbility in Get_Pass_Coverage_Multiplier()");
+            break;
+        }
+        double x = 0.0;
+        double y = 0.0;
+        Get_Formation_Coordinate(formation, k, &x, &y);
+        // Defenders lined up wider or deeper cover a little more.
+        total = static_cast<float>(total + (c + (x + y) * 0.004 - 0.04));
+    }
+    return total < MINIMUM_PASS_FACTOR ? MINIMUM_PASS_FACTOR : total;
+}
+
+float Get_Pass_Defense_Multiplier(int32_t oteam, int32_t o, int32_t dteam, int32_t d) {
+    float c = Get_Pass_Coverage_Multiplier(oteam, o, dteam, d);
+    float r = Get_Pass_Rush_Multiplier(oteam, o, dteam, d);
+    float b = Has_Defender_With_Role_18(dteam, d) ? 0.05f : 0.0f;
+    int32_t depth = Get_Primary_Route_Depth(oteam, o);
+    float v = (3.0f * (c + b) + 3.0f * r - 1.0f) / 5.0f;
+    // Short throws are easier to defend.
+    if (depth < 12) v = v + static_cast<float>(12 - depth) * 0.007f;
+    return v < MINIMUM_PASS_FACTOR ? MINIMUM_PASS_FACTOR : v;
+}
+
+int32_t Get_Game_Pass_Rush_Multiplier(int32_t oteam, int32_t o, int32_t dteam, int32_t d) {
+    bool draw = Get_Offensive_Play_Type(oteam, o) == PLAY_TYPE_DRAW;
+    int32_t hole = Get_Offensive_Play_Depth(oteam, o);
+    int32_t hx = (hole >= 0 && hole <= 9) ? HOLE_LATERAL_PLACE[hole] : 0;
+    int32_t formation = Get_Defensive_Play_Formation(dteam, d);
+    int32_t total = 1000;
+    for (int32_t k = 0; k < PLAYERS_ON_FIELD; ++k) {
+        double fx = 0.0;
+        double fy = 0.0;
+        Get_Formation_Coordinate(formation, k, &fx, &fy);
+        int32_t x = static_cast<int32_t>(fx);
+        int32_t y = static_cast<int32_t>(fy);
+        int32_t a = x * hx;
+        int32_t role = Get_Defensive_Play_Role(dteam, d, k);
+        int32_t b = 0;
+        switch (role) {
+        case 0:
+            // A rusher who charges upfield runs past a draw.
+            b = draw ? -100 : -60;
+            break;
+        case 1:
+        case 3:
+            b = draw ? -120 : -70;
+            break;
+        case 2:
+            b = draw ? -70 : -50;
+            break;
+        case 4:
+        case 5:
+            b = draw ? 50 : 25;
+            break;
+        case 6:
+            b = 15 * (10 - hole) + (draw ? 150 : 0);
+            break;
+        case 7:
+            b = 15 * hole + (draw ? 225 : 0);
+            break;
+        case 8:
+            b = -80;
+            break;
+        case 9:
+        case 10:
+        case 15:
+        case 17:
+            b = -35;
+            break;
+        case 11:
+            b = a >= 0 ? 15 * hole : -70;
+            break;
+        case 12:
+        case 13:
+        case 14:
+        case 16:
+        case 18:
+            b = -60;
+            break;
+        default:
+            Report_System_Error("Unhandled defensive responsbility in Get_Game_Pass_Rush_Multiplier()");
+            break;
+        }
+        // Defenders near the hole and close to the line count most.
+        int32_t dist = std::abs(hx - x);
+        int32_t v = 3 * ((10 - y) - dist) + b;
+        total += Mul_Div_Round(15, v, dist + 10);
+    }
+    int32_t result = Mul_Div_Round(total, 1000, 900);
+    return result < 100 ? 100 : result;
+}
+
+float Get_Run_Matchup_Multiplier(const GAME_RECORD* pGame, int32_t o, int32_t d) {
+    if (pGame == nullptr) return 1.0f;
+    int32_t offense = pGame->Possession_Team;
+    int32_t defense = pGame->Team[1 - Offense_Side(pGame)];
+    int32_t run_defense = Get_Game_Pass_Rush_Multiplier(offense, o, defense, d);
+    int32_t defensive_redundancy = Get_Defensive_Play_Redundancy_Multiplier(pGame, d);
+    int32_t offensive_redundancy = Get_Offensive_Play_Redundancy_Multiplier(pGame, o);
+    float g = static_cast<float>(run_defense) / 1000.0f * static_cast<float>(defensive_redundancy + 1000) /
+              static_cast<float>(offensive_redundancy + 1000);
+    // Soft clamp: values beyond the inner bounds move halfway back towards them.
+    const float hi = static_cast<float>(std::sqrt(static_cast<double>(RUN_MATCHUP_HIGH)));
+    const float lo = static_cast<float>(std::sqrt(static_cast<double>(RUN_MATCHUP_LOW)));
+    if (g > hi)
+        g = (hi + g) / 2.0f;
+    else if (g < lo)
+        g = (lo + g) / 2.0f;
+    if (g > RUN_MATCHUP_HIGH) g = RUN_MATCHUP_HIGH;
+    if (g < RUN_MATCHUP_LOW) g = RUN_MATCHUP_LOW;
+    return g;
+}
+
+int32_t Get_Team_Offensive_System_Match(int32_t team, int32_t formation) {
+    // Teams without a record of their own (255 the defaults) play system 0.
+    int32_t system =
+        (team >= 0 && team < TOTAL_NUMBER_OF_TEAMS) ? Get_Team_Stat(team, TEAM_STAT_OFFENSIVE_SYSTEM) : 0;
+    int32_t match = Get_Offensive_Formation_System_Match(system, formation);
+    if (match < 0) Report_System_Error("Negative nMatch calculated by Get_Team_Offensive_System_Match()");
+    return match < 100 ? 100 : match;
+}
+
+int32_t Get_Play_Yardage(int32_t team, int32_t play) {
+    int32_t type = Get_Offensive_Play_Type(team, play);
+    int32_t s = Get_Offensive_Play_Primary_Receiver(team, play);
+    int32_t h = Get_Offensive_Play_Depth(team, play);
+    int32_t base = h / 2 + 1;
+    switch (type) {
+    case PLAY_TYPE_RUSH:
+    case PLAY_TYPE_COUNTER: {
+        int32_t yards;
+        if (s == 0)
+            yards = h >= 4 ? h / 2 + 3 : base;
+        else if (s == 1)
+            yards = h / 2 + 3;
+        else if (s == 2)
+            yards = h / 2 + 2;
+        else if (s > 2)
+            yards = h < 8 ? h / 2 + 4 : h / 2 + 6;
+        else
+            yards = base;
+        if (Has_Receiver_Route_40(team, play)) yards -= 2;
+        return yards < 1 ? 1 : yards;
+    }
+    case PLAY_TYPE_TOSS:
+    case PLAY_TYPE_TRAP:
+        return h / 2 + 3;
+    case PLAY_TYPE_SWEEP:
+    case PLAY_TYPE_END_AROUND:
+        return h / 2 + 6;
+    case PLAY_TYPE_DRAW:
+    case PLAY_TYPE_DOUBLE_REVERSE:
+    case PLAY_TYPE_REVERSE:
+        return base + 8;
+    case PLAY_TYPE_PASS:
+    case PLAY_TYPE_ROLLOUT:
+    case PLAY_TYPE_BOOTLEG:
+    case PLAY_TYPE_SCREEN:
+    case PLAY_TYPE_FLEA_FLICKER:
+    case PLAY_TYPE_HALFBACK_PASS:
+    case PLAY_TYPE_RECEIVER_PASS:
+    case PLAY_TYPE_FAKE_REVERSE: {
+        int32_t depth = Get_Primary_Route_Depth(team, play);
+        return depth > 0 ? depth : base + 8;
+    }
+    case PLAY_TYPE_PUNT:
+    case PLAY_TYPE_FIELD_GOAL:
+        return -1;
+    default:
+        Report_System_Error("Unhandled nPlayType in Get_Play_Yardage()");
+        return base;
+    }
+}

@@ -1,0 +1,46 @@
+#pragma once
+// How a defensive play stands against an offensive play, how repetitive a
+// call has become in the current game, and the yardage a playbook play aims
+// for. Integer multipliers are per mille (1,000 = neutral); the pass
+// multipliers are single-precision factors (1.0 = neutral).
+#include <cstdint>
+
+#include "database/game_record_layout.h"
+
+constexpr int32_t OFFENSIVE_PLAY_NUMBERS = 60;
+constexpr int32_t DEFENSIVE_PLAY_NUMBERS = 30;
+
+// Per-game call counts, outside the league block and never saved: index 1 is
+// the side of the game record's team byte 1. The offensive count is raised
+// when that side has the ball, the defensive one when it defends. The game
+// driver zeroes them at kickoff (Clear_Play_Use_Counts).
+extern int32_t Offensive_Play_Use_Counts[2][OFFENSIVE_PLAY_NUMBERS];
+extern int32_t Defensive_Play_Use_Counts[2][DEFENSIVE_PLAY_NUMBERS];
+void Clear_Play_Use_Counts();
+
+// Redundancy of a call: 1,000 for a play not yet called, falling towards the
+// floor of 500 the more often the calling side has used it this game.
+int32_t Get_Offensive_Play_Redundancy_Multiplier(const GAME_RECORD* pGame, int32_t play);
+int32_t Get_Defensive_Play_Redundancy_Multiplier(const GAME_RECORD* pGame, int32_t play);
+
+// Pass matchups of offensive play o of oteam against defensive play d of
+// dteam; each is at least 0.1.
+float Get_Pass_Rush_Multiplier(int32_t oteam, int32_t o, int32_t dteam, int32_t d);
+float Get_Pass_Coverage_Multiplier(int32_t oteam, int32_t o, int32_t dteam, int32_t d);
+float Get_Pass_Defense_Multiplier(int32_t oteam, int32_t o, int32_t dteam, int32_t d);
+
+// Per-mille run defence of defensive play d against run o (at least 100).
+int32_t Get_Game_Pass_Rush_Multiplier(int32_t oteam, int32_t o, int32_t dteam, int32_t d);
+
+// Run matchup of the current snap's offence and defence, with both sides'
+// redundancy; always within 0.6024096 .. 1.66.
+float Get_Run_Matchup_Multiplier(const GAME_RECORD* pGame, int32_t o, int32_t d);
+
+// Per-mille fit of a formation to the team's offensive system, at least 100.
+int32_t Get_Team_Offensive_System_Match(int32_t team, int32_t formation);
+
+// Catch depth in yards of the primary receiver's route; 0 without one.
+int32_t Get_Primary_Route_Depth(int32_t team, int32_t play);
+
+// Yards a play is drawn up to gain; -1 for the punt and the field goal.
+int32_t Get_Play_Yardage(int32_t team, int32_t play);

@@ -1,0 +1,328 @@
+#include "engine/team_unit_ratings.h"
+
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/roster_queries.h"
+#include "database/roster_slots.h"
+#include "database/team_record.h"
+
+namespace {
+
+// What a missing player reads for every rating and value. An empty position
+// weakens the unit without a player being created or re-drawn for it.
+constexpr int32_t MISSING_PLAYER_VALUE = 20;
+
+// Passing bonuses count only the part of a receiving composite above this.
+constexpr int32_t BONUS_THRESHOLD = 75;
+constexpr int32_t PASS_RUSH_BONUS_THRESHOLD = 90;
+
+constexpr int32_t STARTERS_DIVISOR = 25;
+
+bool Is_Present(int32_t team, int32_t slot) {
+    return slot != NO_PLAYER && Is_Player_Address(team, slot) && Is_Player_Slot_Used(team, slot);
+}
+
+// The n-th (0-based) player of a position in slot order, or NO_PLAYER.
+int32_t Nth_Player(int32_t team, int32_t position, int32_t n) {
+    int32_t slot = Get_Team_Position_Player_Safe(team, position, n);
+    return slot < 0 ? NO_PLAYER : slot;
+}
+
+int32_t Rating(int32_t team, int32_t slot, int32_t rating) {
+    if (!Is_Present(team, slot)) return MISSING_PLAYER_VALUE;
+    return static_cast<int32_t>(Get_Player_Rating(team, slot, rating));
+}
+
+// Position value: the player's evaluation at his own position, his ratings
+// drawn again first when it is below 25.
+int32_t Position_Value(int32_t team, int32_t slot) {
+    if (!Is_Present(team, slot)) return MISSING_PLAYER_VALUE;
+    return static_cast<int32_t>(Ensure_Player_Minimum_Rating(team, slot));
+}
+
+// Adds f * (v - threshold) when v is above the threshold, truncating the sum.
+int32_t Add_Bonus(int32_t total, double f, int32_t v, int32_t threshold) {
+    if (v <= threshold) return total;
+    return static_cast<int32_t>(total + f * (v - threshold));
+}
+
+// Front players in the order DE1, DE2, DT1, DT2, LB1-LB4.
+void Find_Front_Players(int32_t team, int32_t* slots) {
+    slots[0] = Nth_Player(team, POSITION_DE, 0);
+    slots[1] = Nth_Player(team, POSITION_DE, 1);
+    slots[2] = Nth_Player(team, POSITION_DT, 0);
+    slots[3] = Nth_Player(team, POSITION_DT, 1);
+    for (int32_t i = 0; i < 4; ++i)
+        slots[4 + i] = Nth_Player(team, POSITION_LB, i);
+}
+
+// Linemen in the order T1, T2, G1, G2, C1.
+void Find_Linemen(int32_t team, int32_t* slots) {
+    slots[0] = Nth_Player(team, POSITION_T, 0);
+    slots[1] = Nth_Player(team, POSITION_T, 1);
+    slots[2] = Nth_Player(team, POSITION_G, 0);
+    slots[3] = Nth_Player(team, POSITION_G, 1);
+    slots[4] = Nth_Player(team, POSITION_C, 0);
+}
+
+int32_t Get_Unit_Rating_By_Code(int32_t team, int32_t code) {
+    switch (code) {
+    case UNIT_RATING_RUNNING:
+        return Get_Team_Running_Rating(team);
+    case UNIT_RATING_PASSING:
+        return Get_Team_Passing_Rating(team);
+    case UNIT_RATING_RUN_DEFENSE:
+        return Get_Team_Run_Defense_Rating(team);
+    case UNIT_RATING_PASS_DEFENSE:
+        return Get_Team_Pass_Defense_Rating(team);
+    case UNIT_RATING_SPECIAL_TEAMS:
+        return Get_Team_Special_Teams_Rating(team);
+    default:
+        return 0;
+    }
+}
+
+// A franchise slot in use or one of the pool slots 36-40.
+bool Is_Rated_Team(int32_t team) {
+    return Is_Used_Franchise_Slot(team) || (team >= MAX_FRANCHISES && team < TOTAL_NUMBER_OF_TEAMS);
+}
+
+// Number of active teams whose value is strictly greater than the team's own.
+template <typename VALUE> int32_t Rank_By(int32_t team, VALUE value) {
+    int32_t own = value(team);
+    int32_t count = Count_Active_Teams();
+    int32_t rank = 0;
+    for (int32_t other = 0; other < count; ++other)
+        if (value(other) > own) ++rank;
+    return rank;
+}
+
+} // namespace
+
+int32_t Compute_Special_Teams_Rating(const SPECIAL_TEAMS_UNIT_VALUES& v) {
+    int32_t kicking = (v.Kicker_Value + 2 * v.Kicker_FG_Accuracy + v.Kicker_FG_Distance) / 2;
+    int32_t punting = (v.Punter_Value + v.Punter_Punt_Distance) / 2;
+    return 3 * (kicking + punting + v.Punt_Returner_Punt_Returns / 2 + v.Kick_Returner_Kick_Returns / 2) -
+           277;
+}
+
+int32_t Compute_Run_Defense_Rating(const RUN_DEFENSE_UNIT_VALUES& v) {
+    int32_t x = 0;
+    for (int32_t i = 0; i < UNIT_FRONT_PLAYERS; ++i)
+        x += v.Front_Run_Defense[i];
+    x += (v.Safety_Run_Defense[0] + v.Safety_Run_Defense[1]) / 2;
+    x += (v.Front_Value[0] + v.Front_Value[1] + v.Front_Value[2] + v.Front_Value[3]) / 2;
+    x += (v.Front_Value[4] + v.Front_Value[5] + v.Front_Value[6] + v.Front_Value[7]) / 2;
+    return 12 * x / 13 - 102;
+}
+
+int32_t Compute_Pass_Defense_Rating(const PASS_DEFENSE_UNIT_VALUES& v) {
+    int32_t x = v.Corner_Pass_Coverage[0] + v.Corner_Pass_Coverage[1] + v.Corner_Value[0] +
+                v.Corner_Value[1] + v.Safety_Value[0] + v.Safety_Value[1];
+    x += (v.Safety_Pass_Coverage[0] + v.Safety_Pass_Coverage[1]) / 2;
+    x += (v.Front_Pass_Rush[0] + v.Front_Pass_Rush[1] + v.Front_Pass_Rush[2] + v.Front_Pass_Rush[3]) / 2;
+    x += (v.Front_Pass_Rush[4] + v.Front_Pass_Rush[5] + v.Front_Pass_Rush[6] + v.Front_Pass_Rush[7]) / 2;
+    // An outstanding pass rusher at either end counts in full above 90.
+    x = Add_Bonus(x, 1.0, v.Front_Pass_Rush[0], PASS_RUSH_BONUS_THRESHOLD);
+    x = Add_Bonus(x, 1.0, v.Front_Pass_Rush[1], PASS_RUSH_BONUS_THRESHOLD);
+    return 10 * x / 11 - 35;
+}
+
+int32_t Compute_Passing_Rating(const PASSING_UNIT_VALUES& v) {
+    int32_t x = 3 * (v.Quarterback_Value + v.Quarterback_Accuracy + v.Quarterback_Distance +
+                     v.Quarterback_Control + v.Quarterback_Red_Zone);
+    x += v.Receiver_Receiving[0] + v.Receiver_Receiving[1] + v.Receiver_Value[0] + v.Receiver_Value[1];
+    x += (v.Receiver_Receiving[2] + v.Receiver_Receiving[3] + v.Receiver_Receiving[4] + v.Receiver_Value[2] +
+          v.Receiver_Value[3] + v.Receiver_Value[4]) /
+         3;
+    x += v.Line_Pass_Blocking[0] + v.Line_Pass_Blocking[1];
+    x += 2 * (v.Line_Pass_Blocking[2] + v.Line_Pass_Blocking[3] + v.Line_Pass_Blocking[4]) / 3;
+    x = Add_Bonus(x, 1.0, v.Tight_End_Receiving[0], BONUS_THRESHOLD);
+    x = Add_Bonus(x, 0.5, v.Tight_End_Receiving[1], BONUS_THRESHOLD);
+    x = Add_Bonus(x, 0.5, v.Back_Receiving, BONUS_THRESHOLD);
+    x = Add_Bonus(x, 0.5, v.Fullback_Receiving, BONUS_THRESHOLD);
+    return 10 * x / 25 - 46;
+}
+
+int32_t Compute_Running_Rating(const RUNNING_UNIT_VALUES& v) {
+    const int32_t* b = v.Line_Run_Blocking;
+    int32_t blocking = (3 * (b[0] + b[1] + b[4]) + 4 * (b[2] + b[3]) + 2 * v.Tight_End_Run_Blocking[0] +
+                        v.Tight_End_Run_Blocking[1] + v.Fullback_Run_Blocking) /
+                       7;
+    const int32_t* l = v.Line_Value;
+    int32_t line = (l[0] + l[1] + l[2] + l[3] + l[4]) / 5;
+    int32_t x = v.Back_Value + v.Back_Carrying + blocking + line;
+    int32_t divisor = 6;
+    // Older eras leaned on the ball carrier, and before 1985 on the fullback.
+    if (v.Year < 2000) {
+        x += v.Back_Carrying;
+        divisor = 7;
+        if (v.Year < 1985) {
+            x += v.Fullback_Carrying;
+            divisor = 8;
+        }
+    }
+    x = Add_Bonus(x, 0.5, v.Quarterback_Carrying, BONUS_THRESHOLD);
+    x = Add_Bonus(x, 0.5, v.Second_Back_Carrying, BONUS_THRESHOLD);
+    return 12 * x / divisor - 217;
+}
+
+int32_t Get_Team_Special_Teams_Rating(int32_t team) {
+    SPECIAL_TEAMS_UNIT_VALUES v{};
+    int32_t kicker = Nth_Player(team, POSITION_K, 0);
+    int32_t punter = Nth_Player(team, POSITION_P, 0);
+    int32_t kick_returner = Get_Team_Returner(team, 0);
+    int32_t punt_returner = Get_Team_Returner(team, 1);
+    v.Kicker_Value = Position_Value(team, kicker);
+    v.Kicker_FG_Accuracy = Rating(team, kicker, RATING_FG_ACCURACY);
+    v.Kicker_FG_Distance = Rating(team, kicker, RATING_FG_DISTANCE);
+    v.Punter_Value = Position_Value(team, punter);
+    v.Punter_Punt_Distance = Rating(team, punter, RATING_PUNT_DISTANCE);
+    v.Punt_Returner_Punt_Returns = Rating(team, punt_returner, RATING_PUNT_RETURNS);
+    v.Kick_Returner_Kick_Returns = Rating(team, kick_returner, RATING_KICK_RETURNS);
+    return Compute_Special_Teams_Rating(v);
+}
+
+int32_t Get_Team_Run_Defense_Rating(int32_t team) {
+    RUN_DEFENSE_UNIT_VALUES v{};
+    int32_t front[UNIT_FRONT_PLAYERS];
+    Find_Front_Players(team, front);
+    int32_t safeties[2] = {Nth_Player(team, POSITION_S, 0), Nth_Player(team, POSITION_S, 1)};
+    for (int32_t i = 0; i < UNIT_FRONT_PLAYERS; ++i)
+        v.Front_Run_Defense[i] = Rating(team, front[i], RATING_RUN_DEFENSE);
+    for (int32_t i = 0; i < 2; ++i)
+        v.Safety_Run_Defense[i] = Rating(team, safeties[i], RATING_RUN_DEFENSE);
+    for (int32_t i = 0; i < UNIT_FRONT_PLAYERS; ++i)
+        v.Front_Value[i] = Position_Value(team, front[i]);
+    return Compute_Run_Defense_Rating(v);
+}
+
+int32_t Get_Team_Pass_Defense_Rating(int32_t team) {
+    PASS_DEFENSE_UNIT_VALUES v{};
+    int32_t front[UNIT_FRONT_PLAYERS];
+    Find_Front_Players(team, front);
+    int32_t corners[2] = {Nth_Player(team, POSITION_CB, 0), Nth_Player(team, POSITION_CB, 1)};
+    int32_t safeties[2] = {Nth_Player(team, POSITION_S, 0), Nth_Player(team, POSITION_S, 1)};
+    for (int32_t i = 0; i < 2; ++i)
+        v.Corner_Pass_Coverage[i] = Rating(team, corners[i], RATING_PASS_COVERAGE);
+    for (int32_t i = 0; i < 2; ++i)
+        v.Corner_Value[i] = Position_Value(team, corners[i]);
+    for (int32_t i = 0; i < 2; ++i)
+        v.Safety_Value[i] = Position_Value(team, safeties[i]);
+    for (int32_t i = 0; i < 2; ++i)
+        v.Safety_Pass_Coverage[i] = Rating(team, safeties[i], RATING_PASS_COVERAGE);
+    for (int32_t i = 0; i < UNIT_FRONT_PLAYERS; ++i)
+        v.Front_Pass_Rush[i] = Rating(team, front[i], RATING_PASS_RUSH);
+    return Compute_Pass_Defense_Rating(v);
+}
+
+int32_t Get_Team_Passing_Rating(int32_t team) {
+    PASSING_UNIT_VALUES v{};
+    int32_t quarterback = Nth_Player(team, POSITION_QB, 0);
+    int32_t receivers[5];
+    for (int32_t i = 0; i < 5; ++i)
+        receivers[i] = Nth_Player(team, POSITION_WR, i);
+    int32_t line[UNIT_LINEMEN];
+    Find_Linemen(team, line);
+    v.Quarterback_Value = Position_Value(team, quarterback);
+    v.Quarterback_Accuracy = Rating(team, quarterback, RATING_ACCURACY);
+    v.Quarterback_Distance = Rating(team, quarterback, RATING_DISTANCE);
+    v.Quarterback_Control = Rating(team, quarterback, RATING_CONTROL);
+    v.Quarterback_Red_Zone = Rating(team, quarterback, RATING_RED_ZONE);
+    // WR1 and WR2 in full, then WR3-WR5 at a third.
+    for (int32_t i = 0; i < 2; ++i)
+        v.Receiver_Receiving[i] = Rating(team, receivers[i], RATING_RECEIVING_COMPOSITE);
+    for (int32_t i = 0; i < 2; ++i)
+        v.Receiver_Value[i] = Position_Value(team, receivers[i]);
+    for (int32_t i = 2; i < 5; ++i)
+        v.Receiver_Receiving[i] = Rating(team, receivers[i], RATING_RECEIVING_COMPOSITE);
+    for (int32_t i = 2; i < 5; ++i)
+        v.Receiver_Value[i] = Position_Value(team, receivers[i]);
+    for (int32_t i = 0; i < UNIT_LINEMEN; ++i)
+        v.Line_Pass_Blocking[i] = Rating(team, line[i], RATING_PASS_BLOCKING);
+    v.Tight_End_Receiving[0] = Rating(team, Nth_Player(team, POSITION_TE, 0), RATING_RECEIVING_COMPOSITE);
+    v.Tight_End_Receiving[1] = Rating(team, Nth_Player(team, POSITION_TE, 1), RATING_RECEIVING_COMPOSITE);
+    v.Back_Receiving = Rating(team, Nth_Player(team, POSITION_RB, 0), RATING_RECEIVING_COMPOSITE);
+    v.Fullback_Receiving = Rating(team, Nth_Player(team, POSITION_FB, 0), RATING_RECEIVING_COMPOSITE);
+    return Compute_Passing_Rating(v);
+}
+
+int32_t Get_Team_Running_Rating(int32_t team) {
+    RUNNING_UNIT_VALUES v{};
+    int32_t line[UNIT_LINEMEN];
+    Find_Linemen(team, line);
+    int32_t tight_ends[2] = {Nth_Player(team, POSITION_TE, 0), Nth_Player(team, POSITION_TE, 1)};
+    int32_t fullback = Nth_Player(team, POSITION_FB, 0);
+    int32_t back = Nth_Player(team, POSITION_RB, 0);
+    int32_t second_back = Nth_Player(team, POSITION_RB, 1);
+    int32_t quarterback = Nth_Player(team, POSITION_QB, 0);
+    for (int32_t i = 0; i < UNIT_LINEMEN; ++i)
+        v.Line_Run_Blocking[i] = Rating(team, line[i], RATING_RUN_BLOCKING);
+    for (int32_t i = 0; i < 2; ++i)
+        v.Tight_End_Run_Blocking[i] = Rating(team, tight_ends[i], RATING_RUN_BLOCKING);
+    v.Fullback_Run_Blocking = Rating(team, fullback, RATING_RUN_BLOCKING);
+    for (int32_t i = 0; i < UNIT_LINEMEN; ++i)
+        v.Line_Value[i] = Position_Value(team, line[i]);
+    v.Back_Value = Position_Value(team, back);
+    v.Back_Carrying = Rating(team, back, RATING_RUNNING_COMPOSITE);
+    v.Fullback_Carrying = Rating(team, fullback, RATING_RUNNING_COMPOSITE);
+    v.Quarterback_Carrying = Rating(team, quarterback, RATING_RUNNING_COMPOSITE);
+    v.Second_Back_Carrying = Rating(team, second_back, RATING_RUNNING_COMPOSITE);
+    v.Year = Get_Current_Year();
+    return Compute_Running_Rating(v);
+}
+
+int32_t Get_Team_Starters_Value(int32_t team) {
+    if (team < 0 || team >= MAX_FRANCHISES) return 0;
+    int32_t sum = 0;
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        // Empty slots and players of no unit are nobody's starters.
+        if (!Is_Player_Slot_Used(team, slot)) continue;
+        if (!Is_Player_Within_Unit_Quota(team, slot)) continue;
+        int32_t value = Position_Value(team, slot);
+        if (Get_Player_Vital_Stat(team, slot, VITAL_POSITION) == POSITION_QB) value *= 2;
+        sum += value;
+    }
+    return sum / STARTERS_DIVISOR;
+}
+
+int32_t Get_Team_Overall_Rating(int32_t team) {
+    if (!Is_Rated_Team(team)) return 0;
+    int32_t special_teams = Get_Team_Special_Teams_Rating(team);
+    int32_t run_defense = Get_Team_Run_Defense_Rating(team);
+    int32_t passing = Get_Team_Passing_Rating(team);
+    int32_t pass_defense = Get_Team_Pass_Defense_Rating(team);
+    int32_t running = Get_Team_Running_Rating(team);
+    int32_t units =
+        (3 * special_teams + 9 * run_defense + 15 * passing + 13 * pass_defense + 10 * running) / 5;
+    return units + 2 * Get_Team_Starters_Value(team);
+}
+
+int32_t Get_Team_Offense_Value(int32_t team) {
+    int32_t passing = Get_Team_Passing_Rating(team);
+    return 7 * passing + 3 * Get_Team_Running_Rating(team);
+}
+
+int32_t Get_Team_Defense_Value(int32_t team) {
+    int32_t run_defense = Get_Team_Run_Defense_Rating(team);
+    return 4 * run_defense + 6 * Get_Team_Pass_Defense_Rating(team);
+}
+
+int32_t Get_Team_Overall_Rank(int32_t team) {
+    if (!Is_Rated_Team(team)) return 0;
+    return Rank_By(team, Get_Team_Overall_Rating);
+}
+
+int32_t Get_Team_Offense_Rank(int32_t team) {
+    if (!Is_Rated_Team(team)) return 0;
+    return Rank_By(team, Get_Team_Offense_Value);
+}
+
+int32_t Get_Team_Defense_Rank(int32_t team) {
+    if (!Is_Rated_Team(team)) return 0;
+    return Rank_By(team, Get_Team_Defense_Value);
+}
+
+int32_t Get_Team_Unit_Rank(int32_t team, int32_t code) {
+    return Rank_By(team, [code](int32_t t) { return Get_Unit_Rating_By_Code(t, code); });
+}
