@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <functional>
+#include <vector>
 
 #include "database/league_structure.h"
 #include "database/player_record.h"
@@ -9,6 +12,7 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "support/debug_log.h"
+#include "support/test_league.h"
 
 namespace {
 void Reset_Finance_League(int teams) {
@@ -151,4 +155,24 @@ TEST(TeamFinances, SeasonStartClearsThisSeasonsAmounts) {
     EXPECT_EQ(Get_Team_Financial_Stat(2, 68), 69);
     Clear_Previous_Financial_Stats(37);
     EXPECT_EQ(Count_Debug_Lines("nTeam out of bounds in Clear_Previous_Financial_Stats"), 1);
+}
+
+TEST(TeamFinances, PayrollCountsTheFiftyOneLargestCapCharges) {
+    Build_Test_League();
+    Set_User_Preference(OWNER_MODE, 1);
+    std::vector<int32_t> charges;
+    int64_t bonus_charges = 0;
+    for (int slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        if (Get_Player_Vital_Stat(4, slot, VITAL_PLAYER_ID) == 0) continue;
+        charges.push_back(Get_Player_Vital_Stat(4, slot, VITAL_CAP_CHARGE));
+        bonus_charges += Get_Player_Vital_Stat(4, slot, 102);
+    }
+    ASSERT_EQ(charges.size(), static_cast<size_t>(TEST_ROSTER_SIZE));
+    std::sort(charges.begin(), charges.end(), std::greater<int32_t>());
+    int64_t payroll = 0;
+    for (int i = 0; i < 51; ++i)
+        payroll += charges[i];
+    EXPECT_EQ(Get_Team_Financial_Stat(4, 89), payroll);
+    EXPECT_EQ(Get_Team_Financial_Stat(4, 88), bonus_charges);
+    EXPECT_EQ(Get_Team_Financial_Stat(4, 90), Get_Universe_Stat(SALARY_CAP) / 1000 - payroll);
 }
