@@ -14,5 +14,5 @@ void Narrate_Play_Start(GAME_RECORD* pGame) {}
 void Narrate_Pass_Pressure(GAME_RECORD* pGame, int32_t rusher_slot) {}
 void Narrate_Sack(GAME_RECORD* pGame, int32_t sacker_slot) {}
 int32_t Is_Kicking_Result_Code(int32_t code) {
-    return 0;
+    return code >= 17 && code <= 20 ? 1 : 0;
 }

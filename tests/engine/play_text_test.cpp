@@ -5,6 +5,7 @@
 #include "database/player_record.h"
 #include "engine/game_files.h"
 #include "engine/game_record.h"
+#include "engine/game_screen_hooks.h"
 #include "engine/log_rows.h"
 #include "engine/play_text.h"
 #include "support/game_output_support.h"
@@ -106,4 +107,16 @@ TEST(PlayText, PlayLogHoldsAtMost256Snaps) {
         EXPECT_EQ(Append_Play_To_Log(game), 1);
     EXPECT_EQ(Append_Play_To_Log(game), 0) << "the 257th snap is not logged";
     EXPECT_EQ(game->Play_Log_Count, MAX_PLAY_LOG_ENTRIES);
+}
+
+TEST(GameScreenHooks, RoutesAndCallStateWithoutAGame) {
+    EXPECT_EQ(Valid_Receiving_Route(55), 1);
+    EXPECT_EQ(Valid_Receiving_Route(54), 0);
+    EXPECT_EQ(Valid_Receiving_Route(36), 1);
+    EXPECT_EQ(Get_Pass_Route_Value(6), 40);
+    EXPECT_EQ(Get_Pass_Route_Value(99), 25);
+    GAME_RECORD* saved = Current_Game;
+    Current_Game = nullptr;
+    EXPECT_EQ(Get_Play_Call_State(), 0);
+    Current_Game = saved;
 }
