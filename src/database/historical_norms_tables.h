@@ -1,0 +1,17 @@
+#pragma once
+// Built-in league averages by season and the per-position benchmark seasons.
+#include <cstdint>
+
+constexpr int32_t FIRST_HISTORICAL_SEASON = 1950;
+constexpr int32_t HISTORICAL_SEASONS = 70;
+constexpr int32_t SMOOTHED_NORM_SEASONS = 76;
+
+extern const int32_t HISTORICAL_COMPLETION_RATE[HISTORICAL_SEASONS];
+extern const int32_t HISTORICAL_TOUCHDOWN_RATE[HISTORICAL_SEASONS];
+extern const int32_t HISTORICAL_INTERCEPTION_RATE[HISTORICAL_SEASONS];
+extern const int32_t HISTORICAL_YARDS_PER_COMPLETION[HISTORICAL_SEASONS];
+extern const int32_t HISTORICAL_YARDS_PER_CARRY[HISTORICAL_SEASONS];
+extern const int32_t HISTORICAL_PUNT_AVERAGE[HISTORICAL_SEASONS];
+extern const int32_t HISTORICAL_FIELD_GOAL_RATE[HISTORICAL_SEASONS];
+extern const int32_t SMOOTHED_YEARLY_NORM[SMOOTHED_NORM_SEASONS];
+extern const int32_t POSITION_STAT_BENCHMARK[15][20];

@@ -1,0 +1,26 @@
+#pragma once
+// The season statistics of players: the four stored seasons, the season-line
+// rows, and the quantities computed from them (codes 100-430).
+#include <cstdint>
+
+// Season selectors: 0 this season, 1 last season, 2 career, 3 predicted, 4-33
+// the player's season-line links 0-29.
+constexpr int32_t SEASON_THIS = 0;
+constexpr int32_t SEASON_LAST = 1;
+constexpr int32_t SEASON_CAREER = 2;
+constexpr int32_t SEASON_PREDICTED = 3;
+constexpr int32_t FIRST_SEASON_LINE_SELECTOR = 4;
+
+void Set_Player_Stat(int32_t team, int32_t slot, int32_t season, int32_t stat, int32_t value);
+void Add_Player_Stat(int32_t team, int32_t slot, int32_t season, int32_t stat, int32_t value);
+void Clear_Player_Season_Stats(int32_t team, int32_t slot, int32_t season);
+int32_t Get_Player_Stat(int32_t team, int32_t slot, int32_t season, int32_t stat);
+int32_t Get_Player_Predicted_Stat(int32_t team, int32_t slot, int32_t stat);
+int32_t Get_Average_Stat(int32_t position, int32_t stat);
+
+// The predicted-season memo: switching it (on or off) also forgets every entry.
+int32_t Is_Stat_Memo_On();
+void Set_Stat_Memo_Switch(int32_t on);
+
+// Rounded ratio a * k / b, rounded to nearest; 0 when b is 0.
+int32_t Rounded_Ratio(int32_t a, int32_t k, int32_t b);

@@ -1,0 +1,238 @@
+#include "database/team_history.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/diagnostics.h"
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/random_numbers.h"
+#include "database/rating_normalisation.h"
+#include "database/roster_queries.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "frontoffice/roster_targets.h"
+
+namespace {
+
+constexpr int32_t FINANCIAL_STAT_HISTORY_BONUS = 74;
+constexpr int32_t FINISH_CODE = 3;
+constexpr int32_t FINISH_LOSING_CONFERENCE_FINALIST = 6;
+constexpr int32_t FINISH_LOSING_FINALIST = 7;
+constexpr int32_t FINISH_CHAMPION = 8;
+
+int32_t Sum_Past_Seasons(int32_t team, int32_t n) {
+    int32_t seasons = std::min(Get_User_Preference(CURRENT_SEASON_INDEX), NUMBER_OF_HISTORY_SEASONS);
+    int32_t sum = 0;
+    for (int32_t season = 0; season < seasons; ++season) {
+        switch (n) {
+        case 1:
+            sum += Get_Team_Yearly_Char(team, season, RECORD_CHAR_WINS);
+            break;
+        case 2:
+            sum += Get_Team_Yearly_Char(team, season, RECORD_CHAR_LOSSES);
+            break;
+        case 3:
+            sum += Get_Team_Yearly_Char(team, season, RECORD_CHAR_TIES);
+            break;
+        case 4:
+            sum += Get_Team_Yearly_Char(team, season, RECORD_CHAR_PLAYOFF_WINS);
+            break;
+        case 5:
+            sum += Get_Team_Yearly_Char(team, season, RECORD_CHAR_PLAYOFF_LOSSES);
+            break;
+        case 6:
+            sum += Get_Team_Yearly_Int(team, season, FINISH_CODE) >= 4;
+            break;
+        case 7:
+            sum += Get_Team_Yearly_Int(team, season, FINISH_CODE) >= 7;
+            break;
+        case 8:
+            sum += Get_Team_Yearly_Int(team, season, FINISH_CODE) >= 8;
+            break;
+        default:
+            break;
+        }
+    }
+    return sum;
+}
+
+int32_t History_Rating(int32_t team) {
+    int32_t wins = Sum_Past_Seasons(team, 1);
+    int32_t losses = Sum_Past_Seasons(team, 2);
+    int32_t ties = Sum_Past_Seasons(team, 3);
+    int32_t playoff_wins = Sum_Past_Seasons(team, 4);
+    int32_t p = Mul_Div_Round(2 * (wins + playoff_wins) + ties, 1000, 2 * (wins + losses + ties));
+    if (static_cast<uint32_t>(team) < TOTAL_NUMBER_OF_TEAMS)
+        p += Universe.Teams[team].Financial_Stats[FINANCIAL_STAT_HISTORY_BONUS];
+    int32_t e = std::min(1000, Rounded_Signed_Sqrt(Get_User_Preference(CURRENT_SEASON_INDEX) * 100000));
+    return std::max(0, Mul_Div_Round(e, p, 1000));
+}
+
+int32_t History_Stat(int32_t team, int32_t n) {
+    return n == 0 ? History_Rating(team) : Sum_Past_Seasons(team, n);
+}
+
+// The wild-card bound of a league with d divisions, from a table for 1-4.
+int32_t Wild_Card_Bound(const int32_t (&table)[4], int32_t league) {
+    return table[Clamp_Int(1, 4, Count_League_Divisions(league)) - 1];
+}
+
+// Sums rating r over the franchises' leading players of every position that
+// uses it; calls `each` with every rating counted.
+template <typename F> int32_t Walk_League_Starters(int32_t rating, F each) {
+    int32_t counted = 0;
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
+        if (!Is_Used_Franchise_Slot(team)) continue;
+        for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position) {
+            if (!Is_Rating_Used_By_Position(position, rating)) continue;
+            int32_t wanted = Get_Position_Roster_Target(position);
+            int32_t taken = 0;
+            for (int32_t slot = 0; slot < PLAYERS_PER_TEAM && taken < wanted; ++slot) {
+                if (!Is_Player_Slot_Used(team, slot) ||
+                    Get_Player_Vital_Stat(team, slot, VITAL_POSITION) != position)
+                    continue;
+                each(Get_Player_Rating(team, slot, rating));
+                ++taken;
+                ++counted;
+            }
+        }
+    }
+    return counted;
+}
+
+} // namespace
+
+int32_t Get_Team_History_Stat(int32_t team, int32_t n) {
+    if (team != ALL_TEAMS) return History_Stat(team, n);
+    int32_t active = Count_Active_Teams();
+    if (active == 0) return 0;
+    int32_t sum = 0;
+    for (int32_t t = 0; t < active; ++t)
+        sum += History_Stat(t, n);
+    return sum / active;
+}
+
+int32_t Get_Season_Finish_Team(int32_t slot, int32_t which, int32_t seasons_back) {
+    int32_t season = Get_User_Preference(CURRENT_SEASON_INDEX) - seasons_back;
+    if (season < 0 || season >= NUMBER_OF_HISTORY_SEASONS) {
+        Report_System_Error("Invalid nYear in Get_Team_Yearly_Int(%d,%d,%d)", 0, season, FINISH_CODE);
+        return NO_PLAYER;
+    }
+    int32_t active = Count_Active_Teams();
+    for (int32_t team = 0; team < active; ++team) {
+        int32_t finish = Get_Team_Yearly_Int(team, season, FINISH_CODE);
+        int32_t league = Get_Team_Conference(team);
+        bool found = false;
+        if (slot == 24 || slot == 26) {
+            if (league != (slot == 24 ? 0 : 1)) continue;
+            found = which == 0 ? finish == FINISH_LOSING_CONFERENCE_FINALIST
+                               : finish == FINISH_LOSING_FINALIST || finish == FINISH_CHAMPION;
+        } else if (slot == 28) {
+            found = finish == (which == 1 ? FINISH_CHAMPION : FINISH_LOSING_FINALIST);
+        } else {
+            return NO_PLAYER;
+        }
+        if (found) return team;
+    }
+    return NO_PLAYER;
+}
+
+int32_t Get_Division_Place_Team(int32_t division, int32_t place, int32_t season) {
+    if (static_cast<uint32_t>(division) >= NUMBER_OF_DIVISIONS || place < 0 || place >= 13) return NO_TEAM;
+    if (season == Get_User_Preference(CURRENT_SEASON_INDEX))
+        return Universe.Division_Standings[division][place];
+    int32_t count = std::min(Count_Division_Teams(division), 13);
+    if (place >= count) return NO_TEAM;
+    int32_t teams[13];
+    int32_t wins[13];
+    int32_t ties[13];
+    for (int32_t k = 0; k < count; ++k) {
+        teams[k] = Universe.Division_Standings[division][k];
+        wins[k] = Get_Team_Yearly_Char(teams[k], season, RECORD_CHAR_WINS);
+        ties[k] = Get_Team_Yearly_Char(teams[k], season, RECORD_CHAR_TIES);
+    }
+    bool swapped = true;
+    while (swapped) {
+        swapped = false;
+        for (int32_t k = 0; k + 1 < count; ++k) {
+            if (wins[k] > wins[k + 1] || (wins[k] == wins[k + 1] && ties[k] >= ties[k + 1])) continue;
+            std::swap(teams[k], teams[k + 1]);
+            std::swap(wins[k], wins[k + 1]);
+            std::swap(ties[k], ties[k + 1]);
+            swapped = true;
+        }
+    }
+    return teams[place];
+}
+
+int32_t Get_Team_Stat_Rank(int32_t team, int32_t category, int32_t stat) {
+    int32_t own = Get_Team_Totals_Stat(team, category, 0, stat);
+    int32_t rank = 0;
+    int32_t active = Count_Active_Teams();
+    for (int32_t t = 0; t < active; ++t)
+        rank += Get_Team_Totals_Stat(t, category, 0, stat) > own;
+    return rank;
+}
+
+int32_t Get_Team_City_Stat(int32_t team, int32_t n) {
+    if (static_cast<uint32_t>(n) >= NUMBER_OF_CITY_STATS) return 0;
+    int32_t city =
+        static_cast<uint32_t>(team) < TOTAL_NUMBER_OF_TEAMS ? Get_Team_Stat(team, TEAM_STAT_HOME_CITY) : 0;
+    if (static_cast<uint32_t>(city) >= MAX_CITIES) return 0;
+    return Universe.Cities[city].Stats[n];
+}
+
+void Set_City_Stat(int32_t city, int32_t n, int32_t value) {
+    if (static_cast<uint32_t>(city) >= MAX_CITIES) {
+        Report_System_Error("Invalid nCity in Set_City_Stat()");
+        return;
+    }
+    if (static_cast<uint32_t>(n) >= NUMBER_OF_CITY_STATS) {
+        Report_System_Error("Invalid nStat in Set_City_Stat()");
+        return;
+    }
+    Universe.Cities[city].Stats[n] = value;
+}
+
+int32_t Get_Max_Wild_Card_Teams() {
+    constexpr int32_t BOUND[4] = {0, 0, 5, 4};
+    int32_t result = 0;
+    for (int32_t league = 0; league < NUMBER_OF_LEAGUES; ++league)
+        if (Count_League_Teams(league) > 0) result = std::max(result, Wild_Card_Bound(BOUND, league));
+    int32_t& games = Universe.Header.Universe_Stats[GAMES_PER_SEASON];
+    if (result >= 3 && Count_Active_Teams() > 32 && games > 16) {
+        result = 2;
+        if (games > 17) games = 17;
+    }
+    return result;
+}
+
+int32_t Get_Min_Wild_Card_Teams() {
+    constexpr int32_t BOUND[4] = {0, 0, 1, 0};
+    int32_t result = 1000;
+    for (int32_t league = 0; league < NUMBER_OF_LEAGUES; ++league)
+        if (Count_League_Teams(league) > 0) result = std::min(result, Wild_Card_Bound(BOUND, league));
+    return result;
+}
+
+float Get_League_Rating_Sample(int32_t rating, int32_t* counted) {
+    float sum = 0.0f;
+    int32_t count = Walk_League_Starters(rating, [&](float value) { sum += value; });
+    if (counted != nullptr) *counted = count;
+    return count < 1 ? 0.0f : sum / static_cast<float>(count);
+}
+
+float Get_League_Rating_Mean(int32_t rating) {
+    return Get_League_Rating_Sample(rating, nullptr);
+}
+
+float Get_League_Rating_Spread(int32_t rating) {
+    float mean = Get_League_Rating_Mean(rating);
+    float sum = 0.0f;
+    int32_t count = Walk_League_Starters(rating, [&](float value) {
+        sum = static_cast<float>(sum + std::fabs(static_cast<double>(value) - static_cast<double>(mean)));
+    });
+    return count < 1 ? 0.0f : sum / static_cast<float>(count);
+}

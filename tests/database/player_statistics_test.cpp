@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include "database/player_record.h"
+#include "database/player_statistics.h"
+#include "database/roster_slots.h"
+#include "database/season_lines.h"
+#include "database/universe.h"
+#include "support/debug_log.h"
+#include "support/test_league.h"
+
+namespace {
+
+void Make_Position(int32_t team, int32_t slot, int32_t position) {
+    Set_Player_Vital_Stat(team, slot, VITAL_POSITION, position);
+    for (int32_t season = 0; season < 4; ++season)
+        Clear_Player_Season_Stats(team, slot, season);
+}
+
+} // namespace
+
+TEST(PlayerStatistics, RoundedRatioRoundsHalvesAwayFromZero) {
+    EXPECT_EQ(Rounded_Ratio(-7, 10, 2), -35);
+    EXPECT_EQ(Rounded_Ratio(7, 10, 2), 35);
+    EXPECT_EQ(Rounded_Ratio(-7, 1, 2), -4);
+    EXPECT_EQ(Rounded_Ratio(5, 1000, 0), 0);
+}
+
+TEST(PlayerStatistics, PasserRatingFromTheStoredLine) {
+    Build_Test_League();
+    int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    Make_Position(0, qb, POSITION_QB);
+    EXPECT_EQ(Get_Player_Stat(0, qb, 0, 101), 0);
+    EXPECT_EQ(Get_Player_Stat(0, qb, 0, 100), 395) << "no attempts: only the interception term";
+    int32_t line[] = {0, 0, 20, 16, 0, 250, 3};
+    for (int32_t stat = 2; stat <= 6; ++stat)
+        Set_Player_Stat(0, qb, 0, stat, line[stat]);
+    EXPECT_EQ(Get_Player_Stat(0, qb, 0, 100), 1583);
+    EXPECT_EQ(Get_Player_Stat(0, qb, 0, 101), 800);
+}
+
+TEST(PlayerStatistics, MoreCompletionsThanAttemptsResetsThePassingLine) {
+    Build_Test_League();
+    int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    Make_Position(0, qb, POSITION_QB);
+    Set_Player_Stat(0, qb, 1, 2, 8);
+    Set_Player_Stat(0, qb, 1, 3, 10);
+    Set_Player_Stat(0, qb, 1, 5, 120);
+    Set_Player_Stat(0, qb, 1, 7, 4);
+    EXPECT_EQ(Get_Player_Stat(0, qb, 1, 101), 0);
+    for (int32_t stat = 2; stat <= 6; ++stat)
+        EXPECT_EQ(Get_Player_Stat(0, qb, 1, stat), 0) << "stat " << stat;
+    EXPECT_EQ(Get_Player_Stat(0, qb, 1, 7), 4) << "rushing stays";
+}
+
+TEST(PlayerStatistics, CareerLongestKickIsTheBestOfEverySeason) {
+    Build_Test_League();
+    int32_t k = Test_League_Slot(POSITION_K, 0);
+    Make_Position(0, k, POSITION_K);
+    Set_Player_Stat(0, k, 0, 18, 48);
+    Set_Player_Stat(0, k, 1, 18, 51);
+    ASSERT_GE(Count_Player_Season_Lines(0, k), 1);
+    Set_Player_Stat(0, k, 4, 18, 55);
+    EXPECT_EQ(Get_Player_Stat(0, k, 2, 18), 55);
+    EXPECT_EQ(Universe.Teams[0].Players[k].Season_Stats[2][18], 55)
+        << "the maximum is stored as the career value";
+    Set_Player_Stat(0, k, 3, 18, 70);
+    EXPECT_EQ(Get_Player_Stat(0, k, 3, 18), 67) << "a predicted longest kick is capped";
+}
+
+TEST(PlayerStatistics, BadArgumentsAreReportedAndChangeNothing) {
+    Build_Test_League();
+    Clear_Debug_Log();
+    EXPECT_EQ(Get_Player_Stat(0, 0, 0, 116), 0);
+    EXPECT_EQ(Count_Debug_Lines("Unrecognized SEASON_STAT in Get_Player_Stat(0,0,0,116)"), 1);
+    Clear_Debug_Log();
+    int32_t lines = Count_Player_Season_Lines(0, 0);
+    ASSERT_LT(lines, 3);
+    Set_Player_Stat(0, 0, 7, 0, 5);
+    EXPECT_EQ(Count_All_Debug_Lines(), 0) << "a season line the player lacks is silently ignored";
+    Set_Player_Stat(0, 100, 0, 0, 5);
+    Set_Player_Stat(41, 0, 0, 0, 5);
+    Set_Player_Stat(0, 0, 0, 20, 5);
+    EXPECT_EQ(Count_Debug_Lines("Invalid nSlot in Set_Player_Stat"), 1);
+    EXPECT_EQ(Count_Debug_Lines("Invalid nTeam in Set_Player_Stat"), 1);
+    EXPECT_EQ(Count_Debug_Lines("Invalid nStat in Set_Player_Stat"), 1);
+    EXPECT_EQ(Get_Average_Stat(13, 18), 53);
+    EXPECT_EQ(Get_Average_Stat(43, 0), 0);
+    EXPECT_EQ(Count_Debug_Lines("Invalid nPosition passed to Get_Average_Stat([43],0)"), 1);
+    EXPECT_EQ(Get_Average_Stat(40, 15), 90);
+    EXPECT_EQ(Get_Average_Stat(30, 4), 8);
+}
+
+TEST(PlayerStatistics, EstimatesOutsideThePositionAreNeutral) {
+    Build_Test_League();
+    int32_t p = Test_League_Slot(POSITION_P, 0);
+    Make_Position(0, p, POSITION_P);
+    EXPECT_EQ(Get_Player_Stat(0, p, 0, 222), 70) << "a punter with no punts";
+    int32_t lb = Test_League_Slot(POSITION_LB, 0);
+    Make_Position(0, lb, POSITION_LB);
+    for (int32_t code = 220; code <= 223; ++code)
+        EXPECT_EQ(Get_Player_Stat(0, lb, 0, code), 20) << code;
+    EXPECT_EQ(Get_Player_Stat(0, lb, 0, 230), Get_Player_Calendar_Age(0, lb))
+        << "vision of a defender is his age";
+    EXPECT_EQ(Get_Player_Stat(0, lb, 1, 427), 0) << "fewer than 100 solo tackles last season";
+    Set_Player_Stat(0, lb, 0, 2, 10);
+    EXPECT_EQ(Get_Player_Stat(0, lb, 0, 430), 5 * 20 / 2 + 370);
+}
+
+TEST(PlayerStatistics, PredictedMemoKeepsTheFirstValueUntilCleared) {
+    Build_Test_League();
+    int32_t rb = Test_League_Slot(POSITION_RB, 0);
+    Make_Position(0, rb, POSITION_RB);
+    Set_Player_Stat(0, rb, 3, 7, 10);
+    Set_Player_Stat(0, rb, 3, 8, 50);
+    Set_Stat_Memo_Switch(1);
+    EXPECT_EQ(Get_Player_Stat(0, rb, 3, 112), 500);
+    Set_Player_Stat(0, rb, 3, 8, 40);
+    EXPECT_EQ(Get_Player_Stat(0, rb, 3, 112), 500) << "served from the memo";
+    Set_Stat_Memo_Switch(0);
+    EXPECT_EQ(Get_Player_Stat(0, rb, 3, 112), 400);
+}

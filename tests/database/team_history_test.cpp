@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "database/league_structure.h"
+#include "database/roster_queries.h"
+#include "database/settings.h"
+#include "database/team_history.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "support/test_league.h"
+
+TEST(TeamHistory, HistoryRatingOfOnePastSeason) {
+    Build_Test_League();
+    EXPECT_EQ(Get_Team_History_Stat(2, 0), 0) << "season index 0 has no history";
+    Set_User_Preference(CURRENT_SEASON_INDEX, 1);
+    Set_Team_Yearly_Char(2, 0, RECORD_CHAR_WINS, 10);
+    Set_Team_Yearly_Char(2, 0, RECORD_CHAR_LOSSES, 6);
+    Set_Team_Yearly_Char(2, 0, RECORD_CHAR_PLAYOFF_WINS, 2);
+    Set_Team_Yearly_Int(2, 0, 3, 8);
+    EXPECT_EQ(Get_Team_History_Stat(2, 0), 237);
+    EXPECT_EQ(Get_Team_History_Stat(2, 1), 10);
+    EXPECT_EQ(Get_Team_History_Stat(2, 8), 1);
+    EXPECT_EQ(Get_Season_Finish_Team(28, 1, 1), 2) << "last season's champion";
+    EXPECT_EQ(Get_Season_Finish_Team(28, 0, 1), NO_PLAYER);
+    EXPECT_EQ(Get_Season_Finish_Team(20, 0, 1), NO_PLAYER);
+}
+
+TEST(TeamHistory, PastDivisionOrderByWinsThenTies) {
+    Build_Test_League();
+    Set_User_Preference(CURRENT_SEASON_INDEX, 2);
+    for (int32_t k = 0; k < 4; ++k)
+        Universe.Division_Standings[1][k] = static_cast<int8_t>(4 + k);
+    int32_t wins[] = {5, 9, 9, 12};
+    int32_t ties[] = {0, 0, 1, 0};
+    for (int32_t k = 0; k < 4; ++k) {
+        Set_Team_Yearly_Char(4 + k, 0, RECORD_CHAR_WINS, wins[k]);
+        Set_Team_Yearly_Char(4 + k, 0, RECORD_CHAR_TIES, ties[k]);
+    }
+    EXPECT_EQ(Get_Division_Place_Team(1, 0, 0), 7);
+    EXPECT_EQ(Get_Division_Place_Team(1, 1, 0), 6) << "ties break equal wins";
+    EXPECT_EQ(Get_Division_Place_Team(1, 2, 0), 5);
+    EXPECT_EQ(Get_Division_Place_Team(1, 3, 0), 4);
+    EXPECT_EQ(Get_Division_Place_Team(1, 2, 2), 6) << "the current season reads the standings";
+}
+
+TEST(TeamHistory, WildCardBounds) {
+    Build_Test_League();
+    // 32 teams in two leagues of four divisions.
+    EXPECT_EQ(Get_Max_Wild_Card_Teams(), 4);
+    EXPECT_EQ(Get_Min_Wild_Card_Teams(), 0);
+    // Two leagues of three divisions.
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team) {
+        int32_t division = team % 16 < 8 ? team / 16 * 4 + team % 3 : team / 16 * 4 + (team + 1) % 3;
+        Set_Team_Stat(team, TEAM_STAT_DIVISION, division);
+    }
+    EXPECT_EQ(Get_Max_Wild_Card_Teams(), 5);
+    EXPECT_EQ(Get_Min_Wild_Card_Teams(), 1);
+}
