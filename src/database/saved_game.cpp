@@ -304,6 +304,7 @@ void Clear_Universe() {
         for (int stat = 0; stat < 4; ++stat)
             Universe.Teams[team].Team_Stats[stat] = -1;
     Reset_Season_Line_Hint();
+    Refresh_Active_Team_Count();
 }
 
 uint32_t Get_Game_Checksum() {

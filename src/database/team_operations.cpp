@@ -135,15 +135,6 @@ bool Sorts_After(int32_t c, int32_t d) {
 
 } // namespace
 
-void Clear_Universe() {
-    memset(&Universe, 0, sizeof Universe);
-    for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
-        for (int32_t n = 0; n <= TEAM_STAT_HOME_CITY; ++n)
-            Team(team).Team_Stats[n] = -1;
-    Reset_Season_Line_Hint();
-    Refresh_Active_Team_Count();
-}
-
 void Erase_All_Team_Records() {
     for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
         Empty_Team_Record(team);

@@ -6,7 +6,6 @@
 
 #include "database/team_record_layout.h"
 
-void Clear_Universe();
 void Erase_All_Team_Records();
 void Erase_Team_Record(int32_t team);
 void Zero_All_Team_Records();

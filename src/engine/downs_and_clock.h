@@ -50,8 +50,6 @@ void Add_Game_Points(GAME_RECORD* pGame, int32_t side, int32_t points);
 int32_t Get_Kickoff_Spot();
 // Yards to the goal after a kickoff touchback (Kickoff_Touchback_Rule).
 int32_t Get_Kickoff_Touchback_Spot();
-// Length of a field goal from the current spot (by season year).
-int32_t Get_Field_Goal_Distance(const GAME_RECORD* pGame);
 
 // Team stat 12 of the team record: set while its possession is inside the 20.
 void Set_Red_Zone_Flag(int32_t team, int32_t value);

@@ -19,8 +19,9 @@ void Get_Recap_File_Name(char* buffer);
 void Get_Shown_Box_File_Name(char* buffer);
 void Get_Shown_Recap_File_Name(char* buffer);
 
-// Game start: heading of the plain text and the HTML page head, then the
-// box-score top (logos, teams with records, score table).
+// Game start: heading of the plain text and the HTML page head. The box-score
+// top (logos, teams with records, score by period) is added to the page head
+// once the game is over, so its score table is complete.
 void Write_Game_Start_Text(const GAME_RECORD* pGame);
 void Write_Box_Score_Top(const GAME_RECORD* pGame);
 // Period header rows in both play-by-play logs; `period` is 1-based.
@@ -30,6 +31,10 @@ void Close_Play_By_Play_Tables();
 
 void Write_Box_Score_File(int bClear);
 void Write_Recap_File(int bClear);
+
+// Points a result scores: 6 for touchdowns, 3 field goal, 2 safety or
+// two-point conversion, 1 extra point.
+int32_t Get_Result_Points(int32_t result);
 
 // Escapes &, <, > and " for HTML text.
 std::string Escape_HTML(const char* text);

@@ -12,15 +12,11 @@ constexpr int32_t NO_PLAY_CALL = 255;
 
 // Snaps by down (0-3) and yards to go (capped at 29) since the program started.
 extern int32_t Down_Distance_Counts[4][DOWN_DISTANCE_ROWS];
-// Per game: offensive calls by play (+60 when side 1 had the ball) and
-// defensive calls by play (+30 when side 0 had the ball).
-extern int32_t Offensive_Play_Use_Counts[2][60];
-extern int32_t Defensive_Play_Use_Counts[2][30];
 // Calls of the latest snap from scrimmage; -1 before the first.
 extern int32_t Last_Offensive_Play;
 extern int32_t Last_Defensive_Play;
 
-// Zeroes both use tables and sets both last calls to -1.
+// Zeroes both play-use tables (play_matchups.h) and sets both last calls to -1.
 void Reset_Play_Use_Counts();
 
 // Runs snaps until the calendar stops, the target week is reached, the game is
@@ -35,9 +31,6 @@ void Run_Scrimmage_Play(GAME_RECORD* pGame);
 int Is_Waiting_For_Play_Calls(const GAME_RECORD* pGame);
 // True when the user calls the team's plays.
 bool Is_Team_User_Called(int32_t team);
-// True while the game is shown play by play (calendar advancing and either
-// team's game watched).
-bool Is_Watched_Game(const GAME_RECORD* pGame);
 
 // The ball goes to the other team: overtime possession bit of the side losing
 // it, yards to goal turned around, red-zone flags cleared.

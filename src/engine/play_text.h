@@ -16,7 +16,8 @@ void Get_Field_Position_Text(const GAME_RECORD* pGame, char* buffer, int size = 
 void Get_Down_And_Field_Position_Text(const GAME_RECORD* pGame, char* buffer, int size = TEXT_BUFFER_SIZE);
 void Get_Short_Field_Position_Text(const GAME_RECORD* pGame, char* buffer, int size = TEXT_BUFFER_SIZE);
 // Time left in the current period, "%d:%02d".
-void Format_Game_Clock(const GAME_RECORD* pGame, int bStartOfPeriod, char* buffer, int size = TEXT_BUFFER_SIZE);
+void Format_Game_Clock(const GAME_RECORD* pGame, int bStartOfPeriod, char* buffer,
+                       int size = TEXT_BUFFER_SIZE);
 // The result sentence of a play entry of the game.
 void Write_Play_Summary_Sentence(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY* pPlay, char* buffer,
                                  int size = TEXT_BUFFER_SIZE);

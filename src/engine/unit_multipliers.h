@@ -35,7 +35,6 @@ int32_t Get_League_Yards_Per_Completion();
 float Soften_Multiplier(float x, float limit);
 
 // On-field sides of the current snap: the offence is the possessing team.
-int32_t Get_Offense_Side(const GAME_RECORD* pGame);
 int32_t Get_Offense_Team(const GAME_RECORD* pGame);
 int32_t Get_Defense_Team(const GAME_RECORD* pGame);
 // Roster slot of on-field index i (0..10) of the offence or defence; 255 empty.

@@ -18,8 +18,10 @@ void Write_Box_Score_Defense_Table(const GAME_RECORD* pGame);
 void Close_Scoring_Plays_Table();
 void Close_Box_Score_Page();
 
-int32_t Get_Game_Player_Counter(const GAME_RECORD* pGame, int32_t side, int32_t slot, int32_t group, int32_t n);
-int32_t Count_Player_Log_Plays(const GAME_RECORD* pGame, int32_t side, int32_t slot, int32_t kind, int32_t column);
+int32_t Get_Game_Player_Counter(const GAME_RECORD* pGame, int32_t side, int32_t slot, int32_t group,
+                                int32_t n);
+int32_t Count_Player_Log_Plays(const GAME_RECORD* pGame, int32_t side, int32_t slot, int32_t kind,
+                               int32_t column);
 // Counts a side's entries of one result; for 15 and 16 appends " (42, 35)" to
 // `text` (of `size` bytes) when given.
 int32_t Count_Side_Log_Results(const GAME_RECORD* pGame, int32_t side, int32_t code, char* text = nullptr,

@@ -206,7 +206,7 @@ TEST(TeamOperations, EraseTeamAsksBeforeOverfillingTheFreeAgentPool) {
                                             "eliminated.");
     EXPECT_EQ(memcmp(saved.get(), &Universe, sizeof Universe), 0) << "cancel changes nothing";
 
-    Script_Message_Answer("Not Enough Room", 1);
+    Script_Message_Answer("Not Enough Room", ID_BOX_YES); // the first button, "OK"
     EXPECT_EQ(Erase_Team(0, 0), 1);
     EXPECT_EQ(Get_First_Empty_Player_Slot(FREE_AGENT_TEAM), PLAYERS_PER_TEAM);
     EXPECT_EQ(Count_Active_Teams(), TEST_LEAGUE_TEAMS - 1);
