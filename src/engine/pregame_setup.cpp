@@ -58,6 +58,13 @@ bool Is_Watched_Human_Team(int32_t team) {
     if (week < 0 || week >= 22) return false;
     return Get_Team_Schedule_Stat(team, week, SCHEDULE_WATCH_FLAG) != 0;
 }
+// True when one of the row's first `count` entries holds the id.
+bool Is_Id_In_Row(int32_t team, int32_t formation, int32_t count, int32_t id) {
+    if (id <= 0) return false;
+    for (int32_t i = 0; i < count; ++i)
+        if (Get_Formation_Depth_Chart_Entry(team, formation, i) == id) return true;
+    return false;
+}
 } // namespace
 
 int32_t Get_Game_Month(int32_t week) {
@@ -196,13 +203,20 @@ void Build_Formation_Depth_Chart_Row(int32_t team, int32_t formation, int32_t bl
         Report_System_Error("Invalid argument in Build_Formation_Depth_Chart_Row(%d,%d)", team, formation);
         return;
     }
+    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i)
+        Set_Formation_Depth_Chart_Entry(team, formation, i, 0);
     for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
         const int32_t position = Get_Formation_Slot_Position(formation, i, FORMATION_SLOT_POSITION);
         int32_t depth = Get_Formation_Slot_Position(formation, i, FORMATION_SLOT_DEPTH);
         if (blowout_mode && formation <= LAST_SCRIMMAGE_FORMATION && position == POSITION_QB) ++depth;
         const int32_t slot = Get_Depth_Chart_Position_Player(team, position, depth);
         int32_t id = 0;
-        if (slot >= 0 && slot < PLAYERS_PER_TEAM) id = Get_Player_ID(team, slot);
+        // A player already lined up in this row (a returner who is also a
+        // depth player of the row) is not put on the field twice; the slot is
+        // filled below.
+        if (slot >= 0 && slot < PLAYERS_PER_TEAM &&
+            !Is_Id_In_Row(team, formation, i, Get_Player_ID(team, slot)))
+            id = Get_Player_ID(team, slot);
         Set_Formation_Depth_Chart_Entry(team, formation, i, id);
     }
     // Fill what stayed empty with the fittest healthy player not yet in the row.

@@ -14,7 +14,7 @@ inline void Reset_Test_League(int active_teams) {
         Universe.Teams[team].Team_Stats[2] = team < active_teams ? 0 : -1;
 }
 
-inline std::string Read_Debug_Log() {
+inline std::string Read_Debug_Log_Text() {
     std::ifstream file("debug.txt");
     std::stringstream text;
     text << file.rdbuf();
