@@ -24,6 +24,7 @@
 #include "engine/formation_depth_charts.h"
 #include "engine/formations.h"
 #include "engine/play_calling_clock.h"
+#include "engine/running_plays.h"
 #include "engine/snap_decisions.h"
 #include "engine/statistics_credit.h"
 #include "frontoffice/player_value.h"
@@ -376,7 +377,13 @@ int32_t Get_Weather_Rating_Factor(const GAME_RECORD* pGame, int32_t slot, float 
     }
     const int32_t r = static_cast<int32_t>(rating < 100.0f ? rating : 100.0f);
     const int32_t f = Clamp(r, 60, 100);
-    float factor = game_value * std::sqrt(static_cast<float>(105 - f) / 30.0f) * 50.0f /
-                   Get_Weather_Condition_Factor(pGame);
-    return static_cast<int32_t>(factor);
+    const float factor = game_value * std::sqrt(static_cast<float>(105 - f) / 30.0f) * 50.0f /
+                         Get_Weather_Condition_Factor(pGame);
+    int32_t result = static_cast<int32_t>(factor);
+    if (Get_Replay_Mode() != 0) {
+        const float replay = Get_Replay_Rushing_Factor(pGame);
+        // A factor of zero would divide by nothing; the result then stands.
+        if (replay > 0.0f) result = static_cast<int32_t>(static_cast<float>(result) / replay);
+    }
+    return result;
 }
