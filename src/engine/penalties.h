@@ -27,8 +27,6 @@ constexpr int32_t NUMBER_OF_PENALTY_CODES = 16;
 // Seconds that must remain in the half for a flag to be possible.
 constexpr int32_t PENALTY_MIN_SECONDS_LEFT = 120;
 
-// Name printed in play text; "" for a code outside 0..15.
-const char* Get_Penalty_Name(int32_t code);
 // 1 for the fouls of the defence (codes 0..6).
 int32_t Is_Defensive_Penalty(int32_t code);
 

@@ -9,10 +9,12 @@
 #include "database/league_structure.h"
 #include "database/player_hashes.h"
 #include "database/player_record.h"
+#include "database/player_statistics.h"
 #include "database/random_numbers.h"
 #include "database/safe_strings.h"
 #include "database/schedule_entries.h"
 #include "database/settings.h"
+#include "database/team_finances.h"
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "platform/message_box.h"
@@ -81,24 +83,6 @@ int32_t Draw_Injury_Candidate() {
 
 int32_t Weeks_Sum(int32_t type) {
     return Get_Injury_Weeks_Bound(type, 0) + Get_Injury_Weeks_Bound(type, 1);
-}
-
-// Rank of the team's medical staff budget among the active teams, 0 for the
-// largest; ties share the middle rank. Same rule as the league's financial
-// ranks, read here straight from the records.
-int32_t Medical_Budget_Rank(int32_t team) {
-    const int32_t value = Universe.Teams[team].Financial_Stats[MEDICAL_BUDGET_STAT];
-    int32_t greater = 0;
-    int32_t equal = 0;
-    for (int32_t other = 0; other < NUMBER_OF_FRANCHISE_SLOTS; ++other) {
-        if (!Is_Active_Team(other)) continue;
-        const int32_t other_value = Universe.Teams[other].Financial_Stats[MEDICAL_BUDGET_STAT];
-        if (other_value > value)
-            ++greater;
-        else if (other_value == value)
-            ++equal;
-    }
-    return (2 * greater + equal) / 2;
 }
 
 } // namespace
@@ -183,14 +167,14 @@ int32_t Check_For_Injury(int32_t team, int32_t slot) {
     if (replay) {
         // A replayed season hurts only players who have already played more games
         // than in the real season.
-        const PLAYER_RECORD* player = Get_Player_Record_Pointer(team, slot);
-        if (player->Season_Stats[0][0] <= player->Season_Stats[3][0]) return 0;
+        if (Get_Player_Stat(team, slot, SEASON_THIS, 0) <= Get_Player_Stat(team, slot, SEASON_PREDICTED, 0))
+            return 0;
     }
     if (Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT) > 0) return 0;
     if (replay) threshold *= 5;
     if (roll >= threshold) return 0;
     const int32_t teams = Count_Active_Teams();
-    const int32_t rank = Medical_Budget_Rank(team);
+    const int32_t rank = Get_Team_Financial_Rank(team, MEDICAL_BUDGET_STAT);
     const int32_t prevented = teams > 0 ? Mul_Div_Round(teams - rank, 400, teams) : 0;
     if (Uniform_Below(1000) < prevented) return 0;
     Apply_Random_Injury(team, slot);
