@@ -100,8 +100,33 @@ enum GAME_TEAM_TOTAL : int32_t {
 // The game being played; null between games.
 extern GAME_RECORD* Current_Game;
 
+// Side (0 or 1) of the team in possession, and of the other team.
+inline int Get_Offense_Side(const GAME_RECORD* pGame) {
+    return pGame->Possession_Team == pGame->Team[1] ? 1 : 0;
+}
+inline int Get_Defense_Side(const GAME_RECORD* pGame) {
+    return 1 - Get_Offense_Side(pGame);
+}
 inline uint32_t Get_Game_Down(const GAME_RECORD* pGame) {
     return pGame->Down_Word & DOWN_MASK;
+}
+inline void Set_Game_Down(GAME_RECORD* pGame, uint32_t down) {
+    pGame->Down_Word = (pGame->Down_Word & ~DOWN_MASK) | (down & DOWN_MASK);
+}
+inline bool Is_Clock_Stopped(const GAME_RECORD* pGame) {
+    return (pGame->Down_Word & (CLOCK_STOPPED_BIT | CLOCK_STOPPED_PAIR_BIT)) != 0;
+}
+// Stops the clock until the next snap (bit 8 set, bit 9 cleared).
+inline void Stop_Game_Clock(GAME_RECORD* pGame) {
+    pGame->Down_Word = (pGame->Down_Word | CLOCK_STOPPED_BIT) & ~CLOCK_STOPPED_PAIR_BIT;
+}
+inline int32_t Get_Current_Play_Result(const GAME_RECORD* pGame) {
+    return static_cast<int32_t>(pGame->Current_Play.Play_Word >> PLAY_WORD_RESULT_SHIFT);
+}
+inline void Set_Current_Play_Result(GAME_RECORD* pGame, int32_t result) {
+    uint32_t& word = pGame->Current_Play.Play_Word;
+    word = (word & ((1u << PLAY_WORD_RESULT_SHIFT) - 1)) |
+           (static_cast<uint32_t>(result) << PLAY_WORD_RESULT_SHIFT);
 }
 inline int32_t Get_Play_Result(uint32_t play_word) {
     return static_cast<int32_t>(play_word >> PLAY_WORD_RESULT_SHIFT);

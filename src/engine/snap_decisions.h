@@ -51,3 +51,26 @@ bool Two_Point_Chart_Answer(int32_t score_difference, int32_t quarter);
 // Fourth quarter and a margin of 30 or more, or of 23 or more with fewer than
 // 360 seconds left in the game.
 bool Is_Blowout_Score(int32_t quarter, int32_t score_difference, int32_t seconds_left);
+
+// Decisions that read the game as it stands.
+
+// Loads the eleven roster slots of a side from its team's depth chart of the
+// side's formation; a slot whose player is not on the team holds NO_PLAYER.
+void Load_Field_Players(GAME_RECORD* pGame, int32_t side);
+// Sets both sides' formation words for the coming snap from the calls.
+void Set_Play_Formations(GAME_RECORD* pGame);
+// The defensive formation the computer aims for; -1 after an unknown down.
+int32_t Set_Team_Formations(GAME_RECORD* pGame);
+// Yards to goal from which the possessing team tries a field goal.
+int32_t Get_Field_Goal_Range(GAME_RECORD* pGame);
+// Longest field goal of the kicker in roster slot `slot` of `team`, in yards.
+int32_t Get_Kicker_Range(int32_t team, int32_t slot);
+int32_t Decide_Two_Point_Try(GAME_RECORD* pGame);
+int32_t Two_Point_Chart(const GAME_RECORD* pGame);
+int32_t Is_Blowout(const GAME_RECORD* pGame);
+// Roster slot of the n-th (0-based) healthy player at a position (15 and up:
+// returner n), or -1.
+int32_t Get_Depth_Chart_Position_Player(int32_t team, int32_t position, int32_t n);
+int32_t Find_Most_Overstaffed_Position(int32_t team);
+// The player the team would miss least at its most overstaffed position, or -1.
+int32_t Find_Surplus_Position_Player(int32_t team);

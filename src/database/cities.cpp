@@ -1,0 +1,317 @@
+#include "database/cities.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "app/diagnostics.h"
+#include "database/league_structure.h"
+#include "database/path_resolver.h"
+#include "database/safe_strings.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/text_files.h"
+#include "database/text_format.h"
+#include "database/universe.h"
+#include "platform/message_box.h"
+
+namespace {
+constexpr int32_t DEFAULT_CITY_STATS[NUMBER_OF_CITY_STATS] = {1000000, 2500000, 20000, 25000, 0,
+                                                              114000,  42000,   3,     0,     0};
+// Room for a line over the limit, so that an over-long line can be recognised.
+constexpr int IMPORT_LINE_BUFFER = 4 * (MAX_CITY_LINE_LENGTH + 1);
+
+bool Is_City_Row(int32_t n) {
+    return n >= 0 && n < MAX_CITIES;
+}
+
+// Reads a statistic field: a decimal number truncated toward zero; an empty
+// field is 0. Returns false for anything that is not a number in range.
+bool Parse_City_Stat(const char* field, int32_t* value) {
+    const char* start = field;
+    while (*start == ' ' || *start == '\t')
+        ++start;
+    if (*start == '\0') {
+        *value = 0;
+        return true;
+    }
+    errno = 0;
+    char* end = nullptr;
+    double number = strtod(start, &end);
+    if (end == start || errno == ERANGE || !std::isfinite(number)) return false;
+    while (*end == ' ' || *end == '\t')
+        ++end;
+    if (*end != '\0') return false;
+    number = std::trunc(number);
+    if (number < -2147483648.0 || number > 2147483647.0) return false;
+    *value = static_cast<int32_t>(number);
+    return true;
+}
+
+// Parses one line of the import into `city`; an empty name leaves the city
+// empty. On a malformed line writes the reason into `error` and returns false.
+bool Parse_City_Line(char* line, CITY_RECORD* city, char* error, int error_size) {
+    char field[IMPORT_LINE_BUFFER];
+    std::memset(city, 0, sizeof *city);
+    Get_Next_Field(field, line, ',', sizeof field);
+    if (field[0] == '\0') return true;
+    safe_strncpy(city->Name, field, sizeof city->Name);
+    // Fields after the eleventh are ignored.
+    for (int s = 0; s < NUMBER_OF_CITY_STATS && line[0] != '\0'; ++s) {
+        Get_Next_Field(field, line, ',', sizeof field);
+        if (!Parse_City_Stat(field, &city->Stats[s])) {
+            snprintf(error, error_size, "statistic %d (\"%.40s\") is not a whole or decimal number", s + 1,
+                     field);
+            return false;
+        }
+    }
+    return true;
+}
+} // namespace
+
+int32_t Count_Cities() {
+    int32_t count = 0;
+    while (count < MAX_CITIES && Universe.Cities[count].Name[0] != '\0')
+        ++count;
+    return count;
+}
+
+int32_t Is_City_Used(int32_t n) {
+    return Is_City_Row(n) && Universe.Cities[n].Name[0] != '\0' ? 1 : 0;
+}
+
+void Get_City_Name(int32_t n, char* buffer) {
+    if (buffer == nullptr) return;
+    if (!Is_City_Row(n)) {
+        buffer[0] = '\0';
+        return;
+    }
+    safe_strncpy(buffer, Universe.Cities[n].Name, sizeof Universe.Cities[n].Name);
+}
+
+void Get_City_Photo(int32_t n, char* buffer) {
+    if (buffer == nullptr) return;
+    if (!Is_City_Row(n)) {
+        buffer[0] = '\0';
+        return;
+    }
+    safe_strncpy(buffer, Universe.Cities[n].Photo, sizeof Universe.Cities[n].Photo);
+}
+
+void Set_City_Name(int32_t n, const char* text) {
+    if (!Is_City_Row(n)) {
+        Report_System_Error("Invalid nCity in Set_City_Name()");
+        return;
+    }
+    safe_strncpy(Universe.Cities[n].Name, text ? text : "", sizeof Universe.Cities[n].Name);
+}
+
+void Set_City_Photo(int32_t n, const char* text) {
+    if (!Is_City_Row(n)) {
+        Report_System_Error("Invalid nCity in Set_City_Photo()");
+        return;
+    }
+    safe_strncpy(Universe.Cities[n].Photo, text ? text : "", sizeof Universe.Cities[n].Photo);
+}
+
+int32_t Get_City_Stat(int32_t n, int32_t s) {
+    if (!Is_City_Row(n) || s < 0 || s >= NUMBER_OF_CITY_STATS) return 0;
+    return Universe.Cities[n].Stats[s];
+}
+
+void Set_City_Stat(int32_t n, int32_t s, int32_t value) {
+    if (!Is_City_Row(n)) {
+        Report_System_Error("Invalid nCity in Set_City_Stat()");
+        return;
+    }
+    if (s < 0 || s >= NUMBER_OF_CITY_STATS) {
+        Report_System_Error("Invalid nStat in Set_City_Stat()");
+        return;
+    }
+    Universe.Cities[n].Stats[s] = value;
+}
+
+void Set_Default_City_Stats(int32_t n) {
+    for (int32_t s = 0; s < NUMBER_OF_CITY_STATS; ++s)
+        Set_City_Stat(n, s, DEFAULT_CITY_STATS[s]);
+}
+
+void Clear_City(int32_t n) {
+    if (Is_City_Row(n)) std::memset(&Universe.Cities[n], 0, sizeof Universe.Cities[n]);
+}
+
+int32_t Is_City_Home_Of_Any_Team(int32_t n) {
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
+        if (Is_Active_Team(team) && Get_Team_Stat(team, TEAM_STAT_HOME_CITY) == n) return 1;
+    return 0;
+}
+
+void Swap_Cities(int32_t a, int32_t b) {
+    if (!Is_City_Row(a) || !Is_City_Row(b)) {
+        Report_System_Error("Invalid nCity in Swap_Cities(%d,%d)", a, b);
+        return;
+    }
+    if (a == b) return;
+    CITY_RECORD held = Universe.Cities[a];
+    Universe.Cities[a] = Universe.Cities[b];
+    Universe.Cities[b] = held;
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
+        if (!Is_Active_Team(team)) continue;
+        int32_t home = Get_Team_Stat(team, TEAM_STAT_HOME_CITY);
+        if (home == a)
+            Set_Team_Stat(team, TEAM_STAT_HOME_CITY, b);
+        else if (home == b)
+            Set_Team_Stat(team, TEAM_STAT_HOME_CITY, a);
+    }
+    int32_t selected = Get_User_Preference(SELECTED_CITY);
+    if (selected == a)
+        Set_User_Preference(SELECTED_CITY, b);
+    else if (selected == b)
+        Set_User_Preference(SELECTED_CITY, a);
+}
+
+void Compact_Cities() {
+    for (int pass = 0; pass < MAX_CITIES; ++pass)
+        for (int32_t n = 0; n < MAX_CITIES - 1; ++n)
+            if (Universe.Cities[n].Name[0] == '\0' && Universe.Cities[n + 1].Name[0] != '\0')
+                Swap_Cities(n, n + 1);
+}
+
+void Sort_Cities() {
+    int32_t count = Count_Cities();
+    for (int32_t i = 0; i < count; ++i)
+        for (int32_t j = i + 1; j < count; ++j)
+            if (std::strcmp(Universe.Cities[j].Name, Universe.Cities[i].Name) < 0) Swap_Cities(i, j);
+}
+
+int32_t Add_City() {
+    int32_t n = Count_Cities();
+    if (n >= MAX_CITIES) return -1;
+    Set_City_Name(n, "New City");
+    Set_City_Photo(n, "Default");
+    Set_Default_City_Stats(n);
+    Set_User_Preference(SELECTED_CITY, n);
+    return n;
+}
+
+void Delete_Current_City() {
+    int32_t selected = Get_User_Preference(SELECTED_CITY);
+    if (!Is_City_Row(selected)) return;
+    Set_City_Name(selected, "");
+    Set_City_Photo(selected, "");
+    for (int32_t s = 0; s < NUMBER_OF_CITY_STATS; ++s)
+        Set_City_Stat(selected, s, 0);
+    Compact_Cities();
+    // The selection stays on the row that now holds the next city rather than
+    // following the emptied row to the bottom of the table.
+    int32_t count = Count_Cities();
+    if (selected >= count) selected = count > 0 ? count - 1 : 0;
+    Set_User_Preference(SELECTED_CITY, selected);
+}
+
+int32_t Find_Best_Free_City() {
+    int32_t best_city = 0;
+    int64_t best_score = 0;
+    int32_t count = Count_Cities();
+    for (int32_t n = 0; n < count; ++n) {
+        if (Is_City_Home_Of_Any_Team(n)) continue;
+        const int32_t* stats = Universe.Cities[n].Stats;
+        int64_t people = static_cast<int64_t>(stats[0]) + stats[1] + 10 * static_cast<int64_t>(stats[2]);
+        if (people == 0) continue;
+        int64_t income = static_cast<int64_t>(stats[3]) + 25000;
+        int64_t product = people * income;
+        int64_t score = (product + 25000) / 50000;
+        if (product < 0 && income % 50000 != 0) --score;
+        if (score > best_score) {
+            best_score = score;
+            best_city = n;
+        }
+    }
+    return best_city;
+}
+
+void Export_Cities() {
+    char question[512];
+    snprintf(question, sizeof question, "Do you want to export the current cities to the file \"%s\"?",
+             CITIES_FILE_NAME);
+    if (Show_Message_Box(question, "Confirm City Export", BOX_YES_NO) != ID_BOX_YES) return;
+    FILE* file = Open_Resolved_File(CITIES_FILE_NAME, "w");
+    if (file == nullptr) {
+        Log_Debug_Line("Unable to open \"%s\" for the city export", CITIES_FILE_NAME);
+        return;
+    }
+    int32_t written = 0;
+    for (int32_t n = 0; n < MAX_CITIES && Universe.Cities[n].Name[0] != '\0'; ++n) {
+        char name[sizeof Universe.Cities[n].Name];
+        safe_strncpy(name, Universe.Cities[n].Name, sizeof name);
+        fputs(name, file);
+        for (int32_t s = 0; s < NUMBER_OF_CITY_STATS; ++s)
+            fprintf(file, ",%d", Universe.Cities[n].Stats[s]);
+        fputc('\n', file);
+        ++written;
+    }
+    fclose(file);
+    Show_Formatted_Message("City Export Complete", "%d cities exported to \"%s\"", written, CITIES_FILE_NAME);
+}
+
+void Import_Cities() {
+    char question[512];
+    snprintf(
+        question, sizeof question,
+        "Do you want to import the current cities to the file \"%s\"?\n\nThis will erase all current cities "
+        "and stats.",
+        CITIES_FILE_NAME);
+    if (Show_Message_Box(question, "Confirm City Import", BOX_YES_NO) != ID_BOX_YES) return;
+    FILE* file = Open_Resolved_File(CITIES_FILE_NAME, "r");
+    if (file == nullptr) {
+        Show_Formatted_Message("Import City Error", "Unable to open the city import file \"%s\".",
+                               CITIES_FILE_NAME);
+        return;
+    }
+    // The whole file is read and checked first, so that a bad file leaves the
+    // current cities as they were.
+    static CITY_RECORD staged[MAX_CITIES];
+    std::memset(staged, 0, sizeof staged);
+    static char line[IMPORT_LINE_BUFFER];
+    int32_t imported = 0;
+    int32_t ignored = 0;
+    int32_t line_number = 0;
+    for (;;) {
+        line[0] = '\0';
+        int at_end = Read_Line(line, file, sizeof line);
+        if (at_end && line[0] == '\0') break;
+        ++line_number;
+        char error[256] = "";
+        if (std::strlen(line) > static_cast<size_t>(MAX_CITY_LINE_LENGTH))
+            snprintf(error, sizeof error, "the line is longer than %d characters", MAX_CITY_LINE_LENGTH);
+        CITY_RECORD city;
+        if (error[0] == '\0') Parse_City_Line(line, &city, error, sizeof error);
+        if (error[0] != '\0') {
+            fclose(file);
+            Show_Formatted_Message(
+                "Import City Error",
+                "Line %d of the city import file \"%s\" is not valid: %s.\n\nNo cities were "
+                "changed.",
+                line_number, CITIES_FILE_NAME, error);
+            return;
+        }
+        if (city.Name[0] != '\0') {
+            if (imported < MAX_CITIES)
+                staged[imported++] = city;
+            else
+                ++ignored;
+        }
+        if (at_end) break;
+    }
+    fclose(file);
+    if (ignored > 0) Log_Debug_Line("City import kept %d cities and left out %d more", MAX_CITIES, ignored);
+    for (int32_t n = 0; n < MAX_CITIES; ++n)
+        Universe.Cities[n] = staged[n];
+    Compact_Cities();
+    Sort_Cities();
+    Set_User_Preference(SELECTED_CITY, 0);
+    Show_Formatted_Message("City Import Complete", "%d cities imported from \"%s\"", imported,
+                           CITIES_FILE_NAME);
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The league's table of up to 100 cities that franchises can call home: names,
+// photo names and ten market statistics, kept packed at the top of the table,
+// with editing, sorting, the choice of the best free city and the import and
+// export of "Cities.txt". A team's home city (team stat 3) is a row index, so
+// every reordering goes through Swap_Cities, which keeps those indices in step.
+#include <cstdint>
+
+constexpr const char* CITIES_FILE_NAME = "Cities.txt";
+// Longest line the import accepts, without its line end.
+constexpr int MAX_CITY_LINE_LENGTH = 2047;
+
+// Rows and texts. Buffers take at least 20 bytes (names) or 12 bytes (photos).
+int32_t Count_Cities();
+int32_t Is_City_Used(int32_t n);
+void Get_City_Name(int32_t n, char* buffer);
+void Get_City_Photo(int32_t n, char* buffer);
+void Set_City_Name(int32_t n, const char* text);
+void Set_City_Photo(int32_t n, const char* text);
+int32_t Get_City_Stat(int32_t n, int32_t s);
+void Set_City_Stat(int32_t n, int32_t s, int32_t value);
+void Set_Default_City_Stats(int32_t n);
+void Clear_City(int32_t n);
+
+// Table edits.
+int32_t Is_City_Home_Of_Any_Team(int32_t n);
+void Swap_Cities(int32_t a, int32_t b);
+void Compact_Cities();
+void Sort_Cities();
+int32_t Add_City();
+void Delete_Current_City();
+int32_t Find_Best_Free_City();
+
+// "Cities.txt": one line per city, the name and then ten statistics.
+void Export_Cities();
+void Import_Cities();

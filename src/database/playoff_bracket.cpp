@@ -1,0 +1,171 @@
+#include "database/playoff_bracket.h"
+
+#include "app/diagnostics.h"
+#include "database/league_structure.h"
+#include "database/random_numbers.h"
+#include "database/settings.h"
+#include "database/team_record_layout.h"
+#include "database/universe.h"
+#include "season/playoff_seeding.h"
+
+namespace {
+constexpr int CALENDAR_ENTRIES = 6;
+constexpr int MONTH_LENGTHS[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+constexpr int WEEK_OFF_SEASON = 100;
+
+bool Is_Bracket_Slot(int32_t slot) {
+    return slot >= 0 && slot < PLAYOFF_BRACKET_SLOTS;
+}
+} // namespace
+
+int32_t Get_Playoff_Team(int32_t slot) {
+    if (!Is_Bracket_Slot(slot)) {
+        Report_System_Error("Invalid playoff slot in Get_Playoff_Team(%d)", slot);
+        return NO_TEAM;
+    }
+    int32_t team = Universe.Playoff_Bracket[slot];
+    return team == -NO_TEAM ? NO_TEAM : team;
+}
+
+int32_t Get_Playoff_Score(int32_t slot) {
+    if (!Is_Bracket_Slot(slot)) {
+        Report_System_Error("Invalid playoff slot in Get_Playoff_Score(%d)", slot);
+        return -128;
+    }
+    return Universe.Playoff_Scores[slot];
+}
+
+void Set_Playoff_Team(int32_t slot, int32_t team) {
+    if (!Is_Bracket_Slot(slot)) {
+        Report_System_Error("Invalid playoff slot in Set_Playoff_Team(%d,%d)", slot, team);
+        return;
+    }
+    Universe.Playoff_Bracket[slot] = static_cast<int8_t>(team);
+}
+
+void Set_Playoff_Score(int32_t slot, int32_t score) {
+    if (!Is_Bracket_Slot(slot)) {
+        Report_System_Error("Invalid playoff slot in Set_Playoff_Score(%d,%d)", slot, score);
+        return;
+    }
+    Universe.Playoff_Scores[slot] = score;
+}
+
+int32_t Get_Season_Calendar_Entry(int32_t i) {
+    if (i == 0) return Universe.Season_Length;
+    if (i > 0 && i < CALENDAR_ENTRIES) return Universe.Post_Season_Days[i - 1];
+    Report_System_Error("Invalid entry in Get_Season_Calendar_Entry(%d)", i);
+    return 0;
+}
+
+void Set_Season_Calendar_Entry(int32_t i, int32_t value) {
+    if (i == 0)
+        Universe.Season_Length = value;
+    else if (i > 0 && i < CALENDAR_ENTRIES)
+        Universe.Post_Season_Days[i - 1] = value;
+    else
+        Report_System_Error("Invalid entry in Set_Season_Calendar_Entry(%d,%d)", i, value);
+}
+
+int32_t Get_Playoff_Start_Week() {
+    return Universe.Season_Length < 3 ? 2 : Universe.Season_Length;
+}
+
+int32_t Get_Max_Wild_Cards_For_Divisions(int32_t divisions) {
+    static const int32_t bounds[4] = {0, 0, 5, 4};
+    return bounds[Clamp_Int(1, 4, divisions) - 1];
+}
+
+int32_t Get_Min_Wild_Cards_For_Divisions(int32_t divisions) {
+    static const int32_t bounds[4] = {0, 0, 1, 0};
+    return bounds[Clamp_Int(1, 4, divisions) - 1];
+}
+
+int32_t Get_Max_Wild_Card_Teams() {
+    int32_t leagues = Count_Leagues();
+    if (leagues == 0) return 0;
+    int32_t most = 0;
+    for (int32_t league = 0; league < leagues; ++league) {
+        int32_t bound = Get_Max_Wild_Cards_For_Divisions(Count_League_Divisions(league));
+        if (bound > most) most = bound;
+    }
+    // A 17-game season with more than 32 teams keeps its schedule by taking two wild cards.
+    if (most >= 3 && Count_Active_Teams() > 32 && Get_Universe_Stat(0) > 16) {
+        if (Get_Universe_Stat(0) > 17) Universe.Header.Universe_Stats[0] = 17;
+        return 2;
+    }
+    return most;
+}
+
+int32_t Get_Min_Wild_Card_Teams() {
+    int32_t leagues = Count_Leagues();
+    if (leagues == 0) return 1000;
+    int32_t least = 1000;
+    for (int32_t league = 0; league < leagues; ++league) {
+        int32_t bound = Get_Min_Wild_Cards_For_Divisions(Count_League_Divisions(league));
+        if (bound < least) least = bound;
+    }
+    return least;
+}
+
+int32_t Clamp_Wild_Card_Teams() {
+    int32_t stored = Universe.Header.Universe_Stats[1];
+    // Without a league there are no bounds to clamp to; the minimum of 1,000
+    // would otherwise be stored as the wild-card count.
+    if (Count_Leagues() == 0) return stored;
+    int32_t most = Get_Max_Wild_Card_Teams();
+    int32_t least = Get_Min_Wild_Card_Teams();
+    int32_t wild_cards = stored < most ? stored : most;
+    if (wild_cards < least) wild_cards = least;
+    if (wild_cards != stored) {
+        Set_Universe_Stat(wild_cards);
+        Seed_Playoffs();
+    }
+    return wild_cards;
+}
+
+int32_t Get_Current_Day_Number() {
+    int32_t week = Get_User_Preference(CURRENT_WEEK);
+    return week == WEEK_OFF_SEASON ? 104 : 7 * week + 249;
+}
+
+int32_t Get_Current_Month() {
+    int32_t day = Get_Current_Day_Number() % 365;
+    if (day < 0) day += 365;
+    for (int month = 0; month < 12; ++month) {
+        if (day < MONTH_LENGTHS[month]) return month;
+        day -= MONTH_LENGTHS[month];
+    }
+    return 11;
+}
+
+int32_t Get_Current_Day_Of_Month() {
+    int32_t day = Get_Current_Day_Number() % 365;
+    if (day < 0) day += 365;
+    for (int month = 0; month < 12; ++month) {
+        if (day < MONTH_LENGTHS[month]) return day + 1;
+        day -= MONTH_LENGTHS[month];
+    }
+    return 31;
+}
+
+int32_t Get_Current_Calendar_Year() {
+    return Get_Current_Year() + Get_Current_Day_Number() / 365;
+}
+
+int32_t Get_Season_Year() {
+    return Get_Current_Year() - (Get_User_Preference(CURRENT_WEEK) == WEEK_OFF_SEASON ? 1 : 0);
+}
+
+int32_t Get_Last_Season_Index() {
+    return Get_User_Preference(CURRENT_SEASON_INDEX) -
+           (Get_User_Preference(CURRENT_WEEK) == WEEK_OFF_SEASON ? 1 : 0);
+}
+
+int32_t Get_Draft_Season_Year() {
+    return Get_Season_Year() + (Get_Current_Day_Number() >= Universe.Post_Season_Days[4] ? 1 : 0);
+}
+
+int32_t Get_Weeks_To_Final() {
+    return Universe.Post_Season_Days[3] - Get_User_Preference(CURRENT_WEEK) + 1;
+}

@@ -1,0 +1,32 @@
+#pragma once
+// The stored playoff bracket and its scores, the season calendar table (season
+// length and the playoff week marks), the allowed number of wild-card teams and
+// the calendar queries built on the season length.
+#include <cstdint>
+
+int32_t Get_Playoff_Team(int32_t slot);
+int32_t Get_Playoff_Score(int32_t slot);
+void Set_Playoff_Team(int32_t slot, int32_t team);
+void Set_Playoff_Score(int32_t slot, int32_t score);
+
+// Entry 0 is the season length, entries 1-5 the playoff week marks.
+int32_t Get_Season_Calendar_Entry(int32_t i);
+void Set_Season_Calendar_Entry(int32_t i, int32_t value);
+int32_t Get_Playoff_Start_Week();
+
+// Wild-card bounds by the number of populated divisions of a league (1-4).
+int32_t Get_Max_Wild_Cards_For_Divisions(int32_t divisions);
+int32_t Get_Min_Wild_Cards_For_Divisions(int32_t divisions);
+int32_t Get_Max_Wild_Card_Teams();
+int32_t Get_Min_Wild_Card_Teams();
+int32_t Clamp_Wild_Card_Teams();
+
+// Calendar: day numbers count from 1 January of a 365-day year; week 0 starts on day 249.
+int32_t Get_Current_Day_Number();
+int32_t Get_Current_Month();
+int32_t Get_Current_Day_Of_Month();
+int32_t Get_Current_Calendar_Year();
+int32_t Get_Season_Year();
+int32_t Get_Last_Season_Index();
+int32_t Get_Draft_Season_Year();
+int32_t Get_Weeks_To_Final();

@@ -1,0 +1,216 @@
+#include "database/standings.h"
+
+#include "app/diagnostics.h"
+#include "database/league_structure.h"
+#include "database/playoff_bracket.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/team_results.h"
+#include "database/universe.h"
+#include "season/playoff_seeding.h"
+
+namespace {
+bool Is_Standings_Cell(int32_t division, int32_t place) {
+    return division >= 0 && division < NUMBER_OF_DIVISIONS && place >= 0 && place < DIVISION_STANDING_PLACES;
+}
+
+int32_t Get_Wins(int32_t team) {
+    return Get_Team_Record_Char(team, RECORD_CHAR_WINS);
+}
+int32_t Get_Losses(int32_t team) {
+    return Get_Team_Record_Char(team, RECORD_CHAR_LOSSES);
+}
+int32_t Get_Margin(int32_t team) {
+    return Get_Wins(team) - Get_Losses(team);
+}
+
+// Wins less losses of the team over the games a filter keeps.
+int32_t Get_Filtered_Margin(int32_t team, int32_t filter) {
+    return Count_Team_Results(team, RESULT_KIND_WINS, filter) -
+           Count_Team_Results(team, RESULT_KIND_LOSSES, filter);
+}
+
+bool Is_Placed_Before(int32_t division, int32_t place, int32_t team) {
+    for (int32_t p = 0; p < place; ++p)
+        if (Get_Division_Standing_Team(division, p) == team) return true;
+    return false;
+}
+} // namespace
+
+int32_t Get_Team_Standings_Score(int32_t team) {
+    if (!Is_Valid_Team_Code(team)) return INVALID_STANDINGS_SCORE;
+    if (Get_Team_Games_Played(team) == 0) return 0;
+    int32_t conference = Get_Team_Conference(team);
+    int32_t margin = Get_Margin(team);
+    int32_t teams = Count_Active_Teams();
+    // Head to head against every conference team with the same record.
+    int32_t wins = 0;
+    int32_t losses = 0;
+    for (int32_t other = 0; other < teams; ++other) {
+        if (!Is_Valid_Team_Code(other) || Get_Team_Conference(other) != conference) continue;
+        if (Get_Margin(other) != margin) continue;
+        wins += Count_Team_Results(team, RESULT_KIND_WINS, other);
+        losses += Count_Team_Results(team, RESULT_KIND_LOSSES, other);
+    }
+    int32_t bonus = wins > 0 && losses == 0 ? 4000 : 0;
+    return margin * 10000 + bonus + Get_Filtered_Margin(team, RESULTS_CONFERENCE_ONLY) * 100;
+}
+
+int32_t Get_Team_Division_Score(int32_t team) {
+    int32_t margin = Get_Margin(team);
+    int32_t division = Get_Team_Division(team);
+    int32_t teams = Count_Active_Teams();
+    int32_t score = margin * 10000;
+    for (int32_t other = 0; other < teams; ++other) {
+        if (other == team || !Is_Valid_Team_Code(other) || Get_Team_Division(other) != division) continue;
+        if (Get_Margin(other) != margin) continue;
+        score += (Count_Team_Results(team, RESULT_KIND_WINS, other) -
+                  Count_Team_Results(team, RESULT_KIND_LOSSES, other)) *
+                 1000;
+    }
+    score += Get_Filtered_Margin(team, RESULTS_DIVISION_ONLY) * 100;
+    score += Get_Filtered_Margin(team, RESULTS_CONFERENCE_ONLY);
+    return score;
+}
+
+void Rank_League_Teams() {
+    int32_t teams = Count_Active_Teams();
+    int32_t keys[MAX_FRANCHISES];
+    bool ranked[MAX_FRANCHISES] = {};
+    for (int32_t team = 0; team < teams; ++team)
+        keys[team] = Get_Team_Standings_Score(team);
+    for (int32_t rank = 0; rank < teams; ++rank) {
+        int32_t chosen = -1;
+        for (int32_t team = 0; team < teams; ++team) {
+            // On equal keys the later slot is kept.
+            if (!ranked[team] && (chosen < 0 || keys[team] >= keys[chosen])) chosen = team;
+        }
+        ranked[chosen] = true;
+        Set_Team_Record_Int(chosen, 2, rank);
+    }
+}
+
+void Fill_Division_Standing_Place(int32_t division, int32_t place) {
+    if (!Is_Standings_Cell(division, place)) {
+        Report_System_Error("Invalid place in Fill_Division_Standing_Place(%d,%d)", division, place);
+        return;
+    }
+    if (place >= Count_Division_Teams(division)) {
+        Set_Division_Standing(division, place, NO_TEAM);
+        return;
+    }
+    int32_t teams = Count_Active_Teams();
+    if (teams == 0) {
+        Set_Division_Standing(division, place, 0);
+        return;
+    }
+    int32_t season = Get_User_Preference(CURRENT_SEASON_INDEX);
+    int32_t best = INVALID_STANDINGS_SCORE;
+    int32_t chosen = 0;
+    for (int32_t team = 0; team < teams; ++team) {
+        if (Get_Team_Division(team) != division) continue;
+        int32_t key =
+            Is_Placed_Before(division, place, team) ? INVALID_STANDINGS_SCORE : Get_Team_Division_Score(team);
+        // Ties alternate between the earlier and the later slot from season to season.
+        if (key > best || (key == best && (season + team) % 2 == 0)) {
+            best = key;
+            chosen = team;
+        }
+    }
+    Set_Division_Standing(division, place, chosen);
+}
+
+void Update_Standings() {
+    Rank_League_Teams();
+    for (int32_t division = 0; division < NUMBER_OF_DIVISIONS; ++division)
+        for (int32_t place = 0; place < DIVISION_STANDING_PLACES; ++place)
+            Set_Division_Standing(division, place, NO_TEAM);
+    for (int32_t division = 0; division < NUMBER_OF_DIVISIONS; ++division)
+        for (int32_t place = 0; place < DIVISION_STANDING_PLACES; ++place)
+            Fill_Division_Standing_Place(division, place);
+}
+
+void Update_Standings_And_Seeding() {
+    Update_Standings();
+    if (Get_User_Preference(CURRENT_WEEK) < Get_Playoff_Start_Week()) Seed_Playoffs();
+}
+
+int32_t Get_Team_Division_Standing(int32_t team) {
+    for (int32_t division = 0; division < NUMBER_OF_DIVISIONS; ++division)
+        for (int32_t place = 0; place < DIVISION_STANDING_PLACES; ++place)
+            if (Get_Division_Standing_Team(division, place) == team) return place;
+    Report_System_Error("Team not found in Get_Team_Division_Standing()");
+    return -128;
+}
+
+int32_t Get_Division_Standing_Team(int32_t division, int32_t place) {
+    if (!Is_Standings_Cell(division, place)) return NO_TEAM;
+    int32_t team = Universe.Division_Standings[division][place];
+    return team == -NO_TEAM ? NO_TEAM : team;
+}
+
+void Set_Division_Standing(int32_t division, int32_t place, int32_t team) {
+    if (!Is_Standings_Cell(division, place)) {
+        Report_System_Error("Invalid place in Set_Division_Standing(%d,%d,%d)", division, place, team);
+        return;
+    }
+    Universe.Division_Standings[division][place] = static_cast<int8_t>(team);
+}
+
+int32_t Get_Wild_Card_Runner_Up(int32_t league, int32_t which) {
+    if (league < 0 || league >= NUMBER_OF_LEAGUES || Count_League_Divisions(league) < 3) return NO_TEAM;
+    int32_t best = NO_TEAM;
+    int32_t second = NO_TEAM;
+    int32_t best_key = 0;
+    int32_t second_key = 0;
+    for (int32_t k = 0; k < 3; ++k) {
+        int32_t team = Get_Division_Standing_Team(4 * league + k, 1);
+        int32_t key = Get_Team_Standings_Score(team);
+        if (k == 0 || key > best_key) {
+            second = best;
+            second_key = best_key;
+            best = team;
+            best_key = key;
+        } else if (k == 1 || key > second_key) {
+            second = team;
+            second_key = key;
+        }
+    }
+    return which == 0 ? best : second;
+}
+
+int32_t Get_Team_Magic_Number(int32_t team) {
+    int32_t games = Get_Universe_Stat(0);
+    int32_t place = Get_Team_Division_Standing(team);
+    int32_t division = Get_Team_Division(team);
+    int32_t league = Get_Team_Conference(team);
+    int32_t runner_up = Get_Wild_Card_Runner_Up(league, 0);
+    if (place != 0 && team != runner_up) {
+        int32_t leader = Get_Division_Standing_Team(division, 0);
+        int32_t by_division = games - Get_Losses(team) - Get_Wins(leader) + 1;
+        int32_t by_wild_card =
+            Count_League_Divisions(league) >= 3 ? games - Get_Losses(team) - Get_Wins(runner_up) + 1 : 0;
+        int32_t needed = by_division > by_wild_card ? by_division : by_wild_card;
+        return needed > 0 ? -needed : MAGIC_NUMBER_ELIMINATED;
+    }
+    int32_t rival = place == 0 ? Get_Division_Standing_Team(division, 1) : Get_Wild_Card_Runner_Up(league, 1);
+    int32_t magic = games - Get_Wins(team) - Get_Losses(rival) + 1;
+    return magic > 0 ? magic : 0;
+}
+
+int32_t Has_Clinched_Playoff_Spot(int32_t team) {
+    int32_t place = Get_Team_Division_Standing(team);
+    if (place != 0 && team != Get_Wild_Card_Runner_Up(Get_Team_Conference(team), 0)) return 0;
+    return Get_Team_Magic_Number(team) <= 0 ? 1 : 0;
+}
+
+int32_t Is_In_Playoff_Race(int32_t team) {
+    if (Get_User_Preference(CURRENT_WEEK) >= Universe.Season_Length) return 1;
+    if (Get_Team_Winning_Percentage(team) < 450) return 0;
+    if (Has_Clinched_Playoff_Spot(team)) return 0;
+    return Get_Team_Magic_Number(team) != MAGIC_NUMBER_ELIMINATED ? 1 : 0;
+}
+
+int32_t Is_Team_Eliminated(int32_t team) {
+    return Get_Team_Magic_Number(team) == MAGIC_NUMBER_ELIMINATED ? 1 : 0;
+}

@@ -1,0 +1,27 @@
+#pragma once
+// Standings: the league-wide rank of every active team, the order of each
+// division with its tie-breaks, wild-card runners-up, and the clinch and
+// elimination numbers of the playoff race.
+#include <cstdint>
+
+// The key of an invalid team, and the magic number of an eliminated team.
+constexpr int32_t INVALID_STANDINGS_SCORE = -2147483647;
+constexpr int32_t MAGIC_NUMBER_ELIMINATED = -2147483647 - 1;
+constexpr int32_t DIVISION_STANDING_PLACES = 13;
+
+int32_t Get_Team_Standings_Score(int32_t team);
+int32_t Get_Team_Division_Score(int32_t team);
+void Rank_League_Teams();
+void Fill_Division_Standing_Place(int32_t division, int32_t place);
+void Update_Standings();
+void Update_Standings_And_Seeding();
+
+int32_t Get_Team_Division_Standing(int32_t team);
+int32_t Get_Division_Standing_Team(int32_t division, int32_t place);
+void Set_Division_Standing(int32_t division, int32_t place, int32_t team);
+
+int32_t Get_Wild_Card_Runner_Up(int32_t league, int32_t which);
+int32_t Get_Team_Magic_Number(int32_t team);
+int32_t Has_Clinched_Playoff_Spot(int32_t team);
+int32_t Is_In_Playoff_Race(int32_t team);
+int32_t Is_Team_Eliminated(int32_t team);

@@ -1,0 +1,17 @@
+#pragma once
+// Team financial statistics: 80 stored values per team (revenue and expense
+// items, budgets, cash, franchise value) and the figures 80-109 computed from
+// them and from the roster. Team 255 asks for the league mean.
+#include <cstdint>
+
+constexpr int32_t LEAGUE_MEAN_TEAM = 255;
+constexpr int32_t FINANCIAL_STAT_CASH = 68;
+constexpr int32_t FINANCIAL_STAT_FRANCHISE_VALUE = 69;
+constexpr int32_t MIN_TEAM_CASH = -100000000;
+constexpr int32_t MAX_TEAM_CASH = 1000000000;
+constexpr int32_t LAST_COMPUTED_FINANCIAL_STAT = 109;
+
+int32_t Get_Team_Financial_Stat(int32_t team, int32_t n);
+void Set_Team_Financial_Stat(int32_t team, int32_t n, int32_t value);
+int32_t Get_Team_Financial_Rank(int32_t team, int32_t n);
+void Clear_Previous_Financial_Stats(int32_t team);

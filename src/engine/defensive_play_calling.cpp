@@ -1,0 +1,144 @@
+// The computer's defensive call: a weighted choice among the defence's 30
+// plays by how they fare against five guesses of the offence's call, how well
+// their formation suits the situation and the team's system.
+#include "engine/defensive_play_calling.h"
+
+#include <cstdlib>
+
+#include "app/diagnostics.h"
+#include "database/league_structure.h"
+#include "database/random_numbers.h"
+#include "database/team_record.h"
+#include "database/team_record_layout.h"
+#include "engine/downs_and_clock.h"
+#include "engine/offensive_play_calling.h"
+#include "engine/play_calling_clock.h"
+#include "engine/play_matchups.h"
+#include "engine/playbook_records.h"
+#include "engine/snap_decisions.h"
+#include "playbooks/playbook_queries.h"
+
+int32_t Play_Matchup_Table[60 * 30];
+
+namespace {
+constexpr int32_t PASS_FOCUS[17] = {975,  975,  875,  1025, 1025, 1000, 825, 925, 1125,
+                                    1125, 1100, 1150, 1225, 1250, 1375, 775, 675};
+constexpr int32_t GUESSES = 5;
+
+int32_t Defensive_System_Of(int32_t team) {
+    if (team < 0 || team >= TOTAL_NUMBER_OF_TEAMS) return 0;
+    return Get_Team_Stat(team, TEAM_STAT_DEFENSIVE_SYSTEM);
+}
+
+int64_t Per_Mille(int64_t a, int64_t b) {
+    // a * b / 1000 rounded to nearest with a 64-bit product.
+    const int64_t p = a * b;
+    return p >= 0 ? (p + 500) / 1000 : -((-p + 500) / 1000);
+}
+} // namespace
+
+bool Is_Defensive_Formation(int32_t formation) {
+    return formation >= 22 && formation <= 38;
+}
+
+int32_t Get_Defensive_Formation_Pass_Focus(int32_t formation) {
+    if (!Is_Defensive_Formation(formation)) {
+        Report_System_Error("Invalid nFormation in Get_Defensive_Formation_Pass_Focus()");
+        return 1000;
+    }
+    return PASS_FOCUS[formation - 22];
+}
+
+int32_t Get_Pass_Focus_Match(int32_t formation_a, int32_t formation_b) {
+    int32_t gap = 150 - std::abs(Get_Defensive_Formation_Pass_Focus(formation_a) -
+                                 Get_Defensive_Formation_Pass_Focus(formation_b));
+    if (gap < 0) gap = 0;
+    return Mul_Div_Round(gap, 1000, 150);
+}
+
+int32_t Get_Team_Defensive_System_Match(int32_t team, int32_t formation) {
+    return Get_Defensive_Formation_System_Match(Defensive_System_Of(team), formation);
+}
+
+int32_t Get_Play_Matchup_Value(int32_t oteam, int32_t o, int32_t dteam, int32_t d) {
+    const bool valid_team = (dteam >= 0 && dteam < MAX_FRANCHISES && Is_Used_Franchise_Slot(dteam)) ||
+                            (dteam >= MAX_FRANCHISES && dteam < TOTAL_NUMBER_OF_TEAMS);
+    if (!valid_team || d < 0 || d >= DEFENSIVE_PLAY_NUMBERS || !Is_Defensive_Play_Defined(dteam, d)) return 0;
+    const int32_t focus = Get_Defensive_Formation_Pass_Focus(Get_Defensive_Play_Formation(dteam, d));
+    if (Is_Passing_Play(oteam, o)) {
+        const float v = Get_Pass_Defense_Multiplier(oteam, o, dteam, d);
+        if (focus < 1000) return static_cast<int32_t>(1000.0f * v * static_cast<float>(focus) / 1000.0f);
+        return static_cast<int32_t>(1000.0f * v);
+    }
+    if (Is_Running_Play(oteam, o)) {
+        const int32_t r = Get_Game_Pass_Rush_Multiplier(oteam, o, dteam, d);
+        if (focus > 1000) return static_cast<int32_t>(static_cast<int64_t>(r) * 1000 / focus);
+        return r;
+    }
+    return 1000;
+}
+
+void Build_Play_Matchup_Table(GAME_RECORD* pGame) {
+    if (pGame == nullptr) return;
+    const int32_t side = Get_Possession_Side(pGame);
+    const int32_t offense = pGame->Team[side];
+    const int32_t defense = pGame->Team[1 - side];
+    for (int32_t o = 0; o < OFFENSIVE_PLAY_NUMBERS; ++o)
+        for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d)
+            Play_Matchup_Table[o * DEFENSIVE_PLAY_NUMBERS + d] =
+                Get_Play_Matchup_Value(offense, o, defense, d);
+    // Scale each column so the team's own plays (0-53) average 1,000.
+    for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d) {
+        int64_t sum = 0;
+        for (int32_t o = 0; o < KNEEL_DOWN_PLAY; ++o)
+            sum += Play_Matchup_Table[o * DEFENSIVE_PLAY_NUMBERS + d];
+        const int64_t factor = sum == 0 ? 0 : (54000000 + sum / 2) / sum;
+        for (int32_t o = 0; o < KNEEL_DOWN_PLAY; ++o) {
+            int32_t& cell = Play_Matchup_Table[o * DEFENSIVE_PLAY_NUMBERS + d];
+            cell = static_cast<int32_t>(Per_Mille(cell, factor));
+        }
+    }
+}
+
+int32_t Choose_Defensive_Play(GAME_RECORD* pGame) {
+    if (pGame == nullptr) return 0;
+    const int32_t threat = Get_Top_Receiver_Threat(pGame);
+    int32_t guesses[GUESSES];
+    for (int32_t k = 0; k < GUESSES; ++k) {
+        int32_t guess = Choose_Offensive_Play(pGame);
+        // A kickoff answer or any stray number reads the neutral kneel-down row.
+        if (guess < 0 || guess >= OFFENSIVE_PLAY_NUMBERS) guess = KNEEL_DOWN_PLAY;
+        guesses[k] = guess;
+    }
+    const int32_t wanted = Set_Team_Formations(pGame);
+    const int32_t defense = pGame->Team[1 - Get_Possession_Side(pGame)];
+    const int32_t system = Defensive_System_Of(defense);
+    int64_t running[DEFENSIVE_PLAY_NUMBERS];
+    int64_t total = 0;
+    for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d) {
+        const int32_t formation = Get_Defensive_Play_Formation(defense, d);
+        int64_t a = 1000;
+        if (Is_Defensive_Formation(wanted)) a = Get_Pass_Focus_Match(wanted, formation);
+        const int64_t s = Get_Defensive_Formation_System_Match(system, formation);
+        int64_t m = 1000;
+        for (int32_t k = 0; k < GUESSES; ++k)
+            m = Per_Mille(m, Play_Matchup_Table[guesses[k] * DEFENSIVE_PLAY_NUMBERS + d]);
+        int64_t w = Per_Mille(m, a);
+        w = Per_Mille(s, w);
+        if (threat != 0 && Has_Defender_With_Role_18(defense, d)) w *= threat + 1;
+        if (w < 0) w = 0;
+        total += w;
+        running[d] = total;
+    }
+    Random_Number();
+    const double u = Random_Number() * RANDOM_FRACTION;
+    if (total == 0) {
+        const int32_t pick = static_cast<int32_t>(u * DEFENSIVE_PLAY_NUMBERS);
+        return pick < DEFENSIVE_PLAY_NUMBERS ? pick : DEFENSIVE_PLAY_NUMBERS - 1;
+    }
+    const int64_t t = static_cast<int64_t>(u * static_cast<double>(total));
+    if (t <= running[0]) return 0;
+    for (int32_t d = 1; d < DEFENSIVE_PLAY_NUMBERS; ++d)
+        if (running[d] >= t) return d;
+    return DEFENSIVE_PLAY_NUMBERS - 1;
+}

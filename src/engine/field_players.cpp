@@ -1,0 +1,272 @@
+// Decisions of the formations module that read the game: the eleven players
+// of a side, the formation pair of a snap, the defensive formation, the
+// field-goal range, the two-point try, the blowout test and the roster picks
+// of the depth charts.
+#include <cmath>
+#include <cstdint>
+
+#include "app/diagnostics.h"
+#include "database/game_queries.h"
+#include "database/league_structure.h"
+#include "database/player_hashes.h"
+#include "database/player_record.h"
+#include "database/position_evaluation.h"
+#include "database/rating_normalisation.h"
+#include "database/roster_queries.h"
+#include "database/schedule_entries.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "engine/downs_and_clock.h"
+#include "engine/formation_depth_charts.h"
+#include "engine/formations.h"
+#include "engine/game_record.h"
+#include "engine/play_calling_clock.h"
+#include "engine/playbook_records.h"
+#include "engine/snap_decisions.h"
+#include "frontoffice/player_value.h"
+#include "frontoffice/roster_minimums.h"
+#include "personnel/player_generation.h"
+#include "platform/message_box.h"
+
+namespace {
+constexpr int32_t VITAL_IN_GAME = 27;
+
+bool Is_Team_Index(int32_t team) {
+    return team >= 0 && team < TOTAL_NUMBER_OF_TEAMS;
+}
+
+// Roster queries answer NO_PLAYER (255) or -1 for nobody.
+bool Is_Roster_Slot(int32_t slot) {
+    return slot >= 0 && slot < PLAYERS_PER_TEAM;
+}
+
+// A rating read for a decision: not a number becomes the league baseline, a
+// value below 20 becomes 20, and the repaired value is stored back.
+float Read_Repaired_Rating(int32_t team, int32_t slot, int32_t rating) {
+    float value = Get_Player_Rating(team, slot, rating);
+    float repaired = value;
+    if (std::isnan(repaired)) repaired = Get_Rating_Baseline(rating);
+    if (repaired < MINIMUM_RATING) repaired = MINIMUM_RATING;
+    if (repaired != value) Set_Player_Rating(team, slot, rating, repaired);
+    return repaired;
+}
+
+int32_t Offense_Team(const GAME_RECORD* pGame) {
+    return pGame->Possession_Team;
+}
+
+int32_t Play_Type_Or_None(int32_t team, int32_t play) {
+    return Get_Offensive_Play_Type(team, play);
+}
+
+// Positions whose quota Find_Most_Overstaffed_Position weighs.
+constexpr int32_t POSITION_QUOTA[NUMBER_OF_POSITIONS] = {3, 4, 2, 4, 6, 4, 4, 2, 5, 4, 7, 5, 5, 1, 1};
+} // namespace
+
+void Load_Field_Players(GAME_RECORD* pGame, int32_t side) {
+    if (pGame == nullptr || side < 0 || side > 1) {
+        Report_System_Error("Invalid side in Load_Field_Players(%d)", side);
+        return;
+    }
+    const int32_t formation = pGame->Formation[side];
+    const int32_t team = pGame->Team[side];
+    for (int32_t slot = 0; slot < ON_FIELD_PLAYERS; ++slot) {
+        int32_t roster_slot = NO_PLAYER;
+        if (Is_Valid_Formation(formation) && Is_Team_Index(team)) {
+            const int32_t id = Get_Formation_Depth_Chart_Entry(team, formation, slot);
+            int32_t found_team = -1;
+            int32_t found_slot = -1;
+            if (id > 0 && Find_Player_By_ID(&found_team, &found_slot, id) && found_team == team &&
+                found_slot >= 0 && found_slot < PLAYERS_PER_TEAM)
+                roster_slot = found_slot;
+        }
+        pGame->On_Field[side][slot] = static_cast<uint8_t>(roster_slot);
+        if (roster_slot != NO_PLAYER) Set_Player_Vital_Stat(team, roster_slot, VITAL_IN_GAME, 1);
+    }
+}
+
+void Set_Play_Formations(GAME_RECORD* pGame) {
+    if (pGame == nullptr) return;
+    const int32_t offense_side = Get_Possession_Side(pGame);
+    const int32_t defense_side = 1 - offense_side;
+    const int32_t offense = pGame->Team[offense_side];
+    const int32_t defense = pGame->Team[defense_side];
+    const int32_t play = pGame->Current_Play.Offensive_Play;
+    const int32_t defensive_play = pGame->Current_Play.Defensive_Play;
+    const uint32_t down = Get_Game_Down(pGame);
+    int32_t offense_formation = -1;
+    int32_t defense_formation = -1;
+    if (down == KICKOFF_DOWN || down == FREE_KICK_DOWN) {
+        const bool onside =
+            SPECIAL_TEAMS_PLAYS[play % SPECIAL_TEAMS_PLAY_COUNT].Play_Type == PLAY_TYPE_ONSIDE_KICK;
+        offense_formation = onside ? FORMATION_ONSIDE_KICKOFF : FORMATION_KICKOFF;
+        defense_formation = FORMATION_KICK_RETURN;
+    } else if (down == CONVERSION_ATTEMPT && Play_Type_Or_None(offense, play) == PLAY_TYPE_FIELD_GOAL) {
+        offense_formation = FORMATION_CONVERSION_KICK;
+        defense_formation = FORMATION_KICK_BLOCK;
+    } else {
+        offense_formation = Get_Offensive_Play_Formation(offense, play);
+        const int32_t type = play < OFFENSIVE_PLAYS ? Play_Type_Or_None(offense, play) : -1;
+        if (down != CONVERSION_ATTEMPT && type == PLAY_TYPE_PUNT)
+            defense_formation = FORMATION_PUNT_RETURN;
+        else if (down != CONVERSION_ATTEMPT && type == PLAY_TYPE_FIELD_GOAL)
+            defense_formation = FORMATION_KICK_BLOCK;
+        else
+            defense_formation = Get_Defensive_Play_Formation(defense, defensive_play);
+    }
+    pGame->Formation[offense_side] = offense_formation;
+    pGame->Formation[defense_side] = defense_formation;
+}
+
+int32_t Set_Team_Formations(GAME_RECORD* pGame) {
+    if (pGame == nullptr) return -1;
+    const int32_t side = Get_Possession_Side(pGame);
+    SNAP_SITUATION situation{};
+    situation.Down = static_cast<int32_t>(Get_Game_Down(pGame));
+    situation.Yards_To_Goal = pGame->Yards_To_Goal;
+    situation.Yards_To_Go = pGame->Yards_To_Go;
+    situation.Defense_Lead = pGame->Score[1 - side] - pGame->Score[side];
+    situation.Elapsed_Seconds = pGame->Clock;
+    situation.Seconds_Left = Get_Game_Time_Left(pGame);
+    situation.Quarter = Get_Game_Quarter(pGame);
+    situation.Offense_Hurry_Up = Is_Hurry_Up_Offense(pGame);
+    situation.Field_Goal_Range = Get_Field_Goal_Range(pGame);
+    situation.Pass_Share_Factor = Get_Game_Pass_Share_Factor(pGame);
+    return Choose_Defensive_Formation(situation);
+}
+
+int32_t Get_Kicker_Range(int32_t team, int32_t slot) {
+    float distance = MINIMUM_RATING;
+    float accuracy = MINIMUM_RATING;
+    if (team >= 0 && team < TOTAL_NUMBER_OF_TEAMS && slot >= 0 && slot < PLAYERS_PER_TEAM) {
+        distance = Read_Repaired_Rating(team, slot, RATING_FG_DISTANCE);
+        accuracy = Read_Repaired_Rating(team, slot, RATING_FG_ACCURACY);
+    }
+    return Kicker_Range_From_Ratings(distance, accuracy);
+}
+
+int32_t Get_Field_Goal_Range(GAME_RECORD* pGame) {
+    if (pGame == nullptr) return 30;
+    const int32_t team = Offense_Team(pGame);
+    int32_t kicker = NO_PLAYER;
+    if (Is_Team_Index(team)) {
+        kicker = Get_Team_Uninjured_Position_Player(team, POSITION_K, 0);
+        if (!Is_Roster_Slot(kicker) && Count_Team_Position_Players(team, POSITION_K) > 0) {
+            // Kickers on the roster but none fit: repair the roster once.
+            Fill_Roster_Minimums(team);
+            kicker = Get_Team_Uninjured_Position_Player(team, POSITION_K, 0);
+        }
+        if (!Is_Roster_Slot(kicker)) kicker = NO_PLAYER;
+    }
+    const int32_t side = Get_Possession_Side(pGame);
+    const bool close = Is_Close_Game(pGame->Score[1 - side] - pGame->Score[side], pGame->Clock);
+    return Field_Goal_Range_From_Kicker(Get_Kicker_Range(team, kicker), close);
+}
+
+int32_t Two_Point_Chart(const GAME_RECORD* pGame) {
+    if (pGame == nullptr || Get_User_Preference(TWO_POINT_CONVERSION_RULE) == 0) return 0;
+    const int32_t side = Get_Possession_Side(pGame);
+    return Two_Point_Chart_Answer(pGame->Score[side] - pGame->Score[1 - side], Get_Game_Quarter(pGame)) ? 1
+                                                                                                        : 0;
+}
+
+int32_t Decide_Two_Point_Try(GAME_RECORD* pGame) {
+    if (pGame == nullptr || Get_User_Preference(TWO_POINT_CONVERSION_RULE) == 0) return 0;
+    const int32_t week = Get_User_Preference(CURRENT_WEEK);
+    bool watched = false;
+    for (int32_t side = 0; side < 2; ++side) {
+        const int32_t team = pGame->Team[side];
+        if (Is_Team_Index(team) && week >= 0 && week < 22 &&
+            Get_Team_Schedule_Stat(team, week, SCHEDULE_WATCH_FLAG) != 0)
+            watched = true;
+    }
+    if (Get_User_Preference(SIMULATION_RUNNING) != 0 && !watched) return Two_Point_Chart(pGame);
+    const int32_t team = Offense_Team(pGame);
+    if (team >= 0 && team < MAX_FRANCHISES && Get_Team_Stat(team, TEAM_STAT_CONTROL) == TEAM_CONTROL_HUMAN &&
+        Get_User_Preference(MULTI_SEASON_SIMULATION) == 0) {
+        return Show_Message_Box("Go For Two?", "Point After Touchdown", BOX_YES_NO) == ID_BOX_YES ? 1 : 0;
+    }
+    return Two_Point_Chart(pGame);
+}
+
+int32_t Is_Blowout(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return 0;
+    // Only the fourth quarter counts, so the time left is that of regulation.
+    return Is_Blowout_Score(Get_Game_Quarter(pGame), pGame->Score[0] - pGame->Score[1],
+                            REGULATION_SECONDS - pGame->Clock)
+               ? 1
+               : 0;
+}
+
+int32_t Get_Depth_Chart_Position_Player(int32_t team, int32_t position, int32_t n) {
+    if (!Is_Team_Index(team) || position < 0) {
+        Report_System_Error("Invalid argument in Get_Depth_Chart_Position_Player(%d,%d,%d)", team, position,
+                            n);
+        return -1;
+    }
+    if (position >= FORMATION_RETURNER_POSITION) {
+        const int32_t which = n == 1 ? 1 : 0;
+        int32_t slot = Get_Team_Returner(team, which);
+        if (slot < 0 || slot >= PLAYERS_PER_TEAM || Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT) > 0)
+            slot = Get_Team_Returner(team, 1 - which);
+        if (slot >= 0 && slot < PLAYERS_PER_TEAM && Is_Player_Slot_Used(team, slot) &&
+            Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT) <= 0 && Get_Player_Unit(team, slot) != 2)
+            return slot;
+        return Get_Depth_Chart_Position_Player(team, POSITION_WR, 2);
+    }
+    if (position >= NUMBER_OF_POSITIONS || n < 0) return -1;
+    if (n >= Count_Team_Available_Position_Players(team, position)) return -1;
+    int32_t slot = Get_Team_Uninjured_Position_Player(team, position, n);
+    if (!Is_Roster_Slot(slot)) {
+        Fill_Roster_Minimums(team);
+        slot = Get_Team_Uninjured_Position_Player(team, position, n);
+    }
+    return Is_Roster_Slot(slot) ? slot : -1;
+}
+
+int32_t Find_Most_Overstaffed_Position(int32_t team) {
+    if (!Is_Team_Index(team)) return 0;
+    const int32_t last = team == FREE_AGENT_TEAM ? POSITION_P : POSITION_S;
+    int32_t best = 0;
+    int32_t best_score = INT32_MIN;
+    for (int32_t position = 0; position <= last; ++position) {
+        const int32_t score =
+            11 * Count_Team_Available_Position_Players(team, position) - 10 * POSITION_QUOTA[position];
+        if (score >= best_score) {
+            best_score = score;
+            best = position;
+        }
+    }
+    return best;
+}
+
+int32_t Find_Surplus_Position_Player(int32_t team) {
+    if (!Is_Team_Index(team)) return -1;
+    const int32_t position = Find_Most_Overstaffed_Position(team);
+    const bool active = team < MAX_FRANCHISES && Is_Used_Franchise_Slot(team);
+    int32_t best = -1;
+    int64_t best_score = 0;
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        if (!Is_Player_Slot_Used(team, slot) || Get_Player_Vital_Stat(team, slot, VITAL_POSITION) != position)
+            continue;
+        float rating = Get_Player_Position_Rating(team, slot, position);
+        if (rating < 25.0f) {
+            Randomize_Player_Ratings(team, slot);
+            rating = Get_Player_Position_Rating(team, slot, position);
+        }
+        const int64_t r = static_cast<int64_t>(std::trunc(rating));
+        const int64_t value = Get_Player_Value(team, slot);
+        const int64_t bonus = active ? Get_Player_Vital_Stat(team, slot, VITAL_BASE_CAP_CHARGE) : 0;
+        const int64_t numerator = r * r * value + 1250;
+        // Floor division: the value may make the product negative.
+        int64_t score = numerator / 2500;
+        if (numerator % 2500 != 0 && numerator < 0) --score;
+        score -= bonus;
+        if (best < 0 || score < best_score) {
+            best = slot;
+            best_score = score;
+        }
+    }
+    return best;
+}

@@ -1,0 +1,32 @@
+#pragma once
+// The game driver: plays one scheduled game from an empty record to the final
+// whistle, resumes a game that was saved half played, decides when a game is
+// over by its overtime rules, and books the result.
+#include <cstdint>
+
+#include "database/game_record_layout.h"
+
+// Sizes of the two play-by-play work buffers, zeroed after every finished game.
+constexpr int32_t PBP_WORK_BUFFER_SIZE = 902000;
+constexpr int32_t PBP_SECOND_WORK_BUFFER_SIZE = 656000;
+extern char Play_By_Play_Work_Buffer[PBP_WORK_BUFFER_SIZE];
+extern char Play_By_Play_Second_Work_Buffer[PBP_SECOND_WORK_BUFFER_SIZE];
+void Clear_Play_By_Play_Work_Buffers();
+
+// Game-screen mode flag the views read: set when a game finishes, cleared
+// whenever a watched snap waits for the user's call.
+extern int32_t Game_Screen_Mode;
+
+// Plays the game of `week` between `home` (byte 1) and `visitor` (byte 0) in
+// pGame. 1 when the game ended, 0 when it did not run or was interrupted.
+int Play_Game(int32_t home, int32_t visitor, int32_t week, GAME_RECORD* pGame);
+// Coin toss and opening kickoff of a new game (skipped when resuming), then the
+// play loop. 1 when the game was played to its end.
+int Begin_Game(GAME_RECORD* pGame);
+// Writes the game files, credits games played and books the win, loss or tie.
+void Finish_Game(GAME_RECORD* pGame, int32_t week);
+// 1 when the game is over by the clock, the scores and the overtime mode.
+int Is_Game_Over(const GAME_RECORD* pGame);
+
+// Writes "DownAndDistance.csv": snaps by down and yards to go since start-up.
+void Write_Down_And_Distance_File();

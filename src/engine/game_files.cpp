@@ -1,0 +1,246 @@
+#include "engine/game_files.h"
+
+#include <cstdio>
+#include <filesystem>
+
+#include "database/league_structure.h"
+#include "database/path_resolver.h"
+#include "database/random_numbers.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/text_format.h"
+#include "engine/game_record.h"
+#include "engine/play_text.h"
+#include "reports/box_score_tables.h"
+
+namespace {
+
+// Growable buffers: a long game never truncates its pages.
+std::string Page_Head_Text;
+std::string Play_By_Play_HTML;
+std::string Plain_Play_Text;
+
+std::string Team_String(int32_t team, int32_t index) {
+    if (team < 0 || team >= TOTAL_NUMBER_OF_TEAMS) return "";
+    char text[TEAM_STRING_LENGTH + 16];
+    Get_Team_String(text, team, index);
+    return text;
+}
+
+std::string Display_Name(int32_t team) {
+    char text[FORMATTED_TEXT_SIZE];
+    Get_Team_Display_Name(team, text);
+    return text;
+}
+
+std::string Record_Text(int32_t team) {
+    if (team < 0 || team >= MAX_FRANCHISES) return "";
+    char text[64];
+    int32_t ties = Get_Team_Ties(team);
+    if (ties != 0)
+        std::snprintf(text, sizeof text, "%d-%d-%d", Get_Team_Wins(team), Get_Team_Losses(team), ties);
+    else
+        std::snprintf(text, sizeof text, "%d-%d", Get_Team_Wins(team), Get_Team_Losses(team));
+    return text;
+}
+
+void Make_File_Name(char* buffer, const char* kind, int32_t year, int32_t game) {
+    std::snprintf(buffer, 64, "Output\\%s-%02d-%03d.htm", kind, ((year % 100) + 100) % 100, game);
+}
+
+int32_t Shown_Game_Year() {
+    int32_t year = Get_Current_Year();
+    return Get_Current_Week() == 100 ? year - 1 : year;
+}
+
+// Writes the page head and `body` to the file; a file that cannot be opened is skipped.
+void Write_Page(const char* name, const std::string& body) {
+    std::error_code error;
+    std::filesystem::create_directories(Resolve_File_Path("Output"), error);
+    FILE* file = Open_Resolved_File(name, "w");
+    if (file == nullptr) return;
+    std::fwrite(Page_Head_Text.data(), 1, Page_Head_Text.size(), file);
+    std::fwrite(body.data(), 1, body.size(), file);
+    std::fclose(file);
+}
+
+} // namespace
+
+int32_t Get_Result_Points(int32_t result) {
+    switch (result) {
+    case 6:
+    case 7:
+    case 12:
+    case 14:
+    case 19:
+    case 23:
+        return 6;
+    case 15:
+        return 3;
+    case 8:
+    case 29:
+        return 2;
+    case 27:
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+std::string& Get_Page_Head_Text() {
+    return Page_Head_Text;
+}
+std::string& Get_Play_By_Play_HTML() {
+    return Play_By_Play_HTML;
+}
+std::string& Get_Plain_Play_Text() {
+    return Plain_Play_Text;
+}
+
+void Clear_Game_Text_Buffers() {
+    Page_Head_Text.clear();
+    Play_By_Play_HTML.clear();
+    Plain_Play_Text.clear();
+    Get_Box_Score_HTML().clear();
+}
+
+std::string Escape_HTML(const char* text) {
+    std::string out;
+    if (text == nullptr) return out;
+    for (const char* p = text; *p != '\0'; ++p) {
+        switch (*p) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += *p;
+            break;
+        }
+    }
+    return out;
+}
+
+void Get_Box_File_Name(char* buffer) {
+    Make_File_Name(buffer, "Box", Get_Current_Year(), Get_User_Preference(CURRENT_GAME_NUMBER));
+}
+void Get_Recap_File_Name(char* buffer) {
+    Make_File_Name(buffer, "Recap", Get_Current_Year(), Get_User_Preference(CURRENT_GAME_NUMBER));
+}
+void Get_Shown_Box_File_Name(char* buffer) {
+    Make_File_Name(buffer, "Box", Shown_Game_Year(), Get_User_Preference(SHOWN_GAME_INDEX));
+}
+void Get_Shown_Recap_File_Name(char* buffer) {
+    Make_File_Name(buffer, "Recap", Shown_Game_Year(), Get_User_Preference(SHOWN_GAME_INDEX));
+}
+
+void Write_Game_Start_Text(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return;
+    char date[FORMATTED_TEXT_SIZE];
+    Format_Date_With_Year(pGame->Game_Day, pGame->Season_Year, date);
+    std::string away = Display_Name(pGame->Team[0]);
+    std::string home = Display_Name(pGame->Team[1]);
+    Plain_Play_Text += std::string(date) + ": " + away + " at " + home + "\n";
+    Page_Head_Text += "<HTML><HEAD><TITLE>" + Escape_HTML(date) + ": " + Escape_HTML(away.c_str()) + " at " +
+                      Escape_HTML(home.c_str()) + "</TITLE>\n";
+    Page_Head_Text += "<LINK href=\"..\\HTML_Templates\\CSS\\styles.css\" type=text/css rel=stylesheet>\n";
+    Page_Head_Text += "<META http-equiv=Content-Type content=\"text/html; charset=iso-8859-1\">\n";
+    Page_Head_Text += "<STYLE type=text/css>BODY { background-color: #606080; background-image: "
+                      "url(wallpaper.JPG); }</STYLE>\n";
+    Page_Head_Text += "</HEAD><BODY>\n";
+    Page_Head_Text +=
+        "<TABLE cellSpacing=0 cellPadding=0 border=0 align=\"center\" width=992><TBODY><TR><TD>\n";
+}
+
+void Write_Box_Score_Top(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return;
+    std::string& head = Page_Head_Text;
+    char line[TEXT_BUFFER_SIZE];
+    head += "<TABLE class=table1 cellSpacing=0 cellPadding=0 align=\"center\" width=970><TBODY><TR>\n";
+    for (int side = 0; side < 2; ++side) {
+        std::snprintf(line, sizeof line, "<TD class=ltc><IMG src=\"Logos/Downloads/%s-%d.png\"></TD>\n",
+                      Escape_HTML(Team_String(pGame->Team[side], 2).c_str()).c_str(), pGame->Season_Year);
+        head += line;
+    }
+    head += "</TR><TR><TD colspan=2 class=ltc>";
+    head += Escape_HTML(Display_Name(pGame->Team[0]).c_str()) + " (" + Record_Text(pGame->Team[0]) + ") at " +
+            Escape_HTML(Display_Name(pGame->Team[1]).c_str()) + " (" + Record_Text(pGame->Team[1]) + ")";
+    head += "</TD></TR></TBODY></TABLE><BR>\n";
+
+    // Score by period, added up from the scoring plays of the log.
+    int32_t points[2][5] = {};
+    int32_t log_count = Clamp_Int(0, MAX_PLAY_LOG_ENTRIES, pGame->Play_Log_Count);
+    for (int32_t i = 0; i < log_count; ++i) {
+        const PLAY_LOG_ENTRY& entry = pGame->Play_Log[i];
+        int32_t value = Get_Result_Points(Get_Play_Result(entry.Play_Word));
+        if (value == 0) continue;
+        int32_t period = Clamp_Int(0, 4, entry.Clock / 900);
+        points[Get_Scoring_Side(entry.Play_Word)][period] += value;
+    }
+    head +=
+        "<TABLE class=table1 cellSpacing=0 cellPadding=0 align=\"center\" width=500><TBODY><TR class=header0>"
+        "<TD class=ltl></TD><TD class=ltc>1</TD><TD class=ltc>2</TD><TD class=ltc>3</TD><TD class=ltc>4</TD>"
+        "<TD class=ltc>OT</TD><TD class=ltc>Final</TD></TR>\n";
+    for (int side = 0; side < 2; ++side) {
+        std::snprintf(line, sizeof line, "<TR class=%s><TD class=lml>%s</TD>",
+                      side == 0 ? "none" : "highlight",
+                      Escape_HTML(Team_String(pGame->Team[side], 1).c_str()).c_str());
+        head += line;
+        for (int q = 0; q < 5; ++q) {
+            std::snprintf(line, sizeof line, "<TD class=lmc>%d</TD>", points[side][q]);
+            head += line;
+        }
+        std::snprintf(line, sizeof line, "<TD class=lmc>%d</TD></TR>\n", pGame->Score[side]);
+        head += line;
+    }
+    head += "</TBODY></TABLE><BR>\n";
+}
+
+void Write_Period_Header(const GAME_RECORD* pGame, int32_t period) {
+    if (pGame == nullptr) return;
+    char label[32];
+    Get_Period_Label(period, label, sizeof label);
+    Plain_Play_Text += "\n";
+    Plain_Play_Text += label;
+    Plain_Play_Text +=
+        "\n Team  Clock Down Yardline Offensive Play           Defensive Play           Result\n";
+    Plain_Play_Text += " ---- ----- ---- -------- ------------------------ ------------------------ ------\n";
+    if (period == 1)
+        Play_By_Play_HTML +=
+            "<TABLE class=table1 cellSpacing=0 cellPadding=0 align=\"center\" width=970><TBODY>\n";
+    Play_By_Play_HTML += "<TR class=header0><TD colspan=7 class=ltl>";
+    Play_By_Play_HTML += label;
+    Play_By_Play_HTML += "</TD></TR>\n<TR class=header1><TD class=ltc>Team</TD><TD class=ltc>Clock</TD>"
+                         "<TD class=ltc>Down</TD><TD class=ltc>Yardline</TD><TD class=ltc>Offensive Play</TD>"
+                         "<TD class=ltc>Defensive Play</TD><TD class=ltc>Result</TD></TR>\n";
+}
+
+void Close_Play_By_Play_Tables() {
+    Play_By_Play_HTML += "</TBODY></TABLE></HTML>";
+}
+
+void Write_Box_Score_File(int bClear) {
+    char name[64];
+    Get_Box_File_Name(name);
+    Write_Page(name, Get_Box_Score_HTML());
+    if (bClear) Get_Box_Score_HTML().clear();
+}
+
+void Write_Recap_File(int bClear) {
+    char name[64];
+    Get_Recap_File_Name(name);
+    Write_Page(name, Play_By_Play_HTML);
+    if (bClear) {
+        Plain_Play_Text.clear();
+        Page_Head_Text.clear();
+        Play_By_Play_HTML.clear();
+    }
+}

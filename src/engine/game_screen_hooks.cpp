@@ -1,0 +1,130 @@
+#include "engine/game_screen_hooks.h"
+
+#include "app/diagnostics.h"
+#include "database/league_structure.h"
+#include "database/schedule_entries.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/text_format.h"
+#include "engine/game_record.h"
+#include "platform/message_box.h"
+
+int32_t Get_Play_Call_State() {
+    const GAME_RECORD* game = Current_Game;
+    if (game == nullptr) return 0;
+    bool offense = Get_User_Preference(PBP_OFFENSIVE_PLAY) >= 0;
+    bool defense = Get_User_Preference(PBP_DEFENSIVE_PLAY) >= 0;
+    uint32_t down = Get_Game_Down(game);
+    if (!offense) return (down == KICKOFF_DOWN || down == FREE_KICK_DOWN) ? 3 : 1;
+    return defense ? 4 : 2;
+}
+
+// Play calls are filled by the play loop's computer calls once they are merged in.
+void Auto_Select_Play_Calls() {}
+
+int32_t Get_Timeout_Team(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return -1;
+    bool away = Is_Human_Team(pGame->Team[0]) != 0;
+    bool home = Is_Human_Team(pGame->Team[1]) != 0;
+    if (away && home && Get_User_Preference(MULTI_SEASON_SIMULATION) == 0) {
+        char first[FORMATTED_TEXT_SIZE];
+        char second[FORMATTED_TEXT_SIZE];
+        Get_Team_Display_Name(pGame->Team[0], first);
+        Get_Team_Display_Name(pGame->Team[1], second);
+        int answer =
+            User_Message_Dialog("Which team?", "Which team calls the timeout?", first, second, nullptr);
+        return answer == 6 ? 0 : 1;
+    }
+    if (home) return 1;
+    if (away) return 0;
+    return -1;
+}
+
+int32_t Is_Game_Play_By_Play(const GAME_RECORD* pGame) {
+    if (pGame == nullptr || Get_User_Preference(SIMULATION_RUNNING) == 0) return 0;
+    int32_t week = Get_Current_Week();
+    for (int side = 0; side < 2; ++side) {
+        int32_t team = pGame->Team[side];
+        if (team < MAX_FRANCHISES && Get_Team_Week_Schedule_Stat_1(team, week) != 0) return 1;
+    }
+    return 0;
+}
+
+int32_t Is_Current_Game_Play_By_Play() {
+    return Is_Game_Play_By_Play(Current_Game);
+}
+GAME_RECORD* Get_Current_Game_Record() {
+    return Current_Game;
+}
+int32_t Is_Game_In_Progress() {
+    return Current_Game != nullptr ? 1 : 0;
+}
+
+// The headless build has no back buffer to draw into: nothing is drawn.
+int32_t Draw_Scoreboard(const GAME_RECORD* pGame) {
+    (void)pGame;
+    return 0;
+}
+int32_t Draw_Game_Score_Panel(void* dc) {
+    (void)dc;
+    return 0;
+}
+
+int32_t Valid_Receiving_Route(int32_t nPassRoute) {
+    if ((nPassRoute >= 0 && nPassRoute <= 36) || nPassRoute == 55) return 1;
+    if ((nPassRoute >= 37 && nPassRoute <= 51) || nPassRoute == 54) return 0;
+    Report_System_Error("Unhandled nPassRoute in Valid_Receiving_Route([%d])", nPassRoute);
+    return 0;
+}
+
+// Segment flags live with the route geometry of the play diagrams.
+int32_t Get_Pass_Route_Segment_Flag(int32_t route, int32_t segment) {
+    (void)route;
+    (void)segment;
+    return 0;
+}
+
+int32_t Get_Pass_Route_Value(int32_t route) {
+    switch (route) {
+    case 0:
+    case 6:
+    case 55:
+        return 40;
+    case 1:
+    case 3:
+    case 5:
+    case 7:
+    case 13:
+    case 16:
+    case 17:
+    case 19:
+    case 23:
+    case 25:
+    case 29:
+        return 70;
+    case 2:
+    case 4:
+    case 8:
+    case 14:
+    case 20:
+    case 28:
+    case 30:
+    case 31:
+    case 33:
+        return 5;
+    case 10:
+    case 24:
+    case 26:
+    case 36:
+        return 15;
+    case 11:
+    case 15:
+    case 21:
+    case 27:
+    case 32:
+    case 34:
+        return 55;
+    default:
+        return 25;
+    }
+}

@@ -1,0 +1,143 @@
+#include "engine/log_rows.h"
+
+#include <cstring>
+
+#include "database/team_record.h"
+#include "database/text_format.h"
+#include "engine/game_files.h"
+#include "engine/game_record.h"
+#include "engine/play_text.h"
+#include "engine/playbook_records.h"
+#include "reports/box_score_tables.h"
+
+namespace {
+
+std::string Short_Team_Name(int32_t team) {
+    if (team < 0 || team >= TOTAL_NUMBER_OF_TEAMS) return "";
+    char text[TEAM_STRING_LENGTH + 16];
+    Get_Team_String(text, team, 1);
+    return text;
+}
+
+// Score-line name: empty for a team code of 38 or more, first letter raised.
+std::string Score_Line_Name(int32_t team) {
+    if (team >= FIRST_COLLEGE_POOL_TEAM) return "";
+    std::string name = Short_Team_Name(team);
+    if (!name.empty() && name[0] >= 'a' && name[0] <= 'z') name[0] = static_cast<char>(name[0] - 'a' + 'A');
+    return name;
+}
+
+} // namespace
+
+void Compose_Play_Log_Row(const GAME_RECORD* pGame, int bHTML, char* buffer, int size) {
+    if (buffer == nullptr || size <= 0) return;
+    buffer[0] = '\0';
+    if (pGame == nullptr) return;
+    std::string team = Short_Team_Name(pGame->Possession_Team);
+    char clock[32];
+    char down[64];
+    char yard_line[128];
+    char offensive[128] = "";
+    char defensive[128] = "";
+    Format_Game_Clock(pGame, 0, clock, sizeof clock);
+    Get_Short_Down_Text(pGame, down, 0, sizeof down);
+    Get_Short_Field_Position_Text(pGame, yard_line, sizeof yard_line);
+    const PLAY_LOG_ENTRY& play = pGame->Current_Play;
+    uint32_t down_code = Get_Game_Down(pGame);
+    int offense_side = pGame->Possession_Team == pGame->Team[1] ? 1 : 0;
+    int32_t offense = pGame->Team[offense_side];
+    int32_t defense = pGame->Team[1 - offense_side];
+    if (down_code != KICKOFF_DOWN && down_code != FREE_KICK_DOWN) {
+        if (pGame->Formation[offense_side] == 43) {
+            safe_strncpy(offensive, "Extra Point", sizeof offensive);
+        } else {
+            Get_Offensive_Play_Name(offense, play.Offensive_Play, offensive, sizeof offensive);
+            int32_t type = Get_Offensive_Play_Type(offense, play.Offensive_Play);
+            if (type != PLAY_TYPE_PUNT && type != PLAY_TYPE_FIELD_GOAL)
+                Get_Defensive_Play_Name(defense, play.Defensive_Play, defensive, sizeof defensive);
+        }
+    }
+    if (bHTML) {
+        safe_sprintf(buffer, size,
+                     "<TR class=%s><TD width=\"5%%\" class=lml>%s</TD>\n<TD width=\"5%%\" class=lmc>%s</TD>"
+                     "<TD width=\"9%%\" class=lmc>%s</TD><TD width=\"9%%\" class=lmc>%s</TD>"
+                     "<TD width=\"17%%\" class=lmc>%s</TD><TD width=\"17%%\" class=lmc>%s</TD>",
+                     offense_side == 0 ? "none" : "highlight", Escape_HTML(team.c_str()).c_str(), clock, down,
+                     Escape_HTML(yard_line).c_str(), Escape_HTML(offensive).c_str(),
+                     Escape_HTML(defensive).c_str());
+    } else {
+        safe_sprintf(buffer, size, "%s %5s %3s %4s %8s %-24s %-24s ", "\n", team.c_str(), clock, down,
+                     yard_line, offensive, defensive);
+    }
+}
+
+void Append_Play_Log_Row(const GAME_RECORD* pGame, int bHTML) {
+    char row[TEXT_BUFFER_SIZE];
+    Compose_Play_Log_Row(pGame, bHTML, row, sizeof row);
+    (bHTML ? Get_Play_By_Play_HTML() : Get_Plain_Play_Text()) += row;
+}
+
+void Finish_Play_Log_Row(GAME_RECORD* pGame) {
+    if (pGame == nullptr) return;
+    char sentence[TEXT_BUFFER_SIZE];
+    Write_Play_Summary_Sentence(pGame, &pGame->Current_Play, sentence, sizeof sentence);
+    Get_Plain_Play_Text() += sentence;
+    Get_Plain_Play_Text() += "\r\n";
+    Get_Play_By_Play_HTML() += "<TD width=\"38%\" class=lmc>" + Escape_HTML(sentence) + "</TD></TR>\r";
+    int32_t result = Get_Play_Result(pGame->Current_Play.Play_Word);
+    if (Is_Scoring_Result(result)) Write_Scoring_Play_Row(pGame);
+    switch (result) {
+    case 8:
+    case 15:
+    case 27:
+    case 28:
+    case 29:
+    case 30: {
+        std::string away = Score_Line_Name(pGame->Team[0]);
+        std::string home = Score_Line_Name(pGame->Team[1]);
+        char line[TEXT_BUFFER_SIZE];
+        safe_sprintf(line, sizeof line, "\n <><><><><><> %s %d / %s %d <><><><><><>\n", away.c_str(),
+                     pGame->Score[0], home.c_str(), pGame->Score[1]);
+        Get_Plain_Play_Text() += line;
+        safe_sprintf(
+            line, sizeof line,
+            "<TR class=subhead0><TD colspan=7 align=center class=lmc><b>%s %d / %s %d</b></TD></TR>\n",
+            Escape_HTML(away.c_str()).c_str(), pGame->Score[0], Escape_HTML(home.c_str()).c_str(),
+            pGame->Score[1]);
+        Get_Play_By_Play_HTML() += line;
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void Set_Log_Entry_Possession(GAME_RECORD* pGame) {
+    if (pGame == nullptr) return;
+    int32_t n = pGame->Play_Log_Count;
+    if (n < 0 || n >= MAX_PLAY_LOG_ENTRIES) return;
+    uint32_t bit = 1u << PLAY_WORD_SIDE_1_BALL_BIT;
+    uint32_t& word = pGame->Play_Log[n].Play_Word;
+    word = pGame->Possession_Team == pGame->Team[1] ? (word | bit) : (word & ~bit);
+}
+
+void Set_Log_Entry_Clock(GAME_RECORD* pGame) {
+    if (pGame == nullptr) return;
+    int32_t n = pGame->Play_Log_Count;
+    if (n < 0 || n >= MAX_PLAY_LOG_ENTRIES) return;
+    pGame->Play_Log[n].Clock = static_cast<uint16_t>(pGame->Clock);
+}
+
+int Append_Play_To_Log(GAME_RECORD* pGame) {
+    if (pGame == nullptr) return 0;
+    int32_t n = pGame->Play_Log_Count;
+    if (n < 0 || n >= MAX_PLAY_LOG_ENTRIES) return 0;
+    PLAY_LOG_ENTRY& entry = pGame->Play_Log[n];
+    PLAY_LOG_ENTRY& current = pGame->Current_Play;
+    uint32_t bit = 1u << PLAY_WORD_SIDE_1_BALL_BIT;
+    current.Clock = entry.Clock;
+    current.Play_Word = (current.Play_Word & ~bit) | (entry.Play_Word & bit);
+    std::memcpy(&entry, &current, sizeof entry);
+    pGame->Play_Log_Count = static_cast<int16_t>(n + 1);
+    return 1;
+}

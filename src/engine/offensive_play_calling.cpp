@@ -1,0 +1,534 @@
+// The computer's offensive call. A situational stage may settle the call
+// (kicks, conversion, kneel-down, fourth down) or decide between run, draw and
+// pass from a per-mille run tendency; Find_Offensive_Play then draws a play of
+// that kind weighted by how close its yardage is to the yards wanted.
+#include "engine/offensive_play_calling.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+#include "app/diagnostics.h"
+#include "database/game_queries.h"
+#include "database/historical_norms.h"
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/player_statistics.h"
+#include "database/position_evaluation.h"
+#include "database/random_numbers.h"
+#include "database/rating_normalisation.h"
+#include "database/roster_queries.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "engine/downs_and_clock.h"
+#include "engine/formations.h"
+#include "engine/game_record.h"
+#include "engine/play_calling_clock.h"
+#include "engine/play_loop.h"
+#include "engine/play_matchups.h"
+#include "engine/playbook_records.h"
+#include "engine/snap_decisions.h"
+#include "engine/team_unit_ratings.h"
+#include "personnel/player_generation.h"
+
+namespace {
+// Header offset of the league's current value against which the yearly norm
+// scales the pass and run scores (signed 16 bits).
+constexpr uint32_t LEAGUE_NORM_OFFSET = 1862;
+
+int32_t Round_Ratio(int64_t a, int64_t b, int64_t c) {
+    if (c == 0) return 0;
+    const int64_t p = a * b;
+    const int64_t half = (c < 0 ? -c : c) / 2;
+    const bool negative = (p < 0) != (c < 0);
+    const int64_t magnitude = ((p < 0 ? -p : p) + half) / (c < 0 ? -c : c);
+    return static_cast<int32_t>(negative ? -magnitude : magnitude);
+}
+
+int32_t Offense_Side(const GAME_RECORD* pGame) {
+    return Get_Possession_Side(pGame);
+}
+
+int32_t Offense_Team(const GAME_RECORD* pGame) {
+    return pGame->Team[Offense_Side(pGame)];
+}
+
+int32_t Deficit(const GAME_RECORD* pGame) {
+    const int32_t side = Offense_Side(pGame);
+    return pGame->Score[1 - side] - pGame->Score[side];
+}
+
+bool Is_Scrimmage_Down(uint32_t down) {
+    return down <= 3;
+}
+
+bool Is_Team_Index(int32_t team) {
+    return team >= 0 && team < TOTAL_NUMBER_OF_TEAMS;
+}
+
+// A rating read for a decision, repaired as the ratings accessor would be:
+// not a number becomes the baseline, below 20 becomes 20, stored back.
+float Read_Repaired_Rating(int32_t team, int32_t slot, int32_t rating) {
+    const float value = Get_Player_Rating(team, slot, rating);
+    float repaired = std::isnan(value) ? Get_Rating_Baseline(rating) : value;
+    if (repaired < MINIMUM_RATING) repaired = MINIMUM_RATING;
+    if (repaired != value) Set_Player_Rating(team, slot, rating, repaired);
+    return repaired;
+}
+
+int32_t Seconds_Left_In_Half(const GAME_RECORD* pGame) {
+    return Get_Half_Time_Left(pGame);
+}
+
+int32_t League_Norm_Value() {
+    int16_t value = 0;
+    std::memcpy(&value, Universe_Bytes() + LEAGUE_NORM_OFFSET, sizeof value);
+    return value;
+}
+
+bool Is_Valid_Roster_Slot(int32_t slot) {
+    return slot >= 0 && slot < PLAYERS_PER_TEAM;
+}
+
+// The rating a decision reads from an on-field slot: a slot without a player
+// counts 20.
+float Field_Rating(int32_t team, int32_t slot, int32_t rating) {
+    if (!Is_Team_Index(team) || !Is_Valid_Roster_Slot(slot) || !Is_Player_Slot_Used(team, slot))
+        return MINIMUM_RATING;
+    return Get_Player_Rating(team, slot, rating);
+}
+} // namespace
+
+int32_t Get_Play_Search_Category(int32_t play_type) {
+    switch (play_type) {
+    case 0:
+    case 1:
+    case 2:
+    case 4:
+    case 10:
+    case 15:
+    case 22:
+        return PLAY_CATEGORY_RUN;
+    case 6:
+    case 7:
+    case 8:
+    case 9:
+    case 11:
+    case 12:
+    case 13:
+    case 14:
+        return PLAY_CATEGORY_PASS;
+    default:
+        return play_type;
+    }
+}
+
+int32_t Is_Half_Ending(const GAME_RECORD* pGame) {
+    return pGame != nullptr && Seconds_Left_In_Half(pGame) <= 9 ? 1 : 0;
+}
+
+int32_t Is_Overtime_Possession_Rule_Over(const GAME_RECORD* pGame) {
+    if (pGame == nullptr || pGame->Clock < REGULATION_SECONDS) return 0;
+    const bool playoffs = Get_User_Preference(CURRENT_WEEK) >= Universe.Season_Length;
+    const int32_t rule = Get_User_Preference(playoffs ? PLAYOFF_OVERTIME_RULE : REGULAR_SEASON_OVERTIME_RULE);
+    if (rule == 0 || rule == 2) return 1;
+    return pGame->Overtime_Possessions >= 3 ? 1 : 0;
+}
+
+int32_t Has_Comeback_Time(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return 0;
+    const bool overtime = pGame->Clock >= REGULATION_SECONDS;
+    if (overtime && pGame->Score[0] != pGame->Score[1]) return 0;
+    int32_t timeouts = pGame->Timeouts[Offense_Side(pGame)];
+    if (timeouts < 0) timeouts = 0;
+    const int32_t need = 180 - 35 * timeouts;
+    if (overtime && !Is_Overtime_Timed(pGame)) return 1;
+    return Get_Game_Time_Left(pGame) > need ? 1 : 0;
+}
+
+int32_t Should_Punt(GAME_RECORD* pGame) {
+    if (pGame == nullptr || Get_Game_Down(pGame) != 3) return 0;
+    const int32_t togo = pGame->Yards_To_Go;
+    const int32_t togoal = pGame->Yards_To_Goal;
+    if (Deficit(pGame) > 0) {
+        if (Get_Game_Time_Left(pGame) < (8 - togo) * 60) return 0;
+        if (!Has_Comeback_Time(pGame)) return 0;
+    }
+    return togoal >= 31 && togoal > (9 - togo) * 5 ? 1 : 0;
+}
+
+int32_t Should_Kick_Field_Goal(GAME_RECORD* pGame) {
+    if (pGame == nullptr || Get_Game_Down(pGame) != 3) return 0;
+    const int32_t deficit = Deficit(pGame);
+    const int32_t togo = pGame->Yards_To_Go;
+    const int32_t left = Get_Game_Time_Left(pGame);
+    if (deficit >= 4) {
+        if (deficit < 8 && (left < 120 || !Has_Comeback_Time(pGame))) return 0;
+        if (deficit >= 12 && left < 300) return 0;
+        const int32_t running = Get_Team_Running_Rating(Offense_Team(pGame));
+        int32_t margin = ((running - 700) / 10 + deficit) / 7 + 1;
+        if (margin < 1) margin = 1;
+        if (togo <= margin) return 0;
+    }
+    if (deficit == -4 || deficit == -5) {
+        const int32_t running = Get_Team_Running_Rating(Offense_Team(pGame));
+        int32_t margin = (running - 630) / 50 + 1;
+        if (margin < 1) margin = 1;
+        if (togo <= margin) return 0;
+    }
+    if (pGame->Yards_To_Goal > Get_Field_Goal_Range(pGame)) return 0;
+    if (deficit < 4) return 1;
+    return Has_Comeback_Time(pGame);
+}
+
+namespace {
+// The clock test shared by the squib and the onside kick.
+bool Is_Late_Kickoff(const GAME_RECORD* pGame) {
+    if (pGame->Clock >= REGULATION_SECONDS) {
+        if (!Is_Overtime_Timed(pGame)) return false;
+        return Get_Game_Time_Left(pGame) <= 120;
+    }
+    return Get_Game_Quarter(pGame) == 4 && Get_Game_Time_Left(pGame) <= 120;
+}
+} // namespace
+
+int32_t Should_Squib_Kick(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return 0;
+    const int32_t lead = -Deficit(pGame);
+    return lead >= 4 && lead <= 8 && Is_Late_Kickoff(pGame) ? 1 : 0;
+}
+
+int32_t Should_Onside_Kick(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return 0;
+    const int32_t deficit = Deficit(pGame);
+    return deficit >= 1 && deficit <= 8 && Is_Late_Kickoff(pGame) ? 1 : 0;
+}
+
+int32_t Should_Kneel_Down(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return 0;
+    const uint32_t down = Get_Game_Down(pGame);
+    if (!Is_Scrimmage_Down(down)) return 0;
+    const int32_t n = 3 - static_cast<int32_t>(down);
+    int32_t timeouts = pGame->Timeouts[1 - Offense_Side(pGame)];
+    if (timeouts < 0) timeouts = 0;
+    const int32_t t = timeouts < n ? timeouts : n;
+    if (t > 0 || 38 * n <= Get_Game_Time_Left(pGame)) return 0;
+    return Deficit(pGame) < 0 && Is_Blowout(pGame) ? 1 : 0;
+}
+
+int32_t Limit_Running_Back_Workload(int32_t team, int32_t slot, int32_t weight) {
+    if (!Is_Team_Index(team) || !Is_Valid_Roster_Slot(slot) || !Is_Player_Slot_Used(team, slot))
+        return weight;
+    const float durability = Read_Repaired_Rating(team, slot, RATING_DURABILITY);
+    const int32_t games = Get_Player_Stat(team, slot, SEASON_THIS, 0);
+    const int32_t carries = Get_Player_Stat(team, slot, SEASON_THIS, 7);
+    const int32_t a = Round_Ratio(13LL * games, static_cast<int64_t>(std::trunc(durability)), 85);
+    int32_t years = 2017 - Get_Current_Year();
+    if (years < 0) years = 0;
+    const int32_t cap_one = (a + 240) / 2;
+    const int32_t cap_two = a + 3 * years;
+    const int32_t limit = cap_one < cap_two ? cap_one : cap_two;
+    if (carries <= limit) return weight;
+    return Round_Ratio(weight, limit, carries);
+}
+
+int32_t Get_Top_Receiver_Threat(GAME_RECORD* pGame) {
+    if (pGame == nullptr) return 0;
+    const int32_t team = Offense_Team(pGame);
+    if (!Is_Team_Index(team)) return 0;
+    const int32_t first = Get_Team_Position_Player(team, POSITION_WR, 0);
+    const int32_t second = Get_Team_Position_Player(team, POSITION_WR, 1);
+    auto rating_of = [team](int32_t slot) -> int32_t {
+        if (!Is_Valid_Roster_Slot(slot)) return 0;
+        float r = Get_Player_Position_Rating(team, slot, POSITION_WR);
+        if (r < 25.0f) {
+            Randomize_Player_Ratings(team, slot);
+            r = Get_Player_Position_Rating(team, slot, POSITION_WR);
+        }
+        return static_cast<int32_t>(std::trunc(r));
+    };
+    const int32_t d = rating_of(first) - rating_of(second);
+    int32_t v = 0;
+    if (Is_Valid_Roster_Slot(first)) {
+        const int32_t side = Offense_Side(pGame);
+        v = Get_Game_Player_Counter(pGame, side, first, 3) +
+            5 * Get_Game_Player_Counter(pGame, side, first, 2) +
+            25 * Get_Game_Player_Counter(pGame, side, first, 4);
+    }
+    const int32_t n = pGame->Clock + 900;
+    const int32_t u = Round_Ratio(v, 2700, n) + 10 * d;
+    if (u < 120) return 0;
+    return (u - 100) / 5 + 1;
+}
+
+int32_t Get_Offensive_Run_Tendency(GAME_RECORD* pGame) {
+    if (pGame == nullptr) return 0;
+    const int32_t side = Offense_Side(pGame);
+    const int32_t team = pGame->Team[side];
+    int32_t run = 40;
+    int32_t pass = 60;
+    for (int32_t field_slot = 0; field_slot <= 5; ++field_slot) {
+        const int32_t slot = pGame->On_Field[side][field_slot];
+        const bool present =
+            Is_Team_Index(team) && Is_Valid_Roster_Slot(slot) && Is_Player_Slot_Used(team, slot);
+        const int32_t position = present ? Get_Player_Vital_Stat(team, slot, VITAL_POSITION) : -1;
+        auto r = [&](int32_t rating) { return Field_Rating(team, present ? slot : -1, rating); };
+        float a = 0.2f * r(RATING_SPEED) + 0.2f * r(RATING_POWER) + 0.25f * r(RATING_QUICKNESS) +
+                  0.25f * r(RATING_VISION) + 0.1f * r(RATING_HANDS);
+        if (position == POSITION_QB) a = (a + r(RATING_MOBILITY)) / 2.0f;
+        const float b = 0.1f * (r(RATING_SPEED) + r(RATING_QUICKNESS) + r(RATING_POWER) + r(RATING_VISION) +
+                                r(RATING_HANDS) + r(RATING_RED_ZONE)) +
+                        0.4f * r(RATING_RECEIVING);
+        const float c = 0.3f * r(RATING_ACCURACY) + 0.3f * r(RATING_CONTROL) + 0.2f * r(RATING_DISTANCE) +
+                        0.2f * r(RATING_RED_ZONE);
+        auto at_least_zero = [](float x) { return x > 0.0f ? x : 0.0f; };
+        switch (position) {
+        case POSITION_QB:
+            run += static_cast<int32_t>(at_least_zero(1.7f * (a - 70.0f)));
+            pass += static_cast<int32_t>(3.0f * (c - 60.0f));
+            break;
+        case POSITION_RB: {
+            const int32_t base = static_cast<int32_t>(at_least_zero(3.2f * std::trunc(a - 55.0f)));
+            run += Limit_Running_Back_Workload(team, slot, base);
+            pass += static_cast<int32_t>(at_least_zero(b - 60.0f));
+            break;
+        }
+        case POSITION_FB:
+            run += static_cast<int32_t>(at_least_zero(a - 70.0f));
+            pass += static_cast<int32_t>(at_least_zero(b - 60.0f));
+            break;
+        case POSITION_TE:
+            pass += static_cast<int32_t>(at_least_zero(3.0f * (b - 60.0f)));
+            break;
+        case POSITION_WR:
+            pass += static_cast<int32_t>(at_least_zero(5.0f * (b - 55.0f)));
+            break;
+        default:
+            break;
+        }
+    }
+    const int32_t deficit = Deficit(pGame);
+    const int32_t clock = pGame->Clock;
+    if (clock >= HALF_SECONDS && clock < REGULATION_SECONDS) {
+        pass = Round_Ratio(pass, deficit + 28, 28);
+        const int32_t left = Seconds_Left_In_Half(pGame);
+        if (left < 300 && left > 0) {
+            if (deficit < 0)
+                pass = Round_Ratio(pass, left, 900);
+            else if ((deficit >= 9 && deficit <= 16) || (deficit >= 0 && deficit <= 8 && left < 120))
+                pass = Round_Ratio(pass, 900, left);
+        }
+    }
+    const int32_t down = static_cast<int32_t>(Get_Game_Down(pGame));
+    const int32_t togo = pGame->Yards_To_Go;
+    const int32_t togoal = pGame->Yards_To_Goal;
+    if (down == 0) run = Round_Ratio(run, 120, 100);
+    if ((down == 2 || down == 3) && togo < 3) run = Round_Ratio(run, (down + 4) * 25, 100);
+    int32_t k = 11 - 4 * down;
+    if (k < 2) k = 2;
+    if (togo > k) pass = Round_Ratio(pass, togo, k);
+    if (togoal > 90) pass = Round_Ratio(pass, (110 - togoal) * 50, 1000);
+    if (Is_Hurry_Up_Offense(pGame))
+        run /= 20;
+    else if (Is_Kneel_Down_Situation(pGame))
+        pass = 0;
+    if (togoal < 20) {
+        pass = Round_Ratio(pass, (togoal + 30) * 20, 1000);
+        if (togoal < 5) run = Round_Ratio(run, 6, togoal + 1);
+    }
+    const int32_t balance = Is_Team_Index(team) ? Get_Team_Stat(team, TEAM_STAT_OFFENSIVE_BALANCE) : 10;
+    if (balance > 10)
+        run = Round_Ratio(run, 20 - balance, 10);
+    else if (balance < 10)
+        pass = Round_Ratio(pass, balance, 10);
+    if (Get_User_Preference(CURRENT_WEEK) > 3) {
+        const int32_t norm = Get_Smoothed_Yearly_Norm(Get_Current_Year());
+        const int32_t league = League_Norm_Value();
+        // A league value not yet kept (0) leaves the scores as they are.
+        if (norm != 0 && league != 0) {
+            pass = Mul_Div_Round(pass, norm, league);
+            run = Mul_Div_Round(run, league, norm);
+        }
+    }
+    run += run / 7;
+    if (pass + run == 0) return 0;
+    return Round_Ratio(1000, run, pass + run);
+}
+
+int32_t Find_Offensive_Play(GAME_RECORD* pGame, int32_t category, int32_t wanted) {
+    if (pGame == nullptr) return 0;
+    const int32_t side = Offense_Side(pGame);
+    const int32_t team = pGame->Team[side];
+    const int32_t togo = pGame->Yards_To_Go;
+    const int32_t togoal = pGame->Yards_To_Goal;
+    const int32_t half_left = Seconds_Left_In_Half(pGame);
+    const int32_t threat = Get_Top_Receiver_Threat(pGame);
+    const int32_t second_back = Is_Team_Index(team) ? Get_Team_Position_Player(team, POSITION_RB, 1) : -1;
+    const int32_t first_receiver = Is_Team_Index(team) ? Get_Team_Position_Player(team, POSITION_WR, 0) : -1;
+    const int32_t system = Is_Team_Index(team) ? Get_Team_Stat(team, TEAM_STAT_OFFENSIVE_SYSTEM) : 0;
+    int64_t running[OFFENSIVE_PLAY_NUMBERS];
+    int64_t total = 0;
+    for (int32_t p = 0; p < OFFENSIVE_PLAY_NUMBERS; ++p) {
+        int64_t w = 0;
+        const bool eligible = Is_Offensive_Play_Defined(team, p) &&
+                              Get_Play_Search_Category(Get_Offensive_Play_Type(team, p)) == category &&
+                              p != KNEEL_DOWN_PLAY && p != HARD_CODED_PUNT_PLAY &&
+                              p != HARD_CODED_FIELD_GOAL_PLAY && p != Last_Offensive_Play;
+        const int32_t formation = eligible ? Get_Offensive_Play_Formation(team, p) : -1;
+        bool allowed = eligible;
+        if (allowed && formation == FORMATION_PUNT) allowed = Should_Punt(pGame) != 0;
+        if (allowed && formation == FORMATION_FIELD_GOAL) allowed = Should_Kick_Field_Goal(pGame) != 0;
+        const int32_t yardage = allowed ? Get_Play_Yardage(team, p) : 0;
+        if (allowed && yardage > wanted && yardage > togoal + 5) allowed = false;
+        if (allowed) {
+            w = 4096;
+            char name[64];
+            Get_Offensive_Play_Name(team, p, name, sizeof name);
+            if (std::strcmp(name, "Hail Mary") == 0 && togo < 30 && (half_left > 15 || togoal < 30)) w = 0;
+            int32_t d = yardage > wanted ? yardage - wanted : wanted - yardage;
+            if (wanted > 10)
+                d /= 3;
+            else if (wanted > 4)
+                d /= 2;
+            if (wanted < yardage && yardage < 2 * wanted) {
+                int32_t divisor = (wanted + 1) / 2;
+                if (divisor < 1) divisor = 1;
+                d /= divisor;
+            }
+            for (int32_t i = 0; i < d && w > 0; ++i)
+                w /= 2;
+            const int32_t primary = Get_Offensive_Play_Primary_Receiver(team, p);
+            const int32_t key =
+                primary >= 0 && primary < ON_FIELD_PLAYERS ? pGame->On_Field[side][primary] : NO_PLAYER;
+            const bool key_valid =
+                Is_Team_Index(team) && Is_Valid_Roster_Slot(key) && Is_Player_Slot_Used(team, key);
+            const int32_t key_position = key_valid ? Get_Player_Vital_Stat(team, key, VITAL_POSITION) : -1;
+            const int64_t m = Get_Offensive_Play_Redundancy_Multiplier(pGame, p);
+            w = Round_Ratio(m * m, w, 1000000);
+            w = Round_Ratio(w, Get_Team_Offensive_System_Match(team, formation), 1000);
+            if (system == 3 && key_valid && key == second_back) w *= 2;
+            if (category == PLAY_CATEGORY_PASS) {
+                if (key_position == POSITION_FB) w = Round_Ratio(35, w, 100);
+                if (key_position == POSITION_TE) w = Round_Ratio(65, w, 100);
+                if (threat != 0 && key_valid && key == first_receiver) w = Round_Ratio(w, 8, threat + 8);
+            } else if (category == PLAY_CATEGORY_RUN || category == PLAY_CATEGORY_DRAW) {
+                if (key_position == POSITION_FB) {
+                    w = Round_Ratio(w, Get_Player_Stat(team, key, SEASON_PREDICTED, 7) + 10, 35);
+                } else if (key_position == POSITION_RB) {
+                    w = Limit_Running_Back_Workload(team, key, static_cast<int32_t>(w));
+                } else if (key_position == POSITION_QB) {
+                    const float r = Get_Player_Rating(team, key, RATING_RUNNING_COMPOSITE);
+                    const float power = Read_Repaired_Rating(team, key, RATING_POWER);
+                    float x = r - 55.0f;
+                    const float curve = (r - 65.0f) * (r - 5.0f) / 20.0f;
+                    if (curve > x) x = curve;
+                    if (togo < 3 && power > 50.0f) x += static_cast<float>(3 - togo) * (power - 50.0f);
+                    int64_t xi = static_cast<int64_t>(x);
+                    if (togoal < 7) xi = Round_Ratio(xi, 8, togoal + 1);
+                    xi = xi + xi / 2;
+                    if (xi < 0) xi = 0;
+                    w = Round_Ratio(xi, w, 100);
+                }
+            }
+        }
+        if (w < 0) {
+            Report_System_Error("Negative nChance in Find_Offensive_Play()");
+            w = 0;
+        }
+        total += w;
+        running[p] = total;
+    }
+    const double u = Random_Number() * RANDOM_FRACTION;
+    const int64_t x = static_cast<int64_t>(u * static_cast<double>(total));
+    int32_t answer = 0;
+    if (x > running[0]) {
+        answer = OFFENSIVE_PLAY_NUMBERS - 1;
+        for (int32_t p = 1; p < OFFENSIVE_PLAY_NUMBERS; ++p) {
+            if (running[p] >= x) {
+                answer = p;
+                break;
+            }
+        }
+    }
+    if (answer == HARD_CODED_PUNT_PLAY)
+        Report_System_Error("Find_Offensive_Play() returned HARD_CODED_PUNT_PLAY");
+    if (answer == HARD_CODED_FIELD_GOAL_PLAY)
+        Report_System_Error("Find_Offensive_Play() returned HARD_CODED_FIELD_GOAL_PLAY");
+    return answer;
+}
+
+int32_t Choose_Offensive_Play(GAME_RECORD* pGame) {
+    if (pGame == nullptr) return 0;
+    const int32_t team = Offense_Team(pGame);
+    const uint32_t down = Get_Game_Down(pGame);
+    const int32_t half = Seconds_Left_In_Half(pGame);
+    const int32_t togo = pGame->Yards_To_Go;
+    const int32_t togoal = pGame->Yards_To_Goal;
+    if (down == CONVERSION_ATTEMPT) {
+        if (!Two_Point_Chart(pGame)) return HARD_CODED_FIELD_GOAL_PLAY;
+        const int32_t r = static_cast<int32_t>(Random_Number() * RANDOM_FRACTION * 100.0);
+        const int32_t s = Is_Team_Index(team) ? Get_Team_Stat(team, TEAM_STAT_OFFENSIVE_BALANCE) : 10;
+        if (r < (60 * s + 5) / 10) return Find_Offensive_Play(pGame, PLAY_CATEGORY_PASS, 3);
+        if (r % 10 >= 8) return Find_Offensive_Play(pGame, PLAY_CATEGORY_DRAW, 2);
+        return Find_Offensive_Play(pGame, PLAY_CATEGORY_RUN, 2);
+    }
+    if (down == KICKOFF_DOWN) {
+        if (Should_Onside_Kick(pGame)) return 2;
+        if (Should_Squib_Kick(pGame)) return 1;
+        return 0;
+    }
+    if (down == FREE_KICK_DOWN) return 0;
+    const bool scrimmage = Is_Scrimmage_Down(down);
+    if (Is_Overtime_Possession_Rule_Over(pGame) && scrimmage && togoal <= Get_Field_Goal_Range(pGame) - 10)
+        return HARD_CODED_FIELD_GOAL_PLAY;
+    if (Is_Clock_Short(pGame) && scrimmage) {
+        const int32_t k = Get_Field_Goal_Range(pGame) + 12;
+        if (togoal <= k && (Deficit(pGame) <= 3 || pGame->Clock < HALF_SECONDS))
+            return HARD_CODED_FIELD_GOAL_PLAY;
+    }
+    if (Should_Kneel_Down(pGame)) return KNEEL_DOWN_PLAY;
+    const int32_t tendency = Get_Offensive_Run_Tendency(pGame);
+    int32_t category = PLAY_CATEGORY_PASS;
+    if (Random_Int(1000) < tendency) {
+        category = PLAY_CATEGORY_RUN;
+        if (Random_Int(1000) >= tendency && Random_Int(1000) >= tendency && Random_Int(100) < 40 && togo >= 5)
+            category = PLAY_CATEGORY_DRAW;
+    }
+    if (half < 120 && scrimmage) {
+        if (Deficit(pGame) >= 0 && !Is_Blowout(pGame)) category = PLAY_CATEGORY_PASS;
+        if (pGame->Clock < HALF_SECONDS && !(togoal < half / 5)) category = PLAY_CATEGORY_PASS;
+        if (Is_Half_Ending(pGame) && togoal < 3 && Random_Int(4) < 3 - togoal) category = PLAY_CATEGORY_RUN;
+    }
+    int32_t wanted = togo;
+    switch (down) {
+    case 0:
+        if (Random_Int(1000) < 700)
+            wanted /= 2;
+        else if (category == PLAY_CATEGORY_PASS && Random_Int(1000) < (20 - togo) * 20)
+            wanted += 15;
+        break;
+    case 1:
+        if (Random_Int(1000) < 350 && category == PLAY_CATEGORY_RUN)
+            wanted /= 2;
+        else if (category == PLAY_CATEGORY_PASS && Random_Int(1000) < 400 - 60 * togo)
+            wanted += 15;
+        break;
+    case 2:
+        if (category == PLAY_CATEGORY_PASS && Random_Int(1000) < 200) wanted *= 2;
+        break;
+    case 3:
+        if (Should_Kick_Field_Goal(pGame)) return HARD_CODED_FIELD_GOAL_PLAY;
+        if (Should_Punt(pGame)) return HARD_CODED_PUNT_PLAY;
+        break;
+    default:
+        break;
+    }
+    if (half < 60) {
+        int32_t q = half / 10 + 1;
+        if (q < 1) q = 1;
+        if (togoal / q > wanted) wanted = togoal / q;
+    }
+    const int32_t cap = togoal + 5;
+    return Find_Offensive_Play(pGame, category, (wanted < cap ? wanted : cap) - 1);
+}

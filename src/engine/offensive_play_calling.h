@@ -1,0 +1,29 @@
+#pragma once
+// The computer's offensive call: situational decisions first, then a weighted
+// choice among the offence's plays of a category near a wanted yardage.
+#include <cstdint>
+
+#include "database/game_record_layout.h"
+
+// Search categories of Find_Offensive_Play.
+constexpr int32_t PLAY_CATEGORY_RUN = 0;
+constexpr int32_t PLAY_CATEGORY_DRAW = 3;
+constexpr int32_t PLAY_CATEGORY_END_AROUND = 5;
+constexpr int32_t PLAY_CATEGORY_PASS = 6;
+
+// Category of a PLAY_TYPE for the search.
+int32_t Get_Play_Search_Category(int32_t play_type);
+
+int32_t Choose_Offensive_Play(GAME_RECORD* pGame);
+int32_t Get_Offensive_Run_Tendency(GAME_RECORD* pGame);
+int32_t Find_Offensive_Play(GAME_RECORD* pGame, int32_t category, int32_t wanted);
+int32_t Should_Punt(GAME_RECORD* pGame);
+int32_t Should_Kick_Field_Goal(GAME_RECORD* pGame);
+int32_t Has_Comeback_Time(const GAME_RECORD* pGame);
+int32_t Should_Squib_Kick(const GAME_RECORD* pGame);
+int32_t Should_Onside_Kick(const GAME_RECORD* pGame);
+int32_t Should_Kneel_Down(const GAME_RECORD* pGame);
+int32_t Is_Half_Ending(const GAME_RECORD* pGame);
+int32_t Is_Overtime_Possession_Rule_Over(const GAME_RECORD* pGame);
+int32_t Limit_Running_Back_Workload(int32_t team, int32_t slot, int32_t weight);
+int32_t Get_Top_Receiver_Threat(GAME_RECORD* pGame);

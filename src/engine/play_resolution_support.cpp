@@ -1,0 +1,75 @@
+#include "engine/play_resolution_support.h"
+
+#include "database/player_record.h"
+#include "database/random_numbers.h"
+#include "engine/game_record.h"
+#include "engine/kicking_plays.h"
+#include "engine/pregame_setup.h"
+#include "engine/statistics_credit.h"
+#include "engine/unit_multipliers.h"
+
+double Play_Random_Fraction() {
+    return static_cast<double>(Random_Number()) * RANDOM_FRACTION;
+}
+
+int32_t Play_Random_Below(int32_t n) {
+    return Random_Int(n);
+}
+
+int32_t Play_Player_Id(int32_t team, int32_t slot) {
+    if (!Is_Player_Address(team, slot)) return -1;
+    return Get_Player_ID(team, slot);
+}
+
+int32_t Play_Player_Position(int32_t team, int32_t slot) {
+    if (!Is_Player_Address(team, slot)) return -1;
+    return Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+}
+
+void Credit_Defender(GAME_RECORD* pGame, int32_t slot, int32_t stat, int32_t amount) {
+    const int32_t team = Get_Defense_Team(pGame);
+    if (!Is_Player_Address(team, slot)) return;
+    Credit_Game_Stat(pGame, team, slot, 2, stat, amount);
+}
+
+void Credit_Passer(GAME_RECORD* pGame, int32_t slot, int32_t stat, int32_t amount) {
+    const int32_t team = Get_Offense_Team(pGame);
+    if (Play_Player_Position(team, slot) != POSITION_QB) return;
+    Credit_Game_Stat(pGame, team, slot, 0, stat, amount);
+}
+
+void Credit_Receiver(GAME_RECORD* pGame, int32_t slot, int32_t stat, int32_t amount) {
+    const int32_t team = Get_Offense_Team(pGame);
+    const int32_t position = Play_Player_Position(team, slot);
+    if (position < 0 || position == POSITION_QB || Get_Position_Group(position) != 0) return;
+    Credit_Game_Stat(pGame, team, slot, 0, stat, amount);
+}
+
+void Credit_Carrier_Fumble(GAME_RECORD* pGame, int32_t slot, bool lost) {
+    const int32_t team = Get_Offense_Team(pGame);
+    const int32_t position = Play_Player_Position(team, slot);
+    if (position < 0) return;
+    if (lost) Credit_Game_Stat(pGame, team, slot, 0, 13, 1);
+    if (Get_Position_Group(position) == 0)
+        Credit_Game_Stat(pGame, team, slot, 0, position == POSITION_QB ? 2 : 19, 1);
+}
+
+int32_t Random_Offense_Field_Player(const GAME_RECORD* pGame, int32_t first, int32_t last) {
+    return Get_Offense_Field_Slot(pGame, first + Play_Random_Below(last - first + 1));
+}
+
+float Get_Play_Condition_Factor(const GAME_RECORD* pGame) {
+    return Get_Weather_Condition_Factor(pGame);
+}
+
+float Get_Play_Kick_Factor(const GAME_RECORD* pGame) {
+    return Get_Kick_Factor(pGame);
+}
+
+int32_t Get_Carrier_Fumble_Chance(const GAME_RECORD* pGame, int32_t slot) {
+    return Get_Weather_Rating_Factor(pGame, slot, Get_Fumble_Forcing_Multiplier(pGame));
+}
+
+bool Snap_Uses_Up_Half(GAME_RECORD* pGame) {
+    return pGame->Snap_Seconds >= Get_Half_Time_Left(pGame);
+}

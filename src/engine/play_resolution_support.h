@@ -1,0 +1,37 @@
+#pragma once
+// Small helpers shared by the run and pass resolvers: draws, player ids,
+// statistic credits with the resolvers' group rules, and the weather and
+// fumble figures of the game the resolvers read.
+#include <cstdint>
+
+#include "database/game_record_layout.h"
+
+constexpr int32_t NO_FIELD_PLAYER = 255;
+
+// Uniform fraction of one draw, in [0, 1].
+double Play_Random_Fraction();
+// floor(u * n) of one draw.
+int32_t Play_Random_Below(int32_t n);
+// Id of a roster slot, -1 for an empty or invalid slot.
+int32_t Play_Player_Id(int32_t team, int32_t slot);
+// Position (vital stat 1) of a roster slot, -1 for an empty or invalid slot.
+int32_t Play_Player_Position(int32_t team, int32_t slot);
+// Defensive credit (group 2) to a defender of the team not in possession.
+void Credit_Defender(GAME_RECORD* pGame, int32_t slot, int32_t stat, int32_t amount);
+// Offensive credits: a passer is credited only as a quarterback; a ball
+// carrier or receiver only when he is in the offensive group and no quarterback.
+void Credit_Passer(GAME_RECORD* pGame, int32_t slot, int32_t stat, int32_t amount);
+void Credit_Receiver(GAME_RECORD* pGame, int32_t slot, int32_t stat, int32_t amount);
+// Fumble credit of a carrier: stat 13 (fumble lost, only when lost) and,
+// in the offensive group, stat 19 or, for a quarterback, stat 2.
+void Credit_Carrier_Fumble(GAME_RECORD* pGame, int32_t slot, bool lost);
+// Random one of the offence's on-field slots first..last (a roster slot).
+int32_t Random_Offense_Field_Player(const GAME_RECORD* pGame, int32_t first, int32_t last);
+// Weather figures of the game: the condition factor of runs and the kick
+// factor of passes.
+float Get_Play_Condition_Factor(const GAME_RECORD* pGame);
+float Get_Play_Kick_Factor(const GAME_RECORD* pGame);
+// The fumble chance of a ball carrier of the offence, per 10,000.
+int32_t Get_Carrier_Fumble_Chance(const GAME_RECORD* pGame, int32_t slot);
+// 1 when the snap's seconds reach the time left in the half.
+bool Snap_Uses_Up_Half(GAME_RECORD* pGame);

@@ -1,0 +1,330 @@
+#include "engine/play_text.h"
+
+#include <cstdio>
+
+#include "app/diagnostics.h"
+#include "database/player_hashes.h"
+#include "database/player_record.h"
+#include "database/random_numbers.h"
+#include "database/string_table.h"
+#include "database/team_record.h"
+#include "database/text_format.h"
+#include "engine/game_record.h"
+#include "engine/kicking_plays.h"
+
+namespace {
+
+const char* const PENALTY_NAMES[NUMBER_OF_PENALTIES] = {"Encroachment",
+                                                        "Illegal Contact",
+                                                        "Defensive Holding",
+                                                        "Roughing The Passer",
+                                                        "Roughing The Kicker",
+                                                        "Unnecessary Roughness",
+                                                        "Pass Interference",
+                                                        "Offensive Offsides",
+                                                        "False Start",
+                                                        "Illegal Motion",
+                                                        "Offensive Pass Interference",
+                                                        "Offensive Holding",
+                                                        "Intentional Grounding",
+                                                        "Clipping",
+                                                        "Block In The Back",
+                                                        "Unnecessary Roughness"};
+
+// Short name (team string 1) of a team code; "NFL Average" for 255 and above,
+// nothing for NO_TEAM or another code outside the block.
+void Team_Short_Name(int32_t team, char* buffer, int size) {
+    buffer[0] = '\0';
+    if (team >= 255) {
+        safe_strncpy(buffer, "NFL Average", size);
+        return;
+    }
+    if (team < 0 || team >= TOTAL_NUMBER_OF_TEAMS) return;
+    char text[TEAM_STRING_LENGTH + 16];
+    Get_Team_String(text, team, 1);
+    safe_strncpy(buffer, text, size);
+}
+
+int32_t Defending_Team(const GAME_RECORD* pGame) {
+    return pGame->Possession_Team == pGame->Team[1] ? pGame->Team[0] : pGame->Team[1];
+}
+
+// Full name of the player with this id; empty when nobody holds it.
+void Player_Name(int32_t id, char* buffer, int size) {
+    buffer[0] = '\0';
+    if (id <= 0) return;
+    PLAYER_LOCATION where;
+    if (!Lookup_Player_ID_Hash(&where, id) || !Is_Player_Address(where.Team, where.Slot)) return;
+    char name[PLAYER_NAME_TEXT_SIZE];
+    Get_Player_Full_Name(where.Team, where.Slot, name);
+    safe_strncpy(buffer, name, size);
+}
+
+int32_t Player_Team(int32_t id) {
+    if (id <= 0) return NO_TEAM;
+    PLAYER_LOCATION where;
+    if (!Lookup_Player_ID_Hash(&where, id) || !Is_Player_Address(where.Team, where.Slot)) return NO_TEAM;
+    return where.Team;
+}
+
+} // namespace
+
+void Get_Penalty_Name(int32_t n, char* buffer, int size) {
+    if (buffer == nullptr || size <= 0) return;
+    safe_strncpy(buffer, (n >= 0 && n < NUMBER_OF_PENALTIES) ? PENALTY_NAMES[n] : "", size);
+}
+
+void Get_Down_Text(const GAME_RECORD* pGame, char* buffer, int size) {
+    if (buffer == nullptr || size <= 0) return;
+    buffer[0] = '\0';
+    if (pGame == nullptr) return;
+    uint32_t down = Get_Game_Down(pGame);
+    if (down <= 3) {
+        int32_t n = static_cast<int32_t>(down) + 1;
+        char suffix[RESOURCE_STRING_LIMIT];
+        Load_Resource_String(STRING_ORDINAL_SUFFIX + ((n >= 10 && n <= 19) ? 0 : Clamp_Int(0, 4, n % 10)),
+                             suffix);
+        if (pGame->Yards_To_Go < pGame->Yards_To_Goal)
+            safe_sprintf(buffer, size, "%d%s and %d", n, suffix, pGame->Yards_To_Go);
+        else
+            safe_sprintf(buffer, size, "%d%s and goal", n, suffix);
+    } else if (down == KICKOFF_DOWN) {
+        safe_strncpy(buffer, "Kickoff", size);
+    } else if (down == CONVERSION_ATTEMPT) {
+        safe_strncpy(buffer, "Conversion attempt", size);
+    } else {
+        safe_strncpy(buffer, "----", size);
+    }
+}
+
+void Get_Short_Down_Text(const GAME_RECORD* pGame, char* buffer, int bLongForm, int size) {
+    if (buffer == nullptr || size <= 0) return;
+    buffer[0] = '\0';
+    if (pGame == nullptr) return;
+    uint32_t down = Get_Game_Down(pGame);
+    if (down <= 3) {
+        if (pGame->Yards_To_Go < pGame->Yards_To_Goal)
+            safe_sprintf(buffer, size, "%d-%d", down + 1, pGame->Yards_To_Go);
+        else
+            safe_sprintf(buffer, size, "%d-G", down + 1);
+    } else if (down == KICKOFF_DOWN) {
+        safe_strncpy(buffer, bLongForm ? "Kickoff" : "KICK", size);
+    } else if (down == FREE_KICK_DOWN) {
+        safe_strncpy(buffer, bLongForm ? "Free Kick" : "KICK", size);
+    } else if (down == CONVERSION_ATTEMPT) {
+        safe_strncpy(buffer, bLongForm ? "Conversion" : "CONV", size);
+    } else {
+        safe_strncpy(buffer, "----", size);
+    }
+}
+
+void Get_Field_Position_Text(const GAME_RECORD* pGame, char* buffer, int size) {
+    if (buffer == nullptr || size <= 0) return;
+    buffer[0] = '\0';
+    if (pGame == nullptr) return;
+    int32_t y = pGame->Yards_To_Goal;
+    char name[64];
+    if (y == 50) {
+        safe_strncpy(buffer, "50-yard-line", size);
+    } else if (y < 50) {
+        Team_Short_Name(Defending_Team(pGame), name, sizeof name);
+        safe_sprintf(buffer, size, "%s %d-yard-line", name, y);
+    } else {
+        Team_Short_Name(pGame->Possession_Team, name, sizeof name);
+        safe_sprintf(buffer, size, "%s %d-yard-line", name, 100 - y);
+    }
+}
+
+void Get_Down_And_Field_Position_Text(const GAME_RECORD* pGame, char* buffer, int size) {
+    if (buffer == nullptr || size <= 0) return;
+    char down[128];
+    char position[128];
+    Get_Down_Text(pGame, down, sizeof down);
+    Get_Field_Position_Text(pGame, position, sizeof position);
+    safe_sprintf(buffer, size, "%s at the %s.", down, position);
+}
+
+void Get_Short_Field_Position_Text(const GAME_RECORD* pGame, char* buffer, int size) {
+    if (buffer == nullptr || size <= 0) return;
+    buffer[0] = '\0';
+    if (pGame == nullptr) return;
+    int32_t y = pGame->Yards_To_Goal;
+    if (y == 50) {
+        safe_strncpy(buffer, "(--  50)", size);
+        return;
+    }
+    char name[64];
+    Team_Short_Name(y < 50 ? Defending_Team(pGame) : pGame->Possession_Team, name, sizeof name);
+    safe_sprintf(buffer, size, "(%-3s %2d)", name, y < 50 ? y : 100 - y);
+}
+
+void Format_Game_Clock(const GAME_RECORD* pGame, int bStartOfPeriod, char* buffer, int size) {
+    if (buffer == nullptr || size <= 0) return;
+    buffer[0] = '\0';
+    if (pGame == nullptr) return;
+    GAME_RECORD* game = const_cast<GAME_RECORD*>(pGame);
+    int32_t left = Get_Period_Time_Left(game);
+    if (bStartOfPeriod && left == Get_Period_Length(game)) left = 0;
+    if (left < 0) left = 0;
+    safe_sprintf(buffer, size, "%d:%02d", left / 60, left % 60);
+}
+
+void Get_Period_Label(int32_t period, char* buffer, int size) {
+    if (buffer == nullptr || size <= 0) return;
+    static const char* const LABELS[8] = {"1st Q", "2nd Q", "3rd Q", "4th Q",
+                                          "OT",    "OT #2", "OT #3", "OT #4"};
+    if (period >= 1 && period <= 8)
+        safe_strncpy(buffer, LABELS[period - 1], size);
+    else if (period > 8)
+        safe_sprintf(buffer, size, "OT #%d", period - 4);
+    else
+        buffer[0] = '\0';
+}
+
+void Write_Play_Summary_Sentence(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY* pPlay, char* buffer,
+                                 int size) {
+    if (buffer == nullptr || size <= 0) return;
+    buffer[0] = '\0';
+    if (pPlay == nullptr) return;
+    char first[PLAYER_NAME_TEXT_SIZE];
+    char second[PLAYER_NAME_TEXT_SIZE];
+    Player_Name(pPlay->First_Player_Id, first, sizeof first);
+    Player_Name(pPlay->Second_Player_Id, second, sizeof second);
+    int32_t yards = pPlay->Yard1;
+    int32_t yards2 = pPlay->Yard2;
+    int32_t result = Get_Play_Result(pPlay->Play_Word);
+    if ((yards < -100 || yards > 100) && result != RESULT_FIELD_GOAL_MISSED)
+        Log_Debug_Line("Write_Play_Summary_Sentence: pPlay->nYard1 = %d", yards);
+    int32_t side = (pPlay->Play_Word >> PLAY_WORD_SIDE_1_BALL_BIT) & 1;
+    char team[64] = "";
+    switch (result) {
+    case 0:
+        safe_sprintf(buffer, size, "%s incomplete to %s", second, first);
+        break;
+    case 1:
+        if (yards > 0)
+            safe_sprintf(buffer, size, "%s %d-yard pass to %s", second, yards, first);
+        else if (yards == 0)
+            safe_sprintf(buffer, size, "%s pass to %s for no gain", second, first);
+        else
+            safe_sprintf(buffer, size, "%s pass to %s for (%d-yard loss)", second, first, -yards);
+        break;
+    case 2:
+        safe_sprintf(buffer, size, "Pass to %s intercepted by %s", second, first);
+        break;
+    case 3:
+        safe_sprintf(buffer, size, "%s sacked by %s for %d-yard loss", second, first,
+                     yards < 0 ? -yards : yards);
+        break;
+    case 4:
+        safe_sprintf(buffer, size, "Pass to %s knocked down by %s", second, first);
+        break;
+    case 5:
+    case 13:
+        safe_sprintf(buffer, size, "%s fumble recovered by %s", second, first);
+        break;
+    case 6:
+        safe_sprintf(buffer, size, "%s %d-yard TD pass to %s", second, yards, first);
+        break;
+    case 7:
+        safe_sprintf(buffer, size, "%s returns interception for a TD!", first);
+        break;
+    case 8:
+        safe_sprintf(buffer, size, "%s tackled by %s for a safety", first, second);
+        break;
+    case 9:
+    case 10:
+    case 11: {
+        const char* direction = result == 9 ? "left" : (result == 10 ? "up the middle" : "right");
+        if (yards == 1)
+            safe_sprintf(buffer, size, "%s rushes %s for 1 yard", first, direction);
+        else if (yards == 0)
+            safe_sprintf(buffer, size, "%s rushes %s for no gain", first, direction);
+        else if (yards < 0)
+            safe_sprintf(buffer, size, "%s rushes %s for a %d-yard loss", first, direction, -yards);
+        else
+            safe_sprintf(buffer, size, "%s rushes %s for %d yards", first, direction, yards);
+        break;
+    }
+    case 12:
+        safe_sprintf(buffer, size, "%s %d-yard TD run!", first, yards);
+        break;
+    case 14:
+        safe_sprintf(buffer, size, "%s fumble recovered by %s for TD", second, first);
+        break;
+    case 15:
+        safe_sprintf(buffer, size, "%s kicks %d-yard FG", first, yards);
+        break;
+    case 16:
+        safe_sprintf(buffer, size, "%s misses %d-yard FG", first, yards);
+        break;
+    case 17:
+        if (yards2 == 0)
+            safe_sprintf(buffer, size, "%d-yard punt - Fair catch by %s", yards, first);
+        else
+            safe_sprintf(buffer, size, "%d-yard punt returned %d yards by %s", yards, yards2, first);
+        break;
+    case 18:
+        safe_strncpy(buffer, "Punt went into endzone for a touchback", size);
+        break;
+    case 19:
+        safe_sprintf(buffer, size, "Punt returned by %s for a TD!", first);
+        break;
+    case 20:
+        safe_sprintf(buffer, size, "%s fumbles punt - %s recovers", second, first);
+        break;
+    case 21: {
+        int32_t line = pGame ? pGame->Yards_To_Goal : 100 - yards2;
+        if (line < 50)
+            safe_sprintf(buffer, size, "%s returns kickoff to opponent's %d!", first, line);
+        else
+            safe_sprintf(buffer, size, "%s returns kickoff %d yards to his %d", first, yards, 100 - line);
+        break;
+    }
+    case 22:
+        safe_strncpy(buffer, "Kickoff downed in endzone for a touchback", size);
+        break;
+    case 23:
+        safe_sprintf(buffer, size, "%s returned kickoff for a TD!", first);
+        break;
+    case 24:
+        safe_sprintf(buffer, size, "Kickoff return fumbled by %s -- %s recovers", second, first);
+        break;
+    case 25:
+    case 26: {
+        int32_t recovering = Player_Team(pPlay->First_Player_Id);
+        if (recovering == NO_TEAM && pGame != nullptr) recovering = pGame->Possession_Team;
+        Get_Team_Display_Name(recovering, team);
+        safe_sprintf(buffer, size,
+                     result == 25 ? "Onside kick recovered by %s!" : "Onside kick recovered by %s", team);
+        break;
+    }
+    case 27:
+        safe_sprintf(buffer, size, "%s kicked the extra point", first);
+        break;
+    case 28:
+        safe_sprintf(buffer, size, "%s missed the extra point", first);
+        break;
+    case 29:
+    case 30:
+        if (pGame != nullptr) Get_Team_Display_Name(pGame->Team[side], team);
+        safe_sprintf(buffer, size,
+                     result == 29 ? "2-pt conversion successful (%s)" : "2-pt conversion failed (%s)", team);
+        break;
+    case 31: {
+        // The entry holds the penalized player, the penalty code (second
+        // yardage) and the yards.
+        int32_t penalized = Player_Team(pPlay->First_Player_Id);
+        if (penalized == NO_TEAM && pGame != nullptr) penalized = pGame->Team[side];
+        Get_Team_Display_Name(penalized, team);
+        char name[64];
+        Get_Penalty_Name(yards2, name, sizeof name);
+        if (name[0] >= 'a' && name[0] <= 'z') name[0] = static_cast<char>(name[0] - 'a' + 'A');
+        safe_sprintf(buffer, size, "%s (%s): %d yards", team, name, yards);
+        break;
+    }
+    default:
+        safe_sprintf(buffer, size, "UNHANDLED nResult (%d) in PLAY", result);
+        break;
+    }
+}

@@ -1,0 +1,389 @@
+// Pre-game set-up: the game's date, weather and attendance, both teams' game
+// depth charts and the starters' credit; and the weather factors that the
+// play resolution reads.
+#include "engine/pregame_setup.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "app/diagnostics.h"
+#include "database/cities.h"
+#include "database/league_structure.h"
+#include "database/player_hashes.h"
+#include "database/player_record.h"
+#include "database/player_statistics.h"
+#include "database/random_numbers.h"
+#include "database/rating_normalisation.h"
+#include "database/schedule_entries.h"
+#include "database/settings.h"
+#include "database/team_finances.h"
+#include "database/team_record.h"
+#include "database/team_results.h"
+#include "database/universe.h"
+#include "engine/downs_and_clock.h"
+#include "engine/formation_depth_charts.h"
+#include "engine/formations.h"
+#include "engine/play_calling_clock.h"
+#include "engine/running_plays.h"
+#include "engine/snap_decisions.h"
+#include "engine/statistics_credit.h"
+#include "frontoffice/player_value.h"
+#include "frontoffice/team_revenue.h"
+#include "views/weather.h"
+
+namespace {
+constexpr int32_t DAYS_IN_MONTH[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+constexpr int32_t VITAL_IN_GAME = 27;
+constexpr int32_t LAST_SCRIMMAGE_FORMATION = 38;
+constexpr int32_t STAT_GAMES_STARTED = 1;
+
+bool Is_Team_Index(int32_t team) {
+    return team >= 0 && team < TOTAL_NUMBER_OF_TEAMS;
+}
+
+int32_t Draw_Below(int32_t n) {
+    return static_cast<int32_t>(Random_Number() * RANDOM_FRACTION * n);
+}
+
+int32_t Clamp(int32_t value, int32_t lo, int32_t hi) {
+    return value < lo ? lo : (value > hi ? hi : value);
+}
+
+int32_t Current_Week() {
+    return Get_User_Preference(CURRENT_WEEK);
+}
+
+bool Is_Watched_Human_Team(int32_t team) {
+    if (!Is_Human_Team(team)) return false;
+    const int32_t week = Current_Week();
+    if (week < 0 || week >= 22) return false;
+    return Get_Team_Schedule_Stat(team, week, SCHEDULE_WATCH_FLAG) != 0;
+}
+// True when one of the row's first `count` entries holds the id.
+bool Is_Id_In_Row(int32_t team, int32_t formation, int32_t count, int32_t id) {
+    if (id <= 0) return false;
+    for (int32_t i = 0; i < count; ++i)
+        if (Get_Formation_Depth_Chart_Entry(team, formation, i) == id) return true;
+    return false;
+}
+} // namespace
+
+int32_t Get_Game_Month(int32_t week) {
+    int32_t day = (week == 100 ? 104 : week * 7 + 249) % 365;
+    if (day < 0) day += 365;
+    int32_t month = 0;
+    while (month < 11 && day >= DAYS_IN_MONTH[month]) {
+        day -= DAYS_IN_MONTH[month];
+        ++month;
+    }
+    return month;
+}
+
+int32_t Draw_Game_Precipitation(int32_t city, int32_t month) {
+    int32_t p = Draw_Below(145);
+    const int32_t longitude = Get_City_Stat(city, 5);
+    if (longitude > 100000) {
+        const int32_t f = 250 - (7 - std::abs(month - 6)) * (longitude / 1000 - 100);
+        p = Mul_Div_Round(p, f, 250);
+    }
+    return p;
+}
+
+int32_t Draw_Game_Temperature(int32_t city, int32_t month, int32_t precipitation) {
+    int32_t a = Clamp(Get_City_Stat(city, 6), 23000, 46000);
+    const int32_t b = Clamp(Get_City_Stat(city, 5), 75000, 122000);
+    if (b > 100000) a -= (b - 100000) / 2;
+    int32_t t = 92 - (a - 16500) * std::abs(month - 6) * 10 / 25500;
+    if (b > 116500) t = (t + 70) / 2;
+    const int32_t first = Draw_Below(10);
+    const int32_t second = Draw_Below(10);
+    t += first - second - Get_City_Stat(city, 4) / 300;
+    if (precipitation > 100) t = Mul_Div_Round(t, 480, precipitation + 400);
+    return t;
+}
+
+bool Is_Game_Indoors(const GAME_RECORD* pGame) {
+    return pGame != nullptr && pGame->Wind_Speed == INDOOR_WIND;
+}
+
+void Set_Game_Weather(GAME_RECORD* pGame) {
+    if (pGame == nullptr) return;
+    const int32_t home = pGame->Team[1];
+    const int32_t city = Is_Team_Index(home) ? Get_Team_Stat(home, TEAM_STAT_HOME_CITY) : 0;
+    const int32_t week = Current_Week();
+    const int32_t month = Get_Game_Month(week);
+    const int32_t precipitation = Draw_Game_Precipitation(city, month);
+    int32_t temperature = Draw_Game_Temperature(city, month, precipitation);
+    bool indoors = false;
+    if (week + 1 == Universe.Post_Season_Days[3]) {
+        temperature = 62 + Draw_Below(20);
+        if (pGame->Season_Year % 2 == 0) indoors = true;
+    } else if (week + 1 == Universe.Post_Season_Days[4]) {
+        temperature = 72 + Draw_Below(15);
+    }
+    const int32_t roof = Is_Team_Index(home) ? Get_Team_Stadium_Stat(home, 1) : 0;
+    if (roof == 1) indoors = true;
+    if (roof == 2 && (precipitation > 90 || temperature < 55 || temperature + precipitation / 10 >= 89))
+        indoors = true;
+    pGame->Precipitation = static_cast<uint16_t>(precipitation);
+    if (indoors) {
+        pGame->Wind_Speed = INDOOR_WIND;
+        pGame->Wind_Direction = INDOOR_WIND;
+        temperature = (temperature + 730) / 11;
+    } else {
+        const int32_t speed = Draw_Below(12) + Draw_Below(12) - 7;
+        pGame->Wind_Speed = static_cast<uint16_t>(speed > 0 ? speed : 0);
+        pGame->Wind_Direction = static_cast<uint16_t>(Draw_Below(360));
+    }
+    pGame->Temperature = static_cast<int16_t>(temperature);
+}
+
+int32_t Get_Stadium_Seating_Rating(int32_t team) {
+    return (2 * Get_Team_Stadium_Stat(team, 5) + 2 * Get_Team_Stadium_Stat(team, 6) +
+            Get_Team_Stadium_Stat(team, 7)) /
+           5;
+}
+
+int32_t Compute_Attendance_From_Demand(int32_t demand, int32_t capacity, int32_t price, int32_t floor) {
+    int32_t attendance = 0;
+    if (demand >= capacity) {
+        attendance = (4 * capacity + 2) / 5 + demand / 5;
+        if (attendance > Mul_Div_Round(capacity, 105, 100)) {
+            attendance = attendance / 21 + capacity;
+            const int32_t cap = Mul_Div_Round(capacity, 110, 100);
+            if (attendance > cap) attendance = cap;
+        }
+    } else {
+        const int32_t share = price == 0 ? 0 : Mul_Div_Round(floor, 70, price);
+        attendance = Mul_Div_Round(share, capacity, 100) + Mul_Div_Round(demand, 100 - share, 100);
+        if (price > floor) attendance = Mul_Div_Round(attendance, floor, price);
+    }
+    return attendance > 0 ? attendance : 0;
+}
+
+int32_t Get_Game_Attendance(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return 0;
+    const int32_t home = pGame->Team[1];
+    const int32_t visitor = pGame->Team[0];
+    if (!Is_Team_Index(home) || !Is_Team_Index(visitor)) return 0;
+    const int32_t week = Current_Week();
+    const bool playoffs = week > (Universe.Season_Length > 2 ? Universe.Season_Length : 2);
+    const int32_t streak = Get_Team_Winning_Streak(home) - Get_Team_Losing_Streak(home);
+    const int32_t streak_weight = streak > 0 ? 1000 + 30 * streak : 1000 + 20 * streak;
+    const int32_t home_ratio = Mul_Div_Round(Get_Team_Wins(home) + 10, 1000, Get_Team_Losses(home) + 10);
+    const int32_t visitor_ratio =
+        Mul_Div_Round(Get_Team_Wins(visitor) + 10, 1000, Get_Team_Losses(visitor) + 10);
+    int32_t x = Mul_Div_Round(Estimate_Team_Revenue(home), streak_weight, 1000);
+    x = Mul_Div_Round(x, home_ratio, 1000);
+    x = Mul_Div_Round(x, 1000 + visitor_ratio, 2000);
+    x = Mul_Div_Round(x, 1000 + Get_Team_Financial_Stat(visitor, 0), 2000);
+    const int32_t price = Get_Team_Financial_Stat(home, 1);
+    const int32_t market = Mul_Div_Round(Get_Team_Market_Size(home), Get_Stadium_Seating_Rating(home), 1000);
+    // A price level of 0 leaves no demand rather than dividing by it.
+    int32_t demand = x == 0 ? 0 : Mul_Div_Round(market, x - price, x);
+    if (Are_Teams_In_Same_Division(home, visitor)) demand = Mul_Div_Round(demand, 1200, 1000);
+    if (playoffs) demand = Mul_Div_Round(demand, 1500, 1000);
+    const int32_t floor_by_price = Mul_Div_Round(x, 55, 100);
+    const int32_t floor_by_inflation = 5 * Get_Universe_Stat(INFLATION_FACTOR);
+    const int32_t floor = floor_by_price > floor_by_inflation ? floor_by_price : floor_by_inflation;
+    return Compute_Attendance_From_Demand(demand, Get_Team_Stadium_Stat(home, 0), price, floor);
+}
+
+int32_t Is_Slot_In_Formation_Row(int32_t team, int32_t formation, int32_t slot) {
+    if (!Is_Team_Index(team) || !Is_Valid_Formation(formation) || slot < 0 || slot >= PLAYERS_PER_TEAM)
+        return 0;
+    const int32_t id = Get_Player_ID(team, slot);
+    if (id <= 0) return 0;
+    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i)
+        if (Get_Formation_Depth_Chart_Entry(team, formation, i) == id) return 1;
+    return 0;
+}
+
+void Build_Formation_Depth_Chart_Row(int32_t team, int32_t formation, int32_t blowout_mode) {
+    if (!Is_Team_Index(team) || !Is_Valid_Formation(formation)) {
+        Report_System_Error("Invalid argument in Build_Formation_Depth_Chart_Row(%d,%d)", team, formation);
+        return;
+    }
+    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i)
+        Set_Formation_Depth_Chart_Entry(team, formation, i, 0);
+    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
+        const int32_t position = Get_Formation_Slot_Position(formation, i, FORMATION_SLOT_POSITION);
+        int32_t depth = Get_Formation_Slot_Position(formation, i, FORMATION_SLOT_DEPTH);
+        if (blowout_mode && formation <= LAST_SCRIMMAGE_FORMATION && position == POSITION_QB) ++depth;
+        const int32_t slot = Get_Depth_Chart_Position_Player(team, position, depth);
+        int32_t id = 0;
+        // A player already lined up in this row (a returner who is also a
+        // depth player of the row) is not put on the field twice; the slot is
+        // filled below.
+        if (slot >= 0 && slot < PLAYERS_PER_TEAM &&
+            !Is_Id_In_Row(team, formation, i, Get_Player_ID(team, slot)))
+            id = Get_Player_ID(team, slot);
+        Set_Formation_Depth_Chart_Entry(team, formation, i, id);
+    }
+    // Fill what stayed empty with the fittest healthy player not yet in the row.
+    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
+        if (Get_Formation_Depth_Chart_Entry(team, formation, i) > 0) continue;
+        const int32_t position = Get_Formation_Slot_Position(formation, i, FORMATION_SLOT_POSITION);
+        int32_t best_slot = -1;
+        int32_t best_fitness = 0;
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            if (!Is_Player_Slot_Used(team, slot) || Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT) >= 1)
+                continue;
+            if (Is_Slot_In_Formation_Row(team, formation, slot)) continue;
+            const int32_t fitness = Get_Player_Fitness_At_Position(team, slot, position, 0);
+            if (best_slot < 0 || fitness > best_fitness) {
+                best_slot = slot;
+                best_fitness = fitness;
+            }
+        }
+        if (best_slot >= 0)
+            Set_Formation_Depth_Chart_Entry(team, formation, i, Get_Player_ID(team, best_slot));
+    }
+}
+
+void Set_Formation_Depth_Charts(int32_t team, int32_t blowout_mode) {
+    if (!Is_Team_Index(team)) {
+        Report_System_Error("nTeam out of bounds in Set_Formation_Depth_Charts(%d)", team);
+        return;
+    }
+    for (int32_t formation = 0; formation < NUMBER_OF_FORMATIONS; ++formation)
+        Build_Formation_Depth_Chart_Row(team, formation, blowout_mode);
+}
+
+void Rebuild_Side_Depth_Chart(GAME_RECORD* pGame, int32_t side) {
+    if (pGame == nullptr || side < 0 || side > 1) return;
+    const int32_t team = pGame->Team[side];
+    if (!Is_Team_Index(team)) return;
+    const bool blowout = Is_Blowout(pGame) && !Is_Watched_Human_Team(team);
+    Set_Formation_Depth_Charts(team, blowout ? 1 : 0);
+}
+
+void Update_Game_Depth_Charts(GAME_RECORD* pGame) {
+    Rebuild_Side_Depth_Chart(pGame, 0);
+    Rebuild_Side_Depth_Chart(pGame, 1);
+}
+
+void Credit_Game_Starters(GAME_RECORD* pGame) {
+    if (pGame == nullptr) return;
+    for (int32_t side = 0; side < 2; ++side) {
+        const int32_t team = pGame->Team[side];
+        if (!Is_Team_Index(team)) continue;
+        const int32_t offense_system = Get_Team_Stat(team, TEAM_STAT_OFFENSIVE_SYSTEM);
+        const int32_t offense =
+            offense_system == 1 ? 4 : (offense_system == 2 ? 7 : (offense_system == 3 ? 18 : 1));
+        const int32_t defense = Get_Team_Stat(team, TEAM_STAT_DEFENSIVE_SYSTEM) == 1 ? 25 : 22;
+        const int32_t rows[2] = {offense, defense};
+        for (int32_t formation : rows) {
+            for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
+                const int32_t id = Get_Formation_Depth_Chart_Entry(team, formation, i);
+                if (id <= 0) continue;
+                int32_t found_team = -1;
+                int32_t found_slot = -1;
+                if (Find_Player_By_ID(&found_team, &found_slot, id) && found_team == team &&
+                    found_slot >= 0 && found_slot < PLAYERS_PER_TEAM) {
+                    Increment_Player_Stat(found_team, found_slot, STAT_GAMES_STARTED, 1);
+                } else {
+                    Report_System_Error("Bad nPlayer %d,%d in Credit_Game_Starters()", found_team,
+                                        found_slot);
+                }
+            }
+        }
+    }
+}
+
+void Setup_Game(GAME_RECORD* pGame) {
+    if (pGame == nullptr) return;
+    pGame->Week = static_cast<int16_t>(Current_Week());
+    pGame->Season_Year = static_cast<uint16_t>(Get_Current_Year());
+    Set_Game_Weather(pGame);
+    pGame->Attendance = Get_Game_Attendance(pGame);
+    Update_Game_Depth_Charts(pGame);
+    Credit_Game_Starters(pGame);
+    for (int32_t side = 0; side < 2; ++side) {
+        const int32_t team = pGame->Team[side];
+        if (!Is_Team_Index(team)) continue;
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+            if (Is_Player_Slot_Used(team, slot)) Set_Player_Vital_Stat(team, slot, VITAL_IN_GAME, 0);
+    }
+}
+
+float Get_Weather_Condition_Factor(const GAME_RECORD* pGame) {
+    if (pGame == nullptr || Is_Game_Indoors(pGame)) return 1.025f;
+    switch (Get_Weather_Condition(pGame)) {
+    case WEATHER_CLOUDS:
+    case WEATHER_SUNNY:
+        return 1.025f;
+    case WEATHER_FLURRIES:
+        return 0.975f;
+    case WEATHER_DRIZZLE:
+        return 1.0f;
+    case WEATHER_RAIN:
+        return 0.95f;
+    default:
+        return 0.9f;
+    }
+}
+
+float Get_Wind_Factor(const GAME_RECORD* pGame) {
+    if (pGame == nullptr || Is_Game_Indoors(pGame)) return 1.0f;
+    int32_t d = pGame->Wind_Direction;
+    if (d > 270) d -= 360;
+    const int32_t c = 90 - std::abs(90 - d);
+    int32_t k = (8 * static_cast<int32_t>(pGame->Wind_Speed) * c + 45) / 90;
+    if (Get_Possession_Side(pGame) == 1) k = -k;
+    return static_cast<float>(k + 1000) / 1000.0f;
+}
+
+float Get_Kick_Distance_Factor(const GAME_RECORD* pGame) {
+    if (pGame == nullptr || Is_Game_Indoors(pGame)) return 1.0f;
+    return (Get_Wind_Factor(pGame) - 1.0f) + (Get_Weather_Condition_Factor(pGame) + 1.0f) / 2.0f -
+           static_cast<float>(pGame->Wind_Speed) / 100.0f;
+}
+
+float Get_Kick_Factor(const GAME_RECORD* pGame) {
+    if (pGame == nullptr || Is_Game_Indoors(pGame)) return 1.05f;
+    float b = 1.05f;
+    switch (Get_Weather_Condition(pGame)) {
+    case WEATHER_CLOUDS:
+    case WEATHER_SUNNY:
+        b = 1.05f;
+        break;
+    case WEATHER_FLURRIES:
+        b = 1.025f;
+        break;
+    case WEATHER_DRIZZLE:
+        b = 0.975f;
+        break;
+    case WEATHER_RAIN:
+    case WEATHER_SNOW:
+        b = 0.9f;
+        break;
+    default:
+        b = 0.75f;
+        break;
+    }
+    return (200.0f - static_cast<float>(pGame->Wind_Speed)) / 200.0f * Get_Wind_Factor(pGame) * b;
+}
+
+int32_t Get_Weather_Rating_Factor(const GAME_RECORD* pGame, int32_t slot, float game_value) {
+    if (pGame == nullptr) return 0;
+    const int32_t team = pGame->Possession_Team;
+    float rating = MINIMUM_RATING;
+    if (Is_Team_Index(team) && slot >= 0 && slot < PLAYERS_PER_TEAM) {
+        const float stored = Get_Player_Rating(team, slot, RATING_HANDS);
+        rating = std::isnan(stored) ? Get_Rating_Baseline(RATING_HANDS) : stored;
+        if (rating < MINIMUM_RATING) rating = MINIMUM_RATING;
+        if (rating != stored) Set_Player_Rating(team, slot, RATING_HANDS, rating);
+    }
+    const int32_t r = static_cast<int32_t>(rating < 100.0f ? rating : 100.0f);
+    const int32_t f = Clamp(r, 60, 100);
+    const float factor = game_value * std::sqrt(static_cast<float>(105 - f) / 30.0f) * 50.0f /
+                         Get_Weather_Condition_Factor(pGame);
+    int32_t result = static_cast<int32_t>(factor);
+    if (Get_Replay_Mode() != 0) {
+        const float replay = Get_Replay_Rushing_Factor(pGame);
+        // A factor of zero would divide by nothing; the result then stands.
+        if (replay > 0.0f) result = static_cast<int32_t>(static_cast<float>(result) / replay);
+    }
+    return result;
+}

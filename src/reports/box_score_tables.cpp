@@ -1,0 +1,613 @@
+#include "reports/box_score_tables.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+
+#include "database/game_queries.h"
+#include "database/historical_norms.h"
+#include "database/player_record.h"
+#include "database/random_numbers.h"
+#include "database/roster_slots.h"
+#include "database/safe_strings.h"
+#include "database/string_table.h"
+#include "database/team_record.h"
+#include "engine/game_files.h"
+#include "engine/game_record.h"
+#include "engine/play_text.h"
+
+namespace {
+
+// The box score grows with the game, so every row and the closing tags are
+// kept however many scores a game has.
+std::string Box_Score_HTML;
+
+void Append_Box(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void Append_Box(const char* format, ...) {
+    char line[TEXT_BUFFER_SIZE];
+    va_list args;
+    va_start(args, format);
+    int length = std::vsnprintf(line, sizeof line, format, args);
+    va_end(args);
+    if (length < 0) return;
+    if (length < static_cast<int>(sizeof line)) {
+        Box_Score_HTML.append(line, static_cast<size_t>(length));
+        return;
+    }
+    std::string big(static_cast<size_t>(length) + 1, '\0');
+    va_start(args, format);
+    std::vsnprintf(big.data(), big.size(), format, args);
+    va_end(args);
+    big.resize(static_cast<size_t>(length));
+    Box_Score_HTML += big;
+}
+
+bool Is_Side(int32_t side) {
+    return side == 0 || side == 1;
+}
+
+int32_t Side_Team(const GAME_RECORD* pGame, int32_t side) {
+    return pGame->Team[side];
+}
+
+// Team string `index` of a side, HTML-escaped; empty for a team byte that is
+// not a team record of the block.
+std::string Team_Text(const GAME_RECORD* pGame, int32_t side, int32_t index,
+                      int32_t limit = HALL_OF_FAME_TEAM) {
+    int32_t team = Side_Team(pGame, side);
+    if (team > limit || team >= TOTAL_NUMBER_OF_TEAMS) return "";
+    char text[TEAM_STRING_LENGTH + 16];
+    Get_Team_String(text, team, index);
+    return Escape_HTML(text);
+}
+
+// Stored counters are 16-bit and may hold negative yardage.
+int32_t Game_Total(const GAME_RECORD* pGame, int32_t side, int32_t n) {
+    return static_cast<int16_t>(pGame->Team_Totals[side][n]);
+}
+int32_t Game_Stat(const GAME_RECORD* pGame, int32_t side, int32_t n) {
+    return pGame->Team_Stats[side][n];
+}
+
+int32_t Tenths(int64_t a, int64_t b) {
+    if (b == 0) return 0;
+    return static_cast<int32_t>((a * 10 + b / 2) / b);
+}
+int32_t Percentage(int64_t a, int64_t b) {
+    if (b == 0) return 0;
+    return static_cast<int32_t>((a * 100 + b / 2) / b);
+}
+// "%d.%d" of tenths with the sign in front, so that -0.4 reads "-0.4".
+std::string Tenths_Text(int32_t tenths) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%s%d.%d", tenths < 0 ? "-" : "", std::abs(tenths) / 10,
+                  std::abs(tenths) % 10);
+    return text;
+}
+
+int32_t Entry_Side(const PLAY_LOG_ENTRY& entry) {
+    return (entry.Play_Word >> PLAY_WORD_SIDE_1_BALL_BIT) & 1;
+}
+
+int32_t Log_Count(const GAME_RECORD* pGame) {
+    int32_t count = pGame->Play_Log_Count;
+    if (count < 0) return 0;
+    return count > MAX_PLAY_LOG_ENTRIES ? MAX_PLAY_LOG_ENTRIES : count;
+}
+
+const char* const PLAY_RESULT_NAMES[32] = {"Pass",
+                                           "Pass",
+                                           "Interception",
+                                           "Sack",
+                                           "Pass",
+                                           "Sack",
+                                           "Pass",
+                                           "Interception",
+                                           "Safety",
+                                           "Rush",
+                                           "Rush",
+                                           "Rush",
+                                           "Rush",
+                                           "Fumble",
+                                           "Fumble",
+                                           "Field Goal",
+                                           "Missed Field Goal",
+                                           "Punt Return",
+                                           "Punt Return",
+                                           "Punt Return",
+                                           "Punt Return",
+                                           "Kickoff",
+                                           "Kickoff",
+                                           "Kickoff",
+                                           "Kickoff",
+                                           "Kickoff",
+                                           "Kickoff",
+                                           "Point After",
+                                           "Point After",
+                                           "Conversion",
+                                           "Conversion",
+                                           "Penalty"};
+
+constexpr const char* TABLE_OPEN =
+    "<TABLE class=table1 cellSpacing=0 cellPadding=0 align=\"center\" width=970><TBODY><TR class=%s>\n";
+constexpr const char* TABLE_CLOSE = "</TBODY></TABLE><BR>\n";
+
+// Player rows alternate "highlight" and plain, starting with "highlight".
+struct ROW_TURN {
+    int count = 0;
+    const char* Next() { return (count++ % 2 == 0) ? "<TR class=\"highlight\">" : "<TR>"; }
+};
+
+std::string Player_Name_Cell(int32_t team, int32_t slot) {
+    char name[PLAYER_NAME_TEXT_SIZE];
+    Get_Player_Full_Name(team, slot, name);
+    return Escape_HTML(name);
+}
+
+std::string Position_Cell(int32_t team, int32_t slot) {
+    int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+    if (position >= 0 && position < NUMBER_OF_POSITIONS) {
+        char text[RESOURCE_STRING_LIMIT];
+        Load_Resource_String(STRING_POSITION_SHORT + position, text);
+        return Escape_HTML(text);
+    }
+    return position == POSITION_ANY ? "Any" : "";
+}
+
+std::string Number_Cell(int32_t value) {
+    return value == 0 ? std::string() : std::to_string(value);
+}
+
+int32_t Roster_End(int32_t team) {
+    if (team < 0 || team >= TOTAL_NUMBER_OF_TEAMS) return 0;
+    int32_t end = Get_First_Empty_Player_Slot(team);
+    if (end < 0 || end > PLAYERS_PER_TEAM) return PLAYERS_PER_TEAM;
+    return end;
+}
+
+} // namespace
+
+std::string& Get_Box_Score_HTML() {
+    return Box_Score_HTML;
+}
+
+int32_t Is_Scoring_Result(int32_t code) {
+    switch (code) {
+    case 6:
+    case 7:
+    case 8:
+    case 12:
+    case 14:
+    case 15:
+    case 19:
+    case 23:
+    case 27:
+    case 28:
+    case 29:
+    case 30:
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+int32_t Get_Scoring_Side(uint32_t play_word) {
+    int32_t side = static_cast<int32_t>((play_word >> PLAY_WORD_SIDE_1_BALL_BIT) & 1);
+    switch (Get_Play_Result(play_word)) {
+    case 7:
+    case 8:
+    case 14:
+    case 19:
+    case 23:
+        return 1 - side;
+    default:
+        return side;
+    }
+}
+
+void Get_Play_Result_Name(int32_t code, char* text, int size) {
+    if (text == nullptr || size <= 0) return;
+    safe_strncpy(text, (code >= 0 && code < 32) ? PLAY_RESULT_NAMES[code] : "", size);
+}
+
+void Get_Quarter_Label(const GAME_RECORD* pGame, char* text, int size) {
+    if (text == nullptr || size <= 0) return;
+    int32_t t = pGame ? pGame->Clock : 0;
+    int32_t index = Clamp_Int(1, 5, (t - 1) / 900 + 1);
+    static const char* const LABELS[5] = {"1st Q", "2nd Q", "3rd Q", "4th Q", "OT"};
+    safe_strncpy(text, LABELS[index - 1], size);
+}
+
+int32_t Get_Game_Player_Counter(const GAME_RECORD* pGame, int32_t side, int32_t slot, int32_t group,
+                                int32_t n) {
+    if (pGame == nullptr || !Is_Side(side) || n < 0 || n >= GAME_PLAYER_COUNTERS) return 0;
+    int32_t team = Side_Team(pGame, side);
+    if (!Is_Player_Address(team, slot)) return 0;
+    int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+    int32_t player_group = position == POSITION_QB ? 4 : Get_Position_Group(position);
+    if (player_group != group) return 0;
+    int32_t id = Get_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID);
+    for (int i = 0; i < GAME_LISTED_PLAYERS; ++i)
+        if (pGame->Player_Ids[side][i] == id) return static_cast<int16_t>(pGame->Player_Counters[side][i][n]);
+    return 0;
+}
+
+int32_t Count_Player_Log_Plays(const GAME_RECORD* pGame, int32_t side, int32_t slot, int32_t kind,
+                               int32_t column) {
+    if (pGame == nullptr || !Is_Side(side)) return 0;
+    int32_t team = Side_Team(pGame, side);
+    if (!Is_Player_Address(team, slot)) return 0;
+    int32_t id = Get_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID);
+    int32_t wanted_side = kind == 0 ? side : (kind == 2 ? 1 - side : -1);
+    if (wanted_side < 0) return 0;
+    int32_t total = 0;
+    for (int32_t i = 0; i < Log_Count(pGame); ++i) {
+        const PLAY_LOG_ENTRY& entry = pGame->Play_Log[i];
+        if (Entry_Side(entry) != wanted_side) continue;
+        int32_t r = Get_Play_Result(entry.Play_Word);
+        bool first = entry.First_Player_Id == id;
+        bool second = entry.Second_Player_Id == id;
+        bool match = false;
+        bool sum_yards = false;
+        if (kind == 0) {
+            switch (column) {
+            case 3:
+                match = second && (r == 1 || r == 6);
+                break;
+            case 6:
+                match = second && r == 6;
+                break;
+            case 7:
+                match = first && r >= 9 && r <= 12;
+                break;
+            case 8:
+                match = first && r >= 9 && r <= 12;
+                sum_yards = true;
+                break;
+            case 9:
+                match = first && r == 12;
+                break;
+            case 10:
+                match = first && (r == 1 || r == 6);
+                break;
+            case 12:
+                match = first && r == 6;
+                break;
+            case 13:
+                match = second && (r == 13 || r == 14);
+                break;
+            default:
+                return 0;
+            }
+        } else {
+            switch (column) {
+            case 6:
+                match = first && r == 4;
+                break;
+            case 8:
+                match = first && (r == 5 || r == 13 || r == 14);
+                break;
+            case 9:
+                match = first && (r == 14 || r == 7);
+                break;
+            default:
+                return 0;
+            }
+        }
+        if (match) total += sum_yards ? entry.Yard1 : 1;
+    }
+    return total;
+}
+
+int32_t Count_Side_Log_Results(const GAME_RECORD* pGame, int32_t side, int32_t code, char* text, int size) {
+    if (pGame == nullptr || !Is_Side(side)) return 0;
+    bool list = text != nullptr && size > 0 && (code == 15 || code == 16);
+    int32_t count = 0;
+    for (int32_t i = 0; i < Log_Count(pGame); ++i) {
+        const PLAY_LOG_ENTRY& entry = pGame->Play_Log[i];
+        if (Entry_Side(entry) != side || Get_Play_Result(entry.Play_Word) != code) continue;
+        if (list) {
+            char item[24];
+            std::snprintf(item, sizeof item, count == 0 ? " (%d" : ", %d", entry.Yard1);
+            safe_strncat(text, item, size);
+        }
+        ++count;
+    }
+    if (list && count > 0) safe_strncat(text, ")", size);
+    return count;
+}
+
+void Write_Scoring_Plays_Header(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return;
+    Append_Box(TABLE_OPEN, "header0");
+    Append_Box("<TD colspan=5 class=ltl>Scoring Plays</TD>\n");
+    Append_Box("<TD width=\"6%%\" class=ltc>%s</TD>\n", Team_Text(pGame, 0, 0, 40).c_str());
+    Append_Box("<TD width=\"6%%\" class=ltr>%s</TD></TR>\n", Team_Text(pGame, 1, 0, 40).c_str());
+}
+
+void Write_Scoring_Play_Row(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return;
+    const PLAY_LOG_ENTRY& play = pGame->Current_Play;
+    int32_t side = Get_Scoring_Side(play.Play_Word);
+    char quarter[16];
+    char clock[32];
+    char result[32];
+    char sentence[TEXT_BUFFER_SIZE];
+    Get_Quarter_Label(pGame, quarter, sizeof quarter);
+    Format_Game_Clock(pGame, 0, clock, sizeof clock);
+    Get_Play_Result_Name(Get_Play_Result(play.Play_Word), result, sizeof result);
+    Write_Play_Summary_Sentence(pGame, &play, sentence, sizeof sentence);
+    Append_Box("<TR class=%s>", side == 0 ? "none" : "highlight");
+    Append_Box("<TD width=\"6%%\" class=lml>%s</TD>\n", Team_Text(pGame, side, 0, 40).c_str());
+    Append_Box("<TD width=\"6%%\" class=lmc>%s</TD>", quarter);
+    Append_Box("<TD width=\"6%%\" class=lmc>%s</TD>", clock);
+    Append_Box("<TD width=\"20%%\" class=lmc>%s</TD>", result);
+    Append_Box("<TD width=\"50%%\" class=lmc>%s</TD>", Escape_HTML(sentence).c_str());
+    Append_Box("<TD width=\"6%%\" class=lmc>%d</TD>", pGame->Score[0]);
+    Append_Box("<TD width=\"6%%\" class=lmc>%d</TD></TR>", pGame->Score[1]);
+}
+
+void Close_Scoring_Plays_Table() {
+    Box_Score_HTML += TABLE_CLOSE;
+}
+
+void Write_Box_Score_Team_Stats(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return;
+    Append_Box(TABLE_OPEN, "header0");
+    Append_Box("<TD width=\"33%%\" class=ltl>Team Stats</TD>\n");
+    Append_Box("<TD width=\"34%%\" class=ltc>%s</TD>", Team_Text(pGame, 0, 2).c_str());
+    Append_Box("<TD width=\"33%%\" class=ltr>%s</TD></TR>", Team_Text(pGame, 1, 2).c_str());
+
+    int row = 0;
+    auto open_row = [&](const char* label) {
+        Append_Box("%s", row++ % 2 == 0 ? "<TR class=none>" : "<TR class=highlight>");
+        Append_Box("<TD class=lml>%s</TD>\n", label);
+    };
+    auto plural = [](int32_t n, const char* suffix) { return n == 1 ? "" : suffix; };
+
+    open_row("Plays From Scrimmage");
+    for (int s = 0; s < 2; ++s)
+        Append_Box("<TD class=lmc>%d (%d First Downs)</TD>", Game_Stat(pGame, s, GAME_STAT_PLAYS),
+                   Game_Total(pGame, s, GAME_TOTAL_FIRST_DOWNS));
+    Append_Box("</TR>");
+
+    open_row("Rushing");
+    for (int s = 0; s < 2; ++s) {
+        int32_t rushes = Game_Total(pGame, s, GAME_TOTAL_RUSHES);
+        int32_t yards = Game_Total(pGame, s, GAME_TOTAL_RUSHING_YARDS);
+        Append_Box("<TD class=lmc>%d for %d yards (%s avg)</TD>", rushes, yards,
+                   Tenths_Text(Tenths(yards, rushes)).c_str());
+    }
+    Append_Box("</TR>");
+
+    open_row("Pass Plays");
+    for (int s = 0; s < 2; ++s) {
+        int32_t attempts = Game_Total(pGame, s, GAME_TOTAL_PASS_ATTEMPTS);
+        int32_t completions = Game_Total(pGame, s, GAME_TOTAL_COMPLETIONS);
+        Append_Box("<TD class=lmc>%d-for-%d (%d%%)", completions, attempts,
+                   Percentage(completions, attempts));
+        int32_t touchdowns = Count_Side_Log_Results(pGame, s, RESULT_TOUCHDOWN_PASS);
+        int32_t interceptions = Count_Side_Log_Results(pGame, s, RESULT_INTERCEPTION) +
+                                Count_Side_Log_Results(pGame, s, RESULT_INTERCEPTION_TOUCHDOWN);
+        if (touchdowns != 0) Append_Box(", %d TD", touchdowns);
+        if (interceptions != 0) Append_Box(", %d INT", interceptions);
+        Append_Box("</TD>");
+    }
+    Append_Box("</TR>");
+
+    open_row("Passing");
+    for (int s = 0; s < 2; ++s) {
+        int32_t yards = Game_Total(pGame, s, GAME_TOTAL_PASSING_YARDS);
+        Append_Box("<TD class=lmc>%d yards (%s per play)</TD>", yards,
+                   Tenths_Text(Tenths(yards, Game_Total(pGame, s, GAME_TOTAL_PASS_ATTEMPTS))).c_str());
+    }
+    Append_Box("</TR>");
+
+    open_row("Sacked");
+    for (int s = 0; s < 2; ++s) {
+        int32_t sacks = Game_Total(pGame, 1 - s, GAME_TOTAL_SACKS);
+        Append_Box("<TD class=lmc>%d time%s for %d yards</TD>", sacks, plural(sacks, "s"),
+                   Game_Total(pGame, 1 - s, GAME_TOTAL_SACK_YARDS));
+    }
+    Append_Box("</TR>");
+
+    open_row("Turnovers");
+    for (int s = 0; s < 2; ++s)
+        Append_Box("<TD class=lmc>%d</TD>", Game_Total(pGame, s, GAME_TOTAL_TURNOVERS));
+    Append_Box("</TR>");
+
+    open_row("Fumbles");
+    for (int s = 0; s < 2; ++s)
+        Append_Box("<TD class=lmc>%d (%d lost)</TD>", Game_Stat(pGame, s, GAME_STAT_FUMBLES),
+                   Game_Stat(pGame, s, GAME_STAT_FUMBLES_LOST));
+    Append_Box("</TR>");
+
+    open_row("Penalties");
+    for (int s = 0; s < 2; ++s) {
+        int32_t penalties = Game_Total(pGame, s, GAME_TOTAL_PENALTIES);
+        Append_Box("<TD class=lmc>%d %s for %d yards</TD>", penalties,
+                   penalties == 1 ? "penalty" : "penalties", Game_Total(pGame, s, GAME_TOTAL_PENALTY_YARDS));
+    }
+    Append_Box("</TR>");
+
+    struct KICK_ROW {
+        const char* label;
+        const char* word;
+        int32_t stat;
+        int32_t total;
+    };
+    const KICK_ROW kick_rows[3] = {
+        {"Punts", "punt", GAME_STAT_PUNTS, GAME_TOTAL_PUNT_YARDS},
+        {"Punt Returns", "return", GAME_STAT_PUNT_RETURNS, GAME_TOTAL_PUNT_RETURN_YARDS},
+        {"Kick Returns", "return", GAME_STAT_KICKOFF_RETURNS, GAME_TOTAL_KICKOFF_RETURN_YARDS}};
+    for (const KICK_ROW& kick : kick_rows) {
+        open_row(kick.label);
+        for (int s = 0; s < 2; ++s) {
+            int32_t count = Game_Stat(pGame, s, kick.stat);
+            int32_t yards = Game_Total(pGame, s, kick.total);
+            Append_Box("<TD class=lmc>%d %s%s for %d yards (%s avg)</TD>", count, kick.word,
+                       plural(count, "s"), yards, Tenths_Text(Tenths(yards, count)).c_str());
+        }
+        Append_Box("</TR>");
+    }
+
+    open_row("Field Goals");
+    for (int s = 0; s < 2; ++s) {
+        char made_list[TEXT_BUFFER_SIZE] = "";
+        char missed_list[TEXT_BUFFER_SIZE] = "";
+        int32_t made = Count_Side_Log_Results(pGame, s, RESULT_FIELD_GOAL_GOOD, made_list, sizeof made_list);
+        int32_t missed =
+            Count_Side_Log_Results(pGame, s, RESULT_FIELD_GOAL_MISSED, missed_list, sizeof missed_list);
+        Append_Box("<TD class=lmc>%d Made%s, %d Missed%s</TD>", made, made_list, missed, missed_list);
+    }
+    Append_Box("</TR>");
+
+    const char* const down_labels[2] = {"Third Down", "Fourth Down"};
+    const int32_t down_totals[2][2] = {{GAME_TOTAL_THIRD_DOWN_CONVERSIONS, GAME_TOTAL_THIRD_DOWN_ATTEMPTS},
+                                       {GAME_TOTAL_FOURTH_DOWN_CONVERSIONS, GAME_TOTAL_FOURTH_DOWN_ATTEMPTS}};
+    for (int d = 0; d < 2; ++d) {
+        open_row(down_labels[d]);
+        for (int s = 0; s < 2; ++s) {
+            int32_t made = Game_Total(pGame, s, down_totals[d][0]);
+            int32_t tried = Game_Total(pGame, s, down_totals[d][1]);
+            Append_Box("<TD class=lmc>%d for %d (%d%%)</TD>", made, tried, Percentage(made, tried));
+        }
+        Append_Box("</TR>");
+    }
+
+    open_row("Red Zone");
+    for (int s = 0; s < 2; ++s) {
+        int32_t touchdowns = Game_Stat(pGame, s, GAME_STAT_RED_ZONE_TOUCHDOWNS);
+        int32_t goals = Game_Stat(pGame, s, GAME_STAT_RED_ZONE_FIELD_GOALS);
+        Append_Box("<TD class=lmc>%d for %d (%d FG, %d TD)</TD>", touchdowns + goals,
+                   Game_Stat(pGame, s, GAME_STAT_RED_ZONE_TRIPS), goals, touchdowns);
+    }
+    Append_Box("</TR>");
+
+    open_row("Time of Possession");
+    for (int s = 0; s < 2; ++s) {
+        int32_t seconds = static_cast<uint16_t>(pGame->Team_Totals[s][GAME_TOTAL_POSSESSION_SECONDS]);
+        Append_Box("<TD class=lmc>%d:%02d</TD>", seconds / 60, seconds % 60);
+    }
+    Append_Box("</TR>");
+    Append_Box("%s", TABLE_CLOSE);
+}
+
+void Write_Box_Score_Offense_Tables(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return;
+    for (int side = 0; side < 2; ++side) {
+        Append_Box("<TABLE cellSpacing=0 cellPadding=0 border=0 align=\"center\" width=968><TBODY><TR "
+                   "class=header0>\n");
+        Append_Box("<TD width=\"282\" bgcolor=\"#FFFFFF\" class=ltc></TD>");
+        Append_Box("<TD width=\"271\" class=ltc>Passing</TD>");
+        Append_Box("<TD width=\"5\" bgcolor=\"#FFFFFF\" class=ltc></TD>");
+        Append_Box("<TD width=\"222\" bgcolor=\"#996699\" class=ltc>Rushing</TD>");
+        Append_Box("<TD width=\"5\" bgcolor=\"#FFFFFF\" class=ltc></TD>");
+        Append_Box("<TD width=\"178\" class=ltc>Receiving</TD>");
+        Append_Box("</TBODY></TABLE>\n");
+        Append_Box(TABLE_OPEN, "header1");
+        Append_Box("<TD width=\"188\" class=ltl></TD>\n");
+        static const char* const HEADINGS[17] = {"Team", "Pos", "Cmp", "Att", "Yds", "TD",
+                                                 "Int",  "Rtg", "Att", "Yds", "Avg", "TD",
+                                                 "Fum",  "Rec", "Yds", "Avg", "TD"};
+        for (int h = 0; h < 16; ++h)
+            Append_Box("<TD width=\"46\" class=ltc>%s</TD>", HEADINGS[h]);
+        Append_Box("<TD width=\"46\" class=ltc>%s</TD></TR>", HEADINGS[16]);
+
+        int32_t team = Side_Team(pGame, side);
+        ROW_TURN turn;
+        for (int32_t slot = 0; slot < Roster_End(team); ++slot) {
+            int32_t completions = Count_Player_Log_Plays(pGame, side, slot, 0, 3);
+            int32_t attempts = Get_Game_Player_Counter(pGame, side, slot, 4, 0);
+            if (completions > attempts) attempts = completions;
+            int32_t rushes = Count_Player_Log_Plays(pGame, side, slot, 0, 7);
+            int32_t fumbles = Count_Player_Log_Plays(pGame, side, slot, 0, 13);
+            int32_t receptions = Count_Player_Log_Plays(pGame, side, slot, 0, 10);
+            if (attempts <= 0 && rushes <= 0 && receptions <= 0 && fumbles <= 0) continue;
+            std::string cells[17];
+            cells[0] = Team_Text(pGame, side, 0, 40);
+            cells[1] = Position_Cell(team, slot);
+            if (attempts != 0) {
+                int32_t yards = Get_Game_Player_Counter(pGame, side, slot, 4, 2);
+                int32_t touchdowns = Get_Game_Player_Counter(pGame, side, slot, 4, 3);
+                int32_t interceptions = Get_Game_Player_Counter(pGame, side, slot, 4, 4);
+                cells[2] = Number_Cell(completions);
+                cells[3] = Number_Cell(attempts);
+                cells[4] = Number_Cell(yards);
+                cells[5] = Number_Cell(touchdowns);
+                cells[6] = Number_Cell(interceptions);
+                cells[7] = Tenths_Text(
+                    Compute_Passer_Rating(attempts, completions, yards, touchdowns, interceptions));
+            }
+            if (rushes != 0) {
+                int32_t yards = Count_Player_Log_Plays(pGame, side, slot, 0, 8);
+                cells[8] = Number_Cell(rushes);
+                cells[9] = Number_Cell(yards);
+                cells[10] = Tenths_Text(Tenths(yards, rushes));
+                cells[11] = Number_Cell(Count_Player_Log_Plays(pGame, side, slot, 0, 9));
+                cells[12] = Number_Cell(fumbles);
+            }
+            if (receptions != 0) {
+                int32_t yards = Get_Game_Player_Counter(pGame, side, slot, 0, 3);
+                cells[13] = Number_Cell(receptions);
+                cells[14] = Number_Cell(yards);
+                cells[15] = Tenths_Text(Tenths(yards, receptions));
+                cells[16] = Number_Cell(Count_Player_Log_Plays(pGame, side, slot, 0, 12));
+            }
+            Append_Box("%s", turn.Next());
+            Append_Box("<TD class=lml>%s</TD>\n", Player_Name_Cell(team, slot).c_str());
+            for (int c = 0; c < 16; ++c)
+                Append_Box("<TD class=lmc>%s</TD>", cells[c].c_str());
+            Append_Box("<TD class=lmc>%s</TD></TR>", cells[16].c_str());
+        }
+        Append_Box("%s", TABLE_CLOSE);
+    }
+}
+
+void Write_Box_Score_Defense_Table(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return;
+    for (int side = 0; side < 2; ++side) {
+        Append_Box(TABLE_OPEN, "header1");
+        Append_Box("<TD width=\"188\" class=ltl></TD>\n");
+        Append_Box("<TD width=\"46\" class=ltc>Team</TD>");
+        Append_Box("<TD width=\"46\" class=ltc>Pos</TD>");
+        Append_Box("<TD width=\"85\" class=ltc>Tackles</TD>");
+        Append_Box("<TD width=\"85\" class=ltc>Assists</TD>");
+        Append_Box("<TD width=\"85\" class=ltc>Sacks</TD>");
+        Append_Box("<TD width=\"100\" class=ltc>Passes<br>Defensed</TD>");
+        Append_Box("<TD width=\"120\" class=ltc>Fumbles<br>Recovered</TD>");
+        Append_Box("<TD width=\"120\" class=ltc>Interceptions</TD>");
+        Append_Box("<TD width=\"95\" class=ltc>Defensive<br>Touchdowns</TD>");
+        int32_t team = Side_Team(pGame, side);
+        ROW_TURN turn;
+        for (int32_t slot = 0; slot < Roster_End(team); ++slot) {
+            int32_t tackles = Get_Game_Player_Counter(pGame, side, slot, 2, 2);
+            int32_t assists = Get_Game_Player_Counter(pGame, side, slot, 2, 3);
+            int32_t sack_tenths = Get_Game_Player_Counter(pGame, side, slot, 2, 0) * 5;
+            int32_t defensed = Count_Player_Log_Plays(pGame, side, slot, 2, 6);
+            int32_t recovered = Count_Player_Log_Plays(pGame, side, slot, 2, 8);
+            int32_t interceptions = Get_Game_Player_Counter(pGame, side, slot, 2, 1);
+            int32_t touchdowns = Get_Game_Player_Counter(pGame, side, slot, 2, 4);
+            if (tackles <= 0 && assists <= 0 && sack_tenths <= 0 && defensed <= 0 && recovered <= 0 &&
+                interceptions <= 0 && touchdowns <= 0)
+                continue;
+            Append_Box("%s", turn.Next());
+            Append_Box("<TD class=lml>%s</TD>\n", Player_Name_Cell(team, slot).c_str());
+            Append_Box("<TD class=lmc>%s</TD>", Team_Text(pGame, side, 0, 40).c_str());
+            Append_Box("<TD class=lmc>%s</TD>", Position_Cell(team, slot).c_str());
+            Append_Box("<TD class=lmc>%s</TD>", Number_Cell(tackles).c_str());
+            Append_Box("<TD class=lmc>%s</TD>", Number_Cell(assists).c_str());
+            Append_Box("<TD class=lmc>%s</TD>", sack_tenths == 0 ? "" : Tenths_Text(sack_tenths).c_str());
+            Append_Box("<TD class=lmc>%s</TD>", Number_Cell(defensed).c_str());
+            Append_Box("<TD class=lmc>%s</TD>", Number_Cell(recovered).c_str());
+            Append_Box("<TD class=lmc>%s</TD>", Number_Cell(interceptions).c_str());
+            Append_Box("<TD class=lmc>%s</TD></TR>", Number_Cell(touchdowns).c_str());
+        }
+        Append_Box("%s", TABLE_CLOSE);
+    }
+}
+
+void Close_Box_Score_Page() {
+    Box_Score_HTML += "<BR></TD></TR>";
+    Box_Score_HTML += "</TBODY></TABLE></HTML>";
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The weather kind of a game from its temperature and precipitation.
+#include <cstdint>
+
+#include "database/game_record_layout.h"
+
+enum WEATHER_CONDITION : int32_t {
+    WEATHER_CLOUDS = 0,
+    WEATHER_FLURRIES = 1,
+    WEATHER_DRIZZLE = 2,
+    WEATHER_RAIN = 3,
+    WEATHER_SLEET = 4,
+    WEATHER_SNOW = 5,
+    WEATHER_STORMS = 6,
+    WEATHER_SUNNY = 7,
+};
+
+int32_t Get_Weather_Condition(const GAME_RECORD* pGame);

@@ -1,0 +1,318 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "database/cities.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "platform/message_box.h"
+
+namespace {
+void Reset_City_League(int teams) {
+    std::memset(&Universe, 0, sizeof Universe);
+    for (int team = 0; team < MAX_FRANCHISES; ++team)
+        Universe.Teams[team].Team_Stats[TEAM_STAT_CONTROL] = team < teams ? TEAM_CONTROL_COMPUTER : -1;
+    Clear_Shown_Messages();
+}
+
+void Add_Named_City(const char* name) {
+    int32_t n = Add_City();
+    ASSERT_GE(n, 0);
+    Set_City_Name(n, name);
+}
+
+std::string City_Name(int n) {
+    char buffer[32];
+    Get_City_Name(n, buffer);
+    return buffer;
+}
+
+void Write_Cities_File(const std::string& text) {
+    std::ofstream file(CITIES_FILE_NAME, std::ios::binary | std::ios::trunc);
+    file << text;
+}
+
+std::string Read_Cities_File() {
+    std::ifstream file(CITIES_FILE_NAME, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// Runs the import with the confirmation answered yes; returns the last box shown.
+SHOWN_MESSAGE Import_Confirmed() {
+    Clear_Shown_Messages();
+    Script_Message_Answer("Confirm City Import", ID_BOX_YES);
+    Import_Cities();
+    const auto& shown = Get_Shown_Messages();
+    return shown.empty() ? SHOWN_MESSAGE{} : shown.back();
+}
+
+std::string Stat_Line(int value) {
+    return "," + std::to_string(value);
+}
+} // namespace
+
+TEST(Cities, AddingToAFullTableChangesNothing) {
+    Reset_City_League(0);
+    for (int n = 0; n < MAX_CITIES; ++n)
+        Add_Named_City(("City" + std::to_string(n)).c_str());
+    Set_User_Preference(SELECTED_CITY, 5);
+    EXPECT_EQ(Count_Cities(), 100);
+    EXPECT_EQ(Add_City(), -1);
+    EXPECT_EQ(Get_User_Preference(SELECTED_CITY), 5);
+    EXPECT_EQ(City_Name(99), "City99");
+}
+
+TEST(Cities, NewCityHasDefaultsAndNamesAreCutToTheirFields) {
+    Reset_City_League(0);
+    EXPECT_EQ(Add_City(), 0);
+    EXPECT_EQ(City_Name(0), "New City");
+    char photo[16];
+    Get_City_Photo(0, photo);
+    EXPECT_STREQ(photo, "Default");
+    EXPECT_EQ(Get_City_Stat(0, 0), 1000000);
+    EXPECT_EQ(Get_City_Stat(0, 6), 42000);
+    EXPECT_EQ(Get_City_Stat(0, 7), 3);
+    Set_City_Name(0, "A name far longer than twenty characters");
+    EXPECT_EQ(City_Name(0), "A name far longer t") << "the name keeps 19 characters and its terminator";
+    Set_City_Photo(0, "AVeryLongPhotoName");
+    Get_City_Photo(0, photo);
+    EXPECT_STREQ(photo, "AVeryLongPh");
+    EXPECT_EQ(Universe.Cities[0].Stats[0], 1000000) << "a long text must not spill into the statistics";
+}
+
+TEST(Cities, DeletingTheLastCityMovesTheSelectionBackByOne) {
+    Reset_City_League(0);
+    for (const char* name : {"Austin", "Boston", "Chicago"})
+        Add_Named_City(name);
+    Set_User_Preference(SELECTED_CITY, 2);
+    Delete_Current_City();
+    EXPECT_EQ(Count_Cities(), 2);
+    EXPECT_EQ(Get_User_Preference(SELECTED_CITY), 1);
+
+    Set_User_Preference(SELECTED_CITY, 0);
+    Delete_Current_City();
+    EXPECT_EQ(Count_Cities(), 1);
+    EXPECT_EQ(City_Name(0), "Boston") << "the rows below move up";
+    EXPECT_EQ(Get_User_Preference(SELECTED_CITY), 0);
+}
+
+TEST(Cities, SwappingRowsMovesTheTeamsAndTheSelectionWithThem) {
+    Reset_City_League(4);
+    for (int n = 0; n < 8; ++n)
+        Add_Named_City(("City" + std::to_string(n)).c_str());
+    Set_Team_Stat(0, TEAM_STAT_HOME_CITY, 3);
+    Set_Team_Stat(1, TEAM_STAT_HOME_CITY, 7);
+    Set_Team_Stat(2, TEAM_STAT_HOME_CITY, 3);
+    Set_Team_Stat(3, TEAM_STAT_HOME_CITY, 5);
+    Set_User_Preference(SELECTED_CITY, 7);
+    Swap_Cities(3, 7);
+    EXPECT_EQ(City_Name(3), "City7");
+    EXPECT_EQ(City_Name(7), "City3");
+    EXPECT_EQ(Get_Team_Stat(0, TEAM_STAT_HOME_CITY), 7);
+    EXPECT_EQ(Get_Team_Stat(1, TEAM_STAT_HOME_CITY), 3);
+    EXPECT_EQ(Get_Team_Stat(2, TEAM_STAT_HOME_CITY), 7);
+    EXPECT_EQ(Get_Team_Stat(3, TEAM_STAT_HOME_CITY), 5);
+    EXPECT_EQ(Get_User_Preference(SELECTED_CITY), 3);
+}
+
+TEST(Cities, SortingKeepsEveryTeamInItsCity) {
+    Reset_City_League(3);
+    for (const char* name : {"Denver", "austin", "Boston", "Chicago"})
+        Add_Named_City(name);
+    Set_Team_Stat(0, TEAM_STAT_HOME_CITY, 0);
+    Set_Team_Stat(1, TEAM_STAT_HOME_CITY, 1);
+    Set_Team_Stat(2, TEAM_STAT_HOME_CITY, 3);
+    Sort_Cities();
+    EXPECT_EQ(City_Name(0), "Boston");
+    EXPECT_EQ(City_Name(1), "Chicago");
+    EXPECT_EQ(City_Name(2), "Denver");
+    EXPECT_EQ(City_Name(3), "austin") << "byte order puts lower case after upper case";
+    EXPECT_EQ(City_Name(Get_Team_Stat(0, TEAM_STAT_HOME_CITY)), "Denver");
+    EXPECT_EQ(City_Name(Get_Team_Stat(1, TEAM_STAT_HOME_CITY)), "austin");
+    EXPECT_EQ(City_Name(Get_Team_Stat(2, TEAM_STAT_HOME_CITY)), "Chicago");
+}
+
+TEST(Cities, BestFreeCityIsTheRichestMarketNoTeamUses) {
+    Reset_City_League(1);
+    EXPECT_EQ(Find_Best_Free_City(), 0) << "no cities";
+    for (const char* name : {"Small", "Big", "Bigger"})
+        Add_Named_City(name);
+    Set_City_Stat(0, 0, 100000);
+    Set_City_Stat(1, 0, 3000000);
+    Set_City_Stat(2, 0, 5000000);
+    Set_Team_Stat(0, TEAM_STAT_HOME_CITY, 2);
+    EXPECT_EQ(Find_Best_Free_City(), 1) << "the biggest market is taken";
+    Set_City_Stat(0, 0, 3000000);
+    EXPECT_EQ(Find_Best_Free_City(), 0) << "the first of equal scores wins";
+}
+
+TEST(Cities, ExportWritesTheNameAndTenStatistics) {
+    Reset_City_League(0);
+    Add_Named_City("Austin");
+    Add_Named_City("Boston");
+    Set_City_Stat(1, 4, -12);
+    Script_Message_Answer("Confirm City Export", ID_BOX_YES);
+    Export_Cities();
+    std::string expected = "Austin";
+    for (int value : {1000000, 2500000, 20000, 25000, 0, 114000, 42000, 3, 0, 0})
+        expected += Stat_Line(value);
+    expected += "\nBoston";
+    for (int value : {1000000, 2500000, 20000, 25000, -12, 114000, 42000, 3, 0, 0})
+        expected += Stat_Line(value);
+    expected += "\n";
+    EXPECT_EQ(Read_Cities_File(), expected);
+    ASSERT_FALSE(Get_Shown_Messages().empty());
+    EXPECT_EQ(Get_Shown_Messages().back().Caption, "City Export Complete");
+    EXPECT_EQ(Get_Shown_Messages().back().Text, "2 cities exported to \"Cities.txt\"");
+
+    std::remove(CITIES_FILE_NAME);
+    Clear_Shown_Messages();
+    Script_Message_Answer("Confirm City Export", ID_BOX_NO);
+    Export_Cities();
+    EXPECT_FALSE(std::ifstream(CITIES_FILE_NAME).good()) << "declining writes nothing";
+}
+
+TEST(Cities, ExportThenImportRestoresTheTable) {
+    Reset_City_League(0);
+    for (const char* name : {"Austin", "Boston", "Chicago"})
+        Add_Named_City(name);
+    for (int s = 0; s < NUMBER_OF_CITY_STATS; ++s)
+        Set_City_Stat(1, s, s * 1000 - 3);
+    CITY_RECORD before[3];
+    std::memcpy(before, Universe.Cities, sizeof before);
+    Script_Message_Answer("Confirm City Export", ID_BOX_YES);
+    Export_Cities();
+    Reset_City_League(0);
+    SHOWN_MESSAGE result = Import_Confirmed();
+    EXPECT_EQ(result.Text, "3 cities imported from \"Cities.txt\"");
+    ASSERT_EQ(Count_Cities(), 3);
+    for (int n = 0; n < 3; ++n) {
+        EXPECT_STREQ(Universe.Cities[n].Name, before[n].Name);
+        for (int s = 0; s < NUMBER_OF_CITY_STATS; ++s)
+            EXPECT_EQ(Get_City_Stat(n, s), before[n].Stats[s]);
+        EXPECT_STREQ(Universe.Cities[n].Photo, "") << "the photo is not part of the file";
+    }
+}
+
+TEST(Cities, ImportTruncatesDecimalsPacksAndSorts) {
+    Reset_City_League(0);
+    std::string text;
+    for (int n = 0; n < 40; ++n) {
+        if (n == 17)
+            text += ",5,6,7\n";
+        else
+            text += "City" + std::to_string(100 - n) + ",12.9,-3.5\n";
+    }
+    Write_Cities_File(text);
+    Import_Confirmed();
+    EXPECT_EQ(Count_Cities(), 39) << "a line without a name gives no city";
+    EXPECT_EQ(City_Name(0), "City100");
+    EXPECT_EQ(City_Name(38), "City99");
+    for (int n = 0; n + 1 < 39; ++n)
+        EXPECT_LT(strcmp(Universe.Cities[n].Name, Universe.Cities[n + 1].Name), 0);
+    EXPECT_EQ(Get_City_Stat(0, 0), 12);
+    EXPECT_EQ(Get_City_Stat(0, 1), -3);
+    EXPECT_EQ(Get_City_Stat(0, 2), 0) << "a missing field reads 0";
+    EXPECT_EQ(Get_User_Preference(SELECTED_CITY), 0);
+}
+
+TEST(Cities, ImportIgnoresFieldsBeyondTheEleventh) {
+    Reset_City_League(0);
+    const std::string long_line = "Austin,1,2,3,4,5,6,7,8,9,10,Ghost,11,12\n";
+    Write_Cities_File(long_line + "Boston,1\n");
+    Import_Confirmed();
+    EXPECT_EQ(Count_Cities(), 2);
+    EXPECT_EQ(City_Name(0), "Austin");
+    EXPECT_EQ(Get_City_Stat(0, 9), 10);
+
+    // As the last line of the file the extra fields must not become a city either.
+    Write_Cities_File("Boston,1\n" + long_line);
+    Import_Confirmed();
+    EXPECT_EQ(Count_Cities(), 2);
+    EXPECT_EQ(City_Name(0), "Austin");
+    EXPECT_EQ(City_Name(1), "Boston");
+}
+
+TEST(Cities, LastLineWithoutLineEndIsReadWhole) {
+    Reset_City_League(0);
+    Write_Cities_File("Chicago,9,9,9,9,9,9,9,9,9,9\r\nAustin,1,2");
+    Import_Confirmed();
+    ASSERT_EQ(Count_Cities(), 2);
+    EXPECT_EQ(City_Name(0), "Austin");
+    EXPECT_EQ(Get_City_Stat(0, 0), 1);
+    EXPECT_EQ(Get_City_Stat(0, 1), 2);
+    for (int s = 2; s < NUMBER_OF_CITY_STATS; ++s)
+        EXPECT_EQ(Get_City_Stat(0, s), 0) << "stat " << s;
+    EXPECT_EQ(Get_City_Stat(1, 9), 9) << "a Windows line end is not part of the last field";
+
+    Write_Cities_File("");
+    Import_Confirmed();
+    EXPECT_EQ(Count_Cities(), 0) << "an empty file leaves no city";
+}
+
+TEST(Cities, ImportKeepsAtMostOneHundredCitiesAndCutsLongNames) {
+    Reset_City_League(0);
+    std::string text;
+    for (int n = 0; n < 130; ++n)
+        text += "Town" + std::to_string(1000 + n) + "WithAVeryLongName,1\n";
+    Write_Cities_File(text);
+    SHOWN_MESSAGE result = Import_Confirmed();
+    EXPECT_EQ(Count_Cities(), 100);
+    EXPECT_EQ(result.Text, "100 cities imported from \"Cities.txt\"");
+    EXPECT_EQ(City_Name(0), "Town1000WithAVeryLo");
+    EXPECT_EQ(Get_City_Stat(0, 0), 1);
+}
+
+TEST(Cities, MalformedImportIsRefusedAndLosesNothing) {
+    Reset_City_League(0);
+    for (const char* name : {"Austin", "Boston"})
+        Add_Named_City(name);
+    CITY_RECORD before[MAX_CITIES];
+    std::memcpy(before, Universe.Cities, sizeof before);
+
+    Write_Cities_File("Chicago,1,2\nDenver,12,abc,3\n");
+    SHOWN_MESSAGE result = Import_Confirmed();
+    EXPECT_EQ(result.Caption, "Import City Error");
+    EXPECT_NE(result.Text.find("Line 2"), std::string::npos) << result.Text;
+    EXPECT_EQ(std::memcmp(before, Universe.Cities, sizeof before), 0);
+
+    Write_Cities_File("Chicago," + std::string(3000, '7') + "\n");
+    result = Import_Confirmed();
+    EXPECT_EQ(result.Caption, "Import City Error") << "an over-long line is refused";
+    EXPECT_EQ(std::memcmp(before, Universe.Cities, sizeof before), 0);
+
+    Write_Cities_File("Chicago,99999999999\n");
+    result = Import_Confirmed();
+    EXPECT_EQ(result.Caption, "Import City Error") << "a number beyond 32 bits is refused";
+    EXPECT_EQ(std::memcmp(before, Universe.Cities, sizeof before), 0);
+
+    std::remove(CITIES_FILE_NAME);
+    result = Import_Confirmed();
+    EXPECT_EQ(result.Caption, "Import City Error");
+    EXPECT_EQ(result.Text, "Unable to open the city import file \"Cities.txt\".");
+    EXPECT_EQ(std::memcmp(before, Universe.Cities, sizeof before), 0);
+
+    Write_Cities_File("Chicago,1\n");
+    Clear_Shown_Messages();
+    Script_Message_Answer("Confirm City Import", ID_BOX_NO);
+    Import_Cities();
+    EXPECT_EQ(std::memcmp(before, Universe.Cities, sizeof before), 0) << "declining changes nothing";
+}
+
+TEST(Cities, SettersRefuseRowsAndStatisticsOutsideTheTable) {
+    Reset_City_League(0);
+    Set_City_Stat(100, 0, 5);
+    Set_City_Stat(0, 10, 5);
+    Set_City_Name(-1, "X");
+    EXPECT_EQ(Get_City_Stat(100, 0), 0);
+    EXPECT_EQ(Get_City_Stat(0, 10), 0);
+    EXPECT_EQ(City_Name(100), "");
+    EXPECT_EQ(Universe.Cities[0].Name[0], '\0');
+}

@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <vector>
+
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/settings.h"
+#include "database/team_finances.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "support/debug_log.h"
+#include "support/test_league.h"
+
+namespace {
+void Reset_Finance_League(int teams) {
+    std::memset(&Universe, 0, sizeof Universe);
+    for (int team = 0; team < MAX_FRANCHISES; ++team)
+        Universe.Teams[team].Team_Stats[TEAM_STAT_CONTROL] = team < teams ? TEAM_CONTROL_COMPUTER : -1;
+    Universe.Season_Length = 17;
+    Universe.Header.Universe_Stats[GAMES_PER_SEASON] = 17;
+    Universe.Header.Universe_Stats[INFLATION_FACTOR] = 1000;
+    Set_User_Preference(DRAFT_ROUND, 7);
+    Set_User_Preference(OWNER_MODE, 1);
+    Clear_Debug_Log();
+}
+
+void Put_Player(int team, int slot, int salary, int bonus, int years) {
+    Set_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID, 1000 + 100 * team + slot);
+    Set_Player_Vital_Stat(team, slot, VITAL_SALARY, salary);
+    Set_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS, bonus);
+    Set_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS, years);
+}
+} // namespace
+
+TEST(TeamFinances, GeneralManagerModeHidesTheOwnersMoney) {
+    Reset_Finance_League(4);
+    Set_Team_Financial_Stat(1, 2, 1500);
+    Set_Team_Financial_Stat(1, FINANCIAL_STAT_CASH, 5000000);
+    Set_User_Preference(OWNER_MODE, 0);
+    EXPECT_EQ(Get_Team_Financial_Stat(1, 2), 1000);
+    EXPECT_EQ(Get_Team_Financial_Stat(3, 0), 1000);
+    EXPECT_EQ(Get_Team_Financial_Stat(1, FINANCIAL_STAT_CASH), 26025000);
+    Universe.Header.Universe_Stats[INFLATION_FACTOR] = 2000;
+    EXPECT_EQ(Get_Team_Financial_Stat(1, FINANCIAL_STAT_CASH), 52050000);
+    Set_User_Preference(OWNER_MODE, 1);
+    EXPECT_EQ(Get_Team_Financial_Stat(1, 2), 1500);
+    EXPECT_EQ(Get_Team_Financial_Stat(1, FINANCIAL_STAT_CASH), 5000000);
+}
+
+TEST(TeamFinances, CashIsClampedAndBadTeamsAreHandled) {
+    Reset_Finance_League(4);
+    Set_Team_Financial_Stat(0, FINANCIAL_STAT_CASH, 2000000000);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, FINANCIAL_STAT_CASH), 1000000000);
+    Set_Team_Financial_Stat(0, FINANCIAL_STAT_CASH, -150000000);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, FINANCIAL_STAT_CASH), -100000000);
+
+    Set_Team_Financial_Stat(NO_TEAM, 5, 9);
+    Set_Team_Financial_Stat(-NO_TEAM, 5, 9);
+    EXPECT_EQ(Count_Error_Lines(), 0) << "no team is ignored silently";
+    Set_Team_Financial_Stat(38, 5, 9);
+    EXPECT_EQ(Get_Team_Financial_Stat(38, 5), 9) << "the pools keep the value";
+    EXPECT_EQ(Count_Debug_Lines("nTeam out of bounds in Set_Team_Financial_Stat(38,5,9)"), 1);
+    Set_Team_Financial_Stat(41, 5, 9);
+    Set_Team_Financial_Stat(2, 80, 9);
+    EXPECT_EQ(Count_Error_Lines(), 3);
+    EXPECT_EQ(Get_Team_Financial_Stat(2, 80), 0) << "stat 80 is computed, not stored";
+    EXPECT_EQ(Get_Team_Financial_Stat(NO_TEAM, 5), 0);
+    EXPECT_EQ(Get_Team_Financial_Stat(50, 5), 0);
+    EXPECT_EQ(Get_Team_Financial_Stat(1, 110), 0);
+}
+
+TEST(TeamFinances, LeagueMeanIsTruncated) {
+    Reset_Finance_League(3);
+    Set_Team_Financial_Stat(0, FINANCIAL_STAT_CASH, 10);
+    Set_Team_Financial_Stat(1, FINANCIAL_STAT_CASH, 10);
+    Set_Team_Financial_Stat(2, FINANCIAL_STAT_CASH, 11);
+    EXPECT_EQ(Get_Team_Financial_Stat(LEAGUE_MEAN_TEAM, FINANCIAL_STAT_CASH), 10);
+    Set_Team_Financial_Stat(2, FINANCIAL_STAT_CASH, 1000000000);
+    Set_Team_Financial_Stat(1, FINANCIAL_STAT_CASH, 1000000000);
+    EXPECT_EQ(Get_Team_Financial_Stat(LEAGUE_MEAN_TEAM, FINANCIAL_STAT_CASH), 666666670)
+        << "summed in 64 bits";
+    Reset_Finance_League(0);
+    EXPECT_EQ(Get_Team_Financial_Stat(LEAGUE_MEAN_TEAM, FINANCIAL_STAT_CASH), 0);
+}
+
+TEST(TeamFinances, ComputedRevenueExpensesAndProjections) {
+    Reset_Finance_League(4);
+    const int revenue[5][2] = {{10, 11}, {14, 16}, {22, 23}, {29, 30}, {36, 37}};
+    for (int item = 0; item < 5; ++item) {
+        Set_Team_Financial_Stat(0, revenue[item][0], 100 * (item + 1));
+        Set_Team_Financial_Stat(0, revenue[item][1], 1000 * (item + 1));
+    }
+    for (int stat : {51, 54, 57, 60, 63})
+        Set_Team_Financial_Stat(0, stat, stat);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 82), 1500);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 83), 15000);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 86), 51 + 54 + 60 + 63);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 80), 51 + 54 + 60 + 63 + 57);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 84), 1500 - 285);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 101), 15000) << "before the first game: last season's revenue";
+    Set_Team_Record_Char(0, RECORD_CHAR_WINS, 4);
+    Set_Team_Record_Char(0, RECORD_CHAR_LOSSES, 3);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 101), 3643) << "1500 x 17 / 7 = 3642.86, rounded";
+
+    Set_Team_Financial_Stat(0, 15, 777);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 92), 777) << "stat 70 of 0 leaves stat 15 whole";
+    Set_Team_Financial_Stat(0, 70, 10);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 92), 77);
+    Set_Team_Financial_Stat(0, 19, 50);
+    Set_Team_Financial_Stat(0, 72, 10);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 93), 50) << "a zero divisor leaves stat 19 whole";
+
+    Set_Team_Financial_Stat(0, FINANCIAL_STAT_CASH, 13012500);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 98), 500);
+    Set_Team_Financial_Stat(0, FINANCIAL_STAT_CASH, -5000000);
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 98), 0) << "never below 0";
+    EXPECT_EQ(Get_Team_Financial_Stat(0, 97), 0) << "no franchise value";
+}
+
+TEST(TeamFinances, RosterAveragesDivideBy51) {
+    Reset_Finance_League(4);
+    Put_Player(1, 0, 5100, 510, 3);
+    Put_Player(1, 7, 5100, 0, 2);
+    Put_Player(1, 60, 9999, 9999, 9);
+    EXPECT_EQ(Get_Team_Financial_Stat(1, 94), 200) << "slots past 50 are not averaged";
+    EXPECT_EQ(Get_Team_Financial_Stat(1, 104), 10);
+    EXPECT_EQ(Get_Team_Financial_Stat(1, 96), (10 * 5 + 25) / 51);
+}
+
+TEST(TeamFinances, RankCountsTiesHalf) {
+    Reset_Finance_League(4);
+    Set_Team_Financial_Stat(0, FINANCIAL_STAT_CASH, 500);
+    Set_Team_Financial_Stat(1, FINANCIAL_STAT_CASH, 500);
+    Set_Team_Financial_Stat(2, FINANCIAL_STAT_CASH, 300);
+    Set_Team_Financial_Stat(3, FINANCIAL_STAT_CASH, 100);
+    EXPECT_EQ(Get_Team_Financial_Rank(0, FINANCIAL_STAT_CASH), 1);
+    EXPECT_EQ(Get_Team_Financial_Rank(1, FINANCIAL_STAT_CASH), 1);
+    EXPECT_EQ(Get_Team_Financial_Rank(2, FINANCIAL_STAT_CASH), 2);
+    EXPECT_EQ(Get_Team_Financial_Rank(3, FINANCIAL_STAT_CASH), 3);
+    Set_Team_Financial_Stat(0, FINANCIAL_STAT_CASH, 900);
+    EXPECT_EQ(Get_Team_Financial_Rank(0, FINANCIAL_STAT_CASH), 0);
+}
+
+TEST(TeamFinances, SeasonStartClearsThisSeasonsAmounts) {
+    Reset_Finance_League(4);
+    for (int stat = 0; stat < 80; ++stat)
+        Set_Team_Financial_Stat(2, stat, stat + 1);
+    Clear_Previous_Financial_Stats(2);
+    EXPECT_EQ(Get_Team_Financial_Stat(2, 10), 0);
+    EXPECT_EQ(Get_Team_Financial_Stat(2, 72), 0);
+    EXPECT_EQ(Get_Team_Financial_Stat(2, 11), 12) << "last season stays";
+    EXPECT_EQ(Get_Team_Financial_Stat(2, 68), 69);
+    Clear_Previous_Financial_Stats(37);
+    EXPECT_EQ(Count_Debug_Lines("nTeam out of bounds in Clear_Previous_Financial_Stats"), 1);
+}
+
+TEST(TeamFinances, PayrollCountsTheFiftyOneLargestCapCharges) {
+    Build_Test_League();
+    Set_User_Preference(OWNER_MODE, 1);
+    std::vector<int32_t> charges;
+    int64_t bonus_charges = 0;
+    for (int slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        if (Get_Player_Vital_Stat(4, slot, VITAL_PLAYER_ID) == 0) continue;
+        charges.push_back(Get_Player_Vital_Stat(4, slot, VITAL_CAP_CHARGE));
+        bonus_charges += Get_Player_Vital_Stat(4, slot, 102);
+    }
+    ASSERT_EQ(charges.size(), static_cast<size_t>(TEST_ROSTER_SIZE));
+    std::sort(charges.begin(), charges.end(), std::greater<int32_t>());
+    int64_t payroll = 0;
+    for (int i = 0; i < 51; ++i)
+        payroll += charges[i];
+    EXPECT_EQ(Get_Team_Financial_Stat(4, 89), payroll);
+    EXPECT_EQ(Get_Team_Financial_Stat(4, 88), bonus_charges);
+    EXPECT_EQ(Get_Team_Financial_Stat(4, 90), Get_Universe_Stat(SALARY_CAP) / 1000 - payroll);
+}

@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "engine/downs_and_clock.h"
+#include "engine/game_record.h"
+#include "game_test_support.h"
+
+namespace {
+
+void Play(GAME_RECORD* game, int32_t result, int32_t yards, int32_t seconds) {
+    Set_Current_Play_Result(game, result);
+    game->Snap_Yards = static_cast<int8_t>(yards);
+    game->Snap_Seconds = static_cast<int8_t>(seconds);
+    Update_Down_And_Distance(game);
+    Run_Period_Events(game);
+}
+
+} // namespace
+
+TEST(DownsAndClock, LongRunEndsQuarterAtBoundaryAndPossessionCountsOnlyUpToIt) {
+    GAME_RECORD* game = Crafted_Game(890, 0, 10, 80);
+    Play(game, RESULT_RUN_MIDDLE, 50, 40);
+    EXPECT_EQ(game->Clock, 900) << "the quarter ends exactly at 900 seconds";
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS], 10);
+    EXPECT_EQ(game->Yards_To_Goal, 30);
+    EXPECT_EQ(Get_Game_Down(game), 0u);
+    EXPECT_EQ(game->Yards_To_Go, 10);
+    EXPECT_TRUE(Is_Clock_Stopped(game)) << "the clock stops at the end of the quarter";
+}
+
+TEST(DownsAndClock, ThirdDownGainOfExactlyTheDistanceConverts) {
+    GAME_RECORD* game = Crafted_Game(100, 2, 5, 60);
+    Play(game, RESULT_RUN_LEFT, 5, 30);
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_THIRD_DOWN_ATTEMPTS], 1);
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_THIRD_DOWN_CONVERSIONS], 1);
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_FIRST_DOWNS], 1);
+    EXPECT_EQ(Get_Game_Down(game), 0u);
+    EXPECT_EQ(game->Yards_To_Go, 10);
+
+    game = Crafted_Game(100, 2, 5, 60);
+    Play(game, RESULT_RUN_LEFT, 4, 30);
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_THIRD_DOWN_CONVERSIONS], 0);
+    EXPECT_EQ(Get_Game_Down(game), 3u);
+    EXPECT_EQ(game->Yards_To_Go, 1);
+}
+
+TEST(DownsAndClock, PenaltyShortOfTheLineDoesNotAdvanceTheDown) {
+    GAME_RECORD* game = Crafted_Game(100, 1, 10, 60);
+    Play(game, RESULT_PENALTY, 5, 0);
+    EXPECT_EQ(Get_Game_Down(game), 1u);
+    EXPECT_EQ(game->Yards_To_Go, 5);
+    EXPECT_EQ(game->Yards_To_Goal, 55);
+}
+
+TEST(DownsAndClock, FailedFourthDownHandsTheBallOver) {
+    GAME_RECORD* game = Crafted_Game(100, 3, 2, 40);
+    Play(game, RESULT_RUN_RIGHT, 1, 30);
+    EXPECT_EQ(game->Possession_Team, 2);
+    EXPECT_EQ(game->Yards_To_Goal, 61);
+    EXPECT_EQ(Get_Game_Down(game), 0u);
+    EXPECT_EQ(game->Yards_To_Go, 10);
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_FOURTH_DOWN_ATTEMPTS], 1);
+}
+
+TEST(DownsAndClock, TouchdownScoresSixAndSetsUpTheTry) {
+    GAME_RECORD* game = Crafted_Game(1000, 0, 10, 8);
+    Set_Team_Stat(1, TEAM_STAT_RED_ZONE, 0);
+    Check_Red_Zone(game);
+    EXPECT_EQ(game->Team_Stats[0][GAME_STAT_RED_ZONE_TRIPS], 1);
+    EXPECT_EQ(game->Team_Stats[0][GAME_STAT_RED_ZONE_START], 8);
+    Play(game, RESULT_TOUCHDOWN_RUN, 8, 6);
+    EXPECT_EQ(game->Score[0], 6);
+    EXPECT_EQ(Get_Game_Down(game), CONVERSION_ATTEMPT);
+    EXPECT_EQ(game->Yards_To_Goal, 2);
+    EXPECT_EQ(game->Team_Stats[0][GAME_STAT_RED_ZONE_TOUCHDOWNS], 1)
+        << "counted although the down is the try";
+    EXPECT_EQ(Get_Team_Stat(1, TEAM_STAT_RED_ZONE), 0) << "the trip ends with the score";
+
+    // A run across on the try scores two and records result 29.
+    Clear_Current_Play(game);
+    Play(game, RESULT_RUN_MIDDLE, 2, 5);
+    EXPECT_EQ(game->Score[0], 8);
+    EXPECT_EQ(Get_Current_Play_Result(game), RESULT_TWO_POINT_GOOD);
+    EXPECT_EQ(Get_Game_Down(game), KICKOFF_DOWN);
+    EXPECT_EQ(game->Clock, 1006) << "the try takes no time";
+    EXPECT_EQ(game->Play_Log_Count, 2);
+}
+
+TEST(DownsAndClock, KickedTryKeepsTheKickResult) {
+    GAME_RECORD* game = Crafted_Game(1000, CONVERSION_ATTEMPT, 2, 2);
+    game->Score[0] = 7;
+    Play(game, RESULT_EXTRA_POINT_GOOD, 0, 0);
+    EXPECT_EQ(game->Score[0], 7) << "the kick scores itself";
+    EXPECT_EQ(Get_Current_Play_Result(game), RESULT_EXTRA_POINT_GOOD);
+    EXPECT_EQ(Get_Game_Down(game), KICKOFF_DOWN);
+}
+
+TEST(DownsAndClock, RedZoneFieldGoalCountsOnceAndClearsTheTrip) {
+    GAME_RECORD* game = Crafted_Game(1000, 0, 10, 15);
+    Check_Red_Zone(game);
+    Check_Red_Zone(game);
+    EXPECT_EQ(game->Team_Stats[0][GAME_STAT_RED_ZONE_TRIPS], 1) << "one trip per possession";
+    Play(game, RESULT_FIELD_GOAL_GOOD, 0, 5);
+    EXPECT_EQ(game->Team_Stats[0][GAME_STAT_RED_ZONE_FIELD_GOALS], 1);
+    EXPECT_EQ(Get_Team_Stat(1, TEAM_STAT_RED_ZONE), 0);
+    EXPECT_EQ(Get_Game_Down(game), KICKOFF_DOWN);
+    game->Down_Word = 0;
+    game->Yards_To_Goal = 12;
+    Check_Red_Zone(game);
+    EXPECT_EQ(game->Team_Stats[0][GAME_STAT_RED_ZONE_TRIPS], 2) << "a new possession counts a new trip";
+}
+
+TEST(DownsAndClock, TwoMinuteWarningStopsTheClockInTheFourthQuarter) {
+    GAME_RECORD* game = Crafted_Game(3440, 0, 10, 70);
+    Play(game, RESULT_RUN_MIDDLE, 3, 40);
+    EXPECT_EQ(game->Clock, 3480);
+    EXPECT_TRUE(Is_Clock_Stopped(game));
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS], 40);
+}
+
+TEST(DownsAndClock, PreSnapRunOffFollowsTempoAndTimeouts) {
+    GAME_RECORD* game = Crafted_Game(100, 0, 10, 70);
+    Run_Pre_Snap_Clock(game);
+    EXPECT_EQ(game->Snap_Seconds, 37);
+    game->Down_Word |= OUT_OF_BOUNDS_BIT;
+    Run_Pre_Snap_Clock(game);
+    EXPECT_EQ(game->Snap_Seconds, 14);
+    game->Down_Word = CLOCK_STOPPED_BIT;
+    Run_Pre_Snap_Clock(game);
+    EXPECT_EQ(game->Snap_Seconds, 0);
+
+    // A trailing computer offence with 30 seconds left in the half calls a timeout.
+    game = Crafted_Game(1770, 0, 10, 70);
+    Run_Pre_Snap_Clock(game);
+    EXPECT_EQ(game->Timeouts[0], 2);
+    EXPECT_EQ(game->Snap_Seconds, 0);
+}

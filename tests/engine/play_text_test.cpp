@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "database/player_record.h"
+#include "engine/game_files.h"
+#include "engine/game_record.h"
+#include "engine/game_screen_hooks.h"
+#include "engine/log_rows.h"
+#include "engine/play_text.h"
+#include "support/game_output_support.h"
+#include "support/test_league.h"
+
+TEST(PlayText, DownAndFieldPositionTexts) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    char text[256];
+    game->Down_Word = 2;
+    game->Yards_To_Go = 12;
+    game->Yards_To_Goal = 8;
+    Get_Down_Text(game, text, sizeof text);
+    EXPECT_STREQ(text, "3rd and goal");
+    Get_Field_Position_Text(game, text, sizeof text);
+    std::string position = text;
+    EXPECT_NE(position.find(" 8-yard-line"), std::string::npos) << position;
+    Get_Short_Down_Text(game, text, 0, sizeof text);
+    EXPECT_STREQ(text, "3-G");
+
+    game->Down_Word = 0;
+    game->Yards_To_Go = 10;
+    game->Yards_To_Goal = 50;
+    Get_Down_Text(game, text, sizeof text);
+    EXPECT_STREQ(text, "1st and 10");
+    Get_Field_Position_Text(game, text, sizeof text);
+    EXPECT_STREQ(text, "50-yard-line");
+    Get_Short_Field_Position_Text(game, text, sizeof text);
+    EXPECT_STREQ(text, "(--  50)");
+
+    game->Down_Word = KICKOFF_DOWN;
+    Get_Short_Down_Text(game, text, 1, sizeof text);
+    EXPECT_STREQ(text, "Kickoff");
+    game->Down_Word = CONVERSION_ATTEMPT;
+    Get_Down_Text(game, text, sizeof text);
+    EXPECT_STREQ(text, "Conversion attempt");
+}
+
+TEST(PlayText, SummarySentences) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    char text[512];
+    PLAY_LOG_ENTRY entry{};
+    int32_t returner = Test_League_Player_ID(1, Test_League_Slot(POSITION_WR, 1));
+    char name[PLAYER_NAME_TEXT_SIZE];
+    Get_Player_Full_Name(1, Test_League_Slot(POSITION_WR, 1), name);
+    entry.First_Player_Id = returner;
+    entry.Second_Player_Id = -1;
+    entry.Yard1 = 44;
+    entry.Yard2 = 0;
+    entry.Play_Word = static_cast<uint32_t>(RESULT_PUNT_RETURNED) << PLAY_WORD_RESULT_SHIFT;
+    Write_Play_Summary_Sentence(game, &entry, text, sizeof text);
+    EXPECT_EQ(std::string(text), "44-yard punt - Fair catch by " + std::string(name));
+    entry.Yard2 = 9;
+    Write_Play_Summary_Sentence(game, &entry, text, sizeof text);
+    EXPECT_EQ(std::string(text), "44-yard punt returned 9 yards by " + std::string(name));
+
+    entry.Play_Word = static_cast<uint32_t>(RESULT_RUN_LEFT) << PLAY_WORD_RESULT_SHIFT;
+    entry.Yard1 = 1;
+    Write_Play_Summary_Sentence(game, &entry, text, sizeof text);
+    EXPECT_EQ(std::string(text), std::string(name) + " rushes left for 1 yard");
+    entry.Yard1 = -4;
+    Write_Play_Summary_Sentence(game, &entry, text, sizeof text);
+    EXPECT_EQ(std::string(text), std::string(name) + " rushes left for a 4-yard loss");
+
+    entry.Play_Word = static_cast<uint32_t>(RESULT_PENALTY) << PLAY_WORD_RESULT_SHIFT;
+    entry.Yard1 = 15;
+    entry.Yard2 = 3;
+    Write_Play_Summary_Sentence(game, &entry, text, sizeof text);
+    EXPECT_NE(std::string(text).find("(Roughing The Passer): 15 yards"), std::string::npos) << text;
+
+    entry.Play_Word = static_cast<uint32_t>(RESULT_NOT_RESOLVED) << PLAY_WORD_RESULT_SHIFT;
+    Write_Play_Summary_Sentence(game, &entry, text, sizeof text);
+    EXPECT_STREQ(text, "UNHANDLED nResult (32) in PLAY");
+
+    char small[8];
+    entry.Play_Word = static_cast<uint32_t>(RESULT_PUNT_TOUCHBACK) << PLAY_WORD_RESULT_SHIFT;
+    Write_Play_Summary_Sentence(game, &entry, small, sizeof small);
+    EXPECT_STREQ(small, "Punt we") << "bounded by the caller's buffer";
+}
+
+TEST(PlayText, ScoreLineFollowsTheConversionNotTheTouchdown) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    Clear_Game_Text_Buffers();
+    game->Current_Play.First_Player_Id = Test_League_Player_ID(0, Test_League_Slot(POSITION_RB, 0));
+    game->Current_Play.Yard1 = 3;
+    game->Current_Play.Play_Word = static_cast<uint32_t>(RESULT_TOUCHDOWN_RUN) << PLAY_WORD_RESULT_SHIFT;
+    game->Score[0] = 6;
+    Finish_Play_Log_Row(game);
+    EXPECT_EQ(Get_Plain_Play_Text().find("<><>"), std::string::npos);
+    game->Current_Play.Play_Word = static_cast<uint32_t>(RESULT_EXTRA_POINT_GOOD) << PLAY_WORD_RESULT_SHIFT;
+    game->Score[0] = 7;
+    Finish_Play_Log_Row(game);
+    EXPECT_NE(Get_Plain_Play_Text().find(" 7 / "), std::string::npos);
+    EXPECT_NE(Get_Play_By_Play_HTML().find("<TR class=subhead0>"), std::string::npos);
+}
+
+TEST(PlayText, PlayLogHoldsAtMost256Snaps) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    for (int i = 0; i < MAX_PLAY_LOG_ENTRIES; ++i)
+        EXPECT_EQ(Append_Play_To_Log(game), 1);
+    EXPECT_EQ(Append_Play_To_Log(game), 0) << "the 257th snap is not logged";
+    EXPECT_EQ(game->Play_Log_Count, MAX_PLAY_LOG_ENTRIES);
+}
+
+TEST(GameScreenHooks, RoutesAndCallStateWithoutAGame) {
+    EXPECT_EQ(Valid_Receiving_Route(55), 1);
+    EXPECT_EQ(Valid_Receiving_Route(54), 0);
+    EXPECT_EQ(Valid_Receiving_Route(36), 1);
+    EXPECT_EQ(Get_Pass_Route_Value(6), 40);
+    EXPECT_EQ(Get_Pass_Route_Value(99), 25);
+    GAME_RECORD* saved = Current_Game;
+    Current_Game = nullptr;
+    EXPECT_EQ(Get_Play_Call_State(), 0);
+    Current_Game = saved;
+}

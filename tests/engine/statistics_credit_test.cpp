@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include "database/player_record.h"
+#include "database/player_statistics.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "engine/game_record.h"
+#include "engine/statistics_credit.h"
+#include "support/game_output_support.h"
+#include "support/test_league.h"
+
+TEST(StatisticsCredit, PlayoffGameChangesTotalsAndCountersButNotPlayerStats) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    int32_t rb = Test_League_Slot(POSITION_RB, 0);
+    List_Test_Player(game, 0, 0, rb);
+    Set_User_Preference(CURRENT_WEEK, 18);
+    int32_t before = Get_Player_Stat(0, rb, 0, 8);
+    int32_t totals_before = Get_Team_Totals_Stat(0, 0, 0, 8);
+    int32_t allowed_before = Get_Team_Totals_Stat(1, 4, 0, 8);
+    Credit_Game_Stat(game, 0, rb, 0, 8, 12);
+    EXPECT_EQ(Get_Player_Stat(0, rb, 0, 8), before) << "playoff yards stay out of the season line";
+    EXPECT_EQ(Get_Team_Totals_Stat(0, 0, 0, 8), totals_before + 12);
+    EXPECT_EQ(Get_Team_Totals_Stat(1, 4, 0, 8), allowed_before + 12);
+    EXPECT_EQ(game->Player_Counters[0][0][1], 12) << "rushing yards counter";
+
+    Set_User_Preference(CURRENT_WEEK, 3);
+    Credit_Game_Stat(game, 0, rb, 0, 8, 5);
+    EXPECT_EQ(Get_Player_Stat(0, rb, 0, 8), before + 5);
+}
+
+TEST(StatisticsCredit, LinemanAndQuarterbackCredits) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    int32_t guard = Test_League_Slot(POSITION_G, 0);
+    int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    List_Test_Player(game, 0, 0, guard);
+    List_Test_Player(game, 0, 0, qb);
+    int32_t line_totals = Get_Team_Totals_Stat(0, 0, 0, 7);
+    Credit_Game_Stat(game, 0, guard, 1, 7, 1);
+    EXPECT_EQ(Get_Team_Totals_Stat(0, 0, 0, 7), line_totals) << "a lineman adds no team totals";
+    int32_t passer_totals = Get_Team_Totals_Stat(0, 3, 0, 8);
+    Credit_Game_Stat(game, 0, qb, 0, 8, 7);
+    EXPECT_EQ(Get_Team_Totals_Stat(0, 3, 0, 8), passer_totals + 7)
+        << "a quarterback's run counts as passer category";
+    for (int k = 0; k < GAME_PLAYER_COUNTERS; ++k)
+        EXPECT_EQ(game->Player_Counters[0][1][k], 0);
+    // A two-point run credits nobody.
+    game->Down_Word = CONVERSION_ATTEMPT;
+    int32_t before = Get_Player_Stat(0, qb, 0, 7);
+    Credit_Game_Stat(game, 0, qb, 0, 7, 1);
+    EXPECT_EQ(Get_Player_Stat(0, qb, 0, 7), before);
+}
+
+TEST(StatisticsCredit, LoneSackerGetsTwoHalfSacksAndATackle) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    int32_t de = Test_League_Slot(POSITION_DE, 0);
+    List_Test_Player(game, 1, 1, de);
+    for (int i = 0; i < ON_FIELD_PLAYERS; ++i) {
+        game->On_Field[0][i] = static_cast<uint8_t>(Test_League_Slot(POSITION_T, 0));
+        game->On_Field[1][i] = static_cast<uint8_t>(de);
+    }
+    game->Snap_Yards = -7;
+    int32_t sacks = Get_Player_Stat(1, de, 0, 4);
+    int32_t tackles = Get_Player_Stat(1, de, 0, 2);
+    int32_t sacker = Credit_Sack(game);
+    EXPECT_EQ(sacker, de);
+    EXPECT_EQ(Get_Player_Stat(1, de, 0, 4), sacks + 2);
+    EXPECT_EQ(Get_Player_Stat(1, de, 0, 2), tackles + 1);
+    EXPECT_EQ(game->Team_Totals[1][GAME_TOTAL_SACKS], 1);
+    EXPECT_EQ(game->Team_Totals[1][GAME_TOTAL_SACK_YARDS], 7);
+}
+
+TEST(StatisticsCredit, CounterTableAndScoreWeights) {
+    EXPECT_EQ(Get_Game_Counter_Index(0, 7), 0);
+    EXPECT_EQ(Get_Game_Counter_Index(1, 4), 0);
+    EXPECT_EQ(Get_Game_Counter_Index(2, 17), 3);
+    EXPECT_EQ(Get_Game_Counter_Index(3, 4), 4);
+    EXPECT_EQ(Get_Game_Counter_Index(0, 5), -1);
+    EXPECT_EQ(Get_Position_Stat_Category(POSITION_QB), 3);
+    EXPECT_EQ(Get_Position_Stat_Category(99), -1);
+    GAME_RECORD* game = Build_Output_Test_Game();
+    EXPECT_EQ(Get_Game_Player_Score(game, 2, 0), 0);
+    EXPECT_EQ(Get_Game_Player_Score(game, 0, 80), 0);
+    int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    List_Test_Player(game, 0, 0, qb);
+    game->Player_Counters[0][0][3] = 2;
+    game->Player_Counters[0][0][4] = 1;
+    EXPECT_EQ(Get_Game_Player_Score(game, 0, 0), 2 * 45 - 25);
+}

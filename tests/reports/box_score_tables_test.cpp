@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "database/player_record.h"
+#include "engine/game_record.h"
+#include "reports/box_score_tables.h"
+#include "support/game_output_support.h"
+#include "support/test_league.h"
+
+namespace {
+
+int Count_Text(const std::string& text, const std::string& part) {
+    int count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+} // namespace
+
+TEST(BoxScoreTables, ScoringRowsFollowTheScoringSideAndScore) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    Get_Box_Score_HTML().clear();
+    Write_Scoring_Plays_Header(game);
+    EXPECT_EQ(Count_Text(Get_Box_Score_HTML(), "<TR class=none>"), 0)
+        << "a game without a score has its header only";
+
+    int32_t receiver = Test_League_Player_ID(0, Test_League_Slot(POSITION_WR, 0));
+    int32_t passer = Test_League_Player_ID(0, Test_League_Slot(POSITION_QB, 0));
+    game->Score[0] = 6;
+    game->Current_Play.First_Player_Id = receiver;
+    game->Current_Play.Second_Player_Id = passer;
+    game->Current_Play.Yard1 = 12;
+    game->Current_Play.Play_Word = static_cast<uint32_t>(RESULT_TOUCHDOWN_PASS) << PLAY_WORD_RESULT_SHIFT;
+    Write_Scoring_Play_Row(game);
+    const std::string& html = Get_Box_Score_HTML();
+    EXPECT_NE(html.find("<TR class=none>"), std::string::npos) << "side 0 scored";
+    EXPECT_NE(html.find("class=lmc>Pass</TD>"), std::string::npos);
+    EXPECT_NE(html.find("12-yard TD pass to"), std::string::npos);
+    EXPECT_NE(html.find("<TD width=\"6%\" class=lmc>6</TD><TD width=\"6%\" class=lmc>0</TD></TR>"),
+              std::string::npos);
+
+    // An interception return scores for the side without the ball.
+    game->Current_Play.Play_Word =
+        (static_cast<uint32_t>(RESULT_INTERCEPTION_TOUCHDOWN) << PLAY_WORD_RESULT_SHIFT);
+    EXPECT_EQ(Get_Scoring_Side(game->Current_Play.Play_Word), 1);
+    Write_Scoring_Play_Row(game);
+    EXPECT_NE(Get_Box_Score_HTML().find("<TR class=highlight>"), std::string::npos);
+}
+
+TEST(BoxScoreTables, QuarterLabelAtTheEndOfRegulationAndInOvertime) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    char label[16];
+    const struct {
+        int clock;
+        const char* label;
+    } cases[] = {{0, "1st Q"}, {900, "1st Q"}, {901, "2nd Q"}, {3600, "4th Q"}, {3601, "OT"}, {9000, "OT"}};
+    for (const auto& c : cases) {
+        game->Clock = static_cast<int16_t>(c.clock);
+        Get_Quarter_Label(game, label, sizeof label);
+        EXPECT_STREQ(label, c.label) << "clock " << c.clock;
+    }
+}
+
+TEST(BoxScoreTables, TeamStatsTextsForPuntsFieldGoalsAndEmptyRushing) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    int32_t kicker = Test_League_Player_ID(0, Test_League_Slot(POSITION_K, 0));
+    Add_Test_Log_Entry(game, 0, RESULT_FIELD_GOAL_GOOD, kicker, -1, 42);
+    Add_Test_Log_Entry(game, 0, RESULT_FIELD_GOAL_GOOD, kicker, -1, 35);
+    Add_Test_Log_Entry(game, 0, RESULT_FIELD_GOAL_MISSED, kicker, -1, 51);
+    char list[64] = "";
+    EXPECT_EQ(Count_Side_Log_Results(game, 0, RESULT_FIELD_GOAL_GOOD, list, sizeof list), 2);
+    EXPECT_STREQ(list, " (42, 35)");
+    list[0] = '\0';
+    EXPECT_EQ(Count_Side_Log_Results(game, 1, RESULT_FIELD_GOAL_GOOD, list, sizeof list), 0);
+    EXPECT_STREQ(list, "") << "no field goals: no list";
+
+    game->Team_Stats[0][GAME_STAT_PUNTS] = 1;
+    game->Team_Totals[0][GAME_TOTAL_PUNT_YARDS] = 45;
+    game->Team_Stats[1][GAME_STAT_PUNTS] = 2;
+    game->Team_Totals[1][GAME_TOTAL_PUNT_YARDS] = 81;
+    game->Team_Totals[0][GAME_TOTAL_RUSHES] = 4;
+    game->Team_Totals[0][GAME_TOTAL_RUSHING_YARDS] = static_cast<uint16_t>(-3);
+    Get_Box_Score_HTML().clear();
+    Write_Box_Score_Team_Stats(game);
+    const std::string& html = Get_Box_Score_HTML();
+    EXPECT_NE(html.find("1 punt for 45 yards (45.0 avg)"), std::string::npos);
+    EXPECT_NE(html.find("2 punts for 81 yards (40.5 avg)"), std::string::npos);
+    EXPECT_NE(html.find("2 Made (42, 35), 1 Missed (51)"), std::string::npos);
+    EXPECT_NE(html.find("0 Made, 0 Missed"), std::string::npos);
+    EXPECT_NE(html.find("0 for 0 yards (0.0 avg)"), std::string::npos) << "zero rushes";
+    EXPECT_NE(html.find("4 for -3 yards (-0.7 avg)"), std::string::npos) << "negative average keeps its sign";
+    EXPECT_EQ(Count_Text(html, "</TR>"), 17) << "heading row and sixteen rows";
+}
+
+TEST(BoxScoreTables, DefenceTableShowsHalfSacksAndEscapedNames) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    int32_t slot = Test_League_Slot(POSITION_DE, 0);
+    Set_Player_Last_Name(1, slot, "<Ray&Co>");
+    List_Test_Player(game, 1, 1, slot);
+    Add_Game_Player_Counter(game, 1, slot, 0, 3);
+    Add_Game_Player_Counter(game, 1, slot, 2, 1);
+    EXPECT_EQ(Get_Game_Player_Counter(game, 1, slot, 2, 0), 3);
+    EXPECT_EQ(Get_Game_Player_Counter(game, 1, slot, 0, 0), 0) << "a defender has no group-0 counters";
+    Get_Box_Score_HTML().clear();
+    Write_Box_Score_Defense_Table(game);
+    const std::string& html = Get_Box_Score_HTML();
+    EXPECT_NE(html.find("<TD class=lmc>1.5</TD>"), std::string::npos) << "three half sacks";
+    EXPECT_NE(html.find("&lt;Ray&amp;Co&gt;"), std::string::npos);
+    EXPECT_EQ(html.find("<Ray&Co>"), std::string::npos);
+}
+
+TEST(BoxScoreTables, OffenceRowsOnlyForPlayersWhoTookPart) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    int32_t rb = Test_League_Slot(POSITION_RB, 0);
+    int32_t wr = Test_League_Slot(POSITION_WR, 0);
+    int32_t qb_id = Test_League_Player_ID(0, qb);
+    Add_Test_Log_Entry(game, 0, RESULT_COMPLETED_PASS, Test_League_Player_ID(0, wr), qb_id, 15);
+    Add_Test_Log_Entry(game, 0, RESULT_RUN_FUMBLE, -1, Test_League_Player_ID(0, rb), 0);
+    EXPECT_EQ(Count_Player_Log_Plays(game, 0, qb, 0, 3), 1);
+    EXPECT_EQ(Count_Player_Log_Plays(game, 0, wr, 0, 10), 1);
+    EXPECT_EQ(Count_Player_Log_Plays(game, 0, rb, 0, 13), 1);
+    EXPECT_EQ(Count_Player_Log_Plays(game, 0, rb, 0, 7), 0);
+    Get_Box_Score_HTML().clear();
+    Write_Box_Score_Offense_Tables(game);
+    const std::string& html = Get_Box_Score_HTML();
+    EXPECT_EQ(Count_Text(html, "<TR class=\"highlight\">") + Count_Text(html, "<TR>"), 3)
+        << "passer, receiver and the back who only fumbled";
+}
+
+TEST(BoxScoreTables, LongGameKeepsEveryRowAndTheClosingTags) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    Get_Box_Score_HTML().clear();
+    Write_Scoring_Plays_Header(game);
+    game->Current_Play.Play_Word = static_cast<uint32_t>(RESULT_FIELD_GOAL_GOOD) << PLAY_WORD_RESULT_SHIFT;
+    for (int i = 0; i < 400; ++i)
+        Write_Scoring_Play_Row(game);
+    Close_Scoring_Plays_Table();
+    Write_Box_Score_Team_Stats(game);
+    Close_Box_Score_Page();
+    const std::string& html = Get_Box_Score_HTML();
+    EXPECT_GT(html.size(), 35000u);
+    EXPECT_EQ(Count_Text(html, "Field Goal</TD>"), 400);
+    EXPECT_NE(html.find("Time of Possession"), std::string::npos);
+    EXPECT_EQ(html.substr(html.size() - 23), "</TBODY></TABLE></HTML>");
+}
