@@ -25,7 +25,8 @@ TEST(DepthCharts, SortRosterSectionOrdersOneUnitInItsOwnSlots) {
     for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
         if (!Is_Player_Slot_Used(team, slot)) continue;
         if (offence_ids[slot] != 0) {
-            EXPECT_EQ(Get_Player_Vital_Stat(team, slot, 0), offence_ids[slot]) << "other units keep their slots";
+            EXPECT_EQ(Get_Player_Vital_Stat(team, slot, 0), offence_ids[slot])
+                << "other units keep their slots";
             continue;
         }
         if (Get_Player_Unit(team, slot) != 1) continue;
