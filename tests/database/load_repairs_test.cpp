@@ -233,3 +233,50 @@ TEST(LoadRepairs, FinishedLoadClearsTheGameAndNamesTheDraftMenu) {
     EXPECT_EQ(Load_Game("no_such_game.kor"), 0);
     EXPECT_EQ(Get_User_Preference(CURRENT_VIEW), 0) << "a failed load shows view 0";
 }
+
+TEST(LoadRepairs, OldSeasonRepairRunsOnlyForItsCorruptWeek) {
+    // The one 32-bit week w with 7w + 249 = 100 after wrapping.
+    const uint32_t inverse_of_7 = 0xB6DB6DB7u;
+    const int32_t corrupt_week = static_cast<int32_t>((0u - 149u) * inverse_of_7);
+    ASSERT_EQ(7u * static_cast<uint32_t>(corrupt_week) + 249u, 100u);
+
+    Build_Test_League();
+    Universe.Teams[1].Players[0].Season_Stats[0][1] = 4;
+    Set_User_Preference(CURRENT_SEASON_INDEX, 3);
+    Set_User_Preference(CURRENT_WEEK, corrupt_week);
+    Run_Post_Load_Repairs(1900);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), corrupt_week) << "files from 1803 on skip it";
+
+    Clear_Shown_Messages();
+    Run_Post_Load_Repairs(1700);
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Converting Game From Previous Version");
+    EXPECT_EQ(Get_Shown_Messages()[0].Text, "Incrementing Season in corrupted game file.");
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 100);
+    EXPECT_EQ(Get_User_Preference(CURRENT_SEASON_INDEX), 4);
+
+    Set_User_Preference(CURRENT_WEEK, 5);
+    Clear_Shown_Messages();
+    Run_Post_Load_Repairs(1700);
+    EXPECT_TRUE(Get_Shown_Messages().empty()) << "a calendar week never triggers it";
+    EXPECT_EQ(Get_User_Preference(CURRENT_SEASON_INDEX), 4);
+}
+
+TEST(LoadRepairs, StatisticsYearFollowsTheReceiversStatistics) {
+    Build_Test_League();
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        for (PLAYER_RECORD& player : Universe.Teams[team].Players)
+            if (player.Vital_Stats[VITAL_PLAYER_ID] != 0 && player.Vital_Stats[VITAL_POSITION] == POSITION_WR)
+                player.Season_Stats[2][6] = 0;
+    Set_User_Preference(STATISTICS_YEAR, 1999);
+    Run_Post_Load_Repairs(2000);
+    EXPECT_EQ(Get_User_Preference(STATISTICS_YEAR), TEST_BASE_YEAR) << "no receiver has statistics";
+
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        for (PLAYER_RECORD& player : Universe.Teams[team].Players)
+            if (player.Vital_Stats[VITAL_PLAYER_ID] != 0 && player.Vital_Stats[VITAL_POSITION] == POSITION_WR)
+                player.Season_Stats[2][6] = 30;
+    Set_User_Preference(STATISTICS_YEAR, 1999);
+    Run_Post_Load_Repairs(2000);
+    EXPECT_EQ(Get_User_Preference(STATISTICS_YEAR), 1999) << "every receiver has statistics";
+}
