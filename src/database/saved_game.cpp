@@ -19,6 +19,7 @@
 #include "database/universe.h"
 #include "platform/message_box.h"
 #include "tools/old_universe_conversion.h"
+#include "views/current_view.h"
 
 const char* const AUTO_SAVE_FILE_NAME = "[Auto Save].kor";
 const char* const DEFAULT_DATABASE_NAME = "Databases/Universe-2019.dat";
@@ -278,6 +279,7 @@ int Load_Game(const char* file_name) {
         Active_Team_Count = -1;
         // The league in the block is still the one loaded before.
         game_loaded = was_loaded;
+        Set_Current_View(0);
         const char* shown_name = file_name ? file_name : "";
         if (Is_Default_Database(shown_name))
             Show_Formatted_Message("Read Error", "Couldn't load game data. Please re-install %s.",

@@ -1,0 +1,6 @@
+#pragma once
+// The state of a fantasy draft, kept in a file beside the saved game.
+
+// Reads "<saved game name>.draft" into Fantasy_Draft_State. Returns 1 when read;
+// 0 leaves the state as it was (a missing or short file).
+int Load_Fantasy_Draft_State();

@@ -1,0 +1,51 @@
+#include "tools/old_player_conversion.h"
+
+#include "app/diagnostics.h"
+#include "database/player_record.h"
+#include "database/roster_slots.h"
+#include "database/season_lines.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+
+namespace {
+constexpr int32_t REPAIRED_RATINGS[] = {RATING_KICK_RETURNS, RATING_PUNT_RETURNS, RATING_PASS_BLOCKING,
+                                        RATING_RUN_BLOCKING};
+
+template <typename F> void For_Each_Used_Player(F action) {
+    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team) {
+        if (team < MAX_FRANCHISES && !Is_Used_Franchise_Slot(team)) continue;
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+            if (Is_Player_Slot_Used(team, slot)) action(team, slot);
+    }
+}
+} // namespace
+
+// The slot is emptied where it stands (with the player's season lines), so
+// the other players keep the slots the depth charts and returners name. A
+// negative code is no position either.
+void Remove_Invalid_Position_Players() {
+    For_Each_Used_Player([](int32_t team, int32_t slot) {
+        const int32_t position = Universe.Teams[team].Players[slot].Vital_Stats[VITAL_POSITION];
+        if (position >= 0 && position < NUMBER_OF_POSITIONS) return;
+        Log_Debug_Line("Removing player %d of team %d: position code %d", slot, team, position);
+        Delete_All_Player_Season_Lines(team, slot);
+        Clear_Player(team, slot);
+    });
+}
+
+// The read of a rating repairs it in place: a value that is not a number gets
+// the league baseline, one below 20 becomes 20.
+void Repair_Player_Ratings() {
+    For_Each_Used_Player([](int32_t team, int32_t slot) {
+        for (int32_t rating : REPAIRED_RATINGS)
+            Get_Player_Rating(team, slot, rating);
+    });
+}
+
+// Game records, positions and player fields of older files are taken as they
+// stand until the converters of those layouts are built.
+void Convert_Old_Game_Records() {}
+
+void Convert_Old_Player_Positions() {}
+
+void Convert_Old_Player_Fields() {}

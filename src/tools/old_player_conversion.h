@@ -1,0 +1,11 @@
+#pragma once
+// In-place repairs of players and game records saved by older versions, and
+// the sweep of players no position can hold, run by every load.
+
+// Removes every player whose position code is not one of the 15 positions.
+void Remove_Invalid_Position_Players();
+// Repairs the return and blocking ratings of files older than version 1400.
+void Repair_Player_Ratings();
+void Convert_Old_Game_Records();
+void Convert_Old_Player_Positions();
+void Convert_Old_Player_Fields();

@@ -1,0 +1,282 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/draft_menu.h"
+#include "database/league_structure.h"
+#include "database/load_repairs.h"
+#include "database/player_record.h"
+#include "database/saved_game.h"
+#include "database/settings.h"
+#include "database/universe.h"
+#include "engine/game_record.h"
+#include "platform/message_box.h"
+#include "support/test_league.h"
+
+namespace {
+using BYTES = std::vector<uint8_t>;
+
+BYTES Copy_Block() {
+    return BYTES(Universe_Bytes(), Universe_Bytes() + UNIVERSE_SIZE);
+}
+
+// Saves the block and gives the file the four version digits of an older file.
+void Save_As_Version(const char* name, const char* digits) {
+    ASSERT_EQ(Save_Game(name, nullptr), SAVE_OK);
+    FILE* file = fopen(name, "r+b");
+    ASSERT_NE(file, nullptr);
+    ASSERT_EQ(fseek(file, 13, SEEK_SET), 0);
+    ASSERT_EQ(fwrite(digits, 1, 4, file), 4u);
+    fclose(file);
+}
+
+// Marks that each row of the repair table changes, so a load shows which rows ran.
+struct MARKED_LEAGUE {
+    int32_t Tight_End_Slot;
+};
+
+MARKED_LEAGUE Build_Marked_League() {
+    Build_Test_League();
+    Universe.Tail.All_Time_Leaders[500] = 9;
+    Set_User_Preference(COMPUTER_OFFERS_TRADES, 1);
+    Set_User_Preference(AUTO_FILL_ROSTERS, 0);
+    Set_User_Preference(OVERTIME_MINUTES, 12);
+    Set_User_Preference(ERA_CODE, 7);
+    Set_User_Preference(TWO_POINT_CONVERSION_RULE, 5);
+    Set_Skin_Name("ice");
+    for (int n = 65; n <= 69; ++n)
+        Set_User_Preference(n, 3);
+    Universe.Header.Require_Click_After_Each_Play = 0;
+    const int32_t tight_end = Test_League_Slot(POSITION_TE, 0);
+    Set_Player_Rating(3, tight_end, RATING_RECEIVING, 60.0f);
+    Set_Player_Rating(3, tight_end, RATING_QUICKNESS, 50.0f);
+    Set_Player_Rating(3, tight_end, RATING_RED_ZONE, 33.0f);
+    return {tight_end};
+}
+
+char Skin_Initial() {
+    return Universe.Header.Skin_Name[0];
+}
+} // namespace
+
+TEST(LoadRepairs, NewerFileRunsOnlyItsBranchRows) {
+    // Files of 2180-7799 are read through the layout converters; the repairs
+    // that follow the conversion are run here on the block as it stands.
+    Build_Marked_League();
+    Set_User_Preference(DRAFT_ROUND, 2);
+    Run_Post_Load_Repairs(2500);
+    EXPECT_EQ(Universe.Tail.All_Time_Leaders[500], 0) << "all-time leaders zeroed below 2502";
+    EXPECT_EQ(Get_User_Preference(DRAFT_ROUND), 7);
+    EXPECT_EQ(Get_User_Preference(COMPUTER_OFFERS_TRADES), 0);
+    EXPECT_EQ(Get_User_Preference(AUTO_FILL_ROSTERS), 1);
+    EXPECT_STREQ(Universe.Header.Skin_Name, "earth");
+    EXPECT_EQ(Get_User_Preference(OVERTIME_MINUTES), 10) << "league rules of 2020 from the year tables";
+    EXPECT_EQ(Get_User_Preference(TWO_POINT_CONVERSION_RULE), 1);
+    EXPECT_EQ(Get_User_Preference(PLAYOFF_OVERTIME_RULE), 3);
+    EXPECT_EQ(Get_User_Preference(KICKOFF_SPOT_CODE), 1);
+    EXPECT_EQ(Get_User_Preference(65), 3) << "rows of the older branch do not run";
+    EXPECT_EQ(Universe.Header.Require_Click_After_Each_Play, 0);
+    EXPECT_EQ(Get_User_Preference(ERA_CODE), 0) << "every year rule of a 2180-7699 file";
+
+    Build_Marked_League();
+    Save_As_Version("v8000.kor", "8000");
+    ASSERT_EQ(Load_Game("v8000.kor"), 1);
+    EXPECT_EQ(Get_User_Preference(AUTO_FILL_ROSTERS), 1) << "below 8030";
+    EXPECT_EQ(Get_User_Preference(TWO_POINT_CONVERSION_RULE), 1) << "below 8020";
+    EXPECT_STREQ(Universe.Header.Skin_Name, "earth") << "below 8510";
+    EXPECT_EQ(Universe.Tail.All_Time_Leaders[500], 9) << "not below 2502";
+    EXPECT_EQ(Get_User_Preference(COMPUTER_OFFERS_TRADES), 1) << "not below 5140";
+    EXPECT_EQ(Get_User_Preference(OVERTIME_MINUTES), 12) << "not below 7700";
+
+    Build_Marked_League();
+    Save_As_Version("v8600.kor", "8600");
+    ASSERT_EQ(Load_Game("v8600.kor"), 1);
+    EXPECT_EQ(Get_User_Preference(TWO_POINT_CONVERSION_RULE), 5);
+    EXPECT_EQ(Universe.Tail.All_Time_Leaders[500], 9);
+    EXPECT_EQ(Get_User_Preference(COMPUTER_OFFERS_TRADES), 1);
+    EXPECT_EQ(Get_User_Preference(AUTO_FILL_ROSTERS), 0);
+    EXPECT_EQ(Skin_Initial(), 'i');
+    EXPECT_EQ(Get_User_Preference(OVERTIME_MINUTES), 12);
+    EXPECT_EQ(Get_User_Preference(65), 3);
+}
+
+TEST(LoadRepairs, OlderFileRunsOnlyItsBranchRows) {
+    const MARKED_LEAGUE marked = Build_Marked_League();
+    Save_As_Version("v1500.kor", "1500");
+    ASSERT_EQ(Load_Game("v1500.kor"), 1);
+    // Teams are sorted by name on load; the tight end's team keeps its name.
+    int32_t team = -1;
+    for (int32_t t = 0; t < TEST_LEAGUE_TEAMS && team < 0; ++t)
+        if (std::fabs(Get_Player_Rating(t, marked.Tight_End_Slot, RATING_QUICKNESS) - 50.0f) < 0.01f &&
+            std::fabs(Get_Player_Rating(t, marked.Tight_End_Slot, RATING_RECEIVING) - 60.0f) < 0.01f)
+            team = t;
+    ASSERT_GE(team, 0);
+    EXPECT_FLOAT_EQ(Get_Player_Rating(team, marked.Tight_End_Slot, RATING_RED_ZONE), 56.5f)
+        << "red-zone repair below 1507";
+    EXPECT_EQ(Get_User_Preference(OVERTIME_MINUTES), 12) << "overtime length only below 1410";
+    EXPECT_EQ(Get_User_Preference(ERA_CODE), 0) << "era code below 1605";
+    EXPECT_EQ(Universe.Tail.All_Time_Leaders[500], 9) << "rows of the newer branch do not run";
+    EXPECT_EQ(Get_User_Preference(COMPUTER_OFFERS_TRADES), 1);
+    EXPECT_EQ(Get_User_Preference(AUTO_FILL_ROSTERS), 0);
+    EXPECT_EQ(Skin_Initial(), 'i');
+    EXPECT_EQ(Get_User_Preference(TWO_POINT_CONVERSION_RULE), 5);
+    for (int n = 65; n <= 69; ++n)
+        EXPECT_EQ(Get_User_Preference(n), 20) << "setting " << n;
+    EXPECT_EQ(Universe.Header.Require_Click_After_Each_Play, 1);
+}
+
+TEST(LoadRepairs, OwnFilesRunOnlyTheAlwaysAndNewestOldRows) {
+    const MARKED_LEAGUE marked = Build_Marked_League();
+    ASSERT_EQ(Save_Game("own.kor", nullptr), SAVE_OK);
+    ASSERT_EQ(Load_Game("own.kor"), 1);
+    for (int32_t t = 0; t < TEST_LEAGUE_TEAMS; ++t)
+        EXPECT_NE(Get_Player_Rating(t, marked.Tight_End_Slot, RATING_RED_ZONE), 56.5f) << "team " << t;
+    EXPECT_EQ(Universe.Tail.All_Time_Leaders[500], 9);
+    EXPECT_EQ(Get_User_Preference(COMPUTER_OFFERS_TRADES), 1);
+    EXPECT_EQ(Get_User_Preference(OVERTIME_MINUTES), 12);
+    EXPECT_EQ(Get_User_Preference(ERA_CODE), 7);
+    EXPECT_EQ(Get_User_Preference(TWO_POINT_CONVERSION_RULE), 5);
+    EXPECT_EQ(Skin_Initial(), 'i');
+    EXPECT_EQ(Get_User_Preference(65), 20);
+    EXPECT_EQ(Universe.Header.Require_Click_After_Each_Play, 1);
+    EXPECT_EQ(Get_User_Preference(MULTI_SEASON_SIMULATION), 0);
+}
+
+TEST(LoadRepairs, EveryLoadRemovesPlayersWithoutAPosition) {
+    for (const char* digits : {"2002", "1500", "8000", "8600"}) {
+        SCOPED_TRACE(digits);
+        Build_Test_League();
+        // Teams are sorted by name on load, so the team is found by a player id.
+        const int32_t id_before = Universe.Teams[0].Players[6].Vital_Stats[VITAL_PLAYER_ID];
+        const int32_t id_after = Universe.Teams[0].Players[8].Vital_Stats[VITAL_PLAYER_ID];
+        Universe.Teams[0].Players[7].Vital_Stats[VITAL_POSITION] = 15;
+        Universe.Teams[36].Players[0].Vital_Stats[VITAL_PLAYER_ID] = 999001;
+        Universe.Teams[36].Players[0].Vital_Stats[VITAL_POSITION] = -3;
+        Save_As_Version("positions.kor", digits);
+        ASSERT_EQ(Load_Game("positions.kor"), 1);
+        int32_t team = -1;
+        for (int32_t t = 0; t < TEST_LEAGUE_TEAMS && team < 0; ++t)
+            if (Universe.Teams[t].Players[6].Vital_Stats[VITAL_PLAYER_ID] == id_before) team = t;
+        ASSERT_GE(team, 0);
+        EXPECT_EQ(Universe.Teams[team].Players[7].Vital_Stats[VITAL_PLAYER_ID], 0) << "position 15 removed";
+        EXPECT_EQ(Universe.Teams[team].Players[8].Vital_Stats[VITAL_PLAYER_ID], id_after)
+            << "the others keep their slots";
+        EXPECT_EQ(Universe.Teams[36].Players[0].Vital_Stats[VITAL_PLAYER_ID], 0) << "a negative code too";
+    }
+}
+
+TEST(LoadRepairs, ScheduleRebuildSkipsGameIndicesOutsideTheRecords) {
+    Build_Test_League();
+    const BYTES before = Copy_Block();
+    Universe.Teams[2].Schedule[0].Values[0] = -6;
+    Universe.Teams[2].Schedule[0].Values[3] = 10;
+    Universe.Teams[2].Schedule[1].Values[0] = 4;
+    Universe.Teams[2].Schedule[1].Values[3] = 11;
+    Universe.Teams[2].Schedule[2].Values[0] = 4;
+    Universe.Teams[2].Schedule[2].Values[3] = 300;
+    Universe.Teams[2].Schedule[3].Values[0] = 4;
+    Universe.Teams[2].Schedule[3].Values[3] = -5;
+    Universe.Teams[33].Schedule[0].Values[0] = 1;
+    Universe.Teams[33].Schedule[0].Values[3] = 12;
+    const uint8_t game_12[2] = {Universe.Games[12].Team[0], Universe.Games[12].Team[1]};
+
+    Rebuild_Game_Teams_From_Schedules();
+    EXPECT_EQ(Universe.Games[10].Team[0], 2);
+    EXPECT_EQ(Universe.Games[10].Team[1], 5);
+    EXPECT_EQ(Universe.Games[11].Team[0], 3);
+    EXPECT_EQ(Universe.Games[11].Team[1], 2);
+    EXPECT_EQ(Universe.Games[12].Team[0], game_12[0]) << "unused franchise slots are skipped";
+    EXPECT_EQ(Universe.Games[12].Team[1], game_12[1]);
+    EXPECT_EQ(memcmp(before.data() + offsetof(UNIVERSE_STATE, User_Preferences),
+                     Universe_Bytes() + offsetof(UNIVERSE_STATE, User_Preferences), 1200),
+              0)
+        << "index 300 must not write past the game records";
+}
+
+TEST(LoadRepairs, LoadSaveLoadIsStable) {
+    Build_Test_League();
+    Save_As_Version("first.kor", "8000");
+    ASSERT_EQ(Load_Game("first.kor"), 1);
+    ASSERT_EQ(Save_Game("second.kor", nullptr), SAVE_OK);
+    ASSERT_EQ(Load_Game("second.kor"), 1);
+    const BYTES second = Copy_Block();
+    ASSERT_EQ(Save_Game("third.kor", nullptr), SAVE_OK);
+    memset(Universe_Bytes(), 0x3C, UNIVERSE_SIZE);
+    ASSERT_EQ(Load_Game("third.kor"), 1);
+    size_t first_difference = 0;
+    while (first_difference < UNIVERSE_SIZE && second[first_difference] == Universe_Bytes()[first_difference])
+        ++first_difference;
+    EXPECT_EQ(first_difference, UNIVERSE_SIZE) << "first changed byte at block offset " << first_difference;
+}
+
+TEST(LoadRepairs, FinishedLoadClearsTheGameAndNamesTheDraftMenu) {
+    Build_Test_League();
+    Universe.Header.Universe_Stats[FANTASY_DRAFT_FLAG] = 1;
+    ASSERT_EQ(Save_Game("fantasy.kor", nullptr), SAVE_OK);
+    Current_Game = &Universe.Games[3];
+    ASSERT_EQ(Load_Game("fantasy.kor"), 1);
+    EXPECT_EQ(Current_Game, nullptr);
+    EXPECT_EQ(Get_Draft_Menu_Fantasy(), 1);
+    EXPECT_EQ(Active_Team_Count, TEST_LEAGUE_TEAMS);
+
+    Universe.Header.Universe_Stats[FANTASY_DRAFT_FLAG] = 0;
+    ASSERT_EQ(Save_Game("college.kor", nullptr), SAVE_OK);
+    ASSERT_EQ(Load_Game("college.kor"), 1);
+    EXPECT_EQ(Get_Draft_Menu_Fantasy(), 0);
+
+    Set_User_Preference(CURRENT_VIEW, 40030);
+    Clear_Shown_Messages();
+    EXPECT_EQ(Load_Game("no_such_game.kor"), 0);
+    EXPECT_EQ(Get_User_Preference(CURRENT_VIEW), 0) << "a failed load shows view 0";
+}
+
+TEST(LoadRepairs, OldSeasonRepairRunsOnlyForItsCorruptWeek) {
+    // The one 32-bit week w with 7w + 249 = 100 after wrapping.
+    const uint32_t inverse_of_7 = 0xB6DB6DB7u;
+    const int32_t corrupt_week = static_cast<int32_t>((0u - 149u) * inverse_of_7);
+    ASSERT_EQ(7u * static_cast<uint32_t>(corrupt_week) + 249u, 100u);
+
+    Build_Test_League();
+    Universe.Teams[1].Players[0].Season_Stats[0][1] = 4;
+    Set_User_Preference(CURRENT_SEASON_INDEX, 3);
+    Set_User_Preference(CURRENT_WEEK, corrupt_week);
+    Run_Post_Load_Repairs(1900);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), corrupt_week) << "files from 1803 on skip it";
+
+    Clear_Shown_Messages();
+    Run_Post_Load_Repairs(1700);
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Converting Game From Previous Version");
+    EXPECT_EQ(Get_Shown_Messages()[0].Text, "Incrementing Season in corrupted game file.");
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 100);
+    EXPECT_EQ(Get_User_Preference(CURRENT_SEASON_INDEX), 4);
+
+    Set_User_Preference(CURRENT_WEEK, 5);
+    Clear_Shown_Messages();
+    Run_Post_Load_Repairs(1700);
+    EXPECT_TRUE(Get_Shown_Messages().empty()) << "a calendar week never triggers it";
+    EXPECT_EQ(Get_User_Preference(CURRENT_SEASON_INDEX), 4);
+}
+
+TEST(LoadRepairs, StatisticsYearFollowsTheReceiversStatistics) {
+    Build_Test_League();
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        for (PLAYER_RECORD& player : Universe.Teams[team].Players)
+            if (player.Vital_Stats[VITAL_PLAYER_ID] != 0 && player.Vital_Stats[VITAL_POSITION] == POSITION_WR)
+                player.Season_Stats[2][6] = 0;
+    Set_User_Preference(STATISTICS_YEAR, 1999);
+    Run_Post_Load_Repairs(2000);
+    EXPECT_EQ(Get_User_Preference(STATISTICS_YEAR), TEST_BASE_YEAR) << "no receiver has statistics";
+
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        for (PLAYER_RECORD& player : Universe.Teams[team].Players)
+            if (player.Vital_Stats[VITAL_PLAYER_ID] != 0 && player.Vital_Stats[VITAL_POSITION] == POSITION_WR)
+                player.Season_Stats[2][6] = 30;
+    Set_User_Preference(STATISTICS_YEAR, 1999);
+    Run_Post_Load_Repairs(2000);
+    EXPECT_EQ(Get_User_Preference(STATISTICS_YEAR), 1999) << "every receiver has statistics";
+}
