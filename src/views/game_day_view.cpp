@@ -1,6 +1,5 @@
 #include "views/game_day_view.h"
 
-#include "database/settings.h"
 #include "platform/message_queue.h"
 
 namespace {
@@ -17,10 +16,6 @@ bool Has_Wait_Elapsed(void*) {
 }
 
 } // namespace
-
-void Set_Current_View(int32_t view) {
-    Set_User_Preference(CURRENT_VIEW, view);
-}
 
 int32_t Draw_Play_Result_Panel(void*, int32_t frame, int32_t) {
     // Without a display each frame is one step of the animation.

@@ -1,10 +1,9 @@
 #pragma once
-// What the engine needs of the game-day presentation: switching the main view
-// and drawing the play result panel frame by frame.
+// What the engine needs of the game-day presentation: drawing the play result panel frame by frame.
 #include <cstdint>
 
-// Switches the main window to a view (remembered in setting 26).
-void Set_Current_View(int32_t view);
+#include "views/current_view.h"
+
 // Draws frame 0-10 of the play result panel (frame -1 with bFinal 1: the
 // closing state). Returns how many animation steps to wait after the frame.
 int32_t Draw_Play_Result_Panel(void* dc, int32_t frame, int32_t bFinal);
