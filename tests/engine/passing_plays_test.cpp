@@ -11,8 +11,8 @@ namespace {
 
 int32_t Pass_Play() {
     return Find_Test_Play([](int32_t play) {
-        return Is_Passing_Play(0, play) && !Is_Rollout_Or_Bootleg_Play(0, play) &&
-               Get_Offensive_Play_Primary_Receiver(0, play) >= 1;
+        return Is_Passing_Play(255, play) && !Is_Rollout_Or_Bootleg_Play(255, play) &&
+               Get_Offensive_Play_Primary_Receiver(255, play) >= 1;
     });
 }
 

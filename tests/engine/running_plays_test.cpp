@@ -9,7 +9,7 @@
 namespace {
 
 int32_t Run_Play() {
-    return Find_Test_Play([](int32_t play) { return Is_Running_Play(0, play); });
+    return Find_Test_Play([](int32_t play) { return Is_Running_Play(255, play); });
 }
 
 int32_t Result_Of(const GAME_RECORD* game) {
@@ -31,7 +31,7 @@ TEST(RunningPlays, KneelAtOwnOneIsASafety) {
     Resolve_Kneel_Down(game);
     EXPECT_EQ(Result_Of(game), RESULT_RUN_MIDDLE);
     EXPECT_EQ(game->Snap_Yards, -1);
-    const int32_t carrier = Get_Offensive_Play_Primary_Receiver(0, Run_Play());
+    const int32_t carrier = Get_Offensive_Play_Primary_Receiver(255, Run_Play());
     EXPECT_EQ(game->Current_Play.First_Player_Id, Get_Player_ID(0, game->On_Field[0][carrier]));
 }
 
