@@ -60,6 +60,7 @@ TEST(PassingPlays, InterceptionInTheEndZoneIsBroughtOut) {
         Seed_Random_Numbers(seed);
         Implement_Pass_Result(game, game->On_Field[0][3], PASS_OUTCOME_INTERCEPTED, 0, 9, 12);
         EXPECT_EQ(game->Possession_Team, 1);
+        EXPECT_EQ(game->Down_Word & POSSESSION_CHANGE_BITS, 1u << 12) << "bit 12 alone marks the turnover";
         EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_TURNOVERS], 1);
         if (Result_Of(game) == RESULT_INTERCEPTION_TOUCHDOWN) continue;
         ASSERT_EQ(Result_Of(game), RESULT_INTERCEPTION);

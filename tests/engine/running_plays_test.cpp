@@ -134,7 +134,7 @@ TEST(RunningPlays, LostFumbleTurnsTheBallOver) {
         if (result != RESULT_RUN_FUMBLE && result != RESULT_FUMBLE_TOUCHDOWN) continue;
         lost = true;
         EXPECT_EQ(game->Possession_Team, 1) << "the defence has the ball";
-        EXPECT_NE(game->Down_Word & (1u << 12), 0u);
+        EXPECT_EQ(game->Down_Word & POSSESSION_CHANGE_BITS, 1u << 12);
         EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_TURNOVERS], 1);
         EXPECT_EQ(game->Team_Stats[0][GAME_STAT_FUMBLES], 1);
         EXPECT_EQ(game->Team_Stats[0][GAME_STAT_FUMBLES_LOST], 1);
