@@ -29,7 +29,14 @@ const char* const LAST_NAMES[] = {
 constexpr int FIRST_COUNT = sizeof FIRST_NAMES / sizeof FIRST_NAMES[0];
 constexpr int LAST_COUNT = sizeof LAST_NAMES / sizeof LAST_NAMES[0];
 
-const char* const LOCATIONS[] = {"Boston", "Denver", "Austin", "Omaha", "Tulsa", "Reno", "Fresno", "Mobile"};
+// In alphabetical order, so sorting the teams by name (as every load does)
+// keeps each team in its slot.
+const char* const LOCATIONS[] = {"Akron",    "Albany",    "Austin",  "Boise",    "Boston",   "Camden",
+                                 "Dayton",   "Denver",    "Durham",  "El Paso",  "Eugene",   "Fargo",
+                                 "Flint",    "Fresno",    "Helena",  "Irvine",   "Laredo",   "Lincoln",
+                                 "Macon",    "Mobile",    "Newark",  "Ogden",    "Omaha",    "Peoria",
+                                 "Provo",    "Raleigh",   "Reno",    "Salem",    "Toledo",   "Tucson",
+                                 "Tulsa",    "Yonkers"};
 const char* const NICKNAMES[] = {"Comets", "Rams", "Bears", "Hawks"};
 
 void Build_Team(int32_t team) {
@@ -38,7 +45,7 @@ void Build_Team(int32_t team) {
     Set_Team_Stat(team, TEAM_STAT_DIVISION, team / 4);
     snprintf(text, sizeof text, "T%02d", team);
     Set_Team_Abbreviation(text, team);
-    snprintf(text, sizeof text, "%s %d", LOCATIONS[team % 8], team / 8 + 1);
+    snprintf(text, sizeof text, "%s", LOCATIONS[team % 32]);
     Set_Team_Location(text, team);
     Set_Team_Nickname(NICKNAMES[team % 4], team);
     int32_t slot = 0;
