@@ -90,7 +90,10 @@ int32_t Get_Max_Wild_Card_Teams() {
         if (bound > most) most = bound;
     }
     // A 17-game season with more than 32 teams keeps its schedule by taking two wild cards.
-    if (most >= 3 && Count_Active_Teams() > 32 && Get_Universe_Stat(0) > 16) return 2;
+    if (most >= 3 && Count_Active_Teams() > 32 && Get_Universe_Stat(0) > 16) {
+        if (Get_Universe_Stat(0) > 17) Universe.Header.Universe_Stats[0] = 17;
+        return 2;
+    }
     return most;
 }
 

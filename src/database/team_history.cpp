@@ -74,11 +74,6 @@ int32_t History_Stat(int32_t team, int32_t n) {
     return n == 0 ? History_Rating(team) : Sum_Past_Seasons(team, n);
 }
 
-// The wild-card bound of a league with d divisions, from a table for 1-4.
-int32_t Wild_Card_Bound(const int32_t (&table)[4], int32_t league) {
-    return table[Clamp_Int(1, 4, Count_League_Divisions(league)) - 1];
-}
-
 // Sums rating r over the franchises' leading players of every position that
 // uses it; calls `each` with every rating counted.
 template <typename F> int32_t Walk_League_Starters(int32_t rating, F each) {
@@ -182,39 +177,6 @@ int32_t Get_Team_City_Stat(int32_t team, int32_t n) {
         static_cast<uint32_t>(team) < TOTAL_NUMBER_OF_TEAMS ? Get_Team_Stat(team, TEAM_STAT_HOME_CITY) : 0;
     if (static_cast<uint32_t>(city) >= MAX_CITIES) return 0;
     return Universe.Cities[city].Stats[n];
-}
-
-void Set_City_Stat(int32_t city, int32_t n, int32_t value) {
-    if (static_cast<uint32_t>(city) >= MAX_CITIES) {
-        Report_System_Error("Invalid nCity in Set_City_Stat()");
-        return;
-    }
-    if (static_cast<uint32_t>(n) >= NUMBER_OF_CITY_STATS) {
-        Report_System_Error("Invalid nStat in Set_City_Stat()");
-        return;
-    }
-    Universe.Cities[city].Stats[n] = value;
-}
-
-int32_t Get_Max_Wild_Card_Teams() {
-    constexpr int32_t BOUND[4] = {0, 0, 5, 4};
-    int32_t result = 0;
-    for (int32_t league = 0; league < NUMBER_OF_LEAGUES; ++league)
-        if (Count_League_Teams(league) > 0) result = std::max(result, Wild_Card_Bound(BOUND, league));
-    int32_t& games = Universe.Header.Universe_Stats[GAMES_PER_SEASON];
-    if (result >= 3 && Count_Active_Teams() > 32 && games > 16) {
-        result = 2;
-        if (games > 17) games = 17;
-    }
-    return result;
-}
-
-int32_t Get_Min_Wild_Card_Teams() {
-    constexpr int32_t BOUND[4] = {0, 0, 1, 0};
-    int32_t result = 1000;
-    for (int32_t league = 0; league < NUMBER_OF_LEAGUES; ++league)
-        if (Count_League_Teams(league) > 0) result = std::min(result, Wild_Card_Bound(BOUND, league));
-    return result;
 }
 
 float Get_League_Rating_Sample(int32_t rating, int32_t* counted) {

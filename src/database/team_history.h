@@ -10,9 +10,6 @@ int32_t Get_Season_Finish_Team(int32_t slot, int32_t which, int32_t seasons_back
 int32_t Get_Division_Place_Team(int32_t division, int32_t place, int32_t season);
 int32_t Get_Team_Stat_Rank(int32_t team, int32_t category, int32_t stat);
 int32_t Get_Team_City_Stat(int32_t team, int32_t n);
-void Set_City_Stat(int32_t city, int32_t n, int32_t value);
-int32_t Get_Max_Wild_Card_Teams();
-int32_t Get_Min_Wild_Card_Teams();
 
 float Get_League_Rating_Mean(int32_t rating);
 float Get_League_Rating_Spread(int32_t rating);

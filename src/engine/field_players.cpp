@@ -36,6 +36,11 @@ bool Is_Team_Index(int32_t team) {
     return team >= 0 && team < TOTAL_NUMBER_OF_TEAMS;
 }
 
+// Roster queries answer NO_PLAYER (255) or -1 for nobody.
+bool Is_Roster_Slot(int32_t slot) {
+    return slot >= 0 && slot < PLAYERS_PER_TEAM;
+}
+
 // A rating read for a decision: not a number becomes the league baseline, a
 // value below 20 becomes 20, and the repaired value is stored back.
 float Read_Repaired_Rating(int32_t team, int32_t slot, int32_t rating) {
@@ -147,12 +152,12 @@ int32_t Get_Field_Goal_Range(GAME_RECORD* pGame) {
     int32_t kicker = NO_PLAYER;
     if (Is_Team_Index(team)) {
         kicker = Get_Team_Uninjured_Position_Player(team, POSITION_K, 0);
-        if (kicker < 0 && Count_Team_Position_Players(team, POSITION_K) > 0) {
+        if (!Is_Roster_Slot(kicker) && Count_Team_Position_Players(team, POSITION_K) > 0) {
             // Kickers on the roster but none fit: repair the roster once.
             Fill_Roster_Minimums(team);
             kicker = Get_Team_Uninjured_Position_Player(team, POSITION_K, 0);
         }
-        if (kicker < 0) kicker = NO_PLAYER;
+        if (!Is_Roster_Slot(kicker)) kicker = NO_PLAYER;
     }
     const int32_t side = Get_Possession_Side(pGame);
     const bool close = Is_Close_Game(pGame->Score[1 - side] - pGame->Score[side], pGame->Clock);
@@ -187,8 +192,9 @@ int32_t Decide_Two_Point_Try(GAME_RECORD* pGame) {
 
 int32_t Is_Blowout(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return 0;
+    // Only the fourth quarter counts, so the time left is that of regulation.
     return Is_Blowout_Score(Get_Game_Quarter(pGame), pGame->Score[0] - pGame->Score[1],
-                            Get_Game_Time_Left(pGame))
+                            REGULATION_SECONDS - pGame->Clock)
                ? 1
                : 0;
 }
@@ -212,11 +218,11 @@ int32_t Get_Depth_Chart_Position_Player(int32_t team, int32_t position, int32_t 
     if (position >= NUMBER_OF_POSITIONS || n < 0) return -1;
     if (n >= Count_Team_Available_Position_Players(team, position)) return -1;
     int32_t slot = Get_Team_Uninjured_Position_Player(team, position, n);
-    if (slot < 0) {
+    if (!Is_Roster_Slot(slot)) {
         Fill_Roster_Minimums(team);
         slot = Get_Team_Uninjured_Position_Player(team, position, n);
     }
-    return slot >= 0 && slot < PLAYERS_PER_TEAM ? slot : -1;
+    return Is_Roster_Slot(slot) ? slot : -1;
 }
 
 int32_t Find_Most_Overstaffed_Position(int32_t team) {

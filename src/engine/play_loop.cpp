@@ -302,7 +302,10 @@ void Run_Game_Play_Loop(GAME_RECORD* pGame) {
         if (!Is_Calendar_Advancing() || Target_Week_Reached() || Is_Quit_Requested() || Is_Game_Over(pGame))
             return;
         Clear_Current_Play(pGame);
+        // A resolver that gains nothing leaves the yards alone, so the last
+        // snap's gain must not carry over.
         pGame->Snap_Seconds = 0;
+        pGame->Snap_Yards = 0;
         Check_Red_Zone(pGame);
         Copy_Situation_To_Play_Word(pGame);
         Set_Default_Formations(pGame);

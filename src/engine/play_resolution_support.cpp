@@ -4,6 +4,7 @@
 #include "database/random_numbers.h"
 #include "engine/game_record.h"
 #include "engine/kicking_plays.h"
+#include "engine/pregame_setup.h"
 #include "engine/statistics_credit.h"
 #include "engine/unit_multipliers.h"
 
@@ -57,16 +58,16 @@ int32_t Random_Offense_Field_Player(const GAME_RECORD* pGame, int32_t first, int
     return Get_Offense_Field_Slot(pGame, first + Play_Random_Below(last - first + 1));
 }
 
-float Get_Play_Condition_Factor(const GAME_RECORD*) {
-    return 1.0f;
+float Get_Play_Condition_Factor(const GAME_RECORD* pGame) {
+    return Get_Weather_Condition_Factor(pGame);
 }
 
-float Get_Play_Kick_Factor(const GAME_RECORD*) {
-    return 1.0f;
+float Get_Play_Kick_Factor(const GAME_RECORD* pGame) {
+    return Get_Kick_Factor(pGame);
 }
 
-int32_t Get_Carrier_Fumble_Chance(const GAME_RECORD*, int32_t) {
-    return 0;
+int32_t Get_Carrier_Fumble_Chance(const GAME_RECORD* pGame, int32_t slot) {
+    return Get_Weather_Rating_Factor(pGame, slot, Get_Fumble_Forcing_Multiplier(pGame));
 }
 
 bool Snap_Uses_Up_Half(GAME_RECORD* pGame) {

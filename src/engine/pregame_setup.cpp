@@ -24,6 +24,7 @@
 #include "engine/formation_depth_charts.h"
 #include "engine/formations.h"
 #include "engine/play_calling_clock.h"
+#include "engine/running_plays.h"
 #include "engine/snap_decisions.h"
 #include "engine/statistics_credit.h"
 #include "frontoffice/player_value.h"
@@ -57,6 +58,13 @@ bool Is_Watched_Human_Team(int32_t team) {
     const int32_t week = Current_Week();
     if (week < 0 || week >= 22) return false;
     return Get_Team_Schedule_Stat(team, week, SCHEDULE_WATCH_FLAG) != 0;
+}
+// True when one of the row's first `count` entries holds the id.
+bool Is_Id_In_Row(int32_t team, int32_t formation, int32_t count, int32_t id) {
+    if (id <= 0) return false;
+    for (int32_t i = 0; i < count; ++i)
+        if (Get_Formation_Depth_Chart_Entry(team, formation, i) == id) return true;
+    return false;
 }
 } // namespace
 
@@ -196,13 +204,20 @@ void Build_Formation_Depth_Chart_Row(int32_t team, int32_t formation, int32_t bl
         Report_System_Error("Invalid argument in Build_Formation_Depth_Chart_Row(%d,%d)", team, formation);
         return;
     }
+    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i)
+        Set_Formation_Depth_Chart_Entry(team, formation, i, 0);
     for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
         const int32_t position = Get_Formation_Slot_Position(formation, i, FORMATION_SLOT_POSITION);
         int32_t depth = Get_Formation_Slot_Position(formation, i, FORMATION_SLOT_DEPTH);
         if (blowout_mode && formation <= LAST_SCRIMMAGE_FORMATION && position == POSITION_QB) ++depth;
         const int32_t slot = Get_Depth_Chart_Position_Player(team, position, depth);
         int32_t id = 0;
-        if (slot >= 0 && slot < PLAYERS_PER_TEAM) id = Get_Player_ID(team, slot);
+        // A player already lined up in this row (a returner who is also a
+        // depth player of the row) is not put on the field twice; the slot is
+        // filled below.
+        if (slot >= 0 && slot < PLAYERS_PER_TEAM &&
+            !Is_Id_In_Row(team, formation, i, Get_Player_ID(team, slot)))
+            id = Get_Player_ID(team, slot);
         Set_Formation_Depth_Chart_Entry(team, formation, i, id);
     }
     // Fill what stayed empty with the fittest healthy player not yet in the row.
@@ -362,7 +377,13 @@ int32_t Get_Weather_Rating_Factor(const GAME_RECORD* pGame, int32_t slot, float 
     }
     const int32_t r = static_cast<int32_t>(rating < 100.0f ? rating : 100.0f);
     const int32_t f = Clamp(r, 60, 100);
-    float factor = game_value * std::sqrt(static_cast<float>(105 - f) / 30.0f) * 50.0f /
-                   Get_Weather_Condition_Factor(pGame);
-    return static_cast<int32_t>(factor);
+    const float factor = game_value * std::sqrt(static_cast<float>(105 - f) / 30.0f) * 50.0f /
+                         Get_Weather_Condition_Factor(pGame);
+    int32_t result = static_cast<int32_t>(factor);
+    if (Get_Replay_Mode() != 0) {
+        const float replay = Get_Replay_Rushing_Factor(pGame);
+        // A factor of zero would divide by nothing; the result then stands.
+        if (replay > 0.0f) result = static_cast<int32_t>(static_cast<float>(result) / replay);
+    }
+    return result;
 }

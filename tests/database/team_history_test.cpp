@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "database/cities.h"
 #include "database/league_structure.h"
+#include "database/playoff_bracket.h"
 #include "database/roster_queries.h"
 #include "database/settings.h"
 #include "database/team_history.h"

@@ -10,7 +10,7 @@
 #include "engine/formations.h"
 
 namespace {
-std::string Read_Debug_Log() {
+std::string Read_Debug_Log_Text() {
     std::ifstream file("debug.txt");
     std::stringstream text;
     text << file.rdbuf();
@@ -112,7 +112,7 @@ TEST(Formations, SlotLookupOutOfRangeIsReportedNotRead) {
     EXPECT_EQ(Get_Formation_Slot_Position(-1, 0, FORMATION_SLOT_POSITION), -1);
     EXPECT_EQ(Get_Formation_Slot_Position(3, 11, FORMATION_SLOT_DEPTH), -1);
     EXPECT_EQ(Get_Formation_Slot_Position(3, 1, 2), -1);
-    EXPECT_NE(Read_Debug_Log().find("ERROR: Invalid nFormation in Get_Formation_Slot_Position(48,0,0)"),
+    EXPECT_NE(Read_Debug_Log_Text().find("ERROR: Invalid nFormation in Get_Formation_Slot_Position(48,0,0)"),
               std::string::npos);
 }
 
@@ -146,7 +146,7 @@ TEST(Formations, CoordinateOfAnUnknownFormationIsReportedAsOrigin) {
     Get_Formation_Coordinate(48, 3, &x, &y);
     EXPECT_EQ(x, 0.0);
     EXPECT_EQ(y, 0.0);
-    EXPECT_NE(Read_Debug_Log().find("ERROR: Invalid nFormation in Get_Formation_Coordinate(48,3)"),
+    EXPECT_NE(Read_Debug_Log_Text().find("ERROR: Invalid nFormation in Get_Formation_Coordinate(48,3)"),
               std::string::npos);
     x = 7;
     Get_Formation_Coordinate(3, 11, &x, &y);
@@ -211,6 +211,6 @@ TEST(FormationDepthCharts, OutOfRangeEntriesAreRefused) {
         ASSERT_EQ(team[i], 0) << "byte " << i << " of teams 5 and 6 was written";
     EXPECT_EQ(Get_Formation_Depth_Chart_Entry(5, 48, 0), 0);
     EXPECT_EQ(Get_Formation_Depth_Chart_Entry(-1, 0, 0), 0);
-    EXPECT_NE(Read_Debug_Log().find("ERROR: Invalid argument in Set_Formation_Depth_Chart_Entry(5,48,0,99)"),
+    EXPECT_NE(Read_Debug_Log_Text().find("ERROR: Invalid argument in Set_Formation_Depth_Chart_Entry(5,48,0,99)"),
               std::string::npos);
 }

@@ -1,9 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <vector>
+
+#include "app/modal_dialogs.h"
+#include "database/saved_game.h"
 #include "database/settings.h"
+#include "database/team_record.h"
 #include "engine/downs_and_clock.h"
 #include "engine/game_driver.h"
+#include "engine/play_loop.h"
 #include "game_test_support.h"
+#include "platform/message_queue.h"
+#include "support/game_runner.h"
+#include "support/test_league.h"
 
 TEST(GameOver, RegulationAndOvertimeRules) {
     GAME_RECORD* game = Crafted_Game(3600, 0, 10, 70);
@@ -52,4 +62,181 @@ TEST(GameOver, RegulationAndOvertimeRules) {
     }
     Set_User_Preference(PLAYOFF_OVERTIME_RULE, 2);
     EXPECT_EQ(Get_Game_Time_Left(game), UNTIMED_OVERTIME_SECONDS);
+}
+
+namespace {
+
+// Points of one logged snap for side 0 and side 1.
+void Add_Logged_Points(const PLAY_LOG_ENTRY& entry, int32_t points[2]) {
+    int off = (entry.Play_Word >> PLAY_WORD_SIDE_1_BALL_BIT) & 1;
+    switch (Get_Play_Result(entry.Play_Word)) {
+    case RESULT_TOUCHDOWN_PASS:
+    case RESULT_TOUCHDOWN_RUN:
+        points[off] += 6;
+        break;
+    case RESULT_INTERCEPTION_TOUCHDOWN:
+    case RESULT_FUMBLE_TOUCHDOWN:
+    case RESULT_PUNT_RETURN_TOUCHDOWN:
+    case RESULT_KICKOFF_RETURN_TOUCHDOWN:
+        points[1 - off] += 6;
+        break;
+    case RESULT_FIELD_GOAL_GOOD:
+        points[off] += 3;
+        break;
+    case RESULT_SAFETY:
+        points[1 - off] += 2;
+        break;
+    case RESULT_TWO_POINT_GOOD:
+        points[off] += 2;
+        break;
+    case RESULT_EXTRA_POINT_GOOD:
+        points[off] += 1;
+        break;
+    default:
+        break;
+    }
+}
+
+int32_t Snaps_Before_Stop = 0;
+constexpr uint32_t MSG_COUNT_SNAP = MSG_FIRST_APP + 77;
+constexpr WINDOW_HANDLE COUNTER_WINDOW = 77;
+
+// Counts one snap per pump (the unwatched loop pumps once a snap) and stops
+// the calendar advance after the wanted number.
+intptr_t Snap_Counter_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t, intptr_t) {
+    if (code != MSG_COUNT_SNAP) return 0;
+    if (--Snaps_Before_Stop <= 0)
+        Set_User_Preference(SIMULATION_RUNNING, 0);
+    else
+        Post_Window_Message(window, MSG_COUNT_SNAP, 0, 0);
+    return 0;
+}
+
+} // namespace
+
+TEST(GameDriver, GamesOnTheTestLeagueAreConsistentOverManySeeds) {
+    for (uint32_t seed = 1; seed <= 12; ++seed) {
+        Build_Test_League();
+        Prepare_Game_Week(3, seed);
+        GAME_RECORD* game =
+            Play_Test_Game(static_cast<int32_t>(seed % 16), static_cast<int32_t>(16 + seed % 16), 3);
+        ASSERT_NE(game, nullptr);
+        EXPECT_EQ(Is_Game_Over(game), 1) << "seed " << seed;
+        EXPECT_GE(game->Clock, 3600) << "seed " << seed;
+        EXPECT_LE(game->Play_Log_Count, MAX_PLAY_LOG_ENTRIES);
+        for (int side = 0; side < 2; ++side)
+            EXPECT_LE(game->Team_Totals[side][GAME_TOTAL_COMPLETIONS],
+                      game->Team_Totals[side][GAME_TOTAL_PASS_ATTEMPTS])
+                << "seed " << seed << " side " << side;
+        int32_t points[2] = {0, 0};
+        for (int i = 0; i < game->Play_Log_Count; ++i) {
+            const PLAY_LOG_ENTRY& entry = game->Play_Log[i];
+            uint32_t down = entry.Play_Word & 0xFF;
+            int32_t to_goal = (entry.Play_Word >> 16) & 0xFF;
+            if (down <= 3) {
+                EXPECT_GE(to_goal, 1) << "seed " << seed << " snap " << i;
+                EXPECT_LE(to_goal, 99) << "seed " << seed << " snap " << i;
+            }
+            Add_Logged_Points(entry, points);
+        }
+        if (game->Play_Log_Count < MAX_PLAY_LOG_ENTRIES) {
+            EXPECT_EQ(points[0], game->Score[0]) << "seed " << seed;
+            EXPECT_EQ(points[1], game->Score[1]) << "seed " << seed;
+        }
+        if (game->Clock > 3600 && Get_User_Preference(REGULAR_SEASON_OVERTIME_RULE) == 1 &&
+            game->Score[0] != game->Score[1]) {
+            int32_t margin = game->Score[0] - game->Score[1];
+            bool answered = (game->Overtime_Possessions & 3) == 3;
+            EXPECT_TRUE(answered || margin >= 6 || margin <= -6 || game->Clock >= 4200)
+                << "a short overtime lead ends the game only once both sides had the ball, seed " << seed;
+        }
+    }
+}
+
+TEST(GameDriver, SameSeedAndLeagueGiveAByteIdenticalRecord) {
+    std::vector<uint8_t> first(sizeof(GAME_RECORD));
+    for (int run = 0; run < 2; ++run) {
+        Build_Test_League();
+        Prepare_Game_Week(5, 4242);
+        GAME_RECORD* game = Play_Test_Game(7, 8, 5);
+        ASSERT_NE(game, nullptr);
+        const uint8_t* bytes = reinterpret_cast<const uint8_t*>(game);
+        if (run == 0)
+            first.assign(bytes, bytes + sizeof(GAME_RECORD));
+        else
+            EXPECT_TRUE(std::equal(first.begin(), first.end(), bytes)) << "the replayed game differs";
+    }
+}
+
+TEST(GameDriver, InterruptedGameResumesFromASavedGame) {
+    Build_Test_League();
+    Prepare_Game_Week(4, 99);
+    Reset_Message_Queue();
+    Set_Window_Procedure(COUNTER_WINDOW, Snap_Counter_Procedure);
+    Snaps_Before_Stop = 60;
+    Post_Window_Message(COUNTER_WINDOW, MSG_COUNT_SNAP, 0, 0);
+    GAME_RECORD* game = Play_Test_Game(10, 11, 4);
+    ASSERT_NE(game, nullptr);
+    int32_t index = static_cast<int32_t>(game - Universe.Games);
+    EXPECT_EQ(Is_Game_Over(game), 0) << "the advance stopped midway";
+    int16_t logged = game->Play_Log_Count;
+    EXPECT_GT(logged, 0);
+    EXPECT_EQ(Get_Team_Wins(10) + Get_Team_Losses(10) + Get_Team_Ties(10), 0) << "nothing booked yet";
+    Reset_Message_Queue();
+
+    Set_User_Preference(GAME_SAVED_MIDWAY, 1);
+    ASSERT_EQ(Save_Game("midway.kor", nullptr), SAVE_OK);
+    std::memset(&Universe.Games[index], 0, sizeof(GAME_RECORD));
+    ASSERT_EQ(Load_Game("midway.kor"), 1);
+    game = &Universe.Games[index];
+    EXPECT_EQ(game->Play_Log_Count, logged) << "the half-played game came back";
+    EXPECT_EQ(Get_User_Preference(GAME_SAVED_MIDWAY), 1);
+
+    Set_User_Preference(SIMULATION_RUNNING, 1);
+    Universe.Header.Target_Week = 5;
+    ASSERT_EQ(Play_Game(10, 11, 4, game), 1) << "the resumed game reaches its end";
+    Finish_Game(game, 4);
+    EXPECT_EQ(Get_User_Preference(GAME_SAVED_MIDWAY), 0);
+    EXPECT_GE(game->Play_Log_Count, logged);
+    EXPECT_EQ(Is_Game_Over(game), 1);
+    EXPECT_EQ(Get_Team_Wins(10) + Get_Team_Losses(10) + Get_Team_Ties(10), 1);
+    std::remove("midway.kor");
+}
+
+TEST(GameDriver, InvalidTeamsAreRefusedAndNoRecordIsGiven) {
+    Build_Test_League();
+    Prepare_Game_Week(1, 5);
+    EXPECT_EQ(Play_Game(1, 2, 1, nullptr), 0);
+    EXPECT_EQ(Play_Game(35, 2, 1, &Universe.Games[0]), 0) << "slot 35 is empty in the test league";
+    EXPECT_EQ(Play_Game(1, 99, 1, &Universe.Games[0]), 0);
+}
+
+TEST(GameDriver, SimulateAllSkipsThePreGameDialogForTheUsersTeam) {
+    Build_Test_League();
+    Prepare_Game_Week(1, 6);
+    Set_Team_Stat(2, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    int32_t before = Count_Dialogs_Opened();
+    Play_Test_Game(2, 3, 1);
+    EXPECT_EQ(Count_Dialogs_Opened(), before) << "Simulate All is on";
+    Set_User_Preference(SIMULATE_ALL_GAMES, 0);
+    Play_Test_Game(2, 3, 1);
+    EXPECT_EQ(Count_Dialogs_Opened(), before + 1);
+    EXPECT_EQ(Get_Last_Dialog_Id(), PRE_GAME_MATCHUP_DIALOG);
+}
+
+TEST(GameDriver, DownAndDistanceFileListsThirtyRows) {
+    Down_Distance_Counts[0][29] = 0;
+    GAME_RECORD* game = Crafted_Game(100, 0, 35, 70);
+    (void)game;
+    Write_Down_And_Distance_File();
+    FILE* file = std::fopen("DownAndDistance.csv", "r");
+    ASSERT_NE(file, nullptr);
+    char line[128];
+    int lines = 0;
+    ASSERT_NE(std::fgets(line, sizeof(line), file), nullptr);
+    EXPECT_STREQ(line, "Distance,1st,2nd,3rd,4th\n");
+    while (std::fgets(line, sizeof(line), file) != nullptr)
+        ++lines;
+    std::fclose(file);
+    EXPECT_EQ(lines, 30);
 }

@@ -53,7 +53,7 @@ TEST(GameRecord, PlayFromScrimmageByResultCode) {
             << "result " << result;
     Clear_Debug_Log();
     EXPECT_FALSE(Is_Play_From_Scrimmage(32u << PLAY_WORD_RESULT_SHIFT));
-    EXPECT_NE(Read_Debug_Log().find("Unhandled PLAY_RESULT in Is_Play_From_Scrimmage()"), std::string::npos);
+    EXPECT_NE(Read_Debug_Log_Text().find("Unhandled PLAY_RESULT in Is_Play_From_Scrimmage()"), std::string::npos);
     for (int result : {6, 7, 12, 14, 19, 23})
         EXPECT_EQ(Is_Touchdown_Result(result), 1) << result;
     for (int result : {1, 8, 15, 27, 29})
@@ -96,7 +96,7 @@ TEST(GameRecord, BadSideOrStatIsReportedAndChangesNothing) {
     Set_Game_Team_Stat(game, 0, 16, 30);
     GAME_RECORD zero{};
     EXPECT_EQ(std::memcmp(&zero, game, sizeof(zero)), 0);
-    std::string log = Read_Debug_Log();
+    std::string log = Read_Debug_Log_Text();
     EXPECT_NE(log.find("Invalid bTeam passed to Increment_Game_Team_Stat(pGame,[2],nStat,nAmount"),
               std::string::npos);
     EXPECT_NE(log.find("Invalid nStat passed to Increment_Game_Team_Total(pGame,bTeam,[20],nAmount"),

@@ -185,7 +185,7 @@ TEST(PlaybookRecords, ResetAndClearTouchOnlyActiveTeams) {
     Clear_Debug_Log();
     Reset_All_Team_Playbooks();
     EXPECT_EQ(Offensive_Name(2, 0), "Pro 21 Dive") << "without era playbook files the defaults stay";
-    EXPECT_NE(Read_Debug_Log().find("Unable to open playbook file"), std::string::npos);
+    EXPECT_NE(Read_Debug_Log_Text().find("Unable to open playbook file"), std::string::npos);
     EXPECT_EQ(Universe.Teams[0].Playbooks.Offense.Results.Touchdowns[3][0], 0);
     EXPECT_EQ(Universe.Teams[5].Playbooks.Offense.Plays[0].Name[0], 'Z') << "an empty slot is not reset";
 
@@ -282,7 +282,7 @@ TEST(PlaybookRecords, SettersRefuseFixedPlaysDefaultsAndBadIndexes) {
     EXPECT_EQ(Get_Defensive_Play_Role(0, 30, 0), -1);
     EXPECT_EQ(Default_Defensive_Plays[4].Roles[2], 1) << "the built-in table is never written";
 
-    std::string log = Read_Debug_Log();
+    std::string log = Read_Debug_Log_Text();
     EXPECT_NE(log.find("Invalid nReceiver in Set_Offensive_Play_Route(0, 3, [5], 9)"), std::string::npos);
     EXPECT_NE(log.find("Invalid nPlay in Set_Offensive_Play_Route(0, [54], 1, 9)"), std::string::npos);
     EXPECT_NE(log.find("Invalid nReceiver in Get_Offensive_Play_Route(0, 3, [5])"), std::string::npos);
@@ -323,9 +323,9 @@ TEST(PlaybookRecords, FieldGoalDescriptionNamesTheKickLength) {
 TEST(PlaybookRecords, FormationSystemMatch) {
     Clear_Debug_Log();
     EXPECT_EQ(Get_Offensive_Formation_System_Match(2, 43), 750);
-    EXPECT_EQ(Read_Debug_Log(), "") << "kicking formations are not an error";
+    EXPECT_EQ(Read_Debug_Log_Text(), "") << "kicking formations are not an error";
     EXPECT_EQ(Get_Offensive_Formation_System_Match(2, 30), 750);
-    EXPECT_NE(Read_Debug_Log().find("Invalid formation in Get_Offensive_Formation_System_Match(2, [30])"),
+    EXPECT_NE(Read_Debug_Log_Text().find("Invalid formation in Get_Offensive_Formation_System_Match(2, [30])"),
               std::string::npos);
     EXPECT_EQ(Get_Offensive_Formation_System_Match(0, 1), 1750);
     EXPECT_EQ(Get_Offensive_Formation_System_Match(3, 3), 2000);

@@ -74,7 +74,7 @@ TEST_F(PlaybookFiles, BothBlocksRoundTripByteIdentical) {
     ASSERT_EQ(Write_Team_Playbook_File("playbooks/Again.dpb", 4, 1), 0);
     EXPECT_EQ(Read_File("playbooks/Again.opb"), Read_File("playbooks/Trip.opb"));
     EXPECT_EQ(Read_File("playbooks/Again.dpb"), Read_File("playbooks/Trip.dpb"));
-    EXPECT_EQ(Read_Debug_Log().find("repaired"), std::string::npos) << "a sound file needs no repair";
+    EXPECT_EQ(Read_Debug_Log_Text().find("repaired"), std::string::npos) << "a sound file needs no repair";
 }
 
 TEST_F(PlaybookFiles, FileOneByteShortChangesNothing) {
@@ -90,7 +90,7 @@ TEST_F(PlaybookFiles, FileOneByteShortChangesNothing) {
     EXPECT_EQ(Load_Playbook_File(DEFAULT_PLAYBOOK_TEAM, 1, "Short"), 0);
     EXPECT_EQ(std::memcmp(&before, &Universe.Teams[2].Playbooks, sizeof(before)), 0);
     EXPECT_EQ(std::memcmp(&scratch_before, &Scratch_Defensive_Playbook, sizeof(scratch_before)), 0);
-    EXPECT_NE(Read_Debug_Log().find("holds 19679 of 19680 bytes"), std::string::npos);
+    EXPECT_NE(Read_Debug_Log_Text().find("holds 19679 of 19680 bytes"), std::string::npos);
 
     // A longer file loads its first block.
     ASSERT_EQ(Write_Team_Playbook_File("playbooks/Long.opb", 1, 0), 0);
@@ -109,9 +109,9 @@ TEST_F(PlaybookFiles, MissingEraPlaybookKeepsTheDefaultsAndSaysSo) {
     TEAM_PLAYBOOK_BLOCK before = Universe.Teams[3].Playbooks;
     EXPECT_EQ(Load_Playbook_File(3, 0, "West Coast"), 0);
     EXPECT_EQ(std::memcmp(&before, &Universe.Teams[3].Playbooks, sizeof(before)), 0);
-    EXPECT_NE(Read_Debug_Log().find("Unable to open playbook file playbooks/West Coast.opb"),
+    EXPECT_NE(Read_Debug_Log_Text().find("Unable to open playbook file playbooks/West Coast.opb"),
               std::string::npos);
-    EXPECT_EQ(Read_Debug_Log().find("ERROR"), std::string::npos) << "a missing file is logged, not an error";
+    EXPECT_EQ(Read_Debug_Log_Text().find("ERROR"), std::string::npos) << "a missing file is logged, not an error";
     Write_Team_Playbook_File("Outside.opb", 1, 0);
     EXPECT_EQ(Load_Playbook_File(3, 0, "../Outside"), 0) << "names never leave the playbooks folder";
     EXPECT_EQ(Load_Playbook_File(3, 0, ""), 0);
@@ -170,7 +170,7 @@ TEST_F(PlaybookFiles, OutOfRangeCodesAreRepairedOnLoad) {
     EXPECT_TRUE(Get_Defensive_Play_Role(2, 2, 10) >= 0);
     EXPECT_EQ(Get_Offensive_Play_Category(2, 3), Get_Offensive_Play_Category(2, 3))
         << "no read past the route table";
-    EXPECT_NE(Read_Debug_Log().find("out-of-range codes repaired"), std::string::npos);
+    EXPECT_NE(Read_Debug_Log_Text().find("out-of-range codes repaired"), std::string::npos);
 }
 
 TEST_F(PlaybookFiles, ViewedTeamWriterAndName) {

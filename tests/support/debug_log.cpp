@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 
 void Clear_Debug_Log() {
     std::remove("debug.txt");
@@ -16,6 +17,11 @@ std::vector<std::string> Read_Debug_Log() {
         lines.push_back(space == std::string::npos ? line : line.substr(space + 1));
     }
     return lines;
+}
+
+std::string Read_Debug_Log_Text() {
+    std::ifstream file("debug.txt");
+    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 int Count_Debug_Lines(const std::string& text) {

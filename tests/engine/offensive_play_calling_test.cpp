@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include "database/random_numbers.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "engine/game_record.h"
+#include "engine/offensive_play_calling.h"
+#include "engine/play_loop.h"
+#include "engine/playbook_records.h"
+#include "game_calls_test_support.h"
+#include "support/test_league.h"
+
+TEST(OffensivePlayCalling, SearchCategoriesOfPlayTypes) {
+    for (int type : {0, 1, 2, 4, 10, 15, 22})
+        EXPECT_EQ(Get_Play_Search_Category(type), 0) << "type " << type;
+    for (int type : {6, 7, 8, 9, 11, 12, 13, 14})
+        EXPECT_EQ(Get_Play_Search_Category(type), 6) << "type " << type;
+    for (int type : {3, 5, 16, 17, 20})
+        EXPECT_EQ(Get_Play_Search_Category(type), type) << "type " << type;
+}
+
+TEST(OffensivePlayCalling, ConversionKicksUnlessTheChartSaysGoForTwo) {
+    Build_Test_League();
+    Set_User_Preference(TWO_POINT_CONVERSION_RULE, 1);
+    GAME_RECORD* game = Start_Test_Game();
+    game->Down_Word = CONVERSION_ATTEMPT;
+    game->Yards_To_Goal = 2;
+    game->Yards_To_Go = 2;
+    game->Score[0] = 6;
+    EXPECT_EQ(Choose_Offensive_Play(game), HARD_CODED_FIELD_GOAL_PLAY) << "leading by 6";
+
+    game->Score[1] = 8;
+    Seed_Random_Numbers(7);
+    const int32_t play = Choose_Offensive_Play(game);
+    EXPECT_GE(play, 0);
+    EXPECT_LT(play, KNEEL_DOWN_PLAY) << "trailing by 2 runs a play of the playbook";
+}
+
+TEST(OffensivePlayCalling, FourthDownPuntAndKickoffDecisions) {
+    if (!Clock_Queries_Answer()) GTEST_SKIP() << "the game clock queries do not answer yet";
+    Build_Test_League();
+    GAME_RECORD* game = Start_Test_Game();
+    // Fourth and 1 at the opponent's 40, trailing by 3 with 10 minutes left.
+    game->Down_Word = 3;
+    game->Yards_To_Go = 1;
+    game->Yards_To_Goal = 40;
+    game->Clock = 3000;
+    game->Score[1] = 3;
+    EXPECT_EQ(Should_Punt(game), 0);
+    game->Yards_To_Goal = 70;
+    EXPECT_EQ(Should_Punt(game), 1) << "deep in his own half the offence punts";
+    game->Down_Word = 2;
+    EXPECT_EQ(Should_Punt(game), 0) << "only on fourth down";
+
+    // Kickoff trailing by 7 with 1:30 left in the fourth quarter.
+    game->Down_Word = KICKOFF_DOWN;
+    game->Clock = 3510;
+    game->Score[1] = 7;
+    EXPECT_EQ(Choose_Offensive_Play(game), 2) << "onside kick";
+    game->Score[1] = 0;
+    game->Score[0] = 5;
+    EXPECT_EQ(Choose_Offensive_Play(game), 1) << "leading by 5: squib kick";
+    game->Clock = 1000;
+    EXPECT_EQ(Choose_Offensive_Play(game), 0) << "early in the game: normal kickoff";
+    game->Down_Word = FREE_KICK_DOWN;
+    EXPECT_EQ(Choose_Offensive_Play(game), 0);
+}
+
+TEST(OffensivePlayCalling, SearchNeverRepeatsTheLastPlayNorTheFixedPlays) {
+    Build_Test_League();
+    GAME_RECORD* game = Start_Test_Game();
+    Seed_Random_Numbers(99);
+    for (int32_t category : {0, 6}) {
+        const int32_t first = Find_Offensive_Play(game, category, 5);
+        Last_Offensive_Play = first;
+        for (int i = 0; i < 200; ++i) {
+            const int32_t play = Find_Offensive_Play(game, category, i % 20);
+            EXPECT_NE(play, first) << "the previous snap's play";
+            EXPECT_NE(play, KNEEL_DOWN_PLAY);
+            EXPECT_NE(play, HARD_CODED_PUNT_PLAY);
+            EXPECT_NE(play, HARD_CODED_FIELD_GOAL_PLAY);
+            EXPECT_EQ(Get_Play_Search_Category(Get_Offensive_Play_Type(0, play)), category);
+        }
+    }
+    Last_Offensive_Play = -1;
+    EXPECT_EQ(Find_Offensive_Play(game, 99, 5), 0) << "with no play of the kind the answer is play 0";
+}
+
+TEST(OffensivePlayCalling, SameSeedSameCall) {
+    Build_Test_League();
+    GAME_RECORD* game = Start_Test_Game();
+    Seed_Random_Numbers(2024);
+    const int32_t first = Choose_Offensive_Play(game);
+    Seed_Random_Numbers(2024);
+    EXPECT_EQ(Choose_Offensive_Play(game), first);
+    EXPECT_GE(first, 0);
+    EXPECT_LT(first, KNEEL_DOWN_PLAY);
+}
+
+TEST(OffensivePlayCalling, RunTendencyLeansOnDownAndDistance) {
+    Build_Test_League();
+    GAME_RECORD* game = Start_Test_Game();
+    const int32_t first_and_10 = Get_Offensive_Run_Tendency(game);
+    EXPECT_GT(first_and_10, 0);
+    EXPECT_LT(first_and_10, 1000);
+    game->Down_Word = 2;
+    game->Yards_To_Go = 15;
+    EXPECT_LT(Get_Offensive_Run_Tendency(game), first_and_10) << "third and long calls for a pass";
+    game->Yards_To_Go = 1;
+    EXPECT_GT(Get_Offensive_Run_Tendency(game), first_and_10) << "third and 1 calls for a run";
+
+    Set_Team_Stat(0, TEAM_STAT_OFFENSIVE_BALANCE, 0);
+    EXPECT_EQ(Get_Offensive_Run_Tendency(game), 1000) << "balance 0 never passes";
+}
+
+TEST(OffensivePlayCalling, KneelDownWhenTheClockCanBeRunOut) {
+    if (!Clock_Queries_Answer()) GTEST_SKIP() << "the game clock queries do not answer yet";
+    Build_Test_League();
+    GAME_RECORD* game = Start_Test_Game();
+    game->Clock = 3560;
+    game->Score[0] = 40;
+    game->Down_Word = 0;
+    game->Timeouts[1] = 0;
+    EXPECT_EQ(Should_Kneel_Down(game), 1);
+    game->Timeouts[1] = 2;
+    EXPECT_EQ(Should_Kneel_Down(game), 0) << "the defence can still stop the clock";
+}

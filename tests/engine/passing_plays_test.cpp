@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include "database/player_statistics.h"
+#include "engine/game_record.h"
+#include "engine/passing_plays.h"
+#include "engine/unit_multipliers.h"
+#include "play_resolution_test_support.h"
+#include "support/debug_log.h"
+
+namespace {
+
+int32_t Pass_Play() {
+    return Find_Test_Play([](int32_t play) {
+        return Is_Passing_Play(0, play) && !Is_Rollout_Or_Bootleg_Play(0, play) &&
+               Get_Offensive_Play_Primary_Receiver(0, play) >= 1;
+    });
+}
+
+int32_t Result_Of(const GAME_RECORD* game) {
+    return Get_Current_Play_Result(game);
+}
+
+} // namespace
+
+TEST(PassingPlays, SackAtOwnTwoIsASafetyAtTheGoalLine) {
+    bool saw_safety = false;
+    for (uint32_t seed = 1; seed <= 40; ++seed) {
+        GAME_RECORD* game = Crafted_Snap(0, 10, 98, Pass_Play(), 0, seed == 1);
+        Seed_Random_Numbers(seed);
+        Implement_Pass_Result(game, game->On_Field[0][3], PASS_OUTCOME_SACKED, 0, 5, 10);
+        ASSERT_LE(game->Snap_Yards, -2);
+        if (Result_Of(game) == RESULT_SAFETY) {
+            saw_safety = true;
+            EXPECT_EQ(game->Snap_Yards, -2) << "seed " << seed;
+        } else {
+            EXPECT_EQ(Result_Of(game), RESULT_SACK);
+        }
+        EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_PASS_ATTEMPTS], 0) << "a sack is no attempt";
+    }
+    EXPECT_TRUE(saw_safety);
+}
+
+TEST(PassingPlays, LoneSackerGetsTwoHalfSacks) {
+    GAME_RECORD* game = Crafted_Snap(0, 10, 60, Pass_Play());
+    const int32_t de = game->On_Field[1][0];
+    for (int32_t i = 0; i < ON_FIELD_PLAYERS; ++i)
+        game->On_Field[1][i] = static_cast<uint8_t>(de);
+    const int32_t sacks = Get_Player_Stat(1, de, 0, 4);
+    Seed_Random_Numbers(5);
+    Implement_Pass_Result(game, game->On_Field[0][3], PASS_OUTCOME_SACKED, 0, 5, 10);
+    EXPECT_EQ(Get_Player_Stat(1, de, 0, 4), sacks + 2);
+    EXPECT_EQ(game->Team_Totals[1][GAME_TOTAL_SACKS], 1);
+    EXPECT_EQ(game->Current_Play.Second_Player_Id, Get_Player_ID(1, de));
+}
+
+TEST(PassingPlays, InterceptionInTheEndZoneIsBroughtOut) {
+    bool tested = false;
+    for (uint32_t seed = 1; seed <= 60; ++seed) {
+        GAME_RECORD* game = Crafted_Snap(0, 5, 5, Pass_Play(), 0, seed == 1);
+        Seed_Random_Numbers(seed);
+        Implement_Pass_Result(game, game->On_Field[0][3], PASS_OUTCOME_INTERCEPTED, 0, 9, 12);
+        EXPECT_EQ(game->Possession_Team, 1);
+        EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_TURNOVERS], 1);
+        if (Result_Of(game) == RESULT_INTERCEPTION_TOUCHDOWN) continue;
+        ASSERT_EQ(Result_Of(game), RESULT_INTERCEPTION);
+        // The interceptor's new spot, counted from the goal he attacks.
+        const int32_t spot = game->Yards_To_Goal - game->Snap_Yards;
+        EXPECT_GE(spot, 1) << "seed " << seed;
+        EXPECT_LE(spot, 99) << "never downed in his own end zone, seed " << seed;
+        // A pick 9 yards deep in the end zone is often not returned past the
+        // goal line; such returns end between his own 1 and 10.
+        if (spot >= 90) tested = true;
+    }
+    EXPECT_TRUE(tested);
+}
+
+TEST(PassingPlays, ConversionCompletionScoresTwoWithoutATouchdown) {
+    GAME_RECORD* game = Crafted_Snap(CONVERSION_ATTEMPT, 2, 2, Pass_Play());
+    const int32_t receiver = game->On_Field[0][3];
+    const int32_t touchdowns = Get_Player_Stat(0, receiver, 0, 12);
+    Seed_Random_Numbers(1);
+    Implement_Pass_Result(game, receiver, PASS_OUTCOME_COMPLETE, 1, 3, 6);
+    EXPECT_EQ(Result_Of(game), RESULT_TWO_POINT_GOOD);
+    EXPECT_EQ(game->Snap_Yards, 2);
+    EXPECT_EQ(Get_Player_Stat(0, receiver, 0, 12), touchdowns);
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_COMPLETIONS], 0) << "tries add no team totals";
+}
+
+TEST(PassingPlays, CompletionCountsOneAttemptAndItsYards) {
+    GAME_RECORD* game = Crafted_Snap(1, 10, 60, Pass_Play());
+    Seed_Random_Numbers(2);
+    Implement_Pass_Result(game, game->On_Field[0][3], PASS_OUTCOME_COMPLETE, 1, 8, 14);
+    EXPECT_EQ(Result_Of(game), RESULT_COMPLETED_PASS);
+    EXPECT_EQ(game->Snap_Yards, 14);
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_PASS_ATTEMPTS], 1);
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_COMPLETIONS], 1);
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_PASSING_YARDS], 14);
+
+    game = Crafted_Snap(1, 10, 60, Pass_Play(), 0, false);
+    Implement_Pass_Result(game, game->On_Field[0][3], PASS_OUTCOME_INCOMPLETE, 1, 8, 14);
+    EXPECT_EQ(game->Snap_Yards, 0);
+    EXPECT_NE(game->Down_Word & CLOCK_STOPPED_BIT, 0u);
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_PASS_ATTEMPTS], 1);
+}
+
+TEST(PassingPlays, InvalidOutcomeSetsOnlyTheResultWord) {
+    GAME_RECORD* game = Crafted_Snap(1, 10, 60, Pass_Play());
+    Clear_Debug_Log();
+    const GAME_RECORD before = *game;
+    Implement_Pass_Result(game, game->On_Field[0][3], 7, 1, 8, 14);
+    EXPECT_EQ(Result_Of(game), 7);
+    GAME_RECORD expected = before;
+    expected.Current_Play.Play_Word = game->Current_Play.Play_Word;
+    EXPECT_EQ(std::memcmp(&expected, game, sizeof(GAME_RECORD)), 0);
+    EXPECT_EQ(Count_Debug_Lines("Invalid value in Implement_Pass_Result()"), 1);
+}
+
+TEST(PassingPlays, QuarterbackArmBelowSixtyIsRaisedOnlyForQuarterbacks) {
+    GAME_RECORD* game = Crafted_Snap(1, 10, 60, Pass_Play());
+    const int32_t quarterback = game->On_Field[0][0];
+    const int32_t back = game->On_Field[0][1];
+    const int32_t receiver = game->On_Field[0][3];
+    auto limit = [&](int32_t passer, float distance) {
+        game->On_Field[0][0] = static_cast<uint8_t>(passer);
+        Set_Player_Rating(0, passer, RATING_DISTANCE, distance);
+        Seed_Random_Numbers(21);
+        return Get_Throw_Depth_Limit(game, receiver);
+    };
+    const int32_t quarterback_30 = limit(quarterback, 30.0f);
+    EXPECT_EQ(quarterback_30, limit(back, 50.0f)) << "a quarterback's 30 counts as 50";
+    EXPECT_NE(limit(back, 30.0f), quarterback_30) << "a running back keeps his 30";
+}
+
+TEST(PassingPlays, TargetWithoutAPrimaryReceiverStaysInRange) {
+    GAME_RECORD* game = Crafted_Snap(1, 10, 60, Pass_Play());
+    Universe.Teams[0].Playbooks.Offense.Plays[Pass_Play()].Primary = 0;
+    Seed_Random_Numbers(4);
+    for (int32_t i = 0; i < 100; ++i) {
+        int32_t primary = -1;
+        const int32_t r = Choose_Pass_Target(game, &primary);
+        ASSERT_GE(r, 0);
+        ASSERT_LE(r, 4);
+        ASSERT_TRUE(primary == 0 || primary == 1);
+    }
+    EXPECT_EQ(Get_Receiver_Slot(game, 5), 255);
+    EXPECT_EQ(Get_Receiver_Slot(game, -1), 255);
+}
+
+TEST(PassingPlays, WholePassSnapsGiveValidResults) {
+    const int32_t play = Pass_Play();
+    ASSERT_GE(play, 0);
+    int32_t completions = 0;
+    for (uint32_t seed = 1; seed <= 300; ++seed) {
+        GAME_RECORD* game =
+            Crafted_Snap(seed % 4, 10, 1 + static_cast<int32_t>(seed % 99), play, 0, seed == 1);
+        Set_User_Preference(CURRENT_WEEK, static_cast<int32_t>(seed % 10));
+        Seed_Random_Numbers(seed);
+        if (Check_For_Scramble(game) != 0) continue;
+        const int32_t to_goal = game->Yards_To_Goal;
+        Resolve_Pass_Play(game);
+        const int32_t result = Result_Of(game);
+        ASSERT_TRUE((result >= RESULT_INCOMPLETE_PASS && result <= RESULT_SAFETY) ||
+                    result == RESULT_FUMBLE_TOUCHDOWN)
+            << "seed " << seed << " result " << result;
+        if (result == RESULT_COMPLETED_PASS) {
+            ++completions;
+            EXPECT_LT(game->Snap_Yards, to_goal);
+        }
+        if (result == RESULT_TOUCHDOWN_PASS) {
+            EXPECT_EQ(game->Snap_Yards, to_goal);
+        }
+    }
+    EXPECT_GT(completions, 50);
+}

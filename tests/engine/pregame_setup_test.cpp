@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include "database/cities.h"
+#include "database/player_record.h"
+#include "database/random_numbers.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "engine/formation_depth_charts.h"
+#include "engine/pregame_setup.h"
+#include "game_calls_test_support.h"
+#include "support/debug_log.h"
+#include "support/test_league.h"
+#include "views/weather.h"
+
+namespace {
+constexpr int32_t CITY = 3;
+
+void Set_Climate(int32_t altitude, int32_t longitude, int32_t latitude) {
+    Set_Team_Stat(1, TEAM_STAT_HOME_CITY, CITY);
+    Set_City_Stat(CITY, 4, altitude);
+    Set_City_Stat(CITY, 5, longitude);
+    Set_City_Stat(CITY, 6, latitude);
+}
+} // namespace
+
+TEST(PregameSetup, MonthOfTheWeek) {
+    EXPECT_EQ(Get_Game_Month(0), 8) << "week 0 is early September";
+    EXPECT_EQ(Get_Game_Month(10), 10) << "week 10 is November";
+    EXPECT_EQ(Get_Game_Month(17), 0) << "week 17 wraps into January";
+    EXPECT_EQ(Get_Game_Month(100), 3) << "the off-season week is in April";
+}
+
+TEST(PregameSetup, DomeHasNoWindAndMildTemperature) {
+    Build_Test_League();
+    Set_Team_Stadium_Stat(1, 1, 1);
+    for (uint32_t seed = 1; seed <= 60; ++seed) {
+        Set_Climate(static_cast<int32_t>(seed * 100), 70000 + static_cast<int32_t>(seed) * 900,
+                    20000 + static_cast<int32_t>(seed) * 450);
+        Set_User_Preference(CURRENT_WEEK, static_cast<int32_t>(seed % 17));
+        GAME_RECORD* game = Start_Test_Game();
+        Seed_Random_Numbers(seed);
+        Set_Game_Weather(game);
+        EXPECT_EQ(game->Wind_Speed, INDOOR_WIND);
+        EXPECT_EQ(game->Wind_Direction, INDOOR_WIND);
+        EXPECT_TRUE(Is_Game_Indoors(game));
+        EXPECT_GE(game->Temperature, 60) << "seed " << seed;
+        EXPECT_LE(game->Temperature, 75) << "seed " << seed;
+    }
+}
+
+TEST(PregameSetup, RetractableRoofClosesInBadWeather) {
+    Build_Test_League();
+    Set_Team_Stadium_Stat(1, 1, 2);
+    int closed = 0;
+    int open = 0;
+    for (uint32_t seed = 1; seed <= 80; ++seed) {
+        Set_Climate(0, 80000 + static_cast<int32_t>(seed % 8) * 5000,
+                    30000 + static_cast<int32_t>(seed % 5) * 3000);
+        Set_User_Preference(CURRENT_WEEK, static_cast<int32_t>(seed % 17));
+        GAME_RECORD* game = Start_Test_Game();
+        // Replay the draws of the weather to know what the sky held.
+        Seed_Random_Numbers(seed);
+        const int32_t month = Get_Game_Month(static_cast<int32_t>(seed % 17));
+        const int32_t p = Draw_Game_Precipitation(CITY, month);
+        const int32_t t = Draw_Game_Temperature(CITY, month, p);
+        Seed_Random_Numbers(seed);
+        Set_Game_Weather(game);
+        const bool should_close = p > 90 || t < 55 || t + p / 10 >= 89;
+        EXPECT_EQ(Is_Game_Indoors(game), should_close) << "seed " << seed << " p " << p << " t " << t;
+        (should_close ? closed : open)++;
+        if (!should_close) {
+            EXPECT_LE(game->Wind_Speed, 15);
+            EXPECT_LT(game->Wind_Direction, 360);
+            EXPECT_EQ(game->Temperature, t);
+        }
+    }
+    EXPECT_GT(closed, 0);
+    EXPECT_GT(open, 0);
+}
+
+TEST(PregameSetup, AttendanceBlendsCapacityAndDemand) {
+    // Demand below capacity, price at the floor: 70 % of the capacity and 30 %
+    // of the demand.
+    EXPECT_EQ(Compute_Attendance_From_Demand(40000, 60000, 5000, 5000), 42000 + 12000);
+    // Twice the floor: share 35 %, then halved.
+    EXPECT_EQ(Compute_Attendance_From_Demand(40000, 60000, 10000, 5000), (21000 + 26000) / 2);
+    // Far above capacity: at most 110 %.
+    EXPECT_EQ(Compute_Attendance_From_Demand(1000000, 60000, 5000, 5000), 66000);
+    // Just above capacity: four fifths of it plus a fifth of the demand.
+    EXPECT_EQ(Compute_Attendance_From_Demand(61000, 60000, 5000, 5000), 48000 + 12200);
+    EXPECT_EQ(Compute_Attendance_From_Demand(-90000, 60000, 100000, 5000), 0) << "never negative";
+    EXPECT_EQ(Compute_Attendance_From_Demand(1000, 60000, 0, 5000), 1000) << "free tickets: no share";
+}
+
+TEST(PregameSetup, BlowoutPutsTheBackupQuarterbackIn) {
+    Build_Test_League();
+    Set_User_Preference(CURRENT_WEEK, 3);
+    GAME_RECORD* game = Start_Test_Game();
+    const int32_t starter = Get_Player_ID(0, Test_League_Slot(POSITION_QB, 0));
+    const int32_t backup = Get_Player_ID(0, Test_League_Slot(POSITION_QB, 1));
+    Update_Game_Depth_Charts(game);
+    EXPECT_EQ(Get_Formation_Depth_Chart_Entry(0, 3, 0), starter);
+
+    game->Clock = 3000;
+    game->Score[0] = 45;
+    Update_Game_Depth_Charts(game);
+    EXPECT_EQ(Get_Formation_Depth_Chart_Entry(0, 3, 0), backup) << "leading by 45 in the fourth quarter";
+    EXPECT_EQ(Get_Formation_Depth_Chart_Entry(0, 41, 0), Get_Player_ID(0, Test_League_Slot(POSITION_P, 0)))
+        << "special teams keep their players";
+
+    game->Score[1] = 30;
+    Update_Game_Depth_Charts(game);
+    EXPECT_EQ(Get_Formation_Depth_Chart_Entry(0, 3, 0), starter) << "the margin shrank";
+}
+
+TEST(PregameSetup, DepthChartRowsHoldElevenDistinctHealthyPlayers) {
+    Build_Test_League();
+    const int32_t hurt = Test_League_Slot(POSITION_WR, 0);
+    Set_Player_Vital_Stat(0, hurt, VITAL_WEEKS_OUT, 2);
+    Set_Formation_Depth_Charts(0, 0);
+    for (int32_t formation = 0; formation < 48; ++formation) {
+        EXPECT_EQ(Is_Slot_In_Formation_Row(0, formation, hurt), 0) << "formation " << formation;
+        for (int32_t i = 0; i < 11; ++i) {
+            const int32_t id = Get_Formation_Depth_Chart_Entry(0, formation, i);
+            EXPECT_GT(id, 0) << "formation " << formation << " slot " << i;
+            for (int32_t j = i + 1; j < 11; ++j)
+                EXPECT_NE(id, Get_Formation_Depth_Chart_Entry(0, formation, j))
+                    << "formation " << formation << " slots " << i << " and " << j;
+        }
+    }
+}
+
+TEST(PregameSetup, StarterNoLongerOnTheTeamIsReportedAndSkipped) {
+    Build_Test_League();
+    GAME_RECORD* game = Start_Test_Game();
+    Set_Formation_Depth_Charts(0, 0);
+    Set_Formation_Depth_Charts(1, 0);
+    Set_Formation_Depth_Chart_Entry(0, 1, 5, Get_Player_ID(2, 0));
+    Clear_Debug_Log();
+    Credit_Game_Starters(game);
+    EXPECT_EQ(Count_Debug_Lines("in Credit_Game_Starters()"), 1);
+}
+
+TEST(PregameSetup, SetupDatesTheGameAndClearsThePlayingMarks) {
+    Build_Test_League();
+    Set_User_Preference(CURRENT_WEEK, 5);
+    GAME_RECORD* game = Start_Test_Game();
+    game->Season_Year = 0;
+    Set_Player_Vital_Stat(1, 7, 27, 1);
+    Seed_Random_Numbers(11);
+    Setup_Game(game);
+    EXPECT_EQ(game->Week, 5);
+    EXPECT_EQ(game->Season_Year, TEST_BASE_YEAR);
+    EXPECT_GE(game->Attendance, 0);
+    EXPECT_EQ(Get_Player_Vital_Stat(1, 7, 27), 0);
+    EXPECT_GT(Get_Formation_Depth_Chart_Entry(1, 22, 0), 0);
+}
+
+TEST(PregameSetup, WeatherFactors) {
+    Build_Test_League();
+    GAME_RECORD* game = Start_Test_Game();
+    game->Wind_Speed = INDOOR_WIND;
+    EXPECT_FLOAT_EQ(Get_Weather_Condition_Factor(game), 1.025f);
+    EXPECT_FLOAT_EQ(Get_Kick_Distance_Factor(game), 1.0f);
+    EXPECT_FLOAT_EQ(Get_Kick_Factor(game), 1.05f);
+
+    game->Wind_Speed = 9;
+    game->Wind_Direction = 90;
+    game->Temperature = 70;
+    game->Precipitation = 10;
+    EXPECT_EQ(Get_Weather_Condition(game), WEATHER_SUNNY);
+    // Wind straight behind side 0: k = (8 * 9 * 90 + 45) / 90 = 72.
+    EXPECT_FLOAT_EQ(Get_Wind_Factor(game), 1.072f);
+    game->Possession_Team = 1;
+    EXPECT_FLOAT_EQ(Get_Wind_Factor(game), 0.928f);
+    game->Wind_Direction = 300;
+    game->Possession_Team = 0;
+    EXPECT_LT(Get_Wind_Factor(game), 1.0f) << "a head wind for side 0";
+
+    game->Precipitation = 130;
+    game->Temperature = 20;
+    EXPECT_EQ(Get_Weather_Condition(game), WEATHER_SNOW);
+    EXPECT_FLOAT_EQ(Get_Weather_Condition_Factor(game), 0.9f);
+}
+
+TEST(PregameSetup, SeatingRatingReportsABadTeam) {
+    Build_Test_League();
+    Set_Team_Stadium_Stat(0, 5, 50);
+    Set_Team_Stadium_Stat(0, 6, 60);
+    Set_Team_Stadium_Stat(0, 7, 72);
+    EXPECT_EQ(Get_Stadium_Seating_Rating(0), (100 + 120 + 72) / 5);
+    Clear_Debug_Log();
+    EXPECT_EQ(Get_Stadium_Seating_Rating(41), 0);
+    EXPECT_EQ(Count_Debug_Lines("nTeam out of bounds in Get_Team_Stadium_Stat(41,"), 3);
+}

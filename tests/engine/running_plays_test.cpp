@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include "database/player_statistics.h"
+#include "engine/game_record.h"
+#include "engine/running_plays.h"
+#include "engine/unit_multipliers.h"
+#include "play_resolution_test_support.h"
+
+namespace {
+
+int32_t Run_Play() {
+    return Find_Test_Play([](int32_t play) { return Is_Running_Play(0, play); });
+}
+
+int32_t Result_Of(const GAME_RECORD* game) {
+    return Get_Current_Play_Result(game);
+}
+
+} // namespace
+
+TEST(RunningPlays, KneelAtOwnOneIsASafety) {
+    GAME_RECORD* game = Crafted_Snap(0, 10, 99, Run_Play());
+    Seed_Random_Numbers(7);
+    Resolve_Kneel_Down(game);
+    EXPECT_EQ(Result_Of(game), RESULT_SAFETY);
+    EXPECT_EQ(game->Snap_Yards, -1);
+    EXPECT_GE(game->Snap_Seconds, 7);
+    EXPECT_LE(game->Snap_Seconds, 9);
+
+    game = Crafted_Snap(1, 10, 50, Run_Play());
+    Resolve_Kneel_Down(game);
+    EXPECT_EQ(Result_Of(game), RESULT_RUN_MIDDLE);
+    EXPECT_EQ(game->Snap_Yards, -1);
+    const int32_t carrier = Get_Offensive_Play_Primary_Receiver(0, Run_Play());
+    EXPECT_EQ(game->Current_Play.First_Player_Id, Get_Player_ID(0, game->On_Field[0][carrier]));
+}
+
+TEST(RunningPlays, ScrambleDepthAndDirectionRanges) {
+    Seed_Random_Numbers(3);
+    for (int32_t i = 0; i < 300; ++i) {
+        const int32_t inside = Draw_Scramble_Depth(1);
+        EXPECT_GE(inside, 0);
+        EXPECT_LE(inside, 3);
+        const int32_t right = Draw_Scramble_Depth(2);
+        EXPECT_TRUE(right == 4 || right == 6 || right == 8) << right;
+        const int32_t left = Draw_Scramble_Depth(0);
+        EXPECT_TRUE(left == 5 || left == 7 || left == 9) << left;
+    }
+    GAME_RECORD* game = Crafted_Snap(0, 10, 60, Run_Play());
+    int32_t counts[3] = {};
+    for (int32_t i = 0; i < 2000; ++i)
+        ++counts[Choose_Run_Direction(game, 1)];
+    EXPECT_NEAR(counts[0], 500, 120);
+    EXPECT_NEAR(counts[1], 1100, 150);
+    EXPECT_NEAR(counts[2], 400, 120);
+}
+
+TEST(RunningPlays, RunsStayWithinTheirBoundsAndSafetiesAreScored) {
+    const int32_t play = Run_Play();
+    ASSERT_GE(play, 0);
+    bool saw_safety = false;
+    bool saw_gain = false;
+    for (uint32_t seed = 1; seed <= 300; ++seed) {
+        GAME_RECORD* game = Crafted_Snap(0, 10, 99, play, 0, seed == 1);
+        Set_User_Preference(CURRENT_WEEK, static_cast<int32_t>(seed % 12));
+        Seed_Random_Numbers(seed);
+        Resolve_Running_Play(game, 0);
+        const int32_t result = Result_Of(game);
+        const int32_t yards = game->Snap_Yards;
+        if (result == RESULT_RUN_FUMBLE || result == RESULT_FUMBLE_TOUCHDOWN) continue;
+        ASSERT_TRUE(result == RESULT_SAFETY || (result >= RESULT_RUN_LEFT && result <= RESULT_TOUCHDOWN_RUN))
+            << "seed " << seed << " result " << result;
+        if (result == RESULT_SAFETY) {
+            saw_safety = true;
+            EXPECT_EQ(yards, -1) << "a loss from the own 1 scores the safety at the goal line";
+        } else {
+            EXPECT_GE(yards, 0) << "anything short of the goal line is a safety, seed " << seed;
+            saw_gain = saw_gain || yards > 0;
+        }
+        EXPECT_GE(game->Snap_Seconds, 6);
+    }
+    EXPECT_TRUE(saw_safety);
+    EXPECT_TRUE(saw_gain);
+}
+
+TEST(RunningPlays, ConversionRunNeverFumblesAndScoresWithoutATouchdownCredit) {
+    const int32_t play = Run_Play();
+    bool scored = false;
+    for (uint32_t seed = 1; seed <= 200; ++seed) {
+        GAME_RECORD* game = Crafted_Snap(CONVERSION_ATTEMPT, 2, 2, play, 0, seed == 1);
+        // Hands so poor the open-field fumble chance is certain to be high.
+        for (int32_t i = 0; i < ON_FIELD_PLAYERS; ++i)
+            Set_Player_Rating(0, game->On_Field[0][i], RATING_HANDS, 20.0f);
+        Seed_Random_Numbers(seed);
+        const int32_t carrier = game->On_Field[0][1];
+        const int32_t touchdowns = Get_Player_Stat(0, carrier, 0, 9);
+        Resolve_Running_Play(game, 0);
+        const int32_t result = Result_Of(game);
+        ASSERT_NE(result, RESULT_RUN_FUMBLE) << "seed " << seed;
+        ASSERT_NE(result, RESULT_TOUCHDOWN_RUN) << "seed " << seed;
+        if (result == RESULT_TWO_POINT_GOOD) {
+            scored = true;
+            EXPECT_EQ(game->Snap_Yards, 2);
+            EXPECT_EQ(Get_Player_Stat(0, carrier, 0, 9), touchdowns);
+        }
+        EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_TURNOVERS], 0);
+    }
+    EXPECT_TRUE(scored);
+}
+
+TEST(RunningPlays, FreshLeagueLateInTheSeasonStillRuns) {
+    const int32_t play = Run_Play();
+    GAME_RECORD* game = Crafted_Snap(0, 10, 60, play);
+    std::memset(Universe_Bytes() + 1856, 0, 8);
+    Set_User_Preference(CURRENT_WEEK, 12);
+    Seed_Random_Numbers(11);
+    Resolve_Running_Play(game, 0);
+    const int32_t result = Result_Of(game);
+    EXPECT_TRUE(result >= RESULT_SAFETY && result <= RESULT_FUMBLE_TOUCHDOWN) << result;
+    EXPECT_GE(game->Snap_Yards, -120);
+    EXPECT_LE(game->Snap_Yards, 120);
+}
+
+TEST(RunningPlays, LostFumbleTurnsTheBallOver) {
+    const int32_t play = Run_Play();
+    bool lost = false;
+    for (uint32_t seed = 1; seed <= 2000 && !lost; ++seed) {
+        GAME_RECORD* game = Crafted_Snap(0, 10, 60, play);
+        for (int32_t i = 0; i < ON_FIELD_PLAYERS; ++i)
+            Set_Player_Rating(0, game->On_Field[0][i], RATING_HANDS, 20.0f);
+        Seed_Random_Numbers(seed);
+        Resolve_Running_Play(game, 0);
+        const int32_t result = Result_Of(game);
+        if (result != RESULT_RUN_FUMBLE && result != RESULT_FUMBLE_TOUCHDOWN) continue;
+        lost = true;
+        EXPECT_EQ(game->Possession_Team, 1) << "the defence has the ball";
+        EXPECT_NE(game->Down_Word & (1u << 12), 0u);
+        EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_TURNOVERS], 1);
+        EXPECT_EQ(game->Team_Stats[0][GAME_STAT_FUMBLES], 1);
+        EXPECT_EQ(game->Team_Stats[0][GAME_STAT_FUMBLES_LOST], 1);
+        if (result == RESULT_FUMBLE_TOUCHDOWN) {
+            EXPECT_EQ(game->Snap_Yards, game->Yards_To_Goal);
+        }
+    }
+    EXPECT_TRUE(lost) << "poor hands lose a fumble within 2000 snaps";
+}
+
+TEST(RunningPlays, ReplayFactorIsNeutralWithoutReplayFigures) {
+    GAME_RECORD* game = Crafted_Snap(0, 10, 60, Run_Play());
+    Set_User_Preference(CURRENT_WEEK, 1);
+    EXPECT_FLOAT_EQ(Get_Replay_Rushing_Factor(game), 1.0f);
+    Set_User_Preference(CURRENT_WEEK, 5);
+    EXPECT_FLOAT_EQ(Get_Replay_Rushing_Factor(game), 1.0f);
+}

@@ -1,0 +1,59 @@
+#include "support/game_runner.h"
+
+#include "database/random_numbers.h"
+#include "database/schedule_entries.h"
+#include "database/settings.h"
+#include "database/universe.h"
+#include "engine/game_driver.h"
+
+namespace {
+constexpr int32_t TEST_SEASON_LENGTH = 17;
+constexpr int32_t WEEK_TEAMS = 32;
+} // namespace
+
+void Prepare_Game_Week(int32_t week, uint32_t seed) {
+    Universe.Season_Length = TEST_SEASON_LENGTH;
+    Set_User_Preference(CURRENT_WEEK, week);
+    Set_User_Preference(SIMULATION_RUNNING, 1);
+    Set_User_Preference(GAME_SAVED_MIDWAY, 0);
+    Set_User_Preference(SIMULATE_ALL_GAMES, 1);
+    Set_User_Preference(SIM_TO_QUARTER, 0);
+    Set_User_Preference(OVERTIME_MINUTES, 10);
+    Set_User_Preference(REGULAR_SEASON_OVERTIME_FLAG, 1);
+    Set_User_Preference(REGULAR_SEASON_OVERTIME_RULE, 1);
+    Set_User_Preference(PLAYOFF_OVERTIME_RULE, 3);
+    Universe.Header.Target_Week = static_cast<uint16_t>(week + 1);
+    Seed_Random_Numbers(seed);
+}
+
+void Schedule_Test_Game(int32_t home, int32_t visitor, int32_t week) {
+    if (Get_Team_Schedule_Stat(home, week, SCHEDULE_OPPONENT) != 0) return;
+    Schedule_Game(home, visitor, week, 6, 1300);
+}
+
+int32_t Find_Free_Game_Record() {
+    for (int32_t n = 0; n < MAX_GAME_RECORDS; ++n)
+        if (Universe.Games[n].Season_Year == 0) return n;
+    return -1;
+}
+
+GAME_RECORD* Play_Test_Game(int32_t home, int32_t visitor, int32_t week) {
+    Schedule_Test_Game(home, visitor, week);
+    int32_t index = Find_Free_Game_Record();
+    if (index < 0) return nullptr;
+    GAME_RECORD* game = &Universe.Games[index];
+    Set_User_Preference(CURRENT_GAME_NUMBER, index);
+    if (Play_Game(home, visitor, week, game) != 0) Finish_Game(game, week);
+    return game;
+}
+
+int32_t Play_Test_Week(int32_t week) {
+    int32_t finished = 0;
+    for (int32_t k = 0; k < WEEK_TEAMS / 2; ++k) {
+        int32_t home = (2 * k + week) % WEEK_TEAMS;
+        int32_t visitor = (2 * k + 1 + week) % WEEK_TEAMS;
+        GAME_RECORD* game = Play_Test_Game(home, visitor, week);
+        if (game != nullptr && Is_Game_Over(game)) ++finished;
+    }
+    return finished;
+}

@@ -1,0 +1,22 @@
+#pragma once
+// Headless game runs for tests and benchmarks: schedules games between teams
+// of the league in the block, takes free game records and plays them through
+// the game driver with the calendar "advancing" and nobody watching.
+#include <cstdint>
+
+#include "database/game_record_layout.h"
+
+// Puts the calendar into a regular-season advance of `week` (Season_Length
+// 17, overtime on, the advance running up to the next week) and seeds the
+// league generator.
+void Prepare_Game_Week(int32_t week, uint32_t seed);
+// Schedules home against visitor in the week when they have no game yet.
+void Schedule_Test_Game(int32_t home, int32_t visitor, int32_t week);
+// Plays one game into the first free record; returns it (null when the game
+// could not be played). Finished games are booked with Finish_Game.
+GAME_RECORD* Play_Test_Game(int32_t home, int32_t visitor, int32_t week);
+// Schedules and plays the 16 games of a week among teams 0-31 (team 2k at home
+// to 2k+1, rotated by the week). Returns the number of games finished.
+int32_t Play_Test_Week(int32_t week);
+// First record whose season year is 0, or -1.
+int32_t Find_Free_Game_Record();

@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include "database/universe.h"
+#include "support/test_league.h"
+#include "views/point_spreads.h"
+
+TEST(PointSpreads, HalfPointRoundingIsNotSymmetric) {
+    EXPECT_EQ(Round_To_Half_Point(0), 0);
+    EXPECT_EQ(Round_To_Half_Point(3), 5);
+    EXPECT_EQ(Round_To_Half_Point(2), 0);
+    EXPECT_EQ(Round_To_Half_Point(8), 10);
+    for (int v = -6; v <= -3; ++v)
+        EXPECT_EQ(Round_To_Half_Point(v), 0) << v;
+    for (int v = -11; v <= -7; ++v)
+        EXPECT_EQ(Round_To_Half_Point(v), -5) << v;
+}
+
+TEST(PointSpreads, RoundedDivisionStepsDownForNegatives) {
+    EXPECT_EQ(Betting_Line_Divide(16, 70, 32), 35);
+    EXPECT_EQ(Betting_Line_Divide(-16, 70, 32), -35);
+    EXPECT_EQ(Betting_Line_Divide(-1, 70, 32), -2);
+    EXPECT_EQ(Betting_Line_Divide(5, 70, 0), 0) << "no teams, no division";
+}
+
+TEST(PointSpreads, EvenTeamsGiveTheHomeSideTwoAndAHalf) {
+    EXPECT_EQ(Compute_Point_Spread(0, 0, 32), -25);
+    // 22,000 rating points favour the visitor; beyond 9.5 points the spread is
+    // compressed: s = 323 becomes (295 * 323 + 261) / 523 = 182, rounded to 180.
+    EXPECT_EQ(Compute_Point_Spread(22000, 0, 32), 180);
+    EXPECT_LT(Compute_Point_Spread(-22000, 0, 32), -95);
+    EXPECT_EQ(Compute_Point_Spread(0, 16, 32), 10) << "a rank edge of half the league is 3.5 points";
+    EXPECT_EQ(Compute_Point_Spread(0, 16, 0), -25) << "no active teams";
+}
+
+TEST(PointSpreads, OverUnderFollowsOffenceAndDefence) {
+    const int32_t even = Compute_Over_Under(34, 34, 32, 2020);
+    EXPECT_EQ(even % 5, 0) << "half points";
+    EXPECT_NEAR(even, 456, 5) << "twice the 2020 average";
+    EXPECT_GT(Compute_Over_Under(4, 34, 32, 2020), even) << "better offences raise the line";
+    EXPECT_LT(Compute_Over_Under(34, 4, 32, 2020), even) << "better defences lower it";
+    EXPECT_EQ(Compute_Over_Under(34, 34, 32, 2030), Compute_Over_Under(34, 34, 32, 2020))
+        << "later years use the last season";
+    EXPECT_EQ(Compute_Over_Under(34, 34, 32, 1900), Compute_Over_Under(34, 34, 32, 1951));
+}
+
+TEST(PointSpreads, GameRecordCachesTheLines) {
+    Build_Test_League();
+    GAME_RECORD* game = &Universe.Games[5];
+    game->Season_Year = 0;
+    game->Rating_Spread = 0;
+    const int32_t spread = Get_Game_Point_Spread(game, 0, 1);
+    EXPECT_EQ(game->Rating_Spread, 0) << "a record not in use stores nothing";
+    EXPECT_EQ(spread, Get_Point_Spread_By_Rating(0, 1));
+
+    game->Season_Year = 2020;
+    EXPECT_EQ(Get_Game_Point_Spread(game, 0, 1), spread);
+    EXPECT_EQ(game->Rating_Spread, spread + 1000);
+    game->Rating_Spread = 1000 + 35;
+    EXPECT_EQ(Get_Game_Point_Spread(game, 0, 1), 35) << "a filled cache is read back";
+
+    game->Rank_Spread = 0;
+    const int32_t line = Get_Game_Over_Under(game, 0, 1);
+    EXPECT_EQ(game->Rank_Spread, line + 1000);
+    EXPECT_EQ(Get_Point_Spread_By_Rank(0, 1), line);
+}
