@@ -37,17 +37,12 @@ int32_t Score_Lead(const GAME_RECORD* pGame, int side) {
     return pGame->Score[side] - pGame->Score[1 - side];
 }
 
-// The time queries of other modules take a mutable record but only read it.
-GAME_RECORD* Mutable(const GAME_RECORD* pGame) {
-    return const_cast<GAME_RECORD*>(pGame);
-}
-
 int32_t Half_Time_Left(const GAME_RECORD* pGame) {
-    return Get_Half_Time_Left(Mutable(pGame));
+    return Get_Half_Time_Left(pGame);
 }
 
 int32_t Period_Time_Left(const GAME_RECORD* pGame) {
-    return Get_Period_Time_Left(Mutable(pGame));
+    return Get_Period_Time_Left(pGame);
 }
 
 bool Is_Game_Blowout(const GAME_RECORD* pGame) {

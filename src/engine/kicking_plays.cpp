@@ -395,7 +395,7 @@ int32_t Get_Punt_Return_Yards(int32_t team, int32_t slot, int32_t punt_distance)
     return yards < 1 ? 1 : yards;
 }
 
-int32_t Get_Period_Length(GAME_RECORD* pGame) {
+int32_t Get_Period_Length(const GAME_RECORD* pGame) {
     if (pGame == nullptr || Clock_Quarter(pGame) < 5 || !Is_Regular_Season_Game(pGame))
         return QUARTER_SECONDS;
     // A league saved without an overtime length plays full quarters rather than
@@ -404,7 +404,7 @@ int32_t Get_Period_Length(GAME_RECORD* pGame) {
     return minutes > 0 ? minutes * 60 : QUARTER_SECONDS;
 }
 
-int32_t Get_Period_Time_Left(GAME_RECORD* pGame) {
+int32_t Get_Period_Time_Left(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return 0;
     const int32_t quarter = Clock_Quarter(pGame);
     if (quarter < 5) return QUARTER_SECONDS * quarter - pGame->Clock;
@@ -412,7 +412,7 @@ int32_t Get_Period_Time_Left(GAME_RECORD* pGame) {
     return length - (pGame->Clock - REGULATION_END) % length;
 }
 
-int32_t Get_Half_Time_Left(GAME_RECORD* pGame) {
+int32_t Get_Half_Time_Left(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return 0;
     const int32_t quarter = Clock_Quarter(pGame);
     if (quarter <= 2) return 1800 - pGame->Clock;

@@ -27,6 +27,6 @@ void Resolve_Punt(GAME_RECORD* pGame);
 int32_t Get_Kick_Return_Yards(int32_t team, int32_t slot, int32_t squib);
 int32_t Get_Punt_Return_Yards(int32_t team, int32_t slot, int32_t punt_distance);
 
-int32_t Get_Period_Length(GAME_RECORD* pGame);
-int32_t Get_Period_Time_Left(GAME_RECORD* pGame);
-int32_t Get_Half_Time_Left(GAME_RECORD* pGame);
+int32_t Get_Period_Length(const GAME_RECORD* pGame);
+int32_t Get_Period_Time_Left(const GAME_RECORD* pGame);
+int32_t Get_Half_Time_Left(const GAME_RECORD* pGame);

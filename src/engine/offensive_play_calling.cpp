@@ -24,6 +24,7 @@
 #include "engine/downs_and_clock.h"
 #include "engine/formations.h"
 #include "engine/game_record.h"
+#include "engine/kicking_plays.h"
 #include "engine/play_calling_clock.h"
 #include "engine/play_loop.h"
 #include "engine/play_matchups.h"

@@ -6,5 +6,3 @@
 
 // Side (0 or 1) of the team in possession; 0 when it matches neither byte.
 int32_t Get_Possession_Side(const GAME_RECORD* pGame);
-// 1,800 - clock in the first half, else the time left in the game.
-int32_t Get_Half_Time_Left(const GAME_RECORD* pGame);

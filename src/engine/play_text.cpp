@@ -162,9 +162,8 @@ void Format_Game_Clock(const GAME_RECORD* pGame, int bStartOfPeriod, char* buffe
     if (buffer == nullptr || size <= 0) return;
     buffer[0] = '\0';
     if (pGame == nullptr) return;
-    GAME_RECORD* game = const_cast<GAME_RECORD*>(pGame);
-    int32_t left = Get_Period_Time_Left(game);
-    if (bStartOfPeriod && left == Get_Period_Length(game)) left = 0;
+    int32_t left = Get_Period_Time_Left(pGame);
+    if (bStartOfPeriod && left == Get_Period_Length(pGame)) left = 0;
     if (left < 0) left = 0;
     safe_sprintf(buffer, size, "%d:%02d", left / 60, left % 60);
 }

@@ -403,7 +403,7 @@ int32_t Snap_Ends_Half(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return 0;
     int32_t seconds = pGame->Snap_Seconds;
     if (pGame->Clock < 1800 && seconds >= 1800 - pGame->Clock) return 1;
-    return seconds >= Get_Half_Time_Left(const_cast<GAME_RECORD*>(pGame)) ? 1 : 0;
+    return seconds >= Get_Half_Time_Left(pGame) ? 1 : 0;
 }
 
 void Credit_Run(GAME_RECORD* pGame, int32_t runner_slot, int32_t yards, int32_t hole) {
