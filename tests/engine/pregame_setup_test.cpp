@@ -136,6 +136,8 @@ TEST(PregameSetup, StarterNoLongerOnTheTeamIsReportedAndSkipped) {
     GAME_RECORD* game = Start_Test_Game();
     Set_Formation_Depth_Charts(0, 0);
     Set_Formation_Depth_Charts(1, 0);
+    // Offensive system 0 starts from formation 1.
+    Set_Team_Stat(0, TEAM_STAT_OFFENSIVE_SYSTEM, 0);
     Set_Formation_Depth_Chart_Entry(0, 1, 5, Get_Player_ID(2, 0));
     Clear_Debug_Log();
     Credit_Game_Starters(game);

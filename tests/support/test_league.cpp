@@ -11,7 +11,9 @@
 #include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/team_record.h"
+#include "database/team_balance.h"
 #include "database/universe.h"
+#include "engine/playbook_records.h"
 
 namespace {
 const char* const FIRST_NAMES[] = {
@@ -106,6 +108,10 @@ void Build_From_Scratch() {
     for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
         Build_Team(team);
     Count_Active_Teams();
+    // What a new game gives every franchise: the built-in playbooks and a
+    // league-average run/pass balance.
+    Reset_All_Team_Playbooks();
+    Reset_Team_Strength_Levels();
 }
 
 std::unique_ptr<UNIVERSE_STATE> Built_League;
