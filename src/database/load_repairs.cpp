@@ -8,6 +8,8 @@
 #include "app/progress_window.h"
 #include "database/historical_norms.h"
 #include "database/league_structure.h"
+#include "database/playoff_bracket.h"
+#include "database/team_results.h"
 #include "database/old_file_repairs.h"
 #include "database/player_hashes.h"
 #include "database/player_record.h"
@@ -213,6 +215,10 @@ void Repair_Statistics_Year() {
     if (with_statistics * 10 < receivers) Set_User_Preference(STATISTICS_YEAR, Get_Universe_Stat(BASE_YEAR));
 }
 
+void Clamp_Wild_Cards() {
+    Clamp_Wild_Card_Teams();
+}
+
 void Clear_Multi_Season_Simulation() {
     Set_User_Preference(MULTI_SEASON_SIMULATION, 0);
 }
@@ -261,11 +267,14 @@ const LOAD_REPAIR LOAD_REPAIRS[] = {
     {ALWAYS_FROM, 1905, Fill_Missing_Heights_And_Weights},
     {ALWAYS_FROM, 2001, Set_Settings_65_To_69},
     {ALWAYS_FROM, 2002, Require_Click_After_Each_Play},
+    {ALWAYS_FROM, ALWAYS_BELOW, Clamp_Wild_Cards},
     {ALWAYS_FROM, ALWAYS_BELOW, Create_Missing_Draft_Pool},
     {ALWAYS_FROM, ALWAYS_BELOW, Rebuild_Game_Teams_From_Schedules},
+    {ALWAYS_FROM, ALWAYS_BELOW, Rebuild_Team_Records_From_Games},
     {ALWAYS_FROM, ALWAYS_BELOW, Set_College_Draft_Order},
     {ALWAYS_FROM, ALWAYS_BELOW, Repair_Statistics_Year},
     {ALWAYS_FROM, ALWAYS_BELOW, Clear_Multi_Season_Simulation},
+    {ALWAYS_FROM, ALWAYS_BELOW, Rebuild_Team_Records_From_Games},
 };
 } // namespace
 

@@ -15,6 +15,8 @@
 #include "database/universe.h"
 #include "engine/game_record.h"
 #include "platform/message_box.h"
+#include "database/team_record.h"
+#include "support/game_runner.h"
 #include "support/test_league.h"
 
 namespace {
@@ -279,4 +281,25 @@ TEST(LoadRepairs, StatisticsYearFollowsTheReceiversStatistics) {
     Set_User_Preference(STATISTICS_YEAR, 1999);
     Run_Post_Load_Repairs(2000);
     EXPECT_EQ(Get_User_Preference(STATISTICS_YEAR), 1999) << "every receiver has statistics";
+}
+
+TEST(LoadRepairs, RecordsAreRebuiltFromTheGamesAndWildCardsClamped) {
+    Build_Test_League();
+    Prepare_Game_Week(1, 77);
+    ASSERT_EQ(Play_Test_Week(1), 16);
+    std::vector<int32_t> wins(TEST_LEAGUE_TEAMS), losses(TEST_LEAGUE_TEAMS);
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team) {
+        wins[team] = Get_Team_Wins(team);
+        losses[team] = Get_Team_Losses(team);
+        Set_Team_Record_Char(team, RECORD_CHAR_WINS, 9);
+    }
+    Set_User_Preference(SIMULATION_RUNNING, 0);
+    Universe.Header.Universe_Stats[1] = 9; // more wild cards than two leagues of four divisions allow
+    ASSERT_EQ(Save_Game("records.kor", nullptr), SAVE_OK);
+    ASSERT_EQ(Load_Game("records.kor"), 1);
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team) {
+        EXPECT_EQ(Get_Team_Wins(team), wins[team]) << "team " << team;
+        EXPECT_EQ(Get_Team_Losses(team), losses[team]) << "team " << team;
+    }
+    EXPECT_LE(Universe.Header.Universe_Stats[1], 4);
 }

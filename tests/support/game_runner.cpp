@@ -42,6 +42,9 @@ GAME_RECORD* Play_Test_Game(int32_t home, int32_t visitor, int32_t week) {
     int32_t index = Find_Free_Game_Record();
     if (index < 0) return nullptr;
     GAME_RECORD* game = &Universe.Games[index];
+    // As the weekly game loop does: both schedule entries name the record.
+    Set_Team_Schedule_Stat(home, week, 3, index);
+    Set_Team_Schedule_Stat(visitor, week, 3, index);
     Set_User_Preference(CURRENT_GAME_NUMBER, index);
     if (Play_Game(home, visitor, week, game) != 0) Finish_Game(game, week);
     return game;
