@@ -34,5 +34,5 @@ void Get_Team_Location_Name(int32_t team, char* buffer);
 void Get_Team_Nickname(int32_t team, char* buffer);
 void Get_Team_Display_Name(int32_t team, char* buffer);
 void Get_Team_Full_Name(int32_t team, char* buffer);
-// Path of the general manager's face picture of a team.
+// File name of the face picture of a team's general manager, inside the skin folder.
 void Get_GM_Face_Image(int32_t team, char* buffer);

@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "database/path_resolver.h"
+#include "database/text_files.h"
+#include "platform/message_box.h"
+
+namespace {
+namespace fs = std::filesystem;
+
+// A stream over `content`, read back from a temporary file as the game reads files.
+FILE* Open_Text(const std::string& content) {
+    FILE* file = tmpfile();
+    fwrite(content.data(), 1, content.size(), file);
+    rewind(file);
+    return file;
+}
+
+void Write_File(const fs::path& path, const std::string& content) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+std::string Read_File(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+int Count_Long_Line_Warnings() {
+    int count = 0;
+    for (const SHOWN_MESSAGE& message : Get_Shown_Messages())
+        if (message.Caption == "Read_Line_Limit") ++count;
+    return count;
+}
+} // namespace
+
+TEST(TextFiles, ReadLineLimitCutsLongLinesAndWarnsOncePerRun) {
+    // Every long-line case lives in this one test: the warning is once per process.
+    FILE* file = Open_Text("abcd\nabcde\nabcdefgh\r\nxy");
+    char buffer[5];
+    int warnings = Count_Long_Line_Warnings();
+    EXPECT_EQ(Read_Line_Limit("teams.csv", buffer, file, 5), 0);
+    EXPECT_STREQ(buffer, "abcd");
+    EXPECT_EQ(Count_Long_Line_Warnings(), warnings) << "a line of limit - 1 characters fits";
+
+    EXPECT_EQ(Read_Line_Limit("teams.csv", buffer, file, 5), 0);
+    EXPECT_STREQ(buffer, "abcd");
+    ASSERT_EQ(Count_Long_Line_Warnings(), warnings + 1);
+    EXPECT_EQ(Get_Shown_Messages().back().Text,
+              "Line too long in teams.csv.\n\nLimit = 5 characters.\n\nExtra character(s) ignored.");
+
+    EXPECT_EQ(Read_Line_Limit("teams.csv", buffer, file, 5), 0);
+    EXPECT_STREQ(buffer, "abcd");
+    EXPECT_EQ(Count_Long_Line_Warnings(), warnings + 1) << "the second long line is not reported";
+
+    EXPECT_EQ(Read_Line_Limit("teams.csv", buffer, file, 5), 1) << "a last line without a line end";
+    EXPECT_STREQ(buffer, "xy");
+    EXPECT_EQ(Read_Line_Limit("teams.csv", buffer, file, 5), 1);
+    EXPECT_STREQ(buffer, "");
+    fclose(file);
+}
+
+TEST(TextFiles, ReadLineLimitTakesCrlfLinesWithoutTheCarriageReturn) {
+    FILE* file = Open_Text("abcd\r\n\r\nfirst,second\r\nlast\r");
+    char buffer[64];
+    int warnings = Count_Long_Line_Warnings();
+    EXPECT_EQ(Read_Line_Limit("x", buffer, file, 5), 0);
+    EXPECT_STREQ(buffer, "abcd");
+    EXPECT_EQ(Count_Long_Line_Warnings(), warnings) << "the \"\\r\" does not count toward the limit";
+    EXPECT_EQ(Read_Line_Limit("x", buffer, file, 64), 0);
+    EXPECT_STREQ(buffer, "");
+    EXPECT_EQ(Read_Line_Limit("x", buffer, file, 64), 0);
+    EXPECT_STREQ(buffer, "first,second");
+    EXPECT_EQ(Read_Line_Limit("x", buffer, file, 64), 1);
+    EXPECT_STREQ(buffer, "last");
+    fclose(file);
+
+    FILE* inner = Open_Text("a\rb\n");
+    EXPECT_EQ(Read_Line_Limit("x", buffer, inner, 64), 0);
+    EXPECT_STREQ(buffer, "a\rb") << "a carriage return inside a line is kept";
+    fclose(inner);
+
+    FILE* empty = Open_Text("");
+    std::strcpy(buffer, "old");
+    EXPECT_EQ(Read_Line_Limit("x", buffer, empty, 64), 1);
+    EXPECT_STREQ(buffer, "");
+    fclose(empty);
+    std::strcpy(buffer, "old");
+    EXPECT_EQ(Read_Line_Limit("x", buffer, nullptr, 64), 1) << "a null stream is the end of the file";
+    EXPECT_STREQ(buffer, "");
+}
+
+TEST(TextFiles, ReadLineKeepsTheBufferOnceTheFileIsExhausted) {
+    FILE* file = Open_Text("x\r\nAustin,1,2");
+    char buffer[64] = "previous line, with more fields";
+    EXPECT_EQ(Read_Line(buffer, file), 0);
+    EXPECT_STREQ(buffer, "x");
+    EXPECT_EQ(Read_Line(buffer, file), 1);
+    EXPECT_STREQ(buffer, "Austin,1,2") << "a last line without a line end ends where the file ends";
+    std::strcpy(buffer, "kept");
+    EXPECT_EQ(Read_Line(buffer, file), 1);
+    EXPECT_STREQ(buffer, "kept") << "a read past the end adds nothing";
+    fclose(file);
+    EXPECT_EQ(Read_Line(buffer, nullptr), 1);
+
+    FILE* long_line = Open_Text(std::string(3000, 'z') + "\nnext\n");
+    EXPECT_EQ(Read_Line(buffer, long_line, sizeof buffer), 0);
+    EXPECT_EQ(std::string(buffer), std::string(63, 'z')) << "the line is cut to the buffer";
+    EXPECT_EQ(Read_Line(buffer, long_line, sizeof buffer), 0);
+    EXPECT_STREQ(buffer, "next") << "and the rest of the long line is dropped";
+    fclose(long_line);
+}
+
+TEST(TextFiles, SkipLineAndCounters) {
+    FILE* file = Open_Text("one\ntwo\nthree");
+    EXPECT_EQ(Skip_Line(file), 0);
+    char buffer[16];
+    Read_Line(buffer, file);
+    EXPECT_STREQ(buffer, "two");
+    EXPECT_EQ(Skip_Line(file), 1);
+    EXPECT_EQ(Skip_Line(nullptr), 1);
+    EXPECT_EQ(Count_File_Characters(file), 13);
+    Read_Line(buffer, file);
+    EXPECT_STREQ(buffer, "one") << "the stream is left rewound";
+    fclose(file);
+
+    Write_File("lines/two.txt", "a\nb");
+    Write_File("lines/three.txt", "a\nb\n");
+    Write_File("lines/empty.txt", "");
+    EXPECT_EQ(Count_File_Lines("lines/two.txt"), 2);
+    EXPECT_EQ(Count_File_Lines("lines/three.txt"), 3);
+    EXPECT_EQ(Count_File_Lines("LINES\\Empty.TXT"), 1) << "opened through the resolver";
+
+    Clear_Shown_Messages();
+    EXPECT_EQ(Count_File_Lines("lines/missing.txt"), 0);
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "File Error");
+    EXPECT_EQ(Get_Shown_Messages()[0].Text.rfind("Couldn't open file: \"lines/missing.txt\"", 0), 0u);
+}
+
+TEST(TextFiles, AppendersWriteOneLinePerCall) {
+    fs::create_directories("Output");
+    EXPECT_EQ(Append_Line_To_File("output\\log.txt", "first"), 1);
+    EXPECT_EQ(Append_Formatted_Line_To_File("OUTPUT/log.txt", "%s %d", "second", 2), 1);
+    EXPECT_EQ(Read_File("Output/log.txt"), "first\nsecond 2\n");
+
+    EXPECT_EQ(Append_Line_To_File("", "text"), 0);
+    EXPECT_EQ(Append_Line_To_File("Output/log.txt", nullptr), 0);
+    EXPECT_EQ(Append_Line_To_File("no/such/folder/log.txt", "text"), 0);
+    EXPECT_EQ(Append_Formatted_Line_To_File("no/such/folder/log.txt", "%d", 1), 0);
+    EXPECT_EQ(Read_File("Output/log.txt"), "first\nsecond 2\n");
+}
+
+TEST(TextFiles, ErrorNumberTexts) {
+    EXPECT_STREQ(Get_Error_Number_Text(0), "NULL ERRNO");
+    EXPECT_STREQ(Get_Error_Number_Text(2), "No such file or directory");
+    EXPECT_STREQ(Get_Error_Number_Text(36), "Resource deadlock would occur");
+    EXPECT_STREQ(Get_Error_Number_Text(43), "String was truncated");
+    EXPECT_STREQ(Get_Error_Number_Text(44), "Unknown error (ErrNo Too Large)");
+    EXPECT_STREQ(Get_Error_Number_Text(80), "String was truncated");
+    EXPECT_STREQ(Get_Error_Number_Text(81), "Unknown error (ErrNo Too Large)");
+    EXPECT_STREQ(Get_Error_Number_Text(-3), "Unknown error (ErrNo Too Large)");
+    errno = 13;
+    EXPECT_STREQ(Get_Errno_Text(), "Permission denied");
+}
+
+TEST(PathResolver, MatchesExistingComponentsIgnoringCase) {
+    Write_File("Tree/Databases/Universe-2019.dat", "u");
+    Write_File("Tree/Output/Box-01-001.htm", "b");
+    fs::create_directories("Tree/Dialogs/faces");
+
+    EXPECT_EQ(Resolve_File_Path("Tree/Databases/Universe-2019.dat"), "Tree/Databases/Universe-2019.dat");
+    EXPECT_EQ(Resolve_File_Path("tree\\databases\\UNIVERSE-2019.DAT"), "Tree/Databases/Universe-2019.dat");
+    EXPECT_EQ(Resolve_File_Path("TREE/output\\box-01-001.htm"), "Tree/Output/Box-01-001.htm");
+    EXPECT_EQ(Resolve_File_Path("tree/dialogs/FACES"), "Tree/Dialogs/faces") << "folders resolve too";
+    EXPECT_EQ(Resolve_File_Path("tree/dialogs/faces/"), "Tree/Dialogs/faces/") << "a final separator stays";
+    EXPECT_EQ(Resolve_File_Path("./tree//output/../Databases"), "./Tree/Output/../Databases");
+
+    EXPECT_EQ(Resolve_File_Path("tree/Output/Recap-01-001.htm"), "Tree/Output/Recap-01-001.htm")
+        << "a new file keeps its spelling in an existing folder";
+    EXPECT_EQ(Resolve_File_Path("tree/NewFolder/sub/File.txt"), "Tree/NewFolder/sub/File.txt");
+    EXPECT_EQ(Resolve_File_Path(""), "");
+    EXPECT_EQ(Resolve_File_Path(nullptr), "");
+
+    std::string absolute = fs::absolute("Tree").string();
+    std::string upper = absolute.substr(0, absolute.size() - 4) + "TREE\\DATABASES/universe-2019.dat";
+    EXPECT_EQ(Resolve_File_Path(upper.c_str()), absolute + "/Databases/Universe-2019.dat");
+
+    FILE* file = Open_Resolved_File("TREE\\Databases\\universe-2019.DAT", "rb");
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(fgetc(file), 'u');
+    fclose(file);
+}
+
+TEST(PathResolver, PrefersTheExactSpelling) {
+    Write_File("Mixed/readme.txt", "lower");
+    Write_File("Mixed/README.txt", "upper");
+    Write_File("Mixed/ReadMe.txt", "camel");
+    EXPECT_EQ(Resolve_File_Path("mixed/ReadMe.txt"), "Mixed/ReadMe.txt");
+    EXPECT_EQ(Resolve_File_Path("mixed/readme.txt"), "Mixed/readme.txt");
+    EXPECT_EQ(Resolve_File_Path("mixed/Readme.TXT"), "Mixed/README.txt")
+        << "without an exact match the first match in byte order is taken";
+}
