@@ -245,8 +245,8 @@ void Apply_Interception(GAME_RECORD* pGame, int32_t receiver, int32_t c, int32_t
     pGame->Snap_Yards = static_cast<int8_t>(Clamp_Yards(yards));
     const int32_t passer_id = Offense_Id(pGame, passer);
     const int32_t former_offense_side = offense_side;
-    pGame->Down_Word = (pGame->Down_Word | (1u << 12)) & ~(1u << 13);
     Change_Possession(pGame);
+    pGame->Down_Word = (pGame->Down_Word | (1u << 12)) & ~(1u << 13);
     if (ret > 30 + Play_Random_Below(20)) {
         if (Random_Int(100) < 50) Say(pGame, 20, 0, 0, interceptor_id, -1);
         Say(pGame, 28, c, ret + c, interceptor_id, -1);

@@ -11,8 +11,8 @@ namespace {
 
 int32_t Pass_Play() {
     return Find_Test_Play([](int32_t play) {
-        return Is_Passing_Play(0, play) && !Is_Rollout_Or_Bootleg_Play(0, play) &&
-               Get_Offensive_Play_Primary_Receiver(0, play) >= 1;
+        return Is_Passing_Play(255, play) && !Is_Rollout_Or_Bootleg_Play(255, play) &&
+               Get_Offensive_Play_Primary_Receiver(255, play) >= 1;
     });
 }
 
@@ -60,6 +60,7 @@ TEST(PassingPlays, InterceptionInTheEndZoneIsBroughtOut) {
         Seed_Random_Numbers(seed);
         Implement_Pass_Result(game, game->On_Field[0][3], PASS_OUTCOME_INTERCEPTED, 0, 9, 12);
         EXPECT_EQ(game->Possession_Team, 1);
+        EXPECT_EQ(game->Down_Word & POSSESSION_CHANGE_BITS, 1u << 12) << "bit 12 alone marks the turnover";
         EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_TURNOVERS], 1);
         if (Result_Of(game) == RESULT_INTERCEPTION_TOUCHDOWN) continue;
         ASSERT_EQ(Result_Of(game), RESULT_INTERCEPTION);
@@ -171,4 +172,31 @@ TEST(PassingPlays, WholePassSnapsGiveValidResults) {
         }
     }
     EXPECT_GT(completions, 50);
+}
+
+TEST(PassingPlays, StripSackTurnsTheBallOverAndDefendedPassCreditsTheDefender) {
+    GAME_RECORD* game = Crafted_Snap(2, 7, 40, Pass_Play());
+    Seed_Random_Numbers(8);
+    Implement_Pass_Result(game, game->On_Field[0][3], PASS_OUTCOME_SACK_FUMBLE, 0, 6, 9);
+    const int32_t result = Result_Of(game);
+    EXPECT_TRUE(result == RESULT_PASS_FUMBLE || result == RESULT_FUMBLE_TOUCHDOWN) << result;
+    EXPECT_EQ(game->Possession_Team, 1);
+    EXPECT_EQ(game->Yards_To_Goal, 60);
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_TURNOVERS], 1);
+    EXPECT_EQ(game->Team_Stats[0][GAME_STAT_FUMBLES], 1);
+    EXPECT_EQ(game->Team_Stats[0][GAME_STAT_FUMBLES_LOST], 1);
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_PASS_ATTEMPTS], 0);
+    EXPECT_GE(game->Snap_Yards, 5) << "the return adds to the yards the sack lost";
+
+    game = Crafted_Snap(1, 10, 60, Pass_Play(), 0, false);
+    int32_t passes_defensed = 0;
+    for (int32_t i = 0; i < ON_FIELD_PLAYERS; ++i)
+        passes_defensed += Get_Player_Stat(1, game->On_Field[1][i], 0, 6);
+    Implement_Pass_Result(game, game->On_Field[0][3], PASS_OUTCOME_DEFENDED, 1, 8, 14);
+    EXPECT_EQ(Result_Of(game), RESULT_PASS_KNOCKED_DOWN);
+    EXPECT_EQ(game->Snap_Yards, 0);
+    int32_t after = 0;
+    for (int32_t i = 0; i < ON_FIELD_PLAYERS; ++i)
+        after += Get_Player_Stat(1, game->On_Field[1][i], 0, 6);
+    EXPECT_EQ(after, passes_defensed + 1);
 }

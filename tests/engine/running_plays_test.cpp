@@ -9,7 +9,7 @@
 namespace {
 
 int32_t Run_Play() {
-    return Find_Test_Play([](int32_t play) { return Is_Running_Play(0, play); });
+    return Find_Test_Play([](int32_t play) { return Is_Running_Play(255, play); });
 }
 
 int32_t Result_Of(const GAME_RECORD* game) {
@@ -31,7 +31,7 @@ TEST(RunningPlays, KneelAtOwnOneIsASafety) {
     Resolve_Kneel_Down(game);
     EXPECT_EQ(Result_Of(game), RESULT_RUN_MIDDLE);
     EXPECT_EQ(game->Snap_Yards, -1);
-    const int32_t carrier = Get_Offensive_Play_Primary_Receiver(0, Run_Play());
+    const int32_t carrier = Get_Offensive_Play_Primary_Receiver(255, Run_Play());
     EXPECT_EQ(game->Current_Play.First_Player_Id, Get_Player_ID(0, game->On_Field[0][carrier]));
 }
 
@@ -134,7 +134,7 @@ TEST(RunningPlays, LostFumbleTurnsTheBallOver) {
         if (result != RESULT_RUN_FUMBLE && result != RESULT_FUMBLE_TOUCHDOWN) continue;
         lost = true;
         EXPECT_EQ(game->Possession_Team, 1) << "the defence has the ball";
-        EXPECT_NE(game->Down_Word & (1u << 12), 0u);
+        EXPECT_EQ(game->Down_Word & POSSESSION_CHANGE_BITS, 1u << 12);
         EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_TURNOVERS], 1);
         EXPECT_EQ(game->Team_Stats[0][GAME_STAT_FUMBLES], 1);
         EXPECT_EQ(game->Team_Stats[0][GAME_STAT_FUMBLES_LOST], 1);
