@@ -20,3 +20,6 @@ void Resolve_Field_Goal(GAME_RECORD* pGame);
 int32_t Get_Conversion_Spot();
 double Get_Conversion_Kick_Chance(int32_t team, int32_t slot);
 void Resolve_Conversion_Kick(GAME_RECORD* pGame);
+// Chance of a field goal of `distance` yards by the kicker in roster slot
+// `slot` in this game's conditions and season.
+double Get_Field_Goal_Chance(GAME_RECORD* pGame, int32_t team, int32_t slot, int32_t distance);

@@ -1,6 +1,47 @@
 #include "engine/game_injuries.h"
 
-void Roll_For_Game_Injury(GAME_RECORD*) {}
+#include <cstdio>
+#include <string>
+
+#include "database/player_record.h"
+#include "database/safe_strings.h"
+#include "database/string_table.h"
+#include "database/text_format.h"
+#include "engine/announcer.h"
+#include "engine/formations.h"
+#include "engine/game_files.h"
+#include "engine/play_resolution_support.h"
+#include "engine/pregame_setup.h"
+#include "personnel/injuries.h"
+
+namespace {
+
+constexpr int32_t EVENT_SHAKEN_UP = 46;
+constexpr int32_t EVENT_STAYS_IN = 48;
+constexpr int32_t NUMBER_OF_POSITIONS = 15;
+constexpr int32_t ANY_POSITION = 15;
+
+// Long name of a position for the injury line.
+void Get_Injury_Position_Name(int32_t position, char* out, int size) {
+    if (position >= 0 && position < NUMBER_OF_POSITIONS) {
+        const char* name = Find_Resource_String(STRING_POSITION_NAMES + position);
+        safe_strncpy(out, name != nullptr ? name : "", size);
+    } else {
+        safe_strncpy(out, position == ANY_POSITION ? "Any Position" : "<Error>", size);
+    }
+}
+
+// Whether the injured man could be taken off the field: once the side's game
+// depth charts are rebuilt he stands in none of its formations.
+int32_t Substitute_Injured_Player(GAME_RECORD* pGame, int32_t side, int32_t slot) {
+    Rebuild_Side_Depth_Chart(pGame, side);
+    const int32_t team = pGame->Team[side];
+    for (int32_t formation = 0; formation < NUMBER_OF_FORMATIONS; ++formation)
+        if (Is_Slot_In_Formation_Row(team, formation, slot)) return 0;
+    return 1;
+}
+
+} // namespace
 
 int32_t Count_Game_Injuries(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return 0;
@@ -15,4 +56,55 @@ int32_t Count_Game_Injuries(const GAME_RECORD* pGame) {
     return injuries;
 }
 
-void Write_Injury_Log_Line(GAME_RECORD*, int32_t, int32_t) {}
+void Write_Injury_Log_Line(GAME_RECORD* pGame, int32_t team, int32_t slot) {
+    if (pGame == nullptr || !Is_Player_Address(team, slot)) return;
+    char position[RESOURCE_STRING_LIMIT];
+    Get_Injury_Position_Name(Get_Player_Vital_Stat(team, slot, VITAL_POSITION), position, sizeof position);
+    char first[64];
+    char last[64];
+    Get_Player_First_Name(team, slot, first);
+    Get_Player_Last_Name(team, slot, last);
+    char line[TEXT_BUFFER_SIZE];
+    safe_sprintf(line, sizeof line, "<< %s %s %s was injured on the play >>\n", position, first, last);
+    Get_Plain_Play_Text() += line;
+    const std::string words = Escape_HTML(position) + " " + Escape_HTML(first) + " " + Escape_HTML(last);
+    safe_sprintf(line, sizeof line,
+                 "<TR class=subhead1><TD colspan=7 class=lmc>%s was injured on the play</TD></TR>\n",
+                 words.c_str());
+    Get_Play_By_Play_HTML() += line;
+}
+
+void Roll_For_Game_Injury(GAME_RECORD* pGame) {
+    if (pGame == nullptr) return;
+    const int32_t side = Play_Random_Below(2) % 2;
+    const int32_t slot = pGame->On_Field[side][Play_Random_Below(ON_FIELD_PLAYERS) % ON_FIELD_PLAYERS];
+    const int32_t team = pGame->Team[side];
+    if (Count_Game_Injuries(pGame) >= MAX_GAME_INJURIES) return;
+    if (!Is_Player_Address(team, slot) || Play_Player_Id(team, slot) < 0) return;
+    const int32_t id = Play_Player_Id(team, slot);
+    if (!Check_For_Injury(team, slot)) {
+        if (Play_Random_Below(1000) < 5) {
+            Queue_Commentary(pGame, EVENT_SHAKEN_UP, 0, 0, 0, id, -1);
+            Queue_Commentary(pGame, EVENT_STAYS_IN, 0, 0, 0, id, -1);
+        }
+        return;
+    }
+    Write_Injury_Log_Line(pGame, team, slot);
+    if (!Substitute_Injured_Player(pGame, side, slot)) {
+        Set_Player_Vital_Stat(team, slot, VITAL_INJURY_TYPE, NO_INJURY);
+        Set_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT, 0);
+        return;
+    }
+    // The injury belongs to the snap just logged; a game with no logged snap
+    // yet has no entry to mark.
+    const int32_t count = pGame->Play_Log_Count;
+    if (count >= 1 && count <= MAX_PLAY_LOG_ENTRIES) {
+        PLAY_LOG_ENTRY& entry = pGame->Play_Log[count - 1];
+        entry.Events[INJURY_EVENT_SLOT].Event_Id = INJURY_EVENT_ID;
+        entry.Events[INJURY_EVENT_SLOT].Player_Id[0] = id;
+    }
+    Queue_Commentary(pGame, EVENT_SHAKEN_UP, 0, 0, 0, id, -1);
+    Queue_Commentary(pGame, INJURY_EVENT_ID, 0, 0, 0, id, -1);
+    Note_User_Player_Injury(team, slot, Get_Player_Vital_Stat(team, slot, VITAL_INJURY_TYPE),
+                            Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT));
+}
