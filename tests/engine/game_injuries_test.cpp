@@ -20,3 +20,88 @@ TEST(GameInjuries, CountReadsOnlyTheLoggedSnaps) {
     EXPECT_EQ(Count_Game_Injuries(&game), 0);
     EXPECT_EQ(Count_Game_Injuries(nullptr), 0);
 }
+
+#include "database/player_record.h"
+#include "database/random_numbers.h"
+#include "engine/game_files.h"
+#include "personnel/injuries.h"
+#include "special_teams_test_game.h"
+
+namespace {
+
+// Every snap's roll hurts the chosen player unless the medical staff prevents it.
+void Make_Injuries_Certain() {
+    Universe.Header.Universe_Stats[INJURY_FREQUENCY_FACTOR] = 1900;
+}
+
+int Count_Hurt_Players(const GAME_RECORD* game) {
+    int hurt = 0;
+    for (int side = 0; side < 2; ++side)
+        for (int slot = 0; slot < TEST_ROSTER_SIZE; ++slot)
+            hurt += Get_Player_Vital_Stat(game->Team[side], slot, VITAL_WEEKS_OUT) > 0;
+    return hurt;
+}
+
+} // namespace
+
+TEST(GameInjuries, RollMarksTheLoggedSnapAndStopsAtEight) {
+    GAME_RECORD* game = Special_Teams_Game(0, 60);
+    Make_Injuries_Certain();
+    Clear_Game_Text_Buffers();
+    const int hurt_before = Count_Hurt_Players(game);
+    game->Play_Log_Count = 0;
+    Seed_Random_Numbers(3);
+    for (int n = 0; n < 20; ++n)
+        Roll_For_Game_Injury(game);
+    EXPECT_EQ(Count_Game_Injuries(game), 0) << "no logged snap, nothing to mark";
+
+    game->Play_Log_Count = 1;
+    int marked = 0;
+    for (int n = 0; n < 40 && marked == 0; ++n) {
+        Roll_For_Game_Injury(game);
+        marked = Count_Game_Injuries(game);
+    }
+    ASSERT_EQ(marked, 1);
+    const int32_t id = game->Play_Log[0].Events[INJURY_EVENT_SLOT].Player_Id[0];
+    int32_t team = -1;
+    int32_t slot = -1;
+    for (int side = 0; side < 2; ++side)
+        for (int i = 0; i < ON_FIELD_PLAYERS; ++i)
+            if (Get_Player_ID(game->Team[side], game->On_Field[side][i]) == id) {
+                team = game->Team[side];
+                slot = game->On_Field[side][i];
+            }
+    ASSERT_GE(slot, 0) << "the marked man is on the field";
+    EXPECT_GT(Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT), 0);
+    EXPECT_NE(Get_Plain_Play_Text().find("was injured on the play >>"), std::string::npos);
+    EXPECT_NE(Get_Play_By_Play_HTML().find("was injured on the play</TD></TR>"), std::string::npos);
+    EXPECT_GT(Count_Hurt_Players(game), hurt_before);
+
+    // Eight injuries in the log: the roll hurts no one any more.
+    for (int n = 0; n < MAX_GAME_INJURIES; ++n)
+        game->Play_Log[n].Events[INJURY_EVENT_SLOT].Event_Id = INJURY_EVENT_ID;
+    game->Play_Log_Count = MAX_GAME_INJURIES;
+    const int hurt = Count_Hurt_Players(game);
+    for (int n = 0; n < 50; ++n)
+        Roll_For_Game_Injury(game);
+    EXPECT_EQ(Count_Hurt_Players(game), hurt);
+    EXPECT_EQ(Count_Game_Injuries(game), MAX_GAME_INJURIES);
+}
+
+TEST(GameInjuries, LogLineNamesPositionAndPlayer) {
+    GAME_RECORD* game = Special_Teams_Game(0, 60);
+    Clear_Game_Text_Buffers();
+    const int32_t slot = game->On_Field[0][1];
+    Write_Injury_Log_Line(game, 1, slot);
+    char first[64];
+    char last[64];
+    Get_Player_First_Name(1, slot, first);
+    Get_Player_Last_Name(1, slot, last);
+    const std::string text = Get_Plain_Play_Text();
+    EXPECT_EQ(text.rfind("<< ", 0), 0u);
+    EXPECT_NE(text.find(std::string(first) + " " + last + " was injured on the play >>\n"),
+              std::string::npos);
+    Clear_Game_Text_Buffers();
+    Write_Injury_Log_Line(game, 1, 120);
+    EXPECT_TRUE(Get_Plain_Play_Text().empty()) << "a bad slot writes nothing";
+}
