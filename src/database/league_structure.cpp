@@ -9,6 +9,8 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "dialogs/playbook_offers.h"
+#include "database/team_balance.h"
+#include "frontoffice/depth_charts.h"
 #include "personnel/draft_state.h"
 
 int32_t Active_Team_Count = -1;
@@ -288,6 +290,13 @@ void Set_Team_Defensive_System(int32_t team, int32_t system) {
     if (system == Get_Team_Stat(team, TEAM_STAT_DEFENSIVE_SYSTEM)) return;
     Set_Team_Stat(team, TEAM_STAT_DEFENSIVE_SYSTEM, system);
     Offer_Matching_Defensive_Playbook(team);
+    Auto_Set_Depth_Chart(team, 1, 0);
+    Sort_Roster_Section(team, 1);
+}
+
+void Assign_Team_Defensive_Systems() {
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
+        if (Is_Computer_Team(team)) Choose_Team_Defensive_System(team);
 }
 
 int32_t Get_Universe_Stat(int32_t n) {

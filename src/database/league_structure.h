@@ -75,6 +75,8 @@ void Swap_Leagues();
 void Clear_Empty_League_Names();
 void Reset_League_Abbreviations();
 void Set_Team_Defensive_System(int32_t team, int32_t system);
+// Chooses the defensive system of every computer-run team from its roster.
+void Assign_Team_Defensive_Systems();
 
 // Universe stats.
 int32_t Get_Universe_Stat(int32_t n);

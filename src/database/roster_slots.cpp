@@ -9,9 +9,13 @@
 #include "database/position_evaluation.h"
 #include "database/rating_normalisation.h"
 #include "database/roster_queries.h"
+#include "database/schedule_entries.h"
 #include "database/season_lines.h"
+#include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "engine/game_record.h"
+#include "engine/pregame_setup.h"
 #include "personnel/player_generation.h"
 
 namespace {
@@ -81,6 +85,19 @@ void Copy_Player_From_Memory(int32_t team, int32_t slot, const PLAYER_RECORD* bu
     memcpy(&Universe.Teams[team].Players[slot], buffer, sizeof(PLAYER_RECORD));
 }
 
+// A roster move during a watched game rebuilds that game's depth charts, so the
+// players on the field follow the new roster.
+static void Notify_Watched_Game_Of_Roster_Change(int32_t team_a, int32_t team_b) {
+    GAME_RECORD* game = Current_Game;
+    if (game == nullptr || Get_User_Preference(SIMULATION_RUNNING) == 0) return;
+    const int32_t week = Get_User_Preference(CURRENT_WEEK);
+    const int32_t first = game->Team[0], second = game->Team[1];
+    if (Get_Team_Week_Schedule_Stat_1(first, week) == 0 && Get_Team_Week_Schedule_Stat_1(second, week) == 0)
+        return;
+    if (team_a == first || team_a == second || team_b == first || team_b == second)
+        Update_Game_Depth_Charts(game);
+}
+
 void Swap_Players(int32_t team_a, int32_t slot_a, int32_t team_b, int32_t slot_b) {
     const char* problem = nullptr;
     if (team_a > 40 || team_b > 40)
@@ -109,6 +126,7 @@ void Swap_Players(int32_t team_a, int32_t slot_a, int32_t team_b, int32_t slot_b
     PLAYER_RECORD held = Universe.Teams[team_a].Players[slot_a];
     Universe.Teams[team_a].Players[slot_a] = Universe.Teams[team_b].Players[slot_b];
     Universe.Teams[team_b].Players[slot_b] = held;
+    Notify_Watched_Game_Of_Roster_Change(team_a, team_b);
 }
 
 void Clear_Player(int32_t team, int32_t slot) {

@@ -159,9 +159,7 @@ void Choose_Team_Defensive_System(int32_t team) {
 
 void Assign_Historic_Defensive_Systems() {
     int32_t active = Count_Active_Teams();
-    for (int32_t team = 0; team < active; ++team)
-        if (Get_Team_Stat(team, TEAM_STAT_CONTROL) == TEAM_CONTROL_COMPUTER)
-            Choose_Team_Defensive_System(team);
+    Assign_Team_Defensive_Systems();
     int32_t year = Universe.Header.Universe_Stats[BASE_YEAR];
     if (year < 2008 || active != 32) {
         for (int32_t team = 0; team < active; ++team) {
