@@ -94,8 +94,12 @@ void Modify_Predicted_Player_Stats(int32_t team, int32_t slot, int32_t season, i
     }
     const int32_t old_value = Get_Player_Stat(team, slot, season, stat);
     int64_t new_value = old_value + whole;
-    // A large cut never takes more than half in one step: it scales instead.
-    if (new_value < old_value / 2) new_value = Mul_Div_Round(old_value, 1000 + weighted, 1000);
+    // A large cut never takes more than half in one step: it scales instead, and
+    // a scale of more than half (or past zero) stops at half.
+    if (new_value < old_value / 2) {
+        new_value = Mul_Div_Round(old_value, 1000 + weighted, 1000);
+        if (new_value < old_value / 2) new_value = old_value / 2;
+    }
     Set_Player_Stat(team, slot, season, stat, Clamp_To_Int32(new_value));
 }
 
