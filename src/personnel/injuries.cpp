@@ -17,8 +17,12 @@
 #include "database/team_finances.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "personnel/predicted_consistency.h"
+#include "personnel/predicted_stats.h"
+#include "personnel/rating_adjustment.h"
 #include "platform/message_box.h"
 #include "season/season_calendar.h"
+#include "tools/season_simulator.h"
 
 namespace {
 
@@ -190,14 +194,22 @@ void Apply_Random_Injury(int32_t team, int32_t slot) {
     if (weeks < 1) weeks = 1;
     Set_Player_Vital_Stat(team, slot, VITAL_INJURY_TYPE, type);
     Set_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT, weeks);
-    // Long injuries may leave lasting damage; the draws are made so that the
-    // sequence stays the same whatever the damage then changes.
-    if (Uniform_Below(100) < weeks) {
-        float damage = static_cast<float>(weeks) * 2.0f * static_cast<float>(Uniform());
-        if (damage < 0.0f) damage = 0.0f;
-        Log_Debug_Line("Lasting injury damage %.3f for team %d slot %d", static_cast<double>(damage), team,
-                       slot);
+    // The longer the injury, the likelier it leaves lasting damage.
+    if (Uniform_Below(100) < weeks) Apply_Lasting_Injury_Damage(team, slot, type, weeks);
+}
+
+void Apply_Lasting_Injury_Damage(int32_t team, int32_t slot, int32_t type, int32_t weeks) {
+    float damage = static_cast<float>(weeks) * 2.0f * static_cast<float>(Uniform());
+    if (damage < 0.0f) damage = 0.0f;
+    const int32_t modifier = static_cast<int32_t>(-10.0f * damage);
+    if (modifier != 0) {
+        for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
+            Modify_Predicted_Player_Stats(team, slot, SEASON_PREDICTED, stat, modifier,
+                                          Get_Injury_Group(type), 1);
+        Reconcile_Predicted_Player_Stats(team, slot);
     }
+    Modify_Player_Ratings(team, slot, -damage / 100.0f, false);
+    Modify_Player_Ratings(team, slot, -damage / 100.0f, true);
 }
 
 int32_t Choose_Injury_Type(int32_t team, int32_t slot) {
@@ -265,6 +277,7 @@ void Note_User_Player_Injury(int32_t team, int32_t slot, int32_t, int32_t weeks_
     }
     Universe.Header.Target_Week = static_cast<uint16_t>(Current_Week() + 1);
     Set_User_Preference(MULTI_SEASON_SIMULATION, 0);
+    Simulator_Seasons = 0;
 }
 
 void Show_Injury_Messages() {

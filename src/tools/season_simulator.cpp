@@ -1,0 +1,3 @@
+#include "tools/season_simulator.h"
+
+int32_t Simulator_Seasons = 0;
