@@ -6,10 +6,10 @@
 #include "app/diagnostics.h"
 #include "database/safe_strings.h"
 #include "database/settings.h"
+#include "database/team_balance.h"
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "dialogs/playbook_offers.h"
-#include "database/team_balance.h"
 #include "frontoffice/depth_charts.h"
 #include "personnel/draft_state.h"
 
@@ -50,7 +50,7 @@ int32_t Refresh_Active_Team_Count() {
 }
 
 int32_t Is_Active_Team(int32_t team) {
-    return team >= 0 && team < MAX_FRANCHISES && Control_Word(team) != TEAM_CONTROL_EMPTY;
+    return Is_Franchise_Slot(team) && Control_Word(team) != TEAM_CONTROL_EMPTY;
 }
 
 int32_t Is_Valid_Team_Code(int32_t team) {
@@ -86,7 +86,7 @@ int32_t Are_Teams_In_Same_Division(int32_t a, int32_t b) {
 void Get_Team_Time_Zone_Name(int32_t team, char* buffer) {
     static const char* const names[] = {"Pacific", "Mountain", "Central", "Eastern"};
     int32_t zone = 0;
-    if (team >= 0 && team < TOTAL_NUMBER_OF_TEAMS) {
+    if (Is_Team_Record_Slot(team)) {
         zone = Universe.Teams[team].Team_Stats[TEAM_STAT_TIME_ZONE];
         if (zone < 0) zone = 0;
         if (zone > 3) zone = 3;
@@ -172,8 +172,7 @@ int32_t Get_Nth_Team_In_Division(int32_t division, int32_t n) {
 }
 
 int32_t Is_Human_Team(int32_t team) {
-    return team >= 0 && team < MAX_FRANCHISES && Control_Word(team) == TEAM_CONTROL_HUMAN &&
-           !Multi_Season_Simulation();
+    return Is_Franchise_Slot(team) && Control_Word(team) == TEAM_CONTROL_HUMAN && !Multi_Season_Simulation();
 }
 
 int32_t Is_Computer_Team(int32_t team) {
