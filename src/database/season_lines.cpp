@@ -53,9 +53,8 @@ void Remove_Link(PLAYER_RECORD& player, int32_t n) {
 
 template <typename VISIT> void For_Each_Used_Player(VISIT visit) {
     for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team) {
-        if (!Is_Valid_Team_Code(team)) continue;
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
-            if (Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID] != 0) visit(team, slot);
+            if (Is_Player_Slot_Used(team, slot)) visit(team, slot);
     }
 }
 } // namespace

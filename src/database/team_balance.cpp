@@ -79,14 +79,6 @@ float Evaluated(int32_t team, int32_t slot, int32_t position) {
     return value;
 }
 
-int32_t Count_Position(int32_t team, int32_t position) {
-    int32_t count = 0;
-    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
-        if (Is_Player_Slot_Used(team, slot) && Get_Player_Vital_Stat(team, slot, VITAL_POSITION) == position)
-            ++count;
-    return count;
-}
-
 } // namespace
 
 int32_t Get_Team_Offensive_Balance(int32_t team) {
@@ -143,8 +135,8 @@ void Reset_Team_Strength_Levels() {
 
 void Choose_Team_Defensive_System(int32_t team) {
     if (!Is_Active_Team(team)) return;
-    int32_t linebackers = Count_Position(team, POSITION_LB);
-    int32_t tackles = Count_Position(team, POSITION_DT);
+    int32_t linebackers = Count_Team_Position_Players(team, POSITION_LB);
+    int32_t tackles = Count_Team_Position_Players(team, POSITION_DT);
     int32_t a =
         static_cast<int32_t>(Evaluated(team, Get_Team_Position_Player(team, POSITION_LB, 3), POSITION_LB) +
                              static_cast<float>(linebackers - 5));
