@@ -375,27 +375,32 @@ void Set_Draft_Pick_Owner(int32_t year, int32_t round, int32_t issuer, int32_t o
     Universe.Draft_Pick_Owner[year][round][issuer] = static_cast<int8_t>(owner);
 }
 
+bool Is_Draft_Pick_Spent(int32_t year, int32_t round, int32_t issuer) {
+    if (year != 0 || !Is_College_Draft_Running()) return false;
+    const int32_t draft_round = Get_User_Preference(DRAFT_ROUND);
+    if (round != draft_round) return round < draft_round;
+    const int32_t draft_pick = Get_User_Preference(DRAFT_PICK);
+    for (int32_t position = 0; position < draft_pick && position < MAX_FRANCHISES; ++position)
+        if (Universe.Draft_Order[position] == issuer) return true;
+    return false;
+}
+
 int32_t Find_Team_Draft_Pick(int32_t team, int32_t n, int32_t* year, int32_t* round, int32_t* issuer) {
     int32_t active = Count_Active_Teams();
-    bool draft_running = Is_College_Draft_Running() != 0;
-    int32_t draft_round = Get_User_Preference(DRAFT_ROUND);
-    int32_t draft_pick = Get_User_Preference(DRAFT_PICK);
     for (int32_t y = 0; y < DRAFT_YEARS; ++y)
-        for (int32_t r = 0; r < DRAFT_ROUNDS; ++r) {
-            // Picks of this year's draft that were already made are no longer owned.
-            if (draft_running && y == 0 && r < draft_round) continue;
+        for (int32_t r = 0; r < DRAFT_ROUNDS; ++r)
             for (int32_t position = 0; position < active; ++position) {
-                if (draft_running && y == 0 && r == draft_round && position < draft_pick) continue;
                 int32_t from = Universe.Draft_Order[position];
                 if (from < 0 || from >= MAX_FRANCHISES) continue;
                 if (Universe.Draft_Pick_Owner[y][r][from] != team) continue;
+                // Picks of this year's draft that were already made are no longer owned.
+                if (Is_Draft_Pick_Spent(y, r, from)) continue;
                 if (n-- > 0) continue;
                 *year = y;
                 *round = r;
                 *issuer = from;
                 return 1;
             }
-        }
     return 0;
 }
 

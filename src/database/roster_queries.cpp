@@ -148,21 +148,11 @@ int32_t Find_Last_Unit_Player(int32_t team, int32_t unit) {
 
 int32_t Count_Team_Draft_Picks(int32_t team) {
     int32_t active = Count_Active_Teams();
-    bool running = Is_College_Draft_Running() != 0;
-    int32_t draft_round = Get_User_Preference(DRAFT_ROUND);
-    int32_t draft_pick = Get_User_Preference(DRAFT_PICK);
     int32_t picks = 0;
-    for (int32_t round = 0; round < DRAFT_ROUNDS; ++round) {
-        if (running && round < draft_round) continue;
-        for (int32_t issuer = 0; issuer < active; ++issuer) {
-            if (Universe.Draft_Pick_Owner[0][round][issuer] != team) continue;
-            bool spent = false;
-            if (running && round == draft_round)
-                for (int32_t position = 0; position < draft_pick && position < MAX_FRANCHISES; ++position)
-                    if (Universe.Draft_Order[position] == issuer) spent = true;
-            if (!spent) ++picks;
-        }
-    }
+    for (int32_t round = 0; round < DRAFT_ROUNDS; ++round)
+        for (int32_t issuer = 0; issuer < active; ++issuer)
+            if (Universe.Draft_Pick_Owner[0][round][issuer] == team && !Is_Draft_Pick_Spent(0, round, issuer))
+                ++picks;
     return picks;
 }
 
