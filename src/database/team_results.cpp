@@ -1,5 +1,7 @@
 #include "database/team_results.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 
 #include "app/diagnostics.h"
@@ -31,9 +33,12 @@ bool Involves(const GAME_RECORD* game, int32_t team) {
 }
 
 // Own score less the opponent's for a game the team played.
+// The team's score less its opponent's, kept within 32 bits however damaged
+// the stored scores are.
 int32_t Get_Score_Margin(const GAME_RECORD* game, int32_t team) {
     int32_t side = Get_Game_Team_Byte(game, 0) == team ? 0 : 1;
-    return Get_Game_Score(game, side) - Get_Game_Score(game, 1 - side);
+    int64_t margin = static_cast<int64_t>(Get_Game_Score(game, side)) - Get_Game_Score(game, 1 - side);
+    return static_cast<int32_t>(std::clamp<int64_t>(margin, INT32_MIN, INT32_MAX));
 }
 
 void Write_Record_Text(char* buffer, int32_t wins, int32_t losses, int32_t ties, bool spaced) {
@@ -274,7 +279,8 @@ int32_t Get_Team_Points_Total(int32_t team, int32_t scored) {
 
 int32_t Count_Team_Results(int32_t team, int32_t kind, int32_t filter) {
     if (kind != RESULT_KIND_WINS && kind != RESULT_KIND_LOSSES && kind != RESULT_KIND_TIES) return 0;
-    int32_t games_per_season = Get_Universe_Stat(0);
+    // A damaged file may hold any games-per-season value; a season has at most 17.
+    int32_t games_per_season = Clamp_Int(0, 17, Get_Universe_Stat(0));
     int32_t records = Count_Active_Teams() * games_per_season / 2;
     int32_t completed = Count_Completed_Games();
     if (completed < records) records = completed;
@@ -294,7 +300,7 @@ int32_t Count_Team_Results(int32_t team, int32_t kind, int32_t filter) {
                 continue;
             if ((filter & RESULTS_HOME_ONLY) && side == 0) continue;
         }
-        int32_t margin = Get_Game_Score(game, side) - Get_Game_Score(game, 1 - side);
+        int32_t margin = Get_Score_Margin(game, team);
         if ((kind == RESULT_KIND_WINS && margin > 0) || (kind == RESULT_KIND_LOSSES && margin < 0) ||
             (kind == RESULT_KIND_TIES && margin == 0))
             ++count;

@@ -162,8 +162,9 @@ int Is_Game_Over(const GAME_RECORD* pGame) {
     bool regular = Is_Regular_Season_Game(pGame);
     if (clock == REGULATION_SECONDS && !try_pending && !level) return 1;
     if (regular && !try_pending && Get_User_Preference(REGULAR_SEASON_OVERTIME_FLAG) == 0) return 1;
-    // A try after a score on the last snap is always run before the game ends.
-    if (try_pending) return 0;
+    // A try pending at 3,600 is kept by the overtime rules below, which never
+    // end a game at exactly 3,600; an overtime touchdown ends the game
+    // without its try.
     int32_t length = Overtime_Period_Length(pGame);
     bool period_left = clock < REGULATION_SECONDS + length;
     // A tie stands at the end of a regular-season overtime; a playoff game

@@ -6,21 +6,52 @@
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/text_format.h"
+#include "engine/defensive_play_calling.h"
 #include "engine/game_record.h"
+#include "engine/offensive_play_calling.h"
+#include "engine/play_loop.h"
+#include "engine/playbook_records.h"
 #include "platform/message_box.h"
 
+// The calls are the ones stored in the current play (255 while open); the
+// two PBP settings only name the play under the pointer.
 int32_t Get_Play_Call_State() {
     const GAME_RECORD* game = Current_Game;
     if (game == nullptr) return 0;
-    bool offense = Get_User_Preference(PBP_OFFENSIVE_PLAY) >= 0;
-    bool defense = Get_User_Preference(PBP_DEFENSIVE_PLAY) >= 0;
-    uint32_t down = Get_Game_Down(game);
+    const bool offense = game->Current_Play.Offensive_Play != NO_PLAY_CALL;
+    const bool defense = game->Current_Play.Defensive_Play != NO_PLAY_CALL;
+    const uint32_t down = Get_Game_Down(game);
     if (!offense) return (down == KICKOFF_DOWN || down == FREE_KICK_DOWN) ? 3 : 1;
     return defense ? 4 : 2;
 }
 
-// Play calls are filled by the play loop's computer calls once they are merged in.
-void Auto_Select_Play_Calls() {}
+// The main window is repainted by the game screen on its next paint; the
+// headless build has nothing to repaint.
+void Auto_Select_Play_Calls() {
+    GAME_RECORD* game = Current_Game;
+    if (game == nullptr) return;
+    PLAY_LOG_ENTRY& play = game->Current_Play;
+    const int off = Get_Offense_Side(game);
+    const int32_t offense_call = Choose_Offensive_Play(game);
+    if (Is_Team_User_Called(game->Team[off]) && Get_User_Preference(AUTO_CALL_OFFENSE) != 1)
+        Set_User_Preference(OFFENSIVE_PLAY_PAGE, offense_call / 10);
+    else
+        play.Offensive_Play = static_cast<uint8_t>(offense_call);
+    const int32_t defense_call = Choose_Defensive_Play(game);
+    if (Is_Team_User_Called(game->Team[1 - off]) && Get_User_Preference(AUTO_CALL_DEFENSE) != 1) {
+        const uint32_t down = Get_Game_Down(game);
+        const int32_t type = offense_call < OFFENSIVE_PLAYS && down != KICKOFF_DOWN && down != FREE_KICK_DOWN
+                                 ? Get_Offensive_Play_Type(game->Possession_Team, offense_call)
+                                 : -1;
+        if (down == KICKOFF_DOWN || down == FREE_KICK_DOWN || type == PLAY_TYPE_PUNT ||
+            type == PLAY_TYPE_FIELD_GOAL)
+            play.Defensive_Play = static_cast<uint8_t>(defense_call);
+        else
+            Set_User_Preference(DEFENSIVE_PLAY_PAGE, defense_call / 10);
+    } else {
+        play.Defensive_Play = static_cast<uint8_t>(defense_call);
+    }
+}
 
 int32_t Get_Timeout_Team(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return -1;
@@ -60,7 +91,8 @@ int32_t Is_Game_In_Progress() {
     return Current_Game != nullptr ? 1 : 0;
 }
 
-// The headless build has no back buffer to draw into: nothing is drawn.
+// Left empty until the drawing layer (back buffer, skins, fonts) exists; the
+// callers already call them where the scoreboard changes.
 int32_t Draw_Scoreboard(const GAME_RECORD* pGame) {
     (void)pGame;
     return 0;

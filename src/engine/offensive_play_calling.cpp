@@ -364,10 +364,16 @@ int32_t Find_Offensive_Play(GAME_RECORD* pGame, int32_t category, int32_t wanted
     const int32_t togo = pGame->Yards_To_Go;
     const int32_t togoal = pGame->Yards_To_Goal;
     const int32_t half_left = Seconds_Left_In_Half(pGame);
-    const int32_t threat = Get_Top_Receiver_Threat(pGame);
-    const int32_t second_back = Is_Team_Index(team) ? Get_Team_Position_Player(team, POSITION_RB, 1) : -1;
-    const int32_t first_receiver = Is_Team_Index(team) ? Get_Team_Position_Player(team, POSITION_WR, 0) : -1;
     const int32_t system = Is_Team_Index(team) ? Get_Team_Stat(team, TEAM_STAT_OFFENSIVE_SYSTEM) : 0;
+    // Each of these scans the whole roster; only the weights that use them
+    // ask for them (the receiver threat only for passes, the second back only
+    // in the "Two Back" system).
+    const bool pass = category == PLAY_CATEGORY_PASS;
+    const int32_t threat = pass ? Get_Top_Receiver_Threat(pGame) : 0;
+    const int32_t second_back =
+        system == 3 && Is_Team_Index(team) ? Get_Team_Position_Player(team, POSITION_RB, 1) : -1;
+    const int32_t first_receiver =
+        pass && threat != 0 && Is_Team_Index(team) ? Get_Team_Position_Player(team, POSITION_WR, 0) : -1;
     int64_t running[OFFENSIVE_PLAY_NUMBERS];
     int64_t total = 0;
     for (int32_t p = 0; p < OFFENSIVE_PLAY_NUMBERS; ++p) {

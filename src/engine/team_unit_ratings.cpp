@@ -1,10 +1,14 @@
 #include "engine/team_unit_ratings.h"
 
+#include <initializer_list>
+
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/roster_queries.h"
 #include "database/roster_slots.h"
 #include "database/team_record.h"
+#include "database/team_results.h"
+#include "database/universe.h"
 
 namespace {
 
@@ -84,7 +88,22 @@ int32_t Get_Unit_Rating_By_Code(int32_t team, int32_t code) {
 
 // A franchise slot in use or one of the pool slots 36-40.
 bool Is_Rated_Team(int32_t team) {
-    return Is_Used_Franchise_Slot(team) || (team >= MAX_FRANCHISES && team < TOTAL_NUMBER_OF_TEAMS);
+    return Is_Valid_Team_Code(team) != 0;
+}
+
+// Points the team scored and allowed over the season's game records 0-284.
+void Sum_Season_Points(int32_t team, int32_t* scored, int32_t* allowed) {
+    constexpr int32_t SEASON_RECORDS = 285;
+    *scored = 0;
+    *allowed = 0;
+    for (int32_t index = 0; index < SEASON_RECORDS; ++index) {
+        const GAME_RECORD& game = Universe.Games[index];
+        for (int32_t side = 0; side < 2; ++side) {
+            if (game.Team[side] != team) continue;
+            *scored += game.Score[side];
+            *allowed += game.Score[1 - side];
+        }
+    }
 }
 
 // Number of active teams whose value is strictly greater than the team's own.
@@ -306,6 +325,24 @@ int32_t Get_Team_Offense_Value(int32_t team) {
 int32_t Get_Team_Defense_Value(int32_t team) {
     int32_t run_defense = Get_Team_Run_Defense_Rating(team);
     return 4 * run_defense + 6 * Get_Team_Pass_Defense_Rating(team);
+}
+
+int32_t Get_Team_Strength_Value(int32_t team) {
+    if (!Is_Rated_Team(team)) return 0;
+    const int32_t results =
+        2 * (Get_Team_Record_Char(team, RECORD_CHAR_WINS) - Get_Team_Record_Char(team, RECORD_CHAR_LOSSES));
+    int32_t recent = 0;
+    for (int32_t n : {1, 3, 5})
+        recent += Count_Team_Recent_Results(team, n, RECENT_WINS) -
+                  Count_Team_Recent_Results(team, n, RECENT_LOSSES);
+    int32_t scored = 0, allowed = 0;
+    Sum_Season_Points(team, &scored, &allowed);
+    return Get_Team_Overall_Rating(team) + 15 * (results + recent) + 2 * (scored - allowed);
+}
+
+int32_t Get_Team_Strength_Rank(int32_t team) {
+    if (!Is_Rated_Team(team)) return 0;
+    return Rank_By(team, Get_Team_Strength_Value);
 }
 
 int32_t Get_Team_Overall_Rank(int32_t team) {

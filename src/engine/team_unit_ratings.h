@@ -94,6 +94,10 @@ int32_t Get_Team_Defense_Value(int32_t team);
 
 // Ranks among the active teams: the number of teams with a strictly greater
 // value, so 0 is the best and tied teams share the better place.
+// Overall rating plus this season's results: 15 x (twice wins less losses, and
+// the wins less losses of the last 1, 3 and 5 games) + 2 x the points margin.
+int32_t Get_Team_Strength_Value(int32_t team);
+int32_t Get_Team_Strength_Rank(int32_t team);
 int32_t Get_Team_Overall_Rank(int32_t team);
 int32_t Get_Team_Offense_Rank(int32_t team);
 int32_t Get_Team_Defense_Rank(int32_t team);

@@ -54,7 +54,7 @@ int32_t Get_Point_Spread_By_Rating(int32_t team_a, int32_t team_b) {
     const int32_t d = Get_Team_Overall_Rating(team_a) - Get_Team_Overall_Rating(team_b);
     // Ranks count the better teams (0 = best); the overall rank stands in for
     // the strength rank until the unit ratings offer it.
-    const int32_t e = Get_Team_Overall_Rank(team_b) - Get_Team_Overall_Rank(team_a);
+    const int32_t e = Get_Team_Strength_Rank(team_b) - Get_Team_Strength_Rank(team_a);
     return Compute_Point_Spread(d, e, Active_Team_Count);
 }
 

@@ -9,6 +9,7 @@
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "support/game_runner.h"
 #include "support/test_league.h"
 
 namespace {
@@ -194,3 +195,21 @@ TEST_F(TeamUnitRatings, TiedTeamsShareTheBetterRank) {
 }
 
 } // namespace
+
+TEST(TeamStrength, AddsTheSeasonsResultsToTheOverallRating) {
+    Build_Test_League();
+    for (int32_t team = 0; team < 4; ++team)
+        EXPECT_EQ(Get_Team_Strength_Value(team), Get_Team_Overall_Rating(team)) << "no games yet";
+    Prepare_Game_Week(1, 31);
+    GAME_RECORD* game = Play_Test_Game(0, 1, 1);
+    ASSERT_NE(game, nullptr);
+    ASSERT_NE(game->Score[0], game->Score[1]) << "pick a seed without a tie";
+    const int32_t winner_side = game->Score[0] > game->Score[1] ? 0 : 1;
+    const int32_t winner = game->Team[winner_side], loser = game->Team[1 - winner_side];
+    const int32_t margin = game->Score[winner_side] - game->Score[1 - winner_side];
+    // One win: 15 x (2 x 1 + the last 1, 3 and 5 games, each one win) + 2 x margin.
+    EXPECT_EQ(Get_Team_Strength_Value(winner) - Get_Team_Overall_Rating(winner), 15 * 5 + 2 * margin);
+    EXPECT_EQ(Get_Team_Strength_Value(loser) - Get_Team_Overall_Rating(loser), -15 * 5 - 2 * margin);
+    EXPECT_LE(Get_Team_Strength_Rank(winner), Get_Team_Strength_Rank(loser));
+    EXPECT_EQ(Get_Team_Strength_Value(99), 0);
+}

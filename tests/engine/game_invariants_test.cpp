@@ -1,0 +1,229 @@
+// Whole games on the test league checked against the rules every game must
+// keep, over many seeds: the score is the sum of the logged scoring plays,
+// completions never exceed attempts, every snap from scrimmage starts between
+// the 1 and the 99, overtime ends by the rules of its mode, playoff games never
+// end tied, a seed replays byte for byte and a game saved midway finishes.
+// Set KORVA_LONG_TESTS to run ten times as many games.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "database/saved_game.h"
+#include "database/settings.h"
+#include "database/universe.h"
+#include "engine/game_driver.h"
+#include "engine/game_record.h"
+#include "game_test_support.h"
+#include "platform/message_queue.h"
+#include "support/game_runner.h"
+#include "support/test_league.h"
+
+namespace {
+
+int32_t Scale() {
+    const char* value = std::getenv("KORVA_LONG_TESTS");
+    return value != nullptr && value[0] != '\0' && value[0] != '0' ? 10 : 1;
+}
+
+// Points a logged snap gives to side 0 and side 1.
+void Add_Logged_Points(const PLAY_LOG_ENTRY& entry, int32_t points[2]) {
+    const int off = (entry.Play_Word >> PLAY_WORD_SIDE_1_BALL_BIT) & 1;
+    switch (Get_Play_Result(entry.Play_Word)) {
+    case RESULT_TOUCHDOWN_PASS:
+    case RESULT_TOUCHDOWN_RUN:
+        points[off] += 6;
+        break;
+    case RESULT_INTERCEPTION_TOUCHDOWN:
+    case RESULT_FUMBLE_TOUCHDOWN:
+    case RESULT_PUNT_RETURN_TOUCHDOWN:
+    case RESULT_KICKOFF_RETURN_TOUCHDOWN:
+        points[1 - off] += 6;
+        break;
+    case RESULT_FIELD_GOAL_GOOD:
+        points[off] += 3;
+        break;
+    case RESULT_SAFETY:
+        points[1 - off] += 2;
+        break;
+    case RESULT_TWO_POINT_GOOD:
+        points[off] += 2;
+        break;
+    case RESULT_EXTRA_POINT_GOOD:
+        points[off] += 1;
+        break;
+    default:
+        break;
+    }
+}
+
+// Checks one finished game; `mode` is the overtime rule it was played under.
+void Expect_Valid_Game(const GAME_RECORD* game, bool playoff, int32_t mode, const std::string& label) {
+    ASSERT_EQ(Is_Game_Over(game), 1) << label;
+    EXPECT_GE(game->Clock, 3600) << label;
+    if (playoff) {
+        EXPECT_NE(game->Score[0], game->Score[1]) << "a playoff game ended tied, " << label;
+    }
+    for (int side = 0; side < 2; ++side) {
+        EXPECT_LE(game->Team_Totals[side][GAME_TOTAL_COMPLETIONS],
+                  game->Team_Totals[side][GAME_TOTAL_PASS_ATTEMPTS])
+            << label << " side " << side;
+        EXPECT_GE(game->Score[side], 0) << label;
+    }
+    ASSERT_LE(game->Play_Log_Count, MAX_PLAY_LOG_ENTRIES) << label;
+    int32_t points[2] = {0, 0};
+    for (int i = 0; i < game->Play_Log_Count; ++i) {
+        const PLAY_LOG_ENTRY& entry = game->Play_Log[i];
+        const uint32_t down = entry.Play_Word & 0xFF;
+        const int32_t to_goal = (entry.Play_Word >> 16) & 0xFF;
+        if (down <= 3) {
+            EXPECT_GE(to_goal, 1) << label << " snap " << i;
+            EXPECT_LE(to_goal, 99) << label << " snap " << i;
+        }
+        // Overtime: once a lead of six or more stands (any lead in sudden
+        // death), no further snap may be run.
+        if (entry.Clock > 3600) {
+            const int32_t margin = points[0] > points[1] ? points[0] - points[1] : points[1] - points[0];
+            const bool sudden = mode == 0 || mode == 2;
+            EXPECT_TRUE(margin == 0 || (!sudden && margin < 6))
+                << "a snap was run in overtime after the game was decided, " << label << " snap " << i;
+        }
+        Add_Logged_Points(entry, points);
+    }
+    if (game->Play_Log_Count < MAX_PLAY_LOG_ENTRIES) {
+        EXPECT_EQ(points[0], game->Score[0]) << label;
+        EXPECT_EQ(points[1], game->Score[1]) << label;
+    }
+    // First-possession rule: a lead of less than a touchdown ends a timed
+    // overtime only once both sides have had the ball or the period ran out.
+    if (mode == 1 && game->Clock > 3600 && game->Score[0] != game->Score[1]) {
+        const int32_t margin = game->Score[0] - game->Score[1];
+        const bool answered = (game->Overtime_Possessions & 3) == 3;
+        EXPECT_TRUE(answered || margin >= 6 || margin <= -6 || game->Clock >= 3600 + 600)
+            << "a short overtime lead ended the game before both sides had the ball, " << label;
+    }
+}
+
+int32_t Snaps_Before_Stop = 0;
+constexpr uint32_t MSG_STOP_AFTER_SNAPS = MSG_FIRST_APP + 78;
+constexpr WINDOW_HANDLE STOPPER_WINDOW = 78;
+
+// The unwatched loop pumps once a snap: stops the advance after the wanted
+// number of snaps.
+intptr_t Stopper_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t, intptr_t) {
+    if (code != MSG_STOP_AFTER_SNAPS) return 0;
+    if (--Snaps_Before_Stop <= 0)
+        Set_User_Preference(SIMULATION_RUNNING, 0);
+    else
+        Post_Window_Message(window, MSG_STOP_AFTER_SNAPS, 0, 0);
+    return 0;
+}
+
+} // namespace
+
+TEST(GameOver, OvertimeTouchdownEndsTheGameWithoutItsTry) {
+    GAME_RECORD* game = Crafted_Game(3900, CONVERSION_ATTEMPT, 2, 2);
+    game->Score[0] = 30;
+    game->Score[1] = 24;
+    Set_User_Preference(REGULAR_SEASON_OVERTIME_FLAG, 1);
+    for (int32_t mode = 0; mode < 4; ++mode) {
+        Set_User_Preference(REGULAR_SEASON_OVERTIME_RULE, mode);
+        Set_User_Preference(PLAYOFF_OVERTIME_RULE, mode);
+        game->Week = 3;
+        EXPECT_EQ(Is_Game_Over(game), 1) << "regular season, mode " << mode;
+        game->Week = 18;
+        EXPECT_EQ(Is_Game_Over(game), 1) << "playoffs, mode " << mode;
+    }
+    // The try after a touchdown on the last snap of regulation is still run.
+    game->Clock = 3600;
+    for (int32_t mode = 0; mode < 4; ++mode) {
+        Set_User_Preference(PLAYOFF_OVERTIME_RULE, mode);
+        EXPECT_EQ(Is_Game_Over(game), 0) << "try at 3,600, mode " << mode;
+    }
+    Set_User_Preference(REGULAR_SEASON_OVERTIME_FLAG, 0);
+    game->Week = 3;
+    EXPECT_EQ(Is_Game_Over(game), 0) << "try at 3,600 without regular-season overtime";
+}
+
+TEST(GameInvariants, RegularSeasonWeeksKeepTheRules) {
+    const int32_t weeks = 2 * Scale();
+    for (int32_t w = 0; w < weeks; ++w) {
+        Build_Test_League();
+        std::memset(Universe.Games, 0, sizeof(Universe.Games));
+        const uint32_t seed = 500 + static_cast<uint32_t>(w);
+        Prepare_Game_Week(3 + w % 10, seed);
+        ASSERT_EQ(Play_Test_Week(3 + w % 10), 16) << "seed " << seed;
+        for (int n = 0; n < 16; ++n)
+            Expect_Valid_Game(&Universe.Games[n], false, 1,
+                              "seed " + std::to_string(seed) + " game " + std::to_string(n));
+    }
+}
+
+TEST(GameInvariants, PlayoffGamesNeverEndTiedUnderEitherUntimedRule) {
+    const int32_t games = 8 * Scale();
+    for (int32_t g = 0; g < games; ++g) {
+        Build_Test_League();
+        const uint32_t seed = 900 + static_cast<uint32_t>(g);
+        const int32_t week = 17 + g % 3;
+        Prepare_Game_Week(week, seed);
+        const int32_t mode = 2 + g % 2;
+        Set_User_Preference(PLAYOFF_OVERTIME_RULE, mode);
+        GAME_RECORD* game = Play_Test_Game(g % 16, 16 + (g * 5) % 16, week);
+        ASSERT_NE(game, nullptr);
+        Expect_Valid_Game(game, true, mode, "playoff seed " + std::to_string(seed));
+    }
+}
+
+TEST(GameInvariants, AWeekReplaysByteForByte) {
+    std::vector<uint8_t> first;
+    for (int run = 0; run < 2; ++run) {
+        Build_Test_League();
+        std::memset(Universe.Games, 0, sizeof(Universe.Games));
+        Prepare_Game_Week(6, 31337);
+        ASSERT_EQ(Play_Test_Week(6), 16);
+        const uint8_t* bytes = reinterpret_cast<const uint8_t*>(Universe.Games);
+        const size_t size = 16 * sizeof(GAME_RECORD);
+        if (run == 0) {
+            first.assign(bytes, bytes + size);
+        } else {
+            size_t differ = 0;
+            while (differ < size && first[differ] == bytes[differ])
+                ++differ;
+            EXPECT_EQ(differ, size) << "game " << differ / sizeof(GAME_RECORD) << " differs at byte "
+                                    << differ % sizeof(GAME_RECORD);
+        }
+    }
+}
+
+TEST(GameInvariants, GamesSavedAtAnyPointFinishValidly) {
+    const int32_t stops[] = {1, 45, 110, 150};
+    for (int32_t stop : stops) {
+        Build_Test_League();
+        const uint32_t seed = 77 + static_cast<uint32_t>(stop);
+        Prepare_Game_Week(4, seed);
+        Reset_Message_Queue();
+        Set_Window_Procedure(STOPPER_WINDOW, Stopper_Procedure);
+        Snaps_Before_Stop = stop;
+        Post_Window_Message(STOPPER_WINDOW, MSG_STOP_AFTER_SNAPS, 0, 0);
+        GAME_RECORD* game = Play_Test_Game(12, 13, 4);
+        ASSERT_NE(game, nullptr);
+        Reset_Message_Queue();
+        const int32_t index = static_cast<int32_t>(game - Universe.Games);
+        ASSERT_EQ(Is_Game_Over(game), 0) << "stopped after " << stop << " snaps";
+
+        Set_User_Preference(GAME_SAVED_MIDWAY, 1);
+        ASSERT_EQ(Save_Game("stopped.kor", nullptr), SAVE_OK);
+        std::memset(&Universe.Games[index], 0, sizeof(GAME_RECORD));
+        ASSERT_EQ(Load_Game("stopped.kor"), 1);
+        std::remove("stopped.kor");
+        game = &Universe.Games[index];
+        Set_User_Preference(SIMULATION_RUNNING, 1);
+        Universe.Header.Target_Week = 5;
+        ASSERT_EQ(Play_Game(12, 13, 4, game), 1) << "stopped after " << stop << " snaps";
+        Finish_Game(game, 4);
+        Expect_Valid_Game(game, false, 1, "resumed after " + std::to_string(stop) + " snaps");
+    }
+}
