@@ -90,6 +90,10 @@ int32_t Get_Draft_Order_Team(int32_t i);
 int32_t Get_Draft_Pick_Owner(int32_t year, int32_t round, int32_t issuer);
 void Set_Draft_Pick_Owner(int32_t year, int32_t round, int32_t issuer, int32_t owner);
 int32_t Find_Team_Draft_Pick(int32_t team, int32_t n, int32_t* year, int32_t* round, int32_t* issuer);
+// True for a pick of this year's draft that the running college draft has
+// already made: every pick of an earlier round, and in the current round the
+// picks of the teams among the first Draft_Pick entries of the draft order.
+bool Is_Draft_Pick_Spent(int32_t year, int32_t round, int32_t issuer);
 
 // Universe header accessors.
 void Get_Database_Notes(char* buffer, int32_t size);
