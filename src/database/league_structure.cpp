@@ -9,8 +9,10 @@
 #include "database/team_balance.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "app/main_window_title.h"
 #include "dialogs/playbook_offers.h"
 #include "frontoffice/depth_charts.h"
+#include "views/owner_hall_of_fame.h"
 #include "personnel/draft_state.h"
 
 int32_t Active_Team_Count = -1;
@@ -450,6 +452,15 @@ int32_t Get_Current_Week() {
 }
 void Set_Current_Week(int32_t week) {
     Set_User_Preference(CURRENT_WEEK, week);
+    Update_Main_Window_Title();
+}
+
+void Store_User_Name_In_Fame_File(const char* name) {
+    if (name == nullptr) return;
+    static uint8_t image[OWNER_HALL_OF_FAME_SIZE];
+    Read_Owner_Hall_Of_Fame_File(image);
+    safe_strncpy(reinterpret_cast<char*>(image + OWNER_NAME_OFFSET), name, OWNER_NAME_LENGTH);
+    Write_Owner_Hall_Of_Fame_File(image);
 }
 int32_t Get_Current_Season_Index() {
     return Get_User_Preference(CURRENT_SEASON_INDEX);

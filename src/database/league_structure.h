@@ -105,7 +105,10 @@ void Set_Header_Flag(int32_t i, int32_t value);
 int32_t Get_Current_View();
 void Set_Current_View_Setting(int32_t view);
 int32_t Get_Current_Week();
+// Stores the week and sets the main window's title from the calendar.
 void Set_Current_Week(int32_t week);
+// Keeps the owner's name in the owner Hall of Fame file (a new game does this).
+void Store_User_Name_In_Fame_File(const char* name);
 int32_t Get_Current_Season_Index();
 int32_t Get_Replay_Mode();
 int32_t Get_Current_Year();
