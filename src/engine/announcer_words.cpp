@@ -13,6 +13,7 @@
 #include "database/random_numbers.h"
 #include "database/safe_strings.h"
 #include "engine/announcer.h"
+#include "engine/route_drawing.h"
 #include "engine/game_record.h"
 #include "engine/playbook_records.h"
 #include "playbooks/playbook_queries.h"
@@ -237,34 +238,6 @@ const char* Run_Direction(int32_t hole, int32_t k) {
     return DIRECTIONS[hole][k];
 }
 
-// Routes that finish toward the sideline; the others finish inside. The
-// diagrams' drawn route points are not kept by the engine, so the direction
-// of a route's last leg is stated here.
-bool Route_Ends_Outside(int32_t route) {
-    switch (route) {
-    case 1:  // quick out
-    case 3:  // out
-    case 5:  // flag
-    case 7:  // corner
-    case 11: // screen
-    case 12: // swing
-    case 13: // bench
-    case 15: // chair
-    case 17: // slant out
-    case 22: // comeback
-    case 23: // fade
-    case 25: // deep fade
-    case 27: // flare
-    case 29: // slant and out
-    case 32: // play-action flat
-    case 34: // wheel
-    case 47: // block out
-    case 54: // screen
-        return true;
-    default:
-        return false;
-    }
-}
 
 // The team that snapped the ball on the current play.
 int32_t Snapping_Team(const GAME_RECORD* pGame) {
@@ -282,7 +255,7 @@ void Pass_Zone(const WORD_CONTEXT& w, int32_t route, char* out) {
         if (shortest > longest) std::swap(shortest, longest);
     }
     const int32_t depth = Clamp_Int(shortest, longest, w.Slot->Argument_A);
-    const bool outside = Route_Ends_Outside(route);
+    const bool outside = Pass_Route_Ends_Outside(route);
     if (depth > Entry_Byte(pGame, 16)) {
         const bool first = End_Zone_Throws++ == 0;
         safe_strncpy(out, first && outside ? "in the corner" : "in the end zone", VALUE_SIZE);
