@@ -38,12 +38,6 @@ int32_t Rating(int32_t team, int32_t slot, int32_t n) {
     return static_cast<int32_t>(Get_Player_Rating(team, slot, n));
 }
 
-bool Valid_Credit_Team(int32_t team) {
-    if (team < 0 || team >= TOTAL_NUMBER_OF_TEAMS) return false;
-    if (team < MAX_FRANCHISES) return Get_Team_Stat(team, TEAM_STAT_CONTROL) != TEAM_CONTROL_EMPTY;
-    return true;
-}
-
 // The player's group with quarterbacks apart (4).
 int32_t Split_Group(int32_t team, int32_t slot) {
     return Get_Position_Group_Split_QB(Get_Player_Vital_Stat(team, slot, VITAL_POSITION));
@@ -138,7 +132,7 @@ int32_t Get_Game_Counter_Index(int32_t category, int32_t stat) {
 }
 
 void Increment_Player_Stat(int32_t team, int32_t slot, int32_t stat, int32_t amount) {
-    if (!Valid_Credit_Team(team)) {
+    if (!Is_Valid_Team_Code(team)) {
         Report_System_Error("Invalid nTeam in Increment_Player_Stat");
         return;
     }
