@@ -30,7 +30,6 @@ constexpr int32_t MEDICAL_BUDGET_STAT = 3;
 constexpr int32_t OFF_SEASON_WEEK = 100;
 constexpr int32_t LAST_SUSPENSION_HEALING_WEEK = 21;
 constexpr int32_t FIRST_POOL_TEAM = 36;
-constexpr int32_t LAST_POOL_TEAM = 40;
 constexpr int32_t NUMBER_OF_FRANCHISE_SLOTS = 36;
 
 double Uniform() {
@@ -48,16 +47,6 @@ bool Is_Valid_Type(int32_t type) {
 
 int32_t Current_Week() {
     return Get_User_Preference(CURRENT_WEEK);
-}
-
-// Every used slot of the used franchises and of the pools 36-40, in order.
-template <typename VISIT> void For_Every_Player(VISIT visit) {
-    for (int32_t team = 0; team <= LAST_POOL_TEAM; ++team) {
-        if (team < NUMBER_OF_FRANCHISE_SLOTS && !Is_Used_Franchise_Slot(team)) continue;
-        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-            if (Is_Player_Slot_Used(team, slot)) visit(team, slot);
-        }
-    }
 }
 
 // Sum of the squared draw weights of the whole table (586 for the table as built).
@@ -230,7 +219,7 @@ void Clear_Player_Injury(int32_t team, int32_t slot) {
 }
 
 void Clear_Suspensions() {
-    For_Every_Player([](int32_t team, int32_t slot) {
+    For_Each_League_Player([](int32_t team, int32_t slot) {
         if (Is_Player_Suspended(team, slot)) Clear_Player_Injury(team, slot);
     });
 }
@@ -254,7 +243,7 @@ void Heal_Player_Week(int32_t team, int32_t slot) {
 }
 
 void Heal_All_Players() {
-    For_Every_Player([](int32_t team, int32_t slot) { Heal_Player_Week(team, slot); });
+    For_Each_League_Player([](int32_t team, int32_t slot) { Heal_Player_Week(team, slot); });
 }
 
 void Heal_All_Players_For_Weeks(int32_t n) {

@@ -1,0 +1,103 @@
+#include "app/main_window_dc.h"
+
+#include <algorithm>
+
+#include "app/diagnostics.h"
+
+namespace {
+DRAWING_SURFACE Back_Buffer{};
+DEVICE_CONTEXT Back_Buffer_DC{};
+bool Back_Buffer_Made = false;
+int32_t DC_Use_Count = 0;
+bool Invalid_Marked = false;
+RECT_AREA Invalid_Rect{};
+} // namespace
+
+int32_t Create_Main_Window_Back_Buffer(int32_t width, int32_t height) {
+    DRAWING_SURFACE fresh{};
+    if (!Resize_Drawing_Surface(&fresh, width, height)) {
+        Report_System_Error("Unable to create the MainWindow back buffer (%d x %d)", width, height);
+        return 0;
+    }
+    Back_Buffer = std::move(fresh);
+    Attach_Device_Context(&Back_Buffer_DC, &Back_Buffer);
+    Back_Buffer_Made = true;
+    DC_Use_Count = 0;
+    return 1;
+}
+
+void Destroy_Main_Window_Back_Buffer() {
+    if (DC_Use_Count != 0) {
+        Report_System_Error("Destroying MainWindow but Count is %d!", DC_Use_Count);
+        DC_Use_Count = 0;
+    }
+    Free_Drawing_Surface(&Back_Buffer);
+    Attach_Device_Context(&Back_Buffer_DC, nullptr);
+    Back_Buffer_Made = false;
+    Invalid_Marked = false;
+}
+
+int32_t Main_Window_Back_Buffer_Exists() {
+    return Back_Buffer_Made ? 1 : 0;
+}
+int32_t Get_Back_Buffer_Width() {
+    return Back_Buffer_Made ? Back_Buffer.Width : DEFAULT_BACK_BUFFER_WIDTH;
+}
+int32_t Get_Back_Buffer_Height() {
+    return Back_Buffer_Made ? Back_Buffer.Height : DEFAULT_BACK_BUFFER_HEIGHT;
+}
+
+void Get_Back_Buffer_Rect(RECT_AREA* rect) {
+    if (rect == nullptr) return;
+    if (!Back_Buffer_Made)
+        Report_System_Error("Trying to get MainWindow dimensions before MainWindow creation!");
+    *rect = {0, 0, Get_Back_Buffer_Width(), Get_Back_Buffer_Height()};
+}
+
+const DRAWING_SURFACE* Get_Back_Buffer_Surface() {
+    return Back_Buffer_Made ? &Back_Buffer : nullptr;
+}
+
+DEVICE_CONTEXT* Acquire_Main_Window_DC() {
+    if (!Back_Buffer_Made) return nullptr;
+    ++DC_Use_Count;
+    Save_Device_Context(&Back_Buffer_DC);
+    return &Back_Buffer_DC;
+}
+
+// One release too many reports the count it would fall to (-1) and leaves the
+// count at 0, so the next balanced take and release are not reported again.
+void Release_Main_Window_DC() {
+    if (DC_Use_Count <= 0) {
+        Report_System_Error("Trying to release MainWindow DC too many times!\n\nCount is at: %d",
+                            DC_Use_Count - 1);
+        DC_Use_Count = 0;
+        return;
+    }
+    --DC_Use_Count;
+    Restore_Device_Context(&Back_Buffer_DC);
+}
+
+int32_t Get_Main_Window_DC_Count() {
+    return DC_Use_Count;
+}
+
+void Invalidate_Main_Window_Rect(const RECT_AREA& rect) {
+    if (rect.Right <= rect.Left || rect.Bottom <= rect.Top) return;
+    if (!Invalid_Marked) {
+        Invalid_Rect = rect;
+        Invalid_Marked = true;
+        return;
+    }
+    Invalid_Rect.Left = std::min(Invalid_Rect.Left, rect.Left);
+    Invalid_Rect.Top = std::min(Invalid_Rect.Top, rect.Top);
+    Invalid_Rect.Right = std::max(Invalid_Rect.Right, rect.Right);
+    Invalid_Rect.Bottom = std::max(Invalid_Rect.Bottom, rect.Bottom);
+}
+
+int32_t Take_Main_Window_Invalid_Rect(RECT_AREA* rect) {
+    if (!Invalid_Marked) return 0;
+    if (rect != nullptr) *rect = Invalid_Rect;
+    Invalid_Marked = false;
+    return 1;
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The main window's back buffer: a memory surface every view paints into and
+// the window copies from. Its device context is shared; taking it counts a
+// use and saves the context's state, giving it back restores the state.
+#include <cstdint>
+
+#include "platform/drawing_surface.h"
+
+// Window size of the headless frame until a real window gives its own: the
+// design space of 768 x 507 scaled by 4/3.
+constexpr int32_t DEFAULT_BACK_BUFFER_WIDTH = 1024;
+constexpr int32_t DEFAULT_BACK_BUFFER_HEIGHT = 676;
+
+// Creates (or re-creates) the back buffer at the given size with a use count
+// of 0. Returns 1, or 0 for an impossible size (the old buffer stays).
+int32_t Create_Main_Window_Back_Buffer(int32_t width, int32_t height);
+// Frees the back buffer; a use count other than 0 is reported and cleared.
+void Destroy_Main_Window_Back_Buffer();
+int32_t Main_Window_Back_Buffer_Exists();
+int32_t Get_Back_Buffer_Width();
+int32_t Get_Back_Buffer_Height();
+// (0, 0, width, height) of the back buffer, or of the default size before it
+// exists (reported, as a caller asked too early).
+void Get_Back_Buffer_Rect(RECT_AREA* rect);
+const DRAWING_SURFACE* Get_Back_Buffer_Surface();
+
+// The back buffer's device context, or nullptr when there is no back buffer.
+DEVICE_CONTEXT* Acquire_Main_Window_DC();
+// Gives the context back; releasing more often than it was taken is reported.
+void Release_Main_Window_DC();
+int32_t Get_Main_Window_DC_Count();
+
+// Marks a window rectangle for copying to the screen; the marks gather into
+// one bounding rectangle until the next paint takes it.
+void Invalidate_Main_Window_Rect(const RECT_AREA& rect);
+// 1 with the gathered rectangle, which is then cleared; 0 when nothing is marked.
+int32_t Take_Main_Window_Invalid_Rect(RECT_AREA* rect);

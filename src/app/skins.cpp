@@ -1,0 +1,34 @@
+#include "app/skins.h"
+
+#include <strings.h>
+
+#include "database/league_structure.h"
+
+namespace {
+constexpr int SKIN_NAME_SIZE = 32;
+
+int32_t Is_Skin(const char* name) {
+    char skin[SKIN_NAME_SIZE];
+    Get_Skin_Name(skin, SKIN_NAME_SIZE);
+    return strcasecmp(skin, name) == 0 ? 1 : 0;
+}
+} // namespace
+
+int32_t Is_Earth_Skin() {
+    return Is_Skin("earth");
+}
+int32_t Is_Fire_Skin() {
+    return Is_Skin("fire");
+}
+int32_t Is_Ice_Skin() {
+    return Is_Skin("ice");
+}
+int32_t Is_Ice_Or_Fire_Skin() {
+    return (Is_Ice_Skin() || Is_Fire_Skin()) ? 1 : 0;
+}
+
+COLOUR_VALUE Get_Skin_Color() {
+    if (Is_Earth_Skin()) return 0x96C8E2;
+    if (Is_Fire_Skin()) return 0x9EAACD;
+    return 0xDEC4AC;
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Window skins: the folder under "skins" the screens take their pictures from,
+// named by the league's Skin_Name ("earth", "fire" or "ice").
+#include <cstdint>
+
+#include "platform/drawing_surface.h"
+
+// Skin name comparisons ignore case.
+int32_t Is_Earth_Skin();
+int32_t Is_Fire_Skin();
+int32_t Is_Ice_Skin();
+// 1 for the two light skins on which the panels use dark text.
+int32_t Is_Ice_Or_Fire_Skin();
+// Dialog background colour of the current skin.
+COLOUR_VALUE Get_Skin_Color();

@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/design_scaling.h"
+#include "app/diagnostics.h"
+#include "app/drawing_services.h"
+#include "app/main_window_dc.h"
+#include "support/debug_log.h"
+
+namespace {
+class DrawingServices : public testing::Test {
+  protected:
+    void SetUp() override {
+        Reset_Diagnostics();
+        Clear_Debug_Log();
+        Clear_Drawn_Texts();
+        ASSERT_EQ(Create_Main_Window_Back_Buffer(DEFAULT_BACK_BUFFER_WIDTH, DEFAULT_BACK_BUFFER_HEIGHT), 1);
+    }
+    void TearDown() override { Destroy_Main_Window_Back_Buffer(); }
+};
+
+uint32_t Pixel(int32_t x, int32_t y) {
+    return Get_Surface_Pixel(Get_Back_Buffer_Surface(), x, y);
+}
+} // namespace
+
+TEST_F(DrawingServices, ReleasingTheBackBufferContextTooOftenIsReportedOnce) {
+    DEVICE_CONTEXT* dc = Acquire_Main_Window_DC();
+    ASSERT_NE(dc, nullptr);
+    Set_Text_Colour(dc, Make_Colour(1, 2, 3));
+    EXPECT_EQ(Get_Main_Window_DC_Count(), 1);
+    Release_Main_Window_DC();
+    EXPECT_NE(dc->State.Text_Colour, Make_Colour(1, 2, 3)) << "releasing restores the state saved on taking";
+    EXPECT_EQ(Count_Error_Lines(), 0) << "a balanced take and release is quiet";
+
+    Release_Main_Window_DC();
+    EXPECT_EQ(Count_Debug_Lines("Trying to release MainWindow DC too many times!"), 1);
+    EXPECT_NE(Read_Debug_Log_Text().find("Count is at: -1"), std::string::npos);
+    EXPECT_EQ(Get_Main_Window_DC_Count(), 0) << "the count does not stay below zero";
+    Acquire_Main_Window_DC();
+    Release_Main_Window_DC();
+    EXPECT_EQ(Count_Debug_Lines("Trying to release MainWindow DC too many times!"), 1)
+        << "the next balanced pair is not reported again";
+}
+
+TEST_F(DrawingServices, NoContextWithoutABackBuffer) {
+    Destroy_Main_Window_Back_Buffer();
+    EXPECT_EQ(Acquire_Main_Window_DC(), nullptr);
+    EXPECT_EQ(Get_Main_Window_DC_Count(), 0);
+    ASSERT_EQ(Create_Main_Window_Back_Buffer(0, 10), 0) << "an impossible size is refused";
+    Acquire_Main_Window_DC();
+    EXPECT_EQ(Count_Error_Lines(), 1);
+}
+
+TEST_F(DrawingServices, FillRectangleIncludesRightAndBottomAndStaysOnTheSurface) {
+    DEVICE_CONTEXT* dc = Acquire_Main_Window_DC();
+    const COLOUR_VALUE red = Make_Colour(200, 10, 20);
+    Fill_Rectangle(dc, 0, 0, 9, 9, red);
+    EXPECT_EQ(Pixel(0, 0), Colour_To_Pixel(red));
+    EXPECT_EQ(Pixel(9, 9), Colour_To_Pixel(red)) << "right and bottom are included";
+    EXPECT_NE(Pixel(10, 9), Colour_To_Pixel(red));
+    EXPECT_NE(Pixel(9, 10), Colour_To_Pixel(red));
+    EXPECT_EQ(Pixel(5, 5) & 0xFFu, 20u) << "blue is the first byte of a BGRA pixel";
+    // Beyond the edges: clipped, no write outside the pixels.
+    Fill_Rectangle(dc, 1000, 600, 5000, 5000, red);
+    EXPECT_EQ(Pixel(1023, 675), Colour_To_Pixel(red));
+    Fill_Rectangle(dc, -50, -50, -1, -1, Make_Colour(0, 255, 0));
+    EXPECT_EQ(Pixel(0, 0), Colour_To_Pixel(red));
+    Release_Main_Window_DC();
+}
+
+TEST_F(DrawingServices, BackgroundWithoutAPictureIsAPlainFillAndBadCoordinatesDrawNothing) {
+    DEVICE_CONTEXT* dc = Acquire_Main_Window_DC();
+    EXPECT_EQ(Draw_Background_Image(dc, nullptr, 255, 10, 20, 30, 40), 0);
+    EXPECT_EQ(Pixel(10, 20), Colour_To_Pixel(MISSING_IMAGE_COLOUR));
+    EXPECT_EQ(Pixel(30, 40), Colour_To_Pixel(MISSING_IMAGE_COLOUR));
+    EXPECT_NE(Pixel(31, 40), Colour_To_Pixel(MISSING_IMAGE_COLOUR));
+    EXPECT_EQ(Draw_Background_Image(dc, "x.jpg", 255, -1, 5, 10, 10), 1);
+    EXPECT_EQ(Count_Debug_Lines("Whaaaaa?"), 1);
+    EXPECT_NE(Pixel(500, 500), Colour_To_Pixel(MISSING_IMAGE_COLOUR));
+    EXPECT_EQ(Draw_Background_Image(dc, nullptr, 255, -1, -1, -1, -1), 0);
+    EXPECT_EQ(Pixel(1023, 675), Colour_To_Pixel(MISSING_IMAGE_COLOUR)) << "the whole back buffer";
+    EXPECT_EQ(Draw_Background_Image(nullptr, nullptr, 255, -1, -1, -1, -1), 1);
+    Release_Main_Window_DC();
+}
+
+TEST_F(DrawingServices, DesignRectanglesScaleToTheWindow) {
+    RECT_AREA rect{668, 25, 760, 54};
+    Scale_Rect_To_Window(&rect);
+    EXPECT_EQ(rect.Left, 891); // 668 * 1024 / 768 = 890.67
+    EXPECT_EQ(rect.Right, 1013);
+    EXPECT_EQ(rect.Top, 33); // 25 * 676 / 507 = 33.3
+    EXPECT_EQ(rect.Bottom, 72);
+    ASSERT_EQ(Create_Main_Window_Back_Buffer(700, 400), 1);
+    rect = {668, 25, 760, 54};
+    Scale_Rect_To_Window(&rect);
+    EXPECT_EQ(rect.Left, 668) << "a window smaller than the design is not scaled";
+    EXPECT_EQ(rect.Bottom, 54);
+    RECT_AREA out;
+    EXPECT_EQ(Copy_Enlarged_Rectangle(&out, {10, 20, 5, 30}), 0);
+    EXPECT_EQ(
+        Count_Debug_Lines("Invalid rectangle generated in Copy_Enlarged_Rectangle(20,30,10,5 -> 20,30,10,5)"),
+        1);
+}
+
+TEST_F(DrawingServices, TextDrawingRecordsTheScaledRectangleAndCentresMultiLineText) {
+    DEVICE_CONTEXT* dc = Acquire_Main_Window_DC();
+    Set_Text_Colour(dc, Make_Colour(255, 249, 69));
+    EXPECT_EQ(Draw_Text_In_Scaled_Rect(dc, "Bears", {384, 0, 768, 507}, TEXT_SINGLE_LINE, 1),
+              NOMINAL_TEXT_LINE_HEIGHT * 507 / 676);
+    ASSERT_EQ(Get_Drawn_Text_Count(), 1);
+    const DRAWN_TEXT* drawn = Get_Drawn_Text(0);
+    EXPECT_STREQ(drawn->Text, "Bears");
+    EXPECT_EQ(drawn->Rect.Left, 512);
+    EXPECT_EQ(drawn->Rect.Bottom, 676);
+    EXPECT_EQ(drawn->Format, TEXT_SINGLE_LINE | TEXT_NO_PREFIX);
+    EXPECT_EQ(drawn->Colour, Make_Colour(255, 249, 69));
+
+    Draw_Text_In_Scaled_Rect(dc, "one\ntwo", {0, 100, 50, 200}, TEXT_VERTICAL_CENTRE, 0);
+    EXPECT_EQ(Get_Drawn_Text(1)->Rect.Top, 100 + (100 - 2 * NOMINAL_TEXT_LINE_HEIGHT) / 2);
+    Draw_Text_In_Scaled_Rect(dc, "one", {0, 100, 50, 200}, TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE, 0);
+    EXPECT_EQ(Get_Drawn_Text(2)->Rect.Top, 100) << "single-line centring is left to the layout";
+    EXPECT_EQ(Get_Drawn_Text(3), nullptr);
+
+    const std::string long_text(500, 'x');
+    for (int i = 0; i < DRAWN_TEXT_LIMIT + 5; ++i)
+        Draw_Text_In_Scaled_Rect(dc, long_text.c_str(), {0, 0, 10, 10}, 0, 0);
+    EXPECT_EQ(Get_Drawn_Text_Count(), DRAWN_TEXT_LIMIT) << "the list keeps the newest";
+    EXPECT_EQ(std::string(Get_Drawn_Text(0)->Text).size(), static_cast<size_t>(DRAWN_TEXT_SIZE - 1));
+    Release_Main_Window_DC();
+}
