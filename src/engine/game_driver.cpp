@@ -41,11 +41,6 @@ constexpr int32_t PLAYED_IN_GAME_STAT = 27;
 // number of minutes, so that a period can always run out.
 constexpr int32_t DEFAULT_OVERTIME_SECONDS = 600;
 
-bool Is_Valid_Home_Team(int32_t team) {
-    if (team >= MAX_FRANCHISES && team < TOTAL_NUMBER_OF_TEAMS) return true;
-    return team >= 0 && team < MAX_FRANCHISES && Get_Team_Stat(team, TEAM_STAT_CONTROL) != TEAM_CONTROL_EMPTY;
-}
-
 int32_t Overtime_Period_Length(const GAME_RECORD* pGame) {
     if (!Is_Regular_Season_Game(pGame)) return QUARTER_SECONDS;
     int32_t length = Get_User_Preference(OVERTIME_MINUTES) * 60;
@@ -112,7 +107,7 @@ int Play_Game(int32_t home, int32_t visitor, int32_t week, GAME_RECORD* pGame) {
         pGame->Rank_Spread =
             static_cast<uint16_t>(Get_Point_Spread_By_Rank(visitor, home) + POINT_SPREAD_BASE);
     }
-    if (!Is_Valid_Home_Team(home) || !Is_Valid_Team_Code(visitor)) {
+    if (!Is_Valid_Team_Code(home) || !Is_Valid_Team_Code(visitor)) {
         Report_System_Error("Invalid TNUM parameter to Play_Game(%d,%d,%d,)", home, visitor, week);
         return 0;
     }
