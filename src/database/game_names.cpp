@@ -8,6 +8,7 @@
 
 #include "database/league_structure.h"
 #include "database/number_words.h"
+#include "database/playoff_bracket.h"
 #include "database/settings.h"
 #include "database/string_table.h"
 #include "database/universe.h"
@@ -21,8 +22,6 @@ constexpr int TEAM_STRING_LOCATION = 1;
 constexpr int TEAM_STRING_NICKNAME = 2;
 constexpr int LAST_POOL_TEAM = 40;
 constexpr int AVERAGE_TEAM = 255;
-constexpr int DAYS_PER_YEAR = 365;
-constexpr int MONTH_LENGTHS[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 struct DEPTH_SLOT_NAME {
     const char* Short;
@@ -163,11 +162,8 @@ void Format_Week_Short_Name(int32_t week, char* buffer) {
 // A negative day counts back from the end of the year instead of giving a
 // negative day of January.
 void Format_Day_Of_Year(int32_t day, char* buffer) {
-    int32_t rest = ((day % DAYS_PER_YEAR) + DAYS_PER_YEAR) % DAYS_PER_YEAR;
-    int month = 0;
-    while (rest >= MONTH_LENGTHS[month])
-        rest -= MONTH_LENGTHS[month++];
-    Put_Format(buffer, "%s %d", Find_Resource_String(STRING_MONTH_NAMES + month), rest + 1);
+    Put_Format(buffer, "%s %d", Find_Resource_String(STRING_MONTH_NAMES + Get_Month_Of_Day(day)),
+               Get_Day_Of_Month(day));
 }
 
 void Format_Date_With_Year(int32_t day, int32_t year, char* buffer) {

@@ -6,11 +6,13 @@
 #include "app/diagnostics.h"
 #include "database/safe_strings.h"
 #include "database/settings.h"
+#include "database/team_balance.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "app/main_window_title.h"
 #include "dialogs/playbook_offers.h"
-#include "database/team_balance.h"
 #include "frontoffice/depth_charts.h"
+#include "views/owner_hall_of_fame.h"
 #include "personnel/draft_state.h"
 
 int32_t Active_Team_Count = -1;
@@ -50,7 +52,7 @@ int32_t Refresh_Active_Team_Count() {
 }
 
 int32_t Is_Active_Team(int32_t team) {
-    return team >= 0 && team < MAX_FRANCHISES && Control_Word(team) != TEAM_CONTROL_EMPTY;
+    return Is_Franchise_Slot(team) && Control_Word(team) != TEAM_CONTROL_EMPTY;
 }
 
 int32_t Is_Valid_Team_Code(int32_t team) {
@@ -86,7 +88,7 @@ int32_t Are_Teams_In_Same_Division(int32_t a, int32_t b) {
 void Get_Team_Time_Zone_Name(int32_t team, char* buffer) {
     static const char* const names[] = {"Pacific", "Mountain", "Central", "Eastern"};
     int32_t zone = 0;
-    if (team >= 0 && team < TOTAL_NUMBER_OF_TEAMS) {
+    if (Is_Team_Record_Slot(team)) {
         zone = Universe.Teams[team].Team_Stats[TEAM_STAT_TIME_ZONE];
         if (zone < 0) zone = 0;
         if (zone > 3) zone = 3;
@@ -172,8 +174,7 @@ int32_t Get_Nth_Team_In_Division(int32_t division, int32_t n) {
 }
 
 int32_t Is_Human_Team(int32_t team) {
-    return team >= 0 && team < MAX_FRANCHISES && Control_Word(team) == TEAM_CONTROL_HUMAN &&
-           !Multi_Season_Simulation();
+    return Is_Franchise_Slot(team) && Control_Word(team) == TEAM_CONTROL_HUMAN && !Multi_Season_Simulation();
 }
 
 int32_t Is_Computer_Team(int32_t team) {
@@ -376,27 +377,32 @@ void Set_Draft_Pick_Owner(int32_t year, int32_t round, int32_t issuer, int32_t o
     Universe.Draft_Pick_Owner[year][round][issuer] = static_cast<int8_t>(owner);
 }
 
+bool Is_Draft_Pick_Spent(int32_t year, int32_t round, int32_t issuer) {
+    if (year != 0 || !Is_College_Draft_Running()) return false;
+    const int32_t draft_round = Get_User_Preference(DRAFT_ROUND);
+    if (round != draft_round) return round < draft_round;
+    const int32_t draft_pick = Get_User_Preference(DRAFT_PICK);
+    for (int32_t position = 0; position < draft_pick && position < MAX_FRANCHISES; ++position)
+        if (Universe.Draft_Order[position] == issuer) return true;
+    return false;
+}
+
 int32_t Find_Team_Draft_Pick(int32_t team, int32_t n, int32_t* year, int32_t* round, int32_t* issuer) {
     int32_t active = Count_Active_Teams();
-    bool draft_running = Is_College_Draft_Running() != 0;
-    int32_t draft_round = Get_User_Preference(DRAFT_ROUND);
-    int32_t draft_pick = Get_User_Preference(DRAFT_PICK);
     for (int32_t y = 0; y < DRAFT_YEARS; ++y)
-        for (int32_t r = 0; r < DRAFT_ROUNDS; ++r) {
-            // Picks of this year's draft that were already made are no longer owned.
-            if (draft_running && y == 0 && r < draft_round) continue;
+        for (int32_t r = 0; r < DRAFT_ROUNDS; ++r)
             for (int32_t position = 0; position < active; ++position) {
-                if (draft_running && y == 0 && r == draft_round && position < draft_pick) continue;
                 int32_t from = Universe.Draft_Order[position];
                 if (from < 0 || from >= MAX_FRANCHISES) continue;
                 if (Universe.Draft_Pick_Owner[y][r][from] != team) continue;
+                // Picks of this year's draft that were already made are no longer owned.
+                if (Is_Draft_Pick_Spent(y, r, from)) continue;
                 if (n-- > 0) continue;
                 *year = y;
                 *round = r;
                 *issuer = from;
                 return 1;
             }
-        }
     return 0;
 }
 
@@ -446,6 +452,15 @@ int32_t Get_Current_Week() {
 }
 void Set_Current_Week(int32_t week) {
     Set_User_Preference(CURRENT_WEEK, week);
+    Update_Main_Window_Title();
+}
+
+void Store_User_Name_In_Fame_File(const char* name) {
+    if (name == nullptr) return;
+    static uint8_t image[OWNER_HALL_OF_FAME_SIZE];
+    Read_Owner_Hall_Of_Fame_File(image);
+    safe_strncpy(reinterpret_cast<char*>(image + OWNER_NAME_OFFSET), name, OWNER_NAME_LENGTH);
+    Write_Owner_Hall_Of_Fame_File(image);
 }
 int32_t Get_Current_Season_Index() {
     return Get_User_Preference(CURRENT_SEASON_INDEX);

@@ -90,6 +90,10 @@ int32_t Get_Draft_Order_Team(int32_t i);
 int32_t Get_Draft_Pick_Owner(int32_t year, int32_t round, int32_t issuer);
 void Set_Draft_Pick_Owner(int32_t year, int32_t round, int32_t issuer, int32_t owner);
 int32_t Find_Team_Draft_Pick(int32_t team, int32_t n, int32_t* year, int32_t* round, int32_t* issuer);
+// True for a pick of this year's draft that the running college draft has
+// already made: every pick of an earlier round, and in the current round the
+// picks of the teams among the first Draft_Pick entries of the draft order.
+bool Is_Draft_Pick_Spent(int32_t year, int32_t round, int32_t issuer);
 
 // Universe header accessors.
 void Get_Database_Notes(char* buffer, int32_t size);
@@ -101,7 +105,10 @@ void Set_Header_Flag(int32_t i, int32_t value);
 int32_t Get_Current_View();
 void Set_Current_View_Setting(int32_t view);
 int32_t Get_Current_Week();
+// Stores the week and sets the main window's title from the calendar.
 void Set_Current_Week(int32_t week);
+// Keeps the owner's name in the owner Hall of Fame file (a new game does this).
+void Store_User_Name_In_Fame_File(const char* name);
 int32_t Get_Current_Season_Index();
 int32_t Get_Replay_Mode();
 int32_t Get_Current_Year();

@@ -10,16 +10,6 @@
 
 namespace {
 
-// Every used player of every valid team slot (franchises in use, then the
-// pools), in team and slot order.
-template <typename F> void For_Each_Valid_Player(F action) {
-    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team) {
-        if (team < MAX_FRANCHISES && !Is_Used_Franchise_Slot(team)) continue;
-        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
-            if (Is_Player_Slot_Used(team, slot)) action(team, slot);
-    }
-}
-
 // The rating repaired in place: not-a-number becomes the baseline, below 20
 // becomes 20.
 float Repaired(int32_t team, int32_t slot, int32_t rating) {
@@ -61,7 +51,7 @@ float Red_Zone_Blend(int32_t team, int32_t slot, int32_t position) {
 } // namespace
 
 void Repair_Old_Player_Heights() {
-    For_Each_Valid_Player([](int32_t team, int32_t slot) {
+    For_Each_League_Player([](int32_t team, int32_t slot) {
         if (Get_Player_Vital_Stat(team, slot, VITAL_HEIGHT) >= 48) return;
         int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
         int32_t weight = Get_Player_Vital_Stat(team, slot, VITAL_WEIGHT);
@@ -72,7 +62,7 @@ void Repair_Old_Player_Heights() {
 }
 
 void Repair_Old_Red_Zone_Ratings() {
-    For_Each_Valid_Player([](int32_t team, int32_t slot) {
+    For_Each_League_Player([](int32_t team, int32_t slot) {
         int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
         if (position < POSITION_RB || position > POSITION_WR) return;
         float value = Red_Zone_Blend(team, slot, position);
@@ -82,7 +72,7 @@ void Repair_Old_Red_Zone_Ratings() {
 }
 
 void Raise_Running_Back_Ratings() {
-    For_Each_Valid_Player([](int32_t team, int32_t slot) {
+    For_Each_League_Player([](int32_t team, int32_t slot) {
         if (Get_Player_Vital_Stat(team, slot, VITAL_POSITION) != POSITION_RB) return;
         for (int32_t rating = RATING_POWER; rating <= RATING_HANDS; ++rating) {
             float value = Get_Player_Rating(team, slot, rating);

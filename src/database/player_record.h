@@ -108,6 +108,15 @@ int32_t Get_Player_Vital_Stat(int32_t team, int32_t slot, int32_t stat);
 void Set_Player_Vital_Stat(int32_t team, int32_t slot, int32_t stat, int32_t value);
 int32_t Get_Player_ID(int32_t team, int32_t slot);
 int32_t Is_Player_Slot_Used(int32_t team, int32_t slot);
+// Calls action(team, slot) for every used player of the valid team codes from
+// first_team to last_team (franchises in use and the pools 36-40), in team and
+// slot order.
+template <typename F>
+void For_Each_League_Player(F action, int32_t first_team = 0, int32_t last_team = TOTAL_NUMBER_OF_TEAMS - 1) {
+    for (int32_t team = first_team; team <= last_team; ++team)
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+            if (Is_Player_Slot_Used(team, slot)) action(team, slot);
+}
 int32_t Get_Player_Drafted_By_Team(int32_t team, int32_t slot);
 int32_t Get_Player_Draft_Detail(int32_t team, int32_t slot);
 int32_t Get_Player_Byte_Field(int32_t team, int32_t slot, int32_t index);

@@ -10,7 +10,6 @@
 
 namespace {
 constexpr int CALENDAR_ENTRIES = 6;
-constexpr int MONTH_LENGTHS[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 constexpr int WEEK_OFF_SEASON = 100;
 
 bool Is_Bracket_Slot(int32_t slot) {
@@ -124,29 +123,43 @@ int32_t Clamp_Wild_Card_Teams() {
     return wild_cards;
 }
 
-int32_t Get_Current_Day_Number() {
-    int32_t week = Get_User_Preference(CURRENT_WEEK);
+int32_t Get_Week_Day_Number(int32_t week) {
     return week == WEEK_OFF_SEASON ? 104 : 7 * week + 249;
 }
 
+namespace {
+// Day of the year 0-364 of a day number, and its month.
+int32_t Walk_Months(int32_t day, int32_t* month) {
+    int32_t rest = ((day % DAYS_PER_YEAR) + DAYS_PER_YEAR) % DAYS_PER_YEAR;
+    int32_t m = 0;
+    while (m < 11 && rest >= MONTH_LENGTHS[m])
+        rest -= MONTH_LENGTHS[m++];
+    *month = m;
+    return rest;
+}
+} // namespace
+
+int32_t Get_Month_Of_Day(int32_t day) {
+    int32_t month;
+    Walk_Months(day, &month);
+    return month;
+}
+
+int32_t Get_Day_Of_Month(int32_t day) {
+    int32_t month;
+    return Walk_Months(day, &month) + 1;
+}
+
+int32_t Get_Current_Day_Number() {
+    return Get_Week_Day_Number(Get_User_Preference(CURRENT_WEEK));
+}
+
 int32_t Get_Current_Month() {
-    int32_t day = Get_Current_Day_Number() % 365;
-    if (day < 0) day += 365;
-    for (int month = 0; month < 12; ++month) {
-        if (day < MONTH_LENGTHS[month]) return month;
-        day -= MONTH_LENGTHS[month];
-    }
-    return 11;
+    return Get_Month_Of_Day(Get_Current_Day_Number());
 }
 
 int32_t Get_Current_Day_Of_Month() {
-    int32_t day = Get_Current_Day_Number() % 365;
-    if (day < 0) day += 365;
-    for (int month = 0; month < 12; ++month) {
-        if (day < MONTH_LENGTHS[month]) return day + 1;
-        day -= MONTH_LENGTHS[month];
-    }
-    return 31;
+    return Get_Day_Of_Month(Get_Current_Day_Number());
 }
 
 int32_t Get_Current_Calendar_Year() {

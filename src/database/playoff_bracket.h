@@ -22,6 +22,14 @@ int32_t Get_Min_Wild_Card_Teams();
 int32_t Clamp_Wild_Card_Teams();
 
 // Calendar: day numbers count from 1 January of a 365-day year; week 0 starts on day 249.
+inline constexpr int MONTH_LENGTHS[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+constexpr int DAYS_PER_YEAR = 365;
+// Day number of a week: 104 for the off-season week 100, else 7 * week + 249.
+int32_t Get_Week_Day_Number(int32_t week);
+// Month 0-11 of a day number, taken modulo the year (a negative day counts back).
+int32_t Get_Month_Of_Day(int32_t day);
+// Day of that month, 1-31.
+int32_t Get_Day_Of_Month(int32_t day);
 int32_t Get_Current_Day_Number();
 int32_t Get_Current_Month();
 int32_t Get_Current_Day_Of_Month();

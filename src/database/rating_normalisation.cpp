@@ -23,16 +23,6 @@ constexpr float RATING_TARGET_SPREAD[NUMBER_OF_PLAYER_RATINGS] = {
 constexpr int32_t RATING_POSITION_GROUP[NUMBER_OF_PLAYER_RATINGS] = {
     -1, -1, 4, 4, 4, 4, 4, -1, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 2, 2, 2, 2, 2, 3, 3, 3, 3};
 
-// Every used player of the given team range, in team and slot order; franchise
-// slots count only while in use.
-template <typename F> void For_Each_Player(int32_t first_team, int32_t last_team, F action) {
-    for (int32_t team = first_team; team <= last_team; ++team) {
-        if (team < MAX_FRANCHISES && !Is_Used_Franchise_Slot(team)) continue;
-        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
-            if (Is_Player_Slot_Used(team, slot)) action(team, slot);
-    }
-}
-
 float Limited(float value, float low, float high) {
     return value >= high ? high : value < low ? low : value;
 }
@@ -40,23 +30,29 @@ float Limited(float value, float low, float high) {
 void Normalize_Rating(int32_t rating) {
     int32_t counted = 0;
     float mean = Get_League_Rating_Sample(rating, &counted);
-    // A rating no starter carries has no league mean to move toward.
+    // The shift and the stretch reach the franchises and the free agents; the
+    // final softening every record. A rating no starter carries has no league
+    // mean to move toward.
     if (counted == 0) return;
     float shift = Get_Rating_Baseline(rating) - mean;
-    For_Each_Player(0, FREE_AGENT_TEAM, [&](int32_t team, int32_t slot) {
-        Set_Player_Rating(team, slot, rating, Get_Player_Rating(team, slot, rating) + shift);
-    });
+    For_Each_League_Player(
+        [&](int32_t team, int32_t slot) {
+            Set_Player_Rating(team, slot, rating, Get_Player_Rating(team, slot, rating) + shift);
+        },
+        0, FREE_AGENT_TEAM);
     float spread = Get_League_Rating_Spread(rating);
     if (spread > 0.0f) {
         float centre = Get_League_Rating_Mean(rating);
         float factor = Get_Rating_Target_Spread(rating) / spread;
         if (factor > 2.0f) factor = std::sqrt(factor) * std::sqrt(2.0f);
-        For_Each_Player(0, FREE_AGENT_TEAM, [&](int32_t team, int32_t slot) {
-            float value = (Get_Player_Rating(team, slot, rating) - centre) * factor + centre;
-            Set_Player_Rating(team, slot, rating, Limited(value, 20.0f, 99.0f));
-        });
+        For_Each_League_Player(
+            [&](int32_t team, int32_t slot) {
+                float value = (Get_Player_Rating(team, slot, rating) - centre) * factor + centre;
+                Set_Player_Rating(team, slot, rating, Limited(value, 20.0f, 99.0f));
+            },
+            0, FREE_AGENT_TEAM);
     }
-    For_Each_Player(0, TOTAL_NUMBER_OF_TEAMS - 1, [&](int32_t team, int32_t slot) {
+    For_Each_League_Player([&](int32_t team, int32_t slot) {
         float value = Universe.Teams[team].Players[slot].Ratings[rating];
         if (std::isnan(value) || value > 1000.0f || value < -100.0f)
             value = 60.0f;
@@ -112,7 +108,7 @@ void Rebuild_All_Ratings() {
 }
 
 void Raise_Skill_Position_Speed() {
-    For_Each_Player(0, TOTAL_NUMBER_OF_TEAMS - 1, [](int32_t team, int32_t slot) {
+    For_Each_League_Player([](int32_t team, int32_t slot) {
         int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
         if (position < POSITION_QB || position > POSITION_WR) return;
         // The read replaces a missing speed by the baseline and raises one below 20.
@@ -124,7 +120,6 @@ void Raise_Skill_Position_Speed() {
 }
 
 void Reset_Player_Vital_Stat_6() {
-    For_Each_Player(0, TOTAL_NUMBER_OF_TEAMS - 1, [](int32_t team, int32_t slot) {
-        Set_Player_Vital_Stat(team, slot, VITAL_LOADED_MARKER, 22);
-    });
+    For_Each_League_Player(
+        [](int32_t team, int32_t slot) { Set_Player_Vital_Stat(team, slot, VITAL_LOADED_MARKER, 22); });
 }

@@ -23,13 +23,9 @@ constexpr int UNIT_FIRST_POSITION[] = {POSITION_QB, POSITION_DE, POSITION_K};
 constexpr int UNIT_LAST_POSITION[] = {POSITION_C, POSITION_S, POSITION_P};
 constexpr int NUMBER_OF_UNITS = 3;
 
-bool Is_Roster_Team(int32_t team) {
-    return team >= 0 && team < TOTAL_NUMBER_OF_TEAMS;
-}
-
 // Number of players on a packed roster; 0 for a code that is not a team record.
 int32_t Roster_Count(int32_t team) {
-    return Is_Roster_Team(team) ? Get_First_Empty_Player_Slot(team) : 0;
+    return Is_Team_Record_Slot(team) ? Get_First_Empty_Player_Slot(team) : 0;
 }
 
 int32_t Player_Position(int32_t team, int32_t slot) {
@@ -126,7 +122,7 @@ int32_t Count_Team_Available_Position_Players(int32_t team, int32_t position) {
 }
 
 int32_t Find_Or_Create_Unit_Player(int32_t team, int32_t unit) {
-    if (!Is_Roster_Team(team) || unit < 0 || unit >= NUMBER_OF_UNITS) return NO_PLAYER;
+    if (!Is_Team_Record_Slot(team) || unit < 0 || unit >= NUMBER_OF_UNITS) return NO_PLAYER;
     // One creation at most: should it leave the slot empty, the team has no
     // player of the unit to give.
     for (int attempt = 0; attempt < 2; ++attempt) {
@@ -144,7 +140,7 @@ int32_t Find_Or_Create_Unit_Player(int32_t team, int32_t unit) {
 }
 
 int32_t Find_Last_Unit_Player(int32_t team, int32_t unit) {
-    if (!Is_Roster_Team(team)) return -1;
+    if (!Is_Team_Record_Slot(team)) return -1;
     for (int32_t slot = PLAYERS_PER_TEAM - 1; slot >= 0; --slot)
         if (Is_Player_Slot_Used(team, slot) && Is_In_Unit(team, slot, unit)) return slot;
     return -1;
@@ -152,21 +148,11 @@ int32_t Find_Last_Unit_Player(int32_t team, int32_t unit) {
 
 int32_t Count_Team_Draft_Picks(int32_t team) {
     int32_t active = Count_Active_Teams();
-    bool running = Is_College_Draft_Running() != 0;
-    int32_t draft_round = Get_User_Preference(DRAFT_ROUND);
-    int32_t draft_pick = Get_User_Preference(DRAFT_PICK);
     int32_t picks = 0;
-    for (int32_t round = 0; round < DRAFT_ROUNDS; ++round) {
-        if (running && round < draft_round) continue;
-        for (int32_t issuer = 0; issuer < active; ++issuer) {
-            if (Universe.Draft_Pick_Owner[0][round][issuer] != team) continue;
-            bool spent = false;
-            if (running && round == draft_round)
-                for (int32_t position = 0; position < draft_pick && position < MAX_FRANCHISES; ++position)
-                    if (Universe.Draft_Order[position] == issuer) spent = true;
-            if (!spent) ++picks;
-        }
-    }
+    for (int32_t round = 0; round < DRAFT_ROUNDS; ++round)
+        for (int32_t issuer = 0; issuer < active; ++issuer)
+            if (Universe.Draft_Pick_Owner[0][round][issuer] == team && !Is_Draft_Pick_Spent(0, round, issuer))
+                ++picks;
     return picks;
 }
 

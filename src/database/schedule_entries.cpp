@@ -10,7 +10,6 @@
 #include "season/season_calendar.h"
 
 namespace {
-constexpr int LAST_POOL_TEAM = TOTAL_NUMBER_OF_TEAMS - 1;
 constexpr int PAIRING_WEEKS = 18;
 constexpr int REFERENCE_WEEKS = 17;
 constexpr int REFERENCE_GAMES = 16;
@@ -20,9 +19,6 @@ constexpr int NO_GAME_INDEX = 301;
 
 bool Is_Week(int32_t week) {
     return week >= 0 && week < NUMBER_OF_SCHEDULE_WEEKS;
-}
-bool Is_Record_Slot(int32_t team) {
-    return team >= 0 && team <= LAST_POOL_TEAM;
 }
 
 SCHEDULE_ENTRY& Entry(int32_t team, int32_t week) {
@@ -37,7 +33,7 @@ int32_t Find_Flag_Holder(int32_t team, int32_t week) {
     if (code == 0) return -1;
     if (code > 0) return team;
     int32_t opponent = -code - 1;
-    return Is_Record_Slot(opponent) ? opponent : -1;
+    return Is_Team_Record_Slot(opponent) ? opponent : -1;
 }
 
 int32_t Playoff_Start_Week() {
@@ -45,7 +41,7 @@ int32_t Playoff_Start_Week() {
 }
 
 template <typename MATCH> int32_t Count_Pairing_Weeks(int32_t team, const MATCH& match) {
-    if (!Is_Record_Slot(team)) return 0;
+    if (!Is_Team_Record_Slot(team)) return 0;
     int32_t count = 0;
     for (int week = 0; week < PAIRING_WEEKS; ++week)
         if (match(Entry(team, week).Values[SCHEDULE_OPPONENT])) ++count;
@@ -54,7 +50,7 @@ template <typename MATCH> int32_t Count_Pairing_Weeks(int32_t team, const MATCH&
 } // namespace
 
 int32_t Get_Team_Schedule_Stat(int32_t team, int32_t week, int32_t field) {
-    if (!Is_Record_Slot(team)) {
+    if (!Is_Team_Record_Slot(team)) {
         Log_Debug_Line("Invalid nTeam in Get_Team_Schedule_Stat(%d,%d,%d)", team, week, field);
         return 0;
     }
@@ -70,7 +66,7 @@ int32_t Get_Team_Schedule_Stat(int32_t team, int32_t week, int32_t field) {
 }
 
 void Set_Team_Schedule_Stat(int32_t team, int32_t week, int32_t field, int32_t value) {
-    if (!Is_Record_Slot(team)) {
+    if (!Is_Team_Record_Slot(team)) {
         Log_Debug_Line("Invalid nTeam in Set_Team_Schedule_Stat(%d,%d,%d)", team, week, field);
         return;
     }
@@ -99,21 +95,21 @@ bool Game_Scheduled_Today(int32_t team, int32_t week) {
 
 int32_t Get_Team_Week_Opponent(int32_t team, int32_t week) {
     if (week >= NUMBER_OF_SCHEDULE_WEEKS) return NO_TEAM;
-    if (!Is_Week(week) || !Is_Record_Slot(team)) return -NO_TEAM;
+    if (!Is_Week(week) || !Is_Team_Record_Slot(team)) return -NO_TEAM;
     int32_t code = Entry(team, week).Values[SCHEDULE_OPPONENT];
     if (code == 0) return -NO_TEAM;
     return std::abs(code) - 1;
 }
 
 int32_t Get_Team_Week_Game_Side(int32_t team, int32_t week) {
-    if (!Is_Week(week) || !Is_Record_Slot(team)) return 0;
+    if (!Is_Week(week) || !Is_Team_Record_Slot(team)) return 0;
     int32_t code = Entry(team, week).Values[SCHEDULE_OPPONENT];
     if (code == 0) return 0;
     return code > 0 ? 1 : 2;
 }
 
 int32_t Get_Team_Week_Schedule_Stat_1(int32_t team, int32_t week) {
-    if (!Is_Week(week) || !Is_Record_Slot(team)) return 0;
+    if (!Is_Week(week) || !Is_Team_Record_Slot(team)) return 0;
     int32_t holder = Find_Flag_Holder(team, week);
     return holder < 0 ? 0 : Entry(holder, week).Values[SCHEDULE_WATCH_FLAG];
 }
@@ -130,7 +126,7 @@ void Set_Game_PBP_Flag(int32_t team, int32_t week, int32_t value) {
 }
 
 void Toggle_Calendar_PBP_Flag(int32_t team, int32_t week) {
-    if (!Is_Record_Slot(team)) {
+    if (!Is_Team_Record_Slot(team)) {
         Report_System_Error("Invalid nTeam in Toggle_Calendar_PBP_Flag(%d,%d)", team, week);
         return;
     }
@@ -313,7 +309,7 @@ int32_t Count_Games_Against(int32_t team, int32_t opponent) {
 }
 
 int32_t Count_Weeks_With_Games(int32_t team, int32_t weeks) {
-    if (!Is_Record_Slot(team)) return 0;
+    if (!Is_Team_Record_Slot(team)) return 0;
     if (weeks > NUMBER_OF_SCHEDULE_WEEKS) weeks = NUMBER_OF_SCHEDULE_WEEKS;
     int32_t count = 0;
     for (int week = 0; week < weeks; ++week)

@@ -51,13 +51,6 @@ void Remove_Link(PLAYER_RECORD& player, int32_t n) {
     player.Latest_Season_Line = Latest_Of(player);
 }
 
-template <typename VISIT> void For_Each_Used_Player(VISIT visit) {
-    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team) {
-        if (!Is_Valid_Team_Code(team)) continue;
-        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
-            if (Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID] != 0) visit(team, slot);
-    }
-}
 } // namespace
 
 int32_t Get_Season_Line_Stat(int32_t line, int32_t stat) {
@@ -257,7 +250,7 @@ void Sort_Player_Season_Line_Links(int32_t team, int32_t slot) {
 }
 
 void Sort_All_Season_Lines() {
-    For_Each_Used_Player([](int32_t team, int32_t slot) { Sort_Player_Season_Line_Links(team, slot); });
+    For_Each_League_Player([](int32_t team, int32_t slot) { Sort_Player_Season_Line_Links(team, slot); });
 }
 
 int32_t Get_Player_Team_In_Year(int32_t team, int32_t slot, int32_t year) {
@@ -377,7 +370,7 @@ int32_t Add_Player_Current_Year_Season_Line(int32_t team, int32_t slot, int32_t 
 }
 
 void Reset_Current_Season_Line_Links() {
-    For_Each_Used_Player([](int32_t team, int32_t slot) {
+    For_Each_League_Player([](int32_t team, int32_t slot) {
         Universe.Teams[team].Players[slot].Latest_Season_Line = NO_SEASON_LINE;
     });
 }
@@ -385,7 +378,7 @@ void Reset_Current_Season_Line_Links() {
 void Erase_Orphan_Season_Lines() {
     static bool marked[MAX_SEASON_LINES];
     memset(marked, 0, sizeof marked);
-    For_Each_Used_Player([](int32_t team, int32_t slot) {
+    For_Each_League_Player([](int32_t team, int32_t slot) {
         PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
         int32_t n = 0;
         while (n < NUMBER_OF_SEASON_LINE_LINKS) {

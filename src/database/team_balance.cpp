@@ -48,20 +48,9 @@ float Receiving_Blend(const STARTERS_OF_TEAM& t, int32_t s) {
     return 0.1f * sum + 0.4f * t.Rating(s, RATING_RECEIVING);
 }
 
-float Running_Blend(const STARTERS_OF_TEAM& t, int32_t s) {
-    if (!t.Present(s)) return MISSING_STARTER_VALUE;
-    float r = 0.2f * t.Rating(s, RATING_SPEED) + 0.2f * t.Rating(s, RATING_POWER) +
-              0.25f * t.Rating(s, RATING_QUICKNESS) + 0.25f * t.Rating(s, RATING_VISION) +
-              0.1f * t.Rating(s, RATING_HANDS);
-    if (Get_Player_Vital_Stat(t.team, t.slot[s], VITAL_POSITION) == POSITION_QB)
-        r = (r + t.Rating(s, RATING_MOBILITY)) * 0.5f;
-    return r;
-}
-
-float Passing_Blend(const STARTERS_OF_TEAM& t) {
-    if (!t.Present(QB)) return MISSING_STARTER_VALUE;
-    return 0.3f * t.Rating(QB, RATING_ACCURACY) + 0.3f * t.Rating(QB, RATING_CONTROL) +
-           0.2f * t.Rating(QB, RATING_DISTANCE) + 0.2f * t.Rating(QB, RATING_RED_ZONE);
+// The running and passing blends are the record's own composites.
+float Composite(const STARTERS_OF_TEAM& t, int32_t s, int32_t composite) {
+    return t.Present(s) ? Get_Player_Rating(t.team, t.slot[s], composite) : MISSING_STARTER_VALUE;
 }
 
 // Adds a term in single precision and truncates, as the totals are kept.
@@ -79,14 +68,6 @@ float Evaluated(int32_t team, int32_t slot, int32_t position) {
     return value;
 }
 
-int32_t Count_Position(int32_t team, int32_t position) {
-    int32_t count = 0;
-    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
-        if (Is_Player_Slot_Used(team, slot) && Get_Player_Vital_Stat(team, slot, VITAL_POSITION) == position)
-            ++count;
-    return count;
-}
-
 } // namespace
 
 int32_t Get_Team_Offensive_Balance(int32_t team) {
@@ -97,7 +78,7 @@ int32_t Get_Team_Offensive_Balance(int32_t team) {
                 ? NO_PLAYER
                 : Get_Team_Uninjured_Position_Player(team, STARTER_SPOTS[s].position, STARTER_SPOTS[s].n);
     int32_t passing = 0;
-    Add_Term(passing, 10.0f * Passing_Blend(t));
+    Add_Term(passing, 10.0f * Composite(t, QB, RATING_PASSING_COMPOSITE));
     Add_Term(passing, 4.0f * Receiving_Blend(t, WR1));
     Add_Term(passing, 3.0f * Receiving_Blend(t, WR2));
     Add_Term(passing, 2.0f * Receiving_Blend(t, WR3));
@@ -107,8 +88,8 @@ int32_t Get_Team_Offensive_Balance(int32_t team) {
     for (int32_t s : {G1, C, G2, T2})
         Add_Term(passing, 0.5f * t.Rating(s, RATING_PASS_BLOCKING));
     int32_t running = 0;
-    Add_Term(running, 2.0f * Running_Blend(t, QB));
-    Add_Term(running, 10.0f * Running_Blend(t, RB));
+    Add_Term(running, 2.0f * Composite(t, QB, RATING_RUNNING_COMPOSITE));
+    Add_Term(running, 10.0f * Composite(t, RB, RATING_RUNNING_COMPOSITE));
     for (int32_t s : {T1, G1, C, G2, T2})
         Add_Term(running, 1.0f * t.Rating(s, RATING_RUN_BLOCKING));
     return passing - (running + BALANCE_OFFSET);
@@ -143,8 +124,8 @@ void Reset_Team_Strength_Levels() {
 
 void Choose_Team_Defensive_System(int32_t team) {
     if (!Is_Active_Team(team)) return;
-    int32_t linebackers = Count_Position(team, POSITION_LB);
-    int32_t tackles = Count_Position(team, POSITION_DT);
+    int32_t linebackers = Count_Team_Position_Players(team, POSITION_LB);
+    int32_t tackles = Count_Team_Position_Players(team, POSITION_DT);
     int32_t a =
         static_cast<int32_t>(Evaluated(team, Get_Team_Position_Player(team, POSITION_LB, 3), POSITION_LB) +
                              static_cast<float>(linebackers - 5));

@@ -24,15 +24,12 @@ bool Is_General_Manager_Mode() {
 bool Is_Fantasy_Draft_Running() {
     return Get_Universe_Stat(4) >= 1;
 }
-bool Is_Used_Slot(int32_t team, int32_t slot) {
-    return Get_Player_Vital_Stat(team, slot, 0) != 0;
-}
 
 int32_t Sum_Fantasy_Draft_Vital(int32_t team, int32_t vital) {
     int64_t total = 0;
     for (int32_t owner = 0; owner <= LAST_POOL_TEAM; ++owner)
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
-            if (Is_Used_Slot(owner, slot) && Get_Player_Vital_Stat(owner, slot, 26) == team)
+            if (Is_Player_Slot_Used(owner, slot) && Get_Player_Vital_Stat(owner, slot, 26) == team)
                 total += Get_Player_Vital_Stat(owner, slot, vital);
     return static_cast<int32_t>(total);
 }
@@ -41,7 +38,7 @@ int32_t Get_Bonus_Charges(int32_t team) {
     if (Is_Fantasy_Draft_Running()) return Sum_Fantasy_Draft_Vital(team, 102);
     int64_t total = 0;
     for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
-        if (Is_Used_Slot(team, slot)) total += Get_Player_Vital_Stat(team, slot, 102);
+        if (Is_Player_Slot_Used(team, slot)) total += Get_Player_Vital_Stat(team, slot, 102);
     return static_cast<int32_t>(total);
 }
 
@@ -51,7 +48,7 @@ int32_t Get_Payroll(int32_t team) {
     int32_t charges[PLAYERS_PER_TEAM];
     int32_t count = 0;
     for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
-        if (Is_Used_Slot(team, slot)) charges[count++] = Get_Player_Vital_Stat(team, slot, 100);
+        if (Is_Player_Slot_Used(team, slot)) charges[count++] = Get_Player_Vital_Stat(team, slot, 100);
     std::sort(charges, charges + count, [](int32_t a, int32_t b) { return a > b; });
     int64_t total = 0;
     for (int32_t i = 0; i < count && i < PAYROLL_SLOTS; ++i)
@@ -63,7 +60,7 @@ int32_t Get_Payroll(int32_t team) {
 int64_t Sum_Roster_Slots(int32_t team, int32_t vital) {
     int64_t total = 0;
     for (int32_t slot = 0; slot < ROSTER_AVERAGE_SLOTS; ++slot) {
-        if (!Is_Used_Slot(team, slot)) continue;
+        if (!Is_Player_Slot_Used(team, slot)) continue;
         total += vital < 0 ? Get_Player_Age(team, slot) : Get_Player_Vital_Stat(team, slot, vital);
     }
     return total;

@@ -10,6 +10,7 @@
 #include "database/rating_normalisation.h"
 #include "database/roster_queries.h"
 #include "database/settings.h"
+#include "database/team_finances.h"
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "frontoffice/roster_targets.h"
@@ -64,8 +65,7 @@ int32_t History_Rating(int32_t team) {
     int32_t ties = Sum_Past_Seasons(team, 3);
     int32_t playoff_wins = Sum_Past_Seasons(team, 4);
     int32_t p = Mul_Div_Round(2 * (wins + playoff_wins) + ties, 1000, 2 * (wins + losses + ties));
-    if (static_cast<uint32_t>(team) < TOTAL_NUMBER_OF_TEAMS)
-        p += Universe.Teams[team].Financial_Stats[FINANCIAL_STAT_HISTORY_BONUS];
+    p += Get_Team_Financial_Stat(team, FINANCIAL_STAT_HISTORY_BONUS);
     int32_t e = std::min(1000, Rounded_Signed_Sqrt(Get_User_Preference(CURRENT_SEASON_INDEX) * 100000));
     return std::max(0, Mul_Div_Round(e, p, 1000));
 }
@@ -111,8 +111,9 @@ int32_t Get_Team_History_Stat(int32_t team, int32_t n) {
 
 int32_t Get_Season_Finish_Team(int32_t slot, int32_t which, int32_t seasons_back) {
     int32_t season = Get_User_Preference(CURRENT_SEASON_INDEX) - seasons_back;
+    // Logged only, as the yearly reads log a season outside the history.
     if (season < 0 || season >= NUMBER_OF_HISTORY_SEASONS) {
-        Report_System_Error("Invalid nYear in Get_Team_Yearly_Int(%d,%d,%d)", 0, season, FINISH_CODE);
+        Log_Debug_Line("Invalid nYear in Get_Team_Yearly_Int(%d,%d,%d)", 0, season, FINISH_CODE);
         return NO_PLAYER;
     }
     int32_t active = Count_Active_Teams();

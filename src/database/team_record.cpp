@@ -19,13 +19,6 @@ const char* const DEFENSIVE_SYSTEM_NAMES[NUMBER_OF_DEFENSIVE_SYSTEMS] = {"4-3", 
 const char* const OFFENSIVE_SYSTEM_NAMES[NUMBER_OF_OFFENSIVE_SYSTEMS] = {"Traditional", "3 Wideouts",
                                                                          "2 Tight Ends", "2 Running Backs"};
 
-bool Is_Record_Slot(int32_t team) {
-    return team >= 0 && team < TOTAL_NUMBER_OF_TEAMS;
-}
-bool Is_Franchise_Slot(int32_t team) {
-    return team >= 0 && team < MAX_FRANCHISES;
-}
-
 // Fixed texts of the pool slots: string 0 and string 1; the rest are empty.
 const char* Pool_Team_String(int32_t team, int32_t index) {
     static const char EN_DASH[] = "\x96";
@@ -104,7 +97,7 @@ bool Is_Used_Franchise_Slot(int32_t team) {
 }
 
 void Get_Team_String(char* buffer, int32_t team, int32_t index) {
-    if (team < 0 || team >= TOTAL_NUMBER_OF_TEAMS) {
+    if (!Is_Team_Record_Slot(team)) {
         if (team < 0)
             Report_System_Error("Negative nTeam in Get_Team_String(st, [%d], %d)", team, index);
         else
@@ -127,7 +120,7 @@ void Get_Team_String(char* buffer, int32_t team, int32_t index) {
 
 void Set_Team_String(const char* text, int32_t team, int32_t index) {
     if (Is_No_Team(team)) return;
-    if (!Is_Record_Slot(team) || index < 0 || index >= NUMBER_OF_TEAM_STRINGS) {
+    if (!Is_Team_Record_Slot(team) || index < 0 || index >= NUMBER_OF_TEAM_STRINGS) {
         Report_System_Error("nTeam out of bounds in Set_Team_String()");
         return;
     }
@@ -148,13 +141,13 @@ void Set_Team_Stadium_Name(const char* text, int32_t team) {
 }
 
 int32_t Get_Team_Stat(int32_t team, int32_t n) {
-    if (!Is_Record_Slot(team) || n < 0 || n >= NUMBER_OF_TEAM_STATS) return 0;
+    if (!Is_Team_Record_Slot(team) || n < 0 || n >= NUMBER_OF_TEAM_STATS) return 0;
     return Universe.Teams[team].Team_Stats[n];
 }
 
 void Set_Team_Stat(int32_t team, int32_t n, int32_t value) {
     if (Is_No_Team(team)) return;
-    if (!Is_Record_Slot(team)) {
+    if (!Is_Team_Record_Slot(team)) {
         Report_System_Error("nTeam out of bounds in Set_Team_Stat(<%d>,%d,%d)", team, n, value);
         return;
     }
@@ -190,7 +183,7 @@ void Set_Team_Offensive_System_By_Name(int32_t team, const char* name) {
 }
 
 int32_t Get_Team_Stadium_Stat(int32_t team, int32_t n) {
-    if (!Is_Record_Slot(team) || n < 0 || n >= NUMBER_OF_STADIUM_STATS) {
+    if (!Is_Team_Record_Slot(team) || n < 0 || n >= NUMBER_OF_STADIUM_STATS) {
         Report_System_Error("nTeam out of bounds in Get_Team_Stadium_Stat(%d,%d)", team, n);
         return 0;
     }
@@ -206,7 +199,7 @@ void Set_Team_Stadium_Stat(int32_t team, int32_t n, int32_t value) {
 }
 
 int32_t Get_Team_Totals_Stat(int32_t team, int32_t category, int32_t season, int32_t stat) {
-    if (!Is_Record_Slot(team) || !Is_Totals_Index(category, season)) return 0;
+    if (!Is_Team_Record_Slot(team) || !Is_Totals_Index(category, season)) return 0;
     const TEAM_RECORD& record = Universe.Teams[team];
     if (stat >= 0 && stat < NUMBER_OF_TOTALS_STATS) return record.Totals[category][season][stat];
     if (stat == 103) {
@@ -242,7 +235,7 @@ int32_t Get_League_Totals_Stat(int32_t category, int32_t season, int32_t stat) {
 }
 
 void Set_Team_Totals_Stat(int32_t team, int32_t category, int32_t season, int32_t stat, int32_t value) {
-    if (!Is_Record_Slot(team)) {
+    if (!Is_Team_Record_Slot(team)) {
         Report_System_Error("nTeam out of bounds in Set_Team_Totals_Stat([%d],%d,%d,%d,%d)", team, category,
                             season, stat, value);
         return;
@@ -270,7 +263,7 @@ void Clear_Team_Totals(int32_t team) {
         Report_System_Error("'NO_TEAM' passed to Clear_Team_Totals()");
         return;
     }
-    if (!Is_Record_Slot(team)) {
+    if (!Is_Team_Record_Slot(team)) {
         Report_System_Error("nTeam out of bounds in Clear_Team_Totals(%d)", team);
         return;
     }
@@ -405,7 +398,7 @@ void Get_Team_Stadium_Name(char* buffer, int32_t team) {
 }
 
 void Set_Team_Returner(int32_t team, int32_t n, int32_t slot) {
-    if (!Is_Record_Slot(team) || n < 0 || n >= NUMBER_OF_RETURNERS) {
+    if (!Is_Team_Record_Slot(team) || n < 0 || n >= NUMBER_OF_RETURNERS) {
         Report_System_Error("nTeam out of bounds in Set_Team_Returner(%d,%d,%d)", team, n, slot);
         return;
     }
@@ -413,7 +406,7 @@ void Set_Team_Returner(int32_t team, int32_t n, int32_t slot) {
 }
 
 int32_t Get_Team_Returner(int32_t team, int32_t n) {
-    if (!Is_Record_Slot(team) || n < 0 || n >= NUMBER_OF_RETURNERS) {
+    if (!Is_Team_Record_Slot(team) || n < 0 || n >= NUMBER_OF_RETURNERS) {
         Report_System_Error("nTeam out of bounds in Get_Team_Returner(%d,%d)", team, n);
         return NO_PLAYER;
     }

@@ -42,6 +42,14 @@ constexpr int TEAM_CONTROL_HUMAN = 1;
 inline bool Is_No_Team(int32_t team) {
     return team == NO_TEAM || team == -NO_TEAM;
 }
+// True for a code that addresses a team record of the block: slots 0-40.
+inline bool Is_Team_Record_Slot(int32_t team) {
+    return team >= 0 && team < TOTAL_NUMBER_OF_TEAMS;
+}
+// True for a franchise slot 0-35, in use or not.
+inline bool Is_Franchise_Slot(int32_t team) {
+    return team >= 0 && team < MAX_FRANCHISES;
+}
 // True for a franchise slot 0-35 whose control word is not -1.
 bool Is_Used_Franchise_Slot(int32_t team);
 

@@ -16,6 +16,6 @@ int32_t Get_Team_Payroll_Per_Game(int32_t team) {
     if (games <= 0) return 0;
     int64_t salaries = 0;
     for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
-        if (Get_Player_Vital_Stat(team, slot, 0) != 0) salaries += Get_Player_Vital_Stat(team, slot, 11);
+        if (Is_Player_Slot_Used(team, slot)) salaries += Get_Player_Vital_Stat(team, slot, 11);
     return static_cast<int32_t>(salaries * 1000 / games);
 }

@@ -10,14 +10,8 @@
 #include "database/team_record_layout.h"
 #include "frontoffice/salaries.h"
 
-namespace {
-bool Is_Team_Index(int32_t team) {
-    return team >= 0 && team < TOTAL_NUMBER_OF_TEAMS;
-}
-} // namespace
-
 int32_t Get_Team_Market_Size(int32_t team) {
-    if (!Is_Team_Index(team)) return 0;
+    if (!Is_Team_Record_Slot(team)) return 0;
     const int32_t city = Get_Team_Stat(team, TEAM_STAT_HOME_CITY);
     int64_t half = (static_cast<int64_t>(Get_City_Stat(city, 0)) + Get_City_Stat(city, 1) + 3500000) / 2;
     if (half < 0) half = 0;
@@ -26,7 +20,7 @@ int32_t Get_Team_Market_Size(int32_t team) {
 }
 
 int32_t Estimate_Team_Revenue(int32_t team) {
-    if (!Is_Team_Index(team)) return 1;
+    if (!Is_Team_Record_Slot(team)) return 1;
     const int32_t city = Get_Team_Stat(team, TEAM_STAT_HOME_CITY);
     int32_t x = Mul_Div_Round(Get_City_Stat(city, 3), 10000, 25000);
     x = Mul_Div_Round(Get_Team_Financial_Stat(team, 0), x, 1000);

@@ -17,8 +17,12 @@
 #include "database/team_finances.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "personnel/predicted_consistency.h"
+#include "personnel/predicted_stats.h"
+#include "personnel/rating_adjustment.h"
 #include "platform/message_box.h"
 #include "season/season_calendar.h"
+#include "tools/season_simulator.h"
 
 namespace {
 
@@ -26,7 +30,6 @@ constexpr int32_t MEDICAL_BUDGET_STAT = 3;
 constexpr int32_t OFF_SEASON_WEEK = 100;
 constexpr int32_t LAST_SUSPENSION_HEALING_WEEK = 21;
 constexpr int32_t FIRST_POOL_TEAM = 36;
-constexpr int32_t LAST_POOL_TEAM = 40;
 constexpr int32_t NUMBER_OF_FRANCHISE_SLOTS = 36;
 
 double Uniform() {
@@ -44,16 +47,6 @@ bool Is_Valid_Type(int32_t type) {
 
 int32_t Current_Week() {
     return Get_User_Preference(CURRENT_WEEK);
-}
-
-// Every used slot of the used franchises and of the pools 36-40, in order.
-template <typename VISIT> void For_Every_Player(VISIT visit) {
-    for (int32_t team = 0; team <= LAST_POOL_TEAM; ++team) {
-        if (team < NUMBER_OF_FRANCHISE_SLOTS && !Is_Used_Franchise_Slot(team)) continue;
-        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-            if (Is_Player_Slot_Used(team, slot)) visit(team, slot);
-        }
-    }
 }
 
 // Sum of the squared draw weights of the whole table (586 for the table as built).
@@ -190,14 +183,22 @@ void Apply_Random_Injury(int32_t team, int32_t slot) {
     if (weeks < 1) weeks = 1;
     Set_Player_Vital_Stat(team, slot, VITAL_INJURY_TYPE, type);
     Set_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT, weeks);
-    // Long injuries may leave lasting damage; the draws are made so that the
-    // sequence stays the same whatever the damage then changes.
-    if (Uniform_Below(100) < weeks) {
-        float damage = static_cast<float>(weeks) * 2.0f * static_cast<float>(Uniform());
-        if (damage < 0.0f) damage = 0.0f;
-        Log_Debug_Line("Lasting injury damage %.3f for team %d slot %d", static_cast<double>(damage), team,
-                       slot);
+    // The longer the injury, the likelier it leaves lasting damage.
+    if (Uniform_Below(100) < weeks) Apply_Lasting_Injury_Damage(team, slot, type, weeks);
+}
+
+void Apply_Lasting_Injury_Damage(int32_t team, int32_t slot, int32_t type, int32_t weeks) {
+    float damage = static_cast<float>(weeks) * 2.0f * static_cast<float>(Uniform());
+    if (damage < 0.0f) damage = 0.0f;
+    const int32_t modifier = static_cast<int32_t>(-10.0f * damage);
+    if (modifier != 0) {
+        for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
+            Modify_Predicted_Player_Stats(team, slot, SEASON_PREDICTED, stat, modifier,
+                                          Get_Injury_Group(type), 1);
+        Reconcile_Predicted_Player_Stats(team, slot);
     }
+    Modify_Player_Ratings(team, slot, -damage / 100.0f, false);
+    Modify_Player_Ratings(team, slot, -damage / 100.0f, true);
 }
 
 int32_t Choose_Injury_Type(int32_t team, int32_t slot) {
@@ -218,7 +219,7 @@ void Clear_Player_Injury(int32_t team, int32_t slot) {
 }
 
 void Clear_Suspensions() {
-    For_Every_Player([](int32_t team, int32_t slot) {
+    For_Each_League_Player([](int32_t team, int32_t slot) {
         if (Is_Player_Suspended(team, slot)) Clear_Player_Injury(team, slot);
     });
 }
@@ -242,7 +243,7 @@ void Heal_Player_Week(int32_t team, int32_t slot) {
 }
 
 void Heal_All_Players() {
-    For_Every_Player([](int32_t team, int32_t slot) { Heal_Player_Week(team, slot); });
+    For_Each_League_Player([](int32_t team, int32_t slot) { Heal_Player_Week(team, slot); });
 }
 
 void Heal_All_Players_For_Weeks(int32_t n) {
@@ -265,6 +266,7 @@ void Note_User_Player_Injury(int32_t team, int32_t slot, int32_t, int32_t weeks_
     }
     Universe.Header.Target_Week = static_cast<uint16_t>(Current_Week() + 1);
     Set_User_Preference(MULTI_SEASON_SIMULATION, 0);
+    Simulator_Seasons = 0;
 }
 
 void Show_Injury_Messages() {

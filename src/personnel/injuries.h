@@ -43,6 +43,9 @@ int32_t Is_Player_Out_For_Season(int32_t team, int32_t slot);
 int32_t Check_For_Injury(int32_t team, int32_t slot);
 void Apply_Random_Injury(int32_t team, int32_t slot);
 int32_t Choose_Injury_Type(int32_t team, int32_t slot);
+// Damage of an injury of `type` and `weeks` that stays after it heals: one draw
+// sets its size, which cuts the predicted season and the ratings.
+void Apply_Lasting_Injury_Damage(int32_t team, int32_t slot, int32_t type, int32_t weeks);
 
 // Healing.
 void Clear_Player_Injury(int32_t team, int32_t slot);

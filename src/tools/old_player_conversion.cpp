@@ -11,20 +11,13 @@ namespace {
 constexpr int32_t REPAIRED_RATINGS[] = {RATING_KICK_RETURNS, RATING_PUNT_RETURNS, RATING_PASS_BLOCKING,
                                         RATING_RUN_BLOCKING};
 
-template <typename F> void For_Each_Used_Player(F action) {
-    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team) {
-        if (team < MAX_FRANCHISES && !Is_Used_Franchise_Slot(team)) continue;
-        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
-            if (Is_Player_Slot_Used(team, slot)) action(team, slot);
-    }
-}
 } // namespace
 
 // The slot is emptied where it stands (with the player's season lines), so
 // the other players keep the slots the depth charts and returners name. A
 // negative code is no position either.
 void Remove_Invalid_Position_Players() {
-    For_Each_Used_Player([](int32_t team, int32_t slot) {
+    For_Each_League_Player([](int32_t team, int32_t slot) {
         const int32_t position = Universe.Teams[team].Players[slot].Vital_Stats[VITAL_POSITION];
         if (position >= 0 && position < NUMBER_OF_POSITIONS) return;
         Log_Debug_Line("Removing player %d of team %d: position code %d", slot, team, position);
@@ -36,7 +29,7 @@ void Remove_Invalid_Position_Players() {
 // The read of a rating repairs it in place: a value that is not a number gets
 // the league baseline, one below 20 becomes 20.
 void Repair_Player_Ratings() {
-    For_Each_Used_Player([](int32_t team, int32_t slot) {
+    For_Each_League_Player([](int32_t team, int32_t slot) {
         for (int32_t rating : REPAIRED_RATINGS)
             Get_Player_Rating(team, slot, rating);
     });

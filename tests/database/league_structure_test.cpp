@@ -5,6 +5,7 @@
 
 #include "database/league_structure.h"
 #include "database/player_record.h"
+#include "database/roster_queries.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
@@ -197,6 +198,39 @@ TEST(LeagueStructure, DraftPicksSkipThoseAlreadyMade) {
     Set_Draft_Pick_Owner(0, 0, 36, 1);
     EXPECT_EQ(Count_Error_Lines(), 3) << "every bad pick index is reported";
     EXPECT_EQ(Get_Draft_Order_Team(36), -128);
+}
+
+TEST(LeagueStructure, CountedAndFoundDraftPicksAgreeDuringTheDraft) {
+    Reset_Structured_League(32);
+    for (int i = 0; i < 32; ++i)
+        Universe.Draft_Order[i] = static_cast<int8_t>(31 - i);
+    for (int year = 0; year < DRAFT_YEARS; ++year)
+        for (int round = 0; round < DRAFT_ROUNDS; ++round)
+            for (int issuer = 0; issuer < MAX_FRANCHISES; ++issuer)
+                Set_Draft_Pick_Owner(year, round, issuer, issuer);
+    Set_Draft_Pick_Owner(0, 3, 30, 5);
+    Set_Draft_Pick_Owner(0, 3, 2, 5);
+    // Pick 30 is second in the order, pick 2 thirtieth.
+    auto found_this_year = [](int32_t team) {
+        int32_t count = 0, year = 0, round = 0, issuer = 0;
+        for (int32_t n = 0; Find_Team_Draft_Pick(team, n, &year, &round, &issuer); ++n)
+            if (year == 0) ++count;
+        return count;
+    };
+    EXPECT_EQ(Count_Team_Draft_Picks(5), 9) << "seven own picks and two more in round 4";
+    EXPECT_EQ(found_this_year(5), 9);
+
+    Set_Player_Vital_Stat(38, 0, VITAL_PLAYER_ID, 777);
+    Set_User_Preference(DRAFT_ROUND, 3);
+    Set_User_Preference(DRAFT_PICK, 5);
+    EXPECT_EQ(Count_Team_Draft_Picks(5), 5) << "rounds 1-3 and team 30's pick in round 4 are made";
+    EXPECT_EQ(found_this_year(5), 5);
+    EXPECT_TRUE(Is_Draft_Pick_Spent(0, 3, 30));
+    EXPECT_FALSE(Is_Draft_Pick_Spent(0, 3, 2));
+    EXPECT_FALSE(Is_Draft_Pick_Spent(1, 0, 30)) << "next year's picks are never spent";
+
+    Set_User_Preference(DRAFT_ROUND, 7);
+    EXPECT_FALSE(Is_Draft_Pick_Spent(0, 0, 30)) << "without a running draft nothing is spent";
 }
 
 TEST(LeagueStructure, HeaderAccessorsAreBounded) {

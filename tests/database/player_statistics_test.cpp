@@ -4,7 +4,9 @@
 #include "database/player_statistics.h"
 #include "database/roster_slots.h"
 #include "database/season_lines.h"
+#include "database/settings.h"
 #include "database/universe.h"
+#include "personnel/scouting.h"
 #include "support/debug_log.h"
 #include "support/test_league.h"
 
@@ -92,6 +94,8 @@ TEST(PlayerStatistics, BadArgumentsAreReportedAndChangeNothing) {
 
 TEST(PlayerStatistics, EstimatesOutsideThePositionAreNeutral) {
     Build_Test_League();
+    // The estimates themselves, without the user's scouting error.
+    Set_User_Preference(PERFECT_SCOUTING, 1);
     int32_t p = Test_League_Slot(POSITION_P, 0);
     Make_Position(0, p, POSITION_P);
     EXPECT_EQ(Get_Player_Stat(0, p, 0, 222), 70) << "a punter with no punts";

@@ -8,6 +8,7 @@
 #include "database/team_history.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "support/debug_log.h"
 #include "support/test_league.h"
 
 TEST(TeamHistory, HistoryRatingOfOnePastSeason) {
@@ -56,4 +57,13 @@ TEST(TeamHistory, WildCardBounds) {
     }
     EXPECT_EQ(Get_Max_Wild_Card_Teams(), 5);
     EXPECT_EQ(Get_Min_Wild_Card_Teams(), 1);
+}
+
+TEST(TeamHistory, FinishOfASeasonOutsideTheHistoryIsLoggedNotReported) {
+    Build_Test_League();
+    Set_User_Preference(CURRENT_SEASON_INDEX, 1);
+    Clear_Debug_Log();
+    EXPECT_EQ(Get_Season_Finish_Team(28, 1, 5), NO_PLAYER) << "season index -4 holds no finish";
+    EXPECT_EQ(Count_Debug_Lines("Invalid nYear in Get_Team_Yearly_Int"), 1);
+    EXPECT_EQ(Count_Error_Lines(), 0) << "a season outside the history is a logged line, not an error";
 }

@@ -12,6 +12,7 @@
 #include "personnel/injuries.h"
 #include "platform/message_box.h"
 #include "support/test_league.h"
+#include "tools/season_simulator.h"
 
 namespace {
 
@@ -215,9 +216,11 @@ TEST(InjuryNotice, OnlyLongInjuriesOfHumanTeamsStopTheSimulation) {
     EXPECT_EQ(Get_User_Preference(FIRST_INJURY_ALERT), 0) << "computer team";
 
     Injure(TEAM, slot, 134, 5);
+    Simulator_Seasons = 20;
     Note_User_Player_Injury(TEAM, slot, 134, 5);
     EXPECT_EQ(Get_User_Preference(FIRST_INJURY_ALERT), Test_League_Player_ID(TEAM, slot));
     EXPECT_EQ(Universe.Header.Target_Week, 6);
+    EXPECT_EQ(Simulator_Seasons, 0) << "the season simulator stops too";
 
     Clear_Shown_Messages();
     Show_Injury_Messages();

@@ -1,0 +1,27 @@
+#pragma once
+// A player's predicted season (in-record season 3): the typical season of each
+// position, moving a predicted statistic by a modifier, and the benchmark share
+// that pulls a thin line toward his position's benchmark season.
+#include <cstdint>
+
+// Kinds of change of Modify_Predicted_Player_Stats besides the injury groups 0-3.
+constexpr int32_t PREDICTION_CHANGE_TEAM_RESULT = 2;
+constexpr int32_t PREDICTION_CHANGE_DRAFT_POSITION = 3;
+constexpr int32_t NUMBER_OF_PREDICTION_CHANGE_KINDS = 5;
+
+// One full season of statistic 0-19 for a position 0-14; 0 outside the table.
+int32_t Get_Typical_Season_Stat(int32_t position, int32_t stat);
+// Weight in per cent of a change of `kind` to `stat` for a predicted-statistics
+// group (0 skill positions, 1 line, 2 defence, 3 kickers, 4 quarterbacks); 0
+// outside the table.
+int32_t Get_Prediction_Change_Weight(int32_t group, int32_t stat, int32_t kind);
+
+// Moves statistic `stat` of `season` by `modifier` per mille of a typical
+// season, weighted by the kind of change; with `random_rounding` the fraction
+// is rounded against a fresh draw instead of at one half.
+void Modify_Predicted_Player_Stats(int32_t team, int32_t slot, int32_t season, int32_t stat, int32_t modifier,
+                                   int32_t kind, int32_t random_rounding);
+// Adds `per_mille` of the position's benchmark season to every unprotected
+// predicted statistic, then, in a 2022 season, gives a rookie the change of
+// his draft position at the same strength.
+void Add_Predicted_Benchmark_Share(int32_t team, int32_t slot, int32_t per_mille);

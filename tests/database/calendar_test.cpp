@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "database/game_names.h"
+#include "database/playoff_bracket.h"
+#include "database/settings.h"
+#include "database/universe.h"
+
+namespace {
+void Reset_Calendar(int32_t week) {
+    std::memset(&Universe.User_Preferences, 0, sizeof Universe.User_Preferences);
+    Set_User_Preference(CURRENT_WEEK, week);
+}
+} // namespace
+
+TEST(Calendar, DayNumbersTurnIntoMonthsAndDaysOfACommonYear) {
+    EXPECT_EQ(Get_Month_Of_Day(0), 0) << "1 January";
+    EXPECT_EQ(Get_Day_Of_Month(0), 1);
+    EXPECT_EQ(Get_Month_Of_Day(30), 0) << "31 January";
+    EXPECT_EQ(Get_Month_Of_Day(31), 1) << "1 February";
+    EXPECT_EQ(Get_Month_Of_Day(58), 1) << "28 February, no leap day";
+    EXPECT_EQ(Get_Month_Of_Day(59), 2) << "1 March";
+    EXPECT_EQ(Get_Month_Of_Day(364), 11);
+    EXPECT_EQ(Get_Day_Of_Month(364), 31) << "31 December";
+    EXPECT_EQ(Get_Month_Of_Day(365), 0) << "the next year starts again in January";
+    EXPECT_EQ(Get_Month_Of_Day(-1), 11) << "a negative day counts back from the end of the year";
+    EXPECT_EQ(Get_Day_Of_Month(-1), 31);
+}
+
+TEST(Calendar, WeeksStartInSeptemberAndTheOffSeasonInApril) {
+    EXPECT_EQ(Get_Week_Day_Number(0), 249);
+    EXPECT_EQ(Get_Week_Day_Number(3), 270);
+    EXPECT_EQ(Get_Week_Day_Number(100), 104);
+
+    Reset_Calendar(0);
+    EXPECT_EQ(Get_Current_Month(), 8) << "week 0 falls in September";
+    EXPECT_EQ(Get_Current_Day_Of_Month(), 7);
+    Reset_Calendar(17);
+    EXPECT_EQ(Get_Current_Day_Number(), 368);
+    EXPECT_EQ(Get_Current_Month(), 0) << "week 17 is in January of the next year";
+    EXPECT_EQ(Get_Current_Day_Of_Month(), 4);
+    Reset_Calendar(100);
+    EXPECT_EQ(Get_Current_Month(), 3) << "the off-season week is in April";
+    EXPECT_EQ(Get_Current_Day_Of_Month(), 15);
+}
+
+TEST(Calendar, DateTextAgreesWithTheMonthQueries) {
+    char text[FORMATTED_TEXT_SIZE];
+    for (int32_t day : {0, 31, 58, 59, 249, 364, 368, -1}) {
+        Format_Day_Of_Year(day, text);
+        static const char* const months[] = {"January",   "February", "March",    "April",
+                                             "May",       "June",     "July",     "August",
+                                             "September", "October",  "November", "December"};
+        char expected[64];
+        snprintf(expected, sizeof expected, "%s %d", months[Get_Month_Of_Day(day)], Get_Day_Of_Month(day));
+        EXPECT_STREQ(text, expected) << "day " << day;
+    }
+    Format_Day_Of_Year(249, text);
+    EXPECT_STREQ(text, "September 7");
+}
