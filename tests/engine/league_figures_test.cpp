@@ -46,6 +46,28 @@ TEST(LeagueFigures, LongRunOfGamesLooksLikeARealLeague) {
     const std::string table = Format_League_Figures(f);
     printf("%s", table.c_str());
     ASSERT_EQ(f.Games, 320);
+    const auto per_game = [&f](int64_t total) { return Figures_Per_Game(f, total); };
+    EXPECT_GT(per_game(f.Points), 20.0);
+    EXPECT_LT(per_game(f.Points), 60.0);
+    EXPECT_GT(per_game(f.Plays), 100.0);
+    EXPECT_LT(per_game(f.Plays), 150.0);
+    // The computer's run tendency favours the pass heavily on rosters like
+    // these (a run on about a quarter of first downs); a running game must
+    // still exist.
+    EXPECT_GT(per_game(f.Rushes), 15.0);
+    EXPECT_GT(Figures_Completion_Rate(f), 0.45);
+    EXPECT_LT(Figures_Completion_Rate(f), 0.75);
+    EXPECT_GT(Figures_Yards_Per_Rush(f), 2.5);
+    EXPECT_LT(Figures_Yards_Per_Rush(f), 6.0);
+    EXPECT_GT(Figures_Yards_Per_Completion(f), 8.0);
+    EXPECT_LT(Figures_Yards_Per_Completion(f), 15.0);
+    EXPECT_LT(per_game(f.Sacks), 10.0);
+    EXPECT_LT(per_game(f.Interceptions), 4.0);
+    EXPECT_GT(per_game(f.Punts), 4.0);
+    EXPECT_LT(per_game(f.Punts), 16.0);
+    EXPECT_GT(per_game(f.Field_Goals_Tried), 1.5);
+    EXPECT_LT(per_game(f.Field_Goals_Tried), 7.0);
+    EXPECT_LT(per_game(f.Overtime_Games), 0.15);
 }
 
 // The league the figures are played on: each position good at what it does,

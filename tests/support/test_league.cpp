@@ -353,6 +353,15 @@ void Build_Team(int32_t team, TEST_PLAYER_DRAWS& draws) {
     Set_Team_Returner(team, 1, Test_League_Slot(POSITION_CB, 2));
 }
 
+// The four league rates of the header (yards per rush, completion rate,
+// yards per completion, passing share) as the season cycle stores them before
+// a season's first game; play calling and the pass outcome read them.
+void Store_Season_Start_League_Rates() {
+    constexpr size_t LEAGUE_RATES_OFFSET = 1856;
+    const int16_t rates[4] = {420, 625, 1120, 2350};
+    memcpy(Universe_Bytes() + LEAGUE_RATES_OFFSET, rates, sizeof rates);
+}
+
 void Build_From_Scratch() {
     memset(&Universe, 0, sizeof Universe);
     Reset_Season_Line_Hint();
@@ -371,6 +380,7 @@ void Build_From_Scratch() {
     TEST_PLAYER_DRAWS draws = Start_Test_Player_Draws();
     for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
         Build_Team(team, draws);
+    Store_Season_Start_League_Rates();
     Count_Active_Teams();
     // What a new game gives every franchise: the built-in playbooks and a
     // league-average run/pass balance.
