@@ -166,26 +166,39 @@ TEST_F(TeamUnitRatings, OverallRatingCombinesTheUnits) {
 }
 
 TEST_F(TeamUnitRatings, TiedTeamsShareTheBetterRank) {
-    // The test league's rosters come in two identical halves (even and odd
-    // teams), so every team ties with fifteen others.
-    int32_t even = Get_Team_Overall_Rating(0);
-    int32_t odd = Get_Team_Overall_Rating(1);
-    ASSERT_NE(even, odd);
-    ASSERT_EQ(Get_Team_Overall_Rating(2), even);
-    int32_t better = even > odd ? 0 : 1;
-    int32_t worse = 1 - better;
-    EXPECT_EQ(Get_Team_Overall_Rank(better), 0);
-    EXPECT_EQ(Get_Team_Overall_Rank(better + 2), 0);
-    EXPECT_EQ(Get_Team_Overall_Rank(worse), TEST_LEAGUE_TEAMS / 2);
+    // Give a third team the best team's ratings, slot for slot (every test
+    // roster holds the same positions in the same slots), so the two tie.
+    int32_t best = 0;
+    int32_t worst = 0;
+    for (int32_t team = 1; team < TEST_LEAGUE_TEAMS; ++team) {
+        if (Get_Team_Overall_Rating(team) > Get_Team_Overall_Rating(best)) best = team;
+        if (Get_Team_Overall_Rating(team) < Get_Team_Overall_Rating(worst)) worst = team;
+    }
+    ASSERT_NE(best, worst);
+    const int32_t twin = (best + 1) % TEST_LEAGUE_TEAMS == worst ? (best + 2) % TEST_LEAGUE_TEAMS
+                                                                 : (best + 1) % TEST_LEAGUE_TEAMS;
+    for (int32_t slot = 0; slot < TEST_ROSTER_SIZE; ++slot)
+        for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
+            Set_Player_Rating(twin, slot, rating, Get_Player_Rating(best, slot, rating));
+    ASSERT_EQ(Get_Team_Overall_Rating(twin), Get_Team_Overall_Rating(best));
+    EXPECT_EQ(Get_Team_Overall_Rank(best), 0);
+    EXPECT_EQ(Get_Team_Overall_Rank(twin), 0) << "a team tied with the best shares first place";
+    EXPECT_EQ(Get_Team_Overall_Rank(worst), TEST_LEAGUE_TEAMS - 1);
+    const int32_t better = best;
+    const int32_t worse = worst;
 
-    // Lift one of the weaker half above everybody.
-    const int32_t lifted = worse + 4;
+    // Lift another team above everybody.
+    const int32_t lifted =
+        (worse + 1) % TEST_LEAGUE_TEAMS == better || (worse + 1) % TEST_LEAGUE_TEAMS == twin
+            ? (worse + 3) % TEST_LEAGUE_TEAMS
+            : (worse + 1) % TEST_LEAGUE_TEAMS;
     for (int32_t slot = 0; slot < TEST_ROSTER_SIZE; ++slot)
         for (int32_t rating = RATING_ACCURACY; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
             Set_Player_Rating(lifted, slot, rating, 95.0f);
     EXPECT_EQ(Get_Team_Overall_Rank(lifted), 0);
-    EXPECT_EQ(Get_Team_Overall_Rank(better), 1) << "tied teams all take the place behind it";
-    EXPECT_EQ(Get_Team_Overall_Rank(worse), TEST_LEAGUE_TEAMS / 2 + 1);
+    EXPECT_EQ(Get_Team_Overall_Rank(better), 1) << "tied teams both take the place behind it";
+    EXPECT_EQ(Get_Team_Overall_Rank(twin), 1);
+    EXPECT_EQ(Get_Team_Overall_Rank(worse), TEST_LEAGUE_TEAMS - 1);
     for (int32_t code = UNIT_RATING_RUNNING; code <= UNIT_RATING_SPECIAL_TEAMS; ++code)
         EXPECT_EQ(Get_Team_Unit_Rank(lifted, code), 0) << "unit " << code;
     EXPECT_EQ(Get_Team_Offense_Rank(lifted), 0);

@@ -1,8 +1,10 @@
 #pragma once
 // A filled league for tests: 32 computer teams in 8 divisions, each with a
 // 53-man roster (the position quota in position order), deterministic names,
-// ids, external ids, ratings and two past seasons of season lines. Built once
-// per test binary; every later call restores the same league into the block.
+// ids, external ids, two past seasons of season lines, and ratings, bodies and
+// ages drawn by position as a real league's look (test_league_players.h), the
+// players of a position in depth order. Built once per test binary; every
+// later call restores the same league into the block.
 #include <cstdint>
 
 constexpr int32_t TEST_LEAGUE_TEAMS = 32;

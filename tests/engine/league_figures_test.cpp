@@ -1,0 +1,120 @@
+// Hundreds of games on the test league, judged by the figures of a real
+// league: both teams together per game. The bands are wide on purpose: they
+// catch an engine or a league that has drifted into another sport (eighty
+// passes a game, no running game, a punt every other series), not a few
+// tenths. Runs only with KORVA_LONG_TESTS set.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "database/player_record.h"
+#include "database/position_evaluation.h"
+#include "database/roster_slots.h"
+#include "database/universe.h"
+#include "support/game_runner.h"
+#include "support/league_figures.h"
+#include "support/test_league.h"
+
+namespace {
+
+bool Long_Tests_Wanted() {
+    const char* value = std::getenv("KORVA_LONG_TESTS");
+    return value != nullptr && value[0] != '\0' && value[0] != '0';
+}
+
+LEAGUE_FIGURES Play_Weeks(int32_t weeks, uint32_t first_seed) {
+    LEAGUE_FIGURES figures{};
+    for (int32_t w = 0; w < weeks; ++w) {
+        Build_Test_League();
+        std::memset(Universe.Games, 0, sizeof(Universe.Games));
+        const int32_t week = 1 + w % 16;
+        Prepare_Game_Week(week, first_seed + static_cast<uint32_t>(w));
+        Play_Test_Week(week);
+        for (int n = 0; n < 16; ++n)
+            if (Universe.Games[n].Season_Year != 0) Add_Game_To_Figures(figures, Universe.Games[n]);
+    }
+    return figures;
+}
+
+} // namespace
+
+TEST(LeagueFigures, LongRunOfGamesLooksLikeARealLeague) {
+    if (!Long_Tests_Wanted()) GTEST_SKIP() << "set KORVA_LONG_TESTS to play the long run";
+    const LEAGUE_FIGURES f = Play_Weeks(20, 7000);
+    const std::string table = Format_League_Figures(f);
+    printf("%s", table.c_str());
+    ASSERT_EQ(f.Games, 320);
+    const auto per_game = [&f](int64_t total) { return Figures_Per_Game(f, total); };
+    EXPECT_GT(per_game(f.Points), 20.0);
+    EXPECT_LT(per_game(f.Points), 60.0);
+    EXPECT_GT(per_game(f.Plays), 100.0);
+    EXPECT_LT(per_game(f.Plays), 150.0);
+    // The computer's run tendency favours the pass heavily on rosters like
+    // these (a run on about a quarter of first downs); a running game must
+    // still exist.
+    EXPECT_GT(per_game(f.Rushes), 15.0);
+    EXPECT_GT(Figures_Completion_Rate(f), 0.45);
+    EXPECT_LT(Figures_Completion_Rate(f), 0.75);
+    EXPECT_GT(Figures_Yards_Per_Rush(f), 2.5);
+    EXPECT_LT(Figures_Yards_Per_Rush(f), 6.0);
+    EXPECT_GT(Figures_Yards_Per_Completion(f), 8.0);
+    EXPECT_LT(Figures_Yards_Per_Completion(f), 15.0);
+    EXPECT_LT(per_game(f.Sacks), 10.0);
+    EXPECT_LT(per_game(f.Interceptions), 4.0);
+    EXPECT_GT(per_game(f.Punts), 4.0);
+    EXPECT_LT(per_game(f.Punts), 16.0);
+    EXPECT_GT(per_game(f.Field_Goals_Tried), 1.5);
+    EXPECT_LT(per_game(f.Field_Goals_Tried), 7.0);
+    EXPECT_LT(per_game(f.Overtime_Games), 0.15);
+}
+
+// The league the figures are played on: each position good at what it does,
+// starters ahead of backups, bodies that fit the position.
+TEST(LeagueFigures, TestLeagueRostersLookLikeARealLeague) {
+    Build_Test_League();
+    auto mean = [](int32_t position, int32_t rating) {
+        float sum = 0.0f;
+        for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+            sum += Get_Player_Rating(team, Test_League_Slot(position, 0), rating);
+        return sum / TEST_LEAGUE_TEAMS;
+    };
+    EXPECT_GT(mean(POSITION_K, RATING_FG_ACCURACY), mean(POSITION_QB, RATING_FG_ACCURACY) + 30.0f);
+    EXPECT_GT(mean(POSITION_P, RATING_PUNT_DISTANCE), mean(POSITION_K, RATING_PUNT_DISTANCE));
+    EXPECT_GT(mean(POSITION_T, RATING_PASS_BLOCKING), mean(POSITION_WR, RATING_PASS_BLOCKING) + 15.0f);
+    EXPECT_GT(mean(POSITION_WR, RATING_RECEIVING), mean(POSITION_G, RATING_RECEIVING) + 30.0f);
+    EXPECT_GT(mean(POSITION_CB, RATING_PASS_COVERAGE), mean(POSITION_DT, RATING_PASS_COVERAGE) + 15.0f);
+    EXPECT_GT(mean(POSITION_DE, RATING_PASS_RUSH), mean(POSITION_CB, RATING_PASS_RUSH));
+    EXPECT_LT(mean(POSITION_K, RATING_SPEED), 35.0f) << "a kicker's unused ratings stay low";
+
+    int32_t stars = 0;
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position) {
+            float previous = 1000.0f;
+            for (int32_t n = 0; n < Get_Position_Quota(position); ++n) {
+                const int32_t slot = Test_League_Slot(position, n);
+                const float value = Get_Player_Position_Rating(team, slot, position);
+                EXPECT_LE(value, previous) << "team " << team << " position " << position << " depth " << n;
+                previous = value;
+                if (value >= 85.0f) ++stars;
+                EXPECT_GE(value, 50.0f) << "team " << team << " slot " << slot;
+                const int32_t height = Get_Player_Vital_Stat(team, slot, VITAL_HEIGHT);
+                const int32_t weight = Get_Player_Vital_Stat(team, slot, VITAL_WEIGHT);
+                const int32_t forty = Get_Player_Vital_Stat(team, slot, VITAL_FORTY_TIME);
+                const int32_t age =
+                    TEST_BASE_YEAR - Get_Player_Vital_Stat(team, slot, VITAL_BIRTH_DATE) / 10000;
+                EXPECT_TRUE(height >= 66 && height <= 82 && weight >= 170 && weight <= 350 && forty >= 425 &&
+                            forty <= 560 && age >= 21 && age <= 34)
+                    << "team " << team << " slot " << slot << ": " << height << " in, " << weight << " lb, "
+                    << forty << ", age " << age;
+            }
+        }
+    EXPECT_GT(stars, TEST_LEAGUE_TEAMS) << "a few stars a team";
+    EXPECT_LT(stars, TEST_LEAGUE_TEAMS * 12);
+    // Linemen are heavier and slower than receivers.
+    EXPECT_GT(Get_Player_Vital_Stat(0, Test_League_Slot(POSITION_G, 0), VITAL_WEIGHT),
+              Get_Player_Vital_Stat(0, Test_League_Slot(POSITION_WR, 0), VITAL_WEIGHT) + 60);
+    EXPECT_GT(Get_Player_Vital_Stat(0, Test_League_Slot(POSITION_G, 0), VITAL_FORTY_TIME),
+              Get_Player_Vital_Stat(0, Test_League_Slot(POSITION_WR, 0), VITAL_FORTY_TIME) + 40);
+}
