@@ -11,8 +11,8 @@
 #include "database/team_record.h"
 #include "database/team_record_layout.h"
 #include "engine/downs_and_clock.h"
+#include "engine/game_record.h"
 #include "engine/offensive_play_calling.h"
-#include "engine/play_calling_clock.h"
 #include "engine/play_matchups.h"
 #include "engine/playbook_records.h"
 #include "engine/snap_decisions.h"
@@ -80,7 +80,7 @@ int32_t Get_Play_Matchup_Value(int32_t oteam, int32_t o, int32_t dteam, int32_t 
 
 void Build_Play_Matchup_Table(GAME_RECORD* pGame) {
     if (pGame == nullptr) return;
-    const int32_t side = Get_Possession_Side(pGame);
+    const int32_t side = Get_Offense_Side(pGame);
     const int32_t offense = pGame->Team[side];
     const int32_t defense = pGame->Team[1 - side];
     for (int32_t o = 0; o < OFFENSIVE_PLAY_NUMBERS; ++o)
@@ -111,7 +111,7 @@ int32_t Choose_Defensive_Play(GAME_RECORD* pGame) {
         guesses[k] = guess;
     }
     const int32_t wanted = Set_Team_Formations(pGame);
-    const int32_t defense = pGame->Team[1 - Get_Possession_Side(pGame)];
+    const int32_t defense = pGame->Team[Get_Defense_Side(pGame)];
     const int32_t system = Defensive_System_Of(defense);
     int64_t running[DEFENSIVE_PLAY_NUMBERS];
     int64_t total = 0;

@@ -21,7 +21,6 @@
 #include "engine/formation_depth_charts.h"
 #include "engine/formations.h"
 #include "engine/game_record.h"
-#include "engine/play_calling_clock.h"
 #include "engine/playbook_records.h"
 #include "engine/snap_decisions.h"
 #include "frontoffice/player_value.h"
@@ -88,7 +87,7 @@ void Load_Field_Players(GAME_RECORD* pGame, int32_t side) {
 
 void Set_Play_Formations(GAME_RECORD* pGame) {
     if (pGame == nullptr) return;
-    const int32_t offense_side = Get_Possession_Side(pGame);
+    const int32_t offense_side = Get_Offense_Side(pGame);
     const int32_t defense_side = 1 - offense_side;
     const int32_t offense = pGame->Team[offense_side];
     const int32_t defense = pGame->Team[defense_side];
@@ -121,7 +120,7 @@ void Set_Play_Formations(GAME_RECORD* pGame) {
 
 int32_t Set_Team_Formations(GAME_RECORD* pGame) {
     if (pGame == nullptr) return -1;
-    const int32_t side = Get_Possession_Side(pGame);
+    const int32_t side = Get_Offense_Side(pGame);
     SNAP_SITUATION situation{};
     situation.Down = static_cast<int32_t>(Get_Game_Down(pGame));
     situation.Yards_To_Goal = pGame->Yards_To_Goal;
@@ -159,14 +158,14 @@ int32_t Get_Field_Goal_Range(GAME_RECORD* pGame) {
         }
         if (!Is_Roster_Slot(kicker)) kicker = NO_PLAYER;
     }
-    const int32_t side = Get_Possession_Side(pGame);
+    const int32_t side = Get_Offense_Side(pGame);
     const bool close = Is_Close_Game(pGame->Score[1 - side] - pGame->Score[side], pGame->Clock);
     return Field_Goal_Range_From_Kicker(Get_Kicker_Range(team, kicker), close);
 }
 
 int32_t Two_Point_Chart(const GAME_RECORD* pGame) {
     if (pGame == nullptr || Get_User_Preference(TWO_POINT_CONVERSION_RULE) == 0) return 0;
-    const int32_t side = Get_Possession_Side(pGame);
+    const int32_t side = Get_Offense_Side(pGame);
     return Two_Point_Chart_Answer(pGame->Score[side] - pGame->Score[1 - side], Get_Game_Quarter(pGame)) ? 1
                                                                                                         : 0;
 }

@@ -208,11 +208,12 @@ void Write_Period_Header(const GAME_RECORD* pGame, int32_t period) {
     if (pGame == nullptr) return;
     char label[32];
     Get_Period_Label(period, label, sizeof label);
-    Plain_Play_Text += "\n";
-    Plain_Play_Text += label;
+    char line[TEXT_BUFFER_SIZE];
+    safe_sprintf(line, sizeof line,
+                 "\n %s <=> Down Yardline Offensive Play           Defensive Play           Result\n", label);
+    Plain_Play_Text += line;
     Plain_Play_Text +=
-        "\n Team  Clock Down Yardline Offensive Play           Defensive Play           Result\n";
-    Plain_Play_Text += " ---- ----- ---- -------- ------------------------ ------------------------ ------\n";
+        " ----------- ---- -------- ------------------------ ------------------------ ------\n";
     if (period == 1)
         Play_By_Play_HTML +=
             "<TABLE class=table1 cellSpacing=0 cellPadding=0 align=\"center\" width=970><TBODY>\n";

@@ -18,8 +18,6 @@ namespace {
 
 constexpr int32_t EVENT_SHAKEN_UP = 46;
 constexpr int32_t EVENT_STAYS_IN = 48;
-constexpr int32_t NUMBER_OF_POSITIONS = 15;
-constexpr int32_t ANY_POSITION = 15;
 
 // Long name of a position for the injury line.
 void Get_Injury_Position_Name(int32_t position, char* out, int size) {
@@ -27,7 +25,7 @@ void Get_Injury_Position_Name(int32_t position, char* out, int size) {
         const char* name = Find_Resource_String(STRING_POSITION_NAMES + position);
         safe_strncpy(out, name != nullptr ? name : "", size);
     } else {
-        safe_strncpy(out, position == ANY_POSITION ? "Any Position" : "<Error>", size);
+        safe_strncpy(out, position == POSITION_ANY ? "Any Position" : "<Error>", size);
     }
 }
 

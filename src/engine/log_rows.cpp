@@ -44,7 +44,7 @@ void Compose_Play_Log_Row(const GAME_RECORD* pGame, int bHTML, char* buffer, int
     Get_Short_Field_Position_Text(pGame, yard_line, sizeof yard_line);
     const PLAY_LOG_ENTRY& play = pGame->Current_Play;
     uint32_t down_code = Get_Game_Down(pGame);
-    int offense_side = pGame->Possession_Team == pGame->Team[1] ? 1 : 0;
+    int offense_side = Get_Offense_Side(pGame);
     int32_t offense = pGame->Team[offense_side];
     int32_t defense = pGame->Team[1 - offense_side];
     if (down_code != KICKOFF_DOWN && down_code != FREE_KICK_DOWN) {
@@ -118,7 +118,7 @@ void Set_Log_Entry_Possession(GAME_RECORD* pGame) {
     if (n < 0 || n >= MAX_PLAY_LOG_ENTRIES) return;
     uint32_t bit = 1u << PLAY_WORD_SIDE_1_BALL_BIT;
     uint32_t& word = pGame->Play_Log[n].Play_Word;
-    word = pGame->Possession_Team == pGame->Team[1] ? (word | bit) : (word & ~bit);
+    word = Get_Offense_Side(pGame) == 1 ? (word | bit) : (word & ~bit);
 }
 
 void Set_Log_Entry_Clock(GAME_RECORD* pGame) {

@@ -25,7 +25,6 @@
 #include "engine/formations.h"
 #include "engine/game_record.h"
 #include "engine/kicking_plays.h"
-#include "engine/play_calling_clock.h"
 #include "engine/play_loop.h"
 #include "engine/play_matchups.h"
 #include "engine/playbook_records.h"
@@ -48,7 +47,7 @@ int32_t Round_Ratio(int64_t a, int64_t b, int64_t c) {
 }
 
 int32_t Offense_Side(const GAME_RECORD* pGame) {
-    return Get_Possession_Side(pGame);
+    return Get_Offense_Side(pGame);
 }
 
 int32_t Offense_Team(const GAME_RECORD* pGame) {

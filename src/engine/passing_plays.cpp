@@ -25,7 +25,6 @@
 namespace {
 
 constexpr int32_t INTERCEPTION_TOUCHDOWN_STAT = 12;
-constexpr int32_t DEFENSIVE_TOUCHDOWN_STAT = 13;
 constexpr int32_t PASS_RECEIVERS = 5;
 
 int32_t Offense_Id(const GAME_RECORD* pGame, int32_t slot) {
@@ -302,26 +301,11 @@ void Apply_Sack_Fumble(GAME_RECORD* pGame, int32_t e) {
     Credit_Defender(pGame, sacker, 5, 1);
     Credit_Defender(pGame, recoverer, 8, 1);
     Credit_Carrier_Fumble(pGame, passer, true);
-    const int32_t c2 = static_cast<int32_t>(Get_Player_Rating(dteam, recoverer, RATING_SPEED)) / 6;
-    const int32_t a = static_cast<int32_t>(Play_Random_Fraction() * c2);
-    const int32_t b = static_cast<int32_t>(Play_Random_Fraction() * c2);
-    const int32_t ret = Clamp_Int(0, 110, a * b - Play_Random_Below(50));
+    const int32_t ret = Draw_Fumble_Return_Yards(dteam, recoverer);
     Set_Entry_Players(pGame, Offense_Id(pGame, passer), recoverer_id);
     const int32_t former_offense_side = offense_side;
-    Change_Possession(pGame);
-    pGame->Down_Word = (pGame->Down_Word | (1u << 12)) & ~(1u << 13);
-    int32_t yards = Clamp_Yards(std::abs(loss) + ret);
-    bool touchdown = false;
-    if (yards >= pGame->Yards_To_Goal) {
-        yards = pGame->Yards_To_Goal;
-        Credit_Game_Stat(pGame, dteam, recoverer, 2, 9, 1);
-        Increment_Universe_Stat(DEFENSIVE_TOUCHDOWN_STAT);
-        Stop_Game_Clock(pGame);
-        Set_Current_Play_Result(pGame, RESULT_FUMBLE_TOUCHDOWN);
-        touchdown = true;
-    }
-    pGame->Snap_Yards = static_cast<int8_t>(yards);
-    pGame->Current_Play.Yard1 = static_cast<int8_t>(yards);
+    const bool touchdown = Hand_Over_Recovered_Fumble(pGame, dteam, recoverer, std::abs(loss) + ret);
+    pGame->Current_Play.Yard1 = pGame->Snap_Yards;
     if (ret < 5) {
         Say(pGame, 31, 0, 0, recoverer_id, -1);
         return;

@@ -174,11 +174,8 @@ void Count_Down_And_Distance(const GAME_RECORD* pGame) {
 }
 
 void Write_Play_Headings(GAME_RECORD* pGame) {
-    char row[TEXT_BUFFER_SIZE];
-    Compose_Play_Log_Row(pGame, 1, row, sizeof(row));
-    Get_Play_By_Play_HTML() += row;
-    Compose_Play_Log_Row(pGame, 0, row, sizeof(row));
-    Get_Plain_Play_Text() += row;
+    Append_Play_Log_Row(pGame, 1);
+    Append_Play_Log_Row(pGame, 0);
 }
 
 void Dispatch_Snap(GAME_RECORD* pGame) {
@@ -342,10 +339,7 @@ void Resolve_Play(GAME_RECORD* pGame) {
     int penalty = Check_For_Penalty(pGame);
     if (!penalty) Dispatch_Snap(pGame);
     int32_t result = Get_Current_Play_Result(pGame);
-    if (result >= RESULT_INCOMPLETE_PASS && result <= RESULT_FUMBLE_TOUCHDOWN)
-        Record_Play_Result_Data(pGame);
-    else if (result < RESULT_FIELD_GOAL_GOOD || result > RESULT_PENALTY)
-        Log_Debug_Line("Unhandled PLAY_RESULT in Is_Play_From_Scrimmage()");
+    if (Is_Play_From_Scrimmage(pGame->Current_Play.Play_Word)) Record_Play_Result_Data(pGame);
     if (Does_Snap_End_Period(pGame) && !(Is_Touchdown_Result(result) && Get_Game_Quarter(pGame) % 2 == 0))
         Queue_Commentary(pGame, 52, 0, 0, 0, -1, -1);
     bool kick_try = pGame->Formation[Get_Offense_Side(pGame)] == FORMATION_CONVERSION_KICK;

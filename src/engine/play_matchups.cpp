@@ -10,6 +10,7 @@
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "engine/formations.h"
+#include "engine/game_record.h"
 #include "engine/playbook_records.h"
 #include "playbooks/playbook_queries.h"
 
@@ -26,11 +27,6 @@ constexpr float RUN_MATCHUP_LOW = 0.6024096f;
 // Lateral place of each run hole: odd holes to the left, even to the right,
 // further out as the number grows.
 constexpr int32_t HOLE_LATERAL_PLACE[10] = {1, -1, 3, -3, 5, -5, 7, -7, 9, -9};
-
-// Side (0 or 1) of the team holding the ball, and of the defence.
-int32_t Offense_Side(const GAME_RECORD* pGame) {
-    return pGame->Possession_Team == pGame->Team[1] ? 1 : 0;
-}
 
 int32_t Use_Count(const int32_t* counts, int32_t plays, int32_t play) {
     // A play number outside the table has never been called.
@@ -54,7 +50,7 @@ int32_t Watched_Game_Adjustment(const GAME_RECORD* pGame) {
     if (Get_User_Preference(SIMULATION_RUNNING) == 0 || !Is_Game_Watched_This_Week(pGame)) return 0;
     int32_t k = 25 * Get_User_Preference(DIFFICULTY_LEVEL);
     int32_t offense = pGame->Possession_Team;
-    int32_t defense = pGame->Team[1 - Offense_Side(pGame)];
+    int32_t defense = pGame->Team[Get_Defense_Side(pGame)];
     if (Is_Human_Franchise(offense) && Get_User_Preference(MULTI_SEASON_SIMULATION) == 0) return -k;
     if (Is_Human_Franchise(defense)) return k;
     return 0;
@@ -69,7 +65,7 @@ void Clear_Play_Use_Counts() {
 
 int32_t Get_Offensive_Play_Redundancy_Multiplier(const GAME_RECORD* pGame, int32_t play) {
     if (pGame == nullptr) return 1000;
-    int32_t side = Offense_Side(pGame);
+    int32_t side = Get_Offense_Side(pGame);
     int32_t uses = Use_Count(Offensive_Play_Use_Counts[side], OFFENSIVE_PLAY_NUMBERS, play);
     int32_t m = Mul_Div_Round(20000, 1, uses + 20) + Watched_Game_Adjustment(pGame);
     if (m < 0)
@@ -79,7 +75,7 @@ int32_t Get_Offensive_Play_Redundancy_Multiplier(const GAME_RECORD* pGame, int32
 
 int32_t Get_Defensive_Play_Redundancy_Multiplier(const GAME_RECORD* pGame, int32_t play) {
     if (pGame == nullptr) return 1000;
-    int32_t side = 1 - Offense_Side(pGame);
+    int32_t side = Get_Defense_Side(pGame);
     int32_t uses = Use_Count(Defensive_Play_Use_Counts[side], DEFENSIVE_PLAY_NUMBERS, play);
     int32_t m = Mul_Div_Round(50000, 1, uses + 50);
     if (m < 0)
@@ -275,7 +271,7 @@ int32_t Get_Game_Pass_Rush_Multiplier(int32_t oteam, int32_t o, int32_t dteam, i
 float Get_Run_Matchup_Multiplier(const GAME_RECORD* pGame, int32_t o, int32_t d) {
     if (pGame == nullptr) return 1.0f;
     int32_t offense = pGame->Possession_Team;
-    int32_t defense = pGame->Team[1 - Offense_Side(pGame)];
+    int32_t defense = pGame->Team[Get_Defense_Side(pGame)];
     int32_t run_defense = Get_Game_Pass_Rush_Multiplier(offense, o, defense, d);
     int32_t defensive_redundancy = Get_Defensive_Play_Redundancy_Multiplier(pGame, d);
     int32_t offensive_redundancy = Get_Offensive_Play_Redundancy_Multiplier(pGame, o);

@@ -1,9 +1,11 @@
 #include "engine/play_resolution_support.h"
 
+#include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/random_numbers.h"
 #include "engine/game_record.h"
 #include "engine/kicking_plays.h"
+#include "engine/play_loop.h"
 #include "engine/pregame_setup.h"
 #include "engine/statistics_credit.h"
 #include "engine/unit_multipliers.h"
@@ -72,4 +74,33 @@ int32_t Get_Carrier_Fumble_Chance(const GAME_RECORD* pGame, int32_t slot) {
 
 bool Snap_Uses_Up_Half(GAME_RECORD* pGame) {
     return pGame->Snap_Seconds >= Get_Half_Time_Left(pGame);
+}
+
+namespace {
+// Universe statistic counting the league's fumble-return touchdowns.
+constexpr int32_t DEFENSIVE_TOUCHDOWN_STAT = 13;
+} // namespace
+
+int32_t Draw_Fumble_Return_Yards(int32_t team, int32_t slot) {
+    const int32_t c = static_cast<int32_t>(Get_Player_Rating(team, slot, RATING_SPEED)) / 6;
+    const int32_t a = static_cast<int32_t>(Play_Random_Fraction() * c);
+    const int32_t b = static_cast<int32_t>(Play_Random_Fraction() * c);
+    return Clamp_Int(0, 110, a * b - Play_Random_Below(50));
+}
+
+bool Hand_Over_Recovered_Fumble(GAME_RECORD* pGame, int32_t team, int32_t slot, int32_t yards) {
+    Change_Possession(pGame);
+    pGame->Down_Word = (pGame->Down_Word | (1u << 12)) & ~(1u << 13);
+    yards = Clamp_Int(-120, 120, yards);
+    bool touchdown = false;
+    if (yards >= pGame->Yards_To_Goal) {
+        yards = pGame->Yards_To_Goal;
+        Credit_Game_Stat(pGame, team, slot, 2, 9, 1);
+        Increment_Universe_Stat(DEFENSIVE_TOUCHDOWN_STAT);
+        Stop_Game_Clock(pGame);
+        Set_Current_Play_Result(pGame, RESULT_FUMBLE_TOUCHDOWN);
+        touchdown = true;
+    }
+    pGame->Snap_Yards = static_cast<int8_t>(yards);
+    return touchdown;
 }

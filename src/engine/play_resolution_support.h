@@ -35,3 +35,12 @@ float Get_Play_Kick_Factor(const GAME_RECORD* pGame);
 int32_t Get_Carrier_Fumble_Chance(const GAME_RECORD* pGame, int32_t slot);
 // 1 when the snap's seconds reach the time left in the half.
 bool Snap_Uses_Up_Half(GAME_RECORD* pGame);
+
+// Yards a defender returns a recovered fumble: two draws scaled by his speed,
+// their product less a draw below 50, kept within 0..110.
+int32_t Draw_Fumble_Return_Yards(int32_t team, int32_t slot);
+// Hands a recovered fumble to the defence (a change of possession on the snap)
+// and sets the snap's yards, measured toward the recovering side's goal; a
+// return that reaches the goal line is the recoverer's touchdown. Returns true
+// for a touchdown.
+bool Hand_Over_Recovered_Fumble(GAME_RECORD* pGame, int32_t team, int32_t slot, int32_t yards);

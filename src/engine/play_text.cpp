@@ -46,7 +46,7 @@ void Team_Short_Name(int32_t team, char* buffer, int size) {
 }
 
 int32_t Defending_Team(const GAME_RECORD* pGame) {
-    return pGame->Possession_Team == pGame->Team[1] ? pGame->Team[0] : pGame->Team[1];
+    return pGame->Team[Get_Defense_Side(pGame)];
 }
 
 // Full name of the player with this id; empty when nobody holds it.

@@ -23,7 +23,7 @@
 #include "engine/downs_and_clock.h"
 #include "engine/formation_depth_charts.h"
 #include "engine/formations.h"
-#include "engine/play_calling_clock.h"
+#include "engine/game_record.h"
 #include "engine/running_plays.h"
 #include "engine/snap_decisions.h"
 #include "engine/statistics_credit.h"
@@ -330,7 +330,7 @@ float Get_Wind_Factor(const GAME_RECORD* pGame) {
     if (d > 270) d -= 360;
     const int32_t c = 90 - std::abs(90 - d);
     int32_t k = (8 * static_cast<int32_t>(pGame->Wind_Speed) * c + 45) / 90;
-    if (Get_Possession_Side(pGame) == 1) k = -k;
+    if (Get_Offense_Side(pGame) == 1) k = -k;
     return static_cast<float>(k + 1000) / 1000.0f;
 }
 

@@ -24,9 +24,8 @@
 
 namespace {
 
-// Universe statistics counting the league's return touchdowns.
+// Universe statistic counting the league's interception-return touchdowns.
 constexpr int32_t INTERCEPTION_TOUCHDOWN_STAT = 12;
-constexpr int32_t DEFENSIVE_TOUCHDOWN_STAT = 13;
 constexpr int32_t ROUTE_BLOCKING = 40;
 
 float Offense_Rating(const GAME_RECORD* pGame, int32_t slot, int32_t rating) {
@@ -77,26 +76,11 @@ void Resolve_Lost_Run_Fumble(GAME_RECORD* pGame, int32_t carrier, int32_t direct
 
     const int32_t recoverer_id = Defense_Id(pGame, recoverer);
     const int32_t recoverer_team = Get_Defense_Team(pGame);
-    const int32_t c = static_cast<int32_t>(Get_Player_Rating(recoverer_team, recoverer, RATING_SPEED)) / 6;
-    const int32_t a = static_cast<int32_t>(Play_Random_Fraction() * c);
-    const int32_t b = static_cast<int32_t>(Play_Random_Fraction() * c);
-    const int32_t ret = Clamp_Int(0, 110, a * b - Play_Random_Below(50));
+    const int32_t ret = Draw_Fumble_Return_Yards(recoverer_team, recoverer);
 
     // The former offence's eleven, for the tackle after the return.
     const int32_t former_offense_side = offense_side;
-    Change_Possession(pGame);
-    pGame->Down_Word = (pGame->Down_Word | (1u << 12)) & ~(1u << 13);
-    int32_t yards = Clamp_Yards(ret - gain);
-    bool touchdown = false;
-    if (yards >= pGame->Yards_To_Goal) {
-        yards = pGame->Yards_To_Goal;
-        Credit_Game_Stat(pGame, recoverer_team, recoverer, 2, 9, 1);
-        Increment_Universe_Stat(DEFENSIVE_TOUCHDOWN_STAT);
-        Stop_Game_Clock(pGame);
-        Set_Current_Play_Result(pGame, RESULT_FUMBLE_TOUCHDOWN);
-        touchdown = true;
-    }
-    pGame->Snap_Yards = static_cast<int8_t>(yards);
+    const bool touchdown = Hand_Over_Recovered_Fumble(pGame, recoverer_team, recoverer, ret - gain);
 
     if (ret < 5) {
         if (Play_Random_Below(100) < 30) Say(pGame, 30, 0, 0, recoverer_id, -1);

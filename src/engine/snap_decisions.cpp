@@ -94,7 +94,7 @@ float Compute_Pass_Share_Factor(int32_t run_plays, int32_t pass_plays) {
 float Get_Game_Pass_Share_Factor(const GAME_RECORD* game) {
     if (game == nullptr) return 1.0f;
     // Game team totals 5 (rushing attempts) and 7 (pass attempts).
-    const int side = game->Possession_Team == game->Team[1] ? 1 : 0;
+    const int side = Get_Offense_Side(game);
     return Compute_Pass_Share_Factor(game->Team_Totals[side][5], game->Team_Totals[side][7]);
 }
 

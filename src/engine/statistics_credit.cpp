@@ -30,21 +30,12 @@ constexpr int32_t COUNTER_WEIGHTS[NUMBER_OF_POSITIONS][GAME_PLAYER_COUNTERS] = {
 int Side_Of_Team(const GAME_RECORD* pGame, int32_t team) {
     return pGame->Team[1] == team ? 1 : 0;
 }
-int Offense_Side(const GAME_RECORD* pGame) {
-    return Side_Of_Team(pGame, pGame->Possession_Team);
-}
 bool Is_Try(const GAME_RECORD* pGame) {
     return Get_Game_Down(pGame) == CONVERSION_ATTEMPT;
 }
 
 int32_t Rating(int32_t team, int32_t slot, int32_t n) {
     return static_cast<int32_t>(Get_Player_Rating(team, slot, n));
-}
-
-bool Valid_Credit_Team(int32_t team) {
-    if (team < 0 || team >= TOTAL_NUMBER_OF_TEAMS) return false;
-    if (team < MAX_FRANCHISES) return Get_Team_Stat(team, TEAM_STAT_CONTROL) != TEAM_CONTROL_EMPTY;
-    return true;
 }
 
 // The player's group with quarterbacks apart (4).
@@ -141,7 +132,7 @@ int32_t Get_Game_Counter_Index(int32_t category, int32_t stat) {
 }
 
 void Increment_Player_Stat(int32_t team, int32_t slot, int32_t stat, int32_t amount) {
-    if (!Valid_Credit_Team(team)) {
+    if (!Is_Valid_Team_Code(team)) {
         Report_System_Error("Invalid nTeam in Increment_Player_Stat");
         return;
     }
@@ -293,7 +284,7 @@ int32_t Get_Adjusted_Stat_Frequency(int32_t team, int32_t slot, int32_t stat) {
 
 int32_t Choose_Game_Event_Player(GAME_RECORD* pGame, int32_t group, int32_t stat, int32_t bPenalty) {
     if (pGame == nullptr) return NO_PLAYER;
-    int offense = Offense_Side(pGame);
+    int offense = Get_Offense_Side(pGame);
     int side = group == 2 ? 1 - offense : offense;
     int32_t team = pGame->Team[side];
     int32_t weights[ON_FIELD_PLAYERS] = {};
@@ -383,7 +374,7 @@ int32_t Is_Alternate_Target_Snap(const GAME_RECORD* pGame) {
 
 int32_t Get_Primary_Receiver(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return NO_PLAYER;
-    int side = Offense_Side(pGame);
+    int side = Get_Offense_Side(pGame);
     int32_t team = pGame->Team[side];
     int32_t play = pGame->Current_Play.Offensive_Play;
     int32_t field_slot = Get_Offensive_Play_Primary_Receiver(team, play);
@@ -408,7 +399,7 @@ int32_t Snap_Ends_Half(const GAME_RECORD* pGame) {
 
 void Credit_Run(GAME_RECORD* pGame, int32_t runner_slot, int32_t yards, int32_t hole) {
     if (pGame == nullptr) return;
-    int side = Offense_Side(pGame);
+    int side = Get_Offense_Side(pGame);
     int32_t team = pGame->Team[side];
     Credit_Game_Stat(pGame, team, runner_slot, 0, 7, 1);
     Credit_Game_Stat(pGame, team, runner_slot, 0, 8, yards);
@@ -438,7 +429,7 @@ void Credit_Run(GAME_RECORD* pGame, int32_t runner_slot, int32_t yards, int32_t 
 
 int32_t Credit_Sack(GAME_RECORD* pGame) {
     if (pGame == nullptr) return NO_PLAYER;
-    int offense = Offense_Side(pGame);
+    int offense = Get_Offense_Side(pGame);
     int defense = 1 - offense;
     int32_t team = pGame->Team[defense];
     int32_t first = Choose_Game_Event_Player(pGame, 2, 4, 0);

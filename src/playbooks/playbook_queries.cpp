@@ -5,6 +5,7 @@
 #include "database/random_numbers.h"
 #include "database/team_record_layout.h"
 #include "engine/formations.h"
+#include "engine/game_record.h"
 #include "engine/playbook_records.h"
 
 namespace {
@@ -19,11 +20,6 @@ bool Any_Receiver_Route(int team, int play, bool (*test)(int32_t)) {
     for (int r = 0; r < PLAY_RECEIVERS; ++r)
         if (test(Route_Of(team, play, r))) return true;
     return false;
-}
-
-// Side of the team in possession: 1 when it is the team in byte 1.
-int Offense_Side(const GAME_RECORD* pGame) {
-    return pGame->Possession_Team == pGame->Team[1] ? 1 : 0;
 }
 
 // A team code travels as a signed byte; NO_TEAM and other codes outside the
@@ -120,7 +116,7 @@ int Pick_Defender_Below_Role_4(const GAME_RECORD* pGame) {
     int start = Random_Int(PLAY_DEFENDERS);
     int play = pGame->Current_Play.Defensive_Play;
     if (play >= DEFENSIVE_PLAYS) return -1;
-    int side = 1 - Offense_Side(pGame);
+    int side = Get_Defense_Side(pGame);
     int team = Playbook_Team(pGame->Team[side]);
     for (int i = 0; i < PLAY_DEFENDERS; ++i) {
         int slot = (start + 5 * i) % PLAY_DEFENDERS;
@@ -135,7 +131,7 @@ int Pick_Receiver_With_Route_39(const GAME_RECORD* pGame) {
     int backwards = Random_Int(2);
     int play = pGame->Current_Play.Offensive_Play;
     if (play >= OFFENSIVE_PLAYS) return -1;
-    int side = Offense_Side(pGame);
+    int side = Get_Offense_Side(pGame);
     int team = Playbook_Team(pGame->Possession_Team);
     for (int i = 0; i < PLAY_RECEIVERS; ++i) {
         int receiver = backwards ? PLAY_RECEIVERS - 1 - i : i;
@@ -148,7 +144,7 @@ int Find_Receiver_With_Route_31_32_37(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return -1;
     int play = pGame->Current_Play.Offensive_Play;
     if (play >= OFFENSIVE_PLAYS) return -1;
-    int side = Offense_Side(pGame);
+    int side = Get_Offense_Side(pGame);
     int team = Playbook_Team(pGame->Possession_Team);
     for (int receiver = 0; receiver < PLAY_RECEIVERS; ++receiver)
         if (Is_Play_Action_Route(Route_Of(team, play, receiver)))
@@ -160,7 +156,7 @@ int Find_Defender_With_Role_31_32_37(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return -1;
     int play = pGame->Current_Play.Defensive_Play;
     if (play >= DEFENSIVE_PLAYS) return -1;
-    int side = 1 - Offense_Side(pGame);
+    int side = Get_Defense_Side(pGame);
     int team = Playbook_Team(pGame->Team[side]);
     // Roles end at 18, so no stored play matches and no defender reacts to
     // the play action; the scan stays for plays built by other means.

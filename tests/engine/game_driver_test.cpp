@@ -67,37 +67,6 @@ TEST(GameOver, RegulationAndOvertimeRules) {
 
 namespace {
 
-// Points of one logged snap for side 0 and side 1.
-void Add_Logged_Points(const PLAY_LOG_ENTRY& entry, int32_t points[2]) {
-    int off = (entry.Play_Word >> PLAY_WORD_SIDE_1_BALL_BIT) & 1;
-    switch (Get_Play_Result(entry.Play_Word)) {
-    case RESULT_TOUCHDOWN_PASS:
-    case RESULT_TOUCHDOWN_RUN:
-        points[off] += 6;
-        break;
-    case RESULT_INTERCEPTION_TOUCHDOWN:
-    case RESULT_FUMBLE_TOUCHDOWN:
-    case RESULT_PUNT_RETURN_TOUCHDOWN:
-    case RESULT_KICKOFF_RETURN_TOUCHDOWN:
-        points[1 - off] += 6;
-        break;
-    case RESULT_FIELD_GOAL_GOOD:
-        points[off] += 3;
-        break;
-    case RESULT_SAFETY:
-        points[1 - off] += 2;
-        break;
-    case RESULT_TWO_POINT_GOOD:
-        points[off] += 2;
-        break;
-    case RESULT_EXTRA_POINT_GOOD:
-        points[off] += 1;
-        break;
-    default:
-        break;
-    }
-}
-
 int32_t Snaps_Before_Stop = 0;
 constexpr uint32_t MSG_COUNT_SNAP = MSG_FIRST_APP + 77;
 constexpr WINDOW_HANDLE COUNTER_WINDOW = 77;

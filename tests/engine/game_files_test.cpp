@@ -42,3 +42,16 @@ TEST(GameFiles, BoxAndRecapPagesOfGameSevenIn2024) {
     EXPECT_NE(recap_text.str().find("1st Q"), std::string::npos);
     EXPECT_NE(recap_text.str().find("Offensive Play"), std::string::npos);
 }
+
+TEST(GameFiles, PlainPeriodHeaderNamesThePeriodInTheColumnLine) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    Clear_Game_Text_Buffers();
+    Write_Period_Header(game, 2);
+    const std::string& text = Get_Plain_Play_Text();
+    EXPECT_EQ(text.rfind(
+                  "\n 2nd Q <=> Down Yardline Offensive Play           Defensive Play           Result\n", 0),
+              0u)
+        << text;
+    EXPECT_NE(text.find(" ---"), std::string::npos) << "the column line is underlined";
+    Clear_Game_Text_Buffers();
+}

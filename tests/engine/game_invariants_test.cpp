@@ -29,37 +29,6 @@ int32_t Scale() {
     return value != nullptr && value[0] != '\0' && value[0] != '0' ? 10 : 1;
 }
 
-// Points a logged snap gives to side 0 and side 1.
-void Add_Logged_Points(const PLAY_LOG_ENTRY& entry, int32_t points[2]) {
-    const int off = (entry.Play_Word >> PLAY_WORD_SIDE_1_BALL_BIT) & 1;
-    switch (Get_Play_Result(entry.Play_Word)) {
-    case RESULT_TOUCHDOWN_PASS:
-    case RESULT_TOUCHDOWN_RUN:
-        points[off] += 6;
-        break;
-    case RESULT_INTERCEPTION_TOUCHDOWN:
-    case RESULT_FUMBLE_TOUCHDOWN:
-    case RESULT_PUNT_RETURN_TOUCHDOWN:
-    case RESULT_KICKOFF_RETURN_TOUCHDOWN:
-        points[1 - off] += 6;
-        break;
-    case RESULT_FIELD_GOAL_GOOD:
-        points[off] += 3;
-        break;
-    case RESULT_SAFETY:
-        points[1 - off] += 2;
-        break;
-    case RESULT_TWO_POINT_GOOD:
-        points[off] += 2;
-        break;
-    case RESULT_EXTRA_POINT_GOOD:
-        points[off] += 1;
-        break;
-    default:
-        break;
-    }
-}
-
 // Checks one finished game; `mode` is the overtime rule it was played under.
 void Expect_Valid_Game(const GAME_RECORD* game, bool playoff, int32_t mode, const std::string& label) {
     ASSERT_EQ(Is_Game_Over(game), 1) << label;

@@ -5,6 +5,7 @@
 #include "database/settings.h"
 #include "database/universe.h"
 #include "engine/game_driver.h"
+#include "engine/game_record.h"
 
 namespace {
 constexpr int32_t TEST_SEASON_LENGTH = 17;
@@ -59,4 +60,34 @@ int32_t Play_Test_Week(int32_t week) {
         if (game != nullptr && Is_Game_Over(game)) ++finished;
     }
     return finished;
+}
+
+void Add_Logged_Points(const PLAY_LOG_ENTRY& entry, int32_t points[2]) {
+    const int off = (entry.Play_Word >> PLAY_WORD_SIDE_1_BALL_BIT) & 1;
+    switch (Get_Play_Result(entry.Play_Word)) {
+    case RESULT_TOUCHDOWN_PASS:
+    case RESULT_TOUCHDOWN_RUN:
+        points[off] += 6;
+        break;
+    case RESULT_INTERCEPTION_TOUCHDOWN:
+    case RESULT_FUMBLE_TOUCHDOWN:
+    case RESULT_PUNT_RETURN_TOUCHDOWN:
+    case RESULT_KICKOFF_RETURN_TOUCHDOWN:
+        points[1 - off] += 6;
+        break;
+    case RESULT_FIELD_GOAL_GOOD:
+        points[off] += 3;
+        break;
+    case RESULT_SAFETY:
+        points[1 - off] += 2;
+        break;
+    case RESULT_TWO_POINT_GOOD:
+        points[off] += 2;
+        break;
+    case RESULT_EXTRA_POINT_GOOD:
+        points[off] += 1;
+        break;
+    default:
+        break;
+    }
 }

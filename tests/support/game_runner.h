@@ -20,3 +20,5 @@ GAME_RECORD* Play_Test_Game(int32_t home, int32_t visitor, int32_t week);
 int32_t Play_Test_Week(int32_t week);
 // First record whose season year is 0, or -1.
 int32_t Find_Free_Game_Record();
+// Adds the points one logged snap gives to side 0 and side 1.
+void Add_Logged_Points(const PLAY_LOG_ENTRY& entry, int32_t points[2]);
