@@ -175,6 +175,17 @@ void Write_Debug_Log_Header() {
     Write_Display_Lines();
 }
 
+// Stamps a text with the time, appends it to the log and mirrors it to the
+// debugger; the stamped line is left in `line` for callers that keep it.
+static void Write_Stamped_Log_Line(char (&line)[LOG_TEXT_SIZE], bool is_error, const char* text) {
+    if (is_error)
+        Format_Line(line, "%ld ERROR: %s", Get_Log_Time(), text);
+    else
+        Format_Line(line, "%ld %s", Get_Log_Time(), text);
+    Append_Log_File_Line(line);
+    Send_Line_To_Debugger(line);
+}
+
 void Log_Debug_Line(const char* format, ...) {
     char text[LOG_TEXT_SIZE];
     va_list args;
@@ -182,9 +193,7 @@ void Log_Debug_Line(const char* format, ...) {
     Format_Text(text, format, args);
     va_end(args);
     char line[LOG_TEXT_SIZE];
-    Format_Line(line, "%ld %s", Get_Log_Time(), text);
-    Append_Log_File_Line(line);
-    Send_Line_To_Debugger(line);
+    Write_Stamped_Log_Line(line, false, text);
 }
 
 void Log_Debug_Output(const char* format, ...) {
@@ -216,9 +225,7 @@ int Report_System_Error(const char* format, ...) {
     Format_Text(text, format, args);
     va_end(args);
     char line[LOG_TEXT_SIZE];
-    Format_Line(line, "%ld ERROR: %s", Get_Log_Time(), text);
-    Append_Log_File_Line(line);
-    Send_Line_To_Debugger(line);
+    Write_Stamped_Log_Line(line, true, text);
     Keep_Last_Error(line);
     if (Error_Boxes_Enabled == 1 && (Command_Line_Flags & SHOW_SYSTEM_ERRORS) != 0 && !asking_about_error)
         Ask_About_Error(text);

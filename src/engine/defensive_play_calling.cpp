@@ -61,9 +61,9 @@ int32_t Get_Team_Defensive_System_Match(int32_t team, int32_t formation) {
 }
 
 int32_t Get_Play_Matchup_Value(int32_t oteam, int32_t o, int32_t dteam, int32_t d) {
-    const bool valid_team = (dteam >= 0 && dteam < MAX_FRANCHISES && Is_Used_Franchise_Slot(dteam)) ||
-                            (dteam >= MAX_FRANCHISES && dteam < TOTAL_NUMBER_OF_TEAMS);
-    if (!valid_team || d < 0 || d >= DEFENSIVE_PLAY_NUMBERS || !Is_Defensive_Play_Defined(dteam, d)) return 0;
+    if (!Is_Valid_Team_Code(dteam) || d < 0 || d >= DEFENSIVE_PLAY_NUMBERS ||
+        !Is_Defensive_Play_Defined(dteam, d))
+        return 0;
     const int32_t focus = Get_Defensive_Formation_Pass_Focus(Get_Defensive_Play_Formation(dteam, d));
     if (Is_Passing_Play(oteam, o)) {
         const float v = Get_Pass_Defense_Multiplier(oteam, o, dteam, d);

@@ -76,15 +76,6 @@ void Start_New_Game(GAME_RECORD* pGame) {
     Write_Scoring_Plays_Header(pGame);
 }
 
-// The schedule entry holding a game's watch flag is the first-listed team's.
-void Clear_Watch_Flag(int32_t team, int32_t week) {
-    if (week < 0 || week > LAST_SCHEDULE_WEEK || team < 0 || team >= MAX_FRANCHISES + 1) return;
-    int32_t code = Get_Team_Schedule_Stat(team, week, SCHEDULE_OPPONENT);
-    int32_t holder = code > 0 ? team : -code - 1;
-    if (holder < 0 || holder >= TOTAL_NUMBER_OF_TEAMS) return;
-    Set_Team_Schedule_Stat(holder, week, SCHEDULE_WATCH_FLAG, 0);
-}
-
 } // namespace
 
 void Clear_Play_By_Play_Work_Buffers() {
@@ -213,8 +204,10 @@ void Finish_Game(GAME_RECORD* pGame, int32_t week) {
         Add_Team_Win(visitor, 0);
         Add_Team_Loss(home, 1);
     }
+    // The watch flag lives in the first-listed team's entry of the week.
     for (int side = 0; side < 2; ++side)
-        if (week < 22 && pGame->Team[side] < 37) Clear_Watch_Flag(pGame->Team[side], week);
+        if (week >= 0 && week <= LAST_SCHEDULE_WEEK && pGame->Team[side] <= FREE_AGENT_TEAM)
+            Set_Game_PBP_Flag(pGame->Team[side], week, 0);
 }
 
 void Write_Down_And_Distance_File() {

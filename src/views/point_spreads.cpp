@@ -1,15 +1,18 @@
 // Betting lines: the point spread and the over/under of a game.
 #include "views/point_spreads.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "database/league_structure.h"
 #include "database/random_numbers.h"
+#include "database/safe_strings.h"
+#include "database/team_record.h"
 #include "database/universe.h"
 #include "engine/team_unit_ratings.h"
 
 namespace {
-// Average points one team scored per game, in tenths, seasons 1951-2020.
+// Average points one team scored per game, seasons 1951-2020.
 constexpr float SEASON_SCORING[70] = {
     22.9f, 21.9f, 22.3f, 21.5f, 21.9f, 20.8f, 20.4f, 19.8f, 22.6f, 21.3f, 21.6f, 21.5f, 22.3f, 22.0f,
     22.0f, 23.1f, 21.7f, 21.8f, 20.5f, 20.9f, 19.3f, 19.4f, 20.3f, 19.5f, 18.2f, 20.6f, 19.2f, 17.2f,
@@ -52,8 +55,7 @@ int32_t Compute_Point_Spread(int32_t rating_difference, int32_t rank_difference,
 
 int32_t Get_Point_Spread_By_Rating(int32_t team_a, int32_t team_b) {
     const int32_t d = Get_Team_Overall_Rating(team_a) - Get_Team_Overall_Rating(team_b);
-    // Ranks count the better teams (0 = best); the overall rank stands in for
-    // the strength rank until the unit ratings offer it.
+    // Ranks count the better teams (0 = best).
     const int32_t e = Get_Team_Strength_Rank(team_b) - Get_Team_Strength_Rank(team_a);
     return Compute_Point_Spread(d, e, Active_Team_Count);
 }
@@ -94,4 +96,21 @@ int32_t Get_Game_Over_Under(GAME_RECORD* pGame, int32_t team_a, int32_t team_b) 
     const int32_t line = Get_Over_Under_By_Rank(team_a, team_b);
     pGame->Rank_Spread = static_cast<uint16_t>(line + 1000);
     return line;
+}
+
+void Format_Point_Spread_Text(char* buffer, int size, GAME_RECORD* pGame, int32_t team_a, int32_t team_b) {
+    if (buffer == nullptr || size < 1) return;
+    const int32_t spread = Get_Game_Point_Spread(pGame, team_a, team_b);
+    if (spread == 0) {
+        safe_strncpy(buffer, "Pick'em", size);
+        return;
+    }
+    char abbreviation[TEAM_STRING_LENGTH];
+    Get_Team_String(abbreviation, spread > 0 ? team_a : team_b, 0);
+    const int32_t points = std::abs(spread);
+    if (points % 10 == 0)
+        std::snprintf(buffer, static_cast<size_t>(size), "-%d (%s)", points / 10, abbreviation);
+    else
+        std::snprintf(buffer, static_cast<size_t>(size), "-%d.%d (%s)", points / 10, points % 10,
+                      abbreviation);
 }

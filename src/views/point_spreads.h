@@ -17,6 +17,9 @@ int32_t Get_Point_Spread_By_Rank(int32_t team_a, int32_t team_b);
 // the value is computed and not stored.
 int32_t Get_Game_Point_Spread(GAME_RECORD* pGame, int32_t team_a, int32_t team_b);
 int32_t Get_Game_Over_Under(GAME_RECORD* pGame, int32_t team_a, int32_t team_b);
+// The spread as shown to the user: "Pick'em", or the favourite's line and
+// abbreviation, "-2.5 (ABC)" or "-3 (ABC)". Uses the cached spread.
+void Format_Point_Spread_Text(char* buffer, int size, GAME_RECORD* pGame, int32_t team_a, int32_t team_b);
 
 // The spread from a rating difference (first less second), a strength-rank
 // difference (second less first) and the number of active teams.

@@ -5,6 +5,7 @@
 
 #include "app/modal_dialogs.h"
 #include "database/saved_game.h"
+#include "database/schedule_entries.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "engine/downs_and_clock.h"
@@ -208,4 +209,22 @@ TEST(GameDriver, DownAndDistanceFileListsThirtyRows) {
         ++lines;
     std::fclose(file);
     EXPECT_EQ(lines, 30);
+}
+
+TEST(GameDriver, FinishedGameClearsTheWatchFlagOfTheFirstListedTeam) {
+    Build_Test_League();
+    Prepare_Game_Week(3, 17);
+    GAME_RECORD* game = Play_Test_Game(4, 5, 3);
+    ASSERT_NE(game, nullptr);
+    ASSERT_EQ(Is_Game_Over(game), 1);
+    Set_Game_PBP_Flag(5, 3, 1);
+    ASSERT_EQ(Get_Team_Week_Schedule_Stat_1(4, 3), 1) << "both teams read the one flag";
+    ASSERT_EQ(Get_Team_Week_Schedule_Stat_1(5, 3), 1);
+    Finish_Game(game, 3);
+    EXPECT_EQ(Get_Team_Week_Schedule_Stat_1(4, 3), 0);
+    EXPECT_EQ(Get_Team_Week_Schedule_Stat_1(5, 3), 0);
+
+    Set_Game_PBP_Flag(4, 3, 1);
+    Finish_Game(game, 22);
+    EXPECT_EQ(Get_Team_Week_Schedule_Stat_1(4, 3), 1) << "a week past the schedule touches nothing";
 }

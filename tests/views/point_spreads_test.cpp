@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "database/team_record.h"
 #include "database/universe.h"
 #include "support/test_league.h"
 #include "views/point_spreads.h"
@@ -62,4 +65,32 @@ TEST(PointSpreads, GameRecordCachesTheLines) {
     const int32_t line = Get_Game_Over_Under(game, 0, 1);
     EXPECT_EQ(game->Rank_Spread, line + 1000);
     EXPECT_EQ(Get_Point_Spread_By_Rank(0, 1), line);
+}
+
+TEST(PointSpreads, SpreadTextNamesTheFavourite) {
+    Build_Test_League();
+    GAME_RECORD* game = &Universe.Games[6];
+    game->Season_Year = 2020;
+    char first[TEAM_STRING_LENGTH];
+    char second[TEAM_STRING_LENGTH];
+    Get_Team_String(first, 0, 0);
+    Get_Team_String(second, 1, 0);
+    char text[64];
+
+    game->Rating_Spread = 1000;
+    Format_Point_Spread_Text(text, sizeof text, game, 0, 1);
+    EXPECT_STREQ(text, "Pick'em");
+
+    game->Rating_Spread = 1000 - 25;
+    Format_Point_Spread_Text(text, sizeof text, game, 0, 1);
+    EXPECT_EQ(std::string(text), "-2.5 (" + std::string(second) + ")")
+        << "a negative spread favours the home team";
+
+    game->Rating_Spread = 1000 + 30;
+    Format_Point_Spread_Text(text, sizeof text, game, 0, 1);
+    EXPECT_EQ(std::string(text), "-3 (" + std::string(first) + ")") << "whole points have no decimal";
+
+    char tiny[4];
+    Format_Point_Spread_Text(tiny, sizeof tiny, game, 0, 1);
+    EXPECT_EQ(std::string(tiny), "-3 ") << "the text is cut to the buffer";
 }
