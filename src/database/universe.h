@@ -31,7 +31,12 @@ struct UNIVERSE_HEADER {
     char Second_Name[64];
     char Database_Notes[512];
     char Skin_Name[32];
-    uint8_t Reserved_864[1002];
+    uint8_t Reserved_864[992];
+    // The league's average rates the season cycle refreshes before each game
+    // day: yards per 100 rushes, completions per mille, yards per 100
+    // completions, passing yards per 1,000 rushing yards.
+    int16_t League_Rates[4];
+    uint8_t Reserved_1864[2];
     int16_t Season_Line_Recording;
     uint8_t Reserved_1868[2];
     uint16_t Advance_In_Progress;
@@ -91,6 +96,7 @@ static_assert(sizeof(UNIVERSE_HEADER) == 2480);
 static_assert(offsetof(UNIVERSE_HEADER, Second_Name) == 256);
 static_assert(offsetof(UNIVERSE_HEADER, Database_Notes) == 320);
 static_assert(offsetof(UNIVERSE_HEADER, Skin_Name) == 832);
+static_assert(offsetof(UNIVERSE_HEADER, League_Rates) == 1856);
 static_assert(offsetof(UNIVERSE_HEADER, Season_Line_Recording) == 1866);
 static_assert(offsetof(UNIVERSE_HEADER, Advance_In_Progress) == 1870);
 static_assert(offsetof(UNIVERSE_HEADER, Target_Week) == 1872);

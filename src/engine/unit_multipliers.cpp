@@ -1,5 +1,7 @@
 #include "engine/unit_multipliers.h"
 
+#include "season/league_rates.h"
+
 #include <cmath>
 #include <cstring>
 
@@ -26,16 +28,6 @@ constexpr float LIMIT_2 = 2.0f;
 constexpr float LIMIT_3 = 3.0f;
 constexpr uint8_t EMPTY_SLOT = 255;
 
-// Block offsets of the league ratios the season cycle refreshes.
-constexpr size_t LEAGUE_YARDS_PER_RUSH_OFFSET = 1856;
-constexpr size_t LEAGUE_COMPLETION_RATE_OFFSET = 1858;
-constexpr size_t LEAGUE_YARDS_PER_COMPLETION_OFFSET = 1860;
-
-int32_t Read_League_Ratio(size_t offset, int32_t fallback) {
-    int16_t value = 0;
-    std::memcpy(&value, Universe_Bytes() + offset, sizeof value);
-    return value > 0 ? value : fallback;
-}
 
 float Rating(int32_t team, uint8_t slot, int32_t rating) {
     return Get_Player_Rating(team, slot, rating);
@@ -71,13 +63,13 @@ float Replay_Pull(const GAME_RECORD* pGame, float m, int32_t stat, float weight)
 } // namespace
 
 int32_t Get_League_Yards_Per_Rush() {
-    return Read_League_Ratio(LEAGUE_YARDS_PER_RUSH_OFFSET, DEFAULT_LEAGUE_YARDS_PER_RUSH);
+    return Get_League_Rate(LEAGUE_RATE_YARDS_PER_RUSH);
 }
 int32_t Get_League_Completion_Rate() {
-    return Read_League_Ratio(LEAGUE_COMPLETION_RATE_OFFSET, DEFAULT_LEAGUE_COMPLETION_RATE);
+    return Get_League_Rate(LEAGUE_RATE_COMPLETION);
 }
 int32_t Get_League_Yards_Per_Completion() {
-    return Read_League_Ratio(LEAGUE_YARDS_PER_COMPLETION_OFFSET, DEFAULT_LEAGUE_YARDS_PER_COMPLETION);
+    return Get_League_Rate(LEAGUE_RATE_YARDS_PER_COMPLETION);
 }
 
 float Soften_Multiplier(float x, float limit) {

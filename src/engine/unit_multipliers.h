@@ -16,16 +16,8 @@ enum PASS_OUTCOME : int32_t {
     PASS_OUTCOME_SACK_FUMBLE = 5,
 };
 
-// Defaults of the league ratios the season cycle refreshes during the season;
-// a fresh league (no game played) holds these, and the engine falls back to
-// them whenever a stored ratio is not positive.
-constexpr int32_t DEFAULT_LEAGUE_YARDS_PER_RUSH = 420;
-constexpr int32_t DEFAULT_LEAGUE_COMPLETION_RATE = 625;
-constexpr int32_t DEFAULT_LEAGUE_YARDS_PER_COMPLETION = 1120;
-constexpr int32_t DEFAULT_LEAGUE_FOURTH_RATIO = 2350;
-
-// The league ratios of the universe header (block offsets 1856, 1858, 1860),
-// each replaced by its default when the stored value is not positive.
+// The league rates of the universe header (season/league_rates.h), each
+// replaced by its default when the stored value is not positive.
 int32_t Get_League_Yards_Per_Rush();
 int32_t Get_League_Completion_Rate();
 int32_t Get_League_Yards_Per_Completion();

@@ -6,6 +6,7 @@
 #include "database/universe.h"
 #include "engine/game_driver.h"
 #include "engine/game_record.h"
+#include "season/league_rates.h"
 
 namespace {
 constexpr int32_t TEST_SEASON_LENGTH = 17;
@@ -24,6 +25,8 @@ void Prepare_Game_Week(int32_t week, uint32_t seed) {
     Set_User_Preference(REGULAR_SEASON_OVERTIME_RULE, 1);
     Set_User_Preference(PLAYOFF_OVERTIME_RULE, 3);
     Universe.Header.Target_Week = static_cast<uint16_t>(week + 1);
+    // As the weekly game loop does before a game day.
+    Update_League_Average_Rates();
     Seed_Random_Numbers(seed);
 }
 

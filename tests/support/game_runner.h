@@ -8,7 +8,7 @@
 
 // Puts the calendar into a regular-season advance of `week` (Season_Length
 // 17, overtime on, the advance running up to the next week) and seeds the
-// league generator.
+// league generator; the league rates are refreshed from the games played.
 void Prepare_Game_Week(int32_t week, uint32_t seed);
 // Schedules home against visitor in the week when they have no game yet.
 void Schedule_Test_Game(int32_t home, int32_t visitor, int32_t week);

@@ -17,6 +17,7 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "engine/playbook_records.h"
+#include "season/league_rates.h"
 #include "personnel/player_dimensions.h"
 
 namespace {
@@ -353,13 +354,10 @@ void Build_Team(int32_t team, TEST_PLAYER_DRAWS& draws) {
     Set_Team_Returner(team, 1, Test_League_Slot(POSITION_CB, 2));
 }
 
-// The four league rates of the header (yards per rush, completion rate,
-// yards per completion, passing share) as the season cycle stores them before
-// a season's first game; play calling and the pass outcome read them.
+// The league rates as the season cycle stores them before a season's first
+// game: with no game played, their defaults.
 void Store_Season_Start_League_Rates() {
-    constexpr size_t LEAGUE_RATES_OFFSET = 1856;
-    const int16_t rates[4] = {420, 625, 1120, 2350};
-    memcpy(Universe_Bytes() + LEAGUE_RATES_OFFSET, rates, sizeof rates);
+    Update_League_Average_Rates();
 }
 
 void Build_From_Scratch() {
