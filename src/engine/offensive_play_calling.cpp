@@ -34,8 +34,11 @@
 
 namespace {
 // Header offset of the league's current value against which the yearly norm
-// scales the pass and run scores (signed 16 bits).
+// scales the pass and run scores (signed 16 bits): passing yards per thousand
+// rushing yards. The season cycle stores 2350 there before the season's first
+// game, so a value not yet kept reads as that.
 constexpr uint32_t LEAGUE_NORM_OFFSET = 1862;
+constexpr int32_t DEFAULT_LEAGUE_NORM_VALUE = 2350;
 
 int32_t Round_Ratio(int64_t a, int64_t b, int64_t c) {
     if (c == 0) return 0;
@@ -84,7 +87,7 @@ int32_t Seconds_Left_In_Half(const GAME_RECORD* pGame) {
 int32_t League_Norm_Value() {
     int16_t value = 0;
     std::memcpy(&value, Universe_Bytes() + LEAGUE_NORM_OFFSET, sizeof value);
-    return value;
+    return value != 0 ? value : DEFAULT_LEAGUE_NORM_VALUE;
 }
 
 bool Is_Valid_Roster_Slot(int32_t slot) {
@@ -345,8 +348,8 @@ int32_t Get_Offensive_Run_Tendency(GAME_RECORD* pGame) {
     if (Get_User_Preference(CURRENT_WEEK) > 3) {
         const int32_t norm = Get_Smoothed_Yearly_Norm(Get_Current_Year());
         const int32_t league = League_Norm_Value();
-        // A league value not yet kept (0) leaves the scores as they are.
-        if (norm != 0 && league != 0) {
+        // A norm or league value below 1 cannot scale the scores.
+        if (norm > 0 && league > 0) {
             pass = Mul_Div_Round(pass, norm, league);
             run = Mul_Div_Round(run, league, norm);
         }

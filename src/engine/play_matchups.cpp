@@ -278,8 +278,8 @@ float Get_Run_Matchup_Multiplier(const GAME_RECORD* pGame, int32_t o, int32_t d)
     float g = static_cast<float>(run_defense) / 1000.0f * static_cast<float>(defensive_redundancy + 1000) /
               static_cast<float>(offensive_redundancy + 1000);
     // Soft clamp: values beyond the inner bounds move halfway back towards them.
-    const float hi = static_cast<float>(std::sqrt(static_cast<double>(RUN_MATCHUP_HIGH)));
-    const float lo = static_cast<float>(std::sqrt(static_cast<double>(RUN_MATCHUP_LOW)));
+    const float hi = static_cast<float>(std::sqrt(1.66));
+    const float lo = static_cast<float>(std::sqrt(0.6024096));
     if (g > hi)
         g = (hi + g) / 2.0f;
     else if (g < lo)

@@ -15,6 +15,7 @@
 #include "engine/game_record.h"
 #include "engine/kicking_plays.h"
 #include "engine/playbook_records.h"
+#include "playbooks/playbook_queries.h"
 
 namespace {
 
@@ -304,7 +305,7 @@ int32_t Choose_Game_Event_Player(GAME_RECORD* pGame, int32_t group, int32_t stat
             w = Get_Adjusted_Stat_Frequency(team, slot, stat);
         }
         int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
-        if (group == 2 && stat == 4 && w > 0) {
+        if (group == 2 && stat == 4) {
             int32_t role = Get_Defensive_Play_Role(team, pGame->Current_Play.Defensive_Play, i);
             if (role >= 8 && role <= 18) {
                 w = 0;
@@ -378,8 +379,9 @@ int32_t Get_Primary_Receiver(const GAME_RECORD* pGame) {
     int32_t team = pGame->Team[side];
     int32_t play = pGame->Current_Play.Offensive_Play;
     int32_t field_slot = Get_Offensive_Play_Primary_Receiver(team, play);
-    // A play that sends a receiver on the alternate route throws to him on odd snaps.
-    if (Is_Alternate_Target_Snap(pGame)) {
+    // A read or option play throws to the back on the play-action route on odd
+    // snaps; other plays keep their primary receiver whatever their routes.
+    if (Is_Read_Or_Option_Play(team, play) && Is_Alternate_Target_Snap(pGame)) {
         for (int r = 0; r < 5; ++r) {
             if (Get_Offensive_Play_Route(team, play, r) != ROUTE_ALTERNATE_TARGET) continue;
             field_slot = r + 1;

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
+#include "database/historical_norms.h"
+#include "database/league_structure.h"
 #include "database/random_numbers.h"
 #include "database/settings.h"
 #include "database/team_record.h"
+#include "database/universe.h"
 #include "engine/game_record.h"
 #include "engine/offensive_play_calling.h"
 #include "engine/play_loop.h"
@@ -124,4 +129,39 @@ TEST(OffensivePlayCalling, KneelDownWhenTheClockCanBeRunOut) {
     EXPECT_EQ(Should_Kneel_Down(game), 1);
     game->Timeouts[1] = 2;
     EXPECT_EQ(Should_Kneel_Down(game), 0) << "the defence can still stop the clock";
+}
+
+namespace {
+void Store_League_Play_Ratio(int16_t value) {
+    std::memcpy(Universe_Bytes() + 1862, &value, sizeof value);
+}
+} // namespace
+
+TEST(OffensivePlayCalling, LeaguePlayRatioScalesTheTendencyFromWeekFourWithItsDefaultWhenUnset) {
+    Build_Test_League();
+    GAME_RECORD* game = Start_Test_Game();
+    const int32_t norm = Get_Smoothed_Yearly_Norm(Get_Current_Year());
+    ASSERT_GT(norm, 0);
+
+    Set_User_Preference(CURRENT_WEEK, 3);
+    Store_League_Play_Ratio(0);
+    const int32_t unscaled = Get_Offensive_Run_Tendency(game);
+    Store_League_Play_Ratio(static_cast<int16_t>(4 * norm));
+    EXPECT_EQ(Get_Offensive_Run_Tendency(game), unscaled) << "before week 4 the league ratio is not read";
+
+    Set_User_Preference(CURRENT_WEEK, 4);
+    Store_League_Play_Ratio(static_cast<int16_t>(norm));
+    EXPECT_EQ(Get_Offensive_Run_Tendency(game), unscaled) << "a league at its norm leaves the scores alone";
+    Store_League_Play_Ratio(static_cast<int16_t>(4 * norm));
+    EXPECT_GT(Get_Offensive_Run_Tendency(game), unscaled) << "a league passing far above its norm runs more";
+
+    // Before the season cycle keeps a value the ratio reads as the 2350 it
+    // stores ahead of the first game, not as a ratio that scales nothing.
+    Store_League_Play_Ratio(2350);
+    const int32_t with_default = Get_Offensive_Run_Tendency(game);
+    Store_League_Play_Ratio(0);
+    EXPECT_EQ(Get_Offensive_Run_Tendency(game), with_default);
+    if (norm != 2350) {
+        EXPECT_NE(with_default, unscaled);
+    }
 }

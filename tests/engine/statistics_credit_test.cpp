@@ -2,9 +2,12 @@
 
 #include "database/player_record.h"
 #include "database/player_statistics.h"
+#include "database/safe_strings.h"
 #include "database/settings.h"
 #include "database/team_record.h"
+#include "database/universe.h"
 #include "engine/game_record.h"
+#include "engine/playbook_records.h"
 #include "engine/statistics_credit.h"
 #include "support/game_output_support.h"
 #include "support/test_league.h"
@@ -85,4 +88,40 @@ TEST(StatisticsCredit, CounterTableAndScoreWeights) {
     game->Player_Counters[0][0][3] = 2;
     game->Player_Counters[0][0][4] = 1;
     EXPECT_EQ(Get_Game_Player_Score(game, 0, 0), 2 * 45 - 25);
+}
+
+TEST(StatisticsCredit, OnlyReadOrOptionPlaysThrowToThePlayActionBack) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    Set_Default_Playbooks(0);
+    constexpr int PLAY = 40; // "Pro 879 Play Action": primary slot 3, route 37 at slot 1
+    for (int i = 0; i < ON_FIELD_PLAYERS; ++i)
+        game->On_Field[0][i] = static_cast<uint8_t>(20 + i);
+    game->Current_Play.Offensive_Play = PLAY;
+    game->Current_Play.Defensive_Play = 1;
+    game->Clock = 0;
+    ASSERT_EQ(Is_Alternate_Target_Snap(game), 1);
+    EXPECT_EQ(Get_Primary_Receiver(game), 23) << "a plain play-action pass keeps its primary receiver";
+
+    safe_strncpy(Universe.Teams[0].Playbooks.Offense.Plays[PLAY].Name, "Pro 879 Read", PLAY_NAME_LENGTH);
+    EXPECT_EQ(Get_Primary_Receiver(game), 21) << "a read play throws to the play-action back on odd snaps";
+    game->Clock = 1;
+    EXPECT_EQ(Get_Primary_Receiver(game), 23) << "and to the primary receiver on even snaps";
+}
+
+TEST(StatisticsCredit, RushingSafetyWithoutPassRushStillWeighsForSacks) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    Set_Default_Playbooks(1);
+    const int32_t safety = Test_League_Slot(POSITION_S, 0);
+    const int32_t others[] = {Test_League_Slot(POSITION_DE, 0), Test_League_Slot(POSITION_DT, 0),
+                              Test_League_Slot(POSITION_LB, 0), Test_League_Slot(POSITION_CB, 0)};
+    for (int k = 0; k < ON_FIELD_PLAYERS; ++k) {
+        Set_Defensive_Play_Role(1, 0, k, k == 4 ? 0 : 9);
+        game->On_Field[1][k] = static_cast<uint8_t>(k == 4 ? safety : others[k % 4]);
+    }
+    // A pass rush of 40 estimates no sacks at all; a blitzing safety still counts.
+    Set_Player_Rating(1, safety, RATING_PASS_RUSH, 40.0f);
+    ASSERT_EQ(Get_Adjusted_Stat_Frequency(1, safety, 4), 0);
+    game->Current_Play.Defensive_Play = 0;
+    for (int draw = 0; draw < 30; ++draw)
+        EXPECT_EQ(Choose_Game_Event_Player(game, 2, 4, 0), safety) << "draw " << draw;
 }
