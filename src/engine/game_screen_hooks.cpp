@@ -51,9 +51,12 @@ void Auto_Select_Play_Calls() {
         play.Offensive_Play = static_cast<uint8_t>(offense_call);
     const int32_t defense_call = Choose_Defensive_Play(game);
     if (Is_Team_User_Called(game->Team[1 - off]) && Get_User_Preference(AUTO_CALL_DEFENSE) != 1) {
+        // The kick test reads the offensive call that stands in the play: the
+        // user's own or still open, not the computer's suggestion.
         const uint32_t down = Get_Game_Down(game);
-        const int32_t type = offense_call < OFFENSIVE_PLAYS && down != KICKOFF_DOWN && down != FREE_KICK_DOWN
-                                 ? Get_Offensive_Play_Type(game->Possession_Team, offense_call)
+        const int32_t standing = play.Offensive_Play;
+        const int32_t type = standing < OFFENSIVE_PLAYS && down != KICKOFF_DOWN && down != FREE_KICK_DOWN
+                                 ? Get_Offensive_Play_Type(game->Possession_Team, standing)
                                  : -1;
         if (down == KICKOFF_DOWN || down == FREE_KICK_DOWN || type == PLAY_TYPE_PUNT ||
             type == PLAY_TYPE_FIELD_GOAL)

@@ -96,6 +96,7 @@ void Gather_User_Calls(GAME_RECORD* pGame, int32_t computer_offense, int32_t com
     PLAY_LOG_ENTRY& play = pGame->Current_Play;
     Game_Screen_Mode = 0;
     Set_Play_Menu_Mode(1);
+    Clear_Game_Screen_Texts();
     if (Get_User_Preference(CURRENT_VIEW) != GAMES_VIEW) Set_Current_View(GAMES_VIEW);
     Set_User_Preference(PBP_OFFENSIVE_PLAY, -1);
     Set_User_Preference(PBP_DEFENSIVE_PLAY, -1);
@@ -108,9 +109,11 @@ void Gather_User_Calls(GAME_RECORD* pGame, int32_t computer_offense, int32_t com
     else
         offense_call = computer_offense;
     play.Offensive_Play = static_cast<uint8_t>(offense_call);
+    // The defence is asked unless the offence's call, as it stands now, is a
+    // kick: an offence the user has still to call does not stop the question.
     int32_t defense_call = computer_defense;
     if (Is_Team_User_Called(pGame->Team[1 - off]) && Get_User_Preference(AUTO_CALL_DEFENSE) != 1 &&
-        Defense_Call_Needed(pGame, offense_call == NO_PLAY_CALL ? computer_offense : offense_call)) {
+        Defense_Call_Needed(pGame, offense_call)) {
         Set_User_Preference(DEFENSIVE_PLAY_PAGE, computer_defense / 10);
         defense_call = NO_PLAY_CALL;
     }

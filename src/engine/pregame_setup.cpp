@@ -14,7 +14,6 @@
 #include "database/player_statistics.h"
 #include "database/random_numbers.h"
 #include "database/rating_normalisation.h"
-#include "database/schedule_entries.h"
 #include "database/settings.h"
 #include "database/team_finances.h"
 #include "database/team_record.h"
@@ -24,6 +23,7 @@
 #include "engine/formation_depth_charts.h"
 #include "engine/formations.h"
 #include "engine/game_record.h"
+#include "engine/game_screen_hooks.h"
 #include "engine/running_plays.h"
 #include "engine/snap_decisions.h"
 #include "engine/statistics_credit.h"
@@ -53,11 +53,10 @@ int32_t Current_Week() {
     return Get_User_Preference(CURRENT_WEEK);
 }
 
-bool Is_Watched_Human_Team(int32_t team) {
-    if (!Is_Human_Team(team)) return false;
-    const int32_t week = Current_Week();
-    if (week < 0 || week >= 22) return false;
-    return Get_Team_Schedule_Stat(team, week, SCHEDULE_WATCH_FLAG) != 0;
+// A game is watched when either team's schedule entry asks for it, so a human
+// visitor is watched through the home team's flag too.
+bool Is_Watched_Human_Team(const GAME_RECORD* pGame, int32_t team) {
+    return Is_Human_Team(team) && Is_Game_Play_By_Play(pGame) != 0;
 }
 // True when one of the row's first `count` entries holds the id.
 bool Is_Id_In_Row(int32_t team, int32_t formation, int32_t count, int32_t id) {
@@ -254,7 +253,7 @@ void Rebuild_Side_Depth_Chart(GAME_RECORD* pGame, int32_t side) {
     if (pGame == nullptr || side < 0 || side > 1) return;
     const int32_t team = pGame->Team[side];
     if (!Is_Team_Index(team)) return;
-    const bool blowout = Is_Blowout(pGame) && !Is_Watched_Human_Team(team);
+    const bool blowout = Is_Blowout(pGame) && !Is_Watched_Human_Team(pGame, team);
     Set_Formation_Depth_Charts(team, blowout ? 1 : 0);
 }
 

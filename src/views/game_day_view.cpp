@@ -1,6 +1,10 @@
 #include "views/game_day_view.h"
 
+#include <cstring>
+
 #include "platform/message_queue.h"
+
+char Game_Screen_Texts[2][GAME_SCREEN_TEXT_SIZE];
 
 namespace {
 
@@ -16,6 +20,10 @@ bool Has_Wait_Elapsed(void*) {
 }
 
 } // namespace
+
+void Clear_Game_Screen_Texts() {
+    std::memset(Game_Screen_Texts, 0, sizeof Game_Screen_Texts);
+}
 
 int32_t Draw_Play_Result_Panel(void*, int32_t frame, int32_t) {
     // Without a display each frame is one step of the animation.

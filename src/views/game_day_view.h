@@ -4,6 +4,12 @@
 
 #include "views/current_view.h"
 
+// The game screen's two short text lines of a watched snap; the play loop
+// empties them before it waits for the user's calls.
+constexpr int32_t GAME_SCREEN_TEXT_SIZE = 136;
+extern char Game_Screen_Texts[2][GAME_SCREEN_TEXT_SIZE];
+void Clear_Game_Screen_Texts();
+
 // Draws frame 0-10 of the play result panel (frame -1 with bFinal 1: the
 // closing state). Returns how many animation steps to wait after the frame.
 int32_t Draw_Play_Result_Panel(void* dc, int32_t frame, int32_t bFinal);

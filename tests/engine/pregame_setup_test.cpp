@@ -3,13 +3,16 @@
 #include "database/cities.h"
 #include "database/player_record.h"
 #include "database/random_numbers.h"
+#include "database/schedule_entries.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "engine/formation_depth_charts.h"
+#include "engine/game_screen_hooks.h"
 #include "engine/pregame_setup.h"
 #include "game_calls_test_support.h"
 #include "support/debug_log.h"
+#include "support/game_runner.h"
 #include "support/test_league.h"
 #include "views/weather.h"
 
@@ -195,4 +198,36 @@ TEST(PregameSetup, SeatingRatingReportsABadTeam) {
     Clear_Debug_Log();
     EXPECT_EQ(Get_Stadium_Seating_Rating(41), 0);
     EXPECT_EQ(Count_Debug_Lines("nTeam out of bounds in Get_Team_Stadium_Stat(41,"), 3);
+}
+
+// The human team keeps its starter in a watched blow-out even when only the
+// other team's schedule entry carries the watch flag.
+TEST(PregameSetup, WatchedBlowoutKeepsTheHumanStarterWhicheverTeamHoldsTheWatchFlag) {
+    Build_Test_League();
+    const int32_t week = 3;
+    Prepare_Game_Week(week, 5);
+    Schedule_Test_Game(1, 0, week);
+    Set_User_Preference(MULTI_SEASON_SIMULATION, 0);
+    GAME_RECORD* game = Start_Test_Game();
+    Set_Team_Stat(0, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Set_Game_PBP_Flag(1, week, 1);
+    ASSERT_EQ(Get_Team_Own_Schedule_Stat_1(0, week), 0) << "the flag sits in the home team's entry";
+    ASSERT_EQ(Is_Game_Play_By_Play(game), 1) << "the home team's flag makes the game watched";
+    const int32_t starter = Get_Player_ID(0, Test_League_Slot(POSITION_QB, 0));
+    game->Clock = 3000;
+    game->Score[0] = 45;
+    Update_Game_Depth_Charts(game);
+    EXPECT_EQ(Get_Formation_Depth_Chart_Entry(0, 3, 0), starter) << "the user's visitor keeps his starter";
+
+    Set_Team_Stat(1, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    game->Score[0] = 0;
+    game->Score[1] = 45;
+    Update_Game_Depth_Charts(game);
+    EXPECT_EQ(Get_Formation_Depth_Chart_Entry(1, 3, 0), Get_Player_ID(1, Test_League_Slot(POSITION_QB, 0)))
+        << "the user's home team keeps its starter";
+
+    Set_User_Preference(SIMULATION_RUNNING, 0);
+    Update_Game_Depth_Charts(game);
+    EXPECT_EQ(Get_Formation_Depth_Chart_Entry(1, 3, 0), Get_Player_ID(1, Test_League_Slot(POSITION_QB, 1)))
+        << "a game nobody watches brings the backup in";
 }

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "database/schedule_entries.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "engine/game_driver.h"
+#include "engine/game_record.h"
+#include "engine/game_screen_hooks.h"
+#include "engine/offensive_play_calling.h"
+#include "engine/play_loop.h"
+#include "engine/playbook_records.h"
+#include "platform/message_queue.h"
+#include "support/game_runner.h"
+#include "support/test_league.h"
+#include "views/game_day_view.h"
+
+namespace {
+
+constexpr int32_t WEEK = 2;
+constexpr uint32_t SCRIPT_TIMER = 0x5C2;
+
+int32_t Snaps_Asked = 0;
+int32_t Texts_Left_Over = 0;
+int32_t Fourth_Downs_Asked = 0;
+int32_t Fourth_Down_Defence_Taken = 0;
+
+// A game screen on which the user calls both sides. On the first question of
+// each snap it notes what the loop left in the play and in the screen's text
+// lines, then writes the lines as the screen would.
+void Two_User_Screen(WINDOW_HANDLE, uint32_t, uint32_t) {
+    GAME_RECORD* game = Current_Game;
+    if (game == nullptr) return;
+    PLAY_LOG_ENTRY& play = game->Current_Play;
+    const int32_t state = Get_Play_Call_State();
+    if (state == 4) return;
+    if (state == 1 || state == 3) {
+        ++Snaps_Asked;
+        if (Game_Screen_Texts[0][0] != '\0' || Game_Screen_Texts[1][0] != '\0') ++Texts_Left_Over;
+        std::strcpy(Game_Screen_Texts[0], "Shown before the call");
+        std::strcpy(Game_Screen_Texts[1], "Second line");
+        const uint32_t down = Get_Game_Down(game);
+        if (down == 3) {
+            ++Fourth_Downs_Asked;
+            if (play.Defensive_Play != NO_PLAY_CALL) ++Fourth_Down_Defence_Taken;
+        }
+        int32_t call = down == 3 ? 10 : 10 * (Snaps_Asked % 4);
+        if (down == CONVERSION_ATTEMPT) call = HARD_CODED_FIELD_GOAL_PLAY;
+        if (state == 3) call = 0;
+        Set_User_Preference(PBP_OFFENSIVE_PLAY, call);
+        play.Offensive_Play = static_cast<uint8_t>(call);
+        return;
+    }
+    const int32_t call = Get_User_Preference(DEFENSIVE_PLAY_PAGE) * 10;
+    Set_User_Preference(PBP_DEFENSIVE_PLAY, call);
+    play.Defensive_Play = static_cast<uint8_t>(call);
+}
+
+// Fourth and 20 at the offence's own 20 between two human teams.
+GAME_RECORD* Fourth_And_Long(int32_t offense, int32_t defense) {
+    Build_Test_League();
+    Set_Default_Playbooks(offense);
+    Set_Default_Playbooks(defense);
+    Set_Team_Stat(offense, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Set_Team_Stat(defense, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Set_User_Preference(MULTI_SEASON_SIMULATION, 0);
+    Set_User_Preference(AUTO_CALL_OFFENSE, 0);
+    Set_User_Preference(AUTO_CALL_DEFENSE, 0);
+    GAME_RECORD* game = &Universe.Games[0];
+    std::memset(game, 0, sizeof *game);
+    game->Team[0] = static_cast<uint8_t>(offense);
+    game->Team[1] = static_cast<uint8_t>(defense);
+    game->Possession_Team = static_cast<uint8_t>(offense);
+    game->Timeouts[0] = game->Timeouts[1] = 3;
+    game->Clock = 300;
+    game->Yards_To_Goal = 80;
+    game->Yards_To_Go = 20;
+    game->Down_Word = 3;
+    for (auto& side : game->On_Field)
+        for (auto& slot : side)
+            slot = 255;
+    Clear_Current_Play(game);
+    Current_Game = game;
+    return game;
+}
+
+} // namespace
+
+// The defence is asked whenever the offensive call in the play is not a punt
+// or field goal, whatever the computer would have called for the offence.
+TEST(WatchedSnapCalls, AutoSelectTestsTheStandingOffensiveCall) {
+    GAME_RECORD* game = Fourth_And_Long(1, 2);
+    ASSERT_EQ(Get_Offensive_Play_Type(1, Choose_Offensive_Play(game)), PLAY_TYPE_PUNT)
+        << "the computer's suggestion here is a punt";
+
+    Clear_Current_Play(game);
+    Set_User_Preference(DEFENSIVE_PLAY_PAGE, -1);
+    Auto_Select_Play_Calls();
+    EXPECT_EQ(game->Current_Play.Offensive_Play, NO_PLAY_CALL) << "the user still calls his offence";
+    EXPECT_EQ(game->Current_Play.Defensive_Play, NO_PLAY_CALL)
+        << "an open offensive call leaves the defence to the user";
+    EXPECT_GE(Get_User_Preference(DEFENSIVE_PLAY_PAGE), 0) << "the defence's list turns to the suggestion";
+
+    Clear_Current_Play(game);
+    game->Current_Play.Offensive_Play = 4;
+    Set_User_Preference(DEFENSIVE_PLAY_PAGE, -1);
+    Auto_Select_Play_Calls();
+    EXPECT_EQ(game->Current_Play.Defensive_Play, NO_PLAY_CALL)
+        << "a called run leaves the defence to the user";
+    EXPECT_GE(Get_User_Preference(DEFENSIVE_PLAY_PAGE), 0);
+
+    Clear_Current_Play(game);
+    game->Current_Play.Offensive_Play = HARD_CODED_PUNT_PLAY;
+    Auto_Select_Play_Calls();
+    EXPECT_NE(game->Current_Play.Defensive_Play, NO_PLAY_CALL) << "against a called punt the computer calls";
+    Current_Game = nullptr;
+}
+
+// In a watched game between two users' teams each snap first empties the game
+// screen's text lines, and a fourth down asks the defence as long as the
+// offence has not called a kick.
+TEST(WatchedSnapCalls, WatchedSnapClearsTheScreenTextsAndAsksTheDefenceOnFourthDown) {
+    Build_Test_League();
+    Reset_Message_Queue();
+    Prepare_Game_Week(WEEK, 31);
+    Set_User_Preference(PLAY_ANIMATION_DELAY, 0);
+    Universe.Header.Require_Click_After_Each_Play = 0;
+    Set_Team_Stat(4, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Set_Team_Stat(5, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Schedule_Test_Game(4, 5, WEEK);
+    Set_Game_PBP_Flag(4, WEEK, 1);
+    Snaps_Asked = Texts_Left_Over = Fourth_Downs_Asked = Fourth_Down_Defence_Taken = 0;
+    std::strcpy(Game_Screen_Texts[0], "Left from an earlier game");
+    Set_Window_Timer(NO_WINDOW, SCRIPT_TIMER, 1, Two_User_Screen);
+    GAME_RECORD* game = Play_Test_Game(4, 5, WEEK);
+    Kill_Window_Timer(NO_WINDOW, SCRIPT_TIMER);
+    Reset_Message_Queue();
+    ASSERT_NE(game, nullptr);
+    EXPECT_EQ(Is_Game_Over(game), 1);
+    EXPECT_GT(Snaps_Asked, 50);
+    EXPECT_EQ(Texts_Left_Over, 0) << "every watched snap starts with empty screen texts";
+    EXPECT_GT(Fourth_Downs_Asked, 0);
+    EXPECT_EQ(Fourth_Down_Defence_Taken, 0) << "the defence was not left to the user on a fourth down";
+    Current_Game = nullptr;
+}
