@@ -58,14 +58,6 @@ int32_t Punt_Average(int32_t year) {
     return average > 0 ? average : DEFAULT_PUNT_AVERAGE;
 }
 
-bool Is_Conversion(const GAME_RECORD* pGame) {
-    return Get_Game_Down(pGame) == CONVERSION_ATTEMPT;
-}
-
-void Say(GAME_RECORD* pGame, int32_t event, int32_t a, int32_t b, int32_t player0, int32_t player1) {
-    Queue_Commentary(pGame, event, a, b, 0, player0, player1);
-}
-
 int32_t Field_Slot(const GAME_RECORD* pGame, int32_t side, int32_t index) {
     if (side < 0 || side > 1 || index < 0 || index >= ON_FIELD_PLAYERS) return NO_FIELD_PLAYER;
     return pGame->On_Field[side][index];

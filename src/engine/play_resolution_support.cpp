@@ -3,6 +3,7 @@
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/random_numbers.h"
+#include "engine/announcer.h"
 #include "engine/game_record.h"
 #include "engine/kicking_plays.h"
 #include "engine/play_loop.h"
@@ -103,4 +104,28 @@ bool Hand_Over_Recovered_Fumble(GAME_RECORD* pGame, int32_t team, int32_t slot, 
     }
     pGame->Snap_Yards = static_cast<int8_t>(yards);
     return touchdown;
+}
+
+int32_t Offense_Id(const GAME_RECORD* pGame, int32_t slot) {
+    return Play_Player_Id(Get_Offense_Team(pGame), slot);
+}
+
+int32_t Defense_Id(const GAME_RECORD* pGame, int32_t slot) {
+    return Play_Player_Id(Get_Defense_Team(pGame), slot);
+}
+
+float Offense_Rating(const GAME_RECORD* pGame, int32_t slot, int32_t rating) {
+    return Get_Player_Rating(Get_Offense_Team(pGame), slot, rating);
+}
+
+bool Is_Conversion(const GAME_RECORD* pGame) {
+    return Get_Game_Down(pGame) == CONVERSION_ATTEMPT;
+}
+
+void Say(GAME_RECORD* pGame, int32_t event, int32_t a, int32_t b, int32_t player0, int32_t player1) {
+    Queue_Commentary(pGame, event, a, b, 0, player0, player1);
+}
+
+int32_t Clamp_Yards(int32_t yards) {
+    return Clamp_Int(-120, 120, yards);
 }

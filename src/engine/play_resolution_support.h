@@ -14,6 +14,17 @@ double Play_Random_Fraction();
 int32_t Play_Random_Below(int32_t n);
 // Id of a roster slot, -1 for an empty or invalid slot.
 int32_t Play_Player_Id(int32_t team, int32_t slot);
+// Id of the offence's (defence's) player in a roster slot, -1 for none.
+int32_t Offense_Id(const GAME_RECORD* pGame, int32_t slot);
+int32_t Defense_Id(const GAME_RECORD* pGame, int32_t slot);
+// A rating of the offence's player in a roster slot (read with its repairs).
+float Offense_Rating(const GAME_RECORD* pGame, int32_t slot, int32_t rating);
+// 1 on a try after a touchdown.
+bool Is_Conversion(const GAME_RECORD* pGame);
+// Queues an announcer event of the snap with its two arguments and players.
+void Say(GAME_RECORD* pGame, int32_t event, int32_t a, int32_t b, int32_t player0, int32_t player1);
+// Play yards kept within -120..120.
+int32_t Clamp_Yards(int32_t yards);
 // Position (vital stat 1) of a roster slot, -1 for an empty or invalid slot.
 int32_t Play_Player_Position(int32_t team, int32_t slot);
 // Defensive credit (group 2) to a defender of the team not in possession.

@@ -28,30 +28,6 @@ namespace {
 constexpr int32_t INTERCEPTION_TOUCHDOWN_STAT = 12;
 constexpr int32_t ROUTE_BLOCKING = 40;
 
-float Offense_Rating(const GAME_RECORD* pGame, int32_t slot, int32_t rating) {
-    return Get_Player_Rating(Get_Offense_Team(pGame), slot, rating);
-}
-
-int32_t Offense_Id(const GAME_RECORD* pGame, int32_t slot) {
-    return Play_Player_Id(Get_Offense_Team(pGame), slot);
-}
-
-int32_t Defense_Id(const GAME_RECORD* pGame, int32_t slot) {
-    return Play_Player_Id(Get_Defense_Team(pGame), slot);
-}
-
-bool Is_Conversion(const GAME_RECORD* pGame) {
-    return Get_Game_Down(pGame) == CONVERSION_ATTEMPT;
-}
-
-void Say(GAME_RECORD* pGame, int32_t event, int32_t a, int32_t b, int32_t player0, int32_t player1) {
-    Queue_Commentary(pGame, event, a, b, 0, player0, player1);
-}
-
-int32_t Clamp_Yards(int32_t yards) {
-    return Clamp_Int(-120, 120, yards);
-}
-
 // The offence's ball carrier fumbled and the defence recovered: turnover
 // counters, credits, the return and the possible touchdown.
 void Resolve_Lost_Run_Fumble(GAME_RECORD* pGame, int32_t carrier, int32_t direction, int32_t scramble) {
