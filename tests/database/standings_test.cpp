@@ -10,23 +10,13 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "support/debug_log.h"
+#include "support/hand_built_results.h"
 
 namespace {
 // `teams` franchises, four to a division, a 17-game season in week 10.
 void Reset_Standings_League(int teams) {
-    std::memset(&Universe, 0, sizeof Universe);
-    for (int team = 0; team < MAX_FRANCHISES; ++team) {
-        Universe.Teams[team].Team_Stats[TEAM_STAT_CONTROL] = team < teams ? TEAM_CONTROL_COMPUTER : -1;
-        Universe.Teams[team].Team_Stats[TEAM_STAT_DIVISION] = team / 4;
-    }
-    for (int slot = 0; slot < PLAYOFF_BRACKET_SLOTS; ++slot)
-        Set_Playoff_Team(slot, NO_TEAM);
-    Universe.Season_Length = 17;
-    Universe.Header.Universe_Stats[GAMES_PER_SEASON] = 17;
+    Reset_Hand_Built_League(teams, 10);
     Universe.Header.Universe_Stats[WILD_CARD_TEAMS] = 3;
-    Set_User_Preference(DRAFT_ROUND, 7);
-    Set_User_Preference(CURRENT_WEEK, 10);
-    Clear_Debug_Log();
 }
 
 void Set_Record(int team, int wins, int losses) {
@@ -36,13 +26,7 @@ void Set_Record(int team, int wins, int losses) {
 
 int next_game = 0;
 void Add_Final(int away, int home, int away_score, int home_score) {
-    GAME_RECORD* game = Get_Game_Record(next_game++);
-    game->Team[0] = static_cast<uint8_t>(away);
-    game->Team[1] = static_cast<uint8_t>(home);
-    game->Score[0] = away_score;
-    game->Score[1] = home_score;
-    game->Season_Year = 2020;
-    game->Clock = 3600;
+    Put_Final_Game(next_game++, away, home, away_score, home_score);
 }
 
 // Two leagues of three divisions of four teams: divisions 0-2 and 4-6.

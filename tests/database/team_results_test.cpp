@@ -11,22 +11,12 @@
 #include "database/team_results.h"
 #include "database/universe.h"
 #include "support/debug_log.h"
+#include "support/hand_built_results.h"
 
 namespace {
 void Reset_Results_League(int teams) {
-    std::memset(&Universe, 0, sizeof Universe);
-    for (int team = 0; team < MAX_FRANCHISES; ++team) {
-        Universe.Teams[team].Team_Stats[TEAM_STAT_CONTROL] = team < teams ? TEAM_CONTROL_COMPUTER : -1;
-        Universe.Teams[team].Team_Stats[TEAM_STAT_DIVISION] = team / 4;
-    }
-    for (int slot = 0; slot < PLAYOFF_BRACKET_SLOTS; ++slot)
-        Set_Playoff_Team(slot, NO_TEAM);
-    Universe.Season_Length = 17;
-    Universe.Header.Universe_Stats[GAMES_PER_SEASON] = 17;
-    Set_User_Preference(DRAFT_ROUND, 7);
+    Reset_Hand_Built_League(teams, 5);
     Set_User_Preference(CURRENT_SEASON_INDEX, 3);
-    Set_User_Preference(CURRENT_WEEK, 5);
-    Clear_Debug_Log();
 }
 
 void Set_Record(int team, int wins, int losses, int ties) {
@@ -36,13 +26,7 @@ void Set_Record(int team, int wins, int losses, int ties) {
 }
 
 void Make_Final(int index, int away, int home, int away_score, int home_score) {
-    GAME_RECORD* game = Get_Game_Record(index);
-    game->Team[0] = static_cast<uint8_t>(away);
-    game->Team[1] = static_cast<uint8_t>(home);
-    game->Score[0] = away_score;
-    game->Score[1] = home_score;
-    game->Season_Year = 2020;
-    game->Clock = 3600;
+    Put_Final_Game(index, away, home, away_score, home_score);
 }
 
 std::string Record_Text(int team) {
