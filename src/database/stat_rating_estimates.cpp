@@ -38,6 +38,13 @@ int32_t Scaled_Down(int32_t value, int32_t k, int32_t r, int32_t d) {
     return q;
 }
 
+// (a * k + r) / d truncated, one less whenever the value is negative: the
+// steps that round negative statistics down without a multiple exception.
+int32_t Scaled_Down_Negative(int32_t value, int32_t k, int32_t r, int32_t d) {
+    int32_t q = (value * k + r) / d;
+    return value < 0 ? q - 1 : q;
+}
+
 int32_t Squeezed(int32_t value) {
     return static_cast<int32_t>(Squeeze_Position_Rating(static_cast<float>(value)));
 }
@@ -80,7 +87,7 @@ int32_t Rushing_Base(const ESTIMATE_READER& p) {
     int32_t group = p.Group();
     if (group == 0) {
         int32_t r = p.S(8);
-        if (p.Position() == POSITION_QB) r = Scaled_Down(p.S(8), 175, 50, 100);
+        if (p.Position() == POSITION_QB) r = Scaled_Down_Negative(p.S(8), 175, 50, 100);
         int32_t y = Clamp_Int(250, 750, p.C(112));
         int32_t m = Mul_Div_Round(r, H(112) + y, 2 * H(112));
         if (p.Position() == POSITION_FB) m = (m + 1000) / 2;
@@ -94,7 +101,8 @@ int32_t Rushing_Base(const ESTIMATE_READER& p) {
 int32_t Receiving(const ESTIMATE_READER& p) {
     if (p.Group() == 0) {
         int32_t r = p.S(11) + 100;
-        if (p.Position() == POSITION_RB || p.Position() == POSITION_FB) r = Scaled_Down(r, 175, 50, 100);
+        if (p.Position() == POSITION_RB || p.Position() == POSITION_FB)
+            r = Scaled_Down_Negative(r, 175, 50, 100);
         return Rounded_Signed_Sqrt(2 * (r - H(113) + p.C(113))) + 40;
     }
     if (p.Group() == 2) return std::max(20, p.C(217) + p.C(218) / 2 + p.C(232) / 10 + p.C(231) / 15 - 75);
@@ -189,8 +197,8 @@ int32_t Lineman_Build(const ESTIMATE_READER& p) {
 int32_t Run_Defense(const ESTIMATE_READER& p) {
     if (p.Group() != 2) return 20;
     int32_t t = 2 * p.S(2) + p.S(3) + p.S(0) / 2 + p.S(1) / 2;
-    if (p.Position() == POSITION_DT) t = Scaled_Down(t, 130, 50, 100) + (p.Weight() - 200) / 3;
-    if (p.Position() == POSITION_DE) t = Scaled_Down(t, 112, 50, 100) + (p.Weight() - 200) / 7 - 40;
+    if (p.Position() == POSITION_DT) t = Scaled_Down_Negative(t, 130, 50, 100) + (p.Weight() - 200) / 3;
+    if (p.Position() == POSITION_DE) t = Scaled_Down_Negative(t, 112, 50, 100) + (p.Weight() - 200) / 7 - 40;
     return Squeezed(Rounded_Signed_Sqrt(4 * t) + t / 10 + 39);
 }
 
@@ -226,8 +234,8 @@ int32_t Turnovers(const ESTIMATE_READER& p) {
 int32_t Tackling(const ESTIMATE_READER& p) {
     if (p.Group() != 2) return 20;
     int32_t y = 20 * p.C(147) + 12 * p.S(3);
-    if (p.Position() == POSITION_CB) y = Scaled_Down(y, 50, 50, 100);
-    if (p.Position() == POSITION_S) y = Scaled_Down(y, 70, 50, 100);
+    if (p.Position() == POSITION_CB) y = Scaled_Down_Negative(y, 50, 50, 100);
+    if (p.Position() == POSITION_S) y = Scaled_Down_Negative(y, 70, 50, 100);
     return Squeezed(Rounded_Signed_Sqrt(y + 5 * p.S(0) + 5 * p.S(1)) + 40);
 }
 
@@ -248,7 +256,7 @@ int32_t Field_Goal_Distance(const ESTIMATE_READER& p) {
     int32_t longest = p.S(18) < 20 ? 45 : p.S(18);
     int32_t d = Clamp_Int(0, 2000, Mul_Div_Round(1000, long_made, p.C(122) + 4)) + 27 * longest;
     int32_t year = Get_Current_Year();
-    if (year < 2010) d = Scaled_Down(d, 50 + std::min(2010 - year, 20), 25, 50);
+    if (year < 2010) d = Scaled_Down_Negative(d, 50 + std::min(2010 - year, 20), 25, 50);
     int32_t e = (70 * (d + 500) + 1000) / 2000;
     if (d + 500 < 0 && (d + 500) % 2000 != 0) --e;
     e = std::min(e, 100);
@@ -260,7 +268,7 @@ int32_t Field_Goal_Distance(const ESTIMATE_READER& p) {
 int32_t Punting(const ESTIMATE_READER& p, int32_t code) {
     if (p.Position() == POSITION_K) return p.C(221) / 2 + 10;
     if (code == 223 || p.S(2) == 0) return 70;
-    int32_t v = Scaled_Down(p.C(115), 210, 500, 1000);
+    int32_t v = Scaled_Down_Negative(p.C(115), 210, 500, 1000);
     int32_t year = Get_Current_Year();
     if (year > 1995) v -= std::min(year - 1995, 18);
     return std::max(v, Rounded_Signed_Sqrt(p.S(2)) + 60);

@@ -191,6 +191,95 @@ const char* Get_Error_Number_Text(int error_number) {
     return ERROR_TEXTS[error_number];
 }
 
+// The table is numbered as the Windows runtime numbers its errors; this
+// runtime numbers some of them differently (a too-long file name is 36 here,
+// a deadlock there), so the current error is renumbered by name first.
+int Get_Table_Error_Number(int host_error) {
+    switch (host_error) {
+    case 0:
+        return 0;
+    case EPERM:
+        return 1;
+    case ENOENT:
+        return 2;
+    case ESRCH:
+        return 3;
+    case EINTR:
+        return 4;
+    case EIO:
+        return 5;
+    case ENXIO:
+        return 6;
+    case E2BIG:
+        return 7;
+    case ENOEXEC:
+        return 8;
+    case EBADF:
+        return 9;
+    case ECHILD:
+        return 10;
+    case EAGAIN:
+        return 11;
+    case ENOMEM:
+        return 12;
+    case EACCES:
+        return 13;
+    case EFAULT:
+        return 14;
+    case EBUSY:
+        return 16;
+    case EEXIST:
+        return 17;
+    case EXDEV:
+        return 18;
+    case ENODEV:
+        return 19;
+    case ENOTDIR:
+        return 20;
+    case EISDIR:
+        return 21;
+    case EINVAL:
+        return 22;
+    case ENFILE:
+        return 23;
+    case EMFILE:
+        return 24;
+    case ENOTTY:
+        return 25;
+    case EFBIG:
+        return 27;
+    case ENOSPC:
+        return 28;
+    case ESPIPE:
+        return 29;
+    case EROFS:
+        return 30;
+    case EMLINK:
+        return 31;
+    case EPIPE:
+        return 32;
+    case EDOM:
+        return 33;
+    case ERANGE:
+        return 34;
+    case EDEADLK:
+        return 36;
+    case ENAMETOOLONG:
+        return 38;
+    case ENOLCK:
+        return 39;
+    case ENOSYS:
+        return 40;
+    case ENOTEMPTY:
+        return 41;
+    case EILSEQ:
+        return 42;
+    default:
+        // Errors the table has no entry for.
+        return ERROR_TEXT_COUNT - 1;
+    }
+}
+
 const char* Get_Errno_Text() {
-    return Get_Error_Number_Text(errno);
+    return Get_Error_Number_Text(Get_Table_Error_Number(errno));
 }

@@ -30,5 +30,7 @@ int Append_Formatted_Line_To_File(const char* file_name, const char* format, ...
     __attribute__((format(printf, 2, 3)));
 // Text of the runtime's current error number, in the game's own wording.
 const char* Get_Errno_Text();
-// The same for a given error number.
+// The same for an error number as the Windows runtime numbers it.
 const char* Get_Error_Number_Text(int error_number);
+// The table number of one of this runtime's error numbers.
+int Get_Table_Error_Number(int host_error);

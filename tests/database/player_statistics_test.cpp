@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/roster_slots.h"
@@ -122,4 +123,19 @@ TEST(PlayerStatistics, PredictedMemoKeepsTheFirstValueUntilCleared) {
     EXPECT_EQ(Get_Player_Stat(0, rb, 3, 112), 500) << "served from the memo";
     Set_Stat_Memo_Switch(0);
     EXPECT_EQ(Get_Player_Stat(0, rb, 3, 112), 400);
+}
+
+TEST(PlayerStatistics, NegativeReceivingYardsRoundDownInTheReceivingEstimate) {
+    Build_Test_League();
+    Set_User_Preference(PERFECT_SCOUTING, 1);
+    Universe.Header.Universe_Stats[BASE_YEAR] = 1990; // league yards per catch 12.2
+    Set_User_Preference(CURRENT_SEASON_INDEX, 0);
+    int32_t rb = Test_League_Slot(POSITION_RB, 0);
+    Make_Position(0, rb, POSITION_RB);
+    // r = -200 + 100 = -100 scales to (-17,500 + 50) / 100 = -174, one less
+    // for a negative r even though it is a whole multiple of 100: -175.
+    Set_Player_Stat(0, rb, 0, 11, -200);
+    Set_Player_Stat(0, rb, 0, 10, -2);
+    ASSERT_EQ(Get_Player_Stat(0, rb, 0, 113), 1000);
+    EXPECT_EQ(Get_Player_Stat(0, rb, 0, 206), 77) << "sqrt(2 * (-175 - 122 + 1000)) + 40, not from -174";
 }

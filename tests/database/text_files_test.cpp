@@ -166,8 +166,25 @@ TEST(TextFiles, ErrorNumberTexts) {
     EXPECT_STREQ(Get_Error_Number_Text(80), "String was truncated");
     EXPECT_STREQ(Get_Error_Number_Text(81), "Unknown error (ErrNo Too Large)");
     EXPECT_STREQ(Get_Error_Number_Text(-3), "Unknown error (ErrNo Too Large)");
-    errno = 13;
+    errno = EACCES;
     EXPECT_STREQ(Get_Errno_Text(), "Permission denied");
+}
+
+TEST(TextFiles, CurrentErrorIsNamedByMeaningNotByThisRuntimesNumber) {
+    errno = ENAMETOOLONG;
+    EXPECT_STREQ(Get_Errno_Text(), "Filename too long");
+    errno = ENOTEMPTY;
+    EXPECT_STREQ(Get_Errno_Text(), "Directory not empty");
+    errno = EILSEQ;
+    EXPECT_STREQ(Get_Errno_Text(), "Illegal byte sequence");
+    errno = EDEADLK;
+    EXPECT_STREQ(Get_Errno_Text(), "Resource deadlock would occur");
+    errno = ENOENT;
+    EXPECT_STREQ(Get_Errno_Text(), "No such file or directory");
+    errno = ECONNREFUSED;
+    EXPECT_STREQ(Get_Errno_Text(), "Unknown error (ErrNo Too Large)") << "no entry in the table";
+    errno = 0;
+    EXPECT_STREQ(Get_Errno_Text(), "NULL ERRNO");
 }
 
 TEST(PathResolver, MatchesExistingComponentsIgnoringCase) {
