@@ -100,7 +100,7 @@ int32_t Value_For_Money(const STAT_READER& p) {
 int32_t Return_Grade(const STAT_READER& p, int32_t rating, int32_t value_code) {
     if (!Is_Skill_Or_Secondary_Player(p.team, p.slot)) return 0;
     if (p.season == SEASON_PREDICTED)
-        return std::max(0, static_cast<int32_t>((Get_Player_Rating(p.team, p.slot, rating) - 50.0f) * 15.0f));
+        return std::max(0, static_cast<int32_t>((Get_Player_Rating(p.team, p.slot, rating) - 50.0) * 15.0));
     return p.C(value_code);
 }
 

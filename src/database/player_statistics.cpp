@@ -26,7 +26,13 @@ int32_t* Memo_Entry(int32_t team, int32_t slot, int32_t code) {
     return nullptr;
 }
 
-bool Is_Memo_Stored_Code(int32_t code) {
+// The kicking estimates of a player who neither kicks nor punts are a plain
+// 20 that is never remembered.
+bool Is_Memo_Stored_Code(int32_t team, int32_t slot, int32_t code) {
+    if (code >= 220 && code <= 223) {
+        int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+        return position == POSITION_K || position == POSITION_P;
+    }
     return (code >= 100 && code <= 146) || (code >= 200 && code <= 239);
 }
 
@@ -126,7 +132,7 @@ int32_t Get_Player_Stat(int32_t team, int32_t slot, int32_t season, int32_t stat
     int32_t* memo = season == SEASON_PREDICTED && Stat_Memo_On ? Memo_Entry(team, slot, stat) : nullptr;
     if (memo != nullptr && *memo != 0) return *memo;
     int32_t value = Compute_Player_Stat_Code(team, slot, season, stat);
-    if (memo != nullptr && Is_Memo_Stored_Code(stat)) *memo = value;
+    if (memo != nullptr && Is_Memo_Stored_Code(team, slot, stat)) *memo = value;
     return value;
 }
 

@@ -139,3 +139,30 @@ TEST(PlayerStatistics, NegativeReceivingYardsRoundDownInTheReceivingEstimate) {
     ASSERT_EQ(Get_Player_Stat(0, rb, 0, 113), 1000);
     EXPECT_EQ(Get_Player_Stat(0, rb, 0, 206), 77) << "sqrt(2 * (-175 - 122 + 1000)) + 40, not from -174";
 }
+
+TEST(PlayerStatistics, KickingEstimatesOfOtherPlayersStayOutOfTheMemo) {
+    Build_Test_League();
+    Set_User_Preference(PERFECT_SCOUTING, 1);
+    int32_t lb = Test_League_Slot(POSITION_LB, 0);
+    Make_Position(0, lb, POSITION_LB);
+    Set_Stat_Memo_Switch(1);
+    EXPECT_EQ(Get_Player_Stat(0, lb, 3, 220), 20);
+    // A kicker with no kicks: at least the square-root floor of 60.
+    Set_Player_Vital_Stat(0, lb, VITAL_POSITION, POSITION_K);
+    EXPECT_EQ(Get_Player_Stat(0, lb, 3, 220), 60) << "the plain 20 was not remembered";
+    Set_Player_Vital_Stat(0, lb, VITAL_POSITION, POSITION_LB);
+    EXPECT_EQ(Get_Player_Stat(0, lb, 3, 220), 60) << "a kicker's estimate is remembered";
+    Set_Stat_Memo_Switch(0);
+}
+
+TEST(PlayerStatistics, PredictedReturnGradeIsFormedInDoublePrecision) {
+    Build_Test_League();
+    int32_t rb = Test_League_Slot(POSITION_RB, 0);
+    Make_Position(0, rb, POSITION_RB);
+    // (55.2666664 - 50.0) x 15.0 is 78.99999..., which single precision
+    // would round up to 79.
+    Set_Player_Rating(0, rb, RATING_KICK_RETURNS, 55.2666664f);
+    EXPECT_EQ(Get_Player_Stat(0, rb, 3, 302), 78);
+    Set_Player_Rating(0, rb, RATING_PUNT_RETURNS, 40.0f);
+    EXPECT_EQ(Get_Player_Stat(0, rb, 3, 303), 0) << "a rating below 50 grades 0";
+}
