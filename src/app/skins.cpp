@@ -1,8 +1,12 @@
 #include "app/skins.h"
 
+#include <cstdio>
+#include <cstring>
+#include <string>
 #include <strings.h>
 
 #include "database/league_structure.h"
+#include "database/universe.h"
 
 namespace {
 constexpr int SKIN_NAME_SIZE = 32;
@@ -31,4 +35,12 @@ COLOUR_VALUE Get_Skin_Color() {
     if (Is_Earth_Skin()) return 0x96C8E2;
     if (Is_Fire_Skin()) return 0x9EAACD;
     return 0xDEC4AC;
+}
+
+void Get_Skin_File_Path(char* name, int32_t size) {
+    if (name == nullptr || size <= 0) return;
+    char skin[sizeof Universe.Header.Skin_Name + 1] = {};
+    memcpy(skin, Universe.Header.Skin_Name, sizeof Universe.Header.Skin_Name);
+    const std::string original = name;
+    snprintf(name, static_cast<size_t>(size), "skins\\%s\\%s", skin, original.c_str());
 }

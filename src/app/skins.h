@@ -13,3 +13,8 @@ int32_t Is_Ice_Skin();
 int32_t Is_Ice_Or_Fire_Skin();
 // Dialog background colour of the current skin.
 COLOUR_VALUE Get_Skin_Color();
+
+// Rewrites a file name in place to its path inside the current skin's folder:
+// "skins\<skin>\<name>". `name` holds at least `size` bytes; the result is
+// cut to fit.
+void Get_Skin_File_Path(char* name, int32_t size);

@@ -1,5 +1,7 @@
 #include "database/game_names.h"
 
+#include "app/skins.h"
+
 #include <cctype>
 #include <cstdarg>
 #include <cstdio>
@@ -269,4 +271,5 @@ void Get_GM_Face_Image(int32_t team, char* buffer) {
     int32_t face = ((team % 36) * 11 % 36 + 36) % 36;
     if (Get_User_Preference(CURRENT_SEASON_INDEX) - 15 > face) face += 36;
     Put_Format(buffer, "dialogs/faces/gm%d.jpg", face % 45);
+    Get_Skin_File_Path(buffer, FORMATTED_TEXT_SIZE);
 }

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <string>
 
+#include "database/league_structure.h"
 #include "database/settings.h"
 #include "database/string_table.h"
 #include "database/text_format.h"
@@ -273,11 +274,15 @@ TEST(TextFormat, TeamLabels) {
     Expect_Table(Get_Team_Full_Name, {{38, "Second Round Draft Pick"}, {40, "Second Round Draft Pick"}},
                  "college pool");
 
+    // Faces are pictures of the current skin.
+    Set_Skin_Name("ice");
     Set_User_Preference(CURRENT_SEASON_INDEX, 0);
-    Expect_Table(Get_GM_Face_Image, {{0, "dialogs/faces/gm0.jpg"}, {5, "dialogs/faces/gm19.jpg"}},
+    Expect_Table(Get_GM_Face_Image,
+                 {{0, "skins\\ice\\dialogs/faces/gm0.jpg"}, {5, "skins\\ice\\dialogs/faces/gm19.jpg"}},
                  "early faces");
     Set_User_Preference(CURRENT_SEASON_INDEX, 30);
-    Expect_Table(Get_GM_Face_Image, {{0, "dialogs/faces/gm36.jpg"}, {5, "dialogs/faces/gm19.jpg"}},
+    Expect_Table(Get_GM_Face_Image,
+                 {{0, "skins\\ice\\dialogs/faces/gm36.jpg"}, {5, "skins\\ice\\dialogs/faces/gm19.jpg"}},
                  "later faces");
     Set_User_Preference(CURRENT_SEASON_INDEX, 0);
 }
