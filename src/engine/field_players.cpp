@@ -21,6 +21,7 @@
 #include "engine/formation_depth_charts.h"
 #include "engine/formations.h"
 #include "engine/game_record.h"
+#include "engine/game_screen_hooks.h"
 #include "engine/playbook_records.h"
 #include "engine/snap_decisions.h"
 #include "frontoffice/player_value.h"
@@ -172,14 +173,8 @@ int32_t Two_Point_Chart(const GAME_RECORD* pGame) {
 
 int32_t Decide_Two_Point_Try(GAME_RECORD* pGame) {
     if (pGame == nullptr || Get_User_Preference(TWO_POINT_CONVERSION_RULE) == 0) return 0;
-    const int32_t week = Get_User_Preference(CURRENT_WEEK);
-    bool watched = false;
-    for (int32_t side = 0; side < 2; ++side) {
-        const int32_t team = pGame->Team[side];
-        if (Is_Team_Index(team) && week >= 0 && week < 22 &&
-            Get_Team_Schedule_Stat(team, week, SCHEDULE_WATCH_FLAG) != 0)
-            watched = true;
-    }
+    // The watch flag of a game is kept in one of its two schedule entries.
+    const bool watched = Is_Game_Play_By_Play(pGame) != 0;
     if (Get_User_Preference(SIMULATION_RUNNING) != 0 && !watched) return Two_Point_Chart(pGame);
     const int32_t team = Offense_Team(pGame);
     if (team >= 0 && team < MAX_FRANCHISES && Get_Team_Stat(team, TEAM_STAT_CONTROL) == TEAM_CONTROL_HUMAN &&

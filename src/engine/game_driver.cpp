@@ -117,6 +117,19 @@ int Play_Game(int32_t home, int32_t visitor, int32_t week, GAME_RECORD* pGame) {
     return Is_Game_Over(pGame) ? 1 : 0;
 }
 
+// The finished game's pages: the scoring plays are closed and followed by the
+// team, offence and defence tables, the page head gets the box-score top with
+// the score by period, and both pages get their closing tags.
+static void Close_Game_Pages(const GAME_RECORD* pGame) {
+    Close_Scoring_Plays_Table();
+    Write_Box_Score_Team_Stats(pGame);
+    Write_Box_Score_Offense_Tables(pGame);
+    Write_Box_Score_Defense_Table(pGame);
+    Close_Box_Score_Page();
+    Write_Box_Score_Top(pGame);
+    Close_Play_By_Play_Tables();
+}
+
 int Begin_Game(GAME_RECORD* pGame) {
     if (pGame == nullptr) return 0;
     Current_Game = pGame;
@@ -132,7 +145,7 @@ int Begin_Game(GAME_RECORD* pGame) {
     Clear_Play_By_Play_Work_Buffers();
     Game_Screen_Mode = 1;
     if (pGame->Clock > REGULATION_SECONDS) Write_Period_Header(pGame, Get_Game_Quarter(pGame));
-    Close_Scoring_Plays_Table();
+    Close_Game_Pages(pGame);
     Draw_Scoreboard(pGame);
     Current_Game = nullptr;
     Set_Play_Menu_Mode(0);

@@ -32,6 +32,7 @@
 #include "engine/playbook_records.h"
 #include "engine/snap_decisions.h"
 #include "engine/team_unit_ratings.h"
+#include "engine/unit_multipliers.h"
 #include "personnel/player_generation.h"
 
 namespace {
@@ -410,7 +411,10 @@ int32_t Find_Offensive_Play(GAME_RECORD* pGame, int32_t category, int32_t wanted
             if (system == 3 && key_valid && key == second_back) w *= 2;
             if (category == PLAY_CATEGORY_PASS) {
                 if (key_position == POSITION_FB) w = Round_Ratio(35, w, 100);
-                if (key_position == POSITION_TE) w = Round_Ratio(65, w, 100);
+                // A tight end who already gains more than 50 yards a game is
+                // thrown to less often.
+                if (key_position == POSITION_TE)
+                    w = Spread_Receiver_Weight(team, key, static_cast<int32_t>(Round_Ratio(65, w, 100)));
                 if (threat != 0 && key_valid && key == first_receiver) w = Round_Ratio(w, 8, threat + 8);
             } else if (category == PLAY_CATEGORY_RUN || category == PLAY_CATEGORY_DRAW) {
                 if (key_position == POSITION_FB) {

@@ -102,7 +102,9 @@ void Gather_User_Calls(GAME_RECORD* pGame, int32_t computer_offense, int32_t com
     Set_User_Preference(PBP_DEFENSIVE_PLAY, -1);
     int off = Get_Offense_Side(pGame);
     int32_t offense_call = NO_PLAY_CALL;
-    if (Get_Game_Down(pGame) == CONVERSION_ATTEMPT && computer_offense == HARD_CODED_FIELD_GOAL_PLAY)
+    // A try is kicked unless the two-point decision (which asks a human
+    // scoring team) says go for two.
+    if (Get_Game_Down(pGame) == CONVERSION_ATTEMPT && !Decide_Two_Point_Try(pGame))
         offense_call = HARD_CODED_FIELD_GOAL_PLAY;
     else if (Is_Team_User_Called(pGame->Team[off]) && Get_User_Preference(AUTO_CALL_OFFENSE) != 1)
         Set_User_Preference(OFFENSIVE_PLAY_PAGE, computer_offense / 10);

@@ -3,10 +3,19 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
 
+#include "database/game_names.h"
+#include "database/league_structure.h"
+#include "database/safe_strings.h"
+#include "database/universe.h"
+#include "engine/game_driver.h"
 #include "engine/game_files.h"
+#include "engine/game_record.h"
 #include "reports/box_score_tables.h"
 #include "support/game_output_support.h"
+#include "support/game_runner.h"
+#include "support/test_league.h"
 
 TEST(GameFiles, BoxAndRecapPagesOfGameSevenIn2024) {
     GAME_RECORD* game = Build_Output_Test_Game();
@@ -54,4 +63,43 @@ TEST(GameFiles, PlainPeriodHeaderNamesThePeriodInTheColumnLine) {
         << text;
     EXPECT_NE(text.find(" ---"), std::string::npos) << "the column line is underlined";
     Clear_Game_Text_Buffers();
+}
+
+// A game played through the driver leaves its two pages under the year and
+// record number, naming both teams, one scoring row per scoring snap, and a
+// page closed by its tags.
+TEST(GameFiles, PlayedGameLeavesItsBoxScoreAndRecap) {
+    Build_Test_League();
+    Prepare_Game_Week(2, 4242);
+    GAME_RECORD* game = Play_Test_Game(6, 7, 2);
+    ASSERT_NE(game, nullptr);
+    ASSERT_EQ(Is_Game_Over(game), 1);
+    const int32_t index = static_cast<int32_t>(game - Universe.Games);
+    char suffix[32];
+    snprintf(suffix, sizeof suffix, "-%02d-%03d.htm", Get_Current_Year() % 100, index);
+
+    std::ifstream box(std::string("Output/Box") + suffix);
+    ASSERT_TRUE(box.good()) << "Output/Box" << suffix;
+    std::stringstream box_text;
+    box_text << box.rdbuf();
+    const std::string page = box_text.str();
+    for (int32_t side = 0; side < 2; ++side) {
+        char name[FORMATTED_TEXT_SIZE];
+        Get_Team_Nickname(game->Team[side], name);
+        EXPECT_NE(page.find(name), std::string::npos) << name;
+    }
+    int32_t scoring_snaps = 0;
+    for (int32_t i = 0; i < game->Play_Log_Count && i < MAX_PLAY_LOG_ENTRIES; ++i)
+        if (Is_Scoring_Result(Get_Play_Result(game->Play_Log[i].Play_Word))) ++scoring_snaps;
+    EXPECT_GT(scoring_snaps, 0);
+    EXPECT_NE(page.find("Scoring Plays"), std::string::npos);
+    EXPECT_EQ(page.substr(page.size() - 7), "</HTML>") << "the page ends with its closing tags";
+    EXPECT_NE(page.find("Team Stats"), std::string::npos);
+
+    std::ifstream recap(std::string("Output/Recap") + suffix);
+    ASSERT_TRUE(recap.good());
+    std::stringstream recap_text;
+    recap_text << recap.rdbuf();
+    EXPECT_NE(recap_text.str().find("1st Q"), std::string::npos);
+    EXPECT_NE(recap_text.str().find("4th Q"), std::string::npos);
 }

@@ -67,10 +67,12 @@ void Expect_Valid_Game(const GAME_RECORD* game, bool playoff, int32_t mode, cons
         EXPECT_EQ(points[1], game->Score[1]) << label;
     }
     // First-possession rule: a lead of less than a touchdown ends a timed
-    // overtime only once both sides have had the ball or the period ran out.
+    // overtime only once the trailing side has had the ball (a safety against
+    // the side in possession ends it at once) or the period ran out.
     if (mode == 1 && game->Clock > 3600 && game->Score[0] != game->Score[1]) {
         const int32_t margin = game->Score[0] - game->Score[1];
-        const bool answered = (game->Overtime_Possessions & 3) == 3;
+        const int32_t trailing = margin > 0 ? 1 : 0;
+        const bool answered = (game->Overtime_Possessions & (1 << trailing)) != 0;
         EXPECT_TRUE(answered || margin >= 6 || margin <= -6 || game->Clock >= 3600 + 600)
             << "a short overtime lead ended the game before both sides had the ball, " << label;
     }

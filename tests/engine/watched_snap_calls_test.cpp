@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "platform/message_box.h"
+
 #include <cstring>
 
 #include "database/schedule_entries.h"
@@ -131,6 +133,8 @@ TEST(WatchedSnapCalls, WatchedSnapClearsTheScreenTextsAndAsksTheDefenceOnFourthD
     Set_Team_Stat(5, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
     Schedule_Test_Game(4, 5, WEEK);
     Set_Game_PBP_Flag(4, WEEK, 1);
+    Set_User_Preference(TWO_POINT_CONVERSION_RULE, 1);
+    Clear_Shown_Messages();
     Snaps_Asked = Texts_Left_Over = Fourth_Downs_Asked = Fourth_Down_Defence_Taken = 0;
     std::strcpy(Game_Screen_Texts[0], "Left from an earlier game");
     Set_Window_Timer(NO_WINDOW, SCRIPT_TIMER, 1, Two_User_Screen);
@@ -143,5 +147,15 @@ TEST(WatchedSnapCalls, WatchedSnapClearsTheScreenTextsAndAsksTheDefenceOnFourthD
     EXPECT_EQ(Texts_Left_Over, 0) << "every watched snap starts with empty screen texts";
     EXPECT_GT(Fourth_Downs_Asked, 0);
     EXPECT_EQ(Fourth_Down_Defence_Taken, 0) << "the defence was not left to the user on a fourth down";
+    // Each try after a touchdown asks the user's scoring team (unanswered: kick).
+    int32_t touchdowns = 0, questions = 0;
+    for (int32_t i = 0; i < game->Play_Log_Count && i < MAX_PLAY_LOG_ENTRIES; ++i) {
+        const int32_t result = Get_Play_Result(game->Play_Log[i].Play_Word);
+        if (result == RESULT_EXTRA_POINT_GOOD || result == RESULT_EXTRA_POINT_MISSED) ++touchdowns;
+    }
+    for (const SHOWN_MESSAGE& shown : Get_Shown_Messages())
+        if (shown.Caption == "Point After Touchdown" && shown.Text == "Go For Two?") ++questions;
+    EXPECT_GT(touchdowns, 0);
+    EXPECT_EQ(questions, touchdowns) << "one question per try, each answered by kicking";
     Current_Game = nullptr;
 }
