@@ -71,6 +71,9 @@ bool Same_Text_Ignoring_Case(const char* a, const char* b) {
 }
 
 constexpr PLAYER_LOCATION NOT_FOUND = {static_cast<uint8_t>(NO_TEAM), static_cast<uint8_t>(NO_PLAYER)};
+// What an entry points to when it points to nobody: both bytes 255, as a
+// cleared table has them.
+constexpr PLAYER_LOCATION NO_LOCATION = {0xFF, 0xFF};
 
 void Write_Location(PLAYER_LOCATION* out, PLAYER_LOCATION where) {
     if (out != nullptr) *out = where;
@@ -126,7 +129,7 @@ int32_t Lookup_Text(TEXT_HASH& hash, PLAYER_LOCATION* out, const char* text) {
             return 1;
         }
     }
-    hash.Locations[index] = NOT_FOUND;
+    hash.Locations[index] = NO_LOCATION;
     if (hash.Count >= PLAYER_HASH_FILL_LIMIT) {
         Report_System_Error("%s", hash.Full_Message);
         Build_Text_Hash(hash);
@@ -217,7 +220,7 @@ int32_t Lookup_Player_ID_Hash(PLAYER_LOCATION* out, int32_t id) {
         Write_Location(out, where);
         return 1;
     }
-    Id_Locations[index] = NOT_FOUND;
+    Id_Locations[index] = NO_LOCATION;
     if (Id_Count >= PLAYER_HASH_FILL_LIMIT) {
         Report_System_Error("HASH HAS FILLED!");
         Build_Player_ID_Hash();
@@ -262,7 +265,8 @@ int32_t Find_Player_By_External_ID(int32_t* team_out, int32_t* slot_out, const c
 }
 
 int32_t Sanity_Check_Player_IDs() {
-    Log_Debug_Line("Sanity Checking Player IDs");
+    // The start and the timing go to the debugger only; renumberings are logged.
+    Log_Debug_Output("Sanity Checking Player IDs");
     auto started = std::chrono::steady_clock::now();
     std::vector<int32_t> seen;
     std::vector<int32_t> duplicated;
@@ -282,7 +286,7 @@ int32_t Sanity_Check_Player_IDs() {
     }
     if (duplicated.empty()) {
         auto elapsed = std::chrono::steady_clock::now() - started;
-        Log_Debug_Line(
+        Log_Debug_Output(
             "Finished Sanity Checking Player IDs in %dms",
             static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()));
         return 1;

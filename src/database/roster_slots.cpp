@@ -6,6 +6,7 @@
 #include "app/diagnostics.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
+#include "database/player_statistics.h"
 #include "database/position_evaluation.h"
 #include "database/rating_normalisation.h"
 #include "database/roster_queries.h"
@@ -30,6 +31,12 @@ void Clear_Record(PLAYER_RECORD& player) {
     player.Latest_Season_Line = NO_SEASON_LINE;
 }
 
+// Team numbers are signed bytes, so NO_TEAM (128 as a byte) is the negative
+// team -128 to the range checks and their messages.
+int32_t Signed_Team(int32_t team) {
+    return Is_No_Team(team) ? -NO_TEAM : team;
+}
+
 float Repaired_Rating(float value, int32_t rating) {
     if (std::isnan(value)) return Get_Rating_Baseline(rating);
     return value < MINIMUM_RATING ? MINIMUM_RATING : value;
@@ -41,6 +48,8 @@ int32_t Get_Position_Quota(int32_t position) {
 }
 
 void Copy_Player(int32_t dst_team, int32_t dst_slot, int32_t src_team, int32_t src_slot) {
+    dst_team = Signed_Team(dst_team);
+    src_team = Signed_Team(src_team);
     if (dst_team < 0 || dst_slot < 0) {
         Report_System_Error("Negative destination in Copy_Player()");
         return;
@@ -62,6 +71,7 @@ void Copy_Player(int32_t dst_team, int32_t dst_slot, int32_t src_team, int32_t s
 }
 
 void Copy_Player_To_Memory(PLAYER_RECORD* buffer, int32_t team, int32_t slot) {
+    team = Signed_Team(team);
     if (team < 0 || slot < 0) {
         Report_System_Error("Negative source in Copy_Player_To_Memory()");
         return;
@@ -74,6 +84,7 @@ void Copy_Player_To_Memory(PLAYER_RECORD* buffer, int32_t team, int32_t slot) {
 }
 
 void Copy_Player_From_Memory(int32_t team, int32_t slot, const PLAYER_RECORD* buffer) {
+    team = Signed_Team(team);
     if (team < 0 || slot < 0) {
         Report_System_Error("Negative destination in Copy_Player_From_Memory()");
         return;
@@ -99,6 +110,8 @@ static void Notify_Watched_Game_Of_Roster_Change(int32_t team_a, int32_t team_b)
 }
 
 void Swap_Players(int32_t team_a, int32_t slot_a, int32_t team_b, int32_t slot_b) {
+    team_a = Signed_Team(team_a);
+    team_b = Signed_Team(team_b);
     const char* problem = nullptr;
     if (team_a > 40 || team_b > 40)
         problem = "Invalid Team in Swap_Players(%d,%d,%d,%d)";
@@ -183,8 +196,7 @@ void Clear_Player_Statistics(int32_t team, int32_t slot) {
     }
     // This season, last season and career.
     for (int32_t season = 0; season < 3; ++season)
-        memset(Universe.Teams[team].Players[slot].Season_Stats[season], 0,
-               sizeof Universe.Teams[team].Players[slot].Season_Stats[season]);
+        Clear_Player_Season_Stats(team, slot, season);
     Delete_All_Player_Season_Lines(team, slot);
 }
 

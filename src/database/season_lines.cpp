@@ -229,10 +229,13 @@ void Remove_Dead_Season_Line_Links(int32_t team, int32_t slot) {
     int32_t n = 0;
     while (n < NUMBER_OF_SEASON_LINE_LINKS) {
         int32_t link = player->Season_Line_Links[n];
-        if (Is_Row(link) && Row(link).Year == 0)
+        // A dead row is deleted like any other: zeroed, then unlinked.
+        if (Is_Row(link) && Row(link).Year == 0) {
+            Clear_Season_Line(link);
             Remove_Link(*player, n);
-        else
+        } else {
             ++n;
+        }
     }
 }
 

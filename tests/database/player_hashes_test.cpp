@@ -6,6 +6,7 @@
 #include "database/player_record.h"
 #include "database/roster_slots.h"
 #include "database/universe.h"
+#include "platform/debugger.h"
 #include "support/debug_log.h"
 #include "support/test_league.h"
 
@@ -99,4 +100,39 @@ TEST(PlayerHashes, DuplicateIdsAreRenumbered) {
     EXPECT_NE(Get_Player_ID(1, 1), Get_Player_ID(4, 2));
     EXPECT_EQ(Count_Debug_Lines("Duplicate Player ID found: 77.  Changing to"), 2);
     EXPECT_EQ(Sanity_Check_Player_IDs(), 1);
+}
+
+TEST(PlayerHashes, SanityCheckSendsStartAndTimingToTheDebuggerOnly) {
+    Build_Test_League();
+    std::string debugger;
+    Capture_Debugger_Output(&debugger);
+    Clear_Debug_Log();
+    EXPECT_EQ(Sanity_Check_Player_IDs(), 1);
+    Capture_Debugger_Output(nullptr);
+    EXPECT_NE(debugger.find("Sanity Checking Player IDs"), std::string::npos);
+    EXPECT_NE(debugger.find("Finished Sanity Checking Player IDs in "), std::string::npos);
+    EXPECT_EQ(Count_All_Debug_Lines(), 0) << "a clean check writes nothing to debug.txt";
+}
+
+TEST(PlayerHashes, FailedLookupsLeaveTheProbedEntryPointingAtNobody) {
+    Build_Test_League();
+    int id = Get_Player_ID(6, 3);
+    char external[12];
+    Get_Player_External_ID(6, 3, external);
+    int id_entry = Probe_Player_ID_Hash(id);
+    int external_entry = Probe_External_ID_Hash(external);
+    Clear_Player(6, 3);
+    PLAYER_LOCATION where{};
+    EXPECT_EQ(Lookup_Player_ID_Hash(&where, id), 0);
+    EXPECT_EQ(where.Team, 128) << "the caller is told NO_TEAM";
+    EXPECT_EQ(where.Slot, 255);
+    PLAYER_LOCATION stale = Get_Player_ID_Hash_Location(id_entry);
+    EXPECT_EQ(stale.Team, 255) << "the stale id entry's team byte is marked 255";
+    EXPECT_EQ(stale.Slot, 255);
+    EXPECT_EQ(Get_Player_ID_Hash_Key(id_entry), id) << "the key stays";
+
+    EXPECT_EQ(Lookup_External_ID_Hash(&where, external), 0);
+    stale = Get_External_ID_Hash_Location(external_entry);
+    EXPECT_EQ(stale.Team, 255) << "the stale external-id entry's team byte is marked 255";
+    EXPECT_EQ(stale.Slot, 255);
 }

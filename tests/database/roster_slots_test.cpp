@@ -47,6 +47,21 @@ TEST(RosterSlots, BadSwapAndCopyArgumentsChangeNothing) {
     EXPECT_EQ(Count_Error_Lines(), 8);
 }
 
+TEST(RosterSlots, NoTeamIsANegativeTeamToSwapAndCopy) {
+    Build_Test_League();
+    Clear_Debug_Log();
+    PLAYER_RECORD before = Universe.Teams[0].Players[0];
+    Swap_Players(NO_TEAM, 0, 0, 0);
+    Copy_Player(NO_TEAM, 0, 0, 0);
+    Copy_Player(0, 0, NO_TEAM, 0);
+    Copy_Player(0, 0, -NO_TEAM, 1);
+    EXPECT_EQ(memcmp(&before, &Universe.Teams[0].Players[0], sizeof before), 0);
+    EXPECT_EQ(Count_Debug_Lines("Negative Team in Swap_Players(-128,0,0,0)"), 1);
+    EXPECT_EQ(Count_Debug_Lines("Negative destination in Copy_Player()"), 1);
+    EXPECT_EQ(Count_Debug_Lines("Negative source in Copy_Player()"), 2);
+    EXPECT_EQ(Count_Error_Lines(), 4) << "one message per call, none of the upper-bound ones";
+}
+
 TEST(RosterSlots, ClearAndRemoveKeepRostersPacked) {
     Build_Test_League();
     Clear_Player(1, 4);

@@ -150,3 +150,17 @@ TEST(SeasonLines, SortOrdersLinksByYear) {
     EXPECT_EQ(Get_Season_Line_Year(Get_Player_Season_Line(16, 0, 0)), 2001);
     EXPECT_EQ(Get_Season_Line_Year(Get_Player_Season_Line(16, 0, 2)), TEST_BASE_YEAR - 1);
 }
+
+TEST(SeasonLines, DeadLinksAreDeletedWithTheirRows) {
+    Build_Test_League();
+    ASSERT_EQ(Count_Player_Season_Lines(17, 0), 2);
+    int dead = Get_Player_Season_Line(17, 0, 0);
+    int kept = Get_Player_Season_Line(17, 0, 1);
+    Universe.Season_Lines[dead].Year = 0;
+    Universe.Season_Lines[dead].Stats[3] = 41;
+    Remove_Dead_Season_Line_Links(17, 0);
+    EXPECT_EQ(Count_Player_Season_Lines(17, 0), 1);
+    EXPECT_EQ(Get_Player_Season_Line(17, 0, 0), kept);
+    EXPECT_EQ(Universe.Season_Lines[dead].Stats[3], 0) << "the dead row is zeroed, not only unlinked";
+    EXPECT_EQ(Get_Player_Latest_Season_Line(17, 0), kept);
+}
