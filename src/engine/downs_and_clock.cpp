@@ -163,11 +163,12 @@ void Update_After_Try(GAME_RECORD* pGame, int32_t result) {
     pGame->Yards_To_Goal = To_Byte(Get_Kickoff_Spot());
 }
 
-// Takes back the seconds a snap ran past a clock mark from the offence's time
-// of possession (a pending try keeps them).
+// Takes back the seconds a snap ran past a clock mark from the time of
+// possession they were added to: the side that had the ball when the snap
+// began, also after a turnover (a pending try keeps them).
 void Return_Excess_Seconds(GAME_RECORD* pGame, int32_t excess) {
     if (excess <= 0 || Get_Game_Down(pGame) == CONVERSION_ATTEMPT) return;
-    Increment_Game_Team_Total(pGame, Get_Offense_Side(pGame), GAME_TOTAL_POSSESSION_SECONDS, -excess);
+    Increment_Game_Team_Total(pGame, Snap_Offense_Side(pGame), GAME_TOTAL_POSSESSION_SECONDS, -excess);
 }
 
 void Add_Result_Counts(uint16_t& called, uint16_t& yards, uint8_t& turnovers, uint8_t& touchdowns,

@@ -185,6 +185,9 @@ void Write_Play_Summary_Sentence(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY*
     if (buffer == nullptr || size <= 0) return;
     buffer[0] = '\0';
     if (pPlay == nullptr) return;
+    // The entry's first player is the passer, runner, kicker or returner; the
+    // second the receiver, tackler or recoverer. The sentences name them in
+    // that order.
     char first[PLAYER_NAME_TEXT_SIZE];
     char second[PLAYER_NAME_TEXT_SIZE];
     Player_Name(pPlay->First_Player_Id, first, sizeof first);
@@ -198,35 +201,36 @@ void Write_Play_Summary_Sentence(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY*
     char team[64] = "";
     switch (result) {
     case 0:
-        safe_sprintf(buffer, size, "%s incomplete to %s", second, first);
+        safe_sprintf(buffer, size, "%s incomplete to %s", first, second);
         break;
     case 1:
         if (yards > 0)
-            safe_sprintf(buffer, size, "%s %d-yard pass to %s", second, yards, first);
+            safe_sprintf(buffer, size, "%s %d-yard pass to %s", first, yards, second);
         else if (yards == 0)
-            safe_sprintf(buffer, size, "%s pass to %s for no gain", second, first);
+            safe_sprintf(buffer, size, "%s pass to %s for no gain", first, second);
         else
-            safe_sprintf(buffer, size, "%s pass to %s for (%d-yard loss)", second, first, -yards);
+            safe_sprintf(buffer, size, "%s pass to %s for (%d-yard loss)", first, second, -yards);
         break;
     case 2:
-        safe_sprintf(buffer, size, "Pass to %s intercepted by %s", second, first);
+        safe_sprintf(buffer, size, "Pass to %s intercepted by %s", first, second);
         break;
     case 3:
-        safe_sprintf(buffer, size, "%s sacked by %s for %d-yard loss", second, first,
+        safe_sprintf(buffer, size, "%s sacked by %s for %d-yard loss", first, second,
                      yards < 0 ? -yards : yards);
         break;
     case 4:
-        safe_sprintf(buffer, size, "Pass to %s knocked down by %s", second, first);
+        safe_sprintf(buffer, size, "Pass to %s knocked down by %s", first, second);
         break;
     case 5:
     case 13:
-        safe_sprintf(buffer, size, "%s fumble recovered by %s", second, first);
+        safe_sprintf(buffer, size, "%s fumble recovered by %s", first, second);
         break;
     case 6:
-        safe_sprintf(buffer, size, "%s %d-yard TD pass to %s", second, yards, first);
+        safe_sprintf(buffer, size, "%s %d-yard TD pass to %s", first, yards, second);
         break;
     case 7:
-        safe_sprintf(buffer, size, "%s returns interception for a TD!", first);
+        // The interceptor is the entry's second player; the passer is first.
+        safe_sprintf(buffer, size, "%s returns interception for a TD!", second);
         break;
     case 8:
         safe_sprintf(buffer, size, "%s tackled by %s for a safety", first, second);
@@ -249,7 +253,7 @@ void Write_Play_Summary_Sentence(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY*
         safe_sprintf(buffer, size, "%s %d-yard TD run!", first, yards);
         break;
     case 14:
-        safe_sprintf(buffer, size, "%s fumble recovered by %s for TD", second, first);
+        safe_sprintf(buffer, size, "%s fumble recovered by %s for TD", first, second);
         break;
     case 15:
         safe_sprintf(buffer, size, "%s kicks %d-yard FG", first, yards);
@@ -270,10 +274,12 @@ void Write_Play_Summary_Sentence(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY*
         safe_sprintf(buffer, size, "Punt returned by %s for a TD!", first);
         break;
     case 20:
-        safe_sprintf(buffer, size, "%s fumbles punt - %s recovers", second, first);
+        safe_sprintf(buffer, size, "%s fumbles punt - %s recovers", first, second);
         break;
     case 21: {
-        int32_t line = pGame ? pGame->Yards_To_Goal : 100 - yards2;
+        // The second yardage is the returner's yards to the goal after the
+        // return, so a logged entry reads the same long after its snap.
+        int32_t line = yards2;
         if (line < 50)
             safe_sprintf(buffer, size, "%s returns kickoff to opponent's %d!", first, line);
         else
@@ -287,7 +293,7 @@ void Write_Play_Summary_Sentence(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY*
         safe_sprintf(buffer, size, "%s returned kickoff for a TD!", first);
         break;
     case 24:
-        safe_sprintf(buffer, size, "Kickoff return fumbled by %s -- %s recovers", second, first);
+        safe_sprintf(buffer, size, "Kickoff return fumbled by %s -- %s recovers", first, second);
         break;
     case 25:
     case 26: {

@@ -122,6 +122,20 @@ TEST(DownsAndClock, TwoMinuteWarningStopsTheClockInTheFourthQuarter) {
     EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS], 40);
 }
 
+TEST(DownsAndClock, TurnoverPastTheTwoMinuteMarkReturnsTheExcessToTheSideThatHadTheBall) {
+    GAME_RECORD* game = Crafted_Game(3440, 0, 10, 70);
+    // An interception: the defence (side 1) has the ball when the down update runs.
+    game->Possession_Team = game->Team[1];
+    game->Yards_To_Goal = 30;
+    game->Down_Word |= 1u << 12;
+    Play(game, RESULT_INTERCEPTION, 0, 50);
+    EXPECT_EQ(game->Clock, 3480);
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS], 40)
+        << "the snap's seconds up to the mark stay with the side that snapped the ball";
+    EXPECT_EQ(game->Team_Totals[1][GAME_TOTAL_POSSESSION_SECONDS], 0)
+        << "the intercepting side loses no time it never had";
+}
+
 TEST(DownsAndClock, PreSnapRunOffFollowsTempoAndTimeouts) {
     GAME_RECORD* game = Crafted_Game(100, 0, 10, 70);
     Run_Pre_Snap_Clock(game);

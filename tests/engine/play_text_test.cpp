@@ -85,6 +85,55 @@ TEST(PlayText, SummarySentences) {
     EXPECT_STREQ(small, "Punt we") << "bounded by the caller's buffer";
 }
 
+TEST(PlayText, SentencesNameTheFirstPlayerFirst) {
+    // The resolvers store the passer (or carrier, returner) as the first player
+    // and the receiver (or tackler, recoverer) as the second.
+    GAME_RECORD* game = Build_Output_Test_Game();
+    char text[512];
+    char passer[PLAYER_NAME_TEXT_SIZE];
+    char receiver[PLAYER_NAME_TEXT_SIZE];
+    char defender[PLAYER_NAME_TEXT_SIZE];
+    Get_Player_Full_Name(0, Test_League_Slot(POSITION_QB, 0), passer);
+    Get_Player_Full_Name(0, Test_League_Slot(POSITION_WR, 0), receiver);
+    Get_Player_Full_Name(1, Test_League_Slot(POSITION_CB, 0), defender);
+    const std::string p = passer, r = receiver, d = defender;
+    PLAY_LOG_ENTRY entry{};
+    auto sentence = [&](int32_t result, int32_t second_id, int32_t yards) {
+        entry.First_Player_Id = Test_League_Player_ID(0, Test_League_Slot(POSITION_QB, 0));
+        entry.Second_Player_Id = second_id;
+        entry.Yard1 = static_cast<int8_t>(yards);
+        entry.Play_Word = static_cast<uint32_t>(result) << PLAY_WORD_RESULT_SHIFT;
+        Write_Play_Summary_Sentence(game, &entry, text, sizeof text);
+        return std::string(text);
+    };
+    const int32_t receiver_id = Test_League_Player_ID(0, Test_League_Slot(POSITION_WR, 0));
+    const int32_t defender_id = Test_League_Player_ID(1, Test_League_Slot(POSITION_CB, 0));
+    EXPECT_EQ(sentence(RESULT_INCOMPLETE_PASS, receiver_id, 0), p + " incomplete to " + r);
+    EXPECT_EQ(sentence(RESULT_COMPLETED_PASS, receiver_id, 12), p + " 12-yard pass to " + r);
+    EXPECT_EQ(sentence(RESULT_COMPLETED_PASS, receiver_id, 0), p + " pass to " + r + " for no gain");
+    EXPECT_EQ(sentence(RESULT_TOUCHDOWN_PASS, receiver_id, 25), p + " 25-yard TD pass to " + r);
+    EXPECT_EQ(sentence(RESULT_SACK, defender_id, -7), p + " sacked by " + d + " for 7-yard loss");
+    EXPECT_EQ(sentence(RESULT_PASS_FUMBLE, defender_id, -3), p + " fumble recovered by " + d);
+    EXPECT_EQ(sentence(RESULT_INTERCEPTION, defender_id, 4), "Pass to " + p + " intercepted by " + d);
+    EXPECT_EQ(sentence(RESULT_INTERCEPTION_TOUCHDOWN, defender_id, 60), d + " returns interception for a TD!")
+        << "the interceptor, not the passer, scores";
+
+    // A kickoff return reads its yard line from the entry, not from the game's
+    // later position.
+    game->Yards_To_Goal = 99;
+    entry.First_Player_Id = receiver_id;
+    entry.Second_Player_Id = -1;
+    entry.Play_Word = static_cast<uint32_t>(RESULT_KICKOFF_RETURNED) << PLAY_WORD_RESULT_SHIFT;
+    entry.Yard1 = 28;
+    entry.Yard2 = 72;
+    Write_Play_Summary_Sentence(game, &entry, text, sizeof text);
+    EXPECT_EQ(std::string(text), r + " returns kickoff 28 yards to his 28");
+    entry.Yard1 = 61;
+    entry.Yard2 = 39;
+    Write_Play_Summary_Sentence(game, &entry, text, sizeof text);
+    EXPECT_EQ(std::string(text), r + " returns kickoff to opponent's 39!");
+}
+
 TEST(PlayText, ScoreLineFollowsTheConversionNotTheTouchdown) {
     GAME_RECORD* game = Build_Output_Test_Game();
     Clear_Game_Text_Buffers();
