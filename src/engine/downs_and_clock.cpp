@@ -383,6 +383,9 @@ void Run_Period_Events(GAME_RECORD* pGame) {
         if (!try_pending) Start_Game_Period(pGame);
         return;
     }
+    // A try runs no clock: its logged second must not raise the two-minute
+    // warning or the quarter's end a second time (the scoring snap already
+    // did), which would write the quarter's line again and turn the wind back.
     if (Snap_Was_Try) return;
     int32_t left = Half_Time_Left(pGame);
     int32_t quarter = Get_Game_Quarter(pGame);

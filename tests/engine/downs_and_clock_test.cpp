@@ -136,6 +136,21 @@ TEST(DownsAndClock, TurnoverPastTheTwoMinuteMarkReturnsTheExcessToTheSideThatHad
         << "the intercepting side loses no time it never had";
 }
 
+TEST(DownsAndClock, TryAfterAScoreOnTheQuarterMarkDoesNotEndTheQuarterAgain) {
+    GAME_RECORD* game = Crafted_Game(890, 0, 10, 8);
+    game->Wind_Direction = 90;
+    Play(game, RESULT_TOUCHDOWN_RUN, 8, 20);
+    EXPECT_EQ(game->Clock, 900);
+    EXPECT_EQ(game->Wind_Direction, 270) << "the teams change ends once";
+    EXPECT_EQ(Get_Game_Down(game), CONVERSION_ATTEMPT);
+    // A two-point try from scrimmage formation.
+    game->Snap_Yards = 0;
+    Play(game, RESULT_TWO_POINT_FAILED, 0, 0);
+    EXPECT_EQ(game->Clock, 900);
+    EXPECT_EQ(game->Wind_Direction, 270) << "the try does not turn the wind back";
+    EXPECT_EQ(Get_Game_Down(game), KICKOFF_DOWN);
+}
+
 TEST(DownsAndClock, PreSnapRunOffFollowsTempoAndTimeouts) {
     GAME_RECORD* game = Crafted_Game(100, 0, 10, 70);
     Run_Pre_Snap_Clock(game);
