@@ -180,9 +180,16 @@ void Write_Box_Score_Top(const GAME_RECORD* pGame) {
     int32_t log_count = Clamp_Int(0, MAX_PLAY_LOG_ENTRIES, pGame->Play_Log_Count);
     for (int32_t i = 0; i < log_count; ++i) {
         const PLAY_LOG_ENTRY& entry = pGame->Play_Log[i];
-        int32_t value = Get_Result_Points(Get_Play_Result(entry.Play_Word));
+        int32_t result = Get_Play_Result(entry.Play_Word);
+        int32_t value = Get_Result_Points(result);
         if (value == 0) continue;
-        int32_t period = Clamp_Int(0, 4, entry.Clock / 900);
+        int32_t clock = entry.Clock;
+        // A try after a touchdown on a period's last snap is snapped on the
+        // mark; its points belong to the touchdown's period.
+        if (result >= RESULT_EXTRA_POINT_GOOD && result <= RESULT_TWO_POINT_FAILED && clock > 0 &&
+            clock % 900 == 0)
+            --clock;
+        int32_t period = Clamp_Int(0, 4, clock / 900);
         points[Get_Scoring_Side(entry.Play_Word)][period] += value;
     }
     head +=

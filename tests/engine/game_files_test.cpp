@@ -52,6 +52,26 @@ TEST(GameFiles, BoxAndRecapPagesOfGameSevenIn2024) {
     EXPECT_NE(recap_text.str().find("Offensive Play"), std::string::npos);
 }
 
+TEST(GameFiles, TryOnThePeriodMarkScoresInTheTouchdownsPeriod) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    Clear_Game_Text_Buffers();
+    // A touchdown run on the first quarter's last snap, then the kicked try at
+    // 900 seconds.
+    game->Play_Log[0].Clock = 890;
+    game->Play_Log[0].Play_Word = static_cast<uint32_t>(RESULT_TOUCHDOWN_RUN) << PLAY_WORD_RESULT_SHIFT;
+    game->Play_Log[1].Clock = 900;
+    game->Play_Log[1].Play_Word = static_cast<uint32_t>(RESULT_EXTRA_POINT_GOOD) << PLAY_WORD_RESULT_SHIFT;
+    game->Play_Log_Count = 2;
+    game->Score[0] = 7;
+    Write_Box_Score_Top(game);
+    const std::string& head = Get_Page_Head_Text();
+    EXPECT_NE(head.find("<TD class=lmc>7</TD><TD class=lmc>0</TD><TD class=lmc>0</TD><TD class=lmc>0</TD>"
+                        "<TD class=lmc>0</TD><TD class=lmc>7</TD>"),
+              std::string::npos)
+        << head;
+    Clear_Game_Text_Buffers();
+}
+
 TEST(GameFiles, PlainPeriodHeaderNamesThePeriodInTheColumnLine) {
     GAME_RECORD* game = Build_Output_Test_Game();
     Clear_Game_Text_Buffers();
