@@ -65,25 +65,6 @@ TEST(GameOver, RegulationAndOvertimeRules) {
     EXPECT_EQ(Get_Game_Time_Left(game), UNTIMED_OVERTIME_SECONDS);
 }
 
-namespace {
-
-int32_t Snaps_Before_Stop = 0;
-constexpr uint32_t MSG_COUNT_SNAP = MSG_FIRST_APP + 77;
-constexpr WINDOW_HANDLE COUNTER_WINDOW = 77;
-
-// Counts one snap per pump (the unwatched loop pumps once a snap) and stops
-// the calendar advance after the wanted number.
-intptr_t Snap_Counter_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t, intptr_t) {
-    if (code != MSG_COUNT_SNAP) return 0;
-    if (--Snaps_Before_Stop <= 0)
-        Set_User_Preference(SIMULATION_RUNNING, 0);
-    else
-        Post_Window_Message(window, MSG_COUNT_SNAP, 0, 0);
-    return 0;
-}
-
-} // namespace
-
 TEST(GameDriver, GamesOnTheTestLeagueAreConsistentOverManySeeds) {
     for (uint32_t seed = 1; seed <= 12; ++seed) {
         Build_Test_League();
@@ -141,10 +122,7 @@ TEST(GameDriver, SameSeedAndLeagueGiveAByteIdenticalRecord) {
 TEST(GameDriver, InterruptedGameResumesFromASavedGame) {
     Build_Test_League();
     Prepare_Game_Week(4, 99);
-    Reset_Message_Queue();
-    Set_Window_Procedure(COUNTER_WINDOW, Snap_Counter_Procedure);
-    Snaps_Before_Stop = 60;
-    Post_Window_Message(COUNTER_WINDOW, MSG_COUNT_SNAP, 0, 0);
+    Stop_Advance_After_Snaps(60);
     GAME_RECORD* game = Play_Test_Game(10, 11, 4);
     ASSERT_NE(game, nullptr);
     int32_t index = static_cast<int32_t>(game - Universe.Games);

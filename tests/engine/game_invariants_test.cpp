@@ -78,21 +78,6 @@ void Expect_Valid_Game(const GAME_RECORD* game, bool playoff, int32_t mode, cons
     }
 }
 
-int32_t Snaps_Before_Stop = 0;
-constexpr uint32_t MSG_STOP_AFTER_SNAPS = MSG_FIRST_APP + 78;
-constexpr WINDOW_HANDLE STOPPER_WINDOW = 78;
-
-// The unwatched loop pumps once a snap: stops the advance after the wanted
-// number of snaps.
-intptr_t Stopper_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t, intptr_t) {
-    if (code != MSG_STOP_AFTER_SNAPS) return 0;
-    if (--Snaps_Before_Stop <= 0)
-        Set_User_Preference(SIMULATION_RUNNING, 0);
-    else
-        Post_Window_Message(window, MSG_STOP_AFTER_SNAPS, 0, 0);
-    return 0;
-}
-
 } // namespace
 
 TEST(GameOver, OvertimeTouchdownEndsTheGameWithoutItsTry) {
@@ -178,10 +163,7 @@ TEST(GameInvariants, GamesSavedAtAnyPointFinishValidly) {
         Build_Test_League();
         const uint32_t seed = 77 + static_cast<uint32_t>(stop);
         Prepare_Game_Week(4, seed);
-        Reset_Message_Queue();
-        Set_Window_Procedure(STOPPER_WINDOW, Stopper_Procedure);
-        Snaps_Before_Stop = stop;
-        Post_Window_Message(STOPPER_WINDOW, MSG_STOP_AFTER_SNAPS, 0, 0);
+        Stop_Advance_After_Snaps(stop);
         GAME_RECORD* game = Play_Test_Game(12, 13, 4);
         ASSERT_NE(game, nullptr);
         Reset_Message_Queue();

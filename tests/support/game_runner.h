@@ -22,3 +22,7 @@ int32_t Play_Test_Week(int32_t week);
 int32_t Find_Free_Game_Record();
 // Adds the points one logged snap gives to side 0 and side 1.
 void Add_Logged_Points(const PLAY_LOG_ENTRY& entry, int32_t points[2]);
+// Empties the message queue and stops the calendar advance after `snaps`
+// snaps of the next unwatched game (its loop pumps messages once a snap), as
+// a user stopping the simulation midway would.
+void Stop_Advance_After_Snaps(int32_t snaps);
