@@ -3,9 +3,9 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <filesystem>
 #include <string>
 #include <sys/resource.h>
 
@@ -400,7 +400,8 @@ TEST(Cities, NamesWithCommasAndQuotesRoundTrip) {
     Script_Message_Answer("Confirm City Export", ID_BOX_YES);
     Export_Cities();
     const std::string text = Read_Cities_File();
-    EXPECT_EQ(text.substr(0, text.find('\n')), "\"Washington, D.C.\",4242,2500000,20000,25000,0,114000,42000,3,0,0");
+    EXPECT_EQ(text.substr(0, text.find('\n')),
+              "\"Washington, D.C.\",4242,2500000,20000,25000,0,114000,42000,3,0,0");
     EXPECT_NE(text.find("\nPlain,"), std::string::npos) << "other names are written as they stand";
     Reset_City_League(0);
     EXPECT_EQ(Import_Confirmed().Text, "4 cities imported from \"Cities.txt\"");

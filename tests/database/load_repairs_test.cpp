@@ -13,10 +13,10 @@
 #include "database/player_record.h"
 #include "database/saved_game.h"
 #include "database/settings.h"
+#include "database/team_record.h"
 #include "database/universe.h"
 #include "engine/game_record.h"
 #include "platform/message_box.h"
-#include "database/team_record.h"
 #include "support/game_runner.h"
 #include "support/test_league.h"
 
@@ -167,7 +167,8 @@ TEST(LoadRepairs, CorruptYearIsClampedIntoTheCalendar) {
         int32_t born = 0;
         for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
             for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
-                if (Is_Player_Slot_Used(team, slot) && Get_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID) == player_id)
+                if (Is_Player_Slot_Used(team, slot) &&
+                    Get_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID) == player_id)
                     born = Get_Player_Vital_Stat(team, slot, VITAL_BIRTH_DATE);
         EXPECT_EQ(born, (year - 22) * 10000 + 614) << "born 22 years before the clamped year";
     }

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <iterator>
 #include <random>
-#include <sys/stat.h>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 #include <zlib.h>
 
@@ -341,9 +341,10 @@ TEST(SaveLoad, ReadOnlySavedGameIsNotReplaced) {
     Set_Game_Checksum(777);
     Clear_Shown_Messages();
     EXPECT_EQ(Save_Game("locked.kor", nullptr), SAVE_CANNOT_CREATE);
-    EXPECT_TRUE(Was_Shown("Save Error", "The saved game \"locked.kor\" is read-only, so it was not replaced.\n\n"
-                                        "Save the game under another name, or make the file writable and "
-                                        "save again."));
+    EXPECT_TRUE(Was_Shown("Save Error",
+                          "The saved game \"locked.kor\" is read-only, so it was not replaced.\n\n"
+                          "Save the game under another name, or make the file writable and "
+                          "save again."));
     EXPECT_EQ(Read_File("locked.kor"), (BYTES{'o', 'l', 'd'}));
     EXPECT_EQ(Get_Game_Checksum(), 777u);
     ASSERT_EQ(chmod("locked.kor", 0644), 0);
