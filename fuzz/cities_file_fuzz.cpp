@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "database/cities.h"
-#include "database/saved_game.h"
 #include "database/settings.h"
 #include "database/universe.h"
 #include "fuzz_support.h"
@@ -18,12 +17,7 @@ void Run_Confirmed(const char* caption, void (*action)()) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static bool ready = false;
-    if (!ready) {
-        Enter_Fuzz_Folder();
-        Clear_Universe();
-        ready = true;
-    }
+    Enter_Fuzz_Folder_With_Empty_League();
     Reset_Fuzz_Messages();
     memset(Universe.Cities, 0, sizeof Universe.Cities);
     for (const char* name : {"Austin", "Boston"})

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <unistd.h>
 
+#include "database/saved_game.h"
 #include "platform/message_box.h"
 
 void Enter_Fuzz_Folder() {
@@ -21,6 +22,14 @@ void Enter_Fuzz_Folder() {
     // The folder goes when the run ends, whatever the fuzzer found.
     static const std::string remembered = folder;
     atexit([] { std::filesystem::remove_all(remembered); });
+}
+
+void Enter_Fuzz_Folder_With_Empty_League() {
+    static bool cleared = false;
+    Enter_Fuzz_Folder();
+    if (cleared) return;
+    cleared = true;
+    Clear_Universe();
 }
 
 void Write_Fuzz_File(const std::string& name, const uint8_t* data, size_t size) {

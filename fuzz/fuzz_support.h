@@ -10,6 +10,9 @@
 // Makes a fresh temporary folder the current folder, once per process.
 void Enter_Fuzz_Folder();
 
+// The same, and a cleared league in the block the first time.
+void Enter_Fuzz_Folder_With_Empty_League();
+
 // Writes `size` bytes to `name` in the current folder (creating its folder).
 void Write_Fuzz_File(const std::string& name, const uint8_t* data, size_t size);
 

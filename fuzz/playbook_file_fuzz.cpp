@@ -4,7 +4,6 @@
 // the engine uses, which must stay inside their tables.
 #include <cstring>
 
-#include "database/saved_game.h"
 #include "database/universe.h"
 #include "engine/playbook_records.h"
 #include "fuzz_support.h"
@@ -54,12 +53,7 @@ void Read_Every_Play(int team, bool defense) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static bool ready = false;
-    if (!ready) {
-        Enter_Fuzz_Folder();
-        Clear_Universe();
-        ready = true;
-    }
+    Enter_Fuzz_Folder_With_Empty_League();
     if (size < 1) return 0;
     Reset_Fuzz_Messages();
     const bool defense = (data[0] & 1) != 0;

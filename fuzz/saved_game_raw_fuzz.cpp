@@ -10,8 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static std::unique_ptr<uint8_t[]> before;
     if (!before) {
-        Enter_Fuzz_Folder();
-        Clear_Universe();
+        Enter_Fuzz_Folder_With_Empty_League();
         before.reset(new uint8_t[UNIVERSE_SIZE]);
         memcpy(before.get(), Universe_Bytes(), UNIVERSE_SIZE);
     }

@@ -56,6 +56,14 @@ SHOWN_MESSAGE Import_Confirmed() {
     return shown.empty() ? SHOWN_MESSAGE{} : shown.back();
 }
 
+// A table of two cities, and a copy of it to compare with.
+void Keep_Two_Cities(CITY_RECORD (&before)[MAX_CITIES]) {
+    Reset_City_League(0);
+    for (const char* name : {"Austin", "Boston"})
+        Add_Named_City(name);
+    std::memcpy(before, Universe.Cities, sizeof before);
+}
+
 std::string Stat_Line(int value) {
     return "," + std::to_string(value);
 }
@@ -274,11 +282,8 @@ TEST(Cities, ImportKeepsAtMostOneHundredCitiesAndCutsLongNames) {
 }
 
 TEST(Cities, MalformedImportIsRefusedAndLosesNothing) {
-    Reset_City_League(0);
-    for (const char* name : {"Austin", "Boston"})
-        Add_Named_City(name);
     CITY_RECORD before[MAX_CITIES];
-    std::memcpy(before, Universe.Cities, sizeof before);
+    Keep_Two_Cities(before);
 
     Write_Cities_File("Chicago,1,2\nDenver,12,abc,3\n");
     SHOWN_MESSAGE result = Import_Confirmed();
@@ -341,11 +346,8 @@ ssize_t Read_Then_Fail(void* cookie, char* buffer, size_t size) {
 } // namespace
 
 TEST(Cities, ReadErrorRefusesTheImportAndChangesNothing) {
-    Reset_City_League(0);
-    for (const char* name : {"Austin", "Boston"})
-        Add_Named_City(name);
     CITY_RECORD before[MAX_CITIES];
-    std::memcpy(before, Universe.Cities, sizeof before);
+    Keep_Two_Cities(before);
 
     std::remove(CITIES_FILE_NAME);
     std::filesystem::create_directory(CITIES_FILE_NAME);
