@@ -10,6 +10,7 @@
 #include "database/random_numbers.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "frontoffice/money.h"
 #include "frontoffice/salaries.h"
 #include "platform/message_box.h"
 
@@ -70,7 +71,7 @@ int32_t Get_Player_Vital_Stat(int32_t team, int32_t slot, int32_t stat) {
     case VITAL_CAP_CHARGE:
         return Get_Cap_Charge(team, slot, player);
     case VITAL_BASE_CAP_CHARGE:
-        return Scale_To_Base_Cap(Get_Cap_Charge(team, slot, player));
+        return Scale_To_Reference_Cap(Get_Cap_Charge(team, slot, player));
     case VITAL_BONUS_PER_YEAR: {
         int32_t years = player.Vital_Stats[VITAL_BONUS_YEARS];
         if (years == 0) return 0;

@@ -10,8 +10,7 @@
 #include "database/team_record.h"
 #include "database/team_results.h"
 #include "database/universe.h"
-#include "frontoffice/finance_defaults.h"
-#include "frontoffice/salaries.h"
+#include "frontoffice/money.h"
 
 namespace {
 constexpr int ROSTER_AVERAGE_SLOTS = 51;
@@ -171,7 +170,7 @@ int32_t Get_Team_Financial_Stat(int32_t team, int32_t n) {
     if (n < 0 || n > LAST_COMPUTED_FINANCIAL_STAT) return 0;
     if (n < NUMBER_OF_FINANCIAL_STATS) {
         int32_t stored = Get_Stored_Stat(team, n);
-        if (n == 50 && stored == 0) return Get_Team_Market_Default(team);
+        if (n == 50 && stored == 0) return Get_Team_Operating_Expenses(team);
         if (n == 53 && stored == 0) return Get_Team_Payroll_Per_Game(team);
         return stored;
     }
