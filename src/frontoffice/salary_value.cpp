@@ -36,7 +36,7 @@ bool Is_Draft_Pool_Team(int32_t team) {
     return team >= FIRST_COLLEGE_POOL_TEAM && team < TOTAL_NUMBER_OF_TEAMS;
 }
 
-// Steps 9-15 of the salary value: difficulty, career premium, the league's
+// What the league makes of a salary: difficulty, career premium, the league's
 // spending and wealth, cap damping and the salary setting.
 int32_t Apply_League_Salary_Factors(int32_t team, int32_t slot, int32_t salary) {
     const bool human = Is_Human_Team(team) != 0;
@@ -53,15 +53,18 @@ int32_t Apply_League_Salary_Factors(int32_t team, int32_t slot, int32_t salary) 
     }
     salary = Mul_Div_Round(salary, Get_Average_Finance_Stat_90_Per_Cap() + 2000, 3000);
     salary = Mul_Div_Round(salary, Get_Effective_Wealth_Factor() + 1000, 2000);
-    const int32_t cap = Get_Universe_Stat(SALARY_CAP);
-    if (Get_Player_Vital_Stat(team, slot, VITAL_POSITION) != POSITION_QB && cap != 0) {
-        // Nobody but a quarterback asks for much more than a tenth of the cap.
-        const int32_t tenth = cap / 10000;
-        if (salary > tenth) salary = salary / 2 + tenth / 2;
-    }
+    salary = Apply_Cap_Damping(Get_Player_Vital_Stat(team, slot, VITAL_POSITION), salary,
+                               Get_Universe_Stat(SALARY_CAP));
     return Mul_Div_Round(salary, 100 + Get_Universe_Stat(SALARY_DEMANDS_PERCENT), 100);
 }
 } // namespace
+
+int32_t Apply_Cap_Damping(int32_t position, int32_t salary, int32_t cap) {
+    if (position == POSITION_QB || cap == 0) return salary;
+    // Nobody but a quarterback asks for much more than a tenth of the cap.
+    const int32_t tenth = cap / 10000;
+    return salary > tenth ? salary / 2 + tenth / 2 : salary;
+}
 
 int32_t Get_Player_Salary_Value(int32_t team, int32_t slot, int32_t value) {
     const int32_t seasons = Get_Player_Vital_Stat(team, slot, VITAL_CREDITED_SEASONS);

@@ -6,6 +6,9 @@
 
 // The yearly salary a player is worth; `value` 0 means his Get_Player_Value.
 int32_t Get_Player_Salary_Value(int32_t team, int32_t slot, int32_t value);
+// A salary above a tenth of the cap (`cap` in dollars) is pulled halfway back
+// to it, except a quarterback's.
+int32_t Apply_Cap_Damping(int32_t position, int32_t salary, int32_t cap);
 // Weighted mean cap impact of the franchise players of his position who are
 // near him in age and overall; `no_comparable` when nobody is near enough.
 int32_t Get_Comparable_Player_Salary(int32_t team, int32_t slot, int32_t no_comparable);
