@@ -36,7 +36,9 @@ int32_t Read_Vital(PLAYER_RECORD& player, int32_t stat) {
 
 int32_t Get_Cap_Charge(int32_t team, int32_t slot, const PLAYER_RECORD& player) {
     int32_t salary = player.Vital_Stats[VITAL_SALARY];
-    int32_t charge = salary + Get_Player_Vital_Stat(team, slot, VITAL_BONUS_PER_YEAR);
+    // Summed in 64 bits: a damaged salary near the int32 limit must not wrap.
+    int32_t charge = Clamp_To_Int32(static_cast<int64_t>(salary) +
+                                    Get_Player_Vital_Stat(team, slot, VITAL_BONUS_PER_YEAR));
     if (salary <= Get_Player_Minimum_Salary(team, slot) && player.Vital_Stats[VITAL_BONUS_YEARS] == 1 &&
         player.Vital_Stats[VITAL_SIGNING_BONUS] <= Apply_Inflation(65)) {
         int32_t limit = Get_League_Minimum_Salary(2);

@@ -17,10 +17,6 @@
 namespace {
 constexpr int32_t AGE_PREMIUM_LIMIT = 27;
 
-bool Is_Draft_Pool_Team(int32_t team) {
-    return team >= FIRST_COLLEGE_POOL_TEAM && team < TOTAL_NUMBER_OF_TEAMS;
-}
-
 void Change_Offered_Years(int32_t team, int32_t slot, int32_t change) {
     const int32_t years = Get_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS) + change;
     Set_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS, years);
@@ -48,8 +44,8 @@ void Set_Player_Contract_Demand(int32_t team, int32_t slot, int32_t value) {
         demand = Get_Draft_Pool_Bonus_Demand(Get_Player_Vital_Stat(team, slot, VITAL_DRAFT_POOL_VALUE), best);
     } else {
         if (value == 0) value = Get_Player_Value(team, slot);
-        demand = Get_Player_Contract_Demand(team, slot, value);
         salary = Get_Player_Salary_Value(team, slot, value);
+        demand = Get_Demand_From_Salary_Value(team, slot, salary);
     }
     const int32_t bonus = demand > offered_bonus ? demand : offered_bonus;
     Set_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS, bonus);

@@ -67,3 +67,8 @@ constexpr int32_t CONCESSION_LAST_SEASON_PROFIT = 3;
 // Fan loyalty stays within these bounds from one season to the next.
 constexpr int32_t MIN_FAN_LOYALTY = 700;
 constexpr int32_t MAX_FAN_LOYALTY = 1300;
+
+// Per-game staff budgets (dollars, before inflation) that buy standard
+// quality, 1000.
+constexpr int32_t STANDARD_MEDICAL_BUDGET = 250000;
+constexpr int32_t STANDARD_SCOUTING_BUDGET = 120000;

@@ -14,12 +14,8 @@
 #include "frontoffice/team_revenue.h"
 
 namespace {
-constexpr int32_t CITY_PER_CAPITA_INCOME = 3;
-constexpr int32_t STANDARD_INCOME = 25000;
 constexpr int32_t HOME_GATE_PERCENT = 66;
 constexpr int32_t VISITOR_GATE_PERCENT = 34;
-constexpr int32_t STANDARD_MEDICAL_BUDGET = 250000;
-constexpr int32_t STANDARD_SCOUTING_BUDGET = 120000;
 
 struct CONCESSION {
     int32_t Block;
@@ -30,16 +26,6 @@ struct CONCESSION {
 // In the order they are sold: beverages, food, souvenirs.
 constexpr CONCESSION CONCESSIONS[3] = {
     {FINANCE_BEVERAGES, 5, 75, 2}, {FINANCE_FOOD, 3, 125, 1}, {FINANCE_SOUVENIRS, 2, 250, 1}};
-
-bool Is_Post_Season() {
-    const int32_t season_end = Universe.Season_Length > 2 ? Universe.Season_Length : 2;
-    return Get_User_Preference(CURRENT_WEEK) > season_end;
-}
-
-// Per mille of the standard per capita income.
-int32_t Get_Income_Ratio(int32_t team) {
-    return Mul_Div_Round(Get_Team_City_Stat(team, CITY_PER_CAPITA_INCOME), 1000, STANDARD_INCOME);
-}
 
 // Profit of one product; adds to the penalty when it is priced above half
 // again its demand scale.
@@ -53,13 +39,25 @@ int32_t Sell_Concession(int32_t home, const CONCESSION& product, int32_t scale, 
     units *= product.Units_Per_Buyer;
     if (ratio > 500) *penalty += ratio / 10;
     const int64_t revenue = Mul_Div_Round_64(units, price, 100);
-    const int64_t unit_cost =
-        Mul_Div_Round_64(Apply_Inflation(product.Unit_Cost), Get_Team_City_Stat(home, CITY_PER_CAPITA_INCOME),
-                         STANDARD_INCOME);
+    const int64_t unit_cost = Mul_Div_Round_64(Apply_Inflation(product.Unit_Cost),
+                                               Get_Team_Per_Capita_Income(home), STANDARD_INCOME);
     const int32_t profit = Clamp_To_Int32(revenue - Mul_Div_Round_64(units, unit_cost, 100));
     Set_Team_Financial_Stat(home, product.Block + CONCESSION_GAME_PROFIT, profit);
     Add_Team_Financial_Stat(home, product.Block + CONCESSION_SEASON_PROFIT, profit);
     return profit;
+}
+
+// Spends a staff budget of one game; the staff's quality moves `share` parts
+// in `parts` toward the level the budget buys. Returns the money spent.
+int32_t Spend_Staff_Budget(int32_t team, int32_t budget_stat, int32_t spent_stat, int32_t quality_stat,
+                           int32_t standard_budget, int64_t parts, int64_t share) {
+    const int32_t budget = Get_Team_Financial_Stat(team, budget_stat);
+    Add_Team_Financial_Stat(team, spent_stat, budget);
+    const int64_t level = Mul_Div_Round(budget, 1000, Apply_Inflation(standard_budget));
+    const int64_t quality = Get_Team_Financial_Stat(team, quality_stat);
+    Set_Team_Financial_Stat(team, quality_stat,
+                            Clamp_To_Int32(((parts - share) * quality + share * level + parts / 2) / parts));
+    return budget;
 }
 
 // Payroll, dividend and the two staff budgets of a regular-season game, with
@@ -73,24 +71,10 @@ void Pay_Regular_Season_Costs(int32_t team, int64_t* cash) {
     Set_Team_Financial_Stat(team, FINANCE_DIVIDEND_GAME, dividend);
     Add_Team_Financial_Stat(team, FINANCE_DIVIDENDS, dividend);
     *cash -= dividend;
-    const int32_t medical = Get_Team_Financial_Stat(team, FINANCE_MEDICAL_BUDGET);
-    Add_Team_Financial_Stat(team, FINANCE_MEDICAL_SPENT, medical);
-    *cash -= medical;
-    const int64_t medical_level = Mul_Div_Round(medical, 1000, Apply_Inflation(STANDARD_MEDICAL_BUDGET));
-    Set_Team_Financial_Stat(
-        team, FINANCE_MEDICAL_QUALITY,
-        Clamp_To_Int32((93 * static_cast<int64_t>(Get_Team_Financial_Stat(team, FINANCE_MEDICAL_QUALITY)) +
-                        7 * medical_level + 50) /
-                       100));
-    const int32_t scouting = Get_Team_Financial_Stat(team, FINANCE_SCOUTING_BUDGET);
-    Add_Team_Financial_Stat(team, FINANCE_SCOUTING_SPENT, scouting);
-    *cash -= scouting;
-    const int64_t scouting_level = Mul_Div_Round(scouting, 1000, Apply_Inflation(STANDARD_SCOUTING_BUDGET));
-    Set_Team_Financial_Stat(
-        team, FINANCE_SCOUTING_QUALITY,
-        Clamp_To_Int32((9 * static_cast<int64_t>(Get_Team_Financial_Stat(team, FINANCE_SCOUTING_QUALITY)) +
-                        scouting_level + 5) /
-                       10));
+    *cash -= Spend_Staff_Budget(team, FINANCE_MEDICAL_BUDGET, FINANCE_MEDICAL_SPENT, FINANCE_MEDICAL_QUALITY,
+                                STANDARD_MEDICAL_BUDGET, 100, 7);
+    *cash -= Spend_Staff_Budget(team, FINANCE_SCOUTING_BUDGET, FINANCE_SCOUTING_SPENT,
+                                FINANCE_SCOUTING_QUALITY, STANDARD_SCOUTING_BUDGET, 10, 1);
 }
 } // namespace
 
@@ -123,7 +107,7 @@ int32_t Compute_Concession_Sales(int32_t home, const GAME_RECORD* game) {
 void Update_Fan_Loyalty_For_Ticket_Price(int32_t home) {
     const int32_t price_ratio =
         Mul_Div_Round(Get_Team_Financial_Stat(home, FINANCE_TICKET_PRICE), 1000, Get_Standard_Ticket_Price());
-    const int32_t ratio = Mul_Div_Round(price_ratio, 1000, Get_Income_Ratio(home));
+    const int32_t ratio = Mul_Div_Round(price_ratio, 1000, Get_Team_Income_Ratio(home));
     const int32_t difference = 1000 - ratio;
     if (Draw_Per_Mille() >= std::abs(difference)) return;
     const int32_t loyalty = Get_Team_Financial_Stat(home, FINANCE_FAN_LOYALTY);
@@ -136,7 +120,7 @@ void Compute_Game_Finances(const GAME_RECORD* game) {
     const int32_t home = game->Team[1];
     if (!Is_Active_Team(visitor) || !Is_Active_Team(home)) return;
     const int32_t attendance = game->Attendance;
-    const bool post_season = Is_Post_Season();
+    const bool post_season = Is_Post_Season_Week();
     Set_Team_Financial_Stat(home, FINANCE_LAST_ATTENDANCE, attendance);
     Add_Team_Financial_Stat(home, FINANCE_HOME_ATTENDANCE, attendance);
     Add_Team_Financial_Stat(visitor, FINANCE_ROAD_ATTENDANCE, attendance);

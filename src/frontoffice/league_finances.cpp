@@ -14,7 +14,6 @@
 #include "frontoffice/team_revenue.h"
 
 namespace {
-constexpr int32_t CITY_PER_CAPITA_INCOME = 3;
 constexpr int32_t STADIUM_CAPACITY = 0;
 
 void Set_Product(int32_t team, int32_t n, int64_t value) {
@@ -58,8 +57,7 @@ void Estimate_Last_Season_Finances(int32_t team) {
     Set_Product(team, FINANCE_SHARED_REVENUE_LAST, Compute_Shared_Revenue_Per_Game() * games);
     Set_Product(team, FINANCE_PAYROLL_PAID_LAST, Get_Team_Payroll_Per_Game(team) * games);
     Set_Product(team, FINANCE_DIVIDENDS_LAST, Get_Owner_Dividend_Per_Game(team) * games);
-    Set_Product(team, FINANCE_OPERATING_EXPENSES_LAST,
-                games * Get_Team_City_Stat(team, CITY_PER_CAPITA_INCOME) * 2);
+    Set_Product(team, FINANCE_OPERATING_EXPENSES_LAST, games * Get_Team_Per_Capita_Income(team) * 2);
     Set_Product(team, FINANCE_SCOUTING_SPENT_LAST,
                 Get_Team_Financial_Stat(team, FINANCE_SCOUTING_BUDGET) * games);
     Set_Product(team, FINANCE_MEDICAL_SPENT_LAST,

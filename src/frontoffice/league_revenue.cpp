@@ -61,8 +61,7 @@ void Pay_Team_Shared_Revenue(int32_t team) {
 }
 
 void Pay_Shared_Revenue() {
-    const int32_t season_end = Universe.Season_Length > 2 ? Universe.Season_Length : 2;
-    if (Get_User_Preference(CURRENT_WEEK) > season_end) return;
+    if (Is_Post_Season_Week()) return;
     for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
         if (Is_Active_Team(team)) Pay_Team_Shared_Revenue(team);
 }

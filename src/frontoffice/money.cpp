@@ -1,13 +1,14 @@
 // Money operations shared by the salary and finance models.
 #include "frontoffice/money.h"
 
-#include "database/cities.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/random_numbers.h"
 #include "database/settings.h"
 #include "database/team_finances.h"
 #include "database/team_history.h"
+#include "database/team_record.h"
+#include "database/universe.h"
 #include "frontoffice/finance_stats.h"
 
 namespace {
@@ -71,6 +72,23 @@ bool Is_Owner_Mode() {
     return Get_User_Preference(OWNER_MODE) == 1;
 }
 
+bool Is_Post_Season_Week() {
+    const int32_t season_end = Universe.Season_Length > 2 ? Universe.Season_Length : 2;
+    return Get_User_Preference(CURRENT_WEEK) > season_end;
+}
+
+bool Is_Draft_Pool_Team(int32_t team) {
+    return team >= FIRST_COLLEGE_POOL_TEAM && team < TOTAL_NUMBER_OF_TEAMS;
+}
+
+int32_t Get_Team_Per_Capita_Income(int32_t team) {
+    return Get_Team_City_Stat(team, CITY_PER_CAPITA_INCOME);
+}
+
+int32_t Get_Team_Income_Ratio(int32_t team) {
+    return Mul_Div_Round(Get_Team_Per_Capita_Income(team), 1000, STANDARD_INCOME);
+}
+
 int32_t Get_Team_Payroll_Budget(int32_t team) {
     const int64_t cap = Mul_Div_Round_64(BASE_YEAR_CAP, Get_Universe_Stat(INFLATION_FACTOR), 1000);
     const int64_t revenue = Get_Team_Financial_Stat(team, FINANCE_PROJECTED_REVENUE);
@@ -89,8 +107,8 @@ int32_t Get_Team_Payroll_Per_Game(int32_t team) {
 }
 
 int32_t Get_Team_Operating_Expenses(int32_t team) {
-    const int64_t income = Get_Team_City_Stat(team, CITY_PER_CAPITA_INCOME);
-    return Apply_Inflation(Clamp_To_Int32((income + 25000) * 20));
+    const int64_t income = Get_Team_Per_Capita_Income(team);
+    return Apply_Inflation(Clamp_To_Int32((income + STANDARD_INCOME) * 20));
 }
 
 void Add_Team_Financial_Stat(int32_t team, int32_t n, int64_t amount) {

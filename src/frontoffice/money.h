@@ -6,6 +6,8 @@
 
 // The cap of the base year, in dollars; with no inflation a league's cap.
 constexpr int32_t BASE_YEAR_CAP = 208200000;
+// The per capita income ($) at which prices and costs stand as built in.
+constexpr int32_t STANDARD_INCOME = 25000;
 // Games per season at most, as every reader caps it.
 constexpr int32_t MAX_GAMES_PER_SEASON = 17;
 
@@ -30,6 +32,15 @@ int32_t Floor_To_Step(int32_t amount, int32_t step);
 int32_t Get_Games_Per_Season();
 // True in Owner Mode; in General Manager Mode the getter answers neutral money.
 bool Is_Owner_Mode();
+
+// True after the regular season (week above max(Season_Length, 2)).
+bool Is_Post_Season_Week();
+// True for the college draft pool slots 38-40.
+bool Is_Draft_Pool_Team(int32_t team);
+// Per capita income of the team's home city, in dollars.
+int32_t Get_Team_Per_Capita_Income(int32_t team);
+// That income per mille of the standard 25,000.
+int32_t Get_Team_Income_Ratio(int32_t team);
 
 // (projected revenue + the inflated base-year cap) / 2 + (cash - base cash) / 4.
 int32_t Get_Team_Payroll_Budget(int32_t team);

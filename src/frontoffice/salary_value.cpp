@@ -32,10 +32,6 @@ int32_t Whole_Evaluation(int32_t team, int32_t slot) {
         Get_Player_Position_Rating(team, slot, Get_Player_Vital_Stat(team, slot, VITAL_POSITION)));
 }
 
-bool Is_Draft_Pool_Team(int32_t team) {
-    return team >= FIRST_COLLEGE_POOL_TEAM && team < TOTAL_NUMBER_OF_TEAMS;
-}
-
 // What the league makes of a salary: difficulty, career premium, the league's
 // spending and wealth, cap damping and the salary setting.
 int32_t Apply_League_Salary_Factors(int32_t team, int32_t slot, int32_t salary) {
@@ -136,9 +132,13 @@ int32_t Get_Player_Contract_Demand(int32_t team, int32_t slot, int32_t value) {
         return Finish_Contract_Demand(
             Get_Draft_Pool_Bonus_Demand(Get_Player_Vital_Stat(team, slot, VITAL_DRAFT_POOL_VALUE), best));
     }
+    return Get_Demand_From_Salary_Value(team, slot, Get_Player_Salary_Value(team, slot, value));
+}
+
+int32_t Get_Demand_From_Salary_Value(int32_t team, int32_t slot, int32_t salary_value) {
     const int32_t minimum =
         Get_League_Minimum_Salary(Get_Player_Vital_Stat(team, slot, VITAL_CREDITED_SEASONS));
-    const int32_t base = Get_Player_Salary_Value(team, slot, value) / 2 - minimum;
+    const int32_t base = salary_value / 2 - minimum;
     // Spread over the years since he was ten: a player of ten asks nothing.
     return Finish_Contract_Demand(Mul_Div_Round(base, 17, Get_Player_Calendar_Age(team, slot) - 10));
 }

@@ -15,6 +15,8 @@ int32_t Get_Comparable_Player_Salary(int32_t team, int32_t slot, int32_t no_comp
 // The minimum signing bonus he asks for, a multiple of the money step, at
 // least 0; `value` 0 means his Get_Player_Value.
 int32_t Get_Player_Contract_Demand(int32_t team, int32_t slot, int32_t value);
+// The demand of a player (not of the draft pool) whose salary value is known.
+int32_t Get_Demand_From_Salary_Value(int32_t team, int32_t slot, int32_t salary_value);
 // A raw demand raised by the league's salary setting and floored to the money
 // step, at least 0.
 int32_t Finish_Contract_Demand(int32_t demand);

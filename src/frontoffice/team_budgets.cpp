@@ -12,8 +12,6 @@
 #include "frontoffice/team_revenue.h"
 
 namespace {
-constexpr int32_t STANDARD_MEDICAL_BUDGET = 250000;
-constexpr int32_t STANDARD_SCOUTING_BUDGET = 120000;
 constexpr int32_t PAYROLL_YARDSTICK = 202995;
 
 int32_t Get_Price_Step() {

@@ -18,13 +18,11 @@
 namespace {
 constexpr int32_t CITY_POPULATION = 0;
 constexpr int32_t CITY_REGION_POPULATION = 1;
-constexpr int32_t CITY_PER_CAPITA_INCOME = 3;
 constexpr int32_t CITY_LONGITUDE = 5;
 constexpr int32_t CITY_LATITUDE = 6;
 constexpr int32_t STADIUM_CAPACITY = 0;
 constexpr int32_t STADIUM_KIND = 1;
 constexpr int32_t PREMIUM_STADIUM = 2;
-constexpr int32_t STANDARD_INCOME = 25000;
 constexpr int32_t MARKET_RADIUS = 2000;
 constexpr int32_t RICH_CASH = 100000000;
 constexpr int32_t PAYROLL_YARDSTICK = 135330000;
@@ -34,11 +32,6 @@ constexpr int32_t STANDARD_FRANCHISE_VALUE = 1457400;
 int32_t Premium_For_Stadium(int32_t team, int32_t amount) {
     return Get_Team_Stadium_Stat(team, STADIUM_KIND) == PREMIUM_STADIUM ? Mul_Div_Round(amount, 1100, 1000)
                                                                         : amount;
-}
-
-// Per mille of the standard per capita income.
-int32_t Get_Income_Ratio(int32_t team) {
-    return Mul_Div_Round(Get_Team_City_Stat(team, CITY_PER_CAPITA_INCOME), 1000, STANDARD_INCOME);
 }
 } // namespace
 
@@ -92,7 +85,7 @@ int32_t Adjust_Revenue_For_Payroll(int32_t team, int32_t price_level) {
 
 int32_t Estimate_Team_Revenue(int32_t team) {
     if (!Is_Team_Record_Slot(team)) return 1;
-    int32_t x = Mul_Div_Round(Get_Team_City_Stat(team, CITY_PER_CAPITA_INCOME), 10000, STANDARD_INCOME);
+    int32_t x = Mul_Div_Round(Get_Team_Per_Capita_Income(team), 10000, STANDARD_INCOME);
     x = Mul_Div_Round(Get_Team_Financial_Stat(team, FINANCE_FAN_LOYALTY), x, 1000);
     x = Premium_For_Stadium(team, x);
     if (Is_Human_Team(team)) x = Mul_Div_Round(x, (11 - Get_User_Preference(DIFFICULTY_LEVEL)) * 100, 1000);
@@ -106,7 +99,7 @@ int32_t Estimate_Team_Revenue(int32_t team) {
 
 int32_t Compute_Franchise_Value(int32_t team) {
     const int32_t market = Mul_Div_Round(Get_Team_Market_Size(team), 1000, STANDARD_MARKET);
-    const int32_t income = Get_Income_Ratio(team);
+    const int32_t income = Get_Team_Income_Ratio(team);
     int64_t value = Mul_Div_Round_64(market + 500, STANDARD_FRANCHISE_VALUE, 1500);
     value = Mul_Div_Round_64(income + 500, value, 1500);
     value = Mul_Div_Round_64(value, Get_Team_Financial_Stat(team, FINANCE_FAN_LOYALTY), 1000);

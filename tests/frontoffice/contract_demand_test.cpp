@@ -121,9 +121,10 @@ TEST(ContractTexts, PayrollCashAndTermsTexts) {
     Set_Player_Vital_Stat(TEAM, slot, VITAL_BONUS_YEARS, 4);
     Get_Contract_Terms_Text(TEAM, slot, text);
     const std::string terms(text);
-    EXPECT_NE(terms.find("\nFour Year Contract\n(Through 2023)\nSalary: $2,500,000\nSigning Bonus: $1,200,000\n"
-                         "Payroll Impact: $2,800,000"),
-              std::string::npos)
+    EXPECT_NE(
+        terms.find("\nFour Year Contract\n(Through 2023)\nSalary: $2,500,000\nSigning Bonus: $1,200,000\n"
+                   "Payroll Impact: $2,800,000"),
+        std::string::npos)
         << terms;
     Get_Contract_Scouting_Text(TEAM, slot, text);
     const std::string scouting(text);

@@ -35,7 +35,8 @@ TEST(ContractRepairs, RookieContractsOfTheNewerClassesGetFourYearTerms) {
         << "a bonus below 60 % of the first pick's value is raised to it";
     EXPECT_EQ(Get_Player_Vital_Stat(0, 2, VITAL_BONUS_YEARS), 0) << "classes before 2019 keep their terms";
     EXPECT_EQ(Get_Player_Vital_Stat(0, 3, VITAL_CONTRACT_YEARS), 9) << "a contract already marked stays";
-    EXPECT_EQ(Get_Player_Vital_Stat(FREE_AGENT_TEAM, 0, VITAL_CONTRACT_YEARS), 4) << "free agents are repaired too";
+    EXPECT_EQ(Get_Player_Vital_Stat(FREE_AGENT_TEAM, 0, VITAL_CONTRACT_YEARS), 4)
+        << "free agents are repaired too";
 
     Set_Player_Vital_Stat(0, 4, VITAL_SIGNING_BONUS, 7);
     Set_Draft(0, 4, 2020, 1, 1);

@@ -59,7 +59,8 @@ TEST(InitialContracts, PayrollScaledToNinetyPercentOfTheCap) {
     EXPECT_EQ(Get_Player_Vital_Stat(team, 0, VITAL_SALARY), 1800);
     const int32_t minimum = Get_Player_Minimum_Salary(team, 52);
     EXPECT_EQ(Get_Player_Vital_Stat(team, 52, VITAL_SALARY), minimum);
-    EXPECT_EQ(Get_Player_Vital_Stat(team, 0, VITAL_SIGNING_BONUS), minimum) << "every bonus at least the minimum";
+    EXPECT_EQ(Get_Player_Vital_Stat(team, 0, VITAL_SIGNING_BONUS), minimum)
+        << "every bonus at least the minimum";
     for (int32_t slot = 0; slot < TEST_ROSTER_SIZE; ++slot) {
         EXPECT_EQ(Get_Player_Vital_Stat(1, slot, VITAL_SALARY), Get_Player_Minimum_Salary(1, slot));
         EXPECT_EQ(Get_Player_Vital_Stat(1, slot, VITAL_SIGNING_BONUS), Get_Player_Minimum_Salary(1, slot));

@@ -4,21 +4,24 @@
 
 #include "database/cities.h"
 #include "database/league_structure.h"
-#include "database/settings.h"
-#include "database/team_finances.h"
+#include "database/player_record.h"
 #include "database/playoff_bracket.h"
 #include "database/random_numbers.h"
+#include "database/settings.h"
 #include "database/standings.h"
+#include "database/team_finances.h"
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "engine/pregame_setup.h"
 #include "frontoffice/fan_support.h"
 #include "frontoffice/finance_stats.h"
 #include "frontoffice/game_finances.h"
+#include "frontoffice/initial_contracts.h"
 #include "frontoffice/league_finances.h"
 #include "frontoffice/league_revenue.h"
 #include "frontoffice/money.h"
 #include "frontoffice/team_revenue.h"
+#include "season/cap_room_average.h"
 #include "support/test_league.h"
 #include "support/test_markets.h"
 
@@ -155,7 +158,8 @@ TEST(GameFinances, ConcessionsPricedAtOneAndThreeQuartersOfTheirScaleSellNothing
     EXPECT_GT(Stat(home, FINANCE_FOOD + CONCESSION_GAME_PROFIT), 0) << "food at its automatic price sells";
     EXPECT_EQ(profit, Stat(home, FINANCE_FOOD + CONCESSION_GAME_PROFIT) +
                           Stat(home, FINANCE_SOUVENIRS + CONCESSION_GAME_PROFIT));
-    EXPECT_EQ(Stat(home, FINANCE_FOOD + CONCESSION_SEASON_PROFIT), Stat(home, FINANCE_FOOD + CONCESSION_GAME_PROFIT));
+    EXPECT_EQ(Stat(home, FINANCE_FOOD + CONCESSION_SEASON_PROFIT),
+              Stat(home, FINANCE_FOOD + CONCESSION_GAME_PROFIT));
 }
 
 TEST(GameFinances, PostSeasonGameDoublesTheGateAndChargesOnlyOperatingExpenses) {
@@ -166,7 +170,8 @@ TEST(GameFinances, PostSeasonGameDoublesTheGateAndChargesOnlyOperatingExpenses) 
     GAME_RECORD* game = Stage_Game(0, home, visitor);
     const int32_t cash = Stat(visitor, FINANCE_CASH);
     Compute_Game_Finances(game);
-    const int64_t gate = 2 * ((static_cast<int64_t>(Stat(home, FINANCE_TICKET_PRICE)) * game->Attendance + 50) / 100);
+    const int64_t gate =
+        2 * ((static_cast<int64_t>(Stat(home, FINANCE_TICKET_PRICE)) * game->Attendance + 50) / 100);
     EXPECT_EQ(Stat(home, FINANCE_LAST_GATE), gate);
     for (int32_t team : {home, visitor}) {
         EXPECT_EQ(Stat(team, FINANCE_PAYROLL_PAID), 0);
@@ -199,7 +204,8 @@ TEST(FanSupport, LoyaltyAfterASeasonStaysWithinItsBounds) {
         EXPECT_LE(Stat(1, FINANCE_FAN_LOYALTY), MAX_FAN_LOYALTY) << c.Loyalty;
     }
     // 8-8, no playoffs, third place: a quarter of the way to 840 x 1000 / 1000.
-    EXPECT_EQ(Stat(1, FINANCE_FAN_LOYALTY), 750 + Mul_Div_Round(840 + Mul_Div_Round(1154, 130, 1000), 250, 1000));
+    EXPECT_EQ(Stat(1, FINANCE_FAN_LOYALTY),
+              750 + Mul_Div_Round(840 + Mul_Div_Round(1154, 130, 1000), 250, 1000));
 }
 
 TEST(FanSupport, FinishCodeFromDivisionPlaceAndPlayoffRun) {
@@ -249,4 +255,65 @@ TEST(GameFinances, ASeasonOfGamesAndWeeksBalancesEveryTeamsBooks) {
         EXPECT_EQ(Stat(team, FINANCE_GAMES), SEASON_WEEKS);
         EXPECT_EQ(Stat(team, FINANCE_SHARED_REVENUE), shared);
     }
+}
+
+TEST(TeamRevenue, CashMovesThePriceLevelAtTheExtremes) {
+    Build_Finance_League();
+    constexpr int32_t team = 3;
+    Set_Team_Financial_Stat(team, FINANCE_CASH, 200000000);
+    EXPECT_EQ(Adjust_Revenue_For_Cash(team, 10000), 5000) << "a rich team needs half the price";
+    Set_Team_Financial_Stat(team, FINANCE_CASH, -2 * Get_Base_Cash());
+    EXPECT_EQ(Adjust_Revenue_For_Cash(team, 10000), 20000) << "deep debt doubles it";
+    Set_Team_Financial_Stat(team, FINANCE_CASH, 0);
+    EXPECT_EQ(Adjust_Revenue_For_Cash(team, 10000), 10000);
+}
+
+TEST(SoundMoney, AveragesAndSumsNeitherDivideByZeroNorWrap) {
+    Build_Test_League();
+    Universe.Header.Universe_Stats[SALARY_CAP] = 0;
+    EXPECT_EQ(Get_Average_Finance_Stat_90_Per_Cap(), 0) << "no cap, no cap room";
+    Universe.Header.Universe_Stats[SALARY_CAP] = 198000000;
+    int64_t room = 0;
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        room += Stat(team, FINANCE_CAP_ROOM);
+    const int64_t per_cap = (room * 1000 / TEST_LEAGUE_TEAMS * 1000 + 99000000) / 198000000;
+    EXPECT_EQ(Get_Average_Finance_Stat_90_Per_Cap(), (per_cap * 1000 + 30) / 60);
+
+    // A payroll of billions settles against the cash without wrapping round.
+    Set_User_Preference(OWNER_MODE, 1);
+    for (int32_t slot = 0; slot < 3; ++slot)
+        Set_Player_Vital_Stat(0, slot, VITAL_SALARY, 1000000000);
+    Set_Team_Financial_Stat(0, FINANCE_CASH, 0);
+    Calculate_Player_Contracts();
+    EXPECT_EQ(Stat(0, FINANCE_CASH), MIN_TEAM_CASH);
+    EXPECT_GT(Get_Team_Payroll_Per_Game(1), 0);
+    for (int32_t slot = 0; slot < TEST_ROSTER_SIZE; ++slot)
+        Set_Player_Vital_Stat(1, slot, VITAL_SALARY, 2000000000);
+    EXPECT_EQ(Get_Team_Payroll_Per_Game(1), INT32_MAX);
+
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
+        Set_Team_Stat(team, TEAM_STAT_CONTROL, TEAM_CONTROL_EMPTY);
+    EXPECT_EQ(Get_Average_Finance_Stat_90_Per_Cap(), 0) << "a league without teams";
+    EXPECT_EQ(Update_League_Wealth_Factor(), 0);
+}
+
+TEST(LeagueFinances, NewLeagueCashPricesAndStanding) {
+    Build_Finance_League();
+    int32_t smallest = 0;
+    int32_t largest = 0;
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team) {
+        const int32_t value = Stat(team, FINANCE_FRANCHISE_VALUE);
+        EXPECT_EQ(Stat(team, FINANCE_CASH), Get_Base_Cash() / 2 + 5 * value) << team;
+        EXPECT_EQ(Stat(team, FINANCE_TICKET_PRICE) % 100, 0);
+        EXPECT_GE(Stat(team, FINANCE_TICKET_PRICE), Get_Standard_Ticket_Price() / 2);
+        EXPECT_GT(Stat(team, FINANCE_SCOUTING_BUDGET), 0);
+        EXPECT_GT(Stat(team, FINANCE_MEDICAL_BUDGET), 0);
+        EXPECT_EQ(Stat(team, FINANCE_GAMES_LAST), 16);
+        EXPECT_EQ(Stat(team, FINANCE_HOME_GAMES_LAST), 8);
+        EXPECT_GT(Stat(team, FINANCE_TICKET_REVENUE_LAST), 0);
+        if (value < Stat(smallest, FINANCE_FRANCHISE_VALUE)) smallest = team;
+        if (value > Stat(largest, FINANCE_FRANCHISE_VALUE)) largest = team;
+    }
+    EXPECT_EQ(Stat(smallest, FINANCE_STANDING), 100);
+    EXPECT_EQ(Stat(largest, FINANCE_STANDING), -100);
 }
