@@ -11,7 +11,8 @@ BITMAP_CACHE_ENTRY Image_Cache[IMAGE_CACHE_SLOTS];
 BITMAP_CACHE_ENTRY Background_Cache[BACKGROUND_CACHE_SLOTS];
 BITMAP_CACHE_ENTRY Window_Background_Entry;
 bool Cache_Owns_Bitmaps = false;
-uint32_t Cache_Use_Stamp = 0;
+// Starts at 1 so that a drawn slot is always newer than a never-drawn one.
+uint32_t Cache_Use_Stamp = 1;
 
 namespace {
 int32_t Live_Pixel_Buffers = 0;

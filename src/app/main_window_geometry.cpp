@@ -4,8 +4,8 @@
 #include "views/current_view.h"
 
 namespace {
-RECT_AREA Outer_Rect{0, 0, 1024, 736};
-RECT_AREA Client_Rect{0, 0, 1024, 736};
+RECT_AREA Outer_Rect{0, 0, 1024, 676};
+RECT_AREA Client_Rect{0, 0, 1024, 676};
 } // namespace
 
 void Set_Main_Window_Geometry(const RECT_AREA& outer, const RECT_AREA& client) {

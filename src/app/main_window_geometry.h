@@ -2,8 +2,7 @@
 // Where the main window is: its outer rectangle and its client rectangle, as
 // the frame last reported them. Drawing sizes its back buffer, its fonts and
 // its design scaling from these. Before the frame reports anything the
-// window is taken as a client area of 1,024 x 736 (the view of 1,024 x 676
-// plus both bars) with no border.
+// window is taken as a client area of 1,024 x 676 with no border.
 #include <cstdint>
 
 #include "platform/drawing_surface.h"
