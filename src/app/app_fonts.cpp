@@ -139,3 +139,7 @@ int32_t Get_App_Font_Height(int32_t row) {
 void Get_App_Font_Window_Rect(RECT_AREA* rect) {
     if (rect != nullptr) *rect = Font_Window_Rect;
 }
+
+void Reset_App_Font_Substitution_Log() {
+    Logged_Substitutions.clear();
+}
