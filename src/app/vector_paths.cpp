@@ -216,8 +216,9 @@ int32_t Render_Paths(DEVICE_CONTEXT* dc, PATH_COLLECTION* collection, int32_t x,
         if (own_dc) Release_Main_Window_DC();
         return 0;
     }
-    agg::rendering_buffer buffer(surface.Pixels + static_cast<ptrdiff_t>(h - 1) * surface.Stride,
-                                 static_cast<unsigned>(w), static_cast<unsigned>(h), -surface.Stride);
+    // A negative stride makes AGG's first row the image's top in the
+    // bottom-up buffer (AGG finds the last stored row itself).
+    agg::rendering_buffer buffer(surface.Pixels, static_cast<unsigned>(w), static_cast<unsigned>(h), -surface.Stride);
     PIXEL_FORMAT pixels(buffer, agg::comp_op_src_over);
     RENDERER renderer(pixels);
     agg::rasterizer_scanline_aa<> rasterizer;
