@@ -61,10 +61,17 @@ int For_Each_Mapped_Pixel(DEVICE_CONTEXT* dc, int32_t dx, int32_t dy, int32_t dw
     RECT_AREA part;
     if (!Get_Drawable_Area(dc, {dx, dy, dx + dw, dy + dh}, &part)) return 1;
     const bool same_size = sw == dw && sh == dh;
+    const int32_t bytes = source.Bytes_Per_Pixel;
     for (int32_t y = part.Top; y < part.Bottom; ++y) {
         const int64_t j = y - dy;
         const int32_t src_y = same_size ? sy + static_cast<int32_t>(j)
                                         : sy + static_cast<int32_t>((2 * j + 1) * sh / (2 * int64_t{dh}));
+        const bool row_inside = src_y >= 0 && src_y < source.Height;
+        const uint8_t* row =
+            row_inside ? source.Bits + static_cast<ptrdiff_t>(source.Bottom_Up ? source.Height - 1 - src_y : src_y) *
+                                           source.Stride
+                       : nullptr;
+        uint32_t* out = dc->Surface->Pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(dc->Surface->Width);
         for (int32_t x = part.Left; x < part.Right; ++x) {
             const int64_t i = x - dx;
             uint32_t pixel;
@@ -75,12 +82,12 @@ int For_Each_Mapped_Pixel(DEVICE_CONTEXT* dc, int32_t dx, int32_t dy, int32_t dw
             } else {
                 const int32_t src_x = same_size ? sx + static_cast<int32_t>(i)
                                                 : sx + static_cast<int32_t>((2 * i + 1) * sw / (2 * int64_t{dw}));
-                if (src_x < 0 || src_y < 0 || src_x >= source.Width || src_y >= source.Height) continue;
-                pixel = Read_Source_Pixel(source, src_x, src_y);
+                if (!row_inside || src_x < 0 || src_x >= source.Width) continue;
+                const uint8_t* p = row + static_cast<ptrdiff_t>(src_x) * bytes;
+                pixel = p[0] | (uint32_t{p[1]} << 8) | (uint32_t{p[2]} << 16) |
+                        (bytes == 4 ? uint32_t{p[3]} << 24 : 0xFF000000u);
             }
-            put(dc->Surface->Pixels[static_cast<size_t>(y) * static_cast<size_t>(dc->Surface->Width) +
-                                    static_cast<size_t>(x)],
-                pixel);
+            put(out[x], pixel);
         }
     }
     return 1;
@@ -117,6 +124,11 @@ int Alpha_Blend_Pixels(DEVICE_CONTEXT* dc, int32_t dx, int32_t dy, int32_t dw, i
     const uint32_t ca = std::min<uint32_t>(constant_alpha, 255u);
     if (per_pixel_alpha)
         return For_Each_Mapped_Pixel(dc, dx, dy, dw, dh, source, sx, sy, sw, sh, false, [ca](uint32_t& d, uint32_t s) {
+            if (ca == 255 && (s >> 24) == 255) {
+                d = s;
+                return;
+            }
+            if (s == 0) return; // clear: nothing to add
             const uint32_t sa = Divide_255(Channel(s, 24) * ca);
             uint32_t out = 0;
             for (int shift = 0; shift < 24; shift += 8) {
