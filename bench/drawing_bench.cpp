@@ -35,7 +35,8 @@ void Paint_Sample_View(DEVICE_CONTEXT* dc) {
     for (int row = 0; row < 32; ++row) {
         const int32_t top = 101 + row * 11 + (row / 4) * 6;
         snprintf(text, sizeof text, "Team %c%c%c", 'A' + row % 26, 'a' + row % 7, 'n' + row % 5);
-        Draw_Text_In_Scaled_Rect(dc, text, {15, top, 130, top + 11}, TEXT_SINGLE_LINE | TEXT_VERTICAL_CENTRE, 1);
+        Draw_Text_In_Scaled_Rect(dc, text, {15, top, 130, top + 11}, TEXT_SINGLE_LINE | TEXT_VERTICAL_CENTRE,
+                                 1);
         for (int column = 0; column < 5; ++column) {
             snprintf(text, sizeof text, "%d", (row * 7 + column * 3) % 17);
             Draw_Text_In_Scaled_Rect(dc, text, {300 + 84 * column, top, 384 + 84 * column, top + 11},
@@ -48,10 +49,11 @@ void Paint_Sample_View(DEVICE_CONTEXT* dc) {
         RECT_AREA heading{300 + 84 * column + 3, 75, 300 + 84 * column + 81, 94};
         Draw_Scaled_Text_Box(dc, &heading, column % 2 ? "Points Against" : "Win Pct", 5);
     }
-    const char* const logos[8] = {"logos\\Arizona.png", "logos\\Atlanta.png", "logos\\Baltimore.png",
+    const char* const logos[8] = {"logos\\Arizona.png", "logos\\Atlanta.png",  "logos\\Baltimore.png",
                                   "logos\\Buffalo.png", "logos\\Carolina.png", "logos\\Chicago.png",
-                                  "logos\\Dallas.png", "logos\\Denver.png"};
-    for (int i = 0; i < 8; ++i) Draw_Cached_Image_In_Rect(dc, logos[i], 640 + (i % 2) * 60, 110 + (i / 2) * 80, 50, 50, 1);
+                                  "logos\\Dallas.png",  "logos\\Denver.png"};
+    for (int i = 0; i < 8; ++i)
+        Draw_Cached_Image_In_Rect(dc, logos[i], 640 + (i % 2) * 60, 110 + (i / 2) * 80, 50, 50, 1);
 
     for (int cell = 0; cell < 5; ++cell) {
         PATH_COLLECTION frame;

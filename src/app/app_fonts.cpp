@@ -10,9 +10,10 @@
 #include "app/main_window_geometry.h"
 #include "platform/text_render.h"
 
-const char* const App_Font_Faces[12] = {"MS Sans Serif", "Tms Rmn",    "Courier",      "Arial",
-                                        "Times New Roman", "Courier New", "Eurostile",    "Calibri",
-                                        "Stone Sans",    "StoneSansSemiITC TT", "Stone_Sans-Bold", "Stencil Std"};
+const char* const App_Font_Faces[12] = {
+    "MS Sans Serif",   "Tms Rmn",    "Courier", "Arial",      "Times New Roman",
+    "Courier New",     "Eurostile",  "Calibri", "Stone Sans", "StoneSansSemiITC TT",
+    "Stone_Sans-Bold", "Stencil Std"};
 
 namespace {
 constexpr int32_t ARIAL = 3, TIMES = 4, COURIER_NEW = 5, EUROSTILE = 6, STONE = 8, STONE_SEMI = 9,
@@ -31,15 +32,15 @@ std::set<std::string> Logged_Substitutions;
 } // namespace
 
 const APP_FONT_DEF App_Font_Table[APP_FONT_COUNT] = {
-    {10, 700, ARIAL, 1},      {12, 700, ARIAL, 1},       {14, 700, ARIAL, 1},      {15, 700, ARIAL, 1},
-    {16, 700, ARIAL, 1},      {17, 700, ARIAL, 1},       {18, 700, ARIAL, 1},      {19, 700, ARIAL, 1},
-    {20, 400, ARIAL, 1},      {20, 700, ARIAL, 1},       {22, 700, ARIAL, 1},      {28, 700, ARIAL, 1},
-    {36, 700, ARIAL, 1},      {40, 700, ARIAL, 1},       {28, 700, COURIER_NEW, 1}, {72, 700, ARIAL, 1},
-    {32, 700, ARIAL, 0},      {17, 700, ARIAL, 0},       {21, 700, ARIAL, 0},      {16, 700, ARIAL, 0},
-    {20, 400, TIMES, 1},      {52, 400, STONE_BOLD, 0},  {46, 400, STONE, 0},      {55, 400, STONE_BOLD, 0},
-    {75, 400, STONE_SEMI, 0}, {90, 700, EUROSTILE, 0},   {46, 400, STONE, 0},      {46, 400, STONE_BOLD, 0},
-    {50, 400, STONE_SEMI, 0}, {42, 400, STONE_BOLD, 0},  {48, 400, STENCIL, 0},    {32, 400, STENCIL, 0},
-    {38, 700, STONE_SEMI, 0}, {90, 400, STONE_BOLD, 0},  {44, 400, STONE_BOLD, 0}, {40, 400, STONE, 0},
+    {10, 700, ARIAL, 1},      {12, 700, ARIAL, 1},      {14, 700, ARIAL, 1},       {15, 700, ARIAL, 1},
+    {16, 700, ARIAL, 1},      {17, 700, ARIAL, 1},      {18, 700, ARIAL, 1},       {19, 700, ARIAL, 1},
+    {20, 400, ARIAL, 1},      {20, 700, ARIAL, 1},      {22, 700, ARIAL, 1},       {28, 700, ARIAL, 1},
+    {36, 700, ARIAL, 1},      {40, 700, ARIAL, 1},      {28, 700, COURIER_NEW, 1}, {72, 700, ARIAL, 1},
+    {32, 700, ARIAL, 0},      {17, 700, ARIAL, 0},      {21, 700, ARIAL, 0},       {16, 700, ARIAL, 0},
+    {20, 400, TIMES, 1},      {52, 400, STONE_BOLD, 0}, {46, 400, STONE, 0},       {55, 400, STONE_BOLD, 0},
+    {75, 400, STONE_SEMI, 0}, {90, 700, EUROSTILE, 0},  {46, 400, STONE, 0},       {46, 400, STONE_BOLD, 0},
+    {50, 400, STONE_SEMI, 0}, {42, 400, STONE_BOLD, 0}, {48, 400, STENCIL, 0},     {32, 400, STENCIL, 0},
+    {38, 700, STONE_SEMI, 0}, {90, 400, STONE_BOLD, 0}, {44, 400, STONE_BOLD, 0},  {40, 400, STONE, 0},
 };
 
 DRAWING_FONT* Get_App_Font(int32_t row) {
@@ -70,7 +71,8 @@ int32_t Load_App_Fonts() {
     Log_Debug_Line("Window: {%d,%d} {%d,%d}", outer.Left, outer.Top, outer.Right, outer.Bottom);
     Log_Debug_Line("Client: {%d,%d} {%d,%d}", client.Left, client.Top, client.Right, client.Bottom);
     Log_Debug_Line("MIN_CLIENT_WIDTH, MIN_CLIENT_HEIGHT: {%d,%d}", MIN_CLIENT_WIDTH, MIN_CLIENT_HEIGHT);
-    for (int32_t row = 0; row < APP_FONT_COUNT; ++row) Use_Counts[row] = 0;
+    for (int32_t row = 0; row < APP_FONT_COUNT; ++row)
+        Use_Counts[row] = 0;
     for (int32_t row = 0; row < APP_FONT_COUNT; ++row)
         if (Handles[row] == nullptr || App_Font_Table[row].Scaled == 1) Create_App_Font(row);
     Loaded = true;

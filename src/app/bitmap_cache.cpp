@@ -93,7 +93,8 @@ bool Entry_Has_Pixels(const BITMAP_CACHE_ENTRY* entry) {
 }
 
 bool Is_Bitmap_Cache_Entry_Empty(const BITMAP_CACHE_ENTRY* entry) {
-    return entry == nullptr || entry->Name[0] == '\0' || (entry->Bitmap == nullptr && entry->Pixels == nullptr);
+    return entry == nullptr || entry->Name[0] == '\0' ||
+           (entry->Bitmap == nullptr && entry->Pixels == nullptr);
 }
 
 bool Entry_Has_Flag(const BITMAP_CACHE_ENTRY* entry, char letter) {

@@ -2,7 +2,9 @@
 
 #include "platform/agg_warnings.h"
 
+// agg_blur.h uses renderer_base without including it.
 #include <agg_renderer_base.h>
+
 #include <agg_blur.h>
 #include <agg_pixfmt_rgb.h>
 #include <agg_pixfmt_rgba.h>
@@ -13,8 +15,8 @@
 #include "app/diagnostics.h"
 #include "app/png_files.h"
 
-int32_t SimpleCreateDIBSectionDC(DIB_SECTION_DC* record, DEVICE_CONTEXT* dc, int32_t bytes_per_pixel, int32_t width,
-                                 int32_t height) {
+int32_t SimpleCreateDIBSectionDC(DIB_SECTION_DC* record, DEVICE_CONTEXT* dc, int32_t bytes_per_pixel,
+                                 int32_t width, int32_t height) {
     (void)dc;
     if (record == nullptr) return 0;
     memset(static_cast<void*>(record), 0, sizeof *record);
@@ -51,7 +53,8 @@ int32_t Free_DIB_Section_DC(DIB_SECTION_DC* record) {
 }
 
 PIXEL_SOURCE DIB_Section_Pixels(const DIB_SECTION_DC& record) {
-    return PIXEL_SOURCE{record.Pixels, record.Width, record.Height, record.Bytes_Per_Pixel, record.Stride, true};
+    return PIXEL_SOURCE{record.Pixels,          record.Width,  record.Height,
+                        record.Bytes_Per_Pixel, record.Stride, true};
 }
 
 void Blur_DIB_Section(DIB_SECTION_DC* record, double rx, double ry) {
@@ -70,7 +73,8 @@ void Blur_DIB_Section(DIB_SECTION_DC* record, double rx, double ry) {
     }
 }
 
-int32_t Save_DC_Area_To_PNG(DEVICE_CONTEXT* dc, int32_t x, int32_t y, int32_t w, int32_t h, const char* file) {
+int32_t Save_DC_Area_To_PNG(DEVICE_CONTEXT* dc, int32_t x, int32_t y, int32_t w, int32_t h,
+                            const char* file) {
     if (dc == nullptr || dc->Surface == nullptr || file == nullptr) return 0;
     DIB_SECTION_DC section;
     if (!SimpleCreateDIBSectionDC(&section, dc, 3, w, h)) return 0;

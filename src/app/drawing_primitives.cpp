@@ -82,8 +82,9 @@ void Draw_Scaled_Frame(DEVICE_CONTEXT* dc, const RECT_AREA* rect) {
     Draw_Scaled_Frame_Color(dc, rect, 0);
 }
 
-void Draw_Button_Noise(DEVICE_CONTEXT* dc, const RECT_AREA& rect, int32_t red_hi, int32_t red_lo, int32_t green_hi,
-                       int32_t green_lo, int32_t blue_hi, int32_t blue_lo, double blur_a, double blur_b) {
+void Draw_Button_Noise(DEVICE_CONTEXT* dc, const RECT_AREA& rect, int32_t red_hi, int32_t red_lo,
+                       int32_t green_hi, int32_t green_lo, int32_t blue_hi, int32_t blue_lo, double blur_a,
+                       double blur_b) {
     const int32_t width = rect.Right - rect.Left, height = rect.Bottom - rect.Top;
     if (dc == nullptr || width <= 0 || height <= 0) return;
     DIB_SECTION_DC section;
@@ -103,12 +104,14 @@ void Draw_Button_Noise(DEVICE_CONTEXT* dc, const RECT_AREA& rect, int32_t red_hi
     Free_DIB_Section_DC(&section);
 }
 
-void Draw_Button_Noise_Around_Color(DEVICE_CONTEXT* dc, const RECT_AREA& rect, COLOUR_VALUE colour, double blur_a,
-                                    double blur_b) {
-    auto bound = [](uint32_t channel, int32_t step) { return Clamp_Int(0, 255, static_cast<int32_t>(channel) + step); };
+void Draw_Button_Noise_Around_Color(DEVICE_CONTEXT* dc, const RECT_AREA& rect, COLOUR_VALUE colour,
+                                    double blur_a, double blur_b) {
+    auto bound = [](uint32_t channel, int32_t step) {
+        return Clamp_Int(0, 255, static_cast<int32_t>(channel) + step);
+    };
     Draw_Button_Noise(dc, rect, bound(Colour_Red(colour), 15), bound(Colour_Red(colour), -15),
-                      bound(Colour_Green(colour), 15), bound(Colour_Green(colour), -15), bound(Colour_Blue(colour), 15),
-                      bound(Colour_Blue(colour), -15), blur_a, blur_b);
+                      bound(Colour_Green(colour), 15), bound(Colour_Green(colour), -15),
+                      bound(Colour_Blue(colour), 15), bound(Colour_Blue(colour), -15), blur_a, blur_b);
 }
 
 int32_t Draw_Text_Fitting_Box(DEVICE_CONTEXT* dc, const RECT_AREA& rect, const char* text, uint32_t flags,
@@ -149,12 +152,7 @@ int32_t Draw_Text_Fitting_Box(DEVICE_CONTEXT* dc, const RECT_AREA& rect, const c
 
 void Draw_Scaled_Text_Box(DEVICE_CONTEXT* dc, RECT_AREA* rect, const char* text, int32_t preferred_row) {
     if (rect == nullptr) return;
-    RECT_AREA view;
-    Get_View_Rect(&view);
-    rect->Left = Scale_X_To_Window(view, rect->Left);
-    rect->Right = Scale_X_To_Window(view, rect->Right);
-    rect->Top = Scale_Y_To_Window(view, rect->Top);
-    rect->Bottom = Scale_Y_To_Window(view, rect->Bottom);
+    Scale_Rect_To_Window(rect);
     const int32_t margin = (rect->Right - rect->Left) / 20;
     rect->Left += margin;
     rect->Right -= margin;
@@ -165,20 +163,21 @@ void Draw_Text_Over_Rect(DEVICE_CONTEXT* dc, const RECT_AREA& rect, const char* 
     Draw_Text_Fitting_Box(dc, rect, text, flags, NO_PREFERRED_FONT);
 }
 
-void Draw_Shadowed_Text(DEVICE_CONTEXT* dc, const char* text, COLOUR_VALUE colour, const RECT_AREA& design_rect,
-                        uint32_t flags) {
+void Draw_Shadowed_Text(DEVICE_CONTEXT* dc, const char* text, COLOUR_VALUE colour,
+                        const RECT_AREA& design_rect, uint32_t flags) {
     if (dc == nullptr || text == nullptr) return;
     Save_Device_Context(dc);
     Set_Text_Colour(dc, 0);
-    Draw_Text_In_Scaled_Rect(dc, text,
-                             {design_rect.Left + 1, design_rect.Top + 1, design_rect.Right + 1, design_rect.Bottom + 1},
-                             flags, 1);
+    Draw_Text_In_Scaled_Rect(
+        dc, text, {design_rect.Left + 1, design_rect.Top + 1, design_rect.Right + 1, design_rect.Bottom + 1},
+        flags, 1);
     Set_Text_Colour(dc, colour);
     Draw_Text_In_Scaled_Rect(dc, text, design_rect, flags, 1);
     Restore_Device_Context(dc);
 }
 
-void Draw_Shadowed_Text_Scaled(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& design_rect, uint32_t flags) {
+void Draw_Shadowed_Text_Scaled(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& design_rect,
+                               uint32_t flags) {
     if (dc == nullptr || text == nullptr) return;
     RECT_AREA rect = design_rect;
     Scale_Rect_To_Window(&rect);
@@ -192,16 +191,22 @@ void Draw_Shadowed_Text_Scaled(DEVICE_CONTEXT* dc, const char* text, const RECT_
 
 void Get_Team_Logo_Path(char* buffer, int32_t team) {
     if (buffer == nullptr) return;
-    char location[64] = "", nickname[64] = "";
+    char location[TEAM_STRING_LENGTH + 1] = "", nickname[TEAM_STRING_LENGTH + 1] = "";
     Get_Team_String(location, team, 1);
     Get_Team_String(nickname, team, 2);
     const char* key = location;
-    if (strcasecmp(location, "New York") == 0) key = strcasecmp(nickname, "Jets") == 0 ? "NY1" : "NY2";
+    if (strcasecmp(location, "New York") == 0)
+        key = strcasecmp(nickname, "Jets") == 0 ? "NY1" : "NY2";
     else if (strcasecmp(location, "Los Angeles") == 0)
-        key = strcasecmp(nickname, "Raiders") == 0 ? "LA1" : strcasecmp(nickname, "Rams") == 0 ? "LA2" : "LA3";
-    else if (strcasecmp(location, "St. Louis") == 0 && strcasecmp(nickname, "Cardinals") == 0) key = "STL2";
-    else if (strcasecmp(location, "Baltimore") == 0 && strcasecmp(nickname, "Colts") == 0) key = "BAL2";
-    else if (strcasecmp(location, "Houston") == 0 && strcasecmp(nickname, "Oilers") == 0) key = "HOU2";
+        key = strcasecmp(nickname, "Raiders") == 0 ? "LA1"
+              : strcasecmp(nickname, "Rams") == 0  ? "LA2"
+                                                   : "LA3";
+    else if (strcasecmp(location, "St. Louis") == 0 && strcasecmp(nickname, "Cardinals") == 0)
+        key = "STL2";
+    else if (strcasecmp(location, "Baltimore") == 0 && strcasecmp(nickname, "Colts") == 0)
+        key = "BAL2";
+    else if (strcasecmp(location, "Houston") == 0 && strcasecmp(nickname, "Oilers") == 0)
+        key = "HOU2";
     for (const char* extension : {"png", "jpg", "gif"}) {
         snprintf(buffer, LOGO_PATH_SIZE, "logos\\%s.%s", key, extension);
         if (FILE* file = Open_Resolved_File(buffer, "rb"); file != nullptr) {

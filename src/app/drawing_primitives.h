@@ -22,11 +22,12 @@ void Draw_Scaled_Frame_Color(DEVICE_CONTEXT* dc, const RECT_AREA* rect, COLOUR_V
 
 // Random shades between the `_hi` and `_lo` channel bounds, all channels
 // moving together, blurred by (blur_a, blur_b); draws from the league generator.
-void Draw_Button_Noise(DEVICE_CONTEXT* dc, const RECT_AREA& rect, int32_t red_hi, int32_t red_lo, int32_t green_hi,
-                       int32_t green_lo, int32_t blue_hi, int32_t blue_lo, double blur_a, double blur_b);
+void Draw_Button_Noise(DEVICE_CONTEXT* dc, const RECT_AREA& rect, int32_t red_hi, int32_t red_lo,
+                       int32_t green_hi, int32_t green_lo, int32_t blue_hi, int32_t blue_lo, double blur_a,
+                       double blur_b);
 // The noise around a colour: each channel +- 15.
-void Draw_Button_Noise_Around_Color(DEVICE_CONTEXT* dc, const RECT_AREA& rect, COLOUR_VALUE colour, double blur_a,
-                                    double blur_b);
+void Draw_Button_Noise_Around_Color(DEVICE_CONTEXT* dc, const RECT_AREA& rect, COLOUR_VALUE colour,
+                                    double blur_a, double blur_b);
 
 // Font rows the text box tries, largest first.
 constexpr int32_t TEXT_BOX_FONT_COUNT = 10;
@@ -45,10 +46,11 @@ void Draw_Scaled_Text_Box(DEVICE_CONTEXT* dc, RECT_AREA* rect, const char* text,
 // The text box over a window rectangle (a dialog control's), no preferred row.
 void Draw_Text_Over_Rect(DEVICE_CONTEXT* dc, const RECT_AREA& rect, const char* text, uint32_t flags);
 // Black one unit right and down, then the colour, in a design rectangle.
-void Draw_Shadowed_Text(DEVICE_CONTEXT* dc, const char* text, COLOUR_VALUE colour, const RECT_AREA& design_rect,
-                        uint32_t flags);
+void Draw_Shadowed_Text(DEVICE_CONTEXT* dc, const char* text, COLOUR_VALUE colour,
+                        const RECT_AREA& design_rect, uint32_t flags);
 // Black one pixel right and down, then the context's text colour.
-void Draw_Shadowed_Text_Scaled(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& design_rect, uint32_t flags);
+void Draw_Shadowed_Text_Scaled(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& design_rect,
+                               uint32_t flags);
 
 constexpr int LOGO_PATH_SIZE = 64;
 // "logos\<key>.png" (else .jpg, else .gif) of the team's location, the key

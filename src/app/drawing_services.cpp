@@ -32,8 +32,8 @@ int32_t Draw_Text_In_Scaled_Rect(DEVICE_CONTEXT* dc, const char* text, const REC
     if (scale != 0) Scale_Rect_To_Window(&area);
     if ((format & TEXT_VERTICAL_CENTRE) != 0 && (format & TEXT_SINGLE_LINE) == 0) {
         RECT_AREA measured = area;
-        const int32_t height =
-            Draw_Text_In_Rect(dc, text, -1, &measured, (format | TEXT_WORD_BREAK | TEXT_CALCULATE_RECT | TEXT_NO_PREFIX));
+        const int32_t height = Draw_Text_In_Rect(
+            dc, text, -1, &measured, (format | TEXT_WORD_BREAK | TEXT_CALCULATE_RECT | TEXT_NO_PREFIX));
         const int32_t spare = (area.Bottom - area.Top) - height;
         if (spare > 0) area.Top += spare / 2;
     }

@@ -62,8 +62,9 @@ void Scale_Design_Box(int32_t* x, int32_t* y, int32_t* w, int32_t* h) {
 }
 } // namespace
 
-int32_t Draw_Cached_Bitmap(DEVICE_CONTEXT* dc, BITMAP_CACHE_ENTRY* entry, int32_t alpha, int32_t dx, int32_t dy,
-                           int32_t dw, int32_t dh, int32_t sx, int32_t sy, int32_t sw, int32_t sh) {
+int32_t Draw_Cached_Bitmap(DEVICE_CONTEXT* dc, BITMAP_CACHE_ENTRY* entry, int32_t alpha, int32_t dx,
+                           int32_t dy, int32_t dw, int32_t dh, int32_t sx, int32_t sy, int32_t sw,
+                           int32_t sh) {
     if (dc == nullptr || entry == nullptr) return 0;
     entry->Stamp = Cache_Use_Stamp++;
     if (entry->Bitmap == nullptr) return 0;
@@ -89,14 +90,14 @@ int32_t Draw_Cached_Bitmap(DEVICE_CONTEXT* dc, BITMAP_CACHE_ENTRY* entry, int32_
     }
     if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) return 0;
     const uint32_t operation = Entry_Has_Flag(entry, 'P') ? RASTER_SOURCE_PAINT : RASTER_SOURCE_COPY;
-    const int32_t old_mode = Set_Stretch_Mode(dc, dw < sw || dh < sh ? (Entry_Has_Flag(entry, 'H') ? STRETCH_HALFTONE
-                                                                                                    : STRETCH_COLOR_ON_COLOR)
-                                                                    : STRETCH_HALFTONE);
+    const int32_t old_mode = Set_Stretch_Mode(
+        dc, dw < sw || dh < sh ? (Entry_Has_Flag(entry, 'H') ? STRETCH_HALFTONE : STRETCH_COLOR_ON_COLOR)
+                               : STRETCH_HALFTONE);
     const PIXEL_SOURCE source = Surface_Pixel_Source(entry->Bitmap);
     int result;
     if (Entry_Has_Flag(entry, 'A') || alpha < 255)
-        result = Alpha_Blend_Pixels(dc, dx, dy, dw, dh, source, sx, sy, sw, sh, static_cast<uint32_t>(alpha < 0 ? 0 : alpha),
-                                    Entry_Has_Flag(entry, 'A'));
+        result = Alpha_Blend_Pixels(dc, dx, dy, dw, dh, source, sx, sy, sw, sh,
+                                    static_cast<uint32_t>(alpha < 0 ? 0 : alpha), Entry_Has_Flag(entry, 'A'));
     else
         result = Stretch_Pixels(dc, dx, dy, dw, dh, source, sx, sy, sw, sh, operation);
     Set_Stretch_Mode(dc, old_mode);
@@ -119,8 +120,8 @@ int32_t Draw_Cached_Image_Centered(DEVICE_CONTEXT* dc, const char* name, int32_t
     return slot->Height;
 }
 
-int32_t Draw_Cached_Image_In_Rect(DEVICE_CONTEXT* dc, const char* name, int32_t x, int32_t y, int32_t w, int32_t h,
-                                  int32_t keep_aspect) {
+int32_t Draw_Cached_Image_In_Rect(DEVICE_CONTEXT* dc, const char* name, int32_t x, int32_t y, int32_t w,
+                                  int32_t h, int32_t keep_aspect) {
     BITMAP_CACHE_ENTRY* slot = Take_Cached_Image(dc, name);
     if (slot == nullptr || slot->Height <= 0) return 0;
     Scale_Design_Box(&x, &y, &w, &h);
@@ -140,8 +141,8 @@ int32_t Draw_Cached_Image_In_Rect(DEVICE_CONTEXT* dc, const char* name, int32_t 
 int32_t Draw_Cached_Image_Over_Rect(DEVICE_CONTEXT* dc, const RECT_AREA& rect, const char* name) {
     BITMAP_CACHE_ENTRY* slot = Take_Cached_Image(dc, name);
     if (slot == nullptr) return 0;
-    return Draw_Cached_Bitmap(dc, slot, 255, rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top, 0, 0,
-                              -1, -1);
+    return Draw_Cached_Bitmap(dc, slot, 255, rect.Left, rect.Top, rect.Right - rect.Left,
+                              rect.Bottom - rect.Top, 0, 0, -1, -1);
 }
 
 int32_t Draw_Cached_Image_Centered_In_Rect(DEVICE_CONTEXT* dc, const RECT_AREA& rect, const char* name) {
@@ -175,8 +176,10 @@ int32_t Draw_Background_Image(DEVICE_CONTEXT* dc, const char* name, int32_t alph
         return 0;
     }
     RECT_AREA area;
-    if (unset == 4) Get_Back_Buffer_Rect(&area);
-    else area = {x1, y1, x2 + 1, y2 + 1};
+    if (unset == 4)
+        Get_Back_Buffer_Rect(&area);
+    else
+        area = {x1, y1, x2 + 1, y2 + 1};
     if (slot->Bitmap == nullptr) {
         if (slot->Pixels != nullptr) Fill_Surface_Area(dc, area, MISSING_IMAGE_COLOUR);
         return 0;
@@ -184,7 +187,8 @@ int32_t Draw_Background_Image(DEVICE_CONTEXT* dc, const char* name, int32_t alph
     if (unset == 4)
         return Draw_Cached_Bitmap(dc, slot, alpha, 0, 0, area.Right, area.Bottom, 0, 0, -1, -1) != 0 ? 1 : 0;
     const int32_t w = area.Right - area.Left, h = area.Bottom - area.Top;
-    return Draw_Cached_Bitmap(dc, slot, alpha, area.Left, area.Top, w, h, area.Left, area.Top, w, h) != 0 ? 1 : 0;
+    return Draw_Cached_Bitmap(dc, slot, alpha, area.Left, area.Top, w, h, area.Left, area.Top, w, h) != 0 ? 1
+                                                                                                          : 0;
 }
 
 int32_t Draw_Window_Background(DEVICE_CONTEXT* dc, const RECT_AREA& client, const char* name) {
@@ -197,6 +201,6 @@ int32_t Draw_Window_Background(DEVICE_CONTEXT* dc, const RECT_AREA& client, cons
         Fill_Surface_Area(dc, client, Get_Skin_Color());
         return 0;
     }
-    return Draw_Cached_Bitmap(dc, &Window_Background_Entry, 255, client.Left, client.Top, client.Right - client.Left,
-                              client.Bottom - client.Top, 0, 0, -1, -1);
+    return Draw_Cached_Bitmap(dc, &Window_Background_Entry, 255, client.Left, client.Top,
+                              client.Right - client.Left, client.Bottom - client.Top, 0, 0, -1, -1);
 }

@@ -19,8 +19,9 @@ extern char Current_Background_Name[CURRENT_BACKGROUND_NAME_SIZE];
 // Draws source (sx, sy, sw, sh) of the entry onto (dx, dy, dw, dh); -1 sizes
 // are the entry's. `alpha` below 255, or the entry's flag A, blends. Returns 0
 // without an entry, a bitmap or a context.
-int32_t Draw_Cached_Bitmap(DEVICE_CONTEXT* dc, BITMAP_CACHE_ENTRY* entry, int32_t alpha, int32_t dx, int32_t dy,
-                           int32_t dw, int32_t dh, int32_t sx, int32_t sy, int32_t sw, int32_t sh);
+int32_t Draw_Cached_Bitmap(DEVICE_CONTEXT* dc, BITMAP_CACHE_ENTRY* entry, int32_t alpha, int32_t dx,
+                           int32_t dy, int32_t dw, int32_t dh, int32_t sx, int32_t sy, int32_t sw,
+                           int32_t sh);
 
 // A slot of the image cache holding `name`: loaded unless the slot already
 // keeps the decoded pixels of that very name (so a picture loaded without
@@ -34,8 +35,8 @@ int32_t Draw_Cached_Image_Centered(DEVICE_CONTEXT* dc, const char* name, int32_t
 // The picture stretched into the design rectangle (x, y, w, h); with
 // `keep_aspect` a picture wider than the box keeps its shape and the height
 // shrinks. Returns the (possibly reduced) design height, 0 when not drawn.
-int32_t Draw_Cached_Image_In_Rect(DEVICE_CONTEXT* dc, const char* name, int32_t x, int32_t y, int32_t w, int32_t h,
-                                  int32_t keep_aspect);
+int32_t Draw_Cached_Image_In_Rect(DEVICE_CONTEXT* dc, const char* name, int32_t x, int32_t y, int32_t w,
+                                  int32_t h, int32_t keep_aspect);
 // The whole picture stretched over a rectangle of the context, and the
 // natural-size picture centred on one (the work of the dialog-control calls).
 int32_t Draw_Cached_Image_Over_Rect(DEVICE_CONTEXT* dc, const RECT_AREA& rect, const char* name);

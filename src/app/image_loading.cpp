@@ -47,7 +47,8 @@ void Fill_Image_Info(BITMAP_CACHE_ENTRY* entry, int32_t width, int32_t height, i
 DRAWING_SURFACE* Make_Bitmap(const uint8_t* pixels, int32_t width, int32_t height, int32_t bytes_per_pixel) {
     DRAWING_SURFACE* bitmap = Create_Bitmap(width, height);
     if (bitmap == nullptr) return nullptr;
-    const PIXEL_SOURCE source{pixels, width, height, bytes_per_pixel, Padded_Row_Size(width, bytes_per_pixel), true};
+    const PIXEL_SOURCE source{pixels, width, height, bytes_per_pixel, Padded_Row_Size(width, bytes_per_pixel),
+                              true};
     if (Copy_Pixels_To_Bitmap(bitmap, source) != height) {
         Delete_Bitmap(bitmap);
         return nullptr;
@@ -120,7 +121,8 @@ int Decode_JPEG(JPEG_LOAD* load, bool wash, const char* name) {
     jpeg_read_header(info, TRUE);
     info->scale_num = 1;
     info->scale_denom = 1;
-    if (info->jpeg_color_space == JCS_CMYK || info->jpeg_color_space == JCS_YCCK) info->out_color_space = JCS_CMYK;
+    if (info->jpeg_color_space == JCS_CMYK || info->jpeg_color_space == JCS_YCCK)
+        info->out_color_space = JCS_CMYK;
     jpeg_calc_output_dimensions(info);
     if (info->output_width > static_cast<JDIMENSION>(MAX_IMAGE_SIDE) ||
         info->output_height > static_cast<JDIMENSION>(MAX_IMAGE_SIDE))
@@ -136,7 +138,8 @@ int Decode_JPEG(JPEG_LOAD* load, bool wash, const char* name) {
     const size_t row_size = static_cast<size_t>(load->Width) * static_cast<size_t>(components);
     load->Row = static_cast<JSAMPLE*>(malloc(row_size));
     if (load->Row == nullptr) {
-        Report_System_Error("Unable to allocate %d bytes in Load_File_Into_Bitmap_Cache()", static_cast<int>(row_size));
+        Report_System_Error("Unable to allocate %d bytes in Load_File_Into_Bitmap_Cache()",
+                            static_cast<int>(row_size));
         return 0;
     }
     (void)name;
@@ -177,8 +180,10 @@ int Load_JPEG(BITMAP_CACHE_ENTRY* entry, FILE* file, const char* flags, const ch
     }
     Fill_Image_Info(entry, load.Width, load.Height, 24);
     entry->Bitmap = bitmap;
-    if (strchr(flags, 'L') != nullptr) entry->Pixels = load.Pixels;
-    else Free_Pixel_Buffer(load.Pixels);
+    if (strchr(flags, 'L') != nullptr)
+        entry->Pixels = load.Pixels;
+    else
+        Free_Pixel_Buffer(load.Pixels);
     return 1;
 }
 
@@ -204,8 +209,10 @@ int Load_PNG(BITMAP_CACHE_ENTRY* entry, const char* file, char* flags) {
             return 0;
         }
     }
-    if (section || strchr(flags, 'L') != nullptr) entry->Pixels = pixels;
-    else Free_Pixel_Buffer(pixels);
+    if (section || strchr(flags, 'L') != nullptr)
+        entry->Pixels = pixels;
+    else
+        Free_Pixel_Buffer(pixels);
     return 1;
 }
 
@@ -225,7 +232,8 @@ int Load_BMP(BITMAP_CACHE_ENTRY* entry, FILE* file, const char* flags) {
         const IMAGE_INFO_HEADER& info = entry->Info.Header;
         const int32_t bits = info.Bits_Per_Pixel;
         const int32_t width = info.Width, height = info.Height;
-        if ((bits == 16 || bits == 24 || bits == 32) && width > 0 && height > 0 && width <= 2048 && height <= 2048) {
+        if ((bits == 16 || bits == 24 || bits == 32) && width > 0 && height > 0 && width <= 2048 &&
+            height <= 2048) {
             const int32_t stride = Padded_Row_Size(width, bits / 8);
             const size_t size = static_cast<size_t>(stride) * static_cast<size_t>(height);
             data = Allocate_Pixel_Buffer(size);
@@ -236,7 +244,8 @@ int Load_BMP(BITMAP_CACHE_ENTRY* entry, FILE* file, const char* flags) {
                 if (bits == 16) {
                     // 5-5-5 pixels widened to 8 bits a channel.
                     const int32_t wide = Padded_Row_Size(width, 3);
-                    converted = Allocate_Pixel_Buffer(static_cast<size_t>(wide) * static_cast<size_t>(height));
+                    converted =
+                        Allocate_Pixel_Buffer(static_cast<size_t>(wide) * static_cast<size_t>(height));
                     for (int32_t y = 0; converted != nullptr && y < height; ++y)
                         for (int32_t x = 0; x < width; ++x) {
                             const uint8_t* in = data + static_cast<ptrdiff_t>(y) * stride + 2 * x;
@@ -253,11 +262,13 @@ int Load_BMP(BITMAP_CACHE_ENTRY* entry, FILE* file, const char* flags) {
                     const int32_t row = Padded_Row_Size(width, bytes);
                     for (int32_t y = 0; y < height; ++y)
                         for (int32_t x = 0; x < width; ++x)
-                            Wash_Pixel(const_cast<uint8_t*>(pixels) + static_cast<ptrdiff_t>(y) * row + bytes * x);
+                            Wash_Pixel(const_cast<uint8_t*>(pixels) + static_cast<ptrdiff_t>(y) * row +
+                                       bytes * x);
                 }
                 // A 32-bit BMP carries no alpha worth drawing with: show it opaque.
                 if (pixels != nullptr && bytes == 4)
-                    for (size_t i = 3; i < size; i += 4) data[i] = 255;
+                    for (size_t i = 3; i < size; i += 4)
+                        data[i] = 255;
                 if (pixels != nullptr) entry->Bitmap = Make_Bitmap(pixels, width, height, bytes);
                 result = entry->Bitmap != nullptr ? 1 : 0;
             }
@@ -279,8 +290,8 @@ void Stretch_To_Back_Buffer(BITMAP_CACHE_ENTRY* entry) {
     DEVICE_CONTEXT target{};
     Attach_Device_Context(&target, stretched);
     Set_Stretch_Mode(&target, STRETCH_HALFTONE);
-    Stretch_Pixels(&target, 0, 0, stretched->Width, stretched->Height, Surface_Pixel_Source(entry->Bitmap), 0, 0,
-                   entry->Bitmap->Width, entry->Bitmap->Height, RASTER_SOURCE_COPY);
+    Stretch_Pixels(&target, 0, 0, stretched->Width, stretched->Height, Surface_Pixel_Source(entry->Bitmap), 0,
+                   0, entry->Bitmap->Width, entry->Bitmap->Height, RASTER_SOURCE_COPY);
     Delete_Bitmap(entry->Bitmap);
     entry->Bitmap = stretched;
     entry->Info.Header.Width = stretched->Width;
@@ -306,7 +317,8 @@ int Load_File_Into_Bitmap_Cache(DEVICE_CONTEXT* dc, const char* name, BITMAP_CAC
         safe_strncpy(flags, colon + 1, sizeof flags);
         *colon = '\0';
     }
-    for (char* c = file; *c != '\0'; ++c) *c = static_cast<char>(tolower(static_cast<unsigned char>(*c)));
+    for (char* c = file; *c != '\0'; ++c)
+        *c = static_cast<char>(tolower(static_cast<unsigned char>(*c)));
 
     const bool builtin = strcasecmp(file, BUILTIN_PATTERN_NAME) == 0;
     FILE* source = builtin ? nullptr : Open_Resolved_File(file, "rb");

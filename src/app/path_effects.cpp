@@ -47,9 +47,11 @@ std::vector<PATH_POINT> Flatten_Path(PATH_COLLECTION* c, int32_t index) {
 }
 
 // The point at `distance` along the flattened path and the unit normal there.
-void Point_Along(const std::vector<PATH_POINT>& points, double distance, double* x, double* y, double* nx, double* ny) {
+void Point_Along(const std::vector<PATH_POINT>& points, double distance, double* x, double* y, double* nx,
+                 double* ny) {
     size_t i = 1;
-    while (i + 1 < points.size() && points[i].Distance < distance) ++i;
+    while (i + 1 < points.size() && points[i].Distance < distance)
+        ++i;
     const PATH_POINT& a = points[i - 1];
     const PATH_POINT& b = points[i];
     const double span = b.Distance - a.Distance;
@@ -62,8 +64,8 @@ void Point_Along(const std::vector<PATH_POINT>& points, double distance, double*
 }
 
 // The newest path's index when an effect may replace it, else -1 (reported).
-int32_t Effect_Target(PATH_COLLECTION* c, const char* changed_text, const char* filled_text, const char* length_text,
-                      double* length) {
+int32_t Effect_Target(PATH_COLLECTION* c, const char* changed_text, const char* filled_text,
+                      const char* length_text, double* length) {
     if (c == nullptr || c->Count == 0) return -1;
     const int32_t index = c->Count - 1;
     const PATH_ATTRIBUTES& path = c->Attributes[static_cast<size_t>(index)];
@@ -86,8 +88,9 @@ int32_t Effect_Target(PATH_COLLECTION* c, const char* changed_text, const char* 
 
 int32_t Dot_Current_Path(PATH_COLLECTION* collection, double dot_size, double spacing) {
     double length = 0;
-    const int32_t index = Effect_Target(collection, "Trying to dot an already modified path!",
-                                        "Trying to dot a filled shape!", "Invalid path length for dots: %f", &length);
+    const int32_t index =
+        Effect_Target(collection, "Trying to dot an already modified path!", "Trying to dot a filled shape!",
+                      "Invalid path length for dots: %f", &length);
     if (index < 0) return 0;
     const PATH_ATTRIBUTES old = collection->Attributes[static_cast<size_t>(index)];
     const std::vector<PATH_POINT> points = Flatten_Path(collection, index);
@@ -111,11 +114,12 @@ int32_t Dot_Current_Path(PATH_COLLECTION* collection, double dot_size, double sp
     return 1;
 }
 
-int32_t Squiggle_Current_Path(PATH_COLLECTION* collection, double wavelength, double amplitude, double stretch) {
+int32_t Squiggle_Current_Path(PATH_COLLECTION* collection, double wavelength, double amplitude,
+                              double stretch) {
     double length = 0;
     const int32_t index =
-        Effect_Target(collection, "Trying to squiggle an already squiggled path!", "Trying to squiggle a filled shape!",
-                      "Invalid path length for squiggle: %f", &length);
+        Effect_Target(collection, "Trying to squiggle an already squiggled path!",
+                      "Trying to squiggle a filled shape!", "Invalid path length for squiggle: %f", &length);
     if (index < 0 || wavelength <= 0) return 0;
     PATH_ATTRIBUTES& replaced = collection->Attributes[static_cast<size_t>(index)];
     const PATH_ATTRIBUTES old = replaced;
@@ -149,8 +153,10 @@ int32_t Squiggle_Current_Path(PATH_COLLECTION* collection, double wavelength, do
             const double off = 3 * v * v * u * amplitude * side - 3 * v * u * u * amplitude * side;
             double x, y, nx, ny;
             Point_Along(points, along, &x, &y, &nx, &ny);
-            if (k == 0) collection->Vertices.move_to(x + nx * off, y + ny * off);
-            else collection->Vertices.line_to(x + nx * off, y + ny * off);
+            if (k == 0)
+                collection->Vertices.move_to(x + nx * off, y + ny * off);
+            else
+                collection->Vertices.line_to(x + nx * off, y + ny * off);
         }
     }
     return 1;

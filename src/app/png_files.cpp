@@ -27,7 +27,8 @@ struct PNG_READ {
 
 // Releases what the read holds; `close_failed` reports a failed close.
 void Finish_PNG_Read(PNG_READ* read, bool* close_failed) {
-    if (read->Png != nullptr) png_destroy_read_struct(&read->Png, read->Info != nullptr ? &read->Info : nullptr, nullptr);
+    if (read->Png != nullptr)
+        png_destroy_read_struct(&read->Png, read->Info != nullptr ? &read->Info : nullptr, nullptr);
     delete[] read->Rows;
     read->Rows = nullptr;
     if (read->File != nullptr) {
@@ -97,18 +98,21 @@ int Read_PNG(PNG_READ* read, const char* file, uint8_t** pixels, int32_t* width,
         const size_t size = static_cast<size_t>(stride) * static_cast<size_t>(*height);
         read->Allocated = Allocate_Pixel_Buffer(size);
         if (read->Allocated == nullptr) {
-            Report_System_Error("Unable to allocate %d bytes in Load_PNG_File(%s)", static_cast<int>(size), file);
+            Report_System_Error("Unable to allocate %d bytes in Load_PNG_File(%s)", static_cast<int>(size),
+                                file);
             return 0;
         }
     }
     uint8_t* buffer = read->Allocated != nullptr ? read->Allocated : *pixels;
     read->Rows = new png_bytep[static_cast<size_t>(*height)];
-    for (int32_t r = 0; r < *height; ++r) read->Rows[r] = buffer + static_cast<ptrdiff_t>(*height - 1 - r) * stride;
+    for (int32_t r = 0; r < *height; ++r)
+        read->Rows[r] = buffer + static_cast<ptrdiff_t>(*height - 1 - r) * stride;
     png_read_image(read->Png, read->Rows);
     png_read_end(read->Png, nullptr);
     if (read->Allocated != nullptr) *pixels = read->Allocated;
     read->Allocated = nullptr;
-    if (*channels == 4 && strstr(file, ".png-cached.png") == nullptr) Premultiply_Rows(buffer, *width, *height, stride);
+    if (*channels == 4 && strstr(file, ".png-cached.png") == nullptr)
+        Premultiply_Rows(buffer, *width, *height, stride);
     return 1;
 }
 // The libpng part of the writer; an error leaves it by a long jump.
@@ -127,11 +131,14 @@ int Write_PNG(png_structp png, png_infop info, FILE* file, png_bytep* rows, int3
 }
 } // namespace
 
-int32_t Save_PNG_File(const char* file, const uint8_t* pixels, int32_t width, int32_t height, int32_t channels) {
-    if (file == nullptr || pixels == nullptr || width <= 0 || height <= 0 || (channels != 3 && channels != 4)) return 0;
+int32_t Save_PNG_File(const char* file, const uint8_t* pixels, int32_t width, int32_t height,
+                      int32_t channels) {
+    if (file == nullptr || pixels == nullptr || width <= 0 || height <= 0 || (channels != 3 && channels != 4))
+        return 0;
     FILE* out = Open_Resolved_File(file, "wb");
     if (out == nullptr) return 0;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, Stop_On_PNG_Error, Ignore_PNG_Warning);
+    png_structp png =
+        png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, Stop_On_PNG_Error, Ignore_PNG_Warning);
     png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
     const int32_t stride = Padded_Row_Size(width, channels);
     auto* rows = new png_bytep[static_cast<size_t>(height)];

@@ -64,8 +64,8 @@ agg::rgba8 To_AGG_Colour(uint32_t colour) {
 }
 
 template <typename SOURCE>
-void Fill_With_Gradient(agg::rasterizer_scanline_aa<>& rasterizer, RENDERER& renderer, SOURCE& source, unsigned start,
-                        const PATH_ATTRIBUTES& path) {
+void Fill_With_Gradient(agg::rasterizer_scanline_aa<>& rasterizer, RENDERER& renderer, SOURCE& source,
+                        unsigned start, const PATH_ATTRIBUTES& path) {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     agg::bounding_rect_single(source, start, &x1, &y1, &x2, &y2);
     // Left to right across the path's own extent.
@@ -76,10 +76,12 @@ void Fill_With_Gradient(agg::rasterizer_scanline_aa<>& rasterizer, RENDERER& ren
     using COLOURS = agg::pod_auto_array<agg::rgba8, 256>;
     COLOURS colours;
     const agg::rgba8 from = To_AGG_Colour(path.Gradient_Start), to = To_AGG_Colour(path.Gradient_End);
-    for (unsigned i = 0; i < 256; ++i) colours[i] = from.gradient(to, i / 255.0);
+    for (unsigned i = 0; i < 256; ++i)
+        colours[i] = from.gradient(to, i / 255.0);
     INTERPOLATOR interpolator(to_gradient);
     agg::gradient_x shape;
-    agg::span_gradient<agg::rgba8, INTERPOLATOR, agg::gradient_x, COLOURS> spans(interpolator, shape, colours, 0, 100);
+    agg::span_gradient<agg::rgba8, INTERPOLATOR, agg::gradient_x, COLOURS> spans(interpolator, shape, colours,
+                                                                                 0, 100);
     agg::span_allocator<agg::rgba8> allocator;
     agg::scanline_u8 scanline;
     agg::render_scanlines_aa(rasterizer, scanline, renderer, allocator, spans);
@@ -94,8 +96,8 @@ PATH_ATTRIBUTES* Get_Newest_Path(PATH_COLLECTION* collection) {
 uint16_t start_new_path(PATH_COLLECTION* collection, int32_t back) {
     if (collection == nullptr) return 0;
     PATH_COLLECTION* c = collection;
-    const bool last_has_vertices =
-        c->Count == 0 || static_cast<int32_t>(c->Vertices.total_vertices()) > c->Starts[static_cast<size_t>(c->Count - 1)];
+    const bool last_has_vertices = c->Count == 0 || static_cast<int32_t>(c->Vertices.total_vertices()) >
+                                                        c->Starts[static_cast<size_t>(c->Count - 1)];
     c->Vertices.start_new_path();
     if (last_has_vertices) Record_Path(c);
     if (c->Pending.Flags != 0 || c->Pending.Serial != 0) {
@@ -114,7 +116,8 @@ uint16_t start_new_path(PATH_COLLECTION* collection, int32_t back) {
         const PATH_ATTRIBUTES* source = nullptr;
         for (int32_t i = c->Count - 2; i >= 0 && source == nullptr; --i) {
             const PATH_ATTRIBUTES& earlier = c->Attributes[static_cast<size_t>(i)];
-            if (earlier.Flags != 0 && (earlier.Flags & PATH_INHERITED) == 0 && ++found == wanted) source = &earlier;
+            if (earlier.Flags != 0 && (earlier.Flags & PATH_INHERITED) == 0 && ++found == wanted)
+                source = &earlier;
         }
         Log_Debug_Flagged(DTXT_AGG, "start_new_path(%d) THIS=%d OLD=%d", back, created.Serial,
                           source != nullptr ? source->Serial : -1);
@@ -166,20 +169,21 @@ double Measure_Path_Length(PATH_COLLECTION* collection, int32_t index) {
     return agg::path_length(curves, static_cast<unsigned>(collection->Starts[static_cast<size_t>(index)]));
 }
 
-int32_t Render_Paths(DEVICE_CONTEXT* dc, PATH_COLLECTION* collection, int32_t x, int32_t y, int32_t w, int32_t h,
-                     double rotation_degrees) {
+int32_t Render_Paths(DEVICE_CONTEXT* dc, PATH_COLLECTION* collection, int32_t x, int32_t y, int32_t w,
+                     int32_t h, double rotation_degrees) {
     if (collection == nullptr || w <= 0 || h <= 0) return 0;
     const bool own_dc = dc == nullptr;
     if (own_dc) dc = Acquire_Main_Window_DC();
     if (dc == nullptr) return 0;
     PATH_COLLECTION* c = collection;
-    if (c->Window_Left == 0 && c->Window_Top == 0 && c->Window_Right == 0 && c->Window_Bottom == 0 && c->Count > 0) {
+    if (c->Window_Left == 0 && c->Window_Top == 0 && c->Window_Right == 0 && c->Window_Bottom == 0 &&
+        c->Count > 0) {
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
         agg::bounding_rect_single(c->Vertices, 0, &x1, &y1, &x2, &y2);
         for (int32_t i = 1; i < c->Count; ++i) {
             double a = 0, b = 0, cc = 0, d = 0;
-            if (agg::bounding_rect_single(c->Vertices, static_cast<unsigned>(c->Starts[static_cast<size_t>(i)]), &a, &b,
-                                          &cc, &d)) {
+            if (agg::bounding_rect_single(
+                    c->Vertices, static_cast<unsigned>(c->Starts[static_cast<size_t>(i)]), &a, &b, &cc, &d)) {
                 x1 = std::min(x1, a);
                 y1 = std::min(y1, b);
                 x2 = std::max(x2, cc);
@@ -218,7 +222,8 @@ int32_t Render_Paths(DEVICE_CONTEXT* dc, PATH_COLLECTION* collection, int32_t x,
     }
     // A negative stride makes AGG's first row the image's top in the
     // bottom-up buffer (AGG finds the last stored row itself).
-    agg::rendering_buffer buffer(surface.Pixels, static_cast<unsigned>(w), static_cast<unsigned>(h), -surface.Stride);
+    agg::rendering_buffer buffer(surface.Pixels, static_cast<unsigned>(w), static_cast<unsigned>(h),
+                                 -surface.Stride);
     PIXEL_FORMAT pixels(buffer, agg::comp_op_src_over);
     RENDERER renderer(pixels);
     agg::rasterizer_scanline_aa<> rasterizer;
@@ -236,12 +241,15 @@ int32_t Render_Paths(DEVICE_CONTEXT* dc, PATH_COLLECTION* collection, int32_t x,
             continue;
         }
         pixels.comp_op(static_cast<unsigned>(path.Compositing));
-        rasterizer.filling_rule(path.Fill_Rule == PATH_FILL_EVEN_ODD ? agg::fill_even_odd : agg::fill_non_zero);
+        rasterizer.filling_rule(path.Fill_Rule == PATH_FILL_EVEN_ODD ? agg::fill_even_odd
+                                                                     : agg::fill_non_zero);
         if ((path.Flags & PATH_FILL) != 0) {
             rasterizer.reset();
             rasterizer.add_path(placed, start);
-            if ((path.Flags & PATH_GRADIENT_FILL) != 0) Fill_With_Gradient(rasterizer, renderer, placed, start, path);
-            else agg::render_scanlines_aa_solid(rasterizer, scanline, renderer, To_AGG_Colour(path.Colour));
+            if ((path.Flags & PATH_GRADIENT_FILL) != 0)
+                Fill_With_Gradient(rasterizer, renderer, placed, start, path);
+            else
+                agg::render_scanlines_aa_solid(rasterizer, scanline, renderer, To_AGG_Colour(path.Colour));
         }
         if ((path.Flags & PATH_STROKE) != 0) {
             const agg::rgba8 colour = To_AGG_Colour(path.Colour);
@@ -267,8 +275,8 @@ int32_t Render_Paths(DEVICE_CONTEXT* dc, PATH_COLLECTION* collection, int32_t x,
                     shadow.Pixels[static_cast<ptrdiff_t>(row) * shadow.Stride + 4 * col + 3] =
                         surface.Pixels[static_cast<ptrdiff_t>(row) * surface.Stride + 4 * col + 3];
             Blur_DIB_Section(&shadow, c->Shadow_Size, c->Shadow_Size);
-            Alpha_Blend_Pixels(dc, x + s, y + s, w - s, h - s, DIB_Section_Pixels(shadow), 0, 0, w - s, h - s, 255,
-                               true);
+            Alpha_Blend_Pixels(dc, x + s, y + s, w - s, h - s, DIB_Section_Pixels(shadow), 0, 0, w - s, h - s,
+                               255, true);
             Free_DIB_Section_DC(&shadow);
         }
     }

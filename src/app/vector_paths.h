@@ -13,7 +13,7 @@
 constexpr uint32_t PATH_FILL = 0x1;
 constexpr uint32_t PATH_STROKE = 0x2;
 constexpr uint32_t PATH_GRADIENT_FILL = 0x4;
-constexpr uint32_t PATH_INHERITED = 0x8;    // attributes taken over from the pending record
+constexpr uint32_t PATH_INHERITED = 0x8;   // attributes taken over from the pending record
 constexpr uint32_t PATH_REPLACED = 0x1000; // replaced by an effect, not drawn
 
 // Render codes in AGG's numbering.
@@ -56,14 +56,14 @@ struct PATH_COLLECTION {
     agg::path_storage Vertices;
     std::vector<int32_t> Starts; // first vertex of each path
     PATH_ATTRIBUTES Pending{};
-    double Width_Scale = 0;      // 0: none
+    double Width_Scale = 0; // 0: none
     uint32_t Override_Colour = 0;
-    uint8_t Override_Flag = 0;   // while set, colour setters store the override
-    int32_t Window_Left = 0;     // the path window; all 0: computed from the vertices
+    uint8_t Override_Flag = 0; // while set, colour setters store the override
+    int32_t Window_Left = 0;   // the path window; all 0: computed from the vertices
     int32_t Window_Top = 0;
     int32_t Window_Right = 0;
     int32_t Window_Bottom = 0;
-    int32_t Orientation = 0;     // 1: y grows upward
+    int32_t Orientation = 0; // 1: y grows upward
     int32_t Fit_Mode = PATH_FIT_STRETCH;
     int32_t Shadow_Size = 0;
     std::vector<PATH_ATTRIBUTES> Attributes;
@@ -85,12 +85,13 @@ void Add_Circle_To_Path(agg::path_storage* storage, double r, double cx, double 
 // it. Both refuse (reported) a path already changed by an effect, a filled
 // shape, and a length that is not above 0 or is above 10,000. 1 when done.
 int32_t Dot_Current_Path(PATH_COLLECTION* collection, double dot_size, double spacing);
-int32_t Squiggle_Current_Path(PATH_COLLECTION* collection, double wavelength, double amplitude, double stretch);
+int32_t Squiggle_Current_Path(PATH_COLLECTION* collection, double wavelength, double amplitude,
+                              double stretch);
 
 // Renders every path into (x, y, w, h) of the context (nullptr: the back
 // buffer), the path window fitted to it and turned by `rotation_degrees`.
-int32_t Render_Paths(DEVICE_CONTEXT* dc, PATH_COLLECTION* collection, int32_t x, int32_t y, int32_t w, int32_t h,
-                     double rotation_degrees);
+int32_t Render_Paths(DEVICE_CONTEXT* dc, PATH_COLLECTION* collection, int32_t x, int32_t y, int32_t w,
+                     int32_t h, double rotation_degrees);
 void Free_Path_Collection(PATH_COLLECTION* collection);
 
 // Two empty path storages for a play diagram's routes.

@@ -18,7 +18,8 @@ const DRAWING_BRUSH& Current_Brush(const DEVICE_CONTEXT* dc) {
 // A square dot of the pen's width centred on (x, y).
 void Put_Pen_Dot(DEVICE_CONTEXT* dc, int32_t x, int32_t y, const DRAWING_PEN& pen) {
     const int32_t before = (pen.Width - 1) / 2;
-    Fill_Surface_Area(dc, {x - before, y - before, x - before + pen.Width, y - before + pen.Width}, pen.Colour);
+    Fill_Surface_Area(dc, {x - before, y - before, x - before + pen.Width, y - before + pen.Width},
+                      pen.Colour);
 }
 } // namespace
 
@@ -27,7 +28,8 @@ void Draw_Rectangle(DEVICE_CONTEXT* dc, int32_t left, int32_t top, int32_t right
     const DRAWING_PEN& pen = Current_Pen(dc);
     const DRAWING_BRUSH& brush = Current_Brush(dc);
     const int32_t inset = pen.Style == PEN_NULL ? 0 : pen.Width;
-    if (!brush.Hollow) Fill_Surface_Area(dc, {left + inset, top + inset, right - inset, bottom - inset}, brush.Colour);
+    if (!brush.Hollow)
+        Fill_Surface_Area(dc, {left + inset, top + inset, right - inset, bottom - inset}, brush.Colour);
     if (inset == 0) return;
     Fill_Surface_Area(dc, {left, top, right, top + inset}, pen.Colour);
     Fill_Surface_Area(dc, {left, bottom - inset, right, bottom}, pen.Colour);

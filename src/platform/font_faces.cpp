@@ -19,9 +19,9 @@ const FACE_CHOICE CARLITO{"Carlito", "Carlito-Regular.ttf", "Carlito-Bold.ttf"};
 const FACE_CHOICE DEJAVU{"DejaVu Sans", "DejaVuSans.ttf", "DejaVuSans-Bold.ttf"};
 
 // Folders the Debian font packages install into; KORVA_FONT_DIR goes first.
-const char* const FONT_FOLDERS[] = {"/usr/share/fonts/truetype/liberation2", "/usr/share/fonts/truetype/liberation",
-                                    "/usr/share/fonts/truetype/crosextra", "/usr/share/fonts/truetype/dejavu",
-                                    "/usr/local/share/fonts"};
+const char* const FONT_FOLDERS[] = {
+    "/usr/share/fonts/truetype/liberation2", "/usr/share/fonts/truetype/liberation",
+    "/usr/share/fonts/truetype/crosextra", "/usr/share/fonts/truetype/dejavu", "/usr/local/share/fonts"};
 
 std::string Find_Font_File(const char* file) {
     struct stat info {};
@@ -38,8 +38,7 @@ std::string Find_Font_File(const char* file) {
 
 const FACE_CHOICE& Choose_Face(const char* requested) {
     if (requested == nullptr) return DEJAVU;
-    if (strcasecmp(requested, "Arial") == 0 || strcasecmp(requested, "MS Sans Serif") == 0)
-        return SANS;
+    if (strcasecmp(requested, "Arial") == 0 || strcasecmp(requested, "MS Sans Serif") == 0) return SANS;
     if (strncasecmp(requested, "Times", 5) == 0 || strcasecmp(requested, "Tms Rmn") == 0) return SERIF;
     if (strncasecmp(requested, "Courier", 7) == 0) return MONO;
     if (strcasecmp(requested, "Calibri") == 0) return CARLITO;
@@ -47,7 +46,8 @@ const FACE_CHOICE& Choose_Face(const char* requested) {
 }
 
 FONT_FACE_FILES Resolve(const FACE_CHOICE& choice) {
-    return FONT_FACE_FILES{choice.Family, Find_Font_File(choice.Regular_File), Find_Font_File(choice.Bold_File)};
+    return FONT_FACE_FILES{choice.Family, Find_Font_File(choice.Regular_File),
+                           Find_Font_File(choice.Bold_File)};
 }
 } // namespace
 

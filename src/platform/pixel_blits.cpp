@@ -39,7 +39,8 @@ uint32_t Sample_Halftone(const PIXEL_SOURCE& source, double x0, double x1, doubl
             if (wx <= 0) continue;
             const uint32_t p = Read_Source_Pixel(source, std::clamp(x, 0, source.Width - 1), ry);
             const double w = wx * wy;
-            for (int c = 0; c < 4; ++c) sum[c] += w * Channel(p, 8 * c);
+            for (int c = 0; c < 4; ++c)
+                sum[c] += w * Channel(p, 8 * c);
             total += w;
         }
     }
@@ -55,8 +56,8 @@ uint32_t Sample_Halftone(const PIXEL_SOURCE& source, double x0, double x1, doubl
 // with `halftone`, by area.
 template <typename Put>
 int For_Each_Mapped_Pixel(DEVICE_CONTEXT* dc, int32_t dx, int32_t dy, int32_t dw, int32_t dh,
-                          const PIXEL_SOURCE& source, int32_t sx, int32_t sy, int32_t sw, int32_t sh, bool halftone,
-                          Put put) {
+                          const PIXEL_SOURCE& source, int32_t sx, int32_t sy, int32_t sw, int32_t sh,
+                          bool halftone, Put put) {
     if (dc == nullptr || source.Bits == nullptr || dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) return 0;
     RECT_AREA part;
     if (!Get_Drawable_Area(dc, {dx, dy, dx + dw, dy + dh}, &part)) return 1;
@@ -68,20 +69,23 @@ int For_Each_Mapped_Pixel(DEVICE_CONTEXT* dc, int32_t dx, int32_t dy, int32_t dw
                                         : sy + static_cast<int32_t>((2 * j + 1) * sh / (2 * int64_t{dh}));
         const bool row_inside = src_y >= 0 && src_y < source.Height;
         const uint8_t* row =
-            row_inside ? source.Bits + static_cast<ptrdiff_t>(source.Bottom_Up ? source.Height - 1 - src_y : src_y) *
-                                           source.Stride
-                       : nullptr;
-        uint32_t* out = dc->Surface->Pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(dc->Surface->Width);
+            row_inside
+                ? source.Bits + static_cast<ptrdiff_t>(source.Bottom_Up ? source.Height - 1 - src_y : src_y) *
+                                    source.Stride
+                : nullptr;
+        uint32_t* out =
+            dc->Surface->Pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(dc->Surface->Width);
         for (int32_t x = part.Left; x < part.Right; ++x) {
             const int64_t i = x - dx;
             uint32_t pixel;
             if (halftone && !same_size) {
-                pixel = Sample_Halftone(source, sx + static_cast<double>(i) * sw / dw,
-                                        sx + static_cast<double>(i + 1) * sw / dw, sy + static_cast<double>(j) * sh / dh,
-                                        sy + static_cast<double>(j + 1) * sh / dh);
+                pixel = Sample_Halftone(
+                    source, sx + static_cast<double>(i) * sw / dw, sx + static_cast<double>(i + 1) * sw / dw,
+                    sy + static_cast<double>(j) * sh / dh, sy + static_cast<double>(j + 1) * sh / dh);
             } else {
-                const int32_t src_x = same_size ? sx + static_cast<int32_t>(i)
-                                                : sx + static_cast<int32_t>((2 * i + 1) * sw / (2 * int64_t{dw}));
+                const int32_t src_x = same_size
+                                          ? sx + static_cast<int32_t>(i)
+                                          : sx + static_cast<int32_t>((2 * i + 1) * sw / (2 * int64_t{dw}));
                 if (!row_inside || src_x < 0 || src_x >= source.Width) continue;
                 const uint8_t* p = row + static_cast<ptrdiff_t>(src_x) * bytes;
                 pixel = p[0] | (uint32_t{p[1]} << 8) | (uint32_t{p[2]} << 16) |
@@ -96,8 +100,12 @@ int For_Each_Mapped_Pixel(DEVICE_CONTEXT* dc, int32_t dx, int32_t dy, int32_t dw
 
 PIXEL_SOURCE Surface_Pixel_Source(const DRAWING_SURFACE* surface) {
     if (surface == nullptr || surface->Pixels.empty()) return PIXEL_SOURCE{};
-    return PIXEL_SOURCE{reinterpret_cast<const uint8_t*>(surface->Pixels.data()), surface->Width, surface->Height, 4,
-                        surface->Width * 4, false};
+    return PIXEL_SOURCE{reinterpret_cast<const uint8_t*>(surface->Pixels.data()),
+                        surface->Width,
+                        surface->Height,
+                        4,
+                        surface->Width * 4,
+                        false};
 }
 
 uint32_t Read_Source_Pixel(const PIXEL_SOURCE& source, int32_t x, int32_t y) {
@@ -108,8 +116,9 @@ uint32_t Read_Source_Pixel(const PIXEL_SOURCE& source, int32_t x, int32_t y) {
     return p[0] | (uint32_t{p[1]} << 8) | (uint32_t{p[2]} << 16) | (alpha << 24);
 }
 
-int Stretch_Pixels(DEVICE_CONTEXT* dc, int32_t dx, int32_t dy, int32_t dw, int32_t dh, const PIXEL_SOURCE& source,
-                   int32_t sx, int32_t sy, int32_t sw, int32_t sh, uint32_t raster_operation) {
+int Stretch_Pixels(DEVICE_CONTEXT* dc, int32_t dx, int32_t dy, int32_t dw, int32_t dh,
+                   const PIXEL_SOURCE& source, int32_t sx, int32_t sy, int32_t sw, int32_t sh,
+                   uint32_t raster_operation) {
     const bool halftone = dc != nullptr && dc->State.Stretch_Mode == STRETCH_HALFTONE;
     if (raster_operation == RASTER_SOURCE_PAINT)
         return For_Each_Mapped_Pixel(dc, dx, dy, dw, dh, source, sx, sy, sw, sh, halftone,
@@ -123,27 +132,30 @@ int Alpha_Blend_Pixels(DEVICE_CONTEXT* dc, int32_t dx, int32_t dy, int32_t dw, i
                        uint32_t constant_alpha, bool per_pixel_alpha) {
     const uint32_t ca = std::min<uint32_t>(constant_alpha, 255u);
     if (per_pixel_alpha)
-        return For_Each_Mapped_Pixel(dc, dx, dy, dw, dh, source, sx, sy, sw, sh, false, [ca](uint32_t& d, uint32_t s) {
-            if (ca == 255 && (s >> 24) == 255) {
-                d = s;
-                return;
-            }
-            if (s == 0) return; // clear: nothing to add
-            const uint32_t sa = Divide_255(Channel(s, 24) * ca);
+        return For_Each_Mapped_Pixel(
+            dc, dx, dy, dw, dh, source, sx, sy, sw, sh, false, [ca](uint32_t& d, uint32_t s) {
+                if (ca == 255 && (s >> 24) == 255) {
+                    d = s;
+                    return;
+                }
+                if (s == 0) return; // clear: nothing to add
+                const uint32_t sa = Divide_255(Channel(s, 24) * ca);
+                uint32_t out = 0;
+                for (int shift = 0; shift < 24; shift += 8) {
+                    const uint32_t v =
+                        Divide_255(Channel(s, shift) * ca) + Divide_255(Channel(d, shift) * (255u - sa));
+                    out |= std::min(v, 255u) << shift;
+                }
+                out |= std::min(sa + Divide_255(Channel(d, 24) * (255u - sa)), 255u) << 24;
+                d = out;
+            });
+    return For_Each_Mapped_Pixel(
+        dc, dx, dy, dw, dh, source, sx, sy, sw, sh, false, [ca](uint32_t& d, uint32_t s) {
             uint32_t out = 0;
-            for (int shift = 0; shift < 24; shift += 8) {
-                const uint32_t v = Divide_255(Channel(s, shift) * ca) + Divide_255(Channel(d, shift) * (255u - sa));
-                out |= std::min(v, 255u) << shift;
-            }
-            out |= std::min(sa + Divide_255(Channel(d, 24) * (255u - sa)), 255u) << 24;
+            for (int shift = 0; shift < 32; shift += 8)
+                out |= Divide_255(Channel(s, shift) * ca + Channel(d, shift) * (255u - ca)) << shift;
             d = out;
         });
-    return For_Each_Mapped_Pixel(dc, dx, dy, dw, dh, source, sx, sy, sw, sh, false, [ca](uint32_t& d, uint32_t s) {
-        uint32_t out = 0;
-        for (int shift = 0; shift < 32; shift += 8)
-            out |= Divide_255(Channel(s, shift) * ca + Channel(d, shift) * (255u - ca)) << shift;
-        d = out;
-    });
 }
 
 int32_t Copy_Pixels_To_Bitmap(DRAWING_SURFACE* bitmap, const PIXEL_SOURCE& source) {
@@ -153,10 +165,12 @@ int32_t Copy_Pixels_To_Bitmap(DRAWING_SURFACE* bitmap, const PIXEL_SOURCE& sourc
     for (int32_t y = 0; y < rows; ++y) {
         uint32_t* out = bitmap->Pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(bitmap->Width);
         if (source.Bytes_Per_Pixel == 4 && !source.Bottom_Up) {
-            memcpy(out, source.Bits + static_cast<ptrdiff_t>(y) * source.Stride, static_cast<size_t>(columns) * 4);
+            memcpy(out, source.Bits + static_cast<ptrdiff_t>(y) * source.Stride,
+                   static_cast<size_t>(columns) * 4);
             continue;
         }
-        for (int32_t x = 0; x < columns; ++x) out[x] = Read_Source_Pixel(source, x, y);
+        for (int32_t x = 0; x < columns; ++x)
+            out[x] = Read_Source_Pixel(source, x, y);
     }
     return rows;
 }

@@ -28,8 +28,9 @@ constexpr uint32_t RASTER_SOURCE_PAINT = 0x00EE0086;
 // Copies source (sx, sy, sw, sh) onto (dx, dy, dw, dh) of the context,
 // stretched with the context's stretch mode when the sizes differ; only the
 // clip and the surface are touched. 0 when nothing could be drawn at all.
-int Stretch_Pixels(DEVICE_CONTEXT* dc, int32_t dx, int32_t dy, int32_t dw, int32_t dh, const PIXEL_SOURCE& source,
-                   int32_t sx, int32_t sy, int32_t sw, int32_t sh, uint32_t raster_operation);
+int Stretch_Pixels(DEVICE_CONTEXT* dc, int32_t dx, int32_t dy, int32_t dw, int32_t dh,
+                   const PIXEL_SOURCE& source, int32_t sx, int32_t sy, int32_t sw, int32_t sh,
+                   uint32_t raster_operation);
 
 // Blends source over destination: with `per_pixel_alpha` the source is
 // premultiplied and its alpha, scaled by `constant_alpha`, decides the

@@ -62,7 +62,8 @@ const std::vector<uint8_t>* Read_Font_File(const std::string& path) {
     auto bytes = std::make_unique<std::vector<uint8_t>>();
     uint8_t block[65536];
     size_t n;
-    while ((n = fread(block, 1, sizeof block, file)) > 0) bytes->insert(bytes->end(), block, block + n);
+    while ((n = fread(block, 1, sizeof block, file)) > 0)
+        bytes->insert(bytes->end(), block, block + n);
     fclose(file);
     return files.emplace(path, std::move(bytes)).first->second.get();
 }
@@ -78,7 +79,8 @@ DRAWING_FONT* Make_Font(const FONT_REQUEST& request, bool counted) {
     const std::vector<uint8_t>* bytes = Read_Font_File(path);
     if (bytes == nullptr) return nullptr;
     FT_Face face = nullptr;
-    if (FT_New_Memory_Face(Library, bytes->data(), static_cast<FT_Long>(bytes->size()), 0, &face) != 0) return nullptr;
+    if (FT_New_Memory_Face(Library, bytes->data(), static_cast<FT_Long>(bytes->size()), 0, &face) != 0)
+        return nullptr;
 
     // Line height = the face's Windows ascent plus descent, as the platform
     // the heights were chosen on measures it.
@@ -212,9 +214,12 @@ void Draw_Line_At(DEVICE_CONTEXT* dc, DRAWING_FONT* font, int32_t x, int32_t y, 
         const int32_t row_from = std::max(0, area.Top - gy), row_to = std::min(glyph.Rows, area.Bottom - gy);
         const int32_t col_from = std::max(0, area.Left - gx), col_to = std::min(glyph.Width, area.Right - gx);
         for (int32_t row = row_from; row < row_to; ++row) {
-            uint32_t* out = surface->Pixels.data() + static_cast<size_t>(gy + row) * static_cast<size_t>(surface->Width);
-            const uint8_t* cover = glyph.Coverage.data() + static_cast<size_t>(row) * static_cast<size_t>(glyph.Width);
-            for (int32_t col = col_from; col < col_to; ++col) Blend_Coverage(out[gx + col], colour, cover[col]);
+            uint32_t* out =
+                surface->Pixels.data() + static_cast<size_t>(gy + row) * static_cast<size_t>(surface->Width);
+            const uint8_t* cover =
+                glyph.Coverage.data() + static_cast<size_t>(row) * static_cast<size_t>(glyph.Width);
+            for (int32_t col = col_from; col < col_to; ++col)
+                Blend_Coverage(out[gx + col], colour, cover[col]);
         }
         pen_x += glyph.Advance_X;
         pen_y += glyph.Advance_Y;
@@ -225,8 +230,10 @@ void Draw_Line_At(DEVICE_CONTEXT* dc, DRAWING_FONT* font, int32_t x, int32_t y, 
 std::string Remove_Prefix_Marks(const std::string& text) {
     std::string out;
     for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '&' && i + 1 < text.size()) ++i;
-        else if (text[i] == '&') continue;
+        if (text[i] == '&' && i + 1 < text.size())
+            ++i;
+        else if (text[i] == '&')
+            continue;
         out += text[i];
     }
     return out;
@@ -234,22 +241,27 @@ std::string Remove_Prefix_Marks(const std::string& text) {
 
 // Greedy word wrap of one paragraph; a word wider than the box keeps a line
 // of its own rather than being cut.
-void Wrap_Paragraph(DRAWING_FONT* font, const std::string& paragraph, int32_t width, std::vector<std::string>* lines) {
+void Wrap_Paragraph(DRAWING_FONT* font, const std::string& paragraph, int32_t width,
+                    std::vector<std::string>* lines) {
     size_t start = 0;
     while (start < paragraph.size()) {
         size_t end = start, fit = std::string::npos;
         while (end < paragraph.size()) {
             size_t word_end = end;
-            while (word_end < paragraph.size() && paragraph[word_end] == ' ') ++word_end;
-            while (word_end < paragraph.size() && paragraph[word_end] != ' ') ++word_end;
-            if (Line_Width(font, paragraph.substr(start, word_end - start)) > width && fit != std::string::npos)
+            while (word_end < paragraph.size() && paragraph[word_end] == ' ')
+                ++word_end;
+            while (word_end < paragraph.size() && paragraph[word_end] != ' ')
+                ++word_end;
+            if (Line_Width(font, paragraph.substr(start, word_end - start)) > width &&
+                fit != std::string::npos)
                 break;
             fit = word_end;
             end = word_end;
         }
         lines->push_back(paragraph.substr(start, fit - start));
         start = fit;
-        while (start < paragraph.size() && paragraph[start] == ' ') ++start;
+        while (start < paragraph.size() && paragraph[start] == ' ')
+            ++start;
     }
     if (paragraph.empty()) lines->push_back(std::string());
 }
@@ -300,7 +312,8 @@ void Draw_Text_Out(DEVICE_CONTEXT* dc, int32_t x, int32_t y, const char* text, i
     Draw_Line_At(dc, font, x, y, length < 0 ? std::string(text) : std::string(text, strnlen(text, length)));
 }
 
-int32_t Draw_Text_In_Rect(DEVICE_CONTEXT* dc, const char* text, int32_t length, RECT_AREA* rect, uint32_t format) {
+int32_t Draw_Text_In_Rect(DEVICE_CONTEXT* dc, const char* text, int32_t length, RECT_AREA* rect,
+                          uint32_t format) {
     DRAWING_FONT* font = Current_Font(dc);
     if (font == nullptr || text == nullptr || rect == nullptr) return 0;
     std::string all = length < 0 ? std::string(text) : std::string(text, strnlen(text, length));
@@ -316,10 +329,13 @@ int32_t Draw_Text_In_Rect(DEVICE_CONTEXT* dc, const char* text, int32_t length, 
         size_t start = 0;
         while (true) {
             size_t end = all.find('\n', start);
-            std::string paragraph = all.substr(start, end == std::string::npos ? std::string::npos : end - start);
+            std::string paragraph =
+                all.substr(start, end == std::string::npos ? std::string::npos : end - start);
             if (!paragraph.empty() && paragraph.back() == '\r') paragraph.pop_back();
-            if ((format & TEXT_WORD_BREAK) != 0) Wrap_Paragraph(font, paragraph, rect->Right - rect->Left, &lines);
-            else lines.push_back(paragraph);
+            if ((format & TEXT_WORD_BREAK) != 0)
+                Wrap_Paragraph(font, paragraph, rect->Right - rect->Left, &lines);
+            else
+                lines.push_back(paragraph);
             if (end == std::string::npos) break;
             start = end + 1;
         }
@@ -329,7 +345,8 @@ int32_t Draw_Text_In_Rect(DEVICE_CONTEXT* dc, const char* text, int32_t length, 
     const int32_t total = line_height * static_cast<int32_t>(lines.size());
     if ((format & TEXT_CALCULATE_RECT) != 0) {
         int32_t widest = 0;
-        for (const std::string& line : lines) widest = std::max(widest, Line_Width(font, line));
+        for (const std::string& line : lines)
+            widest = std::max(widest, Line_Width(font, line));
         rect->Right = rect->Left + widest;
         rect->Bottom = rect->Top + total;
         return total;
@@ -338,15 +355,19 @@ int32_t Draw_Text_In_Rect(DEVICE_CONTEXT* dc, const char* text, int32_t length, 
 
     int32_t y = rect->Top;
     if ((format & TEXT_SINGLE_LINE) != 0) {
-        if ((format & TEXT_VERTICAL_CENTRE) != 0) y = rect->Top + (rect->Bottom - rect->Top - line_height) / 2;
-        else if ((format & TEXT_BOTTOM) != 0) y = rect->Bottom - line_height;
+        if ((format & TEXT_VERTICAL_CENTRE) != 0)
+            y = rect->Top + (rect->Bottom - rect->Top - line_height) / 2;
+        else if ((format & TEXT_BOTTOM) != 0)
+            y = rect->Bottom - line_height;
     }
     const DC_STATE saved = dc->State;
     if ((format & TEXT_NO_CLIP) == 0) Intersect_Clip_Rect(dc, *rect);
     for (const std::string& line : lines) {
         int32_t x = rect->Left;
-        if ((format & TEXT_CENTRE) != 0) x = rect->Left + (rect->Right - rect->Left - Line_Width(font, line)) / 2;
-        else if ((format & TEXT_RIGHT) != 0) x = rect->Right - Line_Width(font, line);
+        if ((format & TEXT_CENTRE) != 0)
+            x = rect->Left + (rect->Right - rect->Left - Line_Width(font, line)) / 2;
+        else if ((format & TEXT_RIGHT) != 0)
+            x = rect->Right - Line_Width(font, line);
         Draw_Line_At(dc, font, x, y, line);
         y += line_height;
     }

@@ -62,4 +62,5 @@ void Draw_Text_Out(DEVICE_CONTEXT* dc, int32_t x, int32_t y, const char* text, i
 // TEXT_NO_PREFIX; drawing is clipped to the rectangle unless TEXT_NO_CLIP.
 // With TEXT_CALCULATE_RECT nothing is drawn and the rectangle's right and
 // bottom are set to bound the text. Returns the height of the text.
-int32_t Draw_Text_In_Rect(DEVICE_CONTEXT* dc, const char* text, int32_t length, RECT_AREA* rect, uint32_t format);
+int32_t Draw_Text_In_Rect(DEVICE_CONTEXT* dc, const char* text, int32_t length, RECT_AREA* rect,
+                          uint32_t format);

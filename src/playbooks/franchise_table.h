@@ -5,7 +5,6 @@
 // for the helmet pictures and the default playbooks.
 #include <cstdint>
 
-
 constexpr int32_t FRANCHISE_COUNT = 32;
 
 struct FRANCHISE_ROW {

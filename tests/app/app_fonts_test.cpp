@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "app/app_fonts.h"
+#include "app/main_window_dc.h"
 #include "app/main_window_geometry.h"
 #include "app/window_graphics.h"
-#include "app/main_window_dc.h"
 #include "platform/text_render.h"
 #include "support/debug_log.h"
 
@@ -50,7 +50,8 @@ TEST_F(Fonts, UseCountsCatchOneReleaseTooManyAndRow36IsNone) {
     EXPECT_EQ(Get_App_Font_Use_Count(4), 0);
     EXPECT_EQ(Count_Error_Lines(), 0);
     Release_App_Font(font);
-    EXPECT_EQ(Count_Debug_Lines("Font Error: Trying to free a font more times than it has been allocated."), 1);
+    EXPECT_EQ(Count_Debug_Lines("Font Error: Trying to free a font more times than it has been allocated."),
+              1);
     EXPECT_EQ(Get_App_Font_Use_Count(4), 0);
     Release_App_Font(nullptr);
 }
@@ -73,7 +74,8 @@ TEST_F(Fonts, TextFromWindows1252IsMeasuredAndTheRotatedRowRunsUpward) {
     Attach_Device_Context(&dc, &surface);
     DRAWING_FONT* font = Get_App_Font(9);
     Select_Font(&dc, font);
-    EXPECT_GT(Measure_Text_Width(&dc, "72\xB0", -1), Measure_Text_Width(&dc, "72", -1)) << "the degree sign has a glyph";
+    EXPECT_GT(Measure_Text_Width(&dc, "72\xB0", -1), Measure_Text_Width(&dc, "72", -1))
+        << "the degree sign has a glyph";
     FONT_METRICS metrics{};
     Get_Font_Metrics(&dc, &metrics);
     EXPECT_EQ(metrics.Height, 20) << "a row's height is its line height";

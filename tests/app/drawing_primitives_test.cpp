@@ -29,7 +29,9 @@ class Primitives : public testing::Test {
         Release_Main_Window_DC();
         Destroy_Main_Window_Back_Buffer();
     }
-    COLOUR_VALUE At(int32_t x, int32_t y) { return Pixel_To_Colour(Get_Surface_Pixel(Get_Back_Buffer_Surface(), x, y)); }
+    COLOUR_VALUE At(int32_t x, int32_t y) {
+        return Pixel_To_Colour(Get_Surface_Pixel(Get_Back_Buffer_Surface(), x, y));
+    }
     static constexpr COLOUR_VALUE WHITE = Make_Colour(255, 255, 255);
     static constexpr COLOUR_VALUE RED = Make_Colour(220, 0, 0);
     DEVICE_CONTEXT* dc_ = nullptr;
@@ -72,7 +74,8 @@ TEST_F(Primitives, TheAbsoluteLineIsAOnePixelOutlineThroughAllFourCorners) {
     int painted = 0;
     for (int32_t y = 0; y < 20; ++y)
         for (int32_t x = 0; x < 20; ++x) {
-            const bool on_edge = (x == 5 || x == 14) ? (y >= 5 && y <= 9) : ((y == 5 || y == 9) && x >= 5 && x <= 14);
+            const bool on_edge =
+                (x == 5 || x == 14) ? (y >= 5 && y <= 9) : ((y == 5 || y == 9) && x >= 5 && x <= 14);
             EXPECT_EQ(At(x, y) == RED, on_edge) << x << "," << y;
             painted += At(x, y) == RED;
         }
@@ -93,11 +96,14 @@ TEST_F(Primitives, ScaledFramesFollowTheWindowAndANullRectangleDrawsNothing) {
 
 TEST_F(Primitives, TheTextBoxShrinksItsFontUntilTheTextFits) {
     const RECT_AREA roomy{100, 100, 700, 300};
-    const int32_t big = Draw_Text_Fitting_Box(dc_, roomy, "Standings", TEXT_CENTRE | TEXT_WORD_BREAK, NO_PREFERRED_FONT);
+    const int32_t big =
+        Draw_Text_Fitting_Box(dc_, roomy, "Standings", TEXT_CENTRE | TEXT_WORD_BREAK, NO_PREFERRED_FONT);
     EXPECT_EQ(big, 11) << "from row 11 when nothing is preferred";
-    EXPECT_EQ(Draw_Text_Fitting_Box(dc_, roomy, "Standings", TEXT_CENTRE, 15), 15) << "the preferred row when it fits";
+    EXPECT_EQ(Draw_Text_Fitting_Box(dc_, roomy, "Standings", TEXT_CENTRE, 15), 15)
+        << "the preferred row when it fits";
     const RECT_AREA narrow{100, 400, 160, 430};
-    const int32_t small = Draw_Text_Fitting_Box(dc_, narrow, "Total Yards Per Game", TEXT_CENTRE | TEXT_WORD_BREAK, 5);
+    const int32_t small =
+        Draw_Text_Fitting_Box(dc_, narrow, "Total Yards Per Game", TEXT_CENTRE | TEXT_WORD_BREAK, 5);
     EXPECT_LT(small, 5);
     EXPECT_GT(small, 0);
     EXPECT_EQ(Draw_Text_Fitting_Box(dc_, {0, 600, 8, 604}, "An extremely long heading", TEXT_CENTRE, 5), 1)
@@ -160,7 +166,8 @@ TEST(TeamLogos, TheKeyTellsApartCitiesOfSeveralFranchisesAndFallsBackToTheFiller
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / "korva_logos_test";
     std::filesystem::create_directories(folder / "logos");
     std::filesystem::current_path(folder);
-    for (const char* file : {"logos/LA2.png", "logos/Akron.jpg"}) fclose(fopen(file, "wb"));
+    for (const char* file : {"logos/LA2.png", "logos/Akron.jpg"})
+        fclose(fopen(file, "wb"));
     char path[LOGO_PATH_SIZE];
     Set_Team_Location("Los Angeles", 1);
     Set_Team_Nickname("Rams", 1);

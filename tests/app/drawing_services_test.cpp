@@ -5,10 +5,10 @@
 #include "app/design_scaling.h"
 #include "app/diagnostics.h"
 #include "app/drawing_services.h"
+#include "app/main_window_dc.h"
 #include "app/main_window_geometry.h"
 #include "database/league_structure.h"
 #include "database/settings.h"
-#include "app/main_window_dc.h"
 #include "support/debug_log.h"
 
 namespace {

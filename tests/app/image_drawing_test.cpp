@@ -21,7 +21,9 @@ class Drawing : public Image_Folder_Test {
         Set_Main_Window_Geometry({0, 0, 1024, 676}, {0, 0, 1024, 676});
         Image_Folder_Test::TearDown();
     }
-    COLOUR_VALUE At(int32_t x, int32_t y) { return Pixel_To_Colour(Get_Surface_Pixel(Get_Back_Buffer_Surface(), x, y)); }
+    COLOUR_VALUE At(int32_t x, int32_t y) {
+        return Pixel_To_Colour(Get_Surface_Pixel(Get_Back_Buffer_Surface(), x, y));
+    }
     DEVICE_CONTEXT* dc_ = nullptr;
 };
 
@@ -48,10 +50,12 @@ TEST_F(Drawing, PremultipliedImagesAndConstantAlphaBlendOverTheDestination) {
 }
 
 TEST_F(Drawing, ShrinkingPicksPixelsUnlessAskedToAverageAndEnlargingBlends) {
-    Write_Test_PNG("checks.png", 2, 2, Pixels({0, 0, 0, 255, 255, 255, 255, 255, 255, 255, 255, 255, 0, 0, 0, 255}),
+    Write_Test_PNG("checks.png", 2, 2,
+                   Pixels({0, 0, 0, 255, 255, 255, 255, 255, 255, 255, 255, 255, 0, 0, 0, 255}),
                    PNG_COLOR_TYPE_RGB);
     Draw_Cached_Image(dc_, "checks.png", 0, 0, 1, 1);
-    EXPECT_TRUE(Colour_Red(At(0, 0)) == 0 || Colour_Red(At(0, 0)) == 255) << "COLORONCOLOR keeps a source pixel";
+    EXPECT_TRUE(Colour_Red(At(0, 0)) == 0 || Colour_Red(At(0, 0)) == 255)
+        << "COLORONCOLOR keeps a source pixel";
     Draw_Cached_Image(dc_, "checks.png:H", 1, 0, 1, 1);
     EXPECT_NEAR(Colour_Red(At(1, 0)), 128, 2) << "HALFTONE averages the four";
 
@@ -65,7 +69,8 @@ TEST_F(Drawing, ShrinkingPicksPixelsUnlessAskedToAverageAndEnlargingBlends) {
 
 TEST_F(Drawing, AnImagePastTheBackBufferIsCutNotSqueezedUnlessFlaggedN) {
     std::vector<uint8_t> ramp;
-    for (int x = 0; x < 20; ++x) ramp.insert(ramp.end(), {static_cast<uint8_t>(x * 10), 0, 0, 255});
+    for (int x = 0; x < 20; ++x)
+        ramp.insert(ramp.end(), {static_cast<uint8_t>(x * 10), 0, 0, 255});
     Write_Test_PNG("ramp.png", 20, 1, ramp, PNG_COLOR_TYPE_RGB);
     Draw_Cached_Image(dc_, "ramp.png", 54, 0, -1, -1);
     EXPECT_EQ(Colour_Red(At(54, 0)), 0u);
@@ -79,7 +84,8 @@ TEST_F(Drawing, AnImagePastTheBackBufferIsCutNotSqueezedUnlessFlaggedN) {
     Draw_Cached_Image(&other, "ramp.png", 54, 0, -1, -1);
     EXPECT_EQ(Get_Surface_Pixel(&wide, 64, 0), 0xFF000000u) << "nothing past the back buffer's width";
     Draw_Cached_Image(&other, "ramp.png:N", 54, 1, -1, -1);
-    EXPECT_EQ(Colour_Red(Pixel_To_Colour(Get_Surface_Pixel(&wide, 73, 1))), 190u) << "N draws the whole image";
+    EXPECT_EQ(Colour_Red(Pixel_To_Colour(Get_Surface_Pixel(&wide, 73, 1))), 190u)
+        << "N draws the whole image";
 }
 
 TEST_F(Drawing, FlagPCombinesWithTheDestinationByOr) {
@@ -92,9 +98,11 @@ TEST_F(Drawing, FlagPCombinesWithTheDestinationByOr) {
 TEST_F(Drawing, BackgroundsDrawWholeOrByRectangleAndRefuseMixedCoordinates) {
     std::vector<uint8_t> rgba;
     for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 8; ++x) rgba.insert(rgba.end(), {static_cast<uint8_t>(x * 30), static_cast<uint8_t>(y * 30), 7, 255});
+        for (int x = 0; x < 8; ++x)
+            rgba.insert(rgba.end(), {static_cast<uint8_t>(x * 30), static_cast<uint8_t>(y * 30), 7, 255});
     Write_Test_PNG("field.png", 8, 8, rgba, PNG_COLOR_TYPE_RGB);
-    EXPECT_EQ(Draw_Background_Image(nullptr, "field.png", 255, -1, -1, -1, -1), 1) << "without a context: it exists";
+    EXPECT_EQ(Draw_Background_Image(nullptr, "field.png", 255, -1, -1, -1, -1), 1)
+        << "without a context: it exists";
     Fill_Surface_Area(dc_, {0, 0, 64, 64}, Make_Colour(255, 255, 255));
     EXPECT_EQ(Draw_Background_Image(dc_, "field.png", 255, 16, 16, 23, 23), 1);
     EXPECT_EQ(Colour_Blue(At(16, 16)), 7u) << "the picture's own pixels at the same place";
@@ -109,7 +117,8 @@ TEST_F(Drawing, BackgroundsDrawWholeOrByRectangleAndRefuseMixedCoordinates) {
 TEST_F(Drawing, KeepingTheAspectShrinksTheHeightOfAWidePicture) {
     Set_Main_Window_Geometry({0, 0, 768, 507}, {0, 0, 768, 507});
     Write_Test_PNG("wide.png", 20, 10, std::vector<uint8_t>(20 * 10 * 4, 90), PNG_COLOR_TYPE_RGB);
-    EXPECT_EQ(Draw_Cached_Image_In_Rect(dc_, "wide.png", 0, 0, 10, 10, 1), 5) << "200% into 100%: half the height";
+    EXPECT_EQ(Draw_Cached_Image_In_Rect(dc_, "wide.png", 0, 0, 10, 10, 1), 5)
+        << "200% into 100%: half the height";
     EXPECT_EQ(Draw_Cached_Image_In_Rect(dc_, "wide.png", 0, 20, 10, 10, 0), 10);
     EXPECT_EQ(Draw_Cached_Image_In_Rect(dc_, "nothing.png", 0, 0, 10, 10, 1), 0);
     EXPECT_EQ(Draw_Cached_Image_Centered(dc_, "wide.png", 40, 40), 10);

@@ -14,7 +14,8 @@ using Loading = Image_Folder_Test;
 
 std::vector<uint8_t> Solid(int width, int height, uint8_t r, uint8_t g, uint8_t b, uint8_t a = 255) {
     std::vector<uint8_t> rgba;
-    for (int i = 0; i < width * height; ++i) rgba.insert(rgba.end(), {r, g, b, a});
+    for (int i = 0; i < width * height; ++i)
+        rgba.insert(rgba.end(), {r, g, b, a});
     return rgba;
 }
 
@@ -98,7 +99,8 @@ TEST_F(Loading, JpegsLoadInColourOrCmykFromFilesAndMemoryButGreyscaleFailsQuietl
     const uint8_t orange[3] = {250, 120, 10};
     Write_Bytes("orange.jpg", Make_Test_JPEG(8, 8, JCS_RGB, orange));
     BITMAP_CACHE_ENTRY entry{};
-    ASSERT_EQ(Load_File_Into_Bitmap_Cache(nullptr, "ORANGE.JPG:L", &entry), 1) << "file names are taken lower-cased";
+    ASSERT_EQ(Load_File_Into_Bitmap_Cache(nullptr, "ORANGE.JPG:L", &entry), 1)
+        << "file names are taken lower-cased";
     EXPECT_EQ(entry.Info.Header.Bits_Per_Pixel, 24);
     EXPECT_NEAR(entry.Pixels[2], 250, 4);
     EXPECT_NEAR(entry.Pixels[0], 10, 4);
@@ -151,7 +153,8 @@ TEST_F(Loading, DamagedPngsAndJpegsNeverCrashAndLeaveNothingBehind) {
         const std::string damaged = std::string("damaged.") + (strstr(original, "png") ? "png" : "jpg");
         int loaded = 0, refused = 0;
         for (size_t cut = 0; cut < bytes.size(); ++cut) {
-            Write_Bytes(damaged, std::vector<uint8_t>(bytes.begin(), bytes.begin() + static_cast<ptrdiff_t>(cut)));
+            Write_Bytes(damaged,
+                        std::vector<uint8_t>(bytes.begin(), bytes.begin() + static_cast<ptrdiff_t>(cut)));
             BITMAP_CACHE_ENTRY entry{};
             (Load_File_Into_Bitmap_Cache(nullptr, (damaged + ":L").c_str(), &entry) ? loaded : refused)++;
             if (entry.Name[0] == '\0') {
@@ -220,7 +223,8 @@ TEST_F(Loading, TheLeastRecentlyDrawnSlotIsEvictedAndReservedSlotsGoFirst) {
     EXPECT_NE(Find_Cached_Image("i05.png"), Find_Cached_Image("i05.png:H"));
 
     strcpy(Image_Cache[7].Name, "!reserved");
-    EXPECT_EQ(Find_Bitmap_Cache_Entry(Image_Cache, IMAGE_CACHE_SLOTS, "new.png")->Id, IMAGE_CACHE_FIRST_ID + 7);
+    EXPECT_EQ(Find_Bitmap_Cache_Entry(Image_Cache, IMAGE_CACHE_SLOTS, "new.png")->Id,
+              IMAGE_CACHE_FIRST_ID + 7);
     Release_Main_Window_DC();
 
     const int32_t bitmaps = Count_Live_Bitmaps();

@@ -47,14 +47,15 @@ class Image_Folder_Test : public testing::Test {
 // RGBA pixels, top row first, written as a PNG of the given colour type
 // (6 RGBA, 2 RGB, 0 grey) and depth.
 inline void Write_Test_PNG(const std::string& path, int width, int height, const std::vector<uint8_t>& rgba,
-                           int colour_type = PNG_COLOR_TYPE_RGB_ALPHA, int depth = 8, bool grey_trns = false) {
+                           int colour_type = PNG_COLOR_TYPE_RGB_ALPHA, int depth = 8,
+                           bool grey_trns = false) {
     FILE* file = fopen(path.c_str(), "wb");
     ASSERT_NE(file, nullptr);
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
     png_init_io(png, file);
-    png_set_IHDR(png, info, width, height, depth, colour_type, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, width, height, depth, colour_type, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     if (grey_trns) {
         png_color_16 transparent{};
         transparent.gray = 0;
@@ -62,14 +63,17 @@ inline void Write_Test_PNG(const std::string& path, int width, int height, const
     }
     png_write_info(png, info);
     if (depth == 16) png_set_swap(png);
-    const int channels = colour_type == PNG_COLOR_TYPE_RGB_ALPHA ? 4 : colour_type == PNG_COLOR_TYPE_RGB ? 3 : 1;
+    const int channels = colour_type == PNG_COLOR_TYPE_RGB_ALPHA ? 4
+                         : colour_type == PNG_COLOR_TYPE_RGB     ? 3
+                                                                 : 1;
     const int bytes = depth / 8;
     std::vector<uint8_t> row(static_cast<size_t>(width * channels * bytes));
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x)
             for (int c = 0; c < channels; ++c) {
                 const uint8_t v = rgba[static_cast<size_t>((y * width + x) * 4 + c)];
-                for (int b = 0; b < bytes; ++b) row[static_cast<size_t>((x * channels + c) * bytes + b)] = v;
+                for (int b = 0; b < bytes; ++b)
+                    row[static_cast<size_t>((x * channels + c) * bytes + b)] = v;
             }
         png_write_row(png, row.data());
     }
@@ -79,7 +83,8 @@ inline void Write_Test_PNG(const std::string& path, int width, int height, const
 }
 
 // A JPEG of one colour in the given colour space (JCS_RGB, JCS_GRAYSCALE or JCS_CMYK).
-inline std::vector<uint8_t> Make_Test_JPEG(int width, int height, J_COLOR_SPACE space, const uint8_t* sample) {
+inline std::vector<uint8_t> Make_Test_JPEG(int width, int height, J_COLOR_SPACE space,
+                                           const uint8_t* sample) {
     jpeg_compress_struct info;
     jpeg_error_mgr error;
     info.err = jpeg_std_error(&error);
@@ -96,7 +101,8 @@ inline std::vector<uint8_t> Make_Test_JPEG(int width, int height, J_COLOR_SPACE 
     jpeg_start_compress(&info, TRUE);
     std::vector<uint8_t> row(static_cast<size_t>(width * info.input_components));
     for (int x = 0; x < width; ++x)
-        for (int c = 0; c < info.input_components; ++c) row[static_cast<size_t>(x * info.input_components + c)] = sample[c];
+        for (int c = 0; c < info.input_components; ++c)
+            row[static_cast<size_t>(x * info.input_components + c)] = sample[c];
     while (info.next_scanline < info.image_height) {
         JSAMPROW pointer = row.data();
         jpeg_write_scanlines(&info, &pointer, 1);
@@ -120,7 +126,8 @@ inline std::vector<uint8_t> Read_Bytes(const std::string& path) {
     FILE* file = fopen(path.c_str(), "rb");
     if (file == nullptr) return bytes;
     int c;
-    while ((c = fgetc(file)) != EOF) bytes.push_back(static_cast<uint8_t>(c));
+    while ((c = fgetc(file)) != EOF)
+        bytes.push_back(static_cast<uint8_t>(c));
     fclose(file);
     return bytes;
 }
@@ -133,7 +140,8 @@ inline std::vector<uint8_t> Make_Test_BMP(int width, int height, int bits, uint8
     const uint32_t size = offset + static_cast<uint32_t>(stride * height);
     std::vector<uint8_t> bytes(size, 0);
     auto put32 = [&](size_t at, uint32_t v) {
-        for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<uint8_t>(v >> (8 * i));
+        for (int i = 0; i < 4; ++i)
+            bytes[at + i] = static_cast<uint8_t>(v >> (8 * i));
     };
     bytes[0] = 'B';
     bytes[1] = 'M';

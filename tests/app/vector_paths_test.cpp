@@ -67,7 +67,8 @@ TEST_F(Paths, ALaterPathCanTakeTheAttributesOfAnEarlierOne) {
     Set_Path_Flags(&paths_, PATH_STROKE);
     EXPECT_EQ(Get_Newest_Path(&paths_)->Stroke_Width, 6.0) << "widths take the collection's scale";
     const uint16_t serial = start_new_path(&paths_, -2);
-    EXPECT_EQ(Get_Newest_Path(&paths_)->Colour, Make_Path_Colour(1, 2, 3)) << "the second path back that has flags";
+    EXPECT_EQ(Get_Newest_Path(&paths_)->Colour, Make_Path_Colour(1, 2, 3))
+        << "the second path back that has flags";
     EXPECT_EQ(Get_Newest_Path(&paths_)->Serial, serial);
     paths_.Override_Flag = 1;
     paths_.Override_Colour = Make_Path_Colour(9, 9, 9);
@@ -103,9 +104,12 @@ TEST_F(Paths, ACircleIsSolidInsideUntouchedOutsideAndSmoothOnItsEdge) {
         for (int32_t x = 0; x < 60; ++x) {
             const double d = std::hypot(x + 0.5 - 30, y + 0.5 - 30);
             const uint32_t grey = At(x, y) & 0xFF;
-            if (d < 11) ASSERT_NEAR(grey, 127u, 1u) << "half-transparent black over white";
-            else if (d > 13) ASSERT_EQ(grey, 255u);
-            else partial += grey > 128 && grey < 254;
+            if (d < 11)
+                ASSERT_NEAR(grey, 127u, 1u) << "half-transparent black over white";
+            else if (d > 13)
+                ASSERT_EQ(grey, 255u);
+            else
+                partial += grey > 128 && grey < 254;
         }
     EXPECT_GT(partial, 20) << "anti-aliased rim";
 }

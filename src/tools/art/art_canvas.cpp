@@ -33,7 +33,8 @@ template <typename SOURCE> void Render(ART_CANVAS* canvas, SOURCE& source, ART_C
     agg::rasterizer_scanline_aa<> rasterizer;
     agg::scanline_u8 scanline;
     rasterizer.add_path(source);
-    agg::render_scanlines_aa_solid(rasterizer, scanline, renderer, agg::rgba8(colour.R, colour.G, colour.B, colour.A));
+    agg::render_scanlines_aa_solid(rasterizer, scanline, renderer,
+                                   agg::rgba8(colour.R, colour.G, colour.B, colour.A));
 }
 
 // The canvas as bottom-up rows padded to 4 bytes, with or without alpha.
@@ -45,8 +46,10 @@ std::vector<uint8_t> Bottom_Up_Rows(const ART_CANVAS& canvas, int channels) {
         for (int32_t x = 0; x < surface.Width; ++x) {
             const uint32_t p = surface.Pixels[static_cast<size_t>(y) * static_cast<size_t>(surface.Width) +
                                               static_cast<size_t>(x)];
-            uint8_t* out = rows.data() + static_cast<ptrdiff_t>(surface.Height - 1 - y) * stride + channels * x;
-            for (int c = 0; c < channels; ++c) out[c] = static_cast<uint8_t>(p >> (8 * c));
+            uint8_t* out =
+                rows.data() + static_cast<ptrdiff_t>(surface.Height - 1 - y) * stride + channels * x;
+            for (int c = 0; c < channels; ++c)
+                out[c] = static_cast<uint8_t>(p >> (8 * c));
         }
     return rows;
 }
@@ -64,7 +67,8 @@ ART_COLOUR Mix_Colours(ART_COLOUR a, ART_COLOUR b, double share) {
 
 void Start_Canvas(ART_CANVAS* canvas, int32_t width, int32_t height, ART_COLOUR fill) {
     Resize_Drawing_Surface(&canvas->Surface, width, height);
-    const uint32_t pixel = fill.B | (uint32_t{fill.G} << 8) | (uint32_t{fill.R} << 16) | (uint32_t{fill.A} << 24);
+    const uint32_t pixel =
+        fill.B | (uint32_t{fill.G} << 8) | (uint32_t{fill.R} << 16) | (uint32_t{fill.A} << 24);
     std::fill(canvas->Surface.Pixels.begin(), canvas->Surface.Pixels.end(), pixel);
     Attach_Device_Context(&canvas->Dc, &canvas->Surface);
     Set_Background_Mode(&canvas->Dc, BACKGROUND_TRANSPARENT);
@@ -72,6 +76,19 @@ void Start_Canvas(ART_CANVAS* canvas, int32_t width, int32_t height, ART_COLOUR 
 
 void Fill_Art_Path(ART_CANVAS* canvas, agg::path_storage& path, ART_COLOUR colour) {
     Render(canvas, path, colour);
+}
+
+agg::path_storage Art_Polygon(std::initializer_list<double> points) {
+    agg::path_storage path;
+    const double* p = points.begin();
+    for (size_t i = 0; i + 1 < points.size(); i += 2) {
+        if (i == 0)
+            path.move_to(p[i], p[i + 1]);
+        else
+            path.line_to(p[i], p[i + 1]);
+    }
+    path.close_polygon();
+    return path;
 }
 
 void Stroke_Art_Path(ART_CANVAS* canvas, agg::path_storage& path, double width, ART_COLOUR colour) {
@@ -83,12 +100,7 @@ void Stroke_Art_Path(ART_CANVAS* canvas, agg::path_storage& path, double width, 
 }
 
 void Fill_Art_Rect(ART_CANVAS* canvas, double x1, double y1, double x2, double y2, ART_COLOUR colour) {
-    agg::path_storage path;
-    path.move_to(x1, y1);
-    path.line_to(x2, y1);
-    path.line_to(x2, y2);
-    path.line_to(x1, y2);
-    path.close_polygon();
+    agg::path_storage path = Art_Polygon({x1, y1, x2, y1, x2, y2, x1, y2});
     Render(canvas, path, colour);
 }
 
@@ -117,21 +129,24 @@ void Fill_Art_Gradient(ART_CANVAS* canvas, double x1, double y1, double x2, doub
                        ART_COLOUR bottom) {
     const int32_t from = static_cast<int32_t>(y1), to = static_cast<int32_t>(y2);
     for (int32_t y = from; y < to; ++y)
-        Fill_Art_Rect(canvas, x1, y, x2, y + 1, Mix_Colours(top, bottom, to > from + 1 ? double(y - from) / (to - from - 1) : 0));
+        Fill_Art_Rect(canvas, x1, y, x2, y + 1,
+                      Mix_Colours(top, bottom, to > from + 1 ? double(y - from) / (to - from - 1) : 0));
 }
 
 void Add_Art_Star(agg::path_storage& path, double cx, double cy, double outer, double inner) {
     for (int i = 0; i < 10; ++i) {
         const double angle = -M_PI / 2 + i * M_PI / 5;
         const double r = i % 2 == 0 ? outer : inner;
-        if (i == 0) path.move_to(cx + r * cos(angle), cy + r * sin(angle));
-        else path.line_to(cx + r * cos(angle), cy + r * sin(angle));
+        if (i == 0)
+            path.move_to(cx + r * cos(angle), cy + r * sin(angle));
+        else
+            path.line_to(cx + r * cos(angle), cy + r * sin(angle));
     }
     path.close_polygon();
 }
 
-void Draw_Art_Text(ART_CANVAS* canvas, const char* text, int32_t left, int32_t top, int32_t right, int32_t bottom,
-                   int32_t height, bool bold, ART_COLOUR colour, const char* face) {
+void Draw_Art_Text(ART_CANVAS* canvas, const char* text, int32_t left, int32_t top, int32_t right,
+                   int32_t bottom, int32_t height, bool bold, ART_COLOUR colour, const char* face) {
     FONT_REQUEST request{};
     request.Height = height;
     request.Weight = bold ? FONT_WEIGHT_BOLD : FONT_WEIGHT_NORMAL;
@@ -142,7 +157,8 @@ void Draw_Art_Text(ART_CANVAS* canvas, const char* text, int32_t left, int32_t t
     Set_Text_Colour(&canvas->Dc, Make_Colour(colour.R, colour.G, colour.B));
     RECT_AREA rect{left, top, right, bottom};
     RECT_AREA measured = rect;
-    const int32_t text_height = Draw_Text_In_Rect(&canvas->Dc, text, -1, &measured, TEXT_CALCULATE_RECT | TEXT_CENTRE);
+    const int32_t text_height =
+        Draw_Text_In_Rect(&canvas->Dc, text, -1, &measured, TEXT_CALCULATE_RECT | TEXT_CENTRE);
     rect.Top += (bottom - top - text_height) / 2;
     Draw_Text_In_Rect(&canvas->Dc, text, -1, &rect, TEXT_CENTRE | TEXT_NO_CLIP);
     Select_Font(&canvas->Dc, nullptr);

@@ -5,6 +5,7 @@
 #include <agg_path_storage.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,8 @@ struct ART_CANVAS {
 void Start_Canvas(ART_CANVAS* canvas, int32_t width, int32_t height, ART_COLOUR fill);
 
 void Fill_Art_Path(ART_CANVAS* canvas, agg::path_storage& path, ART_COLOUR colour);
+// A closed polygon through the points x0, y0, x1, y1, ...
+agg::path_storage Art_Polygon(std::initializer_list<double> points);
 void Stroke_Art_Path(ART_CANVAS* canvas, agg::path_storage& path, double width, ART_COLOUR colour);
 void Fill_Art_Rect(ART_CANVAS* canvas, double x1, double y1, double x2, double y2, ART_COLOUR colour);
 void Fill_Art_Rounded_Rect(ART_CANVAS* canvas, double x1, double y1, double x2, double y2, double radius,
@@ -44,8 +47,8 @@ void Fill_Art_Gradient(ART_CANVAS* canvas, double x1, double y1, double x2, doub
 void Add_Art_Star(agg::path_storage& path, double cx, double cy, double outer, double inner);
 // Text centred in the rectangle (single line unless it holds "\n"), with a
 // line height in pixels.
-void Draw_Art_Text(ART_CANVAS* canvas, const char* text, int32_t left, int32_t top, int32_t right, int32_t bottom,
-                   int32_t height, bool bold, ART_COLOUR colour, const char* face = "Arial");
+void Draw_Art_Text(ART_CANVAS* canvas, const char* text, int32_t left, int32_t top, int32_t right,
+                   int32_t bottom, int32_t height, bool bold, ART_COLOUR colour, const char* face = "Arial");
 
 // Writers; each makes the folders on the way. 0 when the file cannot be written.
 int Save_Canvas_PNG(const ART_CANVAS& canvas, const std::string& path);

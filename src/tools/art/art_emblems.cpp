@@ -74,17 +74,28 @@ struct LOGO_KEY {
 // The locations of the real league's franchises past and present, and the
 // keys that tell apart the cities that had more than one.
 const LOGO_KEY LOGO_KEYS[] = {
-    {"Arizona", "ARI", 0},     {"Atlanta", "ATL", 1},       {"Baltimore", "BAL", 2},     {"Buffalo", "BUF", 3},
-    {"Carolina", "CAR", 4},    {"Chicago", "CHI", 5},       {"Cincinnati", "CIN", 6},    {"Cleveland", "CLE", 7},
-    {"Dallas", "DAL", 8},      {"Denver", "DEN", 9},        {"Detroit", "DET", 10},      {"Green Bay", "GB", 11},
-    {"Houston", "HOU", 12},    {"Indianapolis", "IND", 13}, {"Jacksonville", "JAX", 14}, {"Kansas City", "KC", 15},
-    {"Las Vegas", "LV", 23},   {"LA1", "LA", 23},           {"LA2", "LA", 16},           {"LA3", "LA", 26},
-    {"Miami", "MIA", 17},      {"Minnesota", "MIN", 18},    {"New England", "NE", 19},   {"New Orleans", "NO", 20},
-    {"NY1", "NY", 22},         {"NY2", "NY", 21},           {"Oakland", "OAK", 23},      {"Philadelphia", "PHI", 24},
-    {"Pittsburgh", "PIT", 25}, {"San Diego", "SD", 26},     {"San Francisco", "SF", 27}, {"Seattle", "SEA", 28},
-    {"Tampa Bay", "TB", 29},   {"Tennessee", "TEN", 30},    {"Washington", "WAS", 31},   {"St. Louis", "STL", 16},
-    {"STL2", "STL", 0},        {"BAL2", "BAL", 13},         {"HOU2", "HOU", 30},         {"Phoenix", "PHX", 0},
-    {"Boston", "BOS", 19},     {"Portsmouth", "POR", 10},   {"Brooklyn", "BKN", 21},     {"Chicago Cardinals", "CHI", 0},
+    {"Arizona", "ARI", 0},       {"Atlanta", "ATL", 1},
+    {"Baltimore", "BAL", 2},     {"Buffalo", "BUF", 3},
+    {"Carolina", "CAR", 4},      {"Chicago", "CHI", 5},
+    {"Cincinnati", "CIN", 6},    {"Cleveland", "CLE", 7},
+    {"Dallas", "DAL", 8},        {"Denver", "DEN", 9},
+    {"Detroit", "DET", 10},      {"Green Bay", "GB", 11},
+    {"Houston", "HOU", 12},      {"Indianapolis", "IND", 13},
+    {"Jacksonville", "JAX", 14}, {"Kansas City", "KC", 15},
+    {"Las Vegas", "LV", 23},     {"LA1", "LA", 23},
+    {"LA2", "LA", 16},           {"LA3", "LA", 26},
+    {"Miami", "MIA", 17},        {"Minnesota", "MIN", 18},
+    {"New England", "NE", 19},   {"New Orleans", "NO", 20},
+    {"NY1", "NY", 22},           {"NY2", "NY", 21},
+    {"Oakland", "OAK", 23},      {"Philadelphia", "PHI", 24},
+    {"Pittsburgh", "PIT", 25},   {"San Diego", "SD", 26},
+    {"San Francisco", "SF", 27}, {"Seattle", "SEA", 28},
+    {"Tampa Bay", "TB", 29},     {"Tennessee", "TEN", 30},
+    {"Washington", "WAS", 31},   {"St. Louis", "STL", 16},
+    {"STL2", "STL", 0},          {"BAL2", "BAL", 13},
+    {"HOU2", "HOU", 30},         {"Phoenix", "PHX", 0},
+    {"Boston", "BOS", 19},       {"Portsmouth", "POR", 10},
+    {"Brooklyn", "BKN", 21},     {"Chicago Cardinals", "CHI", 0},
 };
 } // namespace
 
@@ -130,18 +141,8 @@ int Write_Card_Kit_Pieces(const std::string& root) {
     for (int row = 0; row < FRANCHISE_COUNT; ++row) {
         Start_Canvas(&c, 200, 200, CLEAR);
         const ART_COLOUR base = Art_Colour_From_Value(Franchise_Table[row].Colour);
-        agg::path_storage jersey;
-        jersey.move_to(60, 20);
-        jersey.line_to(140, 20);
-        jersey.line_to(190, 60);
-        jersey.line_to(165, 90);
-        jersey.line_to(150, 80);
-        jersey.line_to(150, 190);
-        jersey.line_to(50, 190);
-        jersey.line_to(50, 80);
-        jersey.line_to(35, 90);
-        jersey.line_to(10, 60);
-        jersey.close_polygon();
+        agg::path_storage jersey = Art_Polygon(
+            {60, 20, 140, 20, 190, 60, 165, 90, 150, 80, 150, 190, 50, 190, 50, 80, 35, 90, 10, 60});
         Fill_Art_Path(&c, jersey, base.R + base.G + base.B < 30 ? Art_Colour(36, 36, 40) : base);
         Stroke_Art_Path(&c, jersey, 3, Trim_Colour(base));
         snprintf(name, sizeof name, "jerseys/jersey-%d.png", row);
@@ -150,15 +151,18 @@ int Write_Card_Kit_Pieces(const std::string& root) {
     const struct {
         const char* Name;
         ART_COLOUR Colour;
-    } lines[2] = {{"thin_blue_line.png", Art_Colour(40, 70, 160)}, {"thin_umber_line.png", Art_Colour(130, 80, 40)}};
+    } lines[2] = {{"thin_blue_line.png", Art_Colour(40, 70, 160)},
+                  {"thin_umber_line.png", Art_Colour(130, 80, 40)}};
     for (const auto& line : lines) {
         Start_Canvas(&c, 825, 6, line.Colour);
         ok &= Save_Canvas_PNG(c, kit + line.Name);
     }
-    const char* const blanks[3] = {"plays/playbook-blank.png", "plays/roster-blank.png", "plays/defensive-play-blank.png"};
+    const char* const blanks[3] = {"plays/playbook-blank.png", "plays/roster-blank.png",
+                                   "plays/defensive-play-blank.png"};
     for (int i = 0; i < 3; ++i) {
         Start_Canvas(&c, i == 0 ? 1125 : 825, i == 0 ? 825 : 1125, Art_Colour(250, 248, 240));
-        Stroke_Art_Rounded_Rect(&c, 20, 20, c.Surface.Width - 20, c.Surface.Height - 20, 30, 6, Art_Colour(40, 70, 160));
+        Stroke_Art_Rounded_Rect(&c, 20, 20, c.Surface.Width - 20, c.Surface.Height - 20, 30, 6,
+                                Art_Colour(40, 70, 160));
         ok &= Save_Canvas_PNG(c, kit + blanks[i]);
     }
     const char* const types[4] = {"Inside Run", "Outside Run", "Short Pass", "Long Pass"};
@@ -170,7 +174,9 @@ int Write_Card_Kit_Pieces(const std::string& root) {
     const struct {
         const char* Name;
         ART_COLOUR Colour;
-    } scores[3] = {{"Gold", Art_Colour(214, 172, 40)}, {"Green", Art_Colour(40, 150, 60)}, {"Purple", Art_Colour(110, 50, 150)}};
+    } scores[3] = {{"Gold", Art_Colour(214, 172, 40)},
+                   {"Green", Art_Colour(40, 150, 60)},
+                   {"Purple", Art_Colour(110, 50, 150)}};
     for (const auto& score : scores)
         for (const char* kind : {"fg", "td"}) {
             Start_Canvas(&c, 80, 80, CLEAR);
@@ -183,10 +189,14 @@ int Write_Card_Kit_Pieces(const std::string& root) {
         const char* Text;
         ART_COLOUR Colour;
         bool Outline;
-    } marks[8] = {{"+1green", "+1", Art_Colour(40, 150, 60), false},  {"+1greenstroke", "+1", Art_Colour(40, 150, 60), true},
-                  {"-1red", "-1", Art_Colour(190, 40, 40), false},    {"-1redstroke", "-1", Art_Colour(190, 40, 40), true},
-                  {"audible", "A", Art_Colour(40, 70, 160), false},   {"question", "?", Art_Colour(90, 90, 96), false},
-                  {"+question", "+?", Art_Colour(90, 90, 96), false}, {"questions", "??", Art_Colour(90, 90, 96), false}};
+    } marks[8] = {{"+1green", "+1", Art_Colour(40, 150, 60), false},
+                  {"+1greenstroke", "+1", Art_Colour(40, 150, 60), true},
+                  {"-1red", "-1", Art_Colour(190, 40, 40), false},
+                  {"-1redstroke", "-1", Art_Colour(190, 40, 40), true},
+                  {"audible", "A", Art_Colour(40, 70, 160), false},
+                  {"question", "?", Art_Colour(90, 90, 96), false},
+                  {"+question", "+?", Art_Colour(90, 90, 96), false},
+                  {"questions", "??", Art_Colour(90, 90, 96), false}};
     for (const auto& mark : marks) {
         Start_Canvas(&c, 80, 80, CLEAR);
         if (mark.Outline) {

@@ -30,7 +30,8 @@ int Write_Pattern_Source(const char* path) {
     fputs("// Written by the art generator (src/tools/art); do not edit.\n", file);
     fputs("#include \"app/builtin_pattern.h\"\n\n", file);
     fprintf(file, "const uint8_t Builtin_Pattern_Image[%zu] = {", bytes.size());
-    for (size_t i = 0; i < bytes.size(); ++i) fprintf(file, "%s%u,", i % 20 == 0 ? "\n    " : "", bytes[i]);
+    for (size_t i = 0; i < bytes.size(); ++i)
+        fprintf(file, "%s%u,", i % 20 == 0 ? "\n    " : "", bytes[i]);
     fprintf(file, "\n};\nconst size_t Builtin_Pattern_Image_Size = %zu;\n", bytes.size());
     return fclose(file) == 0 ? 1 : 0;
 }
@@ -45,7 +46,8 @@ int main(int argc, char** argv) {
     std::string root = argv[1];
     if (root.empty() || root.back() != '/') root += '/';
     int ok = 1;
-    for (const SKIN_PALETTE& skin : Skin_Palettes) ok &= Write_Skin_Pictures(root, skin);
+    for (const SKIN_PALETTE& skin : Skin_Palettes)
+        ok &= Write_Skin_Pictures(root, skin);
     ok &= Write_Helmets(root);
     ok &= Write_Team_Logos(root);
     ok &= Write_Card_Kit_Pieces(root);

@@ -6,12 +6,12 @@
 #include <cstdio>
 
 const SKIN_PALETTE Skin_Palettes[3] = {
-    {"earth", Art_Colour(52, 70, 40), Art_Colour(24, 34, 20), Art_Colour(92, 64, 36), Art_Colour(120, 150, 96),
-     Art_Colour(255, 249, 69)},
-    {"fire", Art_Colour(250, 222, 196), Art_Colour(226, 168, 130), Art_Colour(205, 120, 70), Art_Colour(238, 196, 160),
-     Art_Colour(120, 30, 10)},
-    {"ice", Art_Colour(232, 242, 252), Art_Colour(176, 200, 228), Art_Colour(112, 150, 198), Art_Colour(206, 222, 240),
-     Art_Colour(20, 50, 100)},
+    {"earth", Art_Colour(52, 70, 40), Art_Colour(24, 34, 20), Art_Colour(92, 64, 36),
+     Art_Colour(120, 150, 96), Art_Colour(255, 249, 69)},
+    {"fire", Art_Colour(250, 222, 196), Art_Colour(226, 168, 130), Art_Colour(205, 120, 70),
+     Art_Colour(238, 196, 160), Art_Colour(120, 30, 10)},
+    {"ice", Art_Colour(232, 242, 252), Art_Colour(176, 200, 228), Art_Colour(112, 150, 198),
+     Art_Colour(206, 222, 240), Art_Colour(20, 50, 100)},
 };
 
 namespace {
@@ -36,7 +36,8 @@ uint32_t Next_Art_Number(uint32_t* state) {
     return x;
 }
 
-const char* const NAV_LABELS[7] = {"Calendar", "Standings", "Finances", "Leaders", "Games", "Playoffs", "Draft"};
+const char* const NAV_LABELS[7] = {"Calendar", "Standings", "Finances", "Leaders",
+                                   "Games",    "Playoffs",  "Draft"};
 const int NAV_EDGES[8] = {27, 105, 194, 276, 350, 418, 496, 553};
 
 // The common ground of every view: the gradient, faint yard lines, the title
@@ -59,7 +60,8 @@ void Draw_View_Ground(ART_CANVAS* c, const SKIN_PALETTE& skin, const char* title
         Fill_Art_Rounded_Rect(c, left, DY(466), right, DY(493), 8, skin.Band);
         Stroke_Art_Rounded_Rect(c, left, DY(466), right, DY(493), 8, 2, skin.Line);
         Draw_Art_Text(c, NAV_LABELS[b], static_cast<int32_t>(left), static_cast<int32_t>(DY(466)),
-                      static_cast<int32_t>(right), static_cast<int32_t>(DY(493)), 17, true, Art_Colour(255, 255, 255));
+                      static_cast<int32_t>(right), static_cast<int32_t>(DY(493)), 17, true,
+                      Art_Colour(255, 255, 255));
     }
 }
 
@@ -74,7 +76,8 @@ void Draw_Panel(ART_CANVAS* c, const SKIN_PALETTE& skin, double x1, double y1, d
 void Draw_Football(ART_CANVAS* c, double cx, double cy, double length, ART_COLOUR leather, ART_COLOUR laces) {
     Fill_Art_Ellipse(c, cx, cy, length / 2, length / 3.4, leather);
     Fill_Art_Rect(c, cx - length / 5, cy - 2, cx + length / 5, cy + 2, laces);
-    for (int i = -2; i <= 2; ++i) Fill_Art_Rect(c, cx + i * length / 12 - 1.5, cy - 7, cx + i * length / 12 + 1.5, cy + 7, laces);
+    for (int i = -2; i <= 2; ++i)
+        Fill_Art_Rect(c, cx + i * length / 12 - 1.5, cy - 7, cx + i * length / 12 + 1.5, cy + 7, laces);
 }
 
 void Draw_Trophy(ART_CANVAS* c, double cx, double top, double size, ART_COLOUR metal) {
@@ -91,7 +94,8 @@ void Draw_Trophy(ART_CANVAS* c, double cx, double top, double size, ART_COLOUR m
     cup.line_to(cx - size * 0.2, top + size * 0.45);
     cup.close_polygon();
     Fill_Art_Path(c, cup, metal);
-    Fill_Art_Rect(c, cx - size * 0.3, top + size * 0.9, cx + size * 0.3, top + size, Mix_Colours(metal, Art_Colour(0, 0, 0), 0.4));
+    Fill_Art_Rect(c, cx - size * 0.3, top + size * 0.9, cx + size * 0.3, top + size,
+                  Mix_Colours(metal, Art_Colour(0, 0, 0), 0.4));
 }
 
 int Save_View(ART_CANVAS* c, const std::string& folder, const char* name) {
@@ -105,7 +109,8 @@ int Write_View_Backgrounds(const std::string& folder, const SKIN_PALETTE& skin) 
 
     Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
     Draw_View_Ground(&c, skin, "Standings");
-    for (int league = 0; league < 2; ++league) Draw_Panel(&c, skin, 10, 70 + league * 195, 758, 258 + league * 195);
+    for (int league = 0; league < 2; ++league)
+        Draw_Panel(&c, skin, 10, 70 + league * 195, 758, 258 + league * 195);
     Fill_Art_Rect(&c, DX(300), DY(72), DX(720), DY(95), Mix_Colours(skin.Band, skin.Top, 0.2));
     ok &= Save_View(&c, folder, "news/standing.jpg");
 
@@ -130,13 +135,15 @@ int Write_View_Backgrounds(const std::string& folder, const SKIN_PALETTE& skin) 
     Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
     Draw_View_Ground(&c, skin, "Calendar");
     for (int row = 0; row < 5; ++row)
-        for (int col = 0; col < 4; ++col) Draw_Panel(&c, skin, 12 + col * 88, 104 + row * 70, 96 + col * 88, 170 + row * 70);
+        for (int col = 0; col < 4; ++col)
+            Draw_Panel(&c, skin, 12 + col * 88, 104 + row * 70, 96 + col * 88, 170 + row * 70);
     Draw_Panel(&c, skin, 368, 66, 758, 455);
     ok &= Save_View(&c, folder, "news/calendar.jpg");
 
     Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
     Draw_View_Ground(&c, skin, "Draft");
-    for (int col = 0; col < 4; ++col) Draw_Panel(&c, skin, 12 + col * 188, 70, 192 + col * 188, 455);
+    for (int col = 0; col < 4; ++col)
+        Draw_Panel(&c, skin, 12 + col * 188, 70, 192 + col * 188, 455);
     ok &= Save_View(&c, folder, "news/draft.jpg");
 
     Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
@@ -164,7 +171,8 @@ int Write_View_Backgrounds(const std::string& folder, const SKIN_PALETTE& skin) 
 
     Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
     Draw_View_Ground(&c, skin, "Hall of Fame");
-    for (int tab = 0; tab < 4; ++tab) Draw_Panel(&c, skin, 15 + 172 * tab, 81, 187 + 172 * tab, 103);
+    for (int tab = 0; tab < 4; ++tab)
+        Draw_Panel(&c, skin, 15 + 172 * tab, 81, 187 + 172 * tab, 103);
     Draw_Panel(&c, skin, 15, 110, 703, 455);
     ok &= Save_View(&c, folder, "news/korhof.jpg");
 
@@ -172,9 +180,11 @@ int Write_View_Backgrounds(const std::string& folder, const SKIN_PALETTE& skin) 
     const char* const champion_titles[3] = {"Division Champions", "Conference Champions", "League Champions"};
     for (int level = 0; level < 3; ++level) {
         Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, Art_Colour(250, 246, 232));
-        Fill_Art_Gradient(&c, 0, 0, VIEW_WIDTH, VIEW_HEIGHT, Art_Colour(252, 248, 236), Art_Colour(222, 212, 182));
+        Fill_Art_Gradient(&c, 0, 0, VIEW_WIDTH, VIEW_HEIGHT, Art_Colour(252, 248, 236),
+                          Art_Colour(222, 212, 182));
         Draw_Trophy(&c, VIEW_WIDTH / 2.0, 150, 260 + 40 * level, gold);
-        Draw_Art_Text(&c, champion_titles[level], 0, 30, VIEW_WIDTH, 120, 56, true, Art_Colour(90, 70, 30), "Times New Roman");
+        Draw_Art_Text(&c, champion_titles[level], 0, 30, VIEW_WIDTH, 120, 56, true, Art_Colour(90, 70, 30),
+                      "Times New Roman");
         ok &= Save_View(&c, folder, champion_names[level]);
     }
 
@@ -184,9 +194,11 @@ int Write_View_Backgrounds(const std::string& folder, const SKIN_PALETTE& skin) 
         Fill_Art_Gradient(&c, 0, 0, width, VIEW_HEIGHT, Mix_Colours(skin.Top, skin.Band, 0.3), skin.Bottom);
         Fill_Art_Rect(&c, 0, 420, width, VIEW_HEIGHT, Art_Colour(46, 110, 50));
         for (int yard = 0; yard <= 12; ++yard)
-            Fill_Art_Rect(&c, yard * width / 12.0 - 2, 420, yard * width / 12.0 + 2, VIEW_HEIGHT, Art_Colour(236, 244, 236));
+            Fill_Art_Rect(&c, yard * width / 12.0 - 2, 420, yard * width / 12.0 + 2, VIEW_HEIGHT,
+                          Art_Colour(236, 244, 236));
         Draw_Football(&c, width / 2.0, 300, 240, Art_Colour(122, 66, 32), Art_Colour(248, 248, 248));
-        Draw_Art_Text(&c, "Football Korva", 0, 80, width, 200, 90, true, Mix_Colours(skin.Ink, skin.Band, 0.2));
+        Draw_Art_Text(&c, "Football Korva", 0, 80, width, 200, 90, true,
+                      Mix_Colours(skin.Ink, skin.Band, 0.2));
         ok &= Save_View(&c, folder, wide ? "news/startup_widescreen.jpg" : "news/startup.jpg");
     }
     return ok;
@@ -227,8 +239,10 @@ int Write_Bars_And_Boxes(const std::string& folder, const SKIN_PALETTE& skin) {
         for (int k = 0; k < 5; ++k) {
             agg::path_storage star;
             Add_Art_Star(star, 11 + 22 * k, 11.5, 10, 4.2);
-            if (k < stars) Fill_Art_Path(&c, star, Art_Colour(240, 196, 40));
-            else Stroke_Art_Path(&c, star, 1.2, Art_Colour(150, 150, 150));
+            if (k < stars)
+                Fill_Art_Path(&c, star, Art_Colour(240, 196, 40));
+            else
+                Stroke_Art_Path(&c, star, 1.2, Art_Colour(150, 150, 150));
         }
         char name[64];
         snprintf(name, sizeof name, "dialogs/matchup/stars_%d.png", stars);
@@ -244,8 +258,8 @@ int Write_Bars_And_Boxes(const std::string& folder, const SKIN_PALETTE& skin) {
 // A portrait: head, hair, suit and tie in shades drawn from `seed`.
 void Draw_Face(ART_CANVAS* c, uint32_t seed, const SKIN_PALETTE& skin) {
     uint32_t state = seed * 2654435761u + 12345u;
-    const ART_COLOUR tones[5] = {Art_Colour(241, 204, 170), Art_Colour(224, 172, 126), Art_Colour(190, 134, 90),
-                                 Art_Colour(141, 92, 58), Art_Colour(98, 64, 42)};
+    const ART_COLOUR tones[5] = {Art_Colour(241, 204, 170), Art_Colour(224, 172, 126),
+                                 Art_Colour(190, 134, 90), Art_Colour(141, 92, 58), Art_Colour(98, 64, 42)};
     const ART_COLOUR hairs[5] = {Art_Colour(30, 24, 20), Art_Colour(96, 64, 36), Art_Colour(180, 150, 90),
                                  Art_Colour(150, 150, 150), Art_Colour(70, 40, 24)};
     const ART_COLOUR suits[4] = {Art_Colour(40, 44, 60), Art_Colour(70, 70, 74), Art_Colour(36, 56, 96),
@@ -258,11 +272,7 @@ void Draw_Face(ART_CANVAS* c, uint32_t seed, const SKIN_PALETTE& skin) {
     Fill_Art_Gradient(c, 0, 0, 120, 150, Mix_Colours(skin.Top, Art_Colour(255, 255, 255), 0.3), skin.Band);
     Fill_Art_Ellipse(c, 60, 160, 58, 48, suit);
     Fill_Art_Rect(c, 52, 100, 68, 125, tone);
-    agg::path_storage shirt;
-    shirt.move_to(44, 116);
-    shirt.line_to(76, 116);
-    shirt.line_to(60, 150);
-    shirt.close_polygon();
+    agg::path_storage shirt = Art_Polygon({44, 116, 76, 116, 60, 150});
     Fill_Art_Path(c, shirt, Art_Colour(245, 245, 245));
     Fill_Art_Rect(c, 57, 118, 63, 150, tie);
     const double head_w = 26 + Next_Art_Number(&state) % 6;
@@ -298,17 +308,13 @@ int Write_Dialog_Pictures(const std::string& folder, const SKIN_PALETTE& skin) {
     Fill_Art_Rect(&c, 260, 92, 320, 128, Art_Colour(70, 70, 74));
     ok &= Save_Canvas_JPEG(c, folder + "dialogs/misc/negotiate.jpg", 90);
 
-    const char* const stands[3] = {"dialogs/misc/beverage.jpg", "dialogs/misc/food.jpg", "dialogs/misc/souvenir.jpg"};
+    const char* const stands[3] = {"dialogs/misc/beverage.jpg", "dialogs/misc/food.jpg",
+                                   "dialogs/misc/souvenir.jpg"};
     for (int kind = 0; kind < 3; ++kind) {
         Start_Canvas(&c, 160, 120, skin.Top);
         Fill_Art_Gradient(&c, 0, 0, 160, 120, skin.Top, skin.Bottom);
         if (kind == 0) {
-            agg::path_storage cup;
-            cup.move_to(55, 25);
-            cup.line_to(105, 25);
-            cup.line_to(96, 105);
-            cup.line_to(64, 105);
-            cup.close_polygon();
+            agg::path_storage cup = Art_Polygon({55, 25, 105, 25, 96, 105, 64, 105});
             Fill_Art_Path(&c, cup, Art_Colour(200, 40, 40));
             Fill_Art_Rect(&c, 52, 20, 108, 28, Art_Colour(240, 240, 240));
             Fill_Art_Rect(&c, 86, 4, 90, 24, Art_Colour(250, 250, 250));
@@ -317,11 +323,7 @@ int Write_Dialog_Pictures(const std::string& folder, const SKIN_PALETTE& skin) {
             Fill_Art_Rounded_Rect(&c, 30, 62, 130, 78, 8, Art_Colour(150, 60, 40));
             Stroke_Art_Rounded_Rect(&c, 40, 66, 120, 74, 4, 2, Art_Colour(240, 200, 40));
         } else {
-            agg::path_storage pennant;
-            pennant.move_to(30, 30);
-            pennant.line_to(140, 60);
-            pennant.line_to(30, 90);
-            pennant.close_polygon();
+            agg::path_storage pennant = Art_Polygon({30, 30, 140, 60, 30, 90});
             Fill_Art_Path(&c, pennant, skin.Band);
             Fill_Art_Rect(&c, 24, 24, 30, 110, Art_Colour(120, 90, 50));
         }
@@ -332,15 +334,16 @@ int Write_Dialog_Pictures(const std::string& folder, const SKIN_PALETTE& skin) {
         Start_Canvas(&c, 400, 240, skin.Top);
         Fill_Art_Gradient(&c, 0, 0, 400, 240, Mix_Colours(skin.Top, skin.Band, 0.4), skin.Bottom);
         Draw_Football(&c, 200, 150, 130, Art_Colour(122, 66, 32), Art_Colour(248, 248, 248));
-        Draw_Art_Text(&c, version == 0 ? "Football Korva" : "A new version is ready", 0, 10, 400, 90, 36, true,
-                      skin.Ink);
-        ok &= Save_Canvas_JPEG(c, folder + (version == 0 ? "dialogs/splash/korva.jpg" : "dialogs/splash/newversion.jpg"),
-                               90);
+        Draw_Art_Text(&c, version == 0 ? "Football Korva" : "A new version is ready", 0, 10, 400, 90, 36,
+                      true, skin.Ink);
+        ok &= Save_Canvas_JPEG(
+            c, folder + (version == 0 ? "dialogs/splash/korva.jpg" : "dialogs/splash/newversion.jpg"), 90);
     }
 
     // Scouting report backgrounds, 588 x 419 like the report's design frame.
     const char* const reports[4] = {"dialogs/scouting/scouting-qb.jpg", "dialogs/scouting/scouting-skill.jpg",
-                                    "dialogs/scouting/scouting-defense.jpg", "dialogs/scouting/scouting-ol.jpg"};
+                                    "dialogs/scouting/scouting-defense.jpg",
+                                    "dialogs/scouting/scouting-ol.jpg"};
     for (int kind = 0; kind < 4; ++kind) {
         Start_Canvas(&c, 588, 419, skin.Bottom);
         Fill_Art_Gradient(&c, 0, 0, 588, 419, Mix_Colours(skin.Top, skin.Band, 0.15 * kind), skin.Bottom);
@@ -386,22 +389,17 @@ int Write_Weather_Icons(const std::string& folder) {
             const double x = 16 + 8 * k, y = 38;
             const bool flake = kind == 1 || kind == 5 || (kind == 2 && k == 1);
             if (kind == 6 && k == 1) {
-                agg::path_storage bolt;
-                bolt.move_to(26, 30);
-                bolt.line_to(20, 40);
-                bolt.line_to(25, 40);
-                bolt.line_to(21, 47);
-                bolt.line_to(31, 36);
-                bolt.line_to(26, 36);
-                bolt.close_polygon();
+                agg::path_storage bolt = Art_Polygon({26, 30, 20, 40, 25, 40, 21, 47, 31, 36, 26, 36});
                 Fill_Art_Path(&c, bolt, Art_Colour(250, 210, 40));
             } else if (flake) {
-                Fill_Art_Ellipse(&c, x, y, kind == 1 ? 1.8 : 2.6, kind == 1 ? 1.8 : 2.6, Art_Colour(255, 255, 255));
+                Fill_Art_Ellipse(&c, x, y, kind == 1 ? 1.8 : 2.6, kind == 1 ? 1.8 : 2.6,
+                                 Art_Colour(255, 255, 255));
             } else {
                 agg::path_storage drop;
                 drop.move_to(x + 2, y - 5);
                 drop.line_to(x - 1, y + 4);
-                Stroke_Art_Path(&c, drop, kind == 4 ? 3.0 : 2.0, kind == 4 ? Art_Colour(190, 220, 240) : Art_Colour(70, 130, 220));
+                Stroke_Art_Path(&c, drop, kind == 4 ? 3.0 : 2.0,
+                                kind == 4 ? Art_Colour(190, 220, 240) : Art_Colour(70, 130, 220));
             }
         }
         ok &= Save_Canvas_PNG(c, folder + "news/weather/" + words[kind] + ".png");
@@ -419,12 +417,8 @@ int Write_Skin_Pictures(const std::string& root, const SKIN_PALETTE& skin) {
 void Draw_Pattern_Picture(ART_CANVAS* canvas) {
     Start_Canvas(canvas, 124, 87, Art_Colour(206, 198, 178));
     for (int stripe = -4; stripe < 10; ++stripe) {
-        agg::path_storage band;
-        band.move_to(stripe * 24, 0);
-        band.line_to(stripe * 24 + 12, 0);
-        band.line_to(stripe * 24 + 12 + 87, 87);
-        band.line_to(stripe * 24 + 87, 87);
-        band.close_polygon();
+        agg::path_storage band = Art_Polygon(
+            {stripe * 24.0, 0, stripe * 24.0 + 12, 0, stripe * 24.0 + 99, 87, stripe * 24.0 + 87, 87});
         Fill_Art_Path(canvas, band, Art_Colour(198, 189, 168));
     }
     Draw_Football(canvas, 31, 22, 34, Art_Colour(168, 140, 110), Art_Colour(226, 220, 204));

@@ -8,11 +8,11 @@
 
 struct SKIN_PALETTE {
     const char* Name;
-    ART_COLOUR Top;    // background gradient
+    ART_COLOUR Top; // background gradient
     ART_COLOUR Bottom;
-    ART_COLOUR Band;   // title and button bands
-    ART_COLOUR Line;   // field lines and frames
-    ART_COLOUR Ink;    // text drawn into the art
+    ART_COLOUR Band; // title and button bands
+    ART_COLOUR Line; // field lines and frames
+    ART_COLOUR Ink;  // text drawn into the art
 };
 extern const SKIN_PALETTE Skin_Palettes[3];
 
