@@ -65,6 +65,9 @@ TEST_F(Fonts, FaceSubstitutionsAreLoggedOncePerFace) {
     Free_App_Fonts(true);
     Load_App_Fonts();
     EXPECT_EQ(Count_Debug_Lines("\"Arial\" returned"), 1) << "not again on the next load";
+    const int32_t fonts = Count_Live_Fonts();
+    Load_App_Fonts();
+    EXPECT_EQ(Count_Live_Fonts(), fonts) << "a scaled row made again gives its old font back";
 }
 
 TEST_F(Fonts, TextFromWindows1252IsMeasuredAndTheRotatedRowRunsUpward) {

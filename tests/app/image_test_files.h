@@ -117,7 +117,7 @@ inline std::vector<uint8_t> Make_Test_JPEG(int width, int height, J_COLOR_SPACE 
 inline void Write_Bytes(const std::string& path, const std::vector<uint8_t>& bytes) {
     FILE* file = fopen(path.c_str(), "wb");
     ASSERT_NE(file, nullptr);
-    fwrite(bytes.data(), 1, bytes.size(), file);
+    if (!bytes.empty()) fwrite(bytes.data(), 1, bytes.size(), file);
     fclose(file);
 }
 
