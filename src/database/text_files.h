@@ -28,6 +28,10 @@ long Count_File_Characters(FILE* file);
 int Append_Line_To_File(const char* file_name, const char* text);
 int Append_Formatted_Line_To_File(const char* file_name, const char* format, ...)
     __attribute__((format(printf, 2, 3)));
+// Removes the file; 1 when it was removed.
+int Delete_File(const char* file_name);
+// Creates the folders of the file's path that do not exist yet; 1 when they exist afterwards.
+int Create_File_Folder(const char* file_name);
 // Text of the runtime's current error number, in the game's own wording.
 const char* Get_Errno_Text();
 // The same for an error number as the Windows runtime numbers it.
