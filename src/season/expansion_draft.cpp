@@ -37,8 +37,9 @@ constexpr int32_t VITAL_EXPANSION_PROTECTED = 29;
 // Before the merger an expansion team drafts from its own league only.
 constexpr int32_t FIRST_MERGED_YEAR = 1970;
 constexpr int32_t LOSSES_TEXT_SIZE = 2048;
-// Room kept at the end of the losses text for the line that counts the rest.
-constexpr int32_t LOSSES_TAIL_ROOM = 48;
+// Room kept in the losses text for the words of the message around it and the
+// line that counts the players left out, so the message box shows it whole.
+constexpr int32_t LOSSES_TAIL_ROOM = 256;
 
 int32_t Picks_Taken[MAX_FRANCHISES];
 int32_t Exclude_Human_Team = 0;

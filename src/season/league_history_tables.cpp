@@ -5,10 +5,13 @@
 // the stadium rows of the new city. Expansion rows (type 0) are applied after
 // all other rows of their year.
 #define EXPANSION(year, league, team, abbreviation, division, stadium)                                       \
-    {year, HISTORY_EXPANSION_TEAM, league, team, abbreviation, division, stadium}
-#define TEAM_EVENT(year, type, team, abbreviation, text) {year, type, "", team, abbreviation, 0, text}
-#define LEAGUE_EVENT(year, type, league, division, text) {year, type, league, "", "", division, text}
-#define REALIGN(year, league, team, division) {year, HISTORY_REALIGNMENT, league, team, "", division, ""}
+    { year, HISTORY_EXPANSION_TEAM, league, team, abbreviation, division, stadium }
+#define TEAM_EVENT(year, type, team, abbreviation, text)                                                     \
+    { year, type, "", team, abbreviation, 0, text }
+#define LEAGUE_EVENT(year, type, league, division, text)                                                     \
+    { year, type, league, "", "", division, text }
+#define REALIGN(year, league, team, division)                                                                \
+    { year, HISTORY_REALIGNMENT, league, team, "", division, "" }
 
 const HISTORY_EVENT League_History_Events[NUMBER_OF_HISTORY_EVENTS] = {
     TEAM_EVENT(1952, HISTORY_NEW_FRANCHISE, "New York,Yanks", "DTX", "Dallas,Texans"),
