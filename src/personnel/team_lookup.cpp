@@ -125,6 +125,9 @@ int32_t Get_Team_From_Name(const char* text) {
 
 int32_t Get_Team_From_Historic_Name(char* text, int32_t size) {
     if (text == nullptr || size <= 0) return NO_TEAM;
+    // A league of an earlier era still has the franchise under its old name.
+    int32_t team = Get_Team_From_Name(text);
+    if (team != NO_TEAM) return team;
     // The lookup reads the whole new name even when the caller's buffer is too
     // small to take it back.
     const char* name = text;
@@ -133,7 +136,7 @@ int32_t Get_Team_From_Historic_Name(char* text, int32_t size) {
         name = rename[1];
         break;
     }
-    const int32_t team = Get_Team_From_Name(name);
+    if (name != text) team = Get_Team_From_Name(name);
     if (team == NO_TEAM && name[0] != '\0')
         Log_Debug_Line("Unrecognized Team Name: %s (%d)", name, Get_Current_Year());
     if (name != text) safe_strncpy(text, name, size);

@@ -20,8 +20,9 @@ int32_t Find_Team_By_Full_Name(const char* text);
 // Team slot by full name or nickname; 36 "Free Agents", 41 "Retired", else
 // NO_TEAM. An empty or over-long text is refused (NO_TEAM).
 int32_t Get_Team_From_Name(const char* text);
-// As Get_Team_From_Name after the historic renames, which are written back
-// into `text` (a buffer of `size` bytes); a text that stays unknown is logged.
+// As Get_Team_From_Name; a name the league does not know is tried again under
+// the franchise's later name (written back into `text`, a buffer of `size`
+// bytes), and a text that stays unknown is logged.
 int32_t Get_Team_From_Historic_Name(char* text, int32_t size);
 // The abbreviation first (unreported), then the historic name.
 int32_t Get_Team_From_Abbreviation_Or_Name(char* text, int32_t size);
