@@ -12,6 +12,7 @@
 namespace {
 constexpr int32_t LONGEST_ABBREVIATION = 4;
 constexpr int32_t NAME_WORDS = 3;
+constexpr const char* TWO_WORD_NICKNAME = "Football Team";
 
 // Historic abbreviations: a text equal to either member finds the active team
 // abbreviated by the other member. Tried in this order.
@@ -119,7 +120,13 @@ int32_t Get_Team_From_Name(const char* text) {
     const char* nickname = "";
     for (const auto& word : words)
         if (word[0] != '\0') nickname = word;
-    if (strcasecmp(text, "Washington Football Team") == 0) nickname = "Football Team";
+    // The one nickname of two words, also when a historic name was turned into it.
+    const size_t length = strlen(text);
+    if (length >= strlen(TWO_WORD_NICKNAME) &&
+        strcasecmp(text + length - strlen(TWO_WORD_NICKNAME), TWO_WORD_NICKNAME) == 0)
+        nickname = TWO_WORD_NICKNAME;
+    // A text of blanks names nobody, not a franchise without a nickname.
+    if (nickname[0] == '\0') return NO_TEAM;
     return Find_Active_Team_By_Nickname(nickname);
 }
 
