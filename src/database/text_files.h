@@ -17,6 +17,17 @@ int Read_Line_Limit(const char* file_name, char* buffer, FILE* file, int limit);
 // exhausted leaves `buffer` as it was; a last line without a line end is
 // returned terminated. Characters beyond size - 1 are dropped silently.
 int Read_Line(char* buffer, FILE* file, int size = TEXT_BUFFER_SIZE);
+// Calls action(line) for every non-empty line from the stream's position to
+// its end, the last one also without a line end; lines are cut at size - 1
+// characters.
+template <typename F> void For_Each_File_Line(FILE* file, char* buffer, int size, F action) {
+    for (;;) {
+        buffer[0] = '\0';
+        const int end = Read_Line(buffer, file, size);
+        if (buffer[0] != '\0') action(buffer);
+        if (end) return;
+    }
+}
 // Drops the rest of the current line; 1 at the end of the file or for a null stream.
 int Skip_Line(FILE* file);
 // Line ends plus one (so a final line end counts the empty line behind it);

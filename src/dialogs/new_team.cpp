@@ -9,7 +9,6 @@
 #include "database/team_record.h"
 #include "dialogs/stadium_value.h"
 #include "engine/playbook_records.h"
-#include "frontoffice/depth_charts.h"
 #include "frontoffice/league_finances.h"
 #include "frontoffice/team_budgets.h"
 #include "frontoffice/team_passes.h"
@@ -24,7 +23,6 @@ constexpr int32_t NEW_STADIUM_CAPACITY = 55000;
 constexpr int32_t STANDARD_GRADE = 1000;
 constexpr int32_t TICKET_PRICE = 1;
 constexpr int32_t LEAGUE_AVERAGE_BALANCE = 10;
-constexpr int32_t NUMBER_OF_UNITS = 3;
 // Quality asked of created players: the creator's default.
 constexpr int32_t DEFAULT_QUALITY = 0;
 } // namespace
@@ -83,11 +81,5 @@ void Fill_New_Team_Roster(int32_t team) {
             if (!Is_Player_Slot_Used(team, slot)) break;
         }
     }
-    if (team >= MAX_FRANCHISES) return;
-    Cut_Roster_To_Limit(team);
-    for (int32_t unit = 0; unit < NUMBER_OF_UNITS; ++unit)
-        Auto_Set_Depth_Chart(team, unit, 0);
-    Choose_Team_Returners(team);
-    Sort_Team_Roster(team);
-    Compact_Team_Roster(team);
+    Auto_Set_Team_Depth_Chart(team);
 }

@@ -11,7 +11,8 @@ void Cut_Roster_To_Limit(int32_t team);
 void Choose_Team_Returners(int32_t team);
 // Orders the three units of the roster.
 void Sort_Team_Roster(int32_t team);
-// Cuts, depth charts of the three units, returners, roster order and packing.
+// Cuts, depth charts of the three units, returners, roster order and packing
+// of an active franchise.
 void Auto_Set_Team_Depth_Chart(int32_t team);
 // The team pass for every computer-run team (nothing in Commissioner Mode),
 // then the pools are packed.

@@ -252,17 +252,14 @@ void Convert_Raw_Last_Names() {
         Show_Formatted_Message("Error", "Can't find/open RAWLAST.TXT");
         return;
     }
-    char line[TEXT_BUFFER_SIZE];
-    for (;;) {
-        line[0] = '\0';
-        const int end = Read_Line(line, file, sizeof line);
+    char text[TEXT_BUFFER_SIZE];
+    For_Each_File_Line(file, text, sizeof text, [&](char* line) {
         char* blank = strchr(line, ' ');
         if (blank != nullptr) *blank = '\0';
         for (char* c = line + 1; line[0] != '\0' && *c != '\0'; ++c)
             *c = static_cast<char>(tolower(static_cast<unsigned char>(*c)));
         if (line[0] != '\0') Append_Line_To_File(output, line);
-        if (end) break;
-    }
+    });
     fclose(file);
     Show_Formatted_Message("Task Complete", "'RAWLAST.TXT' processed.");
 }

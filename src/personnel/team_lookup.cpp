@@ -36,22 +36,18 @@ const char* const HISTORIC_NAMES[][2] = {{"Houston Oilers", "Tennessee Titans"},
                                          {"Washington Redskins", "Washington Football Team"},
                                          {"Redskins", "Football Team"}};
 
-int32_t Find_Active_Team_By_Abbreviation(const char* abbreviation) {
-    char text[TEAM_STRING_LENGTH];
-    for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
-        if (!Is_Active_Team(team)) continue;
-        Get_Team_String(text, team, 0);
-        if (strcmp(text, abbreviation) == 0) return team;
-    }
-    return NO_TEAM;
-}
+constexpr int32_t ABBREVIATION_STRING = 0;
+constexpr int32_t NICKNAME_STRING = 2;
 
-int32_t Find_Active_Team_By_Nickname(const char* nickname) {
-    char text[TEAM_STRING_LENGTH];
+// The first active team whose team string `index` equals the text; an
+// abbreviation is matched exactly, a nickname without case.
+int32_t Find_Active_Team_By_String(int32_t index, const char* text) {
+    char own[TEAM_STRING_LENGTH];
     for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
         if (!Is_Active_Team(team)) continue;
-        Get_Team_String(text, team, 2);
-        if (strcasecmp(text, nickname) == 0) return team;
+        Get_Team_String(own, team, index);
+        const int32_t differs = index == ABBREVIATION_STRING ? strcmp(own, text) : strcasecmp(own, text);
+        if (differs == 0) return team;
     }
     return NO_TEAM;
 }
@@ -69,12 +65,12 @@ int32_t Get_Team_From_Abbreviation(const char* text, int32_t report) {
         return NO_TEAM;
     }
     if (strcasecmp(text, "FA") == 0) return FREE_AGENT_TEAM;
-    int32_t team = Find_Active_Team_By_Abbreviation(text);
+    int32_t team = Find_Active_Team_By_String(ABBREVIATION_STRING, text);
     if (team != NO_TEAM) return team;
     for (const auto& pair : HISTORIC_ABBREVIATIONS) {
         for (int32_t side = 0; side < 2; ++side) {
             if (strcasecmp(text, pair[side]) != 0) continue;
-            team = Find_Active_Team_By_Abbreviation(pair[1 - side]);
+            team = Find_Active_Team_By_String(ABBREVIATION_STRING, pair[1 - side]);
             if (team != NO_TEAM) return team;
         }
     }
@@ -127,7 +123,7 @@ int32_t Get_Team_From_Name(const char* text) {
         nickname = TWO_WORD_NICKNAME;
     // A text of blanks names nobody, not a franchise without a nickname.
     if (nickname[0] == '\0') return NO_TEAM;
-    return Find_Active_Team_By_Nickname(nickname);
+    return Find_Active_Team_By_String(NICKNAME_STRING, nickname);
 }
 
 int32_t Get_Team_From_Historic_Name(char* text, int32_t size) {
@@ -158,6 +154,6 @@ int32_t Get_Team_From_Abbreviation_Or_Name(char* text, int32_t size) {
 
 int32_t Find_Team_By_String(const char* text) {
     if (!Is_Acceptable_Name(text)) return 0;
-    const int32_t team = Find_Active_Team_By_Nickname(text);
+    const int32_t team = Find_Active_Team_By_String(NICKNAME_STRING, text);
     return team == NO_TEAM ? 0 : team;
 }

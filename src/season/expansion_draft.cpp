@@ -26,7 +26,6 @@
 #include "tools/city_lookup.h"
 
 namespace {
-constexpr int32_t EXPANSION_QUOTAS[NUMBER_OF_POSITIONS] = {3, 4, 2, 4, 6, 4, 4, 2, 5, 4, 7, 5, 5, 1, 1};
 constexpr int32_t EXPANSION_ROUNDS = 10;
 // An expansion team stops drafting once its roster reaches this many players.
 constexpr int32_t EXPANSION_ROSTER_LIMIT = 70;
@@ -157,10 +156,6 @@ void Report_Pick(DRAFT_REPORT& report, int32_t expansion_team, int32_t slot, int
 }
 } // namespace
 
-int32_t Get_Expansion_Draft_Quota(int32_t position) {
-    return position >= 0 && position < NUMBER_OF_POSITIONS ? EXPANSION_QUOTAS[position] : 0;
-}
-
 int32_t Get_Expansion_Picks_Taken(int32_t team) {
     return team >= 0 && team < MAX_FRANCHISES ? Picks_Taken[team] : 0;
 }
@@ -240,7 +235,8 @@ void Run_Expansion_Draft_For_Year(int32_t year) {
     LOSSES_TEXT losses{};
     for (int32_t round = 0; round < EXPANSION_ROUNDS; ++round) {
         for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position) {
-            if (round >= EXPANSION_QUOTAS[position]) continue;
+            // An expansion team drafts the numbers of a new roster.
+            if (round >= Get_New_Team_Position_Count(position)) continue;
             for (int32_t expansion_team = 0; expansion_team < teams; ++expansion_team) {
                 if (!Is_Expansion_Team(expansion_team)) continue;
                 if (Get_First_Empty_Player_Slot(expansion_team) >= EXPANSION_ROSTER_LIMIT) continue;

@@ -3,8 +3,6 @@
 // them from the other teams' unprotected players.
 #include <cstdint>
 
-// Players an expansion team drafts at each position (QB .. P), 57 in all.
-int32_t Get_Expansion_Draft_Quota(int32_t position);
 // A new franchise named "location,nickname" in a division; its slot, or -1
 // when the league has no room (nothing is created then).
 int32_t Create_Expansion_Team(const char* name, int32_t division, const char* abbreviation,

@@ -32,24 +32,15 @@ int32_t Enter_Season_Files(int32_t year) {
     return games;
 }
 
-// Reads every line of a text file, the last one also without a line break.
-template <typename F> void For_Each_Line(FILE* file, F action) {
-    char line[LINE_SIZE];
-    for (;;) {
-        line[0] = '\0';
-        const int end = Read_Line(line, file, LINE_SIZE);
-        if (line[0] != '\0') action(line);
-        if (end) break;
-    }
-}
 } // namespace
 
 int32_t Read_Schedule_File(const char* path) {
     FILE* file = Open_Resolved_File(path, "r");
     if (file == nullptr) return 0;
     int32_t entered = 0;
+    char text[LINE_SIZE];
     if (!Skip_Line(file)) {
-        For_Each_Line(file, [&](char* line) {
+        For_Each_File_Line(file, text, LINE_SIZE, [&](char* line) {
             char week[FIELD_SIZE];
             char away[FIELD_SIZE];
             char home[FIELD_SIZE];
@@ -120,8 +111,9 @@ int32_t Write_Schedule_File(const char* name) {
     if (file == nullptr) return 0;
     Delete_File(output);
     Append_Line_To_File(output, "Week,Away_Team,Home_Team,Day,Date");
+    char text[LINE_SIZE];
     if (!Skip_Line(file)) {
-        For_Each_Line(file, [&](char* line) {
+        For_Each_File_Line(file, text, LINE_SIZE, [&](char* line) {
             char fields[EXPORT_FIELDS + 1][FIELD_SIZE] = {};
             for (int32_t n = 1; n <= EXPORT_FIELDS; ++n)
                 if (Get_Next_Field(fields[n], line, ',', FIELD_SIZE)) break;

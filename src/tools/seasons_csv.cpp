@@ -193,12 +193,7 @@ int32_t Load_Seasons_CSV(int32_t replay) {
     Build_All_Player_Hashes();
     Skip_Line(file);
     char text[LINE_SIZE];
-    for (;;) {
-        text[0] = '\0';
-        const int end = Read_Line(text, file, LINE_SIZE);
-        if (text[0] != '\0') Read_Replay_Line(text);
-        if (end) break;
-    }
+    For_Each_File_Line(file, text, LINE_SIZE, Read_Replay_Line);
     fclose(file);
     Universe.Header.Replay_Mode = replay_mode;
     return 1;
