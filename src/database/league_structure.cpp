@@ -478,7 +478,9 @@ int32_t Get_Replay_Mode() {
 }
 
 int32_t Get_Current_Year() {
-    return Universe.Header.Universe_Stats[BASE_YEAR] + Get_User_Preference(CURRENT_SEASON_INDEX);
+    // A damaged file's year wraps as 32-bit arithmetic does instead of overflowing.
+    return static_cast<int32_t>(static_cast<uint32_t>(Universe.Header.Universe_Stats[BASE_YEAR]) +
+                                static_cast<uint32_t>(Get_User_Preference(CURRENT_SEASON_INDEX)));
 }
 
 void Clear_All_Time_Leaders() {

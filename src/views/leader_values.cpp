@@ -99,7 +99,7 @@ int32_t Is_Leader_Qualified(int32_t team, int32_t slot, int32_t season, int32_t 
     if (!Is_Category(category)) return 0;
     const LEADER_CATEGORY& entry = CATEGORIES[category];
     if (entry.Qualifying_Stat == NO_MINIMUM) return 1;
-    const int32_t games = std::min(Get_Universe_Stat(GAMES_PER_SEASON), FULL_SEASON_GAMES);
+    const int32_t games = std::clamp(Get_Universe_Stat(GAMES_PER_SEASON), 0, FULL_SEASON_GAMES);
     int32_t minimum = (games * entry.Minimum + 8) / FULL_SEASON_GAMES;
     if (season == SEASON_THIS) minimum = (minimum * Get_Season_Progress() + 500) / 1000;
     return Get_Player_Stat(team, slot, season, entry.Qualifying_Stat) >= minimum ? 1 : 0;
