@@ -16,6 +16,8 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "platform/message_box.h"
+#include "season/league_history.h"
+#include "tools/city_lookup.h"
 
 namespace {
 
@@ -30,6 +32,12 @@ int32_t Find_City(const char* name) {
     for (int32_t n = 0; n < Count_Cities(); ++n)
         if (std::strcmp(Universe.Cities[n].Name, name) == 0) return n;
     return -1;
+}
+
+// The city of a "City,Nickname" text.
+std::string City_Of(const char* text) {
+    const std::string whole = text;
+    return whole.substr(0, whole.find(','));
 }
 
 // The franchises' home cities of 2019 and 2022, named as the table names them.
@@ -92,6 +100,23 @@ TEST_F(InstalledCities, FiguresDescribeRealMarkets) {
     EXPECT_EQ(Get_City_Stat(Find_City("Denver"), 4), 5280) << "the mile-high city";
     EXPECT_GT(Get_City_Stat(Find_City("New York"), 1), Get_City_Stat(Find_City("Los Angeles"), 1));
     EXPECT_GT(Get_City_Stat(Find_City("San Francisco"), 3), Get_City_Stat(Find_City("Cleveland"), 3));
+}
+
+// A franchise the league's history moves or founds finds its new home city.
+TEST_F(InstalledCities, EveryCityOfTheLeagueHistoryIsInTheTable) {
+    int moves = 0;
+    for (const HISTORY_EVENT& event : League_History_Events) {
+        std::string city;
+        if (event.Type == HISTORY_EXPANSION_TEAM)
+            city = City_Of(event.Team);
+        else if (event.Type == HISTORY_FRANCHISE_MOVE || event.Type == HISTORY_NEW_FRANCHISE)
+            city = City_Of(event.Text);
+        else
+            continue;
+        ++moves;
+        EXPECT_GE(Find_City_By_Name(city.c_str()), 0) << event.Year << " " << city;
+    }
+    EXPECT_GT(moves, 30);
 }
 
 // With the 2022 league in its cities, a moving franchise goes to the largest
