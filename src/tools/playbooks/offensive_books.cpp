@@ -19,7 +19,6 @@ namespace {
 
 enum SLOT_CLASS { CLASS_PASSER, CLASS_BACK, CLASS_TIGHT_END, CLASS_RECEIVER, CLASS_LINE };
 
-constexpr int32_t ROUTE_SCREEN = 11;
 constexpr int32_t ROUTE_PLAY_ACTION = 37;
 constexpr int32_t ROUTE_PASS_BLOCK = 39;
 constexpr int32_t ROUTE_LEAD_BLOCK = 40;
