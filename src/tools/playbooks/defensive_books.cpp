@@ -14,6 +14,7 @@
 #include "engine/defensive_play_calling.h"
 #include "engine/formations.h"
 #include "engine/playbook_records.h"
+#include "tools/playbooks/book_text.h"
 
 namespace {
 
@@ -93,11 +94,6 @@ bool Fits_Formation(const DEFENSIVE_PLAY& play, int formation) {
         changed += kind != Defender_Class(from, slot) ? 1 : 0;
     }
     return changed <= 2;
-}
-
-void Set_Text(char* field, int size, const std::string& text) {
-    std::memset(field, 0, static_cast<size_t>(size));
-    std::strncpy(field, text.c_str(), static_cast<size_t>(size - 1));
 }
 
 // The name of a built-in play moved into another formation.
@@ -204,8 +200,8 @@ std::vector<CANDIDATE> Make_Candidates(const DEFENSIVE_BOOK_DESIGN& design) {
                 candidate.Play.Formation = formation;
                 candidate.Name = formation == built_in.Formation ? name : Moved_Name(name, formation);
                 if (candidate.Name.size() >= PLAY_NAME_LENGTH) continue;
-                Set_Text(candidate.Play.Name, PLAY_NAME_LENGTH, candidate.Name);
-                Set_Text(candidate.Play.Description, PLAY_DESCRIPTION_LENGTH, description);
+                Set_Book_Text(candidate.Play.Name, PLAY_NAME_LENGTH, candidate.Name);
+                Set_Book_Text(candidate.Play.Description, PLAY_DESCRIPTION_LENGTH, description);
                 candidate.Base = base;
                 candidate.Variant = variant;
                 candidates.push_back(candidate);
@@ -237,8 +233,8 @@ int64_t Score(const DEFENSIVE_BOOK_DESIGN& design, const CANDIDATE& c, int base_
 
 int Build_Defensive_Book(const DEFENSIVE_BOOK_DESIGN& design, DEFENSIVE_PLAYBOOK* book, std::string* error) {
     std::memset(book, 0, sizeof *book);
-    Set_Text(book->Name, PLAYBOOK_NAME_LENGTH, design.Name);
-    Set_Text(book->Notes, PLAYBOOK_NOTES_LENGTH, design.Notes);
+    Set_Book_Text(book->Name, PLAYBOOK_NAME_LENGTH, design.Name);
+    Set_Book_Text(book->Notes, PLAYBOOK_NOTES_LENGTH, design.Notes);
     const std::vector<CANDIDATE> candidates = Make_Candidates(design);
     std::vector<bool> taken(candidates.size(), false);
     int base_uses[DEFENSIVE_PLAYS] = {};
@@ -246,7 +242,7 @@ int Build_Defensive_Book(const DEFENSIVE_BOOK_DESIGN& design, DEFENSIVE_PLAYBOOK
     std::set<std::string> names;
     for (int f = 0; f < DEFENSIVE_FOLDERS; ++f) {
         const DEFENSIVE_FOLDER_DESIGN& folder = design.Folders[f];
-        Set_Text(book->Folder_Names[f], FOLDER_NAME_LENGTH, folder.Name);
+        Set_Book_Text(book->Folder_Names[f], FOLDER_NAME_LENGTH, folder.Name);
         int placed = 0;
         for (const DEFENSIVE_GROUP& group : folder.Groups) {
             for (int n = 0; n < group.Count; ++n) {

@@ -14,6 +14,8 @@
 #include "database/player_record.h"
 #include "engine/formations.h"
 #include "engine/playbook_records.h"
+#include "playbooks/playbook_queries.h"
+#include "tools/playbooks/book_text.h"
 
 namespace {
 
@@ -174,19 +176,7 @@ bool Has_Play_Action(const OFFENSIVE_PLAY& play) {
 
 bool Is_Screen_Pass(const OFFENSIVE_PLAY& play) {
     const int receiver = Primary_Receiver(play);
-    if (receiver < 0) return false;
-    switch (play.Routes[receiver]) {
-    case 11:
-    case 12:
-    case 13:
-    case 27:
-    case 33:
-    case 34:
-    case 55:
-        return true;
-    default:
-        return false;
-    }
+    return receiver >= 0 && Is_Special_Pass_Route(play.Routes[receiver]);
 }
 
 uint8_t Bucket_Of(const OFFENSIVE_PLAY& play) {
@@ -254,11 +244,6 @@ std::string Route_Words(int32_t route) {
 std::string Renumber_Carrier(const std::string& number, char carrier) {
     if (number.size() != 2 || (number[0] != '2' && number[0] != '3')) return "";
     return std::string(1, carrier) + number.substr(1);
-}
-
-void Set_Text(char* field, int size, const std::string& text) {
-    std::memset(field, 0, static_cast<size_t>(size));
-    std::strncpy(field, text.c_str(), static_cast<size_t>(size - 1));
 }
 
 struct CANDIDATE {
@@ -438,8 +423,8 @@ std::vector<CANDIDATE> Make_Candidates(const OFFENSIVE_BOOK_DESIGN& design) {
                                                                          : FORMATION_PREFIX[formation],
                                          name.Number, name.Words);
                 if (candidate.Name.size() >= PLAY_NAME_LENGTH) continue;
-                Set_Text(candidate.Play.Name, PLAY_NAME_LENGTH, candidate.Name);
-                Set_Text(candidate.Play.Description, PLAY_DESCRIPTION_LENGTH, description);
+                Set_Book_Text(candidate.Play.Name, PLAY_NAME_LENGTH, candidate.Name);
+                Set_Book_Text(candidate.Play.Description, PLAY_DESCRIPTION_LENGTH, description);
                 candidate.Base = base;
                 candidate.Variant = variant;
                 candidate.Formation = formation;
@@ -547,19 +532,19 @@ void Write_Notes(const OFFENSIVE_BOOK_DESIGN& design, OFFENSIVE_PLAYBOOK* book) 
     char notes[PLAYBOOK_NOTES_LENGTH];
     std::snprintf(notes, sizeof notes, "%s It includes %d running plays and %d passing plays.", design.Notes,
                   runs, passes);
-    Set_Text(book->Notes, PLAYBOOK_NOTES_LENGTH, notes);
+    Set_Book_Text(book->Notes, PLAYBOOK_NOTES_LENGTH, notes);
 }
 
 } // namespace
 
 int Build_Offensive_Book(const OFFENSIVE_BOOK_DESIGN& design, OFFENSIVE_PLAYBOOK* book, std::string* error) {
     std::memset(book, 0, sizeof *book);
-    Set_Text(book->Name, PLAYBOOK_NAME_LENGTH, design.Name);
+    Set_Book_Text(book->Name, PLAYBOOK_NAME_LENGTH, design.Name);
     if (design.Built_In) {
         for (int f = 0; f < OFFENSIVE_FOLDERS; ++f)
-            Set_Text(book->Folder_Names[f], FOLDER_NAME_LENGTH, Default_Offensive_Folder_Names[f]);
+            Set_Book_Text(book->Folder_Names[f], FOLDER_NAME_LENGTH, Default_Offensive_Folder_Names[f]);
         std::memcpy(book->Plays, Default_Offensive_Plays, sizeof book->Plays);
-        Set_Text(book->Notes, PLAYBOOK_NOTES_LENGTH, DEFAULT_OFFENSIVE_NOTES);
+        Set_Book_Text(book->Notes, PLAYBOOK_NOTES_LENGTH, DEFAULT_OFFENSIVE_NOTES);
         return 1;
     }
     PICKER picker{design, Make_Candidates(design), {}, {}, {}, {}, {}};
@@ -615,7 +600,7 @@ int Build_Offensive_Book(const OFFENSIVE_BOOK_DESIGN& design, OFFENSIVE_PLAYBOOK
             *error = std::string(design.Name) + ": folder \"" + folder.Name + "\" holds too many plays";
             return 0;
         }
-        Set_Text(book->Folder_Names[f], FOLDER_NAME_LENGTH, folder.Name);
+        Set_Book_Text(book->Folder_Names[f], FOLDER_NAME_LENGTH, folder.Name);
         for (size_t k = 0; k < folders[f].size(); ++k)
             book->Plays[10 * f + k] = folders[f][k];
     }
