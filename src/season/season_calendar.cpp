@@ -1,5 +1,7 @@
 #include "season/season_calendar.h"
 
+#include "database/league_structure.h"
+#include "database/playoff_bracket.h"
 #include "database/random_numbers.h"
 #include "database/settings.h"
 #include "database/team_record_layout.h"
@@ -10,7 +12,8 @@ constexpr int REFERENCE_WEEKS = 17;
 constexpr int REFERENCE_GAMES = 16;
 constexpr int REFERENCE_FIELDS = 5;
 constexpr int OFF_SEASON_WEEK = 100;
-constexpr int CHAMPION_BRACKET_SLOT = 30;
+constexpr int32_t CONFERENCE_CHAMPION_SLOT = 28;
+constexpr int32_t LEAGUE_CHAMPION_SLOT = 30;
 } // namespace
 
 int32_t Get_Weekday(int32_t day) {
@@ -26,10 +29,11 @@ int32_t Get_Season_Progress() {
 }
 
 bool Is_Champion_Decided() {
-    int32_t day = Get_User_Preference(CURRENT_WEEK);
-    if (day == 0 || day == OFF_SEASON_WEEK || day < Universe.Season_Length) return false;
-    int32_t champion = Universe.Playoff_Bracket[CHAMPION_BRACKET_SLOT];
-    return champion >= 0 && champion != NO_TEAM;
+    const int32_t week = Get_User_Preference(CURRENT_WEEK);
+    if (week == 0 || week == OFF_SEASON_WEEK || week < Universe.Season_Length) return false;
+    int32_t slot = CONFERENCE_CHAMPION_SLOT;
+    if (Universe.Header.Championship_Round_Flag != 0 && Count_Leagues() != 1) slot = LEAGUE_CHAMPION_SLOT;
+    return Get_Playoff_Team(slot) != NO_TEAM;
 }
 
 // A regular reference season: every week's games fall on the Sunday of that

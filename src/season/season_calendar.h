@@ -6,7 +6,8 @@
 int32_t Get_Weekday(int32_t day);
 // Regular-season progress in per mille, at most 1000; 0 when the season length is 0.
 int32_t Get_Season_Progress();
-// True once the regular season is over and the final bracket slot holds a team.
+// True once the post-season's last bracket slot holds a team: slot 30 with a
+// championship round between two conferences, else slot 28.
 bool Is_Champion_Decided();
 // Field 0-4 (two team slots, day number, kickoff hhmm, day code) of game 0-15 of
 // week 0-16 of the reference 17-week season; -128 for indices out of range.
