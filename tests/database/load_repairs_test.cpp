@@ -251,9 +251,12 @@ TEST(LoadRepairs, OldSeasonRepairRunsOnlyForItsCorruptWeek) {
 
     Clear_Shown_Messages();
     Run_Post_Load_Repairs(1700);
-    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    // The notice, then the off-season's question whether to begin the draft
+    // and, on the scripted No, how to start it later.
+    ASSERT_EQ(Get_Shown_Messages().size(), 3u);
     EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Converting Game From Previous Version");
     EXPECT_EQ(Get_Shown_Messages()[0].Text, "Incrementing Season in corrupted game file.");
+    EXPECT_EQ(Get_Shown_Messages()[1].Caption, "Begin College Draft?");
     EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 100);
     EXPECT_EQ(Get_User_Preference(CURRENT_SEASON_INDEX), 4);
 
