@@ -1,9 +1,18 @@
 #include "app/news_ticker_bars.h"
 
-// Without the main window's bars there is nothing to create, repaint or
-// scroll; the views are painted when the window asks for them.
-void Repaint_Main_Window() {}
+#include "app/main_window_dc.h"
 
+// The next paint draws the view anew over the whole window.
+void Repaint_Main_Window() {
+    Set_Last_Painted_View(-1);
+    if (!Main_Window_Back_Buffer_Exists()) return;
+    RECT_AREA whole{};
+    Get_Back_Buffer_Rect(&whole);
+    Invalidate_Main_Window_Rect(whole);
+}
+
+// Without the main window's bars there is nothing to create, repaint or
+// scroll.
 void Create_Status_Bar() {}
 
 int32_t Status_Bar_Exists() {

@@ -327,6 +327,14 @@ void Set_Universe_Stat(int32_t value) {
     Universe.Header.Universe_Stats[WILD_CARD_TEAMS] = value;
 }
 
+void Store_Universe_Stat(int32_t n, int32_t value) {
+    if (n < 0 || n >= NUMBER_OF_UNIVERSE_STATS) {
+        Report_System_Error("Invalid nStat in Store_Universe_Stat(%d)", n);
+        return;
+    }
+    Universe.Header.Universe_Stats[n] = value;
+}
+
 void Adjust_Trade_Reputation(int32_t delta) {
     int64_t value = static_cast<int64_t>(Universe.Header.Universe_Stats[TRADE_REPUTATION]) + delta;
     if (value > 2000) value = 2000;

@@ -20,6 +20,9 @@ constexpr int TRADE_REPUTATION = 7;
 constexpr int INFLATION_FACTOR = 9;
 constexpr int SHARED_REVENUE_PER_GAME = 10;
 constexpr int LEAGUE_WEALTH_FACTOR = 11;
+// The league editor's money settings, each (choice - 10) x 10 percent.
+constexpr int SALARY_DEMANDS_PERCENT = 15;
+constexpr int LEAGUE_REVENUE_PERCENT = 16;
 
 // Entries of the 16-bit flag table at header offset 1,856.
 constexpr int HEADER_FLAG_SEASON_LINE_RECORDING = 5;
@@ -82,6 +85,9 @@ void Assign_Team_Defensive_Systems();
 int32_t Get_Universe_Stat(int32_t n);
 void Increment_Universe_Stat(int32_t n);
 void Set_Universe_Stat(int32_t value);
+// Stores universe stat n as given (the league-wide money figures the finance
+// model derives); n outside the table is reported and nothing is stored.
+void Store_Universe_Stat(int32_t n, int32_t value);
 void Adjust_Trade_Reputation(int32_t delta);
 int32_t Modify_For_Universe_Stat(int32_t value, int32_t n);
 

@@ -8,8 +8,8 @@ namespace {
 constexpr int32_t NUMBER_OF_UNITS = 3;
 } // namespace
 
-// Until the computer general managers are built, rosters, contracts and
-// budgets stay as the league has them; only the depth charts follow the
+// Until the computer general managers are built, rosters and contracts stay
+// as the league has them; only the depth charts follow the
 // players' ratings, so every computer team fields its best.
 
 void Do_Automatic_Signings() {}
@@ -19,8 +19,6 @@ void Do_Computer_Roster_Moves() {}
 void Try_Computer_Trade() {}
 
 void Run_Free_Agent_Market(int32_t) {}
-
-void Set_All_Automatic_Budgets(int32_t) {}
 
 void Auto_Set_Computer_Depth_Charts(int32_t) {
     for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {

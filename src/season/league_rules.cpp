@@ -9,7 +9,7 @@
 #include "database/universe.h"
 #include "dialogs/inflation_factor.h"
 #include "frontoffice/league_revenue.h"
-#include "frontoffice/money_step.h"
+#include "frontoffice/money.h"
 #include "platform/message_box.h"
 #include "season/league_rules_tables.h"
 
@@ -32,8 +32,6 @@ constexpr int64_t CAP_GROWTH_YEARS = 30;
 constexpr int32_t LEAST_PLAUSIBLE_CAP = 1000000;
 constexpr int32_t MOST_PLAUSIBLE_CAP = 1000000000;
 constexpr int32_t NEUTRAL_WEALTH = 1000;
-constexpr int32_t LEAST_WEALTH = 500;
-constexpr int32_t MOST_WEALTH = 2000;
 
 int32_t& Universe_Stat(int32_t n) {
     return Universe.Header.Universe_Stats[n];
@@ -63,16 +61,10 @@ int32_t Wild_Card_Teams_For_Year(int32_t year) {
     return 3;
 }
 
-// The wealth factor the cap raise is weighed by: neutral unless the user runs
-// the money as owner, and recomputed when the stored one is out of its range.
+// The wealth factor the cap raise is weighed by: neutral while the owner
+// mode setting is 0, else the league's (recomputed when out of its range).
 int32_t Cap_Raise_Wealth_Factor() {
-    if (Get_User_Preference(OWNER_MODE) == 0) return NEUTRAL_WEALTH;
-    int32_t factor = Universe_Stat(LEAGUE_WEALTH_FACTOR);
-    if (factor < LEAST_WEALTH || factor > MOST_WEALTH) {
-        Update_League_Wealth_Factor();
-        factor = Universe_Stat(LEAGUE_WEALTH_FACTOR);
-    }
-    return factor;
+    return Get_User_Preference(OWNER_MODE) == 0 ? NEUTRAL_WEALTH : Get_League_Wealth_Factor();
 }
 
 // Puts a change of the rules to the user; true when the answer is OK.

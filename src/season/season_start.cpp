@@ -18,6 +18,7 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "frontoffice/computer_manager_steps.h"
+#include "frontoffice/team_budgets.h"
 #include "personnel/college_draft_flow.h"
 #include "personnel/draft_state.h"
 #include "personnel/injuries.h"
