@@ -3,8 +3,8 @@
 #include <cctype>
 #include <cstdio>
 
-#include "app/play_menu.h"
 #include "app/news_ticker_bars.h"
+#include "app/play_menu.h"
 #include "database/league_structure.h"
 #include "database/number_words.h"
 #include "database/path_resolver.h"
@@ -82,7 +82,8 @@ void Clear_Negative_Experience() {
     for (int32_t team = 0; team <= FREE_AGENT_TEAM; ++team) {
         if (team < MAX_FRANCHISES && !Is_Active_Team(team)) continue;
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
-            if (Is_Player_Slot_Used(team, slot) && Get_Player_Vital_Stat(team, slot, VITAL_CREDITED_SEASONS) < 0)
+            if (Is_Player_Slot_Used(team, slot) &&
+                Get_Player_Vital_Stat(team, slot, VITAL_CREDITED_SEASONS) < 0)
                 Set_Player_Vital_Stat(team, slot, VITAL_CREDITED_SEASONS, 0);
     }
 }

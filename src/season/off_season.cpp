@@ -44,12 +44,14 @@ int32_t Start_Off_Season() {
     Build_All_Player_Hashes();
     bool draft = true;
     if (Get_User_Preference(MULTI_SEASON_SIMULATION) == 0) {
-        const int answer = Show_Message_Box("The College Draft is ready to begin.\n\nPress 'Yes' to begin the draft.\n"
-                                            "Press 'No' to pause so that you can sign free agents or trade draft "
-                                            "picks before the draft.",
-                                            "Begin College Draft?", BOX_YES_NO | BOX_TASK_MODAL);
+        const int answer =
+            Show_Message_Box("The College Draft is ready to begin.\n\nPress 'Yes' to begin the draft.\n"
+                             "Press 'No' to pause so that you can sign free agents or trade draft "
+                             "picks before the draft.",
+                             "Begin College Draft?", BOX_YES_NO | BOX_TASK_MODAL);
         if (answer != ID_BOX_YES) {
-            Show_Formatted_Message("College Draft", "To start the College Draft, choose 'Start Draft' from the Play Menu.");
+            Show_Formatted_Message("College Draft",
+                                   "To start the College Draft, choose 'Start Draft' from the Play Menu.");
             draft = false;
         }
     }

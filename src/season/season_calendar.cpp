@@ -29,6 +29,17 @@ int32_t Get_Season_Progress() {
     return progress > 1000 ? 1000 : progress;
 }
 
+int32_t Get_Season_Length() {
+    return Universe.Season_Length;
+}
+
+int32_t Get_Days_Before_Month(int32_t month) {
+    int32_t days = 0;
+    for (int32_t m = 0; m < month && m < 12; ++m)
+        days += MONTH_LENGTHS[m];
+    return days;
+}
+
 int32_t Get_Season_Phase() {
     const int32_t progress = Get_Season_Progress();
     if (progress < EARLY_SEASON_END) return 0;

@@ -6,6 +6,9 @@
 int32_t Get_Weekday(int32_t day);
 // Regular-season progress in per mille, at most 1000; 0 when the season length is 0.
 int32_t Get_Season_Progress();
+int32_t Get_Season_Length();
+// Days of the months before month m (0 January), in a year of 365 days.
+int32_t Get_Days_Before_Month(int32_t month);
 // 0 early in the season (progress below 150), 1 in its middle, 2 late (850 on).
 int32_t Get_Season_Phase();
 // The team's opponent of the latest week up to `week` in which it met an

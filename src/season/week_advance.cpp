@@ -240,17 +240,18 @@ void Advance_Weeks(int32_t weeks) {
     if (Universe.Header.Advance_In_Progress != 0) return;
     Universe.Header.Advance_In_Progress = 1;
     if (Get_Universe_Stat(FANTASY_DRAFT_FLAG) >= 1) {
-        Show_Formatted_Message("Fantasy Draft",
-                               "Football Korva can't play games during the Fantasy Draft.\n\nTo abort the Fantasy "
-                               "Draft (or finish it automatically), choose \"End Fantasy Draft...\" from the Tools "
-                               "Menu.");
+        Show_Formatted_Message(
+            "Fantasy Draft",
+            "Football Korva can't play games during the Fantasy Draft.\n\nTo abort the Fantasy "
+            "Draft (or finish it automatically), choose \"End Fantasy Draft...\" from the Tools "
+            "Menu.");
         Universe.Header.Advance_In_Progress = 0;
         return;
     }
     if (Is_Champion_Decided()) Set_College_Draft_Order();
     if (Get_User_Preference(COMMISSIONER_MODE) != 0 &&
-        Show_Message_Box("Would you like to turn Commissioner Mode off before proceeding?", "Commissioner Mode",
-                         BOX_YES_NO | BOX_TASK_MODAL) == ID_BOX_YES)
+        Show_Message_Box("Would you like to turn Commissioner Mode off before proceeding?",
+                         "Commissioner Mode", BOX_YES_NO | BOX_TASK_MODAL) == ID_BOX_YES)
         Set_User_Preference(COMMISSIONER_MODE, 0);
     Set_Target(Week() + weeks);
     Set_Play_Menu_Mode(0);
@@ -302,7 +303,8 @@ void Simulate_Seasons(int32_t seasons) {
     int32_t last = Get_User_Preference(CURRENT_SEASON_INDEX) + seasons;
     if (last > LAST_SEASON_INDEX) last = LAST_SEASON_INDEX;
     Set_User_Preference(MULTI_SEASON_SIMULATION, 1);
-    while (Get_User_Preference(CURRENT_SEASON_INDEX) < last && Get_User_Preference(MULTI_SEASON_SIMULATION) == 1) {
+    while (Get_User_Preference(CURRENT_SEASON_INDEX) < last &&
+           Get_User_Preference(MULTI_SEASON_SIMULATION) == 1) {
         const int32_t week = Week();
         const int32_t season = Get_User_Preference(CURRENT_SEASON_INDEX);
         if (week == OFF_SEASON_WEEK && Universe.Header.Advance_In_Progress == 0) {

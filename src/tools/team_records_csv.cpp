@@ -16,7 +16,8 @@ bool Missing_File_Logged = false;
 void Load_Team_Records_CSV() {
     FILE* file = Open_Resolved_File(TEAM_RECORDS_FILE, "r");
     if (file == nullptr) {
-        if (!Missing_File_Logged) Log_Debug_Line("No %s: the season starts without the real team records", TEAM_RECORDS_FILE);
+        if (!Missing_File_Logged)
+            Log_Debug_Line("No %s: the season starts without the real team records", TEAM_RECORDS_FILE);
         Missing_File_Logged = true;
         return;
     }

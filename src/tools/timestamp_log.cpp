@@ -15,6 +15,7 @@ void Log_Timestamp_Line(const char* text) {
     const int32_t milliseconds = static_cast<int32_t>(
         std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000);
     const int32_t in_hour = (local.tm_min * 60 + local.tm_sec) * 1000 + milliseconds;
-    Append_Formatted_Line_To_File("debug.txt", "%d,%s,%d,%d:%02d.%03d", Get_Current_Year(), text == nullptr ? "" : text,
-                                  in_hour, local.tm_min, local.tm_sec, milliseconds);
+    Append_Formatted_Line_To_File("debug.txt", "%d,%s,%d,%d:%02d.%03d", Get_Current_Year(),
+                                  text == nullptr ? "" : text, in_hour, local.tm_min, local.tm_sec,
+                                  milliseconds);
 }

@@ -189,6 +189,9 @@ TEST(ScheduleGeneration, HistoricFilesAreTriedOnlyWhenTheGamesFitTheYear) {
 TEST(ScheduleGeneration, CalendarQueries) {
     EXPECT_EQ(Get_Weekday(0), 6);
     EXPECT_EQ(Get_Weekday(1), 4);
+    EXPECT_EQ(Get_Days_Before_Month(0), 0);
+    EXPECT_EQ(Get_Days_Before_Month(2), 59);
+    EXPECT_EQ(Get_Days_Before_Month(12), 365);
     Build_League(4, 2015, 16);
     Universe.Season_Length = 17;
     Set_User_Preference(CURRENT_WEEK, 8);

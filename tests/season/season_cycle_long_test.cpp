@@ -94,7 +94,8 @@ void Expect_Regular_Season_Played() {
             const int code = Get_Team_Schedule_Stat(team, week, SCHEDULE_OPPONENT);
             if (code == 0) continue;
             const int opponent = (code > 0 ? code : -code) - 1;
-            EXPECT_EQ(Get_Team_Schedule_Stat(opponent, week, SCHEDULE_OPPONENT), code > 0 ? -(team + 1) : team + 1);
+            EXPECT_EQ(Get_Team_Schedule_Stat(opponent, week, SCHEDULE_OPPONENT),
+                      code > 0 ? -(team + 1) : team + 1);
         }
     }
 }

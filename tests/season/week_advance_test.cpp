@@ -13,6 +13,7 @@
 #include "database/team_record.h"
 #include "database/team_results.h"
 #include "database/universe.h"
+#include "engine/game_record.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
 #include "season/league_rules.h"
@@ -279,4 +280,26 @@ TEST(WeekAdvance, NewSeasonSetUpMovesPicksAndClearsTheGames) {
         ASSERT_EQ(Is_Game_Record_Used(n), 0) << n;
     EXPECT_EQ(Week(), 0);
     EXPECT_GT(Universe.Season_Length, 0) << "the new season is scheduled";
+}
+
+TEST(WeekAdvance, GivingUpAWatchedGameHandsItToTheComputer) {
+    Build_Small_League(4, 2010, 1, 1);
+    const int week = 0;
+    const int home = Get_Team_Week_Game_Side(0, week) == 1 ? 0 : Get_Team_Week_Opponent(0, week);
+    const int visitor = Get_Team_Week_Opponent(home, week);
+    Set_Game_PBP_Flag(home, week, 1);
+    GAME_RECORD* game = Get_Game_Record(0);
+    game->Team[1] = static_cast<uint8_t>(home);
+    game->Team[0] = static_cast<uint8_t>(visitor);
+    game->Current_Play.Offensive_Play = 255;
+    Set_User_Preference(WAITING_FOR_CLICK, 1);
+    Set_User_Preference(SIMULATION_RUNNING, 1);
+    Current_Game = game;
+    Stop_Watching_Current_Game();
+    EXPECT_EQ(Get_User_Preference(WAITING_FOR_CLICK), 0);
+    EXPECT_EQ(Get_Team_Week_Schedule_Stat_1(visitor, week), 0) << "nobody watches the game any more";
+    EXPECT_NE(game->Current_Play.Offensive_Play, 255) << "the computer called the snap";
+    EXPECT_EQ(Get_Current_View(), 40036);
+    Current_Game = nullptr;
+    Set_User_Preference(SIMULATION_RUNNING, 0);
 }
