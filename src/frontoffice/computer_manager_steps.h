@@ -1,7 +1,7 @@
 #pragma once
 // The computer general managers' steps around the season: weekly signings,
-// roster moves and trades, the free-agent market, depth charts, and the
-// league's position norms they weigh rosters against.
+// roster moves and trades, the free-agent market, and the league's position
+// norms they weigh rosters against.
 #include <cstdint>
 
 // Before each week's games: computer-run teams sign players they lack.
@@ -13,8 +13,6 @@ void Try_Computer_Trade();
 // The free-agent market pass of the computer teams; `show_progress` steps the
 // progress window.
 void Run_Free_Agent_Market(int32_t show_progress);
-// Depth charts of every computer-run team.
-void Auto_Set_Computer_Depth_Charts(int32_t flag);
 // The league's mean need, depth and strength at a position, kept in the settings.
 void Compute_League_Position_Need_Norm(int32_t position);
 void Compute_League_Position_Depth_Norm(int32_t position);

@@ -65,19 +65,6 @@ void Start_College_Draft_Report() {
 // reader is built.
 void Load_Draft_Strategy() {}
 
-void Get_Draft_Pool_Player(int32_t index, DRAFT_POOL_PLAYER* out) {
-    if (out == nullptr || index < 0) return;
-    for (int32_t team = FIRST_COLLEGE_POOL_TEAM; team < TOTAL_NUMBER_OF_TEAMS; ++team)
-        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-            if (!Is_Player_Slot_Used(team, slot)) continue;
-            if (index-- == 0) {
-                out->Team = static_cast<int8_t>(team);
-                out->Slot = static_cast<int8_t>(slot);
-                return;
-            }
-        }
-}
-
 void Clear_Negative_Experience() {
     for (int32_t team = 0; team <= FREE_AGENT_TEAM; ++team) {
         if (team < MAX_FRANCHISES && !Is_Active_Team(team)) continue;

@@ -4,12 +4,6 @@
 // pool's players in order, and the clean-up of prospects' experience.
 #include <cstdint>
 
-// A player of the draft pool: his team (38-40) and slot.
-struct DRAFT_POOL_PLAYER {
-    int8_t Team;
-    int8_t Slot;
-};
-
 // The Play menu's "Start College Draft": order, report, strategy, then the draft.
 void Finish_Off_Season();
 // The Play menu's "Continue Draft".
@@ -21,9 +15,6 @@ void Run_College_Draft();
 void Start_College_Draft_Report();
 // Reads each position's draft strategy from "Input/DraftStrategy.txt".
 void Load_Draft_Strategy();
-// The index-th player of the pool, in team and slot order; an index at or
-// past the pool's end leaves `out` unwritten.
-void Get_Draft_Pool_Player(int32_t index, DRAFT_POOL_PLAYER* out);
 // Prospects who joined a team or the free agents count no college seasons:
 // negative credited seasons become 0.
 void Clear_Negative_Experience();

@@ -10,6 +10,7 @@
 #include "personnel/college_draft_flow.h"
 #include "personnel/injuries.h"
 #include "platform/message_box.h"
+#include "season/league_history.h"
 
 namespace {
 constexpr int32_t OFF_SEASON_WEEK = 100;
@@ -33,11 +34,12 @@ void Roll_Player_Statistics() {
 
 } // namespace
 
-// The season-end reports, contract renewals, team finances, predicted seasons
-// and history events of the coming year join this step as their parts are
-// built; the calendar's part of it stands here whole.
+// The season-end reports, contract renewals, team finances and predicted
+// seasons join this step as their parts are built; the calendar's part of it,
+// and the coming year's league history, stand here whole.
 int32_t Start_Off_Season() {
     Roll_Player_Statistics();
+    Apply_League_History_For_Next_Year();
     const int32_t season = Get_User_Preference(CURRENT_SEASON_INDEX);
     if (season >= 0 && season < LAST_SEASON_INDEX) Set_User_Preference(CURRENT_SEASON_INDEX, season + 1);
     Set_Current_Week(OFF_SEASON_WEEK);

@@ -10,7 +10,7 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "platform/message_box.h"
-#include "season/historic_schedule_loader.h"
+#include "season/historic_schedules.h"
 #include "season/schedule_templates.h"
 
 namespace {

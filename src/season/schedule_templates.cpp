@@ -208,12 +208,6 @@ int32_t Get_12_Team_Schedule_Pairing(int32_t week, int32_t game, int32_t side) {
     return Get_Schedule_Opponent(1959, week, game, side);
 }
 
-int32_t Get_1959_Schedule_Slot(int32_t team_index) {
-    const SCHEDULE_TEMPLATE& tmpl = Template_Of(1959);
-    if (team_index < 0 || team_index >= tmpl.Slots) return NO_SLOT;
-    return tmpl.Slot_Map[team_index];
-}
-
 int32_t Get_Team_Template_Slot(int32_t team) {
     return Get_Team_Division(team) * DIVISION_SLOTS + Get_Team_Division_Standing(team);
 }

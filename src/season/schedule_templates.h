@@ -34,8 +34,6 @@ int32_t Get_2001_NFL_Schedule_Opponent(int32_t week, int32_t cell, int32_t field
 int32_t Get_2017_NFL_Schedule_Opponent(int32_t week, int32_t cell, int32_t field);
 // The 1959 table as a pairing table: side 0 the visitor's slot, 1 the home team's.
 int32_t Get_12_Team_Schedule_Pairing(int32_t week, int32_t game, int32_t side);
-// The 1959 slot of team index 0-11 of that season's league; -128 outside.
-int32_t Get_1959_Schedule_Slot(int32_t team_index);
 
 // Division x 4 + place in the division's standings: the slot of a team on
 // the 32-team tables. A team in no standings row is reported and gets

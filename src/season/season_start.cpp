@@ -19,12 +19,14 @@
 #include "database/universe.h"
 #include "frontoffice/computer_manager_steps.h"
 #include "frontoffice/team_budgets.h"
+#include "frontoffice/team_passes.h"
 #include "personnel/college_draft_flow.h"
+#include "personnel/draft_pool_players.h"
 #include "personnel/draft_state.h"
 #include "personnel/injuries.h"
 #include "season/league_rules.h"
 #include "season/playoff_seeding.h"
-#include "season/replay_season_stats.h"
+#include "season/replay_stats.h"
 #include "season/schedule_generation.h"
 #include "season/team_yearly_fields.h"
 #include "tools/image_downloads.h"
@@ -64,9 +66,10 @@ void Move_Draft_Picks_On(int32_t teams) {
 
 void Release_Undrafted_Players() {
     for (int32_t left = Count_Draft_Pool_Players(); left > 0;) {
-        DRAFT_POOL_PLAYER player{};
-        Get_Draft_Pool_Player(0, &player);
-        Release_Player_To_Free_Agents(player.Team, player.Slot);
+        int32_t team = NO_TEAM;
+        int32_t slot = NO_PLAYER;
+        if (Get_Draft_Pool_Player(0, &team, &slot) == 0) break;
+        Release_Player_To_Free_Agents(team, slot);
         const int32_t now = Count_Draft_Pool_Players();
         if (now >= left) break;
         left = now;

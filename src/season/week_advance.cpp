@@ -26,6 +26,7 @@
 #include "frontoffice/computer_manager_steps.h"
 #include "frontoffice/game_finances.h"
 #include "frontoffice/league_revenue.h"
+#include "frontoffice/team_passes.h"
 #include "personnel/college_draft_flow.h"
 #include "personnel/draft_pool.h"
 #include "personnel/draft_state.h"

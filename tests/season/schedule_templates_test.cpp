@@ -12,6 +12,7 @@
 #include "database/standings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "season/historic_schedules.h"
 #include "season/schedule_generation.h"
 #include "season/schedule_templates.h"
 #include "season/season_calendar.h"
