@@ -22,6 +22,7 @@
 #include "season/season_calendar.h"
 #include "season/season_start.h"
 #include "season/week_advance.h"
+#include "support/game_runner.h"
 #include "support/test_league.h"
 #include "views/current_view.h"
 
@@ -63,19 +64,6 @@ int Weekly_Counter(int team, int slot) {
     return Get_Player_Vital_Stat(team, slot, VITAL_LOADED_MARKER);
 }
 
-// Posts a message that calls Stop_Simulation after `snaps` snaps of the
-// next game (the game loop pumps messages once a snap).
-int Snaps_Before_Stop = 0;
-constexpr uint32_t MSG_STOP = MSG_FIRST_APP + 91;
-constexpr WINDOW_HANDLE STOP_WINDOW = 91;
-intptr_t Stop_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t, intptr_t) {
-    if (code != MSG_STOP) return 0;
-    if (--Snaps_Before_Stop <= 0)
-        Stop_Simulation();
-    else
-        Post_Window_Message(window, MSG_STOP, 0, 0);
-    return 0;
-}
 } // namespace
 
 TEST(WeekAdvance, ShortSeasonsEndTheRegularSeasonInWeekTwo) {
@@ -147,14 +135,12 @@ TEST(WeekAdvance, InjuriesHealTwoWeeksInTheThirdPlayoffWeek) {
 
 TEST(WeekAdvance, StopFinishesTheWeekAndEndsTheAdvance) {
     Build_Small_League(8, 1985, 2, 0);
-    Snaps_Before_Stop = 20;
-    Set_Window_Procedure(STOP_WINDOW, Stop_Procedure);
-    Post_Window_Message(STOP_WINDOW, MSG_STOP, 0, 0);
+    Run_After_Snaps(20, Stop_Simulation);
     Advance_Weeks(22);
     EXPECT_EQ(Week(), 1) << "the week finishes and moves on, then the advance ends";
     EXPECT_EQ(Count_Completed_Games(), 4) << "every game of the week is played";
     Expect_Advance_Finished();
-    Set_Window_Procedure(STOP_WINDOW, nullptr);
+    Reset_Message_Queue();
 }
 
 TEST(WeekAdvance, ChampionThenOffSeasonThenNothingInWeek100) {
