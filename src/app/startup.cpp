@@ -23,6 +23,7 @@
 #include "database/path_resolver.h"
 #include "database/random_numbers.h"
 #include "database/saved_game.h"
+#include "database/settings.h"
 #include "database/universe.h"
 #include "platform/clock.h"
 #include "platform/crash_handler.h"
@@ -150,6 +151,7 @@ int32_t Load_Startup_League() {
         // a saved game can replace.
         Clear_Universe();
         Universe.Header.Universe_Stats[BASE_YEAR] = DATABASE_YEAR;
+        Set_User_Preference(SHOW_NEWS_TICKER, 1);
         Log_Debug_Line("League database \"%s\" not found: starting with an empty league", DEFAULT_DATABASE_NAME);
         Show_Formatted_Message("League Database Missing",
                                "The league database \"%s\" is not installed.\n\nFootball Korva starts with an "
