@@ -778,11 +778,16 @@ void Render_Window(WINDOW_HANDLE window, DRAWING_SURFACE* picture) {
 }
 
 void Render_Screen(DRAWING_SURFACE* picture, int32_t width, int32_t height) {
+    Render_Screen_Area(picture, {0, 0, width, height});
+}
+
+void Render_Screen_Area(DRAWING_SURFACE* picture, const RECT_AREA& area) {
+    const int32_t width = area.Right - area.Left, height = area.Bottom - area.Top;
     if (picture == nullptr || !Resize_Drawing_Surface(picture, width, height)) return;
     for (WINDOW_HANDLE top : top_levels) {
         const WINDOW_RECORD* record = Find(top);
         if (record == nullptr || !record->Shown) continue;
-        Compose(picture, *record, record->Rect.Left, record->Rect.Top, {0, 0, width, height});
+        Compose(picture, *record, record->Rect.Left - area.Left, record->Rect.Top - area.Top, {0, 0, width, height});
     }
 }
 

@@ -172,6 +172,8 @@ WINDOW_HANDLE Window_From_Point(int32_t x, int32_t y);
 void Render_Window(WINDOW_HANDLE window, DRAWING_SURFACE* picture);
 // Every shown top-level window in z-order over a black screen of the size given.
 void Render_Screen(DRAWING_SURFACE* picture, int32_t width, int32_t height);
+// The same for the part `area` of the screen (the picture takes its size).
+void Render_Screen_Area(DRAWING_SURFACE* picture, const RECT_AREA& area);
 
 // Set whenever something on the screen may have changed; the display takes
 // it to know that it must show the screen again.
