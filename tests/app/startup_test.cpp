@@ -12,11 +12,14 @@
 #include "app/startup.h"
 #include "app/status_bar.h"
 #include "app/welcome_dialog.h"
+#include "database/game_queries.h"
 #include "database/league_structure.h"
+#include "database/schedule_entries.h"
 #include "database/saved_game.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "engine/game_driver.h"
 #include "platform/keys.h"
 #include "platform/menus.h"
 #include "platform/message_box.h"
@@ -162,4 +165,55 @@ TEST_F(StartUp, OneWeekByTheAcceleratorPutsTheScoresInTheTicker) {
     EXPECT_EQ(Count_Debug_Lines("Game Not Saved"), 0);
     ASSERT_FALSE(Get_Shown_Messages().empty());
     EXPECT_EQ(Get_Shown_Messages().back().Caption, "Game Not Saved") << "the played week changed the game";
+}
+
+TEST_F(StartUp, ClosingTheWindowDuringAWatchedGameEndsEveryLoopCleanly) {
+    Prepare_League_With_Week_Games(1);
+    // Team 0, at home in the week's game, is the user's and its game is watched.
+    Set_Team_Stat(0, 2, 1);
+    Set_Game_PBP_Flag(0, 0, 1);
+    Set_User_Preference(SIMULATE_ALL_GAMES, 1);
+    Save_League_As_Database();
+    Clear_Universe();
+    Clear_Debug_Log();
+    Script_New_Game();
+    Script_Key_Press('1', KEY_MODIFIER_CONTROL);
+    // The watched game waits for the user's call; the user closes the window.
+    Script_Close_Request();
+    Script_Message_Answer("Game Not Saved", ID_BOX_NO);
+    EXPECT_EQ(Run_Program(), 0);
+
+    EXPECT_EQ(Count_Error_Lines(), 0) << Read_Debug_Log_Text();
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 0) << "the week was not finished";
+    EXPECT_EQ(Get_User_Preference(SIMULATION_RUNNING), 0);
+    EXPECT_EQ(Universe.Header.Advance_In_Progress, 0) << "the advance unwound";
+    const GAME_RECORD* game = Get_Game_Record(0);
+    ASSERT_NE(game, nullptr);
+    EXPECT_GT(game->Season_Year, 0) << "the game had begun";
+    EXPECT_EQ(Is_Game_Over(game), 0) << "and was left as it stood, not played out";
+    for (const SHOWN_MESSAGE& shown : Get_Shown_Messages())
+        EXPECT_NE(shown.Caption, "Exit Game") << "a watched game does not refuse the exit";
+}
+
+TEST_F(StartUp, RegistryValuesAreWrittenOnceAndRefreshedEveryStart) {
+    const char* key = "SOFTWARE\\SportsKorva\\FootballKorva\\2019";
+    Write_Install_Registry();
+    std::string text;
+    uint32_t number = 0;
+    ASSERT_TRUE(Get_Registry_Text(key, "SelfInstallDir", &text));
+    EXPECT_EQ(text, std::filesystem::current_path().string());
+    ASSERT_TRUE(Get_Registry_Number(key, "InitVer", &number));
+    EXPECT_EQ(number, 2002u);
+    ASSERT_TRUE(Get_Registry_Text(key, "InitType", &text));
+    EXPECT_EQ(text, "CD");
+    Set_Registry_Text(key, "SelfInstallDir", "/elsewhere");
+    Set_Registry_Text(key, "LastDir", "/elsewhere");
+    Set_Registry_Number(key, "LastVer", 1999);
+    Write_Install_Registry();
+    ASSERT_TRUE(Get_Registry_Text(key, "SelfInstallDir", &text));
+    EXPECT_EQ(text, "/elsewhere") << "written only when the key is new";
+    ASSERT_TRUE(Get_Registry_Text(key, "LastDir", &text));
+    EXPECT_EQ(text, std::filesystem::current_path().string()) << "rewritten every start";
+    ASSERT_TRUE(Get_Registry_Number(key, "LastVer", &number));
+    EXPECT_EQ(number, 2002u);
 }
