@@ -64,19 +64,21 @@ void Route_Mouse_Event(uint32_t code, int32_t x, int32_t y, uintptr_t buttons) {
     Post_Window_Message(target, code, buttons, Pack_Point(cx, cy));
 }
 
-void Route_Key_Event(uint32_t code, uint32_t key, uint32_t modifiers) {
+WINDOW_HANDLE Resolve_Keyboard_Target() {
     WINDOW_HANDLE target = Get_Capture();
     // A drop-down menu takes the keys while it is open.
     if (target == NO_WINDOW || !Is_Popup(target)) target = Get_Focus();
     if (target == NO_WINDOW) target = Topmost_Enabled_Window();
-    if (target == NO_WINDOW || !Is_Window_Enabled(Get_Top_Level_Window(target))) return;
-    Post_Window_Message(target, code, key, static_cast<intptr_t>(modifiers));
+    if (target == NO_WINDOW || !Is_Window_Enabled(Get_Top_Level_Window(target))) return NO_WINDOW;
+    return target;
+}
+
+void Route_Key_Event(uint32_t code, uint32_t key, uint32_t modifiers) {
+    Post_Window_Message(KEYBOARD_TARGET, code, key, static_cast<intptr_t>(modifiers));
 }
 
 void Route_Character_Event(uint32_t character) {
-    WINDOW_HANDLE target = Get_Focus();
-    if (target == NO_WINDOW || !Is_Window_Enabled(Get_Top_Level_Window(target))) return;
-    Post_Window_Message(target, MSG_CHAR, character, 0);
+    Post_Window_Message(KEYBOARD_TARGET, MSG_CHAR, character, 0);
 }
 
 void Route_Close_Request() {

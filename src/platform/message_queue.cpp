@@ -8,6 +8,7 @@
 #include "platform/backend.h"
 #include "platform/clock.h"
 #include "platform/error_reporter.h"
+#include "platform/input.h"
 #include "platform/windows.h"
 
 namespace {
@@ -67,6 +68,19 @@ WINDOW_MESSAGE Take_Timer_Message(int index, uint32_t now, bool remove) {
     return message;
 }
 
+// Keyboard input goes to the window that has the focus when it is taken; input
+// for nobody (a disabled window has the focus) is dropped.
+void Resolve_Front_Keyboard_Messages() {
+    while (!queue.empty() && queue.front().Message.Window == KEYBOARD_TARGET) {
+        const WINDOW_HANDLE target = Resolve_Keyboard_Target();
+        if (target != NO_WINDOW) {
+            queue.front().Message.Window = target;
+            return;
+        }
+        queue.pop_front();
+    }
+}
+
 // A paint message for the first window with an invalid area, if any.
 bool Find_Paint_Message(WINDOW_MESSAGE* message) {
     WINDOW_HANDLE window = Find_Window_Needing_Paint();
@@ -110,6 +124,7 @@ intptr_t Send_Window_Message(WINDOW_HANDLE window, uint32_t code, uintptr_t wpar
 
 bool Peek_Window_Message(WINDOW_MESSAGE* message, bool remove) {
     Get_Platform_Backend().Poll_Events();
+    Resolve_Front_Keyboard_Messages();
     if (!queue.empty()) {
         if (message != nullptr) *message = queue.front().Message;
         if (remove) queue.pop_front();
@@ -126,6 +141,7 @@ bool Peek_Window_Message(WINDOW_MESSAGE* message, bool remove) {
 
 bool Take_Posted_Window_Message(WINDOW_MESSAGE* message) {
     Get_Platform_Backend().Poll_Events();
+    Resolve_Front_Keyboard_Messages();
     if (queue.empty()) return false;
     if (message != nullptr) *message = queue.front().Message;
     queue.pop_front();
@@ -172,7 +188,8 @@ void Pump_Messages() {
     Get_Platform_Backend().Poll_Events();
     const uint64_t posted_before = next_sequence;
     const uint32_t entry_tick = Get_Tick_Count();
-    while (!queue.empty() && queue.front().Sequence < posted_before) {
+    for (Resolve_Front_Keyboard_Messages(); !queue.empty() && queue.front().Sequence < posted_before;
+         Resolve_Front_Keyboard_Messages()) {
         WINDOW_MESSAGE message = queue.front().Message;
         queue.pop_front();
         Translate_And_Dispatch_Message(message);

@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/error_reporter.h"
+#include "platform/input.h"
 #include "platform/keys.h"
 #include "platform/menus.h"
 #include "platform/message_box.h"
@@ -145,6 +146,12 @@ const DIALOG_TEMPLATE TWO_BUTTON_TEMPLATE = {900, "Two", 110, 40, "MS Sans Serif
 void Ask_To_Quit(void*) {
     Request_Quit(5);
 }
+
+// Two keys that arrive together: the second goes where the first moved the focus.
+void Type_Tab_And_Space(void*) {
+    Route_Key_Event(MSG_KEY_DOWN, KEY_TAB, 0);
+    Route_Key_Event(MSG_KEY_DOWN, KEY_SPACE, 0);
+}
 } // namespace
 
 TEST_F(Windows, ModalDialogsAnswerKeysClicksScriptsAndQuit) {
@@ -164,6 +171,10 @@ TEST_F(Windows, ModalDialogsAnswerKeysClicksScriptsAndQuit) {
     const int32_t left = (400 - width) / 2, top = (300 - height) / 2;
     Script_Mouse_Click(left + 1 + Dialog_Units_To_Pixels_X(70), top + 1 + CAPTION_HEIGHT + Dialog_Units_To_Pixels_Y(15));
     EXPECT_EQ(Run_Modal_Dialog(owner, TWO_BUTTON_TEMPLATE, Two_Button_Dialog, 0), 22);
+
+    Script_Action(Type_Tab_And_Space, nullptr);
+    EXPECT_EQ(Run_Modal_Dialog(owner, TWO_BUTTON_TEMPLATE, Two_Button_Dialog, 0), 22)
+        << "keys typed ahead follow the focus";
 
     Script_Dialog_Answer(900, 44);
     EXPECT_EQ(Run_Modal_Dialog(owner, TWO_BUTTON_TEMPLATE, Two_Button_Dialog, 0), 44) << "a scripted answer";

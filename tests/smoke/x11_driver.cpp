@@ -17,6 +17,11 @@
 #include "platform/png_file.h"
 
 namespace {
+// Windows come and go while the tree is walked; a window that went is skipped.
+int Ignore_X_Error(Display*, XErrorEvent*) {
+    return 0;
+}
+
 std::string Window_Name(Display* display, Window window) {
     const Atom net_name = XInternAtom(display, "_NET_WM_NAME", False);
     const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
@@ -127,6 +132,7 @@ int main(int argc, char** argv) {
     }
     display = XOpenDisplay(nullptr);
     if (display == nullptr) return 1;
+    XSetErrorHandler(Ignore_X_Error);
     int result = 0;
     std::string name;
     if (command == "wait" && argc == 4) {
