@@ -1,9 +1,12 @@
 #include "app/message_box_dialog.h"
 
 #include <algorithm>
+#include <cstdarg>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "app/diagnostics.h"
 #include "app/drawing_services.h"
 #include "app/main_window.h"
 #include "app/main_window_dc.h"
@@ -179,6 +182,20 @@ intptr_t User_Message_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t
     default:
         return 0;
     }
+}
+
+int Show_Last_Error_Message(int error_code, const char* caption, const char* format, ...) {
+    char text[2048] = "";
+    if (format != nullptr) {
+        va_list args;
+        va_start(args, format);
+        vsnprintf(text, sizeof text, format, args);
+        va_end(args);
+    }
+    char message[2048];
+    std::snprintf(message, sizeof message, "%s\n\n%s", text, std::strerror(error_code));
+    Log_Debug_Line("%s", message);
+    return Show_Message_Box(message, caption, BOX_OK | BOX_INFORMATION);
 }
 
 void Install_Program_Message_Box() {

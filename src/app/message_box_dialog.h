@@ -20,6 +20,10 @@ extern const DIALOG_TEMPLATE USER_MESSAGE_DIALOG_TEMPLATE;
 // Ends with 6 for the first button (or Enter), 7 for the second, 2 for the
 // third (or Escape, or closing it).
 intptr_t User_Message_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wparam, intptr_t lparam);
+// Formats the text, appends a blank line and the system's text for the error
+// code, logs it and shows it (OK, information icon).
+int Show_Last_Error_Message(int error_code, const char* caption, const char* format, ...)
+    __attribute__((format(printf, 3, 4)));
 // Makes Show_Message_Box and User_Message_Dialog use this box once the main
 // window's back buffer exists.
 void Install_Program_Message_Box();

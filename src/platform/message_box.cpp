@@ -99,6 +99,17 @@ int Show_Formatted_Message(const char* caption, const char* format, ...) {
     return Show_Message_Box(text, caption, BOX_OK | BOX_INFORMATION | BOX_TASK_MODAL);
 }
 
+int Show_Quick_Message(const char* format, ...) {
+    char text[2048] = "";
+    if (format != nullptr) {
+        va_list args;
+        va_start(args, format);
+        vsnprintf(text, sizeof text, format, args);
+        va_end(args);
+    }
+    return Show_Message_Box(text, "Quick Message", BOX_OK | BOX_INFORMATION | BOX_TASK_MODAL);
+}
+
 int Show_Message_Box(const char* text, const char* caption, unsigned flags) {
     Record_Shown(caption, text);
     if (text == nullptr) text = "";

@@ -30,6 +30,8 @@ constexpr unsigned BOX_TASK_MODAL = 0x2000;
 // Formats into 2,048 bytes and shows an OK box (information, task-modal).
 int Show_Formatted_Message(const char* caption, const char* format, ...)
     __attribute__((format(printf, 2, 3)));
+// Show_Formatted_Message with the caption "Quick Message".
+int Show_Quick_Message(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // Returns ID_BOX_*: OK boxes answer OK, other sets answer the script or, by
 // default, no (yes/no) or cancel. A scripted answer the box has no button for
 // counts as closing it.

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <string>
 
 #include "app/main_menu.h"
 #include "app/main_window.h"
 #include "app/main_window_title.h"
+#include "app/message_box_dialog.h"
 #include "app/modal_dialogs.h"
 #include "app/news_ticker.h"
 #include "app/startup.h"
@@ -29,6 +31,7 @@
 #include "season/score_ticker.h"
 #include "support/debug_log.h"
 #include "support/frame_fixture.h"
+#include "views/owner_hall_of_fame_file.h"
 
 namespace {
 const char* const ARGUMENTS[] = {"football_korva", "IS_NOT_RANDOM"};
@@ -216,4 +219,30 @@ TEST_F(StartUp, RegistryValuesAreWrittenOnceAndRefreshedEveryStart) {
     EXPECT_EQ(text, std::filesystem::current_path().string()) << "rewritten every start";
     ASSERT_TRUE(Get_Registry_Number(key, "LastVer", &number));
     EXPECT_EQ(number, 2002u);
+}
+
+TEST_F(StartUp, ReminderPageOpensEveryFifthStartUnlessSwitchedOff) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    const bool reminding = local.tm_year + 1900 > 2024 || (local.tm_year + 1900 == 2024 && local.tm_mon + 1 >= 9);
+    Rebuild_Owner_Hall_Of_Fame_File();
+    Clear_Desktop_Requests();
+    for (int start = 0; start < 6; ++start) Show_Startup_Reminder();
+    EXPECT_EQ(Get_Shell_Requests().size(), reminding ? 2u : 0u) << "the first start and the sixth";
+    EXPECT_EQ(Get_Owner_Hall_Of_Fame_Value((23020 - 22080) / 4), reminding ? 4 : 0) << "the countdown";
+    Set_Owner_Hall_Of_Fame_Value((23024 - 22080) / 4, 117);
+    for (int start = 0; start < 6; ++start) Show_Startup_Reminder();
+    EXPECT_EQ(Get_Shell_Requests().size(), reminding ? 2u : 0u) << "switched off";
+}
+
+TEST_F(StartUp, LastErrorMessagesCarryTheSystemsTextAndAreLogged) {
+    Clear_Debug_Log();
+    Show_Last_Error_Message(2, "Error Launching URL", "Error %d.  Could not access: \"%s\"", 2, "x");
+    ASSERT_FALSE(Get_Shown_Messages().empty());
+    EXPECT_EQ(Get_Shown_Messages().back().Text,
+              std::string("Error 2.  Could not access: \"x\"\n\n") + std::strerror(2));
+    EXPECT_EQ(Count_Debug_Lines("Could not access"), 1);
+    Show_Quick_Message("%d left", 3);
+    EXPECT_EQ(Get_Shown_Messages().back().Caption, "Quick Message");
 }
