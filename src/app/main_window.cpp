@@ -6,9 +6,10 @@
 #include <new>
 
 #include "app/main_menu.h"
+#include "app/main_window_geometry.h"
 #include "app/main_window_mouse.h"
 #include "app/main_window_title.h"
-#include "app/status_bar.h"
+#include "app/status_bars.h"
 #include "app/window_graphics.h"
 #include "database/league_structure.h"
 #include "database/settings.h"
@@ -45,6 +46,16 @@ float Get_Shape_Ratio() {
     int32_t width = 0, height = 0;
     Get_Outer_Minimum(&width, &height);
     return static_cast<float>(width) / static_cast<float>(height);
+}
+
+// Drawing sizes its buffer, fonts and scaling from where the window is now.
+void Follow_Main_Window_Size(WINDOW_HANDLE window) {
+    RECT_AREA outer, client;
+    Get_Window_Rect(window, &outer);
+    Get_Client_Rect(window, &client);
+    Set_Main_Window_Geometry(outer, client);
+    Reinit_Window_Graphics();
+    Fit_Back_Buffer_To_View();
 }
 
 void Paint_Main_Window(WINDOW_HANDLE window) {
@@ -107,6 +118,7 @@ WINDOW_HANDLE Create_Main_Window() {
     if (sized.Bottom - sized.Top < minimum_height) sized.Bottom = sized.Top + minimum_height;
     sized.Right = sized.Left + static_cast<int32_t>(static_cast<float>(sized.Bottom - sized.Top) * Get_Shape_Ratio());
     Move_Window(Main_Window, sized);
+    Follow_Main_Window_Size(Main_Window);
     Set_Window_Show_State(Main_Window, maximized ? SHOW_STATE_MAXIMIZED : SHOW_STATE_NORMAL);
     Update_Main_Window_Title();
     Show_Window(Main_Window, true);
@@ -189,7 +201,7 @@ intptr_t Main_Window_Proc(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam,
         return 0;
     case MSG_SIZE:
         if (Sizing_In_Progress != 0) return 0;
-        Reinit_Window_Graphics();
+        Follow_Main_Window_Size(window);
         Redock_Status_Bars();
         Invalidate_Window(window, nullptr);
         return 0;
@@ -203,7 +215,7 @@ intptr_t Main_Window_Proc(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam,
         return 1;
     case MSG_EXIT_SIZE_MOVE:
         Sizing_In_Progress = 0;
-        Reinit_Window_Graphics();
+        Follow_Main_Window_Size(window);
         Invalidate_Window(window, nullptr);
         Update_Window(window);
         Redock_Status_Bars();

@@ -2,12 +2,12 @@
 
 #include "app/main_window.h"
 #include "app/sounds_and_cursors.h"
-#include "app/status_bar.h"
+#include "app/status_bars.h"
 #include "database/random_numbers.h"
 #include "database/settings.h"
 #include "engine/game_record.h"
 #include "engine/game_screen_hooks.h"
-#include "platform/surface_copy.h"
+#include "platform/rect_math.h"
 #include "platform/windows.h"
 #include "views/current_view.h"
 

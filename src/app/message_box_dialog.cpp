@@ -38,26 +38,6 @@ bool Has_Line_Break(const std::string& text) {
     return text.find('\n') != std::string::npos;
 }
 
-// The size the message takes when word-wrapped within `limit` pixels.
-void Measure_Wrapped_Text(const std::string& text, int32_t limit, int32_t* width, int32_t* height) {
-    const int32_t per_line = std::max<int32_t>(1, limit / LABEL_CHARACTER_WIDTH);
-    int32_t lines = 0, widest = 0;
-    size_t start = 0;
-    while (start <= text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        int32_t length = static_cast<int32_t>(end - start);
-        do {
-            widest = std::max(widest, std::min(length, per_line) * LABEL_CHARACTER_WIDTH);
-            length -= per_line;
-            ++lines;
-        } while (length > 0);
-        start = end + 1;
-    }
-    *width = widest;
-    *height = lines * LABEL_LINE_HEIGHT;
-}
-
 void Lay_Out_Message_Box(WINDOW_HANDLE dialog, const USER_MESSAGE_RECORD& record) {
     const char* labels[3] = {record.Texts[3], record.Texts[4], record.Texts[5]};
     const int32_t gap = 2 * Measure_Label_Width("    ");
@@ -83,7 +63,7 @@ void Lay_Out_Message_Box(WINDOW_HANDLE dialog, const USER_MESSAGE_RECORD& record
                               : TEXT_AREA_WIDTH;
     const std::string message = record.Texts[1] != nullptr ? record.Texts[1] : "";
     int32_t text_width = 0, text_height = 0;
-    Measure_Wrapped_Text(message, limit, &text_width, &text_height);
+    Measure_Label_Block(message.c_str(), limit, &text_width, &text_height);
     const int32_t client_width = std::max({row_width, text_width + 2 * MARGIN, MINIMUM_TEXT_WIDTH});
     const int32_t client_height = MARGIN + text_height + MARGIN + BUTTON_HEIGHT + MARGIN;
 

@@ -1,7 +1,7 @@
 #include "app/modal_dialogs.h"
 
 #include "app/main_window.h"
-#include "app/status_bar.h"
+#include "app/status_bars.h"
 #include "app/window_graphics.h"
 #include "app/dialog_table.h"
 #include "platform/message_box.h"

@@ -6,7 +6,7 @@
 
 #include "app/drawing_services.h"
 #include "app/main_window.h"
-#include "app/status_bar.h"
+#include "app/status_bars.h"
 #include "app/window_graphics.h"
 #include "database/game_names.h"
 #include "database/league_structure.h"
@@ -17,6 +17,7 @@
 #include "database/universe.h"
 #include "engine/game_record.h"
 #include "platform/label_drawing.h"
+#include "platform/text_render.h"
 #include "platform/message_queue.h"
 #include "platform/windows.h"
 #include "reports/top_ten_lists.h"
@@ -220,7 +221,7 @@ void Create_News_Ticker(WINDOW_HANDLE parent) {
     current_slot = 0;
     Start_Ticker_Item_Scroll(News_Ticker_Window);
     Send_Window_Message(News_Ticker_Window, MSG_MOVE, 0, 0);
-    Reinit_Window_Graphics();
+    Fit_Back_Buffer_To_View();
 }
 
 void Destroy_News_Ticker() {
@@ -229,7 +230,7 @@ void Destroy_News_Ticker() {
     News_Ticker_Window = NO_WINDOW;
     Redock_Status_Bars();
     if (Is_Window(ticker)) Destroy_Window(ticker);
-    Reinit_Window_Graphics();
+    Fit_Back_Buffer_To_View();
 }
 
 void Stop_News_Ticker() {
@@ -271,7 +272,9 @@ void Start_Ticker_Item_Scroll(WINDOW_HANDLE ticker) {
     RECT_AREA client;
     Get_Client_Rect(ticker, &client);
     text_x = client.Right;
-    steps_left = Measure_Label_Width(scrolling_text) + client.Right;
+    const int32_t width = kept_dc != nullptr ? Measure_Text_Width(kept_dc, scrolling_text, -1)
+                                             : Measure_Label_Width(scrolling_text);
+    steps_left = width + client.Right;
     Set_Ticker_Timer(TICKER_SCROLL_TIMER, 0);
 }
 

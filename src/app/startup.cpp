@@ -18,6 +18,9 @@
 #include "app/sounds_and_cursors.h"
 #include "app/web_addresses.h"
 #include "app/welcome_dialog.h"
+#include "app/app_fonts.h"
+#include "app/bitmap_cache.h"
+#include "app/dialog_brushes.h"
 #include "app/window_graphics.h"
 #include "database/league_structure.h"
 #include "database/path_resolver.h"
@@ -28,7 +31,6 @@
 #include "platform/clock.h"
 #include "platform/crash_handler.h"
 #include "platform/error_reporter.h"
-#include "platform/label_drawing.h"
 #include "platform/message_box.h"
 #include "platform/registry_ini.h"
 #include "platform/windows.h"
@@ -36,7 +38,7 @@
 #include "views/current_view.h"
 #include "views/owner_hall_of_fame.h"
 #include "views/owner_hall_of_fame_file.h"
-#include "views/view_painting.h"
+#include "app/main_window_dc.h"
 
 namespace {
 const char* const INSTALL_KEY = "SOFTWARE\\SportsKorva\\FootballKorva\\2019";
@@ -54,15 +56,6 @@ char crash_file_stem[1024];
 
 void Report_Through_Log(const char* text) {
     Report_System_Error("%s", text);
-}
-
-void Draw_Frame_Label(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect, uint32_t flags,
-                      COLOUR_VALUE colour) {
-    Save_Device_Context(dc);
-    Set_Text_Colour(dc, colour);
-    Set_Background_Mode(dc, BACKGROUND_TRANSPARENT);
-    Draw_Text_In_Scaled_Rect(dc, text, rect, flags, 0);
-    Restore_Device_Context(dc);
 }
 
 bool Translate_Main_Accelerators(const WINDOW_MESSAGE& message) {
@@ -87,7 +80,6 @@ std::string Current_Folder() {
 
 void Install_Frame_Services() {
     Set_Platform_Error_Reporter(Report_Through_Log);
-    Set_Label_Drawer(Draw_Frame_Label);
     Install_Program_Message_Box();
     Set_Message_Translator(Translate_Main_Accelerators);
 }
@@ -152,6 +144,7 @@ int32_t Load_Startup_League() {
         Clear_Universe();
         Universe.Header.Universe_Stats[BASE_YEAR] = DATABASE_YEAR;
         Set_User_Preference(SHOW_NEWS_TICKER, 1);
+        Set_Skin_Name("earth");
         Log_Debug_Line("League database \"%s\" not found: starting with an empty league", DEFAULT_DATABASE_NAME);
         Show_Formatted_Message("League Database Missing",
                                "The league database \"%s\" is not installed.\n\nFootball Korva starts with an "
@@ -174,7 +167,7 @@ int Run_Main_Message_Loop() {
 
 void Shutdown_App() {
     Free_Image_Caches();
-    Free_App_Fonts(1);
+    Free_App_Fonts(true);
     Destroy_Main_Window_Back_Buffer();
     Delete_Dialog_Brushes();
 }
@@ -185,7 +178,7 @@ int Run_Football_Korva(int argc, const char* const* argv) {
     Read_Command_Line_Flags(argc, argv);
     Write_Debug_Log_Header();
     Set_Current_View_Setting(0);
-    Last_Painted_View = -1;
+    Set_Last_Painted_View(-1);
     Seed_Random_Generators();
     if (!Register_Main_Window_Class()) {
         Shutdown_App();

@@ -10,7 +10,7 @@
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "app/skins.h"
-#include "app/status_bar.h"
+#include "app/status_bars.h"
 #include "app/web_addresses.h"
 #include "database/path_resolver.h"
 #include "platform/file_search.h"

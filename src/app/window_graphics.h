@@ -1,20 +1,15 @@
 #pragma once
-// The main window's graphics that follow its size: the back buffer the views
-// paint into, and the image caches, fonts and dialog brushes the frame sets
-// up at start and frees at shutdown.
+// Re-making the size-dependent drawing state after the main window is resized,
+// and keeping the back buffer the size of the view area.
 #include <cstdint>
 
-// The view area: the client width, and the client height less the status
-// bars (36 pixels, 24 more with the ticker) when a full-window view shows.
-void Get_View_Area_Size(int32_t* width, int32_t* height);
-// Re-creates the back buffer at the view area's size when that changed.
-void Reinit_Window_Graphics();
+// When the main window's outer rectangle is at least 1,024 x 676 and differs
+// in size from the one the fonts were made for: empties the image caches,
+// deletes the scaled fonts, re-creates the back buffer at the new view size
+// and makes the fonts again. Returns 1.
+int32_t Reinit_Window_Graphics();
+// Re-creates the back buffer when the view area no longer has its size (the
+// bars came or went, or a view of another kind shows).
+void Fit_Back_Buffer_To_View();
 // Forces the view to be painted again and repaints the main window at once.
 void Redraw_Main_Window();
-
-void Init_Image_Caches();
-void Free_Image_Caches();
-void Free_App_Fonts(int32_t all);
-void Create_Dialog_Brushes();
-void Delete_Dialog_Brushes();
-void Register_Report_Window_Class();

@@ -5,7 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/keys.h"
 #include "platform/label_drawing.h"
-#include "platform/surface_copy.h"
+#include "platform/rect_math.h"
 #include "platform/windows.h"
 
 namespace {
@@ -53,7 +53,7 @@ intptr_t Push_Button_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t wp
         const bool strong = Get_Focus() == window || (Get_Window_Style(window) & CONTROL_DEFAULT_BUTTON) != 0;
         Draw_Outline(dc, client, strong ? FOCUS_EDGE_COLOUR : EDGE_COLOUR);
         Draw_Label(dc, Get_Window_Text(window).c_str(), client,
-                   LABEL_CENTRE | LABEL_VERTICAL_CENTRE | LABEL_SINGLE_LINE, Label_Colour(window));
+                   TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE, Label_Colour(window));
         End_Paint(window, &paint);
         return 0;
     }
@@ -95,7 +95,7 @@ intptr_t Static_Text_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t wp
     if (dc == nullptr) return 0;
     RECT_AREA client;
     Get_Client_Rect(window, &client);
-    const uint32_t flags = (Get_Window_Style(window) & CONTROL_CENTRE_TEXT) != 0 ? LABEL_CENTRE : 0;
+    const uint32_t flags = (Get_Window_Style(window) & CONTROL_CENTRE_TEXT) != 0 ? TEXT_CENTRE : 0;
     Draw_Label(dc, Get_Window_Text(window).c_str(), client, flags, Label_Colour(window));
     End_Paint(window, &paint);
     return 0;
@@ -110,8 +110,8 @@ intptr_t Framed_Box_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t wpa
     RECT_AREA client;
     Get_Client_Rect(window, &client);
     Draw_Outline(dc, client, EDGE_COLOUR);
-    Draw_Label(dc, Get_Window_Text(window).c_str(), {client.Left + 6, client.Top, client.Right, client.Top + LABEL_LINE_HEIGHT},
-               LABEL_SINGLE_LINE, Label_Colour(window));
+    Draw_Label(dc, Get_Window_Text(window).c_str(), {client.Left + 6, client.Top, client.Right, client.Top + Get_Label_Line_Height()},
+               TEXT_SINGLE_LINE, Label_Colour(window));
     End_Paint(window, &paint);
     return 0;
 }

@@ -8,7 +8,7 @@
 #include "platform/basic_controls.h"
 #include "platform/error_reporter.h"
 #include "platform/keys.h"
-#include "platform/surface_copy.h"
+#include "platform/rect_math.h"
 #include "platform/windows.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include "platform/keys.h"
 #include "platform/menus.h"
 #include "platform/message_queue.h"
-#include "platform/surface_copy.h"
+#include "platform/rect_math.h"
 #include "platform/windows.h"
 
 namespace {

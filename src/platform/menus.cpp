@@ -8,7 +8,7 @@
 #include "platform/keys.h"
 #include "platform/label_drawing.h"
 #include "platform/message_queue.h"
-#include "platform/surface_copy.h"
+#include "platform/rect_math.h"
 #include "platform/windows.h"
 
 namespace {
@@ -113,8 +113,8 @@ void Paint_Drop_Down(WINDOW_HANDLE window, const DROP_DOWN& state) {
                 if ((item.Flags & MENU_ITEM_CHECKED) != 0)
                     Fill_Surface_Area(dc, {4, top + 7, 9, top + 12}, colour);
                 const RECT_AREA line = {ITEM_PADDING, top, client.Right - ITEM_PADDING, top + height};
-                Draw_Label(dc, label.c_str(), line, LABEL_VERTICAL_CENTRE | LABEL_SINGLE_LINE, colour);
-                Draw_Label(dc, keys.c_str(), line, LABEL_RIGHT | LABEL_VERTICAL_CENTRE | LABEL_SINGLE_LINE, colour);
+                Draw_Label(dc, label.c_str(), line, TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE, colour);
+                Draw_Label(dc, keys.c_str(), line, TEXT_RIGHT | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE, colour);
             }
             top += height;
         }
@@ -372,7 +372,7 @@ void Paint_Menu_Bar(DRAWING_SURFACE* target, const RECT_AREA& bar, MENU_HANDLE m
         const int32_t width = Title_Width(item);
         const COLOUR_VALUE colour = (item.Flags & MENU_ITEM_GRAYED) != 0 ? MENU_GRAYED_COLOUR : MENU_TEXT_COLOUR;
         Draw_Label(&dc, item.Text.c_str(), {x, bar.Top, x + width, bar.Bottom - 1},
-                   LABEL_CENTRE | LABEL_VERTICAL_CENTRE | LABEL_SINGLE_LINE, colour);
+                   TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE, colour);
         x += width;
     }
 }

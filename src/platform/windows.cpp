@@ -8,7 +8,8 @@
 #include "platform/error_reporter.h"
 #include "platform/label_drawing.h"
 #include "platform/menus.h"
-#include "platform/surface_copy.h"
+#include "platform/pixel_blits.h"
+#include "platform/rect_math.h"
 
 namespace {
 struct WINDOW_CLASS {
@@ -155,7 +156,7 @@ void Paint_Window_Furniture(DRAWING_SURFACE* target, const WINDOW_RECORD& record
         RECT_AREA caption = {inner.Left, inner.Top, inner.Right, inner.Top + CAPTION_HEIGHT};
         Fill_Surface_Area(&dc, caption, CAPTION_COLOUR);
         Draw_Label(&dc, record.Text.c_str(), {caption.Left + 6, caption.Top, caption.Right, caption.Bottom},
-                   LABEL_VERTICAL_CENTRE | LABEL_SINGLE_LINE, CAPTION_TEXT_COLOUR);
+                   TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE, CAPTION_TEXT_COLOUR);
         inner.Top += CAPTION_HEIGHT;
     }
     if (Is_Top_Level(record) && record.Menu != NO_MENU) {
@@ -174,8 +175,12 @@ void Compose(DRAWING_SURFACE* target, const WINDOW_RECORD& record, int32_t x, in
     const RECT_AREA client_clip =
         Intersect_Rects(clip, {client_x, client_y, client_x + Client_Width(record), client_y + Client_Height(record)});
     if (Is_Rect_Empty(client_clip)) return;
-    Copy_Surface_Area(target, client_x, client_y, &record.Surface,
-                      {0, 0, record.Surface.Width, record.Surface.Height}, client_clip);
+    DEVICE_CONTEXT dc;
+    Attach_Device_Context(&dc, target);
+    dc.State.Clip = client_clip;
+    Stretch_Pixels(&dc, client_x, client_y, record.Surface.Width, record.Surface.Height,
+                   Surface_Pixel_Source(&record.Surface), 0, 0, record.Surface.Width, record.Surface.Height,
+                   RASTER_SOURCE_COPY);
     for (WINDOW_HANDLE child : record.Children) {
         const WINDOW_RECORD* child_record = Find(child);
         if (child_record == nullptr || !child_record->Shown) continue;

@@ -4,7 +4,7 @@
 #include "app/main_window.h"
 #include "app/main_window_title.h"
 #include "app/news_ticker.h"
-#include "app/status_bar.h"
+#include "app/status_bars.h"
 #include "app/window_graphics.h"
 #include "database/game_queries.h"
 #include "database/league_structure.h"

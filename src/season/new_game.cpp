@@ -2,7 +2,7 @@
 
 #include "app/main_menu.h"
 #include "app/main_window_title.h"
-#include "app/status_bar.h"
+#include "app/status_bars.h"
 #include "database/saved_game.h"
 #include "platform/windows.h"
 #include "season/calendar_advance.h"

@@ -2,14 +2,14 @@
 
 #include "app/main_menu.h"
 #include "app/main_window.h"
-#include "app/status_bar.h"
+#include "app/status_bars.h"
 #include "app/window_graphics.h"
 #include "database/league_structure.h"
 #include "database/settings.h"
 #include "database/universe.h"
 #include "personnel/draft_state.h"
 #include "platform/windows.h"
-#include "views/view_painting.h"
+#include "app/main_window_dc.h"
 
 namespace {
 constexpr int32_t GAMES_VIEW = 40086;
@@ -36,9 +36,26 @@ void Set_Current_View(int32_t view) {
         Set_User_Preference(DRAFT_BOARD_YEAR, Get_Current_Year() +
                                                   (Count_Draft_Pool_Players() > DRAFT_POOL_PLAYERS_FOR_DRAFT ? 1 : 0));
     }
-    Reinit_Window_Graphics();
+    Fit_Back_Buffer_To_View();
     Repaint_Main_Window();
     Redock_Status_Bars();
-    Last_Painted_View = -1;
+    Set_Last_Painted_View(-1);
     Repaint_Main_Window();
+}
+
+bool Is_News_View() {
+    switch (Get_Current_View()) {
+    case 40030:
+    case 40032:
+    case 40034:
+    case 40036:
+    case 40037:
+    case 40069:
+    case 40070:
+    case 40074:
+    case 40086:
+        return true;
+    default:
+        return false;
+    }
 }

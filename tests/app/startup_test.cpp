@@ -12,7 +12,7 @@
 #include "app/modal_dialogs.h"
 #include "app/news_ticker.h"
 #include "app/startup.h"
-#include "app/status_bar.h"
+#include "app/status_bars.h"
 #include "app/welcome_dialog.h"
 #include "database/game_queries.h"
 #include "database/league_structure.h"

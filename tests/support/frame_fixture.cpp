@@ -7,7 +7,7 @@
 #include "app/main_window.h"
 #include "app/main_window_dc.h"
 #include "app/startup.h"
-#include "app/status_bar.h"
+#include "app/status_bars.h"
 #include "database/league_structure.h"
 #include "database/saved_game.h"
 #include "database/schedule_entries.h"
@@ -23,7 +23,7 @@
 #include "platform/windows.h"
 #include "support/game_runner.h"
 #include "support/test_league.h"
-#include "views/view_painting.h"
+#include "app/main_window_dc.h"
 
 void Reset_Frame_State() {
     Destroy_All_Windows();
@@ -39,7 +39,7 @@ void Reset_Frame_State() {
     Set_Null_Surface_Size(TEST_SCREEN_WIDTH, TEST_SCREEN_HEIGHT);
     Set_Registry_File_Path("registry.ini");
     Reset_Diagnostics();
-    Last_Painted_View = -1;
+    Set_Last_Painted_View(-1);
     Main_Window = NO_WINDOW;
     Status_Bar_Window = NO_WINDOW;
     News_Ticker_Window = NO_WINDOW;

@@ -1,13 +1,11 @@
 #pragma once
 // The two bars docked at the bottom of the main window: the status bar (36
-// pixels, the season timeline strip) and above it, when the news ticker
-// option is on, the news ticker (24 pixels).
+// pixels, the season timeline strip) and, when the news ticker option is on,
+// the news ticker (24 pixels) along the very bottom edge under it.
 #include <cstdint>
 
+#include "app/main_window_geometry.h"
 #include "platform/handles.h"
-
-constexpr int32_t STATUS_BAR_HEIGHT = 36;
-constexpr int32_t NEWS_TICKER_HEIGHT = 24;
 
 extern WINDOW_HANDLE Status_Bar_Window;
 extern WINDOW_HANDLE News_Ticker_Window;
@@ -17,7 +15,7 @@ extern WINDOW_HANDLE News_Ticker_Window;
 void Create_Status_Bar();
 // Destroys the ticker (if any), then the status bar.
 void Destroy_Status_Bar();
-// Both bars' heights when either is shown, else 0.
+// The sum of both bars' heights while either is shown, else 0.
 int32_t Get_Status_Bars_Height();
 // 24 while the ticker exists, else 0.
 int32_t Get_Ticker_Height();

@@ -1,4 +1,4 @@
-#include "app/status_bar.h"
+#include "app/status_bars.h"
 
 #include "app/main_window.h"
 #include "app/news_ticker.h"
@@ -97,7 +97,7 @@ void Create_Status_Bar() {
     bar_procedure = Subclass_Window(Status_Bar_Window, Status_Bar_Proc);
     Dock_Status_Bar(Status_Bar_Window);
     Show_Window(Status_Bar_Window, true);
-    Reinit_Window_Graphics();
+    Fit_Back_Buffer_To_View();
 }
 
 void Destroy_Status_Bar() {
@@ -105,7 +105,7 @@ void Destroy_Status_Bar() {
     const WINDOW_HANDLE bar = Status_Bar_Window;
     Status_Bar_Window = NO_WINDOW;
     if (Is_Window(bar)) Destroy_Window(bar);
-    Reinit_Window_Graphics();
+    Fit_Back_Buffer_To_View();
 }
 
 int32_t Get_Ticker_Height() {
