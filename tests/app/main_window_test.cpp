@@ -135,6 +135,24 @@ TEST_F(MainWindow, DraggingKeepsTheMinimumAndTheShape) {
     EXPECT_EQ(rect.Right, static_cast<int32_t>(900.0f * (1024.0f / 696.0f)));
     rect = {0, 0, 1024, 696};
     EXPECT_FALSE(Constrain_Main_Window_Sizing(&rect, SIZING_EDGE_BOTTOM_RIGHT)) << "the minimum fits already";
+
+    // A drag as the display reports it: the bars hide while it lasts and the
+    // window paints again once it is over.
+    Set_User_Preference(SHOW_NEWS_TICKER, 1);
+    Create_Status_Bar();
+    Send_Window_Message(Main_Window, MSG_ENTER_SIZE_MOVE, 0, 0);
+    EXPECT_FALSE(Is_Window_Shown(Status_Bar_Window));
+    RECT_AREA dragged = {0, 0, 1100, 760};
+    Send_Window_Message(Main_Window, MSG_SIZING, SIZING_EDGE_BOTTOM_RIGHT, reinterpret_cast<intptr_t>(&dragged));
+    Move_Window(Main_Window, dragged);
+    EXPECT_EQ(Sizing_In_Progress, 1);
+    Send_Window_Message(Main_Window, MSG_EXIT_SIZE_MOVE, 0, 0);
+    EXPECT_EQ(Sizing_In_Progress, 0);
+    EXPECT_TRUE(Is_Window_Shown(Status_Bar_Window));
+    RECT_AREA bar;
+    Get_Window_Rect(Status_Bar_Window, &bar);
+    EXPECT_EQ(bar.Bottom, 760 - NEWS_TICKER_HEIGHT) << "docked again at the new bottom";
+    EXPECT_EQ(Get_Back_Buffer_Width(), dragged.Right) << "the back buffer follows the window";
 }
 
 TEST_F(MainWindow, ExitIsRefusedWhileGamesAreSimulatedUnwatched) {

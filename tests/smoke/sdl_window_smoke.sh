@@ -2,9 +2,10 @@
 # The game in a real SDL2 window on a virtual X display: it starts, a new game
 # begins from the welcome dialog, Ctrl+1 plays one week, a screenshot is
 # taken, and the window's close button ends the program cleanly.
-# Arguments: the game, the X11 driver, the league writer, a folder for the screenshot.
+# Arguments: the game, the X11 driver, the league writer, a folder for the
+# screenshot, and the installation folder whose pictures the game shows.
 set -euo pipefail
-game=$1 driver=$2 league_writer=$3 pictures=$4
+game=$1 driver=$2 league_writer=$3 pictures=$4 installation=$5
 
 for tool in Xvfb xdotool; do
   command -v "$tool" >/dev/null || { echo "smoke: $tool is missing (scripts/setup installs it)"; exit 1; }
@@ -20,6 +21,10 @@ cleanup() {
 trap cleanup EXIT
 
 "$league_writer" "$work/game"
+# The installation's pictures and sounds, beside the test's own league.
+for entry in "$installation"/*; do
+  [ "$(basename "$entry")" = "Databases" ] || ln -s "$entry" "$work/game/$(basename "$entry")"
+done
 export XDG_CONFIG_HOME="$work/config"
 # The sanitizer build runs this too. The modules the X and SDL libraries load
 # and unload leave allocations the leak checker cannot name, so it is off for
@@ -85,11 +90,14 @@ wait_for_pixel 600 788 "0 0 0" 30 || fail "the ticker did not come back"
 
 mkdir -p "$pictures"
 "$driver" screenshot "$pictures/sdl_window.png" || fail "no screenshot"
-# The menu bar's light band on top, the ticker's black band at the bottom of the window.
+# The menu bar's light band on top, the start-up picture in the view, the
+# ticker's black band at the bottom of the window.
 menu=$("$driver" pixel "$pictures/sdl_window.png" 600 5)
+view=$("$driver" pixel "$pictures/sdl_window.png" 600 600)
 ticker=$("$driver" pixel "$pictures/sdl_window.png" 600 788)
-step "menu bar pixel: $menu, ticker pixel: $ticker"
+step "menu bar pixel: $menu, view pixel: $view, ticker pixel: $ticker"
 [ "$menu" = "236 236 236" ] || fail "the menu bar is not on top of the window"
+[ "$view" != "0 0 0" ] || fail "the view shows no picture"
 [ "$ticker" = "0 0 0" ] || fail "the ticker is not at the bottom of the window"
 
 step "closing the window with its close button"

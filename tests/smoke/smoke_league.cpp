@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "database/league_structure.h"
 #include "database/saved_game.h"
 #include "support/frame_fixture.h"
 #include "views/owner_hall_of_fame_file.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(std::filesystem::path(argv[1]) / "Databases");
     std::filesystem::current_path(argv[1]);
     Prepare_League_With_Week_Games(4);
+    Set_Skin_Name("earth");
     Set_Game_Checksum(Compute_Game_Checksum());
     if (Save_Game(DEFAULT_DATABASE_NAME, nullptr) != SAVE_OK) return 1;
     Rebuild_Owner_Hall_Of_Fame_File();

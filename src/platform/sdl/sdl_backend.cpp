@@ -35,19 +35,6 @@ RECT_AREA Primary_Rect() {
     return rect;
 }
 
-// The primary window's own rectangle as the user's drag asks for it, held to
-// the primary window's rules (minimum and shape) unless it fills the screen.
-RECT_AREA Constrained(RECT_AREA rect, bool maximized) {
-    if (!maximized) Send_Window_Message(Get_Primary_Window(), MSG_SIZING, SIZING_EDGE_BOTTOM_RIGHT,
-                                        reinterpret_cast<intptr_t>(&rect));
-    return rect;
-}
-
-void Set_Minimum_Size() {
-    RECT_AREA smallest = Constrained({0, 0, 1, 1}, false);
-    if (smallest.Right > 1 && smallest.Bottom > 1)
-        SDL_SetWindowMinimumSize(sdl_window, smallest.Right - smallest.Left, smallest.Bottom - smallest.Top);
-}
 
 void Create_SDL_Window() {
     const RECT_AREA rect = Primary_Rect();
@@ -59,7 +46,6 @@ void Create_SDL_Window() {
         Report_Platform_Error("SDL_CreateWindow failed: %s", SDL_GetError());
         return;
     }
-    Set_Minimum_Size();
 }
 
 // Brings the SDL window in line with the primary window: size, place, title
@@ -187,14 +173,19 @@ void Route_Typed_Text(const char* text) {
     }
 }
 
+// A size the user gave the window: one drag as the primary window sees it,
+// held to its rules (minimum and shape) unless it fills the screen.
 void Follow_User_Resize(int width, int height) {
     const WINDOW_HANDLE primary = Get_Primary_Window();
     if (primary == NO_WINDOW) return;
     const bool maximized = (SDL_GetWindowFlags(sdl_window) & SDL_WINDOW_MAXIMIZED) != 0;
     const RECT_AREA current = Primary_Rect();
-    RECT_AREA asked = {current.Left, current.Top, current.Left + width, current.Top + height};
-    const RECT_AREA held = Constrained(asked, maximized);
+    if (current.Right - current.Left == width && current.Bottom - current.Top == height) return;
+    RECT_AREA held = {current.Left, current.Top, current.Left + width, current.Top + height};
+    Send_Window_Message(primary, MSG_ENTER_SIZE_MOVE, 0, 0);
+    if (!maximized) Send_Window_Message(primary, MSG_SIZING, SIZING_EDGE_BOTTOM_RIGHT, reinterpret_cast<intptr_t>(&held));
     Move_Window(primary, held);
+    Send_Window_Message(primary, MSG_EXIT_SIZE_MOVE, 0, 0);
     if (held.Right - held.Left != width || held.Bottom - held.Top != height)
         SDL_SetWindowSize(sdl_window, held.Right - held.Left, held.Bottom - held.Top);
     Mark_Screen_Changed();
