@@ -66,14 +66,18 @@ const DIALOG_TABLE_ROW DIALOG_TABLE[] = {
     {185, "Playbook Editor", nullptr, nullptr, 0, false, 0, CANCELLED},
     {195, "Save Playbook", nullptr, nullptr, 0, false, 0, CANCELLED},
     {196, "Load Playbook", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {199, "New Version Available", New_Version_Available_Dialog_Proc, &NEW_VERSION_DIALOG_TEMPLATE, 0, false, 0, 0},
+    {199, "New Version Available", New_Version_Available_Dialog_Proc, &NEW_VERSION_DIALOG_TEMPLATE, 0, false,
+     0, 0},
     {200, "Edit Ratings", nullptr, nullptr, 0, false, 0, CANCELLED},
     {41008, "", User_Message_Dialog_Proc, &USER_MESSAGE_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
 };
 constexpr int32_t ROW_COUNT = static_cast<int32_t>(sizeof DIALOG_TABLE / sizeof DIALOG_TABLE[0]);
 
 const DIALOG_CONTROL NOTICE_CONTROLS[] = {
-    {CONTROL_STATIC_TEXT, UNNAMED_CONTROL, {10, 12, 200, 20}, "This screen is not available in this version.",
+    {CONTROL_STATIC_TEXT,
+     UNNAMED_CONTROL,
+     {10, 12, 200, 20},
+     "This screen is not available in this version.",
      CONTROL_CENTRE_TEXT},
     {CONTROL_PUSH_BUTTON, ID_CANCEL, {80, 40, 60, 16}, "&Close", WINDOW_TAB_STOP | CONTROL_DEFAULT_BUTTON},
 };

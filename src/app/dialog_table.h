@@ -7,12 +7,12 @@
 struct DIALOG_TABLE_ROW {
     int32_t Id;
     const char* Caption;
-    DIALOG_PROCEDURE Procedure;       // nullptr: the screen is not offered yet
-    const DIALOG_TEMPLATE* Template;  // nullptr: the substitute's, or the plain notice
-    int32_t Template_Id;              // the substitute template's id, 0 for none
-    bool Has_Parameter;               // the row's parameter replaces the caller's
+    DIALOG_PROCEDURE Procedure;      // nullptr: the screen is not offered yet
+    const DIALOG_TEMPLATE* Template; // nullptr: the substitute's, or the plain notice
+    int32_t Template_Id;             // the substitute template's id, 0 for none
+    bool Has_Parameter;              // the row's parameter replaces the caller's
     intptr_t Parameter;
-    intptr_t Closed_Result;           // the result when the dialog is closed without a choice
+    intptr_t Closed_Result; // the result when the dialog is closed without a choice
 };
 
 const DIALOG_TABLE_ROW* Find_Dialog_Row(int32_t dialog_id);

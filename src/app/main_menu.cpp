@@ -23,20 +23,26 @@ struct TOP_MENU {
     int32_t Count;
 };
 
-constexpr MENU_ENTRY GAME_ITEMS[] = {
-    {ID_NEW_GAME, "&New Game\tCtrl+N"}, {ID_RESUME_GAME, "&Resume Game..."}, {ID_SAVE_GAME, "&Save Game...\tCtrl+S"},
-    {40087, "&Database Notes..."},      {ID_RETIRE, "Re&tire"},             {ID_EXIT, "E&xit"}};
-constexpr MENU_ENTRY TEAM_ITEMS[] = {{40083, "&Offense...\tCtrl+O"},        {40020, "&Defense...\tCtrl+D"},
+constexpr MENU_ENTRY GAME_ITEMS[] = {{ID_NEW_GAME, "&New Game\tCtrl+N"},
+                                     {ID_RESUME_GAME, "&Resume Game..."},
+                                     {ID_SAVE_GAME, "&Save Game...\tCtrl+S"},
+                                     {40087, "&Database Notes..."},
+                                     {ID_RETIRE, "Re&tire"},
+                                     {ID_EXIT, "E&xit"}};
+constexpr MENU_ENTRY TEAM_ITEMS[] = {{40083, "&Offense...\tCtrl+O"},       {40020, "&Defense...\tCtrl+D"},
                                      {40084, "&Special Teams...\tCtrl+K"}, {40115, "&Playbook...\tCtrl+P"},
                                      {40077, "&Injury Contingency..."},    {40040, "View Other &Team..."}};
-constexpr MENU_ENTRY PLAYERS_ITEMS[] = {
-    {40038, "Free &Agents...\tCtrl+A"},       {ID_TRADES, "&Trades...\tCtrl+T"},
-    {40056, "&Find Players...\tCtrl+F"},      {40089, "&Trading Block...\tCtrl+B"},
-    {ID_COLLEGE_DRAFT, "College &Draft...\tCtrl+C"}, {40096, "So&rtable Stats...\tCtrl+X"}};
-constexpr MENU_ENTRY BUDGET_ITEMS[] = {{40039, "Tickets..."}, {40023, "&Concessions..."}, {40024, "&Expenses..."}};
-constexpr MENU_ENTRY NEWS_ITEMS[] = {{40030, "&Standings\tF2"}, {40034, "&Finances\tF3"}, {40032, "&Leaders\tF4"},
-                                     {40086, "&Games\tF5"},     {40036, "&Calendar\tF6"}, {40069, "&Playoffs\tF7"},
-                                     {40070, "&Draft\tF8"}};
+constexpr MENU_ENTRY PLAYERS_ITEMS[] = {{40038, "Free &Agents...\tCtrl+A"},
+                                        {ID_TRADES, "&Trades...\tCtrl+T"},
+                                        {40056, "&Find Players...\tCtrl+F"},
+                                        {40089, "&Trading Block...\tCtrl+B"},
+                                        {ID_COLLEGE_DRAFT, "College &Draft...\tCtrl+C"},
+                                        {40096, "So&rtable Stats...\tCtrl+X"}};
+constexpr MENU_ENTRY BUDGET_ITEMS[] = {
+    {40039, "Tickets..."}, {40023, "&Concessions..."}, {40024, "&Expenses..."}};
+constexpr MENU_ENTRY NEWS_ITEMS[] = {
+    {40030, "&Standings\tF2"}, {40034, "&Finances\tF3"}, {40032, "&Leaders\tF4"}, {40086, "&Games\tF5"},
+    {40036, "&Calendar\tF6"},  {40069, "&Playoffs\tF7"}, {40070, "&Draft\tF8"}};
 constexpr MENU_ENTRY PLAY_ITEMS[] = {{ID_PLAY_ONE_WEEK, "One &Week\tCtrl+1"},
                                      {ID_PLAY_ONE_MONTH, "One &Month\tCtrl+4"},
                                      {ID_PLAY_HALF_SEASON, "&Half Season\tCtrl+8"},
@@ -51,16 +57,18 @@ constexpr MENU_ENTRY TOOLS_ITEMS[] = {{ID_FANTASY_DRAFT, "&Fantasy Draft..."},
                                       {40135, "Single Season Simulator..."},
                                       {40094, "&Advanced Tools..."},
                                       {40061, "&Options..."}};
-constexpr MENU_ENTRY HELP_ITEMS[] = {{ID_HELP_CONTENTS, "&Contents"},       {ID_HELP_ON_VIEW, "&Help on News Page"},
-                                     {ID_ABOUT, "&About Football Korva..."}, {40073, "&Ordering Info"},
-                                     {40136, "Open &Game Folder"},         {40113, "View Debug Log"}};
+constexpr MENU_ENTRY HELP_ITEMS[] = {
+    {ID_HELP_CONTENTS, "&Contents"},        {ID_HELP_ON_VIEW, "&Help on News Page"},
+    {ID_ABOUT, "&About Football Korva..."}, {40073, "&Ordering Info"},
+    {40136, "Open &Game Folder"},           {40113, "View Debug Log"}};
 
-#define MENU_OF(title, items) {title, items, static_cast<int32_t>(sizeof items / sizeof items[0])}
-constexpr TOP_MENU MENU_101[] = {
-    MENU_OF("&Game", GAME_ITEMS),       MENU_OF("&Team", TEAM_ITEMS),     MENU_OF("&Players", PLAYERS_ITEMS),
-    MENU_OF("&Budget", BUDGET_ITEMS),   MENU_OF("&News", NEWS_ITEMS),     MENU_OF("Pla&y", PLAY_ITEMS),
-    MENU_OF("&History", HISTORY_ITEMS), MENU_OF("&League", LEAGUE_ITEMS), MENU_OF("&Tools", TOOLS_ITEMS),
-    MENU_OF("&Help", HELP_ITEMS)};
+#define MENU_OF(title, items)                                                                                \
+    { title, items, static_cast<int32_t>(sizeof items / sizeof items[0]) }
+constexpr TOP_MENU MENU_101[] = {MENU_OF("&Game", GAME_ITEMS),       MENU_OF("&Team", TEAM_ITEMS),
+                                 MENU_OF("&Players", PLAYERS_ITEMS), MENU_OF("&Budget", BUDGET_ITEMS),
+                                 MENU_OF("&News", NEWS_ITEMS),       MENU_OF("Pla&y", PLAY_ITEMS),
+                                 MENU_OF("&History", HISTORY_ITEMS), MENU_OF("&League", LEAGUE_ITEMS),
+                                 MENU_OF("&Tools", TOOLS_ITEMS),     MENU_OF("&Help", HELP_ITEMS)};
 #undef MENU_OF
 
 constexpr uint32_t CTRL = KEY_MODIFIER_CONTROL;
@@ -68,26 +76,69 @@ constexpr uint32_t ALT = KEY_MODIFIER_ALT;
 constexpr uint32_t SHIFT = KEY_MODIFIER_SHIFT;
 
 constexpr ACCELERATOR ACCELERATOR_101[] = {
-    {Function_Key(1), 0, ID_HELP_CONTENTS}, {Function_Key(2), 0, 40030},  {Function_Key(3), 0, 40034},
-    {Function_Key(4), 0, 40032},            {Function_Key(5), 0, 40086},  {Function_Key(6), 0, 40036},
-    {Function_Key(7), 0, 40069},            {Function_Key(8), 0, 40070},  {'N', CTRL, ID_NEW_GAME},
-    {'S', CTRL, ID_SAVE_GAME},              {'O', CTRL, 40083},           {'D', CTRL, 40020},
-    {'K', CTRL, 40084},                     {'A', CTRL, 40038},           {'T', CTRL, ID_TRADES},
-    {'F', CTRL, 40056},                     {'B', CTRL, 40089},           {'C', CTRL, ID_COLLEGE_DRAFT},
+    {Function_Key(1), 0, ID_HELP_CONTENTS},
+    {Function_Key(2), 0, 40030},
+    {Function_Key(3), 0, 40034},
+    {Function_Key(4), 0, 40032},
+    {Function_Key(5), 0, 40086},
+    {Function_Key(6), 0, 40036},
+    {Function_Key(7), 0, 40069},
+    {Function_Key(8), 0, 40070},
+    {'N', CTRL, ID_NEW_GAME},
+    {'S', CTRL, ID_SAVE_GAME},
+    {'O', CTRL, 40083},
+    {'D', CTRL, 40020},
+    {'K', CTRL, 40084},
+    {'A', CTRL, 40038},
+    {'T', CTRL, ID_TRADES},
+    {'F', CTRL, 40056},
+    {'B', CTRL, 40089},
+    {'C', CTRL, ID_COLLEGE_DRAFT},
     // The Playbook item shows Ctrl+P, but the key has always opened the draft.
-    {'P', CTRL, ID_COLLEGE_DRAFT},          {'X', CTRL, 40096},           {'H', CTRL, 40091},
-    {'1', CTRL, ID_PLAY_ONE_WEEK},          {'4', CTRL, ID_PLAY_ONE_MONTH}, {'8', CTRL, ID_PLAY_HALF_SEASON},
-    {'0', CTRL, ID_PLAY_REST_OF_SEASON},    {'G', CTRL, ID_FINISH_GAME},  {'Q', CTRL, ID_FINISH_QUARTER},
-    {'R', CTRL, ID_VIEW_RECAP},             {KEY_SLASH, ALT, ID_ABOUT},   {KEY_SLASH, ALT | SHIFT, ID_ABOUT},
+    {'P', CTRL, ID_COLLEGE_DRAFT},
+    {'X', CTRL, 40096},
+    {'H', CTRL, 40091},
+    {'1', CTRL, ID_PLAY_ONE_WEEK},
+    {'4', CTRL, ID_PLAY_ONE_MONTH},
+    {'8', CTRL, ID_PLAY_HALF_SEASON},
+    {'0', CTRL, ID_PLAY_REST_OF_SEASON},
+    {'G', CTRL, ID_FINISH_GAME},
+    {'Q', CTRL, ID_FINISH_QUARTER},
+    {'R', CTRL, ID_VIEW_RECAP},
+    {KEY_SLASH, ALT, ID_ABOUT},
+    {KEY_SLASH, ALT | SHIFT, ID_ABOUT},
     {'T', CTRL | SHIFT | ALT, ID_SHOW_DEBUG_TIMER},
-    {'1', 0, 40116}, {'2', 0, 40117}, {'3', 0, 40118}, {'4', 0, 40119}, {'5', 0, 40120}, {'6', 0, 40121},
-    {'7', 0, 40122}, {'8', 0, 40123}, {'9', 0, 40124}, {'0', 0, 40125}, {'A', 0, 40126}, {'B', 0, 40127},
-    {'C', 0, 40128}, {'D', 0, 40129}, {'E', 0, 40130}, {'F', 0, 40131}, {'T', 0, ID_TIMEOUT_KEY},
-    {KEY_ENTER, 0, 40133}, {KEY_SPACE, 0, 40134},
-    {Function_Key(1), CTRL, 40140}, {Function_Key(2), CTRL, 40141},  {Function_Key(3), CTRL, 40142},
-    {Function_Key(4), CTRL, 40143}, {Function_Key(5), CTRL, 40144},  {Function_Key(6), CTRL, 40145},
-    {Function_Key(7), CTRL, 40146}, {Function_Key(8), CTRL, 40147},  {Function_Key(9), CTRL, 40148},
-    {Function_Key(10), CTRL, 40149}, {Function_Key(11), CTRL, 40150}, {Function_Key(12), CTRL, 40151}};
+    {'1', 0, 40116},
+    {'2', 0, 40117},
+    {'3', 0, 40118},
+    {'4', 0, 40119},
+    {'5', 0, 40120},
+    {'6', 0, 40121},
+    {'7', 0, 40122},
+    {'8', 0, 40123},
+    {'9', 0, 40124},
+    {'0', 0, 40125},
+    {'A', 0, 40126},
+    {'B', 0, 40127},
+    {'C', 0, 40128},
+    {'D', 0, 40129},
+    {'E', 0, 40130},
+    {'F', 0, 40131},
+    {'T', 0, ID_TIMEOUT_KEY},
+    {KEY_ENTER, 0, 40133},
+    {KEY_SPACE, 0, 40134},
+    {Function_Key(1), CTRL, 40140},
+    {Function_Key(2), CTRL, 40141},
+    {Function_Key(3), CTRL, 40142},
+    {Function_Key(4), CTRL, 40143},
+    {Function_Key(5), CTRL, 40144},
+    {Function_Key(6), CTRL, 40145},
+    {Function_Key(7), CTRL, 40146},
+    {Function_Key(8), CTRL, 40147},
+    {Function_Key(9), CTRL, 40148},
+    {Function_Key(10), CTRL, 40149},
+    {Function_Key(11), CTRL, 40150},
+    {Function_Key(12), CTRL, 40151}};
 
 constexpr int32_t OFF_SEASON_WEEK = 100;
 constexpr int32_t TRADING_DEADLINE_WEEK = 9;
@@ -136,7 +187,8 @@ void Fill_Phase_Play_Menu(MENU_HANDLE menu) {
             Append_Menu_Item(menu, 0, ID_PLAY_ONE_WEEK, "One &Week\tCtrl+1");
             if (week <= TRADING_DEADLINE_WEEK + 1 || week < Universe.Season_Length - 4)
                 Append_Menu_Item(menu, 0, ID_PLAY_ONE_MONTH, "One &Month\tCtrl+4");
-            if (week < TRADING_DEADLINE_WEEK) Append_Menu_Item(menu, 0, ID_PLAY_HALF_SEASON, "&Two Months\tCtrl+8");
+            if (week < TRADING_DEADLINE_WEEK)
+                Append_Menu_Item(menu, 0, ID_PLAY_HALF_SEASON, "&Two Months\tCtrl+8");
             if (week <= TRADING_DEADLINE_WEEK + 1)
                 Append_Menu_Item(menu, 0, ID_PLAY_TRADING_DEADLINE, "&Until Trading Deadline\tCtrl+9");
             Append_Menu_Item(menu, 0, ID_PLAY_REST_OF_SEASON, "Until &Playoffs\tCtrl+0");
@@ -161,7 +213,8 @@ MENU_HANDLE Create_Main_Menu() {
     const MENU_HANDLE bar = Create_Menu();
     for (const TOP_MENU& top : MENU_101) {
         const MENU_HANDLE popup = Create_Menu();
-        for (int32_t i = 0; i < top.Count; ++i) Append_Menu_Item(popup, 0, top.Items[i].Id, top.Items[i].Text);
+        for (int32_t i = 0; i < top.Count; ++i)
+            Append_Menu_Item(popup, 0, top.Items[i].Id, top.Items[i].Text);
         Append_Sub_Menu(bar, popup, top.Title);
     }
     return bar;

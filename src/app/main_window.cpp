@@ -116,7 +116,8 @@ WINDOW_HANDLE Create_Main_Window() {
     Get_Outer_Minimum(&minimum_width, &minimum_height);
     RECT_AREA sized = rect;
     if (sized.Bottom - sized.Top < minimum_height) sized.Bottom = sized.Top + minimum_height;
-    sized.Right = sized.Left + static_cast<int32_t>(static_cast<float>(sized.Bottom - sized.Top) * Get_Shape_Ratio());
+    sized.Right =
+        sized.Left + static_cast<int32_t>(static_cast<float>(sized.Bottom - sized.Top) * Get_Shape_Ratio());
     Move_Window(Main_Window, sized);
     Follow_Main_Window_Size(Main_Window);
     Set_Window_Show_State(Main_Window, maximized ? SHOW_STATE_MAXIMIZED : SHOW_STATE_NORMAL);
@@ -133,8 +134,10 @@ bool Constrain_Main_Window_Sizing(RECT_AREA* rect, uintptr_t edge) {
     int32_t minimum_width = 0, minimum_height = 0;
     Get_Outer_Minimum(&minimum_width, &minimum_height);
     const float ratio = Get_Shape_Ratio();
-    const bool left_edge = edge == SIZING_EDGE_LEFT || edge == SIZING_EDGE_TOP_LEFT || edge == SIZING_EDGE_BOTTOM_LEFT;
-    const bool top_edge = edge == SIZING_EDGE_TOP || edge == SIZING_EDGE_TOP_LEFT || edge == SIZING_EDGE_TOP_RIGHT;
+    const bool left_edge =
+        edge == SIZING_EDGE_LEFT || edge == SIZING_EDGE_TOP_LEFT || edge == SIZING_EDGE_BOTTOM_LEFT;
+    const bool top_edge =
+        edge == SIZING_EDGE_TOP || edge == SIZING_EDGE_TOP_LEFT || edge == SIZING_EDGE_TOP_RIGHT;
     if (rect->Right - rect->Left < minimum_width) {
         if (left_edge)
             rect->Left = rect->Right - minimum_width;
@@ -172,14 +175,15 @@ bool Constrain_Main_Window_Sizing(RECT_AREA* rect, uintptr_t edge) {
 
 bool Is_Trading_Allowed() {
     const int32_t week = Get_User_Preference(CURRENT_WEEK);
-    return Get_User_Preference(COMMISSIONER_MODE) != 0 || week < TRADING_DEADLINE_WEEK || week == OFF_SEASON_WEEK ||
-           Is_Champion_Decided();
+    return Get_User_Preference(COMMISSIONER_MODE) != 0 || week < TRADING_DEADLINE_WEEK ||
+           week == OFF_SEASON_WEEK || Is_Champion_Decided();
 }
 
 bool Close_Main_Window(WINDOW_HANDLE window) {
     if (Get_User_Preference(SIMULATION_RUNNING) != 0 && Is_Current_Game_Play_By_Play() == 0) {
-        Show_Formatted_Message("Exit Game", "Can't exit while simulations are in progress.\n\nPlease try again once "
-                                            "this week's games are completed.");
+        Show_Formatted_Message("Exit Game",
+                               "Can't exit while simulations are in progress.\n\nPlease try again once "
+                               "this week's games are completed.");
         Stop_Simulation();
         return false;
     }

@@ -55,10 +55,10 @@ struct TIMED_COMMAND {
 };
 
 constexpr TIMED_COMMAND TIMED_COMMANDS[] = {
-    {ID_PLAY_ONE_WEEK, "ID_PLAY_ONE_WEEK"},         {ID_PLAY_ONE_MONTH, "ID_PLAY_ONE_MONTH"},
-    {ID_PLAY_HALF_SEASON, "ID_PLAY_HALF_SEASON"},   {ID_PLAY_REST_OF_SEASON, "ID_PLAY_REST_OF_SEASON"},
-    {ID_PLAY_END_DRAFT, "ID_PLAY_END_DRAFT"},       {ID_PLAY_START_DRAFT, "ID_PLAY_START_DRAFT"},
-    {40077, "ID_PLAY_INJURY_CONTINGENCY"},          {ID_PLAY_SEASONS, "ID_PLAY_SEASONS"}};
+    {ID_PLAY_ONE_WEEK, "ID_PLAY_ONE_WEEK"},       {ID_PLAY_ONE_MONTH, "ID_PLAY_ONE_MONTH"},
+    {ID_PLAY_HALF_SEASON, "ID_PLAY_HALF_SEASON"}, {ID_PLAY_REST_OF_SEASON, "ID_PLAY_REST_OF_SEASON"},
+    {ID_PLAY_END_DRAFT, "ID_PLAY_END_DRAFT"},     {ID_PLAY_START_DRAFT, "ID_PLAY_START_DRAFT"},
+    {40077, "ID_PLAY_INJURY_CONTINGENCY"},        {ID_PLAY_SEASONS, "ID_PLAY_SEASONS"}};
 
 const char* Timed_Command_Name(int32_t command) {
     for (const TIMED_COMMAND& timed : TIMED_COMMANDS)
@@ -90,15 +90,17 @@ void Do_New_Game(WINDOW_HANDLE window) {
         Stop_Day_With_Message("New Game", "Can't start a new game while simulating games.");
         return;
     }
-    const bool untouched = Get_User_Preference(CURRENT_WEEK) == 0 && Get_User_Preference(CURRENT_SEASON_INDEX) == 0;
+    const bool untouched =
+        Get_User_Preference(CURRENT_WEEK) == 0 && Get_User_Preference(CURRENT_SEASON_INDEX) == 0;
     if (!untouched && Check_Save_Changes(window) == 0) return;
     if (Do_Dialog(window, NEW_GAME_DIALOG, 0) == ID_CANCEL) Do_Splash_Screen();
 }
 
 void Do_Retire(WINDOW_HANDLE window) {
     if (Get_User_Preference(SIMULATION_RUNNING) != 0) {
-        Show_Formatted_Message("Retiring", "Can't retire while simulations are in progress.\n\nPlease try again once "
-                                           "this week's games are completed.");
+        Show_Formatted_Message("Retiring",
+                               "Can't retire while simulations are in progress.\n\nPlease try again once "
+                               "this week's games are completed.");
         Stop_Simulation();
         return;
     }
@@ -122,11 +124,11 @@ void Do_Trade_Command(WINDOW_HANDLE window, int32_t dialog) {
 
 void Do_Budget_Command(WINDOW_HANDLE window, int32_t dialog) {
     if (Get_User_Preference(OWNER_MODE) != 1) {
-        const int answer = User_Message_Dialog(
-            "General Manager Mode",
-            "You are currently in 'General Manager Mode'; all budget items are controlled automatically.\n\nTo "
-            "access the Budget Menu, turn on Owner Mode.",
-            "&OK", "&Read About Owner Mode", "&Turn On Owner Mode");
+        const int answer = User_Message_Dialog("General Manager Mode",
+                                               "You are currently in 'General Manager Mode'; all budget "
+                                               "items are controlled automatically.\n\nTo "
+                                               "access the Budget Menu, turn on Owner Mode.",
+                                               "&OK", "&Read About Owner Mode", "&Turn On Owner Mode");
         if (answer == ID_BOX_YES) return;
         if (answer == ID_BOX_NO) {
             Open_Context_Help(1010);
@@ -141,8 +143,9 @@ void Do_View_Command(int32_t view) {
     if (Get_Current_View() == view) return;
     GAME_RECORD* watched = Watched_Game();
     if (watched != nullptr && !Is_Game_Over(watched)) {
-        if (Show_Message_Box("Can't leave this screen during play-by-play mode. Simulate the remainder of this week?",
-                             "Exit Game", BOX_YES_NO | BOX_INFORMATION | BOX_TASK_MODAL) != ID_BOX_YES)
+        if (Show_Message_Box(
+                "Can't leave this screen during play-by-play mode. Simulate the remainder of this week?",
+                "Exit Game", BOX_YES_NO | BOX_INFORMATION | BOX_TASK_MODAL) != ID_BOX_YES)
             return;
         Stop_Simulation();
     }
@@ -161,7 +164,8 @@ void Do_Timeout(GAME_RECORD* game) {
     Get_Team_Nickname(game->Team[side], nickname);
     const int32_t left = game->Timeouts[side];
     if (left <= 0) {
-        Show_Formatted_Message("No Timeouts", "The %s do not have any more timeouts remaining in this half.", nickname);
+        Show_Formatted_Message("No Timeouts", "The %s do not have any more timeouts remaining in this half.",
+                               nickname);
         return;
     }
     Stop_Game_Clock(game);
@@ -169,10 +173,11 @@ void Do_Timeout(GAME_RECORD* game) {
     if (left == 1)
         Show_Formatted_Message("Timeout Called", "The %s have called their final timeout.", nickname);
     else if (left == 2)
-        Show_Formatted_Message("Timeout Called", "The %s call timeout. They have one timeout remaining.", nickname);
+        Show_Formatted_Message("Timeout Called", "The %s call timeout. They have one timeout remaining.",
+                               nickname);
     else
-        Show_Formatted_Message("Timeout Called", "The %s call timeout. They have %d timeouts remaining.", nickname,
-                               left - 1);
+        Show_Formatted_Message("Timeout Called", "The %s call timeout. They have %d timeouts remaining.",
+                               nickname, left - 1);
 }
 
 void Open_Game_Page(bool recap) {
@@ -201,18 +206,20 @@ void Adjust_Current_Game(int32_t key) {
         break;
     case 2: {
         const int32_t toward = Is_Home_Team_On_Offense(game) ? -10 : 10;
-        game->Yards_To_Goal = static_cast<int8_t>(std::clamp(game->Yards_To_Goal + (step < 0 ? toward : -toward), 1, 99));
+        game->Yards_To_Goal =
+            static_cast<int8_t>(std::clamp(game->Yards_To_Goal + (step < 0 ? toward : -toward), 1, 99));
         break;
     }
     case 3:
         game->Clock = static_cast<int16_t>(std::clamp(game->Clock + (step < 0 ? 10 : -10), 0, 3600));
         break;
     case 4:
-        game->Yards_To_Go =
-            static_cast<int8_t>(std::clamp<int32_t>(game->Yards_To_Go + step, 1, std::max<int32_t>(1, game->Yards_To_Goal)));
+        game->Yards_To_Go = static_cast<int8_t>(
+            std::clamp<int32_t>(game->Yards_To_Go + step, 1, std::max<int32_t>(1, game->Yards_To_Goal)));
         break;
     default:
-        Set_Game_Down(game, static_cast<uint32_t>(std::clamp<int32_t>(static_cast<int32_t>(Get_Game_Down(game)) + step, 0, 3)));
+        Set_Game_Down(game, static_cast<uint32_t>(
+                                std::clamp<int32_t>(static_cast<int32_t>(Get_Game_Down(game)) + step, 0, 3)));
         break;
     }
     Auto_Select_Play_Calls();
@@ -373,7 +380,8 @@ bool Do_Main_Window_Command(WINDOW_HANDLE window, int32_t command) {
         return true;
     case 40079:
         if (Is_College_Draft_Running()) {
-            Show_Formatted_Message("College Draft", "The League Editor is disabled during the College Draft.");
+            Show_Formatted_Message("College Draft",
+                                   "The League Editor is disabled during the College Draft.");
             return true;
         }
         Refresh_Bars_And_Do_Dialog(window, 159);
@@ -384,18 +392,20 @@ bool Do_Main_Window_Command(WINDOW_HANDLE window, int32_t command) {
         }
         return true;
     case 40081:
-        Show_Formatted_Message("Output Rosters",
-                               "This will create a ROSTERS.TXT file in your 'Output' directory. After you have edited "
-                               "this file (such as for a draft league), move the file to your 'Input' directory and "
-                               "then check 'Roster File' in the New Game dialog.");
+        Show_Formatted_Message(
+            "Output Rosters",
+            "This will create a ROSTERS.TXT file in your 'Output' directory. After you have edited "
+            "this file (such as for a draft league), move the file to your 'Input' directory and "
+            "then check 'Roster File' in the New Game dialog.");
         Output_Rosters();
         return true;
     case ID_COLLEGE_DRAFT:
         if (Get_Universe_Stat(FANTASY_DRAFT_FLAG) >= 1)
             Refresh_Bars_And_Do_Dialog(window, 169);
         else if (Get_User_Preference(CURRENT_WEEK) < Universe.Season_Length)
-            Show_Formatted_Message("College Draft", "College players are not available to be viewed until after the "
-                                                    "end of the regular season.");
+            Show_Formatted_Message("College Draft",
+                                   "College players are not available to be viewed until after the "
+                                   "end of the regular season.");
         else
             Refresh_Bars_And_Do_Dialog(window, 170);
         return true;

@@ -23,10 +23,10 @@ struct NAV_BUTTON {
 
 // Tested in this order; the draft button starts where the playoffs button
 // does, so only its part beyond 496 is its own.
-constexpr NAV_BUTTON NAV_BUTTONS[] = {
-    {{27, 466, 105, 493}, 40036},  {{105, 466, 194, 493}, 40030}, {{194, 466, 276, 493}, 40034},
-    {{276, 466, 350, 493}, 40032}, {{350, 466, 418, 493}, 40086}, {{418, 466, 496, 493}, 40069},
-    {{418, 466, 553, 493}, 40070}};
+constexpr NAV_BUTTON NAV_BUTTONS[] = {{{27, 466, 105, 493}, 40036},  {{105, 466, 194, 493}, 40030},
+                                      {{194, 466, 276, 493}, 40034}, {{276, 466, 350, 493}, 40032},
+                                      {{350, 466, 418, 493}, 40086}, {{418, 466, 496, 493}, 40069},
+                                      {{418, 466, 553, 493}, 40070}};
 constexpr RECT_AREA NAV_BAR = {27, 466, 553, 493};
 
 // Edges included, as the buttons' rectangles are tested.

@@ -19,7 +19,11 @@
 
 namespace {
 const DIALOG_CONTROL MESSAGE_CONTROLS[] = {
-    {CONTROL_PUSH_BUTTON, MESSAGE_FIRST_BUTTON, {10, 40, 50, 14}, "", WINDOW_TAB_STOP | CONTROL_DEFAULT_BUTTON},
+    {CONTROL_PUSH_BUTTON,
+     MESSAGE_FIRST_BUTTON,
+     {10, 40, 50, 14},
+     "",
+     WINDOW_TAB_STOP | CONTROL_DEFAULT_BUTTON},
     {CONTROL_PUSH_BUTTON, MESSAGE_SECOND_BUTTON, {70, 40, 50, 14}, "", WINDOW_TAB_STOP},
     {CONTROL_PUSH_BUTTON, MESSAGE_THIRD_BUTTON, {130, 40, 50, 14}, "", WINDOW_TAB_STOP},
     {CONTROL_STATIC_TEXT, MESSAGE_TEXT, {10, 8, 170, 24}, "", CONTROL_HIDDEN},
@@ -69,7 +73,8 @@ void Lay_Out_Message_Box(WINDOW_HANDLE dialog, const USER_MESSAGE_RECORD& record
 
     RECT_AREA frame;
     Get_Window_Frame(dialog, &frame);
-    Move_Window(dialog, {0, 0, client_width + frame.Left + frame.Right, client_height + frame.Top + frame.Bottom});
+    Move_Window(dialog,
+                {0, 0, client_width + frame.Left + frame.Right, client_height + frame.Top + frame.Bottom});
     const WINDOW_HANDLE text = Get_Dialog_Item(dialog, MESSAGE_TEXT);
     Move_Window(text, {MARGIN, MARGIN, client_width - MARGIN, MARGIN + text_height});
     Set_Window_Text(text, message.c_str());
@@ -110,8 +115,8 @@ void Paint_Message(WINDOW_HANDLE dialog) {
     Set_Text_Colour(dc, Make_Colour(0, 0, 0));
     Set_Background_Mode(dc, BACKGROUND_TRANSPARENT);
     const uint32_t flags = TEXT_WORD_BREAK | (Has_Line_Break(message) ? 0 : TEXT_CENTRE);
-    Draw_Text_In_Scaled_Rect(dc, message.c_str(), {x, y, x + area.Right - area.Left, y + area.Bottom - area.Top},
-                             flags, 0);
+    Draw_Text_In_Scaled_Rect(dc, message.c_str(),
+                             {x, y, x + area.Right - area.Left, y + area.Bottom - area.Top}, flags, 0);
     End_Paint(dialog, &paint);
 }
 
@@ -130,8 +135,16 @@ const PROGRAM_MESSAGE_BOX PROGRAM_BOX = {Is_Program_Box_Available, Show_Program_
 } // namespace
 
 const DIALOG_TEMPLATE USER_MESSAGE_DIALOG_TEMPLATE = {
-    USER_MESSAGE_DIALOG, "", 190, 62, "MS Sans Serif", 8, WINDOW_CAPTION | WINDOW_BORDER, MESSAGE_CONTROLS,
-    static_cast<int32_t>(sizeof MESSAGE_CONTROLS / sizeof MESSAGE_CONTROLS[0]), ID_BOX_CANCEL};
+    USER_MESSAGE_DIALOG,
+    "",
+    190,
+    62,
+    "MS Sans Serif",
+    8,
+    WINDOW_CAPTION | WINDOW_BORDER,
+    MESSAGE_CONTROLS,
+    static_cast<int32_t>(sizeof MESSAGE_CONTROLS / sizeof MESSAGE_CONTROLS[0]),
+    ID_BOX_CANCEL};
 
 intptr_t User_Message_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wparam, intptr_t lparam) {
     switch (code) {

@@ -1,9 +1,9 @@
 #include "app/modal_dialogs.h"
 
+#include "app/dialog_table.h"
 #include "app/main_window.h"
 #include "app/status_bars.h"
 #include "app/window_graphics.h"
-#include "app/dialog_table.h"
 #include "platform/message_box.h"
 #include "platform/windows.h"
 
@@ -24,14 +24,15 @@ int32_t Do_Dialog(WINDOW_HANDLE owner, int32_t dialog_id, intptr_t parameter) {
     const DIALOG_TABLE_ROW* row = dialog_id <= USER_MESSAGE_DIALOG ? Find_Dialog_Row(dialog_id) : nullptr;
     int32_t result = 0;
     if (row == nullptr) {
-        Show_Formatted_Message("Do_Dialog()", "Unrecognized idDialog in Do_Dialog(). DialogBox() call aborted.");
+        Show_Formatted_Message("Do_Dialog()",
+                               "Unrecognized idDialog in Do_Dialog(). DialogBox() call aborted.");
     } else {
         ++dialogs_opened;
         last_dialog_id = dialog_id;
         if (Is_Choose_Stat_Dialog(dialog_id)) Choose_Stat_Dialog_Id = dialog_id;
         const intptr_t used_parameter = row->Has_Parameter ? row->Parameter : parameter;
-        result = static_cast<int32_t>(Run_Modal_Dialog(owner, *Get_Row_Template(*row), Get_Row_Procedure(*row),
-                                                       used_parameter));
+        result = static_cast<int32_t>(
+            Run_Modal_Dialog(owner, *Get_Row_Template(*row), Get_Row_Procedure(*row), used_parameter));
     }
     Redraw_Main_Window();
     return result;

@@ -17,8 +17,8 @@
 #include "database/universe.h"
 #include "engine/game_record.h"
 #include "platform/label_drawing.h"
-#include "platform/text_render.h"
 #include "platform/message_queue.h"
+#include "platform/text_render.h"
 #include "platform/windows.h"
 #include "reports/top_ten_lists.h"
 #include "season/score_ticker.h"
@@ -33,8 +33,8 @@ constexpr int32_t LAST_SLOT_FIRST_WEEK = 4;
 constexpr int32_t LOWEST_LIST_VALUE = 0x0FFFFFFF;
 // Leader categories of the three player lists: pass, rush and receiving yards.
 constexpr int32_t PLAYER_LIST_CATEGORIES[3] = {2, 11, 15};
-const char* const PLAYER_LIST_FORMATS[3] = {"%d Passing Yards Leaders:   %s", "%d Rushing Yards Leaders:   %s",
-                                            "%d Receiving Yards Leaders:   %s"};
+const char* const PLAYER_LIST_FORMATS[3] = {
+    "%d Passing Yards Leaders:   %s", "%d Rushing Yards Leaders:   %s", "%d Receiving Yards Leaders:   %s"};
 
 char ticker_texts[TICKER_TEXT_SLOTS][TICKER_TEXT_SIZE];
 int32_t current_slot = 0;
@@ -78,13 +78,14 @@ void Build_Team_Slot(int32_t slot, int32_t category) {
     std::string entries;
     for (int32_t i = 0; i < 10; ++i) {
         const TOP_TEN_ENTRY& entry = list.Entries[i];
-        if (entry.Value <= 0 || entry.Value == LOWEST_LIST_VALUE || !Is_Used_Franchise_Slot(entry.Team)) continue;
+        if (entry.Value <= 0 || entry.Value == LOWEST_LIST_VALUE || !Is_Used_Franchise_Slot(entry.Team))
+            continue;
         char name[128] = "", text[256];
         Get_Team_Full_Name(entry.Team, name);
         const int32_t pass = Get_Team_Totals_Stat(entry.Team, category, last_season, 11);
         const int32_t run = entry.Value - pass;
-        std::snprintf(text, sizeof text, "%d. %s: %d total yards, %d run yards, %d pass yards.    ", i + 1, name,
-                      run + pass, run, pass);
+        std::snprintf(text, sizeof text, "%d. %s: %d total yards, %d run yards, %d pass yards.    ", i + 1,
+                      name, run + pass, run, pass);
         Append_Text(&entries, text);
     }
     std::snprintf(ticker_texts[slot], TICKER_TEXT_SIZE,
@@ -211,9 +212,9 @@ void Create_News_Ticker(WINDOW_HANDLE parent) {
     Register_Status_Bar_Class();
     RECT_AREA client;
     Get_Client_Rect(parent, &client);
-    News_Ticker_Window = Create_Window(STATUS_BAR_CLASS, "", WINDOW_CHILD | WINDOW_VISIBLE,
-                                       {0, client.Bottom - NEWS_TICKER_HEIGHT, client.Right, client.Bottom},
-                                       parent, 0, 0);
+    News_Ticker_Window =
+        Create_Window(STATUS_BAR_CLASS, "", WINDOW_CHILD | WINDOW_VISIBLE,
+                      {0, client.Bottom - NEWS_TICKER_HEIGHT, client.Right, client.Bottom}, parent, 0, 0);
     if (News_Ticker_Window == NO_WINDOW) return;
     bar_procedure = Subclass_Window(News_Ticker_Window, News_Ticker_Proc);
     Build_News_Ticker_Items();
@@ -252,7 +253,8 @@ void Build_News_Ticker_Items() {
     last_season = week == 0 || week == OFF_SEASON_WEEK ? 1 : 0;
     season_year = Get_Current_Year() - last_season;
     safe_strncpy(ticker_texts[0], "Welcome to Football Korva!", TICKER_TEXT_SIZE);
-    for (int32_t i = 0; i < 3; ++i) Build_Player_Slot(1 + i, i);
+    for (int32_t i = 0; i < 3; ++i)
+        Build_Player_Slot(1 + i, i);
     Build_Team_Slot(4, 0);
     Build_Team_Slot(5, 4);
 }

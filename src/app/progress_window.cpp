@@ -22,8 +22,16 @@ const DIALOG_CONTROL PROGRESS_CONTROLS[] = {
     {CONTROL_STATIC_TEXT, PROGRESS_TEXT_CONTROL, {20, 12, 210, 12}, "", CONTROL_CENTRE_TEXT},
 };
 const DIALOG_TEMPLATE PROGRESS_TEMPLATE = {
-    PROGRESS_DIALOG_ID, "", 250, 66, "MS Sans Serif", 8, WINDOW_CAPTION | WINDOW_BORDER, PROGRESS_CONTROLS,
-    static_cast<int32_t>(sizeof PROGRESS_CONTROLS / sizeof PROGRESS_CONTROLS[0]), 0};
+    PROGRESS_DIALOG_ID,
+    "",
+    250,
+    66,
+    "MS Sans Serif",
+    8,
+    WINDOW_CAPTION | WINDOW_BORDER,
+    PROGRESS_CONTROLS,
+    static_cast<int32_t>(sizeof PROGRESS_CONTROLS / sizeof PROGRESS_CONTROLS[0]),
+    0};
 
 int32_t progress_mode = PERCENT_MODE;
 int32_t progress_position = 0;
@@ -31,11 +39,11 @@ int32_t progress_range = 0;
 WINDOW_HANDLE progress_bar = NO_WINDOW;
 char progress_text[TEXT_SIZE] = "";
 
-WINDOW_HANDLE Create_Progress_Bar(WINDOW_HANDLE parent, int32_t left, int32_t top, int32_t right, int32_t bottom,
-                                  int32_t range) {
-    const WINDOW_HANDLE bar = Create_Window(Get_Control_Class_Name(CONTROL_PROGRESS_BAR), "Position",
-                                            WINDOW_CHILD | WINDOW_VISIBLE, {left, top, right, bottom}, parent,
-                                            PROGRESS_BAR_CONTROL, 0);
+WINDOW_HANDLE Create_Progress_Bar(WINDOW_HANDLE parent, int32_t left, int32_t top, int32_t right,
+                                  int32_t bottom, int32_t range) {
+    const WINDOW_HANDLE bar =
+        Create_Window(Get_Control_Class_Name(CONTROL_PROGRESS_BAR), "Position", WINDOW_CHILD | WINDOW_VISIBLE,
+                      {left, top, right, bottom}, parent, PROGRESS_BAR_CONTROL, 0);
     if (bar == NO_WINDOW) return NO_WINDOW;
     Send_Window_Message(bar, MSG_PROGRESS_SET_RANGE, 0, range);
     Send_Window_Message(bar, MSG_PROGRESS_SET_STEP, 1, 0);
@@ -97,7 +105,8 @@ int Open_Progress_Window(const char* caption, int range) {
 
 void Step_Progress(int steps) {
     if (Progress_Window == NO_WINDOW || !Is_Window(Progress_Window)) return;
-    for (int i = 0; i < steps; ++i) Step_Once(nullptr);
+    for (int i = 0; i < steps; ++i)
+        Step_Once(nullptr);
 }
 
 void Step_Progress_With_Text(const char* text) {
@@ -125,7 +134,9 @@ void Format_Progress_Percent(char* buffer) {
         return;
     }
     const int64_t percent =
-        progress_range == 0 ? 0 : (100 * static_cast<int64_t>(progress_position) + progress_range / 2) / progress_range;
+        progress_range == 0
+            ? 0
+            : (100 * static_cast<int64_t>(progress_position) + progress_range / 2) / progress_range;
     std::snprintf(buffer, TEXT_SIZE, "%d%%", static_cast<int>(percent));
 }
 

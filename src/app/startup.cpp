@@ -8,8 +8,11 @@
 #include <new>
 #include <string>
 
+#include "app/app_fonts.h"
+#include "app/bitmap_cache.h"
 #include "app/command_line_flags.h"
 #include "app/diagnostics.h"
+#include "app/dialog_brushes.h"
 #include "app/drawing_services.h"
 #include "app/main_menu.h"
 #include "app/main_window.h"
@@ -18,9 +21,6 @@
 #include "app/sounds_and_cursors.h"
 #include "app/web_addresses.h"
 #include "app/welcome_dialog.h"
-#include "app/app_fonts.h"
-#include "app/bitmap_cache.h"
-#include "app/dialog_brushes.h"
 #include "app/window_graphics.h"
 #include "database/league_structure.h"
 #include "database/path_resolver.h"
@@ -38,7 +38,6 @@
 #include "views/current_view.h"
 #include "views/owner_hall_of_fame.h"
 #include "views/owner_hall_of_fame_file.h"
-#include "app/main_window_dc.h"
 
 namespace {
 const char* const INSTALL_KEY = "SOFTWARE\\SportsKorva\\FootballKorva\\2019";
@@ -87,9 +86,11 @@ void Install_Frame_Services() {
 void Install_Crash_Dump_Handler() {
     const std::string folder = Current_Folder();
     std::snprintf(crash_log_path, sizeof crash_log_path, "%s/debug.txt", folder.c_str());
-    std::snprintf(crash_file_stem, sizeof crash_file_stem, "%s/Crash-Football-Korva-%04d", folder.c_str(), 2002);
+    std::snprintf(crash_file_stem, sizeof crash_file_stem, "%s/Crash-Football-Korva-%04d", folder.c_str(),
+                  2002);
     char user_stream[256];
-    std::snprintf(user_stream, sizeof user_stream, "UserStream: Football Korva 23 %d \"%s\" %s", 2002, "    ", "CD");
+    std::snprintf(user_stream, sizeof user_stream, "UserStream: Football Korva 23 %d \"%s\" %s", 2002, "    ",
+                  "CD");
     Install_Crash_Handler({crash_log_path, crash_file_stem, user_stream, Last_Error_Text});
 }
 
@@ -145,11 +146,13 @@ int32_t Load_Startup_League() {
         Universe.Header.Universe_Stats[BASE_YEAR] = DATABASE_YEAR;
         Set_User_Preference(SHOW_NEWS_TICKER, 1);
         Set_Skin_Name("earth");
-        Log_Debug_Line("League database \"%s\" not found: starting with an empty league", DEFAULT_DATABASE_NAME);
-        Show_Formatted_Message("League Database Missing",
-                               "The league database \"%s\" is not installed.\n\nFootball Korva starts with an "
-                               "empty league: no games are played until a saved game is resumed.",
-                               DEFAULT_DATABASE_NAME);
+        Log_Debug_Line("League database \"%s\" not found: starting with an empty league",
+                       DEFAULT_DATABASE_NAME);
+        Show_Formatted_Message(
+            "League Database Missing",
+            "The league database \"%s\" is not installed.\n\nFootball Korva starts with an "
+            "empty league: no games are played until a saved game is resumed.",
+            DEFAULT_DATABASE_NAME);
         return 1;
     }
     return Load_Game(DEFAULT_DATABASE_NAME) != 0 ? 1 : 0;

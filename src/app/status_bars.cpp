@@ -91,8 +91,8 @@ void Create_Status_Bar() {
         Redock_Status_Bars();
         return;
     }
-    Status_Bar_Window = Create_Window(STATUS_BAR_CLASS, "", WINDOW_CHILD, {0, 0, 0, STATUS_BAR_HEIGHT}, Main_Window,
-                                      0, 0);
+    Status_Bar_Window =
+        Create_Window(STATUS_BAR_CLASS, "", WINDOW_CHILD, {0, 0, 0, STATUS_BAR_HEIGHT}, Main_Window, 0, 0);
     if (Status_Bar_Window == NO_WINDOW) return;
     bar_procedure = Subclass_Window(Status_Bar_Window, Status_Bar_Proc);
     Dock_Status_Bar(Status_Bar_Window);

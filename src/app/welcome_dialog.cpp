@@ -32,9 +32,16 @@ constexpr uint32_t BUTTON = WINDOW_TAB_STOP;
 
 const DIALOG_CONTROL WELCOME_CONTROLS[] = {
     {CONTROL_STATIC_IMAGE, SPLASH_PICTURE, {8, 8, 304, 120}, "", 0},
-    {CONTROL_PUSH_BUTTON, WELCOME_NEW_GAME, {8, 136, 148, 18}, "Start a &New Game of Football Korva",
+    {CONTROL_PUSH_BUTTON,
+     WELCOME_NEW_GAME,
+     {8, 136, 148, 18},
+     "Start a &New Game of Football Korva",
      BUTTON | CONTROL_DEFAULT_BUTTON},
-    {CONTROL_PUSH_BUTTON, WELCOME_RESUME_GAME, {164, 136, 148, 18}, "&Resume a Previously Saved Game", BUTTON},
+    {CONTROL_PUSH_BUTTON,
+     WELCOME_RESUME_GAME,
+     {164, 136, 148, 18},
+     "&Resume a Previously Saved Game",
+     BUTTON},
     {CONTROL_PUSH_BUTTON, HOME_PAGE_BUTTON, {8, 162, 70, 14}, "&Web Site", BUTTON},
     {CONTROL_PUSH_BUTTON, SOCIAL_PAGE_BUTTON, {86, 162, 70, 14}, "&Community", BUTTON},
     {CONTROL_PUSH_BUTTON, UPDATE_PAGE_BUTTON, {164, 162, 70, 14}, "Free &Updates", BUTTON},
@@ -44,7 +51,10 @@ const DIALOG_CONTROL WELCOME_CONTROLS[] = {
 
 const DIALOG_CONTROL ABOUT_CONTROLS[] = {
     {CONTROL_STATIC_TEXT, ABOUT_VERSION_TEXT, {10, 10, 220, 12}, "", CONTROL_CENTRE_TEXT},
-    {CONTROL_STATIC_TEXT, UNNAMED_CONTROL, {10, 26, 220, 12}, "American pro football management and simulation",
+    {CONTROL_STATIC_TEXT,
+     UNNAMED_CONTROL,
+     {10, 26, 220, 12},
+     "American pro football management and simulation",
      CONTROL_CENTRE_TEXT},
     {CONTROL_PUSH_BUTTON, ID_OK, {95, 70, 50, 14}, "OK", BUTTON | CONTROL_DEFAULT_BUTTON},
     {CONTROL_PUSH_BUTTON, HOME_PAGE_BUTTON, {10, 48, 50, 14}, "&Web Site", BUTTON},
@@ -55,20 +65,25 @@ const DIALOG_CONTROL ABOUT_CONTROLS[] = {
 
 const DIALOG_CONTROL NEW_VERSION_CONTROLS[] = {
     {CONTROL_STATIC_IMAGE, NEW_VERSION_PICTURE, {8, 8, 224, 90}, "", 0},
-    {CONTROL_PUSH_BUTTON, NEW_VERSION_PRODUCT_BUTTON, {8, 106, 110, 14}, "&Get the New Version",
+    {CONTROL_PUSH_BUTTON,
+     NEW_VERSION_PRODUCT_BUTTON,
+     {8, 106, 110, 14},
+     "&Get the New Version",
      BUTTON | CONTROL_DEFAULT_BUTTON},
     {CONTROL_PUSH_BUTTON, ID_CANCEL, {182, 106, 50, 14}, "Close", BUTTON},
 };
 
-template <size_t N>
-constexpr int32_t Count_Of(const DIALOG_CONTROL (&)[N]) {
+template <size_t N> constexpr int32_t Count_Of(const DIALOG_CONTROL (&)[N]) {
     return static_cast<int32_t>(N);
 }
 
 // Earlier installations searched for saved games, in this order.
-const char* const EARLIER_FOLDERS[] = {
-    "22 BETA", "21", "20", "19", "18", "17", "16", "15", "2014\\Football Korva 2014", "2014", "2014 Demo",
-    "2013\\Football Korva 2013", "2013 Demo", "2012", "2011 Demo", "2011", "2010", "2009"};
+const char* const EARLIER_FOLDERS[] = {"22 BETA",   "21",        "20",
+                                       "19",        "18",        "17",
+                                       "16",        "15",        "2014\\Football Korva 2014",
+                                       "2014",      "2014 Demo", "2013\\Football Korva 2013",
+                                       "2013 Demo", "2012",      "2011 Demo",
+                                       "2011",      "2010",      "2009"};
 const char* const EARLIER_FOLDER_STEM = "C:\\Sports Korva\\Football Korva ";
 
 // Paints an image file over a picture control of a dialog.
@@ -101,22 +116,34 @@ bool Open_Link_Button(int32_t id) {
 }
 
 bool Is_Link_Button(int32_t id) {
-    return id == HOME_PAGE_BUTTON || id == SOCIAL_PAGE_BUTTON || id == STORE_PAGE_BUTTON || id == UPDATE_PAGE_BUTTON;
+    return id == HOME_PAGE_BUTTON || id == SOCIAL_PAGE_BUTTON || id == STORE_PAGE_BUTTON ||
+           id == UPDATE_PAGE_BUTTON;
 }
 } // namespace
 
-const DIALOG_TEMPLATE WELCOME_DIALOG_TEMPLATE = {WELCOME_DIALOG,   "Welcome to...",
-                                                 320,              206,
-                                                 "MS Sans Serif",  8,
+const DIALOG_TEMPLATE WELCOME_DIALOG_TEMPLATE = {WELCOME_DIALOG,
+                                                 "Welcome to...",
+                                                 320,
+                                                 206,
+                                                 "MS Sans Serif",
+                                                 8,
                                                  WINDOW_CAPTION | WINDOW_BORDER,
-                                                 WELCOME_CONTROLS, Count_Of(WELCOME_CONTROLS),
+                                                 WELCOME_CONTROLS,
+                                                 Count_Of(WELCOME_CONTROLS),
                                                  ID_CANCEL};
-const DIALOG_TEMPLATE ABOUT_DIALOG_TEMPLATE = {ABOUT_DIALOG,   "About Football Korva", 240, 92, "MS Sans Serif", 8,
-                                               WINDOW_CAPTION | WINDOW_BORDER, ABOUT_CONTROLS,
-                                               Count_Of(ABOUT_CONTROLS), ID_OK};
-const DIALOG_TEMPLATE NEW_VERSION_DIALOG_TEMPLATE = {
-    NEW_VERSION_DIALOG, "New Version Available", 240, 128, "MS Sans Serif", 8, WINDOW_CAPTION | WINDOW_BORDER,
-    NEW_VERSION_CONTROLS, Count_Of(NEW_VERSION_CONTROLS), 0};
+const DIALOG_TEMPLATE ABOUT_DIALOG_TEMPLATE = {
+    ABOUT_DIALOG,   "About Football Korva",   240,  92, "MS Sans Serif", 8, WINDOW_CAPTION | WINDOW_BORDER,
+    ABOUT_CONTROLS, Count_Of(ABOUT_CONTROLS), ID_OK};
+const DIALOG_TEMPLATE NEW_VERSION_DIALOG_TEMPLATE = {NEW_VERSION_DIALOG,
+                                                     "New Version Available",
+                                                     240,
+                                                     128,
+                                                     "MS Sans Serif",
+                                                     8,
+                                                     WINDOW_CAPTION | WINDOW_BORDER,
+                                                     NEW_VERSION_CONTROLS,
+                                                     Count_Of(NEW_VERSION_CONTROLS),
+                                                     0};
 
 intptr_t Welcome_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wparam, intptr_t) {
     switch (code) {
@@ -208,17 +235,20 @@ int32_t Copy_Previous_Version_Saved_Games() {
     std::vector<FOUND_FILE> found;
     for (const char* folder : EARLIER_FOLDERS) {
         const std::string path = Resolve_File_Path((std::string(EARLIER_FOLDER_STEM) + folder).c_str());
-        for (const std::string& name : Find_Files(path, "*.kor")) found.push_back({path, name});
+        for (const std::string& name : Find_Files(path, "*.kor"))
+            found.push_back({path, name});
     }
     if (found.empty()) return 0;
     const int32_t count = static_cast<int32_t>(found.size());
     char text[512];
-    std::snprintf(text, sizeof text,
-                  "Football Korva has found %d Saved Game File%s from previous versions.\n\nWould you like to copy "
-                  "%s to the Football Korva %s folder?",
-                  count, count == 1 ? "" : "s", count == 1 ? "this file" : "those files", "23");
+    std::snprintf(
+        text, sizeof text,
+        "Football Korva has found %d Saved Game File%s from previous versions.\n\nWould you like to copy "
+        "%s to the Football Korva %s folder?",
+        count, count == 1 ? "" : "s", count == 1 ? "this file" : "those files", "23");
     if (User_Message_Dialog("Saved Game Files", text, "Yes", "No", "") != ID_BOX_YES) return 0;
-    for (const FOUND_FILE& file : found) Copy_File_Without_Overwrite(file.Folder + "/" + file.Name, file.Name);
+    for (const FOUND_FILE& file : found)
+        Copy_File_Without_Overwrite(file.Folder + "/" + file.Name, file.Name);
     return 1;
 }
 

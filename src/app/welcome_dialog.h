@@ -14,7 +14,8 @@ extern const DIALOG_TEMPLATE NEW_VERSION_DIALOG_TEMPLATE;
 
 intptr_t Welcome_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wparam, intptr_t lparam);
 intptr_t About_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wparam, intptr_t lparam);
-intptr_t New_Version_Available_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wparam, intptr_t lparam);
+intptr_t New_Version_Available_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wparam,
+                                           intptr_t lparam);
 
 // The welcome flow: 1 when the user chose to play, 0 after asking the
 // program to quit (the welcome dialog was cancelled).

@@ -29,7 +29,8 @@ void Fit_Back_Buffer_To_View() {
     Get_View_Rect(&view);
     const int32_t width = view.Right - view.Left, height = view.Bottom - view.Top;
     if (width <= 0 || height <= 0) return;
-    if (Main_Window_Back_Buffer_Exists() && Get_Back_Buffer_Width() == width && Get_Back_Buffer_Height() == height)
+    if (Main_Window_Back_Buffer_Exists() && Get_Back_Buffer_Width() == width &&
+        Get_Back_Buffer_Height() == height)
         return;
     // A context taken on the old buffer must be given back first; the size is
     // taken up again at the next change.

@@ -32,6 +32,7 @@ int32_t Check_Save_Changes(WINDOW_HANDLE owner) {
 }
 
 void Stop_Day_With_Message(const char* caption, const char* text) {
-    Show_Formatted_Message(caption, "%s\n\nPlease try again once this day is completed.", text != nullptr ? text : "");
+    Show_Formatted_Message(caption, "%s\n\nPlease try again once this day is completed.",
+                           text != nullptr ? text : "");
     Stop_Simulation();
 }

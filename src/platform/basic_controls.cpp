@@ -110,7 +110,8 @@ intptr_t Framed_Box_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t wpa
     RECT_AREA client;
     Get_Client_Rect(window, &client);
     Draw_Outline(dc, client, EDGE_COLOUR);
-    Draw_Label(dc, Get_Window_Text(window).c_str(), {client.Left + 6, client.Top, client.Right, client.Top + Get_Label_Line_Height()},
+    Draw_Label(dc, Get_Window_Text(window).c_str(),
+               {client.Left + 6, client.Top, client.Right, client.Top + Get_Label_Line_Height()},
                TEXT_SINGLE_LINE, Label_Colour(window));
     End_Paint(window, &paint);
     return 0;
@@ -141,7 +142,8 @@ intptr_t Progress_Bar_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t w
         return previous;
     }
     case MSG_PROGRESS_STEP:
-        return set_position(Get_Window_Data(window, PROGRESS_POSITION) + Get_Window_Data(window, PROGRESS_STEP));
+        return set_position(Get_Window_Data(window, PROGRESS_POSITION) +
+                            Get_Window_Data(window, PROGRESS_STEP));
     case MSG_PROGRESS_SET_POSITION:
         return set_position(static_cast<intptr_t>(wparam));
     case MSG_PROGRESS_GET_POSITION:

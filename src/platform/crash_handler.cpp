@@ -49,15 +49,18 @@ void Format_Number(char* buffer, long value, int min_digits) {
     char digits[24];
     int count = 0;
     const bool negative = value < 0;
-    unsigned long rest = negative ? static_cast<unsigned long>(-(value + 1)) + 1 : static_cast<unsigned long>(value);
+    unsigned long rest =
+        negative ? static_cast<unsigned long>(-(value + 1)) + 1 : static_cast<unsigned long>(value);
     do {
         digits[count++] = static_cast<char>('0' + rest % 10);
         rest /= 10;
     } while (rest != 0 && count < 22);
-    while (count < min_digits && count < 22) digits[count++] = '0';
+    while (count < min_digits && count < 22)
+        digits[count++] = '0';
     int at = 0;
     if (negative) buffer[at++] = '-';
-    while (count > 0) buffer[at++] = digits[--count];
+    while (count > 0)
+        buffer[at++] = digits[--count];
     buffer[at] = '\0';
 }
 
@@ -150,12 +153,13 @@ bool Install_Crash_Handler(const CRASH_REPORT_SETUP& setup) {
     stack.ss_sp = alternate_stack;
     stack.ss_size = sizeof alternate_stack;
     if (sigaltstack(&stack, nullptr) != 0) return false;
-    struct sigaction action{};
+    struct sigaction action {};
     action.sa_handler = Handle_Fatal_Signal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_ONSTACK | SA_RESETHAND;
     for (size_t i = 0; i < sizeof FATAL_SIGNALS / sizeof FATAL_SIGNALS[0]; ++i)
-        if (sigaction(FATAL_SIGNALS[i], &action, installed ? nullptr : &previous_actions[i]) != 0) return false;
+        if (sigaction(FATAL_SIGNALS[i], &action, installed ? nullptr : &previous_actions[i]) != 0)
+            return false;
     installed = true;
     return true;
 }

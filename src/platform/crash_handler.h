@@ -7,10 +7,10 @@
 // lines. It runs on its own stack, so a stack overflow is reported too.
 
 struct CRASH_REPORT_SETUP {
-    const char* Log_File;         // the log the report is appended to
-    const char* Crash_File_Stem;  // crash file: stem + "-%03d.txt" with the tick count mod 1,000
-    const char* User_Stream;      // first report line, followed by " [calendar seconds]"
-    const char* Last_Error_Text;  // the most recent error lines, read at crash time
+    const char* Log_File;        // the log the report is appended to
+    const char* Crash_File_Stem; // crash file: stem + "-%03d.txt" with the tick count mod 1,000
+    const char* User_Stream;     // first report line, followed by " [calendar seconds]"
+    const char* Last_Error_Text; // the most recent error lines, read at crash time
 };
 
 // Installs the handler for the fatal signals; the texts are copied (the last

@@ -5,7 +5,14 @@
 // backend carries it out.
 #include <cstdint>
 
-enum CURSOR_SHAPE : int32_t { CURSOR_ARROW, CURSOR_HAND, CURSOR_CROSS, CURSOR_MOVE, CURSOR_WAIT, CURSOR_SHAPE_COUNT };
+enum CURSOR_SHAPE : int32_t {
+    CURSOR_ARROW,
+    CURSOR_HAND,
+    CURSOR_CROSS,
+    CURSOR_MOVE,
+    CURSOR_WAIT,
+    CURSOR_SHAPE_COUNT
+};
 
 // The shape that stands for one of the installation's cursor resources (130
 // the pointing hand over something to click, 131 a cross, 132 a move

@@ -68,12 +68,14 @@ void Ensure_Dialog_Class() {
 RECT_AREA Control_Pixels(const DIALOG_UNIT_RECT& rect) {
     const int32_t left = Dialog_Units_To_Pixels_X(rect.X);
     const int32_t top = Dialog_Units_To_Pixels_Y(rect.Y);
-    return {left, top, left + Dialog_Units_To_Pixels_X(rect.Width), top + Dialog_Units_To_Pixels_Y(rect.Height)};
+    return {left, top, left + Dialog_Units_To_Pixels_X(rect.Width),
+            top + Dialog_Units_To_Pixels_Y(rect.Height)};
 }
 
 WINDOW_HANDLE First_Tab_Stop(WINDOW_HANDLE dialog) {
     for (WINDOW_HANDLE child : Get_Child_Windows(dialog))
-        if ((Get_Window_Style(child) & WINDOW_TAB_STOP) != 0 && Is_Window_Enabled(child) && Is_Window_Shown(child))
+        if ((Get_Window_Style(child) & WINDOW_TAB_STOP) != 0 && Is_Window_Enabled(child) &&
+            Is_Window_Shown(child))
             return child;
     return NO_WINDOW;
 }
@@ -85,8 +87,8 @@ int32_t Default_Button_Id(WINDOW_HANDLE dialog) {
     return ID_OK;
 }
 
-WINDOW_HANDLE Build_Dialog(WINDOW_HANDLE owner, const DIALOG_TEMPLATE& dialog_template, DIALOG_PROCEDURE procedure,
-                           intptr_t parameter, bool modal) {
+WINDOW_HANDLE Build_Dialog(WINDOW_HANDLE owner, const DIALOG_TEMPLATE& dialog_template,
+                           DIALOG_PROCEDURE procedure, intptr_t parameter, bool modal) {
     Ensure_Dialog_Class();
     const uint32_t furniture = dialog_template.Style & (WINDOW_CAPTION | WINDOW_BORDER);
     RECT_AREA frame = {0, 0, 0, 0};
@@ -96,17 +98,19 @@ WINDOW_HANDLE Build_Dialog(WINDOW_HANDLE owner, const DIALOG_TEMPLATE& dialog_te
                             Dialog_Units_To_Pixels_Y(dialog_template.Height) + frame.Top + frame.Bottom};
     const DIALOG_STATE state = {procedure, &dialog_template, modal, false, dialog_template.Closed_Result};
     state_being_created = &state;
-    const WINDOW_HANDLE dialog = Create_Window(DIALOG_CLASS, dialog_template.Caption != nullptr ? dialog_template.Caption : "",
-                                               furniture, rect, owner, dialog_template.Id, 0);
+    const WINDOW_HANDLE dialog =
+        Create_Window(DIALOG_CLASS, dialog_template.Caption != nullptr ? dialog_template.Caption : "",
+                      furniture, rect, owner, dialog_template.Id, 0);
     state_being_created = nullptr;
     if (dialog == NO_WINDOW) return NO_WINDOW;
     for (int32_t i = 0; i < dialog_template.Control_Count; ++i) {
         const DIALOG_CONTROL& control = dialog_template.Controls[i];
         uint32_t style = WINDOW_CHILD | (control.Style & ~CONTROL_HIDDEN);
         if ((control.Style & CONTROL_HIDDEN) == 0) style |= WINDOW_VISIBLE;
-        if (Create_Window(Get_Control_Class_Name(control.Kind), control.Text, style, Control_Pixels(control.Rect),
-                          dialog, control.Id, 0) == NO_WINDOW)
-            Report_Platform_Error("Dialog %d: control %d could not be created", dialog_template.Id, control.Id);
+        if (Create_Window(Get_Control_Class_Name(control.Kind), control.Text, style,
+                          Control_Pixels(control.Rect), dialog, control.Id, 0) == NO_WINDOW)
+            Report_Platform_Error("Dialog %d: control %d could not be created", dialog_template.Id,
+                                  control.Id);
     }
     Centre_Window_Over_Owner(dialog);
     if (Send_Window_Message(dialog, MSG_INIT_DIALOG, 0, parameter) != 0 && Is_Window(dialog)) {
@@ -125,13 +129,15 @@ bool Handle_Dialog_Keys(WINDOW_HANDLE dialog, const WINDOW_MESSAGE& message) {
         Send_Window_Message(dialog, MSG_COMMAND, Pack_Command(ID_CANCEL, NOTIFY_BUTTON_CLICKED), 0);
         return true;
     case KEY_ENTER:
-        Send_Window_Message(dialog, MSG_COMMAND, Pack_Command(Default_Button_Id(dialog), NOTIFY_BUTTON_CLICKED),
+        Send_Window_Message(dialog, MSG_COMMAND,
+                            Pack_Command(Default_Button_Id(dialog), NOTIFY_BUTTON_CLICKED),
                             static_cast<intptr_t>(Get_Dialog_Item(dialog, Default_Button_Id(dialog))));
         return true;
     case KEY_TAB: {
         std::vector<WINDOW_HANDLE> stops;
         for (WINDOW_HANDLE child : Get_Child_Windows(dialog))
-            if ((Get_Window_Style(child) & WINDOW_TAB_STOP) != 0 && Is_Window_Enabled(child) && Is_Window_Shown(child))
+            if ((Get_Window_Style(child) & WINDOW_TAB_STOP) != 0 && Is_Window_Enabled(child) &&
+                Is_Window_Shown(child))
                 stops.push_back(child);
         if (stops.empty()) return true;
         auto at = std::find(stops.begin(), stops.end(), Get_Focus());
@@ -180,9 +186,9 @@ void Run_Interactive_Modal_Loop(WINDOW_HANDLE dialog) {
 
 const char* Get_Control_Class_Name(CONTROL_KIND kind) {
     static const char* const NAMES[CONTROL_KIND_COUNT] = {
-        "#push-button", "#check-box", "#radio-button", "#group-box", "#static-text",
-        "#static-frame", "#static-image", "#edit", "#list-box", "#combo-box",
-        "#list-view", "#up-down", "#progress-bar", "#size-grip"};
+        "#push-button",  "#check-box",    "#radio-button", "#group-box", "#static-text",
+        "#static-frame", "#static-image", "#edit",         "#list-box",  "#combo-box",
+        "#list-view",    "#up-down",      "#progress-bar", "#size-grip"};
     return kind >= 0 && kind < CONTROL_KIND_COUNT ? NAMES[kind] : "#static-frame";
 }
 
@@ -194,8 +200,8 @@ int32_t Dialog_Units_To_Pixels_Y(int32_t units) {
     return (units * 13 + 4) / 8;
 }
 
-intptr_t Run_Modal_Dialog(WINDOW_HANDLE owner, const DIALOG_TEMPLATE& dialog_template, DIALOG_PROCEDURE procedure,
-                          intptr_t parameter) {
+intptr_t Run_Modal_Dialog(WINDOW_HANDLE owner, const DIALOG_TEMPLATE& dialog_template,
+                          DIALOG_PROCEDURE procedure, intptr_t parameter) {
     if (owner != NO_WINDOW && !Is_Window(owner)) {
         Report_Platform_Error("Run_Modal_Dialog(%d): owner %u is no window", dialog_template.Id, owner);
         owner = NO_WINDOW;
@@ -310,7 +316,8 @@ bool Validate_Dialog_Template(const DIALOG_TEMPLATE& dialog_template, const std:
         return false;
     };
     if (dialog_template.Width <= 0 || dialog_template.Height <= 0) return fail("no size");
-    if (dialog_template.Control_Count > 0 && dialog_template.Controls == nullptr) return fail("no control table");
+    if (dialog_template.Control_Count > 0 && dialog_template.Controls == nullptr)
+        return fail("no control table");
     std::set<int32_t> ids;
     for (int32_t i = 0; i < dialog_template.Control_Count; ++i) {
         const DIALOG_CONTROL& control = dialog_template.Controls[i];
@@ -324,6 +331,7 @@ bool Validate_Dialog_Template(const DIALOG_TEMPLATE& dialog_template, const std:
             return fail("control " + std::to_string(control.Id) + " lies outside the dialog");
     }
     for (int32_t id : used_ids)
-        if (ids.count(id) == 0) return fail("the procedure uses control " + std::to_string(id) + ", which is missing");
+        if (ids.count(id) == 0)
+            return fail("the procedure uses control " + std::to_string(id) + ", which is missing");
     return true;
 }

@@ -86,8 +86,8 @@ using DIALOG_PROCEDURE = intptr_t (*)(WINDOW_HANDLE dialog, uint32_t code, uintp
 // the template's closed result. With a backend that answers from a script,
 // the dialog is built and initialised, then ended with the scripted answer,
 // or driven by scripted input when there is some, else closed.
-intptr_t Run_Modal_Dialog(WINDOW_HANDLE owner, const DIALOG_TEMPLATE& dialog_template, DIALOG_PROCEDURE procedure,
-                          intptr_t parameter);
+intptr_t Run_Modal_Dialog(WINDOW_HANDLE owner, const DIALOG_TEMPLATE& dialog_template,
+                          DIALOG_PROCEDURE procedure, intptr_t parameter);
 // Creates a modeless dialog, shown unless its procedure hid it; NO_WINDOW on failure.
 WINDOW_HANDLE Create_Modeless_Dialog(WINDOW_HANDLE owner, const DIALOG_TEMPLATE& dialog_template,
                                      DIALOG_PROCEDURE procedure, intptr_t parameter);

@@ -15,8 +15,8 @@ void Measure_Label_Block(const char* text, int32_t max_width, int32_t* width, in
     DEVICE_CONTEXT dc;
     Attach_Device_Context(&dc, nullptr);
     RECT_AREA area = {0, 0, max_width, 0};
-    const int32_t measured = Draw_Text_In_Rect(&dc, text != nullptr ? text : "", -1, &area,
-                                               TEXT_WORD_BREAK | TEXT_CALCULATE_RECT);
+    const int32_t measured =
+        Draw_Text_In_Rect(&dc, text != nullptr ? text : "", -1, &area, TEXT_WORD_BREAK | TEXT_CALCULATE_RECT);
     if (width != nullptr) *width = area.Right - area.Left;
     if (height != nullptr) *height = measured;
 }

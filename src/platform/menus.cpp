@@ -47,7 +47,8 @@ MENU_RECORD* Find_Menu(MENU_HANDLE menu) {
 
 MENU_ITEM* Find_Item(MENU_HANDLE menu, int32_t position) {
     MENU_RECORD* record = Find_Menu(menu);
-    if (record == nullptr || position < 0 || position >= static_cast<int32_t>(record->Items.size())) return nullptr;
+    if (record == nullptr || position < 0 || position >= static_cast<int32_t>(record->Items.size()))
+        return nullptr;
     return &record->Items[static_cast<size_t>(position)];
 }
 
@@ -101,20 +102,22 @@ void Paint_Drop_Down(WINDOW_HANDLE window, const DROP_DOWN& state) {
             const MENU_ITEM& item = record->Items[i];
             const int32_t height = Item_Height(item);
             if ((item.Flags & MENU_ITEM_SEPARATOR) != 0) {
-                Fill_Surface_Area(dc, {4, top + height / 2, client.Right - 4, top + height / 2 + 1}, MENU_LINE_COLOUR);
+                Fill_Surface_Area(dc, {4, top + height / 2, client.Right - 4, top + height / 2 + 1},
+                                  MENU_LINE_COLOUR);
             } else {
                 const bool hot = static_cast<int32_t>(i) == state.Hot && Is_Choosable(item);
                 if (hot) Fill_Surface_Area(dc, {0, top, client.Right, top + height}, MENU_HOT_COLOUR);
                 COLOUR_VALUE colour = (item.Flags & MENU_ITEM_GRAYED) != 0 ? MENU_GRAYED_COLOUR
-                                      : hot                                 ? MENU_HOT_TEXT_COLOUR
-                                                                            : MENU_TEXT_COLOUR;
+                                      : hot                                ? MENU_HOT_TEXT_COLOUR
+                                                                           : MENU_TEXT_COLOUR;
                 std::string label, keys;
                 Split_Item_Text(item.Text, &label, &keys);
                 if ((item.Flags & MENU_ITEM_CHECKED) != 0)
                     Fill_Surface_Area(dc, {4, top + 7, 9, top + 12}, colour);
                 const RECT_AREA line = {ITEM_PADDING, top, client.Right - ITEM_PADDING, top + height};
                 Draw_Label(dc, label.c_str(), line, TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE, colour);
-                Draw_Label(dc, keys.c_str(), line, TEXT_RIGHT | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE, colour);
+                Draw_Label(dc, keys.c_str(), line, TEXT_RIGHT | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE,
+                           colour);
             }
             top += height;
         }
@@ -241,7 +244,8 @@ bool Append_Menu_Item(MENU_HANDLE menu, uint32_t flags, int32_t id, const char* 
         Report_Platform_Error("Append_Menu_Item(%u): no such menu", menu);
         return false;
     }
-    record->Items.push_back({flags, (flags & MENU_ITEM_SEPARATOR) != 0 ? -1 : id, text != nullptr ? text : "", NO_MENU});
+    record->Items.push_back(
+        {flags, (flags & MENU_ITEM_SEPARATOR) != 0 ? -1 : id, text != nullptr ? text : "", NO_MENU});
     return true;
 }
 
@@ -326,7 +330,8 @@ bool Set_Menu_Command_Text(MENU_HANDLE menu, int32_t id, const char* text) {
 std::string Get_Menu_Command_Text(MENU_HANDLE menu, int32_t id) {
     MENU_HANDLE holder = NO_MENU;
     int32_t position = -1;
-    return Find_Menu_Command(menu, id, &holder, &position) ? Get_Menu_Item_Text(holder, position) : std::string();
+    return Find_Menu_Command(menu, id, &holder, &position) ? Get_Menu_Item_Text(holder, position)
+                                                           : std::string();
 }
 
 namespace {
@@ -370,7 +375,8 @@ void Paint_Menu_Bar(DRAWING_SURFACE* target, const RECT_AREA& bar, MENU_HANDLE m
     int32_t x = bar.Left;
     for (const MENU_ITEM& item : record->Items) {
         const int32_t width = Title_Width(item);
-        const COLOUR_VALUE colour = (item.Flags & MENU_ITEM_GRAYED) != 0 ? MENU_GRAYED_COLOUR : MENU_TEXT_COLOUR;
+        const COLOUR_VALUE colour =
+            (item.Flags & MENU_ITEM_GRAYED) != 0 ? MENU_GRAYED_COLOUR : MENU_TEXT_COLOUR;
         Draw_Label(&dc, item.Text.c_str(), {x, bar.Top, x + width, bar.Bottom - 1},
                    TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE, colour);
         x += width;
@@ -408,7 +414,8 @@ int32_t Track_Menu_Bar(WINDOW_HANDLE window, int32_t position) {
     Get_Window_Rect(window, &window_rect);
     Get_Menu_Bar_Rect(window, &bar_rect);
     int32_t left = window_rect.Left + bar_rect.Left;
-    for (int32_t i = 0; i < position; ++i) left += Title_Width(*Find_Item(bar, i));
+    for (int32_t i = 0; i < position; ++i)
+        left += Title_Width(*Find_Item(bar, i));
     DROP_DOWN state = {title->Sub_Menu, -1, 0, false};
     const RECT_AREA rect = Drop_Down_Rect(*record, left, window_rect.Top + bar_rect.Bottom);
     const WINDOW_HANDLE drop_down =

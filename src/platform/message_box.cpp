@@ -68,7 +68,8 @@ int Ask_Program_Box(const char* text, const char* caption, unsigned buttons) {
         Show_Program_Box(caption, text, "&OK", "", "");
         return ID_BOX_OK;
     case BOX_OK_CANCEL:
-        return Show_Program_Box(caption, text, "&OK", "&Cancel", "") == ID_BOX_YES ? ID_BOX_OK : ID_BOX_CANCEL;
+        return Show_Program_Box(caption, text, "&OK", "&Cancel", "") == ID_BOX_YES ? ID_BOX_OK
+                                                                                   : ID_BOX_CANCEL;
     case BOX_YES_NO:
         return Show_Program_Box(caption, text, "&Yes", "&No", "") == ID_BOX_YES ? ID_BOX_YES : ID_BOX_NO;
     case BOX_YES_NO_CANCEL:
@@ -116,21 +117,23 @@ int Show_Message_Box(const char* text, const char* caption, unsigned flags) {
     if (caption == nullptr) caption = "";
     const unsigned buttons = flags & BOX_BUTTON_MASK;
     const int fallback = Closed_Box_Answer(buttons);
-    const int answer = Use_Program_Box() ? Ask_Program_Box(text, caption, buttons)
-                                         : Get_Platform_Backend().Ask_Message_Box(text, caption, flags, fallback);
+    const int answer = Use_Program_Box()
+                           ? Ask_Program_Box(text, caption, buttons)
+                           : Get_Platform_Backend().Ask_Message_Box(text, caption, flags, fallback);
     return Is_Answer_Offered(buttons, answer) ? answer : fallback;
 }
 
 int User_Message_Dialog(const char* caption, const char* text, const char* first, const char* second,
                         const char* third) {
-    if (!Is_Label_Given(first)) Report_Platform_Error("Missing string [stOK] in call to User_Message_Dialog()");
+    if (!Is_Label_Given(first))
+        Report_Platform_Error("Missing string [stOK] in call to User_Message_Dialog()");
     Record_Shown(caption, text);
     if (text == nullptr) text = "";
     if (caption == nullptr) caption = "";
     int answer = ID_BOX_CANCEL;
     if (Use_Program_Box()) {
-        answer = Show_Program_Box(caption, text, Is_Label_Given(first) ? first : "&OK", second != nullptr ? second : "",
-                                  third != nullptr ? third : "");
+        answer = Show_Program_Box(caption, text, Is_Label_Given(first) ? first : "&OK",
+                                  second != nullptr ? second : "", third != nullptr ? third : "");
     } else {
         // The display's box offers the set that matches the labels given.
         unsigned buttons = BOX_OK;
@@ -138,10 +141,9 @@ int User_Message_Dialog(const char* caption, const char* text, const char* first
             buttons = Is_Label_Given(third) ? BOX_YES_NO_CANCEL : BOX_YES_NO;
         else if (Is_Label_Given(third))
             buttons = BOX_OK_CANCEL;
-        const int box = Get_Platform_Backend().Ask_Message_Box(text, caption, Get_Platform_Backend().Answers_From_Script
-                                                                                  ? BOX_YES_NO_CANCEL
-                                                                                  : buttons,
-                                                               ID_BOX_CANCEL);
+        const int box = Get_Platform_Backend().Ask_Message_Box(
+            text, caption, Get_Platform_Backend().Answers_From_Script ? BOX_YES_NO_CANCEL : buttons,
+            ID_BOX_CANCEL);
         answer = box == ID_BOX_OK ? ID_BOX_YES : box;
     }
     // Only a button that is there can be chosen; anything else closes the box.

@@ -47,7 +47,8 @@ int User_Message_Dialog(const char* caption, const char* text, const char* first
 // whether the box can be shown now.
 struct PROGRAM_MESSAGE_BOX {
     bool (*Available)();
-    int (*Show)(const char* caption, const char* text, const char* first, const char* second, const char* third);
+    int (*Show)(const char* caption, const char* text, const char* first, const char* second,
+                const char* third);
 };
 // nullptr removes it.
 void Set_Program_Message_Box(const PROGRAM_MESSAGE_BOX* box);

@@ -116,7 +116,8 @@ int Post_Window_Message(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam, i
 }
 
 intptr_t Send_Window_Message(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam, intptr_t lparam) {
-    if (Is_Window(window)) return Call_Window_Procedure(Get_Window_Procedure(window), window, code, wparam, lparam);
+    if (Is_Window(window))
+        return Call_Window_Procedure(Get_Window_Procedure(window), window, code, wparam, lparam);
     auto found = procedures.find(window);
     if (found == procedures.end()) return 0;
     return found->second(window, code, wparam, lparam);

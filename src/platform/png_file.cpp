@@ -16,8 +16,9 @@ int Write_Surface_PNG(const DRAWING_SURFACE* surface, const char* path) {
     volatile bool written = false;
     if (info != nullptr && setjmp(png_jmpbuf(png)) == 0) {
         png_init_io(png, file);
-        png_set_IHDR(png, info, static_cast<png_uint_32>(surface->Width), static_cast<png_uint_32>(surface->Height), 8,
-                     PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+        png_set_IHDR(png, info, static_cast<png_uint_32>(surface->Width),
+                     static_cast<png_uint_32>(surface->Height), 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                     PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
         png_write_info(png, info);
         for (int32_t y = 0; y < surface->Height; ++y) {
             for (int32_t x = 0; x < surface->Width; ++x) {
@@ -58,7 +59,8 @@ int Read_Surface_PNG(const char* path, DRAWING_SURFACE* surface) {
         const png_uint_32 width = png_get_image_width(png, info);
         const png_uint_32 height = png_get_image_height(png, info);
         const int type = png_get_color_type(png, info);
-        if (png_get_bit_depth(png, info) == 8 && (type == PNG_COLOR_TYPE_RGB || type == PNG_COLOR_TYPE_RGBA) &&
+        if (png_get_bit_depth(png, info) == 8 &&
+            (type == PNG_COLOR_TYPE_RGB || type == PNG_COLOR_TYPE_RGBA) &&
             Resize_Drawing_Surface(surface, static_cast<int32_t>(width), static_cast<int32_t>(height))) {
             const size_t channels = type == PNG_COLOR_TYPE_RGBA ? 4 : 3;
             row.resize(static_cast<size_t>(width) * channels);

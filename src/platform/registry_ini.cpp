@@ -51,7 +51,8 @@ bool Is_Valid_Key(const char* key) {
 }
 
 bool Is_Valid_Name(const char* name) {
-    return name != nullptr && name[0] != '\0' && std::string(name).find_first_of("=\n\r[") == std::string::npos;
+    return name != nullptr && name[0] != '\0' &&
+           std::string(name).find_first_of("=\n\r[") == std::string::npos;
 }
 
 // Reads the whole file; a missing file is an empty one.
@@ -83,7 +84,8 @@ bool Write_Ini(const std::vector<INI_SECTION>& sections) {
         if (!file) return false;
         for (const INI_SECTION& section : sections) {
             file << '[' << section.Key << "]\n";
-            for (const auto& [name, value] : section.Values) file << name << '=' << value << '\n';
+            for (const auto& [name, value] : section.Values)
+                file << name << '=' << value << '\n';
         }
         file.flush();
         if (!file) {

@@ -125,7 +125,8 @@ void Fit_Surface(WINDOW_RECORD& record) {
     } else {
         Free_Drawing_Surface(&record.Surface);
     }
-    for (auto& dc : record.Taken_DCs) dc->State.Clip = {0, 0, record.Surface.Width, record.Surface.Height};
+    for (auto& dc : record.Taken_DCs)
+        dc->State.Clip = {0, 0, record.Surface.Width, record.Surface.Height};
     record.Invalid = width > 0 && height > 0;
     record.Invalid_Rect = {0, 0, width, height};
 }
@@ -162,18 +163,21 @@ void Paint_Window_Furniture(DRAWING_SURFACE* target, const WINDOW_RECORD& record
     if (Is_Top_Level(record) && record.Menu != NO_MENU) {
         RECT_AREA bar = {inner.Left, inner.Top, inner.Right, inner.Top + MENU_BAR_HEIGHT};
         bar = Intersect_Rects(bar, dc.State.Clip);
-        if (!Is_Rect_Empty(bar)) Paint_Menu_Bar(target, {inner.Left, inner.Top, inner.Right, inner.Top + MENU_BAR_HEIGHT}, record.Menu);
+        if (!Is_Rect_Empty(bar))
+            Paint_Menu_Bar(target, {inner.Left, inner.Top, inner.Right, inner.Top + MENU_BAR_HEIGHT},
+                           record.Menu);
     }
 }
 
 // Composes a window whose window rectangle starts at (x, y) of the target.
-void Compose(DRAWING_SURFACE* target, const WINDOW_RECORD& record, int32_t x, int32_t y, const RECT_AREA& clip) {
+void Compose(DRAWING_SURFACE* target, const WINDOW_RECORD& record, int32_t x, int32_t y,
+             const RECT_AREA& clip) {
     if (Is_Top_Level(record)) Paint_Window_Furniture(target, record, x, y, clip);
     const RECT_AREA frame = Frame_Of(record);
     const int32_t client_x = x + frame.Left;
     const int32_t client_y = y + frame.Top;
-    const RECT_AREA client_clip =
-        Intersect_Rects(clip, {client_x, client_y, client_x + Client_Width(record), client_y + Client_Height(record)});
+    const RECT_AREA client_clip = Intersect_Rects(
+        clip, {client_x, client_y, client_x + Client_Width(record), client_y + Client_Height(record)});
     if (Is_Rect_Empty(client_clip)) return;
     DEVICE_CONTEXT dc;
     Attach_Device_Context(&dc, target);
@@ -194,8 +198,8 @@ WINDOW_HANDLE Deepest_Child_At(WINDOW_HANDLE window, int32_t x, int32_t y) {
     if (record == nullptr) return NO_WINDOW;
     int32_t client_x = 0, client_y = 0;
     Client_Origin(*record, &client_x, &client_y);
-    if (!Is_Point_In_Rect({client_x, client_y, client_x + Client_Width(*record), client_y + Client_Height(*record)},
-                          x, y))
+    if (!Is_Point_In_Rect(
+            {client_x, client_y, client_x + Client_Width(*record), client_y + Client_Height(*record)}, x, y))
         return window;
     for (auto it = record->Children.rbegin(); it != record->Children.rend(); ++it) {
         const WINDOW_RECORD* child = Find(*it);
@@ -234,7 +238,8 @@ WINDOW_HANDLE Create_Window(const char* class_name, const char* text, uint32_t s
                             WINDOW_HANDLE parent, int32_t id, intptr_t parameter) {
     auto found = class_name != nullptr ? classes.find(class_name) : classes.end();
     if (found == classes.end()) {
-        Report_Platform_Error("Create_Window: unknown window class \"%s\"", class_name != nullptr ? class_name : "");
+        Report_Platform_Error("Create_Window: unknown window class \"%s\"",
+                              class_name != nullptr ? class_name : "");
         return NO_WINDOW;
     }
     const bool child = (style & WINDOW_CHILD) != 0;
@@ -380,7 +385,8 @@ WINDOW_HANDLE Get_Window_Owner(WINDOW_HANDLE window) {
 
 WINDOW_HANDLE Get_Top_Level_Window(WINDOW_HANDLE window) {
     const WINDOW_RECORD* record = Find(window);
-    while (record != nullptr && !Is_Top_Level(*record)) record = Find(record->Parent);
+    while (record != nullptr && !Is_Top_Level(*record))
+        record = Find(record->Parent);
     return record != nullptr ? record->Handle : NO_WINDOW;
 }
 
@@ -393,7 +399,8 @@ WINDOW_HANDLE Find_Child_Window(WINDOW_HANDLE parent, int32_t id) {
     const WINDOW_RECORD* record = Find(parent);
     if (record == nullptr) return NO_WINDOW;
     for (WINDOW_HANDLE child : record->Children)
-        if (const WINDOW_RECORD* child_record = Find(child); child_record != nullptr && child_record->Id == id)
+        if (const WINDOW_RECORD* child_record = Find(child);
+            child_record != nullptr && child_record->Id == id)
             return child;
     return NO_WINDOW;
 }
@@ -422,7 +429,8 @@ void Set_Window_Style(WINDOW_HANDLE window, uint32_t style) {
     WINDOW_RECORD* record = Find_Or_Report(window, "Set_Window_Style");
     if (record == nullptr) return;
     // The kind of window (child or top level) never changes.
-    record->Style = (style & ~(WINDOW_VISIBLE | WINDOW_DISABLED | WINDOW_CHILD)) | (record->Style & WINDOW_CHILD);
+    record->Style =
+        (style & ~(WINDOW_VISIBLE | WINDOW_DISABLED | WINDOW_CHILD)) | (record->Style & WINDOW_CHILD);
     Fit_Surface(*record);
     Mark_Screen_Changed();
 }
@@ -468,7 +476,8 @@ void Get_Window_Rect(WINDOW_HANDLE window, RECT_AREA* rect) {
 void Get_Client_Rect(WINDOW_HANDLE window, RECT_AREA* rect) {
     if (rect == nullptr) return;
     const WINDOW_RECORD* record = Find(window);
-    *rect = record != nullptr ? RECT_AREA{0, 0, Client_Width(*record), Client_Height(*record)} : RECT_AREA{0, 0, 0, 0};
+    *rect = record != nullptr ? RECT_AREA{0, 0, Client_Width(*record), Client_Height(*record)}
+                              : RECT_AREA{0, 0, 0, 0};
 }
 
 void Get_Window_Frame(WINDOW_HANDLE window, RECT_AREA* frame) {
@@ -499,7 +508,8 @@ void Move_Window(WINDOW_HANDLE window, const RECT_AREA& rect) {
     WINDOW_RECORD* record = Find_Or_Report(window, "Move_Window");
     if (record == nullptr) return;
     const RECT_AREA old = record->Rect;
-    const bool resized = rect.Right - rect.Left != old.Right - old.Left || rect.Bottom - rect.Top != old.Bottom - old.Top;
+    const bool resized =
+        rect.Right - rect.Left != old.Right - old.Left || rect.Bottom - rect.Top != old.Bottom - old.Top;
     const bool moved = rect.Left != old.Left || rect.Top != old.Top;
     if (!resized && !moved) return;
     record->Rect = rect;
@@ -517,7 +527,8 @@ void Move_Window(WINDOW_HANDLE window, const RECT_AREA& rect) {
     }
     if (resized) {
         Fit_Surface(*record);
-        Send_Window_Message(window, MSG_SIZE, static_cast<uintptr_t>(Client_Width(*record)), Client_Height(*record));
+        Send_Window_Message(window, MSG_SIZE, static_cast<uintptr_t>(Client_Width(*record)),
+                            Client_Height(*record));
     }
 }
 
@@ -541,7 +552,8 @@ void Show_Window(WINDOW_HANDLE window, bool show) {
     record->Shown = show;
     if (show) Invalidate_Window(window, nullptr);
     if (!Is_Top_Level(*record)) Invalidate_Window(record->Parent, &record->Rect);
-    if (!show && (focus_window == window || Get_Top_Level_Window(focus_window) == window)) focus_window = NO_WINDOW;
+    if (!show && (focus_window == window || Get_Top_Level_Window(focus_window) == window))
+        focus_window = NO_WINDOW;
     Mark_Screen_Changed();
     Send_Window_Message(window, MSG_SHOW, show ? 1 : 0, 0);
 }
@@ -664,7 +676,8 @@ bool Is_Window_Invalid(WINDOW_HANDLE window) {
 
 void Update_Window(WINDOW_HANDLE window) {
     if (Find_Or_Report(window, "Update_Window") == nullptr) return;
-    if (Is_Window_Invalid(window) && Is_Window_Visible(window)) Dispatch_Window_Message({window, MSG_PAINT, 0, 0});
+    if (Is_Window_Invalid(window) && Is_Window_Visible(window))
+        Dispatch_Window_Message({window, MSG_PAINT, 0, 0});
 }
 
 namespace {
@@ -692,7 +705,8 @@ DEVICE_CONTEXT* Begin_Paint(WINDOW_HANDLE window, PAINT_INFO* paint) {
     record->Invalid = false;
     if (paint != nullptr) paint->Rect = area;
     Attach_Device_Context(&record->Paint_DC, &record->Surface);
-    record->Paint_DC.State.Clip = Intersect_Rects(area, {0, 0, record->Surface.Width, record->Surface.Height});
+    record->Paint_DC.State.Clip =
+        Intersect_Rects(area, {0, 0, record->Surface.Width, record->Surface.Height});
     if (record->Background != NO_BACKGROUND) Fill_Surface_Area(&record->Paint_DC, area, record->Background);
     return &record->Paint_DC;
 }
@@ -745,7 +759,8 @@ void Set_Window_Menu(WINDOW_HANDLE window, MENU_HANDLE menu) {
     record->Menu = menu;
     if (had != (menu != NO_MENU)) {
         Fit_Surface(*record);
-        Send_Window_Message(window, MSG_SIZE, static_cast<uintptr_t>(Client_Width(*record)), Client_Height(*record));
+        Send_Window_Message(window, MSG_SIZE, static_cast<uintptr_t>(Client_Width(*record)),
+                            Client_Height(*record));
     }
     Mark_Screen_Changed();
 }
@@ -757,7 +772,8 @@ MENU_HANDLE Get_Window_Menu(WINDOW_HANDLE window) {
 
 bool Get_Menu_Bar_Rect(WINDOW_HANDLE window, RECT_AREA* rect) {
     const WINDOW_RECORD* record = Find(window);
-    if (record == nullptr || record->Menu == NO_MENU || !Is_Top_Level(*record) || rect == nullptr) return false;
+    if (record == nullptr || record->Menu == NO_MENU || !Is_Top_Level(*record) || rect == nullptr)
+        return false;
     RECT_AREA frame = Frame_Of(*record);
     const int32_t width = record->Rect.Right - record->Rect.Left;
     *rect = {frame.Left, frame.Top - MENU_BAR_HEIGHT, width - frame.Right, frame.Top};
@@ -792,7 +808,8 @@ void Render_Screen_Area(DRAWING_SURFACE* picture, const RECT_AREA& area) {
     for (WINDOW_HANDLE top : top_levels) {
         const WINDOW_RECORD* record = Find(top);
         if (record == nullptr || !record->Shown) continue;
-        Compose(picture, *record, record->Rect.Left - area.Left, record->Rect.Top - area.Top, {0, 0, width, height});
+        Compose(picture, *record, record->Rect.Left - area.Left, record->Rect.Top - area.Top,
+                {0, 0, width, height});
     }
 }
 

@@ -20,7 +20,8 @@ void Insert_Entry(TOP_TEN_LIST* list, int32_t team, int32_t slot, int32_t value,
     for (int32_t i = 0; i < LIST_LENGTH; ++i) {
         const int32_t held = list->Entries[i].Value;
         if (lower_wins ? value < held : value > held) {
-            std::memmove(&list->Entries[i + 1], &list->Entries[i], sizeof(TOP_TEN_ENTRY) * (LIST_LENGTH - 1 - i));
+            std::memmove(&list->Entries[i + 1], &list->Entries[i],
+                         sizeof(TOP_TEN_ENTRY) * (LIST_LENGTH - 1 - i));
             list->Entries[i] = {static_cast<uint8_t>(team), static_cast<uint8_t>(slot), value, 0};
             return;
         }
@@ -54,10 +55,12 @@ void Build_Top_Ten_Team_List(TOP_TEN_LIST* list, int32_t category) {
     std::memset(list, 0, sizeof *list);
     const bool lower_wins = category != 0;
     if (lower_wins)
-        for (TOP_TEN_ENTRY& entry : list->Entries) entry.Value = LOWEST_START;
+        for (TOP_TEN_ENTRY& entry : list->Entries)
+            entry.Value = LOWEST_START;
     const int32_t season = Get_News_Ticker_Season_Choice();
     for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
         if (!Is_Used_Franchise_Slot(team)) continue;
-        Insert_Entry(list, team, 0, Get_Team_Totals_Stat(team, category, season, TOTAL_YARDS_STAT), lower_wins);
+        Insert_Entry(list, team, 0, Get_Team_Totals_Stat(team, category, season, TOTAL_YARDS_STAT),
+                     lower_wins);
     }
 }

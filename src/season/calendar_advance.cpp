@@ -87,15 +87,16 @@ void Advance_Weeks(int32_t weeks) {
     if (Universe.Header.Advance_In_Progress != 0) return;
     Universe.Header.Advance_In_Progress = 1;
     if (Get_Universe_Stat(FANTASY_DRAFT_FLAG) >= 1) {
-        Show_Formatted_Message("Fantasy Draft",
-                               "Football Korva can't play games during the Fantasy Draft.\n\nTo abort the Fantasy "
-                               "Draft (or finish it automatically), choose \"End Fantasy Draft...\" from the Tools Menu.");
+        Show_Formatted_Message(
+            "Fantasy Draft",
+            "Football Korva can't play games during the Fantasy Draft.\n\nTo abort the Fantasy "
+            "Draft (or finish it automatically), choose \"End Fantasy Draft...\" from the Tools Menu.");
         Universe.Header.Advance_In_Progress = 0;
         return;
     }
     if (Get_User_Preference(COMMISSIONER_MODE) != 0 &&
-        Show_Message_Box("Would you like to turn Commissioner Mode off before proceeding?", "Commissioner Mode",
-                         BOX_YES_NO | BOX_TASK_MODAL) == ID_BOX_YES)
+        Show_Message_Box("Would you like to turn Commissioner Mode off before proceeding?",
+                         "Commissioner Mode", BOX_YES_NO | BOX_TASK_MODAL) == ID_BOX_YES)
         Set_User_Preference(COMMISSIONER_MODE, 0);
     const int32_t week = Get_User_Preference(CURRENT_WEEK);
     int32_t target = static_cast<int16_t>(week + weeks);
@@ -133,11 +134,13 @@ void Stop_Watching_Current_Game() {
         game = shown >= 0 ? Get_Game_Record(shown) : nullptr;
     }
     Set_User_Preference(WAITING_FOR_CLICK, 0);
-    if (Get_User_Preference(SIMULATION_RUNNING) == 0 || game == nullptr || Is_Game_Play_By_Play(game) == 0) return;
+    if (Get_User_Preference(SIMULATION_RUNNING) == 0 || game == nullptr || Is_Game_Play_By_Play(game) == 0)
+        return;
     const int32_t week = Get_User_Preference(CURRENT_WEEK);
     // The flag lives in the entry of the game's first-listed team.
     const int32_t second = game->Team[1];
-    const int32_t holder = Get_Team_Schedule_Stat(second, week, SCHEDULE_OPPONENT) > 0 ? second : game->Team[0];
+    const int32_t holder =
+        Get_Team_Schedule_Stat(second, week, SCHEDULE_OPPONENT) > 0 ? second : game->Team[0];
     Set_Team_Schedule_Stat(holder, week, 1, 0);
     game->Current_Play.Offensive_Play = static_cast<uint8_t>(Choose_Offensive_Play(game));
     game->Current_Play.Defensive_Play = static_cast<uint8_t>(Choose_Defensive_Play(game));
@@ -164,8 +167,8 @@ void Simulate_Seasons(int32_t count) {
     const int32_t last = Get_User_Preference(CURRENT_SEASON_INDEX) + count;
     Set_User_Preference(MULTI_SEASON_SIMULATION, 1);
     // Each call ends at a phase boundary; one that moves nothing ends the run.
-    while (Get_User_Preference(CURRENT_SEASON_INDEX) < last && Get_User_Preference(MULTI_SEASON_SIMULATION) == 1 &&
-           !Is_Quit_Requested()) {
+    while (Get_User_Preference(CURRENT_SEASON_INDEX) < last &&
+           Get_User_Preference(MULTI_SEASON_SIMULATION) == 1 && !Is_Quit_Requested()) {
         const int32_t week_before = Get_User_Preference(CURRENT_WEEK);
         const int32_t season_before = Get_User_Preference(CURRENT_SEASON_INDEX);
         Advance_Weeks(WHOLE_SEASON_WEEKS);

@@ -12,7 +12,10 @@ namespace {
 constexpr int32_t STANDINGS_VIEW = 40030;
 
 const DIALOG_CONTROL NEW_GAME_CONTROLS[] = {
-    {CONTROL_STATIC_TEXT, UNNAMED_CONTROL, {10, 10, 200, 20}, "Start a new game with the league as it is loaded.",
+    {CONTROL_STATIC_TEXT,
+     UNNAMED_CONTROL,
+     {10, 10, 200, 20},
+     "Start a new game with the league as it is loaded.",
      CONTROL_CENTRE_TEXT},
     {CONTROL_PUSH_BUTTON, ID_OK, {50, 40, 56, 16}, "&Start", WINDOW_TAB_STOP | CONTROL_DEFAULT_BUTTON},
     {CONTROL_PUSH_BUTTON, ID_CANCEL, {114, 40, 56, 16}, "Cancel", WINDOW_TAB_STOP},
@@ -28,8 +31,16 @@ void Start_Loaded_League() {
 } // namespace
 
 const DIALOG_TEMPLATE NEW_GAME_DIALOG_TEMPLATE = {
-    105, "New Game", 220, 64, "MS Sans Serif", 8, WINDOW_CAPTION | WINDOW_BORDER, NEW_GAME_CONTROLS,
-    static_cast<int32_t>(sizeof NEW_GAME_CONTROLS / sizeof NEW_GAME_CONTROLS[0]), ID_CANCEL};
+    105,
+    "New Game",
+    220,
+    64,
+    "MS Sans Serif",
+    8,
+    WINDOW_CAPTION | WINDOW_BORDER,
+    NEW_GAME_CONTROLS,
+    static_cast<int32_t>(sizeof NEW_GAME_CONTROLS / sizeof NEW_GAME_CONTROLS[0]),
+    ID_CANCEL};
 
 intptr_t New_Game_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wparam, intptr_t) {
     switch (code) {

@@ -2,6 +2,7 @@
 
 #include "app/main_menu.h"
 #include "app/main_window.h"
+#include "app/main_window_dc.h"
 #include "app/status_bars.h"
 #include "app/window_graphics.h"
 #include "database/league_structure.h"
@@ -9,7 +10,6 @@
 #include "database/universe.h"
 #include "personnel/draft_state.h"
 #include "platform/windows.h"
-#include "app/main_window_dc.h"
 
 namespace {
 constexpr int32_t GAMES_VIEW = 40086;
@@ -33,8 +33,9 @@ void Set_Current_View(int32_t view) {
         if (round == 0) round = 1;
         if (Is_College_Draft_Running()) round = Get_User_Preference(DRAFT_ROUND) + 1;
         Set_User_Preference(DRAFT_BOARD_ROUND, round);
-        Set_User_Preference(DRAFT_BOARD_YEAR, Get_Current_Year() +
-                                                  (Count_Draft_Pool_Players() > DRAFT_POOL_PLAYERS_FOR_DRAFT ? 1 : 0));
+        Set_User_Preference(DRAFT_BOARD_YEAR,
+                            Get_Current_Year() +
+                                (Count_Draft_Pool_Players() > DRAFT_POOL_PLAYERS_FOR_DRAFT ? 1 : 0));
     }
     Fit_Back_Buffer_To_View();
     Repaint_Main_Window();

@@ -10,7 +10,7 @@ namespace {
 enum ELIGIBLE : uint8_t { QB_ONLY = 1, SKILL = 2, DEFENSE = 4, KICKER = 8, LINE = 16 };
 
 struct LEADER_CATEGORY {
-    int16_t Stat;           // -1: cap impact (vital statistic 100)
+    int16_t Stat; // -1: cap impact (vital statistic 100)
     uint8_t Eligible;
     int16_t Qualifying_Stat; // -1: no minimum
     int16_t Minimum;
@@ -18,16 +18,36 @@ struct LEADER_CATEGORY {
 
 constexpr int16_t NONE = -1;
 constexpr LEADER_CATEGORY CATEGORIES[LEADER_CATEGORIES] = {
-    {2, QB_ONLY, NONE, 0},        {3, QB_ONLY, NONE, 0},          {5, QB_ONLY, NONE, 0},
-    {101, QB_ONLY, 2, 224},       {6, QB_ONLY, NONE, 0},          {103, QB_ONLY, 2, 224},
-    {100, QB_ONLY, 2, 224},       {110, QB_ONLY, 0, 8},           {118, SKILL | DEFENSE, 14, 16},
-    {16, SKILL | DEFENSE, NONE, 0}, {7, SKILL, NONE, 0},          {8, SKILL, NONE, 0},
-    {9, SKILL, NONE, 0},          {112, SKILL, 7, 112},           {10, SKILL, NONE, 0},
-    {11, SKILL, NONE, 0},         {12, SKILL, NONE, 0},           {113, SKILL, 10, 32},
-    {148, SKILL | DEFENSE, 10, 32}, {119, SKILL | DEFENSE, 17, 16}, {19, SKILL | DEFENSE, NONE, 0},
-    {147, DEFENSE, NONE, 0},      {6, DEFENSE, NONE, 0},          {5, DEFENSE, NONE, 0},
-    {143, DEFENSE, NONE, 0},      {7, DEFENSE, NONE, 0},          {121, KICKER, NONE, 0},
-    {123, KICKER, 122, 16},       {115, KICKER, 2, 16},           {NONE, QB_ONLY | SKILL | DEFENSE | KICKER | LINE, NONE, 0}};
+    {2, QB_ONLY, NONE, 0},
+    {3, QB_ONLY, NONE, 0},
+    {5, QB_ONLY, NONE, 0},
+    {101, QB_ONLY, 2, 224},
+    {6, QB_ONLY, NONE, 0},
+    {103, QB_ONLY, 2, 224},
+    {100, QB_ONLY, 2, 224},
+    {110, QB_ONLY, 0, 8},
+    {118, SKILL | DEFENSE, 14, 16},
+    {16, SKILL | DEFENSE, NONE, 0},
+    {7, SKILL, NONE, 0},
+    {8, SKILL, NONE, 0},
+    {9, SKILL, NONE, 0},
+    {112, SKILL, 7, 112},
+    {10, SKILL, NONE, 0},
+    {11, SKILL, NONE, 0},
+    {12, SKILL, NONE, 0},
+    {113, SKILL, 10, 32},
+    {148, SKILL | DEFENSE, 10, 32},
+    {119, SKILL | DEFENSE, 17, 16},
+    {19, SKILL | DEFENSE, NONE, 0},
+    {147, DEFENSE, NONE, 0},
+    {6, DEFENSE, NONE, 0},
+    {5, DEFENSE, NONE, 0},
+    {143, DEFENSE, NONE, 0},
+    {7, DEFENSE, NONE, 0},
+    {121, KICKER, NONE, 0},
+    {123, KICKER, 122, 16},
+    {115, KICKER, 2, 16},
+    {NONE, QB_ONLY | SKILL | DEFENSE | KICKER | LINE, NONE, 0}};
 
 constexpr int32_t MAX_POSITION = 14;
 constexpr int32_t FULL_SEASON_GAMES = 17;

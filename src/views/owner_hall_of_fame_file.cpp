@@ -62,5 +62,7 @@ int32_t Retire_Owner() {
     std::snprintf(text, sizeof text,
                   "Your Korva Rating of %d.%d does not qualify for the Korva Hall Of Fame. Retire anyway?",
                   rating / 10, rating % 10);
-    return Show_Message_Box(text, "Retirement", BOX_YES_NO | BOX_INFORMATION | BOX_TASK_MODAL) == ID_BOX_YES ? 1 : 0;
+    return Show_Message_Box(text, "Retirement", BOX_YES_NO | BOX_INFORMATION | BOX_TASK_MODAL) == ID_BOX_YES
+               ? 1
+               : 0;
 }

@@ -31,8 +31,9 @@ void Paint_Startup_View(DEVICE_CONTEXT* dc) {
     RECT_AREA client = {0, 0, 0, 0};
     Get_Client_Rect(Main_Window, &client);
     const int32_t height = client.Bottom - client.Top;
-    const bool wide = height > 0 && static_cast<float>(client.Right - client.Left) / static_cast<float>(height) >
-                                        WIDE_SCREEN_RATIO;
+    const bool wide =
+        height > 0 &&
+        static_cast<float>(client.Right - client.Left) / static_cast<float>(height) > WIDE_SCREEN_RATIO;
     if (wide && Draw_Skin_Background(dc, "News\\Startup_Widescreen.jpg") != 0) return;
     Draw_Skin_Background(dc, "News\\Startup.jpg");
 }
@@ -52,7 +53,8 @@ void Paint_Main_Window_View(DEVICE_CONTEXT* dc, const RECT_AREA& paint_rect) {
     }
     if (buffer == nullptr) return;
     const int32_t width = paint_rect.Right - paint_rect.Left, height = paint_rect.Bottom - paint_rect.Top;
-    Stretch_Pixels(dc, paint_rect.Left, paint_rect.Top, width, height, Surface_Pixel_Source(Get_Back_Buffer_Surface()),
-                   paint_rect.Left, paint_rect.Top, width, height, RASTER_SOURCE_COPY);
+    Stretch_Pixels(dc, paint_rect.Left, paint_rect.Top, width, height,
+                   Surface_Pixel_Source(Get_Back_Buffer_Surface()), paint_rect.Left, paint_rect.Top, width,
+                   height, RASTER_SOURCE_COPY);
     Release_Main_Window_DC();
 }

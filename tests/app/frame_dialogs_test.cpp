@@ -55,7 +55,8 @@ void Look_At_Box(void* context) {
     Get_Window_Rect(Get_Dialog_Item(box, MESSAGE_FIRST_BUTTON), &rect);
     look->First_Button_Width = rect.Right - rect.Left;
     for (int32_t i = 0; i < Get_Drawn_Text_Count(); ++i)
-        if (std::strncmp(Get_Drawn_Text(i)->Text, "Line", 4) == 0) look->Text_Flags = Get_Drawn_Text(i)->Format;
+        if (std::strncmp(Get_Drawn_Text(i)->Text, "Line", 4) == 0)
+            look->Text_Flags = Get_Drawn_Text(i)->Format;
     look->Busy = Is_Message_Box_Busy();
     // A box asked for while this one is open is the display's own.
     Script_Message_Answer("Nested", ID_BOX_YES);
@@ -98,7 +99,8 @@ TEST_F(FrameDialogs, UnknownDialogsAreRefusedWithAMessage) {
     EXPECT_EQ(Do_Dialog(NO_WINDOW, 50000, 0), 0);
     ASSERT_EQ(Get_Shown_Messages().size(), 2u);
     EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Do_Dialog()");
-    EXPECT_EQ(Get_Shown_Messages()[0].Text, "Unrecognized idDialog in Do_Dialog(). DialogBox() call aborted.");
+    EXPECT_EQ(Get_Shown_Messages()[0].Text,
+              "Unrecognized idDialog in Do_Dialog(). DialogBox() call aborted.");
     Script_Dialog_Answer(179, 3);
     EXPECT_EQ(Do_Dialog(NO_WINDOW, PLAY_MULTIPLE_SEASONS_DIALOG, 0), 3);
     EXPECT_EQ(Do_Dialog(NO_WINDOW, PLAY_MULTIPLE_SEASONS_DIALOG, 0), 0) << "closed: no seasons";
@@ -122,7 +124,8 @@ TEST_F(FrameDialogs, ProgramMessageBoxAnswersAndLaysOutItsButtons) {
     Script_Key_Press(KEY_ESCAPE, 0);
     Show_Record("Line one", long_label, "", "");
     EXPECT_EQ(one_line.Buttons, 1) << "buttons without a label are removed";
-    EXPECT_EQ(one_line.First_Button_Width, 2 * Measure_Label_Width(long_label)) << "widened to twice its label";
+    EXPECT_EQ(one_line.First_Button_Width, 2 * Measure_Label_Width(long_label))
+        << "widened to twice its label";
     EXPECT_NE(one_line.Text_Flags & TEXT_CENTRE, 0u) << "one line is centred";
     Script_Action(Look_At_Box, &two_lines);
     Script_Key_Press(KEY_ESCAPE, 0);
@@ -147,7 +150,8 @@ TEST_F(FrameDialogs, MessageBoxesUseTheProgramBoxOnceTheWindowIsUp) {
     EXPECT_TRUE(look.Busy);
     EXPECT_EQ(look.Nested_Answer, ID_BOX_YES) << "the nested box was the display's";
     Script_Key_Press(KEY_ESCAPE, 0);
-    EXPECT_EQ(Show_Message_Box("Line one", "Question", BOX_YES_NO), ID_BOX_NO) << "closing a yes/no box is no";
+    EXPECT_EQ(Show_Message_Box("Line one", "Question", BOX_YES_NO), ID_BOX_NO)
+        << "closing a yes/no box is no";
     Script_Key_Press(KEY_ENTER, 0);
     EXPECT_EQ(Show_Message_Box("Line one", "Question", BOX_OK_CANCEL), ID_BOX_OK);
     EXPECT_FALSE(Is_Message_Box_Busy());
@@ -172,7 +176,8 @@ TEST_F(FrameDialogs, ProgressWindowCountsToItsRangeAndStopsWhenClosed) {
     RECT_AREA main, progress;
     Get_Window_Rect(Main_Window, &main);
     Get_Window_Rect(Progress_Window, &progress);
-    EXPECT_LE(std::abs((progress.Left - main.Left) - (main.Right - progress.Right)), 1) << "centred over the main window";
+    EXPECT_LE(std::abs((progress.Left - main.Left) - (main.Right - progress.Right)), 1)
+        << "centred over the main window";
     Close_Progress_Window();
     EXPECT_FALSE(Is_Progress_Window_Open());
     Step_Progress(5);

@@ -27,7 +27,8 @@ std::vector<std::string> Play_Menu_Items() {
     std::vector<std::string> items;
     const MENU_HANDLE play = Get_Sub_Menu(Get_Main_Menu(), PLAY_MENU_POSITION);
     for (int32_t i = 0; i < Get_Menu_Item_Count(play); ++i)
-        items.push_back((Get_Menu_Item_Flags(play, i) & MENU_ITEM_SEPARATOR) != 0 ? "-" : Get_Menu_Item_Text(play, i));
+        items.push_back(
+            (Get_Menu_Item_Flags(play, i) & MENU_ITEM_SEPARATOR) != 0 ? "-" : Get_Menu_Item_Text(play, i));
     return items;
 }
 
@@ -38,7 +39,8 @@ std::vector<std::string> Phase_Items(std::vector<std::string> items) {
 }
 
 void Fill_Draft_Pool(int32_t players) {
-    for (int32_t i = 0; i < players; ++i) Set_Player_Vital_Stat(38 + i / 100, i % 100, 0, 900000 + i);
+    for (int32_t i = 0; i < players; ++i)
+        Set_Player_Vital_Stat(38 + i / 100, i % 100, 0, 900000 + i);
 }
 
 void Set_Week(int32_t week) {
@@ -54,7 +56,8 @@ class MainMenu : public FrameTest {
         Build_Test_League();
         Universe.Season_Length = SEASON_LENGTH;
         const int32_t days[5] = {18, 19, 20, 22, 22};
-        for (int32_t i = 0; i < 5; ++i) Universe.Post_Season_Days[i] = days[i];
+        for (int32_t i = 0; i < 5; ++i)
+            Universe.Post_Season_Days[i] = days[i];
         Set_User_Preference(DRAFT_ROUND, 7);
         Start_Frame_Without_Loop();
     }
@@ -74,7 +77,8 @@ TEST_F(MainMenu, PlayMenuFollowsTheRegularSeasonAndThePlayoffs) {
                                               "&Until Trading Deadline\tCtrl+9", "Until &Playoffs\tCtrl+0"}))
         << "week 10 offers no two months";
     Set_Week(12);
-    EXPECT_EQ(Play_Menu_Items(), Phase_Items({"One &Week\tCtrl+1", "One &Month\tCtrl+4", "Until &Playoffs\tCtrl+0"}));
+    EXPECT_EQ(Play_Menu_Items(),
+              Phase_Items({"One &Week\tCtrl+1", "One &Month\tCtrl+4", "Until &Playoffs\tCtrl+0"}));
     Set_Week(13);
     EXPECT_EQ(Play_Menu_Items(), Phase_Items({"One &Week\tCtrl+1", "Until &Playoffs\tCtrl+0"}))
         << "a month would run past the season";
@@ -119,8 +123,8 @@ TEST_F(MainMenu, SimulationAndWatchedGameForms) {
     Current_Game = &game;
     Set_Play_Menu_Mode(0);
     EXPECT_EQ(Play_Menu_Items(),
-              (std::vector<std::string>{"Finish &Quarter\tCtrl+Q", "&Finish Game\tCtrl+G", "&View Game Recap\tCtrl+R",
-                                        "&View Box Score", "&Call Timeout"}));
+              (std::vector<std::string>{"Finish &Quarter\tCtrl+Q", "&Finish Game\tCtrl+G",
+                                        "&View Game Recap\tCtrl+R", "&View Box Score", "&Call Timeout"}));
     Current_Game = nullptr;
     Set_Play_Menu_Mode(1);
     EXPECT_EQ(Play_Menu_Items().front(), "One &Week\tCtrl+1") << "back to the phase";
@@ -146,14 +150,16 @@ intptr_t Record_Commands(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam, 
 bool Press(WINDOW_HANDLE window, uint32_t key, uint32_t modifiers) {
     int32_t count = 0;
     const ACCELERATOR* table = Get_Accelerator_Table(&count);
-    return Translate_Accelerator(window, table, count, {window, MSG_KEY_DOWN, key, static_cast<intptr_t>(modifiers)});
+    return Translate_Accelerator(window, table, count,
+                                 {window, MSG_KEY_DOWN, key, static_cast<intptr_t>(modifiers)});
 }
 } // namespace
 
 TEST_F(MainMenu, AcceleratorsRouteToTheirCommands) {
     commands_received.clear();
     Register_Window_Class("#recorder", Record_Commands, Make_Colour(0, 0, 0));
-    const WINDOW_HANDLE window = Create_Window("#recorder", "", WINDOW_VISIBLE, {0, 0, 200, 200}, NO_WINDOW, 0, 0);
+    const WINDOW_HANDLE window =
+        Create_Window("#recorder", "", WINDOW_VISIBLE, {0, 0, 200, 200}, NO_WINDOW, 0, 0);
     const MENU_HANDLE menu = Create_Main_Menu();
     Set_Window_Menu(window, menu);
 

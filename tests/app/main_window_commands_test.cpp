@@ -87,7 +87,8 @@ TEST_F(MainWindowCommands, TimeoutsOfTheWatchedGame) {
 
     Do_Main_Window_Command(Main_Window, ID_CALL_TIMEOUT);
     EXPECT_EQ(Last_Caption(), "Timeout Called");
-    EXPECT_EQ(Last_Text(), "The " + std::string(nickname) + " call timeout. They have one timeout remaining.");
+    EXPECT_EQ(Last_Text(),
+              "The " + std::string(nickname) + " call timeout. They have one timeout remaining.");
     EXPECT_EQ(game.Timeouts[1], 1);
     Do_Main_Window_Command(Main_Window, ID_TIMEOUT_KEY);
     EXPECT_EQ(Last_Caption(), "No Timeout Needed") << "the clock stopped with the first";

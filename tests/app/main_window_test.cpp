@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <cstring>
-#include <string>
+#include <filesystem>
 #include <memory>
+#include <string>
 
 #include "app/bitmap_cache.h"
 #include "app/drawing_services.h"
@@ -102,7 +102,8 @@ TEST_F(MainWindow, PictureShowsMenuBarViewTickerAndStatusBar) {
 
 TEST_F(MainWindow, OpensAtTheRememberedPlacementOrFillingTheScreen) {
     Start_Frame_Without_Loop();
-    EXPECT_EQ(Get_Window_Show_State(Main_Window), SHOW_STATE_MAXIMIZED) << "a fresh Hall of Fame file has zeros";
+    EXPECT_EQ(Get_Window_Show_State(Main_Window), SHOW_STATE_MAXIMIZED)
+        << "a fresh Hall of Fame file has zeros";
     Set_Window_Show_State(Main_Window, SHOW_STATE_NORMAL);
     Move_Window(Main_Window, {10, 20, 10 + 1100, 20 + 748});
     Save_Window_Placement(Main_Window);
@@ -116,7 +117,8 @@ TEST_F(MainWindow, OpensAtTheRememberedPlacementOrFillingTheScreen) {
     Get_Window_Rect(Main_Window, &rect);
     EXPECT_EQ(rect.Top, 20);
     EXPECT_EQ(rect.Bottom - rect.Top, 748);
-    EXPECT_EQ(rect.Right - rect.Left, static_cast<int32_t>(748.0f * (1024.0f / 696.0f))) << "width from the height";
+    EXPECT_EQ(rect.Right - rect.Left, static_cast<int32_t>(748.0f * (1024.0f / 696.0f)))
+        << "width from the height";
     Set_Window_Show_State(Main_Window, SHOW_STATE_MAXIMIZED);
     Save_Window_Placement(Main_Window);
     Read_Window_Placement(&remembered);
@@ -143,7 +145,8 @@ TEST_F(MainWindow, DraggingKeepsTheMinimumAndTheShape) {
     Send_Window_Message(Main_Window, MSG_ENTER_SIZE_MOVE, 0, 0);
     EXPECT_FALSE(Is_Window_Shown(Status_Bar_Window));
     RECT_AREA dragged = {0, 0, 1100, 760};
-    Send_Window_Message(Main_Window, MSG_SIZING, SIZING_EDGE_BOTTOM_RIGHT, reinterpret_cast<intptr_t>(&dragged));
+    Send_Window_Message(Main_Window, MSG_SIZING, SIZING_EDGE_BOTTOM_RIGHT,
+                        reinterpret_cast<intptr_t>(&dragged));
     Move_Window(Main_Window, dragged);
     EXPECT_EQ(Sizing_In_Progress, 1);
     Send_Window_Message(Main_Window, MSG_EXIT_SIZE_MOVE, 0, 0);
@@ -186,7 +189,8 @@ TEST_F(MainWindow, TickerScrollsPausesAndCyclesOnItsTimers) {
     RECT_AREA client;
     Get_Client_Rect(News_Ticker_Window, &client);
     const int32_t steps = Get_News_Ticker_Steps_Left();
-    EXPECT_EQ(steps, client.Right + Measure_Label_Width(Get_News_Ticker_Text(0))) << "text width plus the bar's width";
+    EXPECT_EQ(steps, client.Right + Measure_Label_Width(Get_News_Ticker_Text(0)))
+        << "text width plus the bar's width";
     EXPECT_GT(Measure_Label_Width(Get_News_Ticker_Text(0)), 100);
     EXPECT_EQ(Get_News_Ticker_X(), client.Right) << "the text starts just off the right edge";
     // One pixel per 14 ms until the text has gone: the loop runs on the clock.

@@ -16,8 +16,8 @@
 #include "app/welcome_dialog.h"
 #include "database/game_queries.h"
 #include "database/league_structure.h"
-#include "database/schedule_entries.h"
 #include "database/saved_game.h"
+#include "database/schedule_entries.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
@@ -225,14 +225,17 @@ TEST_F(StartUp, ReminderPageOpensEveryFifthStartUnlessSwitchedOff) {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    const bool reminding = local.tm_year + 1900 > 2024 || (local.tm_year + 1900 == 2024 && local.tm_mon + 1 >= 9);
+    const bool reminding =
+        local.tm_year + 1900 > 2024 || (local.tm_year + 1900 == 2024 && local.tm_mon + 1 >= 9);
     Rebuild_Owner_Hall_Of_Fame_File();
     Clear_Desktop_Requests();
-    for (int start = 0; start < 6; ++start) Show_Startup_Reminder();
+    for (int start = 0; start < 6; ++start)
+        Show_Startup_Reminder();
     EXPECT_EQ(Get_Shell_Requests().size(), reminding ? 2u : 0u) << "the first start and the sixth";
     EXPECT_EQ(Get_Owner_Hall_Of_Fame_Value((23020 - 22080) / 4), reminding ? 4 : 0) << "the countdown";
     Set_Owner_Hall_Of_Fame_Value((23024 - 22080) / 4, 117);
-    for (int start = 0; start < 6; ++start) Show_Startup_Reminder();
+    for (int start = 0; start < 6; ++start)
+        Show_Startup_Reminder();
     EXPECT_EQ(Get_Shell_Requests().size(), reminding ? 2u : 0u) << "switched off";
 }
 

@@ -21,7 +21,8 @@ std::string Read_File(const std::string& path) {
 
 void Crash_With_Report() {
     static const char last_errors[] = "1700000000 ERROR: the last thing that went wrong\n";
-    Install_Crash_Handler({"crash_log.txt", "crash-report", "UserStream: Football Korva 23 2002 \"    \" CD", last_errors});
+    Install_Crash_Handler(
+        {"crash_log.txt", "crash-report", "UserStream: Football Korva 23 2002 \"    \" CD", last_errors});
     std::raise(SIGSEGV);
 }
 } // namespace
@@ -30,7 +31,8 @@ TEST(CrashHandler, FatalSignalWritesTheReportIntoTheLogAndEndsTheProcess) {
     std::remove("crash_log.txt");
     EXPECT_EXIT(Crash_With_Report(), testing::KilledBySignal(SIGSEGV), "");
     const std::string log = Read_File("crash_log.txt");
-    EXPECT_NE(log.find("Crash detected!  Attempting to write emergency debug file."), std::string::npos) << log;
+    EXPECT_NE(log.find("Crash detected!  Attempting to write emergency debug file."), std::string::npos)
+        << log;
     EXPECT_NE(log.find("UserStream: Football Korva 23 2002 \"    \" CD ["), std::string::npos);
     EXPECT_NE(log.find("Signal: 11 (segmentation fault)"), std::string::npos);
     EXPECT_NE(log.find("Backtrace:\n"), std::string::npos);

@@ -11,8 +11,8 @@
 #include "platform/menus.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
-#include "platform/scripted_answers.h"
 #include "platform/rect_math.h"
+#include "platform/scripted_answers.h"
 #include "platform/windows.h"
 
 namespace {
@@ -24,7 +24,8 @@ void Keep_Report(const char* text) {
 }
 
 intptr_t Recording_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam, intptr_t lparam) {
-    if (code == MSG_CREATE || code == MSG_DESTROY || code == MSG_PAINT || code == MSG_SIZE) seen.push_back({window, code});
+    if (code == MSG_CREATE || code == MSG_DESTROY || code == MSG_PAINT || code == MSG_SIZE)
+        seen.push_back({window, code});
     return Default_Window_Procedure(window, code, wparam, lparam);
 }
 
@@ -140,8 +141,8 @@ const DIALOG_CONTROL TWO_BUTTONS[] = {
     {CONTROL_PUSH_BUTTON, ID_OK, {10, 10, 40, 14}, "OK", WINDOW_TAB_STOP | CONTROL_DEFAULT_BUTTON},
     {CONTROL_PUSH_BUTTON, ID_CANCEL, {60, 10, 40, 14}, "Cancel", WINDOW_TAB_STOP},
 };
-const DIALOG_TEMPLATE TWO_BUTTON_TEMPLATE = {900, "Two", 110, 40, "MS Sans Serif", 8, WINDOW_CAPTION | WINDOW_BORDER,
-                                             TWO_BUTTONS, 2, 33};
+const DIALOG_TEMPLATE TWO_BUTTON_TEMPLATE = {
+    900, "Two", 110, 40, "MS Sans Serif", 8, WINDOW_CAPTION | WINDOW_BORDER, TWO_BUTTONS, 2, 33};
 
 void Ask_To_Quit(void*) {
     Request_Quit(5);
@@ -167,9 +168,11 @@ TEST_F(Windows, ModalDialogsAnswerKeysClicksScriptsAndQuit) {
         << "Enter presses the default button wherever the focus is";
 
     // A click on the second button: the dialog is centred over its owner.
-    const int32_t width = Dialog_Units_To_Pixels_X(110) + 2, height = Dialog_Units_To_Pixels_Y(40) + 2 + CAPTION_HEIGHT;
+    const int32_t width = Dialog_Units_To_Pixels_X(110) + 2,
+                  height = Dialog_Units_To_Pixels_Y(40) + 2 + CAPTION_HEIGHT;
     const int32_t left = (400 - width) / 2, top = (300 - height) / 2;
-    Script_Mouse_Click(left + 1 + Dialog_Units_To_Pixels_X(70), top + 1 + CAPTION_HEIGHT + Dialog_Units_To_Pixels_Y(15));
+    Script_Mouse_Click(left + 1 + Dialog_Units_To_Pixels_X(70),
+                       top + 1 + CAPTION_HEIGHT + Dialog_Units_To_Pixels_Y(15));
     EXPECT_EQ(Run_Modal_Dialog(owner, TWO_BUTTON_TEMPLATE, Two_Button_Dialog, 0), 22);
 
     Script_Action(Type_Tab_And_Space, nullptr);

@@ -30,8 +30,8 @@ std::string Window_Name(Display* display, Window window) {
     unsigned long count = 0, after = 0;
     unsigned char* data = nullptr;
     std::string name;
-    if (XGetWindowProperty(display, window, net_name, 0, 1024, False, utf8, &type, &format, &count, &after, &data) ==
-            Success &&
+    if (XGetWindowProperty(display, window, net_name, 0, 1024, False, utf8, &type, &format, &count, &after,
+                           &data) == Success &&
         data != nullptr) {
         name.assign(reinterpret_cast<char*>(data), count);
         XFree(data);

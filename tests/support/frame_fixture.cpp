@@ -23,7 +23,6 @@
 #include "platform/windows.h"
 #include "support/game_runner.h"
 #include "support/test_league.h"
-#include "app/main_window_dc.h"
 
 void Reset_Frame_State() {
     Destroy_All_Windows();
@@ -73,7 +72,8 @@ void Prepare_League_With_Week_Games(int32_t games) {
     Universe.Header.Target_Week = 0;
     // Playoff days (week + 1) of a 17-week season.
     const int32_t days[5] = {18, 19, 20, 22, 22};
-    for (int32_t i = 0; i < 5; ++i) Universe.Post_Season_Days[i] = days[i];
+    for (int32_t i = 0; i < 5; ++i)
+        Universe.Post_Season_Days[i] = days[i];
     for (int32_t k = 0; k < games; ++k) {
         Schedule_Test_Game(2 * k, 2 * k + 1, 0);
         // No game record is taken yet.

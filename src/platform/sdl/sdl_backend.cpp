@@ -35,13 +35,12 @@ RECT_AREA Primary_Rect() {
     return rect;
 }
 
-
 void Create_SDL_Window() {
     const RECT_AREA rect = Primary_Rect();
     const int width = rect.Right - rect.Left, height = rect.Bottom - rect.Top;
     if (width <= 0 || height <= 0) return;
-    sdl_window = SDL_CreateWindow(Get_Window_Text(Get_Primary_Window()).c_str(), rect.Left, rect.Top, width, height,
-                                  SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
+    sdl_window = SDL_CreateWindow(Get_Window_Text(Get_Primary_Window()).c_str(), rect.Left, rect.Top, width,
+                                  height, SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
     if (sdl_window == nullptr) {
         Report_Platform_Error("SDL_CreateWindow failed: %s", SDL_GetError());
         return;
@@ -75,9 +74,11 @@ void Follow_Primary_Window() {
     int width = 0, height = 0, x = 0, y = 0;
     SDL_GetWindowSize(sdl_window, &width, &height);
     SDL_GetWindowPosition(sdl_window, &x, &y);
-    if (state != SHOW_STATE_MAXIMIZED && (width != rect.Right - rect.Left || height != rect.Bottom - rect.Top))
+    if (state != SHOW_STATE_MAXIMIZED &&
+        (width != rect.Right - rect.Left || height != rect.Bottom - rect.Top))
         SDL_SetWindowSize(sdl_window, rect.Right - rect.Left, rect.Bottom - rect.Top);
-    if (state == SHOW_STATE_NORMAL && (x != rect.Left || y != rect.Top)) SDL_SetWindowPosition(sdl_window, rect.Left, rect.Top);
+    if (state == SHOW_STATE_NORMAL && (x != rect.Left || y != rect.Top))
+        SDL_SetWindowPosition(sdl_window, rect.Left, rect.Top);
 }
 
 void Present(bool always) {
@@ -164,9 +165,11 @@ void Route_Typed_Text(const char* text) {
     const unsigned char* c = reinterpret_cast<const unsigned char*>(text);
     while (*c != 0) {
         uint32_t code = *c++;
-        if (code >= 0xC0 && code < 0xE0 && (*c & 0xC0) == 0x80) code = ((code & 0x1F) << 6) | (*c++ & 0x3F);
+        if (code >= 0xC0 && code < 0xE0 && (*c & 0xC0) == 0x80)
+            code = ((code & 0x1F) << 6) | (*c++ & 0x3F);
         else if (code >= 0x80) {
-            while ((*c & 0xC0) == 0x80) ++c;
+            while ((*c & 0xC0) == 0x80)
+                ++c;
             continue;
         }
         if (code >= 32 && code <= 255 && !(code >= 128 && code < 160)) Route_Character_Event(code);
@@ -183,7 +186,8 @@ void Follow_User_Resize(int width, int height) {
     if (current.Right - current.Left == width && current.Bottom - current.Top == height) return;
     RECT_AREA held = {current.Left, current.Top, current.Left + width, current.Top + height};
     Send_Window_Message(primary, MSG_ENTER_SIZE_MOVE, 0, 0);
-    if (!maximized) Send_Window_Message(primary, MSG_SIZING, SIZING_EDGE_BOTTOM_RIGHT, reinterpret_cast<intptr_t>(&held));
+    if (!maximized)
+        Send_Window_Message(primary, MSG_SIZING, SIZING_EDGE_BOTTOM_RIGHT, reinterpret_cast<intptr_t>(&held));
     Move_Window(primary, held);
     Send_Window_Message(primary, MSG_EXIT_SIZE_MOVE, 0, 0);
     if (held.Right - held.Left != width || held.Bottom - held.Top != height)
@@ -283,7 +287,8 @@ void Handle_Event(const SDL_Event& event) {
 void Poll_SDL_Events() {
     Present(false);
     SDL_Event event;
-    while (SDL_PollEvent(&event) != 0) Handle_Event(event);
+    while (SDL_PollEvent(&event) != 0)
+        Handle_Event(event);
 }
 
 bool Wait_For_SDL_Events(uint32_t timeout) {
@@ -293,7 +298,8 @@ bool Wait_For_SDL_Events(uint32_t timeout) {
                                                : SDL_WaitEventTimeout(&event, static_cast<int>(timeout));
     if (waited != 0) {
         Handle_Event(event);
-        while (SDL_PollEvent(&event) != 0) Handle_Event(event);
+        while (SDL_PollEvent(&event) != 0)
+            Handle_Event(event);
     }
     return true;
 }
@@ -313,7 +319,8 @@ void Describe_SDL_Display(DISPLAY_INFO* info) {
     info->Bits_Per_Pixel = 32;
     info->Planes = 1;
     float dpi = 0.0f;
-    if (SDL_GetDisplayDPI(0, nullptr, &dpi, nullptr) == 0) info->Pixels_Per_Inch = static_cast<int>(dpi + 0.5f);
+    if (SDL_GetDisplayDPI(0, nullptr, &dpi, nullptr) == 0)
+        info->Pixels_Per_Inch = static_cast<int>(dpi + 0.5f);
 }
 
 // Windows lie on the whole usable desktop until the game's window is up;
@@ -350,10 +357,12 @@ int Ask_SDL_Message_Box(const char* text, const char* caption, unsigned flags, i
         add(ID_BOX_CANCEL, "Cancel", SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT);
         break;
     default:
-        add(ID_BOX_OK, "OK", SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT);
+        add(ID_BOX_OK, "OK",
+            SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT);
         break;
     }
-    const SDL_MessageBoxData data = {SDL_MESSAGEBOX_INFORMATION, sdl_window, caption, text, count, buttons, nullptr};
+    const SDL_MessageBoxData data = {
+        SDL_MESSAGEBOX_INFORMATION, sdl_window, caption, text, count, buttons, nullptr};
     int chosen = fallback;
     if (SDL_ShowMessageBox(&data, &chosen) != 0 || chosen < 0) return fallback;
     return chosen;
@@ -386,7 +395,8 @@ int Play_SDL_Sound(const char* path) {
     int played = 0;
     if (SDL_BuildAudioCVT(&convert, wav_spec.format, wav_spec.channels, wav_spec.freq, audio_spec.format,
                           audio_spec.channels, audio_spec.freq) >= 0) {
-        std::string buffer(static_cast<size_t>(length) * static_cast<size_t>(convert.len_mult > 0 ? convert.len_mult : 1),
+        std::string buffer(static_cast<size_t>(length) *
+                               static_cast<size_t>(convert.len_mult > 0 ? convert.len_mult : 1),
                            '\0');
         std::copy(wav, wav + length, buffer.begin());
         convert.buf = reinterpret_cast<Uint8*>(buffer.data());
@@ -405,8 +415,8 @@ int Play_SDL_Sound(const char* path) {
 
 void Set_SDL_Cursor(int32_t shape) {
     static const SDL_SystemCursor SYSTEM_CURSORS[CURSOR_SHAPE_COUNT] = {
-        SDL_SYSTEM_CURSOR_ARROW, SDL_SYSTEM_CURSOR_HAND, SDL_SYSTEM_CURSOR_CROSSHAIR, SDL_SYSTEM_CURSOR_SIZEALL,
-        SDL_SYSTEM_CURSOR_WAIT};
+        SDL_SYSTEM_CURSOR_ARROW, SDL_SYSTEM_CURSOR_HAND, SDL_SYSTEM_CURSOR_CROSSHAIR,
+        SDL_SYSTEM_CURSOR_SIZEALL, SDL_SYSTEM_CURSOR_WAIT};
     if (shape < 0 || shape >= CURSOR_SHAPE_COUNT) return;
     if (cursors[shape] == nullptr) cursors[shape] = SDL_CreateSystemCursor(SYSTEM_CURSORS[shape]);
     if (cursors[shape] != nullptr) SDL_SetCursor(cursors[shape]);
