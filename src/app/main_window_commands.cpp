@@ -37,6 +37,7 @@ namespace {
 constexpr int32_t TRADING_DEADLINE_WEEK = 12;
 constexpr int32_t QUARTER_SETTING = 54; // Simulate_To_Quarter
 constexpr int32_t FANTASY_DRAFT_RUNNING = 1;
+constexpr int32_t CHAMPIONS_VIEW = 40074;
 
 struct DIALOG_COMMAND {
     int32_t Command;
@@ -293,6 +294,11 @@ bool Do_Main_Window_Command(WINDOW_HANDLE window, int32_t command) {
         Adjust_Current_Game(command - 40140);
         return true;
     }
+    // The view items of the News menu and the Korva Hall of Fame (the champions view has no item).
+    if (command != CHAMPIONS_VIEW && Is_News_View_Id(command)) {
+        Do_View_Command(command);
+        return true;
+    }
     if ((command >= 40116 && command <= 40131) || command == 40133 || command == 40134) {
         if (Watched_Game() != nullptr && Do_Games_View_Command(command) != 0) Play_Sound_Effect("button.wav");
         return true;
@@ -327,16 +333,6 @@ bool Do_Main_Window_Command(WINDOW_HANDLE window, int32_t command) {
         return true;
     case 40041:
         Do_Budget_Command(window, 136);
-        return true;
-    case 40030:
-    case 40032:
-    case 40034:
-    case 40036:
-    case 40037:
-    case 40069:
-    case 40070:
-    case 40086:
-        Do_View_Command(command);
         return true;
     case ID_PLAY_TRADING_DEADLINE:
         Do_Play_Command(command);

@@ -72,8 +72,7 @@ intptr_t Status_Bar_Proc(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam, 
 void Show_Bar(WINDOW_HANDLE window) {
     if (!Is_Window(window)) return;
     Send_Window_Message(window, MSG_SIZE, 0, 0);
-    Invalidate_Window(window, nullptr);
-    Update_Window(window);
+    Repaint_Window(window);
     Show_Window(window, true);
 }
 } // namespace

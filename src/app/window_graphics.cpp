@@ -40,7 +40,5 @@ void Fit_Back_Buffer_To_View() {
 
 void Redraw_Main_Window() {
     Set_Last_Painted_View(-1);
-    if (!Is_Window(Main_Window)) return;
-    Invalidate_Window(Main_Window, nullptr);
-    Update_Window(Main_Window);
+    Repaint_Window(Main_Window);
 }

@@ -89,26 +89,29 @@ bool Is_Message_Box_Busy() {
     return message_box_busy;
 }
 
-int Show_Formatted_Message(const char* caption, const char* format, ...) {
+namespace {
+// An OK box (information, task-modal) with the text formatted into 2,048 bytes.
+int Show_Formatted_Box(const char* caption, const char* format, va_list args) {
     char text[2048] = "";
-    if (format != nullptr) {
-        va_list args;
-        va_start(args, format);
-        vsnprintf(text, sizeof text, format, args);
-        va_end(args);
-    }
+    if (format != nullptr) vsnprintf(text, sizeof text, format, args);
     return Show_Message_Box(text, caption, BOX_OK | BOX_INFORMATION | BOX_TASK_MODAL);
+}
+} // namespace
+
+int Show_Formatted_Message(const char* caption, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    const int answer = Show_Formatted_Box(caption, format, args);
+    va_end(args);
+    return answer;
 }
 
 int Show_Quick_Message(const char* format, ...) {
-    char text[2048] = "";
-    if (format != nullptr) {
-        va_list args;
-        va_start(args, format);
-        vsnprintf(text, sizeof text, format, args);
-        va_end(args);
-    }
-    return Show_Message_Box(text, "Quick Message", BOX_OK | BOX_INFORMATION | BOX_TASK_MODAL);
+    va_list args;
+    va_start(args, format);
+    const int answer = Show_Formatted_Box("Quick Message", format, args);
+    va_end(args);
+    return answer;
 }
 
 int Show_Message_Box(const char* text, const char* caption, unsigned flags) {

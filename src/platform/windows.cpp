@@ -680,6 +680,12 @@ void Update_Window(WINDOW_HANDLE window) {
         Dispatch_Window_Message({window, MSG_PAINT, 0, 0});
 }
 
+void Repaint_Window(WINDOW_HANDLE window) {
+    if (!Is_Window(window)) return;
+    Invalidate_Window(window, nullptr);
+    Update_Window(window);
+}
+
 namespace {
 WINDOW_HANDLE Find_Invalid_In(WINDOW_HANDLE window) {
     const WINDOW_RECORD* record = Find(window);

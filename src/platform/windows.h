@@ -138,6 +138,9 @@ void Validate_Window(WINDOW_HANDLE window);
 bool Is_Window_Invalid(WINDOW_HANDLE window);
 // Sends the paint message at once when part of the window is invalid.
 void Update_Window(WINDOW_HANDLE window);
+// Invalidates the whole window and paints it at once; nothing for a handle
+// that names no window (a window not made yet, or gone).
+void Repaint_Window(WINDOW_HANDLE window);
 // The first shown window with an invalid area (parents before children).
 WINDOW_HANDLE Find_Window_Needing_Paint();
 

@@ -38,14 +38,8 @@ bool Is_Advance_Stopped() {
 
 void Repaint_After_Game(const GAME_RECORD* game) {
     Redraw_Main_Window();
-    if (Is_Window(Status_Bar_Window)) {
-        Invalidate_Window(Status_Bar_Window, nullptr);
-        Update_Window(Status_Bar_Window);
-    }
-    if (Is_Window(News_Ticker_Window)) {
-        Invalidate_Window(News_Ticker_Window, nullptr);
-        Update_Window(News_Ticker_Window);
-    }
+    Repaint_Window(Status_Bar_Window);
+    Repaint_Window(News_Ticker_Window);
     Draw_Scoreboard(game);
 }
 } // namespace

@@ -16,12 +16,6 @@ constexpr int32_t GAMES_VIEW = 40086;
 constexpr int32_t DRAFT_BOARD_VIEW = 40070;
 constexpr int32_t GAMES_VIEW_SETTING = 35;
 constexpr int32_t DRAFT_POOL_PLAYERS_FOR_DRAFT = 100;
-
-void Repaint_Main_Window() {
-    if (!Is_Window(Main_Window)) return;
-    Invalidate_Window(Main_Window, nullptr);
-    Update_Window(Main_Window);
-}
 } // namespace
 
 void Set_Current_View(int32_t view) {
@@ -38,14 +32,14 @@ void Set_Current_View(int32_t view) {
                                 (Count_Draft_Pool_Players() > DRAFT_POOL_PLAYERS_FOR_DRAFT ? 1 : 0));
     }
     Fit_Back_Buffer_To_View();
-    Repaint_Main_Window();
+    Repaint_Window(Main_Window);
     Redock_Status_Bars();
     Set_Last_Painted_View(-1);
-    Repaint_Main_Window();
+    Repaint_Window(Main_Window);
 }
 
-bool Is_News_View() {
-    switch (Get_Current_View()) {
+bool Is_News_View_Id(int32_t view) {
+    switch (view) {
     case 40030:
     case 40032:
     case 40034:
@@ -59,4 +53,8 @@ bool Is_News_View() {
     default:
         return false;
     }
+}
+
+bool Is_News_View() {
+    return Is_News_View_Id(Get_Current_View());
 }

@@ -22,6 +22,18 @@ std::string Last_Caption() {
     return Get_Shown_Messages().empty() ? std::string() : Get_Shown_Messages().back().Caption;
 }
 
+// Team 0 (human) is at home to team 1 in week 0, and their game is on screen, watched.
+void Watch_Game(GAME_RECORD* game) {
+    Set_Team_Stat(0, 2, 1);
+    Schedule_Game(0, 1, 0, 6, 1300);
+    Set_Game_PBP_Flag(0, 0, 1);
+    Set_User_Preference(CURRENT_WEEK, 0);
+    Set_User_Preference(SIMULATION_RUNNING, 1);
+    game->Team[0] = 1;
+    game->Team[1] = 0;
+    Current_Game = game;
+}
+
 std::string Last_Text() {
     return Get_Shown_Messages().empty() ? std::string() : Get_Shown_Messages().back().Text;
 }
@@ -71,17 +83,9 @@ TEST_F(MainWindowCommands, BudgetItemsAskInGeneralManagerMode) {
 }
 
 TEST_F(MainWindowCommands, TimeoutsOfTheWatchedGame) {
-    // Team 0 (human) is at home to team 1 in week 0, and the game is watched.
-    Set_Team_Stat(0, 2, 1);
-    Schedule_Game(0, 1, 0, 6, 1300);
-    Set_Game_PBP_Flag(0, 0, 1);
-    Set_User_Preference(CURRENT_WEEK, 0);
-    Set_User_Preference(SIMULATION_RUNNING, 1);
     GAME_RECORD game{};
-    game.Team[0] = 1;
-    game.Team[1] = 0;
+    Watch_Game(&game);
     game.Timeouts[1] = 2;
-    Current_Game = &game;
     char nickname[64];
     Get_Team_String(nickname, 0, 2);
 
@@ -121,15 +125,8 @@ TEST_F(MainWindowCommands, NavigationButtonsSwitchViewsUnlessAGameIsWatched) {
     Set_User_Preference(SOUNDS_ENABLED, 0);
     EXPECT_EQ(Play_Sound_Effect("button.wav"), 0) << "sounds off";
 
-    Set_Team_Stat(0, 2, 1);
-    Schedule_Game(0, 1, 0, 6, 1300);
-    Set_Game_PBP_Flag(0, 0, 1);
-    Set_User_Preference(CURRENT_WEEK, 0);
-    Set_User_Preference(SIMULATION_RUNNING, 1);
     GAME_RECORD game{};
-    game.Team[0] = 1;
-    game.Team[1] = 0;
-    Current_Game = &game;
+    Watch_Game(&game);
     EXPECT_FALSE(Do_Nav_Button_Click(450, 480)) << "a watched game keeps its screen";
     EXPECT_EQ(Get_Current_View(), 40070);
     Set_User_Preference(SIMULATION_RUNNING, 0);
