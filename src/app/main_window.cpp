@@ -20,7 +20,7 @@
 #include "platform/backend.h"
 #include "platform/message_box.h"
 #include "platform/windows.h"
-#include "season/calendar_advance.h"
+#include "season/week_advance.h"
 #include "season/season_calendar.h"
 #include "views/owner_hall_of_fame.h"
 #include "views/owner_hall_of_fame_file.h"

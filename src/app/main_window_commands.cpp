@@ -22,12 +22,14 @@
 #include "engine/game_files.h"
 #include "engine/game_record.h"
 #include "engine/game_screen_hooks.h"
+#include "personnel/college_draft_flow.h"
 #include "personnel/draft_commands.h"
+#include "personnel/roster_text.h"
 #include "personnel/draft_state.h"
 #include "platform/message_box.h"
 #include "platform/windows.h"
 #include "reports/shell_open.h"
-#include "season/calendar_advance.h"
+#include "season/week_advance.h"
 #include "tools/season_simulator.h"
 #include "views/current_view.h"
 #include "views/games_view_commands.h"
@@ -384,7 +386,7 @@ bool Do_Main_Window_Command(WINDOW_HANDLE window, int32_t command) {
         if (Get_User_Preference(COMMISSIONER_MODE) != 0 &&
             (Get_Current_View() == 40030 || Get_Current_View() == 40069)) {
             Update_Standings_And_Seeding();
-            Redraw_Main_Window();
+            Repaint_Main_Window();
         }
         return true;
     case 40081:

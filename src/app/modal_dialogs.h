@@ -11,6 +11,7 @@ constexpr int32_t SIMULATION_TOOL_DIALOG = 104;
 constexpr int32_t NEW_GAME_DIALOG = 105;
 constexpr int32_t WELCOME_DIALOG = 110;
 constexpr int32_t RESUME_GAME_DIALOG = 118;
+constexpr int32_t OFFENSE_DIALOG = 119;
 constexpr int32_t SAVE_GAME_DIALOG = 120;
 constexpr int32_t PLAY_MULTIPLE_SEASONS_DIALOG = 179;
 constexpr int32_t PRE_GAME_MATCHUP_DIALOG = 181;

@@ -156,8 +156,8 @@ void Paint_Score_Columns(DEVICE_CONTEXT* dc, const RECT_AREA& client) {
     const int32_t offset = width / 2;
     static constexpr uint32_t ALIGNMENTS[3] = {TEXT_RIGHT, TEXT_CENTRE, 0};
     for (int32_t i = 0; i < SCORE_TICKER_LINES; ++i) {
-        char text[SCORE_TICKER_TEXT_SIZE];
-        Get_Score_Ticker_Line(i, text, sizeof text);
+        char text[SCORE_TICKER_LINE_SIZE];
+        Get_Score_Ticker_Line(i, text);
         Set_Text_Colour(dc, Get_Score_Ticker_Colour(i));
         Draw_Text_In_Scaled_Rect(dc, text, {i * width + offset, 0, (i + 1) * width + offset, client.Bottom},
                                  ALIGNMENTS[i % 3] | TEXT_SINGLE_LINE | TEXT_VERTICAL_CENTRE, 0);
@@ -278,6 +278,14 @@ void Start_Ticker_Item_Scroll(WINDOW_HANDLE ticker) {
                                              : Measure_Label_Width(scrolling_text);
     steps_left = width + client.Right;
     Set_Ticker_Timer(TICKER_SCROLL_TIMER, 0);
+}
+
+int32_t News_Ticker_Exists() {
+    return Is_Ticker_Alive() ? 1 : 0;
+}
+
+void Repaint_News_Ticker() {
+    Repaint_Window(News_Ticker_Window);
 }
 
 int32_t Get_News_Ticker_Season_Choice() {

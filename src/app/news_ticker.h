@@ -26,6 +26,9 @@ void Build_News_Ticker_Items();
 void Start_Ticker_Item_Scroll(WINDOW_HANDLE ticker);
 // Takes the ticker's device context afresh (giving back the one it kept).
 void Take_News_Ticker_DC();
+int32_t News_Ticker_Exists();
+// Paints the ticker again at once (nothing when it does not exist).
+void Repaint_News_Ticker();
 
 // 0: the texts are about the current season, 1: about the previous one.
 int32_t Get_News_Ticker_Season_Choice();

@@ -133,6 +133,14 @@ void Redock_Status_Bars() {
     Show_Bar(News_Ticker_Window);
 }
 
+int32_t Status_Bar_Exists() {
+    return Is_Window(Status_Bar_Window) ? 1 : 0;
+}
+
+void Repaint_Status_Bar() {
+    Repaint_Window(Status_Bar_Window);
+}
+
 void Hide_Status_Bars() {
     if (Is_Window(Status_Bar_Window)) Show_Window(Status_Bar_Window, false);
     if (Is_Window(News_Ticker_Window)) Show_Window(News_Ticker_Window, false);

@@ -23,6 +23,9 @@ int32_t Get_Ticker_Height();
 void Redock_Status_Bars();
 // Hides both bars (while the main window is being resized).
 void Hide_Status_Bars();
+int32_t Status_Bar_Exists();
+// Paints the status bar again at once (nothing when it does not exist).
+void Repaint_Status_Bar();
 
 // Window class both bars are made from.
 extern const char* const STATUS_BAR_CLASS;

@@ -8,7 +8,7 @@
 #include "engine/game_record.h"
 #include "engine/game_screen_hooks.h"
 #include "platform/message_box.h"
-#include "season/calendar_advance.h"
+#include "season/week_advance.h"
 
 int32_t Do_Save_Game(WINDOW_HANDLE owner) {
     if (Get_User_Preference(SIMULATION_RUNNING) != 0 && Is_Game_Play_By_Play(Current_Game) == 0) {

@@ -15,14 +15,6 @@ void End_College_Draft_Command() {
     Update_Play_Menu();
 }
 
-void Finish_Off_Season() {
-    Update_Play_Menu();
-}
-
-void College_Draft_Menu_Command() {
-    Update_Play_Menu();
-}
-
 void End_Fantasy_Draft_Command() {
     Universe.Header.Universe_Stats[FANTASY_DRAFT_FLAG] = 0;
     Set_Draft_Menu_Texts(0);
@@ -30,5 +22,3 @@ void End_Fantasy_Draft_Command() {
 }
 
 void Run_Fantasy_Draft() {}
-
-void Output_Rosters() {}

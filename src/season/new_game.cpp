@@ -5,7 +5,7 @@
 #include "app/status_bars.h"
 #include "database/saved_game.h"
 #include "platform/windows.h"
-#include "season/calendar_advance.h"
+#include "season/week_advance.h"
 #include "views/current_view.h"
 
 namespace {

@@ -7,45 +7,48 @@
 #include "database/team_record.h"
 
 namespace {
-constexpr uint32_t PLAIN_COLOUR = 0xFFFFFF;
-constexpr uint32_t WINNER_COLOUR = 0x45F9FF;
-constexpr uint32_t OVERTIME_COLOUR = 0x2EA6AA;
-constexpr int32_t REGULATION_END = 3600;
+constexpr uint32_t WHITE = 0xFFFFFF;
+constexpr uint32_t LEADER_YELLOW = 0x45F9FF;
+constexpr uint32_t OVERTIME_GOLD = 0x2EA6AA;
+constexpr int32_t REGULATION_SECONDS = 3600;
 constexpr int32_t LAST_NAMED_TEAM = 37;
+constexpr int32_t NICKNAME = 2;
 
-char score_lines[SCORE_TICKER_LINES][SCORE_TICKER_TEXT_SIZE];
-uint32_t score_colours[SCORE_TICKER_LINES];
+char Lines[SCORE_TICKER_LINES][SCORE_TICKER_LINE_SIZE];
+uint32_t Colours[SCORE_TICKER_LINES];
+
+bool Is_Line(int32_t n) {
+    return n >= 0 && n < SCORE_TICKER_LINES;
+}
 } // namespace
 
 void Format_Score_Ticker_Text(const GAME_RECORD* game, int32_t k) {
     if (game == nullptr) return;
     const int32_t group = ((k % 3) + 3) % 3;
-    for (int32_t side = 0; side < 2; ++side) {
-        const int32_t team = game->Team[side];
-        char nickname[64] = "";
-        if (team <= LAST_NAMED_TEAM) Get_Team_String(nickname, team, 2);
+    for (int side = 0; side < 2; ++side) {
+        char nickname[32] = "";
+        if (game->Team[side] <= LAST_NAMED_TEAM) Get_Team_String(nickname, game->Team[side], NICKNAME);
         const int32_t line = 3 * group + side;
-        std::snprintf(score_lines[line], SCORE_TICKER_TEXT_SIZE, "%s %d", nickname, game->Score[side]);
-        score_colours[line] = game->Score[side] > game->Score[1 - side] ? WINNER_COLOUR : PLAIN_COLOUR;
+        snprintf(Lines[line], SCORE_TICKER_LINE_SIZE, "%s %d", nickname, game->Score[side]);
+        Colours[line] = game->Score[side] > game->Score[1 - side] ? LEADER_YELLOW : WHITE;
     }
-    const int32_t overtime_line = 3 * group + 2;
-    const bool overtime = static_cast<int32_t>(game->Clock) > REGULATION_END;
-    safe_strncpy(score_lines[overtime_line], overtime ? "(OT)" : "", SCORE_TICKER_TEXT_SIZE);
-    score_colours[overtime_line] = overtime ? OVERTIME_COLOUR : 0;
+    const bool overtime = game->Clock > REGULATION_SECONDS;
+    safe_strncpy(Lines[3 * group + 2], overtime ? "(OT)" : "", SCORE_TICKER_LINE_SIZE);
+    Colours[3 * group + 2] = overtime ? OVERTIME_GOLD : 0;
 }
 
 void Clear_Score_Ticker() {
-    std::memset(score_lines, 0, sizeof score_lines);
-    std::memset(score_colours, 0, sizeof score_colours);
+    std::memset(Lines, 0, sizeof Lines);
+    std::memset(Colours, 0, sizeof Colours);
 }
 
-void Get_Score_Ticker_Line(int32_t line, char* buffer, int32_t size) {
-    if (buffer == nullptr || size <= 0) return;
+void Get_Score_Ticker_Line(int32_t n, char* buffer) {
+    if (buffer == nullptr) return;
     buffer[0] = '\0';
-    if (line < 0 || line >= SCORE_TICKER_LINES) return;
-    safe_strncpy(buffer, line == 1 && score_lines[1][0] == '\0' ? "Simulating..." : score_lines[line], size);
+    if (!Is_Line(n)) return;
+    safe_strncpy(buffer, n == 1 && Lines[n][0] == '\0' ? "Simulating..." : Lines[n], SCORE_TICKER_LINE_SIZE);
 }
 
-uint32_t Get_Score_Ticker_Colour(int32_t line) {
-    return line >= 0 && line < SCORE_TICKER_LINES ? score_colours[line] : 0;
+uint32_t Get_Score_Ticker_Colour(int32_t n) {
+    return Is_Line(n) ? Colours[n] : 0;
 }

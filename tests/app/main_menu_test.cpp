@@ -16,7 +16,7 @@
 #include "platform/menus.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
-#include "season/calendar_advance.h"
+#include "season/week_advance.h"
 #include "support/frame_fixture.h"
 #include "support/test_league.h"
 

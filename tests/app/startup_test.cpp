@@ -58,8 +58,8 @@ void Observe(void* context) {
     seen->Title = Get_Window_Text(Main_Window);
     seen->Play_Menu_First = Get_Menu_Item_Text(Get_Sub_Menu(Get_Main_Menu(), PLAY_MENU_POSITION), 0);
     for (int32_t line = 0; line < SCORE_TICKER_LINES; ++line) {
-        char text[SCORE_TICKER_TEXT_SIZE];
-        Get_Score_Ticker_Line(line, text, sizeof text);
+        char text[SCORE_TICKER_LINE_SIZE];
+        Get_Score_Ticker_Line(line, text);
         seen->Score_Lines[line] = text;
     }
     seen->Scores_Drawn = !seen->Score_Lines[0].empty() && Was_Text_Drawn(seen->Score_Lines[0]);
