@@ -15,6 +15,7 @@
 #include "database/universe.h"
 #include "platform/backend.h"
 #include "platform/clock.h"
+#include "platform/crash_handler.h"
 #include "platform/menus.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
@@ -25,6 +26,8 @@
 #include "support/test_league.h"
 
 void Reset_Frame_State() {
+    // Start-up installs the crash handler; the rest of the binary keeps the sanitizers' own.
+    Remove_Crash_Handler();
     Destroy_All_Windows();
     Destroy_All_Menus();
     Reset_Message_Queue();
