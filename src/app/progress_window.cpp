@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "database/safe_strings.h"
 #include "platform/backend.h"
+#include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/message_queue.h"
 #include "platform/windows.h"

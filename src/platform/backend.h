@@ -5,6 +5,7 @@
 // backend has no display and answers from a script; the SDL2 backend
 // (platform/sdl/) shows the primary window and its dialogs in a real window.
 #include <cstdint>
+#include <string>
 
 #include "platform/drawing_surface.h"
 
@@ -57,6 +58,9 @@ struct PLATFORM_BACKEND {
     // Opens a file, folder or web address with the desktop's own program;
     // SHELL_OPEN_DONE or a failure code of 32 or less.
     int (*Shell_Open)(const char* target, const char* directory);
+    // The desktop's text clipboard, in the program's Windows-1252 text.
+    void (*Put_Clipboard_Text)(const char* text);
+    bool (*Get_Clipboard_Text)(std::string* text);
 };
 
 const PLATFORM_BACKEND& Get_Platform_Backend();

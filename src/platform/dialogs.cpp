@@ -1,14 +1,18 @@
 #include "platform/dialogs.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstdio>
 #include <map>
 #include <set>
 
 #include "platform/backend.h"
-#include "platform/basic_controls.h"
+#include "platform/controls.h"
+#include "platform/drawing_objects.h"
 #include "platform/error_reporter.h"
 #include "platform/keys.h"
 #include "platform/rect_math.h"
+#include "platform/text_render.h"
 #include "platform/windows.h"
 
 namespace {
@@ -18,6 +22,10 @@ struct DIALOG_STATE {
     bool Modal;
     bool Ended;
     intptr_t Result;
+    // What the procedure answers for the message it is handling, when it
+    // answers more than "handled".
+    bool Has_Message_Result;
+    intptr_t Message_Result;
 };
 
 const char* const DIALOG_CLASS = "#dialog";
@@ -33,6 +41,22 @@ DIALOG_STATE* Find_State(WINDOW_HANDLE dialog) {
     return found == dialogs.end() ? nullptr : &found->second;
 }
 
+// The dialog's own background: the brush its procedure gives for
+// MSG_CONTROL_COLOUR_DIALOG, else the dialog colour.
+void Erase_Dialog_Background(WINDOW_HANDLE window, DIALOG_PROCEDURE procedure, DEVICE_CONTEXT* dc) {
+    const DRAWING_BRUSH* brush = nullptr;
+    if (procedure != nullptr)
+        brush = reinterpret_cast<const DRAWING_BRUSH*>(procedure(window, MSG_CONTROL_COLOUR_DIALOG,
+                                                                 reinterpret_cast<uintptr_t>(dc),
+                                                                 static_cast<intptr_t>(window)));
+    RECT_AREA client;
+    Get_Client_Rect(window, &client);
+    if (brush != nullptr)
+        Fill_Area_With_Brush(dc, client, brush);
+    else
+        Fill_Surface_Area(dc, client, DIALOG_COLOUR);
+}
+
 intptr_t Dialog_Window_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam, intptr_t lparam) {
     if (code == MSG_CREATE && state_being_created != nullptr) {
         dialogs[window] = *state_being_created;
@@ -41,7 +65,17 @@ intptr_t Dialog_Window_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t 
     DIALOG_STATE* state = Find_State(window);
     const DIALOG_PROCEDURE procedure = state != nullptr ? state->Procedure : nullptr;
     intptr_t handled = 0;
-    if (procedure != nullptr && code != MSG_CREATE) handled = procedure(window, code, wparam, lparam);
+    if (procedure != nullptr && code != MSG_CREATE) {
+        const bool had_result = state->Has_Message_Result;
+        const intptr_t outer_result = state->Message_Result;
+        state->Has_Message_Result = false;
+        handled = procedure(window, code, wparam, lparam);
+        if (DIALOG_STATE* after = Find_State(window)) {
+            if (handled != 0 && after->Has_Message_Result) handled = after->Message_Result;
+            after->Has_Message_Result = had_result;
+            after->Message_Result = outer_result;
+        }
+    }
     if (code == MSG_DESTROY) {
         dialogs.erase(window);
         return 0;
@@ -54,6 +88,9 @@ intptr_t Dialog_Window_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t 
         if (DIALOG_STATE* after = Find_State(window); after != nullptr && after->Modal && !after->Ended)
             End_Dialog(window, after->Template->Closed_Result);
         return 0;
+    case MSG_ERASE_BACKGROUND:
+        Erase_Dialog_Background(window, procedure, reinterpret_cast<DEVICE_CONTEXT*>(wparam));
+        return 1;
     default:
         return Default_Window_Procedure(window, code, wparam, lparam);
     }
@@ -62,7 +99,19 @@ intptr_t Dialog_Window_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t 
 void Ensure_Dialog_Class() {
     if (!Is_Window_Class_Registered(DIALOG_CLASS))
         Register_Window_Class(DIALOG_CLASS, Dialog_Window_Procedure, DIALOG_COLOUR);
-    Register_Basic_Controls();
+    if (!Is_Window_Class_Registered(Get_Control_Class_Name(CONTROL_PUSH_BUTTON))) Register_Controls();
+}
+
+// The template's font (points at 96 pixels an inch), kept by the dialog.
+DRAWING_FONT* Make_Dialog_Font(WINDOW_HANDLE dialog, const DIALOG_TEMPLATE& dialog_template) {
+    if (dialog_template.Font_Name == nullptr || dialog_template.Font_Size <= 0) return nullptr;
+    FONT_REQUEST request{};
+    request.Height = -((dialog_template.Font_Size * 96 + 36) / 72);
+    request.Weight = FONT_WEIGHT_NORMAL;
+    std::snprintf(request.Face, sizeof request.Face, "%s", dialog_template.Font_Name);
+    DRAWING_FONT* font = Create_Font(request);
+    Keep_Font_With_Window(dialog, font);
+    return font;
 }
 
 RECT_AREA Control_Pixels(const DIALOG_UNIT_RECT& rect) {
@@ -96,21 +145,26 @@ WINDOW_HANDLE Build_Dialog(WINDOW_HANDLE owner, const DIALOG_TEMPLATE& dialog_te
     if ((furniture & WINDOW_CAPTION) != 0) frame.Top += CAPTION_HEIGHT;
     const RECT_AREA rect = {0, 0, Dialog_Units_To_Pixels_X(dialog_template.Width) + frame.Left + frame.Right,
                             Dialog_Units_To_Pixels_Y(dialog_template.Height) + frame.Top + frame.Bottom};
-    const DIALOG_STATE state = {procedure, &dialog_template, modal, false, dialog_template.Closed_Result};
+    const DIALOG_STATE state = {procedure, &dialog_template, modal, false, dialog_template.Closed_Result, false, 0};
     state_being_created = &state;
     const WINDOW_HANDLE dialog =
         Create_Window(DIALOG_CLASS, dialog_template.Caption != nullptr ? dialog_template.Caption : "",
                       furniture, rect, owner, dialog_template.Id, 0);
     state_being_created = nullptr;
     if (dialog == NO_WINDOW) return NO_WINDOW;
+    DRAWING_FONT* font = Make_Dialog_Font(dialog, dialog_template);
+    Set_Window_Font(dialog, font, false);
     for (int32_t i = 0; i < dialog_template.Control_Count; ++i) {
         const DIALOG_CONTROL& control = dialog_template.Controls[i];
         uint32_t style = WINDOW_CHILD | (control.Style & ~CONTROL_HIDDEN);
         if ((control.Style & CONTROL_HIDDEN) == 0) style |= WINDOW_VISIBLE;
-        if (Create_Window(Get_Control_Class_Name(control.Kind), control.Text, style,
-                          Control_Pixels(control.Rect), dialog, control.Id, 0) == NO_WINDOW)
+        const WINDOW_HANDLE made = Create_Window(Get_Control_Class_Name(control.Kind), control.Text, style,
+                                                 Control_Pixels(control.Rect), dialog, control.Id, 0);
+        if (made == NO_WINDOW)
             Report_Platform_Error("Dialog %d: control %d could not be created", dialog_template.Id,
                                   control.Id);
+        else
+            Set_Window_Font(made, font, false);
     }
     Centre_Window_Over_Owner(dialog);
     if (Send_Window_Message(dialog, MSG_INIT_DIALOG, 0, parameter) != 0 && Is_Window(dialog)) {
@@ -120,28 +174,59 @@ WINDOW_HANDLE Build_Dialog(WINDOW_HANDLE owner, const DIALOG_TEMPLATE& dialog_te
     return Is_Window(dialog) ? dialog : NO_WINDOW;
 }
 
-// Escape, Enter and Tab act on the dialog before its controls see them.
+// The control of the dialog whose label marks `letter` with "&", if any.
+WINDOW_HANDLE Find_Mnemonic(WINDOW_HANDLE dialog, uint32_t letter) {
+    for (WINDOW_HANDLE child : Get_Child_Windows(dialog)) {
+        if (!Is_Window_Shown(child) || !Is_Window_Enabled(child)) continue;
+        const std::string text = Get_Window_Text(child);
+        for (size_t i = 0; i + 1 < text.size(); ++i) {
+            if (text[i] != '&') continue;
+            if (text[i + 1] == '&') {
+                ++i;
+                continue;
+            }
+            if (static_cast<uint32_t>(std::toupper(static_cast<unsigned char>(text[i + 1]))) == letter) return child;
+            break;
+        }
+    }
+    return NO_WINDOW;
+}
+
+// Escape, Enter, Tab and Alt with a marked letter act on the dialog before
+// its controls see them, unless the control with the focus wants the key.
 bool Handle_Dialog_Keys(WINDOW_HANDLE dialog, const WINDOW_MESSAGE& message) {
     if (message.Code != MSG_KEY_DOWN) return false;
     if (message.Window != dialog && Get_Top_Level_Window(message.Window) != dialog) return false;
+    const WINDOW_HANDLE focus = Get_Focus();
+    const intptr_t wants =
+        focus != NO_WINDOW && focus != dialog && Get_Top_Level_Window(focus) == dialog
+            ? Send_Window_Message(focus, MSG_GET_DIALOG_CODE, message.Wparam, message.Lparam)
+            : 0;
+    const uint32_t modifiers = static_cast<uint32_t>(message.Lparam);
     switch (message.Wparam) {
     case KEY_ESCAPE:
+        if ((wants & DIALOG_WANTS_ESCAPE) != 0) return false;
         Send_Window_Message(dialog, MSG_COMMAND, Pack_Command(ID_CANCEL, NOTIFY_BUTTON_CLICKED), 0);
         return true;
-    case KEY_ENTER:
-        Send_Window_Message(dialog, MSG_COMMAND,
-                            Pack_Command(Default_Button_Id(dialog), NOTIFY_BUTTON_CLICKED),
-                            static_cast<intptr_t>(Get_Dialog_Item(dialog, Default_Button_Id(dialog))));
+    case KEY_ENTER: {
+        if ((wants & DIALOG_WANTS_ENTER) != 0) return false;
+        const int32_t id = Default_Button_Id(dialog);
+        const WINDOW_HANDLE button = Get_Dialog_Item(dialog, id);
+        if (button != NO_WINDOW && !Is_Window_Enabled(button)) return true;
+        Send_Window_Message(dialog, MSG_COMMAND, Pack_Command(id, NOTIFY_BUTTON_CLICKED),
+                            static_cast<intptr_t>(button));
         return true;
+    }
     case KEY_TAB: {
+        if ((wants & DIALOG_WANTS_TAB) != 0) return false;
         std::vector<WINDOW_HANDLE> stops;
         for (WINDOW_HANDLE child : Get_Child_Windows(dialog))
             if ((Get_Window_Style(child) & WINDOW_TAB_STOP) != 0 && Is_Window_Enabled(child) &&
                 Is_Window_Shown(child))
                 stops.push_back(child);
         if (stops.empty()) return true;
-        auto at = std::find(stops.begin(), stops.end(), Get_Focus());
-        const bool back = (static_cast<uint32_t>(message.Lparam) & KEY_MODIFIER_SHIFT) != 0;
+        auto at = std::find(stops.begin(), stops.end(), focus);
+        const bool back = (modifiers & KEY_MODIFIER_SHIFT) != 0;
         size_t next = 0;
         if (at != stops.end()) {
             const size_t index = static_cast<size_t>(at - stops.begin());
@@ -151,6 +236,18 @@ bool Handle_Dialog_Keys(WINDOW_HANDLE dialog, const WINDOW_MESSAGE& message) {
         return true;
     }
     default:
+        if ((modifiers & KEY_MODIFIER_ALT) != 0) {
+            const WINDOW_HANDLE marked = Find_Mnemonic(dialog, static_cast<uint32_t>(message.Wparam));
+            if (marked == NO_WINDOW) return false;
+            const CONTROL_KIND kind = Get_Control_Kind(marked);
+            if (kind == CONTROL_PUSH_BUTTON || kind == CONTROL_CHECK_BOX || kind == CONTROL_RADIO_BUTTON) {
+                Set_Focus(marked);
+                Send_Window_Message(marked, MSG_BUTTON_CLICK, 0, 0);
+            } else {
+                Set_Focus(marked);
+            }
+            return true;
+        }
         return false;
     }
 }
@@ -186,10 +283,9 @@ void Run_Interactive_Modal_Loop(WINDOW_HANDLE dialog) {
 
 const char* Get_Control_Class_Name(CONTROL_KIND kind) {
     static const char* const NAMES[CONTROL_KIND_COUNT] = {
-        "#push-button",  "#check-box",    "#radio-button", "#group-box", "#static-text",
-        "#static-frame", "#static-image", "#edit",         "#list-box",  "#combo-box",
-        "#list-view",    "#up-down",      "#progress-bar", "#size-grip"};
-    return kind >= 0 && kind < CONTROL_KIND_COUNT ? NAMES[kind] : "#static-frame";
+        "Button",      "CheckBox", "RadioButton", "GroupBox", "Static",      "StaticFrame", "StaticImage",
+        "Edit",        "ListBox",  "ComboBox",    "ListView", "UpDown",      "ProgressBar", "SizeGrip"};
+    return kind >= 0 && kind < CONTROL_KIND_COUNT ? NAMES[kind] : "StaticFrame";
 }
 
 int32_t Dialog_Units_To_Pixels_X(int32_t units) {
@@ -291,13 +387,25 @@ intptr_t Send_Dialog_Item_Message(WINDOW_HANDLE dialog, int32_t id, uint32_t cod
     return item != NO_WINDOW ? Send_Window_Message(item, code, wparam, lparam) : 0;
 }
 
+bool Set_Dialog_Message_Result(WINDOW_HANDLE dialog, intptr_t result) {
+    DIALOG_STATE* state = Find_State(dialog);
+    if (state == nullptr) return false;
+    state->Has_Message_Result = true;
+    state->Message_Result = result;
+    return true;
+}
+
 void Centre_Window_Over_Owner(WINDOW_HANDLE window) {
+    const WINDOW_HANDLE owner = Get_Window_Owner(window);
+    Centre_Window_Over(window, owner != NO_WINDOW && Is_Window_Shown(owner) ? owner : NO_WINDOW);
+}
+
+void Centre_Window_Over(WINDOW_HANDLE window, WINDOW_HANDLE over_window) {
     if (!Is_Window(window)) return;
     RECT_AREA area;
     Get_Platform_Backend().Get_Work_Area(&area);
     RECT_AREA over = area;
-    const WINDOW_HANDLE owner = Get_Window_Owner(window);
-    if (owner != NO_WINDOW && Is_Window_Shown(owner)) Get_Window_Rect(owner, &over);
+    if (Is_Window(over_window)) Get_Window_Rect(over_window, &over);
     RECT_AREA rect;
     Get_Window_Rect(window, &rect);
     const int32_t width = rect.Right - rect.Left;

@@ -31,8 +31,9 @@ enum CONTROL_KIND : int32_t {
     CONTROL_KIND_COUNT
 };
 
-// Class names of the controls; the layer registers plain versions of the
-// ones it needs itself when nothing else registered them first.
+// Class names of the controls (controls.h): "Button", "CheckBox",
+// "RadioButton", "GroupBox", "Static", "StaticFrame", "StaticImage", "Edit",
+// "ListBox", "ComboBox", "ListView", "UpDown", "ProgressBar", "SizeGrip".
 const char* Get_Control_Class_Name(CONTROL_KIND kind);
 
 // Control style bits (in the class's range of the window style).
@@ -79,7 +80,9 @@ int32_t Dialog_Units_To_Pixels_X(int32_t units);
 int32_t Dialog_Units_To_Pixels_Y(int32_t units);
 
 // A dialog procedure returns nonzero for a message it handled; for
-// MSG_INIT_DIALOG nonzero asks for the default focus.
+// MSG_INIT_DIALOG nonzero asks for the default focus; for the colour
+// messages the brush to paint with. The dialog's background is the brush
+// its procedure answers to MSG_CONTROL_COLOUR_DIALOG, or the dialog colour.
 using DIALOG_PROCEDURE = intptr_t (*)(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wparam, intptr_t lparam);
 
 // Runs the dialog modally and returns what its procedure gave End_Dialog, or
@@ -108,6 +111,12 @@ intptr_t Send_Dialog_Item_Message(WINDOW_HANDLE dialog, int32_t id, uint32_t cod
 // Centres a top-level window over its owner (the work area without one),
 // kept inside the work area.
 void Centre_Window_Over_Owner(WINDOW_HANDLE window);
+// The same over any window (NO_WINDOW: the work area).
+void Centre_Window_Over(WINDOW_HANDLE window, WINDOW_HANDLE over);
+// What the dialog answers for the message its procedure is handling, when
+// it must answer more than "handled" (a hit-test code, a colour brush): the
+// procedure sets it and returns nonzero. False for a window that is no dialog.
+bool Set_Dialog_Message_Result(WINDOW_HANDLE dialog, intptr_t result);
 
 // Checks a template: ids unique (unnamed ones apart), every control inside
 // the dialog, and every id in `used_ids` present. Returns true, or false with
@@ -115,9 +124,3 @@ void Centre_Window_Over_Owner(WINDOW_HANDLE window);
 bool Validate_Dialog_Template(const DIALOG_TEMPLATE& dialog_template, const std::vector<int32_t>& used_ids,
                               std::string* problem);
 
-// Messages of the plain progress bar.
-constexpr uint32_t MSG_PROGRESS_SET_RANGE = 0x0800; // wparam: low, lparam: high
-constexpr uint32_t MSG_PROGRESS_SET_STEP = 0x0801;  // wparam: step
-constexpr uint32_t MSG_PROGRESS_STEP = 0x0802;      // advances by the step, kept in the range
-constexpr uint32_t MSG_PROGRESS_SET_POSITION = 0x0803;
-constexpr uint32_t MSG_PROGRESS_GET_POSITION = 0x0804;

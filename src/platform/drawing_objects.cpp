@@ -1,10 +1,12 @@
 #include "platform/drawing_objects.h"
 
+#include <algorithm>
+
 namespace {
 int32_t Live_Pens_And_Brushes = 0;
 int32_t Live_Bitmaps = 0;
 DRAWING_PEN Null_Pen{PEN_NULL, 0, 0, true};
-DRAWING_BRUSH Null_Brush{0, true, true};
+DRAWING_BRUSH Null_Brush{0, true, true, nullptr};
 } // namespace
 
 DRAWING_PEN* Create_Pen(int32_t style, int32_t width, COLOUR_VALUE colour) {
@@ -14,7 +16,30 @@ DRAWING_PEN* Create_Pen(int32_t style, int32_t width, COLOUR_VALUE colour) {
 
 DRAWING_BRUSH* Create_Solid_Brush(COLOUR_VALUE colour) {
     ++Live_Pens_And_Brushes;
-    return new DRAWING_BRUSH{colour, false, false};
+    return new DRAWING_BRUSH{colour, false, false, nullptr};
+}
+
+DRAWING_BRUSH* Create_Pattern_Brush(const DRAWING_SURFACE* picture) {
+    if (picture == nullptr || picture->Width <= 0 || picture->Height <= 0) return nullptr;
+    ++Live_Pens_And_Brushes;
+    return new DRAWING_BRUSH{0, false, false, new DRAWING_SURFACE(*picture)};
+}
+
+void Fill_Area_With_Brush(DEVICE_CONTEXT* dc, const RECT_AREA& area, const DRAWING_BRUSH* brush) {
+    if (dc == nullptr || brush == nullptr || brush->Hollow) return;
+    if (brush->Pattern == nullptr) {
+        Fill_Surface_Area(dc, area, brush->Colour);
+        return;
+    }
+    RECT_AREA drawable;
+    if (!Get_Drawable_Area(dc, area, &drawable)) return;
+    const DRAWING_SURFACE& tile = *brush->Pattern;
+    for (int32_t y = drawable.Top; y < drawable.Bottom; ++y) {
+        uint32_t* row = dc->Surface->Pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(dc->Surface->Width);
+        const uint32_t* source = tile.Pixels.data() + static_cast<size_t>(y % tile.Height) * static_cast<size_t>(tile.Width);
+        for (int32_t x = drawable.Left; x < drawable.Right; ++x)
+            row[x] = source[x % tile.Width] | 0xFF000000u;
+    }
 }
 
 int Delete_Pen(DRAWING_PEN* pen) {
@@ -29,6 +54,7 @@ int Delete_Brush(DRAWING_BRUSH* brush) {
     if (brush == nullptr) return 0;
     if (brush->Stock) return 1;
     --Live_Pens_And_Brushes;
+    delete brush->Pattern;
     delete brush;
     return 1;
 }

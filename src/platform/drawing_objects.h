@@ -21,10 +21,16 @@ struct DRAWING_BRUSH {
     COLOUR_VALUE Colour;
     bool Hollow; // paints nothing
     bool Stock;
+    // A pattern brush tiles its own copy of a picture from the surface's
+    // top-left corner; nullptr for a solid brush.
+    DRAWING_SURFACE* Pattern;
 };
 
 DRAWING_PEN* Create_Pen(int32_t style, int32_t width, COLOUR_VALUE colour);
 DRAWING_BRUSH* Create_Solid_Brush(COLOUR_VALUE colour);
+// A brush of a copy of the picture (nullptr for none); the picture may be
+// deleted afterwards.
+DRAWING_BRUSH* Create_Pattern_Brush(const DRAWING_SURFACE* picture);
 // 1 when deleted (a stock object is left alone and also answers 1), 0 for none.
 int Delete_Pen(DRAWING_PEN* pen);
 int Delete_Brush(DRAWING_BRUSH* brush);
@@ -34,6 +40,10 @@ DRAWING_BRUSH* Get_Null_Brush();
 // Selecting returns what the context held before (nullptr: its default).
 DRAWING_PEN* Select_Pen(DEVICE_CONTEXT* dc, DRAWING_PEN* pen);
 DRAWING_BRUSH* Select_Brush(DEVICE_CONTEXT* dc, DRAWING_BRUSH* brush);
+
+// Fills [left, right) x [top, bottom) with the brush (solid or pattern);
+// nothing for a hollow brush or none.
+void Fill_Area_With_Brush(DEVICE_CONTEXT* dc, const RECT_AREA& area, const DRAWING_BRUSH* brush);
 
 // A bitmap is a 32-bit surface of its own (nullptr for an impossible size).
 DRAWING_SURFACE* Create_Bitmap(int32_t width, int32_t height);

@@ -6,7 +6,7 @@
 
 namespace {
 const DRAWING_PEN Default_Pen{PEN_SOLID, 1, 0, true};
-const DRAWING_BRUSH Default_Brush{0xFFFFFF, false, true};
+const DRAWING_BRUSH Default_Brush{0xFFFFFF, false, true, nullptr};
 
 const DRAWING_PEN& Current_Pen(const DEVICE_CONTEXT* dc) {
     return dc->State.Pen != nullptr ? *dc->State.Pen : Default_Pen;
@@ -28,8 +28,7 @@ void Draw_Rectangle(DEVICE_CONTEXT* dc, int32_t left, int32_t top, int32_t right
     const DRAWING_PEN& pen = Current_Pen(dc);
     const DRAWING_BRUSH& brush = Current_Brush(dc);
     const int32_t inset = pen.Style == PEN_NULL ? 0 : pen.Width;
-    if (!brush.Hollow)
-        Fill_Surface_Area(dc, {left + inset, top + inset, right - inset, bottom - inset}, brush.Colour);
+    Fill_Area_With_Brush(dc, {left + inset, top + inset, right - inset, bottom - inset}, &brush);
     if (inset == 0) return;
     Fill_Surface_Area(dc, {left, top, right, top + inset}, pen.Colour);
     Fill_Surface_Area(dc, {left, bottom - inset, right, bottom}, pen.Colour);

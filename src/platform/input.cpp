@@ -1,5 +1,7 @@
 #include "platform/input.h"
 
+#include <algorithm>
+
 #include "platform/keys.h"
 #include "platform/menus.h"
 #include "platform/message_queue.h"
@@ -7,6 +9,53 @@
 #include "platform/windows.h"
 
 namespace {
+// A top-level window being moved by its caption or sized by its bottom-right
+// corner: the drag follows the pointer until the button comes up.
+struct WINDOW_DRAG {
+    WINDOW_HANDLE Window = NO_WINDOW;
+    bool Sizing = false;
+    int32_t Start_X = 0;
+    int32_t Start_Y = 0;
+    RECT_AREA Start_Rect{};
+};
+WINDOW_DRAG drag;
+
+void Begin_Window_Drag(WINDOW_HANDLE window, bool sizing, int32_t x, int32_t y) {
+    drag.Window = window;
+    drag.Sizing = sizing;
+    drag.Start_X = x;
+    drag.Start_Y = y;
+    Get_Window_Rect(window, &drag.Start_Rect);
+    Send_Window_Message(window, MSG_ENTER_SIZE_MOVE, 0, 0);
+}
+
+// True while a drag takes the mouse.
+bool Follow_Window_Drag(uint32_t code, int32_t x, int32_t y) {
+    if (drag.Window == NO_WINDOW) return false;
+    const WINDOW_HANDLE window = drag.Window;
+    if (!Is_Window(window)) {
+        drag.Window = NO_WINDOW;
+        return false;
+    }
+    if (code == MSG_MOUSE_MOVE || code == MSG_LBUTTON_UP) {
+        const RECT_AREA& from = drag.Start_Rect;
+        const int32_t dx = x - drag.Start_X, dy = y - drag.Start_Y;
+        RECT_AREA rect = drag.Sizing ? RECT_AREA{from.Left, from.Top, from.Right + dx, from.Bottom + dy}
+                                     : Offset_Rect(from, dx, dy);
+        if (drag.Sizing) {
+            Send_Window_Message(window, MSG_SIZING, SIZING_EDGE_BOTTOM_RIGHT, reinterpret_cast<intptr_t>(&rect));
+            rect.Right = std::max(rect.Right, rect.Left + 1);
+            rect.Bottom = std::max(rect.Bottom, rect.Top + 1);
+        }
+        if (Is_Window(window)) Move_Window(window, rect);
+    }
+    if (code == MSG_LBUTTON_UP) {
+        drag.Window = NO_WINDOW;
+        if (Is_Window(window)) Send_Window_Message(window, MSG_EXIT_SIZE_MOVE, 0, 0);
+    }
+    return true;
+}
+
 // The top-level window that takes the keyboard when nothing has the focus:
 // the topmost shown and enabled one.
 WINDOW_HANDLE Topmost_Enabled_Window() {
@@ -38,6 +87,7 @@ bool Handle_Menu_Bar_Click(WINDOW_HANDLE top, uint32_t code, int32_t x, int32_t 
 } // namespace
 
 void Route_Mouse_Event(uint32_t code, int32_t x, int32_t y, uintptr_t buttons) {
+    if (Follow_Window_Drag(code, x, y)) return;
     WINDOW_HANDLE target = Get_Capture();
     if (target == NO_WINDOW) {
         target = Window_From_Point(x, y);
@@ -49,8 +99,28 @@ void Route_Mouse_Event(uint32_t code, int32_t x, int32_t y, uintptr_t buttons) {
         Screen_To_Client(target, &cx, &cy);
         RECT_AREA client;
         Get_Client_Rect(target, &client);
-        if (!Is_Point_In_Rect(client, cx, cy)) return; // caption or frame
+        if (!Is_Point_In_Rect(client, cx, cy)) {
+            // The caption of a window the display does not frame itself moves it.
+            if (code == MSG_LBUTTON_DOWN && target == top && top != Get_Primary_Window() &&
+                (Get_Window_Style(top) & WINDOW_CAPTION) != 0 && cy < 0) {
+                Bring_Window_To_Top(top);
+                Begin_Window_Drag(top, false, x, y);
+            }
+            return;
+        }
         if (!Is_Window_Enabled(target)) return;
+        intptr_t hit = Send_Window_Message(target, MSG_HIT_TEST, 0, Pack_Point(x, y));
+        // A window transparent to the mouse (a plain label) lets its parent have it.
+        while (hit == HIT_TRANSPARENT && target != top && Is_Window(target)) {
+            target = Get_Parent_Window(target);
+            hit = Send_Window_Message(target, MSG_HIT_TEST, 0, Pack_Point(x, y));
+        }
+        if (!Is_Window(target)) return;
+        if (code == MSG_LBUTTON_DOWN && top != Get_Primary_Window() && hit == HIT_BOTTOM_RIGHT) {
+            Bring_Window_To_Top(top);
+            Begin_Window_Drag(top, true, x, y);
+            return;
+        }
         if (code == MSG_LBUTTON_DOWN || code == MSG_RBUTTON_DOWN) {
             if (!Is_Popup(top)) Bring_Window_To_Top(top);
             if ((Get_Window_Style(target) & WINDOW_TAB_STOP) != 0)
@@ -79,6 +149,10 @@ void Route_Key_Event(uint32_t code, uint32_t key, uint32_t modifiers) {
 
 void Route_Character_Event(uint32_t character) {
     Post_Window_Message(KEYBOARD_TARGET, MSG_CHAR, character, 0);
+}
+
+bool Is_Window_Being_Dragged() {
+    return drag.Window != NO_WINDOW && Is_Window(drag.Window);
 }
 
 void Route_Close_Request() {

@@ -11,6 +11,10 @@
 #include "platform/handles.h"
 
 // Mouse message (MSG_MOUSE_MOVE, MSG_LBUTTON_DOWN, ...) at a screen point.
+// A press on the caption of a window other than the primary one moves it; a
+// press where the window under the pointer answers MSG_HIT_TEST with
+// HIT_BOTTOM_RIGHT sizes its top-level window (MSG_ENTER_SIZE_MOVE, then
+// MSG_SIZING at every move, MSG_EXIT_SIZE_MOVE when the button comes up).
 void Route_Mouse_Event(uint32_t code, int32_t x, int32_t y, uintptr_t buttons);
 // MSG_KEY_DOWN or MSG_KEY_UP with a KEY_* code and KEY_MODIFIER_* bits.
 void Route_Key_Event(uint32_t code, uint32_t key, uint32_t modifiers);
@@ -22,3 +26,5 @@ WINDOW_HANDLE Resolve_Keyboard_Target();
 // The close box: MSG_CLOSE to the primary window, or, while it is disabled
 // under a modal dialog, to that dialog (which then cancels).
 void Route_Close_Request();
+// True while a window follows the pointer (moved or sized).
+bool Is_Window_Being_Dragged();

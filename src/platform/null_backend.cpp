@@ -54,6 +54,18 @@ int Record_Shell(const char* target, const char* directory) {
     return SHELL_OPEN_DONE;
 }
 
+// A clipboard of the process's own.
+std::string clipboard_text;
+
+void Put_Null_Clipboard(const char* text) {
+    clipboard_text = text != nullptr ? text : "";
+}
+
+bool Get_Null_Clipboard(std::string* text) {
+    if (text != nullptr) *text = clipboard_text;
+    return true;
+}
+
 const PLATFORM_BACKEND null_backend = {
     "null",
     true,
@@ -67,6 +79,8 @@ const PLATFORM_BACKEND null_backend = {
     Record_Sound,
     Record_Cursor_Request,
     Record_Shell,
+    Put_Null_Clipboard,
+    Get_Null_Clipboard,
 };
 
 const PLATFORM_BACKEND* current_backend = &null_backend;

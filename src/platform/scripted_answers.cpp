@@ -21,7 +21,11 @@ enum INPUT_KIND {
     INPUT_MOVE,
     INPUT_CLOSE,
     INPUT_PAUSE,
-    INPUT_ACTION
+    INPUT_ACTION,
+    INPUT_DOUBLE_CLICK,
+    INPUT_RIGHT_CLICK,
+    INPUT_DRAG,
+    INPUT_WHEEL
 };
 
 struct SCRIPTED_INPUT {
@@ -32,6 +36,8 @@ struct SCRIPTED_INPUT {
     int32_t Y;
     void (*Action)(void*);
     void* Context;
+    int32_t To_X = 0;
+    int32_t To_Y = 0;
 };
 
 std::deque<SCRIPTED_ANSWER> message_answers;
@@ -96,8 +102,24 @@ void Script_Character(uint32_t character) {
     scripted_input.push_back({INPUT_CHARACTER, character, 0, 0, 0, nullptr, nullptr});
 }
 
-void Script_Mouse_Click(int32_t x, int32_t y) {
-    scripted_input.push_back({INPUT_CLICK, 0, 0, x, y, nullptr, nullptr});
+void Script_Mouse_Click(int32_t x, int32_t y, uint32_t modifiers) {
+    scripted_input.push_back({INPUT_CLICK, 0, modifiers, x, y, nullptr, nullptr});
+}
+
+void Script_Mouse_Double_Click(int32_t x, int32_t y) {
+    scripted_input.push_back({INPUT_DOUBLE_CLICK, 0, 0, x, y, nullptr, nullptr});
+}
+
+void Script_Right_Click(int32_t x, int32_t y) {
+    scripted_input.push_back({INPUT_RIGHT_CLICK, 0, 0, x, y, nullptr, nullptr});
+}
+
+void Script_Mouse_Drag(int32_t from_x, int32_t from_y, int32_t to_x, int32_t to_y) {
+    scripted_input.push_back({INPUT_DRAG, 0, 0, from_x, from_y, nullptr, nullptr, to_x, to_y});
+}
+
+void Script_Mouse_Wheel(int32_t x, int32_t y, int32_t steps) {
+    scripted_input.push_back({INPUT_WHEEL, static_cast<uint32_t>(steps), 0, x, y, nullptr, nullptr});
 }
 
 void Script_Mouse_Move(int32_t x, int32_t y) {
@@ -135,6 +157,15 @@ bool Note_Scripted_Idle_Wait(uint32_t milliseconds) {
     return true;
 }
 
+namespace {
+uintptr_t Mouse_Key_Bits(uint32_t modifiers) {
+    uintptr_t keys = 0;
+    if ((modifiers & KEY_MODIFIER_SHIFT) != 0) keys |= MOUSE_SHIFT_HELD;
+    if ((modifiers & KEY_MODIFIER_CONTROL) != 0) keys |= MOUSE_CONTROL_HELD;
+    return keys;
+}
+} // namespace
+
 bool Deliver_Next_Scripted_Input() {
     if (scripted_input.empty()) return false;
     const SCRIPTED_INPUT input = scripted_input.front();
@@ -149,10 +180,39 @@ bool Deliver_Next_Scripted_Input() {
     case INPUT_CHARACTER:
         Route_Character_Event(input.Code);
         break;
-    case INPUT_CLICK:
+    case INPUT_CLICK: {
+        const uintptr_t keys = Mouse_Key_Bits(input.Modifiers);
+        Route_Mouse_Event(MSG_MOUSE_MOVE, input.X, input.Y, keys);
+        Route_Mouse_Event(MSG_LBUTTON_DOWN, input.X, input.Y, keys | MOUSE_LEFT_HELD);
+        Route_Mouse_Event(MSG_LBUTTON_UP, input.X, input.Y, keys);
+        break;
+    }
+    case INPUT_DOUBLE_CLICK:
+        // As a display reports it: a click, then a second press that is the double click.
         Route_Mouse_Event(MSG_MOUSE_MOVE, input.X, input.Y, 0);
         Route_Mouse_Event(MSG_LBUTTON_DOWN, input.X, input.Y, MOUSE_LEFT_HELD);
         Route_Mouse_Event(MSG_LBUTTON_UP, input.X, input.Y, 0);
+        Route_Mouse_Event(MSG_LBUTTON_DOUBLE, input.X, input.Y, MOUSE_LEFT_HELD);
+        Route_Mouse_Event(MSG_LBUTTON_UP, input.X, input.Y, 0);
+        break;
+    case INPUT_RIGHT_CLICK:
+        Route_Mouse_Event(MSG_MOUSE_MOVE, input.X, input.Y, 0);
+        Route_Mouse_Event(MSG_RBUTTON_DOWN, input.X, input.Y, MOUSE_RIGHT_HELD);
+        Route_Mouse_Event(MSG_RBUTTON_UP, input.X, input.Y, 0);
+        break;
+    case INPUT_DRAG: {
+        Route_Mouse_Event(MSG_MOUSE_MOVE, input.X, input.Y, 0);
+        Route_Mouse_Event(MSG_LBUTTON_DOWN, input.X, input.Y, MOUSE_LEFT_HELD);
+        // Half way first, so a drag is seen to move before it arrives.
+        Route_Mouse_Event(MSG_MOUSE_MOVE, (input.X + input.To_X) / 2, (input.Y + input.To_Y) / 2,
+                          MOUSE_LEFT_HELD);
+        Route_Mouse_Event(MSG_MOUSE_MOVE, input.To_X, input.To_Y, MOUSE_LEFT_HELD);
+        Route_Mouse_Event(MSG_LBUTTON_UP, input.To_X, input.To_Y, 0);
+        break;
+    }
+    case INPUT_WHEEL:
+        Route_Mouse_Event(MSG_MOUSE_WHEEL, input.X, input.Y,
+                          static_cast<uintptr_t>(static_cast<intptr_t>(static_cast<int32_t>(input.Code))));
         break;
     case INPUT_MOVE:
         Route_Mouse_Event(MSG_MOUSE_MOVE, input.X, input.Y, 0);

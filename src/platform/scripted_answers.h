@@ -29,7 +29,14 @@ bool Take_Scripted_Dialog_Answer(int dialog_id, const char* caption, int* answer
 // waits for input. Positions are screen pixels.
 void Script_Key_Press(uint32_t key, uint32_t modifiers);
 void Script_Character(uint32_t character);
-void Script_Mouse_Click(int32_t x, int32_t y);
+// A left click; `modifiers` (KEY_MODIFIER_*) are held meanwhile.
+void Script_Mouse_Click(int32_t x, int32_t y, uint32_t modifiers = 0);
+void Script_Mouse_Double_Click(int32_t x, int32_t y);
+void Script_Right_Click(int32_t x, int32_t y);
+// Press at the first point, move to the second with the button held, release.
+void Script_Mouse_Drag(int32_t from_x, int32_t from_y, int32_t to_x, int32_t to_y);
+// Wheel steps (positive: away from the user) with the pointer at the point.
+void Script_Mouse_Wheel(int32_t x, int32_t y, int32_t steps);
 void Script_Mouse_Move(int32_t x, int32_t y);
 // The close box of the primary window.
 void Script_Close_Request();

@@ -31,14 +31,52 @@ constexpr uint32_t MSG_SET_FOCUS = 24;
 constexpr uint32_t MSG_KILL_FOCUS = 25;
 constexpr uint32_t MSG_ENABLE = 26;         // wparam: 1 enabled, 0 disabled
 constexpr uint32_t MSG_SHOW = 27;           // wparam: 1 shown, 0 hidden
-constexpr uint32_t MSG_CONTROL_COLOUR = 28; // wparam: DEVICE_CONTEXT*, lparam: the control
-constexpr uint32_t MSG_NOTIFY = 29;         // wparam: control id, lparam: notification record
-constexpr uint32_t MSG_DRAW_ITEM = 30;      // wparam: control id, lparam: drawing record
-constexpr uint32_t MSG_MEASURE_ITEM = 31;
+// Colour queries a control sends its parent before it paints (wparam: the
+// DEVICE_CONTEXT* it will draw with, lparam: the control). The answer is a
+// DRAWING_BRUSH* for the background, or 0 for the control's own colours; the
+// parent may also set the context's text colour and background mode.
+constexpr uint32_t MSG_CONTROL_COLOUR_STATIC = 28; // labels, frames, check boxes, read-only edits
+constexpr uint32_t MSG_NOTIFY = 29;                // wparam: control id, lparam: NOTIFY_INFO*
+constexpr uint32_t MSG_DRAW_ITEM = 30;             // wparam: control id, lparam: DRAW_ITEM_INFO*
+constexpr uint32_t MSG_MEASURE_ITEM = 31;          // wparam: control id, lparam: MEASURE_ITEM_INFO*
 constexpr uint32_t MSG_SET_TEXT = 32; // lparam: const char*; sent after the text changed
 constexpr uint32_t MSG_CAPTURE_LOST = 33;
 constexpr uint32_t MSG_MENU_BAR_CLICK = 34; // wparam: the title's position in the menu bar
+constexpr uint32_t MSG_SET_FONT = 35;        // wparam: DRAWING_FONT*, lparam: 1 to repaint
+// Sent by Begin_Paint (wparam: the DEVICE_CONTEXT*); nonzero when the
+// procedure gave the area its background itself.
+constexpr uint32_t MSG_ERASE_BACKGROUND = 36;
+// Where a screen point (lparam, packed) lies for the mouse: HIT_* codes.
+constexpr uint32_t MSG_HIT_TEST = 37;
+// The keys a control wants for itself before its dialog acts on them: the
+// DIALOG_WANTS_* bits (wparam: the key of the MSG_KEY_DOWN in question).
+constexpr uint32_t MSG_GET_DIALOG_CODE = 38;
+// A spin button was pressed: wparam SCROLL_THUMB_POSITION | position << 16,
+// lparam: the control.
+constexpr uint32_t MSG_VERTICAL_SCROLL = 39;
+constexpr uint32_t MSG_CONTROL_COLOUR_DIALOG = 40;     // a dialog's own background
+constexpr uint32_t MSG_CONTROL_COLOUR_SCROLL_BAR = 41; // size grips
+constexpr uint32_t MSG_CONTROL_COLOUR_EDIT = 42;       // edits that can be typed in
+constexpr uint32_t MSG_CONTROL_COLOUR_LIST_BOX = 43;   // list boxes and drop-down lists
+// Turns a control's repainting off (wparam 0) and on again (1), around a
+// long refill.
+constexpr uint32_t MSG_SET_REDRAW = 44;
 constexpr uint32_t MSG_FIRST_APP = 0x1000;
+
+// Answers of MSG_HIT_TEST.
+constexpr intptr_t HIT_TRANSPARENT = -1; // the mouse goes to the parent
+constexpr intptr_t HIT_NOWHERE = 0;
+constexpr intptr_t HIT_CLIENT = 1;
+constexpr intptr_t HIT_CAPTION = 2;
+constexpr intptr_t HIT_BOTTOM_RIGHT = 17; // the bottom-right sizing corner
+
+// Answers of MSG_GET_DIALOG_CODE.
+constexpr intptr_t DIALOG_WANTS_ARROWS = 0x1;
+constexpr intptr_t DIALOG_WANTS_TAB = 0x2;
+constexpr intptr_t DIALOG_WANTS_ENTER = 0x4;
+constexpr intptr_t DIALOG_WANTS_ESCAPE = 0x8;
+
+constexpr uintptr_t SCROLL_THUMB_POSITION = 4;
 
 // Sizing edges of MSG_SIZING.
 constexpr uintptr_t SIZING_EDGE_LEFT = 1;
@@ -53,6 +91,8 @@ constexpr uintptr_t SIZING_EDGE_BOTTOM_RIGHT = 8;
 // Mouse buttons held, in wparam of the mouse messages.
 constexpr uintptr_t MOUSE_LEFT_HELD = 1;
 constexpr uintptr_t MOUSE_RIGHT_HELD = 2;
+constexpr uintptr_t MOUSE_SHIFT_HELD = 4;
+constexpr uintptr_t MOUSE_CONTROL_HELD = 8;
 
 // Dialog results and command ids the layer itself gives meaning to.
 constexpr int32_t ID_OK = 1;

@@ -10,6 +10,7 @@
 #include "platform/menus.h"
 #include "platform/pixel_blits.h"
 #include "platform/rect_math.h"
+#include "platform/text_render.h"
 
 namespace {
 struct WINDOW_CLASS {
@@ -40,6 +41,8 @@ struct WINDOW_RECORD {
     RECT_AREA Invalid_Rect{};
     intptr_t Data[4] = {0, 0, 0, 0};
     int32_t Show_State = SHOW_STATE_NORMAL;
+    DRAWING_FONT* Font = nullptr;
+    std::vector<DRAWING_FONT*> Owned_Fonts;
 };
 
 // Well away from the small numbers tests give bare message targets.
@@ -306,6 +309,9 @@ bool Destroy_Window(WINDOW_HANDLE window) {
         record->Taken_DCs.clear();
     }
     if (record->Menu != NO_MENU && Is_Menu(record->Menu)) Destroy_Menu(record->Menu);
+    for (DRAWING_FONT* font : record->Owned_Fonts)
+        Delete_Font(font);
+    record->Owned_Fonts.clear();
     Free_Drawing_Surface(&record->Surface);
     if (WINDOW_RECORD* parent = Find(record->Parent)) {
         auto& siblings = parent->Children;
@@ -368,6 +374,8 @@ intptr_t Default_Window_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t
     case MSG_MENU_BAR_CLICK:
         if (Is_Window_Enabled(window)) Track_Menu_Bar(window, static_cast<int32_t>(wparam));
         return 0;
+    case MSG_HIT_TEST:
+        return HIT_CLIENT;
     default:
         return 0;
     }
@@ -446,6 +454,29 @@ void Set_Window_Text(WINDOW_HANDLE window, const char* text) {
 std::string Get_Window_Text(WINDOW_HANDLE window) {
     const WINDOW_RECORD* record = Find(window);
     return record != nullptr ? record->Text : std::string();
+}
+
+void Set_Window_Font(WINDOW_HANDLE window, DRAWING_FONT* font, bool redraw) {
+    WINDOW_RECORD* record = Find_Or_Report(window, "Set_Window_Font");
+    if (record == nullptr) return;
+    record->Font = font;
+    Send_Window_Message(window, MSG_SET_FONT, reinterpret_cast<uintptr_t>(font), redraw ? 1 : 0);
+    if (redraw && Is_Window(window)) Invalidate_Window(window, nullptr);
+}
+
+DRAWING_FONT* Get_Window_Font(WINDOW_HANDLE window) {
+    const WINDOW_RECORD* record = Find(window);
+    return record != nullptr ? record->Font : nullptr;
+}
+
+void Keep_Font_With_Window(WINDOW_HANDLE window, DRAWING_FONT* font) {
+    if (font == nullptr) return;
+    WINDOW_RECORD* record = Find_Or_Report(window, "Keep_Font_With_Window");
+    if (record == nullptr || record->Destroying) {
+        Delete_Font(font);
+        return;
+    }
+    record->Owned_Fonts.push_back(font);
 }
 
 void Set_Window_Data(WINDOW_HANDLE window, int32_t index, intptr_t value) {
@@ -649,12 +680,28 @@ WINDOW_HANDLE Get_Primary_Window() {
     return primary_window;
 }
 
+namespace {
+// Transparent children show the parent's picture under them, so they are
+// painted again after every repaint of the parent that reaches them.
+void Invalidate_Transparent_Children(const WINDOW_RECORD& record, const RECT_AREA& area) {
+    for (WINDOW_HANDLE child : record.Children) {
+        const WINDOW_RECORD* child_record = Find(child);
+        if (child_record == nullptr || (child_record->Style & WINDOW_TRANSPARENT) == 0) continue;
+        const RECT_AREA overlap = Intersect_Rects(area, child_record->Rect);
+        if (Is_Rect_Empty(overlap)) continue;
+        const RECT_AREA inside = Offset_Rect(overlap, -child_record->Rect.Left, -child_record->Rect.Top);
+        Invalidate_Window(child, &inside);
+    }
+}
+} // namespace
+
 void Invalidate_Window(WINDOW_HANDLE window, const RECT_AREA* rect) {
     WINDOW_RECORD* record = Find_Or_Report(window, "Invalidate_Window");
     if (record == nullptr || record->Destroying) return;
     const RECT_AREA client = {0, 0, Client_Width(*record), Client_Height(*record)};
     const RECT_AREA area = rect != nullptr ? Intersect_Rects(*rect, client) : client;
     if (Is_Rect_Empty(area)) return;
+    Invalidate_Transparent_Children(*record, area);
     if (!record->Invalid) {
         record->Invalid_Rect = area;
         record->Invalid = true;
@@ -664,6 +711,8 @@ void Invalidate_Window(WINDOW_HANDLE window, const RECT_AREA* rect) {
     gathered = {std::min(gathered.Left, area.Left), std::min(gathered.Top, area.Top),
                 std::max(gathered.Right, area.Right), std::max(gathered.Bottom, area.Bottom)};
 }
+
+
 
 void Validate_Window(WINDOW_HANDLE window) {
     if (WINDOW_RECORD* record = Find(window)) record->Invalid = false;
@@ -713,7 +762,20 @@ DEVICE_CONTEXT* Begin_Paint(WINDOW_HANDLE window, PAINT_INFO* paint) {
     Attach_Device_Context(&record->Paint_DC, &record->Surface);
     record->Paint_DC.State.Clip =
         Intersect_Rects(area, {0, 0, record->Surface.Width, record->Surface.Height});
-    if (record->Background != NO_BACKGROUND) Fill_Surface_Area(&record->Paint_DC, area, record->Background);
+    const WINDOW_RECORD* parent = Find(record->Parent);
+    if ((record->Style & WINDOW_TRANSPARENT) != 0 && parent != nullptr) {
+        Stretch_Pixels(&record->Paint_DC, -record->Rect.Left, -record->Rect.Top, parent->Surface.Width,
+                       parent->Surface.Height, Surface_Pixel_Source(&parent->Surface), 0, 0,
+                       parent->Surface.Width, parent->Surface.Height, RASTER_SOURCE_COPY);
+    } else if (Send_Window_Message(window, MSG_ERASE_BACKGROUND, reinterpret_cast<uintptr_t>(&record->Paint_DC),
+                                   0) == 0) {
+        record = Find(window);
+        if (record == nullptr) return nullptr;
+        if (record->Background != NO_BACKGROUND)
+            Fill_Surface_Area(&record->Paint_DC, area, record->Background);
+    }
+    record = Find(window);
+    if (record == nullptr) return nullptr;
     return &record->Paint_DC;
 }
 

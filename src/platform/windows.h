@@ -24,6 +24,10 @@ constexpr uint32_t WINDOW_CAPTION = 0x8; // a caption bar drawn by the layer
 constexpr uint32_t WINDOW_BORDER = 0x10; // a one-pixel frame
 constexpr uint32_t WINDOW_TAB_STOP = 0x20;
 constexpr uint32_t WINDOW_POPUP = 0x40; // a drop-down: never takes the focus
+// A child whose painting starts from what its parent shows under it rather
+// than from its class colour: labels, frames and pictures over a dialog's
+// background. It is painted again whenever that part of the parent is.
+constexpr uint32_t WINDOW_TRANSPARENT = 0x80;
 // Bits from here on belong to the window's class (the styles of the controls).
 constexpr uint32_t WINDOW_CLASS_STYLE_FIRST = 0x10000;
 
@@ -83,6 +87,15 @@ void Set_Window_Style(WINDOW_HANDLE window, uint32_t style);
 
 void Set_Window_Text(WINDOW_HANDLE window, const char* text);
 std::string Get_Window_Text(WINDOW_HANDLE window);
+
+// The font a window draws its text with (nullptr: the layer's default). The
+// window does not own it: MSG_SET_FONT tells it of a new one (lparam 1 asks
+// it to repaint).
+void Set_Window_Font(WINDOW_HANDLE window, DRAWING_FONT* font, bool redraw);
+DRAWING_FONT* Get_Window_Font(WINDOW_HANDLE window);
+// Hands a font to the window, which deletes it when it is destroyed (a
+// dialog's own fonts live as long as the dialog).
+void Keep_Font_With_Window(WINDOW_HANDLE window, DRAWING_FONT* font);
 
 // Four numbers any window may keep (index 0-3); 0 when unset.
 void Set_Window_Data(WINDOW_HANDLE window, int32_t index, intptr_t value);
@@ -148,7 +161,10 @@ struct PAINT_INFO {
     RECT_AREA Rect; // the area to paint, client coordinates
 };
 // A context on the window's client picture, clipped to the invalid area,
-// which becomes valid. nullptr for a handle that names no window.
+// which becomes valid; the area is first given its background: what the
+// parent shows under a transparent window, else MSG_ERASE_BACKGROUND (the
+// class colour when the procedure leaves it). nullptr for a handle that
+// names no window.
 DEVICE_CONTEXT* Begin_Paint(WINDOW_HANDLE window, PAINT_INFO* paint);
 void End_Paint(WINDOW_HANDLE window, PAINT_INFO* paint);
 

@@ -233,6 +233,9 @@ uintptr_t Mouse_Buttons(uint32_t state) {
     uintptr_t buttons = 0;
     if ((state & SDL_BUTTON_LMASK) != 0) buttons |= MOUSE_LEFT_HELD;
     if ((state & SDL_BUTTON_RMASK) != 0) buttons |= MOUSE_RIGHT_HELD;
+    const SDL_Keymod keys = SDL_GetModState();
+    if ((keys & KMOD_SHIFT) != 0) buttons |= MOUSE_SHIFT_HELD;
+    if ((keys & KMOD_CTRL) != 0) buttons |= MOUSE_CONTROL_HELD;
     return buttons;
 }
 
@@ -422,6 +425,44 @@ void Set_SDL_Cursor(int32_t shape) {
     if (cursors[shape] != nullptr) SDL_SetCursor(cursors[shape]);
 }
 
+// The desktop's clipboard holds UTF-8; the program's text is Windows-1252.
+void Put_SDL_Clipboard(const char* text) {
+    std::string utf8;
+    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(text != nullptr ? text : ""); *c != 0;
+         ++c) {
+        if (*c < 0x80) {
+            utf8 += static_cast<char>(*c);
+        } else if (*c >= 0xA0) {
+            utf8 += static_cast<char>(0xC0 | (*c >> 6));
+            utf8 += static_cast<char>(0x80 | (*c & 0x3F));
+        } else {
+            utf8 += '?';
+        }
+    }
+    SDL_SetClipboardText(utf8.c_str());
+}
+
+bool Get_SDL_Clipboard(std::string* text) {
+    if (text == nullptr || SDL_HasClipboardText() == SDL_FALSE) return false;
+    char* utf8 = SDL_GetClipboardText();
+    if (utf8 == nullptr) return false;
+    text->clear();
+    const unsigned char* c = reinterpret_cast<const unsigned char*>(utf8);
+    while (*c != 0) {
+        uint32_t code = *c++;
+        if (code >= 0xC0 && code < 0xE0 && (*c & 0xC0) == 0x80) {
+            code = ((code & 0x1F) << 6) | (*c++ & 0x3F);
+        } else if (code >= 0x80) {
+            while ((*c & 0xC0) == 0x80)
+                ++c;
+            code = '?';
+        }
+        if (code < 256 && !(code >= 128 && code < 160)) *text += static_cast<char>(code);
+    }
+    SDL_free(utf8);
+    return true;
+}
+
 const PLATFORM_BACKEND sdl_backend = {
     "sdl2",
     false,
@@ -435,6 +476,8 @@ const PLATFORM_BACKEND sdl_backend = {
     Play_SDL_Sound,
     Set_SDL_Cursor,
     Start_Desktop_Opener,
+    Put_SDL_Clipboard,
+    Get_SDL_Clipboard,
 };
 } // namespace
 
