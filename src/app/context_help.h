@@ -1,8 +1,16 @@
 #pragma once
-// Opening the help page of a dialog, a view or the contents.
+// Opening the help page of a dialog or a view, and web addresses.
 #include <cstdint>
 
-// The page for `topic`: 0 the contents, a view id, or a dialog or control id.
-void Open_Context_Help(int32_t topic);
-// Opens "Help\<topic>.htm" of the installation when it is there.
+#include "platform/handles.h"
+
+// The help topic of a dialog id or view id ("playing" for any other).
+const char* Get_Context_Help_Topic(int32_t id);
+// Opens "<current folder>\Help\<topic>.htm" for the id with the desktop.
+void Open_Context_Help(int32_t id);
+// The same for a topic named directly.
 void Open_Help_Topic(const char* topic);
+// Opens a web address with the current folder as working folder; when the
+// desktop refuses, shows "Error Launching URL". Returns the desktop's result
+// (above 32 when it took the request).
+int32_t Launch_URL(WINDOW_HANDLE owner, const char* address);

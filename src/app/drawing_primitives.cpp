@@ -7,6 +7,7 @@
 #include "app/app_fonts.h"
 #include "app/design_scaling.h"
 #include "app/diagnostics.h"
+#include "app/dialog_services.h"
 #include "app/dib_sections.h"
 #include "app/drawing_services.h"
 #include "app/main_window_geometry.h"
@@ -159,7 +160,10 @@ void Draw_Scaled_Text_Box(DEVICE_CONTEXT* dc, RECT_AREA* rect, const char* text,
     Draw_Text_Fitting_Box(dc, *rect, text, TEXT_CENTRE | TEXT_WORD_BREAK, preferred_row);
 }
 
-void Draw_Text_Over_Rect(DEVICE_CONTEXT* dc, const RECT_AREA& rect, const char* text, uint32_t flags) {
+void Draw_Text_Over_Control(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, const char* text, uint32_t flags,
+                           int32_t control_id) {
+    RECT_AREA rect;
+    Get_Dialog_Item_Rect(dialog, control_id, &rect);
     Draw_Text_Fitting_Box(dc, rect, text, flags, NO_PREFERRED_FONT);
 }
 

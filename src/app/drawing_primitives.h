@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "platform/drawing_surface.h"
+#include "platform/handles.h"
 
 // Fills (left, top)-(right, bottom) with right and bottom included.
 void Fill_Rectangle(DEVICE_CONTEXT* dc, int32_t left, int32_t top, int32_t right, int32_t bottom,
@@ -43,8 +44,9 @@ int32_t Draw_Text_Fitting_Box(DEVICE_CONTEXT* dc, const RECT_AREA& rect, const c
 // twentieth of its width on each side, and filled with the text centred and
 // word-wrapped.
 void Draw_Scaled_Text_Box(DEVICE_CONTEXT* dc, RECT_AREA* rect, const char* text, int32_t preferred_row);
-// The text box over a window rectangle (a dialog control's), no preferred row.
-void Draw_Text_Over_Rect(DEVICE_CONTEXT* dc, const RECT_AREA& rect, const char* text, uint32_t flags);
+// The text box over a control's rectangle of a dialog, no preferred row.
+void Draw_Text_Over_Control(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, const char* text, uint32_t flags,
+                           int32_t control_id);
 // Black one unit right and down, then the colour, in a design rectangle.
 void Draw_Shadowed_Text(DEVICE_CONTEXT* dc, const char* text, COLOUR_VALUE colour,
                         const RECT_AREA& design_rect, uint32_t flags);

@@ -6,6 +6,7 @@
 
 #include "app/design_scaling.h"
 #include "app/diagnostics.h"
+#include "app/dialog_services.h"
 #include "app/image_loading.h"
 #include "app/main_window_dc.h"
 #include "app/main_window_geometry.h"
@@ -17,6 +18,7 @@
 #include "database/settings.h"
 #include "engine/game_record.h"
 #include "platform/pixel_blits.h"
+#include "platform/windows.h"
 #include "views/main_window_logo.h"
 
 char Current_Background_Name[CURRENT_BACKGROUND_NAME_SIZE];
@@ -138,14 +140,20 @@ int32_t Draw_Cached_Image_In_Rect(DEVICE_CONTEXT* dc, const char* name, int32_t 
     return h;
 }
 
-int32_t Draw_Cached_Image_Over_Rect(DEVICE_CONTEXT* dc, const RECT_AREA& rect, const char* name) {
+int32_t Draw_Cached_Image_On_Control(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, int32_t control_id,
+                                     const char* name) {
+    RECT_AREA rect;
+    Get_Dialog_Item_Rect(dialog, control_id, &rect);
     BITMAP_CACHE_ENTRY* slot = Take_Cached_Image(dc, name);
     if (slot == nullptr) return 0;
     return Draw_Cached_Bitmap(dc, slot, 255, rect.Left, rect.Top, rect.Right - rect.Left,
                               rect.Bottom - rect.Top, 0, 0, -1, -1);
 }
 
-int32_t Draw_Cached_Image_Centered_In_Rect(DEVICE_CONTEXT* dc, const RECT_AREA& rect, const char* name) {
+int32_t Draw_Cached_Image_Centered_On_Control(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, int32_t control_id,
+                                              const char* name) {
+    RECT_AREA rect;
+    Get_Dialog_Item_Rect(dialog, control_id, &rect);
     BITMAP_CACHE_ENTRY* slot = Take_Cached_Image(dc, name);
     if (slot == nullptr) return 0;
     return Draw_Cached_Bitmap(dc, slot, 255, (rect.Left + rect.Right - slot->Width) / 2,
@@ -191,8 +199,10 @@ int32_t Draw_Background_Image(DEVICE_CONTEXT* dc, const char* name, int32_t alph
                                                                                                           : 0;
 }
 
-int32_t Draw_Window_Background(DEVICE_CONTEXT* dc, const RECT_AREA& client, const char* name) {
+int32_t Draw_Window_Background(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, const char* name) {
     if (dc == nullptr) return 0;
+    RECT_AREA client;
+    Get_Client_Rect(window, &client);
     if (name != nullptr && strcasecmp(Window_Background_Entry.Name, name) != 0) {
         Clear_Window_Background_Entry();
         Load_File_Into_Bitmap_Cache(dc, name, &Window_Background_Entry);

@@ -7,6 +7,7 @@
 
 #include "app/bitmap_cache.h"
 #include "platform/drawing_surface.h"
+#include "platform/handles.h"
 
 // Colour of a background picture that cannot be drawn.
 constexpr COLOUR_VALUE MISSING_IMAGE_COLOUR = 0x000080; // RGB(128, 0, 0)
@@ -37,10 +38,12 @@ int32_t Draw_Cached_Image_Centered(DEVICE_CONTEXT* dc, const char* name, int32_t
 // shrinks. Returns the (possibly reduced) design height, 0 when not drawn.
 int32_t Draw_Cached_Image_In_Rect(DEVICE_CONTEXT* dc, const char* name, int32_t x, int32_t y, int32_t w,
                                   int32_t h, int32_t keep_aspect);
-// The whole picture stretched over a rectangle of the context, and the
-// natural-size picture centred on one (the work of the dialog-control calls).
-int32_t Draw_Cached_Image_Over_Rect(DEVICE_CONTEXT* dc, const RECT_AREA& rect, const char* name);
-int32_t Draw_Cached_Image_Centered_In_Rect(DEVICE_CONTEXT* dc, const RECT_AREA& rect, const char* name);
+// The whole picture stretched over a control's rectangle of a dialog
+// (`dc` draws on the dialog), and the natural-size picture centred on it.
+int32_t Draw_Cached_Image_On_Control(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, int32_t control_id,
+                                     const char* name);
+int32_t Draw_Cached_Image_Centered_On_Control(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, int32_t control_id,
+                                              const char* name);
 
 // The current screen's background over the back buffer; 1 when drawn.
 int32_t Draw_Screen_Background(DEVICE_CONTEXT* dc);
@@ -53,4 +56,4 @@ int32_t Draw_Background_Image(DEVICE_CONTEXT* dc, const char* name, int32_t alph
                               int32_t x2, int32_t y2);
 // A window's background picture stretched over its client rectangle; without
 // the picture the rectangle gets the skin colour.
-int32_t Draw_Window_Background(DEVICE_CONTEXT* dc, const RECT_AREA& client, const char* name);
+int32_t Draw_Window_Background(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, const char* name);

@@ -386,7 +386,7 @@ bool Do_Main_Window_Command(WINDOW_HANDLE window, int32_t command) {
         if (Get_User_Preference(COMMISSIONER_MODE) != 0 &&
             (Get_Current_View() == 40030 || Get_Current_View() == 40069)) {
             Update_Standings_And_Seeding();
-            Repaint_Main_Window();
+            Redraw_Main_Window();
         }
         return true;
     case 40081:

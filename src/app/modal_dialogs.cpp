@@ -34,7 +34,7 @@ int32_t Do_Dialog(WINDOW_HANDLE owner, int32_t dialog_id, intptr_t parameter) {
         result = static_cast<int32_t>(
             Run_Modal_Dialog(owner, *Get_Row_Template(*row), Get_Row_Procedure(*row), used_parameter));
     }
-    Repaint_Main_Window();
+    Redraw_Main_Window();
     return result;
 }
 

@@ -38,7 +38,7 @@ void Fit_Back_Buffer_To_View() {
     if (Create_Main_Window_Back_Buffer(width, height)) Set_Last_Painted_View(-1);
 }
 
-void Repaint_Main_Window() {
+void Redraw_Main_Window() {
     Set_Last_Painted_View(-1);
     Repaint_Window(Main_Window);
 }

@@ -12,4 +12,4 @@ int32_t Reinit_Window_Graphics();
 // bars came or went, or a view of another kind shows).
 void Fit_Back_Buffer_To_View();
 // Forces the view to be painted again and repaints the main window at once.
-void Repaint_Main_Window();
+void Redraw_Main_Window();

@@ -29,6 +29,7 @@ const char* const CARDINALS[] = {"zero",    "one",     "two",       "three",    
                                  "fifteen", "sixteen", "seventeen", "eighteen", "nineteen"};
 const char* const TENS[] = {"twenty", "thirty", "forty", "fifty", "sixty", "seventy", "eighty", "ninety"};
 const char* const SUFFIXES[] = {"th", "st", "nd", "rd", "th"};
+const char* const STAT_SEASONS[] = {"This Season", "Last Season", "Career", "Predicted"};
 
 template <int N> constexpr STRING_RUN Run(int first_id, const char* const (&texts)[N]) {
     return {first_id, N, texts};
@@ -37,6 +38,7 @@ template <int N> constexpr STRING_RUN Run(int first_id, const char* const (&text
 const STRING_RUN STRING_RUNS[] = {
     Run(21, WEEKDAYS),      Run(28, POSITIONS),  Run(43, MONTHS), Run(59, POSITION_SHORT), Run(74, ORDINALS),
     Run(93, ORDINAL_STEMS), Run(101, CARDINALS), Run(121, TENS),  Run(129, SUFFIXES),
+    Run(143, STAT_SEASONS),
 };
 } // namespace
 

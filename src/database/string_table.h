@@ -15,6 +15,7 @@ constexpr int STRING_ORDINAL_STEMS = 91;   // 91 + n / 10 for the tens 20..90
 constexpr int STRING_CARDINAL_WORDS = 101; // 101 + n for n = 0..19
 constexpr int STRING_TENS_WORDS = 119;     // 119 + n / 10 for the tens 20..90
 constexpr int STRING_ORDINAL_SUFFIX = 129; // 129..133 "th", "st", "nd", "rd", "th"
+constexpr int STRING_STAT_SEASONS = 143;   // 143..146 "This Season" .. "Predicted"
 
 // The text of `id`, or null when the table has no such entry.
 const char* Find_Resource_String(int id);

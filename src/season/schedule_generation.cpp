@@ -122,7 +122,7 @@ bool Pair_Week(SCHEDULE_ATTEMPT& attempt, int32_t week, int32_t games, bool limi
         attempt.Partner[home] = visitor;
         attempt.Partner[visitor] = home;
     }
-    Repaint_Main_Window();
+    Redraw_Main_Window();
     return true;
 }
 

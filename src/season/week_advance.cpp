@@ -142,7 +142,7 @@ void Play_Scheduled_Game(int32_t home, int32_t week, int32_t* k) {
     Update_Standings();
     if (Week() < Get_Playoff_Start_Week()) Seed_Playoffs();
     Format_Score_Ticker_Text(game, (*k)++);
-    Repaint_Main_Window();
+    Redraw_Main_Window();
     if (Status_Bar_Exists()) {
         Repaint_Status_Bar();
         if (News_Ticker_Exists()) Repaint_News_Ticker();
@@ -345,7 +345,7 @@ void Stop_Watching_Current_Game() {
 }
 
 void Refresh_Main_Window_And_Ticker() {
-    Repaint_Main_Window();
+    Redraw_Main_Window();
     Update_Play_Menu();
     Build_News_Ticker_Items();
     Take_News_Ticker_DC();
