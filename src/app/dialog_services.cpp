@@ -6,6 +6,7 @@
 #include <ctime>
 #include <sys/stat.h>
 
+#include "app/app_fonts.h"
 #include "database/string_table.h"
 #include "platform/backend.h"
 #include "platform/control_drawing.h"
@@ -59,6 +60,14 @@ void Set_Dialog_Control_Fonts(WINDOW_HANDLE dialog) {
     Keep_Font_With_Window(dialog, bold);
     for (WINDOW_HANDLE control : Get_Child_Windows(dialog))
         Set_Window_Font(control, bold, true);
+}
+
+void Set_Dialog_Controls_App_Font(WINDOW_HANDLE dialog, int32_t row, std::initializer_list<int32_t> ids) {
+    DRAWING_FONT* font = Get_App_Font(row);
+    for (int32_t id : ids)
+        if (const WINDOW_HANDLE control = Get_Dialog_Item(dialog, id); control != NO_WINDOW)
+            Set_Window_Font(control, font, true);
+    Release_App_Font(font);
 }
 
 void Center_Window_Over_Parent(WINDOW_HANDLE window, WINDOW_HANDLE parent) {

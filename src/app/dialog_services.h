@@ -4,6 +4,7 @@
 // rectangles of its controls and repainting, and the build date line of the
 // About dialog.
 #include <cstdint>
+#include <initializer_list>
 
 #include "platform/drawing_surface.h"
 #include "platform/handles.h"
@@ -12,6 +13,9 @@
 // dialog's own characters; the dialog keeps the font and deletes it when it
 // closes.
 void Set_Dialog_Control_Fonts(WINDOW_HANDLE dialog);
+// Gives the listed controls application font `row` (taken for the call and
+// given back: the font table keeps it).
+void Set_Dialog_Controls_App_Font(WINDOW_HANDLE dialog, int32_t row, std::initializer_list<int32_t> ids);
 // Centres the window over `parent`, then moves it inside the work area.
 void Center_Window_Over_Parent(WINDOW_HANDLE window, WINDOW_HANDLE parent);
 struct POINT_XY {

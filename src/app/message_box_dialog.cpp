@@ -1,5 +1,7 @@
 #include "app/message_box_dialog.h"
 
+#include "app/dialog_brushes.h"
+
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
@@ -148,6 +150,11 @@ const DIALOG_TEMPLATE USER_MESSAGE_DIALOG_TEMPLATE = {
 
 intptr_t User_Message_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wparam, intptr_t lparam) {
     switch (code) {
+    case MSG_CONTROL_COLOUR_DIALOG:
+    case MSG_CONTROL_COLOUR_STATIC:
+    case MSG_CONTROL_COLOUR_SCROLL_BAR:
+        return Handle_Dialog_Control_Color(code, dialog, static_cast<WINDOW_HANDLE>(lparam),
+                                           reinterpret_cast<DEVICE_CONTEXT*>(wparam));
     case MSG_INIT_DIALOG: {
         const USER_MESSAGE_RECORD* record = reinterpret_cast<const USER_MESSAGE_RECORD*>(lparam);
         if (record != nullptr) Lay_Out_Message_Box(dialog, *record);

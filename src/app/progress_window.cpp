@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "app/dialog_brushes.h"
+#include "app/dialog_services.h"
 #include "app/main_window.h"
 #include "database/safe_strings.h"
 #include "platform/backend.h"
@@ -18,6 +20,7 @@ constexpr int32_t PROGRESS_DIALOG_ID = 189;
 constexpr int32_t PROGRESS_BAR_CONTROL = 1436;
 constexpr int32_t PERCENT_MODE = 1;
 constexpr int32_t TEXT_SIZE = 256;
+constexpr int32_t PROGRESS_TEXT_FONT = 16;
 
 const DIALOG_CONTROL PROGRESS_CONTROLS[] = {
     {CONTROL_STATIC_TEXT, PROGRESS_TEXT_CONTROL, {20, 12, 210, 12}, "", CONTROL_CENTRE_TEXT},
@@ -51,9 +54,15 @@ WINDOW_HANDLE Create_Progress_Bar(WINDOW_HANDLE parent, int32_t left, int32_t to
     return bar;
 }
 
-intptr_t Progress_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t, intptr_t) {
+intptr_t Progress_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wparam, intptr_t lparam) {
     switch (code) {
+    case MSG_CONTROL_COLOUR_DIALOG:
+    case MSG_CONTROL_COLOUR_STATIC:
+    case MSG_CONTROL_COLOUR_SCROLL_BAR:
+        return Handle_Dialog_Control_Color(code, dialog, static_cast<WINDOW_HANDLE>(lparam),
+                                           reinterpret_cast<DEVICE_CONTEXT*>(wparam));
     case MSG_INIT_DIALOG:
+        Set_Dialog_Controls_App_Font(dialog, PROGRESS_TEXT_FONT, {PROGRESS_TEXT_CONTROL});
         // The range is taken as a 16-bit number, as the bar keeps it.
         progress_bar = Create_Progress_Bar(dialog, 30, 60, 345, 90,
                                            progress_mode == PERCENT_MODE ? (progress_range & 0xFFFF) : 200);

@@ -12,6 +12,7 @@
 #include "app/bitmap_cache.h"
 #include "app/command_line_flags.h"
 #include "app/diagnostics.h"
+#include "app/context_help.h"
 #include "app/dialog_brushes.h"
 #include "app/drawing_services.h"
 #include "app/main_menu.h"
@@ -131,7 +132,7 @@ void Show_Startup_Reminder() {
     if (year < REMINDER_FROM_YEAR || (year == REMINDER_FROM_YEAR && month < REMINDER_FROM_MONTH)) return;
     int32_t countdown = Read_Fame_Int(image.get(), REMINDER_COUNTDOWN_OFFSET);
     if (countdown == 0) {
-        Shell_Open(Main_Window, REMINDER_PAGE);
+        Launch_URL(Main_Window, REMINDER_PAGE);
         countdown = REMINDER_EVERY;
     }
     Set_Owner_Hall_Of_Fame_Value((REMINDER_COUNTDOWN_OFFSET - VALUE_SLOTS_OFFSET) / 4, countdown - 1);

@@ -5,8 +5,12 @@
 #include <vector>
 
 #include "app/context_help.h"
+#include "app/dialog_brushes.h"
+#include "app/dialog_lists.h"
+#include "app/dialog_services.h"
 #include "app/diagnostics.h"
 #include "app/drawing_services.h"
+#include "app/image_drawing.h"
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "app/skins.h"
@@ -29,6 +33,8 @@ constexpr int32_t ABOUT_VERSION_TEXT = 1352;
 constexpr int32_t NEW_VERSION_PICTURE = 1116;
 constexpr int32_t NEW_VERSION_PRODUCT_BUTTON = 1117;
 constexpr uint32_t BUTTON = WINDOW_TAB_STOP;
+// The application font of the frame dialogs' buttons.
+constexpr int32_t BUTTON_FONT = 17;
 
 const DIALOG_CONTROL WELCOME_CONTROLS[] = {
     {CONTROL_STATIC_IMAGE, SPLASH_PICTURE, {8, 8, 304, 120}, "", 0},
@@ -51,6 +57,7 @@ const DIALOG_CONTROL WELCOME_CONTROLS[] = {
 
 const DIALOG_CONTROL ABOUT_CONTROLS[] = {
     {CONTROL_STATIC_TEXT, ABOUT_VERSION_TEXT, {10, 10, 220, 12}, "", CONTROL_CENTRE_TEXT},
+    {CONTROL_STATIC_TEXT, BUILD_DATE_TEXT, {10, 84, 220, 10}, "", CONTROL_CENTRE_TEXT},
     {CONTROL_STATIC_TEXT,
      UNNAMED_CONTROL,
      {10, 26, 220, 12},
@@ -91,13 +98,13 @@ void Paint_Picture(WINDOW_HANDLE dialog, int32_t control, const char* file) {
     PAINT_INFO paint;
     DEVICE_CONTEXT* dc = Begin_Paint(dialog, &paint);
     if (dc == nullptr) return;
-    RECT_AREA area;
-    Get_Window_Rect(Get_Dialog_Item(dialog, control), &area);
-    int32_t left = area.Left, top = area.Top;
-    Screen_To_Client(dialog, &left, &top);
-    Draw_Background_Image(dc, file, 255, left, top, left + area.Right - area.Left - 1,
-                          top + area.Bottom - area.Top - 1);
+    Draw_Cached_Image_On_Control(dialog, dc, control, file);
     End_Paint(dialog, &paint);
+}
+
+bool Is_Colour_Message(uint32_t code) {
+    return code == MSG_CONTROL_COLOUR_DIALOG || code == MSG_CONTROL_COLOUR_STATIC ||
+           code == MSG_CONTROL_COLOUR_SCROLL_BAR;
 }
 
 bool Open_Link_Button(int32_t id) {
@@ -132,7 +139,7 @@ const DIALOG_TEMPLATE WELCOME_DIALOG_TEMPLATE = {WELCOME_DIALOG,
                                                  Count_Of(WELCOME_CONTROLS),
                                                  ID_CANCEL};
 const DIALOG_TEMPLATE ABOUT_DIALOG_TEMPLATE = {
-    ABOUT_DIALOG,   "About Football Korva",   240,  92, "MS Sans Serif", 8, WINDOW_CAPTION | WINDOW_BORDER,
+    ABOUT_DIALOG,   "About Football Korva",   240,  100, "MS Sans Serif", 8, WINDOW_CAPTION | WINDOW_BORDER,
     ABOUT_CONTROLS, Count_Of(ABOUT_CONTROLS), ID_OK};
 const DIALOG_TEMPLATE NEW_VERSION_DIALOG_TEMPLATE = {NEW_VERSION_DIALOG,
                                                      "New Version Available",
@@ -145,10 +152,17 @@ const DIALOG_TEMPLATE NEW_VERSION_DIALOG_TEMPLATE = {NEW_VERSION_DIALOG,
                                                      Count_Of(NEW_VERSION_CONTROLS),
                                                      0};
 
-intptr_t Welcome_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wparam, intptr_t) {
+intptr_t Welcome_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wparam, intptr_t lparam) {
+    if (Is_Colour_Message(code))
+        return Handle_Dialog_Control_Color(code, dialog, static_cast<WINDOW_HANDLE>(lparam),
+                                           reinterpret_cast<DEVICE_CONTEXT*>(wparam));
     switch (code) {
     case MSG_INIT_DIALOG: {
-        Centre_Window_Over_Owner(dialog);
+        Set_Dialog_Controls_App_Font(dialog, BUTTON_FONT,
+                                     {WELCOME_NEW_GAME, WELCOME_RESUME_GAME, HOME_PAGE_BUTTON, SOCIAL_PAGE_BUTTON,
+                                      UPDATE_PAGE_BUTTON, STORE_PAGE_BUTTON});
+        Compute_Dialog_Scale_Factor(dialog);
+        Center_Window_Over_Parent(dialog, Get_Window_Owner(dialog));
         if (Find_Files(".", "*.kor").empty()) {
             const bool copied = Copy_Previous_Version_Saved_Games() != 0;
             Enable_Window(Get_Dialog_Item(dialog, WELCOME_RESUME_GAME), copied);
@@ -179,13 +193,21 @@ intptr_t Welcome_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wpar
     }
 }
 
-intptr_t About_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wparam, intptr_t) {
+intptr_t About_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wparam, intptr_t lparam) {
+    if (Is_Colour_Message(code))
+        return Handle_Dialog_Control_Color(code, dialog, static_cast<WINDOW_HANDLE>(lparam),
+                                           reinterpret_cast<DEVICE_CONTEXT*>(wparam));
     switch (code) {
     case MSG_INIT_DIALOG: {
-        Centre_Window_Over_Owner(dialog);
+        Set_Dialog_Control_Fonts(dialog);
+        Center_Window_Over_Parent(dialog, Get_Window_Owner(dialog));
+        Set_Dialog_Controls_App_Font(dialog, BUTTON_FONT,
+                                     {ID_OK, HOME_PAGE_BUTTON, SOCIAL_PAGE_BUTTON, UPDATE_PAGE_BUTTON,
+                                      STORE_PAGE_BUTTON});
         char version[128];
         std::snprintf(version, sizeof version, "%s %d (Version %d.%d.%d)", "Football Korva", 23, 20, 0, 2);
         Set_Dialog_Item_Text(dialog, ABOUT_VERSION_TEXT, version);
+        Show_Build_Date(dialog);
         return 1;
     }
     case MSG_COMMAND: {
@@ -214,7 +236,7 @@ intptr_t New_Version_Available_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, 
         return 1;
     case MSG_COMMAND:
         if (Command_Id(wparam) == NEW_VERSION_PRODUCT_BUTTON) {
-            Shell_Open(Main_Window, PRODUCT_PAGE);
+            Launch_URL(dialog, PRODUCT_PAGE);
             return 1;
         }
         if (Command_Id(wparam) == ID_CANCEL) {
