@@ -38,7 +38,10 @@ std::string Find_Font_File(const char* file) {
 
 const FACE_CHOICE& Choose_Face(const char* requested) {
     if (requested == nullptr) return DEJAVU;
-    if (strcasecmp(requested, "Arial") == 0 || strcasecmp(requested, "MS Sans Serif") == 0) return SANS;
+    // "Ariel" is how the dialogs' bold font asks for Arial.
+    if (strcasecmp(requested, "Arial") == 0 || strcasecmp(requested, "Ariel") == 0 ||
+        strcasecmp(requested, "MS Sans Serif") == 0)
+        return SANS;
     if (strncasecmp(requested, "Times", 5) == 0 || strcasecmp(requested, "Tms Rmn") == 0) return SERIF;
     if (strncasecmp(requested, "Courier", 7) == 0) return MONO;
     if (strcasecmp(requested, "Calibri") == 0) return CARLITO;

@@ -1,6 +1,6 @@
 #pragma once
 // The free font faces that stand in for the face names the program asks for:
-// Arial and "MS Sans Serif" become Liberation Sans, Times faces Liberation
+// Arial (also spelled "Ariel") and "MS Sans Serif" become Liberation Sans, Times faces Liberation
 // Serif, Courier faces Liberation Mono, Calibri Carlito, and every other name
 // DejaVu Sans.
 #include <string>

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,8 @@
 #include "app/progress_window.h"
 #include "app/welcome_dialog.h"
 #include "platform/backend.h"
+#include "platform/controls.h"
+#include "platform/text_render.h"
 #include "platform/dialogs.h"
 #include "platform/keys.h"
 #include "platform/label_drawing.h"
@@ -19,6 +22,7 @@
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
 #include "support/frame_fixture.h"
+#include "views/matchup_dialog_template.h"
 
 namespace {
 // The null backend, but with questions shown as a display would show them:
@@ -77,7 +81,7 @@ TEST_F(FrameDialogs, EveryTemplateOfTheDispatcherIsValid) {
         std::vector<int32_t> Controls;
     };
     const std::vector<USED> used = {{WELCOME_DIALOG, {1031, 1034, 1451, 1459, 1460, 1222, 1356, ID_CANCEL}},
-                                    {ABOUT_DIALOG, {1352, ID_OK, 1451, 1459, 1222, 1460}},
+                                    {ABOUT_DIALOG, {1352, 1480, ID_OK, 1451, 1459, 1222, 1460}},
                                     {NEW_VERSION_DIALOG, {1116, 1117, ID_CANCEL}},
                                     {NEW_GAME_DIALOG, {ID_OK, ID_CANCEL}},
                                     {USER_MESSAGE_DIALOG, {41009, 41010, 41011, 41012}}};
@@ -91,6 +95,59 @@ TEST_F(FrameDialogs, EveryTemplateOfTheDispatcherIsValid) {
         std::string problem;
         EXPECT_TRUE(Validate_Dialog_Template(*dialog_template, controls, &problem)) << problem;
     }
+}
+
+namespace {
+// Builds the dialog from its template without its procedure and checks the
+// windows made: one control of the template's kind for each row, named ids
+// once each, every control inside the dialog's client area.
+void Expect_Valid_Control_Tree(const DIALOG_TEMPLATE& dialog_template) {
+    SCOPED_TRACE(dialog_template.Id);
+    const int32_t fonts = Count_Live_Fonts();
+    const WINDOW_HANDLE dialog = Create_Modeless_Dialog(NO_WINDOW, dialog_template, nullptr, 0);
+    ASSERT_NE(dialog, NO_WINDOW);
+    const std::vector<WINDOW_HANDLE> children = Get_Child_Windows(dialog);
+    ASSERT_EQ(static_cast<int32_t>(children.size()), dialog_template.Control_Count);
+    RECT_AREA client;
+    Get_Client_Rect(dialog, &client);
+    std::set<int32_t> ids;
+    for (int32_t i = 0; i < dialog_template.Control_Count; ++i) {
+        const DIALOG_CONTROL& row = dialog_template.Controls[i];
+        const WINDOW_HANDLE control = children[static_cast<size_t>(i)];
+        EXPECT_EQ(Get_Control_Kind(control), row.Kind) << "control " << row.Id;
+        EXPECT_EQ(Get_Window_Id(control), row.Id);
+        if (row.Id != UNNAMED_CONTROL) {
+            EXPECT_TRUE(ids.insert(row.Id).second) << "id " << row.Id << " twice";
+        }
+        RECT_AREA rect;
+        Get_Window_Rect(control, &rect);
+        Screen_To_Client(dialog, &rect.Left, &rect.Top);
+        Screen_To_Client(dialog, &rect.Right, &rect.Bottom);
+        EXPECT_TRUE(rect.Left >= 0 && rect.Top >= 0 && rect.Right <= client.Right && rect.Bottom <= client.Bottom)
+            << "control " << row.Id << " lies outside the dialog";
+    }
+    Destroy_Window(dialog);
+    EXPECT_EQ(Count_Live_Control_States(), 0);
+    EXPECT_EQ(Count_Live_Fonts(), fonts) << "the dialog's font went with it";
+}
+} // namespace
+
+TEST_F(FrameDialogs, EveryTemplateBuildsAValidControlTree) {
+    for (int32_t row = 0; row < Get_Dialog_Table_Size(); ++row)
+        Expect_Valid_Control_Tree(*Get_Dialog_Template(Get_Dialog_Table_Id(row)));
+    Expect_Valid_Control_Tree(MATCHUP_DIALOG_TEMPLATE);
+    std::string problem;
+    EXPECT_TRUE(Validate_Dialog_Template(MATCHUP_DIALOG_TEMPLATE,
+                                         {1404, 1412, 1409, 1406, 1405, 1408, 1411, 1410, 1399, 1403, 1394, 1398,
+                                          1343, 1430, 1431, 1432, 1433, 1434, 1391, 1393, 1392},
+                                         &problem))
+        << problem;
+    // The progress window's own controls and the bar it adds.
+    Start_Frame_Without_Loop();
+    ASSERT_EQ(Open_Progress_Window("Working", 10), 1);
+    EXPECT_EQ(Get_Control_Kind(Get_Dialog_Item(Progress_Window, PROGRESS_TEXT_CONTROL)), CONTROL_STATIC_TEXT);
+    EXPECT_EQ(Get_Control_Kind(Get_Dialog_Item(Progress_Window, 1436)), CONTROL_PROGRESS_BAR);
+    Close_Progress_Window();
 }
 
 TEST_F(FrameDialogs, UnknownDialogsAreRefusedWithAMessage) {

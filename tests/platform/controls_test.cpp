@@ -517,5 +517,11 @@ TEST_F(Controls, EveryControlIsDrawnByOurCode) {
         for (int32_t x = 2; x < 12; ++x)
             dark_mark |= pixel_at(GALLERY_CHECK, x, y) == Colour_To_Pixel(0);
     EXPECT_TRUE(dark_mark) << "the check box shows its tick";
+    int32_t ridges = 0;
+    const RECT_AREA grip = Screen_Rect(dialog, GALLERY_GRIP);
+    for (int32_t y = 0; y < grip.Bottom - grip.Top; ++y)
+        for (int32_t x = 0; x < grip.Right - grip.Left; ++x)
+            ridges += pixel_at(GALLERY_GRIP, x, y) == Colour_To_Pixel(Make_Colour(160, 160, 160));
+    EXPECT_GT(ridges, 10) << "the size grip shows its ridges";
     Destroy_Window(dialog);
 }
