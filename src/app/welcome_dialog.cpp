@@ -36,23 +36,20 @@ constexpr uint32_t BUTTON = WINDOW_TAB_STOP;
 // The application font of the frame dialogs' buttons.
 constexpr int32_t BUTTON_FONT = 17;
 
+// The buttons are sized for the bold application font they are given.
 const DIALOG_CONTROL WELCOME_CONTROLS[] = {
-    {CONTROL_STATIC_IMAGE, SPLASH_PICTURE, {8, 8, 304, 120}, "", 0},
+    {CONTROL_STATIC_IMAGE, SPLASH_PICTURE, {8, 8, 400, 150}, "", 0},
     {CONTROL_PUSH_BUTTON,
      WELCOME_NEW_GAME,
-     {8, 136, 148, 18},
+     {8, 166, 196, 20},
      "Start a &New Game of Football Korva",
      BUTTON | CONTROL_DEFAULT_BUTTON},
-    {CONTROL_PUSH_BUTTON,
-     WELCOME_RESUME_GAME,
-     {164, 136, 148, 18},
-     "&Resume a Previously Saved Game",
-     BUTTON},
-    {CONTROL_PUSH_BUTTON, HOME_PAGE_BUTTON, {8, 162, 70, 14}, "&Web Site", BUTTON},
-    {CONTROL_PUSH_BUTTON, SOCIAL_PAGE_BUTTON, {86, 162, 70, 14}, "&Community", BUTTON},
-    {CONTROL_PUSH_BUTTON, UPDATE_PAGE_BUTTON, {164, 162, 70, 14}, "Free &Updates", BUTTON},
-    {CONTROL_PUSH_BUTTON, STORE_PAGE_BUTTON, {242, 162, 70, 14}, "&Store", BUTTON},
-    {CONTROL_PUSH_BUTTON, ID_CANCEL, {242, 184, 70, 14}, "E&xit", BUTTON},
+    {CONTROL_PUSH_BUTTON, WELCOME_RESUME_GAME, {212, 166, 196, 20}, "&Resume a Previously Saved Game", BUTTON},
+    {CONTROL_PUSH_BUTTON, HOME_PAGE_BUTTON, {8, 194, 94, 16}, "&Web Site", BUTTON},
+    {CONTROL_PUSH_BUTTON, SOCIAL_PAGE_BUTTON, {110, 194, 94, 16}, "&Community", BUTTON},
+    {CONTROL_PUSH_BUTTON, UPDATE_PAGE_BUTTON, {212, 194, 94, 16}, "Free &Updates", BUTTON},
+    {CONTROL_PUSH_BUTTON, STORE_PAGE_BUTTON, {314, 194, 94, 16}, "&Store", BUTTON},
+    {CONTROL_PUSH_BUTTON, ID_CANCEL, {358, 218, 50, 14}, "E&xit", BUTTON},
 };
 
 const DIALOG_CONTROL ABOUT_CONTROLS[] = {
@@ -130,8 +127,8 @@ bool Is_Link_Button(int32_t id) {
 
 const DIALOG_TEMPLATE WELCOME_DIALOG_TEMPLATE = {WELCOME_DIALOG,
                                                  "Welcome to...",
-                                                 320,
-                                                 206,
+                                                 416,
+                                                 240,
                                                  "MS Sans Serif",
                                                  8,
                                                  WINDOW_CAPTION | WINDOW_BORDER,

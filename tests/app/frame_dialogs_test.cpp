@@ -2,16 +2,19 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "app/bitmap_cache.h"
 #include "app/drawing_services.h"
 #include "app/main_window.h"
 #include "app/message_box_dialog.h"
 #include "app/modal_dialogs.h"
 #include "app/progress_window.h"
 #include "app/welcome_dialog.h"
+#include "database/league_structure.h"
 #include "platform/backend.h"
 #include "platform/controls.h"
 #include "platform/text_render.h"
@@ -19,6 +22,7 @@
 #include "platform/keys.h"
 #include "platform/label_drawing.h"
 #include "platform/message_box.h"
+#include "platform/png_file.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
 #include "support/frame_fixture.h"
@@ -244,4 +248,45 @@ TEST_F(FrameDialogs, ProgressWindowCountsToItsRangeAndStopsWhenClosed) {
     EXPECT_STREQ(Get_Progress_Text(), "0%") << "a range of 0";
     Close_Progress_Window();
     EXPECT_EQ(Count_Windows(), 1);
+}
+
+namespace {
+struct WELCOME_LOOK {
+    DRAWING_SURFACE Picture{};
+    RECT_AREA Splash{};
+};
+
+void Look_At_Welcome(void* context) {
+    WELCOME_LOOK* look = static_cast<WELCOME_LOOK*>(context);
+    const WINDOW_HANDLE dialog = Get_Open_Modal_Dialogs().back();
+    Pump_Messages();
+    Render_Window(dialog, &look->Picture);
+    RECT_AREA outer;
+    Get_Window_Rect(dialog, &outer);
+    Get_Window_Rect(Get_Dialog_Item(dialog, 1356), &look->Splash);
+    look->Splash = {look->Splash.Left - outer.Left, look->Splash.Top - outer.Top, look->Splash.Right - outer.Left,
+                    look->Splash.Bottom - outer.Top};
+    if (const char* folder = std::getenv("KORVA_PICTURE_DIR"))
+        Write_Surface_PNG(&look->Picture, (std::string(folder) + "/welcome.png").c_str());
+    Script_Key_Press(KEY_ESCAPE, 0);
+}
+} // namespace
+
+TEST_F(FrameDialogs, WelcomePictureShowsThroughItsPictureControl) {
+    std::filesystem::create_symlink(std::string(KORVA_DATA_DIR) + "/skins", "skins");
+    Set_Skin_Name("earth");
+    Start_Frame_Without_Loop();
+    Init_Image_Caches();
+    WELCOME_LOOK look;
+    Script_Action(Look_At_Welcome, &look);
+    EXPECT_EQ(Do_Dialog(Main_Window, WELCOME_DIALOG, 0), ID_CANCEL);
+    Free_Image_Caches();
+    std::filesystem::remove("skins");
+    ASSERT_GT(look.Picture.Width, 0);
+    // The splash picture has more than one colour across its middle row.
+    std::set<uint32_t> colours;
+    const int32_t y = (look.Splash.Top + look.Splash.Bottom) / 2;
+    for (int32_t x = look.Splash.Left; x < look.Splash.Right; x += 4)
+        colours.insert(Get_Surface_Pixel(&look.Picture, x, y));
+    EXPECT_GT(colours.size(), 5u) << "the picture control lets the dialog's picture show";
 }

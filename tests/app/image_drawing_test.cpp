@@ -1,6 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "app/app_fonts.h"
+#include "app/drawing_primitives.h"
+#include "app/drawing_services.h"
 #include "app/image_drawing.h"
+#include "app/skins.h"
+#include "database/league_structure.h"
+#include "platform/dialogs.h"
+#include "platform/windows.h"
 #include "app/main_window_geometry.h"
 #include "image_test_files.h"
 #include "support/debug_log.h"
@@ -124,4 +131,49 @@ TEST_F(Drawing, KeepingTheAspectShrinksTheHeightOfAWidePicture) {
     EXPECT_EQ(Draw_Cached_Image_Centered(dc_, "wide.png", 40, 40), 10);
     EXPECT_EQ(Colour_Red(At(31, 36)), 90u) << "centred on the point";
     EXPECT_EQ(At(29, 36), Make_Colour(255, 255, 255));
+}
+
+TEST_F(Drawing, PicturesAndTextGoOverADialogsControls) {
+    Write_Test_PNG("red.png", 2, 2, Pixels({255, 0, 0, 255, 255, 0, 0, 255, 255, 0, 0, 255, 255, 0, 0, 255}),
+                   PNG_COLOR_TYPE_RGB);
+    const DIALOG_CONTROL controls[] = {{CONTROL_STATIC_IMAGE, 10, {4, 4, 20, 16}, "", 0},
+                                       {CONTROL_STATIC_IMAGE, 11, {4, 24, 20, 16}, "", 0}};
+    const DIALOG_TEMPLATE picture_template = {930, "", 40, 40, "MS Sans Serif", 8, 0, controls, 2, 2};
+    const WINDOW_HANDLE dialog = Create_Modeless_Dialog(NO_WINDOW, picture_template, nullptr, 0);
+    DEVICE_CONTEXT* dc = Get_Window_DC(dialog);
+    const DRAWING_SURFACE* surface = Get_Window_Surface(dialog);
+    auto at = [&](int32_t x, int32_t y) { return Pixel_To_Colour(Get_Surface_Pixel(surface, x, y)); };
+    const COLOUR_VALUE red = Make_Colour(255, 0, 0);
+    // Control 10 covers (6, 7)-(36, 33): the picture is stretched over all of it.
+    ASSERT_NE(Draw_Cached_Image_On_Control(dialog, dc, 10, "red.png"), 0);
+    EXPECT_EQ(at(6, 7), red);
+    EXPECT_EQ(at(35, 32), red);
+    EXPECT_NE(at(36, 32), red) << "and no further";
+    // Control 11 covers (6, 39)-(36, 65): the 2 x 2 picture sits at its centre.
+    ASSERT_NE(Draw_Cached_Image_Centered_On_Control(dialog, dc, 11, "red.png"), 0);
+    EXPECT_EQ(at(20, 51), red);
+    EXPECT_EQ(at(21, 52), red);
+    EXPECT_NE(at(22, 52), red);
+    EXPECT_EQ(Draw_Cached_Image_On_Control(dialog, dc, 11, "missing.png"), 0) << "a missing picture draws nothing";
+
+    // A window background: the picture over the client area, else the skin colour.
+    Set_Skin_Name("earth");
+    ASSERT_NE(Draw_Window_Background(dialog, dc, "red.png"), 0);
+    EXPECT_EQ(at(59, 63), red);
+    EXPECT_EQ(Draw_Window_Background(dialog, dc, "missing.png"), 0);
+    EXPECT_EQ(at(59, 63), Get_Skin_Color());
+
+    // The text box takes the application fonts of a window of the design size.
+    Free_App_Fonts(true);
+    Set_Main_Window_Geometry({0, 0, 1024, 676}, {0, 0, 1024, 676});
+    Load_App_Fonts();
+    Draw_Text_Over_Control(dialog, dc, "Over", TEXT_CENTRE, 10);
+    Free_App_Fonts(true);
+    bool dark = false;
+    for (int32_t y = 7; y < 33; ++y)
+        for (int32_t x = 6; x < 36; ++x)
+            dark |= Colour_Red(at(x, y)) < 100;
+    EXPECT_TRUE(dark) << "the text lies inside the control's rectangle";
+    Release_Window_DC(dialog, dc);
+    Destroy_Window(dialog);
 }

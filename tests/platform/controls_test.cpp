@@ -523,5 +523,24 @@ TEST_F(Controls, EveryControlIsDrawnByOurCode) {
         for (int32_t x = 0; x < grip.Right - grip.Left; ++x)
             ridges += pixel_at(GALLERY_GRIP, x, y) == Colour_To_Pixel(Make_Colour(160, 160, 160));
     EXPECT_GT(ridges, 10) << "the size grip shows its ridges";
+
+    // The combo's list opens over the dialog, below its face, the chosen line lit.
+    Send_Dialog_Item_Message(dialog, GALLERY_COMBO, MSG_COMBO_SHOW_DROP_DOWN, 1, 0);
+    const WINDOW_HANDLE drop =
+        static_cast<WINDOW_HANDLE>(Send_Dialog_Item_Message(dialog, GALLERY_COMBO, MSG_COMBO_GET_DROP_LIST, 0, 0));
+    ASSERT_NE(drop, NO_WINDOW);
+    Pump_Messages();
+    DRAWING_SURFACE screen{};
+    Render_Screen(&screen, 1024, 768);
+    if (const char* folder = std::getenv("KORVA_PICTURE_DIR"))
+        Write_Surface_PNG(&screen, (std::string(folder) + "/combo_open.png").c_str());
+    RECT_AREA face = Screen_Rect(dialog, GALLERY_COMBO), list;
+    Get_Window_Rect(drop, &list);
+    EXPECT_EQ(list.Top, face.Bottom);
+    const int32_t line = static_cast<int32_t>(Send_Dialog_Item_Message(dialog, GALLERY_COMBO, MSG_COMBO_GET_ITEM_HEIGHT, 0, 0));
+    EXPECT_EQ(Get_Surface_Pixel(&screen, list.Left + 3, list.Top + 1 + 2 * line + 1), Colour_To_Pixel(Make_Colour(0, 120, 215)))
+        << "\"Normal\" is lit";
+    Send_Dialog_Item_Message(dialog, GALLERY_COMBO, MSG_COMBO_SHOW_DROP_DOWN, 0, 0);
+    EXPECT_FALSE(Is_Window(drop));
     Destroy_Window(dialog);
 }
