@@ -8,8 +8,8 @@
 #include <unistd.h>
 
 #include "app/message_box_dialog.h"
-#include "dialogs/player_list_kind.h"
 #include "database/path_resolver.h"
+#include "dialogs/player_list_kind.h"
 #include "platform/backend.h"
 #include "platform/desktop.h"
 
@@ -20,17 +20,17 @@ struct HELP_TOPIC {
 };
 
 const HELP_TOPIC HELP_TOPICS[] = {
-    {0, "contents"},           {1010, "gamemode"},          {104, "simulator"},      {105, "newgame"},
-    {111, "trades"},           {116, "expenses"},           {118, "resumegame"},     {119, "offense"},
-    {120, "savegame"},         {127, "scouting"},           {128, "defense"},        {130, "freeagents"},
-    {133, "concessions"},      {135, "tickets"},            {136, "broadcast"},      {137, "changeposition"},
-    {139, "halloffame"},       {140, "findplayers"},        {146, "stadiumeditor"},  {147, "options"},
-    {150, "editplayer"},       {155, "printing"},           {159, "leagueeditor"},   {160, "cityeditor"},
-    {162, "specialteams"},     {165, "fantasyDraft"},       {169, "draftorder"},     {170, "collegedraft"},
-    {172, "editcolumns"},      {173, "tradingblock"},       {174, "history"},        {175, "advanced"},
-    {185, "playdesigner"},     {195, "saveplaybook"},       {196, "loadplaybook"},   {200, "editratings"},
-    {40030, "standings"},      {40032, "leaders"},          {40034, "finances"},     {40036, "calendar"},
-    {40069, "playoffs"},       {40070, "draft"},            {40086, "games"},        {40037, "object"},
+    {0, "contents"},       {1010, "gamemode"},    {104, "simulator"},     {105, "newgame"},
+    {111, "trades"},       {116, "expenses"},     {118, "resumegame"},    {119, "offense"},
+    {120, "savegame"},     {127, "scouting"},     {128, "defense"},       {130, "freeagents"},
+    {133, "concessions"},  {135, "tickets"},      {136, "broadcast"},     {137, "changeposition"},
+    {139, "halloffame"},   {140, "findplayers"},  {146, "stadiumeditor"}, {147, "options"},
+    {150, "editplayer"},   {155, "printing"},     {159, "leagueeditor"},  {160, "cityeditor"},
+    {162, "specialteams"}, {165, "fantasyDraft"}, {169, "draftorder"},    {170, "collegedraft"},
+    {172, "editcolumns"},  {173, "tradingblock"}, {174, "history"},       {175, "advanced"},
+    {185, "playdesigner"}, {195, "saveplaybook"}, {196, "loadplaybook"},  {200, "editratings"},
+    {40030, "standings"},  {40032, "leaders"},    {40034, "finances"},    {40036, "calendar"},
+    {40069, "playoffs"},   {40070, "draft"},      {40086, "games"},       {40037, "object"},
     {40074, "object"},
 };
 
@@ -45,7 +45,8 @@ std::string Current_Folder_For_Help() {
         char* whole = getcwd(nullptr, 0);
         const size_t needed = whole != nullptr ? std::string(whole).size() + 1 : CURRENT_FOLDER_LIMIT + 1;
         std::free(whole);
-        std::printf("GetCurrentDirectory failed (buffer too small;  need %d chars)\n", static_cast<int>(needed));
+        std::printf("GetCurrentDirectory failed (buffer too small;  need %d chars)\n",
+                    static_cast<int>(needed));
     } else {
         std::printf("GetCurrentDirectory failed (%d)\n", errno);
     }
@@ -87,6 +88,7 @@ int32_t Launch_URL(WINDOW_HANDLE, const char* address) {
     const char* working = getcwd(folder, sizeof folder) != nullptr ? folder : nullptr;
     const int32_t result = Shell_Open_Target(address, working);
     if (result <= 32)
-        Show_Last_Error_Message(errno, "Error Launching URL", "Error %d.  Could not access: \"%s\"", result, address);
+        Show_Last_Error_Message(errno, "Error Launching URL", "Error %d.  Could not access: \"%s\"", result,
+                                address);
     return result;
 }

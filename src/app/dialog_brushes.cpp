@@ -45,7 +45,8 @@ void Delete_Dialog_Brushes() {
     Dialog_Pattern_Brush = nullptr;
 }
 
-intptr_t Handle_Dialog_Control_Color(uint32_t message, WINDOW_HANDLE, WINDOW_HANDLE control, DEVICE_CONTEXT* dc) {
+intptr_t Handle_Dialog_Control_Color(uint32_t message, WINDOW_HANDLE, WINDOW_HANDLE control,
+                                     DEVICE_CONTEXT* dc) {
     if (Dialog_Background_Brush == nullptr) return 0;
     // A game loaded since the brush was made may have brought another skin.
     if (Dialog_Background_Brush->Colour != Get_Skin_Color()) Create_Dialog_Brushes();

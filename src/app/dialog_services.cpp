@@ -151,10 +151,12 @@ void Update_Dialog_Layout(WINDOW_HANDLE dialog, DIALOG_LAYOUT_STATE* state, int3
         const int32_t dy = Height_Of(rect) - Height_Of(state->Captured_Rect);
         for (int32_t i = 0; i < std::min(state->Control_Count, DIALOG_LAYOUT_MAX_CONTROLS); ++i) {
             const RECT_AREA& from = state->Control_Rects[i];
-            Move_Control(dialog, state->Control_Ids[i], {from.Left, from.Top + dy, from.Right, from.Bottom + dy});
+            Move_Control(dialog, state->Control_Ids[i],
+                         {from.Left, from.Top + dy, from.Right, from.Bottom + dy});
         }
         const RECT_AREA& list = state->List_Rect;
-        Move_Control(dialog, state->List_Id, {list.Left, list.Top, list.Right, std::max(list.Top, list.Bottom + dy)});
+        Move_Control(dialog, state->List_Id,
+                     {list.Left, list.Top, list.Right, std::max(list.Top, list.Bottom + dy)});
         if (mode == LAYOUT_ARRANGE_AND_PAINT) Redraw_Window(dialog);
         return;
     }

@@ -48,12 +48,12 @@ struct DIALOG_LAYOUT_STATE {
     RECT_AREA Unit_Rect; // pixels of 4 x 8 dialog units; its height is a list row
 };
 enum DIALOG_LAYOUT_MODE : int32_t {
-    LAYOUT_CAPTURE = 1,     // record the listed controls and the dialog; move it to the work area's corner
-    LAYOUT_FIT_ROWS = 3,    // grow the dialog until the list shows all its rows (then as 5)
-    LAYOUT_ARRANGE = 4,     // move the listed controls and stretch the list to the dialog's height
+    LAYOUT_CAPTURE = 1,  // record the listed controls and the dialog; move it to the work area's corner
+    LAYOUT_FIT_ROWS = 3, // grow the dialog until the list shows all its rows (then as 5)
+    LAYOUT_ARRANGE = 4,  // move the listed controls and stretch the list to the dialog's height
     LAYOUT_ARRANGE_AND_PAINT = 5,
-    LAYOUT_REMEMBER = 6,    // keep the dialog's rectangle
-    LAYOUT_CLEAR = 7,       // empty the state and measure the dialog units
+    LAYOUT_REMEMBER = 6, // keep the dialog's rectangle
+    LAYOUT_CLEAR = 7,    // empty the state and measure the dialog units
 };
 void Update_Dialog_Layout(WINDOW_HANDLE dialog, DIALOG_LAYOUT_STATE* state, int32_t mode);
 // Lists a control that follows the bottom edge; false when the list is full.

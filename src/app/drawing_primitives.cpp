@@ -161,7 +161,7 @@ void Draw_Scaled_Text_Box(DEVICE_CONTEXT* dc, RECT_AREA* rect, const char* text,
 }
 
 void Draw_Text_Over_Control(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, const char* text, uint32_t flags,
-                           int32_t control_id) {
+                            int32_t control_id) {
     RECT_AREA rect;
     Get_Dialog_Item_Rect(dialog, control_id, &rect);
     Draw_Text_Fitting_Box(dc, rect, text, flags, NO_PREFERRED_FONT);

@@ -46,7 +46,7 @@ int32_t Draw_Text_Fitting_Box(DEVICE_CONTEXT* dc, const RECT_AREA& rect, const c
 void Draw_Scaled_Text_Box(DEVICE_CONTEXT* dc, RECT_AREA* rect, const char* text, int32_t preferred_row);
 // The text box over a control's rectangle of a dialog, no preferred row.
 void Draw_Text_Over_Control(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, const char* text, uint32_t flags,
-                           int32_t control_id);
+                            int32_t control_id);
 // Black one unit right and down, then the colour, in a design rectangle.
 void Draw_Shadowed_Text(DEVICE_CONTEXT* dc, const char* text, COLOUR_VALUE colour,
                         const RECT_AREA& design_rect, uint32_t flags);

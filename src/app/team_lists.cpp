@@ -33,8 +33,8 @@ void Draw_Team_Item(const DRAW_ITEM_INFO* item, bool combo) {
     const bool selected = (item->State & ITEM_SELECTED) != 0;
     Fill_Surface_Area(dc, item->Rect, Get_System_Colour(selected ? COLOUR_HIGHLIGHT : COLOUR_WINDOW));
     if (item->Item < 0) return;
-    const std::string text = combo ? Combo_Box_Get_Text(item->Control, item->Item)
-                                   : List_Box_Get_Text(item->Control, item->Item);
+    const std::string text =
+        combo ? Combo_Box_Get_Text(item->Control, item->Item) : List_Box_Get_Text(item->Control, item->Item);
     const DC_STATE saved = dc->State;
     Select_Font(dc, Get_Window_Font(item->Control));
     Set_Text_Colour(dc, Get_System_Colour(selected ? COLOUR_HIGHLIGHT_TEXT : COLOUR_WINDOW_TEXT));
@@ -73,7 +73,8 @@ void Set_Team_Dialog_Caption(WINDOW_HANDLE dialog) {
     char name[TEXT_SIZE] = "";
     Get_Team_Full_Name(Get_User_Preference(VIEWED_TEAM), name);
     char caption[TEXT_SIZE * 2];
-    std::snprintf(caption, sizeof caption, "%s (%d %s)", Get_Window_Text(dialog).c_str(), Get_Current_Year(), name);
+    std::snprintf(caption, sizeof caption, "%s (%d %s)", Get_Window_Text(dialog).c_str(), Get_Current_Year(),
+                  name);
     Set_Window_Text(dialog, caption);
 }
 

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "app/context_help.h"
+#include "app/diagnostics.h"
 #include "app/dialog_brushes.h"
 #include "app/dialog_lists.h"
 #include "app/dialog_services.h"
-#include "app/diagnostics.h"
 #include "app/drawing_services.h"
 #include "app/image_drawing.h"
 #include "app/main_window.h"
@@ -44,7 +44,11 @@ const DIALOG_CONTROL WELCOME_CONTROLS[] = {
      {8, 166, 196, 20},
      "Start a &New Game of Football Korva",
      BUTTON | CONTROL_DEFAULT_BUTTON},
-    {CONTROL_PUSH_BUTTON, WELCOME_RESUME_GAME, {212, 166, 196, 20}, "&Resume a Previously Saved Game", BUTTON},
+    {CONTROL_PUSH_BUTTON,
+     WELCOME_RESUME_GAME,
+     {212, 166, 196, 20},
+     "&Resume a Previously Saved Game",
+     BUTTON},
     {CONTROL_PUSH_BUTTON, HOME_PAGE_BUTTON, {8, 194, 94, 16}, "&Web Site", BUTTON},
     {CONTROL_PUSH_BUTTON, SOCIAL_PAGE_BUTTON, {110, 194, 94, 16}, "&Community", BUTTON},
     {CONTROL_PUSH_BUTTON, UPDATE_PAGE_BUTTON, {212, 194, 94, 16}, "Free &Updates", BUTTON},
@@ -156,8 +160,8 @@ intptr_t Welcome_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wpar
     switch (code) {
     case MSG_INIT_DIALOG: {
         Set_Dialog_Controls_App_Font(dialog, BUTTON_FONT,
-                                     {WELCOME_NEW_GAME, WELCOME_RESUME_GAME, HOME_PAGE_BUTTON, SOCIAL_PAGE_BUTTON,
-                                      UPDATE_PAGE_BUTTON, STORE_PAGE_BUTTON});
+                                     {WELCOME_NEW_GAME, WELCOME_RESUME_GAME, HOME_PAGE_BUTTON,
+                                      SOCIAL_PAGE_BUTTON, UPDATE_PAGE_BUTTON, STORE_PAGE_BUTTON});
         Compute_Dialog_Scale_Factor(dialog);
         Center_Window_Over_Parent(dialog, Get_Window_Owner(dialog));
         if (Find_Files(".", "*.kor").empty()) {
@@ -198,9 +202,9 @@ intptr_t About_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wparam
     case MSG_INIT_DIALOG: {
         Set_Dialog_Control_Fonts(dialog);
         Center_Window_Over_Parent(dialog, Get_Window_Owner(dialog));
-        Set_Dialog_Controls_App_Font(dialog, BUTTON_FONT,
-                                     {ID_OK, HOME_PAGE_BUTTON, SOCIAL_PAGE_BUTTON, UPDATE_PAGE_BUTTON,
-                                      STORE_PAGE_BUTTON});
+        Set_Dialog_Controls_App_Font(
+            dialog, BUTTON_FONT,
+            {ID_OK, HOME_PAGE_BUTTON, SOCIAL_PAGE_BUTTON, UPDATE_PAGE_BUTTON, STORE_PAGE_BUTTON});
         char version[128];
         std::snprintf(version, sizeof version, "%s %d (Version %d.%d.%d)", "Football Korva", 23, 20, 0, 2);
         Set_Dialog_Item_Text(dialog, ABOUT_VERSION_TEXT, version);

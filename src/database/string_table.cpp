@@ -36,9 +36,9 @@ template <int N> constexpr STRING_RUN Run(int first_id, const char* const (&text
 }
 
 const STRING_RUN STRING_RUNS[] = {
-    Run(21, WEEKDAYS),      Run(28, POSITIONS),  Run(43, MONTHS), Run(59, POSITION_SHORT), Run(74, ORDINALS),
-    Run(93, ORDINAL_STEMS), Run(101, CARDINALS), Run(121, TENS),  Run(129, SUFFIXES),
-    Run(143, STAT_SEASONS),
+    Run(21, WEEKDAYS),  Run(28, POSITIONS),     Run(43, MONTHS),     Run(59, POSITION_SHORT),
+    Run(74, ORDINALS),  Run(93, ORDINAL_STEMS), Run(101, CARDINALS), Run(121, TENS),
+    Run(129, SUFFIXES), Run(143, STAT_SEASONS),
 };
 } // namespace
 

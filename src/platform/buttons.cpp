@@ -39,7 +39,8 @@ std::vector<WINDOW_HANDLE> Radio_Group_Of(WINDOW_HANDLE window) {
         --first;
     std::vector<WINDOW_HANDLE> group = {siblings[first]};
     for (size_t i = first + 1; i < siblings.size(); ++i) {
-        if (!Is_Kind(siblings[i], CONTROL_RADIO_BUTTON) || (Get_Window_Style(siblings[i]) & CONTROL_GROUP) != 0)
+        if (!Is_Kind(siblings[i], CONTROL_RADIO_BUTTON) ||
+            (Get_Window_Style(siblings[i]) & CONTROL_GROUP) != 0)
             break;
         group.push_back(siblings[i]);
     }
@@ -87,8 +88,8 @@ void Paint_Push_Button(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, const BUTTON_ST
     Select_Control_Font(dc, window);
     RECT_AREA label = body;
     if (down) label = Offset_Rect(label, 1, 1);
-    Draw_Coloured_Text(dc, Get_Window_Text(window), label, TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE,
-                       Text_Colour_Of(window));
+    Draw_Coloured_Text(dc, Get_Window_Text(window), label,
+                       TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE, Text_Colour_Of(window));
     if (Get_Focus() == window)
         Draw_Focus_Rect(dc, {body.Left + 3, body.Top + 3, body.Right - 3, body.Bottom - 3});
 }
@@ -97,11 +98,11 @@ void Paint_Push_Button(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, const BUTTON_ST
 void Paint_Check_Or_Radio(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, const BUTTON_STATE& state, bool radio) {
     RECT_AREA client;
     Get_Client_Rect(window, &client);
-    const DRAWING_BRUSH* brush = Ask_Parent_For_Colours(window, MSG_CONTROL_COLOUR_STATIC, dc,
-                                                        Text_Colour_Of(window), Get_System_Colour(COLOUR_FACE));
+    const DRAWING_BRUSH* brush = Ask_Parent_For_Colours(
+        window, MSG_CONTROL_COLOUR_STATIC, dc, Text_Colour_Of(window), Get_System_Colour(COLOUR_FACE));
     if (brush != nullptr) Fill_Area_With_Brush(dc, client, brush);
-    const COLOUR_VALUE text_colour = Is_Window_Enabled(window) ? dc->State.Text_Colour
-                                                               : Get_System_Colour(COLOUR_GRAY_TEXT);
+    const COLOUR_VALUE text_colour =
+        Is_Window_Enabled(window) ? dc->State.Text_Colour : Get_System_Colour(COLOUR_GRAY_TEXT);
     const int32_t box_top = client.Top + (client.Bottom - client.Top - BOX_SIZE) / 2;
     uint32_t frame = 0;
     if (state.Check == BUTTON_CHECKED) frame |= FRAME_CHECKED;
@@ -118,7 +119,8 @@ void Paint_Check_Or_Radio(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, const BUTTON
         const int32_t height = Get_Control_Line_Height(window);
         const int32_t top = client.Top + (client.Bottom - client.Top - height) / 2;
         const int32_t width = Measure_Control_Text(window, text);
-        Draw_Focus_Rect(dc, {label.Left - 1, top - 1, std::min(label.Right, label.Left + width + 2), top + height + 1});
+        Draw_Focus_Rect(
+            dc, {label.Left - 1, top - 1, std::min(label.Right, label.Left + width + 2), top + height + 1});
     }
 }
 
@@ -127,8 +129,8 @@ void Paint_Check_Or_Radio(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, const BUTTON
 void Paint_Group_Box(WINDOW_HANDLE window, DEVICE_CONTEXT* dc) {
     RECT_AREA client;
     Get_Client_Rect(window, &client);
-    const DRAWING_BRUSH* brush = Ask_Parent_For_Colours(window, MSG_CONTROL_COLOUR_STATIC, dc,
-                                                        Text_Colour_Of(window), Get_System_Colour(COLOUR_FACE));
+    const DRAWING_BRUSH* brush = Ask_Parent_For_Colours(
+        window, MSG_CONTROL_COLOUR_STATIC, dc, Text_Colour_Of(window), Get_System_Colour(COLOUR_FACE));
     const std::string text = Get_Window_Text(window);
     const int32_t line = Get_Control_Line_Height(window);
     Select_Control_Font(dc, window);
@@ -151,8 +153,8 @@ void Paint_Group_Box(WINDOW_HANDLE window, DEVICE_CONTEXT* dc) {
     Fill_Surface_Area(dc, {client.Right - 1, top, client.Right, client.Bottom}, light);
     if (text.empty()) return;
     if (brush != nullptr) Fill_Area_With_Brush(dc, caption, brush);
-    const COLOUR_VALUE text_colour = Is_Window_Enabled(window) ? dc->State.Text_Colour
-                                                               : Get_System_Colour(COLOUR_GRAY_TEXT);
+    const COLOUR_VALUE text_colour =
+        Is_Window_Enabled(window) ? dc->State.Text_Colour : Get_System_Colour(COLOUR_GRAY_TEXT);
     Draw_Coloured_Text(dc, text, caption, TEXT_CENTRE | TEXT_SINGLE_LINE, text_colour);
 }
 
@@ -283,7 +285,8 @@ intptr_t Button_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam,
 } // namespace
 
 void Register_Button_Controls() {
-    for (CONTROL_KIND kind : {CONTROL_PUSH_BUTTON, CONTROL_CHECK_BOX, CONTROL_RADIO_BUTTON, CONTROL_GROUP_BOX})
+    for (CONTROL_KIND kind :
+         {CONTROL_PUSH_BUTTON, CONTROL_CHECK_BOX, CONTROL_RADIO_BUTTON, CONTROL_GROUP_BOX})
         Register_Window_Class(Get_Control_Class_Name(kind), Button_Procedure, Get_System_Colour(COLOUR_FACE));
 }
 

@@ -13,11 +13,11 @@ namespace {
 struct COMBO_STATE {
     std::vector<LIST_ITEM> Items;
     int32_t Selected = -1;
-    int32_t Item_Height = 0;   // 0: the font's line height
-    int32_t Drop_Extent = 0;   // the most height the open list may take
+    int32_t Item_Height = 0; // 0: the font's line height
+    int32_t Drop_Extent = 0; // the most height the open list may take
     WINDOW_HANDLE Drop = NO_WINDOW;
-    int32_t Hot = -1;          // the line under the pointer or the keys in the open list
-    int32_t Top = 0;           // the first line the open list shows
+    int32_t Hot = -1; // the line under the pointer or the keys in the open list
+    int32_t Top = 0;  // the first line the open list shows
     bool Dragging_Thumb = false;
     int32_t Thumb_Grab = 0;
 };
@@ -72,7 +72,8 @@ bool List_Has_Scroll_Bar(WINDOW_HANDLE combo, const COMBO_STATE& state) {
 
 void Set_Selection(WINDOW_HANDLE combo, COMBO_STATE* state, int32_t index) {
     state->Selected = Is_List_Index(state->Items, index) ? index : -1;
-    Set_Window_Text(combo, state->Selected >= 0 ? state->Items[static_cast<size_t>(state->Selected)].Text.c_str() : "");
+    Set_Window_Text(
+        combo, state->Selected >= 0 ? state->Items[static_cast<size_t>(state->Selected)].Text.c_str() : "");
     Invalidate_Window(combo, nullptr);
 }
 
@@ -119,7 +120,8 @@ void Open_List(WINDOW_HANDLE combo, COMBO_STATE* state) {
     Get_Platform_Backend().Get_Work_Area(&area);
     const int32_t height = Visible_Lines(combo, *state) * Item_Height(combo, *state) + 2 * BORDER_WIDTH;
     RECT_AREA rect = {face.Left, face.Bottom, face.Right, face.Bottom + height};
-    if (rect.Bottom > area.Bottom && face.Top - height >= area.Top) rect = {face.Left, face.Top - height, face.Right, face.Top};
+    if (rect.Bottom > area.Bottom && face.Top - height >= area.Top)
+        rect = {face.Left, face.Top - height, face.Right, face.Top};
     const WINDOW_HANDLE drop = Create_Window(DROP_LIST_CLASS, "", WINDOW_POPUP | WINDOW_BORDER, rect,
                                              Get_Top_Level_Window(combo), 0, static_cast<intptr_t>(combo));
     if (drop == NO_WINDOW) return;
@@ -147,15 +149,17 @@ void Paint_Face(WINDOW_HANDLE combo, const COMBO_STATE& state) {
     const bool enabled = Is_Window_Enabled(combo);
     const DRAWING_BRUSH* brush = nullptr;
     if (enabled)
-        brush = Ask_Parent_For_Colours(combo, MSG_CONTROL_COLOUR_LIST_BOX, dc, Get_System_Colour(COLOUR_WINDOW_TEXT),
-                                       Get_System_Colour(COLOUR_WINDOW));
+        brush =
+            Ask_Parent_For_Colours(combo, MSG_CONTROL_COLOUR_LIST_BOX, dc,
+                                   Get_System_Colour(COLOUR_WINDOW_TEXT), Get_System_Colour(COLOUR_WINDOW));
     else
-        brush = Ask_Parent_For_Colours(combo, MSG_CONTROL_COLOUR_STATIC, dc, Get_System_Colour(COLOUR_GRAY_TEXT),
-                                       Get_System_Colour(COLOUR_FACE));
+        brush = Ask_Parent_For_Colours(combo, MSG_CONTROL_COLOUR_STATIC, dc,
+                                       Get_System_Colour(COLOUR_GRAY_TEXT), Get_System_Colour(COLOUR_FACE));
     const RECT_AREA inner = Draw_Sunken_Edge(dc, client);
     Fill_Control_Background(dc, inner, brush, dc->State.Background_Colour);
     const COLOUR_VALUE text_colour = enabled ? dc->State.Text_Colour : Get_System_Colour(COLOUR_GRAY_TEXT);
-    Draw_Frame_Control(dc, {inner.Right - SCROLL_BAR_SIZE, inner.Top, inner.Right, inner.Bottom}, FRAME_COMBO_ARROW,
+    Draw_Frame_Control(dc, {inner.Right - SCROLL_BAR_SIZE, inner.Top, inner.Right, inner.Bottom},
+                       FRAME_COMBO_ARROW,
                        (state.Drop != NO_WINDOW ? FRAME_PUSHED : 0) | (enabled ? 0 : FRAME_INACTIVE));
     const RECT_AREA text_rect = Face_Text_Rect(combo);
     const bool focused = Get_Focus() == combo && state.Drop == NO_WINDOW;
@@ -211,7 +215,8 @@ void Paint_List(WINDOW_HANDLE drop, WINDOW_HANDLE combo, const COMBO_STATE& stat
             continue;
         }
         if (hot) Fill_Surface_Area(dc, rect, Get_System_Colour(COLOUR_HIGHLIGHT));
-        Draw_Coloured_Text(dc, state.Items[static_cast<size_t>(i)].Text, {rect.Left + 2, rect.Top, rect.Right, rect.Bottom},
+        Draw_Coloured_Text(dc, state.Items[static_cast<size_t>(i)].Text,
+                           {rect.Left + 2, rect.Top, rect.Right, rect.Bottom},
                            TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE | TEXT_NO_PREFIX,
                            Get_System_Colour(hot ? COLOUR_HIGHLIGHT_TEXT : COLOUR_WINDOW_TEXT));
     }
@@ -275,7 +280,8 @@ intptr_t Drop_List_Procedure(WINDOW_HANDLE drop, uint32_t code, uintptr_t wparam
         return 0;
     }
     case MSG_MOUSE_WHEEL:
-        Scroll_List_To(combo, state, state->Top - static_cast<int32_t>(static_cast<intptr_t>(wparam)) * WHEEL_LINES);
+        Scroll_List_To(combo, state,
+                       state->Top - static_cast<int32_t>(static_cast<intptr_t>(wparam)) * WHEEL_LINES);
         return 0;
     case MSG_KEY_DOWN: {
         const int32_t page = Visible_Lines(combo, *state);
@@ -362,7 +368,8 @@ void Handle_Face_Key(WINDOW_HANDLE combo, COMBO_STATE* state, uint32_t key, uint
     User_Choose(combo, state, to);
 }
 
-intptr_t Item_Message(WINDOW_HANDLE combo, COMBO_STATE* state, uint32_t code, uintptr_t wparam, intptr_t lparam) {
+intptr_t Item_Message(WINDOW_HANDLE combo, COMBO_STATE* state, uint32_t code, uintptr_t wparam,
+                      intptr_t lparam) {
     const int32_t index = static_cast<int32_t>(static_cast<intptr_t>(wparam));
     switch (code) {
     case MSG_COMBO_ADD_STRING:
@@ -391,7 +398,8 @@ intptr_t Item_Message(WINDOW_HANDLE combo, COMBO_STATE* state, uint32_t code, ui
         return static_cast<intptr_t>(state->Items.size());
     case MSG_COMBO_GET_TEXT: {
         if (!Is_List_Index(state->Items, index)) return LIST_ERROR;
-        if (std::string* out = reinterpret_cast<std::string*>(lparam)) *out = state->Items[static_cast<size_t>(index)].Text;
+        if (std::string* out = reinterpret_cast<std::string*>(lparam))
+            *out = state->Items[static_cast<size_t>(index)].Text;
         return static_cast<intptr_t>(state->Items[static_cast<size_t>(index)].Text.size());
     }
     case MSG_COMBO_SET_ITEM_DATA:
@@ -399,7 +407,8 @@ intptr_t Item_Message(WINDOW_HANDLE combo, COMBO_STATE* state, uint32_t code, ui
         state->Items[static_cast<size_t>(index)].Data = lparam;
         return 0;
     case MSG_COMBO_GET_ITEM_DATA:
-        return Is_List_Index(state->Items, index) ? state->Items[static_cast<size_t>(index)].Data : LIST_ERROR;
+        return Is_List_Index(state->Items, index) ? state->Items[static_cast<size_t>(index)].Data
+                                                  : LIST_ERROR;
     case MSG_COMBO_SET_CURRENT_SELECTION:
         Set_Selection(combo, state, index);
         return state->Selected >= 0 || index == -1 ? state->Selected : LIST_ERROR;
@@ -407,7 +416,8 @@ intptr_t Item_Message(WINDOW_HANDLE combo, COMBO_STATE* state, uint32_t code, ui
         return state->Selected;
     case MSG_COMBO_FIND_STRING:
     case MSG_COMBO_FIND_EXACT:
-        return Find_List_Item(state->Items, index, reinterpret_cast<const char*>(lparam), code == MSG_COMBO_FIND_EXACT);
+        return Find_List_Item(state->Items, index, reinterpret_cast<const char*>(lparam),
+                              code == MSG_COMBO_FIND_EXACT);
     case MSG_COMBO_SHOW_DROP_DOWN:
         if (wparam != 0)
             Open_List(combo, state);
@@ -503,7 +513,8 @@ void Register_Combo_Box_Control() {
 }
 
 int32_t Combo_Box_Add_String(WINDOW_HANDLE combo, const char* text) {
-    return static_cast<int32_t>(Send_Window_Message(combo, MSG_COMBO_ADD_STRING, 0, reinterpret_cast<intptr_t>(text)));
+    return static_cast<int32_t>(
+        Send_Window_Message(combo, MSG_COMBO_ADD_STRING, 0, reinterpret_cast<intptr_t>(text)));
 }
 
 void Combo_Box_Reset_Content(WINDOW_HANDLE combo) {
@@ -516,7 +527,8 @@ int32_t Combo_Box_Get_Count(WINDOW_HANDLE combo) {
 
 std::string Combo_Box_Get_Text(WINDOW_HANDLE combo, int32_t index) {
     std::string text;
-    Send_Window_Message(combo, MSG_COMBO_GET_TEXT, static_cast<uintptr_t>(index), reinterpret_cast<intptr_t>(&text));
+    Send_Window_Message(combo, MSG_COMBO_GET_TEXT, static_cast<uintptr_t>(index),
+                        reinterpret_cast<intptr_t>(&text));
     return text;
 }
 

@@ -23,7 +23,8 @@ void Fill(DEVICE_CONTEXT* dc, int32_t left, int32_t top, int32_t right, int32_t 
 }
 
 // Top and left in one colour, bottom and right in another, one pixel wide.
-void Draw_Edge_Pair(DEVICE_CONTEXT* dc, const RECT_AREA& r, COLOUR_VALUE top_left, COLOUR_VALUE bottom_right) {
+void Draw_Edge_Pair(DEVICE_CONTEXT* dc, const RECT_AREA& r, COLOUR_VALUE top_left,
+                    COLOUR_VALUE bottom_right) {
     Fill(dc, r.Left, r.Top, r.Right - 1, r.Top + 1, top_left);
     Fill(dc, r.Left, r.Top, r.Left + 1, r.Bottom - 1, top_left);
     Fill(dc, r.Left, r.Bottom - 1, r.Right, r.Bottom, bottom_right);
@@ -82,8 +83,8 @@ void Draw_Check_Box(DEVICE_CONTEXT* dc, const RECT_AREA& rect, uint32_t state) {
     const RECT_AREA box = Centred_Square(rect);
     const bool inactive = (state & FRAME_INACTIVE) != 0;
     const RECT_AREA inner = Draw_Sunken_Edge(dc, box);
-    Fill_Surface_Area(dc, inner, Get_System_Colour(inactive || (state & FRAME_PUSHED) != 0 ? COLOUR_FACE
-                                                                                              : COLOUR_WINDOW));
+    Fill_Surface_Area(
+        dc, inner, Get_System_Colour(inactive || (state & FRAME_PUSHED) != 0 ? COLOUR_FACE : COLOUR_WINDOW));
     const COLOUR_VALUE mark = Get_System_Colour(inactive ? COLOUR_GRAY_TEXT : COLOUR_WINDOW_TEXT);
     const int32_t side = inner.Right - inner.Left;
     if ((state & FRAME_INDETERMINATE) != 0) {
@@ -140,8 +141,8 @@ int32_t Track_Length(const RECT_AREA& bar, bool vertical) {
 int32_t Thumb_Length(const RECT_AREA& bar, bool vertical, const SCROLL_RANGE& range) {
     const int32_t track = Track_Length(bar, vertical);
     if (range.Total <= 0 || range.Page >= range.Total) return track;
-    return std::min(track, std::max(8, static_cast<int32_t>(static_cast<int64_t>(track) * range.Page /
-                                                          range.Total)));
+    return std::min(
+        track, std::max(8, static_cast<int32_t>(static_cast<int64_t>(track) * range.Page / range.Total)));
 }
 } // namespace
 
@@ -217,10 +218,10 @@ void Draw_Focus_Rect(DEVICE_CONTEXT* dc, const RECT_AREA& r) {
 RECT_AREA Get_Scroll_Thumb_Rect(const RECT_AREA& bar, bool vertical, const SCROLL_RANGE& range) {
     const int32_t track = Track_Length(bar, vertical), thumb = Thumb_Length(bar, vertical, range);
     const int32_t span = std::max(1, range.Total - range.Page);
-    const int32_t offset =
-        range.Total > range.Page
-            ? static_cast<int32_t>(static_cast<int64_t>(track - thumb) * Clamp_Scroll_First(range, range.First) / span)
-            : 0;
+    const int32_t offset = range.Total > range.Page
+                               ? static_cast<int32_t>(static_cast<int64_t>(track - thumb) *
+                                                      Clamp_Scroll_First(range, range.First) / span)
+                               : 0;
     if (vertical) {
         const int32_t top = bar.Top + SCROLL_BAR_SIZE + offset;
         return {bar.Left, top, bar.Right, top + thumb};
@@ -235,13 +236,15 @@ void Draw_Scroll_Bar(DEVICE_CONTEXT* dc, const RECT_AREA& bar, bool vertical, co
     Fill_Surface_Area(dc, bar, Get_System_Colour(COLOUR_SCROLL_TRACK));
     const uint32_t state = enabled && range.Total > range.Page ? 0 : FRAME_INACTIVE;
     if (vertical) {
-        Draw_Frame_Control(dc, {bar.Left, bar.Top, bar.Right, bar.Top + SCROLL_BAR_SIZE}, FRAME_ARROW_UP, state);
-        Draw_Frame_Control(dc, {bar.Left, bar.Bottom - SCROLL_BAR_SIZE, bar.Right, bar.Bottom}, FRAME_ARROW_DOWN,
+        Draw_Frame_Control(dc, {bar.Left, bar.Top, bar.Right, bar.Top + SCROLL_BAR_SIZE}, FRAME_ARROW_UP,
                            state);
+        Draw_Frame_Control(dc, {bar.Left, bar.Bottom - SCROLL_BAR_SIZE, bar.Right, bar.Bottom},
+                           FRAME_ARROW_DOWN, state);
     } else {
-        Draw_Frame_Control(dc, {bar.Left, bar.Top, bar.Left + SCROLL_BAR_SIZE, bar.Bottom}, FRAME_ARROW_LEFT, state);
-        Draw_Frame_Control(dc, {bar.Right - SCROLL_BAR_SIZE, bar.Top, bar.Right, bar.Bottom}, FRAME_ARROW_RIGHT,
+        Draw_Frame_Control(dc, {bar.Left, bar.Top, bar.Left + SCROLL_BAR_SIZE, bar.Bottom}, FRAME_ARROW_LEFT,
                            state);
+        Draw_Frame_Control(dc, {bar.Right - SCROLL_BAR_SIZE, bar.Top, bar.Right, bar.Bottom},
+                           FRAME_ARROW_RIGHT, state);
     }
     if (state == 0) Draw_Frame_Control(dc, Get_Scroll_Thumb_Rect(bar, vertical, range), FRAME_BUTTON, 0);
 }
@@ -261,11 +264,13 @@ int32_t Hit_Scroll_Bar(const RECT_AREA& bar, bool vertical, const SCROLL_RANGE& 
     return SCROLL_THUMB;
 }
 
-int32_t Scroll_First_For_Thumb(const RECT_AREA& bar, bool vertical, const SCROLL_RANGE& range, int32_t offset) {
+int32_t Scroll_First_For_Thumb(const RECT_AREA& bar, bool vertical, const SCROLL_RANGE& range,
+                               int32_t offset) {
     const int32_t free_track = Track_Length(bar, vertical) - Thumb_Length(bar, vertical, range);
     if (free_track <= 0) return 0;
     const int32_t span = std::max(0, range.Total - range.Page);
-    const int64_t first = (static_cast<int64_t>(std::clamp(offset, 0, free_track)) * span + free_track / 2) / free_track;
+    const int64_t first =
+        (static_cast<int64_t>(std::clamp(offset, 0, free_track)) * span + free_track / 2) / free_track;
     return Clamp_Scroll_First(range, static_cast<int32_t>(first));
 }
 

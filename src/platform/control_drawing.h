@@ -8,14 +8,14 @@
 #include "platform/drawing_surface.h"
 
 enum SYSTEM_COLOUR : int32_t {
-    COLOUR_FACE,           // buttons and dialogs
-    COLOUR_WINDOW,         // the inside of fields and lists
+    COLOUR_FACE,   // buttons and dialogs
+    COLOUR_WINDOW, // the inside of fields and lists
     COLOUR_WINDOW_TEXT,
-    COLOUR_HIGHLIGHT,      // a selected item
+    COLOUR_HIGHLIGHT, // a selected item
     COLOUR_HIGHLIGHT_TEXT,
-    COLOUR_GRAY_TEXT,      // a disabled control's text
-    COLOUR_LIGHT_EDGE,     // the lit edge of a raised frame
-    COLOUR_SHADOW,         // the shaded edge
+    COLOUR_GRAY_TEXT,  // a disabled control's text
+    COLOUR_LIGHT_EDGE, // the lit edge of a raised frame
+    COLOUR_SHADOW,     // the shaded edge
     COLOUR_DARK_SHADOW,
     COLOUR_SCROLL_TRACK,
     SYSTEM_COLOUR_COUNT
@@ -24,16 +24,16 @@ COLOUR_VALUE Get_System_Colour(int32_t which);
 
 // Frames of Draw_Frame_Control.
 enum FRAME_KIND : int32_t {
-    FRAME_BUTTON,            // a push button's face and edges
-    FRAME_CHECK_BOX,         // the box of a check box, with its mark when checked
-    FRAME_RADIO_BUTTON,      // the round box of a radio button
-    FRAME_ARROW_UP,          // a scroll or spin button with its arrow
+    FRAME_BUTTON,       // a push button's face and edges
+    FRAME_CHECK_BOX,    // the box of a check box, with its mark when checked
+    FRAME_RADIO_BUTTON, // the round box of a radio button
+    FRAME_ARROW_UP,     // a scroll or spin button with its arrow
     FRAME_ARROW_DOWN,
     FRAME_ARROW_LEFT,
     FRAME_ARROW_RIGHT,
-    FRAME_COMBO_ARROW,       // the drop-down button of a combo box
-    FRAME_SIZE_GRIP,         // the diagonal ridges of a size grip
-    FRAME_CAPTION_MAXIMIZE,  // a caption's maximize button
+    FRAME_COMBO_ARROW,      // the drop-down button of a combo box
+    FRAME_SIZE_GRIP,        // the diagonal ridges of a size grip
+    FRAME_CAPTION_MAXIMIZE, // a caption's maximize button
 };
 // States of Draw_Frame_Control.
 constexpr uint32_t FRAME_PUSHED = 0x1;
@@ -74,7 +74,8 @@ int32_t Hit_Scroll_Bar(const RECT_AREA& bar, bool vertical, const SCROLL_RANGE& 
 RECT_AREA Get_Scroll_Thumb_Rect(const RECT_AREA& bar, bool vertical, const SCROLL_RANGE& range);
 // The first line that puts the thumb's leading edge at `offset` pixels
 // along the track.
-int32_t Scroll_First_For_Thumb(const RECT_AREA& bar, bool vertical, const SCROLL_RANGE& range, int32_t offset);
+int32_t Scroll_First_For_Thumb(const RECT_AREA& bar, bool vertical, const SCROLL_RANGE& range,
+                               int32_t offset);
 // The first line after a move by `part`, kept within 0 .. total - page.
 int32_t Scroll_By_Part(const SCROLL_RANGE& range, int32_t part);
 int32_t Clamp_Scroll_First(const SCROLL_RANGE& range, int32_t first);

@@ -71,7 +71,8 @@ int32_t Walk_Tabbed_Line(const DEVICE_CONTEXT* dc, const std::string& text, cons
     size_t start = 0;
     while (true) {
         const size_t tab = text.find('\t', start);
-        const std::string segment = text.substr(start, tab == std::string::npos ? std::string::npos : tab - start);
+        const std::string segment =
+            text.substr(start, tab == std::string::npos ? std::string::npos : tab - start);
         action(x, segment);
         x += Measure_Text_Width(dc, segment.c_str(), static_cast<int32_t>(segment.size()));
         if (tab == std::string::npos) return x;
@@ -93,20 +94,20 @@ void Draw_Tabbed_Line(DEVICE_CONTEXT* dc, int32_t x, int32_t y, const std::strin
     dc->State = saved;
 }
 
-int32_t Measure_Tabbed_Line(const DEVICE_CONTEXT* dc, const std::string& text, const std::vector<int32_t>& stops,
-                            int32_t default_stop) {
+int32_t Measure_Tabbed_Line(const DEVICE_CONTEXT* dc, const std::string& text,
+                            const std::vector<int32_t>& stops, int32_t default_stop) {
     return Walk_Tabbed_Line(dc, text, stops, default_stop, [](int32_t, const std::string&) {});
 }
 
 const DRAWING_BRUSH* Ask_Parent_For_Colours(WINDOW_HANDLE control, uint32_t message, DEVICE_CONTEXT* dc,
-                                           COLOUR_VALUE text, COLOUR_VALUE background) {
+                                            COLOUR_VALUE text, COLOUR_VALUE background) {
     Set_Text_Colour(dc, text);
     Set_Background_Colour(dc, background);
     Set_Background_Mode(dc, BACKGROUND_OPAQUE);
     const WINDOW_HANDLE parent = Get_Parent_Window(control);
     if (parent == NO_WINDOW) return nullptr;
-    return reinterpret_cast<const DRAWING_BRUSH*>(
-        Send_Window_Message(parent, message, reinterpret_cast<uintptr_t>(dc), static_cast<intptr_t>(control)));
+    return reinterpret_cast<const DRAWING_BRUSH*>(Send_Window_Message(
+        parent, message, reinterpret_cast<uintptr_t>(dc), static_cast<intptr_t>(control)));
 }
 
 void Fill_Control_Background(DEVICE_CONTEXT* dc, const RECT_AREA& area, const DRAWING_BRUSH* brush,
@@ -137,7 +138,8 @@ intptr_t Send_Notify(WINDOW_HANDLE control, NOTIFY_INFO* info) {
     if (parent == NO_WINDOW || info == nullptr) return 0;
     info->From = control;
     info->From_Id = Get_Window_Id(control);
-    return Send_Window_Message(parent, MSG_NOTIFY, static_cast<uintptr_t>(static_cast<uint32_t>(info->From_Id)),
+    return Send_Window_Message(parent, MSG_NOTIFY,
+                               static_cast<uintptr_t>(static_cast<uint32_t>(info->From_Id)),
                                reinterpret_cast<intptr_t>(info));
 }
 
@@ -157,7 +159,8 @@ int32_t Ask_Parent_Item_Height(WINDOW_HANDLE control, CONTROL_KIND kind, int32_t
     const WINDOW_HANDLE parent = Get_Parent_Window(control);
     if (parent == NO_WINDOW) return fallback;
     MEASURE_ITEM_INFO info{kind, Get_Window_Id(control), 0, 0, 0, 0};
-    Send_Window_Message(parent, MSG_MEASURE_ITEM, static_cast<uintptr_t>(static_cast<uint32_t>(info.Control_Id)),
+    Send_Window_Message(parent, MSG_MEASURE_ITEM,
+                        static_cast<uintptr_t>(static_cast<uint32_t>(info.Control_Id)),
                         reinterpret_cast<intptr_t>(&info));
     return info.Item_Height > 0 ? info.Item_Height : fallback;
 }
@@ -168,7 +171,8 @@ int32_t Insert_List_Item(std::vector<LIST_ITEM>* items, int32_t index, const cha
     item.Text = text != nullptr ? text : "";
     if (sorted) {
         index = 0;
-        while (index < count && strcasecmp((*items)[static_cast<size_t>(index)].Text.c_str(), item.Text.c_str()) <= 0)
+        while (index < count &&
+               strcasecmp((*items)[static_cast<size_t>(index)].Text.c_str(), item.Text.c_str()) <= 0)
             ++index;
     } else if (index < 0) {
         index = count;
@@ -186,7 +190,8 @@ int32_t Find_List_Item(const std::vector<LIST_ITEM>& items, int32_t start, const
     for (int32_t step = 1; step <= count; ++step) {
         const int32_t i = ((start < 0 ? -1 : start) + step) % count;
         const std::string& item = items[static_cast<size_t>(i)].Text;
-        if (exact ? strcasecmp(item.c_str(), text) == 0 : strncasecmp(item.c_str(), text, length) == 0) return i;
+        if (exact ? strcasecmp(item.c_str(), text) == 0 : strncasecmp(item.c_str(), text, length) == 0)
+            return i;
     }
     return LIST_ERROR;
 }

@@ -50,15 +50,15 @@ void Draw_Coloured_Text(DEVICE_CONTEXT* dc, const std::string& text, const RECT_
 // every `default_stop` pixels after the last one.
 void Draw_Tabbed_Line(DEVICE_CONTEXT* dc, int32_t x, int32_t y, const std::string& text,
                       const std::vector<int32_t>& stops, int32_t default_stop, COLOUR_VALUE colour);
-int32_t Measure_Tabbed_Line(const DEVICE_CONTEXT* dc, const std::string& text, const std::vector<int32_t>& stops,
-                            int32_t default_stop);
+int32_t Measure_Tabbed_Line(const DEVICE_CONTEXT* dc, const std::string& text,
+                            const std::vector<int32_t>& stops, int32_t default_stop);
 
 // Presets the context with the control's own colours (text colour, opaque
 // background of `background`), then asks the parent with `message`. Returns
 // the brush to fill the background with: the parent's, or nullptr for
 // `background` itself.
 const DRAWING_BRUSH* Ask_Parent_For_Colours(WINDOW_HANDLE control, uint32_t message, DEVICE_CONTEXT* dc,
-                                           COLOUR_VALUE text, COLOUR_VALUE background);
+                                            COLOUR_VALUE text, COLOUR_VALUE background);
 // Fills `area` with the brush, or with `background` without one.
 void Fill_Control_Background(DEVICE_CONTEXT* dc, const RECT_AREA& area, const DRAWING_BRUSH* brush,
                              COLOUR_VALUE background);

@@ -28,7 +28,8 @@ void Register_Controls() {
 CONTROL_KIND Get_Control_Kind(WINDOW_HANDLE window) {
     const std::string name = Get_Window_Class_Name(window);
     for (int32_t kind = 0; kind < CONTROL_KIND_COUNT; ++kind)
-        if (name == Get_Control_Class_Name(static_cast<CONTROL_KIND>(kind))) return static_cast<CONTROL_KIND>(kind);
+        if (name == Get_Control_Class_Name(static_cast<CONTROL_KIND>(kind)))
+            return static_cast<CONTROL_KIND>(kind);
     return CONTROL_KIND_COUNT;
 }
 

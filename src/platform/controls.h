@@ -24,19 +24,19 @@
 
 // Style bits of the controls (the class range of the window style; the
 // first three are in dialogs.h: default button, hidden, centred text).
-constexpr uint32_t CONTROL_OWNER_DRAW = 0x80000;      // lists, combos: the parent draws the items
-constexpr uint32_t CONTROL_MULTI_SELECT = 0x100000;   // lists: any number of items selected
-constexpr uint32_t CONTROL_TAB_STOPS = 0x200000;      // list boxes: tabs go to the set stops
-constexpr uint32_t CONTROL_SORTED = 0x400000;         // list and combo boxes: items kept in order
-constexpr uint32_t CONTROL_MULTI_LINE = 0x800000;     // edits
-constexpr uint32_t CONTROL_READ_ONLY = 0x1000000;     // edits
-constexpr uint32_t CONTROL_NUMBER = 0x2000000;        // edits: digits only
-constexpr uint32_t CONTROL_WANT_RETURN = 0x4000000;   // multi-line edits: Enter breaks the line
-constexpr uint32_t CONTROL_RIGHT_TEXT = 0x8000000;    // statics, edits: text to the right
-constexpr uint32_t CONTROL_AUTO_BUDDY = 0x10000000;   // up-downs: the control made before is the buddy
+constexpr uint32_t CONTROL_OWNER_DRAW = 0x80000;       // lists, combos: the parent draws the items
+constexpr uint32_t CONTROL_MULTI_SELECT = 0x100000;    // lists: any number of items selected
+constexpr uint32_t CONTROL_TAB_STOPS = 0x200000;       // list boxes: tabs go to the set stops
+constexpr uint32_t CONTROL_SORTED = 0x400000;          // list and combo boxes: items kept in order
+constexpr uint32_t CONTROL_MULTI_LINE = 0x800000;      // edits
+constexpr uint32_t CONTROL_READ_ONLY = 0x1000000;      // edits
+constexpr uint32_t CONTROL_NUMBER = 0x2000000;         // edits: digits only
+constexpr uint32_t CONTROL_WANT_RETURN = 0x4000000;    // multi-line edits: Enter breaks the line
+constexpr uint32_t CONTROL_RIGHT_TEXT = 0x8000000;     // statics, edits: text to the right
+constexpr uint32_t CONTROL_AUTO_BUDDY = 0x10000000;    // up-downs: the control made before is the buddy
 constexpr uint32_t CONTROL_BUDDY_INTEGER = 0x20000000; // up-downs: the buddy shows the position
-constexpr uint32_t CONTROL_NOTIFY = 0x40000000;       // statics report clicks
-constexpr uint32_t CONTROL_GROUP = 0x80000000;        // starts a group of radio buttons
+constexpr uint32_t CONTROL_NOTIFY = 0x40000000;        // statics report clicks
+constexpr uint32_t CONTROL_GROUP = 0x80000000;         // starts a group of radio buttons
 
 // Notification codes of MSG_COMMAND (with NOTIFY_BUTTON_CLICKED of window_messages.h).
 constexpr uint32_t NOTIFY_STATIC_CLICKED = 0x41;
@@ -60,11 +60,11 @@ constexpr uint32_t NOTIFY_DOUBLE_CLICK = 2;
 constexpr uint32_t NOTIFY_RIGHT_CLICK = 3;
 constexpr uint32_t NOTIFY_SET_FOCUS = 4;
 constexpr uint32_t NOTIFY_KILL_FOCUS = 5;
-constexpr uint32_t NOTIFY_ITEM_CHANGED = 0x101;  // Item, New_State, Old_State, Changed
-constexpr uint32_t NOTIFY_COLUMN_CLICK = 0x102;  // Sub_Item: the column's sub-item number
-constexpr uint32_t NOTIFY_KEY_DOWN = 0x103;      // Key
+constexpr uint32_t NOTIFY_ITEM_CHANGED = 0x101; // Item, New_State, Old_State, Changed
+constexpr uint32_t NOTIFY_COLUMN_CLICK = 0x102; // Sub_Item: the column's sub-item number
+constexpr uint32_t NOTIFY_KEY_DOWN = 0x103;     // Key
 constexpr uint32_t NOTIFY_HEADER_RIGHT_CLICK = 0x201;
-constexpr uint32_t NOTIFY_HEADER_END_DRAG = 0x202; // Sub_Item moved to display place Item
+constexpr uint32_t NOTIFY_HEADER_END_DRAG = 0x202;  // Sub_Item moved to display place Item
 constexpr uint32_t NOTIFY_HEADER_END_TRACK = 0x203; // Sub_Item's column resized
 
 struct NOTIFY_INFO {
@@ -134,9 +134,9 @@ void Check_Radio_Button(WINDOW_HANDLE dialog, int32_t first, int32_t last, int32
 constexpr uint32_t MSG_STATIC_SET_PICTURE = 0x0420; // lparam: const DRAWING_SURFACE*
 
 // Progress bars.
-constexpr uint32_t MSG_PROGRESS_SET_RANGE = 0x0800; // wparam: low, lparam: high
-constexpr uint32_t MSG_PROGRESS_SET_STEP = 0x0801;  // wparam: step; returns the former step
-constexpr uint32_t MSG_PROGRESS_STEP = 0x0802;      // advances by the step, kept in the range
+constexpr uint32_t MSG_PROGRESS_SET_RANGE = 0x0800;    // wparam: low, lparam: high
+constexpr uint32_t MSG_PROGRESS_SET_STEP = 0x0801;     // wparam: step; returns the former step
+constexpr uint32_t MSG_PROGRESS_STEP = 0x0802;         // advances by the step, kept in the range
 constexpr uint32_t MSG_PROGRESS_SET_POSITION = 0x0803; // returns the former position
 constexpr uint32_t MSG_PROGRESS_GET_POSITION = 0x0804;
 

@@ -145,7 +145,8 @@ WINDOW_HANDLE Build_Dialog(WINDOW_HANDLE owner, const DIALOG_TEMPLATE& dialog_te
     if ((furniture & WINDOW_CAPTION) != 0) frame.Top += CAPTION_HEIGHT;
     const RECT_AREA rect = {0, 0, Dialog_Units_To_Pixels_X(dialog_template.Width) + frame.Left + frame.Right,
                             Dialog_Units_To_Pixels_Y(dialog_template.Height) + frame.Top + frame.Bottom};
-    const DIALOG_STATE state = {procedure, &dialog_template, modal, false, dialog_template.Closed_Result, false, 0};
+    const DIALOG_STATE state = {
+        procedure, &dialog_template, modal, false, dialog_template.Closed_Result, false, 0};
     state_being_created = &state;
     const WINDOW_HANDLE dialog =
         Create_Window(DIALOG_CLASS, dialog_template.Caption != nullptr ? dialog_template.Caption : "",
@@ -185,7 +186,8 @@ WINDOW_HANDLE Find_Mnemonic(WINDOW_HANDLE dialog, uint32_t letter) {
                 ++i;
                 continue;
             }
-            if (static_cast<uint32_t>(std::toupper(static_cast<unsigned char>(text[i + 1]))) == letter) return child;
+            if (static_cast<uint32_t>(std::toupper(static_cast<unsigned char>(text[i + 1]))) == letter)
+                return child;
             break;
         }
     }
@@ -283,8 +285,8 @@ void Run_Interactive_Modal_Loop(WINDOW_HANDLE dialog) {
 
 const char* Get_Control_Class_Name(CONTROL_KIND kind) {
     static const char* const NAMES[CONTROL_KIND_COUNT] = {
-        "Button",      "CheckBox", "RadioButton", "GroupBox", "Static",      "StaticFrame", "StaticImage",
-        "Edit",        "ListBox",  "ComboBox",    "ListView", "UpDown",      "ProgressBar", "SizeGrip"};
+        "Button", "CheckBox", "RadioButton", "GroupBox", "Static", "StaticFrame", "StaticImage",
+        "Edit",   "ListBox",  "ComboBox",    "ListView", "UpDown", "ProgressBar", "SizeGrip"};
     return kind >= 0 && kind < CONTROL_KIND_COUNT ? NAMES[kind] : "StaticFrame";
 }
 

@@ -123,4 +123,3 @@ bool Set_Dialog_Message_Result(WINDOW_HANDLE dialog, intptr_t result);
 // the first problem in `problem`.
 bool Validate_Dialog_Template(const DIALOG_TEMPLATE& dialog_template, const std::vector<int32_t>& used_ids,
                               std::string* problem);
-

@@ -35,8 +35,10 @@ void Fill_Area_With_Brush(DEVICE_CONTEXT* dc, const RECT_AREA& area, const DRAWI
     if (!Get_Drawable_Area(dc, area, &drawable)) return;
     const DRAWING_SURFACE& tile = *brush->Pattern;
     for (int32_t y = drawable.Top; y < drawable.Bottom; ++y) {
-        uint32_t* row = dc->Surface->Pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(dc->Surface->Width);
-        const uint32_t* source = tile.Pixels.data() + static_cast<size_t>(y % tile.Height) * static_cast<size_t>(tile.Width);
+        uint32_t* row =
+            dc->Surface->Pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(dc->Surface->Width);
+        const uint32_t* source =
+            tile.Pixels.data() + static_cast<size_t>(y % tile.Height) * static_cast<size_t>(tile.Width);
         for (int32_t x = drawable.Left; x < drawable.Right; ++x)
             row[x] = source[x % tile.Width] | 0xFF000000u;
     }

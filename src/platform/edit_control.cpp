@@ -125,7 +125,8 @@ int32_t Visible_Lines(WINDOW_HANDLE edit) {
 
 // Where the line starts on the screen, for single lines with their
 // alignment and scroll.
-int32_t Line_Origin_X(WINDOW_HANDLE edit, const EDIT_STATE& state, const DEVICE_CONTEXT& dc, const EDIT_LINE& line) {
+int32_t Line_Origin_X(WINDOW_HANDLE edit, const EDIT_STATE& state, const DEVICE_CONTEXT& dc,
+                      const EDIT_LINE& line) {
     const RECT_AREA area = Text_Area(edit);
     if (Is_Multi_Line(edit)) return area.Left;
     const int32_t width = Width_Of(dc, state.Text, line.Start, line.End);
@@ -205,7 +206,8 @@ void Move_Caret(WINDOW_HANDLE edit, EDIT_STATE* state, int32_t to, bool extend) 
 }
 
 bool Is_Word_Character(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) != 0 || static_cast<unsigned char>(c) >= 0xC0 || c == '_';
+    return std::isalnum(static_cast<unsigned char>(c)) != 0 || static_cast<unsigned char>(c) >= 0xC0 ||
+           c == '_';
 }
 
 int32_t Word_Step(const std::string& text, int32_t from, int32_t direction) {
@@ -229,19 +231,22 @@ int32_t Word_Step(const std::string& text, int32_t from, int32_t direction) {
 int32_t Character_Step(const std::string& text, int32_t from, int32_t direction) {
     const int32_t size = static_cast<int32_t>(text.size());
     if (direction < 0) {
-        if (from >= 2 && text[static_cast<size_t>(from - 1)] == '\n' && text[static_cast<size_t>(from - 2)] == '\r')
+        if (from >= 2 && text[static_cast<size_t>(from - 1)] == '\n' &&
+            text[static_cast<size_t>(from - 2)] == '\r')
             return from - 2;
         return std::max(0, from - 1);
     }
-    if (from + 1 < size && text[static_cast<size_t>(from)] == '\r' && text[static_cast<size_t>(from + 1)] == '\n')
+    if (from + 1 < size && text[static_cast<size_t>(from)] == '\r' &&
+        text[static_cast<size_t>(from + 1)] == '\n')
         return from + 2;
     return std::min(size, from + 1);
 }
 
 void Copy_Selection(const EDIT_STATE& state) {
     if (Has_Selection(state))
-        Set_Clipboard_Text(state.Text.substr(static_cast<size_t>(Selection_Start(state)),
-                                             static_cast<size_t>(Selection_End(state) - Selection_Start(state))));
+        Set_Clipboard_Text(
+            state.Text.substr(static_cast<size_t>(Selection_Start(state)),
+                              static_cast<size_t>(Selection_End(state) - Selection_Start(state))));
 }
 
 void Paste(WINDOW_HANDLE edit, EDIT_STATE* state) {
@@ -249,7 +254,8 @@ void Paste(WINDOW_HANDLE edit, EDIT_STATE* state) {
     if (state->Read_Only || !Get_Clipboard_Text(&text)) return;
     std::string kept;
     for (char c : text) {
-        if ((Get_Window_Style(edit) & CONTROL_NUMBER) != 0 && !std::isdigit(static_cast<unsigned char>(c))) continue;
+        if ((Get_Window_Style(edit) & CONTROL_NUMBER) != 0 && !std::isdigit(static_cast<unsigned char>(c)))
+            continue;
         if (!Is_Multi_Line(edit) && (c == '\r' || c == '\n')) continue;
         kept += c;
     }
@@ -267,7 +273,8 @@ void Undo(WINDOW_HANDLE edit, EDIT_STATE* state) {
 }
 
 void Handle_Key(WINDOW_HANDLE edit, EDIT_STATE* state, uint32_t key, uint32_t modifiers) {
-    const bool shift = (modifiers & KEY_MODIFIER_SHIFT) != 0, control = (modifiers & KEY_MODIFIER_CONTROL) != 0;
+    const bool shift = (modifiers & KEY_MODIFIER_SHIFT) != 0,
+               control = (modifiers & KEY_MODIFIER_CONTROL) != 0;
     const RECT_AREA area = Text_Area(edit);
     const std::vector<EDIT_LINE> lines = Layout_Lines(edit, state->Text, area.Right - area.Left);
     const int32_t line = Line_Of(lines, state->Caret);
@@ -416,7 +423,8 @@ void Paint_Edit(WINDOW_HANDLE edit, const EDIT_STATE& state) {
     for (int32_t i = first; i < static_cast<int32_t>(lines.size()) && top < area.Bottom; ++i, top += height) {
         const EDIT_LINE& line = lines[static_cast<size_t>(i)];
         const int32_t origin = Line_Origin_X(edit, state, *dc, line);
-        const std::string shown = state.Text.substr(static_cast<size_t>(line.Start), static_cast<size_t>(line.End - line.Start));
+        const std::string shown =
+            state.Text.substr(static_cast<size_t>(line.Start), static_cast<size_t>(line.End - line.Start));
         Draw_Coloured_Text(dc, shown, {origin, top, origin + 32767, top + height},
                            TEXT_SINGLE_LINE | TEXT_NO_PREFIX | TEXT_NO_CLIP, text_colour);
         const int32_t from = std::max(selection_start, line.Start), to = std::min(selection_end, line.End);
@@ -424,9 +432,10 @@ void Paint_Edit(WINDOW_HANDLE edit, const EDIT_STATE& state) {
             const int32_t left = origin + Width_Of(*dc, state.Text, line.Start, from);
             const int32_t right = origin + Width_Of(*dc, state.Text, line.Start, to);
             Fill_Surface_Area(dc, {left, top, right, top + height}, Get_System_Colour(COLOUR_HIGHLIGHT));
-            Draw_Coloured_Text(dc, state.Text.substr(static_cast<size_t>(from), static_cast<size_t>(to - from)),
-                               {left, top, right + 1, top + height}, TEXT_SINGLE_LINE | TEXT_NO_PREFIX | TEXT_NO_CLIP,
-                               Get_System_Colour(COLOUR_HIGHLIGHT_TEXT));
+            Draw_Coloured_Text(
+                dc, state.Text.substr(static_cast<size_t>(from), static_cast<size_t>(to - from)),
+                {left, top, right + 1, top + height}, TEXT_SINGLE_LINE | TEXT_NO_PREFIX | TEXT_NO_CLIP,
+                Get_System_Colour(COLOUR_HIGHLIGHT_TEXT));
         }
         if (focused && i == Line_Of(lines, state.Caret)) {
             const int32_t x = origin + Width_Of(*dc, state.Text, line.Start, state.Caret);
@@ -447,7 +456,8 @@ void Take_Text(WINDOW_HANDLE edit, EDIT_STATE* state, const char* text) {
     Invalidate_Window(edit, nullptr);
 }
 
-intptr_t Edit_Message(WINDOW_HANDLE edit, EDIT_STATE* state, uint32_t code, uintptr_t wparam, intptr_t lparam) {
+intptr_t Edit_Message(WINDOW_HANDLE edit, EDIT_STATE* state, uint32_t code, uintptr_t wparam,
+                      intptr_t lparam) {
     const int32_t size = static_cast<int32_t>(state->Text.size());
     switch (code) {
     case MSG_EDIT_SET_SELECTION: {
@@ -467,10 +477,10 @@ intptr_t Edit_Message(WINDOW_HANDLE edit, EDIT_STATE* state, uint32_t code, uint
         return static_cast<intptr_t>((static_cast<uint32_t>(Selection_Start(*state)) & 0xFFFFu) |
                                      ((static_cast<uint32_t>(Selection_End(*state)) & 0xFFFFu) << 16));
     case MSG_EDIT_REPLACE_SELECTION:
-        Replace_Selection(edit, state, reinterpret_cast<const char*>(lparam) != nullptr
-                                           ? reinterpret_cast<const char*>(lparam)
-                                           : "",
-                          false);
+        Replace_Selection(
+            edit, state,
+            reinterpret_cast<const char*>(lparam) != nullptr ? reinterpret_cast<const char*>(lparam) : "",
+            false);
         return 0;
     case MSG_EDIT_SET_LIMIT:
         state->Limit = wparam == 0 ? EDIT_DEFAULT_LIMIT : static_cast<int32_t>(wparam);
@@ -547,7 +557,8 @@ intptr_t Edit_Procedure(WINDOW_HANDLE edit, uint32_t code, uintptr_t wparam, int
         int32_t start = at, end = at;
         while (start > 0 && Is_Word_Character(state->Text[static_cast<size_t>(start - 1)]))
             --start;
-        while (end < static_cast<int32_t>(state->Text.size()) && Is_Word_Character(state->Text[static_cast<size_t>(end)]))
+        while (end < static_cast<int32_t>(state->Text.size()) &&
+               Is_Word_Character(state->Text[static_cast<size_t>(end)]))
             ++end;
         state->Anchor = start;
         Move_Caret(edit, state, end, true);
@@ -564,7 +575,8 @@ intptr_t Edit_Procedure(WINDOW_HANDLE edit, uint32_t code, uintptr_t wparam, int
         return 0;
     case MSG_MOUSE_WHEEL:
         if (Is_Multi_Line(edit)) {
-            state->Top_Line = std::max(0, state->Top_Line - static_cast<int32_t>(static_cast<intptr_t>(wparam)) * 3);
+            state->Top_Line =
+                std::max(0, state->Top_Line - static_cast<int32_t>(static_cast<intptr_t>(wparam)) * 3);
             Invalidate_Window(edit, nullptr);
         }
         return 0;
@@ -576,7 +588,8 @@ intptr_t Edit_Procedure(WINDOW_HANDLE edit, uint32_t code, uintptr_t wparam, int
         return 0;
     case MSG_GET_DIALOG_CODE: {
         intptr_t wants = DIALOG_WANTS_ARROWS;
-        if (Is_Multi_Line(edit) && (Get_Window_Style(edit) & CONTROL_WANT_RETURN) != 0) wants |= DIALOG_WANTS_ENTER;
+        if (Is_Multi_Line(edit) && (Get_Window_Style(edit) & CONTROL_WANT_RETURN) != 0)
+            wants |= DIALOG_WANTS_ENTER;
         return wants;
     }
     case MSG_SET_FOCUS:
@@ -605,11 +618,13 @@ intptr_t Edit_Procedure(WINDOW_HANDLE edit, uint32_t code, uintptr_t wparam, int
 } // namespace
 
 void Register_Edit_Control() {
-    Register_Window_Class(Get_Control_Class_Name(CONTROL_EDIT), Edit_Procedure, Get_System_Colour(COLOUR_WINDOW));
+    Register_Window_Class(Get_Control_Class_Name(CONTROL_EDIT), Edit_Procedure,
+                          Get_System_Colour(COLOUR_WINDOW));
 }
 
 void Edit_Set_Selection(WINDOW_HANDLE edit, int32_t start, int32_t end) {
-    Send_Window_Message(edit, MSG_EDIT_SET_SELECTION, static_cast<uintptr_t>(static_cast<intptr_t>(start)), end);
+    Send_Window_Message(edit, MSG_EDIT_SET_SELECTION, static_cast<uintptr_t>(static_cast<intptr_t>(start)),
+                        end);
 }
 
 void Edit_Get_Selection(WINDOW_HANDLE edit, int32_t* start, int32_t* end) {

@@ -16,8 +16,8 @@
 
 #include "platform/handles.h"
 
-constexpr uint32_t MSG_EDIT_SET_SELECTION = 0x0440; // wparam: start, lparam: end (-1: the text's end)
-constexpr uint32_t MSG_EDIT_GET_SELECTION = 0x0441; // start in the low 16 bits, end in the next
+constexpr uint32_t MSG_EDIT_SET_SELECTION = 0x0440;     // wparam: start, lparam: end (-1: the text's end)
+constexpr uint32_t MSG_EDIT_GET_SELECTION = 0x0441;     // start in the low 16 bits, end in the next
 constexpr uint32_t MSG_EDIT_REPLACE_SELECTION = 0x0442; // lparam: const char*
 constexpr uint32_t MSG_EDIT_SET_LIMIT = 0x0443;         // wparam: most characters (0: the default)
 constexpr uint32_t MSG_EDIT_GET_LINE_COUNT = 0x0444;

@@ -39,7 +39,8 @@ intptr_t Common_Gauge_Message(WINDOW_HANDLE window, uint32_t code, uintptr_t wpa
 
 intptr_t Set_Progress_Position(WINDOW_HANDLE window, GAUGE_STATE* state, int64_t position) {
     const intptr_t previous = state->Position;
-    state->Position = static_cast<int32_t>(std::clamp<int64_t>(position, state->Low, std::max(state->Low, state->High)));
+    state->Position =
+        static_cast<int32_t>(std::clamp<int64_t>(position, state->Low, std::max(state->Low, state->High)));
     Invalidate_Window(window, nullptr);
     return previous;
 }
@@ -61,8 +62,8 @@ void Paint_Progress_Bar(WINDOW_HANDLE window, const GAUGE_STATE& state) {
         const int32_t block = std::max(4, (inside.Bottom - inside.Top) * 2 / 3);
         for (int32_t x = 0; x < filled; x += block + 2)
             Fill_Surface_Area(dc,
-                              {inside.Left + 1 + x, inside.Top + 1, inside.Left + 1 + std::min(filled, x + block),
-                               inside.Bottom - 1},
+                              {inside.Left + 1 + x, inside.Top + 1,
+                               inside.Left + 1 + std::min(filled, x + block), inside.Bottom - 1},
                               Get_System_Colour(COLOUR_HIGHLIGHT));
     }
     End_Paint(window, &paint);
@@ -110,7 +111,8 @@ void Press_Up_Down(WINDOW_HANDLE window, GAUGE_STATE* state, int32_t direction) 
     const WINDOW_HANDLE parent = Get_Parent_Window(window);
     if (parent != NO_WINDOW)
         Send_Window_Message(parent, MSG_VERTICAL_SCROLL,
-                            SCROLL_THUMB_POSITION | ((static_cast<uintptr_t>(state->Position) & 0xFFFFu) << 16),
+                            SCROLL_THUMB_POSITION |
+                                ((static_cast<uintptr_t>(state->Position) & 0xFFFFu) << 16),
                             static_cast<intptr_t>(window));
 }
 
@@ -146,8 +148,8 @@ intptr_t Up_Down_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam
     case MSG_UP_DOWN_SET_RANGE:
         state->Low = static_cast<int32_t>(wparam);
         state->High = static_cast<int32_t>(lparam);
-        state->Position = std::clamp(state->Position, std::min(state->Low, state->High),
-                                     std::max(state->Low, state->High));
+        state->Position =
+            std::clamp(state->Position, std::min(state->Low, state->High), std::max(state->Low, state->High));
         return 0;
     case MSG_UP_DOWN_GET_RANGE:
         return static_cast<intptr_t>((static_cast<uint32_t>(state->Low) & 0xFFFFu) |
@@ -204,9 +206,9 @@ intptr_t Size_Grip_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t wpar
         if (dc == nullptr) return 0;
         RECT_AREA client;
         Get_Client_Rect(window, &client);
-        const DRAWING_BRUSH* brush = Ask_Parent_For_Colours(window, MSG_CONTROL_COLOUR_SCROLL_BAR, dc,
-                                                            Get_System_Colour(COLOUR_WINDOW_TEXT),
-                                                            Get_System_Colour(COLOUR_FACE));
+        const DRAWING_BRUSH* brush =
+            Ask_Parent_For_Colours(window, MSG_CONTROL_COLOUR_SCROLL_BAR, dc,
+                                   Get_System_Colour(COLOUR_WINDOW_TEXT), Get_System_Colour(COLOUR_FACE));
         if (brush != nullptr) Fill_Area_With_Brush(dc, client, brush);
         Draw_Frame_Control(dc, client, FRAME_SIZE_GRIP, 0);
         End_Paint(window, &paint);
@@ -215,7 +217,7 @@ intptr_t Size_Grip_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t wpar
     case MSG_HIT_TEST:
         // A window that fills the screen cannot be sized by its corner.
         return Get_Window_Show_State(Get_Top_Level_Window(window)) == SHOW_STATE_NORMAL ? HIT_BOTTOM_RIGHT
-                                                                                       : HIT_CLIENT;
+                                                                                        : HIT_CLIENT;
     default:
         return Default_Window_Procedure(window, code, wparam, lparam);
     }

@@ -43,7 +43,8 @@ bool Follow_Window_Drag(uint32_t code, int32_t x, int32_t y) {
         RECT_AREA rect = drag.Sizing ? RECT_AREA{from.Left, from.Top, from.Right + dx, from.Bottom + dy}
                                      : Offset_Rect(from, dx, dy);
         if (drag.Sizing) {
-            Send_Window_Message(window, MSG_SIZING, SIZING_EDGE_BOTTOM_RIGHT, reinterpret_cast<intptr_t>(&rect));
+            Send_Window_Message(window, MSG_SIZING, SIZING_EDGE_BOTTOM_RIGHT,
+                                reinterpret_cast<intptr_t>(&rect));
             rect.Right = std::max(rect.Right, rect.Left + 1);
             rect.Bottom = std::max(rect.Bottom, rect.Top + 1);
         }

@@ -15,9 +15,9 @@ struct LIST_BOX_STATE {
     int32_t Selected = -1; // single selection
     int32_t Caret = 0;
     int32_t Top = 0;
-    int32_t Item_Height = 0; // 0: the font's line height
+    int32_t Item_Height = 0;        // 0: the font's line height
     std::vector<int32_t> Tab_Stops; // pixels
-    bool Tracking = false;  // the button is held after a press on a line
+    bool Tracking = false;          // the button is held after a press on a line
     bool Dragging_Thumb = false;
     int32_t Thumb_Grab = 0; // where on the thumb it was taken
 };
@@ -93,8 +93,8 @@ void Ensure_Visible(WINDOW_HANDLE list, LIST_BOX_STATE* state, int32_t index) {
 }
 
 int32_t Count_Selected(const LIST_BOX_STATE& state) {
-    return static_cast<int32_t>(
-        std::count_if(state.Items.begin(), state.Items.end(), [](const LIST_ITEM& item) { return item.Selected; }));
+    return static_cast<int32_t>(std::count_if(state.Items.begin(), state.Items.end(),
+                                              [](const LIST_ITEM& item) { return item.Selected; }));
 }
 
 bool Is_Selected(WINDOW_HANDLE list, const LIST_BOX_STATE& state, int32_t index) {
@@ -135,10 +135,9 @@ void Paint_List_Box(WINDOW_HANDLE list, const LIST_BOX_STATE& state) {
     RECT_AREA client;
     Get_Client_Rect(list, &client);
     const bool enabled = Is_Window_Enabled(list);
-    const DRAWING_BRUSH* brush =
-        Ask_Parent_For_Colours(list, MSG_CONTROL_COLOUR_LIST_BOX, dc,
-                               Get_System_Colour(enabled ? COLOUR_WINDOW_TEXT : COLOUR_GRAY_TEXT),
-                               Get_System_Colour(COLOUR_WINDOW));
+    const DRAWING_BRUSH* brush = Ask_Parent_For_Colours(
+        list, MSG_CONTROL_COLOUR_LIST_BOX, dc,
+        Get_System_Colour(enabled ? COLOUR_WINDOW_TEXT : COLOUR_GRAY_TEXT), Get_System_Colour(COLOUR_WINDOW));
     const COLOUR_VALUE text_colour = enabled ? dc->State.Text_Colour : Get_System_Colour(COLOUR_GRAY_TEXT);
     const RECT_AREA inner = Draw_Sunken_Edge(dc, client);
     Fill_Control_Background(dc, inner, brush, dc->State.Background_Colour);
@@ -169,7 +168,8 @@ void Paint_List_Box(WINDOW_HANDLE list, const LIST_BOX_STATE& state) {
         if ((item_state & ITEM_FOCUSED) != 0) Draw_Focus_Rect(dc, rect);
     }
     Restore_Device_Context(dc);
-    if (Has_Scroll_Bar(list, state)) Draw_Scroll_Bar(dc, Scroll_Bar_Rect(list), true, Range_Of(list, state), enabled);
+    if (Has_Scroll_Bar(list, state))
+        Draw_Scroll_Bar(dc, Scroll_Bar_Rect(list), true, Range_Of(list, state), enabled);
     End_Paint(list, &paint);
 }
 
@@ -182,7 +182,8 @@ void Delete_Item(LIST_BOX_STATE* state, int32_t index) {
     if (state->Caret >= index && state->Caret > 0) --state->Caret;
 }
 
-intptr_t Handle_Mouse(WINDOW_HANDLE list, LIST_BOX_STATE* state, uint32_t code, uintptr_t keys, intptr_t lparam) {
+intptr_t Handle_Mouse(WINDOW_HANDLE list, LIST_BOX_STATE* state, uint32_t code, uintptr_t keys,
+                      intptr_t lparam) {
     const int32_t x = Point_X(lparam), y = Point_Y(lparam);
     const SCROLL_RANGE range = Range_Of(list, *state);
     const RECT_AREA bar = Scroll_Bar_Rect(list);
@@ -219,7 +220,9 @@ intptr_t Handle_Mouse(WINDOW_HANDLE list, LIST_BOX_STATE* state, uint32_t code, 
     }
     case MSG_MOUSE_MOVE:
         if (state->Dragging_Thumb) {
-            Set_Top(list, state, Scroll_First_For_Thumb(bar, true, range, y - state->Thumb_Grab - bar.Top - SCROLL_BAR_SIZE));
+            Set_Top(
+                list, state,
+                Scroll_First_For_Thumb(bar, true, range, y - state->Thumb_Grab - bar.Top - SCROLL_BAR_SIZE));
         } else if (state->Tracking) {
             const RECT_AREA inner = Inner_Area(list);
             const int32_t height = Item_Height(list, *state);
@@ -314,7 +317,8 @@ intptr_t List_Box_Procedure(WINDOW_HANDLE list, uint32_t code, uintptr_t wparam,
         return 0;
     case MSG_CHAR: {
         const char typed[2] = {static_cast<char>(wparam), 0};
-        const int32_t found = Find_List_Item(state->Items, Is_Multi(list) ? state->Caret : state->Selected, typed, false);
+        const int32_t found =
+            Find_List_Item(state->Items, Is_Multi(list) ? state->Caret : state->Selected, typed, false);
         if (found >= 0 && Is_Multi(list)) {
             state->Caret = found;
             Ensure_Visible(list, state, found);
@@ -372,7 +376,8 @@ intptr_t List_Box_Procedure(WINDOW_HANDLE list, uint32_t code, uintptr_t wparam,
         state->Items[static_cast<size_t>(index)].Data = lparam;
         return 0;
     case MSG_LIST_GET_ITEM_DATA:
-        return Is_List_Index(state->Items, index) ? state->Items[static_cast<size_t>(index)].Data : LIST_ERROR;
+        return Is_List_Index(state->Items, index) ? state->Items[static_cast<size_t>(index)].Data
+                                                  : LIST_ERROR;
     case MSG_LIST_SET_CURRENT_SELECTION:
         if (Is_Multi(list)) return LIST_ERROR;
         state->Selected = Is_List_Index(state->Items, index) ? index : -1;
@@ -424,7 +429,8 @@ intptr_t List_Box_Procedure(WINDOW_HANDLE list, uint32_t code, uintptr_t wparam,
         return Item_Height(list, *state);
     case MSG_LIST_FIND_STRING:
     case MSG_LIST_FIND_EXACT:
-        return Find_List_Item(state->Items, index, reinterpret_cast<const char*>(lparam), code == MSG_LIST_FIND_EXACT);
+        return Find_List_Item(state->Items, index, reinterpret_cast<const char*>(lparam),
+                              code == MSG_LIST_FIND_EXACT);
     case MSG_LIST_GET_CARET_INDEX:
         return state->Caret;
     case MSG_LIST_SET_CARET_INDEX:
@@ -451,16 +457,18 @@ void Register_List_Box_Control() {
 }
 
 int32_t List_Box_Add_String(WINDOW_HANDLE list, const char* text) {
-    return static_cast<int32_t>(Send_Window_Message(list, MSG_LIST_ADD_STRING, 0, reinterpret_cast<intptr_t>(text)));
+    return static_cast<int32_t>(
+        Send_Window_Message(list, MSG_LIST_ADD_STRING, 0, reinterpret_cast<intptr_t>(text)));
 }
 
 int32_t List_Box_Insert_String(WINDOW_HANDLE list, int32_t index, const char* text) {
-    return static_cast<int32_t>(Send_Window_Message(list, MSG_LIST_INSERT_STRING, static_cast<uintptr_t>(index),
-                                                    reinterpret_cast<intptr_t>(text)));
+    return static_cast<int32_t>(Send_Window_Message(
+        list, MSG_LIST_INSERT_STRING, static_cast<uintptr_t>(index), reinterpret_cast<intptr_t>(text)));
 }
 
 int32_t List_Box_Delete_String(WINDOW_HANDLE list, int32_t index) {
-    return static_cast<int32_t>(Send_Window_Message(list, MSG_LIST_DELETE_STRING, static_cast<uintptr_t>(index), 0));
+    return static_cast<int32_t>(
+        Send_Window_Message(list, MSG_LIST_DELETE_STRING, static_cast<uintptr_t>(index), 0));
 }
 
 void List_Box_Reset_Content(WINDOW_HANDLE list) {
@@ -473,7 +481,8 @@ int32_t List_Box_Get_Count(WINDOW_HANDLE list) {
 
 std::string List_Box_Get_Text(WINDOW_HANDLE list, int32_t index) {
     std::string text;
-    Send_Window_Message(list, MSG_LIST_GET_TEXT, static_cast<uintptr_t>(index), reinterpret_cast<intptr_t>(&text));
+    Send_Window_Message(list, MSG_LIST_GET_TEXT, static_cast<uintptr_t>(index),
+                        reinterpret_cast<intptr_t>(&text));
     return text;
 }
 

@@ -48,7 +48,8 @@ LIST_VIEW_LAYOUT Layout_Of(WINDOW_HANDLE list, const LIST_VIEW_STATE& state) {
     const int32_t total_width = Total_Column_Width(state);
     auto rows_fit = [&](int32_t bottom) { return std::max(0, (bottom - top) / layout.Row_Height); };
     layout.Vertical_Bar = Row_Count(state) > rows_fit(inner.Bottom);
-    layout.Horizontal_Bar = total_width > inner.Right - inner.Left - (layout.Vertical_Bar ? SCROLL_BAR_SIZE : 0);
+    layout.Horizontal_Bar =
+        total_width > inner.Right - inner.Left - (layout.Vertical_Bar ? SCROLL_BAR_SIZE : 0);
     if (layout.Horizontal_Bar && !layout.Vertical_Bar)
         layout.Vertical_Bar = Row_Count(state) > rows_fit(inner.Bottom - SCROLL_BAR_SIZE);
     const int32_t right = inner.Right - (layout.Vertical_Bar ? SCROLL_BAR_SIZE : 0);
@@ -149,7 +150,8 @@ void User_Select_Row(WINDOW_HANDLE list, LIST_VIEW_STATE* state, int32_t row, bo
     } else if (multi && shift && Is_Row(*state, state->Anchor)) {
         const int32_t low = std::min(state->Anchor, row), high = std::max(state->Anchor, row);
         for (int32_t other = 0; other < Row_Count(*state); ++other)
-            Change_Row_State(list, state, other, other >= low && other <= high ? ITEM_SELECTED : 0, ITEM_SELECTED);
+            Change_Row_State(list, state, other, other >= low && other <= high ? ITEM_SELECTED : 0,
+                             ITEM_SELECTED);
         Change_Row_State(list, state, row, ITEM_FOCUSED, ITEM_FOCUSED);
     } else {
         for (int32_t other = 0; other < Row_Count(*state); ++other)
@@ -171,7 +173,8 @@ int32_t Row_At(WINDOW_HANDLE list, const LIST_VIEW_STATE& state, int32_t x, int3
 int32_t Sub_Item_At(const LIST_VIEW_STATE& state, WINDOW_HANDLE list, int32_t x) {
     const LIST_VIEW_LAYOUT layout = Layout_Of(list, state);
     for (int32_t place = 0; place < static_cast<int32_t>(state.Order.size()); ++place) {
-        const LIST_VIEW_COLUMN& column = state.Columns[static_cast<size_t>(state.Order[static_cast<size_t>(place)])];
+        const LIST_VIEW_COLUMN& column =
+            state.Columns[static_cast<size_t>(state.Order[static_cast<size_t>(place)])];
         const int32_t left = layout.Rows.Left + Column_Left_At_Place(state, place);
         if (x >= left && x < left + column.Width) return column.Sub_Item;
     }
@@ -180,14 +183,15 @@ int32_t Sub_Item_At(const LIST_VIEW_STATE& state, WINDOW_HANDLE list, int32_t x)
 
 const std::string& Cell_Text(const LIST_VIEW_ROW& row, int32_t sub_item) {
     static const std::string empty;
-    return sub_item >= 0 && sub_item < static_cast<int32_t>(row.Texts.size()) ? row.Texts[static_cast<size_t>(sub_item)]
-                                                                               : empty;
+    return sub_item >= 0 && sub_item < static_cast<int32_t>(row.Texts.size())
+               ? row.Texts[static_cast<size_t>(sub_item)]
+               : empty;
 }
 
 void Fit_Header(WINDOW_HANDLE list, const LIST_VIEW_STATE& state, const LIST_VIEW_LAYOUT& layout) {
     if (!Is_Window(state.Header)) return;
-    const RECT_AREA wanted = {layout.Rows.Left, layout.Rows.Top - List_View_Header_Height(list), layout.Rows.Right,
-                              layout.Rows.Top};
+    const RECT_AREA wanted = {layout.Rows.Left, layout.Rows.Top - List_View_Header_Height(list),
+                              layout.Rows.Right, layout.Rows.Top};
     RECT_AREA now;
     Get_Window_Rect(state.Header, &now);
     int32_t x = now.Left, y = now.Top;
@@ -197,7 +201,8 @@ void Fit_Header(WINDOW_HANDLE list, const LIST_VIEW_STATE& state, const LIST_VIE
         Move_Window(state.Header, wanted);
 }
 
-void Paint_Rows(WINDOW_HANDLE list, DEVICE_CONTEXT* dc, const LIST_VIEW_STATE& state, const LIST_VIEW_LAYOUT& layout) {
+void Paint_Rows(WINDOW_HANDLE list, DEVICE_CONTEXT* dc, const LIST_VIEW_STATE& state,
+                const LIST_VIEW_LAYOUT& layout) {
     const bool focused = Get_Focus() == list;
     const bool enabled = Is_Window_Enabled(list);
     const bool full_row = (state.Extended_Style & LIST_VIEW_FULL_ROW_SELECT) != 0;
@@ -210,8 +215,9 @@ void Paint_Rows(WINDOW_HANDLE list, DEVICE_CONTEXT* dc, const LIST_VIEW_STATE& s
         const int32_t row = state.Top + line;
         const int32_t top = layout.Rows.Top + line * layout.Row_Height;
         if (grid)
-            Fill_Surface_Area(dc, {layout.Rows.Left, top + layout.Row_Height - 1, layout.Rows.Left + total - state.Scroll_X,
-                                   top + layout.Row_Height},
+            Fill_Surface_Area(dc,
+                              {layout.Rows.Left, top + layout.Row_Height - 1,
+                               layout.Rows.Left + total - state.Scroll_X, top + layout.Row_Height},
                               Get_System_Colour(COLOUR_SCROLL_TRACK));
         if (!Is_Row(state, row)) continue;
         const LIST_VIEW_ROW& item = state.Rows[static_cast<size_t>(row)];
@@ -221,7 +227,8 @@ void Paint_Rows(WINDOW_HANDLE list, DEVICE_CONTEXT* dc, const LIST_VIEW_STATE& s
             !enabled ? Get_System_Colour(COLOUR_GRAY_TEXT)
                      : Get_System_Colour(selected && focused ? COLOUR_HIGHLIGHT_TEXT : COLOUR_WINDOW_TEXT);
         for (int32_t place = 0; place < static_cast<int32_t>(state.Order.size()); ++place) {
-            const LIST_VIEW_COLUMN& column = state.Columns[static_cast<size_t>(state.Order[static_cast<size_t>(place)])];
+            const LIST_VIEW_COLUMN& column =
+                state.Columns[static_cast<size_t>(state.Order[static_cast<size_t>(place)])];
             if (column.Width <= 0) continue;
             const int32_t left = layout.Rows.Left + Column_Left_At_Place(state, place);
             const RECT_AREA cell = {left, top, left + column.Width, top + layout.Row_Height - (grid ? 1 : 0)};
@@ -230,17 +237,18 @@ void Paint_Rows(WINDOW_HANDLE list, DEVICE_CONTEXT* dc, const LIST_VIEW_STATE& s
             uint32_t flags = TEXT_SINGLE_LINE | TEXT_VERTICAL_CENTRE | TEXT_NO_PREFIX;
             if (column.Alignment == LIST_VIEW_ALIGN_CENTRE) flags |= TEXT_CENTRE;
             if (column.Alignment == LIST_VIEW_ALIGN_RIGHT) flags |= TEXT_RIGHT;
-            Draw_Coloured_Text(dc, Cell_Text(item, column.Sub_Item),
-                               {cell.Left + CELL_PADDING, cell.Top, cell.Right - CELL_PADDING, cell.Bottom}, flags,
-                               highlight ? text_colour
-                                         : Get_System_Colour(enabled ? COLOUR_WINDOW_TEXT : COLOUR_GRAY_TEXT));
+            Draw_Coloured_Text(
+                dc, Cell_Text(item, column.Sub_Item),
+                {cell.Left + CELL_PADDING, cell.Top, cell.Right - CELL_PADDING, cell.Bottom}, flags,
+                highlight ? text_colour : Get_System_Colour(enabled ? COLOUR_WINDOW_TEXT : COLOUR_GRAY_TEXT));
             if (grid)
                 Fill_Surface_Area(dc, {cell.Right - 1, top, cell.Right, top + layout.Row_Height},
                                   Get_System_Colour(COLOUR_SCROLL_TRACK));
         }
         if (focused && (item.State & ITEM_FOCUSED) != 0)
-            Draw_Focus_Rect(dc, {layout.Rows.Left, top, layout.Rows.Left + std::max(total - state.Scroll_X, 8),
-                                 top + layout.Row_Height});
+            Draw_Focus_Rect(dc,
+                            {layout.Rows.Left, top, layout.Rows.Left + std::max(total - state.Scroll_X, 8),
+                             top + layout.Row_Height});
     }
     Restore_Device_Context(dc);
 }
@@ -261,12 +269,15 @@ void Paint_List_View(WINDOW_HANDLE list, LIST_VIEW_STATE* state) {
     Fill_Surface_Area(dc, inner, Get_System_Colour(COLOUR_WINDOW));
     Paint_Rows(list, dc, *state, layout);
     const bool enabled = Is_Window_Enabled(list);
-    if (layout.Vertical_Bar) Draw_Scroll_Bar(dc, layout.Vertical, true, Vertical_Range(*state, layout), enabled);
+    if (layout.Vertical_Bar)
+        Draw_Scroll_Bar(dc, layout.Vertical, true, Vertical_Range(*state, layout), enabled);
     if (layout.Horizontal_Bar)
         Draw_Scroll_Bar(dc, layout.Horizontal, false, Horizontal_Range(*state, layout), enabled);
     if (layout.Vertical_Bar && layout.Horizontal_Bar)
-        Fill_Surface_Area(dc, {layout.Vertical.Left, layout.Horizontal.Top, layout.Vertical.Right, layout.Horizontal.Bottom},
-                          Get_System_Colour(COLOUR_FACE));
+        Fill_Surface_Area(
+            dc,
+            {layout.Vertical.Left, layout.Horizontal.Top, layout.Vertical.Right, layout.Horizontal.Bottom},
+            Get_System_Colour(COLOUR_FACE));
     End_Paint(list, &paint);
 }
 
@@ -286,7 +297,8 @@ bool Press_Scroll_Bars(WINDOW_HANDLE list, LIST_VIEW_STATE* state, int32_t x, in
         if (vertical ? !layout.Vertical_Bar : !layout.Horizontal_Bar) continue;
         const RECT_AREA& rect = vertical ? layout.Vertical : layout.Horizontal;
         if (!Is_Point_In_Rect(rect, x, y)) continue;
-        const SCROLL_RANGE range = vertical ? Vertical_Range(*state, layout) : Horizontal_Range(*state, layout);
+        const SCROLL_RANGE range =
+            vertical ? Vertical_Range(*state, layout) : Horizontal_Range(*state, layout);
         const int32_t part = Hit_Scroll_Bar(rect, vertical, range, x, y);
         if (part == SCROLL_THUMB) {
             const RECT_AREA thumb = Get_Scroll_Thumb_Rect(rect, vertical, range);
@@ -301,7 +313,8 @@ bool Press_Scroll_Bars(WINDOW_HANDLE list, LIST_VIEW_STATE* state, int32_t x, in
             if (part == SCROLL_LINE_BACK) pixels.First -= 20;
             if (part == SCROLL_LINE_ON) pixels.First += 20;
             Set_Scroll_X(list, state,
-                         part == SCROLL_LINE_BACK || part == SCROLL_LINE_ON ? pixels.First : Scroll_By_Part(range, part));
+                         part == SCROLL_LINE_BACK || part == SCROLL_LINE_ON ? pixels.First
+                                                                            : Scroll_By_Part(range, part));
         }
         return true;
     }
@@ -315,9 +328,10 @@ void Drag_Thumb(WINDOW_HANDLE list, LIST_VIEW_STATE* state, int32_t x, int32_t y
                 Scroll_First_For_Thumb(layout.Vertical, true, Vertical_Range(*state, layout),
                                        y - state->Thumb_Grab - layout.Vertical.Top - SCROLL_BAR_SIZE));
     else
-        Set_Scroll_X(list, state,
-                     Scroll_First_For_Thumb(layout.Horizontal, false, Horizontal_Range(*state, layout),
-                                            x - state->Thumb_Grab - layout.Horizontal.Left - SCROLL_BAR_SIZE));
+        Set_Scroll_X(
+            list, state,
+            Scroll_First_For_Thumb(layout.Horizontal, false, Horizontal_Range(*state, layout),
+                                   x - state->Thumb_Grab - layout.Horizontal.Left - SCROLL_BAR_SIZE));
 }
 
 void Handle_Key(WINDOW_HANDLE list, LIST_VIEW_STATE* state, uint32_t key, uint32_t modifiers) {
@@ -325,7 +339,8 @@ void Handle_Key(WINDOW_HANDLE list, LIST_VIEW_STATE* state, uint32_t key, uint32
     info.Key = key;
     Send_Notify(list, &info);
     if (!Is_Window(list) || list_view_states.Find(list) != state || state->Rows.empty()) return;
-    const bool control = (modifiers & KEY_MODIFIER_CONTROL) != 0, shift = (modifiers & KEY_MODIFIER_SHIFT) != 0;
+    const bool control = (modifiers & KEY_MODIFIER_CONTROL) != 0,
+               shift = (modifiers & KEY_MODIFIER_SHIFT) != 0;
     const int32_t focused = Focused_Row(*state);
     const int32_t page = std::max(1, Layout_Of(list, *state).Visible_Rows - 1);
     int32_t to;
@@ -366,7 +381,8 @@ void Handle_Key(WINDOW_HANDLE list, LIST_VIEW_STATE* state, uint32_t key, uint32
     }
 }
 
-void Handle_Row_Press(WINDOW_HANDLE list, LIST_VIEW_STATE* state, uint32_t code, uintptr_t keys, int32_t x, int32_t y) {
+void Handle_Row_Press(WINDOW_HANDLE list, LIST_VIEW_STATE* state, uint32_t code, uintptr_t keys, int32_t x,
+                      int32_t y) {
     const int32_t row = Row_At(list, *state, x, y);
     const bool control = (keys & MOUSE_CONTROL_HELD) != 0, shift = (keys & MOUSE_SHIFT_HELD) != 0;
     if (code == MSG_RBUTTON_DOWN) {
@@ -385,7 +401,8 @@ void Handle_Row_Press(WINDOW_HANDLE list, LIST_VIEW_STATE* state, uint32_t code,
     Send_Notify(list, &info);
 }
 
-intptr_t Column_Message(WINDOW_HANDLE list, LIST_VIEW_STATE* state, uint32_t code, uintptr_t wparam, intptr_t lparam) {
+intptr_t Column_Message(WINDOW_HANDLE list, LIST_VIEW_STATE* state, uint32_t code, uintptr_t wparam,
+                        intptr_t lparam) {
     const int32_t index = static_cast<int32_t>(static_cast<intptr_t>(wparam));
     const int32_t count = static_cast<int32_t>(state->Columns.size());
     const bool is_column = index >= 0 && index < count;
@@ -398,11 +415,13 @@ intptr_t Column_Message(WINDOW_HANDLE list, LIST_VIEW_STATE* state, uint32_t cod
         const LIST_VIEW_COLUMN_INFO* info = reinterpret_cast<const LIST_VIEW_COLUMN_INFO*>(lparam);
         if (info == nullptr) return -1;
         const int32_t at = std::clamp(index, 0, count);
-        state->Columns.insert(state->Columns.begin() + at,
-                              LIST_VIEW_COLUMN{info->Heading, std::max(0, info->Width), info->Alignment, info->Sub_Item});
+        state->Columns.insert(
+            state->Columns.begin() + at,
+            LIST_VIEW_COLUMN{info->Heading, std::max(0, info->Width), info->Alignment, info->Sub_Item});
         for (int32_t& column : state->Order)
             if (column >= at) ++column;
-        state->Order.insert(state->Order.begin() + std::min(at, static_cast<int32_t>(state->Order.size())), at);
+        state->Order.insert(state->Order.begin() + std::min(at, static_cast<int32_t>(state->Order.size())),
+                            at);
         changed();
         return at;
     }
@@ -459,7 +478,8 @@ intptr_t Column_Message(WINDOW_HANDLE list, LIST_VIEW_STATE* state, uint32_t cod
     }
 }
 
-intptr_t Row_Message(WINDOW_HANDLE list, LIST_VIEW_STATE* state, uint32_t code, uintptr_t wparam, intptr_t lparam) {
+intptr_t Row_Message(WINDOW_HANDLE list, LIST_VIEW_STATE* state, uint32_t code, uintptr_t wparam,
+                     intptr_t lparam) {
     const int32_t row = static_cast<int32_t>(static_cast<intptr_t>(wparam));
     switch (code) {
     case MSG_LIST_VIEW_INSERT_ITEM: {
@@ -495,7 +515,8 @@ intptr_t Row_Message(WINDOW_HANDLE list, LIST_VIEW_STATE* state, uint32_t code, 
         const LIST_VIEW_TEXT* text = reinterpret_cast<const LIST_VIEW_TEXT*>(lparam);
         if (!Is_Row(*state, row) || text == nullptr || text->Sub_Item < 0) return 0;
         std::vector<std::string>& texts = state->Rows[static_cast<size_t>(row)].Texts;
-        if (static_cast<int32_t>(texts.size()) <= text->Sub_Item) texts.resize(static_cast<size_t>(text->Sub_Item) + 1);
+        if (static_cast<int32_t>(texts.size()) <= text->Sub_Item)
+            texts.resize(static_cast<size_t>(text->Sub_Item) + 1);
         texts[static_cast<size_t>(text->Sub_Item)] = text->Text;
         Invalidate_Window(list, nullptr);
         return 1;
@@ -522,7 +543,9 @@ intptr_t Row_Message(WINDOW_HANDLE list, LIST_VIEW_STATE* state, uint32_t code, 
         return 1;
     }
     case MSG_LIST_VIEW_GET_ITEM_STATE:
-        return Is_Row(*state, row) ? state->Rows[static_cast<size_t>(row)].State & static_cast<uint32_t>(lparam) : 0;
+        return Is_Row(*state, row)
+                   ? state->Rows[static_cast<size_t>(row)].State & static_cast<uint32_t>(lparam)
+                   : 0;
     case MSG_LIST_VIEW_GET_NEXT_ITEM:
         for (int32_t next = std::max(-1, row) + 1; next < Row_Count(*state); ++next)
             if ((state->Rows[static_cast<size_t>(next)].State & static_cast<uint32_t>(lparam)) ==
@@ -537,8 +560,8 @@ intptr_t Row_Message(WINDOW_HANDLE list, LIST_VIEW_STATE* state, uint32_t code, 
         if (!Is_Row(*state, row) || rect == nullptr) return 0;
         const LIST_VIEW_LAYOUT layout = Layout_Of(list, *state);
         const int32_t top = layout.Rows.Top + (row - state->Top) * layout.Row_Height;
-        *rect = {layout.Rows.Left - state->Scroll_X, top, layout.Rows.Left - state->Scroll_X + Total_Column_Width(*state),
-                 top + layout.Row_Height};
+        *rect = {layout.Rows.Left - state->Scroll_X, top,
+                 layout.Rows.Left - state->Scroll_X + Total_Column_Width(*state), top + layout.Row_Height};
         return 1;
     }
     case MSG_LIST_VIEW_GET_TOP_INDEX:
@@ -547,9 +570,10 @@ intptr_t Row_Message(WINDOW_HANDLE list, LIST_VIEW_STATE* state, uint32_t code, 
         const LIST_VIEW_COMPARE compare = reinterpret_cast<LIST_VIEW_COMPARE>(lparam);
         if (compare == nullptr) return 0;
         const intptr_t context = static_cast<intptr_t>(wparam);
-        std::stable_sort(state->Rows.begin(), state->Rows.end(), [&](const LIST_VIEW_ROW& a, const LIST_VIEW_ROW& b) {
-            return compare(a.Data, b.Data, context) < 0;
-        });
+        std::stable_sort(state->Rows.begin(), state->Rows.end(),
+                         [&](const LIST_VIEW_ROW& a, const LIST_VIEW_ROW& b) {
+                             return compare(a.Data, b.Data, context) < 0;
+                         });
         state->Anchor = -1;
         Invalidate_Window(list, nullptr);
         return 1;
@@ -602,7 +626,8 @@ intptr_t List_View_Procedure(WINDOW_HANDLE list, uint32_t code, uintptr_t wparam
         Paint_List_View(list, state);
         return 0;
     case MSG_SET_FONT:
-        if (Is_Window(state->Header)) Set_Window_Font(state->Header, reinterpret_cast<DRAWING_FONT*>(wparam), true);
+        if (Is_Window(state->Header))
+            Set_Window_Font(state->Header, reinterpret_cast<DRAWING_FONT*>(wparam), true);
         Fit_Header(list, *state, Layout_Of(list, *state));
         Invalidate_Window(list, nullptr);
         return 0;
@@ -693,7 +718,8 @@ int32_t Total_Column_Width(const LIST_VIEW_STATE& state) {
     return total;
 }
 
-void Notify_From_List_View(WINDOW_HANDLE list, uint32_t code, int32_t item, int32_t sub_item, int32_t x, int32_t y) {
+void Notify_From_List_View(WINDOW_HANDLE list, uint32_t code, int32_t item, int32_t sub_item, int32_t x,
+                           int32_t y) {
     NOTIFY_INFO info = Make_Notify(code);
     info.Item = item;
     info.Sub_Item = sub_item;
@@ -711,8 +737,8 @@ void Register_List_View_Control() {
 int32_t List_View_Insert_Column(WINDOW_HANDLE list, int32_t index, const char* heading, int32_t width,
                                 int32_t alignment, int32_t sub_item) {
     const LIST_VIEW_COLUMN_INFO info{heading != nullptr ? heading : "", width, alignment, sub_item};
-    return static_cast<int32_t>(Send_Window_Message(list, MSG_LIST_VIEW_INSERT_COLUMN, static_cast<uintptr_t>(index),
-                                                    reinterpret_cast<intptr_t>(&info)));
+    return static_cast<int32_t>(Send_Window_Message(
+        list, MSG_LIST_VIEW_INSERT_COLUMN, static_cast<uintptr_t>(index), reinterpret_cast<intptr_t>(&info)));
 }
 
 bool List_View_Delete_Column(WINDOW_HANDLE list, int32_t index) {
@@ -733,28 +759,33 @@ int32_t List_View_Get_Column_Sub_Item(WINDOW_HANDLE list, int32_t index) {
 
 std::vector<int32_t> List_View_Get_Column_Order(WINDOW_HANDLE list) {
     std::vector<int32_t> order(static_cast<size_t>(std::max(0, List_View_Get_Column_Count(list))));
-    Send_Window_Message(list, MSG_LIST_VIEW_GET_COLUMN_ORDER, order.size(), reinterpret_cast<intptr_t>(order.data()));
+    Send_Window_Message(list, MSG_LIST_VIEW_GET_COLUMN_ORDER, order.size(),
+                        reinterpret_cast<intptr_t>(order.data()));
     return order;
 }
 
 void List_View_Set_Column_Order(WINDOW_HANDLE list, const std::vector<int32_t>& order) {
-    Send_Window_Message(list, MSG_LIST_VIEW_SET_COLUMN_ORDER, order.size(), reinterpret_cast<intptr_t>(order.data()));
+    Send_Window_Message(list, MSG_LIST_VIEW_SET_COLUMN_ORDER, order.size(),
+                        reinterpret_cast<intptr_t>(order.data()));
 }
 
-int32_t List_View_Insert_Item(WINDOW_HANDLE list, int32_t index, const char* text, intptr_t data, uint32_t state) {
+int32_t List_View_Insert_Item(WINDOW_HANDLE list, int32_t index, const char* text, intptr_t data,
+                              uint32_t state) {
     const LIST_VIEW_ITEM_INFO info{text != nullptr ? text : "", data, state};
-    return static_cast<int32_t>(Send_Window_Message(list, MSG_LIST_VIEW_INSERT_ITEM, static_cast<uintptr_t>(index),
-                                                    reinterpret_cast<intptr_t>(&info)));
+    return static_cast<int32_t>(Send_Window_Message(
+        list, MSG_LIST_VIEW_INSERT_ITEM, static_cast<uintptr_t>(index), reinterpret_cast<intptr_t>(&info)));
 }
 
 void List_View_Set_Item_Text(WINDOW_HANDLE list, int32_t row, int32_t sub_item, const char* text) {
     const LIST_VIEW_TEXT info{sub_item, text != nullptr ? text : ""};
-    Send_Window_Message(list, MSG_LIST_VIEW_SET_ITEM_TEXT, static_cast<uintptr_t>(row), reinterpret_cast<intptr_t>(&info));
+    Send_Window_Message(list, MSG_LIST_VIEW_SET_ITEM_TEXT, static_cast<uintptr_t>(row),
+                        reinterpret_cast<intptr_t>(&info));
 }
 
 std::string List_View_Get_Item_Text(WINDOW_HANDLE list, int32_t row, int32_t sub_item) {
     LIST_VIEW_TEXT info{sub_item, ""};
-    Send_Window_Message(list, MSG_LIST_VIEW_GET_ITEM_TEXT, static_cast<uintptr_t>(row), reinterpret_cast<intptr_t>(&info));
+    Send_Window_Message(list, MSG_LIST_VIEW_GET_ITEM_TEXT, static_cast<uintptr_t>(row),
+                        reinterpret_cast<intptr_t>(&info));
     return info.Text;
 }
 
@@ -764,13 +795,14 @@ intptr_t List_View_Get_Item_Data(WINDOW_HANDLE list, int32_t row) {
 
 void List_View_Set_Item_State(WINDOW_HANDLE list, int32_t row, uint32_t state, uint32_t mask) {
     const LIST_VIEW_STATE_CHANGE change{state, mask};
-    Send_Window_Message(list, MSG_LIST_VIEW_SET_ITEM_STATE, static_cast<uintptr_t>(static_cast<intptr_t>(row)),
+    Send_Window_Message(list, MSG_LIST_VIEW_SET_ITEM_STATE,
+                        static_cast<uintptr_t>(static_cast<intptr_t>(row)),
                         reinterpret_cast<intptr_t>(&change));
 }
 
 int32_t List_View_Get_Next_Item(WINDOW_HANDLE list, int32_t after, uint32_t state) {
-    return static_cast<int32_t>(
-        Send_Window_Message(list, MSG_LIST_VIEW_GET_NEXT_ITEM, static_cast<uintptr_t>(static_cast<intptr_t>(after)), state));
+    return static_cast<int32_t>(Send_Window_Message(
+        list, MSG_LIST_VIEW_GET_NEXT_ITEM, static_cast<uintptr_t>(static_cast<intptr_t>(after)), state));
 }
 
 int32_t List_View_Get_Item_Count(WINDOW_HANDLE list) {

@@ -57,9 +57,10 @@ struct LIST_VIEW_STATE_CHANGE {
 // Negative when the row of `first` belongs before the row of `second`.
 using LIST_VIEW_COMPARE = int32_t (*)(intptr_t first, intptr_t second, intptr_t context);
 
-constexpr uint32_t MSG_LIST_VIEW_INSERT_COLUMN = 0x0500; // wparam: index, lparam: const LIST_VIEW_COLUMN_INFO*
-constexpr uint32_t MSG_LIST_VIEW_DELETE_COLUMN = 0x0501; // wparam: index
-constexpr uint32_t MSG_LIST_VIEW_GET_COLUMN = 0x0502;    // wparam: index, lparam: LIST_VIEW_COLUMN_INFO*
+constexpr uint32_t MSG_LIST_VIEW_INSERT_COLUMN =
+    0x0500; // wparam: index, lparam: const LIST_VIEW_COLUMN_INFO*
+constexpr uint32_t MSG_LIST_VIEW_DELETE_COLUMN = 0x0501;    // wparam: index
+constexpr uint32_t MSG_LIST_VIEW_GET_COLUMN = 0x0502;       // wparam: index, lparam: LIST_VIEW_COLUMN_INFO*
 constexpr uint32_t MSG_LIST_VIEW_SET_COLUMN_WIDTH = 0x0503; // wparam: index, lparam: width or LIST_VIEW_FIT_*
 constexpr uint32_t MSG_LIST_VIEW_GET_COLUMN_WIDTH = 0x0504;
 constexpr uint32_t MSG_LIST_VIEW_GET_COLUMN_COUNT = 0x0505;
@@ -73,13 +74,15 @@ constexpr uint32_t MSG_LIST_VIEW_SET_ITEM_TEXT = 0x050C; // wparam: row, lparam:
 constexpr uint32_t MSG_LIST_VIEW_GET_ITEM_TEXT = 0x050D; // wparam: row, lparam: LIST_VIEW_TEXT* (filled)
 constexpr uint32_t MSG_LIST_VIEW_SET_ITEM_DATA = 0x050E; // wparam: row, lparam: the data
 constexpr uint32_t MSG_LIST_VIEW_GET_ITEM_DATA = 0x050F;
-constexpr uint32_t MSG_LIST_VIEW_SET_ITEM_STATE = 0x0510; // wparam: row (-1 all), lparam: const LIST_VIEW_STATE_CHANGE*
+constexpr uint32_t MSG_LIST_VIEW_SET_ITEM_STATE =
+    0x0510; // wparam: row (-1 all), lparam: const LIST_VIEW_STATE_CHANGE*
 constexpr uint32_t MSG_LIST_VIEW_GET_ITEM_STATE = 0x0511; // wparam: row, lparam: mask
-constexpr uint32_t MSG_LIST_VIEW_GET_NEXT_ITEM = 0x0512;  // wparam: after (-1 from the top), lparam: state bits wanted
+constexpr uint32_t MSG_LIST_VIEW_GET_NEXT_ITEM =
+    0x0512; // wparam: after (-1 from the top), lparam: state bits wanted
 constexpr uint32_t MSG_LIST_VIEW_ENSURE_VISIBLE = 0x0513;
 constexpr uint32_t MSG_LIST_VIEW_GET_ITEM_RECT = 0x0514; // wparam: row, lparam: RECT_AREA*
 constexpr uint32_t MSG_LIST_VIEW_GET_TOP_INDEX = 0x0515;
-constexpr uint32_t MSG_LIST_VIEW_SORT_ITEMS = 0x0516;    // wparam: context, lparam: LIST_VIEW_COMPARE
+constexpr uint32_t MSG_LIST_VIEW_SORT_ITEMS = 0x0516;     // wparam: context, lparam: LIST_VIEW_COMPARE
 constexpr uint32_t MSG_LIST_VIEW_FIND_ITEM_DATA = 0x0517; // wparam: after (-1 from the top), lparam: the data
 constexpr uint32_t MSG_LIST_VIEW_GET_STRING_WIDTH = 0x0518; // lparam: const char*
 constexpr uint32_t MSG_LIST_VIEW_GET_HEADER = 0x0519;
@@ -98,7 +101,8 @@ int32_t List_View_Get_Column_Count(WINDOW_HANDLE list);
 int32_t List_View_Get_Column_Sub_Item(WINDOW_HANDLE list, int32_t index);
 std::vector<int32_t> List_View_Get_Column_Order(WINDOW_HANDLE list);
 void List_View_Set_Column_Order(WINDOW_HANDLE list, const std::vector<int32_t>& order);
-int32_t List_View_Insert_Item(WINDOW_HANDLE list, int32_t index, const char* text, intptr_t data, uint32_t state);
+int32_t List_View_Insert_Item(WINDOW_HANDLE list, int32_t index, const char* text, intptr_t data,
+                              uint32_t state);
 void List_View_Set_Item_Text(WINDOW_HANDLE list, int32_t row, int32_t sub_item, const char* text);
 std::string List_View_Get_Item_Text(WINDOW_HANDLE list, int32_t row, int32_t sub_item);
 intptr_t List_View_Get_Item_Data(WINDOW_HANDLE list, int32_t row);

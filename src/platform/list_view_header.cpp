@@ -24,7 +24,8 @@ WINDOW_HANDLE List_Of(WINDOW_HANDLE header) {
 int32_t Place_At(const LIST_VIEW_STATE& state, int32_t x) {
     for (int32_t place = 0; place < static_cast<int32_t>(state.Order.size()); ++place) {
         const int32_t left = Column_Left_At_Place(state, place);
-        const int32_t width = state.Columns[static_cast<size_t>(state.Order[static_cast<size_t>(place)])].Width;
+        const int32_t width =
+            state.Columns[static_cast<size_t>(state.Order[static_cast<size_t>(place)])].Width;
         if (x >= left && x < left + width) return place;
     }
     return -1;
@@ -33,8 +34,9 @@ int32_t Place_At(const LIST_VIEW_STATE& state, int32_t x) {
 // The place whose right-hand line lies within reach of x, -1 for none.
 int32_t Divider_At(const LIST_VIEW_STATE& state, int32_t x) {
     for (int32_t place = static_cast<int32_t>(state.Order.size()) - 1; place >= 0; --place) {
-        const int32_t right = Column_Left_At_Place(state, place) +
-                              state.Columns[static_cast<size_t>(state.Order[static_cast<size_t>(place)])].Width;
+        const int32_t right =
+            Column_Left_At_Place(state, place) +
+            state.Columns[static_cast<size_t>(state.Order[static_cast<size_t>(place)])].Width;
         if (std::abs(x - right) <= DIVIDER_REACH) return place;
     }
     return -1;
@@ -45,7 +47,8 @@ int32_t Drop_Place(const LIST_VIEW_STATE& state, int32_t x) {
     const int32_t count = static_cast<int32_t>(state.Order.size());
     for (int32_t place = 0; place < count; ++place) {
         const int32_t left = Column_Left_At_Place(state, place);
-        const int32_t width = state.Columns[static_cast<size_t>(state.Order[static_cast<size_t>(place)])].Width;
+        const int32_t width =
+            state.Columns[static_cast<size_t>(state.Order[static_cast<size_t>(place)])].Width;
         if (x < left + width / 2) return place;
     }
     return count - 1;
@@ -85,8 +88,9 @@ void Paint_Header(WINDOW_HANDLE header, const LIST_VIEW_STATE& state) {
         Fill_Surface_Area(dc, {bar - 1, 0, bar + 2, client.Bottom}, Get_System_Colour(COLOUR_HIGHLIGHT));
         const int32_t left = state.Move_X - info.Width / 2;
         Draw_Frame_Control(dc, {left, 0, left + info.Width, client.Bottom}, FRAME_BUTTON, FRAME_FLAT);
-        Draw_Coloured_Text(dc, info.Heading, {left + HEADING_PADDING, 0, left + info.Width - HEADING_PADDING, client.Bottom},
-                           TEXT_SINGLE_LINE | TEXT_VERTICAL_CENTRE | TEXT_NO_PREFIX, Get_System_Colour(COLOUR_GRAY_TEXT));
+        Draw_Coloured_Text(
+            dc, info.Heading, {left + HEADING_PADDING, 0, left + info.Width - HEADING_PADDING, client.Bottom},
+            TEXT_SINGLE_LINE | TEXT_VERTICAL_CENTRE | TEXT_NO_PREFIX, Get_System_Colour(COLOUR_GRAY_TEXT));
     }
     End_Paint(header, &paint);
 }
@@ -111,11 +115,12 @@ void Finish_Press(WINDOW_HANDLE header, LIST_VIEW_STATE* state, int32_t x, int32
         auto from = std::find(state->Order.begin(), state->Order.end(), column);
         if (from == state->Order.end()) return;
         state->Order.erase(from);
-        state->Order.insert(state->Order.begin() + std::min<int32_t>(target, static_cast<int32_t>(state->Order.size())),
+        state->Order.insert(state->Order.begin() +
+                                std::min<int32_t>(target, static_cast<int32_t>(state->Order.size())),
                             column);
         Invalidate_Window(list, nullptr);
-        const int32_t place = static_cast<int32_t>(std::find(state->Order.begin(), state->Order.end(), column) -
-                                                   state->Order.begin());
+        const int32_t place = static_cast<int32_t>(
+            std::find(state->Order.begin(), state->Order.end(), column) - state->Order.begin());
         Notify_From_List_View(list, NOTIFY_HEADER_END_DRAG, place, sub_item, x, y);
         return;
     }
@@ -153,7 +158,8 @@ intptr_t Header_Procedure(WINDOW_HANDLE header, uint32_t code, uintptr_t wparam,
         if (state->Sizing) {
             LIST_VIEW_COLUMN& column = state->Columns[static_cast<size_t>(state->Pressed_Column)];
             const auto at = std::find(state->Order.begin(), state->Order.end(), state->Pressed_Column);
-            const int32_t left = Column_Left_At_Place(*state, static_cast<int32_t>(at - state->Order.begin()));
+            const int32_t left =
+                Column_Left_At_Place(*state, static_cast<int32_t>(at - state->Order.begin()));
             column.Width = std::max(0, x - left);
             Invalidate_Window(List_Of(header), nullptr);
         } else if (state->Moving || std::abs(x - state->Press_X) > MOVE_THRESHOLD) {
@@ -193,5 +199,6 @@ WINDOW_HANDLE Create_List_View_Header(WINDOW_HANDLE list) {
     RECT_AREA client;
     Get_Client_Rect(list, &client);
     return Create_Window(HEADER_CLASS, "", WINDOW_CHILD | WINDOW_VISIBLE,
-                         {2, 2, std::max(2, client.Right - 2), 2 + List_View_Header_Height(list)}, list, 0, 0);
+                         {2, 2, std::max(2, client.Right - 2), 2 + List_View_Header_Height(list)}, list, 0,
+                         0);
 }

@@ -51,6 +51,7 @@ int32_t List_View_Header_Height(WINDOW_HANDLE list);
 int32_t Column_Left_At_Place(const LIST_VIEW_STATE& state, int32_t place);
 int32_t Total_Column_Width(const LIST_VIEW_STATE& state);
 // Tells the list's parent; From is the list.
-void Notify_From_List_View(WINDOW_HANDLE list, uint32_t code, int32_t item, int32_t sub_item, int32_t x, int32_t y);
+void Notify_From_List_View(WINDOW_HANDLE list, uint32_t code, int32_t item, int32_t sub_item, int32_t x,
+                           int32_t y);
 void Register_List_View_Header();
 WINDOW_HANDLE Create_List_View_Header(WINDOW_HANDLE list);

@@ -28,7 +28,8 @@ void Paint_Label(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, const RECT_AREA& clie
     if ((style & CONTROL_RIGHT_TEXT) != 0) flags |= TEXT_RIGHT;
     Select_Control_Font(dc, window);
     Draw_Coloured_Text(dc, Get_Window_Text(window), client, flags,
-                       Is_Window_Enabled(window) ? dc->State.Text_Colour : Get_System_Colour(COLOUR_GRAY_TEXT));
+                       Is_Window_Enabled(window) ? dc->State.Text_Colour
+                                                 : Get_System_Colour(COLOUR_GRAY_TEXT));
 }
 
 void Paint_Etched_Frame(DEVICE_CONTEXT* dc, const RECT_AREA& r) {
@@ -65,8 +66,9 @@ intptr_t Static_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam,
             break;
         case CONTROL_STATIC_IMAGE:
             if (state != nullptr && state->Picture)
-                Stretch_Pixels(dc, 0, 0, client.Right, client.Bottom, Surface_Pixel_Source(state->Picture.get()), 0,
-                               0, state->Picture->Width, state->Picture->Height, RASTER_SOURCE_COPY);
+                Stretch_Pixels(dc, 0, 0, client.Right, client.Bottom,
+                               Surface_Pixel_Source(state->Picture.get()), 0, 0, state->Picture->Width,
+                               state->Picture->Height, RASTER_SOURCE_COPY);
             break;
         default:
             Paint_Label(window, dc, client);
@@ -78,8 +80,8 @@ intptr_t Static_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam,
     case MSG_STATIC_SET_PICTURE: {
         if (state == nullptr) return 0;
         const DRAWING_SURFACE* picture = reinterpret_cast<const DRAWING_SURFACE*>(lparam);
-        state->Picture = picture != nullptr && picture->Width > 0 ? std::make_unique<DRAWING_SURFACE>(*picture)
-                                                                  : nullptr;
+        state->Picture =
+            picture != nullptr && picture->Width > 0 ? std::make_unique<DRAWING_SURFACE>(*picture) : nullptr;
         Invalidate_Window(window, nullptr);
         return 1;
     }

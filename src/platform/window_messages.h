@@ -29,8 +29,8 @@ constexpr uint32_t MSG_SIZING = 22; // wparam: SIZING_EDGE_*, lparam: RECT_AREA*
 constexpr uint32_t MSG_EXIT_SIZE_MOVE = 23;
 constexpr uint32_t MSG_SET_FOCUS = 24;
 constexpr uint32_t MSG_KILL_FOCUS = 25;
-constexpr uint32_t MSG_ENABLE = 26;         // wparam: 1 enabled, 0 disabled
-constexpr uint32_t MSG_SHOW = 27;           // wparam: 1 shown, 0 hidden
+constexpr uint32_t MSG_ENABLE = 26; // wparam: 1 enabled, 0 disabled
+constexpr uint32_t MSG_SHOW = 27;   // wparam: 1 shown, 0 hidden
 // Colour queries a control sends its parent before it paints (wparam: the
 // DEVICE_CONTEXT* it will draw with, lparam: the control). The answer is a
 // DRAWING_BRUSH* for the background, or 0 for the control's own colours; the
@@ -39,10 +39,10 @@ constexpr uint32_t MSG_CONTROL_COLOUR_STATIC = 28; // labels, frames, check boxe
 constexpr uint32_t MSG_NOTIFY = 29;                // wparam: control id, lparam: NOTIFY_INFO*
 constexpr uint32_t MSG_DRAW_ITEM = 30;             // wparam: control id, lparam: DRAW_ITEM_INFO*
 constexpr uint32_t MSG_MEASURE_ITEM = 31;          // wparam: control id, lparam: MEASURE_ITEM_INFO*
-constexpr uint32_t MSG_SET_TEXT = 32; // lparam: const char*; sent after the text changed
+constexpr uint32_t MSG_SET_TEXT = 32;              // lparam: const char*; sent after the text changed
 constexpr uint32_t MSG_CAPTURE_LOST = 33;
 constexpr uint32_t MSG_MENU_BAR_CLICK = 34; // wparam: the title's position in the menu bar
-constexpr uint32_t MSG_SET_FONT = 35;        // wparam: DRAWING_FONT*, lparam: 1 to repaint
+constexpr uint32_t MSG_SET_FONT = 35;       // wparam: DRAWING_FONT*, lparam: 1 to repaint
 // Sent by Begin_Paint (wparam: the DEVICE_CONTEXT*); nonzero when the
 // procedure gave the area its background itself.
 constexpr uint32_t MSG_ERASE_BACKGROUND = 36;

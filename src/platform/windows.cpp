@@ -712,8 +712,6 @@ void Invalidate_Window(WINDOW_HANDLE window, const RECT_AREA* rect) {
                 std::max(gathered.Right, area.Right), std::max(gathered.Bottom, area.Bottom)};
 }
 
-
-
 void Validate_Window(WINDOW_HANDLE window) {
     if (WINDOW_RECORD* record = Find(window)) record->Invalid = false;
 }
@@ -767,8 +765,8 @@ DEVICE_CONTEXT* Begin_Paint(WINDOW_HANDLE window, PAINT_INFO* paint) {
         Stretch_Pixels(&record->Paint_DC, -record->Rect.Left, -record->Rect.Top, parent->Surface.Width,
                        parent->Surface.Height, Surface_Pixel_Source(&parent->Surface), 0, 0,
                        parent->Surface.Width, parent->Surface.Height, RASTER_SOURCE_COPY);
-    } else if (Send_Window_Message(window, MSG_ERASE_BACKGROUND, reinterpret_cast<uintptr_t>(&record->Paint_DC),
-                                   0) == 0) {
+    } else if (Send_Window_Message(window, MSG_ERASE_BACKGROUND,
+                                   reinterpret_cast<uintptr_t>(&record->Paint_DC), 0) == 0) {
         record = Find(window);
         if (record == nullptr) return nullptr;
         if (record->Background != NO_BACKGROUND)

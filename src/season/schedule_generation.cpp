@@ -1,7 +1,7 @@
 #include "season/schedule_generation.h"
 
-#include "app/window_graphics.h"
 #include "app/progress_window.h"
+#include "app/window_graphics.h"
 #include "database/league_structure.h"
 #include "database/playoff_bracket.h"
 #include "database/random_numbers.h"

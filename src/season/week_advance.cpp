@@ -3,9 +3,9 @@
 #include <cstdlib>
 
 #include "app/diagnostics.h"
+#include "app/main_menu.h"
 #include "app/main_window_title.h"
 #include "app/modal_dialogs.h"
-#include "app/main_menu.h"
 #include "app/news_ticker.h"
 #include "app/status_bars.h"
 #include "app/window_graphics.h"

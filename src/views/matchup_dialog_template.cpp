@@ -41,20 +41,24 @@ const DIALOG_CONTROL MATCHUP_CONTROLS[] = {
     {CONTROL_STATIC_IMAGE, MATCHUP_SECOND_STARS + 4, Stars(197, 4), "", 0},
     {CONTROL_STATIC_TEXT, MATCHUP_SPREAD_TEXT, {47, 238, 207, 16}, "", CENTRED},
     {CONTROL_STATIC_IMAGE, MATCHUP_WATCH_BAR, {47, 220, 207, 14}, "(Watch Games)", CONTROL_HIDDEN},
-    {CONTROL_PUSH_BUTTON, MATCHUP_PLAY_BUTTON, {100, 260, 100, 14}, "Play This Game", BUTTON | CONTROL_DEFAULT_BUTTON},
+    {CONTROL_PUSH_BUTTON,
+     MATCHUP_PLAY_BUTTON,
+     {100, 260, 100, 14},
+     "Play This Game",
+     BUTTON | CONTROL_DEFAULT_BUTTON},
     {CONTROL_PUSH_BUTTON, MATCHUP_SIMULATE_BUTTON, {100, 278, 100, 14}, "Simulate This Game", BUTTON},
     {CONTROL_PUSH_BUTTON, MATCHUP_SIMULATE_ALL_BUTTON, {100, 296, 100, 14}, "Simulate All", BUTTON},
 };
 } // namespace
 
-const DIALOG_TEMPLATE MATCHUP_DIALOG_TEMPLATE = {181,
-                                                 "",
-                                                 300,
-                                                 331,
-                                                 "MS Sans Serif",
-                                                 8,
-                                                 WINDOW_CAPTION | WINDOW_BORDER,
-                                                 MATCHUP_CONTROLS,
-                                                 static_cast<int32_t>(sizeof MATCHUP_CONTROLS /
-                                                                      sizeof MATCHUP_CONTROLS[0]),
-                                                 1};
+const DIALOG_TEMPLATE MATCHUP_DIALOG_TEMPLATE = {
+    181,
+    "",
+    300,
+    331,
+    "MS Sans Serif",
+    8,
+    WINDOW_CAPTION | WINDOW_BORDER,
+    MATCHUP_CONTROLS,
+    static_cast<int32_t>(sizeof MATCHUP_CONTROLS / sizeof MATCHUP_CONTROLS[0]),
+    1};

@@ -46,8 +46,9 @@ const DIALOG_CONTROL RESIZABLE_CONTROLS[] = {
     {CONTROL_PUSH_BUTTON, HELP_BUTTON, {144, 92, 50, 14}, "&Help", WINDOW_TAB_STOP},
     {CONTROL_STATIC_FRAME, RULER, {6, 110, 128, 2}, "", 0},
 };
-const DIALOG_TEMPLATE RESIZABLE_TEMPLATE = {920, "Roster", 200, 114, "MS Sans Serif", 8, WINDOW_CAPTION | WINDOW_BORDER,
-                                            RESIZABLE_CONTROLS, 4, ID_CANCEL};
+const DIALOG_TEMPLATE RESIZABLE_TEMPLATE = {
+    920, "Roster", 200, 114, "MS Sans Serif", 8, WINDOW_CAPTION | WINDOW_BORDER, RESIZABLE_CONTROLS,
+    4,   ID_CANCEL};
 
 // A resizable list dialog as the roster lists are: its layout follows the
 // grip and it may not shrink below its template.
@@ -123,7 +124,8 @@ TEST_F(DialogServices, ContextHelpOpensTheTopicPageOfEachDialogAndView) {
     EXPECT_STREQ(Get_Context_Help_Topic(40086), "games");
     EXPECT_STREQ(Get_Context_Help_Topic(12345), "playing");
     Player_List_Kind = PLAYER_LIST_COLLEGE_DRAFT;
-    EXPECT_STREQ(Get_Context_Help_Topic(114), "collegedraft") << "the Sortable Stats dialog opened as the draft";
+    EXPECT_STREQ(Get_Context_Help_Topic(114), "collegedraft")
+        << "the Sortable Stats dialog opened as the draft";
     Player_List_Kind = PLAYER_LIST_FREE_AGENTS;
     EXPECT_STREQ(Get_Context_Help_Topic(114), "freeagents");
     Player_List_Kind = PLAYER_LIST_ROSTER;
@@ -152,7 +154,8 @@ TEST_F(DialogServices, LaunchUrlShowsTheErrorWhenTheDesktopRefuses) {
     EXPECT_EQ(Launch_URL(NO_WINDOW, "https://footballkorva.example/x"), 2);
     ASSERT_EQ(Get_Shown_Messages().size(), 1u);
     EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Error Launching URL");
-    EXPECT_EQ(Get_Shown_Messages()[0].Text.rfind("Error 2.  Could not access: \"https://footballkorva.example/x\"", 0),
+    EXPECT_EQ(Get_Shown_Messages()[0].Text.rfind(
+                  "Error 2.  Could not access: \"https://footballkorva.example/x\"", 0),
               0u)
         << Get_Shown_Messages()[0].Text;
 }
@@ -198,11 +201,14 @@ TEST_F(DialogServices, SkinnedControlColoursGiveTheBrushExceptToFieldsAndLists) 
     const WINDOW_HANDLE other = Create_Modeless_Dialog(NO_WINDOW, fields_template, nullptr, 0);
     EXPECT_EQ(Handle_Dialog_Control_Color(MSG_CONTROL_COLOUR_DIALOG, dialog, dialog, &dc), brush);
     EXPECT_EQ(Handle_Dialog_Control_Color(MSG_CONTROL_COLOUR_SCROLL_BAR, dialog, NO_WINDOW, &dc), brush);
-    EXPECT_EQ(Handle_Dialog_Control_Color(MSG_CONTROL_COLOUR_STATIC, other, Get_Dialog_Item(other, 1), &dc), 0);
-    EXPECT_EQ(Handle_Dialog_Control_Color(MSG_CONTROL_COLOUR_STATIC, other, Get_Dialog_Item(other, 2), &dc), 0);
+    EXPECT_EQ(Handle_Dialog_Control_Color(MSG_CONTROL_COLOUR_STATIC, other, Get_Dialog_Item(other, 1), &dc),
+              0);
+    EXPECT_EQ(Handle_Dialog_Control_Color(MSG_CONTROL_COLOUR_STATIC, other, Get_Dialog_Item(other, 2), &dc),
+              0);
     EXPECT_EQ(Handle_Dialog_Control_Color(MSG_CONTROL_COLOUR_EDIT, other, Get_Dialog_Item(other, 1), &dc), 0);
-    EXPECT_EQ(Handle_Dialog_Control_Color(MSG_CONTROL_COLOUR_STATIC, dialog, Get_Dialog_Item(dialog, RULER), &dc),
-              brush);
+    EXPECT_EQ(
+        Handle_Dialog_Control_Color(MSG_CONTROL_COLOUR_STATIC, dialog, Get_Dialog_Item(dialog, RULER), &dc),
+        brush);
     EXPECT_EQ(dc.State.Background_Mode, BACKGROUND_TRANSPARENT);
     EXPECT_EQ(dc.State.Background_Colour, 0x9EAACDu);
 
@@ -350,7 +356,8 @@ TEST_F(DialogServices, TeamSelectorListsActiveTeamsWithTheirNumbers) {
     const DIALOG_TEMPLATE list_template = {923, "", 130, 110, "MS Sans Serif", 8, 0, lists, 1, 2};
     const WINDOW_HANDLE other = Create_Modeless_Dialog(NO_WINDOW, list_template, nullptr, 0);
     Fill_Team_Selector(other);
-    EXPECT_EQ(List_Box_Get_Count(Get_Dialog_Item(other, TEAM_SELECTOR)), TEST_LEAGUE_TEAMS) << "a list box alike";
+    EXPECT_EQ(List_Box_Get_Count(Get_Dialog_Item(other, TEAM_SELECTOR)), TEST_LEAGUE_TEAMS)
+        << "a list box alike";
     EXPECT_EQ(List_Box_Get_Current_Selection(Get_Dialog_Item(other, TEAM_SELECTOR)), 7);
     Destroy_Window(other);
 }
@@ -380,7 +387,8 @@ TEST_F(DialogServices, OwnerDrawnTeamListMarksTheUsersTeamWithItsHelmet) {
     Set_User_Preference(VIEWED_TEAM, 1);
     const DIALOG_CONTROL lists[] = {
         {CONTROL_LIST_BOX, TEAM_SELECTOR, {0, 0, 160, 100}, "", CONTROL_OWNER_DRAW | WINDOW_TAB_STOP}};
-    const DIALOG_TEMPLATE list_template = {924, "Teams", 160, 100, "MS Sans Serif", 8, WINDOW_BORDER, lists, 1, 2};
+    const DIALOG_TEMPLATE list_template = {924, "Teams",       160,   100, "MS Sans Serif",
+                                           8,   WINDOW_BORDER, lists, 1,   2};
     const WINDOW_HANDLE dialog = Create_Modeless_Dialog(NO_WINDOW, list_template, Team_List_Dialog, 0);
     const WINDOW_HANDLE list = Get_Dialog_Item(dialog, TEAM_SELECTOR);
     DEVICE_CONTEXT measure;
@@ -388,7 +396,8 @@ TEST_F(DialogServices, OwnerDrawnTeamListMarksTheUsersTeamWithItsHelmet) {
     Select_Font(&measure, Get_Window_Font(list));
     FONT_METRICS metrics{};
     Get_Font_Metrics(&measure, &metrics);
-    EXPECT_EQ(Send_Window_Message(list, MSG_LIST_GET_ITEM_HEIGHT, 0, 0), metrics.Height + metrics.External_Leading + 2)
+    EXPECT_EQ(Send_Window_Message(list, MSG_LIST_GET_ITEM_HEIGHT, 0, 0),
+              metrics.Height + metrics.External_Leading + 2)
         << "measured in the list's own font";
     Pump_Messages();
     DRAWING_SURFACE picture{};
@@ -485,7 +494,11 @@ const DIALOG_CONTROL SKINNED_CONTROLS[] = {
     {CONTROL_CHECK_BOX, 1034, {14, 30, 100, 12}, "Awards", WINDOW_TAB_STOP},
     {CONTROL_RADIO_BUTTON, 1435, {14, 44, 60, 12}, "Manual", WINDOW_TAB_STOP | CONTROL_GROUP},
     {CONTROL_RADIO_BUTTON, 1436, {76, 44, 60, 12}, "Automatic", 0},
-    {CONTROL_STATIC_TEXT, 1463, {154, 6, 140, 30}, "'Owner Mode' requires you to set ticket prices and manage expenditures.", 0},
+    {CONTROL_STATIC_TEXT,
+     1463,
+     {154, 6, 140, 30},
+     "'Owner Mode' requires you to set ticket prices and manage expenditures.",
+     0},
     {CONTROL_EDIT, 1331, {154, 40, 140, 13}, "Database notes", WINDOW_TAB_STOP},
     {CONTROL_COMBO_BOX, 1009, {154, 58, 140, 60}, "", WINDOW_TAB_STOP},
     {CONTROL_LIST_BOX, 1436 + 100, {6, 68, 140, 50}, "", WINDOW_TAB_STOP},
@@ -494,10 +507,17 @@ const DIALOG_CONTROL SKINNED_CONTROLS[] = {
     {CONTROL_PUSH_BUTTON, HELP_BUTTON, {244, 104, 50, 14}, "&Help", WINDOW_TAB_STOP},
     {CONTROL_SIZE_GRIP, UNNAMED_CONTROL, {290, 114, 10, 10}, "", 0},
 };
-const DIALOG_TEMPLATE SKINNED_TEMPLATE = {926, "Options", 300, 124, "MS Sans Serif", 8, WINDOW_CAPTION | WINDOW_BORDER,
-                                          SKINNED_CONTROLS,
-                                          static_cast<int32_t>(sizeof SKINNED_CONTROLS / sizeof SKINNED_CONTROLS[0]),
-                                          ID_CANCEL};
+const DIALOG_TEMPLATE SKINNED_TEMPLATE = {
+    926,
+    "Options",
+    300,
+    124,
+    "MS Sans Serif",
+    8,
+    WINDOW_CAPTION | WINDOW_BORDER,
+    SKINNED_CONTROLS,
+    static_cast<int32_t>(sizeof SKINNED_CONTROLS / sizeof SKINNED_CONTROLS[0]),
+    ID_CANCEL};
 
 intptr_t Skinned_Dialog(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wparam, intptr_t lparam) {
     switch (code) {
@@ -546,7 +566,8 @@ TEST_F(DialogServices, SkinnedDialogsTakeTheSkinColourBehindEveryLabel) {
             return Get_Surface_Pixel(&picture, rect.Left - outer.Left + dx, rect.Top - outer.Top + dy);
         };
         const uint32_t skin_pixel = Colour_To_Pixel(Get_Skin_Color());
-        EXPECT_EQ(Get_Surface_Pixel(&picture, frame.Left + 3, picture.Height - 3), skin_pixel) << "the dialog";
+        EXPECT_EQ(Get_Surface_Pixel(&picture, frame.Left + 3, picture.Height - 3), skin_pixel)
+            << "the dialog";
         EXPECT_EQ(at(1463, 136 * 6 / 4, 40), skin_pixel) << "behind a label";
         EXPECT_EQ(at(1034, 100, 2), skin_pixel) << "behind a check box";
         EXPECT_EQ(at(1331, 100, 6), Colour_To_Pixel(Make_Colour(255, 255, 255))) << "an edit keeps its field";

@@ -17,13 +17,13 @@
 #include "database/league_structure.h"
 #include "platform/backend.h"
 #include "platform/controls.h"
-#include "platform/text_render.h"
 #include "platform/dialogs.h"
 #include "platform/keys.h"
 #include "platform/label_drawing.h"
 #include "platform/message_box.h"
 #include "platform/png_file.h"
 #include "platform/scripted_answers.h"
+#include "platform/text_render.h"
 #include "platform/windows.h"
 #include "support/frame_fixture.h"
 #include "views/matchup_dialog_template.h"
@@ -127,7 +127,8 @@ void Expect_Valid_Control_Tree(const DIALOG_TEMPLATE& dialog_template) {
         Get_Window_Rect(control, &rect);
         Screen_To_Client(dialog, &rect.Left, &rect.Top);
         Screen_To_Client(dialog, &rect.Right, &rect.Bottom);
-        EXPECT_TRUE(rect.Left >= 0 && rect.Top >= 0 && rect.Right <= client.Right && rect.Bottom <= client.Bottom)
+        EXPECT_TRUE(rect.Left >= 0 && rect.Top >= 0 && rect.Right <= client.Right &&
+                    rect.Bottom <= client.Bottom)
             << "control " << row.Id << " lies outside the dialog";
     }
     Destroy_Window(dialog);
@@ -142,8 +143,8 @@ TEST_F(FrameDialogs, EveryTemplateBuildsAValidControlTree) {
     Expect_Valid_Control_Tree(MATCHUP_DIALOG_TEMPLATE);
     std::string problem;
     EXPECT_TRUE(Validate_Dialog_Template(MATCHUP_DIALOG_TEMPLATE,
-                                         {1404, 1412, 1409, 1406, 1405, 1408, 1411, 1410, 1399, 1403, 1394, 1398,
-                                          1343, 1430, 1431, 1432, 1433, 1434, 1391, 1393, 1392},
+                                         {1404, 1412, 1409, 1406, 1405, 1408, 1411, 1410, 1399, 1403, 1394,
+                                          1398, 1343, 1430, 1431, 1432, 1433, 1434, 1391, 1393, 1392},
                                          &problem))
         << problem;
     // The progress window's own controls and the bar it adds.
@@ -264,8 +265,8 @@ void Look_At_Welcome(void* context) {
     RECT_AREA outer;
     Get_Window_Rect(dialog, &outer);
     Get_Window_Rect(Get_Dialog_Item(dialog, 1356), &look->Splash);
-    look->Splash = {look->Splash.Left - outer.Left, look->Splash.Top - outer.Top, look->Splash.Right - outer.Left,
-                    look->Splash.Bottom - outer.Top};
+    look->Splash = {look->Splash.Left - outer.Left, look->Splash.Top - outer.Top,
+                    look->Splash.Right - outer.Left, look->Splash.Bottom - outer.Top};
     if (const char* folder = std::getenv("KORVA_PICTURE_DIR"))
         Write_Surface_PNG(&look->Picture, (std::string(folder) + "/welcome.png").c_str());
     Script_Key_Press(KEY_ESCAPE, 0);

@@ -4,12 +4,12 @@
 #include "app/drawing_primitives.h"
 #include "app/drawing_services.h"
 #include "app/image_drawing.h"
+#include "app/main_window_geometry.h"
 #include "app/skins.h"
 #include "database/league_structure.h"
+#include "image_test_files.h"
 #include "platform/dialogs.h"
 #include "platform/windows.h"
-#include "app/main_window_geometry.h"
-#include "image_test_files.h"
 #include "support/debug_log.h"
 
 namespace {
@@ -154,7 +154,8 @@ TEST_F(Drawing, PicturesAndTextGoOverADialogsControls) {
     EXPECT_EQ(at(20, 51), red);
     EXPECT_EQ(at(21, 52), red);
     EXPECT_NE(at(22, 52), red);
-    EXPECT_EQ(Draw_Cached_Image_On_Control(dialog, dc, 11, "missing.png"), 0) << "a missing picture draws nothing";
+    EXPECT_EQ(Draw_Cached_Image_On_Control(dialog, dc, 11, "missing.png"), 0)
+        << "a missing picture draws nothing";
 
     // A window background: the picture over the client area, else the skin colour.
     Set_Skin_Name("earth");

@@ -95,7 +95,10 @@ const DIALOG_CONTROL GALLERY_CONTROLS[] = {
     {CONTROL_RADIO_BUTTON, GALLERY_RADIO_B, {14, 44, 70, 12}, "&Automatic", 0},
     {CONTROL_STATIC_TEXT, GALLERY_LABEL, {164, 6, 140, 10}, "Team name:", 0},
     {CONTROL_EDIT, GALLERY_EDIT, {164, 18, 140, 13}, "Korva", STOP},
-    {CONTROL_EDIT, GALLERY_NOTES, {164, 36, 140, 30}, "Notes that run on over more than one line of the box.",
+    {CONTROL_EDIT,
+     GALLERY_NOTES,
+     {164, 36, 140, 30},
+     "Notes that run on over more than one line of the box.",
      STOP | CONTROL_MULTI_LINE | CONTROL_WANT_RETURN},
     {CONTROL_LIST_BOX, GALLERY_LIST, {6, 72, 150, 60}, "", STOP | CONTROL_TAB_STOPS},
     {CONTROL_COMBO_BOX, GALLERY_COMBO, {164, 72, 140, 70}, "", STOP},
@@ -108,16 +111,17 @@ const DIALOG_CONTROL GALLERY_CONTROLS[] = {
     {CONTROL_PUSH_BUTTON, ID_CANCEL, {254, 214, 50, 14}, "Cancel", STOP},
     {CONTROL_SIZE_GRIP, GALLERY_GRIP, {302, 222, 8, 10}, "", 0},
 };
-const DIALOG_TEMPLATE GALLERY_TEMPLATE = {910,
-                                          "Every Control",
-                                          310,
-                                          232,
-                                          "MS Sans Serif",
-                                          8,
-                                          WINDOW_CAPTION | WINDOW_BORDER,
-                                          GALLERY_CONTROLS,
-                                          static_cast<int32_t>(sizeof GALLERY_CONTROLS / sizeof GALLERY_CONTROLS[0]),
-                                          ID_CANCEL};
+const DIALOG_TEMPLATE GALLERY_TEMPLATE = {
+    910,
+    "Every Control",
+    310,
+    232,
+    "MS Sans Serif",
+    8,
+    WINDOW_CAPTION | WINDOW_BORDER,
+    GALLERY_CONTROLS,
+    static_cast<int32_t>(sizeof GALLERY_CONTROLS / sizeof GALLERY_CONTROLS[0]),
+    ID_CANCEL};
 
 struct PLAYER_ROW {
     const char* Name;
@@ -125,9 +129,9 @@ struct PLAYER_ROW {
     int32_t Age;
     int32_t Overall;
 };
-const PLAYER_ROW PLAYERS[] = {{"Abbott, Lee", "QB", 27, 81},   {"Carver, Jon", "RB", 24, 74},
-                              {"Dunmore, Ray", "WR", 29, 88},  {"Beck, Tom", "LB", 31, 74},
-                              {"Ellery, Sam", "CB", 22, 69},   {"Faulk, Mo", "K", 35, 77}};
+const PLAYER_ROW PLAYERS[] = {{"Abbott, Lee", "QB", 27, 81},  {"Carver, Jon", "RB", 24, 74},
+                              {"Dunmore, Ray", "WR", 29, 88}, {"Beck, Tom", "LB", 31, 74},
+                              {"Ellery, Sam", "CB", 22, 69},  {"Faulk, Mo", "K", 35, 77}};
 constexpr int32_t PLAYER_COUNT = static_cast<int32_t>(sizeof PLAYERS / sizeof PLAYERS[0]);
 
 // Sorts by the sub-item (context: sub-item + 1, negative for the reverse
@@ -166,14 +170,17 @@ void Fill_Gallery(WINDOW_HANDLE dialog) {
     const WINDOW_HANDLE list = Get_Dialog_Item(dialog, GALLERY_LIST);
     List_Box_Set_Tab_Stops(list, {70, 100});
     for (const PLAYER_ROW& player : PLAYERS)
-        List_Box_Add_String(list, (std::string(player.Name) + "\t" + player.Position + "\t" + std::to_string(player.Age)).c_str());
+        List_Box_Add_String(
+            list,
+            (std::string(player.Name) + "\t" + player.Position + "\t" + std::to_string(player.Age)).c_str());
     List_Box_Set_Current_Selection(list, 2);
     const WINDOW_HANDLE combo = Get_Dialog_Item(dialog, GALLERY_COMBO);
     for (const char* speed : {"Very Slow", "Slow", "Normal", "Fast", "Very Fast", "Instant"})
         Combo_Box_Add_String(combo, speed);
     Combo_Box_Set_Current_Selection(combo, 2);
     const WINDOW_HANDLE view = Get_Dialog_Item(dialog, GALLERY_VIEW);
-    Send_Window_Message(view, MSG_LIST_VIEW_SET_EXTENDED_STYLE, 0, LIST_VIEW_FULL_ROW_SELECT | LIST_VIEW_GRID_LINES);
+    Send_Window_Message(view, MSG_LIST_VIEW_SET_EXTENDED_STYLE, 0,
+                        LIST_VIEW_FULL_ROW_SELECT | LIST_VIEW_GRID_LINES);
     List_View_Insert_Column(view, 0, "Name", 120, LIST_VIEW_ALIGN_LEFT, 0);
     List_View_Insert_Column(view, 1, "Pos", 50, LIST_VIEW_ALIGN_CENTRE, 1);
     List_View_Insert_Column(view, 2, "Age", 50, LIST_VIEW_ALIGN_CENTRE, 2);
@@ -259,14 +266,16 @@ void Choose_Fast_In_Combo(void*) {
     ASSERT_NE(drop, NO_WINDOW) << "the list opened";
     RECT_AREA list;
     Get_Window_Rect(drop, &list);
-    const int32_t line = static_cast<int32_t>(Send_Dialog_Item_Message(dialog, GALLERY_COMBO, MSG_COMBO_GET_ITEM_HEIGHT, 0, 0));
+    const int32_t line = static_cast<int32_t>(
+        Send_Dialog_Item_Message(dialog, GALLERY_COMBO, MSG_COMBO_GET_ITEM_HEIGHT, 0, 0));
     Click_Screen(list.Left + 10, list.Top + 1 + 3 * line + line / 2); // "Fast"
 }
 
 void Sort_By_Age_And_Pick_The_Oldest(void*) {
     const WINDOW_HANDLE dialog = Open_Dialog();
     const WINDOW_HANDLE view = Get_Dialog_Item(dialog, GALLERY_VIEW);
-    const WINDOW_HANDLE header = static_cast<WINDOW_HANDLE>(Send_Window_Message(view, MSG_LIST_VIEW_GET_HEADER, 0, 0));
+    const WINDOW_HANDLE header =
+        static_cast<WINDOW_HANDLE>(Send_Window_Message(view, MSG_LIST_VIEW_GET_HEADER, 0, 0));
     RECT_AREA heading;
     Get_Window_Rect(header, &heading);
     // "Age" is the third heading: 120 + 50 pixels in, and half of its 50.
@@ -320,7 +329,9 @@ TEST_F(Controls, EditsTypeSelectCutAndPasteThroughTheClipboard) {
     ASSERT_NE(dialog, NO_WINDOW);
     const WINDOW_HANDLE edit = Get_Dialog_Item(dialog, GALLERY_EDIT);
     Set_Focus(edit);
-    auto key = [&](uint32_t code, uint32_t modifiers = 0) { Send_Window_Message(edit, MSG_KEY_DOWN, code, modifiers); };
+    auto key = [&](uint32_t code, uint32_t modifiers = 0) {
+        Send_Window_Message(edit, MSG_KEY_DOWN, code, modifiers);
+    };
     auto type = [&](const char* text) {
         for (const char* c = text; *c != 0; ++c)
             Send_Window_Message(edit, MSG_CHAR, static_cast<unsigned char>(*c), 0);
@@ -374,7 +385,8 @@ TEST_F(Controls, ListViewSortsReordersColumnsAndReportsWhatHappened) {
     gallery_log = GALLERY_LOG{};
     const WINDOW_HANDLE dialog = Create_Modeless_Dialog(NO_WINDOW, GALLERY_TEMPLATE, Gallery_Dialog, 0);
     const WINDOW_HANDLE view = Get_Dialog_Item(dialog, GALLERY_VIEW);
-    const WINDOW_HANDLE header = static_cast<WINDOW_HANDLE>(Send_Window_Message(view, MSG_LIST_VIEW_GET_HEADER, 0, 0));
+    const WINDOW_HANDLE header =
+        static_cast<WINDOW_HANDLE>(Send_Window_Message(view, MSG_LIST_VIEW_GET_HEADER, 0, 0));
     ASSERT_NE(header, NO_WINDOW);
     Pump_Messages();
     RECT_AREA heading;
@@ -526,8 +538,8 @@ TEST_F(Controls, EveryControlIsDrawnByOurCode) {
 
     // The combo's list opens over the dialog, below its face, the chosen line lit.
     Send_Dialog_Item_Message(dialog, GALLERY_COMBO, MSG_COMBO_SHOW_DROP_DOWN, 1, 0);
-    const WINDOW_HANDLE drop =
-        static_cast<WINDOW_HANDLE>(Send_Dialog_Item_Message(dialog, GALLERY_COMBO, MSG_COMBO_GET_DROP_LIST, 0, 0));
+    const WINDOW_HANDLE drop = static_cast<WINDOW_HANDLE>(
+        Send_Dialog_Item_Message(dialog, GALLERY_COMBO, MSG_COMBO_GET_DROP_LIST, 0, 0));
     ASSERT_NE(drop, NO_WINDOW);
     Pump_Messages();
     DRAWING_SURFACE screen{};
@@ -537,8 +549,10 @@ TEST_F(Controls, EveryControlIsDrawnByOurCode) {
     RECT_AREA face = Screen_Rect(dialog, GALLERY_COMBO), list;
     Get_Window_Rect(drop, &list);
     EXPECT_EQ(list.Top, face.Bottom);
-    const int32_t line = static_cast<int32_t>(Send_Dialog_Item_Message(dialog, GALLERY_COMBO, MSG_COMBO_GET_ITEM_HEIGHT, 0, 0));
-    EXPECT_EQ(Get_Surface_Pixel(&screen, list.Left + 3, list.Top + 1 + 2 * line + 1), Colour_To_Pixel(Make_Colour(0, 120, 215)))
+    const int32_t line = static_cast<int32_t>(
+        Send_Dialog_Item_Message(dialog, GALLERY_COMBO, MSG_COMBO_GET_ITEM_HEIGHT, 0, 0));
+    EXPECT_EQ(Get_Surface_Pixel(&screen, list.Left + 3, list.Top + 1 + 2 * line + 1),
+              Colour_To_Pixel(Make_Colour(0, 120, 215)))
         << "\"Normal\" is lit";
     Send_Dialog_Item_Message(dialog, GALLERY_COMBO, MSG_COMBO_SHOW_DROP_DOWN, 0, 0);
     EXPECT_FALSE(Is_Window(drop));

@@ -428,8 +428,8 @@ void Set_SDL_Cursor(int32_t shape) {
 // The desktop's clipboard holds UTF-8; the program's text is Windows-1252.
 void Put_SDL_Clipboard(const char* text) {
     std::string utf8;
-    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(text != nullptr ? text : ""); *c != 0;
-         ++c) {
+    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(text != nullptr ? text : "");
+         *c != 0; ++c) {
         if (*c < 0x80) {
             utf8 += static_cast<char>(*c);
         } else if (*c >= 0xA0) {
