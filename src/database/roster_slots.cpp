@@ -249,6 +249,13 @@ float Ensure_Player_Minimum_Rating(int32_t team, int32_t slot) {
     return value;
 }
 
+float Read_Repaired_Player_Rating(int32_t team, int32_t slot, int32_t rating) {
+    const float value = Get_Player_Rating(team, slot, rating);
+    const float repaired = Repaired_Rating(value, rating);
+    if (repaired != value) Set_Player_Rating(team, slot, rating, repaired);
+    return repaired;
+}
+
 void Rescale_Player_Ratings(int32_t team, int32_t slot, float target) {
     if (target > 95.0f || target < 50.0f || !Is_Player_Address(team, slot)) return;
     float value = Ensure_Player_Minimum_Rating(team, slot);
