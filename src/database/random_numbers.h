@@ -23,6 +23,4 @@ int32_t Rounded_Signed_Sqrt(int32_t x);
 int32_t Get_Rank_Grade_Index(int32_t rank);
 int32_t Get_Value_Grade_Index(int32_t value);
 
-inline int32_t Clamp_Int(int32_t lo, int32_t hi, int32_t x) {
-    return x > hi ? (hi < lo ? lo : hi) : (x < lo ? lo : x);
-}
+inline int32_t Clamp_Int(int32_t lo, int32_t hi, int32_t x) { return x > hi ? (hi < lo ? lo : hi) : (x < lo ? lo : x); }

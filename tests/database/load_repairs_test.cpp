@@ -12,10 +12,10 @@
 #include "database/player_record.h"
 #include "database/saved_game.h"
 #include "database/settings.h"
-#include "database/team_record.h"
 #include "database/universe.h"
 #include "engine/game_record.h"
 #include "platform/message_box.h"
+#include "database/team_record.h"
 #include "support/game_runner.h"
 #include "support/test_league.h"
 
