@@ -74,13 +74,17 @@ bool Side_Has_Position(const TRADE_OFFER& offer, int32_t side, int32_t position)
     return false;
 }
 
-// Both teams' scores, or a code for an offer the builders cannot use.
+// Both teams' scores, or a code for an offer the builders cannot use. The
+// flag says whether team B scores lower, whenever both scores are taken (a
+// side that refuses scores lowest and so is offered a player next).
 int32_t Score_Both_Sides(TRADE_OFFER* offer, const TEAM_STRENGTH_TABLE& table_a,
-                         const TEAM_STRENGTH_TABLE& table_b, int32_t* score_a, int32_t* score_b) {
+                         const TEAM_STRENGTH_TABLE& table_b, int32_t* lower_b, int32_t* score_a,
+                         int32_t* score_b) {
     if (!Is_Trade_Offer_Well_Formed(offer)) return INVALID_OFFER_SCORE;
     if (!Check_Trade_Legality(offer, nullptr)) return ILLEGAL_OFFER_SCORE;
     *score_a = Score_Trade_Offer_For_Team_A(offer, table_a);
     *score_b = Score_Trade_Offer(offer, table_b);
+    if (lower_b != nullptr) *lower_b = *score_b < *score_a ? 1 : 0;
     if (*score_a < 0 || *score_b < 0) return INVALID_OFFER_SCORE;
     return 0;
 }
@@ -179,9 +183,8 @@ void Build_Computer_Trade_Offer(TRADE_OFFER* offer, const TEAM_STRENGTH_TABLE& t
 int32_t Score_Trade_Product(TRADE_OFFER* offer, int32_t* lower_b, const TEAM_STRENGTH_TABLE& table_a,
                             const TEAM_STRENGTH_TABLE& table_b) {
     int32_t score_a = 0, score_b = 0;
-    const int32_t refused = Score_Both_Sides(offer, table_a, table_b, &score_a, &score_b);
+    const int32_t refused = Score_Both_Sides(offer, table_a, table_b, lower_b, &score_a, &score_b);
     if (refused != 0) return refused;
-    if (lower_b != nullptr) *lower_b = score_b < score_a ? 1 : 0;
     if (score_a == 0 && score_b == 0) return -1;
     return Clamp_To_Int32(Mul_Div_Round_64(score_a, score_b, 1000));
 }
@@ -189,9 +192,8 @@ int32_t Score_Trade_Product(TRADE_OFFER* offer, int32_t* lower_b, const TEAM_STR
 int32_t Score_Trade_Balance(TRADE_OFFER* offer, int32_t* lower_b, const TEAM_STRENGTH_TABLE& table_a,
                             const TEAM_STRENGTH_TABLE& table_b) {
     int32_t score_a = 0, score_b = 0;
-    const int32_t refused = Score_Both_Sides(offer, table_a, table_b, &score_a, &score_b);
+    const int32_t refused = Score_Both_Sides(offer, table_a, table_b, lower_b, &score_a, &score_b);
     if (refused != 0) return refused;
-    if (lower_b != nullptr) *lower_b = score_b < score_a ? 1 : 0;
     return -std::abs(score_a - score_b);
 }
 
