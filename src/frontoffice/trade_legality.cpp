@@ -57,6 +57,8 @@ int32_t Is_Trade_Offer_Well_Formed(const TRADE_OFFER* offer) {
     if (offer == nullptr) return 0;
     for (int32_t side = 0; side < 2; ++side)
         if (!Is_Used_Franchise_Slot(Get_Trade_Side_Team(*offer, side))) return 0;
+    // A team trading with itself would list one player on both sides.
+    if (offer->Team[0] == offer->Team[1]) return 0;
     return Side_Is_Well_Formed(*offer, 0) && Side_Is_Well_Formed(*offer, 1) ? 1 : 0;
 }
 

@@ -9,7 +9,7 @@
 constexpr int32_t MIN_TRADE_ROSTER = 51;
 constexpr int32_t MAX_TRADE_ROSTER = 100;
 
-// 1 when both teams are franchises in use, every player item names a player
+// 1 when the two teams are different franchises in use, every player item names a player
 // of the giving team (none twice on a side) and every pick item a pick the
 // giving team owns; else 0.
 int32_t Is_Trade_Offer_Well_Formed(const TRADE_OFFER* offer);
