@@ -93,9 +93,10 @@ TEST(RosterMoves, AutoFillFillsAHumanTeamButLeavesItsDepthChart) {
     Do_Automatic_Signings();
     std::vector<int32_t> kept = Ids(human);
     ASSERT_EQ(kept.size(), order.size() + 1);
-    kept.erase(std::remove_if(kept.begin(), kept.end(),
-                              [&](int32_t id) { return std::find(order.begin(), order.end(), id) == order.end(); }),
-               kept.end());
+    kept.erase(
+        std::remove_if(kept.begin(), kept.end(),
+                       [&](int32_t id) { return std::find(order.begin(), order.end(), id) == order.end(); }),
+        kept.end());
     EXPECT_EQ(kept, order) << "the players already there keep their order";
 }
 
