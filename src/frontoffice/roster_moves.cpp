@@ -25,6 +25,7 @@
 #include "frontoffice/roster_minimums.h"
 #include "frontoffice/team_budgets.h"
 #include "frontoffice/team_needs.h"
+#include "frontoffice/trade_legality.h"
 #include "frontoffice/trade_scoring.h"
 #include "personnel/contract_renewal.h"
 #include "personnel/free_agent_order.h"
@@ -35,7 +36,6 @@
 namespace {
 constexpr int32_t SIGN_OR_RELEASE_ATTEMPTS = 3;
 constexpr int32_t MAX_CAP_PASSES = 100;
-constexpr int32_t SMALLEST_CAP_CUT_ROSTER = 51;
 constexpr int32_t LARGE_ROSTER = 70;
 constexpr int32_t PREDICTED_SEASON = 3;
 constexpr int32_t PREDICTED_CASH_NEED_STAT = 305;
@@ -69,6 +69,8 @@ int32_t Release_Cash(int32_t cash_ratio, int64_t step) {
 void Try_Computer_Release(int32_t team, int32_t cash_ratio, int64_t step, const TEAM_STRENGTH_TABLE& needs) {
     const int32_t slot = Random_Below(PLAYERS_PER_TEAM);
     if (!Is_Player_Slot_Used(team, slot)) return;
+    // A release never leaves fewer players than a trade may.
+    if (Get_First_Empty_Player_Slot(team) <= MIN_TRADE_ROSTER) return;
     if (Is_Player_Within_Position_Quota(team, slot) && Get_Team_Magic_Number(team) != NO_MAGIC_NUMBER) return;
     TRADE_OFFER offer;
     Init_Trade_Offer(&offer);
@@ -186,7 +188,7 @@ void Computer_Sign_Or_Release(int32_t team) {
     else
         Try_Computer_Signing(team, needs);
     for (int32_t pass = 0; pass < MAX_CAP_PASSES && Is_Over_Salary_Cap(team); ++pass) {
-        if (Get_First_Empty_Player_Slot(team) <= SMALLEST_CAP_CUT_ROSTER) break;
+        if (Get_First_Empty_Player_Slot(team) <= MIN_TRADE_ROSTER) break;
         Shed_Surplus_Player(team);
     }
 }
