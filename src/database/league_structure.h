@@ -117,5 +117,10 @@ void Set_Current_Week(int32_t week);
 void Store_User_Name_In_Fame_File(const char* name);
 int32_t Get_Current_Season_Index();
 int32_t Get_Replay_Mode();
+// Calendar year of the current season: Base_Year plus the season index, kept
+// within MIN_CALENDAR_YEAR..MAX_CALENDAR_YEAR so that a damaged file's values
+// can neither overflow the sum nor the date arithmetic built on it.
+constexpr int32_t MIN_CALENDAR_YEAR = 0;
+constexpr int32_t MAX_CALENDAR_YEAR = 9999;
 int32_t Get_Current_Year();
 void Clear_All_Time_Leaders();

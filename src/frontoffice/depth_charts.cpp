@@ -230,7 +230,7 @@ void Auto_Set_Computer_Depth_Charts(int32_t keep_injured) {
     if (Get_User_Preference(COMMISSIONER_MODE) != 0) return;
     const int32_t teams = Refresh_Active_Team_Count();
     for (int32_t team = 0; team < teams; ++team)
-        if (!Is_Human_Team(team)) Run_Team_Pass(team, keep_injured);
+        if (Is_Computer_Team(team)) Run_Team_Pass(team, keep_injured);
     for (int32_t pool = FREE_AGENT_TEAM; pool < TOTAL_NUMBER_OF_TEAMS; ++pool)
         Compact_Team_Roster(pool);
 }

@@ -10,7 +10,7 @@
 #include "database/roster_slots.h"
 #include "database/settings.h"
 #include "database/team_finances.h"
-#include "dialogs/player_moves.h"
+#include "dialogs/roster_moves.h"
 #include "frontoffice/depth_charts.h"
 #include "frontoffice/finance_stats.h"
 #include "frontoffice/money.h"

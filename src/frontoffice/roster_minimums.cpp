@@ -7,7 +7,7 @@
 #include "database/roster_slots.h"
 #include "database/settings.h"
 #include "database/team_record.h"
-#include "dialogs/player_moves.h"
+#include "dialogs/roster_moves.h"
 #include "frontoffice/roster_limits.h"
 #include "personnel/player_generation.h"
 

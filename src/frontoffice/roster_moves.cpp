@@ -15,7 +15,7 @@
 #include "database/standings.h"
 #include "database/team_finances.h"
 #include "database/team_operations.h"
-#include "dialogs/player_moves.h"
+#include "dialogs/roster_moves.h"
 #include "engine/snap_decisions.h"
 #include "frontoffice/depth_charts.h"
 #include "frontoffice/finance_stats.h"

@@ -20,7 +20,6 @@ constexpr int32_t CITY_POPULATION = 0;
 constexpr int32_t CITY_REGION_POPULATION = 1;
 constexpr int32_t CITY_LONGITUDE = 5;
 constexpr int32_t CITY_LATITUDE = 6;
-constexpr int32_t STADIUM_CAPACITY = 0;
 constexpr int32_t STADIUM_KIND = 1;
 constexpr int32_t PREMIUM_STADIUM = 2;
 constexpr int32_t MARKET_RADIUS = 2000;

@@ -1,5 +1,4 @@
-// Roster moves between teams.
-#include "dialogs/player_moves.h"
+#include "dialogs/roster_moves.h"
 
 #include "database/league_structure.h"
 #include "database/player_record.h"
@@ -10,10 +9,14 @@
 #include "database/team_record.h"
 #include "personnel/player_retirement.h"
 
+namespace {
+constexpr int32_t RETIRED_DESTINATION = 41;
+} // namespace
+
 int32_t Move_Player_To_Team(int32_t destination, int32_t team, int32_t slot) {
     if (destination == team) return slot;
     if (!Is_Player_Slot_Used(team, slot)) return -1;
-    if (destination == RETIRED_LIST_TEAM) {
+    if (destination == RETIRED_DESTINATION) {
         Retire_Player(team, slot);
         return -1;
     }
@@ -21,19 +24,17 @@ int32_t Move_Player_To_Team(int32_t destination, int32_t team, int32_t slot) {
         Release_Player_To_Free_Agents(team, slot);
         return 0;
     }
-    if (!Is_Team_Record_Slot(destination)) return -1;
-    const int32_t players = Get_First_Empty_Player_Slot(destination);
-    if (players >= PLAYERS_PER_TEAM) return -1;
+    if (!Is_Valid_Team_Code(destination)) return -1;
+    const int32_t count = Get_First_Empty_Player_Slot(destination);
+    if (count >= PLAYERS_PER_TEAM) return -1;
     int32_t place = Find_Last_Unit_Player(destination, Get_Player_Unit(team, slot)) + 1;
-    if (place > players) place = players;
-    // The empty slot at the end moves up to the new player's place.
-    for (int32_t k = players - 1; k >= place; --k)
-        Swap_Players(destination, k, destination, k + 1);
+    // A roster with gaps may hold its unit's last player past its count.
+    if (place > count) place = count;
+    for (int32_t s = count; s > place; --s)
+        Swap_Players(destination, s, destination, s - 1);
     Copy_Player(destination, place, team, slot);
     Remove_Player(team, slot);
-    if (Get_Header_Flag(HEADER_FLAG_SEASON_LINE_RECORDING) != 0) {
-        const int32_t line = Add_Player_Season_Line(destination, place, Get_Current_Year(), destination);
-        if (line != NO_SEASON_LINE) Set_Player_Latest_Season_Line(destination, place, line);
-    }
+    if (Get_Header_Flag(HEADER_FLAG_SEASON_LINE_RECORDING) != 0)
+        Add_Player_Current_Year_Season_Line(destination, place, 1);
     return place;
 }
