@@ -39,7 +39,7 @@ int32_t Clamp_Need(int64_t value) {
 
 // Wins less losses of the team's current season.
 int32_t Record_Margin(int32_t team) {
-    return Get_Team_Record_Char(team, RECORD_CHAR_WINS) - Get_Team_Record_Char(team, RECORD_CHAR_LOSSES);
+    return Get_Team_Wins(team) - Get_Team_Losses(team);
 }
 
 int32_t Metric(int32_t row, int32_t team, int32_t position) {

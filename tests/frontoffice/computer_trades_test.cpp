@@ -13,35 +13,9 @@
 #include "frontoffice/trade_scoring.h"
 #include "support/computer_league.h"
 #include "support/test_league.h"
+#include "support/trade_offers.h"
 
 namespace {
-TRADE_OFFER Offer(int32_t team_a, int32_t team_b, std::vector<int32_t> side_a = {},
-                  std::vector<int32_t> side_b = {}) {
-    TRADE_OFFER offer;
-    Init_Trade_Offer(&offer);
-    offer.Team[0] = static_cast<uint8_t>(team_a);
-    offer.Team[1] = static_cast<uint8_t>(team_b);
-    for (size_t n = 0; n < side_a.size(); ++n)
-        offer.Items[0][n] = static_cast<uint8_t>(side_a[n]);
-    for (size_t n = 0; n < side_b.size(); ++n)
-        offer.Items[1][n] = static_cast<uint8_t>(side_b[n]);
-    return offer;
-}
-
-TEAM_STRENGTH_TABLE Uniform_Table(int32_t need) {
-    TEAM_STRENGTH_TABLE table;
-    for (auto& row : table.Need)
-        for (int32_t& entry : row)
-            entry = need;
-    return table;
-}
-
-TEAM_STRENGTH_TABLE Table(int32_t team) {
-    TEAM_STRENGTH_TABLE table;
-    Build_Team_Strength_Table(team, &table);
-    return table;
-}
-
 // True when a trade attempt drew from the league generator.
 bool Attempt_Draws(int32_t week) {
     Set_User_Preference(CURRENT_WEEK, week);
@@ -89,7 +63,7 @@ TEST(ComputerTrades, WeightedChoiceAndCandidateWeights) {
 
     // Team T needs every player more than team P does.
     // The yardstick is the receiver's own rating, so his quality counts a third.
-    const TEAM_STRENGTH_TABLE kept = Uniform_Table(1000), wanted = Uniform_Table(1300);
+    const TEAM_STRENGTH_TABLE kept = Uniform_Needs(1000), wanted = Uniform_Needs(1300);
     const int32_t slot = Get_Team_Position_Player(1, POSITION_WR, 5);
     const int32_t receiver = Get_Player_ID(1, slot);
     const int32_t yardstick = static_cast<int32_t>(Ensure_Player_Minimum_Rating(1, slot));
@@ -99,14 +73,14 @@ TEST(ComputerTrades, WeightedChoiceAndCandidateWeights) {
     Delete_Player(1, Get_Team_Position_Player(1, POSITION_WR, 0));
     Build_Trade_Candidate_Weights(1, 2, kept, wanted, yardstick, &weights);
     EXPECT_EQ(Weight_Of(1, receiver, weights), 33) << "down to the minimum of five";
-    Build_Trade_Candidate_Weights(1, 2, Uniform_Table(1400), wanted, yardstick, &weights);
+    Build_Trade_Candidate_Weights(1, 2, Uniform_Needs(1400), wanted, yardstick, &weights);
     for (int32_t weight : weights.Weight)
         EXPECT_EQ(weight, 0) << "a team that needs them badly itself";
 }
 
 TEST(ComputerTrades, OneReceiverOfAPositionPerSideAndScoresOfUnusableOffers) {
     Build_Computer_League();
-    TRADE_OFFER offer = Offer(1, 2);
+    TRADE_OFFER offer = Make_Trade_Offer(1, 2);
     TRADE_CANDIDATE_WEIGHTS weights = {};
     const int32_t first = Get_Team_Position_Player(1, POSITION_WR, 4);
     const int32_t second = Get_Team_Position_Player(1, POSITION_WR, 5);
@@ -117,15 +91,15 @@ TEST(ComputerTrades, OneReceiverOfAPositionPerSideAndScoresOfUnusableOffers) {
     EXPECT_EQ(weights.Weight[first] + weights.Weight[second], 10) << "the other receiver is struck off";
     EXPECT_EQ(offer.Items[0][1], EMPTY_TRADE_ITEM);
 
-    const TEAM_STRENGTH_TABLE table = Uniform_Table(1000);
+    const TEAM_STRENGTH_TABLE table = Uniform_Needs(1000);
     int32_t flag = -1;
-    TRADE_OFFER bad = Offer(1, 1, {3});
+    TRADE_OFFER bad = Make_Trade_Offer(1, 1, {3});
     EXPECT_EQ(Score_Trade_Product(&bad, &flag, table, table), INVALID_OFFER_SCORE);
-    TRADE_OFFER too_many = Offer(1, 2, {0, 1, 2, 3});
+    TRADE_OFFER too_many = Make_Trade_Offer(1, 2, {0, 1, 2, 3});
     for (int32_t slot = 0; slot < 3; ++slot)
         Delete_Player(1, TEST_ROSTER_SIZE - 1 - slot);
     EXPECT_EQ(Score_Trade_Balance(&too_many, &flag, table, table), ILLEGAL_OFFER_SCORE) << "below 51 players";
-    TRADE_OFFER empty = Offer(3, 4);
+    TRADE_OFFER empty = Make_Trade_Offer(3, 4);
     EXPECT_EQ(Score_Trade_Product(&empty, &flag, table, table), 903) << "950 x 950 / 1000";
     EXPECT_EQ(Score_Trade_Balance(&empty, &flag, table, table), 0);
     EXPECT_EQ(Get_Offer_Side_Quality(&empty, 0), 30) << "nothing given";
@@ -134,8 +108,8 @@ TEST(ComputerTrades, OneReceiverOfAPositionPerSideAndScoresOfUnusableOffers) {
 TEST(ComputerTrades, BalancingKeepsTeamBJustAboveEven) {
     Build_Computer_League();
     // Team 5 gives next year's first-round pick for nothing.
-    Current_Trade_Offer = Offer(5, 6, {Get_First_Empty_Player_Slot(5) + 7});
-    const TEAM_STRENGTH_TABLE table = Table(6);
+    Current_Trade_Offer = Make_Trade_Offer(5, 6, {Get_First_Empty_Player_Slot(5) + 7});
+    const TEAM_STRENGTH_TABLE table = Build_Needs(6);
     const TRADE_OFFER unbalanced = Current_Trade_Offer;
     const int32_t start = Score_Trade_Offer(&Current_Trade_Offer, table);
     ASSERT_GT(start, 1000);
@@ -154,7 +128,7 @@ TEST(ComputerTrades, BalancingKeepsTeamBJustAboveEven) {
     EXPECT_LT(Current_Trade_Offer.Cash, 0) << "team B pays";
 
     // An offer below even is left alone.
-    Current_Trade_Offer = Offer(5, 6);
+    Current_Trade_Offer = Make_Trade_Offer(5, 6);
     EXPECT_EQ(Balance_Offer_With_Cash(table), 0);
     EXPECT_EQ(Balance_Offer_With_Draft_Picks(table), 0);
     EXPECT_EQ(Current_Trade_Offer.Cash, 0);

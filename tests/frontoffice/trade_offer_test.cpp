@@ -22,22 +22,9 @@
 #include "support/computer_league.h"
 #include "support/debug_log.h"
 #include "support/test_league.h"
+#include "support/trade_offers.h"
 
 namespace {
-TRADE_OFFER Offer(int32_t team_a, int32_t team_b, std::vector<int32_t> side_a, std::vector<int32_t> side_b,
-                  int32_t cash = 0) {
-    TRADE_OFFER offer;
-    Init_Trade_Offer(&offer);
-    offer.Team[0] = static_cast<uint8_t>(team_a);
-    offer.Team[1] = static_cast<uint8_t>(team_b);
-    for (size_t n = 0; n < side_a.size(); ++n)
-        offer.Items[0][n] = static_cast<uint8_t>(side_a[n]);
-    for (size_t n = 0; n < side_b.size(); ++n)
-        offer.Items[1][n] = static_cast<uint8_t>(side_b[n]);
-    offer.Cash = cash;
-    return offer;
-}
-
 std::vector<int32_t> Roster_Ids(int32_t team) {
     std::vector<int32_t> ids;
     for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
@@ -86,7 +73,7 @@ TEST(TradeOffer, RecordOperations) {
     EXPECT_EQ(offer.Team[0], NO_TRADE_TEAM);
     EXPECT_EQ(offer.Items[1][14], EMPTY_TRADE_ITEM);
     EXPECT_EQ(offer.Reserved, 0);
-    offer = Offer(3, 4, {1, 2}, {7}, INT32_MIN);
+    offer = Make_Trade_Offer(3, 4, {1, 2}, {7}, INT32_MIN);
     const TRADE_OFFER before = offer;
     Swap_Trade_Offer_Sides(&offer);
     EXPECT_EQ(offer.Team[0], 4);
@@ -107,23 +94,23 @@ TEST(TradeLegality, RosterSizesCapAndForm) {
     // Two-for-one: the receiver of two at 99 players reaches 100 and passes;
     // at 100 it has no room for one more.
     Resize_Roster(1, 99);
-    EXPECT_EQ(Legal(Offer(2, 1, {0, 1}, {0})), 1);
+    EXPECT_EQ(Legal(Make_Trade_Offer(2, 1, {0, 1}, {0})), 1);
     Resize_Roster(1, 100);
-    EXPECT_EQ(Reason(Offer(2, 1, {0, 1}, {0})), "The Rams do not have room for 1 more players.");
+    EXPECT_EQ(Reason(Make_Trade_Offer(2, 1, {0, 1}, {0})), "The Rams do not have room for 1 more players.");
     // The minimum: 51 players, only for a team that loses players.
     Resize_Roster(2, 51);
-    EXPECT_EQ(Reason(Offer(2, 3, {0, 1}, {0})), "Bears would have less than 51 players.");
+    EXPECT_EQ(Reason(Make_Trade_Offer(2, 3, {0, 1}, {0})), "Bears would have less than 51 players.");
     Resize_Roster(2, 49);
-    EXPECT_EQ(Legal(Offer(2, 3, {0}, {0})), 1) << "already below, loses nobody";
+    EXPECT_EQ(Legal(Make_Trade_Offer(2, 3, {0}, {0})), 1) << "already below, loses nobody";
     // Picks only: no roster count and no payroll changes, even at 100 players.
     const int32_t picks_a = Get_First_Empty_Player_Slot(1), picks_b = Get_First_Empty_Player_Slot(4);
-    EXPECT_EQ(Legal(Offer(1, 4, {picks_a}, {picks_b + 2})), 1);
+    EXPECT_EQ(Legal(Make_Trade_Offer(1, 4, {picks_a}, {picks_b + 2})), 1);
     // Form: the same player twice is ill formed, the same pick twice is not.
-    EXPECT_EQ(Formed(Offer(4, 5, {3, 3}, {})), 0);
-    EXPECT_EQ(Formed(Offer(4, 5, {53, 53}, {})), 1);
-    EXPECT_EQ(Formed(Offer(4, 4, {1}, {2})), 0) << "a team with itself";
-    EXPECT_EQ(Formed(Offer(4, 40, {1}, {})), 0) << "a pool is no partner";
-    EXPECT_EQ(Formed(Offer(4, 5, {53 + 21}, {})), 0) << "only 21 picks";
+    EXPECT_EQ(Formed(Make_Trade_Offer(4, 5, {3, 3}, {})), 0);
+    EXPECT_EQ(Formed(Make_Trade_Offer(4, 5, {53, 53}, {})), 1);
+    EXPECT_EQ(Formed(Make_Trade_Offer(4, 4, {1}, {2})), 0) << "a team with itself";
+    EXPECT_EQ(Formed(Make_Trade_Offer(4, 40, {1}, {})), 0) << "a pool is no partner";
+    EXPECT_EQ(Formed(Make_Trade_Offer(4, 5, {53 + 21}, {})), 0) << "only 21 picks";
     // A team over the cap may trade for a cheaper player, not a dearer one.
     Set_Player_Vital_Stat(5, 3, VITAL_SALARY, 5000);
     Set_Player_Vital_Stat(5, 4, VITAL_SALARY, 500);
@@ -131,10 +118,10 @@ TEST(TradeLegality, RosterSizesCapAndForm) {
     Set_Player_Vital_Stat(6, 4, VITAL_SALARY, 500);
     Set_Player_Vital_Stat(5, 5, VITAL_SALARY, 60000);
     Universe.Header.Universe_Stats[SALARY_CAP] = (Get_Team_Financial_Stat(5, FINANCE_PAYROLL) - 1) * 1000;
-    EXPECT_EQ(Legal(Offer(5, 6, {3}, {4})), 1);
-    EXPECT_EQ(Reason(Offer(5, 6, {4}, {3})), "Rams would exceed league salary cap.");
+    EXPECT_EQ(Legal(Make_Trade_Offer(5, 6, {3}, {4})), 1);
+    EXPECT_EQ(Reason(Make_Trade_Offer(5, 6, {4}, {3})), "Rams would exceed league salary cap.");
     Universe.Header.Universe_Stats[SALARY_CAP] = 0;
-    EXPECT_EQ(Legal(Offer(5, 6, {4}, {3})), 1) << "no cap, no cap rule";
+    EXPECT_EQ(Legal(Make_Trade_Offer(5, 6, {4}, {3})), 1) << "no cap, no cap rule";
 }
 
 TEST(TradeExecution, PicksAreResolvedBeforeAnyChangesHands) {
@@ -145,7 +132,7 @@ TEST(TradeExecution, PicksAreResolvedBeforeAnyChangesHands) {
     int32_t year[2], round[2], issuer[2];
     ASSERT_TRUE(Find_Team_Draft_Pick(7, 0, &year[0], &round[0], &issuer[0]));
     ASSERT_TRUE(Find_Team_Draft_Pick(7, 2, &year[1], &round[1], &issuer[1]));
-    ASSERT_EQ(Implement(Offer(7, 8, {47, 45}, {10})), 1);
+    ASSERT_EQ(Implement(Make_Trade_Offer(7, 8, {47, 45}, {10})), 1);
     EXPECT_EQ(Get_Draft_Pick_Owner(year[0], round[0], issuer[0]), 8);
     EXPECT_EQ(Get_Draft_Pick_Owner(year[1], round[1], issuer[1]), 8);
     EXPECT_EQ(Count_Team_Owned_Draft_Picks(7), 19);
@@ -159,14 +146,14 @@ TEST(TradeExecution, PlayersAndCashChangeHandsAndTheReverseTradeRestoresBoth) {
                   given_b2 = Get_Player_ID(16, 30);
     const int64_t cash =
         Get_Team_Financial_Stat(15, FINANCE_CASH) + Get_Team_Financial_Stat(16, FINANCE_CASH);
-    ASSERT_EQ(Implement(Offer(15, 16, {4}, {10, 30}, 250000)), 1);
+    ASSERT_EQ(Implement(Make_Trade_Offer(15, 16, {4}, {10, 30}, 250000)), 1);
     EXPECT_GE(Slot_Of(16, given_a), 0);
     EXPECT_GE(Slot_Of(15, given_b1), 0);
     EXPECT_GE(Slot_Of(15, given_b2), 0);
     EXPECT_EQ(Get_First_Empty_Player_Slot(15), TEST_ROSTER_SIZE + 1);
     EXPECT_EQ(Get_Team_Financial_Stat(15, FINANCE_CASH) + Get_Team_Financial_Stat(16, FINANCE_CASH), cash);
-    ASSERT_EQ(Implement(Offer(15, 16, {Slot_Of(15, given_b1), Slot_Of(15, given_b2)}, {Slot_Of(16, given_a)},
-                              -250000)),
+    ASSERT_EQ(Implement(Make_Trade_Offer(15, 16, {Slot_Of(15, given_b1), Slot_Of(15, given_b2)},
+                                         {Slot_Of(16, given_a)}, -250000)),
               1);
     EXPECT_EQ(Roster_Ids(15), ids_a);
     EXPECT_EQ(Roster_Ids(16), ids_b);
@@ -178,19 +165,19 @@ TEST(TradeExecution, CashOnlyTradesAndTheCashBounds) {
     const std::vector<int32_t> ids_a = Roster_Ids(9), ids_b = Roster_Ids(10);
     Set_Team_Financial_Stat(9, FINANCE_CASH, 300000);
     const int32_t cash_b = Get_Team_Financial_Stat(10, FINANCE_CASH);
-    ASSERT_EQ(Implement(Offer(9, 10, {}, {}, 500000)), 1);
+    ASSERT_EQ(Implement(Make_Trade_Offer(9, 10, {}, {}, 500000)), 1);
     EXPECT_EQ(Get_Team_Financial_Stat(9, FINANCE_CASH), -200000);
     EXPECT_EQ(Get_Team_Financial_Stat(10, FINANCE_CASH), cash_b + 500000);
     EXPECT_EQ(Roster_Ids(9), ids_a);
     EXPECT_EQ(Roster_Ids(10), ids_b);
     Set_Team_Financial_Stat(9, FINANCE_CASH, -99900000);
     Set_Team_Financial_Stat(10, FINANCE_CASH, 999900000);
-    ASSERT_EQ(Implement(Offer(9, 10, {}, {}, 500000)), 1);
+    ASSERT_EQ(Implement(Make_Trade_Offer(9, 10, {}, {}, 500000)), 1);
     EXPECT_EQ(Get_Team_Financial_Stat(9, FINANCE_CASH), -100000000);
     EXPECT_EQ(Get_Team_Financial_Stat(10, FINANCE_CASH), 1000000000);
     // The extreme amounts never wrap.
     Set_Team_Financial_Stat(9, FINANCE_CASH, 0);
-    ASSERT_EQ(Implement(Offer(9, 10, {}, {}, INT32_MIN)), 1);
+    ASSERT_EQ(Implement(Make_Trade_Offer(9, 10, {}, {}, INT32_MIN)), 1);
     EXPECT_EQ(Get_Team_Financial_Stat(9, FINANCE_CASH), 1000000000);
 }
 
@@ -200,12 +187,12 @@ TEST(TradeExecution, RefusedTradesMoveNobody) {
     Resize_Roster(11, 100);
     Clear_Player(11, 50);
     const std::vector<int32_t> ids_a = Roster_Ids(11), ids_b = Roster_Ids(12);
-    EXPECT_EQ(Implement(Offer(11, 12, {}, {3, 4})), 0);
+    EXPECT_EQ(Implement(Make_Trade_Offer(11, 12, {}, {3, 4})), 0);
     EXPECT_EQ(Roster_Ids(11), ids_a);
     EXPECT_EQ(Roster_Ids(12), ids_b);
     // An illegal offer is logged and changes nothing.
     Clear_Debug_Log();
-    EXPECT_EQ(Implement(Offer(12, 12, {3}, {4})), 0);
+    EXPECT_EQ(Implement(Make_Trade_Offer(12, 12, {3}, {4})), 0);
     EXPECT_EQ(Count_Debug_Lines("Invalid TRADE_OFFER passed to Implement_Trade()"), 1);
     EXPECT_EQ(Roster_Ids(12), ids_b);
 }
@@ -221,7 +208,7 @@ TEST(TradeExecution, AHumanTeamStartsABetterNewcomerAndKeepsItsOrder) {
     const int32_t starter_id = Get_Player_ID(human, Get_Team_Position_Player(human, POSITION_QB, 0));
     ASSERT_GT(Get_Player_Value(partner, newcomer), Get_Player_Value(human, Slot_Of(human, starter_id)));
     const int32_t lineman = Get_Team_Position_Player(human, POSITION_G, 3);
-    ASSERT_EQ(Implement(Offer(human, partner, {lineman}, {newcomer})), 1);
+    ASSERT_EQ(Implement(Make_Trade_Offer(human, partner, {lineman}, {newcomer})), 1);
     EXPECT_EQ(Get_Player_ID(human, Get_Team_Position_Player(human, POSITION_QB, 0)), newcomer_id);
     EXPECT_GE(Slot_Of(human, starter_id), 0);
 }

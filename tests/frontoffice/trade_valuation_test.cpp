@@ -17,34 +17,15 @@
 #include "personnel/projected_draft_order.h"
 #include "support/computer_league.h"
 #include "support/test_league.h"
+#include "support/trade_offers.h"
 
 namespace {
-TRADE_OFFER Offer(int32_t team_a, int32_t team_b, std::vector<int32_t> side_a, std::vector<int32_t> side_b,
-                  int32_t cash = 0) {
-    TRADE_OFFER offer;
-    Init_Trade_Offer(&offer);
-    offer.Team[0] = static_cast<uint8_t>(team_a);
-    offer.Team[1] = static_cast<uint8_t>(team_b);
-    for (size_t n = 0; n < side_a.size(); ++n)
-        offer.Items[0][n] = static_cast<uint8_t>(side_a[n]);
-    for (size_t n = 0; n < side_b.size(); ++n)
-        offer.Items[1][n] = static_cast<uint8_t>(side_b[n]);
-    offer.Cash = cash;
-    return offer;
-}
-
-TEAM_STRENGTH_TABLE Table(int32_t team) {
-    TEAM_STRENGTH_TABLE table;
-    Build_Team_Strength_Table(team, &table);
-    return table;
-}
-
 int32_t Score_B(TRADE_OFFER offer) {
-    return Score_Trade_Offer(&offer, Table(offer.Team[1]));
+    return Score_Trade_Offer(&offer, Build_Needs(offer.Team[1]));
 }
 
 int32_t Score_A(TRADE_OFFER offer) {
-    return Score_Trade_Offer_For_Team_A(&offer, Table(offer.Team[0]));
+    return Score_Trade_Offer_For_Team_A(&offer, Build_Needs(offer.Team[0]));
 }
 
 // Item code of a team's n-th pick.
@@ -63,20 +44,21 @@ TEST(TradeValuation, ScoreFormulaWithCashAndPicks) {
     Build_Computer_League();
     // Picks are counted draft by draft, round by round, in draft order: a
     // team's n-th pick is (year n / 7, round n % 7).
-    EXPECT_EQ(Score_B(Offer(1, 2, {}, {})), 950) << "an empty offer";
-    EXPECT_EQ(Score_A(Offer(1, 2, {}, {})), 950);
+    EXPECT_EQ(Score_B(Make_Trade_Offer(1, 2, {}, {})), 950) << "an empty offer";
+    EXPECT_EQ(Score_A(Make_Trade_Offer(1, 2, {}, {})), 950);
     // Cash of 227,000 is 63 on the standard cap: a gain of 21 against nothing.
-    EXPECT_EQ(Score_B(Offer(1, 2, {}, {}, 227000)), 10500);
+    EXPECT_EQ(Score_B(Make_Trade_Offer(1, 2, {}, {}, 227000)), 10500);
     const int32_t first_round = Own_Pick_Value(2, 0, 0);
-    EXPECT_EQ(Score_B(Offer(1, 2, {}, {Pick(2, 0)}, 227000)), (21000 + first_round / 2) / first_round)
+    EXPECT_EQ(Score_B(Make_Trade_Offer(1, 2, {}, {Pick(2, 0)}, 227000)),
+              (21000 + first_round / 2) / first_round)
         << "no floor once the loss reaches 2400";
     // A gain of 100 against a pick worth less than 2400 is raised to the floor.
     const int32_t late = Own_Pick_Value(2, 2, 2);
     ASSERT_LT(late, 2400);
-    EXPECT_EQ(Score_B(Offer(1, 2, {}, {Pick(2, 16)}, 1080000)),
+    EXPECT_EQ(Score_B(Make_Trade_Offer(1, 2, {}, {Pick(2, 16)}, 1080000)),
               std::max((100000 + late / 2) / late, 600 - late / 4));
     // An even swap of next year's first-round picks scores near 1000 both ways.
-    const TRADE_OFFER swap = Offer(1, 2, {Pick(1, 7)}, {Pick(2, 7)});
+    const TRADE_OFFER swap = Make_Trade_Offer(1, 2, {Pick(1, 7)}, {Pick(2, 7)});
     EXPECT_NEAR(Score_B(swap), 1000, 50);
     EXPECT_NEAR(Score_A(swap), 1000, 50);
     EXPECT_GT(Score_B(swap), Score_A(swap)) << "the earlier pick is worth more";
@@ -85,9 +67,9 @@ TEST(TradeValuation, ScoreFormulaWithCashAndPicks) {
 TEST(TradeValuation, TheUserOfferingNothingIsRefused) {
     Build_Computer_League();
     Set_User_Team(0);
-    EXPECT_EQ(Score_B(Offer(0, 5, {}, {3}, 999)), TRADE_REFUSED_SCORE);
-    EXPECT_NE(Score_B(Offer(0, 5, {}, {3}, 1000)), TRADE_REFUSED_SCORE);
-    EXPECT_NE(Score_B(Offer(5, 0, {3}, {})), TRADE_REFUSED_SCORE) << "only the user's own offer";
+    EXPECT_EQ(Score_B(Make_Trade_Offer(0, 5, {}, {3}, 999)), TRADE_REFUSED_SCORE);
+    EXPECT_NE(Score_B(Make_Trade_Offer(0, 5, {}, {3}, 1000)), TRADE_REFUSED_SCORE);
+    EXPECT_NE(Score_B(Make_Trade_Offer(5, 0, {3}, {})), TRADE_REFUSED_SCORE) << "only the user's own offer";
 }
 
 TEST(TradeValuation, DraftPickValues) {
@@ -102,13 +84,13 @@ TEST(TradeValuation, DraftPickValues) {
     // 10 % less, and 20 % less again for each pick it traded away before.
     Set_Projected_Draft_Order();
     const int32_t two = Own_Pick_Value(3, 0, 0) + Own_Pick_Value(3, 0, 1);
-    TRADE_OFFER offer = Offer(3, 4, {Pick(3, 0), Pick(3, 1)}, {});
+    TRADE_OFFER offer = Make_Trade_Offer(3, 4, {Pick(3, 0), Pick(3, 1)}, {});
     EXPECT_EQ(Get_Offer_Picks_Value(&offer, 0), (two * 1200 + 500) / 1000);
     Set_Team_Stat(3, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
     EXPECT_EQ(Get_Offer_Picks_Value(&offer, 0), (two * 900 + 500) / 1000);
     ASSERT_EQ(Implement_Trade(&offer), 1);
     EXPECT_EQ(Get_Team_Stat(3, 8), 2) << "picks a human team traded away";
-    offer = Offer(3, 4, {Pick(3, 0), Pick(3, 1)}, {});
+    offer = Make_Trade_Offer(3, 4, {Pick(3, 0), Pick(3, 1)}, {});
     const int32_t next_two = Own_Pick_Value(3, 0, 2) + Own_Pick_Value(3, 0, 3);
     EXPECT_EQ(Get_Offer_Picks_Value(&offer, 0), (next_two * 500 + 500) / 1000);
 }
