@@ -20,6 +20,7 @@
 #include "frontoffice/trading_block.h"
 #include "support/computer_league.h"
 #include "support/test_league.h"
+#include "support/trade_offers.h"
 
 namespace {
 std::string Banter(int32_t score) {
@@ -104,6 +105,25 @@ TEST(TradeScreens, PickLabelsCapLinesAndCarryingOut) {
     EXPECT_EQ(Current_Trade_Offer.Reserved, 1);
     Get_Draft_Pick_Label(2, first_pick + 20, text);
     EXPECT_STREQ(text, "a stuffed armadillo") << "a pick the team no longer owns: (2 x 73) mod 7";
+}
+
+TEST(TradeScreens, DebtRuleAndCounterOffers) {
+    Build_Computer_League();
+    Set_User_Team(0);
+    Set_Player_Vital_Stat(1, 3, VITAL_SALARY, 9000);
+    Set_Player_Vital_Stat(0, 3, VITAL_SALARY, 9000);
+    TRADE_OFFER offer = Make_Trade_Offer(0, 1, {4}, {3});
+    EXPECT_EQ(Trade_Increases_Payroll_In_Debt(&offer), 0) << "not in debt";
+    Set_Team_Financial_Stat(0, FINANCE_CASH, -1);
+    EXPECT_EQ(Trade_Increases_Payroll_In_Debt(&offer), 1);
+    offer = Make_Trade_Offer(0, 1, {3}, {4});
+    EXPECT_EQ(Trade_Increases_Payroll_In_Debt(&offer), 0) << "a cheaper player in return";
+    // Asking for a counter offer while offering nothing: the partner adds
+    // players but never accepts; what it added stays.
+    Current_Trade_Offer = Make_Trade_Offer(0, 1);
+    EXPECT_EQ(Build_Counter_Offer(Build_Needs(0), Build_Needs(1)), 0);
+    EXPECT_NE(Current_Trade_Offer.Items[1][0], EMPTY_TRADE_ITEM);
+    EXPECT_EQ(Current_Trade_Offer.Items[0][0], EMPTY_TRADE_ITEM);
 }
 
 TEST(TradingBlock, CashOffersForAPickComeLargestPaymentFirst) {
