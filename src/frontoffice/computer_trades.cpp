@@ -14,7 +14,7 @@
 #include "frontoffice/finance_stats.h"
 #include "frontoffice/money.h"
 #include "frontoffice/player_potential.h"
-#include "frontoffice/rating_value.h"
+#include "frontoffice/rating_bounds.h"
 #include "frontoffice/roster_minimums.h"
 #include "frontoffice/trade_execution.h"
 #include "frontoffice/trade_items.h"
@@ -36,7 +36,7 @@ constexpr int32_t MAX_TEAM_DRAWS = 10000;
 constexpr int32_t NO_TEAM_SLOT = -1;
 
 int32_t Rating_Worth(float rating) {
-    return Get_Rating_Value(NO_TEAM_SLOT, NO_TEAM_SLOT, rating);
+    return Get_Bounded_Rating_Value(NO_TEAM_SLOT, NO_TEAM_SLOT, rating);
 }
 
 bool Is_Trading_Open() {
@@ -203,19 +203,19 @@ int32_t Get_Offer_Side_Quality(const TRADE_OFFER* offer, int32_t side) {
     int32_t best = -1, best_figure = 0;
     for (int32_t item : offer->Items[side]) {
         if (!Is_Trade_Player_Item(*offer, side, item)) continue;
-        const int32_t rating = static_cast<int32_t>(Ensure_Player_Minimum_Rating(team, item));
-        const int32_t figure = (static_cast<int32_t>(Get_Player_Potential(team, item)) + rating) / 2;
+        const int32_t rating = Truncate_Rating(Ensure_Player_Minimum_Rating(team, item));
+        const int32_t figure = (Truncate_Rating(Get_Player_Potential(team, item)) + rating) / 2;
         if (best < 0 || figure > best_figure) {
             best = item;
             best_figure = figure;
         }
     }
-    int64_t worth = best < 0 ? 0 : Get_Rating_Value(team, best, static_cast<float>(best_figure));
+    int64_t worth = best < 0 ? 0 : Get_Bounded_Rating_Value(team, best, static_cast<float>(best_figure));
     for (int32_t item : offer->Items[side]) {
         if (item == best || !Is_Trade_Player_Item(*offer, side, item)) continue;
         const float figure =
             (Ensure_Player_Minimum_Rating(team, item) + Get_Player_Potential(team, item)) / 2.0f;
-        worth += Get_Rating_Value(team, item, figure) / 5;
+        worth += Get_Bounded_Rating_Value(team, item, figure) / 5;
     }
     // The worth back on the rating scale.
     if (worth >= 307)
@@ -249,10 +249,10 @@ void Build_Trade_Candidate_Weights(int32_t team_p, int32_t team_t, const TEAM_ST
         }
         if (players <= Get_Position_Roster_Minimum(position)) weight /= 3;
         // Players far better or far worse than what comes back are rarely offered.
-        const int32_t rating = static_cast<int32_t>(Ensure_Player_Minimum_Rating(team_p, slot));
-        const int32_t potential = static_cast<int32_t>(Get_Player_Potential(team_p, slot));
+        const int32_t rating = Truncate_Rating(Ensure_Player_Minimum_Rating(team_p, slot));
+        const int32_t potential = Truncate_Rating(Get_Player_Potential(team_p, slot));
         const int32_t quality =
-            Get_Rating_Value(team_p, slot, static_cast<float>((rating + 1 + potential) / 2));
+            Get_Bounded_Rating_Value(team_p, slot, static_cast<float>((rating + 1 + potential) / 2));
         if (quality > good + reference)
             weight = 0;
         else if (quality > reference)

@@ -13,6 +13,7 @@
 #include "database/team_finances.h"
 #include "database/team_record.h"
 #include "frontoffice/position_fitness.h"
+#include "frontoffice/rating_bounds.h"
 #include "frontoffice/returners.h"
 #include "frontoffice/roster_limits.h"
 #include "frontoffice/roster_minimums.h"
@@ -89,8 +90,8 @@ void Order_Offensive_Line(int32_t team, int32_t first) {
 }
 
 int32_t Linebacker_Run_Score(int32_t team, int32_t slot) {
-    const int32_t run = static_cast<int32_t>(Read_Repaired_Player_Rating(team, slot, RATING_RUN_DEFENSE));
-    const int32_t rush = static_cast<int32_t>(Read_Repaired_Player_Rating(team, slot, RATING_PASS_RUSH));
+    const int32_t run = Truncate_Rating(Read_Repaired_Player_Rating(team, slot, RATING_RUN_DEFENSE));
+    const int32_t rush = Truncate_Rating(Read_Repaired_Player_Rating(team, slot, RATING_PASS_RUSH));
     return run - rush / 3;
 }
 

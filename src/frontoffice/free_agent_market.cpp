@@ -14,6 +14,7 @@
 #include "frontoffice/depth_charts.h"
 #include "frontoffice/finance_stats.h"
 #include "frontoffice/money.h"
+#include "frontoffice/rating_bounds.h"
 #include "frontoffice/roster_limits.h"
 #include "frontoffice/trade_offer.h"
 #include "personnel/free_agent_order.h"
@@ -38,7 +39,7 @@ int32_t Last_Starter_Rating(MARKET& market, int32_t team, int32_t position) {
     int32_t& rating = market.Starter_Rating[team][position];
     if (rating < 0) {
         const int32_t slot = Get_Last_Starter_At_Position(team, position);
-        rating = slot < 0 ? 0 : static_cast<int32_t>(Ensure_Player_Minimum_Rating(team, slot));
+        rating = slot < 0 ? 0 : Truncate_Rating(Ensure_Player_Minimum_Rating(team, slot));
     }
     return rating;
 }
@@ -47,7 +48,7 @@ int32_t Last_Starter_Rating(MARKET& market, int32_t team, int32_t position) {
 // at his position, against the share of its cap room his cap impact takes.
 void Take_Bids(MARKET& market, int32_t n, int32_t teams) {
     const int32_t slot = n;
-    const int32_t rating = static_cast<int32_t>(Ensure_Player_Minimum_Rating(FREE_AGENT_TEAM, slot));
+    const int32_t rating = Truncate_Rating(Ensure_Player_Minimum_Rating(FREE_AGENT_TEAM, slot));
     if (rating <= MARKET_RATING) return;
     const int32_t position = Get_Player_Vital_Stat(FREE_AGENT_TEAM, slot, VITAL_POSITION);
     if (position < 0 || position >= NUMBER_OF_POSITIONS) return;

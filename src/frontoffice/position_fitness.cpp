@@ -8,7 +8,7 @@
 #include "database/roster_slots.h"
 #include "database/team_record.h"
 #include "frontoffice/depth_chart_tables.h"
-#include "frontoffice/rating_value.h"
+#include "frontoffice/rating_bounds.h"
 #include "personnel/injuries.h"
 
 namespace {
@@ -36,7 +36,7 @@ int32_t Get_Position_Fitness(int32_t team, int32_t slot, int32_t position) {
 int32_t Get_Player_Fitness_At_Position(int32_t team, int32_t slot, int32_t position, int32_t keep_injured) {
     if (!Is_Player_Slot_Used(team, slot)) return NO_FITNESS;
     const float rating = Ensure_Player_Minimum_Rating(team, slot);
-    const int32_t worth = Get_Rating_Value(team, slot, rating);
+    const int32_t worth = Get_Bounded_Rating_Value(team, slot, rating);
     int32_t fitness;
     if (position == Get_Player_Vital_Stat(team, slot, VITAL_POSITION))
         fitness = worth + OWN_POSITION_BONUS;

@@ -12,7 +12,7 @@
 #include "frontoffice/money.h"
 #include "frontoffice/player_potential.h"
 #include "frontoffice/player_value.h"
-#include "frontoffice/rating_value.h"
+#include "frontoffice/rating_bounds.h"
 #include "frontoffice/salaries.h"
 #include "personnel/draft_state.h"
 #include "personnel/projected_draft_order.h"
@@ -46,14 +46,14 @@ int32_t Contract_Years_At_Least_One(int32_t team, int32_t slot) {
 } // namespace
 
 int32_t Get_Player_Trade_Value(int32_t team, int32_t slot) {
-    const int32_t potential = static_cast<int32_t>(Get_Player_Potential(team, slot));
+    const int32_t potential = Truncate_Rating(Get_Player_Potential(team, slot));
     if (potential < MIN_TRADE_POTENTIAL) return 0;
     int32_t value = Get_Player_Value(team, slot);
     int32_t growth = Get_Player_Vital_Stat(team, slot, VITAL_PEAK_AGE) - Get_Player_Calendar_Age(team, slot);
     if (growth > 0) {
         // A young player is valued partly on what he will become.
         if (growth > MAX_GROWTH_YEARS) growth = MAX_GROWTH_YEARS;
-        int32_t future = Get_Rating_Value(team, slot, static_cast<float>(potential));
+        int32_t future = Get_Bounded_Rating_Value(team, slot, static_cast<float>(potential));
         if (future < 0) future = 0;
         value =
             Mul_Div_Round((15 - growth) * 50, value, 1000) + Mul_Div_Round((growth + 5) * 50, future, 1000);
@@ -67,7 +67,7 @@ int32_t Apply_Trade_Age_Factor(int32_t team, int32_t slot, int32_t amount) {
 }
 
 int32_t Get_Player_Net_Trade_Value(int32_t team, int32_t slot, int32_t base) {
-    const int32_t rating = static_cast<int32_t>(Ensure_Player_Minimum_Rating(team, slot));
+    const int32_t rating = Truncate_Rating(Ensure_Player_Minimum_Rating(team, slot));
     if (base == 0) base = Get_Player_Trade_Value(team, slot);
     const int32_t years = Contract_Years_At_Least_One(team, slot);
     int64_t cost = Salary_Trade_Cost(team, slot, years);

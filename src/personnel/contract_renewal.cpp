@@ -15,6 +15,7 @@
 #include "frontoffice/money.h"
 #include "frontoffice/player_potential.h"
 #include "frontoffice/player_value.h"
+#include "frontoffice/rating_bounds.h"
 #include "frontoffice/salaries.h"
 #include "frontoffice/salary_value.h"
 #include "frontoffice/team_needs.h"
@@ -40,8 +41,8 @@ void Pay_Signing_Bonus(int32_t team, int32_t slot, int32_t bonus) {
 // What the team offers a year ($K): the player's worth raised for his
 // potential and rating, scaled by the team's cash, needs and payroll room.
 int64_t Renewal_Offer(int32_t team, int32_t slot, int32_t value) {
-    const int32_t potential = static_cast<int32_t>(Get_Player_Potential(team, slot));
-    const int32_t rating = static_cast<int32_t>(Ensure_Player_Minimum_Rating(team, slot));
+    const int32_t potential = Truncate_Rating(Get_Player_Potential(team, slot));
+    const int32_t rating = Truncate_Rating(Ensure_Player_Minimum_Rating(team, slot));
     int64_t offer = Apply_Inflation(Mul_Div_Round(value, BASE_YEAR_CAP, STANDARD_CAP));
     if (potential > 70) offer = Mul_Div_Round_64(offer, potential, 70);
     if (rating > 70) offer = Mul_Div_Round_64(offer, rating, 70);
