@@ -1,5 +1,8 @@
 #include "app/main_window_title.h"
 
+#include "app/main_window.h"
+#include "platform/windows.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -54,6 +57,7 @@ void Get_Main_Window_Title(char* buffer) {
 
 void Update_Main_Window_Title() {
     Get_Main_Window_Title(shown_title);
+    if (Is_Window(Main_Window)) Set_Window_Text(Main_Window, shown_title);
 }
 
 const char* Get_Shown_Main_Window_Title() {

@@ -1,5 +1,6 @@
 #pragma once
-// Re-making the size-dependent drawing state after the main window is resized.
+// Re-making the size-dependent drawing state after the main window is resized,
+// and keeping the back buffer the size of the view area.
 #include <cstdint>
 
 // When the main window's outer rectangle is at least 1,024 x 676 and differs
@@ -7,3 +8,8 @@
 // deletes the scaled fonts, re-creates the back buffer at the new view size
 // and makes the fonts again. Returns 1.
 int32_t Reinit_Window_Graphics();
+// Re-creates the back buffer when the view area no longer has its size (the
+// bars came or went, or a view of another kind shows).
+void Fit_Back_Buffer_To_View();
+// Forces the view to be painted again and repaints the main window at once.
+void Repaint_Main_Window();

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/draft_menu.h"
+#include "app/main_menu.h"
 #include "app/progress_window.h"
 #include "database/historical_norms.h"
 #include "database/league_structure.h"

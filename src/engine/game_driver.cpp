@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/diagnostics.h"
+#include "app/main_menu.h"
 #include "app/modal_dialogs.h"
 #include "database/game_queries.h"
 #include "database/league_structure.h"
@@ -106,7 +107,7 @@ int Play_Game(int32_t home, int32_t visitor, int32_t week, GAME_RECORD* pGame) {
     Check_Team_Returners(visitor);
     if (!resuming) {
         if ((Is_Human_Team(home) || Is_Human_Team(visitor)) && Get_User_Preference(SIMULATE_ALL_GAMES) != 1)
-            Do_Dialog(nullptr, PRE_GAME_MATCHUP_DIALOG, 0);
+            Do_Dialog(NO_WINDOW, PRE_GAME_MATCHUP_DIALOG, 0);
         for (int side = 0; side < 2; ++side)
             for (int slot = 0; slot < GAME_LISTED_PLAYERS; ++slot)
                 pGame->Player_Ids[side][slot] = Get_Player_Vital_Stat(pGame->Team[side], slot, 0);

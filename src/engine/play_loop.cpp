@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "app/diagnostics.h"
-#include "app/modal_dialogs.h"
+#include "app/main_menu.h"
 #include "database/game_queries.h"
 #include "database/settings.h"
 #include "database/team_record.h"
@@ -95,7 +95,7 @@ bool Is_Watched_Now(const GAME_RECORD* pGame) {
 void Gather_User_Calls(GAME_RECORD* pGame, int32_t computer_offense, int32_t computer_defense) {
     PLAY_LOG_ENTRY& play = pGame->Current_Play;
     Game_Screen_Mode = 0;
-    Set_Play_Menu_Mode(1);
+    Set_Play_Menu_Mode(0);
     Clear_Game_Screen_Texts();
     if (Get_User_Preference(CURRENT_VIEW) != GAMES_VIEW) Set_Current_View(GAMES_VIEW);
     Set_User_Preference(PBP_OFFENSIVE_PLAY, -1);

@@ -3,8 +3,8 @@
 #include <cctype>
 #include <cstdio>
 
-#include "app/news_ticker_bars.h"
-#include "app/play_menu.h"
+#include "app/main_menu.h"
+#include "app/news_ticker.h"
 #include "database/league_structure.h"
 #include "database/number_words.h"
 #include "database/path_resolver.h"

@@ -1,13 +1,16 @@
 #pragma once
 // The one seam between the platform layer and a real display. Everything above
-// (message queue, message boxes, the diagnostics header) talks to the current
-// backend through this table of functions; the null backend is the only one for
-// now, and a windowed backend will later plug in behind the same calls.
+// (windows, message queue, message boxes, sounds, the diagnostics header)
+// talks to the current backend through this table of functions. The null
+// backend has no display and answers from a script; the SDL2 backend
+// (platform/sdl/) shows the primary window and its dialogs in a real window.
 #include <cstdint>
+
+#include "platform/drawing_surface.h"
 
 // Version of our platform layer, logged in the diagnostics header.
 constexpr int PLATFORM_LAYER_VERSION_MAJOR = 1;
-constexpr int PLATFORM_LAYER_VERSION_MINOR = 0;
+constexpr int PLATFORM_LAYER_VERSION_MINOR = 1;
 
 // Wait for ever (no timer pending).
 constexpr uint32_t WAIT_FOREVER = 0xFFFFFFFFu;
@@ -22,20 +25,38 @@ struct DISPLAY_INFO {
     int Pixels_Per_Inch;
 };
 
+// Result of a shell request that worked (anything above 32 means success).
+constexpr int SHELL_OPEN_DONE = 33;
+constexpr int SHELL_OPEN_FAILED = 2;
+
 struct PLATFORM_BACKEND {
     const char* Name;
-    // Moves input that has arrived meanwhile into the message queue.
+    // Questions (message boxes, modal dialogs) are answered by the script and
+    // never shown; only input scripted in advance drives a dialog.
+    bool Answers_From_Script;
+    // Moves input that has arrived meanwhile into the message queue and shows
+    // the screen when it changed.
     void (*Poll_Events)();
     // Blocks until input arrives or `timeout` milliseconds have passed; returns
     // false at once when nothing could ever arrive (no display and no timeout).
     bool (*Wait_For_Events)(uint32_t timeout);
+    // Delivers one event of input scripted in advance; false when none is left.
+    bool (*Deliver_Scripted_Input)();
     void (*Describe_Display)(DISPLAY_INFO* info);
-    // Shows a message box and returns the button chosen (ID_BOX_*); `fallback`
-    // is the answer of a box that is closed without a choice.
+    // The part of the screen windows may use.
+    void (*Get_Work_Area)(RECT_AREA* area);
+    // Shows a message box of the display itself and returns the button chosen
+    // (ID_BOX_*); `fallback` is the answer of a box closed without a choice.
     int (*Ask_Message_Box)(const char* text, const char* caption, unsigned flags, int fallback);
-    // Runs dialog `dialog_id` modally where the backend cannot draw it itself
-    // and returns its end result.
-    int (*Answer_Dialog)(int dialog_id, const char* caption, int fallback);
+    // The scripted end result of dialog `dialog_id` (or of its caption), if any.
+    bool (*Take_Dialog_Answer)(int dialog_id, const char* caption, int* answer);
+    // Starts playing a WAV file (stopping any sound still playing); 1 when it plays.
+    int (*Play_Sound)(const char* path);
+    // Shows a CURSOR_SHAPE.
+    void (*Set_Cursor)(int32_t shape);
+    // Opens a file, folder or web address with the desktop's own program;
+    // SHELL_OPEN_DONE or a failure code of 32 or less.
+    int (*Shell_Open)(const char* target, const char* directory);
 };
 
 const PLATFORM_BACKEND& Get_Platform_Backend();
@@ -45,5 +66,5 @@ void Set_Platform_Backend(const PLATFORM_BACKEND* backend);
 // The display-less backend of tests and tools: boxes and dialogs are answered
 // from the script (scripted_answers.h), waits pass on the platform clock.
 const PLATFORM_BACKEND& Get_Null_Backend();
-// Surface size the null backend reports (1024 x 768 at start).
+// Screen size the null backend reports (1024 x 768 at start).
 void Set_Null_Surface_Size(int width, int height);

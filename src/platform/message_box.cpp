@@ -3,11 +3,13 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "app/diagnostics.h"
 #include "platform/backend.h"
+#include "platform/error_reporter.h"
 
 namespace {
 std::vector<SHOWN_MESSAGE> shown_messages;
+const PROGRAM_MESSAGE_BOX* program_box = nullptr;
+bool message_box_busy = false;
 
 void Record_Shown(const char* caption, const char* text) {
     shown_messages.push_back({caption != nullptr ? caption : "", text != nullptr ? text : ""});
@@ -45,36 +47,108 @@ int Closed_Box_Answer(unsigned buttons) {
         return ID_BOX_OK;
     }
 }
+
+bool Use_Program_Box() {
+    return !Get_Platform_Backend().Answers_From_Script && program_box != nullptr && !message_box_busy &&
+           program_box->Available();
+}
+
+int Show_Program_Box(const char* caption, const char* text, const char* first, const char* second,
+                     const char* third) {
+    message_box_busy = true;
+    const int answer = program_box->Show(caption, text, first, second, third);
+    message_box_busy = false;
+    return answer;
+}
+
+// The frame's box for a platform button set; the answer in the set's codes.
+int Ask_Program_Box(const char* text, const char* caption, unsigned buttons) {
+    switch (buttons) {
+    case BOX_OK:
+        Show_Program_Box(caption, text, "&OK", "", "");
+        return ID_BOX_OK;
+    case BOX_OK_CANCEL:
+        return Show_Program_Box(caption, text, "&OK", "&Cancel", "") == ID_BOX_YES ? ID_BOX_OK
+                                                                                   : ID_BOX_CANCEL;
+    case BOX_YES_NO:
+        return Show_Program_Box(caption, text, "&Yes", "&No", "") == ID_BOX_YES ? ID_BOX_YES : ID_BOX_NO;
+    case BOX_YES_NO_CANCEL:
+        return Show_Program_Box(caption, text, "&Yes", "&No", "&Cancel");
+    default:
+        // No other button set is offered by the frame's box.
+        return ID_BOX_OK;
+    }
+}
+} // namespace
+
+void Set_Program_Message_Box(const PROGRAM_MESSAGE_BOX* box) {
+    program_box = box;
+}
+
+bool Is_Message_Box_Busy() {
+    return message_box_busy;
+}
+
+namespace {
+// An OK box (information, task-modal) with the text formatted into 2,048 bytes.
+int Show_Formatted_Box(const char* caption, const char* format, va_list args) {
+    char text[2048] = "";
+    if (format != nullptr) vsnprintf(text, sizeof text, format, args);
+    return Show_Message_Box(text, caption, BOX_OK | BOX_INFORMATION | BOX_TASK_MODAL);
+}
 } // namespace
 
 int Show_Formatted_Message(const char* caption, const char* format, ...) {
-    char text[2048] = "";
-    if (format != nullptr) {
-        va_list args;
-        va_start(args, format);
-        vsnprintf(text, sizeof text, format, args);
-        va_end(args);
-    }
-    return Show_Message_Box(text, caption, BOX_OK | BOX_INFORMATION | BOX_TASK_MODAL);
+    va_list args;
+    va_start(args, format);
+    const int answer = Show_Formatted_Box(caption, format, args);
+    va_end(args);
+    return answer;
+}
+
+int Show_Quick_Message(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    const int answer = Show_Formatted_Box("Quick Message", format, args);
+    va_end(args);
+    return answer;
 }
 
 int Show_Message_Box(const char* text, const char* caption, unsigned flags) {
     Record_Shown(caption, text);
-    unsigned buttons = flags & BOX_BUTTON_MASK;
-    int fallback = Closed_Box_Answer(buttons);
-    int answer = Get_Platform_Backend().Ask_Message_Box(text != nullptr ? text : "",
-                                                        caption != nullptr ? caption : "", flags, fallback);
+    if (text == nullptr) text = "";
+    if (caption == nullptr) caption = "";
+    const unsigned buttons = flags & BOX_BUTTON_MASK;
+    const int fallback = Closed_Box_Answer(buttons);
+    const int answer = Use_Program_Box()
+                           ? Ask_Program_Box(text, caption, buttons)
+                           : Get_Platform_Backend().Ask_Message_Box(text, caption, flags, fallback);
     return Is_Answer_Offered(buttons, answer) ? answer : fallback;
 }
 
 int User_Message_Dialog(const char* caption, const char* text, const char* first, const char* second,
                         const char* third) {
-    // The third button and closing the box both answer cancel, so its label changes no answer.
-    (void)third;
-    if (!Is_Label_Given(first)) Report_System_Error("Missing string [stOK] in call to User_Message_Dialog()");
+    if (!Is_Label_Given(first))
+        Report_Platform_Error("Missing string [stOK] in call to User_Message_Dialog()");
     Record_Shown(caption, text);
-    int answer = Get_Platform_Backend().Ask_Message_Box(
-        text != nullptr ? text : "", caption != nullptr ? caption : "", BOX_YES_NO_CANCEL, ID_BOX_CANCEL);
+    if (text == nullptr) text = "";
+    if (caption == nullptr) caption = "";
+    int answer = ID_BOX_CANCEL;
+    if (Use_Program_Box()) {
+        answer = Show_Program_Box(caption, text, Is_Label_Given(first) ? first : "&OK",
+                                  second != nullptr ? second : "", third != nullptr ? third : "");
+    } else {
+        // The display's box offers the set that matches the labels given.
+        unsigned buttons = BOX_OK;
+        if (Is_Label_Given(second))
+            buttons = Is_Label_Given(third) ? BOX_YES_NO_CANCEL : BOX_YES_NO;
+        else if (Is_Label_Given(third))
+            buttons = BOX_OK_CANCEL;
+        const int box = Get_Platform_Backend().Ask_Message_Box(
+            text, caption, Get_Platform_Backend().Answers_From_Script ? BOX_YES_NO_CANCEL : buttons,
+            ID_BOX_CANCEL);
+        answer = box == ID_BOX_OK ? ID_BOX_YES : box;
+    }
     // Only a button that is there can be chosen; anything else closes the box.
     if (answer == ID_BOX_YES && Is_Label_Given(first)) return ID_BOX_YES;
     if (answer == ID_BOX_NO && Is_Label_Given(second)) return ID_BOX_NO;

@@ -1,7 +1,9 @@
 #pragma once
 // Message boxes and the message pump as the game logic sees them. Without a
 // display (tests, tools) every question is answered from a script, and every
-// box shown is recorded so callers can check what the user was told.
+// box shown is recorded so callers can check what the user was told. With a
+// display the frame's own box is used once the frame has installed it; before
+// that, or while one of its boxes is open, the display's plain box.
 #include <string>
 #include <vector>
 
@@ -28,6 +30,8 @@ constexpr unsigned BOX_TASK_MODAL = 0x2000;
 // Formats into 2,048 bytes and shows an OK box (information, task-modal).
 int Show_Formatted_Message(const char* caption, const char* format, ...)
     __attribute__((format(printf, 2, 3)));
+// Show_Formatted_Message with the caption "Quick Message".
+int Show_Quick_Message(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // Returns ID_BOX_*: OK boxes answer OK, other sets answer the script or, by
 // default, no (yes/no) or cancel. A scripted answer the box has no button for
 // counts as closing it.
@@ -36,6 +40,20 @@ int Show_Message_Box(const char* text, const char* caption, unsigned flags);
 // second, ID_BOX_CANCEL for the third or when closed (the default).
 int User_Message_Dialog(const char* caption, const char* text, const char* first, const char* second,
                         const char* third);
+
+// The frame's own box: caption, text and up to three button labels (empty
+// for none); returns ID_BOX_YES for the first button, ID_BOX_NO for the
+// second, ID_BOX_CANCEL for the third or when closed. `available` says
+// whether the box can be shown now.
+struct PROGRAM_MESSAGE_BOX {
+    bool (*Available)();
+    int (*Show)(const char* caption, const char* text, const char* first, const char* second,
+                const char* third);
+};
+// nullptr removes it.
+void Set_Program_Message_Box(const PROGRAM_MESSAGE_BOX* box);
+// True while the frame's own box is open (a box asked for meanwhile is the display's).
+bool Is_Message_Box_Busy();
 
 struct SHOWN_MESSAGE {
     std::string Caption;

@@ -5,9 +5,11 @@
 #include <map>
 #include <vector>
 
-#include "app/diagnostics.h"
 #include "platform/backend.h"
 #include "platform/clock.h"
+#include "platform/error_reporter.h"
+#include "platform/input.h"
+#include "platform/windows.h"
 
 namespace {
 struct QUEUED_MESSAGE {
@@ -66,11 +68,32 @@ WINDOW_MESSAGE Take_Timer_Message(int index, uint32_t now, bool remove) {
     return message;
 }
 
-void Translate_And_Dispatch(const WINDOW_MESSAGE& message) {
+// Keyboard input goes to the window that has the focus when it is taken; input
+// for nobody (a disabled window has the focus) is dropped.
+void Resolve_Front_Keyboard_Messages() {
+    while (!queue.empty() && queue.front().Message.Window == KEYBOARD_TARGET) {
+        const WINDOW_HANDLE target = Resolve_Keyboard_Target();
+        if (target != NO_WINDOW) {
+            queue.front().Message.Window = target;
+            return;
+        }
+        queue.pop_front();
+    }
+}
+
+// A paint message for the first window with an invalid area, if any.
+bool Find_Paint_Message(WINDOW_MESSAGE* message) {
+    WINDOW_HANDLE window = Find_Window_Needing_Paint();
+    if (window == NO_WINDOW) return false;
+    if (message != nullptr) *message = {window, MSG_PAINT, 0, 0};
+    return true;
+}
+} // namespace
+
+void Translate_And_Dispatch_Message(const WINDOW_MESSAGE& message) {
     if (translator != nullptr && translator(message)) return;
     Dispatch_Window_Message(message);
 }
-} // namespace
 
 void Set_Window_Procedure(WINDOW_HANDLE window, WINDOW_PROCEDURE procedure) {
     if (procedure == nullptr)
@@ -85,7 +108,7 @@ void Set_Message_Translator(MESSAGE_TRANSLATOR new_translator) {
 
 int Post_Window_Message(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam, intptr_t lparam) {
     if (queue.size() >= static_cast<size_t>(MESSAGE_QUEUE_LIMIT)) {
-        Report_System_Error("Message queue full in Post_Window_Message(%u,%u)", window, code);
+        Report_Platform_Error("Message queue full in Post_Window_Message(%u,%u)", window, code);
         return 0;
     }
     queue.push_back({{window, code, wparam, lparam}, next_sequence++});
@@ -93,6 +116,8 @@ int Post_Window_Message(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam, i
 }
 
 intptr_t Send_Window_Message(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam, intptr_t lparam) {
+    if (Is_Window(window))
+        return Call_Window_Procedure(Get_Window_Procedure(window), window, code, wparam, lparam);
     auto found = procedures.find(window);
     if (found == procedures.end()) return 0;
     return found->second(window, code, wparam, lparam);
@@ -100,16 +125,27 @@ intptr_t Send_Window_Message(WINDOW_HANDLE window, uint32_t code, uintptr_t wpar
 
 bool Peek_Window_Message(WINDOW_MESSAGE* message, bool remove) {
     Get_Platform_Backend().Poll_Events();
+    Resolve_Front_Keyboard_Messages();
     if (!queue.empty()) {
         if (message != nullptr) *message = queue.front().Message;
         if (remove) queue.pop_front();
         return true;
     }
+    if (Find_Paint_Message(message)) return true;
     uint32_t now = Get_Tick_Count();
     int due = Find_Due_Timer(now);
     if (due < 0) return false;
     WINDOW_MESSAGE timer_message = Take_Timer_Message(due, now, remove);
     if (message != nullptr) *message = timer_message;
+    return true;
+}
+
+bool Take_Posted_Window_Message(WINDOW_MESSAGE* message) {
+    Get_Platform_Backend().Poll_Events();
+    Resolve_Front_Keyboard_Messages();
+    if (queue.empty()) return false;
+    if (message != nullptr) *message = queue.front().Message;
+    queue.pop_front();
     return true;
 }
 
@@ -130,6 +166,12 @@ int Get_Window_Message(WINDOW_MESSAGE* message) {
 }
 
 intptr_t Dispatch_Window_Message(const WINDOW_MESSAGE& message) {
+    if (message.Code == MSG_PAINT) {
+        intptr_t result = Send_Window_Message(message.Window, MSG_PAINT, message.Wparam, message.Lparam);
+        // A procedure that did not paint would be asked again for ever.
+        if (Is_Window(message.Window)) Validate_Window(message.Window);
+        return result;
+    }
     if (message.Code == MSG_TIMER) {
         for (const WINDOW_TIMER& timer : timers) {
             if (timer.Window == message.Window && timer.Id == message.Wparam && timer.Callback != nullptr) {
@@ -147,15 +189,20 @@ void Pump_Messages() {
     Get_Platform_Backend().Poll_Events();
     const uint64_t posted_before = next_sequence;
     const uint32_t entry_tick = Get_Tick_Count();
-    while (!queue.empty() && queue.front().Sequence < posted_before) {
+    for (Resolve_Front_Keyboard_Messages(); !queue.empty() && queue.front().Sequence < posted_before;
+         Resolve_Front_Keyboard_Messages()) {
         WINDOW_MESSAGE message = queue.front().Message;
         queue.pop_front();
-        Translate_And_Dispatch(message);
+        Translate_And_Dispatch_Message(message);
     }
+    // Every window paints at most once: painting validates it.
+    WINDOW_MESSAGE paint;
+    for (int painted = 0; painted < MESSAGE_QUEUE_LIMIT && Find_Paint_Message(&paint); ++painted)
+        Dispatch_Window_Message(paint);
     // Timers due at entry fire once each: firing moves a timer past the entry
     // tick, so the pump always returns.
     for (int due = Find_Due_Timer(entry_tick); due >= 0; due = Find_Due_Timer(entry_tick))
-        Translate_And_Dispatch(Take_Timer_Message(due, Get_Tick_Count(), true));
+        Translate_And_Dispatch_Message(Take_Timer_Message(due, Get_Tick_Count(), true));
 }
 
 int Run_Message_Loop_Until(bool (*done)(void* context), void* context) {
@@ -165,7 +212,7 @@ int Run_Message_Loop_Until(bool (*done)(void* context), void* context) {
         if (quit_requested) return 0;
         int got = Get_Window_Message(&message);
         if (got <= 0) return got;
-        Translate_And_Dispatch(message);
+        Translate_And_Dispatch_Message(message);
     }
 }
 
@@ -203,6 +250,17 @@ bool Kill_Window_Timer(WINDOW_HANDLE window, uint32_t timer_id) {
             return true;
         }
     }
+    return false;
+}
+
+void Kill_Window_Timers(WINDOW_HANDLE window) {
+    for (auto it = timers.begin(); it != timers.end();)
+        it = it->Window == window ? timers.erase(it) : it + 1;
+}
+
+bool Has_Window_Timer(WINDOW_HANDLE window, uint32_t timer_id) {
+    for (const WINDOW_TIMER& timer : timers)
+        if (timer.Window == window && timer.Id == timer_id) return true;
     return false;
 }
 

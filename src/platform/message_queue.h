@@ -2,21 +2,15 @@
 // The one message queue of the program and the loops that drain it.
 //
 // Messages are {window, code, wparam, lparam}. Posted messages come out in the
-// order posted; a due timer yields a timer message only when no posted message
-// is waiting. Asking the program to quit sets a flag that stays set: every
-// loop, nested or not, tests it and unwinds, so a modal wait, a progress loop
-// and the main loop all end on one request.
+// order posted; when none is waiting, a window with an invalid area gets a
+// paint message, and only then does a due timer yield a timer message. Asking
+// the program to quit sets a flag that stays set: every loop, nested or not,
+// tests it and unwinds, so a modal wait, a progress loop and the main loop
+// all end on one request.
 #include <cstdint>
 
-using WINDOW_HANDLE = uint32_t;
-constexpr WINDOW_HANDLE NO_WINDOW = 0;
-
-// Message codes of the platform layer itself; the frame adds its own from
-// MSG_FIRST_APP on.
-constexpr uint32_t MSG_NULL = 0;
-constexpr uint32_t MSG_QUIT = 1;
-constexpr uint32_t MSG_TIMER = 2; // wparam: timer id
-constexpr uint32_t MSG_FIRST_APP = 0x1000;
+#include "platform/handles.h"
+#include "platform/window_messages.h"
 
 struct WINDOW_MESSAGE {
     WINDOW_HANDLE Window;
@@ -34,18 +28,22 @@ using MESSAGE_TRANSLATOR = bool (*)(const WINDOW_MESSAGE& message);
 // Most messages the queue holds; a post beyond it is refused and reported.
 constexpr int MESSAGE_QUEUE_LIMIT = 10000;
 
-// Gives `window` its procedure (nullptr removes it). Until the window tree
-// exists this is the whole of window dispatch.
+// Gives a bare handle, one that is no window of the window tree, a procedure
+// of its own (nullptr removes it): a target for posted messages without any
+// of a window's furniture. Windows get theirs from their class
+// (platform/windows.h).
 void Set_Window_Procedure(WINDOW_HANDLE window, WINDOW_PROCEDURE procedure);
 void Set_Message_Translator(MESSAGE_TRANSLATOR translator);
 
 // Appends a message; returns 1, or 0 when the queue is full.
 int Post_Window_Message(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam, intptr_t lparam);
-// Calls the window's procedure at once; 0 when it has none.
+// Calls the window's procedure at once; 0 when there is no such window.
 intptr_t Send_Window_Message(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam, intptr_t lparam);
 // Non-blocking: fills `message` with the next message (removing it when
 // `remove`) and returns true, or returns false when none is waiting.
 bool Peek_Window_Message(WINDOW_MESSAGE* message, bool remove);
+// As Peek_Window_Message with removal, but posted messages only.
+bool Take_Posted_Window_Message(WINDOW_MESSAGE* message);
 // Blocking: 1 with the next message; 0 when the program is asked to quit (the
 // message is then MSG_QUIT with the exit code in wparam); -1 when nothing can
 // ever arrive (no display, empty queue, no timer), so a wait cannot hang.
@@ -53,9 +51,12 @@ int Get_Window_Message(WINDOW_MESSAGE* message);
 // Hands the message to its timer callback or window procedure.
 intptr_t Dispatch_Window_Message(const WINDOW_MESSAGE& message);
 
-// Dispatches every message waiting at the call (translator first) and returns;
-// messages posted meanwhile wait for the next call.
+// Dispatches every message waiting at the call (translator first), then
+// paints what is invalid and fires the timers due, and returns; messages
+// posted meanwhile wait for the next call.
 void Pump_Messages();
+// Offers the message to the translator, then dispatches it.
+void Translate_And_Dispatch_Message(const WINDOW_MESSAGE& message);
 
 // A nested loop: gets and dispatches messages until `done(context)` holds
 // (returns 1), the program is asked to quit (0), or nothing can arrive (-1).
@@ -71,6 +72,9 @@ int Get_Quit_Exit_Code();
 void Set_Window_Timer(WINDOW_HANDLE window, uint32_t timer_id, uint32_t period, TIMER_CALLBACK callback);
 // Returns true when the timer existed.
 bool Kill_Window_Timer(WINDOW_HANDLE window, uint32_t timer_id);
+// Kills every timer of `window` (a window being destroyed).
+void Kill_Window_Timers(WINDOW_HANDLE window);
+bool Has_Window_Timer(WINDOW_HANDLE window, uint32_t timer_id);
 
-// Empties the queue, the timers, the procedures and the quit flag.
+// Empties the queue, the timers, the bare procedures and the quit flag.
 void Reset_Message_Queue();

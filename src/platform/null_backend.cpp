@@ -1,16 +1,29 @@
 #include "platform/backend.h"
 
 #include "platform/clock.h"
+#include "platform/error_reporter.h"
+#include "platform/message_queue.h"
 #include "platform/scripted_answers.h"
 
 namespace {
 int surface_width = 1024;
 int surface_height = 768;
-
 void Poll_No_Events() {}
 
+bool Deliver_Input() {
+    return Deliver_Next_Scripted_Input();
+}
+
+// Scripted input arrives when the program waits for it, as a user's would.
 bool Wait_Without_Display(uint32_t timeout) {
+    if (Deliver_Input()) return true;
     if (timeout == WAIT_FOREVER) return false;
+    if (Note_Scripted_Idle_Wait(timeout)) {
+        // A run a script drove that waits on and on has lost its way: end it.
+        Report_Platform_Error("Scripted input ran out and the program kept waiting: asking it to quit");
+        Request_Quit(-1);
+        return true;
+    }
     Let_Time_Pass(timeout);
     return true;
 }
@@ -23,21 +36,37 @@ void Describe_Null_Display(DISPLAY_INFO* info) {
     info->Planes = 1;
 }
 
+void Get_Null_Work_Area(RECT_AREA* area) {
+    if (area != nullptr) *area = {0, 0, surface_width, surface_height};
+}
+
 int Ask_Scripted_Message_Box(const char*, const char* caption, unsigned, int fallback) {
     return Take_Scripted_Message_Answer(caption, fallback);
 }
 
-int Answer_Scripted_Dialog(int dialog_id, const char* caption, int fallback) {
-    return Take_Scripted_Dialog_Answer(dialog_id, caption, fallback);
+int Record_Sound(const char* path) {
+    Record_Played_Sound(path);
+    return 1;
+}
+
+int Record_Shell(const char* target, const char* directory) {
+    Record_Shell_Request(target, directory);
+    return SHELL_OPEN_DONE;
 }
 
 const PLATFORM_BACKEND null_backend = {
     "null",
+    true,
     Poll_No_Events,
     Wait_Without_Display,
+    Deliver_Input,
     Describe_Null_Display,
+    Get_Null_Work_Area,
     Ask_Scripted_Message_Box,
-    Answer_Scripted_Dialog,
+    Take_Scripted_Dialog_Answer,
+    Record_Sound,
+    Record_Cursor_Request,
+    Record_Shell,
 };
 
 const PLATFORM_BACKEND* current_backend = &null_backend;

@@ -2,6 +2,11 @@
 
 #include <deque>
 
+#include "platform/clock.h"
+#include "platform/input.h"
+#include "platform/keys.h"
+#include "platform/window_messages.h"
+
 namespace {
 struct SCRIPTED_ANSWER {
     int Dialog_Id; // ANY_DIALOG when keyed by caption only
@@ -9,21 +14,47 @@ struct SCRIPTED_ANSWER {
     int Answer;
 };
 
+enum INPUT_KIND {
+    INPUT_KEY,
+    INPUT_CHARACTER,
+    INPUT_CLICK,
+    INPUT_MOVE,
+    INPUT_CLOSE,
+    INPUT_PAUSE,
+    INPUT_ACTION
+};
+
+struct SCRIPTED_INPUT {
+    INPUT_KIND Kind;
+    uint32_t Code;
+    uint32_t Modifiers;
+    int32_t X;
+    int32_t Y;
+    void (*Action)(void*);
+    void* Context;
+};
+
 std::deque<SCRIPTED_ANSWER> message_answers;
 std::deque<SCRIPTED_ANSWER> dialog_answers;
+std::deque<SCRIPTED_INPUT> scripted_input;
+std::vector<std::string> played_sounds;
+std::vector<int32_t> cursor_requests;
+std::vector<SHELL_REQUEST> shell_requests;
+bool input_was_scripted = false;
+uint32_t idle_since_input = 0;
 
-int Take_First(std::deque<SCRIPTED_ANSWER>& answers, int dialog_id, const char* caption, int fallback) {
+bool Take_First(std::deque<SCRIPTED_ANSWER>& answers, int dialog_id, const char* caption, int* answer) {
     const std::string asked = caption != nullptr ? caption : "";
     for (auto it = answers.begin(); it != answers.end(); ++it) {
         bool matches = it->Dialog_Id != ANY_DIALOG ? it->Dialog_Id == dialog_id
                                                    : it->Caption.empty() || it->Caption == asked;
         if (matches) {
-            int answer = it->Answer;
+            *answer = it->Answer;
             answers.erase(it);
-            return answer;
+            return true;
         }
     }
-    return fallback;
+    return false;
 }
 } // namespace
 
@@ -45,9 +76,126 @@ void Clear_Scripted_Answers() {
 }
 
 int Take_Scripted_Message_Answer(const char* caption, int fallback) {
-    return Take_First(message_answers, ANY_DIALOG, caption, fallback);
+    int answer = fallback;
+    Take_First(message_answers, ANY_DIALOG, caption, &answer);
+    return answer;
 }
 
-int Take_Scripted_Dialog_Answer(int dialog_id, const char* caption, int fallback) {
-    return Take_First(dialog_answers, dialog_id, caption, fallback);
+bool Take_Scripted_Dialog_Answer(int dialog_id, const char* caption, int* answer) {
+    int taken = 0;
+    if (!Take_First(dialog_answers, dialog_id, caption, &taken)) return false;
+    if (answer != nullptr) *answer = taken;
+    return true;
+}
+
+void Script_Key_Press(uint32_t key, uint32_t modifiers) {
+    scripted_input.push_back({INPUT_KEY, key, modifiers, 0, 0, nullptr, nullptr});
+}
+
+void Script_Character(uint32_t character) {
+    scripted_input.push_back({INPUT_CHARACTER, character, 0, 0, 0, nullptr, nullptr});
+}
+
+void Script_Mouse_Click(int32_t x, int32_t y) {
+    scripted_input.push_back({INPUT_CLICK, 0, 0, x, y, nullptr, nullptr});
+}
+
+void Script_Mouse_Move(int32_t x, int32_t y) {
+    scripted_input.push_back({INPUT_MOVE, 0, 0, x, y, nullptr, nullptr});
+}
+
+void Script_Close_Request() {
+    scripted_input.push_back({INPUT_CLOSE, 0, 0, 0, 0, nullptr, nullptr});
+}
+
+void Script_Pause(uint32_t milliseconds) {
+    scripted_input.push_back({INPUT_PAUSE, milliseconds, 0, 0, 0, nullptr, nullptr});
+}
+
+void Script_Action(void (*action)(void* context), void* context) {
+    scripted_input.push_back({INPUT_ACTION, 0, 0, 0, 0, action, context});
+}
+
+int32_t Count_Scripted_Input() {
+    return static_cast<int32_t>(scripted_input.size());
+}
+
+void Clear_Scripted_Input() {
+    scripted_input.clear();
+    input_was_scripted = false;
+    idle_since_input = 0;
+}
+
+bool Note_Scripted_Idle_Wait(uint32_t milliseconds) {
+    if (!input_was_scripted) return false;
+    idle_since_input += milliseconds;
+    if (idle_since_input <= SCRIPTED_IDLE_LIMIT) return false;
+    input_was_scripted = false;
+    idle_since_input = 0;
+    return true;
+}
+
+bool Deliver_Next_Scripted_Input() {
+    if (scripted_input.empty()) return false;
+    const SCRIPTED_INPUT input = scripted_input.front();
+    scripted_input.pop_front();
+    input_was_scripted = true;
+    idle_since_input = 0;
+    switch (input.Kind) {
+    case INPUT_KEY:
+        Route_Key_Event(MSG_KEY_DOWN, input.Code, input.Modifiers);
+        Route_Key_Event(MSG_KEY_UP, input.Code, input.Modifiers);
+        break;
+    case INPUT_CHARACTER:
+        Route_Character_Event(input.Code);
+        break;
+    case INPUT_CLICK:
+        Route_Mouse_Event(MSG_MOUSE_MOVE, input.X, input.Y, 0);
+        Route_Mouse_Event(MSG_LBUTTON_DOWN, input.X, input.Y, MOUSE_LEFT_HELD);
+        Route_Mouse_Event(MSG_LBUTTON_UP, input.X, input.Y, 0);
+        break;
+    case INPUT_MOVE:
+        Route_Mouse_Event(MSG_MOUSE_MOVE, input.X, input.Y, 0);
+        break;
+    case INPUT_CLOSE:
+        Route_Close_Request();
+        break;
+    case INPUT_PAUSE:
+        Let_Time_Pass(input.Code);
+        break;
+    case INPUT_ACTION:
+        if (input.Action != nullptr) input.Action(input.Context);
+        break;
+    }
+    return true;
+}
+
+const std::vector<std::string>& Get_Played_Sounds() {
+    return played_sounds;
+}
+
+const std::vector<int32_t>& Get_Cursor_Requests() {
+    return cursor_requests;
+}
+
+const std::vector<SHELL_REQUEST>& Get_Shell_Requests() {
+    return shell_requests;
+}
+
+void Record_Played_Sound(const char* path) {
+    played_sounds.push_back(path != nullptr ? path : "");
+}
+
+void Record_Cursor_Request(int32_t shape) {
+    cursor_requests.push_back(shape);
+}
+
+void Record_Shell_Request(const char* target, const char* directory) {
+    shell_requests.push_back({target != nullptr ? target : "", directory != nullptr ? directory : ""});
+}
+
+void Clear_Desktop_Requests() {
+    played_sounds.clear();
+    cursor_requests.clear();
+    shell_requests.clear();
 }

@@ -1,9 +1,13 @@
 #pragma once
-// Answers given in advance for the questions a display-less run cannot ask a
-// user: message boxes keyed by caption, dialogs keyed by id or caption. Each
-// scripted answer is used once, in the order scripted; an unscripted question
-// gets its fallback (cancel / no, or OK for a box with only that button).
+// What the null backend does in place of a user: answers given in advance for
+// the questions a display-less run cannot ask (message boxes keyed by caption,
+// dialogs keyed by id or caption, each used once in the order scripted; an
+// unscripted question gets its fallback, cancel or no), input events delivered
+// when the program waits for input, and a record of what the program asked of
+// the desktop (sounds, cursors, shell requests).
+#include <cstdint>
 #include <string>
+#include <vector>
 
 // Any dialog id.
 constexpr int ANY_DIALOG = -1;
@@ -18,4 +22,41 @@ void Clear_Scripted_Answers();
 
 // Takes the first matching scripted answer, else returns `fallback`.
 int Take_Scripted_Message_Answer(const char* caption, int fallback);
-int Take_Scripted_Dialog_Answer(int dialog_id, const char* caption, int fallback);
+// Takes the first matching scripted answer into `answer`; false when none.
+bool Take_Scripted_Dialog_Answer(int dialog_id, const char* caption, int* answer);
+
+// Input a user would give, delivered one event at a time whenever the program
+// waits for input. Positions are screen pixels.
+void Script_Key_Press(uint32_t key, uint32_t modifiers);
+void Script_Character(uint32_t character);
+void Script_Mouse_Click(int32_t x, int32_t y);
+void Script_Mouse_Move(int32_t x, int32_t y);
+// The close box of the primary window.
+void Script_Close_Request();
+// Lets `milliseconds` of the platform clock pass before the next event.
+void Script_Pause(uint32_t milliseconds);
+// A callback run when its turn comes, as a user's action the test spells out.
+void Script_Action(void (*action)(void* context), void* context);
+int32_t Count_Scripted_Input();
+void Clear_Scripted_Input();
+// Delivers the next scripted event; false when none is left.
+bool Deliver_Next_Scripted_Input();
+// Counts a wait with no scripted input left; true once a run that scripted
+// input has waited past SCRIPTED_IDLE_LIMIT (and starts counting afresh).
+// Virtual milliseconds the program may wait with no scripted input left
+// before a run that used scripted input is ended as runaway (reported).
+constexpr uint32_t SCRIPTED_IDLE_LIMIT = 600000;
+bool Note_Scripted_Idle_Wait(uint32_t milliseconds);
+
+// What the program asked of the desktop, oldest first.
+const std::vector<std::string>& Get_Played_Sounds();
+const std::vector<int32_t>& Get_Cursor_Requests();
+struct SHELL_REQUEST {
+    std::string Target;
+    std::string Directory;
+};
+const std::vector<SHELL_REQUEST>& Get_Shell_Requests();
+void Record_Played_Sound(const char* path);
+void Record_Cursor_Request(int32_t shape);
+void Record_Shell_Request(const char* target, const char* directory);
+void Clear_Desktop_Requests();

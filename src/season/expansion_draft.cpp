@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/bars_and_dialog.h"
+#include "app/modal_dialogs.h"
 #include "app/diagnostics.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
@@ -311,7 +311,7 @@ void Expand_League_For_Year(int32_t year) {
                 "&View My Team", "&Exclude My Team", "&Proceed with Expansion Draft");
             if (choice == ID_BOX_YES) {
                 Set_User_Preference(VIEWED_TEAM, Get_Nth_Human_Team(0));
-                Refresh_Bars_And_Do_Dialog(nullptr, OFFENSE_DIALOG);
+                Refresh_Bars_And_Do_Dialog(NO_WINDOW, OFFENSE_DIALOG);
             } else if (choice == ID_BOX_NO) {
                 Exclude_Human_Team = 1;
             }

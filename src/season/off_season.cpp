@@ -1,6 +1,6 @@
 #include "season/off_season.h"
 
-#include "app/play_menu.h"
+#include "app/main_menu.h"
 #include "database/league_structure.h"
 #include "database/player_hashes.h"
 #include "database/player_record.h"

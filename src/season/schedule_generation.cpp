@@ -1,6 +1,6 @@
 #include "season/schedule_generation.h"
 
-#include "app/news_ticker_bars.h"
+#include "app/window_graphics.h"
 #include "app/progress_window.h"
 #include "database/league_structure.h"
 #include "database/playoff_bracket.h"

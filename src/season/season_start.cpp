@@ -4,8 +4,10 @@
 
 #include "app/diagnostics.h"
 #include "app/main_window_title.h"
-#include "app/news_ticker_bars.h"
-#include "app/play_menu.h"
+#include "app/main_menu.h"
+#include "app/news_ticker.h"
+#include "app/status_bars.h"
+#include "app/window_graphics.h"
 #include "app/progress_window.h"
 #include "database/game_queries.h"
 #include "database/league_structure.h"

@@ -5,8 +5,10 @@
 #include "app/diagnostics.h"
 #include "app/main_window_title.h"
 #include "app/modal_dialogs.h"
-#include "app/news_ticker_bars.h"
-#include "app/play_menu.h"
+#include "app/main_menu.h"
+#include "app/news_ticker.h"
+#include "app/status_bars.h"
+#include "app/window_graphics.h"
 #include "database/game_queries.h"
 #include "database/league_structure.h"
 #include "database/player_hashes.h"
@@ -347,7 +349,8 @@ void Refresh_Main_Window_And_Ticker() {
     Repaint_Main_Window();
     Update_Play_Menu();
     Build_News_Ticker_Items();
-    Start_Ticker_Item_Scroll();
+    Take_News_Ticker_DC();
+    Start_Ticker_Item_Scroll(News_Ticker_Window);
 }
 
 int32_t Get_Target_Week() {

@@ -8,3 +8,6 @@
 extern int32_t Simulator_Seasons;
 // The run being played while the simulator runs, from 0.
 extern int32_t Simulator_Run_Index;
+// Runs the single-season simulator with the settings the Simulation Tool
+// dialog returned.
+void Run_Season_Simulator(int32_t settings);

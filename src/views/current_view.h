@@ -8,3 +8,5 @@ void Set_Current_View(int32_t view);
 // (standings, leaders, finances, calendar, owner Hall of Fame, playoffs,
 // draft board, champions, games), under which the status bars are shown.
 bool Is_News_View();
+// The same test for a view id.
+bool Is_News_View_Id(int32_t view);

@@ -67,7 +67,7 @@ TEST_F(Diagnostics, HeaderReplacesOldLogAndDescribesBuildFlagsSystemAndDisplay) 
     EXPECT_EQ(lines[1], "") << "the start time ends with its own line feed";
     EXPECT_EQ(lines[2], " Command Line Flags: IS_NOT_RANDOM SHOW_SYSTEM_ERRORS ");
     EXPECT_TRUE(std::regex_match(lines[3], std::regex(R"( OSVer: \S+ \d+\.\d+\.\d+ ".*" \S*)"))) << lines[3];
-    EXPECT_EQ(lines[4], " platform layer (null) = 0x00000001");
+    EXPECT_EQ(lines[4], " platform layer (null) = 0x00010001") << "minor version 1, major 1";
     EXPECT_EQ(lines[5], " Video Information:");
     EXPECT_EQ(lines[8], "   HORZRES=800                 VERTRES=600");
     EXPECT_EQ(lines[9], "   BITSPIXEL=32                PLANES=1");

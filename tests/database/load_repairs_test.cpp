@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/draft_menu.h"
+#include "app/main_menu.h"
+#include "platform/menus.h"
 #include "database/league_structure.h"
 #include "database/load_repairs.h"
 #include "database/player_record.h"
@@ -269,13 +270,13 @@ TEST(LoadRepairs, FinishedLoadClearsTheGameAndNamesTheDraftMenu) {
     Current_Game = &Universe.Games[3];
     ASSERT_EQ(Load_Game("fantasy.kor"), 1);
     EXPECT_EQ(Current_Game, nullptr);
-    EXPECT_EQ(Get_Draft_Menu_Fantasy(), 1);
+    EXPECT_EQ(Get_Menu_Command_Text(Get_Main_Menu(), ID_FANTASY_DRAFT), "&End Fantasy Draft...");
     EXPECT_EQ(Active_Team_Count, TEST_LEAGUE_TEAMS);
 
     Universe.Header.Universe_Stats[FANTASY_DRAFT_FLAG] = 0;
     ASSERT_EQ(Save_Game("college.kor", nullptr), SAVE_OK);
     ASSERT_EQ(Load_Game("college.kor"), 1);
-    EXPECT_EQ(Get_Draft_Menu_Fantasy(), 0);
+    EXPECT_EQ(Get_Menu_Command_Text(Get_Main_Menu(), ID_FANTASY_DRAFT), "&Fantasy Draft...");
 
     Set_User_Preference(CURRENT_VIEW, 40030);
     Clear_Shown_Messages();

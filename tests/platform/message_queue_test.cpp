@@ -206,10 +206,13 @@ TEST_F(MessageQueue, ScriptedDialogAnswersById) {
     EXPECT_STREQ(backend.Name, "null");
     Script_Dialog_Answer(181, 1);
     Script_Dialog_Answer_By_Caption("Welcome to...", 1031);
-    EXPECT_EQ(backend.Answer_Dialog(105, "New Game", ID_BOX_CANCEL), ID_BOX_CANCEL) << "unscripted: cancel";
-    EXPECT_EQ(backend.Answer_Dialog(110, "Welcome to...", ID_BOX_CANCEL), 1031);
-    EXPECT_EQ(backend.Answer_Dialog(181, "", ID_BOX_CANCEL), 1);
-    EXPECT_EQ(backend.Answer_Dialog(181, "", ID_BOX_CANCEL), ID_BOX_CANCEL);
+    int answer = 0;
+    EXPECT_FALSE(backend.Take_Dialog_Answer(105, "New Game", &answer)) << "unscripted";
+    ASSERT_TRUE(backend.Take_Dialog_Answer(110, "Welcome to...", &answer));
+    EXPECT_EQ(answer, 1031);
+    ASSERT_TRUE(backend.Take_Dialog_Answer(181, "", &answer));
+    EXPECT_EQ(answer, 1);
+    EXPECT_FALSE(backend.Take_Dialog_Answer(181, "", &answer)) << "an answer is used once";
 }
 
 namespace {

@@ -1,0 +1,136 @@
+#include "app/dialog_table.h"
+
+#include <map>
+#include <memory>
+
+#include "app/message_box_dialog.h"
+#include "app/welcome_dialog.h"
+#include "platform/windows.h"
+#include "season/new_game.h"
+
+namespace {
+constexpr intptr_t CANCELLED = 2;
+
+// The rows in the dispatcher's order. Rows without a procedure open the
+// plain notice under their caption, closed with their closed result.
+const DIALOG_TABLE_ROW DIALOG_TABLE[] = {
+    {103, "About Football Korva", About_Dialog_Proc, &ABOUT_DIALOG_TEMPLATE, 0, false, 0, 1},
+    {104, "Simulation Tool", nullptr, nullptr, 0, false, 0, -1},
+    {105, "New Game", New_Game_Dialog_Proc, &NEW_GAME_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
+    {110, "Welcome to...", Welcome_Dialog_Proc, &WELCOME_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
+    {111, "Trades", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {114, "Sortable Stats", nullptr, nullptr, 0, true, 0, CANCELLED},
+    {116, "Expenses", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {118, "Resume Game", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {119, "Offense", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {120, "Save Game", nullptr, nullptr, 0, false, 0, 0},
+    {127, "Scouting Report", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {128, "Defense", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {130, "Sortable Stats", nullptr, nullptr, 114, true, 1, CANCELLED},
+    {131, "Other Team", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {132, "Contract Offer", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {133, "Concessions", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {135, "Tickets", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {137, "", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {138, "Trade Offer Response", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {139, "Hall Of Fame", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {140, "Find Players", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {143, "Choose Stat", nullptr, nullptr, 0, false, 0, 0},
+    {144, "Leader Heading", nullptr, nullptr, 0, false, 0, 0},
+    {145, "Choose Stat", nullptr, nullptr, 0, false, 0, 0},
+    {146, "Stadium Editor", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {147, "Options", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {149, "Trade Hint", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {150, "Edit Player", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {152, "Trade Offer", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {155, "Print", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {156, "Did You Know?", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {158, "Injury Contingency", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {159, "League Editor", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {160, "Simulation Settings", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {161, "Rename City", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {162, "Special Teams", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {163, "", nullptr, nullptr, 0, false, 0, 0},
+    {164, "Database Notes", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {165, "Start Fantasy Draft", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {169, "Fantasy Draft Order", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {170, "Sortable Stats", nullptr, nullptr, 114, true, 2, CANCELLED},
+    {172, "Stat Column Chooser", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {173, "Trading Block", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {174, "History", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {175, "Advanced Tools", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {179, "Play Multiple Seasons", nullptr, nullptr, 0, false, 0, 0},
+    {181, "", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {182, "View Encyclopedia", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {183, "Choose Export Folder", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {185, "Playbook Editor", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {195, "Save Playbook", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {196, "Load Playbook", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {199, "New Version Available", New_Version_Available_Dialog_Proc, &NEW_VERSION_DIALOG_TEMPLATE, 0, false,
+     0, 0},
+    {200, "Edit Ratings", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {41008, "", User_Message_Dialog_Proc, &USER_MESSAGE_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
+};
+constexpr int32_t ROW_COUNT = static_cast<int32_t>(sizeof DIALOG_TABLE / sizeof DIALOG_TABLE[0]);
+
+const DIALOG_CONTROL NOTICE_CONTROLS[] = {
+    {CONTROL_STATIC_TEXT,
+     UNNAMED_CONTROL,
+     {10, 12, 200, 20},
+     "This screen is not available in this version.",
+     CONTROL_CENTRE_TEXT},
+    {CONTROL_PUSH_BUTTON, ID_CANCEL, {80, 40, 60, 16}, "&Close", WINDOW_TAB_STOP | CONTROL_DEFAULT_BUTTON},
+};
+
+// One notice template per row that needs one, made on first use.
+std::map<int32_t, std::unique_ptr<DIALOG_TEMPLATE>> notice_templates;
+
+intptr_t Unavailable_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wparam, intptr_t) {
+    if (code == MSG_INIT_DIALOG) return 1;
+    if (code == MSG_COMMAND && (Command_Id(wparam) == ID_CANCEL || Command_Id(wparam) == ID_OK)) {
+        const DIALOG_TABLE_ROW* row = Find_Dialog_Row(Get_Dialog_Template_Id(dialog));
+        End_Dialog(dialog, row != nullptr ? row->Closed_Result : CANCELLED);
+        return 1;
+    }
+    return 0;
+}
+} // namespace
+
+const DIALOG_TABLE_ROW* Find_Dialog_Row(int32_t dialog_id) {
+    for (const DIALOG_TABLE_ROW& row : DIALOG_TABLE)
+        if (row.Id == dialog_id) return &row;
+    return nullptr;
+}
+
+int32_t Count_Dialog_Rows() {
+    return ROW_COUNT;
+}
+
+const DIALOG_TABLE_ROW* Get_Dialog_Row(int32_t row) {
+    return row >= 0 && row < ROW_COUNT ? &DIALOG_TABLE[row] : nullptr;
+}
+
+const DIALOG_TEMPLATE* Get_Row_Template(const DIALOG_TABLE_ROW& row) {
+    if (row.Template != nullptr) return row.Template;
+    if (row.Template_Id != 0) {
+        const DIALOG_TABLE_ROW* substitute = Find_Dialog_Row(row.Template_Id);
+        if (substitute != nullptr && substitute->Template != nullptr) return substitute->Template;
+    }
+    std::unique_ptr<DIALOG_TEMPLATE>& notice = notice_templates[row.Id];
+    if (!notice) {
+        // The notice keeps the row's own id, so its answers and closed result are the row's.
+        notice = std::make_unique<DIALOG_TEMPLATE>(DIALOG_TEMPLATE{
+            row.Id, row.Caption, 220, 62, "MS Sans Serif", 8, WINDOW_CAPTION | WINDOW_BORDER, NOTICE_CONTROLS,
+            static_cast<int32_t>(sizeof NOTICE_CONTROLS / sizeof NOTICE_CONTROLS[0]), row.Closed_Result});
+    }
+    return notice.get();
+}
+
+DIALOG_PROCEDURE Get_Row_Procedure(const DIALOG_TABLE_ROW& row) {
+    if (row.Procedure != nullptr) return row.Procedure;
+    if (row.Template_Id != 0) {
+        const DIALOG_TABLE_ROW* substitute = Find_Dialog_Row(row.Template_Id);
+        if (substitute != nullptr && substitute->Procedure != nullptr) return substitute->Procedure;
+    }
+    return Unavailable_Dialog_Proc;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Mouse input of the main window: the hover cursor, the navigation buttons
+// under each view and the team label of the status bar.
+#include <cstdint>
+
+#include "platform/handles.h"
+
+// Mouse move and left button down act; the other mouse messages do nothing.
+void Do_Main_Window_Mouse(WINDOW_HANDLE window, uint32_t message, int32_t x, int32_t y);
+// Design coordinates (768 x 507).
+bool Is_Over_Nav_Button_Bar(int32_t x, int32_t y);
+// Switches to the view of the first button under the point; true when one was hit.
+bool Do_Nav_Button_Click(int32_t x, int32_t y);
+bool Is_Over_Team_Label(int32_t x, int32_t y);
+// True while a game is watched play by play (the bar and the label do not react).
+bool Is_Game_Being_Watched();
+// Window pixels of the main window to the design space.
+void Window_To_Design(int32_t* x, int32_t* y);

@@ -1,0 +1,8 @@
+#pragma once
+// The web pages the program opens: the maker's pages and the product's.
+constexpr const char* MAKER_HOME_PAGE = "https://footballkorva.example/";
+constexpr const char* MAKER_SOCIAL_PAGE = "https://footballkorva.example/community";
+constexpr const char* STORE_SEARCH_PAGE = "https://footballkorva.example/store?search=football+korva";
+constexpr const char* FREE_UPDATE_PAGE = "https://footballkorva.example/updates";
+constexpr const char* PRODUCT_PAGE = "https://footballkorva.example/football-korva";
+constexpr const char* REMINDER_PAGE = "https://footballkorva.example/whats-new";

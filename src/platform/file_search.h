@@ -1,0 +1,10 @@
+#pragma once
+// Finding files by a wildcard pattern and copying without overwriting.
+#include <string>
+#include <vector>
+
+// Names (not paths) of the files in `folder` matching `pattern` ('*' and '?',
+// case ignored), folders left out, sorted by name; empty when the folder is missing.
+std::vector<std::string> Find_Files(const std::string& folder, const std::string& pattern);
+// Copies `from` to `to` unless `to` exists; true when copied.
+bool Copy_File_Without_Overwrite(const std::string& from, const std::string& to);

@@ -1,0 +1,94 @@
+#include "platform/input.h"
+
+#include "platform/keys.h"
+#include "platform/menus.h"
+#include "platform/message_queue.h"
+#include "platform/rect_math.h"
+#include "platform/windows.h"
+
+namespace {
+// The top-level window that takes the keyboard when nothing has the focus:
+// the topmost shown and enabled one.
+WINDOW_HANDLE Topmost_Enabled_Window() {
+    std::vector<WINDOW_HANDLE> tops = Get_Top_Level_Windows();
+    for (auto it = tops.rbegin(); it != tops.rend(); ++it)
+        if (Is_Window_Shown(*it) && Is_Window_Enabled(*it) && (Get_Window_Style(*it) & WINDOW_POPUP) == 0)
+            return *it;
+    return NO_WINDOW;
+}
+
+bool Is_Popup(WINDOW_HANDLE window) {
+    return (Get_Window_Style(window) & WINDOW_POPUP) != 0;
+}
+
+// True when the click fell on the menu bar of `top` (and was handled there).
+bool Handle_Menu_Bar_Click(WINDOW_HANDLE top, uint32_t code, int32_t x, int32_t y) {
+    RECT_AREA bar;
+    if (!Get_Menu_Bar_Rect(top, &bar)) return false;
+    RECT_AREA window;
+    Get_Window_Rect(top, &window);
+    const RECT_AREA on_screen = Offset_Rect(bar, window.Left, window.Top);
+    if (!Is_Point_In_Rect(on_screen, x, y)) return false;
+    if (code == MSG_LBUTTON_DOWN) {
+        const int32_t title = Find_Menu_Bar_Title(Get_Window_Menu(top), x - on_screen.Left);
+        if (title >= 0) Post_Window_Message(top, MSG_MENU_BAR_CLICK, static_cast<uintptr_t>(title), 0);
+    }
+    return true;
+}
+} // namespace
+
+void Route_Mouse_Event(uint32_t code, int32_t x, int32_t y, uintptr_t buttons) {
+    WINDOW_HANDLE target = Get_Capture();
+    if (target == NO_WINDOW) {
+        target = Window_From_Point(x, y);
+        if (target == NO_WINDOW) return;
+        const WINDOW_HANDLE top = Get_Top_Level_Window(target);
+        if (!Is_Window_Enabled(top)) return;
+        if (target == top && Handle_Menu_Bar_Click(top, code, x, y)) return;
+        int32_t cx = x, cy = y;
+        Screen_To_Client(target, &cx, &cy);
+        RECT_AREA client;
+        Get_Client_Rect(target, &client);
+        if (!Is_Point_In_Rect(client, cx, cy)) return; // caption or frame
+        if (!Is_Window_Enabled(target)) return;
+        if (code == MSG_LBUTTON_DOWN || code == MSG_RBUTTON_DOWN) {
+            if (!Is_Popup(top)) Bring_Window_To_Top(top);
+            if ((Get_Window_Style(target) & WINDOW_TAB_STOP) != 0)
+                Set_Focus(target);
+            else if (!Is_Popup(top) && Get_Top_Level_Window(Get_Focus()) != top)
+                Set_Focus(top);
+        }
+    }
+    int32_t cx = x, cy = y;
+    Screen_To_Client(target, &cx, &cy);
+    Post_Window_Message(target, code, buttons, Pack_Point(cx, cy));
+}
+
+WINDOW_HANDLE Resolve_Keyboard_Target() {
+    WINDOW_HANDLE target = Get_Capture();
+    // A drop-down menu takes the keys while it is open.
+    if (target == NO_WINDOW || !Is_Popup(target)) target = Get_Focus();
+    if (target == NO_WINDOW) target = Topmost_Enabled_Window();
+    if (target == NO_WINDOW || !Is_Window_Enabled(Get_Top_Level_Window(target))) return NO_WINDOW;
+    return target;
+}
+
+void Route_Key_Event(uint32_t code, uint32_t key, uint32_t modifiers) {
+    Post_Window_Message(KEYBOARD_TARGET, code, key, static_cast<intptr_t>(modifiers));
+}
+
+void Route_Character_Event(uint32_t character) {
+    Post_Window_Message(KEYBOARD_TARGET, MSG_CHAR, character, 0);
+}
+
+void Route_Close_Request() {
+    WINDOW_HANDLE primary = Get_Primary_Window();
+    if (primary == NO_WINDOW) return;
+    if (!Is_Window_Enabled(primary)) {
+        // The modal dialog over it answers the close box as its own.
+        const WINDOW_HANDLE dialog = Topmost_Enabled_Window();
+        if (dialog != NO_WINDOW && dialog != primary) Post_Window_Message(dialog, MSG_CLOSE, 0, 0);
+        return;
+    }
+    Post_Window_Message(primary, MSG_CLOSE, 0, 0);
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Turns the display's input into messages of the window tree: mouse events go
+// to the window under the pointer (or the one holding the capture) in its
+// client coordinates, keys to the window with the focus, the close box to the
+// primary window. Windows that are disabled, or lie in a disabled top-level
+// window (the owner of a modal dialog), get nothing; a click on a menu bar
+// opens that menu. The backends call these; tests call them through the
+// null backend's scripted input.
+#include <cstdint>
+
+#include "platform/handles.h"
+
+// Mouse message (MSG_MOUSE_MOVE, MSG_LBUTTON_DOWN, ...) at a screen point.
+void Route_Mouse_Event(uint32_t code, int32_t x, int32_t y, uintptr_t buttons);
+// MSG_KEY_DOWN or MSG_KEY_UP with a KEY_* code and KEY_MODIFIER_* bits.
+void Route_Key_Event(uint32_t code, uint32_t key, uint32_t modifiers);
+void Route_Character_Event(uint32_t character);
+// The window keyboard input goes to now: a drop-down menu that is open, else
+// the focus, else the topmost enabled top-level window; NO_WINDOW when that
+// lies in a disabled top-level window.
+WINDOW_HANDLE Resolve_Keyboard_Target();
+// The close box: MSG_CLOSE to the primary window, or, while it is disabled
+// under a modal dialog, to that dialog (which then cancels).
+void Route_Close_Request();

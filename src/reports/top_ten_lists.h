@@ -1,0 +1,24 @@
+#pragma once
+// The ten best players of a leader category and the ten best teams by total
+// yards, as the news ticker and the report tables list them.
+#include <cstdint>
+
+#pragma pack(push, 1)
+struct TOP_TEN_ENTRY {
+    uint8_t Team;
+    uint8_t Slot;
+    int32_t Value;
+    int32_t Second;
+};
+#pragma pack(pop)
+
+struct TOP_TEN_LIST {
+    TOP_TEN_ENTRY Entries[10];
+};
+
+// League 0 or 1, or 2 for both; the season selector as the leader values take it.
+void Build_Top_Ten_Player_List(TOP_TEN_LIST* list, int32_t league, int32_t category, int32_t season);
+// Category 0: the ten offences with the most total yards; 4: the ten
+// defences allowing the fewest; other categories leave the list as it was.
+// The season is the news ticker's season choice.
+void Build_Top_Ten_Team_List(TOP_TEN_LIST* list, int32_t category);

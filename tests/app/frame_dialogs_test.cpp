@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/drawing_services.h"
+#include "app/main_window.h"
+#include "app/message_box_dialog.h"
+#include "app/modal_dialogs.h"
+#include "app/progress_window.h"
+#include "app/welcome_dialog.h"
+#include "platform/backend.h"
+#include "platform/dialogs.h"
+#include "platform/keys.h"
+#include "platform/label_drawing.h"
+#include "platform/message_box.h"
+#include "platform/scripted_answers.h"
+#include "platform/windows.h"
+#include "support/frame_fixture.h"
+
+namespace {
+// The null backend, but with questions shown as a display would show them:
+// only scripted input answers them.
+bool Null_Take_Nothing(int, const char*, int*) {
+    return false;
+}
+
+PLATFORM_BACKEND Make_Showing_Backend() {
+    PLATFORM_BACKEND backend = Get_Null_Backend();
+    backend.Name = "showing";
+    backend.Answers_From_Script = false;
+    backend.Take_Dialog_Answer = Null_Take_Nothing;
+    return backend;
+}
+
+struct BOX_LOOK {
+    int32_t Buttons = 0;
+    int32_t First_Button_Width = 0;
+    uint32_t Text_Flags = 0;
+    int Nested_Answer = 0;
+    bool Busy = false;
+};
+
+void Look_At_Box(void* context) {
+    BOX_LOOK* look = static_cast<BOX_LOOK*>(context);
+    const std::vector<WINDOW_HANDLE> open = Get_Open_Modal_Dialogs();
+    if (open.empty()) return;
+    const WINDOW_HANDLE box = open.back();
+    Pump_Messages();
+    for (int32_t id : {MESSAGE_FIRST_BUTTON, MESSAGE_SECOND_BUTTON, MESSAGE_THIRD_BUTTON})
+        if (Get_Dialog_Item(box, id) != NO_WINDOW) ++look->Buttons;
+    RECT_AREA rect;
+    Get_Window_Rect(Get_Dialog_Item(box, MESSAGE_FIRST_BUTTON), &rect);
+    look->First_Button_Width = rect.Right - rect.Left;
+    for (int32_t i = 0; i < Get_Drawn_Text_Count(); ++i)
+        if (std::strncmp(Get_Drawn_Text(i)->Text, "Line", 4) == 0)
+            look->Text_Flags = Get_Drawn_Text(i)->Format;
+    look->Busy = Is_Message_Box_Busy();
+    // A box asked for while this one is open is the display's own.
+    Script_Message_Answer("Nested", ID_BOX_YES);
+    look->Nested_Answer = Show_Message_Box("Nested question", "Nested", BOX_YES_NO);
+}
+
+int32_t Show_Record(const char* text, const char* first, const char* second, const char* third) {
+    USER_MESSAGE_RECORD record = {{"Caption", text, "", first, second, third}};
+    return Do_Dialog(NO_WINDOW, USER_MESSAGE_DIALOG, reinterpret_cast<intptr_t>(&record));
+}
+} // namespace
+
+using FrameDialogs = FrameTest;
+
+TEST_F(FrameDialogs, EveryTemplateOfTheDispatcherIsValid) {
+    struct USED {
+        int32_t Id;
+        std::vector<int32_t> Controls;
+    };
+    const std::vector<USED> used = {{WELCOME_DIALOG, {1031, 1034, 1451, 1459, 1460, 1222, 1356, ID_CANCEL}},
+                                    {ABOUT_DIALOG, {1352, ID_OK, 1451, 1459, 1222, 1460}},
+                                    {NEW_VERSION_DIALOG, {1116, 1117, ID_CANCEL}},
+                                    {NEW_GAME_DIALOG, {ID_OK, ID_CANCEL}},
+                                    {USER_MESSAGE_DIALOG, {41009, 41010, 41011, 41012}}};
+    for (int32_t row = 0; row < Get_Dialog_Table_Size(); ++row) {
+        const int32_t id = Get_Dialog_Table_Id(row);
+        const DIALOG_TEMPLATE* dialog_template = Get_Dialog_Template(id);
+        ASSERT_NE(dialog_template, nullptr) << id;
+        std::vector<int32_t> controls;
+        for (const USED& entry : used)
+            if (entry.Id == id) controls = entry.Controls;
+        std::string problem;
+        EXPECT_TRUE(Validate_Dialog_Template(*dialog_template, controls, &problem)) << problem;
+    }
+}
+
+TEST_F(FrameDialogs, UnknownDialogsAreRefusedWithAMessage) {
+    Start_Frame_Without_Loop();
+    EXPECT_EQ(Do_Dialog(NO_WINDOW, 136, 0), 0) << "the Broadcast dialog is not in the table";
+    EXPECT_EQ(Do_Dialog(NO_WINDOW, 50000, 0), 0);
+    ASSERT_EQ(Get_Shown_Messages().size(), 2u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Do_Dialog()");
+    EXPECT_EQ(Get_Shown_Messages()[0].Text,
+              "Unrecognized idDialog in Do_Dialog(). DialogBox() call aborted.");
+    Script_Dialog_Answer(179, 3);
+    EXPECT_EQ(Do_Dialog(NO_WINDOW, PLAY_MULTIPLE_SEASONS_DIALOG, 0), 3);
+    EXPECT_EQ(Do_Dialog(NO_WINDOW, PLAY_MULTIPLE_SEASONS_DIALOG, 0), 0) << "closed: no seasons";
+    EXPECT_EQ(Do_Dialog(NO_WINDOW, SIMULATION_TOOL_DIALOG, 0), -1) << "closed: no simulation";
+    EXPECT_TRUE(Is_Window_Enabled(Main_Window));
+}
+
+TEST_F(FrameDialogs, ProgramMessageBoxAnswersAndLaysOutItsButtons) {
+    Start_Frame_Without_Loop();
+    Script_Key_Press(KEY_ENTER, 0);
+    EXPECT_EQ(Show_Record("Line one", "&Yes", "&No", ""), ID_BOX_YES) << "Enter is the first button";
+    Script_Key_Press(KEY_ESCAPE, 0);
+    EXPECT_EQ(Show_Record("Line one", "&Yes", "&No", ""), ID_BOX_CANCEL) << "Escape closes";
+    Script_Key_Press(KEY_TAB, 0);
+    Script_Key_Press(KEY_SPACE, 0);
+    EXPECT_EQ(Show_Record("Line one", "&Yes", "&No", "&Cancel"), ID_BOX_NO) << "the second button";
+
+    BOX_LOOK one_line, two_lines;
+    const char* long_label = "&Read About Owner Mode In The Help Pages";
+    Script_Action(Look_At_Box, &one_line);
+    Script_Key_Press(KEY_ESCAPE, 0);
+    Show_Record("Line one", long_label, "", "");
+    EXPECT_EQ(one_line.Buttons, 1) << "buttons without a label are removed";
+    EXPECT_EQ(one_line.First_Button_Width, 2 * Measure_Label_Width(long_label))
+        << "widened to twice its label";
+    EXPECT_NE(one_line.Text_Flags & TEXT_CENTRE, 0u) << "one line is centred";
+    Script_Action(Look_At_Box, &two_lines);
+    Script_Key_Press(KEY_ESCAPE, 0);
+    Show_Record("Line one\nLine two", "&OK", "&Cancel", "");
+    EXPECT_EQ(two_lines.Buttons, 2);
+    EXPECT_EQ(two_lines.Text_Flags & TEXT_CENTRE, 0u) << "a message with a line break is left-aligned";
+}
+
+TEST_F(FrameDialogs, MessageBoxesUseTheProgramBoxOnceTheWindowIsUp) {
+    const PLATFORM_BACKEND showing = Make_Showing_Backend();
+    Set_Platform_Backend(&showing);
+    Script_Message_Answer("Early", ID_BOX_YES);
+    EXPECT_EQ(Show_Message_Box("Before the window", "Early", BOX_YES_NO), ID_BOX_YES)
+        << "before the back buffer, the display's box";
+    Start_Frame_Without_Loop();
+    Pump_Messages();
+    BOX_LOOK look;
+    Script_Action(Look_At_Box, &look);
+    Script_Key_Press(KEY_TAB, 0);
+    Script_Key_Press(KEY_SPACE, 0);
+    EXPECT_EQ(Show_Message_Box("Line one", "Question", BOX_YES_NO), ID_BOX_NO);
+    EXPECT_TRUE(look.Busy);
+    EXPECT_EQ(look.Nested_Answer, ID_BOX_YES) << "the nested box was the display's";
+    Script_Key_Press(KEY_ESCAPE, 0);
+    EXPECT_EQ(Show_Message_Box("Line one", "Question", BOX_YES_NO), ID_BOX_NO)
+        << "closing a yes/no box is no";
+    Script_Key_Press(KEY_ENTER, 0);
+    EXPECT_EQ(Show_Message_Box("Line one", "Question", BOX_OK_CANCEL), ID_BOX_OK);
+    EXPECT_FALSE(Is_Message_Box_Busy());
+}
+
+TEST_F(FrameDialogs, ProgressWindowCountsToItsRangeAndStopsWhenClosed) {
+    Start_Frame_Without_Loop();
+    ASSERT_EQ(Open_Progress_Window("Loading", 3), 1);
+    EXPECT_EQ(Open_Progress_Window("Again", 5), 0) << "one progress window at a time";
+    EXPECT_EQ(Get_Window_Text(Progress_Window), "Loading");
+    Step_Progress(0);
+    EXPECT_EQ(Get_Progress_Position(), 0);
+    const char* expected[] = {"33%", "67%", "100%", "100%"};
+    for (const char* text : expected) {
+        Step_Progress(1);
+        EXPECT_STREQ(Get_Progress_Text(), text);
+    }
+    EXPECT_EQ(Get_Progress_Position(), 3) << "never past the range";
+    EXPECT_EQ(Get_Dialog_Item_Text(Progress_Window, PROGRESS_TEXT_CONTROL), "100%");
+    Step_Progress_With_Text("Copying logos");
+    EXPECT_STREQ(Get_Progress_Text(), "Copying logos");
+    RECT_AREA main, progress;
+    Get_Window_Rect(Main_Window, &main);
+    Get_Window_Rect(Progress_Window, &progress);
+    EXPECT_LE(std::abs((progress.Left - main.Left) - (main.Right - progress.Right)), 1)
+        << "centred over the main window";
+    Close_Progress_Window();
+    EXPECT_FALSE(Is_Progress_Window_Open());
+    Step_Progress(5);
+    EXPECT_EQ(Get_Progress_Position(), 3) << "a closed window counts nothing";
+    ASSERT_EQ(Open_Progress_Window("Next", 0), 1);
+    Step_Progress(1);
+    EXPECT_STREQ(Get_Progress_Text(), "0%") << "a range of 0";
+    Close_Progress_Window();
+    EXPECT_EQ(Count_Windows(), 1);
+}

@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/bitmap_cache.h"
+#include "app/drawing_services.h"
+#include "app/main_window.h"
+#include "app/main_window_dc.h"
+#include "app/news_ticker.h"
+#include "app/status_bars.h"
+#include "database/league_structure.h"
+#include "database/saved_game.h"
+#include "database/settings.h"
+#include "database/universe.h"
+#include "platform/clock.h"
+#include "platform/label_drawing.h"
+#include "platform/menus.h"
+#include "platform/message_box.h"
+#include "platform/png_file.h"
+#include "platform/scripted_answers.h"
+#include "platform/windows.h"
+#include "support/debug_log.h"
+#include "support/frame_fixture.h"
+#include "views/current_view.h"
+#include "views/owner_hall_of_fame.h"
+
+namespace {
+constexpr int32_t STANDINGS_VIEW = 40030;
+
+uint32_t Pixel_At(const DRAWING_SURFACE& picture, int32_t x, int32_t y) {
+    return Get_Surface_Pixel(&picture, x, y);
+}
+
+bool Is_Ticker_Pausing(void*) {
+    return Has_Window_Timer(News_Ticker_Window, TICKER_ITEM_PAUSE_TIMER);
+}
+
+void Start_With_Bars() {
+    Start_Frame_Without_Loop();
+    Set_User_Preference(SHOW_NEWS_TICKER, 1);
+    Create_Status_Bar();
+    Set_Current_View(STANDINGS_VIEW);
+    Pump_Messages();
+}
+} // namespace
+
+using MainWindow = FrameTest;
+
+TEST_F(MainWindow, PictureShowsMenuBarViewTickerAndStatusBar) {
+    // The installation's pictures of the earth skin.
+    std::filesystem::create_symlink(std::string(KORVA_DATA_DIR) + "/skins", "skins");
+    Set_Skin_Name("earth");
+    Init_Image_Caches();
+    Start_With_Bars();
+    DRAWING_SURFACE picture{};
+    Render_Window(Main_Window, &picture);
+    Free_Image_Caches();
+    std::filesystem::remove("skins");
+    ASSERT_EQ(picture.Width, TEST_SCREEN_WIDTH) << "the minimum shape fills the test screen";
+    ASSERT_EQ(picture.Height, TEST_SCREEN_HEIGHT);
+    EXPECT_EQ(Write_Window_PNG(Main_Window, "main_window.png"), 1);
+    // KORVA_PICTURE_DIR keeps a copy to look at.
+    if (const char* folder = std::getenv("KORVA_PICTURE_DIR"))
+        Write_Surface_PNG(&picture, (std::string(folder) + "/main_window.png").c_str());
+    DRAWING_SURFACE read{};
+    ASSERT_EQ(Read_Surface_PNG("main_window.png", &read), 1);
+    EXPECT_EQ(read.Width, picture.Width) << "the PNG holds the picture";
+
+    // Bands from the top: menu bar 20, view 616, status bar 36, and the ticker's
+    // 24 at the bottom edge, where both bars dock.
+    const int32_t view_top = MENU_BAR_HEIGHT;
+    const int32_t status_top = TEST_SCREEN_HEIGHT - NEWS_TICKER_HEIGHT - STATUS_BAR_HEIGHT;
+    const int32_t ticker_top = TEST_SCREEN_HEIGHT - NEWS_TICKER_HEIGHT;
+    EXPECT_EQ(Get_Back_Buffer_Height(), status_top - view_top) << "the view area is the back buffer";
+    EXPECT_EQ(Get_Back_Buffer_Width(), TEST_SCREEN_WIDTH);
+    // Column 1000 lies right of the menu titles and the ticker's text.
+    const uint32_t menu = Pixel_At(picture, 1000, 5);
+    const uint32_t status = Pixel_At(picture, 1000, status_top + 18);
+    const uint32_t ticker = Pixel_At(picture, 1000, ticker_top + 12);
+    EXPECT_EQ(ticker, Colour_To_Pixel(Make_Colour(0, 0, 0))) << "the ticker is a black band";
+    EXPECT_NE(menu, status);
+    EXPECT_NE(status, ticker);
+    int32_t picture_pixels = 0;
+    for (int32_t y = 0; y < TEST_SCREEN_HEIGHT; ++y) {
+        const uint32_t pixel = Pixel_At(picture, 1000, y);
+        if (y < view_top - 1) {
+            ASSERT_EQ(pixel, menu) << "row " << y;
+        } else if (y >= view_top && y < status_top) {
+            if (pixel != ticker && pixel != status) ++picture_pixels;
+        } else if (y >= status_top && y < ticker_top) {
+            ASSERT_EQ(pixel, status) << "row " << y;
+        } else if (y >= ticker_top) {
+            ASSERT_EQ(pixel, ticker) << "row " << y;
+        }
+    }
+    EXPECT_GT(picture_pixels, (status_top - view_top) / 2) << "the start-up picture fills the view";
+}
+
+TEST_F(MainWindow, OpensAtTheRememberedPlacementOrFillingTheScreen) {
+    Start_Frame_Without_Loop();
+    EXPECT_EQ(Get_Window_Show_State(Main_Window), SHOW_STATE_MAXIMIZED)
+        << "a fresh Hall of Fame file has zeros";
+    Set_Window_Show_State(Main_Window, SHOW_STATE_NORMAL);
+    Move_Window(Main_Window, {10, 20, 10 + 1100, 20 + 748});
+    Save_Window_Placement(Main_Window);
+    RECT_AREA remembered;
+    Read_Window_Placement(&remembered);
+    EXPECT_EQ(remembered.Left, 10);
+    EXPECT_EQ(remembered.Bottom, 768);
+    Destroy_All_Windows();
+    ASSERT_NE(Create_Main_Window(), NO_WINDOW);
+    RECT_AREA rect;
+    Get_Window_Rect(Main_Window, &rect);
+    EXPECT_EQ(rect.Top, 20);
+    EXPECT_EQ(rect.Bottom - rect.Top, 748);
+    EXPECT_EQ(rect.Right - rect.Left, static_cast<int32_t>(748.0f * (1024.0f / 696.0f)))
+        << "width from the height";
+    Set_Window_Show_State(Main_Window, SHOW_STATE_MAXIMIZED);
+    Save_Window_Placement(Main_Window);
+    Read_Window_Placement(&remembered);
+    EXPECT_EQ(remembered.Right, 0) << "a window filling the screen is remembered as zeros";
+}
+
+TEST_F(MainWindow, DraggingKeepsTheMinimumAndTheShape) {
+    Start_Frame_Without_Loop();
+    RECT_AREA rect = {500, 100, 1300, 700}; // too narrow and too low
+    EXPECT_TRUE(Constrain_Main_Window_Sizing(&rect, SIZING_EDGE_LEFT));
+    EXPECT_EQ(rect.Right, 1300) << "the left edge moves, never the right";
+    EXPECT_EQ(rect.Left, 1300 - 1024);
+    EXPECT_EQ(rect.Bottom - rect.Top, 696);
+    rect = {0, 0, 1200, 900};
+    EXPECT_TRUE(Constrain_Main_Window_Sizing(&rect, SIZING_EDGE_BOTTOM));
+    EXPECT_EQ(rect.Right, static_cast<int32_t>(900.0f * (1024.0f / 696.0f)));
+    rect = {0, 0, 1024, 696};
+    EXPECT_FALSE(Constrain_Main_Window_Sizing(&rect, SIZING_EDGE_BOTTOM_RIGHT)) << "the minimum fits already";
+
+    // A drag as the display reports it: the bars hide while it lasts and the
+    // window paints again once it is over.
+    Set_User_Preference(SHOW_NEWS_TICKER, 1);
+    Create_Status_Bar();
+    Send_Window_Message(Main_Window, MSG_ENTER_SIZE_MOVE, 0, 0);
+    EXPECT_FALSE(Is_Window_Shown(Status_Bar_Window));
+    RECT_AREA dragged = {0, 0, 1100, 760};
+    Send_Window_Message(Main_Window, MSG_SIZING, SIZING_EDGE_BOTTOM_RIGHT,
+                        reinterpret_cast<intptr_t>(&dragged));
+    Move_Window(Main_Window, dragged);
+    EXPECT_EQ(Sizing_In_Progress, 1);
+    Send_Window_Message(Main_Window, MSG_EXIT_SIZE_MOVE, 0, 0);
+    EXPECT_EQ(Sizing_In_Progress, 0);
+    EXPECT_TRUE(Is_Window_Shown(Status_Bar_Window));
+    RECT_AREA bar;
+    Get_Window_Rect(Status_Bar_Window, &bar);
+    EXPECT_EQ(bar.Bottom, 760 - NEWS_TICKER_HEIGHT) << "docked again at the new bottom";
+    EXPECT_EQ(Get_Back_Buffer_Width(), dragged.Right) << "the back buffer follows the window";
+}
+
+TEST_F(MainWindow, ExitIsRefusedWhileGamesAreSimulatedUnwatched) {
+    Start_Frame_Without_Loop();
+    Set_User_Preference(SIMULATION_RUNNING, 1);
+    Set_User_Preference(CURRENT_WEEK, 5);
+    Universe.Header.Target_Week = 9;
+    EXPECT_FALSE(Close_Main_Window(Main_Window));
+    ASSERT_FALSE(Get_Shown_Messages().empty());
+    EXPECT_EQ(Get_Shown_Messages().back().Caption, "Exit Game");
+    EXPECT_EQ(Universe.Header.Target_Week, 6) << "the simulation stops after this week";
+    EXPECT_TRUE(Is_Window(Main_Window));
+
+    Set_User_Preference(SIMULATION_RUNNING, 0);
+    Set_Game_Checksum(1);
+    EXPECT_FALSE(Close_Main_Window(Main_Window)) << "cancel in the save prompt keeps the game";
+    EXPECT_EQ(Get_Shown_Messages().back().Caption, "Game Not Saved");
+    Script_Message_Answer("Game Not Saved", ID_BOX_NO);
+    EXPECT_TRUE(Close_Main_Window(Main_Window));
+    EXPECT_FALSE(Is_Window(Main_Window));
+    EXPECT_TRUE(Is_Quit_Requested()) << "the window's end asks the loop to end";
+}
+
+TEST_F(MainWindow, TickerScrollsPausesAndCyclesOnItsTimers) {
+    Start_With_Bars();
+    Set_User_Preference(CURRENT_WEEK, 0);
+    Set_User_Preference(CURRENT_SEASON_INDEX, 0);
+    Stop_News_Ticker();
+    Take_News_Ticker_DC();
+    Start_Ticker_Item_Scroll(News_Ticker_Window);
+    RECT_AREA client;
+    Get_Client_Rect(News_Ticker_Window, &client);
+    const int32_t steps = Get_News_Ticker_Steps_Left();
+    EXPECT_EQ(steps, client.Right + Measure_Label_Width(Get_News_Ticker_Text(0)))
+        << "text width plus the bar's width";
+    EXPECT_GT(Measure_Label_Width(Get_News_Ticker_Text(0)), 100);
+    EXPECT_EQ(Get_News_Ticker_X(), client.Right) << "the text starts just off the right edge";
+    // One pixel per 14 ms until the text has gone: the loop runs on the clock.
+    const uint32_t start = Get_Tick_Count();
+    EXPECT_EQ(Run_Message_Loop_Until(Is_Ticker_Pausing, nullptr), 1);
+    EXPECT_EQ(Get_Tick_Count() - start, 1 + static_cast<uint32_t>(steps - 1) * TICKER_STEP_MS)
+        << "the first step at once, then every 14 ms";
+    EXPECT_EQ(Get_News_Ticker_Steps_Left(), -1) << "the item has ended and the pause runs";
+    Advance_Virtual_Clock(TICKER_PAUSE_MS);
+    Pump_Messages();
+    EXPECT_EQ(Get_News_Ticker_Slot(), 1) << "the next item starts after 1.9 s";
+    EXPECT_EQ(Count_Window_DCs(News_Ticker_Window), 1) << "the ticker keeps one device context";
+}
+
+TEST_F(MainWindow, TickerPauseNeverTouchesADestroyedTicker) {
+    Start_With_Bars();
+    Clear_Debug_Log();
+    const WINDOW_HANDLE ticker = News_Ticker_Window;
+    ASSERT_TRUE(Is_Window(ticker));
+    // End the first item so that its pause is pending, then take the main window down.
+    Stop_News_Ticker();
+    Take_News_Ticker_DC();
+    Start_Ticker_Item_Scroll(ticker);
+    ASSERT_EQ(Run_Message_Loop_Until(Is_Ticker_Pausing, nullptr), 1);
+    Destroy_Window(Main_Window);
+    EXPECT_FALSE(Is_Window(ticker));
+    EXPECT_FALSE(Has_Window_Timer(ticker, TICKER_ITEM_PAUSE_TIMER)) << "the window's timers went with it";
+    Advance_Virtual_Clock(10 * TICKER_PAUSE_MS);
+    Pump_Messages();
+    Stop_News_Ticker();
+    EXPECT_EQ(Count_Error_Lines(), 0) << Read_Debug_Log_Text();
+}

@@ -1,0 +1,251 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <string>
+
+#include "app/main_menu.h"
+#include "app/main_window.h"
+#include "app/main_window_title.h"
+#include "app/message_box_dialog.h"
+#include "app/modal_dialogs.h"
+#include "app/news_ticker.h"
+#include "app/startup.h"
+#include "app/status_bars.h"
+#include "app/welcome_dialog.h"
+#include "database/game_queries.h"
+#include "database/league_structure.h"
+#include "database/saved_game.h"
+#include "database/schedule_entries.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "engine/game_driver.h"
+#include "platform/keys.h"
+#include "platform/menus.h"
+#include "platform/message_box.h"
+#include "platform/registry_ini.h"
+#include "platform/scripted_answers.h"
+#include "platform/windows.h"
+#include "season/score_ticker.h"
+#include "support/debug_log.h"
+#include "support/frame_fixture.h"
+#include "views/owner_hall_of_fame_file.h"
+
+namespace {
+const char* const ARGUMENTS[] = {"football_korva", "IS_NOT_RANDOM"};
+
+struct RUN_OBSERVATION {
+    bool Main_Window_Shown = false;
+    bool Status_Bar_Shown = false;
+    bool Ticker_Shown = false;
+    bool Main_Window_Enabled = false;
+    int32_t Week = -1;
+    std::string Title;
+    std::string Play_Menu_First;
+    std::string Score_Lines[SCORE_TICKER_LINES];
+    bool Scores_Drawn = false;
+};
+
+void Observe(void* context) {
+    RUN_OBSERVATION* seen = static_cast<RUN_OBSERVATION*>(context);
+    seen->Main_Window_Shown = Is_Window_Visible(Main_Window);
+    seen->Main_Window_Enabled = Is_Window_Enabled(Main_Window);
+    seen->Status_Bar_Shown = Is_Window_Visible(Status_Bar_Window);
+    seen->Ticker_Shown = Is_Window_Visible(News_Ticker_Window);
+    seen->Week = Get_User_Preference(CURRENT_WEEK);
+    seen->Title = Get_Window_Text(Main_Window);
+    seen->Play_Menu_First = Get_Menu_Item_Text(Get_Sub_Menu(Get_Main_Menu(), PLAY_MENU_POSITION), 0);
+    for (int32_t line = 0; line < SCORE_TICKER_LINES; ++line) {
+        char text[SCORE_TICKER_LINE_SIZE];
+        Get_Score_Ticker_Line(line, text);
+        seen->Score_Lines[line] = text;
+    }
+    seen->Scores_Drawn = !seen->Score_Lines[0].empty() && Was_Text_Drawn(seen->Score_Lines[0]);
+}
+
+int Run_Program() {
+    return Run_Football_Korva(2, ARGUMENTS);
+}
+
+// The welcome dialog chooses a new game; the New Game dialog is started with Enter.
+void Script_New_Game() {
+    Script_Dialog_Answer(WELCOME_DIALOG, WELCOME_NEW_GAME);
+    Script_Key_Press(KEY_ENTER, 0);
+}
+
+void Save_League_As_Database() {
+    std::filesystem::create_directories("Databases");
+    Set_Game_Checksum(Compute_Game_Checksum());
+    ASSERT_EQ(Save_Game(DEFAULT_DATABASE_NAME, nullptr), SAVE_OK);
+}
+} // namespace
+
+class StartUp : public FrameTest {
+  protected:
+    void TearDown() override {
+        std::filesystem::remove_all("Databases");
+        FrameTest::TearDown();
+    }
+};
+
+TEST_F(StartUp, EmptyLeagueRunsToTheLoopAndExitsByTheCloseBox) {
+    Clear_Debug_Log();
+    RUN_OBSERVATION seen;
+    Script_New_Game();
+    Script_Action(Observe, &seen);
+    Script_Close_Request();
+    EXPECT_EQ(Run_Program(), 0) << "the quit message's code";
+
+    EXPECT_EQ(Count_Debug_Lines("not found: starting with an empty league"), 1);
+    ASSERT_FALSE(Get_Shown_Messages().empty());
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "League Database Missing");
+    EXPECT_EQ(Count_Debug_Lines("Entering: Do_Splash_Screen()"), 1);
+    EXPECT_EQ(Count_Debug_Lines("ID_NEWGAME Menu Launched"), 1);
+    EXPECT_EQ(Count_Debug_Lines("Do_Splash_Screen() return TRUE"), 1);
+    EXPECT_EQ(Count_Debug_Lines("Exited: Do_Splash_Screen()"), 1);
+    EXPECT_EQ(Count_Error_Lines(), 0) << Read_Debug_Log_Text();
+
+    EXPECT_TRUE(seen.Main_Window_Shown);
+    EXPECT_TRUE(seen.Main_Window_Enabled) << "no dialog is left open in the loop";
+    EXPECT_TRUE(seen.Status_Bar_Shown);
+    EXPECT_TRUE(seen.Ticker_Shown) << "an empty league shows the ticker";
+    EXPECT_EQ(seen.Title, "Football Korva 23 (2019-2020 Offseason)");
+    EXPECT_FALSE(Is_Window(Main_Window)) << "closed";
+    EXPECT_EQ(Count_Windows(), 0) << "every window went with the main window";
+
+    std::string text;
+    EXPECT_TRUE(Get_Registry_Text("SOFTWARE\\SportsKorva\\FootballKorva\\2019", "InitType", &text));
+    EXPECT_EQ(text, "CD");
+}
+
+TEST_F(StartUp, CancellingTheWelcomeDialogEndsTheProgramBeforeTheLoop) {
+    Clear_Debug_Log();
+    Script_Dialog_Answer(WELCOME_DIALOG, ID_CANCEL);
+    EXPECT_EQ(Run_Program(), 0);
+    EXPECT_EQ(Count_Debug_Lines("Do_Splash_Screen() return TRUE"), 0);
+    EXPECT_EQ(Count_Debug_Lines("Exited: Do_Splash_Screen()"), 1);
+    EXPECT_FALSE(Is_Window(Status_Bar_Window)) << "no game was started";
+}
+
+TEST_F(StartUp, CancelledNewGameReturnsToTheWelcomeDialog) {
+    Script_Dialog_Answer(WELCOME_DIALOG, WELCOME_NEW_GAME);
+    Script_Dialog_Answer(NEW_GAME_DIALOG, ID_CANCEL);
+    Script_Dialog_Answer(WELCOME_DIALOG, ID_CANCEL);
+    const int32_t before = Count_Dialogs_Opened();
+    EXPECT_EQ(Run_Program(), 0);
+    EXPECT_EQ(Count_Dialogs_Opened() - before, 3) << "welcome, new game, welcome again";
+}
+
+TEST_F(StartUp, OneWeekByTheAcceleratorPutsTheScoresInTheTicker) {
+    Prepare_League_With_Week_Games(2);
+    Save_League_As_Database();
+    Clear_Universe();
+    Clear_Debug_Log();
+    RUN_OBSERVATION seen;
+    Script_New_Game();
+    Script_Key_Press('1', KEY_MODIFIER_CONTROL);
+    Script_Action(Observe, &seen);
+    Script_Close_Request();
+    Script_Message_Answer("Game Not Saved", ID_BOX_NO);
+    EXPECT_EQ(Run_Program(), 0);
+
+    EXPECT_EQ(Count_Error_Lines(), 0) << Read_Debug_Log_Text();
+    EXPECT_EQ(seen.Week, 1) << "one week played";
+    EXPECT_NE(seen.Title.find("Week 2"), std::string::npos) << seen.Title;
+    for (int32_t game = 0; game < 2; ++game) {
+        for (int32_t side = 0; side < 2; ++side) {
+            // The home team (listed first to the scheduler) is the game's second side.
+            char nickname[64];
+            Get_Team_String(nickname, side == 0 ? 2 * game + 1 : 2 * game, 2);
+            EXPECT_EQ(seen.Score_Lines[3 * game + side].rfind(std::string(nickname) + " ", 0), 0u)
+                << "column " << 3 * game + side << ": " << seen.Score_Lines[3 * game + side];
+        }
+    }
+    EXPECT_TRUE(seen.Scores_Drawn) << "the ticker showed the score columns while the week was played";
+    EXPECT_EQ(seen.Play_Menu_First, "One &Week\tCtrl+1") << "the phase menu is back after the advance";
+    EXPECT_EQ(Count_Debug_Lines("Game Not Saved"), 0);
+    ASSERT_FALSE(Get_Shown_Messages().empty());
+    EXPECT_EQ(Get_Shown_Messages().back().Caption, "Game Not Saved") << "the played week changed the game";
+}
+
+TEST_F(StartUp, ClosingTheWindowDuringAWatchedGameEndsEveryLoopCleanly) {
+    Prepare_League_With_Week_Games(1);
+    // Team 0, at home in the week's game, is the user's and its game is watched.
+    Set_Team_Stat(0, 2, 1);
+    Set_Game_PBP_Flag(0, 0, 1);
+    Set_User_Preference(SIMULATE_ALL_GAMES, 1);
+    Save_League_As_Database();
+    Clear_Universe();
+    Clear_Debug_Log();
+    Script_New_Game();
+    Script_Key_Press('1', KEY_MODIFIER_CONTROL);
+    // The watched game waits for the user's call; the user closes the window.
+    Script_Close_Request();
+    Script_Message_Answer("Game Not Saved", ID_BOX_NO);
+    EXPECT_EQ(Run_Program(), 0);
+
+    EXPECT_EQ(Count_Error_Lines(), 0) << Read_Debug_Log_Text();
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 0) << "the week was not finished";
+    EXPECT_EQ(Get_User_Preference(SIMULATION_RUNNING), 0);
+    EXPECT_EQ(Universe.Header.Advance_In_Progress, 0) << "the advance unwound";
+    const GAME_RECORD* game = Get_Game_Record(0);
+    ASSERT_NE(game, nullptr);
+    EXPECT_GT(game->Season_Year, 0) << "the game had begun";
+    EXPECT_EQ(Is_Game_Over(game), 0) << "and was left as it stood, not played out";
+    for (const SHOWN_MESSAGE& shown : Get_Shown_Messages())
+        EXPECT_NE(shown.Caption, "Exit Game") << "a watched game does not refuse the exit";
+}
+
+TEST_F(StartUp, RegistryValuesAreWrittenOnceAndRefreshedEveryStart) {
+    const char* key = "SOFTWARE\\SportsKorva\\FootballKorva\\2019";
+    Write_Install_Registry();
+    std::string text;
+    uint32_t number = 0;
+    ASSERT_TRUE(Get_Registry_Text(key, "SelfInstallDir", &text));
+    EXPECT_EQ(text, std::filesystem::current_path().string());
+    ASSERT_TRUE(Get_Registry_Number(key, "InitVer", &number));
+    EXPECT_EQ(number, 2002u);
+    ASSERT_TRUE(Get_Registry_Text(key, "InitType", &text));
+    EXPECT_EQ(text, "CD");
+    Set_Registry_Text(key, "SelfInstallDir", "/elsewhere");
+    Set_Registry_Text(key, "LastDir", "/elsewhere");
+    Set_Registry_Number(key, "LastVer", 1999);
+    Write_Install_Registry();
+    ASSERT_TRUE(Get_Registry_Text(key, "SelfInstallDir", &text));
+    EXPECT_EQ(text, "/elsewhere") << "written only when the key is new";
+    ASSERT_TRUE(Get_Registry_Text(key, "LastDir", &text));
+    EXPECT_EQ(text, std::filesystem::current_path().string()) << "rewritten every start";
+    ASSERT_TRUE(Get_Registry_Number(key, "LastVer", &number));
+    EXPECT_EQ(number, 2002u);
+}
+
+TEST_F(StartUp, ReminderPageOpensEveryFifthStartUnlessSwitchedOff) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    const bool reminding =
+        local.tm_year + 1900 > 2024 || (local.tm_year + 1900 == 2024 && local.tm_mon + 1 >= 9);
+    Rebuild_Owner_Hall_Of_Fame_File();
+    Clear_Desktop_Requests();
+    for (int start = 0; start < 6; ++start)
+        Show_Startup_Reminder();
+    EXPECT_EQ(Get_Shell_Requests().size(), reminding ? 2u : 0u) << "the first start and the sixth";
+    EXPECT_EQ(Get_Owner_Hall_Of_Fame_Value((23020 - 22080) / 4), reminding ? 4 : 0) << "the countdown";
+    Set_Owner_Hall_Of_Fame_Value((23024 - 22080) / 4, 117);
+    for (int start = 0; start < 6; ++start)
+        Show_Startup_Reminder();
+    EXPECT_EQ(Get_Shell_Requests().size(), reminding ? 2u : 0u) << "switched off";
+}
+
+TEST_F(StartUp, LastErrorMessagesCarryTheSystemsTextAndAreLogged) {
+    Clear_Debug_Log();
+    Show_Last_Error_Message(2, "Error Launching URL", "Error %d.  Could not access: \"%s\"", 2, "x");
+    ASSERT_FALSE(Get_Shown_Messages().empty());
+    EXPECT_EQ(Get_Shown_Messages().back().Text,
+              std::string("Error 2.  Could not access: \"x\"\n\n") + std::strerror(2));
+    EXPECT_EQ(Count_Debug_Lines("Could not access"), 1);
+    Show_Quick_Message("%d left", 3);
+    EXPECT_EQ(Get_Shown_Messages().back().Caption, "Quick Message");
+}

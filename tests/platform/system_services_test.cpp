@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "platform/crash_handler.h"
+#include "platform/desktop.h"
+#include "platform/file_search.h"
+#include "platform/registry_ini.h"
+#include "platform/scripted_answers.h"
+
+namespace {
+std::string Read_File(const std::string& path) {
+    std::ifstream file(path);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+void Crash_With_Report() {
+    static const char last_errors[] = "1700000000 ERROR: the last thing that went wrong\n";
+    Install_Crash_Handler(
+        {"crash_log.txt", "crash-report", "UserStream: Football Korva 23 2002 \"    \" CD", last_errors});
+    std::raise(SIGSEGV);
+}
+} // namespace
+
+TEST(CrashHandler, FatalSignalWritesTheReportIntoTheLogAndEndsTheProcess) {
+    std::remove("crash_log.txt");
+    EXPECT_EXIT(Crash_With_Report(), testing::KilledBySignal(SIGSEGV), "");
+    const std::string log = Read_File("crash_log.txt");
+    EXPECT_NE(log.find("Crash detected!  Attempting to write emergency debug file."), std::string::npos)
+        << log;
+    EXPECT_NE(log.find("UserStream: Football Korva 23 2002 \"    \" CD ["), std::string::npos);
+    EXPECT_NE(log.find("Signal: 11 (segmentation fault)"), std::string::npos);
+    EXPECT_NE(log.find("Backtrace:\n"), std::string::npos);
+    EXPECT_NE(log.find("the last thing that went wrong"), std::string::npos) << "the last error lines";
+    const size_t wrote = log.find("ERROR: Wrote dump file \"crash-report-");
+    ASSERT_NE(wrote, std::string::npos);
+    const std::string file = log.substr(wrote + 24, log.find('"', wrote + 24) - wrote - 24);
+    EXPECT_NE(Read_File(file).find("End of crash report."), std::string::npos) << file;
+    std::remove(file.c_str());
+}
+
+TEST(Registry, KeysAndValuesKeepTheirTypesAcrossWrites) {
+    Set_Registry_File_Path("registry_test/values.ini");
+    std::filesystem::remove_all("registry_test");
+    const char* key = "SOFTWARE\\SportsKorva\\FootballKorva\\2019";
+    bool created = false;
+    ASSERT_TRUE(Open_Registry_Key(key, &created));
+    EXPECT_TRUE(created) << "a new file and key";
+    ASSERT_TRUE(Open_Registry_Key(key, &created));
+    EXPECT_FALSE(created) << "opened the second time";
+    EXPECT_TRUE(Set_Registry_Text(key, "LastDir", "/games/korva\nsecond line"));
+    EXPECT_TRUE(Set_Registry_Number(key, "LastVer", 2002));
+    EXPECT_TRUE(Set_Registry_Number(key, "LastVer", 2003)) << "rewritten in place";
+    std::string text;
+    uint32_t number = 0;
+    EXPECT_TRUE(Get_Registry_Text(key, "LastDir", &text));
+    EXPECT_EQ(text, "/games/korva\nsecond line");
+    EXPECT_TRUE(Get_Registry_Number(key, "LastVer", &number));
+    EXPECT_EQ(number, 2003u);
+    EXPECT_FALSE(Get_Registry_Number(key, "LastDir", &number)) << "a text is no number";
+    EXPECT_FALSE(Set_Registry_Text("bad]key", "name", "x"));
+    const std::string file = Read_File("registry_test/values.ini");
+    EXPECT_EQ(file, "[SOFTWARE\\SportsKorva\\FootballKorva\\2019]\nLastDir=text:/games/korva\\nsecond line\n"
+                    "LastVer=number:2003\n");
+    std::filesystem::remove_all("registry_test");
+    Set_Registry_File_Path("");
+}
+
+TEST(Desktop, FileSearchMatchesWildcardsAndCopiesWithoutOverwriting) {
+    std::filesystem::create_directories("search_test/sub.kor");
+    std::ofstream("search_test/One.KOR") << "one";
+    std::ofstream("search_test/two.kor") << "two";
+    std::ofstream("search_test/notes.txt") << "x";
+    EXPECT_EQ(Find_Files("search_test", "*.kor"), (std::vector<std::string>{"One.KOR", "two.kor"}))
+        << "case ignored, folders left out";
+    EXPECT_TRUE(Find_Files("no_such_folder", "*").empty());
+    EXPECT_TRUE(Copy_File_Without_Overwrite("search_test/One.KOR", "search_test/copy.kor"));
+    EXPECT_FALSE(Copy_File_Without_Overwrite("search_test/two.kor", "search_test/copy.kor"));
+    EXPECT_EQ(Read_File("search_test/copy.kor"), "one");
+    std::filesystem::remove_all("search_test");
+
+    Clear_Desktop_Requests();
+    EXPECT_GT(Shell_Open_Target("https://footballkorva.example/", nullptr), 32);
+    EXPECT_EQ(Play_Sound_File("sound/button.wav"), 1);
+    Show_Cursor_Shape(Load_Cursor_Resource(130));
+    EXPECT_EQ(Load_Cursor_Resource(129), -1);
+    ASSERT_EQ(Get_Shell_Requests().size(), 1u) << "the null backend records the requests";
+    EXPECT_EQ(Get_Shell_Requests()[0].Target, "https://footballkorva.example/");
+    EXPECT_EQ(Get_Played_Sounds(), (std::vector<std::string>{"sound/button.wav"}));
+    EXPECT_EQ(Get_Cursor_Requests(), (std::vector<int32_t>{CURSOR_HAND}));
+}

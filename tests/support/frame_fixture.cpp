@@ -1,0 +1,92 @@
+#include "support/frame_fixture.h"
+
+#include <cstdio>
+
+#include "app/diagnostics.h"
+#include "app/drawing_services.h"
+#include "app/main_window.h"
+#include "app/main_window_dc.h"
+#include "app/startup.h"
+#include "app/status_bars.h"
+#include "database/league_structure.h"
+#include "database/saved_game.h"
+#include "database/schedule_entries.h"
+#include "database/settings.h"
+#include "database/universe.h"
+#include "platform/backend.h"
+#include "platform/clock.h"
+#include "platform/crash_handler.h"
+#include "platform/menus.h"
+#include "platform/message_box.h"
+#include "platform/message_queue.h"
+#include "platform/registry_ini.h"
+#include "platform/scripted_answers.h"
+#include "platform/windows.h"
+#include "support/game_runner.h"
+#include "support/test_league.h"
+
+void Reset_Frame_State() {
+    // Start-up installs the crash handler; the rest of the binary keeps the sanitizers' own.
+    Remove_Crash_Handler();
+    Destroy_All_Windows();
+    Destroy_All_Menus();
+    Reset_Message_Queue();
+    Clear_Scripted_Input();
+    Clear_Shown_Messages();
+    Clear_Desktop_Requests();
+    Clear_Drawn_Texts();
+    Destroy_Main_Window_Back_Buffer();
+    Set_Platform_Backend(nullptr);
+    Use_Virtual_Clock(1000);
+    Set_Null_Surface_Size(TEST_SCREEN_WIDTH, TEST_SCREEN_HEIGHT);
+    Set_Registry_File_Path("registry.ini");
+    Reset_Diagnostics();
+    Set_Last_Painted_View(-1);
+    Main_Window = NO_WINDOW;
+    Status_Bar_Window = NO_WINDOW;
+    News_Ticker_Window = NO_WINDOW;
+    std::remove("KorFame.dat");
+}
+
+void FrameTest::SetUp() {
+    Reset_Frame_State();
+    Clear_Universe();
+}
+
+void FrameTest::TearDown() {
+    Reset_Frame_State();
+    Use_System_Clock();
+    Set_Registry_File_Path("");
+}
+
+void Start_Frame_Without_Loop() {
+    Install_Frame_Services();
+    Write_Debug_Log_Header();
+    ASSERT_TRUE(Register_Main_Window_Class());
+    ASSERT_NE(Create_Main_Window(), NO_WINDOW);
+}
+
+void Prepare_League_With_Week_Games(int32_t games) {
+    Build_Test_League();
+    Prepare_Game_Week(0, 2024);
+    Set_User_Preference(SIMULATION_RUNNING, 0);
+    Set_User_Preference(SIMULATE_ALL_GAMES, 0);
+    Set_User_Preference(SHOW_NEWS_TICKER, 1);
+    Universe.Header.Target_Week = 0;
+    // Playoff days (week + 1) of a 17-week season.
+    const int32_t days[5] = {18, 19, 20, 22, 22};
+    for (int32_t i = 0; i < 5; ++i)
+        Universe.Post_Season_Days[i] = days[i];
+    for (int32_t k = 0; k < games; ++k) {
+        Schedule_Test_Game(2 * k, 2 * k + 1, 0);
+        // No game record is taken yet.
+        Set_Team_Schedule_Stat(2 * k, 0, 3, -1);
+        Set_Team_Schedule_Stat(2 * k + 1, 0, 3, -1);
+    }
+}
+
+bool Was_Text_Drawn(const std::string& text) {
+    for (int32_t i = 0; i < Get_Drawn_Text_Count(); ++i)
+        if (std::string(Get_Drawn_Text(i)->Text).find(text) != std::string::npos) return true;
+    return false;
+}
