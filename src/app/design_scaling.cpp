@@ -2,6 +2,7 @@
 
 #include "app/diagnostics.h"
 #include "app/main_window_dc.h"
+#include "app/main_window_geometry.h"
 #include "database/random_numbers.h"
 
 int32_t Scale_X_To_Window(const RECT_AREA& view, int32_t x) {
@@ -14,9 +15,11 @@ int32_t Scale_Y_To_Window(const RECT_AREA& view, int32_t y) {
     return height > DESIGN_HEIGHT ? Mul_Div_Round(y, height, DESIGN_HEIGHT) : y;
 }
 
-// The headless frame has no status bars, so the view is the whole back buffer.
+// The main window's client area less the bars under a full-window view.
 void Get_View_Rect(RECT_AREA* view) {
-    if (view != nullptr) *view = {0, 0, Get_Back_Buffer_Width(), Get_Back_Buffer_Height()};
+    if (view == nullptr) return;
+    Get_Main_Window_Client_Rect(view);
+    view->Bottom -= Get_View_Bars_Height();
 }
 
 void Scale_Rect_To_Window(RECT_AREA* rect) {
@@ -41,4 +44,20 @@ int32_t Copy_Enlarged_Rectangle(RECT_AREA* destination, const RECT_AREA& source)
         return 0;
     }
     return 1;
+}
+
+void Scale_Rect_To_Design(RECT_AREA* rect) {
+    if (rect == nullptr) return;
+    RECT_AREA client, view;
+    Get_Main_Window_Client_Rect(&client);
+    Get_View_Rect(&view);
+    const int32_t width = client.Right - client.Left, height = view.Bottom - view.Top;
+    if (width > DESIGN_WIDTH) {
+        rect->Left = Mul_Div_Round(rect->Left, DESIGN_WIDTH, width);
+        rect->Right = Mul_Div_Round(rect->Right, DESIGN_WIDTH, width);
+    }
+    if (height > DESIGN_HEIGHT) {
+        rect->Top = Mul_Div_Round(rect->Top, DESIGN_HEIGHT, height);
+        rect->Bottom = Mul_Div_Round(rect->Bottom, DESIGN_HEIGHT, height);
+    }
 }

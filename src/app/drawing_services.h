@@ -1,43 +1,24 @@
 #pragma once
-// The drawing routines the views and panels use on a device context.
+// The drawing routines the views and panels use on a device context, and the
+// text drawing of design rectangles.
 //
-// There is no font rendering yet: text drawing records what it was asked to
-// draw (text, window rectangle, format, colour) in a short list that tests and
-// tools can read back, and measures text with a fixed line height.
+// Every text drawn through Draw_Text_In_Scaled_Rect is also noted in a short
+// trace (text, window rectangle, format, colour) that tests and tools read
+// back to check what a painter wrote where.
 #include <cstdint>
 
+#include "app/drawing_primitives.h"
+#include "app/image_drawing.h"
 #include "platform/drawing_surface.h"
-
-// Text layout flags.
-constexpr uint32_t TEXT_CENTRE = 1;
-constexpr uint32_t TEXT_RIGHT = 2;
-constexpr uint32_t TEXT_VERTICAL_CENTRE = 4;
-constexpr uint32_t TEXT_WORD_BREAK = 16;
-constexpr uint32_t TEXT_SINGLE_LINE = 32;
-constexpr uint32_t TEXT_NO_PREFIX = 0x800;
-
-// Height in window pixels given to one line of text until fonts exist.
-constexpr int32_t NOMINAL_TEXT_LINE_HEIGHT = 16;
-
-// Colour of a background picture that cannot be drawn.
-constexpr COLOUR_VALUE MISSING_IMAGE_COLOUR = Make_Colour(128, 0, 0);
-
-// Fills (left, top)-(right, bottom) with right and bottom included.
-void Fill_Rectangle(DEVICE_CONTEXT* dc, int32_t left, int32_t top, int32_t right, int32_t bottom,
-                    COLOUR_VALUE colour);
-
-// Draws the background picture `name` (nullptr: the current screen's) with
-// `alpha` (255 opaque): with all four coordinates -1 over the whole back
-// buffer, with none of them -1 the inclusive window rectangle (x1, y1)-(x2, y2)
-// of the picture at the same place. Any other mix is reported and draws
-// nothing. Returns 0 when drawn, 1 otherwise (also without a context).
-int32_t Draw_Background_Image(DEVICE_CONTEXT* dc, const char* name, int32_t alpha, int32_t x1, int32_t y1,
-                              int32_t x2, int32_t y2);
+#include "platform/text_render.h"
 
 // Draws `text` in a design rectangle (window pixels when `scale` is 0) with
-// the layout flags; vertical centring without single-line moves the top down
-// by half the spare height. Returns the drawn height, in design units when
-// scaled.
+// the layout flags and the context's font; a scaled rectangle is fitted to
+// the window at every size, so text stays with the pictures and frames
+// scaled the same way. Vertical centring
+// without single-line moves the top down by half the spare height of the
+// word-wrapped text. Returns the drawn height, in design units when scaled
+// and the view is taller than the design.
 int32_t Draw_Text_In_Scaled_Rect(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect, uint32_t format,
                                  int32_t scale);
 
@@ -51,7 +32,7 @@ struct DRAWN_TEXT {
     COLOUR_VALUE Colour;
     int32_t Background_Mode;
 };
-// Number of recorded texts (at most DRAWN_TEXT_LIMIT; the oldest give way).
+// Number of traced texts (at most DRAWN_TEXT_LIMIT; the oldest give way).
 int32_t Get_Drawn_Text_Count();
 // Entry i, or nullptr outside the list.
 const DRAWN_TEXT* Get_Drawn_Text(int32_t i);

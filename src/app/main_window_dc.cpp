@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/design_scaling.h"
 #include "app/diagnostics.h"
 
 namespace {
@@ -10,6 +11,7 @@ DEVICE_CONTEXT Back_Buffer_DC{};
 bool Back_Buffer_Made = false;
 int32_t DC_Use_Count = 0;
 bool Invalid_Marked = false;
+int32_t Last_Painted_View = -1;
 RECT_AREA Invalid_Rect{};
 } // namespace
 
@@ -26,6 +28,12 @@ int32_t Create_Main_Window_Back_Buffer(int32_t width, int32_t height) {
     return 1;
 }
 
+int32_t Create_Main_Window_Back_Buffer_For_Window() {
+    RECT_AREA view;
+    Get_View_Rect(&view);
+    return Create_Main_Window_Back_Buffer(view.Right - view.Left, view.Bottom - view.Top);
+}
+
 void Destroy_Main_Window_Back_Buffer() {
     if (DC_Use_Count != 0) {
         Report_System_Error("Destroying MainWindow but Count is %d!", DC_Use_Count);
@@ -35,6 +43,7 @@ void Destroy_Main_Window_Back_Buffer() {
     Attach_Device_Context(&Back_Buffer_DC, nullptr);
     Back_Buffer_Made = false;
     Invalid_Marked = false;
+    Last_Painted_View = -1;
 }
 
 int32_t Main_Window_Back_Buffer_Exists() {
@@ -49,8 +58,11 @@ int32_t Get_Back_Buffer_Height() {
 
 void Get_Back_Buffer_Rect(RECT_AREA* rect) {
     if (rect == nullptr) return;
-    if (!Back_Buffer_Made)
+    if (!Back_Buffer_Made) {
         Report_System_Error("Trying to get MainWindow dimensions before MainWindow creation!");
+        Get_View_Rect(rect);
+        return;
+    }
     *rect = {0, 0, Get_Back_Buffer_Width(), Get_Back_Buffer_Height()};
 }
 
@@ -100,4 +112,12 @@ int32_t Take_Main_Window_Invalid_Rect(RECT_AREA* rect) {
     if (rect != nullptr) *rect = Invalid_Rect;
     Invalid_Marked = false;
     return 1;
+}
+
+int32_t Get_Last_Painted_View() {
+    return Last_Painted_View;
+}
+
+void Set_Last_Painted_View(int32_t view) {
+    Last_Painted_View = view;
 }

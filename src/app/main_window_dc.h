@@ -14,13 +14,16 @@ constexpr int32_t DEFAULT_BACK_BUFFER_HEIGHT = 676;
 // Creates (or re-creates) the back buffer at the given size with a use count
 // of 0. Returns 1, or 0 for an impossible size (the old buffer stays).
 int32_t Create_Main_Window_Back_Buffer(int32_t width, int32_t height);
+// The same at the size of the main window's view area: its client area, less
+// the status bars (36 pixels, 60 with the news ticker) under a full-window view.
+int32_t Create_Main_Window_Back_Buffer_For_Window();
 // Frees the back buffer; a use count other than 0 is reported and cleared.
 void Destroy_Main_Window_Back_Buffer();
 int32_t Main_Window_Back_Buffer_Exists();
 int32_t Get_Back_Buffer_Width();
 int32_t Get_Back_Buffer_Height();
-// (0, 0, width, height) of the back buffer, or of the default size before it
-// exists (reported, as a caller asked too early).
+// (0, 0, width, height) of the back buffer; before it exists (reported, as a
+// caller asked too early) the view area of the main window.
 void Get_Back_Buffer_Rect(RECT_AREA* rect);
 const DRAWING_SURFACE* Get_Back_Buffer_Surface();
 
@@ -35,3 +38,8 @@ int32_t Get_Main_Window_DC_Count();
 void Invalidate_Main_Window_Rect(const RECT_AREA& rect);
 // 1 with the gathered rectangle, which is then cleared; 0 when nothing is marked.
 int32_t Take_Main_Window_Invalid_Rect(RECT_AREA* rect);
+
+// The view whose picture the back buffer holds; -1 makes the next paint run
+// the view's painter again.
+int32_t Get_Last_Painted_View();
+void Set_Last_Painted_View(int32_t view);

@@ -44,3 +44,7 @@ void Get_Skin_File_Path(char* name, int32_t size) {
     const std::string original = name;
     snprintf(name, static_cast<size_t>(size), "skins\\%s\\%s", skin, original.c_str());
 }
+
+int32_t Get_Skin_Panel_Line_Shift() {
+    return Is_Ice_Or_Fire_Skin() ? LIGHT_SKIN_PANEL_LINE_SHIFT : 0;
+}

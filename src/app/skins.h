@@ -18,3 +18,9 @@ COLOUR_VALUE Get_Skin_Color();
 // "skins\<skin>\<name>". `name` holds at least `size` bytes; the result is
 // cut to fit.
 void Get_Skin_File_Path(char* name, int32_t size);
+
+// How far the player lines of the box-score panels move down with the "ice"
+// and "fire" skins: 30 design units, for the lines drawn and for their click
+// rectangles alike (one shift for both, so a click lands on the line shown).
+constexpr int32_t LIGHT_SKIN_PANEL_LINE_SHIFT = 30;
+int32_t Get_Skin_Panel_Line_Shift();

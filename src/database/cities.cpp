@@ -5,8 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "app/diagnostics.h"
+#include "database/file_replacement.h"
 #include "database/league_structure.h"
 #include "database/path_resolver.h"
 #include "database/safe_strings.h"
@@ -50,12 +52,47 @@ bool Parse_City_Stat(const char* field, int32_t* value) {
     return true;
 }
 
+// A name that holds a comma, or begins with a quote, is written in quotes with
+// its quotes doubled, so that it reads back whole; every other name is written
+// as it stands.
+bool Needs_Quotes(const char* name) {
+    return name[0] == '"' || std::strchr(name, ',') != nullptr;
+}
+
+// Takes the name field off the front of `line`. A field that opens with a
+// quote and closes with one before a comma or the end of the line is read
+// unquoted; any other field is taken up to the first comma, as it stands.
+void Take_Name_Field(char* field, char* line, int field_size) {
+    if (line[0] == '"') {
+        int read = 1;
+        int stored = 0;
+        for (;;) {
+            if (line[read] == '\0') break;
+            if (line[read] == '"' && line[read + 1] == '"') {
+                if (stored < field_size - 1) field[stored++] = '"';
+                read += 2;
+                continue;
+            }
+            if (line[read] == '"') {
+                if (line[read + 1] != ',' && line[read + 1] != '\0') break;
+                field[stored] = '\0';
+                const int rest = line[read + 1] == ',' ? read + 2 : read + 1;
+                std::memmove(line, line + rest, std::strlen(line + rest) + 1);
+                return;
+            }
+            if (stored < field_size - 1) field[stored++] = line[read];
+            ++read;
+        }
+    }
+    Get_Next_Field(field, line, ',', field_size);
+}
+
 // Parses one line of the import into `city`; an empty name leaves the city
 // empty. On a malformed line writes the reason into `error` and returns false.
 bool Parse_City_Line(char* line, CITY_RECORD* city, char* error, int error_size) {
     char field[IMPORT_LINE_BUFFER];
     std::memset(city, 0, sizeof *city);
-    Get_Next_Field(field, line, ',', sizeof field);
+    Take_Name_Field(field, line, sizeof field);
     if (field[0] == '\0') return true;
     safe_strncpy(city->Name, field, sizeof city->Name);
     // Fields after the eleventh are ignored.
@@ -237,23 +274,84 @@ void Export_Cities() {
     snprintf(question, sizeof question, "Do you want to export the current cities to the file \"%s\"?",
              CITIES_FILE_NAME);
     if (Show_Message_Box(question, "Confirm City Export", BOX_YES_NO) != ID_BOX_YES) return;
-    FILE* file = Open_Resolved_File(CITIES_FILE_NAME, "w");
+    const std::string path = Resolve_File_Path(CITIES_FILE_NAME);
+    if (Is_Read_Only_File(path)) {
+        Show_Formatted_Message("City Export Error",
+                               "The file \"%s\" is read-only, so it was not replaced.\n\nNo cities were "
+                               "exported.",
+                               CITIES_FILE_NAME);
+        return;
+    }
+    FILE* file = Open_Replacement_File(path);
     if (file == nullptr) {
         Log_Debug_Line("Unable to open \"%s\" for the city export", CITIES_FILE_NAME);
         return;
     }
     int32_t written = 0;
-    for (int32_t n = 0; n < MAX_CITIES && Universe.Cities[n].Name[0] != '\0'; ++n) {
+    bool ok = true;
+    for (int32_t n = 0; ok && n < MAX_CITIES && Universe.Cities[n].Name[0] != '\0'; ++n) {
         char name[sizeof Universe.Cities[n].Name];
         safe_strncpy(name, Universe.Cities[n].Name, sizeof name);
-        fputs(name, file);
-        for (int32_t s = 0; s < NUMBER_OF_CITY_STATS; ++s)
-            fprintf(file, ",%d", Universe.Cities[n].Stats[s]);
-        fputc('\n', file);
-        ++written;
+        if (Needs_Quotes(name)) {
+            ok = fputc('"', file) != EOF;
+            for (const char* c = name; ok && *c != '\0'; ++c)
+                ok = (*c != '"' || fputc('"', file) != EOF) && fputc(*c, file) != EOF;
+            ok = ok && fputc('"', file) != EOF;
+        } else {
+            ok = fputs(name, file) != EOF;
+        }
+        for (int32_t s = 0; ok && s < NUMBER_OF_CITY_STATS; ++s)
+            ok = fprintf(file, ",%d", Universe.Cities[n].Stats[s]) > 0;
+        ok = ok && fputc('\n', file) != EOF;
+        if (ok) ++written;
     }
-    fclose(file);
+    if (!Commit_Replacement_File(file, path, ok)) {
+        Show_Formatted_Message("City Export Error",
+                               "The cities could not be written to \"%s\" (%s).\n\nThe file was left as it "
+                               "was.",
+                               CITIES_FILE_NAME, Get_Errno_Text());
+        return;
+    }
     Show_Formatted_Message("City Export Complete", "%d cities exported to \"%s\"", written, CITIES_FILE_NAME);
+}
+
+int32_t Read_Cities_File(FILE* file, CITY_RECORD* cities, char* error, int error_size) {
+    std::memset(cities, 0, sizeof(CITY_RECORD) * MAX_CITIES);
+    error[0] = '\0';
+    static char line[IMPORT_LINE_BUFFER];
+    int32_t imported = 0;
+    int32_t ignored = 0;
+    for (int32_t line_number = 1;; ++line_number) {
+        line[0] = '\0';
+        const int at_end = Read_Line(line, file, sizeof line);
+        // A read error is no end of the file: what was read so far is not the table.
+        if (ferror(file)) {
+            snprintf(error, error_size, "The city import file \"%s\" could not be read (%s).",
+                     CITIES_FILE_NAME, Get_Errno_Text());
+            return -1;
+        }
+        if (at_end && line[0] == '\0') break;
+        char reason[256] = "";
+        CITY_RECORD city;
+        if (std::strlen(line) > static_cast<size_t>(MAX_CITY_LINE_LENGTH))
+            snprintf(reason, sizeof reason, "the line is longer than %d characters", MAX_CITY_LINE_LENGTH);
+        else
+            Parse_City_Line(line, &city, reason, sizeof reason);
+        if (reason[0] != '\0') {
+            snprintf(error, error_size, "Line %d of the city import file \"%s\" is not valid: %s.",
+                     line_number, CITIES_FILE_NAME, reason);
+            return -1;
+        }
+        if (city.Name[0] != '\0') {
+            if (imported < MAX_CITIES)
+                cities[imported++] = city;
+            else
+                ++ignored;
+        }
+        if (at_end) break;
+    }
+    if (ignored > 0) Log_Debug_Line("City import kept %d cities and left out %d more", MAX_CITIES, ignored);
+    return imported;
 }
 
 void Import_Cities() {
@@ -273,40 +371,13 @@ void Import_Cities() {
     // The whole file is read and checked first, so that a bad file leaves the
     // current cities as they were.
     static CITY_RECORD staged[MAX_CITIES];
-    std::memset(staged, 0, sizeof staged);
-    static char line[IMPORT_LINE_BUFFER];
-    int32_t imported = 0;
-    int32_t ignored = 0;
-    int32_t line_number = 0;
-    for (;;) {
-        line[0] = '\0';
-        int at_end = Read_Line(line, file, sizeof line);
-        if (at_end && line[0] == '\0') break;
-        ++line_number;
-        char error[256] = "";
-        if (std::strlen(line) > static_cast<size_t>(MAX_CITY_LINE_LENGTH))
-            snprintf(error, sizeof error, "the line is longer than %d characters", MAX_CITY_LINE_LENGTH);
-        CITY_RECORD city;
-        if (error[0] == '\0') Parse_City_Line(line, &city, error, sizeof error);
-        if (error[0] != '\0') {
-            fclose(file);
-            Show_Formatted_Message(
-                "Import City Error",
-                "Line %d of the city import file \"%s\" is not valid: %s.\n\nNo cities were "
-                "changed.",
-                line_number, CITIES_FILE_NAME, error);
-            return;
-        }
-        if (city.Name[0] != '\0') {
-            if (imported < MAX_CITIES)
-                staged[imported++] = city;
-            else
-                ++ignored;
-        }
-        if (at_end) break;
-    }
+    char error[512];
+    const int32_t imported = Read_Cities_File(file, staged, error, sizeof error);
     fclose(file);
-    if (ignored > 0) Log_Debug_Line("City import kept %d cities and left out %d more", MAX_CITIES, ignored);
+    if (imported < 0) {
+        Show_Formatted_Message("Import City Error", "%s\n\nNo cities were changed.", error);
+        return;
+    }
     for (int32_t n = 0; n < MAX_CITIES; ++n)
         Universe.Cities[n] = staged[n];
     Compact_Cities();

@@ -5,6 +5,9 @@
 // export of "Cities.txt". A team's home city (team stat 3) is a row index, so
 // every reordering goes through Swap_Cities, which keeps those indices in step.
 #include <cstdint>
+#include <cstdio>
+
+#include "database/city_record_layout.h"
 
 constexpr const char* CITIES_FILE_NAME = "Cities.txt";
 // Longest line the import accepts, without its line end.
@@ -31,6 +34,15 @@ int32_t Add_City();
 void Delete_Current_City();
 int32_t Find_Best_Free_City();
 
-// "Cities.txt": one line per city, the name and then ten statistics.
+// "Cities.txt": one line per city, the name and then ten statistics. A name
+// that holds a comma or begins with a quote is written in quotes (its quotes
+// doubled) and read back whole. The export replaces the file only when every
+// line was written; the import changes nothing unless the whole file was read
+// and every line is valid.
 void Export_Cities();
 void Import_Cities();
+
+// Reads and checks a whole cities file into `cities` (MAX_CITIES rows, the
+// cities packed from row 0, the rest empty). Returns the number of cities, or
+// -1 with the reason in `error` for a read error or an invalid line.
+int32_t Read_Cities_File(FILE* file, CITY_RECORD* cities, char* error, int error_size);

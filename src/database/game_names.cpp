@@ -18,8 +18,6 @@
 namespace {
 constexpr int FIRST_EXPANDED_SLOT = 15;
 constexpr int UNIVERSE_STAT_WILD_CARD_TEAMS = 1;
-constexpr int UNIVERSE_STAT_BASE_YEAR = 3;
-constexpr int TEAM_STAT_DIVISION = 0;
 constexpr int TEAM_STRING_LOCATION = 1;
 constexpr int TEAM_STRING_NICKNAME = 2;
 constexpr int LAST_POOL_TEAM = 40;
@@ -81,11 +79,6 @@ void Put_Format(char* buffer, const char* format, ...) {
     va_end(args);
 }
 
-int32_t Calendar_Year() {
-    return Universe.Header.Universe_Stats[UNIVERSE_STAT_BASE_YEAR] +
-           Get_User_Preference(CURRENT_SEASON_INDEX);
-}
-
 // Team strings are fixed fields that a damaged file may leave unterminated.
 void Copy_Team_String(int team, int string, char* buffer) {
     char text[TEAM_STRING_LENGTH + 1];
@@ -110,7 +103,7 @@ WEEK_KIND Classify_Week(int32_t week, int32_t* day) {
 }
 
 bool Is_Title_Game_Era() {
-    return Calendar_Year() < 1970;
+    return Get_Current_Year() < 1970;
 }
 
 void Format_Week(int32_t week, char* buffer, bool short_form) {

@@ -1,6 +1,9 @@
 #include "database/historical_norms.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdint>
 #include <strings.h>
 
 #include "database/historical_norms_tables.h"
@@ -142,11 +145,15 @@ void Fill_Missing_Heights_And_Weights() {
 
 void Repair_Player_Birth_Years() {
     For_Each_Listed_Player(true, [](int32_t team, int32_t slot) {
-        int32_t year = Get_Current_Year();
-        int32_t born = Get_Player_Vital_Stat(team, slot, VITAL_BIRTH_DATE);
-        int32_t age = year - born / 10000;
+        // A damaged birth date may hold any value, so the sums are taken in 64
+        // bits; with the year inside the calendar the repaired date keeps its
+        // month and day and always fits again.
+        const int64_t year = Get_Current_Year();
+        const int64_t born = Get_Player_Vital_Stat(team, slot, VITAL_BIRTH_DATE);
+        const int64_t age = year - born / 10000;
         if (age > 100 || age < 17)
-            Set_Player_Vital_Stat(team, slot, VITAL_BIRTH_DATE, born + ((year - 22) - born / 10000) * 10000);
+            Set_Player_Vital_Stat(team, slot, VITAL_BIRTH_DATE,
+                                  static_cast<int32_t>(born + ((year - 22) - born / 10000) * 10000));
     });
 }
 
@@ -247,8 +254,13 @@ int32_t Compute_Player_Stat_Score(int32_t team, int32_t slot) {
     int32_t x = std::min(Clamp_Int(-15, 15, 400 - per_rush / 10), rushing_yards / 40);
     int32_t v = x + (500 - rushing_yards) / 20 + (weight - 220) / 2 + 2 * starts + 30;
     int32_t base_year = Universe.Header.Universe_Stats[BASE_YEAR];
-    if (base_year >= 1986 && rushing_yards > 500)
-        v = Mul_Div_Round(v, 6250, (base_year - 1980) * (rushing_yards - 500) + 6250);
+    if (base_year >= 1986 && rushing_yards > 500) {
+        // A damaged file's year or yards must not overflow the divisor.
+        const int64_t divisor =
+            static_cast<int64_t>(std::min(base_year, MAX_CALENDAR_YEAR) - 1980) * (rushing_yards - 500) +
+            6250;
+        v = Mul_Div_Round(v, 6250, static_cast<int32_t>(std::min<int64_t>(divisor, INT32_MAX)));
+    }
     if (v < 30) v = (v + 30) / 2;
     if (v > 70) v = (v + 70) / 2;
     return Clamp_Int(0, 100, v);

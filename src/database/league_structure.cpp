@@ -4,16 +4,16 @@
 #include <cstring>
 
 #include "app/diagnostics.h"
+#include "app/main_window_title.h"
 #include "database/safe_strings.h"
 #include "database/settings.h"
 #include "database/team_balance.h"
 #include "database/team_record.h"
 #include "database/universe.h"
-#include "app/main_window_title.h"
 #include "dialogs/playbook_offers.h"
 #include "frontoffice/depth_charts.h"
-#include "views/owner_hall_of_fame.h"
 #include "personnel/draft_state.h"
+#include "views/owner_hall_of_fame.h"
 
 int32_t Active_Team_Count = -1;
 
@@ -327,6 +327,14 @@ void Set_Universe_Stat(int32_t value) {
     Universe.Header.Universe_Stats[WILD_CARD_TEAMS] = value;
 }
 
+void Store_Universe_Stat(int32_t n, int32_t value) {
+    if (n < 0 || n >= NUMBER_OF_UNIVERSE_STATS) {
+        Report_System_Error("Invalid nStat in Store_Universe_Stat(%d)", n);
+        return;
+    }
+    Universe.Header.Universe_Stats[n] = value;
+}
+
 void Adjust_Trade_Reputation(int32_t delta) {
     int64_t value = static_cast<int64_t>(Universe.Header.Universe_Stats[TRADE_REPUTATION]) + delta;
     if (value > 2000) value = 2000;
@@ -470,7 +478,11 @@ int32_t Get_Replay_Mode() {
 }
 
 int32_t Get_Current_Year() {
-    return Universe.Header.Universe_Stats[BASE_YEAR] + Get_User_Preference(CURRENT_SEASON_INDEX);
+    const int64_t year = static_cast<int64_t>(Universe.Header.Universe_Stats[BASE_YEAR]) +
+                         Get_User_Preference(CURRENT_SEASON_INDEX);
+    if (year < MIN_CALENDAR_YEAR) return MIN_CALENDAR_YEAR;
+    if (year > MAX_CALENDAR_YEAR) return MAX_CALENDAR_YEAR;
+    return static_cast<int32_t>(year);
 }
 
 void Clear_All_Time_Leaders() {

@@ -20,6 +20,9 @@ constexpr int TRADE_REPUTATION = 7;
 constexpr int INFLATION_FACTOR = 9;
 constexpr int SHARED_REVENUE_PER_GAME = 10;
 constexpr int LEAGUE_WEALTH_FACTOR = 11;
+// The league editor's money settings, each (choice - 10) x 10 percent.
+constexpr int SALARY_DEMANDS_PERCENT = 15;
+constexpr int LEAGUE_REVENUE_PERCENT = 16;
 
 // Entries of the 16-bit flag table at header offset 1,856.
 constexpr int HEADER_FLAG_SEASON_LINE_RECORDING = 5;
@@ -82,6 +85,9 @@ void Assign_Team_Defensive_Systems();
 int32_t Get_Universe_Stat(int32_t n);
 void Increment_Universe_Stat(int32_t n);
 void Set_Universe_Stat(int32_t value);
+// Stores universe stat n as given (the league-wide money figures the finance
+// model derives); n outside the table is reported and nothing is stored.
+void Store_Universe_Stat(int32_t n, int32_t value);
 void Adjust_Trade_Reputation(int32_t delta);
 int32_t Modify_For_Universe_Stat(int32_t value, int32_t n);
 
@@ -111,5 +117,10 @@ void Set_Current_Week(int32_t week);
 void Store_User_Name_In_Fame_File(const char* name);
 int32_t Get_Current_Season_Index();
 int32_t Get_Replay_Mode();
+// Calendar year of the current season: Base_Year plus the season index, kept
+// within MIN_CALENDAR_YEAR..MAX_CALENDAR_YEAR so that a damaged file's values
+// can neither overflow the sum nor the date arithmetic built on it.
+constexpr int32_t MIN_CALENDAR_YEAR = 0;
+constexpr int32_t MAX_CALENDAR_YEAR = 9999;
 int32_t Get_Current_Year();
 void Clear_All_Time_Leaders();

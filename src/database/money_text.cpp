@@ -9,7 +9,7 @@ void Put_Text(char* buffer, const std::string& text) {
     if (buffer != nullptr) safe_strncpy(buffer, text.c_str(), FORMATTED_TEXT_SIZE);
 }
 
-std::string Number_With_Commas(int32_t value) {
+std::string Number_With_Commas(int64_t value) {
     std::string digits = std::to_string(value);
     size_t first_digit = (value < 0) ? 1 : 0;
     std::string grouped;
@@ -49,6 +49,10 @@ void Format_Money_Commas(int32_t amount, char* buffer) {
 }
 
 void Format_Number_Commas(int32_t value, char* buffer) {
+    Put_Text(buffer, Number_With_Commas(value));
+}
+
+void Format_Wide_Number_Commas(int64_t value, char* buffer) {
     Put_Text(buffer, Number_With_Commas(value));
 }
 

@@ -13,6 +13,8 @@ void Format_Money_Dollars(int32_t dollars, char* buffer);
 void Format_Money_Commas(int32_t amount, char* buffer);
 // Decimal digits with "," every three digits.
 void Format_Number_Commas(int32_t value, char* buffer);
+// The same for amounts past the int32 range (a salary in thousands times 1000).
+void Format_Wide_Number_Commas(int64_t value, char* buffer);
 // A per-mille value as "%d.%03d", or ".%03d" below 1000.
 void Format_Thousandths(int32_t value, char* buffer);
 // Removes every "$" and "," from `text` (in place) and reads the rest as a

@@ -79,3 +79,8 @@ FILE* Open_Resolved_File(const char* name, const char* mode) {
     if (name == nullptr || mode == nullptr) return nullptr;
     return fopen(Resolve_File_Path(name).c_str(), mode);
 }
+
+int Is_Plain_File_Name(const char* name) {
+    if (name == nullptr || name[0] == '\0') return 0;
+    return strpbrk(name, "/\\") == nullptr && strstr(name, "..") == nullptr ? 1 : 0;
+}

@@ -11,3 +11,7 @@
 std::string Resolve_File_Path(const char* name);
 
 FILE* Open_Resolved_File(const char* name, const char* mode);
+
+// 1 when `name` can only name a file in the folder it is opened from: not
+// empty, without "/" or "\\", and without "..".
+int Is_Plain_File_Name(const char* name);

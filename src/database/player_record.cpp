@@ -10,6 +10,7 @@
 #include "database/random_numbers.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "frontoffice/money.h"
 #include "frontoffice/salaries.h"
 #include "platform/message_box.h"
 
@@ -35,7 +36,9 @@ int32_t Read_Vital(PLAYER_RECORD& player, int32_t stat) {
 
 int32_t Get_Cap_Charge(int32_t team, int32_t slot, const PLAYER_RECORD& player) {
     int32_t salary = player.Vital_Stats[VITAL_SALARY];
-    int32_t charge = salary + Get_Player_Vital_Stat(team, slot, VITAL_BONUS_PER_YEAR);
+    // Summed in 64 bits: a damaged salary near the int32 limit must not wrap.
+    int32_t charge = Clamp_To_Int32(static_cast<int64_t>(salary) +
+                                    Get_Player_Vital_Stat(team, slot, VITAL_BONUS_PER_YEAR));
     if (salary <= Get_Player_Minimum_Salary(team, slot) && player.Vital_Stats[VITAL_BONUS_YEARS] == 1 &&
         player.Vital_Stats[VITAL_SIGNING_BONUS] <= Apply_Inflation(65)) {
         int32_t limit = Get_League_Minimum_Salary(2);
@@ -70,7 +73,7 @@ int32_t Get_Player_Vital_Stat(int32_t team, int32_t slot, int32_t stat) {
     case VITAL_CAP_CHARGE:
         return Get_Cap_Charge(team, slot, player);
     case VITAL_BASE_CAP_CHARGE:
-        return Scale_To_Base_Cap(Get_Cap_Charge(team, slot, player));
+        return Scale_To_Reference_Cap(Get_Cap_Charge(team, slot, player));
     case VITAL_BONUS_PER_YEAR: {
         int32_t years = player.Vital_Stats[VITAL_BONUS_YEARS];
         if (years == 0) return 0;

@@ -87,6 +87,7 @@ constexpr int VITAL_DEVELOPMENT = 20;
 constexpr int VITAL_PEAK_AGE = 21;
 constexpr int VITAL_PEAK_AGE_LIMIT = 22;
 constexpr int VITAL_BONUS_YEARS = 25;
+constexpr int VITAL_DRAFT_POOL_VALUE = 28;
 constexpr int VITAL_CAP_CHARGE = 100;
 constexpr int VITAL_BASE_CAP_CHARGE = 101;
 constexpr int VITAL_BONUS_PER_YEAR = 102;

@@ -10,6 +10,7 @@
 
 #include "app/diagnostics.h"
 #include "app/progress_window.h"
+#include "database/file_replacement.h"
 #include "database/league_structure.h"
 #include "database/load_repairs.h"
 #include "database/path_resolver.h"
@@ -36,6 +37,7 @@ constexpr int LAST_OLDER_LAYOUT_VERSION = 4100;
 constexpr int UNSUPPORTED_VERSION = 4101;
 constexpr int LAST_OLD_LAYOUT_VERSION = 7799;
 constexpr int FIRST_CHECKSUM_VERSION = 2193;
+constexpr int OWN_FILE_VERSION = 2000;
 
 int game_loaded = 0;
 
@@ -104,6 +106,12 @@ int Write_Universe_Chunks(FILE* file, int level, PROGRESS_GUARD& progress) {
     return result;
 }
 
+// Files of this system (the digits it writes read as version 2000) and files
+// from 2193 on store the team checksum; older ones may not.
+bool Carries_Checksum(int version) {
+    return version == OWN_FILE_VERSION || version >= FIRST_CHECKSUM_VERSION;
+}
+
 bool Is_Default_Database(const char* file_name) {
     return strcasecmp(file_name, DEFAULT_DATABASE_NAME) == 0;
 }
@@ -114,36 +122,36 @@ int Save_Game(const char* file_name, void*) {
     const bool auto_save = strcmp(file_name, AUTO_SAVE_FILE_NAME) == 0;
     const int level = auto_save ? 1 : 6;
 
+    const std::string path = Resolve_File_Path(file_name);
+    if (Is_Read_Only_File(path)) {
+        Show_Formatted_Message("Save Error",
+                               "The saved game \"%s\" is read-only, so it was not replaced.\n\n"
+                               "Save the game under another name, or make the file writable and save again.",
+                               file_name);
+        return SAVE_CANNOT_CREATE;
+    }
+
     // The file carries the checksum of what it holds, but the league keeps its
     // old one unless the save succeeds.
     const uint32_t old_checksum = Get_Game_Checksum();
     Set_Game_Checksum(Compute_Game_Checksum());
 
-    const std::string temporary_name = std::string(file_name) + ".tmp";
-    FILE* file = Open_Resolved_File(temporary_name.c_str(), "wb");
+    FILE* file = Open_Replacement_File(path);
     if (file == nullptr) {
         Set_Game_Checksum(old_checksum);
         return SAVE_CANNOT_CREATE;
     }
-
     int result;
     {
         PROGRESS_GUARD progress;
         if (!auto_save) progress.Open("Compressing...");
         result = Write_Universe_Chunks(file, level, progress);
     }
-    if (fflush(file) != 0 || ferror(file)) result = SAVE_WRITE_FAILED;
-    if (fclose(file) != 0) result = SAVE_WRITE_FAILED;
-
-    const std::string temporary_path = Resolve_File_Path(temporary_name.c_str());
-    if (result == SAVE_OK && rename(temporary_path.c_str(), Resolve_File_Path(file_name).c_str()) != 0) {
-        Log_Debug_Line("Save_Game: could not replace \"%s\"", file_name);
+    if (!Commit_Replacement_File(file, path, result == SAVE_OK)) {
+        Log_Debug_Line("Save_Game: \"%s\" was not saved", file_name);
         result = SAVE_WRITE_FAILED;
     }
-    if (result != SAVE_OK) {
-        remove(temporary_path.c_str());
-        Set_Game_Checksum(old_checksum);
-    }
+    if (result != SAVE_OK) Set_Game_Checksum(old_checksum);
     return result;
 }
 
@@ -161,6 +169,7 @@ int Get_Save_File_Version(const char digits[4]) {
 }
 
 int Inflate_Universe_Chunks(FILE* file, uint8_t* destination, const char* caption) {
+    if (file == nullptr || destination == nullptr) return 0;
     std::unique_ptr<uint8_t[]> input(new (std::nothrow) uint8_t[MAX_COMPRESSED_CHUNK]);
     if (!input) {
         Show_Formatted_Message("Insufficient Memory",
@@ -264,7 +273,7 @@ int Read_Saved_Game(const char* file_name) {
     memcpy(Universe_Bytes(), scratch.get(), UNIVERSE_SIZE);
     scratch.reset();
 
-    if (!converted && version >= FIRST_CHECKSUM_VERSION && Get_Game_Checksum() != Compute_Game_Checksum())
+    if (!converted && Carries_Checksum(version) && Get_Game_Checksum() != Compute_Game_Checksum())
         Show_Formatted_Message("Load Game Warning", "Game data has changed since last written to disk.\n\n"
                                                     "The file may have been edited, or corrupted.");
     Run_Post_Load_Repairs(version);

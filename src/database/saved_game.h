@@ -26,9 +26,10 @@ constexpr int SAVE_CANNOT_CREATE = 1;
 constexpr int SAVE_WRITE_FAILED = 2;
 
 // Writes the league to `file_name`: into a temporary file beside it that
-// replaces the old file only when everything was written. Returns SAVE_OK,
-// SAVE_CANNOT_CREATE or SAVE_WRITE_FAILED. `dialog` is the save dialog that
-// asked for it, or none; the dialog layer closes it.
+// replaces the old file only when everything was written and synced to disk.
+// A read-only saved game is not replaced (SAVE_CANNOT_CREATE, with a message).
+// Returns SAVE_OK, SAVE_CANNOT_CREATE or SAVE_WRITE_FAILED. `dialog` is the
+// save dialog that asked for it, or none; the dialog layer closes it.
 int Save_Game(const char* file_name, void* dialog);
 
 // Loads a league file into the block and runs the load steps. 1 loaded, 0 failed
@@ -41,8 +42,9 @@ int Read_Saved_Game(const char* file_name);
 
 // Reads chunks from `file` (positioned after the header) into the
 // 22,975,272-byte `destination` until it is full. 1 when every chunk was read
-// and the block is exactly filled, 0 on any failure. A progress window with
-// `caption` shows while reading when the caption is not empty.
+// and the block is exactly filled, 0 on any failure (a null file or
+// destination among them). A progress window with `caption` shows while
+// reading when the caption is not empty.
 int Inflate_Universe_Chunks(FILE* file, uint8_t* destination, const char* caption);
 
 // Adler-32 started from 0 over the team array, plus 7,200.

@@ -10,8 +10,7 @@
 #include "database/team_record.h"
 #include "database/team_results.h"
 #include "database/universe.h"
-#include "frontoffice/finance_defaults.h"
-#include "frontoffice/salaries.h"
+#include "frontoffice/money.h"
 
 namespace {
 constexpr int ROSTER_AVERAGE_SLOTS = 51;
@@ -31,7 +30,7 @@ int32_t Sum_Fantasy_Draft_Vital(int32_t team, int32_t vital) {
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
             if (Is_Player_Slot_Used(owner, slot) && Get_Player_Vital_Stat(owner, slot, 26) == team)
                 total += Get_Player_Vital_Stat(owner, slot, vital);
-    return static_cast<int32_t>(total);
+    return Clamp_To_Int32(total);
 }
 
 int32_t Get_Bonus_Charges(int32_t team) {
@@ -39,7 +38,7 @@ int32_t Get_Bonus_Charges(int32_t team) {
     int64_t total = 0;
     for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
         if (Is_Player_Slot_Used(team, slot)) total += Get_Player_Vital_Stat(team, slot, 102);
-    return static_cast<int32_t>(total);
+    return Clamp_To_Int32(total);
 }
 
 // The cap counts the 51 largest charges of the roster.
@@ -53,7 +52,7 @@ int32_t Get_Payroll(int32_t team) {
     int64_t total = 0;
     for (int32_t i = 0; i < count && i < PAYROLL_SLOTS; ++i)
         total += charges[i];
-    return static_cast<int32_t>(total);
+    return Clamp_To_Int32(total);
 }
 
 // Sum of a vital stat (or the age) over roster slots 0-50; empty slots count 0.
@@ -71,34 +70,36 @@ int32_t Get_Stored_Stat(int32_t team, int32_t n) {
 }
 
 int32_t Get_Computed_Stat(int32_t team, int32_t n) {
-    auto F = [team](int32_t k) { return Get_Team_Financial_Stat(team, k); };
+    // Money totals are summed in 64 bits and kept within the int32 range.
+    auto F = [team](int32_t k) -> int64_t { return Get_Team_Financial_Stat(team, k); };
+    auto Total = [](int64_t sum) { return Clamp_To_Int32(sum); };
     int32_t games = Get_Universe_Stat(0);
     int32_t played = Get_Team_Games_Played(team);
     switch (n) {
     case 80:
-        return F(86) + F(57);
+        return Total(F(86) + F(57));
     case 81:
-        return F(87) + F(58);
+        return Total(F(87) + F(58));
     case 82:
-        return F(10) + F(14) + F(22) + F(29) + F(36);
+        return Total(F(10) + F(14) + F(22) + F(29) + F(36));
     case 83:
-        return F(11) + F(16) + F(23) + F(30) + F(37);
+        return Total(F(11) + F(16) + F(23) + F(30) + F(37));
     case 84:
-        return F(82) - F(80);
+        return Total(F(82) - F(80));
     case 85:
-        return F(83) - F(81);
+        return Total(F(83) - F(81));
     case 86:
-        return F(51) + F(54) + F(60) + F(63);
+        return Total(F(51) + F(54) + F(60) + F(63));
     case 87:
-        return F(52) + F(55) + F(61) + F(64);
+        return Total(F(52) + F(55) + F(61) + F(64));
     case 88:
         return Get_Bonus_Charges(team);
     case 89:
         return Get_Payroll(team);
     case 90:
-        return Get_Universe_Stat(2) / 1000 - F(89);
+        return Total(Get_Universe_Stat(2) / 1000 - F(89));
     case 91:
-        return F(51) + F(57);
+        return Total(F(51) + F(57));
     case 92: {
         int32_t divisor = F(70);
         return divisor > 0 ? F(15) / divisor : F(15);
@@ -126,27 +127,27 @@ int32_t Get_Computed_Stat(int32_t team, int32_t n) {
     case 101:
         return played != 0 ? Mul_Div_Round(F(82), games, played) : F(83);
     case 102: {
-        int32_t remaining = games - played;
-        int32_t expenses = played != 0
-                               ? Mul_Div_Round(F(51), games, played) + Mul_Div_Round(F(57), games, played)
-                               : F(50) + F(56);
-        return expenses + F(54) + Get_Team_Payroll_Per_Game(team) * remaining + F(63) + F(62) * remaining +
-               F(60) + F(59) * remaining;
+        const int64_t remaining = games - played;
+        const int64_t expenses = played != 0 ? static_cast<int64_t>(Mul_Div_Round(F(51), games, played)) +
+                                                   Mul_Div_Round(F(57), games, played)
+                                             : F(50) + F(56);
+        return Total(expenses + F(54) + Get_Team_Payroll_Per_Game(team) * remaining + F(63) +
+                     F(62) * remaining + F(60) + F(59) * remaining);
     }
     case 103:
-        return F(101) - F(102);
+        return Total(F(101) - F(102));
     case 104:
         return static_cast<int32_t>(Sum_Roster_Slots(team, 10) / ROSTER_AVERAGE_SLOTS);
     case 105:
-        return F(35) + F(21) + F(28);
+        return Total(F(35) + F(21) + F(28));
     case 106:
-        return F(36) + F(22) + F(29);
+        return Total(F(36) + F(22) + F(29));
     case 107:
-        return F(37) + F(23) + F(30);
+        return Total(F(37) + F(23) + F(30));
     case 108:
-        return F(62) * games;
+        return Total(F(62) * games);
     case 109:
-        return F(59) * games;
+        return Total(F(59) * games);
     default:
         return 0;
     }
@@ -171,7 +172,7 @@ int32_t Get_Team_Financial_Stat(int32_t team, int32_t n) {
     if (n < 0 || n > LAST_COMPUTED_FINANCIAL_STAT) return 0;
     if (n < NUMBER_OF_FINANCIAL_STATS) {
         int32_t stored = Get_Stored_Stat(team, n);
-        if (n == 50 && stored == 0) return Get_Team_Market_Default(team);
+        if (n == 50 && stored == 0) return Get_Team_Operating_Expenses(team);
         if (n == 53 && stored == 0) return Get_Team_Payroll_Per_Game(team);
         return stored;
     }

@@ -12,7 +12,6 @@
 #include "personnel/draft_state.h"
 
 namespace {
-constexpr int LAST_POOL_TEAM = TOTAL_NUMBER_OF_TEAMS - 1;
 constexpr int NUMBER_OF_DEFENSIVE_SYSTEMS = 2;
 constexpr int NUMBER_OF_OFFENSIVE_SYSTEMS = 4;
 const char* const DEFENSIVE_SYSTEM_NAMES[NUMBER_OF_DEFENSIVE_SYSTEMS] = {"4-3", "3-4"};

@@ -24,8 +24,6 @@
 
 namespace {
 
-// Universe statistic counting the league's interception-return touchdowns.
-constexpr int32_t INTERCEPTION_TOUCHDOWN_STAT = 12;
 constexpr int32_t ROUTE_BLOCKING = 40;
 
 // The offence's ball carrier fumbled and the defence recovered: turnover

@@ -11,14 +11,10 @@
 #include "database/roster_slots.h"
 #include "frontoffice/player_potential.h"
 #include "frontoffice/player_production.h"
-#include "personnel/player_development.h"
+#include "frontoffice/rating_value.h"
+#include "personnel/contract_length.h"
 
 namespace {
-constexpr float POSITION_FACTOR[NUMBER_OF_POSITIONS] = {2.0f, 1.1f, 0.75f, 0.9f, 1.2f, 1.2f,  1.0f, 1.08f,
-                                                        1.2f, 1.1f, 1.1f,  1.1f, 1.1f, 0.35f, 0.17f};
-// Running backs lose worth from 1996 on, down to 60 % before 2015.
-constexpr int32_t RUNNING_BACK_DISCOUNT_START = 1996;
-constexpr int32_t RUNNING_BACK_DISCOUNT_END = 2015;
 constexpr int32_t YEARS_PAST_PEAK_TO_NOTHING = 12;
 
 // Return men among the skill players and defensive backs.
@@ -27,28 +23,6 @@ bool Counts_Return_Value(int32_t position) {
            position == POSITION_S;
 }
 } // namespace
-
-int32_t Get_Rating_Value(int32_t team, int32_t slot, float rating) {
-    const float r = rating < 70.0f ? 2.0f * rating - 70.0f : rating;
-    float v;
-    if (r < 65.0f) {
-        const float above = r - 30.0f > 0.0f ? r - 30.0f : 0.0f;
-        v = above * above * 0.25f;
-    } else {
-        const float above = r - 65.0f > 0.0f ? r - 65.0f : 0.0f;
-        v = above * above * 15.0f + 306.25f;
-    }
-    if (!Is_Player_Address(team, slot) || !Is_Player_Slot_Used(team, slot)) return static_cast<int32_t>(v);
-    const int32_t position =
-        Clamp_Int(0, NUMBER_OF_POSITIONS - 1, Get_Player_Vital_Stat(team, slot, VITAL_POSITION));
-    int32_t value = static_cast<int32_t>(v * POSITION_FACTOR[position]);
-    const int32_t year = Get_Current_Year();
-    if (position == POSITION_RB && year >= RUNNING_BACK_DISCOUNT_START) {
-        const int32_t years_before = Clamp_Int(0, 20, RUNNING_BACK_DISCOUNT_END - year);
-        value = static_cast<int32_t>(static_cast<int64_t>(value) * (50 - years_before) / 50);
-    }
-    return value;
-}
 
 int32_t Get_Player_Value(int32_t team, int32_t slot) {
     if (!Is_Player_Address(team, slot) || !Is_Player_Slot_Used(team, slot)) return 0;

@@ -2,9 +2,6 @@
 // What a player is worth to the league, and how well he fits a position.
 #include <cstdint>
 
-// Worth of an overall rating on the scale of the standard cap: 681 for 70.0 at
-// a position of factor 1.0 (a guard). An empty slot gets the unfactored worth.
-int32_t Get_Rating_Value(int32_t team, int32_t slot, float rating);
 // Ratings now and at his peak blended with last season's production, falling
 // to 0 twelve years past his position's peak age; 0 for an empty slot.
 int32_t Get_Player_Value(int32_t team, int32_t slot);

@@ -9,6 +9,7 @@
 #include "database/settings.h"
 #include "database/universe.h"
 #include "personnel/draft_input_files.h"
+#include "personnel/draft_pool_players.h"
 #include "personnel/draft_pool_sort.h"
 #include "personnel/draft_state.h"
 #include "personnel/personnel_settings.h"
@@ -102,16 +103,16 @@ void Fill_College_Draft_Pool() {
 
 void Grade_College_Draft_Pool() {
     Sort_Draft_Pool(1, POOL_SORT_EVALUATION);
-    const int32_t count = Count_Draft_Pool_Players();
+    const float count = static_cast<float>(Count_Draft_Pool_Players());
+    int32_t team = 0;
+    int32_t slot = 0;
     // The class runs from 82 down to just above 60, and its potentials from 93.
-    for (int32_t i = 0; i < count; ++i)
-        Rescale_Player_Ratings(Get_Draft_Pool_Team(i), Get_Draft_Pool_Slot(i),
-                               82.0f - 22.0f * static_cast<float>(i) / static_cast<float>(count));
+    for (int32_t i = 0; Get_Draft_Pool_Player(i, &team, &slot); ++i)
+        Rescale_Player_Ratings(team, slot, 82.0f - 22.0f * static_cast<float>(i) / count);
     Sort_Draft_Pool(1, POOL_SORT_POTENTIAL);
-    for (int32_t i = 0; i < count; ++i)
-        Adjust_Player_To_Overall(
-            Get_Draft_Pool_Team(i), Get_Draft_Pool_Slot(i),
-            static_cast<int32_t>(93.0f - 22.0f * static_cast<float>(i) / static_cast<float>(count)));
+    for (int32_t i = 0; Get_Draft_Pool_Player(i, &team, &slot); ++i)
+        Adjust_Player_To_Overall(team, slot,
+                                 static_cast<int32_t>(93.0f - 22.0f * static_cast<float>(i) / count));
     Remove_Underage_Prospects();
 }
 

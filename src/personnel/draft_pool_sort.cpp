@@ -8,7 +8,7 @@
 #include "database/roster_slots.h"
 #include "database/team_record_layout.h"
 #include "frontoffice/player_potential.h"
-#include "personnel/draft_state.h"
+#include "personnel/draft_pool_players.h"
 #include "personnel/player_development.h"
 
 namespace {
@@ -40,36 +40,30 @@ int64_t Pool_Sort_Key(int32_t team, int32_t slot, int32_t boost, int32_t mode) {
 }
 } // namespace
 
-int32_t Get_Draft_Pool_Team(int32_t index) {
-    return FIRST_COLLEGE_POOL_TEAM + index / PLAYERS_PER_TEAM;
-}
-
-int32_t Get_Draft_Pool_Slot(int32_t index) {
-    return index % PLAYERS_PER_TEAM;
-}
-
 void Sort_Draft_Pool(int32_t boost, int32_t mode) {
     const bool opened = Open_Progress_Window("Sorting College Players...", 100) != 0;
-    const int32_t count = Count_Draft_Pool_Players();
+    struct POOL_PLAYER {
+        int32_t Team;
+        int32_t Slot;
+        int64_t Key;
+    };
+    std::vector<POOL_PLAYER> pool;
+    int32_t team = 0;
+    int32_t slot = 0;
     // A key depends only on its player, so each is taken once; a stable sort
     // by falling key gives the order that swapping neighbours would.
-    std::vector<int64_t> keys(static_cast<size_t>(count));
-    std::vector<int32_t> order(static_cast<size_t>(count));
-    for (int32_t i = 0; i < count; ++i) {
-        keys[static_cast<size_t>(i)] =
-            Pool_Sort_Key(Get_Draft_Pool_Team(i), Get_Draft_Pool_Slot(i), boost, mode);
-        order[static_cast<size_t>(i)] = i;
-    }
-    std::stable_sort(order.begin(), order.end(), [&keys](int32_t a, int32_t b) {
-        return keys[static_cast<size_t>(a)] > keys[static_cast<size_t>(b)];
-    });
-    std::vector<PLAYER_RECORD> records(static_cast<size_t>(count));
-    for (int32_t i = 0; i < count; ++i)
-        Copy_Player_To_Memory(&records[static_cast<size_t>(i)], Get_Draft_Pool_Team(i),
-                              Get_Draft_Pool_Slot(i));
-    for (int32_t i = 0; i < count; ++i)
-        Copy_Player_From_Memory(Get_Draft_Pool_Team(i), Get_Draft_Pool_Slot(i),
-                                &records[static_cast<size_t>(order[static_cast<size_t>(i)])]);
+    for (int32_t index = 0; Get_Draft_Pool_Player(index, &team, &slot); ++index)
+        pool.push_back(POOL_PLAYER{team, slot, Pool_Sort_Key(team, slot, boost, mode)});
+    std::vector<size_t> order(pool.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&pool](size_t a, size_t b) { return pool[a].Key > pool[b].Key; });
+    std::vector<PLAYER_RECORD> records(pool.size());
+    for (size_t i = 0; i < pool.size(); ++i)
+        Copy_Player_To_Memory(&records[i], pool[i].Team, pool[i].Slot);
+    for (size_t i = 0; i < pool.size(); ++i)
+        Copy_Player_From_Memory(pool[i].Team, pool[i].Slot, &records[order[i]]);
     if (!opened) return;
     Step_Progress(PROGRESS_STEPS);
     Close_Progress_Window();

@@ -1,5 +1,5 @@
 #pragma once
-// Sorting the college draft pool (teams 38-40 taken as one list of up to 300).
+// Sorting the college draft pool (teams 38-40 read as one list).
 #include <cstdint>
 
 // Sort keys.
@@ -12,6 +12,3 @@ constexpr int32_t POOL_SORT_POTENTIAL = 4;
 // Sorts the pool in descending key order, equal keys keeping their order;
 // with `boost` the preset (not generated) prospects come first.
 void Sort_Draft_Pool(int32_t boost, int32_t mode);
-// Team and slot of pool place `index` (0..299).
-int32_t Get_Draft_Pool_Team(int32_t index);
-int32_t Get_Draft_Pool_Slot(int32_t index);

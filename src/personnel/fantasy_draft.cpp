@@ -11,6 +11,11 @@
 int Load_Fantasy_Draft_State() {
     char saved_name[sizeof Universe.Header.Saved_Game_Name + 1];
     safe_strncpy(saved_name, Universe.Header.Saved_Game_Name, sizeof saved_name);
+    // The name comes from the loaded file: it may only name a file beside the game.
+    if (!Is_Plain_File_Name(saved_name)) {
+        Log_Debug_Line("Load_Fantasy_Draft_State: refused the saved-game name \"%s\"", saved_name);
+        return 0;
+    }
     char file_name[sizeof saved_name + 8];
     snprintf(file_name, sizeof file_name, "%s.draft", saved_name);
 

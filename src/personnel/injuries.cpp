@@ -29,7 +29,6 @@ namespace {
 constexpr int32_t MEDICAL_BUDGET_STAT = 3;
 constexpr int32_t OFF_SEASON_WEEK = 100;
 constexpr int32_t LAST_SUSPENSION_HEALING_WEEK = 21;
-constexpr int32_t FIRST_POOL_TEAM = 36;
 constexpr int32_t NUMBER_OF_FRANCHISE_SLOTS = 36;
 
 double Uniform() {

@@ -7,7 +7,8 @@
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/random_numbers.h"
-#include "frontoffice/player_contract_demand.h"
+#include "frontoffice/contract_demand.h"
+#include "personnel/contract_length.h"
 #include "personnel/contract_renewal.h"
 #include "personnel/personnel_settings.h"
 #include "personnel/player_retirement.h"
@@ -72,13 +73,6 @@ void Pull_High_Ratings(int32_t team, int32_t slot, int32_t age, int32_t yearly) 
     }
 }
 } // namespace
-
-int32_t Get_Position_Peak_Age(int32_t position) {
-    const int32_t peak = PEAK_AGE[Clamp_Int(0, NUMBER_OF_POSITIONS - 1, position)];
-    if (position > POSITION_QB) return peak;
-    const int32_t era = (Get_Current_Year() - QUARTERBACK_ERA_START) / QUARTERBACK_ERA_YEARS;
-    return era > 0 ? peak + era : peak;
-}
 
 float Get_Development_Amount(int32_t team, int32_t slot, int32_t yearly) {
     const int32_t age = Get_Player_Calendar_Age(team, slot);

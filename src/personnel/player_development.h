@@ -9,11 +9,7 @@ constexpr int32_t VITAL_GROWTH_RATE = 20;
 constexpr int32_t VITAL_LAST_GROWTH_AGE = 21;
 constexpr int32_t VITAL_FIRST_DECLINE_AGE = 22;
 constexpr int32_t VITAL_GENERATED_PLAYER = 24;
-constexpr int32_t VITAL_DRAFT_POOL_VALUE = 28;
 
-// Age of peak ability of a position (clamped to 0..14); a quarterback's peak
-// rises by a year every 20 seasons after 1950.
-int32_t Get_Position_Peak_Age(int32_t position);
 // The year's development before scaling: growth while younger than vital 21,
 // decline once older than vital 22, 0 between; with `yearly` two draws add
 // chance to it.

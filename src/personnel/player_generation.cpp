@@ -15,6 +15,7 @@
 #include "frontoffice/player_potential.h"
 #include "frontoffice/salaries.h"
 #include "personnel/college_history.h"
+#include "personnel/contract_length.h"
 #include "personnel/personnel_settings.h"
 #include "personnel/player_development.h"
 #include "personnel/player_dimensions.h"

@@ -9,8 +9,5 @@ int32_t Check_Player_Retirement(int32_t team, int32_t slot);
 // Retires a player: the Hall of Fame vote, the user's message, and the slot
 // emptied with the later players moved up.
 void Retire_Player(int32_t team, int32_t slot);
-// The career score from career statistics (75 and more marks a Hall of Fame
-// career).
-int32_t Get_Player_Career_Score(int32_t team, int32_t slot);
 // 1 when the vote inducted the player into the Hall of Fame (team 37).
 int32_t Consider_Hall_Of_Fame_Induction(int32_t team, int32_t slot);

@@ -38,6 +38,12 @@ void Attach_Device_Context(DEVICE_CONTEXT* dc, DRAWING_SURFACE* surface) {
     dc->State.Background_Colour = Make_Colour(255, 255, 255);
     dc->State.Background_Mode = BACKGROUND_OPAQUE;
     dc->State.Clip = {0, 0, surface ? surface->Width : 0, surface ? surface->Height : 0};
+    dc->State.Pen = nullptr;
+    dc->State.Brush = nullptr;
+    dc->State.Font = nullptr;
+    dc->State.Position_X = 0;
+    dc->State.Position_Y = 0;
+    dc->State.Stretch_Mode = STRETCH_COLOR_ON_COLOR;
     dc->Saved.clear();
 }
 
@@ -62,17 +68,43 @@ void Set_Background_Mode(DEVICE_CONTEXT* dc, int32_t mode) {
     if (dc != nullptr) dc->State.Background_Mode = mode;
 }
 
+void Set_Background_Colour(DEVICE_CONTEXT* dc, COLOUR_VALUE colour) {
+    if (dc != nullptr) dc->State.Background_Colour = colour;
+}
+
+int32_t Set_Stretch_Mode(DEVICE_CONTEXT* dc, int32_t mode) {
+    if (dc == nullptr) return 0;
+    const int32_t old = dc->State.Stretch_Mode;
+    dc->State.Stretch_Mode = mode;
+    return old;
+}
+
+void Intersect_Clip_Rect(DEVICE_CONTEXT* dc, const RECT_AREA& area) {
+    if (dc == nullptr) return;
+    RECT_AREA& clip = dc->State.Clip;
+    clip.Left = std::max(clip.Left, area.Left);
+    clip.Top = std::max(clip.Top, area.Top);
+    clip.Right = std::max(clip.Left, std::min(clip.Right, area.Right));
+    clip.Bottom = std::max(clip.Top, std::min(clip.Bottom, area.Bottom));
+}
+
+bool Get_Drawable_Area(const DEVICE_CONTEXT* dc, const RECT_AREA& area, RECT_AREA* out) {
+    if (dc == nullptr || dc->Surface == nullptr) return false;
+    const DRAWING_SURFACE* surface = dc->Surface;
+    out->Left = std::max({area.Left, dc->State.Clip.Left, 0});
+    out->Top = std::max({area.Top, dc->State.Clip.Top, 0});
+    out->Right = std::min({area.Right, dc->State.Clip.Right, surface->Width});
+    out->Bottom = std::min({area.Bottom, dc->State.Clip.Bottom, surface->Height});
+    return out->Left < out->Right && out->Top < out->Bottom;
+}
+
 void Fill_Surface_Area(DEVICE_CONTEXT* dc, const RECT_AREA& area, COLOUR_VALUE colour) {
-    if (dc == nullptr || dc->Surface == nullptr) return;
+    RECT_AREA part;
+    if (!Get_Drawable_Area(dc, area, &part)) return;
     DRAWING_SURFACE* surface = dc->Surface;
-    const int32_t left = std::max({area.Left, dc->State.Clip.Left, 0});
-    const int32_t top = std::max({area.Top, dc->State.Clip.Top, 0});
-    const int32_t right = std::min({area.Right, dc->State.Clip.Right, surface->Width});
-    const int32_t bottom = std::min({area.Bottom, dc->State.Clip.Bottom, surface->Height});
-    if (left >= right || top >= bottom) return;
     const uint32_t pixel = Colour_To_Pixel(colour);
-    for (int32_t y = top; y < bottom; ++y) {
+    for (int32_t y = part.Top; y < part.Bottom; ++y) {
         uint32_t* row = surface->Pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(surface->Width);
-        std::fill(row + left, row + right, pixel);
+        std::fill(row + part.Left, row + part.Right, pixel);
     }
 }

@@ -48,11 +48,28 @@ struct DRAWING_SURFACE {
 constexpr int32_t BACKGROUND_OPAQUE = 2;
 constexpr int32_t BACKGROUND_TRANSPARENT = 1;
 
+struct DRAWING_PEN;
+struct DRAWING_BRUSH;
+struct DRAWING_FONT;
+
+// How a stretched copy picks its pixels: the nearest source pixel, or an
+// average of the source pixels each destination pixel covers.
+constexpr int32_t STRETCH_COLOR_ON_COLOR = 3;
+constexpr int32_t STRETCH_HALFTONE = 4;
+
 struct DC_STATE {
     COLOUR_VALUE Text_Colour;
     COLOUR_VALUE Background_Colour;
     int32_t Background_Mode;
     RECT_AREA Clip; // drawing is limited to this rectangle of the surface
+    // Selected objects (nullptr: the context's defaults, a black 1-pixel pen,
+    // a white brush and the default font) and the pen's current position.
+    DRAWING_PEN* Pen;
+    DRAWING_BRUSH* Brush;
+    DRAWING_FONT* Font;
+    int32_t Position_X;
+    int32_t Position_Y;
+    int32_t Stretch_Mode;
 };
 
 struct DEVICE_CONTEXT {
@@ -77,6 +94,14 @@ int32_t Save_Device_Context(DEVICE_CONTEXT* dc);
 int Restore_Device_Context(DEVICE_CONTEXT* dc);
 void Set_Text_Colour(DEVICE_CONTEXT* dc, COLOUR_VALUE colour);
 void Set_Background_Mode(DEVICE_CONTEXT* dc, int32_t mode);
+void Set_Background_Colour(DEVICE_CONTEXT* dc, COLOUR_VALUE colour);
+// Returns the previous mode.
+int32_t Set_Stretch_Mode(DEVICE_CONTEXT* dc, int32_t mode);
+// Narrows the clip to its intersection with `area`.
+void Intersect_Clip_Rect(DEVICE_CONTEXT* dc, const RECT_AREA& area);
+// The part of `area` that drawing through `dc` may touch (clip and surface);
+// false when nothing is left.
+bool Get_Drawable_Area(const DEVICE_CONTEXT* dc, const RECT_AREA& area, RECT_AREA* out);
 
 // Fills the pixels x in [left, right), y in [top, bottom) that lie inside the
 // clip rectangle and the surface.

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <sys/resource.h>
 
 #include "database/cities.h"
 #include "database/settings.h"
@@ -51,6 +54,14 @@ SHOWN_MESSAGE Import_Confirmed() {
     Import_Cities();
     const auto& shown = Get_Shown_Messages();
     return shown.empty() ? SHOWN_MESSAGE{} : shown.back();
+}
+
+// A table of two cities, and a copy of it to compare with.
+void Keep_Two_Cities(CITY_RECORD (&before)[MAX_CITIES]) {
+    Reset_City_League(0);
+    for (const char* name : {"Austin", "Boston"})
+        Add_Named_City(name);
+    std::memcpy(before, Universe.Cities, sizeof before);
 }
 
 std::string Stat_Line(int value) {
@@ -271,11 +282,8 @@ TEST(Cities, ImportKeepsAtMostOneHundredCitiesAndCutsLongNames) {
 }
 
 TEST(Cities, MalformedImportIsRefusedAndLosesNothing) {
-    Reset_City_League(0);
-    for (const char* name : {"Austin", "Boston"})
-        Add_Named_City(name);
     CITY_RECORD before[MAX_CITIES];
-    std::memcpy(before, Universe.Cities, sizeof before);
+    Keep_Two_Cities(before);
 
     Write_Cities_File("Chicago,1,2\nDenver,12,abc,3\n");
     SHOWN_MESSAGE result = Import_Confirmed();
@@ -315,4 +323,99 @@ TEST(Cities, SettersRefuseRowsAndStatisticsOutsideTheTable) {
     EXPECT_EQ(Get_City_Stat(0, 10), 0);
     EXPECT_EQ(City_Name(100), "");
     EXPECT_EQ(Universe.Cities[0].Name[0], '\0');
+}
+
+namespace {
+// A stream that serves `text` and then fails, as a disk that stops answering.
+struct FAILING_SOURCE {
+    std::string Text;
+    size_t Served = 0;
+};
+
+ssize_t Read_Then_Fail(void* cookie, char* buffer, size_t size) {
+    auto* source = static_cast<FAILING_SOURCE*>(cookie);
+    if (source->Served == source->Text.size()) {
+        errno = EIO;
+        return -1;
+    }
+    const size_t count = std::min(size, source->Text.size() - source->Served);
+    std::memcpy(buffer, source->Text.data() + source->Served, count);
+    source->Served += count;
+    return static_cast<ssize_t>(count);
+}
+} // namespace
+
+TEST(Cities, ReadErrorRefusesTheImportAndChangesNothing) {
+    CITY_RECORD before[MAX_CITIES];
+    Keep_Two_Cities(before);
+
+    std::remove(CITIES_FILE_NAME);
+    std::filesystem::create_directory(CITIES_FILE_NAME);
+    SHOWN_MESSAGE result = Import_Confirmed();
+    std::filesystem::remove(CITIES_FILE_NAME);
+    EXPECT_EQ(result.Caption, "Import City Error");
+    EXPECT_EQ(result.Text, "The city import file \"Cities.txt\" could not be read (Is a directory).\n\n"
+                           "No cities were changed.");
+    EXPECT_EQ(std::memcmp(before, Universe.Cities, sizeof before), 0);
+
+    FAILING_SOURCE source{"Chicago,1,2\nDenver,3,4\nEl Paso,5"};
+    FILE* file = fopencookie(&source, "r", cookie_io_functions_t{Read_Then_Fail, nullptr, nullptr, nullptr});
+    ASSERT_NE(file, nullptr);
+    static CITY_RECORD read[MAX_CITIES];
+    char error[512];
+    EXPECT_EQ(Read_Cities_File(file, read, error, sizeof error), -1) << "a read failing part-way";
+    fclose(file);
+    EXPECT_STREQ(error, "The city import file \"Cities.txt\" could not be read (I/O error).");
+}
+
+TEST(Cities, FailedExportReportsAndKeepsTheOldFile) {
+    Reset_City_League(0);
+    for (int n = 0; n < 50; ++n)
+        Add_Named_City(("City" + std::to_string(n)).c_str());
+    Write_Cities_File("Old,1\n");
+    // A disk that fills after 200 bytes.
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit full{200, limit.rlim_max};
+    auto* previous = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    Clear_Shown_Messages();
+    Script_Message_Answer("Confirm City Export", ID_BOX_YES);
+    Export_Cities();
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previous);
+
+    ASSERT_FALSE(Get_Shown_Messages().empty());
+    EXPECT_EQ(Get_Shown_Messages().back().Caption, "City Export Error");
+    EXPECT_EQ(Get_Shown_Messages().back().Text, "The cities could not be written to \"Cities.txt\" (File too "
+                                                "large).\n\nThe file was left as it was.");
+    EXPECT_EQ(Read_Cities_File(), "Old,1\n");
+    EXPECT_FALSE(std::filesystem::exists("Cities.txt.tmp"));
+}
+
+TEST(Cities, NamesWithCommasAndQuotesRoundTrip) {
+    Reset_City_League(0);
+    const char* const names[] = {"Washington, D.C.", "\"Big\" Apple", "A\"b,c", "Plain"};
+    for (const char* name : names)
+        Add_Named_City(name);
+    Set_City_Stat(0, 0, 4242);
+    Script_Message_Answer("Confirm City Export", ID_BOX_YES);
+    Export_Cities();
+    const std::string text = Read_Cities_File();
+    EXPECT_EQ(text.substr(0, text.find('\n')),
+              "\"Washington, D.C.\",4242,2500000,20000,25000,0,114000,42000,3,0,0");
+    EXPECT_NE(text.find("\nPlain,"), std::string::npos) << "other names are written as they stand";
+    Reset_City_League(0);
+    EXPECT_EQ(Import_Confirmed().Text, "4 cities imported from \"Cities.txt\"");
+    EXPECT_EQ(City_Name(0), "\"Big\" Apple");
+    EXPECT_EQ(City_Name(1), "A\"b,c");
+    EXPECT_EQ(City_Name(2), "Plain");
+    EXPECT_EQ(City_Name(3), "Washington, D.C.");
+    EXPECT_EQ(Get_City_Stat(3, 0), 4242);
+
+    Write_Cities_File("\"Open quote,1\nQuote\"Inside,2\n");
+    Import_Confirmed();
+    EXPECT_EQ(City_Name(0), "\"Open quote") << "a quote that does not close reads as it stands";
+    EXPECT_EQ(Get_City_Stat(0, 0), 1);
+    EXPECT_EQ(City_Name(1), "Quote\"Inside");
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -12,10 +13,10 @@
 #include "database/player_record.h"
 #include "database/saved_game.h"
 #include "database/settings.h"
+#include "database/team_record.h"
 #include "database/universe.h"
 #include "engine/game_record.h"
 #include "platform/message_box.h"
-#include "database/team_record.h"
 #include "support/game_runner.h"
 #include "support/test_league.h"
 
@@ -146,6 +147,31 @@ TEST(LoadRepairs, OwnFilesRunOnlyTheAlwaysAndNewestOldRows) {
     EXPECT_EQ(Get_User_Preference(65), 20);
     EXPECT_EQ(Universe.Header.Require_Click_After_Each_Play, 1);
     EXPECT_EQ(Get_User_Preference(MULTI_SEASON_SIMULATION), 0);
+}
+
+TEST(LoadRepairs, CorruptYearIsClampedIntoTheCalendar) {
+    for (const int32_t base_year : {INT32_MAX - 3, INT32_MIN + 3}) {
+        SCOPED_TRACE(base_year);
+        Build_Test_League();
+        Universe.Header.Universe_Stats[BASE_YEAR] = base_year;
+        Set_User_Preference(CURRENT_SEASON_INDEX, base_year > 0 ? 50 : -50);
+        Set_User_Preference(REGULAR_SEASON_OVERTIME_RULE, 0);
+        Set_Player_Vital_Stat(4, 0, VITAL_BIRTH_DATE, 19950614);
+        const int32_t player_id = Get_Player_Vital_Stat(4, 0, VITAL_PLAYER_ID);
+        // Below 1101 the overtime rule follows the year; below 1904 the birth years are repaired.
+        Save_As_Version("corrupt_year.kor", "1000");
+        ASSERT_EQ(Load_Game("corrupt_year.kor"), 1);
+        const int32_t year = base_year > 0 ? MAX_CALENDAR_YEAR : MIN_CALENDAR_YEAR;
+        EXPECT_EQ(Get_Current_Year(), year);
+        EXPECT_EQ(Get_User_Preference(REGULAR_SEASON_OVERTIME_RULE), base_year > 0 ? 1 : 0);
+        int32_t born = 0;
+        for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+            for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+                if (Is_Player_Slot_Used(team, slot) &&
+                    Get_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID) == player_id)
+                    born = Get_Player_Vital_Stat(team, slot, VITAL_BIRTH_DATE);
+        EXPECT_EQ(born, (year - 22) * 10000 + 614) << "born 22 years before the clamped year";
+    }
 }
 
 TEST(LoadRepairs, EveryLoadRemovesPlayersWithoutAPosition) {

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 #include <zlib.h>
 
@@ -73,7 +74,7 @@ BYTES Make_League_File(const char* digits, const std::vector<uint32_t>& chunk_si
     for (uint32_t size : chunk_sizes) {
         uLongf length = compressBound(size);
         BYTES packed(length);
-        EXPECT_EQ(compress2(packed.data(), &length, Universe_Bytes() + offset, size, 6), Z_OK);
+        EXPECT_EQ(compress2(packed.data(), &length, Universe_Bytes() + offset, size, 1), Z_OK);
         const uint32_t stored = static_cast<uint32_t>(length);
         const uint8_t* stored_bytes = reinterpret_cast<const uint8_t*>(&stored);
         file.insert(file.end(), stored_bytes, stored_bytes + 4);
@@ -296,7 +297,7 @@ TEST(SaveLoad, VersionDigitsAndOldFileSettings) {
     EXPECT_EQ(Get_User_Preference(MULTI_SEASON_SIMULATION), 0);
     EXPECT_EQ(Get_User_Preference(DAY_RUNNING), 0);
     EXPECT_EQ(Get_User_Preference(SIM_TO_QUARTER), 0);
-    EXPECT_TRUE(Get_Shown_Messages().empty()) << "version 2000 files skip the checksum test";
+    EXPECT_TRUE(Get_Shown_Messages().empty()) << "the save stored a checksum that matches";
 }
 
 TEST(SaveLoad, ChecksumWarningForEditedTeams) {
@@ -312,6 +313,62 @@ TEST(SaveLoad, ChecksumWarningForEditedTeams) {
     ASSERT_EQ(Load_Game("edited.kor"), 1) << "the mismatch is a warning only";
     EXPECT_TRUE(Was_Shown("Load Game Warning", "Game data has changed since last written to disk.\n\n"
                                                "The file may have been edited, or corrupted."));
+}
+
+TEST(SaveLoad, OwnFilesCompareTheirStoredChecksum) {
+    // A file saved by this system matches (SaveLoad.VersionDigitsAndOldFileSettings).
+    Fill_Universe(13);
+    Set_Game_Checksum(Compute_Game_Checksum());
+    Universe.Teams[7].Players[3].Vital_Stats[0] ^= 0x40;
+    Write_File("own_edited.kor", Make_League_File("2002", Standard_Chunks()));
+    memset(Universe_Bytes(), 0, UNIVERSE_SIZE);
+    Write_File("own_zeros.kor", Make_League_File("2002", Standard_Chunks()));
+
+    const char* const warning = "Game data has changed since last written to disk.\n\n"
+                                "The file may have been edited, or corrupted.";
+    for (const char* name : {"own_edited.kor", "own_zeros.kor"}) {
+        SCOPED_TRACE(name);
+        Clear_Shown_Messages();
+        ASSERT_EQ(Load_Game(name), 1) << "the mismatch is a warning only";
+        EXPECT_TRUE(Was_Shown("Load Game Warning", warning));
+    }
+}
+
+TEST(SaveLoad, ReadOnlySavedGameIsNotReplaced) {
+    memset(Universe_Bytes(), 14, UNIVERSE_SIZE);
+    Write_File("locked.kor", BYTES{'o', 'l', 'd'});
+    ASSERT_EQ(chmod("locked.kor", 0444), 0);
+    Set_Game_Checksum(777);
+    Clear_Shown_Messages();
+    EXPECT_EQ(Save_Game("locked.kor", nullptr), SAVE_CANNOT_CREATE);
+    EXPECT_TRUE(Was_Shown("Save Error",
+                          "The saved game \"locked.kor\" is read-only, so it was not replaced.\n\n"
+                          "Save the game under another name, or make the file writable and "
+                          "save again."));
+    EXPECT_EQ(Read_File("locked.kor"), (BYTES{'o', 'l', 'd'}));
+    EXPECT_EQ(Get_Game_Checksum(), 777u);
+    ASSERT_EQ(chmod("locked.kor", 0644), 0);
+    EXPECT_EQ(Save_Game("locked.kor", nullptr), SAVE_OK) << "a writable file is replaced again";
+}
+
+TEST(SaveLoad, KilledSaveLeavesNothingTheNextSaveKeeps) {
+    memset(Universe_Bytes(), 15, UNIVERSE_SIZE);
+    // A killed save left its temporary file; a link there must not be written through.
+    Write_File("victim.dat", BYTES{'v'});
+    std::filesystem::create_symlink("victim.dat", "killed.kor.tmp");
+    ASSERT_EQ(Save_Game("killed.kor", nullptr), SAVE_OK);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status("killed.kor.tmp")));
+    EXPECT_EQ(Read_File("victim.dat"), BYTES{'v'});
+
+    Write_File("killed.kor.tmp", BYTES(1000, 7));
+    ASSERT_EQ(chmod("killed.kor.tmp", 0444), 0);
+    ASSERT_EQ(Save_Game("killed.kor", nullptr), SAVE_OK);
+    EXPECT_FALSE(std::filesystem::exists("killed.kor.tmp"));
+    const BYTES saved = Copy_Block();
+    EXPECT_TRUE(Inflates_To("killed.kor", saved));
+
+    BYTES block(UNIVERSE_SIZE);
+    EXPECT_EQ(Inflate_Universe_Chunks(nullptr, block.data(), ""), 0) << "a null file reads nothing";
 }
 
 TEST(SaveLoad, AutoSaveNameChoosesFastCompression) {

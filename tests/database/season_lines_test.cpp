@@ -94,7 +94,8 @@ TEST(SeasonLines, AllocationHintGivesThePlainScanRow) {
     Set_Season_Line_Year(9, 0);
     EXPECT_EQ(Add_Player_Season_Line(12, 2, TEST_BASE_YEAR, 12), 5);
     EXPECT_EQ(Add_Player_Season_Line(12, 3, TEST_BASE_YEAR, 12), 9);
-    EXPECT_EQ(Add_Player_Season_Line(12, 4, TEST_BASE_YEAR, 12), Scan_For_Free_Line());
+    scanned = Scan_For_Free_Line();
+    EXPECT_EQ(Add_Player_Season_Line(12, 4, TEST_BASE_YEAR, 12), scanned);
 }
 
 TEST(SeasonLines, CurrentSeasonCreditAndFreeAgents) {

@@ -32,7 +32,7 @@ void Set_Season_Calendar(int32_t week) {
     Universe.Season_Length = 17;
     for (int32_t n = 0; n < 5; ++n)
         Universe.Post_Season_Days[n] = 18 + n;
-    Universe.Playoff_Bracket[30] = NO_TEAM;
+    Universe.Playoff_Bracket[30] = static_cast<int8_t>(NO_TEAM);
     Set_User_Preference(CURRENT_WEEK, week);
 }
 

@@ -1,0 +1,57 @@
+#include "fuzz_support.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+#include "database/saved_game.h"
+#include "platform/message_box.h"
+
+void Enter_Fuzz_Folder() {
+    static bool entered = false;
+    if (entered) return;
+    entered = true;
+    std::string pattern = (std::filesystem::temp_directory_path() / "korva-fuzz-XXXXXX").string();
+    const char* folder = mkdtemp(pattern.data());
+    if (folder == nullptr || chdir(folder) != 0) {
+        fprintf(stderr, "fuzz: cannot enter a temporary folder\n");
+        abort();
+    }
+    // The folder goes when the run ends, whatever the fuzzer found.
+    static const std::string remembered = folder;
+    atexit([] { std::filesystem::remove_all(remembered); });
+}
+
+void Enter_Fuzz_Folder_With_Empty_League() {
+    static bool cleared = false;
+    Enter_Fuzz_Folder();
+    if (cleared) return;
+    cleared = true;
+    Clear_Universe();
+}
+
+void Write_Fuzz_File(const std::string& name, const uint8_t* data, size_t size) {
+    const std::filesystem::path path(name);
+    if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path());
+    std::ofstream out(name, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+}
+
+void Reset_Fuzz_Messages() {
+    static unsigned runs = 0;
+    Clear_Shown_Messages();
+    if (++runs % 1000 == 0) std::remove("debug.txt");
+}
+
+std::string Last_Message_Caption() {
+    const auto& shown = Get_Shown_Messages();
+    return shown.empty() ? std::string() : shown.back().Caption;
+}
+
+void Fuzz_Check(bool condition, const char* what) {
+    if (condition) return;
+    fprintf(stderr, "fuzz check failed: %s\n", what);
+    abort();
+}

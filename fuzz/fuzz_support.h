@@ -1,0 +1,27 @@
+#pragma once
+// What every fuzz target shares: a private scratch folder as the current
+// folder (the game's files are read from there), a way to put the input into
+// a file, and a check that stops the run with a message when an invariant of
+// the reader breaks.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// Makes a fresh temporary folder the current folder, once per process.
+void Enter_Fuzz_Folder();
+
+// The same, and a cleared league in the block the first time.
+void Enter_Fuzz_Folder_With_Empty_League();
+
+// Writes `size` bytes to `name` in the current folder (creating its folder).
+void Write_Fuzz_File(const std::string& name, const uint8_t* data, size_t size);
+
+// Forgets the message boxes shown and their scripted answers, and now and then
+// empties the diagnostics log, so a long run does not grow without end.
+void Reset_Fuzz_Messages();
+
+// Caption of the last message box shown, or empty.
+std::string Last_Message_Caption();
+
+// Aborts with `what` when `condition` is false; the fuzzer saves the input.
+void Fuzz_Check(bool condition, const char* what);

@@ -1,0 +1,147 @@
+// Writes the seed corpus of every fuzz target into <folder>/<target>/: small
+// valid inputs built by the game's own writers (a saved game, playbooks, a
+// cities export) and the damaged values the load repairs must survive.
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "database/cities.h"
+#include "database/league_structure.h"
+#include "database/saved_game.h"
+#include "database/settings.h"
+#include "database/universe.h"
+#include "engine/playbook_records.h"
+#include "platform/message_box.h"
+#include "saved_game_block_fuzz.h"
+#include "support/test_league.h"
+
+namespace {
+using BYTES = std::vector<uint8_t>;
+std::filesystem::path root;
+
+void Write_Seed(const std::string& target, const std::string& name, const BYTES& bytes) {
+    std::filesystem::create_directories(root / target);
+    std::ofstream out(root / target / name, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+void Write_Seed(const std::string& target, const std::string& name, const std::string& text) {
+    Write_Seed(target, name, BYTES(text.begin(), text.end()));
+}
+
+BYTES Read_File(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    return BYTES(std::istreambuf_iterator<char>(in), {});
+}
+
+uint32_t Offset_Of(const void* field) {
+    return static_cast<uint32_t>(static_cast<const uint8_t*>(field) - Universe_Bytes());
+}
+
+BYTES Block_Input(const char* digits) {
+    return BYTES(digits, digits + 4);
+}
+
+void Add_Int_Patch(BYTES& input, const void* field, int32_t value) {
+    Append_Block_Patch(input, Offset_Of(field), &value, sizeof value);
+}
+
+void Write_Saved_Game_Seeds() {
+    // A cleared league compresses to a small file that is still whole.
+    Clear_Universe();
+    if (Save_Game("cleared.kor", nullptr) != SAVE_OK) return;
+    const BYTES cleared = Read_File("cleared.kor");
+    Write_Seed("saved_game_raw", "cleared.kor", cleared);
+    Write_Seed("saved_game_raw", "header_only.kor", BYTES(cleared.begin(), cleared.begin() + 25));
+    BYTES refused = cleared;
+    memcpy(refused.data() + 13, "4101", 4);
+    Write_Seed("saved_game_raw", "v4101.kor", refused);
+
+    Build_Test_League();
+    const int32_t* base_year = &Universe.Header.Universe_Stats[BASE_YEAR];
+    const int32_t* season = &Universe.User_Preferences.Ints[CURRENT_SEASON_INDEX];
+    const int32_t* checksum = &Universe.User_Preferences.Ints[GAME_CHECKSUM];
+    Write_Seed("saved_game_block", "unchanged", Block_Input("2002"));
+    for (const char* digits : {"1000", "4101", "3000", "8600"})
+        Write_Seed("saved_game_block", std::string("version_") + digits, Block_Input(digits));
+    BYTES input = Block_Input("1000");
+    Add_Int_Patch(input, base_year, INT_MAX - 3);
+    Add_Int_Patch(input, season, 50);
+    Write_Seed("saved_game_block", "old_file_late_year", input);
+    input = Block_Input("2002");
+    Add_Int_Patch(input, base_year, INT_MIN + 3);
+    Add_Int_Patch(input, season, 150);
+    Add_Int_Patch(input, checksum, 0);
+    Write_Seed("saved_game_block", "early_year_as_index", input);
+    input = Block_Input("2002");
+    const uint8_t noise[] = {0xFF, 0x80, 0x7F, 0x00, 0xFE, 0x81, 0x01, 0x7E};
+    Append_Block_Patch(input, Offset_Of(&Universe.Teams[5].Players[3]), noise, sizeof noise);
+    Append_Block_Patch(input, Offset_Of(&Universe.Teams[9].Schedule[2]), noise, sizeof noise);
+    Append_Block_Patch(input, Offset_Of(&Universe.Cities[0]), noise, sizeof noise);
+    Write_Seed("saved_game_block", "damaged_records", input);
+}
+
+void Write_Playbook_Seeds() {
+    Clear_Universe();
+    Set_Default_Playbooks(36);
+    const TEAM_PLAYBOOK_BLOCK& block = Universe.Teams[36].Playbooks;
+    BYTES offense{0};
+    const auto* bytes = reinterpret_cast<const uint8_t*>(&block.Offense);
+    offense.insert(offense.end(), bytes, bytes + sizeof block.Offense);
+    Write_Seed("playbook_file", "default.opb", offense);
+    BYTES defense{1};
+    bytes = reinterpret_cast<const uint8_t*>(&block.Defense);
+    defense.insert(defense.end(), bytes, bytes + sizeof block.Defense);
+    Write_Seed("playbook_file", "default.dpb", defense);
+    defense.resize(defense.size() / 2);
+    Write_Seed("playbook_file", "short.dpb", defense);
+}
+
+void Write_Cities_Seeds() {
+    Clear_Universe();
+    for (const char* name : {"Austin", "Washington, D.C.", "\"Big\" Apple"})
+        Set_City_Name(Add_City(), name);
+    Set_City_Stat(0, 4, -12);
+    Script_Message_Answer("Confirm City Export", ID_BOX_YES);
+    Export_Cities();
+    Write_Seed("cities_file", "exported.txt", Read_File(CITIES_FILE_NAME));
+    Write_Seed(
+        "cities_file", "hand_made.txt",
+        std::string("Chicago,12.9,-3.5\r\n,5,6\nDenver,1,2,3,4,5,6,7,8,9,10,Ghost,11\n\"Open,1\nLast,1,2"));
+    Write_Seed("cities_file", "bad_number.txt", std::string("Chicago,1\nDenver,abc\n"));
+}
+
+void Write_Text_Seeds() {
+    Write_Seed("command_line", "flags",
+               std::string("IS_NOT_RANDOM -w DTXT_AGG") + '\0' +
+                   "SHOW_SYSTEM_ERRORS\nDTXT_PBPDIAGRAM DTXT_PBPSELECTOR\n");
+    Write_Seed("command_line", "no_file", std::string("DTXT_PBPSELECTOR"));
+    Write_Seed("line_readers", "lines", std::string("\x10") + "a,b,,c\r\nd\n\n\re,f\rg\nlast");
+    Write_Seed("line_readers", "long_line", std::string("\x03") + std::string(100, 'x') + ",y\n");
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        fprintf(stderr, "usage: %s <seed folder>\n", argv[0]);
+        return 2;
+    }
+    root = std::filesystem::absolute(argv[1]);
+    std::filesystem::create_directories(root);
+    // The writers work in a scratch folder, so nothing lands beside the seeds.
+    std::string pattern = (std::filesystem::temp_directory_path() / "korva-seeds-XXXXXX").string();
+    const char* folder = mkdtemp(pattern.data());
+    if (folder == nullptr || chdir(folder) != 0) return 2;
+    Write_Saved_Game_Seeds();
+    Write_Playbook_Seeds();
+    Write_Cities_Seeds();
+    Write_Text_Seeds();
+    std::filesystem::remove_all(folder);
+    return 0;
+}

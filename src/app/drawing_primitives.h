@@ -1,0 +1,63 @@
+#pragma once
+// Small drawing routines every screen uses: fills and outlines with exact
+// edge rules, frames of design rectangles, the noise texture, the
+// shrink-to-fit text box, shadowed text and the choice of a team's logo file.
+// Each routine makes and deletes its own drawing objects and leaves the
+// context as it found it.
+#include <cstdint>
+
+#include "platform/drawing_surface.h"
+
+// Fills (left, top)-(right, bottom) with right and bottom included.
+void Fill_Rectangle(DEVICE_CONTEXT* dc, int32_t left, int32_t top, int32_t right, int32_t bottom,
+                    COLOUR_VALUE colour);
+// Fills the rectangle grown by one pixel up and left: (left - 1, top - 1) to
+// (right, bottom) inclusive.
+int32_t Fill_Rectangle_Borderless(DEVICE_CONTEXT* dc, const RECT_AREA& rect, COLOUR_VALUE colour);
+// A 1-pixel outline through the four corners, all of them included.
+void Draw_Absolute_Line(DEVICE_CONTEXT* dc, const RECT_AREA& rect, COLOUR_VALUE colour);
+// The outline of a design rectangle scaled to the window, black or coloured.
+void Draw_Scaled_Frame(DEVICE_CONTEXT* dc, const RECT_AREA* rect);
+void Draw_Scaled_Frame_Color(DEVICE_CONTEXT* dc, const RECT_AREA* rect, COLOUR_VALUE colour);
+
+// Random shades between the `_hi` and `_lo` channel bounds, all channels
+// moving together, blurred by (blur_a, blur_b); draws from the league generator.
+void Draw_Button_Noise(DEVICE_CONTEXT* dc, const RECT_AREA& rect, int32_t red_hi, int32_t red_lo,
+                       int32_t green_hi, int32_t green_lo, int32_t blue_hi, int32_t blue_lo, double blur_a,
+                       double blur_b);
+// The noise around a colour: each channel +- 15.
+void Draw_Button_Noise_Around_Color(DEVICE_CONTEXT* dc, const RECT_AREA& rect, COLOUR_VALUE colour,
+                                    double blur_a, double blur_b);
+
+// Font rows the text box tries, largest first.
+constexpr int32_t TEXT_BOX_FONT_COUNT = 10;
+extern const int32_t Text_Box_Fonts[TEXT_BOX_FONT_COUNT];
+constexpr int32_t NO_PREFERRED_FONT = -1;
+
+// Draws the text with the largest font of the list (from the preferred row,
+// else from row 11) whose layout fits the rectangle, centred in it; returns
+// the row used.
+int32_t Draw_Text_Fitting_Box(DEVICE_CONTEXT* dc, const RECT_AREA& rect, const char* text, uint32_t flags,
+                              int32_t preferred_row);
+// The design rectangle is scaled to the window in place, narrowed by a
+// twentieth of its width on each side, and filled with the text centred and
+// word-wrapped.
+void Draw_Scaled_Text_Box(DEVICE_CONTEXT* dc, RECT_AREA* rect, const char* text, int32_t preferred_row);
+// The text box over a window rectangle (a dialog control's), no preferred row.
+void Draw_Text_Over_Rect(DEVICE_CONTEXT* dc, const RECT_AREA& rect, const char* text, uint32_t flags);
+// Black one unit right and down, then the colour, in a design rectangle.
+void Draw_Shadowed_Text(DEVICE_CONTEXT* dc, const char* text, COLOUR_VALUE colour,
+                        const RECT_AREA& design_rect, uint32_t flags);
+// Black one pixel right and down, then the context's text colour.
+void Draw_Shadowed_Text_Scaled(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& design_rect,
+                               uint32_t flags);
+
+constexpr int LOGO_PATH_SIZE = 64;
+// "logos\<key>.png" (else .jpg, else .gif) of the team's location, the key
+// telling apart the cities that had more than one franchise; else the filler.
+void Get_Team_Logo_Path(char* buffer, int32_t team);
+
+// Per mille of the width of a dialog's column-ruler control against 512.
+extern int32_t Dialog_Scale_Factor;
+// Each position times 1,000 / Dialog_Scale_Factor, rounded (0 without a factor).
+void Scale_Column_Positions(int32_t* positions, int32_t n);

@@ -1,0 +1,23 @@
+#pragma once
+// Reading PNG files into 8-bit BGR or BGRA rows stored bottom-up, each row
+// padded to a multiple of 4 bytes.
+#include <cstdint>
+
+// Largest side of an image the loaders accept; a damaged header that claims
+// more is refused instead of asking for gigabytes.
+constexpr int32_t MAX_IMAGE_SIDE = 16384;
+
+// `pixels` nullptr: read the header only. `*pixels` nullptr: allocate the
+// buffer (Allocate_Pixel_Buffer) and hand it back. Otherwise decode into the
+// caller's buffer. Four-channel images are premultiplied by their alpha
+// unless the name contains ".png-cached.png". Returns 1, or 0 on any failure
+// (a damaged file included; an allocated buffer is then released).
+int Load_PNG_File(const char* file, uint8_t** pixels, int32_t* width, int32_t* height, int32_t* channels);
+
+// Bytes of one stored row of `width` pixels of `bytes_per_pixel` bytes.
+int32_t Padded_Row_Size(int32_t width, int32_t bytes_per_pixel);
+
+// Writes bottom-up BGR (3 channels) or BGRA rows, padded to 4 bytes, as an
+// 8-bit RGB or RGBA PNG. Returns 1, or 0 when the file cannot be written.
+int32_t Save_PNG_File(const char* file, const uint8_t* pixels, int32_t width, int32_t height,
+                      int32_t channels);

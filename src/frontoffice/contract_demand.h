@@ -1,0 +1,20 @@
+#pragma once
+// A player's terms in contract talks: the bonus he asks for and the salary
+// that goes with the years and bonus offered, the cap room a signing leaves,
+// and the steps of the talk.
+#include <cstdint>
+
+constexpr int32_t MAX_CONTRACT_OFFER_YEARS = 7;
+
+// Recomputes the bonus demand (vital 10, never below a bonus already under
+// discussion) and the salary demand (vital 11) for the years in vital 12.
+// `value` 0 means his Get_Player_Value.
+void Set_Player_Contract_Demand(int32_t team, int32_t slot, int32_t value);
+// Cap room in thousands after the paying team signs the player (whose
+// present cap impact is not counted when he is on it already); 0 without a cap.
+int32_t Get_Cap_Room_After_Signing(int32_t paying_team, int32_t team, int32_t slot);
+// College draft pool players whose bonus demand the user's cash covers.
+int32_t Count_Affordable_Draft_Pool_Players();
+// One year less (more) offered, then the demand anew.
+void Shorten_Contract_Offer(int32_t team, int32_t slot);
+void Lengthen_Contract_Offer(int32_t team, int32_t slot);

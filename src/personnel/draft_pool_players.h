@@ -1,0 +1,8 @@
+#pragma once
+// The college draft pool read as one list: the used slots of team 38 from
+// slot 0 up to its first empty slot, then those of team 39, then team 40.
+#include <cstdint>
+
+// Writes the team and slot of pool player `index` and returns 1; an index
+// outside the pool returns 0 and writes nothing.
+int32_t Get_Draft_Pool_Player(int32_t index, int32_t* team, int32_t* slot);

@@ -1,0 +1,216 @@
+#include "tools/art/art_emblems.h"
+
+#include "platform/agg_warnings.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "playbooks/franchise_table.h"
+#include "tools/art/art_canvas.h"
+
+namespace {
+const ART_COLOUR WHITE = Art_Colour(255, 255, 255);
+const ART_COLOUR CLEAR = Art_Colour(0, 0, 0, 0);
+
+// A second colour that stands out on the first: gold on dark colours,
+// navy on light ones.
+ART_COLOUR Trim_Colour(ART_COLOUR base) {
+    const int light = (base.R * 299 + base.G * 587 + base.B * 114) / 1000;
+    return light < 90 ? Art_Colour(226, 186, 60) : light > 170 ? Art_Colour(24, 40, 84) : WHITE;
+}
+
+// A helmet facing right (or left when `mirror`), 128 x 128.
+void Draw_Helmet(ART_CANVAS* c, ART_COLOUR shell, bool mirror) {
+    auto X = [mirror](double x) { return mirror ? 128 - x : x; };
+    agg::path_storage body;
+    body.move_to(X(20), 82);
+    body.curve4(X(10), 30, X(60), 8, X(92), 22);
+    body.curve4(X(112), 30, X(120), 52, X(116), 70);
+    body.line_to(X(96), 74);
+    body.line_to(X(92), 96);
+    body.curve4(X(70), 106, X(40), 104, X(20), 82);
+    body.close_polygon();
+    Fill_Art_Path(c, body, shell);
+    const ART_COLOUR trim = Trim_Colour(shell);
+    agg::path_storage stripe;
+    stripe.move_to(X(30), 36);
+    stripe.curve4(X(50), 16, X(80), 14, X(104), 30);
+    Stroke_Art_Path(c, stripe, 7, trim);
+    Stroke_Art_Path(c, body, 2.5, Mix_Colours(shell, Art_Colour(0, 0, 0), 0.5));
+    Fill_Art_Ellipse(c, X(56), 66, 7, 8, Mix_Colours(shell, Art_Colour(0, 0, 0), 0.6));
+    const ART_COLOUR mask = Art_Colour(190, 190, 196);
+    for (int bar = 0; bar < 3; ++bar) {
+        agg::path_storage line;
+        line.move_to(X(94), 74 + bar * 9);
+        line.line_to(X(124), 70 + bar * 10);
+        Stroke_Art_Path(c, line, 3, mask);
+    }
+    agg::path_storage upright;
+    upright.move_to(X(112), 62);
+    upright.line_to(X(116), 98);
+    Stroke_Art_Path(c, upright, 3, mask);
+}
+
+// A round emblem with up to three letters.
+void Draw_Logo(ART_CANVAS* c, ART_COLOUR base, const char* letters) {
+    const ART_COLOUR trim = Trim_Colour(base);
+    Fill_Art_Ellipse(c, 64, 64, 62, 62, trim);
+    Fill_Art_Ellipse(c, 64, 64, 54, 54, base);
+    agg::path_storage ring;
+    ring.move_to(64 - 44, 64);
+    ring.arc_to(44, 44, 0, false, true, 64 + 44, 64);
+    ring.arc_to(44, 44, 0, false, true, 64 - 44, 64);
+    Stroke_Art_Path(c, ring, 2, Mix_Colours(trim, base, 0.4));
+    Draw_Art_Text(c, letters, 8, 20, 120, 108, strlen(letters) > 2 ? 40 : 52, true, trim);
+}
+
+struct LOGO_KEY {
+    const char* Key;     // the logo file's name
+    const char* Letters; // drawn on it
+    int Franchise;       // colour row
+};
+
+// The locations of the real league's franchises past and present, and the
+// keys that tell apart the cities that had more than one.
+const LOGO_KEY LOGO_KEYS[] = {
+    {"Arizona", "ARI", 0},       {"Atlanta", "ATL", 1},
+    {"Baltimore", "BAL", 2},     {"Buffalo", "BUF", 3},
+    {"Carolina", "CAR", 4},      {"Chicago", "CHI", 5},
+    {"Cincinnati", "CIN", 6},    {"Cleveland", "CLE", 7},
+    {"Dallas", "DAL", 8},        {"Denver", "DEN", 9},
+    {"Detroit", "DET", 10},      {"Green Bay", "GB", 11},
+    {"Houston", "HOU", 12},      {"Indianapolis", "IND", 13},
+    {"Jacksonville", "JAX", 14}, {"Kansas City", "KC", 15},
+    {"Las Vegas", "LV", 23},     {"LA1", "LA", 23},
+    {"LA2", "LA", 16},           {"LA3", "LA", 26},
+    {"Miami", "MIA", 17},        {"Minnesota", "MIN", 18},
+    {"New England", "NE", 19},   {"New Orleans", "NO", 20},
+    {"NY1", "NY", 22},           {"NY2", "NY", 21},
+    {"Oakland", "OAK", 23},      {"Philadelphia", "PHI", 24},
+    {"Pittsburgh", "PIT", 25},   {"San Diego", "SD", 26},
+    {"San Francisco", "SF", 27}, {"Seattle", "SEA", 28},
+    {"Tampa Bay", "TB", 29},     {"Tennessee", "TEN", 30},
+    {"Washington", "WAS", 31},   {"St. Louis", "STL", 16},
+    {"STL2", "STL", 0},          {"BAL2", "BAL", 13},
+    {"HOU2", "HOU", 30},         {"Phoenix", "PHX", 0},
+    {"Boston", "BOS", 19},       {"Portsmouth", "POR", 10},
+    {"Brooklyn", "BKN", 21},     {"Chicago Cardinals", "CHI", 0},
+};
+} // namespace
+
+int Write_Helmets(const std::string& root) {
+    int ok = 1;
+    char name[96];
+    for (int row = 0; row < FRANCHISE_COUNT; ++row) {
+        ART_COLOUR shell = Art_Colour_From_Value(Franchise_Table[row].Colour);
+        if (shell.R + shell.G + shell.B < 30) shell = Art_Colour(36, 36, 40);
+        for (int variant = 0; variant < 2; ++variant) {
+            ART_CANVAS c;
+            Start_Canvas(&c, 128, 128, CLEAR);
+            Draw_Helmet(&c, shell, variant == 1);
+            snprintf(name, sizeof name, "gridiron/helmets/helmet-%d%s.png", row, variant == 1 ? "a" : "");
+            ok &= Save_Canvas_PNG(c, root + name);
+        }
+    }
+    return ok;
+}
+
+int Write_Team_Logos(const std::string& root) {
+    int ok = 1;
+    for (const LOGO_KEY& key : LOGO_KEYS) {
+        ART_CANVAS c;
+        Start_Canvas(&c, 128, 128, CLEAR);
+        ART_COLOUR base = Art_Colour_From_Value(Franchise_Table[key.Franchise].Colour);
+        if (base.R + base.G + base.B < 30) base = Art_Colour(36, 36, 40);
+        Draw_Logo(&c, base, key.Letters);
+        ok &= Save_Canvas_PNG(c, root + "logos/" + key.Key + ".png");
+    }
+    ART_CANVAS filler;
+    Start_Canvas(&filler, 128, 128, CLEAR);
+    Draw_Logo(&filler, Art_Colour(120, 120, 126), "FK");
+    ok &= Save_Canvas_PNG(filler, root + "logos/LOGO_filler.png");
+    return ok;
+}
+
+int Write_Card_Kit_Pieces(const std::string& root) {
+    const std::string kit = root + "gridiron/";
+    int ok = 1;
+    ART_CANVAS c;
+    char name[96];
+    for (int row = 0; row < FRANCHISE_COUNT; ++row) {
+        Start_Canvas(&c, 200, 200, CLEAR);
+        const ART_COLOUR base = Art_Colour_From_Value(Franchise_Table[row].Colour);
+        agg::path_storage jersey = Art_Polygon(
+            {60, 20, 140, 20, 190, 60, 165, 90, 150, 80, 150, 190, 50, 190, 50, 80, 35, 90, 10, 60});
+        Fill_Art_Path(&c, jersey, base.R + base.G + base.B < 30 ? Art_Colour(36, 36, 40) : base);
+        Stroke_Art_Path(&c, jersey, 3, Trim_Colour(base));
+        snprintf(name, sizeof name, "jerseys/jersey-%d.png", row);
+        ok &= Save_Canvas_PNG(c, kit + name);
+    }
+    const struct {
+        const char* Name;
+        ART_COLOUR Colour;
+    } lines[2] = {{"thin_blue_line.png", Art_Colour(40, 70, 160)},
+                  {"thin_umber_line.png", Art_Colour(130, 80, 40)}};
+    for (const auto& line : lines) {
+        Start_Canvas(&c, 825, 6, line.Colour);
+        ok &= Save_Canvas_PNG(c, kit + line.Name);
+    }
+    const char* const blanks[3] = {"plays/playbook-blank.png", "plays/roster-blank.png",
+                                   "plays/defensive-play-blank.png"};
+    for (int i = 0; i < 3; ++i) {
+        Start_Canvas(&c, i == 0 ? 1125 : 825, i == 0 ? 825 : 1125, Art_Colour(250, 248, 240));
+        Stroke_Art_Rounded_Rect(&c, 20, 20, c.Surface.Width - 20, c.Surface.Height - 20, 30, 6,
+                                Art_Colour(40, 70, 160));
+        ok &= Save_Canvas_PNG(c, kit + blanks[i]);
+    }
+    const char* const types[4] = {"Inside Run", "Outside Run", "Short Pass", "Long Pass"};
+    for (const char* type : types) {
+        Start_Canvas(&c, 300, 60, Art_Colour(40, 70, 160));
+        Draw_Art_Text(&c, type, 0, 0, 300, 60, 32, true, WHITE);
+        ok &= Save_Canvas_PNG(c, kit + "plays/play type " + type + ".png");
+    }
+    const struct {
+        const char* Name;
+        ART_COLOUR Colour;
+    } scores[3] = {{"Gold", Art_Colour(214, 172, 40)},
+                   {"Green", Art_Colour(40, 150, 60)},
+                   {"Purple", Art_Colour(110, 50, 150)}};
+    for (const auto& score : scores)
+        for (const char* kind : {"fg", "td"}) {
+            Start_Canvas(&c, 80, 80, CLEAR);
+            Fill_Art_Ellipse(&c, 40, 40, 38, 38, score.Colour);
+            Draw_Art_Text(&c, strcmp(kind, "fg") == 0 ? "FG" : "TD", 0, 0, 80, 80, 34, true, WHITE);
+            ok &= Save_Canvas_PNG(c, kit + "plays/" + kind + "-" + score.Name + ".png");
+        }
+    const struct {
+        const char* Name;
+        const char* Text;
+        ART_COLOUR Colour;
+        bool Outline;
+    } marks[8] = {{"+1green", "+1", Art_Colour(40, 150, 60), false},
+                  {"+1greenstroke", "+1", Art_Colour(40, 150, 60), true},
+                  {"-1red", "-1", Art_Colour(190, 40, 40), false},
+                  {"-1redstroke", "-1", Art_Colour(190, 40, 40), true},
+                  {"audible", "A", Art_Colour(40, 70, 160), false},
+                  {"question", "?", Art_Colour(90, 90, 96), false},
+                  {"+question", "+?", Art_Colour(90, 90, 96), false},
+                  {"questions", "??", Art_Colour(90, 90, 96), false}};
+    for (const auto& mark : marks) {
+        Start_Canvas(&c, 80, 80, CLEAR);
+        if (mark.Outline) {
+            agg::path_storage ring;
+            ring.move_to(6, 40);
+            ring.arc_to(34, 34, 0, false, true, 74, 40);
+            ring.arc_to(34, 34, 0, false, true, 6, 40);
+            Stroke_Art_Path(&c, ring, 5, mark.Colour);
+            Draw_Art_Text(&c, mark.Text, 0, 0, 80, 80, 36, true, mark.Colour);
+        } else {
+            Fill_Art_Ellipse(&c, 40, 40, 36, 36, mark.Colour);
+            Draw_Art_Text(&c, mark.Text, 0, 0, 80, 80, 36, true, WHITE);
+        }
+        ok &= Save_Canvas_PNG(c, kit + "plays/" + mark.Name + ".png");
+    }
+    return ok;
+}

@@ -1,0 +1,8 @@
+#pragma once
+// Team pictures: helmets (two facings) and logos in each franchise's colours,
+// the filler logo, and the pieces of the printable card kit.
+#include <string>
+
+int Write_Helmets(const std::string& root);
+int Write_Team_Logos(const std::string& root);
+int Write_Card_Kit_Pieces(const std::string& root);

@@ -1,0 +1,426 @@
+#include "tools/art/art_screens.h"
+
+#include "platform/agg_warnings.h"
+
+#include <cmath>
+#include <cstdio>
+
+const SKIN_PALETTE Skin_Palettes[3] = {
+    {"earth", Art_Colour(52, 70, 40), Art_Colour(24, 34, 20), Art_Colour(92, 64, 36),
+     Art_Colour(120, 150, 96), Art_Colour(255, 249, 69)},
+    {"fire", Art_Colour(250, 222, 196), Art_Colour(226, 168, 130), Art_Colour(205, 120, 70),
+     Art_Colour(238, 196, 160), Art_Colour(120, 30, 10)},
+    {"ice", Art_Colour(232, 242, 252), Art_Colour(176, 200, 228), Art_Colour(112, 150, 198),
+     Art_Colour(206, 222, 240), Art_Colour(20, 50, 100)},
+};
+
+namespace {
+constexpr int32_t VIEW_WIDTH = 1024;
+constexpr int32_t VIEW_HEIGHT = 676;
+
+// Design units (768 x 507) to the pictures' pixels.
+double DX(double x) {
+    return x * VIEW_WIDTH / 768.0;
+}
+double DY(double y) {
+    return y * VIEW_HEIGHT / 507.0;
+}
+
+// A small deterministic generator for the art's variety.
+uint32_t Next_Art_Number(uint32_t* state) {
+    uint32_t x = *state;
+    x ^= x << 13;
+    x ^= x >> 17;
+    x ^= x << 5;
+    *state = x;
+    return x;
+}
+
+const char* const NAV_LABELS[7] = {"Calendar", "Standings", "Finances", "Leaders",
+                                   "Games",    "Playoffs",  "Draft"};
+const int NAV_EDGES[8] = {27, 105, 194, 276, 350, 418, 496, 553};
+
+// The common ground of every view: the gradient, faint yard lines, the title
+// band and the row of navigation buttons.
+void Draw_View_Ground(ART_CANVAS* c, const SKIN_PALETTE& skin, const char* title) {
+    Fill_Art_Gradient(c, 0, 0, VIEW_WIDTH, VIEW_HEIGHT, skin.Top, skin.Bottom);
+    for (int i = 1; i < 12; ++i) {
+        const double x = i * VIEW_WIDTH / 12.0;
+        Fill_Art_Rect(c, x - 1, DY(70), x + 1, DY(460), Mix_Colours(skin.Line, skin.Top, 0.55));
+    }
+    Fill_Art_Rect(c, 0, DY(12), VIEW_WIDTH, DY(66), Mix_Colours(skin.Band, skin.Top, 0.25));
+    Fill_Art_Rect(c, 0, DY(66) - 2, VIEW_WIDTH, DY(66), skin.Line);
+    if (title != nullptr)
+        Draw_Art_Text(c, title, static_cast<int32_t>(DX(600)), static_cast<int32_t>(DY(14)),
+                      static_cast<int32_t>(DX(760)), static_cast<int32_t>(DY(64)), 22, true,
+                      Mix_Colours(skin.Ink, skin.Band, 0.35));
+    Fill_Art_Rect(c, DX(20), DY(462), DX(560), DY(497), Mix_Colours(skin.Band, skin.Bottom, 0.4));
+    for (int b = 0; b < 7; ++b) {
+        const double left = DX(NAV_EDGES[b]) + 3, right = DX(NAV_EDGES[b + 1]) - 3;
+        Fill_Art_Rounded_Rect(c, left, DY(466), right, DY(493), 8, skin.Band);
+        Stroke_Art_Rounded_Rect(c, left, DY(466), right, DY(493), 8, 2, skin.Line);
+        Draw_Art_Text(c, NAV_LABELS[b], static_cast<int32_t>(left), static_cast<int32_t>(DY(466)),
+                      static_cast<int32_t>(right), static_cast<int32_t>(DY(493)), 17, true,
+                      Art_Colour(255, 255, 255));
+    }
+}
+
+// A translucent panel for lists and tables.
+void Draw_Panel(ART_CANVAS* c, const SKIN_PALETTE& skin, double x1, double y1, double x2, double y2) {
+    ART_COLOUR fill = skin.Bottom;
+    fill.A = 150;
+    Fill_Art_Rounded_Rect(c, DX(x1), DY(y1), DX(x2), DY(y2), 10, fill);
+    Stroke_Art_Rounded_Rect(c, DX(x1), DY(y1), DX(x2), DY(y2), 10, 2, skin.Line);
+}
+
+void Draw_Football(ART_CANVAS* c, double cx, double cy, double length, ART_COLOUR leather, ART_COLOUR laces) {
+    Fill_Art_Ellipse(c, cx, cy, length / 2, length / 3.4, leather);
+    Fill_Art_Rect(c, cx - length / 5, cy - 2, cx + length / 5, cy + 2, laces);
+    for (int i = -2; i <= 2; ++i)
+        Fill_Art_Rect(c, cx + i * length / 12 - 1.5, cy - 7, cx + i * length / 12 + 1.5, cy + 7, laces);
+}
+
+void Draw_Trophy(ART_CANVAS* c, double cx, double top, double size, ART_COLOUR metal) {
+    agg::path_storage cup;
+    cup.move_to(cx - size * 0.35, top);
+    cup.line_to(cx + size * 0.35, top);
+    cup.line_to(cx + size * 0.2, top + size * 0.45);
+    cup.line_to(cx + size * 0.06, top + size * 0.55);
+    cup.line_to(cx + size * 0.06, top + size * 0.8);
+    cup.line_to(cx + size * 0.25, top + size * 0.9);
+    cup.line_to(cx - size * 0.25, top + size * 0.9);
+    cup.line_to(cx - size * 0.06, top + size * 0.8);
+    cup.line_to(cx - size * 0.06, top + size * 0.55);
+    cup.line_to(cx - size * 0.2, top + size * 0.45);
+    cup.close_polygon();
+    Fill_Art_Path(c, cup, metal);
+    Fill_Art_Rect(c, cx - size * 0.3, top + size * 0.9, cx + size * 0.3, top + size,
+                  Mix_Colours(metal, Art_Colour(0, 0, 0), 0.4));
+}
+
+int Save_View(ART_CANVAS* c, const std::string& folder, const char* name) {
+    return Save_Canvas_JPEG(*c, folder + name, 88);
+}
+
+int Write_View_Backgrounds(const std::string& folder, const SKIN_PALETTE& skin) {
+    int ok = 1;
+    ART_CANVAS c;
+    const ART_COLOUR gold = Art_Colour(226, 186, 60);
+
+    Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
+    Draw_View_Ground(&c, skin, "Standings");
+    for (int league = 0; league < 2; ++league)
+        Draw_Panel(&c, skin, 10, 70 + league * 195, 758, 258 + league * 195);
+    Fill_Art_Rect(&c, DX(300), DY(72), DX(720), DY(95), Mix_Colours(skin.Band, skin.Top, 0.2));
+    ok &= Save_View(&c, folder, "news/standing.jpg");
+
+    Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
+    Draw_View_Ground(&c, skin, "Finances");
+    Fill_Art_Rect(&c, DX(160), DY(72), DX(720), DY(94), Mix_Colours(skin.Band, skin.Top, 0.2));
+    Draw_Panel(&c, skin, 10, 96, 758, 455);
+    ok &= Save_View(&c, folder, "news/finance.jpg");
+
+    for (int wide = 0; wide < 2; ++wide) {
+        Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
+        Draw_View_Ground(&c, skin, "Leaders");
+        if (wide == 0) {
+            Draw_Panel(&c, skin, 110, 70, 380, 455);
+            Draw_Panel(&c, skin, 388, 70, 658, 455);
+        } else {
+            Draw_Panel(&c, skin, 20, 70, 748, 455);
+        }
+        ok &= Save_View(&c, folder, wide == 0 ? "news/leaders.jpg" : "news/leaders1.jpg");
+    }
+
+    Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
+    Draw_View_Ground(&c, skin, "Calendar");
+    for (int row = 0; row < 5; ++row)
+        for (int col = 0; col < 4; ++col)
+            Draw_Panel(&c, skin, 12 + col * 88, 104 + row * 70, 96 + col * 88, 170 + row * 70);
+    Draw_Panel(&c, skin, 368, 66, 758, 455);
+    ok &= Save_View(&c, folder, "news/calendar.jpg");
+
+    Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
+    Draw_View_Ground(&c, skin, "Draft");
+    for (int col = 0; col < 4; ++col)
+        Draw_Panel(&c, skin, 12 + col * 188, 70, 192 + col * 188, 455);
+    ok &= Save_View(&c, folder, "news/draft.jpg");
+
+    Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
+    Draw_View_Ground(&c, skin, "Playoffs");
+    for (int i = 0; i < 8; ++i) {
+        Fill_Art_Rect(&c, DX(150), DY(90 + i * 45), DX(240), DY(92 + i * 45), skin.Line);
+        Fill_Art_Rect(&c, DX(528), DY(90 + i * 45), DX(618), DY(92 + i * 45), skin.Line);
+    }
+    Draw_Trophy(&c, DX(384), DY(150), DY(170), gold);
+    ok &= Save_View(&c, folder, "news/playoffs.jpg");
+
+    for (int playing = 0; playing < 2; ++playing) {
+        Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
+        Draw_View_Ground(&c, skin, nullptr);
+        Draw_Panel(&c, skin, 4, 28, 257, 232);
+        Draw_Panel(&c, skin, 515, 28, 768, 232);
+        const ART_COLOUR turf = Art_Colour(46, 118, 52);
+        Fill_Art_Rect(&c, DX(262), DY(130), DX(506), DY(260), turf);
+        for (int yard = 0; yard <= 10; ++yard)
+            Fill_Art_Rect(&c, DX(262 + yard * 24.4) - 1, DY(130), DX(262 + yard * 24.4) + 1, DY(260),
+                          Art_Colour(230, 240, 230));
+        Draw_Panel(&c, skin, 11, 262, 758, playing ? 484 : 455);
+        ok &= Save_View(&c, folder, playing ? "news/pbp.jpg" : "news/games.jpg");
+    }
+
+    Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
+    Draw_View_Ground(&c, skin, "Hall of Fame");
+    for (int tab = 0; tab < 4; ++tab)
+        Draw_Panel(&c, skin, 15 + 172 * tab, 81, 187 + 172 * tab, 103);
+    Draw_Panel(&c, skin, 15, 110, 703, 455);
+    ok &= Save_View(&c, folder, "news/korhof.jpg");
+
+    const char* const champion_names[3] = {"news/divchamp.jpg", "news/conferen.jpg", "news/champs.jpg"};
+    const char* const champion_titles[3] = {"Division Champions", "Conference Champions", "League Champions"};
+    for (int level = 0; level < 3; ++level) {
+        Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, Art_Colour(250, 246, 232));
+        Fill_Art_Gradient(&c, 0, 0, VIEW_WIDTH, VIEW_HEIGHT, Art_Colour(252, 248, 236),
+                          Art_Colour(222, 212, 182));
+        Draw_Trophy(&c, VIEW_WIDTH / 2.0, 150, 260 + 40 * level, gold);
+        Draw_Art_Text(&c, champion_titles[level], 0, 30, VIEW_WIDTH, 120, 56, true, Art_Colour(90, 70, 30),
+                      "Times New Roman");
+        ok &= Save_View(&c, folder, champion_names[level]);
+    }
+
+    for (int wide = 0; wide < 2; ++wide) {
+        const int32_t width = wide ? 1200 : VIEW_WIDTH;
+        Start_Canvas(&c, width, VIEW_HEIGHT, skin.Bottom);
+        Fill_Art_Gradient(&c, 0, 0, width, VIEW_HEIGHT, Mix_Colours(skin.Top, skin.Band, 0.3), skin.Bottom);
+        Fill_Art_Rect(&c, 0, 420, width, VIEW_HEIGHT, Art_Colour(46, 110, 50));
+        for (int yard = 0; yard <= 12; ++yard)
+            Fill_Art_Rect(&c, yard * width / 12.0 - 2, 420, yard * width / 12.0 + 2, VIEW_HEIGHT,
+                          Art_Colour(236, 244, 236));
+        Draw_Football(&c, width / 2.0, 300, 240, Art_Colour(122, 66, 32), Art_Colour(248, 248, 248));
+        Draw_Art_Text(&c, "Football Korva", 0, 80, width, 200, 90, true,
+                      Mix_Colours(skin.Ink, skin.Band, 0.2));
+        ok &= Save_View(&c, folder, wide ? "news/startup_widescreen.jpg" : "news/startup.jpg");
+    }
+    return ok;
+}
+
+int Write_Bars_And_Boxes(const std::string& folder, const SKIN_PALETTE& skin) {
+    int ok = 1;
+    ART_CANVAS c;
+    // Drawn over the news ticker after its text, so clear but for a rim.
+    Start_Canvas(&c, 1024, 24, Art_Colour(0, 0, 0, 0));
+    Fill_Art_Rect(&c, 0, 0, 1024, 2, skin.Line);
+    Fill_Art_Rect(&c, 0, 22, 1024, 24, Mix_Colours(skin.Line, Art_Colour(0, 0, 0), 0.5));
+    ok &= Save_Canvas_PNG(c, folder + "news/newsbar.png");
+
+    Start_Canvas(&c, 380, 36, skin.Band);
+    Fill_Art_Gradient(&c, 0, 0, 380, 36, Mix_Colours(skin.Band, Art_Colour(255, 255, 255), 0.15),
+                      Mix_Colours(skin.Band, Art_Colour(0, 0, 0), 0.35));
+    Fill_Art_Rounded_Rect(&c, 4, 6, 78, 32, 6, Mix_Colours(skin.Band, Art_Colour(0, 0, 0), 0.5));
+    Fill_Art_Rounded_Rect(&c, 122, 6, 373, 32, 6, Mix_Colours(skin.Band, Art_Colour(0, 0, 0), 0.3));
+    ok &= Save_Canvas_PNG(c, folder + "news/bottombarleft.png");
+
+    Start_Canvas(&c, 64, 36, skin.Band);
+    Fill_Art_Gradient(&c, 0, 0, 64, 36, Mix_Colours(skin.Band, Art_Colour(255, 255, 255), 0.15),
+                      Mix_Colours(skin.Band, Art_Colour(0, 0, 0), 0.35));
+    ok &= Save_Canvas_PNG(c, folder + "news/bottombarright.png");
+
+    Start_Canvas(&c, 160, 40, Art_Colour(0, 0, 0, 0));
+    Fill_Art_Rounded_Rect(&c, 1, 1, 159, 39, 8, Mix_Colours(skin.Band, Art_Colour(0, 0, 0), 0.45));
+    Stroke_Art_Rounded_Rect(&c, 2, 2, 158, 38, 8, 2, skin.Line);
+    ok &= Save_Canvas_PNG(c, folder + "news/box.png");
+
+    Start_Canvas(&c, 40, 40, Art_Colour(0, 0, 0, 0));
+    Fill_Art_Ellipse(&c, 20, 20, 19, 19, Mix_Colours(skin.Band, Art_Colour(120, 20, 20), 0.6));
+    ok &= Save_Canvas_PNG(c, folder + "news/seed.png");
+
+    for (int stars = 0; stars <= 5; ++stars) {
+        Start_Canvas(&c, 110, 22, Art_Colour(0, 0, 0, 0));
+        for (int k = 0; k < 5; ++k) {
+            agg::path_storage star;
+            Add_Art_Star(star, 11 + 22 * k, 11.5, 10, 4.2);
+            if (k < stars)
+                Fill_Art_Path(&c, star, Art_Colour(240, 196, 40));
+            else
+                Stroke_Art_Path(&c, star, 1.2, Art_Colour(150, 150, 150));
+        }
+        char name[64];
+        snprintf(name, sizeof name, "dialogs/matchup/stars_%d.png", stars);
+        ok &= Save_Canvas_PNG(c, folder + name);
+    }
+    Start_Canvas(&c, 400, 40, skin.Band);
+    Fill_Art_Gradient(&c, 0, 0, 400, 40, skin.Band, Mix_Colours(skin.Band, Art_Colour(0, 0, 0), 0.4));
+    Draw_Art_Text(&c, "Watch Games", 0, 0, 400, 40, 22, true, Art_Colour(255, 255, 255));
+    ok &= Save_Canvas_PNG(c, folder + "dialogs/matchup/matchupbar.png");
+    return ok;
+}
+
+// A portrait: head, hair, suit and tie in shades drawn from `seed`.
+void Draw_Face(ART_CANVAS* c, uint32_t seed, const SKIN_PALETTE& skin) {
+    uint32_t state = seed * 2654435761u + 12345u;
+    const ART_COLOUR tones[5] = {Art_Colour(241, 204, 170), Art_Colour(224, 172, 126),
+                                 Art_Colour(190, 134, 90), Art_Colour(141, 92, 58), Art_Colour(98, 64, 42)};
+    const ART_COLOUR hairs[5] = {Art_Colour(30, 24, 20), Art_Colour(96, 64, 36), Art_Colour(180, 150, 90),
+                                 Art_Colour(150, 150, 150), Art_Colour(70, 40, 24)};
+    const ART_COLOUR suits[4] = {Art_Colour(40, 44, 60), Art_Colour(70, 70, 74), Art_Colour(36, 56, 96),
+                                 Art_Colour(90, 60, 40)};
+    const ART_COLOUR tone = tones[Next_Art_Number(&state) % 5];
+    const ART_COLOUR hair = hairs[Next_Art_Number(&state) % 5];
+    const ART_COLOUR suit = suits[Next_Art_Number(&state) % 4];
+    const ART_COLOUR tie = Art_Colour(static_cast<int>(Next_Art_Number(&state) % 200 + 40),
+                                      static_cast<int>(Next_Art_Number(&state) % 120 + 20), 40);
+    Fill_Art_Gradient(c, 0, 0, 120, 150, Mix_Colours(skin.Top, Art_Colour(255, 255, 255), 0.3), skin.Band);
+    Fill_Art_Ellipse(c, 60, 160, 58, 48, suit);
+    Fill_Art_Rect(c, 52, 100, 68, 125, tone);
+    agg::path_storage shirt = Art_Polygon({44, 116, 76, 116, 60, 150});
+    Fill_Art_Path(c, shirt, Art_Colour(245, 245, 245));
+    Fill_Art_Rect(c, 57, 118, 63, 150, tie);
+    const double head_w = 26 + Next_Art_Number(&state) % 6;
+    Fill_Art_Ellipse(c, 60, 70, head_w, 34, tone);
+    Fill_Art_Ellipse(c, 60, 46 - Next_Art_Number(&state) % 4, head_w + 1, 16, hair);
+    Fill_Art_Ellipse(c, 50, 68, 3, 3.5, Art_Colour(40, 30, 30));
+    Fill_Art_Ellipse(c, 70, 68, 3, 3.5, Art_Colour(40, 30, 30));
+    Fill_Art_Rect(c, 52, 88, 68, 91, Mix_Colours(tone, Art_Colour(120, 40, 40), 0.5));
+}
+
+int Write_Dialog_Pictures(const std::string& folder, const SKIN_PALETTE& skin) {
+    int ok = 1;
+    ART_CANVAS c;
+    char name[96];
+    for (int i = 0; i < 45; ++i) {
+        Start_Canvas(&c, 120, 150, skin.Top);
+        Draw_Face(&c, static_cast<uint32_t>(i + 1), skin);
+        snprintf(name, sizeof name, "dialogs/faces/gm%d.jpg", i);
+        ok &= Save_Canvas_JPEG(c, folder + name, 90);
+    }
+    for (int i = 0; i < 21; ++i) {
+        Start_Canvas(&c, 120, 150, skin.Top);
+        Draw_Face(&c, static_cast<uint32_t>(1000 + i), skin);
+        snprintf(name, sizeof name, "dialogs/faces/agent%d.jpg", i);
+        ok &= Save_Canvas_JPEG(c, folder + name, 90);
+    }
+
+    Start_Canvas(&c, 320, 200, skin.Top);
+    Fill_Art_Gradient(&c, 0, 0, 320, 200, skin.Top, skin.Bottom);
+    Fill_Art_Rounded_Rect(&c, 40, 90, 170, 130, 18, Art_Colour(224, 172, 126));
+    Fill_Art_Rounded_Rect(&c, 150, 90, 280, 130, 18, Art_Colour(190, 134, 90));
+    Fill_Art_Rect(&c, 0, 92, 60, 128, Art_Colour(40, 44, 60));
+    Fill_Art_Rect(&c, 260, 92, 320, 128, Art_Colour(70, 70, 74));
+    ok &= Save_Canvas_JPEG(c, folder + "dialogs/misc/negotiate.jpg", 90);
+
+    const char* const stands[3] = {"dialogs/misc/beverage.jpg", "dialogs/misc/food.jpg",
+                                   "dialogs/misc/souvenir.jpg"};
+    for (int kind = 0; kind < 3; ++kind) {
+        Start_Canvas(&c, 160, 120, skin.Top);
+        Fill_Art_Gradient(&c, 0, 0, 160, 120, skin.Top, skin.Bottom);
+        if (kind == 0) {
+            agg::path_storage cup = Art_Polygon({55, 25, 105, 25, 96, 105, 64, 105});
+            Fill_Art_Path(&c, cup, Art_Colour(200, 40, 40));
+            Fill_Art_Rect(&c, 52, 20, 108, 28, Art_Colour(240, 240, 240));
+            Fill_Art_Rect(&c, 86, 4, 90, 24, Art_Colour(250, 250, 250));
+        } else if (kind == 1) {
+            Fill_Art_Rounded_Rect(&c, 25, 55, 135, 85, 15, Art_Colour(214, 168, 92));
+            Fill_Art_Rounded_Rect(&c, 30, 62, 130, 78, 8, Art_Colour(150, 60, 40));
+            Stroke_Art_Rounded_Rect(&c, 40, 66, 120, 74, 4, 2, Art_Colour(240, 200, 40));
+        } else {
+            agg::path_storage pennant = Art_Polygon({30, 30, 140, 60, 30, 90});
+            Fill_Art_Path(&c, pennant, skin.Band);
+            Fill_Art_Rect(&c, 24, 24, 30, 110, Art_Colour(120, 90, 50));
+        }
+        ok &= Save_Canvas_JPEG(c, folder + stands[kind], 90);
+    }
+
+    for (int version = 0; version < 2; ++version) {
+        Start_Canvas(&c, 400, 240, skin.Top);
+        Fill_Art_Gradient(&c, 0, 0, 400, 240, Mix_Colours(skin.Top, skin.Band, 0.4), skin.Bottom);
+        Draw_Football(&c, 200, 150, 130, Art_Colour(122, 66, 32), Art_Colour(248, 248, 248));
+        Draw_Art_Text(&c, version == 0 ? "Football Korva" : "A new version is ready", 0, 10, 400, 90, 36,
+                      true, skin.Ink);
+        ok &= Save_Canvas_JPEG(
+            c, folder + (version == 0 ? "dialogs/splash/korva.jpg" : "dialogs/splash/newversion.jpg"), 90);
+    }
+
+    // Scouting report backgrounds, 588 x 419 like the report's design frame.
+    const char* const reports[4] = {"dialogs/scouting/scouting-qb.jpg", "dialogs/scouting/scouting-skill.jpg",
+                                    "dialogs/scouting/scouting-defense.jpg",
+                                    "dialogs/scouting/scouting-ol.jpg"};
+    for (int kind = 0; kind < 4; ++kind) {
+        Start_Canvas(&c, 588, 419, skin.Bottom);
+        Fill_Art_Gradient(&c, 0, 0, 588, 419, Mix_Colours(skin.Top, skin.Band, 0.15 * kind), skin.Bottom);
+        Fill_Art_Rect(&c, 0, 0, 588, 33, skin.Band);
+        ART_COLOUR panel = skin.Bottom;
+        panel.A = 160;
+        Fill_Art_Rounded_Rect(&c, 8, 40, 186, 190, 8, panel);
+        Fill_Art_Rounded_Rect(&c, 194, 40, 580, 190, 8, panel);
+        Fill_Art_Rounded_Rect(&c, 8, 196, 580, 411, 8, panel);
+        ok &= Save_Canvas_JPEG(c, folder + reports[kind], 88);
+    }
+    return ok;
+}
+
+// Weather icons, 48 x 48 with a clear background.
+void Draw_Cloud(ART_CANVAS* c, ART_COLOUR colour) {
+    Fill_Art_Ellipse(c, 18, 22, 10, 8, colour);
+    Fill_Art_Ellipse(c, 28, 18, 11, 10, colour);
+    Fill_Art_Ellipse(c, 35, 24, 9, 7, colour);
+    Fill_Art_Rect(c, 12, 22, 40, 30, colour);
+}
+
+int Write_Weather_Icons(const std::string& folder) {
+    const char* const words[8] = {"clouds", "flurries", "mixed", "rain", "sleet", "snow", "storms", "sunny"};
+    int ok = 1;
+    for (int kind = 0; kind < 8; ++kind) {
+        ART_CANVAS c;
+        Start_Canvas(&c, 48, 48, Art_Colour(0, 0, 0, 0));
+        const ART_COLOUR cloud = kind == 6 ? Art_Colour(110, 110, 120) : Art_Colour(220, 224, 232);
+        if (kind == 7) {
+            for (int ray = 0; ray < 8; ++ray) {
+                agg::path_storage beam;
+                const double a = ray * M_PI / 4;
+                beam.move_to(24 + 13 * cos(a), 24 + 13 * sin(a));
+                beam.line_to(24 + 21 * cos(a), 24 + 21 * sin(a));
+                Stroke_Art_Path(&c, beam, 3, Art_Colour(250, 200, 40));
+            }
+            Fill_Art_Ellipse(&c, 24, 24, 10, 10, Art_Colour(252, 220, 60));
+        } else {
+            Draw_Cloud(&c, cloud);
+        }
+        for (int k = 0; k < 3 && kind != 0 && kind != 7; ++k) {
+            const double x = 16 + 8 * k, y = 38;
+            const bool flake = kind == 1 || kind == 5 || (kind == 2 && k == 1);
+            if (kind == 6 && k == 1) {
+                agg::path_storage bolt = Art_Polygon({26, 30, 20, 40, 25, 40, 21, 47, 31, 36, 26, 36});
+                Fill_Art_Path(&c, bolt, Art_Colour(250, 210, 40));
+            } else if (flake) {
+                Fill_Art_Ellipse(&c, x, y, kind == 1 ? 1.8 : 2.6, kind == 1 ? 1.8 : 2.6,
+                                 Art_Colour(255, 255, 255));
+            } else {
+                agg::path_storage drop;
+                drop.move_to(x + 2, y - 5);
+                drop.line_to(x - 1, y + 4);
+                Stroke_Art_Path(&c, drop, kind == 4 ? 3.0 : 2.0,
+                                kind == 4 ? Art_Colour(190, 220, 240) : Art_Colour(70, 130, 220));
+            }
+        }
+        ok &= Save_Canvas_PNG(c, folder + "news/weather/" + words[kind] + ".png");
+    }
+    return ok;
+}
+} // namespace
+
+int Write_Skin_Pictures(const std::string& root, const SKIN_PALETTE& skin) {
+    const std::string folder = root + "skins/" + skin.Name + "/";
+    return Write_View_Backgrounds(folder, skin) & Write_Bars_And_Boxes(folder, skin) &
+           Write_Dialog_Pictures(folder, skin) & Write_Weather_Icons(folder);
+}
+
+void Draw_Pattern_Picture(ART_CANVAS* canvas) {
+    Start_Canvas(canvas, 124, 87, Art_Colour(206, 198, 178));
+    for (int stripe = -4; stripe < 10; ++stripe) {
+        agg::path_storage band = Art_Polygon(
+            {stripe * 24.0, 0, stripe * 24.0 + 12, 0, stripe * 24.0 + 99, 87, stripe * 24.0 + 87, 87});
+        Fill_Art_Path(canvas, band, Art_Colour(198, 189, 168));
+    }
+    Draw_Football(canvas, 31, 22, 34, Art_Colour(168, 140, 110), Art_Colour(226, 220, 204));
+    Draw_Football(canvas, 93, 65, 34, Art_Colour(168, 140, 110), Art_Colour(226, 220, 204));
+}

@@ -1,0 +1,8 @@
+#pragma once
+// The user team's logo in the main window's bottom-right corner, above the bars.
+#include "platform/drawing_surface.h"
+
+// Where the logo was last drawn (window pixels).
+extern RECT_AREA Team_Logo_Rect;
+
+void Draw_Main_Window_Team_Logo(DEVICE_CONTEXT* dc);

@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "app/command_line_flags.h"
+#include "app/dib_sections.h"
+#include "app/vector_paths.h"
+#include "platform/debugger.h"
+#include "support/debug_log.h"
+
+namespace {
+class Paths : public testing::Test {
+  protected:
+    void SetUp() override {
+        Resize_Drawing_Surface(&surface_, 160, 60);
+        std::fill(surface_.Pixels.begin(), surface_.Pixels.end(), 0xFFFFFFFFu);
+        Attach_Device_Context(&dc_, &surface_);
+        Clear_Debug_Log();
+    }
+    void TearDown() override { Free_Path_Collection(&paths_); }
+    uint32_t At(int32_t x, int32_t y) const { return Get_Surface_Pixel(&surface_, x, y); }
+    void Add_Box(double x1, double y1, double x2, double y2) {
+        start_new_path(&paths_, 0);
+        paths_.Vertices.move_to(x1, y1);
+        paths_.Vertices.line_to(x2, y1);
+        paths_.Vertices.line_to(x2, y2);
+        paths_.Vertices.line_to(x1, y2);
+        paths_.Vertices.close_polygon();
+    }
+    DRAWING_SURFACE surface_{};
+    DEVICE_CONTEXT dc_{};
+    PATH_COLLECTION paths_;
+};
+} // namespace
+
+TEST_F(Paths, TablesGrowByThirtyTwoAndAnEmptyPathIsNotStartedTwice) {
+    std::string trace;
+    Capture_Debugger_Output(&trace);
+    Command_Line_Flags |= DTXT_AGG;
+    for (int i = 0; i < 40; ++i) {
+        start_new_path(&paths_, 0);
+        paths_.Vertices.move_to(i, 0);
+        paths_.Vertices.line_to(i, 10);
+    }
+    Command_Line_Flags &= ~DTXT_AGG;
+    Capture_Debugger_Output(nullptr);
+    EXPECT_EQ(paths_.Count, 40);
+    EXPECT_EQ(paths_.Capacity, 64);
+    EXPECT_NE(trace.find("Increasing paths from 0 to 32"), std::string::npos);
+    EXPECT_NE(trace.find("Increasing paths from 32 to 64"), std::string::npos);
+    EXPECT_EQ(paths_.Attributes[39].Serial, 39);
+    EXPECT_EQ(paths_.Attributes[39].Line_Cap, PATH_CAP_ROUND);
+
+    const uint16_t serial = start_new_path(&paths_, 0);
+    EXPECT_EQ(start_new_path(&paths_, 0), serial) << "a path without vertices is not followed by another";
+    EXPECT_EQ(paths_.Count, 41);
+}
+
+TEST_F(Paths, ALaterPathCanTakeTheAttributesOfAnEarlierOne) {
+    Add_Box(0, 0, 10, 10);
+    Set_Path_Colour(&paths_, Make_Path_Colour(1, 2, 3));
+    Set_Path_Flags(&paths_, PATH_FILL);
+    Add_Box(20, 0, 30, 10);
+    paths_.Width_Scale = 2;
+    Set_Path_Width(&paths_, 3);
+    Set_Path_Flags(&paths_, PATH_STROKE);
+    EXPECT_EQ(Get_Newest_Path(&paths_)->Stroke_Width, 6.0) << "widths take the collection's scale";
+    const uint16_t serial = start_new_path(&paths_, -2);
+    EXPECT_EQ(Get_Newest_Path(&paths_)->Colour, Make_Path_Colour(1, 2, 3))
+        << "the second path back that has flags";
+    EXPECT_EQ(Get_Newest_Path(&paths_)->Serial, serial);
+    paths_.Override_Flag = 1;
+    paths_.Override_Colour = Make_Path_Colour(9, 9, 9);
+    Set_Path_Colour(&paths_, Make_Path_Colour(1, 1, 1));
+    EXPECT_EQ(Get_Newest_Path(&paths_)->Colour, Make_Path_Colour(9, 9, 9));
+}
+
+TEST_F(Paths, AFilledBoxMatchesItsReferenceImageExactlyOnPixelEdges) {
+    Add_Box(10, 10, 30, 20);
+    Set_Path_Colour(&paths_, Make_Path_Colour(200, 0, 0));
+    Set_Path_Flags(&paths_, PATH_FILL);
+    paths_.Window_Right = 40;
+    paths_.Window_Bottom = 30;
+    ASSERT_EQ(Render_Paths(&dc_, &paths_, 0, 0, 40, 30, 0), 1);
+    // The reference: the box's pixels red, all others untouched.
+    for (int32_t y = 0; y < 30; ++y)
+        for (int32_t x = 0; x < 40; ++x) {
+            const bool inside = x >= 10 && x < 30 && y >= 10 && y < 20;
+            ASSERT_EQ(At(x, y), inside ? 0xFFC80000u : 0xFFFFFFFFu) << x << "," << y;
+        }
+}
+
+TEST_F(Paths, ACircleIsSolidInsideUntouchedOutsideAndSmoothOnItsEdge) {
+    start_new_path(&paths_, 0);
+    Add_Circle_To_Path(&paths_.Vertices, 12, 30, 30);
+    Set_Path_Colour(&paths_, Make_Path_Colour(0, 0, 0, 128));
+    Set_Path_Flags(&paths_, PATH_FILL);
+    paths_.Window_Right = 60;
+    paths_.Window_Bottom = 60;
+    Render_Paths(&dc_, &paths_, 0, 0, 60, 60, 0);
+    int partial = 0;
+    for (int32_t y = 0; y < 60; ++y)
+        for (int32_t x = 0; x < 60; ++x) {
+            const double d = std::hypot(x + 0.5 - 30, y + 0.5 - 30);
+            const uint32_t grey = At(x, y) & 0xFF;
+            if (d < 11)
+                ASSERT_NEAR(grey, 127u, 1u) << "half-transparent black over white";
+            else if (d > 13)
+                ASSERT_EQ(grey, 255u);
+            else
+                partial += grey > 128 && grey < 254;
+        }
+    EXPECT_GT(partial, 20) << "anti-aliased rim";
+}
+
+TEST_F(Paths, ThePathWindowMapsOntoTheOutputArea) {
+    // The timeline cell: window (-2, -2, 136, 28) at 138 x 29 puts x 0 at pixel 2.
+    start_new_path(&paths_, 0);
+    paths_.Vertices.move_to(13, 0);
+    paths_.Vertices.line_to(134, 0);
+    paths_.Vertices.line_to(121, 26);
+    paths_.Vertices.line_to(0, 26);
+    paths_.Vertices.close_polygon();
+    Set_Path_Colour(&paths_, Make_Path_Colour(255, 255, 0));
+    Set_Path_Width(&paths_, 3);
+    Set_Path_Flags(&paths_, PATH_STROKE);
+    paths_.Window_Left = -2;
+    paths_.Window_Top = -2;
+    paths_.Window_Right = 136;
+    paths_.Window_Bottom = 28;
+    Render_Paths(&dc_, &paths_, 10, 10, 138, 29, 0);
+    // 138 pixels for 138 units across, 29 for 30 down: y 26 lands at 28 x 29 / 30.
+    EXPECT_EQ(At(10 + 2 + 30, 10 + 27), 0xFFFFFF00u) << "the bottom edge";
+    EXPECT_EQ(At(10 + 1, 10 + 14), 0xFFFFFFFFu) << "left of x 0 (pixel 2) stays clear";
+    EXPECT_NE(At(10 + 3, 10 + 20), 0xFFFFFFFFu) << "the left edge starts at pixel 2";
+    EXPECT_EQ(At(10 + 70, 10 + 14), 0xFFFFFFFFu) << "inside the frame stays clear";
+
+    // With the orientation flag y grows upward.
+    Free_Path_Collection(&paths_);
+    paths_ = PATH_COLLECTION{};
+    Add_Box(0, 0, 10, 5);
+    Set_Path_Colour(&paths_, Make_Path_Colour(0, 0, 255));
+    Set_Path_Flags(&paths_, PATH_FILL);
+    paths_.Window_Right = 10;
+    paths_.Window_Bottom = 10;
+    paths_.Orientation = 1;
+    std::fill(surface_.Pixels.begin(), surface_.Pixels.end(), 0xFFFFFFFFu);
+    Render_Paths(&dc_, &paths_, 0, 0, 10, 10, 0);
+    EXPECT_EQ(At(5, 8), 0xFF0000FFu) << "the lower half";
+    EXPECT_EQ(At(5, 2), 0xFFFFFFFFu);
+}
+
+TEST_F(Paths, EffectsRefuseChangedFilledOrEmptyPathsAndReplaceTheRest) {
+    start_new_path(&paths_, 0);
+    paths_.Vertices.move_to(5, 5);
+    paths_.Vertices.line_to(105, 5);
+    Set_Path_Width(&paths_, 4);
+    Set_Path_Colour(&paths_, Make_Path_Colour(0, 128, 0));
+    Set_Path_Flags(&paths_, PATH_STROKE);
+    ASSERT_EQ(Dot_Current_Path(&paths_, 1.0, 2.5), 1);
+    EXPECT_NE(paths_.Attributes[0].Flags & PATH_REPLACED, 0u);
+    EXPECT_EQ(Get_Newest_Path(&paths_)->Flags, PATH_FILL);
+    EXPECT_EQ(Dot_Current_Path(&paths_, 1.0, 2.5), 0) << "the dots are a filled shape";
+    EXPECT_EQ(Count_Debug_Lines("Trying to dot a filled shape!"), 1);
+    paths_.Window_Right = 110;
+    paths_.Window_Bottom = 10;
+    paths_.Window_Top = 0;
+    Render_Paths(&dc_, &paths_, 0, 0, 110, 10, 0);
+    EXPECT_EQ(At(5, 5) & 0xFF00, 0x8000u) << "a dot at the start";
+    EXPECT_EQ(At(10, 5), 0xFFFFFFFFu) << "and a gap after it";
+
+    start_new_path(&paths_, 0);
+    paths_.Vertices.move_to(5, 5);
+    Set_Path_Width(&paths_, 2);
+    Set_Path_Flags(&paths_, PATH_STROKE);
+    EXPECT_EQ(Dot_Current_Path(&paths_, 1, 2), 0);
+    EXPECT_EQ(Count_Debug_Lines("Invalid path length for dots: 0.000000"), 1);
+
+    start_new_path(&paths_, 0);
+    paths_.Vertices.move_to(5, 30);
+    paths_.Vertices.line_to(150, 30);
+    Set_Path_Width(&paths_, 2);
+    Set_Path_Colour(&paths_, Make_Path_Colour(0, 0, 0));
+    Set_Path_Flags(&paths_, PATH_STROKE);
+    ASSERT_EQ(Squiggle_Current_Path(&paths_, 10, 4, 1), 1);
+    EXPECT_EQ(Squiggle_Current_Path(&paths_, 10, 4, 1), 1) << "the wave itself may be squiggled again";
+    const int32_t wave = paths_.Count - 2;
+    EXPECT_EQ(paths_.Attributes[static_cast<size_t>(wave)].Inner_Join, PATH_INNER_JOIN_ROUND);
+    EXPECT_EQ(Squiggle_Current_Path(&paths_, 10, 4, 1), 1);
+    paths_.Attributes[static_cast<size_t>(paths_.Count - 1)].Flags |= PATH_REPLACED;
+    EXPECT_EQ(Squiggle_Current_Path(&paths_, 10, 4, 1), 0);
+    EXPECT_EQ(Count_Debug_Lines("Trying to squiggle an already squiggled path!"), 1);
+}
+
+TEST_F(Paths, AnInsanePathIsSkippedAndAShadowFallsDownAndRight) {
+    start_new_path(&paths_, 0);
+    paths_.Vertices.move_to(0, 0);
+    paths_.Vertices.line_to(200000, 0);
+    Set_Path_Flags(&paths_, PATH_STROKE);
+    Add_Box(20, 10, 40, 30);
+    Set_Path_Colour(&paths_, Make_Path_Colour(255, 0, 0));
+    Set_Path_Flags(&paths_, PATH_FILL);
+    paths_.Window_Right = 60;
+    paths_.Window_Bottom = 50;
+    paths_.Shadow_Size = 9;
+    Render_Paths(&dc_, &paths_, 0, 0, 60, 50, 0);
+    EXPECT_EQ(Count_Debug_Lines("Path length is insane: 200000.000000"), 1);
+    EXPECT_EQ(At(30, 20), 0xFFFF0000u);
+    EXPECT_LT(At(42, 32) & 0xFF, 250u) << "the shadow darkens below and right of the box";
+    EXPECT_EQ(At(15, 5), 0xFFFFFFFFu);
+}

@@ -1,0 +1,319 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "database/cities.h"
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/playoff_bracket.h"
+#include "database/random_numbers.h"
+#include "database/settings.h"
+#include "database/standings.h"
+#include "database/team_finances.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "engine/pregame_setup.h"
+#include "frontoffice/fan_support.h"
+#include "frontoffice/finance_stats.h"
+#include "frontoffice/game_finances.h"
+#include "frontoffice/initial_contracts.h"
+#include "frontoffice/league_finances.h"
+#include "frontoffice/league_revenue.h"
+#include "frontoffice/money.h"
+#include "frontoffice/team_revenue.h"
+#include "season/cap_room_average.h"
+#include "support/test_league.h"
+#include "support/test_markets.h"
+
+namespace {
+constexpr int32_t SEASON_WEEKS = 16;
+
+// The test league with markets, in Owner Mode, its finances set up as a new
+// game sets them.
+void Build_Finance_League() {
+    Build_Test_League();
+    Give_Test_League_Markets();
+    Set_User_Preference(OWNER_MODE, 1);
+    Universe.Season_Length = SEASON_WEEKS;
+    Seed_Random_Numbers(1414);
+    Init_League_Finances();
+}
+
+int32_t Stat(int32_t team, int32_t n) {
+    return Get_Team_Financial_Stat(team, n);
+}
+
+// A played game between home and visitor: the two team bytes and the crowd
+// the engine's pre-game step would have let in.
+GAME_RECORD* Stage_Game(int32_t index, int32_t home, int32_t visitor) {
+    GAME_RECORD* game = &Universe.Games[index];
+    memset(game, 0, sizeof *game);
+    game->Team[0] = static_cast<uint8_t>(visitor);
+    game->Team[1] = static_cast<uint8_t>(home);
+    game->Season_Year = static_cast<uint16_t>(Get_Current_Year());
+    game->Attendance = Get_Game_Attendance(game);
+    return game;
+}
+} // namespace
+
+TEST(MoneyOperations, BaseCashMoneyStepsAndTheStandardTicket) {
+    Build_Test_League();
+    EXPECT_EQ(Get_Base_Cash(), 26025000);
+    EXPECT_EQ(Get_Standard_Ticket_Price(), 5000) << "the $50 ticket, in cents";
+    EXPECT_EQ(Get_Money_Step(1000), 100);
+    EXPECT_EQ(Get_Money_Step(1501), 200);
+    EXPECT_EQ(Get_Money_Step(250), 25);
+    EXPECT_EQ(Get_Money_Step(16), 2);
+    EXPECT_EQ(Get_Money_Step(15), 1);
+    EXPECT_EQ(Round_To_Money_Step(5049), 5000);
+    EXPECT_EQ(Round_To_Money_Step(5050), 5100);
+    Universe.Header.Universe_Stats[INFLATION_FACTOR] = 2000;
+    EXPECT_EQ(Get_Base_Cash(), 52050000);
+    EXPECT_EQ(Get_Standard_Ticket_Price(), 10000);
+}
+
+TEST(LeagueRevenue, SharedRevenuePerWeekAgainstTheLeaguesWealth) {
+    Build_Test_League();
+    // General Manager Mode: neutral wealth.
+    EXPECT_EQ(Update_League_Wealth_Factor(), 1000);
+    EXPECT_EQ(Compute_Shared_Revenue_Per_Game(), 208200000 / 16 + 370000);
+    EXPECT_EQ(Get_Universe_Stat(SHARED_REVENUE_PER_GAME), 13382500);
+
+    Set_User_Preference(OWNER_MODE, 1);
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        Set_Team_Financial_Stat(team, FINANCE_CASH, 2 * Get_Base_Cash());
+    EXPECT_EQ(Compute_Shared_Revenue_Per_Game(), 6691250) << "twice as rich a league shares half";
+    EXPECT_EQ(Get_Universe_Stat(LEAGUE_WEALTH_FACTOR), 2000);
+    Universe.Header.Universe_Stats[LEAGUE_REVENUE_PERCENT] = 10;
+    EXPECT_EQ(Compute_Shared_Revenue_Per_Game(), 7360375);
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        Set_Team_Financial_Stat(team, FINANCE_CASH, 10 * Get_Base_Cash());
+    EXPECT_EQ(Update_League_Wealth_Factor(), MAX_WEALTH_FACTOR);
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        Set_Team_Financial_Stat(team, FINANCE_CASH, -Get_Base_Cash());
+    EXPECT_EQ(Update_League_Wealth_Factor(), MIN_WEALTH_FACTOR);
+
+    Universe.Season_Length = 17;
+    Set_User_Preference(CURRENT_WEEK, 17);
+    const int32_t share = Get_Universe_Stat(SHARED_REVENUE_PER_GAME);
+    const int32_t cash = Stat(5, FINANCE_CASH);
+    Pay_Shared_Revenue();
+    EXPECT_EQ(Stat(5, FINANCE_CASH), cash + share);
+    EXPECT_EQ(Stat(5, FINANCE_SHARED_REVENUE_WEEK), share);
+    EXPECT_EQ(Stat(5, FINANCE_SHARED_REVENUE), share);
+    Set_User_Preference(CURRENT_WEEK, 18);
+    Pay_Shared_Revenue();
+    EXPECT_EQ(Stat(5, FINANCE_CASH), cash + share) << "no shared revenue in the playoffs";
+}
+
+TEST(TeamRevenue, DividendAtPlusAndMinusTheBaseCash) {
+    Build_Finance_League();
+    // The most valuable franchise, whose value outweighs the base cash.
+    int32_t team = 0;
+    for (int32_t other = 1; other < TEST_LEAGUE_TEAMS; ++other)
+        if (Compute_Franchise_Value(other) > Compute_Franchise_Value(team)) team = other;
+    const int64_t value = Compute_Franchise_Value(team);
+    const int64_t base = Get_Base_Cash();
+    ASSERT_LE(base, 20 * value) << "the base cash is not rich enough to raise the dividend";
+    const int64_t full = (20 * value + 30 * 1457400) / 16;
+    Set_Team_Financial_Stat(team, FINANCE_CASH, static_cast<int32_t>(base));
+    EXPECT_EQ(Get_Owner_Dividend_Per_Game(team), full);
+    Set_Team_Financial_Stat(team, FINANCE_CASH, static_cast<int32_t>(-base));
+    EXPECT_EQ(Get_Owner_Dividend_Per_Game(team), (full + 5) / 10) << "10 % at minus the base cash";
+    Universe.Header.Universe_Stats[GAMES_PER_SEASON] = 0;
+    EXPECT_EQ(Get_Owner_Dividend_Per_Game(team), 0) << "a season without games pays nothing per game";
+}
+
+TEST(GameFinances, TicketPriceReactionAroundTheFiftyDollarTicket) {
+    Build_Finance_League();
+    constexpr int32_t team = 2;
+    const int32_t city = Get_Team_Stat(team, TEAM_STAT_HOME_CITY);
+    Set_City_Stat(city, 3, 25000);
+    Set_Team_Financial_Stat(team, FINANCE_TICKET_PRICE, 5000);
+    Set_Team_Financial_Stat(team, FINANCE_FAN_LOYALTY, 1000);
+    for (int32_t game = 0; game < 50; ++game)
+        Update_Fan_Loyalty_For_Ticket_Price(team);
+    EXPECT_EQ(Stat(team, FINANCE_FAN_LOYALTY), 1000) << "the standard ticket at standard income";
+    Set_Team_Financial_Stat(team, FINANCE_TICKET_PRICE, 10000);
+    for (int32_t game = 0; game < 50; ++game)
+        Update_Fan_Loyalty_For_Ticket_Price(team);
+    EXPECT_EQ(Stat(team, FINANCE_FAN_LOYALTY), 950) << "double the price loses a point every game";
+}
+
+TEST(GameFinances, ConcessionsPricedAtOneAndThreeQuartersOfTheirScaleSellNothing) {
+    Build_Finance_League();
+    constexpr int32_t home = 4;
+    GAME_RECORD* game = Stage_Game(0, home, 5);
+    ASSERT_GT(game->Attendance, 0);
+    const int32_t level = Estimate_Team_Revenue(home);
+    const int32_t ticket = Stat(home, FINANCE_TICKET_PRICE);
+    const int32_t demand = level / 10 > level - ticket / 2 ? level / 10 : level - ticket / 2;
+    const int32_t scale = demand / 5;
+    ASSERT_GT(scale, 0);
+    // The beverage price at 1.75 times the beverage scale, the smallest that
+    // reaches it.
+    Set_Team_Financial_Stat(home, FINANCE_BEVERAGES, (scale * 1750 + 999) / 1000);
+    const int32_t profit = Compute_Concession_Sales(home, game);
+    EXPECT_EQ(Stat(home, FINANCE_BEVERAGES + CONCESSION_GAME_PROFIT), 0);
+    EXPECT_GT(Stat(home, FINANCE_FOOD + CONCESSION_GAME_PROFIT), 0) << "food at its automatic price sells";
+    EXPECT_EQ(profit, Stat(home, FINANCE_FOOD + CONCESSION_GAME_PROFIT) +
+                          Stat(home, FINANCE_SOUVENIRS + CONCESSION_GAME_PROFIT));
+    EXPECT_EQ(Stat(home, FINANCE_FOOD + CONCESSION_SEASON_PROFIT),
+              Stat(home, FINANCE_FOOD + CONCESSION_GAME_PROFIT));
+}
+
+TEST(GameFinances, PostSeasonGameDoublesTheGateAndChargesOnlyOperatingExpenses) {
+    Build_Finance_League();
+    constexpr int32_t home = 6;
+    constexpr int32_t visitor = 7;
+    Set_User_Preference(CURRENT_WEEK, SEASON_WEEKS + 1);
+    GAME_RECORD* game = Stage_Game(0, home, visitor);
+    const int32_t cash = Stat(visitor, FINANCE_CASH);
+    Compute_Game_Finances(game);
+    const int64_t gate =
+        2 * ((static_cast<int64_t>(Stat(home, FINANCE_TICKET_PRICE)) * game->Attendance + 50) / 100);
+    EXPECT_EQ(Stat(home, FINANCE_LAST_GATE), gate);
+    for (int32_t team : {home, visitor}) {
+        EXPECT_EQ(Stat(team, FINANCE_PAYROLL_PAID), 0);
+        EXPECT_EQ(Stat(team, FINANCE_DIVIDENDS), 0);
+        EXPECT_EQ(Stat(team, FINANCE_MEDICAL_SPENT), 0);
+        EXPECT_EQ(Stat(team, FINANCE_SCOUTING_SPENT), 0);
+        EXPECT_EQ(Stat(team, FINANCE_OPERATING_EXPENSES), Get_Team_Operating_Expenses(team));
+        EXPECT_EQ(Stat(team, FINANCE_GAMES), 1);
+    }
+    EXPECT_EQ(Stat(visitor, FINANCE_CASH),
+              cash + (gate * 34 + 50) / 100 - Get_Team_Operating_Expenses(visitor));
+    EXPECT_EQ(Stat(visitor, FINANCE_ROAD_ATTENDANCE), game->Attendance);
+    EXPECT_EQ(Stat(home, FINANCE_HOME_GAMES), 1);
+}
+
+TEST(FanSupport, LoyaltyAfterASeasonStaysWithinItsBounds) {
+    Build_Finance_League();
+    const int32_t season = Get_User_Preference(CURRENT_SEASON_INDEX);
+    struct CASE {
+        int32_t Loyalty, Wins, Playoff_Wins, Finish;
+    };
+    for (const CASE& c : {CASE{5000, 16, 4, 8}, CASE{1300, 16, 3, 8}, CASE{-400, 0, 0, 0}, CASE{700, 0, 0, 0},
+                          CASE{1000, 8, 0, 3}}) {
+        Set_Team_Financial_Stat(1, FINANCE_FAN_LOYALTY, c.Loyalty);
+        Set_Team_Yearly_Char(1, season, RECORD_CHAR_WINS, c.Wins);
+        Set_Team_Yearly_Char(1, season, RECORD_CHAR_PLAYOFF_WINS, c.Playoff_Wins);
+        Set_Team_Yearly_Int(1, season, 3, c.Finish);
+        Update_Team_Fan_Support(1);
+        EXPECT_GE(Stat(1, FINANCE_FAN_LOYALTY), MIN_FAN_LOYALTY) << c.Loyalty;
+        EXPECT_LE(Stat(1, FINANCE_FAN_LOYALTY), MAX_FAN_LOYALTY) << c.Loyalty;
+    }
+    // 8-8, no playoffs, third place: a quarter of the way to 840 x 1000 / 1000.
+    EXPECT_EQ(Stat(1, FINANCE_FAN_LOYALTY),
+              750 + Mul_Div_Round(840 + Mul_Div_Round(1154, 130, 1000), 250, 1000));
+}
+
+TEST(FanSupport, FinishCodeFromDivisionPlaceAndPlayoffRun) {
+    Build_Finance_League();
+    const int32_t division = Get_Team_Division(12);
+    for (int32_t place = 0; place < 4; ++place)
+        Set_Division_Standing(division, place, 12 + place);
+    for (int32_t slot = 0; slot < PLAYOFF_BRACKET_SLOTS; ++slot)
+        Set_Playoff_Team(slot, NO_TEAM);
+    EXPECT_EQ(Record_Team_Division_Finish(12), 5) << "division winner";
+    EXPECT_EQ(Record_Team_Division_Finish(13), 3);
+    EXPECT_EQ(Record_Team_Division_Finish(15), 1);
+    EXPECT_EQ(Get_Team_Yearly_Char(15, Get_User_Preference(CURRENT_SEASON_INDEX), 1), 3);
+    Set_Playoff_Team(0, 13);
+    EXPECT_EQ(Record_Team_Division_Finish(13), 4);
+    Set_Playoff_Team(29, 13);
+    EXPECT_EQ(Record_Team_Division_Finish(13), 7);
+    Set_Playoff_Team(30, 12);
+    EXPECT_EQ(Record_Team_Division_Finish(12), 8);
+}
+
+TEST(GameFinances, ASeasonOfGamesAndWeeksBalancesEveryTeamsBooks) {
+    Build_Finance_League();
+    int64_t start_cash[TEST_LEAGUE_TEAMS];
+    int64_t shared = 0;
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        start_cash[team] = Stat(team, FINANCE_CASH);
+    for (int32_t week = 0; week < SEASON_WEEKS; ++week) {
+        Set_User_Preference(CURRENT_WEEK, week);
+        Update_League_Wealth_Factor();
+        Compute_Shared_Revenue_Per_Game();
+        for (int32_t k = 0; k < TEST_LEAGUE_TEAMS / 2; ++k) {
+            // Every team meets a new opponent each week, at home every other week.
+            const int32_t a = (2 * k + week) % TEST_LEAGUE_TEAMS;
+            const int32_t b = (2 * k + 1 + week) % TEST_LEAGUE_TEAMS;
+            Compute_Game_Finances(Stage_Game(k, week % 2 ? b : a, week % 2 ? a : b));
+        }
+        Pay_Shared_Revenue();
+        shared += Get_Universe_Stat(SHARED_REVENUE_PER_GAME);
+    }
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team) {
+        const int64_t revenue = Stat(team, FINANCE_REVENUE);
+        const int64_t expenses = Stat(team, FINANCE_EXPENSES);
+        EXPECT_EQ(Stat(team, FINANCE_CASH), start_cash[team] + revenue - expenses) << "team " << team;
+        EXPECT_GT(Stat(team, FINANCE_TICKET_REVENUE), 0);
+        EXPECT_GT(Stat(team, FINANCE_PAYROLL_PAID), 0);
+        EXPECT_EQ(Stat(team, FINANCE_GAMES), SEASON_WEEKS);
+        EXPECT_EQ(Stat(team, FINANCE_SHARED_REVENUE), shared);
+    }
+}
+
+TEST(TeamRevenue, CashMovesThePriceLevelAtTheExtremes) {
+    Build_Finance_League();
+    constexpr int32_t team = 3;
+    Set_Team_Financial_Stat(team, FINANCE_CASH, 200000000);
+    EXPECT_EQ(Adjust_Revenue_For_Cash(team, 10000), 5000) << "a rich team needs half the price";
+    Set_Team_Financial_Stat(team, FINANCE_CASH, -2 * Get_Base_Cash());
+    EXPECT_EQ(Adjust_Revenue_For_Cash(team, 10000), 20000) << "deep debt doubles it";
+    Set_Team_Financial_Stat(team, FINANCE_CASH, 0);
+    EXPECT_EQ(Adjust_Revenue_For_Cash(team, 10000), 10000);
+}
+
+TEST(SoundMoney, AveragesAndSumsNeitherDivideByZeroNorWrap) {
+    Build_Test_League();
+    Universe.Header.Universe_Stats[SALARY_CAP] = 0;
+    EXPECT_EQ(Get_Average_Finance_Stat_90_Per_Cap(), 0) << "no cap, no cap room";
+    Universe.Header.Universe_Stats[SALARY_CAP] = 198000000;
+    int64_t room = 0;
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        room += Stat(team, FINANCE_CAP_ROOM);
+    const int64_t per_cap = (room * 1000 / TEST_LEAGUE_TEAMS * 1000 + 99000000) / 198000000;
+    EXPECT_EQ(Get_Average_Finance_Stat_90_Per_Cap(), (per_cap * 1000 + 30) / 60);
+
+    // A payroll of billions settles against the cash without wrapping round.
+    Set_User_Preference(OWNER_MODE, 1);
+    for (int32_t slot = 0; slot < 3; ++slot)
+        Set_Player_Vital_Stat(0, slot, VITAL_SALARY, 1000000000);
+    Set_Team_Financial_Stat(0, FINANCE_CASH, 0);
+    Calculate_Player_Contracts();
+    EXPECT_EQ(Stat(0, FINANCE_CASH), MIN_TEAM_CASH);
+    EXPECT_GT(Get_Team_Payroll_Per_Game(1), 0);
+    for (int32_t slot = 0; slot < TEST_ROSTER_SIZE; ++slot)
+        Set_Player_Vital_Stat(1, slot, VITAL_SALARY, 2000000000);
+    EXPECT_EQ(Get_Team_Payroll_Per_Game(1), INT32_MAX);
+
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
+        Set_Team_Stat(team, TEAM_STAT_CONTROL, TEAM_CONTROL_EMPTY);
+    EXPECT_EQ(Get_Average_Finance_Stat_90_Per_Cap(), 0) << "a league without teams";
+    EXPECT_EQ(Update_League_Wealth_Factor(), 0);
+}
+
+TEST(LeagueFinances, NewLeagueCashPricesAndStanding) {
+    Build_Finance_League();
+    int32_t smallest = 0;
+    int32_t largest = 0;
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team) {
+        const int32_t value = Stat(team, FINANCE_FRANCHISE_VALUE);
+        EXPECT_EQ(Stat(team, FINANCE_CASH), Get_Base_Cash() / 2 + 5 * value) << team;
+        EXPECT_EQ(Stat(team, FINANCE_TICKET_PRICE) % 100, 0);
+        EXPECT_GE(Stat(team, FINANCE_TICKET_PRICE), Get_Standard_Ticket_Price() / 2);
+        EXPECT_GT(Stat(team, FINANCE_SCOUTING_BUDGET), 0);
+        EXPECT_GT(Stat(team, FINANCE_MEDICAL_BUDGET), 0);
+        EXPECT_EQ(Stat(team, FINANCE_GAMES_LAST), 16);
+        EXPECT_EQ(Stat(team, FINANCE_HOME_GAMES_LAST), 8);
+        EXPECT_GT(Stat(team, FINANCE_TICKET_REVENUE_LAST), 0);
+        if (value < Stat(smallest, FINANCE_FRANCHISE_VALUE)) smallest = team;
+        if (value > Stat(largest, FINANCE_FRANCHISE_VALUE)) largest = team;
+    }
+    EXPECT_EQ(Stat(smallest, FINANCE_STANDING), 100);
+    EXPECT_EQ(Stat(largest, FINANCE_STANDING), -100);
+}
