@@ -41,12 +41,16 @@ PROJECTION_INPUT Read_Projection_Input(int32_t team, int32_t slot) {
     memcpy(input.Ratings, player.Ratings, sizeof input.Ratings);
     input.Position = player.Vital_Stats[VITAL_POSITION];
     input.Growth_Rate = player.Vital_Stats[VITAL_GROWTH_RATE];
-    input.Last_Growth_Age = player.Vital_Stats[VITAL_LAST_GROWTH_AGE];
+    // Read through the accessor, which holds it to the first age of decline.
+    input.Last_Growth_Age = Get_Player_Vital_Stat(team, slot, VITAL_LAST_GROWTH_AGE);
     input.Age = Get_Player_Calendar_Age(team, slot);
     input.Reversion = Get_Reversion_To_Mean();
     input.Expanded_Position = player.Expanded_Position;
     return input;
 }
+
+// A growth rate above this reads as damaged and is drawn anew when read.
+constexpr int32_t HIGHEST_GROWTH_RATE_READ = 250;
 
 // Ratings whose reads change nothing: not missing, not below 20, and Health and
 // Durability within the range read as stored.
@@ -88,9 +92,11 @@ float Get_Player_Potential(int32_t team, int32_t slot) {
         static_cast<int32_t>(years_left < MOST_YEARS_PROJECTED ? years_left : MOST_YEARS_PROJECTED);
     bool drew = false;
     const float potential = Project_Potential(team, slot, years, &drew);
-    // A projection that drew new ratings (an evaluation below 25) or repaired a
-    // rating on reading had effects of its own: it is not remembered.
-    remembered.Valid = !drew && Ratings_Read_As_Stored(input);
+    // A projection that drew new ratings (an evaluation below 25), repaired a
+    // rating on reading or redrew a damaged growth rate had effects of its
+    // own: it is not remembered.
+    remembered.Valid = !drew && Ratings_Read_As_Stored(input) &&
+                       (years <= 0 || input.Growth_Rate <= HIGHEST_GROWTH_RATE_READ);
     remembered.Input = input;
     remembered.Potential = potential;
     return potential;

@@ -206,14 +206,18 @@ void Set_Development_Fields(int32_t team, int32_t slot) {
 }
 
 void Set_Random_Birth_Date(int32_t team, int32_t slot, int32_t age) {
-    const int32_t year = Get_Current_Year() - age;
-    int32_t day = Random_Below(DAYS_IN_YEAR) % DAYS_IN_YEAR;
+    const int32_t day = Random_Below(DAYS_IN_YEAR) % DAYS_IN_YEAR;
+    Set_Player_Vital_Stat(team, slot, VITAL_BIRTH_DATE, Get_Date_Of_Year_Day(Get_Current_Year() - age, day));
+}
+
+int32_t Get_Date_Of_Year_Day(int32_t year, int32_t day) {
+    day = Clamp_Int(0, DAYS_IN_YEAR - 1, day);
     int32_t month = 0;
     while (day >= MONTH_LENGTHS[month]) {
         day -= MONTH_LENGTHS[month];
         ++month;
     }
-    Set_Player_Vital_Stat(team, slot, VITAL_BIRTH_DATE, (year * 100 + month + 1) * 100 + day + 1);
+    return (year * 100 + month + 1) * 100 + day + 1;
 }
 
 void Generate_Prospect_Profile(int32_t team, int32_t slot) {

@@ -23,6 +23,8 @@ void Set_Development_Fields(int32_t team, int32_t slot);
 // Birth date `age` years before the current year, on a day drawn from a
 // 365-day year.
 void Set_Random_Birth_Date(int32_t team, int32_t slot, int32_t age);
+// YYYYMMDD of day 0..364 of a year without 29 February.
+int32_t Get_Date_Of_Year_Day(int32_t year, int32_t day);
 // Body, age, college, uniform number and the fields of a new prospect.
 void Generate_Prospect_Profile(int32_t team, int32_t slot);
 // A prospect whose draft-pool value and age make him likely to leave college
