@@ -46,19 +46,28 @@ void Create_Draft_Class(benchmark::State& state) {
 }
 BENCHMARK(Create_Draft_Class)->Unit(benchmark::kMillisecond);
 
+// Asks every player's potential once; counts the players asked.
+void Ask_Every_Potential(int64_t& players) {
+    For_Each_League_Player([&players](int32_t team, int32_t slot) {
+        benchmark::DoNotOptimize(Get_Player_Potential(team, slot));
+        ++players;
+    });
+}
+
+void Report_Per_Player(benchmark::State& state, int64_t players) {
+    state.counters["per_player"] = benchmark::Counter(
+        static_cast<double>(players), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
 // Every projection computed afresh: the cost of the development replay itself.
 void League_Potentials_First_Time(benchmark::State& state) {
     Build_Test_League();
     int64_t players = 0;
     for (auto _ : state) {
         Forget_Player_Potentials();
-        For_Each_League_Player([&players](int32_t team, int32_t slot) {
-            benchmark::DoNotOptimize(Get_Player_Potential(team, slot));
-            ++players;
-        });
+        Ask_Every_Potential(players);
     }
-    state.counters["per_player"] = benchmark::Counter(
-        static_cast<double>(players), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    Report_Per_Player(state, players);
 }
 BENCHMARK(League_Potentials_First_Time)->Unit(benchmark::kMicrosecond);
 
@@ -66,16 +75,12 @@ BENCHMARK(League_Potentials_First_Time)->Unit(benchmark::kMicrosecond);
 void League_Potentials_Again(benchmark::State& state) {
     Build_Test_League();
     Forget_Player_Potentials();
-    For_Each_League_Player([](int32_t team, int32_t slot) { Get_Player_Potential(team, slot); });
     int64_t players = 0;
-    for (auto _ : state) {
-        For_Each_League_Player([&players](int32_t team, int32_t slot) {
-            benchmark::DoNotOptimize(Get_Player_Potential(team, slot));
-            ++players;
-        });
-    }
-    state.counters["per_player"] = benchmark::Counter(
-        static_cast<double>(players), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    Ask_Every_Potential(players);
+    players = 0;
+    for (auto _ : state)
+        Ask_Every_Potential(players);
+    Report_Per_Player(state, players);
 }
 BENCHMARK(League_Potentials_Again)->Unit(benchmark::kMicrosecond);
 } // namespace
