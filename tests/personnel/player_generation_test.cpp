@@ -27,6 +27,7 @@
 #include "personnel/player_generation.h"
 #include "personnel/player_identity.h"
 #include "personnel/player_names.h"
+#include "personnel/position_codes.h"
 #include "personnel/random_ratings.h"
 #include "platform/message_box.h"
 #include "support/test_league.h"
@@ -316,4 +317,19 @@ TEST(PlayerNames, FilesWithoutUsableLinesFallBackToFixedNames) {
     EXPECT_STREQ(last, "Smith");
     std::filesystem::rename("names.kept", "names");
     Clear_Name_Buffers();
+}
+
+TEST(PlayerCreation, OldPositionCodesMakeRoomForTheFullback) {
+    Build_Test_League();
+    const int32_t blocker = Test_League_Slot(POSITION_RB, 0);
+    const int32_t runner = Test_League_Slot(POSITION_RB, 1);
+    const int32_t tackle = Test_League_Slot(POSITION_T, 0);
+    Set_Player_Rating(2, blocker, RATING_RUN_BLOCKING, 99.0f);
+    Set_Player_Rating(2, blocker, RATING_RECEIVING, 20.0f);
+    Set_Player_Rating(2, runner, RATING_RUN_BLOCKING, 20.0f);
+    Set_Player_Vital_Stat(2, tackle, VITAL_POSITION, 5);
+    Convert_Old_Position_Codes();
+    EXPECT_EQ(Get_Player_Vital_Stat(2, blocker, VITAL_POSITION), POSITION_FB) << "a blocking back was a fullback";
+    EXPECT_EQ(Get_Player_Vital_Stat(2, runner, VITAL_POSITION), POSITION_RB);
+    EXPECT_EQ(Get_Player_Vital_Stat(2, tackle, VITAL_POSITION), 6) << "the old code of a tackle, 5, becomes 6";
 }
