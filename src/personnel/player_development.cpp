@@ -16,10 +16,6 @@
 #include "personnel/rating_adjustment.h"
 
 namespace {
-constexpr int32_t PEAK_AGE[NUMBER_OF_POSITIONS] = {32, 27, 29, 29, 29, 28, 30, 29,
-                                                   29, 30, 29, 28, 28, 35, 35};
-constexpr int32_t QUARTERBACK_ERA_START = 1950;
-constexpr int32_t QUARTERBACK_ERA_YEARS = 20;
 constexpr int32_t SPEED_LOSS_AGE = 25;
 constexpr float SPEED_LOSS = 1.3f;
 constexpr int32_t HIGH_RATING = 85;
