@@ -30,6 +30,7 @@
 #include "personnel/position_codes.h"
 #include "personnel/random_ratings.h"
 #include "platform/message_box.h"
+#include "support/debug_log.h"
 #include "support/test_league.h"
 
 namespace {
@@ -329,7 +330,35 @@ TEST(PlayerCreation, OldPositionCodesMakeRoomForTheFullback) {
     Set_Player_Rating(2, runner, RATING_RUN_BLOCKING, 20.0f);
     Set_Player_Vital_Stat(2, tackle, VITAL_POSITION, 5);
     Convert_Old_Position_Codes();
-    EXPECT_EQ(Get_Player_Vital_Stat(2, blocker, VITAL_POSITION), POSITION_FB) << "a blocking back was a fullback";
+    EXPECT_EQ(Get_Player_Vital_Stat(2, blocker, VITAL_POSITION), POSITION_FB)
+        << "a blocking back was a fullback";
     EXPECT_EQ(Get_Player_Vital_Stat(2, runner, VITAL_POSITION), POSITION_RB);
-    EXPECT_EQ(Get_Player_Vital_Stat(2, tackle, VITAL_POSITION), 6) << "the old code of a tackle, 5, becomes 6";
+    EXPECT_EQ(Get_Player_Vital_Stat(2, tackle, VITAL_POSITION), 6)
+        << "the old code of a tackle, 5, becomes 6";
+}
+
+TEST(PlayerCreation, AttemptsEndWhenNoProspectOfAPositionCanBeAccepted) {
+    Start_Generation_Test(91);
+    Clear_Debug_Log();
+    // In 2022 a pool prospect must evaluate 58..71; fixed talents of 100 make
+    // every quarterback better than that.
+    Set_User_Preference(CURRENT_SEASON_INDEX, 2022 - TEST_BASE_YEAR);
+    Universe.Header.Draft_Talent[TALENT_MEAN][POSITION_QB] = 100;
+    Universe.Header.Draft_Talent[TALENT_SPREAD][POSITION_QB] = -200;
+    Fabricate_Position_Player(POOL, 0, POSITION_QB, 1);
+    EXPECT_EQ(
+        Count_Debug_Lines("Fabricate_Position_Player() unable to create Quarterback after 10000 attempts."),
+        1);
+    EXPECT_TRUE(Is_Player_Slot_Used(POOL, 0)) << "the slot keeps the last attempt";
+    // Under the same settings the next quarterback is given one attempt, not another 10,000.
+    Fabricate_Position_Player(POOL, 1, POSITION_QB, 1);
+    EXPECT_EQ(Count_Debug_Lines("unable to create Quarterback"), 1);
+    EXPECT_TRUE(Is_Player_Slot_Used(POOL, 1));
+    // Other positions are made as ever; changed settings try in full again.
+    Fabricate_Position_Player(POOL, 2, POSITION_WR, 1);
+    Universe.Header.Draft_Talent[TALENT_SPREAD][POSITION_QB] = 0;
+    Universe.Header.Draft_Talent[TALENT_MEAN][POSITION_QB] = 0;
+    Fabricate_Position_Player(POOL, 3, POSITION_QB, 1);
+    EXPECT_EQ(Count_Debug_Lines("unable to create"), 1);
+    EXPECT_LE(Evaluate_Player_At_Own_Position(POOL, 3), 72.0f);
 }
