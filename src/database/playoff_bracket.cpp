@@ -124,7 +124,8 @@ int32_t Clamp_Wild_Card_Teams() {
 }
 
 int32_t Get_Week_Day_Number(int32_t week) {
-    return week == WEEK_OFF_SEASON ? 104 : 7 * week + 249;
+    // A week read from a damaged file wraps as 32-bit arithmetic does instead of overflowing.
+    return week == WEEK_OFF_SEASON ? 104 : static_cast<int32_t>(7u * static_cast<uint32_t>(week) + 249u);
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdarg>
 #include <cstring>
+#include <filesystem>
 
 #include "database/path_resolver.h"
 #include "platform/message_box.h"
@@ -183,6 +184,20 @@ int Append_Formatted_Line_To_File(const char* file_name, const char* format, ...
     fputc('\n', file);
     fclose(file);
     return 1;
+}
+
+int Delete_File(const char* file_name) {
+    if (file_name == nullptr || file_name[0] == '\0') return 0;
+    return std::remove(Resolve_File_Path(file_name).c_str()) == 0 ? 1 : 0;
+}
+
+int Create_File_Folder(const char* file_name) {
+    if (file_name == nullptr || file_name[0] == '\0') return 0;
+    const std::filesystem::path folder = std::filesystem::path(Resolve_File_Path(file_name)).parent_path();
+    if (folder.empty()) return 1;
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    return std::filesystem::is_directory(folder, error) ? 1 : 0;
 }
 
 const char* Get_Error_Number_Text(int error_number) {

@@ -17,6 +17,17 @@ int Read_Line_Limit(const char* file_name, char* buffer, FILE* file, int limit);
 // exhausted leaves `buffer` as it was; a last line without a line end is
 // returned terminated. Characters beyond size - 1 are dropped silently.
 int Read_Line(char* buffer, FILE* file, int size = TEXT_BUFFER_SIZE);
+// Calls action(line) for every non-empty line from the stream's position to
+// its end, the last one also without a line end; lines are cut at size - 1
+// characters.
+template <typename F> void For_Each_File_Line(FILE* file, char* buffer, int size, F action) {
+    for (;;) {
+        buffer[0] = '\0';
+        const int end = Read_Line(buffer, file, size);
+        if (buffer[0] != '\0') action(buffer);
+        if (end) return;
+    }
+}
 // Drops the rest of the current line; 1 at the end of the file or for a null stream.
 int Skip_Line(FILE* file);
 // Line ends plus one (so a final line end counts the empty line behind it);
@@ -28,6 +39,10 @@ long Count_File_Characters(FILE* file);
 int Append_Line_To_File(const char* file_name, const char* text);
 int Append_Formatted_Line_To_File(const char* file_name, const char* format, ...)
     __attribute__((format(printf, 2, 3)));
+// Removes the file; 1 when it was removed.
+int Delete_File(const char* file_name);
+// Creates the folders of the file's path that do not exist yet; 1 when they exist afterwards.
+int Create_File_Folder(const char* file_name);
 // Text of the runtime's current error number, in the game's own wording.
 const char* Get_Errno_Text();
 // The same for an error number as the Windows runtime numbers it.

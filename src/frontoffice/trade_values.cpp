@@ -5,10 +5,12 @@
 #include "database/player_record.h"
 #include "database/random_numbers.h"
 #include "database/roster_slots.h"
+#include "database/team_finances.h"
 #include "frontoffice/player_potential.h"
 #include "frontoffice/player_value.h"
 #include "frontoffice/rating_value.h"
 #include "frontoffice/salaries.h"
+#include "season/season_calendar.h"
 
 namespace {
 constexpr int32_t AGE_FACTOR[25] = {150, 145, 140, 135, 130, 125, 120, 115, 110, 105, 100, 95, 90,
@@ -59,6 +61,24 @@ int32_t Get_Player_Net_Trade_Value(int32_t team, int32_t slot, int32_t base) {
         if (value < 0) value = 0;
     }
     return value;
+}
+
+int32_t Get_Player_Trade_Value_For_Team(int32_t receiving_team, int32_t team, int32_t slot, int32_t weight) {
+    if (!Is_Player_Slot_Used(team, slot)) return 0;
+    const int32_t years = Get_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS);
+    // An expiring contract of a human team is worth nothing once the final is played.
+    if (years <= 1 && Is_Champion_Decided() && Is_Human_Team(team)) return 0;
+    const int32_t n = years > 1 ? years : 1;
+    const int32_t worth = Mul_Div_Round(Get_Player_Trade_Value(team, slot), n + 3, 10);
+    const int32_t salary = Scale_To_Reference_Cap(Get_Player_Vital_Stat(team, slot, VITAL_SALARY));
+    int32_t cost =
+        static_cast<int32_t>(static_cast<int64_t>(salary > 1000 ? salary - 1000 : 0) * n / (n + 1));
+    // A rich team feels a salary less, one with a high payroll or value more.
+    cost = Mul_Div_Round(cost, 3000, Get_Team_Financial_Stat(receiving_team, 98) + 2000);
+    cost = Mul_Div_Round(cost, Get_Team_Financial_Stat(receiving_team, 99) + 1000, 2000);
+    cost = Mul_Div_Round(cost, 3000, Get_Team_Financial_Stat(receiving_team, 100) + 2000);
+    cost = Mul_Div_Round(cost, weight, 1000);
+    return Apply_Trade_Age_Factor(team, slot, worth - cost);
 }
 
 int64_t Get_Roster_Trade_Value(int32_t team) {

@@ -12,6 +12,7 @@
 #include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/universe.h"
+#include "dialogs/roster_moves.h"
 #include "frontoffice/player_value.h"
 #include "personnel/career_score.h"
 #include "personnel/contract_length.h"
@@ -161,6 +162,9 @@ TEST(Retirement, FreeAgentRetiresOnceHisYearsOutweighHisValueAndLeavesNoHole) {
     Set_Age(FREE_AGENT_TEAM, 0, 30);
     EXPECT_EQ(Advance_Player_Year(FREE_AGENT_TEAM, 0), 0);
     EXPECT_EQ(Get_Player_ID(FREE_AGENT_TEAM, 0), follows);
+    // A move to the retired list retires him the same way.
+    EXPECT_EQ(Move_Player_To_Team(41, FREE_AGENT_TEAM, 0), -1);
+    EXPECT_EQ(Get_Player_ID(FREE_AGENT_TEAM, 0), 0);
 }
 
 TEST(HallOfFame, TheVoteInductsLongGreatCareersAndAFullHallTakesNobody) {

@@ -1,0 +1,10 @@
+#pragma once
+// Moving a player record from one team into another, keeping the
+// destination's roster grouped by unit.
+#include <cstdint>
+
+// Moves the player into the destination after its last player of his unit.
+// Returns his new slot: the same slot when the teams are equal, 0 when the
+// destination is the free agents (36); -1 when the destination is full or
+// not a team that can take him.
+int32_t Move_Player_To_Team(int32_t destination, int32_t team, int32_t slot);

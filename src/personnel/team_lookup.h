@@ -1,0 +1,30 @@
+#pragma once
+// Finding a team from the text an import file names it by: an abbreviation
+// (with the league's historic abbreviations), a full name, a nickname, or a
+// historic name of a franchise that has since been renamed.
+#include <cstdint>
+
+// Team code of a retired player in the imports' team column.
+constexpr int32_t RETIRED_TEAM_CODE = 41;
+// Abbreviation of another league's club, which imports skip without a word.
+constexpr int32_t SKIPPED_TEAM_CODE = 255;
+// Longest team text a lookup accepts: a location and a nickname.
+constexpr int32_t MAX_TEAM_NAME_LENGTH = 63;
+
+// Team slot, 36 for the free agents, 255 for another league's club, NO_TEAM
+// when unknown (reported through the error log when `report` is set).
+int32_t Get_Team_From_Abbreviation(const char* text, int32_t report);
+// The active team whose full name is the text, commas read as blanks
+// (case-insensitive); NO_TEAM when none.
+int32_t Find_Team_By_Full_Name(const char* text);
+// Team slot by full name or nickname; 36 "Free Agents", 41 "Retired", else
+// NO_TEAM. An empty or over-long text is refused (NO_TEAM).
+int32_t Get_Team_From_Name(const char* text);
+// As Get_Team_From_Name; a name the league does not know is tried again under
+// the franchise's later name (written back into `text`, a buffer of `size`
+// bytes), and a text that stays unknown is logged.
+int32_t Get_Team_From_Historic_Name(char* text, int32_t size);
+// The abbreviation first (unreported), then the historic name.
+int32_t Get_Team_From_Abbreviation_Or_Name(char* text, int32_t size);
+// The first active team with this nickname; 0 when none.
+int32_t Find_Team_By_String(const char* text);

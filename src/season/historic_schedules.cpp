@@ -1,0 +1,145 @@
+#include "season/historic_schedules.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "database/league_structure.h"
+#include "database/path_resolver.h"
+#include "database/schedule_entries.h"
+#include "database/text_files.h"
+#include "database/text_format.h"
+#include "database/universe.h"
+#include "personnel/team_lookup.h"
+#include "season/schedule_clearing.h"
+
+namespace {
+constexpr int32_t LINE_SIZE = 2048;
+constexpr int32_t FIELD_SIZE = 128;
+constexpr int32_t SCHEDULE_WEEKS = 18;
+constexpr int32_t EXPORT_FIELDS = 30;
+constexpr int32_t FIRST_AFL_YEAR = 1960;
+constexpr int32_t LAST_AFL_YEAR = 1969;
+constexpr int32_t LAST_CONVERTED_YEAR = 2019;
+constexpr int32_t MAP_1959[12] = {6, 7, 4, 1, 10, 11, 8, 0, 5, 2, 9, 3};
+
+int32_t Enter_Season_Files(int32_t year) {
+    char path[FORMATTED_TEXT_SIZE];
+    safe_sprintf(path, sizeof path, "Input/Schedules/%d-NFL.csv", year);
+    int32_t games = Read_Schedule_File(path);
+    safe_sprintf(path, sizeof path, "Input/Schedules/%d-AFL.csv", year);
+    games += Read_Schedule_File(path);
+    return games;
+}
+
+} // namespace
+
+int32_t Read_Schedule_File(const char* path) {
+    FILE* file = Open_Resolved_File(path, "r");
+    if (file == nullptr) return 0;
+    int32_t entered = 0;
+    char text[LINE_SIZE];
+    if (!Skip_Line(file)) {
+        For_Each_File_Line(file, text, LINE_SIZE, [&](char* line) {
+            char week[FIELD_SIZE];
+            char away[FIELD_SIZE];
+            char home[FIELD_SIZE];
+            Get_Next_Field(week, line, ',', FIELD_SIZE);
+            Get_Next_Field(away, line, ',', FIELD_SIZE);
+            Get_Next_Field(home, line, ',', FIELD_SIZE);
+            const int32_t w = atoi(week) - 1;
+            if (w < 0 || w >= SCHEDULE_WEEKS) return;
+            const int32_t home_team = Get_Team_From_Historic_Name(home, FIELD_SIZE);
+            const int32_t visitor = Get_Team_From_Historic_Name(away, FIELD_SIZE);
+            if (!Is_Valid_Team_Code(home_team) || !Is_Valid_Team_Code(visitor)) return;
+            entered += Schedule_Game(home_team, visitor, w, -1, -1);
+        });
+    }
+    fclose(file);
+    return entered;
+}
+
+int32_t Is_Schedule_Balanced() {
+    int32_t teams = Count_Active_Teams();
+    if (teams < 1) teams = 1;
+    int32_t target[NUMBER_OF_LEAGUES] = {0, 0};
+    for (int32_t team = 0; team < teams; ++team) {
+        const int32_t games = Count_First_Listed_Games(team) + Count_Second_Listed_Games(team);
+        const int32_t league = Get_Team_Division(team) / 4 == 1 ? 1 : 0;
+        if (target[league] == 0)
+            target[league] = games;
+        else if (games != target[league])
+            return 0;
+    }
+    return 1;
+}
+
+// A year whose files enter no game does not count as found, so a season
+// without a schedule file falls back to the templates or the generator rather
+// than starting with no games at all.
+int32_t Load_Historic_Schedule() {
+    for (int32_t year = Get_Current_Year(); year >= FIRST_SCHEDULE_FILE_YEAR; --year) {
+        if (Enter_Season_Files(year) > 0 && Is_Schedule_Balanced()) return 1;
+        Clear_All_Team_Schedules();
+    }
+    return 0;
+}
+
+int32_t Skip_Historic_Schedule() {
+    const int32_t games = Get_Universe_Stat(GAMES_PER_SEASON);
+    const int32_t year = Get_Current_Year();
+    if (games < 12) return 1;
+    if (year < 1961 && games >= 14) return 1;
+    if (year < 1978 && games >= 16) return 1;
+    return 0;
+}
+
+int32_t Has_Eight_Divisions_Of_Four() {
+    const int32_t teams = Count_Active_Teams();
+    if (teams < 1) return 0;
+    for (int32_t division = 0; division < NUMBER_OF_DIVISIONS; ++division)
+        if (Count_Division_Teams(division) != 4) return 0;
+    return 1;
+}
+
+int32_t Write_Schedule_File(const char* name) {
+    char input[FORMATTED_TEXT_SIZE];
+    char output[FORMATTED_TEXT_SIZE];
+    safe_sprintf(input, sizeof input, "Input/Schedules/%s.txt", name);
+    safe_sprintf(output, sizeof output, "Input/Schedules/%s.csv", name);
+    FILE* file = Open_Resolved_File(input, "r");
+    if (file == nullptr) return 0;
+    Delete_File(output);
+    Append_Line_To_File(output, "Week,Away_Team,Home_Team,Day,Date");
+    char text[LINE_SIZE];
+    if (!Skip_Line(file)) {
+        For_Each_File_Line(file, text, LINE_SIZE, [&](char* line) {
+            char fields[EXPORT_FIELDS + 1][FIELD_SIZE] = {};
+            for (int32_t n = 1; n <= EXPORT_FIELDS; ++n)
+                if (Get_Next_Field(fields[n], line, ',', FIELD_SIZE)) break;
+            // Field 5 becomes the visitor and field 7 the home team.
+            if (fields[6][0] != '@') Swap_Strings(fields[5], fields[7], FIELD_SIZE);
+            if (atoi(fields[1]) > 0)
+                Append_Formatted_Line_To_File(output, "%s,%s,%s,%s,%s", fields[1], fields[5], fields[7],
+                                              fields[2], fields[3]);
+        });
+    }
+    fclose(file);
+    return 1;
+}
+
+void Convert_All_Schedule_Files() {
+    char name[FORMATTED_TEXT_SIZE];
+    for (int32_t year = FIRST_SCHEDULE_FILE_YEAR; year <= LAST_CONVERTED_YEAR; ++year) {
+        safe_sprintf(name, sizeof name, "%d-NFL", year);
+        Write_Schedule_File(name);
+    }
+    for (int32_t year = FIRST_AFL_YEAR; year <= LAST_AFL_YEAR; ++year) {
+        safe_sprintf(name, sizeof name, "%d-AFL", year);
+        Write_Schedule_File(name);
+    }
+}
+
+int32_t Get_1959_Schedule_Slot(int32_t team) {
+    return team >= 0 && team < 12 ? MAP_1959[team] : -128;
+}

@@ -1,0 +1,59 @@
+#include "season/replay_stats.h"
+
+#include "database/historical_norms.h"
+#include "database/player_record.h"
+#include "database/player_statistics.h"
+#include "database/random_numbers.h"
+#include "database/rating_normalisation.h"
+#include "database/team_record_layout.h"
+#include "tools/ratings_rebuild.h"
+#include "tools/seasons_csv.h"
+
+namespace {
+constexpr int32_t OFFENSIVE_LINE_GROUP = 1;
+// A prediction is shrunk to about this many games before the real season is added.
+constexpr int32_t KEPT_PREDICTED_GAMES = 4;
+
+// Offensive linemen keep their predictions and ratings; a position that does
+// not translate counts as a non-lineman.
+bool Is_Non_Lineman(int32_t team, int32_t slot) {
+    const int32_t position = Translate_Expanded_Position(Get_Player_Vital_Stat(team, slot, VITAL_POSITION));
+    return Get_Position_Group(position) != OFFENSIVE_LINE_GROUP;
+}
+
+template <typename F> void For_Each_Non_Lineman(F action) {
+    For_Each_League_Player([&](int32_t team, int32_t slot) {
+        if (Is_Non_Lineman(team, slot)) action(team, slot);
+    });
+}
+
+void Set_Predicted_From_This_Season(int32_t team, int32_t slot, bool keep_prediction) {
+    for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat) {
+        const int32_t real = Get_Player_Stat(team, slot, SEASON_THIS, stat);
+        const int32_t kept = keep_prediction ? Get_Player_Stat(team, slot, SEASON_PREDICTED, stat) : 0;
+        Set_Player_Stat(team, slot, SEASON_PREDICTED, stat, real + kept);
+    }
+}
+} // namespace
+
+void Load_Replay_Season_Stats() {
+    // A missing file stops everything before any prediction is touched.
+    if (!Check_Seasons_CSV()) return;
+    For_Each_Non_Lineman([](int32_t team, int32_t slot) {
+        const int32_t games = Get_Player_Stat(team, slot, SEASON_PREDICTED, 0);
+        if (games > KEPT_PREDICTED_GAMES)
+            Scale_Player_Season_Stats(team, slot, SEASON_PREDICTED,
+                                      Mul_Div_Round(KEPT_PREDICTED_GAMES, 100, games));
+    });
+    For_Each_League_Player(
+        [](int32_t team, int32_t slot) { Clear_Player_Season_Stats(team, slot, SEASON_THIS); });
+    if (!Load_Seasons_CSV(1)) return;
+    For_Each_Non_Lineman(
+        [](int32_t team, int32_t slot) { Set_Predicted_From_This_Season(team, slot, true); });
+    Set_All_Ratings_From_Stats();
+    Normalize_Player_Ratings();
+    For_Each_Non_Lineman(
+        [](int32_t team, int32_t slot) { Set_Predicted_From_This_Season(team, slot, false); });
+    For_Each_League_Player(
+        [](int32_t team, int32_t slot) { Clear_Player_Season_Stats(team, slot, SEASON_THIS); });
+}

@@ -1,0 +1,22 @@
+#pragma once
+// The 30 leader categories: which players may lead each, the attempts they
+// need, their value in it and how it is written. The leaders view, the
+// all-time leader lists and the reports share them.
+#include <cstdint>
+
+constexpr int32_t NUMBER_OF_LEADER_CATEGORIES = 30;
+constexpr int32_t LEADER_TEXT_SIZE = 32;
+// A value that formats as an empty text.
+constexpr int32_t NO_LEADER_VALUE = 0x7FFFFFFF;
+
+// The player's value in the category for the season selector (0 this season,
+// 1 last season, 2 career, 3 predicted); 0 when he may not lead it or does not
+// qualify, and for any code or category out of range.
+int32_t Get_Player_Leader_Value(int32_t team, int32_t slot, int32_t category, int32_t season);
+// 1 when the category has no minimum or the player reaches its minimum,
+// scaled to the season's length and, for this season, to its progress.
+int32_t Is_Leader_Qualified(int32_t team, int32_t slot, int32_t season, int32_t category);
+// The category's heading ("Pass Yards"); an empty text for an unknown category.
+void Get_Leader_Stat_Heading(int32_t category, char* out, int32_t size);
+// A value as the category shows it; an empty text for an unknown category.
+void Format_Leader_Value(int32_t value, int32_t category, char* out, int32_t size);

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "database/league_structure.h"
+#include "database/schedule_entries.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/text_format.h"
+#include "database/universe.h"
+#include "season/historic_schedules.h"
+#include "support/history_test_league.h"
+#include "support/test_league.h"
+
+namespace {
+void Write_File(const std::string& path, const std::string& text) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+void Remove_Schedule_Files() {
+    std::filesystem::remove_all("Input/Schedules");
+}
+
+std::string Name(int32_t team) {
+    char text[FORMATTED_TEXT_SIZE];
+    Get_Team_Full_Name(team, text);
+    return text;
+}
+
+constexpr int32_t ANY_LEAGUE = -1;
+
+// One week in which the teams of a league (or of both) meet in slot order, as
+// schedule lines.
+std::string Week_Of_League(int32_t league, int32_t week, const std::string& left_out = "") {
+    std::vector<int32_t> teams;
+    for (int32_t team = 0; team < Count_Active_Teams(); ++team)
+        if ((league == ANY_LEAGUE || Get_Team_Conference(team) == league) && Name(team) != left_out)
+            teams.push_back(team);
+    std::string text;
+    for (size_t n = 0; n + 1 < teams.size(); n += 2)
+        text += std::to_string(week) + "," + Name(teams[n]) + "," + Name(teams[n + 1]) + ",Sun,Sept 12\n";
+    return text;
+}
+
+int32_t Count_Games() {
+    int32_t games = 0;
+    for (int32_t team = 0; team < Count_Active_Teams(); ++team)
+        games += Count_First_Listed_Games(team);
+    return games;
+}
+
+const char* const HEADER = "Week,Away_Team,Home_Team,Day,Date\n";
+} // namespace
+
+TEST(HistoricSchedules, BothLeaguesOfTheYearAreEnteredAndCheckedApart) {
+    Build_1951_League();
+    Apply_History_Through(1965);
+    Enter_Off_Season_Before(1966); // the season of 1965
+    Remove_Schedule_Files();
+    const int32_t browns = Find_Test_Team("Cleveland Browns");
+    const int32_t giants = Find_Test_Team("New York Giants");
+    // The AFL plays two weeks, the NFL one: each league is even on its own.
+    std::string nfl = Week_Of_League(0, 1);
+    nfl.pop_back(); // the last line ends without a line break
+    Write_File("Input/Schedules/1965-NFL.csv", std::string(HEADER) +
+                                                   "19,Cleveland Browns,New York Giants,Sun,Jan 2\n"
+                                                   "Wildcard,Cleveland Browns,New York Giants,Sun,Jan 2\n"
+                                                   "2,Cleveland Browns,Gotham Knights,Sun,Sept 19\n" +
+                                                   nfl);
+    Write_File("Input/Schedules/1965-AFL.csv",
+               std::string(HEADER) + Week_Of_League(1, 1) + Week_Of_League(1, 2));
+    EXPECT_EQ(Load_Historic_Schedule(), 1);
+    EXPECT_EQ(Count_Games(), 7 + 4 + 4) << "playoff, text-week and unknown-team rows are skipped";
+    EXPECT_NE(Get_Team_Schedule_Stat(browns, 0, 0), 0);
+    EXPECT_EQ(Get_Team_Schedule_Stat(giants, 18, 0), 0);
+    for (int32_t team = 0; team < Count_Active_Teams(); ++team)
+        EXPECT_NE(Get_Team_Schedule_Stat(team, 0, 0), 0) << Name(team) << ", the last line included";
+}
+
+TEST(HistoricSchedules, AYearThatLeavesATeamOutFallsBackToTheYearBefore) {
+    Build_1951_League();
+    Apply_History_Through(1975);
+    Enter_Off_Season_Before(1976);
+    Remove_Schedule_Files();
+    const std::string left_out = Name(Count_Active_Teams() - 1); // Washington, the last slot
+    ASSERT_EQ(left_out, "Washington Redskins");
+    Write_File("Input/Schedules/1975-NFL.csv", std::string(HEADER) + Week_Of_League(ANY_LEAGUE, 1, left_out));
+    Write_File("Input/Schedules/1974-NFL.csv",
+               std::string(HEADER) + Week_Of_League(ANY_LEAGUE, 1) + Week_Of_League(ANY_LEAGUE, 2));
+    EXPECT_EQ(Load_Historic_Schedule(), 1);
+    EXPECT_EQ(Count_Games(), 26) << "the 1974 schedule, two weeks of thirteen games";
+    EXPECT_NE(Get_Team_Schedule_Stat(Count_Active_Teams() - 1, 0, 0), 0);
+}
+
+TEST(HistoricSchedules, WithoutAScheduleFileTheSeasonFallsBackToTheGenerator) {
+    Build_1951_League();
+    Apply_History_Through(1975);
+    Enter_Off_Season_Before(1976);
+    Remove_Schedule_Files();
+    EXPECT_EQ(Load_Historic_Schedule(), 0) << "no file at all";
+    Write_File("Input/Schedules/1975-NFL.csv", HEADER);
+    Write_File("Input/Schedules/1974-AFL.csv", "");
+    EXPECT_EQ(Load_Historic_Schedule(), 0) << "files without games";
+    // An unbalanced year with nothing better before it leaves no game behind.
+    Write_File("Input/Schedules/1975-NFL.csv",
+               std::string(HEADER) + "1,Dallas Cowboys,New York Giants,Sun,x\n");
+    EXPECT_EQ(Load_Historic_Schedule(), 0);
+    EXPECT_EQ(Count_Games(), 0);
+}
+
+TEST(HistoricSchedules, ConverterOrdersVisitorAndHome) {
+    Remove_Schedule_Files();
+    EXPECT_EQ(Write_Schedule_File("1999-NFL"), 0) << "no export to read";
+    Write_File("Input/Schedules/1999-NFL.txt",
+               "Week,Day,Date,Time,Team,At,Team\n"
+               "1,Sun,September 12,1:00PM,Dallas Cowboys,@,Washington Redskins\n"
+               "1,Sun,September 12,4:15PM,Chicago Bears,,Green Bay Packers\n"
+               "Week,Day,Date,Time,Team,At,Team\n"
+               "WildCard,Sat,January 8,4:30PM,Buffalo Bills,@,Tennessee Titans\n"
+               "0,Sun,August 1,1:00PM,Tennessee Titans,@,Buffalo Bills\n"
+               "2,Mon,September 20,9:00PM,Atlanta Falcons,@,Dallas Cowboys");
+    EXPECT_EQ(Write_Schedule_File("1999-NFL"), 1);
+    std::ifstream in("Input/Schedules/1999-NFL.csv");
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    EXPECT_EQ(lines, (std::vector<std::string>{"Week,Away_Team,Home_Team,Day,Date",
+                                               "1,Dallas Cowboys,Washington Redskins,Sun,September 12",
+                                               "1,Green Bay Packers,Chicago Bears,Sun,September 12",
+                                               "2,Atlanta Falcons,Dallas Cowboys,Mon,September 20"}));
+}
+
+TEST(HistoricSchedules, ShapeAndYearRules) {
+    Build_Test_League();
+    EXPECT_EQ(Has_Eight_Divisions_Of_Four(), 1);
+    Set_Team_Stat(0, TEAM_STAT_DIVISION, 1);
+    EXPECT_EQ(Has_Eight_Divisions_Of_Four(), 0);
+    struct CASE {
+        int32_t Year, Games, Skip;
+    };
+    for (const CASE& c : {CASE{2000, 16, 0}, CASE{1975, 16, 1}, CASE{1959, 13, 0}, CASE{1959, 14, 1},
+                          CASE{1980, 11, 1}, CASE{1977, 14, 0}, CASE{1990, 18, 0}}) {
+        Universe.Header.Universe_Stats[BASE_YEAR] = c.Year;
+        Set_User_Preference(CURRENT_SEASON_INDEX, 0);
+        Universe.Header.Universe_Stats[GAMES_PER_SEASON] = c.Games;
+        EXPECT_EQ(Skip_Historic_Schedule(), c.Skip) << c.Year << " " << c.Games;
+    }
+    EXPECT_EQ(Get_Universe_Stat(GAMES_PER_SEASON), 17) << "18 games are stored as 17";
+    EXPECT_EQ(Get_1959_Schedule_Slot(0), 6);
+    EXPECT_EQ(Get_1959_Schedule_Slot(11), 3);
+    EXPECT_EQ(Get_1959_Schedule_Slot(12), -128);
+}

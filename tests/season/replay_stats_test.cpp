@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+
+#include "database/player_record.h"
+#include "database/player_statistics.h"
+#include "platform/message_box.h"
+#include "season/replay_stats.h"
+#include "support/test_league.h"
+
+namespace {
+constexpr int32_t COLUMNS = 97;
+constexpr int32_t TEAM = 5;
+
+// A seasons line: the player's id, flag, year and team, then the given columns (1-based).
+std::string Seasons_Line(int32_t slot, const char* flag, int32_t year,
+                         const std::map<int32_t, std::string>& columns) {
+    std::array<std::string, COLUMNS + 1> fields;
+    fields[2] = std::to_string(Test_League_Player_ID(TEAM, slot));
+    fields[3] = flag;
+    fields[4] = std::to_string(year);
+    fields[5] = "T05";
+    for (const auto& [column, text] : columns)
+        fields[column] = text;
+    std::string line;
+    for (int32_t column = 1; column <= COLUMNS; ++column)
+        line += (column > 1 ? "," : "") + fields[column];
+    return line + "\n";
+}
+
+std::array<int32_t, NUMBER_OF_SEASON_STATS> Season(int32_t slot, int32_t season) {
+    std::array<int32_t, NUMBER_OF_SEASON_STATS> stats{};
+    for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
+        stats[stat] = Get_Player_Stat(TEAM, slot, season, stat);
+    return stats;
+}
+
+void Fill_Seasons(int32_t slot) {
+    for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat) {
+        Set_Player_Stat(TEAM, slot, SEASON_PREDICTED, stat, stat == 0 ? 16 : 40 + stat);
+        Set_Player_Stat(TEAM, slot, SEASON_THIS, stat, 3);
+    }
+}
+} // namespace
+
+TEST(ReplayStats, RealSeasonBecomesThePrediction) {
+    Build_Test_League();
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    const int32_t de = Test_League_Slot(POSITION_DE, 0);
+    const int32_t tackle = Test_League_Slot(POSITION_T, 0);
+    for (int32_t slot : {qb, de, tackle})
+        Fill_Seasons(slot);
+    const auto tackle_prediction = Season(tackle, SEASON_PREDICTED);
+    std::filesystem::create_directories("input/stats");
+    std::ofstream("input/stats/seasons.csv")
+        << "VorlanID,PlayerID,SeasonFlag,Year,Team\n"
+        << Seasons_Line(qb, "PRE", 2020, {{10, "3"}, {12, "99"}})
+        << Seasons_Line(qb, "", 2019, {{10, "15"}, {12, "400"}})
+        << Seasons_Line(qb, "", 2020,
+                        {{10, "16"},
+                         {11, "16"},
+                         {12, "540"},
+                         {13, "350"},
+                         {14, "4100"},
+                         {15, "30"},
+                         {16, "9"},
+                         {19, "25"},
+                         {20, "160"},
+                         {21, "40"},
+                         {22, "120"},
+                         {23, "2"}})
+        << Seasons_Line(qb, "", 2020, {{12, "77"}, {95, "12"}})
+        << Seasons_Line(de, "", 2020,
+                        {{10, "15"}, {11, "14"}, {40, "50"}, {41, "20"}, {43, "7.5"}, {51, "1"}})
+        << Seasons_Line(tackle, "", 2020, {{10, "16"}, {11, "16"}});
+
+    Clear_Shown_Messages();
+    Load_Replay_Season_Stats();
+    EXPECT_TRUE(Get_Shown_Messages().empty());
+    const std::array<int32_t, NUMBER_OF_SEASON_STATS> qb_season = {
+        16, 16, 540, 350, 9, 4100, 30, 40, 120, 2, 0, 0, 0, 0, 25, 160, 0, 0, 0, 0};
+    EXPECT_EQ(Season(qb, SEASON_PREDICTED), qb_season) << "the year's regular season, first line first";
+    const std::array<int32_t, NUMBER_OF_SEASON_STATS> de_season = {15, 14, 50, 20, 15, 0, 0, 1, 0, 0,
+                                                                   0,  0,  0,  0,  0,  0, 0, 0, 0, 0};
+    EXPECT_EQ(Season(de, SEASON_PREDICTED), de_season);
+    EXPECT_EQ(Season(tackle, SEASON_PREDICTED), tackle_prediction) << "linemen keep their prediction";
+    const std::array<int32_t, NUMBER_OF_SEASON_STATS> zero{};
+    for (int32_t slot : {qb, de, tackle})
+        EXPECT_EQ(Season(slot, SEASON_THIS), zero);
+}
+
+TEST(ReplayStats, MissingFileGivesOneNoticeAndChangesNothing) {
+    Build_Test_League();
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    Fill_Seasons(qb);
+    const auto predicted = Season(qb, SEASON_PREDICTED);
+    const auto this_season = Season(qb, SEASON_THIS);
+    std::filesystem::remove_all("input");
+    Clear_Shown_Messages();
+    Load_Replay_Season_Stats();
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Read Error");
+    EXPECT_NE(Get_Shown_Messages()[0].Text.find("input/stats/seasons.csv"), std::string::npos);
+    EXPECT_EQ(Season(qb, SEASON_PREDICTED), predicted);
+    EXPECT_EQ(Season(qb, SEASON_THIS), this_season);
+}

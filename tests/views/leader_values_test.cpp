@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/player_statistics.h"
+#include "database/settings.h"
+#include "database/universe.h"
+#include "support/test_league.h"
+#include "views/leader_values.h"
+
+namespace {
+constexpr int32_t COMPLETION_PERCENT = 3;
+constexpr int32_t RUSH_YARDS = 11;
+constexpr int32_t SACKS = 24;
+constexpr int32_t CAP_IMPACT = 29;
+
+std::string Formatted(int32_t value, int32_t category) {
+    char text[LEADER_TEXT_SIZE];
+    Format_Leader_Value(value, category, text, sizeof text);
+    return text;
+}
+} // namespace
+
+TEST(LeaderValues, MinimumsFollowTheSeasonLengthAndItsProgress) {
+    Build_Test_League();
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    Universe.Season_Length = 17;
+    Universe.Header.Universe_Stats[GAMES_PER_SEASON] = 16;
+    Set_Player_Stat(0, qb, SEASON_LAST, 2, 211);
+    Set_Player_Stat(0, qb, SEASON_LAST, 3, 140);
+    EXPECT_EQ(Is_Leader_Qualified(0, qb, SEASON_LAST, COMPLETION_PERCENT), 1) << "211 attempts in 16 games";
+    Set_Player_Stat(0, qb, SEASON_LAST, 2, 210);
+    EXPECT_EQ(Is_Leader_Qualified(0, qb, SEASON_LAST, COMPLETION_PERCENT), 0);
+    EXPECT_EQ(Get_Player_Leader_Value(0, qb, COMPLETION_PERCENT, SEASON_LAST), 0);
+    Universe.Header.Universe_Stats[GAMES_PER_SEASON] = 12;
+    Set_Player_Stat(0, qb, SEASON_LAST, 2, 158);
+    EXPECT_EQ(Is_Leader_Qualified(0, qb, SEASON_LAST, COMPLETION_PERCENT), 1);
+    EXPECT_EQ(Get_Player_Leader_Value(0, qb, COMPLETION_PERCENT, SEASON_LAST), 886);
+    Set_Player_Stat(0, qb, SEASON_LAST, 2, 157);
+    EXPECT_EQ(Is_Leader_Qualified(0, qb, SEASON_LAST, COMPLETION_PERCENT), 0);
+    // Halfway through this season half the minimum stands.
+    Universe.Header.Universe_Stats[GAMES_PER_SEASON] = 16;
+    Universe.Season_Length = 16;
+    Set_User_Preference(CURRENT_WEEK, 8);
+    Set_Player_Stat(0, qb, SEASON_THIS, 2, 106);
+    EXPECT_EQ(Is_Leader_Qualified(0, qb, SEASON_THIS, COMPLETION_PERCENT), 1);
+    Set_Player_Stat(0, qb, SEASON_THIS, 2, 105);
+    EXPECT_EQ(Is_Leader_Qualified(0, qb, SEASON_THIS, COMPLETION_PERCENT), 0);
+}
+
+TEST(LeaderValues, OnlyTheRightPositionsLeadACategory) {
+    Build_Test_League();
+    const int32_t rb = Test_League_Slot(POSITION_RB, 0);
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    const int32_t tackle = Test_League_Slot(POSITION_T, 0);
+    for (int32_t slot : {rb, qb, tackle})
+        Set_Player_Stat(1, slot, SEASON_CAREER, 8, 900);
+    EXPECT_EQ(Get_Player_Leader_Value(1, rb, RUSH_YARDS, SEASON_CAREER), 900);
+    EXPECT_EQ(Get_Player_Leader_Value(1, qb, RUSH_YARDS, SEASON_CAREER), 0)
+        << "a quarterback is no skill player";
+    EXPECT_EQ(Get_Player_Leader_Value(1, tackle, RUSH_YARDS, SEASON_CAREER), 0);
+    EXPECT_GT(Get_Player_Leader_Value(1, tackle, CAP_IMPACT, SEASON_CAREER), 0)
+        << "every group leads cap impact";
+    EXPECT_EQ(Get_Player_Leader_Value(1, rb, 30, SEASON_CAREER), 0);
+    EXPECT_EQ(Get_Player_Leader_Value(1, 99, RUSH_YARDS, SEASON_CAREER), 0) << "an empty slot";
+    EXPECT_EQ(Get_Player_Leader_Value(35, rb, RUSH_YARDS, SEASON_CAREER), 0) << "a franchise slot not in use";
+}
+
+TEST(LeaderValues, HeadingsAndFormatsStayInTheirBuffers) {
+    char heading[8];
+    memset(heading, 'x', sizeof heading);
+    Get_Leader_Stat_Heading(30, heading, sizeof heading);
+    EXPECT_STREQ(heading, "") << "the category being chosen has no heading";
+    Get_Leader_Stat_Heading(-1, heading, sizeof heading);
+    EXPECT_STREQ(heading, "");
+    Get_Leader_Stat_Heading(21, heading, sizeof heading);
+    EXPECT_STREQ(heading, "Tackles") << "cut to the buffer";
+    EXPECT_EQ(Formatted(12345, RUSH_YARDS), "12,345");
+    EXPECT_EQ(Formatted(0, RUSH_YARDS), "");
+    EXPECT_EQ(Formatted(125, SACKS), "12.5");
+    EXPECT_EQ(Formatted(654, COMPLETION_PERCENT), "65.4%");
+    EXPECT_EQ(Formatted(512, 13), "5.12");
+    EXPECT_EQ(Formatted(750, CAP_IMPACT), "$750K");
+    EXPECT_EQ(Formatted(12345, CAP_IMPACT), "$12.3M");
+    EXPECT_EQ(Formatted(NO_LEADER_VALUE, RUSH_YARDS), "");
+    EXPECT_EQ(Formatted(5, 31), "");
+}
