@@ -1,4 +1,4 @@
 #include "app/play_menu.h"
 
-// The main window has no menu bar yet: there is nothing to refresh.
+// The menu bar is built by the main window; without it there is no menu to rebuild.
 void Update_Play_Menu() {}

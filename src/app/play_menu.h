@@ -1,5 +1,6 @@
 #pragma once
-// The Play menu, whose items follow the phase of the season.
+// The Play menu, rebuilt for the phase of the game.
 
-// Enables and names the Play menu's items for the present phase.
+// Rebuilds the Play menu for the current phase (season, playoffs, off-season,
+// draft).
 void Update_Play_Menu();

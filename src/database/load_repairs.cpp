@@ -150,9 +150,9 @@ void Download_Photos_And_Logos() {
     if (opened) Close_Progress_Window();
 }
 
-void Set_Kickoff_And_Era_Rules() {
+void Set_Kickoff_And_Missed_Field_Goal_Rules() {
     Set_Kickoff_Spot_For_Year();
-    Set_Era_Code_For_Year();
+    Set_Missed_Field_Goal_Spot_For_Year();
 }
 
 // A test of the calendar whose purpose is lost: 7 x week + 249 (in wrapping
@@ -259,7 +259,7 @@ const LOAD_REPAIR LOAD_REPAIRS[] = {
     {ALWAYS_FROM, 1507, Repair_Old_Red_Zone_Ratings},
     {ALWAYS_FROM, 1560, Convert_Old_Player_Positions},
     {ALWAYS_FROM, 1600, Download_Photos_And_Logos},
-    {ALWAYS_FROM, 1605, Set_Kickoff_And_Era_Rules},
+    {ALWAYS_FROM, 1605, Set_Kickoff_And_Missed_Field_Goal_Rules},
     {ALWAYS_FROM, 1691, Reset_League_Abbreviations},
     {ALWAYS_FROM, 1803, Repair_Old_Season},
     {ALWAYS_FROM, 1901, Fix_Old_Rookie_Contracts},

@@ -7,6 +7,7 @@
 #include "database/league_structure.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "season/schedule_templates.h"
 #include "season/season_calendar.h"
 
 namespace {
@@ -178,7 +179,9 @@ int32_t Schedule_Game(int32_t first, int32_t second, int32_t week, int32_t weekd
         }
     }
     if (weekday < 0 || weekday > SUNDAY) weekday = SUNDAY;
-    if (kickoff == 0) kickoff = DEFAULT_KICKOFF;
+    // A game dated from an open week of the reference season keeps the kickoff
+    // it was given, which is no time of day when the caller left it to us.
+    if (kickoff <= 0) kickoff = DEFAULT_KICKOFF;
     for (int32_t team : {first, second}) {
         Entry(team, week).Values[SCHEDULE_WEEKDAY] = weekday;
         Entry(team, week).Values[SCHEDULE_KICKOFF] = kickoff;

@@ -59,7 +59,7 @@ void Raise_Longest_Field_Goal(int32_t team, int32_t slot, int32_t distance) {
 // Yards to goal of the new offence after a miss.
 int32_t Missed_Field_Goal_Spot(int32_t new_yards_to_goal) {
     int32_t spot = new_yards_to_goal;
-    switch (Get_User_Preference(ERA_CODE)) {
+    switch (Get_User_Preference(MISSED_FIELD_GOAL_SPOT)) {
     case ERA_KICK_SPOT:
         spot = new_yards_to_goal - 7;
         break;

@@ -11,7 +11,7 @@
 #include "database/text_format.h"
 #include "database/universe.h"
 #include "personnel/team_lookup.h"
-#include "season/schedule_clearing.h"
+#include "season/schedule_generation.h"
 
 namespace {
 constexpr int32_t LINE_SIZE = 2048;

@@ -1,17 +1,41 @@
 #pragma once
 // League rules that follow the calendar year (Base_Year + Current_Season_Index):
-// conversions, overtime, kickoffs and the era code the engine reads.
+// games per season, wild cards, the playoff format, overtime, conversions,
+// kickoffs, the spot after a missed field goal and the salary cap.
+#include <cstdint>
 
-// Every year-dependent rule at once; run for files of versions 2180-7699.
+// Every rule of the current season's year, in the order that lets each one
+// see the ones it depends on (the cap before the inflation factor, the games
+// before the shared revenue).
 void Apply_League_Rules_For_Year();
-// Two-point conversions from 1994 on.
+
+// The league's salary cap of a calendar year, in dollars.
+int32_t Get_Season_Salary_Cap(int32_t year);
+// Moves the cap toward the year's cap; it never falls. With `confirm` set
+// (and no multi-season simulation) the user is asked first.
+void Propose_Salary_Cap_For_Year(int32_t confirm);
+
+// Regular-season games of a calendar year: 12, 14, 16 or 17.
+int32_t Get_Games_Per_Season_For_Year(int32_t year);
+// Store the year's games per season and wild cards per conference; with
+// `confirm` set a change is first put to the user, who may cancel it.
+void Set_Games_Per_Season_For_Year(int32_t confirm);
+void Set_Wild_Card_Teams_For_Year(int32_t confirm);
+
+// Single rules, each from the current year.
 void Set_Two_Point_Rule_For_Year();
 // Regular-season overtime flag from 1974, playoff overtime rule 2 before 2010
 // and 3 from 2010, regular-season overtime rule 1 from 2013.
 void Set_Overtime_Rules_For_Year();
 // Overtime period of 15 minutes before 2017, else 10.
 void Set_Overtime_Length_For_Year();
-// Kickoff spot code 2 before 1974, 0 for 1994-2010, else 1.
+// Kickoff from the 40 before 1974, the 35 for 1974-1993, the 30 for
+// 1994-2010, the 35 again from 2011.
 void Set_Kickoff_Spot_For_Year();
-// Era code 2 before 1974, 1 for 1974-1993, 0 from 1994.
-void Set_Era_Code_For_Year();
+// Touchbacks of kickoffs at the 25 from 2016.
+void Set_Kickoff_Touchback_Rule_For_Year();
+// Extra-point kicks from the 15 from 2015, else from the 2.
+void Set_Extra_Point_Spot_For_Year();
+// After a missed field goal: the 20 before 1974, the line of scrimmage for
+// 1974-1993, the spot of the kick from 1994.
+void Set_Missed_Field_Goal_Spot_For_Year();

@@ -1,16 +1,20 @@
 #include "season/season_calendar.h"
 
+#include "database/league_structure.h"
+#include "database/playoff_bracket.h"
 #include "database/random_numbers.h"
+#include "database/schedule_entries.h"
 #include "database/settings.h"
 #include "database/team_record_layout.h"
 #include "database/universe.h"
 
 namespace {
-constexpr int REFERENCE_WEEKS = 17;
-constexpr int REFERENCE_GAMES = 16;
-constexpr int REFERENCE_FIELDS = 5;
 constexpr int OFF_SEASON_WEEK = 100;
-constexpr int CHAMPION_BRACKET_SLOT = 30;
+constexpr int32_t CONFERENCE_CHAMPION_SLOT = 28;
+constexpr int32_t LEAGUE_CHAMPION_SLOT = 30;
+// Per mille of the regular season where the early and the late phase end and begin.
+constexpr int32_t EARLY_SEASON_END = 150;
+constexpr int32_t LATE_SEASON_START = 850;
 } // namespace
 
 int32_t Get_Weekday(int32_t day) {
@@ -25,30 +29,36 @@ int32_t Get_Season_Progress() {
     return progress > 1000 ? 1000 : progress;
 }
 
-bool Is_Champion_Decided() {
-    int32_t day = Get_User_Preference(CURRENT_WEEK);
-    if (day == 0 || day == OFF_SEASON_WEEK || day < Universe.Season_Length) return false;
-    int32_t champion = Universe.Playoff_Bracket[CHAMPION_BRACKET_SLOT];
-    return champion >= 0 && champion != NO_TEAM;
+int32_t Get_Season_Length() {
+    return Universe.Season_Length;
 }
 
-// A regular reference season: every week's games fall on the Sunday of that
-// week (day 7w + 3) at 1:00 pm, game g pairing slots 2g and 2g + 1 rotated by
-// the week so that no pairing repeats inside the 16-game cycle.
-int32_t Get_2017_NFL_Schedule_Opponent(int32_t week, int32_t game, int32_t field) {
-    if (week < 0 || week >= REFERENCE_WEEKS || game < 0 || game >= REFERENCE_GAMES || field < 0 ||
-        field >= REFERENCE_FIELDS)
-        return -128;
-    switch (field) {
-    case 0:
-        return (2 * game + week) % 32;
-    case 1:
-        return (2 * game + 1 + 3 * week) % 32;
-    case 2:
-        return 7 * week + 3;
-    case 3:
-        return 1300;
-    default:
-        return 6;
+int32_t Get_Days_Before_Month(int32_t month) {
+    int32_t days = 0;
+    for (int32_t m = 0; m < month && m < 12; ++m)
+        days += MONTH_LENGTHS[m];
+    return days;
+}
+
+int32_t Get_Season_Phase() {
+    const int32_t progress = Get_Season_Progress();
+    if (progress < EARLY_SEASON_END) return 0;
+    return progress < LATE_SEASON_START ? 1 : 2;
+}
+
+int32_t Get_Previous_Opponent(int32_t team, int32_t week) {
+    if (week >= NUMBER_OF_SCHEDULE_WEEKS) week = NUMBER_OF_SCHEDULE_WEEKS - 1;
+    for (int32_t w = week; w >= 0; --w) {
+        const int32_t opponent = Get_Team_Week_Opponent(team, w);
+        if (opponent >= 0 && Is_Active_Team(opponent)) return opponent;
     }
+    return -NO_TEAM;
+}
+
+bool Is_Champion_Decided() {
+    const int32_t week = Get_User_Preference(CURRENT_WEEK);
+    if (week == 0 || week == OFF_SEASON_WEEK || week < Universe.Season_Length) return false;
+    int32_t slot = CONFERENCE_CHAMPION_SLOT;
+    if (Universe.Header.Championship_Round_Flag != 0 && Count_Leagues() != 1) slot = LEAGUE_CHAMPION_SLOT;
+    return Get_Playoff_Team(slot) != NO_TEAM;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// Timing lines of long steps in the diagnostics log.
+// Timing lines of the long season steps in the diagnostics log.
 
-// Appends "year,text,milliseconds within the hour,minutes:seconds.milliseconds"
-// to "debug.txt", the year being the season's calendar year.
+// Appends "year,text,ms,m:ss.mmm" to "debug.txt": the season's year, the text,
+// the milliseconds within the current hour and the same as minutes, seconds
+// and milliseconds.
 void Log_Timestamp_Line(const char* text);

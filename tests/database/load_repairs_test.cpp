@@ -48,7 +48,7 @@ MARKED_LEAGUE Build_Marked_League() {
     Set_User_Preference(COMPUTER_OFFERS_TRADES, 1);
     Set_User_Preference(AUTO_FILL_ROSTERS, 0);
     Set_User_Preference(OVERTIME_MINUTES, 12);
-    Set_User_Preference(ERA_CODE, 7);
+    Set_User_Preference(MISSED_FIELD_GOAL_SPOT, 7);
     Set_User_Preference(TWO_POINT_CONVERSION_RULE, 5);
     Set_Skin_Name("ice");
     for (int n = 65; n <= 69; ++n)
@@ -83,7 +83,7 @@ TEST(LoadRepairs, NewerFileRunsOnlyItsBranchRows) {
     EXPECT_EQ(Get_User_Preference(KICKOFF_SPOT_CODE), 1);
     EXPECT_EQ(Get_User_Preference(65), 3) << "rows of the older branch do not run";
     EXPECT_EQ(Universe.Header.Require_Click_After_Each_Play, 0);
-    EXPECT_EQ(Get_User_Preference(ERA_CODE), 0) << "every year rule of a 2180-7699 file";
+    EXPECT_EQ(Get_User_Preference(MISSED_FIELD_GOAL_SPOT), 0) << "every year rule of a 2180-7699 file";
 
     Build_Marked_League();
     Save_As_Version("v8000.kor", "8000");
@@ -121,7 +121,7 @@ TEST(LoadRepairs, OlderFileRunsOnlyItsBranchRows) {
     EXPECT_FLOAT_EQ(Get_Player_Rating(team, marked.Tight_End_Slot, RATING_RED_ZONE), 56.5f)
         << "red-zone repair below 1507";
     EXPECT_EQ(Get_User_Preference(OVERTIME_MINUTES), 12) << "overtime length only below 1410";
-    EXPECT_EQ(Get_User_Preference(ERA_CODE), 0) << "era code below 1605";
+    EXPECT_EQ(Get_User_Preference(MISSED_FIELD_GOAL_SPOT), 0) << "missed field goal spot below 1605";
     EXPECT_EQ(Universe.Tail.All_Time_Leaders[500], 9) << "rows of the newer branch do not run";
     EXPECT_EQ(Get_User_Preference(COMPUTER_OFFERS_TRADES), 1);
     EXPECT_EQ(Get_User_Preference(AUTO_FILL_ROSTERS), 0);
@@ -141,7 +141,7 @@ TEST(LoadRepairs, OwnFilesRunOnlyTheAlwaysAndNewestOldRows) {
     EXPECT_EQ(Universe.Tail.All_Time_Leaders[500], 9);
     EXPECT_EQ(Get_User_Preference(COMPUTER_OFFERS_TRADES), 1);
     EXPECT_EQ(Get_User_Preference(OVERTIME_MINUTES), 12);
-    EXPECT_EQ(Get_User_Preference(ERA_CODE), 7);
+    EXPECT_EQ(Get_User_Preference(MISSED_FIELD_GOAL_SPOT), 7);
     EXPECT_EQ(Get_User_Preference(TWO_POINT_CONVERSION_RULE), 5);
     EXPECT_EQ(Skin_Initial(), 'i');
     EXPECT_EQ(Get_User_Preference(65), 20);
@@ -284,9 +284,12 @@ TEST(LoadRepairs, OldSeasonRepairRunsOnlyForItsCorruptWeek) {
 
     Clear_Shown_Messages();
     Run_Post_Load_Repairs(1700);
-    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    // The notice, then the off-season's question whether to begin the draft
+    // and, on the scripted No, how to start it later.
+    ASSERT_EQ(Get_Shown_Messages().size(), 3u);
     EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Converting Game From Previous Version");
     EXPECT_EQ(Get_Shown_Messages()[0].Text, "Incrementing Season in corrupted game file.");
+    EXPECT_EQ(Get_Shown_Messages()[1].Caption, "Begin College Draft?");
     EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 100);
     EXPECT_EQ(Get_User_Preference(CURRENT_SEASON_INDEX), 4);
 

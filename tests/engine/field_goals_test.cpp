@@ -84,19 +84,19 @@ TEST(FieldGoals, KickBeyondSeventyYardsNeverScores) {
 
 TEST(FieldGoals, MissPlacesTheBallByEra) {
     Special_Teams_Game(0, 50);
-    Set_User_Preference(ERA_CODE, 0);
+    Set_User_Preference(MISSED_FIELD_GOAL_SPOT, 0);
     GAME_RECORD* game = Kick_Field_Goal(45, 9, false);
     ASSERT_EQ(Get_Current_Play_Result(game), RESULT_FIELD_GOAL_MISSED)
         << "62 yards is beyond a 70-rated range";
     EXPECT_EQ(game->Possession_Team, game->Team[1]);
     EXPECT_EQ(game->Yards_To_Goal, 48) << "the ball goes to the spot of the kick";
-    Set_User_Preference(ERA_CODE, 1);
+    Set_User_Preference(MISSED_FIELD_GOAL_SPOT, 1);
     game = Kick_Field_Goal(45, 9, false);
     EXPECT_EQ(game->Yards_To_Goal, 55) << "the ball goes to the line of scrimmage";
-    Set_User_Preference(ERA_CODE, 2);
+    Set_User_Preference(MISSED_FIELD_GOAL_SPOT, 2);
     game = Kick_Field_Goal(45, 9, false);
     EXPECT_EQ(game->Yards_To_Goal, 80) << "the ball goes to the 20";
-    Set_User_Preference(ERA_CODE, 0);
+    Set_User_Preference(MISSED_FIELD_GOAL_SPOT, 0);
     bool missed_short = false;
     for (int n = 0; n < 3000 && !missed_short; ++n) {
         game = Kick_Field_Goal(10, 20 + n, false);

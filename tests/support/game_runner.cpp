@@ -97,23 +97,29 @@ void Add_Logged_Points(const PLAY_LOG_ENTRY& entry, int32_t points[2]) {
 }
 
 namespace {
-int32_t Snaps_Before_Stop = 0;
+int32_t Snaps_Before_Action = 0;
+void (*Snap_Action)() = nullptr;
 constexpr uint32_t MSG_STOP_AFTER_SNAPS = MSG_FIRST_APP + 78;
 constexpr WINDOW_HANDLE STOPPER_WINDOW = 78;
 
 intptr_t Stopper_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t, intptr_t) {
     if (code != MSG_STOP_AFTER_SNAPS) return 0;
-    if (--Snaps_Before_Stop <= 0)
-        Set_User_Preference(SIMULATION_RUNNING, 0);
+    if (--Snaps_Before_Action <= 0)
+        Snap_Action();
     else
         Post_Window_Message(window, MSG_STOP_AFTER_SNAPS, 0, 0);
     return 0;
 }
 } // namespace
 
-void Stop_Advance_After_Snaps(int32_t snaps) {
+void Run_After_Snaps(int32_t snaps, void (*action)()) {
     Reset_Message_Queue();
     Set_Window_Procedure(STOPPER_WINDOW, Stopper_Procedure);
-    Snaps_Before_Stop = snaps;
+    Snaps_Before_Action = snaps;
+    Snap_Action = action;
     Post_Window_Message(STOPPER_WINDOW, MSG_STOP_AFTER_SNAPS, 0, 0);
+}
+
+void Stop_Advance_After_Snaps(int32_t snaps) {
+    Run_After_Snaps(snaps, [] { Set_User_Preference(SIMULATION_RUNNING, 0); });
 }

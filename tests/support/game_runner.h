@@ -26,3 +26,6 @@ void Add_Logged_Points(const PLAY_LOG_ENTRY& entry, int32_t points[2]);
 // snaps of the next unwatched game (its loop pumps messages once a snap), as
 // a user stopping the simulation midway would.
 void Stop_Advance_After_Snaps(int32_t snaps);
+// Empties the message queue and runs `action` after `snaps` snaps of the next
+// unwatched game, as a menu command arriving midway would.
+void Run_After_Snaps(int32_t snaps, void (*action)());

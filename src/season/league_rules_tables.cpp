@@ -1,0 +1,17 @@
+#include "season/league_rules_tables.h"
+
+namespace {
+// clang-format off
+constexpr int32_t PUBLISHED_CAPS[LAST_PUBLISHED_CAP_YEAR - FIRST_PUBLISHED_CAP_YEAR + 1] = {
+    34600000,  37100000,  40777000,  41450000,  52388000,  58353000,  62172000,  67400000,  // 1994-2001
+    71100000,  75007000,  80582000,  85500000,  102000000, 109000000, 116000000, 128000000, // 2002-2009
+    128000000, 120000000, 123000000, 123000000, 133000000, 143280000, 155270000, 167000000, // 2010-2017
+    177200000, 188200000, 198200000, 182500000, 208200000,                                  // 2018-2022
+};
+// clang-format on
+} // namespace
+
+int32_t Get_Published_Salary_Cap(int32_t year) {
+    if (year < FIRST_PUBLISHED_CAP_YEAR || year > LAST_PUBLISHED_CAP_YEAR) return 0;
+    return PUBLISHED_CAPS[year - FIRST_PUBLISHED_CAP_YEAR];
+}

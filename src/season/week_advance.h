@@ -1,0 +1,31 @@
+#pragma once
+// The calendar loop: advancing the current week, playing each week's games
+// through the engine with the computer general managers' work around them,
+// seeding and walking the playoffs, and handing over to the off-season once
+// the champion is decided. Also the controls around it: stopping, several
+// seasons in a row, and giving up a watched game to the computer.
+#include <cstdint>
+
+// Plays up to `weeks` weeks; never past the end of the regular season when it
+// starts inside it. With the champion decided it starts the off-season
+// instead; in the off-season it plays nothing.
+void Advance_Weeks(int32_t weeks);
+// Plays the current week's scheduled games, each from the entry of its home team.
+void Play_Week();
+// The running advance finishes the current week and stops.
+void Stop_Simulation();
+// Advances until `seasons` more seasons have begun, every team computer-run.
+void Simulate_Seasons(int32_t seasons);
+// 1 while an advance plays weeks below its target.
+int32_t Is_Advancing();
+// Hands a watched game to the computer: it calls the snap in progress and
+// every later one.
+void Stop_Watching_Current_Game();
+// Repaints the main window and restarts the news ticker.
+void Refresh_Main_Window_And_Ticker();
+
+// Small queries of the calendar.
+int32_t Get_Target_Week();
+int32_t Is_Multi_Season_Simulation();
+int32_t Is_Regular_Season_Over();
+int32_t Is_Post_Season_Over();
