@@ -75,7 +75,11 @@ bool Is_Special_Pass_Play(int team, int play) {
     // An unset primary player names no receiver, so no route is read for it.
     int receiver = Get_Offensive_Play_Primary_Receiver(team, play) - 1;
     if (receiver < 0 || receiver >= PLAY_RECEIVERS) return false;
-    switch (Route_Of(team, play, receiver)) {
+    return Is_Special_Pass_Route(Route_Of(team, play, receiver));
+}
+
+bool Is_Special_Pass_Route(int32_t route) {
+    switch (route) {
     case 11:
     case 12:
     case 13:

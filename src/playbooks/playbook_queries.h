@@ -18,6 +18,9 @@ int Get_Zone_Defender_Spot(int team, int play, int slot, float* lateral, float* 
 
 // Offensive play queries.
 bool Is_Play_Action_Route(int route);
+// Screens, swings, bench, flare, under and wheel routes: throws behind or at
+// the line that the pass rush and coverage treat apart.
+bool Is_Special_Pass_Route(int32_t route);
 bool Is_Trick_Pass_Play(int team, int play);
 bool Is_Special_Pass_Play(int team, int play);
 bool Is_Reverse_Play(int team, int play);
