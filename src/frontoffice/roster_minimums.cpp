@@ -10,7 +10,8 @@
 namespace {
 // Starters of the base formations plus the backups the formations reach for.
 constexpr int32_t MINIMUM_PLAYERS[NUMBER_OF_POSITIONS] = {2, 2, 1, 3, 5, 3, 3, 2, 3, 3, 5, 4, 3, 1, 1};
-constexpr int32_t CREATED_PLAYER_QUALITY = 60;
+// A player made to reach a minimum is a free agent's level, at most 59.
+constexpr float CREATED_PLAYER_WEAKNESS = 1.0f;
 
 int32_t Find_Empty_Slot(int32_t team) {
     for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
@@ -33,7 +34,7 @@ void Fill_Roster_Minimums(int32_t team) {
         while (Count_Team_Available_Position_Players(team, position) < MINIMUM_PLAYERS[position]) {
             const int32_t slot = Find_Empty_Slot(team);
             if (slot < 0) return;
-            Create_Player_For_Team(team, slot, position, CREATED_PLAYER_QUALITY);
+            Create_Player_For_Team(team, slot, position, CREATED_PLAYER_WEAKNESS);
             if (!Is_Player_Slot_Used(team, slot)) return;
         }
     }
