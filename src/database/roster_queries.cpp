@@ -16,7 +16,8 @@ namespace {
 constexpr int OFF_SEASON_WEEK = 100;
 constexpr int OFFENSIVE_LINE_GROUP = 1;
 constexpr int DEFENCE_GROUP = 2;
-constexpr int CREATED_PLAYER_QUALITY = 70;
+// A player made for an empty unit may be as good as a 70.
+constexpr float CREATED_PLAYER_WEAKNESS = 0.0f;
 
 // First and last position of each unit: offence, defence, kicking.
 constexpr int UNIT_FIRST_POSITION[] = {POSITION_QB, POSITION_DE, POSITION_K};
@@ -144,7 +145,7 @@ int32_t Find_Or_Create_Unit_Player(int32_t team, int32_t unit) {
         if (attempt == 1) break;
         int32_t width = UNIT_LAST_POSITION[unit] - UNIT_FIRST_POSITION[unit] + 1;
         int32_t position = UNIT_FIRST_POSITION[unit] + Random_Int(width);
-        Create_Player_For_Team(team, slot, position, CREATED_PLAYER_QUALITY);
+        Create_Player_For_Team(team, slot, position, CREATED_PLAYER_WEAKNESS);
     }
     return NO_PLAYER;
 }

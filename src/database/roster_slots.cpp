@@ -17,7 +17,7 @@
 #include "database/universe.h"
 #include "engine/game_record.h"
 #include "engine/pregame_setup.h"
-#include "personnel/player_generation.h"
+#include "personnel/random_ratings.h"
 
 namespace {
 constexpr int32_t POSITION_QUOTA[NUMBER_OF_POSITIONS] = {2, 3, 1, 3, 6, 4, 4, 2, 5, 4, 7, 5, 5, 1, 1};

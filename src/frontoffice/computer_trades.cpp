@@ -47,7 +47,7 @@ bool Is_Trading_Open() {
 
 int32_t Draw_Computer_Team(int32_t teams, int32_t other) {
     for (int32_t draws = 0; draws < MAX_TEAM_DRAWS; ++draws) {
-        const int32_t team = Random_Below(teams);
+        const int32_t team = Random_Index(teams);
         if (!Is_Human_Team(team) && team != other) return team;
     }
     return -1;
@@ -313,7 +313,7 @@ int32_t Add_Random_Draft_Pick_To_Offer(TRADE_OFFER* offer) {
     if (picks == 0) return 0;
     const int32_t players = Get_First_Empty_Player_Slot(team);
     for (int32_t tries = 0; tries < PICK_TRIES; ++tries) {
-        const int32_t code = players + Random_Below(picks);
+        const int32_t code = players + Random_Index(picks);
         if (code >= 128 || Side_Has_Item(*offer, 1, code) ||
             Is_Trade_Item_Present(offer->Items[1][TRADE_ITEMS_PER_SIDE - 1]))
             continue;

@@ -20,7 +20,6 @@
 #include "personnel/free_agent_order.h"
 
 namespace {
-constexpr int32_t PLAYER_SORT_MODE = 84;
 constexpr int32_t MARKET_SORT_MODE = 2;
 // Only players rated above this draw bids.
 constexpr int32_t MARKET_RATING = 70;

@@ -23,7 +23,7 @@ bool Add_Position_Player(int32_t team, int32_t position) {
     if (free_agent >= 0 && Move_Player_To_Team(team, FREE_AGENT_TEAM, free_agent) >= 0) return true;
     const int32_t slot = Find_Empty_Player_Slot(team);
     if (slot < 0) return false;
-    Create_Player_For_Team(team, slot, position, REPLACEMENT_PLAYER_QUALITY);
+    Create_Player_For_Team(team, slot, position, REPLACEMENT_PLAYER_WEAKNESS);
     return Is_Player_Slot_Used(team, slot) != 0;
 }
 } // namespace

@@ -2,8 +2,9 @@
 // Keeping every position of a computer-run roster staffed.
 #include <cstdint>
 
-// The evaluation a player created to fill a roster gap is held to.
-constexpr int32_t REPLACEMENT_PLAYER_QUALITY = 59;
+// A player created to fill a roster gap is a free agent's level: weakness
+// 1, an evaluation of 59 at most.
+constexpr float REPLACEMENT_PLAYER_WEAKNESS = 1.0f;
 
 // Fewest players of a position 0-14 a roster keeps (0 for other codes).
 int32_t Get_Position_Roster_Minimum(int32_t position);

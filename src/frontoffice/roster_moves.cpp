@@ -67,7 +67,7 @@ int32_t Release_Cash(int32_t cash_ratio, int64_t step) {
 }
 
 void Try_Computer_Release(int32_t team, int32_t cash_ratio, int64_t step, const TEAM_STRENGTH_TABLE& needs) {
-    const int32_t slot = Random_Below(PLAYERS_PER_TEAM);
+    const int32_t slot = Random_Index(PLAYERS_PER_TEAM);
     if (!Is_Player_Slot_Used(team, slot)) return;
     // A release never leaves fewer players than a trade may.
     if (Get_First_Empty_Player_Slot(team) <= MIN_TRADE_ROSTER) return;
@@ -90,7 +90,7 @@ void Try_Computer_Release(int32_t team, int32_t cash_ratio, int64_t step, const 
 void Try_Computer_Signing(int32_t team, const TEAM_STRENGTH_TABLE& needs) {
     Random_Number();
     Random_Number();
-    const int32_t slot = Random_Below(PLAYERS_PER_TEAM);
+    const int32_t slot = Random_Index(PLAYERS_PER_TEAM);
     if (!Is_Player_Slot_Used(FREE_AGENT_TEAM, slot)) return;
     TRADE_OFFER offer;
     Init_Trade_Offer(&offer);
@@ -117,7 +117,7 @@ bool Sign_Missing_Players(int32_t team) {
             const int32_t free_agent = Find_Best_Affordable_Free_Agent(team, position);
             if (free_agent == NO_PLAYER) {
                 const int32_t slot = Get_First_Empty_Player_Slot(team);
-                Create_Player_For_Team(team, slot, position, REPLACEMENT_PLAYER_QUALITY);
+                Create_Player_For_Team(team, slot, position, REPLACEMENT_PLAYER_WEAKNESS);
                 gained = gained || Is_Player_Slot_Used(team, slot);
                 continue;
             }

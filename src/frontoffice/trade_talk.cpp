@@ -51,7 +51,7 @@ void Get_Trade_Banter(int32_t score, char* buffer) {
     if (buffer == nullptr) return;
     const char* line;
     if (score == TRADE_REFUSED_SCORE)
-        line = TRADE_BANTER[0][Random_Below(TRADE_BANTER_LINES)];
+        line = TRADE_BANTER[0][Random_Index(TRADE_BANTER_LINES)];
     else
         line = TRADE_BANTER[Banter_Group(score)][Banter_Line(score)];
     safe_strncpy(buffer, line, TEXT_BUFFER_SIZE);

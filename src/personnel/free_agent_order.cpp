@@ -37,7 +37,7 @@ void Replenish_Free_Agents() {
             while (Get_First_Empty_Player_Slot(FREE_AGENT_TEAM) >= POOL_ROOM_LIMIT)
                 if (!Cut_One_Player_If_Over_Limit(FREE_AGENT_TEAM)) return;
             const int32_t slot = Get_First_Empty_Player_Slot(FREE_AGENT_TEAM);
-            Create_Player_For_Team(FREE_AGENT_TEAM, slot, position, REPLACEMENT_PLAYER_QUALITY);
+            Create_Player_For_Team(FREE_AGENT_TEAM, slot, position, REPLACEMENT_PLAYER_WEAKNESS);
             if (!Is_Player_Slot_Used(FREE_AGENT_TEAM, slot)) return;
         }
 }

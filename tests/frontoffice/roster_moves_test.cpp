@@ -174,7 +174,7 @@ TEST(RosterMoves, CutsKeepTheLastThreeSlotsFreeAndNeverGoBelowFiftyOne) {
         uint32_t seed = 1;
         for (;; ++seed) {
             Seed_Random_Numbers(seed);
-            if (Random_Below(PLAYERS_PER_TEAM) >= TEST_ROSTER_SIZE) break;
+            if (Random_Index(PLAYERS_PER_TEAM) >= TEST_ROSTER_SIZE) break;
         }
         Seed_Random_Numbers(seed);
         Computer_Sign_Or_Release(team);
