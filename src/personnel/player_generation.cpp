@@ -117,6 +117,11 @@ void Log_Fabrication_Failure(int32_t code) {
 }
 } // namespace
 
+void Forget_Exhausted_Positions() {
+    for (EXHAUSTED_POSITION& position : Exhausted_Positions)
+        position = EXHAUSTED_POSITION{};
+}
+
 void Fabricate_Position_Player(int32_t team, int32_t slot, int32_t position, int32_t history) {
     if (!Is_Player_Address(team, slot) || position < 0 || position >= NUMBER_OF_EXPANDED_POSITIONS) {
         Report_System_Error("Invalid argument in Fabricate_Position_Player(%d,%d,%d,%d)", team, slot,

@@ -8,6 +8,9 @@
 // acceptable (at most 10,000); a non-zero `history` also gives him college
 // seasons ending in the current year + history - 1.
 void Fabricate_Position_Player(int32_t team, int32_t slot, int32_t position, int32_t history);
+
+// Forgets which positions gave up under which settings (a new league was put in place).
+void Forget_Exhausted_Positions();
 // A replacement player aged 21..32 whose evaluation does not exceed
 // 70 - 11 x `weakness`: 0 allows up to 70, 1 up to 59.
 void Create_Player_For_Team(int32_t team, int32_t slot, int32_t position, float weakness);

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "database/league_derived_state.h"
 #include "database/league_structure.h"
 #include "database/player_hashes.h"
 #include "database/player_record.h"
@@ -368,7 +369,7 @@ void Store_Season_Start_League_Rates() {
 
 void Build_From_Scratch() {
     memset(&Universe, 0, sizeof Universe);
-    Reset_Season_Line_Hint();
+    Reset_League_Derived_State();
     Universe.Header.Universe_Stats[GAMES_PER_SEASON] = 16;
     Universe.Header.Universe_Stats[SALARY_CAP] = 198000000;
     Universe.Header.Universe_Stats[BASE_YEAR] = TEST_BASE_YEAR;
@@ -414,7 +415,7 @@ void Build_Test_League() {
     } else {
         memcpy(&Universe, Built_League.get(), sizeof Universe);
     }
-    Reset_Season_Line_Hint();
+    Reset_League_Derived_State();
     Count_Active_Teams();
     Build_All_Player_Hashes();
 }
