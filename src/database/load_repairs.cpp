@@ -7,13 +7,13 @@
 #include "app/main_menu.h"
 #include "app/progress_window.h"
 #include "database/historical_norms.h"
+#include "database/league_derived_state.h"
 #include "database/league_structure.h"
-#include "database/playoff_bracket.h"
-#include "database/team_results.h"
 #include "database/old_file_repairs.h"
 #include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
+#include "database/playoff_bracket.h"
 #include "database/rating_normalisation.h"
 #include "database/roster_slots.h"
 #include "database/season_lines.h"
@@ -21,6 +21,7 @@
 #include "database/team_balance.h"
 #include "database/team_operations.h"
 #include "database/team_record.h"
+#include "database/team_results.h"
 #include "database/universe.h"
 #include "dialogs/session_settings.h"
 #include "engine/game_record.h"
@@ -279,9 +280,9 @@ const LOAD_REPAIR LOAD_REPAIRS[] = {
 } // namespace
 
 void Run_Post_Load_Repairs(int version) {
-    // The block was replaced whole: the free-row hint of the season lines no
-    // longer describes it.
-    Reset_Season_Line_Hint();
+    // The block was replaced whole: what was derived from the old one no longer
+    // describes it.
+    Reset_League_Derived_State();
     for (const LOAD_REPAIR& repair : LOAD_REPAIRS)
         if (version >= repair.First_Version && version < repair.Below_Version) repair.Action();
 }

@@ -9,7 +9,7 @@
 #include "database/player_record.h"
 #include "database/safe_strings.h"
 #include "database/universe.h"
-#include "personnel/player_generation.h"
+#include "personnel/player_identity.h"
 
 namespace {
 constexpr int32_t ID_HASH_START_MASK = 0xFFF;

@@ -12,6 +12,12 @@ uint32_t Random_Number();
 void Restore_Random_State(const uint32_t* words);
 
 int32_t Random_Int(int32_t n);
+// One draw d scaled as floor(k * d / (2^32 - 1)): 0..k-1, and k itself only for
+// the largest draw. k of 0 or below gives 0 (the draw is still taken).
+int32_t Random_Below(int32_t k);
+// A draw below n from one Random_Number: truncate(r / 2^32 x n), never n; 0
+// for n <= 0 (the draw is still taken).
+int32_t Random_Index(int32_t n);
 int32_t Random_Range(int32_t lo, int32_t hi);
 float Random_Float(float x);
 int32_t Apply_Random_Variance(int32_t value, int32_t spread);
@@ -21,4 +27,6 @@ int32_t Rounded_Signed_Sqrt(int32_t x);
 int32_t Get_Rank_Grade_Index(int32_t rank);
 int32_t Get_Value_Grade_Index(int32_t value);
 
-inline int32_t Clamp_Int(int32_t lo, int32_t hi, int32_t x) { return x > hi ? (hi < lo ? lo : hi) : (x < lo ? lo : x); }
+inline int32_t Clamp_Int(int32_t lo, int32_t hi, int32_t x) {
+    return x > hi ? (hi < lo ? lo : hi) : (x < lo ? lo : x);
+}

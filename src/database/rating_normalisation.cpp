@@ -96,7 +96,7 @@ int32_t Is_Rating_Used_By_Position(int32_t position, int32_t rating) {
 }
 
 void Normalize_Player_Ratings() {
-    Auto_Set_All_Depth_Charts();
+    Auto_Set_All_Depth_Charts(0);
     for (int32_t rating = RATING_ACCURACY; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
         Normalize_Rating(rating);
 }

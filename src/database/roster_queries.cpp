@@ -16,7 +16,8 @@ namespace {
 constexpr int OFF_SEASON_WEEK = 100;
 constexpr int OFFENSIVE_LINE_GROUP = 1;
 constexpr int DEFENCE_GROUP = 2;
-constexpr int CREATED_PLAYER_QUALITY = 70;
+// A player made for an empty unit may be as good as a 70.
+constexpr float CREATED_PLAYER_WEAKNESS = 0.0f;
 
 // First and last position of each unit: offence, defence, kicking.
 constexpr int UNIT_FIRST_POSITION[] = {POSITION_QB, POSITION_DE, POSITION_K};
@@ -105,13 +106,23 @@ int32_t Count_Team_Unit_Players(int32_t team, int32_t unit) {
     return players;
 }
 
-int32_t Count_Team_Available_Position_Players(int32_t team, int32_t position) {
+namespace {
+// Weeks out a player may have and still count as available.
+int32_t Availability_Limit() {
     int32_t week = Get_User_Preference(CURRENT_WEEK);
-    int32_t limit = 1;
-    if (week == OFF_SEASON_WEEK)
-        limit = 19;
-    else if (Is_Champion_Decided())
-        limit = 52 - week;
+    if (week == OFF_SEASON_WEEK) return 19;
+    if (Is_Champion_Decided()) return 52 - week;
+    return 1;
+}
+} // namespace
+
+bool Is_Player_Available(int32_t team, int32_t slot) {
+    return Is_Player_Slot_Used(team, slot) &&
+           Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT) < Availability_Limit();
+}
+
+int32_t Count_Team_Available_Position_Players(int32_t team, int32_t position) {
+    const int32_t limit = Availability_Limit();
     int32_t players = 0;
     int32_t count = Roster_Count(team);
     for (int32_t slot = 0; slot < count; ++slot)
@@ -134,7 +145,7 @@ int32_t Find_Or_Create_Unit_Player(int32_t team, int32_t unit) {
         if (attempt == 1) break;
         int32_t width = UNIT_LAST_POSITION[unit] - UNIT_FIRST_POSITION[unit] + 1;
         int32_t position = UNIT_FIRST_POSITION[unit] + Random_Int(width);
-        Create_Player_For_Team(team, slot, position, CREATED_PLAYER_QUALITY);
+        Create_Player_For_Team(team, slot, position, CREATED_PLAYER_WEAKNESS);
     }
     return NO_PLAYER;
 }

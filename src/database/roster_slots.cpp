@@ -17,7 +17,7 @@
 #include "database/universe.h"
 #include "engine/game_record.h"
 #include "engine/pregame_setup.h"
-#include "personnel/player_generation.h"
+#include "personnel/random_ratings.h"
 
 namespace {
 constexpr int32_t POSITION_QUOTA[NUMBER_OF_POSITIONS] = {2, 3, 1, 3, 6, 4, 4, 2, 5, 4, 7, 5, 5, 1, 1};
@@ -247,6 +247,13 @@ float Ensure_Player_Minimum_Rating(int32_t team, int32_t slot) {
         value = Evaluate_Player_At_Own_Position(team, slot);
     }
     return value;
+}
+
+float Read_Repaired_Player_Rating(int32_t team, int32_t slot, int32_t rating) {
+    const float value = Get_Player_Rating(team, slot, rating);
+    const float repaired = Repaired_Rating(value, rating);
+    if (repaired != value) Set_Player_Rating(team, slot, rating, repaired);
+    return repaired;
 }
 
 void Rescale_Player_Ratings(int32_t team, int32_t slot, float target) {

@@ -29,5 +29,8 @@ int32_t Is_Player_Within_Unit_Quota(int32_t team, int32_t slot);
 
 // Rating maintenance.
 float Ensure_Player_Minimum_Rating(int32_t team, int32_t slot);
+// A rating read for a decision: not a number becomes the league baseline, a
+// value below 20 becomes 20, and the repaired value is stored back.
+float Read_Repaired_Player_Rating(int32_t team, int32_t slot, int32_t rating);
 void Rescale_Player_Ratings(int32_t team, int32_t slot, float target);
 void Fill_Missing_Player_Ratings();

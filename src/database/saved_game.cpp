@@ -11,6 +11,7 @@
 #include "app/diagnostics.h"
 #include "app/progress_window.h"
 #include "database/file_replacement.h"
+#include "database/league_derived_state.h"
 #include "database/league_structure.h"
 #include "database/load_repairs.h"
 #include "database/path_resolver.h"
@@ -314,7 +315,7 @@ void Clear_Universe() {
     for (int team = 0; team < MAX_FRANCHISES; ++team)
         for (int stat = 0; stat < 4; ++stat)
             Universe.Teams[team].Team_Stats[stat] = -1;
-    Reset_Season_Line_Hint();
+    Reset_League_Derived_State();
     Refresh_Active_Team_Count();
 }
 

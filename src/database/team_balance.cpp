@@ -10,7 +10,7 @@
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
-#include "personnel/player_generation.h"
+#include "personnel/random_ratings.h"
 
 namespace {
 

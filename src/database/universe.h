@@ -42,10 +42,15 @@ struct UNIVERSE_HEADER {
     uint16_t Advance_In_Progress;
     uint16_t Target_Week;
     uint16_t Championship_Round_Flag;
-    uint8_t Reserved_1876[20];
+    uint8_t Reserved_1876[18];
+    // Non-zero: new players get the standard development fields, no draws.
+    int16_t Suppress_Rating_Variation;
     int16_t Draft_Talent[3][15];
     int16_t Draft_Strategy[15];
-    uint8_t Reserved_2016[4];
+    // 1 when the game was started with fictional players.
+    int16_t Fictional_Players_Flag;
+    // Options "Reversion To Mean": -100..100 per cent, 0 normal.
+    int16_t Reversion_To_Mean;
     int16_t Replay_Mode;
     uint8_t Reserved_2022[2];
     int32_t Pre_1990_Playoff_Flag;
@@ -101,8 +106,11 @@ static_assert(offsetof(UNIVERSE_HEADER, Season_Line_Recording) == 1866);
 static_assert(offsetof(UNIVERSE_HEADER, Advance_In_Progress) == 1870);
 static_assert(offsetof(UNIVERSE_HEADER, Target_Week) == 1872);
 static_assert(offsetof(UNIVERSE_HEADER, Championship_Round_Flag) == 1874);
+static_assert(offsetof(UNIVERSE_HEADER, Suppress_Rating_Variation) == 1894);
 static_assert(offsetof(UNIVERSE_HEADER, Draft_Talent) == 1896);
 static_assert(offsetof(UNIVERSE_HEADER, Draft_Strategy) == 1986);
+static_assert(offsetof(UNIVERSE_HEADER, Fictional_Players_Flag) == 2016);
+static_assert(offsetof(UNIVERSE_HEADER, Reversion_To_Mean) == 2018);
 static_assert(offsetof(UNIVERSE_HEADER, Replay_Mode) == 2020);
 static_assert(offsetof(UNIVERSE_HEADER, Pre_1990_Playoff_Flag) == 2024);
 static_assert(offsetof(UNIVERSE_HEADER, Require_Click_After_Each_Play) == 2028);
@@ -136,4 +144,6 @@ static_assert(offsetof(UNIVERSE_STATE, Tail) == 22352704);
 extern UNIVERSE_STATE Universe;
 
 // The block seen as plain bytes, for saving, loading and checksums.
-inline uint8_t* Universe_Bytes() { return reinterpret_cast<uint8_t*>(&Universe); }
+inline uint8_t* Universe_Bytes() {
+    return reinterpret_cast<uint8_t*>(&Universe);
+}

@@ -11,7 +11,7 @@
 #include "engine/playbook_records.h"
 #include "frontoffice/league_finances.h"
 #include "frontoffice/team_budgets.h"
-#include "frontoffice/team_passes.h"
+#include "frontoffice/depth_charts.h"
 #include "personnel/draft_picks.h"
 #include "personnel/player_generation.h"
 

@@ -1,6 +1,5 @@
 #include "dialogs/roster_moves.h"
 
-#include "app/diagnostics.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/roster_queries.h"
@@ -8,18 +7,17 @@
 #include "database/season_lines.h"
 #include "database/team_operations.h"
 #include "database/team_record.h"
+#include "personnel/player_retirement.h"
 
 namespace {
 constexpr int32_t RETIRED_DESTINATION = 41;
 } // namespace
 
-// Retiring a player through a move waits for the retirement of the aging step.
 int32_t Move_Player_To_Team(int32_t destination, int32_t team, int32_t slot) {
     if (destination == team) return slot;
     if (!Is_Player_Slot_Used(team, slot)) return -1;
     if (destination == RETIRED_DESTINATION) {
-        Report_System_Error("Retirement is not available in Move_Player_To_Team(%d,%d,%d)", destination, team,
-                            slot);
+        Retire_Player(team, slot);
         return -1;
     }
     if (destination == FREE_AGENT_TEAM) {
@@ -29,7 +27,9 @@ int32_t Move_Player_To_Team(int32_t destination, int32_t team, int32_t slot) {
     if (!Is_Valid_Team_Code(destination)) return -1;
     const int32_t count = Get_First_Empty_Player_Slot(destination);
     if (count >= PLAYERS_PER_TEAM) return -1;
-    const int32_t place = Find_Last_Unit_Player(destination, Get_Player_Unit(team, slot)) + 1;
+    int32_t place = Find_Last_Unit_Player(destination, Get_Player_Unit(team, slot)) + 1;
+    // A roster with gaps may hold its unit's last player past its count.
+    if (place > count) place = count;
     for (int32_t s = count; s > place; --s)
         Swap_Players(destination, s, destination, s - 1);
     Copy_Player(destination, place, team, slot);

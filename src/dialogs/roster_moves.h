@@ -5,6 +5,6 @@
 
 // Moves the player into the destination after its last player of his unit.
 // Returns his new slot: the same slot when the teams are equal, 0 when the
-// destination is the free agents (36); -1 when the destination is full or
-// not a team that can take him.
+// destination is the free agents (36); -1 when he retires (destination 41) or
+// the destination is full or not a team that can take him.
 int32_t Move_Player_To_Team(int32_t destination, int32_t team, int32_t slot);

@@ -26,7 +26,7 @@
 #include "engine/snap_decisions.h"
 #include "frontoffice/player_value.h"
 #include "frontoffice/roster_minimums.h"
-#include "personnel/player_generation.h"
+#include "personnel/random_ratings.h"
 #include "platform/message_box.h"
 
 namespace {

@@ -25,7 +25,7 @@
 #include "engine/pregame_setup.h"
 #include "engine/snap_decisions.h"
 #include "engine/statistics_credit.h"
-#include "frontoffice/returner_checks.h"
+#include "frontoffice/returners.h"
 #include "reports/box_score_tables.h"
 #include "views/point_spreads.h"
 

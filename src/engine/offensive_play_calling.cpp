@@ -33,7 +33,7 @@
 #include "engine/snap_decisions.h"
 #include "engine/team_unit_ratings.h"
 #include "engine/unit_multipliers.h"
-#include "personnel/player_generation.h"
+#include "personnel/random_ratings.h"
 
 namespace {
 
@@ -80,7 +80,6 @@ float Read_Repaired_Rating(int32_t team, int32_t slot, int32_t rating) {
 int32_t Seconds_Left_In_Half(const GAME_RECORD* pGame) {
     return Get_Half_Time_Left(pGame);
 }
-
 
 bool Is_Valid_Roster_Slot(int32_t slot) {
     return slot >= 0 && slot < PLAYERS_PER_TEAM;

@@ -27,7 +27,7 @@
 #include "engine/running_plays.h"
 #include "engine/snap_decisions.h"
 #include "engine/statistics_credit.h"
-#include "frontoffice/player_value.h"
+#include "frontoffice/position_fitness.h"
 #include "frontoffice/team_revenue.h"
 #include "views/weather.h"
 

@@ -1,8 +1,107 @@
 #include "frontoffice/player_potential.h"
 
-#include "database/player_record.h"
+#include <cmath>
+#include <cstring>
 
-// Until development is projected, a player's peak is taken as what he is now.
+#include "database/player_record.h"
+#include "database/roster_slots.h"
+#include "database/universe.h"
+#include "personnel/personnel_settings.h"
+#include "personnel/player_development.h"
+
+namespace {
+// Everything a projection reads. Two equal inputs give the same projection, so
+// the result of one is remembered per slot and reused while nothing changed.
+struct PROJECTION_INPUT {
+    float Ratings[NUMBER_OF_PLAYER_RATINGS];
+    int32_t Position;
+    int32_t Growth_Rate;
+    int32_t Last_Growth_Age;
+    int32_t Age;
+    int32_t Reversion;
+    int8_t Expanded_Position;
+};
+
+struct REMEMBERED_PROJECTION {
+    bool Valid;
+    PROJECTION_INPUT Input;
+    float Potential;
+};
+
+// No one grows for longer: a growth age decades away is a damaged record, and
+// replaying it year by year would never end.
+constexpr int32_t MOST_YEARS_PROJECTED = 30;
+
+REMEMBERED_PROJECTION Remembered[TOTAL_NUMBER_OF_TEAMS][PLAYERS_PER_TEAM];
+
+PROJECTION_INPUT Read_Projection_Input(int32_t team, int32_t slot) {
+    const PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
+    PROJECTION_INPUT input;
+    memset(&input, 0, sizeof input);
+    memcpy(input.Ratings, player.Ratings, sizeof input.Ratings);
+    input.Position = player.Vital_Stats[VITAL_POSITION];
+    input.Growth_Rate = player.Vital_Stats[VITAL_GROWTH_RATE];
+    // Read through the accessor, which holds it to the first age of decline.
+    input.Last_Growth_Age = Get_Player_Vital_Stat(team, slot, VITAL_LAST_GROWTH_AGE);
+    input.Age = Get_Player_Calendar_Age(team, slot);
+    input.Reversion = Get_Reversion_To_Mean();
+    input.Expanded_Position = player.Expanded_Position;
+    return input;
+}
+
+// A growth rate above this reads as damaged and is drawn anew when read.
+constexpr int32_t HIGHEST_GROWTH_RATE_READ = 250;
+
+// Ratings whose reads change nothing: not missing, not below 20, and Health and
+// Durability within the range read as stored.
+bool Ratings_Read_As_Stored(const PROJECTION_INPUT& input) {
+    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating) {
+        const float value = input.Ratings[rating];
+        if (std::isnan(value) || value < MINIMUM_RATING) return false;
+        if ((rating == RATING_HEALTH || rating == RATING_DURABILITY) && value > 120.0f) return false;
+    }
+    return true;
+}
+
+// The evaluation after `years` steps of development without chance, through
+// the minimum-rating check; `drew` tells whether that check drew new ratings.
+float Project_Potential(int32_t team, int32_t slot, int32_t years, bool* drew) {
+    float saved[NUMBER_OF_PLAYER_RATINGS];
+    if (years > 0) {
+        for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
+            saved[rating] = Get_Player_Rating(team, slot, rating);
+        for (int32_t year = 0; year < years; ++year)
+            Develop_Player(team, slot, 0);
+    }
+    *drew = Evaluate_Player_At_Own_Position(team, slot) < 25.0f;
+    const float potential = Ensure_Player_Minimum_Rating(team, slot);
+    if (years > 0)
+        for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
+            Set_Player_Rating(team, slot, rating, saved[rating]);
+    return potential;
+}
+} // namespace
+
 float Get_Player_Potential(int32_t team, int32_t slot) {
-    return Evaluate_Player_At_Own_Position(team, slot);
+    if (!Is_Player_Address(team, slot) || !Is_Player_Slot_Used(team, slot)) return 0.0f;
+    const PROJECTION_INPUT input = Read_Projection_Input(team, slot);
+    REMEMBERED_PROJECTION& remembered = Remembered[team][slot];
+    if (remembered.Valid && memcmp(&remembered.Input, &input, sizeof input) == 0) return remembered.Potential;
+    const int64_t years_left = static_cast<int64_t>(input.Last_Growth_Age) - input.Age;
+    const int32_t years =
+        static_cast<int32_t>(years_left < MOST_YEARS_PROJECTED ? years_left : MOST_YEARS_PROJECTED);
+    bool drew = false;
+    const float potential = Project_Potential(team, slot, years, &drew);
+    // A projection that drew new ratings (an evaluation below 25), repaired a
+    // rating on reading or redrew a damaged growth rate had effects of its
+    // own: it is not remembered.
+    remembered.Valid = !drew && Ratings_Read_As_Stored(input) &&
+                       (years <= 0 || input.Growth_Rate <= HIGHEST_GROWTH_RATE_READ);
+    remembered.Input = input;
+    remembered.Potential = potential;
+    return potential;
+}
+
+void Forget_Player_Potentials() {
+    memset(Remembered, 0, sizeof Remembered);
 }

@@ -1,25 +1,51 @@
-// Player value and positional fitness.
+// Player value.
 #include "frontoffice/player_value.h"
 
 #include <cmath>
 
+#include "database/league_structure.h"
 #include "database/player_record.h"
+#include "database/player_statistics.h"
 #include "database/position_evaluation.h"
+#include "database/random_numbers.h"
+#include "database/roster_slots.h"
+#include "frontoffice/player_potential.h"
+#include "frontoffice/player_production.h"
+#include "frontoffice/rating_value.h"
+#include "personnel/contract_length.h"
+
+namespace {
+constexpr int32_t YEARS_PAST_PEAK_TO_NOTHING = 12;
+
+// Return men among the skill players and defensive backs.
+bool Counts_Return_Value(int32_t position) {
+    return (position >= POSITION_RB && position <= POSITION_WR) || position == POSITION_CB ||
+           position == POSITION_S;
+}
+} // namespace
 
 int32_t Get_Player_Value(int32_t team, int32_t slot) {
     if (!Is_Player_Address(team, slot) || !Is_Player_Slot_Used(team, slot)) return 0;
-    return static_cast<int32_t>(std::trunc(Evaluate_Player_At_Own_Position(team, slot)));
-}
-
-int32_t Get_Player_Fitness_At_Position(int32_t team, int32_t slot, int32_t position, int32_t) {
-    if (!Is_Player_Address(team, slot) || !Is_Player_Slot_Used(team, slot) || position < 0) return 0;
-    if (position >= NUMBER_OF_POSITIONS) {
-        // A returner is judged by the better of his return ratings.
-        const float kick = Get_Player_Rating(team, slot, RATING_KICK_RETURNS);
-        const float punt = Get_Player_Rating(team, slot, RATING_PUNT_RETURNS);
-        const float best = kick > punt ? kick : punt;
-        return std::isnan(best) ? 0 : static_cast<int32_t>(best);
+    const int32_t seasons = Get_Player_Vital_Stat(team, slot, VITAL_CREDITED_SEASONS);
+    const int32_t age = Get_Player_Calendar_Age(team, slot);
+    const float current = Ensure_Player_Minimum_Rating(team, slot);
+    const float potential = Get_Player_Potential(team, slot);
+    const int32_t rating_value =
+        (Get_Rating_Value(team, slot, static_cast<float>(static_cast<int32_t>(potential))) +
+         Get_Rating_Value(team, slot, static_cast<float>(static_cast<int32_t>(current)))) /
+        2;
+    // A rookie is judged 88 % on his ratings, a veteran 70 %.
+    const int32_t weight = 88 - 12 * seasons > 70 ? 88 - 12 * seasons : 70;
+    const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+    int32_t production = Get_Player_Production_Value(team, slot, SEASON_LAST);
+    if (Counts_Return_Value(position)) {
+        const int32_t returns =
+            Get_Player_Stat(team, slot, SEASON_LAST, 302) + Get_Player_Stat(team, slot, SEASON_LAST, 303);
+        production += returns < 101 ? returns / 2 : returns - 50;
     }
-    const float rating = Get_Player_Position_Rating(team, slot, position);
-    return std::isnan(rating) ? 0 : static_cast<int32_t>(rating);
+    int32_t value = Mul_Div_Round(weight, rating_value, 100) + Mul_Div_Round(100 - weight, production, 100);
+    const int32_t peak = Get_Position_Peak_Age(position);
+    if (age > peak)
+        value = Mul_Div_Round(value, peak + YEARS_PAST_PEAK_TO_NOTHING - age, YEARS_PAST_PEAK_TO_NOTHING);
+    return value;
 }

@@ -1,30 +1,32 @@
+// Roster cuts.
 #include "frontoffice/roster_limits.h"
 
+#include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/roster_slots.h"
 #include "database/team_operations.h"
-
-namespace {
-constexpr int32_t ROSTER_LIMIT = 52;
-} // namespace
+#include "database/team_record.h"
+#include "engine/snap_decisions.h"
+#include "personnel/player_retirement.h"
 
 int32_t Cut_One_Player_If_Over_Limit(int32_t team) {
-    if (static_cast<uint32_t>(team) >= TOTAL_NUMBER_OF_TEAMS) return 0;
-    int32_t count = Get_First_Empty_Player_Slot(team);
-    if (count < ROSTER_LIMIT) return 0;
-    // The weakest player at his own position goes; the last one on ties.
-    int32_t weakest = count - 1;
-    float lowest = Evaluate_Player_At_Own_Position(team, weakest);
-    for (int32_t slot = count - 2; slot >= 0; --slot) {
-        float value = Evaluate_Player_At_Own_Position(team, slot);
-        if (value < lowest) {
-            lowest = value;
-            weakest = slot;
-        }
-    }
+    if (!Is_Team_Record_Slot(team) || Get_First_Empty_Player_Slot(team) < ROSTER_CUT_SIZE) return 0;
+    const int32_t slot = Find_Surplus_Position_Player(team);
+    if (slot < 0) return 0;
     if (team < FREE_AGENT_TEAM)
-        Release_Player_To_Free_Agents(team, weakest);
+        Release_Player_To_Free_Agents(team, slot);
     else
-        Delete_Player(team, weakest);
+        Retire_Player(team, slot);
     return 1;
+}
+
+void Cut_Roster_To_Limit(int32_t team) {
+    if (!Is_Team_Record_Slot(team) || Is_Human_Team(team)) return;
+    for (int32_t players = Get_First_Empty_Player_Slot(team); players > ROSTER_ROOM_LIMIT;) {
+        if (!Cut_One_Player_If_Over_Limit(team)) return;
+        const int32_t left = Get_First_Empty_Player_Slot(team);
+        // A cut that freed nothing would repeat for ever.
+        if (left >= players) return;
+        players = left;
+    }
 }

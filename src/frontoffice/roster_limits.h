@@ -1,7 +1,17 @@
 #pragma once
-// Keeping rosters within the league's size limit.
+// Keeping rosters within the league's size limit: the computer general
+// managers keep the last three roster slots free and cut only rosters of 52
+// players or more.
 #include <cstdint>
 
-// When the team holds 52 or more players, lets one go (the pools lose their
-// least valuable player) and returns 1; else 0.
+// Rosters at or above this size are over the limit for the cutting rules.
+constexpr int32_t ROSTER_CUT_SIZE = 52;
+// A roster is cut down until its last three slots are free.
+constexpr int32_t ROSTER_ROOM_LIMIT = 97;
+
+// With 52 or more players, the team's surplus player is released (a
+// franchise) or retired (the pools) and the result is 1; else 0.
 int32_t Cut_One_Player_If_Over_Limit(int32_t team);
+// Cuts a computer-run team's roster down to 97 players (nothing for a
+// human-run team; never below 52).
+void Cut_Roster_To_Limit(int32_t team);

@@ -61,10 +61,6 @@ void Start_College_Draft_Report() {
     Append_Formatted_Line_To_File(name, "================= %s ROUND =================", round);
 }
 
-// The strategy table stands as the league database has it until the file
-// reader is built.
-void Load_Draft_Strategy() {}
-
 void Clear_Negative_Experience() {
     for (int32_t team = 0; team <= FREE_AGENT_TEAM; ++team) {
         if (team < MAX_FRANCHISES && !Is_Active_Team(team)) continue;

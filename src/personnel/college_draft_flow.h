@@ -4,6 +4,8 @@
 // pool's players in order, and the clean-up of prospects' experience.
 #include <cstdint>
 
+#include "personnel/draft_input_files.h"
+
 // The Play menu's "Start College Draft": order, report, strategy, then the draft.
 void Finish_Off_Season();
 // The Play menu's "Continue Draft".
@@ -13,8 +15,6 @@ void College_Draft_Menu_Command();
 void Run_College_Draft();
 // Starts "Output\College-Draft-%d.txt" for the coming draft's year.
 void Start_College_Draft_Report();
-// Reads each position's draft strategy from "Input/DraftStrategy.txt".
-void Load_Draft_Strategy();
 // Prospects who joined a team or the free agents count no college seasons:
 // negative credited seasons become 0.
 void Clear_Negative_Experience();

@@ -1,8 +1,23 @@
 #pragma once
 // The college draft class in the pools (team slots 38-40) and the order in
 // which the teams pick.
+#include <cstdint>
 
-// Empties the draft pools and builds a new draft class in them.
+// Empties the pools and builds the coming draft's class: a loaded real class
+// where there is one, topped up with generated prospects, then graded and sorted.
 void Create_College_Draft_Pool();
+// Tops the pool up to the class size with generated prospects, each with a
+// college career.
+void Fill_College_Draft_Pool();
+// Rescales the pool from 82 down by evaluation and sets the potentials from 93
+// down; prospects younger than 18 leave.
+void Grade_College_Draft_Pool();
+// 291 prospects for 32 teams, in proportion for other leagues, never more than 291.
+int32_t Get_College_Draft_Class_Size();
+// A position drawn in proportion to a roster's needs.
+int32_t Choose_Random_Position();
+// The grade of pool place (team - 38) x 100 + slot: 82, 81, 81, then 80 down by
+// one every ten places.
+int32_t Get_Draft_Pool_Slot_Grade(int32_t team, int32_t slot);
 // Fills Draft_Order for the coming draft.
 void Set_College_Draft_Order();

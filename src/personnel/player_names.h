@@ -1,13 +1,24 @@
 #pragma once
-// Random names for players whose stored names are empty.
+// Names of new players, from the installation's name files "names\first.txt"
+// and "names\last.txt" (one name per line). Each file fills a buffer of 100
+// names spread over the whole file and shuffled; a taken name is used up.
 #include <cstdint>
 
-constexpr int32_t FIRST_NAME_BUFFER_SIZE = 100;
+constexpr int32_t NAME_BUFFER_ENTRIES = 100;
 
-// Copies the next unused first name of the buffer to `out` (12 bytes) and uses
-// it up; 0 when the buffer is exhausted.
-int32_t Take_First_Name(char* out);
-// Refills the first-name buffer.
+// Refill a buffer from its file. A file that cannot be opened is reported
+// (once a run) and leaves the buffer as it was.
 void Load_First_Names();
-// Copies a last name to `out` (20 bytes).
+void Load_Last_Names();
+// Copy the next unused name to `out` (12 and 20 bytes) and use it up; 0 when
+// the buffer holds none.
+int32_t Take_First_Name(char* out);
+int32_t Take_Last_Name(char* out);
+// A last name into `out` (20 bytes): the buffer refilled when empty, "Smith"
+// when the file gives none.
 void Get_Random_Last_Name(char* out);
+// Gives the player a first and a last name ("John" and "Smith" when the files
+// give none).
+void Set_Random_Player_Name(int32_t team, int32_t slot);
+// Empties both buffers, as at program start.
+void Clear_Name_Buffers();

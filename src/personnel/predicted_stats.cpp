@@ -22,14 +22,6 @@ int32_t Prediction_Group(int32_t position) {
     return position == POSITION_QB ? 4 : Get_Position_Group(position);
 }
 
-// Line grades and the kickers' long kicks are derived, never scaled or shared.
-bool Is_Protected_Stat(int32_t position, int32_t stat) {
-    const int32_t group = Get_Position_Group(position);
-    if (group == 1) return stat == 5 || stat == 6;
-    if (group == 3) return stat == 5 || stat == 18;
-    return false;
-}
-
 int32_t Clamp_To_Int32(int64_t value) {
     if (value > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
     if (value < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
@@ -52,6 +44,13 @@ void Apply_Rookie_Change(int32_t team, int32_t slot, int32_t position, int32_t p
 }
 
 } // namespace
+
+bool Is_Predicted_Stat_Protected(int32_t position, int32_t stat) {
+    const int32_t group = Get_Position_Group(position);
+    if (group == 1) return stat == 5 || stat == 6;
+    if (group == 3) return stat == 5 || stat == 18;
+    return false;
+}
 
 int32_t Get_Typical_Season_Stat(int32_t position, int32_t stat) {
     if (static_cast<uint32_t>(position) >= NUMBER_OF_TYPICAL_POSITIONS ||
@@ -107,7 +106,7 @@ void Add_Predicted_Benchmark_Share(int32_t team, int32_t slot, int32_t per_mille
     const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
     if (static_cast<uint32_t>(position) >= NUMBER_OF_TYPICAL_POSITIONS) return;
     for (int32_t stat = 0; stat < NUMBER_OF_PREDICTED_STATS; ++stat) {
-        if (Is_Protected_Stat(position, stat)) continue;
+        if (Is_Predicted_Stat_Protected(position, stat)) continue;
         const int32_t share = Mul_Div_Round(Get_Position_Stat_Benchmark(position, stat), per_mille, 1000);
         Set_Player_Stat(team, slot, SEASON_PREDICTED, stat,
                         Get_Player_Stat(team, slot, SEASON_PREDICTED, stat) + share);

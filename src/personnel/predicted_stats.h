@@ -21,7 +21,26 @@ int32_t Get_Prediction_Change_Weight(int32_t group, int32_t stat, int32_t kind);
 // is rounded against a fresh draw instead of at one half.
 void Modify_Predicted_Player_Stats(int32_t team, int32_t slot, int32_t season, int32_t stat, int32_t modifier,
                                    int32_t kind, int32_t random_rounding);
+// Line grades (T, G, C statistics 5 and 6) and the kickers' long kicks (K, P
+// statistics 5 and 18) are derived: never scaled, never given benchmark shares.
+bool Is_Predicted_Stat_Protected(int32_t position, int32_t stat);
 // Adds `per_mille` of the position's benchmark season to every unprotected
 // predicted statistic, then, in a 2022 season, gives a rookie the change of
 // his draft position at the same strength.
 void Add_Predicted_Benchmark_Share(int32_t team, int32_t slot, int32_t per_mille);
+
+// Completes one player's predicted season: blocking grades of a lineman, a thin
+// line pulled toward the benchmark (`pull` sets the strength), the line scaled
+// to one full season, then made consistent.
+void Complete_Player_Predicted_Stats(int32_t team, int32_t slot, int32_t pull);
+// The same for every used slot of the franchises in use and of teams 36-40.
+void Complete_All_Predicted_Stats(int32_t pull);
+// Fills a missing longest field goal in every season of every kicker of the
+// active franchises.
+void Complete_All_Kicker_Stats();
+// Statistic 18 of a season from its field goals by distance (two draws, taken
+// always; no chance in the predicted season).
+void Set_Longest_Field_Goal(int32_t team, int32_t slot, int32_t season);
+// Statistic 5 of a season from its punts and punt yards (one draw for two or
+// more punts).
+void Set_Longest_Punt(int32_t team, int32_t slot, int32_t season);

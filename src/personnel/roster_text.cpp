@@ -238,7 +238,7 @@ void Implement_Draft_Teams() {
     }
     if (opened) Close_Progress_Window();
     if (All_Players_Fantasy_Drafted())
-        Auto_Set_All_Depth_Charts();
+        Auto_Set_All_Depth_Charts(0);
     else
         Show_Formatted_Message("Error in Implement_Draft_Teams()",
                                "Unable to move all players to intended destination");

@@ -17,7 +17,7 @@
 #include "database/text_format.h"
 #include "database/universe.h"
 #include "dialogs/new_team.h"
-#include "frontoffice/team_passes.h"
+#include "frontoffice/depth_charts.h"
 #include "frontoffice/trade_values.h"
 #include "personnel/team_lookup.h"
 #include "platform/message_box.h"

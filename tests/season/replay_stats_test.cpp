@@ -32,10 +32,15 @@ std::string Seasons_Line(int32_t slot, const char* flag, int32_t year,
     return line + "\n";
 }
 
+// The season of the player the builder put in `slot`, wherever the depth
+// charts have moved him since.
 std::array<int32_t, NUMBER_OF_SEASON_STATS> Season(int32_t slot, int32_t season) {
+    int32_t now = slot;
+    for (int32_t s = 0; s < PLAYERS_PER_TEAM; ++s)
+        if (Get_Player_ID(TEAM, s) == Test_League_Player_ID(TEAM, slot)) now = s;
     std::array<int32_t, NUMBER_OF_SEASON_STATS> stats{};
     for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
-        stats[stat] = Get_Player_Stat(TEAM, slot, season, stat);
+        stats[stat] = Get_Player_Stat(TEAM, now, season, stat);
     return stats;
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "database/game_queries.h"
 #include "database/league_structure.h"
@@ -288,4 +289,22 @@ TEST(WeekAdvance, GivingUpAWatchedGameHandsItToTheComputer) {
     EXPECT_EQ(Get_Current_View(), 40036);
     Current_Game = nullptr;
     Set_User_Preference(SIMULATION_RUNNING, 0);
+}
+
+TEST(WeekAdvance, SameLeagueAndSeedPlayTheSameWeekWhateverCameBefore) {
+    // The second week starts after the first one consumed buffered names and
+    // generation state in this process: none of that may leak into the league.
+    std::vector<uint8_t> first;
+    for (int run = 0; run < 2; ++run) {
+        Build_Small_League(8, 2020, 14, 0);
+        Advance_Weeks(1);
+        const uint8_t* block = reinterpret_cast<const uint8_t*>(&Universe);
+        if (run == 0) {
+            first.assign(block, block + sizeof Universe);
+            continue;
+        }
+        size_t differing = 0;
+        for (size_t i = 0; i < first.size(); ++i) differing += first[i] != block[i];
+        EXPECT_EQ(differing, 0u) << "bytes of the block that differ between the two runs";
+    }
 }

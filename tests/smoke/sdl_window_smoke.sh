@@ -23,7 +23,8 @@ trap cleanup EXIT
 "$league_writer" "$work/game"
 # The installation's pictures and sounds, beside the test's own league.
 for entry in "$installation"/*; do
-  [ "$(basename "$entry")" = "Databases" ] || ln -s "$entry" "$work/game/$(basename "$entry")"
+  name="$(basename "$entry")"
+  [ "$name" = "Databases" ] || [ -e "$work/game/$name" ] || ln -s "$entry" "$work/game/$name"
 done
 export XDG_CONFIG_HOME="$work/config"
 # The sanitizer build runs this too. The modules the X and SDL libraries load

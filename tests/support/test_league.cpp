@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "database/league_derived_state.h"
 #include "database/league_structure.h"
 #include "database/player_hashes.h"
 #include "database/player_record.h"
@@ -18,7 +19,6 @@
 #include "database/universe.h"
 #include "engine/playbook_records.h"
 #include "season/league_rates.h"
-#include "personnel/player_dimensions.h"
 
 namespace {
 
@@ -227,11 +227,18 @@ void Draw_Player_Ratings(TEST_PLAYER_DRAWS& draws, int32_t team, int32_t slot, i
     }
 }
 
+// Average bodies by position QB .. P, fixed so the league never changes with
+// the game's own body tables.
+constexpr int32_t TEST_AVERAGE_HEIGHT[NUMBER_OF_POSITIONS] = {75, 71, 72, 77, 73, 78, 76, 75,
+                                                              76, 75, 74, 71, 72, 72, 74};
+constexpr int32_t TEST_AVERAGE_WEIGHT[NUMBER_OF_POSITIONS] = {220, 215, 245, 255, 200, 315, 315, 300,
+                                                              270, 310, 240, 195, 205, 200, 215};
+
 void Draw_Player_Body(TEST_PLAYER_DRAWS& draws, int32_t team, int32_t slot, int32_t position, bool starter) {
-    const int32_t average_height = Get_Position_Average_Height(position);
+    const int32_t average_height = TEST_AVERAGE_HEIGHT[position];
     const int32_t height = average_height - 2 + Draw_Test_Number(draws, 5);
-    const int32_t weight = Get_Position_Average_Weight(position) + (height - average_height) * 5 - 10 +
-                           Draw_Test_Number(draws, 21);
+    const int32_t weight =
+        TEST_AVERAGE_WEIGHT[position] + (height - average_height) * 5 - 10 + Draw_Test_Number(draws, 21);
     // Faster than the position's average by what his Speed rating says.
     const int32_t speed = static_cast<int32_t>(Get_Player_Rating(team, slot, RATING_SPEED));
     const int32_t typical_speed = position >= POSITION_K ? 25 : 60;
@@ -362,7 +369,7 @@ void Store_Season_Start_League_Rates() {
 
 void Build_From_Scratch() {
     memset(&Universe, 0, sizeof Universe);
-    Reset_Season_Line_Hint();
+    Reset_League_Derived_State();
     Universe.Header.Universe_Stats[GAMES_PER_SEASON] = 16;
     Universe.Header.Universe_Stats[SALARY_CAP] = 198000000;
     Universe.Header.Universe_Stats[BASE_YEAR] = TEST_BASE_YEAR;
@@ -408,7 +415,7 @@ void Build_Test_League() {
     } else {
         memcpy(&Universe, Built_League.get(), sizeof Universe);
     }
-    Reset_Season_Line_Hint();
+    Reset_League_Derived_State();
     Count_Active_Teams();
     Build_All_Player_Hashes();
 }

@@ -1,5 +1,8 @@
 // Test entry: every test binary runs in a fresh temporary folder, so the
 // diagnostics log and any files a test writes never land in the source tree.
+// The installation's input files that the game reads by relative name (the
+// name files, the player-generation inputs) are copied in first, as the game
+// finds them in its own folder.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,12 +10,24 @@
 #include <string>
 #include <unistd.h>
 
-int main(int argc, char** argv)
-{
+namespace {
+void Copy_Installation_Inputs(const std::filesystem::path& folder) {
+    const char* data = std::getenv("KORVA_DATA_DIR");
+    const std::filesystem::path source =
+        data != nullptr ? std::filesystem::path(data) : std::filesystem::path(KORVA_DATA_DIR);
+    for (const char* part : {"names", "Input"}) {
+        std::error_code error;
+        std::filesystem::copy(source / part, folder / part, std::filesystem::copy_options::recursive, error);
+    }
+}
+} // namespace
+
+int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     std::string pattern = (std::filesystem::temp_directory_path() / "korva-test-XXXXXX").string();
     char* folder = mkdtemp(pattern.data());
     if (folder == nullptr || chdir(folder) != 0) return 2;
+    Copy_Installation_Inputs(folder);
     int result = RUN_ALL_TESTS();
     std::filesystem::remove_all(folder);
     return result;

@@ -1,0 +1,11 @@
+#include "database/league_derived_state.h"
+
+#include "database/season_lines.h"
+#include "personnel/player_generation.h"
+#include "personnel/player_names.h"
+
+void Reset_League_Derived_State() {
+    Reset_Season_Line_Hint();
+    Clear_Name_Buffers();
+    Forget_Exhausted_Positions();
+}

@@ -1,0 +1,85 @@
+// Position fitness and starter positions.
+#include "frontoffice/position_fitness.h"
+
+#include <cmath>
+
+#include "database/player_record.h"
+#include "database/random_numbers.h"
+#include "database/roster_slots.h"
+#include "database/team_record.h"
+#include "frontoffice/depth_chart_tables.h"
+#include "frontoffice/rating_bounds.h"
+#include "personnel/injuries.h"
+
+namespace {
+constexpr int32_t EXPANDED_RETURN_SPECIALIST = 18;
+constexpr int32_t OWN_POSITION_BONUS = 5000;
+
+bool Is_Depth_Chart_Position(int32_t position) {
+    return static_cast<uint32_t>(position) < DEPTH_CHART_POSITIONS;
+}
+} // namespace
+
+int32_t Get_Position_Fitness(int32_t team, int32_t slot, int32_t position) {
+    const int32_t own = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+    if (!Is_Depth_Chart_Position(own) || !Is_Depth_Chart_Position(position) ||
+        Get_Position_Unit(own) != Get_Position_Unit(position))
+        return 0;
+    const int32_t fitness = POSITION_FITNESS[own][position] * 10;
+    const int32_t expanded = Get_Player_Byte_Field(team, slot, PLAYER_BYTE_EXPANDED_POSITION);
+    if (expanded == EXPANDED_RETURN_SPECIALIST || expanded == EXPANDED_SPECIAL_TEAMS_PLAYER ||
+        expanded == EXPANDED_LONG_SNAPPER)
+        return Mul_Div_Round(fitness, 85, 100);
+    return fitness;
+}
+
+int32_t Get_Player_Fitness_At_Position(int32_t team, int32_t slot, int32_t position, int32_t keep_injured) {
+    if (!Is_Player_Slot_Used(team, slot)) return NO_FITNESS;
+    const float rating = Ensure_Player_Minimum_Rating(team, slot);
+    const int32_t worth = Get_Bounded_Rating_Value(team, slot, rating);
+    int32_t fitness;
+    if (position == Get_Player_Vital_Stat(team, slot, VITAL_POSITION))
+        fitness = worth + OWN_POSITION_BONUS;
+    else
+        fitness = Get_Position_Fitness(team, slot, position) + Rounded_Signed_Sqrt(worth);
+    if (keep_injured == 0 && Is_Player_Out_For_Season(team, slot)) fitness = Mul_Div_Round(fitness, 1, 10);
+    return fitness;
+}
+
+int32_t Get_Starter_Slot_Position(int32_t team, int32_t unit, int32_t k) {
+    const bool franchise = Is_Team_Record_Slot(team);
+    switch (unit) {
+    case 0: {
+        if (k < 0 || k >= UNIT_STARTER_SLOTS) return -1;
+        int32_t system = franchise ? Get_Team_Stat(team, TEAM_STAT_OFFENSIVE_SYSTEM) : 0;
+        if (system < 0 || system >= OFFENSIVE_SYSTEMS) system = 0;
+        return OFFENSE_STARTER_POSITIONS[system][k];
+    }
+    case 1: {
+        if (k < 0 || k >= UNIT_STARTER_SLOTS) return -1;
+        int32_t system = franchise ? Get_Team_Stat(team, TEAM_STAT_DEFENSIVE_SYSTEM) : 0;
+        if (system < 0 || system >= DEFENSIVE_SYSTEMS) system = 0;
+        return DEFENSE_STARTER_POSITIONS[system][k];
+    }
+    case 2:
+        return k == 0 || k == 1 ? SPECIAL_TEAMS_STARTER_POSITIONS[k] : -1;
+    default:
+        return -1;
+    }
+}
+
+int32_t Find_Best_Tight_End(int32_t team) {
+    int32_t best = NO_PLAYER;
+    float best_rating = 0.0f;
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        if (!Is_Player_Slot_Used(team, slot) ||
+            Get_Player_Vital_Stat(team, slot, VITAL_POSITION) != POSITION_TE)
+            continue;
+        const float rating = Ensure_Player_Minimum_Rating(team, slot);
+        if (best == NO_PLAYER || rating > best_rating) {
+            best = slot;
+            best_rating = rating;
+        }
+    }
+    return best;
+}

@@ -1,0 +1,155 @@
+// Team needs at each position, measured against the league norms.
+#include "frontoffice/team_needs.h"
+
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/random_numbers.h"
+#include "database/roster_queries.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "frontoffice/money.h"
+#include "frontoffice/player_potential.h"
+#include "frontoffice/player_value.h"
+#include "frontoffice/rating_bounds.h"
+#include "frontoffice/roster_minimums.h"
+#include "frontoffice/trade_offer.h"
+#include "personnel/contract_length.h"
+
+namespace {
+constexpr int32_t DEPTH_TARGET[NEED_POSITIONS] = {3, 4, 2, 4, 6, 4, 4, 2, 5, 4, 7, 5, 5, 1, 1};
+constexpr int32_t VALUE_SCALE[NEED_POSITIONS] = {1750, 1100, 500, 300, 1000, 900, 900, 900,
+                                                 400,  200,  700, 800, 750,  300, 300};
+constexpr int32_t NORM_PREFERENCE[NEED_ROLES] = {STARTER_NEED_NORM_PREFERENCE, DEPTH_NEED_NORM_PREFERENCE,
+                                                 YOUTH_NEED_NORM_PREFERENCE};
+constexpr int32_t MIN_NEED = 400;
+constexpr int32_t MAX_NEED = 2000;
+
+bool Is_Need_Position(int32_t position) {
+    return static_cast<uint32_t>(position) < NEED_POSITIONS;
+}
+
+// A value on the position's own scale, per mille.
+int32_t Scaled_Value(int32_t value, int32_t position) {
+    return Mul_Div_Round(value, 1000, VALUE_SCALE[position]);
+}
+
+int32_t Clamp_Need(int64_t value) {
+    return value < MIN_NEED ? MIN_NEED : value > MAX_NEED ? MAX_NEED : static_cast<int32_t>(value);
+}
+
+// Wins less losses of the team's current season.
+int32_t Record_Margin(int32_t team) {
+    return Get_Team_Wins(team) - Get_Team_Losses(team);
+}
+
+int32_t Metric(int32_t row, int32_t team, int32_t position) {
+    switch (row) {
+    case ROLE_STARTER:
+        return Get_Position_Need_Metric(team, position);
+    case ROLE_VETERAN_BACKUP:
+        return Get_Position_Depth_Metric(team, position);
+    default:
+        return Get_Position_Strength_Metric(team, position);
+    }
+}
+
+int32_t Compute_League_Norm(int32_t row, int32_t position) {
+    if (!Is_Need_Position(position)) return 0;
+    const int32_t teams = Refresh_Active_Team_Count();
+    int64_t total = 0;
+    for (int32_t team = 0; team < teams; ++team)
+        total += Metric(row, team, position);
+    const int32_t norm = teams > 0 ? static_cast<int32_t>(total / teams) : 0;
+    Set_User_Preference(NORM_PREFERENCE[row] + position, norm);
+    return norm;
+}
+
+// Squeezes a need ratio into 400..2000: below 800 and above 1400 at half rate.
+int32_t Compress_Need_Ratio(int32_t ratio) {
+    if (ratio < 800) return Clamp_Need(ratio / 2 + 400);
+    if (ratio > 1400) return Clamp_Need((ratio - 1400) / 2 + 1400);
+    return ratio;
+}
+} // namespace
+
+int32_t Get_Position_Need_Metric(int32_t team, int32_t position) {
+    if (!Is_Need_Position(position)) return MAX_NEED;
+    const int32_t last = Get_Last_Starter_At_Position(team, position);
+    if (last < 0 || !Is_Player_Slot_Used(team, last)) return MAX_NEED;
+    int32_t need = 2000 - Scaled_Value(Get_Player_Value(team, last), position);
+    if (need < 0) need = 0;
+    const int32_t backup = Get_First_Backup_At_Position(team, position);
+    if (backup < 0) return 1200;
+    const int32_t depth = 1200 - Scaled_Value(Get_Player_Value(team, backup), position) / 3;
+    if (depth > need) need = depth;
+    // A winning team needs a starter more.
+    return Clamp_Need(Mul_Div_Round_64((Record_Margin(team) + 20) * 50, need, 1000));
+}
+
+int32_t Get_Position_Depth_Metric(int32_t team, int32_t position) {
+    if (!Is_Need_Position(position)) return MAX_NEED;
+    const int32_t players = Count_Team_Position_Players(team, position);
+    if (players < Get_Position_Roster_Minimum(position)) return MAX_NEED;
+    const int32_t starters = Get_Position_Starter_Count(position);
+    int64_t depth = 0;
+    for (int32_t n = starters; n < players; ++n) {
+        const int32_t value = Get_Player_Value(team, Get_Team_Position_Player(team, position, n));
+        depth += value > 50 ? value : 50;
+    }
+    const int64_t wanted = static_cast<int64_t>(DEPTH_TARGET[position] - starters) * VALUE_SCALE[position];
+    const int64_t ratio = Mul_Div_Round_64(depth, 2000, wanted);
+    return Clamp_Need(1700 - ratio);
+}
+
+int32_t Get_Position_Strength_Metric(int32_t team, int32_t position) {
+    if (!Is_Need_Position(position)) return 2 * MAX_NEED;
+    const int32_t players = Count_Team_Position_Players(team, position);
+    if (players < Get_Position_Roster_Minimum(position)) return 2 * MAX_NEED;
+    const int32_t peak = Get_Position_Peak_Age(position);
+    int64_t youth = 0;
+    for (int32_t n = 0; n < players; ++n) {
+        const int32_t slot = Get_Team_Position_Player(team, position, n);
+        const int32_t age = Get_Player_Calendar_Age(team, slot);
+        const int32_t value = Get_Player_Value(team, slot);
+        int32_t future = Get_Bounded_Rating_Value(team, slot, Get_Player_Potential(team, slot));
+        if (future < 0) future = 0;
+        const int32_t merit = static_cast<int32_t>((static_cast<int64_t>(future) + value) / 2);
+        int64_t contribution;
+        if (age >= peak)
+            contribution = 100;
+        else if (age <= 25)
+            contribution = static_cast<int64_t>(merit) + 600;
+        else
+            contribution = Mul_Div_Round_64(static_cast<int64_t>(merit) + 500, peak - age, peak - 25) + 100;
+        if (contribution > 0) youth += contribution;
+    }
+    const int64_t y = Mul_Div_Round_64(youth, 2500, (2 * DEPTH_TARGET[position] - 1) * VALUE_SCALE[position]);
+    // A losing team needs youth more.
+    return Clamp_To_Int32(Mul_Div_Round_64(-Record_Margin(team) * 50 + 1000, 2000 - y, 1000));
+}
+
+int32_t Compute_League_Position_Need_Norm(int32_t position) {
+    return Compute_League_Norm(ROLE_STARTER, position);
+}
+
+int32_t Compute_League_Position_Depth_Norm(int32_t position) {
+    return Compute_League_Norm(ROLE_VETERAN_BACKUP, position);
+}
+
+int32_t Compute_League_Position_Strength_Norm(int32_t position) {
+    return Compute_League_Norm(ROLE_YOUNG_BACKUP, position);
+}
+
+void Build_Team_Strength_Table(int32_t team, TEAM_STRENGTH_TABLE* table) {
+    if (table == nullptr) return;
+    const int32_t saved = Begin_Trade_Scoring();
+    for (int32_t row = 0; row < NEED_ROLES; ++row)
+        for (int32_t position = 0; position < NEED_POSITIONS; ++position) {
+            const int32_t measure = Metric(row, team, position);
+            int32_t norm = Get_User_Preference(NORM_PREFERENCE[row] + position);
+            if (norm == 0) norm = Compute_League_Norm(row, position);
+            const int32_t ratio = Clamp_To_Int32(Mul_Div_Round_64(measure, 1000, norm));
+            table->Need[row][position] = Compress_Need_Ratio(ratio);
+        }
+    End_Trade_Scoring(saved);
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The trade screens' work apart from drawing: the partner list's index, the
+// debt rule, pick years and labels, cap lines, the counter offer and carrying
+// out a user's trade.
+#include <cstdint>
+
+#include "frontoffice/team_needs.h"
+#include "frontoffice/trade_offer.h"
+
+// A partner list index clamped to the active teams and moved past the user's team.
+int32_t Get_Trade_Team_Index(int32_t index);
+// 1 when the user's team (team A) is in debt and would receive more salary
+// than it sends.
+int32_t Trade_Increases_Payroll_In_Debt(const TRADE_OFFER* offer);
+// Calendar year of the draft a pick of draft year index 0-2 belongs to.
+int32_t Get_Draft_Pick_Year(int32_t year_index);
+// "2024 - 1st Round (ABC)" for a pick item of a team; a pick the team no
+// longer owns reads as one of seven joke items.
+void Get_Draft_Pick_Label(int32_t team, int32_t item, char* buffer);
+// The team's payroll against the cap (or its budget without one).
+void Get_Trade_Cap_Line(int32_t team, char* buffer);
+// Current_Trade_Offer: team B adds players the user's side makes worth giving
+// until it scores the offer at 1000 or more. Returns 0 when no player could
+// be added (the players added so far stay).
+int32_t Build_Counter_Offer(const TEAM_STRENGTH_TABLE& user_table, const TEAM_STRENGTH_TABLE& partner_table);
+// Implement_Trade, then the offer's items and cash cleared and its
+// carried-out word set. Returns whether the trade happened.
+int32_t Carry_Out_Trade_Offer(TRADE_OFFER* offer);

@@ -1,0 +1,233 @@
+#include "personnel/player_identity.h"
+
+#include "database/league_structure.h"
+#include "database/player_hashes.h"
+#include "database/player_record.h"
+#include "database/random_numbers.h"
+#include "database/safe_strings.h"
+#include "database/team_record_layout.h"
+
+namespace {
+constexpr int32_t FIRST_ID_TRIES = 1000;
+constexpr int32_t SECOND_ID_TRIES = 10000;
+constexpr uint32_t LOW_28_BITS = 0x0FFFFFFFu;
+constexpr int32_t MORE_UNIFORM_DRAWS = 100;
+constexpr int32_t COLLEGE_NAME_SIZE = 24;
+
+// "+" stands for "&" in stored college names.
+const char* const COLLEGES[NUMBER_OF_COLLEGES] = {"Florida State",
+                                                  "Notre Dame",
+                                                  "Miami (Florida)",
+                                                  "Nebraska",
+                                                  "Tennessee",
+                                                  "Texas A+M",
+                                                  "Florida",
+                                                  "Ohio State",
+                                                  "Georgia",
+                                                  "Michigan",
+                                                  "USC",
+                                                  "Arizona State",
+                                                  "Penn State",
+                                                  "Washington",
+                                                  "Virginia",
+                                                  "Wisconsin",
+                                                  "Auburn",
+                                                  "North Carolina",
+                                                  "Colorado",
+                                                  "California",
+                                                  "Boston College",
+                                                  "Clemson",
+                                                  "Michigan State",
+                                                  "LSU (Louisiana)",
+                                                  "Syracuse",
+                                                  "Kansas State",
+                                                  "Mississippi State",
+                                                  "UCLA",
+                                                  "Washington State",
+                                                  "Alabama",
+                                                  "Virginia Tech",
+                                                  "West Virginia",
+                                                  "Texas",
+                                                  "Arizona",
+                                                  "Maryland",
+                                                  "South Carolina",
+                                                  "Illinois",
+                                                  "Purdue",
+                                                  "Stanford",
+                                                  "Colorado State",
+                                                  "Iowa",
+                                                  "Marshall",
+                                                  "Pittsburgh",
+                                                  "Oklahoma",
+                                                  "Southern Miss",
+                                                  "Arkansas",
+                                                  "Georgia Tech",
+                                                  "Minnesota",
+                                                  "San Diego State",
+                                                  "Wake Forest",
+                                                  "Baylor",
+                                                  "Louisville",
+                                                  "Memphis",
+                                                  "North Carolina State",
+                                                  "Oklahoma State",
+                                                  "Texas Christian Univ.",
+                                                  "Cincinnati",
+                                                  "Fresno State",
+                                                  "Kansas",
+                                                  "Kentucky",
+                                                  "Missouri",
+                                                  "Northwestern",
+                                                  "Oregon",
+                                                  "Vanderbilt",
+                                                  "Duke",
+                                                  "Houston",
+                                                  "Miami (Ohio)",
+                                                  "Temple",
+                                                  "Utah",
+                                                  "East Carolina",
+                                                  "Idaho",
+                                                  "Louisiana Tech",
+                                                  "Oregon State",
+                                                  "Texas Tech",
+                                                  "Troy State",
+                                                  "New Mexico",
+                                                  "Rutgers",
+                                                  "San Jose State",
+                                                  "Tulane",
+                                                  "U of Central Florida",
+                                                  "Hawaii",
+                                                  "Indiana",
+                                                  "Iowa State",
+                                                  "Kent State",
+                                                  "UTEP (El Paso)",
+                                                  "Nevada",
+                                                  "Northern Illinois",
+                                                  "Tulsa",
+                                                  "UAB (Birmingham)",
+                                                  "Ball State",
+                                                  "Boise State",
+                                                  "Eastern Michigan",
+                                                  "North Texas",
+                                                  "South Florida",
+                                                  "UNLV",
+                                                  "Utah State",
+                                                  "Wyoming",
+                                                  "Air Force",
+                                                  "Akron",
+                                                  "Arkansas State",
+                                                  "Army",
+                                                  "Brigham Young",
+                                                  "Buffalo",
+                                                  "Central Michigan",
+                                                  "Mid Tennessee State",
+                                                  "Navy",
+                                                  "Rice",
+                                                  "Toledo",
+                                                  "UConn",
+                                                  "Western Michigan",
+                                                  "Bowling Green",
+                                                  "Ohio",
+                                                  "Ole Miss",
+                                                  "U of Louisiana",
+                                                  "New Mexico State",
+                                                  "Cal State Sacramento",
+                                                  "Cornell",
+                                                  "James Madison",
+                                                  "North Carolina A+T",
+                                                  "Daniel Webster",
+                                                  "Wesleyan University"};
+
+bool Is_Player_ID_Free(int32_t id) {
+    return id > 0 && !Lookup_Player_ID_Hash(nullptr, id);
+}
+} // namespace
+
+int32_t Generate_Unique_Player_ID(int32_t team, int32_t slot) {
+    // The base wraps in 32 bits; a wrapped id that is 0 or negative is never
+    // used, since 0 marks an empty slot and the lookups never find those.
+    const uint32_t base =
+        static_cast<uint32_t>((Get_Current_Season_Index() * 100 + team) * 100 + 10101 + slot);
+    for (int32_t n = 0; n < FIRST_ID_TRIES; ++n) {
+        const int32_t id = static_cast<int32_t>(base * 256u + (Random_Number() & 255u));
+        if (Is_Player_ID_Free(id)) return id;
+    }
+    for (int32_t n = 0; n < SECOND_ID_TRIES; ++n) {
+        const int32_t id = static_cast<int32_t>(base * 4096u + (Random_Number() & 4095u));
+        if (Is_Player_ID_Free(id)) return id;
+    }
+    // 268 million ids hold at most 4,100 players: a free one turns up at once.
+    for (;;) {
+        const int32_t id = static_cast<int32_t>(Random_Number() & LOW_28_BITS);
+        if (Is_Player_ID_Free(id)) return id;
+    }
+}
+
+void Assign_New_Player_ID(int32_t team, int32_t slot) {
+    Set_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID, Generate_Unique_Player_ID(team, slot));
+}
+
+int32_t Get_Random_Uniform_Number(int32_t position) {
+    int32_t r = 1 + Random_Below(99);
+    if (r > 99) r = 99;
+    switch (position) {
+    case POSITION_QB:
+        return r <= 49 ? 1 + r % 9 : (r <= 79 ? 10 + r % 5 : 15 + r % 5);
+    case POSITION_RB:
+        return r <= 79 ? 20 + r % 10 : 30 + r % 20;
+    case POSITION_FB:
+        return r <= 19 ? 20 + r % 10 : 30 + r % 20;
+    case POSITION_TE:
+        return r <= 49 ? 40 + r % 10 : 80 + r % 10;
+    case POSITION_WR:
+        return r <= 29 ? 10 + r % 10 : 80 + r % 10;
+    case POSITION_T:
+    case POSITION_G:
+        return 60 + r % 20;
+    case POSITION_C:
+        return r <= 49 ? 50 + r % 10 : (r <= 79 ? 60 + r % 10 : 70 + r % 10);
+    case POSITION_DE:
+    case POSITION_DT:
+        return r <= 69 ? 90 + r % 10 : 50 + r % 30;
+    case POSITION_LB:
+        return r <= 79 ? 50 + r % 10 : (r <= 89 ? 40 + r % 10 : 90 + r % 10);
+    case POSITION_CB:
+        return r <= 49 ? 20 + r % 10 : 30 + r % 20;
+    case POSITION_S:
+        return 20 + r % 30;
+    case POSITION_K:
+    case POSITION_P:
+        return r <= 9 ? 10 + r % 10 : 1 + r % 9;
+    default:
+        return r;
+    }
+}
+
+bool Is_Uniform_Number_Taken(int32_t team, int32_t number) {
+    if (number == 0) return true;
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+        if (Is_Player_Slot_Used(team, slot) &&
+            Get_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM) == number)
+            return true;
+    return false;
+}
+
+void Assign_Uniform_Number(int32_t team, int32_t slot) {
+    if (team >= FIRST_COLLEGE_POOL_TEAM) return;
+    const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+    int32_t number = Get_Random_Uniform_Number(position);
+    for (int32_t n = 0; n < MORE_UNIFORM_DRAWS && Is_Uniform_Number_Taken(team, number); ++n)
+        number = Get_Random_Uniform_Number(position);
+    Set_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM, number);
+}
+
+void Get_College_Name(int32_t index, char* out) {
+    safe_strncpy(out, COLLEGES[Clamp_Int(0, NUMBER_OF_COLLEGES - 1, index)], COLLEGE_NAME_SIZE);
+}
+
+void Set_Random_College(int32_t team, int32_t slot) {
+    const int32_t first = Random_Below(NUMBER_OF_COLLEGES);
+    const int32_t second = Random_Below(NUMBER_OF_COLLEGES);
+    char college[COLLEGE_NAME_SIZE];
+    Get_College_Name(first < second ? first : second, college);
+    Set_Player_College(team, slot, college);
+}

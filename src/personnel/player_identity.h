@@ -1,0 +1,22 @@
+#pragma once
+// What sets one player apart: his id, his uniform number and his college.
+#include <cstdint>
+
+constexpr int32_t NUMBER_OF_COLLEGES = 121;
+
+// An id above 0 that no player of teams 0..40 holds, drawn around a base made
+// of the season, the team and the slot.
+int32_t Generate_Unique_Player_ID(int32_t team, int32_t slot);
+// Vital 0 := a new unique id.
+void Assign_New_Player_ID(int32_t team, int32_t slot);
+// A uniform number 1..99 drawn from the ranges his position wears.
+int32_t Get_Random_Uniform_Number(int32_t position);
+// True for 0 and for a number worn by any player of the team (the asker included).
+bool Is_Uniform_Number_Taken(int32_t team, int32_t number);
+// Draws a number not yet taken on the team (at most 100 more draws); a pool
+// player (teams 38..40) gets none.
+void Assign_Uniform_Number(int32_t team, int32_t slot);
+// College `index` (clamped to 0..120) into `out` of at least 24 bytes.
+void Get_College_Name(int32_t index, char* out);
+// The smaller of two draws, so the colleges at the front of the list come up more often.
+void Set_Random_College(int32_t team, int32_t slot);

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/player_statistics.h"
+#include "database/random_numbers.h"
+#include "database/settings.h"
+#include "database/universe.h"
+#include "frontoffice/player_potential.h"
+#include "frontoffice/player_production.h"
+#include "frontoffice/player_value.h"
+#include "frontoffice/rating_value.h"
+#include "personnel/contract_length.h"
+#include "personnel/player_development.h"
+#include "support/test_league.h"
+
+namespace {
+constexpr int32_t TEAM = 6;
+
+void Set_Age(int32_t slot, int32_t age) {
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_BIRTH_DATE, (Get_Current_Year() - age) * 10000 + 101);
+}
+
+// A player who has stopped growing and is not declining: value from his ratings and production only.
+int32_t Settled_Player(int32_t position) {
+    const int32_t slot = Test_League_Slot(position, 0);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_FIRST_DECLINE_AGE, 30);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_LAST_GROWTH_AGE, 24);
+    Set_Age(slot, 25);
+    for (int32_t stat = 0; stat < 20; ++stat)
+        Set_Player_Stat(TEAM, slot, SEASON_LAST, stat, 0);
+    return slot;
+}
+} // namespace
+
+TEST(PlayerValue, RatingValueExamples) {
+    Build_Test_League();
+    const int32_t guard = Test_League_Slot(POSITION_G, 0);
+    EXPECT_EQ(Get_Rating_Value(TEAM, guard, 65.0f), 225);
+    EXPECT_EQ(Get_Rating_Value(TEAM, guard, 67.5f), 306);
+    EXPECT_EQ(Get_Rating_Value(TEAM, guard, 70.0f), 681);
+    EXPECT_EQ(Get_Rating_Value(TEAM, guard, 82.5f), 4900);
+    const int32_t back = Test_League_Slot(POSITION_RB, 0);
+    Universe.Header.Universe_Stats[BASE_YEAR] = 1995;
+    EXPECT_EQ(Get_Rating_Value(TEAM, back, 70.0f), 749) << "681.25 x 1.1";
+    Universe.Header.Universe_Stats[BASE_YEAR] = 1996;
+    EXPECT_EQ(Get_Rating_Value(TEAM, back, 70.0f), 749 * 31 / 50) << "62 % in 1996";
+}
+
+TEST(PlayerValue, RookiesAreJudgedOnRatingsVeteransOnProductionTooAndAgeTakesItAway) {
+    Build_Test_League();
+    const int32_t slot = Settled_Player(POSITION_LB);
+    const int32_t ratings = Get_Rating_Value(
+        TEAM, slot, static_cast<float>(static_cast<int32_t>(Evaluate_Player_At_Own_Position(TEAM, slot))));
+    ASSERT_EQ(static_cast<int32_t>(Get_Player_Potential(TEAM, slot)),
+              static_cast<int32_t>(Evaluate_Player_At_Own_Position(TEAM, slot)));
+    // Ten interceptions and a hundred tackles last season: 4,500,000 / 1000 - 1000 = 3,500.
+    Set_Player_Stat(TEAM, slot, SEASON_LAST, 7, 10);
+    Set_Player_Stat(TEAM, slot, SEASON_LAST, 2, 100);
+    ASSERT_EQ(Get_Player_Production_Value(TEAM, slot, SEASON_LAST), 3500);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_CREDITED_SEASONS, 0);
+    EXPECT_EQ(Get_Player_Value(TEAM, slot), Mul_Div_Round(88, ratings, 100) + Mul_Div_Round(12, 3500, 100));
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_CREDITED_SEASONS, 6);
+    const int32_t veteran = Mul_Div_Round(70, ratings, 100) + Mul_Div_Round(30, 3500, 100);
+    EXPECT_EQ(Get_Player_Value(TEAM, slot), veteran);
+    // At his position's peak age (29) nothing is taken off; twelve years past it everything is.
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_LAST_GROWTH_AGE, 20);
+    Set_Age(slot, 29);
+    EXPECT_EQ(Get_Player_Value(TEAM, slot), veteran);
+    Set_Age(slot, 35);
+    EXPECT_EQ(Get_Player_Value(TEAM, slot), Mul_Div_Round(veteran, 6, 12));
+    Set_Age(slot, 41);
+    EXPECT_EQ(Get_Player_Value(TEAM, slot), 0);
+    EXPECT_EQ(Get_Player_Value(TEAM, 99), 0) << "empty slot";
+}
+
+TEST(PlayerValue, LinemenProduceNothingBelowTheirBlockingThreshold) {
+    Build_Test_League();
+    const int32_t slot = Settled_Player(POSITION_T);
+    // b = 4.5 x pass + 4.5 x run + discipline.
+    Set_Player_Rating(TEAM, slot, RATING_PASS_BLOCKING, 40.0f);
+    Set_Player_Rating(TEAM, slot, RATING_RUN_BLOCKING, 40.0f);
+    Set_Player_Rating(TEAM, slot, RATING_DISCIPLINE, 40.0f);
+    EXPECT_EQ(Get_Player_Production_Value(TEAM, slot, SEASON_PREDICTED), 0) << "b = 400";
+    Set_Player_Rating(TEAM, slot, RATING_DISCIPLINE, 10.0f);
+    EXPECT_EQ(Get_Player_Production_Value(TEAM, slot, SEASON_PREDICTED), 0) << "read as 20: b = 380";
+    EXPECT_FLOAT_EQ(Universe.Teams[TEAM].Players[slot].Ratings[RATING_DISCIPLINE], 20.0f) << "kept repaired";
+    // b = 690: 15 x 240 x 340 / 1000 / 3.
+    Set_Player_Rating(TEAM, slot, RATING_PASS_BLOCKING, 70.0f);
+    Set_Player_Rating(TEAM, slot, RATING_RUN_BLOCKING, 70.0f);
+    Set_Player_Rating(TEAM, slot, RATING_DISCIPLINE, 60.0f);
+    EXPECT_EQ(Get_Player_Production_Value(TEAM, slot, SEASON_PREDICTED), 408);
+}
+
+TEST(PlayerPotential, ProjectionReplaysGrowthAndPutsTheRatingsBack) {
+    Build_Test_League();
+    const int32_t slot = Test_League_Slot(POSITION_QB, 1);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_FIRST_DECLINE_AGE, 30);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_LAST_GROWTH_AGE, 27);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_GROWTH_RATE, 120);
+    Set_Age(slot, 22);
+    const PLAYER_RECORD before = Universe.Teams[TEAM].Players[slot];
+    Forget_Player_Potentials();
+    const float potential = Get_Player_Potential(TEAM, slot);
+    EXPECT_EQ(memcmp(&before, &Universe.Teams[TEAM].Players[slot], sizeof before), 0) << "ratings put back";
+    EXPECT_GT(potential, Evaluate_Player_At_Own_Position(TEAM, slot) + 2.0f);
+
+    // The same projection by hand: five steps without chance.
+    for (int32_t year = 0; year < 5; ++year)
+        Develop_Player(TEAM, slot, 0);
+    EXPECT_FLOAT_EQ(potential, Evaluate_Player_At_Own_Position(TEAM, slot));
+    Universe.Teams[TEAM].Players[slot] = before;
+
+    // Remembered while nothing changes; a changed input is projected anew.
+    EXPECT_FLOAT_EQ(Get_Player_Potential(TEAM, slot), potential);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_GROWTH_RATE, 60);
+    EXPECT_LT(Get_Player_Potential(TEAM, slot), potential);
+    Set_Age(slot, 27);
+    EXPECT_FLOAT_EQ(Get_Player_Potential(TEAM, slot), Evaluate_Player_At_Own_Position(TEAM, slot))
+        << "no growth left: his present evaluation";
+    // A birth date far in the future (a damaged record) leaves thousands of
+    // growing years: they are projected as thirty.
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_BIRTH_DATE, 900000101);
+    const float far = Get_Player_Potential(TEAM, slot);
+    for (int32_t year = 0; year < 30; ++year)
+        Develop_Player(TEAM, slot, 0);
+    EXPECT_FLOAT_EQ(far, Evaluate_Player_At_Own_Position(TEAM, slot));
+}

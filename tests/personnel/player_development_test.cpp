@@ -1,0 +1,247 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <map>
+
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/player_statistics.h"
+#include "database/random_numbers.h"
+#include "database/roster_slots.h"
+#include "database/season_lines.h"
+#include "database/settings.h"
+#include "database/universe.h"
+#include "dialogs/roster_moves.h"
+#include "frontoffice/player_value.h"
+#include "personnel/career_score.h"
+#include "personnel/contract_length.h"
+#include "personnel/draft_pool.h"
+#include "personnel/draft_pool_players.h"
+#include "personnel/personnel_settings.h"
+#include "personnel/player_development.h"
+#include "personnel/player_generation.h"
+#include "personnel/player_names.h"
+#include "personnel/player_retirement.h"
+#include "platform/message_box.h"
+#include "support/test_league.h"
+
+namespace {
+constexpr int32_t TEAM = 4;
+
+void Set_Age(int32_t team, int32_t slot, int32_t age) {
+    Set_Player_Vital_Stat(team, slot, VITAL_BIRTH_DATE, (Get_Current_Year() - age) * 10000 + 615);
+}
+
+void Set_Development(int32_t team, int32_t slot, int32_t growth_age, int32_t decline_age, int32_t growth,
+                     int32_t divisor) {
+    Set_Player_Vital_Stat(team, slot, VITAL_FIRST_DECLINE_AGE, decline_age);
+    Set_Player_Vital_Stat(team, slot, VITAL_LAST_GROWTH_AGE, growth_age);
+    Set_Player_Vital_Stat(team, slot, VITAL_GROWTH_RATE, growth);
+    Set_Player_Vital_Stat(team, slot, VITAL_DECLINE_DIVISOR, divisor);
+}
+
+// A free agent whose every rating is 20: worth nothing past his peak.
+int32_t Add_Worthless_Free_Agent(int32_t slot, int32_t position, int32_t age) {
+    Create_Player_For_Team(FREE_AGENT_TEAM, slot, position, 1.0f);
+    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
+        Set_Player_Rating(FREE_AGENT_TEAM, slot, rating, 20.0f);
+    Set_Age(FREE_AGENT_TEAM, slot, age);
+    return Get_Player_ID(FREE_AGENT_TEAM, slot);
+}
+
+// A receiver with a Hall of Fame career: 15,000 yards and 120 touchdowns in 12 seasons.
+void Give_Great_Career(int32_t team, int32_t slot) {
+    Set_Player_Vital_Stat(team, slot, VITAL_POSITION, POSITION_WR);
+    Set_Player_Vital_Stat(team, slot, VITAL_CREDITED_SEASONS, 12);
+    Set_Player_Stat(team, slot, SEASON_CAREER, 0, 190);
+    Set_Player_Stat(team, slot, SEASON_CAREER, 11, 15000);
+    Set_Player_Stat(team, slot, SEASON_CAREER, 12, 120);
+}
+} // namespace
+
+TEST(Development, YoungPlayersGrowVeteransDeclineAndTheYearsBetweenHold) {
+    Build_Test_League();
+    const int32_t slot = Test_League_Slot(POSITION_RB, 0);
+    Set_Development(TEAM, slot, 25, 28, 150, 100);
+    Set_Age(TEAM, slot, 23);
+    EXPECT_FLOAT_EQ(Get_Development_Amount(TEAM, slot, 0), 3.0f);
+    Set_Age(TEAM, slot, 27);
+    EXPECT_FLOAT_EQ(Get_Development_Amount(TEAM, slot, 0), 0.0f);
+    // Past the decline age: -1 up to the midpoint of peak (27) and decline age, then the years beyond it.
+    Set_Age(TEAM, slot, 29);
+    EXPECT_FLOAT_EQ(Get_Development_Amount(TEAM, slot, 0), -1.5f);
+    Universe.Header.Universe_Stats[PLAYER_AGING_FACTOR] = 50;
+    EXPECT_FLOAT_EQ(Get_Development_Amount(TEAM, slot, 0), -2.25f);
+    // A record without a decline divisor declines at the normal rate, not without end.
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_DECLINE_DIVISOR, 0);
+    EXPECT_FLOAT_EQ(Get_Development_Amount(TEAM, slot, 0), -2.25f);
+    Universe.Header.Universe_Stats[PLAYER_AGING_FACTOR] = 0;
+
+    // At his growth age he keeps his ratings; past 25 only his Speed fades.
+    Set_Age(TEAM, slot, 25);
+    Set_Player_Rating(TEAM, slot, RATING_SPEED, 80.0f);
+    PLAYER_RECORD before = Universe.Teams[TEAM].Players[slot];
+    Develop_Player(TEAM, slot, 0);
+    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating) {
+        if (before.Ratings[rating] > 85.0f) continue;
+        EXPECT_FLOAT_EQ(Universe.Teams[TEAM].Players[slot].Ratings[rating], before.Ratings[rating]) << rating;
+    }
+    Set_Age(TEAM, slot, 26);
+    Develop_Player(TEAM, slot, 0);
+    EXPECT_FLOAT_EQ(Get_Player_Rating(TEAM, slot, RATING_SPEED), before.Ratings[RATING_SPEED] - 1.3f);
+}
+
+TEST(Development, RatingsPastNinetyNineAreReflectedAndKeptBelowIt) {
+    Build_Test_League();
+    const int32_t slot = Test_League_Slot(POSITION_WR, 0);
+    Set_Development(TEAM, slot, 25, 28, 100, 100);
+    Set_Age(TEAM, slot, 26);
+    Set_Player_Rating(TEAM, slot, RATING_RECEIVING, 100.0f);
+    Set_Player_Rating(TEAM, slot, RATING_HANDS, 120.0f);
+    Set_Player_Rating(TEAM, slot, RATING_VISION, 250.0f);
+    Develop_Player(TEAM, slot, 0);
+    // 100 reflects to 98, then the pull of a projection: 13^4 / 41,666.7 x 0.25.
+    EXPECT_NEAR(Get_Player_Rating(TEAM, slot, RATING_RECEIVING), 98.0f - 0.1714f, 0.001f);
+    EXPECT_FLOAT_EQ(Get_Player_Rating(TEAM, slot, RATING_HANDS), 78.0f) << "reflected to 78 and stored";
+    EXPECT_FLOAT_EQ(Get_Player_Rating(TEAM, slot, RATING_VISION), 20.0f);
+    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
+        EXPECT_LE(Universe.Teams[TEAM].Players[slot].Ratings[rating], 99.0f) << rating;
+}
+
+TEST(Development, ClassPeaksNearItsPositionsPeakAgeThenDeclines) {
+    Build_Test_League();
+    Seed_Random_Numbers(5);
+    Clear_Name_Buffers();
+    Create_College_Draft_Pool();
+    // Mean evaluation by years from the position's peak age, over 15 seasons.
+    std::map<int32_t, std::pair<double, int32_t>> by_distance;
+    for (int32_t year = 0; year <= 15; ++year) {
+        int32_t team = 0;
+        int32_t slot = 0;
+        for (int32_t i = 0; Get_Draft_Pool_Player(i, &team, &slot); ++i) {
+            if (year > 0) Develop_Player(team, slot, 1);
+            const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+            const int32_t distance = Get_Player_Calendar_Age(team, slot) - Get_Position_Peak_Age(position);
+            auto& bucket = by_distance[distance];
+            bucket.first += Evaluate_Player_At_Own_Position(team, slot);
+            ++bucket.second;
+        }
+        Set_User_Preference(CURRENT_SEASON_INDEX, Get_User_Preference(CURRENT_SEASON_INDEX) + 1);
+    }
+    auto mean = [&by_distance](int32_t distance) {
+        const auto& bucket = by_distance[distance];
+        return bucket.second > 0 ? bucket.first / bucket.second : 0.0;
+    };
+    int32_t best = -99;
+    for (const auto& [distance, bucket] : by_distance)
+        if (bucket.second >= 100 && (best == -99 || mean(distance) > mean(best))) best = distance;
+    EXPECT_GE(best, -4) << "the class peaks near its positions' peak ages";
+    EXPECT_LE(best, 2);
+    EXPECT_GT(mean(best) - mean(-7), 2.0) << "it grows into its peak";
+    EXPECT_GT(mean(best) - mean(5), 3.0) << "and declines after it";
+}
+
+TEST(Retirement, FreeAgentRetiresOnceHisYearsOutweighHisValueAndLeavesNoHole) {
+    Build_Test_League();
+    Seed_Random_Numbers(9);
+    Set_User_Preference(MULTI_SEASON_SIMULATION, 1);
+    // A running back peaks at 27: with no value he stays at 29 and retires at 30.
+    const int32_t stays = Add_Worthless_Free_Agent(0, POSITION_RB, 29);
+    const int32_t retires = Add_Worthless_Free_Agent(1, POSITION_RB, 30);
+    const int32_t follows = Add_Worthless_Free_Agent(2, POSITION_RB, 24);
+    ASSERT_EQ(Get_Player_Value(FREE_AGENT_TEAM, 1), 0);
+    EXPECT_EQ(Check_Player_Retirement(FREE_AGENT_TEAM, 0), 0);
+    EXPECT_EQ(Check_Player_Retirement(FREE_AGENT_TEAM, 1), 1);
+    EXPECT_EQ(Get_Player_ID(FREE_AGENT_TEAM, 0), stays);
+    EXPECT_EQ(Get_Player_ID(FREE_AGENT_TEAM, 1), follows) << "the later player moved up";
+    EXPECT_EQ(Get_Player_ID(FREE_AGENT_TEAM, 2), 0);
+    EXPECT_NE(Get_Player_ID(FREE_AGENT_TEAM, 1), retires);
+
+    // The yearly step of a free agent ages him into retirement.
+    Set_Age(FREE_AGENT_TEAM, 0, 30);
+    EXPECT_EQ(Advance_Player_Year(FREE_AGENT_TEAM, 0), 0);
+    EXPECT_EQ(Get_Player_ID(FREE_AGENT_TEAM, 0), follows);
+    // A move to the retired list retires him the same way.
+    EXPECT_EQ(Move_Player_To_Team(41, FREE_AGENT_TEAM, 0), -1);
+    EXPECT_EQ(Get_Player_ID(FREE_AGENT_TEAM, 0), 0);
+}
+
+TEST(HallOfFame, TheVoteInductsLongGreatCareersAndAFullHallTakesNobody) {
+    Build_Test_League();
+    Set_User_Preference(MULTI_SEASON_SIMULATION, 1);
+    const int32_t slot = Test_League_Slot(POSITION_WR, 0);
+    Give_Great_Career(TEAM, slot);
+    EXPECT_EQ(Get_Player_Career_Score(TEAM, slot), 95) << "(15,000 x 3 + 100 x 120) / 600";
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_CREDITED_SEASONS, 9);
+    EXPECT_EQ(Consider_Hall_Of_Fame_Induction(TEAM, slot), 0) << "nine seasons are not enough";
+
+    // Retired, he enters the Hall with his season lines; his team closes up.
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_CREDITED_SEASONS, 12);
+    const int32_t id = Get_Player_ID(TEAM, slot);
+    const int32_t next = Get_Player_ID(TEAM, slot + 1);
+    const int32_t lines = Count_Player_Season_Lines(TEAM, slot);
+    ASSERT_GT(lines, 0);
+    Retire_Player(TEAM, slot);
+    EXPECT_EQ(Get_Player_ID(HALL_OF_FAME_TEAM, 0), id);
+    EXPECT_EQ(Get_Player_Vital_Stat(HALL_OF_FAME_TEAM, 0, 20), 95) << "vote share";
+    EXPECT_EQ(Get_Player_Vital_Stat(HALL_OF_FAME_TEAM, 0, 19), Get_Current_Year());
+    EXPECT_EQ(Count_Player_Season_Lines(HALL_OF_FAME_TEAM, 0), lines);
+    EXPECT_EQ(Get_Player_ID(TEAM, slot), next);
+    EXPECT_EQ(Get_First_Empty_Player_Slot(TEAM), TEST_ROSTER_SIZE - 1);
+
+    // A full Hall keeps every member: the candidate is not inducted and leaves with his lines.
+    for (int32_t member = 0; member < PLAYERS_PER_TEAM; ++member) {
+        Copy_Player(HALL_OF_FAME_TEAM, member, 5, member % TEST_ROSTER_SIZE);
+        Set_Player_Vital_Stat(HALL_OF_FAME_TEAM, member, VITAL_PLAYER_ID, 900000 + member);
+        Set_Player_Vital_Stat(HALL_OF_FAME_TEAM, member, 20, 80);
+    }
+    const PLAYER_RECORD last = Universe.Teams[HALL_OF_FAME_TEAM].Players[99];
+    const int32_t candidate = Test_League_Slot(POSITION_WR, 1);
+    Give_Great_Career(TEAM, candidate);
+    const int32_t candidate_line = Get_Player_Season_Line(TEAM, candidate, 0);
+    ASSERT_GE(candidate_line, 0);
+    EXPECT_EQ(Consider_Hall_Of_Fame_Induction(TEAM, candidate), 0);
+    Retire_Player(TEAM, candidate);
+    EXPECT_EQ(memcmp(&Universe.Teams[HALL_OF_FAME_TEAM].Players[99], &last, sizeof last), 0);
+    EXPECT_EQ(Get_Season_Line_Year(candidate_line), 0) << "a refused candidate's lines are deleted";
+}
+
+TEST(Development, YearlyStepCountsSeasonsAndRunsTheContractDown) {
+    Build_Test_League();
+    Seed_Random_Numbers(3);
+    const int32_t slot = Test_League_Slot(POSITION_LB, 1);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_CREDITED_SEASONS, 4);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_CONTRACT_YEARS, 3);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_SIGNING_BONUS, 300);
+    EXPECT_EQ(Advance_Player_Year(TEAM, slot), 1);
+    EXPECT_EQ(Get_Player_Vital_Stat(TEAM, slot, VITAL_CREDITED_SEASONS), 5);
+    EXPECT_EQ(Get_Player_Vital_Stat(TEAM, slot, VITAL_CONTRACT_YEARS), 2);
+    EXPECT_EQ(Get_Player_Vital_Stat(TEAM, slot, VITAL_SIGNING_BONUS), 200);
+    // The last year of a contract leads to talks on a new one.
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_CONTRACT_YEARS, 1);
+    EXPECT_EQ(Advance_Player_Year(TEAM, slot), 1);
+    EXPECT_EQ(Get_Player_Vital_Stat(TEAM, slot, VITAL_CONTRACT_YEARS),
+              Get_Desired_Contract_Length(TEAM, slot));
+    // A player who never played is not credited with a season; thirty is the most.
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_CREDITED_SEASONS, 0);
+    Set_Player_Stat(TEAM, slot, SEASON_CAREER, 0, 0);
+    Advance_Player_Year(TEAM, slot);
+    EXPECT_EQ(Get_Player_Vital_Stat(TEAM, slot, VITAL_CREDITED_SEASONS), 0);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_CREDITED_SEASONS, 30);
+    Advance_Player_Year(TEAM, slot);
+    EXPECT_EQ(Get_Player_Vital_Stat(TEAM, slot, VITAL_CREDITED_SEASONS), 30);
+
+    // Contract lengths: 2..7 years, down to 1 for a free agent during the season.
+    For_Each_League_Player([](int32_t team, int32_t player) {
+        const int32_t years = Get_Desired_Contract_Length(team, player);
+        EXPECT_GE(years, 2);
+        EXPECT_LE(years, 7);
+    });
+    Universe.Season_Length = 17;
+    for (int32_t day = 0; day < 5; ++day)
+        Universe.Post_Season_Days[day] = 18 + day;
+    Set_User_Preference(CURRENT_WEEK, 10);
+    Add_Worthless_Free_Agent(0, POSITION_P, 40);
+    EXPECT_EQ(Get_Desired_Contract_Length(FREE_AGENT_TEAM, 0), 1);
+}
