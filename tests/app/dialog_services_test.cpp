@@ -179,6 +179,7 @@ TEST_F(DialogServices, BuildDateNamesWeekdayAndMonthFromTheStringTable) {
 
 TEST_F(DialogServices, SkinnedControlColoursGiveTheBrushExceptToFieldsAndLists) {
     const int32_t brushes = Count_Live_Pens_And_Brushes(), buffers = Count_Live_Pixel_Buffers();
+    const int32_t bitmaps = Count_Live_Bitmaps();
     DEVICE_CONTEXT dc;
     Attach_Device_Context(&dc, nullptr);
     EXPECT_EQ(Handle_Dialog_Control_Color(MSG_CONTROL_COLOUR_DIALOG, NO_WINDOW, NO_WINDOW, &dc), 0)
@@ -192,6 +193,7 @@ TEST_F(DialogServices, SkinnedControlColoursGiveTheBrushExceptToFieldsAndLists) 
     EXPECT_EQ(Dialog_Pattern_Brush->Pattern->Width, 124);
     EXPECT_EQ(Dialog_Pattern_Brush->Pattern->Height, 87);
     EXPECT_EQ(Count_Live_Pixel_Buffers(), buffers) << "the picture's slot is emptied again";
+    EXPECT_EQ(Count_Live_Bitmaps(), bitmaps) << "and its bitmap deleted";
 
     const intptr_t brush = reinterpret_cast<intptr_t>(Dialog_Background_Brush);
     const WINDOW_HANDLE dialog = Create_Modeless_Dialog(NO_WINDOW, RESIZABLE_TEMPLATE, nullptr, 0);

@@ -291,3 +291,27 @@ TEST_F(FrameDialogs, WelcomePictureShowsThroughItsPictureControl) {
         colours.insert(Get_Surface_Pixel(&look.Picture, x, y));
     EXPECT_GT(colours.size(), 5u) << "the picture control lets the dialog's picture show";
 }
+
+namespace {
+std::string about_date;
+
+void Look_At_About(void*) {
+    const WINDOW_HANDLE dialog = Get_Open_Modal_Dialogs().back();
+    Pump_Messages();
+    about_date = Get_Dialog_Item_Text(dialog, 1480);
+    if (const char* folder = std::getenv("KORVA_PICTURE_DIR")) {
+        DRAWING_SURFACE picture{};
+        Render_Window(dialog, &picture);
+        Write_Surface_PNG(&picture, (std::string(folder) + "/about.png").c_str());
+    }
+    Script_Key_Press(KEY_ENTER, 0);
+}
+} // namespace
+
+TEST_F(FrameDialogs, AboutDialogShowsTheBuildDate) {
+    Start_Frame_Without_Loop();
+    about_date.clear();
+    Script_Action(Look_At_About, nullptr);
+    EXPECT_EQ(Do_Dialog(Main_Window, ABOUT_DIALOG, 0), 1);
+    EXPECT_EQ(about_date.rfind("Created: ", 0), 0u) << about_date;
+}

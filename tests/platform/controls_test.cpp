@@ -8,6 +8,7 @@
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/combo_box.h"
+#include "platform/control_drawing.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/edit_control.h"
@@ -498,8 +499,35 @@ TEST_F(Controls, ListBoxesSelectOneOrManyAndFindLines) {
     Click_Screen(x, y);
     Pump_Messages();
     EXPECT_FALSE(List_Box_Is_Selected(lines, 1)) << "a second click clears the line";
+    // A control's state goes with it, once.
+    const int32_t states = Count_Live_Control_States();
+    EXPECT_TRUE(Destroy_Window(lines));
+    EXPECT_EQ(Count_Live_Control_States(), states - 1);
+    EXPECT_FALSE(Destroy_Window(lines)) << "a second destroy is refused";
+    EXPECT_EQ(Count_Live_Control_States(), states - 1);
+    EXPECT_EQ(List_Box_Get_Count(lines), 0) << "messages to it reach nothing";
     Destroy_Window(chooser);
     Destroy_Window(dialog);
+}
+
+TEST_F(Controls, FramesOfButtonsAndCaptionsAreLitFromTheTopLeft) {
+    DRAWING_SURFACE surface{};
+    Resize_Drawing_Surface(&surface, 40, 20);
+    DEVICE_CONTEXT dc;
+    Attach_Device_Context(&dc, &surface);
+    auto at = [&](int32_t x, int32_t y) { return Pixel_To_Colour(Get_Surface_Pixel(&surface, x, y)); };
+    Draw_Frame_Control(&dc, {0, 0, 20, 20}, FRAME_BUTTON, 0);
+    EXPECT_EQ(at(0, 0), Get_System_Colour(COLOUR_LIGHT_EDGE)) << "a raised button";
+    EXPECT_EQ(at(19, 19), Get_System_Colour(COLOUR_DARK_SHADOW));
+    EXPECT_EQ(at(10, 10), Get_System_Colour(COLOUR_FACE));
+    EXPECT_EQ(at(20, 10), 0u) << "right and bottom edges excluded";
+    Draw_Frame_Control(&dc, {0, 0, 20, 20}, FRAME_BUTTON, FRAME_PUSHED);
+    EXPECT_EQ(at(0, 0), Get_System_Colour(COLOUR_DARK_SHADOW)) << "a pushed one";
+    Draw_Frame_Control(&dc, {20, 0, 40, 20}, FRAME_CAPTION_MAXIMIZE, 0);
+    bool box = false;
+    for (int32_t x = 22; x < 38; ++x)
+        box |= at(x, 6) == Get_System_Colour(COLOUR_WINDOW_TEXT);
+    EXPECT_TRUE(box) << "the maximize box's top bar";
 }
 
 TEST_F(Controls, EveryControlIsDrawnByOurCode) {
