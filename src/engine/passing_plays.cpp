@@ -370,7 +370,7 @@ int32_t Choose_Pass_Target(GAME_RECORD* pGame, int32_t* primary_chosen) {
         const int32_t k = Play_Random_Below(PASS_RECEIVERS);
         if (Valid_Receiving_Route(Receiver_Route(pGame, k)) && k != primary) {
             target = k;
-            Say(pGame, 9, covered, 0, Offense_Id(pGame, slot), -1);
+            Say(pGame, 9, 0, covered, Offense_Id(pGame, slot), -1);
         }
     }
     if (primary_chosen != nullptr) *primary_chosen = chosen;
