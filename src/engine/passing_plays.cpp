@@ -155,17 +155,21 @@ void Apply_Completion(GAME_RECORD* pGame, int32_t receiver, int32_t route, int32
         }
     }
     pGame->Snap_Yards = static_cast<int8_t>(yards);
+    // A pass that reaches the end zone gains the yards to the goal line, as
+    // the ball and the play log do; a catch in the end zone adds none after it.
+    const int32_t gained = yards < to_goal ? e : yards;
+    const int32_t caught = c < gained ? c : gained;
     Credit_Passer(pGame, passer, 2, 1);
     Credit_Passer(pGame, passer, 3, 1);
-    Credit_Passer(pGame, passer, 5, e);
+    Credit_Passer(pGame, passer, 5, gained);
     Credit_Receiver(pGame, receiver, 4, 1);
     Credit_Receiver(pGame, receiver, 10, 1);
-    Credit_Receiver(pGame, receiver, 11, e);
-    Credit_Receiver(pGame, receiver, 6, e - c);
-    if (e >= pGame->Yards_To_Go) Credit_Receiver(pGame, receiver, 5, 1);
+    Credit_Receiver(pGame, receiver, 11, gained);
+    Credit_Receiver(pGame, receiver, 6, gained - caught);
+    if (gained >= pGame->Yards_To_Go) Credit_Receiver(pGame, receiver, 5, 1);
     // The attempt itself was counted with every throw.
     Increment_Game_Team_Total(pGame, offense_side, GAME_TOTAL_COMPLETIONS, 1);
-    Increment_Game_Team_Total(pGame, offense_side, GAME_TOTAL_PASSING_YARDS, e);
+    Increment_Game_Team_Total(pGame, offense_side, GAME_TOTAL_PASSING_YARDS, gained);
     Set_Entry_Players(pGame, Offense_Id(pGame, passer), Offense_Id(pGame, receiver));
     pGame->Current_Play.Yard1 = static_cast<int8_t>(yards);
     if (Is_Game_Play_By_Play(pGame) && Has_Receiver_Route_31_32_37(oteam, oplay) &&

@@ -253,3 +253,34 @@ TEST(PassingPlays, LookingOffACoveredReceiverNamesTheDoubleCoverage) {
     EXPECT_GT(looked_off, 0);
     Set_User_Preference(SIMULATION_RUNNING, 0);
 }
+
+// A touchdown pass caught past the goal line counts its yards to the goal line
+// in the team's passing yards and in the passer's and receiver's lines, as the
+// ball and the play log do.
+TEST(PassingPlays, TouchdownPassIsCreditedToTheGoalLine) {
+    GAME_RECORD* game = Crafted_Snap(0, 10, 12, Pass_Play());
+    const int32_t passer = game->On_Field[0][0];
+    const int32_t receiver = game->On_Field[0][3];
+    const int32_t passing = Get_Player_Stat(0, passer, SEASON_THIS, 5);
+    const int32_t receiving = Get_Player_Stat(0, receiver, SEASON_THIS, 11);
+    const int32_t after_catch = Get_Player_Stat(0, receiver, SEASON_THIS, 6);
+    Seed_Random_Numbers(3);
+    // Caught 15 yards downfield, the ball carried to 19: 3 and 7 yards deep in
+    // the end zone.
+    Implement_Pass_Result(game, receiver, PASS_OUTCOME_COMPLETE, 1, 15, 19);
+    ASSERT_EQ(Result_Of(game), RESULT_TOUCHDOWN_PASS);
+    EXPECT_EQ(game->Snap_Yards, 12);
+    EXPECT_EQ(game->Current_Play.Yard1, 12);
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_PASSING_YARDS], 12);
+    EXPECT_EQ(Get_Player_Stat(0, passer, SEASON_THIS, 5), passing + 12);
+    EXPECT_EQ(Get_Player_Stat(0, receiver, SEASON_THIS, 11), receiving + 12);
+    EXPECT_EQ(Get_Player_Stat(0, receiver, SEASON_THIS, 6), after_catch) << "caught in the end zone";
+
+    game = Crafted_Snap(0, 10, 12, Pass_Play());
+    Seed_Random_Numbers(3);
+    Implement_Pass_Result(game, receiver, PASS_OUTCOME_COMPLETE, 1, 8, 16);
+    ASSERT_EQ(Result_Of(game), RESULT_TOUCHDOWN_PASS);
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_PASSING_YARDS], 12);
+    EXPECT_EQ(Get_Player_Stat(0, receiver, SEASON_THIS, 6), after_catch + 4)
+        << "4 yards after the catch to the line";
+}
