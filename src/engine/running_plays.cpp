@@ -46,9 +46,13 @@ void Resolve_Lost_Run_Fumble(GAME_RECORD* pGame, int32_t carrier, int32_t direct
     Credit_Defender(pGame, forcer, 5, 1);
     Credit_Defender(pGame, recoverer, 8, 1);
     Credit_Carrier_Fumble(pGame, carrier, true);
-    pGame->Current_Play.First_Player_Id = Offense_Id(pGame, carrier);
-
+    // The log row keeps the run as the record credits it: the gain before the
+    // ball came loose, the carrier and the man who recovered it.
     const int32_t recoverer_id = Defense_Id(pGame, recoverer);
+    pGame->Current_Play.First_Player_Id = Offense_Id(pGame, carrier);
+    pGame->Current_Play.Second_Player_Id = recoverer_id;
+    pGame->Current_Play.Yard1 = static_cast<int8_t>(gain);
+
     const int32_t recoverer_team = Get_Defense_Team(pGame);
     const int32_t ret = Draw_Fumble_Return_Yards(recoverer_team, recoverer);
 
