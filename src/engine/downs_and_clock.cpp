@@ -165,10 +165,13 @@ void Update_After_Try(GAME_RECORD* pGame, int32_t result) {
 
 // Takes back the seconds a snap ran past a clock mark from the time of
 // possession they were added to: the side that had the ball when the snap
-// began, also after a turnover (a pending try keeps them).
+// began, also after a turnover. A touchdown that leaves a try pending gives
+// them back too (the try itself counts no totals, hence the direct write), so
+// the time of possession never runs ahead of the clock.
 void Return_Excess_Seconds(GAME_RECORD* pGame, int32_t excess) {
-    if (excess <= 0 || Get_Game_Down(pGame) == CONVERSION_ATTEMPT) return;
-    Increment_Game_Team_Total(pGame, Snap_Offense_Side(pGame), GAME_TOTAL_POSSESSION_SECONDS, -excess);
+    if (excess <= 0) return;
+    uint16_t& seconds = pGame->Team_Totals[Snap_Offense_Side(pGame)][GAME_TOTAL_POSSESSION_SECONDS];
+    seconds = static_cast<uint16_t>(seconds - excess);
 }
 
 void Add_Result_Counts(uint16_t& called, uint16_t& yards, uint8_t& turnovers, uint8_t& touchdowns,

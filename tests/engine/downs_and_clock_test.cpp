@@ -168,3 +168,33 @@ TEST(DownsAndClock, PreSnapRunOffFollowsTempoAndTimeouts) {
     EXPECT_EQ(game->Timeouts[0], 2);
     EXPECT_EQ(game->Snap_Seconds, 0);
 }
+
+// A touchdown whose snap runs past the two-minute warning is cut back to the
+// warning like any other snap: the seconds past the mark come off the
+// scoring side's time of possession although the try is still to come, so
+// the two sides' time of possession never exceeds the clock.
+TEST(DownsAndClock, TouchdownPastTheTwoMinuteWarningKeepsPossessionWithinTheClock) {
+    GAME_RECORD* game = Crafted_Game(3470, 0, 10, 5);
+    game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS] = 1700;
+    game->Team_Totals[1][GAME_TOTAL_POSSESSION_SECONDS] = 1770;
+    Play(game, RESULT_TOUCHDOWN_RUN, 5, 30);
+    EXPECT_EQ(game->Clock, 3480) << "the clock stands on the warning";
+    EXPECT_EQ(Get_Game_Down(game), CONVERSION_ATTEMPT);
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS], 1710);
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS] +
+                  game->Team_Totals[1][GAME_TOTAL_POSSESSION_SECONDS],
+              game->Clock);
+
+    // An interception returned for a touchdown across the warning: the
+    // seconds belong to the side that threw it.
+    game = Crafted_Game(1670, 1, 10, 40);
+    game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS] = 800;
+    game->Team_Totals[1][GAME_TOTAL_POSSESSION_SECONDS] = 870;
+    game->Possession_Team = 2;
+    game->Down_Word |= 1u << 12;
+    game->Yards_To_Goal = 60;
+    Play(game, RESULT_INTERCEPTION_TOUCHDOWN, 60, 20);
+    EXPECT_EQ(game->Clock, 1680);
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS], 810);
+    EXPECT_EQ(game->Team_Totals[1][GAME_TOTAL_POSSESSION_SECONDS], 870);
+}

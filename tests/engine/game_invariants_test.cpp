@@ -42,6 +42,11 @@ void Expect_Valid_Game(const GAME_RECORD* game, bool playoff, int32_t mode, cons
             << label << " side " << side;
         EXPECT_GE(game->Score[side], 0) << label;
     }
+    // Every second the clock ran belongs to one side's time of possession.
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS] +
+                  game->Team_Totals[1][GAME_TOTAL_POSSESSION_SECONDS],
+              game->Clock)
+        << label;
     ASSERT_LE(game->Play_Log_Count, MAX_PLAY_LOG_ENTRIES) << label;
     int32_t points[2] = {0, 0};
     for (int i = 0; i < game->Play_Log_Count; ++i) {
