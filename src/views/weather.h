@@ -1,5 +1,6 @@
 #pragma once
-// The weather kind of a game from its temperature and precipitation.
+// The weather kind of a game from its precipitation and temperature: 0 clouds,
+// 1 flurries, 2 drizzle (a mix), 3 rain, 4 sleet, 5 snow, 6 storms, 7 sunny.
 #include <cstdint>
 
 #include "database/game_record_layout.h"
