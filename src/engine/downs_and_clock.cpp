@@ -219,6 +219,14 @@ bool Is_Overtime_Timed(const GAME_RECORD* pGame) {
     return rule != 2 && rule != 3;
 }
 
+int32_t Get_Overtime_Period_Length(const GAME_RECORD* pGame) {
+    if (!Is_Regular_Season_Game(pGame)) return QUARTER_SECONDS;
+    // A period must be able to run out, so a league saved without an
+    // overtime length plays full quarters.
+    const int32_t minutes = Get_User_Preference(OVERTIME_MINUTES);
+    return minutes > 0 ? minutes * 60 : QUARTER_SECONDS;
+}
+
 int32_t Get_Game_Half(const GAME_RECORD* pGame) {
     if (pGame->Clock < HALF_SECONDS) return 0;
     return pGame->Clock < REGULATION_SECONDS ? 1 : 2;

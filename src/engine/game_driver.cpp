@@ -38,16 +38,6 @@ namespace {
 constexpr int32_t POINT_SPREAD_BASE = 1000;
 constexpr int32_t LAST_SCHEDULE_WEEK = 21;
 constexpr int32_t PLAYED_IN_GAME_STAT = 27;
-// Regular-season overtime length used when the setting holds no positive
-// number of minutes, so that a period can always run out.
-constexpr int32_t DEFAULT_OVERTIME_SECONDS = 600;
-
-int32_t Overtime_Period_Length(const GAME_RECORD* pGame) {
-    if (!Is_Regular_Season_Game(pGame)) return QUARTER_SECONDS;
-    int32_t length = Get_User_Preference(OVERTIME_MINUTES) * 60;
-    return length > 0 ? length : DEFAULT_OVERTIME_SECONDS;
-}
-
 // Mode 1 and 3: a lead of 1 to 5 points (a field goal, or a safety) does not
 // end overtime while the trailing side has not had the ball.
 bool Is_Short_Lead_Without_Answer(const GAME_RECORD* pGame) {
@@ -165,7 +155,7 @@ int Is_Game_Over(const GAME_RECORD* pGame) {
     // A try pending at 3,600 is kept by the overtime rules below, which never
     // end a game at exactly 3,600; an overtime touchdown ends the game
     // without its try.
-    int32_t length = Overtime_Period_Length(pGame);
+    int32_t length = Get_Overtime_Period_Length(pGame);
     bool period_left = clock < REGULATION_SECONDS + length;
     // A tie stands at the end of a regular-season overtime; a playoff game
     // plays on until a side leads.

@@ -1,5 +1,6 @@
 #include "engine/kicking_plays.h"
 
+#include "database/game_queries.h"
 #include "database/historical_norms.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
@@ -37,16 +38,6 @@ double Uniform() {
     return Play_Random_Fraction();
 }
 
-// Quarter 1-4 of the clock, 5 and above in overtime; the try after a score at
-// the end of a half still belongs to that half.
-int32_t Clock_Quarter(const GAME_RECORD* pGame) {
-    const int32_t clock = pGame->Clock;
-    const int32_t quarter = clock / QUARTER_SECONDS + 1;
-    if ((clock == 1800 || clock == REGULATION_END) && Get_Game_Down(pGame) == CONVERSION_ATTEMPT)
-        return quarter - 1;
-    return quarter < 5 ? quarter : 5;
-}
-
 // The kick-off year of the game being played, else the calendar year.
 int32_t Kicking_Year() {
     if (Current_Game != nullptr && Current_Game->Season_Year != 0) return Current_Game->Season_Year;
@@ -69,13 +60,6 @@ int32_t Field_Id(const GAME_RECORD* pGame, int32_t side, int32_t index) {
 
 int32_t To_Yards_Byte(int32_t yards) {
     return Clamp_Int(-120, 120, yards);
-}
-
-// Period number (1-based) that starts at the game's clock.
-int32_t Starting_Period(GAME_RECORD* pGame) {
-    if (pGame->Clock < REGULATION_END) return pGame->Clock / QUARTER_SECONDS + 1;
-    const int32_t length = Get_Period_Length(pGame);
-    return 5 + (pGame->Clock - REGULATION_END) / (length > 0 ? length : QUARTER_SECONDS);
 }
 
 // The punter's longest punt of this season and of his current season line.
@@ -113,7 +97,7 @@ void Start_Game_Period(GAME_RECORD* pGame) {
         receiver = coin;
     } else {
         receiver = Get_User_Preference(OVERTIME_HOME_RECEIVES) == 1 ? 1 : Play_Random_Below(2) % 2;
-        const int32_t timeouts = Get_Current_Week() >= Universe.Season_Length ? 3 : 2;
+        const int32_t timeouts = Is_Regular_Season_Game(pGame) ? 2 : 3;
         pGame->Timeouts[0] = timeouts;
         pGame->Timeouts[1] = timeouts;
     }
@@ -121,7 +105,8 @@ void Start_Game_Period(GAME_RECORD* pGame) {
     Set_Game_Down(pGame, KICKOFF_DOWN);
     pGame->Yards_To_Goal = static_cast<int8_t>(Get_Kickoff_Spot());
     Stop_Game_Clock(pGame);
-    Write_Period_Header(pGame, Starting_Period(pGame));
+    // With the kickoff down set, the quarter is the period that starts here.
+    Write_Period_Header(pGame, Get_Game_Quarter(pGame));
 }
 
 void Resolve_Kickoff(GAME_RECORD* pGame) {
@@ -388,29 +373,23 @@ int32_t Get_Punt_Return_Yards(int32_t team, int32_t slot, int32_t punt_distance)
 }
 
 int32_t Get_Period_Length(const GAME_RECORD* pGame) {
-    if (pGame == nullptr || Clock_Quarter(pGame) < 5 || !Is_Regular_Season_Game(pGame))
-        return QUARTER_SECONDS;
-    // A league saved without an overtime length plays full quarters rather than
-    // periods of no length.
-    const int32_t minutes = Get_User_Preference(OVERTIME_MINUTES);
-    return minutes > 0 ? minutes * 60 : QUARTER_SECONDS;
+    if (pGame == nullptr || Get_Game_Quarter(pGame) < 5) return QUARTER_SECONDS;
+    return Get_Overtime_Period_Length(pGame);
 }
 
 int32_t Get_Period_Time_Left(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return 0;
-    const int32_t quarter = Clock_Quarter(pGame);
+    const int32_t quarter = Get_Game_Quarter(pGame);
     if (quarter < 5) return QUARTER_SECONDS * quarter - pGame->Clock;
-    const int32_t length = Get_Period_Length(pGame);
+    const int32_t length = Get_Overtime_Period_Length(pGame);
     return length - (pGame->Clock - REGULATION_END) % length;
 }
 
 int32_t Get_Half_Time_Left(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return 0;
-    const int32_t quarter = Clock_Quarter(pGame);
+    const int32_t quarter = Get_Game_Quarter(pGame);
     if (quarter <= 2) return 1800 - pGame->Clock;
     if (quarter <= 4) return REGULATION_END - pGame->Clock;
-    const int32_t mode = Get_User_Preference(Is_Regular_Season_Game(pGame) ? REGULAR_SEASON_OVERTIME_RULE
-                                                                           : PLAYOFF_OVERTIME_RULE);
-    if (mode != 0 && mode != 1) return UNTIMED_OVERTIME_SECONDS;
+    if (!Is_Overtime_Timed(pGame)) return UNTIMED_OVERTIME_SECONDS;
     return Get_Period_Time_Left(pGame);
 }

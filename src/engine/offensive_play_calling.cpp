@@ -124,8 +124,7 @@ int32_t Is_Half_Ending(const GAME_RECORD* pGame) {
 
 int32_t Is_Overtime_Possession_Rule_Over(const GAME_RECORD* pGame) {
     if (pGame == nullptr || pGame->Clock < REGULATION_SECONDS) return 0;
-    const bool playoffs = Get_User_Preference(CURRENT_WEEK) >= Universe.Season_Length;
-    const int32_t rule = Get_User_Preference(playoffs ? PLAYOFF_OVERTIME_RULE : REGULAR_SEASON_OVERTIME_RULE);
+    const int32_t rule = Get_Game_Overtime_Rule(pGame);
     if (rule == 0 || rule == 2) return 1;
     return pGame->Overtime_Possessions >= 3 ? 1 : 0;
 }

@@ -2,11 +2,15 @@
 
 #include <cstring>
 
+#include "database/game_queries.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "engine/downs_and_clock.h"
+#include "engine/game_driver.h"
 #include "engine/game_record.h"
+#include "engine/kicking_plays.h"
+#include "engine/offensive_play_calling.h"
 #include "game_test_support.h"
 
 namespace {
@@ -197,4 +201,45 @@ TEST(DownsAndClock, TouchdownPastTheTwoMinuteWarningKeepsPossessionWithinTheCloc
     EXPECT_EQ(game->Clock, 1680);
     EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS], 810);
     EXPECT_EQ(game->Team_Totals[1][GAME_TOTAL_POSSESSION_SECONDS], 870);
+}
+
+// Overtime is worked out once for every part of the game: the game's own week
+// says whether it is a regular-season game, and one period length serves the
+// quarter, the clock and the end of the game, also in a league that holds no
+// overtime length.
+TEST(DownsAndClock, OvertimeRulesFollowTheGamesWeekAndOnePeriodLength) {
+    GAME_RECORD* game = Crafted_Game(4200, 0, 10, 70);
+    game->Score[0] = game->Score[1] = 17;
+    Set_User_Preference(REGULAR_SEASON_OVERTIME_FLAG, 1);
+    Set_User_Preference(REGULAR_SEASON_OVERTIME_RULE, 1);
+    Set_User_Preference(OVERTIME_MINUTES, 0);
+    EXPECT_EQ(Get_Period_Length(game), 900);
+    EXPECT_EQ(Get_Game_Quarter(game), 5);
+    EXPECT_EQ(Get_Period_Time_Left(game), 300);
+    EXPECT_EQ(Is_Game_Over(game), 0) << "the period the clock counts has not run out";
+    game->Clock = 4500;
+    EXPECT_EQ(Get_Game_Quarter(game), 6);
+    EXPECT_EQ(Is_Game_Over(game), 1);
+
+    // A regular-season game played while the calendar stands in the playoffs
+    // (or the other way round) keeps its own rules.
+    Set_User_Preference(OVERTIME_MINUTES, 10);
+    Set_User_Preference(CURRENT_WEEK, 19);
+    Set_User_Preference(REGULAR_SEASON_OVERTIME_RULE, 0);
+    Set_User_Preference(PLAYOFF_OVERTIME_RULE, 1);
+    game->Clock = 3700;
+    game->Overtime_Possessions = 0;
+    EXPECT_EQ(Is_Overtime_Possession_Rule_Over(game), 1) << "sudden death of the regular season";
+    EXPECT_EQ(Get_Game_Quarter(game), 5);
+    game->Clock = 4200;
+    EXPECT_EQ(Get_Game_Quarter(game), 6) << "ten-minute regular-season periods";
+    Start_Game_Period(game);
+    EXPECT_EQ(game->Timeouts[0], 2);
+    EXPECT_EQ(game->Timeouts[1], 2);
+    game->Week = 19;
+    Set_User_Preference(CURRENT_WEEK, 3);
+    EXPECT_EQ(Get_Game_Quarter(game), 5) << "fifteen-minute playoff periods";
+    EXPECT_EQ(Is_Overtime_Possession_Rule_Over(game), 0) << "the playoffs' first-possession rule";
+    Start_Game_Period(game);
+    EXPECT_EQ(game->Timeouts[0], 3);
 }
