@@ -102,6 +102,9 @@ int Play_Game(int32_t home, int32_t visitor, int32_t week, GAME_RECORD* pGame) {
             for (int slot = 0; slot < GAME_LISTED_PLAYERS; ++slot)
                 pGame->Player_Ids[side][slot] = Get_Player_Vital_Stat(pGame->Team[side], slot, 0);
         Setup_Game(pGame);
+        // The pages of a game left unfinished wait in the buffers for it to
+        // be resumed; a new game starts its own.
+        Clear_Game_Text_Buffers();
         Write_Game_Start_Text(pGame);
     }
     Begin_Game(pGame);
