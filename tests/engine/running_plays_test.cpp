@@ -179,3 +179,28 @@ TEST(RunningPlays, LostFumbleLogsTheRunItCredits) {
     }
     EXPECT_EQ(lost, 5);
 }
+
+// A loose ball the offence falls on is a fumble but no turnover: the carrier
+// and the forcing defender are credited, the offence keeps the ball, and a
+// try never fumbles.
+TEST(RunningPlays, KeptFumbleCountsAFumbleButNoTurnover) {
+    GAME_RECORD* game = Crafted_Snap(1, 10, 60, Run_Play());
+    const int32_t carrier = game->On_Field[0][1];
+    const int32_t forcer = game->On_Field[1][4];
+    const int32_t carrier_fumbles = Get_Player_Stat(0, carrier, SEASON_THIS, 19);
+    const int32_t forced = Get_Player_Stat(1, forcer, SEASON_THIS, 5);
+    Seed_Random_Numbers(8);
+    EXPECT_EQ(Check_For_Kept_Fumble(game, carrier, forcer, 10000), 1) << "a sure fumble";
+    EXPECT_EQ(game->Possession_Team, 0);
+    EXPECT_EQ(game->Down_Word & POSSESSION_CHANGE_BITS, 0u);
+    EXPECT_EQ(game->Team_Stats[0][GAME_STAT_FUMBLES], 1);
+    EXPECT_EQ(game->Team_Stats[0][GAME_STAT_FUMBLES_LOST], 0);
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_TURNOVERS], 0);
+    EXPECT_EQ(Get_Player_Stat(0, carrier, SEASON_THIS, 19), carrier_fumbles + 1);
+    EXPECT_EQ(Get_Player_Stat(1, forcer, SEASON_THIS, 5), forced + 1);
+
+    EXPECT_EQ(Check_For_Kept_Fumble(game, carrier, forcer, 1), 0) << "one chance in 10,000 rarely comes";
+    game->Down_Word = CONVERSION_ATTEMPT;
+    EXPECT_EQ(Check_For_Kept_Fumble(game, carrier, forcer, 10000), 0) << "never on a try";
+    EXPECT_EQ(game->Team_Stats[0][GAME_STAT_FUMBLES], 1);
+}
