@@ -13,12 +13,14 @@ struct LEAGUE_FIGURES {
     int64_t Plays;
     int64_t Pass_Attempts;
     int64_t Completions;
+    // Yards of the completions, before the yards lost on sacks come off.
     int64_t Passing_Yards;
     int64_t Rushes;
     int64_t Rushing_Yards;
     int64_t Sacks;
     int64_t Interceptions;
     int64_t Fumbles;
+    int64_t Fumbles_Lost;
     int64_t Penalties;
     int64_t Punts;
     int64_t Field_Goals_Made;
