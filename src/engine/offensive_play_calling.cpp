@@ -266,15 +266,11 @@ int32_t Get_Offensive_Run_Tendency(GAME_RECORD* pGame) {
         const bool present =
             Is_Team_Index(team) && Is_Valid_Roster_Slot(slot) && Is_Player_Slot_Used(team, slot);
         const int32_t position = present ? Get_Player_Vital_Stat(team, slot, VITAL_POSITION) : -1;
+        // The running, receiving and passing composites of the player.
         auto r = [&](int32_t rating) { return Field_Rating(team, present ? slot : -1, rating); };
-        float a = 0.2f * r(RATING_SPEED) + 0.2f * r(RATING_POWER) + 0.25f * r(RATING_QUICKNESS) +
-                  0.25f * r(RATING_VISION) + 0.1f * r(RATING_HANDS);
-        if (position == POSITION_QB) a = (a + r(RATING_MOBILITY)) / 2.0f;
-        const float b = 0.1f * (r(RATING_SPEED) + r(RATING_QUICKNESS) + r(RATING_POWER) + r(RATING_VISION) +
-                                r(RATING_HANDS) + r(RATING_RED_ZONE)) +
-                        0.4f * r(RATING_RECEIVING);
-        const float c = 0.3f * r(RATING_ACCURACY) + 0.3f * r(RATING_CONTROL) + 0.2f * r(RATING_DISTANCE) +
-                        0.2f * r(RATING_RED_ZONE);
+        const float a = r(RATING_RUNNING_COMPOSITE);
+        const float b = r(RATING_RECEIVING_COMPOSITE);
+        const float c = r(RATING_PASSING_COMPOSITE);
         auto at_least_zero = [](float x) { return x > 0.0f ? x : 0.0f; };
         switch (position) {
         case POSITION_QB:

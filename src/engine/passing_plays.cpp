@@ -321,10 +321,7 @@ int32_t Check_For_Scramble(GAME_RECORD* pGame) {
     float pass_skill = 20.0f;
     if (Is_Player_Address(team, passer)) {
         run_skill = Get_Player_Rating(team, passer, RATING_RUNNING_COMPOSITE);
-        pass_skill = 0.3f * Get_Player_Rating(team, passer, RATING_ACCURACY) +
-                     0.3f * Get_Player_Rating(team, passer, RATING_CONTROL) +
-                     0.2f * Get_Player_Rating(team, passer, RATING_DISTANCE) +
-                     0.2f * Get_Player_Rating(team, passer, RATING_RED_ZONE);
+        pass_skill = Get_Player_Rating(team, passer, RATING_PASSING_COMPOSITE);
     }
     const float x = (run_skill - 30.0f) * run_skill / 10.0f;
     const float y = (Get_Player_Rating(team, passer, RATING_MOBILITY) / 45.0f) * x;
@@ -343,15 +340,7 @@ int32_t Choose_Pass_Target(GAME_RECORD* pGame, int32_t* primary_chosen) {
     const int32_t primary = Primary_Receiver_Index(pGame);
     const int32_t slot = Get_Receiver_Slot(pGame, primary);
     float skill = 20.0f;
-    if (Is_Player_Address(oteam, slot)) {
-        skill = 0.1f * (Get_Player_Rating(oteam, slot, RATING_SPEED) +
-                        Get_Player_Rating(oteam, slot, RATING_QUICKNESS) +
-                        Get_Player_Rating(oteam, slot, RATING_POWER) +
-                        Get_Player_Rating(oteam, slot, RATING_VISION) +
-                        Get_Player_Rating(oteam, slot, RATING_HANDS) +
-                        Get_Player_Rating(oteam, slot, RATING_RED_ZONE)) +
-                0.4f * Get_Player_Rating(oteam, slot, RATING_RECEIVING);
-    }
+    if (Is_Player_Address(oteam, slot)) skill = Get_Player_Rating(oteam, slot, RATING_RECEIVING_COMPOSITE);
     static const int32_t POSITION_BONUS[5] = {80, 25, 25, 25, 35};
     const int32_t position = Play_Player_Position(oteam, slot);
     int32_t b = static_cast<int32_t>(skill) - 70 + POSITION_BONUS[Clamp_Int(0, 4, position)];
