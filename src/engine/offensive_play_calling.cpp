@@ -37,15 +37,6 @@
 
 namespace {
 
-int32_t Round_Ratio(int64_t a, int64_t b, int64_t c) {
-    if (c == 0) return 0;
-    const int64_t p = a * b;
-    const int64_t half = (c < 0 ? -c : c) / 2;
-    const bool negative = (p < 0) != (c < 0);
-    const int64_t magnitude = ((p < 0 ? -p : p) + half) / (c < 0 ? -c : c);
-    return static_cast<int32_t>(negative ? -magnitude : magnitude);
-}
-
 int32_t Offense_Side(const GAME_RECORD* pGame) {
     return Get_Offense_Side(pGame);
 }
@@ -216,14 +207,14 @@ int32_t Limit_Running_Back_Workload(int32_t team, int32_t slot, int32_t weight) 
     const float durability = Read_Repaired_Rating(team, slot, RATING_DURABILITY);
     const int32_t games = Get_Player_Stat(team, slot, SEASON_THIS, 0);
     const int32_t carries = Get_Player_Stat(team, slot, SEASON_THIS, 7);
-    const int32_t a = Round_Ratio(13LL * games, static_cast<int64_t>(std::trunc(durability)), 85);
+    const int32_t a = Mul_Div_Round(13 * games, static_cast<int32_t>(std::trunc(durability)), 85);
     int32_t years = 2017 - Get_Current_Year();
     if (years < 0) years = 0;
     const int32_t cap_one = (a + 240) / 2;
     const int32_t cap_two = a + 3 * years;
     const int32_t limit = cap_one < cap_two ? cap_one : cap_two;
     if (carries <= limit) return weight;
-    return Round_Ratio(weight, limit, carries);
+    return Mul_Div_Round(weight, limit, carries);
 }
 
 int32_t Get_Top_Receiver_Threat(GAME_RECORD* pGame) {
@@ -250,7 +241,7 @@ int32_t Get_Top_Receiver_Threat(GAME_RECORD* pGame) {
             25 * Get_Game_Player_Counter(pGame, side, first, 4);
     }
     const int32_t n = pGame->Clock + 900;
-    const int32_t u = Round_Ratio(v, 2700, n) + 10 * d;
+    const int32_t u = Mul_Div_Round(v, 2700, n) + 10 * d;
     if (u < 120) return 0;
     return (u - 100) / 5 + 1;
 }
@@ -300,37 +291,37 @@ int32_t Get_Offensive_Run_Tendency(GAME_RECORD* pGame) {
     const int32_t deficit = Deficit(pGame);
     const int32_t clock = pGame->Clock;
     if (clock >= HALF_SECONDS && clock < REGULATION_SECONDS) {
-        pass = Round_Ratio(pass, deficit + 28, 28);
+        pass = Mul_Div_Round(pass, deficit + 28, 28);
         const int32_t left = Seconds_Left_In_Half(pGame);
         if (left < 300 && left > 0) {
             if (deficit < 0)
-                pass = Round_Ratio(pass, left, 900);
+                pass = Mul_Div_Round(pass, left, 900);
             else if ((deficit >= 9 && deficit <= 16) || (deficit >= 0 && deficit <= 8 && left < 120))
-                pass = Round_Ratio(pass, 900, left);
+                pass = Mul_Div_Round(pass, 900, left);
         }
     }
     const int32_t down = static_cast<int32_t>(Get_Game_Down(pGame));
     const int32_t togo = pGame->Yards_To_Go;
     const int32_t togoal = pGame->Yards_To_Goal;
-    if (down == 0) run = Round_Ratio(run, 120, 100);
-    if ((down == 2 || down == 3) && togo < 3) run = Round_Ratio(run, (down + 4) * 25, 100);
+    if (down == 0) run = Mul_Div_Round(run, 120, 100);
+    if ((down == 2 || down == 3) && togo < 3) run = Mul_Div_Round(run, (down + 4) * 25, 100);
     int32_t k = 11 - 4 * down;
     if (k < 2) k = 2;
-    if (togo > k) pass = Round_Ratio(pass, togo, k);
-    if (togoal > 90) pass = Round_Ratio(pass, (110 - togoal) * 50, 1000);
+    if (togo > k) pass = Mul_Div_Round(pass, togo, k);
+    if (togoal > 90) pass = Mul_Div_Round(pass, (110 - togoal) * 50, 1000);
     if (Is_Hurry_Up_Offense(pGame))
         run /= 20;
     else if (Is_Kneel_Down_Situation(pGame))
         pass = 0;
     if (togoal < 20) {
-        pass = Round_Ratio(pass, (togoal + 30) * 20, 1000);
-        if (togoal < 5) run = Round_Ratio(run, 6, togoal + 1);
+        pass = Mul_Div_Round(pass, (togoal + 30) * 20, 1000);
+        if (togoal < 5) run = Mul_Div_Round(run, 6, togoal + 1);
     }
     const int32_t balance = Is_Team_Index(team) ? Get_Team_Stat(team, TEAM_STAT_OFFENSIVE_BALANCE) : 10;
     if (balance > 10)
-        run = Round_Ratio(run, 20 - balance, 10);
+        run = Mul_Div_Round(run, 20 - balance, 10);
     else if (balance < 10)
-        pass = Round_Ratio(pass, balance, 10);
+        pass = Mul_Div_Round(pass, balance, 10);
     if (Get_User_Preference(CURRENT_WEEK) > 3) {
         const int32_t norm = Get_Smoothed_Yearly_Norm(Get_Current_Year());
         const int32_t league = Get_League_Rate(LEAGUE_RATE_PLAY_RATIO);
@@ -342,7 +333,7 @@ int32_t Get_Offensive_Run_Tendency(GAME_RECORD* pGame) {
     }
     run += run / 7;
     if (pass + run == 0) return 0;
-    return Round_Ratio(1000, run, pass + run);
+    return Mul_Div_Round(1000, run, pass + run);
 }
 
 int32_t Find_Offensive_Play(GAME_RECORD* pGame, int32_t category, int32_t wanted) {
@@ -365,7 +356,7 @@ int32_t Find_Offensive_Play(GAME_RECORD* pGame, int32_t category, int32_t wanted
     int64_t running[OFFENSIVE_PLAY_NUMBERS];
     int64_t total = 0;
     for (int32_t p = 0; p < OFFENSIVE_PLAY_NUMBERS; ++p) {
-        int64_t w = 0;
+        int32_t w = 0;
         const bool eligible = Is_Offensive_Play_Defined(team, p) &&
                               Get_Play_Search_Category(Get_Offensive_Play_Type(team, p)) == category &&
                               p != KNEEL_DOWN_PLAY && p != HARD_CODED_PUNT_PLAY &&
@@ -399,22 +390,22 @@ int32_t Find_Offensive_Play(GAME_RECORD* pGame, int32_t category, int32_t wanted
             const bool key_valid =
                 Is_Team_Index(team) && Is_Valid_Roster_Slot(key) && Is_Player_Slot_Used(team, key);
             const int32_t key_position = key_valid ? Get_Player_Vital_Stat(team, key, VITAL_POSITION) : -1;
-            const int64_t m = Get_Offensive_Play_Redundancy_Multiplier(pGame, p);
-            w = Round_Ratio(m * m, w, 1000000);
-            w = Round_Ratio(w, Get_Team_Offensive_System_Match(team, formation), 1000);
+            const int32_t m = Get_Offensive_Play_Redundancy_Multiplier(pGame, p);
+            w = Mul_Div_Round(m * m, w, 1000000);
+            w = Mul_Div_Round(w, Get_Team_Offensive_System_Match(team, formation), 1000);
             if (system == 3 && key_valid && key == second_back) w *= 2;
             if (category == PLAY_CATEGORY_PASS) {
-                if (key_position == POSITION_FB) w = Round_Ratio(35, w, 100);
+                if (key_position == POSITION_FB) w = Mul_Div_Round(35, w, 100);
                 // A tight end who already gains more than 50 yards a game is
                 // thrown to less often.
                 if (key_position == POSITION_TE)
-                    w = Spread_Receiver_Weight(team, key, static_cast<int32_t>(Round_Ratio(65, w, 100)));
-                if (threat != 0 && key_valid && key == first_receiver) w = Round_Ratio(w, 8, threat + 8);
+                    w = Spread_Receiver_Weight(team, key, Mul_Div_Round(65, w, 100));
+                if (threat != 0 && key_valid && key == first_receiver) w = Mul_Div_Round(w, 8, threat + 8);
             } else if (category == PLAY_CATEGORY_RUN || category == PLAY_CATEGORY_DRAW) {
                 if (key_position == POSITION_FB) {
-                    w = Round_Ratio(w, Get_Player_Stat(team, key, SEASON_PREDICTED, 7) + 10, 35);
+                    w = Mul_Div_Round(w, Get_Player_Stat(team, key, SEASON_PREDICTED, 7) + 10, 35);
                 } else if (key_position == POSITION_RB) {
-                    w = Limit_Running_Back_Workload(team, key, static_cast<int32_t>(w));
+                    w = Limit_Running_Back_Workload(team, key, w);
                 } else if (key_position == POSITION_QB) {
                     const float r = Get_Player_Rating(team, key, RATING_RUNNING_COMPOSITE);
                     const float power = Read_Repaired_Rating(team, key, RATING_POWER);
@@ -422,11 +413,11 @@ int32_t Find_Offensive_Play(GAME_RECORD* pGame, int32_t category, int32_t wanted
                     const float curve = (r - 65.0f) * (r - 5.0f) / 20.0f;
                     if (curve > x) x = curve;
                     if (togo < 3 && power > 50.0f) x += static_cast<float>(3 - togo) * (power - 50.0f);
-                    int64_t xi = static_cast<int64_t>(x);
-                    if (togoal < 7) xi = Round_Ratio(xi, 8, togoal + 1);
+                    int32_t xi = static_cast<int32_t>(x);
+                    if (togoal < 7) xi = Mul_Div_Round(xi, 8, togoal + 1);
                     xi = xi + xi / 2;
                     if (xi < 0) xi = 0;
-                    w = Round_Ratio(xi, w, 100);
+                    w = Mul_Div_Round(xi, w, 100);
                 }
             }
         }
