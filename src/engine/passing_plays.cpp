@@ -280,12 +280,7 @@ void Apply_Sack_Fumble(GAME_RECORD* pGame, int32_t e) {
     const int32_t recoverer = Choose_Game_Event_Player(pGame, 2, 8, 0);
     const int32_t recoverer_id = Defense_Id(pGame, recoverer);
     Say(pGame, 29, 0, 0, Defense_Id(pGame, sacker), recoverer_id);
-    Increment_Game_Team_Total(pGame, offense_side, GAME_TOTAL_TURNOVERS, 1);
-    Increment_Game_Team_Stat(pGame, offense_side, GAME_STAT_FUMBLES);
-    Increment_Game_Team_Stat(pGame, offense_side, GAME_STAT_FUMBLES_LOST);
-    Credit_Defender(pGame, sacker, 5, 1);
-    Credit_Defender(pGame, recoverer, 8, 1);
-    Credit_Carrier_Fumble(pGame, passer, true);
+    Record_Lost_Fumble(pGame, passer, sacker, recoverer);
     const int32_t ret = Draw_Fumble_Return_Yards(dteam, recoverer);
     Set_Entry_Players(pGame, Offense_Id(pGame, passer), recoverer_id);
     const int32_t former_offense_side = offense_side;
