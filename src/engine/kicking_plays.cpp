@@ -73,6 +73,32 @@ void Keep_Longest_Punt(int32_t team, int32_t slot, int32_t distance) {
         Set_Player_Stat(team, slot, SEASON_THIS, STAT_LONGEST_PUNT, distance);
 }
 
+// The touchdown chance of a kick return: `modern` from 2017 on, a thousandth
+// more for each earlier season up to `most`, scaled by how far the returner's
+// speed, return skill and vision stand above `par` (per `span`); a returner
+// slower than 60 never breaks one.
+double Return_Touchdown_Chance(int32_t year, double modern, double most, float speed, float skill,
+                               float vision, double par, double span) {
+    double chance = modern;
+    if (year < 2017) {
+        chance = modern + 0.001 * (2017 - year);
+        if (chance > most) chance = most;
+    }
+    chance = chance * (speed + skill + vision - par) / span;
+    return speed < 60.0f ? 0.0 : chance;
+}
+
+// The yards of a kick return: its base yards varied by two draws, then one
+// more draw for a breakaway to the end zone (110); never less than a yard.
+int32_t Draw_Return_Yards(double base, double touchdown_chance) {
+    const double u1 = Uniform();
+    const double u2 = Uniform();
+    const double variance = (0.4 + 1.2 * u1) * (0.4 + 1.2 * u2);
+    int32_t yards = static_cast<int32_t>(variance * base);
+    if (Uniform() < touchdown_chance) yards = RETURN_TOUCHDOWN_YARDS;
+    return yards < 1 ? 1 : yards;
+}
+
 // Chooses the kicking team's tackler of a return while the kicking team is the
 // defence of the record.
 int32_t Choose_Kick_Tackler(GAME_RECORD* pGame) {
@@ -329,22 +355,10 @@ int32_t Get_Kick_Return_Yards(int32_t team, int32_t slot, int32_t squib) {
     const float speed = Get_Player_Rating(team, slot, RATING_SPEED);
     double base = ((5.0 * returns + vision + quickness) - 270.0) * 25.0 / 360.0;
     if (squib) base *= 0.7;
-    const double u1 = Uniform();
-    const double u2 = Uniform();
-    const double variance = (0.4 + 1.2 * u1) * (0.4 + 1.2 * u2);
-    int32_t yards = static_cast<int32_t>(variance * base);
-
-    const int32_t year = Kicking_Year();
-    double chance = 0.006;
-    if (year < 2017) {
-        chance = 0.006 + 0.001 * (2017 - year);
-        if (chance > 0.014) chance = 0.014;
-    }
-    chance = chance * (speed + returns + vision - 180.0) / 90.0;
-    if (speed < 60.0f) chance = 0.0;
+    double chance =
+        Return_Touchdown_Chance(Kicking_Year(), 0.006, 0.014, speed, returns, vision, 180.0, 90.0);
     if (squib) chance /= 2.0;
-    if (Uniform() < chance) yards = RETURN_TOUCHDOWN_YARDS;
-    return yards < 1 ? 1 : yards;
+    return Draw_Return_Yards(base, chance);
 }
 
 int32_t Get_Punt_Return_Yards(int32_t team, int32_t slot, int32_t punt_distance) {
@@ -356,20 +370,8 @@ int32_t Get_Punt_Return_Yards(int32_t team, int32_t slot, int32_t punt_distance)
     const double average = Punt_Average(year);
     const double base =
         (punt_distance / (average / 10.0)) * ((4.0 * returns + quickness - 170.0) * 8.0 / 255.0);
-    const double u1 = Uniform();
-    const double u2 = Uniform();
-    const double variance = (0.4 + 1.2 * u1) * (0.4 + 1.2 * u2);
-    int32_t yards = static_cast<int32_t>(variance * base);
-
-    double chance = 0.011;
-    if (year < 2017) {
-        chance = 0.011 + 0.001 * (2017 - year);
-        if (chance > 0.015) chance = 0.015;
-    }
-    chance = chance * (speed + returns + vision - 160.0) / 80.0;
-    if (speed < 60.0f) chance = 0.0;
-    if (Uniform() < chance) yards = RETURN_TOUCHDOWN_YARDS;
-    return yards < 1 ? 1 : yards;
+    return Draw_Return_Yards(
+        base, Return_Touchdown_Chance(year, 0.011, 0.015, speed, returns, vision, 160.0, 80.0));
 }
 
 int32_t Get_Period_Length(const GAME_RECORD* pGame) {
