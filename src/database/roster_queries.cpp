@@ -106,23 +106,20 @@ int32_t Count_Team_Unit_Players(int32_t team, int32_t unit) {
     return players;
 }
 
-namespace {
-// Weeks out a player may have and still count as available.
-int32_t Availability_Limit() {
+int32_t Get_Availability_Limit() {
     int32_t week = Get_User_Preference(CURRENT_WEEK);
     if (week == OFF_SEASON_WEEK) return 19;
     if (Is_Champion_Decided()) return 52 - week;
     return 1;
 }
-} // namespace
 
 bool Is_Player_Available(int32_t team, int32_t slot) {
     return Is_Player_Slot_Used(team, slot) &&
-           Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT) < Availability_Limit();
+           Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT) < Get_Availability_Limit();
 }
 
 int32_t Count_Team_Available_Position_Players(int32_t team, int32_t position) {
-    const int32_t limit = Availability_Limit();
+    const int32_t limit = Get_Availability_Limit();
     int32_t players = 0;
     int32_t count = Roster_Count(team);
     for (int32_t slot = 0; slot < count; ++slot)

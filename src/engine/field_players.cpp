@@ -23,6 +23,7 @@
 #include "engine/game_record.h"
 #include "engine/game_screen_hooks.h"
 #include "engine/playbook_records.h"
+#include "engine/roster_index.h"
 #include "engine/snap_decisions.h"
 #include "frontoffice/player_value.h"
 #include "frontoffice/roster_minimums.h"
@@ -217,6 +218,17 @@ int32_t Get_Depth_Chart_Position_Player(int32_t team, int32_t position, int32_t 
         slot = Get_Team_Uninjured_Position_Player(team, position, n);
     }
     return Is_Roster_Slot(slot) ? slot : -1;
+}
+
+int32_t Get_Indexed_Depth_Chart_Player(ROSTER_INDEX* index, int32_t position, int32_t n) {
+    const int32_t team = index->Team;
+    if (Is_Team_Index(team) && position >= 0 && position < NUMBER_OF_POSITIONS && n >= 0) {
+        if (n >= index->Available_Count[position]) return -1;
+        if (n < index->Healthy_Count[position]) return index->Healthy[position][n];
+    }
+    const int32_t slot = Get_Depth_Chart_Position_Player(team, position, n);
+    Build_Roster_Index(team, index);
+    return slot;
 }
 
 int32_t Find_Most_Overstaffed_Position(int32_t team) {

@@ -24,6 +24,7 @@
 #include "engine/formations.h"
 #include "engine/game_record.h"
 #include "engine/game_screen_hooks.h"
+#include "engine/roster_index.h"
 #include "engine/running_plays.h"
 #include "engine/snap_decisions.h"
 #include "engine/statistics_credit.h"
@@ -59,11 +60,55 @@ bool Is_Watched_Human_Team(const GAME_RECORD* pGame, int32_t team) {
     return Is_Human_Team(team) && Is_Game_Play_By_Play(pGame) != 0;
 }
 // True when one of the row's first `count` entries holds the id.
-bool Is_Id_In_Row(int32_t team, int32_t formation, int32_t count, int32_t id) {
+bool Is_Id_In_Row(const int32_t* row, int32_t count, int32_t id) {
     if (id <= 0) return false;
     for (int32_t i = 0; i < count; ++i)
-        if (Get_Formation_Depth_Chart_Entry(team, formation, i) == id) return true;
+        if (row[i] == id) return true;
     return false;
+}
+
+// One formation's row of the team's game depth chart, from the team's roster
+// index: the depth players of the formation's slots, then the fittest healthy
+// players in the slots left empty. The row is built aside and stored whole.
+void Build_Depth_Chart_Row(ROSTER_INDEX* index, int32_t formation, int32_t blowout_mode) {
+    const int32_t team = index->Team;
+    int32_t row[PLAYERS_ON_FIELD] = {};
+    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
+        const int32_t position = Get_Formation_Slot_Position(formation, i, FORMATION_SLOT_POSITION);
+        int32_t depth = Get_Formation_Slot_Position(formation, i, FORMATION_SLOT_DEPTH);
+        if (blowout_mode && formation <= LAST_SCRIMMAGE_FORMATION && position == POSITION_QB) ++depth;
+        const int32_t slot = Get_Indexed_Depth_Chart_Player(index, position, depth);
+        // A player already lined up in this row (a returner who is also a
+        // depth player of the row) is not put on the field twice; the slot is
+        // filled below.
+        if (slot >= 0 && slot < PLAYERS_PER_TEAM) {
+            const int32_t id = Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID];
+            if (!Is_Id_In_Row(row, i, id)) row[i] = id;
+        }
+    }
+    // Fill what stayed empty with the fittest healthy player not yet in the row
+    // (a team code that is not in use has no player to give).
+    const bool in_use = Is_Valid_Team_Code(team) != 0;
+    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
+        if (row[i] > 0 || !in_use) continue;
+        const int32_t position = Get_Formation_Slot_Position(formation, i, FORMATION_SLOT_POSITION);
+        int32_t best_slot = -1;
+        int32_t best_fitness = 0;
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            const PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
+            const int32_t id = player.Vital_Stats[VITAL_PLAYER_ID];
+            if (id == 0 || player.Vital_Stats[VITAL_WEEKS_OUT] >= 1) continue;
+            if (Is_Id_In_Row(row, PLAYERS_ON_FIELD, id)) continue;
+            const int32_t fitness = Get_Player_Fitness_At_Position(team, slot, position, 0);
+            if (best_slot < 0 || fitness > best_fitness) {
+                best_slot = slot;
+                best_fitness = fitness;
+            }
+        }
+        if (best_slot >= 0) row[i] = Universe.Teams[team].Players[best_slot].Vital_Stats[VITAL_PLAYER_ID];
+    }
+    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i)
+        Set_Formation_Depth_Chart_Entry(team, formation, i, row[i]);
 }
 } // namespace
 
@@ -203,41 +248,9 @@ void Build_Formation_Depth_Chart_Row(int32_t team, int32_t formation, int32_t bl
         Report_System_Error("Invalid argument in Build_Formation_Depth_Chart_Row(%d,%d)", team, formation);
         return;
     }
-    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i)
-        Set_Formation_Depth_Chart_Entry(team, formation, i, 0);
-    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
-        const int32_t position = Get_Formation_Slot_Position(formation, i, FORMATION_SLOT_POSITION);
-        int32_t depth = Get_Formation_Slot_Position(formation, i, FORMATION_SLOT_DEPTH);
-        if (blowout_mode && formation <= LAST_SCRIMMAGE_FORMATION && position == POSITION_QB) ++depth;
-        const int32_t slot = Get_Depth_Chart_Position_Player(team, position, depth);
-        int32_t id = 0;
-        // A player already lined up in this row (a returner who is also a
-        // depth player of the row) is not put on the field twice; the slot is
-        // filled below.
-        if (slot >= 0 && slot < PLAYERS_PER_TEAM &&
-            !Is_Id_In_Row(team, formation, i, Get_Player_ID(team, slot)))
-            id = Get_Player_ID(team, slot);
-        Set_Formation_Depth_Chart_Entry(team, formation, i, id);
-    }
-    // Fill what stayed empty with the fittest healthy player not yet in the row.
-    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
-        if (Get_Formation_Depth_Chart_Entry(team, formation, i) > 0) continue;
-        const int32_t position = Get_Formation_Slot_Position(formation, i, FORMATION_SLOT_POSITION);
-        int32_t best_slot = -1;
-        int32_t best_fitness = 0;
-        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-            if (!Is_Player_Slot_Used(team, slot) || Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT) >= 1)
-                continue;
-            if (Is_Slot_In_Formation_Row(team, formation, slot)) continue;
-            const int32_t fitness = Get_Player_Fitness_At_Position(team, slot, position, 0);
-            if (best_slot < 0 || fitness > best_fitness) {
-                best_slot = slot;
-                best_fitness = fitness;
-            }
-        }
-        if (best_slot >= 0)
-            Set_Formation_Depth_Chart_Entry(team, formation, i, Get_Player_ID(team, best_slot));
-    }
+    ROSTER_INDEX index;
+    Build_Roster_Index(team, &index);
+    Build_Depth_Chart_Row(&index, formation, blowout_mode);
 }
 
 void Set_Formation_Depth_Charts(int32_t team, int32_t blowout_mode) {
@@ -245,8 +258,10 @@ void Set_Formation_Depth_Charts(int32_t team, int32_t blowout_mode) {
         Report_System_Error("nTeam out of bounds in Set_Formation_Depth_Charts(%d)", team);
         return;
     }
+    ROSTER_INDEX index;
+    Build_Roster_Index(team, &index);
     for (int32_t formation = 0; formation < NUMBER_OF_FORMATIONS; ++formation)
-        Build_Formation_Depth_Chart_Row(team, formation, blowout_mode);
+        Build_Depth_Chart_Row(&index, formation, blowout_mode);
 }
 
 void Rebuild_Side_Depth_Chart(GAME_RECORD* pGame, int32_t side) {

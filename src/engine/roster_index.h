@@ -1,0 +1,38 @@
+#pragma once
+// A team's roster by position, read in one pass over the packed roster: what
+// the position queries of the roster (the n-th player of a position, the n-th
+// healthy one, the count of available ones) answer, without walking the
+// roster again for every question. An index answers for the roster as it was
+// when it was built; whoever changes the roster builds it again.
+#include <cstdint>
+
+#include "database/player_record.h"
+
+struct ROSTER_INDEX {
+    int32_t Team;
+    // Slots 0 up to the first empty one, as the position queries count them.
+    int32_t Roster_Count;
+    // Per position 0-14, in slot order: every player, and those not injured
+    // (weeks out below 1); how many count as available now.
+    uint8_t Players[NUMBER_OF_POSITIONS][PLAYERS_PER_TEAM];
+    uint8_t Player_Count[NUMBER_OF_POSITIONS];
+    uint8_t Healthy[NUMBER_OF_POSITIONS][PLAYERS_PER_TEAM];
+    uint8_t Healthy_Count[NUMBER_OF_POSITIONS];
+    uint8_t Available_Count[NUMBER_OF_POSITIONS];
+};
+
+void Build_Roster_Index(int32_t team, ROSTER_INDEX* index);
+
+// Get_Team_Position_Player: the n-th player of the position, or -1.
+inline int32_t Indexed_Position_Player(const ROSTER_INDEX& index, int32_t position, int32_t n) {
+    if (static_cast<uint32_t>(position) >= NUMBER_OF_POSITIONS || n < 0 || n >= index.Player_Count[position])
+        return -1;
+    return index.Players[position][n];
+}
+
+// The n-th player not injured of the position, or -1.
+inline int32_t Indexed_Healthy_Player(const ROSTER_INDEX& index, int32_t position, int32_t n) {
+    if (static_cast<uint32_t>(position) >= NUMBER_OF_POSITIONS || n < 0 || n >= index.Healthy_Count[position])
+        return -1;
+    return index.Healthy[position][n];
+}
