@@ -14,6 +14,7 @@ constexpr uint32_t MATRIX[2] = {0u, 0x9908B0DFu};
 
 uint32_t state_words[STATE_WORDS];
 int32_t state_index = NEVER_SEEDED;
+uint64_t draw_count = 0;
 
 void Regenerate_State() {
     for (int k = 0; k < STATE_WORDS; ++k) {
@@ -45,11 +46,16 @@ void Restore_Random_State(const uint32_t* words) {
     state_index = STATE_WORDS;
 }
 
+uint64_t Get_Random_Draw_Count() {
+    return draw_count;
+}
+
 uint32_t Random_Number() {
     if (state_index >= STATE_WORDS) {
         if (state_index == NEVER_SEEDED) Seed_Random_Numbers(4357);
         Regenerate_State();
     }
+    ++draw_count;
     uint32_t y = state_words[state_index++];
     y ^= y >> 11;
     y ^= (y << 7) & 0x9D2C5680u;

@@ -8,6 +8,10 @@ constexpr double RANDOM_FRACTION = 1.0 / 4294967295.0;
 
 void Seed_Random_Numbers(uint32_t seed);
 uint32_t Random_Number();
+// Numbers drawn since the program started: a computation that leaves the
+// count unchanged drew nothing, so it can be repeated without moving the
+// sequence.
+uint64_t Get_Random_Draw_Count();
 // Restores the 624 state words from `words` (the next draw regenerates).
 void Restore_Random_State(const uint32_t* words);
 

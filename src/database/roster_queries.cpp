@@ -33,6 +33,12 @@ int32_t Player_Position(int32_t team, int32_t slot) {
     return Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
 }
 
+// The packed roster of a team whose count is not 0 is that of a valid team
+// code, so its slots below the count are read directly.
+const PLAYER_RECORD* Roster(int32_t team) {
+    return Universe.Teams[team].Players;
+}
+
 bool Plays_Position(int32_t team, int32_t slot, int32_t position) {
     int32_t own = Player_Position(team, slot);
     if (position == ANY_DEFENDER_POSITION || position == ANY_LINEMAN_POSITION) {
@@ -65,8 +71,9 @@ template <typename MATCH> int32_t Find_Nth_League_Player(int32_t n, const MATCH&
 int32_t Get_Team_Position_Player(int32_t team, int32_t position, int32_t n) {
     if (n < 0) return -1;
     int32_t count = Roster_Count(team);
+    const PLAYER_RECORD* players = count > 0 ? Roster(team) : nullptr;
     for (int32_t slot = 0; slot < count; ++slot)
-        if (Player_Position(team, slot) == position && n-- == 0) return slot;
+        if (players[slot].Vital_Stats[VITAL_POSITION] == position && n-- == 0) return slot;
     return -1;
 }
 
@@ -78,9 +85,10 @@ int32_t Get_Team_Position_Player_Safe(int32_t team, int32_t position, int32_t n)
 int32_t Get_Team_Uninjured_Position_Player(int32_t team, int32_t position, int32_t n) {
     int32_t remaining = n;
     int32_t count = Roster_Count(team);
+    const PLAYER_RECORD* players = count > 0 ? Roster(team) : nullptr;
     for (int32_t slot = 0; slot < count; ++slot) {
-        if (Player_Position(team, slot) != position) continue;
-        if (Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT) >= 1) continue;
+        if (players[slot].Vital_Stats[VITAL_POSITION] != position) continue;
+        if (players[slot].Vital_Stats[VITAL_WEEKS_OUT] >= 1) continue;
         if (remaining-- == 0) return slot;
     }
     char abbreviation[TEAM_STRING_LENGTH];
@@ -93,8 +101,14 @@ int32_t Get_Team_Uninjured_Position_Player(int32_t team, int32_t position, int32
 int32_t Count_Team_Position_Players(int32_t team, int32_t position) {
     int32_t players = 0;
     int32_t count = Roster_Count(team);
+    if (position == ANY_DEFENDER_POSITION || position == ANY_LINEMAN_POSITION) {
+        for (int32_t slot = 0; slot < count; ++slot)
+            if (Plays_Position(team, slot, position)) ++players;
+        return players;
+    }
+    const PLAYER_RECORD* roster = count > 0 ? Roster(team) : nullptr;
     for (int32_t slot = 0; slot < count; ++slot)
-        if (Plays_Position(team, slot, position)) ++players;
+        if (roster[slot].Vital_Stats[VITAL_POSITION] == position) ++players;
     return players;
 }
 
@@ -122,9 +136,10 @@ int32_t Count_Team_Available_Position_Players(int32_t team, int32_t position) {
     const int32_t limit = Get_Availability_Limit();
     int32_t players = 0;
     int32_t count = Roster_Count(team);
+    const PLAYER_RECORD* roster = count > 0 ? Roster(team) : nullptr;
     for (int32_t slot = 0; slot < count; ++slot)
-        if (Player_Position(team, slot) == position &&
-            Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT) < limit)
+        if (roster[slot].Vital_Stats[VITAL_POSITION] == position &&
+            roster[slot].Vital_Stats[VITAL_WEEKS_OUT] < limit)
             ++players;
     return players;
 }

@@ -25,6 +25,7 @@
 #include "engine/pregame_setup.h"
 #include "engine/snap_decisions.h"
 #include "engine/statistics_credit.h"
+#include "engine/team_unit_ratings.h"
 #include "frontoffice/returners.h"
 #include "reports/box_score_tables.h"
 #include "views/point_spreads.h"
@@ -84,6 +85,8 @@ int Play_Game(int32_t home, int32_t visitor, int32_t week, GAME_RECORD* pGame) {
         pGame->Game_Day = static_cast<uint16_t>(Get_Team_Schedule_Stat(home, week, SCHEDULE_KICKOFF));
         pGame->Team[1] = static_cast<uint8_t>(home);
         pGame->Team[0] = static_cast<uint8_t>(visitor);
+        // Both spreads read every team's strength from one look at the league.
+        TEAM_RATINGS_SCOPE ratings;
         pGame->Rating_Spread =
             static_cast<uint16_t>(Get_Point_Spread_By_Rating(visitor, home) + POINT_SPREAD_BASE);
         pGame->Rank_Spread =
