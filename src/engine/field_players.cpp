@@ -24,6 +24,7 @@
 #include "engine/game_screen_hooks.h"
 #include "engine/playbook_records.h"
 #include "engine/roster_index.h"
+#include "engine/snap_answers.h"
 #include "engine/snap_decisions.h"
 #include "frontoffice/player_value.h"
 #include "frontoffice/roster_minimums.h"
@@ -147,8 +148,8 @@ int32_t Get_Kicker_Range(int32_t team, int32_t slot) {
     return Kicker_Range_From_Ratings(distance, accuracy);
 }
 
-int32_t Get_Field_Goal_Range(GAME_RECORD* pGame) {
-    if (pGame == nullptr) return 30;
+namespace {
+int32_t Read_Field_Goal_Range(GAME_RECORD* pGame) {
     const int32_t team = Offense_Team(pGame);
     int32_t kicker = NO_PLAYER;
     if (Is_Team_Index(team)) {
@@ -163,6 +164,12 @@ int32_t Get_Field_Goal_Range(GAME_RECORD* pGame) {
     const int32_t side = Get_Offense_Side(pGame);
     const bool close = Is_Close_Game(pGame->Score[1 - side] - pGame->Score[side], pGame->Clock);
     return Field_Goal_Range_From_Kicker(Get_Kicker_Range(team, kicker), close);
+}
+} // namespace
+
+int32_t Get_Field_Goal_Range(GAME_RECORD* pGame) {
+    if (pGame == nullptr) return 30;
+    return Snap_Answer(ANSWER_FIELD_GOAL_RANGE, [pGame] { return Read_Field_Goal_Range(pGame); });
 }
 
 int32_t Two_Point_Chart(const GAME_RECORD* pGame) {

@@ -22,6 +22,7 @@
 #include "database/roster_queries.h"
 #include "database/settings.h"
 #include "database/team_record.h"
+#include "database/team_results.h"
 #include "database/universe.h"
 #include "engine/downs_and_clock.h"
 #include "engine/formations.h"
@@ -30,6 +31,7 @@
 #include "engine/play_loop.h"
 #include "engine/play_matchups.h"
 #include "engine/playbook_records.h"
+#include "engine/snap_answers.h"
 #include "engine/snap_decisions.h"
 #include "engine/team_unit_ratings.h"
 #include "engine/unit_multipliers.h"
@@ -131,8 +133,8 @@ int32_t Has_Comeback_Time(const GAME_RECORD* pGame) {
     return Get_Game_Time_Left(pGame) > need ? 1 : 0;
 }
 
-int32_t Should_Punt(GAME_RECORD* pGame) {
-    if (pGame == nullptr || Get_Game_Down(pGame) != 3) return 0;
+namespace {
+int32_t Decide_Punt(GAME_RECORD* pGame) {
     const int32_t togo = pGame->Yards_To_Go;
     const int32_t togoal = pGame->Yards_To_Goal;
     if (Deficit(pGame) > 0) {
@@ -142,8 +144,7 @@ int32_t Should_Punt(GAME_RECORD* pGame) {
     return togoal >= 31 && togoal > (9 - togo) * 5 ? 1 : 0;
 }
 
-int32_t Should_Kick_Field_Goal(GAME_RECORD* pGame) {
-    if (pGame == nullptr || Get_Game_Down(pGame) != 3) return 0;
+int32_t Decide_Field_Goal(GAME_RECORD* pGame) {
     const int32_t deficit = Deficit(pGame);
     const int32_t togo = pGame->Yards_To_Go;
     const int32_t left = Get_Game_Time_Left(pGame);
@@ -164,6 +165,17 @@ int32_t Should_Kick_Field_Goal(GAME_RECORD* pGame) {
     if (pGame->Yards_To_Goal > Get_Field_Goal_Range(pGame)) return 0;
     if (deficit < 4) return 1;
     return Has_Comeback_Time(pGame);
+}
+} // namespace
+
+int32_t Should_Punt(GAME_RECORD* pGame) {
+    if (pGame == nullptr || Get_Game_Down(pGame) != 3) return 0;
+    return Snap_Answer(ANSWER_SHOULD_PUNT, [pGame] { return Decide_Punt(pGame); });
+}
+
+int32_t Should_Kick_Field_Goal(GAME_RECORD* pGame) {
+    if (pGame == nullptr || Get_Game_Down(pGame) != 3) return 0;
+    return Snap_Answer(ANSWER_SHOULD_KICK_FIELD_GOAL, [pGame] { return Decide_Field_Goal(pGame); });
 }
 
 namespace {
@@ -201,24 +213,29 @@ int32_t Should_Kneel_Down(const GAME_RECORD* pGame) {
     return Deficit(pGame) < 0 && Is_Blowout(pGame) ? 1 : 0;
 }
 
-int32_t Limit_Running_Back_Workload(int32_t team, int32_t slot, int32_t weight) {
-    if (!Is_Team_Index(team) || !Is_Valid_Roster_Slot(slot) || !Is_Player_Slot_Used(team, slot))
-        return weight;
+bool Get_Running_Back_Workload(int32_t team, int32_t slot, int32_t* limit, int32_t* carries) {
+    if (!Is_Team_Index(team) || !Is_Valid_Roster_Slot(slot) || !Is_Player_Slot_Used(team, slot)) return false;
     const float durability = Read_Repaired_Rating(team, slot, RATING_DURABILITY);
     const int32_t games = Get_Player_Stat(team, slot, SEASON_THIS, 0);
-    const int32_t carries = Get_Player_Stat(team, slot, SEASON_THIS, 7);
+    *carries = Get_Player_Stat(team, slot, SEASON_THIS, 7);
     const int32_t a = Mul_Div_Round(13 * games, static_cast<int32_t>(std::trunc(durability)), 85);
     int32_t years = 2017 - Get_Current_Year();
     if (years < 0) years = 0;
     const int32_t cap_one = (a + 240) / 2;
     const int32_t cap_two = a + 3 * years;
-    const int32_t limit = cap_one < cap_two ? cap_one : cap_two;
-    if (carries <= limit) return weight;
+    *limit = cap_one < cap_two ? cap_one : cap_two;
+    return true;
+}
+
+int32_t Limit_Running_Back_Workload(int32_t team, int32_t slot, int32_t weight) {
+    int32_t limit = 0;
+    int32_t carries = 0;
+    if (!Get_Running_Back_Workload(team, slot, &limit, &carries) || carries <= limit) return weight;
     return Mul_Div_Round(weight, limit, carries);
 }
 
-int32_t Get_Top_Receiver_Threat(GAME_RECORD* pGame) {
-    if (pGame == nullptr) return 0;
+namespace {
+int32_t Weigh_Top_Receiver_Threat(GAME_RECORD* pGame) {
     const int32_t team = Offense_Team(pGame);
     if (!Is_Team_Index(team)) return 0;
     const int32_t first = Get_Team_Position_Player(team, POSITION_WR, 0);
@@ -245,9 +262,15 @@ int32_t Get_Top_Receiver_Threat(GAME_RECORD* pGame) {
     if (u < 120) return 0;
     return (u - 100) / 5 + 1;
 }
+} // namespace
 
-int32_t Get_Offensive_Run_Tendency(GAME_RECORD* pGame) {
+int32_t Get_Top_Receiver_Threat(GAME_RECORD* pGame) {
     if (pGame == nullptr) return 0;
+    return Snap_Answer(ANSWER_RECEIVER_THREAT, [pGame] { return Weigh_Top_Receiver_Threat(pGame); });
+}
+
+namespace {
+int32_t Weigh_Run_Tendency(GAME_RECORD* pGame) {
     const int32_t side = Offense_Side(pGame);
     const int32_t team = pGame->Team[side];
     int32_t run = 40;
@@ -335,43 +358,204 @@ int32_t Get_Offensive_Run_Tendency(GAME_RECORD* pGame) {
     if (pass + run == 0) return 0;
     return Mul_Div_Round(1000, run, pass + run);
 }
+} // namespace
 
-int32_t Find_Offensive_Play(GAME_RECORD* pGame, int32_t category, int32_t wanted) {
+int32_t Get_Offensive_Run_Tendency(GAME_RECORD* pGame) {
     if (pGame == nullptr) return 0;
+    return Snap_Answer(ANSWER_RUN_TENDENCY, [pGame] { return Weigh_Run_Tendency(pGame); });
+}
+
+namespace {
+
+// What the play search reads of one play of a playbook. The yardage and the
+// fit to the team's system are read on first need, as the search needs them
+// only for plays of the kind it looks for.
+struct PLAY_PROFILE {
+    bool Defined;
+    bool Hail_Mary;
+    bool Yardage_Known;
+    bool Match_Known;
+    int8_t Category;
+    int8_t Formation;
+    int8_t Primary; // on-field slot of the play's key player, -1 none
+    int32_t Yardage;
+    int32_t System_Match;
+};
+
+// A team's playbook as the search reads it, kept with the plays, the team's
+// system and whether the team is in use, and read again when any changed.
+struct PLAYBOOK_PROFILE {
+    bool Known;
+    bool In_Use;
+    int32_t System;
+    uint32_t Checked_Epoch;
+    OFFENSIVE_PLAY Plays[STORED_OFFENSIVE_PLAYS];
+    PLAY_PROFILE Play[OFFENSIVE_PLAY_NUMBERS];
+};
+
+PLAYBOOK_PROFILE Playbook_Profiles[TOTAL_NUMBER_OF_TEAMS];
+PLAYBOOK_PROFILE Loose_Profile;
+
+int32_t Offensive_System_Of(int32_t team) {
+    return Is_Team_Index(team) ? Get_Team_Stat(team, TEAM_STAT_OFFENSIVE_SYSTEM) : 0;
+}
+
+void Read_Playbook_Profile(int32_t team, PLAYBOOK_PROFILE& profile) {
+    profile.In_Use = Is_Valid_Team_Code(team) != 0;
+    profile.System = Offensive_System_Of(team);
+    if (Is_Team_Index(team))
+        std::memcpy(profile.Plays, Universe.Teams[team].Playbooks.Offense.Plays, sizeof profile.Plays);
+    for (int32_t p = 0; p < OFFENSIVE_PLAY_NUMBERS; ++p) {
+        PLAY_PROFILE& play = profile.Play[p];
+        play.Defined = Is_Offensive_Play_Defined(team, p);
+        play.Category = static_cast<int8_t>(Get_Play_Search_Category(Get_Offensive_Play_Type(team, p)));
+        play.Formation = Get_Offensive_Play_Formation(team, p);
+        play.Primary = static_cast<int8_t>(Get_Offensive_Play_Primary_Receiver(team, p));
+        char name[64];
+        Get_Offensive_Play_Name(team, p, name, sizeof name);
+        play.Hail_Mary = std::strcmp(name, "Hail Mary") == 0;
+        play.Yardage_Known = false;
+        play.Match_Known = false;
+    }
+    profile.Known = true;
+}
+
+// The team's playbook profile, checked against the playbook once a snap
+// (every time outside the calls of a snap).
+PLAYBOOK_PROFILE& Playbook_Profile(int32_t team) {
+    if (!Is_Team_Index(team)) {
+        Read_Playbook_Profile(team, Loose_Profile);
+        return Loose_Profile;
+    }
+    PLAYBOOK_PROFILE& profile = Playbook_Profiles[team];
+    const uint32_t epoch = Get_Snap_Answers_Epoch();
+    if (epoch != 0 && profile.Known && profile.Checked_Epoch == epoch) return profile;
+    if (!profile.Known || profile.In_Use != (Is_Valid_Team_Code(team) != 0) ||
+        profile.System != Offensive_System_Of(team) ||
+        std::memcmp(profile.Plays, Universe.Teams[team].Playbooks.Offense.Plays, sizeof profile.Plays) != 0)
+        Read_Playbook_Profile(team, profile);
+    profile.Checked_Epoch = epoch;
+    return profile;
+}
+
+int32_t Play_Yardage(PLAY_PROFILE& play, int32_t team, int32_t p) {
+    if (!play.Yardage_Known) {
+        play.Yardage = Get_Play_Yardage(team, p);
+        play.Yardage_Known = true;
+    }
+    return play.Yardage;
+}
+
+int32_t Play_System_Match(PLAY_PROFILE& play, int32_t team) {
+    if (!play.Match_Known) {
+        play.System_Match = Get_Team_Offensive_System_Match(team, play.Formation);
+        play.Match_Known = true;
+    }
+    return play.System_Match;
+}
+
+// Worked out once per search and used for every play whose key player a man
+// on the field is.
+struct KEY_PLAYER {
+    int32_t Slot;
+    bool Valid;
+    int32_t Position;
+    bool Extra_Known;
+    bool Workload; // a running back's limit and carries were read
+    int32_t Limit; // a running back's carries, a tight end's receiving yards
+    int32_t Count; // carries, receiving yards
+    int32_t Value; // a fullback's predicted carries + 10, a quarterback's run value
+};
+
+// A run or draw built around a quarterback: his worth as a runner, raised on
+// short yardage by his power and near the goal line, in hundredths.
+int32_t Quarterback_Run_Value(const GAME_RECORD* pGame, int32_t team, int32_t key) {
+    const int32_t togo = pGame->Yards_To_Go;
+    const int32_t togoal = pGame->Yards_To_Goal;
+    const float r = Get_Player_Rating(team, key, RATING_RUNNING_COMPOSITE);
+    const float power = Read_Repaired_Rating(team, key, RATING_POWER);
+    float x = r - 55.0f;
+    const float curve = (r - 65.0f) * (r - 5.0f) / 20.0f;
+    if (curve > x) x = curve;
+    if (togo < 3 && power > 50.0f) x += static_cast<float>(3 - togo) * (power - 50.0f);
+    int32_t xi = static_cast<int32_t>(x);
+    if (togoal < 7) xi = Mul_Div_Round(xi, 8, togoal + 1);
+    xi = xi + xi / 2;
+    return xi < 0 ? 0 : xi;
+}
+
+void Read_Key_Extras(const GAME_RECORD* pGame, int32_t team, int32_t category, KEY_PLAYER& key) {
+    key.Extra_Known = true;
+    if (category == PLAY_CATEGORY_PASS) {
+        if (key.Position == POSITION_TE) {
+            key.Count = Get_Player_Stat(team, key.Slot, SEASON_THIS, 11);
+            key.Limit = 50 * (Get_Team_Games_Played(team) + 1);
+        }
+        return;
+    }
+    if (key.Position == POSITION_FB) key.Value = Get_Player_Stat(team, key.Slot, SEASON_PREDICTED, 7) + 10;
+    if (key.Position == POSITION_RB)
+        key.Workload = Get_Running_Back_Workload(team, key.Slot, &key.Limit, &key.Count);
+    if (key.Position == POSITION_QB) key.Value = Quarterback_Run_Value(pGame, team, key.Slot);
+}
+
+// A kicking decision read once per search: it is kept for the next fake kick
+// of the search unless making it drew a number.
+int32_t Decide_Once(int32_t* kept, int32_t (*decide)(GAME_RECORD*), GAME_RECORD* pGame) {
+    if (*kept >= 0) return *kept;
+    const uint64_t draws = Get_Random_Draw_Count();
+    const int32_t answer = decide(pGame);
+    if (Get_Random_Draw_Count() == draws) *kept = answer;
+    return answer;
+}
+
+// The weights of the search: running sums over plays 0-59, the total returned.
+int64_t Weigh_Offensive_Plays(GAME_RECORD* pGame, int32_t category, int32_t wanted, int64_t* running) {
     const int32_t side = Offense_Side(pGame);
     const int32_t team = pGame->Team[side];
     const int32_t togo = pGame->Yards_To_Go;
     const int32_t togoal = pGame->Yards_To_Goal;
     const int32_t half_left = Seconds_Left_In_Half(pGame);
-    const int32_t system = Is_Team_Index(team) ? Get_Team_Stat(team, TEAM_STAT_OFFENSIVE_SYSTEM) : 0;
-    // Each of these scans the whole roster; only the weights that use them
-    // ask for them (the receiver threat only for passes, the second back only
-    // in the "Two Back" system).
+    const int32_t system = Offensive_System_Of(team);
+    // Each of these reads the roster; only the weights that use them ask for
+    // them (the receiver threat only for passes, the second back only in the
+    // "Two Back" system).
     const bool pass = category == PLAY_CATEGORY_PASS;
     const int32_t threat = pass ? Get_Top_Receiver_Threat(pGame) : 0;
     const int32_t second_back =
         system == 3 && Is_Team_Index(team) ? Get_Team_Position_Player(team, POSITION_RB, 1) : -1;
     const int32_t first_receiver =
         pass && threat != 0 && Is_Team_Index(team) ? Get_Team_Position_Player(team, POSITION_WR, 0) : -1;
-    int64_t running[OFFENSIVE_PLAY_NUMBERS];
+    const int32_t adjustment = Get_Offensive_Redundancy_Adjustment(pGame);
+    PLAYBOOK_PROFILE& profile = Playbook_Profile(team);
+    KEY_PLAYER keys[PLAY_RECEIVERS + 1];
+    for (int32_t k = 0; k <= PLAY_RECEIVERS; ++k) {
+        KEY_PLAYER& key = keys[k];
+        key.Slot = pGame->On_Field[side][k];
+        key.Valid =
+            Is_Team_Index(team) && Is_Valid_Roster_Slot(key.Slot) && Is_Player_Slot_Used(team, key.Slot);
+        key.Position = key.Valid ? Get_Player_Vital_Stat(team, key.Slot, VITAL_POSITION) : -1;
+        key.Extra_Known = false;
+        key.Workload = false;
+    }
+    int32_t punt = -1;
+    int32_t field_goal = -1;
     int64_t total = 0;
     for (int32_t p = 0; p < OFFENSIVE_PLAY_NUMBERS; ++p) {
+        PLAY_PROFILE& play = profile.Play[p];
         int32_t w = 0;
-        const bool eligible = Is_Offensive_Play_Defined(team, p) &&
-                              Get_Play_Search_Category(Get_Offensive_Play_Type(team, p)) == category &&
-                              p != KNEEL_DOWN_PLAY && p != HARD_CODED_PUNT_PLAY &&
-                              p != HARD_CODED_FIELD_GOAL_PLAY && p != Last_Offensive_Play;
-        const int32_t formation = eligible ? Get_Offensive_Play_Formation(team, p) : -1;
-        bool allowed = eligible;
-        if (allowed && formation == FORMATION_PUNT) allowed = Should_Punt(pGame) != 0;
-        if (allowed && formation == FORMATION_FIELD_GOAL) allowed = Should_Kick_Field_Goal(pGame) != 0;
-        const int32_t yardage = allowed ? Get_Play_Yardage(team, p) : 0;
+        bool allowed = play.Defined && play.Category == category && p != KNEEL_DOWN_PLAY &&
+                       p != HARD_CODED_PUNT_PLAY && p != HARD_CODED_FIELD_GOAL_PLAY &&
+                       p != Last_Offensive_Play;
+        if (allowed && play.Formation == FORMATION_PUNT)
+            allowed = Decide_Once(&punt, Should_Punt, pGame) != 0;
+        if (allowed && play.Formation == FORMATION_FIELD_GOAL)
+            allowed = Decide_Once(&field_goal, Should_Kick_Field_Goal, pGame) != 0;
+        const int32_t yardage = allowed ? Play_Yardage(play, team, p) : 0;
         if (allowed && yardage > wanted && yardage > togoal + 5) allowed = false;
         if (allowed) {
             w = 4096;
-            char name[64];
-            Get_Offensive_Play_Name(team, p, name, sizeof name);
-            if (std::strcmp(name, "Hail Mary") == 0 && togo < 30 && (half_left > 15 || togoal < 30)) w = 0;
+            if (play.Hail_Mary && togo < 30 && (half_left > 15 || togoal < 30)) w = 0;
             int32_t d = yardage > wanted ? yardage - wanted : wanted - yardage;
             if (wanted > 10)
                 d /= 3;
@@ -382,43 +566,39 @@ int32_t Find_Offensive_Play(GAME_RECORD* pGame, int32_t category, int32_t wanted
                 if (divisor < 1) divisor = 1;
                 d /= divisor;
             }
-            for (int32_t i = 0; i < d && w > 0; ++i)
-                w /= 2;
-            const int32_t primary = Get_Offensive_Play_Primary_Receiver(team, p);
-            const int32_t key =
-                primary >= 0 && primary < ON_FIELD_PLAYERS ? pGame->On_Field[side][primary] : NO_PLAYER;
-            const bool key_valid =
-                Is_Team_Index(team) && Is_Valid_Roster_Slot(key) && Is_Player_Slot_Used(team, key);
-            const int32_t key_position = key_valid ? Get_Player_Vital_Stat(team, key, VITAL_POSITION) : -1;
-            const int32_t m = Get_Offensive_Play_Redundancy_Multiplier(pGame, p);
+            if (d >= 13)
+                w = 0;
+            else
+                w >>= d;
+            KEY_PLAYER* key = play.Primary >= 0 ? &keys[play.Primary] : nullptr;
+            const bool key_valid = key != nullptr && key->Valid;
+            const int32_t key_position = key_valid ? key->Position : -1;
+            const int32_t uses = Offensive_Play_Use_Counts[side][p];
+            const int32_t m = Offensive_Redundancy_From_Uses(uses, adjustment);
             w = Mul_Div_Round(m * m, w, 1000000);
-            w = Mul_Div_Round(w, Get_Team_Offensive_System_Match(team, formation), 1000);
-            if (system == 3 && key_valid && key == second_back) w *= 2;
+            w = Mul_Div_Round(w, Play_System_Match(play, team), 1000);
+            if (system == 3 && key_valid && key->Slot == second_back) w *= 2;
+            if (key_valid && !key->Extra_Known &&
+                (key_position == POSITION_TE || key_position == POSITION_FB || key_position == POSITION_RB ||
+                 key_position == POSITION_QB))
+                Read_Key_Extras(pGame, team, category, *key);
             if (category == PLAY_CATEGORY_PASS) {
                 if (key_position == POSITION_FB) w = Mul_Div_Round(35, w, 100);
                 // A tight end who already gains more than 50 yards a game is
                 // thrown to less often.
-                if (key_position == POSITION_TE)
-                    w = Spread_Receiver_Weight(team, key, Mul_Div_Round(65, w, 100));
-                if (threat != 0 && key_valid && key == first_receiver) w = Mul_Div_Round(w, 8, threat + 8);
-            } else if (category == PLAY_CATEGORY_RUN || category == PLAY_CATEGORY_DRAW) {
-                if (key_position == POSITION_FB) {
-                    w = Mul_Div_Round(w, Get_Player_Stat(team, key, SEASON_PREDICTED, 7) + 10, 35);
-                } else if (key_position == POSITION_RB) {
-                    w = Limit_Running_Back_Workload(team, key, w);
-                } else if (key_position == POSITION_QB) {
-                    const float r = Get_Player_Rating(team, key, RATING_RUNNING_COMPOSITE);
-                    const float power = Read_Repaired_Rating(team, key, RATING_POWER);
-                    float x = r - 55.0f;
-                    const float curve = (r - 65.0f) * (r - 5.0f) / 20.0f;
-                    if (curve > x) x = curve;
-                    if (togo < 3 && power > 50.0f) x += static_cast<float>(3 - togo) * (power - 50.0f);
-                    int32_t xi = static_cast<int32_t>(x);
-                    if (togoal < 7) xi = Mul_Div_Round(xi, 8, togoal + 1);
-                    xi = xi + xi / 2;
-                    if (xi < 0) xi = 0;
-                    w = Mul_Div_Round(xi, w, 100);
+                if (key_position == POSITION_TE) {
+                    w = Mul_Div_Round(65, w, 100);
+                    if (key->Count > key->Limit) w = Mul_Div_Round(w, key->Limit, key->Count);
                 }
+                if (threat != 0 && key_valid && key->Slot == first_receiver)
+                    w = Mul_Div_Round(w, 8, threat + 8);
+            } else if (category == PLAY_CATEGORY_RUN || category == PLAY_CATEGORY_DRAW) {
+                if (key_position == POSITION_FB)
+                    w = Mul_Div_Round(w, key->Value, 35);
+                else if (key_position == POSITION_RB && key->Workload && key->Count > key->Limit)
+                    w = Mul_Div_Round(w, key->Limit, key->Count);
+                else if (key_position == POSITION_QB)
+                    w = Mul_Div_Round(key->Value, w, 100);
             }
         }
         if (w < 0) {
@@ -428,8 +608,52 @@ int32_t Find_Offensive_Play(GAME_RECORD* pGame, int32_t category, int32_t wanted
         total += w;
         running[p] = total;
     }
+    return total;
+}
+
+// The search's weights for one kind and length of play, kept for the rest of
+// the snap's calls unless weighing drew a number.
+struct PLAY_WEIGHTS {
+    uint32_t Epoch;
+    int32_t Team;
+    int32_t Category;
+    int32_t Wanted;
+    int32_t Last_Play;
+    int64_t Total;
+    int64_t Running[OFFENSIVE_PLAY_NUMBERS];
+};
+constexpr int32_t KEPT_WEIGHTS = 4;
+PLAY_WEIGHTS Kept_Weights[KEPT_WEIGHTS];
+int32_t Next_Kept_Weights = 0;
+
+const PLAY_WEIGHTS& Search_Weights(GAME_RECORD* pGame, int32_t category, int32_t wanted) {
+    const uint32_t epoch = Get_Snap_Answers_Epoch();
+    const int32_t team = pGame->Team[Offense_Side(pGame)];
+    if (epoch != 0)
+        for (const PLAY_WEIGHTS& kept : Kept_Weights)
+            if (kept.Epoch == epoch && kept.Team == team && kept.Category == category &&
+                kept.Wanted == wanted && kept.Last_Play == Last_Offensive_Play)
+                return kept;
+    PLAY_WEIGHTS& weights = Kept_Weights[Next_Kept_Weights];
+    Next_Kept_Weights = (Next_Kept_Weights + 1) % KEPT_WEIGHTS;
+    const uint64_t draws = Get_Random_Draw_Count();
+    weights.Total = Weigh_Offensive_Plays(pGame, category, wanted, weights.Running);
+    weights.Epoch = Get_Random_Draw_Count() == draws ? epoch : 0;
+    weights.Team = team;
+    weights.Category = category;
+    weights.Wanted = wanted;
+    weights.Last_Play = Last_Offensive_Play;
+    return weights;
+}
+
+} // namespace
+
+int32_t Find_Offensive_Play(GAME_RECORD* pGame, int32_t category, int32_t wanted) {
+    if (pGame == nullptr) return 0;
+    const PLAY_WEIGHTS& weights = Search_Weights(pGame, category, wanted);
+    const int64_t* running = weights.Running;
     const double u = Random_Number() * RANDOM_FRACTION;
-    const int64_t x = static_cast<int64_t>(u * static_cast<double>(total));
+    const int64_t x = static_cast<int64_t>(u * static_cast<double>(weights.Total));
     int32_t answer = 0;
     if (x > running[0]) {
         answer = OFFENSIVE_PLAY_NUMBERS - 1;

@@ -63,11 +63,20 @@ void Clear_Play_Use_Counts() {
     std::memset(Defensive_Play_Use_Counts, 0, sizeof Defensive_Play_Use_Counts);
 }
 
+int32_t Get_Offensive_Redundancy_Adjustment(const GAME_RECORD* pGame) {
+    return Watched_Game_Adjustment(pGame);
+}
+
 int32_t Get_Offensive_Play_Redundancy_Multiplier(const GAME_RECORD* pGame, int32_t play) {
     if (pGame == nullptr) return 1000;
     int32_t side = Get_Offense_Side(pGame);
     int32_t uses = Use_Count(Offensive_Play_Use_Counts[side], OFFENSIVE_PLAY_NUMBERS, play);
-    int32_t m = Mul_Div_Round(20000, 1, uses + 20) + Watched_Game_Adjustment(pGame);
+    return Offensive_Redundancy_From_Uses(uses, Watched_Game_Adjustment(pGame));
+}
+
+int32_t Offensive_Redundancy_From_Uses(int32_t uses, int32_t adjustment) {
+    if (uses < 0) uses = 0;
+    int32_t m = Mul_Div_Round(20000, 1, uses + 20) + adjustment;
     if (m < 0)
         Report_System_Error("Negative nMultiplier calculated by Get_Offensive_Play_Redundancy_Multiplier()");
     return m < REDUNDANCY_FLOOR ? REDUNDANCY_FLOOR : m;

@@ -21,6 +21,10 @@ void Clear_Play_Use_Counts();
 // Redundancy of a call: 1,000 for a play not yet called, falling towards the
 // floor of 500 the more often the calling side has used it this game.
 int32_t Get_Offensive_Play_Redundancy_Multiplier(const GAME_RECORD* pGame, int32_t play);
+// The two halves of that multiplier: the handicap of a watched game (0 when
+// nobody watches), and the multiplier of a play called `uses` times.
+int32_t Get_Offensive_Redundancy_Adjustment(const GAME_RECORD* pGame);
+int32_t Offensive_Redundancy_From_Uses(int32_t uses, int32_t adjustment);
 int32_t Get_Defensive_Play_Redundancy_Multiplier(const GAME_RECORD* pGame, int32_t play);
 
 // Pass matchups of offensive play o of oteam against defensive play d of
