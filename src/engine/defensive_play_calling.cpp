@@ -60,22 +60,52 @@ int32_t Get_Team_Defensive_System_Match(int32_t team, int32_t formation) {
     return Get_Defensive_Formation_System_Match(Defensive_System_Of(team), formation);
 }
 
-int32_t Get_Play_Matchup_Value(int32_t oteam, int32_t o, int32_t dteam, int32_t d) {
-    if (!Is_Valid_Team_Code(dteam) || d < 0 || d >= DEFENSIVE_PLAY_NUMBERS ||
-        !Is_Defensive_Play_Defined(dteam, d))
-        return 0;
-    const int32_t focus = Get_Defensive_Formation_Pass_Focus(Get_Defensive_Play_Formation(dteam, d));
-    if (Is_Passing_Play(oteam, o)) {
-        const float v = Get_Pass_Defense_Multiplier(oteam, o, dteam, d);
+namespace {
+// How a defensive call whose formation has this pass focus fares against an
+// offensive call: a pass by the pass defence, a run by the run defence.
+enum OFFENSIVE_KIND { KIND_OTHER, KIND_PASS, KIND_RUN };
+
+int32_t Matchup_Value(int32_t kind, const OFFENSIVE_CALL_FACTS& offense, const DEFENSIVE_CALL_FACTS& defense,
+                      int32_t focus) {
+    if (kind == KIND_PASS) {
+        const float v = Pass_Defense_Multiplier(offense, defense);
         if (focus < 1000) return static_cast<int32_t>(1000.0f * v * static_cast<float>(focus) / 1000.0f);
         return static_cast<int32_t>(1000.0f * v);
     }
-    if (Is_Running_Play(oteam, o)) {
-        const int32_t r = Get_Game_Pass_Rush_Multiplier(oteam, o, dteam, d);
+    if (kind == KIND_RUN) {
+        const int32_t r = Game_Pass_Rush_Multiplier(offense, defense);
         if (focus > 1000) return static_cast<int32_t>(static_cast<int64_t>(r) * 1000 / focus);
         return r;
     }
     return 1000;
+}
+
+int32_t Read_Offensive_Kind(int32_t oteam, int32_t o, OFFENSIVE_CALL_FACTS* facts) {
+    if (Is_Passing_Play(oteam, o)) {
+        Read_Pass_Call_Facts(oteam, o, facts);
+        return KIND_PASS;
+    }
+    if (Is_Running_Play(oteam, o)) {
+        Read_Run_Call_Facts(oteam, o, facts);
+        return KIND_RUN;
+    }
+    return KIND_OTHER;
+}
+
+bool Is_Matchup_Defense(int32_t dteam, int32_t d) {
+    return Is_Valid_Team_Code(dteam) && d >= 0 && d < DEFENSIVE_PLAY_NUMBERS &&
+           Is_Defensive_Play_Defined(dteam, d);
+}
+} // namespace
+
+int32_t Get_Play_Matchup_Value(int32_t oteam, int32_t o, int32_t dteam, int32_t d) {
+    if (!Is_Matchup_Defense(dteam, d)) return 0;
+    DEFENSIVE_CALL_FACTS defense;
+    Read_Defensive_Call_Facts(dteam, d, &defense);
+    const int32_t focus = Get_Defensive_Formation_Pass_Focus(defense.Formation);
+    OFFENSIVE_CALL_FACTS offense{};
+    const int32_t kind = Read_Offensive_Kind(oteam, o, &offense);
+    return Matchup_Value(kind, offense, defense, focus);
 }
 
 void Build_Play_Matchup_Table(GAME_RECORD* pGame) {
@@ -83,10 +113,23 @@ void Build_Play_Matchup_Table(GAME_RECORD* pGame) {
     const int32_t side = Get_Offense_Side(pGame);
     const int32_t offense = pGame->Team[side];
     const int32_t defense = pGame->Team[1 - side];
-    for (int32_t o = 0; o < OFFENSIVE_PLAY_NUMBERS; ++o)
+    // Each call's facts are read once for the whole table.
+    static DEFENSIVE_CALL_FACTS defensive_calls[DEFENSIVE_PLAY_NUMBERS];
+    bool used[DEFENSIVE_PLAY_NUMBERS];
+    int32_t focus[DEFENSIVE_PLAY_NUMBERS];
+    for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d) {
+        used[d] = Is_Matchup_Defense(defense, d);
+        if (!used[d]) continue;
+        Read_Defensive_Call_Facts(defense, d, &defensive_calls[d]);
+        focus[d] = Get_Defensive_Formation_Pass_Focus(defensive_calls[d].Formation);
+    }
+    for (int32_t o = 0; o < OFFENSIVE_PLAY_NUMBERS; ++o) {
+        OFFENSIVE_CALL_FACTS offensive_call{};
+        const int32_t kind = Read_Offensive_Kind(offense, o, &offensive_call);
         for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d)
             Play_Matchup_Table[o * DEFENSIVE_PLAY_NUMBERS + d] =
-                Get_Play_Matchup_Value(offense, o, defense, d);
+                used[d] ? Matchup_Value(kind, offensive_call, defensive_calls[d], focus[d]) : 0;
+    }
     // Scale each column so the team's own plays (0-53) average 1,000.
     for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d) {
         int64_t sum = 0;

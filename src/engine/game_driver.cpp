@@ -30,8 +30,6 @@
 #include "reports/box_score_tables.h"
 #include "views/point_spreads.h"
 
-char Play_By_Play_Work_Buffer[PBP_WORK_BUFFER_SIZE];
-char Play_By_Play_Second_Work_Buffer[PBP_SECOND_WORK_BUFFER_SIZE];
 int32_t Game_Screen_Mode = 0;
 
 namespace {
@@ -70,9 +68,22 @@ void Start_New_Game(GAME_RECORD* pGame) {
 
 } // namespace
 
+namespace {
+char Play_By_Play_Work_Buffer[PBP_WORK_BUFFER_SIZE];
+char Play_By_Play_Second_Work_Buffer[PBP_SECOND_WORK_BUFFER_SIZE];
+bool Work_Buffers_Handed_Out = false;
+} // namespace
+
+char* Get_Play_By_Play_Work_Buffer(int32_t which) {
+    Work_Buffers_Handed_Out = true;
+    return which == 0 ? Play_By_Play_Work_Buffer : Play_By_Play_Second_Work_Buffer;
+}
+
 void Clear_Play_By_Play_Work_Buffers() {
+    if (!Work_Buffers_Handed_Out) return;
     std::memset(Play_By_Play_Work_Buffer, 0, sizeof(Play_By_Play_Work_Buffer));
     std::memset(Play_By_Play_Second_Work_Buffer, 0, sizeof(Play_By_Play_Second_Work_Buffer));
+    Work_Buffers_Handed_Out = false;
 }
 
 int Play_Game(int32_t home, int32_t visitor, int32_t week, GAME_RECORD* pGame) {

@@ -53,14 +53,18 @@ int32_t Shown_Game_Year() {
     return Get_Current_Week() == 100 ? year - 1 : year;
 }
 
-// Writes the page head and `body` to the file; a file that cannot be opened is skipped.
+// Writes the page head and `body` to the file in one write, the page being
+// put together first; a file that cannot be opened is skipped.
 void Write_Page(const char* name, const std::string& body) {
     std::error_code error;
     std::filesystem::create_directories(Resolve_File_Path("Output"), error);
     FILE* file = Open_Resolved_File(name, "w");
     if (file == nullptr) return;
-    std::fwrite(Page_Head_Text.data(), 1, Page_Head_Text.size(), file);
-    std::fwrite(body.data(), 1, body.size(), file);
+    static std::string page;
+    page.assign(Page_Head_Text);
+    page.append(body);
+    std::setvbuf(file, nullptr, _IONBF, 0);
+    std::fwrite(page.data(), 1, page.size(), file);
     std::fclose(file);
 }
 
@@ -106,7 +110,12 @@ void Clear_Game_Text_Buffers() {
 
 std::string Escape_HTML(const char* text) {
     std::string out;
-    if (text == nullptr) return out;
+    Append_Escaped_HTML(out, text);
+    return out;
+}
+
+void Append_Escaped_HTML(std::string& out, const char* text) {
+    if (text == nullptr) return;
     for (const char* p = text; *p != '\0'; ++p) {
         switch (*p) {
         case '&':
@@ -126,7 +135,6 @@ std::string Escape_HTML(const char* text) {
             break;
         }
     }
-    return out;
 }
 
 void Get_Box_File_Name(char* buffer) {

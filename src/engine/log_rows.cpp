@@ -8,6 +8,7 @@
 #include "engine/game_record.h"
 #include "engine/play_text.h"
 #include "engine/playbook_records.h"
+#include "engine/row_text.h"
 #include "reports/box_score_tables.h"
 
 namespace {
@@ -33,7 +34,8 @@ void Compose_Play_Log_Row(const GAME_RECORD* pGame, int bHTML, char* buffer, int
     if (buffer == nullptr || size <= 0) return;
     buffer[0] = '\0';
     if (pGame == nullptr) return;
-    std::string team = Short_Team_Name(pGame->Possession_Team);
+    char team[TEAM_STRING_LENGTH + 16] = "";
+    if (pGame->Possession_Team < TOTAL_NUMBER_OF_TEAMS) Get_Team_String(team, pGame->Possession_Team, 1);
     char clock[32];
     char down[64];
     char yard_line[128];
@@ -57,17 +59,19 @@ void Compose_Play_Log_Row(const GAME_RECORD* pGame, int bHTML, char* buffer, int
                 Get_Defensive_Play_Name(defense, play.Defensive_Play, defensive, sizeof defensive);
         }
     }
+    ROW_TEXT row(buffer, size);
     if (bHTML) {
-        safe_sprintf(buffer, size,
-                     "<TR class=%s><TD width=\"5%%\" class=lml>%s</TD>\n<TD width=\"5%%\" class=lmc>%s</TD>"
-                     "<TD width=\"9%%\" class=lmc>%s</TD><TD width=\"9%%\" class=lmc>%s</TD>"
-                     "<TD width=\"17%%\" class=lmc>%s</TD><TD width=\"17%%\" class=lmc>%s</TD>",
-                     offense_side == 0 ? "none" : "highlight", Escape_HTML(team.c_str()).c_str(), clock, down,
-                     Escape_HTML(yard_line).c_str(), Escape_HTML(offensive).c_str(),
-                     Escape_HTML(defensive).c_str());
+        row.Put("<TR class=")
+            .Put(offense_side == 0 ? "none" : "highlight")
+            .Put("><TD width=\"5%\" class=lml>");
+        row.Put_Escaped(team).Put("</TD>\n<TD width=\"5%\" class=lmc>").Put(clock);
+        row.Put("</TD><TD width=\"9%\" class=lmc>").Put(down).Put("</TD><TD width=\"9%\" class=lmc>");
+        row.Put_Escaped(yard_line).Put("</TD><TD width=\"17%\" class=lmc>").Put_Escaped(offensive);
+        row.Put("</TD><TD width=\"17%\" class=lmc>").Put_Escaped(defensive).Put("</TD>");
     } else {
-        safe_sprintf(buffer, size, "%s %5s %3s %4s %8s %-24s %-24s ", "\n", team.c_str(), clock, down,
-                     yard_line, offensive, defensive);
+        row.Put("\n ").Put_Padded(team, 5, false).Put(' ').Put_Padded(clock, 3, false).Put(' ');
+        row.Put_Padded(down, 4, false).Put(' ').Put_Padded(yard_line, 8, false).Put(' ');
+        row.Put_Padded(offensive, 24, true).Put(' ').Put_Padded(defensive, 24, true).Put(' ');
     }
 }
 
@@ -83,7 +87,10 @@ void Finish_Play_Log_Row(GAME_RECORD* pGame) {
     Write_Play_Summary_Sentence(pGame, &pGame->Current_Play, sentence, sizeof sentence);
     Get_Plain_Play_Text() += sentence;
     Get_Plain_Play_Text() += "\r\n";
-    Get_Play_By_Play_HTML() += "<TD width=\"38%\" class=lmc>" + Escape_HTML(sentence) + "</TD></TR>\r";
+    std::string& html = Get_Play_By_Play_HTML();
+    html += "<TD width=\"38%\" class=lmc>";
+    Append_Escaped_HTML(html, sentence);
+    html += "</TD></TR>\r";
     int32_t result = Get_Play_Result(pGame->Current_Play.Play_Word);
     if (Is_Scoring_Result(result)) Write_Scoring_Play_Row(pGame);
     switch (result) {

@@ -11,6 +11,7 @@
 #include "database/text_format.h"
 #include "engine/game_record.h"
 #include "engine/kicking_plays.h"
+#include "engine/row_text.h"
 
 namespace {
 
@@ -103,10 +104,12 @@ void Get_Short_Down_Text(const GAME_RECORD* pGame, char* buffer, int bLongForm, 
     if (pGame == nullptr) return;
     uint32_t down = Get_Game_Down(pGame);
     if (down <= 3) {
+        ROW_TEXT text(buffer, size);
+        text.Put_Number(static_cast<int32_t>(down) + 1).Put('-');
         if (pGame->Yards_To_Go < pGame->Yards_To_Goal)
-            safe_sprintf(buffer, size, "%d-%d", down + 1, pGame->Yards_To_Go);
+            text.Put_Number(pGame->Yards_To_Go);
         else
-            safe_sprintf(buffer, size, "%d-G", down + 1);
+            text.Put('G');
     } else if (down == KICKOFF_DOWN) {
         safe_strncpy(buffer, bLongForm ? "Kickoff" : "KICK", size);
     } else if (down == FREE_KICK_DOWN) {
@@ -155,7 +158,8 @@ void Get_Short_Field_Position_Text(const GAME_RECORD* pGame, char* buffer, int s
     }
     char name[64];
     Team_Short_Name(y < 50 ? Defending_Team(pGame) : pGame->Possession_Team, name, sizeof name);
-    safe_sprintf(buffer, size, "(%-3s %2d)", name, y < 50 ? y : 100 - y);
+    ROW_TEXT text(buffer, size);
+    text.Put('(').Put_Padded(name, 3, true).Put(' ').Put_Number(y < 50 ? y : 100 - y, 2).Put(')');
 }
 
 void Format_Game_Clock(const GAME_RECORD* pGame, int bStartOfPeriod, char* buffer, int size) {
@@ -165,7 +169,7 @@ void Format_Game_Clock(const GAME_RECORD* pGame, int bStartOfPeriod, char* buffe
     int32_t left = Get_Period_Time_Left(pGame);
     if (bStartOfPeriod && left == Get_Period_Length(pGame)) left = 0;
     if (left < 0) left = 0;
-    safe_sprintf(buffer, size, "%d:%02d", left / 60, left % 60);
+    ROW_TEXT(buffer, size).Put_Number(left / 60).Put(':').Put_Number(left % 60, 2, '0');
 }
 
 void Get_Period_Label(int32_t period, char* buffer, int size) {

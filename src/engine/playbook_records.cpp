@@ -45,7 +45,6 @@ void Copy_Out(char* buffer, int size, const char* text, int field_size) {
     safe_strncpy(buffer, field, size);
 }
 
-
 } // namespace
 
 const char* Get_Play_Type_Name(int32_t type) {

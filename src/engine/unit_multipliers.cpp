@@ -28,7 +28,6 @@ constexpr float LIMIT_2 = 2.0f;
 constexpr float LIMIT_3 = 3.0f;
 constexpr uint8_t EMPTY_SLOT = 255;
 
-
 float Rating(int32_t team, uint8_t slot, int32_t rating) {
     return Get_Player_Rating(team, slot, rating);
 }
