@@ -67,17 +67,150 @@ bool Is_Id_In_Row(const int32_t* row, int32_t count, int32_t id) {
     return false;
 }
 
+// A healthy player's fitness at a position, as the depth charts fill their
+// empty places: kept with what it was read from (the player's strength and
+// the season), so the rebuilds of a game and of the following games read it
+// once. A reading that drew a number (the player re-drawn) is never kept.
+constexpr int32_t FITNESS_POSITIONS = 16;
+struct FITNESS_MEMO {
+    PLAYER_STRENGTH_SNAPSHOT Player;
+    int32_t Year;
+    uint32_t Known;
+    int32_t Fitness[FITNESS_POSITIONS];
+};
+FITNESS_MEMO Fitness_Memo[TOTAL_NUMBER_OF_TEAMS][PLAYERS_PER_TEAM];
+
+// The kept fitness when it still holds.
+bool Recall_Player_Fitness(int32_t team, int32_t slot, int32_t position, int32_t year, int32_t* fitness) {
+    const FITNESS_MEMO& memo = Fitness_Memo[team][slot];
+    if (!(memo.Known & (1u << position)) || memo.Year != year ||
+        !memo.Player.Matches(Universe.Teams[team].Players[slot]))
+        return false;
+    *fitness = memo.Fitness[position];
+    return true;
+}
+
+int32_t Kept_Player_Fitness(int32_t team, int32_t slot, int32_t position, int32_t year) {
+    FITNESS_MEMO& memo = Fitness_Memo[team][slot];
+    const PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
+    if (memo.Year != year || !memo.Player.Matches(player)) memo.Known = 0;
+    const uint32_t bit = 1u << position;
+    if (memo.Known & bit) return memo.Fitness[position];
+    const uint64_t draws = Get_Random_Draw_Count();
+    const int32_t fitness = Get_Player_Fitness_At_Position(team, slot, position, 0);
+    if (Get_Random_Draw_Count() != draws) {
+        memo.Known = 0;
+        return fitness;
+    }
+    if (memo.Known == 0 || !memo.Player.Matches(player)) {
+        memo.Known = 0;
+        memo.Player.Take(player);
+        memo.Year = year;
+    }
+    memo.Fitness[position] = fitness;
+    memo.Known |= bit;
+    return fitness;
+}
+
+// What the rows of one rebuild share: the healthy players in slot order (every
+// slot, as the fill step walks them) and their fitness by position as read so
+// far in this rebuild.
+struct DEPTH_CHART_FILL {
+    int32_t Team;
+    int32_t Year;
+    bool In_Use;
+    int32_t Healthy_Count;
+    uint8_t Healthy_Slot[PLAYERS_PER_TEAM];
+    int32_t Healthy_Id[PLAYERS_PER_TEAM];
+    uint16_t Known[PLAYERS_PER_TEAM];
+    int32_t Fitness[PLAYERS_PER_TEAM][FITNESS_POSITIONS];
+    // Per position, once every healthy player's fitness there is known
+    // without reading it: the healthy players, fittest first (slot order
+    // among equals), so a fill takes the first one not yet in the row.
+    uint8_t Ranked_State[FITNESS_POSITIONS]; // 0 not tried, 1 ranked, 2 not rankable
+    uint8_t Ranked[FITNESS_POSITIONS][PLAYERS_PER_TEAM];
+};
+
+void Start_Depth_Chart_Fill(int32_t team, DEPTH_CHART_FILL* fill) {
+    fill->Team = team;
+    fill->Year = Get_Current_Year();
+    // A team code that is not in use has no player to give.
+    fill->In_Use = Is_Valid_Team_Code(team) != 0;
+    fill->Healthy_Count = 0;
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM && fill->In_Use; ++slot) {
+        const PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
+        const int32_t id = player.Vital_Stats[VITAL_PLAYER_ID];
+        if (id == 0 || player.Vital_Stats[VITAL_WEEKS_OUT] >= 1) continue;
+        fill->Healthy_Slot[fill->Healthy_Count] = static_cast<uint8_t>(slot);
+        fill->Healthy_Id[fill->Healthy_Count] = id;
+        ++fill->Healthy_Count;
+    }
+    std::memset(fill->Known, 0, sizeof fill->Known);
+    std::memset(fill->Ranked_State, 0, sizeof fill->Ranked_State);
+}
+
+// Ranks the healthy players at a position when all their fitness there is
+// already known; reading none, it changes nothing and draws nothing.
+bool Rank_For_Position(DEPTH_CHART_FILL* fill, int32_t position) {
+    if (position < 0 || position >= FITNESS_POSITIONS) return false;
+    uint8_t& state = fill->Ranked_State[position];
+    if (state != 0) return state == 1;
+    state = 2;
+    int32_t fitness[PLAYERS_PER_TEAM];
+    for (int32_t n = 0; n < fill->Healthy_Count; ++n) {
+        const int32_t slot = fill->Healthy_Slot[n];
+        if (fill->Known[slot] & (1u << position))
+            fitness[n] = fill->Fitness[slot][position];
+        else if (!Recall_Player_Fitness(fill->Team, slot, position, fill->Year, &fitness[n]))
+            return false;
+    }
+    uint8_t* ranked = fill->Ranked[position];
+    for (int32_t n = 0; n < fill->Healthy_Count; ++n) {
+        // Insertion after every player at least as fit keeps slot order among equals.
+        int32_t at = n;
+        while (at > 0 && fitness[ranked[at - 1]] < fitness[n]) {
+            ranked[at] = ranked[at - 1];
+            --at;
+        }
+        ranked[at] = static_cast<uint8_t>(n);
+    }
+    state = 1;
+    return true;
+}
+
+int32_t Fill_Fitness(DEPTH_CHART_FILL* fill, int32_t slot, int32_t position) {
+    if (position < 0 || position >= FITNESS_POSITIONS)
+        return Get_Player_Fitness_At_Position(fill->Team, slot, position, 0);
+    const uint16_t bit = static_cast<uint16_t>(1u << position);
+    if (fill->Known[slot] & bit) return fill->Fitness[slot][position];
+    const uint64_t draws = Get_Random_Draw_Count();
+    const int32_t fitness = Kept_Player_Fitness(fill->Team, slot, position, fill->Year);
+    if (Get_Random_Draw_Count() == draws) {
+        fill->Fitness[slot][position] = fitness;
+        fill->Known[slot] |= bit;
+    } else {
+        std::memset(fill->Known, 0, sizeof fill->Known);
+    }
+    return fitness;
+}
+
 // One formation's row of the team's game depth chart, from the team's roster
 // index: the depth players of the formation's slots, then the fittest healthy
 // players in the slots left empty. The row is built aside and stored whole.
-void Build_Depth_Chart_Row(ROSTER_INDEX* index, int32_t formation, int32_t blowout_mode) {
+void Build_Depth_Chart_Row(ROSTER_INDEX* index, DEPTH_CHART_FILL* fill, int32_t formation,
+                           int32_t blowout_mode) {
     const int32_t team = index->Team;
+    const FORMATION_SLOT* slots = Formation_Slot_Table[formation];
     int32_t row[PLAYERS_ON_FIELD] = {};
     for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
-        const int32_t position = Get_Formation_Slot_Position(formation, i, FORMATION_SLOT_POSITION);
-        int32_t depth = Get_Formation_Slot_Position(formation, i, FORMATION_SLOT_DEPTH);
+        const int32_t position = slots[i].Position;
+        int32_t depth = slots[i].Depth;
         if (blowout_mode && formation <= LAST_SCRIMMAGE_FORMATION && position == POSITION_QB) ++depth;
+        const uint32_t build = index->Build;
         const int32_t slot = Get_Indexed_Depth_Chart_Player(index, position, depth);
+        // The answer needed the roster queries, which may repair the roster:
+        // what the fill knew of it is read again.
+        if (index->Build != build) Start_Depth_Chart_Fill(team, fill);
         // A player already lined up in this row (a returner who is also a
         // depth player of the row) is not put on the field twice; the slot is
         // filled below.
@@ -86,29 +219,30 @@ void Build_Depth_Chart_Row(ROSTER_INDEX* index, int32_t formation, int32_t blowo
             if (!Is_Id_In_Row(row, i, id)) row[i] = id;
         }
     }
-    // Fill what stayed empty with the fittest healthy player not yet in the row
-    // (a team code that is not in use has no player to give).
-    const bool in_use = Is_Valid_Team_Code(team) != 0;
+    // Fill what stayed empty with the fittest healthy player not yet in the row.
     for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
-        if (row[i] > 0 || !in_use) continue;
-        const int32_t position = Get_Formation_Slot_Position(formation, i, FORMATION_SLOT_POSITION);
-        int32_t best_slot = -1;
+        if (row[i] > 0) continue;
+        const int32_t position = slots[i].Position;
+        int32_t best = -1;
+        if (Rank_For_Position(fill, position)) {
+            for (int32_t k = 0; k < fill->Healthy_Count && best < 0; ++k)
+                if (!Is_Id_In_Row(row, PLAYERS_ON_FIELD, fill->Healthy_Id[fill->Ranked[position][k]]))
+                    best = fill->Ranked[position][k];
+            if (best >= 0) row[i] = fill->Healthy_Id[best];
+            continue;
+        }
         int32_t best_fitness = 0;
-        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-            const PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
-            const int32_t id = player.Vital_Stats[VITAL_PLAYER_ID];
-            if (id == 0 || player.Vital_Stats[VITAL_WEEKS_OUT] >= 1) continue;
-            if (Is_Id_In_Row(row, PLAYERS_ON_FIELD, id)) continue;
-            const int32_t fitness = Get_Player_Fitness_At_Position(team, slot, position, 0);
-            if (best_slot < 0 || fitness > best_fitness) {
-                best_slot = slot;
+        for (int32_t n = 0; n < fill->Healthy_Count; ++n) {
+            if (Is_Id_In_Row(row, PLAYERS_ON_FIELD, fill->Healthy_Id[n])) continue;
+            const int32_t fitness = Fill_Fitness(fill, fill->Healthy_Slot[n], position);
+            if (best < 0 || fitness > best_fitness) {
+                best = n;
                 best_fitness = fitness;
             }
         }
-        if (best_slot >= 0) row[i] = Universe.Teams[team].Players[best_slot].Vital_Stats[VITAL_PLAYER_ID];
+        if (best >= 0) row[i] = fill->Healthy_Id[best];
     }
-    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i)
-        Set_Formation_Depth_Chart_Entry(team, formation, i, row[i]);
+    Set_Formation_Depth_Chart_Row(team, formation, row);
 }
 } // namespace
 
@@ -250,7 +384,9 @@ void Build_Formation_Depth_Chart_Row(int32_t team, int32_t formation, int32_t bl
     }
     ROSTER_INDEX index;
     Build_Roster_Index(team, &index);
-    Build_Depth_Chart_Row(&index, formation, blowout_mode);
+    static DEPTH_CHART_FILL fill;
+    Start_Depth_Chart_Fill(team, &fill);
+    Build_Depth_Chart_Row(&index, &fill, formation, blowout_mode);
 }
 
 void Set_Formation_Depth_Charts(int32_t team, int32_t blowout_mode) {
@@ -260,8 +396,10 @@ void Set_Formation_Depth_Charts(int32_t team, int32_t blowout_mode) {
     }
     ROSTER_INDEX index;
     Build_Roster_Index(team, &index);
+    static DEPTH_CHART_FILL fill;
+    Start_Depth_Chart_Fill(team, &fill);
     for (int32_t formation = 0; formation < NUMBER_OF_FORMATIONS; ++formation)
-        Build_Depth_Chart_Row(&index, formation, blowout_mode);
+        Build_Depth_Chart_Row(&index, &fill, formation, blowout_mode);
 }
 
 void Rebuild_Side_Depth_Chart(GAME_RECORD* pGame, int32_t side) {

@@ -8,7 +8,12 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 
+namespace {
+uint32_t Builds = 0;
+} // namespace
+
 void Build_Roster_Index(int32_t team, ROSTER_INDEX* index) {
+    index->Build = ++Builds;
     std::memset(index->Player_Count, 0, sizeof index->Player_Count);
     std::memset(index->Healthy_Count, 0, sizeof index->Healthy_Count);
     std::memset(index->Available_Count, 0, sizeof index->Available_Count);

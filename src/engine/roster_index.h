@@ -5,11 +5,15 @@
 // roster again for every question. An index answers for the roster as it was
 // when it was built; whoever changes the roster builds it again.
 #include <cstdint>
+#include <cstring>
 
 #include "database/player_record.h"
 
 struct ROSTER_INDEX {
     int32_t Team;
+    // Counts the builds of all indexes: a new number means the roster was
+    // read again (after a query that may have changed it).
+    uint32_t Build;
     // Slots 0 up to the first empty one, as the position queries count them.
     int32_t Roster_Count;
     // Per position 0-14, in slot order: every player, and those not injured
@@ -22,6 +26,28 @@ struct ROSTER_INDEX {
 };
 
 void Build_Roster_Index(int32_t team, ROSTER_INDEX* index);
+
+// What a player's strength is read from (his id, position, expanded position
+// and stored ratings), kept beside a value read from it: the value still holds
+// while the player still matches.
+struct PLAYER_STRENGTH_SNAPSHOT {
+    int32_t Id;
+    int32_t Position;
+    int8_t Expanded_Position;
+    float Ratings[NUMBER_OF_PLAYER_RATINGS];
+
+    bool Matches(const PLAYER_RECORD& player) const {
+        return Id == player.Vital_Stats[VITAL_PLAYER_ID] && Position == player.Vital_Stats[VITAL_POSITION] &&
+               Expanded_Position == player.Expanded_Position &&
+               std::memcmp(Ratings, player.Ratings, sizeof Ratings) == 0;
+    }
+    void Take(const PLAYER_RECORD& player) {
+        Id = player.Vital_Stats[VITAL_PLAYER_ID];
+        Position = player.Vital_Stats[VITAL_POSITION];
+        Expanded_Position = player.Expanded_Position;
+        std::memcpy(Ratings, player.Ratings, sizeof Ratings);
+    }
+};
 
 // Get_Team_Position_Player: the n-th player of the position, or -1.
 inline int32_t Indexed_Position_Player(const ROSTER_INDEX& index, int32_t position, int32_t n) {

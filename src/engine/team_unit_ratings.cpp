@@ -239,14 +239,6 @@ enum UNIT_PART : int32_t {
     UNIT_PARTS
 };
 
-// What the unit ratings read of one roster slot.
-struct RATED_SLOT {
-    int32_t Id;
-    int32_t Position;
-    int8_t Expanded_Position;
-    float Ratings[NUMBER_OF_PLAYER_RATINGS];
-};
-
 struct TEAM_UNITS {
     uint32_t Known; // a bit per part
     int32_t Value[UNIT_PARTS];
@@ -254,7 +246,7 @@ struct TEAM_UNITS {
     bool In_Use;
     int32_t Year;
     int8_t Returners[NUMBER_OF_RETURNERS];
-    RATED_SLOT Slots[PLAYERS_PER_TEAM];
+    PLAYER_STRENGTH_SNAPSHOT Slots[PLAYERS_PER_TEAM];
 };
 
 TEAM_UNITS Unit_Cache[TOTAL_NUMBER_OF_TEAMS];
@@ -264,15 +256,12 @@ bool Matches_Roster(int32_t team, const TEAM_UNITS& units) {
     if (units.In_Use != (Is_Valid_Team_Code(team) != 0) || units.Year != Get_Current_Year() ||
         std::memcmp(units.Returners, record.Returners, sizeof units.Returners) != 0)
         return false;
+    // An empty slot is read as empty whatever else it holds.
     for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
         const PLAYER_RECORD& player = record.Players[slot];
-        const RATED_SLOT& kept = units.Slots[slot];
+        const PLAYER_STRENGTH_SNAPSHOT& kept = units.Slots[slot];
         if (kept.Id != player.Vital_Stats[VITAL_PLAYER_ID]) return false;
-        if (kept.Id == 0) continue;
-        if (kept.Position != player.Vital_Stats[VITAL_POSITION] ||
-            kept.Expanded_Position != player.Expanded_Position ||
-            std::memcmp(kept.Ratings, player.Ratings, sizeof kept.Ratings) != 0)
-            return false;
+        if (kept.Id != 0 && !kept.Matches(player)) return false;
     }
     return true;
 }
@@ -282,14 +271,8 @@ void Keep_Roster(int32_t team, TEAM_UNITS& units) {
     units.In_Use = Is_Valid_Team_Code(team) != 0;
     units.Year = Get_Current_Year();
     std::memcpy(units.Returners, record.Returners, sizeof units.Returners);
-    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-        const PLAYER_RECORD& player = record.Players[slot];
-        RATED_SLOT& kept = units.Slots[slot];
-        kept.Id = player.Vital_Stats[VITAL_PLAYER_ID];
-        kept.Position = player.Vital_Stats[VITAL_POSITION];
-        kept.Expanded_Position = player.Expanded_Position;
-        std::memcpy(kept.Ratings, player.Ratings, sizeof kept.Ratings);
-    }
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+        units.Slots[slot].Take(record.Players[slot]);
 }
 
 int32_t Compute_Part(int32_t team, int32_t part) {
