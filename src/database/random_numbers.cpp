@@ -105,17 +105,6 @@ int32_t Apply_Random_Variance(int32_t value, int32_t spread) {
     return Mul_Div_Round(factor, value, 1000);
 }
 
-int32_t Mul_Div_Round(int32_t a, int32_t b, int32_t c) {
-    if (a == 0 || c == 0) return 0;
-    int64_t product = static_cast<int64_t>(a) * b;
-    bool negative = (product < 0) != (c < 0);
-    uint64_t magnitude = product < 0 ? static_cast<uint64_t>(-product) : static_cast<uint64_t>(product);
-    uint64_t divisor = c < 0 ? static_cast<uint64_t>(-static_cast<int64_t>(c)) : static_cast<uint64_t>(c);
-    uint64_t quotient = (magnitude + divisor / 2) / divisor;
-    int64_t result = negative ? -static_cast<int64_t>(quotient) : static_cast<int64_t>(quotient);
-    return static_cast<int32_t>(result);
-}
-
 int32_t Rounded_Signed_Sqrt(int32_t x) {
     x = Clamp_Int(-1000000000, 1000000000, x);
     if (x >= 0) return static_cast<int32_t>(std::sqrt(static_cast<double>(x)) + 0.5);

@@ -509,28 +509,64 @@ int32_t Decide_Once(int32_t* kept, int32_t (*decide)(GAME_RECORD*), GAME_RECORD*
     return answer;
 }
 
-// The weights of the search: running sums over plays 0-59, the total returned.
-int64_t Weigh_Offensive_Plays(GAME_RECORD* pGame, int32_t category, int32_t wanted, int64_t* running) {
+// A play of the search for one kind of play in the current situation: whether
+// it may be called at all, and its weight after the multipliers for each
+// length the yardage difference leaves of the full weight (4,096 halved d
+// times, d = 0-12; index 13 for no weight), worked out on first need.
+constexpr int32_t WEIGHT_STEPS = 14;
+struct SEARCH_PLAY {
+    bool Eligible;
+    bool Hail_Mary;
+    int32_t Yardage;
+    uint16_t Known;
+    int32_t Weight[WEIGHT_STEPS];
+};
+
+// The search's view of the situation: read once, kept for the snap's other
+// searches of the same kind unless reading it drew a number.
+struct PLAY_SEARCH {
+    uint32_t Epoch;
+    int32_t Team;
+    int32_t Category;
+    int32_t Last_Play;
+    int32_t Side;
+    int32_t System;
+    int32_t Threat;
+    int32_t Second_Back;
+    int32_t First_Receiver;
+    int32_t Adjustment;
+    PLAYBOOK_PROFILE* Profile;
+    KEY_PLAYER Keys[PLAY_RECEIVERS + 1];
+    SEARCH_PLAY Play[OFFENSIVE_PLAY_NUMBERS];
+    int32_t Eligible_Count;
+    uint8_t Eligible[OFFENSIVE_PLAY_NUMBERS];
+    // The running sums of the weights for the yards wanted so far.
+    int32_t Weighed_Count;
+    int32_t Weighed_Wanted[2];
+    int64_t Weighed_Running[2][OFFENSIVE_PLAY_NUMBERS];
+};
+
+void Prepare_Play_Search(GAME_RECORD* pGame, int32_t category, PLAY_SEARCH& search) {
     const int32_t side = Offense_Side(pGame);
     const int32_t team = pGame->Team[side];
-    const int32_t togo = pGame->Yards_To_Go;
-    const int32_t togoal = pGame->Yards_To_Goal;
-    const int32_t half_left = Seconds_Left_In_Half(pGame);
-    const int32_t system = Offensive_System_Of(team);
+    search.Team = team;
+    search.Category = category;
+    search.Last_Play = Last_Offensive_Play;
+    search.Side = side;
+    search.System = Offensive_System_Of(team);
     // Each of these reads the roster; only the weights that use them ask for
     // them (the receiver threat only for passes, the second back only in the
     // "Two Back" system).
     const bool pass = category == PLAY_CATEGORY_PASS;
-    const int32_t threat = pass ? Get_Top_Receiver_Threat(pGame) : 0;
-    const int32_t second_back =
-        system == 3 && Is_Team_Index(team) ? Get_Team_Position_Player(team, POSITION_RB, 1) : -1;
-    const int32_t first_receiver =
-        pass && threat != 0 && Is_Team_Index(team) ? Get_Team_Position_Player(team, POSITION_WR, 0) : -1;
-    const int32_t adjustment = Get_Offensive_Redundancy_Adjustment(pGame);
-    PLAYBOOK_PROFILE& profile = Playbook_Profile(team);
-    KEY_PLAYER keys[PLAY_RECEIVERS + 1];
+    search.Threat = pass ? Get_Top_Receiver_Threat(pGame) : 0;
+    search.Second_Back =
+        search.System == 3 && Is_Team_Index(team) ? Get_Team_Position_Player(team, POSITION_RB, 1) : -1;
+    search.First_Receiver = pass && search.Threat != 0 && Is_Team_Index(team)
+                                ? Get_Team_Position_Player(team, POSITION_WR, 0)
+                                : -1;
+    search.Adjustment = Get_Offensive_Redundancy_Adjustment(pGame);
     for (int32_t k = 0; k <= PLAY_RECEIVERS; ++k) {
-        KEY_PLAYER& key = keys[k];
+        KEY_PLAYER& key = search.Keys[k];
         key.Slot = pGame->On_Field[side][k];
         key.Valid =
             Is_Team_Index(team) && Is_Valid_Roster_Slot(key.Slot) && Is_Player_Slot_Used(team, key.Slot);
@@ -538,122 +574,160 @@ int64_t Weigh_Offensive_Plays(GAME_RECORD* pGame, int32_t category, int32_t want
         key.Extra_Known = false;
         key.Workload = false;
     }
+    PLAYBOOK_PROFILE& profile = Playbook_Profile(team);
+    search.Profile = &profile;
+    search.Eligible_Count = 0;
+    search.Weighed_Count = 0;
     int32_t punt = -1;
     int32_t field_goal = -1;
-    int64_t total = 0;
     for (int32_t p = 0; p < OFFENSIVE_PLAY_NUMBERS; ++p) {
         PLAY_PROFILE& play = profile.Play[p];
-        int32_t w = 0;
-        bool allowed = play.Defined && play.Category == category && p != KNEEL_DOWN_PLAY &&
-                       p != HARD_CODED_PUNT_PLAY && p != HARD_CODED_FIELD_GOAL_PLAY &&
-                       p != Last_Offensive_Play;
-        if (allowed && play.Formation == FORMATION_PUNT)
-            allowed = Decide_Once(&punt, Should_Punt, pGame) != 0;
-        if (allowed && play.Formation == FORMATION_FIELD_GOAL)
-            allowed = Decide_Once(&field_goal, Should_Kick_Field_Goal, pGame) != 0;
-        const int32_t yardage = allowed ? Play_Yardage(play, team, p) : 0;
-        if (allowed && yardage > wanted && yardage > togoal + 5) allowed = false;
-        if (allowed) {
-            w = 4096;
-            if (play.Hail_Mary && togo < 30 && (half_left > 15 || togoal < 30)) w = 0;
-            int32_t d = yardage > wanted ? yardage - wanted : wanted - yardage;
-            if (wanted > 10)
-                d /= 3;
-            else if (wanted > 4)
-                d /= 2;
-            if (wanted < yardage && yardage < 2 * wanted) {
-                int32_t divisor = (wanted + 1) / 2;
-                if (divisor < 1) divisor = 1;
-                d /= divisor;
-            }
-            if (d >= 13)
-                w = 0;
-            else
-                w >>= d;
-            KEY_PLAYER* key = play.Primary >= 0 ? &keys[play.Primary] : nullptr;
-            const bool key_valid = key != nullptr && key->Valid;
-            const int32_t key_position = key_valid ? key->Position : -1;
-            const int32_t uses = Offensive_Play_Use_Counts[side][p];
-            const int32_t m = Offensive_Redundancy_From_Uses(uses, adjustment);
-            w = Mul_Div_Round(m * m, w, 1000000);
-            w = Mul_Div_Round(w, Play_System_Match(play, team), 1000);
-            if (system == 3 && key_valid && key->Slot == second_back) w *= 2;
-            if (key_valid && !key->Extra_Known &&
-                (key_position == POSITION_TE || key_position == POSITION_FB || key_position == POSITION_RB ||
-                 key_position == POSITION_QB))
-                Read_Key_Extras(pGame, team, category, *key);
-            if (category == PLAY_CATEGORY_PASS) {
-                if (key_position == POSITION_FB) w = Mul_Div_Round(35, w, 100);
-                // A tight end who already gains more than 50 yards a game is
-                // thrown to less often.
-                if (key_position == POSITION_TE) {
-                    w = Mul_Div_Round(65, w, 100);
-                    if (key->Count > key->Limit) w = Mul_Div_Round(w, key->Limit, key->Count);
-                }
-                if (threat != 0 && key_valid && key->Slot == first_receiver)
-                    w = Mul_Div_Round(w, 8, threat + 8);
-            } else if (category == PLAY_CATEGORY_RUN || category == PLAY_CATEGORY_DRAW) {
-                if (key_position == POSITION_FB)
-                    w = Mul_Div_Round(w, key->Value, 35);
-                else if (key_position == POSITION_RB && key->Workload && key->Count > key->Limit)
-                    w = Mul_Div_Round(w, key->Limit, key->Count);
-                else if (key_position == POSITION_QB)
-                    w = Mul_Div_Round(key->Value, w, 100);
-            }
-        }
-        if (w < 0) {
-            Report_System_Error("Negative nChance in Find_Offensive_Play()");
-            w = 0;
-        }
-        total += w;
-        running[p] = total;
+        SEARCH_PLAY& entry = search.Play[p];
+        bool eligible = play.Defined && play.Category == category && p != KNEEL_DOWN_PLAY &&
+                        p != HARD_CODED_PUNT_PLAY && p != HARD_CODED_FIELD_GOAL_PLAY && p != Last_Offensive_Play;
+        if (eligible && play.Formation == FORMATION_PUNT) eligible = Decide_Once(&punt, Should_Punt, pGame) != 0;
+        if (eligible && play.Formation == FORMATION_FIELD_GOAL)
+            eligible = Decide_Once(&field_goal, Should_Kick_Field_Goal, pGame) != 0;
+        entry.Eligible = eligible;
+        entry.Hail_Mary = play.Hail_Mary;
+        entry.Yardage = eligible ? Play_Yardage(play, team, p) : 0;
+        entry.Known = 0;
+        if (eligible) search.Eligible[search.Eligible_Count++] = static_cast<uint8_t>(p);
     }
-    return total;
 }
 
-// The search's weights for one kind and length of play, kept for the rest of
-// the snap's calls unless weighing drew a number.
-struct PLAY_WEIGHTS {
-    uint32_t Epoch;
-    int32_t Team;
-    int32_t Category;
-    int32_t Wanted;
-    int32_t Last_Play;
-    int64_t Total;
-    int64_t Running[OFFENSIVE_PLAY_NUMBERS];
-};
-constexpr int32_t KEPT_WEIGHTS = 4;
-PLAY_WEIGHTS Kept_Weights[KEPT_WEIGHTS];
-int32_t Next_Kept_Weights = 0;
+// The weight of an eligible play once the yardage difference left it `w`.
+int32_t Multiplied_Weight(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t p, int32_t w) {
+    const int32_t team = search.Team;
+    const int32_t category = search.Category;
+    PLAY_PROFILE& play = search.Profile->Play[p];
+    KEY_PLAYER* key = play.Primary >= 0 ? &search.Keys[play.Primary] : nullptr;
+    const bool key_valid = key != nullptr && key->Valid;
+    const int32_t key_position = key_valid ? key->Position : -1;
+    int32_t uses = Offensive_Play_Use_Counts[search.Side][p];
+    if (uses < 0) uses = 0;
+    const int32_t m = Offensive_Redundancy_From_Uses(uses, search.Adjustment);
+    w = Mul_Div_Round(m * m, w, 1000000);
+    w = Mul_Div_Round(w, Play_System_Match(play, team), 1000);
+    if (search.System == 3 && key_valid && key->Slot == search.Second_Back) w *= 2;
+    if (key_valid && !key->Extra_Known &&
+        (key_position == POSITION_TE || key_position == POSITION_FB || key_position == POSITION_RB ||
+         key_position == POSITION_QB))
+        Read_Key_Extras(pGame, team, category, *key);
+    if (category == PLAY_CATEGORY_PASS) {
+        if (key_position == POSITION_FB) w = Mul_Div_Round(35, w, 100);
+        // A tight end who already gains more than 50 yards a game is
+        // thrown to less often.
+        if (key_position == POSITION_TE) {
+            w = Mul_Div_Round(65, w, 100);
+            if (key->Count > key->Limit) w = Mul_Div_Round(w, key->Limit, key->Count);
+        }
+        if (search.Threat != 0 && key_valid && key->Slot == search.First_Receiver)
+            w = Mul_Div_Round(w, 8, search.Threat + 8);
+    } else if (category == PLAY_CATEGORY_RUN || category == PLAY_CATEGORY_DRAW) {
+        if (key_position == POSITION_FB)
+            w = Mul_Div_Round(w, key->Value, 35);
+        else if (key_position == POSITION_RB && key->Workload && key->Count > key->Limit)
+            w = Mul_Div_Round(w, key->Limit, key->Count);
+        else if (key_position == POSITION_QB)
+            w = Mul_Div_Round(key->Value, w, 100);
+    }
+    if (w < 0) {
+        Report_System_Error("Negative nChance in Find_Offensive_Play()");
+        w = 0;
+    }
+    return w;
+}
 
-const PLAY_WEIGHTS& Search_Weights(GAME_RECORD* pGame, int32_t category, int32_t wanted) {
+// The weights of the search: running sums over plays 0-59 into `running`.
+void Weigh_Offensive_Plays(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t wanted, int64_t* running) {
+    const int32_t togo = pGame->Yards_To_Go;
+    const int32_t togoal = pGame->Yards_To_Goal;
+    const int32_t half_left = Seconds_Left_In_Half(pGame);
+    int64_t total = 0;
+    int32_t next = 0;
+    for (int32_t k = 0; k < search.Eligible_Count; ++k) {
+        const int32_t p = search.Eligible[k];
+        while (next < p)
+            running[next++] = total;
+        SEARCH_PLAY& play = search.Play[p];
+        int32_t w = 0;
+        const int32_t yardage = play.Yardage;
+        if (!(yardage > wanted && yardage > togoal + 5)) {
+            int32_t step = WEIGHT_STEPS - 1;
+            if (!(play.Hail_Mary && togo < 30 && (half_left > 15 || togoal < 30))) {
+                int32_t d = yardage > wanted ? yardage - wanted : wanted - yardage;
+                if (wanted > 10)
+                    d /= 3;
+                else if (wanted > 4)
+                    d /= 2;
+                if (wanted < yardage && yardage < 2 * wanted) {
+                    int32_t divisor = (wanted + 1) / 2;
+                    if (divisor < 1) divisor = 1;
+                    d /= divisor;
+                }
+                if (d < WEIGHT_STEPS - 1) step = d;
+            }
+            const uint16_t bit = static_cast<uint16_t>(1u << step);
+            if (!(play.Known & bit)) {
+                const int32_t full = step == WEIGHT_STEPS - 1 ? 0 : 4096 >> step;
+                play.Weight[step] = Multiplied_Weight(pGame, search, p, full);
+                play.Known |= bit;
+            }
+            w = play.Weight[step];
+        }
+        total += w;
+        running[next++] = total;
+    }
+    while (next < OFFENSIVE_PLAY_NUMBERS)
+        running[next++] = total;
+}
+
+// The running sums for the yards wanted, weighed once per search.
+const int64_t* Search_Running_Weights(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t wanted) {
+    for (int32_t n = 0; n < search.Weighed_Count; ++n)
+        if (search.Weighed_Wanted[n] == wanted) return search.Weighed_Running[n];
+    const int32_t n = search.Weighed_Count < 2 ? search.Weighed_Count++ : 1;
+    search.Weighed_Wanted[n] = wanted;
+    Weigh_Offensive_Plays(pGame, search, wanted, search.Weighed_Running[n]);
+    return search.Weighed_Running[n];
+}
+
+// The searches of the snap, one per kind of play, kept while the snap's calls
+// last (a search whose reading drew a number is made again when asked again).
+constexpr int32_t KEPT_SEARCHES = 3;
+PLAY_SEARCH Kept_Searches[KEPT_SEARCHES];
+PLAY_SEARCH Loose_Search;
+int32_t Next_Kept_Search = 0;
+
+PLAY_SEARCH& Play_Search(GAME_RECORD* pGame, int32_t category) {
     const uint32_t epoch = Get_Snap_Answers_Epoch();
     const int32_t team = pGame->Team[Offense_Side(pGame)];
     if (epoch != 0)
-        for (const PLAY_WEIGHTS& kept : Kept_Weights)
+        for (PLAY_SEARCH& kept : Kept_Searches)
             if (kept.Epoch == epoch && kept.Team == team && kept.Category == category &&
-                kept.Wanted == wanted && kept.Last_Play == Last_Offensive_Play)
+                kept.Last_Play == Last_Offensive_Play)
                 return kept;
-    PLAY_WEIGHTS& weights = Kept_Weights[Next_Kept_Weights];
-    Next_Kept_Weights = (Next_Kept_Weights + 1) % KEPT_WEIGHTS;
+    PLAY_SEARCH& search = epoch != 0 ? Kept_Searches[Next_Kept_Search] : Loose_Search;
+    if (epoch != 0) Next_Kept_Search = (Next_Kept_Search + 1) % KEPT_SEARCHES;
     const uint64_t draws = Get_Random_Draw_Count();
-    weights.Total = Weigh_Offensive_Plays(pGame, category, wanted, weights.Running);
-    weights.Epoch = Get_Random_Draw_Count() == draws ? epoch : 0;
-    weights.Team = team;
-    weights.Category = category;
-    weights.Wanted = wanted;
-    weights.Last_Play = Last_Offensive_Play;
-    return weights;
+    Prepare_Play_Search(pGame, category, search);
+    search.Epoch = Get_Random_Draw_Count() == draws ? epoch : 0;
+    return search;
 }
 
 } // namespace
 
 int32_t Find_Offensive_Play(GAME_RECORD* pGame, int32_t category, int32_t wanted) {
     if (pGame == nullptr) return 0;
-    const PLAY_WEIGHTS& weights = Search_Weights(pGame, category, wanted);
-    const int64_t* running = weights.Running;
+    PLAY_SEARCH& search = Play_Search(pGame, category);
+    const uint64_t draws = Get_Random_Draw_Count();
+    const int64_t* running = Search_Running_Weights(pGame, search, wanted);
+    const int64_t total = running[OFFENSIVE_PLAY_NUMBERS - 1];
+    // Weighing that drew a number leaves a search that is not to be reused.
+    if (Get_Random_Draw_Count() != draws) search.Epoch = 0;
     const double u = Random_Number() * RANDOM_FRACTION;
-    const int64_t x = static_cast<int64_t>(u * static_cast<double>(weights.Total));
+    const int64_t x = static_cast<int64_t>(u * static_cast<double>(total));
     int32_t answer = 0;
     if (x > running[0]) {
         answer = OFFENSIVE_PLAY_NUMBERS - 1;
