@@ -163,7 +163,16 @@ int32_t Find_With(int32_t found, PLAYER_LOCATION where, int32_t* team_out, int32
 }
 } // namespace
 
+namespace {
+uint32_t Id_Hash_Builds = 0;
+} // namespace
+
+uint32_t Get_Player_ID_Hash_Builds() {
+    return Id_Hash_Builds;
+}
+
 void Build_Player_ID_Hash() {
+    ++Id_Hash_Builds;
     for (int32_t& key : Id_Keys)
         key = EMPTY_ID;
     memset(Id_Locations, 0xFF, sizeof Id_Locations);

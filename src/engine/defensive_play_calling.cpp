@@ -4,6 +4,7 @@
 #include "engine/defensive_play_calling.h"
 
 #include <cstdlib>
+#include <cstring>
 
 #include "app/diagnostics.h"
 #include "database/league_structure.h"
@@ -123,12 +124,26 @@ void Build_Play_Matchup_Table(GAME_RECORD* pGame) {
         Read_Defensive_Call_Facts(defense, d, &defensive_calls[d]);
         focus[d] = Get_Defensive_Formation_Pass_Focus(defensive_calls[d].Formation);
     }
+    // A row depends only on the kind of the offensive call and the facts read
+    // of it, which many plays share: such a row is copied.
+    int32_t kinds[OFFENSIVE_PLAY_NUMBERS];
+    OFFENSIVE_CALL_FACTS facts[OFFENSIVE_PLAY_NUMBERS];
     for (int32_t o = 0; o < OFFENSIVE_PLAY_NUMBERS; ++o) {
-        OFFENSIVE_CALL_FACTS offensive_call{};
-        const int32_t kind = Read_Offensive_Kind(offense, o, &offensive_call);
+        facts[o] = OFFENSIVE_CALL_FACTS{};
+        kinds[o] = Read_Offensive_Kind(offense, o, &facts[o]);
+        int32_t* row = &Play_Matchup_Table[o * DEFENSIVE_PLAY_NUMBERS];
+        int32_t same = -1;
+        for (int32_t earlier = 0; earlier < o && same < 0; ++earlier)
+            if (kinds[earlier] == kinds[o] && facts[earlier].Depth == facts[o].Depth &&
+                facts[earlier].Special == facts[o].Special && facts[earlier].Draw == facts[o].Draw &&
+                facts[earlier].Hole == facts[o].Hole)
+                same = earlier;
+        if (same >= 0) {
+            std::memcpy(row, &Play_Matchup_Table[same * DEFENSIVE_PLAY_NUMBERS], sizeof(int32_t) * DEFENSIVE_PLAY_NUMBERS);
+            continue;
+        }
         for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d)
-            Play_Matchup_Table[o * DEFENSIVE_PLAY_NUMBERS + d] =
-                used[d] ? Matchup_Value(kind, offensive_call, defensive_calls[d], focus[d]) : 0;
+            row[d] = used[d] ? Matchup_Value(kinds[o], facts[o], defensive_calls[d], focus[d]) : 0;
     }
     // Scale each column so the team's own plays (0-53) average 1,000.
     for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d) {
