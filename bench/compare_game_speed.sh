@@ -56,7 +56,7 @@ for which in baseline current; do
     [ "$which" = current ] && program=$CURRENT/korva_bench
     (cd "$RESULTS" && valgrind --tool=callgrind --callgrind-out-file="$RESULTS/$which.callgrind" \
         --toggle-collect='Play_Test_Game(int, int, int)' "$program" \
-        --benchmark_filter='^BM_CompleteGame$' --benchmark_min_time=0.01 >/dev/null 2>&1)
+        --benchmark_filter='^BM_CompleteGame$' --benchmark_min_time=3 >/dev/null 2>&1)
 done
 
 python3 - "$RESULTS" "$BASELINE" <<'EOF'

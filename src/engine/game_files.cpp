@@ -1,8 +1,12 @@
 #include "engine/game_files.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <filesystem>
 
+#include "app/diagnostics.h"
 #include "database/league_structure.h"
 #include "database/path_resolver.h"
 #include "database/random_numbers.h"
@@ -54,18 +58,26 @@ int32_t Shown_Game_Year() {
 }
 
 // Writes the page head and `body` to the file in one write, the page being
-// put together first; a file that cannot be opened is skipped.
+// put together first; a file that cannot be opened is skipped. The page of a
+// game number already used is written over the old one and the file cut to
+// its length, which costs the file system far less than emptying it first.
 void Write_Page(const char* name, const std::string& body) {
     std::error_code error;
     std::filesystem::create_directories(Resolve_File_Path("Output"), error);
-    FILE* file = Open_Resolved_File(name, "w");
-    if (file == nullptr) return;
+    const int file = ::open(Resolve_File_Path(name).c_str(), O_WRONLY | O_CREAT, 0666);
+    if (file < 0) return;
     static std::string page;
     page.assign(Page_Head_Text);
     page.append(body);
-    std::setvbuf(file, nullptr, _IONBF, 0);
-    std::fwrite(page.data(), 1, page.size(), file);
-    std::fclose(file);
+    size_t written = 0;
+    while (written < page.size()) {
+        const ssize_t n = ::write(file, page.data() + written, page.size() - written);
+        if (n <= 0) break;
+        written += static_cast<size_t>(n);
+    }
+    if (::ftruncate(file, static_cast<off_t>(written)) != 0)
+        Log_Debug_Line("Could not cut %s to its page", name);
+    ::close(file);
 }
 
 } // namespace
