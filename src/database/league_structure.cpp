@@ -19,7 +19,6 @@ int32_t Active_Team_Count = -1;
 
 namespace {
 constexpr int DIVISIONS_PER_LEAGUE = 4;
-constexpr int LAST_POOL_TEAM = TOTAL_NUMBER_OF_TEAMS - 1;
 // The flag table starts at header offset 1,856 and covers the named fields that
 // follow it (recording flag, advance, target week, championship round). The block
 // is packed, so entries are copied rather than referenced.
@@ -49,14 +48,6 @@ int32_t Count_Active_Teams() {
 
 int32_t Refresh_Active_Team_Count() {
     return Count_Active_Teams();
-}
-
-int32_t Is_Active_Team(int32_t team) {
-    return Is_Franchise_Slot(team) && Control_Word(team) != TEAM_CONTROL_EMPTY;
-}
-
-int32_t Is_Valid_Team_Code(int32_t team) {
-    return Is_Active_Team(team) || (team >= FREE_AGENT_TEAM && team <= LAST_POOL_TEAM);
 }
 
 int32_t Is_Free_Agent_Slot(int32_t team) {

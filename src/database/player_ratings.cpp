@@ -36,7 +36,7 @@ void Set_Player_Rating(int32_t team, int32_t slot, int32_t rating, float value) 
     Universe.Teams[team].Players[slot].Ratings[rating] = value;
 }
 
-float Get_Player_Rating(int32_t team, int32_t slot, int32_t rating) {
+float Read_Player_Rating(int32_t team, int32_t slot, int32_t rating) {
     if (!Is_Player_Address(team, slot) || rating < 0) return MINIMUM_RATING;
     PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
     if (rating < NUMBER_OF_PLAYER_RATINGS) {
