@@ -382,6 +382,15 @@ struct PLAY_PROFILE {
     int32_t System_Match;
 };
 
+// The plays a search of one kind may call: defined, of that kind and none of
+// the fixed kneel-down, punt and field-goal plays, in play order.
+struct PLAY_LIST {
+    int32_t Category;
+    int32_t Count;
+    uint8_t Plays[OFFENSIVE_PLAY_NUMBERS];
+};
+constexpr int32_t PLAY_LISTS = 4;
+
 // A team's playbook as the search reads it, kept with the plays, the team's
 // system and whether the team is in use, and read again when any changed.
 struct PLAYBOOK_PROFILE {
@@ -391,6 +400,8 @@ struct PLAYBOOK_PROFILE {
     uint32_t Checked_Epoch;
     OFFENSIVE_PLAY Plays[STORED_OFFENSIVE_PLAYS];
     PLAY_PROFILE Play[OFFENSIVE_PLAY_NUMBERS];
+    int32_t List_Count;
+    PLAY_LIST Lists[PLAY_LISTS];
 };
 
 PLAYBOOK_PROFILE Playbook_Profiles[TOTAL_NUMBER_OF_TEAMS];
@@ -417,6 +428,7 @@ void Read_Playbook_Profile(int32_t team, PLAYBOOK_PROFILE& profile) {
         play.Yardage_Known = false;
         play.Match_Known = false;
     }
+    profile.List_Count = 0;
     profile.Known = true;
 }
 
@@ -436,6 +448,22 @@ PLAYBOOK_PROFILE& Playbook_Profile(int32_t team) {
         Read_Playbook_Profile(team, profile);
     profile.Checked_Epoch = epoch;
     return profile;
+}
+
+const PLAY_LIST& Play_List(PLAYBOOK_PROFILE& profile, int32_t category) {
+    for (int32_t n = 0; n < profile.List_Count; ++n)
+        if (profile.Lists[n].Category == category) return profile.Lists[n];
+    const int32_t n = profile.List_Count < PLAY_LISTS ? profile.List_Count++ : PLAY_LISTS - 1;
+    PLAY_LIST& list = profile.Lists[n];
+    list.Category = category;
+    list.Count = 0;
+    for (int32_t p = 0; p < OFFENSIVE_PLAY_NUMBERS; ++p) {
+        const PLAY_PROFILE& play = profile.Play[p];
+        if (play.Defined && play.Category == category && p != KNEEL_DOWN_PLAY && p != HARD_CODED_PUNT_PLAY &&
+            p != HARD_CODED_FIELD_GOAL_PLAY)
+            list.Plays[list.Count++] = static_cast<uint8_t>(p);
+    }
+    return list;
 }
 
 int32_t Play_Yardage(PLAY_PROFILE& play, int32_t team, int32_t p) {
@@ -515,12 +543,19 @@ int32_t Decide_Once(int32_t* kept, int32_t (*decide)(GAME_RECORD*), GAME_RECORD*
 // times, d = 0-12; index 13 for no weight), worked out on first need.
 constexpr int32_t WEIGHT_STEPS = 14;
 struct SEARCH_PLAY {
-    bool Eligible;
     bool Hail_Mary;
+    bool Base_Known;
     int32_t Yardage;
     uint16_t Known;
+    // The squared redundancy multiplier and the system fit, read with the
+    // first weight.
+    int32_t Redundancy_Squared;
+    int32_t System_Match;
     int32_t Weight[WEIGHT_STEPS];
 };
+
+// How many lengths wanted a search keeps the weighed running sums of.
+constexpr int32_t WEIGHED_KEPT = 6;
 
 // The search's view of the situation: read once, kept for the snap's other
 // searches of the same kind unless reading it drew a number.
@@ -542,8 +577,8 @@ struct PLAY_SEARCH {
     uint8_t Eligible[OFFENSIVE_PLAY_NUMBERS];
     // The running sums of the weights for the yards wanted so far.
     int32_t Weighed_Count;
-    int32_t Weighed_Wanted[2];
-    int64_t Weighed_Running[2][OFFENSIVE_PLAY_NUMBERS];
+    int32_t Weighed_Wanted[WEIGHED_KEPT];
+    int64_t Weighed_Running[WEIGHED_KEPT][OFFENSIVE_PLAY_NUMBERS];
 };
 
 void Prepare_Play_Search(GAME_RECORD* pGame, int32_t category, PLAY_SEARCH& search) {
@@ -580,19 +615,21 @@ void Prepare_Play_Search(GAME_RECORD* pGame, int32_t category, PLAY_SEARCH& sear
     search.Weighed_Count = 0;
     int32_t punt = -1;
     int32_t field_goal = -1;
-    for (int32_t p = 0; p < OFFENSIVE_PLAY_NUMBERS; ++p) {
+    const PLAY_LIST& list = Play_List(profile, category);
+    for (int32_t n = 0; n < list.Count; ++n) {
+        const int32_t p = list.Plays[n];
+        if (p == Last_Offensive_Play) continue;
         PLAY_PROFILE& play = profile.Play[p];
+        if (play.Formation == FORMATION_PUNT && Decide_Once(&punt, Should_Punt, pGame) == 0) continue;
+        if (play.Formation == FORMATION_FIELD_GOAL &&
+            Decide_Once(&field_goal, Should_Kick_Field_Goal, pGame) == 0)
+            continue;
         SEARCH_PLAY& entry = search.Play[p];
-        bool eligible = play.Defined && play.Category == category && p != KNEEL_DOWN_PLAY &&
-                        p != HARD_CODED_PUNT_PLAY && p != HARD_CODED_FIELD_GOAL_PLAY && p != Last_Offensive_Play;
-        if (eligible && play.Formation == FORMATION_PUNT) eligible = Decide_Once(&punt, Should_Punt, pGame) != 0;
-        if (eligible && play.Formation == FORMATION_FIELD_GOAL)
-            eligible = Decide_Once(&field_goal, Should_Kick_Field_Goal, pGame) != 0;
-        entry.Eligible = eligible;
         entry.Hail_Mary = play.Hail_Mary;
-        entry.Yardage = eligible ? Play_Yardage(play, team, p) : 0;
+        entry.Yardage = Play_Yardage(play, team, p);
         entry.Known = 0;
-        if (eligible) search.Eligible[search.Eligible_Count++] = static_cast<uint8_t>(p);
+        entry.Base_Known = false;
+        search.Eligible[search.Eligible_Count++] = static_cast<uint8_t>(p);
     }
 }
 
@@ -601,14 +638,20 @@ int32_t Multiplied_Weight(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t p, in
     const int32_t team = search.Team;
     const int32_t category = search.Category;
     PLAY_PROFILE& play = search.Profile->Play[p];
+    SEARCH_PLAY& entry = search.Play[p];
     KEY_PLAYER* key = play.Primary >= 0 ? &search.Keys[play.Primary] : nullptr;
     const bool key_valid = key != nullptr && key->Valid;
     const int32_t key_position = key_valid ? key->Position : -1;
-    int32_t uses = Offensive_Play_Use_Counts[search.Side][p];
-    if (uses < 0) uses = 0;
-    const int32_t m = Offensive_Redundancy_From_Uses(uses, search.Adjustment);
-    w = Mul_Div_Round(m * m, w, 1000000);
-    w = Mul_Div_Round(w, Play_System_Match(play, team), 1000);
+    if (!entry.Base_Known) {
+        int32_t uses = Offensive_Play_Use_Counts[search.Side][p];
+        if (uses < 0) uses = 0;
+        const int32_t m = Offensive_Redundancy_From_Uses(uses, search.Adjustment);
+        entry.Redundancy_Squared = m * m;
+        entry.System_Match = Play_System_Match(play, team);
+        entry.Base_Known = true;
+    }
+    w = Mul_Div_Round(entry.Redundancy_Squared, w, 1000000);
+    w = Mul_Div_Round(w, entry.System_Match, 1000);
     if (search.System == 3 && key_valid && key->Slot == search.Second_Back) w *= 2;
     if (key_valid && !key->Extra_Known &&
         (key_position == POSITION_TE || key_position == POSITION_FB || key_position == POSITION_RB ||
@@ -687,7 +730,7 @@ void Weigh_Offensive_Plays(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t want
 const int64_t* Search_Running_Weights(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t wanted) {
     for (int32_t n = 0; n < search.Weighed_Count; ++n)
         if (search.Weighed_Wanted[n] == wanted) return search.Weighed_Running[n];
-    const int32_t n = search.Weighed_Count < 2 ? search.Weighed_Count++ : 1;
+    const int32_t n = search.Weighed_Count < WEIGHED_KEPT ? search.Weighed_Count++ : WEIGHED_KEPT - 1;
     search.Weighed_Wanted[n] = wanted;
     Weigh_Offensive_Plays(pGame, search, wanted, search.Weighed_Running[n]);
     return search.Weighed_Running[n];
@@ -728,15 +771,19 @@ int32_t Find_Offensive_Play(GAME_RECORD* pGame, int32_t category, int32_t wanted
     if (Get_Random_Draw_Count() != draws) search.Epoch = 0;
     const double u = Random_Number() * RANDOM_FRACTION;
     const int64_t x = static_cast<int64_t>(u * static_cast<double>(total));
+    // The first play whose running sum reaches x (the sums never fall).
     int32_t answer = 0;
     if (x > running[0]) {
-        answer = OFFENSIVE_PLAY_NUMBERS - 1;
-        for (int32_t p = 1; p < OFFENSIVE_PLAY_NUMBERS; ++p) {
-            if (running[p] >= x) {
-                answer = p;
-                break;
-            }
+        int32_t low = 1;
+        int32_t high = OFFENSIVE_PLAY_NUMBERS - 1;
+        while (low < high) {
+            const int32_t mid = (low + high) / 2;
+            if (running[mid] >= x)
+                high = mid;
+            else
+                low = mid + 1;
         }
+        answer = low;
     }
     if (answer == HARD_CODED_PUNT_PLAY)
         Report_System_Error("Find_Offensive_Play() returned HARD_CODED_PUNT_PLAY");
