@@ -3,6 +3,7 @@
 // their formation suits the situation and the team's system.
 #include "engine/defensive_play_calling.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -50,11 +51,18 @@ int32_t Get_Defensive_Formation_Pass_Focus(int32_t formation) {
     return PASS_FOCUS[formation - 22];
 }
 
-int32_t Get_Pass_Focus_Match(int32_t formation_a, int32_t formation_b) {
-    int32_t gap = 150 - std::abs(Get_Defensive_Formation_Pass_Focus(formation_a) -
-                                 Get_Defensive_Formation_Pass_Focus(formation_b));
+namespace {
+// How close two pass focuses are, per mille: 150 apart or more is no match.
+int32_t Pass_Focus_Match(int32_t focus_a, int32_t focus_b) {
+    int32_t gap = 150 - std::abs(focus_a - focus_b);
     if (gap < 0) gap = 0;
     return Mul_Div_Round(gap, 1000, 150);
+}
+} // namespace
+
+int32_t Get_Pass_Focus_Match(int32_t formation_a, int32_t formation_b) {
+    return Pass_Focus_Match(Get_Defensive_Formation_Pass_Focus(formation_a),
+                            Get_Defensive_Formation_Pass_Focus(formation_b));
 }
 
 int32_t Get_Team_Defensive_System_Match(int32_t team, int32_t formation) {
@@ -139,7 +147,8 @@ void Build_Play_Matchup_Table(GAME_RECORD* pGame) {
                 facts[earlier].Hole == facts[o].Hole)
                 same = earlier;
         if (same >= 0) {
-            std::memcpy(row, &Play_Matchup_Table[same * DEFENSIVE_PLAY_NUMBERS], sizeof(int32_t) * DEFENSIVE_PLAY_NUMBERS);
+            std::memcpy(row, &Play_Matchup_Table[same * DEFENSIVE_PLAY_NUMBERS],
+                        sizeof(int32_t) * DEFENSIVE_PLAY_NUMBERS);
             continue;
         }
         for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d)
@@ -173,17 +182,25 @@ int32_t Choose_Defensive_Play(GAME_RECORD* pGame) {
     const int32_t system = Defensive_System_Of(defense);
     int64_t running[DEFENSIVE_PLAY_NUMBERS];
     int64_t total = 0;
+    const bool focused = Is_Defensive_Formation(wanted);
+    const int32_t wanted_focus = focused ? Get_Defensive_Formation_Pass_Focus(wanted) : 0;
     for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d) {
-        const int32_t formation = Get_Defensive_Play_Formation(defense, d);
+        const DEFENSIVE_PLAY* play = Find_Defensive_Play(defense, d);
+        const int32_t formation = play->Formation;
         int64_t a = 1000;
-        if (Is_Defensive_Formation(wanted)) a = Get_Pass_Focus_Match(wanted, formation);
+        if (focused)
+            a = Is_Defensive_Formation(formation)
+                    ? Pass_Focus_Match(wanted_focus, Get_Defensive_Formation_Pass_Focus(formation))
+                    : Get_Pass_Focus_Match(wanted, formation);
         const int64_t s = Get_Defensive_Formation_System_Match(system, formation);
         int64_t m = 1000;
         for (int32_t k = 0; k < GUESSES; ++k)
             m = Per_Mille(m, Play_Matchup_Table[guesses[k] * DEFENSIVE_PLAY_NUMBERS + d]);
         int64_t w = Per_Mille(m, a);
         w = Per_Mille(s, w);
-        if (threat != 0 && Has_Defender_With_Role_18(defense, d)) w *= threat + 1;
+        if (threat != 0 &&
+            std::find(play->Roles, play->Roles + PLAY_DEFENDERS, 18) != play->Roles + PLAY_DEFENDERS)
+            w *= threat + 1;
         if (w < 0) w = 0;
         total += w;
         running[d] = total;
