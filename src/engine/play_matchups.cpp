@@ -114,12 +114,14 @@ void Read_Run_Call_Facts(int32_t oteam, int32_t o, OFFENSIVE_CALL_FACTS* facts) 
 }
 
 void Read_Defensive_Call_Facts(int32_t dteam, int32_t d, DEFENSIVE_CALL_FACTS* facts) {
-    facts->Formation = Get_Defensive_Play_Formation(dteam, d);
+    const DEFENSIVE_PLAY* play = Find_Defensive_Play(dteam, d);
+    facts->Formation = play != nullptr ? play->Formation : -1;
+    facts->Role_18 = false;
     for (int32_t k = 0; k < PLAYERS_ON_FIELD; ++k) {
-        facts->Roles[k] = Get_Defensive_Play_Role(dteam, d, k);
+        facts->Roles[k] = play != nullptr ? play->Roles[k] : Get_Defensive_Play_Role(dteam, d, k);
+        if (facts->Roles[k] == 18) facts->Role_18 = true;
         Get_Formation_Coordinate(facts->Formation, k, &facts->X[k], &facts->Y[k]);
     }
-    facts->Role_18 = Has_Defender_With_Role_18(dteam, d);
 }
 
 float Get_Pass_Rush_Multiplier(int32_t oteam, int32_t o, int32_t dteam, int32_t d) {
