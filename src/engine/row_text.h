@@ -86,7 +86,46 @@ class ROW_TEXT {
         return *this;
     }
 
+    // The format with each "%s" and "%d" replaced by the next argument (a
+    // text or a whole number) and "%%" by '%': what the formatted printers
+    // write for a format of no other conversions.
+    template <typename... ARGS> ROW_TEXT& Put_Format(const char* format, ARGS... args) {
+        Put_Format_From(format, args...);
+        return *this;
+    }
+
   private:
+    void Put_Argument(const char* text) { Put(text); }
+    void Put_Argument(int32_t value) { Put_Number(value); }
+
+    // Copies the format up to its next conversion; false at its end.
+    bool Put_Up_To_Conversion(const char*& format) {
+        for (; *format != '\0'; ++format) {
+            if (*format != '%') {
+                Put(*format);
+            } else if (format[1] == '%') {
+                Put('%');
+                ++format;
+            } else if (format[1] == '\0') {
+                ++format;
+                return false;
+            } else {
+                format += 2; // past "%s" or "%d"
+                return true;
+            }
+        }
+        return false;
+    }
+
+    void Put_Format_From(const char* format) { Put_Up_To_Conversion(format); }
+
+    template <typename FIRST, typename... REST>
+    void Put_Format_From(const char* format, FIRST first, REST... rest) {
+        if (!Put_Up_To_Conversion(format)) return;
+        Put_Argument(first);
+        Put_Format_From(format, rest...);
+    }
+
     char* text_;
     int32_t size_;
     int32_t length_ = 0;
