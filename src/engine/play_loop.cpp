@@ -181,8 +181,7 @@ void Count_Down_And_Distance(const GAME_RECORD* pGame) {
 }
 
 void Write_Play_Headings(GAME_RECORD* pGame) {
-    Append_Play_Log_Row(pGame, 1);
-    Append_Play_Log_Row(pGame, 0);
+    Append_Play_Log_Rows(pGame);
 }
 
 void Dispatch_Snap(GAME_RECORD* pGame) {

@@ -64,7 +64,12 @@ class ROW_TEXT {
 
     // The text with &, <, > and " written as HTML entities.
     ROW_TEXT& Put_Escaped(const char* text) {
-        for (const char* p = text; *p != '\0'; ++p) {
+        const char* p = text;
+        while (*p != '\0') {
+            const char* plain = p;
+            while (*p != '\0' && *p != '&' && *p != '<' && *p != '>' && *p != '"')
+                ++p;
+            Put_Span(plain, static_cast<int32_t>(p - plain));
             switch (*p) {
             case '&':
                 Put("&amp;");
@@ -79,9 +84,9 @@ class ROW_TEXT {
                 Put("&quot;");
                 break;
             default:
-                Put(*p);
-                break;
+                return *this;
             }
+            ++p;
         }
         return *this;
     }
@@ -95,6 +100,16 @@ class ROW_TEXT {
     }
 
   private:
+    // The first n characters of the text, cut at the buffer's end.
+    void Put_Span(const char* text, int32_t n) {
+        const int32_t room = size_ - 1 - length_;
+        if (room <= 0 || n <= 0) return;
+        if (n > room) n = room;
+        std::memcpy(text_ + length_, text, static_cast<size_t>(n));
+        length_ += n;
+        text_[length_] = '\0';
+    }
+
     void Put_Argument(const char* text) { Put(text); }
     void Put_Argument(int32_t value) { Put_Number(value); }
 
