@@ -128,7 +128,13 @@ std::string Escape_HTML(const char* text) {
 
 void Append_Escaped_HTML(std::string& out, const char* text) {
     if (text == nullptr) return;
-    for (const char* p = text; *p != '\0'; ++p) {
+    const char* p = text;
+    while (*p != '\0') {
+        // The plain run up to the next character to escape goes in at once.
+        const char* plain = p;
+        while (*p != '\0' && *p != '&' && *p != '<' && *p != '>' && *p != '"')
+            ++p;
+        out.append(plain, static_cast<size_t>(p - plain));
         switch (*p) {
         case '&':
             out += "&amp;";
@@ -143,9 +149,9 @@ void Append_Escaped_HTML(std::string& out, const char* text) {
             out += "&quot;";
             break;
         default:
-            out += *p;
-            break;
+            return;
         }
+        ++p;
     }
 }
 

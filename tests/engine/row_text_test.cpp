@@ -34,6 +34,15 @@ TEST(RowText, FormatWritesWhatThePrinterWrites) {
     EXPECT_EQ(Put(128, "no conversion"), Printed(128, "no conversion"));
 }
 
+TEST(RowText, FormatWidthsAndFlagsPadAsThePrinterPads) {
+    EXPECT_EQ(Put(128, "[%5s|%-5s|%2s]", "ab", "cd", "long"),
+              Printed(128, "[%5s|%-5s|%2s]", "ab", "cd", "long"));
+    EXPECT_EQ(Put(128, "%d:%02d", 3, 7), Printed(128, "%d:%02d", 3, 7));
+    EXPECT_EQ(Put(128, "[%4d|%-4d|%04d|%1d]", -7, -7, -7, 123),
+              Printed(128, "[%4d|%-4d|%04d|%1d]", -7, -7, -7, 123));
+    EXPECT_EQ(Put(128, "<TD width=\"6%%\">%s</TD>", "x"), Printed(128, "<TD width=\"6%%\">%s</TD>", "x"));
+}
+
 TEST(RowText, FormatIsCutAtTheBufferEndAsThePrinterCutsIt) {
     for (int size = 1; size <= 24; ++size) {
         EXPECT_EQ(Put(size, "%s kicks %d-yard FG", "Kicker Name", 47),
