@@ -129,7 +129,27 @@ struct DEPTH_CHART_FILL {
     // among equals), so a fill takes the first one not yet in the row.
     uint8_t Ranked_State[FITNESS_POSITIONS]; // 0 not tried, 1 ranked, 2 not rankable
     uint8_t Ranked[FITNESS_POSITIONS][PLAYERS_PER_TEAM];
+    // No two players of the roster share an id: a player is then in a row
+    // exactly when his slot is.
+    bool Unique_Ids;
 };
+
+// True when no id is held by two used slots of the team.
+bool Has_Unique_Ids(int32_t team) {
+    constexpr uint32_t TABLE = 256; // a power of two above the slots
+    int32_t seen[TABLE] = {};
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        const int32_t id = Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID];
+        if (id == 0) continue;
+        uint32_t at = (static_cast<uint32_t>(id) * 2654435761u) & (TABLE - 1);
+        while (seen[at] != 0) {
+            if (seen[at] == id) return false;
+            at = (at + 1) & (TABLE - 1);
+        }
+        seen[at] = id;
+    }
+    return true;
+}
 
 void Start_Depth_Chart_Fill(int32_t team, DEPTH_CHART_FILL* fill) {
     fill->Team = team;
@@ -147,6 +167,7 @@ void Start_Depth_Chart_Fill(int32_t team, DEPTH_CHART_FILL* fill) {
     }
     std::memset(fill->Known, 0, sizeof fill->Known);
     std::memset(fill->Ranked_State, 0, sizeof fill->Ranked_State);
+    fill->Unique_Ids = fill->In_Use && Has_Unique_Ids(team);
 }
 
 // Ranks the healthy players at a position when all their fitness there is
@@ -194,6 +215,14 @@ int32_t Fill_Fitness(DEPTH_CHART_FILL* fill, int32_t slot, int32_t position) {
     return fitness;
 }
 
+// Marks the slots of the players of the row's first `count` places, the
+// roster read again.
+void Mark_Row_Slots(int32_t team, const int32_t* row, int32_t count, bool* in_row) {
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+        in_row[slot] =
+            Is_Id_In_Row(row, count, Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID]);
+}
+
 // One formation's row of the team's game depth chart, from the team's roster
 // index: the depth players of the formation's slots, then the fittest healthy
 // players in the slots left empty. The row is built aside and stored whole.
@@ -202,6 +231,8 @@ void Build_Depth_Chart_Row(ROSTER_INDEX* index, DEPTH_CHART_FILL* fill, int32_t 
     const int32_t team = index->Team;
     const FORMATION_SLOT* slots = Formation_Slot_Table[formation];
     int32_t row[PLAYERS_ON_FIELD] = {};
+    // With unique ids, whether a player is in the row is kept by his slot.
+    bool in_row[PLAYERS_PER_TEAM] = {};
     for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
         const int32_t position = slots[i].Position;
         int32_t depth = slots[i].Depth;
@@ -210,37 +241,52 @@ void Build_Depth_Chart_Row(ROSTER_INDEX* index, DEPTH_CHART_FILL* fill, int32_t 
         const int32_t slot = Get_Indexed_Depth_Chart_Player(index, position, depth);
         // The answer needed the roster queries, which may repair the roster:
         // what the fill knew of it is read again.
-        if (index->Build != build) Start_Depth_Chart_Fill(team, fill);
+        if (index->Build != build) {
+            Start_Depth_Chart_Fill(team, fill);
+            if (fill->Unique_Ids) Mark_Row_Slots(team, row, i, in_row);
+        }
         // A player already lined up in this row (a returner who is also a
         // depth player of the row) is not put on the field twice; the slot is
         // filled below.
         if (slot >= 0 && slot < PLAYERS_PER_TEAM) {
             const int32_t id = Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID];
-            if (!Is_Id_In_Row(row, i, id)) row[i] = id;
+            if (id <= 0) {
+                row[i] = id;
+            } else if (fill->Unique_Ids ? !in_row[slot] : !Is_Id_In_Row(row, i, id)) {
+                row[i] = id;
+                in_row[slot] = true;
+            }
         }
     }
     // Fill what stayed empty with the fittest healthy player not yet in the row.
     for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
         if (row[i] > 0) continue;
+        const bool unique = fill->Unique_Ids;
+        auto taken = [&](int32_t n) {
+            return unique ? in_row[fill->Healthy_Slot[n]]
+                          : Is_Id_In_Row(row, PLAYERS_ON_FIELD, fill->Healthy_Id[n]);
+        };
         const int32_t position = slots[i].Position;
         int32_t best = -1;
         if (Rank_For_Position(fill, position)) {
+            const uint8_t* ranked = fill->Ranked[position];
             for (int32_t k = 0; k < fill->Healthy_Count && best < 0; ++k)
-                if (!Is_Id_In_Row(row, PLAYERS_ON_FIELD, fill->Healthy_Id[fill->Ranked[position][k]]))
-                    best = fill->Ranked[position][k];
-            if (best >= 0) row[i] = fill->Healthy_Id[best];
-            continue;
-        }
-        int32_t best_fitness = 0;
-        for (int32_t n = 0; n < fill->Healthy_Count; ++n) {
-            if (Is_Id_In_Row(row, PLAYERS_ON_FIELD, fill->Healthy_Id[n])) continue;
-            const int32_t fitness = Fill_Fitness(fill, fill->Healthy_Slot[n], position);
-            if (best < 0 || fitness > best_fitness) {
-                best = n;
-                best_fitness = fitness;
+                if (!taken(ranked[k])) best = ranked[k];
+        } else {
+            int32_t best_fitness = 0;
+            for (int32_t n = 0; n < fill->Healthy_Count; ++n) {
+                if (taken(n)) continue;
+                const int32_t fitness = Fill_Fitness(fill, fill->Healthy_Slot[n], position);
+                if (best < 0 || fitness > best_fitness) {
+                    best = n;
+                    best_fitness = fitness;
+                }
             }
         }
-        if (best >= 0) row[i] = fill->Healthy_Id[best];
+        if (best >= 0) {
+            row[i] = fill->Healthy_Id[best];
+            in_row[fill->Healthy_Slot[best]] = true;
+        }
     }
     Set_Formation_Depth_Chart_Row(team, formation, row);
 }
