@@ -80,10 +80,10 @@ struct FOUND_PLAYER {
 constexpr int32_t FOUND_PLAYERS = 1024;
 FOUND_PLAYER Found_Players[FOUND_PLAYERS];
 
-// Find_Player_By_ID's answer for a depth-chart id.
-bool Find_Depth_Chart_Player(int32_t id, int32_t* team, int32_t* slot) {
+// Find_Player_By_ID's answer for a depth-chart id, kept while the id table
+// has the number of builds given (brought up to date when it asks the table).
+bool Find_Depth_Chart_Player(int32_t id, uint32_t& builds, int32_t* team, int32_t* slot) {
     FOUND_PLAYER& found = Found_Players[static_cast<uint32_t>(id) % FOUND_PLAYERS];
-    const uint32_t builds = Get_Player_ID_Hash_Builds();
     if (found.Id == id && found.Builds == builds && found.Team < TOTAL_NUMBER_OF_TEAMS &&
         found.Slot < PLAYERS_PER_TEAM &&
         Universe.Teams[found.Team].Players[found.Slot].Vital_Stats[VITAL_PLAYER_ID] == id) {
@@ -91,9 +91,11 @@ bool Find_Depth_Chart_Player(int32_t id, int32_t* team, int32_t* slot) {
         *slot = found.Slot;
         return true;
     }
-    if (!Find_Player_By_ID(team, slot, id)) return false;
+    const bool known = Find_Player_By_ID(team, slot, id);
+    builds = Get_Player_ID_Hash_Builds();
+    if (!known) return false;
     found.Id = id;
-    found.Builds = Get_Player_ID_Hash_Builds();
+    found.Builds = builds;
     found.Team = static_cast<uint8_t>(*team);
     found.Slot = static_cast<uint8_t>(*slot);
     return true;
@@ -110,16 +112,18 @@ void Load_Field_Players(GAME_RECORD* pGame, int32_t side) {
     const bool listed = Is_Valid_Formation(formation) && Is_Team_Index(team);
     int32_t ids[ON_FIELD_PLAYERS] = {};
     if (listed) Get_Formation_Depth_Chart_Row(team, formation, ids);
+    uint32_t builds = Get_Player_ID_Hash_Builds();
     for (int32_t slot = 0; slot < ON_FIELD_PLAYERS; ++slot) {
         int32_t roster_slot = NO_PLAYER;
         const int32_t id = ids[slot];
         int32_t found_team = -1;
         int32_t found_slot = -1;
-        if (id > 0 && Find_Depth_Chart_Player(id, &found_team, &found_slot) && found_team == team &&
+        if (id > 0 && Find_Depth_Chart_Player(id, builds, &found_team, &found_slot) && found_team == team &&
             found_slot >= 0 && found_slot < PLAYERS_PER_TEAM)
             roster_slot = found_slot;
         pGame->On_Field[side][slot] = static_cast<uint8_t>(roster_slot);
-        if (roster_slot != NO_PLAYER) Universe.Teams[team].Players[roster_slot].Vital_Stats[VITAL_IN_GAME] = 1;
+        if (roster_slot != NO_PLAYER)
+            Universe.Teams[team].Players[roster_slot].Vital_Stats[VITAL_IN_GAME] = 1;
     }
 }
 
@@ -262,12 +266,8 @@ int32_t Get_Depth_Chart_Position_Player(int32_t team, int32_t position, int32_t 
     return Is_Roster_Slot(slot) ? slot : -1;
 }
 
-int32_t Get_Indexed_Depth_Chart_Player(ROSTER_INDEX* index, int32_t position, int32_t n) {
+int32_t Requery_Depth_Chart_Player(ROSTER_INDEX* index, int32_t position, int32_t n) {
     const int32_t team = index->Team;
-    if (Is_Team_Index(team) && position >= 0 && position < NUMBER_OF_POSITIONS && n >= 0) {
-        if (n >= index->Available_Count[position]) return -1;
-        if (n < index->Healthy_Count[position]) return index->Healthy[position][n];
-    }
     const int32_t slot = Get_Depth_Chart_Position_Player(team, position, n);
     Build_Roster_Index(team, index);
     return slot;

@@ -418,9 +418,9 @@ int32_t Is_Slot_In_Formation_Row(int32_t team, int32_t formation, int32_t slot) 
         return 0;
     const int32_t id = Get_Player_ID(team, slot);
     if (id <= 0) return 0;
-    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i)
-        if (Get_Formation_Depth_Chart_Entry(team, formation, i) == id) return 1;
-    return 0;
+    int32_t row[PLAYERS_ON_FIELD];
+    Get_Formation_Depth_Chart_Row(team, formation, row);
+    return Is_Id_In_Row(row, PLAYERS_ON_FIELD, id) ? 1 : 0;
 }
 
 void Build_Formation_Depth_Chart_Row(int32_t team, int32_t formation, int32_t blowout_mode) {

@@ -62,3 +62,17 @@ inline int32_t Indexed_Healthy_Player(const ROSTER_INDEX& index, int32_t positio
         return -1;
     return index.Healthy[position][n];
 }
+
+// Get_Depth_Chart_Position_Player read from the team's roster index: the
+// n-th healthy player of a position 0-14, -1 past the players available now;
+// anything else (a returner, a roster the query would repair) is asked of
+// the query itself, and the index is built again.
+int32_t Requery_Depth_Chart_Player(ROSTER_INDEX* index, int32_t position, int32_t n);
+inline int32_t Get_Indexed_Depth_Chart_Player(ROSTER_INDEX* index, int32_t position, int32_t n) {
+    if (static_cast<uint32_t>(index->Team) < TOTAL_NUMBER_OF_TEAMS &&
+        static_cast<uint32_t>(position) < NUMBER_OF_POSITIONS && n >= 0) {
+        if (n >= index->Available_Count[position]) return -1;
+        if (n < index->Healthy_Count[position]) return index->Healthy[position][n];
+    }
+    return Requery_Depth_Chart_Player(index, position, n);
+}
