@@ -16,11 +16,20 @@ uint32_t state_words[STATE_WORDS];
 int32_t state_index = NEVER_SEEDED;
 uint64_t draw_count = 0;
 
+// Word k becomes word k + 397 (wrapping round, so the words past the end
+// are the ones already made anew) mixed with words k and k + 1.
 void Regenerate_State() {
-    for (int k = 0; k < STATE_WORDS; ++k) {
-        uint32_t y = (state_words[k] & UPPER_MASK) | (state_words[(k + 1) % STATE_WORDS] & LOWER_MASK);
-        state_words[k] = state_words[(k + MIDDLE_DISTANCE) % STATE_WORDS] ^ (y >> 1) ^ MATRIX[y & 1u];
-    }
+    auto next = [](uint32_t word, uint32_t following, uint32_t far) {
+        const uint32_t y = (word & UPPER_MASK) | (following & LOWER_MASK);
+        return far ^ (y >> 1) ^ MATRIX[y & 1u];
+    };
+    int k = 0;
+    for (; k < STATE_WORDS - MIDDLE_DISTANCE; ++k)
+        state_words[k] = next(state_words[k], state_words[k + 1], state_words[k + MIDDLE_DISTANCE]);
+    for (; k < STATE_WORDS - 1; ++k)
+        state_words[k] =
+            next(state_words[k], state_words[k + 1], state_words[k + MIDDLE_DISTANCE - STATE_WORDS]);
+    state_words[k] = next(state_words[k], state_words[0], state_words[MIDDLE_DISTANCE - 1]);
     state_index = 0;
 }
 
