@@ -227,7 +227,7 @@ void Mark_Row_Slots(int32_t team, const int32_t* row, int32_t count, bool* in_ro
 // index: the depth players of the formation's slots, then the fittest healthy
 // players in the slots left empty. The row is built aside and stored whole.
 void Build_Depth_Chart_Row(ROSTER_INDEX* index, DEPTH_CHART_FILL* fill, int32_t formation,
-                           int32_t blowout_mode) {
+                           int32_t blowout_mode, int32_t* built = nullptr) {
     const int32_t team = index->Team;
     const FORMATION_SLOT* slots = Formation_Slot_Table[formation];
     int32_t row[PLAYERS_ON_FIELD] = {};
@@ -289,7 +289,37 @@ void Build_Depth_Chart_Row(ROSTER_INDEX* index, DEPTH_CHART_FILL* fill, int32_t 
         }
     }
     Set_Formation_Depth_Chart_Row(team, formation, row);
+    if (built != nullptr) std::memcpy(built, row, sizeof row);
 }
+
+// The position and depth each place of a formation asks for, the
+// quarterback one deeper in a blowout's scrimmage formations.
+bool Same_Places(int32_t a, int32_t b, int32_t blowout_mode) {
+    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
+        const FORMATION_SLOT& x = Formation_Slot_Table[a][i];
+        const FORMATION_SLOT& y = Formation_Slot_Table[b][i];
+        const bool x_deeper = blowout_mode && a <= LAST_SCRIMMAGE_FORMATION && x.Position == POSITION_QB;
+        const bool y_deeper = blowout_mode && b <= LAST_SCRIMMAGE_FORMATION && y.Position == POSITION_QB;
+        if (x.Position != y.Position || x.Depth + (x_deeper ? 1 : 0) != y.Depth + (y_deeper ? 1 : 0))
+            return false;
+    }
+    return true;
+}
+
+// The first formation asking for the same places as this one, for each
+// blowout mode (the formation itself when none comes before).
+struct SAME_PLACES_TABLE {
+    int8_t First[2][NUMBER_OF_FORMATIONS];
+    SAME_PLACES_TABLE() {
+        for (int32_t mode = 0; mode < 2; ++mode)
+            for (int32_t formation = 0; formation < NUMBER_OF_FORMATIONS; ++formation) {
+                int32_t first = formation;
+                for (int32_t earlier = 0; earlier < formation && first == formation; ++earlier)
+                    if (Same_Places(earlier, formation, mode)) first = earlier;
+                First[mode][formation] = static_cast<int8_t>(first);
+            }
+    }
+};
 } // namespace
 
 int32_t Get_Game_Month(int32_t week) {
@@ -444,8 +474,25 @@ void Set_Formation_Depth_Charts(int32_t team, int32_t blowout_mode) {
     Build_Roster_Index(team, &index);
     static DEPTH_CHART_FILL fill;
     Start_Depth_Chart_Fill(team, &fill);
-    for (int32_t formation = 0; formation < NUMBER_OF_FORMATIONS; ++formation)
-        Build_Depth_Chart_Row(&index, &fill, formation, blowout_mode);
+    // A formation asking for the same places as one built before it gets the
+    // same row, unless a row built since then read the roster again or drew
+    // a number: such a row starts the rows that may be copied afresh.
+    static const SAME_PLACES_TABLE same_places;
+    const int32_t mode = blowout_mode ? 1 : 0;
+    int32_t rows[NUMBER_OF_FORMATIONS][PLAYERS_ON_FIELD];
+    int32_t copyable_from = 0;
+    for (int32_t formation = 0; formation < NUMBER_OF_FORMATIONS; ++formation) {
+        const int32_t first = same_places.First[mode][formation];
+        if (first != formation && first >= copyable_from) {
+            std::memcpy(rows[formation], rows[first], sizeof rows[formation]);
+            Set_Formation_Depth_Chart_Row(team, formation, rows[formation]);
+            continue;
+        }
+        const uint32_t build = index.Build;
+        const uint64_t draws = Get_Random_Draw_Count();
+        Build_Depth_Chart_Row(&index, &fill, formation, blowout_mode, rows[formation]);
+        if (index.Build != build || Get_Random_Draw_Count() != draws) copyable_from = formation + 1;
+    }
 }
 
 void Rebuild_Side_Depth_Chart(GAME_RECORD* pGame, int32_t side) {
