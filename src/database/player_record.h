@@ -159,14 +159,63 @@ int32_t Get_Player_Position_Abbreviation(char* out, int32_t team, int32_t slot);
 
 // Ratings.
 void Set_Player_Rating(int32_t team, int32_t slot, int32_t rating, float value);
-// A stored rating other than health and durability that needs no read repair
-// (at least the minimum, not a number fails the test) is read in place;
-// everything else, composites included, goes through Read_Player_Rating.
+// The four composites of a player's ratings, each rating read through
+// `read` in the order the sums take them; 0 for any other rating number.
+template <typename READ> float Compose_Player_Rating(int32_t rating, int32_t position, READ read) {
+    float sum = 0.0f;
+    switch (rating) {
+    case RATING_RUNNING_COMPOSITE:
+        sum += 0.2f * read(RATING_SPEED);
+        sum += 0.2f * read(RATING_POWER);
+        sum += 0.25f * read(RATING_QUICKNESS);
+        sum += 0.25f * read(RATING_VISION);
+        sum += 0.1f * read(RATING_HANDS);
+        if (position == POSITION_QB) sum = (sum + read(RATING_MOBILITY)) * 0.5f;
+        return sum;
+    case RATING_RECEIVING_COMPOSITE:
+        sum += 0.1f * read(RATING_SPEED);
+        sum += 0.1f * read(RATING_QUICKNESS);
+        sum += 0.1f * read(RATING_POWER);
+        sum += 0.1f * read(RATING_VISION);
+        sum += 0.1f * read(RATING_HANDS);
+        sum += 0.1f * read(RATING_RED_ZONE);
+        sum += 0.4f * read(RATING_RECEIVING);
+        return sum;
+    case RATING_PASSING_COMPOSITE:
+        sum += 0.3f * read(RATING_ACCURACY);
+        sum += 0.3f * read(RATING_CONTROL);
+        sum += 0.2f * read(RATING_DISTANCE);
+        sum += 0.2f * read(RATING_RED_ZONE);
+        return sum;
+    case RATING_BLOCKING_COMPOSITE:
+        sum += 0.5f * read(RATING_RUN_BLOCKING);
+        sum += 0.5f * read(RATING_PASS_BLOCKING);
+        return sum;
+    default:
+        return 0.0f;
+    }
+}
+
+// A stored rating other than health and durability, or a composite, whose
+// ratings need no read repair (at least the minimum; not a number fails the
+// test) is read in place; everything else goes through Read_Player_Rating.
 float Read_Player_Rating(int32_t team, int32_t slot, int32_t rating);
 inline float Get_Player_Rating(int32_t team, int32_t slot, int32_t rating) {
-    if (Is_Player_Address(team, slot) && rating > RATING_DURABILITY && rating < NUMBER_OF_PLAYER_RATINGS) {
-        const float value = Universe.Teams[team].Players[slot].Ratings[rating];
-        if (value >= MINIMUM_RATING) return value;
+    if (Is_Player_Address(team, slot) && rating > RATING_DURABILITY) {
+        const PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
+        if (rating < NUMBER_OF_PLAYER_RATINGS) {
+            const float value = player.Ratings[rating];
+            if (value >= MINIMUM_RATING) return value;
+        } else if (rating < NUMBER_OF_RATINGS_WITH_COMPOSITES) {
+            bool repair = false;
+            const float sum =
+                Compose_Player_Rating(rating, player.Vital_Stats[VITAL_POSITION], [&](int32_t n) {
+                    const float value = player.Ratings[n];
+                    if (!(value >= MINIMUM_RATING)) repair = true;
+                    return value;
+                });
+            if (!repair) return sum;
+        }
     }
     return Read_Player_Rating(team, slot, rating);
 }
