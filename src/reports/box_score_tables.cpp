@@ -210,7 +210,7 @@ void Count_Log_Plays(const GAME_RECORD* pGame, GAME_LOG_COUNTS& log) {
     for (int32_t side = 0; side < 2; ++side) {
         const int32_t team = Side_Team(pGame, side);
         log.Count[side] = 0;
-        for (int32_t slot = 0; slot < Roster_End(team); ++slot) {
+        for (int32_t slot = 0, end = Roster_End(team); slot < end; ++slot) {
             // Sorted by id as they come in, slot order among equal ids.
             const int32_t id = Get_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID);
             int32_t at = log.Count[side]++;
@@ -609,7 +609,7 @@ void Write_Box_Score_Offense_Tables(const GAME_RECORD* pGame) {
 
         int32_t team = Side_Team(pGame, side);
         ROW_TURN turn;
-        for (int32_t slot = 0; slot < Roster_End(team); ++slot) {
+        for (int32_t slot = 0, end = Roster_End(team); slot < end; ++slot) {
             const PLAYER_LOG_COUNTS& logged = log.Player[side][slot];
             int32_t completions = logged.Completions;
             int32_t attempts = Get_Game_Player_Counter(pGame, side, slot, 4, 0);
@@ -678,7 +678,7 @@ void Write_Box_Score_Defense_Table(const GAME_RECORD* pGame) {
         Append_Box("<TD width=\"95\" class=ltc>Defensive<br>Touchdowns</TD>");
         int32_t team = Side_Team(pGame, side);
         ROW_TURN turn;
-        for (int32_t slot = 0; slot < Roster_End(team); ++slot) {
+        for (int32_t slot = 0, end = Roster_End(team); slot < end; ++slot) {
             int32_t tackles = Get_Game_Player_Counter(pGame, side, slot, 2, 2);
             int32_t assists = Get_Game_Player_Counter(pGame, side, slot, 2, 3);
             int32_t sack_tenths = Get_Game_Player_Counter(pGame, side, slot, 2, 0) * 5;
