@@ -395,6 +395,7 @@ constexpr int32_t PLAY_LISTS = 4;
 // system and whether the team is in use, and read again when any changed.
 struct PLAYBOOK_PROFILE {
     bool Known;
+    uint32_t Version; // a new number at every reading
     bool In_Use;
     int32_t System;
     uint32_t Checked_Epoch;
@@ -429,6 +430,8 @@ void Read_Playbook_Profile(int32_t team, PLAYBOOK_PROFILE& profile) {
         play.Match_Known = false;
     }
     profile.List_Count = 0;
+    static uint32_t versions = 0;
+    profile.Version = ++versions;
     profile.Known = true;
 }
 
@@ -544,8 +547,20 @@ int32_t Decide_Once(int32_t* kept, int32_t (*decide)(GAME_RECORD*), GAME_RECORD*
 constexpr int32_t WEIGHT_STEPS = 14;
 struct SEARCH_PLAY {
     bool Hail_Mary;
-    bool Base_Known;
     int32_t Yardage;
+};
+
+// A play's weights are kept from snap to snap with what they were worked
+// out from: the search's view (its generation), the key player's (his
+// generation), the play's uses and the receiver threat it was scaled by.
+// Whatever of these changed, the play's weights are worked out afresh.
+struct KEPT_PLAY {
+    uint32_t Checked_In; // the search that last checked them
+    uint32_t Generation;
+    uint32_t Key_Generation;
+    int32_t Uses;
+    int32_t Threat;
+    bool Base_Known;
     uint16_t Known;
     // The squared redundancy multiplier and the system fit, read with the
     // first weight.
@@ -553,6 +568,57 @@ struct SEARCH_PLAY {
     int32_t System_Match;
     int32_t Weight[WEIGHT_STEPS];
 };
+
+// What a key player's weights were worked out from.
+struct KEPT_KEY {
+    uint32_t Generation;
+    bool Valid;
+    bool Extra_Known;
+    bool Workload;
+    int32_t Slot;
+    int32_t Position;
+    int32_t Limit;
+    int32_t Count;
+    int32_t Value;
+};
+
+// The kept weights of a team's plays of one kind.
+struct KEPT_WEIGHTS {
+    uint32_t Generation;
+    uint32_t Profile_Version;
+    int32_t System;
+    int32_t Second_Back;
+    int32_t First_Receiver;
+    int32_t Adjustment;
+    KEPT_KEY Keys[PLAY_RECEIVERS + 1];
+    KEPT_PLAY Play[OFFENSIVE_PLAY_NUMBERS];
+};
+
+// The kinds of play whose weights are kept: pass, run, draw.
+constexpr int32_t KEPT_KINDS = 3;
+KEPT_WEIGHTS Kept_Weights[TOTAL_NUMBER_OF_TEAMS][KEPT_KINDS];
+// A search outside the calls of a snap keeps nothing from one to the next.
+KEPT_WEIGHTS Loose_Weights;
+uint32_t Last_Generation = 0;
+uint32_t Last_Search_Stamp = 0;
+
+uint32_t Next_Generation() {
+    if (++Last_Generation == 0) ++Last_Generation;
+    return Last_Generation;
+}
+
+int32_t Kept_Kind(int32_t category) {
+    switch (category) {
+    case PLAY_CATEGORY_PASS:
+        return 0;
+    case PLAY_CATEGORY_RUN:
+        return 1;
+    case PLAY_CATEGORY_DRAW:
+        return 2;
+    default:
+        return -1;
+    }
+}
 
 // How many lengths wanted a search keeps the weighed running sums of.
 constexpr int32_t WEIGHED_KEPT = 6;
@@ -571,7 +637,10 @@ struct PLAY_SEARCH {
     int32_t First_Receiver;
     int32_t Adjustment;
     PLAYBOOK_PROFILE* Profile;
+    KEPT_WEIGHTS* Kept;
+    uint32_t Stamp;
     KEY_PLAYER Keys[PLAY_RECEIVERS + 1];
+    bool Key_Checked[PLAY_RECEIVERS + 1];
     SEARCH_PLAY Play[OFFENSIVE_PLAY_NUMBERS];
     int32_t Eligible_Count;
     uint8_t Eligible[OFFENSIVE_PLAY_NUMBERS];
@@ -608,9 +677,29 @@ void Prepare_Play_Search(GAME_RECORD* pGame, int32_t category, PLAY_SEARCH& sear
         key.Position = key.Valid ? Get_Player_Vital_Stat(team, key.Slot, VITAL_POSITION) : -1;
         key.Extra_Known = false;
         key.Workload = false;
+        search.Key_Checked[k] = false;
     }
     PLAYBOOK_PROFILE& profile = Playbook_Profile(team);
     search.Profile = &profile;
+    // The weights kept for the team's plays of this kind still hold while
+    // the search sees what they were worked out from.
+    if (++Last_Search_Stamp == 0) ++Last_Search_Stamp;
+    search.Stamp = Last_Search_Stamp;
+    const int32_t kind = Kept_Kind(category);
+    const bool keep =
+        Get_Snap_Answers_Epoch() != 0 && Is_Team_Index(team) && kind >= 0 && &profile != &Loose_Profile;
+    KEPT_WEIGHTS& kept = keep ? Kept_Weights[team][kind] : Loose_Weights;
+    if (!keep || kept.Generation == 0 || kept.Profile_Version != profile.Version ||
+        kept.System != search.System || kept.Second_Back != search.Second_Back ||
+        kept.First_Receiver != search.First_Receiver || kept.Adjustment != search.Adjustment) {
+        kept.Generation = Next_Generation();
+        kept.Profile_Version = profile.Version;
+        kept.System = search.System;
+        kept.Second_Back = search.Second_Back;
+        kept.First_Receiver = search.First_Receiver;
+        kept.Adjustment = search.Adjustment;
+    }
+    search.Kept = &kept;
     search.Eligible_Count = 0;
     search.Weighed_Count = 0;
     int32_t punt = -1;
@@ -627,10 +716,67 @@ void Prepare_Play_Search(GAME_RECORD* pGame, int32_t category, PLAY_SEARCH& sear
         SEARCH_PLAY& entry = search.Play[p];
         entry.Hail_Mary = play.Hail_Mary;
         entry.Yardage = Play_Yardage(play, team, p);
-        entry.Known = 0;
-        entry.Base_Known = false;
         search.Eligible[search.Eligible_Count++] = static_cast<uint8_t>(p);
     }
+}
+
+// The generation of what the search sees of a key player, read on the
+// first weight of a play of his (his extras with it, as the weights read
+// them) and compared with what the kept weights were worked out from.
+uint32_t Checked_Key(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t k) {
+    KEY_PLAYER& key = search.Keys[k];
+    KEPT_KEY& kept = search.Kept->Keys[k];
+    if (search.Key_Checked[k]) return kept.Generation;
+    search.Key_Checked[k] = true;
+    const int32_t position = key.Valid ? key.Position : -1;
+    if (key.Valid && !key.Extra_Known &&
+        (position == POSITION_TE || position == POSITION_FB || position == POSITION_RB ||
+         position == POSITION_QB))
+        Read_Key_Extras(pGame, search.Team, search.Category, key);
+    const bool same = kept.Generation != 0 && kept.Valid == key.Valid && kept.Slot == key.Slot &&
+                      kept.Position == key.Position && kept.Extra_Known == key.Extra_Known &&
+                      (!key.Extra_Known || (kept.Workload == key.Workload && kept.Limit == key.Limit &&
+                                            kept.Count == key.Count && kept.Value == key.Value));
+    if (!same) {
+        kept.Generation = Next_Generation();
+        kept.Valid = key.Valid;
+        kept.Slot = key.Slot;
+        kept.Position = key.Position;
+        kept.Extra_Known = key.Extra_Known;
+        kept.Workload = key.Workload;
+        kept.Limit = key.Limit;
+        kept.Count = key.Count;
+        kept.Value = key.Value;
+    }
+    return kept.Generation;
+}
+
+// The kept weights of a play, checked once per search against what the
+// search sees: the play's uses, its key player and the threat it is scaled
+// by; cleared when any of them changed.
+KEPT_PLAY& Checked_Play(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t p) {
+    KEPT_WEIGHTS& kept = *search.Kept;
+    KEPT_PLAY& memo = kept.Play[p];
+    if (memo.Checked_In == search.Stamp) return memo;
+    memo.Checked_In = search.Stamp;
+    const PLAY_PROFILE& play = search.Profile->Play[p];
+    const uint32_t key_generation = play.Primary >= 0 ? Checked_Key(pGame, search, play.Primary) : 0;
+    const KEY_PLAYER* key = play.Primary >= 0 ? &search.Keys[play.Primary] : nullptr;
+    int32_t uses = Offensive_Play_Use_Counts[search.Side][p];
+    if (uses < 0) uses = 0;
+    const bool scaled =
+        search.Threat != 0 && key != nullptr && key->Valid && key->Slot == search.First_Receiver;
+    const int32_t threat = scaled ? search.Threat : 0;
+    if (memo.Generation != kept.Generation || memo.Key_Generation != key_generation || memo.Uses != uses ||
+        memo.Threat != threat) {
+        memo.Generation = kept.Generation;
+        memo.Key_Generation = key_generation;
+        memo.Uses = uses;
+        memo.Threat = threat;
+        memo.Known = 0;
+        memo.Base_Known = false;
+    }
+    return memo;
 }
 
 // The weight of an eligible play once the yardage difference left it `w`.
@@ -638,7 +784,7 @@ int32_t Multiplied_Weight(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t p, in
     const int32_t team = search.Team;
     const int32_t category = search.Category;
     PLAY_PROFILE& play = search.Profile->Play[p];
-    SEARCH_PLAY& entry = search.Play[p];
+    KEPT_PLAY& entry = search.Kept->Play[p];
     KEY_PLAYER* key = play.Primary >= 0 ? &search.Keys[play.Primary] : nullptr;
     const bool key_valid = key != nullptr && key->Valid;
     const int32_t key_position = key_valid ? key->Position : -1;
@@ -712,12 +858,13 @@ void Weigh_Offensive_Plays(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t want
                 if (d < WEIGHT_STEPS - 1) step = d;
             }
             const uint16_t bit = static_cast<uint16_t>(1u << step);
-            if (!(play.Known & bit)) {
+            KEPT_PLAY& memo = Checked_Play(pGame, search, p);
+            if (!(memo.Known & bit)) {
                 const int32_t full = step == WEIGHT_STEPS - 1 ? 0 : 4096 >> step;
-                play.Weight[step] = Multiplied_Weight(pGame, search, p, full);
-                play.Known |= bit;
+                memo.Weight[step] = Multiplied_Weight(pGame, search, p, full);
+                memo.Known |= bit;
             }
-            w = play.Weight[step];
+            w = memo.Weight[step];
         }
         total += w;
         running[next++] = total;
@@ -767,8 +914,12 @@ int32_t Find_Offensive_Play(GAME_RECORD* pGame, int32_t category, int32_t wanted
     const uint64_t draws = Get_Random_Draw_Count();
     const int64_t* running = Search_Running_Weights(pGame, search, wanted);
     const int64_t total = running[OFFENSIVE_PLAY_NUMBERS - 1];
-    // Weighing that drew a number leaves a search that is not to be reused.
-    if (Get_Random_Draw_Count() != draws) search.Epoch = 0;
+    // Weighing that drew a number leaves a search, and weights, that are not
+    // to be reused.
+    if (Get_Random_Draw_Count() != draws) {
+        search.Epoch = 0;
+        search.Kept->Generation = Next_Generation();
+    }
     const double u = Random_Number() * RANDOM_FRACTION;
     const int64_t x = static_cast<int64_t>(u * static_cast<double>(total));
     // The first play whose running sum reaches x (the sums never fall).
