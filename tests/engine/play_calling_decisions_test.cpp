@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "database/league_structure.h"
 #include "database/player_record.h"
@@ -21,6 +24,8 @@
 #include "engine/play_loop.h"
 #include "engine/play_matchups.h"
 #include "engine/playbook_records.h"
+#include "engine/pregame_setup.h"
+#include "engine/snap_answers.h"
 #include "engine/snap_decisions.h"
 #include "game_calls_test_support.h"
 #include "support/test_league.h"
@@ -285,4 +290,61 @@ TEST(PlayCallingDecisions, RunningBackWorkloadIsLimitedByGamesAndDurability) {
     Set_Player_Stat(0, back, SEASON_THIS, 7, 362);
     EXPECT_EQ(Limit_Running_Back_Workload(0, back, 400), 200);
     EXPECT_EQ(Limit_Running_Back_Workload(0, PLAYERS_PER_TEAM - 1, 400), 400) << "an empty slot";
+}
+
+namespace {
+// How often each play is found in 400 searches from one seed, inside the
+// calls of one snap (where weights kept from earlier snaps are used) or
+// outside them (where every search works its weights out afresh).
+std::vector<int32_t> Picks(GAME_RECORD* game, int32_t category, int32_t wanted, bool in_snap) {
+    std::vector<int32_t> picks(OFFENSIVE_PLAY_NUMBERS);
+    std::optional<SNAP_ANSWERS_SCOPE> snap;
+    if (in_snap) snap.emplace();
+    Seed_Random_Numbers(4711);
+    for (int32_t n = 0; n < 400; ++n)
+        ++picks[Find_Offensive_Play(game, category, wanted)];
+    return picks;
+}
+} // namespace
+
+// The weights of a team's plays are kept from one snap to the next: what
+// changed in between (a play worn by use, the tight end's yards, who stands
+// where, the redundancy of a watched game aside) is weighed afresh, so the
+// picks match a search that keeps nothing.
+TEST(PlayCallingDecisions, KeptPlayWeightsFollowWhatChangedSinceTheLastSnap) {
+    Build_Test_League();
+    GAME_RECORD* game = Start_Test_Game();
+    Clear_Play_Use_Counts();
+    Last_Offensive_Play = -1;
+    Set_Formation_Depth_Charts(0, 0);
+    Set_Formation_Depth_Charts(1, 0);
+    Set_Default_Formations(game);
+    const int32_t categories[3] = {PLAY_CATEGORY_PASS, PLAY_CATEGORY_RUN, PLAY_CATEGORY_DRAW};
+    auto expect_fresh_picks = [&](const char* after) {
+        for (int32_t category : categories)
+            for (int32_t wanted : {2, 7, 15}) {
+                const std::vector<int32_t> kept = Picks(game, category, wanted, true);
+                EXPECT_EQ(kept, Picks(game, category, wanted, false))
+                    << after << ": category " << category << ", " << wanted << " yards wanted";
+            }
+    };
+    expect_fresh_picks("first snap");
+    expect_fresh_picks("same snap again");
+
+    const int32_t side = Get_Offense_Side(game);
+    for (int32_t play = 0; play < 20; play += 3)
+        Offensive_Play_Use_Counts[side][play] = 30 + play;
+    expect_fresh_picks("plays worn by use");
+
+    const int32_t tight_end = Test_League_Slot(POSITION_TE, 0);
+    Add_Player_Stat(0, tight_end, SEASON_THIS, 11, 900);
+    expect_fresh_picks("the tight end's season yards");
+
+    std::swap(game->On_Field[side][1], game->On_Field[side][2]);
+    std::swap(game->On_Field[side][0], game->On_Field[side][4]);
+    expect_fresh_picks("the key players moved");
+
+    game->Yards_To_Go = 1;
+    game->Yards_To_Goal = 4;
+    expect_fresh_picks("goal to go");
 }
