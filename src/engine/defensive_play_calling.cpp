@@ -33,9 +33,12 @@ int32_t Defensive_System_Of(int32_t team) {
 }
 
 int64_t Per_Mille(int64_t a, int64_t b) {
-    // a * b / 1000 rounded to nearest with a 64-bit product.
+    // a * b / 1000 rounded to nearest with a 64-bit product, halves away
+    // from zero (the magnitude divided unsigned).
     const int64_t p = a * b;
-    return p >= 0 ? (p + 500) / 1000 : -((-p + 500) / 1000);
+    const uint64_t magnitude = p >= 0 ? static_cast<uint64_t>(p) : 0u - static_cast<uint64_t>(p);
+    const int64_t rounded = static_cast<int64_t>((magnitude + 500u) / 1000u);
+    return p >= 0 ? rounded : -rounded;
 }
 } // namespace
 
@@ -182,6 +185,9 @@ int32_t Choose_Defensive_Play(GAME_RECORD* pGame) {
     const int32_t system = Defensive_System_Of(defense);
     int64_t running[DEFENSIVE_PLAY_NUMBERS];
     int64_t total = 0;
+    const int32_t* guess_rows[GUESSES];
+    for (int32_t k = 0; k < GUESSES; ++k)
+        guess_rows[k] = &Play_Matchup_Table[guesses[k] * DEFENSIVE_PLAY_NUMBERS];
     const bool focused = Is_Defensive_Formation(wanted);
     const int32_t wanted_focus = focused ? Get_Defensive_Formation_Pass_Focus(wanted) : 0;
     for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d) {
@@ -195,7 +201,7 @@ int32_t Choose_Defensive_Play(GAME_RECORD* pGame) {
         const int64_t s = Get_Defensive_Formation_System_Match(system, formation);
         int64_t m = 1000;
         for (int32_t k = 0; k < GUESSES; ++k)
-            m = Per_Mille(m, Play_Matchup_Table[guesses[k] * DEFENSIVE_PLAY_NUMBERS + d]);
+            m = Per_Mille(m, guess_rows[k][d]);
         int64_t w = Per_Mille(m, a);
         w = Per_Mille(s, w);
         if (threat != 0 &&
