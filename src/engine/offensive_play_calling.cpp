@@ -7,6 +7,7 @@
 #include "season/league_rates.h"
 
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -393,13 +394,38 @@ constexpr int32_t PLAY_LISTS = 4;
 
 // A team's playbook as the search reads it, kept with the plays, the team's
 // system and whether the team is in use, and read again when any changed.
+// What the profile reads of a stored play: the start of its name (whether
+// it is defined, whether it is the Hail Mary: "Hail Mary" and its end) and
+// the fields from its formation to its routes (option hole, type, key
+// player, hole or depth).
+constexpr size_t SIGNATURE_NAME = 10;
+constexpr size_t SIGNATURE_FIELDS_AT = offsetof(OFFENSIVE_PLAY, Formation);
+constexpr size_t SIGNATURE_FIELDS = offsetof(OFFENSIVE_PLAY, Description) - SIGNATURE_FIELDS_AT;
+static_assert(offsetof(OFFENSIVE_PLAY, Routes) + sizeof(OFFENSIVE_PLAY::Routes) ==
+              offsetof(OFFENSIVE_PLAY, Description));
+static_assert(SIGNATURE_NAME <= sizeof(OFFENSIVE_PLAY::Name));
+struct PLAY_SIGNATURE {
+    char Name[SIGNATURE_NAME];
+    uint8_t Fields[SIGNATURE_FIELDS];
+
+    void Take(const OFFENSIVE_PLAY& play) {
+        std::memcpy(Name, play.Name, SIGNATURE_NAME);
+        std::memcpy(Fields, reinterpret_cast<const uint8_t*>(&play) + SIGNATURE_FIELDS_AT, SIGNATURE_FIELDS);
+    }
+    bool Matches(const OFFENSIVE_PLAY& play) const {
+        return std::memcmp(Name, play.Name, SIGNATURE_NAME) == 0 &&
+               std::memcmp(Fields, reinterpret_cast<const uint8_t*>(&play) + SIGNATURE_FIELDS_AT,
+                           SIGNATURE_FIELDS) == 0;
+    }
+};
+
 struct PLAYBOOK_PROFILE {
     bool Known;
     uint32_t Version; // a new number at every reading
     bool In_Use;
     int32_t System;
     uint32_t Checked_Epoch;
-    OFFENSIVE_PLAY Plays[STORED_OFFENSIVE_PLAYS];
+    PLAY_SIGNATURE Signatures[STORED_OFFENSIVE_PLAYS];
     PLAY_PROFILE Play[OFFENSIVE_PLAY_NUMBERS];
     int32_t List_Count;
     PLAY_LIST Lists[PLAY_LISTS];
@@ -416,7 +442,8 @@ void Read_Playbook_Profile(int32_t team, PLAYBOOK_PROFILE& profile) {
     profile.In_Use = Is_Valid_Team_Code(team) != 0;
     profile.System = Offensive_System_Of(team);
     if (Is_Team_Index(team))
-        std::memcpy(profile.Plays, Universe.Teams[team].Playbooks.Offense.Plays, sizeof profile.Plays);
+        for (int32_t p = 0; p < STORED_OFFENSIVE_PLAYS; ++p)
+            profile.Signatures[p].Take(Universe.Teams[team].Playbooks.Offense.Plays[p]);
     for (int32_t p = 0; p < OFFENSIVE_PLAY_NUMBERS; ++p) {
         PLAY_PROFILE& play = profile.Play[p];
         play.Defined = Is_Offensive_Play_Defined(team, p);
@@ -445,10 +472,12 @@ PLAYBOOK_PROFILE& Playbook_Profile(int32_t team) {
     PLAYBOOK_PROFILE& profile = Playbook_Profiles[team];
     const uint32_t epoch = Get_Snap_Answers_Epoch();
     if (epoch != 0 && profile.Known && profile.Checked_Epoch == epoch) return profile;
-    if (!profile.Known || profile.In_Use != (Is_Valid_Team_Code(team) != 0) ||
-        profile.System != Offensive_System_Of(team) ||
-        std::memcmp(profile.Plays, Universe.Teams[team].Playbooks.Offense.Plays, sizeof profile.Plays) != 0)
-        Read_Playbook_Profile(team, profile);
+    bool same = profile.Known && profile.In_Use == (Is_Valid_Team_Code(team) != 0) &&
+                profile.System == Offensive_System_Of(team);
+    const OFFENSIVE_PLAY* plays = Universe.Teams[team].Playbooks.Offense.Plays;
+    for (int32_t p = 0; p < STORED_OFFENSIVE_PLAYS && same; ++p)
+        same = profile.Signatures[p].Matches(plays[p]);
+    if (!same) Read_Playbook_Profile(team, profile);
     profile.Checked_Epoch = epoch;
     return profile;
 }

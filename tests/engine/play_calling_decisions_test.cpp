@@ -347,4 +347,13 @@ TEST(PlayCallingDecisions, KeptPlayWeightsFollowWhatChangedSinceTheLastSnap) {
     game->Yards_To_Go = 1;
     game->Yards_To_Goal = 4;
     expect_fresh_picks("goal to go");
+
+    // The playbook edited in place between snaps: a play dropped, another
+    // changing its key player, a third its hole.
+    game->Yards_To_Go = 10;
+    game->Yards_To_Goal = 60;
+    Team_Play(2).Name[0] = '\0';
+    Team_Play(5).Primary = Team_Play(5).Primary == 2 ? 3 : 2;
+    Team_Play(7).Hole_Or_Depth += 6;
+    expect_fresh_picks("the playbook edited");
 }
