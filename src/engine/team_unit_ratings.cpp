@@ -246,6 +246,9 @@ struct TEAM_UNITS {
     bool In_Use;
     int32_t Year;
     int8_t Returners[NUMBER_OF_RETURNERS];
+    // The id in every slot, 0 for an empty one; the rest of a player only
+    // for the slots in use.
+    int32_t Ids[PLAYERS_PER_TEAM];
     PLAYER_STRENGTH_SNAPSHOT Slots[PLAYERS_PER_TEAM];
 };
 
@@ -257,12 +260,10 @@ bool Matches_Roster(int32_t team, const TEAM_UNITS& units) {
         std::memcmp(units.Returners, record.Returners, sizeof units.Returners) != 0)
         return false;
     // An empty slot is read as empty whatever else it holds.
-    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-        const PLAYER_RECORD& player = record.Players[slot];
-        const PLAYER_STRENGTH_SNAPSHOT& kept = units.Slots[slot];
-        if (kept.Id != player.Vital_Stats[VITAL_PLAYER_ID]) return false;
-        if (kept.Id != 0 && !kept.Matches(player)) return false;
-    }
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+        if (units.Ids[slot] != record.Players[slot].Vital_Stats[VITAL_PLAYER_ID]) return false;
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+        if (units.Ids[slot] != 0 && !units.Slots[slot].Matches(record.Players[slot])) return false;
     return true;
 }
 
@@ -271,8 +272,11 @@ void Keep_Roster(int32_t team, TEAM_UNITS& units) {
     units.In_Use = Is_Valid_Team_Code(team) != 0;
     units.Year = Get_Current_Year();
     std::memcpy(units.Returners, record.Returners, sizeof units.Returners);
-    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
-        units.Slots[slot].Take(record.Players[slot]);
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        const PLAYER_RECORD& player = record.Players[slot];
+        units.Ids[slot] = player.Vital_Stats[VITAL_PLAYER_ID];
+        if (units.Ids[slot] != 0) units.Slots[slot].Take(player);
+    }
 }
 
 int32_t Compute_Part(int32_t team, int32_t part) {
@@ -326,9 +330,10 @@ int32_t Team_Unit_Part(int32_t team, int32_t part) {
     const uint64_t draws = Get_Random_Draw_Count();
     const int32_t value = Compute_Part(team, part);
     if (Get_Random_Draw_Count() == draws) {
+        // Known parts were read from the roster as it is kept (checked above).
+        if (units.Known == 0) Keep_Roster(team, units);
         units.Value[part] = value;
         units.Known |= bit;
-        Keep_Roster(team, units);
     } else {
         units.Known = 0;
         Trusted_Epoch[team] = Scope_Epoch - 1;
