@@ -35,9 +35,29 @@ long Get_Log_Time() {
     return static_cast<long>(static_cast<int32_t>(static_cast<uint32_t>(time(nullptr))));
 }
 
-// Opened and closed per line so the log is complete up to a crash; a log that
-// cannot be opened drops the line.
+// The log held open by the scopes that asked for it, opened at their first
+// line and closed when the last of them ends.
+int Held_Log_Scopes = 0;
+FILE* Held_Log = nullptr;
+
+void Close_Held_Log() {
+    if (Held_Log != nullptr) std::fclose(Held_Log);
+    Held_Log = nullptr;
+}
+
+// Opened and closed per line so the log is complete up to a crash (held open
+// by a DEBUG_LOG_SCOPE, each line is flushed instead); a log that cannot be
+// opened drops the line.
 void Append_Log_File_Line(const char* line) {
+    if (Held_Log_Scopes > 0) {
+        if (Held_Log == nullptr) Held_Log = std::fopen(LOG_FILE_NAME, "a");
+        if (Held_Log != nullptr) {
+            std::fputs(line, Held_Log);
+            std::fputc('\n', Held_Log);
+            std::fflush(Held_Log);
+        }
+        return;
+    }
     if (FILE* file = std::fopen(LOG_FILE_NAME, "a")) {
         std::fputs(line, file);
         std::fputc('\n', file);
@@ -154,7 +174,17 @@ void Write_Display_Lines() {
 }
 } // namespace
 
+DEBUG_LOG_SCOPE::DEBUG_LOG_SCOPE() {
+    ++Held_Log_Scopes;
+}
+
+DEBUG_LOG_SCOPE::~DEBUG_LOG_SCOPE() {
+    if (--Held_Log_Scopes == 0) Close_Held_Log();
+}
+
 void Write_Debug_Log_Header() {
+    // A log held open would go on writing to the file deleted here.
+    Close_Held_Log();
     std::remove(LOG_FILE_NAME);
     char line[LOG_TEXT_SIZE];
     time_t now = time(nullptr);

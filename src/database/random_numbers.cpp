@@ -4,17 +4,18 @@
 
 #include "database/league_structure.h"
 
+RANDOM_NUMBER_STATE Random_Number_State = {{}, 625, 0};
+
 namespace {
-constexpr int STATE_WORDS = 624;
+constexpr int STATE_WORDS = RANDOM_STATE_WORDS;
 constexpr int MIDDLE_DISTANCE = 397;
 constexpr int NEVER_SEEDED = 625;
 constexpr uint32_t UPPER_MASK = 0x80000000u;
 constexpr uint32_t LOWER_MASK = 0x7FFFFFFFu;
 constexpr uint32_t MATRIX[2] = {0u, 0x9908B0DFu};
 
-uint32_t state_words[STATE_WORDS];
-int32_t state_index = NEVER_SEEDED;
-uint64_t draw_count = 0;
+uint32_t (&state_words)[STATE_WORDS] = Random_Number_State.Words;
+int32_t& state_index = Random_Number_State.Index;
 
 // Word k becomes word k + 397 (wrapping round, so the words past the end
 // are the ones already made anew) mixed with words k and k + 1.
@@ -55,30 +56,10 @@ void Restore_Random_State(const uint32_t* words) {
     state_index = STATE_WORDS;
 }
 
-uint64_t Get_Random_Draw_Count() {
-    return draw_count;
-}
-
-uint32_t Random_Number() {
-    if (state_index >= STATE_WORDS) {
-        if (state_index == NEVER_SEEDED) Seed_Random_Numbers(4357);
-        Regenerate_State();
-    }
-    ++draw_count;
-    uint32_t y = state_words[state_index++];
-    y ^= y >> 11;
-    y ^= (y << 7) & 0x9D2C5680u;
-    y ^= (y << 15) & 0xEFC60000u;
-    y ^= y >> 18;
-    return y;
-}
-
-// The single top draw makes the fraction exactly 1; it is kept below n so that
-// callers can use every result as an index or a count below n.
-int32_t Random_Int(int32_t n) {
-    int32_t result = static_cast<int32_t>(Random_Fraction() * n);
-    if (n > 0 && result >= n) result = n - 1;
-    return result;
+uint32_t Random_Number_From_New_State() {
+    if (state_index == NEVER_SEEDED) Seed_Random_Numbers(4357);
+    Regenerate_State();
+    return Random_Number();
 }
 
 int32_t Random_Below(int32_t k) {

@@ -7,15 +7,49 @@
 constexpr double RANDOM_FRACTION = 1.0 / 4294967295.0;
 
 void Seed_Random_Numbers(uint32_t seed);
-uint32_t Random_Number();
+
+// The generator's state: the 624 words, the next one to draw (624 when they
+// are to be made anew, 625 before the first seeding) and the draws so far.
+constexpr int RANDOM_STATE_WORDS = 624;
+struct RANDOM_NUMBER_STATE {
+    uint32_t Words[RANDOM_STATE_WORDS];
+    int32_t Index;
+    uint64_t Draws;
+};
+extern RANDOM_NUMBER_STATE Random_Number_State;
+// A draw when the words are used up: they are made anew (seeded first if
+// they never were).
+uint32_t Random_Number_From_New_State();
+
+// The next draw, tempered. Inline: the games draw thousands.
+inline uint32_t Random_Number() {
+    RANDOM_NUMBER_STATE& state = Random_Number_State;
+    if (state.Index >= RANDOM_STATE_WORDS) return Random_Number_From_New_State();
+    ++state.Draws;
+    uint32_t y = state.Words[state.Index++];
+    y ^= y >> 11;
+    y ^= (y << 7) & 0x9D2C5680u;
+    y ^= (y << 15) & 0xEFC60000u;
+    y ^= y >> 18;
+    return y;
+}
+
 // Numbers drawn since the program started: a computation that leaves the
 // count unchanged drew nothing, so it can be repeated without moving the
 // sequence.
-uint64_t Get_Random_Draw_Count();
+inline uint64_t Get_Random_Draw_Count() {
+    return Random_Number_State.Draws;
+}
 // Restores the 624 state words from `words` (the next draw regenerates).
 void Restore_Random_State(const uint32_t* words);
 
-int32_t Random_Int(int32_t n);
+// A draw below n: truncate(r / (2^32 - 1) x n), the single top draw kept
+// below n so that every result can be an index or a count below n.
+inline int32_t Random_Int(int32_t n) {
+    int32_t result = static_cast<int32_t>(static_cast<double>(Random_Number()) * RANDOM_FRACTION * n);
+    if (n > 0 && result >= n) result = n - 1;
+    return result;
+}
 // One draw d scaled as floor(k * d / (2^32 - 1)): 0..k-1, and k itself only for
 // the largest draw. k of 0 or below gives 0 (the draw is still taken).
 int32_t Random_Below(int32_t k);
