@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstdio>
 #include <cstring>
+#include <strings.h>
 
 #include "database/player_hashes.h"
 #include "database/player_record.h"
@@ -135,4 +138,70 @@ TEST(PlayerHashes, FailedLookupsLeaveTheProbedEntryPointingAtNobody) {
     stale = Get_External_ID_Hash_Location(external_entry);
     EXPECT_EQ(stale.Team, 255) << "the stale external-id entry's team byte is marked 255";
     EXPECT_EQ(stale.Slot, 255);
+}
+
+namespace {
+// Byte i of a text, 0 at or past its end; the name table's start slot.
+unsigned Text_Byte(const char* key, int i) {
+    for (int k = 0; k < i; ++k)
+        if (key[k] == 0) return 0;
+    return static_cast<unsigned char>(key[i]);
+}
+int Name_Start_Slot(const char* key) {
+    return static_cast<int>(400 * (Text_Byte(key, 1) % 20) + 20 * (Text_Byte(key, 9) % 20) +
+                            Text_Byte(key, 5) % 20);
+}
+
+// Where the walk from a key's start ends: the key's own slot or the first
+// empty one, read off the table's keys.
+int Walked_Name_Slot(const char* key) {
+    const int start = Name_Start_Slot(key);
+    for (int steps = 0, index = start; steps < 8192; ++steps, index = (index + 1) % 8192) {
+        const char* stored = Get_Name_Hash_Key(index);
+        if (stored[0] == 0 || strcasecmp(stored, key) == 0) return index;
+    }
+    return start;
+}
+} // namespace
+
+// Names sharing their start slot (the same second, sixth and tenth letters)
+// make long runs of taken slots; each name, in any case, is found where the
+// walk from its start ends, and a new name is given the first empty slot
+// after the run.
+TEST(PlayerHashes, NamesSharingAStartFindTheSlotsOfTheWalk) {
+    Build_Test_League();
+    for (int team = 0; team < 4; ++team)
+        for (int slot = 0; slot < 40; ++slot) {
+            char last[24];
+            snprintf(last, sizeof last, "Axxxxxx%c%c", 'a' + team, 'a' + slot % 26);
+            Set_Player_First_Name(team, slot, slot < 26 ? "Bo" : "Bob");
+            Set_Player_Last_Name(team, slot, last);
+        }
+    Build_Player_Name_Hash();
+    for (int team = 0; team < 4; ++team)
+        for (int slot = 0; slot < 40; slot += 3) {
+            char name[PLAYER_NAME_TEXT_SIZE];
+            Get_Player_Full_Name(team, slot, name);
+            const int found = Probe_Name_Hash(name);
+            EXPECT_EQ(found, Walked_Name_Slot(name)) << name;
+            EXPECT_EQ(strcasecmp(Get_Name_Hash_Key(found), name), 0) << name;
+            for (char& c : name)
+                c = static_cast<char>(toupper(c));
+            EXPECT_EQ(Probe_Name_Hash(name), found) << name;
+        }
+    const char* newcomer = "Bo Axxxxxxzz";
+    const int empty = Probe_Name_Hash(newcomer);
+    EXPECT_EQ(empty, Walked_Name_Slot(newcomer));
+    EXPECT_EQ(Get_Name_Hash_Key(empty)[0], 0) << "an empty slot";
+    Set_Player_First_Name(5, 3, "Bo");
+    Set_Player_Last_Name(5, 3, "Axxxxxxzz");
+    int team = -1;
+    int slot = -1;
+    ASSERT_TRUE(Find_Player_By_Full_Name(&team, &slot, newcomer));
+    EXPECT_EQ(team, 5);
+    EXPECT_EQ(slot, 3);
+    EXPECT_STREQ(Get_Name_Hash_Key(empty), newcomer) << "stored where the walk ended";
+    EXPECT_EQ(Probe_Name_Hash(newcomer), empty);
+    const char* another = "bo axxxxxxzy";
+    EXPECT_EQ(Probe_Name_Hash(another), Walked_Name_Slot(another)) << "past the new name's slot";
 }
