@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstring>
+#include <unordered_map>
 #include <vector>
 
 #include "app/diagnostics.h"
@@ -313,6 +314,37 @@ int32_t Probe_External_ID_Hash(const char* text) {
     return Probe_Text(External_Hash, text);
 }
 
+namespace {
+// A lookup whose entry did not lead to the id: the entry points nowhere, a
+// table at its fill limit is built again; the entry to use from there.
+int32_t Forget_Player_ID_Entry(int32_t id, int32_t index) {
+    Id_Locations[index] = NO_LOCATION;
+    if (Id_Count >= PLAYER_HASH_FILL_LIMIT) {
+        Report_System_Error("HASH HAS FILLED!");
+        Build_Player_ID_Hash();
+        index = Probe_Player_ID_Hash(id);
+    }
+    return index;
+}
+
+// Every id the slots of teams 0-40 hold, with how many slots hold it, kept
+// up to date by the renumbering that uses it.
+struct HELD_IDS {
+    std::unordered_map<int32_t, int32_t> Count;
+};
+
+// Whether a player holds the id, as Lookup_Player_ID_Hash answers it and
+// with what it does to the table: an id held is looked up; for one that is
+// not, its entry is forgotten as the lookup would before walking the block.
+bool Is_Held(int32_t id, void* context) {
+    const HELD_IDS& held = *static_cast<const HELD_IDS*>(context);
+    const auto found = held.Count.find(id);
+    if (found != held.Count.end() && found->second > 0) return Lookup_Player_ID_Hash(nullptr, id) != 0;
+    Forget_Player_ID_Entry(id, Probe_Player_ID_Hash(id));
+    return false;
+}
+} // namespace
+
 int32_t Lookup_Player_ID_Hash(PLAYER_LOCATION* out, int32_t id) {
     if (id <= 0) {
         Write_Location(out, NOT_FOUND);
@@ -325,12 +357,7 @@ int32_t Lookup_Player_ID_Hash(PLAYER_LOCATION* out, int32_t id) {
         Write_Location(out, where);
         return 1;
     }
-    Id_Locations[index] = NO_LOCATION;
-    if (Id_Count >= PLAYER_HASH_FILL_LIMIT) {
-        Report_System_Error("HASH HAS FILLED!");
-        Build_Player_ID_Hash();
-        index = Probe_Player_ID_Hash(id);
-    }
+    index = Forget_Player_ID_Entry(id, index);
     for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team)
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
             if (Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID] != id) continue;
@@ -396,6 +423,12 @@ int32_t Sanity_Check_Player_IDs() {
             static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()));
         return 1;
     }
+    // The new ids are drawn as Generate_Unique_Player_ID draws them, asking
+    // a count of the block's ids instead of walking the block for each.
+    HELD_IDS held;
+    for (const TEAM_RECORD& record : Universe.Teams)
+        for (const PLAYER_RECORD& player : record.Players)
+            if (player.Vital_Stats[VITAL_PLAYER_ID] != 0) ++held.Count[player.Vital_Stats[VITAL_PLAYER_ID]];
     for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team) {
         if (!Is_Valid_Team_Code(team)) continue;
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
@@ -404,8 +437,10 @@ int32_t Sanity_Check_Player_IDs() {
             int32_t original = stored;
             for (int32_t id : duplicated) {
                 if (id != original) continue;
-                int32_t renumbered = Generate_Unique_Player_ID(team, slot);
+                int32_t renumbered = Generate_Unique_Player_ID_With(team, slot, Is_Held, &held);
+                --held.Count[stored];
                 stored = renumbered;
+                ++held.Count[renumbered];
                 Log_Debug_Line("Duplicate Player ID found: %d.  Changing to %d.", original, renumbered);
             }
         }

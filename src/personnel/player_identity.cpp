@@ -137,12 +137,18 @@ const char* const COLLEGES[NUMBER_OF_COLLEGES] = {"Florida State",
                                                   "Daniel Webster",
                                                   "Wesleyan University"};
 
-bool Is_Player_ID_Free(int32_t id) {
-    return id > 0 && !Lookup_Player_ID_Hash(nullptr, id);
+bool Is_Held_By_Lookup(int32_t id, void*) {
+    return Lookup_Player_ID_Hash(nullptr, id) != 0;
 }
 } // namespace
 
 int32_t Generate_Unique_Player_ID(int32_t team, int32_t slot) {
+    return Generate_Unique_Player_ID_With(team, slot, Is_Held_By_Lookup, nullptr);
+}
+
+int32_t Generate_Unique_Player_ID_With(int32_t team, int32_t slot, bool (*is_held)(int32_t id, void* context),
+                                       void* context) {
+    auto Is_Player_ID_Free = [&](int32_t id) { return id > 0 && !is_held(id, context); };
     // The base wraps in 32 bits; a wrapped id that is 0 or negative is never
     // used, since 0 marks an empty slot and the lookups never find those.
     const uint32_t base =

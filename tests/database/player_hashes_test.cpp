@@ -3,12 +3,17 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <strings.h>
+#include <vector>
 
+#include "database/league_structure.h"
 #include "database/player_hashes.h"
 #include "database/player_record.h"
+#include "database/random_numbers.h"
 #include "database/roster_slots.h"
 #include "database/universe.h"
+#include "personnel/player_identity.h"
 #include "platform/debugger.h"
 #include "support/debug_log.h"
 #include "support/test_league.h"
@@ -204,4 +209,68 @@ TEST(PlayerHashes, NamesSharingAStartFindTheSlotsOfTheWalk) {
     EXPECT_EQ(Probe_Name_Hash(newcomer), empty);
     const char* another = "bo axxxxxxzy";
     EXPECT_EQ(Probe_Name_Hash(another), Walked_Name_Slot(another)) << "past the new name's slot";
+}
+
+namespace {
+// The renumbering of duplicated ids as a walk of the block for every id
+// tried: each slot holding a duplicated id gets Generate_Unique_Player_ID.
+std::vector<int32_t> Renumber_By_Lookups(const std::vector<int32_t>& duplicated) {
+    std::vector<int32_t> ids;
+    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team) {
+        if (!Is_Valid_Team_Code(team)) continue;
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            int32_t& stored = Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID];
+            const int32_t original = stored;
+            if (original == 0) continue;
+            for (int32_t id : duplicated)
+                if (id == original) stored = Generate_Unique_Player_ID(team, slot);
+        }
+    }
+    for (const TEAM_RECORD& record : Universe.Teams)
+        for (const PLAYER_RECORD& player : record.Players)
+            ids.push_back(player.Vital_Stats[VITAL_PLAYER_ID]);
+    return ids;
+}
+} // namespace
+
+// The sanity check renumbers duplicated ids with the draws and ids a walk of
+// the block for every id tried gives, an id tried that a player already
+// holds (the first one tried for the first duplicate) included.
+TEST(PlayerHashes, SanityCheckRenumbersAsLookupsWould) {
+    Build_Test_League();
+    const int32_t shared = Get_Player_ID(2, 4);
+    Set_Player_Vital_Stat(5, 9, VITAL_PLAYER_ID, shared);
+    Set_Player_Vital_Stat(7, 1, VITAL_PLAYER_ID, shared); // three holders: renumbered twice
+    const int32_t pair = Get_Player_ID(0, 0);
+    Set_Player_Vital_Stat(1, 1, VITAL_PLAYER_ID, pair);
+    // The first id the first duplicate's renumbering tries is taken by
+    // another player.
+    Seed_Random_Numbers(77);
+    const uint32_t base = static_cast<uint32_t>((Get_Current_Season_Index() * 100 + 0) * 100 + 10101 + 0);
+    const int32_t first_try = static_cast<int32_t>(base * 256u + (Random_Number() & 255u));
+    if (first_try > 0) Set_Player_Vital_Stat(3, 3, VITAL_PLAYER_ID, first_try);
+    Build_All_Player_Hashes();
+
+    std::unique_ptr<uint8_t[]> start(new uint8_t[UNIVERSE_SIZE]);
+    std::memcpy(start.get(), Universe_Bytes(), UNIVERSE_SIZE);
+    Seed_Random_Numbers(77);
+    uint64_t before = Get_Random_Draw_Count();
+    const std::vector<int32_t> expected = Renumber_By_Lookups({pair, shared, shared});
+    const uint64_t expected_draws = Get_Random_Draw_Count() - before;
+    const uint32_t expected_next = Random_Number();
+
+    std::memcpy(Universe_Bytes(), start.get(), UNIVERSE_SIZE);
+    Build_All_Player_Hashes();
+    Seed_Random_Numbers(77);
+    before = Get_Random_Draw_Count();
+    EXPECT_EQ(Sanity_Check_Player_IDs(), 0) << "duplicates were found";
+    EXPECT_EQ(Get_Random_Draw_Count() - before, expected_draws);
+    EXPECT_EQ(Random_Number(), expected_next);
+    std::vector<int32_t> ids;
+    for (const TEAM_RECORD& record : Universe.Teams)
+        for (const PLAYER_RECORD& player : record.Players)
+            ids.push_back(player.Vital_Stats[VITAL_PLAYER_ID]);
+    EXPECT_EQ(ids, expected);
+    EXPECT_NE(ids[3 * PLAYERS_PER_TEAM + 3], ids[0]) << "the id tried first was held, so another was drawn";
+    EXPECT_EQ(Sanity_Check_Player_IDs(), 1) << "none are left";
 }
