@@ -56,6 +56,20 @@ void Restore_Random_State(const uint32_t* words) {
     state_index = STATE_WORDS;
 }
 
+void Skip_Random_Numbers(uint64_t count) {
+    while (count > 0) {
+        if (state_index >= STATE_WORDS) {
+            if (state_index == NEVER_SEEDED) Seed_Random_Numbers(4357);
+            Regenerate_State();
+        }
+        const uint64_t left = static_cast<uint64_t>(STATE_WORDS - state_index);
+        const uint64_t taken = count < left ? count : left;
+        state_index += static_cast<int32_t>(taken);
+        Random_Number_State.Draws += taken;
+        count -= taken;
+    }
+}
+
 uint32_t Random_Number_From_New_State() {
     if (state_index == NEVER_SEEDED) Seed_Random_Numbers(4357);
     Regenerate_State();

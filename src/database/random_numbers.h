@@ -34,6 +34,9 @@ inline uint32_t Random_Number() {
     return y;
 }
 
+// Moves the sequence on as `count` draws would, without working them out.
+void Skip_Random_Numbers(uint64_t count);
+
 // Numbers drawn since the program started: a computation that leaves the
 // count unchanged drew nothing, so it can be repeated without moving the
 // sequence.

@@ -107,8 +107,14 @@ void Set_Season_Line_Kind(int32_t line, int32_t kind) {
 
 int32_t Is_Season_Line_Blank(int32_t line) {
     if (line == NO_SEASON_LINE) return 1;
-    for (int32_t stat = 0; stat < NUMBER_OF_SEASON_LINE_STATS; ++stat)
-        if (Get_Season_Line_Stat(line, stat) != 0) return 0;
+    // A line outside the rows reads (and reports) each statistic as 0.
+    if (!Is_Row(line)) {
+        for (int32_t stat = 0; stat < NUMBER_OF_SEASON_LINE_STATS; ++stat)
+            Get_Season_Line_Stat(line, stat);
+        return 1;
+    }
+    for (int32_t value : Row(line).Stats)
+        if (value != 0) return 0;
     return 1;
 }
 
