@@ -36,25 +36,34 @@ long Get_Log_Time() {
 }
 
 // The log held open by the scopes that asked for it, opened at their first
-// line and closed when the last of them ends.
+// line and closed when the last of them ends; its lines are gathered in a
+// buffer written out when full, at an error line and when the scopes end.
+constexpr size_t HELD_LOG_BUFFER = 65536;
 int Held_Log_Scopes = 0;
 FILE* Held_Log = nullptr;
+char Held_Log_Buffer[HELD_LOG_BUFFER];
 
 void Close_Held_Log() {
     if (Held_Log != nullptr) std::fclose(Held_Log);
     Held_Log = nullptr;
 }
 
+void Flush_Held_Log() {
+    if (Held_Log != nullptr) std::fflush(Held_Log);
+}
+
 // Opened and closed per line so the log is complete up to a crash (held open
-// by a DEBUG_LOG_SCOPE, each line is flushed instead); a log that cannot be
+// by a DEBUG_LOG_SCOPE, up to the last buffer full); a log that cannot be
 // opened drops the line.
 void Append_Log_File_Line(const char* line) {
     if (Held_Log_Scopes > 0) {
-        if (Held_Log == nullptr) Held_Log = std::fopen(LOG_FILE_NAME, "a");
+        if (Held_Log == nullptr) {
+            Held_Log = std::fopen(LOG_FILE_NAME, "a");
+            if (Held_Log != nullptr) std::setvbuf(Held_Log, Held_Log_Buffer, _IOFBF, sizeof Held_Log_Buffer);
+        }
         if (Held_Log != nullptr) {
             std::fputs(line, Held_Log);
             std::fputc('\n', Held_Log);
-            std::fflush(Held_Log);
         }
         return;
     }
@@ -213,6 +222,8 @@ static void Write_Stamped_Log_Line(char (&line)[LOG_TEXT_SIZE], bool is_error, c
     else
         Format_Line(line, "%ld %s", Get_Log_Time(), text);
     Append_Log_File_Line(line);
+    // An error is in the file before anything else happens.
+    if (is_error) Flush_Held_Log();
     Send_Line_To_Debugger(line);
 }
 

@@ -16,8 +16,9 @@ extern char Last_Error_Text[LAST_ERROR_TEXT_SIZE];
 extern int Error_Boxes_Enabled;
 
 // While one of these lives, debug.txt is opened at the first line and kept
-// open, each line flushed as it is written, instead of opened and closed per
-// line: for work that logs many lines at once.
+// open instead of opened and closed per line, its lines written out a 64 KB
+// buffer at a time, at every error line and when the last scope ends: for
+// work that logs many lines at once.
 struct DEBUG_LOG_SCOPE {
     DEBUG_LOG_SCOPE();
     ~DEBUG_LOG_SCOPE();

@@ -247,7 +247,9 @@ int Read_Saved_Game(const char* file_name) {
 
     // The file is read, checked and converted in a scratch block, so a file
     // that fails for any reason leaves the league as it was.
-    std::unique_ptr<uint8_t[]> scratch(new (std::nothrow) uint8_t[UNIVERSE_SIZE]);
+    // Kept from one load to the next, so its pages are not handed out again.
+    static std::unique_ptr<uint8_t[]> scratch;
+    if (!scratch) scratch.reset(new (std::nothrow) uint8_t[UNIVERSE_SIZE]);
     if (!scratch) {
         Show_Formatted_Message("Insufficient Memory",
                                "Please try closing one or more programs and trying again.");
@@ -272,7 +274,6 @@ int Read_Saved_Game(const char* file_name) {
     }
 
     memcpy(Universe_Bytes(), scratch.get(), UNIVERSE_SIZE);
-    scratch.reset();
 
     if (!converted && Carries_Checksum(version) && Get_Game_Checksum() != Compute_Game_Checksum())
         Show_Formatted_Message("Load Game Warning", "Game data has changed since last written to disk.\n\n"
