@@ -169,7 +169,24 @@ int Get_Save_File_Version(const char digits[4]) {
     return version;
 }
 
-int Inflate_Universe_Chunks(FILE* file, uint8_t* destination, const char* caption) {
+namespace {
+// The team checksum's sum over the block: the adler32 of the team array.
+uLong Team_Array_Sum(const uint8_t* block) {
+    return adler32(0, block + TEAM_ARRAY_OFFSET, TEAM_ARRAY_BYTES);
+}
+
+// Carries the team array's adler32 on over the part of it that the bytes
+// [start, end) of the block hold.
+uLong Continue_Team_Array_Sum(uLong sum, const uint8_t* block, uint32_t start, uint32_t end) {
+    const uint32_t first = start > static_cast<uint32_t>(TEAM_ARRAY_OFFSET) ? start : TEAM_ARRAY_OFFSET;
+    const uint32_t last =
+        end < TEAM_ARRAY_OFFSET + TEAM_ARRAY_BYTES ? end : TEAM_ARRAY_OFFSET + TEAM_ARRAY_BYTES;
+    return first < last ? adler32(sum, block + first, last - first) : sum;
+}
+
+// Inflate_Universe_Chunks, working out the team array's adler32 as each
+// chunk comes out (while its bytes are still at hand) when asked.
+int Inflate_Chunks(FILE* file, uint8_t* destination, const char* caption, uLong* team_sum) {
     if (file == nullptr || destination == nullptr) return 0;
     std::unique_ptr<uint8_t[]> input(new (std::nothrow) uint8_t[MAX_COMPRESSED_CHUNK]);
     if (!input) {
@@ -205,6 +222,8 @@ int Inflate_Universe_Chunks(FILE* file, uint8_t* destination, const char* captio
             Log_Debug_Line("Inflate_Universe_Chunks: chunk %d is corrupt (%d)", chunk, status);
             return 0;
         }
+        if (team_sum != nullptr)
+            *team_sum = Continue_Team_Array_Sum(*team_sum, destination, offset, offset + produced);
         offset += produced;
         progress.Step();
     }
@@ -213,6 +232,11 @@ int Inflate_Universe_Chunks(FILE* file, uint8_t* destination, const char* captio
         return 0;
     }
     return 1;
+}
+} // namespace
+
+int Inflate_Universe_Chunks(FILE* file, uint8_t* destination, const char* caption) {
+    return Inflate_Chunks(file, destination, caption, nullptr);
 }
 
 int Read_Saved_Game(const char* file_name) {
@@ -255,7 +279,8 @@ int Read_Saved_Game(const char* file_name) {
                                "Please try closing one or more programs and trying again.");
         return 0;
     }
-    const int inflated = Inflate_Universe_Chunks(file.get(), scratch.get(), caption);
+    uLong team_sum = 0; // the sum starts from 0, as Compute_Game_Checksum's does
+    const int inflated = Inflate_Chunks(file.get(), scratch.get(), caption, &team_sum);
     file.reset();
     if (!inflated) return 0;
 
@@ -275,7 +300,9 @@ int Read_Saved_Game(const char* file_name) {
 
     memcpy(Universe_Bytes(), scratch.get(), UNIVERSE_SIZE);
 
-    if (!converted && Carries_Checksum(version) && Get_Game_Checksum() != Compute_Game_Checksum())
+    // The team array's sum was worked out as it was inflated.
+    if (!converted && Carries_Checksum(version) &&
+        Get_Game_Checksum() != static_cast<uint32_t>(team_sum) + 7200u)
         Show_Formatted_Message("Load Game Warning", "Game data has changed since last written to disk.\n\n"
                                                     "The file may have been edited, or corrupted.");
     Run_Post_Load_Repairs(version);
@@ -309,8 +336,7 @@ int Load_Game(const char* file_name) {
 }
 
 uint32_t Compute_Game_Checksum() {
-    const uLong sum = adler32(0, Universe_Bytes() + TEAM_ARRAY_OFFSET, TEAM_ARRAY_BYTES);
-    return static_cast<uint32_t>(sum) + 7200u;
+    return static_cast<uint32_t>(Team_Array_Sum(Universe_Bytes())) + 7200u;
 }
 
 void Clear_Universe() {
