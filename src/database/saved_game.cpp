@@ -188,7 +188,9 @@ uLong Continue_Team_Array_Sum(uLong sum, const uint8_t* block, uint32_t start, u
 // chunk comes out (while its bytes are still at hand) when asked.
 int Inflate_Chunks(FILE* file, uint8_t* destination, const char* caption, uLong* team_sum) {
     if (file == nullptr || destination == nullptr) return 0;
-    std::unique_ptr<uint8_t[]> input(new (std::nothrow) uint8_t[MAX_COMPRESSED_CHUNK]);
+    // Kept from one load to the next, as the scratch block is.
+    static std::unique_ptr<uint8_t[]> input;
+    if (!input) input.reset(new (std::nothrow) uint8_t[MAX_COMPRESSED_CHUNK]);
     if (!input) {
         Show_Formatted_Message("Insufficient Memory",
                                "Please try closing one or more programs and trying again.");

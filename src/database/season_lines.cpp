@@ -410,8 +410,8 @@ void Erase_Orphan_Season_Lines() {
     static const SEASON_LINE blank{};
     int32_t erased = 0;
     for (int32_t line = 0; line < MAX_SEASON_LINES; ++line) {
-        if (marked[line]) continue;
-        if (memcmp(&Row(line), &blank, sizeof blank) != 0) ++erased;
+        if (marked[line] || memcmp(&Row(line), &blank, sizeof blank) == 0) continue;
+        ++erased;
         memset(&Row(line), 0, sizeof(SEASON_LINE));
     }
     First_Free_Line_Hint = 0;
