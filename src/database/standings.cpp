@@ -74,6 +74,7 @@ int32_t Get_Team_Division_Score(int32_t team) {
 }
 
 void Rank_League_Teams() {
+    TEAM_RESULTS_SCOPE results;
     int32_t teams = Count_Active_Teams();
     int32_t keys[MAX_FRANCHISES];
     bool ranked[MAX_FRANCHISES] = {};
@@ -121,6 +122,7 @@ void Fill_Division_Standing_Place(int32_t division, int32_t place) {
 }
 
 void Update_Standings() {
+    TEAM_RESULTS_SCOPE results;
     Rank_League_Teams();
     for (int32_t division = 0; division < NUMBER_OF_DIVISIONS; ++division)
         for (int32_t place = 0; place < DIVISION_STANDING_PLACES; ++place)
