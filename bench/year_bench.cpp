@@ -2,7 +2,8 @@
 // Season" plays it: the regular season with the computer general managers'
 // weekly work, the playoffs, the off-season and the college draft, into the
 // next season. Box scores and recaps are written as in a real run. The
-// counters split the year into its three parts (seconds per year).
+// counters split the year into its three parts (seconds per year). It runs in
+// a copy of the installation's names, playbooks and input tables.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -10,6 +11,7 @@
 #include "database/game_queries.h"
 #include "database/random_numbers.h"
 #include "database/settings.h"
+#include "installation_copy.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
 #include "season/league_rules.h"
@@ -22,6 +24,7 @@ namespace {
 constexpr int32_t SEASON_ADVANCE_WEEKS = 22;
 
 void Start_Computer_Year(uint32_t seed) {
+    Enter_Installation_Copy();
     Build_Computer_League();
     Apply_League_Rules_For_Year();
     Seed_Random_Numbers(seed);
