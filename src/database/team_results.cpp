@@ -293,8 +293,24 @@ struct KEPT_RESULTS {
     bool Known = false;
     std::vector<TEAM_RESULT> Results;
     int32_t First[257] = {};
+    // The league's structure as the scope first read it: the active team
+    // count (-1 unread) and each team code's division and conference.
+    int32_t Active_Teams = -1;
+    bool Team_Known[256] = {};
+    int32_t Division[256] = {};
+    int32_t Conference[256] = {};
 };
 KEPT_RESULTS Kept_Results;
+
+int32_t Kept_Team_Index(int32_t team) {
+    KEPT_RESULTS& kept = Kept_Results;
+    if (!kept.Team_Known[team]) {
+        kept.Division[team] = Get_Team_Division(team);
+        kept.Conference[team] = Get_Team_Conference(team);
+        kept.Team_Known[team] = true;
+    }
+    return team;
+}
 
 // The records the counts look at: the season's, up to the first not over.
 int32_t Counted_Records() {
@@ -352,7 +368,26 @@ TEAM_RESULTS_SCOPE::TEAM_RESULTS_SCOPE() {
 }
 
 TEAM_RESULTS_SCOPE::~TEAM_RESULTS_SCOPE() {
-    if (--Kept_Results.Scopes == 0) Kept_Results.Known = false;
+    if (--Kept_Results.Scopes > 0) return;
+    Kept_Results.Known = false;
+    Kept_Results.Active_Teams = -1;
+    std::fill(std::begin(Kept_Results.Team_Known), std::end(Kept_Results.Team_Known), false);
+}
+
+int32_t Get_Kept_Team_Division(int32_t team) {
+    if (Kept_Results.Scopes == 0 || team < 0 || team > 255) return Get_Team_Division(team);
+    return Kept_Results.Division[Kept_Team_Index(team)];
+}
+
+int32_t Get_Kept_Team_Conference(int32_t team) {
+    if (Kept_Results.Scopes == 0 || team < 0 || team > 255) return Get_Team_Conference(team);
+    return Kept_Results.Conference[Kept_Team_Index(team)];
+}
+
+int32_t Get_Kept_Active_Team_Count() {
+    if (Kept_Results.Scopes == 0) return Count_Active_Teams();
+    if (Kept_Results.Active_Teams < 0) Kept_Results.Active_Teams = Count_Active_Teams();
+    return Kept_Results.Active_Teams;
 }
 
 int32_t Count_Team_Results(int32_t team, int32_t kind, int32_t filter) {
@@ -362,10 +397,11 @@ int32_t Count_Team_Results(int32_t team, int32_t kind, int32_t filter) {
         if (filter >= 0 && filter < MAX_FRANCHISES) {
             if (opponent != filter) return;
         } else {
-            if ((filter & RESULTS_DIVISION_ONLY) && Get_Team_Division(opponent) != Get_Team_Division(team))
+            if ((filter & RESULTS_DIVISION_ONLY) &&
+                Get_Kept_Team_Division(opponent) != Get_Kept_Team_Division(team))
                 return;
             if ((filter & RESULTS_CONFERENCE_ONLY) &&
-                Get_Team_Conference(opponent) != Get_Team_Conference(team))
+                Get_Kept_Team_Conference(opponent) != Get_Kept_Team_Conference(team))
                 return;
             if ((filter & RESULTS_HOME_ONLY) && side == 0) return;
         }

@@ -68,6 +68,12 @@ struct TEAM_RESULTS_SCOPE {
     TEAM_RESULTS_SCOPE(const TEAM_RESULTS_SCOPE&) = delete;
     TEAM_RESULTS_SCOPE& operator=(const TEAM_RESULTS_SCOPE&) = delete;
 };
+// Get_Team_Division, Get_Team_Conference and Count_Active_Teams, read once
+// per results scope (the league's structure does not change meanwhile
+// either) and afresh outside one.
+int32_t Get_Kept_Team_Division(int32_t team);
+int32_t Get_Kept_Team_Conference(int32_t team);
+int32_t Get_Kept_Active_Team_Count();
 void Rebuild_Team_Records_From_Games();
 
 int32_t Get_Team_Playoff_Slot(int32_t team);
