@@ -13,3 +13,11 @@ float Get_Rating_From_Stats(int32_t team, int32_t slot, int32_t rating);
 // Ratings 0..26 rebuilt in order, each stored before the next is derived; a
 // value beyond +-1,000 is reported by the rating store and kept.
 void Set_Player_Ratings_From_Stats(int32_t team, int32_t slot);
+
+// True when the player's predicted season is exactly the typical season his
+// present ratings give: a season computed from the ratings themselves. The
+// predicted season is left as it was.
+bool Is_Predicted_Season_Typical(int32_t team, int32_t slot);
+// The league-wide rebuild of one player: ratings 0..26 from his predicted
+// season, unless it is his typical season, which keeps the ratings it came from.
+void Refresh_Player_Ratings_From_Stats(int32_t team, int32_t slot);

@@ -4,5 +4,5 @@
 #include "tools/rating_from_stats.h"
 
 void Set_All_Ratings_From_Stats() {
-    For_Each_League_Player(Set_Player_Ratings_From_Stats);
+    For_Each_League_Player(Refresh_Player_Ratings_From_Stats);
 }
