@@ -9,6 +9,7 @@
 #include "database/league_structure.h"
 #include "database/random_numbers.h"
 #include "database/settings.h"
+#include "database/team_record.h"
 #include "engine/game_record.h"
 #include "engine/game_screen_hooks.h"
 #include "platform/message_box.h"
@@ -42,6 +43,7 @@ bool Is_Inside(const RECT_AREA& rect, int32_t x, int32_t y) {
 constexpr int32_t FINANCES_VIEW = 40034;
 constexpr int32_t CALENDAR_VIEW = 40036;
 constexpr int32_t OWNER_FAME_VIEW = 40037;
+constexpr int32_t PLAYER_LIST_DIALOG = 114;
 constexpr int32_t OTHER_TEAM_DIALOG = 131;
 constexpr int32_t FINANCE_CHOOSE_STAT_DIALOG = 145;
 constexpr int32_t CALENDAR_CHOOSE_STAT_DIALOG = 163;
@@ -196,6 +198,13 @@ bool Is_Over_Team_Label(int32_t, int32_t) {
     return false;
 }
 
+void Do_Team_Label_Click() {
+    const int32_t user = Get_User_Team();
+    const bool pool = user >= FREE_AGENT_TEAM && user < TOTAL_NUMBER_OF_TEAMS;
+    Set_User_Preference(VIEWED_TEAM, Is_Used_Franchise_Slot(user) || pool ? user : 0);
+    Refresh_Bars_And_Do_Dialog(Main_Window, PLAYER_LIST_DIALOG);
+}
+
 bool Is_Over_View_Hot_Spot(int32_t x, int32_t y) {
     switch (Get_Current_View()) {
     case FINANCES_VIEW:
@@ -229,7 +238,10 @@ void Do_Main_Window_Mouse(WINDOW_HANDLE, uint32_t message, int32_t x, int32_t y)
         Set_App_Cursor(hover);
         Set_User_Preference(HOVER_CURSOR_SETTING, hover);
     } else if (message == MSG_LBUTTON_DOWN) {
-        if (Is_Over_Team_Label(x, y)) return;
+        if (Is_Over_Team_Label(x, y)) {
+            Do_Team_Label_Click();
+            return;
+        }
         Do_View_Click(x, y);
         Do_Nav_Button_Click(x, y);
     }

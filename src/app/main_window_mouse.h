@@ -14,6 +14,9 @@ bool Is_Over_Nav_Button_Bar(int32_t x, int32_t y);
 // Switches to the view of the first button under the point; true when one was hit.
 bool Do_Nav_Button_Click(int32_t x, int32_t y);
 bool Is_Over_Team_Label(int32_t x, int32_t y);
+// A click on the team label: the user's team (a franchise in use or a pool,
+// else team 0) becomes the viewed team and its player list opens.
+void Do_Team_Label_Click();
 // Whether the point is over a heading, band or tab of the current view that
 // the frame handles (design coordinates).
 bool Is_Over_View_Hot_Spot(int32_t x, int32_t y);

@@ -240,6 +240,18 @@ TEST_F(MainWindowCommands, ViewHeadingsBandsAndTabsTheFrameHandles) {
     EXPECT_EQ(Get_User_Preference(24), 2);
     EXPECT_FALSE(Do_View_Click(10, 90));
 
+    // The team label opens the user's player list.
+    Set_User_Team(3);
+    Set_User_Preference(VIEWED_TEAM, 5);
+    Script_Action(Choose_In_Open_Dialog, &chooser);
+    Do_Team_Label_Click();
+    EXPECT_EQ(chooser.Dialog, 114);
+    EXPECT_EQ(Get_User_Preference(VIEWED_TEAM), 3);
+    Set_User_Preference(USER_TEAM, 255);
+    Script_Action(Choose_In_Open_Dialog, &chooser);
+    Do_Team_Label_Click();
+    EXPECT_EQ(Get_User_Preference(VIEWED_TEAM), 0) << "no team of the user's: the first";
+
     // Hovering a tab through the main window shows the hand.
     RECT_AREA client;
     Get_Client_Rect(Main_Window, &client);
