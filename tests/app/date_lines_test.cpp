@@ -57,6 +57,8 @@ TEST(Skins, LightSkinsAreIceAndFireInAnyCase) {
     Set_Skin_Name("Fire");
     EXPECT_EQ(Is_Ice_Or_Fire_Skin(), 1);
     EXPECT_EQ(Get_Skin_Color(), 0x9EAACDu);
+    EXPECT_EQ(Get_Skin_Panel_Line_Shift(), 30) << "the one shift of the light skins' player lines";
     Set_Skin_Name("firestorm");
     EXPECT_EQ(Is_Ice_Or_Fire_Skin(), 0);
+    EXPECT_EQ(Get_Skin_Panel_Line_Shift(), 0);
 }

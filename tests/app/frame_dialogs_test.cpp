@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/app_fonts.h"
 #include "app/bitmap_cache.h"
 #include "app/drawing_services.h"
 #include "app/main_window.h"
@@ -66,6 +67,13 @@ void Look_At_Box(void* context) {
         if (std::strncmp(Get_Drawn_Text(i)->Text, "Line", 4) == 0)
             look->Text_Flags = Get_Drawn_Text(i)->Format;
     look->Busy = Is_Message_Box_Busy();
+    if (const char* folder = std::getenv("KORVA_PICTURE_DIR")) {
+        DRAWING_SURFACE picture{};
+        Render_Window(box, &picture);
+        Write_Surface_PNG(
+            &picture,
+            (std::string(folder) + "/message_box_" + std::to_string(look->Buttons) + ".png").c_str());
+    }
     // A box asked for while this one is open is the display's own.
     Script_Message_Answer("Nested", ID_BOX_YES);
     look->Nested_Answer = Show_Message_Box("Nested question", "Nested", BOX_YES_NO);
@@ -233,6 +241,14 @@ TEST_F(FrameDialogs, ProgressWindowCountsToItsRangeAndStopsWhenClosed) {
     }
     EXPECT_EQ(Get_Progress_Position(), 3) << "never past the range";
     EXPECT_EQ(Get_Dialog_Item_Text(Progress_Window, PROGRESS_TEXT_CONTROL), "100%");
+    RECT_AREA line;
+    Get_Window_Rect(Get_Dialog_Item(Progress_Window, PROGRESS_TEXT_CONTROL), &line);
+    EXPECT_GE(line.Bottom - line.Top, Get_App_Font_Height(16)) << "the percentage's line holds its font";
+    if (const char* folder = std::getenv("KORVA_PICTURE_DIR")) {
+        DRAWING_SURFACE picture{};
+        Render_Window(Progress_Window, &picture);
+        Write_Surface_PNG(&picture, (std::string(folder) + "/progress.png").c_str());
+    }
     Step_Progress_With_Text("Copying logos");
     EXPECT_STREQ(Get_Progress_Text(), "Copying logos");
     RECT_AREA main, progress;

@@ -229,8 +229,18 @@ TEST_F(Loading, TheLeastRecentlyDrawnSlotIsEvictedAndReservedSlotsGoFirst) {
 
     const int32_t bitmaps = Count_Live_Bitmaps();
     EXPECT_GT(bitmaps, 0);
+    EXPECT_GT(Count_Live_Pixel_Buffers(), 0) << "the L images keep theirs";
+    Init_Image_Caches();
+    EXPECT_EQ(Count_Live_Bitmaps(), 0) << "starting the caches again gives back what they held";
+    EXPECT_EQ(Count_Live_Pixel_Buffers(), 0);
+    EXPECT_EQ(Image_Cache[7].Id, IMAGE_CACHE_FIRST_ID + 7);
+
+    DEVICE_CONTEXT* again = Acquire_Main_Window_DC();
+    ASSERT_EQ(Draw_Cached_Image(again, "i03.png:L", 0, 0, -1, -1), 1);
+    Release_Main_Window_DC();
     Free_Image_Caches();
     EXPECT_EQ(Count_Live_Bitmaps(), 0) << "freeing the caches deletes every bitmap";
+    EXPECT_EQ(Count_Live_Pixel_Buffers(), 0);
 }
 
 TEST_F(Loading, LoadsAreRefusedBeforeTheCachesStartAndBackgroundsStretchToTheBackBuffer) {

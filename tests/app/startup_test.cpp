@@ -7,6 +7,7 @@
 
 #include "app/main_menu.h"
 #include "app/main_window.h"
+#include "app/main_window_dc.h"
 #include "app/main_window_title.h"
 #include "app/message_box_dialog.h"
 #include "app/modal_dialogs.h"
@@ -118,6 +119,29 @@ TEST_F(StartUp, EmptyLeagueRunsToTheLoopAndExitsByTheCloseBox) {
     std::string text;
     EXPECT_TRUE(Get_Registry_Text("SOFTWARE\\SportsKorva\\FootballKorva\\2019", "InitType", &text));
     EXPECT_EQ(text, "CD");
+}
+
+namespace {
+// The user opens the Game menu and chooses "E&xit", its sixth item.
+void Choose_Exit_From_The_Game_Menu(void*) {
+    RECT_AREA window;
+    Get_Window_Rect(Main_Window, &window);
+    Script_Mouse_Click(window.Left + 10, window.Top + MENU_BAR_HEIGHT / 2);
+    Script_Mouse_Click(window.Left + 20, window.Top + MENU_BAR_HEIGHT + 5 * 20 + 10);
+}
+} // namespace
+
+TEST_F(StartUp, ExitChosenFromTheGameMenuEndsTheLoopAndShutsDown) {
+    Clear_Debug_Log();
+    Script_New_Game();
+    Script_Action(Choose_Exit_From_The_Game_Menu, nullptr);
+    EXPECT_EQ(Run_Program(), 0);
+    EXPECT_EQ(Count_Debug_Lines("Exited: Do_Splash_Screen()"), 1);
+    EXPECT_EQ(Count_Error_Lines(), 0) << Read_Debug_Log_Text();
+    EXPECT_FALSE(Is_Window(Main_Window));
+    EXPECT_EQ(Count_Windows(), 0) << "every window went with the main window";
+    EXPECT_EQ(Count_Scripted_Input(), 0) << "both clicks were taken by the menu";
+    EXPECT_FALSE(Main_Window_Back_Buffer_Exists()) << "shutdown gave back the back buffer";
 }
 
 TEST_F(StartUp, CancellingTheWelcomeDialogEndsTheProgramBeforeTheLoop) {

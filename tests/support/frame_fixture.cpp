@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/bitmap_cache.h"
 #include "app/diagnostics.h"
 #include "app/drawing_services.h"
 #include "app/main_window.h"
@@ -35,6 +36,7 @@ void Reset_Frame_State() {
     Clear_Shown_Messages();
     Clear_Desktop_Requests();
     Clear_Drawn_Texts();
+    Free_Image_Caches();
     Destroy_Main_Window_Back_Buffer();
     Set_Platform_Backend(nullptr);
     Use_Virtual_Clock(1000);
