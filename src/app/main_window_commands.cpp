@@ -25,6 +25,7 @@
 #include "personnel/college_draft_flow.h"
 #include "personnel/draft_commands.h"
 #include "personnel/draft_state.h"
+#include "personnel/fantasy_draft.h"
 #include "personnel/roster_text.h"
 #include "platform/message_box.h"
 #include "platform/windows.h"
@@ -38,7 +39,6 @@
 namespace {
 constexpr int32_t TRADING_DEADLINE_WEEK = 12;
 constexpr int32_t QUARTER_SETTING = 54; // Simulate_To_Quarter
-constexpr int32_t FANTASY_DRAFT_RUNNING = 1;
 constexpr int32_t CHAMPIONS_VIEW = 40074;
 
 struct DIALOG_COMMAND {
