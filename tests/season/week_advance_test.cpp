@@ -304,8 +304,7 @@ TEST(WeekAdvance, SameLeagueAndSeedPlayTheSameWeekWhateverCameBefore) {
             continue;
         }
         size_t differing = 0;
-        for (size_t i = 0; i < first.size(); ++i)
-            differing += first[i] != block[i];
+        for (size_t i = 0; i < first.size(); ++i) differing += first[i] != block[i];
         EXPECT_EQ(differing, 0u) << "bytes of the block that differ between the two runs";
     }
 }
