@@ -281,6 +281,39 @@ bool Is_Fantasy_Draft_State_Usable() {
     return true;
 }
 
+namespace {
+// The player taken at a made pick, when he is still in the league.
+bool Find_Picked_Player(int32_t round, int32_t pick, PLAYER_LOCATION* where) {
+    if (Get_Fantasy_Overall_Pick_ID(round * Active_Teams() + pick) <= 0) return false;
+    return Lookup_Player_ID_Hash(where, Get_Fantasy_Draft_Pick_ID(round, pick)) != 0 &&
+           Is_Player_Slot_Used(where->Team, where->Slot);
+}
+} // namespace
+
+bool Is_Fantasy_Draft_Row_Shown(int32_t round, int32_t pick) {
+    const int32_t teams = Active_Teams();
+    const int32_t team_filter = Get_User_Preference(FANTASY_TEAM_FILTER);
+    if (team_filter != teams && team_filter != Get_Fantasy_Draft_Order(round, pick)) return false;
+    const int32_t position_filter = Get_User_Preference(FANTASY_POSITION_FILTER);
+    if (position_filter == ALL_POSITIONS_FILTER) return true;
+    PLAYER_LOCATION where{};
+    return Find_Picked_Player(round, pick, &where) && Own_Position(where.Team, where.Slot) == position_filter;
+}
+
+void Format_Fantasy_Draft_Row(int32_t round, int32_t pick, char* out, int32_t size) {
+    PLAYER_LOCATION where{};
+    if (Find_Picked_Player(round, pick, &where)) {
+        char name[PLAYER_NAME_TEXT_SIZE];
+        Get_Player_Last_First_Name(where.Team, where.Slot, name);
+        safe_sprintf(out, size, "%d\t%s\t%s", round + 1, name,
+                     Get_Position_Short_Name(Own_Position(where.Team, where.Slot)));
+        return;
+    }
+    char team_name[PLAYER_NAME_TEXT_SIZE];
+    Get_Team_Full_Name(Get_Fantasy_Draft_Order(round, pick), team_name);
+    safe_sprintf(out, size, "%d\t[%s]\t", round + 1, team_name);
+}
+
 void Begin_Fantasy_Draft(int32_t first_round, int32_t later_rounds) {
     Set_Fantasy_Draft_Flag(FANTASY_DRAFT_RUNNING);
     Set_User_Preference(FANTASY_POSITION_FILTER, ALL_POSITIONS_FILTER);

@@ -53,6 +53,14 @@ int32_t Get_Fantasy_Overall_Pick_ID(int32_t overall);
 // with this before the draft goes on with it.
 bool Is_Fantasy_Draft_State_Usable();
 
+// Rows of the draft order dialog: one per pick of the first 65 rounds. A row
+// is shown when the team filter (setting 86) is "all teams" or names the team
+// on that pick, and the position filter (setting 87) is "all positions" or
+// the position of the player taken.
+bool Is_Fantasy_Draft_Row_Shown(int32_t round, int32_t pick);
+// "round<tab>last, first<tab>position" for a made pick, "round<tab>[team]<tab>" for one to come.
+void Format_Fantasy_Draft_Row(int32_t round, int32_t pick, char* out, int32_t size);
+
 // Starts a draft: flag 1, the dialog filters, a cleared state and the order.
 void Begin_Fantasy_Draft(int32_t first_round, int32_t later_rounds);
 // Fills the order of every round from the two options, names the menus for

@@ -13,6 +13,7 @@
 #include "database/random_numbers.h"
 #include "database/roster_queries.h"
 #include "database/roster_slots.h"
+#include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "frontoffice/roster_limits.h"
@@ -165,6 +166,20 @@ TEST_F(FantasyDraft, CancelAbortsAndCancelledAnnouncementsStayOff) {
     for (int32_t step = 0; step < 6; ++step)
         Run_Fantasy_Draft();
     EXPECT_EQ(Get_Fantasy_Draft_Pick(), 5) << "waiting for the human team on the clock";
+
+    // The order dialog's rows: picks made show the player, the next one its team.
+    char row[128];
+    Format_Fantasy_Draft_Row(0, 5, row, sizeof row);
+    EXPECT_STREQ(row, "1\t[Camden Rams]\t");
+    Format_Fantasy_Draft_Row(0, 0, row, sizeof row);
+    EXPECT_EQ(std::string(row).find("1\t"), 0u);
+    EXPECT_EQ(std::string(row).find('['), std::string::npos) << row;
+    Set_User_Preference(FANTASY_TEAM_FILTER, 5);
+    EXPECT_TRUE(Is_Fantasy_Draft_Row_Shown(0, 5));
+    EXPECT_FALSE(Is_Fantasy_Draft_Row_Shown(0, 4));
+    Set_User_Preference(FANTASY_TEAM_FILTER, TEST_LEAGUE_TEAMS);
+    Set_User_Preference(FANTASY_POSITION_FILTER, POSITION_K);
+    EXPECT_FALSE(Is_Fantasy_Draft_Row_Shown(0, 5)) << "a pick to come has no position";
     EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_RUNNING);
 
     Script_Message_Answer("End Fantasy Draft", ID_BOX_CANCEL);
