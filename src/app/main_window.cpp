@@ -16,7 +16,7 @@
 #include "database/universe.h"
 #include "dialogs/save_prompts.h"
 #include "engine/game_screen_hooks.h"
-#include "personnel/draft_commands.h"
+#include "personnel/fantasy_draft.h"
 #include "platform/backend.h"
 #include "platform/message_box.h"
 #include "platform/windows.h"

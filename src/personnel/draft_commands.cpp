@@ -14,11 +14,3 @@ void End_College_Draft_Command() {
     Set_User_Preference(DRAFT_PICK, 0);
     Update_Play_Menu();
 }
-
-void End_Fantasy_Draft_Command() {
-    Universe.Header.Universe_Stats[FANTASY_DRAFT_FLAG] = 0;
-    Set_Draft_Menu_Texts(0);
-    Update_Play_Menu();
-}
-
-void Run_Fantasy_Draft() {}

@@ -299,6 +299,13 @@ void Stop_Simulation() {
     Simulator_Seasons = 0;
 }
 
+void End_Advance_At_Once() {
+    Stop_Watching_Current_Game();
+    Set_Target(Week());
+    Set_User_Preference(MULTI_SEASON_SIMULATION, 0);
+    Simulator_Seasons = 0;
+}
+
 // Every advance must move the calendar; in the off-season the draft is what
 // moves it, so it is started (or continued) here. The loop ends when a step
 // moves nothing (an advance refused, a league without playoffs).

@@ -4,6 +4,7 @@
 #include <ctime>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "app/main_menu.h"
 #include "app/main_window.h"
@@ -272,4 +273,57 @@ TEST_F(StartUp, LastErrorMessagesCarryTheSystemsTextAndAreLogged) {
     EXPECT_EQ(Count_Debug_Lines("Could not access"), 1);
     Show_Quick_Message("%d left", 3);
     EXPECT_EQ(Get_Shown_Messages().back().Caption, "Quick Message");
+}
+
+namespace {
+// What the program was doing each time the user's turn came.
+struct ADVANCE_OBSERVATION {
+    int32_t Dialogs_Opened;
+    int32_t Running;
+    int32_t Advancing;
+};
+std::vector<ADVANCE_OBSERVATION> advance_observations;
+
+// The user chooses Game > New Game from the menu.
+void Choose_New_Game(void*) {
+    Post_Window_Message(Main_Window, MSG_COMMAND, ID_NEW_GAME, 0);
+}
+
+void Observe_Advance(void*) {
+    advance_observations.push_back({Count_Dialogs_Opened(), Get_User_Preference(SIMULATION_RUNNING),
+                                    Universe.Header.Advance_In_Progress});
+}
+} // namespace
+
+TEST_F(StartUp, NewGameDuringAWatchedGameEndsItsLoopBeforeTheDialogOpens) {
+    Prepare_League_With_Week_Games(1);
+    Set_Team_Stat(0, 2, 1);
+    Set_Game_PBP_Flag(0, 0, 1);
+    Set_User_Preference(SIMULATE_ALL_GAMES, 1);
+    Save_League_As_Database();
+    Clear_Universe();
+    Clear_Debug_Log();
+    advance_observations.clear();
+    Script_New_Game();
+    Script_Key_Press('1', KEY_MODIFIER_CONTROL);
+    // The watched game waits for the user's call; the user asks for a new game.
+    Script_Action(Choose_New_Game, nullptr);
+    Script_Action(Observe_Advance, nullptr);
+    Script_Action(Observe_Advance, nullptr);
+    Script_Key_Press(KEY_ESCAPE, 0);
+    Script_Dialog_Answer(WELCOME_DIALOG, ID_CANCEL);
+    const int32_t before = Count_Dialogs_Opened();
+    EXPECT_EQ(Run_Program(), 0);
+
+    EXPECT_EQ(Count_Error_Lines(), 0) << Read_Debug_Log_Text();
+    EXPECT_EQ(Count_Dialogs_Opened() - before, 4) << "welcome, new game, new game, welcome";
+    ASSERT_FALSE(advance_observations.empty());
+    for (const ADVANCE_OBSERVATION& seen : advance_observations) {
+        // Once the second New Game dialog has opened, no advance runs below it.
+        if (seen.Dialogs_Opened - before < 3) continue;
+        EXPECT_EQ(seen.Running, 0) << "the game's loop had ended when the dialog opened";
+        EXPECT_EQ(seen.Advancing, 0) << "and the advance had unwound";
+    }
+    EXPECT_EQ(Get_User_Preference(SIMULATION_RUNNING), 0);
+    EXPECT_EQ(Universe.Header.Advance_In_Progress, 0);
 }
