@@ -4,8 +4,10 @@
 // opens first). Run by the build, after the playbooks, which the simulated
 // seasons play with.
 //
-//   korva_league <installation folder> [--years-before N] [--seed S] [--quiet]
+//   korva_league <installation folder> [--years-before N] [--seed S]
+//                [--through YEAR] [--quiet]
 //
+// --through writes only the files of the seasons up to YEAR.
 // The same installation data and options always give the same files.
 #include <unistd.h>
 
@@ -25,6 +27,8 @@ constexpr int32_t DEFAULT_YEARS_BEFORE = 14;
 constexpr int32_t MOST_YEARS_BEFORE = 40;
 constexpr uint32_t DEFAULT_SEED = 20190905;
 namespace fs = std::filesystem;
+const LEAGUE_FILE DEFAULT_LEAGUE_FILES[] = {{2019, "Databases/Universe-2019.dat"},
+                                            {2022, "databases/universe-2022.dat"}};
 
 bool quiet = false;
 std::chrono::steady_clock::time_point started;
@@ -46,12 +50,15 @@ int main(int argc, char** argv) {
     if (argc < 2) return Usage();
     int32_t years_before = DEFAULT_YEARS_BEFORE;
     uint32_t seed = DEFAULT_SEED;
+    int32_t through = 0;
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--quiet") == 0) {
             quiet = true;
         } else if (std::strcmp(argv[i], "--years-before") == 0 && i + 1 < argc) {
             years_before = std::atoi(argv[++i]);
             if (years_before < 1 || years_before > MOST_YEARS_BEFORE) return Usage();
+        } else if (std::strcmp(argv[i], "--through") == 0 && i + 1 < argc) {
+            through = std::atoi(argv[++i]);
         } else if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) {
             seed = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 10));
         } else {
@@ -85,8 +92,9 @@ int main(int argc, char** argv) {
         result = 1;
     } else {
         started = std::chrono::steady_clock::now();
-        const std::vector<LEAGUE_FILE> files = {{2019, "Databases/Universe-2019.dat"},
-                                                {2022, "databases/universe-2022.dat"}};
+        std::vector<LEAGUE_FILE> files;
+        for (const LEAGUE_FILE& file : DEFAULT_LEAGUE_FILES)
+            if (through == 0 || file.Year <= through) files.push_back(file);
         std::string error;
         if (Generate_Default_League(files, installation.string(), years_before, seed, &error, Log_Line)) {
             Log_Line("done");
