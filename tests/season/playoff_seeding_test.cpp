@@ -4,6 +4,7 @@
 
 #include "database/game_record_layout.h"
 #include "database/league_structure.h"
+#include "database/player_record.h"
 #include "database/playoff_bracket.h"
 #include "database/schedule_entries.h"
 #include "database/settings.h"
@@ -13,6 +14,7 @@
 #include "season/playoff_seeding.h"
 #include "season/season_calendar.h"
 #include "support/hand_built_results.h"
+#include "support/test_league.h"
 
 namespace {
 constexpr int SEASON_LENGTH = 17;
@@ -249,6 +251,27 @@ TEST(PlayoffSeeding, ChampionIsNeverDecidedOutsideThePostSeason) {
     EXPECT_TRUE(Is_Champion_Decided());
     Set_Playoff_Team(30, NO_TEAM);
     EXPECT_FALSE(Is_Champion_Decided()) << "two conferences with a title game decide in slot 30";
+}
+
+TEST(PlayoffSeeding, ContractsExpireOnlyOnceTheChampionIsDecided) {
+    Build_Test_League();
+    Universe.Season_Length = SEASON_LENGTH;
+    Universe.Header.Championship_Round_Flag = 1;
+    for (int slot = 0; slot < 31; ++slot)
+        Set_Playoff_Team(slot, NO_TEAM);
+    Set_Player_Vital_Stat(4, 0, VITAL_CONTRACT_YEARS, 1);
+    Set_Player_Vital_Stat(4, 1, VITAL_CONTRACT_YEARS, 2);
+    Set_User_Preference(CURRENT_WEEK, SEASON_LENGTH + 2);
+    EXPECT_EQ(Is_Contract_Expiring(4, 0), 0) << "the playoffs still run";
+    Set_Playoff_Team(28, 4);
+    Set_Playoff_Team(30, 4);
+    EXPECT_EQ(Is_Contract_Expiring(4, 0), 1);
+    EXPECT_EQ(Is_Contract_Expiring(4, 1), 0) << "two years left";
+    EXPECT_EQ(Is_Contract_Expiring(4, 99), 0) << "an empty slot";
+    Set_Player_Vital_Stat(FREE_AGENT_TEAM, 0, VITAL_CONTRACT_YEARS, 0);
+    EXPECT_EQ(Is_Contract_Expiring(FREE_AGENT_TEAM, 0), 0) << "free agents have no contract to run out";
+    Set_User_Preference(CURRENT_WEEK, 100);
+    EXPECT_EQ(Is_Contract_Expiring(4, 0), 0) << "the off-season has begun";
 }
 
 TEST(PlayoffSeeding, SwapsCarryTheFeedingSlots) {
