@@ -274,6 +274,47 @@ TEST(PlayoffSeeding, ContractsExpireOnlyOnceTheChampionIsDecided) {
     EXPECT_EQ(Is_Contract_Expiring(4, 0), 0) << "the off-season has begun";
 }
 
+TEST(PlayoffSeeding, ChampionsPlayersEachGainARing) {
+    Build_Test_League();
+    auto rings = [](int team) { return Get_Player_Byte_Field(team, 0, PLAYER_BYTE_RINGS); };
+    auto final_game = [](int home, int visitor, int home_score) {
+        GAME_RECORD game{};
+        game.Team[1] = static_cast<uint8_t>(home);
+        game.Team[0] = static_cast<uint8_t>(visitor);
+        game.Score[1] = home_score;
+        game.Score[0] = 17;
+        Record_Playoff_Result(&game);
+    };
+    for (int slot = 0; slot < 31; ++slot)
+        Set_Playoff_Team(slot, NO_TEAM);
+    // Conference finals give no ring; the league final does.
+    Set_Playoff_Team(24, 2);
+    Set_Playoff_Team(25, 7);
+    const int before = rings(2), before_7 = rings(7), before_20 = rings(20);
+    final_game(2, 7, 20);
+    EXPECT_EQ(Get_Playoff_Team(28), 2);
+    EXPECT_EQ(rings(2), before) << "a conference title";
+    Set_Playoff_Team(29, 20);
+    final_game(20, 2, 10);
+    EXPECT_EQ(Get_Playoff_Team(30), 2);
+    EXPECT_EQ(rings(2), before + 1);
+    EXPECT_EQ(rings(20), before_20) << "the loser";
+    EXPECT_EQ(Get_Playoff_Score(28), 17);
+    EXPECT_EQ(Get_Playoff_Score(29), 10);
+
+    // A league of one conference crowns its champion in slot 28.
+    for (int team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        if (Get_Team_Division(team) >= 4)
+            Set_Team_Stat(team, TEAM_STAT_DIVISION, Get_Team_Division(team) - 4);
+    ASSERT_EQ(Count_Leagues(), 1);
+    for (int slot = 0; slot < 31; ++slot)
+        Set_Playoff_Team(slot, NO_TEAM);
+    Set_Playoff_Team(24, 7);
+    Set_Playoff_Team(25, 2);
+    final_game(7, 2, 30);
+    EXPECT_EQ(rings(7), before_7 + 1);
+}
+
 TEST(PlayoffSeeding, SwapsCarryTheFeedingSlots) {
     Build_Bracket_League(32, 2);
     for (int slot = 0; slot < 31; ++slot) {
