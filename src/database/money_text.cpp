@@ -45,7 +45,11 @@ void Format_Money_Dollars(int32_t dollars, char* buffer) {
 }
 
 void Format_Money_Commas(int32_t amount, char* buffer) {
-    Put_Text(buffer, "$" + Number_With_Commas(amount));
+    // Appended rather than joined with operator+, whose inlined copy gcc 12
+    // at -O3 takes for an overlapping one.
+    std::string text = "$";
+    text += Number_With_Commas(amount);
+    Put_Text(buffer, text);
 }
 
 void Format_Number_Commas(int32_t value, char* buffer) {
