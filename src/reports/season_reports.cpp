@@ -25,7 +25,6 @@
 
 namespace {
 constexpr int32_t FILE_NAME_SIZE = 64;
-constexpr int32_t LINE_SIZE = 256;
 constexpr int32_t AWARDS_PROGRESS_STEPS = 100;
 constexpr int32_t PRO_BOWL_STARTERS = 24;
 constexpr int32_t UNIT_STARTER_ROWS = 11;
