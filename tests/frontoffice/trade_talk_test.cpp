@@ -1,16 +1,22 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "database/league_structure.h"
 #include "database/player_record.h"
+#include "database/player_statistics.h"
+#include "database/playoff_bracket.h"
+#include "database/roster_queries.h"
 #include "database/roster_slots.h"
 #include "database/settings.h"
 #include "database/team_finances.h"
 #include "database/text_format.h"
 #include "database/universe.h"
 #include "frontoffice/finance_stats.h"
+#include "frontoffice/salaries.h"
 #include "frontoffice/team_needs.h"
 #include "frontoffice/trade_banter_tables.h"
 #include "frontoffice/trade_execution.h"
@@ -18,6 +24,7 @@
 #include "frontoffice/trade_screens.h"
 #include "frontoffice/trade_talk.h"
 #include "frontoffice/trading_block.h"
+#include "personnel/injuries.h"
 #include "support/computer_league.h"
 #include "support/test_league.h"
 #include "support/trade_offers.h"
@@ -37,6 +44,15 @@ void Set_Norms_Needing(std::initializer_list<int32_t> positions) {
             const bool needed = std::find(positions.begin(), positions.end(), position) != positions.end();
             Set_User_Preference(STARTER_NEED_NORM_PREFERENCE + 15 * row + position, needed ? 1 : 1000000);
         }
+}
+
+// The tab-separated columns of a row, their padding taken off.
+std::vector<std::string> Columns(const char* row) {
+    std::vector<std::string> columns;
+    std::istringstream in(row);
+    for (std::string column; std::getline(in, column, '\t');)
+        columns.push_back(column.substr(column.find_first_not_of(' ')));
+    return columns;
 }
 } // namespace
 
@@ -115,6 +131,60 @@ TEST(TradeScreens, PickLabelsCapLinesAndCarryingOut) {
     EXPECT_EQ(Current_Trade_Offer.Reserved, 1);
     Get_Draft_Pick_Label(2, first_pick + 20, text);
     EXPECT_STREQ(text, "a stuffed armadillo") << "a pick the team no longer owns: (2 x 73) mod 7";
+}
+
+TEST(TradeScreens, RosterPickAndOfferRows) {
+    Build_Computer_League();
+    constexpr int32_t team = 2;
+    const int32_t qb = Get_Team_Position_Player(team, POSITION_QB, 0);
+    char text[TRADE_ROW_TEXT_SIZE];
+    char name[PLAYER_NAME_TEXT_SIZE];
+    Get_Player_Last_First_Name(team, qb, name);
+    // A starter paid less than the minimum, on his last year.
+    Set_Player_Vital_Stat(team, qb, VITAL_SALARY, 100);
+    Set_Player_Vital_Stat(team, qb, VITAL_SIGNING_BONUS, 0);
+    Set_Player_Vital_Stat(team, qb, VITAL_CONTRACT_YEARS, 1);
+    Format_Trade_Roster_Row(team, qb, text);
+    std::vector<std::string> columns = Columns(text);
+    ASSERT_EQ(columns.size(), 6u) << text;
+    EXPECT_EQ(columns[0], name);
+    EXPECT_EQ(columns[1], "QB");
+    EXPECT_EQ(columns[2], std::to_string(Get_Player_Age(team, qb)));
+    char minimum[FORMATTED_TEXT_SIZE];
+    Format_Number_Commas(1000 * Get_Player_Minimum_Salary(team, qb), minimum);
+    EXPECT_EQ(columns[3], std::string("$") + minimum) << "the league minimum for a player within his quota";
+    EXPECT_EQ(columns[4], "1");
+    // The rating: "overall/peak" while he has room to grow, else the peak alone.
+    int32_t growing = 0;
+    for (int32_t slot = 0; slot < Get_First_Empty_Player_Slot(team); ++slot) {
+        const int32_t overall = Get_Player_Stat(team, slot, SEASON_PREDICTED, 225);
+        const int32_t peak = Get_Player_Stat(team, slot, SEASON_PREDICTED, 226);
+        growing += peak > overall ? 1 : 0;
+        Format_Trade_Roster_Row(team, slot, text);
+        EXPECT_EQ(Columns(text)[5], peak > overall ? std::to_string(overall) + "/" + std::to_string(peak)
+                                                   : std::to_string(peak))
+            << slot;
+    }
+    EXPECT_GT(growing, 0) << "both forms seen";
+    // Once the final is played his expiring contract shows in parentheses.
+    Set_User_Preference(CURRENT_WEEK, Universe.Season_Length + 3);
+    Set_Playoff_Team(28, 5);
+    Format_Trade_Roster_Row(team, qb, text);
+    EXPECT_EQ(Columns(text)[0], std::string("(") + name + ")");
+    Set_User_Preference(CURRENT_WEEK, 5);
+
+    ASSERT_EQ(Format_Trade_Pick_Row(team, 8, text), 1);
+    EXPECT_STREQ(text, "  2nd Round Pick\t (2022)\t(Bears)");
+    EXPECT_EQ(Format_Trade_Pick_Row(team, 21, text), 0) << "three drafts of seven rounds";
+    EXPECT_STREQ(text, "");
+
+    Get_Player_Full_Name(team, qb, name);
+    Set_Player_Vital_Stat(team, qb, VITAL_WEEKS_OUT, 2);
+    Set_Player_Vital_Stat(team, qb, VITAL_INJURY_TYPE, INJURY_HOLDOUT);
+    Format_Trade_Offer_Item(team, qb, text);
+    EXPECT_EQ(std::string(text), std::string(name) + " [holdout] (QB)");
+    Format_Trade_Offer_Item(team, Get_First_Empty_Player_Slot(team) + 8, text);
+    EXPECT_STREQ(text, "2022 - 2nd Round (T02)");
 }
 
 TEST(TradeScreens, DebtRuleAndCounterOffers) {
