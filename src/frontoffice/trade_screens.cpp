@@ -12,7 +12,7 @@
 #include "database/team_finances.h"
 #include "database/team_record.h"
 #include "database/text_format.h"
-#include "dialogs/player_status_text.h"
+#include "dialogs/player_texts.h"
 #include "frontoffice/computer_trades.h"
 #include "frontoffice/finance_stats.h"
 #include "frontoffice/money.h"

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
@@ -25,6 +27,7 @@
 #include "frontoffice/trade_talk.h"
 #include "frontoffice/trading_block.h"
 #include "personnel/injuries.h"
+#include "personnel/player_generation.h"
 #include "support/computer_league.h"
 #include "support/test_league.h"
 #include "support/trade_offers.h"
@@ -257,4 +260,47 @@ TEST(TradingBlock, RequestsShapeTheUsersNeeds) {
     shaped = table;
     Shape_Strength_For_Request(&shaped, BLOCK_REQUEST_CASH);
     EXPECT_EQ(std::memcmp(&shaped, &table, sizeof table), 0);
+}
+
+TEST(TradingBlock, PickRowsRosterWarningAndOfferRows) {
+    Build_Computer_League();
+    char text[BLOCK_ROW_TEXT_SIZE];
+    ASSERT_EQ(Format_Block_Pick_Row(2, 8, text), 1);
+    EXPECT_STREQ(text, "  2nd Round Pick (2022) (Bears)");
+    EXPECT_EQ(Format_Block_Pick_Row(2, 21, text), 0);
+
+    char name[FORMATTED_TEXT_SIZE];
+    Get_Team_Full_Name(3, name);
+    ASSERT_EQ(Get_First_Empty_Player_Slot(3), 53);
+    Get_Trading_Block_Roster_Warning(3, text);
+    EXPECT_EQ(std::string(text), std::string("Warning: The ") + name +
+                                     " only have 53 players.\n(The minimum roster size is 51 players.)");
+    Create_Player_For_Team(3, 53, POSITION_LB, 60);
+    Get_Trading_Block_Roster_Warning(3, text);
+    EXPECT_STREQ(text, "") << "54 players or more";
+
+    // Cash alone, then four players of whom three are shown.
+    TRADE_OFFER offer = Make_Trade_Offer(2, 5, {0}, {}, -2500000);
+    Format_Block_Offer_Row(&offer, BLOCK_REQUEST_CASH, 1, text);
+    EXPECT_STREQ(text, "T05 offers\t$2,500,000");
+    offer = Make_Trade_Offer(2, 5, {0}, {20, 21, 22, 23});
+    Format_Block_Offer_Row(&offer, BLOCK_REQUEST_ANY_PLAYERS, 1, text);
+    const std::string row(text);
+    EXPECT_EQ(row.rfind("T05 offers\t", 0), 0u) << row;
+    EXPECT_EQ(std::count(row.begin(), row.end(), '\t'), 3) << row;
+    EXPECT_EQ(row.substr(row.size() - 4), " ...") << row;
+    // One player asked for by his position: last season's line follows.
+    const int32_t receiver = Get_Team_Position_Player(5, POSITION_WR, 0);
+    for (int32_t stat = 0; stat < 20; ++stat)
+        Set_Player_Stat(5, receiver, 1, stat, 0);
+    Set_Player_Stat(5, receiver, 1, 0, 16);
+    Set_Player_Stat(5, receiver, 1, 10, 80);
+    Set_Player_Stat(5, receiver, 1, 11, 1100);
+    Set_Player_Stat(5, receiver, 1, 12, 9);
+    offer = Make_Trade_Offer(2, 5, {0}, {receiver});
+    Format_Block_Offer_Row(&offer, POSITION_WR, 1, text);
+    const std::string single(text);
+    EXPECT_EQ(single.substr(single.rfind('\t')), "\t80 Rec, 1100 Yds, 9 TD") << single;
+    Format_Block_Offer_Row(&offer, BLOCK_REQUEST_ANY_PLAYERS, 1, text);
+    EXPECT_EQ(std::count(text, text + strlen(text), '\t'), 1) << "no summary for other requests";
 }
