@@ -2,15 +2,36 @@
 
 #include "database/league_structure.h"
 #include "database/player_record.h"
-#include "database/roster_queries.h"
 #include "database/roster_slots.h"
 #include "database/season_lines.h"
 #include "database/team_operations.h"
 #include "database/team_record.h"
+#include "personnel/player_identity.h"
 #include "personnel/player_retirement.h"
 
 namespace {
 constexpr int32_t RETIRED_DESTINATION = 41;
+
+// The slot after the team's last player of the unit or of a unit before it
+// (offence, then defence, then kickers), so the roster stays grouped by unit
+// even when the unit has no player yet; only the slots below `count` count.
+int32_t Find_Unit_Place(int32_t team, int32_t unit, int32_t count) {
+    if (unit < 0) return count;
+    for (int32_t slot = count - 1; slot >= 0; --slot) {
+        const int32_t other = Get_Player_Unit(team, slot);
+        if (Is_Player_Slot_Used(team, slot) && other >= 0 && other <= unit) return slot + 1;
+    }
+    return 0;
+}
+
+// True when another player of the team wears the number.
+bool Is_Number_Worn_By_Another(int32_t team, int32_t slot, int32_t number) {
+    for (int32_t other = 0; other < PLAYERS_PER_TEAM; ++other)
+        if (other != slot && Is_Player_Slot_Used(team, other) &&
+            Get_Player_Byte_Field(team, other, PLAYER_BYTE_UNIFORM) == number)
+            return true;
+    return false;
+}
 } // namespace
 
 int32_t Move_Player_To_Team(int32_t destination, int32_t team, int32_t slot) {
@@ -27,14 +48,16 @@ int32_t Move_Player_To_Team(int32_t destination, int32_t team, int32_t slot) {
     if (!Is_Valid_Team_Code(destination)) return -1;
     const int32_t count = Get_First_Empty_Player_Slot(destination);
     if (count >= PLAYERS_PER_TEAM) return -1;
-    int32_t place = Find_Last_Unit_Player(destination, Get_Player_Unit(team, slot)) + 1;
-    // A roster with gaps may hold its unit's last player past its count.
-    if (place > count) place = count;
+    const int32_t place = Find_Unit_Place(destination, Get_Player_Unit(team, slot), count);
     for (int32_t s = count; s > place; --s)
         Swap_Players(destination, s, destination, s - 1);
     Copy_Player(destination, place, team, slot);
     Remove_Player(team, slot);
     if (Get_Header_Flag(HEADER_FLAG_SEASON_LINE_RECORDING) != 0)
         Add_Player_Current_Year_Season_Line(destination, place, 1);
+    // A newcomer whose number a team-mate already wears is given another.
+    if (Is_Number_Worn_By_Another(destination, place,
+                                  Get_Player_Byte_Field(destination, place, PLAYER_BYTE_UNIFORM)))
+        Assign_Uniform_Number(destination, place);
     return place;
 }

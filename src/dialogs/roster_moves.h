@@ -1,10 +1,14 @@
 #pragma once
 // Moving a player record from one team into another, keeping the
-// destination's roster grouped by unit.
+// destination's roster grouped by unit. Every move of a player between teams
+// goes through here.
 #include <cstdint>
 
-// Moves the player into the destination after its last player of his unit.
-// Returns his new slot: the same slot when the teams are equal, 0 when the
-// destination is the free agents (36); -1 when he retires (destination 41) or
-// the destination is full or not a team that can take him.
+// Moves the player into the destination after its last player of his unit
+// (or, when the unit has none, after the units before it), the later players
+// moving down one slot, and closes up the roster he leaves. A newcomer whose
+// number a team-mate wears gets a new one. Returns his new slot: the same
+// slot when the teams are equal, 0 when the destination is the free agents
+// (36); -1 when he retires (destination 41), the slot holds no player, or the
+// destination is full or not a team that can take him.
 int32_t Move_Player_To_Team(int32_t destination, int32_t team, int32_t slot);

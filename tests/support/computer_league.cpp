@@ -25,7 +25,7 @@
 #include "frontoffice/trade_legality.h"
 #include "personnel/free_agent_order.h"
 #include "personnel/injuries.h"
-#include "personnel/projected_draft_order.h"
+#include "personnel/draft_order.h"
 #include "support/game_runner.h"
 #include "support/test_league.h"
 #include "support/test_markets.h"
