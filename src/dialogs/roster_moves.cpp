@@ -1,16 +1,22 @@
 #include "dialogs/roster_moves.h"
 
+#include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/roster_slots.h"
 #include "database/season_lines.h"
+#include "database/settings.h"
 #include "database/team_operations.h"
 #include "database/team_record.h"
+#include "frontoffice/trade_offer.h"
 #include "personnel/player_identity.h"
 #include "personnel/player_retirement.h"
+#include "platform/message_box.h"
 
 namespace {
 constexpr int32_t RETIRED_DESTINATION = 41;
+constexpr int32_t TRADE_TARGET_SETTING = 31;
+constexpr int32_t TRADE_FOR_CHOSEN_PLAYER = -128;
 
 // The slot after the team's last player of the unit or of a unit before it
 // (offence, then defence, then kickers), so the roster stays grouped by unit
@@ -60,4 +66,23 @@ int32_t Move_Player_To_Team(int32_t destination, int32_t team, int32_t slot) {
                                   Get_Player_Byte_Field(destination, place, PLAYER_BYTE_UNIFORM)))
         Assign_Uniform_Number(destination, place);
     return place;
+}
+
+void Show_Team_Full_Message(int32_t team, int32_t slot) {
+    char name[PLAYER_NAME_TEXT_SIZE];
+    Get_Player_Full_Name(team, slot, name);
+    Show_Formatted_Message("Too Many Players",
+                           "Your team is currently full. You must release a player before you add %s.", name);
+}
+
+void Prepare_Trade_For_Player(int32_t team, int32_t slot) {
+    int32_t user = Get_User_Preference(USER_TEAM);
+    const bool listed =
+        Is_Used_Franchise_Slot(user) || (user >= FREE_AGENT_TEAM && user < TOTAL_NUMBER_OF_TEAMS);
+    if (!listed) user = 0;
+    Init_Trade_Offer(&Current_Trade_Offer);
+    Current_Trade_Offer.Team[0] = static_cast<uint8_t>(user);
+    Current_Trade_Offer.Team[1] = static_cast<uint8_t>(team);
+    Current_Trade_Offer.Items[1][0] = static_cast<uint8_t>(slot);
+    Set_User_Preference(TRADE_TARGET_SETTING, TRADE_FOR_CHOSEN_PLAYER);
 }

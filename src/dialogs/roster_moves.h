@@ -12,3 +12,11 @@
 // (36); -1 when he retires (destination 41), the slot holds no player, or the
 // destination is full or not a team that can take him.
 int32_t Move_Player_To_Team(int32_t destination, int32_t team, int32_t slot);
+// "Your team is currently full. You must release a player before you add %s."
+// (caption "Too Many Players") with the player's name: a move refused for a
+// full roster.
+void Show_Team_Full_Message(int32_t team, int32_t slot);
+// Sets up the pending trade offer for a player a dialog asks to trade for:
+// the user's team (0 when it is no team of the lists) gives nothing yet, the
+// player's team gives him; setting 31 becomes -128.
+void Prepare_Trade_For_Player(int32_t team, int32_t slot);

@@ -14,8 +14,8 @@
 #include "frontoffice/player_value.h"
 #include "frontoffice/rating_bounds.h"
 #include "frontoffice/salaries.h"
-#include "personnel/draft_state.h"
 #include "personnel/draft_order.h"
+#include "personnel/draft_state.h"
 #include "season/season_calendar.h"
 
 namespace {

@@ -17,8 +17,8 @@
 #include "frontoffice/trade_legality.h"
 #include "frontoffice/trade_scoring.h"
 #include "frontoffice/trade_values.h"
-#include "personnel/draft_state.h"
 #include "personnel/draft_order.h"
+#include "personnel/draft_state.h"
 
 TRADE_OFFER Trading_Block_Offers[TRADING_BLOCK_OFFERS];
 

@@ -94,12 +94,13 @@ void Make_Current_Draft_Pick() {
         if (owner < MAX_FRANCHISES) Auto_Set_Team_Depth_Chart(owner);
         Make_Computer_Draft_Pick(owner);
     } else if (owner >= FORFEITED_PICK_OWNER && Is_Drafting_Owner(owner - FORFEITED_PICK_OWNER)) {
-        const int32_t overall = Get_User_Preference(DRAFT_ROUND) * Count_Active_Teams() +
-                                Get_User_Preference(DRAFT_PICK) + 1;
+        const int32_t overall =
+            Get_User_Preference(DRAFT_ROUND) * Count_Active_Teams() + Get_User_Preference(DRAFT_PICK) + 1;
         Log_Forfeited_Draft_Pick(Get_Current_Year(), overall, owner - FORFEITED_PICK_OWNER);
     } else {
-        Report_System_Error("No team owns pick %d of round %d in Make_Current_Draft_Pick(): nobody is drafted",
-                            Get_User_Preference(DRAFT_PICK) + 1, Get_User_Preference(DRAFT_ROUND) + 1);
+        Report_System_Error(
+            "No team owns pick %d of round %d in Make_Current_Draft_Pick(): nobody is drafted",
+            Get_User_Preference(DRAFT_PICK) + 1, Get_User_Preference(DRAFT_ROUND) + 1);
     }
     Advance_Draft_Pick();
     Redraw_Main_Window();
@@ -140,13 +141,15 @@ void Sign_Drafted_Player(int32_t pool_team, int32_t pool_slot) {
     if (!Is_Draft_Pool_Place(pool_team, pool_slot)) return;
     Set_Player_Vital_Stat(pool_team, pool_slot, VITAL_CONTRACT_YEARS, ROOKIE_CONTRACT_YEARS);
     Set_Player_Vital_Stat(pool_team, pool_slot, VITAL_BONUS_YEARS, ROOKIE_CONTRACT_YEARS);
-    Set_Player_Vital_Stat(pool_team, pool_slot, VITAL_SIGNING_BONUS, Get_Rookie_Draft_Bonus(pool_team, pool_slot));
+    Set_Player_Vital_Stat(pool_team, pool_slot, VITAL_SIGNING_BONUS,
+                          Get_Rookie_Draft_Bonus(pool_team, pool_slot));
 }
 
 int32_t Get_Rookie_Draft_Bonus(int32_t pool_team, int32_t pool_slot) {
     const int32_t best = Update_Draft_Pool_Values();
-    return Mul_Div_Round(Get_Draft_Pick_Value(Get_User_Preference(DRAFT_ROUND), Get_User_Preference(DRAFT_PICK)),
-                         Get_Player_Vital_Stat(pool_team, pool_slot, VITAL_DRAFT_POOL_VALUE), best);
+    return Mul_Div_Round(
+        Get_Draft_Pick_Value(Get_User_Preference(DRAFT_ROUND), Get_User_Preference(DRAFT_PICK)),
+        Get_Player_Vital_Stat(pool_team, pool_slot, VITAL_DRAFT_POOL_VALUE), best);
 }
 
 void Advance_Draft_Pick() {
@@ -189,8 +192,8 @@ void Prompt_User_Draft_Pick() {
     Format_Draft_Clock_Text(caption, sizeof caption, 0);
     char name[FORMATTED_TEXT_SIZE];
     Get_Team_Full_Name(team, name);
-    Show_Formatted_Message(caption, "%s: Make your draft pick.\n\n(Choose 'College Draft' from 'Players' menu.)",
-                           name);
+    Show_Formatted_Message(
+        caption, "%s: Make your draft pick.\n\n(Choose 'College Draft' from 'Players' menu.)", name);
 }
 
 void Clear_Negative_Experience() {

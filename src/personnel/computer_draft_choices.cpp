@@ -99,7 +99,8 @@ void Choose_Draft_Pool_Player(int32_t team, int32_t* pool_team, int32_t* pool_sl
     for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position) {
         const int32_t league = Get_League_Position_Draft_Need(position, round);
         const int32_t need = Get_Team_Position_Draft_Need(team, position, round);
-        weight[position] = Thin_Weight_By_Supply(league == 0 ? 0 : Mul_Div_Round(need, 1000, league), position);
+        weight[position] =
+            Thin_Weight_By_Supply(league == 0 ? 0 : Mul_Div_Round(need, 1000, league), position);
     }
     int32_t best = 0;
     for (int32_t pool = FIRST_COLLEGE_POOL_TEAM; pool < TOTAL_NUMBER_OF_TEAMS; ++pool) {

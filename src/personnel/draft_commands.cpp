@@ -9,8 +9,9 @@
 #include "platform/message_box.h"
 
 void End_College_Draft_Command() {
-    if (Show_Message_Box("Ending the Draft will cause the computer to make all remaining draft picks. Are you sure?",
-                         "End College Draft?", BOX_YES_NO | BOX_TASK_MODAL) != ID_BOX_YES)
+    if (Show_Message_Box(
+            "Ending the Draft will cause the computer to make all remaining draft picks. Are you sure?",
+            "End College Draft?", BOX_YES_NO | BOX_TASK_MODAL) != ID_BOX_YES)
         return;
     // Human teams' picks are made by the computer too.
     while (Get_User_Preference(DRAFT_ROUND) < NO_COLLEGE_DRAFT_ROUND && Count_Draft_Pool_Players() > 0)

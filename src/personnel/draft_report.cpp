@@ -52,6 +52,7 @@ void Write_Draft_Pick_Report_Line(int32_t drafting_team, int32_t pool_team, int3
     Get_Player_Full_Name(pool_team, pool_slot, player);
     char name[FORMATTED_TEXT_SIZE];
     Get_College_Draft_Report_Name(name, sizeof name);
-    Append_Formatted_Line_To_File(name, " %-15s %-25s (%s)", nickname, player,
-                                  Get_Position_Short_Name(Get_Player_Vital_Stat(pool_team, pool_slot, VITAL_POSITION)));
+    Append_Formatted_Line_To_File(
+        name, " %-15s %-25s (%s)", nickname, player,
+        Get_Position_Short_Name(Get_Player_Vital_Stat(pool_team, pool_slot, VITAL_POSITION)));
 }

@@ -24,7 +24,8 @@ int32_t Count_Draft_Pool_Players() {
 }
 
 int32_t Is_College_Draft_Underway() {
-    return Get_User_Preference(DRAFT_ROUND) < NO_COLLEGE_DRAFT_ROUND && Count_Draft_Pool_Players() > 0 ? 1 : 0;
+    return Get_User_Preference(DRAFT_ROUND) < NO_COLLEGE_DRAFT_ROUND && Count_Draft_Pool_Players() > 0 ? 1
+                                                                                                       : 0;
 }
 
 void Close_College_Draft(int32_t pool_empty) {
@@ -48,7 +49,8 @@ int32_t Is_College_Draft_Running() {
     if (Get_User_Preference(DRAFT_ROUND) >= NO_COLLEGE_DRAFT_ROUND) return 0;
     if (Count_Draft_Pool_Players() > 0) return 1;
     if (Get_User_Preference(CURRENT_WEEK) != OFF_SEASON_WEEK) {
-        Log_Debug_Line("A draft round was set outside the off-season with an empty draft pool; no draft runs.");
+        Log_Debug_Line(
+            "A draft round was set outside the off-season with an empty draft pool; no draft runs.");
         Set_User_Preference(DRAFT_ROUND, NO_COLLEGE_DRAFT_ROUND);
         Set_User_Preference(DRAFT_PICK, 0);
         return 0;

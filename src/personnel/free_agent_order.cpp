@@ -5,9 +5,9 @@
 
 #include "database/player_record.h"
 #include "database/player_statistics.h"
-#include "database/settings.h"
 #include "database/roster_queries.h"
 #include "database/roster_slots.h"
+#include "database/settings.h"
 #include "frontoffice/roster_limits.h"
 #include "frontoffice/roster_minimums.h"
 #include "personnel/player_generation.h"

@@ -110,8 +110,10 @@ TEST(RosterText, RosterListingNamesEveryTeamAndTheFreeAgents) {
     const size_t free_agents = 32u * (TEST_ROSTER_SIZE + 2) - 1;
     ASSERT_GT(lines.size(), free_agents + 1);
     EXPECT_EQ(lines[free_agents], "FREE AGENTS");
-    EXPECT_EQ(lines.size(), free_agents + 1 + static_cast<size_t>(Get_First_Empty_Player_Slot(FREE_AGENT_TEAM)));
-    EXPECT_NE(std::find(lines.begin() + static_cast<std::ptrdiff_t>(free_agents), lines.end(), released), lines.end());
+    EXPECT_EQ(lines.size(),
+              free_agents + 1 + static_cast<size_t>(Get_First_Empty_Player_Slot(FREE_AGENT_TEAM)));
+    EXPECT_NE(std::find(lines.begin() + static_cast<std::ptrdiff_t>(free_agents), lines.end(), released),
+              lines.end());
 }
 
 TEST(RosterText, FantasyDraftResultIsCarriedOut) {
