@@ -38,6 +38,22 @@ bool Is_Number_Worn_By_Another(int32_t team, int32_t slot, int32_t number) {
             return true;
     return false;
 }
+// Puts the record into the team after its last player of his unit, the
+// later players moving down one slot; the team has a free slot below 100.
+int32_t Place_Player_Record(int32_t team, const PLAYER_RECORD& record) {
+    const int32_t count = Get_First_Empty_Player_Slot(team);
+    const int32_t unit = Get_Position_Unit(record.Vital_Stats[VITAL_POSITION]);
+    const int32_t place = Find_Unit_Place(team, unit, count);
+    for (int32_t s = count; s > place; --s)
+        Swap_Players(team, s, team, s - 1);
+    Copy_Player_From_Memory(team, place, &record);
+    if (Get_Header_Flag(HEADER_FLAG_SEASON_LINE_RECORDING) != 0)
+        Add_Player_Current_Year_Season_Line(team, place, 1);
+    // A newcomer whose number a team-mate already wears is given another.
+    if (Is_Number_Worn_By_Another(team, place, Get_Player_Byte_Field(team, place, PLAYER_BYTE_UNIFORM)))
+        Assign_Uniform_Number(team, place);
+    return place;
+}
 } // namespace
 
 int32_t Move_Player_To_Team(int32_t destination, int32_t team, int32_t slot) {
@@ -52,20 +68,26 @@ int32_t Move_Player_To_Team(int32_t destination, int32_t team, int32_t slot) {
         return 0;
     }
     if (!Is_Valid_Team_Code(destination)) return -1;
-    const int32_t count = Get_First_Empty_Player_Slot(destination);
-    if (count >= PLAYERS_PER_TEAM) return -1;
-    const int32_t place = Find_Unit_Place(destination, Get_Player_Unit(team, slot), count);
-    for (int32_t s = count; s > place; --s)
-        Swap_Players(destination, s, destination, s - 1);
-    Copy_Player(destination, place, team, slot);
+    if (Get_First_Empty_Player_Slot(destination) >= PLAYERS_PER_TEAM) return -1;
+    PLAYER_RECORD held;
+    Copy_Player_To_Memory(&held, team, slot);
     Remove_Player(team, slot);
-    if (Get_Header_Flag(HEADER_FLAG_SEASON_LINE_RECORDING) != 0)
-        Add_Player_Current_Year_Season_Line(destination, place, 1);
-    // A newcomer whose number a team-mate already wears is given another.
-    if (Is_Number_Worn_By_Another(destination, place,
-                                  Get_Player_Byte_Field(destination, place, PLAYER_BYTE_UNIFORM)))
-        Assign_Uniform_Number(destination, place);
-    return place;
+    return Place_Player_Record(destination, held);
+}
+
+int32_t Exchange_Players_Between_Teams(int32_t team_a, int32_t slot_a, int32_t team_b, int32_t slot_b) {
+    if (team_a == team_b || !Is_Player_Slot_Used(team_a, slot_a) || !Is_Player_Slot_Used(team_b, slot_b))
+        return 0;
+    for (int32_t team : {team_a, team_b})
+        if (team == FREE_AGENT_TEAM || !Is_Valid_Team_Code(team)) return 0;
+    PLAYER_RECORD from_a, from_b;
+    Copy_Player_To_Memory(&from_a, team_a, slot_a);
+    Copy_Player_To_Memory(&from_b, team_b, slot_b);
+    Remove_Player(team_a, slot_a);
+    Remove_Player(team_b, slot_b);
+    Place_Player_Record(team_a, from_b);
+    Place_Player_Record(team_b, from_a);
+    return 1;
 }
 
 void Show_Team_Full_Message(int32_t team, int32_t slot) {

@@ -12,6 +12,11 @@
 // (36); -1 when he retires (destination 41), the slot holds no player, or the
 // destination is full or not a team that can take him.
 int32_t Move_Player_To_Team(int32_t destination, int32_t team, int32_t slot);
+// Two players of two teams change places, each placed in his new roster as
+// Move_Player_To_Team places him: the way two full rosters exchange players.
+// 0, nothing changed, unless both slots hold players of two different teams
+// other than the free agents.
+int32_t Exchange_Players_Between_Teams(int32_t team_a, int32_t slot_a, int32_t team_b, int32_t slot_b);
 // "Your team is currently full. You must release a player before you add %s."
 // (caption "Too Many Players") with the player's name: a move refused for a
 // full roster.

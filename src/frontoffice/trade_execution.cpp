@@ -62,6 +62,14 @@ int32_t Find_Player_Slot_By_ID(int32_t team, int32_t id) {
     return -1;
 }
 
+void Welcome_Traded_Player(int32_t team, int32_t id) {
+    const int32_t slot = Find_Player_Slot_By_ID(team, id);
+    if (slot < 0 || team == FREE_AGENT_TEAM) return;
+    const int32_t line = Add_Player_Season_Line(team, slot, Get_Current_Year(), team);
+    if (line != NO_SEASON_LINE) Set_Player_Latest_Season_Line(team, slot, line);
+    if (Is_Human_Team(team)) Promote_Arriving_Starter(team, slot);
+}
+
 // The player of `id` moves from `from` to `to` (through the one roster move
 // of the game, which keeps the destination grouped by unit), with a season
 // line for his new team; false when he is not there or the move is refused.
@@ -69,11 +77,17 @@ bool Move_Traded_Player(int32_t from, int32_t to, int32_t id) {
     const int32_t slot = Find_Player_Slot_By_ID(from, id);
     if (slot < 0) return false;
     if (Move_Player_To_Team(to, from, slot) < 0) return false;
-    const int32_t arrived = Find_Player_Slot_By_ID(to, id);
-    if (arrived < 0 || to == FREE_AGENT_TEAM) return true;
-    const int32_t line = Add_Player_Season_Line(to, arrived, Get_Current_Year(), to);
-    if (line != NO_SEASON_LINE) Set_Player_Latest_Season_Line(to, arrived, line);
-    if (Is_Human_Team(to)) Promote_Arriving_Starter(to, arrived);
+    Welcome_Traded_Player(to, id);
+    return true;
+}
+
+bool Exchange_Traded_Players(int32_t team_a, int32_t id_a, int32_t team_b, int32_t id_b) {
+    const int32_t slot_a = Find_Player_Slot_By_ID(team_a, id_a);
+    const int32_t slot_b = Find_Player_Slot_By_ID(team_b, id_b);
+    if (slot_a < 0 || slot_b < 0 || !Exchange_Players_Between_Teams(team_a, slot_a, team_b, slot_b))
+        return false;
+    Welcome_Traded_Player(team_b, id_a);
+    Welcome_Traded_Player(team_a, id_b);
     return true;
 }
 
@@ -152,12 +166,21 @@ int32_t Implement_Trade(const TRADE_OFFER* offer) {
             const int32_t team = Get_Trade_Side_Team(*offer, side);
             moving[count++] = {team, Get_Trade_Side_Team(*offer, 1 - side), Get_Player_ID(team, item), false};
         }
-    // A full roster takes its newcomers once its own departing players have left.
+    // A full roster takes its newcomers once its own departing players have
+    // left; two full rosters exchange a pair of players.
     for (bool progress = true; progress;) {
         progress = false;
         for (int32_t n = 0; n < count; ++n)
             if (!moving[n].Moved && Move_Traded_Player(moving[n].From, moving[n].To, moving[n].Id))
                 moving[n].Moved = progress = true;
+        for (int32_t n = 0; n < count && !progress; ++n)
+            for (int32_t k = n + 1; k < count && !progress; ++k) {
+                TRADED_PLAYER& a = moving[n];
+                TRADED_PLAYER& b = moving[k];
+                if (a.Moved || b.Moved || a.From != b.To || a.To != b.From) continue;
+                if (!Exchange_Traded_Players(a.From, a.Id, b.From, b.Id)) continue;
+                a.Moved = b.Moved = progress = true;
+            }
     }
     for (int32_t n = 0; n < count; ++n)
         if (!moving[n].Moved && Find_Player_Slot_By_ID(moving[n].From, moving[n].Id) >= 0)

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "database/league_structure.h"
+#include "database/path_resolver.h"
 #include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/roster_slots.h"
@@ -23,9 +24,10 @@ namespace {
 constexpr int32_t VITAL_FANTASY_TEAM = 26;
 constexpr int32_t VITAL_FANTASY_PLACED = 27;
 
+// Read as the game finds its files: an "Output" folder another test made serves for "output".
 std::vector<std::string> Read_All(const char* path) {
     std::vector<std::string> lines;
-    std::ifstream in(path);
+    std::ifstream in(Resolve_File_Path(path));
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     return lines;
