@@ -43,7 +43,7 @@ bool Is_Drafting_Owner(int32_t owner) {
            (owner >= FREE_AGENT_TEAM && owner <= LAST_POOL_TEAM);
 }
 
-int32_t Find_Player_By_ID(int32_t team, int32_t id) {
+int32_t Find_Team_Slot_Of_ID(int32_t team, int32_t id) {
     for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
         if (Is_Player_Slot_Used(team, slot) && Get_Player_ID(team, slot) == id) return slot;
     return -1;
@@ -115,7 +115,7 @@ int32_t Draft_Player(int32_t drafting_team, int32_t pool_team, int32_t pool_slot
     const int32_t id = Get_Player_ID(pool_team, pool_slot);
     int32_t slot = Move_Player_To_Team(drafting_team, pool_team, pool_slot);
     // The free agents are sorted after a release, so he is found by his id.
-    if (drafting_team == FREE_AGENT_TEAM) slot = Find_Player_By_ID(FREE_AGENT_TEAM, id);
+    if (drafting_team == FREE_AGENT_TEAM) slot = Find_Team_Slot_Of_ID(FREE_AGENT_TEAM, id);
     if (slot < 0 || Get_Player_ID(drafting_team, slot) != id) {
         Report_System_Error("No room on team %d in Draft_Player(%d,%d,%d): nobody is drafted", drafting_team,
                             drafting_team, pool_team, pool_slot);
