@@ -6,9 +6,7 @@
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/roster_slots.h"
-#include "database/settings.h"
 #include "dialogs/roster_moves.h"
-#include "frontoffice/trade_offer.h"
 #include "personnel/player_generation.h"
 #include "platform/message_box.h"
 #include "support/test_league.h"
@@ -100,20 +98,4 @@ TEST(RosterMoves, RefusedAndTrivialMovesChangeNothing) {
     EXPECT_EQ(Get_Player_ID(7, OFFENCE + DEFENCE - 1), lb);
     EXPECT_TRUE(Is_Grouped_By_Unit(7));
     EXPECT_EQ(Exchange_Players_Between_Teams(7, 0, 7, 1), 0);
-}
-
-TEST(RosterMoves, TradeForAChosenPlayerIsPrepared) {
-    Build_Test_League();
-    Set_User_Preference(USER_TEAM, 11);
-    Prepare_Trade_For_Player(20, 14);
-    EXPECT_EQ(Current_Trade_Offer.Team[0], 11);
-    EXPECT_EQ(Current_Trade_Offer.Team[1], 20);
-    EXPECT_EQ(Current_Trade_Offer.Items[1][0], 14);
-    EXPECT_EQ(Current_Trade_Offer.Items[1][1], EMPTY_TRADE_ITEM);
-    EXPECT_EQ(Current_Trade_Offer.Items[0][0], EMPTY_TRADE_ITEM);
-    EXPECT_EQ(Current_Trade_Offer.Cash, 0);
-    EXPECT_EQ(Get_User_Preference(31), -128);
-    Set_User_Preference(USER_TEAM, 33);
-    Prepare_Trade_For_Player(20, 14);
-    EXPECT_EQ(Current_Trade_Offer.Team[0], 0) << "a user team not in use becomes team 0";
 }

@@ -115,22 +115,18 @@ TEST(ComputerDraftChoice, PickPaysRookieTermsAndPassesWithoutAChoiceOrRoom) {
     Choose_Draft_Pool_Player(team, &pool_team, &pool_slot);
     const int32_t id = Get_Player_ID(pool_team, pool_slot);
     const int32_t position = Get_Player_Vital_Stat(pool_team, pool_slot, VITAL_POSITION);
-    const int32_t bonus = Get_Rookie_Draft_Bonus(pool_team, pool_slot);
     Make_Computer_Draft_Pick(team);
     ASSERT_EQ(Get_First_Empty_Player_Slot(team), players + 1);
     int32_t slot = -1;
     for (int32_t s = 0; s < PLAYERS_PER_TEAM; ++s)
         if (Get_Player_ID(team, s) == id) slot = s;
     ASSERT_GE(slot, 0);
+    const int32_t bonus = Get_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS);
     EXPECT_GT(bonus, 0);
-    const int32_t ratio = Get_Team_Financial_Stat(team, FINANCE_CASH_RATIO);
-    const int32_t paid =
-        ratio > 1000 ? static_cast<int32_t>((static_cast<int64_t>(bonus) * (ratio + 9000) + 5000) / 10000)
-                     : bonus;
-    EXPECT_EQ(Get_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS), paid);
     EXPECT_EQ(Get_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS), 4);
     EXPECT_EQ(Get_Player_Vital_Stat(team, slot, VITAL_BONUS_YEARS), 4);
-    EXPECT_EQ(Get_Team_Financial_Stat(team, FINANCE_CASH), cash - paid * 1000);
+    EXPECT_EQ(Get_Team_Financial_Stat(team, FINANCE_CASH), cash - bonus * 1000)
+        << "the bonus is paid at once";
     EXPECT_EQ(Universe.Header.Draft_Strategy[position], -1) << "an early pick makes the position less wanted";
 
     // A full roster makes room in the first four rounds, not later.

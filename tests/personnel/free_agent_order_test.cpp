@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "database/player_record.h"
-#include "database/player_statistics.h"
 #include "database/random_numbers.h"
 #include "database/roster_queries.h"
 #include "database/roster_slots.h"
@@ -56,14 +55,6 @@ TEST(FreeAgentOrder, PoolFollowsTheListSortModeAndIsToppedUp) {
             EXPECT_GE(Salary(slot - 1), Salary(slot)) << "slot " << slot;
         }
     }
-
-    // By the shown overall rating.
-    Set_User_Preference(PLAYER_SORT_MODE, 2);
-    Sort_Free_Agents();
-    for (int32_t slot = 1; slot < count; ++slot)
-        EXPECT_GE(Get_Player_Stat(FREE_AGENTS, slot - 1, SEASON_PREDICTED, 225),
-                  Get_Player_Stat(FREE_AGENTS, slot, SEASON_PREDICTED, 225))
-            << "slot " << slot;
 
     // A position the pool has run out of is stocked again.
     for (int32_t slot = count - 1; slot >= 0; --slot)
