@@ -63,7 +63,7 @@ int32_t Trade_Increases_Payroll_In_Debt(const TRADE_OFFER* offer) {
 
 int32_t Get_Draft_Pick_Year(int32_t year_index) {
     int32_t year = Get_Current_Year() + year_index + 1;
-    if (Is_College_Draft_Running() || Get_User_Preference(CURRENT_WEEK) == OFF_SEASON_WEEK) --year;
+    if (Is_College_Draft_Underway() || Get_User_Preference(CURRENT_WEEK) == OFF_SEASON_WEEK) --year;
     return year;
 }
 

@@ -25,8 +25,8 @@
 #include "frontoffice/trade_scoring.h"
 #include "frontoffice/trade_screens.h"
 #include "frontoffice/trade_values.h"
+#include "personnel/draft_order.h"
 #include "personnel/draft_state.h"
-#include "personnel/projected_draft_order.h"
 
 TRADE_OFFER Trading_Block_Offers[TRADING_BLOCK_OFFERS];
 
@@ -127,7 +127,7 @@ void Shape_Strength_For_Request(TEAM_STRENGTH_TABLE* table, int32_t request) {
 
 void Sort_Offer_Items_By_Value(TRADE_OFFER* offer) {
     if (offer == nullptr) return;
-    if (!Is_College_Draft_Running() && Get_User_Preference(CURRENT_WEEK) != OFF_SEASON_WEEK)
+    if (!Is_College_Draft_Underway() && Get_User_Preference(CURRENT_WEEK) != OFF_SEASON_WEEK)
         Set_Projected_Draft_Order();
     for (int32_t side = 0; side < 2; ++side) {
         int32_t value[TRADE_ITEMS_PER_SIDE];

@@ -31,6 +31,7 @@
 #include "frontoffice/league_revenue.h"
 #include "frontoffice/roster_moves.h"
 #include "personnel/college_draft_flow.h"
+#include "personnel/draft_order.h"
 #include "personnel/draft_pool.h"
 #include "personnel/draft_state.h"
 #include "personnel/injuries.h"
