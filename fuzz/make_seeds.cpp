@@ -1,20 +1,27 @@
 // Writes the seed corpus of every fuzz target into <folder>/<target>/: small
 // valid inputs built by the game's own writers (a saved game, playbooks, a
-// cities export) and the damaged values the load repairs must survive.
+// cities export), schedule and statistics files naming the test league's teams
+// and players, and the damaged values the readers must survive.
 #include <climits>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 #include "database/cities.h"
+#include "database/game_names.h"
 #include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/roster_queries.h"
 #include "database/saved_game.h"
 #include "database/settings.h"
+#include "database/team_record.h"
 #include "database/universe.h"
 #include "engine/playbook_records.h"
 #include "platform/message_box.h"
@@ -125,6 +132,119 @@ void Write_Text_Seeds() {
     Write_Seed("line_readers", "lines", std::string("\x10") + "a,b,,c\r\nd\n\n\re,f\rg\nlast");
     Write_Seed("line_readers", "long_line", std::string("\x03") + std::string(100, 'x') + ",y\n");
 }
+
+void Write_Draft_Input_Seeds() {
+    std::string talent;
+    std::string strategy;
+    for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position) {
+        talent += std::to_string(10 * (position % 3)) + ",0," + std::to_string(position) + "\n";
+        strategy += std::to_string(15 - 5 * (position % 4)) + "\n";
+    }
+    Write_Seed("draft_input_files", "installed", talent + '\0' + strategy);
+    Write_Seed("draft_input_files", "damaged",
+               std::string("99999,abc, 7 \r\n-32768,32767\n\n,,,\n1.5,2") + '\0' + "x\n-40000\n 12\t\n");
+    Write_Seed("draft_input_files", "no_strategy", talent);
+}
+
+std::string Team_Name(int32_t team) {
+    char name[FORMATTED_TEXT_SIZE];
+    Get_Team_Full_Name(team, name);
+    return name;
+}
+
+void Write_Schedule_Seeds() {
+    Build_Test_League();
+    const std::string a = Team_Name(0), b = Team_Name(1), c = Team_Name(2), d = Team_Name(3);
+    Write_Seed("historic_schedule", "season.csv",
+               "Week,Away_Team,Home_Team,Day,Date\n1," + b + "," + a + ",Sun,9/10\n1," + d + "," + c +
+                   ",Sun,9/10\n2," + a + "," + c + ",Mon,9/18\n18," + d + "," + b + ",Sun,1/1\n19," + b +
+                   "," + a + ",Sun,1/8\n3," + d + "," + d + ",Sun,9/24\n4,Nobody," + a + ",Sun,10/1\n");
+    Write_Seed("historic_schedule", "export.txt",
+               "Week,Day,Date,Time,Winner,at,Loser\n1,Sun,September 10,1:00PM," + b + ",@," + a +
+                   ",20,17\n2,Mon,September 18,8:30PM," + c + ",," + a + ",31,3\nWeek,Day\n,,\n");
+}
+
+// One line of the seasons file: 97 fields, those given filled.
+std::string Seasons_Line(std::initializer_list<std::pair<int32_t, std::string>> fields) {
+    std::string columns[98];
+    for (const auto& [column, text] : fields)
+        columns[column] = text;
+    std::string line;
+    for (int32_t column = 1; column <= 97; ++column)
+        line += (column > 1 ? "," : "") + columns[column];
+    return line + "\n";
+}
+
+void Write_Seasons_Seeds() {
+    Build_Test_League();
+    std::string file = "ID,PlayerID,Flag,Year,Team\n";
+    std::string old_file = file;
+    for (int32_t position : {POSITION_QB, POSITION_RB, POSITION_WR, POSITION_G, POSITION_LB, POSITION_K}) {
+        const int32_t slot = Get_Team_Position_Player(4, position, 0);
+        char team[TEAM_STRING_LENGTH];
+        Get_Team_String(team, 4, 0);
+        char name[PLAYER_NAME_TEXT_SIZE];
+        Get_Player_Full_Name(4, slot, name);
+        const std::string id = std::to_string(Get_Player_ID(4, slot));
+        for (int32_t column : {0, 1}) {
+            const std::string year = column == 0 ? "2020" : "1980";
+            std::string& out = column == 0 ? file : old_file;
+            out += Seasons_Line({{2, id},
+                                 {3, "REG"},
+                                 {4, year},
+                                 {5, team},
+                                 {7, name},
+                                 {10, "16"},
+                                 {11, "12"},
+                                 {12, "500"},
+                                 {21, "250"},
+                                 {26, "80"},
+                                 {40, "60"},
+                                 {43, "4.5"},
+                                 {51, "3"},
+                                 {59, "70"},
+                                 {82, "20"},
+                                 {83, "5"},
+                                 {95, "9"}});
+            out += Seasons_Line({{3, "POST"}, {4, year}, {7, name}, {5, team}, {10, "3"}});
+            out += Seasons_Line({{4, year}, {5, "2TM"}, {7, std::string(name) + "*"}, {10, "4"}});
+        }
+    }
+    // The first byte picks the year: 70 is 2020, 30 is 1980.
+    Write_Seed("seasons_csv", "this_year", std::string(1, 70) + file);
+    Write_Seed("seasons_csv", "old_year", std::string(1, 30) + old_file);
+    // A defender of an old season with figures no season holds.
+    const int32_t defender = Get_Team_Position_Player(4, POSITION_LB, 0);
+    char team[TEAM_STRING_LENGTH];
+    Get_Team_String(team, 4, 0);
+    const std::string huge = "2147483647";
+    Write_Seed("seasons_csv", "huge_numbers",
+               std::string(1, 30) + "h\n" +
+                   Seasons_Line({{2, std::to_string(Get_Player_ID(4, defender))},
+                                 {4, "1980"},
+                                 {5, team},
+                                 {10, huge},
+                                 {11, huge},
+                                 {43, "1e300"},
+                                 {51, huge},
+                                 {95, huge}}));
+}
+
+void Write_Registry_Seeds() {
+    Write_Seed("registry_file", "values",
+               std::string("[SOFTWARE\\Other]\nName=text:Keep me\\nplease\r\n[SOFTWARE\\Sports "
+                           "Korva\\Football Korva\\2019]\nPath=text:old\nVersion=number:1\n"));
+    Write_Seed(
+        "registry_file", "stray_lines",
+        std::string("stray\n=novalue\n[]\n[SOFTWARE\\Other]\nName=number:5\n[SOFTWARE\\Other]\nName=text:"));
+}
+
+void Write_Name_Seeds() {
+    Write_Seed("name_files", "names",
+               std::string("John\nMike\r\nA very long first name indeed\n\n") + '\0' +
+                   "SMITH JONES\nO'BRIEN\n van\nMACDONALD\n");
+    Write_Seed("name_files", "one_line", std::string("Bo"));
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -142,6 +262,11 @@ int main(int argc, char** argv) {
     Write_Playbook_Seeds();
     Write_Cities_Seeds();
     Write_Text_Seeds();
+    Write_Draft_Input_Seeds();
+    Write_Schedule_Seeds();
+    Write_Seasons_Seeds();
+    Write_Registry_Seeds();
+    Write_Name_Seeds();
     std::filesystem::remove_all(folder);
     return 0;
 }

@@ -17,6 +17,7 @@
 #include "database/settings.h"
 #include "database/standings.h"
 #include "database/universe.h"
+#include "dialogs/college_draft_pick.h"
 #include "dialogs/save_prompts.h"
 #include "engine/game_driver.h"
 #include "engine/game_files.h"
@@ -431,7 +432,7 @@ bool Dispatch_Main_Window_Command(WINDOW_HANDLE window, int32_t command) {
                                    "College players are not available to be viewed until after the "
                                    "end of the regular season.");
         else
-            Refresh_Bars_And_Do_Dialog(window, 170);
+            Open_College_Draft_List(window);
         return true;
     case ID_FANTASY_DRAFT:
         if (Get_Universe_Stat(FANTASY_DRAFT_FLAG) != FANTASY_DRAFT_RUNNING)

@@ -386,7 +386,7 @@ void Set_Draft_Pick_Owner(int32_t year, int32_t round, int32_t issuer, int32_t o
 }
 
 bool Is_Draft_Pick_Spent(int32_t year, int32_t round, int32_t issuer) {
-    if (year != 0 || !Is_College_Draft_Running()) return false;
+    if (year != 0 || !Is_College_Draft_Underway()) return false;
     const int32_t draft_round = Get_User_Preference(DRAFT_ROUND);
     if (round != draft_round) return round < draft_round;
     const int32_t draft_pick = Get_User_Preference(DRAFT_PICK);

@@ -28,6 +28,7 @@
 #include "engine/playbook_records.h"
 #include "frontoffice/contract_repairs.h"
 #include "frontoffice/league_revenue.h"
+#include "personnel/draft_order.h"
 #include "personnel/draft_pool.h"
 #include "personnel/draft_state.h"
 #include "personnel/fantasy_draft.h"

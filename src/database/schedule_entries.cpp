@@ -155,6 +155,12 @@ int32_t Schedule_Game(int32_t first, int32_t second, int32_t week, int32_t weekd
         Report_System_Error("Invalid nWeek in Schedule_Game(%d,%d,%d,%d)", first, second, week, weekday);
         return 0;
     }
+    // A team cannot play itself: both sides of the game would be one entry.
+    if (first == second) {
+        Report_System_Error("Same team on both sides in Schedule_Game(%d,%d,%d,%d)", first, second, week,
+                            weekday);
+        return 0;
+    }
     if (Entry(first, week).Values[SCHEDULE_OPPONENT] != 0 ||
         Entry(second, week).Values[SCHEDULE_OPPONENT] != 0)
         return 0;

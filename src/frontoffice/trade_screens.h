@@ -26,3 +26,19 @@ int32_t Build_Counter_Offer(const TEAM_STRENGTH_TABLE& user_table, const TEAM_ST
 // Implement_Trade, then the offer's items and cash cleared and its
 // carried-out word set. Returns whether the trade happened.
 int32_t Carry_Out_Trade_Offer(TRADE_OFFER* offer);
+
+// Size of the row texts below.
+constexpr int32_t TRADE_ROW_TEXT_SIZE = 256;
+// A player's row of the trade screens' roster lists, six tab-separated
+// columns padded on the left: name (in parentheses when his contract expires
+// after the final), position, age, cap impact (at least the league minimum for
+// a player within his position's quota), contract years and rating
+// ("overall/peak" while he has room to grow).
+void Format_Trade_Roster_Row(int32_t team, int32_t slot, char* buffer);
+// The row of the team's n-th draft pick that can still be traded, below its
+// players: "  3rd Round Pick\t (2024)\t(Nickname)" of the team the pick first
+// belonged to. 0 (an empty row) when the team has no such pick.
+int32_t Format_Trade_Pick_Row(int32_t team, int32_t n, char* buffer);
+// An item of an offer list: a player as "Full Name [status] (POS)", a pick
+// by its label.
+void Format_Trade_Offer_Item(int32_t team, int32_t item, char* buffer);

@@ -1,5 +1,7 @@
 #include "season/replay_stats.h"
 
+#include <cstdint>
+
 #include "database/historical_norms.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
@@ -29,9 +31,14 @@ template <typename F> void For_Each_Non_Lineman(F action) {
 
 void Set_Predicted_From_This_Season(int32_t team, int32_t slot, bool keep_prediction) {
     for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat) {
-        const int32_t real = Get_Player_Stat(team, slot, SEASON_THIS, stat);
-        const int32_t kept = keep_prediction ? Get_Player_Stat(team, slot, SEASON_PREDICTED, stat) : 0;
-        Set_Player_Stat(team, slot, SEASON_PREDICTED, stat, real + kept);
+        const int64_t real = Get_Player_Stat(team, slot, SEASON_THIS, stat);
+        const int64_t kept = keep_prediction ? Get_Player_Stat(team, slot, SEASON_PREDICTED, stat) : 0;
+        // A statistic at its bound stays there rather than wrap round.
+        const int64_t sum = real + kept;
+        Set_Player_Stat(team, slot, SEASON_PREDICTED, stat,
+                        sum > INT32_MAX   ? INT32_MAX
+                        : sum < INT32_MIN ? INT32_MIN
+                                          : static_cast<int32_t>(sum));
     }
 }
 } // namespace

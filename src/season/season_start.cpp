@@ -3,12 +3,12 @@
 #include <cstdio>
 
 #include "app/diagnostics.h"
-#include "app/main_window_title.h"
 #include "app/main_menu.h"
+#include "app/main_window_title.h"
 #include "app/news_ticker.h"
+#include "app/progress_window.h"
 #include "app/status_bars.h"
 #include "app/window_graphics.h"
-#include "app/progress_window.h"
 #include "database/game_queries.h"
 #include "database/league_structure.h"
 #include "database/rating_normalisation.h"
@@ -49,14 +49,6 @@ void Step_If(bool opened, int32_t steps) {
     if (opened) Step_Progress(steps);
 }
 
-void Compute_League_Position_Norms() {
-    for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position) {
-        Compute_League_Position_Need_Norm(position);
-        Compute_League_Position_Depth_Norm(position);
-        Compute_League_Position_Strength_Norm(position);
-    }
-}
-
 // Draft 0 takes the owners of draft 1, draft 1 those of draft 2, and in the
 // new draft 2 every team owns its own pick.
 void Move_Draft_Picks_On(int32_t teams) {
@@ -84,6 +76,14 @@ void Release_Undrafted_Players() {
 // The steps run whether or not the progress window could be opened (another
 // one may still be open); only the window's steps depend on it. Otherwise a
 // season could start with last season's game records and draft picks.
+void Compute_League_Position_Norms() {
+    for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position) {
+        Compute_League_Position_Need_Norm(position);
+        Compute_League_Position_Depth_Norm(position);
+        Compute_League_Position_Strength_Norm(position);
+    }
+}
+
 void Setup_New_Season() {
     const int32_t teams = Count_Active_Teams();
     char caption[64];

@@ -31,6 +31,7 @@
 #include "frontoffice/league_revenue.h"
 #include "frontoffice/roster_moves.h"
 #include "personnel/college_draft_flow.h"
+#include "personnel/draft_order.h"
 #include "personnel/draft_pool.h"
 #include "personnel/draft_state.h"
 #include "personnel/injuries.h"
@@ -65,6 +66,11 @@ constexpr int32_t PLAYED_WITHOUT_RECORD = -2;
 // played and booked (standings, bracket) but not kept, so no record outside
 // the 300 is ever written.
 GAME_RECORD Unkept_Game;
+
+// Touchdowns scored on interception and fumble returns in the games of the
+// running advance, written to the diagnostics log when it ends.
+int32_t Interception_Return_Touchdowns = 0;
+int32_t Fumble_Return_Touchdowns = 0;
 
 int32_t Week() {
     return Get_User_Preference(CURRENT_WEEK);
@@ -118,6 +124,17 @@ GAME_RECORD* Take_Game_Record(int32_t home, int32_t visitor, int32_t week) {
     return &Unkept_Game;
 }
 
+void Count_Return_Touchdowns(const GAME_RECORD* game) {
+    int32_t logged = game->Play_Log_Count;
+    if (logged < 0) logged = 0;
+    if (logged > MAX_PLAY_LOG_ENTRIES) logged = MAX_PLAY_LOG_ENTRIES;
+    for (int32_t n = 0; n < logged; ++n) {
+        const int32_t result = Get_Play_Result(game->Play_Log[n].Play_Word);
+        if (result == RESULT_INTERCEPTION_TOUCHDOWN) ++Interception_Return_Touchdowns;
+        if (result == RESULT_FUMBLE_TOUCHDOWN) ++Fumble_Return_Touchdowns;
+    }
+}
+
 bool Is_Already_Played(int32_t team, int32_t week) {
     const int32_t index = Get_Team_Schedule_Stat(team, week, SCHEDULE_GAME_INDEX);
     if (index == PLAYED_WITHOUT_RECORD) return true;
@@ -134,6 +151,7 @@ void Play_Scheduled_Game(int32_t home, int32_t week, int32_t* k) {
     GAME_RECORD* game = Take_Game_Record(home, visitor, week);
     if (Play_Game(home, visitor, week, game) == 0) return;
     Finish_Game(game, week);
+    Count_Return_Touchdowns(game);
     if (game == &Unkept_Game) {
         Set_Team_Schedule_Stat(home, week, SCHEDULE_GAME_INDEX, PLAYED_WITHOUT_RECORD);
         Set_Team_Schedule_Stat(visitor, week, SCHEDULE_GAME_INDEX, PLAYED_WITHOUT_RECORD);
@@ -178,6 +196,8 @@ void Enter_Playoff_Week() {
 }
 
 void Play_Weeks() {
+    Interception_Return_Touchdowns = 0;
+    Fumble_Return_Touchdowns = 0;
     Set_User_Preference(SIMULATION_RUNNING, 1);
     Update_Main_Window_Title();
     if (!Is_Saved_Midway()) Auto_Set_Computer_Depth_Charts(0);
@@ -195,6 +215,8 @@ void Play_Weeks() {
         Next_Week();
         if (Week() >= Get_Playoff_Start_Week()) Enter_Playoff_Week();
     }
+    Log_Debug_Line("Return TDs (Interception):     %3d\nReturn TDs (Fumble Receovery): %3d",
+                   Interception_Return_Touchdowns, Fumble_Return_Touchdowns);
     Set_User_Preference(GAME_SAVED_MIDWAY, 0);
     Set_User_Preference(SIMULATION_RUNNING, 0);
     Update_Main_Window_Title();

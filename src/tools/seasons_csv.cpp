@@ -1,5 +1,8 @@
 #include "tools/seasons_csv.h"
 
+#include <climits>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -61,8 +64,23 @@ struct SEASONS_LINE {
     char Fields[COLUMNS + 1][FIELD_SIZE];
 };
 
+// A figure beyond what a statistic holds is kept at its bound, never wrapped.
+int32_t Bounded(int64_t value) {
+    return value > INT32_MAX ? INT32_MAX : value < INT32_MIN ? INT32_MIN : static_cast<int32_t>(value);
+}
+
 int32_t Number(const SEASONS_LINE& line, int32_t column) {
-    return static_cast<int32_t>(strtol(line.Fields[column], nullptr, 10));
+    return Bounded(strtoll(line.Fields[column], nullptr, 10));
+}
+
+// A count written with decimals (half sacks), doubled; a field that is no
+// number counts nothing.
+int32_t Doubled_Count(const char* text) {
+    const double doubled = strtod(text, nullptr) * 2;
+    if (std::isnan(doubled)) return 0;
+    if (doubled >= static_cast<double>(INT32_MAX)) return INT32_MAX;
+    if (doubled <= static_cast<double>(INT32_MIN)) return INT32_MIN;
+    return static_cast<int32_t>(doubled);
 }
 
 // Adds a value to the this-season figure while that figure is still 0, so a
@@ -74,9 +92,9 @@ void Add_Replay_Stat(int32_t team, int32_t slot, int32_t stat, int32_t value) {
 
 void Credit(const SEASONS_LINE& line, int32_t team, int32_t slot, const ROUTE* routes, size_t count) {
     for (size_t n = 0; n < count; ++n) {
-        int32_t value = Number(line, routes[n].Column);
+        int64_t value = Number(line, routes[n].Column);
         if (routes[n].Second_Column != 0) value += Number(line, routes[n].Second_Column);
-        Add_Replay_Stat(team, slot, routes[n].Stat, value);
+        Add_Replay_Stat(team, slot, routes[n].Stat, Bounded(value));
     }
 }
 
@@ -84,11 +102,16 @@ void Credit(const SEASONS_LINE& line, int32_t team, int32_t slot, const ROUTE* r
 void Add_Old_Season_Estimates(const SEASONS_LINE& line, int32_t team, int32_t slot, int32_t year,
                               int32_t value) {
     const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
-    const int64_t games = Number(line, COLUMN_GAMES) + Number(line, COLUMN_GAMES + 1);
+    const int64_t games = static_cast<int64_t>(Number(line, COLUMN_GAMES)) + Number(line, COLUMN_GAMES + 1);
     const int64_t interceptions = Number(line, COLUMN_INTERCEPTIONS);
+    // Formed in 128 bits: the file's figures may be anything.
     auto estimate = [&](int32_t stat, int64_t weight, int64_t divisor) {
-        const int64_t total = Get_Average_Stat(position, stat) * games * weight;
-        Add_Replay_Stat(team, slot, stat, static_cast<int32_t>((total + divisor / 2) / divisor));
+        const __int128 total = static_cast<__int128>(Get_Average_Stat(position, stat)) * games * weight;
+        const __int128 rounded = (total + divisor / 2) / divisor;
+        Add_Replay_Stat(team, slot, stat,
+                        rounded > INT32_MAX   ? INT32_MAX
+                        : rounded < INT32_MIN ? INT32_MIN
+                                              : static_cast<int32_t>(rounded));
     };
     if (year <= LAST_PASS_DEFENDED_ESTIMATE_YEAR) estimate(6, value + 2 * interceptions, 280);
     if (year <= LAST_TACKLE_ESTIMATE_YEAR) {
@@ -154,7 +177,7 @@ void Read_Replay_Line(char* text) {
     if (group == 2) {
         Credit(line, team, slot, DEFENDER, std::size(DEFENDER));
         // Half sacks: the decimal count doubled.
-        Add_Replay_Stat(team, slot, 4, static_cast<int32_t>(strtod(line.Fields[43], nullptr) * 2));
+        Add_Replay_Stat(team, slot, 4, Doubled_Count(line.Fields[43]));
     }
     if (group == 3) Credit(line, team, slot, KICKER, std::size(KICKER));
     const int32_t value = Number(line, COLUMN_VALUE);

@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <string>
 
+#include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
+#include "database/universe.h"
 #include "platform/message_box.h"
 #include "season/replay_stats.h"
 #include "support/test_league.h"
@@ -112,4 +115,27 @@ TEST(ReplayStats, MissingFileGivesOneNoticeAndChangesNothing) {
     EXPECT_NE(Get_Shown_Messages()[0].Text.find("input/stats/seasons.csv"), std::string::npos);
     EXPECT_EQ(Season(qb, SEASON_PREDICTED), predicted);
     EXPECT_EQ(Season(qb, SEASON_THIS), this_season);
+}
+
+// Figures no season holds, in a season old enough for the defensive estimates:
+// every statistic ends at the largest a statistic holds, none wraps negative.
+TEST(ReplayStats, FiguresBeyondAStatisticsRangeAreHeldAtItsBound) {
+    Build_Test_League();
+    Universe.Header.Universe_Stats[BASE_YEAR] = 1980;
+    const int32_t de = Test_League_Slot(POSITION_DE, 0);
+    Fill_Seasons(de);
+    const std::string huge = "2147483647";
+    std::filesystem::create_directories("input/stats");
+    std::ofstream("input/stats/seasons.csv")
+        << "VorlanID,PlayerID,SeasonFlag,Year,Team\n"
+        << Seasons_Line(de, "", 1980,
+                        {{10, huge}, {11, huge}, {43, "1e300"}, {51, huge}, {53, "99999999999"}, {95, huge}});
+    Load_Replay_Season_Stats();
+    const auto season = Season(de, SEASON_PREDICTED);
+    EXPECT_EQ(season[0], INT32_MAX);
+    EXPECT_EQ(season[4], INT32_MAX) << "half sacks beyond any count";
+    EXPECT_EQ(season[7], INT32_MAX) << "interceptions";
+    for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
+        EXPECT_GE(season[stat], 0) << stat;
+    EXPECT_EQ(season[6], INT32_MAX) << "passes defended estimated from the games and value";
 }
