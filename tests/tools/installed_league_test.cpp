@@ -148,15 +148,16 @@ TEST(InstalledLeague, PlayersHaveCareersOfEveryAge) {
                 if (seasons > age - 19) ++too_early;
                 const int32_t draft_year = Get_Player_Vital_Stat(team, slot, VITAL_DRAFT_RECORD) % 10000;
                 if (draft_year > 0 && draft_year <= file.Year) ++drafted;
-                EXPECT_GE(
-                    Get_Player_Vital_Stat(team, slot, VITAL_SALARY),
-                    Get_League_Minimum_Salary(Get_Player_Vital_Stat(team, slot, VITAL_CREDITED_SEASONS)));
-                EXPECT_GE(Get_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS), 1);
+                if (Get_Player_Vital_Stat(team, slot, VITAL_SALARY) <
+                        Get_League_Minimum_Salary(
+                            Get_Player_Vital_Stat(team, slot, VITAL_CREDITED_SEASONS)) ||
+                    Get_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS) < 1)
+                    ++underpaid;
             }
         EXPECT_EQ(too_early, 0) << "players with league seasons before the age of 20";
         EXPECT_EQ(underpaid, 0) << "players under the league minimum or without a contract";
         EXPECT_GT(veterans_with_careers * 10, veterans * 8) << "most veterans played seasons before";
-        EXPECT_GT(drafted * 10, players * 9) << "nearly everybody has a draft record";
+        EXPECT_GT(drafted * 3, players * 2) << "most players were drafted, the rest signed undrafted";
         EXPECT_GT(Get_First_Empty_Player_Slot(HALL_OF_FAME_TEAM), 0) << "the Hall of Fame has members";
         for (int32_t kind : {0, 1}) {
             ALL_TIME_LEADER_ENTRY leader{};

@@ -10,21 +10,27 @@
 #include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/random_numbers.h"
+#include "database/rating_normalisation.h"
+#include "database/roster_slots.h"
 #include "database/saved_game.h"
 #include "database/settings.h"
 #include "database/standings.h"
+#include "database/team_finances.h"
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "frontoffice/depth_charts.h"
+#include "frontoffice/finance_stats.h"
 #include "frontoffice/initial_contracts.h"
 #include "personnel/draft_input_files.h"
-#include "personnel/projected_draft_order.h"
+#include "personnel/draft_order.h"
 #include "personnel/typical_season.h"
 #include "platform/message_box.h"
 #include "season/game_start.h"
 #include "season/league_rules.h"
 #include "season/schedule_generation.h"
 #include "season/week_advance.h"
+#include "tools/contract_minimums.h"
+#include "tools/payroll_balance.h"
 
 namespace {
 constexpr const char* LEAGUE_NAMES[NUMBER_OF_LEAGUES] = {"AFC", "NFC"};
@@ -63,6 +69,16 @@ void Name_Conferences_And_Divisions() {
         for (int32_t division = 0; division < 4; ++division)
             Set_Division_Name(4 * league + division, DIVISION_NAMES[division]);
     }
+}
+
+// Payroll a team over the cap is scaled down to.
+constexpr int32_t CAP_SHARE_PERCENT = 99;
+
+void Keep_Payrolls_Under_Cap() {
+    const int64_t cap = Get_Universe_Stat(SALARY_CAP);
+    for (int32_t team = 0; team < Count_Active_Teams(); ++team)
+        if (static_cast<int64_t>(Get_Team_Financial_Stat(team, FINANCE_PAYROLL)) * 1000 > cap)
+            Scale_Team_Payroll(team, cap * CAP_SHARE_PERCENT / 100);
 }
 
 void Clear_Team_Yearly_History() {
@@ -131,6 +147,11 @@ void Make_Season_Database() {
     Universe.Header.Universe_Stats[FANTASY_DRAFT_FLAG] = 0;
     Apply_League_Rules_For_Year();
     Store_Universe_Stat(SALARY_CAP, Get_Season_Salary_Cap(year));
+    // Contracts signed in earlier seasons are brought up to this season's
+    // minimums, as a built database's are, without breaking the cap.
+    Raise_Salaries_To_Minimum();
+    Fix_Contract_Minimums();
+    Keep_Payrolls_Under_Cap();
 
     // What a built database holds: team 0 under the user's control, the
     // commissioner on, the standings shown.
@@ -152,6 +173,10 @@ void Make_Season_Database() {
     Auto_Set_All_Depth_Charts(0);
     Generate_Season_Schedule();
     Build_All_Player_Hashes();
+    // Loading the file makes these repairs; made now, they leave nothing to
+    // change the ratings the typical seasons come from.
+    Fill_Missing_Player_Ratings();
+    Raise_Skill_Position_Speed();
     Set_All_Typical_Seasons();
 }
 
