@@ -74,7 +74,11 @@ int main(int argc, char** argv) {
     // The seasons are played in a folder of their own, which sees the
     // installation's inputs: the box scores, recaps and the log they write
     // never land in the installation.
-    std::string pattern = (fs::temp_directory_path() / "korva-league-XXXXXX").string();
+    // A folder in memory when the machine has one: every game writes its pages.
+    const fs::path parent = fs::is_directory("/dev/shm") && access("/dev/shm", W_OK) == 0
+                                ? fs::path("/dev/shm")
+                                : fs::temp_directory_path();
+    std::string pattern = (parent / "korva-league-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) {
         std::fprintf(stderr, "korva_league: cannot make a working folder\n");
         return 1;
