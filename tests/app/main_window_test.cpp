@@ -5,12 +5,14 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/bitmap_cache.h"
 #include "app/drawing_services.h"
 #include "app/main_window.h"
 #include "app/main_window_dc.h"
 #include "app/news_ticker.h"
+#include "app/png_files.h"
 #include "app/status_bars.h"
 #include "database/league_structure.h"
 #include "database/saved_game.h"
@@ -71,7 +73,8 @@ TEST_F(MainWindow, PictureShowsMenuBarViewTickerAndStatusBar) {
     EXPECT_EQ(read.Width, picture.Width) << "the PNG holds the picture";
 
     // Bands from the top: menu bar 20, view 616, status bar 36, and the ticker's
-    // 24 at the bottom edge, where both bars dock.
+    // 24 at the bottom edge, where both bars dock; the news bar picture of the
+    // skin draws a two-pixel rim along the ticker's edges.
     const int32_t view_top = MENU_BAR_HEIGHT;
     const int32_t status_top = TEST_SCREEN_HEIGHT - NEWS_TICKER_HEIGHT - STATUS_BAR_HEIGHT;
     const int32_t ticker_top = TEST_SCREEN_HEIGHT - NEWS_TICKER_HEIGHT;
@@ -93,10 +96,11 @@ TEST_F(MainWindow, PictureShowsMenuBarViewTickerAndStatusBar) {
             if (pixel != ticker && pixel != status) ++picture_pixels;
         } else if (y >= status_top && y < ticker_top) {
             ASSERT_EQ(pixel, status) << "row " << y;
-        } else if (y >= ticker_top) {
+        } else if (y >= ticker_top + 2 && y < TEST_SCREEN_HEIGHT - 2) {
             ASSERT_EQ(pixel, ticker) << "row " << y;
         }
     }
+    EXPECT_NE(Pixel_At(picture, 1000, ticker_top), ticker) << "the skin's news bar rims the ticker";
     EXPECT_GT(picture_pixels, (status_top - view_top) / 2) << "the start-up picture fills the view";
 }
 
@@ -222,4 +226,34 @@ TEST_F(MainWindow, TickerPauseNeverTouchesADestroyedTicker) {
     Pump_Messages();
     Stop_News_Ticker();
     EXPECT_EQ(Count_Error_Lines(), 0) << Read_Debug_Log_Text();
+}
+
+TEST_F(MainWindow, TickerStripIsFramedByTheSkinsNewsBarPicture) {
+    // A bar picture whose top two rows are an opaque red rim, clear below.
+    constexpr int32_t WIDTH = 1024, HEIGHT = NEWS_TICKER_HEIGHT;
+    std::vector<uint8_t> rows(static_cast<size_t>(WIDTH) * HEIGHT * 4, 0);
+    for (int32_t y = HEIGHT - 2; y < HEIGHT; ++y) // stored bottom-up
+        for (int32_t x = 0; x < WIDTH; ++x) {
+            uint8_t* p = &rows[(static_cast<size_t>(y) * WIDTH + static_cast<size_t>(x)) * 4];
+            p[2] = 255;
+            p[3] = 255;
+        }
+    std::filesystem::create_directories("skins/earth/news");
+    ASSERT_EQ(Save_PNG_File("skins/earth/news/newsbar.png", rows.data(), WIDTH, HEIGHT, 4), 1);
+    Set_Skin_Name("earth");
+    Init_Image_Caches();
+    Start_With_Bars();
+    Repaint_News_Ticker();
+    const DRAWING_SURFACE* strip = Get_Window_Surface(News_Ticker_Window);
+    ASSERT_NE(strip, nullptr);
+    const uint32_t red = Colour_To_Pixel(Make_Colour(255, 0, 0));
+    const uint32_t black = Colour_To_Pixel(Make_Colour(0, 0, 0));
+    EXPECT_EQ(Pixel_At(*strip, 10, 0), red) << "the picture's rim lies over the bar";
+    EXPECT_EQ(Pixel_At(*strip, 1000, 1), red);
+    EXPECT_EQ(Pixel_At(*strip, 10, 12), black) << "where the picture is clear the bar shows through";
+    // A scroll step paints the strip again, rim and all.
+    Advance_Virtual_Clock(TICKER_STEP_MS);
+    Pump_Messages();
+    EXPECT_EQ(Pixel_At(*Get_Window_Surface(News_Ticker_Window), 500, 0), red);
+    Free_Image_Caches();
 }
