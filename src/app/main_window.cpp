@@ -220,9 +220,12 @@ intptr_t Main_Window_Proc(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam,
     case MSG_EXIT_SIZE_MOVE:
         Sizing_In_Progress = 0;
         Follow_Main_Window_Size(window);
+        // The bars dock and show before the view paints: the view draws the
+        // team's logo only while they are shown, and a view already painted
+        // is not painted again.
+        Redock_Status_Bars();
         Invalidate_Window(window, nullptr);
         Update_Window(window);
-        Redock_Status_Bars();
         return 0;
     case MSG_PAINT:
         if (Sizing_In_Progress != 0) return 1;

@@ -257,3 +257,41 @@ TEST_F(MainWindow, TickerStripIsFramedByTheSkinsNewsBarPicture) {
     EXPECT_EQ(Pixel_At(*Get_Window_Surface(News_Ticker_Window), 500, 0), red);
     Free_Image_Caches();
 }
+
+TEST_F(MainWindow, TeamLogoIsShownAgainAfterAResize) {
+    // The filler logo, which a team without a picture of its own shows: green.
+    constexpr int32_t SIDE = 40;
+    std::vector<uint8_t> rows(static_cast<size_t>(SIDE) * SIDE * 3, 0);
+    for (size_t i = 1; i < rows.size(); i += 3)
+        rows[i] = 200;
+    std::filesystem::create_directories("logos");
+    ASSERT_EQ(Save_PNG_File("logos/LOGO_filler.png", rows.data(), SIDE, SIDE, 3), 1);
+    Init_Image_Caches();
+    Set_User_Preference(USER_TEAM, 0);
+    Start_With_Bars();
+    const uint32_t green = Colour_To_Pixel(Make_Colour(0, 200, 0));
+    // Where the logo lies: in the view's bottom-right corner, 8 pixels in.
+    auto logo_pixel = []() {
+        RECT_AREA client;
+        Get_Client_Rect(Main_Window, &client);
+        const int32_t bottom = client.Bottom - STATUS_BAR_HEIGHT - NEWS_TICKER_HEIGHT;
+        return Pixel_At(*Get_Window_Surface(Main_Window), client.Right - 8 - SIDE / 2, bottom - SIDE / 2);
+    };
+    ASSERT_EQ(logo_pixel(), green) << "the logo before the resize";
+
+    // A drag as the display reports it, then whatever the loop has to do.
+    Send_Window_Message(Main_Window, MSG_ENTER_SIZE_MOVE, 0, 0);
+    RECT_AREA dragged = {0, 0, 1100, 760};
+    Send_Window_Message(Main_Window, MSG_SIZING, SIZING_EDGE_BOTTOM_RIGHT,
+                        reinterpret_cast<intptr_t>(&dragged));
+    Move_Window(Main_Window, dragged);
+    Send_Window_Message(Main_Window, MSG_EXIT_SIZE_MOVE, 0, 0);
+    Pump_Messages();
+    EXPECT_EQ(logo_pixel(), green) << "the logo after the resize, at the new corner";
+
+    // A size change that is not a drag (the window maximised, say).
+    Move_Window(Main_Window, {0, 0, 1200, 830});
+    Pump_Messages();
+    EXPECT_EQ(logo_pixel(), green) << "the logo after a change of size";
+    Free_Image_Caches();
+}
