@@ -18,6 +18,7 @@
 #include "database/saved_game.h"
 #include "database/settings.h"
 #include "database/universe.h"
+#include "platform/backend.h"
 #include "platform/clock.h"
 #include "platform/label_drawing.h"
 #include "platform/menus.h"
@@ -127,6 +128,22 @@ TEST_F(MainWindow, OpensAtTheRememberedPlacementOrFillingTheScreen) {
     Save_Window_Placement(Main_Window);
     Read_Window_Placement(&remembered);
     EXPECT_EQ(remembered.Right, 0) << "a window filling the screen is remembered as zeros";
+
+    // On a screen of another shape the window fills it, with no strip beside it.
+    Destroy_All_Windows();
+    Set_Null_Surface_Size(1280, 800);
+    ASSERT_NE(Create_Main_Window(), NO_WINDOW);
+    Get_Window_Rect(Main_Window, &rect);
+    EXPECT_EQ(rect.Right - rect.Left, 1280);
+    EXPECT_EQ(rect.Bottom - rect.Top, 800);
+    EXPECT_EQ(Get_Back_Buffer_Width(), 1280) << "the view is drawn across the whole width";
+    // A screen below the minimum still gets a window of the minimum size.
+    Destroy_All_Windows();
+    Set_Null_Surface_Size(900, 600);
+    ASSERT_NE(Create_Main_Window(), NO_WINDOW);
+    Get_Window_Rect(Main_Window, &rect);
+    EXPECT_EQ(rect.Right - rect.Left, 1024);
+    EXPECT_EQ(rect.Bottom - rect.Top, 696);
 }
 
 TEST_F(MainWindow, DraggingKeepsTheMinimumAndTheShape) {
