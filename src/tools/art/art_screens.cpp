@@ -216,10 +216,12 @@ int Write_View_Backgrounds(const std::string& folder, const SKIN_PALETTE& skin) 
 int Write_Bars_And_Boxes(const std::string& folder, const SKIN_PALETTE& skin) {
     int ok = 1;
     ART_CANVAS c;
-    // Drawn over the news ticker after its text, so clear but for a rim.
-    Start_Canvas(&c, 1024, 24, Art_Colour(0, 0, 0, 0));
-    Fill_Art_Rect(&c, 0, 0, 1024, 2, skin.Line);
-    Fill_Art_Rect(&c, 0, 22, 1024, 24, Mix_Colours(skin.Line, Art_Colour(0, 0, 0), 0.5));
+    // Drawn over the news ticker after its text, so clear but for a rim; at
+    // its own size from the bar's left end, so as wide as a wide screen.
+    constexpr int32_t NEWS_BAR_WIDTH = 2560;
+    Start_Canvas(&c, NEWS_BAR_WIDTH, 24, Art_Colour(0, 0, 0, 0));
+    Fill_Art_Rect(&c, 0, 0, NEWS_BAR_WIDTH, 2, skin.Line);
+    Fill_Art_Rect(&c, 0, 22, NEWS_BAR_WIDTH, 24, Mix_Colours(skin.Line, Art_Colour(0, 0, 0), 0.5));
     ok &= Save_Canvas_PNG(c, folder + "news/newsbar.png");
 
     Start_Canvas(&c, 380, 36, skin.Band);
