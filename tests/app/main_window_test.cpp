@@ -273,6 +273,7 @@ TEST_F(MainWindow, TickerStripIsFramedByTheSkinsNewsBarPicture) {
     Pump_Messages();
     EXPECT_EQ(Pixel_At(*Get_Window_Surface(News_Ticker_Window), 500, 0), red);
     Free_Image_Caches();
+    std::filesystem::remove_all("skins");
 }
 
 TEST_F(MainWindow, TeamLogoIsShownAgainAfterAResize) {
@@ -311,4 +312,5 @@ TEST_F(MainWindow, TeamLogoIsShownAgainAfterAResize) {
     Pump_Messages();
     EXPECT_EQ(logo_pixel(), green) << "the logo after a change of size";
     Free_Image_Caches();
+    std::filesystem::remove_all("logos");
 }
