@@ -116,8 +116,15 @@ WINDOW_HANDLE Create_Main_Window() {
     Get_Outer_Minimum(&minimum_width, &minimum_height);
     RECT_AREA sized = rect;
     if (sized.Bottom - sized.Top < minimum_height) sized.Bottom = sized.Top + minimum_height;
-    sized.Right =
-        sized.Left + static_cast<int32_t>(static_cast<float>(sized.Bottom - sized.Top) * Get_Shape_Ratio());
+    if (maximized) {
+        // A window filling the screen fills all of it: the views scale to any
+        // shape, and a window held to the shape ratio would leave a black
+        // strip beside it on a screen of another shape.
+        if (sized.Right - sized.Left < minimum_width) sized.Right = sized.Left + minimum_width;
+    } else {
+        sized.Right = sized.Left +
+                      static_cast<int32_t>(static_cast<float>(sized.Bottom - sized.Top) * Get_Shape_Ratio());
+    }
     Move_Window(Main_Window, sized);
     Follow_Main_Window_Size(Main_Window);
     Set_Window_Show_State(Main_Window, maximized ? SHOW_STATE_MAXIMIZED : SHOW_STATE_NORMAL);
@@ -220,9 +227,12 @@ intptr_t Main_Window_Proc(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam,
     case MSG_EXIT_SIZE_MOVE:
         Sizing_In_Progress = 0;
         Follow_Main_Window_Size(window);
+        // The bars dock and show before the view paints: the view draws the
+        // team's logo only while they are shown, and a view already painted
+        // is not painted again.
+        Redock_Status_Bars();
         Invalidate_Window(window, nullptr);
         Update_Window(window);
-        Redock_Status_Bars();
         return 0;
     case MSG_PAINT:
         if (Sizing_In_Progress != 0) return 1;

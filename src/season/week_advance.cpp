@@ -36,6 +36,7 @@
 #include "personnel/draft_state.h"
 #include "personnel/injuries.h"
 #include "platform/message_box.h"
+#include "platform/message_queue.h"
 #include "season/all_time_leaders.h"
 #include "season/league_rates.h"
 #include "season/off_season.h"
@@ -201,7 +202,7 @@ void Play_Weeks() {
     Set_User_Preference(SIMULATION_RUNNING, 1);
     Update_Main_Window_Title();
     if (!Is_Saved_Midway()) Auto_Set_Computer_Depth_Charts(0);
-    while (Is_Running() && Week() < Target()) {
+    while (Is_Running() && Week() < Target() && !Is_Quit_Requested()) {
         if (!Is_Saved_Midway()) {
             Update_League_Wealth_Factor();
             Compute_Shared_Revenue_Per_Game();
@@ -210,7 +211,7 @@ void Play_Weeks() {
             Update_ATL_Career_Totals(1);
         }
         Play_Week();
-        if (!Is_Running() || Week() >= Target()) break;
+        if (!Is_Running() || Week() >= Target() || Is_Quit_Requested()) break;
         Run_Weekly_Steps();
         Next_Week();
         if (Week() >= Get_Playoff_Start_Week()) Enter_Playoff_Week();
@@ -307,7 +308,8 @@ void Play_Week() {
     Update_League_Average_Rates();
     for (int32_t team = 0; team < teams; ++team) {
         Play_Scheduled_Game(team, week, &k);
-        if (!Is_Running() || Week() >= Target()) break;
+        // The program asked to end (its window closed, a signal) stops between games.
+        if (!Is_Running() || Week() >= Target() || Is_Quit_Requested()) break;
     }
     End_Player_Stat_Cache();
     Sanity_Check_Player_IDs();

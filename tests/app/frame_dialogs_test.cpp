@@ -47,6 +47,7 @@ PLATFORM_BACKEND Make_Showing_Backend() {
 struct BOX_LOOK {
     int32_t Buttons = 0;
     int32_t First_Button_Width = 0;
+    DRAWING_FONT* First_Button_Font = nullptr;
     uint32_t Text_Flags = 0;
     int Nested_Answer = 0;
     bool Busy = false;
@@ -63,6 +64,7 @@ void Look_At_Box(void* context) {
     RECT_AREA rect;
     Get_Window_Rect(Get_Dialog_Item(box, MESSAGE_FIRST_BUTTON), &rect);
     look->First_Button_Width = rect.Right - rect.Left;
+    look->First_Button_Font = Get_Window_Font(Get_Dialog_Item(box, MESSAGE_FIRST_BUTTON));
     for (int32_t i = 0; i < Get_Drawn_Text_Count(); ++i)
         if (std::strncmp(Get_Drawn_Text(i)->Text, "Line", 4) == 0)
             look->Text_Flags = Get_Drawn_Text(i)->Format;
@@ -194,8 +196,17 @@ TEST_F(FrameDialogs, ProgramMessageBoxAnswersAndLaysOutItsButtons) {
     Script_Key_Press(KEY_ESCAPE, 0);
     Show_Record("Line one", long_label, "", "");
     EXPECT_EQ(one_line.Buttons, 1) << "buttons without a label are removed";
-    EXPECT_EQ(one_line.First_Button_Width, 2 * Measure_Label_Width(long_label))
+    // The buttons are in the button font (application font 17) and measured in it.
+    DRAWING_FONT* button_font = Get_App_Font(17);
+    DEVICE_CONTEXT measure;
+    Attach_Device_Context(&measure, nullptr);
+    Select_Font(&measure, button_font);
+    EXPECT_EQ(one_line.First_Button_Font, button_font);
+    EXPECT_EQ(one_line.First_Button_Width, 2 * Measure_Text_Width(&measure, long_label, -1))
         << "widened to twice its label";
+    EXPECT_NE(Measure_Text_Width(&measure, long_label, -1), Measure_Label_Width(long_label))
+        << "the button font is not the layer's own";
+    Release_App_Font(button_font);
     EXPECT_NE(one_line.Text_Flags & TEXT_CENTRE, 0u) << "one line is centred";
     Script_Action(Look_At_Box, &two_lines);
     Script_Key_Press(KEY_ESCAPE, 0);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/bitmap_cache.h"
 #include "app/main_menu.h"
 #include "app/main_window.h"
 #include "app/main_window_dc.h"
@@ -326,4 +327,20 @@ TEST_F(StartUp, NewGameDuringAWatchedGameEndsItsLoopBeforeTheDialogOpens) {
     }
     EXPECT_EQ(Get_User_Preference(SIMULATION_RUNNING), 0);
     EXPECT_EQ(Universe.Header.Advance_In_Progress, 0);
+}
+
+TEST_F(StartUp, FirstPaintShowsTheStartUpPictureBeforeAnyLeagueIsLoaded) {
+    // The installation's skins; the league block is empty and names no skin.
+    std::filesystem::create_symlink(std::string(KORVA_DATA_DIR) + "/skins", "skins");
+    Clear_Debug_Log();
+    Init_Image_Caches();
+    Start_Frame_Without_Loop();
+    Pump_Messages();
+    const DRAWING_SURFACE* view = Get_Window_Surface(Main_Window);
+    ASSERT_NE(view, nullptr);
+    const uint32_t pixel = Get_Surface_Pixel(view, view->Width / 2, view->Height / 4);
+    Free_Image_Caches();
+    std::filesystem::remove("skins");
+    EXPECT_EQ(Count_Debug_Lines("Unable to load image"), 0) << Read_Debug_Log_Text();
+    EXPECT_NE(pixel & 0xFFFFFFu, 0u) << "the view shows a picture, not black";
 }

@@ -147,6 +147,45 @@ TEST(WeekAdvance, StopFinishesTheWeekAndEndsTheAdvance) {
     Reset_Message_Queue();
 }
 
+namespace {
+// The window closed, or an interrupt signal, while a game is simulated.
+void Ask_To_Quit() {
+    Request_Quit(0);
+}
+
+int Count_Games_Begun() {
+    int begun = 0;
+    for (const GAME_RECORD& game : Universe.Games)
+        if (game.Team[0] != game.Team[1]) ++begun;
+    return begun;
+}
+} // namespace
+
+TEST(WeekAdvance, QuitStopsBetweenGamesAndLeavesTheWeekAsPlayed) {
+    Build_Small_League(8, 1985, 2, 0);
+    const int begun_before = Count_Games_Begun();
+    Run_After_Snaps(20, Ask_To_Quit);
+    Advance_Weeks(22);
+    // The engine leaves the game under way where it was, unbooked.
+    EXPECT_EQ(Count_Games_Begun(), begun_before + 1) << "no other game starts";
+    EXPECT_EQ(Count_Completed_Games(), 0);
+    EXPECT_EQ(Week(), 0) << "the week's steps and the next weeks do not run";
+    int results = 0; // wins, losses and ties of the season
+    for (int team = 0; team < 8; ++team)
+        for (int n : {0, 4, 8})
+            results += Get_Team_Yearly_Char(team, 0, n);
+    EXPECT_EQ(results, 0) << "no result is booked";
+    Expect_Advance_Finished();
+    EXPECT_FALSE(std::filesystem::exists("[Auto Save].kor")) << "nothing is saved";
+
+    // A run of seasons asked to quit ends too.
+    Simulate_Seasons(3);
+    EXPECT_EQ(Week(), 0);
+    EXPECT_EQ(Count_Games_Begun(), begun_before + 1);
+    EXPECT_EQ(Get_User_Preference(MULTI_SEASON_SIMULATION), 0);
+    Reset_Message_Queue();
+}
+
 TEST(WeekAdvance, ChampionThenOffSeasonThenNothingInWeek100) {
     Build_Small_League(4, 2010, 1, 1);
     Advance_Weeks(22);

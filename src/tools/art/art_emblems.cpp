@@ -34,8 +34,8 @@ void Draw_Helmet(ART_CANVAS* c, ART_COLOUR shell, bool mirror) {
     Fill_Art_Path(c, body, shell);
     const ART_COLOUR trim = Trim_Colour(shell);
     agg::path_storage stripe;
-    stripe.move_to(X(30), 36);
-    stripe.curve4(X(50), 16, X(80), 14, X(104), 30);
+    stripe.move_to(X(32), 40);
+    stripe.curve4(X(52), 22, X(80), 20, X(102), 34);
     Stroke_Art_Path(c, stripe, 7, trim);
     Stroke_Art_Path(c, body, 2.5, Mix_Colours(shell, Art_Colour(0, 0, 0), 0.5));
     Fill_Art_Ellipse(c, X(56), 66, 7, 8, Mix_Colours(shell, Art_Colour(0, 0, 0), 0.6));

@@ -73,8 +73,17 @@ void Draw_Panel(ART_CANVAS* c, const SKIN_PALETTE& skin, double x1, double y1, d
     Stroke_Art_Rounded_Rect(c, DX(x1), DY(y1), DX(x2), DY(y2), 10, 2, skin.Line);
 }
 
+// A football seen from the side: two curves meeting in a point at each end.
 void Draw_Football(ART_CANVAS* c, double cx, double cy, double length, ART_COLOUR leather, ART_COLOUR laces) {
-    Fill_Art_Ellipse(c, cx, cy, length / 2, length / 3.4, leather);
+    const double half = length / 2;
+    // A cubic reaches three quarters of its control points' height at its middle.
+    const double reach = length / 3.4 / 0.75;
+    agg::path_storage ball;
+    ball.move_to(cx - half, cy);
+    ball.curve4(cx - half * 0.55, cy - reach, cx + half * 0.55, cy - reach, cx + half, cy);
+    ball.curve4(cx + half * 0.55, cy + reach, cx - half * 0.55, cy + reach, cx - half, cy);
+    ball.close_polygon();
+    Fill_Art_Path(c, ball, leather);
     Fill_Art_Rect(c, cx - length / 5, cy - 2, cx + length / 5, cy + 2, laces);
     for (int i = -2; i <= 2; ++i)
         Fill_Art_Rect(c, cx + i * length / 12 - 1.5, cy - 7, cx + i * length / 12 + 1.5, cy + 7, laces);
@@ -207,10 +216,12 @@ int Write_View_Backgrounds(const std::string& folder, const SKIN_PALETTE& skin) 
 int Write_Bars_And_Boxes(const std::string& folder, const SKIN_PALETTE& skin) {
     int ok = 1;
     ART_CANVAS c;
-    // Drawn over the news ticker after its text, so clear but for a rim.
-    Start_Canvas(&c, 1024, 24, Art_Colour(0, 0, 0, 0));
-    Fill_Art_Rect(&c, 0, 0, 1024, 2, skin.Line);
-    Fill_Art_Rect(&c, 0, 22, 1024, 24, Mix_Colours(skin.Line, Art_Colour(0, 0, 0), 0.5));
+    // Drawn over the news ticker after its text, so clear but for a rim; at
+    // its own size from the bar's left end, so as wide as a wide screen.
+    constexpr int32_t NEWS_BAR_WIDTH = 2560;
+    Start_Canvas(&c, NEWS_BAR_WIDTH, 24, Art_Colour(0, 0, 0, 0));
+    Fill_Art_Rect(&c, 0, 0, NEWS_BAR_WIDTH, 2, skin.Line);
+    Fill_Art_Rect(&c, 0, 22, NEWS_BAR_WIDTH, 24, Mix_Colours(skin.Line, Art_Colour(0, 0, 0), 0.5));
     ok &= Save_Canvas_PNG(c, folder + "news/newsbar.png");
 
     Start_Canvas(&c, 380, 36, skin.Band);
