@@ -16,6 +16,7 @@
 #include "frontoffice/finance_stats.h"
 #include "frontoffice/roster_limits.h"
 #include "frontoffice/roster_minimums.h"
+#include "frontoffice/trade_legality.h"
 
 namespace {
 constexpr int32_t LEAGUE_TEAMS = 32;
@@ -33,7 +34,7 @@ std::string Team_Name(int32_t team) {
 }
 } // namespace
 
-std::string Find_League_Faults() {
+std::string Find_League_Faults(bool cap_yields_to_roster) {
     std::ostringstream faults;
     const int32_t teams = Count_Active_Teams();
     if (teams != LEAGUE_TEAMS) faults << teams << " franchises\n";
@@ -53,8 +54,9 @@ std::string Find_League_Faults() {
                 faults << Team_Name(team) << ": " << Count_Team_Position_Players(team, position) << " at "
                        << Get_Position_Short_Name(position) << "\n";
         const int64_t payroll = static_cast<int64_t>(Get_Team_Financial_Stat(team, FINANCE_PAYROLL)) * 1000;
-        if (payroll > cap)
-            faults << Team_Name(team) << ": payroll " << payroll << " over the cap " << cap << "\n";
+        if (payroll > cap && !(cap_yields_to_roster && players <= MIN_TRADE_ROSTER))
+            faults << Team_Name(team) << ": payroll " << payroll << " over the cap " << cap << " with "
+                   << players << " players\n";
     }
 
     std::map<int32_t, int32_t> ids;

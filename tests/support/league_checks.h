@@ -7,7 +7,10 @@
 #include <string>
 
 // The problems found, one a line; empty when the league keeps every rule.
-std::string Find_League_Faults();
+// In play the cap yields to the roster minimum: a team over the cap sheds
+// players only down to the smallest roster a trade may leave
+// (`cap_yields_to_roster`); a league database keeps every payroll under it.
+std::string Find_League_Faults(bool cap_yields_to_roster = false);
 
 // Ages of the players of one position on the franchises' rosters.
 struct POSITION_AGES {
