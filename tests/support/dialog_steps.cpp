@@ -95,6 +95,8 @@ bool Is_Dialog_Box_Ticked(WINDOW_HANDLE dialog, int32_t id) {
 }
 
 int32_t Keep_Dialog_Picture(WINDOW_HANDLE window, const std::string& name) {
+    // What changed since the last paint is painted first.
+    Pump_Messages();
     DRAWING_SURFACE picture{};
     Render_Window(window, &picture);
     if (const char* folder = std::getenv("KORVA_PICTURE_DIR"))
