@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include "app/context_help.h"
+#include "app/diagnostics.h"
 #include "app/dialog_lists.h"
 #include "app/dialog_services.h"
 #include "app/main_window.h"
@@ -250,6 +251,7 @@ bool Fill_Saved_Game_List(WINDOW_HANDLE dialog) {
                                                        reinterpret_cast<intptr_t>(chosen.c_str())));
     List_Box_Set_Current_Selection(list, index);
     Strip_Listbox_Extensions(list);
+    Log_Debug_Line("Resume Game: %d saved game(s) listed", static_cast<int>(files.size()));
     return true;
 }
 
