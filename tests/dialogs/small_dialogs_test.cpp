@@ -5,11 +5,14 @@
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "app/team_lists.h"
+#include "database/game_names.h"
 #include "database/league_structure.h"
+#include "database/saved_game.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "dialogs/choose_stat_dialog.h"
+#include "dialogs/session_settings.h"
 #include "dialogs/small_dialogs.h"
 #include "dialogs/stat_headings.h"
 #include "platform/controls.h"
@@ -211,4 +214,32 @@ TEST_F(SmallDialogs, OtherTeamChangesTheViewedTeamOnlyWhenOneIsChosen) {
     EXPECT_EQ(Get_User_Preference(VIEWED_TEAM), 9) << "Cancel changes nothing";
     Set_Viewed_Team(FREE_AGENT_TEAM);
     EXPECT_EQ(Get_Viewed_Team(), FREE_AGENT_TEAM) << "a pool may be viewed";
+}
+
+TEST_F(SmallDialogs, SessionDefaultsFollowTheYearAndTheHumanTeam) {
+    Universe.Header.Universe_Stats[BASE_YEAR] = 1965;
+    Set_User_Preference(CURRENT_SEASON_INDEX, 0);
+    Set_Team_Stat(6, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Set_Team_String("Owner Six", 6, 5);
+    Set_User_Preference(USER_TEAM, 0);
+    Reset_Game_Session_Settings();
+    char heading[64];
+    Get_Finance_Stat_Heading(Get_User_Preference(112), heading, sizeof heading);
+    EXPECT_STREQ(heading, "Avg. Age") << "1965";
+    Get_Standings_Stat_Heading(Get_User_Preference(100), heading, sizeof heading);
+    EXPECT_STREQ(heading, "Streak");
+    EXPECT_EQ(Get_User_Preference(VIEWED_TEAM), 6);
+    EXPECT_EQ(Get_User_Preference(USER_TEAM), 6) << "the human team is the user's";
+    EXPECT_EQ(Get_User_Preference(SHOWN_LEAGUE), Get_Team_Division(6) / 4);
+    EXPECT_EQ(Get_User_Preference(PLAY_ANIMATION_DELAY), 300);
+    char second[64];
+    Get_Second_Name(second);
+    EXPECT_STREQ(second, "Owner Six");
+    char team_name[64];
+    Get_Team_Full_Name(6, team_name);
+    EXPECT_EQ(std::string(Universe.Header.Saved_Game_Name), std::string(team_name) + " (1965)");
+    Universe.Header.Universe_Stats[BASE_YEAR] = 1966;
+    Reset_Game_Session_Settings();
+    Get_Finance_Stat_Heading(Get_User_Preference(112), heading, sizeof heading);
+    EXPECT_STREQ(heading, "SB Wins") << "1966";
 }
