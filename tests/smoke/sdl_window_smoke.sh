@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The game in a real SDL2 window on a virtual X display: it starts, a new game
-# begins from the welcome dialog, Ctrl+1 plays one week, a screenshot is
+# The game in a real SDL2 window on a virtual X display: it starts, a saved
+# game is resumed from the welcome dialog, Ctrl+1 plays one week, a screenshot is
 # taken, and the window's close button ends the program cleanly.
 # Arguments: the game, the X11 driver, the league writer, a folder for the
 # screenshot, and the installation folder whose pictures the game shows.
@@ -80,9 +80,11 @@ step "waiting for the welcome dialog"
 "$driver" wait "Football Korva" 30 >/dev/null || fail "no game window"
 wait_for_log "Entering: Do_Splash_Screen()" 30 || fail "the welcome flow did not start"
 "$driver" focus "Football Korva" || fail "cannot focus the window"
-step "starting a new game from the welcome dialog"
-xdotool key Return
-wait_for_log "ID_NEWGAME Menu Launched" 30 || fail "the welcome dialog did not take Enter"
+step "resuming the saved game from the welcome dialog"
+# Tab moves from "New Game" to "Resume", Space presses it; the Resume
+# dialog has the saved game chosen and loads it on Enter.
+xdotool key Tab space
+wait_for_log "Resume Game: 1 saved game(s) listed" 30 || fail "the welcome dialog did not open Resume Game"
 xdotool key Return
 title=$("$driver" wait "Week 1" 30) || fail "the game did not start (no week 1 in the title)"
 step "title: $title"

@@ -1,6 +1,7 @@
 // Writes the league the window-system smoke test plays: the test teams with
-// four games in the first week, saved as the installation's league database,
-// and an owner Hall of Fame file whose start-up reminder is switched off.
+// four games in the first week, saved as the installation's league database
+// and as the saved game the test resumes, and an owner Hall of Fame file
+// whose start-up reminder is switched off.
 #include <cstdio>
 #include <filesystem>
 
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     Set_Skin_Name("earth");
     Set_Game_Checksum(Compute_Game_Checksum());
     if (Save_Game(DEFAULT_DATABASE_NAME, nullptr) != SAVE_OK) return 1;
+    if (Save_Game("Smoke League.kor", nullptr) != SAVE_OK) return 1;
     Rebuild_Owner_Hall_Of_Fame_File();
     // The reminder's switch: the start-up never opens the reminder page.
     Set_Owner_Hall_Of_Fame_Value(236, 117);
