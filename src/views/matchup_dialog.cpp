@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "app/command_line_flags.h"
+#include "app/diagnostics.h"
 #include "app/dialog_brushes.h"
 #include "app/dialog_services.h"
 #include "app/drawing_primitives.h"
@@ -79,6 +81,8 @@ void Initialise(WINDOW_HANDLE dialog) {
         Set_Window_Text(all, text);
     }
     Center_Window_Over_Parent(dialog, Get_Window_Owner(dialog));
+    Log_Debug_Flagged(DTXT_PBPSELECTOR, "Matchup of %d at %d in week %d", matchup_info.First_Team,
+                      matchup_info.Second_Team, matchup_info.Week);
 }
 
 // The picture fitted into a control keeping its shape, centred on it.

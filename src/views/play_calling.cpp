@@ -176,6 +176,7 @@ bool Choose_Play_Button(int32_t n) {
             if (!Is_Offensive_Play_Defined(Get_Game_Offense_Team(game), call)) return false;
         }
         Write_Offensive_Call(game, call);
+        Log_Debug_Flagged(DTXT_PBPSELECTOR, "Offensive play %d called on the game screen", call);
         Redraw_Main_Window();
         return true;
     }
@@ -183,6 +184,7 @@ bool Choose_Play_Button(int32_t n) {
     const int32_t call = n + 10 * Get_Shown_Play_Group(CALL_SIDE_DEFENSE);
     if (!Is_Defensive_Play_Defined(Get_Game_Defense_Team(game), call)) return false;
     Write_Defensive_Call(game, call);
+    Log_Debug_Flagged(DTXT_PBPSELECTOR, "Defensive play %d called on the game screen", call);
     Redraw_Main_Window();
     return true;
 }
