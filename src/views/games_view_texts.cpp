@@ -168,9 +168,10 @@ void Get_Scoreboard_Team_Name(int32_t team, char* buffer) {
 
 int32_t Get_Yards_Per_Rush_Tenths(int32_t yards, int32_t rushes) {
     if (rushes <= 0) return 0;
-    int32_t tenths = (10 * yards + rushes / 2) / rushes;
-    if (yards < 0 && yards % rushes != 0) --tenths;
-    return tenths;
+    // Rounded to the nearest tenth, halves away from zero, alike on both
+    // sides of zero (-4 yards on 2 rushes is -2.0, not -1.9).
+    const int32_t tenths = 10 * yards;
+    return tenths >= 0 ? (tenths + rushes / 2) / rushes : (tenths - rushes / 2) / rushes;
 }
 
 void Format_Tenths(char* buffer, int32_t tenths) {

@@ -29,8 +29,8 @@ constexpr int32_t COMPARISON_ROWS = 10;
 void Format_Team_Comparison_Value(char* buffer, const GAME_RECORD* pGame, int32_t row, int32_t side);
 // Label of a comparison row (row 9 by whether the game is over).
 const char* Get_Team_Comparison_Label(const GAME_RECORD* pGame, int32_t row);
-// Tenths of a yard per rush, rounded as the comparison shows it, and its
-// text ("-0.5" keeps its sign).
+// Tenths of a yard per rush, rounded to the nearest tenth (halves away from
+// zero), and its text ("-0.5" keeps its sign).
 int32_t Get_Yards_Per_Rush_Tenths(int32_t yards, int32_t rushes);
 void Format_Tenths(char* buffer, int32_t tenths);
 

@@ -1,5 +1,6 @@
 #include "views/play_call_panels.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "app/command_line_flags.h"
@@ -34,7 +35,12 @@ constexpr int32_t STRIP_FONT = 1;
 constexpr int32_t KEY_FONT = 0;
 constexpr int32_t TAB_FONT = 2;
 constexpr RECT_AREA DESCRIPTION_STRIP = {11, 487, 758, 500};
-constexpr RECT_AREA PLAYER_PANELS[2] = {{4, 28, 257, 232}, {515, 28, 768, 232}};
+// The player panels with the live lines the light skins move down (they end
+// above the tab row).
+RECT_AREA Player_Panel(int32_t side) {
+    const int32_t bottom = std::max(232, 28 + Get_Skin_Panel_Line_Shift() + 12 * LIVE_LINES_PER_SIDE);
+    return {511 * side + 4, 28, 511 * side + 257, bottom};
+}
 constexpr uint32_t ONE_LINE = TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE;
 
 RECT_AREA Button_Rect(int32_t n) {
@@ -240,8 +246,8 @@ void Draw_Games_View_Lower_Panel(DEVICE_CONTEXT* dc, bool only_changed) {
 void Redraw_Play_Call_Area() {
     DEVICE_CONTEXT* dc = Acquire_Main_Window_DC();
     if (dc == nullptr) return;
-    for (const RECT_AREA& panel : PLAYER_PANELS)
-        Restore_Design_Rect(dc, panel);
+    for (int32_t side = 0; side < 2; ++side)
+        Restore_Design_Rect(dc, Player_Panel(side));
     Draw_Games_View_Lower_Panel(dc, true);
     Draw_Box_Score_Players(dc);
     Release_Main_Window_DC();

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 const SKIN_PALETTE Skin_Palettes[3] = {
     {"earth", Art_Colour(52, 70, 40), Art_Colour(24, 34, 20), Art_Colour(92, 64, 36),
@@ -108,8 +109,17 @@ void Draw_Trophy(ART_CANVAS* c, double cx, double top, double size, ART_COLOUR m
 // buttons. The tab row's plates are drawn with the tabs.
 void Draw_Games_Ground(ART_CANVAS* c, const SKIN_PALETTE& skin, bool playing) {
     Draw_View_Ground(c, skin, nullptr, !playing);
-    Draw_Panel(c, skin, 4, 28, 257, 232);
-    Draw_Panel(c, skin, 515, 28, 768, 232);
+    // On the light skins the names, the score table, the weather and the
+    // clock are written in light colours: their bands are dark. The player
+    // lines sit 30 units lower there, so the panels are taller.
+    const bool light = strcmp(skin.Name, "earth") != 0;
+    if (light) {
+        ART_COLOUR dark = Mix_Colours(skin.Band, Art_Colour(0, 0, 0), 0.55);
+        Fill_Art_Rect(c, 0, 0, DX(768), DY(47), dark);
+    }
+    const double panel_bottom = light ? 264 : 232;
+    Draw_Panel(c, skin, 4, 28, 257, panel_bottom);
+    Draw_Panel(c, skin, 515, 28, 768, panel_bottom);
     Draw_Panel(c, skin, 258, 2, 512, 45);
     if (playing) {
         const ART_COLOUR turf = Art_Colour(46, 118, 52);
@@ -134,6 +144,11 @@ void Draw_Games_Ground(ART_CANVAS* c, const SKIN_PALETTE& skin, bool playing) {
     }
     // Weather, period and clock, the nicknames and the team comparison.
     Draw_Panel(c, skin, 259, 100, 509, 259);
+    if (light) {
+        ART_COLOUR dark = Mix_Colours(skin.Band, Art_Colour(0, 0, 0), 0.55);
+        dark.A = 220;
+        Fill_Art_Rounded_Rect(c, DX(261), DY(102), DX(507), DY(141), 8, dark);
+    }
     Draw_Panel(c, skin, 8, 287, 760, playing ? 505 : 458);
 }
 
