@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "app/drawing_services.h"
@@ -446,4 +447,28 @@ TEST_F(GameDayScreen, AQuitWhileACallIsOpenHandsTheSnapToTheComputer) {
     EXPECT_NE(last.Offensive_Play, NO_PLAY_CALL);
     EXPECT_NE(last.Defensive_Play, NO_PLAY_CALL);
     Reset_Message_Queue();
+}
+
+// The pages open through the installation's path resolver: an "output"
+// folder of any case holds them; a watched game writes its page first.
+TEST_F(GameDayScreen, TheBoxScoreAndRecapButtonsOpenTheGamesPagesThroughThePathResolver) {
+    GAME_RECORD* game = Start_Live_Game();
+    std::filesystem::remove_all("Output");
+    std::filesystem::create_directories("output");
+    Set_User_Preference(CURRENT_GAME_NUMBER, 0);
+    Clear_Desktop_Requests();
+    EXPECT_TRUE(Do_Games_View_Click(380, 112));
+    ASSERT_EQ(Get_Shell_Requests().size(), 1u);
+    EXPECT_EQ(Get_Shell_Requests()[0].Target, "output/Box-20-000.htm");
+    EXPECT_TRUE(std::filesystem::exists("output/Box-20-000.htm"))
+        << "the watched game's page is written first";
+
+    Current_Game = nullptr;
+    game->Clock = 3600;
+    game->Score[1] = 3;
+    Set_User_Preference(SHOWN_GAME_INDEX, 0);
+    EXPECT_TRUE(Do_Games_View_Click(380, 128));
+    ASSERT_EQ(Get_Shell_Requests().size(), 2u);
+    EXPECT_EQ(Get_Shell_Requests()[1].Target, "output/Recap-20-000.htm");
+    std::filesystem::remove_all("output");
 }
