@@ -280,6 +280,31 @@ TEST(CollegeDraft, SmallPoolEndsTheDraftOnceWhenItEmpties) {
     EXPECT_EQ(Get_Draft_Pick_Owner(0, 3, 7), 8);
 }
 
+TEST(CollegeDraft, ThePickThatEmptiesThePoolEndsTheDraftItself) {
+    Finish_Test_Season();
+    Fill_Pool(1);
+    Set_College_Draft_Order();
+    Set_User_Preference(DRAFT_ROUND, 0);
+    Set_User_Preference(DRAFT_PICK, 0);
+    Start_College_Draft_Report();
+    Make_Current_Draft_Pick();
+    // Over before anything else looks at it: no query is left to end it.
+    EXPECT_EQ(Get_User_Preference(DRAFT_ROUND), NO_COLLEGE_DRAFT_ROUND);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 0) << "the new season is set up";
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "College Draft");
+
+    // Starting a draft over an empty pool ends it the same way, once, and the
+    // new season's standings stay on screen.
+    Set_User_Preference(CURRENT_WEEK, 100);
+    Clear_Shown_Messages();
+    Finish_Off_Season();
+    EXPECT_EQ(Get_User_Preference(DRAFT_ROUND), NO_COLLEGE_DRAFT_ROUND);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 0);
+    EXPECT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_EQ(Get_User_Preference(CURRENT_VIEW), 40030);
+}
+
 TEST(CollegeDraft, QueriesAndPoolUpkeepLeaveARunningDraftAlone) {
     Finish_Test_Season();
     Fill_Pool(40);
