@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/news_ticker.h"
+#include "app/status_bars.h"
 #include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/path_resolver.h"
@@ -19,6 +21,7 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "personnel/college_draft_flow.h"
+#include "personnel/draft_commands.h"
 #include "personnel/draft_order.h"
 #include "personnel/draft_picks.h"
 #include "personnel/draft_pool.h"
@@ -29,6 +32,7 @@
 #include "season/playoff_seeding.h"
 #include "support/computer_league.h"
 #include "support/debug_log.h"
+#include "support/frame_fixture.h"
 #include "support/test_league.h"
 
 namespace {
@@ -346,4 +350,29 @@ TEST(CollegeDraft, QueriesAndPoolUpkeepLeaveARunningDraftAlone) {
     EXPECT_EQ(Get_User_Preference(DRAFT_ROUND), NO_COLLEGE_DRAFT_ROUND);
     EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 5);
     EXPECT_TRUE(Get_Shown_Messages().empty());
+}
+
+class CollegeDraftWindow : public FrameTest {};
+
+// The draft takes the status bar and the news ticker down while it runs; the
+// new season it sets up puts them up again.
+TEST_F(CollegeDraftWindow, StatusBarIsDownDuringTheDraftAndBackForTheNewSeason) {
+    Start_Frame_Without_Loop();
+    Finish_Test_Season();
+    Set_User_Preference(SHOW_NEWS_TICKER, 1);
+    Create_Status_Bar();
+    ASSERT_TRUE(Status_Bar_Exists());
+    ASSERT_TRUE(News_Ticker_Exists());
+    Fill_Pool(60);
+    Set_Team_Stat(5, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Finish_Off_Season();
+    ASSERT_LT(Get_User_Preference(DRAFT_ROUND), NO_COLLEGE_DRAFT_ROUND) << "team 5 is on the clock";
+    EXPECT_FALSE(Status_Bar_Exists());
+    EXPECT_FALSE(News_Ticker_Exists());
+
+    Script_Message_Answer("End College Draft?", ID_BOX_YES);
+    End_College_Draft_Command();
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 0);
+    EXPECT_TRUE(Status_Bar_Exists());
+    EXPECT_TRUE(News_Ticker_Exists());
 }
