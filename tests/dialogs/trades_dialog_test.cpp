@@ -26,6 +26,7 @@
 #include "support/computer_league.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
+#include "support/installation_folders.h"
 #include "support/test_league.h"
 
 namespace {
@@ -46,9 +47,11 @@ class TradesDialog : public FrameTest {
         Set_User_Preference(DIFFICULTY_LEVEL, 2);
         Clear_Dialog_Steps();
         Start_Frame_Without_Loop();
+        Link_Installation_Folders();
     }
     void TearDown() override {
         Clear_Dialog_Steps();
+        Unlink_Installation_Folders();
         FrameTest::TearDown();
     }
 };
