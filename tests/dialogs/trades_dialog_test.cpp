@@ -17,6 +17,7 @@
 #include "dialogs/trade_answer_dialogs.h"
 #include "dialogs/trades_dialog.h"
 #include "frontoffice/finance_stats.h"
+#include "frontoffice/trade_items.h"
 #include "frontoffice/trade_legality.h"
 #include "frontoffice/trade_screens.h"
 #include "platform/controls.h"
@@ -222,4 +223,116 @@ TEST_F(TradesDialog, FullSidesTypedCashAndTheLiveStatus) {
     });
     EXPECT_EQ(Do_Dialog(Main_Window, TRADES_DIALOG, 0), ID_OK);
     EXPECT_EQ(Take_Trade_State(), before) << "Done without a trade moves no player, pick or dollar";
+}
+
+TEST_F(TradesDialog, AHumanPartnerIsAskedOnlyAboutALegalOfferAndARefusedTradeIsNeverReportedDone) {
+    Set_Team_Stat(PARTNER, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Set_User_Preference(TRADE_MADE_FLAG, 0);
+    // The owner's depth chart stays as he set it: his last two players change places.
+    const int32_t last = Get_First_Empty_Player_Slot(PARTNER) - 1;
+    Swap_Players(PARTNER, last, PARTNER, last - 1);
+    std::vector<int32_t> order;
+    for (int32_t slot = 0; slot <= last; ++slot)
+        order.push_back(Get_Player_Vital_Stat(PARTNER, slot, VITAL_PLAYER_ID));
+    const TRADE_STATE before = Take_Trade_State();
+    const int32_t reputation = Get_Universe_Stat(TRADE_REPUTATION);
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        // Three of the partner's 53 for nothing leaves him 50.
+        for (int32_t slot = 20; slot < 23; ++slot)
+            Add_Item(dialog, 1, slot);
+        Click_Dialog_Button(dialog, TRADE_SUBMIT);
+        EXPECT_EQ(Last_Caption(), "Illegal Trade");
+        EXPECT_NE(Last_Text().find("would have less than 51 players."), std::string::npos) << Last_Text();
+        // Carried out all the same, the rules refuse it: the offer and its flags stay.
+        EXPECT_EQ(Carry_Out_User_Trade(&Current_Trade_Offer, dialog), 0);
+        EXPECT_EQ(Last_Caption(), "Illegal Trade");
+        EXPECT_EQ(Get_Trade_Item_Count(&Current_Trade_Offer, 1), 3);
+        EXPECT_EQ(Current_Trade_Offer.Reserved, 0);
+        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_PARTNER_OFFER), 3);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADES_DIALOG, 0);
+    for (const SHOWN_MESSAGE& shown : Get_Shown_Messages())
+        EXPECT_NE(shown.Caption, "Permission Needed") << "an illegal offer is not put to the owner";
+    EXPECT_EQ(Take_Trade_State(), before);
+    EXPECT_EQ(Get_User_Preference(TRADE_MADE_FLAG), 0);
+    EXPECT_EQ(Get_Universe_Stat(TRADE_REPUTATION), reputation);
+    for (int32_t slot = 0; slot <= last; ++slot)
+        EXPECT_EQ(Get_Player_Vital_Stat(PARTNER, slot, VITAL_PLAYER_ID), order[static_cast<size_t>(slot)])
+            << slot;
+
+    // A legal one-for-one with the owner's permission is made.
+    Script_Message_Answer("Permission Needed", ID_BOX_YES);
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        Add_Item(dialog, 0, 40);
+        Add_Item(dialog, 1, 40);
+        Click_Dialog_Button(dialog, TRADE_SUBMIT);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADES_DIALOG, 0);
+    EXPECT_EQ(Last_Caption(), "Permission Needed");
+    EXPECT_EQ(Get_User_Preference(TRADE_MADE_FLAG), 1);
+    EXPECT_EQ(Take_Trade_State().Ids[0].size(), before.Ids[0].size());
+    EXPECT_NE(Take_Trade_State().Ids[0], before.Ids[0]);
+}
+
+TEST_F(TradesDialog, SettingsOutOfRangeAndALeagueOfOneTeamChooseNothingAmiss) {
+    Set_User_Preference(TRADE_PARTNER_TEAM, 9999);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Line(dialog, TRADE_PARTNER_COMBO), TEST_LEAGUE_TEAMS - 2) << "the last team";
+        EXPECT_EQ(Get_Trade_Team(dialog), TEST_LEAGUE_TEAMS - 1);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADES_DIALOG, 0);
+    EXPECT_EQ(Get_User_Preference(TRADE_PARTNER_TEAM), TEST_LEAGUE_TEAMS - 1);
+    Set_User_Preference(TRADE_PARTNER_TEAM, -5);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Trade_Team(dialog), PARTNER) << "the first team that is not the user's";
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADES_DIALOG, 0);
+
+    for (int32_t team = 1; team < TEST_LEAGUE_TEAMS; ++team)
+        Set_Team_Stat(team, TEAM_STAT_CONTROL, TEAM_CONTROL_EMPTY);
+    const TRADE_STATE before = Take_Trade_State();
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_PARTNER_COMBO), 0);
+        EXPECT_EQ(Get_Trade_Team(dialog), NO_TRADE_TEAM);
+        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_PARTNER_ROSTER), 0);
+        Add_Item(dialog, 0, 0);
+        for (int32_t id :
+             {TRADE_SUBMIT, TRADE_COUNTER, TRADE_BALANCE_PICKS, TRADE_BALANCE_CASH, TRADE_PARTNER_ADD})
+            Click_Dialog_Button(dialog, id);
+        Choose_Dialog_Line(dialog, TRADE_PARTNER_COMBO, -1);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADES_DIALOG, 0);
+    EXPECT_EQ(Take_Trade_State(), before);
+}
+
+TEST_F(TradesDialog, CounterOffersBalancingAndTheDoubleCapWarning) {
+    // Twice the cap between the two payrolls: a warning, and the offer may be built all the same.
+    Universe.Header.Universe_Stats[SALARY_CAP] = 500 * (Get_Team_Financial_Stat(USER, FINANCE_PAYROLL) +
+                                                        Get_Team_Financial_Stat(PARTNER, FINANCE_PAYROLL));
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Last_Caption(), "Salary Cap");
+        EXPECT_EQ(Last_Text().rfind("A trade cannot be constructed between ", 0), 0u);
+        Universe.Header.Universe_Stats[SALARY_CAP] = 0;
+        // Nothing offered: the partner adds players but never accepts.
+        Click_Dialog_Button(dialog, TRADE_COUNTER);
+        EXPECT_EQ(Last_Caption(), "Nope");
+        EXPECT_EQ(Last_Text(), "I can't make a suitable trade out of that.");
+        EXPECT_GT(Count_Dialog_Lines(dialog, TRADE_PARTNER_OFFER), 0) << "what was added stays";
+        Click_Dialog_Button(dialog, TRADE_CLEAR);
+        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_PARTNER_OFFER), 0);
+        // A starter for a first-round pick: the partner's counter makes it worth his while.
+        Add_Item(dialog, 0, 0);
+        Click_Dialog_Button(dialog, TRADE_COUNTER);
+        Click_Dialog_Button(dialog, TRADE_BALANCE_PICKS);
+        Click_Dialog_Button(dialog, TRADE_BALANCE_CASH);
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, TRADE_PARTNER_CASH_EDIT) != "0", Current_Trade_Offer.Cash < 0)
+            << "the edits show the cash balanced";
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, TRADES_DIALOG, 0), ID_CANCEL);
 }
