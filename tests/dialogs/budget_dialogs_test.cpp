@@ -5,6 +5,7 @@
 
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
+#include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/settings.h"
 #include "database/team_finances.h"
@@ -91,6 +92,17 @@ TEST_F(BudgetDialogs, TicketPriceStepsAndItsBounds) {
         Spin(dialog, TICKET_PRICE_SPIN, 0);
         EXPECT_EQ(Get_Team_Financial_Stat(USER, FINANCE_TICKET_PRICE), 0) << "never below 0";
         Keep_Dialog_Picture(dialog, "tickets");
+        // View Other Team: the page, its caption and its spin follow the team chosen.
+        Script_Dialog_Step([](WINDOW_HANDLE other) {
+            Choose_Dialog_Line(other, 1132, OTHER);
+            Click_Dialog_Button(other, ID_OK);
+        });
+        Click_Dialog_Button(dialog, VIEW_OTHER_TEAM_BUTTON);
+        char name[128];
+        Get_Team_Full_Name(OTHER, name);
+        EXPECT_NE(Get_Window_Text(dialog).find(name), std::string::npos) << Get_Window_Text(dialog);
+        EXPECT_EQ(Get_Window_Text(dialog).rfind("Tickets (", 0), 0u);
+        EXPECT_FALSE(Is_Enabled(dialog, TICKET_PRICE_SPIN));
         Click_Dialog_Button(dialog, ID_OK);
     });
     EXPECT_EQ(Do_Dialog(Main_Window, TICKETS_DIALOG, 0), 1);

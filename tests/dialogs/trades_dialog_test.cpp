@@ -332,6 +332,15 @@ TEST_F(TradesDialog, CounterOffersBalancingAndTheDoubleCapWarning) {
         Click_Dialog_Button(dialog, TRADE_BALANCE_CASH);
         EXPECT_EQ(Get_Dialog_Item_Text(dialog, TRADE_PARTNER_CASH_EDIT) != "0", Current_Trade_Offer.Cash < 0)
             << "the edits show the cash balanced";
+        // In debt, a trade that raises the payroll is not offered.
+        Click_Dialog_Button(dialog, TRADE_CLEAR);
+        Set_Team_Financial_Stat(USER, FINANCE_CASH, -500000);
+        Set_Player_Vital_Stat(PARTNER, 10, VITAL_SALARY, 9000);
+        Add_Item(dialog, 0, 40);
+        Add_Item(dialog, 1, 10);
+        Click_Dialog_Button(dialog, TRADE_SUBMIT);
+        EXPECT_EQ(Last_Caption(), "Debt");
+        EXPECT_EQ(Last_Text(), "While in debt, you cannot offer a trade that increases your payroll.");
         Click_Dialog_Button(dialog, ID_CANCEL);
     });
     EXPECT_EQ(Do_Dialog(Main_Window, TRADES_DIALOG, 0), ID_CANCEL);

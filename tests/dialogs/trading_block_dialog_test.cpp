@@ -27,6 +27,7 @@
 #include "support/frame_fixture.h"
 #include "support/installation_folders.h"
 #include "support/test_league.h"
+#include "support/trade_offers.h"
 
 namespace {
 constexpr int32_t USER = 0;
@@ -108,4 +109,47 @@ TEST_F(TradingBlockDialog, AnOfferFromTheBlockIsSignedInTheTradesDialog) {
         moved = moved || Get_Player_Vital_Stat(partner, slot, VITAL_PLAYER_ID) == offered;
     EXPECT_TRUE(moved) << "the player on the block went to " << partner;
     EXPECT_EQ(Get_User_Preference(TRADE_MADE_FLAG), 1);
+}
+
+TEST_F(TradingBlockDialog, SettingsOutOfRangeTheCashSpinAndTheRoadOutOfTheDraft) {
+    Set_User_Preference(TRADING_BLOCK_REQUEST, 250);
+    Set_User_Preference(STAT_SEASON_CHOICE, 77);
+    Set_User_Preference(TRADE_PARTNER_TEAM, -128);
+    Set_Team_Financial_Stat(USER, FINANCE_CASH, 250000);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Line(dialog, BLOCK_REQUEST_COMBO), BLOCK_REQUEST_CASH) << "the last request";
+        EXPECT_EQ(Current_Trade_Offer.Team[1], 1) << "a partner the block can name";
+        // The cash spin stops at what the team has, in whole steps.
+        for (int32_t n = 0; n < 4; ++n)
+            Send_Window_Message(dialog, MSG_VERTICAL_SCROLL, SCROLL_THUMB_POSITION | (1u << 16),
+                                static_cast<intptr_t>(Get_Dialog_Item(dialog, BLOCK_CASH_SPIN)));
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, BLOCK_CASH_EDIT), "200,000");
+        Put_On_Block(dialog, Get_Block_Player_Row_Id(USER, 5));
+        Click_Dialog_Button(dialog, BLOCK_GET_OFFERS);
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, BLOCK_CASH_EDIT), "0") << "asking for cash offers none";
+        Choose_Dialog_Line(dialog, BLOCK_REQUEST_COMBO, BLOCK_REQUEST_ANY_PLAYERS);
+        EXPECT_EQ(Get_User_Preference(TRADING_BLOCK_REQUEST), BLOCK_REQUEST_ANY_PLAYERS);
+        Click_Dialog_Button(dialog, BLOCK_GET_OFFERS);
+        Choose_Dialog_Line(dialog, BLOCK_SEASON_COMBO, 1);
+        EXPECT_EQ(Get_User_Preference(STAT_SEASON_CHOICE), 1);
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, TRADING_BLOCK_DIALOG, 0), ID_CANCEL);
+
+    // Outside the draft the block starts empty; while it runs a well-formed one stays.
+    Current_Trade_Offer = Make_Trade_Offer(USER, 1, {5});
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Count_Dialog_Lines(dialog, BLOCK_LIST), 0);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADING_BLOCK_DIALOG, 0);
+    Copy_Player(FIRST_COLLEGE_POOL_TEAM, 0, 9, 3);
+    Set_User_Preference(CURRENT_WEEK, 100);
+    Set_User_Preference(DRAFT_ROUND, 0);
+    Current_Trade_Offer = Make_Trade_Offer(USER, 1, {5});
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Count_Dialog_Lines(dialog, BLOCK_LIST), 1);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADING_BLOCK_DIALOG, 0);
 }
