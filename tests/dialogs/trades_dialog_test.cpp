@@ -19,6 +19,7 @@
 #include "frontoffice/finance_stats.h"
 #include "frontoffice/trade_items.h"
 #include "frontoffice/trade_legality.h"
+#include "frontoffice/trade_scoring.h"
 #include "frontoffice/trade_screens.h"
 #include "platform/controls.h"
 #include "platform/list_box.h"
@@ -332,6 +333,17 @@ TEST_F(TradesDialog, CounterOffersBalancingAndTheDoubleCapWarning) {
         Click_Dialog_Button(dialog, TRADE_BALANCE_CASH);
         EXPECT_EQ(Get_Dialog_Item_Text(dialog, TRADE_PARTNER_CASH_EDIT) != "0", Current_Trade_Offer.Cash < 0)
             << "the edits show the cash balanced";
+        // Asking for a player while giving nothing is refused; "Hint" tells what he wants.
+        Click_Dialog_Button(dialog, TRADE_CLEAR);
+        const int32_t reputation = Get_Universe_Stat(TRADE_REPUTATION);
+        Add_Item(dialog, 1, 12);
+        Script_Dialog_Answer(TRADE_OFFER_RESPONSE_DIALOG, 1);
+        Script_Dialog_Answer(TRADE_HINT_DIALOG, 1);
+        Click_Dialog_Button(dialog, TRADE_SUBMIT);
+        EXPECT_EQ(Get_Answering_Score(), TRADE_REFUSED_SCORE);
+        EXPECT_EQ(Get_Last_Dialog_Id(), TRADE_HINT_DIALOG);
+        EXPECT_EQ(Get_Universe_Stat(TRADE_REPUTATION), reputation) << "a refusal costs no reputation";
+        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_PARTNER_OFFER), 1) << "the offer stays to be improved";
         // In debt, a trade that raises the payroll is not offered.
         Click_Dialog_Button(dialog, TRADE_CLEAR);
         Set_Team_Financial_Stat(USER, FINANCE_CASH, -500000);
