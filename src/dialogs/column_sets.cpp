@@ -215,7 +215,6 @@ void Init_Chooser(WINDOW_HANDLE dialog, LISTVIEW_DATA* data) {
     Fill_Chooser_List(dialog);
     Sync_Column_Chooser_Selection(dialog);
     if (data != nullptr) Auto_Size_Listview_Columns(data->List_Window);
-    Set_Dialog_Control_Fonts(dialog);
     std::initializer_list<int32_t> buttons = {1388,
                                               1389,
                                               1390,

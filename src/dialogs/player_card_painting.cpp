@@ -163,6 +163,15 @@ void Draw_Card_Grid(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t team, int3
     const bool out = Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT) > 0;
     const bool light = Is_Ice_Or_Fire_Skin() != 0;
     const int32_t shift_x = Is_Fire_Skin() != 0 ? 2 : Is_Ice_Skin() != 0 ? -6 : 0;
+    // Rating names are drawn in the small font when one of them is too long
+    // for its column.
+    bool names_small = false;
+    const RECT_AREA names = Scale_Report_Rect(window, {edges[2], 0, edges[3], 1});
+    for (int32_t row = 2; row < CARD_ROWS; ++row) {
+        char text[CARD_TEXT_SIZE];
+        Format_Player_Card_Field(2, row, team, slot, text);
+        if (Measure_Text_Width(dc, text, -1) > names.Right - names.Left) names_small = true;
+    }
     for (int32_t column = 0; column < CARD_COLUMNS; ++column)
         for (int32_t row = 0; row < CARD_ROWS; ++row) {
             char text[CARD_TEXT_SIZE];
@@ -185,6 +194,12 @@ void Draw_Card_Grid(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t team, int3
             if (column == 3) {
                 colour = row < 2 ? Pick_Card_Colour(0x45F9FF, 0x00006E) : Pick_Card_Colour(WHITE, BLACK);
                 flags |= TEXT_CENTRE;
+            }
+            if (column == 2 && names_small) {
+                HELD_FONT small(dc, FONT_SMALL);
+                Draw_Card_Text(window, dc, text, rect, colour, flags | TEXT_VERTICAL_CENTRE);
+                Select_Font(dc, font.Font);
+                continue;
             }
             Draw_Card_Text(window, dc, text, rect, colour, flags);
         }
@@ -320,6 +335,7 @@ void Draw_Player_Stat_Page(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t tea
     const COLOUR_VALUE heading_colour =
         Is_Ice_Or_Fire_Skin() != 0 ? WHITE : Pick_Card_Colour(0xD7D7FF, 0x821E1E);
     for (int32_t column = 0; column < columns; ++column) {
+        if (Get_Stat_Column_Width(kind, column) <= 0) continue;
         char heading[CARD_TEXT_SIZE];
         Get_Stat_Page_Heading(kind, column, heading);
         Draw_Card_Text(window, dc, heading, column_rect(column, 197, 212), heading_colour,
@@ -332,6 +348,8 @@ void Draw_Player_Stat_Page(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t tea
         const COLOUR_VALUE colour = Get_Stat_Row_Color(team, slot, row);
         bool drawn = false;
         for (int32_t column = 0; column < columns; ++column) {
+            // A column without width (the blockers' snaps) has no room to show anything.
+            if (Get_Stat_Column_Width(kind, column) <= 0) continue;
             char cell[CARD_TEXT_SIZE];
             Format_Stat_Page_Cell(team, slot, kind, column, row, cell);
             if (cell[0] == '\0') continue;
@@ -343,6 +361,7 @@ void Draw_Player_Stat_Page(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t tea
     }
     const COLOUR_VALUE career = Pick_Card_Colour(0x45F9FF, 0x00006E);
     for (int32_t column = 0; column < columns; ++column) {
+        if (Get_Stat_Column_Width(kind, column) <= 0) continue;
         char cell[CARD_TEXT_SIZE];
         Format_Stat_Page_Cell(team, slot, kind, column, STAT_ROW_CAREER, cell);
         Draw_Card_Text(window, dc, cell, column_rect(column, y, y + 15), career,

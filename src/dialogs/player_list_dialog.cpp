@@ -66,22 +66,22 @@ const DIALOG_CONTROL PLAYER_LIST_CONTROLS[] = {
     {CONTROL_COMBO_BOX, PLAYER_POSITION_BOX, {164, 6, 90, 200}, "", BUTTON},
     {CONTROL_COMBO_BOX, STAT_SEASON_COMBO, {260, 6, 80, 100}, "", BUTTON},
     {CONTROL_LIST_VIEW, PLAYER_LIST_VIEW, {8, 24, 356, 196}, "", BUTTON},
-    {CONTROL_PUSH_BUTTON, PLAYER_SCOUTING_BUTTON, {370, 24, 62, 14}, "&Scouting", BUTTON},
-    {CONTROL_PUSH_BUTTON, PLAYER_ACTION_BUTTON, {370, 42, 62, 14}, "&Release", BUTTON},
-    {CONTROL_PUSH_BUTTON, PLAYER_EDIT_COLUMNS_BUTTON, {370, 60, 62, 14}, "&Edit Columns", BUTTON},
-    {CONTROL_PUSH_BUTTON, LIST_AUTO_SIZE_BUTTON, {370, 78, 62, 14}, "Auto-Size", BUTTON},
-    {CONTROL_PUSH_BUTTON, PLAYER_VIEW_MY_TEAM_BUTTON, {370, 96, 62, 14}, "&View My Team", BUTTON},
+    {CONTROL_PUSH_BUTTON, PLAYER_SCOUTING_BUTTON, {370, 24, 76, 14}, "&Scouting", BUTTON},
+    {CONTROL_PUSH_BUTTON, PLAYER_ACTION_BUTTON, {370, 42, 76, 14}, "&Release", BUTTON},
+    {CONTROL_PUSH_BUTTON, PLAYER_EDIT_COLUMNS_BUTTON, {370, 60, 76, 14}, "&Edit Columns", BUTTON},
+    {CONTROL_PUSH_BUTTON, LIST_AUTO_SIZE_BUTTON, {370, 78, 76, 14}, "Auto-Size", BUTTON},
+    {CONTROL_PUSH_BUTTON, PLAYER_VIEW_MY_TEAM_BUTTON, {370, 96, 76, 14}, "&View My Team", BUTTON},
     {CONTROL_STATIC_TEXT,
      PLAYER_POSITION_CHART,
-     {378, 118, 54, 70},
+     {380, 118, 60, 70},
      "1 QB\n2 RB\n3 FB\n4 TE\n5 WR\n6 T\n7 G\n8 C",
      0},
     {CONTROL_STATIC_TEXT, PLAYER_COUNT_TEXT, {8, 224, 110, 10}, "", 0},
     {CONTROL_STATIC_TEXT, PLAYER_CAP_LINE, {120, 224, 244, 10}, "", 0},
     {CONTROL_STATIC_TEXT, PLAYER_ROSTER_NOTE, {8, 236, 356, 18}, "", 0},
     {CONTROL_PROGRESS_BAR, LIST_PROGRESS_BAR, {250, 14, 114, 7}, "", CONTROL_HIDDEN},
-    {CONTROL_PUSH_BUTTON, HELP_BUTTON, {370, 222, 58, 14}, "&Help", BUTTON},
-    {CONTROL_PUSH_BUTTON, ID_OK, {370, 240, 58, 14}, "&Done", BUTTON | CONTROL_DEFAULT_BUTTON},
+    {CONTROL_PUSH_BUTTON, HELP_BUTTON, {370, 222, 70, 14}, "&Help", BUTTON},
+    {CONTROL_PUSH_BUTTON, ID_OK, {370, 240, 70, 14}, "&Done", BUTTON | CONTROL_DEFAULT_BUTTON},
 };
 
 WINDOW_HANDLE open_player_list = NO_WINDOW;
@@ -330,6 +330,22 @@ void Remove_Control(WINDOW_HANDLE dialog, int32_t id) {
     if (control != NO_WINDOW) Destroy_Window(control);
 }
 
+// Without the team selector the boxes beside it move into its place.
+void Close_Selector_Gap(WINDOW_HANDLE dialog) {
+    RECT_AREA selector, box;
+    Get_Dialog_Item_Rect(dialog, TEAM_SELECTOR, &selector);
+    Get_Dialog_Item_Rect(dialog, PLAYER_POSITION_BOX, &box);
+    const int32_t shift = box.Left - selector.Left;
+    Remove_Control(dialog, TEAM_SELECTOR);
+    for (int32_t id : {PLAYER_POSITION_BOX, STAT_SEASON_COMBO}) {
+        RECT_AREA rect;
+        Get_Dialog_Item_Rect(dialog, id, &rect);
+        if (Get_Dialog_Item(dialog, id) != NO_WINDOW)
+            Move_Window(Get_Dialog_Item(dialog, id),
+                        {rect.Left - shift, rect.Top, rect.Right - shift, rect.Bottom});
+    }
+}
+
 void Choose_Roster_Scope(WINDOW_HANDLE dialog) {
     int32_t scope = Player_List_Team_Filter == SCOPE_FREE_AGENTS ? 0 : Player_List_Team_Filter;
     if (Is_Single_Team_Scope(scope)) {
@@ -397,7 +413,7 @@ void Init_Player_List(WINDOW_HANDLE dialog, intptr_t parameter) {
     int32_t scope = 0;
     switch (Player_List_Kind) {
     case PLAYER_LIST_FREE_AGENTS:
-        Remove_Control(dialog, TEAM_SELECTOR);
+        Close_Selector_Gap(dialog);
         Remove_Control(dialog, PLAYER_VIEW_MY_TEAM_BUTTON);
         Set_Text(dialog, PLAYER_ACTION_BUTTON, "Sign");
         Refresh_Free_Agent_Demands();
@@ -406,9 +422,9 @@ void Init_Player_List(WINDOW_HANDLE dialog, intptr_t parameter) {
         scope = SCOPE_FREE_AGENTS;
         break;
     case PLAYER_LIST_COLLEGE_DRAFT:
-        Remove_Control(dialog, TEAM_SELECTOR);
-        Remove_Control(dialog, PLAYER_VIEW_MY_TEAM_BUTTON);
         Remove_Control(dialog, STAT_SEASON_COMBO);
+        Close_Selector_Gap(dialog);
+        Remove_Control(dialog, PLAYER_VIEW_MY_TEAM_BUTTON);
         Set_Text(dialog, PLAYER_ACTION_BUTTON, "Draft");
         safe_strncpy(data.Name, "LVD_College_Draft", LISTVIEW_NAME_SIZE);
         scope = SCOPE_COLLEGE_POOL;
@@ -539,7 +555,7 @@ int32_t Minimum_Roster(int32_t viewed) {
 const DIALOG_TEMPLATE SORTABLE_STATS_DIALOG_TEMPLATE = {
     SORTABLE_STATS_DIALOG,
     "Sortable Stats",
-    440,
+    454,
     260,
     "MS Sans Serif",
     8,

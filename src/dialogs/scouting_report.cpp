@@ -49,12 +49,12 @@ constexpr int32_t WEB_ADDRESS_SIZE = 256;
 constexpr const char* TRADE_SCREEN_LIST = "LVD_Trade_Other";
 
 const DIALOG_CONTROL REPORT_CONTROLS[] = {
-    {CONTROL_PUSH_BUTTON, REPORT_PREVIOUS_BUTTON, {0, 247, 78, 11}, "<< Previous Player", BUTTON},
-    {CONTROL_PUSH_BUTTON, REPORT_NEXT_BUTTON, {78, 247, 79, 11}, "Next Player >>", BUTTON},
-    {CONTROL_PUSH_BUTTON, REPORT_RELEASE_BUTTON, {157, 247, 68, 11}, "&Release", BUTTON},
-    {CONTROL_PUSH_BUTTON, REPORT_GO_GET_BUTTON, {225, 247, 69, 11}, "&Go Get", BUTTON},
-    {CONTROL_PUSH_BUTTON, HELP_BUTTON, {294, 247, 49, 11}, "&Help", BUTTON},
-    {CONTROL_PUSH_BUTTON, ID_OK, {343, 247, 48, 11}, "&Done", BUTTON | CONTROL_DEFAULT_BUTTON},
+    {CONTROL_PUSH_BUTTON, REPORT_PREVIOUS_BUTTON, {0, 308, 98, 13}, "<< Previous Player", BUTTON},
+    {CONTROL_PUSH_BUTTON, REPORT_NEXT_BUTTON, {98, 308, 98, 13}, "Next Player >>", BUTTON},
+    {CONTROL_PUSH_BUTTON, REPORT_RELEASE_BUTTON, {196, 308, 86, 13}, "&Release", BUTTON},
+    {CONTROL_PUSH_BUTTON, REPORT_GO_GET_BUTTON, {282, 308, 85, 13}, "&Go Get", BUTTON},
+    {CONTROL_PUSH_BUTTON, HELP_BUTTON, {367, 308, 61, 13}, "&Help", BUTTON},
+    {CONTROL_PUSH_BUTTON, ID_OK, {428, 308, 61, 13}, "&Done", BUTTON | CONTROL_DEFAULT_BUTTON},
 };
 // Left to right along the bottom, and where their edges stand in per mille.
 constexpr int32_t BUTTON_ORDER[] = {REPORT_PREVIOUS_BUTTON, REPORT_NEXT_BUTTON, REPORT_RELEASE_BUTTON,
@@ -118,8 +118,10 @@ void Size_Scouting_Report_Window(WINDOW_HANDLE dialog) {
     RECT_AREA rect, frame;
     Get_Window_Rect(dialog, &rect);
     Get_Window_Frame(dialog, &frame);
-    Move_Window(dialog, {rect.Left, rect.Top, rect.Left + REPORT_DESIGN_WIDTH + frame.Left + frame.Right,
-                         rect.Top + REPORT_DESIGN_HEIGHT + frame.Top + frame.Bottom});
+    const int32_t width = REPORT_DESIGN_WIDTH * REPORT_SCALE_PERCENT / 100;
+    const int32_t height = REPORT_DESIGN_HEIGHT * REPORT_SCALE_PERCENT / 100;
+    Move_Window(dialog, {rect.Left, rect.Top, rect.Left + width + frame.Left + frame.Right,
+                         rect.Top + height + frame.Top + frame.Bottom});
 }
 
 // The next (step 1) or previous (-1) player of the list, wrapping; false
@@ -339,8 +341,8 @@ void Init_Report(WINDOW_HANDLE dialog, intptr_t parameter) {
 const DIALOG_TEMPLATE SCOUTING_REPORT_DIALOG_TEMPLATE = {
     SCOUTING_REPORT_DIALOG,
     "Scouting Report",
-    392,
-    258,
+    490,
+    322,
     "MS Sans Serif",
     8,
     WINDOW_CAPTION | WINDOW_BORDER,
