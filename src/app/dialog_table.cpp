@@ -18,6 +18,8 @@
 #include "dialogs/scouting_report.h"
 #include "dialogs/small_dialogs.h"
 #include "platform/windows.h"
+#include "views/matchup_dialog.h"
+#include "views/matchup_dialog_template.h"
 
 namespace {
 constexpr intptr_t CANCELLED = 2;
@@ -78,7 +80,7 @@ const DIALOG_TABLE_ROW DIALOG_TABLE[] = {
     {175, "Advanced Tools", nullptr, nullptr, 0, false, 0, CANCELLED},
     {179, "Play Multiple Seasons", Play_Multiple_Seasons_Dialog_Proc, &PLAY_MULTIPLE_SEASONS_DIALOG_TEMPLATE,
      0, false, 0, 0},
-    {181, "", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {181, "", Game_Matchup_Dialog_Proc, &MATCHUP_DIALOG_TEMPLATE, 0, false, 0, 1},
     {182, "View Encyclopedia", nullptr, nullptr, 0, false, 0, CANCELLED},
     {183, "Choose Export Folder", nullptr, nullptr, 0, false, 0, CANCELLED},
     {185, "Playbook Editor", nullptr, nullptr, 0, false, 0, CANCELLED},

@@ -16,6 +16,7 @@
 #include "platform/rect_math.h"
 #include "platform/windows.h"
 #include "views/current_view.h"
+#include "views/games_view.h"
 
 namespace {
 constexpr int32_t DESIGN_WIDTH_UNITS = 768;
@@ -43,6 +44,7 @@ bool Is_Inside(const RECT_AREA& rect, int32_t x, int32_t y) {
 constexpr int32_t FINANCES_VIEW = 40034;
 constexpr int32_t CALENDAR_VIEW = 40036;
 constexpr int32_t OWNER_FAME_VIEW = 40037;
+constexpr int32_t GAMES_VIEW = 40086;
 constexpr int32_t PLAYER_LIST_DIALOG = 114;
 constexpr int32_t OTHER_TEAM_DIALOG = 131;
 constexpr int32_t FINANCE_CHOOSE_STAT_DIALOG = 145;
@@ -212,6 +214,8 @@ bool Is_Over_View_Hot_Spot(int32_t x, int32_t y) {
                Find_Heading(Finance_Heading, FINANCE_COLUMNS, x, y) >= 0;
     case OWNER_FAME_VIEW:
         return Find_Heading(Owner_Fame_Tab, OWNER_FAME_TABS, x, y) >= 0;
+    case GAMES_VIEW:
+        return Track_Games_View_Mouse(x, y);
     default:
         return false;
     }
@@ -225,6 +229,10 @@ bool Do_View_Click(int32_t x, int32_t y) {
         return Do_Calendar_Heading_Click(x, y);
     case OWNER_FAME_VIEW:
         return Do_Owner_Fame_Click(x, y);
+    case GAMES_VIEW:
+        if (!Do_Games_View_Click(x, y)) return false;
+        Play_Sound_Effect("button.wav");
+        return true;
     default:
         return false;
     }

@@ -13,6 +13,8 @@
 #include "engine/game_screen_hooks.h"
 #include "platform/pixel_blits.h"
 #include "platform/windows.h"
+#include "views/game_day_screen.h"
+#include "views/games_view.h"
 
 namespace {
 // Clients wider than this ratio show the wide start-up picture.
@@ -47,7 +49,10 @@ void Paint_Main_Window_View(DEVICE_CONTEXT* dc, const RECT_AREA& paint_rect) {
     const int32_t last = Get_Last_Painted_View();
     if ((last != current && last != 0) || buffer == nullptr) {
         const int32_t view = Get_Game_Loaded_Flag() != 0 ? current : 0;
-        Paint_Startup_View(target);
+        if (view == GAMES_VIEW_ID)
+            Paint_Games_View(target);
+        else
+            Paint_Startup_View(target);
         Draw_Game_Score_Panel(target);
         Set_Last_Painted_View(view);
     }
