@@ -332,7 +332,8 @@ void Format_Team_History_Averages(int32_t team, char texts[4][HISTORY_TEXT_SIZE]
     char number[FORMATTED_TEXT_SIZE];
     Format_Wide_Number_Commas(attendance / n, number);
     safe_sprintf(texts[0], HISTORY_TEXT_SIZE, "Attendance: %s", number);
-    const int64_t average_profit = (profit + n / 2) / n;
+    // Rounded to the nearest dollar on either side of zero.
+    const int64_t average_profit = (profit + (profit < 0 ? -(n / 2) : n / 2)) / n;
     Format_Wide_Number_Commas(average_profit < 0 ? -average_profit : average_profit, number);
     safe_sprintf(texts[1], HISTORY_TEXT_SIZE, average_profit < 0 ? "Profit: -$%s" : "Profit: $%s", number);
     safe_sprintf(texts[2], HISTORY_TEXT_SIZE, "Record: %d-%d", static_cast<int32_t>((wins + (n - 1) / 2) / n),

@@ -122,6 +122,13 @@ TEST_F(ListviewEngine, CellsShowMoneyHeightsAndDashesWhereTheyDoNotApply) {
     Set_User_Preference(STAT_SEASON_CHOICE, SEASON_THIS);
     EXPECT_EQ(Cell(21, 4, qb, &value), "8.25") << "yards an attempt in hundredths";
     EXPECT_EQ(value, 825);
+    // The blockers' yards a rush and sacks allowed are hundredths too.
+    const int32_t guard = Test_League_Slot(POSITION_G, 0);
+    Set_Player_Stat(4, guard, SEASON_THIS, 7, 8);
+    Set_Player_Stat(4, guard, SEASON_THIS, 8, 36);
+    Set_Player_Stat(4, guard, SEASON_THIS, 4, 3);
+    EXPECT_EQ(Cell(42, 4, guard), "4.50");
+    EXPECT_EQ(Cell(43, 4, guard), "0.75") << "three quarter sacks";
 }
 
 TEST_F(ListviewEngine, NamesCarryTheExpiringContractAndTheStatus) {
@@ -193,6 +200,8 @@ TEST_F(ListviewEngine, EveryCodeFillsAndSortsAsAPermutationPastAnEmptyEntry) {
         codes.push_back(code);
     Show({COLUMN_NAME, COLUMN_TEAM, COLUMN_AGE}, codes);
     EXPECT_EQ(List_View_Get_Item_Count(list_), LISTVIEW_CODE_COUNT) << "every slot of every team";
+    EXPECT_EQ(Get_Listview_Selected_Player(list_, nullptr, nullptr), -1)
+        << "with nothing selected before, no row comes back selected";
     data_->Entries[2000] = LISTVIEW_EMPTY_ENTRY;
     Fill_Listview_Rows(data_.get(), NO_WINDOW);
     EXPECT_EQ(List_View_Get_Item_Count(list_), LISTVIEW_CODE_COUNT - 1) << "the fill goes past the hole";

@@ -334,6 +334,29 @@ TEST_F(PlayerListDialog, CollegeDraftListShowsThePoolAndDraftsOnlyWhileTheDraftR
     EXPECT_EQ(Player_List_Kind, PLAYER_LIST_COLLEGE_DRAFT);
 }
 
+TEST_F(PlayerListDialog, GoGetOnAProspectFromTheDraftListOpensNoSecondList) {
+    Copy_Player(FIRST_COLLEGE_POOL_TEAM, 0, 12, 0);
+    Set_User_Preference(CURRENT_WEEK, 3);
+    int32_t opened = 0;
+    Script_Dialog_Step([&opened](WINDOW_HANDLE dialog) {
+        List_View_Set_Item_State(List_Of(dialog), 0, ITEM_SELECTED, ITEM_SELECTED);
+        Script_Dialog_Step([](WINDOW_HANDLE report) {
+            EXPECT_TRUE(Is_Window_Enabled(Get_Dialog_Item(report, REPORT_GO_GET_BUTTON)) == false);
+            // Go Get as a commissioner's Edit Player is not what is asked: the
+            // free-agent list it would open for a prospect must not nest.
+            Send_Window_Message(report, MSG_COMMAND,
+                                Pack_Command(REPORT_GO_GET_BUTTON, NOTIFY_BUTTON_CLICKED), 0);
+        });
+        opened = Count_Dialogs_Opened();
+        Click_Dialog_Button(dialog, PLAYER_SCOUTING_BUTTON);
+        opened = Count_Dialogs_Opened() - opened;
+        EXPECT_EQ(Get_Innermost_Dialog(), dialog) << "the list is still the one open";
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, COLLEGE_DRAFT_DIALOG, 0);
+    EXPECT_EQ(opened, 1) << "the report alone";
+}
+
 TEST_F(PlayerListDialog, CapLinesAndFantasyPicks) {
     char line[256];
     Universe.Header.Universe_Stats[SALARY_CAP] = 200000000;

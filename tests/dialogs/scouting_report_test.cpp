@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "app/main_window.h"
@@ -12,10 +13,12 @@
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "dialogs/listview_engine.h"
 #include "dialogs/player_card.h"
 #include "dialogs/scouting_report.h"
 #include "frontoffice/contract_offer.h"
 #include "personnel/injuries.h"
+#include "platform/controls.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
@@ -276,6 +279,63 @@ TEST_F(ScoutingReport, ButtonsFollowTheModeAndCancelledTalksRestoreTheContract) 
         Click_Dialog_Button(report, ID_OK);
     });
     Show_Scouting_Report(Main_Window, FREE_AGENT_TEAM, 0);
+}
+
+TEST_F(ScoutingReport, SigningWithTheSeasonLinesFullLinksNoEmptyLine) {
+    Set_Team_Stat(USER, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Set_User_Team(USER);
+    Set_User_Preference(CURRENT_WEEK, 3);
+    Set_Header_Flag(HEADER_FLAG_SEASON_LINE_RECORDING, 0);
+    Copy_Player(FREE_AGENT_TEAM, 0, 9, 9);
+    const int32_t id = Get_Player_ID(FREE_AGENT_TEAM, 0);
+    const int32_t latest = Get_Player_Latest_Season_Line(FREE_AGENT_TEAM, 0);
+    for (int32_t line = 0; line < 32768; ++line)
+        if (Get_Season_Line_Year(line) == 0) Set_Season_Line_Year(line, 1900);
+    ASSERT_EQ(Find_Free_Season_Line(), NO_SEASON_LINE);
+    Clear_Shown_Messages();
+    Script_Dialog_Answer(CONTRACT_OFFER_DIALOG, 1);
+    Script_Dialog_Step([](WINDOW_HANDLE report) {
+        Click_Dialog_Button(report, REPORT_GO_GET_BUTTON);
+        Click_Dialog_Button(report, ID_OK);
+    });
+    Show_Scouting_Report(Main_Window, FREE_AGENT_TEAM, 0);
+    ASSERT_EQ(Get_User_Preference(SELECTED_PLAYER_TEAM), USER);
+    const int32_t slot = Get_User_Preference(SELECTED_PLAYER_SLOT);
+    EXPECT_EQ(Get_Player_ID(USER, slot), id) << "signed";
+    EXPECT_EQ(Get_Player_Latest_Season_Line(USER, slot), latest) << "no line to open: the latest stays";
+}
+
+TEST_F(ScoutingReport, StepsFromTheUsersPlayerToAnotherTeamsRelabelGoGet) {
+    Set_Team_Stat(USER, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Set_User_Team(USER);
+    Set_User_Preference(CURRENT_WEEK, 3);
+    if (!Is_Window_Class_Registered(Get_Control_Class_Name(CONTROL_LIST_VIEW))) Register_Controls();
+    auto data = std::make_unique<LISTVIEW_DATA>();
+    data->Dialog_Window = Main_Window;
+    data->List_Window = Create_Window(Get_Control_Class_Name(CONTROL_LIST_VIEW), "",
+                                      WINDOW_CHILD | WINDOW_VISIBLE, {0, 0, 400, 300}, Main_Window, 1124, 0);
+    Init_Listview_Data(data.get());
+    data->Column_Count = 1;
+    Rebuild_Listview_Columns(data.get());
+    data->Entries[0] = USER * 100 + 4;
+    data->Entries[1] = 7 * 100 + 4;
+    Fill_Listview_Rows(data.get(), NO_WINDOW);
+    Select_Listview_Player(data->List_Window, USER, 4);
+    Script_Dialog_Step([](WINDOW_HANDLE report) {
+        EXPECT_EQ(Get_Dialog_Item_Text(report, REPORT_GO_GET_BUTTON), "&Negotiate");
+        Click_Dialog_Button(report, REPORT_NEXT_BUTTON);
+        EXPECT_EQ(Shown_Code(), 704);
+        EXPECT_EQ(Get_Dialog_Item_Text(report, REPORT_GO_GET_BUTTON), "&Go Get")
+            << "the label says what it does";
+        Click_Dialog_Button(report, REPORT_NEXT_BUTTON);
+        EXPECT_EQ(Shown_Code(), USER * 100 + 4) << "the last row wraps to the first";
+        Click_Dialog_Button(report, REPORT_PREVIOUS_BUTTON);
+        EXPECT_EQ(Shown_Code(), 704) << "and the first back to the last";
+        Click_Dialog_Button(report, ID_OK);
+    });
+    EXPECT_EQ(Show_Scouting_Report(Main_Window, 0, 0, data.get()), 1);
+    Clear_Listview_Selection(data->List_Window);
+    EXPECT_EQ(Show_Scouting_Report(Main_Window, 0, 0, data.get()), -1) << "no row chosen: nothing opens";
 }
 
 TEST_F(ScoutingReport, WebLinkAndPictureNamesTakeOnlyPlainNames) {
