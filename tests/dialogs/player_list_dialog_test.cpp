@@ -341,9 +341,9 @@ TEST_F(PlayerListDialog, GoGetOnAProspectFromTheDraftListOpensNoSecondList) {
     Script_Dialog_Step([&opened](WINDOW_HANDLE dialog) {
         List_View_Set_Item_State(List_Of(dialog), 0, ITEM_SELECTED, ITEM_SELECTED);
         Script_Dialog_Step([](WINDOW_HANDLE report) {
-            EXPECT_TRUE(Is_Window_Enabled(Get_Dialog_Item(report, REPORT_GO_GET_BUTTON)) == false);
-            // Go Get as a commissioner's Edit Player is not what is asked: the
-            // free-agent list it would open for a prospect must not nest.
+            EXPECT_FALSE(Is_Window_Enabled(Get_Dialog_Item(report, REPORT_GO_GET_BUTTON)));
+            // Go Get for a prospect closes the report for the free-agent
+            // list, which must not open inside the list that is open.
             Send_Window_Message(report, MSG_COMMAND,
                                 Pack_Command(REPORT_GO_GET_BUTTON, NOTIFY_BUTTON_CLICKED), 0);
         });
