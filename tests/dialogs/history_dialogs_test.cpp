@@ -8,6 +8,7 @@
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/roster_slots.h"
+#include "database/safe_strings.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "dialogs/history_dialogs.h"
@@ -20,7 +21,7 @@ namespace {
 using HistoryDialogs = PlayerDialogsTest;
 
 std::string Ordinal(int32_t n) {
-    char text[64];
+    char text[FORMATTED_TEXT_SIZE];
     Format_History_Ordinal(n, text);
     return text;
 }
