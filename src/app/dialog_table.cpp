@@ -10,15 +10,18 @@
 #include "dialogs/choose_stat_dialog.h"
 #include "dialogs/column_sets.h"
 #include "dialogs/contract_offer_dialog.h"
+#include "dialogs/defense_dialog.h"
 #include "dialogs/fantasy_draft_dialogs.h"
 #include "dialogs/find_players_dialog.h"
 #include "dialogs/history_dialogs.h"
 #include "dialogs/new_game_dialog.h"
+#include "dialogs/offense_dialog.h"
 #include "dialogs/options_dialog.h"
 #include "dialogs/player_list_dialog.h"
 #include "dialogs/saved_game_dialogs.h"
 #include "dialogs/scouting_report.h"
 #include "dialogs/small_dialogs.h"
+#include "dialogs/special_teams_dialog.h"
 #include "dialogs/trade_answer_dialogs.h"
 #include "dialogs/trades_dialog.h"
 #include "dialogs/trading_block_dialog.h"
@@ -41,10 +44,10 @@ const DIALOG_TABLE_ROW DIALOG_TABLE[] = {
      CANCELLED},
     {116, "Expenses", Expenses_Dialog_Proc, &EXPENSES_DIALOG_TEMPLATE, 0, false, 0, 1},
     {118, "Resume Game", Resume_Game_Dialog_Proc, &RESUME_GAME_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
-    {119, "Offense", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {119, "Offense", Offense_Dialog_Proc, &OFFENSE_DIALOG_TEMPLATE, 0, false, 0, 1},
     {120, "Save Game", Save_Game_Dialog_Proc, &SAVE_GAME_DIALOG_TEMPLATE, 0, false, 0, 0},
     {127, "Scouting Report", Scouting_Report_Dialog_Proc, &SCOUTING_REPORT_DIALOG_TEMPLATE, 0, false, 0, 1},
-    {128, "Defense", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {128, "Defense", Defense_Dialog_Proc, &DEFENSE_DIALOG_TEMPLATE, 0, false, 0, 1},
     {130, "Sortable Stats", nullptr, nullptr, 114, true, 1, CANCELLED},
     {131, "Other Team", Other_Team_Dialog_Proc, &OTHER_TEAM_DIALOG_TEMPLATE, 0, false, 0, 1},
     {132, "Contract Offer", Contract_Offer_Dialog_Proc, &CONTRACT_OFFER_DIALOG_TEMPLATE, 0, false, 0, 0},
@@ -70,7 +73,7 @@ const DIALOG_TABLE_ROW DIALOG_TABLE[] = {
     {159, "League Editor", nullptr, nullptr, 0, false, 0, CANCELLED},
     {160, "Simulation Settings", nullptr, nullptr, 0, false, 0, CANCELLED},
     {161, "Rename City", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {162, "Special Teams", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {162, "Special Teams", Special_Teams_Dialog_Proc, &SPECIAL_TEAMS_DIALOG_TEMPLATE, 0, false, 0, 1},
     {163, "", Choose_Stat_Dialog_Proc, &CHOOSE_CALENDAR_STAT_TEMPLATE, 0, false, 0, 0},
     {164, "Database Notes", Database_Notes_Dialog_Proc, &DATABASE_NOTES_DIALOG_TEMPLATE, 0, false, 0,
      CANCELLED},
