@@ -11,6 +11,7 @@
 #include "dialogs/column_sets.h"
 #include "dialogs/contract_offer_dialog.h"
 #include "dialogs/defense_dialog.h"
+#include "dialogs/edit_player_dialog.h"
 #include "dialogs/fantasy_draft_dialogs.h"
 #include "dialogs/find_players_dialog.h"
 #include "dialogs/history_dialogs.h"
@@ -64,7 +65,7 @@ const DIALOG_TABLE_ROW DIALOG_TABLE[] = {
     {146, "Stadium Editor", nullptr, nullptr, 0, false, 0, CANCELLED},
     {147, "Options", Options_Dialog_Proc, &OPTIONS_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
     {149, "Trade Hint", Trade_Hint_Dialog_Proc, &TRADE_HINT_DIALOG_TEMPLATE, 0, false, 0, 1},
-    {150, "Edit Player", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {150, "Edit Player", Edit_Player_Dialog_Proc, &EDIT_PLAYER_DIALOG_TEMPLATE, 0, false, 0, 1},
     {152, "Trade Offer", Trade_Offer_Dialog_Proc, &TRADE_OFFER_DIALOG_TEMPLATE, 0, false, 0, 0},
     {155, "Print", nullptr, nullptr, 0, false, 0, CANCELLED},
     {156, "Did You Know?", Did_You_Know_Dialog_Proc, &DID_YOU_KNOW_DIALOG_TEMPLATE, 0, false, 0, 1},
@@ -97,7 +98,7 @@ const DIALOG_TABLE_ROW DIALOG_TABLE[] = {
     {196, "Load Playbook", nullptr, nullptr, 0, false, 0, CANCELLED},
     {199, "New Version Available", New_Version_Available_Dialog_Proc, &NEW_VERSION_DIALOG_TEMPLATE, 0, false,
      0, 0},
-    {200, "Edit Ratings", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {200, "Edit Ratings", Edit_Ratings_Dialog_Proc, &EDIT_RATINGS_DIALOG_TEMPLATE, 0, false, 0, 1},
     {41008, "", User_Message_Dialog_Proc, &USER_MESSAGE_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
 };
 constexpr int32_t ROW_COUNT = static_cast<int32_t>(sizeof DIALOG_TABLE / sizeof DIALOG_TABLE[0]);
