@@ -8,6 +8,7 @@
 #include "dialogs/budget_dialogs.h"
 #include "dialogs/change_position_dialog.h"
 #include "dialogs/choose_stat_dialog.h"
+#include "dialogs/city_editor_dialog.h"
 #include "dialogs/column_sets.h"
 #include "dialogs/contract_offer_dialog.h"
 #include "dialogs/defense_dialog.h"
@@ -15,6 +16,7 @@
 #include "dialogs/fantasy_draft_dialogs.h"
 #include "dialogs/find_players_dialog.h"
 #include "dialogs/history_dialogs.h"
+#include "dialogs/league_editor_dialog.h"
 #include "dialogs/new_game_dialog.h"
 #include "dialogs/offense_dialog.h"
 #include "dialogs/options_dialog.h"
@@ -23,6 +25,7 @@
 #include "dialogs/scouting_report.h"
 #include "dialogs/small_dialogs.h"
 #include "dialogs/special_teams_dialog.h"
+#include "dialogs/stadium_editor_dialog.h"
 #include "dialogs/trade_answer_dialogs.h"
 #include "dialogs/trades_dialog.h"
 #include "dialogs/trading_block_dialog.h"
@@ -62,7 +65,7 @@ const DIALOG_TABLE_ROW DIALOG_TABLE[] = {
     {143, "Choose Stat", Choose_Stat_Dialog_Proc, &CHOOSE_STANDINGS_STAT_TEMPLATE, 0, false, 0, 0},
     {144, "Leader Heading", Choose_Stat_Dialog_Proc, &CHOOSE_LEADER_STAT_TEMPLATE, 0, false, 0, 0},
     {145, "Choose Stat", Choose_Stat_Dialog_Proc, &CHOOSE_FINANCE_STAT_TEMPLATE, 0, false, 0, 0},
-    {146, "Stadium Editor", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {146, "Stadium Editor", Stadium_Editor_Dialog_Proc, &STADIUM_EDITOR_DIALOG_TEMPLATE, 0, false, 0, 1},
     {147, "Options", Options_Dialog_Proc, &OPTIONS_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
     {149, "Trade Hint", Trade_Hint_Dialog_Proc, &TRADE_HINT_DIALOG_TEMPLATE, 0, false, 0, 1},
     {150, "Edit Player", Edit_Player_Dialog_Proc, &EDIT_PLAYER_DIALOG_TEMPLATE, 0, false, 0, 1},
@@ -71,9 +74,10 @@ const DIALOG_TABLE_ROW DIALOG_TABLE[] = {
     {156, "Did You Know?", Did_You_Know_Dialog_Proc, &DID_YOU_KNOW_DIALOG_TEMPLATE, 0, false, 0, 1},
     {158, "Injury Contingency", Injury_Contingency_Dialog_Proc, &INJURY_CONTINGENCY_DIALOG_TEMPLATE, 0, false,
      0, 0},
-    {159, "League Editor", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {160, "Simulation Settings", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {161, "Rename City", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {159, "League Editor", League_Editor_Dialog_Proc, &LEAGUE_EDITOR_DIALOG_TEMPLATE, 0, false, 0, 1},
+    {160, "Simulation Settings", Simulation_Settings_Dialog_Proc, &CITY_EDITOR_DIALOG_TEMPLATE, 0, false, 0,
+     1},
+    {161, "Rename City", Rename_City_Dialog_Proc, &RENAME_CITY_DIALOG_TEMPLATE, 0, false, 0, 1},
     {162, "Special Teams", Special_Teams_Dialog_Proc, &SPECIAL_TEAMS_DIALOG_TEMPLATE, 0, false, 0, 1},
     {163, "", Choose_Stat_Dialog_Proc, &CHOOSE_CALENDAR_STAT_TEMPLATE, 0, false, 0, 0},
     {164, "Database Notes", Database_Notes_Dialog_Proc, &DATABASE_NOTES_DIALOG_TEMPLATE, 0, false, 0,
