@@ -93,7 +93,7 @@ const int32_t PERCENT_COMBOS[] = {SALARY_DEMANDS_COMBO,  LEAGUE_REVENUE_COMBO, I
     }
 #define RULE_ROW(id, y, text)                                                                                \
     LABEL(208, (y) + 2, 120, text), {                                                                        \
-        CONTROL_COMBO_BOX, id, {330, y, 94, 120}, "", BUTTON                                                 \
+        CONTROL_COMBO_BOX, id, {330, y, 94, 56}, "", BUTTON                                                  \
     }
 
 const DIALOG_CONTROL LEAGUE_EDITOR_CONTROLS[] = {
@@ -120,7 +120,7 @@ const DIALOG_CONTROL LEAGUE_EDITOR_CONTROLS[] = {
     LABEL(10, 206, 110, "Start Year:"),
     {CONTROL_EDIT, START_YEAR_EDIT, {150, 204, 40, 12}, "", NUMBER},
     LABEL(10, 222, 80, "Current Date:"),
-    {CONTROL_COMBO_BOX, CURRENT_DATE_COMBO, {112, 220, 78, 150}, "", BUTTON},
+    {CONTROL_COMBO_BOX, CURRENT_DATE_COMBO, {112, 220, 78, 90}, "", BUTTON},
     {CONTROL_CHECK_BOX, SUPER_BOWL_BOX, {8, 244, 188, 10}, "Super Bowl", BUTTON},
     {CONTROL_CHECK_BOX, OVERTIME_GAMES_BOX, {8, 256, 188, 10}, "Overtime Games", BUTTON},
     {CONTROL_CHECK_BOX, TWO_POINT_BOX, {8, 268, 188, 10}, "2-Point Conversions", BUTTON},

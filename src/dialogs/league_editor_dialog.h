@@ -129,6 +129,7 @@ int32_t Choose_New_Team_Division();
 int32_t Add_League_Editor_Team();
 // The universe statistic a percentage combo sets, (choice - 10) x 10; -1 for another control.
 int32_t Get_Percent_Combo_Stat(int32_t combo);
-// The fan-loyalty grade (0-12) of financial statistic 0, and back.
+// The fan-loyalty grade (0-12) of financial statistic 0, and the support a
+// chosen grade is stored as, which shows as the same grade again.
 int32_t Get_Fan_Loyalty_Grade(int32_t fan_support);
 int32_t Get_Fan_Support_Of_Grade(int32_t grade);

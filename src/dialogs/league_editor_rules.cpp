@@ -20,7 +20,9 @@ namespace {
 constexpr int32_t DIVISIONS_PER_LEAGUE = 4;
 constexpr int32_t FAN_GRADES = 13;
 constexpr int32_t GRADE_STEP = 59;
-constexpr int32_t GRADE_BASE = 587;
+// The grade shown is (support + 29) / 59 - 9: a grade is stored as the
+// support that shows as that grade again.
+constexpr int32_t GRADE_OFFSET = 9;
 
 void Set_Message(char* message, const char* text) {
     if (message != nullptr) safe_strncpy(message, text, TEXT_BUFFER_SIZE);
@@ -183,9 +185,9 @@ int32_t Get_Percent_Combo_Stat(int32_t combo) {
 }
 
 int32_t Get_Fan_Loyalty_Grade(int32_t fan_support) {
-    return std::clamp((fan_support + 29) / GRADE_STEP - 9, 0, FAN_GRADES - 1);
+    return std::clamp((fan_support + 29) / GRADE_STEP - GRADE_OFFSET, 0, FAN_GRADES - 1);
 }
 
 int32_t Get_Fan_Support_Of_Grade(int32_t grade) {
-    return grade * GRADE_STEP + GRADE_BASE;
+    return (grade + GRADE_OFFSET) * GRADE_STEP;
 }

@@ -265,7 +265,7 @@ TEST_F(DepthChartDialogs, MovesNeverLoseOrDoublePlayers) {
                 Expect_Rows_Name_Their_Slots(dialog, DEPTH_RESERVE_LIST, format);
                 EXPECT_EQ(Count_Dialog_Lines(dialog, DEPTH_STARTER_LIST), 11);
             }
-            Click_Dialog_Button(dialog, ID_CANCEL);
+            Press_Escape(dialog);
         });
         EXPECT_EQ(Do_Dialog(Main_Window, page, 0), 1);
     }
@@ -338,7 +338,7 @@ TEST_F(DepthChartDialogs, PagesSwitchEditAndKeepTheOrderThroughASave) {
 
 TEST_F(DepthChartDialogs, MisplacedStarterIsToldOnDoneButNotOnEscape) {
     // The test roster stands in position order: its second offensive row is a quarterback.
-    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_CANCEL); });
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Press_Escape(dialog); });
     Do_Dialog(Main_Window, OFFENSE_DIALOG, 0);
     EXPECT_TRUE(Get_Shown_Messages().empty());
     Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_OK); });

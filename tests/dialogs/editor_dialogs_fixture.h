@@ -13,8 +13,15 @@
 #include "support/installation_folders.h"
 #include "support/test_league.h"
 
+#include "platform/windows.h"
+
 constexpr int32_t USER_TEAM_SLOT = 4;
 constexpr int32_t COMPUTER_TEAM_SLOT = 9;
+
+// Escape: the dialog's cancel command, whether or not it has a Cancel button.
+inline void Press_Escape(WINDOW_HANDLE dialog) {
+    Send_Window_Message(dialog, MSG_COMMAND, Pack_Command(ID_CANCEL, 0), 0);
+}
 
 class EditorDialogsTest : public FrameTest {
   protected:
