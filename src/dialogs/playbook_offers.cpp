@@ -4,6 +4,7 @@
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/text_format.h"
+#include "engine/defensive_play_calling.h"
 #include "engine/playbook_records.h"
 #include "platform/message_box.h"
 #include "playbooks/playbook_files.h"
@@ -25,6 +26,8 @@ bool Is_Asked_First(int32_t team) {
 } // namespace
 
 bool Is_Defensive_Formation_Full_Match(int32_t system, int32_t formation) {
+    // An empty play (no formation) suits no scheme; it is not a faulty one to report.
+    if (!Is_Defensive_Formation(formation) || (system != 0 && system != 1)) return false;
     return Get_Defensive_Formation_System_Match(system, formation) >= FULL_FORMATION_MATCH;
 }
 

@@ -17,5 +17,6 @@ void Offer_Matching_Defensive_Playbook(int32_t team);
 // The team's defensive plays (the built-in book for team 255) whose
 // formation suits its scheme fully.
 int32_t Count_Matching_Defensive_Plays(int32_t team);
-// A formation suits a scheme fully: a match of 1000 or more.
+// A formation suits a scheme fully: a match of 1000 or more (never for a
+// code that is no defensive formation, or a scheme other than 0 and 1).
 bool Is_Defensive_Formation_Full_Match(int32_t system, int32_t formation);
