@@ -243,6 +243,17 @@ TEST_F(EditPlayerDialogs, SeasonLinesAreAddedErasedAndRefusedWhenFull) {
         Click_Dialog_Button(dialog, EDIT_DONE);
     });
     EXPECT_TRUE(Was_Told("Add a Season Line", "already has 30 season lines"));
+
+    // A league whose every line is in use says so too.
+    const int32_t other = Test_League_Slot(POSITION_CB, 1);
+    for (SEASON_LINE& line : Universe.Season_Lines)
+        if (line.Year == 0) line.Year = 1;
+    Reset_Season_Line_Hint();
+    Edit(other, [](WINDOW_HANDLE dialog) {
+        Click_Dialog_Button(dialog, EDIT_ADD_LINE);
+        Click_Dialog_Button(dialog, EDIT_DONE);
+    });
+    EXPECT_TRUE(Was_Told("Add a Season Line", "Every one of the league's 32768 season lines is in use."));
 }
 
 TEST_F(EditPlayerDialogs, DeletedPlayerClosesTheScoutingReport) {

@@ -169,9 +169,12 @@ TEST_F(LeagueEditors, LeagueAndTeamEditsAreCheckedStoredAndSaved) {
     Script_Message_Answer("Start Year", ID_BOX_OK);
     Script_Dialog_Step([](WINDOW_HANDLE dialog) {
         Type_Dialog_Text(dialog, START_YEAR_EDIT, "1994");
+        Type_Dialog_Text(dialog, INFLATION_EDIT, "0");
         Click_Dialog_Button(dialog, ID_OK);
     });
     Do_Dialog(Main_Window, LEAGUE_EDITOR_DIALOG, 0);
+    EXPECT_TRUE(Was_Told("Invalid Entry", "Inflation Factor must be a whole number from 1 to"));
+    EXPECT_GE(Get_Universe_Stat(INFLATION_FACTOR), 1);
     EXPECT_EQ(Get_Universe_Stat(BASE_YEAR), 1994);
     EXPECT_EQ(Get_Current_Season_Index(), 0);
 }
@@ -303,6 +306,13 @@ TEST_F(LeagueEditors, StadiumEditsFollowTheTeamAndCommissionerRules) {
     EXPECT_EQ(Get_Team_Stadium_Stat(USER, STADIUM_SIGHT_LINES), 1200);
     EXPECT_EQ(Get_Team_Stadium_Stat(USER, STADIUM_CAPACITY), 60000) << "250,000 seats are refused";
     EXPECT_TRUE(Was_Told("Invalid Entry", "Capacity must be a whole number from 0 to 200000"));
+
+    ASSERT_EQ(Save_Game("stadium.kor", nullptr), SAVE_OK);
+    Build_Test_League();
+    ASSERT_EQ(Load_Game("stadium.kor"), 1);
+    Get_Team_Stadium_Name(name, USER);
+    EXPECT_STREQ(name, "Harbor Park");
+    EXPECT_EQ(Get_Team_Stadium_Stat(USER, STADIUM_SIGHT_LINES), 1200);
 }
 
 TEST_F(LeagueEditors, CitiesKeepExactDegreesAndTheirTeams) {
