@@ -50,7 +50,6 @@ constexpr int32_t WEEK_CHOICES = 18;
 constexpr int32_t PERCENT_CHOICES = 21;
 constexpr int32_t OVERTIME_POSSESSION_RULE = 89;
 constexpr int32_t BASE_SEASON = 2022;
-constexpr int32_t ADD_ABORTED = -2;
 constexpr int32_t FICTIONAL_FLAG_OFF = 0;
 
 struct RULE_COMBO {
