@@ -13,9 +13,13 @@ namespace {
 using Loading = Image_Folder_Test;
 
 std::vector<uint8_t> Solid(int width, int height, uint8_t r, uint8_t g, uint8_t b, uint8_t a = 255) {
-    std::vector<uint8_t> rgba;
-    for (int i = 0; i < width * height; ++i)
-        rgba.insert(rgba.end(), {r, g, b, a});
+    std::vector<uint8_t> rgba(static_cast<size_t>(width * height) * 4);
+    for (size_t i = 0; i < rgba.size(); i += 4) {
+        rgba[i] = r;
+        rgba[i + 1] = g;
+        rgba[i + 2] = b;
+        rgba[i + 3] = a;
+    }
     return rgba;
 }
 

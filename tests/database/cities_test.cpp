@@ -65,7 +65,9 @@ void Keep_Two_Cities(CITY_RECORD (&before)[MAX_CITIES]) {
 }
 
 std::string Stat_Line(int value) {
-    return "," + std::to_string(value);
+    std::string line = ",";
+    line += std::to_string(value);
+    return line;
 }
 } // namespace
 
