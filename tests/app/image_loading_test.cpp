@@ -122,6 +122,10 @@ TEST_F(Loading, JpegsLoadInColourOrCmykFromFilesAndMemoryButGreyscaleFailsQuietl
     EXPECT_EQ(Load_File_Into_Bitmap_Cache(nullptr, "grey.jpg", &entry), 0);
     EXPECT_STREQ(entry.Name, "") << "a failed load leaves the slot empty";
     EXPECT_EQ(Count_Error_Lines(), 0) << "a greyscale JPEG fails without an error";
+    const uint8_t two[2] = {90, 200};
+    Write_Bytes("two.jpg", Make_Test_JPEG(8, 8, JCS_UNKNOWN, two, 2));
+    EXPECT_EQ(Load_File_Into_Bitmap_Cache(nullptr, "two.jpg", &entry), 0)
+        << "nor does one of two components, whose rows are shorter than colour rows";
 
     ASSERT_EQ(Load_File_Into_Bitmap_Cache(nullptr, "SportsKorvaLogoPattern.jpg", &entry), 1);
     EXPECT_EQ(entry.Width, 124);
