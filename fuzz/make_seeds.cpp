@@ -313,8 +313,9 @@ void Write_PNG_Seeds() {
     }
 }
 
-// A small grey JPEG written with libjpeg, so the one-component path has a seed.
-BYTES Grey_JPEG() {
+// A small JPEG of `components` components (1: grey; others: of no known
+// colour space) written with libjpeg, so the less common paths have seeds.
+BYTES Small_JPEG(int32_t components) {
     jpeg_compress_struct info{};
     jpeg_error_mgr error{};
     info.err = jpeg_std_error(&error);
@@ -324,13 +325,13 @@ BYTES Grey_JPEG() {
     jpeg_mem_dest(&info, &memory, &size);
     info.image_width = 8;
     info.image_height = 8;
-    info.input_components = 1;
-    info.in_color_space = JCS_GRAYSCALE;
+    info.input_components = components;
+    info.in_color_space = components == 1 ? JCS_GRAYSCALE : JCS_UNKNOWN;
     jpeg_set_defaults(&info);
     jpeg_start_compress(&info, TRUE);
-    JSAMPLE row[8];
+    JSAMPLE row[8 * 4];
     for (int32_t y = 0; y < 8; ++y) {
-        for (int32_t x = 0; x < 8; ++x)
+        for (int32_t x = 0; x < 8 * components; ++x)
             row[x] = static_cast<JSAMPLE>(x * 30 + y);
         JSAMPROW rows[1] = {row};
         jpeg_write_scanlines(&info, rows, 1);
@@ -346,7 +347,8 @@ void Write_JPEG_Seeds() {
     const BYTES pattern(Builtin_Pattern_Image, Builtin_Pattern_Image + Builtin_Pattern_Image_Size);
     Write_Seed("jpeg_image", "pattern", Picture_Input(0, pattern));
     Write_Seed("jpeg_image", "pattern_washed_kept", Picture_Input(3, pattern));
-    Write_Seed("jpeg_image", "grey", Picture_Input(0, Grey_JPEG()));
+    Write_Seed("jpeg_image", "grey", Picture_Input(0, Small_JPEG(1)));
+    Write_Seed("jpeg_image", "two_components", Picture_Input(0, Small_JPEG(2)));
 }
 
 // An uncompressed BMP of `bits` bits a pixel, bottom-up, rows padded to 4 bytes.
