@@ -214,6 +214,12 @@ void Write_Seasons_Seeds() {
             Seasons_Line(2, de, "id", YEAR, {{10, "15"}, {40, "50"}, {43, "7.5"}, {51, "1"}, {95, "9"}}) +
             Seasons_Line(3, k, "id", YEAR, {{10, "16"}, {59, "30"}, {82, "12"}, {83, "3"}}) +
             Seasons_Line(1, qb, "id", YEAR - 1, {{10, "3"}}));
+    Write_Seed("seasons_csv", "beyond_reason",
+               header +
+                   Seasons_Line(
+                       2, de, "id", YEAR,
+                       {{10, "99999999999"}, {11, "-7"}, {43, "1e300"}, {51, "2147483647"}, {95, "99999"}}) +
+                   Seasons_Line(3, k, "id", YEAR, {{10, "16"}, {82, "2147483647"}, {83, "2147483647"}}));
     Write_Seed("seasons_csv", "by_name_and_external_id",
                header + Seasons_Line(4, qb, "external", YEAR, {{10, "12"}, {3, "POST"}}) +
                    Seasons_Line(4, de, "name", YEAR, {{10, "9"}, {95, "4"}}) +
