@@ -1,6 +1,6 @@
 // Writes the seed corpus of every fuzz target into <folder>/<target>/: small
 // valid inputs built by the game's own writers (a saved game, playbooks, a
-// cities export, the registry, pictures, the Hall of Fame file), pieces of the
+// cities export, the registry, pictures, the Hall of Fame file), excerpts of the
 // installation's input files, and the damaged values the readers must survive.
 #include <algorithm>
 #include <climits>
