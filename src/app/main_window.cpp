@@ -33,6 +33,20 @@ namespace {
 constexpr int32_t TRADING_DEADLINE_WEEK = 12;
 constexpr int32_t OFF_SEASON_WEEK = 100;
 constexpr int32_t STAMP_SLOT = 100;
+// No screen reaches this far; a remembered edge beyond it is damage.
+constexpr int32_t FARTHEST_WINDOW_EDGE = 1 << 16;
+
+// A remembered rectangle the window can take: positive right and bottom (all
+// zeros mean "maximized"), each edge within reach of a screen, a size, and a
+// part of the work area, so the window never opens out of sight.
+bool Is_Usable_Placement(const RECT_AREA& placement, const RECT_AREA& area) {
+    if (placement.Right <= 0 || placement.Bottom <= 0) return false;
+    for (int32_t edge : {placement.Left, placement.Top, placement.Right, placement.Bottom})
+        if (edge < -FARTHEST_WINDOW_EDGE || edge > FARTHEST_WINDOW_EDGE) return false;
+    return placement.Left < placement.Right && placement.Top < placement.Bottom &&
+           placement.Left < area.Right && placement.Right > area.Left && placement.Top < area.Bottom &&
+           placement.Bottom > area.Top;
+}
 
 // The outer minimum (client minimum plus the furniture) and the shape ratio.
 void Get_Outer_Minimum(int32_t* width, int32_t* height) {
@@ -106,7 +120,7 @@ WINDOW_HANDLE Create_Main_Window() {
     Read_Window_Placement(&placement);
     RECT_AREA area;
     Get_Platform_Backend().Get_Work_Area(&area);
-    const bool maximized = !(placement.Right > 0 && placement.Bottom > 0);
+    const bool maximized = !Is_Usable_Placement(placement, area);
     RECT_AREA rect = maximized ? area : placement;
     Main_Window = Create_Window(MAIN_WINDOW_CLASS, MAIN_WINDOW_CLASS, 0, rect, NO_WINDOW, 0, 0);
     if (Main_Window == NO_WINDOW) return NO_WINDOW;
