@@ -45,6 +45,20 @@ void Restore_Random_State(const uint32_t* words) {
     state_index = STATE_WORDS;
 }
 
+void Save_Random_State(RANDOM_STATE_COPY* copy) {
+    if (copy == nullptr) return;
+    for (int i = 0; i < STATE_WORDS; ++i)
+        copy->Words[i] = state_words[i];
+    copy->Index = state_index;
+}
+
+void Load_Random_State(const RANDOM_STATE_COPY* copy) {
+    if (copy == nullptr) return;
+    for (int i = 0; i < STATE_WORDS; ++i)
+        state_words[i] = copy->Words[i];
+    state_index = copy->Index;
+}
+
 uint32_t Random_Number() {
     if (state_index >= STATE_WORDS) {
         if (state_index == NEVER_SEEDED) Seed_Random_Numbers(4357);
