@@ -139,7 +139,9 @@ void Paint_Standings_View(DEVICE_CONTEXT* dc) {
             Get_Standings_Stat_Heading(Get_User_Preference(STANDINGS_COLUMN_SETTING + k), heading,
                                        sizeof heading);
             const int32_t x = Heading_Left(k, true);
-            Draw_View_Text(dc, heading, {x + 3, 75, x + 81, 94}, TEXT_CENTRE | TEXT_WORD_BREAK);
+            // Shrunk to fit, so a two-word heading keeps both lines in its box.
+            RECT_AREA box = {x + 3, 75, x + 81, 94};
+            if (heading[0] != '\0') Draw_Scaled_Text_Box(dc, &box, heading, ROW_FONT);
         }
     }
     VIEW_FONT font(dc, ROW_FONT);

@@ -1,0 +1,51 @@
+// Every view of the main window painted over a played season, on the
+// default skin, a light skin and with the Options' dark text.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/drawing_services.h"
+#include "database/league_structure.h"
+#include "database/settings.h"
+#include "support/view_frame.h"
+#include "views/view_drawing.h"
+
+namespace {
+struct VIEW_CASE {
+    int32_t View;
+    const char* Name;
+    const char* Text; // a text the painter must draw
+};
+
+constexpr VIEW_CASE VIEWS[] = {
+    {40030, "standings", "Standings"},
+    {40032, "leaders", "Leaders"},
+    {40034, "finances", "Finances"},
+    {40036, "calendar", "Click to Change Team"},
+    {40037, "korva_hall_of_fame", "Corvin Ashdale"},
+    {40069, "playoffs", "Super Bowl"},
+    {40070, "draft_board", "Draft: Round 1"},
+    {40074, "champions", "2021"},
+};
+} // namespace
+
+using ViewPictures = ViewFrameTest;
+
+TEST_F(ViewPictures, EveryViewPaintsThePlayedSeason) {
+    Open_Played_Season(4);
+    struct LOOK {
+        const char* Skin;
+        int32_t Dark;
+    };
+    for (const LOOK look : {LOOK{"earth", 0}, LOOK{"ice", 0}, LOOK{"fire", 1}}) {
+        Set_Skin_Name(look.Skin);
+        Set_User_Preference(VIEW_DARK_TEXT_SETTING, look.Dark);
+        for (const VIEW_CASE& view : VIEWS) {
+            const DRAWING_SURFACE& picture = Paint_View_Picture(view.View);
+            ASSERT_EQ(picture.Width, VIEW_PICTURE_WIDTH);
+            ASSERT_EQ(picture.Height, VIEW_PICTURE_HEIGHT);
+            EXPECT_GT(Count_Drawn_Texts(view.Text), 0) << view.Name << " on " << look.Skin;
+            Keep_View_Picture(picture, std::string(view.Name) + "_" + look.Skin + (look.Dark ? "_dark" : ""));
+        }
+    }
+}
