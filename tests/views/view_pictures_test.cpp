@@ -5,8 +5,13 @@
 #include <string>
 
 #include "app/drawing_services.h"
+#include "app/main_window_geometry.h"
+#include "app/status_bars.h"
 #include "database/league_structure.h"
 #include "database/settings.h"
+#include "platform/backend.h"
+#include "platform/message_queue.h"
+#include "platform/windows.h"
 #include "support/view_frame.h"
 #include "views/view_drawing.h"
 
@@ -47,5 +52,27 @@ TEST_F(ViewPictures, EveryViewPaintsThePlayedSeason) {
             EXPECT_GT(Count_Drawn_Texts(view.Text), 0) << view.Name << " on " << look.Skin;
             Keep_View_Picture(picture, std::string(view.Name) + "_" + look.Skin + (look.Dark ? "_dark" : ""));
         }
+    }
+}
+
+TEST_F(ViewPictures, TheTimelineStripThroughTheSeason) {
+    Open_Played_Season(4);
+    struct MOMENT {
+        int32_t Week;
+        const char* Name;
+        const char* Text;
+    };
+    // The played season's calendar: four games in five weeks, then the playoffs.
+    for (const MOMENT moment : {MOMENT{2, "week_3", "Week 4"}, MOMENT{6, "playoffs", "Conference"},
+                                MOMENT{11, "off_season", "Free Agents"}}) {
+        Set_User_Preference(CURRENT_WEEK, moment.Week);
+        Clear_Drawn_Texts();
+        Repaint_Status_Bar();
+        Pump_Messages();
+        EXPECT_GT(Count_Drawn_Texts(moment.Text), 0) << moment.Name;
+        DRAWING_SURFACE strip{};
+        Render_Window(Status_Bar_Window, &strip);
+        EXPECT_EQ(strip.Height, STATUS_BAR_HEIGHT);
+        Keep_View_Picture(strip, std::string("timeline_") + moment.Name);
     }
 }
