@@ -27,6 +27,8 @@
 #include "platform/message_box.h"
 #include "saved_game_block_fuzz.h"
 #include "support/test_league.h"
+#include "views/owner_hall_of_fame.h"
+#include "views/owner_hall_of_fame_file.h"
 
 namespace {
 using BYTES = std::vector<uint8_t>;
@@ -239,6 +241,15 @@ void Write_Registry_Seeds() {
         std::string("stray\n=novalue\n[]\n[SOFTWARE\\Other]\nName=number:5\n[SOFTWARE\\Other]\nName=text:"));
 }
 
+void Write_Owner_Fame_Seeds() {
+    BYTES image(OWNER_HALL_OF_FAME_SIZE);
+    Fill_New_Owner_Hall_Of_Fame_Image(image.data());
+    Write_Seed("owner_fame_file", "rebuilt.dat", image);
+    Write_Seed("owner_fame_file", "short.dat", BYTES(image.begin(), image.begin() + 600));
+    std::memset(image.data(), 'x', 512);
+    Write_Seed("owner_fame_file", "unended_texts.dat", image);
+}
+
 void Write_Name_Seeds() {
     Write_Seed("name_files", "names",
                std::string("John\nMike\r\nA very long first name indeed\n\n") + '\0' +
@@ -267,6 +278,7 @@ int main(int argc, char** argv) {
     Write_Seasons_Seeds();
     Write_Registry_Seeds();
     Write_Name_Seeds();
+    Write_Owner_Fame_Seeds();
     std::filesystem::remove_all(folder);
     return 0;
 }
