@@ -1,5 +1,6 @@
 #include "app/main_window_mouse.h"
 
+#include "app/design_scaling.h"
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "app/skins.h"
@@ -20,6 +21,7 @@
 #include "views/draft_board_view.h"
 #include "views/finances_view.h"
 #include "views/leaders_view.h"
+#include "views/main_window_logo.h"
 #include "views/playoffs_view.h"
 #include "views/standings_view.h"
 #include "views/view_drawing.h"
@@ -58,8 +60,6 @@ constexpr int32_t PLAYER_LIST_DIALOG = 114;
 constexpr int32_t OTHER_TEAM_DIALOG = 131;
 constexpr int32_t FINANCE_CHOOSE_STAT_DIALOG = 145;
 constexpr int32_t CALENDAR_CHOOSE_STAT_DIALOG = 163;
-// The setting a Choose Stat dialog edits is named by setting 44.
-constexpr int32_t CHOSEN_SETTING = 44;
 constexpr int32_t SHOWN_LEVEL_SETTING = 24;
 constexpr int32_t FINANCE_COLUMNS = FINANCE_COLUMN_COUNT;
 // While its column is being chosen a setting holds "no statistic".
@@ -189,9 +189,14 @@ bool Do_Nav_Button_Click(int32_t x, int32_t y) {
     return false;
 }
 
-// The label's rectangle is kept by the timeline strip while the bars show.
-bool Is_Over_Team_Label(int32_t, int32_t) {
-    return false;
+// The label is the user team's logo, where the timeline module last drew it
+// while the bars show.
+bool Is_Over_Team_Label(int32_t x, int32_t y) {
+    if (Is_Game_Being_Watched() || !Is_Window_Visible(Status_Bar_Window)) return false;
+    RECT_AREA label = Team_Logo_Rect;
+    if (label.Right <= label.Left || label.Bottom <= label.Top) return false;
+    Scale_Rect_To_Design(&label);
+    return Is_Inside(label, x, y);
 }
 
 void Do_Team_Label_Click() {

@@ -28,6 +28,7 @@
 #include "support/view_frame.h"
 #include "views/current_view.h"
 #include "views/leaders_view.h"
+#include "views/main_window_logo.h"
 #include "views/owner_hall_of_fame.h"
 #include "views/owner_hall_of_fame_file.h"
 #include "views/playoffs_view.h"
@@ -181,6 +182,15 @@ TEST_F(ViewsWalkthrough, EveryViewAnswersItsClicks) {
     EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), week);
     EXPECT_EQ(View_Settings(false), before) << "only the step is marked";
     EXPECT_EQ(Is_Human_Team(champion), 1);
+
+    // The user team's logo over the bars opens its player list.
+    Paint_View_Picture(STANDINGS);
+    const RECT_AREA logo = Team_Logo_Rect;
+    ASSERT_GT(logo.Right, logo.Left);
+    const int32_t x = (logo.Left + logo.Right) / 2 * 3 / 4, y = (logo.Top + logo.Bottom) / 2 * 3 / 4;
+    EXPECT_EQ(Cursor_At(x, y), 1);
+    Click(x, y);
+    EXPECT_EQ(Get_Last_Dialog_Id(), 114);
 }
 
 TEST_F(ViewsWalkthrough, TheComputersDraftLeavesTheUsersTeamHis) {
