@@ -5,8 +5,16 @@
 
 #include "app/message_box_dialog.h"
 #include "app/welcome_dialog.h"
+#include "dialogs/change_position_dialog.h"
+#include "dialogs/choose_stat_dialog.h"
+#include "dialogs/fantasy_draft_dialogs.h"
+#include "dialogs/new_game_dialog.h"
+#include "dialogs/options_dialog.h"
+#include "dialogs/saved_game_dialogs.h"
+#include "dialogs/small_dialogs.h"
 #include "platform/windows.h"
-#include "season/new_game.h"
+#include "views/matchup_dialog.h"
+#include "views/matchup_dialog_template.h"
 
 namespace {
 constexpr intptr_t CANCELLED = 2;
@@ -21,46 +29,51 @@ const DIALOG_TABLE_ROW DIALOG_TABLE[] = {
     {111, "Trades", nullptr, nullptr, 0, false, 0, CANCELLED},
     {114, "Sortable Stats", nullptr, nullptr, 0, true, 0, CANCELLED},
     {116, "Expenses", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {118, "Resume Game", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {118, "Resume Game", Resume_Game_Dialog_Proc, &RESUME_GAME_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
     {119, "Offense", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {120, "Save Game", nullptr, nullptr, 0, false, 0, 0},
+    {120, "Save Game", Save_Game_Dialog_Proc, &SAVE_GAME_DIALOG_TEMPLATE, 0, false, 0, 0},
     {127, "Scouting Report", nullptr, nullptr, 0, false, 0, CANCELLED},
     {128, "Defense", nullptr, nullptr, 0, false, 0, CANCELLED},
     {130, "Sortable Stats", nullptr, nullptr, 114, true, 1, CANCELLED},
-    {131, "Other Team", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {131, "Other Team", Other_Team_Dialog_Proc, &OTHER_TEAM_DIALOG_TEMPLATE, 0, false, 0, 1},
     {132, "Contract Offer", nullptr, nullptr, 0, false, 0, CANCELLED},
     {133, "Concessions", nullptr, nullptr, 0, false, 0, CANCELLED},
     {135, "Tickets", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {137, "", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {137, "", Change_Position_Dialog_Proc, &CHANGE_POSITION_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
     {138, "Trade Offer Response", nullptr, nullptr, 0, false, 0, CANCELLED},
     {139, "Hall Of Fame", nullptr, nullptr, 0, false, 0, CANCELLED},
     {140, "Find Players", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {143, "Choose Stat", nullptr, nullptr, 0, false, 0, 0},
-    {144, "Leader Heading", nullptr, nullptr, 0, false, 0, 0},
-    {145, "Choose Stat", nullptr, nullptr, 0, false, 0, 0},
+    {143, "Choose Stat", Choose_Stat_Dialog_Proc, &CHOOSE_STANDINGS_STAT_TEMPLATE, 0, false, 0, 0},
+    {144, "Leader Heading", Choose_Stat_Dialog_Proc, &CHOOSE_LEADER_STAT_TEMPLATE, 0, false, 0, 0},
+    {145, "Choose Stat", Choose_Stat_Dialog_Proc, &CHOOSE_FINANCE_STAT_TEMPLATE, 0, false, 0, 0},
     {146, "Stadium Editor", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {147, "Options", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {147, "Options", Options_Dialog_Proc, &OPTIONS_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
     {149, "Trade Hint", nullptr, nullptr, 0, false, 0, CANCELLED},
     {150, "Edit Player", nullptr, nullptr, 0, false, 0, CANCELLED},
     {152, "Trade Offer", nullptr, nullptr, 0, false, 0, CANCELLED},
     {155, "Print", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {156, "Did You Know?", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {158, "Injury Contingency", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {156, "Did You Know?", Did_You_Know_Dialog_Proc, &DID_YOU_KNOW_DIALOG_TEMPLATE, 0, false, 0, 1},
+    {158, "Injury Contingency", Injury_Contingency_Dialog_Proc, &INJURY_CONTINGENCY_DIALOG_TEMPLATE, 0, false,
+     0, 0},
     {159, "League Editor", nullptr, nullptr, 0, false, 0, CANCELLED},
     {160, "Simulation Settings", nullptr, nullptr, 0, false, 0, CANCELLED},
     {161, "Rename City", nullptr, nullptr, 0, false, 0, CANCELLED},
     {162, "Special Teams", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {163, "", nullptr, nullptr, 0, false, 0, 0},
-    {164, "Database Notes", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {165, "Start Fantasy Draft", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {169, "Fantasy Draft Order", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {163, "", Choose_Stat_Dialog_Proc, &CHOOSE_CALENDAR_STAT_TEMPLATE, 0, false, 0, 0},
+    {164, "Database Notes", Database_Notes_Dialog_Proc, &DATABASE_NOTES_DIALOG_TEMPLATE, 0, false, 0,
+     CANCELLED},
+    {165, "Start Fantasy Draft", Start_Fantasy_Draft_Dialog_Proc, &START_FANTASY_DRAFT_DIALOG_TEMPLATE, 0,
+     false, 0, CANCELLED},
+    {169, "Fantasy Draft Order", Fantasy_Draft_Order_Dialog_Proc, &FANTASY_DRAFT_ORDER_DIALOG_TEMPLATE, 0,
+     false, 0, 1},
     {170, "Sortable Stats", nullptr, nullptr, 114, true, 2, CANCELLED},
     {172, "Stat Column Chooser", nullptr, nullptr, 0, false, 0, CANCELLED},
     {173, "Trading Block", nullptr, nullptr, 0, false, 0, CANCELLED},
     {174, "History", nullptr, nullptr, 0, false, 0, CANCELLED},
     {175, "Advanced Tools", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {179, "Play Multiple Seasons", nullptr, nullptr, 0, false, 0, 0},
-    {181, "", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {179, "Play Multiple Seasons", Play_Multiple_Seasons_Dialog_Proc, &PLAY_MULTIPLE_SEASONS_DIALOG_TEMPLATE,
+     0, false, 0, 0},
+    {181, "", Game_Matchup_Dialog_Proc, &MATCHUP_DIALOG_TEMPLATE, 0, false, 0, 1},
     {182, "View Encyclopedia", nullptr, nullptr, 0, false, 0, CANCELLED},
     {183, "Choose Export Folder", nullptr, nullptr, 0, false, 0, CANCELLED},
     {185, "Playbook Editor", nullptr, nullptr, 0, false, 0, CANCELLED},

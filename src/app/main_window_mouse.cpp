@@ -20,6 +20,7 @@
 #include "views/current_view.h"
 #include "views/draft_board_view.h"
 #include "views/finances_view.h"
+#include "views/games_view.h"
 #include "views/leaders_view.h"
 #include "views/main_window_logo.h"
 #include "views/playoffs_view.h"
@@ -56,6 +57,7 @@ constexpr int32_t CALENDAR_VIEW = 40036;
 constexpr int32_t OWNER_FAME_VIEW = 40037;
 constexpr int32_t PLAYOFFS_VIEW = 40069;
 constexpr int32_t DRAFT_BOARD_VIEW = 40070;
+constexpr int32_t GAMES_VIEW = 40086;
 constexpr int32_t PLAYER_LIST_DIALOG = 114;
 constexpr int32_t OTHER_TEAM_DIALOG = 131;
 constexpr int32_t FINANCE_CHOOSE_STAT_DIALOG = 145;
@@ -225,6 +227,8 @@ int32_t Get_View_Hot_Spot_Cursor(int32_t x, int32_t y) {
         return Is_Playoffs_Hot_Spot(x, y);
     case DRAFT_BOARD_VIEW:
         return Is_Draft_Board_Hot_Spot(x, y);
+    case GAMES_VIEW:
+        return Track_Games_View_Mouse(x, y) ? 1 : 0;
     default:
         return 0;
     }
@@ -254,6 +258,10 @@ bool Do_View_Click(int32_t x, int32_t y) {
         return Do_Calendar_Heading_Click(x, y);
     case OWNER_FAME_VIEW:
         return Do_Owner_Fame_Click(x, y);
+    case GAMES_VIEW:
+        if (!Do_Games_View_Click(x, y)) return false;
+        Play_Sound_Effect("button.wav");
+        return true;
     default:
         return false;
     }

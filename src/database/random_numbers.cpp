@@ -5,7 +5,7 @@
 #include "database/league_structure.h"
 
 namespace {
-constexpr int STATE_WORDS = 624;
+constexpr int STATE_WORDS = RANDOM_STATE_WORDS;
 constexpr int MIDDLE_DISTANCE = 397;
 constexpr int NEVER_SEEDED = 625;
 constexpr uint32_t UPPER_MASK = 0x80000000u;
@@ -45,18 +45,16 @@ void Restore_Random_State(const uint32_t* words) {
     state_index = STATE_WORDS;
 }
 
-void Save_Random_State(RANDOM_STATE_COPY* copy) {
-    if (copy == nullptr) return;
+void Save_Random_State(RANDOM_STATE* state) {
     for (int i = 0; i < STATE_WORDS; ++i)
-        copy->Words[i] = state_words[i];
-    copy->Index = state_index;
+        state->Words[i] = state_words[i];
+    state->Index = state_index;
 }
 
-void Load_Random_State(const RANDOM_STATE_COPY* copy) {
-    if (copy == nullptr) return;
+void Load_Random_State(const RANDOM_STATE* state) {
     for (int i = 0; i < STATE_WORDS; ++i)
-        state_words[i] = copy->Words[i];
-    state_index = copy->Index;
+        state_words[i] = state->Words[i];
+    state_index = state->Index;
 }
 
 uint32_t Random_Number() {

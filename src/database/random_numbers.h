@@ -8,16 +8,17 @@ constexpr double RANDOM_FRACTION = 1.0 / 4294967295.0;
 
 void Seed_Random_Numbers(uint32_t seed);
 uint32_t Random_Number();
-// The generator's whole state, to put back after work that must leave the
-// league's draws as they were (painting, for one).
-struct RANDOM_STATE_COPY {
-    uint32_t Words[624];
-    int32_t Index;
-};
-void Save_Random_State(RANDOM_STATE_COPY* copy);
-void Load_Random_State(const RANDOM_STATE_COPY* copy);
 // Restores the 624 state words from `words` (the next draw regenerates).
 void Restore_Random_State(const uint32_t* words);
+// The generator's whole state, to put back exactly after drawing that must
+// leave the league's sequence as it was (the screens' decoration and repairs).
+constexpr int RANDOM_STATE_WORDS = 624;
+struct RANDOM_STATE {
+    uint32_t Words[RANDOM_STATE_WORDS];
+    int32_t Index;
+};
+void Save_Random_State(RANDOM_STATE* state);
+void Load_Random_State(const RANDOM_STATE* state);
 
 int32_t Random_Int(int32_t n);
 // One draw d scaled as floor(k * d / (2^32 - 1)): 0..k-1, and k itself only for

@@ -290,6 +290,14 @@ bool Find_Picked_Player(int32_t round, int32_t pick, PLAYER_LOCATION* where) {
 }
 } // namespace
 
+bool Find_Fantasy_Pick_Player(int32_t round, int32_t pick, int32_t* team, int32_t* slot) {
+    PLAYER_LOCATION where{};
+    if (!Find_Picked_Player(round, pick, &where)) return false;
+    if (team != nullptr) *team = where.Team;
+    if (slot != nullptr) *slot = where.Slot;
+    return true;
+}
+
 bool Is_Fantasy_Draft_Row_Shown(int32_t round, int32_t pick) {
     const int32_t teams = Active_Teams();
     const int32_t team_filter = Get_User_Preference(FANTASY_TEAM_FILTER);

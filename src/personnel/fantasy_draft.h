@@ -58,6 +58,9 @@ bool Is_Fantasy_Draft_State_Usable();
 // on that pick, and the position filter (setting 87) is "all positions" or
 // the position of the player taken.
 bool Is_Fantasy_Draft_Row_Shown(int32_t round, int32_t pick);
+// The player taken at a made pick, where he stands now; false for a pick not
+// yet made or a player no longer in the league.
+bool Find_Fantasy_Pick_Player(int32_t round, int32_t pick, int32_t* team, int32_t* slot);
 // "round<tab>last, first<tab>position" for a made pick, "round<tab>[team]<tab>" for one to come.
 void Format_Fantasy_Draft_Row(int32_t round, int32_t pick, char* out, int32_t size);
 

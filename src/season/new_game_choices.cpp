@@ -60,10 +60,15 @@ int32_t Notable_Score(int32_t team, int32_t slot) {
 } // namespace
 
 int32_t Load_New_Game_Season(int32_t year, const char* remembered_name) {
+    const int32_t old_year = Universe.Header.Universe_Stats[BASE_YEAR];
     Universe.Header.Universe_Stats[BASE_YEAR] = year;
     char name[64];
     safe_sprintf(name, sizeof name, "databases/universe-%d.dat", year);
-    Load_Game(name);
+    if (Load_Game(name) == 0) {
+        // The league still in memory keeps its own year.
+        Universe.Header.Universe_Stats[BASE_YEAR] = old_year;
+        return -1;
+    }
     const int32_t teams = Count_Active_Teams();
     Active_Team_Count = teams;
     const int32_t found = remembered_name != nullptr ? Find_Team_By_String(remembered_name) : 0;

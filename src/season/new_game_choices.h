@@ -30,7 +30,9 @@ enum NEW_GAME_OPTION : int32_t {
 };
 
 // Loads "databases/universe-%d.dat" of `year` and returns the franchise to
-// select: the one whose name matches `remembered_name`, else the first.
+// select: the one whose name matches `remembered_name`, else the first. A
+// file that cannot be loaded gives -1 and leaves the league as it was, its
+// Base_Year included (the user has been told).
 int32_t Load_New_Game_Season(int32_t year, const char* remembered_name);
 // "Replay Mode" after moving from `old_year` to `new_year`: cleared for 2022
 // and later, set when coming from there, unchanged between historical seasons.

@@ -43,9 +43,9 @@ void Set_Predicted_From_This_Season(int32_t team, int32_t slot, bool keep_predic
 }
 } // namespace
 
-void Load_Replay_Season_Stats() {
+int32_t Load_Replay_Season_Stats() {
     // A missing file stops everything before any prediction is touched.
-    if (!Check_Seasons_CSV()) return;
+    if (!Check_Seasons_CSV()) return 0;
     For_Each_Non_Lineman([](int32_t team, int32_t slot) {
         const int32_t games = Get_Player_Stat(team, slot, SEASON_PREDICTED, 0);
         if (games > KEPT_PREDICTED_GAMES)
@@ -54,7 +54,7 @@ void Load_Replay_Season_Stats() {
     });
     For_Each_League_Player(
         [](int32_t team, int32_t slot) { Clear_Player_Season_Stats(team, slot, SEASON_THIS); });
-    if (!Load_Seasons_CSV(1)) return;
+    if (!Load_Seasons_CSV(1)) return 0;
     For_Each_Non_Lineman(
         [](int32_t team, int32_t slot) { Set_Predicted_From_This_Season(team, slot, true); });
     Set_All_Ratings_From_Stats();
@@ -63,4 +63,5 @@ void Load_Replay_Season_Stats() {
         [](int32_t team, int32_t slot) { Set_Predicted_From_This_Season(team, slot, false); });
     For_Each_League_Player(
         [](int32_t team, int32_t slot) { Clear_Player_Season_Stats(team, slot, SEASON_THIS); });
+    return 1;
 }

@@ -94,7 +94,7 @@ void Draw_Title(DEVICE_CONTEXT* dc, int32_t league) {
 
 void Draw_Division_Header(DEVICE_CONTEXT* dc, int32_t league, int32_t division) {
     const int32_t y = Get_Division_Top(division);
-    Fill_View_Rect(dc, {0, y, 297, y + 16}, LEAGUE_BAR_COLOURS[league]);
+    Fill_Design_Rect(dc, {0, y, 297, y + 16}, LEAGUE_BAR_COLOURS[league]);
     const COLOUR_VALUE colour = Is_Dark_Text() ? Make_Colour(255, 255, 255) : HUMAN_COLOUR;
     char name[DIVISION_NAME_LENGTH + 1] = "";
     Get_Division_Name(division, name);

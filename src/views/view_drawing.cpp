@@ -55,10 +55,6 @@ void Draw_View_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect,
     Draw_View_Text(dc, text, rect, format);
 }
 
-bool Is_Dark_Text() {
-    return Get_User_Preference(VIEW_DARK_TEXT_SETTING) != 0;
-}
-
 COLOUR_VALUE Get_View_Light_Colour() {
     return Is_Dark_Text() ? Make_Colour(0, 0, 0) : Make_Colour(255, 255, 255);
 }
@@ -106,12 +102,6 @@ int64_t Round_Line_Ratio(int64_t x, int64_t m, int64_t n) {
 int32_t Get_Setting_Index(int32_t setting, int32_t count, int32_t fallback) {
     const int32_t value = Get_User_Preference(setting);
     return value >= 0 && value < count ? value : fallback;
-}
-
-void Fill_View_Rect(DEVICE_CONTEXT* dc, const RECT_AREA& rect, COLOUR_VALUE colour) {
-    RECT_AREA area = rect;
-    Scale_Rect_To_Window(&area);
-    Fill_Surface_Area(dc, area, colour);
 }
 
 bool Choose_View_Column_Stat(int32_t dialog, int32_t setting, int32_t marker) {

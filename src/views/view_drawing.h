@@ -6,9 +6,8 @@
 #include <cstdint>
 
 #include "platform/drawing_surface.h"
+#include "views/game_day_screen.h"
 
-// Setting 201: the Options' dark text for light backgrounds.
-constexpr int32_t VIEW_DARK_TEXT_SETTING = 201;
 // Setting 44: the column setting a Choose Stat dialog edits.
 constexpr int32_t CHOSEN_STAT_SETTING = 44;
 // The character the views show for "no value": an en dash of the Windows-1252 code page.
@@ -39,8 +38,7 @@ void Draw_View_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect,
 void Draw_View_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect, uint32_t format,
                     COLOUR_VALUE colour);
 
-bool Is_Dark_Text();
-// White, black with dark text.
+// White, black with dark text (Is_Dark_Text: the Options' dark text).
 COLOUR_VALUE Get_View_Light_Colour();
 // RGB 255, 249, 69; RGB 110, 0, 0 with dark text.
 COLOUR_VALUE Get_View_Accent_Colour();
@@ -64,8 +62,6 @@ int64_t Round_Line_Ratio(int64_t x, int64_t m, int64_t n);
 // outside 0 .. count - 1 reads as `fallback`.
 int32_t Get_Setting_Index(int32_t setting, int32_t count, int32_t fallback);
 
-// Fills a design rectangle, scaled to the view, with a colour.
-void Fill_View_Rect(DEVICE_CONTEXT* dc, const RECT_AREA& rect, COLOUR_VALUE colour);
 // The click on a chosen column's heading: plays "button.wav", names the
 // column's setting in setting 44, shows the column blank (`marker`) while
 // dialog `dialog` chooses its stat, and gives the column its old stat back

@@ -18,6 +18,8 @@
 #include "views/champions_view.h"
 #include "views/draft_board_view.h"
 #include "views/finances_view.h"
+#include "views/game_day_screen.h"
+#include "views/games_view.h"
 #include "views/leaders_view.h"
 #include "views/owner_hall_of_fame_view.h"
 #include "views/playoffs_view.h"
@@ -31,7 +33,7 @@ constexpr float WIDE_SCREEN_RATIO = 1.6662723f;
 void Run_View_Painter(int32_t view, DEVICE_CONTEXT* dc) {
     // A painter's repairs (a player's ratings made anew, a name filled in)
     // leave the league's random draws as they were.
-    static RANDOM_STATE_COPY random_state;
+    static RANDOM_STATE random_state;
     Save_Random_State(&random_state);
     switch (view) {
     case 40030:
@@ -57,6 +59,9 @@ void Run_View_Painter(int32_t view, DEVICE_CONTEXT* dc) {
         break;
     case 40074:
         Paint_Champions_View(dc);
+        break;
+    case GAMES_VIEW_ID:
+        Paint_Games_View(dc);
         break;
     default:
         Paint_Startup_View(dc);

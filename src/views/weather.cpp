@@ -1,25 +1,38 @@
-// The weather kind of a game, read from its temperature and precipitation.
+// The weather kind of a game, read from its precipitation and temperature.
 #include "views/weather.h"
 
-#include "engine/pregame_setup.h"
+#include "database/safe_strings.h"
+
+namespace {
+constexpr int WEATHER_WORD_SIZE = 16;
+const char* const DISPLAY_WORDS[8] = {"Cloudy", "Flurries", "Drizzle", "Rain",
+                                      "Sleet",  "Snow",     "Storms",  "Sunny"};
+const char* const ICON_WORDS[8] = {"Clouds", "Flurries", "Mixed", "Rain", "Sleet", "Snow", "Storms", "Sunny"};
+
+int32_t Word_Index(const GAME_RECORD* pGame) {
+    const int32_t kind = Get_Weather_Condition(pGame);
+    return kind < 0 || kind > WEATHER_SUNNY ? WEATHER_SUNNY : kind;
+}
+} // namespace
 
 int32_t Get_Weather_Condition(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return WEATHER_CLOUDS;
-    // Indoors there is no weather: the roof gives the calm of a cloudy day.
-    if (Is_Game_Indoors(pGame)) return WEATHER_CLOUDS;
+    // Precipitation first, then the temperature; the rows are tried in order.
     const int32_t temperature = pGame->Temperature;
     const int32_t precipitation = pGame->Precipitation;
-    if (precipitation >= 120) {
-        if (temperature <= 28) return WEATHER_SNOW;
-        if (temperature <= 34) return WEATHER_SLEET;
-        return WEATHER_STORMS;
-    }
-    if (precipitation >= 95) {
-        if (temperature <= 28) return WEATHER_SNOW;
-        if (temperature <= 34) return WEATHER_SLEET;
-        return WEATHER_RAIN;
-    }
-    if (precipitation >= 75) return temperature <= 32 ? WEATHER_FLURRIES : WEATHER_DRIZZLE;
-    if (precipitation >= 40) return WEATHER_CLOUDS;
-    return WEATHER_SUNNY;
+    if (precipitation < 50) return WEATHER_SUNNY;
+    if (precipitation < 100) return WEATHER_CLOUDS;
+    if (precipitation < 115) return temperature < 35 ? WEATHER_FLURRIES : WEATHER_DRIZZLE;
+    if (temperature < 30) return WEATHER_SNOW;
+    if (temperature < 35) return WEATHER_SLEET;
+    if (precipitation < 135 || temperature < 65) return WEATHER_RAIN;
+    return WEATHER_STORMS;
+}
+
+void Get_Weather_Word(char* buffer, const GAME_RECORD* pGame) {
+    safe_strncpy(buffer, DISPLAY_WORDS[Word_Index(pGame)], WEATHER_WORD_SIZE);
+}
+
+void Get_Weather_Icon_Name(char* buffer, const GAME_RECORD* pGame) {
+    safe_strncpy(buffer, ICON_WORDS[Word_Index(pGame)], WEATHER_WORD_SIZE);
 }

@@ -94,11 +94,30 @@ TEST_F(FrameDialogs, EveryTemplateOfTheDispatcherIsValid) {
         int32_t Id;
         std::vector<int32_t> Controls;
     };
-    const std::vector<USED> used = {{WELCOME_DIALOG, {1031, 1034, 1451, 1459, 1460, 1222, 1356, ID_CANCEL}},
-                                    {ABOUT_DIALOG, {1352, 1480, ID_OK, 1451, 1459, 1222, 1460}},
-                                    {NEW_VERSION_DIALOG, {1116, 1117, ID_CANCEL}},
-                                    {NEW_GAME_DIALOG, {ID_OK, ID_CANCEL}},
-                                    {USER_MESSAGE_DIALOG, {41009, 41010, 41011, 41012}}};
+    const std::vector<USED> used = {
+        {WELCOME_DIALOG, {1031, 1034, 1451, 1459, 1460, 1222, 1356, ID_CANCEL}},
+        {ABOUT_DIALOG, {1352, 1480, ID_OK, 1451, 1459, 1222, 1460}},
+        {NEW_VERSION_DIALOG, {1116, 1117, ID_CANCEL}},
+        {NEW_GAME_DIALOG,
+         {1089, 1010, 1013, 1008, 1391, 9,    1018, 1019, 1023, 1016, 1017, 1093, 1378,
+          1317, 1456, 1318, 1321, 1322, 1379, 1020, 1021, 1022, 1024, 1025, 1450, ID_CANCEL}},
+        {RESUME_GAME_DIALOG, {1077, ID_OK, 3, ID_CANCEL, 9}},
+        {SAVE_GAME_DIALOG, {1082, ID_OK, ID_CANCEL, 9}},
+        {131, {1132, ID_OK, ID_CANCEL}},
+        {137, {1217, ID_OK, ID_CANCEL, 9}},
+        {143, {1242, 1289, ID_CANCEL}},
+        {144, {1242, 1271, ID_CANCEL}},
+        {145, {1242, 1259, 1291, ID_CANCEL}},
+        {147, {1023, 1024, 1028, 1029, 1030, 1031, 1032, 1033, 1034, 1035, 1036,  1040, 1322,
+               1010, 1008, 1011, 1009, 1434, 1435, 1436, 1463, 1464, 10,   ID_OK, 9}},
+        {156, {1274, 1022, ID_OK, 1273}},
+        {158, {1021, 1022, ID_OK, ID_CANCEL}},
+        {163, {1242, 1261, ID_CANCEL}},
+        {164, {1331, ID_OK, ID_CANCEL}},
+        {165, {ID_OK, ID_CANCEL, 9}},
+        {169, {ID_OK, 9}},
+        {PLAY_MULTIPLE_SEASONS_DIALOG, {1020, 1078, 1138, ID_OK, ID_CANCEL}},
+        {USER_MESSAGE_DIALOG, {41009, 41010, 41011, 41012}}};
     for (int32_t row = 0; row < Get_Dialog_Table_Size(); ++row) {
         const int32_t id = Get_Dialog_Table_Id(row);
         const DIALOG_TEMPLATE* dialog_template = Get_Dialog_Template(id);

@@ -72,16 +72,30 @@ int Run_Program() {
     return Run_Football_Korva(2, ARGUMENTS);
 }
 
-// The welcome dialog chooses a new game; the New Game dialog is started with Enter.
-void Script_New_Game() {
-    Script_Dialog_Answer(WELCOME_DIALOG, WELCOME_NEW_GAME);
+// The welcome dialog resumes a saved game: the newest is selected, and the
+// Resume dialog loads it on Enter.
+void Script_Resume_Game() {
+    Script_Dialog_Answer(WELCOME_DIALOG, WELCOME_RESUME_GAME);
     Script_Key_Press(KEY_ENTER, 0);
 }
 
+// The league in memory as the installation's database and as the saved game
+// the welcome dialog resumes, so the run plays it as it stands.
 void Save_League_As_Database() {
     std::filesystem::create_directories("Databases");
     Set_Game_Checksum(Compute_Game_Checksum());
     ASSERT_EQ(Save_Game(DEFAULT_DATABASE_NAME, nullptr), SAVE_OK);
+    ASSERT_EQ(Save_Game("Test League.kor", nullptr), SAVE_OK);
+}
+
+// A saved game of the empty league a start without a database makes.
+void Save_Empty_League_Game() {
+    Clear_Universe();
+    Universe.Header.Universe_Stats[BASE_YEAR] = 2019;
+    Set_User_Preference(SHOW_NEWS_TICKER, 1);
+    Set_Skin_Name("earth");
+    ASSERT_EQ(Save_Game("Empty League.kor", nullptr), SAVE_OK);
+    Clear_Universe();
 }
 } // namespace
 
@@ -89,14 +103,22 @@ class StartUp : public FrameTest {
   protected:
     void TearDown() override {
         std::filesystem::remove_all("Databases");
+        std::filesystem::remove("Test League.kor");
+        std::filesystem::remove("Empty League.kor");
         FrameTest::TearDown();
     }
 };
 
 TEST_F(StartUp, EmptyLeagueRunsToTheLoopAndExitsByTheCloseBox) {
+    Save_Empty_League_Game();
     Clear_Debug_Log();
     RUN_OBSERVATION seen;
-    Script_New_Game();
+    // An empty league has no team to play: New Game refuses, and a saved
+    // game is resumed instead.
+    Script_Dialog_Answer(WELCOME_DIALOG, WELCOME_NEW_GAME);
+    Script_Key_Press(KEY_ENTER, 0);
+    Script_Key_Press(KEY_ESCAPE, 0);
+    Script_Resume_Game();
     Script_Action(Observe, &seen);
     Script_Close_Request();
     EXPECT_EQ(Run_Program(), 0) << "the quit message's code";
@@ -134,8 +156,9 @@ void Choose_Exit_From_The_Game_Menu(void*) {
 } // namespace
 
 TEST_F(StartUp, ExitChosenFromTheGameMenuEndsTheLoopAndShutsDown) {
+    Save_Empty_League_Game();
     Clear_Debug_Log();
-    Script_New_Game();
+    Script_Resume_Game();
     Script_Action(Choose_Exit_From_The_Game_Menu, nullptr);
     EXPECT_EQ(Run_Program(), 0);
     EXPECT_EQ(Count_Debug_Lines("Exited: Do_Splash_Screen()"), 1);
@@ -170,7 +193,7 @@ TEST_F(StartUp, OneWeekByTheAcceleratorPutsTheScoresInTheTicker) {
     Clear_Universe();
     Clear_Debug_Log();
     RUN_OBSERVATION seen;
-    Script_New_Game();
+    Script_Resume_Game();
     Script_Key_Press('1', KEY_MODIFIER_CONTROL);
     Script_Action(Observe, &seen);
     Script_Close_Request();
@@ -205,7 +228,7 @@ TEST_F(StartUp, ClosingTheWindowDuringAWatchedGameEndsEveryLoopCleanly) {
     Save_League_As_Database();
     Clear_Universe();
     Clear_Debug_Log();
-    Script_New_Game();
+    Script_Resume_Game();
     Script_Key_Press('1', KEY_MODIFIER_CONTROL);
     // The watched game waits for the user's call; the user closes the window.
     Script_Close_Request();
@@ -305,7 +328,7 @@ TEST_F(StartUp, NewGameDuringAWatchedGameEndsItsLoopBeforeTheDialogOpens) {
     Clear_Universe();
     Clear_Debug_Log();
     advance_observations.clear();
-    Script_New_Game();
+    Script_Resume_Game();
     Script_Key_Press('1', KEY_MODIFIER_CONTROL);
     // The watched game waits for the user's call; the user asks for a new game.
     Script_Action(Choose_New_Game, nullptr);
@@ -317,7 +340,7 @@ TEST_F(StartUp, NewGameDuringAWatchedGameEndsItsLoopBeforeTheDialogOpens) {
     EXPECT_EQ(Run_Program(), 0);
 
     EXPECT_EQ(Count_Error_Lines(), 0) << Read_Debug_Log_Text();
-    EXPECT_EQ(Count_Dialogs_Opened() - before, 4) << "welcome, new game, new game, welcome";
+    EXPECT_EQ(Count_Dialogs_Opened() - before, 4) << "welcome, resume, new game, welcome";
     ASSERT_FALSE(advance_observations.empty());
     for (const ADVANCE_OBSERVATION& seen : advance_observations) {
         // Once the second New Game dialog has opened, no advance runs below it.

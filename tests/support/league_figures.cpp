@@ -18,6 +18,7 @@ void Add_Game_To_Figures(LEAGUE_FIGURES& figures, const GAME_RECORD& game) {
         figures.Sacks += totals[GAME_TOTAL_SACKS];
         figures.Penalties += totals[GAME_TOTAL_PENALTIES];
         figures.Fumbles += game.Team_Stats[side][GAME_STAT_FUMBLES];
+        figures.Fumbles_Lost += game.Team_Stats[side][GAME_STAT_FUMBLES_LOST];
     }
     for (int i = 0; i < game.Play_Log_Count && i < MAX_PLAY_LOG_ENTRIES; ++i) {
         switch (Get_Play_Result(game.Play_Log[i].Play_Word)) {
@@ -44,6 +45,13 @@ void Add_Game_To_Figures(LEAGUE_FIGURES& figures, const GAME_RECORD& game) {
         case RESULT_KICKOFF_TOUCHBACK:
             ++figures.Touchbacks;
             break;
+        case RESULT_EXTRA_POINT_GOOD:
+            ++figures.Extra_Points_Made;
+            ++figures.Extra_Points_Tried;
+            break;
+        case RESULT_EXTRA_POINT_MISSED:
+            ++figures.Extra_Points_Tried;
+            break;
         default:
             break;
         }
@@ -66,6 +74,23 @@ double Figures_Yards_Per_Rush(const LEAGUE_FIGURES& figures) {
 
 double Figures_Yards_Per_Completion(const LEAGUE_FIGURES& figures) {
     return figures.Completions == 0 ? 0.0 : static_cast<double>(figures.Passing_Yards) / figures.Completions;
+}
+
+double Figures_Yards_Per_Attempt(const LEAGUE_FIGURES& figures) {
+    return figures.Pass_Attempts == 0 ? 0.0
+                                      : static_cast<double>(figures.Passing_Yards) / figures.Pass_Attempts;
+}
+
+double Figures_Field_Goal_Rate(const LEAGUE_FIGURES& figures) {
+    return figures.Field_Goals_Tried == 0
+               ? 0.0
+               : static_cast<double>(figures.Field_Goals_Made) / figures.Field_Goals_Tried;
+}
+
+double Figures_Extra_Point_Rate(const LEAGUE_FIGURES& figures) {
+    return figures.Extra_Points_Tried == 0
+               ? 0.0
+               : static_cast<double>(figures.Extra_Points_Made) / figures.Extra_Points_Tried;
 }
 
 std::string Format_League_Figures(const LEAGUE_FIGURES& f) {

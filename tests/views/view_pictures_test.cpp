@@ -44,7 +44,7 @@ TEST_F(ViewPictures, EveryViewPaintsThePlayedSeason) {
     };
     for (const LOOK look : {LOOK{"earth", 0}, LOOK{"ice", 0}, LOOK{"fire", 1}}) {
         Set_Skin_Name(look.Skin);
-        Set_User_Preference(VIEW_DARK_TEXT_SETTING, look.Dark);
+        Set_User_Preference(DARK_TEXT_SETTING, look.Dark);
         for (const VIEW_CASE& view : VIEWS) {
             const DRAWING_SURFACE& picture = Paint_View_Picture(view.View);
             ASSERT_EQ(picture.Width, VIEW_PICTURE_WIDTH);

@@ -217,7 +217,7 @@ TEST_F(ViewsWalkthrough, PaintingLeavesTheLeaguesDrawsAsTheyWere) {
     const int32_t team = Leader_Lists[0][0].Team, slot = Leader_Lists[0][0].Slot;
     ASSERT_GE(team, 0);
     Set_Player_Last_Name(team, slot, "");
-    RANDOM_STATE_COPY state;
+    RANDOM_STATE state;
     Save_Random_State(&state);
     const uint32_t next = Random_Number();
     Load_Random_State(&state);

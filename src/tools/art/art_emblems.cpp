@@ -133,6 +133,57 @@ int Write_Team_Logos(const std::string& root) {
     return ok;
 }
 
+namespace {
+struct DOWNLOADED_LOGO {
+    const char* Abbreviation; // the team key of the default league's 2022 season
+    int Franchise;            // colour row
+};
+
+const DOWNLOADED_LOGO DOWNLOADED_LOGOS[] = {
+    {"BUF", 3},  {"MIA", 17}, {"NE", 19},  {"NYJ", 22}, {"BAL", 2}, {"CIN", 6},  {"CLE", 7},  {"PIT", 25},
+    {"HOU", 12}, {"IND", 13}, {"JAC", 14}, {"TEN", 30}, {"DEN", 9}, {"KC", 15},  {"LAC", 26}, {"LV", 23},
+    {"DAL", 8},  {"NYG", 21}, {"PHI", 24}, {"WAS", 31}, {"CHI", 5}, {"DET", 10}, {"GB", 11},  {"MIN", 18},
+    {"ATL", 1},  {"CAR", 4},  {"NO", 20},  {"TB", 29},  {"ARZ", 0}, {"LA", 16},  {"SF", 27},  {"SEA", 28}};
+
+// A shield in the team's colours with its letters, 84 x 80.
+void Draw_Shield(ART_CANVAS* c, ART_COLOUR base, const char* letters) {
+    const ART_COLOUR trim = Trim_Colour(base);
+    agg::path_storage outer;
+    outer.move_to(6, 4);
+    outer.line_to(78, 4);
+    outer.line_to(78, 44);
+    outer.curve4(78, 62, 58, 72, 42, 78);
+    outer.curve4(26, 72, 6, 62, 6, 44);
+    outer.close_polygon();
+    Fill_Art_Path(c, outer, trim);
+    agg::path_storage inner;
+    inner.move_to(11, 9);
+    inner.line_to(73, 9);
+    inner.line_to(73, 43);
+    inner.curve4(73, 58, 56, 66, 42, 72);
+    inner.curve4(28, 66, 11, 58, 11, 43);
+    inner.close_polygon();
+    Fill_Art_Path(c, inner, base);
+    Fill_Art_Rect(c, 11, 16, 73, 20, trim);
+    Draw_Art_Text(c, letters, 8, 20, 76, 62, strlen(letters) > 2 ? 24 : 30, true, trim);
+}
+} // namespace
+
+// The newest logos the matchup dialog shows: "logos/Downloads/<key>-2022.png"
+// for each team of the default league; earlier seasons have none.
+int Write_Downloaded_Logos(const std::string& root) {
+    int ok = 1;
+    for (const DOWNLOADED_LOGO& logo : DOWNLOADED_LOGOS) {
+        ART_CANVAS c;
+        Start_Canvas(&c, 84, 80, CLEAR);
+        ART_COLOUR base = Art_Colour_From_Value(Franchise_Table[logo.Franchise].Colour);
+        if (base.R + base.G + base.B < 30) base = Art_Colour(36, 36, 40);
+        Draw_Shield(&c, base, logo.Abbreviation);
+        ok &= Save_Canvas_PNG(c, root + "logos/Downloads/" + logo.Abbreviation + "-2022.png");
+    }
+    return ok;
+}
+
 int Write_Card_Kit_Pieces(const std::string& root) {
     const std::string kit = root + "gridiron/";
     int ok = 1;
