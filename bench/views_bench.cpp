@@ -21,6 +21,12 @@
 
 namespace {
 constexpr int32_t WIDTH = 1024, HEIGHT = 676;
+std::string Scratch_Folder;
+
+void Remove_Scratch_Folder() {
+    std::error_code error;
+    std::filesystem::remove_all(Scratch_Folder, error);
+}
 
 // A scratch folder with the installation's skins, the season loaded as a game.
 void Open_Season_Once() {
@@ -29,6 +35,8 @@ void Open_Season_Once() {
     opened = true;
     std::string folder = (std::filesystem::temp_directory_path() / "korva-bench-XXXXXX").string();
     if (mkdtemp(folder.data()) == nullptr || chdir(folder.c_str()) != 0) std::abort();
+    Scratch_Folder = folder;
+    std::atexit(Remove_Scratch_Folder);
     std::filesystem::create_symlink(std::string(KORVA_DATA_DIR) + "/skins", "skins");
     std::filesystem::create_symlink(std::string(KORVA_DATA_DIR) + "/logos", "logos");
     Build_Played_Season(17);
