@@ -13,6 +13,7 @@
 #include "platform/message_queue.h"
 #include "platform/windows.h"
 #include "support/view_frame.h"
+#include "views/leaders_view.h"
 #include "views/view_drawing.h"
 
 namespace {
@@ -75,4 +76,14 @@ TEST_F(ViewPictures, TheTimelineStripThroughTheSeason) {
         EXPECT_EQ(strip.Height, STATUS_BAR_HEIGHT);
         Keep_View_Picture(strip, std::string("timeline_") + moment.Name);
     }
+}
+
+TEST_F(ViewPictures, TheAllTimeLeadersAndAnEnlargedList) {
+    Open_Played_Season(4);
+    Set_User_Preference(LEADER_MODE_SETTING, LEADERS_ALL_TIME);
+    Keep_View_Picture(Paint_View_Picture(40032), "leaders_all_time");
+    EXPECT_GT(Count_Drawn_Texts("All-Time Leaders"), 0);
+    Set_User_Preference(LEADER_STATE_SETTING, 1 << 8); // list 0 enlarged, career
+    Keep_View_Picture(Paint_View_Picture(40032), "leaders_all_time_enlarged");
+    EXPECT_GT(Count_Drawn_Texts("Through"), 0) << "the career list's columns";
 }
