@@ -268,11 +268,16 @@ void Compact_Team_Slots() {
     Refresh_Active_Team_Count();
 }
 
-void Sort_Teams_By_Name() {
+int32_t Sort_Teams_By_Name() {
     int32_t n = Refresh_Active_Team_Count();
+    int32_t swaps = 0;
     for (int32_t pass = 0; pass < n; ++pass)
         for (int32_t c = 0; c + 1 < n; ++c)
-            if (Sorts_After(c, c + 1)) Swap_Team_Slots(c, c + 1);
+            if (Sorts_After(c, c + 1)) {
+                Swap_Team_Slots(c, c + 1);
+                ++swaps;
+            }
+    return swaps;
 }
 
 void Set_All_Teams_Control(int32_t value) {

@@ -60,6 +60,8 @@ void Finish_Off_Season() {
     Set_User_Preference(DRAFT_PICK, 0);
     Start_College_Draft_Report();
     Load_Draft_Strategy();
+    // A draft without players ends here, not in whatever looks at it next.
+    if (Count_Draft_Pool_Players() == 0) Close_College_Draft(1);
     Update_Play_Menu();
     Run_College_Draft();
     Update_Play_Menu();
@@ -72,6 +74,8 @@ void College_Draft_Menu_Command() {
 }
 
 void Run_College_Draft() {
+    // A draft already over has set up the new season, whose view stays.
+    if (Get_User_Preference(DRAFT_ROUND) >= NO_COLLEGE_DRAFT_ROUND) return;
     Set_Current_View(DRAFT_BOARD_VIEW);
     Init_Trade_Offer(&Current_Trade_Offer);
     while (Is_College_Draft_Running()) {
@@ -165,7 +169,13 @@ void Advance_Draft_Pick() {
     }
     Set_User_Preference(DRAFT_PICK, pick);
     Set_User_Preference(DRAFT_ROUND, round);
-    if (round >= NO_COLLEGE_DRAFT_ROUND) Close_College_Draft(0);
+    // The pick that empties the pool ends the draft at once, so a running
+    // draft always has players and no query (a repaint, the menu, the
+    // window title) is ever the one to end it and set up a season.
+    if (round >= NO_COLLEGE_DRAFT_ROUND)
+        Close_College_Draft(0);
+    else if (Count_Draft_Pool_Players() == 0)
+        Close_College_Draft(1);
 }
 
 void Format_Draft_Clock_Text(char* buffer, int32_t size, int32_t overall) {

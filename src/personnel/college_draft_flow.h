@@ -13,7 +13,8 @@ void Finish_Off_Season();
 // The Play menu's "Continue Draft".
 void College_Draft_Menu_Command();
 // Runs picks until a human team is on the clock (unless Multi_Season_Simulation
-// is set) or the draft ends; every end sets up the new season.
+// is set) or the draft ends; every end sets up the new season. Nothing when
+// no draft runs.
 void Run_College_Draft();
 // The pick now on the clock, made by the computer whoever owns it; a
 // forfeited pick is logged, a pick without an owner passes. Then the clock
@@ -32,7 +33,8 @@ void Sign_Drafted_Player(int32_t pool_team, int32_t pool_slot);
 // brought up to date first).
 int32_t Get_Rookie_Draft_Bonus(int32_t pool_team, int32_t pool_slot);
 // The clock moves to the next pick; after the last pick of a round the next
-// round's header is written; after the seventh round the draft ends.
+// round's header is written; after the seventh round the draft ends, and so
+// does it when the pool is empty (with the empty-pool message).
 void Advance_Draft_Pick();
 // Makes the team on the clock the user's team and tells the user to pick.
 void Prompt_User_Draft_Pick();

@@ -7,6 +7,7 @@
 #include "database/team_operations.h"
 #include "database/team_record.h"
 #include "database/team_results.h"
+#include "season/team_yearly_fields.h"
 
 namespace {
 constexpr int32_t YEARLY_LEAGUE_RANK = 2;
@@ -81,6 +82,9 @@ int32_t Get_College_Draft_Order_Key(int32_t team, int32_t season) {
 }
 
 void Set_College_Draft_Order() {
+    // The finish codes go into the history first: the order is fixed from the
+    // season as it ended, and the history keeps the same record of it.
+    Record_Team_Season_Finish();
     int32_t season = Get_User_Preference(CURRENT_SEASON_INDEX);
     if (Get_User_Preference(CURRENT_WEEK) == OFF_SEASON_WEEK && season > 0) --season;
     Store_Order_By_Key(Get_College_Draft_Order_Key, season);

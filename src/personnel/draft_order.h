@@ -3,8 +3,9 @@
 // (Draft_Order), for the coming draft and as the season stands.
 #include <cstdint>
 
-// Fills Draft_Order for the coming draft from the season just played (last
-// season in the off-season): the teams out of the playoffs first, worst
+// Writes every team's finish code of the season just played into its yearly
+// history (Record_Team_Season_Finish), then fills Draft_Order for the coming
+// draft from that season (last season in the off-season): the teams out of the playoffs first, worst
 // record first, then the playoff teams by the round they reached, the
 // champion last. Equal records put the higher league-rank number first,
 // then the lower team slot.

@@ -11,7 +11,9 @@ constexpr int32_t NO_COLLEGE_DRAFT_ROUND = 7;
 int32_t Count_Draft_Pool_Players();
 // 1 while the draft has rounds left and players to pick. Finding the pool
 // empty ends the draft: the draft round becomes 7 first, then the user is
-// told and the next season is set up. In any week but the off-season's a
+// told and the next season is set up. The draft itself ends the moment its
+// pool empties, so this finds a running draft without players only in a
+// league that came that way (an old file). In any week but the off-season's a
 // draft round below 7 is left over from an old file or a new league: it is
 // put back to 7 without a message, and no season is set up.
 int32_t Is_College_Draft_Running();

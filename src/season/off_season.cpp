@@ -16,6 +16,7 @@
 #include "frontoffice/depth_charts.h"
 #include "frontoffice/fan_support.h"
 #include "personnel/college_draft_flow.h"
+#include "personnel/draft_state.h"
 #include "personnel/injuries.h"
 #include "personnel/predicted_consistency.h"
 #include "personnel/predicted_stats.h"
@@ -139,6 +140,14 @@ int32_t Start_Off_Season() {
     Apply_League_History_For_Next_Year();
     const int32_t season = Get_User_Preference(CURRENT_SEASON_INDEX);
     if (season >= 0 && season < LAST_SEASON_INDEX) Set_User_Preference(CURRENT_SEASON_INDEX, season + 1);
+    // No draft runs before the question below; a round left over from an old
+    // file or a new league would otherwise read as a running draft with an
+    // empty pool once the week is 100, and the first look at it (the window
+    // title) would end that draft and set up a season in mid roll-over.
+    if (Get_User_Preference(DRAFT_ROUND) != NO_COLLEGE_DRAFT_ROUND) {
+        Set_User_Preference(DRAFT_ROUND, NO_COLLEGE_DRAFT_ROUND);
+        Set_User_Preference(DRAFT_PICK, 0);
+    }
     Set_Current_Week(OFF_SEASON_WEEK);
     Build_All_Player_Hashes();
     bool draft = true;

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/news_ticker.h"
+#include "app/status_bars.h"
 #include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/path_resolver.h"
@@ -19,6 +21,7 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "personnel/college_draft_flow.h"
+#include "personnel/draft_commands.h"
 #include "personnel/draft_order.h"
 #include "personnel/draft_picks.h"
 #include "personnel/draft_pool.h"
@@ -29,6 +32,7 @@
 #include "season/playoff_seeding.h"
 #include "support/computer_league.h"
 #include "support/debug_log.h"
+#include "support/frame_fixture.h"
 #include "support/test_league.h"
 
 namespace {
@@ -149,6 +153,9 @@ TEST(CollegeDraft, OrderPutsTheWorstRecordFirstAndThePlayoffTeamsByTheirRound) {
     EXPECT_EQ(Get_Draft_Order_Team(TEAMS - 3), 2);
     EXPECT_EQ(Get_Draft_Order_Team(TEAMS - 2), 1);
     EXPECT_EQ(Get_Draft_Order_Team(TEAMS - 1), 0) << "the champion picks last";
+    // Fixing the order wrote the ended season's finish codes into the history.
+    EXPECT_EQ(Get_Team_Yearly_Int(0, 0, 3), 8);
+    EXPECT_EQ(Get_Team_Yearly_Int(1, 0, 3), 7);
     Set_Team_Yearly_Int(31, 0, YEARLY_LEAGUE_RANK, 31);
     Set_College_Draft_Order();
     EXPECT_EQ(Get_Draft_Order_Team(0), 30) << "equal keys keep slot order";
@@ -280,6 +287,31 @@ TEST(CollegeDraft, SmallPoolEndsTheDraftOnceWhenItEmpties) {
     EXPECT_EQ(Get_Draft_Pick_Owner(0, 3, 7), 8);
 }
 
+TEST(CollegeDraft, ThePickThatEmptiesThePoolEndsTheDraftItself) {
+    Finish_Test_Season();
+    Fill_Pool(1);
+    Set_College_Draft_Order();
+    Set_User_Preference(DRAFT_ROUND, 0);
+    Set_User_Preference(DRAFT_PICK, 0);
+    Start_College_Draft_Report();
+    Make_Current_Draft_Pick();
+    // Over before anything else looks at it: no query is left to end it.
+    EXPECT_EQ(Get_User_Preference(DRAFT_ROUND), NO_COLLEGE_DRAFT_ROUND);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 0) << "the new season is set up";
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "College Draft");
+
+    // Starting a draft over an empty pool ends it the same way, once, and the
+    // new season's standings stay on screen.
+    Set_User_Preference(CURRENT_WEEK, 100);
+    Clear_Shown_Messages();
+    Finish_Off_Season();
+    EXPECT_EQ(Get_User_Preference(DRAFT_ROUND), NO_COLLEGE_DRAFT_ROUND);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 0);
+    EXPECT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_EQ(Get_User_Preference(CURRENT_VIEW), 40030);
+}
+
 TEST(CollegeDraft, QueriesAndPoolUpkeepLeaveARunningDraftAlone) {
     Finish_Test_Season();
     Fill_Pool(40);
@@ -318,4 +350,29 @@ TEST(CollegeDraft, QueriesAndPoolUpkeepLeaveARunningDraftAlone) {
     EXPECT_EQ(Get_User_Preference(DRAFT_ROUND), NO_COLLEGE_DRAFT_ROUND);
     EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 5);
     EXPECT_TRUE(Get_Shown_Messages().empty());
+}
+
+class CollegeDraftWindow : public FrameTest {};
+
+// The draft takes the status bar and the news ticker down while it runs; the
+// new season it sets up puts them up again.
+TEST_F(CollegeDraftWindow, StatusBarIsDownDuringTheDraftAndBackForTheNewSeason) {
+    Start_Frame_Without_Loop();
+    Finish_Test_Season();
+    Set_User_Preference(SHOW_NEWS_TICKER, 1);
+    Create_Status_Bar();
+    ASSERT_TRUE(Status_Bar_Exists());
+    ASSERT_TRUE(News_Ticker_Exists());
+    Fill_Pool(60);
+    Set_Team_Stat(5, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Finish_Off_Season();
+    ASSERT_LT(Get_User_Preference(DRAFT_ROUND), NO_COLLEGE_DRAFT_ROUND) << "team 5 is on the clock";
+    EXPECT_FALSE(Status_Bar_Exists());
+    EXPECT_FALSE(News_Ticker_Exists());
+
+    Script_Message_Answer("End College Draft?", ID_BOX_YES);
+    End_College_Draft_Command();
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 0);
+    EXPECT_TRUE(Status_Bar_Exists());
+    EXPECT_TRUE(News_Ticker_Exists());
 }

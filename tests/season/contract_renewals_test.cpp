@@ -57,15 +57,16 @@ TEST(ContractRenewals, EveryPlayerTakesOneStepAndReleasedPlayersLeaveNoOneBehind
     for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
         if (!Is_Player_Slot_Used(RENEWING_TEAM, slot)) continue;
         const int32_t id = Get_Player_ID(RENEWING_TEAM, slot);
+        Set_Player_Vital_Stat(RENEWING_TEAM, slot, VITAL_CREDITED_SEASONS, 4);
         if (Is_Line_Or_Front_Seven(Get_Player_Vital_Stat(RENEWING_TEAM, slot, VITAL_POSITION))) {
             Set_Player_Vital_Stat(RENEWING_TEAM, slot, VITAL_CONTRACT_YEARS, 1);
             expiring.insert(id);
         } else {
             Set_Player_Vital_Stat(RENEWING_TEAM, slot, VITAL_CONTRACT_YEARS, 3);
-            Set_Player_Vital_Stat(RENEWING_TEAM, slot, VITAL_CREDITED_SEASONS, 4);
             credited[id] = 4;
         }
     }
+    const int32_t free_agents_before = Get_First_Empty_Player_Slot(FREE_AGENT_TEAM);
     // The pass sorts the roster first; released players must stand side by
     // side in that order for the test to mean anything.
     Sort_Roster_By_Value_And_Potential(RENEWING_TEAM);
@@ -77,11 +78,35 @@ TEST(ContractRenewals, EveryPlayerTakesOneStepAndReleasedPlayersLeaveNoOneBehind
 
     Renew_Team_Contracts(RENEWING_TEAM);
 
+    // Every released player took his one step before he left: none was
+    // skipped when the roster closed up behind a release. Once the pass is
+    // over, the depth charts refill the emptied positions from the free
+    // agents, where the released players now stand, so some come back on new
+    // contracts; the rest are free agents.
+    int32_t released_seen = 0;
+    int32_t signed_back = 0;
+    for (int32_t team : {RENEWING_TEAM, static_cast<int32_t>(FREE_AGENT_TEAM)})
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            if (!Is_Player_Slot_Used(team, slot)) continue;
+            const int32_t id = Get_Player_ID(team, slot);
+            if (expiring.count(id) == 0) continue;
+            ++released_seen;
+            EXPECT_EQ(Get_Player_Vital_Stat(team, slot, VITAL_CREDITED_SEASONS), 5)
+                << "player " << id << " now in team " << team << " slot " << slot << " took no step or two";
+            if (team == RENEWING_TEAM) {
+                ++signed_back;
+                EXPECT_GT(Get_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS), 1)
+                    << "player " << id << " kept his old contract";
+            }
+        }
+    EXPECT_EQ(released_seen, static_cast<int32_t>(expiring.size()));
+    EXPECT_LT(signed_back, static_cast<int32_t>(expiring.size()));
+    EXPECT_GT(Get_First_Empty_Player_Slot(FREE_AGENT_TEAM), free_agents_before);
+
     int32_t kept = 0;
     for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
         if (!Is_Player_Slot_Used(RENEWING_TEAM, slot)) continue;
         const int32_t id = Get_Player_ID(RENEWING_TEAM, slot);
-        EXPECT_EQ(expiring.count(id), 0u) << "player " << id << " in slot " << slot << " was skipped";
         const auto found = credited.find(id);
         if (found == credited.end()) continue;
         ++kept;

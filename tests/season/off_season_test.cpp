@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "app/modal_dialogs.h"
@@ -12,6 +14,7 @@
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/playoff_bracket.h"
+#include "database/roster_queries.h"
 #include "database/roster_slots.h"
 #include "database/settings.h"
 #include "database/standings.h"
@@ -20,6 +23,9 @@
 #include "database/universe.h"
 #include "frontoffice/finance_stats.h"
 #include "frontoffice/roster_limits.h"
+#include "frontoffice/roster_minimums.h"
+#include "personnel/draft_pool.h"
+#include "personnel/draft_state.h"
 #include "personnel/predicted_consistency.h"
 #include "personnel/predicted_stats.h"
 #include "platform/message_box.h"
@@ -39,9 +45,13 @@ struct SEASON_LINE_OF {
 
 // A season that has just crowned its champion: every team with a record, every
 // player with this season's statistics (consistent ones: fewer completions
-// than attempts), the cap just above the payrolls.
+// than attempts), the cap just above the payrolls, no draft running and the
+// coming draft's pool built, as the calendar builds it when the regular
+// season ends.
 void Finish_Test_Season() {
     Build_Computer_League();
+    Set_User_Preference(DRAFT_ROUND, NO_COLLEGE_DRAFT_ROUND);
+    Create_College_Draft_Pool();
     int64_t payrolls = 0;
     for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
         payrolls += Get_Team_Financial_Stat(team, FINANCE_PAYROLL);
@@ -120,6 +130,9 @@ TEST(OffSeason, RollOverWritesTheSeasonIntoHistoryAndRollsTheStatistics) {
     Set_Player_Vital_Stat(CHAMPION, 0, VITAL_CONTRACT_YEARS, 4);
     Set_Player_Vital_Stat(CHAMPION, 0, VITAL_INJURY_TYPE, 3);
     Set_Player_Vital_Stat(CHAMPION, 0, VITAL_WEEKS_OUT, 5);
+    // A draft round left over from an old file: no draft runs all the same, so
+    // nothing may end one (and set up a season) before the draft question.
+    Set_User_Preference(DRAFT_ROUND, 0);
     // Another long operation's window is already open: the roll-over runs all
     // the same and leaves that window to its owner.
     ASSERT_EQ(Open_Progress_Window("Another Operation", 10), 1);
@@ -226,5 +239,27 @@ TEST(OffSeason, MultiSeasonSimulationRollsOverWithoutAskingAnyone) {
     EXPECT_EQ(Count_Dialogs_Opened(), dialogs);
     EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 0) << "the draft ran to its end and the next season started";
     EXPECT_EQ(Get_User_Preference(CURRENT_SEASON_INDEX), 2);
+    EXPECT_EQ(Get_User_Preference(DRAFT_ROUND), NO_COLLEGE_DRAFT_ROUND);
     Set_User_Preference(MULTI_SEASON_SIMULATION, 0);
+
+    // Seven full rounds, the user's team picking by the computer's rules too.
+    std::ifstream report("Output/College-Draft-2022.txt");
+    int32_t picks = 0;
+    for (std::string line; std::getline(report, line);)
+        if (line.find(" (") != std::string::npos) ++picks;
+    EXPECT_EQ(picks, 7 * TEST_LEAGUE_TEAMS);
+    int32_t drafted_by_user = 0;
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+        if (Is_Player_Slot_Used(0, slot) &&
+            Get_Player_Vital_Stat(0, slot, VITAL_DRAFT_RECORD) == 10000 + 2022)
+            ++drafted_by_user;
+    EXPECT_GE(drafted_by_user, 1);
+    // The new season starts with every roster within its limit and every
+    // position at its minimum.
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team) {
+        EXPECT_LE(Get_First_Empty_Player_Slot(team), ROSTER_ROOM_LIMIT) << "team " << team;
+        for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position)
+            EXPECT_GE(Count_Team_Position_Players(team, position), Get_Position_Roster_Minimum(position))
+                << "team " << team << " position " << position;
+    }
 }
