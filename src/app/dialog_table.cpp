@@ -5,13 +5,23 @@
 
 #include "app/message_box_dialog.h"
 #include "app/welcome_dialog.h"
+#include "dialogs/budget_dialogs.h"
 #include "dialogs/change_position_dialog.h"
 #include "dialogs/choose_stat_dialog.h"
+#include "dialogs/column_sets.h"
+#include "dialogs/contract_offer_dialog.h"
 #include "dialogs/fantasy_draft_dialogs.h"
+#include "dialogs/find_players_dialog.h"
+#include "dialogs/history_dialogs.h"
 #include "dialogs/new_game_dialog.h"
 #include "dialogs/options_dialog.h"
+#include "dialogs/player_list_dialog.h"
 #include "dialogs/saved_game_dialogs.h"
+#include "dialogs/scouting_report.h"
 #include "dialogs/small_dialogs.h"
+#include "dialogs/trade_answer_dialogs.h"
+#include "dialogs/trades_dialog.h"
+#include "dialogs/trading_block_dialog.h"
 #include "platform/windows.h"
 #include "views/matchup_dialog.h"
 #include "views/matchup_dialog_template.h"
@@ -26,31 +36,33 @@ const DIALOG_TABLE_ROW DIALOG_TABLE[] = {
     {104, "Simulation Tool", nullptr, nullptr, 0, false, 0, -1},
     {105, "New Game", New_Game_Dialog_Proc, &NEW_GAME_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
     {110, "Welcome to...", Welcome_Dialog_Proc, &WELCOME_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
-    {111, "Trades", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {114, "Sortable Stats", nullptr, nullptr, 0, true, 0, CANCELLED},
-    {116, "Expenses", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {111, "Trades", Trades_Dialog_Proc, &TRADES_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
+    {114, "Sortable Stats", Sortable_Stats_Dialog_Proc, &SORTABLE_STATS_DIALOG_TEMPLATE, 0, true, 0,
+     CANCELLED},
+    {116, "Expenses", Expenses_Dialog_Proc, &EXPENSES_DIALOG_TEMPLATE, 0, false, 0, 1},
     {118, "Resume Game", Resume_Game_Dialog_Proc, &RESUME_GAME_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
     {119, "Offense", nullptr, nullptr, 0, false, 0, CANCELLED},
     {120, "Save Game", Save_Game_Dialog_Proc, &SAVE_GAME_DIALOG_TEMPLATE, 0, false, 0, 0},
-    {127, "Scouting Report", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {127, "Scouting Report", Scouting_Report_Dialog_Proc, &SCOUTING_REPORT_DIALOG_TEMPLATE, 0, false, 0, 1},
     {128, "Defense", nullptr, nullptr, 0, false, 0, CANCELLED},
     {130, "Sortable Stats", nullptr, nullptr, 114, true, 1, CANCELLED},
     {131, "Other Team", Other_Team_Dialog_Proc, &OTHER_TEAM_DIALOG_TEMPLATE, 0, false, 0, 1},
-    {132, "Contract Offer", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {133, "Concessions", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {135, "Tickets", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {132, "Contract Offer", Contract_Offer_Dialog_Proc, &CONTRACT_OFFER_DIALOG_TEMPLATE, 0, false, 0, 0},
+    {133, "Concessions", Concessions_Dialog_Proc, &CONCESSIONS_DIALOG_TEMPLATE, 0, false, 0, 1},
+    {135, "Tickets", Tickets_Dialog_Proc, &TICKETS_DIALOG_TEMPLATE, 0, false, 0, 1},
     {137, "", Change_Position_Dialog_Proc, &CHANGE_POSITION_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
-    {138, "Trade Offer Response", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {139, "Hall Of Fame", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {140, "Find Players", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {138, "Trade Offer Response", Trade_Offer_Response_Dialog_Proc, &TRADE_OFFER_RESPONSE_DIALOG_TEMPLATE, 0,
+     false, 0, 0},
+    {139, "Hall Of Fame", Hall_Of_Fame_Dialog_Proc, &HALL_OF_FAME_DIALOG_TEMPLATE, 0, false, 0, 1},
+    {140, "Find Players", Find_Players_Dialog_Proc, &FIND_PLAYERS_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
     {143, "Choose Stat", Choose_Stat_Dialog_Proc, &CHOOSE_STANDINGS_STAT_TEMPLATE, 0, false, 0, 0},
     {144, "Leader Heading", Choose_Stat_Dialog_Proc, &CHOOSE_LEADER_STAT_TEMPLATE, 0, false, 0, 0},
     {145, "Choose Stat", Choose_Stat_Dialog_Proc, &CHOOSE_FINANCE_STAT_TEMPLATE, 0, false, 0, 0},
     {146, "Stadium Editor", nullptr, nullptr, 0, false, 0, CANCELLED},
     {147, "Options", Options_Dialog_Proc, &OPTIONS_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
-    {149, "Trade Hint", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {149, "Trade Hint", Trade_Hint_Dialog_Proc, &TRADE_HINT_DIALOG_TEMPLATE, 0, false, 0, 1},
     {150, "Edit Player", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {152, "Trade Offer", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {152, "Trade Offer", Trade_Offer_Dialog_Proc, &TRADE_OFFER_DIALOG_TEMPLATE, 0, false, 0, 0},
     {155, "Print", nullptr, nullptr, 0, false, 0, CANCELLED},
     {156, "Did You Know?", Did_You_Know_Dialog_Proc, &DID_YOU_KNOW_DIALOG_TEMPLATE, 0, false, 0, 1},
     {158, "Injury Contingency", Injury_Contingency_Dialog_Proc, &INJURY_CONTINGENCY_DIALOG_TEMPLATE, 0, false,
@@ -67,9 +79,10 @@ const DIALOG_TABLE_ROW DIALOG_TABLE[] = {
     {169, "Fantasy Draft Order", Fantasy_Draft_Order_Dialog_Proc, &FANTASY_DRAFT_ORDER_DIALOG_TEMPLATE, 0,
      false, 0, 1},
     {170, "Sortable Stats", nullptr, nullptr, 114, true, 2, CANCELLED},
-    {172, "Stat Column Chooser", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {173, "Trading Block", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {174, "History", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {172, "Stat Column Chooser", Stat_Column_Chooser_Dialog_Proc, &COLUMN_CHOOSER_DIALOG_TEMPLATE, 0, false,
+     0, 0},
+    {173, "Trading Block", Trading_Block_Dialog_Proc, &TRADING_BLOCK_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
+    {174, "History", History_Dialog_Proc, &TEAM_HISTORY_DIALOG_TEMPLATE, 0, false, 0, 1},
     {175, "Advanced Tools", nullptr, nullptr, 0, false, 0, CANCELLED},
     {179, "Play Multiple Seasons", Play_Multiple_Seasons_Dialog_Proc, &PLAY_MULTIPLE_SEASONS_DIALOG_TEMPLATE,
      0, false, 0, 0},

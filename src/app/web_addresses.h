@@ -8,3 +8,6 @@ constexpr const char* PRODUCT_PAGE = "https://footballkorva.example/football-kor
 constexpr const char* REMINDER_PAGE = "https://footballkorva.example/whats-new";
 // Where players report a problem the game noticed.
 constexpr const char* SUPPORT_ADDRESS = "support@footballkorva.example";
+// The statistics site whose player pages the Scouting Report links to
+// ("https://" + host + "/players/<first letter>/<id>.htm").
+constexpr const char* PLAYER_PAGE_HOST = "stats.footballkorva.example";

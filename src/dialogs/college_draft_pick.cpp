@@ -13,31 +13,29 @@
 #include "personnel/draft_state.h"
 #include "platform/message_box.h"
 
-namespace {
-constexpr int32_t FIRST_POOL_CODE = FIRST_COLLEGE_POOL_TEAM * PLAYERS_PER_TEAM;
-constexpr int32_t END_OF_POOL_CODES = TOTAL_NUMBER_OF_TEAMS * PLAYERS_PER_TEAM;
-} // namespace
-
-int32_t Draft_Pool_Player_For_User(int32_t pool_team, int32_t pool_slot) {
+int32_t Check_User_Draft_Pick(int32_t pool_team, int32_t pool_slot) {
     if (!Is_College_Draft_Running()) {
         Show_Formatted_Message("College Draft", "The College Draft is not running.");
-        return 0;
+        return -1;
     }
     const int32_t team = Get_Draft_Pick_On_The_Clock_Owner();
     if (team < 0 || team >= MAX_FRANCHISES || !Is_Human_Team(team)) {
         Show_Formatted_Message("College Draft", "None of your teams is on the clock.");
-        return 0;
+        return -1;
     }
     if (!Is_Draft_Pool_Place(pool_team, pool_slot)) {
         Show_Formatted_Message("College Draft",
                                "That player is not in the draft pool, so nobody was drafted.");
-        return 0;
+        return -1;
     }
     if (Get_First_Empty_Player_Slot(team) >= PLAYERS_PER_TEAM) {
         Show_Team_Full_Message(pool_team, pool_slot);
-        return 0;
+        return -1;
     }
-    Sign_Drafted_Player(pool_team, pool_slot);
+    return team;
+}
+
+int32_t Make_User_Draft_Pick(int32_t team, int32_t pool_team, int32_t pool_slot) {
     if (Draft_Player(team, pool_team, pool_slot) < 0) return 0;
     Advance_Draft_Pick();
     Run_College_Draft();
@@ -45,9 +43,13 @@ int32_t Draft_Pool_Player_For_User(int32_t pool_team, int32_t pool_slot) {
     return 1;
 }
 
+int32_t Draft_Pool_Player_For_User(int32_t pool_team, int32_t pool_slot) {
+    const int32_t team = Check_User_Draft_Pick(pool_team, pool_slot);
+    if (team < 0) return 0;
+    Sign_Drafted_Player(pool_team, pool_slot);
+    return Make_User_Draft_Pick(team, pool_team, pool_slot);
+}
+
 int32_t Open_College_Draft_List(WINDOW_HANDLE owner) {
-    const int32_t result = Refresh_Bars_And_Do_Dialog(owner, COLLEGE_DRAFT_LIST_DIALOG);
-    if (result >= FIRST_POOL_CODE && result < END_OF_POOL_CODES)
-        Draft_Pool_Player_For_User(result / PLAYERS_PER_TEAM, result % PLAYERS_PER_TEAM);
-    return result;
+    return Refresh_Bars_And_Do_Dialog(owner, COLLEGE_DRAFT_LIST_DIALOG);
 }

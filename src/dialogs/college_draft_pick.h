@@ -7,13 +7,15 @@
 
 constexpr int32_t COLLEGE_DRAFT_LIST_DIALOG = 170;
 
-// The list's "Draft" for the user's team on the clock: the pool player's
-// rookie terms, the pick, the clock moved on and the computer's picks up to
-// the user's next turn. Refused with a message, nothing changed, when no
-// draft runs, no human team is on the clock, the player is not in the pool
-// list, or the team's roster is full. 1 when the player was drafted.
+// The team that may take the pool player now: the human team on the clock.
+// Refused with a message, -1, when no draft runs, no human team is on the
+// clock, the player is not in the pool list, or that team's roster is full.
+int32_t Check_User_Draft_Pick(int32_t pool_team, int32_t pool_slot);
+// The pick itself for a team Check_User_Draft_Pick allowed: the clock moves
+// on and the computer picks up to the user's next turn. 1 when drafted.
+int32_t Make_User_Draft_Pick(int32_t team, int32_t pool_team, int32_t pool_slot);
+// Both, with the player's rookie terms between them.
 int32_t Draft_Pool_Player_For_User(int32_t pool_team, int32_t pool_slot);
-// Opens the college draft list. The list ends with the code of the player
-// the user drafts (team x 100 + slot of the pool) or with no pick; a
-// player's code is drafted for the team on the clock. Returns the list's end.
+// Opens the college draft list, from which the user makes his pick; returns
+// the list's end.
 int32_t Open_College_Draft_List(WINDOW_HANDLE owner);

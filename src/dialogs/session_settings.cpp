@@ -4,13 +4,11 @@
 #include "database/saved_game.h"
 #include "database/settings.h"
 #include "database/team_record.h"
+#include "dialogs/column_sets.h"
 #include "dialogs/saved_game_names.h"
 #include "season/league_rules.h"
 
 namespace {
-constexpr int FIRST_COLUMN_SET_SETTING = 242;
-constexpr int LAST_SETTING = 359;
-constexpr int NO_COLUMN = -1;
 
 // The views' chosen columns: standings, finances, leader lists, calendar.
 constexpr int FIRST_STANDINGS_COLUMN = 100;
@@ -78,9 +76,8 @@ void Reset_Game_Session_Settings() {
     Set_User_Preference(SIM_TO_QUARTER, 0);
 }
 
-// Every column set is emptied, so each player list starts from its own
-// default columns.
+// Every kind of player list gets its default columns, sorted by nothing.
 void Reset_Listview_Column_Sets() {
-    for (int n = FIRST_COLUMN_SET_SETTING; n <= LAST_SETTING; ++n)
-        Set_User_Preference(n, NO_COLUMN);
+    for (int32_t kind = 0; kind < COLUMN_SET_KINDS; ++kind)
+        Write_Default_Column_Set(kind);
 }

@@ -19,6 +19,7 @@
 #include "frontoffice/player_value.h"
 #include "frontoffice/salaries.h"
 #include "frontoffice/trade_execution.h"
+#include "frontoffice/trade_legality.h"
 #include "frontoffice/trade_scoring.h"
 #include "personnel/draft_state.h"
 #include "season/season_calendar.h"
@@ -27,6 +28,10 @@ namespace {
 constexpr int32_t OFF_SEASON_WEEK = 100;
 constexpr int32_t COUNTER_OFFER_DRAWS = 1000;
 constexpr int32_t FIRST_NAMELESS_TEAM = 38;
+// The most cash one side may put into a trade.
+constexpr int64_t MOST_TRADE_CASH = 100000000;
+// Typed amounts above this are no amount at all.
+constexpr int64_t MOST_READ_CASH = 9999999999LL;
 const char* const JOKE_ITEMS[] = {"a bag of footballs", "a shiny new helmet", "some ointment",
                                   "a paperweight",      "magic beans",        "a lucky penny",
                                   "a stuffed armadillo"};
@@ -47,11 +52,20 @@ int64_t Side_Salaries(const TRADE_OFFER& offer, int32_t side) {
 }
 } // namespace
 
+int32_t Get_Trade_User_Team() {
+    if (Get_User_Preference(COMMISSIONER_MODE) > 0) {
+        const int32_t viewed = Get_User_Preference(VIEWED_TEAM);
+        if (Is_Used_Franchise_Slot(viewed)) return viewed;
+    }
+    const int32_t user = Get_User_Team();
+    return Is_Used_Franchise_Slot(user) ? user : NO_TRADE_TEAM;
+}
+
 int32_t Get_Trade_Team_Index(int32_t index) {
     const int32_t teams = Count_Active_Teams();
     if (teams <= 0) return 0;
     index = Clamp_Int(0, teams - 1, index);
-    return index == Get_User_Team() ? (index + 1) % teams : index;
+    return index == Get_Trade_User_Team() ? (index + 1) % teams : index;
 }
 
 int32_t Trade_Increases_Payroll_In_Debt(const TRADE_OFFER* offer) {
@@ -192,8 +206,65 @@ void Format_Trade_Offer_Item(int32_t team, int32_t item, char* buffer) {
 }
 
 int32_t Carry_Out_Trade_Offer(TRADE_OFFER* offer) {
-    if (!Implement_Trade(offer)) return 0;
+    if (offer == nullptr || !Implement_Trade(offer)) return 0;
     Clear_Trade_Offer_Items(offer);
     offer->Reserved = 1;
+    Set_User_Preference(TRADE_MADE_FLAG, 1);
     return 1;
+}
+
+void Get_Refused_Trade_Reason(const TRADE_OFFER* offer, char* reason) {
+    if (reason == nullptr) return;
+    reason[0] = '\0';
+    if (!Check_Trade_Legality(offer, reason) && reason[0] != '\0') return;
+    safe_strncpy(reason, "The trade could not be carried out: a roster has no room for a player it receives.",
+                 TEXT_BUFFER_SIZE);
+}
+
+int32_t Get_Trade_Cash_Step() {
+    return Get_Money_Step(Get_Universe_Stat(INFLATION_FACTOR)) * 1000;
+}
+
+int32_t Get_Trade_Cash_Limit(int32_t team) {
+    const int64_t step = Get_Trade_Cash_Step();
+    const int64_t cash = Get_Team_Financial_Stat(team, FINANCE_CASH);
+    int64_t limit = cash - cash % step;
+    if (limit > MOST_TRADE_CASH) limit = MOST_TRADE_CASH;
+    return limit < 0 ? 0 : static_cast<int32_t>(limit);
+}
+
+int32_t Step_Trade_Cash(int32_t amount, int32_t up, int32_t paying_team) {
+    const int64_t step = Get_Trade_Cash_Step();
+    return Hold_Trade_Cash(static_cast<int64_t>(amount) + (up ? step : -step), paying_team);
+}
+
+bool Read_Trade_Cash_Text(const char* text, int64_t* amount) {
+    if (text == nullptr || amount == nullptr) return false;
+    int64_t value = 0;
+    bool negative = false;
+    bool digits = false;
+    bool sign_allowed = true;
+    for (const char* c = text; *c != '\0'; ++c) {
+        if (*c == '$' || *c == ',' || *c == ' ') continue;
+        if (*c == '-' && sign_allowed && !digits) {
+            negative = true;
+            sign_allowed = false;
+            continue;
+        }
+        if (*c < '0' || *c > '9') return false;
+        // Past ten digits no amount a team holds is meant.
+        if (value > MOST_READ_CASH / 10) return false;
+        value = value * 10 + (*c - '0');
+        digits = true;
+        sign_allowed = false;
+    }
+    if (negative && !digits) return false;
+    *amount = negative ? -value : value;
+    return true;
+}
+
+int32_t Hold_Trade_Cash(int64_t amount, int32_t paying_team) {
+    const int64_t limit = Get_Trade_Cash_Limit(paying_team);
+    if (amount > limit) amount = limit;
+    return amount < 0 ? 0 : static_cast<int32_t>(amount);
 }

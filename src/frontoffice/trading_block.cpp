@@ -27,6 +27,7 @@
 #include "frontoffice/trade_values.h"
 #include "personnel/draft_order.h"
 #include "personnel/draft_state.h"
+#include "platform/message_queue.h"
 
 TRADE_OFFER Trading_Block_Offers[TRADING_BLOCK_OFFERS];
 
@@ -292,6 +293,8 @@ int32_t Collect_Trading_Block_Offers(int32_t request, char* reason, BLOCK_SEARCH
     int32_t offers = 0;
     for (int32_t team = 0; team < teams; ++team) {
         if (step != nullptr) step(team, offers);
+        // A program asked to end stops asking; the offers so far are kept.
+        if (Is_Quit_Requested()) break;
         if (team == user || offers >= TRADING_BLOCK_OFFERS - 1) continue;
         TRADE_OFFER best;
         int32_t best_score = 0;

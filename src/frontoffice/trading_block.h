@@ -53,4 +53,5 @@ void Format_Block_Offer_Row(const TRADE_OFFER* offer, int32_t request, int32_t s
 using BLOCK_SEARCH_STEP = void (*)(int32_t team, int32_t offers);
 // The whole search for the block in Current_Trade_Offer: -1 when the block is
 // refused by the roster rule (the reason written), else the legal offers.
+// Once the program is asked to end, no further team is asked.
 int32_t Collect_Trading_Block_Offers(int32_t request, char* reason, BLOCK_SEARCH_STEP step);

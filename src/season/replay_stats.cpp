@@ -33,12 +33,12 @@ void Set_Predicted_From_This_Season(int32_t team, int32_t slot, bool keep_predic
     for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat) {
         const int64_t real = Get_Player_Stat(team, slot, SEASON_THIS, stat);
         const int64_t kept = keep_prediction ? Get_Player_Stat(team, slot, SEASON_PREDICTED, stat) : 0;
-        // A statistic at its bound stays there rather than wrap round.
+        // A statistic at its bound stays there rather than grow past it.
         const int64_t sum = real + kept;
         Set_Player_Stat(team, slot, SEASON_PREDICTED, stat,
-                        sum > INT32_MAX   ? INT32_MAX
-                        : sum < INT32_MIN ? INT32_MIN
-                                          : static_cast<int32_t>(sum));
+                        sum > LARGEST_SEASON_FIGURE    ? LARGEST_SEASON_FIGURE
+                        : sum < -LARGEST_SEASON_FIGURE ? -LARGEST_SEASON_FIGURE
+                                                       : static_cast<int32_t>(sum));
     }
 }
 } // namespace

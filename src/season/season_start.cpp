@@ -25,6 +25,7 @@
 #include "frontoffice/team_budgets.h"
 #include "frontoffice/team_needs.h"
 #include "personnel/college_draft_flow.h"
+#include "personnel/draft_order.h"
 #include "personnel/draft_pool_players.h"
 #include "personnel/draft_state.h"
 #include "personnel/injuries.h"
@@ -151,4 +152,8 @@ void Start_Season(int32_t copy_logos) {
     if (opened) Close_Progress_Window();
     Generate_Season_Schedule();
     Universe.Header.Target_Week = static_cast<uint16_t>(Get_User_Preference(CURRENT_WEEK));
+    // Every load sets the coming draft's order from the season's results; set
+    // it here too, so that a season saved before its first week loads back
+    // exactly as it was saved.
+    Set_College_Draft_Order();
 }

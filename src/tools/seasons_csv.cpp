@@ -64,9 +64,11 @@ struct SEASONS_LINE {
     char Fields[COLUMNS + 1][FIELD_SIZE];
 };
 
-// A figure beyond what a statistic holds is kept at its bound, never wrapped.
+// A figure beyond what a season can hold is kept at the bound, never wrapped.
 int32_t Bounded(int64_t value) {
-    return value > INT32_MAX ? INT32_MAX : value < INT32_MIN ? INT32_MIN : static_cast<int32_t>(value);
+    return value > LARGEST_SEASON_FIGURE    ? LARGEST_SEASON_FIGURE
+           : value < -LARGEST_SEASON_FIGURE ? -LARGEST_SEASON_FIGURE
+                                            : static_cast<int32_t>(value);
 }
 
 int32_t Number(const SEASONS_LINE& line, int32_t column) {
@@ -78,8 +80,8 @@ int32_t Number(const SEASONS_LINE& line, int32_t column) {
 int32_t Doubled_Count(const char* text) {
     const double doubled = strtod(text, nullptr) * 2;
     if (std::isnan(doubled)) return 0;
-    if (doubled >= static_cast<double>(INT32_MAX)) return INT32_MAX;
-    if (doubled <= static_cast<double>(INT32_MIN)) return INT32_MIN;
+    if (doubled >= LARGEST_SEASON_FIGURE) return LARGEST_SEASON_FIGURE;
+    if (doubled <= -LARGEST_SEASON_FIGURE) return -LARGEST_SEASON_FIGURE;
     return static_cast<int32_t>(doubled);
 }
 
@@ -109,9 +111,9 @@ void Add_Old_Season_Estimates(const SEASONS_LINE& line, int32_t team, int32_t sl
         const __int128 total = static_cast<__int128>(Get_Average_Stat(position, stat)) * games * weight;
         const __int128 rounded = (total + divisor / 2) / divisor;
         Add_Replay_Stat(team, slot, stat,
-                        rounded > INT32_MAX   ? INT32_MAX
-                        : rounded < INT32_MIN ? INT32_MIN
-                                              : static_cast<int32_t>(rounded));
+                        rounded > LARGEST_SEASON_FIGURE    ? LARGEST_SEASON_FIGURE
+                        : rounded < -LARGEST_SEASON_FIGURE ? -LARGEST_SEASON_FIGURE
+                                                           : static_cast<int32_t>(rounded));
     };
     if (year <= LAST_PASS_DEFENDED_ESTIMATE_YEAR) estimate(6, value + 2 * interceptions, 280);
     if (year <= LAST_TACKLE_ESTIMATE_YEAR) {

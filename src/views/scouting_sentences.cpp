@@ -1,6 +1,6 @@
 // The scout's sentences by career phase (developing, prime, veteran), shown
 // grade (0 not worth a roster spot .. 9 a future Hall Of Famer) and variant.
-#include "views/scouting_comments.h"
+#include "views/scouting_comment.h"
 
 const char* const Scouting_Sentences[SCOUTING_SENTENCES] = {
     // Developing players.

@@ -12,6 +12,8 @@
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "dialogs/college_draft_pick.h"
+#include "dialogs/player_list_dialog.h"
+#include "frontoffice/contract_offer.h"
 #include "personnel/college_draft_flow.h"
 #include "personnel/draft_picks.h"
 #include "personnel/draft_pool_players.h"
@@ -19,8 +21,10 @@
 #include "personnel/player_generation.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
+#include "platform/windows.h"
 #include "season/playoff_seeding.h"
 #include "support/computer_league.h"
+#include "support/dialog_steps.h"
 #include "support/test_league.h"
 
 namespace {
@@ -81,27 +85,36 @@ TEST(CollegeDraftPick, UserOnTheClockPicksFromTheScriptedList) {
     EXPECT_EQ(Get_Shown_Messages()[0].Text,
               std::string(name) + ": Make your draft pick.\n\n(Choose 'College Draft' from 'Players' menu.)");
 
-    // The list closed without a choice, or naming an empty pool slot, drafts nobody.
+    // The list closed without a choice drafts nobody, and an empty pool slot
+    // is refused.
     Clear_Shown_Messages();
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_OK); });
     Do_Main_Window_Command(NO_WINDOW, ID_COLLEGE_DRAFT);
-    Script_Dialog_Answer(COLLEGE_DRAFT_LIST_DIALOG, (POOL + 1) * PLAYERS_PER_TEAM + 5);
-    Do_Main_Window_Command(NO_WINDOW, ID_COLLEGE_DRAFT);
+    EXPECT_EQ(Draft_Pool_Player_For_User(POOL + 1, 5), 0);
     EXPECT_EQ(Get_User_Preference(DRAFT_PICK), 0);
     EXPECT_EQ(Count_Draft_Pool_Players(), 60);
     ASSERT_EQ(Get_Shown_Messages().size(), 1u);
     EXPECT_EQ(Get_Shown_Messages()[0].Text, "That player is not in the draft pool, so nobody was drafted.");
 
-    // The user takes pool player 7: he joins on rookie terms, the computer
-    // makes the next 31 picks and the user is on the clock again.
+    // The user takes pool player 7 from the list and agrees his rookie terms:
+    // he joins, the computer makes the next 31 picks and the user is on the
+    // clock again.
     const int32_t id = Get_Player_ID(POOL, 7);
     Clear_Shown_Messages();
-    Script_Dialog_Answer(COLLEGE_DRAFT_LIST_DIALOG, POOL * PLAYERS_PER_TEAM + 7);
+    Script_Dialog_Answer(CONTRACT_OFFER_DIALOG, 1);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Choose_Dialog_Line(dialog, PLAYER_POSITION_BOX, ANY_POSITION);
+        Select_Listview_Player(Get_Dialog_Item(dialog, PLAYER_LIST_VIEW), POOL, 7);
+        Click_Dialog_Button(dialog, PLAYER_ACTION_BUTTON);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
     Do_Main_Window_Command(NO_WINDOW, ID_COLLEGE_DRAFT);
     const int32_t slot = Find_Slot(USER, id);
     ASSERT_GE(slot, 0);
     EXPECT_EQ(Get_Player_Vital_Stat(USER, slot, VITAL_DRAFT_SLOT), 101001);
     EXPECT_EQ(Get_Player_Vital_Stat(USER, slot, VITAL_CONTRACT_YEARS), 4);
-    EXPECT_GT(Get_Player_Vital_Stat(USER, slot, VITAL_SIGNING_BONUS), 0);
+    EXPECT_EQ(Get_Player_Vital_Stat(USER, slot, VITAL_BONUS_YEARS), 4)
+        << "the rookie terms went to the offer";
     EXPECT_EQ(Get_User_Preference(DRAFT_ROUND), 1);
     EXPECT_EQ(Get_User_Preference(DRAFT_PICK), 0);
     EXPECT_EQ(Count_Draft_Pool_Players(), 60 - TEST_LEAGUE_TEAMS);

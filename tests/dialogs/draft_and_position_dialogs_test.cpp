@@ -115,7 +115,8 @@ TEST_F(DraftAndPositionDialogs, FantasyDraftStartsWithTheOrdersChosenAndListsIts
         EXPECT_EQ(Get_Dialog_Line_Text(dialog, DRAFT_ORDER_LIST, TEST_LEAGUE_TEAMS),
                   "2\t[" + std::string(next) + "]\t");
         Choose_Dialog_Line(dialog, DRAFT_ORDER_TEAM_COMBO, 5);
-        EXPECT_EQ(Count_Dialog_Lines(dialog, DRAFT_ORDER_LIST), FANTASY_DRAFT_LAST_ROUND) << "one pick a round";
+        EXPECT_EQ(Count_Dialog_Lines(dialog, DRAFT_ORDER_LIST), FANTASY_DRAFT_LAST_ROUND)
+            << "one pick a round";
         Click_Dialog_Button(dialog, ID_OK);
     });
     EXPECT_EQ(Do_Dialog(Main_Window, FANTASY_DRAFT_ORDER_DIALOG, 0), 1);

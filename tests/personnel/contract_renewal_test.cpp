@@ -87,12 +87,16 @@ TEST(ContractRenewal, HumanTeamTalksInTheContractOfferOrLosesThePlayerInDebt) {
     Script_Dialog_Answer(CONTRACT_OFFER_DIALOG, 0);
     const int32_t dialogs = Count_Dialogs_Opened();
     int32_t slot = 3;
-    Set_Player_Vital_Stat(TEAM, slot, VITAL_SIGNING_BONUS, 250);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_SIGNING_BONUS, 250000);
     const int32_t years = Get_Desired_Contract_Length(TEAM, slot);
     EXPECT_EQ(Check_Renew_Contract(TEAM, slot, 1), 1);
     EXPECT_EQ(Get_User_Preference(SELECTED_PLAYER_TEAM), TEAM);
     EXPECT_EQ(Get_User_Preference(SELECTED_PLAYER_SLOT), slot);
-    EXPECT_EQ(Get_Player_Vital_Stat(TEAM, slot, VITAL_SIGNING_BONUS), 0) << "the talk starts without a bonus";
+    // The talk starts without a bonus: he asks his minimum demand, and the
+    // bonus he had before is not kept.
+    EXPECT_LT(Get_Player_Vital_Stat(TEAM, slot, VITAL_SIGNING_BONUS), 250000)
+        << "the talk starts without a bonus";
+    EXPECT_GT(Get_Player_Vital_Stat(TEAM, slot, VITAL_SIGNING_BONUS), 0);
     EXPECT_EQ(Get_Player_Vital_Stat(TEAM, slot, VITAL_CONTRACT_YEARS), years);
     EXPECT_EQ(Get_Player_Vital_Stat(TEAM, slot, VITAL_BONUS_YEARS), years);
     const int32_t declined = Get_Player_ID(TEAM, slot + 1);

@@ -132,10 +132,10 @@ TEST(ReplayStats, FiguresBeyondAStatisticsRangeAreHeldAtItsBound) {
                         {{10, huge}, {11, huge}, {43, "1e300"}, {51, huge}, {53, "99999999999"}, {95, huge}});
     Load_Replay_Season_Stats();
     const auto season = Season(de, SEASON_PREDICTED);
-    EXPECT_EQ(season[0], INT32_MAX);
-    EXPECT_EQ(season[4], INT32_MAX) << "half sacks beyond any count";
-    EXPECT_EQ(season[7], INT32_MAX) << "interceptions";
+    EXPECT_EQ(season[0], LARGEST_SEASON_FIGURE);
+    EXPECT_EQ(season[4], LARGEST_SEASON_FIGURE) << "half sacks beyond any count";
+    EXPECT_EQ(season[7], LARGEST_SEASON_FIGURE) << "interceptions";
     for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
         EXPECT_GE(season[stat], 0) << stat;
-    EXPECT_EQ(season[6], INT32_MAX) << "passes defended estimated from the games and value";
+    EXPECT_EQ(season[6], LARGEST_SEASON_FIGURE) << "passes defended estimated from the games and value";
 }

@@ -16,7 +16,7 @@
 #include "support/debug_log.h"
 #include "support/test_league.h"
 #include "views/news_tokens.h"
-#include "views/scouting_comments.h"
+#include "views/scouting_comment.h"
 
 namespace {
 constexpr int32_t TEAM = 3;

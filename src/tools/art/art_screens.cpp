@@ -440,9 +440,14 @@ int Write_Dialog_Pictures(const std::string& folder, const SKIN_PALETTE& skin) {
         Fill_Art_Rect(&c, 0, 0, 588, 33, skin.Band);
         ART_COLOUR panel = skin.Bottom;
         panel.A = 160;
-        Fill_Art_Rounded_Rect(&c, 8, 40, 186, 190, 8, panel);
-        Fill_Art_Rounded_Rect(&c, 194, 40, 580, 190, 8, panel);
-        Fill_Art_Rounded_Rect(&c, 8, 196, 580, 411, 8, panel);
+        // Panels behind the report's parts: the photograph, the card, the
+        // ratings and the statistics page.
+        Fill_Art_Rounded_Rect(&c, 10, 29, 130, 196, 8, panel);
+        Fill_Art_Rounded_Rect(&c, 133, 29, 479, 196, 8, panel);
+        Fill_Art_Rounded_Rect(&c, 482, 29, 584, 202, 8, panel);
+        Fill_Art_Rounded_Rect(&c, 4, 199, 584, 399, 8, panel);
+        // The statistics headings sit on the band's colour, as the name line does.
+        Fill_Art_Rect(&c, 8, 198, 580, 213, skin.Band);
         ok &= Save_Canvas_JPEG(c, folder + reports[kind], 88);
     }
     return ok;

@@ -1,4 +1,4 @@
-#include "views/scouting_comments.h"
+#include "views/scouting_comment.h"
 
 #include <algorithm>
 #include <cstring>

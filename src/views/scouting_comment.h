@@ -12,9 +12,12 @@ constexpr int32_t SCOUTING_VARIANTS = 10;
 constexpr int32_t SCOUTING_SENTENCES = SCOUTING_PHASES * SCOUTING_GRADES * SCOUTING_VARIANTS;
 extern const char* const Scouting_Sentences[SCOUTING_SENTENCES];
 
-// Writes the comment on (team, slot) into `out` of `size` bytes, tokens
-// substituted; empty for a player of a pool whose sentence names his team.
-void Write_Scouting_Comment(int32_t team, int32_t slot, char* out, int32_t size = NEWS_TEXT_SIZE);
+constexpr int32_t SCOUTING_COMMENT_SIZE = NEWS_TEXT_SIZE;
+
+// Writes the comment on (team, slot) into `out` of `size` bytes (the
+// Scouting Report gives SCOUTING_COMMENT_SIZE), tokens substituted; empty for
+// a player of a pool whose sentence names his team.
+void Write_Scouting_Comment(int32_t team, int32_t slot, char* out, int32_t size = SCOUTING_COMMENT_SIZE);
 
 // The steps of the choice, for the callers that show them and the tests.
 // The true grade 0-9 of a projected overall rating.
