@@ -197,10 +197,7 @@ void Erase_Season_Line(WINDOW_HANDLE dialog) {
 void Init_Edit_Player(WINDOW_HANDLE dialog) {
     Set_Dialog_Control_Fonts(dialog);
     Center_Window_Over_Parent(dialog, Get_Window_Owner(dialog));
-    const int32_t team = Team_Setting(), slot = Get_User_Preference(SELECTED_PLAYER_SLOT);
-    edited_id =
-        Is_Player_Address(team, slot) && Is_Player_Slot_Used(team, slot) ? Get_Player_ID(team, slot) : 0;
-    if (edited_id == 0) {
+    if (!Take_Selected_Player_For_Editing()) {
         End_Dialog(dialog, 1);
         return;
     }
@@ -263,6 +260,13 @@ bool Do_Edit_Player_Command(WINDOW_HANDLE dialog, int32_t id, uint32_t notificat
     }
 }
 } // namespace
+
+bool Take_Selected_Player_For_Editing() {
+    const int32_t team = Team_Setting(), slot = Get_User_Preference(SELECTED_PLAYER_SLOT);
+    edited_id =
+        Is_Player_Address(team, slot) && Is_Player_Slot_Used(team, slot) ? Get_Player_ID(team, slot) : 0;
+    return edited_id != 0;
+}
 
 bool Find_Edited_Player(int32_t* team, int32_t* slot) {
     int32_t t = Team_Setting(), s = Get_User_Preference(SELECTED_PLAYER_SLOT);

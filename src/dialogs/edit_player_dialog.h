@@ -80,6 +80,9 @@ intptr_t Edit_Player_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t 
 // Ends with 1.
 intptr_t Edit_Ratings_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wparam, intptr_t lparam);
 
+// The selected player (settings 29 and 30) becomes the one edited; false
+// when the slot holds nobody.
+bool Take_Selected_Player_For_Editing();
 // The player edited, found again by his id when his slot changed (settings
 // 29 and 30 follow him); false when he is gone.
 bool Find_Edited_Player(int32_t* team, int32_t* slot);

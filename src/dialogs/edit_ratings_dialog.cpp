@@ -97,7 +97,9 @@ void Show_Rating(WINDOW_HANDLE dialog, int32_t id, float value) {
 void Init_Edit_Ratings(WINDOW_HANDLE dialog) {
     Set_Dialog_Control_Fonts(dialog);
     int32_t team = 0, slot = 0;
-    if (!Find_Edited_Player(&team, &slot)) {
+    // Opened by itself, the editor takes the selected player.
+    if (!Find_Edited_Player(&team, &slot) &&
+        (!Take_Selected_Player_For_Editing() || !Find_Edited_Player(&team, &slot))) {
         End_Dialog(dialog, 1);
         return;
     }
