@@ -285,6 +285,12 @@ TEST_F(DepthChartDialogs, MovesNeverLoseOrDoublePlayers) {
 }
 
 TEST_F(DepthChartDialogs, PagesSwitchEditAndKeepTheOrderThroughASave) {
+    Set_Player_Stat(USER, 0, SEASON_THIS, 0, 12);
+    Set_Player_Stat(USER, 0, SEASON_THIS, 1, 12);
+    Set_Player_Stat(USER, 0, SEASON_THIS, 2, 401);
+    Set_Player_Stat(USER, 0, SEASON_THIS, 3, 262);
+    Set_Player_Stat(USER, 0, SEASON_THIS, 5, 3012);
+    Set_Player_Stat(USER, 0, SEASON_THIS, 6, 21);
     const int32_t second = Get_Player_ID(USER, 1);
     const int32_t first = Get_Player_ID(USER, 0);
     Script_Dialog_Step([](WINDOW_HANDLE dialog) {
@@ -298,6 +304,7 @@ TEST_F(DepthChartDialogs, PagesSwitchEditAndKeepTheOrderThroughASave) {
         Choose_Dialog_Line(dialog, PERSONNEL_COMBO, 2);
         EXPECT_EQ(Get_Dialog_Item_Text(dialog, DEPTH_LINEUP_LABELS).substr(0, 12), "QB\nRB\nTE\nTE\n");
         Choose_Dialog_Line(dialog, BALANCE_COMBO, 14);
+        Keep_Dialog_Picture(dialog, "offense");
         Click_Dialog_Button(dialog, DEPTH_DEFENSE_BUTTON);
     });
     // Each page opens in place of the one before: never more than two dialogs deep.
@@ -306,11 +313,13 @@ TEST_F(DepthChartDialogs, PagesSwitchEditAndKeepTheOrderThroughASave) {
         EXPECT_LE(Get_Open_Modal_Dialogs().size(), 2u);
         Choose_Dialog_Line(dialog, SCHEME_COMBO, 1);
         EXPECT_EQ(Get_Dialog_Item_Text(dialog, DEPTH_LINEUP_LABELS).substr(0, 9), "DE\nNT\nDE\n");
+        Keep_Dialog_Picture(dialog, "defense");
         Click_Dialog_Button(dialog, DEPTH_SPECIAL_TEAMS_BUTTON);
     });
     Script_Dialog_Step([](WINDOW_HANDLE dialog) {
         EXPECT_EQ(Get_Dialog_Template_Id(dialog), SPECIAL_TEAMS_DIALOG);
         EXPECT_LE(Get_Open_Modal_Dialogs().size(), 2u);
+        Keep_Dialog_Picture(dialog, "special_teams");
         Click_Dialog_Button(dialog, DEPTH_OFFENSE_BUTTON);
     });
     Script_Dialog_Step([](WINDOW_HANDLE dialog) {
