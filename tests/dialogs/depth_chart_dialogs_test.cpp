@@ -339,6 +339,7 @@ TEST_F(DepthChartDialogs, PagesSwitchEditAndKeepTheOrderThroughASave) {
     ASSERT_EQ(Save_Game("depth.kor", nullptr), SAVE_OK);
     Build_Test_League();
     ASSERT_EQ(Load_Game("depth.kor"), 1);
+    std::filesystem::remove("depth.kor");
     EXPECT_EQ(Get_Player_ID(USER, 0), second);
     EXPECT_EQ(Get_Player_ID(USER, 1), first);
     EXPECT_EQ(Get_Team_Stat(USER, TEAM_STAT_OFFENSIVE_BALANCE), 14);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -88,6 +89,7 @@ TEST_F(EditPlayerDialogs, ContractFieldsFollowTheirRulesAndSurviveASave) {
     ASSERT_EQ(Save_Game("edited.kor", nullptr), SAVE_OK);
     Build_Test_League();
     ASSERT_EQ(Load_Game("edited.kor"), 1);
+    std::filesystem::remove("edited.kor");
     char name[PLAYER_NAME_TEXT_SIZE] = "";
     Get_Player_First_Name(USER, slot, name);
     EXPECT_STREQ(name, "Duane");

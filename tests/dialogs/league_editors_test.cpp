@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "app/main_window.h"
@@ -156,6 +157,7 @@ TEST_F(LeagueEditors, LeagueAndTeamEditsAreCheckedStoredAndSaved) {
     ASSERT_EQ(Save_Game("league.kor", nullptr), SAVE_OK);
     Build_Test_League();
     ASSERT_EQ(Load_Game("league.kor"), 1);
+    std::filesystem::remove("league.kor");
     EXPECT_EQ(Get_Universe_Stat(SALARY_CAP), 150000000);
     char league[FORMATTED_TEXT_SIZE] = "", division[FORMATTED_TEXT_SIZE] = "";
     Get_League_Name(0, league);
@@ -310,6 +312,7 @@ TEST_F(LeagueEditors, StadiumEditsFollowTheTeamAndCommissionerRules) {
     ASSERT_EQ(Save_Game("stadium.kor", nullptr), SAVE_OK);
     Build_Test_League();
     ASSERT_EQ(Load_Game("stadium.kor"), 1);
+    std::filesystem::remove("stadium.kor");
     Get_Team_Stadium_Name(name, USER);
     EXPECT_STREQ(name, "Harbor Park");
     EXPECT_EQ(Get_Team_Stadium_Stat(USER, STADIUM_SIGHT_LINES), 1200);
@@ -398,6 +401,7 @@ TEST_F(LeagueEditors, CitiesKeepExactDegreesAndTheirTeams) {
     ASSERT_EQ(Save_Game("cities.kor", nullptr), SAVE_OK);
     Build_Test_League();
     ASSERT_EQ(Load_Game("cities.kor"), 1);
+    std::filesystem::remove("cities.kor");
     EXPECT_EQ(Get_City_Stat(0, CITY_LONGITUDE), -73935);
     EXPECT_EQ(Get_City_Stat(0, CITY_LATITUDE), -500);
 }
