@@ -29,6 +29,9 @@ void Empty_Slot(BITMAP_CACHE_ENTRY* entry) {
 } // namespace
 
 void Init_Image_Caches() {
+    // Starting the caches again gives back what an earlier start filled them
+    // with, rather than forgetting it.
+    if (Cache_Owns_Bitmaps) Free_Image_Caches();
     memset(static_cast<void*>(&Window_Background_Entry), 0, sizeof Window_Background_Entry);
     memset(static_cast<void*>(Background_Cache), 0, sizeof Background_Cache);
     memset(static_cast<void*>(Image_Cache), 0, sizeof Image_Cache);

@@ -16,7 +16,7 @@
 #include "database/universe.h"
 #include "dialogs/save_prompts.h"
 #include "engine/game_screen_hooks.h"
-#include "personnel/draft_commands.h"
+#include "personnel/fantasy_draft.h"
 #include "platform/backend.h"
 #include "platform/message_box.h"
 #include "platform/windows.h"
@@ -33,6 +33,20 @@ namespace {
 constexpr int32_t TRADING_DEADLINE_WEEK = 12;
 constexpr int32_t OFF_SEASON_WEEK = 100;
 constexpr int32_t STAMP_SLOT = 100;
+// No screen reaches this far; a remembered edge beyond it is damage.
+constexpr int32_t FARTHEST_WINDOW_EDGE = 1 << 16;
+
+// A remembered rectangle the window can take: positive right and bottom (all
+// zeros mean "maximized"), each edge within reach of a screen, a size, and a
+// part of the work area, so the window never opens out of sight.
+bool Is_Usable_Placement(const RECT_AREA& placement, const RECT_AREA& area) {
+    if (placement.Right <= 0 || placement.Bottom <= 0) return false;
+    for (int32_t edge : {placement.Left, placement.Top, placement.Right, placement.Bottom})
+        if (edge < -FARTHEST_WINDOW_EDGE || edge > FARTHEST_WINDOW_EDGE) return false;
+    return placement.Left < placement.Right && placement.Top < placement.Bottom &&
+           placement.Left < area.Right && placement.Right > area.Left && placement.Top < area.Bottom &&
+           placement.Bottom > area.Top;
+}
 
 // The outer minimum (client minimum plus the furniture) and the shape ratio.
 void Get_Outer_Minimum(int32_t* width, int32_t* height) {
@@ -75,7 +89,7 @@ void Read_Window_Placement(RECT_AREA* rect) {
     if (rect == nullptr) return;
     *rect = {0, 0, 0, 0};
     std::unique_ptr<uint8_t[]> image(new (std::nothrow) uint8_t[OWNER_HALL_OF_FAME_SIZE]);
-    if (!image || !Read_Owner_Hall_Of_Fame_File(image.get())) return;
+    if (!image || !Try_Read_Owner_Hall_Of_Fame_File(image.get())) return;
     int32_t values[4];
     std::memcpy(values, image.get() + WINDOW_PLACEMENT_OFFSET, sizeof values);
     *rect = {values[0], values[1], values[2], values[3]};
@@ -94,11 +108,10 @@ void Save_Window_Placement(WINDOW_HANDLE window) {
         values[2] = rect.Right;
         values[3] = rect.Bottom;
     }
-    std::unique_ptr<uint8_t[]> image(new (std::nothrow) uint8_t[OWNER_HALL_OF_FAME_SIZE]);
-    if (!image) return;
-    Read_Owner_Hall_Of_Fame_File(image.get());
-    std::memcpy(image.get() + WINDOW_PLACEMENT_OFFSET, values, sizeof values);
-    Write_Owner_Hall_Of_Fame_File(image.get());
+    Update_Owner_Hall_Of_Fame_File([&values](uint8_t* image) {
+        std::memcpy(image + WINDOW_PLACEMENT_OFFSET, values, sizeof values);
+        return true;
+    });
 }
 
 WINDOW_HANDLE Create_Main_Window() {
@@ -106,7 +119,7 @@ WINDOW_HANDLE Create_Main_Window() {
     Read_Window_Placement(&placement);
     RECT_AREA area;
     Get_Platform_Backend().Get_Work_Area(&area);
-    const bool maximized = !(placement.Right > 0 && placement.Bottom > 0);
+    const bool maximized = !Is_Usable_Placement(placement, area);
     RECT_AREA rect = maximized ? area : placement;
     Main_Window = Create_Window(MAIN_WINDOW_CLASS, MAIN_WINDOW_CLASS, 0, rect, NO_WINDOW, 0, 0);
     if (Main_Window == NO_WINDOW) return NO_WINDOW;
@@ -116,8 +129,15 @@ WINDOW_HANDLE Create_Main_Window() {
     Get_Outer_Minimum(&minimum_width, &minimum_height);
     RECT_AREA sized = rect;
     if (sized.Bottom - sized.Top < minimum_height) sized.Bottom = sized.Top + minimum_height;
-    sized.Right =
-        sized.Left + static_cast<int32_t>(static_cast<float>(sized.Bottom - sized.Top) * Get_Shape_Ratio());
+    if (maximized) {
+        // A window filling the screen fills all of it: the views scale to any
+        // shape, and a window held to the shape ratio would leave a black
+        // strip beside it on a screen of another shape.
+        if (sized.Right - sized.Left < minimum_width) sized.Right = sized.Left + minimum_width;
+    } else {
+        sized.Right = sized.Left +
+                      static_cast<int32_t>(static_cast<float>(sized.Bottom - sized.Top) * Get_Shape_Ratio());
+    }
     Move_Window(Main_Window, sized);
     Follow_Main_Window_Size(Main_Window);
     Set_Window_Show_State(Main_Window, maximized ? SHOW_STATE_MAXIMIZED : SHOW_STATE_NORMAL);
@@ -220,9 +240,12 @@ intptr_t Main_Window_Proc(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam,
     case MSG_EXIT_SIZE_MOVE:
         Sizing_In_Progress = 0;
         Follow_Main_Window_Size(window);
+        // The bars dock and show before the view paints: the view draws the
+        // team's logo only while they are shown, and a view already painted
+        // is not painted again.
+        Redock_Status_Bars();
         Invalidate_Window(window, nullptr);
         Update_Window(window);
-        Redock_Status_Bars();
         return 0;
     case MSG_PAINT:
         if (Sizing_In_Progress != 0) return 1;

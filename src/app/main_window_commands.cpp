@@ -17,6 +17,7 @@
 #include "database/settings.h"
 #include "database/standings.h"
 #include "database/universe.h"
+#include "dialogs/college_draft_pick.h"
 #include "dialogs/save_prompts.h"
 #include "engine/game_driver.h"
 #include "engine/game_files.h"
@@ -25,6 +26,7 @@
 #include "personnel/college_draft_flow.h"
 #include "personnel/draft_commands.h"
 #include "personnel/draft_state.h"
+#include "personnel/fantasy_draft.h"
 #include "personnel/roster_text.h"
 #include "platform/message_box.h"
 #include "platform/windows.h"
@@ -38,7 +40,6 @@
 namespace {
 constexpr int32_t TRADING_DEADLINE_WEEK = 12;
 constexpr int32_t QUARTER_SETTING = 54; // Simulate_To_Quarter
-constexpr int32_t FANTASY_DRAFT_RUNNING = 1;
 constexpr int32_t CHAMPIONS_VIEW = 40074;
 
 struct DIALOG_COMMAND {
@@ -88,14 +89,32 @@ void Do_Resume_Game(WINDOW_HANDLE window) {
     if (Do_Dialog(window, RESUME_GAME_DIALOG, 0) != 1) Do_Splash_Screen();
 }
 
+// Set while a New Game waits for the advance running below it to unwind.
+bool new_game_after_advance = false;
+
+bool Is_Advance_Below() {
+    return Get_User_Preference(SIMULATION_RUNNING) != 0 || Universe.Header.Advance_In_Progress != 0;
+}
+
 void Do_New_Game(WINDOW_HANDLE window) {
-    if (Is_Simulating_Unwatched()) {
+    if (!new_game_after_advance && Is_Simulating_Unwatched()) {
         Stop_Day_With_Message("New Game", "Can't start a new game while simulating games.");
         return;
     }
-    const bool untouched =
-        Get_User_Preference(CURRENT_WEEK) == 0 && Get_User_Preference(CURRENT_SEASON_INDEX) == 0;
-    if (!untouched && Check_Save_Changes(window) == 0) return;
+    if (!new_game_after_advance) {
+        const bool untouched =
+            Get_User_Preference(CURRENT_WEEK) == 0 && Get_User_Preference(CURRENT_SEASON_INDEX) == 0;
+        if (!untouched && Check_Save_Changes(window) == 0) return;
+    }
+    if (Is_Advance_Below()) {
+        // A watched game's loop runs below this command: a league replaced
+        // now would be played on by it. Its loop ends first, and the dialog
+        // opens once the command that started the advance has returned.
+        new_game_after_advance = true;
+        End_Advance_At_Once();
+        return;
+    }
+    new_game_after_advance = false;
     if (Do_Dialog(window, NEW_GAME_DIALOG, 0) == ID_CANCEL) Do_Splash_Screen();
 }
 
@@ -265,7 +284,15 @@ bool Do_Play_Command(int32_t command) {
 }
 } // namespace
 
+bool Dispatch_Main_Window_Command(WINDOW_HANDLE window, int32_t command);
+
 bool Do_Main_Window_Command(WINDOW_HANDLE window, int32_t command) {
+    const bool handled = Dispatch_Main_Window_Command(window, command);
+    if (new_game_after_advance && !Is_Advance_Below()) Do_New_Game(window);
+    return handled;
+}
+
+bool Dispatch_Main_Window_Command(WINDOW_HANDLE window, int32_t command) {
     switch (command) {
     case ID_SAVE_GAME:
         Do_Save_Game(window);
@@ -405,7 +432,7 @@ bool Do_Main_Window_Command(WINDOW_HANDLE window, int32_t command) {
                                    "College players are not available to be viewed until after the "
                                    "end of the regular season.");
         else
-            Refresh_Bars_And_Do_Dialog(window, 170);
+            Open_College_Draft_List(window);
         return true;
     case ID_FANTASY_DRAFT:
         if (Get_Universe_Stat(FANTASY_DRAFT_FLAG) != FANTASY_DRAFT_RUNNING)

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/app_fonts.h"
 #include "app/diagnostics.h"
 #include "app/drawing_services.h"
 #include "app/main_window.h"
@@ -17,6 +18,7 @@
 #include "platform/backend.h"
 #include "platform/label_drawing.h"
 #include "platform/message_box.h"
+#include "platform/text_render.h"
 #include "platform/windows.h"
 
 namespace {
@@ -39,6 +41,8 @@ constexpr int32_t MARGIN = 16;
 constexpr int32_t BUTTON_HEIGHT = 24;
 constexpr int32_t MINIMUM_TEXT_WIDTH = 120;
 constexpr int32_t BUTTON_IDS[3] = {MESSAGE_FIRST_BUTTON, MESSAGE_SECOND_BUTTON, MESSAGE_THIRD_BUTTON};
+// Application font row of the buttons.
+constexpr int32_t MESSAGE_BUTTON_FONT = 17;
 
 bool Has_Line_Break(const std::string& text) {
     return text.find('\n') != std::string::npos;
@@ -46,7 +50,12 @@ bool Has_Line_Break(const std::string& text) {
 
 void Lay_Out_Message_Box(WINDOW_HANDLE dialog, const USER_MESSAGE_RECORD& record) {
     const char* labels[3] = {record.Texts[3], record.Texts[4], record.Texts[5]};
-    const int32_t gap = 2 * Measure_Label_Width("    ");
+    // The buttons speak in the button font and are measured in it.
+    DRAWING_FONT* font = Get_App_Font(MESSAGE_BUTTON_FONT);
+    DEVICE_CONTEXT measure;
+    Attach_Device_Context(&measure, nullptr);
+    Select_Font(&measure, font);
+    const int32_t gap = 2 * Measure_Text_Width(&measure, "    ", -1);
     int32_t row_width = gap;
     int32_t needed[3] = {0, 0, 0};
     for (int32_t i = 0; i < 3; ++i) {
@@ -56,11 +65,15 @@ void Lay_Out_Message_Box(WINDOW_HANDLE dialog, const USER_MESSAGE_RECORD& record
             continue;
         }
         Set_Window_Text(button, labels[i]);
+        Set_Window_Font(button, font, true);
         RECT_AREA rect;
         Get_Window_Rect(button, &rect);
-        needed[i] = std::max(rect.Right - rect.Left, 2 * Measure_Label_Width(labels[i]));
+        needed[i] = std::max(rect.Right - rect.Left, 2 * Measure_Text_Width(&measure, labels[i], -1));
         row_width += needed[i] + gap;
     }
+    Select_Font(&measure, nullptr);
+    // The font row lives on; the buttons only point at it.
+    Release_App_Font(font);
     // The text area: 682 x 507 design units scaled as the views are.
     RECT_AREA owner_client = {0, 0, DESIGN_WIDTH_UNITS, TEXT_AREA_HEIGHT};
     if (Is_Window(Main_Window)) Get_Client_Rect(Main_Window, &owner_client);
@@ -192,10 +205,10 @@ int Show_Last_Error_Message(int error_code, const char* caption, const char* for
         vsnprintf(text, sizeof text, format, args);
         va_end(args);
     }
-    char message[2048];
-    std::snprintf(message, sizeof message, "%s\n\n%s", text, std::strerror(error_code));
-    Log_Debug_Line("%s", message);
-    return Show_Message_Box(message, caption, BOX_OK | BOX_INFORMATION);
+    // The error text goes whole behind a text of any length.
+    const std::string message = std::string(text) + "\n\n" + std::strerror(error_code);
+    Log_Debug_Line("%s", message.c_str());
+    return Show_Message_Box(message.c_str(), caption, BOX_OK | BOX_INFORMATION);
 }
 
 void Install_Program_Message_Box() {

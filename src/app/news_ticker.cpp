@@ -5,7 +5,9 @@
 #include <string>
 
 #include "app/drawing_services.h"
+#include "app/image_drawing.h"
 #include "app/main_window.h"
+#include "app/skins.h"
 #include "app/status_bars.h"
 #include "app/window_graphics.h"
 #include "database/game_names.h"
@@ -185,6 +187,12 @@ void Paint_Ticker(WINDOW_HANDLE window) {
                                             week < static_cast<int32_t>(Universe.Header.Target_Week)))) {
         Paint_Score_Columns(dc, client);
     }
+    // The skin's frame of the bar goes over what it shows. Its pixels stay in
+    // the cache (L), as the bar is painted again at every step.
+    char bar[256] = "news\\newsbar.png";
+    Get_Skin_File_Path(bar, sizeof bar);
+    std::strncat(bar, ":L", sizeof bar - std::strlen(bar) - 1);
+    Draw_Cached_Image(dc, bar, 0, 0, -1, -1);
     End_Paint(window, &paint);
 }
 } // namespace

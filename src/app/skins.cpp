@@ -5,15 +5,24 @@
 #include <string>
 #include <strings.h>
 
-#include "database/league_structure.h"
 #include "database/universe.h"
 
 namespace {
-constexpr int SKIN_NAME_SIZE = 32;
+constexpr int SKIN_NAME_SIZE = sizeof Universe.Header.Skin_Name + 1;
+// The skin of a league that names none: the window paints before the first
+// league is loaded, and its pictures come from a skin all the same.
+const char* const DEFAULT_SKIN = "earth";
+
+// The league's skin, or the default one while it names none.
+void Get_Current_Skin(char* skin) {
+    memcpy(skin, Universe.Header.Skin_Name, sizeof Universe.Header.Skin_Name);
+    skin[sizeof Universe.Header.Skin_Name] = '\0';
+    if (skin[0] == '\0') std::snprintf(skin, SKIN_NAME_SIZE, "%s", DEFAULT_SKIN);
+}
 
 int32_t Is_Skin(const char* name) {
     char skin[SKIN_NAME_SIZE];
-    Get_Skin_Name(skin, SKIN_NAME_SIZE);
+    Get_Current_Skin(skin);
     return strcasecmp(skin, name) == 0 ? 1 : 0;
 }
 } // namespace
@@ -39,8 +48,8 @@ COLOUR_VALUE Get_Skin_Color() {
 
 void Get_Skin_File_Path(char* name, int32_t size) {
     if (name == nullptr || size <= 0) return;
-    char skin[sizeof Universe.Header.Skin_Name + 1] = {};
-    memcpy(skin, Universe.Header.Skin_Name, sizeof Universe.Header.Skin_Name);
+    char skin[SKIN_NAME_SIZE];
+    Get_Current_Skin(skin);
     const std::string original = name;
     snprintf(name, static_cast<size_t>(size), "skins\\%s\\%s", skin, original.c_str());
 }

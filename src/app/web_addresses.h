@@ -6,3 +6,8 @@ constexpr const char* STORE_SEARCH_PAGE = "https://footballkorva.example/store?s
 constexpr const char* FREE_UPDATE_PAGE = "https://footballkorva.example/updates";
 constexpr const char* PRODUCT_PAGE = "https://footballkorva.example/football-korva";
 constexpr const char* REMINDER_PAGE = "https://footballkorva.example/whats-new";
+// Where players report a problem the game noticed.
+constexpr const char* SUPPORT_ADDRESS = "support@footballkorva.example";
+// The statistics site whose player pages the Scouting Report links to
+// ("https://" + host + "/players/<first letter>/<id>.htm").
+constexpr const char* PLAYER_PAGE_HOST = "stats.footballkorva.example";

@@ -28,6 +28,7 @@
 #include "engine/playbook_records.h"
 #include "frontoffice/contract_repairs.h"
 #include "frontoffice/league_revenue.h"
+#include "personnel/draft_order.h"
 #include "personnel/draft_pool.h"
 #include "personnel/draft_state.h"
 #include "personnel/fantasy_draft.h"
@@ -321,7 +322,10 @@ void Finish_Loaded_Game() {
     }
     Set_User_Preference(DAY_RUNNING, 0);
     Set_User_Preference(SIM_TO_QUARTER, 0);
-    Sort_Teams_By_Name();
+    // The repairs ranked the teams and fixed the draft order in the slots the
+    // file had; teams that change slots here are ranked again in theirs, or a
+    // second load would rank tied teams otherwise than the first.
+    if (Sort_Teams_By_Name() > 0) Set_College_Draft_Order();
     Refresh_Active_Team_Count();
     Build_All_Player_Hashes();
     Set_Draft_Menu_Texts(Get_Universe_Stat(FANTASY_DRAFT_FLAG) >= 1 ? 1 : 0);

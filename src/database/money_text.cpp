@@ -12,13 +12,14 @@ void Put_Text(char* buffer, const std::string& text) {
 std::string Number_With_Commas(int64_t value) {
     std::string digits = std::to_string(value);
     size_t first_digit = (value < 0) ? 1 : 0;
-    std::string grouped;
+    // Built by appending only: prepending to a string trips gcc's -Wrestrict at -O3.
+    std::string grouped = value < 0 ? "-" : "";
     size_t count = digits.size() - first_digit;
     for (size_t i = 0; i < count; ++i) {
         if (i > 0 && (count - i) % 3 == 0) grouped += ',';
         grouped += digits[first_digit + i];
     }
-    return (value < 0 ? "-" : "") + grouped;
+    return grouped;
 }
 } // namespace
 
@@ -45,7 +46,9 @@ void Format_Money_Dollars(int32_t dollars, char* buffer) {
 }
 
 void Format_Money_Commas(int32_t amount, char* buffer) {
-    Put_Text(buffer, "$" + Number_With_Commas(amount));
+    std::string text = "$";
+    text += Number_With_Commas(amount);
+    Put_Text(buffer, text);
 }
 
 void Format_Number_Commas(int32_t value, char* buffer) {

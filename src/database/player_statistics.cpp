@@ -9,6 +9,7 @@
 #include "database/player_statistics_tables.h"
 #include "database/season_lines.h"
 #include "database/universe.h"
+#include "personnel/scouting.h"
 
 namespace {
 
@@ -129,7 +130,9 @@ int32_t Get_Player_Stat(int32_t team, int32_t slot, int32_t season, int32_t stat
     if (!Is_Player_Address(team, slot) || !Is_Player_Slot_Used(team, slot)) return 0;
     if (season < 0 || season >= FIRST_SEASON_LINE_SELECTOR + NUMBER_OF_SEASON_LINE_LINKS) return 0;
     if (stat >= 0 && stat < NUMBER_OF_SEASON_STATS) return Get_Stored_Player_Stat(team, slot, season, stat);
-    int32_t* memo = season == SEASON_PREDICTED && Stat_Memo_On ? Memo_Entry(team, slot, stat) : nullptr;
+    // The memo holds the scouts' view; true figures are computed afresh.
+    const bool memo_used = season == SEASON_PREDICTED && Stat_Memo_On && !Is_Scouting_Error_Held();
+    int32_t* memo = memo_used ? Memo_Entry(team, slot, stat) : nullptr;
     if (memo != nullptr && *memo != 0) return *memo;
     int32_t value = Compute_Player_Stat_Code(team, slot, season, stat);
     if (memo != nullptr && Is_Memo_Stored_Code(team, slot, stat)) *memo = value;

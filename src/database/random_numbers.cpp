@@ -70,6 +70,18 @@ void Skip_Random_Numbers(uint64_t count) {
     }
 }
 
+void Save_Random_State(RANDOM_STATE* state) {
+    for (int i = 0; i < STATE_WORDS; ++i)
+        state->Words[i] = state_words[i];
+    state->Index = state_index;
+}
+
+void Load_Random_State(const RANDOM_STATE* state) {
+    for (int i = 0; i < STATE_WORDS; ++i)
+        state_words[i] = state->Words[i];
+    state_index = state->Index;
+}
+
 uint32_t Random_Number_From_New_State() {
     if (state_index == NEVER_SEEDED) Seed_Random_Numbers(4357);
     Regenerate_State();

@@ -45,6 +45,15 @@ inline uint64_t Get_Random_Draw_Count() {
 }
 // Restores the 624 state words from `words` (the next draw regenerates).
 void Restore_Random_State(const uint32_t* words);
+// The generator's whole state, to put back exactly after drawing that must
+// leave the league's sequence as it was (the screens' decoration and repairs).
+// The count of draws goes on: what was drawn in between still counts.
+struct RANDOM_STATE {
+    uint32_t Words[RANDOM_STATE_WORDS];
+    int32_t Index;
+};
+void Save_Random_State(RANDOM_STATE* state);
+void Load_Random_State(const RANDOM_STATE* state);
 
 // A draw below n: truncate(r / (2^32 - 1) x n), the single top draw kept
 // below n so that every result can be an index or a count below n.

@@ -155,6 +155,11 @@ int32_t Schedule_Game(int32_t first, int32_t second, int32_t week, int32_t weekd
         Report_System_Error("Invalid nWeek in Schedule_Game(%d,%d,%d,%d)", first, second, week, weekday);
         return 0;
     }
+    // Both entries would be the one team's, leaving a game nobody plays.
+    if (first == second) {
+        Report_System_Error("Team plays itself in Schedule_Game(%d,%d,%d,%d)", first, second, week, weekday);
+        return 0;
+    }
     if (Entry(first, week).Values[SCHEDULE_OPPONENT] != 0 ||
         Entry(second, week).Values[SCHEDULE_OPPONENT] != 0)
         return 0;

@@ -13,13 +13,22 @@
 
 namespace {
 
+// No season or career, nor any rate made from one, comes near a million; a
+// damaged figure beyond it is held there so the estimates' sums and products
+// stay within 32 bits.
+constexpr int32_t LARGEST_ESTIMATED_STAT = 1000000;
+
+int32_t Bounded_Stat(int32_t value) {
+    return std::clamp(value, -LARGEST_ESTIMATED_STAT, LARGEST_ESTIMATED_STAT);
+}
+
 struct ESTIMATE_READER {
     int32_t team;
     int32_t slot;
     int32_t season;
-    int32_t S(int32_t n) const { return Get_Player_Stat(team, slot, season, n); }
-    int32_t C(int32_t n) const { return Get_Player_Stat(team, slot, season, n); }
-    int32_t S_Of(int32_t k, int32_t n) const { return Get_Player_Stat(team, slot, k, n); }
+    int32_t S(int32_t n) const { return Bounded_Stat(Get_Player_Stat(team, slot, season, n)); }
+    int32_t C(int32_t n) const { return Bounded_Stat(Get_Player_Stat(team, slot, season, n)); }
+    int32_t S_Of(int32_t k, int32_t n) const { return Bounded_Stat(Get_Player_Stat(team, slot, k, n)); }
     int32_t Position() const { return Get_Player_Vital_Stat(team, slot, VITAL_POSITION); }
     int32_t Group() const { return Get_Position_Group(Position()); }
     int32_t Weight() const { return Get_Player_Vital_Stat(team, slot, VITAL_WEIGHT); }

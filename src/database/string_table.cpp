@@ -9,6 +9,8 @@ struct STRING_RUN {
     const char* const* Texts;
 };
 
+const char* const FAN_LOYALTY[] = {"Apathetic",    "Disinterested", "Fickle",  "Casual",
+                                   "Enthusiastic", "Loyal",         "Devoted", "Fanatic"};
 const char* const WEEKDAYS[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
 const char* const POSITIONS[] = {"Quarterback",   "Running Back",     "Fullback",   "Tight End",
                                  "Wide Receiver", "Tackle",           "Guard",      "Center",
@@ -36,9 +38,9 @@ template <int N> constexpr STRING_RUN Run(int first_id, const char* const (&text
 }
 
 const STRING_RUN STRING_RUNS[] = {
-    Run(21, WEEKDAYS),  Run(28, POSITIONS),     Run(43, MONTHS),     Run(59, POSITION_SHORT),
-    Run(74, ORDINALS),  Run(93, ORDINAL_STEMS), Run(101, CARDINALS), Run(121, TENS),
-    Run(129, SUFFIXES), Run(143, STAT_SEASONS),
+    Run(13, FAN_LOYALTY),    Run(21, WEEKDAYS),  Run(28, POSITIONS),     Run(43, MONTHS),
+    Run(59, POSITION_SHORT), Run(74, ORDINALS),  Run(93, ORDINAL_STEMS), Run(101, CARDINALS),
+    Run(121, TENS),          Run(129, SUFFIXES), Run(143, STAT_SEASONS),
 };
 } // namespace
 

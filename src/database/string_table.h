@@ -6,6 +6,7 @@
 constexpr int RESOURCE_STRING_LIMIT = 2048;
 
 // Ids of the first entry of each run of texts.
+constexpr int STRING_FAN_LOYALTY = 13;     // 13..20 "Apathetic" .. "Fanatic"
 constexpr int STRING_WEEKDAY_NAMES = 21;   // 21..27 "Monday" .. "Sunday"
 constexpr int STRING_POSITION_NAMES = 28;  // 28..42 long position names
 constexpr int STRING_MONTH_NAMES = 43;     // 43..54 "January" .. "December"

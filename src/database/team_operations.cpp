@@ -305,7 +305,7 @@ void Compact_Team_Slots() {
     Refresh_Active_Team_Count();
 }
 
-void Sort_Teams_By_Name() {
+int32_t Sort_Teams_By_Name() {
     // The swaps of a bubble sort of the active slots, worked out on the slot
     // numbers and then made at once; the viewed team's slot is followed
     // through them.
@@ -316,20 +316,21 @@ void Sort_Teams_By_Name() {
         holder[team] = team;
     int32_t viewed = Get_User_Preference(VIEWED_TEAM);
     bool viewed_moved = false;
-    bool moved = false;
+    int32_t swaps = 0;
     for (int32_t pass = 0; pass < n; ++pass)
         for (int32_t c = 0; c + 1 < n; ++c)
             if (Sorts_After(holder[c], holder[c + 1])) {
                 std::swap(holder[c], holder[c + 1]);
                 if (viewed == c || viewed == c + 1) viewed_moved = true;
                 viewed = viewed == c ? c + 1 : (viewed == c + 1 ? c : viewed);
-                moved = true;
+                ++swaps;
             }
-    if (!moved) return;
+    if (swaps == 0) return 0;
     int32_t to[MAX_FRANCHISES];
     for (int32_t place = 0; place < MAX_FRANCHISES; ++place)
         to[holder[place]] = place;
     Move_Team_Slots(to, viewed_moved);
+    return swaps;
 }
 
 void Set_All_Teams_Control(int32_t value) {

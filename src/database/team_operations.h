@@ -22,5 +22,7 @@ void Restore_Team_Structure(int32_t team, const TEAM_RECORD* buffer);
 
 void Swap_Team_Slots(int32_t a, int32_t b);
 void Compact_Team_Slots();
-void Sort_Teams_By_Name();
+// Orders the active franchises by location, then nickname; the number of
+// slot exchanges it made.
+int32_t Sort_Teams_By_Name();
 void Set_All_Teams_Control(int32_t value);

@@ -343,7 +343,7 @@ int32_t Get_Team_Record_Char(int32_t team, int32_t n) {
     int32_t season = Current_Season_Index();
     // The season index moves on before the draft, so the record being
     // discussed during it is last season's.
-    if (Is_College_Draft_Running()) --season;
+    if (Is_College_Draft_Underway()) --season;
     return Get_Team_Yearly_Char(team, season, n);
 }
 

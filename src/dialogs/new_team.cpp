@@ -9,9 +9,9 @@
 #include "database/team_record.h"
 #include "dialogs/stadium_value.h"
 #include "engine/playbook_records.h"
+#include "frontoffice/depth_charts.h"
 #include "frontoffice/league_finances.h"
 #include "frontoffice/team_budgets.h"
-#include "frontoffice/depth_charts.h"
 #include "personnel/draft_picks.h"
 #include "personnel/player_generation.h"
 

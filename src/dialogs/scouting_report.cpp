@@ -1,7 +1,476 @@
 #include "dialogs/scouting_report.h"
 
-// The report's pages are not drawn yet: every message is left to the
-// window's default handling.
-intptr_t Scouting_Report_Dialog_Proc(WINDOW_HANDLE, uint32_t, uintptr_t, intptr_t) {
-    return 0;
+#include <cctype>
+#include <cstring>
+
+#include "app/app_fonts.h"
+#include "app/bitmap_cache.h"
+#include "app/context_help.h"
+#include "app/dialog_services.h"
+#include "app/main_window.h"
+#include "app/modal_dialogs.h"
+#include "app/sounds_and_cursors.h"
+#include "app/team_lists.h"
+#include "app/web_addresses.h"
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/roster_slots.h"
+#include "database/season_lines.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/text_format.h"
+#include "dialogs/dialog_setup.h"
+#include "dialogs/listview_engine.h"
+#include "dialogs/player_card.h"
+#include "dialogs/player_list_dialog.h"
+#include "dialogs/roster_moves.h"
+#include "frontoffice/contract_demand.h"
+#include "frontoffice/contract_offer.h"
+#include "personnel/fantasy_draft.h"
+#include "personnel/injuries.h"
+#include "platform/controls.h"
+#include "platform/list_view.h"
+#include "platform/message_box.h"
+#include "platform/windows.h"
+#include "season/season_calendar.h"
+
+namespace {
+constexpr uint32_t BUTTON = WINDOW_TAB_STOP;
+constexpr int32_t HELP_BUTTON = 9;
+constexpr int32_t EDIT_PLAYER_DIALOG = 150;
+constexpr int32_t CHANGE_POSITION_DIALOG = 137;
+constexpr int32_t TRADES_DIALOG = 111;
+constexpr int32_t TRADING_DEADLINE_WEEK = 12;
+constexpr int32_t VITAL_FANTASY_TEAM = 26;
+constexpr int32_t NOT_FANTASY_DRAFTED = -128;
+constexpr int32_t HAND_CURSOR = 1;
+constexpr int32_t ARROW_CURSOR = 0;
+constexpr int32_t WEB_ADDRESS_SIZE = 256;
+constexpr const char* TRADE_SCREEN_LIST = "LVD_Trade_Other";
+
+const DIALOG_CONTROL REPORT_CONTROLS[] = {
+    {CONTROL_PUSH_BUTTON, REPORT_PREVIOUS_BUTTON, {0, 308, 98, 13}, "<< Previous Player", BUTTON},
+    {CONTROL_PUSH_BUTTON, REPORT_NEXT_BUTTON, {98, 308, 98, 13}, "Next Player >>", BUTTON},
+    {CONTROL_PUSH_BUTTON, REPORT_RELEASE_BUTTON, {196, 308, 86, 13}, "&Release", BUTTON},
+    {CONTROL_PUSH_BUTTON, REPORT_GO_GET_BUTTON, {282, 308, 85, 13}, "&Go Get", BUTTON},
+    {CONTROL_PUSH_BUTTON, HELP_BUTTON, {367, 308, 61, 13}, "&Help", BUTTON},
+    {CONTROL_PUSH_BUTTON, ID_OK, {428, 308, 61, 13}, "&Done", BUTTON | CONTROL_DEFAULT_BUTTON},
+};
+// Left to right along the bottom, and where their edges stand in per mille.
+constexpr int32_t BUTTON_ORDER[] = {REPORT_PREVIOUS_BUTTON, REPORT_NEXT_BUTTON, REPORT_RELEASE_BUTTON,
+                                    REPORT_GO_GET_BUTTON,   HELP_BUTTON,        ID_OK};
+constexpr int32_t BUTTON_EDGES[] = {0, 200, 400, 575, 750, 875, 1000};
+
+// What the report leaves to be opened once it has closed.
+enum PENDING_DIALOG : int32_t { PENDING_NONE, PENDING_FREE_AGENTS, PENDING_TRADES };
+
+// The list the report was opened from (for the life of the dialog).
+LISTVIEW_DATA* report_list = nullptr;
+PENDING_DIALOG pending_dialog = PENDING_NONE;
+
+int32_t Shown_Team() {
+    return Get_User_Preference(SELECTED_PLAYER_TEAM);
+}
+int32_t Shown_Slot() {
+    return Get_User_Preference(SELECTED_PLAYER_SLOT);
+}
+
+void Show_Player(WINDOW_HANDLE dialog, int32_t team, int32_t slot) {
+    Set_User_Preference(SELECTED_PLAYER_TEAM, team);
+    Set_User_Preference(SELECTED_PLAYER_SLOT, slot);
+    Update_Scouting_Report_Buttons(dialog);
+    Repaint_Window(dialog);
+}
+
+int32_t Round_Per_Mille(int32_t whole, int32_t per_mille) {
+    return (whole * per_mille + 500) / 1000;
+}
+
+bool Is_Fantasy_Draft_Running() {
+    return Get_Universe_Stat(FANTASY_DRAFT_FLAG) >= 1;
+}
+
+bool Is_Pool_Team(int32_t team) {
+    return team >= FIRST_COLLEGE_POOL_TEAM && team < TOTAL_NUMBER_OF_TEAMS;
+}
+
+void Set_Button(WINDOW_HANDLE dialog, int32_t id, const char* caption, bool enabled) {
+    const WINDOW_HANDLE button = Get_Dialog_Item(dialog, id);
+    if (button == NO_WINDOW) return;
+    if (caption != nullptr && Get_Window_Text(button) != caption) Set_Window_Text(button, caption);
+    Enable_Window(button, enabled);
+}
+
+void Layout_Scouting_Report_Buttons(WINDOW_HANDLE dialog) {
+    RECT_AREA client;
+    Get_Client_Rect(dialog, &client);
+    const int32_t width = client.Right - client.Left, height = client.Bottom - client.Top;
+    const int32_t top = (height * 23 + 12) / 24;
+    for (size_t i = 0; i < std::size(BUTTON_ORDER); ++i) {
+        const WINDOW_HANDLE button = Get_Dialog_Item(dialog, BUTTON_ORDER[i]);
+        if (button != NO_WINDOW)
+            Move_Window(button, {Round_Per_Mille(width, BUTTON_EDGES[i]), top,
+                                 Round_Per_Mille(width, BUTTON_EDGES[i + 1]), height});
+    }
+}
+
+void Size_Scouting_Report_Window(WINDOW_HANDLE dialog) {
+    RECT_AREA rect, frame;
+    Get_Window_Rect(dialog, &rect);
+    Get_Window_Frame(dialog, &frame);
+    const int32_t width = REPORT_DESIGN_WIDTH * REPORT_SCALE_PERCENT / 100;
+    const int32_t height = REPORT_DESIGN_HEIGHT * REPORT_SCALE_PERCENT / 100;
+    Move_Window(dialog, {rect.Left, rect.Top, rect.Left + width + frame.Left + frame.Right,
+                         rect.Top + height + frame.Top + frame.Bottom});
+}
+
+// The next (step 1) or previous (-1) player of the list, wrapping; false
+// when the list has no row of the shown player or nothing to step to.
+bool Step_In_List(int32_t step, int32_t* team, int32_t* slot) {
+    const WINDOW_HANDLE list = report_list->List_Window;
+    const int32_t rows = List_View_Get_Item_Count(list);
+    if (rows <= 0) return false;
+    const intptr_t code = static_cast<intptr_t>(*team) * PLAYERS_PER_TEAM + *slot;
+    int32_t row = static_cast<int32_t>(
+        Send_Window_Message(list, MSG_LIST_VIEW_FIND_ITEM_DATA, static_cast<uintptr_t>(-1), code));
+    if (row < 0) return false;
+    // Rows the owner added under other item data are no players: passed over.
+    for (int32_t tries = 0; tries < rows; ++tries) {
+        row = (row + step + rows) % rows;
+        const intptr_t next = List_View_Get_Item_Data(list, row);
+        if (next >= 0 && next < LISTVIEW_CODE_COUNT) {
+            *team = static_cast<int32_t>(next / PLAYERS_PER_TEAM);
+            *slot = static_cast<int32_t>(next % PLAYERS_PER_TEAM);
+            return true;
+        }
+    }
+    return false;
+}
+
+// The next or previous pool (38 to 39 to 40 to 38) that holds a player.
+int32_t Next_Pool_With_Players(int32_t team, int32_t step) {
+    for (int32_t tries = 0; tries < 3; ++tries) {
+        team = FIRST_COLLEGE_POOL_TEAM + (team - FIRST_COLLEGE_POOL_TEAM + step + 3) % 3;
+        if (Get_First_Empty_Player_Slot(team) > 0) return team;
+    }
+    return -1;
+}
+
+bool Step_In_Roster(int32_t step, int32_t* team, int32_t* slot) {
+    if (!Is_Team_Record_Slot(*team)) return false;
+    if (step > 0) {
+        int32_t next = *slot + 1;
+        if (next >= Get_First_Empty_Player_Slot(*team)) {
+            next = 0;
+            if (Is_Pool_Team(*team)) {
+                const int32_t pool = Next_Pool_With_Players(*team, 1);
+                if (pool < 0) return false;
+                *team = pool;
+            }
+        }
+        *slot = next;
+        return Is_Player_Slot_Used(*team, *slot) != 0;
+    }
+    if (*slot > 0) {
+        *slot -= 1;
+        return true;
+    }
+    // From the first player back to the last one; an empty pool is passed over.
+    if (Is_Pool_Team(*team)) {
+        const int32_t pool = Next_Pool_With_Players(*team, -1);
+        if (pool < 0) return false;
+        *team = pool;
+    }
+    const int32_t last = Get_First_Empty_Player_Slot(*team) - 1;
+    if (last < 0) return false;
+    *slot = last;
+    return true;
+}
+
+void Step_Player(WINDOW_HANDLE dialog, int32_t step) {
+    Set_User_Preference(STAT_PAGE_OFFSET, 0);
+    int32_t team = Shown_Team(), slot = Shown_Slot();
+    const bool stepped = report_list != nullptr && Is_Window(report_list->List_Window)
+                             ? Step_In_List(step, &team, &slot)
+                             : Step_In_Roster(step, &team, &slot);
+    if (stepped) Show_Player(dialog, team, slot);
+}
+
+void Release_Shown_Player(WINDOW_HANDLE dialog) {
+    if (Confirm_Release_Player(Shown_Team(), Shown_Slot()) != 0) End_Dialog(dialog, 1);
+}
+
+void Trading_Deadline_Message(bool free_agent) {
+    Show_Formatted_Message("Trading Deadline",
+                           free_agent ? "Free agent signings are not allowed after week %d of the season."
+                                      : "No trades are allowed after week %d of the season.",
+                           TRADING_DEADLINE_WEEK);
+}
+
+void Negotiate(WINDOW_HANDLE dialog, int32_t team, int32_t slot) {
+    const int32_t kept[] = {VITAL_SALARY, VITAL_CONTRACT_YEARS, VITAL_BONUS_YEARS, VITAL_SIGNING_BONUS};
+    int32_t values[4];
+    for (int32_t i = 0; i < 4; ++i)
+        values[i] = Get_Player_Vital_Stat(team, slot, kept[i]);
+    auto put_back = [&]() {
+        for (int32_t i = 0; i < 4; ++i)
+            Set_Player_Vital_Stat(team, slot, kept[i], values[i]);
+    };
+    const bool holding_out = Is_Player_Holding_Out(team, slot) != 0;
+    Set_Player_Contract_Demand(team, slot, 0);
+    const int32_t result = Open_Contract_Offer(dialog, team, slot);
+    if (result != 0 && holding_out) Clear_Player_Injury(team, slot);
+    if (result == 1 && team == FREE_AGENT_TEAM) {
+        const int32_t user = Get_User_Team();
+        const int32_t new_slot = Move_Player_To_Team(user, team, slot);
+        if (new_slot < 0) {
+            Show_Team_Full_Message(team, slot);
+            put_back();
+        } else if (user != FREE_AGENT_TEAM) {
+            const int32_t line = Add_Player_Season_Line(user, new_slot, Get_Current_Year(), user);
+            if (line >= 0) Set_Player_Latest_Season_Line(user, new_slot, line);
+            // The report follows him to his new team.
+            Show_Player(dialog, user, new_slot);
+            return;
+        }
+    } else if (result == 0) {
+        put_back();
+    }
+    Update_Scouting_Report_Buttons(dialog);
+    Repaint_Window(dialog);
+}
+
+void Go_Get(WINDOW_HANDLE dialog) {
+    const int32_t team = Shown_Team(), slot = Shown_Slot();
+    if (!Is_Player_Address(team, slot) || Is_Player_Slot_Used(team, slot) == 0) return;
+    if (Get_User_Preference(COMMISSIONER_MODE) != 0) {
+        if (Refresh_Bars_And_Do_Dialog(dialog, EDIT_PLAYER_DIALOG) != 0)
+            Repaint_Window(dialog);
+        else
+            End_Dialog(dialog, 1);
+        return;
+    }
+    if (Is_Fantasy_Draft_Running()) {
+        Announce_Fantasy_Draft_Pick(team, slot, Get_Fantasy_Draft_Team());
+        End_Dialog(dialog, 1);
+        return;
+    }
+    const int32_t user = Get_User_Team();
+    if (team != user && team != FREE_AGENT_TEAM) {
+        if (!Is_Trading_Allowed()) {
+            Trading_Deadline_Message(false);
+            return;
+        }
+        if (team >= HALL_OF_FAME_TEAM) {
+            pending_dialog = PENDING_FREE_AGENTS;
+        } else {
+            Prepare_Trade_For_Player(team, slot);
+            const bool from_trades =
+                report_list != nullptr && std::strcmp(report_list->Name, TRADE_SCREEN_LIST) == 0;
+            if (!from_trades) pending_dialog = PENDING_TRADES;
+        }
+        End_Dialog(dialog, 1);
+        return;
+    }
+    if (!Is_Trading_Allowed() && team == FREE_AGENT_TEAM) {
+        Trading_Deadline_Message(true);
+        return;
+    }
+    Negotiate(dialog, team, slot);
+}
+
+enum REPORT_REGION : int32_t { REGION_NONE, REGION_POSITION, REGION_NAME, REGION_STATS };
+
+bool Is_In(const RECT_AREA& rect, int32_t x, int32_t y) {
+    return x >= rect.Left && x < rect.Right && y >= rect.Top && y < rect.Bottom;
+}
+
+REPORT_REGION Region_At(WINDOW_HANDLE dialog, int32_t x, int32_t y) {
+    const int32_t team = Shown_Team(), slot = Shown_Slot();
+    if (!Is_Player_Address(team, slot)) return REGION_NONE;
+    if (Is_In(Scale_Report_Rect(dialog, {393, 0, 559, 26}), x, y) &&
+        (Is_Human_Team(team) != 0 || Get_User_Preference(COMMISSIONER_MODE) != 0))
+        return REGION_POSITION;
+    if (Is_In(Scale_Report_Rect(dialog, {0, 0, 200, 26}), x, y)) return REGION_NAME;
+    if (Is_In(Scale_Report_Rect(dialog, {0, 197, REPORT_DESIGN_WIDTH, REPORT_DESIGN_HEIGHT}), x, y) &&
+        Count_Player_Career_Seasons(team, slot) > STAT_PAGE_SEASONS)
+        return REGION_STATS;
+    return REGION_NONE;
+}
+
+void Do_Scouting_Report_Mouse(WINDOW_HANDLE dialog, uint32_t code, int32_t x, int32_t y) {
+    const REPORT_REGION region = Region_At(dialog, x, y);
+    Set_App_Cursor(region != REGION_NONE ? HAND_CURSOR : ARROW_CURSOR);
+    if (code != MSG_LBUTTON_DOWN) return;
+    const int32_t team = Shown_Team(), slot = Shown_Slot();
+    switch (region) {
+    case REGION_POSITION:
+        Set_User_Preference(SELECTED_PLAYER_TEAM, team);
+        Set_User_Preference(SELECTED_PLAYER_SLOT, slot);
+        Do_Dialog(dialog, CHANGE_POSITION_DIALOG, 0);
+        Repaint_Window(dialog);
+        return;
+    case REGION_NAME: {
+        char address[WEB_ADDRESS_SIZE];
+        if (Format_Player_Web_Address(team, slot, address, sizeof address)) Launch_URL(dialog, address);
+        return;
+    }
+    case REGION_STATS:
+        Set_User_Preference(STAT_PAGE_OFFSET,
+                            Get_User_Preference(STAT_PAGE_OFFSET) == 0 ? STAT_PAGE_SEASONS : 0);
+        Repaint_Window(dialog);
+        return;
+    default:
+        return;
+    }
+}
+
+void Init_Report(WINDOW_HANDLE dialog, intptr_t parameter) {
+    report_list = reinterpret_cast<LISTVIEW_DATA*>(parameter);
+    Remove_Dead_Season_Line_Links(Shown_Team(), Shown_Slot());
+    if (!App_Fonts_Are_Loaded()) Load_App_Fonts();
+    Set_Dialog_Control_Fonts(dialog);
+    Set_User_Preference(STAT_PAGE_OFFSET, 0);
+    Size_Scouting_Report_Window(dialog);
+    Repaint_Window(dialog);
+    Center_Window_Over_Parent(dialog, Get_Window_Owner(dialog));
+    Update_Scouting_Report_Buttons(dialog);
+}
+} // namespace
+
+const DIALOG_TEMPLATE SCOUTING_REPORT_DIALOG_TEMPLATE = {
+    SCOUTING_REPORT_DIALOG,
+    "Scouting Report",
+    490,
+    322,
+    "MS Sans Serif",
+    8,
+    WINDOW_CAPTION | WINDOW_BORDER,
+    REPORT_CONTROLS,
+    static_cast<int32_t>(sizeof REPORT_CONTROLS / sizeof REPORT_CONTROLS[0]),
+    1};
+
+intptr_t Scouting_Report_Dialog_Proc(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam, intptr_t lparam) {
+    switch (code) {
+    case MSG_INIT_DIALOG:
+        Init_Report(window, lparam);
+        return 1;
+    case MSG_ERASE_BACKGROUND:
+        // The painting covers the whole client area with its background.
+        return 1;
+    case MSG_PAINT: {
+        PAINT_INFO paint;
+        DEVICE_CONTEXT* dc = Begin_Paint(window, &paint);
+        if (dc == nullptr) return 1;
+        Paint_Scouting_Report(window, dc);
+        End_Paint(window, &paint);
+        return 1;
+    }
+    case MSG_MOUSE_MOVE:
+    case MSG_LBUTTON_DOWN:
+        Do_Scouting_Report_Mouse(window, code, Point_X(lparam), Point_Y(lparam));
+        return 1;
+    case MSG_COMMAND:
+        switch (Command_Id(wparam)) {
+        case REPORT_NEXT_BUTTON:
+            Step_Player(window, 1);
+            return 1;
+        case REPORT_PREVIOUS_BUTTON:
+            Step_Player(window, -1);
+            return 1;
+        case REPORT_RELEASE_BUTTON:
+            Release_Shown_Player(window);
+            return 1;
+        case REPORT_GO_GET_BUTTON:
+            Go_Get(window);
+            return 1;
+        case HELP_BUTTON:
+            Open_Context_Help(SCOUTING_REPORT_DIALOG);
+            return 1;
+        case ID_OK:
+        case ID_CANCEL:
+            End_Dialog(window, 1);
+            return 1;
+        default:
+            return 0;
+        }
+    default:
+        return 0;
+    }
+}
+
+int32_t Show_Scouting_Report(WINDOW_HANDLE parent, int32_t team, int32_t slot, LISTVIEW_DATA* list) {
+    if (list != nullptr && Get_Listview_Selected_Player(list->List_Window, &team, &slot) < 0) return -1;
+    if (!Is_Player_Address(team, slot) || Is_Player_Slot_Used(team, slot) == 0) {
+        Show_Formatted_Message("Scouting Error", "Couldn't find: TEAM:%d  PLAYER:%d",
+                               static_cast<int8_t>(team), static_cast<int8_t>(slot));
+        return 0;
+    }
+    Set_User_Preference(SELECTED_PLAYER_TEAM, team);
+    Set_User_Preference(SELECTED_PLAYER_SLOT, slot);
+    const bool has_parent = parent != NO_WINDOW && Is_Window(parent);
+    const bool was_enabled = has_parent && Enable_Window(parent, false);
+    LISTVIEW_DATA* const outer_list = report_list;
+    pending_dialog = PENDING_NONE;
+    const int32_t result = list != nullptr
+                               ? Do_Dialog(parent, SCOUTING_REPORT_DIALOG, reinterpret_cast<intptr_t>(list))
+                               : Refresh_Bars_And_Do_Dialog(parent, SCOUTING_REPORT_DIALOG);
+    report_list = outer_list;
+    if (has_parent && was_enabled && Is_Window(parent)) Enable_Window(parent, true);
+    Clear_Window_Background_Entry();
+    const PENDING_DIALOG then = pending_dialog;
+    pending_dialog = PENDING_NONE;
+    // The free-agent list is not opened inside a player list, which owns
+    // the one set of list globals.
+    if (then == PENDING_FREE_AGENTS && !Is_Player_List_Open())
+        Refresh_Bars_And_Do_Dialog(parent, FREE_AGENTS_DIALOG);
+    if (then == PENDING_TRADES) Refresh_Bars_And_Do_Dialog(parent, TRADES_DIALOG);
+    return result;
+}
+
+void Update_Scouting_Report_Buttons(WINDOW_HANDLE dialog) {
+    Layout_Scouting_Report_Buttons(dialog);
+    const int32_t team = Shown_Team(), slot = Shown_Slot();
+    const int32_t user = Get_User_Team();
+    const bool fantasy = Is_Fantasy_Draft_Running();
+    const bool used = Is_Player_Address(team, slot) && Is_Player_Slot_Used(team, slot) != 0;
+    if (Get_User_Preference(COMMISSIONER_MODE) != 0)
+        Set_Button(dialog, REPORT_GO_GET_BUTTON, "&Edit Player", used);
+    else if (fantasy)
+        Set_Button(dialog, REPORT_GO_GET_BUTTON, "&Draft Player",
+                   used && Get_Player_Vital_Stat(team, slot, VITAL_FANTASY_TEAM) == NOT_FANTASY_DRAFTED);
+    else if (team != user && team != FREE_AGENT_TEAM)
+        Set_Button(dialog, REPORT_GO_GET_BUTTON, "&Go Get", used && team < HALL_OF_FAME_TEAM);
+    else
+        Set_Button(dialog, REPORT_GO_GET_BUTTON, "&Negotiate",
+                   used && (team == FREE_AGENT_TEAM || Can_Negotiate_Contract(team, slot)));
+    const bool release =
+        used && !fantasy &&
+        (team == user || (Get_User_Preference(COMMISSIONER_MODE) != 0 && Is_Franchise_Slot(team)));
+    Set_Button(dialog, REPORT_RELEASE_BUTTON, nullptr, release);
+}
+
+bool Can_Negotiate_Contract(int32_t team, int32_t slot) {
+    if (Is_Player_Holding_Out(team, slot) != 0) return true;
+    const int32_t salary = Get_Player_Vital_Stat(team, slot, VITAL_SALARY);
+    const int32_t bonus = Get_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS);
+    Set_Player_Contract_Demand(team, slot, 0);
+    const int32_t demand = Get_Player_Vital_Stat(team, slot, VITAL_SALARY);
+    Set_Player_Vital_Stat(team, slot, VITAL_SALARY, salary);
+    Set_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS, bonus);
+    if (demand > salary) return true;
+    return Get_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS) < 2 && Is_Champion_Decided() &&
+           Is_Franchise_Slot(team);
+}
+
+bool Format_Player_Web_Address(int32_t team, int32_t slot, char* out, int32_t size) {
+    if (out == nullptr || size <= 0) return false;
+    char id[FORMATTED_TEXT_SIZE] = "";
+    Get_Player_External_ID(team, slot, id);
+    if (id[0] == '\0') return false;
+    for (const char* c = id; *c != '\0'; ++c)
+        if (!std::isalnum(static_cast<unsigned char>(*c))) return false;
+    safe_sprintf(out, size, "https://%s/players/%c/%s.htm", PLAYER_PAGE_HOST,
+                 std::toupper(static_cast<unsigned char>(id[0])), id);
+    return true;
 }

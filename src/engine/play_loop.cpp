@@ -4,6 +4,7 @@
 
 #include "app/diagnostics.h"
 #include "app/main_menu.h"
+#include "app/window_graphics.h"
 #include "database/game_queries.h"
 #include "database/settings.h"
 #include "database/team_record.h"
@@ -97,6 +98,7 @@ bool Is_Watched_Now(const GAME_RECORD* pGame) {
 void Gather_User_Calls(GAME_RECORD* pGame, int32_t computer_offense, int32_t computer_defense) {
     PLAY_LOG_ENTRY& play = pGame->Current_Play;
     Game_Screen_Mode = 0;
+    Clear_Live_Box_Score_Player_Ids();
     Set_Play_Menu_Mode(0);
     Clear_Game_Screen_Texts();
     if (Get_User_Preference(CURRENT_VIEW) != GAMES_VIEW) Set_Current_View(GAMES_VIEW);
@@ -122,6 +124,8 @@ void Gather_User_Calls(GAME_RECORD* pGame, int32_t computer_offense, int32_t com
         defense_call = NO_PLAY_CALL;
     }
     play.Defensive_Play = static_cast<uint8_t>(defense_call);
+    // The screen shows the snap's calls to make before the wait begins.
+    Redraw_Main_Window();
     Run_Message_Loop_Until(Keep_Waiting, pGame);
     if (play.Offensive_Play == NO_PLAY_CALL) play.Offensive_Play = static_cast<uint8_t>(computer_offense);
     if (play.Defensive_Play == NO_PLAY_CALL) play.Defensive_Play = static_cast<uint8_t>(computer_defense);

@@ -14,8 +14,8 @@
 #include "frontoffice/player_value.h"
 #include "frontoffice/rating_bounds.h"
 #include "frontoffice/salaries.h"
+#include "personnel/draft_order.h"
 #include "personnel/draft_state.h"
-#include "personnel/projected_draft_order.h"
 #include "season/season_calendar.h"
 
 namespace {
@@ -129,7 +129,7 @@ int32_t Get_Offer_Picks_Value(const TRADE_OFFER* offer, int32_t side) {
         if (!Is_Trade_Item_Present(item) || item < players) continue;
         int32_t year = 0, round = 0, issuer = 0;
         if (!Find_Team_Draft_Pick(team, item - players, &year, &round, &issuer)) continue;
-        if (!Is_College_Draft_Running() && Get_User_Preference(CURRENT_WEEK) != OFF_SEASON_WEEK)
+        if (!Is_College_Draft_Underway() && Get_User_Preference(CURRENT_WEEK) != OFF_SEASON_WEEK)
             Set_Projected_Draft_Order();
         total += Get_Draft_Pick_Trade_Value(year, round, Get_Team_Draft_Position(issuer));
         ++picks;

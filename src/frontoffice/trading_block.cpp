@@ -1,24 +1,33 @@
 // The Trading Block's offers.
 #include "frontoffice/trading_block.h"
 
+#include <cctype>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
 #include "database/game_names.h"
 #include "database/league_structure.h"
+#include "database/money_text.h"
+#include "database/number_words.h"
 #include "database/player_record.h"
+#include "database/player_statistics.h"
 #include "database/roster_slots.h"
 #include "database/settings.h"
 #include "database/team_finances.h"
+#include "database/team_record.h"
 #include "database/text_format.h"
+#include "dialogs/player_texts.h"
 #include "frontoffice/computer_trades.h"
 #include "frontoffice/finance_stats.h"
 #include "frontoffice/money.h"
 #include "frontoffice/trade_legality.h"
 #include "frontoffice/trade_scoring.h"
+#include "frontoffice/trade_screens.h"
 #include "frontoffice/trade_values.h"
+#include "personnel/draft_order.h"
 #include "personnel/draft_state.h"
-#include "personnel/projected_draft_order.h"
+#include "platform/message_queue.h"
 
 TRADE_OFFER Trading_Block_Offers[TRADING_BLOCK_OFFERS];
 
@@ -29,6 +38,26 @@ constexpr int32_t ADDING_DRAWS_PLAYERS = 5;
 constexpr int32_t ADDING_DRAWS_PICKS = 10;
 // The user must like an answer at least this much.
 constexpr int32_t USER_SCORE_FLOOR = 250;
+// Below this many players the block warns of the roster minimum.
+constexpr int32_t WARNED_ROSTER = 54;
+constexpr int32_t SHOWN_OFFER_ITEMS = 3;
+constexpr int32_t SHOWN_OVERALL_STAT = 225;
+constexpr int32_t PEAK_STAT = 226;
+
+// "Full Name [status] (POS) (overall/peak)", or the peak alone once he has
+// reached it.
+void Format_Block_Player(int32_t team, int32_t slot, char* buffer) {
+    char name[FORMATTED_TEXT_SIZE];
+    Get_Player_Full_Name(team, slot, name);
+    Append_Player_Status_Suffix(name, team, slot);
+    const char* position = Get_Position_Short_Name(Get_Player_Vital_Stat(team, slot, VITAL_POSITION));
+    const int32_t overall = Get_Player_Stat(team, slot, SEASON_PREDICTED, SHOWN_OVERALL_STAT);
+    const int32_t peak = Get_Player_Stat(team, slot, SEASON_PREDICTED, PEAK_STAT);
+    if (overall < peak)
+        safe_sprintf(buffer, FORMATTED_TEXT_SIZE, "%s (%s) (%d/%d)", name, position, overall, peak);
+    else
+        safe_sprintf(buffer, FORMATTED_TEXT_SIZE, "%s (%s) (%d)", name, position, peak);
+}
 
 int32_t Item_Value(const TRADE_OFFER& offer, int32_t side, int32_t item) {
     if (!Is_Trade_Item_Present(item)) return 0;
@@ -99,7 +128,7 @@ void Shape_Strength_For_Request(TEAM_STRENGTH_TABLE* table, int32_t request) {
 
 void Sort_Offer_Items_By_Value(TRADE_OFFER* offer) {
     if (offer == nullptr) return;
-    if (!Is_College_Draft_Running() && Get_User_Preference(CURRENT_WEEK) != OFF_SEASON_WEEK)
+    if (!Is_College_Draft_Underway() && Get_User_Preference(CURRENT_WEEK) != OFF_SEASON_WEEK)
         Set_Projected_Draft_Order();
     for (int32_t side = 0; side < 2; ++side) {
         int32_t value[TRADE_ITEMS_PER_SIDE];
@@ -177,6 +206,74 @@ int32_t Check_Block_Roster_Minimum(char* reason, int32_t request) {
     return 0;
 }
 
+int32_t Format_Block_Pick_Row(int32_t team, int32_t k, char* buffer) {
+    if (buffer == nullptr) return 0;
+    buffer[0] = '\0';
+    int32_t year = 0, round = 0, issuer = 0;
+    if (k < 0 || !Find_Team_Draft_Pick(team, k, &year, &round, &issuer)) return 0;
+    char ordinal[FORMATTED_TEXT_SIZE], nickname[FORMATTED_TEXT_SIZE];
+    Format_Ordinal_Number(round + 1, ordinal);
+    Get_Team_Nickname(issuer, nickname);
+    safe_sprintf(buffer, BLOCK_ROW_TEXT_SIZE, "  %s Round Pick (%d) (%s)", ordinal, Get_Draft_Pick_Year(year),
+                 nickname);
+    return 1;
+}
+
+void Get_Trading_Block_Roster_Warning(int32_t team, char* buffer) {
+    if (buffer == nullptr) return;
+    buffer[0] = '\0';
+    const int32_t players = Get_First_Empty_Player_Slot(team);
+    if (players >= WARNED_ROSTER) return;
+    char name[FORMATTED_TEXT_SIZE];
+    Get_Team_Full_Name(team, name);
+    safe_sprintf(buffer, BLOCK_ROW_TEXT_SIZE,
+                 "Warning: The %s only have %d players.\n(The minimum roster size is %d players.)", name,
+                 players, MIN_TRADE_ROSTER);
+}
+
+void Format_Block_Offer_Row(const TRADE_OFFER* offer, int32_t request, int32_t season, char* buffer) {
+    if (buffer == nullptr) return;
+    buffer[0] = '\0';
+    if (offer == nullptr || offer->Team[1] == NO_TRADE_TEAM) return;
+    const int32_t team = Get_Trade_Side_Team(*offer, 1);
+    char abbreviation[FORMATTED_TEXT_SIZE];
+    Get_Team_String(abbreviation, team, 0);
+    safe_sprintf(buffer, BLOCK_ROW_TEXT_SIZE, "%s offers", abbreviation);
+    int32_t items = 0;
+    for (int32_t item : offer->Items[1])
+        if (Is_Trade_Item_Present(item)) ++items;
+    if (items == 0) {
+        char cash[FORMATTED_TEXT_SIZE];
+        Format_Wide_Number_Commas(std::abs(static_cast<int64_t>(offer->Cash)), cash);
+        safe_strncat(buffer, "\t$", BLOCK_ROW_TEXT_SIZE);
+        safe_strncat(buffer, cash, BLOCK_ROW_TEXT_SIZE);
+    }
+    int32_t shown = 0;
+    for (int32_t item : offer->Items[1]) {
+        if (!Is_Trade_Item_Present(item) || shown == SHOWN_OFFER_ITEMS) continue;
+        char text[FORMATTED_TEXT_SIZE];
+        if (Is_Trade_Player_Item(*offer, 1, item))
+            Format_Block_Player(team, item, text);
+        else
+            Get_Draft_Pick_Label(team, item, text);
+        safe_strncat(buffer, "\t", BLOCK_ROW_TEXT_SIZE);
+        safe_strncat(buffer, text, BLOCK_ROW_TEXT_SIZE);
+        if (++shown == SHOWN_OFFER_ITEMS && items > SHOWN_OFFER_ITEMS)
+            safe_strncat(buffer, " ...", BLOCK_ROW_TEXT_SIZE);
+    }
+    // One player asked for by his position: what he did in the chosen season.
+    const int32_t first = offer->Items[1][0];
+    if (request >= 0 && request < NEED_POSITIONS && items == 1 && Is_Trade_Player_Item(*offer, 1, first)) {
+        char summary[FORMATTED_TEXT_SIZE];
+        Get_Player_Stat_Summary(team, first, season, summary);
+        if (summary[0] != '\0') {
+            safe_strncat(buffer, "\t", BLOCK_ROW_TEXT_SIZE);
+            safe_strncat(buffer, summary, BLOCK_ROW_TEXT_SIZE);
+        }
+    }
+    buffer[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(buffer[0])));
+}
+
 int32_t Count_Block_Offers() {
     int32_t offers = 0;
     for (const TRADE_OFFER& offer : Trading_Block_Offers)
@@ -196,6 +293,8 @@ int32_t Collect_Trading_Block_Offers(int32_t request, char* reason, BLOCK_SEARCH
     int32_t offers = 0;
     for (int32_t team = 0; team < teams; ++team) {
         if (step != nullptr) step(team, offers);
+        // A program asked to end stops asking; the offers so far are kept.
+        if (Is_Quit_Requested()) break;
         if (team == user || offers >= TRADING_BLOCK_OFFERS - 1) continue;
         TRADE_OFFER best;
         int32_t best_score = 0;

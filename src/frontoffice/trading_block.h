@@ -36,8 +36,22 @@ int32_t Sort_Trading_Block_Offers(int32_t user_team, int32_t request);
 int32_t Check_Block_Roster_Minimum(char* reason, int32_t request);
 // Records holding an offer.
 int32_t Count_Block_Offers();
+// Size of the Trading Block's row texts.
+constexpr int32_t BLOCK_ROW_TEXT_SIZE = 512;
+// The row of the user's k-th tradeable draft pick in the block's player list:
+// "  3rd Round Pick (2024) (Nickname)"; 0 and an empty row when there is none.
+int32_t Format_Block_Pick_Row(int32_t team, int32_t k, char* buffer);
+// The warning a roster of fewer than 54 players shows; empty otherwise.
+void Get_Trading_Block_Roster_Warning(int32_t team, char* buffer);
+// A row of the offers list: "ABC offers" then up to three of what team B
+// gives (players with status, position and rating, picks by their label; the
+// third followed by " ..." when more follow), or the cash it pays when it
+// gives nothing else. For a position request answered by one player, his
+// statistics summary of the season kind follows.
+void Format_Block_Offer_Row(const TRADE_OFFER* offer, int32_t request, int32_t season, char* buffer);
 // Called for each franchise asked, with the number of offers so far.
 using BLOCK_SEARCH_STEP = void (*)(int32_t team, int32_t offers);
 // The whole search for the block in Current_Trade_Offer: -1 when the block is
 // refused by the roster rule (the reason written), else the legal offers.
+// Once the program is asked to end, no further team is asked.
 int32_t Collect_Trading_Block_Offers(int32_t request, char* reason, BLOCK_SEARCH_STEP step);

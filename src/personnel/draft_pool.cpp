@@ -1,5 +1,6 @@
 #include "personnel/draft_pool.h"
 
+#include "app/diagnostics.h"
 #include "app/progress_window.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
@@ -19,11 +20,11 @@
 #include "tools/player_overall_adjustment.h"
 
 namespace {
-constexpr int NO_DRAFT_ORDER_TEAM = -1;
 constexpr int32_t CLASS_SIZE = 291;
 constexpr int32_t CLASS_TEAMS = 32;
 constexpr int32_t FIRST_GENERATED_YEAR = 2022;
 constexpr int32_t YOUNGEST_PROSPECT = 18;
+constexpr int32_t OFF_SEASON_WEEK = 100;
 // Prospects by position: roster count + 3 x starters (+ 2 x for K and P).
 constexpr int32_t POSITION_WEIGHT[NUMBER_OF_POSITIONS] = {6,  7,  5,  7,  12, 10, 10, 5,
                                                           11, 10, 16, 11, 11, 3,  3};
@@ -117,27 +118,16 @@ void Grade_College_Draft_Pool() {
 }
 
 void Create_College_Draft_Pool() {
+    // A draft under way (it runs only in the off-season) picks from the
+    // class it started with.
+    if (Get_User_Preference(CURRENT_WEEK) == OFF_SEASON_WEEK && Is_College_Draft_Underway()) {
+        Log_Debug_Line("The college draft is running: its pool is kept.");
+        return;
+    }
     Empty_Draft_Pool();
     if (Get_Current_Year() < FIRST_GENERATED_YEAR && Get_Fictional_Players_Flag() == 0)
         Load_Draft_Class_Database();
     Fill_College_Draft_Pool();
     Grade_College_Draft_Pool();
     Sort_Draft_Pool(0, Get_User_Preference(PLAYER_SORT_MODE));
-}
-
-// A stored order that names every active team once is kept; any other is
-// replaced by the active teams in slot order.
-void Set_College_Draft_Order() {
-    const int32_t active = Count_Active_Teams();
-    bool seen[MAX_FRANCHISES] = {};
-    bool valid = true;
-    for (int32_t position = 0; position < active && valid; ++position) {
-        const int32_t team = Universe.Draft_Order[position];
-        valid = team >= 0 && team < active && !seen[team];
-        if (valid) seen[team] = true;
-    }
-    if (valid) return;
-    for (int32_t position = 0; position < MAX_FRANCHISES; ++position)
-        Universe.Draft_Order[position] =
-            static_cast<int8_t>(position < active ? position : NO_DRAFT_ORDER_TEAM);
 }

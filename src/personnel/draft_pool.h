@@ -1,10 +1,11 @@
 #pragma once
-// The college draft class in the pools (team slots 38-40) and the order in
-// which the teams pick.
+// The college draft class in the pools (team slots 38-40).
 #include <cstdint>
 
 // Empties the pools and builds the coming draft's class: a loaded real class
-// where there is one, topped up with generated prospects, then graded and sorted.
+// where there is one, topped up with generated prospects, then graded and
+// sorted. While a draft runs (week 100, a round below 7 and players left)
+// the pool stays as it is.
 void Create_College_Draft_Pool();
 // Tops the pool up to the class size with generated prospects, each with a
 // college career.
@@ -19,5 +20,3 @@ int32_t Choose_Random_Position();
 // The grade of pool place (team - 38) x 100 + slot: 82, 81, 81, then 80 down by
 // one every ten places.
 int32_t Get_Draft_Pool_Slot_Grade(int32_t team, int32_t slot);
-// Fills Draft_Order for the coming draft.
-void Set_College_Draft_Order();

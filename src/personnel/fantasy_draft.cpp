@@ -1,12 +1,519 @@
 #include "personnel/fantasy_draft.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "app/diagnostics.h"
+#include "app/main_menu.h"
+#include "app/main_window.h"
+#include "app/main_window_title.h"
+#include "app/window_graphics.h"
+#include "database/game_names.h"
+#include "database/league_structure.h"
 #include "database/path_resolver.h"
+#include "database/player_hashes.h"
+#include "database/player_record.h"
+#include "database/position_evaluation.h"
+#include "database/random_numbers.h"
 #include "database/safe_strings.h"
+#include "database/settings.h"
+#include "database/team_finances.h"
+#include "database/team_record.h"
+#include "database/text_files.h"
+#include "database/text_format.h"
 #include "database/universe.h"
+#include "dialogs/player_list_dialog.h"
+#include "frontoffice/contract_demand.h"
+#include "frontoffice/money.h"
+#include "frontoffice/player_potential.h"
+#include "frontoffice/player_value.h"
+#include "frontoffice/salary_value.h"
+#include "frontoffice/trade_values.h"
+#include "personnel/random_ratings.h"
+#include "personnel/roster_text.h"
+#include "platform/message_box.h"
+#include "platform/message_queue.h"
+
+namespace {
+constexpr int32_t ANNOUNCE_PICKS_STAT = 5;
+constexpr int32_t VITAL_FANTASY_TEAM = 26;
+constexpr int32_t NOT_DRAFTED = -128;
+constexpr int32_t FINANCE_REVENUE = 14;
+constexpr int32_t FINANCE_CASH = 68;
+constexpr int32_t FINANCE_RANKING = 83;
+constexpr int32_t ALL_POSITIONS_FILTER = 15;
+constexpr int32_t OUT_OF_RANGE_CONTRACT = 202995;
+constexpr float RANDOMIZE_BELOW = 25.0f;
+
+constexpr int32_t POSITION_WEIGHTS[NUMBER_OF_POSITIONS] = {1200, 1100, 1000, 1000, 1100, 1100, 1100, 1000,
+                                                           1200, 1200, 1000, 1000, 900,  1000, 1000};
+constexpr int32_t ROSTER_TARGETS[NUMBER_OF_POSITIONS] = {3, 4, 2, 4, 6, 4, 4, 2, 5, 4, 7, 5, 5, 1, 1};
+
+// The state block: four ints, the ids taken [round][pick], the order [round][pick].
+constexpr size_t FIRST_OPTION_OFFSET = 0;
+constexpr size_t LATER_OPTION_OFFSET = 4;
+constexpr size_t ROUND_OFFSET = 8;
+constexpr size_t PICK_OFFSET = 12;
+constexpr size_t IDS_OFFSET = 16;
+constexpr size_t ORDER_OFFSET = IDS_OFFSET + sizeof(int32_t) * FANTASY_DRAFT_ROUNDS * FANTASY_DRAFT_TEAMS;
+static_assert(ORDER_OFFSET == 14416);
+static_assert(ORDER_OFFSET + FANTASY_DRAFT_ROUNDS * FANTASY_DRAFT_TEAMS ==
+              sizeof Universe.Tail.Fantasy_Draft_State);
+
+uint8_t* State() {
+    return Universe.Tail.Fantasy_Draft_State;
+}
+
+int32_t Read_State_Int(size_t offset) {
+    int32_t value = 0;
+    std::memcpy(&value, State() + offset, sizeof value);
+    return value;
+}
+
+void Write_State_Int(size_t offset, int32_t value) {
+    std::memcpy(State() + offset, &value, sizeof value);
+}
+
+bool Is_Table_Entry(int32_t round, int32_t pick) {
+    return round >= 0 && round < FANTASY_DRAFT_ROUNDS && pick >= 0 && pick < FANTASY_DRAFT_TEAMS;
+}
+
+size_t Id_Offset(int32_t round, int32_t pick) {
+    return IDS_OFFSET + sizeof(int32_t) * (static_cast<size_t>(round) * FANTASY_DRAFT_TEAMS + pick);
+}
+
+void Set_Order(int32_t round, int32_t pick, int32_t team) {
+    State()[ORDER_OFFSET + static_cast<size_t>(round) * FANTASY_DRAFT_TEAMS + pick] =
+        static_cast<uint8_t>(team);
+}
+
+int32_t Active_Teams() {
+    const int32_t teams = Count_Active_Teams();
+    Active_Team_Count = teams;
+    return std::min(teams, FANTASY_DRAFT_TEAMS);
+}
+
+// Team slots ascending by a financial statistic, slot order among equals.
+void Order_By_Finances(int32_t* order, int32_t teams, int32_t stat) {
+    std::stable_sort(order, order + teams, [stat](int32_t a, int32_t b) {
+        return Get_Team_Financial_Stat(a, stat) < Get_Team_Financial_Stat(b, stat);
+    });
+}
+
+void Shuffle_Teams(int32_t* order, int32_t teams) {
+    for (int32_t i = 0; i < teams; ++i)
+        std::swap(order[i], order[i + Random_Index(teams - i)]);
+}
+
+// Every round's order from the two options, written into the state.
+void Fill_Draft_Order(int32_t first_round, int32_t later_rounds, int32_t teams) {
+    int32_t first[FANTASY_DRAFT_TEAMS];
+    for (int32_t i = 0; i < teams; ++i)
+        first[i] = i;
+    if (first_round == FANTASY_ORDER_RANDOM)
+        Shuffle_Teams(first, teams);
+    else if (first_round == FANTASY_ORDER_CASH)
+        Order_By_Finances(first, teams, FINANCE_CASH);
+    else if (first_round == FANTASY_ORDER_REVENUE)
+        Order_By_Finances(first, teams, FINANCE_REVENUE);
+    for (int32_t pick = 0; pick < teams; ++pick)
+        Set_Order(0, pick, first[pick]);
+    for (int32_t round = 1; round < FANTASY_DRAFT_ROUNDS; ++round) {
+        int32_t order[FANTASY_DRAFT_TEAMS];
+        bool reversed =
+            later_rounds == FANTASY_ORDER_REVERSE || (later_rounds == FANTASY_ORDER_SNAKE && round % 2 == 1);
+        for (int32_t i = 0; i < teams; ++i)
+            order[i] = reversed ? first[teams - 1 - i] : first[i];
+        if (later_rounds == FANTASY_ORDER_RANDOM) {
+            for (int32_t i = 0; i < teams; ++i)
+                order[i] = i;
+            Shuffle_Teams(order, teams);
+        }
+        for (int32_t pick = 0; pick < teams; ++pick)
+            Set_Order(round, pick, order[pick]);
+    }
+}
+
+// The order and options of a fresh draft, without touching the players.
+void Prepare_Draft_Order(int32_t first_round, int32_t later_rounds) {
+    Write_State_Int(FIRST_OPTION_OFFSET, first_round);
+    Write_State_Int(LATER_OPTION_OFFSET, later_rounds);
+    Fill_Draft_Order(first_round, later_rounds, Active_Teams());
+    Set_Draft_Menu_Texts(1);
+}
+
+bool Is_Computer_Run(int32_t team) {
+    if (!Is_Active_Team(team)) return false;
+    return Get_Team_Stat(team, TEAM_STAT_CONTROL) == TEAM_CONTROL_COMPUTER ||
+           Get_User_Preference(MULTI_SEASON_SIMULATION) != 0;
+}
+
+bool Is_Candidate_Team(int32_t team, int32_t teams) {
+    return (team < teams && Is_Active_Team(team)) || team == FREE_AGENT_TEAM ||
+           team >= FIRST_COLLEGE_POOL_TEAM;
+}
+
+int32_t Own_Position(int32_t team, int32_t slot) {
+    return Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+}
+
+int64_t Rating_Bonus(int32_t rating) {
+    return Mul_Div_Round(rating - 50, 3785, 20);
+}
+
+int64_t Candidate_Value(int32_t team, int32_t slot, const int32_t* needs, int32_t rank, bool cap_set,
+                        int32_t room, int64_t low, int64_t mid, int64_t scale) {
+    int64_t value = Get_Player_Trade_Value(team, slot) +
+                    (2 * static_cast<int64_t>(rank) * Get_Player_Net_Trade_Value(team, slot, 0) + 50) / 100;
+    if (!cap_set || room > 2 * mid) {
+        const int32_t position = Own_Position(team, slot);
+        float rating = Get_Player_Position_Rating(team, slot, position);
+        if (rating < RANDOMIZE_BELOW) {
+            Randomize_Player_Ratings(team, slot);
+            rating = Get_Player_Position_Rating(team, slot, position);
+        }
+        const int32_t potential = static_cast<int32_t>(Get_Player_Potential(team, slot));
+        value += 3 * Rating_Bonus(static_cast<int32_t>(rating)) + 2 * Rating_Bonus(potential);
+    }
+    const int32_t position = Own_Position(team, slot);
+    if (position >= 0 && position < NUMBER_OF_POSITIONS)
+        value = Mul_Div_Round_64(value, needs[position], 1000);
+    if (cap_set) {
+        const int64_t pay =
+            static_cast<int64_t>(Get_Player_Vital_Stat(team, slot, VITAL_BASE_CAP_CHARGE)) * 1000;
+        if (room < low)
+            value = Mul_Div_Round_64(value, scale, pay);
+        else if (room < mid)
+            value = Mul_Div_Round_64(value, 2 * scale, pay + scale);
+    }
+    return value;
+}
+
+void Report_Line(char* line, size_t size, int32_t player_team, int32_t player_slot, int32_t drafting_team,
+                 int32_t overall) {
+    char team_name[PLAYER_NAME_TEXT_SIZE];
+    char player_name[PLAYER_NAME_TEXT_SIZE];
+    Get_Team_Full_Name(drafting_team, team_name);
+    Get_Player_Full_Name(player_team, player_slot, player_name);
+    safe_sprintf(line, static_cast<int>(size), "%3d. %-25s %-25s %s", overall, team_name, player_name,
+                 Get_Position_Short_Name(Own_Position(player_team, player_slot)));
+}
+
+// Marks the players of the picks already made with the team that took them.
+void Mark_Recorded_Picks() {
+    const int32_t teams = Active_Teams();
+    const int32_t last_round = std::min(Get_Fantasy_Draft_Round(), FANTASY_DRAFT_ROUNDS - 1);
+    Build_Player_ID_Hash();
+    for (int32_t round = 0; round <= last_round; ++round)
+        for (int32_t pick = 0; pick < teams; ++pick) {
+            if (round == Get_Fantasy_Draft_Round() && pick >= Get_Fantasy_Draft_Pick()) return;
+            const int32_t id = Get_Fantasy_Draft_Pick_ID(round, pick);
+            PLAYER_LOCATION where{};
+            if (id > 0 && Lookup_Player_ID_Hash(&where, id))
+                Set_Player_Vital_Stat(where.Team, where.Slot, VITAL_FANTASY_TEAM,
+                                      Get_Fantasy_Draft_Order(round, pick));
+        }
+}
+} // namespace
+
+int32_t Get_Fantasy_Draft_Flag() {
+    return Get_Universe_Stat(FANTASY_DRAFT_FLAG);
+}
+
+void Set_Fantasy_Draft_Flag(int32_t flag) {
+    Store_Universe_Stat(FANTASY_DRAFT_FLAG, flag);
+}
+
+int32_t Get_Fantasy_Announce_Picks() {
+    return Get_Universe_Stat(ANNOUNCE_PICKS_STAT);
+}
+
+void Set_Fantasy_Announce_Picks(int32_t announce) {
+    Store_Universe_Stat(ANNOUNCE_PICKS_STAT, announce);
+}
+
+int32_t Get_Fantasy_First_Round_Option() {
+    return Read_State_Int(FIRST_OPTION_OFFSET);
+}
+
+int32_t Get_Fantasy_Later_Rounds_Option() {
+    return Read_State_Int(LATER_OPTION_OFFSET);
+}
+
+int32_t Get_Fantasy_Draft_Round() {
+    return Read_State_Int(ROUND_OFFSET);
+}
+
+int32_t Get_Fantasy_Draft_Pick() {
+    return Read_State_Int(PICK_OFFSET);
+}
+
+int32_t Get_Fantasy_Draft_Order(int32_t round, int32_t pick) {
+    if (!Is_Table_Entry(round, pick)) return NO_TEAM;
+    return State()[ORDER_OFFSET + static_cast<size_t>(round) * FANTASY_DRAFT_TEAMS + pick];
+}
+
+int32_t Get_Fantasy_Draft_Team() {
+    return Get_Fantasy_Draft_Order(Get_Fantasy_Draft_Round(), Get_Fantasy_Draft_Pick());
+}
+
+int32_t Get_Fantasy_Draft_Pick_ID(int32_t round, int32_t pick) {
+    return Is_Table_Entry(round, pick) ? Read_State_Int(Id_Offset(round, pick)) : 0;
+}
+
+int32_t Get_Fantasy_Overall_Pick_ID(int32_t overall) {
+    const int32_t teams = Active_Teams();
+    if (teams <= 0 || overall < 0) return 0;
+    const int32_t round = overall / teams, pick = overall % teams;
+    const int32_t current = Get_Fantasy_Draft_Round();
+    if (round > current || (round == current && pick >= Get_Fantasy_Draft_Pick())) return 0;
+    return Get_Fantasy_Draft_Pick_ID(round, pick);
+}
+
+bool Is_Fantasy_Draft_State_Usable() {
+    const int32_t teams = Active_Teams();
+    const int32_t round = Get_Fantasy_Draft_Round(), pick = Get_Fantasy_Draft_Pick();
+    if (teams <= 0 || round < 0 || round >= FANTASY_DRAFT_ROUNDS || pick < 0 || pick >= teams) return false;
+    for (int32_t r = round; r < FANTASY_DRAFT_LAST_ROUND && r < FANTASY_DRAFT_ROUNDS; ++r)
+        for (int32_t p = 0; p < teams; ++p)
+            if (!Is_Active_Team(Get_Fantasy_Draft_Order(r, p))) return false;
+    return true;
+}
+
+namespace {
+// The player taken at a made pick, when he is still in the league.
+bool Find_Picked_Player(int32_t round, int32_t pick, PLAYER_LOCATION* where) {
+    if (Get_Fantasy_Overall_Pick_ID(round * Active_Teams() + pick) <= 0) return false;
+    return Lookup_Player_ID_Hash(where, Get_Fantasy_Draft_Pick_ID(round, pick)) != 0 &&
+           Is_Player_Slot_Used(where->Team, where->Slot);
+}
+} // namespace
+
+bool Find_Fantasy_Pick_Player(int32_t round, int32_t pick, int32_t* team, int32_t* slot) {
+    PLAYER_LOCATION where{};
+    if (!Find_Picked_Player(round, pick, &where)) return false;
+    if (team != nullptr) *team = where.Team;
+    if (slot != nullptr) *slot = where.Slot;
+    return true;
+}
+
+bool Is_Fantasy_Draft_Row_Shown(int32_t round, int32_t pick) {
+    const int32_t teams = Active_Teams();
+    const int32_t team_filter = Get_User_Preference(FANTASY_TEAM_FILTER);
+    if (team_filter != teams && team_filter != Get_Fantasy_Draft_Order(round, pick)) return false;
+    const int32_t position_filter = Get_User_Preference(FANTASY_POSITION_FILTER);
+    if (position_filter == ALL_POSITIONS_FILTER) return true;
+    PLAYER_LOCATION where{};
+    return Find_Picked_Player(round, pick, &where) && Own_Position(where.Team, where.Slot) == position_filter;
+}
+
+void Format_Fantasy_Draft_Row(int32_t round, int32_t pick, char* out, int32_t size) {
+    PLAYER_LOCATION where{};
+    if (Find_Picked_Player(round, pick, &where)) {
+        char name[PLAYER_NAME_TEXT_SIZE];
+        Get_Player_Last_First_Name(where.Team, where.Slot, name);
+        safe_sprintf(out, size, "%d\t%s\t%s", round + 1, name,
+                     Get_Position_Short_Name(Own_Position(where.Team, where.Slot)));
+        return;
+    }
+    char team_name[PLAYER_NAME_TEXT_SIZE];
+    Get_Team_Full_Name(Get_Fantasy_Draft_Order(round, pick), team_name);
+    safe_sprintf(out, size, "%d\t[%s]\t", round + 1, team_name);
+}
+
+void Begin_Fantasy_Draft(int32_t first_round, int32_t later_rounds) {
+    Set_Fantasy_Draft_Flag(FANTASY_DRAFT_RUNNING);
+    Set_User_Preference(FANTASY_POSITION_FILTER, ALL_POSITIONS_FILTER);
+    Set_User_Preference(FANTASY_TEAM_FILTER, Active_Teams());
+    Update_Main_Window_Title();
+    std::memset(State(), 0, sizeof Universe.Tail.Fantasy_Draft_State);
+    Set_Fantasy_Draft_Order(first_round, later_rounds);
+}
+
+void Set_Fantasy_Draft_Order(int32_t first_round, int32_t later_rounds) {
+    Prepare_Draft_Order(first_round, later_rounds);
+    Reset_Fantasy_Draft_Marks();
+    Delete_File(FANTASY_DRAFT_REPORT);
+    Append_Formatted_Line_To_File(FANTASY_DRAFT_REPORT, " #   %-25s %-30s %s", "TEAM", "PLAYER", "POS");
+    Run_Fantasy_Draft();
+}
+
+void Run_Fantasy_Draft() {
+    if (Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_NONE) return;
+    if (!Is_Fantasy_Draft_State_Usable()) {
+        // A damaged state names no team that could pick: the draft stops with
+        // every player where he is.
+        Report_System_Error("Invalid fantasy draft state (round %d, pick %d) in Run_Fantasy_Draft()",
+                            Get_Fantasy_Draft_Round(), Get_Fantasy_Draft_Pick());
+        End_Fantasy_Draft_State();
+        Redraw_Main_Window();
+        return;
+    }
+    const int32_t team = Get_Fantasy_Draft_Team();
+    Update_Main_Window_Title();
+    Redraw_Main_Window();
+    if (Get_Fantasy_Draft_Flag() != FANTASY_DRAFT_COMPUTER_FINISHES && !Is_Computer_Run(team)) {
+        if (Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_RUNNING) {
+            Set_User_Team(team);
+            // An open player list shows the new team on the clock.
+            Refresh_Player_List_Dialog(NO_WINDOW);
+            char name[PLAYER_NAME_TEXT_SIZE];
+            Get_Team_Full_Name(team, name);
+            char caption[64];
+            safe_sprintf(caption, sizeof caption, "Round %d / Pick %d", Get_Fantasy_Draft_Round() + 1,
+                         Get_Fantasy_Draft_Pick() + 1);
+            Show_Formatted_Message(caption,
+                                   "%s, please make your pick. Choose 'Sortable Stats' from the Player Menu. "
+                                   "Then view 'Undrafted Players'.",
+                                   name);
+        }
+        return;
+    }
+    Pump_Messages();
+    uint8_t chosen_team = 0, chosen_slot = 0;
+    if (Get_Fantasy_Draft_Round() < FANTASY_DRAFT_LAST_ROUND &&
+        Choose_Fantasy_Draft_Player(team, &chosen_team, &chosen_slot)) {
+        Announce_Fantasy_Draft_Pick(chosen_team, chosen_slot, team);
+        return;
+    }
+    Finish_Fantasy_Draft();
+}
+
+int32_t Choose_Fantasy_Draft_Player(int32_t team, uint8_t* chosen_team, uint8_t* chosen_slot) {
+    *chosen_team = 255;
+    *chosen_slot = NO_PLAYER;
+    const int32_t teams = Active_Teams();
+    int32_t needs[NUMBER_OF_POSITIONS];
+    Get_Fantasy_Position_Needs(team, needs);
+    const int32_t room = Get_Fantasy_Cap_Room(team);
+    const bool cap_set = Get_Universe_Stat(SALARY_CAP) != 0;
+    const int64_t inflation = Get_Universe_Stat(INFLATION_FACTOR);
+    const int64_t low = Mul_Div_Round_64(inflation, 10410, 1000);
+    const int64_t mid = Mul_Div_Round_64(inflation, 26025, 1000);
+    const int64_t scale = Mul_Div_Round_64(inflation, 3785454, 1000);
+    const int32_t rank = Get_Team_Financial_Rank(team, FINANCE_RANKING);
+    bool found = false;
+    int64_t best = 0;
+    for (int32_t owner = 0; owner < TOTAL_NUMBER_OF_TEAMS; ++owner) {
+        if (!Is_Candidate_Team(owner, teams)) continue;
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            if (!Is_Player_Slot_Used(owner, slot) ||
+                Get_Player_Vital_Stat(owner, slot, VITAL_FANTASY_TEAM) != NOT_DRAFTED)
+                continue;
+            const int64_t value = Candidate_Value(owner, slot, needs, rank, cap_set, room, low, mid, scale);
+            if (!found || value > best || (value == best && (team + owner) % 2 != 0)) {
+                found = true;
+                best = value;
+                *chosen_team = static_cast<uint8_t>(owner);
+                *chosen_slot = static_cast<uint8_t>(slot);
+            }
+        }
+    }
+    if (found && Is_Player_Slot_Used(*chosen_team, *chosen_slot)) return 1;
+    *chosen_team = 255;
+    *chosen_slot = NO_PLAYER;
+    return 0;
+}
+
+int32_t Get_Fantasy_Cap_Room(int32_t team) {
+    const int32_t cap = Get_Universe_Stat(SALARY_CAP);
+    int64_t room = cap != 0 ? cap / 1000 : Get_Team_Payroll_Budget(team) / 1000;
+    For_Each_League_Player([&](int32_t owner, int32_t slot) {
+        if (Get_Player_Vital_Stat(owner, slot, VITAL_FANTASY_TEAM) == team)
+            room -= Get_Player_Vital_Stat(owner, slot, VITAL_CAP_CHARGE);
+    });
+    return Clamp_To_Int32(room);
+}
+
+void Get_Fantasy_Position_Needs(int32_t team, int32_t needs[15]) {
+    for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position) {
+        const int32_t need =
+            Mul_Div_Round(POSITION_WEIGHTS[position],
+                          ROSTER_TARGETS[position] - Count_Fantasy_Drafted_At_Position(team, position),
+                          ROSTER_TARGETS[position]);
+        needs[position] = need > 0 ? need : 0;
+    }
+}
+
+int32_t Count_Fantasy_Drafted_At_Position(int32_t team, int32_t position) {
+    int32_t count = 0;
+    for (int32_t owner = 0; owner < TOTAL_NUMBER_OF_TEAMS; ++owner)
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+            if (Is_Player_Slot_Used(owner, slot) &&
+                Get_Player_Vital_Stat(owner, slot, VITAL_FANTASY_TEAM) == team &&
+                Own_Position(owner, slot) == position)
+                ++count;
+    return count;
+}
+
+void Announce_Fantasy_Draft_Pick(int32_t player_team, int32_t player_slot, int32_t drafting_team) {
+    const int32_t teams = Active_Teams();
+    const int32_t round = Get_Fantasy_Draft_Round(), pick = Get_Fantasy_Draft_Pick();
+    const bool valid = Is_Player_Slot_Used(player_team, player_slot) != 0;
+    if (valid) Set_Player_Vital_Stat(player_team, player_slot, VITAL_FANTASY_TEAM, drafting_team);
+    char line[256];
+    Report_Line(line, sizeof line, player_team, player_slot, drafting_team, round * teams + pick + 1);
+    Append_Line_To_File(FANTASY_DRAFT_REPORT, line);
+    if (Is_Table_Entry(round, pick))
+        Write_State_Int(Id_Offset(round, pick), valid ? Get_Player_ID(player_team, player_slot) : -1);
+    if (Get_Fantasy_Announce_Picks() != 0) {
+        char team_name[PLAYER_NAME_TEXT_SIZE], player_name[PLAYER_NAME_TEXT_SIZE];
+        Get_Team_Full_Name(drafting_team, team_name);
+        Get_Player_Full_Name(player_team, player_slot, player_name);
+        char text[512], caption[64];
+        safe_sprintf(text, sizeof text, "%s pick %s (%s)\n(Click 'Cancel' to stop showing these messages)",
+                     team_name, player_name, Get_Position_Short_Name(Own_Position(player_team, player_slot)));
+        safe_sprintf(caption, sizeof caption, "Round %d / Pick %d", round + 1, pick + 1);
+        if (Show_Message_Box(text, caption, BOX_OK_CANCEL) == ID_BOX_CANCEL) Set_Fantasy_Announce_Picks(0);
+    }
+    const int32_t next = teams > 0 ? (pick + 1) % teams : 0;
+    Write_State_Int(PICK_OFFSET, next);
+    if (next == 0) Write_State_Int(ROUND_OFFSET, round + 1);
+    Post_Window_Message(Main_Window, MSG_MAIN_WINDOW_USER, 0, 0);
+}
+
+void Finish_Fantasy_Draft() {
+    if (Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_RUNNING)
+        Show_Formatted_Message(
+            "Fantasy Draft Complete",
+            "All players have been drafted. The Football Korva Fantasy Draft is complete.");
+    Implement_Draft_Teams();
+    const int32_t teams = Active_Teams();
+    for (int32_t team = 0; team < teams; ++team)
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            if (!Is_Player_Slot_Used(team, slot)) continue;
+            if (std::abs(Get_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS)) > OUT_OF_RANGE_CONTRACT)
+                Set_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS,
+                                      Get_Player_Contract_Demand(team, slot, Get_Player_Value(team, slot)));
+            if (std::abs(Get_Player_Vital_Stat(team, slot, VITAL_BONUS_YEARS)) > OUT_OF_RANGE_CONTRACT)
+                Set_Player_Contract_Demand(team, slot, 0);
+        }
+    End_Fantasy_Draft_State();
+    Redraw_Main_Window();
+}
+
+void End_Fantasy_Draft_State() {
+    Reset_Fantasy_Draft_Marks();
+    Set_Draft_Menu_Texts(0);
+    Set_Fantasy_Draft_Flag(FANTASY_DRAFT_NONE);
+    Update_Main_Window_Title();
+}
+
+void End_Fantasy_Draft_Command() {
+    const int answer = Show_Message_Box(
+        "The computer will end the Fantasy Draft by making all remaining picks automatically. Is this "
+        "OK?\n\n(Click 'Yes' to have the computer choose all remaining draft picks)\n\n(Click 'Cancel' to "
+        "abort the Fantasy Draft and undo all picks)\n\n(Click 'No' to return to the Fantasy Draft)",
+        "End Fantasy Draft", BOX_YES_NO_CANCEL);
+    if (answer == ID_BOX_YES) {
+        Set_Fantasy_Draft_Flag(FANTASY_DRAFT_COMPUTER_FINISHES);
+        Run_Fantasy_Draft();
+    } else if (answer == ID_BOX_CANCEL) {
+        End_Fantasy_Draft_State();
+    }
+}
 
 int Load_Fantasy_Draft_State() {
     char saved_name[sizeof Universe.Header.Saved_Game_Name + 1];
@@ -16,6 +523,10 @@ int Load_Fantasy_Draft_State() {
         Log_Debug_Line("Load_Fantasy_Draft_State: refused the saved-game name \"%s\"", saved_name);
         return 0;
     }
+    // The fresh order stands when the file is missing. The players' marks
+    // are their picks so far, saved with them, and are kept.
+    Prepare_Draft_Order(FANTASY_ORDER_RANDOM, FANTASY_ORDER_SNAKE);
+    Post_Window_Message(Main_Window, MSG_MAIN_WINDOW_USER, 0, 0);
     char file_name[sizeof saved_name + 8];
     snprintf(file_name, sizeof file_name, "%s.draft", saved_name);
 
@@ -33,6 +544,12 @@ int Load_Fantasy_Draft_State() {
                        sizeof state);
         return 0;
     }
-    memcpy(Universe.Tail.Fantasy_Draft_State, state, sizeof state);
+    std::memcpy(State(), state, sizeof state);
+    // Checked before the draft goes on with it: a damaged state ends the
+    // draft at its next step instead of naming teams or slots that are not there.
+    if (Is_Fantasy_Draft_State_Usable())
+        Mark_Recorded_Picks();
+    else
+        Log_Debug_Line("Load_Fantasy_Draft_State: \"%s\" holds no usable draft state", file_name);
     return 1;
 }

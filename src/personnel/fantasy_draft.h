@@ -1,7 +1,101 @@
 #pragma once
-// The state of a fantasy draft, kept in a file beside the saved game.
+// The fantasy draft: the active franchises take turns choosing any player of
+// any team or pool, round after round, until the computer finds nobody left
+// to take; every player then moves to the team that drafted him and the
+// undrafted players of the franchises are released. Its state (the options,
+// round, pick, the players taken and the order of every round) lives in the
+// league block and is saved with the game.
+#include <cstdint>
 
-// Reads "<saved game name>.draft" into Fantasy_Draft_State. Returns 1 when read;
-// 0 leaves the state as it was (a missing or short file, or a saved-game name
-// that is not a plain file name).
+constexpr int32_t FANTASY_DRAFT_ROUNDS = 100;
+// The draft ends when this round is reached.
+constexpr int32_t FANTASY_DRAFT_LAST_ROUND = 65;
+constexpr int32_t FANTASY_DRAFT_TEAMS = 36;
+// Fantasy_Draft_Flag values.
+constexpr int32_t FANTASY_DRAFT_NONE = 0;
+constexpr int32_t FANTASY_DRAFT_RUNNING = 1;
+constexpr int32_t FANTASY_DRAFT_COMPUTER_FINISHES = 2;
+// First-round orders and the orders of the later rounds.
+constexpr int32_t FANTASY_ORDER_RANDOM = 1;
+constexpr int32_t FANTASY_ORDER_CASH = 2;
+constexpr int32_t FANTASY_ORDER_REVENUE = 3;
+constexpr int32_t FANTASY_ORDER_ALPHABETICAL = 4;
+constexpr int32_t FANTASY_ORDER_SNAKE = 5;
+constexpr int32_t FANTASY_ORDER_REPEAT = 6;
+constexpr int32_t FANTASY_ORDER_REVERSE = 7;
+// Settings of the draft order dialog: its team and position filters.
+constexpr int32_t FANTASY_TEAM_FILTER = 86;
+constexpr int32_t FANTASY_POSITION_FILTER = 87;
+constexpr const char* FANTASY_DRAFT_REPORT = "Output/Fantasy Draft.txt";
+
+// Fantasy_Draft_Flag and Fantasy_Announce_Picks of the league header.
+int32_t Get_Fantasy_Draft_Flag();
+void Set_Fantasy_Draft_Flag(int32_t flag);
+int32_t Get_Fantasy_Announce_Picks();
+void Set_Fantasy_Announce_Picks(int32_t announce);
+
+// The state block's fields.
+int32_t Get_Fantasy_First_Round_Option();
+int32_t Get_Fantasy_Later_Rounds_Option();
+int32_t Get_Fantasy_Draft_Round();
+int32_t Get_Fantasy_Draft_Pick();
+// Team slot on the clock at (round, pick); NO_TEAM outside the table.
+int32_t Get_Fantasy_Draft_Order(int32_t round, int32_t pick);
+// The team on the clock now.
+int32_t Get_Fantasy_Draft_Team();
+// Player id taken at (round, pick): 0 for a pick not made, -1 for a pick whose
+// player slot was invalid.
+int32_t Get_Fantasy_Draft_Pick_ID(int32_t round, int32_t pick);
+// The player id of overall pick `overall` (0-based), 0 for a pick not yet made.
+int32_t Get_Fantasy_Overall_Pick_ID(int32_t overall);
+// True when the round, the pick and every entry of the order the draft can
+// reach name the active teams: a state read from an older file is checked
+// with this before the draft goes on with it.
+bool Is_Fantasy_Draft_State_Usable();
+
+// Rows of the draft order dialog: one per pick of the first 65 rounds. A row
+// is shown when the team filter (setting 86) is "all teams" or names the team
+// on that pick, and the position filter (setting 87) is "all positions" or
+// the position of the player taken.
+bool Is_Fantasy_Draft_Row_Shown(int32_t round, int32_t pick);
+// The player taken at a made pick, where he stands now; false for a pick not
+// yet made or a player no longer in the league.
+bool Find_Fantasy_Pick_Player(int32_t round, int32_t pick, int32_t* team, int32_t* slot);
+// "round<tab>last, first<tab>position" for a made pick, "round<tab>[team]<tab>" for one to come.
+void Format_Fantasy_Draft_Row(int32_t round, int32_t pick, char* out, int32_t size);
+
+// Starts a draft: flag 1, the dialog filters, a cleared state and the order.
+void Begin_Fantasy_Draft(int32_t first_round, int32_t later_rounds);
+// Fills the order of every round from the two options, names the menus for
+// the draft, clears every player's marks, starts the report and makes the
+// first step.
+void Set_Fantasy_Draft_Order(int32_t first_round, int32_t later_rounds);
+// One step: a human team on the clock is asked to pick; a computer team picks
+// (its announcement posts the message that brings the next step); when nobody
+// is left worth taking, or the last round is reached, the draft completes. A
+// damaged state ends the draft with every player where he is.
+void Run_Fantasy_Draft();
+// The computer's choice for `team`: 1 with the player's team and slot, or 0
+// (team 255) when there is no one left to take.
+int32_t Choose_Fantasy_Draft_Player(int32_t team, uint8_t* chosen_team, uint8_t* chosen_slot);
+// Salary room in thousands left to `team` by the players it has drafted.
+int32_t Get_Fantasy_Cap_Room(int32_t team);
+// The weight each position still has for `team`: 0 once it has drafted its target.
+void Get_Fantasy_Position_Needs(int32_t team, int32_t needs[15]);
+int32_t Count_Fantasy_Drafted_At_Position(int32_t team, int32_t position);
+// Records a pick and moves the draft on to the next.
+void Announce_Fantasy_Draft_Pick(int32_t player_team, int32_t player_slot, int32_t drafting_team);
+// Carries the teams out, repairs out-of-range contract fields and ends the draft.
+void Finish_Fantasy_Draft();
+// Leaves fantasy-draft mode; the players stay where they are.
+void End_Fantasy_Draft_State();
+// The menu command while the draft runs: the computer finishes it, it is
+// aborted, or the user goes back to it.
+void End_Fantasy_Draft_Command();
+
+// For a game of an older layout loaded while its draft ran: the order is made
+// afresh and "<saved game name>.draft" read over the state. Returns 1 when the
+// file was read; 0 leaves the fresh order (a missing or short file, or a
+// saved-game name that is not a plain file name). The players' marks are
+// kept and the draft continues by a posted step.
 int Load_Fantasy_Draft_State();

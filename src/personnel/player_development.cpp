@@ -129,7 +129,8 @@ int32_t Advance_Player_Year(int32_t team, int32_t slot) {
         return 1;
     }
     const int32_t stays = Check_Renew_Contract(team, slot, 1);
-    if (Get_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS) < 0)
+    // A player who left no longer holds the slot: only a kept one is checked.
+    if (stays != 0 && Get_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS) < 0)
         Report_System_Error("Check_Renew_Contract yielded negative contract length.");
     return stays;
 }

@@ -1,5 +1,7 @@
 #include "personnel/player_generation.h"
 
+#include <algorithm>
+
 #include "app/diagnostics.h"
 #include "database/historical_norms.h"
 #include "database/league_structure.h"
@@ -105,6 +107,12 @@ ACCEPTANCE_SETTINGS Get_Acceptance_Settings(int32_t team, int32_t code) {
         Get_Draft_Talent(TALENT_MEAN, position),     Get_Draft_Talent(TALENT_SPREAD, position),
         Get_Draft_Talent(POTENTIAL_BONUS, position), Get_Draft_Talent_Factor(),
         rookie_year && Is_Pool_Team(team),           rookie_year};
+}
+
+// A rating as a whole number, truncated toward zero; values a record cannot
+// hold as a rating are limited first.
+int32_t Get_Whole_Rating(int32_t team, int32_t slot, int32_t rating) {
+    return static_cast<int32_t>(std::clamp(Get_Player_Rating(team, slot, rating), -1000.0f, 1000.0f));
 }
 
 void Log_Fabrication_Failure(int32_t code) {
@@ -276,6 +284,11 @@ bool Is_Prospect_Too_Strong(int32_t team, int32_t slot) {
 void Set_Lineman_Predicted_Stats(int32_t team, int32_t slot) {
     const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
     if (Get_Position_Group(position) != 1) return;
+    // His blocking grades are his blocking ratings: the rebuild of ratings from
+    // statistics reads them back as such, and the slot may still hold another
+    // player's season.
+    Set_Player_Stat(team, slot, SEASON_PREDICTED, 5, Get_Whole_Rating(team, slot, RATING_RUN_BLOCKING));
+    Set_Player_Stat(team, slot, SEASON_PREDICTED, 6, Get_Whole_Rating(team, slot, RATING_PASS_BLOCKING));
     auto s = [&](int32_t stat) { return Get_Player_Stat(team, slot, SEASON_PREDICTED, stat); };
     const int32_t sacks = Mul_Div_Round(100 - s(6), Get_Position_Stat_Benchmark(position, 4), 30);
     const int32_t rushing_yards = Mul_Div_Round(s(5), Get_Position_Stat_Benchmark(position, 8), 70);

@@ -17,7 +17,7 @@
 #include "dialogs/roster_moves.h"
 #include "frontoffice/depth_charts.h"
 #include "platform/message_box.h"
-#include "season/new_universe_checks.h"
+#include "season/new_universe.h"
 
 namespace {
 constexpr int32_t VITAL_FANTASY_TEAM = 26;

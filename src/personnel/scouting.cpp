@@ -18,6 +18,8 @@ constexpr int32_t SCOUTING_BUDGET_STAT = 2;
 constexpr int32_t SMALLEST_RANKED_BUDGET = 500;
 constexpr int32_t MOST_COUNTED_SEASONS = 4;
 
+int32_t Scouting_Error_Holds = 0;
+
 const char* const LETTER_GRADES[NUMBER_OF_LETTER_GRADES] = {"F ", "F",  "D-", "D ", "D+", "C-", "C ",
                                                             "C+", "B-", "B ", "B+", "A-", "A ", "A+"};
 
@@ -58,7 +60,17 @@ int32_t Get_Scouting_Spread() {
     return spread;
 }
 
+void Hold_Scouting_Error(bool held) {
+    Scouting_Error_Holds += held ? 1 : -1;
+    if (Scouting_Error_Holds < 0) Scouting_Error_Holds = 0;
+}
+
+int32_t Is_Scouting_Error_Held() {
+    return Scouting_Error_Holds > 0;
+}
+
 int32_t Get_Scouting_Error(int32_t team, int32_t slot, int32_t player_id) {
+    if (Scouting_Error_Holds > 0) return 0;
     if (Get_User_Preference(COMMISSIONER_MODE) != 0 || Get_User_Preference(PERFECT_SCOUTING) != 0) return 0;
     const int32_t spread = Get_Scouting_Spread();
     int32_t seasons = 0;

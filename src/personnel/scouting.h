@@ -19,8 +19,12 @@ int32_t Get_Team_Scouting_Rating(int32_t team);
 int32_t Get_Scouting_Spread();
 // The user's scouting error on a player, -12..12: fixed for a player within a
 // month, smaller for players with more seasons and more starts. 0 in
-// Commissioner Mode or with perfect scouting.
+// Commissioner Mode, with perfect scouting, and while the error is held.
 int32_t Get_Scouting_Error(int32_t team, int32_t slot, int32_t player_id);
+// While held, every scouting error is 0 and the statistics memo is bypassed: a
+// player's true figures are being read, not the scouts' view of them.
+void Hold_Scouting_Error(bool held);
+int32_t Is_Scouting_Error_Held();
 // The value as the scouts report it for this player: an even value above 70 is
 // shown lower, an even value below 70 higher, any other moves by the signed error.
 int32_t Apply_Scouting_Error(int32_t team, int32_t slot, int32_t value);

@@ -19,6 +19,8 @@ struct WINDOW_DRAG {
     RECT_AREA Start_Rect{};
 };
 WINDOW_DRAG drag;
+int32_t pointer_x = 0;
+int32_t pointer_y = 0;
 
 void Begin_Window_Drag(WINDOW_HANDLE window, bool sizing, int32_t x, int32_t y) {
     drag.Window = window;
@@ -87,7 +89,14 @@ bool Handle_Menu_Bar_Click(WINDOW_HANDLE top, uint32_t code, int32_t x, int32_t 
 }
 } // namespace
 
+void Get_Pointer_Position(int32_t* x, int32_t* y) {
+    if (x != nullptr) *x = pointer_x;
+    if (y != nullptr) *y = pointer_y;
+}
+
 void Route_Mouse_Event(uint32_t code, int32_t x, int32_t y, uintptr_t buttons) {
+    pointer_x = x;
+    pointer_y = y;
     if (Follow_Window_Drag(code, x, y)) return;
     WINDOW_HANDLE target = Get_Capture();
     if (target == NO_WINDOW) {

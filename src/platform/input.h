@@ -16,6 +16,8 @@
 // HIT_BOTTOM_RIGHT sizes its top-level window (MSG_ENTER_SIZE_MOVE, then
 // MSG_SIZING at every move, MSG_EXIT_SIZE_MOVE when the button comes up).
 void Route_Mouse_Event(uint32_t code, int32_t x, int32_t y, uintptr_t buttons);
+// Where the pointer was at the last mouse event (screen pixels; 0, 0 before any).
+void Get_Pointer_Position(int32_t* x, int32_t* y);
 // MSG_KEY_DOWN or MSG_KEY_UP with a KEY_* code and KEY_MODIFIER_* bits.
 void Route_Key_Event(uint32_t code, uint32_t key, uint32_t modifiers);
 void Route_Character_Event(uint32_t character);

@@ -4,6 +4,7 @@
 #include <map>
 #include <vector>
 
+#include "platform/backend.h"
 #include "platform/error_reporter.h"
 #include "platform/keys.h"
 #include "platform/label_drawing.h"
@@ -211,6 +212,28 @@ RECT_AREA Drop_Down_Rect(const MENU_RECORD& record, int32_t left, int32_t top) {
     width = std::max(width, 120);
     return {left, top, left + width + 2 * BORDER_WIDTH, top + height + 2 * BORDER_WIDTH};
 }
+
+// Shows `menu` as a drop-down at `rect` (screen) over `owner` and runs it
+// until an item is chosen (its id), it is dismissed or the program is asked
+// to quit (0).
+int32_t Run_Drop_Down(MENU_HANDLE menu, const RECT_AREA& rect, WINDOW_HANDLE owner) {
+    if (!Is_Window_Class_Registered(DROP_DOWN_CLASS))
+        Register_Window_Class(DROP_DOWN_CLASS, Drop_Down_Procedure, MENU_COLOUR);
+    DROP_DOWN state = {menu, -1, 0, false};
+    const WINDOW_HANDLE drop_down =
+        Create_Window(DROP_DOWN_CLASS, "", WINDOW_POPUP | WINDOW_BORDER, rect, owner, 0, 0);
+    if (drop_down == NO_WINDOW) return 0;
+    Set_Window_Data(drop_down, 0, reinterpret_cast<intptr_t>(&state));
+    Show_Window(drop_down, true);
+    Set_Capture(drop_down);
+    Run_Message_Loop_Until(Is_Drop_Down_Done, &state);
+    if (Get_Capture() == drop_down) Release_Capture();
+    if (Is_Window(drop_down)) {
+        Set_Window_Data(drop_down, 0, 0);
+        Destroy_Window(drop_down);
+    }
+    return Is_Quit_Requested() ? 0 : state.Chosen;
+}
 } // namespace
 
 MENU_HANDLE Create_Menu() {
@@ -405,8 +428,6 @@ int32_t Track_Menu_Bar(WINDOW_HANDLE window, int32_t position) {
         Post_Window_Message(window, MSG_COMMAND, Pack_Command(title->Id, 0), 0);
         return title->Id;
     }
-    if (!Is_Window_Class_Registered(DROP_DOWN_CLASS))
-        Register_Window_Class(DROP_DOWN_CLASS, Drop_Down_Procedure, MENU_COLOUR);
     const MENU_RECORD* record = Find_Menu(title->Sub_Menu);
     if (record == nullptr || record->Items.empty()) return 0;
 
@@ -416,23 +437,25 @@ int32_t Track_Menu_Bar(WINDOW_HANDLE window, int32_t position) {
     int32_t left = window_rect.Left + bar_rect.Left;
     for (int32_t i = 0; i < position; ++i)
         left += Title_Width(*Find_Item(bar, i));
-    DROP_DOWN state = {title->Sub_Menu, -1, 0, false};
     const RECT_AREA rect = Drop_Down_Rect(*record, left, window_rect.Top + bar_rect.Bottom);
-    const WINDOW_HANDLE drop_down =
-        Create_Window(DROP_DOWN_CLASS, "", WINDOW_POPUP | WINDOW_BORDER, rect, window, 0, 0);
-    if (drop_down == NO_WINDOW) return 0;
-    Set_Window_Data(drop_down, 0, reinterpret_cast<intptr_t>(&state));
-    Show_Window(drop_down, true);
-    Set_Capture(drop_down);
-    Run_Message_Loop_Until(Is_Drop_Down_Done, &state);
-    if (Get_Capture() == drop_down) Release_Capture();
-    if (Is_Window(drop_down)) {
-        Set_Window_Data(drop_down, 0, 0);
-        Destroy_Window(drop_down);
-    }
-    if (state.Chosen != 0 && Is_Window(window) && !Is_Quit_Requested())
-        Post_Window_Message(window, MSG_COMMAND, Pack_Command(state.Chosen, 0), 0);
-    return Is_Quit_Requested() ? 0 : state.Chosen;
+    const int32_t chosen = Run_Drop_Down(title->Sub_Menu, rect, window);
+    if (chosen != 0 && Is_Window(window) && !Is_Quit_Requested())
+        Post_Window_Message(window, MSG_COMMAND, Pack_Command(chosen, 0), 0);
+    return Is_Quit_Requested() ? 0 : chosen;
+}
+
+int32_t Track_Popup_Menu(MENU_HANDLE menu, int32_t x, int32_t y, WINDOW_HANDLE owner) {
+    const MENU_RECORD* record = Find_Menu(menu);
+    if (record == nullptr || record->Items.empty()) return 0;
+    RECT_AREA rect = Drop_Down_Rect(*record, x, y);
+    // Kept on the work area: a menu opened near its right or bottom edge
+    // opens to the left of or above the point instead.
+    RECT_AREA area;
+    Get_Platform_Backend().Get_Work_Area(&area);
+    const int32_t width = rect.Right - rect.Left, height = rect.Bottom - rect.Top;
+    if (rect.Right > area.Right) rect = Offset_Rect(rect, std::max(area.Left, x - width) - rect.Left, 0);
+    if (rect.Bottom > area.Bottom) rect = Offset_Rect(rect, 0, std::max(area.Top, y - height) - rect.Top);
+    return Run_Drop_Down(menu, rect, owner);
 }
 
 void Destroy_All_Menus() {

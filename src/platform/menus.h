@@ -51,5 +51,10 @@ int32_t Find_Menu_Bar_Title(MENU_HANDLE menu, int32_t x);
 // returned), it is dismissed (0) or the program is asked to quit (0).
 int32_t Track_Menu_Bar(WINDOW_HANDLE window, int32_t position);
 
+// Opens `menu` as a pop-up at the screen point (x, y) over `owner` and runs
+// it until an item is chosen, which it returns (nothing is posted), or it is
+// dismissed or the program is asked to quit (0).
+int32_t Track_Popup_Menu(MENU_HANDLE menu, int32_t x, int32_t y, WINDOW_HANDLE owner);
+
 // Forgets every menu (tests).
 void Destroy_All_Menus();

@@ -96,6 +96,31 @@ int For_Each_Mapped_Pixel(DEVICE_CONTEXT* dc, int32_t dx, int32_t dy, int32_t dw
     }
     return 1;
 }
+// The unscaled copy of 32-bit pixels, row by row: what every window
+// composition and most blits are, so it skips the per-pixel mapping.
+int Copy_Unscaled_Rows(DEVICE_CONTEXT* dc, int32_t dx, int32_t dy, int32_t dw, int32_t dh,
+                       const PIXEL_SOURCE& source, int32_t sx, int32_t sy) {
+    if (dc == nullptr || source.Bits == nullptr || dw <= 0 || dh <= 0) return 0;
+    RECT_AREA part;
+    if (!Get_Drawable_Area(dc, {dx, dy, dx + dw, dy + dh}, &part)) return 1;
+    // Destination pixels whose source pixel lies outside the image stay as they are.
+    part = {std::max(part.Left, dx - sx), std::max(part.Top, dy - sy),
+            std::min(part.Right, dx - sx + source.Width), std::min(part.Bottom, dy - sy + source.Height)};
+    if (part.Left >= part.Right || part.Top >= part.Bottom) return 1;
+    const size_t bytes = static_cast<size_t>(part.Right - part.Left) * 4;
+    for (int32_t y = part.Top; y < part.Bottom; ++y) {
+        const int32_t src_y = sy + (y - dy);
+        const uint8_t* row =
+            source.Bits +
+            static_cast<ptrdiff_t>(source.Bottom_Up ? source.Height - 1 - src_y : src_y) * source.Stride +
+            static_cast<ptrdiff_t>(sx + (part.Left - dx)) * 4;
+        uint32_t* out = dc->Surface->Pixels.data() +
+                        static_cast<size_t>(y) * static_cast<size_t>(dc->Surface->Width) +
+                        static_cast<size_t>(part.Left);
+        memcpy(out, row, bytes);
+    }
+    return 1;
+}
 } // namespace
 
 PIXEL_SOURCE Surface_Pixel_Source(const DRAWING_SURFACE* surface) {
@@ -123,6 +148,8 @@ int Stretch_Pixels(DEVICE_CONTEXT* dc, int32_t dx, int32_t dy, int32_t dw, int32
     if (raster_operation == RASTER_SOURCE_PAINT)
         return For_Each_Mapped_Pixel(dc, dx, dy, dw, dh, source, sx, sy, sw, sh, halftone,
                                      [](uint32_t& d, uint32_t s) { d |= s; });
+    if (sw == dw && sh == dh && source.Bytes_Per_Pixel == 4)
+        return Copy_Unscaled_Rows(dc, dx, dy, dw, dh, source, sx, sy);
     return For_Each_Mapped_Pixel(dc, dx, dy, dw, dh, source, sx, sy, sw, sh, halftone,
                                  [](uint32_t& d, uint32_t s) { d = s; });
 }

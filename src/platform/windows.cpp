@@ -55,7 +55,9 @@ WINDOW_HANDLE next_handle = FIRST_WINDOW_HANDLE;
 WINDOW_HANDLE focus_window = NO_WINDOW;
 WINDOW_HANDLE capture_window = NO_WINDOW;
 WINDOW_HANDLE primary_window = NO_WINDOW;
-bool screen_changed = true;
+// Starts as "everything", as nothing has been shown yet.
+bool screen_changed_all = true;
+std::vector<RECT_AREA> screen_changed_areas;
 
 constexpr COLOUR_VALUE FRAME_COLOUR = Make_Colour(64, 64, 64);
 constexpr COLOUR_VALUE CAPTION_COLOUR = Make_Colour(40, 70, 120);
@@ -211,6 +213,16 @@ WINDOW_HANDLE Deepest_Child_At(WINDOW_HANDLE window, int32_t x, int32_t y) {
         if (Is_Point_In_Rect(on_screen, x, y)) return Deepest_Child_At(*it, x, y);
     }
     return window;
+}
+
+// A part of the client area (nullptr: all of it) was drawn: the screen
+// changed there, if the window can be seen at all.
+void Mark_Client_Area_Changed(const WINDOW_RECORD& record, const RECT_AREA* area) {
+    if (!Is_Window_Visible(record.Handle)) return;
+    const RECT_AREA client = {0, 0, Client_Width(record), Client_Height(record)};
+    int32_t x = 0, y = 0;
+    Client_Origin(record, &x, &y);
+    Mark_Screen_Area_Changed(Offset_Rect(area != nullptr ? Intersect_Rects(*area, client) : client, x, y));
 }
 
 void Forget_Window_Links(WINDOW_HANDLE window) {
@@ -777,11 +789,11 @@ DEVICE_CONTEXT* Begin_Paint(WINDOW_HANDLE window, PAINT_INFO* paint) {
     return &record->Paint_DC;
 }
 
-void End_Paint(WINDOW_HANDLE window, PAINT_INFO*) {
-    if (WINDOW_RECORD* record = Find(window)) {
-        record->Paint_DC.Saved.clear();
-        Mark_Screen_Changed();
-    }
+void End_Paint(WINDOW_HANDLE window, PAINT_INFO* paint) {
+    WINDOW_RECORD* record = Find(window);
+    if (record == nullptr) return;
+    record->Paint_DC.Saved.clear();
+    Mark_Client_Area_Changed(*record, paint != nullptr ? &paint->Rect : nullptr);
 }
 
 DEVICE_CONTEXT* Get_Window_DC(WINDOW_HANDLE window) {
@@ -799,7 +811,7 @@ int Release_Window_DC(WINDOW_HANDLE window, DEVICE_CONTEXT* dc) {
     for (auto it = record->Taken_DCs.begin(); it != record->Taken_DCs.end(); ++it) {
         if (it->get() == dc) {
             record->Taken_DCs.erase(it);
-            Mark_Screen_Changed();
+            Mark_Client_Area_Changed(*record, nullptr);
             return 1;
         }
     }
@@ -879,12 +891,57 @@ void Render_Screen_Area(DRAWING_SURFACE* picture, const RECT_AREA& area) {
     }
 }
 
-bool Take_Screen_Changed() {
-    const bool changed = screen_changed;
-    screen_changed = false;
+bool Take_Screen_Changes(SCREEN_CHANGES* changes) {
+    const bool changed = screen_changed_all || !screen_changed_areas.empty();
+    if (changes != nullptr) {
+        changes->All = screen_changed_all;
+        changes->Areas.clear();
+        if (!screen_changed_all) changes->Areas.swap(screen_changed_areas);
+    }
+    screen_changed_all = false;
+    screen_changed_areas.clear();
     return changed;
 }
 
+bool Take_Screen_Changed() {
+    return Take_Screen_Changes(nullptr);
+}
+
 void Mark_Screen_Changed() {
-    screen_changed = true;
+    screen_changed_all = true;
+    screen_changed_areas.clear();
+}
+
+namespace {
+bool Rects_Meet(const RECT_AREA& a, const RECT_AREA& b) {
+    return a.Left <= b.Right && b.Left <= a.Right && a.Top <= b.Bottom && b.Top <= a.Bottom;
+}
+
+RECT_AREA Bounding_Rect(const RECT_AREA& a, const RECT_AREA& b) {
+    return {std::min(a.Left, b.Left), std::min(a.Top, b.Top), std::max(a.Right, b.Right),
+            std::max(a.Bottom, b.Bottom)};
+}
+} // namespace
+
+void Mark_Screen_Area_Changed(const RECT_AREA& area) {
+    if (screen_changed_all || Is_Rect_Empty(area)) return;
+    // Joining may make a rectangle meet others it did not meet before.
+    RECT_AREA joined = area;
+    for (bool merged = true; merged;) {
+        merged = false;
+        for (auto it = screen_changed_areas.begin(); it != screen_changed_areas.end(); ++it) {
+            if (!Rects_Meet(*it, joined)) continue;
+            joined = Bounding_Rect(*it, joined);
+            screen_changed_areas.erase(it);
+            merged = true;
+            break;
+        }
+    }
+    screen_changed_areas.push_back(joined);
+    if (screen_changed_areas.size() > static_cast<size_t>(SCREEN_CHANGE_AREA_LIMIT)) {
+        RECT_AREA all = screen_changed_areas.front();
+        for (const RECT_AREA& other : screen_changed_areas)
+            all = Bounding_Rect(all, other);
+        screen_changed_areas.assign(1, all);
+    }
 }

@@ -194,7 +194,21 @@ void Render_Screen(DRAWING_SURFACE* picture, int32_t width, int32_t height);
 // The same for the part `area` of the screen (the picture takes its size).
 void Render_Screen_Area(DRAWING_SURFACE* picture, const RECT_AREA& area);
 
-// Set whenever something on the screen may have changed; the display takes
-// it to know that it must show the screen again.
+// What may have changed on the screen since the display last looked: the
+// whole screen, or a short list of screen rectangles (a window that painted
+// part of itself). The display shows again only what changed, so a small
+// repaint costs a small update.
+constexpr int32_t SCREEN_CHANGE_AREA_LIMIT = 16;
+struct SCREEN_CHANGES {
+    bool All;
+    std::vector<RECT_AREA> Areas; // screen coordinates; empty when All
+};
+// Hands over what changed and forgets it; false when nothing did.
+bool Take_Screen_Changes(SCREEN_CHANGES* changes);
+// The same, for a display that shows everything again whenever anything changed.
 bool Take_Screen_Changed();
+// Anything may have changed (windows moved, shown, hidden, restyled).
 void Mark_Screen_Changed();
+// Only this screen rectangle changed. Rectangles that overlap are joined;
+// past SCREEN_CHANGE_AREA_LIMIT of them they become their bounding box.
+void Mark_Screen_Area_Changed(const RECT_AREA& area);

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/modal_dialogs.h"
 #include "app/diagnostics.h"
+#include "app/modal_dialogs.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/roster_queries.h"
@@ -17,6 +17,7 @@
 #include "database/text_format.h"
 #include "database/universe.h"
 #include "dialogs/new_team.h"
+#include "dialogs/roster_moves.h"
 #include "frontoffice/depth_charts.h"
 #include "frontoffice/trade_values.h"
 #include "personnel/team_lookup.h"
@@ -120,13 +121,11 @@ void Finish_Losses(LOSSES_TEXT& losses) {
     if (losses.Omitted > 0) safe_strcatf(losses.Text, LOSSES_TEXT_SIZE, "... and %d more\n", losses.Omitted);
 }
 
-// The drafted player moves into the expansion team's first empty slot; the
-// roster he leaves closes up behind him.
+// The drafted player joins the expansion team (grouped with his unit); the
+// roster he leaves closes up behind him. -1 when the expansion team has no room.
 int32_t Take_Player(int32_t expansion_team, int32_t team, int32_t slot) {
-    const int32_t destination = Get_First_Empty_Player_Slot(expansion_team);
-    Swap_Players(expansion_team, destination, team, slot);
-    Remove_Player(team, slot);
-    Set_Player_Vital_Stat(expansion_team, destination, VITAL_EXPANSION_PROTECTED, 1);
+    const int32_t destination = Move_Player_To_Team(expansion_team, team, slot);
+    if (destination >= 0) Set_Player_Vital_Stat(expansion_team, destination, VITAL_EXPANSION_PROTECTED, 1);
     return destination;
 }
 
@@ -244,6 +243,7 @@ void Run_Expansion_Draft_For_Year(int32_t year) {
                 int32_t slot = NO_PLAYER;
                 if (!Find_Expansion_Draft_Choice(expansion_team, position, &team, &slot)) continue;
                 const int32_t drafted = Take_Player(expansion_team, team, slot);
+                if (drafted < 0) continue;
                 Report_Pick(report, expansion_team, drafted, team);
                 ++Picks_Taken[team];
                 if (team == owner) {

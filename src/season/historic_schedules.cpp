@@ -12,6 +12,7 @@
 #include "database/universe.h"
 #include "personnel/team_lookup.h"
 #include "season/schedule_generation.h"
+#include "season/schedule_templates.h"
 
 namespace {
 constexpr int32_t LINE_SIZE = 2048;
@@ -21,7 +22,6 @@ constexpr int32_t EXPORT_FIELDS = 30;
 constexpr int32_t FIRST_AFL_YEAR = 1960;
 constexpr int32_t LAST_AFL_YEAR = 1969;
 constexpr int32_t LAST_CONVERTED_YEAR = 2019;
-constexpr int32_t MAP_1959[12] = {6, 7, 4, 1, 10, 11, 8, 0, 5, 2, 9, 3};
 
 int32_t Enter_Season_Files(int32_t year) {
     char path[FORMATTED_TEXT_SIZE];
@@ -140,6 +140,9 @@ void Convert_All_Schedule_Files() {
     }
 }
 
+// The 1959 season's map of the 12-team table.
 int32_t Get_1959_Schedule_Slot(int32_t team) {
-    return team >= 0 && team < 12 ? MAP_1959[team] : -128;
+    const SCHEDULE_TEMPLATE* table = Find_Schedule_Template(1959);
+    if (table == nullptr || team < 0 || team >= table->Slots) return -128;
+    return table->Slot_Map[team];
 }

@@ -290,5 +290,7 @@ void Record_Playoff_Result(const GAME_RECORD* game) {
 
 int32_t Is_Contract_Expiring(int32_t team, int32_t slot) {
     if (team < 0 || team >= FREE_AGENT_TEAM || !Is_Champion_Decided()) return 0;
+    // An empty slot has no contract to run out.
+    if (!Is_Player_Slot_Used(team, slot)) return 0;
     return Get_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS) <= 1 ? 1 : 0;
 }

@@ -1,5 +1,7 @@
 #include "season/replay_stats.h"
 
+#include <cstdint>
+
 #include "database/historical_norms.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
@@ -29,16 +31,21 @@ template <typename F> void For_Each_Non_Lineman(F action) {
 
 void Set_Predicted_From_This_Season(int32_t team, int32_t slot, bool keep_prediction) {
     for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat) {
-        const int32_t real = Get_Player_Stat(team, slot, SEASON_THIS, stat);
-        const int32_t kept = keep_prediction ? Get_Player_Stat(team, slot, SEASON_PREDICTED, stat) : 0;
-        Set_Player_Stat(team, slot, SEASON_PREDICTED, stat, real + kept);
+        const int64_t real = Get_Player_Stat(team, slot, SEASON_THIS, stat);
+        const int64_t kept = keep_prediction ? Get_Player_Stat(team, slot, SEASON_PREDICTED, stat) : 0;
+        // A statistic at its bound stays there rather than grow past it.
+        const int64_t sum = real + kept;
+        Set_Player_Stat(team, slot, SEASON_PREDICTED, stat,
+                        sum > LARGEST_SEASON_FIGURE    ? LARGEST_SEASON_FIGURE
+                        : sum < -LARGEST_SEASON_FIGURE ? -LARGEST_SEASON_FIGURE
+                                                       : static_cast<int32_t>(sum));
     }
 }
 } // namespace
 
-void Load_Replay_Season_Stats() {
+int32_t Load_Replay_Season_Stats() {
     // A missing file stops everything before any prediction is touched.
-    if (!Check_Seasons_CSV()) return;
+    if (!Check_Seasons_CSV()) return 0;
     For_Each_Non_Lineman([](int32_t team, int32_t slot) {
         const int32_t games = Get_Player_Stat(team, slot, SEASON_PREDICTED, 0);
         if (games > KEPT_PREDICTED_GAMES)
@@ -47,7 +54,7 @@ void Load_Replay_Season_Stats() {
     });
     For_Each_League_Player(
         [](int32_t team, int32_t slot) { Clear_Player_Season_Stats(team, slot, SEASON_THIS); });
-    if (!Load_Seasons_CSV(1)) return;
+    if (!Load_Seasons_CSV(1)) return 0;
     For_Each_Non_Lineman(
         [](int32_t team, int32_t slot) { Set_Predicted_From_This_Season(team, slot, true); });
     Set_All_Ratings_From_Stats();
@@ -56,4 +63,5 @@ void Load_Replay_Season_Stats() {
         [](int32_t team, int32_t slot) { Set_Predicted_From_This_Season(team, slot, false); });
     For_Each_League_Player(
         [](int32_t team, int32_t slot) { Clear_Player_Season_Stats(team, slot, SEASON_THIS); });
+    return 1;
 }

@@ -1,9 +1,11 @@
 #pragma once
 // Replay mode: each season is played with players rated from what they really
 // did that year, read from the seasons statistics file.
+#include <cstdint>
 
 // Loads the real season of the current year into every player's predicted
 // season (after blending it with a little of the old prediction to derive his
 // ratings) and clears the this-season statistics for play. Without the
-// seasons file nothing changes beyond the one "Read Error" notice.
-void Load_Replay_Season_Stats();
+// seasons file nothing changes beyond the one "Read Error" notice. Returns 1
+// when the season's statistics were loaded, 0 when they could not be read.
+int32_t Load_Replay_Season_Stats();

@@ -3,12 +3,12 @@
 #include <cstdio>
 
 #include "app/diagnostics.h"
-#include "app/main_window_title.h"
 #include "app/main_menu.h"
+#include "app/main_window_title.h"
 #include "app/news_ticker.h"
+#include "app/progress_window.h"
 #include "app/status_bars.h"
 #include "app/window_graphics.h"
-#include "app/progress_window.h"
 #include "database/game_queries.h"
 #include "database/league_structure.h"
 #include "database/rating_normalisation.h"
@@ -25,6 +25,7 @@
 #include "frontoffice/team_budgets.h"
 #include "frontoffice/team_needs.h"
 #include "personnel/college_draft_flow.h"
+#include "personnel/draft_order.h"
 #include "personnel/draft_pool_players.h"
 #include "personnel/draft_state.h"
 #include "personnel/injuries.h"
@@ -47,14 +48,6 @@ constexpr int32_t SETUP_HEALING_WEEKS = 19;
 
 void Step_If(bool opened, int32_t steps) {
     if (opened) Step_Progress(steps);
-}
-
-void Compute_League_Position_Norms() {
-    for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position) {
-        Compute_League_Position_Need_Norm(position);
-        Compute_League_Position_Depth_Norm(position);
-        Compute_League_Position_Strength_Norm(position);
-    }
 }
 
 // Draft 0 takes the owners of draft 1, draft 1 those of draft 2, and in the
@@ -84,6 +77,14 @@ void Release_Undrafted_Players() {
 // The steps run whether or not the progress window could be opened (another
 // one may still be open); only the window's steps depend on it. Otherwise a
 // season could start with last season's game records and draft picks.
+void Compute_League_Position_Norms() {
+    for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position) {
+        Compute_League_Position_Need_Norm(position);
+        Compute_League_Position_Depth_Norm(position);
+        Compute_League_Position_Strength_Norm(position);
+    }
+}
+
 void Setup_New_Season() {
     const int32_t teams = Count_Active_Teams();
     char caption[64];
@@ -151,4 +152,8 @@ void Start_Season(int32_t copy_logos) {
     if (opened) Close_Progress_Window();
     Generate_Season_Schedule();
     Universe.Header.Target_Week = static_cast<uint16_t>(Get_User_Preference(CURRENT_WEEK));
+    // Every load sets the coming draft's order from the season's results; set
+    // it here too, so that a season saved before its first week loads back
+    // exactly as it was saved.
+    Set_College_Draft_Order();
 }

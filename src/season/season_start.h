@@ -11,3 +11,6 @@ void Setup_New_Season();
 // computer teams prepared, the schedule generated. With `copy_logos` set the
 // season's team logos are copied first.
 void Start_Season(int32_t copy_logos);
+// The league's need, depth and strength norms of every position, as the
+// computer general managers weigh their rosters against them.
+void Compute_League_Position_Norms();

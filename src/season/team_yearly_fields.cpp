@@ -1,11 +1,45 @@
 #include "season/team_yearly_fields.h"
 
+#include <algorithm>
+
 #include "database/league_structure.h"
 #include "database/settings.h"
+#include "database/standings.h"
+#include "database/team_finances.h"
 #include "database/team_record.h"
+#include "database/universe.h"
+#include "frontoffice/fan_support.h"
+#include "frontoffice/finance_stats.h"
+#include "season/playoff_seeding.h"
 
 namespace {
 constexpr int32_t RECORD_CHAR_STEP = 4;
+constexpr int32_t OFF_SEASON_WEEK = 100;
+constexpr int32_t YEARLY_HOME_ATTENDANCE = 0;
+constexpr int32_t YEARLY_PROFIT = 1;
+constexpr int32_t YEARLY_FINISH_CODE = 3;
+constexpr int32_t FINANCE_PROFIT = 84;
+
+// This season's figure and last season's, in the order they are copied.
+constexpr int32_t SEASON_FINANCE_PAIRS[][2] = {
+    {FINANCE_SHARED_REVENUE, FINANCE_SHARED_REVENUE_LAST},
+    {FINANCE_HOME_ATTENDANCE, FINANCE_HOME_ATTENDANCE_LAST},
+    {FINANCE_TICKET_REVENUE, FINANCE_TICKET_REVENUE_LAST},
+    {FINANCE_FOOD + 2, FINANCE_FOOD + 3},
+    {FINANCE_BEVERAGES + 2, FINANCE_BEVERAGES + 3},
+    {FINANCE_SOUVENIRS + 2, FINANCE_SOUVENIRS + 3},
+    {FINANCE_OPERATING_EXPENSES, FINANCE_OPERATING_EXPENSES_LAST},
+    {FINANCE_PAYROLL_PAID, FINANCE_PAYROLL_PAID_LAST},
+    {FINANCE_DIVIDENDS, FINANCE_DIVIDENDS_LAST},
+    {FINANCE_SCOUTING_SPENT, FINANCE_SCOUTING_SPENT_LAST},
+    {FINANCE_MEDICAL_SPENT, FINANCE_MEDICAL_SPENT_LAST},
+    {FINANCE_HOME_GAMES, FINANCE_HOME_GAMES_LAST},
+    {FINANCE_GAMES, FINANCE_GAMES_LAST},
+};
+
+bool Is_Off_Season_Week() {
+    return Get_User_Preference(CURRENT_WEEK) == OFF_SEASON_WEEK;
+}
 } // namespace
 
 void Reset_Team_Yearly_Fields() {
@@ -17,4 +51,28 @@ void Reset_Team_Yearly_Fields() {
         for (int32_t n = 0; n < NUMBER_OF_YEARLY_INTS; ++n)
             Set_Team_Yearly_Int(team, season, n, 0);
     }
+}
+
+void Record_Team_Season_Finances(int32_t team) {
+    if (!Is_Franchise_Slot(team)) return;
+    const int32_t season = Get_User_Preference(CURRENT_SEASON_INDEX);
+    Set_Team_Yearly_Int(team, season, YEARLY_HOME_ATTENDANCE,
+                        Get_Team_Financial_Stat(team, FINANCE_HOME_ATTENDANCE));
+    Set_Team_Yearly_Int(team, season, YEARLY_PROFIT, Get_Team_Financial_Stat(team, FINANCE_PROFIT));
+    Set_Team_Yearly_Int(team, Get_Finished_Season_Index(), YEARLY_FINISH_CODE,
+                        Record_Team_Division_Finish(team));
+    for (const auto& pair : SEASON_FINANCE_PAIRS)
+        Set_Team_Financial_Stat(team, pair[1], Get_Team_Financial_Stat(team, pair[0]));
+}
+
+void Record_Team_Season_Finish() {
+    if (!Is_Off_Season_Week()) {
+        Update_Standings();
+        if (Get_User_Preference(CURRENT_WEEK) < std::max<int32_t>(Universe.Season_Length, 2)) Seed_Playoffs();
+    }
+    const int32_t finished = Get_Finished_Season_Index();
+    const int32_t teams = Count_Active_Teams();
+    for (int32_t team = 0; team < teams; ++team)
+        if (Is_Used_Franchise_Slot(team))
+            Set_Team_Yearly_Int(team, finished, YEARLY_FINISH_CODE, Record_Team_Division_Finish(team));
 }

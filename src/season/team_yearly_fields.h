@@ -1,7 +1,19 @@
 #pragma once
-// The teams' yearly fields of the season being started.
+// The teams' yearly history rows: the current season's counters reset when a
+// season starts, and the finance figures and finish code written when it ends.
+#include <cstdint>
 
 // For every active team: the season's win, loss and tie counters (yearly
 // chars 0, 4, ..., 28) and its four yearly ints := 0. The division place
 // (char 1) is kept.
 void Reset_Team_Yearly_Fields();
+// The season-end finance row of a franchise: yearly int 0 := home attendance
+// (financial stat 15), int 1 := the season's profit (stat 84), int 3 := the
+// finish code (of the season just ended when the week is 100); then this
+// season's finance figures become last season's. Nothing for other slots.
+void Record_Team_Season_Finances(int32_t team);
+// Every active team's finish code into its yearly history: standings brought
+// up to date (seeding too before the regular season ends), then yearly int 3
+// of the season just played. In the off-season week the standings table is
+// kept as the season left it: the records of the new season are still empty.
+void Record_Team_Season_Finish();

@@ -31,10 +31,12 @@
 #include "frontoffice/league_revenue.h"
 #include "frontoffice/roster_moves.h"
 #include "personnel/college_draft_flow.h"
+#include "personnel/draft_order.h"
 #include "personnel/draft_pool.h"
 #include "personnel/draft_state.h"
 #include "personnel/injuries.h"
 #include "platform/message_box.h"
+#include "platform/message_queue.h"
 #include "season/all_time_leaders.h"
 #include "season/league_rates.h"
 #include "season/off_season.h"
@@ -65,6 +67,11 @@ constexpr int32_t PLAYED_WITHOUT_RECORD = -2;
 // played and booked (standings, bracket) but not kept, so no record outside
 // the 300 is ever written.
 GAME_RECORD Unkept_Game;
+
+// Touchdowns scored on interception and fumble returns in the games of the
+// running advance, written to the diagnostics log when it ends.
+int32_t Interception_Return_Touchdowns = 0;
+int32_t Fumble_Return_Touchdowns = 0;
 
 int32_t Week() {
     return Get_User_Preference(CURRENT_WEEK);
@@ -118,6 +125,17 @@ GAME_RECORD* Take_Game_Record(int32_t home, int32_t visitor, int32_t week) {
     return &Unkept_Game;
 }
 
+void Count_Return_Touchdowns(const GAME_RECORD* game) {
+    int32_t logged = game->Play_Log_Count;
+    if (logged < 0) logged = 0;
+    if (logged > MAX_PLAY_LOG_ENTRIES) logged = MAX_PLAY_LOG_ENTRIES;
+    for (int32_t n = 0; n < logged; ++n) {
+        const int32_t result = Get_Play_Result(game->Play_Log[n].Play_Word);
+        if (result == RESULT_INTERCEPTION_TOUCHDOWN) ++Interception_Return_Touchdowns;
+        if (result == RESULT_FUMBLE_TOUCHDOWN) ++Fumble_Return_Touchdowns;
+    }
+}
+
 bool Is_Already_Played(int32_t team, int32_t week) {
     const int32_t index = Get_Team_Schedule_Stat(team, week, SCHEDULE_GAME_INDEX);
     if (index == PLAYED_WITHOUT_RECORD) return true;
@@ -134,6 +152,7 @@ void Play_Scheduled_Game(int32_t home, int32_t week, int32_t* k) {
     GAME_RECORD* game = Take_Game_Record(home, visitor, week);
     if (Play_Game(home, visitor, week, game) == 0) return;
     Finish_Game(game, week);
+    Count_Return_Touchdowns(game);
     if (game == &Unkept_Game) {
         Set_Team_Schedule_Stat(home, week, SCHEDULE_GAME_INDEX, PLAYED_WITHOUT_RECORD);
         Set_Team_Schedule_Stat(visitor, week, SCHEDULE_GAME_INDEX, PLAYED_WITHOUT_RECORD);
@@ -178,10 +197,12 @@ void Enter_Playoff_Week() {
 }
 
 void Play_Weeks() {
+    Interception_Return_Touchdowns = 0;
+    Fumble_Return_Touchdowns = 0;
     Set_User_Preference(SIMULATION_RUNNING, 1);
     Update_Main_Window_Title();
     if (!Is_Saved_Midway()) Auto_Set_Computer_Depth_Charts(0);
-    while (Is_Running() && Week() < Target()) {
+    while (Is_Running() && Week() < Target() && !Is_Quit_Requested()) {
         if (!Is_Saved_Midway()) {
             Update_League_Wealth_Factor();
             Compute_Shared_Revenue_Per_Game();
@@ -190,11 +211,13 @@ void Play_Weeks() {
             Update_ATL_Career_Totals(1);
         }
         Play_Week();
-        if (!Is_Running() || Week() >= Target()) break;
+        if (!Is_Running() || Week() >= Target() || Is_Quit_Requested()) break;
         Run_Weekly_Steps();
         Next_Week();
         if (Week() >= Get_Playoff_Start_Week()) Enter_Playoff_Week();
     }
+    Log_Debug_Line("Return TDs (Interception):     %3d\nReturn TDs (Fumble Receovery): %3d",
+                   Interception_Return_Touchdowns, Fumble_Return_Touchdowns);
     Set_User_Preference(GAME_SAVED_MIDWAY, 0);
     Set_User_Preference(SIMULATION_RUNNING, 0);
     Update_Main_Window_Title();
@@ -285,7 +308,8 @@ void Play_Week() {
     Update_League_Average_Rates();
     for (int32_t team = 0; team < teams; ++team) {
         Play_Scheduled_Game(team, week, &k);
-        if (!Is_Running() || Week() >= Target()) break;
+        // The program asked to end (its window closed, a signal) stops between games.
+        if (!Is_Running() || Week() >= Target() || Is_Quit_Requested()) break;
     }
     End_Player_Stat_Cache();
     Sanity_Check_Player_IDs();
@@ -295,6 +319,13 @@ void Play_Week() {
 void Stop_Simulation() {
     Stop_Watching_Current_Game();
     Set_Target(Week() + 1);
+    Set_User_Preference(MULTI_SEASON_SIMULATION, 0);
+    Simulator_Seasons = 0;
+}
+
+void End_Advance_At_Once() {
+    Stop_Watching_Current_Game();
+    Set_Target(Week());
     Set_User_Preference(MULTI_SEASON_SIMULATION, 0);
     Simulator_Seasons = 0;
 }

@@ -14,6 +14,10 @@ void Advance_Weeks(int32_t weeks);
 void Play_Week();
 // The running advance finishes the current week and stops.
 void Stop_Simulation();
+// The running advance stops without finishing its week: a watched game
+// gets the computer's calls for the snap it waits on and ends after it,
+// unfinished, and no further game is played.
+void End_Advance_At_Once();
 // Advances until `seasons` more seasons have begun, every team computer-run.
 void Simulate_Seasons(int32_t seasons);
 // 1 while an advance plays weeks below its target.

@@ -1,5 +1,8 @@
 #include "tools/ratings_rebuild.h"
 
-// Stored ratings are kept until ratings can be rebuilt from statistics; the
-// normalisation that follows a rebuild still brings them onto the league scale.
-void Set_All_Ratings_From_Stats() {}
+#include "database/player_record.h"
+#include "tools/rating_from_stats.h"
+
+void Set_All_Ratings_From_Stats() {
+    For_Each_League_Player(Refresh_Player_Ratings_From_Stats);
+}

@@ -1,5 +1,7 @@
 #include "tools/seasons_csv.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -62,7 +64,16 @@ struct SEASONS_LINE {
 };
 
 int32_t Number(const SEASONS_LINE& line, int32_t column) {
-    return static_cast<int32_t>(strtol(line.Fields[column], nullptr, 10));
+    const long value = strtol(line.Fields[column], nullptr, 10);
+    return static_cast<int32_t>(std::clamp<long>(value, -LARGEST_SEASON_FIGURE, LARGEST_SEASON_FIGURE));
+}
+
+// Half sacks: the decimal count doubled, held like any other figure.
+int32_t Half_Sacks(const SEASONS_LINE& line, int32_t column) {
+    const double half_sacks = strtod(line.Fields[column], nullptr) * 2;
+    if (std::isnan(half_sacks)) return 0;
+    const double most = LARGEST_SEASON_FIGURE;
+    return static_cast<int32_t>(std::clamp(half_sacks, -most, most));
 }
 
 // Adds a value to the this-season figure while that figure is still 0, so a
@@ -88,7 +99,10 @@ void Add_Old_Season_Estimates(const SEASONS_LINE& line, int32_t team, int32_t sl
     const int64_t interceptions = Number(line, COLUMN_INTERCEPTIONS);
     auto estimate = [&](int32_t stat, int64_t weight, int64_t divisor) {
         const int64_t total = Get_Average_Stat(position, stat) * games * weight;
-        Add_Replay_Stat(team, slot, stat, static_cast<int32_t>((total + divisor / 2) / divisor));
+        const int64_t figure = (total + divisor / 2) / divisor;
+        Add_Replay_Stat(
+            team, slot, stat,
+            static_cast<int32_t>(std::clamp<int64_t>(figure, -LARGEST_SEASON_FIGURE, LARGEST_SEASON_FIGURE)));
     };
     if (year <= LAST_PASS_DEFENDED_ESTIMATE_YEAR) estimate(6, value + 2 * interceptions, 280);
     if (year <= LAST_TACKLE_ESTIMATE_YEAR) {
@@ -153,8 +167,7 @@ void Read_Replay_Line(char* text) {
     if (group == 0 || group == 2) Credit(line, team, slot, RETURNER, std::size(RETURNER));
     if (group == 2) {
         Credit(line, team, slot, DEFENDER, std::size(DEFENDER));
-        // Half sacks: the decimal count doubled.
-        Add_Replay_Stat(team, slot, 4, static_cast<int32_t>(strtod(line.Fields[43], nullptr) * 2));
+        Add_Replay_Stat(team, slot, 4, Half_Sacks(line, 43));
     }
     if (group == 3) Credit(line, team, slot, KICKER, std::size(KICKER));
     const int32_t value = Number(line, COLUMN_VALUE);

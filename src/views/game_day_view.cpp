@@ -25,11 +25,6 @@ void Clear_Game_Screen_Texts() {
     std::memset(Game_Screen_Texts, 0, sizeof Game_Screen_Texts);
 }
 
-int32_t Draw_Play_Result_Panel(void*, int32_t frame, int32_t) {
-    // Without a display each frame is one step of the animation.
-    return frame >= 0 ? 1 : 0;
-}
-
 void Wait_Pumping_Messages(int32_t milliseconds) {
     if (milliseconds <= 0 || Is_Quit_Requested()) return;
     Wait_Elapsed = false;

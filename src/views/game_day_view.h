@@ -9,6 +9,9 @@
 constexpr int32_t GAME_SCREEN_TEXT_SIZE = 136;
 extern char Game_Screen_Texts[2][GAME_SCREEN_TEXT_SIZE];
 void Clear_Game_Screen_Texts();
+// Empties the players the game screen's live panels remembered, so each
+// snap's call shows the depth chart as it stands.
+void Clear_Live_Box_Score_Player_Ids();
 
 // Draws frame 0-10 of the play result panel (frame -1 with bFinal 1: the
 // closing state). Returns how many animation steps to wait after the frame.

@@ -7,12 +7,14 @@ namespace {
 constexpr uint32_t CENTRED = CONTROL_CENTRE_TEXT;
 constexpr uint32_t BUTTON = WINDOW_TAB_STOP;
 
-// Unit k's stars and label lie 18 units below unit k - 1's.
+// Unit k's stars and label lie 18 units below unit k - 1's. The labels are
+// centred on x 150 and as wide as the room between the stars, so the longest
+// fits in the bold font they are given.
 constexpr DIALOG_UNIT_RECT Stars(int32_t x, int32_t k) {
     return {x, 144 + 18 * k, 66, 13};
 }
 constexpr DIALOG_UNIT_RECT Label(int32_t k) {
-    return {120, 147 + 18 * k, 60, 10};
+    return {105, 147 + 18 * k, 90, 10};
 }
 
 const DIALOG_CONTROL MATCHUP_CONTROLS[] = {

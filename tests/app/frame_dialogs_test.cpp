@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/app_fonts.h"
 #include "app/bitmap_cache.h"
 #include "app/drawing_services.h"
 #include "app/main_window.h"
@@ -46,6 +47,7 @@ PLATFORM_BACKEND Make_Showing_Backend() {
 struct BOX_LOOK {
     int32_t Buttons = 0;
     int32_t First_Button_Width = 0;
+    DRAWING_FONT* First_Button_Font = nullptr;
     uint32_t Text_Flags = 0;
     int Nested_Answer = 0;
     bool Busy = false;
@@ -62,10 +64,18 @@ void Look_At_Box(void* context) {
     RECT_AREA rect;
     Get_Window_Rect(Get_Dialog_Item(box, MESSAGE_FIRST_BUTTON), &rect);
     look->First_Button_Width = rect.Right - rect.Left;
+    look->First_Button_Font = Get_Window_Font(Get_Dialog_Item(box, MESSAGE_FIRST_BUTTON));
     for (int32_t i = 0; i < Get_Drawn_Text_Count(); ++i)
         if (std::strncmp(Get_Drawn_Text(i)->Text, "Line", 4) == 0)
             look->Text_Flags = Get_Drawn_Text(i)->Format;
     look->Busy = Is_Message_Box_Busy();
+    if (const char* folder = std::getenv("KORVA_PICTURE_DIR")) {
+        DRAWING_SURFACE picture{};
+        Render_Window(box, &picture);
+        Write_Surface_PNG(
+            &picture,
+            (std::string(folder) + "/message_box_" + std::to_string(look->Buttons) + ".png").c_str());
+    }
     // A box asked for while this one is open is the display's own.
     Script_Message_Answer("Nested", ID_BOX_YES);
     look->Nested_Answer = Show_Message_Box("Nested question", "Nested", BOX_YES_NO);
@@ -84,11 +94,69 @@ TEST_F(FrameDialogs, EveryTemplateOfTheDispatcherIsValid) {
         int32_t Id;
         std::vector<int32_t> Controls;
     };
-    const std::vector<USED> used = {{WELCOME_DIALOG, {1031, 1034, 1451, 1459, 1460, 1222, 1356, ID_CANCEL}},
-                                    {ABOUT_DIALOG, {1352, 1480, ID_OK, 1451, 1459, 1222, 1460}},
-                                    {NEW_VERSION_DIALOG, {1116, 1117, ID_CANCEL}},
-                                    {NEW_GAME_DIALOG, {ID_OK, ID_CANCEL}},
-                                    {USER_MESSAGE_DIALOG, {41009, 41010, 41011, 41012}}};
+    const std::vector<USED> used = {
+        {WELCOME_DIALOG, {1031, 1034, 1451, 1459, 1460, 1222, 1356, ID_CANCEL}},
+        {ABOUT_DIALOG, {1352, 1480, ID_OK, 1451, 1459, 1222, 1460}},
+        {NEW_VERSION_DIALOG, {1116, 1117, ID_CANCEL}},
+        {NEW_GAME_DIALOG,
+         {1089, 1010, 1013, 1008, 1391, 9,    1018, 1019, 1023, 1016, 1017, 1093, 1378,
+          1317, 1456, 1318, 1321, 1322, 1379, 1020, 1021, 1022, 1024, 1025, 1450, ID_CANCEL}},
+        {RESUME_GAME_DIALOG, {1077, ID_OK, 3, ID_CANCEL, 9}},
+        {SAVE_GAME_DIALOG, {1082, ID_OK, ID_CANCEL, 9}},
+        {131, {1132, ID_OK, ID_CANCEL}},
+        {137, {1217, ID_OK, ID_CANCEL, 9}},
+        {143, {1242, 1289, ID_CANCEL}},
+        {144, {1242, 1271, ID_CANCEL}},
+        {145, {1242, 1259, 1291, ID_CANCEL}},
+        {147, {1023, 1024, 1028, 1029, 1030, 1031, 1032, 1033, 1034, 1035, 1036,  1040, 1322,
+               1010, 1008, 1011, 1009, 1434, 1435, 1436, 1463, 1464, 10,   ID_OK, 9}},
+        {156, {1274, 1022, ID_OK, 1273}},
+        {158, {1021, 1022, ID_OK, ID_CANCEL}},
+        {163, {1242, 1261, ID_CANCEL}},
+        {164, {1331, ID_OK, ID_CANCEL}},
+        {165, {ID_OK, ID_CANCEL, 9}},
+        {169, {ID_OK, 9}},
+        {PLAY_MULTIPLE_SEASONS_DIALOG, {1020, 1078, 1138, ID_OK, ID_CANCEL}},
+        {111, {1121, 1124, 1084, 1046, 1123, 1125,  1042, 1044, 1126, 1032, 1127, 1209, 1022, 1138,
+               1128, 1130, 1129, 1455, 1132, ID_OK, 9,    1368, 1369, 1381, 1452, 1453, 1461, 1462}},
+        {116, {1267, 1142, 55253, 1183, 1064, 1184, 1185, 1186, 1187, 1086, 1069, 1070,  1065,
+               1067, 1066, 1151,  1152, 1080, 1082, 1154, 1145, 1146, 1097, 1132, ID_OK, 9}},
+        {132, {1045, 1136, 1209, 1208, 1135, 1137, 1210, 1211, 1362, 1361, 1254, 1256, 1086, 1359, 1360}},
+        {133, {1159, 1160, 1161, 1163, 1162, 1164, 1147, 1148, 1146, 1149, 1151, 1150,  1152,
+               1153, 1155, 1154, 1156, 1157, 1097, 1098, 1358, 1359, 1360, 1132, ID_OK, 9}},
+        {135, {1020, 1152, 1156, 1158, 1176, 1177, 1172, 1173, 1099, 1100, 1101,  1102, 1174,
+               1175, 1178, 1179, 1180, 1183, 1181, 1182, 1167, 1132, 1045, ID_OK, 9}},
+        {138, {ID_OK, ID_CANCEL, 1392, 1362, 1390}},
+        {149, {ID_OK, 1030, 1392}},
+        {152, {ID_OK, ID_CANCEL, 1392, 1030, 1031}},
+        {173, {1121, 1424, 1045, 1370, 1126, 1127, 1209, 1373, 1375, 1372, 1371, 1083, 1376, 1223, ID_OK, 9}},
+        {114, {1124, 1045, 1044, 11, 1385, 1097, 9, 1, 1132, 1223, 1217, 1389, 1384, 1386, 1387, 1083}},
+        {127, {1, 1090, 1088, 1044, 1216, 9}},
+        {139, {1210, 40100, 1045, 9, 1}},
+        {140, {1217, 1221, 1239, 1255, 1418, 1419, 1254, 1215, 1216, 1467, 1218, 1219, 1220, 1222, 1380,
+               1214, 1226, 1227, 1228, 1231, 1124, 1045, 11,   1385, 1349, 1350, 1083, 9,    1,    2}},
+        {172, {1436, 1438, 1388, 1389, 1390,  1391, 1392, 1394, 1395, 1344, 1397,
+               1345, 1346, 1393, 1396, 41013, 1385, 1083, 9,    1,    2}},
+        {174, {1132, 1274, 9, 1}},
+        {119, {1132, 1223, 1097, 1043, 1119, ID_OK, 9,    1079, 1086, 1085, 1084, 1036,
+               1030, 1040, 1041, 1042, 1044, 1225,  1445, 1458, 1459, 1446, 1379, 1447}},
+        {128, {1132, 1223, 1097, 1043, 1081, ID_OK, 9,    1079, 1086, 1085, 1084,
+               1036, 1030, 1040, 1041, 1042, 1044,  1225, 1439, 1446, 1379, 1447}},
+        {162,
+         {1132, 1223, 1097, 1081, 1119, ID_OK, 9, 1079, 1086, 1085, 1084, 1044, 1225, 1028, 1042, 1029, 1087,
+          1379, 1447}},
+        {146, {1132, 1021, 1248, 1250, 1247, 1309, 1310, 1311, ID_OK, 9}},
+        {150, {1270, 1271, 1217, 1219, 1257, 1259, 1264, 1265, 1262, 1283, 1255, 1348, 1260, 1385, 1154,
+               1266, 1267, 1268, 1269, 1273, 1274, 1275, 1276, 1153, 1132, 1133, 1152, 1277, 1278, 1279,
+               1280, 1281, 1448, 1449, 1218, 4,    5,    1261, 1285, 7,    3,    1263, 1258, 9}},
+        {159, {1021, 1023, 1303, 1304, 1305, 1309, 1310, 1311, 1318, 1319,  1315, 1322, 1317, 1323, 1466,
+               1089, 1455, 1456, 1453, 1454, 1479, 1457, 1421, 1420, 1210,  1212, 1211, 1209, 1207, 1208,
+               1079, 1080, 1081, 1082, 1206, 1213, 1019, 1078, 1132, 1302,  1287, 1288, 1133, 1134, 1086,
+               1087, 1088, 1097, 1098, 1316, 1263, 1262, 11,   10,   ID_OK, 9,    1261}},
+        {160, {1288, 1289, 1290, 1291, 1292, 1293, 1294, 1295, 1252, 4, 1319, 3, ID_OK, 9, 1296}},
+        {161, {1286, ID_OK, ID_CANCEL, 9}},
+        {200, {1133, 1158, 1449, 1286, 1287, 1285, 9, 1261}},
+        {USER_MESSAGE_DIALOG, {41009, 41010, 41011, 41012}}};
     for (int32_t row = 0; row < Get_Dialog_Table_Size(); ++row) {
         const int32_t id = Get_Dialog_Table_Id(row);
         const DIALOG_TEMPLATE* dialog_template = Get_Dialog_Template(id);
@@ -186,8 +254,17 @@ TEST_F(FrameDialogs, ProgramMessageBoxAnswersAndLaysOutItsButtons) {
     Script_Key_Press(KEY_ESCAPE, 0);
     Show_Record("Line one", long_label, "", "");
     EXPECT_EQ(one_line.Buttons, 1) << "buttons without a label are removed";
-    EXPECT_EQ(one_line.First_Button_Width, 2 * Measure_Label_Width(long_label))
+    // The buttons are in the button font (application font 17) and measured in it.
+    DRAWING_FONT* button_font = Get_App_Font(17);
+    DEVICE_CONTEXT measure;
+    Attach_Device_Context(&measure, nullptr);
+    Select_Font(&measure, button_font);
+    EXPECT_EQ(one_line.First_Button_Font, button_font);
+    EXPECT_EQ(one_line.First_Button_Width, 2 * Measure_Text_Width(&measure, long_label, -1))
         << "widened to twice its label";
+    EXPECT_NE(Measure_Text_Width(&measure, long_label, -1), Measure_Label_Width(long_label))
+        << "the button font is not the layer's own";
+    Release_App_Font(button_font);
     EXPECT_NE(one_line.Text_Flags & TEXT_CENTRE, 0u) << "one line is centred";
     Script_Action(Look_At_Box, &two_lines);
     Script_Key_Press(KEY_ESCAPE, 0);
@@ -233,6 +310,14 @@ TEST_F(FrameDialogs, ProgressWindowCountsToItsRangeAndStopsWhenClosed) {
     }
     EXPECT_EQ(Get_Progress_Position(), 3) << "never past the range";
     EXPECT_EQ(Get_Dialog_Item_Text(Progress_Window, PROGRESS_TEXT_CONTROL), "100%");
+    RECT_AREA line;
+    Get_Window_Rect(Get_Dialog_Item(Progress_Window, PROGRESS_TEXT_CONTROL), &line);
+    EXPECT_GE(line.Bottom - line.Top, Get_App_Font_Height(16)) << "the percentage's line holds its font";
+    if (const char* folder = std::getenv("KORVA_PICTURE_DIR")) {
+        DRAWING_SURFACE picture{};
+        Render_Window(Progress_Window, &picture);
+        Write_Surface_PNG(&picture, (std::string(folder) + "/progress.png").c_str());
+    }
     Step_Progress_With_Text("Copying logos");
     EXPECT_STREQ(Get_Progress_Text(), "Copying logos");
     RECT_AREA main, progress;

@@ -72,6 +72,12 @@ TEST(InstallationArt, EveryPictureAndSoundTheGameNamesIsThereAfterTheBuild) {
     for (const char* key :
          {"LOGO_filler", "Arizona", "NY1", "NY2", "LA1", "LA2", "LA3", "STL2", "BAL2", "HOU2"})
         names.push_back(std::string("logos\\") + key + ".png");
+    // Players without a photo of their own show their position's.
+    for (const char* position :
+         {"QB", "RB", "FB", "TE", "WR", "T", "G", "C", "DE", "DT", "LB", "CB", "S", "K", "P"})
+        names.push_back(std::string("photos/") + position + ".jpg");
+    // The box-score and recap pages tile it behind their tables.
+    names.push_back("Output/wallpaper.JPG");
     for (const std::string& name : names) {
         BITMAP_CACHE_ENTRY entry{};
         EXPECT_EQ(Load_File_Into_Bitmap_Cache(nullptr, name.c_str(), &entry), 1) << name;

@@ -6,14 +6,18 @@
 #include "app/main_window.h"
 #include "app/main_window_mouse.h"
 #include "app/sounds_and_cursors.h"
+#include "app/status_bars.h"
 #include "database/league_structure.h"
 #include "database/schedule_entries.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "engine/game_record.h"
+#include "platform/backend.h"
+#include "platform/dialogs.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
+#include "platform/windows.h"
 #include "support/frame_fixture.h"
 #include "support/test_league.h"
 
@@ -135,4 +139,128 @@ TEST_F(MainWindowCommands, NavigationButtonsSwitchViewsUnlessAGameIsWatched) {
     Clear_Shown_Messages();
     Do_Main_Window_Command(Main_Window, 40070);
     EXPECT_TRUE(Get_Shown_Messages().empty());
+}
+
+namespace {
+// The null backend, but with dialogs shown as a display would show them:
+// only scripted input closes them.
+bool Take_No_Dialog_Answer(int, const char*, int*) {
+    return false;
+}
+
+struct CHOOSER {
+    int32_t Dialog = 0;
+    int32_t Edited = 0;
+    int32_t Shown_While_Open = 0;
+    int32_t Chosen = 0; // the statistic chosen; 0 cancels
+};
+
+// What a Choose Stat dialog does: edits the setting that setting 44 names.
+void Choose_In_Open_Dialog(void* context) {
+    CHOOSER* chooser = static_cast<CHOOSER*>(context);
+    const WINDOW_HANDLE dialog = Get_Open_Modal_Dialogs().back();
+    chooser->Dialog = Get_Dialog_Template_Id(dialog);
+    chooser->Edited = Get_User_Preference(44);
+    chooser->Shown_While_Open = Get_User_Preference(chooser->Edited);
+    if (chooser->Chosen != 0) Set_User_Preference(chooser->Edited, chooser->Chosen);
+    End_Dialog(dialog, chooser->Chosen != 0 ? 1 : 0);
+}
+} // namespace
+
+TEST_F(MainWindowCommands, ViewHeadingsBandsAndTabsTheFrameHandles) {
+    PLATFORM_BACKEND showing = Get_Null_Backend();
+    showing.Answers_From_Script = false;
+    showing.Take_Dialog_Answer = Take_No_Dialog_Answer;
+    Set_Platform_Backend(&showing);
+
+    // Finances: the title band switches the league shown.
+    Set_User_Preference(CURRENT_VIEW, 40034);
+    Set_User_Preference(SHOWN_LEAGUE, 0);
+    EXPECT_TRUE(Is_Over_View_Hot_Spot(300, 40));
+    EXPECT_TRUE(Do_View_Click(300, 40));
+    EXPECT_EQ(Get_User_Preference(SHOWN_LEAGUE), 1);
+    EXPECT_TRUE(Do_View_Click(300, 40));
+    EXPECT_EQ(Get_User_Preference(SHOWN_LEAGUE), 0);
+    EXPECT_FALSE(Is_Over_View_Hot_Spot(700, 40)) << "right of the band";
+
+    // Heading 2 chooses setting 107; cancelling puts its statistic back.
+    Set_User_Preference(107, 7);
+    CHOOSER chooser;
+    Script_Action(Choose_In_Open_Dialog, &chooser);
+    EXPECT_TRUE(Do_View_Click(310, 80));
+    EXPECT_EQ(chooser.Dialog, 145);
+    EXPECT_EQ(chooser.Edited, 107);
+    EXPECT_EQ(chooser.Shown_While_Open, 50) << "the column is blank while it is chosen";
+    EXPECT_EQ(Get_User_Preference(107), 7);
+
+    // Choosing the scouting budget in General Manager Mode adds its note.
+    Set_User_Preference(OWNER_MODE, 0);
+    chooser = CHOOSER{};
+    chooser.Chosen = 19;
+    Clear_Shown_Messages();
+    Script_Action(Choose_In_Open_Dialog, &chooser);
+    EXPECT_TRUE(Do_View_Click(310, 80));
+    EXPECT_EQ(Get_User_Preference(107), 19);
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_EQ(Last_Caption(), "General Manager Mode");
+    EXPECT_NE(Last_Text().find("Scouting Staffs"), std::string::npos);
+    Set_User_Preference(OWNER_MODE, 1);
+    chooser = CHOOSER{};
+    chooser.Chosen = 18;
+    Clear_Shown_Messages();
+    Script_Action(Choose_In_Open_Dialog, &chooser);
+    Do_View_Click(310, 80);
+    EXPECT_TRUE(Get_Shown_Messages().empty()) << "an owner runs the medical staff himself";
+
+    // Calendar: the headings move with the light skins; the band asks for a team.
+    Set_User_Preference(CURRENT_VIEW, 40036);
+    Set_Skin_Name("earth");
+    chooser = CHOOSER{};
+    Script_Action(Choose_In_Open_Dialog, &chooser);
+    EXPECT_TRUE(Do_View_Click(375, 80));
+    EXPECT_EQ(chooser.Dialog, 163);
+    EXPECT_EQ(chooser.Edited, 119);
+    EXPECT_EQ(chooser.Shown_While_Open, 20);
+    Set_Skin_Name("ice");
+    chooser = CHOOSER{};
+    Script_Action(Choose_In_Open_Dialog, &chooser);
+    EXPECT_FALSE(Do_View_Click(375, 80)) << "left of the first heading on the ice skin";
+    EXPECT_TRUE(Do_View_Click(385, 80));
+    EXPECT_EQ(chooser.Edited, 119);
+    Set_Skin_Name("earth");
+    chooser = CHOOSER{};
+    Script_Action(Choose_In_Open_Dialog, &chooser);
+    EXPECT_TRUE(Do_View_Click(100, 30));
+    EXPECT_EQ(chooser.Dialog, 131);
+    EXPECT_TRUE(Is_Over_View_Hot_Spot(100, 30)) << "the calendar's title band changes the team";
+
+    // The owner Hall of Fame: a tab shows its level.
+    Set_User_Preference(CURRENT_VIEW, 40037);
+    EXPECT_TRUE(Do_View_Click(15 + 172 * 2 + 5, 90));
+    EXPECT_EQ(Get_User_Preference(24), 2);
+    EXPECT_FALSE(Do_View_Click(10, 90));
+
+    // The team label opens the user's player list.
+    Set_User_Team(3);
+    Set_User_Preference(VIEWED_TEAM, 5);
+    Script_Action(Choose_In_Open_Dialog, &chooser);
+    Do_Team_Label_Click();
+    EXPECT_EQ(chooser.Dialog, 114);
+    EXPECT_EQ(Get_User_Preference(VIEWED_TEAM), 3);
+    Set_User_Preference(USER_TEAM, 255);
+    Script_Action(Choose_In_Open_Dialog, &chooser);
+    Do_Team_Label_Click();
+    EXPECT_EQ(Get_User_Preference(VIEWED_TEAM), 0) << "no team of the user's: the first";
+
+    // Hovering a tab through the main window shows the hand.
+    RECT_AREA client;
+    Get_Client_Rect(Main_Window, &client);
+    Clear_Desktop_Requests();
+    Send_Window_Message(Main_Window, MSG_MOUSE_MOVE, 0, Pack_Point((15 + 172 + 60) * client.Right / 768, 0));
+    EXPECT_EQ(Get_User_Preference(95), 0) << "above the tabs";
+    const int32_t view_height = client.Bottom - Get_Status_Bars_Height();
+    Send_Window_Message(Main_Window, MSG_MOUSE_MOVE, 0,
+                        Pack_Point((15 + 172 + 60) * client.Right / 768, 92 * view_height / 507));
+    EXPECT_EQ(Get_User_Preference(95), 1);
+    Set_Platform_Backend(nullptr);
 }

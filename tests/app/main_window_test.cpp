@@ -5,17 +5,20 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/bitmap_cache.h"
 #include "app/drawing_services.h"
 #include "app/main_window.h"
 #include "app/main_window_dc.h"
 #include "app/news_ticker.h"
+#include "app/png_files.h"
 #include "app/status_bars.h"
 #include "database/league_structure.h"
 #include "database/saved_game.h"
 #include "database/settings.h"
 #include "database/universe.h"
+#include "platform/backend.h"
 #include "platform/clock.h"
 #include "platform/label_drawing.h"
 #include "platform/menus.h"
@@ -27,6 +30,7 @@
 #include "support/frame_fixture.h"
 #include "views/current_view.h"
 #include "views/owner_hall_of_fame.h"
+#include "views/owner_hall_of_fame_file.h"
 
 namespace {
 constexpr int32_t STANDINGS_VIEW = 40030;
@@ -71,7 +75,8 @@ TEST_F(MainWindow, PictureShowsMenuBarViewTickerAndStatusBar) {
     EXPECT_EQ(read.Width, picture.Width) << "the PNG holds the picture";
 
     // Bands from the top: menu bar 20, view 616, status bar 36, and the ticker's
-    // 24 at the bottom edge, where both bars dock.
+    // 24 at the bottom edge, where both bars dock; the news bar picture of the
+    // skin draws a two-pixel rim along the ticker's edges.
     const int32_t view_top = MENU_BAR_HEIGHT;
     const int32_t status_top = TEST_SCREEN_HEIGHT - NEWS_TICKER_HEIGHT - STATUS_BAR_HEIGHT;
     const int32_t ticker_top = TEST_SCREEN_HEIGHT - NEWS_TICKER_HEIGHT;
@@ -92,11 +97,14 @@ TEST_F(MainWindow, PictureShowsMenuBarViewTickerAndStatusBar) {
         } else if (y >= view_top && y < status_top) {
             if (pixel != ticker && pixel != status) ++picture_pixels;
         } else if (y >= status_top && y < ticker_top) {
-            ASSERT_EQ(pixel, status) << "row " << y;
-        } else if (y >= ticker_top) {
+            // The skin's bar picture shades the status bar from top to bottom.
+            ASSERT_NE(pixel, ticker) << "row " << y;
+            ASSERT_NE(pixel, menu) << "row " << y;
+        } else if (y >= ticker_top + 2 && y < TEST_SCREEN_HEIGHT - 2) {
             ASSERT_EQ(pixel, ticker) << "row " << y;
         }
     }
+    EXPECT_NE(Pixel_At(picture, 1000, ticker_top), ticker) << "the skin's news bar rims the ticker";
     EXPECT_GT(picture_pixels, (status_top - view_top) / 2) << "the start-up picture fills the view";
 }
 
@@ -123,6 +131,44 @@ TEST_F(MainWindow, OpensAtTheRememberedPlacementOrFillingTheScreen) {
     Save_Window_Placement(Main_Window);
     Read_Window_Placement(&remembered);
     EXPECT_EQ(remembered.Right, 0) << "a window filling the screen is remembered as zeros";
+
+    // On a screen of another shape the window fills it, with no strip beside it.
+    Destroy_All_Windows();
+    Set_Null_Surface_Size(1280, 800);
+    ASSERT_NE(Create_Main_Window(), NO_WINDOW);
+    Get_Window_Rect(Main_Window, &rect);
+    EXPECT_EQ(rect.Right - rect.Left, 1280);
+    EXPECT_EQ(rect.Bottom - rect.Top, 800);
+    EXPECT_EQ(Get_Back_Buffer_Width(), 1280) << "the view is drawn across the whole width";
+    // A screen below the minimum still gets a window of the minimum size.
+    Destroy_All_Windows();
+    Set_Null_Surface_Size(900, 600);
+    ASSERT_NE(Create_Main_Window(), NO_WINDOW);
+    Get_Window_Rect(Main_Window, &rect);
+    EXPECT_EQ(rect.Right - rect.Left, 1024);
+    EXPECT_EQ(rect.Bottom - rect.Top, 696);
+}
+
+TEST_F(MainWindow, APlacementOutOfSightOrOutOfReasonOpensItFillingTheScreen) {
+    Start_Frame_Without_Loop();
+    const RECT_AREA damaged[] = {{INT32_MAX - 10, -5, INT32_MAX, 1 << 30},
+                                 {900, 600, 100, 50},
+                                 {5000, 5000, 6100, 5748},
+                                 {INT32_MIN, 0, 800, 600}};
+    for (const RECT_AREA& placement : damaged) {
+        std::unique_ptr<uint8_t[]> image(new uint8_t[OWNER_HALL_OF_FAME_SIZE]);
+        Read_Owner_Hall_Of_Fame_File(image.get());
+        std::memcpy(image.get() + WINDOW_PLACEMENT_OFFSET, &placement, sizeof placement);
+        ASSERT_EQ(Write_Owner_Hall_Of_Fame_File(image.get()), 1);
+        Destroy_All_Windows();
+        ASSERT_NE(Create_Main_Window(), NO_WINDOW);
+        EXPECT_EQ(Get_Window_Show_State(Main_Window), SHOW_STATE_MAXIMIZED)
+            << placement.Left << "," << placement.Top;
+        RECT_AREA rect;
+        Get_Window_Rect(Main_Window, &rect);
+        EXPECT_EQ(rect.Top, 0);
+        EXPECT_GT(rect.Right, rect.Left);
+    }
 }
 
 TEST_F(MainWindow, DraggingKeepsTheMinimumAndTheShape) {
@@ -222,4 +268,74 @@ TEST_F(MainWindow, TickerPauseNeverTouchesADestroyedTicker) {
     Pump_Messages();
     Stop_News_Ticker();
     EXPECT_EQ(Count_Error_Lines(), 0) << Read_Debug_Log_Text();
+}
+
+TEST_F(MainWindow, TickerStripIsFramedByTheSkinsNewsBarPicture) {
+    // A bar picture whose top two rows are an opaque red rim, clear below.
+    constexpr int32_t WIDTH = 1024, HEIGHT = NEWS_TICKER_HEIGHT;
+    std::vector<uint8_t> rows(static_cast<size_t>(WIDTH) * HEIGHT * 4, 0);
+    for (int32_t y = HEIGHT - 2; y < HEIGHT; ++y) // stored bottom-up
+        for (int32_t x = 0; x < WIDTH; ++x) {
+            uint8_t* p = &rows[(static_cast<size_t>(y) * WIDTH + static_cast<size_t>(x)) * 4];
+            p[2] = 255;
+            p[3] = 255;
+        }
+    std::filesystem::create_directories("skins/earth/news");
+    ASSERT_EQ(Save_PNG_File("skins/earth/news/newsbar.png", rows.data(), WIDTH, HEIGHT, 4), 1);
+    Set_Skin_Name("earth");
+    Init_Image_Caches();
+    Start_With_Bars();
+    Repaint_News_Ticker();
+    const DRAWING_SURFACE* strip = Get_Window_Surface(News_Ticker_Window);
+    ASSERT_NE(strip, nullptr);
+    const uint32_t red = Colour_To_Pixel(Make_Colour(255, 0, 0));
+    const uint32_t black = Colour_To_Pixel(Make_Colour(0, 0, 0));
+    EXPECT_EQ(Pixel_At(*strip, 10, 0), red) << "the picture's rim lies over the bar";
+    EXPECT_EQ(Pixel_At(*strip, 1000, 1), red);
+    EXPECT_EQ(Pixel_At(*strip, 10, 12), black) << "where the picture is clear the bar shows through";
+    // A scroll step paints the strip again, rim and all.
+    Advance_Virtual_Clock(TICKER_STEP_MS);
+    Pump_Messages();
+    EXPECT_EQ(Pixel_At(*Get_Window_Surface(News_Ticker_Window), 500, 0), red);
+    Free_Image_Caches();
+    std::filesystem::remove_all("skins");
+}
+
+TEST_F(MainWindow, TeamLogoIsShownAgainAfterAResize) {
+    // The filler logo, which a team without a picture of its own shows: green.
+    constexpr int32_t SIDE = 40;
+    std::vector<uint8_t> rows(static_cast<size_t>(SIDE) * SIDE * 3, 0);
+    for (size_t i = 1; i < rows.size(); i += 3)
+        rows[i] = 200;
+    std::filesystem::create_directories("logos");
+    ASSERT_EQ(Save_PNG_File("logos/LOGO_filler.png", rows.data(), SIDE, SIDE, 3), 1);
+    Init_Image_Caches();
+    Set_User_Preference(USER_TEAM, 0);
+    Start_With_Bars();
+    const uint32_t green = Colour_To_Pixel(Make_Colour(0, 200, 0));
+    // Where the logo lies: in the view's bottom-right corner, 8 pixels in.
+    auto logo_pixel = []() {
+        RECT_AREA client;
+        Get_Client_Rect(Main_Window, &client);
+        const int32_t bottom = client.Bottom - STATUS_BAR_HEIGHT - NEWS_TICKER_HEIGHT;
+        return Pixel_At(*Get_Window_Surface(Main_Window), client.Right - 8 - SIDE / 2, bottom - SIDE / 2);
+    };
+    ASSERT_EQ(logo_pixel(), green) << "the logo before the resize";
+
+    // A drag as the display reports it, then whatever the loop has to do.
+    Send_Window_Message(Main_Window, MSG_ENTER_SIZE_MOVE, 0, 0);
+    RECT_AREA dragged = {0, 0, 1100, 760};
+    Send_Window_Message(Main_Window, MSG_SIZING, SIZING_EDGE_BOTTOM_RIGHT,
+                        reinterpret_cast<intptr_t>(&dragged));
+    Move_Window(Main_Window, dragged);
+    Send_Window_Message(Main_Window, MSG_EXIT_SIZE_MOVE, 0, 0);
+    Pump_Messages();
+    EXPECT_EQ(logo_pixel(), green) << "the logo after the resize, at the new corner";
+
+    // A size change that is not a drag (the window maximised, say).
+    Move_Window(Main_Window, {0, 0, 1200, 830});
+    Pump_Messages();
+    EXPECT_EQ(logo_pixel(), green) << "the logo after a change of size";
+    Free_Image_Caches();
+    std::filesystem::remove_all("logos");
 }

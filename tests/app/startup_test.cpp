@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <cstdint>
 #include <ctime>
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include "app/bitmap_cache.h"
 #include "app/main_menu.h"
 #include "app/main_window.h"
+#include "app/main_window_dc.h"
 #include "app/main_window_title.h"
 #include "app/message_box_dialog.h"
 #include "app/modal_dialogs.h"
@@ -69,16 +73,30 @@ int Run_Program() {
     return Run_Football_Korva(2, ARGUMENTS);
 }
 
-// The welcome dialog chooses a new game; the New Game dialog is started with Enter.
-void Script_New_Game() {
-    Script_Dialog_Answer(WELCOME_DIALOG, WELCOME_NEW_GAME);
+// The welcome dialog resumes a saved game: the newest is selected, and the
+// Resume dialog loads it on Enter.
+void Script_Resume_Game() {
+    Script_Dialog_Answer(WELCOME_DIALOG, WELCOME_RESUME_GAME);
     Script_Key_Press(KEY_ENTER, 0);
 }
 
+// The league in memory as the installation's database and as the saved game
+// the welcome dialog resumes, so the run plays it as it stands.
 void Save_League_As_Database() {
     std::filesystem::create_directories("Databases");
     Set_Game_Checksum(Compute_Game_Checksum());
     ASSERT_EQ(Save_Game(DEFAULT_DATABASE_NAME, nullptr), SAVE_OK);
+    ASSERT_EQ(Save_Game("Test League.kor", nullptr), SAVE_OK);
+}
+
+// A saved game of the empty league a start without a database makes.
+void Save_Empty_League_Game() {
+    Clear_Universe();
+    Universe.Header.Universe_Stats[BASE_YEAR] = 2019;
+    Set_User_Preference(SHOW_NEWS_TICKER, 1);
+    Set_Skin_Name("earth");
+    ASSERT_EQ(Save_Game("Empty League.kor", nullptr), SAVE_OK);
+    Clear_Universe();
 }
 } // namespace
 
@@ -86,14 +104,22 @@ class StartUp : public FrameTest {
   protected:
     void TearDown() override {
         std::filesystem::remove_all("Databases");
+        std::filesystem::remove("Test League.kor");
+        std::filesystem::remove("Empty League.kor");
         FrameTest::TearDown();
     }
 };
 
 TEST_F(StartUp, EmptyLeagueRunsToTheLoopAndExitsByTheCloseBox) {
+    Save_Empty_League_Game();
     Clear_Debug_Log();
     RUN_OBSERVATION seen;
-    Script_New_Game();
+    // An empty league has no team to play: New Game refuses, and a saved
+    // game is resumed instead.
+    Script_Dialog_Answer(WELCOME_DIALOG, WELCOME_NEW_GAME);
+    Script_Key_Press(KEY_ENTER, 0);
+    Script_Key_Press(KEY_ESCAPE, 0);
+    Script_Resume_Game();
     Script_Action(Observe, &seen);
     Script_Close_Request();
     EXPECT_EQ(Run_Program(), 0) << "the quit message's code";
@@ -120,6 +146,30 @@ TEST_F(StartUp, EmptyLeagueRunsToTheLoopAndExitsByTheCloseBox) {
     EXPECT_EQ(text, "CD");
 }
 
+namespace {
+// The user opens the Game menu and chooses "E&xit", its sixth item.
+void Choose_Exit_From_The_Game_Menu(void*) {
+    RECT_AREA window;
+    Get_Window_Rect(Main_Window, &window);
+    Script_Mouse_Click(window.Left + 10, window.Top + MENU_BAR_HEIGHT / 2);
+    Script_Mouse_Click(window.Left + 20, window.Top + MENU_BAR_HEIGHT + 5 * 20 + 10);
+}
+} // namespace
+
+TEST_F(StartUp, ExitChosenFromTheGameMenuEndsTheLoopAndShutsDown) {
+    Save_Empty_League_Game();
+    Clear_Debug_Log();
+    Script_Resume_Game();
+    Script_Action(Choose_Exit_From_The_Game_Menu, nullptr);
+    EXPECT_EQ(Run_Program(), 0);
+    EXPECT_EQ(Count_Debug_Lines("Exited: Do_Splash_Screen()"), 1);
+    EXPECT_EQ(Count_Error_Lines(), 0) << Read_Debug_Log_Text();
+    EXPECT_FALSE(Is_Window(Main_Window));
+    EXPECT_EQ(Count_Windows(), 0) << "every window went with the main window";
+    EXPECT_EQ(Count_Scripted_Input(), 0) << "both clicks were taken by the menu";
+    EXPECT_FALSE(Main_Window_Back_Buffer_Exists()) << "shutdown gave back the back buffer";
+}
+
 TEST_F(StartUp, CancellingTheWelcomeDialogEndsTheProgramBeforeTheLoop) {
     Clear_Debug_Log();
     Script_Dialog_Answer(WELCOME_DIALOG, ID_CANCEL);
@@ -144,7 +194,7 @@ TEST_F(StartUp, OneWeekByTheAcceleratorPutsTheScoresInTheTicker) {
     Clear_Universe();
     Clear_Debug_Log();
     RUN_OBSERVATION seen;
-    Script_New_Game();
+    Script_Resume_Game();
     Script_Key_Press('1', KEY_MODIFIER_CONTROL);
     Script_Action(Observe, &seen);
     Script_Close_Request();
@@ -179,7 +229,7 @@ TEST_F(StartUp, ClosingTheWindowDuringAWatchedGameEndsEveryLoopCleanly) {
     Save_League_As_Database();
     Clear_Universe();
     Clear_Debug_Log();
-    Script_New_Game();
+    Script_Resume_Game();
     Script_Key_Press('1', KEY_MODIFIER_CONTROL);
     // The watched game waits for the user's call; the user closes the window.
     Script_Close_Request();
@@ -237,6 +287,13 @@ TEST_F(StartUp, ReminderPageOpensEveryFifthStartUnlessSwitchedOff) {
     for (int start = 0; start < 6; ++start)
         Show_Startup_Reminder();
     EXPECT_EQ(Get_Shell_Requests().size(), reminding ? 2u : 0u) << "switched off";
+
+    // A damaged countdown starts over from five instead of counting past its range.
+    Set_Owner_Hall_Of_Fame_Value((23024 - 22080) / 4, 0);
+    Set_Owner_Hall_Of_Fame_Value((23020 - 22080) / 4, INT32_MIN);
+    Show_Startup_Reminder();
+    EXPECT_EQ(Get_Owner_Hall_Of_Fame_Value((23020 - 22080) / 4), reminding ? 4 : INT32_MIN);
+    EXPECT_EQ(Get_Shell_Requests().size(), reminding ? 2u : 0u) << "no page for a damaged countdown";
 }
 
 TEST_F(StartUp, LastErrorMessagesCarryTheSystemsTextAndAreLogged) {
@@ -248,4 +305,73 @@ TEST_F(StartUp, LastErrorMessagesCarryTheSystemsTextAndAreLogged) {
     EXPECT_EQ(Count_Debug_Lines("Could not access"), 1);
     Show_Quick_Message("%d left", 3);
     EXPECT_EQ(Get_Shown_Messages().back().Caption, "Quick Message");
+}
+
+namespace {
+// What the program was doing each time the user's turn came.
+struct ADVANCE_OBSERVATION {
+    int32_t Dialogs_Opened;
+    int32_t Running;
+    int32_t Advancing;
+};
+std::vector<ADVANCE_OBSERVATION> advance_observations;
+
+// The user chooses Game > New Game from the menu.
+void Choose_New_Game(void*) {
+    Post_Window_Message(Main_Window, MSG_COMMAND, ID_NEW_GAME, 0);
+}
+
+void Observe_Advance(void*) {
+    advance_observations.push_back({Count_Dialogs_Opened(), Get_User_Preference(SIMULATION_RUNNING),
+                                    Universe.Header.Advance_In_Progress});
+}
+} // namespace
+
+TEST_F(StartUp, NewGameDuringAWatchedGameEndsItsLoopBeforeTheDialogOpens) {
+    Prepare_League_With_Week_Games(1);
+    Set_Team_Stat(0, 2, 1);
+    Set_Game_PBP_Flag(0, 0, 1);
+    Set_User_Preference(SIMULATE_ALL_GAMES, 1);
+    Save_League_As_Database();
+    Clear_Universe();
+    Clear_Debug_Log();
+    advance_observations.clear();
+    Script_Resume_Game();
+    Script_Key_Press('1', KEY_MODIFIER_CONTROL);
+    // The watched game waits for the user's call; the user asks for a new game.
+    Script_Action(Choose_New_Game, nullptr);
+    Script_Action(Observe_Advance, nullptr);
+    Script_Action(Observe_Advance, nullptr);
+    Script_Key_Press(KEY_ESCAPE, 0);
+    Script_Dialog_Answer(WELCOME_DIALOG, ID_CANCEL);
+    const int32_t before = Count_Dialogs_Opened();
+    EXPECT_EQ(Run_Program(), 0);
+
+    EXPECT_EQ(Count_Error_Lines(), 0) << Read_Debug_Log_Text();
+    EXPECT_EQ(Count_Dialogs_Opened() - before, 4) << "welcome, resume, new game, welcome";
+    ASSERT_FALSE(advance_observations.empty());
+    for (const ADVANCE_OBSERVATION& seen : advance_observations) {
+        // Once the second New Game dialog has opened, no advance runs below it.
+        if (seen.Dialogs_Opened - before < 3) continue;
+        EXPECT_EQ(seen.Running, 0) << "the game's loop had ended when the dialog opened";
+        EXPECT_EQ(seen.Advancing, 0) << "and the advance had unwound";
+    }
+    EXPECT_EQ(Get_User_Preference(SIMULATION_RUNNING), 0);
+    EXPECT_EQ(Universe.Header.Advance_In_Progress, 0);
+}
+
+TEST_F(StartUp, FirstPaintShowsTheStartUpPictureBeforeAnyLeagueIsLoaded) {
+    // The installation's skins; the league block is empty and names no skin.
+    std::filesystem::create_symlink(std::string(KORVA_DATA_DIR) + "/skins", "skins");
+    Clear_Debug_Log();
+    Init_Image_Caches();
+    Start_Frame_Without_Loop();
+    Pump_Messages();
+    const DRAWING_SURFACE* view = Get_Window_Surface(Main_Window);
+    ASSERT_NE(view, nullptr);
+    const uint32_t pixel = Get_Surface_Pixel(view, view->Width / 2, view->Height / 4);
+    Free_Image_Caches();
+    std::filesystem::remove("skins");
+    EXPECT_EQ(Count_Debug_Lines("Unable to load image"), 0) << Read_Debug_Log_Text();
+    EXPECT_NE(pixel & 0xFFFFFFu, 0u) << "the view shows a picture, not black";
 }

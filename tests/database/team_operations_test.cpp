@@ -232,17 +232,23 @@ TEST(TeamOperations, SortByNameComparesLocationThenNicknameCaseFirst) {
 }
 
 namespace {
-// The sort as a bubble sort of single swaps of neighbouring slots.
-void Sort_By_Name_Swap_By_Swap() {
+// The sort as a bubble sort of single swaps of neighbouring slots; the
+// number of swaps.
+int32_t Sort_By_Name_Swap_By_Swap() {
     const int32_t n = Count_Active_Teams();
+    int32_t swaps = 0;
     for (int32_t pass = 0; pass < n; ++pass)
         for (int32_t c = 0; c + 1 < n; ++c) {
             const TEAM_RECORD& a = Universe.Teams[c];
             const TEAM_RECORD& b = Universe.Teams[c + 1];
             int order = strncmp(a.Strings[1], b.Strings[1], TEAM_STRING_LENGTH);
             if (order == 0) order = strncmp(a.Strings[2], b.Strings[2], TEAM_STRING_LENGTH);
-            if (order > 0) Swap_Team_Slots(c, c + 1);
+            if (order > 0) {
+                Swap_Team_Slots(c, c + 1);
+                ++swaps;
+            }
         }
+    return swaps;
 }
 } // namespace
 
@@ -276,11 +282,11 @@ TEST(TeamOperations, SortingAtOnceLeavesWhatSwapBySwapLeaves) {
         }
         std::unique_ptr<uint8_t[]> start(new uint8_t[UNIVERSE_SIZE]);
         std::memcpy(start.get(), Universe_Bytes(), UNIVERSE_SIZE);
-        Sort_By_Name_Swap_By_Swap();
+        const int32_t swaps = Sort_By_Name_Swap_By_Swap();
         std::unique_ptr<uint8_t[]> swapped(new uint8_t[UNIVERSE_SIZE]);
         std::memcpy(swapped.get(), Universe_Bytes(), UNIVERSE_SIZE);
         std::memcpy(Universe_Bytes(), start.get(), UNIVERSE_SIZE);
-        Sort_Teams_By_Name();
+        EXPECT_EQ(Sort_Teams_By_Name(), swaps) << "arrangement " << arrangement;
         size_t first_difference = UNIVERSE_SIZE;
         for (size_t i = 0; i < UNIVERSE_SIZE && first_difference == UNIVERSE_SIZE; ++i)
             if (Universe_Bytes()[i] != swapped[i]) first_difference = i;

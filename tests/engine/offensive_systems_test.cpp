@@ -140,6 +140,8 @@ void Set_Up_Team(int32_t team, const char* nickname, int32_t control) {
 } // namespace
 
 TEST(OffensiveSystems, AssignStoresSystemsAndLoadsEachActiveTeamsPlaybook) {
+    // Only the files written here: none of the installation's playbooks.
+    std::filesystem::remove_all("playbooks");
     Write_Offensive_Playbook_File("West Coast", "west coast file");
     Write_Offensive_Playbook_File("Default", "default file");
     for (int32_t team = 0; team < MAX_FRANCHISES; ++team)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "database/settings.h"
@@ -179,6 +180,8 @@ TEST(PlaybookRecords, SetDefaultPlaybooksCopiesPlaysAndKeepsNameAndCards) {
 }
 
 TEST(PlaybookRecords, ResetAndClearTouchOnlyActiveTeams) {
+    // An installation without the era playbooks.
+    std::filesystem::remove_all("playbooks");
     Reset_Test_League(3);
     Universe.Teams[0].Playbooks.Offense.Results.Touchdowns[3][0] = 9;
     Universe.Teams[5].Playbooks.Offense.Plays[0].Name[0] = 'Z';

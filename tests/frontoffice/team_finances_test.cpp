@@ -257,6 +257,46 @@ TEST(GameFinances, ASeasonOfGamesAndWeeksBalancesEveryTeamsBooks) {
     }
 }
 
+TEST(TeamRevenue, MarketShareMarketSizeAndPriceLevel) {
+    Build_Finance_League();
+    // Every market far from every other.
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team) {
+        const int32_t city = Get_Team_Stat(team, TEAM_STAT_HOME_CITY);
+        Set_City_Stat(city, 5, 5000 * team);
+        Set_City_Stat(city, 6, 0);
+    }
+    const int32_t city = Get_Team_Stat(0, TEAM_STAT_HOME_CITY);
+    Set_City_Stat(city, 0, 1000000);
+    Set_City_Stat(city, 1, 2500000);
+    Set_City_Stat(city, 3, 25000);
+    EXPECT_EQ(Get_Team_Market_Share(0), 1000) << "alone in its market";
+    EXPECT_EQ(Get_Team_Market_Size(0), 1871 * 70) << "sqrt((1,000,000 + 2,500,000 + 3,500,000) / 2) x 70";
+    // A second franchise in the same city takes a quarter of the market.
+    Set_Team_Stat(1, TEAM_STAT_HOME_CITY, city);
+    EXPECT_EQ(Get_Team_Market_Share(0), 750);
+    EXPECT_EQ(Get_Team_Market_Size(0), 98228) << "130,970 x 750 / 1000, halves up";
+
+    // Income at the standard and neutral loyalty: a price level of 10,000,
+    // 10 % more in a premium stadium, scaled by the difficulty for a human
+    // owner and raised for a computer team that pays little.
+    Store_Universe_Stat(LEAGUE_WEALTH_FACTOR, 1000);
+    Set_Team_Financial_Stat(0, FINANCE_FAN_LOYALTY, 1000);
+    Set_Team_Financial_Stat(0, FINANCE_CASH, Get_Base_Cash());
+    Set_Team_Stadium_Stat(0, 1, 2);
+    Set_Team_Stat(0, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Set_User_Preference(DIFFICULTY_LEVEL, 1);
+    EXPECT_EQ(Estimate_Team_Revenue(0), 11000);
+    Set_User_Preference(DIFFICULTY_LEVEL, 3);
+    EXPECT_EQ(Estimate_Team_Revenue(0), 8800);
+    Set_Team_Stat(0, TEAM_STAT_CONTROL, TEAM_CONTROL_COMPUTER);
+    const int64_t payroll = Stat(0, FINANCE_PAYROLL);
+    ASSERT_LT(payroll, 135330);
+    const int64_t raise = (2 * 135330 * 1000 + (135330 + payroll) / 2) / (135330 + payroll);
+    EXPECT_EQ(Estimate_Team_Revenue(0), (11000 * raise + 500) / 1000);
+    Universe.Header.Universe_Stats[LEAGUE_REVENUE_PERCENT] = -100;
+    EXPECT_EQ(Estimate_Team_Revenue(0), 1) << "never below 1";
+}
+
 TEST(TeamRevenue, CashMovesThePriceLevelAtTheExtremes) {
     Build_Finance_League();
     constexpr int32_t team = 3;

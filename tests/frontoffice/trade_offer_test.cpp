@@ -212,3 +212,24 @@ TEST(TradeExecution, AHumanTeamStartsABetterNewcomerAndKeepsItsOrder) {
     EXPECT_EQ(Get_Player_ID(human, Get_Team_Position_Player(human, POSITION_QB, 0)), newcomer_id);
     EXPECT_GE(Slot_Of(human, starter_id), 0);
 }
+
+TEST(TradeExecution, TwoFullRostersExchangePlayersAndLoseNobody) {
+    Build_Computer_League();
+    // Filled up with copies of a linebacker under new ids (quicker than new players).
+    int32_t next_id = 800000;
+    for (int32_t team : {17, 18})
+        for (int32_t slot = Get_First_Empty_Player_Slot(team); slot < PLAYERS_PER_TEAM; ++slot) {
+            Copy_Player(team, slot, 20, Test_League_Slot(POSITION_LB, 0));
+            Set_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID, next_id++);
+        }
+    const int32_t from_a = Get_Player_ID(17, 2), from_b = Get_Player_ID(18, 40);
+    std::vector<int32_t> ids = Roster_Ids(17);
+    const std::vector<int32_t> other = Roster_Ids(18);
+    ids.insert(ids.end(), other.begin(), other.end());
+    ASSERT_EQ(Implement(Make_Trade_Offer(17, 18, {2}, {40})), 1);
+    EXPECT_GE(Slot_Of(18, from_a), 0);
+    EXPECT_GE(Slot_Of(17, from_b), 0);
+    // The computer teams cut down afterwards; those cut are free agents.
+    for (int32_t id : ids)
+        EXPECT_TRUE(Slot_Of(17, id) >= 0 || Slot_Of(18, id) >= 0 || Slot_Of(FREE_AGENT_TEAM, id) >= 0) << id;
+}

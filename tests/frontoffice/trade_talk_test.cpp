@@ -1,16 +1,24 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <sstream>
 #include <string>
+#include <vector>
 
+#include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
+#include "database/player_statistics.h"
+#include "database/playoff_bracket.h"
+#include "database/roster_queries.h"
 #include "database/roster_slots.h"
 #include "database/settings.h"
 #include "database/team_finances.h"
 #include "database/text_format.h"
 #include "database/universe.h"
 #include "frontoffice/finance_stats.h"
+#include "frontoffice/salaries.h"
 #include "frontoffice/team_needs.h"
 #include "frontoffice/trade_banter_tables.h"
 #include "frontoffice/trade_execution.h"
@@ -18,6 +26,8 @@
 #include "frontoffice/trade_screens.h"
 #include "frontoffice/trade_talk.h"
 #include "frontoffice/trading_block.h"
+#include "personnel/injuries.h"
+#include "personnel/player_generation.h"
 #include "support/computer_league.h"
 #include "support/test_league.h"
 #include "support/trade_offers.h"
@@ -37,6 +47,15 @@ void Set_Norms_Needing(std::initializer_list<int32_t> positions) {
             const bool needed = std::find(positions.begin(), positions.end(), position) != positions.end();
             Set_User_Preference(STARTER_NEED_NORM_PREFERENCE + 15 * row + position, needed ? 1 : 1000000);
         }
+}
+
+// The tab-separated columns of a row, their padding taken off.
+std::vector<std::string> Columns(const char* row) {
+    std::vector<std::string> columns;
+    std::istringstream in(row);
+    for (std::string column; std::getline(in, column, '\t');)
+        columns.push_back(column.substr(column.find_first_not_of(' ')));
+    return columns;
 }
 } // namespace
 
@@ -117,6 +136,60 @@ TEST(TradeScreens, PickLabelsCapLinesAndCarryingOut) {
     EXPECT_STREQ(text, "a stuffed armadillo") << "a pick the team no longer owns: (2 x 73) mod 7";
 }
 
+TEST(TradeScreens, RosterPickAndOfferRows) {
+    Build_Computer_League();
+    constexpr int32_t team = 2;
+    const int32_t qb = Get_Team_Position_Player(team, POSITION_QB, 0);
+    char text[TRADE_ROW_TEXT_SIZE];
+    char name[PLAYER_NAME_TEXT_SIZE];
+    Get_Player_Last_First_Name(team, qb, name);
+    // A starter paid less than the minimum, on his last year.
+    Set_Player_Vital_Stat(team, qb, VITAL_SALARY, 100);
+    Set_Player_Vital_Stat(team, qb, VITAL_SIGNING_BONUS, 0);
+    Set_Player_Vital_Stat(team, qb, VITAL_CONTRACT_YEARS, 1);
+    Format_Trade_Roster_Row(team, qb, text);
+    std::vector<std::string> columns = Columns(text);
+    ASSERT_EQ(columns.size(), 6u) << text;
+    EXPECT_EQ(columns[0], name);
+    EXPECT_EQ(columns[1], "QB");
+    EXPECT_EQ(columns[2], std::to_string(Get_Player_Age(team, qb)));
+    char minimum[FORMATTED_TEXT_SIZE];
+    Format_Number_Commas(1000 * Get_Player_Minimum_Salary(team, qb), minimum);
+    EXPECT_EQ(columns[3], std::string("$") + minimum) << "the league minimum for a player within his quota";
+    EXPECT_EQ(columns[4], "1");
+    // The rating: "overall/peak" while he has room to grow, else the peak alone.
+    int32_t growing = 0;
+    for (int32_t slot = 0; slot < Get_First_Empty_Player_Slot(team); ++slot) {
+        const int32_t overall = Get_Player_Stat(team, slot, SEASON_PREDICTED, 225);
+        const int32_t peak = Get_Player_Stat(team, slot, SEASON_PREDICTED, 226);
+        growing += peak > overall ? 1 : 0;
+        Format_Trade_Roster_Row(team, slot, text);
+        EXPECT_EQ(Columns(text)[5], peak > overall ? std::to_string(overall) + "/" + std::to_string(peak)
+                                                   : std::to_string(peak))
+            << slot;
+    }
+    EXPECT_GT(growing, 0) << "both forms seen";
+    // Once the final is played his expiring contract shows in parentheses.
+    Set_User_Preference(CURRENT_WEEK, Universe.Season_Length + 3);
+    Set_Playoff_Team(28, 5);
+    Format_Trade_Roster_Row(team, qb, text);
+    EXPECT_EQ(Columns(text)[0], std::string("(") + name + ")");
+    Set_User_Preference(CURRENT_WEEK, 5);
+
+    ASSERT_EQ(Format_Trade_Pick_Row(team, 8, text), 1);
+    EXPECT_STREQ(text, "  2nd Round Pick\t (2022)\t(Bears)");
+    EXPECT_EQ(Format_Trade_Pick_Row(team, 21, text), 0) << "three drafts of seven rounds";
+    EXPECT_STREQ(text, "");
+
+    Get_Player_Full_Name(team, qb, name);
+    Set_Player_Vital_Stat(team, qb, VITAL_WEEKS_OUT, 2);
+    Set_Player_Vital_Stat(team, qb, VITAL_INJURY_TYPE, INJURY_HOLDOUT);
+    Format_Trade_Offer_Item(team, qb, text);
+    EXPECT_EQ(std::string(text), std::string(name) + " [holdout] (QB)");
+    Format_Trade_Offer_Item(team, Get_First_Empty_Player_Slot(team) + 8, text);
+    EXPECT_STREQ(text, "2022 - 2nd Round (T02)");
+}
+
 TEST(TradeScreens, DebtRuleAndCounterOffers) {
     Build_Computer_League();
     Set_User_Team(0);
@@ -187,4 +260,47 @@ TEST(TradingBlock, RequestsShapeTheUsersNeeds) {
     shaped = table;
     Shape_Strength_For_Request(&shaped, BLOCK_REQUEST_CASH);
     EXPECT_EQ(std::memcmp(&shaped, &table, sizeof table), 0);
+}
+
+TEST(TradingBlock, PickRowsRosterWarningAndOfferRows) {
+    Build_Computer_League();
+    char text[BLOCK_ROW_TEXT_SIZE];
+    ASSERT_EQ(Format_Block_Pick_Row(2, 8, text), 1);
+    EXPECT_STREQ(text, "  2nd Round Pick (2022) (Bears)");
+    EXPECT_EQ(Format_Block_Pick_Row(2, 21, text), 0);
+
+    char name[FORMATTED_TEXT_SIZE];
+    Get_Team_Full_Name(3, name);
+    ASSERT_EQ(Get_First_Empty_Player_Slot(3), 53);
+    Get_Trading_Block_Roster_Warning(3, text);
+    EXPECT_EQ(std::string(text), std::string("Warning: The ") + name +
+                                     " only have 53 players.\n(The minimum roster size is 51 players.)");
+    Create_Player_For_Team(3, 53, POSITION_LB, 60);
+    Get_Trading_Block_Roster_Warning(3, text);
+    EXPECT_STREQ(text, "") << "54 players or more";
+
+    // Cash alone, then four players of whom three are shown.
+    TRADE_OFFER offer = Make_Trade_Offer(2, 5, {0}, {}, -2500000);
+    Format_Block_Offer_Row(&offer, BLOCK_REQUEST_CASH, 1, text);
+    EXPECT_STREQ(text, "T05 offers\t$2,500,000");
+    offer = Make_Trade_Offer(2, 5, {0}, {20, 21, 22, 23});
+    Format_Block_Offer_Row(&offer, BLOCK_REQUEST_ANY_PLAYERS, 1, text);
+    const std::string row(text);
+    EXPECT_EQ(row.rfind("T05 offers\t", 0), 0u) << row;
+    EXPECT_EQ(std::count(row.begin(), row.end(), '\t'), 3) << row;
+    EXPECT_EQ(row.substr(row.size() - 4), " ...") << row;
+    // One player asked for by his position: last season's line follows.
+    const int32_t receiver = Get_Team_Position_Player(5, POSITION_WR, 0);
+    for (int32_t stat = 0; stat < 20; ++stat)
+        Set_Player_Stat(5, receiver, 1, stat, 0);
+    Set_Player_Stat(5, receiver, 1, 0, 16);
+    Set_Player_Stat(5, receiver, 1, 10, 80);
+    Set_Player_Stat(5, receiver, 1, 11, 1100);
+    Set_Player_Stat(5, receiver, 1, 12, 9);
+    offer = Make_Trade_Offer(2, 5, {0}, {receiver});
+    Format_Block_Offer_Row(&offer, POSITION_WR, 1, text);
+    const std::string single(text);
+    EXPECT_EQ(single.substr(single.rfind('\t')), "\t80 Rec, 1100 Yds, 9 TD") << single;
+    Format_Block_Offer_Row(&offer, BLOCK_REQUEST_ANY_PLAYERS, 1, text);
+    EXPECT_EQ(std::count(text, text + strlen(text), '\t'), 1) << "no summary for other requests";
 }

@@ -14,7 +14,7 @@
 #include "frontoffice/trade_execution.h"
 #include "frontoffice/trade_scoring.h"
 #include "frontoffice/trade_values.h"
-#include "personnel/projected_draft_order.h"
+#include "personnel/draft_order.h"
 #include "support/computer_league.h"
 #include "support/test_league.h"
 #include "support/trade_offers.h"

@@ -7,9 +7,11 @@
 #include <set>
 #include <string>
 
+#include "database/historical_norms.h"
 #include "database/league_structure.h"
 #include "database/player_hashes.h"
 #include "database/player_record.h"
+#include "database/player_statistics.h"
 #include "database/random_numbers.h"
 #include "database/roster_slots.h"
 #include "database/season_lines.h"
@@ -399,4 +401,23 @@ TEST(PlayerCreation, AttemptsEndWhenNoProspectOfAPositionCanBeAccepted) {
     Fabricate_Position_Player(POOL, 3, POSITION_QB, 1);
     EXPECT_EQ(Count_Debug_Lines("unable to create"), 1);
     EXPECT_LE(Evaluate_Player_At_Own_Position(POOL, 3), 72.0f);
+}
+
+TEST(PlayerCreation, ANewLinemansGradesAreHisBlockingRatings) {
+    Start_Generation_Test(31337);
+    constexpr int32_t SLOT = 7;
+    for (int32_t position : {POSITION_T, POSITION_G, POSITION_C}) {
+        // The slot still holds a passer's season: none of it may reach the lineman's.
+        Clear_Player(POOL, SLOT);
+        Set_Player_Stat(POOL, SLOT, SEASON_PREDICTED, 5, 4100);
+        Set_Player_Stat(POOL, SLOT, SEASON_PREDICTED, 6, 31);
+        Fabricate_Position_Player(POOL, SLOT, position, 0);
+        auto s = [](int32_t stat) { return Get_Player_Stat(POOL, SLOT, SEASON_PREDICTED, stat); };
+        const int32_t run = static_cast<int32_t>(Get_Player_Rating(POOL, SLOT, RATING_RUN_BLOCKING));
+        const int32_t pass = static_cast<int32_t>(Get_Player_Rating(POOL, SLOT, RATING_PASS_BLOCKING));
+        EXPECT_EQ(s(5), run) << "position " << position;
+        EXPECT_EQ(s(6), pass) << "position " << position;
+        EXPECT_EQ(s(4), Mul_Div_Round(100 - pass, Get_Position_Stat_Benchmark(position, 4), 30));
+        EXPECT_EQ(s(8), Mul_Div_Round(run, Get_Position_Stat_Benchmark(position, 8), 70));
+    }
 }

@@ -11,6 +11,7 @@
 #include "platform/menus.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
+#include "platform/pixel_blits.h"
 #include "platform/rect_math.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
@@ -203,4 +204,90 @@ TEST_F(Windows, TemplatesAreCheckedForIdsPlacesAndUsedControls) {
     const DIALOG_CONTROL outside[] = {{CONTROL_STATIC_TEXT, 5, {30, 0, 20, 10}, "", 0}};
     EXPECT_FALSE(Validate_Dialog_Template({902, "", 40, 20, "", 8, 0, outside, 1, 2}, {}, &problem));
     EXPECT_NE(problem.find("outside"), std::string::npos);
+}
+
+TEST_F(Windows, APaintedChildChangesOnlyItsOwnPartOfTheScreen) {
+    const WINDOW_HANDLE top = Make_Window(WINDOW_VISIBLE | WINDOW_BORDER, {100, 50, 400, 350});
+    const WINDOW_HANDLE strip = Make_Window(WINDOW_CHILD | WINDOW_VISIBLE, {0, 250, 298, 274}, top);
+    const WINDOW_HANDLE hidden = Make_Window(WINDOW_CHILD, {0, 0, 50, 50}, top);
+    Update_Window(top);
+    Update_Window(strip);
+    SCREEN_CHANGES changes;
+    ASSERT_TRUE(Take_Screen_Changes(&changes));
+    EXPECT_TRUE(changes.All) << "what was shown first is shown whole";
+    EXPECT_FALSE(Take_Screen_Changes(&changes)) << "taking the changes forgets them";
+
+    RECT_AREA part = {10, 2, 40, 20};
+    Invalidate_Window(strip, &part);
+    Update_Window(strip);
+    Invalidate_Window(hidden, nullptr);
+    Dispatch_Window_Message({hidden, MSG_PAINT, 0, 0});
+    ASSERT_TRUE(Take_Screen_Changes(&changes));
+    EXPECT_FALSE(changes.All);
+    ASSERT_EQ(changes.Areas.size(), 1u) << "a window no one sees changes nothing on the screen";
+    // The client area starts inside the one-pixel border.
+    const RECT_AREA& area = changes.Areas[0];
+    EXPECT_EQ(area.Left, 111);
+    EXPECT_EQ(area.Top, 303);
+    EXPECT_EQ(area.Right, 141);
+    EXPECT_EQ(area.Bottom, 321);
+
+    Move_Window(strip, {0, 240, 298, 264});
+    ASSERT_TRUE(Take_Screen_Changes(&changes));
+    EXPECT_TRUE(changes.All) << "moving a window may change anything";
+}
+
+TEST_F(Windows, ChangedScreenAreasJoinWhenTheyMeetAndStayFew) {
+    SCREEN_CHANGES changes;
+    Take_Screen_Changes(&changes);
+    Mark_Screen_Area_Changed({0, 0, 10, 10});
+    Mark_Screen_Area_Changed({100, 0, 110, 10});
+    Mark_Screen_Area_Changed({5, 5, 20, 20}); // meets the first
+    Mark_Screen_Area_Changed({0, 0, 0, 0});   // empty: nothing
+    ASSERT_TRUE(Take_Screen_Changes(&changes));
+    ASSERT_EQ(changes.Areas.size(), 2u);
+    EXPECT_EQ(changes.Areas[1].Left, 0);
+    EXPECT_EQ(changes.Areas[1].Right, 20);
+    EXPECT_EQ(changes.Areas[1].Bottom, 20);
+
+    for (int32_t i = 0; i <= SCREEN_CHANGE_AREA_LIMIT; ++i)
+        Mark_Screen_Area_Changed({i * 20, i * 30, i * 20 + 5, i * 30 + 5});
+    ASSERT_TRUE(Take_Screen_Changes(&changes));
+    ASSERT_EQ(changes.Areas.size(), 1u) << "past the limit the areas become their bounding box";
+    EXPECT_EQ(changes.Areas[0].Right, SCREEN_CHANGE_AREA_LIMIT * 20 + 5);
+    EXPECT_EQ(changes.Areas[0].Bottom, SCREEN_CHANGE_AREA_LIMIT * 30 + 5);
+
+    Mark_Screen_Area_Changed({0, 0, 5, 5});
+    Mark_Screen_Changed();
+    Mark_Screen_Area_Changed({0, 0, 5, 5});
+    ASSERT_TRUE(Take_Screen_Changes(&changes));
+    EXPECT_TRUE(changes.All);
+    EXPECT_TRUE(changes.Areas.empty());
+}
+
+TEST(PixelBlits, AnUnscaledCopyTakesOnlyPixelsTheSourceHas) {
+    DRAWING_SURFACE target{}, image{};
+    Resize_Drawing_Surface(&target, 8, 8);
+    Resize_Drawing_Surface(&image, 4, 3);
+    for (int32_t i = 0; i < 12; ++i)
+        image.Pixels[static_cast<size_t>(i)] = 0x80000000u | static_cast<uint32_t>(i + 1);
+    DEVICE_CONTEXT dc;
+    Attach_Device_Context(&dc, &target);
+    dc.State.Clip = {0, 0, 7, 8};
+    // Source (2, 1)-(6, 5) is half outside the 4 x 3 image.
+    Stretch_Pixels(&dc, 3, 4, 4, 4, Surface_Pixel_Source(&image), 2, 1, 4, 4, RASTER_SOURCE_COPY);
+    EXPECT_EQ(Get_Surface_Pixel(&target, 3, 4), 0x80000007u) << "image pixel (2, 1), alpha kept";
+    EXPECT_EQ(Get_Surface_Pixel(&target, 4, 5), 0x8000000Cu) << "image pixel (3, 2)";
+    EXPECT_EQ(Get_Surface_Pixel(&target, 5, 4), 0xFF000000u) << "past the image's right edge: untouched";
+    EXPECT_EQ(Get_Surface_Pixel(&target, 3, 6), 0xFF000000u) << "below the image: untouched";
+    EXPECT_EQ(Get_Surface_Pixel(&target, 2, 4), 0xFF000000u);
+
+    // A bottom-up source of three bytes a pixel takes the same places.
+    const uint8_t rows[2][4] = {{1, 2, 3, 0}, {7, 8, 9, 0}}; // stored last row first, padded to 4
+    const PIXEL_SOURCE bottom_up = {&rows[0][0], 1, 2, 3, 4, true};
+    Stretch_Pixels(&dc, 0, 0, 1, 2, bottom_up, 0, 0, 1, 2, RASTER_SOURCE_COPY);
+    EXPECT_EQ(Get_Surface_Pixel(&target, 0, 0), 0xFF090807u);
+    EXPECT_EQ(Get_Surface_Pixel(&target, 0, 1), 0xFF030201u);
+    Free_Drawing_Surface(&target);
+    Free_Drawing_Surface(&image);
 }

@@ -16,6 +16,7 @@
 #include "database/text_format.h"
 #include "database/universe.h"
 #include "personnel/player_generation.h"
+#include "personnel/team_lookup.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
 #include "season/expansion_draft.h"
@@ -119,6 +120,13 @@ TEST(LeagueHistory, LeagueOf1951EndsIn2020AsTheRealLeague) {
     EXPECT_STREQ(name, "NFC");
     Get_League_Name(1, name);
     EXPECT_STREQ(name, "AFC");
+    // Imports name the modern clubs by their own abbreviations and the old
+    // ones by the historic pairs: the Colts moved as "IND", so "IND" finds
+    // them and "BAL" the Ravens, never each other.
+    EXPECT_EQ(Get_Team_From_Abbreviation("IND", 0), Find_Test_Team("Indianapolis Colts"));
+    EXPECT_EQ(Get_Team_From_Abbreviation("BAL", 0), Find_Test_Team("Baltimore Ravens"));
+    EXPECT_EQ(Get_Team_From_Abbreviation("OAK", 0), Find_Test_Team("Las Vegas Raiders"));
+    EXPECT_EQ(Get_Team_From_Abbreviation("SD", 0), Find_Test_Team("Los Angeles Chargers"));
     char stadium[32];
     Get_Team_String(stadium, Find_Test_Team("Las Vegas Raiders"), 3);
     EXPECT_STREQ(stadium, "Allegiant Stadium");

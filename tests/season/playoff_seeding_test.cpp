@@ -4,6 +4,7 @@
 
 #include "database/game_record_layout.h"
 #include "database/league_structure.h"
+#include "database/player_record.h"
 #include "database/playoff_bracket.h"
 #include "database/schedule_entries.h"
 #include "database/settings.h"
@@ -13,6 +14,7 @@
 #include "season/playoff_seeding.h"
 #include "season/season_calendar.h"
 #include "support/hand_built_results.h"
+#include "support/test_league.h"
 
 namespace {
 constexpr int SEASON_LENGTH = 17;
@@ -249,6 +251,68 @@ TEST(PlayoffSeeding, ChampionIsNeverDecidedOutsideThePostSeason) {
     EXPECT_TRUE(Is_Champion_Decided());
     Set_Playoff_Team(30, NO_TEAM);
     EXPECT_FALSE(Is_Champion_Decided()) << "two conferences with a title game decide in slot 30";
+}
+
+TEST(PlayoffSeeding, ContractsExpireOnlyOnceTheChampionIsDecided) {
+    Build_Test_League();
+    Universe.Season_Length = SEASON_LENGTH;
+    Universe.Header.Championship_Round_Flag = 1;
+    for (int slot = 0; slot < 31; ++slot)
+        Set_Playoff_Team(slot, NO_TEAM);
+    Set_Player_Vital_Stat(4, 0, VITAL_CONTRACT_YEARS, 1);
+    Set_Player_Vital_Stat(4, 1, VITAL_CONTRACT_YEARS, 2);
+    Set_User_Preference(CURRENT_WEEK, SEASON_LENGTH + 2);
+    EXPECT_EQ(Is_Contract_Expiring(4, 0), 0) << "the playoffs still run";
+    Set_Playoff_Team(28, 4);
+    Set_Playoff_Team(30, 4);
+    EXPECT_EQ(Is_Contract_Expiring(4, 0), 1);
+    EXPECT_EQ(Is_Contract_Expiring(4, 1), 0) << "two years left";
+    EXPECT_EQ(Is_Contract_Expiring(4, 99), 0) << "an empty slot";
+    Set_Player_Vital_Stat(FREE_AGENT_TEAM, 0, VITAL_CONTRACT_YEARS, 0);
+    EXPECT_EQ(Is_Contract_Expiring(FREE_AGENT_TEAM, 0), 0) << "free agents have no contract to run out";
+    Set_User_Preference(CURRENT_WEEK, 100);
+    EXPECT_EQ(Is_Contract_Expiring(4, 0), 0) << "the off-season has begun";
+}
+
+TEST(PlayoffSeeding, ChampionsPlayersEachGainARing) {
+    Build_Test_League();
+    auto rings = [](int team) { return Get_Player_Byte_Field(team, 0, PLAYER_BYTE_RINGS); };
+    auto final_game = [](int home, int visitor, int home_score) {
+        GAME_RECORD game{};
+        game.Team[1] = static_cast<uint8_t>(home);
+        game.Team[0] = static_cast<uint8_t>(visitor);
+        game.Score[1] = home_score;
+        game.Score[0] = 17;
+        Record_Playoff_Result(&game);
+    };
+    for (int slot = 0; slot < 31; ++slot)
+        Set_Playoff_Team(slot, NO_TEAM);
+    // Conference finals give no ring; the league final does.
+    Set_Playoff_Team(24, 2);
+    Set_Playoff_Team(25, 7);
+    const int before = rings(2), before_7 = rings(7), before_20 = rings(20);
+    final_game(2, 7, 20);
+    EXPECT_EQ(Get_Playoff_Team(28), 2);
+    EXPECT_EQ(rings(2), before) << "a conference title";
+    Set_Playoff_Team(29, 20);
+    final_game(20, 2, 10);
+    EXPECT_EQ(Get_Playoff_Team(30), 2);
+    EXPECT_EQ(rings(2), before + 1);
+    EXPECT_EQ(rings(20), before_20) << "the loser";
+    EXPECT_EQ(Get_Playoff_Score(28), 17);
+    EXPECT_EQ(Get_Playoff_Score(29), 10);
+
+    // A league of one conference crowns its champion in slot 28.
+    for (int team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        if (Get_Team_Division(team) >= 4)
+            Set_Team_Stat(team, TEAM_STAT_DIVISION, Get_Team_Division(team) - 4);
+    ASSERT_EQ(Count_Leagues(), 1);
+    for (int slot = 0; slot < 31; ++slot)
+        Set_Playoff_Team(slot, NO_TEAM);
+    Set_Playoff_Team(24, 7);
+    Set_Playoff_Team(25, 2);
+    final_game(7, 2, 30);
+    EXPECT_EQ(rings(7), before_7 + 1);
 }
 
 TEST(PlayoffSeeding, SwapsCarryTheFeedingSlots) {

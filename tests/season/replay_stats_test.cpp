@@ -1,16 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <string>
 
+#include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
+#include "database/universe.h"
 #include "platform/message_box.h"
 #include "season/replay_stats.h"
 #include "support/test_league.h"
+#include "tools/seasons_csv.h"
 
 namespace {
 constexpr int32_t COLUMNS = 97;
@@ -112,4 +116,47 @@ TEST(ReplayStats, MissingFileGivesOneNoticeAndChangesNothing) {
     EXPECT_NE(Get_Shown_Messages()[0].Text.find("input/stats/seasons.csv"), std::string::npos);
     EXPECT_EQ(Season(qb, SEASON_PREDICTED), predicted);
     EXPECT_EQ(Season(qb, SEASON_THIS), this_season);
+}
+
+// Figures no season holds, in a season old enough for the defensive estimates:
+// every statistic ends at the largest a statistic holds, none wraps negative.
+TEST(ReplayStats, FiguresBeyondAStatisticsRangeAreHeldAtItsBound) {
+    Build_Test_League();
+    Universe.Header.Universe_Stats[BASE_YEAR] = 1980;
+    const int32_t de = Test_League_Slot(POSITION_DE, 0);
+    Fill_Seasons(de);
+    const std::string huge = "2147483647";
+    std::filesystem::create_directories("input/stats");
+    std::ofstream("input/stats/seasons.csv")
+        << "VorlanID,PlayerID,SeasonFlag,Year,Team\n"
+        << Seasons_Line(de, "", 1980,
+                        {{10, huge}, {11, huge}, {43, "1e300"}, {51, huge}, {53, "99999999999"}, {95, huge}});
+    Load_Replay_Season_Stats();
+    const auto season = Season(de, SEASON_PREDICTED);
+    EXPECT_EQ(season[0], LARGEST_SEASON_FIGURE);
+    EXPECT_EQ(season[4], LARGEST_SEASON_FIGURE) << "half sacks beyond any count";
+    EXPECT_EQ(season[7], LARGEST_SEASON_FIGURE) << "interceptions";
+    for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
+        EXPECT_GE(season[stat], 0) << stat;
+    EXPECT_EQ(season[6], LARGEST_SEASON_FIGURE) << "passes defended estimated from the games and value";
+}
+
+TEST(ReplayStats, FiguresBeyondAnySeasonAreHeldToFiveDigits) {
+    Build_Test_League();
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    const int32_t de = Test_League_Slot(POSITION_DE, 0);
+    for (int32_t slot : {qb, de})
+        Clear_Player_Season_Stats(TEAM, slot, SEASON_THIS);
+    std::filesystem::create_directories("input/stats");
+    std::ofstream("input/stats/seasons.csv")
+        << "VorlanID,PlayerID,SeasonFlag,Year,Team\n"
+        << Seasons_Line(qb, "", 2020, {{10, "99999999999"}, {11, "-4000000000"}, {12, "77"}})
+        << Seasons_Line(de, "", 2020, {{10, "15"}, {43, "1e300"}, {40, "nan"}});
+    ASSERT_EQ(Load_Seasons_CSV(1), 1);
+    EXPECT_EQ(Season(qb, SEASON_THIS)[0], 99999);
+    EXPECT_EQ(Season(qb, SEASON_THIS)[1], -99999);
+    EXPECT_EQ(Season(qb, SEASON_THIS)[2], 77) << "a figure within reason stands";
+    EXPECT_EQ(Season(de, SEASON_THIS)[4], 99999) << "half sacks beyond any number";
+    EXPECT_EQ(Season(de, SEASON_THIS)[2], 0) << "no number is no figure";
+    std::filesystem::remove_all("input");
 }

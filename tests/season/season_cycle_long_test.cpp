@@ -2,11 +2,21 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cctype>
 #include <cstring>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "database/game_queries.h"
 #include "database/league_structure.h"
+#include "database/player_hashes.h"
+#include "database/player_record.h"
+#include "database/player_statistics.h"
 #include "database/playoff_bracket.h"
 #include "database/random_numbers.h"
 #include "database/schedule_entries.h"
@@ -16,6 +26,7 @@
 #include "database/universe.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
+#include "season/all_time_leaders.h"
 #include "season/league_rules.h"
 #include "season/playoff_seeding.h"
 #include "season/season_calendar.h"
@@ -170,4 +181,138 @@ TEST(SeasonCycle, SameSeedSameChampionAndStandings) {
     const SEASON_RESULT second = Play_Test_Season(77);
     EXPECT_EQ(first.Champion, second.Champion);
     EXPECT_TRUE(first.Standings == second.Standings);
+}
+
+namespace {
+// Leader categories whose value is a statistic (or two) of the season lines,
+// with the positions that may lead them.
+struct COUNT_CATEGORY {
+    int32_t Category;
+    int32_t Stat;
+    int32_t Second_Stat;
+    std::function<bool(int32_t)> Eligible;
+};
+
+bool Is_Skill_Position(int32_t position) {
+    return position >= POSITION_RB && position <= POSITION_WR;
+}
+
+bool Is_Defensive_Position(int32_t position) {
+    return position >= POSITION_DE && position <= POSITION_S;
+}
+
+const std::vector<COUNT_CATEGORY> COUNT_CATEGORIES = {
+    {0, 2, -1, [](int32_t p) { return p == POSITION_QB; }},
+    {2, 5, -1, [](int32_t p) { return p == POSITION_QB; }},
+    {11, 8, -1, Is_Skill_Position},
+    {14, 10, -1, Is_Skill_Position},
+    {21, 2, 3, Is_Defensive_Position},
+    {25, 7, -1, Is_Defensive_Position},
+    {9, 16, -1, [](int32_t p) { return Is_Skill_Position(p) || Is_Defensive_Position(p); }},
+};
+
+using STATS = std::array<int32_t, NUMBER_OF_SEASON_STATS>;
+
+STATS Read_Stats(int32_t team, int32_t slot, int32_t season) {
+    STATS stats{};
+    for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
+        stats[stat] = Get_Player_Stat(team, slot, season, stat);
+    return stats;
+}
+
+int32_t Value_In(const COUNT_CATEGORY& category, int32_t position, const STATS& stats) {
+    if (!category.Eligible(position)) return 0;
+    return stats[category.Stat] + (category.Second_Stat >= 0 ? stats[category.Second_Stat] : 0);
+}
+
+// The name a list compares, without case.
+std::string Listed_Name(int32_t team, int32_t slot) {
+    const PLAYER_RECORD* player = Get_Player_Record_Pointer(team, slot);
+    std::string name = std::string(player->Last_Name) + "," + player->First_Name;
+    for (char& c : name)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return name;
+}
+
+// The best 21 values above 0 of the (name, value) pairs: a list holds a value
+// once for players of one name.
+std::vector<int32_t> Best_Values(const std::set<std::pair<std::string, int32_t>>& pairs) {
+    std::vector<int32_t> values;
+    for (const auto& [name, value] : pairs)
+        if (value > 0) values.push_back(value);
+    std::sort(values.begin(), values.end(), std::greater<int32_t>());
+    values.resize(ALL_TIME_LEADER_ENTRIES, 0);
+    return values;
+}
+
+std::vector<int32_t> Listed_Values(int32_t kind, int32_t category) {
+    std::vector<int32_t> values;
+    ALL_TIME_LEADER_ENTRY entry{};
+    for (int32_t n = 0; n < ALL_TIME_LEADER_ENTRIES; ++n) {
+        Get_All_Time_Leader(kind, category, n, &entry);
+        values.push_back(entry.Value);
+    }
+    return values;
+}
+
+struct WEEK_LINE {
+    std::string Name;
+    int32_t Position;
+    STATS Stats;
+};
+} // namespace
+
+TEST(SeasonCycle, AllTimeLeadersAfterASeasonAreTheLeaguesBestValues) {
+    Start_Test_Season(515);
+    Clear_All_Time_Leaders();
+    Update_All_Time_Leaders(ATL_RESET_SLOT_CACHE | ATL_UPDATE_CAREER);
+    std::set<int32_t> ids_at_start;
+    For_Each_League_Player(
+        [&](int32_t team, int32_t slot) { ids_at_start.insert(Get_Player_ID(team, slot)); }, 0,
+        FREE_AGENT_TEAM);
+    // Every player's line of each week, from his season totals around the week.
+    std::vector<WEEK_LINE> week_lines;
+    for (int32_t weeks = 0; !Is_Champion_Decided(); ++weeks) {
+        ASSERT_LT(weeks, 30) << "the season reaches its champion";
+        std::map<int32_t, STATS> before;
+        For_Each_League_Player(
+            [&](int32_t team, int32_t slot) {
+                before[Get_Player_ID(team, slot)] = Read_Stats(team, slot, SEASON_THIS);
+            },
+            0, FREE_AGENT_TEAM);
+        Advance_Weeks(1);
+        For_Each_League_Player(
+            [&](int32_t team, int32_t slot) {
+                STATS line = Read_Stats(team, slot, SEASON_THIS);
+                const auto old = before.find(Get_Player_ID(team, slot));
+                if (old != before.end())
+                    for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
+                        line[stat] -= old->second[stat];
+                week_lines.push_back(
+                    {Listed_Name(team, slot), Get_Player_Vital_Stat(team, slot, VITAL_POSITION), line});
+            },
+            0, FREE_AGENT_TEAM);
+    }
+    EXPECT_EQ(Count_Completed_Games(), 285);
+    // Nobody left the league, so every listed value belongs to a player still in it.
+    for (int32_t id : ids_at_start)
+        ASSERT_EQ(Lookup_Player_ID_Hash(nullptr, id), 1) << "player " << id << " left the league";
+
+    for (const COUNT_CATEGORY& category : COUNT_CATEGORIES) {
+        SCOPED_TRACE(category.Category);
+        std::set<std::pair<std::string, int32_t>> careers, seasons, games;
+        For_Each_League_Player(
+            [&](int32_t team, int32_t slot) {
+                const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+                const std::string name = Listed_Name(team, slot);
+                careers.insert({name, Value_In(category, position, Read_Stats(team, slot, SEASON_CAREER))});
+                seasons.insert({name, Value_In(category, position, Read_Stats(team, slot, SEASON_THIS))});
+            },
+            0, FREE_AGENT_TEAM);
+        for (const WEEK_LINE& line : week_lines)
+            games.insert({line.Name, Value_In(category, line.Position, line.Stats)});
+        EXPECT_EQ(Listed_Values(ATL_KIND_CAREER, category.Category), Best_Values(careers));
+        EXPECT_EQ(Listed_Values(ATL_KIND_SEASON, category.Category), Best_Values(seasons));
+        EXPECT_EQ(Listed_Values(ATL_KIND_GAME, category.Category), Best_Values(games));
+    }
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "database/game_queries.h"
@@ -23,6 +25,7 @@
 #include "season/season_calendar.h"
 #include "season/season_start.h"
 #include "season/week_advance.h"
+#include "support/debug_log.h"
 #include "support/game_runner.h"
 #include "support/test_league.h"
 #include "views/current_view.h"
@@ -144,6 +147,45 @@ TEST(WeekAdvance, StopFinishesTheWeekAndEndsTheAdvance) {
     Reset_Message_Queue();
 }
 
+namespace {
+// The window closed, or an interrupt signal, while a game is simulated.
+void Ask_To_Quit() {
+    Request_Quit(0);
+}
+
+int Count_Games_Begun() {
+    int begun = 0;
+    for (const GAME_RECORD& game : Universe.Games)
+        if (game.Team[0] != game.Team[1]) ++begun;
+    return begun;
+}
+} // namespace
+
+TEST(WeekAdvance, QuitStopsBetweenGamesAndLeavesTheWeekAsPlayed) {
+    Build_Small_League(8, 1985, 2, 0);
+    const int begun_before = Count_Games_Begun();
+    Run_After_Snaps(20, Ask_To_Quit);
+    Advance_Weeks(22);
+    // The engine leaves the game under way where it was, unbooked.
+    EXPECT_EQ(Count_Games_Begun(), begun_before + 1) << "no other game starts";
+    EXPECT_EQ(Count_Completed_Games(), 0);
+    EXPECT_EQ(Week(), 0) << "the week's steps and the next weeks do not run";
+    int results = 0; // wins, losses and ties of the season
+    for (int team = 0; team < 8; ++team)
+        for (int n : {0, 4, 8})
+            results += Get_Team_Yearly_Char(team, 0, n);
+    EXPECT_EQ(results, 0) << "no result is booked";
+    Expect_Advance_Finished();
+    EXPECT_FALSE(std::filesystem::exists("[Auto Save].kor")) << "nothing is saved";
+
+    // A run of seasons asked to quit ends too.
+    Simulate_Seasons(3);
+    EXPECT_EQ(Week(), 0);
+    EXPECT_EQ(Count_Games_Begun(), begun_before + 1);
+    EXPECT_EQ(Get_User_Preference(MULTI_SEASON_SIMULATION), 0);
+    Reset_Message_Queue();
+}
+
 TEST(WeekAdvance, ChampionThenOffSeasonThenNothingInWeek100) {
     Build_Small_League(4, 2010, 1, 1);
     Advance_Weeks(22);
@@ -160,6 +202,15 @@ TEST(WeekAdvance, ChampionThenOffSeasonThenNothingInWeek100) {
     EXPECT_EQ(Get_Shown_Messages()[1].Caption, "College Draft") << "the scripted user pauses the draft";
     Advance_Weeks(1);
     EXPECT_EQ(Week(), 100);
+    Expect_Advance_Finished();
+
+    // Simulating a season from the paused draft runs the draft, the next
+    // season and its off-season, and ends when the season after has begun.
+    Simulate_Seasons(1);
+    EXPECT_EQ(Get_User_Preference(CURRENT_SEASON_INDEX), 2);
+    EXPECT_EQ(Week(), 0);
+    EXPECT_EQ(Get_User_Preference(MULTI_SEASON_SIMULATION), 0);
+    EXPECT_GT(Universe.Season_Length, 0);
     Expect_Advance_Finished();
 }
 
@@ -213,6 +264,33 @@ TEST(WeekAdvance, FullGameRecordsPlayTheGameWithoutARecord) {
     EXPECT_EQ(played, 4) << "both games count in the standings";
     EXPECT_EQ(Get_Game_Record(0)->Team[0], 30) << "no record was overwritten";
     EXPECT_EQ(Get_Game_Record(MAX_GAME_RECORDS - 1)->Team[1], 31);
+}
+
+TEST(WeekAdvance, ReturnTouchdownsOfTheAdvanceAreLogged) {
+    Build_Small_League(8, 1985, 2, 0);
+    Clear_Debug_Log();
+    Advance_Weeks(22);
+    int interceptions = 0, fumbles = 0;
+    for (int n = 0; n < MAX_GAME_RECORDS; ++n) {
+        const GAME_RECORD* game = Get_Game_Record(n);
+        if (!Is_Game_Record_Used(n)) continue;
+        for (int play = 0; play < game->Play_Log_Count; ++play) {
+            const int result = Get_Play_Result(game->Play_Log[play].Play_Word);
+            interceptions += result == RESULT_INTERCEPTION_TOUCHDOWN;
+            fumbles += result == RESULT_FUMBLE_TOUCHDOWN;
+        }
+    }
+    char expected[128];
+    snprintf(expected, sizeof expected,
+             "Return TDs (Interception):     %3d\nReturn TDs (Fumble Receovery): %3d", interceptions,
+             fumbles);
+    EXPECT_NE(Read_Debug_Log_Text().find(expected), std::string::npos) << expected;
+    EXPECT_EQ(Count_Debug_Lines("Return TDs (Interception):"), 1) << "one line an advance";
+    // An advance that plays no week writes none.
+    Clear_Debug_Log();
+    Set_User_Preference(CURRENT_WEEK, 100);
+    Advance_Weeks(1);
+    EXPECT_EQ(Count_Debug_Lines("Return TDs"), 0);
 }
 
 TEST(WeekAdvance, ScoreTickerShowsTheLastThreeGames) {
@@ -304,7 +382,8 @@ TEST(WeekAdvance, SameLeagueAndSeedPlayTheSameWeekWhateverCameBefore) {
             continue;
         }
         size_t differing = 0;
-        for (size_t i = 0; i < first.size(); ++i) differing += first[i] != block[i];
+        for (size_t i = 0; i < first.size(); ++i)
+            differing += first[i] != block[i];
         EXPECT_EQ(differing, 0u) << "bytes of the block that differ between the two runs";
     }
 }

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# The game in a real SDL2 window on a virtual X display: it starts, a new game
-# begins from the welcome dialog, Ctrl+1 plays one week, a screenshot is
-# taken, and the window's close button ends the program cleanly.
+# The game in a real SDL2 window on a virtual X display: it starts, a saved
+# game is resumed from the welcome dialog, Ctrl+1 plays one week in which the user's
+# game is watched from the matchup dialog on, a snap is called by a key on the
+# game-day screen and a screenshot taken, Ctrl+G finishes the game, another
+# screenshot is taken, each view of the News menu opens by its key, and the
+# window's close button ends the program cleanly.
 # Arguments: the game, the X11 driver, the league writer, a folder for the
 # screenshot, and the installation folder whose pictures the game shows.
 set -euo pipefail
@@ -44,7 +47,9 @@ export DISPLAY="$display"
 "$driver" ready 10 || { echo "smoke: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
 
 cd "$work/game"
-"$game" IS_NOT_RANDOM >"$work/game.log" 2>&1 &
+# The play selector's debug lines (the matchup dialog, each call made on the
+# game-day screen) go to the debugger output, which is the game's stderr here.
+KORVA_DEBUG_OUTPUT=1 "$game" IS_NOT_RANDOM DTXT_PBPSELECTOR >"$work/game.log" 2>&1 &
 game_pid=$!
 
 step() { echo "smoke: $*"; }
@@ -59,6 +64,14 @@ fail() {
 wait_for_log() {
   for _ in $(seq 1 $(( $2 * 10 ))); do
     grep -qF "$1" debug.txt 2>/dev/null && return 0
+    sleep 0.1
+  done
+  return 1
+}
+# The same for the debugger output of the game.
+wait_for_output() {
+  for _ in $(seq 1 $(( $2 * 10 ))); do
+    grep -qF "$1" "$work/game.log" 2>/dev/null && return 0
     sleep 0.1
   done
   return 1
@@ -80,16 +93,49 @@ step "waiting for the welcome dialog"
 "$driver" wait "Football Korva" 30 >/dev/null || fail "no game window"
 wait_for_log "Entering: Do_Splash_Screen()" 30 || fail "the welcome flow did not start"
 "$driver" focus "Football Korva" || fail "cannot focus the window"
-step "starting a new game from the welcome dialog"
-xdotool key Return
-wait_for_log "ID_NEWGAME Menu Launched" 30 || fail "the welcome dialog did not take Enter"
+step "resuming the saved game from the welcome dialog"
+# Tab moves from "New Game" to "Resume", Space presses it; the Resume
+# dialog has the saved game chosen and loads it on Enter.
+xdotool key Tab space
+wait_for_log "Resume Game: 1 saved game(s) listed" 30 || fail "the welcome dialog did not open Resume Game"
 xdotool key Return
 title=$("$driver" wait "Week 1" 30) || fail "the game did not start (no week 1 in the title)"
 step "title: $title"
 
 step "playing one week with Ctrl+1"
 xdotool key ctrl+1
-title=$("$driver" wait "Week 2" 120) || fail "the week was not played"
+wait_for_output "Matchup of" 60 || fail "the matchup dialog did not open"
+step "choosing \"Play This Game\" with Enter"
+xdotool key Return
+calls_before=$(grep -c "called on the game screen" "$work/game.log" || true)
+# Key "1" calls the first play of the shown group for whichever side the
+# user's team calls (or its first kickoff); a snap the computer called (the
+# other team's kickoff) is played back first and waits for Enter.
+for attempt in $(seq 1 30); do
+  sleep 0.5
+  xdotool key 1
+  sleep 0.3
+  calls_now=$(grep -c "called on the game screen" "$work/game.log" || true)
+  [ "$calls_now" -gt "$calls_before" ] && break
+  xdotool key Return
+done
+[ "$calls_now" -gt "$calls_before" ] || fail "no snap was called by a key"
+step "$(grep "called on the game screen" "$work/game.log" | head -1)"
+sleep 1
+mkdir -p "$pictures"
+"$driver" screenshot "$pictures/sdl_game_day.png" || fail "no screenshot of the game-day screen"
+# The menu and its keys are greyed while a snap is shown, so Ctrl+G is tried
+# until its question ("Simulate the remainder of this game?") is answered and
+# the week goes on.
+step "finishing the game with Ctrl+G"
+title=""
+for attempt in $(seq 1 40); do
+  xdotool key ctrl+g
+  sleep 0.7
+  xdotool key Return
+  if title=$("$driver" wait "Week 2" 3); then break; fi
+done
+[ -n "$title" ] || fail "the week was not played"
 step "title: $title"
 wait_for_pixel 600 788 "0 0 0" 30 || fail "the ticker did not come back"
 
@@ -104,6 +150,36 @@ step "menu bar pixel: $menu, view pixel: $view, ticker pixel: $ticker"
 [ "$menu" = "236 236 236" ] || fail "the menu bar is not on top of the window"
 [ "$view" != "0 0 0" ] || fail "the view shows no picture"
 [ "$ticker" = "0 0 0" ] || fail "the ticker is not at the bottom of the window"
+
+# Each view of the News menu by its key: the picture of the view area changes
+# each time, and is kept beside the first screenshot.
+# The view's picture, told apart by pixels of its area (the ticker below moves on its own).
+view_picture() {
+  "$driver" screenshot "$work/view.png" || return 1
+  "$driver" area "$work/view.png" 0 20 1280 736
+}
+last=$(view_picture) || fail "no screenshot"
+for view in F3:finances F4:leaders F6:calendar F7:playoffs F8:draft_board F2:standings; do
+  key=${view%%:*} name=${view#*:}
+  step "opening the $name view with $key"
+  xdotool key "$key"
+  changed=""
+  for _ in $(seq 1 50); do
+    now=$(view_picture) || fail "no screenshot"
+    if [ "$now" != "$last" ]; then changed=yes; break; fi
+    sleep 0.2
+  done
+  [ -n "$changed" ] || fail "the $name view did not show"
+  # Kept once two screenshots in a row agree: the view is painted whole.
+  for _ in $(seq 1 25); do
+    sleep 0.2
+    again=$(view_picture) || fail "no screenshot"
+    [ "$again" = "$now" ] && break
+    now=$again
+  done
+  cp "$work/view.png" "$pictures/sdl_window_$name.png"
+  last=$now
+done
 
 step "closing the window with its close button"
 "$driver" close "Football Korva" || fail "cannot send the close request"

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/bitmap_cache.h"
 #include "app/diagnostics.h"
 #include "app/drawing_services.h"
 #include "app/main_window.h"
@@ -13,6 +14,7 @@
 #include "database/schedule_entries.h"
 #include "database/settings.h"
 #include "database/universe.h"
+#include "engine/game_record.h"
 #include "platform/backend.h"
 #include "platform/clock.h"
 #include "platform/crash_handler.h"
@@ -35,6 +37,7 @@ void Reset_Frame_State() {
     Clear_Shown_Messages();
     Clear_Desktop_Requests();
     Clear_Drawn_Texts();
+    Free_Image_Caches();
     Destroy_Main_Window_Back_Buffer();
     Set_Platform_Backend(nullptr);
     Use_Virtual_Clock(1000);
@@ -43,6 +46,8 @@ void Reset_Frame_State() {
     Reset_Diagnostics();
     Set_Last_Painted_View(-1);
     Main_Window = NO_WINDOW;
+    // A game left unfinished by an earlier test is no game on screen.
+    Current_Game = nullptr;
     Status_Bar_Window = NO_WINDOW;
     News_Ticker_Window = NO_WINDOW;
     std::remove("KorFame.dat");

@@ -48,6 +48,13 @@ void Add_Game_To_Figures(LEAGUE_FIGURES& figures, const GAME_RECORD& game) {
         case RESULT_KICKOFF_TOUCHBACK:
             ++figures.Touchbacks;
             break;
+        case RESULT_EXTRA_POINT_GOOD:
+            ++figures.Extra_Points_Made;
+            ++figures.Extra_Points_Tried;
+            break;
+        case RESULT_EXTRA_POINT_MISSED:
+            ++figures.Extra_Points_Tried;
+            break;
         default:
             break;
         }
@@ -70,6 +77,23 @@ double Figures_Yards_Per_Rush(const LEAGUE_FIGURES& figures) {
 
 double Figures_Yards_Per_Completion(const LEAGUE_FIGURES& figures) {
     return figures.Completions == 0 ? 0.0 : static_cast<double>(figures.Passing_Yards) / figures.Completions;
+}
+
+double Figures_Yards_Per_Attempt(const LEAGUE_FIGURES& figures) {
+    return figures.Pass_Attempts == 0 ? 0.0
+                                      : static_cast<double>(figures.Passing_Yards) / figures.Pass_Attempts;
+}
+
+double Figures_Field_Goal_Rate(const LEAGUE_FIGURES& figures) {
+    return figures.Field_Goals_Tried == 0
+               ? 0.0
+               : static_cast<double>(figures.Field_Goals_Made) / figures.Field_Goals_Tried;
+}
+
+double Figures_Extra_Point_Rate(const LEAGUE_FIGURES& figures) {
+    return figures.Extra_Points_Tried == 0
+               ? 0.0
+               : static_cast<double>(figures.Extra_Points_Made) / figures.Extra_Points_Tried;
 }
 
 std::string Format_League_Figures(const LEAGUE_FIGURES& f) {

@@ -25,6 +25,8 @@ struct LEAGUE_FIGURES {
     int64_t Punts;
     int64_t Field_Goals_Made;
     int64_t Field_Goals_Tried;
+    int64_t Extra_Points_Made;
+    int64_t Extra_Points_Tried;
     int64_t Touchbacks;
     int64_t Overtime_Games;
 };
@@ -36,5 +38,8 @@ double Figures_Per_Game(const LEAGUE_FIGURES& figures, int64_t total);
 double Figures_Completion_Rate(const LEAGUE_FIGURES& figures);
 double Figures_Yards_Per_Rush(const LEAGUE_FIGURES& figures);
 double Figures_Yards_Per_Completion(const LEAGUE_FIGURES& figures);
+double Figures_Yards_Per_Attempt(const LEAGUE_FIGURES& figures);
+double Figures_Field_Goal_Rate(const LEAGUE_FIGURES& figures);
+double Figures_Extra_Point_Rate(const LEAGUE_FIGURES& figures);
 // A readable table of the averages.
 std::string Format_League_Figures(const LEAGUE_FIGURES& figures);

@@ -1,8 +1,8 @@
 // Test entry: every test binary runs in a fresh temporary folder, so the
 // diagnostics log and any files a test writes never land in the source tree.
 // The installation's input files that the game reads by relative name (the
-// name files, the player-generation inputs) are copied in first, as the game
-// finds them in its own folder.
+// name files, the player-generation inputs, the playbooks) are copied in
+// first, as the game finds them in its own folder.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -15,7 +15,7 @@ void Copy_Installation_Inputs(const std::filesystem::path& folder) {
     const char* data = std::getenv("KORVA_DATA_DIR");
     const std::filesystem::path source =
         data != nullptr ? std::filesystem::path(data) : std::filesystem::path(KORVA_DATA_DIR);
-    for (const char* part : {"names", "Input"}) {
+    for (const char* part : {"names", "Input", "playbooks"}) {
         std::error_code error;
         std::filesystem::copy(source / part, folder / part, std::filesystem::copy_options::recursive, error);
     }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "database/game_record_layout.h"
 #include "engine/pregame_setup.h"
@@ -14,6 +15,19 @@ int32_t Condition(int32_t precipitation, int32_t temperature, int32_t wind = 5) 
     game.Temperature = static_cast<int16_t>(temperature);
     game.Wind_Speed = static_cast<uint16_t>(wind);
     return Get_Weather_Condition(&game);
+}
+
+std::string Weather_Word(int32_t precipitation, int32_t temperature, bool icon) {
+    GAME_RECORD game;
+    std::memset(&game, 0, sizeof game);
+    game.Precipitation = static_cast<uint16_t>(precipitation);
+    game.Temperature = static_cast<int16_t>(temperature);
+    char word[16];
+    if (icon)
+        Get_Weather_Icon_Name(word, &game);
+    else
+        Get_Weather_Word(word, &game);
+    return word;
 }
 } // namespace
 
@@ -53,4 +67,18 @@ TEST(Weather, DomeGamesKeepTheirDrawnKindButPlayInTheCalm) {
     game.Wind_Speed = INDOOR_WIND;
     EXPECT_FLOAT_EQ(Get_Weather_Condition_Factor(&game), 1.025f);
     EXPECT_FLOAT_EQ(Get_Kick_Factor(&game), 1.05f);
+}
+
+// The game-day screen's word and icon for each kind.
+TEST(Weather, WordsAndIconsFollowTheKind) {
+    EXPECT_EQ(Weather_Word(120, 64, false), "Rain");
+    EXPECT_EQ(Weather_Word(110, 34, false), "Flurries");
+    EXPECT_EQ(Weather_Word(110, 35, false), "Drizzle");
+    EXPECT_EQ(Weather_Word(110, 35, true), "Mixed") << "the icon of a mix";
+    EXPECT_EQ(Weather_Word(75, 80, false), "Cloudy");
+    EXPECT_EQ(Weather_Word(75, 80, true), "Clouds");
+    EXPECT_EQ(Weather_Word(10, 80, true), "Sunny");
+    EXPECT_EQ(Weather_Word(140, 70, false), "Storms");
+    EXPECT_EQ(Weather_Word(140, 20, false), "Snow");
+    EXPECT_EQ(Weather_Word(140, 32, false), "Sleet");
 }

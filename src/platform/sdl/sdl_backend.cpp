@@ -1,8 +1,10 @@
 #include "platform/sdl/sdl_backend.h"
 
 #include <SDL.h>
+#include <cstddef>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "platform/backend.h"
 #include "platform/clock.h"
@@ -12,6 +14,7 @@
 #include "platform/keys.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
+#include "platform/rect_math.h"
 #include "platform/windows.h"
 
 namespace {
@@ -26,6 +29,10 @@ bool audio_tried = false;
 std::string shown_title;
 int32_t applied_state = -1;
 uint32_t last_present = 0;
+// The window surface the whole screen was last composed into: a surface SDL
+// hands out anew (after a resize) starts empty and is filled whole.
+const SDL_Surface* filled_surface = nullptr;
+int filled_width = 0, filled_height = 0;
 // Presents while polling at most this often; waiting always presents.
 constexpr uint32_t POLL_PRESENT_INTERVAL = 15;
 
@@ -81,22 +88,54 @@ void Follow_Primary_Window() {
         SDL_SetWindowPosition(sdl_window, rect.Left, rect.Top);
 }
 
+// Composes the screen rectangle `area` (inside the window's part `shown`)
+// into the window surface at its place.
+bool Copy_Screen_Area(SDL_Surface* surface, const RECT_AREA& shown, const RECT_AREA& area) {
+    Render_Screen_Area(&screen, area);
+    if (screen.Width != area.Right - area.Left || screen.Height != area.Bottom - area.Top) return false;
+    uint8_t* target = static_cast<uint8_t*>(surface->pixels) +
+                      static_cast<ptrdiff_t>(area.Top - shown.Top) * surface->pitch +
+                      static_cast<ptrdiff_t>(area.Left - shown.Left) * surface->format->BytesPerPixel;
+    return SDL_ConvertPixels(screen.Width, screen.Height, SDL_PIXELFORMAT_ARGB8888, screen.Pixels.data(),
+                             screen.Width * 4, surface->format->format, target, surface->pitch) == 0;
+}
+
+// Shows what changed on the screen: only the rectangles that changed while
+// the window surface is the one last filled, everything after a new one.
 void Present(bool always) {
     const uint32_t now = Get_Tick_Count();
     if (!always && now - last_present < POLL_PRESENT_INTERVAL) return;
-    if (!Take_Screen_Changed()) return;
+    SCREEN_CHANGES changes;
+    if (!Take_Screen_Changes(&changes)) return;
     last_present = now;
     Follow_Primary_Window();
-    if (sdl_window == nullptr || (SDL_GetWindowFlags(sdl_window) & SDL_WINDOW_SHOWN) == 0) return;
+    if (sdl_window == nullptr || (SDL_GetWindowFlags(sdl_window) & SDL_WINDOW_SHOWN) == 0) {
+        Mark_Screen_Changed();
+        return;
+    }
     SDL_Surface* surface = SDL_GetWindowSurface(sdl_window);
     if (surface == nullptr) return;
+    if (surface != filled_surface || surface->w != filled_width || surface->h != filled_height)
+        changes.All = true;
     const RECT_AREA primary = Primary_Rect();
-    const RECT_AREA area = {primary.Left, primary.Top, primary.Left + surface->w, primary.Top + surface->h};
-    Render_Screen_Area(&screen, area);
-    if (screen.Width != surface->w || screen.Height != surface->h) return;
-    SDL_ConvertPixels(screen.Width, screen.Height, SDL_PIXELFORMAT_ARGB8888, screen.Pixels.data(),
-                      screen.Width * 4, surface->format->format, surface->pixels, surface->pitch);
-    SDL_UpdateWindowSurface(sdl_window);
+    const RECT_AREA shown = {primary.Left, primary.Top, primary.Left + surface->w, primary.Top + surface->h};
+    if (changes.All) {
+        if (!Copy_Screen_Area(surface, shown, shown)) return;
+        filled_surface = surface;
+        filled_width = surface->w;
+        filled_height = surface->h;
+        SDL_UpdateWindowSurface(sdl_window);
+        return;
+    }
+    std::vector<SDL_Rect> updated;
+    for (const RECT_AREA& changed : changes.Areas) {
+        const RECT_AREA area = Intersect_Rects(changed, shown);
+        if (Is_Rect_Empty(area) || !Copy_Screen_Area(surface, shown, area)) continue;
+        updated.push_back(
+            {area.Left - shown.Left, area.Top - shown.Top, area.Right - area.Left, area.Bottom - area.Top});
+    }
+    if (!updated.empty())
+        SDL_UpdateWindowSurfaceRects(sdl_window, updated.data(), static_cast<int>(updated.size()));
 }
 
 uint32_t Key_Modifiers(uint16_t mod) {
@@ -483,6 +522,11 @@ const PLATFORM_BACKEND sdl_backend = {
 
 bool Start_SDL_Backend() {
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    // The window surface is filled in software and updated by rectangles; the
+    // display's own framebuffer takes those as they are, where a texture
+    // framebuffer would draw the whole window again (on a software OpenGL,
+    // at a high cost) for every ticker step.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         std::fprintf(stderr, "SDL could not start: %s\n", SDL_GetError());
         return false;
@@ -504,6 +548,7 @@ void Stop_SDL_Backend() {
     audio_device = 0;
     if (sdl_window != nullptr) SDL_DestroyWindow(sdl_window);
     sdl_window = nullptr;
+    filled_surface = nullptr;
     Free_Drawing_Surface(&screen);
     SDL_Quit();
 }

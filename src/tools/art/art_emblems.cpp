@@ -34,8 +34,8 @@ void Draw_Helmet(ART_CANVAS* c, ART_COLOUR shell, bool mirror) {
     Fill_Art_Path(c, body, shell);
     const ART_COLOUR trim = Trim_Colour(shell);
     agg::path_storage stripe;
-    stripe.move_to(X(30), 36);
-    stripe.curve4(X(50), 16, X(80), 14, X(104), 30);
+    stripe.move_to(X(32), 40);
+    stripe.curve4(X(52), 22, X(80), 20, X(102), 34);
     Stroke_Art_Path(c, stripe, 7, trim);
     Stroke_Art_Path(c, body, 2.5, Mix_Colours(shell, Art_Colour(0, 0, 0), 0.5));
     Fill_Art_Ellipse(c, X(56), 66, 7, 8, Mix_Colours(shell, Art_Colour(0, 0, 0), 0.6));
@@ -130,6 +130,57 @@ int Write_Team_Logos(const std::string& root) {
     Start_Canvas(&filler, 128, 128, CLEAR);
     Draw_Logo(&filler, Art_Colour(120, 120, 126), "FK");
     ok &= Save_Canvas_PNG(filler, root + "logos/LOGO_filler.png");
+    return ok;
+}
+
+namespace {
+struct DOWNLOADED_LOGO {
+    const char* Abbreviation; // the team key of the default league's 2022 season
+    int Franchise;            // colour row
+};
+
+const DOWNLOADED_LOGO DOWNLOADED_LOGOS[] = {
+    {"BUF", 3},  {"MIA", 17}, {"NE", 19},  {"NYJ", 22}, {"BAL", 2}, {"CIN", 6},  {"CLE", 7},  {"PIT", 25},
+    {"HOU", 12}, {"IND", 13}, {"JAC", 14}, {"TEN", 30}, {"DEN", 9}, {"KC", 15},  {"LAC", 26}, {"LV", 23},
+    {"DAL", 8},  {"NYG", 21}, {"PHI", 24}, {"WAS", 31}, {"CHI", 5}, {"DET", 10}, {"GB", 11},  {"MIN", 18},
+    {"ATL", 1},  {"CAR", 4},  {"NO", 20},  {"TB", 29},  {"ARZ", 0}, {"LA", 16},  {"SF", 27},  {"SEA", 28}};
+
+// A shield in the team's colours with its letters, 84 x 80.
+void Draw_Shield(ART_CANVAS* c, ART_COLOUR base, const char* letters) {
+    const ART_COLOUR trim = Trim_Colour(base);
+    agg::path_storage outer;
+    outer.move_to(6, 4);
+    outer.line_to(78, 4);
+    outer.line_to(78, 44);
+    outer.curve4(78, 62, 58, 72, 42, 78);
+    outer.curve4(26, 72, 6, 62, 6, 44);
+    outer.close_polygon();
+    Fill_Art_Path(c, outer, trim);
+    agg::path_storage inner;
+    inner.move_to(11, 9);
+    inner.line_to(73, 9);
+    inner.line_to(73, 43);
+    inner.curve4(73, 58, 56, 66, 42, 72);
+    inner.curve4(28, 66, 11, 58, 11, 43);
+    inner.close_polygon();
+    Fill_Art_Path(c, inner, base);
+    Fill_Art_Rect(c, 11, 16, 73, 20, trim);
+    Draw_Art_Text(c, letters, 8, 20, 76, 62, strlen(letters) > 2 ? 24 : 30, true, trim);
+}
+} // namespace
+
+// The newest logos the matchup dialog shows: "logos/Downloads/<key>-2022.png"
+// for each team of the default league; earlier seasons have none.
+int Write_Downloaded_Logos(const std::string& root) {
+    int ok = 1;
+    for (const DOWNLOADED_LOGO& logo : DOWNLOADED_LOGOS) {
+        ART_CANVAS c;
+        Start_Canvas(&c, 84, 80, CLEAR);
+        ART_COLOUR base = Art_Colour_From_Value(Franchise_Table[logo.Franchise].Colour);
+        if (base.R + base.G + base.B < 30) base = Art_Colour(36, 36, 40);
+        Draw_Shield(&c, base, logo.Abbreviation);
+        ok &= Save_Canvas_PNG(c, root + "logos/Downloads/" + logo.Abbreviation + "-2022.png");
+    }
     return ok;
 }
 

@@ -12,6 +12,7 @@
 #include "app/builtin_pattern.h"
 #include "tools/art/art_canvas.h"
 #include "tools/art/art_emblems.h"
+#include "tools/art/art_photos.h"
 #include "tools/art/art_screens.h"
 #include "tools/art/art_sounds.h"
 
@@ -50,7 +51,10 @@ int main(int argc, char** argv) {
         ok &= Write_Skin_Pictures(root, skin);
     ok &= Write_Helmets(root);
     ok &= Write_Team_Logos(root);
+    ok &= Write_Downloaded_Logos(root);
     ok &= Write_Card_Kit_Pieces(root);
+    ok &= Write_Position_Photos(root);
+    ok &= Write_Page_Wallpaper(root);
     ok &= Write_Sound_Effects(root);
     if (!ok) fprintf(stderr, "korva_art: some files could not be written under %s\n", root.c_str());
     return ok ? 0 : 1;

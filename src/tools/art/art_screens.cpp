@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <string>
 
 const SKIN_PALETTE Skin_Palettes[3] = {
     {"earth", Art_Colour(52, 70, 40), Art_Colour(24, 34, 20), Art_Colour(92, 64, 36),
@@ -41,8 +43,9 @@ const char* const NAV_LABELS[7] = {"Calendar", "Standings", "Finances", "Leaders
 const int NAV_EDGES[8] = {27, 105, 194, 276, 350, 418, 496, 553};
 
 // The common ground of every view: the gradient, faint yard lines, the title
-// band and the row of navigation buttons.
-void Draw_View_Ground(ART_CANVAS* c, const SKIN_PALETTE& skin, const char* title) {
+// band and (unless the view's lower half is taken, as on the game-day screen)
+// the row of navigation buttons.
+void Draw_View_Ground(ART_CANVAS* c, const SKIN_PALETTE& skin, const char* title, bool navigation = true) {
     Fill_Art_Gradient(c, 0, 0, VIEW_WIDTH, VIEW_HEIGHT, skin.Top, skin.Bottom);
     for (int i = 1; i < 12; ++i) {
         const double x = i * VIEW_WIDTH / 12.0;
@@ -54,6 +57,7 @@ void Draw_View_Ground(ART_CANVAS* c, const SKIN_PALETTE& skin, const char* title
         Draw_Art_Text(c, title, static_cast<int32_t>(DX(600)), static_cast<int32_t>(DY(14)),
                       static_cast<int32_t>(DX(760)), static_cast<int32_t>(DY(64)), 22, true,
                       Mix_Colours(skin.Ink, skin.Band, 0.35));
+    if (!navigation) return;
     Fill_Art_Rect(c, DX(20), DY(462), DX(560), DY(497), Mix_Colours(skin.Band, skin.Bottom, 0.4));
     for (int b = 0; b < 7; ++b) {
         const double left = DX(NAV_EDGES[b]) + 3, right = DX(NAV_EDGES[b + 1]) - 3;
@@ -65,6 +69,10 @@ void Draw_View_Ground(ART_CANVAS* c, const SKIN_PALETTE& skin, const char* title
     }
 }
 
+bool Is_Light_Skin(const SKIN_PALETTE& skin) {
+    return std::string(skin.Name) != "earth";
+}
+
 // A translucent panel for lists and tables.
 void Draw_Panel(ART_CANVAS* c, const SKIN_PALETTE& skin, double x1, double y1, double x2, double y2) {
     ART_COLOUR fill = skin.Bottom;
@@ -73,8 +81,30 @@ void Draw_Panel(ART_CANVAS* c, const SKIN_PALETTE& skin, double x1, double y1, d
     Stroke_Art_Rounded_Rect(c, DX(x1), DY(y1), DX(x2), DY(y2), 10, 2, skin.Line);
 }
 
+// The panel under a news view's rows: on the light skins a darker one, under
+// which the views' white text stays readable.
+void Draw_Text_Panel(ART_CANVAS* c, const SKIN_PALETTE& skin, double x1, double y1, double x2, double y2) {
+    if (!Is_Light_Skin(skin)) {
+        Draw_Panel(c, skin, x1, y1, x2, y2);
+        return;
+    }
+    ART_COLOUR fill = skin.Band;
+    fill.A = 215;
+    Fill_Art_Rounded_Rect(c, DX(x1), DY(y1), DX(x2), DY(y2), 10, fill);
+    Stroke_Art_Rounded_Rect(c, DX(x1), DY(y1), DX(x2), DY(y2), 10, 2, skin.Line);
+}
+
+// A football seen from the side: two curves meeting in a point at each end.
 void Draw_Football(ART_CANVAS* c, double cx, double cy, double length, ART_COLOUR leather, ART_COLOUR laces) {
-    Fill_Art_Ellipse(c, cx, cy, length / 2, length / 3.4, leather);
+    const double half = length / 2;
+    // A cubic reaches three quarters of its control points' height at its middle.
+    const double reach = length / 3.4 / 0.75;
+    agg::path_storage ball;
+    ball.move_to(cx - half, cy);
+    ball.curve4(cx - half * 0.55, cy - reach, cx + half * 0.55, cy - reach, cx + half, cy);
+    ball.curve4(cx + half * 0.55, cy + reach, cx - half * 0.55, cy + reach, cx - half, cy);
+    ball.close_polygon();
+    Fill_Art_Path(c, ball, leather);
     Fill_Art_Rect(c, cx - length / 5, cy - 2, cx + length / 5, cy + 2, laces);
     for (int i = -2; i <= 2; ++i)
         Fill_Art_Rect(c, cx + i * length / 12 - 1.5, cy - 7, cx + i * length / 12 + 1.5, cy + 7, laces);
@@ -98,6 +128,57 @@ void Draw_Trophy(ART_CANVAS* c, double cx, double top, double size, ART_COLOUR m
                   Mix_Colours(metal, Art_Colour(0, 0, 0), 0.4));
 }
 
+// The Games view and the game-day screen: the two player panels, the score
+// table, the field strip the ball moves on (its 100 yards span x 271..496;
+// a plain panel for the "Player of the Game" of a finished game),
+// the weather, clock and team comparison panel, and the lower panel, which
+// on the game-day screen runs to the bottom in place of the navigation
+// buttons. The tab row's plates are drawn with the tabs.
+void Draw_Games_Ground(ART_CANVAS* c, const SKIN_PALETTE& skin, bool playing) {
+    Draw_View_Ground(c, skin, nullptr, !playing);
+    // On the light skins the names, the score table, the weather and the
+    // clock are written in light colours: their bands are dark. The player
+    // lines sit 30 units lower there, so the panels are taller.
+    const bool light = strcmp(skin.Name, "earth") != 0;
+    if (light) {
+        ART_COLOUR dark = Mix_Colours(skin.Band, Art_Colour(0, 0, 0), 0.55);
+        Fill_Art_Rect(c, 0, 0, DX(768), DY(47), dark);
+    }
+    const double panel_bottom = light ? 264 : 232;
+    Draw_Panel(c, skin, 4, 28, 257, panel_bottom);
+    Draw_Panel(c, skin, 515, 28, 768, panel_bottom);
+    Draw_Panel(c, skin, 258, 2, 512, 45);
+    if (playing) {
+        const ART_COLOUR turf = Art_Colour(46, 118, 52);
+        const ART_COLOUR end_zone = Art_Colour(34, 92, 40);
+        Fill_Art_Rect(c, DX(261), DY(50), DX(506), DY(98), Mix_Colours(skin.Line, Art_Colour(0, 0, 0), 0.5));
+        Fill_Art_Rect(c, DX(262), DY(51), DX(271), DY(97), end_zone);
+        Fill_Art_Rect(c, DX(496), DY(51), DX(505), DY(97), end_zone);
+        Fill_Art_Rect(c, DX(271), DY(51), DX(496), DY(97), turf);
+        for (int yard = 0; yard <= 100; yard += 10) {
+            const double x = DX(271 + 2.25 * yard);
+            Fill_Art_Rect(c, x - 1, DY(51), x + 1, DY(81), Art_Colour(232, 242, 232));
+        }
+        for (int yard = 5; yard < 100; yard += 10) {
+            const double x = DX(271 + 2.25 * yard);
+            Fill_Art_Rect(c, x - 0.6, DY(60), x + 0.6, DY(72), Art_Colour(200, 224, 200));
+        }
+        // Under the strip the situation text is written on a darker band.
+        Fill_Art_Rect(c, DX(271), DY(81), DX(496), DY(97), Mix_Colours(turf, Art_Colour(0, 0, 0), 0.45));
+    } else {
+        // The finished game's "Player of the Game".
+        Draw_Panel(c, skin, 262, 52, 506, 97);
+    }
+    // Weather, period and clock, the nicknames and the team comparison.
+    Draw_Panel(c, skin, 259, 100, 509, 259);
+    if (light) {
+        ART_COLOUR dark = Mix_Colours(skin.Band, Art_Colour(0, 0, 0), 0.55);
+        dark.A = 220;
+        Fill_Art_Rounded_Rect(c, DX(261), DY(102), DX(507), DY(141), 8, dark);
+    }
+    Draw_Panel(c, skin, 8, 287, 760, playing ? 505 : 458);
+}
+
 int Save_View(ART_CANVAS* c, const std::string& folder, const char* name) {
     return Save_Canvas_JPEG(*c, folder + name, 88);
 }
@@ -108,42 +189,41 @@ int Write_View_Backgrounds(const std::string& folder, const SKIN_PALETTE& skin) 
     const ART_COLOUR gold = Art_Colour(226, 186, 60);
 
     Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
-    Draw_View_Ground(&c, skin, "Standings");
-    for (int league = 0; league < 2; ++league)
-        Draw_Panel(&c, skin, 10, 70 + league * 195, 758, 258 + league * 195);
+    Draw_View_Ground(&c, skin, nullptr);
+    Draw_Text_Panel(&c, skin, 6, 96, 762, 440);
     Fill_Art_Rect(&c, DX(300), DY(72), DX(720), DY(95), Mix_Colours(skin.Band, skin.Top, 0.2));
     ok &= Save_View(&c, folder, "news/standing.jpg");
 
     Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
-    Draw_View_Ground(&c, skin, "Finances");
+    Draw_View_Ground(&c, skin, nullptr);
     Fill_Art_Rect(&c, DX(160), DY(72), DX(720), DY(94), Mix_Colours(skin.Band, skin.Top, 0.2));
-    Draw_Panel(&c, skin, 10, 96, 758, 455);
+    Draw_Text_Panel(&c, skin, 10, 96, 758, 455);
     ok &= Save_View(&c, folder, "news/finance.jpg");
 
     for (int wide = 0; wide < 2; ++wide) {
         Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
-        Draw_View_Ground(&c, skin, "Leaders");
+        Draw_View_Ground(&c, skin, nullptr);
         if (wide == 0) {
-            Draw_Panel(&c, skin, 110, 70, 380, 455);
-            Draw_Panel(&c, skin, 388, 70, 658, 455);
+            Draw_Text_Panel(&c, skin, 110, 70, 380, 455);
+            Draw_Text_Panel(&c, skin, 388, 70, 658, 455);
         } else {
-            Draw_Panel(&c, skin, 20, 70, 748, 455);
+            Draw_Text_Panel(&c, skin, 20, 70, 748, 455);
         }
         ok &= Save_View(&c, folder, wide == 0 ? "news/leaders.jpg" : "news/leaders1.jpg");
     }
 
     Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
-    Draw_View_Ground(&c, skin, "Calendar");
-    for (int row = 0; row < 5; ++row)
-        for (int col = 0; col < 4; ++col)
-            Draw_Panel(&c, skin, 12 + col * 88, 104 + row * 70, 96 + col * 88, 170 + row * 70);
-    Draw_Panel(&c, skin, 368, 66, 758, 455);
+    Draw_View_Ground(&c, skin, nullptr);
+    // The column headings, then the weeks' rows.
+    Draw_Text_Panel(&c, skin, 368, 68, 762, 101);
+    Draw_Text_Panel(&c, skin, 2, 103, 762, 460);
     ok &= Save_View(&c, folder, "news/calendar.jpg");
 
     Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
-    Draw_View_Ground(&c, skin, "Draft");
-    for (int col = 0; col < 4; ++col)
-        Draw_Panel(&c, skin, 12 + col * 188, 70, 192 + col * 188, 455);
+    Draw_View_Ground(&c, skin, nullptr);
+    // Two columns of eighteen picks.
+    for (int col = 0; col < 2; ++col)
+        Draw_Text_Panel(&c, skin, 12 + col * 300, 66, 312 + col * 300, 434);
     ok &= Save_View(&c, folder, "news/draft.jpg");
 
     Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
@@ -157,23 +237,31 @@ int Write_View_Backgrounds(const std::string& folder, const SKIN_PALETTE& skin) 
 
     for (int playing = 0; playing < 2; ++playing) {
         Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
-        Draw_View_Ground(&c, skin, nullptr);
-        Draw_Panel(&c, skin, 4, 28, 257, 232);
-        Draw_Panel(&c, skin, 515, 28, 768, 232);
-        const ART_COLOUR turf = Art_Colour(46, 118, 52);
-        Fill_Art_Rect(&c, DX(262), DY(130), DX(506), DY(260), turf);
-        for (int yard = 0; yard <= 10; ++yard)
-            Fill_Art_Rect(&c, DX(262 + yard * 24.4) - 1, DY(130), DX(262 + yard * 24.4) + 1, DY(260),
-                          Art_Colour(230, 240, 230));
-        Draw_Panel(&c, skin, 11, 262, 758, playing ? 484 : 455);
+        Draw_Games_Ground(&c, skin, playing != 0);
         ok &= Save_View(&c, folder, playing ? "news/pbp.jpg" : "news/games.jpg");
     }
 
     Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
-    Draw_View_Ground(&c, skin, "Hall of Fame");
-    for (int tab = 0; tab < 4; ++tab)
-        Draw_Panel(&c, skin, 15 + 172 * tab, 81, 187 + 172 * tab, 103);
-    Draw_Panel(&c, skin, 15, 110, 703, 455);
+    Draw_View_Ground(&c, skin, "Korva Hall Of Fame");
+    // The four difficulty tabs and the columns' headings are part of the
+    // picture; the view writes the entries under them.
+    const char* const levels[4] = {"Fan", "Coach", "Head Coach", "Korva"};
+    for (int tab = 0; tab < 4; ++tab) {
+        Draw_Text_Panel(&c, skin, 15 + 172 * tab, 76, 187 + 172 * tab, 106);
+        Draw_Art_Text(&c, levels[tab], static_cast<int32_t>(DX(15 + 172 * tab)), static_cast<int32_t>(DY(76)),
+                      static_cast<int32_t>(DX(187 + 172 * tab)), static_cast<int32_t>(DY(106)), 18, true,
+                      Art_Colour(255, 255, 255));
+    }
+    Draw_Text_Panel(&c, skin, 8, 112, 766, 408);
+    const char* const headings[7] = {"Owner", "Team", "Seasons", "Record", "Pct.", "Playoffs", "Rating"};
+    const int column_left[7] = {15, 132, 295, 391, 482, 573, 676};
+    const int column_width[7] = {115, 161, 90, 90, 90, 90, 90};
+    for (int column = 0; column < 7; ++column)
+        Draw_Art_Text(&c, headings[column], static_cast<int32_t>(DX(column_left[column])),
+                      static_cast<int32_t>(DY(122)),
+                      static_cast<int32_t>(DX(column_left[column] + column_width[column])),
+                      static_cast<int32_t>(DY(144)), 16, true, Mix_Colours(skin.Ink, skin.Line, 0.2));
+    Fill_Art_Rect(&c, DX(15), DY(372), DX(760), DY(374), skin.Line);
     ok &= Save_View(&c, folder, "news/korhof.jpg");
 
     const char* const champion_names[3] = {"news/divchamp.jpg", "news/conferen.jpg", "news/champs.jpg"};
@@ -207,10 +295,12 @@ int Write_View_Backgrounds(const std::string& folder, const SKIN_PALETTE& skin) 
 int Write_Bars_And_Boxes(const std::string& folder, const SKIN_PALETTE& skin) {
     int ok = 1;
     ART_CANVAS c;
-    // Drawn over the news ticker after its text, so clear but for a rim.
-    Start_Canvas(&c, 1024, 24, Art_Colour(0, 0, 0, 0));
-    Fill_Art_Rect(&c, 0, 0, 1024, 2, skin.Line);
-    Fill_Art_Rect(&c, 0, 22, 1024, 24, Mix_Colours(skin.Line, Art_Colour(0, 0, 0), 0.5));
+    // Drawn over the news ticker after its text, so clear but for a rim; at
+    // its own size from the bar's left end, so as wide as a wide screen.
+    constexpr int32_t NEWS_BAR_WIDTH = 2560;
+    Start_Canvas(&c, NEWS_BAR_WIDTH, 24, Art_Colour(0, 0, 0, 0));
+    Fill_Art_Rect(&c, 0, 0, NEWS_BAR_WIDTH, 2, skin.Line);
+    Fill_Art_Rect(&c, 0, 22, NEWS_BAR_WIDTH, 24, Mix_Colours(skin.Line, Art_Colour(0, 0, 0), 0.5));
     ok &= Save_Canvas_PNG(c, folder + "news/newsbar.png");
 
     Start_Canvas(&c, 380, 36, skin.Band);
@@ -350,20 +440,50 @@ int Write_Dialog_Pictures(const std::string& folder, const SKIN_PALETTE& skin) {
         Fill_Art_Rect(&c, 0, 0, 588, 33, skin.Band);
         ART_COLOUR panel = skin.Bottom;
         panel.A = 160;
-        Fill_Art_Rounded_Rect(&c, 8, 40, 186, 190, 8, panel);
-        Fill_Art_Rounded_Rect(&c, 194, 40, 580, 190, 8, panel);
-        Fill_Art_Rounded_Rect(&c, 8, 196, 580, 411, 8, panel);
+        // Panels behind the report's parts: the photograph, the card, the
+        // ratings and the statistics page.
+        Fill_Art_Rounded_Rect(&c, 10, 29, 130, 196, 8, panel);
+        Fill_Art_Rounded_Rect(&c, 133, 29, 479, 196, 8, panel);
+        Fill_Art_Rounded_Rect(&c, 482, 29, 584, 202, 8, panel);
+        Fill_Art_Rounded_Rect(&c, 4, 199, 584, 399, 8, panel);
+        // The statistics headings sit on the band's colour, as the name line does.
+        Fill_Art_Rect(&c, 8, 198, 580, 213, skin.Band);
         ok &= Save_Canvas_JPEG(c, folder + reports[kind], 88);
     }
     return ok;
 }
 
-// Weather icons, 48 x 48 with a clear background.
+// Weather icons, 24 x 24 (drawn at 48 x 48 and halved) with a clear
+// background: they sit in the game-day screen's weather row.
 void Draw_Cloud(ART_CANVAS* c, ART_COLOUR colour) {
     Fill_Art_Ellipse(c, 18, 22, 10, 8, colour);
     Fill_Art_Ellipse(c, 28, 18, 11, 10, colour);
     Fill_Art_Ellipse(c, 35, 24, 9, 7, colour);
     Fill_Art_Rect(c, 12, 22, 40, 30, colour);
+}
+
+// Half the size, each pixel the alpha-weighted mean of its 2 x 2 block.
+void Halve_Canvas(const ART_CANVAS& big, ART_CANVAS* small) {
+    const int32_t width = big.Surface.Width / 2, height = big.Surface.Height / 2;
+    Start_Canvas(small, width, height, Art_Colour(0, 0, 0, 0));
+    for (int32_t y = 0; y < height; ++y)
+        for (int32_t x = 0; x < width; ++x) {
+            uint32_t alpha = 0, red = 0, green = 0, blue = 0;
+            for (int32_t dy = 0; dy < 2; ++dy)
+                for (int32_t dx = 0; dx < 2; ++dx) {
+                    const uint32_t p =
+                        big.Surface.Pixels[static_cast<size_t>(2 * y + dy) * big.Surface.Width + 2 * x + dx];
+                    const uint32_t a = p >> 24;
+                    alpha += a;
+                    red += ((p >> 16) & 0xFF) * a;
+                    green += ((p >> 8) & 0xFF) * a;
+                    blue += (p & 0xFF) * a;
+                }
+            uint32_t& out = small->Surface.Pixels[static_cast<size_t>(y) * width + x];
+            out = alpha == 0
+                      ? 0u
+                      : ((alpha / 4) << 24) | ((red / alpha) << 16) | ((green / alpha) << 8) | (blue / alpha);
+        }
 }
 
 int Write_Weather_Icons(const std::string& folder) {
@@ -402,7 +522,9 @@ int Write_Weather_Icons(const std::string& folder) {
                                 kind == 4 ? Art_Colour(190, 220, 240) : Art_Colour(70, 130, 220));
             }
         }
-        ok &= Save_Canvas_PNG(c, folder + "news/weather/" + words[kind] + ".png");
+        ART_CANVAS icon;
+        Halve_Canvas(c, &icon);
+        ok &= Save_Canvas_PNG(icon, folder + "news/weather/" + words[kind] + ".png");
     }
     return ok;
 }

@@ -1,0 +1,43 @@
+// One complete year of the computer-run 32-team test league as a multi-season
+// simulation plays it: the season's 272 games and the playoffs, with the
+// weekly steps and the draft pool built when the regular season ends, then the
+// off-season (reports, renewals, history, the statistics roll), the seven
+// rounds of the college draft and the set-up of the next season.
+#include <benchmark/benchmark.h>
+
+#include "database/random_numbers.h"
+#include "database/settings.h"
+#include "season/league_rules.h"
+#include "season/season_start.h"
+#include "season/week_advance.h"
+#include "support/computer_league.h"
+
+namespace {
+
+void Start_Benchmark_Year(uint32_t seed) {
+    Build_Computer_League();
+    Apply_League_Rules_For_Year();
+    Seed_Random_Numbers(seed);
+    Start_Season(0);
+}
+
+void BM_LeagueYear(benchmark::State& state) {
+    uint32_t seed = 1;
+    int64_t years = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        Start_Benchmark_Year(seed++);
+        const int32_t season = Get_User_Preference(CURRENT_SEASON_INDEX);
+        state.ResumeTiming();
+        Simulate_Seasons(1);
+        state.PauseTiming();
+        if (Get_User_Preference(CURRENT_SEASON_INDEX) != season + 1 || Get_User_Preference(CURRENT_WEEK) != 0)
+            state.SkipWithError("the year did not roll into the next season");
+        ++years;
+        state.ResumeTiming();
+    }
+    state.counters["years"] = benchmark::Counter(static_cast<double>(years));
+}
+BENCHMARK(BM_LeagueYear)->Unit(benchmark::kSecond)->Iterations(3);
+
+} // namespace

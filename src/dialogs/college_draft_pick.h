@@ -1,0 +1,21 @@
+#pragma once
+// The user's pick in the college draft, made from the college draft list
+// (dialog 170, the Sortable Stats list of the draft pool).
+#include <cstdint>
+
+#include "platform/handles.h"
+
+constexpr int32_t COLLEGE_DRAFT_LIST_DIALOG = 170;
+
+// The team that may take the pool player now: the human team on the clock.
+// Refused with a message, -1, when no draft runs, no human team is on the
+// clock, the player is not in the pool list, or that team's roster is full.
+int32_t Check_User_Draft_Pick(int32_t pool_team, int32_t pool_slot);
+// The pick itself for a team Check_User_Draft_Pick allowed: the clock moves
+// on and the computer picks up to the user's next turn. 1 when drafted.
+int32_t Make_User_Draft_Pick(int32_t team, int32_t pool_team, int32_t pool_slot);
+// Both, with the player's rookie terms between them.
+int32_t Draft_Pool_Player_For_User(int32_t pool_team, int32_t pool_slot);
+// Opens the college draft list, from which the user makes his pick; returns
+// the list's end.
+int32_t Open_College_Draft_List(WINDOW_HANDLE owner);

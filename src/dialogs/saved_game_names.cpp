@@ -1,0 +1,127 @@
+#include "dialogs/saved_game_names.h"
+
+#include <cstring>
+#include <string>
+#include <strings.h>
+
+#include "database/game_names.h"
+#include "database/league_structure.h"
+#include "database/path_resolver.h"
+#include "database/safe_strings.h"
+#include "database/saved_game.h"
+#include "database/settings.h"
+#include "database/text_format.h"
+#include "database/universe.h"
+#include "platform/message_box.h"
+
+namespace {
+// The closing year, its dash or opening parenthesis, and the closing
+// parenthesis that end every default name.
+constexpr int32_t DEFAULT_NAME_YEAR_TAIL = 6;
+
+bool Is_Control_Character(unsigned char c) {
+    return c < 0x20 || c == 0x7F;
+}
+
+// A team's name as part of a file name: separators, control characters and
+// the second dot of a pair are left out.
+std::string Plain_Team_Name(const char* name) {
+    std::string plain;
+    for (const char* c = name; *c != '\0'; ++c) {
+        const unsigned char byte = static_cast<unsigned char>(*c);
+        if (*c == '/' || *c == '\\' || Is_Control_Character(byte)) continue;
+        if (*c == '.' && !plain.empty() && plain.back() == '.') continue;
+        plain.push_back(*c);
+    }
+    return plain;
+}
+} // namespace
+
+int32_t Check_Saved_Game_Name(const char* name) {
+    if (name == nullptr || name[0] == '\0') return SAVED_GAME_NAME_EMPTY;
+    if (Is_Plain_File_Name(name) == 0) return SAVED_GAME_NAME_NOT_PLAIN;
+    for (const char* c = name; *c != '\0'; ++c)
+        if (Is_Control_Character(static_cast<unsigned char>(*c))) return SAVED_GAME_NAME_CONTROL_CHARACTER;
+    if (std::strlen(name) > static_cast<size_t>(SAVED_GAME_NAME_LIMIT)) return SAVED_GAME_NAME_TOO_LONG;
+    return SAVED_GAME_NAME_OK;
+}
+
+const char* Describe_Saved_Game_Name_Check(int32_t check) {
+    switch (check) {
+    case SAVED_GAME_NAME_EMPTY:
+        return "Please type a name for the saved game.";
+    case SAVED_GAME_NAME_NOT_PLAIN:
+        return "A saved game's name can't contain \"/\", \"\\\" or \"..\".\n\nPlease choose another name.";
+    case SAVED_GAME_NAME_CONTROL_CHARACTER:
+        return "A saved game's name can't contain control characters such as tabs or line breaks.\n\nPlease "
+               "choose another name.";
+    case SAVED_GAME_NAME_TOO_LONG:
+        return "A saved game's name can be at most 255 characters long.\n\nPlease choose a shorter name.";
+    default:
+        return "";
+    }
+}
+
+void Get_Default_Save_Name(char* out, int32_t size) {
+    if (out == nullptr || size <= 0) return;
+    const int32_t year = Get_Current_Year();
+    const int32_t base_year = Get_Universe_Stat(BASE_YEAR);
+    if (Count_Human_Teams() > 1) {
+        Active_Team_Count = Count_Active_Teams();
+        safe_sprintf(out, size, "%d teams - %d players (%d)", Active_Team_Count, Count_Human_Teams(), year);
+        return;
+    }
+    int32_t team = Get_User_Preference(USER_TEAM);
+    if (Is_Valid_Team_Code(team) == 0) team = 0;
+    char name[FORMATTED_TEXT_SIZE] = "";
+    Get_Team_Full_Name(team, name);
+    const std::string plain = Plain_Team_Name(name);
+    if (year > base_year)
+        safe_sprintf(out, size, "%s (%d-%d)", plain.c_str(), base_year, year);
+    else
+        safe_sprintf(out, size, "%s (%d)", plain.c_str(), year);
+}
+
+void Update_Default_Save_Name() {
+    if (Get_Current_Year() <= Get_Universe_Stat(BASE_YEAR)) return;
+    char fresh[DEFAULT_SAVE_NAME_SIZE];
+    Get_Default_Save_Name(fresh, sizeof fresh);
+    const int32_t compared = static_cast<int32_t>(std::strlen(fresh)) - DEFAULT_NAME_YEAR_TAIL;
+    if (compared <= 0) return;
+    if (strncasecmp(Universe.Header.Saved_Game_Name, fresh, static_cast<size_t>(compared)) == 0 &&
+        std::strlen(Universe.Header.Saved_Game_Name) >= static_cast<size_t>(compared))
+        Set_Saved_Game_Name(fresh);
+}
+
+void Get_Usable_Saved_Game_Name(char* out, int32_t size) {
+    if (out == nullptr || size <= 0) return;
+    char stored[sizeof Universe.Header.Saved_Game_Name];
+    safe_strncpy(stored, Universe.Header.Saved_Game_Name, sizeof stored);
+    if (Check_Saved_Game_Name(stored) == SAVED_GAME_NAME_OK) {
+        safe_strncpy(out, stored, size);
+        return;
+    }
+    char fresh[DEFAULT_SAVE_NAME_SIZE];
+    Get_Default_Save_Name(fresh, sizeof fresh);
+    fresh[SAVED_GAME_NAME_LIMIT] = '\0';
+    safe_strncpy(out, fresh, size);
+}
+
+void Auto_Save_Game() {
+    char name[sizeof Universe.Header.Saved_Game_Name];
+    Get_Usable_Saved_Game_Name(name, sizeof name);
+    // The file carries the name it is saved under.
+    Set_Saved_Game_Name(name);
+    const std::string file = std::string(name) + ".kor";
+    switch (Save_Game(file.c_str(), nullptr)) {
+    case SAVE_CANNOT_CREATE:
+        Show_Message_Box("Football Korva was unable to automatically save the game.", "File Open Error",
+                         BOX_OK | BOX_INFORMATION);
+        break;
+    case SAVE_WRITE_FAILED:
+        Show_Message_Box(SAVE_WRITE_ERROR_TEXT, "File Write Error", BOX_OK | BOX_INFORMATION);
+        break;
+    default:
+        break;
+    }
+}

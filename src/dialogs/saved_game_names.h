@@ -1,0 +1,45 @@
+#pragma once
+// Names of saved games: the test every name the user types or the league
+// holds must pass before it names a file, the default name of a league and
+// the automatic save under the league's name.
+#include <cstdint>
+
+// The longest name the league's saved-game name field holds.
+constexpr int32_t SAVED_GAME_NAME_LIMIT = 255;
+// The size of the buffer a default name is written into.
+constexpr int32_t DEFAULT_SAVE_NAME_SIZE = 2048;
+// What the user is told when writing a saved game failed.
+constexpr const char* SAVE_WRITE_ERROR_TEXT =
+    "Football Korva was unable to write the saved game file, probably because of low hard drive space. You "
+    "can use the 'Resume' dialog to erase old saved game files.";
+
+enum SAVED_GAME_NAME_CHECK : int32_t {
+    SAVED_GAME_NAME_OK,
+    SAVED_GAME_NAME_EMPTY,
+    // "/", "\" or ".." (Is_Plain_File_Name)
+    SAVED_GAME_NAME_NOT_PLAIN,
+    SAVED_GAME_NAME_CONTROL_CHARACTER,
+    SAVED_GAME_NAME_TOO_LONG,
+};
+// Whether `name` (without ".kor") may name a saved game in the current
+// folder: plain, without control characters, and no longer than the league
+// can keep.
+int32_t Check_Saved_Game_Name(const char* name);
+// What the user is told about a name that fails; an empty text for a good one.
+const char* Describe_Saved_Game_Name_Check(int32_t check);
+
+// The league's default name into `out` (`size` bytes, DEFAULT_SAVE_NAME_SIZE
+// is enough): "%d teams - %d players (%d)" with more than one human team,
+// else the user's team and its first and current years, "%s (%d)" or
+// "%s (%d-%d)". The team's name loses any character that would make the
+// name other than plain.
+void Get_Default_Save_Name(char* out, int32_t size);
+// After the first season, a saved-game name that is the default of an
+// earlier season becomes the current default.
+void Update_Default_Save_Name();
+// The league's saved-game name, or the default name when the stored one
+// fails the test.
+void Get_Usable_Saved_Game_Name(char* out, int32_t size);
+// Saves under the league's name (the default when the stored one fails the
+// test); a failure is told, nothing is returned.
+void Auto_Save_Game();

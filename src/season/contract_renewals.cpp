@@ -1,0 +1,84 @@
+#include "season/contract_renewals.h"
+
+#include "database/game_names.h"
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/roster_slots.h"
+#include "database/safe_strings.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "frontoffice/depth_charts.h"
+#include "frontoffice/player_potential.h"
+#include "personnel/player_development.h"
+#include "platform/message_box.h"
+#include "season/season_calendar.h"
+
+namespace {
+// Franchises in use and the free-agent, Hall of Fame and draft-pool slots.
+bool Has_Roster(int32_t team) {
+    return Is_Used_Franchise_Slot(team) || (team >= FREE_AGENT_TEAM && team < TOTAL_NUMBER_OF_TEAMS);
+}
+
+// Rating at his own position (new ratings first when it is below 25), truncated,
+// plus his potential, the sum truncated.
+int32_t Get_Player_Roster_Value(int32_t team, int32_t slot) {
+    const int32_t rating = static_cast<int32_t>(Ensure_Player_Minimum_Rating(team, slot));
+    return static_cast<int32_t>(static_cast<float>(rating) + Get_Player_Potential(team, slot));
+}
+} // namespace
+
+void Sort_Roster_By_Value_And_Potential(int32_t team) {
+    if (!Is_Team_Record_Slot(team)) return;
+    for (int32_t i = 0; i < PLAYERS_PER_TEAM - 1; ++i)
+        for (int32_t j = i + 1; j < PLAYERS_PER_TEAM; ++j) {
+            if (!Is_Player_Slot_Used(team, j)) continue;
+            // Values are taken anew at each comparison, as a value may draw new ratings.
+            if (!Is_Player_Slot_Used(team, i) ||
+                Get_Player_Roster_Value(team, i) < Get_Player_Roster_Value(team, j))
+                Swap_Players(team, i, team, j);
+        }
+}
+
+void Renew_Team_Contracts(int32_t team) {
+    const bool human = Is_Human_Team(team) != 0;
+    if (!human) Sort_Roster_By_Value_And_Potential(team);
+    if (human && Count_Team_Expiring_Contracts(team) == 0) {
+        char name[FORMATTED_TEXT_SIZE];
+        Get_Team_Full_Name(team, name);
+        Show_Formatted_Message("Renew Contracts", "The %s do not have any expiring contracts.", name);
+    }
+    if (Has_Roster(team)) {
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM;) {
+            if (!Is_Player_Slot_Used(team, slot)) {
+                ++slot;
+                continue;
+            }
+            const int32_t id = Get_Player_ID(team, slot);
+            if (Advance_Player_Year(team, slot) != 0) {
+                ++slot;
+                continue;
+            }
+            // He left and the roster closed up: the next player is in this slot
+            // now. A player who could not leave is not stepped twice.
+            if (Is_Player_Slot_Used(team, slot) && Get_Player_ID(team, slot) == id) ++slot;
+        }
+    }
+    if (Is_Used_Franchise_Slot(team) && !human) Auto_Set_Team_Depth_Chart(team);
+}
+
+int32_t Count_Team_Expiring_Contracts(int32_t team) {
+    if (!Is_Franchise_Slot(team) || !Is_Champion_Decided()) return 0;
+    const int32_t players = Get_First_Empty_Player_Slot(team);
+    int32_t count = 0;
+    for (int32_t slot = 0; slot < players; ++slot)
+        if (Get_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS) <= 1) ++count;
+    return count;
+}
+
+int32_t Human_Team_Has_Expiring_Contracts() {
+    if (Get_User_Preference(MULTI_SEASON_SIMULATION) != 0) return 0;
+    const int32_t teams = Count_Active_Teams();
+    for (int32_t team = 0; team < teams; ++team)
+        if (Is_Human_Team(team) && Count_Team_Expiring_Contracts(team) > 0) return 1;
+    return 0;
+}

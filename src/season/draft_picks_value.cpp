@@ -1,0 +1,29 @@
+#include "season/draft_picks_value.h"
+
+#include "database/league_structure.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "frontoffice/money.h"
+#include "frontoffice/salaries.h"
+
+namespace {
+constexpr int32_t THIS_YEARS_DRAFT = 0;
+} // namespace
+
+int32_t Get_Team_Draft_Picks_Value(int32_t team) {
+    const int32_t teams = Count_Active_Teams();
+    const int32_t draft_round = Get_User_Preference(DRAFT_ROUND);
+    const int32_t draft_pick = Get_User_Preference(DRAFT_PICK);
+    const bool running = draft_round >= 0 && draft_round < DRAFT_ROUNDS;
+    int64_t total = 0;
+    for (int32_t round = 0; round < DRAFT_ROUNDS; ++round)
+        for (int32_t pick = 0; pick < teams && pick < MAX_FRANCHISES; ++pick) {
+            if (running && (round < draft_round || (round == draft_round && pick < draft_pick))) continue;
+            const int32_t issuer = Get_Draft_Order_Team(pick);
+            if (!Is_Franchise_Slot(issuer)) continue;
+            if (Get_Draft_Pick_Owner(THIS_YEARS_DRAFT, round, issuer) != team) continue;
+            total += Get_Rookie_Scale_Salary(round, pick) + Get_Draft_Pick_Value(round, pick) / 4;
+        }
+    return Clamp_To_Int32(total);
+}

@@ -1,0 +1,53 @@
+#pragma once
+// Making the default league through the game's own routines: the league is
+// founded years before the season it is wanted for, with the franchises of
+// that season and rosters of new players, and the game then plays those years
+// by itself, so that ages, careers, statistics, leaders, drafts and the Hall
+// of Fame come out of its own dynamics. A season reached that way is turned
+// into a league database that a new game starts from.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tools/league/league_franchises.h"
+
+// Clears the league and founds it in `year`: the installation's cities
+// ("Cities.txt" of the current folder), the two conferences and their
+// divisions, the year's rules and cap, the player-generation inputs, the
+// franchises of `rows` with full rosters of new players and contracts for a
+// new league; then the game is started (season 0 of `year`). False with the
+// reason in `error` when an input is missing or wrong.
+bool Found_League(int32_t year, const std::vector<FRANCHISE_ROW>& rows, std::string* error);
+
+// Plays every computer-run season from the current one until the season of
+// `year` is set up (its week 0). False when the calendar stops moving first.
+bool Simulate_Until_Season(int32_t year, std::string* error);
+
+// Turns the league in its week 0 into a league database of that season: its
+// year becomes the base year and the season index 0; the team records of the
+// seasons played so far, which are kept by season index, are cleared (the
+// players keep their careers, season lines, draft records and leaders, which
+// carry calendar years); the settings are those of a built database, the
+// year's rules apply, and every player's predicted season is his typical
+// season from his final ratings, so a game started on the file keeps them.
+void Make_Season_Database();
+
+// Every used player slot of the league's team records, pools included: his
+// predicted season becomes the typical season of his ratings.
+void Set_All_Typical_Seasons();
+
+// One season file of the default league: the year and the file name written.
+struct LEAGUE_FILE {
+    int32_t Year;
+    const char* File_Name;
+};
+
+// The whole generation, reading the installation's inputs from the current
+// folder: founds the league `years_before` years before the first file's
+// season with that season's franchises, plays on to each file's season in
+// turn, lays that season's franchise table on the league and writes its
+// database (the file name taken in `installation`). `log` gets a line a
+// season when not null. False with the reason in `error`.
+bool Generate_Default_League(const std::vector<LEAGUE_FILE>& files, const std::string& installation,
+                             int32_t years_before, uint32_t seed, std::string* error,
+                             void (*log)(const char* line));

@@ -1,0 +1,476 @@
+#include "views/games_view.h"
+
+#include <algorithm>
+
+#include "app/app_fonts.h"
+#include "app/drawing_primitives.h"
+#include "app/drawing_services.h"
+#include "app/image_drawing.h"
+#include "app/main_window.h"
+#include "app/modal_dialogs.h"
+#include "app/skins.h"
+#include "app/window_graphics.h"
+#include "database/game_names.h"
+#include "database/game_queries.h"
+#include "database/league_structure.h"
+#include "database/random_numbers.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/team_results.h"
+#include "database/text_format.h"
+#include "database/universe.h"
+#include "engine/game_driver.h"
+#include "engine/game_files.h"
+#include "engine/game_record.h"
+#include "engine/game_screen_hooks.h"
+#include "engine/play_text.h"
+#include "platform/control_drawing.h"
+#include "platform/message_box.h"
+#include "platform/text_render.h"
+#include "reports/shell_open.h"
+#include "views/box_score_panels.h"
+#include "views/current_view.h"
+#include "views/game_day_panels.h"
+#include "views/game_day_screen.h"
+#include "views/game_day_view.h"
+#include "views/game_stat_lines.h"
+#include "views/games_view_texts.h"
+#include "views/play_call_panels.h"
+#include "views/play_calling.h"
+
+namespace {
+constexpr int32_t CALENDAR_VIEW = 40036;
+constexpr int32_t DEPTH_CHART_DIALOG = 119;
+constexpr int32_t SMALL_FONT = 1;
+constexpr int32_t TEXT_FONT = 2;
+constexpr int32_t NAME_FONT = 5;
+constexpr int32_t CLOCK_FONT = 14;
+constexpr int32_t WEEK_TABS = 6;
+constexpr int32_t OTHER_GAME_BOXES = 36;
+constexpr uint32_t ONE_LINE = TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE;
+constexpr uint32_t CENTRED = TEXT_CENTRE | ONE_LINE;
+constexpr RECT_AREA BOX_SCORE_BUTTON = {346, 105, 422, 120};
+constexpr RECT_AREA RECAP_BUTTON = {346, 121, 422, 136};
+constexpr COLOUR_VALUE WHITE = Make_Colour(255, 255, 255);
+constexpr COLOUR_VALUE BLACK = Make_Colour(0, 0, 0);
+
+bool Is_Inside(const RECT_AREA& rect, int32_t x, int32_t y) {
+    return x >= rect.Left && x < rect.Right && y >= rect.Top && y < rect.Bottom;
+}
+
+RECT_AREA Team_Name_Rect(int32_t side) {
+    return {19 + 590 * side, 7, 160 + 590 * side, 21};
+}
+
+RECT_AREA Other_Game_Box(int32_t k) {
+    const int32_t c = k % 6, r = k / 6;
+    return {128 * c + 6, 56 * r + 295, 128 * c + 124, 56 * r + 341};
+}
+
+COLOUR_VALUE Scoreboard_Name_Colour(int32_t side) {
+    if (Is_Ice_Or_Fire_Skin() != 0) return side == 0 ? Make_Colour(212, 212, 212) : WHITE;
+    return Get_Game_Day_Colour(side == 0 ? GAME_DAY_HIGHLIGHT_TEXT : GAME_DAY_MAIN_TEXT);
+}
+
+COLOUR_VALUE Scoreboard_Heading_Colour() {
+    if (Is_Ice_Or_Fire_Skin() != 0) return Make_Colour(215, 218, 170);
+    return Get_Game_Day_Colour(GAME_DAY_HEADING_TEXT);
+}
+
+COLOUR_VALUE Situation_Colour() {
+    return Is_Dark_Text() ? WHITE : Make_Colour(210, 180, 110);
+}
+
+int32_t Winning_Side(const GAME_RECORD* pGame) {
+    return pGame->Score[1] > pGame->Score[0] ? 1 : 0;
+}
+
+void Format_Record(char* buffer, int32_t team) {
+    const int32_t wins = Get_Team_Record_Char(team, 0), losses = Get_Team_Record_Char(team, 4),
+                  ties = Get_Team_Record_Char(team, 8);
+    if (ties > 0)
+        safe_sprintf(buffer, FORMATTED_TEXT_SIZE, "%d-%d-%d", wins, losses, ties);
+    else
+        safe_sprintf(buffer, FORMATTED_TEXT_SIZE, "%d-%d", wins, losses);
+}
+
+void Get_Nickname(char* buffer, int32_t team) {
+    buffer[0] = '\0';
+    if (team <= HALL_OF_FAME_TEAM) Get_Team_String(buffer, team, 2);
+}
+
+// The displayed game's week (the shown record's when no game is live).
+int32_t Shown_Week() {
+    const GAME_RECORD* game = Get_Displayed_Game();
+    return game != nullptr ? Get_Game_Week(game) : 0;
+}
+
+void Draw_Shadowed(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect, uint32_t flags,
+                   int32_t font_row) {
+    DRAWING_FONT* font = Get_App_Font(font_row);
+    Save_Device_Context(dc);
+    if (font != nullptr) Select_Font(dc, font);
+    Set_Background_Mode(dc, BACKGROUND_TRANSPARENT);
+    Draw_Shadowed_Text(dc, text, Situation_Colour(), rect, flags);
+    Restore_Device_Context(dc);
+    if (font != nullptr) Release_App_Font(font);
+}
+
+void Draw_Button(DEVICE_CONTEXT* dc, const RECT_AREA& design, const char* caption) {
+    RECT_AREA window;
+    if (!Design_To_Window_Rect(design, &window)) return;
+    Draw_Frame_Control(dc, window, FRAME_BUTTON, 0);
+    Draw_Design_Text(dc, caption, design, CENTRED, BLACK, SMALL_FONT);
+}
+
+// Opens a game page; a missing file or folder is said so.
+void Open_Game_Page(bool recap) {
+    char name[64];
+    if (Is_Live_Game_Shown()) {
+        if (recap) {
+            Write_Recap_File(0);
+            Get_Recap_File_Name(name);
+        } else {
+            Write_Box_Score_File(0);
+            Get_Box_File_Name(name);
+        }
+    } else if (recap) {
+        Get_Shown_Recap_File_Name(name);
+    } else {
+        Get_Shown_Box_File_Name(name);
+    }
+    if (Shell_Open(Main_Window, name)) return;
+    Show_Formatted_Message(
+        "Error",
+        "Can't find %s file. Please make sure there is a directory labeled 'Output' in your "
+        "Football Korva directory before simulating any more games.",
+        recap ? "Game Recap" : "Box Score");
+}
+
+// The week tabs drawn: their first week and how many.
+void Week_Tab_Span(int32_t* first, int32_t* count) {
+    int32_t last = 0;
+    Get_Week_Tab_Range(Shown_Week(), first, &last);
+    *count = std::min(WEEK_TABS, std::max(0, last - *first + 1));
+}
+} // namespace
+
+void Get_Games_View_Background(char* buffer) {
+    safe_strncpy(buffer, Is_Live_Game_Shown() ? "news\\pbp.jpg" : "news\\games.jpg",
+                 CURRENT_BACKGROUND_NAME_SIZE);
+    Get_Skin_File_Path(buffer, CURRENT_BACKGROUND_NAME_SIZE);
+}
+
+void Paint_Games_View(DEVICE_CONTEXT* dc) {
+    if (dc == nullptr) return;
+    // Painting draws nothing from the league's random sequence (names filled
+    // in, ratings repaired), so a repaint never changes a game.
+    RANDOM_STATE saved;
+    Save_Random_State(&saved);
+    std::fill(std::begin(Play_Button_State), std::end(Play_Button_State), BUTTON_PAINT);
+    if (Get_User_Preference(SHOWN_GAME_INDEX) == -1) {
+        const int32_t last = Get_Team_Last_Game_Index(Get_User_Team());
+        if (last != -1) Set_User_Preference(SHOWN_GAME_INDEX, last);
+    }
+    Get_Games_View_Background(Current_Background_Name);
+    Draw_Screen_Background(dc);
+    if (Get_Displayed_Game() != nullptr) {
+        Draw_Team_Comparison_Labels(dc);
+        Draw_Games_View_Scoreboard(dc);
+        Draw_Team_Comparison_Values(dc);
+        Draw_Box_Score_Players(dc);
+        Draw_Weather_Panel(dc);
+        Draw_Games_View_Tabs(dc);
+        Draw_Games_View_Lower_Panel(dc, false);
+        Draw_Situation_Line(dc);
+        Draw_Play_Result_Panel_On(dc, -1, 0);
+    } else {
+        Save_Device_Context(dc);
+        Set_Background_Mode(dc, BACKGROUND_TRANSPARENT);
+        Set_Text_Colour(dc, Get_Game_Day_Colour(GAME_DAY_HIGHLIGHT_TEXT));
+        RECT_AREA box = {0, 300, 768, 350};
+        Draw_Scaled_Text_Box(dc, &box,
+                             "No games have been played this season.\nTo simulate games, use the Play Menu.",
+                             NO_PREFERRED_FONT);
+        Restore_Device_Context(dc);
+    }
+    Load_Random_State(&saved);
+}
+
+void Draw_Team_Comparison_Labels(DEVICE_CONTEXT* dc) {
+    const GAME_RECORD* game = Get_Displayed_Game();
+    if (dc == nullptr || game == nullptr) return;
+    const COLOUR_VALUE label = Get_Game_Day_Colour(GAME_DAY_SECONDARY_TEXT);
+    for (int32_t k = 0; k < COMPARISON_ROWS; ++k)
+        Draw_Design_Text(dc, Get_Team_Comparison_Label(game, k), {340, 146 + 11 * k, 426, 158 + 11 * k},
+                         CENTRED, label, SMALL_FONT);
+    const COLOUR_VALUE heading = Scoreboard_Heading_Colour();
+    char title[FORMATTED_TEXT_SIZE];
+    Get_Title_Game_Name(game, title);
+    Draw_Design_Text(dc, title, {260, 4, 356, 17}, ONE_LINE, heading, SMALL_FONT);
+    static const char* const QUARTERS[4] = {"Q1", "Q2", "Q3", "Q4"};
+    for (int32_t k = 0; k < 4; ++k)
+        Draw_Design_Text(dc, QUARTERS[k], {356 + 22 * k, 4, 378 + 22 * k, 17}, CENTRED, heading, SMALL_FONT);
+    if (game->Clock > 3600) Draw_Design_Text(dc, "OT", {444, 4, 466, 17}, CENTRED, heading, SMALL_FONT);
+    Draw_Design_Text(dc, Is_Game_Over(game) ? "Final" : "Score", {466, 4, 510, 17}, CENTRED, heading,
+                     SMALL_FONT);
+}
+
+void Draw_Games_View_Scoreboard(DEVICE_CONTEXT* dc) {
+    const GAME_RECORD* game = Get_Displayed_Game();
+    if (dc == nullptr || game == nullptr) return;
+    const int32_t name_top = Is_Ice_Or_Fire_Skin() != 0 ? 5 : 7;
+    const int32_t quarter = Get_Game_Quarter(game);
+    char text[FORMATTED_TEXT_SIZE];
+    for (int32_t side = 0; side < 2; ++side) {
+        const int32_t team = game->Team[side];
+        const COLOUR_VALUE colour = Scoreboard_Name_Colour(side);
+        Get_Scoreboard_Team_Name(team, text);
+        const RECT_AREA name = Team_Name_Rect(side);
+        Draw_Design_Text(dc, text, {name.Left, name_top, name.Right, name_top + 14}, CENTRED, colour,
+                         NAME_FONT);
+        Format_Record(text, team);
+        Draw_Design_Text(dc, text, {190 + 350 * side, 7, 228 + 350 * side, 21}, CENTRED, colour, TEXT_FONT);
+        Get_Nickname(text, team);
+        Draw_Design_Text(dc, text, {254 + 172 * side, 124, 340 + 172 * side, 140}, CENTRED, colour,
+                         TEXT_FONT);
+        // The score table's row.
+        const int32_t top = 15 + 13 * side, bottom = 30 + 13 * side;
+        Draw_Design_Text(dc, text, {260, top, 356, bottom}, ONE_LINE, colour, SMALL_FONT);
+        for (int32_t period = 0; period < 5; ++period) {
+            if (period >= quarter || (period == 4 && game->Clock <= 3600)) continue;
+            safe_sprintf(text, sizeof text, "%d", Get_Game_Period_Score(game, period, side));
+            Draw_Design_Text(dc, text, {356 + 22 * period, top, 378 + 22 * period, bottom}, CENTRED, colour,
+                             SMALL_FONT);
+        }
+        safe_sprintf(text, sizeof text, "%d", game->Score[side]);
+        Draw_Design_Text(dc, text, {477, top, 499, bottom}, CENTRED, colour, TEXT_FONT);
+    }
+}
+
+void Draw_Team_Comparison_Values(DEVICE_CONTEXT* dc) {
+    const GAME_RECORD* game = Get_Displayed_Game();
+    if (dc == nullptr || game == nullptr) return;
+    char text[FORMATTED_TEXT_SIZE];
+    for (int32_t side = 0; side < 2; ++side)
+        for (int32_t k = 0; k < COMPARISON_ROWS; ++k) {
+            Format_Team_Comparison_Value(text, game, k, side);
+            Draw_Design_Text(dc, text, {254 + 172 * side, 146 + 11 * k, 340 + 172 * side, 158 + 11 * k},
+                             CENTRED, Get_Side_Colour(side), SMALL_FONT);
+        }
+}
+
+void Draw_Situation_Line(DEVICE_CONTEXT* dc) {
+    const GAME_RECORD* game = Get_Displayed_Game();
+    if (dc == nullptr || game == nullptr) return;
+    char text[FORMATTED_TEXT_SIZE + 32];
+    if (!Is_Live_Game_Shown()) {
+        char best[FORMATTED_TEXT_SIZE];
+        Format_Player_Of_The_Game(game, Winning_Side(game), best, false);
+        safe_sprintf(text, sizeof text, "Player of the Game:\n%s", best);
+        Draw_Shadowed(dc, text, {271, 64, 496, 96}, TEXT_CENTRE | TEXT_WORD_BREAK, TEXT_FONT);
+        return;
+    }
+    Draw_Field_Strip(dc, game);
+    Draw_Ball_Marker(dc, game);
+    Format_Situation_Text(text, game);
+    Draw_Shadowed(dc, text, {271, 80, 496, 96}, CENTRED, TEXT_FONT);
+    Format_Game_Period(text, game);
+    Draw_Design_Text(dc, text, {340, 102, 428, 117}, CENTRED, WHITE, NAME_FONT);
+    if (Is_Game_Over(game))
+        safe_strncpy(text, "0:00", sizeof text);
+    else
+        Format_Game_Clock(game, 0, text, sizeof text);
+    Draw_Design_Text(dc, text, {340, 117, 428, 135}, CENTRED, WHITE, CLOCK_FONT);
+}
+
+void Draw_Games_View_Tabs(DEVICE_CONTEXT* dc) {
+    if (dc == nullptr) return;
+    if (Is_Live_Game_Shown()) {
+        Draw_Play_Group_Tabs(dc);
+        return;
+    }
+    Draw_Button(dc, RECAP_BUTTON, "Play-By-Play");
+    Draw_Button(dc, BOX_SCORE_BUTTON, "Box Score");
+    Draw_Week_Tabs(dc);
+}
+
+int32_t Draw_Week_Tabs(DEVICE_CONTEXT* dc) {
+    const int32_t week = Shown_Week();
+    int32_t first = 0, count = 0;
+    Week_Tab_Span(&first, &count);
+    if (dc != nullptr) {
+        const bool light = Is_Ice_Or_Fire_Skin() != 0;
+        const int32_t top = light ? 266 : 270;
+        Draw_Tab_Plate(dc, {25, 266, 85, 285}, true);
+        Draw_Design_Text(dc, "Scores", {25, top, 85, 285}, CENTRED, BLACK, TEXT_FONT);
+        const int32_t mark = Universe.Post_Season_Days[3] - 1;
+        for (int32_t k = 0; k < count; ++k) {
+            const int32_t tab_week = first + k;
+            char label[FORMATTED_TEXT_SIZE] = "";
+            if (tab_week <= mark) Format_Week_Short_Name(tab_week, label);
+            COLOUR_VALUE colour = light ? Make_Colour(170, 170, 170) : GREY_TAB_COLOUR;
+            if (tab_week == week) colour = light || !Is_Dark_Text() ? WHITE : BLACK;
+            Draw_Tab_Plate(dc, {159 + 99 * k, 266, 248 + 99 * k, 285}, false);
+            Draw_Design_Text(dc, label, {159 + 99 * k, top, 248 + 99 * k, 285}, CENTRED, colour, TEXT_FONT);
+        }
+    }
+    return week - first;
+}
+
+int32_t List_Other_Games(int32_t* records, int32_t most) {
+    const int32_t completed = std::min(Count_Completed_Games(), MAX_GAME_RECORDS);
+    const int32_t week = Shown_Week();
+    const int32_t shown = Get_User_Preference(SHOWN_GAME_INDEX);
+    int32_t count = 0;
+    const int32_t teams = Count_Active_Teams();
+    for (int32_t team = 0; team < teams && count < most; ++team) {
+        for (int32_t n = 0; n < completed; ++n) {
+            const GAME_RECORD* game = Get_Game_Record(n);
+            if (Get_Game_Week(game) != week || game->Team[1] != team) continue;
+            if (n != shown) records[count++] = n;
+            break;
+        }
+    }
+    return count;
+}
+
+void Draw_Other_Games_Panel(DEVICE_CONTEXT* dc) {
+    if (dc == nullptr || Get_Displayed_Game() == nullptr) return;
+    int32_t records[OTHER_GAME_BOXES];
+    const int32_t count = List_Other_Games(records, OTHER_GAME_BOXES);
+    const bool light = Is_Ice_Or_Fire_Skin() != 0;
+    for (int32_t k = 0; k < count; ++k) {
+        const GAME_RECORD* game = Get_Game_Record(records[k]);
+        const int32_t c = k % 6, r = k / 6;
+        const int32_t winner = Winning_Side(game);
+        for (int32_t side = 0; side < 2; ++side) {
+            COLOUR_VALUE colour;
+            if (light)
+                colour = side == winner ? Make_Colour(52, 52, 52) : BLACK;
+            else if (Is_Dark_Text())
+                colour = side == winner ? Make_Colour(110, 0, 0) : BLACK;
+            else
+                colour = side == winner ? Make_Colour(255, 249, 69) : WHITE;
+            const RECT_AREA line = {128 * c + 26, 56 * r + 297 + 15 * side, 128 * c + 104,
+                                    56 * r + 312 + 15 * side};
+            char text[FORMATTED_TEXT_SIZE];
+            Get_Team_Display_Name(game->Team[side], text);
+            Draw_Design_Text(dc, text, line, ONE_LINE, colour, NAME_FONT);
+            safe_sprintf(text, sizeof text, "%d", game->Score[side]);
+            Draw_Design_Text(dc, text, line, ONE_LINE | TEXT_RIGHT, colour, NAME_FONT);
+        }
+        char best[FORMATTED_TEXT_SIZE];
+        Format_Player_Of_The_Game(game, winner, best, true);
+        Draw_Design_Text(dc, best, {128 * c + 1, 56 * r + 327, 128 * c + 129, 56 * r + 385},
+                         TEXT_CENTRE | TEXT_WORD_BREAK, Get_Game_Day_Colour(GAME_DAY_SECONDARY_TEXT),
+                         TEXT_FONT);
+    }
+}
+
+bool Do_Week_Tab_Click(int32_t x, int32_t y) {
+    if (y < 266 || y > 284 || x < 154) return false;
+    int32_t first = 0, count = 0;
+    Week_Tab_Span(&first, &count);
+    const int32_t tab = (x - 154) / 99;
+    // Only the tabs drawn take a click.
+    if (tab >= count) return false;
+    Show_Games_Of_Week(first + std::min(std::max(tab, 0), WEEK_TABS - 1));
+    Redraw_Main_Window();
+    return true;
+}
+
+bool Do_Other_Games_Click(bool select, int32_t x, int32_t y) {
+    int32_t records[OTHER_GAME_BOXES];
+    const int32_t count = List_Other_Games(records, OTHER_GAME_BOXES);
+    for (int32_t k = 0; k < count; ++k) {
+        if (!Is_Inside(Other_Game_Box(k), x, y)) continue;
+        if (select) {
+            Set_User_Preference(SHOWN_GAME_INDEX, records[k]);
+            Redraw_Main_Window();
+        }
+        return true;
+    }
+    return false;
+}
+
+bool Do_Scoreboard_Team_Click(bool act, int32_t x, int32_t y) {
+    const GAME_RECORD* game = Get_Displayed_Game();
+    if (game == nullptr) return false;
+    for (int32_t side = 0; side < 2; ++side) {
+        if (!Is_Inside(Team_Name_Rect(side), x, y)) continue;
+        if (!act) return true;
+        const int32_t team = game->Team[side];
+        Set_User_Preference(VIEWED_TEAM, team);
+        if (Is_Used_Franchise_Slot(team) && Get_Team_Stat(team, TEAM_STAT_CONTROL) == TEAM_CONTROL_HUMAN &&
+            Get_User_Preference(MULTI_SEASON_SIMULATION) == 0)
+            Set_User_Preference(USER_TEAM, team);
+        if (Is_Live_Game_Shown()) {
+            Refresh_Bars_And_Do_Dialog(Main_Window, DEPTH_CHART_DIALOG);
+            Clear_Live_Box_Score_Player_Ids();
+            Redraw_Main_Window();
+        } else {
+            Set_Current_View(CALENDAR_VIEW);
+        }
+        return true;
+    }
+    return false;
+}
+
+bool Track_Games_View_Mouse(int32_t x, int32_t y) {
+    Set_Last_Pointer_Position(x, y);
+    PLAY_POINTER_TRACK track;
+    Begin_Play_Pointer_Track(&track);
+    const bool live = Is_Live_Game_Shown();
+    const int32_t state = live ? Get_Play_Call_State() : 0;
+    const bool call_open = state >= 1 && state <= 3;
+    bool hot = Do_Scoreboard_Team_Click(false, x, y);
+    if (!hot && y < CALL_TAB_TOP) hot = Find_Player_Line(x, y) >= 0;
+    if (!hot && y >= CALL_TAB_TOP && y < CALL_TAB_BOTTOM) {
+        if (call_open && x >= PLAYBOOK_BUTTON_LEFT && x < PLAYBOOK_BUTTON_RIGHT) hot = true;
+        if (x > 153) {
+            int32_t first = 0, count = 0;
+            Week_Tab_Span(&first, &count);
+            hot = hot || live || (x - 154) / 99 < count;
+        }
+    }
+    if (!hot && y >= CALL_TAB_BOTTOM) {
+        if (!call_open) {
+            hot = !live && Do_Other_Games_Click(false, x, y);
+        } else {
+            Track_Play_Buttons(&track, x, y);
+            if (track.Answered) return true;
+            hot = track.Hot;
+        }
+    }
+    if (!hot && (Is_Inside(BOX_SCORE_BUTTON, x, y) || Is_Inside(RECAP_BUTTON, x, y))) hot = true;
+    if (live) Finish_Play_Pointer_Track(track);
+    return hot;
+}
+
+bool Do_Games_View_Click(int32_t x, int32_t y) {
+    if (Get_Displayed_Game() == nullptr) return false;
+    if (Get_User_Preference(WAITING_FOR_CLICK) != 0) {
+        Set_User_Preference(WAITING_FOR_CLICK, 0);
+        return true;
+    }
+    if (Is_Inside(BOX_SCORE_BUTTON, x, y)) {
+        Open_Game_Page(false);
+        return true;
+    }
+    if (Is_Inside(RECAP_BUTTON, x, y)) {
+        Open_Game_Page(true);
+        return true;
+    }
+    const bool live = Is_Live_Game_Shown();
+    if (!live && (Do_Other_Games_Click(true, x, y) || Do_Week_Tab_Click(x, y))) return true;
+    if (Do_Scoreboard_Team_Click(true, x, y)) return true;
+    if (y < CALL_TAB_TOP) {
+        const int32_t line = Find_Player_Line(x, y);
+        if (line >= 0) {
+            Show_Box_Score_Player(line);
+            return true;
+        }
+    }
+    return live && Do_Play_Call_Click(Current_Game, x, y);
+}

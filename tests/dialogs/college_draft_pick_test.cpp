@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/main_menu.h"
+#include "app/main_window.h"
+#include "database/game_names.h"
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/random_numbers.h"
+#include "database/roster_slots.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "dialogs/college_draft_pick.h"
+#include "dialogs/player_list_dialog.h"
+#include "frontoffice/contract_offer.h"
+#include "personnel/college_draft_flow.h"
+#include "personnel/draft_picks.h"
+#include "personnel/draft_pool_players.h"
+#include "personnel/draft_state.h"
+#include "personnel/player_generation.h"
+#include "platform/message_box.h"
+#include "platform/scripted_answers.h"
+#include "platform/windows.h"
+#include "season/playoff_seeding.h"
+#include "support/computer_league.h"
+#include "support/dialog_steps.h"
+#include "support/test_league.h"
+
+namespace {
+constexpr int32_t USER = TEST_LEAGUE_TEAMS - 1; // the worst record: first on the clock
+constexpr int32_t DRAFT_YEAR = TEST_BASE_YEAR + 1;
+constexpr int32_t POOL = FIRST_COLLEGE_POOL_TEAM;
+
+// The computer league after its season, team t with 17 - t / 2 wins; the
+// user runs team 31. A pool of 60 prospects waits for the draft, none of them
+// a kicker, punter or fullback (whom a team may find worth nothing), so every
+// pick takes a player until the pool runs dry in the second round.
+void Start_User_Draft() {
+    Build_Computer_League();
+    Seed_Random_Numbers(3);
+    Clear_Playoff_Bracket();
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team) {
+        Set_Team_Yearly_Char(team, 0, RECORD_CHAR_WINS, 17 - team / 2);
+        Set_Team_Yearly_Char(team, 0, RECORD_CHAR_LOSSES, team / 2);
+        Set_Team_Yearly_Int(team, 0, 2, team);
+    }
+    Set_User_Preference(CURRENT_SEASON_INDEX, 1);
+    Set_User_Preference(CURRENT_WEEK, 100);
+    Reset_Draft_Pick_Ownership();
+    Set_Team_Stat(USER, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Set_User_Team(USER);
+    constexpr int32_t POSITIONS[] = {POSITION_QB, POSITION_RB, POSITION_TE, POSITION_WR,
+                                     POSITION_T,  POSITION_G,  POSITION_C,  POSITION_DE,
+                                     POSITION_DT, POSITION_LB, POSITION_CB, POSITION_S};
+    for (int32_t n = 0; n < 60; ++n)
+        Fabricate_Position_Player(POOL, n, POSITIONS[n % 12], 0);
+    Clear_Shown_Messages();
+}
+
+int32_t Find_Slot(int32_t team, int32_t id) {
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+        if (Is_Player_Slot_Used(team, slot) && Get_Player_ID(team, slot) == id) return slot;
+    return -1;
+}
+
+int32_t Count_Drafted_By(int32_t team) {
+    int32_t count = 0;
+    For_Each_League_Player([team, &count](int32_t t, int32_t slot) {
+        if (Get_Player_Vital_Stat(t, slot, VITAL_DRAFT_RECORD) == (team + 1) * 10000 + DRAFT_YEAR) ++count;
+    });
+    return count;
+}
+} // namespace
+
+TEST(CollegeDraftPick, UserOnTheClockPicksFromTheScriptedList) {
+    Start_User_Draft();
+    Finish_Off_Season();
+    EXPECT_EQ(Get_User_Preference(DRAFT_ROUND), 0);
+    EXPECT_EQ(Get_User_Preference(DRAFT_PICK), 0) << "the draft waits for the user's first pick";
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Round 1: Pick #1");
+    char name[FORMATTED_TEXT_SIZE];
+    Get_Team_Full_Name(USER, name);
+    EXPECT_EQ(Get_Shown_Messages()[0].Text,
+              std::string(name) + ": Make your draft pick.\n\n(Choose 'College Draft' from 'Players' menu.)");
+
+    // The list closed without a choice drafts nobody, and an empty pool slot
+    // is refused.
+    Clear_Shown_Messages();
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_OK); });
+    Do_Main_Window_Command(NO_WINDOW, ID_COLLEGE_DRAFT);
+    EXPECT_EQ(Draft_Pool_Player_For_User(POOL + 1, 5), 0);
+    EXPECT_EQ(Get_User_Preference(DRAFT_PICK), 0);
+    EXPECT_EQ(Count_Draft_Pool_Players(), 60);
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Text, "That player is not in the draft pool, so nobody was drafted.");
+
+    // The user takes pool player 7 from the list and agrees his rookie terms:
+    // he joins, the computer makes the next 31 picks and the user is on the
+    // clock again.
+    const int32_t id = Get_Player_ID(POOL, 7);
+    Clear_Shown_Messages();
+    Script_Dialog_Answer(CONTRACT_OFFER_DIALOG, 1);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Choose_Dialog_Line(dialog, PLAYER_POSITION_BOX, ANY_POSITION);
+        Select_Listview_Player(Get_Dialog_Item(dialog, PLAYER_LIST_VIEW), POOL, 7);
+        Click_Dialog_Button(dialog, PLAYER_ACTION_BUTTON);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Main_Window_Command(NO_WINDOW, ID_COLLEGE_DRAFT);
+    const int32_t slot = Find_Slot(USER, id);
+    ASSERT_GE(slot, 0);
+    EXPECT_EQ(Get_Player_Vital_Stat(USER, slot, VITAL_DRAFT_SLOT), 101001);
+    EXPECT_EQ(Get_Player_Vital_Stat(USER, slot, VITAL_CONTRACT_YEARS), 4);
+    EXPECT_EQ(Get_Player_Vital_Stat(USER, slot, VITAL_BONUS_YEARS), 4)
+        << "the rookie terms went to the offer";
+    EXPECT_EQ(Get_User_Preference(DRAFT_ROUND), 1);
+    EXPECT_EQ(Get_User_Preference(DRAFT_PICK), 0);
+    EXPECT_EQ(Count_Draft_Pool_Players(), 60 - TEST_LEAGUE_TEAMS);
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Round 2: Pick #1");
+
+    // End Draft: the computer makes every remaining pick, the user's too, and
+    // the pool running dry ends the draft into the new season.
+    Clear_Shown_Messages();
+    Script_Message_Answer("End College Draft?", ID_BOX_YES);
+    Do_Main_Window_Command(NO_WINDOW, ID_PLAY_END_DRAFT);
+    EXPECT_EQ(Get_User_Preference(DRAFT_ROUND), NO_COLLEGE_DRAFT_ROUND);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 0);
+    EXPECT_EQ(Count_Drafted_By(USER), 2) << "one pick of the user's, one made for him";
+    ASSERT_FALSE(Get_Shown_Messages().empty());
+    EXPECT_EQ(Get_Shown_Messages().back().Caption, "College Draft") << "the pool ran dry in round 2";
+}
+
+TEST(CollegeDraftPick, NoHumanTeamIsOnTheClockWhileSeasonsAreSimulated) {
+    Start_User_Draft();
+    Set_User_Preference(MULTI_SEASON_SIMULATION, 1);
+    Finish_Off_Season();
+    Set_User_Preference(MULTI_SEASON_SIMULATION, 0);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 0);
+    EXPECT_EQ(Count_Drafted_By(USER), 2);
+    for (const SHOWN_MESSAGE& message : Get_Shown_Messages())
+        EXPECT_EQ(message.Caption.rfind("Round", 0), std::string::npos) << message.Caption;
+}

@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/main_window.h"
+#include "app/modal_dialogs.h"
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/playoff_bracket.h"
+#include "database/roster_slots.h"
+#include "database/settings.h"
+#include "database/team_finances.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "dialogs/contract_offer_dialog.h"
+#include "dialogs/trading_block_dialog.h"
+#include "frontoffice/contract_demand.h"
+#include "frontoffice/contract_offer.h"
+#include "frontoffice/finance_stats.h"
+#include "frontoffice/trade_offer.h"
+#include "platform/message_box.h"
+#include "platform/windows.h"
+#include "support/computer_league.h"
+#include "support/dialog_steps.h"
+#include "support/frame_fixture.h"
+#include "support/installation_folders.h"
+#include "support/test_league.h"
+
+namespace {
+constexpr int32_t USER = 0;
+constexpr int32_t FREE_AGENT = 0;
+
+class ContractOfferDialog : public FrameTest {
+  protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        Build_Computer_League();
+        Set_Team_Stat(USER, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+        Set_User_Team(USER);
+        Set_User_Preference(CURRENT_WEEK, 3);
+        Set_User_Preference(DRAFT_ROUND, 7);
+        Universe.Header.Universe_Stats[SALARY_CAP] = 0;
+        Set_Team_Financial_Stat(USER, FINANCE_CASH, 90000000);
+        Clear_Dialog_Steps();
+        Start_Frame_Without_Loop();
+        Link_Installation_Folders();
+    }
+    void TearDown() override {
+        Clear_Dialog_Steps();
+        Unlink_Installation_Folders();
+        FrameTest::TearDown();
+    }
+};
+
+bool Is_Shown_And_Enabled(WINDOW_HANDLE dialog, int32_t id) {
+    const WINDOW_HANDLE button = Get_Dialog_Item(dialog, id);
+    return Is_Window_Shown(button) && Is_Window_Enabled(button);
+}
+
+std::string Last_Caption() {
+    return Get_Shown_Messages().empty() ? std::string() : Get_Shown_Messages().back().Caption;
+}
+
+int32_t Vital(int32_t team, int32_t slot, int32_t n) {
+    return Get_Player_Vital_Stat(team, slot, n);
+}
+
+// The champion of the season is known: renewals run.
+void Decide_Champion() {
+    Set_User_Preference(CURRENT_WEEK, Universe.Season_Length + 3);
+    Set_Playoff_Team(28, 5);
+}
+} // namespace
+
+TEST_F(ContractOfferDialog, YearsAndBonusButtonsFollowTheTermsAndAcceptPaysExactlyTheBonus) {
+    // A starter of another team is the free agent talked to.
+    Copy_Player(FREE_AGENT_TEAM, FREE_AGENT, 6, Test_League_Slot(POSITION_QB, 0));
+    const int32_t cash = Get_Team_Financial_Stat(USER, FINANCE_CASH);
+    Set_Player_Vital_Stat(FREE_AGENT_TEAM, FREE_AGENT, VITAL_CONTRACT_YEARS, 9);
+    int32_t bonus = 0;
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Vital(FREE_AGENT_TEAM, FREE_AGENT, VITAL_CONTRACT_YEARS), 7) << "seven years at most";
+        EXPECT_FALSE(Is_Shown_And_Enabled(dialog, MORE_YEARS_BUTTON));
+        EXPECT_TRUE(Is_Shown_And_Enabled(dialog, FEWER_YEARS_BUTTON));
+        for (int32_t n = 0; n < 6; ++n)
+            Click_Dialog_Button(dialog, FEWER_YEARS_BUTTON);
+        EXPECT_EQ(Vital(FREE_AGENT_TEAM, FREE_AGENT, VITAL_CONTRACT_YEARS), 1);
+        EXPECT_FALSE(Is_Shown_And_Enabled(dialog, FEWER_YEARS_BUTTON)) << "one year at least";
+        EXPECT_TRUE(Is_Shown_And_Enabled(dialog, MORE_YEARS_BUTTON));
+        Click_Dialog_Button(dialog, MORE_YEARS_BUTTON);
+        EXPECT_TRUE(Is_Window_Shown(Get_Dialog_Item(dialog, BIGGER_BONUS_BUTTON))) << "Owner Mode";
+        const int32_t demand = Vital(FREE_AGENT_TEAM, FREE_AGENT, VITAL_SIGNING_BONUS);
+        EXPECT_FALSE(Is_Shown_And_Enabled(dialog, SMALLER_BONUS_BUTTON)) << "the bonus is at the demand";
+        Click_Dialog_Button(dialog, BIGGER_BONUS_BUTTON);
+        EXPECT_EQ(Vital(FREE_AGENT_TEAM, FREE_AGENT, VITAL_SIGNING_BONUS), demand + CONTRACT_BONUS_STEP);
+        EXPECT_TRUE(Is_Shown_And_Enabled(dialog, SMALLER_BONUS_BUTTON));
+        bonus = Vital(FREE_AGENT_TEAM, FREE_AGENT, VITAL_SIGNING_BONUS);
+        Keep_Dialog_Picture(dialog, "contract_offer_owner_mode");
+        Click_Dialog_Button(dialog, ACCEPT_BUTTON);
+    });
+    EXPECT_EQ(Open_Contract_Offer(NO_WINDOW, FREE_AGENT_TEAM, FREE_AGENT), CONTRACT_ACCEPTED);
+    EXPECT_EQ(Get_Team_Financial_Stat(USER, FINANCE_CASH), cash - 1000 * bonus);
+
+    // Outside Owner Mode the bonus stays at the demand; after the final two years at least.
+    Set_User_Preference(OWNER_MODE, 0);
+    Decide_Champion();
+    const int32_t slot = Test_League_Slot(POSITION_QB, 0);
+    Set_Player_Vital_Stat(USER, slot, VITAL_CONTRACT_YEARS, 1);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_FALSE(Is_Window_Shown(Get_Dialog_Item(dialog, BIGGER_BONUS_BUTTON)));
+        EXPECT_FALSE(Is_Window_Shown(Get_Dialog_Item(dialog, SMALLER_BONUS_BUTTON)));
+        EXPECT_EQ(Vital(USER, Test_League_Slot(POSITION_QB, 0), VITAL_CONTRACT_YEARS), 2);
+        EXPECT_FALSE(Is_Shown_And_Enabled(dialog, FEWER_YEARS_BUTTON)) << "two years after the final";
+        Keep_Dialog_Picture(dialog, "contract_offer_general_manager");
+        Click_Dialog_Button(dialog, ACCEPT_BUTTON);
+    });
+    EXPECT_EQ(Open_Contract_Offer(NO_WINDOW, USER, slot), CONTRACT_ACCEPTED);
+}
+
+TEST_F(ContractOfferDialog, TheSalaryCapRefusesOrTheCommissionerOverrides) {
+    Set_Player_Vital_Stat(FREE_AGENT_TEAM, FREE_AGENT, VITAL_CONTRACT_YEARS, 3);
+    // The cap in thousands is the payroll plus his cap impact: 0 room signs.
+    auto Fit_Cap = [](int32_t spare) {
+        Set_Player_Contract_Demand(FREE_AGENT_TEAM, FREE_AGENT, 0);
+        Universe.Header.Universe_Stats[SALARY_CAP] =
+            1000 * (Get_Team_Financial_Stat(USER, FINANCE_PAYROLL) +
+                    Get_Player_Vital_Stat(FREE_AGENT_TEAM, FREE_AGENT, VITAL_CAP_CHARGE) + spare);
+    };
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        Fit_Cap(-1);
+        Click_Dialog_Button(dialog, ACCEPT_BUTTON);
+        EXPECT_EQ(Last_Caption(), "Salary Cap");
+        EXPECT_EQ(Get_Shown_Messages().back().Text, "That contract would violate the salary cap by $1,000");
+        EXPECT_EQ(Get_Innermost_Dialog(), dialog) << "the dialog stays open";
+        Fit_Cap(0);
+        Click_Dialog_Button(dialog, ACCEPT_BUTTON);
+    });
+    EXPECT_EQ(Open_Contract_Offer(NO_WINDOW, FREE_AGENT_TEAM, FREE_AGENT), CONTRACT_ACCEPTED)
+        << "0 room signs";
+
+    Set_User_Preference(COMMISSIONER_MODE, 1);
+    const int32_t cash = Get_Team_Financial_Stat(USER, FINANCE_CASH);
+    Script_Message_Answer("Commissioner Mode", ID_BOX_NO);
+    Script_Message_Answer("Commissioner Mode", ID_BOX_YES);
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        Fit_Cap(-5);
+        Click_Dialog_Button(dialog, ACCEPT_BUTTON);
+        EXPECT_EQ(Get_Innermost_Dialog(), dialog) << "No keeps it open";
+        Click_Dialog_Button(dialog, ACCEPT_BUTTON);
+    });
+    EXPECT_EQ(Open_Contract_Offer(NO_WINDOW, FREE_AGENT_TEAM, FREE_AGENT), CONTRACT_ACCEPTED);
+    EXPECT_EQ(Get_Team_Financial_Stat(USER, FINANCE_CASH), cash) << "the override pays no bonus";
+}
+
+TEST_F(ContractOfferDialog, ADeclinedFranchisePlayerKeepsHisContractAndTheUserHisTeam) {
+    Set_User_Preference(COMMISSIONER_MODE, 1);
+    constexpr int32_t other = 7;
+    const int32_t slot = Test_League_Slot(POSITION_WR, 1);
+    Set_Player_Vital_Stat(other, slot, VITAL_BONUS_YEARS, 5);
+    const int32_t found[4] = {Vital(other, slot, VITAL_SIGNING_BONUS), Vital(other, slot, VITAL_SALARY),
+                              Vital(other, slot, VITAL_CONTRACT_YEARS),
+                              Vital(other, slot, VITAL_BONUS_YEARS)};
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_User_Preference(USER_TEAM), other) << "his own team pays during the talk";
+        Click_Dialog_Button(dialog, MORE_YEARS_BUTTON);
+        Click_Dialog_Button(dialog, DECLINE_BUTTON);
+    });
+    EXPECT_EQ(Open_Contract_Offer(NO_WINDOW, other, slot), CONTRACT_DECLINED);
+    EXPECT_EQ(Vital(other, slot, VITAL_SIGNING_BONUS), found[0]);
+    EXPECT_EQ(Vital(other, slot, VITAL_SALARY), found[1]);
+    EXPECT_EQ(Vital(other, slot, VITAL_CONTRACT_YEARS), found[2]);
+    EXPECT_EQ(Vital(other, slot, VITAL_BONUS_YEARS), found[3]);
+    EXPECT_EQ(Get_User_Preference(USER_TEAM), USER) << "not left on a computer-run team";
+}
+
+TEST_F(ContractOfferDialog, ACollegePlayerTheUserCannotPayLeadsToTheTradingBlockOnceTheTalkIsClosed) {
+    for (int32_t n = 0; n < 3; ++n)
+        Copy_Player(FIRST_COLLEGE_POOL_TEAM, n, 9, Test_League_Slot(POSITION_QB, 0) + 4 * n);
+    Set_User_Preference(DRAFT_ROUND, 0);
+    Set_User_Preference(DRAFT_PICK, 0);
+    Set_Team_Financial_Stat(USER, FINANCE_CASH, 0);
+    Current_Trade_Offer.Items[0][0] = 3;
+    Script_Message_Answer("Can't Sign Any Players", ID_BOX_NO);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_FALSE(Is_Window_Enabled(Get_Dialog_Item(dialog, ACCEPT_BUTTON))) << "No: back to the draft";
+        Click_Dialog_Button(dialog, DECLINE_BUTTON);
+    });
+    EXPECT_EQ(Open_Contract_Offer(NO_WINDOW, FIRST_COLLEGE_POOL_TEAM, 0), CONTRACT_DECLINED);
+    EXPECT_EQ(Get_Last_Dialog_Id(), CONTRACT_OFFER_DIALOG);
+
+    // Yes: the talk ends first, then the block opens, empty.
+    Script_Message_Answer("Can't Sign Any Players", ID_BOX_YES);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Template_Id(dialog), TRADING_BLOCK_DIALOG);
+        EXPECT_EQ(Get_Open_Modal_Dialogs().size(), 1u) << "the talk's window is gone";
+        EXPECT_EQ(Count_Dialog_Lines(dialog, BLOCK_LIST), 0);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Open_Contract_Offer(NO_WINDOW, FIRST_COLLEGE_POOL_TEAM, 0), CONTRACT_DECLINED);
+    EXPECT_EQ(Get_Last_Dialog_Id(), TRADING_BLOCK_DIALOG);
+    // A window that opened the talk closes itself and opens the block.
+    Script_Message_Answer("Can't Sign Any Players", ID_BOX_YES);
+    EXPECT_EQ(Open_Contract_Offer(Main_Window, FIRST_COLLEGE_POOL_TEAM, 0), CONTRACT_TO_TRADING_BLOCK);
+    EXPECT_EQ(Get_Last_Dialog_Id(), CONTRACT_OFFER_DIALOG);
+    EXPECT_TRUE(Is_Window_Enabled(Main_Window));
+}

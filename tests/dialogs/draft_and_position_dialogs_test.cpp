@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/modal_dialogs.h"
+#include "database/game_names.h"
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "dialogs/change_position_dialog.h"
+#include "dialogs/fantasy_draft_dialogs.h"
+#include "personnel/fantasy_draft.h"
+#include "platform/message_box.h"
+#include "platform/windows.h"
+#include "support/dialog_steps.h"
+#include "support/frame_fixture.h"
+#include "support/test_league.h"
+
+namespace {
+class DraftAndPositionDialogs : public FrameTest {
+  protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        Build_Test_League();
+        Clear_Dialog_Steps();
+        Start_Frame_Without_Loop();
+    }
+    void TearDown() override {
+        Clear_Dialog_Steps();
+        FrameTest::TearDown();
+    }
+};
+
+int32_t Count_Messages(const std::string& caption) {
+    int32_t count = 0;
+    for (const SHOWN_MESSAGE& shown : Get_Shown_Messages())
+        if (shown.Caption == caption) ++count;
+    return count;
+}
+
+void Select_Player(int32_t team, int32_t slot) {
+    Set_User_Preference(SELECTED_PLAYER_TEAM, team);
+    Set_User_Preference(SELECTED_PLAYER_SLOT, slot);
+}
+} // namespace
+
+TEST_F(DraftAndPositionDialogs, FantasyDraftStartsWithTheOrdersChosenAndListsItsPicks) {
+    // Every franchise is the user's, so the draft waits at each pick.
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        Set_Team_Stat(team, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_CANCEL); });
+    EXPECT_EQ(Do_Dialog(Main_Window, START_FANTASY_DRAFT_DIALOG, 0), ID_CANCEL);
+    EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE) << "Cancel starts nothing";
+
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_TRUE(Is_Dialog_Box_Ticked(dialog, FIRST_ROUND_RANDOM));
+        EXPECT_TRUE(Is_Dialog_Box_Ticked(dialog, LATER_ROUNDS_REVERSE));
+        Keep_Dialog_Picture(dialog, "start_fantasy_draft");
+        Click_Dialog_Button(dialog, FIRST_ROUND_ALPHABETICAL);
+        Click_Dialog_Button(dialog, LATER_ROUNDS_SNAKE);
+        Click_Dialog_Button(dialog, ANNOUNCE_PICKS_BOX);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, START_FANTASY_DRAFT_DIALOG, 0), 1);
+    EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_RUNNING);
+    EXPECT_EQ(Get_Fantasy_First_Round_Option(), FANTASY_ORDER_ALPHABETICAL);
+    EXPECT_EQ(Get_Fantasy_Later_Rounds_Option(), FANTASY_ORDER_SNAKE);
+    EXPECT_EQ(Get_Fantasy_Announce_Picks(), 1);
+    EXPECT_EQ(Count_Messages("Round 1 / Pick 1"), 1) << "the first team is asked for its pick";
+    EXPECT_EQ(Get_Fantasy_Draft_Order(1, 0), Get_Fantasy_Draft_Order(0, TEST_LEAGUE_TEAMS - 1)) << "snake";
+
+    // Three picks: a kicker, a quarterback and a running back.
+    const int32_t kicker = Test_League_Slot(POSITION_K, 0);
+    const int32_t passer = Test_League_Slot(POSITION_QB, 0);
+    const int32_t runner = Test_League_Slot(POSITION_RB, 0);
+    Announce_Fantasy_Draft_Pick(7, kicker, Get_Fantasy_Draft_Team());
+    Announce_Fantasy_Draft_Pick(8, passer, Get_Fantasy_Draft_Team());
+    Announce_Fantasy_Draft_Pick(9, runner, Get_Fantasy_Draft_Team());
+
+    // Stale filters are kept within their ranges.
+    Set_User_Preference(FANTASY_TEAM_FILTER, 99);
+    Set_User_Preference(FANTASY_POSITION_FILTER, -3);
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_User_Preference(FANTASY_TEAM_FILTER), TEST_LEAGUE_TEAMS) << "all teams";
+        EXPECT_EQ(Get_Dialog_Line(dialog, DRAFT_ORDER_TEAM_COMBO), TEST_LEAGUE_TEAMS);
+        EXPECT_EQ(Get_Dialog_Line(dialog, DRAFT_ORDER_POSITION_COMBO), POSITION_QB);
+        ASSERT_EQ(Count_Dialog_Lines(dialog, DRAFT_ORDER_LIST), 1) << "the quarterback taken";
+        Choose_Dialog_Line(dialog, DRAFT_ORDER_POSITION_COMBO, NUMBER_OF_POSITIONS);
+        ASSERT_EQ(Count_Dialog_Lines(dialog, DRAFT_ORDER_LIST), FANTASY_DRAFT_LAST_ROUND * TEST_LEAGUE_TEAMS);
+        char first[64], next[64];
+        Get_Team_Full_Name(Get_Fantasy_Draft_Order(0, 3), first);
+        EXPECT_EQ(Get_Dialog_Line_Text(dialog, DRAFT_ORDER_LIST, 3), "1\t[" + std::string(first) + "]\t");
+        Keep_Dialog_Picture(dialog, "fantasy_draft_order");
+        Click_Dialog_Button(dialog, DRAFT_ORDER_POSITION_BUTTON);
+        EXPECT_NE(Get_Dialog_Line_Text(dialog, DRAFT_ORDER_LIST, 0).find("\tQB"), std::string::npos);
+        EXPECT_NE(Get_Dialog_Line_Text(dialog, DRAFT_ORDER_LIST, 1).find("\tRB"), std::string::npos);
+        EXPECT_NE(Get_Dialog_Line_Text(dialog, DRAFT_ORDER_LIST, 2).find("\tK"), std::string::npos);
+        Click_Dialog_Button(dialog, DRAFT_ORDER_PLAYER_BUTTON);
+        char name[PLAYER_NAME_TEXT_SIZE];
+        Get_Player_Last_First_Name(7, kicker, name);
+        const std::vector<FANTASY_ORDER_ROW> by_name = Get_Fantasy_Draft_Order_Rows(FANTASY_SORT_BY_NAME);
+        for (size_t row = 1; row < 3; ++row)
+            EXPECT_LE(Get_Dialog_Line_Text(dialog, DRAFT_ORDER_LIST, static_cast<int32_t>(row) - 1),
+                      Get_Dialog_Line_Text(dialog, DRAFT_ORDER_LIST, static_cast<int32_t>(row)))
+                << "made picks by name";
+        EXPECT_EQ(by_name[3].Round, 0) << "then the picks to come in draft order";
+        EXPECT_EQ(by_name[3].Pick, 3);
+        Click_Dialog_Button(dialog, DRAFT_ORDER_ROUND_BUTTON);
+        Get_Team_Full_Name(Get_Fantasy_Draft_Order(1, 0), next);
+        EXPECT_EQ(Get_Dialog_Line_Text(dialog, DRAFT_ORDER_LIST, TEST_LEAGUE_TEAMS),
+                  "2\t[" + std::string(next) + "]\t");
+        Choose_Dialog_Line(dialog, DRAFT_ORDER_TEAM_COMBO, 5);
+        EXPECT_EQ(Count_Dialog_Lines(dialog, DRAFT_ORDER_LIST), FANTASY_DRAFT_LAST_ROUND)
+            << "one pick a round";
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, FANTASY_DRAFT_ORDER_DIALOG, 0), 1);
+    EXPECT_EQ(Get_User_Preference(FANTASY_TEAM_FILTER), 5);
+    End_Fantasy_Draft_State();
+}
+
+TEST_F(DraftAndPositionDialogs, ChangePositionAsksFirstAndConvertsTheRatings) {
+    const int32_t team = 3, slot = Test_League_Slot(POSITION_CB, 0);
+    Set_Player_Rating(team, slot, RATING_TACKLING, 80.0f);
+    const float speed = Get_Player_Rating(team, slot, RATING_SPEED);
+    const float blocking = Get_Player_Rating(team, slot, RATING_PASS_BLOCKING);
+    Select_Player(team, slot);
+    Script_Message_Answer("Confirm Position Change", ID_BOX_NO);
+    Script_Message_Answer("Confirm Position Change", ID_BOX_YES);
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        char name[PLAYER_NAME_TEXT_SIZE];
+        Get_Player_Full_Name(team, slot, name);
+        EXPECT_EQ(Get_Window_Text(dialog), name);
+        EXPECT_EQ(Count_Dialog_Lines(dialog, NEW_POSITION_COMBO), 5) << "DE, DT, LB, CB, S";
+        EXPECT_EQ(Get_Dialog_Line(dialog, NEW_POSITION_COMBO), POSITION_CB - POSITION_DE);
+        Click_Dialog_Button(dialog, ID_OK);
+        EXPECT_EQ(Count_Messages("Confirm Position Change"), 0) << "his own position: nothing asked";
+        Choose_Dialog_Line(dialog, NEW_POSITION_COMBO, -1);
+        Click_Dialog_Button(dialog, ID_OK);
+        EXPECT_EQ(Count_Messages("Confirm Position Change"), 0) << "no choice: nothing asked";
+        Choose_Dialog_Line(dialog, NEW_POSITION_COMBO, POSITION_S - POSITION_DE);
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, PROJECTED_RATING_LINES[4]), "Tackling: 76");
+        Keep_Dialog_Picture(dialog, "change_position");
+        Click_Dialog_Button(dialog, ID_OK);
+        EXPECT_EQ(Get_Innermost_Dialog(), dialog) << "No keeps it open";
+        EXPECT_EQ(Get_Player_Vital_Stat(team, slot, VITAL_POSITION), POSITION_CB);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, CHANGE_POSITION_DIALOG, 0), 1);
+    EXPECT_EQ(Get_Player_Vital_Stat(team, slot, VITAL_POSITION), POSITION_S);
+    EXPECT_FLOAT_EQ(Get_Player_Rating(team, slot, RATING_TACKLING), 76.0f) << "80 x 950 / 1000";
+    EXPECT_FLOAT_EQ(Get_Player_Rating(team, slot, RATING_SPEED), speed);
+    EXPECT_FLOAT_EQ(Get_Player_Rating(team, slot, RATING_PASS_BLOCKING), blocking);
+
+    // A slot without a player closes the dialog and changes nothing.
+    Select_Player(team, 99);
+    const std::vector<uint8_t> before(Universe_Bytes(), Universe_Bytes() + UNIVERSE_SIZE);
+    Script_Dialog_Step([](WINDOW_HANDLE) { ADD_FAILURE() << "the dialog stayed open"; });
+    EXPECT_EQ(Do_Dialog(Main_Window, CHANGE_POSITION_DIALOG, 0), ID_CANCEL);
+    Clear_Dialog_Steps();
+    EXPECT_EQ(std::memcmp(Universe_Bytes(), before.data(), UNIVERSE_SIZE), 0);
+}

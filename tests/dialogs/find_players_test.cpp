@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/main_window.h"
+#include "app/modal_dialogs.h"
+#include "database/player_record.h"
+#include "database/roster_slots.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "dialogs/find_players_dialog.h"
+#include "dialogs/player_list_dialog.h"
+#include "platform/combo_box.h"
+#include "platform/list_view.h"
+#include "platform/message_box.h"
+#include "platform/windows.h"
+#include "player_dialogs_fixture.h"
+
+namespace {
+class FindPlayers : public PlayerDialogsTest {
+  protected:
+    void SetUp() override {
+        PlayerDialogsTest::SetUp();
+        Clear_Shown_Messages();
+    }
+};
+
+// Sets the limits the boxes show, then FIND.
+void Search(WINDOW_HANDLE dialog, int32_t position, const std::string& age, const std::string& salary,
+            const std::string& name = "") {
+    Choose_Dialog_Line(dialog, FIND_POSITION_BOX, position);
+    Type_Dialog_Text(dialog, FIND_AGE_EDIT, age);
+    Type_Dialog_Text(dialog, FIND_SALARY_EDIT, salary);
+    Type_Dialog_Text(dialog, FIND_OVERALL_EDIT, "0");
+    Type_Dialog_Text(dialog, FIND_PEAK_EDIT, "0");
+    Type_Dialog_Text(dialog, FIND_NAME_EDIT, name);
+    Click_Dialog_Button(dialog, FIND_BUTTON);
+}
+
+bool Listed(WINDOW_HANDLE dialog, int32_t team, int32_t slot) {
+    const WINDOW_HANDLE list = Get_Dialog_Item(dialog, PLAYER_LIST_VIEW);
+    return Send_Window_Message(list, MSG_LIST_VIEW_FIND_ITEM_DATA, static_cast<uintptr_t>(-1),
+                               team * 100 + slot) >= 0;
+}
+
+bool Was_Message_Shown(const std::string& caption) {
+    for (const SHOWN_MESSAGE& message : Get_Shown_Messages())
+        if (message.Caption == caption) return true;
+    return false;
+}
+
+int32_t Rows(WINDOW_HANDLE dialog) {
+    return List_View_Get_Item_Count(Get_Dialog_Item(dialog, PLAYER_LIST_VIEW));
+}
+} // namespace
+
+TEST_F(FindPlayers, LimitsOfSalaryAgeRatingsNameAndProspects) {
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    Set_Player_Vital_Stat(3, qb, VITAL_SALARY, 2000);
+    Set_Player_Vital_Stat(4, qb, VITAL_SALARY, 2001);
+    Copy_Player(FIRST_COLLEGE_POOL_TEAM, 0, 5, qb);
+    Script_Dialog_Step([qb](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Rows(dialog), 0) << "the list starts empty";
+        EXPECT_EQ(Get_Dialog_Line_Text(dialog, FIND_POSITION_BOX, POSITION_S), "Safeties");
+        EXPECT_EQ(Get_Dialog_Line_Text(dialog, FIND_POSITION_BOX, POSITION_RB), "Running Backs");
+        EXPECT_EQ(Get_Dialog_Line_Text(dialog, FIND_POSITION_BOX, FIND_ANY_PLAYER), "Any Player");
+        Search(dialog, POSITION_QB, "99", "2");
+        EXPECT_TRUE(Listed(dialog, 3, qb)) << "a salary limit of 2 million takes 2,000 thousand";
+        EXPECT_FALSE(Listed(dialog, 4, qb));
+        EXPECT_FALSE(Listed(dialog, FIRST_COLLEGE_POOL_TEAM, 0)) << "prospects only while the draft runs";
+        const int32_t age = Get_Player_Age(3, qb);
+        Search(dialog, POSITION_QB, std::to_string(age), "50");
+        EXPECT_FALSE(Listed(dialog, 3, qb)) << "an age limit excludes players of that age";
+        Search(dialog, POSITION_QB, std::to_string(age + 1), "50");
+        EXPECT_TRUE(Listed(dialog, 3, qb));
+        // Rating minimums count for a position and not for "Any Player".
+        Type_Dialog_Text(dialog, FIND_RATING_EDITS[0], "100");
+        Click_Dialog_Button(dialog, FIND_BUTTON);
+        EXPECT_EQ(Rows(dialog), 0);
+        EXPECT_TRUE(Was_Message_Shown("Search Failed"));
+        Choose_Dialog_Line(dialog, FIND_POSITION_BOX, FIND_ANY_PLAYER);
+        EXPECT_FALSE(Is_Window_Shown(Get_Dialog_Item(dialog, FIND_RATING_EDITS[0])));
+        Click_Dialog_Button(dialog, FIND_BUTTON);
+        EXPECT_GT(Rows(dialog), 0) << "the hidden minimums are ignored";
+        char last[32];
+        Get_Player_Last_Name(3, qb, last);
+        Search(dialog, FIND_ANY_PLAYER, "99", "50", std::string(last).substr(1, 3));
+        EXPECT_TRUE(Listed(dialog, 3, qb)) << "part of the name, any case";
+        Keep_Dialog_Picture(dialog, "find_players");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, FIND_PLAYERS_DIALOG, 0), 1);
+    EXPECT_EQ(Get_User_Preference(FIND_POSITION_SETTING), FIND_ANY_PLAYER) << "Done keeps the limits";
+    EXPECT_EQ(Get_User_Preference(FIND_AGE_SETTING), 99);
+    EXPECT_EQ(Get_User_Preference(FIND_SALARY_SETTING), 50);
+    EXPECT_EQ(Get_User_Preference(FIND_DEPTH_CHARTS_SET), 1) << "the computer's depth charts were set";
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, FIND_AGE_EDIT), "99") << "shown again";
+        EXPECT_EQ(Get_User_Preference(FIND_DEPTH_CHARTS_SET), 0) << "cleared at opening";
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, FIND_PLAYERS_DIALOG, 0), 2);
+}
+
+TEST_F(FindPlayers, ALimitThatIsNoNumberIsNamedAndNothingSearched) {
+    Set_User_Preference(FIND_AGE_SETTING, 40);
+    Set_User_Preference(FIND_SALARY_SETTING, 50);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Search(dialog, FIND_ANY_PLAYER, "99", "50");
+        const int32_t found = Rows(dialog);
+        ASSERT_GT(found, 0);
+        Clear_Shown_Messages();
+        Type_Dialog_Text(dialog, FIND_SALARY_EDIT, "lots");
+        Click_Dialog_Button(dialog, FIND_BUTTON);
+        ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+        EXPECT_NE(Get_Shown_Messages()[0].Text.find("a current salary below"), std::string::npos);
+        EXPECT_EQ(Rows(dialog), found) << "the former result stands";
+        Click_Dialog_Button(dialog, ID_OK);
+        EXPECT_EQ(Get_Innermost_Dialog(), dialog) << "Done waits for a number";
+        Type_Dialog_Text(dialog, FIND_SALARY_EDIT, "5");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, FIND_PLAYERS_DIALOG, 0), 1);
+    EXPECT_EQ(Get_User_Preference(FIND_SALARY_SETTING), 5);
+}
+
+TEST_F(FindPlayers, LimitsNeverSetShowTheDefaultsAndNoCapShowsThePayroll) {
+    Set_User_Preference(FIND_AGE_SETTING, 0);
+    Set_User_Preference(FIND_SALARY_SETTING, 0);
+    Universe.Header.Universe_Stats[SALARY_CAP] = 0;
+    Set_User_Team(0);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, FIND_AGE_EDIT), "50") << "nobody is under age 0";
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, FIND_SALARY_EDIT), "50");
+        EXPECT_NE(Get_Dialog_Item_Text(dialog, FIND_INFO_FIRST_LINE).find("total payroll"), std::string::npos)
+            << "without a cap no team exceeds it";
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    Do_Dialog(Main_Window, FIND_PLAYERS_DIALOG, 0);
+}
+
+TEST_F(FindPlayers, InfoLinesDescribeThePlayerAndTheCapPosition) {
+    Universe.Header.Universe_Stats[SALARY_CAP] = 200000000;
+    Set_User_Team(0);
+    Copy_Player(FREE_AGENT_TEAM, 0, 9, 3);
+    Set_Player_Vital_Stat(FREE_AGENT_TEAM, 0, VITAL_SALARY, 1250);
+    char nickname[32];
+    Get_Team_String(nickname, 0, 2);
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        const std::string payroll = Get_Dialog_Item_Text(dialog, FIND_INFO_FIRST_LINE);
+        EXPECT_EQ(payroll.rfind(std::string("The ") + nickname, 0), 0u) << payroll;
+        EXPECT_EQ(
+            Get_Dialog_Item_Text(dialog, FIND_INFO_SECOND_LINE),
+            "To view all players at one team or position,\nchoose 'Sortable Stats' from the Team Menu.");
+        Show_Find_Player_Info(dialog, FREE_AGENT_TEAM, 0);
+        char name[64];
+        Get_Player_Full_Name(FREE_AGENT_TEAM, 0, name);
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, FIND_INFO_FIRST_LINE),
+                  std::string(name) + " is seeking a $1,250,000 salary");
+        const std::string second = Get_Dialog_Item_Text(dialog, FIND_INFO_SECOND_LINE);
+        EXPECT_NE(second.back(), '.') << "the free agent's lines end without a period";
+        Show_Find_Player_Info(dialog, 5, 1);
+        EXPECT_NE(Get_Dialog_Item_Text(dialog, FIND_INFO_FIRST_LINE).find(" is seeking "), std::string::npos);
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, FIND_INFO_SECOND_LINE).back(), '.');
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, FIND_PLAYERS_DIALOG, 0);
+}

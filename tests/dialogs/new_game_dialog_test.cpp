@@ -1,0 +1,275 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/modal_dialogs.h"
+#include "app/status_bars.h"
+#include "database/game_names.h"
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/roster_slots.h"
+#include "database/saved_game.h"
+#include "database/settings.h"
+#include "database/team_finances.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "dialogs/new_game_dialog.h"
+#include "dialogs/save_prompts.h"
+#include "dialogs/saved_game_dialogs.h"
+#include "platform/message_box.h"
+#include "platform/windows.h"
+#include "support/dialog_steps.h"
+#include "support/frame_fixture.h"
+#include "support/test_league.h"
+
+namespace {
+constexpr int32_t SEASON_2022_LINE = 2022 - 1951;
+constexpr int32_t PAYROLL_TEAM = 0;
+constexpr int32_t RENAMED_TEAM = 5;
+constexpr int32_t SMALL_ROSTER_TEAM = 31;
+constexpr int32_t PAYROLL = 89;
+
+// Team 0's contracts sum to a payroll of 208,200 thousand dollars.
+void Set_Payroll_Of_208_2_Million() {
+    for (int32_t pass = 0; pass < 4; ++pass) {
+        const int32_t missing = 208200 - Get_Team_Financial_Stat(PAYROLL_TEAM, PAYROLL);
+        if (missing == 0) return;
+        Set_Player_Vital_Stat(PAYROLL_TEAM, 0, VITAL_SALARY,
+                              Get_Player_Vital_Stat(PAYROLL_TEAM, 0, VITAL_SALARY) + missing);
+    }
+}
+
+// The league files of three seasons, saved once from the test league into
+// the test's folder: 2022 with a payroll of 208.2 million and a franchise of
+// three players; 1985 as built; 1990 with franchise 5 under another nickname.
+void Make_Season_Files() {
+    static bool made = false;
+    if (made) return;
+    made = true;
+    std::filesystem::create_directories("databases");
+    for (const int32_t year : {2022, 1985, 1990}) {
+        Build_Test_League();
+        Universe.Header.Universe_Stats[BASE_YEAR] = year;
+        // Every franchise its own nickname, which a season change looks for.
+        for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team) {
+            char location[TEAM_STRING_LENGTH];
+            Get_Team_String(location, team, 1);
+            Set_Team_String((std::string(location) + "s").c_str(), team, 2);
+        }
+        if (year == 2022) {
+            Set_Payroll_Of_208_2_Million();
+            for (int32_t slot = 3; slot < PLAYERS_PER_TEAM; ++slot)
+                if (Is_Player_Slot_Used(SMALL_ROSTER_TEAM, slot)) Clear_Player(SMALL_ROSTER_TEAM, slot);
+        }
+        if (year == 1990) Set_Team_String("Comets", RENAMED_TEAM, 2);
+        Set_Game_Checksum(Compute_Game_Checksum());
+        ASSERT_EQ(Save_Game(("databases/universe-" + std::to_string(year) + ".dat").c_str(), nullptr),
+                  SAVE_OK);
+    }
+}
+
+std::vector<char> Read_File(const std::string& name) {
+    std::ifstream file(name, std::ios::binary);
+    return std::vector<char>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+class NewGameDialog : public FrameTest {
+  protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        Make_Season_Files();
+        Clear_Universe();
+        Clear_Dialog_Steps();
+        Start_Frame_Without_Loop();
+    }
+    void TearDown() override {
+        Clear_Dialog_Steps();
+        for (const auto& entry : std::filesystem::directory_iterator("."))
+            if (entry.path().extension() == ".kor") std::filesystem::remove(entry.path());
+        FrameTest::TearDown();
+    }
+};
+
+bool Was_Message_Shown(const std::string& caption) {
+    for (const SHOWN_MESSAGE& shown : Get_Shown_Messages())
+        if (shown.Caption == caption) return true;
+    return false;
+}
+} // namespace
+
+TEST_F(NewGameDialog, SeasonsFranchisesFiguresAndReplayModeFollowTheChoices) {
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Line(dialog, NEW_GAME_SEASON_COMBO), SEASON_2022_LINE);
+        EXPECT_EQ(Get_Universe_Stat(BASE_YEAR), 2022) << "opening loads 2022";
+        EXPECT_EQ(Get_Dialog_Line(dialog, NEW_GAME_TEAM_COMBO), 0);
+        EXPECT_EQ(Count_Dialog_Lines(dialog, NEW_GAME_TEAM_COMBO), TEST_LEAGUE_TEAMS);
+        EXPECT_EQ(Get_Dialog_Line_Text(dialog, NEW_GAME_DIFFICULTY_COMBO,
+                                       Get_Dialog_Line(dialog, NEW_GAME_DIFFICULTY_COMBO)),
+                  "Fan");
+        EXPECT_FALSE(Is_Dialog_Box_Ticked(dialog, NEW_GAME_REPLAY_BOX));
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, NEW_GAME_FACT_LINES[5]), "Player Payroll: $208.2 Million");
+        Keep_Dialog_Picture(dialog, "new_game");
+
+        // A franchise of the same nickname stays chosen; Replay Mode follows
+        // the move into history and back.
+        Choose_Dialog_Line(dialog, NEW_GAME_TEAM_COMBO, RENAMED_TEAM);
+        Choose_Dialog_Line(dialog, NEW_GAME_SEASON_COMBO, 1985 - 1951);
+        EXPECT_EQ(Get_Universe_Stat(BASE_YEAR), 1985);
+        EXPECT_EQ(Get_Dialog_Line(dialog, NEW_GAME_TEAM_COMBO), RENAMED_TEAM);
+        EXPECT_TRUE(Is_Dialog_Box_Ticked(dialog, NEW_GAME_REPLAY_BOX)) << "2022 -> 1985";
+        Choose_Dialog_Line(dialog, NEW_GAME_SEASON_COMBO, 1990 - 1951);
+        EXPECT_EQ(Get_Dialog_Line(dialog, NEW_GAME_TEAM_COMBO), 0) << "no franchise of that nickname";
+        EXPECT_TRUE(Is_Dialog_Box_Ticked(dialog, NEW_GAME_REPLAY_BOX)) << "1985 -> 1990";
+        Choose_Dialog_Line(dialog, NEW_GAME_SEASON_COMBO, SEASON_2022_LINE);
+        EXPECT_FALSE(Is_Dialog_Box_Ticked(dialog, NEW_GAME_REPLAY_BOX)) << "1990 -> 2022";
+
+        // A season without a league file leaves the league and the list as they were.
+        Clear_Shown_Messages();
+        Choose_Dialog_Line(dialog, NEW_GAME_SEASON_COMBO, 1999 - 1951);
+        EXPECT_TRUE(Was_Message_Shown("Read Error"));
+        EXPECT_EQ(Get_Universe_Stat(BASE_YEAR), 2022);
+        EXPECT_EQ(Get_Dialog_Line(dialog, NEW_GAME_SEASON_COMBO), SEASON_2022_LINE);
+        EXPECT_EQ(Count_Dialog_Lines(dialog, NEW_GAME_TEAM_COMBO), TEST_LEAGUE_TEAMS);
+
+        Click_Dialog_Button(dialog, NEW_GAME_FICTIONAL_BOX);
+        Click_Dialog_Button(dialog, NEW_GAME_SHUFFLE_BOX);
+        EXPECT_TRUE(Is_Dialog_Box_Ticked(dialog, NEW_GAME_SHUFFLE_BOX));
+        EXPECT_FALSE(Is_Dialog_Box_Ticked(dialog, NEW_GAME_FICTIONAL_BOX)) << "shuffle clears fictional";
+
+        // A franchise of three players fills three lines; the others are emptied.
+        Choose_Dialog_Line(dialog, NEW_GAME_TEAM_COMBO, SMALL_ROSTER_TEAM);
+        EXPECT_FALSE(Get_Dialog_Item_Text(dialog, NEW_GAME_NOTABLE_LINES[0]).empty());
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, NEW_GAME_NOTABLE_LINES[3]), "");
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, NEW_GAME_NOTABLE_LINES[4]), "");
+
+        // Play without a franchise is refused and the dialog stays open.
+        Choose_Dialog_Line(dialog, NEW_GAME_TEAM_COMBO, -1);
+        Clear_Shown_Messages();
+        Click_Dialog_Button(dialog, NEW_GAME_PLAY_BUTTON);
+        EXPECT_TRUE(Was_Message_Shown("New Game"));
+        EXPECT_EQ(Get_Innermost_Dialog(), dialog);
+        Choose_Dialog_Line(dialog, NEW_GAME_SEASON_COMBO, 1985 - 1951);
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, NEW_GAME_DIALOG, 0), ID_CANCEL);
+    EXPECT_EQ(Get_Universe_Stat(BASE_YEAR), 1985) << "a cancelled dialog keeps the season it loaded";
+    EXPECT_EQ(Count_Human_Teams(), 0) << "and starts nothing";
+    EXPECT_EQ(Count_Scripted_Input(), 0);
+}
+
+TEST_F(NewGameDialog, PlayStartsSeasonZeroAndTheGameSavesAndResumesWhole) {
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Choose_Dialog_Line(dialog, NEW_GAME_TEAM_COMBO, 9);
+        Type_Dialog_Text(dialog, NEW_GAME_NAME_EDIT, "Owner Nine");
+        Choose_Dialog_Line(dialog, NEW_GAME_DIFFICULTY_COMBO, 2);
+        Click_Dialog_Button(dialog, NEW_GAME_PLAY_BUTTON);
+    });
+    ASSERT_EQ(Do_Dialog(Main_Window, NEW_GAME_DIALOG, 0), 1);
+    EXPECT_EQ(Get_User_Preference(CURRENT_SEASON_INDEX), 0);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 0);
+    EXPECT_EQ(Count_Human_Teams(), 1);
+    EXPECT_EQ(Get_Team_Stat(9, TEAM_STAT_CONTROL), TEAM_CONTROL_HUMAN);
+    EXPECT_EQ(Get_User_Preference(USER_TEAM), 9);
+    EXPECT_EQ(Get_User_Preference(DIFFICULTY_LEVEL), 2);
+    char owner[TEAM_STRING_LENGTH];
+    Get_Team_String(owner, 9, 5);
+    EXPECT_STREQ(owner, "Owner Nine");
+    EXPECT_TRUE(Status_Bar_Exists());
+    char team_name[64];
+    Get_Team_Full_Name(9, team_name);
+    const std::string name = std::string(team_name) + " (2022)";
+    EXPECT_EQ(std::string(Universe.Header.Saved_Game_Name), name) << "the default name";
+
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, SAVE_NAME_EDIT), name);
+        Keep_Dialog_Picture(dialog, "save_game");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    ASSERT_EQ(Do_Save_Game(Main_Window), 1);
+    EXPECT_TRUE(std::filesystem::exists(name + ".kor"));
+    EXPECT_EQ(Check_Save_Changes(Main_Window), 1) << "nothing changed since the save";
+    const std::vector<uint8_t> saved(Universe_Bytes(), Universe_Bytes() + UNIVERSE_SIZE);
+
+    Clear_Universe();
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Line_Text(dialog, SAVED_GAME_LIST, Get_Dialog_Line(dialog, SAVED_GAME_LIST)),
+                  name);
+        Keep_Dialog_Picture(dialog, "resume_game");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    ASSERT_EQ(Do_Dialog(Main_Window, RESUME_GAME_DIALOG, 0), 1);
+    EXPECT_EQ(std::memcmp(saved.data(), Universe_Bytes(), UNIVERSE_SIZE), 0) << "the block comes back whole";
+    EXPECT_TRUE(Is_Window_Enabled(Main_Window));
+}
+
+TEST_F(NewGameDialog, FailedSaveKeepsExitFromClosingAndLeavesTheOldFileWhole) {
+    Build_Test_League();
+    Set_Saved_Game_Name("Old Game");
+    ASSERT_EQ(Save_Game("Old Game.kor", nullptr), SAVE_OK);
+    const std::vector<char> old_file = Read_File("Old Game.kor");
+    Set_Team_Stat(3, 9, 4);
+    ASSERT_NE(Compute_Game_Checksum(), Get_Game_Checksum()) << "an unsaved change";
+    // A folder where the new file must be written makes the save fail.
+    std::filesystem::create_directories("Old Game.kor.tmp/held");
+
+    Script_Message_Answer("Game Not Saved", ID_BOX_YES);
+    Script_Message_Answer("Filename in use", ID_BOX_OK);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_OK); });
+    EXPECT_FALSE(Close_Main_Window(Main_Window)) << "Exit -> Yes -> the save fails -> no exit";
+    EXPECT_TRUE(Is_Window(Main_Window));
+    EXPECT_TRUE(Was_Message_Shown("File Open Error"));
+    EXPECT_EQ(Read_File("Old Game.kor"), old_file) << "the old file is whole";
+    EXPECT_STREQ(Universe.Header.Saved_Game_Name, "Old Game");
+    EXPECT_NE(Compute_Game_Checksum(), Get_Game_Checksum()) << "still unsaved";
+
+    // A write that fails under a new name: the name goes back to the old one.
+    std::filesystem::create_directories("Taken.kor/held");
+    Clear_Shown_Messages();
+    Script_Message_Answer("Filename in use", ID_BOX_OK);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Type_Dialog_Text(dialog, SAVE_NAME_EDIT, "Taken");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Save_Game(Main_Window), 0);
+    EXPECT_TRUE(Was_Message_Shown("File Write Error"));
+    EXPECT_STREQ(Universe.Header.Saved_Game_Name, "Old Game");
+    std::filesystem::remove_all("Old Game.kor.tmp");
+    std::filesystem::remove_all("Taken.kor");
+}
+
+TEST_F(NewGameDialog, TypedNamesMustBePlainAndTheTextStays) {
+    Build_Test_League();
+    Set_Saved_Game_Name("Kept");
+    const std::string long_name(256, 'x');
+    const auto saved_games = [] {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator("."))
+            if (entry.path().extension() == ".kor") names.push_back(entry.path().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    const std::vector<std::string> before = saved_games();
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        for (const std::string& typed : {std::string("../x"), std::string("a/b"), std::string(""),
+                                         std::string("tab\there"), long_name}) {
+            Clear_Shown_Messages();
+            Type_Dialog_Text(dialog, SAVE_NAME_EDIT, typed);
+            Click_Dialog_Button(dialog, ID_OK);
+            EXPECT_TRUE(Was_Message_Shown("Save Game")) << "refused: " << typed;
+            EXPECT_EQ(Get_Innermost_Dialog(), dialog) << "still open for " << typed;
+            EXPECT_EQ(Get_Dialog_Item_Text(dialog, SAVE_NAME_EDIT), typed) << "the text stays";
+        }
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    EXPECT_EQ(Do_Save_Game(Main_Window), 0);
+    EXPECT_STREQ(Universe.Header.Saved_Game_Name, "Kept");
+    EXPECT_EQ(saved_games(), before) << "no refused name was written";
+    EXPECT_FALSE(std::filesystem::exists("../x.kor"));
+}

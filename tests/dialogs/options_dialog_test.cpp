@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/main_window.h"
+#include "app/modal_dialogs.h"
+#include "database/league_structure.h"
+#include "database/settings.h"
+#include "database/universe.h"
+#include "dialogs/options_dialog.h"
+#include "platform/message_box.h"
+#include "platform/scripted_answers.h"
+#include "platform/windows.h"
+#include "support/dialog_steps.h"
+#include "support/frame_fixture.h"
+#include "support/test_league.h"
+
+namespace {
+class OptionsDialog : public FrameTest {
+  protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        Build_Test_League();
+        Clear_Dialog_Steps();
+        Start_Frame_Without_Loop();
+    }
+    void TearDown() override {
+        Clear_Dialog_Steps();
+        std::filesystem::remove_all("Skins");
+        std::filesystem::remove_all("Help");
+        FrameTest::TearDown();
+    }
+};
+
+bool Was_Told(const std::string& text) {
+    for (const SHOWN_MESSAGE& shown : Get_Shown_Messages())
+        if (shown.Text == text) return true;
+    return false;
+}
+
+std::string Skin() {
+    char skin[64];
+    Get_Skin_Name(skin, sizeof skin);
+    return skin;
+}
+} // namespace
+
+TEST_F(OptionsDialog, ChoicesAreShownAndStoredByTheirFormulas) {
+    Set_User_Preference(PLAY_ANIMATION_DELAY, 700);
+    Universe.Header.Reversion_To_Mean = -30;
+    Set_User_Preference(OWNER_MODE, 1);
+    Set_User_Preference(COMMISSIONER_MODE, 1);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Line(dialog, OPTION_SPEED_COMBO), 0) << "a delay of 700 is Very Slow";
+        EXPECT_EQ(Get_Dialog_Line(dialog, OPTION_REVERSION_COMBO), 7) << "-30%";
+        EXPECT_EQ(Get_Dialog_Item(dialog, SPECIAL_TOOL_BUTTON), NO_WINDOW) << "no developer button";
+        EXPECT_TRUE(Is_Dialog_Box_Ticked(dialog, OPTION_COMMISSIONER_BOX));
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, OPTION_MODE_TEXT).rfind("'Owner Mode'", 0), 0u);
+        Keep_Dialog_Picture(dialog, "options");
+        Choose_Dialog_Line(dialog, OPTION_SPEED_COMBO, 5);
+        Choose_Dialog_Line(dialog, OPTION_REVERSION_COMBO, 12);
+        Choose_Dialog_Line(dialog, OPTION_FINANCE_MODE_COMBO, 0);
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, OPTION_MODE_TEXT).rfind("In 'General Manager Mode'", 0), 0u);
+        Choose_Dialog_Line(dialog, OPTION_DIFFICULTY_COMBO, 3);
+        Click_Dialog_Button(dialog, OPTION_COMMISSIONER_BOX);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, OPTIONS_DIALOG, 0), 1);
+    EXPECT_EQ(Get_User_Preference(PLAY_ANIMATION_DELAY), 0) << "Instant";
+    EXPECT_EQ(Universe.Header.Reversion_To_Mean, 20);
+    EXPECT_EQ(Get_User_Preference(OWNER_MODE), 0);
+    EXPECT_EQ(Get_User_Preference(DIFFICULTY_LEVEL), 3);
+    EXPECT_EQ(Get_User_Preference(24), 3) << "the owner Hall of Fame's level follows";
+    EXPECT_EQ(Get_User_Preference(COMMISSIONER_MODE), 0);
+
+    // Closing without Done stores nothing.
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Choose_Dialog_Line(dialog, OPTION_SPEED_COMBO, 2);
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    Do_Dialog(Main_Window, OPTIONS_DIALOG, 0);
+    EXPECT_EQ(Get_User_Preference(PLAY_ANIMATION_DELAY), 0);
+}
+
+TEST_F(OptionsDialog, ReplayModeIsOnOnlyWhenItsStatisticsCanBeHad) {
+    Universe.Header.Universe_Stats[BASE_YEAR] = 1985;
+    Set_User_Preference(CURRENT_SEASON_INDEX, 0);
+    Set_User_Preference(CURRENT_WEEK, 0);
+    Universe.Header.Replay_Mode = 0;
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_TRUE(Is_Window_Enabled(Get_Dialog_Item(dialog, OPTION_REPLAY_BOX)));
+        Click_Dialog_Button(dialog, OPTION_REPLAY_BOX);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, OPTIONS_DIALOG, 0);
+    EXPECT_EQ(Universe.Header.Replay_Mode, 0) << "no seasons file: the mode stays off";
+    EXPECT_FALSE(Was_Told("Season stats have been loaded for the current season."));
+
+    Set_User_Preference(CURRENT_WEEK, 3);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Click_Dialog_Button(dialog, OPTION_REPLAY_BOX);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, OPTIONS_DIALOG, 0);
+    EXPECT_EQ(Universe.Header.Replay_Mode, 1);
+    EXPECT_TRUE(Was_Told("Season stats will be loaded at the beginning of the next season."));
+
+    Universe.Header.Universe_Stats[BASE_YEAR] = 2022;
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_FALSE(Is_Window_Enabled(Get_Dialog_Item(dialog, OPTION_REPLAY_BOX)));
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, OPTION_REPLAY_TEXT),
+                  "'Replay Mode' is only available for historical seasons (1951 - 2021).");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, OPTIONS_DIALOG, 0);
+    EXPECT_EQ(Universe.Header.Replay_Mode, 0) << "cleared from 2022 on";
+}
+
+TEST_F(OptionsDialog, SkinsAreTheFoldersTheLeagueCanNameAndHelpOpensItsPage) {
+    Set_Skin_Name("earth");
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Count_Dialog_Lines(dialog, OPTION_SKIN_COMBO), 0) << "no folder under Skins";
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, OPTIONS_DIALOG, 0);
+    EXPECT_EQ(Skin(), "earth");
+
+    for (int32_t n = 0; n < 103; ++n)
+        std::filesystem::create_directories("Skins/skin" + std::to_string(100 + n));
+    std::filesystem::create_directories("Skins/ice");
+    std::filesystem::create_directories("Skins/" + std::string(40, 'w'));
+    std::filesystem::create_directories("Help");
+    std::ofstream("Help/options.htm") << "<html></html>";
+    Clear_Desktop_Requests();
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        const int32_t lines = Count_Dialog_Lines(dialog, OPTION_SKIN_COMBO);
+        EXPECT_EQ(lines, MAX_SKINS) << "at most 100 skins";
+        for (int32_t line = 0; line < lines; ++line)
+            EXPECT_EQ(Get_Dialog_Line_Text(dialog, OPTION_SKIN_COMBO, line).find("wwww"), std::string::npos)
+                << "a name the league cannot hold is not offered";
+        Choose_Dialog_Line(dialog, OPTION_SKIN_COMBO, lines - 1);
+        Click_Dialog_Button(dialog, 9);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, OPTIONS_DIALOG, 0);
+    EXPECT_EQ(Skin(), "skin198") << "the last of the hundred offered, in name order";
+    ASSERT_EQ(Get_Shell_Requests().size(), 1u);
+    const std::string page = Get_Shell_Requests()[0].Target;
+    EXPECT_EQ(page.substr(page.size() - 16), "Help/options.htm");
+}
+
+TEST_F(OptionsDialog, DidYouKnowClosesWithOkAndKeepsItsHints) {
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Count_Dialog_Lines(dialog, 1274), 0) << "the list stays empty";
+        Keep_Dialog_Picture(dialog, "did_you_know");
+        Click_Dialog_Button(dialog, 1273);
+        EXPECT_EQ(Get_Innermost_Dialog(), dialog) << "Next Hint does nothing";
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, DID_YOU_KNOW_DIALOG, 0), 1);
+    char hint[256];
+    Get_Hint_Text(2, hint, sizeof hint);
+    EXPECT_STREQ(hint, "Fans love cheap food.");
+    Get_Hint_Text(4, hint, sizeof hint);
+    EXPECT_STREQ(hint, "");
+}

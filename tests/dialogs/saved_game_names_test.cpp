@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "app/main_window.h"
+#include "app/modal_dialogs.h"
+#include "database/league_structure.h"
+#include "database/saved_game.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "dialogs/saved_game_dialogs.h"
+#include "dialogs/saved_game_names.h"
+#include "platform/message_box.h"
+#include "platform/windows.h"
+#include "support/dialog_steps.h"
+#include "support/frame_fixture.h"
+#include "support/test_league.h"
+
+namespace {
+std::string Default_Name() {
+    char name[DEFAULT_SAVE_NAME_SIZE];
+    Get_Default_Save_Name(name, sizeof name);
+    return name;
+}
+
+void Touch(const std::string& name) {
+    std::FILE* file = std::fopen(name.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fputs("x", file);
+    std::fclose(file);
+}
+
+class SavedGameNames : public FrameTest {
+  protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        Build_Test_League();
+        Clear_Dialog_Steps();
+    }
+    void TearDown() override {
+        Clear_Dialog_Steps();
+        for (const auto& entry : std::filesystem::directory_iterator("."))
+            if (entry.path().extension() == ".kor") std::filesystem::remove(entry.path());
+        FrameTest::TearDown();
+    }
+};
+} // namespace
+
+TEST_F(SavedGameNames, DefaultNamesFollowTheHumanTeamsAndTheSeasons) {
+    Universe.Header.Universe_Stats[BASE_YEAR] = 2019;
+    Set_User_Preference(CURRENT_SEASON_INDEX, 2);
+    Set_Team_Stat(4, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Set_Team_Stat(9, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    EXPECT_EQ(Default_Name(), "32 teams - 2 players (2021)");
+
+    Set_Team_Stat(4, TEAM_STAT_CONTROL, TEAM_CONTROL_COMPUTER);
+    Set_User_Preference(USER_TEAM, 9);
+    Set_Team_String("Twin/Back\\Slash", 9, 1);
+    Set_Team_String("Dots..", 9, 2);
+    EXPECT_EQ(Default_Name(), "TwinBackSlash Dots. (2019-2021)") << "the team's name loses its separators";
+    EXPECT_EQ(Check_Saved_Game_Name(Default_Name().c_str()), SAVED_GAME_NAME_OK);
+
+    // A name that is an earlier season's default follows the seasons; a name
+    // of the user's own stays.
+    Set_Saved_Game_Name("twinbackslash dots. (2019-2020)");
+    Update_Default_Save_Name();
+    EXPECT_STREQ(Universe.Header.Saved_Game_Name, "TwinBackSlash Dots. (2019-2021)");
+    Set_Saved_Game_Name("My League");
+    Update_Default_Save_Name();
+    EXPECT_STREQ(Universe.Header.Saved_Game_Name, "My League");
+    Set_User_Preference(CURRENT_SEASON_INDEX, 0);
+    Set_Saved_Game_Name("TwinBackSlash Dots. (2018)");
+    Update_Default_Save_Name();
+    EXPECT_STREQ(Universe.Header.Saved_Game_Name, "TwinBackSlash Dots. (2018)")
+        << "the first season keeps it";
+
+    EXPECT_EQ(Check_Saved_Game_Name(""), SAVED_GAME_NAME_EMPTY);
+    EXPECT_EQ(Check_Saved_Game_Name("../x"), SAVED_GAME_NAME_NOT_PLAIN);
+    EXPECT_EQ(Check_Saved_Game_Name("a\\b"), SAVED_GAME_NAME_NOT_PLAIN);
+    EXPECT_EQ(Check_Saved_Game_Name("line\nbreak"), SAVED_GAME_NAME_CONTROL_CHARACTER);
+    EXPECT_EQ(Check_Saved_Game_Name(std::string(255, 'a').c_str()), SAVED_GAME_NAME_OK);
+    EXPECT_EQ(Check_Saved_Game_Name(std::string(256, 'a').c_str()), SAVED_GAME_NAME_TOO_LONG);
+}
+
+TEST_F(SavedGameNames, AutoSaveNeverWritesUnderANameThatIsNotPlain) {
+    Set_User_Preference(USER_TEAM, 2);
+    Set_Saved_Game_Name("../escape");
+    Auto_Save_Game();
+    EXPECT_FALSE(std::filesystem::exists("../escape.kor"));
+    const std::string fallback = Default_Name();
+    EXPECT_TRUE(std::filesystem::exists(fallback + ".kor"));
+    EXPECT_EQ(std::string(Universe.Header.Saved_Game_Name), fallback);
+    EXPECT_EQ(Get_Game_Checksum(), Compute_Game_Checksum());
+}
+
+TEST_F(SavedGameNames, ResumeListOffersTheNewestAndClosesWhenTheLastIsDeleted) {
+    Start_Frame_Without_Loop();
+    Touch(AUTO_SAVE_FILE_NAME);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        ASSERT_EQ(Count_Dialog_Lines(dialog, SAVED_GAME_LIST), 1);
+        EXPECT_EQ(Get_Dialog_Line_Text(dialog, SAVED_GAME_LIST, 0), "[Auto Save]");
+        EXPECT_EQ(Get_Dialog_Line(dialog, SAVED_GAME_LIST), -1) << "the auto-save is never preselected";
+        Click_Dialog_Button(dialog, ID_OK);
+        EXPECT_EQ(Get_Innermost_Dialog(), dialog) << "Resume without a choice does nothing";
+        Choose_Dialog_Line(dialog, SAVED_GAME_LIST, 0);
+        Click_Dialog_Button(dialog, DELETE_GAME_BUTTON);
+    });
+    Script_Message_Answer("Confirm File Deletion", ID_BOX_YES);
+    EXPECT_EQ(Do_Dialog(Main_Window, RESUME_GAME_DIALOG, 0), ID_CANCEL);
+    EXPECT_FALSE(std::filesystem::exists(AUTO_SAVE_FILE_NAME));
+    ASSERT_FALSE(Get_Shown_Messages().empty());
+    EXPECT_EQ(Get_Shown_Messages().back().Caption, "No games to resume") << "the last save deleted";
+    EXPECT_TRUE(Is_Window_Enabled(Main_Window));
+
+    // Among two saves the newer is chosen; a dot inside a name is kept.
+    Touch("Older.kor");
+    Touch("Newer.v2.kor");
+    const auto now = std::filesystem::file_time_type::clock::now();
+    std::filesystem::last_write_time("Older.kor", now - std::chrono::hours(2));
+    std::filesystem::last_write_time("Newer.v2.kor", now);
+    EXPECT_GT(Get_File_Write_Time_Step("Newer.v2.kor"), Get_File_Write_Time_Step("Older.kor"));
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Line_Text(dialog, SAVED_GAME_LIST, Get_Dialog_Line(dialog, SAVED_GAME_LIST)),
+                  "Newer.v2");
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, RESUME_GAME_DIALOG, 0), ID_CANCEL);
+}

@@ -1,0 +1,359 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/main_menu.h"
+#include "app/main_window.h"
+#include "app/modal_dialogs.h"
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/roster_slots.h"
+#include "database/settings.h"
+#include "database/team_finances.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "dialogs/trade_answer_dialogs.h"
+#include "dialogs/trades_dialog.h"
+#include "frontoffice/finance_stats.h"
+#include "frontoffice/trade_items.h"
+#include "frontoffice/trade_legality.h"
+#include "frontoffice/trade_scoring.h"
+#include "frontoffice/trade_screens.h"
+#include "platform/controls.h"
+#include "platform/list_box.h"
+#include "platform/message_box.h"
+#include "platform/windows.h"
+#include "support/computer_league.h"
+#include "support/dialog_steps.h"
+#include "support/frame_fixture.h"
+#include "support/installation_folders.h"
+#include "support/test_league.h"
+
+namespace {
+constexpr int32_t USER = 0;
+constexpr int32_t PARTNER = 1;
+
+class TradesDialog : public FrameTest {
+  protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        Build_Computer_League();
+        Set_Team_Stat(USER, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+        Set_User_Team(USER);
+        Set_User_Preference(VIEWED_TEAM, USER);
+        Set_User_Preference(TRADE_PARTNER_TEAM, PARTNER);
+        Set_User_Preference(CURRENT_WEEK, 3);
+        Set_User_Preference(DRAFT_ROUND, 7);
+        Set_User_Preference(DIFFICULTY_LEVEL, 2);
+        Clear_Dialog_Steps();
+        Start_Frame_Without_Loop();
+        Link_Installation_Folders();
+    }
+    void TearDown() override {
+        Clear_Dialog_Steps();
+        Unlink_Installation_Folders();
+        FrameTest::TearDown();
+    }
+};
+
+// What the league holds of the two teams: their players by id, the owners
+// of every pick and their cash.
+struct TRADE_STATE {
+    std::vector<int32_t> Ids[2];
+    std::vector<int32_t> Pick_Owners;
+    int32_t Cash[2];
+    bool operator==(const TRADE_STATE&) const = default;
+};
+
+TRADE_STATE Take_Trade_State() {
+    TRADE_STATE state{};
+    for (int32_t side = 0; side < 2; ++side) {
+        const int32_t team = side == 0 ? USER : PARTNER;
+        for (int32_t slot = 0; slot < Get_First_Empty_Player_Slot(team); ++slot)
+            state.Ids[side].push_back(Get_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID));
+        std::sort(state.Ids[side].begin(), state.Ids[side].end());
+        state.Cash[side] = Get_Team_Financial_Stat(team, FINANCE_CASH);
+    }
+    for (int32_t year = 0; year < DRAFT_YEARS; ++year)
+        for (int32_t round = 0; round < DRAFT_ROUNDS; ++round)
+            for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+                state.Pick_Owners.push_back(Get_Draft_Pick_Owner(year, round, team));
+    return state;
+}
+
+// The line of a roster list holding the item.
+int32_t Line_Of_Item(WINDOW_HANDLE dialog, int32_t list_id, int32_t item) {
+    const WINDOW_HANDLE list = Get_Dialog_Item(dialog, list_id);
+    for (int32_t line = 0; line < List_Box_Get_Count(list); ++line)
+        if (List_Box_Get_Item_Data(list, line) == item) return line;
+    return -1;
+}
+
+void Add_Item(WINDOW_HANDLE dialog, int32_t side, int32_t item) {
+    const int32_t list = side == 0 ? TRADE_USER_ROSTER : TRADE_PARTNER_ROSTER;
+    Choose_Dialog_Line(dialog, list, Line_Of_Item(dialog, list, item));
+    Click_Dialog_Button(dialog, side == 0 ? TRADE_USER_ADD : TRADE_PARTNER_ADD);
+}
+
+int32_t Slot_Of(int32_t team, int32_t id) {
+    for (int32_t slot = 0; slot < Get_First_Empty_Player_Slot(team); ++slot)
+        if (Get_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID) == id) return slot;
+    return -1;
+}
+
+void Spin(WINDOW_HANDLE dialog, int32_t id, int32_t up) {
+    Send_Window_Message(dialog, MSG_VERTICAL_SCROLL,
+                        SCROLL_THUMB_POSITION | (static_cast<uintptr_t>(up) << 16),
+                        static_cast<intptr_t>(Get_Dialog_Item(dialog, id)));
+}
+
+std::string Last_Caption() {
+    return Get_Shown_Messages().empty() ? std::string() : Get_Shown_Messages().back().Caption;
+}
+
+std::string Last_Text() {
+    return Get_Shown_Messages().empty() ? std::string() : Get_Shown_Messages().back().Text;
+}
+} // namespace
+
+TEST_F(TradesDialog, TwoForOneAcceptedByTheComputerMovesEverythingOnceAndItsReverseRestoresIt) {
+    const TRADE_STATE before = Take_Trade_State();
+    const int32_t given[2] = {Get_Player_Vital_Stat(USER, 0, VITAL_PLAYER_ID),
+                              Get_Player_Vital_Stat(USER, 1, VITAL_PLAYER_ID)};
+    const int32_t backup = Get_First_Empty_Player_Slot(PARTNER) - 1;
+    const int32_t taken = Get_Player_Vital_Stat(PARTNER, backup, VITAL_PLAYER_ID);
+    const int32_t pick = Get_First_Empty_Player_Slot(USER) + 3;
+    int32_t pick_year = 0, pick_round = 0, pick_issuer = 0;
+    ASSERT_TRUE(Find_Team_Draft_Pick(USER, 3, &pick_year, &pick_round, &pick_issuer));
+    const int32_t reputation = Get_Universe_Stat(TRADE_REPUTATION);
+    Script_Dialog_Answer(TRADE_OFFER_RESPONSE_DIALOG, 1);
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, TRADE_SUBMIT), "&Submit Offer");
+        Add_Item(dialog, 0, 0);
+        Add_Item(dialog, 0, 1);
+        Add_Item(dialog, 0, pick);
+        Add_Item(dialog, 1, backup);
+        Spin(dialog, TRADE_USER_CASH_SPIN, 1);
+        Spin(dialog, TRADE_USER_CASH_SPIN, 1);
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, TRADE_USER_CASH_EDIT), "$200,000");
+        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_USER_OFFER), 3);
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, TRADE_STATUS_TEXT),
+                  "Double-click players to add them to trade.");
+        Keep_Dialog_Picture(dialog, "trades_owner_mode");
+        Click_Dialog_Button(dialog, TRADE_SUBMIT);
+        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_USER_OFFER), 0) << "the offer is emptied once made";
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, TRADE_USER_CASH_EDIT), "0");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Main_Window_Command(Main_Window, ID_TRADES), true);
+    EXPECT_GE(Get_Answering_Score(), 1000) << "the partner accepted";
+    const TRADE_STATE after = Take_Trade_State();
+    EXPECT_EQ(after.Ids[0].size() + 1, before.Ids[0].size()) << "two out, one in";
+    EXPECT_EQ(after.Ids[1].size(), before.Ids[1].size() + 1);
+    EXPECT_GE(Slot_Of(PARTNER, given[0]), 0);
+    EXPECT_GE(Slot_Of(PARTNER, given[1]), 0);
+    EXPECT_GE(Slot_Of(USER, taken), 0);
+    EXPECT_EQ(after.Cash[0], before.Cash[0] - 200000);
+    EXPECT_EQ(after.Cash[1], before.Cash[1] + 200000);
+    EXPECT_EQ(Get_Draft_Pick_Owner(pick_year, pick_round, pick_issuer), PARTNER);
+    EXPECT_EQ(Get_User_Preference(TRADE_MADE_FLAG), 1);
+    EXPECT_EQ(Get_Universe_Stat(TRADE_REPUTATION), reputation + 300);
+
+    // The reverse, forced by the commissioner, puts everything back.
+    Set_User_Preference(COMMISSIONER_MODE, 1);
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, TRADE_SUBMIT), "&Force Trade");
+        Add_Item(dialog, 0, Slot_Of(USER, taken));
+        Add_Item(dialog, 1, Slot_Of(PARTNER, given[0]));
+        Add_Item(dialog, 1, Slot_Of(PARTNER, given[1]));
+        int32_t year = 0, round = 0, issuer = 0;
+        for (int32_t n = 0; Find_Team_Draft_Pick(PARTNER, n, &year, &round, &issuer); ++n)
+            if (issuer == USER) Add_Item(dialog, 1, Get_First_Empty_Player_Slot(PARTNER) + n);
+        Type_Dialog_Text(dialog, TRADE_PARTNER_CASH_EDIT, "$200,000");
+        Keep_Dialog_Picture(dialog, "trades_commissioner");
+        Click_Dialog_Button(dialog, TRADE_SUBMIT);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADES_DIALOG, 0);
+    EXPECT_EQ(Take_Trade_State(), before);
+}
+
+TEST_F(TradesDialog, FullSidesTypedCashAndTheLiveStatus) {
+    const TRADE_STATE before = Take_Trade_State();
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        for (int32_t slot = 0; slot < TRADE_ITEMS_PER_SIDE; ++slot)
+            Add_Item(dialog, 0, slot);
+        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_USER_OFFER), TRADE_ITEMS_PER_SIDE);
+        Choose_Dialog_Line(dialog, TRADE_USER_ROSTER, TRADE_ITEMS_PER_SIDE);
+        EXPECT_FALSE(Is_Window_Enabled(Get_Dialog_Item(dialog, TRADE_USER_ADD))) << "the side is full";
+        Double_Click_Dialog_Line(dialog, TRADE_USER_ROSTER);
+        EXPECT_EQ(Last_Caption(), "Can't add player to deal");
+        EXPECT_EQ(Last_Text(),
+                  "No more than 15 items (players or draft picks) per team may be offered in a trade.");
+        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_USER_OFFER), TRADE_ITEMS_PER_SIDE)
+            << "the 16th is refused";
+        // Fifteen players for none leaves 38: the line under the offer says so.
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, TRADE_STATUS_TEXT).rfind("Illegal Trade: ", 0), 0u);
+        Choose_Dialog_Line(dialog, TRADE_USER_OFFER, 0);
+        Double_Click_Dialog_Line(dialog, TRADE_USER_OFFER);
+        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_USER_OFFER), TRADE_ITEMS_PER_SIDE - 1);
+        Choose_Dialog_Line(dialog, TRADE_USER_ROSTER, 1);
+        Double_Click_Dialog_Line(dialog, TRADE_USER_ROSTER);
+        EXPECT_EQ(Last_Text(), "That player is already part of the trade offer.");
+
+        // Typed cash that is no amount keeps the offer's cash and submits nothing.
+        Click_Dialog_Button(dialog, TRADE_CLEAR);
+        Add_Item(dialog, 1, 30);
+        Current_Trade_Offer.Cash = 12345;
+        for (const char* typed : {"lots", "99999999999", "1.5", "--3"}) {
+            Type_Dialog_Text(dialog, TRADE_USER_CASH_EDIT, typed);
+            Click_Dialog_Button(dialog, TRADE_SUBMIT);
+            EXPECT_EQ(Last_Caption(), "Cash") << typed;
+            EXPECT_EQ(Current_Trade_Offer.Cash, 12345) << typed;
+        }
+        // An amount past what the team can pay is held to its limit.
+        Type_Dialog_Text(dialog, TRADE_USER_CASH_EDIT, "$900,000,000");
+        Type_Dialog_Text(dialog, TRADE_PARTNER_CASH_EDIT, "0");
+        Script_Dialog_Answer(TRADE_OFFER_RESPONSE_DIALOG, 0);
+        Click_Dialog_Button(dialog, TRADE_SUBMIT);
+        EXPECT_EQ(Current_Trade_Offer.Cash, Get_Trade_Cash_Limit(USER));
+        EXPECT_LE(Current_Trade_Offer.Cash, 100000000);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, TRADES_DIALOG, 0), ID_OK);
+    EXPECT_EQ(Take_Trade_State(), before) << "Done without a trade moves no player, pick or dollar";
+}
+
+TEST_F(TradesDialog, AHumanPartnerIsAskedOnlyAboutALegalOfferAndARefusedTradeIsNeverReportedDone) {
+    Set_Team_Stat(PARTNER, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Set_User_Preference(TRADE_MADE_FLAG, 0);
+    // The owner's depth chart stays as he set it: his last two players change places.
+    const int32_t last = Get_First_Empty_Player_Slot(PARTNER) - 1;
+    Swap_Players(PARTNER, last, PARTNER, last - 1);
+    std::vector<int32_t> order;
+    for (int32_t slot = 0; slot <= last; ++slot)
+        order.push_back(Get_Player_Vital_Stat(PARTNER, slot, VITAL_PLAYER_ID));
+    const TRADE_STATE before = Take_Trade_State();
+    const int32_t reputation = Get_Universe_Stat(TRADE_REPUTATION);
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        // Three of the partner's 53 for nothing leaves him 50.
+        for (int32_t slot = 20; slot < 23; ++slot)
+            Add_Item(dialog, 1, slot);
+        Click_Dialog_Button(dialog, TRADE_SUBMIT);
+        EXPECT_EQ(Last_Caption(), "Illegal Trade");
+        EXPECT_NE(Last_Text().find("would have less than 51 players."), std::string::npos) << Last_Text();
+        // Carried out all the same, the rules refuse it: the offer and its flags stay.
+        EXPECT_EQ(Carry_Out_User_Trade(&Current_Trade_Offer, dialog), 0);
+        EXPECT_EQ(Last_Caption(), "Illegal Trade");
+        EXPECT_EQ(Get_Trade_Item_Count(&Current_Trade_Offer, 1), 3);
+        EXPECT_EQ(Current_Trade_Offer.Reserved, 0);
+        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_PARTNER_OFFER), 3);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADES_DIALOG, 0);
+    for (const SHOWN_MESSAGE& shown : Get_Shown_Messages())
+        EXPECT_NE(shown.Caption, "Permission Needed") << "an illegal offer is not put to the owner";
+    EXPECT_EQ(Take_Trade_State(), before);
+    EXPECT_EQ(Get_User_Preference(TRADE_MADE_FLAG), 0);
+    EXPECT_EQ(Get_Universe_Stat(TRADE_REPUTATION), reputation);
+    for (int32_t slot = 0; slot <= last; ++slot)
+        EXPECT_EQ(Get_Player_Vital_Stat(PARTNER, slot, VITAL_PLAYER_ID), order[static_cast<size_t>(slot)])
+            << slot;
+
+    // A legal one-for-one with the owner's permission is made.
+    Script_Message_Answer("Permission Needed", ID_BOX_YES);
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        Add_Item(dialog, 0, 40);
+        Add_Item(dialog, 1, 40);
+        Click_Dialog_Button(dialog, TRADE_SUBMIT);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADES_DIALOG, 0);
+    EXPECT_EQ(Last_Caption(), "Permission Needed");
+    EXPECT_EQ(Get_User_Preference(TRADE_MADE_FLAG), 1);
+    EXPECT_EQ(Take_Trade_State().Ids[0].size(), before.Ids[0].size());
+    EXPECT_NE(Take_Trade_State().Ids[0], before.Ids[0]);
+}
+
+TEST_F(TradesDialog, SettingsOutOfRangeAndALeagueOfOneTeamChooseNothingAmiss) {
+    Set_User_Preference(TRADE_PARTNER_TEAM, 9999);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Line(dialog, TRADE_PARTNER_COMBO), TEST_LEAGUE_TEAMS - 2) << "the last team";
+        EXPECT_EQ(Get_Trade_Team(dialog), TEST_LEAGUE_TEAMS - 1);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADES_DIALOG, 0);
+    EXPECT_EQ(Get_User_Preference(TRADE_PARTNER_TEAM), TEST_LEAGUE_TEAMS - 1);
+    Set_User_Preference(TRADE_PARTNER_TEAM, -5);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Trade_Team(dialog), PARTNER) << "the first team that is not the user's";
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADES_DIALOG, 0);
+
+    for (int32_t team = 1; team < TEST_LEAGUE_TEAMS; ++team)
+        Set_Team_Stat(team, TEAM_STAT_CONTROL, TEAM_CONTROL_EMPTY);
+    const TRADE_STATE before = Take_Trade_State();
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_PARTNER_COMBO), 0);
+        EXPECT_EQ(Get_Trade_Team(dialog), NO_TRADE_TEAM);
+        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_PARTNER_ROSTER), 0);
+        Add_Item(dialog, 0, 0);
+        for (int32_t id :
+             {TRADE_SUBMIT, TRADE_COUNTER, TRADE_BALANCE_PICKS, TRADE_BALANCE_CASH, TRADE_PARTNER_ADD})
+            Click_Dialog_Button(dialog, id);
+        Choose_Dialog_Line(dialog, TRADE_PARTNER_COMBO, -1);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADES_DIALOG, 0);
+    EXPECT_EQ(Take_Trade_State(), before);
+}
+
+TEST_F(TradesDialog, CounterOffersBalancingAndTheDoubleCapWarning) {
+    // Twice the cap between the two payrolls: a warning, and the offer may be built all the same.
+    Universe.Header.Universe_Stats[SALARY_CAP] = 500 * (Get_Team_Financial_Stat(USER, FINANCE_PAYROLL) +
+                                                        Get_Team_Financial_Stat(PARTNER, FINANCE_PAYROLL));
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Last_Caption(), "Salary Cap");
+        EXPECT_EQ(Last_Text().rfind("A trade cannot be constructed between ", 0), 0u);
+        Universe.Header.Universe_Stats[SALARY_CAP] = 0;
+        // Nothing offered: the partner adds players but never accepts.
+        Click_Dialog_Button(dialog, TRADE_COUNTER);
+        EXPECT_EQ(Last_Caption(), "Nope");
+        EXPECT_EQ(Last_Text(), "I can't make a suitable trade out of that.");
+        EXPECT_GT(Count_Dialog_Lines(dialog, TRADE_PARTNER_OFFER), 0) << "what was added stays";
+        Click_Dialog_Button(dialog, TRADE_CLEAR);
+        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_PARTNER_OFFER), 0);
+        // A starter for a first-round pick: the partner's counter makes it worth his while.
+        Add_Item(dialog, 0, 0);
+        Click_Dialog_Button(dialog, TRADE_COUNTER);
+        Click_Dialog_Button(dialog, TRADE_BALANCE_PICKS);
+        Click_Dialog_Button(dialog, TRADE_BALANCE_CASH);
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, TRADE_PARTNER_CASH_EDIT) != "0", Current_Trade_Offer.Cash < 0)
+            << "the edits show the cash balanced";
+        // Asking for a player while giving nothing is refused; "Hint" tells what he wants.
+        Click_Dialog_Button(dialog, TRADE_CLEAR);
+        const int32_t reputation = Get_Universe_Stat(TRADE_REPUTATION);
+        Add_Item(dialog, 1, 12);
+        Script_Dialog_Answer(TRADE_OFFER_RESPONSE_DIALOG, 1);
+        Script_Dialog_Answer(TRADE_HINT_DIALOG, 1);
+        Click_Dialog_Button(dialog, TRADE_SUBMIT);
+        EXPECT_EQ(Get_Answering_Score(), TRADE_REFUSED_SCORE);
+        EXPECT_EQ(Get_Last_Dialog_Id(), TRADE_HINT_DIALOG);
+        EXPECT_EQ(Get_Universe_Stat(TRADE_REPUTATION), reputation) << "a refusal costs no reputation";
+        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_PARTNER_OFFER), 1) << "the offer stays to be improved";
+        // In debt, a trade that raises the payroll is not offered.
+        Click_Dialog_Button(dialog, TRADE_CLEAR);
+        Set_Team_Financial_Stat(USER, FINANCE_CASH, -500000);
+        Set_Player_Vital_Stat(PARTNER, 10, VITAL_SALARY, 9000);
+        Add_Item(dialog, 0, 40);
+        Add_Item(dialog, 1, 10);
+        Click_Dialog_Button(dialog, TRADE_SUBMIT);
+        EXPECT_EQ(Last_Caption(), "Debt");
+        EXPECT_EQ(Last_Text(), "While in debt, you cannot offer a trade that increases your payroll.");
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, TRADES_DIALOG, 0), ID_CANCEL);
+}

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/main_window.h"
+#include "app/modal_dialogs.h"
+#include "database/game_names.h"
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/roster_slots.h"
+#include "database/settings.h"
+#include "database/team_finances.h"
+#include "database/team_record.h"
+#include "dialogs/trade_answer_dialogs.h"
+#include "dialogs/trades_dialog.h"
+#include "dialogs/trading_block_dialog.h"
+#include "frontoffice/finance_stats.h"
+#include "frontoffice/trade_offer.h"
+#include "frontoffice/trading_block.h"
+#include "platform/controls.h"
+#include "platform/list_view.h"
+#include "platform/message_box.h"
+#include "platform/message_queue.h"
+#include "platform/windows.h"
+#include "support/computer_league.h"
+#include "support/dialog_steps.h"
+#include "support/frame_fixture.h"
+#include "support/installation_folders.h"
+#include "support/test_league.h"
+#include "support/trade_offers.h"
+
+namespace {
+constexpr int32_t USER = 0;
+
+class TradingBlockDialog : public FrameTest {
+  protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        Build_Computer_League();
+        Set_Team_Stat(USER, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+        Set_User_Team(USER);
+        Set_User_Preference(VIEWED_TEAM, USER);
+        Set_User_Preference(CURRENT_WEEK, 3);
+        Set_User_Preference(DRAFT_ROUND, 7);
+        Set_User_Preference(TRADING_BLOCK_REQUEST, BLOCK_REQUEST_ANY_PLAYERS);
+        Clear_Dialog_Steps();
+        Start_Frame_Without_Loop();
+        Link_Installation_Folders();
+    }
+    void TearDown() override {
+        Clear_Dialog_Steps();
+        Unlink_Installation_Folders();
+        FrameTest::TearDown();
+    }
+};
+
+// Selects the row of list view 1424 with the id and double-clicks it.
+void Put_On_Block(WINDOW_HANDLE dialog, intptr_t row_id) {
+    const WINDOW_HANDLE list = Get_Dialog_Item(dialog, BLOCK_PLAYER_LIST);
+    const int32_t row = static_cast<int32_t>(
+        Send_Window_Message(list, MSG_LIST_VIEW_FIND_ITEM_DATA, static_cast<uintptr_t>(-1), row_id));
+    ASSERT_GE(row, 0) << row_id;
+    List_View_Set_Item_State(list, row, ITEM_SELECTED, ITEM_SELECTED);
+    NOTIFY_INFO notice{list, BLOCK_PLAYER_LIST, NOTIFY_DOUBLE_CLICK, row, 0, 0, 0, 0, row_id, 0, 0, 0};
+    Send_Window_Message(dialog, MSG_NOTIFY, BLOCK_PLAYER_LIST, reinterpret_cast<intptr_t>(&notice));
+}
+
+std::string Last_Caption() {
+    return Get_Shown_Messages().empty() ? std::string() : Get_Shown_Messages().back().Caption;
+}
+} // namespace
+
+TEST_F(TradingBlockDialog, AnOfferFromTheBlockIsSignedInTheTradesDialog) {
+    const int32_t offered = Get_Player_Vital_Stat(USER, 2, VITAL_PLAYER_ID);
+    int32_t partner = -1;
+    Script_Dialog_Answer(TRADE_OFFER_RESPONSE_DIALOG, 1);
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(
+            Get_Dialog_Item_Text(dialog, BLOCK_PROGRESS_TEXT),
+            "Warning: The Akron Comets only have 53 players.\n(The minimum roster size is 51 players.)");
+        Click_Dialog_Button(dialog, BLOCK_GET_OFFERS);
+        EXPECT_EQ(Last_Caption(), "Trading Block") << "an empty block asks for a player first";
+        Put_On_Block(dialog, Get_Block_Player_Row_Id(USER, 2));
+        Put_On_Block(dialog, Get_Block_Pick_Row_Id(1));
+        EXPECT_EQ(Count_Dialog_Lines(dialog, BLOCK_LIST), 2);
+        EXPECT_EQ(Current_Trade_Offer.Items[0][1], Get_First_Empty_Player_Slot(USER) + 1)
+            << "a pick's item code";
+        Click_Dialog_Button(dialog, BLOCK_GET_OFFERS);
+        ASSERT_GT(Count_Dialog_Lines(dialog, BLOCK_OFFERS_LIST), 0);
+        Keep_Dialog_Picture(dialog, "trading_block");
+        partner = Trading_Block_Offers[0].Team[1];
+        // The offer the partner likes least comes first and opens in the Trades dialog.
+        Choose_Dialog_Line(dialog, BLOCK_OFFERS_LIST, 0);
+        Script_Dialog_Step([](WINDOW_HANDLE trades) {
+            EXPECT_EQ(Count_Dialog_Lines(trades, TRADE_USER_OFFER), 2) << "the block is the offer";
+            EXPECT_GT(Count_Dialog_Lines(trades, TRADE_PARTNER_OFFER), 0);
+            Click_Dialog_Button(trades, TRADE_SUBMIT);
+            Click_Dialog_Button(trades, ID_OK);
+        });
+        Double_Click_Dialog_Line(dialog, BLOCK_OFFERS_LIST);
+        EXPECT_EQ(Count_Dialog_Lines(dialog, BLOCK_LIST), 0) << "a trade made empties the block";
+        EXPECT_EQ(Count_Dialog_Lines(dialog, BLOCK_OFFERS_LIST), 0);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, TRADING_BLOCK_DIALOG, 0), ID_OK);
+    ASSERT_GE(partner, 0);
+    bool moved = false;
+    for (int32_t slot = 0; slot < Get_First_Empty_Player_Slot(partner); ++slot)
+        moved = moved || Get_Player_Vital_Stat(partner, slot, VITAL_PLAYER_ID) == offered;
+    EXPECT_TRUE(moved) << "the player on the block went to " << partner;
+    EXPECT_EQ(Get_User_Preference(TRADE_MADE_FLAG), 1);
+}
+
+TEST_F(TradingBlockDialog, SettingsOutOfRangeTheCashSpinAndTheRoadOutOfTheDraft) {
+    Set_User_Preference(TRADING_BLOCK_REQUEST, 250);
+    Set_User_Preference(STAT_SEASON_CHOICE, 77);
+    Set_User_Preference(TRADE_PARTNER_TEAM, -128);
+    Set_Team_Financial_Stat(USER, FINANCE_CASH, 250000);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Line(dialog, BLOCK_REQUEST_COMBO), BLOCK_REQUEST_CASH) << "the last request";
+        EXPECT_EQ(Current_Trade_Offer.Team[1], 1) << "a partner the block can name";
+        // The cash spin stops at what the team has, in whole steps.
+        for (int32_t n = 0; n < 4; ++n)
+            Send_Window_Message(dialog, MSG_VERTICAL_SCROLL, SCROLL_THUMB_POSITION | (1u << 16),
+                                static_cast<intptr_t>(Get_Dialog_Item(dialog, BLOCK_CASH_SPIN)));
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, BLOCK_CASH_EDIT), "200,000");
+        Put_On_Block(dialog, Get_Block_Player_Row_Id(USER, 5));
+        Click_Dialog_Button(dialog, BLOCK_GET_OFFERS);
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, BLOCK_CASH_EDIT), "0") << "asking for cash offers none";
+        Choose_Dialog_Line(dialog, BLOCK_REQUEST_COMBO, BLOCK_REQUEST_ANY_PLAYERS);
+        EXPECT_EQ(Get_User_Preference(TRADING_BLOCK_REQUEST), BLOCK_REQUEST_ANY_PLAYERS);
+        Click_Dialog_Button(dialog, BLOCK_GET_OFFERS);
+        Choose_Dialog_Line(dialog, BLOCK_SEASON_COMBO, 1);
+        EXPECT_EQ(Get_User_Preference(STAT_SEASON_CHOICE), 1);
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, TRADING_BLOCK_DIALOG, 0), ID_CANCEL);
+
+    // Outside the draft the block starts empty; while it runs a well-formed one stays.
+    Current_Trade_Offer = Make_Trade_Offer(USER, 1, {5});
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Count_Dialog_Lines(dialog, BLOCK_LIST), 0);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADING_BLOCK_DIALOG, 0);
+    Copy_Player(FIRST_COLLEGE_POOL_TEAM, 0, 9, 3);
+    Set_User_Preference(CURRENT_WEEK, 100);
+    Set_User_Preference(DRAFT_ROUND, 0);
+    Current_Trade_Offer = Make_Trade_Offer(USER, 1, {5});
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Count_Dialog_Lines(dialog, BLOCK_LIST), 1);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADING_BLOCK_DIALOG, 0);
+}

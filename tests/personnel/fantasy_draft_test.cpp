@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/random_numbers.h"
+#include "database/roster_queries.h"
+#include "database/roster_slots.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "frontoffice/roster_limits.h"
+#include "frontoffice/roster_minimums.h"
+#include "personnel/fantasy_draft.h"
+#include "platform/message_box.h"
+#include "platform/message_queue.h"
+#include "platform/scripted_answers.h"
+#include "support/test_league.h"
+
+namespace {
+constexpr int32_t VITAL_FANTASY_TEAM = 26;
+
+// Where every player of the league stands, by id (the Hall of Fame left out).
+std::map<int32_t, int32_t> Teams_By_Id() {
+    std::map<int32_t, int32_t> teams;
+    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team) {
+        if (team == HALL_OF_FAME_TEAM) continue;
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+            if (Is_Player_Slot_Used(team, slot)) teams[Get_Player_ID(team, slot)] = team;
+    }
+    return teams;
+}
+
+// Runs the posted steps as the main window would, until the draft ends.
+int32_t Run_Draft_To_End() {
+    int32_t steps = 0;
+    while (Get_Fantasy_Draft_Flag() != FANTASY_DRAFT_NONE && steps < 10000) {
+        Run_Fantasy_Draft();
+        ++steps;
+    }
+    return steps;
+}
+
+std::vector<std::string> Report_Lines() {
+    std::ifstream in(FANTASY_DRAFT_REPORT);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+class FantasyDraft : public testing::Test {
+  protected:
+    void SetUp() override {
+        Build_Test_League();
+        Seed_Random_Numbers(77);
+        Clear_Shown_Messages();
+        Clear_Scripted_Answers();
+        Reset_Message_Queue();
+        std::filesystem::create_directories("Output");
+    }
+};
+} // namespace
+
+TEST_F(FantasyDraft, RedealsEveryPlayerAndLeavesEveryRosterLegal) {
+    const std::map<int32_t, int32_t> before = Teams_By_Id();
+    Begin_Fantasy_Draft(FANTASY_ORDER_RANDOM, FANTASY_ORDER_SNAKE);
+    EXPECT_LT(Run_Draft_To_End(), 10000) << "the draft ends";
+    EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE);
+
+    // Every player was drafted: the report lists each once, after its header.
+    const std::vector<std::string> report = Report_Lines();
+    ASSERT_FALSE(report.empty());
+    EXPECT_EQ(report.size() - 1, before.size()) << "one pick for every player of the league";
+    EXPECT_EQ(report[70].rfind(" 70. ", 0), 0u) << "the sixth pick of round 2: " << report[70];
+
+    const std::map<int32_t, int32_t> after = Teams_By_Id();
+    EXPECT_EQ(after.size(), before.size()) << "no player is lost or doubled";
+    int32_t moved = 0;
+    for (const auto& [id, team] : after) {
+        ASSERT_TRUE(before.count(id)) << "player " << id << " appeared";
+        moved += before.at(id) != team ? 1 : 0;
+    }
+    EXPECT_GT(moved, static_cast<int32_t>(before.size()) * 9 / 10) << "the league is dealt anew";
+
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team) {
+        const int32_t players = Get_First_Empty_Player_Slot(team);
+        EXPECT_LE(players, ROSTER_ROOM_LIMIT) << "team " << team;
+        for (int32_t slot = players; slot < PLAYERS_PER_TEAM; ++slot)
+            EXPECT_FALSE(Is_Player_Slot_Used(team, slot)) << "team " << team << " compact";
+        for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position)
+            EXPECT_GE(Count_Team_Position_Players(team, position), Get_Position_Roster_Minimum(position))
+                << "team " << team << " position " << position;
+        for (int32_t slot = 0; slot < players; ++slot)
+            EXPECT_EQ(Get_Player_Vital_Stat(team, slot, VITAL_FANTASY_TEAM), -128) << "marks cleared";
+    }
+}
+
+TEST_F(FantasyDraft, OrderOfTheLaterRounds) {
+    Set_Fantasy_Draft_Flag(FANTASY_DRAFT_RUNNING);
+    // A human team first on the clock stops the draft before any pick.
+    Set_Team_Stat(0, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Begin_Fantasy_Draft(FANTASY_ORDER_ALPHABETICAL, FANTASY_ORDER_SNAKE);
+    EXPECT_EQ(Get_Fantasy_Draft_Order(0, 0), 0);
+    EXPECT_EQ(Get_Fantasy_Draft_Order(1, 0), 31) << "the snake turns: round 1 opens with round 0's last";
+    EXPECT_EQ(Get_Fantasy_Draft_Order(2, 0), 0);
+    EXPECT_EQ(Get_Fantasy_Draft_Round(), 0);
+    EXPECT_EQ(Get_Fantasy_Draft_Pick(), 0) << "waiting for the human pick";
+    ASSERT_FALSE(Get_Shown_Messages().empty());
+    EXPECT_EQ(Get_Shown_Messages().back().Caption, "Round 1 / Pick 1");
+
+    Begin_Fantasy_Draft(FANTASY_ORDER_RANDOM, FANTASY_ORDER_REPEAT);
+    std::vector<int32_t> first;
+    for (int32_t pick = 0; pick < TEST_LEAGUE_TEAMS; ++pick) {
+        first.push_back(Get_Fantasy_Draft_Order(0, pick));
+        EXPECT_EQ(Get_Fantasy_Draft_Order(7, pick), first.back()) << "every round repeats the first";
+    }
+    std::sort(first.begin(), first.end());
+    for (int32_t pick = 0; pick < TEST_LEAGUE_TEAMS; ++pick)
+        EXPECT_EQ(first[pick], pick) << "the random first round holds every team once";
+    End_Fantasy_Draft_State();
+}
+
+TEST_F(FantasyDraft, TargetReachedLeavesNoNeedAtThatPosition) {
+    Begin_Fantasy_Draft(FANTASY_ORDER_ALPHABETICAL, FANTASY_ORDER_REVERSE);
+    End_Fantasy_Draft_State();
+    // Team 3 has drafted its one kicker: kickers are worth nothing to it now.
+    Set_Player_Vital_Stat(13, Test_League_Slot(POSITION_K, 0), VITAL_FANTASY_TEAM, 3);
+    int32_t needs[NUMBER_OF_POSITIONS];
+    Get_Fantasy_Position_Needs(3, needs);
+    EXPECT_EQ(needs[POSITION_K], 0);
+    EXPECT_EQ(needs[POSITION_QB], 1200);
+    EXPECT_EQ(Count_Fantasy_Drafted_At_Position(3, POSITION_K), 1);
+    uint8_t team = 0, slot = 0;
+    ASSERT_EQ(Choose_Fantasy_Draft_Player(3, &team, &slot), 1);
+    EXPECT_NE(Get_Player_Vital_Stat(team, slot, VITAL_POSITION), POSITION_K);
+}
+
+TEST_F(FantasyDraft, DamagedStateEndsTheDraftWithEveryPlayerInPlace) {
+    const std::map<int32_t, int32_t> before = Teams_By_Id();
+    Set_Fantasy_Draft_Flag(FANTASY_DRAFT_RUNNING);
+    // Round 2 of a table whose order names a team that is not there.
+    const int32_t round = 2;
+    std::memcpy(Universe.Tail.Fantasy_Draft_State + 8, &round, sizeof round);
+    Universe.Tail.Fantasy_Draft_State[14416 + 2 * 36 + 5] = 200;
+    EXPECT_FALSE(Is_Fantasy_Draft_State_Usable());
+    Run_Fantasy_Draft();
+    EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE);
+    EXPECT_EQ(Teams_By_Id(), before);
+}
+
+TEST_F(FantasyDraft, CancelAbortsAndCancelledAnnouncementsStayOff) {
+    const std::map<int32_t, int32_t> before = Teams_By_Id();
+    Set_Team_Stat(5, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Set_Fantasy_Announce_Picks(1);
+    Script_Message_Answer("Round 1 / Pick 1", ID_BOX_CANCEL);
+    Begin_Fantasy_Draft(FANTASY_ORDER_ALPHABETICAL, FANTASY_ORDER_REVERSE);
+    EXPECT_EQ(Get_Fantasy_Announce_Picks(), 0) << "cancelled at the first pick";
+    for (int32_t step = 0; step < 6; ++step)
+        Run_Fantasy_Draft();
+    EXPECT_EQ(Get_Fantasy_Draft_Pick(), 5) << "waiting for the human team on the clock";
+
+    // The order dialog's rows: picks made show the player, the next one its team.
+    char row[128];
+    Format_Fantasy_Draft_Row(0, 5, row, sizeof row);
+    EXPECT_STREQ(row, "1\t[Camden Rams]\t");
+    Format_Fantasy_Draft_Row(0, 0, row, sizeof row);
+    EXPECT_EQ(std::string(row).find("1\t"), 0u);
+    EXPECT_EQ(std::string(row).find('['), std::string::npos) << row;
+    Set_User_Preference(FANTASY_TEAM_FILTER, 5);
+    EXPECT_TRUE(Is_Fantasy_Draft_Row_Shown(0, 5));
+    EXPECT_FALSE(Is_Fantasy_Draft_Row_Shown(0, 4));
+    Set_User_Preference(FANTASY_TEAM_FILTER, TEST_LEAGUE_TEAMS);
+    Set_User_Preference(FANTASY_POSITION_FILTER, POSITION_K);
+    EXPECT_FALSE(Is_Fantasy_Draft_Row_Shown(0, 5)) << "a pick to come has no position";
+    EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_RUNNING);
+
+    Script_Message_Answer("End Fantasy Draft", ID_BOX_CANCEL);
+    End_Fantasy_Draft_Command();
+    EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE);
+    EXPECT_EQ(Teams_By_Id(), before) << "an aborted draft moves nobody";
+}

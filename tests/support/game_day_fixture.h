@@ -1,0 +1,51 @@
+#pragma once
+// The game-day screen under a scripted user: a frame with the installation's
+// pictures, a league whose week 0 holds a game of the user's team, and a
+// "user" run by a window timer who looks at the screen and gives one input
+// (a key, a click at a design point, a dialog button) at a time, as a person
+// would, through the null backend's scripted input.
+#include <cstdint>
+#include <string>
+
+#include "database/game_record_layout.h"
+#include "support/frame_fixture.h"
+
+// The user's team plays at home against the visitor in week 0.
+constexpr int32_t GAME_DAY_HOME = 0;
+constexpr int32_t GAME_DAY_VISITOR = 1;
+
+class GameDayTest : public FrameTest {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+};
+
+// The league and the frame: the home team is run by the user, the game's
+// week is ready to be played, the league is loaded as a saved game would be
+// (the views paint only a loaded game), and the main window shows its bars.
+void Start_Game_Day(const char* skin = "earth");
+
+// The user's turn: called on a timer whenever no scripted input is waiting.
+using GAME_DAY_USER = void (*)(void* context);
+void Start_Game_Day_User(GAME_DAY_USER user, void* context);
+void Stop_Game_Day_User();
+
+// Input a user gives, queued for the next wait.
+void Click_Design_Point(int32_t x, int32_t y);
+void Move_To_Design_Point(int32_t x, int32_t y);
+void Press_Key(uint32_t key);
+// Clicks a control of the innermost modal dialog; false when none is open.
+bool Click_Dialog_Control(int32_t control_id);
+int32_t Get_Open_Dialog_Id();
+// A modal dialog on the null backend runs only on scripted input: this queues
+// the click of a control of dialog `dialog_id`, given as soon as that dialog
+// is open (the wait before it lets time pass).
+// `before`, when given, looks at the open dialog first.
+void Script_Dialog_Control_Click(int32_t dialog_id, int32_t control_id, void (*before)() = nullptr);
+
+// The client area of the main window (1024 x 676) as a picture; written to
+// KORVA_PICTURE_DIR/<name>.png when that folder is given. Returns the number
+// of distinct colours in the picture (a picture of one colour shows nothing).
+int32_t Take_View_Picture(const std::string& name);
+// The same of the whole screen (dialogs over the main window).
+int32_t Take_Screen_Picture(const std::string& name);
