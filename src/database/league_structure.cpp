@@ -114,8 +114,18 @@ int32_t Count_League_Divisions(int32_t league) {
 }
 
 int32_t Count_Leagues() {
+    // The leagues from the first on that have a division with a team: which
+    // divisions have one is read off one walk of the teams.
+    bool league_has_team[NUMBER_OF_LEAGUES] = {};
+    const int32_t active = Count_Active_Teams();
+    for (int team = 0; team < active; ++team) {
+        if (!Is_Active_Team(team)) continue;
+        const int32_t division = Universe.Teams[team].Team_Stats[TEAM_STAT_DIVISION];
+        if (division >= 0 && division < DIVISIONS_PER_LEAGUE * NUMBER_OF_LEAGUES)
+            league_has_team[division / DIVISIONS_PER_LEAGUE] = true;
+    }
     int32_t leagues = 0;
-    while (leagues < NUMBER_OF_LEAGUES && Count_League_Divisions(leagues) > 0)
+    while (leagues < NUMBER_OF_LEAGUES && league_has_team[leagues])
         ++leagues;
     return leagues;
 }
