@@ -169,6 +169,7 @@ TEST(TextFiles, RemainingLinesCountAsSkippingThemDoes) {
 
 TEST(TextFiles, AppendersWriteOneLinePerCall) {
     fs::create_directories("Output");
+    fs::remove("Output/log.txt");
     EXPECT_EQ(Append_Line_To_File("output\\log.txt", "first"), 1);
     EXPECT_EQ(Append_Formatted_Line_To_File("OUTPUT/log.txt", "%s %d", "second", 2), 1);
     EXPECT_EQ(Read_File("Output/log.txt"), "first\nsecond 2\n");
