@@ -12,7 +12,12 @@ namespace {
 // cut to size - 1 characters.
 template <typename... ARGS> std::string Printed(int size, const char* format, ARGS... args) {
     char buffer[256];
-    std::snprintf(buffer, sizeof buffer, format, args...);
+    // A format without arguments is given an unused one, which the printer
+    // ignores, so that it is still read as a format.
+    if constexpr (sizeof...(ARGS) == 0)
+        std::snprintf(buffer, sizeof buffer, format, 0);
+    else
+        std::snprintf(buffer, sizeof buffer, format, args...);
     return std::string(buffer).substr(0, static_cast<size_t>(size - 1));
 }
 
