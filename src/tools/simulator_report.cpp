@@ -59,9 +59,19 @@ std::string Heading(const REPORT& report, int32_t columns) {
     return line;
 }
 
-// "9.05": the hundredths as whole and two digits, in both formats.
+// "9.05": the hundredths as whole and two digits, in both formats (a damaged
+// record may hold a negative sum).
 std::string Hundredths(int32_t value, bool csv) {
-    return csv ? Format("%d.%02d", value / 100, value % 100) : Format("%3d.%02d", value / 100, value % 100);
+    const int64_t size = value < 0 ? -static_cast<int64_t>(value) : value;
+    const std::string number = Format("%s%lld.%02lld", value < 0 ? "-" : "",
+                                      static_cast<long long>(size / 100), static_cast<long long>(size % 100));
+    return csv ? number : Format("%6s", number.c_str());
+}
+
+std::string Tenths(int32_t value) {
+    const int64_t size = value < 0 ? -static_cast<int64_t>(value) : value;
+    return Format("%s%lld.%lld", value < 0 ? "-" : "", static_cast<long long>(size / 10),
+                  static_cast<long long>(size % 10));
 }
 
 // A per-game figure in tenths, rounded half up; 0 over no games.
@@ -84,8 +94,8 @@ std::string Team_Line(const REPORT& report, const SIMULATOR_RECORD& record, int3
     if (report.Csv) {
         const int32_t scored = Tenths_Per_Game(record.Points_Scored[team], record.Games[team]);
         const int32_t allowed = Tenths_Per_Game(record.Points_Allowed[team], record.Games[team]);
-        line += Format(",,%d.%01d,%d.%01d,,%d,%d,%d,%d,%d,%d", scored / 10, scored % 10, allowed / 10,
-                       allowed % 10, Get_Team_Running_Rating(team), Get_Team_Passing_Rating(team),
+        line += ",," + Tenths(scored) + "," + Tenths(allowed);
+        line += Format(",,%d,%d,%d,%d,%d,%d", Get_Team_Running_Rating(team), Get_Team_Passing_Rating(team),
                        Get_Team_Run_Defense_Rating(team), Get_Team_Pass_Defense_Rating(team),
                        Get_Team_Special_Teams_Rating(team), Get_Team_Strength_Rank(team));
     }
