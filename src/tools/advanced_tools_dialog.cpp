@@ -243,7 +243,7 @@ void Clear_Output_Folder() {
 
 void Create_Modern_Database_Command(WINDOW_HANDLE owner) {
     if (Check_Save_Changes(owner) == 0) return;
-    if (Create_Season_Database(MODERN_DATABASE_YEAR) != 0) {
+    if (Create_Season_Database(LAST_DATABASE_YEAR)) {
         Forget_Saved_Game_Name();
         Show_Formatted_Message("Create Modern Database",
                                "Reminder: You must start a New Game to load the new database.");
@@ -266,9 +266,9 @@ int32_t Create_Historical_Database_Command(WINDOW_HANDLE dialog) {
     if (answer != ID_BOX_YES && answer != ID_BOX_NO) return 0;
     Close_Before_Tool(dialog);
     if (Check_Save_Changes(Main_Window) == 0) return 1;
-    const int32_t saved =
+    const bool saved =
         answer == ID_BOX_YES ? Create_Historical_Databases(year, year) : Create_All_Historical_Databases();
-    if (saved != 0) Forget_Saved_Game_Name();
+    if (saved) Forget_Saved_Game_Name();
     return 1;
 }
 

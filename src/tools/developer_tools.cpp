@@ -29,14 +29,13 @@
 #include "platform/message_box.h"
 #include "reports/ratings_export.h"
 #include "tools/ratings_rebuild.h"
+#include "tools/season_database.h"
 #include "tools/web_import.h"
 #include "tools/young_player_ratings.h"
 
 namespace {
 constexpr const char* CAPTION = "Do_Special_Tool()";
-constexpr int32_t FIRST_DATABASE_YEAR = 1951;
-constexpr int32_t LAST_HISTORICAL_YEAR = 2021;
-constexpr int32_t MODERN_YEAR = 2022;
+constexpr int32_t LAST_HISTORICAL_YEAR = LAST_DATABASE_YEAR - 1;
 constexpr int32_t LONG_PLAY_NAME = 28;
 constexpr int32_t RATING_FLOOR = 65;
 constexpr int32_t STAT_KICK_RETURN_RATING = 231;
@@ -152,7 +151,7 @@ int32_t Export_Replay_Mode_Player_Ratings() {
 
 int32_t Export_Every_Season_Player_Ratings() {
     int32_t exported = 0;
-    for (int32_t year = FIRST_DATABASE_YEAR; year <= MODERN_YEAR; ++year) {
+    for (int32_t year = FIRST_DATABASE_YEAR; year <= LAST_DATABASE_YEAR; ++year) {
         if (!Load_Season_Database(year)) continue;
         Export_Player_Ratings_CSV(RATINGS_ALL_POSITIONS, Get_Current_Year());
         ++exported;

@@ -108,24 +108,6 @@ int32_t Find_Page_Line(char* line, const char* file_name, FILE* file, const char
     return 0;
 }
 
-void Strip_HTML_Tags(char* text) {
-    if (text == nullptr) return;
-    size_t kept = 0;
-    bool in_tag = false;
-    for (const char* at = text; *at != '\0'; ++at) {
-        if (in_tag) {
-            if (*at == '>') in_tag = false;
-            continue;
-        }
-        if (*at == '<') {
-            in_tag = true;
-            continue;
-        }
-        if (kept < static_cast<size_t>(STRIPPED_TEXT_LIMIT)) text[kept++] = *at;
-    }
-    text[kept] = '\0';
-}
-
 int32_t Get_Table_Cell(char* out, int32_t size, const char* line) {
     if (out != nullptr && size > 0) out[0] = '\0';
     if (line == nullptr) return 0;

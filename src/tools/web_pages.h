@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "tools/html_text.h"
+
 // Lines of a saved page are read up to this many characters.
 constexpr int32_t PAGE_LINE_LIMIT = 32000;
-// Strip_HTML_Tags keeps at most this many characters.
-constexpr int32_t STRIPPED_TEXT_LIMIT = 2037;
 constexpr int32_t PAGE_FIELD_SIZE = 100;
 constexpr int32_t INJURY_REASON_SIZE = 48;
 // A money figure above this is taken for a misreading and counts as 0.
@@ -19,9 +19,6 @@ constexpr int64_t LARGEST_PAGE_MONEY = 999000000;
 // cut and reported once a run) until one holds `marker` (case matters). 1
 // when found, 0 at the end of the file or after 1,000,001 lines.
 int32_t Find_Page_Line(char* line, const char* file_name, FILE* file, const char* marker);
-// Removes every run from a '<' to the next '>' in place, and cuts the text
-// at STRIPPED_TEXT_LIMIT characters.
-void Strip_HTML_Tags(char* text);
 // Copies the inside of the first td or th cell of `line` into `out` (`size`
 // bytes, cut to fit) and returns the offset just past its closing tag; 0 when
 // the line holds no cell. A cell that opens and never closes is reported.
