@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/context_help.h"
+#include "app/diagnostics.h"
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "app/progress_window.h"
@@ -243,6 +244,7 @@ void Clear_Output_Folder() {
 
 void Create_Modern_Database_Command(WINDOW_HANDLE owner) {
     if (Check_Save_Changes(owner) == 0) return;
+    Log_Debug_Line("Advanced Tools: building the %d season database", LAST_DATABASE_YEAR);
     if (Create_Season_Database(LAST_DATABASE_YEAR)) {
         Forget_Saved_Game_Name();
         Show_Formatted_Message("Create Modern Database",
@@ -266,6 +268,11 @@ int32_t Create_Historical_Database_Command(WINDOW_HANDLE dialog) {
     if (answer != ID_BOX_YES && answer != ID_BOX_NO) return 0;
     Close_Before_Tool(dialog);
     if (Check_Save_Changes(Main_Window) == 0) return 1;
+    if (answer == ID_BOX_YES)
+        Log_Debug_Line("Advanced Tools: building the %d season database", year);
+    else
+        Log_Debug_Line("Advanced Tools: building the %d-%d season databases", FIRST_DATABASE_YEAR,
+                       LAST_DATABASE_YEAR - 1);
     const bool saved =
         answer == ID_BOX_YES ? Create_Historical_Databases(year, year) : Create_All_Historical_Databases();
     if (saved) Forget_Saved_Game_Name();
