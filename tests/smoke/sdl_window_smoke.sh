@@ -26,10 +26,17 @@ cleanup() {
 trap cleanup EXIT
 
 "$league_writer" "$work/game"
-# The installation's pictures and sounds, beside the test's own league.
+# The installation's pictures and sounds, beside the test's own league. The
+# output folder, which the game writes into and Advanced Tools clears, is a
+# copy of its own.
 for entry in "$installation"/*; do
   name="$(basename "$entry")"
-  [ "$name" = "Databases" ] || [ -e "$work/game/$name" ] || ln -s "$entry" "$work/game/$name"
+  [ "$name" = "Databases" ] || [ -e "$work/game/$name" ] && continue
+  if [ "$(echo "$name" | tr '[:upper:]' '[:lower:]')" = output ]; then
+    cp -r "$entry" "$work/game/$name"
+  else
+    ln -s "$entry" "$work/game/$name"
+  fi
 done
 export XDG_CONFIG_HOME="$work/config"
 # The sanitizer build runs this too. The modules the X and SDL libraries load
@@ -215,8 +222,9 @@ step "Simulator.txt: $first_line"
 "$driver" wait "Week 2" 30 >/dev/null || fail "the league was not put back after the simulator"
 
 step "clearing the output folder from Tools > Advanced Tools..."
-output=$(find . -maxdepth 1 -iname output -type d | head -1)
-[ -n "$output" ] || { output=Output; mkdir -p "$output"; }
+output=$(find . -maxdepth 1 -iname output | head -1)
+[ -n "$output" ] || { output=Output; mkdir "$output"; }
+[ -L "$output" ] && fail "the output folder is the installation's own"
 echo smoke >"$output/smoke.txt"
 open_tools_item 2 || fail "no Tools title on the menu bar"
 sleep 1
