@@ -98,9 +98,25 @@ std::vector<uint8_t> Write_Old_File(const char* name, const char* digits) {
 const UNIVERSE_STATE& As_League(const std::vector<uint8_t>& bytes) {
     return *reinterpret_cast<const UNIVERSE_STATE*>(bytes.data());
 }
+
+// The saved games a test writes (originals kept beside them included) go
+// with it.
+class OldSavedGames : public testing::Test {
+  protected:
+    void SetUp() override { Remove_Saved_Games(); }
+    void TearDown() override { Remove_Saved_Games(); }
+    static void Remove_Saved_Games() {
+        std::error_code error;
+        std::vector<std::filesystem::path> games;
+        for (const auto& entry : std::filesystem::directory_iterator(".", error))
+            if (entry.path().extension() == ".kor") games.push_back(entry.path());
+        for (const std::filesystem::path& game : games)
+            std::filesystem::remove(game, error);
+    }
+};
 } // namespace
 
-TEST(OldSavedGames, EightySlotFilesLoadWithTheirContentsInPlaceAndStayUnchanged) {
+TEST_F(OldSavedGames, EightySlotFilesLoadWithTheirContentsInPlaceAndStayUnchanged) {
     for (const char* digits : {"4102", "7799"}) {
         SCOPED_TRACE(digits);
         const std::string name = std::string("eighty-") + digits + ".kor";
@@ -152,7 +168,7 @@ TEST(OldSavedGames, EightySlotFilesLoadWithTheirContentsInPlaceAndStayUnchanged)
     }
 }
 
-TEST(OldSavedGames, OlderFilesMoveTheirTeamInteriorAndLeaveOutGamesLinesAndLeaders) {
+TEST_F(OldSavedGames, OlderFilesMoveTheirTeamInteriorAndLeaveOutGamesLinesAndLeaders) {
     for (const char* digits : {"2180", "4100"}) {
         SCOPED_TRACE(digits);
         const std::string name = std::string("older-") + digits + ".kor";
@@ -184,7 +200,7 @@ TEST(OldSavedGames, OlderFilesMoveTheirTeamInteriorAndLeaveOutGamesLinesAndLeade
     }
 }
 
-TEST(OldSavedGames, ConversionPutsEveryPartInItsCurrentPlace) {
+TEST_F(OldSavedGames, ConversionPutsEveryPartInItsCurrentPlace) {
     Build_Marked_League();
     const std::vector<uint8_t> original(Universe_Bytes(), Universe_Bytes() + UNIVERSE_SIZE);
     const UNIVERSE_STATE& before = As_League(original);
@@ -211,7 +227,7 @@ TEST(OldSavedGames, ConversionPutsEveryPartInItsCurrentPlace) {
     EXPECT_EQ(memcmp(after.Tail.Fantasy_Draft_State, zero.data(), zero.size()), 0) << "the tail starts empty";
 }
 
-TEST(OldSavedGames, OlderConversionMovesTheTeamInteriorAndWidensTheSchedule) {
+TEST_F(OldSavedGames, OlderConversionMovesTheTeamInteriorAndWidensTheSchedule) {
     Build_Marked_League();
     const std::vector<uint8_t> original(Universe_Bytes(), Universe_Bytes() + UNIVERSE_SIZE);
     const UNIVERSE_STATE& before = As_League(original);
@@ -237,7 +253,7 @@ TEST(OldSavedGames, OlderConversionMovesTheTeamInteriorAndWidensTheSchedule) {
     EXPECT_EQ(memcmp(after.Tail.All_Time_Leaders, zero.data(), sizeof after.Tail.All_Time_Leaders), 0);
 }
 
-TEST(OldSavedGames, FilesThatDoNotHoldTheirVersionsLayoutAreRefusedByName) {
+TEST_F(OldSavedGames, FilesThatDoNotHoldTheirVersionsLayoutAreRefusedByName) {
     Build_Test_League();
     const std::vector<uint8_t> current(Universe_Bytes(), Universe_Bytes() + UNIVERSE_SIZE);
     struct CASE {
@@ -267,7 +283,7 @@ TEST(OldSavedGames, FilesThatDoNotHoldTheirVersionsLayoutAreRefusedByName) {
     }
 }
 
-TEST(OldSavedGames, SavingOverAConvertedFileKeepsTheOriginalBesideIt) {
+TEST_F(OldSavedGames, SavingOverAConvertedFileKeepsTheOriginalBesideIt) {
     Write_Old_File("keep.kor", "7799");
     const std::vector<uint8_t> on_disk = Read_Bytes_Of_File("keep.kor");
     ASSERT_EQ(Load_Game("keep.kor"), 1);
@@ -288,7 +304,7 @@ TEST(OldSavedGames, SavingOverAConvertedFileKeepsTheOriginalBesideIt) {
     EXPECT_TRUE(std::filesystem::exists("keep (v7.799) 2.kor"));
 }
 
-TEST(OldSavedGames, PlayerAndGameRecordFixUpsByValue) {
+TEST_F(OldSavedGames, PlayerAndGameRecordFixUpsByValue) {
     Build_Test_League();
     PLAYER_RECORD& player = Universe.Teams[4].Players[2];
     player.Vital_Stats[VITAL_DRAFT_SLOT] = 20190012;
@@ -324,7 +340,7 @@ TEST(OldSavedGames, PlayerAndGameRecordFixUpsByValue) {
     EXPECT_EQ(memcmp(game + 46, &second, 2), 0);
 }
 
-TEST(OldSavedGames, LayoutSizesByVersion) {
+TEST_F(OldSavedGames, LayoutSizesByVersion) {
     EXPECT_EQ(Get_Universe_Layout_Size(2179), UNIVERSE_SIZE);
     EXPECT_EQ(Get_Universe_Layout_Size(2180), OLDER_UNIVERSE_SIZE);
     EXPECT_EQ(Get_Universe_Layout_Size(4100), OLDER_UNIVERSE_SIZE);
@@ -336,6 +352,11 @@ TEST(OldSavedGames, LayoutSizesByVersion) {
 }
 
 TEST(FileCopies, ACopyNeverReplacesAndAFailedOneLeavesNothing) {
+    const auto clean = [] {
+        for (const char* name : {"copy-source.bin", "copy-kept.bin", "copy-target.bin", "copy-folder"})
+            std::filesystem::remove_all(name);
+    };
+    clean();
     ASSERT_TRUE(Write_Bytes_To_File("copy-source.bin", {1, 2, 3}));
     ASSERT_TRUE(Write_Bytes_To_File("copy-kept.bin", {9}));
     EXPECT_FALSE(Copy_File_Without_Overwrite("copy-source.bin", "copy-kept.bin"));
@@ -348,5 +369,5 @@ TEST(FileCopies, ACopyNeverReplacesAndAFailedOneLeavesNothing) {
     EXPECT_EQ(Read_Bytes_Of_File("copy-target.bin"), std::vector<uint8_t>({1, 2, 3}));
     for (const auto& entry : std::filesystem::directory_iterator("."))
         EXPECT_EQ(entry.path().filename().string().find(".copy-"), std::string::npos) << "no temporary left";
-    std::filesystem::remove_all("copy-folder");
+    clean();
 }
