@@ -3,6 +3,7 @@
 // its own by value.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -44,15 +45,30 @@ class AdvancedTools : public FrameTest {
         Build_Test_League();
         Clear_Dialog_Steps();
         Clear_Debug_Log();
+        Remove_Output_Folders();
         Start_Frame_Without_Loop();
         Link_Installation_Folders();
     }
     void TearDown() override {
         Clear_Dialog_Steps();
         Unlink_Installation_Folders();
-        std::filesystem::remove_all("Output");
+        Remove_Output_Folders();
         std::filesystem::remove_all("outside");
         FrameTest::TearDown();
+    }
+    // The output folder is found whatever its case, so every spelling of it
+    // that a tool may have made goes.
+    static void Remove_Output_Folders() {
+        std::error_code error;
+        std::vector<std::filesystem::path> found;
+        for (const auto& entry : std::filesystem::directory_iterator(".", error)) {
+            std::string name = entry.path().filename().string();
+            for (char& c : name)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            if (name == "output") found.push_back(entry.path());
+        }
+        for (const std::filesystem::path& folder : found)
+            std::filesystem::remove_all(folder, error);
     }
 };
 
