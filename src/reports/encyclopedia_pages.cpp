@@ -46,20 +46,30 @@ int32_t Get_Encyclopedia_Year(int32_t seasons_back) {
     return Get_Universe_Stat(BASE_YEAR) + Get_User_Preference(CURRENT_SEASON_INDEX) - seasons_back;
 }
 
-std::string Get_Team_Page_Name(int32_t team) {
+std::string Get_Team_File_Stem(int32_t team) {
     if (!Is_Encyclopedia_Team(team)) return "";
-    return Make_Safe_File_Name(Full_Name(team).c_str()) + ".htm";
+    const std::string name = Full_Name(team);
+    // Two teams of one name keep pages of their own.
+    for (int32_t other = 0; other < team; ++other)
+        if (Is_Encyclopedia_Team(other) && Full_Name(other) == name)
+            return name + " " + std::to_string(team + 1);
+    return name;
+}
+
+std::string Get_Team_Page_Name(int32_t team) {
+    const std::string stem = Get_Team_File_Stem(team);
+    return stem.empty() ? "" : Make_Safe_File_Name(stem.c_str()) + ".htm";
 }
 
 std::string Get_Team_Index_Page_Name(int32_t team) {
-    if (!Is_Encyclopedia_Team(team)) return "";
-    return Make_Safe_File_Name((Full_Name(team) + " index").c_str()) + ".htm";
+    const std::string stem = Get_Team_File_Stem(team);
+    return stem.empty() ? "" : Make_Safe_File_Name((stem + " index").c_str()) + ".htm";
 }
 
 std::string Get_Team_Detail_Page_Name(int32_t team) {
-    if (!Is_Encyclopedia_Team(team)) return "";
-    return Make_Safe_File_Name((Full_Name(team) + " " + std::to_string(Get_Encyclopedia_Year(0))).c_str()) +
-           ".htm";
+    const std::string stem = Get_Team_File_Stem(team);
+    if (stem.empty()) return "";
+    return Make_Safe_File_Name((stem + " " + std::to_string(Get_Encyclopedia_Year(0))).c_str()) + ".htm";
 }
 
 std::string Get_Player_Page_Name(int32_t team, int32_t slot) {
@@ -90,6 +100,8 @@ std::string Get_Leaders_League_Name(int32_t league) {
     if (league == BOTH_LEAGUES) return "NFL";
     char name[FORMATTED_TEXT_SIZE] = "";
     if (league >= 0 && league < NUMBER_OF_LEAGUES) Get_League_Name(league, name);
+    // A league without a name still needs pages apart from the other's.
+    if (name[0] == '\0') return "League " + std::to_string(league + 1);
     return name;
 }
 

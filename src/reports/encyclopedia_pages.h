@@ -22,6 +22,9 @@ bool Is_Encyclopedia_League(int32_t league);
 // The year of the season `seasons_back` before the current one.
 int32_t Get_Encyclopedia_Year(int32_t seasons_back);
 
+// The team's name in its pages' file names: its full name, with its slot
+// number after it when an earlier team has the same name.
+std::string Get_Team_File_Stem(int32_t team);
 // "teams/" and "SortedPlayers/" pages: "<full name>.htm", "<full name> index.htm".
 std::string Get_Team_Page_Name(int32_t team);
 std::string Get_Team_Index_Page_Name(int32_t team);
@@ -34,7 +37,8 @@ std::string Get_Game_Page_Name(int32_t game);
 // The team's logo as the encyclopedia keeps it: "Logos/" and the file name
 // of the installation's logo (the filler logo for a team without one).
 std::string Get_Encyclopedia_Logo_Path(int32_t team);
-// The league's name in the leaders pages ("NFL" for both leagues).
+// The league's name in the leaders pages ("NFL" for both leagues, "League n"
+// for a league without a name).
 std::string Get_Leaders_League_Name(int32_t league);
 // Seasons back -1: "<league> Leaders.htm" (careers), -2: "<league> Leaders By
 // Season.htm" (best seasons); 0 and up: "<league> Leaders <year>.htm".

@@ -386,7 +386,7 @@ std::string Select_List(int32_t type) {
             if (!Is_Encyclopedia_Team(team)) continue;
             char name[FORMATTED_TEXT_SIZE] = "";
             Get_Team_Full_Name(team, name);
-            std::string value = name;
+            std::string value = Get_Team_File_Stem(team);
             if (type == 5) value += " " + std::to_string(current);
             out +=
                 Option(Escape_HTML_Text(Make_Safe_File_Name(value.c_str()).c_str()), Escape_HTML_Text(name));
