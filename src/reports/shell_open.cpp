@@ -22,8 +22,8 @@ bool Is_HTML_File(const char* path) {
 
 // Tags that end a line of the page's text.
 bool Ends_Line(const std::string& tag) {
-    static const char* const BREAKS[] = {"br",  "/tr", "/p",  "p",    "/h1",    "/h2",
-                                         "/h3", "/h4", "/h5", "/div", "/table", "/title"};
+    static const char* const BREAKS[] = {"br",  "/tr", "/p",   "p",      "/h1",    "/h2", "/h3",
+                                         "/h4", "/h5", "/div", "/table", "/title", "/pre"};
     std::string name;
     for (const char c : tag) {
         if (c == ' ' || c == '>' || (c == '/' && !name.empty())) break;
@@ -83,7 +83,7 @@ std::string Get_HTML_Page_Text(const std::string& html) {
                 Append_Reference(out, html.substr(n + 1, end - n - 1));
                 n = end + 1;
             }
-        } else if (c != '\r') {
+        } else if (c != '\r' && (c != '\n' || !out.empty())) {
             out += c;
             ++n;
         } else {
