@@ -21,6 +21,7 @@
 #include "reports/encyclopedia_dialogs.h"
 #include "reports/encyclopedia_pages.h"
 #include "reports/html_text.h"
+#include "views/timeline_strip.h"
 
 char Export_Folder[EXPORT_FOLDER_SIZE] = "";
 char Chosen_Style_Sheet[EXPORT_FOLDER_SIZE] = "";
@@ -86,9 +87,6 @@ void Copy_Folder_Files(const char* installation_folder, const std::string& desti
                                    std::filesystem::copy_options::overwrite_existing, error);
     }
 }
-
-// The season timeline strip keeps still while the export runs.
-void Set_Timeline_Enabled(int32_t) {}
 
 void Restore_Main_Window() {
     Set_Timeline_Enabled(1);

@@ -24,7 +24,7 @@ TEST(EncyclopediaExportLong, APlayedSeasonMakesATidySiteWhoseLinksAllResolve) {
     fs::remove("logos", error);
     fs::create_directory_symlink(installation + "/HTML_Templates", "HTML_Templates");
     fs::create_directory_symlink(installation + "/logos", "logos");
-    Build_Played_Season_League();
+    Build_Played_Season(17);
     safe_strncpy(Export_Folder_Choice, "season-site", sizeof Export_Folder_Choice);
 
     ASSERT_EQ(Export_HTML_Encyclopedia(0, "default.css"), 1);

@@ -28,6 +28,7 @@
 #include "support/game_runner.h"
 #include "support/site_checks.h"
 #include "support/test_league.h"
+#include "views/timeline_strip.h"
 
 namespace fs = std::filesystem;
 
@@ -238,4 +239,5 @@ TEST_F(EncyclopediaExport, AQuitStopsAfterThePageBeingWrittenAndGivesTheMenuBack
     EXPECT_EQ(Get_Last_Export_Result().Pages_Written, 1) << "the index, then no more";
     EXPECT_TRUE(fs::is_regular_file("site/index.htm"));
     EXPECT_EQ(Get_Menu_Item_Flags(Get_Main_Menu(), 0) & MENU_ITEM_GRAYED, 0u) << "the menu is given back";
+    EXPECT_EQ(Timeline_Enabled, 1) << "and the timeline strip";
 }
