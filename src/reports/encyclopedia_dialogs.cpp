@@ -175,11 +175,16 @@ bool Read_Export_Settings(const char* path, char* folder, int32_t folder_size, c
     FILE* file = path != nullptr ? Open_Resolved_File(path, "rb") : nullptr;
     if (file == nullptr) return false;
     std::vector<char> line(static_cast<size_t>(std::max(folder_size, design_size)) + 1, '\0');
+    // A lone carriage return ends a value as a line end does.
+    const auto take = [&line](char* value, int32_t size) {
+        line[std::strcspn(line.data(), "\r")] = '\0';
+        if (line[0] != '\0') safe_strncpy(value, line.data(), size);
+    };
     const int end = Read_Line(line.data(), file, folder_size);
-    if (line[0] != '\0') safe_strncpy(folder, line.data(), folder_size);
+    take(folder, folder_size);
     line[0] = '\0';
     if (!end) Read_Line(line.data(), file, design_size);
-    if (line[0] != '\0') safe_strncpy(design, line.data(), design_size);
+    take(design, design_size);
     std::fclose(file);
     return true;
 }

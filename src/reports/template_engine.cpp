@@ -53,9 +53,11 @@ std::vector<TEMPLATE_PLAYER> Template_Player_List;
 TOP_TEN_LIST Template_Leader_List;
 int32_t Leader_Table_Counter = 0;
 
-// The expansion of one page: how deep the repeated tables are nested, and
-// whether the page has grown past its limit (the rest is then skipped).
+// The expansion of one page: how deep the repeated tables are nested, the
+// table rows expanded, and whether the page has passed its limits (the rest
+// is then skipped).
 int32_t Table_Depth = 0;
+int64_t Expanded_Rows = 0;
 bool Page_Overflow = false;
 
 bool Starts_With(const std::string& text, const char* prefix) {
@@ -183,8 +185,10 @@ int64_t Expand_Template_Tag(const std::string& text, std::string* tag, std::stri
     if (Table_Depth >= TEMPLATE_TABLE_DEPTH_LIMIT) return after;
     const int32_t rows = Get_Table_Row_Count(kind, table);
     ++Table_Depth;
-    for (int32_t row = 0; row < rows && !Page_Overflow; ++row)
+    for (int32_t row = 0; row < rows && !Page_Overflow; ++row) {
+        if (++Expanded_Rows > TEMPLATE_ROW_LIMIT) Page_Overflow = true;
         Expand_Text(body, out, nullptr, 0, &table, kind, row);
+    }
     --Table_Depth;
     return after;
 }
@@ -400,6 +404,7 @@ int32_t Get_Next_Leader_Category() {
 void Reset_Template_Page_State() {
     Leader_Table_Counter = 0;
     Table_Depth = 0;
+    Expanded_Rows = 0;
     Page_Overflow = false;
 }
 

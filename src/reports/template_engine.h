@@ -69,16 +69,18 @@ struct TEMPLATE_PLAYER {
 // Make_Encyclopedia_Page_Path); the first `count` slots of `page` are added
 // to every variable and table tag. 1 when the page was written; 0 when the
 // template cannot be read, the page has no path or cannot be written, or
-// its expansion grew past the page limit (nothing is left of it then).
+// its expansion passed the page's limits (nothing is left of it then).
 int32_t Write_Template_Page(const char* template_name, const TAG_PARAMETERS& page, int32_t count);
 // The same expansion of a template text held in memory; false when the
-// expansion grew past the page limit (the output holds what was written).
+// expansion passed the page's limits (the output holds what was written).
 bool Expand_Template_Text(const std::string& text, const TAG_PARAMETERS& page, int32_t count,
                           std::string* out);
 // The most a page may grow to; a template whose tables multiply past it is refused.
 constexpr size_t TEMPLATE_PAGE_LIMIT = 64u << 20;
 // Tables opened inside the body of a table being repeated, at most.
 constexpr int32_t TEMPLATE_TABLE_DEPTH_LIMIT = 3;
+// Table rows a page expands at most (its tables multiplied out).
+constexpr int64_t TEMPLATE_ROW_LIMIT = 1000000;
 
 // Writes text[position ..] up to the next "<" into `out`, collects the tag
 // from that "<" to the next ">" (a ">" is added when the text ends first)

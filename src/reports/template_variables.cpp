@@ -38,7 +38,6 @@ constexpr int32_t PLAYOFF_FINISH = 4;
 constexpr int32_t OFF_SEASON_WEEK = 100;
 constexpr int32_t SCHEDULE_WEEKS_SHOWN = 22;
 constexpr int32_t FIRST_PAST_RESULT_SLOT = 24;
-constexpr int32_t MISSING = MISSING_PARAMETER;
 
 const char* const CATEGORY_CAPTIONS[NUMBER_OF_STAT_CATEGORIES] = {
     "Games",    "Completions", "Attempts", "Comp %",   "Pass Yds", "Yds/Att.",       "Pass TD",

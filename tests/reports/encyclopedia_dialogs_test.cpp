@@ -194,6 +194,10 @@ TEST(ExportSettings, TheFileIsReadLineByLineWithinItsBounds) {
     EXPECT_TRUE(Read_Export_Settings("input/x.ini", folder, sizeof folder, design, sizeof design));
     EXPECT_STREQ(folder, "A Folder With B") << "cut to the buffer, blanks kept";
     EXPECT_STREQ(design, "night.c");
+    { std::ofstream("input/x.ini") << "old\rmac\nnight.css\r"; }
+    EXPECT_TRUE(Read_Export_Settings("input/x.ini", folder, sizeof folder, design, sizeof design));
+    EXPECT_STREQ(folder, "old") << "a lone carriage return ends the value";
+    EXPECT_STREQ(design, "night.c");
     { std::ofstream("input/x.ini") << "\n"; }
     EXPECT_TRUE(Read_Export_Settings("input/x.ini", folder, sizeof folder, design, sizeof design));
     EXPECT_STREQ(folder, "HTML_Export") << "an empty line gives the default";

@@ -193,6 +193,12 @@ TEST_F(TemplateEngine, AnExpansionThatGrowsPastThePageLimitIsRefused) {
     std::string out;
     EXPECT_FALSE(Expand_Template_Text(text, {}, 0, &out));
     EXPECT_LE(out.size(), TEMPLATE_PAGE_LIMIT + 4096);
+    // Rows that write nothing still count: three tables of a game's 256 plays.
+    Universe.Games[0].Play_Log_Count = MAX_PLAY_LOG_ENTRIES;
+    const std::string plays = "<gdk:table tGamePlays[GAME=0]>";
+    out.clear();
+    EXPECT_FALSE(Expand_Template_Text(plays + plays + plays + "</gdk:table>", {}, 0, &out));
+    EXPECT_TRUE(Expand_Template_Text(plays + plays + "</gdk:table>", {}, 0, &out)) << "65,536 rows are fine";
 }
 
 TEST(HtmlText, LeagueTextIsEscapedAndNamesStayInsideTheFolder) {
