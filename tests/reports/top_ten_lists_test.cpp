@@ -117,14 +117,14 @@ TEST_F(TopTenLists, TeamsRankByTotalYardsMostForOffenceFewestForDefence) {
     Build_Top_Ten_Team_List(&list, 0);
     for (int32_t n = 0; n < 10; ++n) {
         const int32_t team = Count_Active_Teams() - 1 - n;
-        EXPECT_EQ(list.Entries[n].Team, team);
-        EXPECT_EQ(list.Entries[n].Value, 1000 + team);
+        const ENTRY entry = {list.Entries[n].Team, list.Entries[n].Slot, list.Entries[n].Value};
+        EXPECT_EQ(entry, (ENTRY{team, 0, 1000 + team}));
     }
     Build_Top_Ten_Team_List(&list, 4);
     for (int32_t n = 0; n < 10; ++n) {
         const int32_t team = Count_Active_Teams() - 1 - n;
-        EXPECT_EQ(list.Entries[n].Team, team);
-        EXPECT_EQ(list.Entries[n].Value, 5000 - team);
+        const ENTRY entry = {list.Entries[n].Team, list.Entries[n].Slot, list.Entries[n].Value};
+        EXPECT_EQ(entry, (ENTRY{team, 0, 5000 - team}));
     }
     // Another category leaves the list as it was.
     const TOP_TEN_LIST before = list;
