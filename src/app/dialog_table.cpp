@@ -32,6 +32,8 @@
 #include "platform/windows.h"
 #include "tools/advanced_tools_dialog.h"
 #include "tools/simulation_tool_dialog.h"
+#include "reports/encyclopedia_dialogs.h"
+#include "reports/print_dialog.h"
 #include "views/matchup_dialog.h"
 #include "views/matchup_dialog_template.h"
 
@@ -72,7 +74,7 @@ const DIALOG_TABLE_ROW DIALOG_TABLE[] = {
     {149, "Trade Hint", Trade_Hint_Dialog_Proc, &TRADE_HINT_DIALOG_TEMPLATE, 0, false, 0, 1},
     {150, "Edit Player", Edit_Player_Dialog_Proc, &EDIT_PLAYER_DIALOG_TEMPLATE, 0, false, 0, 1},
     {152, "Trade Offer", Trade_Offer_Dialog_Proc, &TRADE_OFFER_DIALOG_TEMPLATE, 0, false, 0, 0},
-    {155, "Print", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {155, "Print", Print_Dialog_Proc, &PRINT_DIALOG_TEMPLATE, 0, false, 0, 0},
     {156, "Did You Know?", Did_You_Know_Dialog_Proc, &DID_YOU_KNOW_DIALOG_TEMPLATE, 0, false, 0, 1},
     {158, "Injury Contingency", Injury_Contingency_Dialog_Proc, &INJURY_CONTINGENCY_DIALOG_TEMPLATE, 0, false,
      0, 0},
@@ -97,8 +99,10 @@ const DIALOG_TABLE_ROW DIALOG_TABLE[] = {
     {179, "Play Multiple Seasons", Play_Multiple_Seasons_Dialog_Proc, &PLAY_MULTIPLE_SEASONS_DIALOG_TEMPLATE,
      0, false, 0, 0},
     {181, "", Game_Matchup_Dialog_Proc, &MATCHUP_DIALOG_TEMPLATE, 0, false, 0, 1},
-    {182, "View Encyclopedia", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {183, "Choose Export Folder", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {182, "View Encyclopedia", View_Encyclopedia_Dialog_Proc, &VIEW_ENCYCLOPEDIA_DIALOG_TEMPLATE, 0, false, 0,
+     CANCELLED},
+    {183, "Choose Export Folder", Choose_Export_Folder_Dialog_Proc, &CHOOSE_EXPORT_FOLDER_DIALOG_TEMPLATE, 0,
+     false, 0, CANCELLED},
     {185, "Playbook Editor", nullptr, nullptr, 0, false, 0, CANCELLED},
     {195, "Save Playbook", nullptr, nullptr, 0, false, 0, CANCELLED},
     {196, "Load Playbook", nullptr, nullptr, 0, false, 0, CANCELLED},
