@@ -4,8 +4,8 @@
 #include <cstring>
 #include <string>
 
-#include "database/league_structure.h"
 #include "app/diagnostics.h"
+#include "database/league_structure.h"
 #include "database/path_resolver.h"
 #include "database/safe_strings.h"
 #include "database/settings.h"
@@ -20,7 +20,6 @@ namespace {
 // Setting 170: which side the playbook editor and its files handle.
 constexpr int PLAYBOOK_EDITOR_SIDE = 170;
 constexpr int LAST_FORMATION = 47;
-
 
 // Replaces a code outside lo..hi by `fallback`; counts the repairs.
 template <typename T> void Repair_Code(T& value, int lo, int hi, int fallback, int& repairs) {
@@ -109,11 +108,11 @@ int Load_Playbook_File(int team, int bDefense, const char* name) {
 
     if (bDefense)
         std::memcpy(Is_Valid_Team_Code(team) ? &Universe.Teams[team].Playbooks.Defense
-                                          : &Scratch_Defensive_Playbook,
+                                             : &Scratch_Defensive_Playbook,
                     &defense, size);
     else
         std::memcpy(Is_Valid_Team_Code(team) ? &Universe.Teams[team].Playbooks.Offense
-                                          : &Scratch_Offensive_Playbook,
+                                             : &Scratch_Offensive_Playbook,
                     &offense, size);
     return 1;
 }
