@@ -23,6 +23,7 @@
 #include "dialogs/trades_dialog.h"
 #include "dialogs/trading_block_dialog.h"
 #include "platform/windows.h"
+#include "playbooks/playbook_file_dialogs.h"
 #include "views/matchup_dialog.h"
 #include "views/matchup_dialog_template.h"
 
@@ -90,8 +91,8 @@ const DIALOG_TABLE_ROW DIALOG_TABLE[] = {
     {182, "View Encyclopedia", nullptr, nullptr, 0, false, 0, CANCELLED},
     {183, "Choose Export Folder", nullptr, nullptr, 0, false, 0, CANCELLED},
     {185, "Playbook Editor", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {195, "Save Playbook", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {196, "Load Playbook", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {195, "Save Playbook", Save_Playbook_Dialog_Proc, &SAVE_PLAYBOOK_DIALOG_TEMPLATE, 0, false, 0, 0},
+    {196, "Load Playbook", Load_Playbook_Dialog_Proc, &LOAD_PLAYBOOK_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
     {199, "New Version Available", New_Version_Available_Dialog_Proc, &NEW_VERSION_DIALOG_TEMPLATE, 0, false,
      0, 0},
     {200, "Edit Ratings", nullptr, nullptr, 0, false, 0, CANCELLED},
