@@ -23,6 +23,7 @@
 #include "dialogs/trades_dialog.h"
 #include "dialogs/trading_block_dialog.h"
 #include "platform/windows.h"
+#include "playbooks/playbook_editor.h"
 #include "playbooks/playbook_file_dialogs.h"
 #include "views/matchup_dialog.h"
 #include "views/matchup_dialog_template.h"
@@ -90,7 +91,7 @@ const DIALOG_TABLE_ROW DIALOG_TABLE[] = {
     {181, "", Game_Matchup_Dialog_Proc, &MATCHUP_DIALOG_TEMPLATE, 0, false, 0, 1},
     {182, "View Encyclopedia", nullptr, nullptr, 0, false, 0, CANCELLED},
     {183, "Choose Export Folder", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {185, "Playbook Editor", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {185, "Playbook Editor", Playbook_Editor_Dialog_Proc, &PLAYBOOK_EDITOR_DIALOG_TEMPLATE, 0, false, 0, 1},
     {195, "Save Playbook", Save_Playbook_Dialog_Proc, &SAVE_PLAYBOOK_DIALOG_TEMPLATE, 0, false, 0, 0},
     {196, "Load Playbook", Load_Playbook_Dialog_Proc, &LOAD_PLAYBOOK_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
     {199, "New Version Available", New_Version_Available_Dialog_Proc, &NEW_VERSION_DIALOG_TEMPLATE, 0, false,
