@@ -2,12 +2,14 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
 
 #include "database/saved_game.h"
 #include "platform/message_box.h"
+#include "support/test_league.h"
 
 void Enter_Fuzz_Folder() {
     static bool entered = false;
@@ -30,6 +32,21 @@ void Enter_Fuzz_Folder_With_Empty_League() {
     if (cleared) return;
     cleared = true;
     Clear_Universe();
+}
+
+void Enter_Fuzz_Folder_With_Test_League() {
+    static bool built = false;
+    Enter_Fuzz_Folder();
+    if (built) return;
+    built = true;
+    Build_Test_League();
+}
+
+FUZZ_PARTS Split_Fuzz_Input(const uint8_t* data, size_t size) {
+    const auto* nul = static_cast<const uint8_t*>(memchr(data, 0, size));
+    if (nul == nullptr) return {data, size, data + size, 0};
+    const size_t first = static_cast<size_t>(nul - data);
+    return {data, first, nul + 1, size - first - 1};
 }
 
 void Write_Fuzz_File(const std::string& name, const uint8_t* data, size_t size) {

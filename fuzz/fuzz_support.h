@@ -13,6 +13,19 @@ void Enter_Fuzz_Folder();
 // The same, and a cleared league in the block the first time.
 void Enter_Fuzz_Folder_With_Empty_League();
 
+// The same, and the 32-team test league in the block the first time.
+void Enter_Fuzz_Folder_With_Test_League();
+
+// The input up to its first NUL byte and the rest behind it (empty when the
+// input holds no NUL), so one input can stand for two files.
+struct FUZZ_PARTS {
+    const uint8_t* First;
+    size_t First_Size;
+    const uint8_t* Second;
+    size_t Second_Size;
+};
+FUZZ_PARTS Split_Fuzz_Input(const uint8_t* data, size_t size);
+
 // Writes `size` bytes to `name` in the current folder (creating its folder).
 void Write_Fuzz_File(const std::string& name, const uint8_t* data, size_t size);
 

@@ -1,32 +1,38 @@
 // Writes the seed corpus of every fuzz target into <folder>/<target>/: small
 // valid inputs built by the game's own writers (a saved game, playbooks, a
-// cities export), schedule and statistics files naming the test league's teams
-// and players, and the damaged values the readers must survive.
+// cities export, the registry, pictures, the Hall of Fame file), excerpts of the
+// installation's input files, and the damaged values the readers must survive.
+#include <algorithm>
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <initializer_list>
 #include <iterator>
 #include <string>
 #include <unistd.h>
 #include <utility>
 #include <vector>
 
+#include <jpeglib.h>
+
+#include "app/builtin_pattern.h"
+#include "app/png_files.h"
 #include "database/cities.h"
 #include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
-#include "database/roster_queries.h"
 #include "database/saved_game.h"
 #include "database/settings.h"
-#include "database/team_record.h"
 #include "database/universe.h"
 #include "engine/playbook_records.h"
 #include "platform/message_box.h"
+#include "platform/registry_ini.h"
 #include "saved_game_block_fuzz.h"
 #include "support/test_league.h"
+#include "views/owner_hall_of_fame.h"
+#include "views/owner_hall_of_fame_file.h"
 
 namespace {
 using BYTES = std::vector<uint8_t>;
@@ -132,118 +138,274 @@ void Write_Text_Seeds() {
     Write_Seed("line_readers", "lines", std::string("\x10") + "a,b,,c\r\nd\n\n\re,f\rg\nlast");
     Write_Seed("line_readers", "long_line", std::string("\x03") + std::string(100, 'x') + ",y\n");
 }
-
-void Write_Draft_Input_Seeds() {
-    std::string talent;
-    std::string strategy;
-    for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position) {
-        talent += std::to_string(10 * (position % 3)) + ",0," + std::to_string(position) + "\n";
-        strategy += std::to_string(15 - 5 * (position % 4)) + "\n";
+// A schedule file of the test league's season: a header, then each week every
+// team of the range once (a round robin), as "Week,Away_Team,Home_Team,Day,Date".
+std::string Schedule_Text(int32_t weeks, int32_t first_team, int32_t teams) {
+    std::string text = "Week,Away_Team,Home_Team,Day,Date\n";
+    std::vector<int32_t> order;
+    for (int32_t n = 0; n < teams; ++n)
+        order.push_back(first_team + n);
+    char away[FORMATTED_TEXT_SIZE];
+    char home[FORMATTED_TEXT_SIZE];
+    for (int32_t week = 1; week <= weeks; ++week) {
+        for (int32_t n = 0; n < teams / 2; ++n) {
+            Get_Team_Full_Name(order[static_cast<size_t>(n)], away);
+            Get_Team_Full_Name(order[static_cast<size_t>(teams - 1 - n)], home);
+            text +=
+                std::to_string(week) + "," + away + "," + home + ",Sun,Sept " + std::to_string(week) + "\n";
+        }
+        std::rotate(order.begin() + 1, order.end() - 1, order.end());
     }
-    Write_Seed("draft_input_files", "installed", talent + '\0' + strategy);
-    Write_Seed("draft_input_files", "damaged",
-               std::string("99999,abc, 7 \r\n-32768,32767\n\n,,,\n1.5,2") + '\0' + "x\n-40000\n 12\t\n");
-    Write_Seed("draft_input_files", "no_strategy", talent);
-}
-
-std::string Team_Name(int32_t team) {
-    char name[FORMATTED_TEXT_SIZE];
-    Get_Team_Full_Name(team, name);
-    return name;
+    return text;
 }
 
 void Write_Schedule_Seeds() {
     Build_Test_League();
-    const std::string a = Team_Name(0), b = Team_Name(1), c = Team_Name(2), d = Team_Name(3);
-    Write_Seed("historic_schedule", "season.csv",
-               "Week,Away_Team,Home_Team,Day,Date\n1," + b + "," + a + ",Sun,9/10\n1," + d + "," + c +
-                   ",Sun,9/10\n2," + a + "," + c + ",Mon,9/18\n18," + d + "," + b + ",Sun,1/1\n19," + b +
-                   "," + a + ",Sun,1/8\n3," + d + "," + d + ",Sun,9/24\n4,Nobody," + a + ",Sun,10/1\n");
-    Write_Seed("historic_schedule", "export.txt",
-               "Week,Day,Date,Time,Winner,at,Loser\n1,Sun,September 10,1:00PM," + b + ",@," + a +
-                   ",20,17\n2,Mon,September 18,8:30PM," + c + ",," + a + ",31,3\nWeek,Day\n,,\n");
+    Write_Seed("historic_schedule", "two_weeks", Schedule_Text(2, 0, TEST_LEAGUE_TEAMS));
+    Write_Seed("historic_schedule", "both_leagues",
+               Schedule_Text(1, 0, 16) + '\0' + Schedule_Text(1, 16, 16));
+    char away[FORMATTED_TEXT_SIZE];
+    char home[FORMATTED_TEXT_SIZE];
+    Get_Team_Full_Name(3, away);
+    Get_Team_Full_Name(4, home);
+    // The text export the converter reads: week, day, date, time, winner, "@", loser.
+    Write_Seed("historic_schedule", "export",
+               std::string("Week,Day,Date,Time,Winner/tie,,Loser/tie\n") + "1,Sun,September 9,1:00PM," +
+                   away + ",@," + home + ",,24,17\n2,Mon,September 17,8:30PM," + home + ",," + away +
+                   "\nWildcard,Sat,January 5,," + away + ",@," + home + "\n");
 }
 
-// One line of the seasons file: 97 fields, those given filled.
-std::string Seasons_Line(std::initializer_list<std::pair<int32_t, std::string>> fields) {
-    std::string columns[98];
-    for (const auto& [column, text] : fields)
-        columns[column] = text;
+// A line of the seasons file for a test-league player: id, flag, year and
+// team, then the given columns (1-based) of its 97.
+std::string Seasons_Line(int32_t team, int32_t slot, const char* id_column, int32_t year,
+                         const std::vector<std::pair<int32_t, std::string>>& columns) {
+    std::vector<std::string> fields(98);
+    fields[1] = id_column[0] == 'e' ? "EXT" + std::to_string(Test_League_Player_ID(team, slot)) : "";
+    fields[2] = id_column[0] == 'i' ? std::to_string(Test_League_Player_ID(team, slot)) : "";
+    fields[4] = std::to_string(year);
+    char abbreviation[16];
+    snprintf(abbreviation, sizeof abbreviation, "T%02d", team);
+    fields[5] = abbreviation;
+    if (id_column[0] == 'n') {
+        char name[PLAYER_NAME_TEXT_SIZE];
+        Get_Player_Full_Name(team, slot, name);
+        fields[7] = std::string(name) + "*";
+    }
+    for (const auto& [column, text] : columns)
+        fields[static_cast<size_t>(column)] = text;
     std::string line;
-    for (int32_t column = 1; column <= 97; ++column)
-        line += (column > 1 ? "," : "") + columns[column];
+    for (size_t column = 1; column < fields.size(); ++column)
+        line += (column > 1 ? "," : "") + fields[column];
     return line + "\n";
 }
 
 void Write_Seasons_Seeds() {
     Build_Test_League();
-    std::string file = "ID,PlayerID,Flag,Year,Team\n";
-    std::string old_file = file;
-    for (int32_t position : {POSITION_QB, POSITION_RB, POSITION_WR, POSITION_G, POSITION_LB, POSITION_K}) {
-        const int32_t slot = Get_Team_Position_Player(4, position, 0);
-        char team[TEAM_STRING_LENGTH];
-        Get_Team_String(team, 4, 0);
-        char name[PLAYER_NAME_TEXT_SIZE];
-        Get_Player_Full_Name(4, slot, name);
-        const std::string id = std::to_string(Get_Player_ID(4, slot));
-        for (int32_t column : {0, 1}) {
-            const std::string year = column == 0 ? "2020" : "1980";
-            std::string& out = column == 0 ? file : old_file;
-            out += Seasons_Line({{2, id},
-                                 {3, "REG"},
-                                 {4, year},
-                                 {5, team},
-                                 {7, name},
-                                 {10, "16"},
-                                 {11, "12"},
-                                 {12, "500"},
-                                 {21, "250"},
-                                 {26, "80"},
-                                 {40, "60"},
-                                 {43, "4.5"},
-                                 {51, "3"},
-                                 {59, "70"},
-                                 {82, "20"},
-                                 {83, "5"},
-                                 {95, "9"}});
-            out += Seasons_Line({{3, "POST"}, {4, year}, {7, name}, {5, team}, {10, "3"}});
-            out += Seasons_Line({{4, year}, {5, "2TM"}, {7, std::string(name) + "*"}, {10, "4"}});
-        }
-    }
-    // The first byte picks the year: 70 is 2020, 30 is 1980.
-    Write_Seed("seasons_csv", "this_year", std::string(1, 70) + file);
-    Write_Seed("seasons_csv", "old_year", std::string(1, 30) + old_file);
-    // A defender of an old season with figures no season holds.
-    const int32_t defender = Get_Team_Position_Player(4, POSITION_LB, 0);
-    char team[TEAM_STRING_LENGTH];
-    Get_Team_String(team, 4, 0);
-    const std::string huge = "2147483647";
-    Write_Seed("seasons_csv", "huge_numbers",
-               std::string(1, 30) + "h\n" +
-                   Seasons_Line({{2, std::to_string(Get_Player_ID(4, defender))},
-                                 {4, "1980"},
-                                 {5, team},
-                                 {10, huge},
-                                 {11, huge},
-                                 {43, "1e300"},
-                                 {51, huge},
-                                 {95, huge}}));
+    constexpr int32_t YEAR = 1980;
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    const int32_t rb = Test_League_Slot(POSITION_RB, 0);
+    const int32_t de = Test_League_Slot(POSITION_DE, 0);
+    const int32_t k = Test_League_Slot(POSITION_K, 0);
+    const std::string header = "VorlanID,PlayerID,SeasonFlag,Year,Team\n";
+    Write_Seed(
+        "seasons_csv", "season",
+        header + Seasons_Line(1, qb, "id", YEAR, {{10, "16"}, {11, "16"}, {12, "540"}, {14, "4100"}}) +
+            Seasons_Line(1, rb, "id", YEAR, {{10, "15"}, {21, "250"}, {25, "40"}, {32, "3"}}) +
+            Seasons_Line(2, de, "id", YEAR, {{10, "15"}, {40, "50"}, {43, "7.5"}, {51, "1"}, {95, "9"}}) +
+            Seasons_Line(3, k, "id", YEAR, {{10, "16"}, {59, "30"}, {82, "12"}, {83, "3"}}) +
+            Seasons_Line(1, qb, "id", YEAR - 1, {{10, "3"}}));
+    Write_Seed("seasons_csv", "beyond_reason",
+               header +
+                   Seasons_Line(
+                       2, de, "id", YEAR,
+                       {{10, "99999999999"}, {11, "-7"}, {43, "1e300"}, {51, "2147483647"}, {95, "99999"}}) +
+                   Seasons_Line(3, k, "id", YEAR, {{10, "16"}, {82, "2147483647"}, {83, "2147483647"}}));
+    Write_Seed("seasons_csv", "by_name_and_external_id",
+               header + Seasons_Line(4, qb, "external", YEAR, {{10, "12"}, {3, "POST"}}) +
+                   Seasons_Line(4, de, "name", YEAR, {{10, "9"}, {95, "4"}}) +
+                   Seasons_Line(5, de, "name", YEAR, {{5, "2TM"}, {10, "7"}}));
+}
+
+BYTES Read_Installation_File(const char* name) {
+    return Read_File(std::string(KORVA_DATA_DIR) + "/" + name);
+}
+
+void Write_Draft_Input_Seeds() {
+    BYTES input = Read_Installation_File("Input/DraftTalent.txt");
+    input.push_back(0);
+    const BYTES strategy = Read_Installation_File("Input/DraftStrategy.txt");
+    input.insert(input.end(), strategy.begin(), strategy.end());
+    Write_Seed("draft_input_files", "installed", input);
+    Write_Seed("draft_input_files", "damaged",
+               std::string("10,-5\r\n99999,x,3\n,,7,8\n 4 ,5\t,6") + '\0' + "3\n-40000\n\n12abc\n");
 }
 
 void Write_Registry_Seeds() {
-    Write_Seed("registry_file", "values",
-               std::string("[SOFTWARE\\Other]\nName=text:Keep me\\nplease\r\n[SOFTWARE\\Sports "
-                           "Korva\\Football Korva\\2019]\nPath=text:old\nVersion=number:1\n"));
+    Set_Registry_File_Path("registry.ini");
+    const char* key = "SOFTWARE\\SportsKorva\\FootballKorva\\2019";
+    Open_Registry_Key(key, nullptr);
+    Set_Registry_Text(key, "SelfInstallDir", "/home/player/korva");
+    Set_Registry_Number(key, "InitVer", 2002);
+    Set_Registry_Number(key, "LastVer", 2002);
+    Set_Registry_Text(key, "LastDir", "C:\\Games\\Korva\nsecond line");
+    Open_Registry_Key("SOFTWARE\\Other", nullptr);
+    BYTES input = Read_File("registry.ini");
+    const std::string text = "D:\\Korva\r\n";
+    input.push_back(0);
+    input.insert(input.end(), text.begin(), text.end());
+    Write_Seed("registry_ini", "written", input);
     Write_Seed(
-        "registry_file", "stray_lines",
-        std::string("stray\n=novalue\n[]\n[SOFTWARE\\Other]\nName=number:5\n[SOFTWARE\\Other]\nName=text:"));
+        "registry_ini", "hand_made",
+        std::string("stray=line\r\n[SOFTWARE\\SportsKorva\\FootballKorva\\2019]\r\nLastVer=number:-1\r\n"
+                    "SelfInstallDir=text:a\\\n[]\n=x\n[x]y]\nLastDir=number:") +
+            '\0' + "tail\\");
+    Set_Registry_File_Path("");
+}
+
+// The first `count` lines of an installation name file.
+std::string Name_Lines(const char* name, int32_t count) {
+    const BYTES file = Read_Installation_File(name);
+    std::string text;
+    for (uint8_t c : file) {
+        text += static_cast<char>(c);
+        if (c == '\n' && --count == 0) break;
+    }
+    return text;
 }
 
 void Write_Name_Seeds() {
-    Write_Seed("name_files", "names",
-               std::string("John\nMike\r\nA very long first name indeed\n\n") + '\0' +
-                   "SMITH JONES\nO'BRIEN\n van\nMACDONALD\n");
-    Write_Seed("name_files", "one_line", std::string("Bo"));
+    Write_Seed("name_files", "installed",
+               Name_Lines("names/first.txt", 150) + '\0' + Name_Lines("names/last.txt", 150));
+    Write_Seed("name_files", "few_and_long",
+               std::string("Al\r\n\r\nBartholomew-Maximilian\n") + '\0' + std::string(300, 'Z') + "\nOk");
+    Write_Seed("name_files", "one_line", std::string("Solo") + '\0' + "Last");
+}
+
+void Write_Fantasy_Draft_Seeds() {
+    BYTES state(sizeof Universe.Tail.Fantasy_Draft_State);
+    const int32_t round_and_pick[2] = {3, 17};
+    memcpy(state.data() + 8, round_and_pick, sizeof round_and_pick);
+    const std::string name = "League (2020)";
+    BYTES input(name.begin(), name.end());
+    input.push_back(0);
+    input.insert(input.end(), state.begin(), state.end());
+    Write_Seed("fantasy_draft_state", "whole", input);
+    const int32_t last_round[2] = {INT_MAX, INT_MIN};
+    memcpy(input.data() + name.size() + 1 + 8, last_round, sizeof last_round);
+    Write_Seed("fantasy_draft_state", "round_at_the_limit", input);
+    input.resize(name.size() + 1 + 100);
+    Write_Seed("fantasy_draft_state", "short", input);
+    Write_Seed("fantasy_draft_state", "elsewhere", std::string("../league") + '\0' + "state");
+}
+
+// A picture seed: the flag byte, then the file.
+BYTES Picture_Input(uint8_t flags, const BYTES& file) {
+    BYTES input{flags};
+    input.insert(input.end(), file.begin(), file.end());
+    return input;
+}
+
+void Write_PNG_Seeds() {
+    for (int32_t channels : {3, 4}) {
+        const int32_t width = 5, height = 3;
+        BYTES pixels(static_cast<size_t>(Padded_Row_Size(width, channels) * height));
+        for (size_t n = 0; n < pixels.size(); ++n)
+            pixels[n] = static_cast<uint8_t>(n * 37);
+        if (!Save_PNG_File("seed.png", pixels.data(), width, height, channels)) continue;
+        Write_Seed("png_image", "rgb" + std::string(channels == 4 ? "a" : ""),
+                   Picture_Input(1, Read_File("seed.png")));
+        Write_Seed("png_image", "size_only" + std::to_string(channels),
+                   Picture_Input(4, Read_File("seed.png")));
+    }
+}
+
+// A small JPEG of `components` components (1: grey; others: of no known
+// colour space) written with libjpeg, so the less common paths have seeds.
+BYTES Small_JPEG(int32_t components) {
+    jpeg_compress_struct info{};
+    jpeg_error_mgr error{};
+    info.err = jpeg_std_error(&error);
+    jpeg_create_compress(&info);
+    unsigned char* memory = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &memory, &size);
+    info.image_width = 8;
+    info.image_height = 8;
+    info.input_components = components;
+    info.in_color_space = components == 1 ? JCS_GRAYSCALE : JCS_UNKNOWN;
+    jpeg_set_defaults(&info);
+    jpeg_start_compress(&info, TRUE);
+    JSAMPLE row[8 * 4];
+    for (int32_t y = 0; y < 8; ++y) {
+        for (int32_t x = 0; x < 8 * components; ++x)
+            row[x] = static_cast<JSAMPLE>(x * 30 + y);
+        JSAMPROW rows[1] = {row};
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    BYTES file(memory, memory + size);
+    free(memory);
+    return file;
+}
+
+void Write_JPEG_Seeds() {
+    const BYTES pattern(Builtin_Pattern_Image, Builtin_Pattern_Image + Builtin_Pattern_Image_Size);
+    Write_Seed("jpeg_image", "pattern", Picture_Input(0, pattern));
+    Write_Seed("jpeg_image", "pattern_washed_kept", Picture_Input(3, pattern));
+    Write_Seed("jpeg_image", "grey", Picture_Input(0, Small_JPEG(1)));
+    Write_Seed("jpeg_image", "two_components", Picture_Input(0, Small_JPEG(2)));
+}
+
+// An uncompressed BMP of `bits` bits a pixel, bottom-up, rows padded to 4 bytes.
+BYTES BMP_File(int32_t width, int32_t height, int32_t bits) {
+    const int32_t stride = Padded_Row_Size(width, bits / 8);
+    const uint32_t data_offset = 14 + 40;
+    const uint32_t file_size = data_offset + static_cast<uint32_t>(stride * height);
+    BYTES file(file_size);
+    auto put32 = [&](size_t at, uint32_t value) { memcpy(file.data() + at, &value, 4); };
+    auto put16 = [&](size_t at, uint16_t value) { memcpy(file.data() + at, &value, 2); };
+    file[0] = 'B';
+    file[1] = 'M';
+    put32(2, file_size);
+    put32(10, data_offset);
+    put32(14, 40);
+    put32(18, static_cast<uint32_t>(width));
+    put32(22, static_cast<uint32_t>(height));
+    put16(26, 1);
+    put16(28, static_cast<uint16_t>(bits));
+    for (size_t n = data_offset; n < file.size(); ++n)
+        file[n] = static_cast<uint8_t>(n * 13);
+    return file;
+}
+
+void Write_BMP_Seeds() {
+    for (int32_t bits : {16, 24, 32})
+        Write_Seed("bmp_image", "bits" + std::to_string(bits),
+                   Picture_Input(bits == 24 ? 2 : 0, BMP_File(5, 3, bits)));
+}
+
+void Write_Owner_Hall_Of_Fame_Seeds() {
+    Rebuild_Owner_Hall_Of_Fame_File();
+    Set_Owner_Hall_Of_Fame_Value(0, 1234);
+    BYTES file = Read_File("KorFame.dat");
+    Write_Seed("owner_hall_of_fame", "fresh", file);
+    const int32_t placement[4] = {10, 20, 1110, 768};
+    memcpy(file.data() + WINDOW_PLACEMENT_OFFSET, placement, sizeof placement);
+    Write_Seed("owner_hall_of_fame", "placed", file);
+    const int32_t far_away[4] = {INT_MAX - 10, -5, INT_MAX, 1 << 30};
+    memcpy(file.data() + WINDOW_PLACEMENT_OFFSET, far_away, sizeof far_away);
+    Write_Seed("owner_hall_of_fame", "placed_far_away", file);
+    const int32_t inside_out[4] = {900, 700, 100, 50};
+    memcpy(file.data() + WINDOW_PLACEMENT_OFFSET, inside_out, sizeof inside_out);
+    Write_Seed("owner_hall_of_fame", "placed_inside_out", file);
+    file.resize(OWNER_NAME_OFFSET + 16);
+    Write_Seed("owner_hall_of_fame", "short", file);
+    // Texts with no end inside their fields.
+    BYTES image(OWNER_HALL_OF_FAME_SIZE);
+    Fill_New_Owner_Hall_Of_Fame_Image(image.data());
+    memset(image.data(), 'x', 512);
+    Write_Seed("owner_hall_of_fame", "unended_texts", image);
 }
 } // namespace
 
@@ -262,11 +424,16 @@ int main(int argc, char** argv) {
     Write_Playbook_Seeds();
     Write_Cities_Seeds();
     Write_Text_Seeds();
-    Write_Draft_Input_Seeds();
     Write_Schedule_Seeds();
     Write_Seasons_Seeds();
+    Write_Draft_Input_Seeds();
     Write_Registry_Seeds();
     Write_Name_Seeds();
+    Write_Fantasy_Draft_Seeds();
+    Write_PNG_Seeds();
+    Write_JPEG_Seeds();
+    Write_BMP_Seeds();
+    Write_Owner_Hall_Of_Fame_Seeds();
     std::filesystem::remove_all(folder);
     return 0;
 }

@@ -1,50 +1,75 @@
-// "input/stats/seasons.csv" read in its replay form over the test league: the
-// first input byte picks the season's year (1950 on), the rest is the file.
-// Whatever the lines hold, only the players' this-season statistics change,
-// every player stays where he was, and the league's replay mode is given back.
+// The replay statistics file "input/stats/seasons.csv" over the test league,
+// its first eight teams kept only (so a run rates a few hundred players), in
+// the season of 1980 so the estimates of figures older seasons did not keep
+// are made too. Reading the file credits this-season figures only and leaves
+// the replay flag of the header as it was; when it credited any, the whole
+// replay step runs: it rates every player from them and leaves every
+// this-season figure cleared. Each run starts from the same league.
 #include <cstring>
 #include <memory>
 
 #include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/player_statistics.h"
+#include "database/settings.h"
+#include "database/team_record.h"
 #include "database/universe.h"
 #include "fuzz_support.h"
+#include "season/replay_stats.h"
 #include "support/test_league.h"
 #include "tools/seasons_csv.h"
 
 namespace {
-using TEAMS = TEAM_RECORD[TOTAL_NUMBER_OF_TEAMS];
-// The seasons the first byte picks from: the estimates of older seasons and the
-// full statistics of newer ones.
-constexpr int32_t FIRST_FUZZED_YEAR = 1950;
-constexpr int32_t FUZZED_YEARS = 80;
+constexpr int32_t KEPT_TEAMS = 8;
 
-// This-season statistics of every player copied from `from` into `to`.
-void Copy_This_Season(TEAMS& to, const TEAMS& from) {
-    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team)
-        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
-            memcpy(to[team].Players[slot].Season_Stats[0], from[team].Players[slot].Season_Stats[0],
-                   sizeof to[team].Players[slot].Season_Stats[0]);
+bool Has_This_Season_Figures() {
+    bool found = false;
+    For_Each_League_Player([&](int32_t team, int32_t slot) {
+        for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS && !found; ++stat)
+            found = Get_Player_Stat(team, slot, SEASON_THIS, stat) != 0;
+    });
+    return found;
+}
+
+// Whether the block differs from `league` once every player's this-season
+// figures are cleared again, as they are there.
+bool Changed_Outside_This_Season(const uint8_t* league) {
+    For_Each_League_Player(
+        [&](int32_t team, int32_t slot) { Clear_Player_Season_Stats(team, slot, SEASON_THIS); });
+    return memcmp(Universe_Bytes(), league, UNIVERSE_SIZE) != 0;
 }
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size < 1) return 0;
-    Enter_Fuzz_Folder();
-    Reset_Fuzz_Messages();
-    static std::unique_ptr<TEAMS> league;
+    static std::unique_ptr<uint8_t[]> league;
     if (!league) {
-        Build_Test_League();
-        league.reset(new TEAMS[1]);
-        memcpy(*league, Universe.Teams, sizeof(TEAMS));
+        Enter_Fuzz_Folder_With_Test_League();
+        for (int32_t team = KEPT_TEAMS; team < TEST_LEAGUE_TEAMS; ++team) {
+            Set_Team_Stat(team, TEAM_STAT_CONTROL, TEAM_CONTROL_EMPTY);
+            memset(Universe.Teams[team].Players, 0, sizeof Universe.Teams[team].Players);
+        }
+        Universe.Header.Universe_Stats[BASE_YEAR] = 1980;
+        Set_User_Preference(CURRENT_SEASON_INDEX, 0);
+        For_Each_League_Player(
+            [](int32_t team, int32_t slot) { Clear_Player_Season_Stats(team, slot, SEASON_THIS); });
+        league.reset(new uint8_t[UNIVERSE_SIZE]);
+        memcpy(league.get(), Universe_Bytes(), UNIVERSE_SIZE);
     }
-    memcpy(Universe.Teams, *league, sizeof(TEAMS));
-    Universe.Header.Universe_Stats[BASE_YEAR] = FIRST_FUZZED_YEAR + data[0] % FUZZED_YEARS;
+    Reset_Fuzz_Messages();
+    memcpy(Universe_Bytes(), league.get(), UNIVERSE_SIZE);
+    Write_Fuzz_File(SEASONS_CSV_NAME, data, size);
+
     const int16_t replay_mode = Universe.Header.Replay_Mode;
-    Write_Fuzz_File("input/stats/seasons.csv", data + 1, size - 1);
-    Fuzz_Check(Load_Seasons_CSV(1) == 1, "the file was not read");
-    Fuzz_Check(Universe.Header.Replay_Mode == replay_mode, "the replay mode was not given back");
-    Copy_This_Season(Universe.Teams, *league);
-    Fuzz_Check(memcmp(Universe.Teams, *league, sizeof(TEAMS)) == 0,
-               "reading the seasons file changed more than this season's statistics");
+    Fuzz_Check(Load_Seasons_CSV(1) == 1, "a readable file was refused");
+    Fuzz_Check(Universe.Header.Replay_Mode == replay_mode, "the replay flag was left changed");
+    Fuzz_Check(!Changed_Outside_This_Season(league.get()),
+               "reading the file changed more than this-season figures");
+    if (!Has_This_Season_Figures()) return 0;
+
+    memcpy(Universe_Bytes(), league.get(), UNIVERSE_SIZE);
+    Load_Replay_Season_Stats();
+    Fuzz_Check(Universe.Header.Replay_Mode == replay_mode, "the replay step left the replay flag changed");
+    Fuzz_Check(Last_Message_Caption().empty(), "the replay step showed a message");
+    Fuzz_Check(!Has_This_Season_Figures(), "a this-season figure was left behind");
     return 0;
 }

@@ -28,8 +28,11 @@ void Get_Date_Line_Texts(char* first, char* second) {
     const int32_t year = Get_Current_Year();
     const int32_t week = Get_User_Preference(CURRENT_WEEK);
     if (Get_Universe_Stat(FANTASY_DRAFT_FLAG) >= 1) {
-        snprintf(first, FORMATTED_TEXT_SIZE, "Round %d", Read_Fantasy_Int(FANTASY_ROUND_OFFSET) + 1);
-        snprintf(second, FORMATTED_TEXT_SIZE, "Pick %d", Read_Fantasy_Int(FANTASY_PICK_OFFSET) + 1);
+        // Counted in 64 bits: the state may come from a damaged draft file.
+        snprintf(first, FORMATTED_TEXT_SIZE, "Round %lld",
+                 static_cast<long long>(Read_Fantasy_Int(FANTASY_ROUND_OFFSET)) + 1);
+        snprintf(second, FORMATTED_TEXT_SIZE, "Pick %lld",
+                 static_cast<long long>(Read_Fantasy_Int(FANTASY_PICK_OFFSET)) + 1);
     } else if (Is_College_Draft_Running()) {
         snprintf(first, FORMATTED_TEXT_SIZE, "%d", year);
         safe_strncpy(second, "Amateur Draft", FORMATTED_TEXT_SIZE);

@@ -128,8 +128,10 @@ int Decode_JPEG(JPEG_LOAD* load, bool wash, const char* name) {
         info->output_height > static_cast<JDIMENSION>(MAX_IMAGE_SIDE))
         return 0;
     jpeg_start_decompress(info);
+    // Colour (3) and CMYK (4) rows only: a row of fewer components is shorter
+    // than the three bytes a pixel is read from.
     const int components = info->output_components;
-    if (components == 1) return 0;
+    if (components != 3 && components != 4) return 0;
     load->Width = static_cast<int32_t>(info->output_width);
     load->Height = static_cast<int32_t>(info->output_height);
     const int32_t stride = Padded_Row_Size(load->Width, 3);

@@ -33,6 +33,20 @@ namespace {
 constexpr int32_t TRADING_DEADLINE_WEEK = 12;
 constexpr int32_t OFF_SEASON_WEEK = 100;
 constexpr int32_t STAMP_SLOT = 100;
+// No screen reaches this far; a remembered edge beyond it is damage.
+constexpr int32_t FARTHEST_WINDOW_EDGE = 1 << 16;
+
+// A remembered rectangle the window can take: positive right and bottom (all
+// zeros mean "maximized"), each edge within reach of a screen, a size, and a
+// part of the work area, so the window never opens out of sight.
+bool Is_Usable_Placement(const RECT_AREA& placement, const RECT_AREA& area) {
+    if (placement.Right <= 0 || placement.Bottom <= 0) return false;
+    for (int32_t edge : {placement.Left, placement.Top, placement.Right, placement.Bottom})
+        if (edge < -FARTHEST_WINDOW_EDGE || edge > FARTHEST_WINDOW_EDGE) return false;
+    return placement.Left < placement.Right && placement.Top < placement.Bottom &&
+           placement.Left < area.Right && placement.Right > area.Left && placement.Top < area.Bottom &&
+           placement.Bottom > area.Top;
+}
 
 // The outer minimum (client minimum plus the furniture) and the shape ratio.
 void Get_Outer_Minimum(int32_t* width, int32_t* height) {
@@ -75,7 +89,7 @@ void Read_Window_Placement(RECT_AREA* rect) {
     if (rect == nullptr) return;
     *rect = {0, 0, 0, 0};
     std::unique_ptr<uint8_t[]> image(new (std::nothrow) uint8_t[OWNER_HALL_OF_FAME_SIZE]);
-    if (!image || !Read_Owner_Hall_Of_Fame_File(image.get())) return;
+    if (!image || !Try_Read_Owner_Hall_Of_Fame_File(image.get())) return;
     int32_t values[4];
     std::memcpy(values, image.get() + WINDOW_PLACEMENT_OFFSET, sizeof values);
     *rect = {values[0], values[1], values[2], values[3]};
@@ -94,11 +108,10 @@ void Save_Window_Placement(WINDOW_HANDLE window) {
         values[2] = rect.Right;
         values[3] = rect.Bottom;
     }
-    std::unique_ptr<uint8_t[]> image(new (std::nothrow) uint8_t[OWNER_HALL_OF_FAME_SIZE]);
-    if (!image) return;
-    Read_Owner_Hall_Of_Fame_File(image.get());
-    std::memcpy(image.get() + WINDOW_PLACEMENT_OFFSET, values, sizeof values);
-    Write_Owner_Hall_Of_Fame_File(image.get());
+    Update_Owner_Hall_Of_Fame_File([&values](uint8_t* image) {
+        std::memcpy(image + WINDOW_PLACEMENT_OFFSET, values, sizeof values);
+        return true;
+    });
 }
 
 WINDOW_HANDLE Create_Main_Window() {
@@ -106,7 +119,7 @@ WINDOW_HANDLE Create_Main_Window() {
     Read_Window_Placement(&placement);
     RECT_AREA area;
     Get_Platform_Backend().Get_Work_Area(&area);
-    const bool maximized = !(placement.Right > 0 && placement.Bottom > 0);
+    const bool maximized = !Is_Usable_Placement(placement, area);
     RECT_AREA rect = maximized ? area : placement;
     Main_Window = Create_Window(MAIN_WINDOW_CLASS, MAIN_WINDOW_CLASS, 0, rect, NO_WINDOW, 0, 0);
     if (Main_Window == NO_WINDOW) return NO_WINDOW;

@@ -36,9 +36,11 @@ void Get_Main_Window_Title(char* buffer) {
         snprintf(buffer, MAIN_WINDOW_TITLE_SIZE, "%s %s (Simulating Seasons %d/%d)", GAME_NAME, GAME_NUMBER,
                  Simulator_Run_Index + 1, Simulator_Seasons);
     } else if (Universe.Header.Universe_Stats[FANTASY_DRAFT_FLAG_STAT] >= 1) {
-        // The fantasy draft keeps its round and pick, 0-based, at offsets 8 and 12 of its state.
-        snprintf(buffer, MAIN_WINDOW_TITLE_SIZE, "%s %s (Fantasy Draft: Round %d, Pick %d)", GAME_NAME,
-                 GAME_NUMBER, Read_Fantasy_Draft_Int(8) + 1, Read_Fantasy_Draft_Int(12) + 1);
+        // The fantasy draft keeps its round and pick, 0-based, at offsets 8 and 12 of its state,
+        // counted here in 64 bits: the state may come from a damaged draft file.
+        snprintf(buffer, MAIN_WINDOW_TITLE_SIZE, "%s %s (Fantasy Draft: Round %lld, Pick %lld)", GAME_NAME,
+                 GAME_NUMBER, static_cast<long long>(Read_Fantasy_Draft_Int(8)) + 1,
+                 static_cast<long long>(Read_Fantasy_Draft_Int(12)) + 1);
     } else if (Is_College_Draft_Running()) {
         snprintf(buffer, MAIN_WINDOW_TITLE_SIZE, "%s %s (%d Draft)", GAME_NAME, GAME_NUMBER, year);
     } else if (week != OFF_SEASON_WEEK && week < Universe.Post_Season_Days[4]) {

@@ -205,10 +205,10 @@ int Show_Last_Error_Message(int error_code, const char* caption, const char* for
         vsnprintf(text, sizeof text, format, args);
         va_end(args);
     }
-    char message[2048];
-    std::snprintf(message, sizeof message, "%s\n\n%s", text, std::strerror(error_code));
-    Log_Debug_Line("%s", message);
-    return Show_Message_Box(message, caption, BOX_OK | BOX_INFORMATION);
+    // The error text goes whole behind a text of any length.
+    const std::string message = std::string(text) + "\n\n" + std::strerror(error_code);
+    Log_Debug_Line("%s", message.c_str());
+    return Show_Message_Box(message.c_str(), caption, BOX_OK | BOX_INFORMATION);
 }
 
 void Install_Program_Message_Box() {

@@ -123,7 +123,7 @@ void Write_Install_Registry() {
 void Show_Startup_Reminder() {
     std::unique_ptr<uint8_t[]> image(new (std::nothrow) uint8_t[OWNER_HALL_OF_FAME_SIZE]);
     if (!image) return;
-    Read_Owner_Hall_Of_Fame_File(image.get());
+    Try_Read_Owner_Hall_Of_Fame_File(image.get());
     if (Read_Fame_Int(image.get(), REMINDER_SWITCH_OFFSET) == REMINDER_SWITCHED_OFF) return;
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -131,6 +131,8 @@ void Show_Startup_Reminder() {
     const int32_t year = local.tm_year + 1900, month = local.tm_mon + 1;
     if (year < REMINDER_FROM_YEAR || (year == REMINDER_FROM_YEAR && month < REMINDER_FROM_MONTH)) return;
     int32_t countdown = Read_Fame_Int(image.get(), REMINDER_COUNTDOWN_OFFSET);
+    // A damaged file's countdown starts over rather than count past its range.
+    if (countdown < 0 || countdown > REMINDER_EVERY) countdown = REMINDER_EVERY;
     if (countdown == 0) {
         Launch_URL(Main_Window, REMINDER_PAGE);
         countdown = REMINDER_EVERY;

@@ -284,7 +284,12 @@ void Export_Cities() {
     }
     FILE* file = Open_Replacement_File(path);
     if (file == nullptr) {
+        const char* reason = Get_Errno_Text();
         Log_Debug_Line("Unable to open \"%s\" for the city export", CITIES_FILE_NAME);
+        Show_Formatted_Message("City Export Error",
+                               "A new \"%s\" could not be created (%s).\n\nNo cities were exported; the file "
+                               "was left as it was.",
+                               CITIES_FILE_NAME, reason);
         return;
     }
     int32_t written = 0;

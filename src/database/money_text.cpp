@@ -12,9 +12,8 @@ void Put_Text(char* buffer, const std::string& text) {
 std::string Number_With_Commas(int64_t value) {
     std::string digits = std::to_string(value);
     size_t first_digit = (value < 0) ? 1 : 0;
-    // Built by appending only: inserting in front trips a false alarm of
-    // gcc's -Wrestrict at -O3.
-    std::string grouped(value < 0 ? "-" : "");
+    // Built by appending only: prepending to a string trips gcc's -Wrestrict at -O3.
+    std::string grouped = value < 0 ? "-" : "";
     size_t count = digits.size() - first_digit;
     for (size_t i = 0; i < count; ++i) {
         if (i > 0 && (count - i) % 3 == 0) grouped += ',';
@@ -47,8 +46,6 @@ void Format_Money_Dollars(int32_t dollars, char* buffer) {
 }
 
 void Format_Money_Commas(int32_t amount, char* buffer) {
-    // Appended rather than joined with operator+, whose inlined copy gcc 12
-    // at -O3 takes for an overlapping one.
     std::string text = "$";
     text += Number_With_Commas(amount);
     Put_Text(buffer, text);

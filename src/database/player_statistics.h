@@ -10,10 +10,10 @@ constexpr int32_t SEASON_LAST = 1;
 constexpr int32_t SEASON_CAREER = 2;
 constexpr int32_t SEASON_PREDICTED = 3;
 constexpr int32_t FIRST_SEASON_LINE_SELECTOR = 4;
-// A season figure read from a file is held within this bound: no real season
-// or career comes near it, and the sums and scales the statistics go through
-// stay within 32 bits.
-constexpr int32_t LARGEST_SEASON_FIGURE = 999999;
+// A season figure read from a file is held within this bound: no player's
+// season reaches six digits, and the sums and scales the statistics go
+// through stay within 32 bits.
+constexpr int32_t LARGEST_SEASON_FIGURE = 99999;
 
 void Set_Player_Stat(int32_t team, int32_t slot, int32_t season, int32_t stat, int32_t value);
 void Add_Player_Stat(int32_t team, int32_t slot, int32_t season, int32_t stat, int32_t value);

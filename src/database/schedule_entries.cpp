@@ -155,10 +155,9 @@ int32_t Schedule_Game(int32_t first, int32_t second, int32_t week, int32_t weekd
         Report_System_Error("Invalid nWeek in Schedule_Game(%d,%d,%d,%d)", first, second, week, weekday);
         return 0;
     }
-    // A team cannot play itself: both sides of the game would be one entry.
+    // Both entries would be the one team's, leaving a game nobody plays.
     if (first == second) {
-        Report_System_Error("Same team on both sides in Schedule_Game(%d,%d,%d,%d)", first, second, week,
-                            weekday);
+        Report_System_Error("Team plays itself in Schedule_Game(%d,%d,%d,%d)", first, second, week, weekday);
         return 0;
     }
     if (Entry(first, week).Values[SCHEDULE_OPPONENT] != 0 ||

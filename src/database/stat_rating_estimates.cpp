@@ -13,10 +13,13 @@
 
 namespace {
 
-// A damaged figure beyond any real season's is held at the bound, so the
-// estimates' sums and products stay within 32 bits.
+// No season or career, nor any rate made from one, comes near a million; a
+// damaged figure beyond it is held there so the estimates' sums and products
+// stay within 32 bits.
+constexpr int32_t LARGEST_ESTIMATED_STAT = 1000000;
+
 int32_t Bounded_Stat(int32_t value) {
-    return std::clamp(value, -LARGEST_SEASON_FIGURE, LARGEST_SEASON_FIGURE);
+    return std::clamp(value, -LARGEST_ESTIMATED_STAT, LARGEST_ESTIMATED_STAT);
 }
 
 struct ESTIMATE_READER {

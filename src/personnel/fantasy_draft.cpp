@@ -24,6 +24,7 @@
 #include "database/text_files.h"
 #include "database/text_format.h"
 #include "database/universe.h"
+#include "dialogs/player_list_dialog.h"
 #include "frontoffice/contract_demand.h"
 #include "frontoffice/money.h"
 #include "frontoffice/player_potential.h"
@@ -356,6 +357,8 @@ void Run_Fantasy_Draft() {
     if (Get_Fantasy_Draft_Flag() != FANTASY_DRAFT_COMPUTER_FINISHES && !Is_Computer_Run(team)) {
         if (Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_RUNNING) {
             Set_User_Team(team);
+            // An open player list shows the new team on the clock.
+            Refresh_Player_List_Dialog(NO_WINDOW);
             char name[PLAYER_NAME_TEXT_SIZE];
             Get_Team_Full_Name(team, name);
             char caption[64];

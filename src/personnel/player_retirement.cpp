@@ -25,7 +25,12 @@ constexpr int32_t FIRST_VOTED_SEASONS = 10;
 constexpr int32_t VOTE_THRESHOLD = 75;
 constexpr int32_t VITAL_INDUCTION_YEAR = 19;
 
+RETIREMENT_LISTENER Retirement_Listener = nullptr;
 } // namespace
+
+void Set_Retirement_Listener(RETIREMENT_LISTENER listener) {
+    Retirement_Listener = listener;
+}
 
 int32_t Check_Player_Retirement(int32_t team, int32_t slot) {
     const int32_t value = Get_Player_Value(team, slot);
@@ -39,6 +44,7 @@ int32_t Check_Player_Retirement(int32_t team, int32_t slot) {
 }
 
 void Retire_Player(int32_t team, int32_t slot) {
+    if (Retirement_Listener != nullptr) Retirement_Listener(Get_Player_ID(team, slot));
     const int32_t age = Get_Player_Calendar_Age(team, slot);
     // The age at which he entered the league stays with the Hall of Fame copy.
     Set_Player_Vital_Stat(team, slot, VITAL_LAST_GROWTH_AGE,

@@ -62,7 +62,10 @@ bool Read_Ini(std::vector<INI_SECTION>* sections) {
     if (!file) return !std::filesystem::exists(Get_Registry_File_Path());
     std::string line;
     while (std::getline(file, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        // Every carriage return at a line's end goes: one written back would be
+        // taken off by the next read, so the value would change at each rewrite.
+        while (!line.empty() && line.back() == '\r')
+            line.pop_back();
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             sections->push_back({line.substr(1, line.size() - 2), {}});
         } else if (!sections->empty()) {

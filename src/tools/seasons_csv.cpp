@@ -1,8 +1,7 @@
 #include "tools/seasons_csv.h"
 
-#include <climits>
+#include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -64,25 +63,17 @@ struct SEASONS_LINE {
     char Fields[COLUMNS + 1][FIELD_SIZE];
 };
 
-// A figure beyond what a season can hold is kept at the bound, never wrapped.
-int32_t Bounded(int64_t value) {
-    return value > LARGEST_SEASON_FIGURE    ? LARGEST_SEASON_FIGURE
-           : value < -LARGEST_SEASON_FIGURE ? -LARGEST_SEASON_FIGURE
-                                            : static_cast<int32_t>(value);
-}
-
 int32_t Number(const SEASONS_LINE& line, int32_t column) {
-    return Bounded(strtoll(line.Fields[column], nullptr, 10));
+    const long value = strtol(line.Fields[column], nullptr, 10);
+    return static_cast<int32_t>(std::clamp<long>(value, -LARGEST_SEASON_FIGURE, LARGEST_SEASON_FIGURE));
 }
 
-// A count written with decimals (half sacks), doubled; a field that is no
-// number counts nothing.
-int32_t Doubled_Count(const char* text) {
-    const double doubled = strtod(text, nullptr) * 2;
-    if (std::isnan(doubled)) return 0;
-    if (doubled >= LARGEST_SEASON_FIGURE) return LARGEST_SEASON_FIGURE;
-    if (doubled <= -LARGEST_SEASON_FIGURE) return -LARGEST_SEASON_FIGURE;
-    return static_cast<int32_t>(doubled);
+// Half sacks: the decimal count doubled, held like any other figure.
+int32_t Half_Sacks(const SEASONS_LINE& line, int32_t column) {
+    const double half_sacks = strtod(line.Fields[column], nullptr) * 2;
+    if (std::isnan(half_sacks)) return 0;
+    const double most = LARGEST_SEASON_FIGURE;
+    return static_cast<int32_t>(std::clamp(half_sacks, -most, most));
 }
 
 // Adds a value to the this-season figure while that figure is still 0, so a
@@ -94,9 +85,9 @@ void Add_Replay_Stat(int32_t team, int32_t slot, int32_t stat, int32_t value) {
 
 void Credit(const SEASONS_LINE& line, int32_t team, int32_t slot, const ROUTE* routes, size_t count) {
     for (size_t n = 0; n < count; ++n) {
-        int64_t value = Number(line, routes[n].Column);
+        int32_t value = Number(line, routes[n].Column);
         if (routes[n].Second_Column != 0) value += Number(line, routes[n].Second_Column);
-        Add_Replay_Stat(team, slot, routes[n].Stat, Bounded(value));
+        Add_Replay_Stat(team, slot, routes[n].Stat, value);
     }
 }
 
@@ -104,16 +95,14 @@ void Credit(const SEASONS_LINE& line, int32_t team, int32_t slot, const ROUTE* r
 void Add_Old_Season_Estimates(const SEASONS_LINE& line, int32_t team, int32_t slot, int32_t year,
                               int32_t value) {
     const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
-    const int64_t games = static_cast<int64_t>(Number(line, COLUMN_GAMES)) + Number(line, COLUMN_GAMES + 1);
+    const int64_t games = Number(line, COLUMN_GAMES) + Number(line, COLUMN_GAMES + 1);
     const int64_t interceptions = Number(line, COLUMN_INTERCEPTIONS);
-    // Formed in 128 bits: the file's figures may be anything.
     auto estimate = [&](int32_t stat, int64_t weight, int64_t divisor) {
-        const __int128 total = static_cast<__int128>(Get_Average_Stat(position, stat)) * games * weight;
-        const __int128 rounded = (total + divisor / 2) / divisor;
-        Add_Replay_Stat(team, slot, stat,
-                        rounded > LARGEST_SEASON_FIGURE    ? LARGEST_SEASON_FIGURE
-                        : rounded < -LARGEST_SEASON_FIGURE ? -LARGEST_SEASON_FIGURE
-                                                           : static_cast<int32_t>(rounded));
+        const int64_t total = Get_Average_Stat(position, stat) * games * weight;
+        const int64_t figure = (total + divisor / 2) / divisor;
+        Add_Replay_Stat(
+            team, slot, stat,
+            static_cast<int32_t>(std::clamp<int64_t>(figure, -LARGEST_SEASON_FIGURE, LARGEST_SEASON_FIGURE)));
     };
     if (year <= LAST_PASS_DEFENDED_ESTIMATE_YEAR) estimate(6, value + 2 * interceptions, 280);
     if (year <= LAST_TACKLE_ESTIMATE_YEAR) {
@@ -178,8 +167,7 @@ void Read_Replay_Line(char* text) {
     if (group == 0 || group == 2) Credit(line, team, slot, RETURNER, std::size(RETURNER));
     if (group == 2) {
         Credit(line, team, slot, DEFENDER, std::size(DEFENDER));
-        // Half sacks: the decimal count doubled.
-        Add_Replay_Stat(team, slot, 4, Doubled_Count(line.Fields[43]));
+        Add_Replay_Stat(team, slot, 4, Half_Sacks(line, 43));
     }
     if (group == 3) Credit(line, team, slot, KICKER, std::size(KICKER));
     const int32_t value = Number(line, COLUMN_VALUE);

@@ -11,6 +11,8 @@ namespace {
 class Fonts : public testing::Test {
   protected:
     void SetUp() override {
+        // Scaled rows follow the window: every test starts at the minimum size.
+        Set_Main_Window_Geometry({0, 0, 1024, 676}, {0, 0, 1024, 676});
         Free_App_Fonts(true);
         Reset_App_Font_Substitution_Log();
         Clear_Debug_Log();

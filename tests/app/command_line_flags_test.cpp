@@ -9,7 +9,12 @@
 namespace {
 class CommandLineFlags : public testing::Test {
   protected:
-    void SetUp() override { std::remove("CommandLine.txt"); }
+    void SetUp() override {
+        std::remove("CommandLine.txt");
+        // Parsing adds to the flags already set.
+        Command_Line_Flags = 0;
+        Command_Line_Flags_Text[0] = '\0';
+    }
     void TearDown() override {
         std::remove("CommandLine.txt");
         Command_Line_Flags = 0;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -43,6 +44,9 @@ TEST(DateLines, SeasonWeekPlayoffsOffseasonAndDrafts) {
     std::memcpy(Universe.Tail.Fantasy_Draft_State + 8, &round, sizeof round);
     std::memcpy(Universe.Tail.Fantasy_Draft_State + 12, &pick, sizeof pick);
     EXPECT_EQ(Lines(), "Round 3|Pick 12");
+    const int32_t damaged = INT32_MAX;
+    std::memcpy(Universe.Tail.Fantasy_Draft_State + 8, &damaged, sizeof damaged);
+    EXPECT_EQ(Lines(), "Round 2147483648|Pick 12") << "a damaged round is shown as it stands";
     Universe.Header.Universe_Stats[FANTASY_DRAFT_FLAG] = 0;
 }
 

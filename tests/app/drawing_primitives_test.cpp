@@ -8,6 +8,7 @@
 #include "app/main_window_dc.h"
 #include "app/main_window_geometry.h"
 #include "database/random_numbers.h"
+#include "database/saved_game.h"
 #include "database/team_record.h"
 #include "platform/drawing_objects.h"
 #include "platform/text_render.h"
@@ -18,6 +19,8 @@ namespace {
 class Primitives : public testing::Test {
   protected:
     void SetUp() override {
+        // The view's height depends on the view shown and the news ticker's setting.
+        Clear_Universe();
         Set_Main_Window_Geometry({0, 0, 1024, 676}, {0, 0, 1024, 676});
         ASSERT_EQ(Create_Main_Window_Back_Buffer(1024, 676), 1);
         dc_ = Acquire_Main_Window_DC();

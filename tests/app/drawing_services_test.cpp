@@ -8,6 +8,7 @@
 #include "app/main_window_dc.h"
 #include "app/main_window_geometry.h"
 #include "database/league_structure.h"
+#include "database/saved_game.h"
 #include "database/settings.h"
 #include "support/debug_log.h"
 
@@ -15,6 +16,8 @@ namespace {
 class DrawingServices : public testing::Test {
   protected:
     void SetUp() override {
+        // The view's height depends on the view shown and the news ticker's setting.
+        Clear_Universe();
         Reset_Diagnostics();
         Clear_Debug_Log();
         Clear_Drawn_Texts();

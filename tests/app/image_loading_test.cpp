@@ -13,9 +13,13 @@ namespace {
 using Loading = Image_Folder_Test;
 
 std::vector<uint8_t> Solid(int width, int height, uint8_t r, uint8_t g, uint8_t b, uint8_t a = 255) {
-    std::vector<uint8_t> rgba;
-    for (int i = 0; i < width * height; ++i)
-        rgba.insert(rgba.end(), {r, g, b, a});
+    std::vector<uint8_t> rgba(static_cast<size_t>(width * height) * 4);
+    for (size_t i = 0; i < rgba.size(); i += 4) {
+        rgba[i] = r;
+        rgba[i + 1] = g;
+        rgba[i + 2] = b;
+        rgba[i + 3] = a;
+    }
     return rgba;
 }
 
@@ -118,6 +122,10 @@ TEST_F(Loading, JpegsLoadInColourOrCmykFromFilesAndMemoryButGreyscaleFailsQuietl
     EXPECT_EQ(Load_File_Into_Bitmap_Cache(nullptr, "grey.jpg", &entry), 0);
     EXPECT_STREQ(entry.Name, "") << "a failed load leaves the slot empty";
     EXPECT_EQ(Count_Error_Lines(), 0) << "a greyscale JPEG fails without an error";
+    const uint8_t two[2] = {90, 200};
+    Write_Bytes("two.jpg", Make_Test_JPEG(8, 8, JCS_UNKNOWN, two, 2));
+    EXPECT_EQ(Load_File_Into_Bitmap_Cache(nullptr, "two.jpg", &entry), 0)
+        << "nor does one of two components, whose rows are shorter than colour rows";
 
     ASSERT_EQ(Load_File_Into_Bitmap_Cache(nullptr, "SportsKorvaLogoPattern.jpg", &entry), 1);
     EXPECT_EQ(entry.Width, 124);

@@ -82,9 +82,10 @@ inline void Write_Test_PNG(const std::string& path, int width, int height, const
     fclose(file);
 }
 
-// A JPEG of one colour in the given colour space (JCS_RGB, JCS_GRAYSCALE or JCS_CMYK).
-inline std::vector<uint8_t> Make_Test_JPEG(int width, int height, J_COLOR_SPACE space,
-                                           const uint8_t* sample) {
+// A JPEG of one colour in the given colour space (JCS_RGB, JCS_GRAYSCALE or
+// JCS_CMYK, or JCS_UNKNOWN with `components` components).
+inline std::vector<uint8_t> Make_Test_JPEG(int width, int height, J_COLOR_SPACE space, const uint8_t* sample,
+                                           int components = 0) {
     jpeg_compress_struct info;
     jpeg_error_mgr error;
     info.err = jpeg_std_error(&error);
@@ -94,7 +95,10 @@ inline std::vector<uint8_t> Make_Test_JPEG(int width, int height, J_COLOR_SPACE 
     jpeg_mem_dest(&info, &buffer, &size);
     info.image_width = width;
     info.image_height = height;
-    info.input_components = space == JCS_GRAYSCALE ? 1 : space == JCS_CMYK ? 4 : 3;
+    info.input_components = components > 0           ? components
+                            : space == JCS_GRAYSCALE ? 1
+                            : space == JCS_CMYK      ? 4
+                                                     : 3;
     info.in_color_space = space;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, 95, TRUE);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "app/main_window_title.h"
@@ -33,6 +35,12 @@ TEST(MainWindowTitle, FollowsTheCalendarPhase) {
     EXPECT_EQ(Title(), name + std::to_string(year - 1) + "-" + std::to_string(year) + " Offseason)");
     Set_User_Preference(CURRENT_WEEK, 21);
     EXPECT_EQ(Title(), name + std::to_string(year) + "-" + std::to_string(year + 1) + " Offseason)");
+
+    Universe.Header.Universe_Stats[FANTASY_DRAFT_FLAG] = 1;
+    const int32_t round_and_pick[2] = {INT32_MAX, 4};
+    std::memcpy(Universe.Tail.Fantasy_Draft_State + 8, round_and_pick, sizeof round_and_pick);
+    EXPECT_EQ(Title(), name + "Fantasy Draft: Round 2147483648, Pick 5)") << "a damaged round as it stands";
+    Universe.Header.Universe_Stats[FANTASY_DRAFT_FLAG] = 0;
 
     Simulator_Seasons = 10;
     Simulator_Run_Index = 2;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <cstdint>
 #include <ctime>
 #include <filesystem>
 #include <string>
@@ -286,6 +287,13 @@ TEST_F(StartUp, ReminderPageOpensEveryFifthStartUnlessSwitchedOff) {
     for (int start = 0; start < 6; ++start)
         Show_Startup_Reminder();
     EXPECT_EQ(Get_Shell_Requests().size(), reminding ? 2u : 0u) << "switched off";
+
+    // A damaged countdown starts over from five instead of counting past its range.
+    Set_Owner_Hall_Of_Fame_Value((23024 - 22080) / 4, 0);
+    Set_Owner_Hall_Of_Fame_Value((23020 - 22080) / 4, INT32_MIN);
+    Show_Startup_Reminder();
+    EXPECT_EQ(Get_Owner_Hall_Of_Fame_Value((23020 - 22080) / 4), reminding ? 4 : INT32_MIN);
+    EXPECT_EQ(Get_Shell_Requests().size(), reminding ? 2u : 0u) << "no page for a damaged countdown";
 }
 
 TEST_F(StartUp, LastErrorMessagesCarryTheSystemsTextAndAreLogged) {

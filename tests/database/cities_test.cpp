@@ -65,7 +65,9 @@ void Keep_Two_Cities(CITY_RECORD (&before)[MAX_CITIES]) {
 }
 
 std::string Stat_Line(int value) {
-    return "," + std::to_string(value);
+    std::string line = ",";
+    line += std::to_string(value);
+    return line;
 }
 } // namespace
 
@@ -391,6 +393,24 @@ TEST(Cities, FailedExportReportsAndKeepsTheOldFile) {
                                                 "large).\n\nThe file was left as it was.");
     EXPECT_EQ(Read_Cities_File(), "Old,1\n");
     EXPECT_FALSE(std::filesystem::exists("Cities.txt.tmp"));
+}
+
+TEST(Cities, ExportThatCannotCreateItsFileTellsTheUser) {
+    Reset_City_League(0);
+    Add_Named_City("Austin");
+    Write_Cities_File("Old,1\n");
+    // A folder where the new file would be written first.
+    std::filesystem::create_directory("Cities.txt.tmp");
+    Clear_Shown_Messages();
+    Script_Message_Answer("Confirm City Export", ID_BOX_YES);
+    Export_Cities();
+    std::filesystem::remove("Cities.txt.tmp");
+
+    ASSERT_FALSE(Get_Shown_Messages().empty());
+    EXPECT_EQ(Get_Shown_Messages().back().Caption, "City Export Error");
+    EXPECT_EQ(Get_Shown_Messages().back().Text, "A new \"Cities.txt\" could not be created (File exists).\n\n"
+                                                "No cities were exported; the file was left as it was.");
+    EXPECT_EQ(Read_Cities_File(), "Old,1\n");
 }
 
 TEST(Cities, NamesWithCommasAndQuotesRoundTrip) {

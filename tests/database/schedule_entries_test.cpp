@@ -66,10 +66,9 @@ TEST(ScheduleEntries, BadTeamsAndWeeksAreRefused) {
     EXPECT_EQ(Count_Debug_Lines("Invalid TNUM in Schedule_Game(3,[36],1,6)"), 1);
     EXPECT_EQ(Schedule_Game(3, 4, 22, 6, 1300), 0);
     EXPECT_EQ(Count_Debug_Lines("Invalid nWeek in Schedule_Game(3,4,22,6)"), 1);
-    // A team against itself would leave one entry naming its own team.
-    EXPECT_EQ(Schedule_Game(5, 5, 1, 6, 1300), 0);
-    EXPECT_EQ(Get_Team_Schedule_Stat(5, 1, SCHEDULE_OPPONENT), 0);
-    EXPECT_EQ(Count_Debug_Lines("Same team on both sides in Schedule_Game(5,5,1,6)"), 1);
+    EXPECT_EQ(Schedule_Game(3, 3, 1, 6, 1300), 0);
+    EXPECT_EQ(Count_Debug_Lines("Team plays itself in Schedule_Game(3,3,1,6)"), 1);
+    EXPECT_EQ(Get_Team_Schedule_Stat(3, 1, SCHEDULE_OPPONENT), 0);
 
     Clear_Debug_Log();
     EXPECT_EQ(Get_Team_Schedule_Stat(3, 22, 0), 0);

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/roster_slots.h"
 #include "database/settings.h"
 #include "database/team_finances.h"
 #include "database/universe.h"
 #include "frontoffice/finance_stats.h"
+#include "personnel/player_retirement.h"
 #include "support/computer_league.h"
 #include "support/test_league.h"
 
@@ -19,4 +24,15 @@ TEST(ComputerSeason, OpeningWeeksKeepEveryRosterLegal) {
     int32_t trades = 0;
     for (int32_t week = 1; week <= 3; ++week)
         EXPECT_EQ(Run_Checked_Computer_Week(week, 500 + week, &trades), "");
+}
+
+// A retired player leaves the league for good and is no lost player; one who
+// vanishes without retiring is.
+TEST(ComputerSeason, RetiredPlayersAreToldFromLostOnes) {
+    Build_Computer_League();
+    const LEAGUE_CENSUS before = Take_League_Census();
+    Retire_Player(FREE_AGENT_TEAM, 0);
+    const int32_t vanished = Get_Player_ID(FREE_AGENT_TEAM, 0);
+    Delete_Player(FREE_AGENT_TEAM, 0);
+    EXPECT_EQ(Find_Lost_Players(before, Take_League_Census()), std::vector<int32_t>{vanished});
 }

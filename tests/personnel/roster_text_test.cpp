@@ -151,7 +151,8 @@ TEST(RosterText, FantasyDraftResultIsCarriedOut) {
 }
 
 TEST(RosterText, RawLastNamesAreConverted) {
-    std::filesystem::remove_all("names");
+    // The installation's name files are kept aside for the other tests.
+    std::filesystem::rename("names", "names.kept");
     Clear_Shown_Messages();
     Convert_Raw_Last_Names();
     ASSERT_EQ(Get_Shown_Messages().size(), 1u);
@@ -161,4 +162,6 @@ TEST(RosterText, RawLastNamesAreConverted) {
     Convert_Raw_Last_Names();
     EXPECT_EQ(Read_All("names/last.txt"), (std::vector<std::string>{"Hargrove", "Mcallister", "O'dowd"}));
     EXPECT_EQ(Get_Shown_Messages().back().Caption, "Task Complete");
+    std::filesystem::remove_all("names");
+    std::filesystem::rename("names.kept", "names");
 }

@@ -71,6 +71,24 @@ TEST(Registry, KeysAndValuesKeepTheirTypesAcrossWrites) {
     Set_Registry_File_Path("");
 }
 
+TEST(Registry, AFileEditedElsewhereReadsTheSameAfterEveryRewrite) {
+    Set_Registry_File_Path("registry_edited.ini");
+    const char* key = "SOFTWARE\\SportsKorva\\FootballKorva\\2019";
+    std::ofstream("registry_edited.ini", std::ios::binary)
+        << "[SOFTWARE\\SportsKorva\\FootballKorva\\2019]\r\nLastDir=text:/games\r\r\r\nInitVer=number:7\r\n";
+    std::string text;
+    EXPECT_TRUE(Get_Registry_Text(key, "LastDir", &text));
+    EXPECT_EQ(text, "/games") << "the line ends all go";
+    EXPECT_TRUE(Set_Registry_Number(key, "LastVer", 1));
+    const std::string rewritten = Read_File("registry_edited.ini");
+    EXPECT_TRUE(Set_Registry_Number(key, "LastVer", 1));
+    EXPECT_EQ(Read_File("registry_edited.ini"), rewritten) << "a rewrite of the same value changes nothing";
+    EXPECT_TRUE(Get_Registry_Text(key, "LastDir", &text));
+    EXPECT_EQ(text, "/games");
+    std::remove("registry_edited.ini");
+    Set_Registry_File_Path("");
+}
+
 TEST(Desktop, FileSearchMatchesWildcardsAndCopiesWithoutOverwriting) {
     std::filesystem::create_directories("search_test/sub.kor");
     std::ofstream("search_test/One.KOR") << "one";

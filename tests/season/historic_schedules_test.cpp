@@ -112,6 +112,18 @@ TEST(HistoricSchedules, WithoutAScheduleFileTheSeasonFallsBackToTheGenerator) {
     EXPECT_EQ(Count_Games(), 0);
 }
 
+TEST(HistoricSchedules, ALineWithOneTeamOnBothSidesIsNoGame) {
+    Build_Test_League();
+    Remove_Schedule_Files();
+    const std::string first = Name(0);
+    Write_File("Input/Schedules/list.csv", std::string(HEADER) + "1," + first + "," + first + ",Sun,x\n2," +
+                                               first + "," + Name(1) + ",Sun,x\n");
+    EXPECT_EQ(Read_Schedule_File("Input/Schedules/list.csv"), 1);
+    EXPECT_EQ(Get_Team_Schedule_Stat(0, 0, SCHEDULE_OPPONENT), 0) << "a team never plays itself";
+    EXPECT_EQ(Get_Team_Week_Opponent(1, 1), 0) << "the next line is read as before";
+    Remove_Schedule_Files();
+}
+
 TEST(HistoricSchedules, ConverterOrdersVisitorAndHome) {
     Remove_Schedule_Files();
     EXPECT_EQ(Write_Schedule_File("1999-NFL"), 0) << "no export to read";

@@ -14,6 +14,7 @@
 #include "platform/message_box.h"
 #include "season/replay_stats.h"
 #include "support/test_league.h"
+#include "tools/seasons_csv.h"
 
 namespace {
 constexpr int32_t COLUMNS = 97;
@@ -138,4 +139,24 @@ TEST(ReplayStats, FiguresBeyondAStatisticsRangeAreHeldAtItsBound) {
     for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
         EXPECT_GE(season[stat], 0) << stat;
     EXPECT_EQ(season[6], LARGEST_SEASON_FIGURE) << "passes defended estimated from the games and value";
+}
+
+TEST(ReplayStats, FiguresBeyondAnySeasonAreHeldToFiveDigits) {
+    Build_Test_League();
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    const int32_t de = Test_League_Slot(POSITION_DE, 0);
+    for (int32_t slot : {qb, de})
+        Clear_Player_Season_Stats(TEAM, slot, SEASON_THIS);
+    std::filesystem::create_directories("input/stats");
+    std::ofstream("input/stats/seasons.csv")
+        << "VorlanID,PlayerID,SeasonFlag,Year,Team\n"
+        << Seasons_Line(qb, "", 2020, {{10, "99999999999"}, {11, "-4000000000"}, {12, "77"}})
+        << Seasons_Line(de, "", 2020, {{10, "15"}, {43, "1e300"}, {40, "nan"}});
+    ASSERT_EQ(Load_Seasons_CSV(1), 1);
+    EXPECT_EQ(Season(qb, SEASON_THIS)[0], 99999);
+    EXPECT_EQ(Season(qb, SEASON_THIS)[1], -99999);
+    EXPECT_EQ(Season(qb, SEASON_THIS)[2], 77) << "a figure within reason stands";
+    EXPECT_EQ(Season(de, SEASON_THIS)[4], 99999) << "half sacks beyond any number";
+    EXPECT_EQ(Season(de, SEASON_THIS)[2], 0) << "no number is no figure";
+    std::filesystem::remove_all("input");
 }

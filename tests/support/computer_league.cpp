@@ -1,6 +1,7 @@
 #include "support/computer_league.h"
 
 #include <algorithm>
+#include <iterator>
 #include <sstream>
 
 #include "database/league_structure.h"
@@ -26,6 +27,7 @@
 #include "personnel/draft_order.h"
 #include "personnel/free_agent_order.h"
 #include "personnel/injuries.h"
+#include "personnel/player_retirement.h"
 #include "support/game_runner.h"
 #include "support/test_league.h"
 #include "support/test_markets.h"
@@ -33,8 +35,12 @@
 namespace {
 constexpr int32_t COMPUTER_TRADE_ATTEMPTS = 3;
 constexpr int32_t LAST_TRADING_WEEK = 12;
-// A pool this full may retire its surplus players.
-constexpr int32_t CROWDED_POOL = 96;
+// Every player who retired since the league was built, sorted.
+std::vector<int32_t> Retired_Ids;
+
+void Keep_Retired_Id(int32_t player_id) {
+    Retired_Ids.insert(std::upper_bound(Retired_Ids.begin(), Retired_Ids.end(), player_id), player_id);
+}
 
 int32_t Try_Computer_Trades(int32_t week) {
     int32_t trades = 0;
@@ -78,13 +84,11 @@ void Check_Roster_Sizes(std::ostringstream& problems, int32_t week) {
 }
 
 void Check_Players_Kept(std::ostringstream& problems, int32_t week, const LEAGUE_CENSUS& before,
-                        const LEAGUE_CENSUS& after, bool pool_crowded) {
+                        const LEAGUE_CENSUS& after) {
     if (std::adjacent_find(after.Ids.begin(), after.Ids.end()) != after.Ids.end())
         problems << "week " << week << ": a player id on two teams\n";
-    std::vector<int32_t> lost;
-    std::set_difference(before.Ids.begin(), before.Ids.end(), after.Ids.begin(), after.Ids.end(),
-                        std::back_inserter(lost));
-    if (!lost.empty() && !pool_crowded)
+    const std::vector<int32_t> lost = Find_Lost_Players(before, after);
+    if (!lost.empty())
         problems << "week " << week << ": " << lost.size() << " players lost, the first id " << lost[0]
                  << "\n";
 }
@@ -92,6 +96,8 @@ void Check_Players_Kept(std::ostringstream& problems, int32_t week, const LEAGUE
 
 void Build_Computer_League() {
     Build_Test_League();
+    Retired_Ids.clear();
+    Set_Retirement_Listener(Keep_Retired_Id);
     Give_Test_League_Markets();
     Set_User_Preference(OWNER_MODE, 1);
     Universe.Season_Length = 17;
@@ -149,6 +155,16 @@ LEAGUE_CENSUS Take_League_Census() {
     return census;
 }
 
+std::vector<int32_t> Find_Lost_Players(const LEAGUE_CENSUS& before, const LEAGUE_CENSUS& after) {
+    std::vector<int32_t> gone;
+    std::set_difference(before.Ids.begin(), before.Ids.end(), after.Ids.begin(), after.Ids.end(),
+                        std::back_inserter(gone));
+    std::vector<int32_t> lost;
+    std::set_difference(gone.begin(), gone.end(), Retired_Ids.begin(), Retired_Ids.end(),
+                        std::back_inserter(lost));
+    return lost;
+}
+
 std::string Run_Checked_Computer_Week(int32_t week, uint32_t seed, int32_t* trades) {
     std::ostringstream problems;
     const LEAGUE_CENSUS start = Take_League_Census();
@@ -183,7 +199,6 @@ std::string Run_Checked_Computer_Week(int32_t week, uint32_t seed, int32_t* trad
     Check_Roster_Sizes(problems, week);
     const LEAGUE_CENSUS end = Take_League_Census();
     if (end.Cash != played.Cash) problems << "week " << week << ": roster moves or trades created cash\n";
-    Check_Players_Kept(problems, week, start, end,
-                       Get_First_Empty_Player_Slot(FREE_AGENT_TEAM) >= CROWDED_POOL);
+    Check_Players_Kept(problems, week, start, end);
     return problems.str();
 }

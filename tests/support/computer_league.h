@@ -26,9 +26,13 @@ struct LEAGUE_CENSUS {
     int64_t Booked;
 };
 LEAGUE_CENSUS Take_League_Census();
+// The ids of `before` that `after` no longer holds and that did not retire
+// since the league was built (a retired player leaves the league for good):
+// the players lost, sorted.
+std::vector<int32_t> Find_Lost_Players(const LEAGUE_CENSUS& before, const LEAGUE_CENSUS& after);
 // One week of the season with its rules checked: every roster within its
 // limits, every position at its minimum before the games, no player on two
-// teams or lost, cash moved only by booked money or between teams, payrolls
+// teams or lost (retired players aside), cash moved only by booked money or between teams, payrolls
 // kept under the cap where the rules ask it. Returns the problems found, one
 // a line (empty when none), and adds the week's trades to `trades`.
 std::string Run_Checked_Computer_Week(int32_t week, uint32_t seed, int32_t* trades);

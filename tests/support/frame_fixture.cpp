@@ -14,6 +14,7 @@
 #include "database/schedule_entries.h"
 #include "database/settings.h"
 #include "database/universe.h"
+#include "engine/game_record.h"
 #include "platform/backend.h"
 #include "platform/clock.h"
 #include "platform/crash_handler.h"
@@ -45,6 +46,8 @@ void Reset_Frame_State() {
     Reset_Diagnostics();
     Set_Last_Painted_View(-1);
     Main_Window = NO_WINDOW;
+    // A game left unfinished by an earlier test is no game on screen.
+    Current_Game = nullptr;
     Status_Bar_Window = NO_WINDOW;
     News_Ticker_Window = NO_WINDOW;
     std::remove("KorFame.dat");

@@ -243,8 +243,6 @@ std::string Route_Words(int32_t route) {
 // 2 halfback, 3 fullback) replaced; empty when the number says no carrier.
 std::string Renumber_Carrier(const std::string& number, char carrier) {
     if (number.size() != 2 || (number[0] != '2' && number[0] != '3')) return "";
-    // Changed in place: joining two strings trips a false alarm of gcc's
-    // -Wrestrict at -O3.
     std::string renumbered = number;
     renumbered[0] = carrier;
     return renumbered;

@@ -1,0 +1,58 @@
+// The fantasy-draft state file "<saved game name>.draft": the input up to its
+// first NUL byte is the saved game's name, the rest the file, written beside
+// the game when the name is a plain file name. A file of the whole state
+// replaces it; anything else (no file, a short one, a name that reaches
+// elsewhere) leaves it as it was. The window title and the date lines then
+// show the draft's round and pick from whatever was read.
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "app/date_lines.h"
+#include "app/main_window_title.h"
+#include "database/league_structure.h"
+#include "database/path_resolver.h"
+#include "database/safe_strings.h"
+#include "database/text_format.h"
+#include "database/universe.h"
+#include "fuzz_support.h"
+#include "personnel/fantasy_draft.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    Enter_Fuzz_Folder_With_Empty_League();
+    Reset_Fuzz_Messages();
+    const FUZZ_PARTS parts = Split_Fuzz_Input(data, size);
+    const std::string name(reinterpret_cast<const char*>(parts.First), parts.First_Size);
+    safe_strncpy(Universe.Header.Saved_Game_Name, name.c_str(), sizeof Universe.Header.Saved_Game_Name);
+    const std::string kept_name = Universe.Header.Saved_Game_Name;
+    const std::string file_name = kept_name + ".draft";
+    const bool plain = Is_Plain_File_Name(kept_name.c_str()) != 0;
+    if (plain) Write_Fuzz_File(file_name, parts.Second, parts.Second_Size);
+
+    static uint8_t before[sizeof Universe.Tail.Fantasy_Draft_State];
+    memset(Universe.Tail.Fantasy_Draft_State, 0xA5, sizeof before);
+    memcpy(before, Universe.Tail.Fantasy_Draft_State, sizeof before);
+    std::error_code error;
+    const bool whole = plain && std::filesystem::file_size(file_name, error) >= sizeof before && !error;
+    const int loaded = Load_Fantasy_Draft_State();
+    Fuzz_Check(loaded == (whole ? 1 : 0), "a whole state file was refused or a partial one taken");
+    if (loaded)
+        Fuzz_Check(memcmp(Universe.Tail.Fantasy_Draft_State, parts.Second, sizeof before) == 0,
+                   "the state is not the file's");
+    else
+        Fuzz_Check(memcmp(Universe.Tail.Fantasy_Draft_State, before, sizeof before) == 0,
+                   "a refused file changed the state");
+
+    Universe.Header.Universe_Stats[FANTASY_DRAFT_FLAG] = 1;
+    char title[MAIN_WINDOW_TITLE_SIZE];
+    Get_Main_Window_Title(title);
+    Fuzz_Check(strstr(title, "Fantasy Draft") != nullptr, "the title does not show the draft");
+    char first[FORMATTED_TEXT_SIZE];
+    char second[FORMATTED_TEXT_SIZE];
+    Get_Date_Line_Texts(first, second);
+    Fuzz_Check(strncmp(first, "Round ", 6) == 0 && strncmp(second, "Pick ", 5) == 0,
+               "the date lines do not show the draft");
+    Universe.Header.Universe_Stats[FANTASY_DRAFT_FLAG] = 0;
+    if (plain) std::filesystem::remove(file_name, error);
+    return 0;
+}
