@@ -149,10 +149,13 @@ int32_t Compute_Play_Card_Bonus(int32_t kind, int32_t score_type, int32_t offens
     return 30;
 }
 
-int32_t Get_Play_Card_Category(int32_t team, int32_t play, int32_t slot) {
-    const int8_t* values = Card_Values(team, play);
+int32_t Get_Play_Card_Category_Of(const int8_t values[9], int32_t slot) {
     if (values == nullptr || slot < 1 || slot > 5) return NO_CATEGORY;
     return slot == 3 || slot == 4 ? Defense_Category(values[slot]) : Offense_Category(values[slot]);
+}
+
+int32_t Get_Play_Card_Category(int32_t team, int32_t play, int32_t slot) {
+    return Get_Play_Card_Category_Of(Card_Values(team, play), slot);
 }
 
 void Set_Play_Card_Category(int32_t team, int32_t play, int32_t slot, int32_t category) {

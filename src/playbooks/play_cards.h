@@ -37,6 +37,8 @@ int32_t Compute_Play_Card_Bonus(int32_t kind, int32_t score_type, int32_t offens
 // defensive (407-410); -1 for none.
 int32_t Get_Play_Card_Category(int32_t team, int32_t play, int32_t slot);
 void Set_Play_Card_Category(int32_t team, int32_t play, int32_t slot, int32_t category);
+// The category of a card value slot (1-5) of nine values, -1 for none.
+int32_t Get_Play_Card_Category_Of(const int8_t values[9], int32_t slot);
 // Field 0-8 of a row of the built-in table (0 outside it).
 int32_t Get_Scoring_Card_Field(int32_t row, int32_t field);
 // The nine values of a row, its bonus computed.

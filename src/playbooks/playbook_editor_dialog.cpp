@@ -21,6 +21,7 @@
 #include "platform/edit_control.h"
 #include "platform/message_box.h"
 #include "platform/windows.h"
+#include "playbooks/gridiron_kit.h"
 #include "playbooks/play_diagrams.h"
 #include "playbooks/playbook_editor.h"
 #include "playbooks/playbook_editor_layout.h"
@@ -279,6 +280,10 @@ intptr_t Handle_Command(WINDOW_HANDLE dialog, int32_t id, uint32_t notification)
         return 1;
     case EDITOR_CLEAR_RESULTS:
         Clear_Results(dialog);
+        return 1;
+    case EDITOR_CARD_KIT:
+        Store_Playbook_Editor_Text(dialog);
+        Make_Gridiron_Kit();
         return 1;
     default:
         return 0;
