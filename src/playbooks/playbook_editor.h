@@ -67,6 +67,9 @@ void Fill_Playbook_Editor_Page(WINDOW_HANDLE dialog);
 void Store_Playbook_Editor_Text(WINDOW_HANDLE dialog);
 // A combo's new selection becomes its field of the shown play.
 void Apply_Playbook_Editor_Combo(WINDOW_HANDLE dialog, int32_t id);
+// The advice about clearing old results is given once a run; this forgets
+// that it was given (a new run of the program, for tests).
+void Reset_Result_Data_Advice();
 void Show_Play_Results(WINDOW_HANDLE dialog);
 
 // Mends a play's assignments after a change: roles and routes the slot's

@@ -312,6 +312,10 @@ bool Store_Value(int32_t team, int32_t side, int32_t play, int32_t id, int32_t v
 bool result_advice_shown = false;
 } // namespace
 
+void Reset_Result_Data_Advice() {
+    result_advice_shown = false;
+}
+
 int32_t Get_Playbook_Editor_Play(int32_t* side_out, int32_t* folder_out, int32_t* slot_out) {
     const int32_t side = Clamp(Get_User_Preference(PLAYBOOK_EDITOR_SIDE), 0, 1);
     const int32_t folder = Clamp(Get_User_Preference(PLAYBOOK_EDITOR_FOLDER), 0,

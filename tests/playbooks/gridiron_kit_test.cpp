@@ -69,6 +69,8 @@ class GridironKit : public FrameTest {
   protected:
     void SetUp() override {
         FrameTest::SetUp();
+        // The league is built where the installed playbooks are.
+        Build_Test_League();
         ASSERT_NE(getcwd(previous_, sizeof previous_), nullptr);
         std::filesystem::remove_all("kit");
         std::filesystem::create_directories("kit");
@@ -76,7 +78,6 @@ class GridironKit : public FrameTest {
         // A copy of the installation's card art: the kit writes beside it.
         std::filesystem::copy(std::filesystem::path(KORVA_DATA_DIR) / "gridiron", "gridiron",
                               std::filesystem::copy_options::recursive);
-        Build_Test_League();
         Clear_Dialog_Steps();
         Start_Frame_Without_Loop();
         Init_Image_Caches();

@@ -45,12 +45,14 @@ class PlaybookEditor : public FrameTest {
   protected:
     void SetUp() override {
         FrameTest::SetUp();
+        // The league is built where the installed playbooks are.
+        Build_Test_League();
         ASSERT_NE(getcwd(previous_, sizeof previous_), nullptr);
         std::filesystem::remove_all("editor");
         std::filesystem::create_directories("editor/playbooks");
         ASSERT_EQ(chdir("editor"), 0);
-        Build_Test_League();
         Clear_Dialog_Steps();
+        Reset_Result_Data_Advice();
         Start_Frame_Without_Loop();
         Set_User_Preference(VIEWED_TEAM, TEAM);
         Set_User_Preference(PLAYBOOK_EDITOR_SIDE, 0);

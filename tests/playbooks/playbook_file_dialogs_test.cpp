@@ -47,11 +47,12 @@ class PlaybookFileDialogs : public FrameTest {
   protected:
     void SetUp() override {
         FrameTest::SetUp();
+        // The league is built where the installed playbooks are.
+        Build_Test_League();
         ASSERT_NE(getcwd(previous_, sizeof previous_), nullptr);
         std::filesystem::remove_all("file-dialogs");
         std::filesystem::create_directories("file-dialogs/playbooks");
         ASSERT_EQ(chdir("file-dialogs"), 0);
-        Build_Test_League();
         Clear_Dialog_Steps();
         Start_Frame_Without_Loop();
         Set_User_Preference(VIEWED_TEAM, TEAM);
