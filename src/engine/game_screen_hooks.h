@@ -34,8 +34,8 @@ int32_t Draw_Game_Score_Panel(DEVICE_CONTEXT* dc);
 
 int32_t Valid_Receiving_Route(int32_t nPassRoute);
 // Drawing flags of segment 0..3 of a route; contradictory flags (and a new
-// path at the start of route 0) are reported and returned as they are. A code or segment outside the table is reported
-// and gives 0.
+// path at the start of route 0) are reported and returned as they are. A
+// code or segment outside the table is reported and gives 0.
 int32_t Get_Pass_Route_Segment_Flag(int32_t route, int32_t segment);
 // The checks behind it, on flags given by the caller.
 int32_t Check_Route_Segment_Flags(int32_t route, int32_t segment, int32_t flags);
