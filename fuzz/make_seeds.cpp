@@ -109,10 +109,12 @@ void Write_Playbook_Seeds() {
     const auto* bytes = reinterpret_cast<const uint8_t*>(&block.Offense);
     offense.insert(offense.end(), bytes, bytes + sizeof block.Offense);
     Write_Seed("playbook_file", "default.opb", offense);
+    Write_Seed("playbook_analyzer", "default.opb", offense);
     BYTES defense{1};
     bytes = reinterpret_cast<const uint8_t*>(&block.Defense);
     defense.insert(defense.end(), bytes, bytes + sizeof block.Defense);
     Write_Seed("playbook_file", "default.dpb", defense);
+    Write_Seed("playbook_analyzer", "default.dpb", defense);
     defense.resize(defense.size() / 2);
     Write_Seed("playbook_file", "short.dpb", defense);
 }

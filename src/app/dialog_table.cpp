@@ -30,10 +30,12 @@
 #include "dialogs/trades_dialog.h"
 #include "dialogs/trading_block_dialog.h"
 #include "platform/windows.h"
-#include "tools/advanced_tools_dialog.h"
-#include "tools/simulation_tool_dialog.h"
+#include "playbooks/playbook_editor.h"
+#include "playbooks/playbook_file_dialogs.h"
 #include "reports/encyclopedia_dialogs.h"
 #include "reports/print_dialog.h"
+#include "tools/advanced_tools_dialog.h"
+#include "tools/simulation_tool_dialog.h"
 #include "views/matchup_dialog.h"
 #include "views/matchup_dialog_template.h"
 
@@ -103,9 +105,9 @@ const DIALOG_TABLE_ROW DIALOG_TABLE[] = {
      CANCELLED},
     {183, "Choose Export Folder", Choose_Export_Folder_Dialog_Proc, &CHOOSE_EXPORT_FOLDER_DIALOG_TEMPLATE, 0,
      false, 0, CANCELLED},
-    {185, "Playbook Editor", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {195, "Save Playbook", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {196, "Load Playbook", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {185, "Playbook Editor", Playbook_Editor_Dialog_Proc, &PLAYBOOK_EDITOR_DIALOG_TEMPLATE, 0, false, 0, 1},
+    {195, "Save Playbook", Save_Playbook_Dialog_Proc, &SAVE_PLAYBOOK_DIALOG_TEMPLATE, 0, false, 0, 0},
+    {196, "Load Playbook", Load_Playbook_Dialog_Proc, &LOAD_PLAYBOOK_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
     {199, "New Version Available", New_Version_Available_Dialog_Proc, &NEW_VERSION_DIALOG_TEMPLATE, 0, false,
      0, 0},
     {200, "Edit Ratings", Edit_Ratings_Dialog_Proc, &EDIT_RATINGS_DIALOG_TEMPLATE, 0, false, 0, 1},
