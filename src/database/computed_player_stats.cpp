@@ -14,6 +14,7 @@
 #include "database/season_lines.h"
 #include "frontoffice/player_potential.h"
 #include "personnel/scouting.h"
+#include "playbooks/gridiron_values.h"
 
 namespace {
 
@@ -253,8 +254,11 @@ int32_t Compute_Player_Stat_Code(int32_t team, int32_t slot, int32_t season, int
         int32_t value = Estimate_Rating_From_Stats(team, slot, season, code, &direct);
         return direct ? value : Scouted(team, slot, value);
     }
-    // Card-game figures are not modelled in this league database.
-    if (code >= 400 && code <= 412) return 0;
+    // The card game's ratings, salary and value.
+    if (code >= GRIDIRON_FIRST_CATEGORY && code < GRIDIRON_FIRST_CATEGORY + GRIDIRON_CATEGORIES)
+        return Get_Gridiron_Player_Rating(team, slot, code);
+    if (code == GRIDIRON_SALARY_STAT) return Get_Gridiron_Player_Salary(team, slot);
+    if (code == GRIDIRON_VALUE_STAT) return Get_Gridiron_Player_Value(team, slot);
     if (code >= 420 && code <= 430) return Compute_Player_Grade(team, slot, season, code);
     Report_System_Error("Unrecognized SEASON_STAT in Get_Player_Stat(%d,%d,%d,%d)", team, slot, season, code);
     return 0;
