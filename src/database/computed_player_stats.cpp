@@ -34,6 +34,14 @@ int32_t H(int32_t code) {
     return Get_Current_Historical_Average_Stat(code);
 }
 
+// A return man's value: (s x rate + add) / divisor, 0 without returns. Worked
+// in 64 bits and held within 32, since a damaged season line can hold any figure.
+int32_t Return_Value(int64_t s, int64_t rate, int64_t add, int64_t divisor) {
+    if (s == 0) return 0;
+    const int64_t value = (s * rate + add) / divisor;
+    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
 // A ratio against the historical norm is 0 when the norm is 0.
 int32_t Era_Ratio(int32_t value, int32_t k, int32_t norm) {
     return norm == 0 ? 0 : Rounded_Ratio(value, k, norm);
@@ -230,13 +238,11 @@ int32_t Compute_Player_Stat_Code(int32_t team, int32_t slot, int32_t season, int
     }
     case 300: {
         if (!Is_Skill_Or_Secondary_Player(team, slot)) return 0;
-        int32_t s = p.S(15) / 2 + 25 * p.S(16);
-        return s == 0 ? 0 : (s * p.C(118) + 130) / 260;
+        return Return_Value(p.S(15) / 2 + 25 * static_cast<int64_t>(p.S(16)), p.C(118), 130, 260);
     }
     case 301: {
         if (!Is_Skill_Or_Secondary_Player(team, slot)) return 0;
-        int32_t s = p.S(18) / 2 + 25 * p.S(19);
-        return s == 0 ? 0 : (s * p.C(119) + 42) / 85;
+        return Return_Value(p.S(18) / 2 + 25 * static_cast<int64_t>(p.S(19)), p.C(119), 42, 85);
     }
     case 302:
         return Return_Grade(p, RATING_KICK_RETURNS, 300);

@@ -22,14 +22,6 @@ int32_t Bounded_Stat(int32_t value) {
     return std::clamp(value, -LARGEST_ESTIMATED_STAT, LARGEST_ESTIMATED_STAT);
 }
 
-// Rounded_Ratio over 64-bit operands, the quotient held within 32 bits.
-int32_t Rounded_Ratio_64(int64_t a, int64_t k, int64_t b) {
-    if (b == 0) return 0;
-    int64_t q = (a * k + b / 2) / b;
-    if (a % b != 0 && (a < 0) != (b < 0)) --q;
-    return static_cast<int32_t>(std::clamp<int64_t>(q, INT32_MIN, INT32_MAX));
-}
-
 struct ESTIMATE_READER {
     int32_t team;
     int32_t slot;
@@ -303,10 +295,10 @@ int32_t Speed_Power_Quickness(const ESTIMATE_READER& p, int32_t code) {
     if (code == 228) {
         int32_t e = b + (s - 50) / 10;
         if (p.Group() == 0) {
-            // The product is taken in 64 bits: held figures near their bound
-            // would overflow it.
-            const int32_t q = Rounded_Ratio_64(19900 * static_cast<int64_t>(5 * p.S(9) + 2 * p.S(12) + 3),
-                                               100, 2110 * static_cast<int64_t>(p.C(111) + 110));
+            // Held where 19,900 times it still fits: figures of an edited or
+            // damaged league can reach a million, no real season comes near.
+            const int32_t plays = std::clamp(5 * p.S(9) + 2 * p.S(12) + 3, -100000, 100000);
+            int32_t q = Rounded_Ratio(19900 * plays, 100, 2110 * (p.C(111) + 110));
             e += (q - 100) / 14;
             if (p.C(114) > 20) e += Mul_Div_Round(p.C(114) - 40, 2 * p.S(10), 100 * (p.C(111) + 20));
             if (position != POSITION_QB) e += 8;
