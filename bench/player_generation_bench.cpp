@@ -3,36 +3,16 @@
 // every player's peak (Get_Player_Potential) over the whole league.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <unistd.h>
-
 #include "database/player_record.h"
 #include "database/random_numbers.h"
 #include "database/universe.h"
 #include "frontoffice/player_potential.h"
+#include "installation_copy.h"
 #include "personnel/draft_pool.h"
 #include "personnel/player_names.h"
 #include "support/test_league.h"
 
 namespace {
-// The benchmarks run in a temporary folder holding copies of the installation's
-// name and input files, so nothing is written into the source tree.
-void Enter_Installation_Copy() {
-    static bool entered = false;
-    if (entered) return;
-    entered = true;
-    namespace fs = std::filesystem;
-    const char* data = std::getenv("KORVA_DATA_DIR");
-    const fs::path source = data != nullptr ? fs::path(data) : fs::path(KORVA_DATA_DIR);
-    const fs::path folder = fs::temp_directory_path() / "korva-bench";
-    fs::create_directories(folder);
-    for (const char* part : {"names", "Input"})
-        fs::copy(source / part, folder / part,
-                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-    if (chdir(folder.c_str()) != 0) std::abort();
-}
-
 void Create_Draft_Class(benchmark::State& state) {
     Enter_Installation_Copy();
     Build_Test_League();

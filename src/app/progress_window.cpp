@@ -78,8 +78,10 @@ intptr_t Progress_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wpa
 
 void Show_Progress_Now() {
     if (!Is_Window(Progress_Window)) return;
+    // Only the text and the bar change from step to step, and each marks
+    // itself for repainting; the dialog's own face is painted when it is
+    // shown or uncovered.
     Set_Dialog_Item_Text(Progress_Window, PROGRESS_TEXT_CONTROL, progress_text);
-    Invalidate_Window(Progress_Window, nullptr);
     Update_Window(Progress_Window);
     Update_Window(Get_Dialog_Item(Progress_Window, PROGRESS_TEXT_CONTROL));
     if (Is_Window(progress_bar)) Update_Window(progress_bar);

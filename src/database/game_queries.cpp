@@ -6,6 +6,7 @@
 #include "database/player_record.h"
 #include "database/settings.h"
 #include "database/universe.h"
+#include "engine/downs_and_clock.h"
 #include "engine/game_driver.h"
 #include "engine/game_record.h"
 
@@ -176,17 +177,7 @@ int32_t Get_Game_Quarter(const GAME_RECORD* game) {
     // The try after a score at the end of a half still belongs to that half.
     if ((seconds == 1800 || seconds == 3600) && Get_Game_Down(game) == CONVERSION_ATTEMPT) return quarter - 1;
     if (seconds <= 3600) return quarter;
-    int32_t period = 900;
-    if (Get_Game_Week(game) < Universe.Season_Length) {
-        // A league saved without an overtime length would divide by zero: the
-        // period then counts as a full quarter.
-        int32_t minutes = Get_User_Preference(OVERTIME_MINUTES);
-        if (minutes > 0)
-            period = minutes * 60;
-        else
-            Log_Debug_Line("Overtime length %d in Get_Game_Quarter(); a quarter is used", minutes);
-    }
-    return 5 + (seconds - 3600) / period;
+    return 5 + (seconds - 3600) / Get_Overtime_Period_Length(game);
 }
 
 // The 16-bit values are the named fields from the season year to the wind

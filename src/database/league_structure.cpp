@@ -19,7 +19,6 @@ int32_t Active_Team_Count = -1;
 
 namespace {
 constexpr int DIVISIONS_PER_LEAGUE = 4;
-constexpr int LAST_POOL_TEAM = TOTAL_NUMBER_OF_TEAMS - 1;
 // The flag table starts at header offset 1,856 and covers the named fields that
 // follow it (recording flag, advance, target week, championship round). The block
 // is packed, so entries are copied rather than referenced.
@@ -49,14 +48,6 @@ int32_t Count_Active_Teams() {
 
 int32_t Refresh_Active_Team_Count() {
     return Count_Active_Teams();
-}
-
-int32_t Is_Active_Team(int32_t team) {
-    return Is_Franchise_Slot(team) && Control_Word(team) != TEAM_CONTROL_EMPTY;
-}
-
-int32_t Is_Valid_Team_Code(int32_t team) {
-    return Is_Active_Team(team) || (team >= FREE_AGENT_TEAM && team <= LAST_POOL_TEAM);
 }
 
 int32_t Is_Free_Agent_Slot(int32_t team) {
@@ -123,8 +114,18 @@ int32_t Count_League_Divisions(int32_t league) {
 }
 
 int32_t Count_Leagues() {
+    // The leagues from the first on that have a division with a team: which
+    // divisions have one is read off one walk of the teams.
+    bool league_has_team[NUMBER_OF_LEAGUES] = {};
+    const int32_t active = Count_Active_Teams();
+    for (int team = 0; team < active; ++team) {
+        if (!Is_Active_Team(team)) continue;
+        const int32_t division = Universe.Teams[team].Team_Stats[TEAM_STAT_DIVISION];
+        if (division >= 0 && division < DIVISIONS_PER_LEAGUE * NUMBER_OF_LEAGUES)
+            league_has_team[division / DIVISIONS_PER_LEAGUE] = true;
+    }
     int32_t leagues = 0;
-    while (leagues < NUMBER_OF_LEAGUES && Count_League_Divisions(leagues) > 0)
+    while (leagues < NUMBER_OF_LEAGUES && league_has_team[leagues])
         ++leagues;
     return leagues;
 }

@@ -4,6 +4,9 @@
 // ownership and the plain accessors of the universe header.
 #include <cstdint>
 
+#include "database/team_record.h"
+#include "database/universe.h"
+
 // Cache of Count_Active_Teams outside the block; -1 when stale.
 extern int32_t Active_Team_Count;
 
@@ -38,8 +41,15 @@ constexpr int DIVISION_NAME_LENGTH = 12;
 // Team, division and league queries.
 int32_t Count_Active_Teams();
 int32_t Refresh_Active_Team_Count();
-int32_t Is_Active_Team(int32_t team);
-int32_t Is_Valid_Team_Code(int32_t team);
+// A franchise slot whose control word is not empty.
+inline int32_t Is_Active_Team(int32_t team) {
+    return Is_Franchise_Slot(team) &&
+           Universe.Teams[team].Team_Stats[TEAM_STAT_CONTROL] != TEAM_CONTROL_EMPTY;
+}
+// An active franchise or one of the pools 36-40.
+inline int32_t Is_Valid_Team_Code(int32_t team) {
+    return Is_Active_Team(team) || (team >= FREE_AGENT_TEAM && team < TOTAL_NUMBER_OF_TEAMS);
+}
 int32_t Is_Free_Agent_Slot(int32_t team);
 int32_t Is_Hall_Of_Fame_Slot(int32_t team);
 int32_t Get_Team_Division(int32_t team);

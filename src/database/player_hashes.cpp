@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstring>
+#include <unordered_map>
 #include <vector>
 
 #include "app/diagnostics.h"
@@ -16,6 +17,8 @@ constexpr int32_t ID_HASH_START_MASK = 0xFFF;
 constexpr int32_t EMPTY_ID = -1;
 constexpr int32_t SANITY_LIST_SIZE = 4100;
 
+constexpr int32_t KEY_INDEX_SIZE = 2 * PLAYER_HASH_SIZE;
+
 struct TEXT_HASH {
     const char* Full_Message;
     int32_t Key_Size;
@@ -24,6 +27,15 @@ struct TEXT_HASH {
     int32_t Count;
     int32_t (*Start)(const char* key);
     void (*Key_Of)(int32_t team, int32_t slot, char* key);
+    // Kept beside the table once it is built, so a probe need not walk the
+    // run of entries from its start: where each key stands (by its letters
+    // folded to lower case; the table slot + 1, 0 for none) and, for every
+    // slot, a slot at or after it up to which all are taken (a slot that is
+    // empty points to itself).
+    bool Indexed;
+    int32_t Empty_Slots;
+    int16_t Key_Index[KEY_INDEX_SIZE];
+    int16_t Next_Empty[PLAYER_HASH_SIZE];
 };
 
 int32_t Id_Keys[PLAYER_HASH_SIZE];
@@ -57,9 +69,19 @@ void External_ID_Key(int32_t team, int32_t slot, char* key) {
     Get_Player_External_ID(team, slot, key);
 }
 
-TEXT_HASH Name_Hash = {"Player Name HASH HAS FILLED!", NAME_KEY_SIZE, {}, {}, 0, Name_Start, Full_Name_Key};
-TEXT_HASH External_Hash = {"VORLAN HASH HAS FILLED!", EXTERNAL_ID_KEY_SIZE, {}, {}, 0,
-                           External_ID_Start,         External_ID_Key};
+TEXT_HASH Name_Hash = {
+    "Player Name HASH HAS FILLED!", NAME_KEY_SIZE, {}, {}, 0, Name_Start, Full_Name_Key, false, 0, {}, {}};
+TEXT_HASH External_Hash = {"VORLAN HASH HAS FILLED!",
+                           EXTERNAL_ID_KEY_SIZE,
+                           {},
+                           {},
+                           0,
+                           External_ID_Start,
+                           External_ID_Key,
+                           false,
+                           0,
+                           {},
+                           {}};
 
 bool Same_Text_Ignoring_Case(const char* a, const char* b) {
     for (;; ++a, ++b) {
@@ -83,8 +105,73 @@ bool Is_Record_Location(PLAYER_LOCATION where) {
     return where.Team < TOTAL_NUMBER_OF_TEAMS && where.Slot < PLAYERS_PER_TEAM;
 }
 
+char Folded(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
+
+uint32_t Folded_Text_Hash(const char* key) {
+    uint32_t h = 2166136261u;
+    for (; *key != 0; ++key)
+        h = (h ^ static_cast<uint8_t>(Folded(*key))) * 16777619u;
+    return h;
+}
+
+// The slot holding the key (letters folded), or -1.
+int32_t Indexed_Key_Slot(const TEXT_HASH& hash, const char* key) {
+    for (uint32_t at = Folded_Text_Hash(key) & (KEY_INDEX_SIZE - 1);; at = (at + 1) & (KEY_INDEX_SIZE - 1)) {
+        const int32_t entry = hash.Key_Index[at];
+        if (entry == 0) return -1;
+        if (Same_Text_Ignoring_Case(hash.Keys[entry - 1], key)) return entry - 1;
+    }
+}
+
+// The first empty slot at or after `index`, round the end; -1 when none is.
+int32_t Indexed_Empty_Slot(TEXT_HASH& hash, int32_t index) {
+    if (hash.Empty_Slots == 0) return -1;
+    int32_t root = index;
+    while (hash.Next_Empty[root] != root)
+        root = hash.Next_Empty[root];
+    // Every slot on the way now points past the taken ones at once.
+    while (hash.Next_Empty[index] != root) {
+        const int32_t next = hash.Next_Empty[index];
+        hash.Next_Empty[index] = static_cast<int16_t>(root);
+        index = next;
+    }
+    return root;
+}
+
+void Start_Key_Index(TEXT_HASH& hash) {
+    memset(hash.Key_Index, 0, sizeof hash.Key_Index);
+    for (int32_t slot = 0; slot < PLAYER_HASH_SIZE; ++slot)
+        hash.Next_Empty[slot] = static_cast<int16_t>(slot);
+    hash.Empty_Slots = PLAYER_HASH_SIZE;
+    hash.Indexed = true;
+}
+
+// Notes a key written into an empty slot.
+void Index_New_Key(TEXT_HASH& hash, int32_t slot) {
+    if (!hash.Indexed) return;
+    hash.Next_Empty[slot] = static_cast<int16_t>((slot + 1) % PLAYER_HASH_SIZE);
+    --hash.Empty_Slots;
+    uint32_t at = Folded_Text_Hash(hash.Keys[slot]) & (KEY_INDEX_SIZE - 1);
+    while (hash.Key_Index[at] != 0)
+        at = (at + 1) & (KEY_INDEX_SIZE - 1);
+    hash.Key_Index[at] = static_cast<int16_t>(slot + 1);
+}
+
 int32_t Probe_Text(const TEXT_HASH& hash, const char* key) {
     int32_t index = hash.Start(key);
+    // Keys are written only into empty slots and a slot stays taken until
+    // the table is built again, so the slots from a key's start to the key
+    // are all taken: the key's own slot, else the first empty one, is where
+    // the walk below ends.
+    if (hash.Indexed) {
+        TEXT_HASH& indexed = const_cast<TEXT_HASH&>(hash);
+        const int32_t found = Indexed_Key_Slot(hash, key);
+        if (found >= 0) return found;
+        const int32_t empty = Indexed_Empty_Slot(indexed, index);
+        if (empty >= 0) return empty;
+    }
     // At most one lap: a full table ends the probe at its start.
     for (int32_t steps = 0; steps < PLAYER_HASH_SIZE; ++steps) {
         if (hash.Keys[index][0] == 0 || Same_Text_Ignoring_Case(hash.Keys[index], key)) return index;
@@ -93,10 +180,20 @@ int32_t Probe_Text(const TEXT_HASH& hash, const char* key) {
     return index;
 }
 
+// Writes the key into the slot the probe gave.
+void Store_Key(TEXT_HASH& hash, int32_t index, const char* key) {
+    const bool was_empty = hash.Keys[index][0] == 0;
+    // A key written over another (a full table) leaves the index behind.
+    if (!was_empty && !Same_Text_Ignoring_Case(hash.Keys[index], key)) hash.Indexed = false;
+    safe_strncpy(hash.Keys[index], key, hash.Key_Size);
+    if (was_empty && hash.Keys[index][0] != 0) Index_New_Key(hash, index);
+}
+
 void Build_Text_Hash(TEXT_HASH& hash) {
     memset(hash.Keys, 0, sizeof hash.Keys);
     memset(hash.Locations, 0xFF, sizeof hash.Locations);
     hash.Count = 0;
+    Start_Key_Index(hash);
     for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team) {
         if (!Is_Valid_Team_Code(team)) continue;
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
@@ -105,7 +202,7 @@ void Build_Text_Hash(TEXT_HASH& hash) {
             hash.Key_Of(team, slot, key);
             if (key[0] == 0) continue;
             int32_t index = Probe_Text(hash, key);
-            safe_strncpy(hash.Keys[index], key, hash.Key_Size);
+            Store_Key(hash, index, key);
             hash.Locations[index] = {static_cast<uint8_t>(team), static_cast<uint8_t>(slot)};
             ++hash.Count;
         }
@@ -143,7 +240,7 @@ int32_t Lookup_Text(TEXT_HASH& hash, PLAYER_LOCATION* out, const char* text) {
             hash.Key_Of(team, slot, current);
             if (current[0] == 0 || !Same_Text_Ignoring_Case(current, key)) continue;
             if (hash.Keys[index][0] == 0) {
-                safe_strncpy(hash.Keys[index], key, hash.Key_Size);
+                Store_Key(hash, index, key);
                 ++hash.Count;
             }
             hash.Locations[index] = {static_cast<uint8_t>(team), static_cast<uint8_t>(slot)};
@@ -163,7 +260,16 @@ int32_t Find_With(int32_t found, PLAYER_LOCATION where, int32_t* team_out, int32
 }
 } // namespace
 
+namespace {
+uint32_t Id_Hash_Builds = 0;
+} // namespace
+
+uint32_t Get_Player_ID_Hash_Builds() {
+    return Id_Hash_Builds;
+}
+
 void Build_Player_ID_Hash() {
+    ++Id_Hash_Builds;
     for (int32_t& key : Id_Keys)
         key = EMPTY_ID;
     memset(Id_Locations, 0xFF, sizeof Id_Locations);
@@ -208,6 +314,37 @@ int32_t Probe_External_ID_Hash(const char* text) {
     return Probe_Text(External_Hash, text);
 }
 
+namespace {
+// A lookup whose entry did not lead to the id: the entry points nowhere, a
+// table at its fill limit is built again; the entry to use from there.
+int32_t Forget_Player_ID_Entry(int32_t id, int32_t index) {
+    Id_Locations[index] = NO_LOCATION;
+    if (Id_Count >= PLAYER_HASH_FILL_LIMIT) {
+        Report_System_Error("HASH HAS FILLED!");
+        Build_Player_ID_Hash();
+        index = Probe_Player_ID_Hash(id);
+    }
+    return index;
+}
+
+// Every id the slots of teams 0-40 hold, with how many slots hold it, kept
+// up to date by the renumbering that uses it.
+struct HELD_IDS {
+    std::unordered_map<int32_t, int32_t> Count;
+};
+
+// Whether a player holds the id, as Lookup_Player_ID_Hash answers it and
+// with what it does to the table: an id held is looked up; for one that is
+// not, its entry is forgotten as the lookup would before walking the block.
+bool Is_Held(int32_t id, void* context) {
+    const HELD_IDS& held = *static_cast<const HELD_IDS*>(context);
+    const auto found = held.Count.find(id);
+    if (found != held.Count.end() && found->second > 0) return Lookup_Player_ID_Hash(nullptr, id) != 0;
+    Forget_Player_ID_Entry(id, Probe_Player_ID_Hash(id));
+    return false;
+}
+} // namespace
+
 int32_t Lookup_Player_ID_Hash(PLAYER_LOCATION* out, int32_t id) {
     if (id <= 0) {
         Write_Location(out, NOT_FOUND);
@@ -220,12 +357,7 @@ int32_t Lookup_Player_ID_Hash(PLAYER_LOCATION* out, int32_t id) {
         Write_Location(out, where);
         return 1;
     }
-    Id_Locations[index] = NO_LOCATION;
-    if (Id_Count >= PLAYER_HASH_FILL_LIMIT) {
-        Report_System_Error("HASH HAS FILLED!");
-        Build_Player_ID_Hash();
-        index = Probe_Player_ID_Hash(id);
-    }
+    index = Forget_Player_ID_Entry(id, index);
     for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team)
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
             if (Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID] != id) continue;
@@ -291,6 +423,12 @@ int32_t Sanity_Check_Player_IDs() {
             static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()));
         return 1;
     }
+    // The new ids are drawn as Generate_Unique_Player_ID draws them, asking
+    // a count of the block's ids instead of walking the block for each.
+    HELD_IDS held;
+    for (const TEAM_RECORD& record : Universe.Teams)
+        for (const PLAYER_RECORD& player : record.Players)
+            if (player.Vital_Stats[VITAL_PLAYER_ID] != 0) ++held.Count[player.Vital_Stats[VITAL_PLAYER_ID]];
     for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team) {
         if (!Is_Valid_Team_Code(team)) continue;
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
@@ -299,8 +437,10 @@ int32_t Sanity_Check_Player_IDs() {
             int32_t original = stored;
             for (int32_t id : duplicated) {
                 if (id != original) continue;
-                int32_t renumbered = Generate_Unique_Player_ID(team, slot);
+                int32_t renumbered = Generate_Unique_Player_ID_With(team, slot, Is_Held, &held);
+                --held.Count[stored];
                 stored = renumbered;
+                ++held.Count[renumbered];
                 Log_Debug_Line("Duplicate Player ID found: %d.  Changing to %d.", original, renumbered);
             }
         }

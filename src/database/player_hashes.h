@@ -21,6 +21,9 @@ void Build_External_ID_Hash();
 void Build_All_Player_Hashes();
 
 int32_t Probe_Player_ID_Hash(int32_t id);
+// Counts the id table's builds: between two builds, an id whose found place
+// still holds it is found there again.
+uint32_t Get_Player_ID_Hash_Builds();
 int32_t Probe_Name_Hash(const char* text);
 int32_t Probe_External_ID_Hash(const char* text);
 

@@ -36,7 +36,7 @@ void Set_Player_Rating(int32_t team, int32_t slot, int32_t rating, float value) 
     Universe.Teams[team].Players[slot].Ratings[rating] = value;
 }
 
-float Get_Player_Rating(int32_t team, int32_t slot, int32_t rating) {
+float Read_Player_Rating(int32_t team, int32_t slot, int32_t rating) {
     if (!Is_Player_Address(team, slot) || rating < 0) return MINIMUM_RATING;
     PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
     if (rating < NUMBER_OF_PLAYER_RATINGS) {
@@ -45,38 +45,9 @@ float Get_Player_Rating(int32_t team, int32_t slot, int32_t rating) {
             return Get_Rating_From_Stats(team, slot, rating);
         return value;
     }
-    auto r = [&](int32_t n) { return Read_Stored_Rating(player, n); };
-    float sum = 0.0f;
-    switch (rating) {
-    case RATING_RUNNING_COMPOSITE:
-        sum += 0.2f * r(RATING_SPEED);
-        sum += 0.2f * r(RATING_POWER);
-        sum += 0.25f * r(RATING_QUICKNESS);
-        sum += 0.25f * r(RATING_VISION);
-        sum += 0.1f * r(RATING_HANDS);
-        if (player.Vital_Stats[VITAL_POSITION] == POSITION_QB) sum = (sum + r(RATING_MOBILITY)) * 0.5f;
-        return sum;
-    case RATING_RECEIVING_COMPOSITE:
-        sum += 0.1f * r(RATING_SPEED);
-        sum += 0.1f * r(RATING_QUICKNESS);
-        sum += 0.1f * r(RATING_POWER);
-        sum += 0.1f * r(RATING_VISION);
-        sum += 0.1f * r(RATING_HANDS);
-        sum += 0.1f * r(RATING_RED_ZONE);
-        sum += 0.4f * r(RATING_RECEIVING);
-        return sum;
-    case RATING_PASSING_COMPOSITE:
-        sum += 0.3f * r(RATING_ACCURACY);
-        sum += 0.3f * r(RATING_CONTROL);
-        sum += 0.2f * r(RATING_DISTANCE);
-        sum += 0.2f * r(RATING_RED_ZONE);
-        return sum;
-    case RATING_BLOCKING_COMPOSITE:
-        sum += 0.5f * r(RATING_RUN_BLOCKING);
-        sum += 0.5f * r(RATING_PASS_BLOCKING);
-        return sum;
-    default:
-        Report_System_Error("Unrecognized nRating in Get_Player_Rating(%d,%d,[%d])", team, slot, rating);
-        return 0.0f;
-    }
+    if (rating < NUMBER_OF_RATINGS_WITH_COMPOSITES)
+        return Compose_Player_Rating(rating, player.Vital_Stats[VITAL_POSITION],
+                                     [&](int32_t n) { return Read_Stored_Rating(player, n); });
+    Report_System_Error("Unrecognized nRating in Get_Player_Rating(%d,%d,[%d])", team, slot, rating);
+    return 0.0f;
 }

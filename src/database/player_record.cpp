@@ -61,7 +61,7 @@ int32_t Lookup_Table(const int8_t* table, int32_t position) {
 }
 } // namespace
 
-int32_t Get_Player_Vital_Stat(int32_t team, int32_t slot, int32_t stat) {
+int32_t Read_Player_Vital_Stat(int32_t team, int32_t slot, int32_t stat) {
     if (Is_No_Team(team) || slot == NO_PLAYER || stat < 0) return 0;
     if (!Is_Player_Address(team, slot)) {
         Report_System_Error("Invalid player in Get_Player_Vital_Stat(%d,%d,%d)", team, slot, stat);
@@ -101,11 +101,6 @@ void Set_Player_Vital_Stat(int32_t team, int32_t slot, int32_t stat, int32_t val
 int32_t Get_Player_ID(int32_t team, int32_t slot) {
     if (slot == NO_PLAYER) return -1;
     return Get_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID);
-}
-
-int32_t Is_Player_Slot_Used(int32_t team, int32_t slot) {
-    if (!Is_Valid_Team_Code(team) || static_cast<uint32_t>(slot) >= PLAYERS_PER_TEAM) return 0;
-    return Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID] != 0;
 }
 
 int32_t Get_Player_Drafted_By_Team(int32_t team, int32_t slot) {

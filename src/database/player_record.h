@@ -5,7 +5,9 @@
 // slot (0-99; NO_PLAYER 255).
 #include <cstdint>
 
+#include "database/league_structure.h"
 #include "database/team_record_layout.h"
+#include "database/universe.h"
 
 enum PLAYER_POSITION : int32_t {
     POSITION_QB = 0,
@@ -104,11 +106,22 @@ inline bool Is_Player_Address(int32_t team, int32_t slot) {
            static_cast<uint32_t>(slot) < PLAYERS_PER_TEAM;
 }
 
-// Vital stats and small fields.
-int32_t Get_Player_Vital_Stat(int32_t team, int32_t slot, int32_t stat);
+// Vital stats and small fields. A stored vital stat other than the two with
+// read repairs (development, peak age) is read in place; everything else goes
+// through Read_Player_Vital_Stat.
+int32_t Read_Player_Vital_Stat(int32_t team, int32_t slot, int32_t stat);
+inline int32_t Get_Player_Vital_Stat(int32_t team, int32_t slot, int32_t stat) {
+    if (Is_Player_Address(team, slot) && static_cast<uint32_t>(stat) < NUMBER_OF_VITAL_STATS &&
+        stat != VITAL_DEVELOPMENT && stat != VITAL_PEAK_AGE)
+        return Universe.Teams[team].Players[slot].Vital_Stats[stat];
+    return Read_Player_Vital_Stat(team, slot, stat);
+}
 void Set_Player_Vital_Stat(int32_t team, int32_t slot, int32_t stat, int32_t value);
 int32_t Get_Player_ID(int32_t team, int32_t slot);
-int32_t Is_Player_Slot_Used(int32_t team, int32_t slot);
+inline int32_t Is_Player_Slot_Used(int32_t team, int32_t slot) {
+    return Is_Valid_Team_Code(team) && static_cast<uint32_t>(slot) < PLAYERS_PER_TEAM &&
+           Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID] != 0;
+}
 // Calls action(team, slot) for every used player of the valid team codes from
 // first_team to last_team (franchises in use and the pools 36-40), in team and
 // slot order.
@@ -146,7 +159,66 @@ int32_t Get_Player_Position_Abbreviation(char* out, int32_t team, int32_t slot);
 
 // Ratings.
 void Set_Player_Rating(int32_t team, int32_t slot, int32_t rating, float value);
-float Get_Player_Rating(int32_t team, int32_t slot, int32_t rating);
+// The four composites of a player's ratings, each rating read through
+// `read` in the order the sums take them; 0 for any other rating number.
+template <typename READ> float Compose_Player_Rating(int32_t rating, int32_t position, READ read) {
+    float sum = 0.0f;
+    switch (rating) {
+    case RATING_RUNNING_COMPOSITE:
+        sum += 0.2f * read(RATING_SPEED);
+        sum += 0.2f * read(RATING_POWER);
+        sum += 0.25f * read(RATING_QUICKNESS);
+        sum += 0.25f * read(RATING_VISION);
+        sum += 0.1f * read(RATING_HANDS);
+        if (position == POSITION_QB) sum = (sum + read(RATING_MOBILITY)) * 0.5f;
+        return sum;
+    case RATING_RECEIVING_COMPOSITE:
+        sum += 0.1f * read(RATING_SPEED);
+        sum += 0.1f * read(RATING_QUICKNESS);
+        sum += 0.1f * read(RATING_POWER);
+        sum += 0.1f * read(RATING_VISION);
+        sum += 0.1f * read(RATING_HANDS);
+        sum += 0.1f * read(RATING_RED_ZONE);
+        sum += 0.4f * read(RATING_RECEIVING);
+        return sum;
+    case RATING_PASSING_COMPOSITE:
+        sum += 0.3f * read(RATING_ACCURACY);
+        sum += 0.3f * read(RATING_CONTROL);
+        sum += 0.2f * read(RATING_DISTANCE);
+        sum += 0.2f * read(RATING_RED_ZONE);
+        return sum;
+    case RATING_BLOCKING_COMPOSITE:
+        sum += 0.5f * read(RATING_RUN_BLOCKING);
+        sum += 0.5f * read(RATING_PASS_BLOCKING);
+        return sum;
+    default:
+        return 0.0f;
+    }
+}
+
+// A stored rating other than health and durability, or a composite, whose
+// ratings need no read repair (at least the minimum; not a number fails the
+// test) is read in place; everything else goes through Read_Player_Rating.
+float Read_Player_Rating(int32_t team, int32_t slot, int32_t rating);
+inline float Get_Player_Rating(int32_t team, int32_t slot, int32_t rating) {
+    if (Is_Player_Address(team, slot) && rating > RATING_DURABILITY) {
+        const PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
+        if (rating < NUMBER_OF_PLAYER_RATINGS) {
+            const float value = player.Ratings[rating];
+            if (value >= MINIMUM_RATING) return value;
+        } else if (rating < NUMBER_OF_RATINGS_WITH_COMPOSITES) {
+            bool repair = false;
+            const float sum =
+                Compose_Player_Rating(rating, player.Vital_Stats[VITAL_POSITION], [&](int32_t n) {
+                    const float value = player.Ratings[n];
+                    if (!(value >= MINIMUM_RATING)) repair = true;
+                    return value;
+                });
+            if (!repair) return sum;
+        }
+    }
+    return Read_Player_Rating(team, slot, rating);
+}
 
 // Positions.
 int32_t Translate_Expanded_Position(int32_t expanded_position);

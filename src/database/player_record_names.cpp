@@ -1,6 +1,7 @@
 // Names, external id and college of the player records.
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 #include "app/diagnostics.h"
 #include "database/league_structure.h"
@@ -40,6 +41,15 @@ PLAYER_RECORD* Writable_Player(int32_t team, int32_t slot, const char* caller) {
 
 bool Is_Named_Player(int32_t team, int32_t slot) {
     return Is_Valid_Team_Code(team) && Is_Player_Slot_Used(team, slot);
+}
+
+// "<a><separator><b>" into a composed-name buffer, cut to its size.
+void Join_Names(char* out, const char* a, const char* separator, const char* b) {
+    int length = 0;
+    for (const char* part : {a, separator, b})
+        for (const char* c = part; *c != 0 && length < PLAYER_NAME_TEXT_SIZE - 1; ++c)
+            out[length++] = *c;
+    out[length] = 0;
 }
 } // namespace
 
@@ -130,7 +140,7 @@ void Compose_Full_Name(int32_t team, int32_t slot, char* out, bool display) {
     else
         Get_Player_First_Name(team, slot, first);
     Get_Player_Last_Name(team, slot, last);
-    snprintf(out, PLAYER_NAME_TEXT_SIZE, "%s %s", first, last);
+    Join_Names(out, first, " ", last);
 }
 } // namespace
 
@@ -149,7 +159,7 @@ void Get_Player_Last_First_Name(int32_t team, int32_t slot, char* out) {
     char last[24];
     Get_Player_First_Name_Display(team, slot, first);
     Get_Player_Last_Name(team, slot, last);
-    snprintf(out, PLAYER_NAME_TEXT_SIZE, "%s, %s", last, first);
+    Join_Names(out, last, ", ", first);
 }
 
 const char* Get_Position_Short_Name(int32_t position) {

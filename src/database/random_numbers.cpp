@@ -4,6 +4,8 @@
 
 #include "database/league_structure.h"
 
+RANDOM_NUMBER_STATE Random_Number_State = {{}, 625, 0};
+
 namespace {
 constexpr int STATE_WORDS = RANDOM_STATE_WORDS;
 constexpr int MIDDLE_DISTANCE = 397;
@@ -12,14 +14,23 @@ constexpr uint32_t UPPER_MASK = 0x80000000u;
 constexpr uint32_t LOWER_MASK = 0x7FFFFFFFu;
 constexpr uint32_t MATRIX[2] = {0u, 0x9908B0DFu};
 
-uint32_t state_words[STATE_WORDS];
-int32_t state_index = NEVER_SEEDED;
+uint32_t (&state_words)[STATE_WORDS] = Random_Number_State.Words;
+int32_t& state_index = Random_Number_State.Index;
 
+// Word k becomes word k + 397 (wrapping round, so the words past the end
+// are the ones already made anew) mixed with words k and k + 1.
 void Regenerate_State() {
-    for (int k = 0; k < STATE_WORDS; ++k) {
-        uint32_t y = (state_words[k] & UPPER_MASK) | (state_words[(k + 1) % STATE_WORDS] & LOWER_MASK);
-        state_words[k] = state_words[(k + MIDDLE_DISTANCE) % STATE_WORDS] ^ (y >> 1) ^ MATRIX[y & 1u];
-    }
+    auto next = [](uint32_t word, uint32_t following, uint32_t far) {
+        const uint32_t y = (word & UPPER_MASK) | (following & LOWER_MASK);
+        return far ^ (y >> 1) ^ MATRIX[y & 1u];
+    };
+    int k = 0;
+    for (; k < STATE_WORDS - MIDDLE_DISTANCE; ++k)
+        state_words[k] = next(state_words[k], state_words[k + 1], state_words[k + MIDDLE_DISTANCE]);
+    for (; k < STATE_WORDS - 1; ++k)
+        state_words[k] =
+            next(state_words[k], state_words[k + 1], state_words[k + MIDDLE_DISTANCE - STATE_WORDS]);
+    state_words[k] = next(state_words[k], state_words[0], state_words[MIDDLE_DISTANCE - 1]);
     state_index = 0;
 }
 
@@ -45,6 +56,20 @@ void Restore_Random_State(const uint32_t* words) {
     state_index = STATE_WORDS;
 }
 
+void Skip_Random_Numbers(uint64_t count) {
+    while (count > 0) {
+        if (state_index >= STATE_WORDS) {
+            if (state_index == NEVER_SEEDED) Seed_Random_Numbers(4357);
+            Regenerate_State();
+        }
+        const uint64_t left = static_cast<uint64_t>(STATE_WORDS - state_index);
+        const uint64_t taken = count < left ? count : left;
+        state_index += static_cast<int32_t>(taken);
+        Random_Number_State.Draws += taken;
+        count -= taken;
+    }
+}
+
 void Save_Random_State(RANDOM_STATE* state) {
     for (int i = 0; i < STATE_WORDS; ++i)
         state->Words[i] = state_words[i];
@@ -57,25 +82,10 @@ void Load_Random_State(const RANDOM_STATE* state) {
     state_index = state->Index;
 }
 
-uint32_t Random_Number() {
-    if (state_index >= STATE_WORDS) {
-        if (state_index == NEVER_SEEDED) Seed_Random_Numbers(4357);
-        Regenerate_State();
-    }
-    uint32_t y = state_words[state_index++];
-    y ^= y >> 11;
-    y ^= (y << 7) & 0x9D2C5680u;
-    y ^= (y << 15) & 0xEFC60000u;
-    y ^= y >> 18;
-    return y;
-}
-
-// The single top draw makes the fraction exactly 1; it is kept below n so that
-// callers can use every result as an index or a count below n.
-int32_t Random_Int(int32_t n) {
-    int32_t result = static_cast<int32_t>(Random_Fraction() * n);
-    if (n > 0 && result >= n) result = n - 1;
-    return result;
+uint32_t Random_Number_From_New_State() {
+    if (state_index == NEVER_SEEDED) Seed_Random_Numbers(4357);
+    Regenerate_State();
+    return Random_Number();
 }
 
 int32_t Random_Below(int32_t k) {
@@ -109,17 +119,6 @@ int32_t Apply_Random_Variance(int32_t value, int32_t spread) {
         factor = Mul_Div_Round(f, factor, 1000);
     }
     return Mul_Div_Round(factor, value, 1000);
-}
-
-int32_t Mul_Div_Round(int32_t a, int32_t b, int32_t c) {
-    if (a == 0 || c == 0) return 0;
-    int64_t product = static_cast<int64_t>(a) * b;
-    bool negative = (product < 0) != (c < 0);
-    uint64_t magnitude = product < 0 ? static_cast<uint64_t>(-product) : static_cast<uint64_t>(product);
-    uint64_t divisor = c < 0 ? static_cast<uint64_t>(-static_cast<int64_t>(c)) : static_cast<uint64_t>(c);
-    uint64_t quotient = (magnitude + divisor / 2) / divisor;
-    int64_t result = negative ? -static_cast<int64_t>(quotient) : static_cast<int64_t>(quotient);
-    return static_cast<int32_t>(result);
 }
 
 int32_t Rounded_Signed_Sqrt(int32_t x) {

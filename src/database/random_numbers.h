@@ -7,12 +7,47 @@
 constexpr double RANDOM_FRACTION = 1.0 / 4294967295.0;
 
 void Seed_Random_Numbers(uint32_t seed);
-uint32_t Random_Number();
+
+// The generator's state: the 624 words, the next one to draw (624 when they
+// are to be made anew, 625 before the first seeding) and the draws so far.
+constexpr int RANDOM_STATE_WORDS = 624;
+struct RANDOM_NUMBER_STATE {
+    uint32_t Words[RANDOM_STATE_WORDS];
+    int32_t Index;
+    uint64_t Draws;
+};
+extern RANDOM_NUMBER_STATE Random_Number_State;
+// A draw when the words are used up: they are made anew (seeded first if
+// they never were).
+uint32_t Random_Number_From_New_State();
+
+// The next draw, tempered. Inline: the games draw thousands.
+inline uint32_t Random_Number() {
+    RANDOM_NUMBER_STATE& state = Random_Number_State;
+    if (state.Index >= RANDOM_STATE_WORDS) return Random_Number_From_New_State();
+    ++state.Draws;
+    uint32_t y = state.Words[state.Index++];
+    y ^= y >> 11;
+    y ^= (y << 7) & 0x9D2C5680u;
+    y ^= (y << 15) & 0xEFC60000u;
+    y ^= y >> 18;
+    return y;
+}
+
+// Moves the sequence on as `count` draws would, without working them out.
+void Skip_Random_Numbers(uint64_t count);
+
+// Numbers drawn since the program started: a computation that leaves the
+// count unchanged drew nothing, so it can be repeated without moving the
+// sequence.
+inline uint64_t Get_Random_Draw_Count() {
+    return Random_Number_State.Draws;
+}
 // Restores the 624 state words from `words` (the next draw regenerates).
 void Restore_Random_State(const uint32_t* words);
 // The generator's whole state, to put back exactly after drawing that must
 // leave the league's sequence as it was (the screens' decoration and repairs).
-constexpr int RANDOM_STATE_WORDS = 624;
+// The count of draws goes on: what was drawn in between still counts.
 struct RANDOM_STATE {
     uint32_t Words[RANDOM_STATE_WORDS];
     int32_t Index;
@@ -20,7 +55,13 @@ struct RANDOM_STATE {
 void Save_Random_State(RANDOM_STATE* state);
 void Load_Random_State(const RANDOM_STATE* state);
 
-int32_t Random_Int(int32_t n);
+// A draw below n: truncate(r / (2^32 - 1) x n), the single top draw kept
+// below n so that every result can be an index or a count below n.
+inline int32_t Random_Int(int32_t n) {
+    int32_t result = static_cast<int32_t>(static_cast<double>(Random_Number()) * RANDOM_FRACTION * n);
+    if (n > 0 && result >= n) result = n - 1;
+    return result;
+}
 // One draw d scaled as floor(k * d / (2^32 - 1)): 0..k-1, and k itself only for
 // the largest draw. k of 0 or below gives 0 (the draw is still taken).
 int32_t Random_Below(int32_t k);
@@ -31,7 +72,18 @@ int32_t Random_Range(int32_t lo, int32_t hi);
 float Random_Float(float x);
 int32_t Apply_Random_Variance(int32_t value, int32_t spread);
 
-int32_t Mul_Div_Round(int32_t a, int32_t b, int32_t c);
+// a * b / c with a 64-bit product, rounded to nearest with halves away from
+// zero; 0 when a or c is 0. Inline: the engine rounds with it at every snap.
+inline int32_t Mul_Div_Round(int32_t a, int32_t b, int32_t c) {
+    if (a == 0 || c == 0) return 0;
+    int64_t product = static_cast<int64_t>(a) * b;
+    bool negative = (product < 0) != (c < 0);
+    uint64_t magnitude = product < 0 ? static_cast<uint64_t>(-product) : static_cast<uint64_t>(product);
+    uint64_t divisor = c < 0 ? static_cast<uint64_t>(-static_cast<int64_t>(c)) : static_cast<uint64_t>(c);
+    uint64_t quotient = (magnitude + divisor / 2) / divisor;
+    int64_t result = negative ? -static_cast<int64_t>(quotient) : static_cast<int64_t>(quotient);
+    return static_cast<int32_t>(result);
+}
 int32_t Rounded_Signed_Sqrt(int32_t x);
 int32_t Get_Rank_Grade_Index(int32_t rank);
 int32_t Get_Value_Grade_Index(int32_t value);

@@ -33,6 +33,23 @@ int32_t Player_Position(int32_t team, int32_t slot) {
     return Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
 }
 
+// The packed roster of a team whose count is not 0 is that of a valid team
+// code, so its slots below the count are read directly.
+const PLAYER_RECORD* Roster(int32_t team) {
+    return Universe.Teams[team].Players;
+}
+
+// The players of the packed roster (slots up to the first empty one), each
+// read once in slot order: visit(slot, player) returns true to stop there.
+// The slot it stopped at, or -1.
+template <typename VISIT> int32_t Walk_Packed_Roster(int32_t team, const VISIT& visit) {
+    if (!Is_Team_Record_Slot(team) || !Is_Valid_Team_Code(team)) return -1;
+    const PLAYER_RECORD* players = Roster(team);
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM && players[slot].Vital_Stats[VITAL_PLAYER_ID] != 0; ++slot)
+        if (visit(slot, players[slot])) return slot;
+    return -1;
+}
+
 bool Plays_Position(int32_t team, int32_t slot, int32_t position) {
     int32_t own = Player_Position(team, slot);
     if (position == ANY_DEFENDER_POSITION || position == ANY_LINEMAN_POSITION) {
@@ -64,10 +81,9 @@ template <typename MATCH> int32_t Find_Nth_League_Player(int32_t n, const MATCH&
 
 int32_t Get_Team_Position_Player(int32_t team, int32_t position, int32_t n) {
     if (n < 0) return -1;
-    int32_t count = Roster_Count(team);
-    for (int32_t slot = 0; slot < count; ++slot)
-        if (Player_Position(team, slot) == position && n-- == 0) return slot;
-    return -1;
+    return Walk_Packed_Roster(team, [&](int32_t, const PLAYER_RECORD& player) {
+        return player.Vital_Stats[VITAL_POSITION] == position && n-- == 0;
+    });
 }
 
 int32_t Get_Team_Position_Player_Safe(int32_t team, int32_t position, int32_t n) {
@@ -77,12 +93,11 @@ int32_t Get_Team_Position_Player_Safe(int32_t team, int32_t position, int32_t n)
 
 int32_t Get_Team_Uninjured_Position_Player(int32_t team, int32_t position, int32_t n) {
     int32_t remaining = n;
-    int32_t count = Roster_Count(team);
-    for (int32_t slot = 0; slot < count; ++slot) {
-        if (Player_Position(team, slot) != position) continue;
-        if (Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT) >= 1) continue;
-        if (remaining-- == 0) return slot;
-    }
+    const int32_t found = Walk_Packed_Roster(team, [&](int32_t, const PLAYER_RECORD& player) {
+        return player.Vital_Stats[VITAL_POSITION] == position && player.Vital_Stats[VITAL_WEEKS_OUT] < 1 &&
+               remaining-- == 0;
+    });
+    if (found >= 0) return found;
     char abbreviation[TEAM_STRING_LENGTH];
     Get_Team_String(abbreviation, team, 0);
     Log_Debug_Line("Warning: nIndex too high in Get_Team_Uninjured_Position_Player(%s, %s, [%d]) [%d]",
@@ -92,9 +107,16 @@ int32_t Get_Team_Uninjured_Position_Player(int32_t team, int32_t position, int32
 
 int32_t Count_Team_Position_Players(int32_t team, int32_t position) {
     int32_t players = 0;
-    int32_t count = Roster_Count(team);
-    for (int32_t slot = 0; slot < count; ++slot)
-        if (Plays_Position(team, slot, position)) ++players;
+    if (position == ANY_DEFENDER_POSITION || position == ANY_LINEMAN_POSITION) {
+        int32_t count = Roster_Count(team);
+        for (int32_t slot = 0; slot < count; ++slot)
+            if (Plays_Position(team, slot, position)) ++players;
+        return players;
+    }
+    Walk_Packed_Roster(team, [&](int32_t, const PLAYER_RECORD& player) {
+        if (player.Vital_Stats[VITAL_POSITION] == position) ++players;
+        return false;
+    });
     return players;
 }
 
@@ -106,29 +128,26 @@ int32_t Count_Team_Unit_Players(int32_t team, int32_t unit) {
     return players;
 }
 
-namespace {
-// Weeks out a player may have and still count as available.
-int32_t Availability_Limit() {
+int32_t Get_Availability_Limit() {
     int32_t week = Get_User_Preference(CURRENT_WEEK);
     if (week == OFF_SEASON_WEEK) return 19;
     if (Is_Champion_Decided()) return 52 - week;
     return 1;
 }
-} // namespace
 
 bool Is_Player_Available(int32_t team, int32_t slot) {
     return Is_Player_Slot_Used(team, slot) &&
-           Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT) < Availability_Limit();
+           Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT) < Get_Availability_Limit();
 }
 
 int32_t Count_Team_Available_Position_Players(int32_t team, int32_t position) {
-    const int32_t limit = Availability_Limit();
+    const int32_t limit = Get_Availability_Limit();
     int32_t players = 0;
-    int32_t count = Roster_Count(team);
-    for (int32_t slot = 0; slot < count; ++slot)
-        if (Player_Position(team, slot) == position &&
-            Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT) < limit)
+    Walk_Packed_Roster(team, [&](int32_t, const PLAYER_RECORD& player) {
+        if (player.Vital_Stats[VITAL_POSITION] == position && player.Vital_Stats[VITAL_WEEKS_OUT] < limit)
             ++players;
+        return false;
+    });
     return players;
 }
 

@@ -19,6 +19,9 @@ int32_t Count_Team_Available_Position_Players(int32_t team, int32_t position);
 // True when the player can play now: not injured, or (in the off-season and
 // after the final) healed before the next season's games.
 bool Is_Player_Available(int32_t team, int32_t slot);
+// Weeks out below which a player counts as available: 1 in the season, more
+// in the off-season and after the final.
+int32_t Get_Availability_Limit();
 int32_t Find_Or_Create_Unit_Player(int32_t team, int32_t unit);
 int32_t Find_Last_Unit_Player(int32_t team, int32_t unit);
 int32_t Count_Team_Draft_Picks(int32_t team);

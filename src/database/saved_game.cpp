@@ -106,14 +106,32 @@ int Write_Universe_Chunks(FILE* file, int level, PROGRESS_GUARD& progress) {
     return result;
 }
 
+// The team checksum's sum over the block: the adler32 of the team array.
+uLong Team_Array_Sum(const uint8_t* block) {
+    return adler32(0, block + TEAM_ARRAY_OFFSET, TEAM_ARRAY_BYTES);
+}
+
+// Carries the team array's adler32 on over the part of it that the bytes
+// [start, end) of the block hold.
+uLong Continue_Team_Array_Sum(uLong sum, const uint8_t* block, uint32_t start, uint32_t end) {
+    const uint32_t first = start > static_cast<uint32_t>(TEAM_ARRAY_OFFSET) ? start : TEAM_ARRAY_OFFSET;
+    const uint32_t last =
+        end < TEAM_ARRAY_OFFSET + TEAM_ARRAY_BYTES ? end : TEAM_ARRAY_OFFSET + TEAM_ARRAY_BYTES;
+    return first < last ? adler32(sum, block + first, last - first) : sum;
+}
+
 enum INFLATE_RESULT { CHUNKS_INFLATED, CHUNKS_DO_NOT_FIT, CHUNKS_DAMAGED };
 
 // Reads chunks into `destination` until `size` bytes are filled or 100 chunks
-// were read. A file whose chunks hold another number of bytes than `size`
-// does not fit; one whose chunks cannot be read is damaged.
-INFLATE_RESULT Inflate_Chunks(FILE* file, uint8_t* destination, const char* caption, uint32_t size) {
+// were read, working out the team array's adler32 as each chunk comes out
+// (while its bytes are still at hand) when `team_sum` is given. A file whose chunks hold another number of
+// bytes than `size` does not fit; one whose chunks cannot be read is damaged.
+INFLATE_RESULT Inflate_Chunks(FILE* file, uint8_t* destination, const char* caption, uint32_t size,
+                              uLong* team_sum = nullptr) {
     if (file == nullptr || destination == nullptr) return CHUNKS_DAMAGED;
-    std::unique_ptr<uint8_t[]> input(new (std::nothrow) uint8_t[MAX_COMPRESSED_CHUNK]);
+    // Kept from one load to the next, as the scratch block is.
+    static std::unique_ptr<uint8_t[]> input;
+    if (!input) input.reset(new (std::nothrow) uint8_t[MAX_COMPRESSED_CHUNK]);
     if (!input) {
         Show_Formatted_Message("Insufficient Memory",
                                "Please try closing one or more programs and trying again.");
@@ -152,6 +170,8 @@ INFLATE_RESULT Inflate_Chunks(FILE* file, uint8_t* destination, const char* capt
             Log_Debug_Line("Inflate_Universe_Chunks: chunk %d is corrupt (%d)", chunk, status);
             return CHUNKS_DAMAGED;
         }
+        if (team_sum != nullptr)
+            *team_sum = Continue_Team_Array_Sum(*team_sum, destination, offset, offset + produced);
         offset += produced;
         progress.Step();
     }
@@ -277,14 +297,18 @@ int Read_Saved_Game(const char* file_name) {
 
     // The file is read, checked and converted in a scratch block, so a file
     // that fails for any reason leaves the league as it was.
-    std::unique_ptr<uint8_t[]> scratch(new (std::nothrow) uint8_t[UNIVERSE_SIZE]);
+    // Kept from one load to the next, so its pages are not handed out again.
+    static std::unique_ptr<uint8_t[]> scratch;
+    if (!scratch) scratch.reset(new (std::nothrow) uint8_t[UNIVERSE_SIZE]);
     if (!scratch) {
         Show_Formatted_Message("Insufficient Memory",
                                "Please try closing one or more programs and trying again.");
         return 0;
     }
     const uint32_t layout_size = Get_Universe_Layout_Size(version);
-    const INFLATE_RESULT inflated = Inflate_Chunks(file.get(), scratch.get(), caption, layout_size);
+    uLong team_sum = 0; // the sum starts from 0, as Compute_Game_Checksum's does
+    const INFLATE_RESULT inflated =
+        Inflate_Chunks(file.get(), scratch.get(), caption, layout_size, &team_sum);
     file.reset();
     if (inflated == CHUNKS_DO_NOT_FIT)
         Show_Formatted_Message("Read Error",
@@ -301,10 +325,11 @@ int Read_Saved_Game(const char* file_name) {
     }
 
     memcpy(Universe_Bytes(), scratch.get(), UNIVERSE_SIZE);
-    scratch.reset();
     Remember_Loaded_File(file_name, converted ? version : 0);
 
-    if (!converted && Carries_Checksum(version) && Get_Game_Checksum() != Compute_Game_Checksum())
+    // The team array's sum was worked out as it was inflated.
+    if (!converted && Carries_Checksum(version) &&
+        Get_Game_Checksum() != static_cast<uint32_t>(team_sum) + 7200u)
         Show_Formatted_Message("Load Game Warning", "Game data has changed since last written to disk.\n\n"
                                                     "The file may have been edited, or corrupted.");
     Run_Post_Load_Repairs(version);
@@ -312,6 +337,8 @@ int Read_Saved_Game(const char* file_name) {
 }
 
 int Load_Game(const char* file_name) {
+    // The repairs of a load may log a line per player.
+    DEBUG_LOG_SCOPE log;
     const int was_loaded = game_loaded;
     Active_Team_Count = -1;
     game_loaded = 0;
@@ -336,8 +363,7 @@ int Load_Game(const char* file_name) {
 }
 
 uint32_t Compute_Game_Checksum() {
-    const uLong sum = adler32(0, Universe_Bytes() + TEAM_ARRAY_OFFSET, TEAM_ARRAY_BYTES);
-    return static_cast<uint32_t>(sum) + 7200u;
+    return static_cast<uint32_t>(Team_Array_Sum(Universe_Bytes())) + 7200u;
 }
 
 void Clear_Universe() {

@@ -107,8 +107,14 @@ void Set_Season_Line_Kind(int32_t line, int32_t kind) {
 
 int32_t Is_Season_Line_Blank(int32_t line) {
     if (line == NO_SEASON_LINE) return 1;
-    for (int32_t stat = 0; stat < NUMBER_OF_SEASON_LINE_STATS; ++stat)
-        if (Get_Season_Line_Stat(line, stat) != 0) return 0;
+    // A line outside the rows reads (and reports) each statistic as 0.
+    if (!Is_Row(line)) {
+        for (int32_t stat = 0; stat < NUMBER_OF_SEASON_LINE_STATS; ++stat)
+            Get_Season_Line_Stat(line, stat);
+        return 1;
+    }
+    for (int32_t value : Row(line).Stats)
+        if (value != 0) return 0;
     return 1;
 }
 
@@ -201,12 +207,18 @@ int32_t Delete_Player_Season_Line(int32_t team, int32_t slot, int32_t n) {
 void Delete_All_Player_Season_Lines(int32_t team, int32_t slot) {
     PLAYER_RECORD* player = Linked_Player(team, slot, "Delete_All_Player_Season_Lines");
     if (player == nullptr) return;
-    for (int round = 0; round <= NUMBER_OF_SEASON_LINE_LINKS; ++round) {
-        int32_t line = player->Season_Line_Links[0];
-        if (!Is_Row(line)) return;
-        Clear_Season_Line(line);
-        Remove_Link(*player, 0);
-    }
+    // The links up to the first that names no row are cleared and unlinked,
+    // the rest move to the front: one shift and one reading of the latest
+    // line for them all.
+    int32_t removed = 0;
+    while (removed < NUMBER_OF_SEASON_LINE_LINKS && Is_Row(player->Season_Line_Links[removed]))
+        Clear_Season_Line(player->Season_Line_Links[removed++]);
+    if (removed == 0) return;
+    for (int32_t k = 0; k < NUMBER_OF_SEASON_LINE_LINKS; ++k)
+        player->Season_Line_Links[k] = k + removed < NUMBER_OF_SEASON_LINE_LINKS
+                                           ? player->Season_Line_Links[k + removed]
+                                           : NO_SEASON_LINE;
+    player->Latest_Season_Line = Latest_Of(*player);
 }
 
 void Clear_Player_Season_Line_Links(int32_t team, int32_t slot) {
@@ -398,8 +410,8 @@ void Erase_Orphan_Season_Lines() {
     static const SEASON_LINE blank{};
     int32_t erased = 0;
     for (int32_t line = 0; line < MAX_SEASON_LINES; ++line) {
-        if (marked[line]) continue;
-        if (memcmp(&Row(line), &blank, sizeof blank) != 0) ++erased;
+        if (marked[line] || memcmp(&Row(line), &blank, sizeof blank) == 0) continue;
+        ++erased;
         memset(&Row(line), 0, sizeof(SEASON_LINE));
     }
     First_Free_Line_Hint = 0;

@@ -40,14 +40,14 @@ bool Is_Placed_Before(int32_t division, int32_t place, int32_t team) {
 int32_t Get_Team_Standings_Score(int32_t team) {
     if (!Is_Valid_Team_Code(team)) return INVALID_STANDINGS_SCORE;
     if (Get_Team_Games_Played(team) == 0) return 0;
-    int32_t conference = Get_Team_Conference(team);
+    int32_t conference = Get_Kept_Team_Conference(team);
     int32_t margin = Get_Margin(team);
-    int32_t teams = Count_Active_Teams();
+    int32_t teams = Get_Kept_Active_Team_Count();
     // Head to head against every conference team with the same record.
     int32_t wins = 0;
     int32_t losses = 0;
     for (int32_t other = 0; other < teams; ++other) {
-        if (!Is_Valid_Team_Code(other) || Get_Team_Conference(other) != conference) continue;
+        if (!Is_Valid_Team_Code(other) || Get_Kept_Team_Conference(other) != conference) continue;
         if (Get_Margin(other) != margin) continue;
         wins += Count_Team_Results(team, RESULT_KIND_WINS, other);
         losses += Count_Team_Results(team, RESULT_KIND_LOSSES, other);
@@ -58,11 +58,12 @@ int32_t Get_Team_Standings_Score(int32_t team) {
 
 int32_t Get_Team_Division_Score(int32_t team) {
     int32_t margin = Get_Margin(team);
-    int32_t division = Get_Team_Division(team);
-    int32_t teams = Count_Active_Teams();
+    int32_t division = Get_Kept_Team_Division(team);
+    int32_t teams = Get_Kept_Active_Team_Count();
     int32_t score = margin * 10000;
     for (int32_t other = 0; other < teams; ++other) {
-        if (other == team || !Is_Valid_Team_Code(other) || Get_Team_Division(other) != division) continue;
+        if (other == team || !Is_Valid_Team_Code(other) || Get_Kept_Team_Division(other) != division)
+            continue;
         if (Get_Margin(other) != margin) continue;
         score += (Count_Team_Results(team, RESULT_KIND_WINS, other) -
                   Count_Team_Results(team, RESULT_KIND_LOSSES, other)) *
@@ -74,7 +75,8 @@ int32_t Get_Team_Division_Score(int32_t team) {
 }
 
 void Rank_League_Teams() {
-    int32_t teams = Count_Active_Teams();
+    TEAM_RESULTS_SCOPE results;
+    int32_t teams = Get_Kept_Active_Team_Count();
     int32_t keys[MAX_FRANCHISES];
     bool ranked[MAX_FRANCHISES] = {};
     for (int32_t team = 0; team < teams; ++team)
@@ -99,7 +101,7 @@ void Fill_Division_Standing_Place(int32_t division, int32_t place) {
         Set_Division_Standing(division, place, NO_TEAM);
         return;
     }
-    int32_t teams = Count_Active_Teams();
+    int32_t teams = Get_Kept_Active_Team_Count();
     if (teams == 0) {
         Set_Division_Standing(division, place, 0);
         return;
@@ -108,7 +110,7 @@ void Fill_Division_Standing_Place(int32_t division, int32_t place) {
     int32_t best = INVALID_STANDINGS_SCORE;
     int32_t chosen = 0;
     for (int32_t team = 0; team < teams; ++team) {
-        if (Get_Team_Division(team) != division) continue;
+        if (Get_Kept_Team_Division(team) != division) continue;
         int32_t key =
             Is_Placed_Before(division, place, team) ? INVALID_STANDINGS_SCORE : Get_Team_Division_Score(team);
         // Ties alternate between the earlier and the later slot from season to season.
@@ -121,6 +123,7 @@ void Fill_Division_Standing_Place(int32_t division, int32_t place) {
 }
 
 void Update_Standings() {
+    TEAM_RESULTS_SCOPE results;
     Rank_League_Teams();
     for (int32_t division = 0; division < NUMBER_OF_DIVISIONS; ++division)
         for (int32_t place = 0; place < DIVISION_STANDING_PLACES; ++place)

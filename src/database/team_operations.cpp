@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "app/diagnostics.h"
 #include "database/league_structure.h"
@@ -26,30 +27,29 @@ void Empty_Team_Record(int32_t team) {
     Team(team).Team_Stats[TEAM_STAT_CONTROL] = TEAM_CONTROL_EMPTY;
 }
 
-// Maps a team number that names a onto b and the other way round.
-int32_t Swapped(int32_t value, int32_t a, int32_t b) {
-    if (value == a) return b;
-    if (value == b) return a;
-    return value;
+// A team number after the franchise slots moved: the team of slot s went
+// to slot to[s]; numbers outside the franchise slots stay.
+int32_t Moved(int32_t value, const int32_t* to) {
+    return value >= 0 && value < MAX_FRANCHISES ? to[value] : value;
 }
 
-void Swap_Byte(int8_t& value, int32_t a, int32_t b) {
-    value = static_cast<int8_t>(Swapped(value, a, b));
+void Move_Byte(int8_t& value, const int32_t* to) {
+    value = static_cast<int8_t>(Moved(value, to));
 }
 
-void Swap_Byte(uint8_t& value, int32_t a, int32_t b) {
-    value = static_cast<uint8_t>(Swapped(value, a, b));
+void Move_Byte(uint8_t& value, const int32_t* to) {
+    value = static_cast<uint8_t>(Moved(value, to));
 }
 
-void Swap_Schedule_Codes(int32_t a, int32_t b) {
+void Move_Schedule_Codes(const int32_t* to) {
     // Every franchise slot, used or not, so no stale code can survive a move.
     for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
         for (SCHEDULE_ENTRY& entry : Team(team).Schedule) {
             int32_t& code = entry.Values[0];
             if (code > 0)
-                code = Swapped(code - 1, a, b) + 1;
+                code = Moved(code - 1, to) + 1;
             else if (code < 0)
-                code = -(Swapped(-code - 1, a, b) + 1);
+                code = -(Moved(-code - 1, to) + 1);
         }
     }
 }
@@ -59,59 +59,98 @@ constexpr size_t GAME_TEAM_OFFSET = 0;
 constexpr size_t GAME_POSSESSION_OFFSET = 48684;
 static_assert(GAME_POSSESSION_OFFSET < sizeof(GAME_RECORD));
 
-void Swap_Game_Record_Teams(int32_t a, int32_t b) {
+void Move_Game_Record_Teams(const int32_t* to) {
     for (GAME_RECORD& game : Universe.Games) {
         uint8_t* bytes = reinterpret_cast<uint8_t*>(&game);
         // A zeroed record names team 0 twice; a real game never does.
         if (bytes[GAME_TEAM_OFFSET] == bytes[GAME_TEAM_OFFSET + 1]) continue;
-        Swap_Byte(bytes[GAME_TEAM_OFFSET], a, b);
-        Swap_Byte(bytes[GAME_TEAM_OFFSET + 1], a, b);
-        Swap_Byte(bytes[GAME_POSSESSION_OFFSET], a, b);
+        Move_Byte(bytes[GAME_TEAM_OFFSET], to);
+        Move_Byte(bytes[GAME_TEAM_OFFSET + 1], to);
+        Move_Byte(bytes[GAME_POSSESSION_OFFSET], to);
     }
 }
 
-void Swap_League_Tables(int32_t a, int32_t b) {
+void Move_League_Tables(const int32_t* to) {
     for (int8_t& team : Universe.Playoff_Bracket)
-        Swap_Byte(team, a, b);
+        Move_Byte(team, to);
     for (auto& division : Universe.Division_Standings)
         for (int8_t& team : division)
-            Swap_Byte(team, a, b);
+            Move_Byte(team, to);
     for (int8_t& team : Universe.Draft_Order)
-        Swap_Byte(team, a, b);
+        Move_Byte(team, to);
     // Picks travel with the team that issued them, then owners follow their team.
     for (auto& year : Universe.Draft_Pick_Owner) {
         for (auto& round : year) {
-            int8_t held = round[a];
-            round[a] = round[b];
-            round[b] = held;
+            int8_t issued[MAX_FRANCHISES];
+            std::memcpy(issued, round, sizeof issued);
+            for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
+                round[to[team]] = issued[team];
             for (int8_t& owner : round)
-                Swap_Byte(owner, a, b);
+                Move_Byte(owner, to);
         }
     }
 }
 
-void Swap_Season_Line_Teams(int32_t a, int32_t b) {
+void Move_Season_Line_Teams(const int32_t* to) {
     // Every row, linked or not: a row names the franchise it was played for.
-    // The team field is tested first: a swap then costs one read per row.
+    // The team field is tested first: a move then costs one read per row.
     for (int32_t line = 0; line < MAX_SEASON_LINES; ++line) {
         int32_t team = Get_Season_Line_Team(line);
-        if ((team == a || team == b) && !Is_Season_Line_Blank(line))
-            Set_Season_Line_Team(line, Swapped(team, a, b));
+        if (Moved(team, to) != team && !Is_Season_Line_Blank(line))
+            Set_Season_Line_Team(line, Moved(team, to));
     }
 }
 
-void Swap_Team_Settings(int32_t a, int32_t b) {
+// The viewed, user's and selected player's teams follow theirs. The user's
+// team becomes the viewed team when that one moved (`viewed_moved`: its slot
+// took part in a move) and is a human franchise outside a multi-season
+// simulation.
+void Move_Team_Settings(const int32_t* to, bool viewed_moved) {
     int32_t viewed = Get_User_Preference(VIEWED_TEAM);
     int32_t user = Get_User_Preference(USER_TEAM);
-    int32_t new_viewed = Swapped(viewed, a, b);
+    int32_t new_viewed = Moved(viewed, to);
     Set_User_Preference(VIEWED_TEAM, new_viewed);
-    if ((viewed == a || viewed == b) && Is_Used_Franchise_Slot(new_viewed) &&
+    if (viewed_moved && Is_Used_Franchise_Slot(new_viewed) &&
         Get_Team_Stat(new_viewed, TEAM_STAT_CONTROL) == TEAM_CONTROL_HUMAN &&
         Get_User_Preference(MULTI_SEASON_SIMULATION) == 0)
         Set_User_Preference(USER_TEAM, new_viewed);
     else
-        Set_User_Preference(USER_TEAM, Swapped(user, a, b));
-    Set_User_Preference(SELECTED_PLAYER_TEAM, Swapped(Get_User_Preference(SELECTED_PLAYER_TEAM), a, b));
+        Set_User_Preference(USER_TEAM, Moved(user, to));
+    Set_User_Preference(SELECTED_PLAYER_TEAM, Moved(Get_User_Preference(SELECTED_PLAYER_TEAM), to));
+}
+
+// Moves the team of every franchise slot s to slot to[s] (a permutation of
+// the slots) with everything that names it: schedules, settings, season
+// lines, game records and league tables. Moving teams one swap at a time
+// or all at once leaves the same league, but for the user's team, which
+// follows a human viewed team that took part in any of the swaps.
+void Move_Team_Slots(const int32_t* to, bool viewed_moved) {
+    Move_Schedule_Codes(to);
+    // Each cycle of the permutation turns round through one held record.
+    static TEAM_RECORD held;
+    bool placed[MAX_FRANCHISES] = {};
+    for (int32_t start = 0; start < MAX_FRANCHISES; ++start) {
+        if (placed[start] || to[start] == start) continue;
+        std::memcpy(&held, &Team(start), sizeof held);
+        int32_t from = start;
+        // The slot that sends its team to `from`, walked backwards.
+        for (;;) {
+            int32_t sender = 0;
+            while (to[sender] != from)
+                ++sender;
+            placed[from] = true;
+            if (sender == start) {
+                std::memcpy(&Team(from), &held, sizeof held);
+                break;
+            }
+            std::memcpy(&Team(from), &Team(sender), sizeof held);
+            from = sender;
+        }
+    }
+    Move_Team_Settings(to, viewed_moved);
+    Move_Season_Line_Teams(to);
+    Move_Game_Record_Teams(to);
+    Move_League_Tables(to);
 }
 
 // Clears the entries of other franchises that face `team`, so no schedule
@@ -250,15 +289,13 @@ void Swap_Team_Slots(int32_t a, int32_t b) {
         return;
     }
     if (a == b) return;
-    Swap_Schedule_Codes(a, b);
-    static TEAM_RECORD held;
-    memcpy(&held, &Team(a), sizeof held);
-    memcpy(&Team(a), &Team(b), sizeof held);
-    memcpy(&Team(b), &held, sizeof held);
-    Swap_Team_Settings(a, b);
-    Swap_Season_Line_Teams(a, b);
-    Swap_Game_Record_Teams(a, b);
-    Swap_League_Tables(a, b);
+    int32_t to[MAX_FRANCHISES];
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
+        to[team] = team;
+    to[a] = b;
+    to[b] = a;
+    const int32_t viewed = Get_User_Preference(VIEWED_TEAM);
+    Move_Team_Slots(to, viewed == a || viewed == b);
 }
 
 void Compact_Team_Slots() {
@@ -269,14 +306,30 @@ void Compact_Team_Slots() {
 }
 
 int32_t Sort_Teams_By_Name() {
+    // The swaps of a bubble sort of the active slots, worked out on the slot
+    // numbers and then made at once; the viewed team's slot is followed
+    // through them.
     int32_t n = Refresh_Active_Team_Count();
+    if (n > MAX_FRANCHISES) n = MAX_FRANCHISES;
+    int32_t holder[MAX_FRANCHISES]; // the slot whose team is at each place
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
+        holder[team] = team;
+    int32_t viewed = Get_User_Preference(VIEWED_TEAM);
+    bool viewed_moved = false;
     int32_t swaps = 0;
     for (int32_t pass = 0; pass < n; ++pass)
         for (int32_t c = 0; c + 1 < n; ++c)
-            if (Sorts_After(c, c + 1)) {
-                Swap_Team_Slots(c, c + 1);
+            if (Sorts_After(holder[c], holder[c + 1])) {
+                std::swap(holder[c], holder[c + 1]);
+                if (viewed == c || viewed == c + 1) viewed_moved = true;
+                viewed = viewed == c ? c + 1 : (viewed == c + 1 ? c : viewed);
                 ++swaps;
             }
+    if (swaps == 0) return 0;
+    int32_t to[MAX_FRANCHISES];
+    for (int32_t place = 0; place < MAX_FRANCHISES; ++place)
+        to[holder[place]] = place;
+    Move_Team_Slots(to, viewed_moved);
     return swaps;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
+#include <vector>
 
 #include "app/diagnostics.h"
 #include "database/game_queries.h"
@@ -277,33 +278,146 @@ int32_t Get_Team_Points_Total(int32_t team, int32_t scored) {
     return total;
 }
 
-int32_t Count_Team_Results(int32_t team, int32_t kind, int32_t filter) {
-    if (kind != RESULT_KIND_WINS && kind != RESULT_KIND_LOSSES && kind != RESULT_KIND_TIES) return 0;
+namespace {
+// A finished game of the season as one of its teams counts it.
+struct TEAM_RESULT {
+    int32_t Side;
+    int32_t Opponent;
+    int32_t Margin;
+};
+
+// The season's finished games the results are counted over, read once while
+// a TEAM_RESULTS_SCOPE lives: by team byte, in record order.
+struct KEPT_RESULTS {
+    int32_t Scopes = 0;
+    bool Known = false;
+    std::vector<TEAM_RESULT> Results;
+    int32_t First[257] = {};
+    // The league's structure as the scope first read it: the active team
+    // count (-1 unread) and each team code's division and conference.
+    int32_t Active_Teams = -1;
+    bool Team_Known[256] = {};
+    int32_t Division[256] = {};
+    int32_t Conference[256] = {};
+};
+KEPT_RESULTS Kept_Results;
+
+int32_t Kept_Team_Index(int32_t team) {
+    KEPT_RESULTS& kept = Kept_Results;
+    if (!kept.Team_Known[team]) {
+        kept.Division[team] = Get_Team_Division(team);
+        kept.Conference[team] = Get_Team_Conference(team);
+        kept.Team_Known[team] = true;
+    }
+    return team;
+}
+
+// The records the counts look at: the season's, up to the first not over.
+int32_t Counted_Records() {
     // A damaged file may hold any games-per-season value; a season has at most 17.
     int32_t games_per_season = Clamp_Int(0, 17, Get_Universe_Stat(0));
     int32_t records = Count_Active_Teams() * games_per_season / 2;
     int32_t completed = Count_Completed_Games();
     if (completed < records) records = completed;
-    int32_t count = 0;
+    return records;
+}
+
+// Calls result(side, opponent, margin) for each counted game of the team.
+template <typename RESULT> void For_Each_Team_Result(int32_t team, RESULT result) {
+    const int32_t records = Counted_Records();
     for (int32_t index = 0; index < records; ++index) {
         GAME_RECORD* game = &Universe.Games[index];
         if (!Is_Real_Game(game) || !Involves(game, team) || !Is_Game_Over(game)) continue;
         int32_t side = Get_Game_Team_Byte(game, 0) == team ? 0 : 1;
-        int32_t opponent = Get_Game_Team_Byte(game, 1 - side);
-        if (filter >= 0 && filter < MAX_FRANCHISES) {
-            if (opponent != filter) continue;
-        } else {
-            if ((filter & RESULTS_DIVISION_ONLY) && Get_Team_Division(opponent) != Get_Team_Division(team))
-                continue;
-            if ((filter & RESULTS_CONFERENCE_ONLY) &&
-                Get_Team_Conference(opponent) != Get_Team_Conference(team))
-                continue;
-            if ((filter & RESULTS_HOME_ONLY) && side == 0) continue;
+        result(side, Get_Game_Team_Byte(game, 1 - side), Get_Score_Margin(game, team));
+    }
+}
+
+void Keep_Results() {
+    KEPT_RESULTS& kept = Kept_Results;
+    int32_t count[256] = {};
+    const int32_t records = Counted_Records();
+    for (int32_t index = 0; index < records; ++index) {
+        const GAME_RECORD* game = &Universe.Games[index];
+        if (!Is_Real_Game(game) || !Is_Game_Over(game)) continue;
+        ++count[Get_Game_Team_Byte(game, 0)];
+        ++count[Get_Game_Team_Byte(game, 1)];
+    }
+    kept.First[0] = 0;
+    for (int32_t team = 0; team < 256; ++team)
+        kept.First[team + 1] = kept.First[team] + count[team];
+    kept.Results.assign(static_cast<size_t>(kept.First[256]), TEAM_RESULT{});
+    int32_t next[256];
+    std::copy(kept.First, kept.First + 256, next);
+    for (int32_t index = 0; index < records; ++index) {
+        const GAME_RECORD* game = &Universe.Games[index];
+        if (!Is_Real_Game(game) || !Is_Game_Over(game)) continue;
+        // A real game has two different teams.
+        for (int32_t side = 0; side < 2; ++side) {
+            const int32_t team = Get_Game_Team_Byte(game, side);
+            kept.Results[static_cast<size_t>(next[team]++)] = {side, Get_Game_Team_Byte(game, 1 - side),
+                                                               Get_Score_Margin(game, team)};
         }
-        int32_t margin = Get_Score_Margin(game, team);
+    }
+    kept.Known = true;
+}
+} // namespace
+
+TEAM_RESULTS_SCOPE::TEAM_RESULTS_SCOPE() {
+    ++Kept_Results.Scopes;
+}
+
+TEAM_RESULTS_SCOPE::~TEAM_RESULTS_SCOPE() {
+    if (--Kept_Results.Scopes > 0) return;
+    Kept_Results.Known = false;
+    Kept_Results.Active_Teams = -1;
+    std::fill(std::begin(Kept_Results.Team_Known), std::end(Kept_Results.Team_Known), false);
+}
+
+int32_t Get_Kept_Team_Division(int32_t team) {
+    if (Kept_Results.Scopes == 0 || team < 0 || team > 255) return Get_Team_Division(team);
+    return Kept_Results.Division[Kept_Team_Index(team)];
+}
+
+int32_t Get_Kept_Team_Conference(int32_t team) {
+    if (Kept_Results.Scopes == 0 || team < 0 || team > 255) return Get_Team_Conference(team);
+    return Kept_Results.Conference[Kept_Team_Index(team)];
+}
+
+int32_t Get_Kept_Active_Team_Count() {
+    if (Kept_Results.Scopes == 0) return Count_Active_Teams();
+    if (Kept_Results.Active_Teams < 0) Kept_Results.Active_Teams = Count_Active_Teams();
+    return Kept_Results.Active_Teams;
+}
+
+int32_t Count_Team_Results(int32_t team, int32_t kind, int32_t filter) {
+    if (kind != RESULT_KIND_WINS && kind != RESULT_KIND_LOSSES && kind != RESULT_KIND_TIES) return 0;
+    int32_t count = 0;
+    auto count_result = [&](int32_t side, int32_t opponent, int32_t margin) {
+        if (filter >= 0 && filter < MAX_FRANCHISES) {
+            if (opponent != filter) return;
+        } else {
+            if ((filter & RESULTS_DIVISION_ONLY) &&
+                Get_Kept_Team_Division(opponent) != Get_Kept_Team_Division(team))
+                return;
+            if ((filter & RESULTS_CONFERENCE_ONLY) &&
+                Get_Kept_Team_Conference(opponent) != Get_Kept_Team_Conference(team))
+                return;
+            if ((filter & RESULTS_HOME_ONLY) && side == 0) return;
+        }
         if ((kind == RESULT_KIND_WINS && margin > 0) || (kind == RESULT_KIND_LOSSES && margin < 0) ||
             (kind == RESULT_KIND_TIES && margin == 0))
             ++count;
+    };
+    if (Kept_Results.Scopes == 0) {
+        For_Each_Team_Result(team, count_result);
+        return count;
+    }
+    if (!Kept_Results.Known) Keep_Results();
+    if (team < 0 || team > 255) return 0;
+    for (int32_t n = Kept_Results.First[team]; n < Kept_Results.First[team + 1]; ++n) {
+        const TEAM_RESULT& result = Kept_Results.Results[static_cast<size_t>(n)];
+        count_result(result.Side, result.Opponent, result.Margin);
     }
     return count;
 }

@@ -58,6 +58,22 @@ int32_t Get_Team_Game_Stat_Total(int32_t team, int32_t n);
 int32_t Get_Team_Points_Total(int32_t team, int32_t scored);
 
 int32_t Count_Team_Results(int32_t team, int32_t kind, int32_t filter);
+// While one lives, Count_Team_Results reads the season's finished games once
+// (at its first question) instead of at every question: for work that asks
+// it many times over a league whose games do not change meanwhile, as the
+// standings and the playoff seeding do.
+struct TEAM_RESULTS_SCOPE {
+    TEAM_RESULTS_SCOPE();
+    ~TEAM_RESULTS_SCOPE();
+    TEAM_RESULTS_SCOPE(const TEAM_RESULTS_SCOPE&) = delete;
+    TEAM_RESULTS_SCOPE& operator=(const TEAM_RESULTS_SCOPE&) = delete;
+};
+// Get_Team_Division, Get_Team_Conference and Count_Active_Teams, read once
+// per results scope (the league's structure does not change meanwhile
+// either) and afresh outside one.
+int32_t Get_Kept_Team_Division(int32_t team);
+int32_t Get_Kept_Team_Conference(int32_t team);
+int32_t Get_Kept_Active_Team_Count();
 void Rebuild_Team_Records_From_Games();
 
 int32_t Get_Team_Playoff_Slot(int32_t team);

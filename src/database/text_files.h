@@ -30,6 +30,10 @@ template <typename F> void For_Each_File_Line(FILE* file, char* buffer, int size
 }
 // Drops the rest of the current line; 1 at the end of the file or for a null stream.
 int Skip_Line(FILE* file);
+// The lines from the file's position to its end, as many as Skip_Line calls
+// until it reaches the end (a last line without its end counts); the file is
+// left at its end.
+int Count_Remaining_Lines(FILE* file);
 // Line ends plus one (so a final line end counts the empty line behind it);
 // 0, after telling the user, when the file cannot be opened.
 int Count_File_Lines(const char* file_name);

@@ -13,9 +13,9 @@
 #include "database/random_numbers.h"
 #include "database/safe_strings.h"
 #include "engine/announcer.h"
-#include "engine/route_drawing.h"
 #include "engine/game_record.h"
 #include "engine/playbook_records.h"
+#include "engine/route_drawing.h"
 #include "playbooks/playbook_queries.h"
 
 namespace {
@@ -237,7 +237,6 @@ const char* Run_Direction(int32_t hole, int32_t k) {
     if (k < 0 || k > 2) k = 0;
     return DIRECTIONS[hole][k];
 }
-
 
 // The team that snapped the ball on the current play.
 int32_t Snapping_Team(const GAME_RECORD* pGame) {

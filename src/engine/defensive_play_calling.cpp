@@ -3,7 +3,9 @@
 // their formation suits the situation and the team's system.
 #include "engine/defensive_play_calling.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 #include "app/diagnostics.h"
 #include "database/league_structure.h"
@@ -31,9 +33,12 @@ int32_t Defensive_System_Of(int32_t team) {
 }
 
 int64_t Per_Mille(int64_t a, int64_t b) {
-    // a * b / 1000 rounded to nearest with a 64-bit product.
+    // a * b / 1000 rounded to nearest with a 64-bit product, halves away
+    // from zero (the magnitude divided unsigned).
     const int64_t p = a * b;
-    return p >= 0 ? (p + 500) / 1000 : -((-p + 500) / 1000);
+    const uint64_t magnitude = p >= 0 ? static_cast<uint64_t>(p) : 0u - static_cast<uint64_t>(p);
+    const int64_t rounded = static_cast<int64_t>((magnitude + 500u) / 1000u);
+    return p >= 0 ? rounded : -rounded;
 }
 } // namespace
 
@@ -49,33 +54,70 @@ int32_t Get_Defensive_Formation_Pass_Focus(int32_t formation) {
     return PASS_FOCUS[formation - 22];
 }
 
-int32_t Get_Pass_Focus_Match(int32_t formation_a, int32_t formation_b) {
-    int32_t gap = 150 - std::abs(Get_Defensive_Formation_Pass_Focus(formation_a) -
-                                 Get_Defensive_Formation_Pass_Focus(formation_b));
+namespace {
+// How close two pass focuses are, per mille: 150 apart or more is no match.
+int32_t Pass_Focus_Match(int32_t focus_a, int32_t focus_b) {
+    int32_t gap = 150 - std::abs(focus_a - focus_b);
     if (gap < 0) gap = 0;
     return Mul_Div_Round(gap, 1000, 150);
+}
+} // namespace
+
+int32_t Get_Pass_Focus_Match(int32_t formation_a, int32_t formation_b) {
+    return Pass_Focus_Match(Get_Defensive_Formation_Pass_Focus(formation_a),
+                            Get_Defensive_Formation_Pass_Focus(formation_b));
 }
 
 int32_t Get_Team_Defensive_System_Match(int32_t team, int32_t formation) {
     return Get_Defensive_Formation_System_Match(Defensive_System_Of(team), formation);
 }
 
-int32_t Get_Play_Matchup_Value(int32_t oteam, int32_t o, int32_t dteam, int32_t d) {
-    if (!Is_Valid_Team_Code(dteam) || d < 0 || d >= DEFENSIVE_PLAY_NUMBERS ||
-        !Is_Defensive_Play_Defined(dteam, d))
-        return 0;
-    const int32_t focus = Get_Defensive_Formation_Pass_Focus(Get_Defensive_Play_Formation(dteam, d));
-    if (Is_Passing_Play(oteam, o)) {
-        const float v = Get_Pass_Defense_Multiplier(oteam, o, dteam, d);
+namespace {
+// How a defensive call whose formation has this pass focus fares against an
+// offensive call: a pass by the pass defence, a run by the run defence.
+enum OFFENSIVE_KIND { KIND_OTHER, KIND_PASS, KIND_RUN };
+
+int32_t Matchup_Value(int32_t kind, const OFFENSIVE_CALL_FACTS& offense, const DEFENSIVE_CALL_FACTS& defense,
+                      int32_t focus) {
+    if (kind == KIND_PASS) {
+        const float v = Pass_Defense_Multiplier(offense, defense);
         if (focus < 1000) return static_cast<int32_t>(1000.0f * v * static_cast<float>(focus) / 1000.0f);
         return static_cast<int32_t>(1000.0f * v);
     }
-    if (Is_Running_Play(oteam, o)) {
-        const int32_t r = Get_Game_Pass_Rush_Multiplier(oteam, o, dteam, d);
+    if (kind == KIND_RUN) {
+        const int32_t r = Game_Pass_Rush_Multiplier(offense, defense);
         if (focus > 1000) return static_cast<int32_t>(static_cast<int64_t>(r) * 1000 / focus);
         return r;
     }
     return 1000;
+}
+
+int32_t Read_Offensive_Kind(int32_t oteam, int32_t o, OFFENSIVE_CALL_FACTS* facts) {
+    if (Is_Passing_Play(oteam, o)) {
+        Read_Pass_Call_Facts(oteam, o, facts);
+        return KIND_PASS;
+    }
+    if (Is_Running_Play(oteam, o)) {
+        Read_Run_Call_Facts(oteam, o, facts);
+        return KIND_RUN;
+    }
+    return KIND_OTHER;
+}
+
+bool Is_Matchup_Defense(int32_t dteam, int32_t d) {
+    return Is_Valid_Team_Code(dteam) && d >= 0 && d < DEFENSIVE_PLAY_NUMBERS &&
+           Is_Defensive_Play_Defined(dteam, d);
+}
+} // namespace
+
+int32_t Get_Play_Matchup_Value(int32_t oteam, int32_t o, int32_t dteam, int32_t d) {
+    if (!Is_Matchup_Defense(dteam, d)) return 0;
+    DEFENSIVE_CALL_FACTS defense;
+    Read_Defensive_Call_Facts(dteam, d, &defense);
+    const int32_t focus = Get_Defensive_Formation_Pass_Focus(defense.Formation);
+    OFFENSIVE_CALL_FACTS offense{};
+    const int32_t kind = Read_Offensive_Kind(oteam, o, &offense);
+    return Matchup_Value(kind, offense, defense, focus);
 }
 
 void Build_Play_Matchup_Table(GAME_RECORD* pGame) {
@@ -83,10 +125,38 @@ void Build_Play_Matchup_Table(GAME_RECORD* pGame) {
     const int32_t side = Get_Offense_Side(pGame);
     const int32_t offense = pGame->Team[side];
     const int32_t defense = pGame->Team[1 - side];
-    for (int32_t o = 0; o < OFFENSIVE_PLAY_NUMBERS; ++o)
+    // Each call's facts are read once for the whole table.
+    static DEFENSIVE_CALL_FACTS defensive_calls[DEFENSIVE_PLAY_NUMBERS];
+    bool used[DEFENSIVE_PLAY_NUMBERS];
+    int32_t focus[DEFENSIVE_PLAY_NUMBERS];
+    for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d) {
+        used[d] = Is_Matchup_Defense(defense, d);
+        if (!used[d]) continue;
+        Read_Defensive_Call_Facts(defense, d, &defensive_calls[d]);
+        focus[d] = Get_Defensive_Formation_Pass_Focus(defensive_calls[d].Formation);
+    }
+    // A row depends only on the kind of the offensive call and the facts read
+    // of it, which many plays share: such a row is copied.
+    int32_t kinds[OFFENSIVE_PLAY_NUMBERS];
+    OFFENSIVE_CALL_FACTS facts[OFFENSIVE_PLAY_NUMBERS];
+    for (int32_t o = 0; o < OFFENSIVE_PLAY_NUMBERS; ++o) {
+        facts[o] = OFFENSIVE_CALL_FACTS{};
+        kinds[o] = Read_Offensive_Kind(offense, o, &facts[o]);
+        int32_t* row = &Play_Matchup_Table[o * DEFENSIVE_PLAY_NUMBERS];
+        int32_t same = -1;
+        for (int32_t earlier = 0; earlier < o && same < 0; ++earlier)
+            if (kinds[earlier] == kinds[o] && facts[earlier].Depth == facts[o].Depth &&
+                facts[earlier].Special == facts[o].Special && facts[earlier].Draw == facts[o].Draw &&
+                facts[earlier].Hole == facts[o].Hole)
+                same = earlier;
+        if (same >= 0) {
+            std::memcpy(row, &Play_Matchup_Table[same * DEFENSIVE_PLAY_NUMBERS],
+                        sizeof(int32_t) * DEFENSIVE_PLAY_NUMBERS);
+            continue;
+        }
         for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d)
-            Play_Matchup_Table[o * DEFENSIVE_PLAY_NUMBERS + d] =
-                Get_Play_Matchup_Value(offense, o, defense, d);
+            row[d] = used[d] ? Matchup_Value(kinds[o], facts[o], defensive_calls[d], focus[d]) : 0;
+    }
     // Scale each column so the team's own plays (0-53) average 1,000.
     for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d) {
         int64_t sum = 0;
@@ -115,17 +185,28 @@ int32_t Choose_Defensive_Play(GAME_RECORD* pGame) {
     const int32_t system = Defensive_System_Of(defense);
     int64_t running[DEFENSIVE_PLAY_NUMBERS];
     int64_t total = 0;
+    const int32_t* guess_rows[GUESSES];
+    for (int32_t k = 0; k < GUESSES; ++k)
+        guess_rows[k] = &Play_Matchup_Table[guesses[k] * DEFENSIVE_PLAY_NUMBERS];
+    const bool focused = Is_Defensive_Formation(wanted);
+    const int32_t wanted_focus = focused ? Get_Defensive_Formation_Pass_Focus(wanted) : 0;
     for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d) {
-        const int32_t formation = Get_Defensive_Play_Formation(defense, d);
+        const DEFENSIVE_PLAY* play = Find_Defensive_Play(defense, d);
+        const int32_t formation = play->Formation;
         int64_t a = 1000;
-        if (Is_Defensive_Formation(wanted)) a = Get_Pass_Focus_Match(wanted, formation);
+        if (focused)
+            a = Is_Defensive_Formation(formation)
+                    ? Pass_Focus_Match(wanted_focus, Get_Defensive_Formation_Pass_Focus(formation))
+                    : Get_Pass_Focus_Match(wanted, formation);
         const int64_t s = Get_Defensive_Formation_System_Match(system, formation);
         int64_t m = 1000;
         for (int32_t k = 0; k < GUESSES; ++k)
-            m = Per_Mille(m, Play_Matchup_Table[guesses[k] * DEFENSIVE_PLAY_NUMBERS + d]);
+            m = Per_Mille(m, guess_rows[k][d]);
         int64_t w = Per_Mille(m, a);
         w = Per_Mille(s, w);
-        if (threat != 0 && Has_Defender_With_Role_18(defense, d)) w *= threat + 1;
+        if (threat != 0 &&
+            std::find(play->Roles, play->Roles + PLAY_DEFENDERS, 18) != play->Roles + PLAY_DEFENDERS)
+            w *= threat + 1;
         if (w < 0) w = 0;
         total += w;
         running[d] = total;

@@ -165,10 +165,13 @@ void Update_After_Try(GAME_RECORD* pGame, int32_t result) {
 
 // Takes back the seconds a snap ran past a clock mark from the time of
 // possession they were added to: the side that had the ball when the snap
-// began, also after a turnover (a pending try keeps them).
+// began, also after a turnover. A touchdown that leaves a try pending gives
+// them back too (the try itself counts no totals, hence the direct write), so
+// the time of possession never runs ahead of the clock.
 void Return_Excess_Seconds(GAME_RECORD* pGame, int32_t excess) {
-    if (excess <= 0 || Get_Game_Down(pGame) == CONVERSION_ATTEMPT) return;
-    Increment_Game_Team_Total(pGame, Snap_Offense_Side(pGame), GAME_TOTAL_POSSESSION_SECONDS, -excess);
+    if (excess <= 0) return;
+    uint16_t& seconds = pGame->Team_Totals[Snap_Offense_Side(pGame)][GAME_TOTAL_POSSESSION_SECONDS];
+    seconds = static_cast<uint16_t>(seconds - excess);
 }
 
 void Add_Result_Counts(uint16_t& called, uint16_t& yards, uint8_t& turnovers, uint8_t& touchdowns,
@@ -214,6 +217,14 @@ int32_t Get_Game_Overtime_Rule(const GAME_RECORD* pGame) {
 bool Is_Overtime_Timed(const GAME_RECORD* pGame) {
     int32_t rule = Get_Game_Overtime_Rule(pGame);
     return rule != 2 && rule != 3;
+}
+
+int32_t Get_Overtime_Period_Length(const GAME_RECORD* pGame) {
+    if (!Is_Regular_Season_Game(pGame)) return QUARTER_SECONDS;
+    // A period must be able to run out, so a league saved without an
+    // overtime length plays full quarters.
+    const int32_t minutes = Get_User_Preference(OVERTIME_MINUTES);
+    return minutes > 0 ? minutes * 60 : QUARTER_SECONDS;
 }
 
 int32_t Get_Game_Half(const GAME_RECORD* pGame) {

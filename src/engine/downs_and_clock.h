@@ -20,12 +20,16 @@ extern int32_t Red_Zone_Touchdown_Counts[RED_ZONE_YARDS + 1];
 // Appends the red-zone tables to "RedZone.csv".
 void Write_Red_Zone_File();
 
-// True for a game before Season_Length.
+// True for a game of a week before Season_Length: the one test of the
+// regular season for every overtime rule of a game.
 bool Is_Regular_Season_Game(const GAME_RECORD* pGame);
 // Overtime mode of the game: setting 45 in the regular season, 46 in playoffs.
 int32_t Get_Game_Overtime_Rule(const GAME_RECORD* pGame);
 // Overtime modes 0 and 1 are played on the clock; 2 and 3 are not.
 bool Is_Overtime_Timed(const GAME_RECORD* pGame);
+// Seconds of an overtime period: Overtime_Minutes in the regular season (a
+// full quarter when the league holds no positive length), 900 in the playoffs.
+int32_t Get_Overtime_Period_Length(const GAME_RECORD* pGame);
 // 0 first half, 1 second half, 2 overtime.
 int32_t Get_Game_Half(const GAME_RECORD* pGame);
 // 3,600 - clock in regulation; the period's time in a timed overtime; 9,000

@@ -23,6 +23,8 @@
 #include "engine/game_record.h"
 #include "engine/game_screen_hooks.h"
 #include "engine/playbook_records.h"
+#include "engine/roster_index.h"
+#include "engine/snap_answers.h"
 #include "engine/snap_decisions.h"
 #include "frontoffice/player_value.h"
 #include "frontoffice/roster_minimums.h"
@@ -64,6 +66,42 @@ int32_t Play_Type_Or_None(int32_t team, int32_t play) {
 constexpr int32_t POSITION_QUOTA[NUMBER_OF_POSITIONS] = {3, 4, 2, 4, 6, 4, 4, 2, 5, 4, 7, 5, 5, 1, 1};
 } // namespace
 
+namespace {
+// Where the id lookup last found the players of the depth charts: the id
+// table finds an id where it found it before as long as the place still holds
+// the id and the table was not built again, so the elevens of every snap need
+// not ask it again.
+struct FOUND_PLAYER {
+    int32_t Id;
+    uint32_t Builds;
+    uint8_t Team;
+    uint8_t Slot;
+};
+constexpr int32_t FOUND_PLAYERS = 1024;
+FOUND_PLAYER Found_Players[FOUND_PLAYERS];
+
+// Find_Player_By_ID's answer for a depth-chart id, kept while the id table
+// has the number of builds given (brought up to date when it asks the table).
+bool Find_Depth_Chart_Player(int32_t id, uint32_t& builds, int32_t* team, int32_t* slot) {
+    FOUND_PLAYER& found = Found_Players[static_cast<uint32_t>(id) % FOUND_PLAYERS];
+    if (found.Id == id && found.Builds == builds && found.Team < TOTAL_NUMBER_OF_TEAMS &&
+        found.Slot < PLAYERS_PER_TEAM &&
+        Universe.Teams[found.Team].Players[found.Slot].Vital_Stats[VITAL_PLAYER_ID] == id) {
+        *team = found.Team;
+        *slot = found.Slot;
+        return true;
+    }
+    const bool known = Find_Player_By_ID(team, slot, id);
+    builds = Get_Player_ID_Hash_Builds();
+    if (!known) return false;
+    found.Id = id;
+    found.Builds = builds;
+    found.Team = static_cast<uint8_t>(*team);
+    found.Slot = static_cast<uint8_t>(*slot);
+    return true;
+}
+} // namespace
+
 void Load_Field_Players(GAME_RECORD* pGame, int32_t side) {
     if (pGame == nullptr || side < 0 || side > 1) {
         Report_System_Error("Invalid side in Load_Field_Players(%d)", side);
@@ -71,18 +109,21 @@ void Load_Field_Players(GAME_RECORD* pGame, int32_t side) {
     }
     const int32_t formation = pGame->Formation[side];
     const int32_t team = pGame->Team[side];
+    const bool listed = Is_Valid_Formation(formation) && Is_Team_Index(team);
+    int32_t ids[ON_FIELD_PLAYERS] = {};
+    if (listed) Get_Formation_Depth_Chart_Row(team, formation, ids);
+    uint32_t builds = Get_Player_ID_Hash_Builds();
     for (int32_t slot = 0; slot < ON_FIELD_PLAYERS; ++slot) {
         int32_t roster_slot = NO_PLAYER;
-        if (Is_Valid_Formation(formation) && Is_Team_Index(team)) {
-            const int32_t id = Get_Formation_Depth_Chart_Entry(team, formation, slot);
-            int32_t found_team = -1;
-            int32_t found_slot = -1;
-            if (id > 0 && Find_Player_By_ID(&found_team, &found_slot, id) && found_team == team &&
-                found_slot >= 0 && found_slot < PLAYERS_PER_TEAM)
-                roster_slot = found_slot;
-        }
+        const int32_t id = ids[slot];
+        int32_t found_team = -1;
+        int32_t found_slot = -1;
+        if (id > 0 && Find_Depth_Chart_Player(id, builds, &found_team, &found_slot) && found_team == team &&
+            found_slot >= 0 && found_slot < PLAYERS_PER_TEAM)
+            roster_slot = found_slot;
         pGame->On_Field[side][slot] = static_cast<uint8_t>(roster_slot);
-        if (roster_slot != NO_PLAYER) Set_Player_Vital_Stat(team, roster_slot, VITAL_IN_GAME, 1);
+        if (roster_slot != NO_PLAYER)
+            Universe.Teams[team].Players[roster_slot].Vital_Stats[VITAL_IN_GAME] = 1;
     }
 }
 
@@ -146,8 +187,8 @@ int32_t Get_Kicker_Range(int32_t team, int32_t slot) {
     return Kicker_Range_From_Ratings(distance, accuracy);
 }
 
-int32_t Get_Field_Goal_Range(GAME_RECORD* pGame) {
-    if (pGame == nullptr) return 30;
+namespace {
+int32_t Read_Field_Goal_Range(GAME_RECORD* pGame) {
     const int32_t team = Offense_Team(pGame);
     int32_t kicker = NO_PLAYER;
     if (Is_Team_Index(team)) {
@@ -162,6 +203,12 @@ int32_t Get_Field_Goal_Range(GAME_RECORD* pGame) {
     const int32_t side = Get_Offense_Side(pGame);
     const bool close = Is_Close_Game(pGame->Score[1 - side] - pGame->Score[side], pGame->Clock);
     return Field_Goal_Range_From_Kicker(Get_Kicker_Range(team, kicker), close);
+}
+} // namespace
+
+int32_t Get_Field_Goal_Range(GAME_RECORD* pGame) {
+    if (pGame == nullptr) return 30;
+    return Snap_Answer(ANSWER_FIELD_GOAL_RANGE, [pGame] { return Read_Field_Goal_Range(pGame); });
 }
 
 int32_t Two_Point_Chart(const GAME_RECORD* pGame) {
@@ -217,6 +264,13 @@ int32_t Get_Depth_Chart_Position_Player(int32_t team, int32_t position, int32_t 
         slot = Get_Team_Uninjured_Position_Player(team, position, n);
     }
     return Is_Roster_Slot(slot) ? slot : -1;
+}
+
+int32_t Requery_Depth_Chart_Player(ROSTER_INDEX* index, int32_t position, int32_t n) {
+    const int32_t team = index->Team;
+    const int32_t slot = Get_Depth_Chart_Position_Player(team, position, n);
+    Build_Roster_Index(team, index);
+    return slot;
 }
 
 int32_t Find_Most_Overstaffed_Position(int32_t team) {

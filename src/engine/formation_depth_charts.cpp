@@ -44,6 +44,23 @@ void Set_Formation_Depth_Chart_Entry(int32_t team, int32_t formation, int32_t sl
     std::memcpy(Entry_Bytes(team, formation, slot), &player_id, sizeof player_id);
 }
 
+void Get_Formation_Depth_Chart_Row(int32_t team, int32_t formation, int32_t* player_ids) {
+    if (!Is_Valid_Entry(team, formation, 0)) {
+        Report_System_Error("Invalid argument in Get_Formation_Depth_Chart_Row(%d,%d)", team, formation);
+        std::memset(player_ids, 0, sizeof(int32_t) * PLAYERS_ON_FIELD);
+        return;
+    }
+    std::memcpy(player_ids, Entry_Bytes(team, formation, 0), sizeof(int32_t) * PLAYERS_ON_FIELD);
+}
+
+void Set_Formation_Depth_Chart_Row(int32_t team, int32_t formation, const int32_t* player_ids) {
+    if (!Is_Valid_Entry(team, formation, 0)) {
+        Report_System_Error("Invalid argument in Set_Formation_Depth_Chart_Row(%d,%d)", team, formation);
+        return;
+    }
+    std::memcpy(Entry_Bytes(team, formation, 0), player_ids, sizeof(int32_t) * PLAYERS_ON_FIELD);
+}
+
 bool Is_Formation_Depth_Chart_Entry_Set(int32_t team, int32_t formation, int32_t slot) {
     return Get_Formation_Depth_Chart_Entry(team, formation, slot) > 0;
 }

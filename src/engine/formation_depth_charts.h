@@ -11,5 +11,10 @@ constexpr uint32_t FORMATION_DEPTH_CHART_OFFSET = 103340;
 int32_t Get_Formation_Depth_Chart_Entry(int32_t team, int32_t formation, int32_t slot);
 // Stores a player id; out-of-range arguments are reported and nothing is stored.
 void Set_Formation_Depth_Chart_Entry(int32_t team, int32_t formation, int32_t slot, int32_t player_id);
+// Reads the 11 ids of a formation's row at once (zeros for a bad argument,
+// which is reported).
+void Get_Formation_Depth_Chart_Row(int32_t team, int32_t formation, int32_t* player_ids);
+// Stores the 11 ids of a formation's row at once.
+void Set_Formation_Depth_Chart_Row(int32_t team, int32_t formation, const int32_t* player_ids);
 // True when the entry names a player (id above 0).
 bool Is_Formation_Depth_Chart_Entry_Set(int32_t team, int32_t formation, int32_t slot);

@@ -25,12 +25,11 @@
 #include "engine/pregame_setup.h"
 #include "engine/snap_decisions.h"
 #include "engine/statistics_credit.h"
+#include "engine/team_unit_ratings.h"
 #include "frontoffice/returners.h"
 #include "reports/box_score_tables.h"
 #include "views/point_spreads.h"
 
-char Play_By_Play_Work_Buffer[PBP_WORK_BUFFER_SIZE];
-char Play_By_Play_Second_Work_Buffer[PBP_SECOND_WORK_BUFFER_SIZE];
 int32_t Game_Screen_Mode = 0;
 
 namespace {
@@ -38,16 +37,6 @@ namespace {
 constexpr int32_t POINT_SPREAD_BASE = 1000;
 constexpr int32_t LAST_SCHEDULE_WEEK = 21;
 constexpr int32_t PLAYED_IN_GAME_STAT = 27;
-// Regular-season overtime length used when the setting holds no positive
-// number of minutes, so that a period can always run out.
-constexpr int32_t DEFAULT_OVERTIME_SECONDS = 600;
-
-int32_t Overtime_Period_Length(const GAME_RECORD* pGame) {
-    if (!Is_Regular_Season_Game(pGame)) return QUARTER_SECONDS;
-    int32_t length = Get_User_Preference(OVERTIME_MINUTES) * 60;
-    return length > 0 ? length : DEFAULT_OVERTIME_SECONDS;
-}
-
 // Mode 1 and 3: a lead of 1 to 5 points (a field goal, or a safety) does not
 // end overtime while the trailing side has not had the ball.
 bool Is_Short_Lead_Without_Answer(const GAME_RECORD* pGame) {
@@ -79,9 +68,22 @@ void Start_New_Game(GAME_RECORD* pGame) {
 
 } // namespace
 
+namespace {
+char Play_By_Play_Work_Buffer[PBP_WORK_BUFFER_SIZE];
+char Play_By_Play_Second_Work_Buffer[PBP_SECOND_WORK_BUFFER_SIZE];
+bool Work_Buffers_Handed_Out = false;
+} // namespace
+
+char* Get_Play_By_Play_Work_Buffer(int32_t which) {
+    Work_Buffers_Handed_Out = true;
+    return which == 0 ? Play_By_Play_Work_Buffer : Play_By_Play_Second_Work_Buffer;
+}
+
 void Clear_Play_By_Play_Work_Buffers() {
+    if (!Work_Buffers_Handed_Out) return;
     std::memset(Play_By_Play_Work_Buffer, 0, sizeof(Play_By_Play_Work_Buffer));
     std::memset(Play_By_Play_Second_Work_Buffer, 0, sizeof(Play_By_Play_Second_Work_Buffer));
+    Work_Buffers_Handed_Out = false;
 }
 
 int Play_Game(int32_t home, int32_t visitor, int32_t week, GAME_RECORD* pGame) {
@@ -94,6 +96,8 @@ int Play_Game(int32_t home, int32_t visitor, int32_t week, GAME_RECORD* pGame) {
         pGame->Game_Day = static_cast<uint16_t>(Get_Team_Schedule_Stat(home, week, SCHEDULE_KICKOFF));
         pGame->Team[1] = static_cast<uint8_t>(home);
         pGame->Team[0] = static_cast<uint8_t>(visitor);
+        // Both spreads read every team's strength from one look at the league.
+        TEAM_RATINGS_SCOPE ratings;
         pGame->Rating_Spread =
             static_cast<uint16_t>(Get_Point_Spread_By_Rating(visitor, home) + POINT_SPREAD_BASE);
         pGame->Rank_Spread =
@@ -112,6 +116,9 @@ int Play_Game(int32_t home, int32_t visitor, int32_t week, GAME_RECORD* pGame) {
             for (int slot = 0; slot < GAME_LISTED_PLAYERS; ++slot)
                 pGame->Player_Ids[side][slot] = Get_Player_Vital_Stat(pGame->Team[side], slot, 0);
         Setup_Game(pGame);
+        // The pages of a game left unfinished wait in the buffers for it to
+        // be resumed; a new game starts its own.
+        Clear_Game_Text_Buffers();
         Write_Game_Start_Text(pGame);
     }
     Begin_Game(pGame);
@@ -165,7 +172,7 @@ int Is_Game_Over(const GAME_RECORD* pGame) {
     // A try pending at 3,600 is kept by the overtime rules below, which never
     // end a game at exactly 3,600; an overtime touchdown ends the game
     // without its try.
-    int32_t length = Overtime_Period_Length(pGame);
+    int32_t length = Get_Overtime_Period_Length(pGame);
     bool period_left = clock < REGULATION_SECONDS + length;
     // A tie stands at the end of a regular-season overtime; a playoff game
     // plays on until a side leads.

@@ -9,8 +9,10 @@
 // Sizes of the two play-by-play work buffers, zeroed after every finished game.
 constexpr int32_t PBP_WORK_BUFFER_SIZE = 902000;
 constexpr int32_t PBP_SECOND_WORK_BUFFER_SIZE = 656000;
-extern char Play_By_Play_Work_Buffer[PBP_WORK_BUFFER_SIZE];
-extern char Play_By_Play_Second_Work_Buffer[PBP_SECOND_WORK_BUFFER_SIZE];
+// The buffers, for whoever writes into them (0 the first, 1 the second):
+// handing one out marks both for zeroing at the end of the game, so a game
+// that never touched them costs no zeroing of a megabyte and a half.
+char* Get_Play_By_Play_Work_Buffer(int32_t which);
 void Clear_Play_By_Play_Work_Buffers();
 
 // Game-screen mode flag the views read: set when a game finishes, cleared

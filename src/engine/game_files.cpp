@@ -1,8 +1,12 @@
 #include "engine/game_files.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <filesystem>
 
+#include "app/diagnostics.h"
 #include "database/league_structure.h"
 #include "database/path_resolver.h"
 #include "database/random_numbers.h"
@@ -53,15 +57,27 @@ int32_t Shown_Game_Year() {
     return Get_Current_Week() == 100 ? year - 1 : year;
 }
 
-// Writes the page head and `body` to the file; a file that cannot be opened is skipped.
+// Writes the page head and `body` to the file in one write, the page being
+// put together first; a file that cannot be opened is skipped. The page of a
+// game number already used is written over the old one and the file cut to
+// its length, which costs the file system far less than emptying it first.
 void Write_Page(const char* name, const std::string& body) {
     std::error_code error;
     std::filesystem::create_directories(Resolve_File_Path("Output"), error);
-    FILE* file = Open_Resolved_File(name, "w");
-    if (file == nullptr) return;
-    std::fwrite(Page_Head_Text.data(), 1, Page_Head_Text.size(), file);
-    std::fwrite(body.data(), 1, body.size(), file);
-    std::fclose(file);
+    const int file = ::open(Resolve_File_Path(name).c_str(), O_WRONLY | O_CREAT, 0666);
+    if (file < 0) return;
+    static std::string page;
+    page.assign(Page_Head_Text);
+    page.append(body);
+    size_t written = 0;
+    while (written < page.size()) {
+        const ssize_t n = ::write(file, page.data() + written, page.size() - written);
+        if (n <= 0) break;
+        written += static_cast<size_t>(n);
+    }
+    if (::ftruncate(file, static_cast<off_t>(written)) != 0)
+        Log_Debug_Line("Could not cut %s to its page", name);
+    ::close(file);
 }
 
 } // namespace
@@ -106,8 +122,19 @@ void Clear_Game_Text_Buffers() {
 
 std::string Escape_HTML(const char* text) {
     std::string out;
-    if (text == nullptr) return out;
-    for (const char* p = text; *p != '\0'; ++p) {
+    Append_Escaped_HTML(out, text);
+    return out;
+}
+
+void Append_Escaped_HTML(std::string& out, const char* text) {
+    if (text == nullptr) return;
+    const char* p = text;
+    while (*p != '\0') {
+        // The plain run up to the next character to escape goes in at once.
+        const char* plain = p;
+        while (*p != '\0' && *p != '&' && *p != '<' && *p != '>' && *p != '"')
+            ++p;
+        out.append(plain, static_cast<size_t>(p - plain));
         switch (*p) {
         case '&':
             out += "&amp;";
@@ -122,11 +149,10 @@ std::string Escape_HTML(const char* text) {
             out += "&quot;";
             break;
         default:
-            out += *p;
-            break;
+            return;
         }
+        ++p;
     }
-    return out;
 }
 
 void Get_Box_File_Name(char* buffer) {

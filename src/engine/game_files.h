@@ -38,3 +38,5 @@ int32_t Get_Result_Points(int32_t result);
 
 // Escapes &, <, > and " for HTML text.
 std::string Escape_HTML(const char* text);
+// Appends the text escaped so to `out`.
+void Append_Escaped_HTML(std::string& out, const char* text);

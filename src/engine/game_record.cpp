@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "database/player_record.h"
 #include "app/diagnostics.h"
+#include "database/player_record.h"
 #include "database/universe.h"
 
 GAME_RECORD* Current_Game = nullptr;

@@ -1,5 +1,6 @@
 #include "engine/kicking_plays.h"
 
+#include "database/game_queries.h"
 #include "database/historical_norms.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
@@ -37,16 +38,6 @@ double Uniform() {
     return Play_Random_Fraction();
 }
 
-// Quarter 1-4 of the clock, 5 and above in overtime; the try after a score at
-// the end of a half still belongs to that half.
-int32_t Clock_Quarter(const GAME_RECORD* pGame) {
-    const int32_t clock = pGame->Clock;
-    const int32_t quarter = clock / QUARTER_SECONDS + 1;
-    if ((clock == 1800 || clock == REGULATION_END) && Get_Game_Down(pGame) == CONVERSION_ATTEMPT)
-        return quarter - 1;
-    return quarter < 5 ? quarter : 5;
-}
-
 // The kick-off year of the game being played, else the calendar year.
 int32_t Kicking_Year() {
     if (Current_Game != nullptr && Current_Game->Season_Year != 0) return Current_Game->Season_Year;
@@ -71,13 +62,6 @@ int32_t To_Yards_Byte(int32_t yards) {
     return Clamp_Int(-120, 120, yards);
 }
 
-// Period number (1-based) that starts at the game's clock.
-int32_t Starting_Period(GAME_RECORD* pGame) {
-    if (pGame->Clock < REGULATION_END) return pGame->Clock / QUARTER_SECONDS + 1;
-    const int32_t length = Get_Period_Length(pGame);
-    return 5 + (pGame->Clock - REGULATION_END) / (length > 0 ? length : QUARTER_SECONDS);
-}
-
 // The punter's longest punt of this season and of his current season line.
 void Keep_Longest_Punt(int32_t team, int32_t slot, int32_t distance) {
     if (Play_Player_Position(team, slot) < 0 || Get_Player_Position_Group(team, slot) != KICKING_GROUP)
@@ -87,6 +71,32 @@ void Keep_Longest_Punt(int32_t team, int32_t slot, int32_t distance) {
         Set_Season_Line_Stat(line, STAT_LONGEST_PUNT, distance);
     if (distance > Get_Player_Stat(team, slot, SEASON_THIS, STAT_LONGEST_PUNT))
         Set_Player_Stat(team, slot, SEASON_THIS, STAT_LONGEST_PUNT, distance);
+}
+
+// The touchdown chance of a kick return: `modern` from 2017 on, a thousandth
+// more for each earlier season up to `most`, scaled by how far the returner's
+// speed, return skill and vision stand above `par` (per `span`); a returner
+// slower than 60 never breaks one.
+double Return_Touchdown_Chance(int32_t year, double modern, double most, float speed, float skill,
+                               float vision, double par, double span) {
+    double chance = modern;
+    if (year < 2017) {
+        chance = modern + 0.001 * (2017 - year);
+        if (chance > most) chance = most;
+    }
+    chance = chance * (speed + skill + vision - par) / span;
+    return speed < 60.0f ? 0.0 : chance;
+}
+
+// The yards of a kick return: its base yards varied by two draws, then one
+// more draw for a breakaway to the end zone (110); never less than a yard.
+int32_t Draw_Return_Yards(double base, double touchdown_chance) {
+    const double u1 = Uniform();
+    const double u2 = Uniform();
+    const double variance = (0.4 + 1.2 * u1) * (0.4 + 1.2 * u2);
+    int32_t yards = static_cast<int32_t>(variance * base);
+    if (Uniform() < touchdown_chance) yards = RETURN_TOUCHDOWN_YARDS;
+    return yards < 1 ? 1 : yards;
 }
 
 // Chooses the kicking team's tackler of a return while the kicking team is the
@@ -124,7 +134,7 @@ void Start_Game_Period(GAME_RECORD* pGame) {
         receiver = coin;
     } else {
         receiver = Get_User_Preference(OVERTIME_HOME_RECEIVES) == 1 ? 1 : Play_Random_Below(2) % 2;
-        const int32_t timeouts = Get_Current_Week() >= Universe.Season_Length ? 3 : 2;
+        const int32_t timeouts = Is_Regular_Season_Game(pGame) ? 2 : 3;
         pGame->Timeouts[0] = timeouts;
         pGame->Timeouts[1] = timeouts;
     }
@@ -132,7 +142,8 @@ void Start_Game_Period(GAME_RECORD* pGame) {
     Set_Game_Down(pGame, KICKOFF_DOWN);
     pGame->Yards_To_Goal = static_cast<int8_t>(Get_Kickoff_Spot());
     Stop_Game_Clock(pGame);
-    Write_Period_Header(pGame, Starting_Period(pGame));
+    // With the kickoff down set, the quarter is the period that starts here.
+    Write_Period_Header(pGame, Get_Game_Quarter(pGame));
 }
 
 void Resolve_Kickoff(GAME_RECORD* pGame) {
@@ -351,22 +362,10 @@ int32_t Get_Kick_Return_Yards(int32_t team, int32_t slot, int32_t squib) {
     const float speed = Get_Player_Rating(team, slot, RATING_SPEED);
     double base = ((5.0 * returns + vision + quickness) - 270.0) * 25.0 / 360.0;
     if (squib) base *= 0.7;
-    const double u1 = Uniform();
-    const double u2 = Uniform();
-    const double variance = (0.4 + 1.2 * u1) * (0.4 + 1.2 * u2);
-    int32_t yards = static_cast<int32_t>(variance * base);
-
-    const int32_t year = Kicking_Year();
-    double chance = 0.006;
-    if (year < 2017) {
-        chance = 0.006 + 0.001 * (2017 - year);
-        if (chance > 0.014) chance = 0.014;
-    }
-    chance = chance * (speed + returns + vision - 180.0) / 90.0;
-    if (speed < 60.0f) chance = 0.0;
+    double chance =
+        Return_Touchdown_Chance(Kicking_Year(), 0.006, 0.014, speed, returns, vision, 180.0, 90.0);
     if (squib) chance /= 2.0;
-    if (Uniform() < chance) yards = RETURN_TOUCHDOWN_YARDS;
-    return yards < 1 ? 1 : yards;
+    return Draw_Return_Yards(base, chance);
 }
 
 int32_t Get_Punt_Return_Yards(int32_t team, int32_t slot, int32_t punt_distance) {
@@ -378,46 +377,28 @@ int32_t Get_Punt_Return_Yards(int32_t team, int32_t slot, int32_t punt_distance)
     const double average = Punt_Average(year);
     const double base =
         (punt_distance / (average / 10.0)) * ((4.0 * returns + quickness - 170.0) * 8.0 / 255.0);
-    const double u1 = Uniform();
-    const double u2 = Uniform();
-    const double variance = (0.4 + 1.2 * u1) * (0.4 + 1.2 * u2);
-    int32_t yards = static_cast<int32_t>(variance * base);
-
-    double chance = 0.011;
-    if (year < 2017) {
-        chance = 0.011 + 0.001 * (2017 - year);
-        if (chance > 0.015) chance = 0.015;
-    }
-    chance = chance * (speed + returns + vision - 160.0) / 80.0;
-    if (speed < 60.0f) chance = 0.0;
-    if (Uniform() < chance) yards = RETURN_TOUCHDOWN_YARDS;
-    return yards < 1 ? 1 : yards;
+    return Draw_Return_Yards(
+        base, Return_Touchdown_Chance(year, 0.011, 0.015, speed, returns, vision, 160.0, 80.0));
 }
 
 int32_t Get_Period_Length(const GAME_RECORD* pGame) {
-    if (pGame == nullptr || Clock_Quarter(pGame) < 5 || !Is_Regular_Season_Game(pGame))
-        return QUARTER_SECONDS;
-    // A league saved without an overtime length plays full quarters rather than
-    // periods of no length.
-    const int32_t minutes = Get_User_Preference(OVERTIME_MINUTES);
-    return minutes > 0 ? minutes * 60 : QUARTER_SECONDS;
+    if (pGame == nullptr || Get_Game_Quarter(pGame) < 5) return QUARTER_SECONDS;
+    return Get_Overtime_Period_Length(pGame);
 }
 
 int32_t Get_Period_Time_Left(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return 0;
-    const int32_t quarter = Clock_Quarter(pGame);
+    const int32_t quarter = Get_Game_Quarter(pGame);
     if (quarter < 5) return QUARTER_SECONDS * quarter - pGame->Clock;
-    const int32_t length = Get_Period_Length(pGame);
+    const int32_t length = Get_Overtime_Period_Length(pGame);
     return length - (pGame->Clock - REGULATION_END) % length;
 }
 
 int32_t Get_Half_Time_Left(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return 0;
-    const int32_t quarter = Clock_Quarter(pGame);
+    const int32_t quarter = Get_Game_Quarter(pGame);
     if (quarter <= 2) return 1800 - pGame->Clock;
     if (quarter <= 4) return REGULATION_END - pGame->Clock;
-    const int32_t mode = Get_User_Preference(Is_Regular_Season_Game(pGame) ? REGULAR_SEASON_OVERTIME_RULE
-                                                                           : PLAYOFF_OVERTIME_RULE);
-    if (mode != 0 && mode != 1) return UNTIMED_OVERTIME_SECONDS;
+    if (!Is_Overtime_Timed(pGame)) return UNTIMED_OVERTIME_SECONDS;
     return Get_Period_Time_Left(pGame);
 }

@@ -8,6 +8,7 @@
 #include "engine/game_record.h"
 #include "engine/play_text.h"
 #include "engine/playbook_records.h"
+#include "engine/row_text.h"
 #include "reports/box_score_tables.h"
 
 namespace {
@@ -29,46 +30,72 @@ std::string Score_Line_Name(int32_t team) {
 
 } // namespace
 
+namespace {
+// What both play-log rows of a snap show, read once for the two.
+struct LOG_ROW_PIECES {
+    int Offense_Side;
+    char Team[TEAM_STRING_LENGTH + 16];
+    char Clock[32];
+    char Down[64];
+    char Yard_Line[128];
+    char Offensive[128];
+    char Defensive[128];
+};
+
+void Read_Log_Row_Pieces(const GAME_RECORD* pGame, LOG_ROW_PIECES& pieces) {
+    pieces.Team[0] = '\0';
+    pieces.Offensive[0] = '\0';
+    pieces.Defensive[0] = '\0';
+    if (pGame->Possession_Team < TOTAL_NUMBER_OF_TEAMS)
+        Get_Team_String(pieces.Team, pGame->Possession_Team, 1);
+    Format_Game_Clock(pGame, 0, pieces.Clock, sizeof pieces.Clock);
+    Get_Short_Down_Text(pGame, pieces.Down, 0, sizeof pieces.Down);
+    Get_Short_Field_Position_Text(pGame, pieces.Yard_Line, sizeof pieces.Yard_Line);
+    const PLAY_LOG_ENTRY& play = pGame->Current_Play;
+    uint32_t down_code = Get_Game_Down(pGame);
+    pieces.Offense_Side = Get_Offense_Side(pGame);
+    int32_t offense = pGame->Team[pieces.Offense_Side];
+    int32_t defense = pGame->Team[1 - pieces.Offense_Side];
+    if (down_code != KICKOFF_DOWN && down_code != FREE_KICK_DOWN) {
+        if (pGame->Formation[pieces.Offense_Side] == 43) {
+            safe_strncpy(pieces.Offensive, "Extra Point", sizeof pieces.Offensive);
+        } else {
+            Get_Offensive_Play_Name(offense, play.Offensive_Play, pieces.Offensive, sizeof pieces.Offensive);
+            int32_t type = Get_Offensive_Play_Type(offense, play.Offensive_Play);
+            if (type != PLAY_TYPE_PUNT && type != PLAY_TYPE_FIELD_GOAL)
+                Get_Defensive_Play_Name(defense, play.Defensive_Play, pieces.Defensive,
+                                        sizeof pieces.Defensive);
+        }
+    }
+}
+
+void Put_Log_Row(const LOG_ROW_PIECES& pieces, int bHTML, char* buffer, int size) {
+    ROW_TEXT row(buffer, size);
+    if (bHTML) {
+        row.Put("<TR class=")
+            .Put(pieces.Offense_Side == 0 ? "none" : "highlight")
+            .Put("><TD width=\"5%\" class=lml>");
+        row.Put_Escaped(pieces.Team).Put("</TD>\n<TD width=\"5%\" class=lmc>").Put(pieces.Clock);
+        row.Put("</TD><TD width=\"9%\" class=lmc>").Put(pieces.Down).Put("</TD><TD width=\"9%\" class=lmc>");
+        row.Put_Escaped(pieces.Yard_Line)
+            .Put("</TD><TD width=\"17%\" class=lmc>")
+            .Put_Escaped(pieces.Offensive);
+        row.Put("</TD><TD width=\"17%\" class=lmc>").Put_Escaped(pieces.Defensive).Put("</TD>");
+    } else {
+        row.Put("\n ").Put_Padded(pieces.Team, 5, false).Put(' ').Put_Padded(pieces.Clock, 3, false).Put(' ');
+        row.Put_Padded(pieces.Down, 4, false).Put(' ').Put_Padded(pieces.Yard_Line, 8, false).Put(' ');
+        row.Put_Padded(pieces.Offensive, 24, true).Put(' ').Put_Padded(pieces.Defensive, 24, true).Put(' ');
+    }
+}
+} // namespace
+
 void Compose_Play_Log_Row(const GAME_RECORD* pGame, int bHTML, char* buffer, int size) {
     if (buffer == nullptr || size <= 0) return;
     buffer[0] = '\0';
     if (pGame == nullptr) return;
-    std::string team = Short_Team_Name(pGame->Possession_Team);
-    char clock[32];
-    char down[64];
-    char yard_line[128];
-    char offensive[128] = "";
-    char defensive[128] = "";
-    Format_Game_Clock(pGame, 0, clock, sizeof clock);
-    Get_Short_Down_Text(pGame, down, 0, sizeof down);
-    Get_Short_Field_Position_Text(pGame, yard_line, sizeof yard_line);
-    const PLAY_LOG_ENTRY& play = pGame->Current_Play;
-    uint32_t down_code = Get_Game_Down(pGame);
-    int offense_side = Get_Offense_Side(pGame);
-    int32_t offense = pGame->Team[offense_side];
-    int32_t defense = pGame->Team[1 - offense_side];
-    if (down_code != KICKOFF_DOWN && down_code != FREE_KICK_DOWN) {
-        if (pGame->Formation[offense_side] == 43) {
-            safe_strncpy(offensive, "Extra Point", sizeof offensive);
-        } else {
-            Get_Offensive_Play_Name(offense, play.Offensive_Play, offensive, sizeof offensive);
-            int32_t type = Get_Offensive_Play_Type(offense, play.Offensive_Play);
-            if (type != PLAY_TYPE_PUNT && type != PLAY_TYPE_FIELD_GOAL)
-                Get_Defensive_Play_Name(defense, play.Defensive_Play, defensive, sizeof defensive);
-        }
-    }
-    if (bHTML) {
-        safe_sprintf(buffer, size,
-                     "<TR class=%s><TD width=\"5%%\" class=lml>%s</TD>\n<TD width=\"5%%\" class=lmc>%s</TD>"
-                     "<TD width=\"9%%\" class=lmc>%s</TD><TD width=\"9%%\" class=lmc>%s</TD>"
-                     "<TD width=\"17%%\" class=lmc>%s</TD><TD width=\"17%%\" class=lmc>%s</TD>",
-                     offense_side == 0 ? "none" : "highlight", Escape_HTML(team.c_str()).c_str(), clock, down,
-                     Escape_HTML(yard_line).c_str(), Escape_HTML(offensive).c_str(),
-                     Escape_HTML(defensive).c_str());
-    } else {
-        safe_sprintf(buffer, size, "%s %5s %3s %4s %8s %-24s %-24s ", "\n", team.c_str(), clock, down,
-                     yard_line, offensive, defensive);
-    }
+    LOG_ROW_PIECES pieces;
+    Read_Log_Row_Pieces(pGame, pieces);
+    Put_Log_Row(pieces, bHTML, buffer, size);
 }
 
 void Append_Play_Log_Row(const GAME_RECORD* pGame, int bHTML) {
@@ -77,13 +104,29 @@ void Append_Play_Log_Row(const GAME_RECORD* pGame, int bHTML) {
     (bHTML ? Get_Play_By_Play_HTML() : Get_Plain_Play_Text()) += row;
 }
 
+void Append_Play_Log_Rows(const GAME_RECORD* pGame) {
+    char row[TEXT_BUFFER_SIZE];
+    row[0] = '\0';
+    LOG_ROW_PIECES pieces;
+    if (pGame != nullptr) {
+        Read_Log_Row_Pieces(pGame, pieces);
+        Put_Log_Row(pieces, 1, row, sizeof row);
+    }
+    Get_Play_By_Play_HTML() += row;
+    if (pGame != nullptr) Put_Log_Row(pieces, 0, row, sizeof row);
+    Get_Plain_Play_Text() += row;
+}
+
 void Finish_Play_Log_Row(GAME_RECORD* pGame) {
     if (pGame == nullptr) return;
     char sentence[TEXT_BUFFER_SIZE];
     Write_Play_Summary_Sentence(pGame, &pGame->Current_Play, sentence, sizeof sentence);
     Get_Plain_Play_Text() += sentence;
     Get_Plain_Play_Text() += "\r\n";
-    Get_Play_By_Play_HTML() += "<TD width=\"38%\" class=lmc>" + Escape_HTML(sentence) + "</TD></TR>\r";
+    std::string& html = Get_Play_By_Play_HTML();
+    html += "<TD width=\"38%\" class=lmc>";
+    Append_Escaped_HTML(html, sentence);
+    html += "</TD></TR>\r";
     int32_t result = Get_Play_Result(pGame->Current_Play.Play_Word);
     if (Is_Scoring_Result(result)) Write_Scoring_Play_Row(pGame);
     switch (result) {

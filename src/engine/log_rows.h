@@ -10,6 +10,8 @@
 void Compose_Play_Log_Row(const GAME_RECORD* pGame, int bHTML, char* buffer, int size = TEXT_BUFFER_SIZE);
 void Finish_Play_Log_Row(GAME_RECORD* pGame);
 void Append_Play_Log_Row(const GAME_RECORD* pGame, int bHTML);
+// Both rows of a snap, the page's and then the plain text's, from one reading.
+void Append_Play_Log_Rows(const GAME_RECORD* pGame);
 
 void Set_Log_Entry_Possession(GAME_RECORD* pGame);
 void Set_Log_Entry_Clock(GAME_RECORD* pGame);

@@ -7,6 +7,7 @@
 #include "season/league_rates.h"
 
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -22,6 +23,7 @@
 #include "database/roster_queries.h"
 #include "database/settings.h"
 #include "database/team_record.h"
+#include "database/team_results.h"
 #include "database/universe.h"
 #include "engine/downs_and_clock.h"
 #include "engine/formations.h"
@@ -30,21 +32,13 @@
 #include "engine/play_loop.h"
 #include "engine/play_matchups.h"
 #include "engine/playbook_records.h"
+#include "engine/snap_answers.h"
 #include "engine/snap_decisions.h"
 #include "engine/team_unit_ratings.h"
 #include "engine/unit_multipliers.h"
 #include "personnel/random_ratings.h"
 
 namespace {
-
-int32_t Round_Ratio(int64_t a, int64_t b, int64_t c) {
-    if (c == 0) return 0;
-    const int64_t p = a * b;
-    const int64_t half = (c < 0 ? -c : c) / 2;
-    const bool negative = (p < 0) != (c < 0);
-    const int64_t magnitude = ((p < 0 ? -p : p) + half) / (c < 0 ? -c : c);
-    return static_cast<int32_t>(negative ? -magnitude : magnitude);
-}
 
 int32_t Offense_Side(const GAME_RECORD* pGame) {
     return Get_Offense_Side(pGame);
@@ -124,8 +118,7 @@ int32_t Is_Half_Ending(const GAME_RECORD* pGame) {
 
 int32_t Is_Overtime_Possession_Rule_Over(const GAME_RECORD* pGame) {
     if (pGame == nullptr || pGame->Clock < REGULATION_SECONDS) return 0;
-    const bool playoffs = Get_User_Preference(CURRENT_WEEK) >= Universe.Season_Length;
-    const int32_t rule = Get_User_Preference(playoffs ? PLAYOFF_OVERTIME_RULE : REGULAR_SEASON_OVERTIME_RULE);
+    const int32_t rule = Get_Game_Overtime_Rule(pGame);
     if (rule == 0 || rule == 2) return 1;
     return pGame->Overtime_Possessions >= 3 ? 1 : 0;
 }
@@ -141,8 +134,8 @@ int32_t Has_Comeback_Time(const GAME_RECORD* pGame) {
     return Get_Game_Time_Left(pGame) > need ? 1 : 0;
 }
 
-int32_t Should_Punt(GAME_RECORD* pGame) {
-    if (pGame == nullptr || Get_Game_Down(pGame) != 3) return 0;
+namespace {
+int32_t Decide_Punt(GAME_RECORD* pGame) {
     const int32_t togo = pGame->Yards_To_Go;
     const int32_t togoal = pGame->Yards_To_Goal;
     if (Deficit(pGame) > 0) {
@@ -152,8 +145,7 @@ int32_t Should_Punt(GAME_RECORD* pGame) {
     return togoal >= 31 && togoal > (9 - togo) * 5 ? 1 : 0;
 }
 
-int32_t Should_Kick_Field_Goal(GAME_RECORD* pGame) {
-    if (pGame == nullptr || Get_Game_Down(pGame) != 3) return 0;
+int32_t Decide_Field_Goal(GAME_RECORD* pGame) {
     const int32_t deficit = Deficit(pGame);
     const int32_t togo = pGame->Yards_To_Go;
     const int32_t left = Get_Game_Time_Left(pGame);
@@ -174,6 +166,17 @@ int32_t Should_Kick_Field_Goal(GAME_RECORD* pGame) {
     if (pGame->Yards_To_Goal > Get_Field_Goal_Range(pGame)) return 0;
     if (deficit < 4) return 1;
     return Has_Comeback_Time(pGame);
+}
+} // namespace
+
+int32_t Should_Punt(GAME_RECORD* pGame) {
+    if (pGame == nullptr || Get_Game_Down(pGame) != 3) return 0;
+    return Snap_Answer(ANSWER_SHOULD_PUNT, [pGame] { return Decide_Punt(pGame); });
+}
+
+int32_t Should_Kick_Field_Goal(GAME_RECORD* pGame) {
+    if (pGame == nullptr || Get_Game_Down(pGame) != 3) return 0;
+    return Snap_Answer(ANSWER_SHOULD_KICK_FIELD_GOAL, [pGame] { return Decide_Field_Goal(pGame); });
 }
 
 namespace {
@@ -211,24 +214,29 @@ int32_t Should_Kneel_Down(const GAME_RECORD* pGame) {
     return Deficit(pGame) < 0 && Is_Blowout(pGame) ? 1 : 0;
 }
 
-int32_t Limit_Running_Back_Workload(int32_t team, int32_t slot, int32_t weight) {
-    if (!Is_Team_Index(team) || !Is_Valid_Roster_Slot(slot) || !Is_Player_Slot_Used(team, slot))
-        return weight;
+bool Get_Running_Back_Workload(int32_t team, int32_t slot, int32_t* limit, int32_t* carries) {
+    if (!Is_Team_Index(team) || !Is_Valid_Roster_Slot(slot) || !Is_Player_Slot_Used(team, slot)) return false;
     const float durability = Read_Repaired_Rating(team, slot, RATING_DURABILITY);
     const int32_t games = Get_Player_Stat(team, slot, SEASON_THIS, 0);
-    const int32_t carries = Get_Player_Stat(team, slot, SEASON_THIS, 7);
-    const int32_t a = Round_Ratio(13LL * games, static_cast<int64_t>(std::trunc(durability)), 85);
+    *carries = Get_Player_Stat(team, slot, SEASON_THIS, 7);
+    const int32_t a = Mul_Div_Round(13 * games, static_cast<int32_t>(std::trunc(durability)), 85);
     int32_t years = 2017 - Get_Current_Year();
     if (years < 0) years = 0;
     const int32_t cap_one = (a + 240) / 2;
     const int32_t cap_two = a + 3 * years;
-    const int32_t limit = cap_one < cap_two ? cap_one : cap_two;
-    if (carries <= limit) return weight;
-    return Round_Ratio(weight, limit, carries);
+    *limit = cap_one < cap_two ? cap_one : cap_two;
+    return true;
 }
 
-int32_t Get_Top_Receiver_Threat(GAME_RECORD* pGame) {
-    if (pGame == nullptr) return 0;
+int32_t Limit_Running_Back_Workload(int32_t team, int32_t slot, int32_t weight) {
+    int32_t limit = 0;
+    int32_t carries = 0;
+    if (!Get_Running_Back_Workload(team, slot, &limit, &carries) || carries <= limit) return weight;
+    return Mul_Div_Round(weight, limit, carries);
+}
+
+namespace {
+int32_t Weigh_Top_Receiver_Threat(GAME_RECORD* pGame) {
     const int32_t team = Offense_Team(pGame);
     if (!Is_Team_Index(team)) return 0;
     const int32_t first = Get_Team_Position_Player(team, POSITION_WR, 0);
@@ -251,13 +259,19 @@ int32_t Get_Top_Receiver_Threat(GAME_RECORD* pGame) {
             25 * Get_Game_Player_Counter(pGame, side, first, 4);
     }
     const int32_t n = pGame->Clock + 900;
-    const int32_t u = Round_Ratio(v, 2700, n) + 10 * d;
+    const int32_t u = Mul_Div_Round(v, 2700, n) + 10 * d;
     if (u < 120) return 0;
     return (u - 100) / 5 + 1;
 }
+} // namespace
 
-int32_t Get_Offensive_Run_Tendency(GAME_RECORD* pGame) {
+int32_t Get_Top_Receiver_Threat(GAME_RECORD* pGame) {
     if (pGame == nullptr) return 0;
+    return Snap_Answer(ANSWER_RECEIVER_THREAT, [pGame] { return Weigh_Top_Receiver_Threat(pGame); });
+}
+
+namespace {
+int32_t Weigh_Run_Tendency(GAME_RECORD* pGame) {
     const int32_t side = Offense_Side(pGame);
     const int32_t team = pGame->Team[side];
     int32_t run = 40;
@@ -267,15 +281,11 @@ int32_t Get_Offensive_Run_Tendency(GAME_RECORD* pGame) {
         const bool present =
             Is_Team_Index(team) && Is_Valid_Roster_Slot(slot) && Is_Player_Slot_Used(team, slot);
         const int32_t position = present ? Get_Player_Vital_Stat(team, slot, VITAL_POSITION) : -1;
+        // The running, receiving and passing composites of the player.
         auto r = [&](int32_t rating) { return Field_Rating(team, present ? slot : -1, rating); };
-        float a = 0.2f * r(RATING_SPEED) + 0.2f * r(RATING_POWER) + 0.25f * r(RATING_QUICKNESS) +
-                  0.25f * r(RATING_VISION) + 0.1f * r(RATING_HANDS);
-        if (position == POSITION_QB) a = (a + r(RATING_MOBILITY)) / 2.0f;
-        const float b = 0.1f * (r(RATING_SPEED) + r(RATING_QUICKNESS) + r(RATING_POWER) + r(RATING_VISION) +
-                                r(RATING_HANDS) + r(RATING_RED_ZONE)) +
-                        0.4f * r(RATING_RECEIVING);
-        const float c = 0.3f * r(RATING_ACCURACY) + 0.3f * r(RATING_CONTROL) + 0.2f * r(RATING_DISTANCE) +
-                        0.2f * r(RATING_RED_ZONE);
+        const float a = r(RATING_RUNNING_COMPOSITE);
+        const float b = r(RATING_RECEIVING_COMPOSITE);
+        const float c = r(RATING_PASSING_COMPOSITE);
         auto at_least_zero = [](float x) { return x > 0.0f ? x : 0.0f; };
         switch (position) {
         case POSITION_QB:
@@ -305,37 +315,37 @@ int32_t Get_Offensive_Run_Tendency(GAME_RECORD* pGame) {
     const int32_t deficit = Deficit(pGame);
     const int32_t clock = pGame->Clock;
     if (clock >= HALF_SECONDS && clock < REGULATION_SECONDS) {
-        pass = Round_Ratio(pass, deficit + 28, 28);
+        pass = Mul_Div_Round(pass, deficit + 28, 28);
         const int32_t left = Seconds_Left_In_Half(pGame);
         if (left < 300 && left > 0) {
             if (deficit < 0)
-                pass = Round_Ratio(pass, left, 900);
+                pass = Mul_Div_Round(pass, left, 900);
             else if ((deficit >= 9 && deficit <= 16) || (deficit >= 0 && deficit <= 8 && left < 120))
-                pass = Round_Ratio(pass, 900, left);
+                pass = Mul_Div_Round(pass, 900, left);
         }
     }
     const int32_t down = static_cast<int32_t>(Get_Game_Down(pGame));
     const int32_t togo = pGame->Yards_To_Go;
     const int32_t togoal = pGame->Yards_To_Goal;
-    if (down == 0) run = Round_Ratio(run, 120, 100);
-    if ((down == 2 || down == 3) && togo < 3) run = Round_Ratio(run, (down + 4) * 25, 100);
+    if (down == 0) run = Mul_Div_Round(run, 120, 100);
+    if ((down == 2 || down == 3) && togo < 3) run = Mul_Div_Round(run, (down + 4) * 25, 100);
     int32_t k = 11 - 4 * down;
     if (k < 2) k = 2;
-    if (togo > k) pass = Round_Ratio(pass, togo, k);
-    if (togoal > 90) pass = Round_Ratio(pass, (110 - togoal) * 50, 1000);
+    if (togo > k) pass = Mul_Div_Round(pass, togo, k);
+    if (togoal > 90) pass = Mul_Div_Round(pass, (110 - togoal) * 50, 1000);
     if (Is_Hurry_Up_Offense(pGame))
         run /= 20;
     else if (Is_Kneel_Down_Situation(pGame))
         pass = 0;
     if (togoal < 20) {
-        pass = Round_Ratio(pass, (togoal + 30) * 20, 1000);
-        if (togoal < 5) run = Round_Ratio(run, 6, togoal + 1);
+        pass = Mul_Div_Round(pass, (togoal + 30) * 20, 1000);
+        if (togoal < 5) run = Mul_Div_Round(run, 6, togoal + 1);
     }
     const int32_t balance = Is_Team_Index(team) ? Get_Team_Stat(team, TEAM_STAT_OFFENSIVE_BALANCE) : 10;
     if (balance > 10)
-        run = Round_Ratio(run, 20 - balance, 10);
+        run = Mul_Div_Round(run, 20 - balance, 10);
     else if (balance < 10)
-        pass = Round_Ratio(pass, balance, 10);
+        pass = Mul_Div_Round(pass, balance, 10);
     if (Get_User_Preference(CURRENT_WEEK) > 3) {
         const int32_t norm = Get_Smoothed_Yearly_Norm(Get_Current_Year());
         const int32_t league = Get_League_Rate(LEAGUE_RATE_PLAY_RATIO);
@@ -347,112 +357,613 @@ int32_t Get_Offensive_Run_Tendency(GAME_RECORD* pGame) {
     }
     run += run / 7;
     if (pass + run == 0) return 0;
-    return Round_Ratio(1000, run, pass + run);
+    return Mul_Div_Round(1000, run, pass + run);
+}
+} // namespace
+
+int32_t Get_Offensive_Run_Tendency(GAME_RECORD* pGame) {
+    if (pGame == nullptr) return 0;
+    return Snap_Answer(ANSWER_RUN_TENDENCY, [pGame] { return Weigh_Run_Tendency(pGame); });
 }
 
-int32_t Find_Offensive_Play(GAME_RECORD* pGame, int32_t category, int32_t wanted) {
-    if (pGame == nullptr) return 0;
+namespace {
+
+// What the play search reads of one play of a playbook. The yardage and the
+// fit to the team's system are read on first need, as the search needs them
+// only for plays of the kind it looks for.
+struct PLAY_PROFILE {
+    bool Defined;
+    bool Hail_Mary;
+    bool Yardage_Known;
+    bool Match_Known;
+    int8_t Category;
+    int8_t Formation;
+    int8_t Primary; // on-field slot of the play's key player, -1 none
+    int32_t Yardage;
+    int32_t System_Match;
+};
+
+// The plays a search of one kind may call: defined, of that kind and none of
+// the fixed kneel-down, punt and field-goal plays, in play order.
+struct PLAY_LIST {
+    int32_t Category;
+    int32_t Count;
+    uint8_t Plays[OFFENSIVE_PLAY_NUMBERS];
+};
+constexpr int32_t PLAY_LISTS = 4;
+
+// A team's playbook as the search reads it, kept with the plays, the team's
+// system and whether the team is in use, and read again when any changed.
+// What the profile reads of a stored play: the start of its name (whether
+// it is defined, whether it is the Hail Mary: "Hail Mary" and its end) and
+// the fields from its formation to its routes (option hole, type, key
+// player, hole or depth).
+constexpr size_t SIGNATURE_NAME = 10;
+constexpr size_t SIGNATURE_FIELDS_AT = offsetof(OFFENSIVE_PLAY, Formation);
+constexpr size_t SIGNATURE_FIELDS = offsetof(OFFENSIVE_PLAY, Description) - SIGNATURE_FIELDS_AT;
+static_assert(offsetof(OFFENSIVE_PLAY, Routes) + sizeof(OFFENSIVE_PLAY::Routes) ==
+              offsetof(OFFENSIVE_PLAY, Description));
+static_assert(SIGNATURE_NAME <= sizeof(OFFENSIVE_PLAY::Name));
+struct PLAY_SIGNATURE {
+    char Name[SIGNATURE_NAME];
+    uint8_t Fields[SIGNATURE_FIELDS];
+
+    void Take(const OFFENSIVE_PLAY& play) {
+        std::memcpy(Name, play.Name, SIGNATURE_NAME);
+        std::memcpy(Fields, reinterpret_cast<const uint8_t*>(&play) + SIGNATURE_FIELDS_AT, SIGNATURE_FIELDS);
+    }
+    bool Matches(const OFFENSIVE_PLAY& play) const {
+        return std::memcmp(Name, play.Name, SIGNATURE_NAME) == 0 &&
+               std::memcmp(Fields, reinterpret_cast<const uint8_t*>(&play) + SIGNATURE_FIELDS_AT,
+                           SIGNATURE_FIELDS) == 0;
+    }
+};
+
+struct PLAYBOOK_PROFILE {
+    bool Known;
+    uint32_t Version; // a new number at every reading
+    bool In_Use;
+    int32_t System;
+    uint32_t Checked_Epoch;
+    PLAY_SIGNATURE Signatures[STORED_OFFENSIVE_PLAYS];
+    PLAY_PROFILE Play[OFFENSIVE_PLAY_NUMBERS];
+    int32_t List_Count;
+    PLAY_LIST Lists[PLAY_LISTS];
+};
+
+PLAYBOOK_PROFILE Playbook_Profiles[TOTAL_NUMBER_OF_TEAMS];
+PLAYBOOK_PROFILE Loose_Profile;
+
+int32_t Offensive_System_Of(int32_t team) {
+    return Is_Team_Index(team) ? Get_Team_Stat(team, TEAM_STAT_OFFENSIVE_SYSTEM) : 0;
+}
+
+void Read_Playbook_Profile(int32_t team, PLAYBOOK_PROFILE& profile) {
+    profile.In_Use = Is_Valid_Team_Code(team) != 0;
+    profile.System = Offensive_System_Of(team);
+    if (Is_Team_Index(team))
+        for (int32_t p = 0; p < STORED_OFFENSIVE_PLAYS; ++p)
+            profile.Signatures[p].Take(Universe.Teams[team].Playbooks.Offense.Plays[p]);
+    for (int32_t p = 0; p < OFFENSIVE_PLAY_NUMBERS; ++p) {
+        PLAY_PROFILE& play = profile.Play[p];
+        play.Defined = Is_Offensive_Play_Defined(team, p);
+        play.Category = static_cast<int8_t>(Get_Play_Search_Category(Get_Offensive_Play_Type(team, p)));
+        play.Formation = Get_Offensive_Play_Formation(team, p);
+        play.Primary = static_cast<int8_t>(Get_Offensive_Play_Primary_Receiver(team, p));
+        char name[64];
+        Get_Offensive_Play_Name(team, p, name, sizeof name);
+        play.Hail_Mary = std::strcmp(name, "Hail Mary") == 0;
+        play.Yardage_Known = false;
+        play.Match_Known = false;
+    }
+    profile.List_Count = 0;
+    static uint32_t versions = 0;
+    profile.Version = ++versions;
+    profile.Known = true;
+}
+
+// The team's playbook profile, checked against the playbook once a snap
+// (every time outside the calls of a snap).
+PLAYBOOK_PROFILE& Playbook_Profile(int32_t team) {
+    if (!Is_Team_Index(team)) {
+        Read_Playbook_Profile(team, Loose_Profile);
+        return Loose_Profile;
+    }
+    PLAYBOOK_PROFILE& profile = Playbook_Profiles[team];
+    const uint32_t epoch = Get_Snap_Answers_Epoch();
+    if (epoch != 0 && profile.Known && profile.Checked_Epoch == epoch) return profile;
+    bool same = profile.Known && profile.In_Use == (Is_Valid_Team_Code(team) != 0) &&
+                profile.System == Offensive_System_Of(team);
+    const OFFENSIVE_PLAY* plays = Universe.Teams[team].Playbooks.Offense.Plays;
+    for (int32_t p = 0; p < STORED_OFFENSIVE_PLAYS && same; ++p)
+        same = profile.Signatures[p].Matches(plays[p]);
+    if (!same) Read_Playbook_Profile(team, profile);
+    profile.Checked_Epoch = epoch;
+    return profile;
+}
+
+const PLAY_LIST& Play_List(PLAYBOOK_PROFILE& profile, int32_t category) {
+    for (int32_t n = 0; n < profile.List_Count; ++n)
+        if (profile.Lists[n].Category == category) return profile.Lists[n];
+    const int32_t n = profile.List_Count < PLAY_LISTS ? profile.List_Count++ : PLAY_LISTS - 1;
+    PLAY_LIST& list = profile.Lists[n];
+    list.Category = category;
+    list.Count = 0;
+    for (int32_t p = 0; p < OFFENSIVE_PLAY_NUMBERS; ++p) {
+        const PLAY_PROFILE& play = profile.Play[p];
+        if (play.Defined && play.Category == category && p != KNEEL_DOWN_PLAY && p != HARD_CODED_PUNT_PLAY &&
+            p != HARD_CODED_FIELD_GOAL_PLAY)
+            list.Plays[list.Count++] = static_cast<uint8_t>(p);
+    }
+    return list;
+}
+
+int32_t Play_Yardage(PLAY_PROFILE& play, int32_t team, int32_t p) {
+    if (!play.Yardage_Known) {
+        play.Yardage = Get_Play_Yardage(team, p);
+        play.Yardage_Known = true;
+    }
+    return play.Yardage;
+}
+
+int32_t Play_System_Match(PLAY_PROFILE& play, int32_t team) {
+    if (!play.Match_Known) {
+        play.System_Match = Get_Team_Offensive_System_Match(team, play.Formation);
+        play.Match_Known = true;
+    }
+    return play.System_Match;
+}
+
+// Worked out once per search and used for every play whose key player a man
+// on the field is.
+struct KEY_PLAYER {
+    int32_t Slot;
+    bool Valid;
+    int32_t Position;
+    bool Extra_Known;
+    bool Workload; // a running back's limit and carries were read
+    int32_t Limit; // a running back's carries, a tight end's receiving yards
+    int32_t Count; // carries, receiving yards
+    int32_t Value; // a fullback's predicted carries + 10, a quarterback's run value
+};
+
+// A run or draw built around a quarterback: his worth as a runner, raised on
+// short yardage by his power and near the goal line, in hundredths.
+int32_t Quarterback_Run_Value(const GAME_RECORD* pGame, int32_t team, int32_t key) {
+    const int32_t togo = pGame->Yards_To_Go;
+    const int32_t togoal = pGame->Yards_To_Goal;
+    const float r = Get_Player_Rating(team, key, RATING_RUNNING_COMPOSITE);
+    const float power = Read_Repaired_Rating(team, key, RATING_POWER);
+    float x = r - 55.0f;
+    const float curve = (r - 65.0f) * (r - 5.0f) / 20.0f;
+    if (curve > x) x = curve;
+    if (togo < 3 && power > 50.0f) x += static_cast<float>(3 - togo) * (power - 50.0f);
+    int32_t xi = static_cast<int32_t>(x);
+    if (togoal < 7) xi = Mul_Div_Round(xi, 8, togoal + 1);
+    xi = xi + xi / 2;
+    return xi < 0 ? 0 : xi;
+}
+
+void Read_Key_Extras(const GAME_RECORD* pGame, int32_t team, int32_t category, KEY_PLAYER& key) {
+    key.Extra_Known = true;
+    if (category == PLAY_CATEGORY_PASS) {
+        if (key.Position == POSITION_TE) {
+            key.Count = Get_Player_Stat(team, key.Slot, SEASON_THIS, 11);
+            key.Limit = 50 * (Get_Team_Games_Played(team) + 1);
+        }
+        return;
+    }
+    if (key.Position == POSITION_FB) key.Value = Get_Player_Stat(team, key.Slot, SEASON_PREDICTED, 7) + 10;
+    if (key.Position == POSITION_RB)
+        key.Workload = Get_Running_Back_Workload(team, key.Slot, &key.Limit, &key.Count);
+    if (key.Position == POSITION_QB) key.Value = Quarterback_Run_Value(pGame, team, key.Slot);
+}
+
+// A kicking decision read once per search: it is kept for the next fake kick
+// of the search unless making it drew a number.
+int32_t Decide_Once(int32_t* kept, int32_t (*decide)(GAME_RECORD*), GAME_RECORD* pGame) {
+    if (*kept >= 0) return *kept;
+    const uint64_t draws = Get_Random_Draw_Count();
+    const int32_t answer = decide(pGame);
+    if (Get_Random_Draw_Count() == draws) *kept = answer;
+    return answer;
+}
+
+// A play of the search for one kind of play in the current situation: whether
+// it may be called at all, and its weight after the multipliers for each
+// length the yardage difference leaves of the full weight (4,096 halved d
+// times, d = 0-12; index 13 for no weight), worked out on first need.
+constexpr int32_t WEIGHT_STEPS = 14;
+struct SEARCH_PLAY {
+    bool Hail_Mary;
+    int32_t Yardage;
+};
+
+// A play's weights are kept from snap to snap with what they were worked
+// out from: the search's view (its generation), the key player's (his
+// generation), the play's uses and the receiver threat it was scaled by.
+// Whatever of these changed, the play's weights are worked out afresh.
+struct KEPT_PLAY {
+    uint32_t Checked_In; // the search that last checked them
+    uint32_t Generation;
+    uint32_t Key_Generation;
+    int32_t Uses;
+    int32_t Threat;
+    bool Base_Known;
+    uint16_t Known;
+    // The squared redundancy multiplier and the system fit, read with the
+    // first weight.
+    int32_t Redundancy_Squared;
+    int32_t System_Match;
+    int32_t Weight[WEIGHT_STEPS];
+};
+
+// What a key player's weights were worked out from.
+struct KEPT_KEY {
+    uint32_t Generation;
+    bool Valid;
+    bool Extra_Known;
+    bool Workload;
+    int32_t Slot;
+    int32_t Position;
+    int32_t Limit;
+    int32_t Count;
+    int32_t Value;
+};
+
+// The kept weights of a team's plays of one kind.
+struct KEPT_WEIGHTS {
+    uint32_t Generation;
+    uint32_t Profile_Version;
+    int32_t System;
+    int32_t Second_Back;
+    int32_t First_Receiver;
+    int32_t Adjustment;
+    KEPT_KEY Keys[PLAY_RECEIVERS + 1];
+    KEPT_PLAY Play[OFFENSIVE_PLAY_NUMBERS];
+};
+
+// The kinds of play whose weights are kept: pass, run, draw.
+constexpr int32_t KEPT_KINDS = 3;
+KEPT_WEIGHTS Kept_Weights[TOTAL_NUMBER_OF_TEAMS][KEPT_KINDS];
+// A search outside the calls of a snap keeps nothing from one to the next.
+KEPT_WEIGHTS Loose_Weights;
+uint32_t Last_Generation = 0;
+uint32_t Last_Search_Stamp = 0;
+
+uint32_t Next_Generation() {
+    if (++Last_Generation == 0) ++Last_Generation;
+    return Last_Generation;
+}
+
+int32_t Kept_Kind(int32_t category) {
+    switch (category) {
+    case PLAY_CATEGORY_PASS:
+        return 0;
+    case PLAY_CATEGORY_RUN:
+        return 1;
+    case PLAY_CATEGORY_DRAW:
+        return 2;
+    default:
+        return -1;
+    }
+}
+
+// How many lengths wanted a search keeps the weighed running sums of.
+constexpr int32_t WEIGHED_KEPT = 6;
+
+// The search's view of the situation: read once, kept for the snap's other
+// searches of the same kind unless reading it drew a number.
+struct PLAY_SEARCH {
+    uint32_t Epoch;
+    int32_t Team;
+    int32_t Category;
+    int32_t Last_Play;
+    int32_t Side;
+    int32_t System;
+    int32_t Threat;
+    int32_t Second_Back;
+    int32_t First_Receiver;
+    int32_t Adjustment;
+    PLAYBOOK_PROFILE* Profile;
+    KEPT_WEIGHTS* Kept;
+    uint32_t Stamp;
+    KEY_PLAYER Keys[PLAY_RECEIVERS + 1];
+    bool Key_Checked[PLAY_RECEIVERS + 1];
+    SEARCH_PLAY Play[OFFENSIVE_PLAY_NUMBERS];
+    int32_t Eligible_Count;
+    uint8_t Eligible[OFFENSIVE_PLAY_NUMBERS];
+    // The running sums of the weights for the yards wanted so far.
+    int32_t Weighed_Count;
+    int32_t Weighed_Wanted[WEIGHED_KEPT];
+    int64_t Weighed_Running[WEIGHED_KEPT][OFFENSIVE_PLAY_NUMBERS];
+};
+
+void Prepare_Play_Search(GAME_RECORD* pGame, int32_t category, PLAY_SEARCH& search) {
     const int32_t side = Offense_Side(pGame);
     const int32_t team = pGame->Team[side];
+    search.Team = team;
+    search.Category = category;
+    search.Last_Play = Last_Offensive_Play;
+    search.Side = side;
+    search.System = Offensive_System_Of(team);
+    // Each of these reads the roster; only the weights that use them ask for
+    // them (the receiver threat only for passes, the second back only in the
+    // "Two Back" system).
+    const bool pass = category == PLAY_CATEGORY_PASS;
+    search.Threat = pass ? Get_Top_Receiver_Threat(pGame) : 0;
+    search.Second_Back =
+        search.System == 3 && Is_Team_Index(team) ? Get_Team_Position_Player(team, POSITION_RB, 1) : -1;
+    search.First_Receiver = pass && search.Threat != 0 && Is_Team_Index(team)
+                                ? Get_Team_Position_Player(team, POSITION_WR, 0)
+                                : -1;
+    search.Adjustment = Get_Offensive_Redundancy_Adjustment(pGame);
+    for (int32_t k = 0; k <= PLAY_RECEIVERS; ++k) {
+        KEY_PLAYER& key = search.Keys[k];
+        key.Slot = pGame->On_Field[side][k];
+        key.Valid =
+            Is_Team_Index(team) && Is_Valid_Roster_Slot(key.Slot) && Is_Player_Slot_Used(team, key.Slot);
+        key.Position = key.Valid ? Get_Player_Vital_Stat(team, key.Slot, VITAL_POSITION) : -1;
+        key.Extra_Known = false;
+        key.Workload = false;
+        search.Key_Checked[k] = false;
+    }
+    PLAYBOOK_PROFILE& profile = Playbook_Profile(team);
+    search.Profile = &profile;
+    // The weights kept for the team's plays of this kind still hold while
+    // the search sees what they were worked out from.
+    if (++Last_Search_Stamp == 0) ++Last_Search_Stamp;
+    search.Stamp = Last_Search_Stamp;
+    const int32_t kind = Kept_Kind(category);
+    const bool keep =
+        Get_Snap_Answers_Epoch() != 0 && Is_Team_Index(team) && kind >= 0 && &profile != &Loose_Profile;
+    KEPT_WEIGHTS& kept = keep ? Kept_Weights[team][kind] : Loose_Weights;
+    if (!keep || kept.Generation == 0 || kept.Profile_Version != profile.Version ||
+        kept.System != search.System || kept.Second_Back != search.Second_Back ||
+        kept.First_Receiver != search.First_Receiver || kept.Adjustment != search.Adjustment) {
+        kept.Generation = Next_Generation();
+        kept.Profile_Version = profile.Version;
+        kept.System = search.System;
+        kept.Second_Back = search.Second_Back;
+        kept.First_Receiver = search.First_Receiver;
+        kept.Adjustment = search.Adjustment;
+    }
+    search.Kept = &kept;
+    search.Eligible_Count = 0;
+    search.Weighed_Count = 0;
+    int32_t punt = -1;
+    int32_t field_goal = -1;
+    const PLAY_LIST& list = Play_List(profile, category);
+    for (int32_t n = 0; n < list.Count; ++n) {
+        const int32_t p = list.Plays[n];
+        if (p == Last_Offensive_Play) continue;
+        PLAY_PROFILE& play = profile.Play[p];
+        if (play.Formation == FORMATION_PUNT && Decide_Once(&punt, Should_Punt, pGame) == 0) continue;
+        if (play.Formation == FORMATION_FIELD_GOAL &&
+            Decide_Once(&field_goal, Should_Kick_Field_Goal, pGame) == 0)
+            continue;
+        SEARCH_PLAY& entry = search.Play[p];
+        entry.Hail_Mary = play.Hail_Mary;
+        entry.Yardage = Play_Yardage(play, team, p);
+        search.Eligible[search.Eligible_Count++] = static_cast<uint8_t>(p);
+    }
+}
+
+// The generation of what the search sees of a key player, read on the
+// first weight of a play of his (his extras with it, as the weights read
+// them) and compared with what the kept weights were worked out from.
+uint32_t Checked_Key(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t k) {
+    KEY_PLAYER& key = search.Keys[k];
+    KEPT_KEY& kept = search.Kept->Keys[k];
+    if (search.Key_Checked[k]) return kept.Generation;
+    search.Key_Checked[k] = true;
+    const int32_t position = key.Valid ? key.Position : -1;
+    if (key.Valid && !key.Extra_Known &&
+        (position == POSITION_TE || position == POSITION_FB || position == POSITION_RB ||
+         position == POSITION_QB))
+        Read_Key_Extras(pGame, search.Team, search.Category, key);
+    const bool same = kept.Generation != 0 && kept.Valid == key.Valid && kept.Slot == key.Slot &&
+                      kept.Position == key.Position && kept.Extra_Known == key.Extra_Known &&
+                      (!key.Extra_Known || (kept.Workload == key.Workload && kept.Limit == key.Limit &&
+                                            kept.Count == key.Count && kept.Value == key.Value));
+    if (!same) {
+        kept.Generation = Next_Generation();
+        kept.Valid = key.Valid;
+        kept.Slot = key.Slot;
+        kept.Position = key.Position;
+        kept.Extra_Known = key.Extra_Known;
+        kept.Workload = key.Workload;
+        kept.Limit = key.Limit;
+        kept.Count = key.Count;
+        kept.Value = key.Value;
+    }
+    return kept.Generation;
+}
+
+// The kept weights of a play, checked once per search against what the
+// search sees: the play's uses, its key player and the threat it is scaled
+// by; cleared when any of them changed.
+KEPT_PLAY& Checked_Play(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t p) {
+    KEPT_WEIGHTS& kept = *search.Kept;
+    KEPT_PLAY& memo = kept.Play[p];
+    if (memo.Checked_In == search.Stamp) return memo;
+    memo.Checked_In = search.Stamp;
+    const PLAY_PROFILE& play = search.Profile->Play[p];
+    const uint32_t key_generation = play.Primary >= 0 ? Checked_Key(pGame, search, play.Primary) : 0;
+    const KEY_PLAYER* key = play.Primary >= 0 ? &search.Keys[play.Primary] : nullptr;
+    int32_t uses = Offensive_Play_Use_Counts[search.Side][p];
+    if (uses < 0) uses = 0;
+    const bool scaled =
+        search.Threat != 0 && key != nullptr && key->Valid && key->Slot == search.First_Receiver;
+    const int32_t threat = scaled ? search.Threat : 0;
+    if (memo.Generation != kept.Generation || memo.Key_Generation != key_generation || memo.Uses != uses ||
+        memo.Threat != threat) {
+        memo.Generation = kept.Generation;
+        memo.Key_Generation = key_generation;
+        memo.Uses = uses;
+        memo.Threat = threat;
+        memo.Known = 0;
+        memo.Base_Known = false;
+    }
+    return memo;
+}
+
+// The weight of an eligible play once the yardage difference left it `w`.
+int32_t Multiplied_Weight(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t p, int32_t w) {
+    const int32_t team = search.Team;
+    const int32_t category = search.Category;
+    PLAY_PROFILE& play = search.Profile->Play[p];
+    KEPT_PLAY& entry = search.Kept->Play[p];
+    KEY_PLAYER* key = play.Primary >= 0 ? &search.Keys[play.Primary] : nullptr;
+    const bool key_valid = key != nullptr && key->Valid;
+    const int32_t key_position = key_valid ? key->Position : -1;
+    if (!entry.Base_Known) {
+        int32_t uses = Offensive_Play_Use_Counts[search.Side][p];
+        if (uses < 0) uses = 0;
+        const int32_t m = Offensive_Redundancy_From_Uses(uses, search.Adjustment);
+        entry.Redundancy_Squared = m * m;
+        entry.System_Match = Play_System_Match(play, team);
+        entry.Base_Known = true;
+    }
+    w = Mul_Div_Round(entry.Redundancy_Squared, w, 1000000);
+    w = Mul_Div_Round(w, entry.System_Match, 1000);
+    if (search.System == 3 && key_valid && key->Slot == search.Second_Back) w *= 2;
+    if (key_valid && !key->Extra_Known &&
+        (key_position == POSITION_TE || key_position == POSITION_FB || key_position == POSITION_RB ||
+         key_position == POSITION_QB))
+        Read_Key_Extras(pGame, team, category, *key);
+    if (category == PLAY_CATEGORY_PASS) {
+        if (key_position == POSITION_FB) w = Mul_Div_Round(35, w, 100);
+        // A tight end who already gains more than 50 yards a game is
+        // thrown to less often.
+        if (key_position == POSITION_TE) {
+            w = Mul_Div_Round(65, w, 100);
+            if (key->Count > key->Limit) w = Mul_Div_Round(w, key->Limit, key->Count);
+        }
+        if (search.Threat != 0 && key_valid && key->Slot == search.First_Receiver)
+            w = Mul_Div_Round(w, 8, search.Threat + 8);
+    } else if (category == PLAY_CATEGORY_RUN || category == PLAY_CATEGORY_DRAW) {
+        if (key_position == POSITION_FB)
+            w = Mul_Div_Round(w, key->Value, 35);
+        else if (key_position == POSITION_RB && key->Workload && key->Count > key->Limit)
+            w = Mul_Div_Round(w, key->Limit, key->Count);
+        else if (key_position == POSITION_QB)
+            w = Mul_Div_Round(key->Value, w, 100);
+    }
+    if (w < 0) {
+        Report_System_Error("Negative nChance in Find_Offensive_Play()");
+        w = 0;
+    }
+    return w;
+}
+
+// The weights of the search: running sums over plays 0-59 into `running`.
+void Weigh_Offensive_Plays(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t wanted, int64_t* running) {
     const int32_t togo = pGame->Yards_To_Go;
     const int32_t togoal = pGame->Yards_To_Goal;
     const int32_t half_left = Seconds_Left_In_Half(pGame);
-    const int32_t system = Is_Team_Index(team) ? Get_Team_Stat(team, TEAM_STAT_OFFENSIVE_SYSTEM) : 0;
-    // Each of these scans the whole roster; only the weights that use them
-    // ask for them (the receiver threat only for passes, the second back only
-    // in the "Two Back" system).
-    const bool pass = category == PLAY_CATEGORY_PASS;
-    const int32_t threat = pass ? Get_Top_Receiver_Threat(pGame) : 0;
-    const int32_t second_back =
-        system == 3 && Is_Team_Index(team) ? Get_Team_Position_Player(team, POSITION_RB, 1) : -1;
-    const int32_t first_receiver =
-        pass && threat != 0 && Is_Team_Index(team) ? Get_Team_Position_Player(team, POSITION_WR, 0) : -1;
-    int64_t running[OFFENSIVE_PLAY_NUMBERS];
     int64_t total = 0;
-    for (int32_t p = 0; p < OFFENSIVE_PLAY_NUMBERS; ++p) {
-        int64_t w = 0;
-        const bool eligible = Is_Offensive_Play_Defined(team, p) &&
-                              Get_Play_Search_Category(Get_Offensive_Play_Type(team, p)) == category &&
-                              p != KNEEL_DOWN_PLAY && p != HARD_CODED_PUNT_PLAY &&
-                              p != HARD_CODED_FIELD_GOAL_PLAY && p != Last_Offensive_Play;
-        const int32_t formation = eligible ? Get_Offensive_Play_Formation(team, p) : -1;
-        bool allowed = eligible;
-        if (allowed && formation == FORMATION_PUNT) allowed = Should_Punt(pGame) != 0;
-        if (allowed && formation == FORMATION_FIELD_GOAL) allowed = Should_Kick_Field_Goal(pGame) != 0;
-        const int32_t yardage = allowed ? Get_Play_Yardage(team, p) : 0;
-        if (allowed && yardage > wanted && yardage > togoal + 5) allowed = false;
-        if (allowed) {
-            w = 4096;
-            char name[64];
-            Get_Offensive_Play_Name(team, p, name, sizeof name);
-            if (std::strcmp(name, "Hail Mary") == 0 && togo < 30 && (half_left > 15 || togoal < 30)) w = 0;
-            int32_t d = yardage > wanted ? yardage - wanted : wanted - yardage;
-            if (wanted > 10)
-                d /= 3;
-            else if (wanted > 4)
-                d /= 2;
-            if (wanted < yardage && yardage < 2 * wanted) {
-                int32_t divisor = (wanted + 1) / 2;
-                if (divisor < 1) divisor = 1;
-                d /= divisor;
-            }
-            for (int32_t i = 0; i < d && w > 0; ++i)
-                w /= 2;
-            const int32_t primary = Get_Offensive_Play_Primary_Receiver(team, p);
-            const int32_t key =
-                primary >= 0 && primary < ON_FIELD_PLAYERS ? pGame->On_Field[side][primary] : NO_PLAYER;
-            const bool key_valid =
-                Is_Team_Index(team) && Is_Valid_Roster_Slot(key) && Is_Player_Slot_Used(team, key);
-            const int32_t key_position = key_valid ? Get_Player_Vital_Stat(team, key, VITAL_POSITION) : -1;
-            const int64_t m = Get_Offensive_Play_Redundancy_Multiplier(pGame, p);
-            w = Round_Ratio(m * m, w, 1000000);
-            w = Round_Ratio(w, Get_Team_Offensive_System_Match(team, formation), 1000);
-            if (system == 3 && key_valid && key == second_back) w *= 2;
-            if (category == PLAY_CATEGORY_PASS) {
-                if (key_position == POSITION_FB) w = Round_Ratio(35, w, 100);
-                // A tight end who already gains more than 50 yards a game is
-                // thrown to less often.
-                if (key_position == POSITION_TE)
-                    w = Spread_Receiver_Weight(team, key, static_cast<int32_t>(Round_Ratio(65, w, 100)));
-                if (threat != 0 && key_valid && key == first_receiver) w = Round_Ratio(w, 8, threat + 8);
-            } else if (category == PLAY_CATEGORY_RUN || category == PLAY_CATEGORY_DRAW) {
-                if (key_position == POSITION_FB) {
-                    w = Round_Ratio(w, Get_Player_Stat(team, key, SEASON_PREDICTED, 7) + 10, 35);
-                } else if (key_position == POSITION_RB) {
-                    w = Limit_Running_Back_Workload(team, key, static_cast<int32_t>(w));
-                } else if (key_position == POSITION_QB) {
-                    const float r = Get_Player_Rating(team, key, RATING_RUNNING_COMPOSITE);
-                    const float power = Read_Repaired_Rating(team, key, RATING_POWER);
-                    float x = r - 55.0f;
-                    const float curve = (r - 65.0f) * (r - 5.0f) / 20.0f;
-                    if (curve > x) x = curve;
-                    if (togo < 3 && power > 50.0f) x += static_cast<float>(3 - togo) * (power - 50.0f);
-                    int64_t xi = static_cast<int64_t>(x);
-                    if (togoal < 7) xi = Round_Ratio(xi, 8, togoal + 1);
-                    xi = xi + xi / 2;
-                    if (xi < 0) xi = 0;
-                    w = Round_Ratio(xi, w, 100);
+    int32_t next = 0;
+    for (int32_t k = 0; k < search.Eligible_Count; ++k) {
+        const int32_t p = search.Eligible[k];
+        while (next < p)
+            running[next++] = total;
+        SEARCH_PLAY& play = search.Play[p];
+        int32_t w = 0;
+        const int32_t yardage = play.Yardage;
+        if (!(yardage > wanted && yardage > togoal + 5)) {
+            int32_t step = WEIGHT_STEPS - 1;
+            if (!(play.Hail_Mary && togo < 30 && (half_left > 15 || togoal < 30))) {
+                int32_t d = yardage > wanted ? yardage - wanted : wanted - yardage;
+                if (wanted > 10)
+                    d /= 3;
+                else if (wanted > 4)
+                    d /= 2;
+                if (wanted < yardage && yardage < 2 * wanted) {
+                    int32_t divisor = (wanted + 1) / 2;
+                    if (divisor < 1) divisor = 1;
+                    d /= divisor;
                 }
+                if (d < WEIGHT_STEPS - 1) step = d;
             }
-        }
-        if (w < 0) {
-            Report_System_Error("Negative nChance in Find_Offensive_Play()");
-            w = 0;
+            const uint16_t bit = static_cast<uint16_t>(1u << step);
+            KEPT_PLAY& memo = Checked_Play(pGame, search, p);
+            if (!(memo.Known & bit)) {
+                const int32_t full = step == WEIGHT_STEPS - 1 ? 0 : 4096 >> step;
+                memo.Weight[step] = Multiplied_Weight(pGame, search, p, full);
+                memo.Known |= bit;
+            }
+            w = memo.Weight[step];
         }
         total += w;
-        running[p] = total;
+        running[next++] = total;
+    }
+    while (next < OFFENSIVE_PLAY_NUMBERS)
+        running[next++] = total;
+}
+
+// The running sums for the yards wanted, weighed once per search.
+const int64_t* Search_Running_Weights(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t wanted) {
+    for (int32_t n = 0; n < search.Weighed_Count; ++n)
+        if (search.Weighed_Wanted[n] == wanted) return search.Weighed_Running[n];
+    const int32_t n = search.Weighed_Count < WEIGHED_KEPT ? search.Weighed_Count++ : WEIGHED_KEPT - 1;
+    search.Weighed_Wanted[n] = wanted;
+    Weigh_Offensive_Plays(pGame, search, wanted, search.Weighed_Running[n]);
+    return search.Weighed_Running[n];
+}
+
+// The searches of the snap, one per kind of play, kept while the snap's calls
+// last (a search whose reading drew a number is made again when asked again).
+constexpr int32_t KEPT_SEARCHES = 3;
+PLAY_SEARCH Kept_Searches[KEPT_SEARCHES];
+PLAY_SEARCH Loose_Search;
+int32_t Next_Kept_Search = 0;
+
+PLAY_SEARCH& Play_Search(GAME_RECORD* pGame, int32_t category) {
+    const uint32_t epoch = Get_Snap_Answers_Epoch();
+    const int32_t team = pGame->Team[Offense_Side(pGame)];
+    if (epoch != 0)
+        for (PLAY_SEARCH& kept : Kept_Searches)
+            if (kept.Epoch == epoch && kept.Team == team && kept.Category == category &&
+                kept.Last_Play == Last_Offensive_Play)
+                return kept;
+    PLAY_SEARCH& search = epoch != 0 ? Kept_Searches[Next_Kept_Search] : Loose_Search;
+    if (epoch != 0) Next_Kept_Search = (Next_Kept_Search + 1) % KEPT_SEARCHES;
+    const uint64_t draws = Get_Random_Draw_Count();
+    Prepare_Play_Search(pGame, category, search);
+    search.Epoch = Get_Random_Draw_Count() == draws ? epoch : 0;
+    return search;
+}
+
+} // namespace
+
+int32_t Find_Offensive_Play(GAME_RECORD* pGame, int32_t category, int32_t wanted) {
+    if (pGame == nullptr) return 0;
+    PLAY_SEARCH& search = Play_Search(pGame, category);
+    const uint64_t draws = Get_Random_Draw_Count();
+    const int64_t* running = Search_Running_Weights(pGame, search, wanted);
+    const int64_t total = running[OFFENSIVE_PLAY_NUMBERS - 1];
+    // Weighing that drew a number leaves a search, and weights, that are not
+    // to be reused.
+    if (Get_Random_Draw_Count() != draws) {
+        search.Epoch = 0;
+        search.Kept->Generation = Next_Generation();
     }
     const double u = Random_Number() * RANDOM_FRACTION;
     const int64_t x = static_cast<int64_t>(u * static_cast<double>(total));
+    // The first play whose running sum reaches x (the sums never fall).
     int32_t answer = 0;
     if (x > running[0]) {
-        answer = OFFENSIVE_PLAY_NUMBERS - 1;
-        for (int32_t p = 1; p < OFFENSIVE_PLAY_NUMBERS; ++p) {
-            if (running[p] >= x) {
-                answer = p;
-                break;
-            }
+        int32_t low = 1;
+        int32_t high = OFFENSIVE_PLAY_NUMBERS - 1;
+        while (low < high) {
+            const int32_t mid = (low + high) / 2;
+            if (running[mid] >= x)
+                high = mid;
+            else
+                low = mid + 1;
         }
+        answer = low;
     }
     if (answer == HARD_CODED_PUNT_PLAY)
         Report_System_Error("Find_Offensive_Play() returned HARD_CODED_PUNT_PLAY");

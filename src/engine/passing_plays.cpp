@@ -155,17 +155,21 @@ void Apply_Completion(GAME_RECORD* pGame, int32_t receiver, int32_t route, int32
         }
     }
     pGame->Snap_Yards = static_cast<int8_t>(yards);
+    // A pass that reaches the end zone gains the yards to the goal line, as
+    // the ball and the play log do; a catch in the end zone adds none after it.
+    const int32_t gained = yards < to_goal ? e : yards;
+    const int32_t caught = c < gained ? c : gained;
     Credit_Passer(pGame, passer, 2, 1);
     Credit_Passer(pGame, passer, 3, 1);
-    Credit_Passer(pGame, passer, 5, e);
+    Credit_Passer(pGame, passer, 5, gained);
     Credit_Receiver(pGame, receiver, 4, 1);
     Credit_Receiver(pGame, receiver, 10, 1);
-    Credit_Receiver(pGame, receiver, 11, e);
-    Credit_Receiver(pGame, receiver, 6, e - c);
-    if (e >= pGame->Yards_To_Go) Credit_Receiver(pGame, receiver, 5, 1);
+    Credit_Receiver(pGame, receiver, 11, gained);
+    Credit_Receiver(pGame, receiver, 6, gained - caught);
+    if (gained >= pGame->Yards_To_Go) Credit_Receiver(pGame, receiver, 5, 1);
     // The attempt itself was counted with every throw.
     Increment_Game_Team_Total(pGame, offense_side, GAME_TOTAL_COMPLETIONS, 1);
-    Increment_Game_Team_Total(pGame, offense_side, GAME_TOTAL_PASSING_YARDS, e);
+    Increment_Game_Team_Total(pGame, offense_side, GAME_TOTAL_PASSING_YARDS, gained);
     Set_Entry_Players(pGame, Offense_Id(pGame, passer), Offense_Id(pGame, receiver));
     pGame->Current_Play.Yard1 = static_cast<int8_t>(yards);
     if (Is_Game_Play_By_Play(pGame) && Has_Receiver_Route_31_32_37(oteam, oplay) &&
@@ -276,12 +280,7 @@ void Apply_Sack_Fumble(GAME_RECORD* pGame, int32_t e) {
     const int32_t recoverer = Choose_Game_Event_Player(pGame, 2, 8, 0);
     const int32_t recoverer_id = Defense_Id(pGame, recoverer);
     Say(pGame, 29, 0, 0, Defense_Id(pGame, sacker), recoverer_id);
-    Increment_Game_Team_Total(pGame, offense_side, GAME_TOTAL_TURNOVERS, 1);
-    Increment_Game_Team_Stat(pGame, offense_side, GAME_STAT_FUMBLES);
-    Increment_Game_Team_Stat(pGame, offense_side, GAME_STAT_FUMBLES_LOST);
-    Credit_Defender(pGame, sacker, 5, 1);
-    Credit_Defender(pGame, recoverer, 8, 1);
-    Credit_Carrier_Fumble(pGame, passer, true);
+    Record_Lost_Fumble(pGame, passer, sacker, recoverer);
     const int32_t ret = Draw_Fumble_Return_Yards(dteam, recoverer);
     Set_Entry_Players(pGame, Offense_Id(pGame, passer), recoverer_id);
     const int32_t former_offense_side = offense_side;
@@ -317,10 +316,7 @@ int32_t Check_For_Scramble(GAME_RECORD* pGame) {
     float pass_skill = 20.0f;
     if (Is_Player_Address(team, passer)) {
         run_skill = Get_Player_Rating(team, passer, RATING_RUNNING_COMPOSITE);
-        pass_skill = 0.3f * Get_Player_Rating(team, passer, RATING_ACCURACY) +
-                     0.3f * Get_Player_Rating(team, passer, RATING_CONTROL) +
-                     0.2f * Get_Player_Rating(team, passer, RATING_DISTANCE) +
-                     0.2f * Get_Player_Rating(team, passer, RATING_RED_ZONE);
+        pass_skill = Get_Player_Rating(team, passer, RATING_PASSING_COMPOSITE);
     }
     const float x = (run_skill - 30.0f) * run_skill / 10.0f;
     const float y = (Get_Player_Rating(team, passer, RATING_MOBILITY) / 45.0f) * x;
@@ -339,15 +335,7 @@ int32_t Choose_Pass_Target(GAME_RECORD* pGame, int32_t* primary_chosen) {
     const int32_t primary = Primary_Receiver_Index(pGame);
     const int32_t slot = Get_Receiver_Slot(pGame, primary);
     float skill = 20.0f;
-    if (Is_Player_Address(oteam, slot)) {
-        skill = 0.1f * (Get_Player_Rating(oteam, slot, RATING_SPEED) +
-                        Get_Player_Rating(oteam, slot, RATING_QUICKNESS) +
-                        Get_Player_Rating(oteam, slot, RATING_POWER) +
-                        Get_Player_Rating(oteam, slot, RATING_VISION) +
-                        Get_Player_Rating(oteam, slot, RATING_HANDS) +
-                        Get_Player_Rating(oteam, slot, RATING_RED_ZONE)) +
-                0.4f * Get_Player_Rating(oteam, slot, RATING_RECEIVING);
-    }
+    if (Is_Player_Address(oteam, slot)) skill = Get_Player_Rating(oteam, slot, RATING_RECEIVING_COMPOSITE);
     static const int32_t POSITION_BONUS[5] = {80, 25, 25, 25, 35};
     const int32_t position = Play_Player_Position(oteam, slot);
     int32_t b = static_cast<int32_t>(skill) - 70 + POSITION_BONUS[Clamp_Int(0, 4, position)];
@@ -370,7 +358,7 @@ int32_t Choose_Pass_Target(GAME_RECORD* pGame, int32_t* primary_chosen) {
         const int32_t k = Play_Random_Below(PASS_RECEIVERS);
         if (Valid_Receiving_Route(Receiver_Route(pGame, k)) && k != primary) {
             target = k;
-            Say(pGame, 9, covered, 0, Offense_Id(pGame, slot), -1);
+            Say(pGame, 9, 0, covered, Offense_Id(pGame, slot), -1);
         }
     }
     if (primary_chosen != nullptr) *primary_chosen = chosen;

@@ -28,7 +28,9 @@
 #include "engine/play_text.h"
 #include "engine/playbook_records.h"
 #include "engine/running_plays.h"
+#include "engine/snap_answers.h"
 #include "engine/snap_decisions.h"
+#include "engine/team_unit_ratings.h"
 #include "platform/message_queue.h"
 #include "playbooks/playbook_queries.h"
 #include "views/game_day_view.h"
@@ -183,8 +185,7 @@ void Count_Down_And_Distance(const GAME_RECORD* pGame) {
 }
 
 void Write_Play_Headings(GAME_RECORD* pGame) {
-    Append_Play_Log_Row(pGame, 1);
-    Append_Play_Log_Row(pGame, 0);
+    Append_Play_Log_Rows(pGame);
 }
 
 void Dispatch_Snap(GAME_RECORD* pGame) {
@@ -315,8 +316,16 @@ void Run_Game_Play_Loop(GAME_RECORD* pGame) {
         Check_Red_Zone(pGame);
         Copy_Situation_To_Play_Word(pGame);
         Set_Default_Formations(pGame);
-        int32_t computer_offense = Choose_Offensive_Play(pGame);
-        int32_t computer_defense = Choose_Defensive_Play(pGame);
+        int32_t computer_offense = 0;
+        int32_t computer_defense = 0;
+        {
+            // Nothing changes between the computer's calls: what they ask
+            // more than once is worked out once.
+            SNAP_ANSWERS_SCOPE answers;
+            TEAM_RATINGS_SCOPE ratings;
+            computer_offense = Choose_Offensive_Play(pGame);
+            computer_defense = Choose_Defensive_Play(pGame);
+        }
         if (!Is_Watched_Now(pGame) || Get_User_Preference(SIM_TO_QUARTER) > 0) {
             pGame->Current_Play.Offensive_Play = static_cast<uint8_t>(computer_offense);
             pGame->Current_Play.Defensive_Play = static_cast<uint8_t>(computer_defense);

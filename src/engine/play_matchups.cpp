@@ -63,11 +63,20 @@ void Clear_Play_Use_Counts() {
     std::memset(Defensive_Play_Use_Counts, 0, sizeof Defensive_Play_Use_Counts);
 }
 
+int32_t Get_Offensive_Redundancy_Adjustment(const GAME_RECORD* pGame) {
+    return Watched_Game_Adjustment(pGame);
+}
+
 int32_t Get_Offensive_Play_Redundancy_Multiplier(const GAME_RECORD* pGame, int32_t play) {
     if (pGame == nullptr) return 1000;
     int32_t side = Get_Offense_Side(pGame);
     int32_t uses = Use_Count(Offensive_Play_Use_Counts[side], OFFENSIVE_PLAY_NUMBERS, play);
-    int32_t m = Mul_Div_Round(20000, 1, uses + 20) + Watched_Game_Adjustment(pGame);
+    return Offensive_Redundancy_From_Uses(uses, Watched_Game_Adjustment(pGame));
+}
+
+int32_t Offensive_Redundancy_From_Uses(int32_t uses, int32_t adjustment) {
+    if (uses < 0) uses = 0;
+    int32_t m = Mul_Div_Round(20000, 1, uses + 20) + adjustment;
     if (m < 0)
         Report_System_Error("Negative nMultiplier calculated by Get_Offensive_Play_Redundancy_Multiplier()");
     return m < REDUNDANCY_FLOOR ? REDUNDANCY_FLOOR : m;
@@ -90,12 +99,69 @@ int32_t Get_Primary_Route_Depth(int32_t team, int32_t play) {
     return Get_Pass_Route_Catch_Depth(route);
 }
 
+void Read_Pass_Call_Facts(int32_t oteam, int32_t o, OFFENSIVE_CALL_FACTS* facts) {
+    facts->Depth = Get_Primary_Route_Depth(oteam, o);
+    facts->Special = Is_Special_Pass_Play(oteam, o);
+    facts->Draw = false;
+    facts->Hole = 0;
+}
+
+void Read_Run_Call_Facts(int32_t oteam, int32_t o, OFFENSIVE_CALL_FACTS* facts) {
+    facts->Depth = 0;
+    facts->Special = false;
+    facts->Draw = Get_Offensive_Play_Type(oteam, o) == PLAY_TYPE_DRAW;
+    facts->Hole = Get_Offensive_Play_Depth(oteam, o);
+}
+
+void Read_Defensive_Call_Facts(int32_t dteam, int32_t d, DEFENSIVE_CALL_FACTS* facts) {
+    const DEFENSIVE_PLAY* play = Find_Defensive_Play(dteam, d);
+    facts->Formation = play != nullptr ? play->Formation : -1;
+    facts->Role_18 = false;
+    for (int32_t k = 0; k < PLAYERS_ON_FIELD; ++k) {
+        facts->Roles[k] = play != nullptr ? play->Roles[k] : Get_Defensive_Play_Role(dteam, d, k);
+        if (facts->Roles[k] == 18) facts->Role_18 = true;
+        Get_Formation_Coordinate(facts->Formation, k, &facts->X[k], &facts->Y[k]);
+    }
+}
+
 float Get_Pass_Rush_Multiplier(int32_t oteam, int32_t o, int32_t dteam, int32_t d) {
-    int32_t depth = Get_Primary_Route_Depth(oteam, o);
-    bool special = Is_Special_Pass_Play(oteam, o);
+    OFFENSIVE_CALL_FACTS offense;
+    DEFENSIVE_CALL_FACTS defense;
+    Read_Pass_Call_Facts(oteam, o, &offense);
+    Read_Defensive_Call_Facts(dteam, d, &defense);
+    return Pass_Rush_Multiplier(offense, defense);
+}
+
+float Get_Pass_Coverage_Multiplier(int32_t oteam, int32_t o, int32_t dteam, int32_t d) {
+    OFFENSIVE_CALL_FACTS offense;
+    DEFENSIVE_CALL_FACTS defense;
+    Read_Pass_Call_Facts(oteam, o, &offense);
+    Read_Defensive_Call_Facts(dteam, d, &defense);
+    return Pass_Coverage_Multiplier(offense, defense);
+}
+
+float Get_Pass_Defense_Multiplier(int32_t oteam, int32_t o, int32_t dteam, int32_t d) {
+    OFFENSIVE_CALL_FACTS offense;
+    DEFENSIVE_CALL_FACTS defense;
+    Read_Pass_Call_Facts(oteam, o, &offense);
+    Read_Defensive_Call_Facts(dteam, d, &defense);
+    return Pass_Defense_Multiplier(offense, defense);
+}
+
+int32_t Get_Game_Pass_Rush_Multiplier(int32_t oteam, int32_t o, int32_t dteam, int32_t d) {
+    OFFENSIVE_CALL_FACTS offense;
+    DEFENSIVE_CALL_FACTS defense;
+    Read_Run_Call_Facts(oteam, o, &offense);
+    Read_Defensive_Call_Facts(dteam, d, &defense);
+    return Game_Pass_Rush_Multiplier(offense, defense);
+}
+
+float Pass_Rush_Multiplier(const OFFENSIVE_CALL_FACTS& o, const DEFENSIVE_CALL_FACTS& d) {
+    const int32_t depth = o.Depth;
+    const bool special = o.Special;
     float total = 1000.0f;
     for (int32_t k = 0; k < PLAYERS_ON_FIELD; ++k) {
-        int32_t role = Get_Defensive_Play_Role(dteam, d, k);
+        int32_t role = d.Roles[k];
         int32_t add = 0;
         if (role == 0)
             add = special ? 0 : (depth + 30) * 3;
@@ -117,13 +183,12 @@ float Get_Pass_Rush_Multiplier(int32_t oteam, int32_t o, int32_t dteam, int32_t 
     return result < MINIMUM_PASS_FACTOR ? MINIMUM_PASS_FACTOR : result;
 }
 
-float Get_Pass_Coverage_Multiplier(int32_t oteam, int32_t o, int32_t dteam, int32_t d) {
-    int32_t depth = Get_Primary_Route_Depth(oteam, o);
-    bool special = Is_Special_Pass_Play(oteam, o);
-    int32_t formation = Get_Defensive_Play_Formation(dteam, d);
+float Pass_Coverage_Multiplier(const OFFENSIVE_CALL_FACTS& o, const DEFENSIVE_CALL_FACTS& d) {
+    const int32_t depth = o.Depth;
+    const bool special = o.Special;
     float total = 1.0f;
     for (int32_t k = 0; k < PLAYERS_ON_FIELD; ++k) {
-        int32_t role = Get_Defensive_Play_Role(dteam, d, k);
+        int32_t role = d.Roles[k];
         double c = 0.0;
         switch (role) {
         case 0:
@@ -179,40 +244,35 @@ float Get_Pass_Coverage_Multiplier(int32_t oteam, int32_t o, int32_t dteam, int3
             Report_System_Error("Unhandled defensive responsbility in Get_Pass_Coverage_Multiplier()");
             break;
         }
-        double x = 0.0;
-        double y = 0.0;
-        Get_Formation_Coordinate(formation, k, &x, &y);
+        const double x = d.X[k];
+        const double y = d.Y[k];
         // Defenders lined up wider or deeper cover a little more.
         total = static_cast<float>(total + (c + (x + y) * 0.004 - 0.04));
     }
     return total < MINIMUM_PASS_FACTOR ? MINIMUM_PASS_FACTOR : total;
 }
 
-float Get_Pass_Defense_Multiplier(int32_t oteam, int32_t o, int32_t dteam, int32_t d) {
-    float c = Get_Pass_Coverage_Multiplier(oteam, o, dteam, d);
-    float r = Get_Pass_Rush_Multiplier(oteam, o, dteam, d);
-    float b = Has_Defender_With_Role_18(dteam, d) ? 0.05f : 0.0f;
-    int32_t depth = Get_Primary_Route_Depth(oteam, o);
+float Pass_Defense_Multiplier(const OFFENSIVE_CALL_FACTS& o, const DEFENSIVE_CALL_FACTS& d) {
+    float c = Pass_Coverage_Multiplier(o, d);
+    float r = Pass_Rush_Multiplier(o, d);
+    float b = d.Role_18 ? 0.05f : 0.0f;
+    int32_t depth = o.Depth;
     float v = (3.0f * (c + b) + 3.0f * r - 1.0f) / 5.0f;
     // Short throws are easier to defend.
     if (depth < 12) v = v + static_cast<float>(12 - depth) * 0.007f;
     return v < MINIMUM_PASS_FACTOR ? MINIMUM_PASS_FACTOR : v;
 }
 
-int32_t Get_Game_Pass_Rush_Multiplier(int32_t oteam, int32_t o, int32_t dteam, int32_t d) {
-    bool draw = Get_Offensive_Play_Type(oteam, o) == PLAY_TYPE_DRAW;
-    int32_t hole = Get_Offensive_Play_Depth(oteam, o);
+int32_t Game_Pass_Rush_Multiplier(const OFFENSIVE_CALL_FACTS& o, const DEFENSIVE_CALL_FACTS& d) {
+    const bool draw = o.Draw;
+    const int32_t hole = o.Hole;
     int32_t hx = (hole >= 0 && hole <= 9) ? HOLE_LATERAL_PLACE[hole] : 0;
-    int32_t formation = Get_Defensive_Play_Formation(dteam, d);
     int32_t total = 1000;
     for (int32_t k = 0; k < PLAYERS_ON_FIELD; ++k) {
-        double fx = 0.0;
-        double fy = 0.0;
-        Get_Formation_Coordinate(formation, k, &fx, &fy);
-        int32_t x = static_cast<int32_t>(fx);
-        int32_t y = static_cast<int32_t>(fy);
+        int32_t x = static_cast<int32_t>(d.X[k]);
+        int32_t y = static_cast<int32_t>(d.Y[k]);
         int32_t a = x * hx;
-        int32_t role = Get_Defensive_Play_Role(dteam, d, k);
+        int32_t role = d.Roles[k];
         int32_t b = 0;
         switch (role) {
         case 0:

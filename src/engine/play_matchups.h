@@ -21,6 +21,10 @@ void Clear_Play_Use_Counts();
 // Redundancy of a call: 1,000 for a play not yet called, falling towards the
 // floor of 500 the more often the calling side has used it this game.
 int32_t Get_Offensive_Play_Redundancy_Multiplier(const GAME_RECORD* pGame, int32_t play);
+// The two halves of that multiplier: the handicap of a watched game (0 when
+// nobody watches), and the multiplier of a play called `uses` times.
+int32_t Get_Offensive_Redundancy_Adjustment(const GAME_RECORD* pGame);
+int32_t Offensive_Redundancy_From_Uses(int32_t uses, int32_t adjustment);
 int32_t Get_Defensive_Play_Redundancy_Multiplier(const GAME_RECORD* pGame, int32_t play);
 
 // Pass matchups of offensive play o of oteam against defensive play d of
@@ -31,6 +35,31 @@ float Get_Pass_Defense_Multiplier(int32_t oteam, int32_t o, int32_t dteam, int32
 
 // Per-mille run defence of defensive play d against run o (at least 100).
 int32_t Get_Game_Pass_Rush_Multiplier(int32_t oteam, int32_t o, int32_t dteam, int32_t d);
+
+// What the matchups read of an offensive and a defensive call, read once so
+// that a whole table of matchups need not read the playbooks again for each.
+// A pass reads its primary route's catch depth and whether it is a special
+// pass; a run whether it is a draw and its hole.
+struct OFFENSIVE_CALL_FACTS {
+    int32_t Depth;
+    bool Special;
+    bool Draw;
+    int32_t Hole;
+};
+struct DEFENSIVE_CALL_FACTS {
+    int32_t Formation;
+    int32_t Roles[11];
+    double X[11];
+    double Y[11];
+    bool Role_18; // Has_Defender_With_Role_18
+};
+void Read_Pass_Call_Facts(int32_t oteam, int32_t o, OFFENSIVE_CALL_FACTS* facts);
+void Read_Run_Call_Facts(int32_t oteam, int32_t o, OFFENSIVE_CALL_FACTS* facts);
+void Read_Defensive_Call_Facts(int32_t dteam, int32_t d, DEFENSIVE_CALL_FACTS* facts);
+float Pass_Rush_Multiplier(const OFFENSIVE_CALL_FACTS& o, const DEFENSIVE_CALL_FACTS& d);
+float Pass_Coverage_Multiplier(const OFFENSIVE_CALL_FACTS& o, const DEFENSIVE_CALL_FACTS& d);
+float Pass_Defense_Multiplier(const OFFENSIVE_CALL_FACTS& o, const DEFENSIVE_CALL_FACTS& d);
+int32_t Game_Pass_Rush_Multiplier(const OFFENSIVE_CALL_FACTS& o, const DEFENSIVE_CALL_FACTS& d);
 
 // Run matchup of the current snap's offence and defence, with both sides'
 // redundancy; always within 0.6024096 .. 1.66.

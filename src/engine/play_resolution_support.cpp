@@ -57,6 +57,16 @@ void Credit_Carrier_Fumble(GAME_RECORD* pGame, int32_t slot, bool lost) {
         Credit_Game_Stat(pGame, team, slot, 0, position == POSITION_QB ? 2 : 19, 1);
 }
 
+void Record_Lost_Fumble(GAME_RECORD* pGame, int32_t carrier, int32_t forcer, int32_t recoverer) {
+    const int32_t offense_side = Get_Offense_Side(pGame);
+    Increment_Game_Team_Total(pGame, offense_side, GAME_TOTAL_TURNOVERS, 1);
+    Increment_Game_Team_Stat(pGame, offense_side, GAME_STAT_FUMBLES);
+    Increment_Game_Team_Stat(pGame, offense_side, GAME_STAT_FUMBLES_LOST);
+    Credit_Defender(pGame, forcer, 5, 1);
+    Credit_Defender(pGame, recoverer, 8, 1);
+    Credit_Carrier_Fumble(pGame, carrier, true);
+}
+
 int32_t Random_Offense_Field_Player(const GAME_RECORD* pGame, int32_t first, int32_t last) {
     return Get_Offense_Field_Slot(pGame, first + Play_Random_Below(last - first + 1));
 }

@@ -36,6 +36,10 @@ void Credit_Receiver(GAME_RECORD* pGame, int32_t slot, int32_t stat, int32_t amo
 // Fumble credit of a carrier: stat 13 (fumble lost, only when lost) and,
 // in the offensive group, stat 19 or, for a quarterback, stat 2.
 void Credit_Carrier_Fumble(GAME_RECORD* pGame, int32_t slot, bool lost);
+// The books of a fumble the defence recovered, on a run or a sack alike: the
+// offence's turnover and its two fumble counters, the forced fumble and the
+// recovery of the two defenders, the lost fumble of the carrier.
+void Record_Lost_Fumble(GAME_RECORD* pGame, int32_t carrier, int32_t forcer, int32_t recoverer);
 // Random one of the offence's on-field slots first..last (a roster slot).
 int32_t Random_Offense_Field_Player(const GAME_RECORD* pGame, int32_t first, int32_t last);
 // Weather figures of the game: the condition factor of runs and the kick

@@ -11,8 +11,16 @@
 #include "database/text_format.h"
 #include "engine/game_record.h"
 #include "engine/kicking_plays.h"
+#include "engine/row_text.h"
 
 namespace {
+
+// The play texts use "%s" and "%d" only; they are put together without a
+// formatted print.
+template <typename... ARGS> void Format_Text(char* buffer, int size, const char* format, ARGS... args) {
+    if (buffer == nullptr || size <= 0) return;
+    ROW_TEXT(buffer, size).Put_Format(format, args...);
+}
 
 const char* const PENALTY_NAMES[NUMBER_OF_PENALTIES] = {"Encroachment",
                                                         "Illegal Contact",
@@ -85,9 +93,9 @@ void Get_Down_Text(const GAME_RECORD* pGame, char* buffer, int size) {
         Load_Resource_String(STRING_ORDINAL_SUFFIX + ((n >= 10 && n <= 19) ? 0 : Clamp_Int(0, 4, n % 10)),
                              suffix);
         if (pGame->Yards_To_Go < pGame->Yards_To_Goal)
-            safe_sprintf(buffer, size, "%d%s and %d", n, suffix, pGame->Yards_To_Go);
+            Format_Text(buffer, size, "%d%s and %d", n, suffix, pGame->Yards_To_Go);
         else
-            safe_sprintf(buffer, size, "%d%s and goal", n, suffix);
+            Format_Text(buffer, size, "%d%s and goal", n, suffix);
     } else if (down == KICKOFF_DOWN) {
         safe_strncpy(buffer, "Kickoff", size);
     } else if (down == CONVERSION_ATTEMPT) {
@@ -103,10 +111,12 @@ void Get_Short_Down_Text(const GAME_RECORD* pGame, char* buffer, int bLongForm, 
     if (pGame == nullptr) return;
     uint32_t down = Get_Game_Down(pGame);
     if (down <= 3) {
+        ROW_TEXT text(buffer, size);
+        text.Put_Number(static_cast<int32_t>(down) + 1).Put('-');
         if (pGame->Yards_To_Go < pGame->Yards_To_Goal)
-            safe_sprintf(buffer, size, "%d-%d", down + 1, pGame->Yards_To_Go);
+            text.Put_Number(pGame->Yards_To_Go);
         else
-            safe_sprintf(buffer, size, "%d-G", down + 1);
+            text.Put('G');
     } else if (down == KICKOFF_DOWN) {
         safe_strncpy(buffer, bLongForm ? "Kickoff" : "KICK", size);
     } else if (down == FREE_KICK_DOWN) {
@@ -128,10 +138,10 @@ void Get_Field_Position_Text(const GAME_RECORD* pGame, char* buffer, int size) {
         safe_strncpy(buffer, "50-yard-line", size);
     } else if (y < 50) {
         Team_Short_Name(Defending_Team(pGame), name, sizeof name);
-        safe_sprintf(buffer, size, "%s %d-yard-line", name, y);
+        Format_Text(buffer, size, "%s %d-yard-line", name, y);
     } else {
         Team_Short_Name(pGame->Possession_Team, name, sizeof name);
-        safe_sprintf(buffer, size, "%s %d-yard-line", name, 100 - y);
+        Format_Text(buffer, size, "%s %d-yard-line", name, 100 - y);
     }
 }
 
@@ -141,7 +151,7 @@ void Get_Down_And_Field_Position_Text(const GAME_RECORD* pGame, char* buffer, in
     char position[128];
     Get_Down_Text(pGame, down, sizeof down);
     Get_Field_Position_Text(pGame, position, sizeof position);
-    safe_sprintf(buffer, size, "%s at the %s.", down, position);
+    Format_Text(buffer, size, "%s at the %s.", down, position);
 }
 
 void Get_Short_Field_Position_Text(const GAME_RECORD* pGame, char* buffer, int size) {
@@ -155,7 +165,8 @@ void Get_Short_Field_Position_Text(const GAME_RECORD* pGame, char* buffer, int s
     }
     char name[64];
     Team_Short_Name(y < 50 ? Defending_Team(pGame) : pGame->Possession_Team, name, sizeof name);
-    safe_sprintf(buffer, size, "(%-3s %2d)", name, y < 50 ? y : 100 - y);
+    ROW_TEXT text(buffer, size);
+    text.Put('(').Put_Padded(name, 3, true).Put(' ').Put_Number(y < 50 ? y : 100 - y, 2).Put(')');
 }
 
 void Format_Game_Clock(const GAME_RECORD* pGame, int bStartOfPeriod, char* buffer, int size) {
@@ -165,7 +176,7 @@ void Format_Game_Clock(const GAME_RECORD* pGame, int bStartOfPeriod, char* buffe
     int32_t left = Get_Period_Time_Left(pGame);
     if (bStartOfPeriod && left == Get_Period_Length(pGame)) left = 0;
     if (left < 0) left = 0;
-    safe_sprintf(buffer, size, "%d:%02d", left / 60, left % 60);
+    ROW_TEXT(buffer, size).Put_Number(left / 60).Put(':').Put_Number(left % 60, 2, '0');
 }
 
 void Get_Period_Label(int32_t period, char* buffer, int size) {
@@ -175,7 +186,7 @@ void Get_Period_Label(int32_t period, char* buffer, int size) {
     if (period >= 1 && period <= 8)
         safe_strncpy(buffer, LABELS[period - 1], size);
     else if (period > 8)
-        safe_sprintf(buffer, size, "OT #%d", period - 4);
+        Format_Text(buffer, size, "OT #%d", period - 4);
     else
         buffer[0] = '\0';
 }
@@ -201,120 +212,120 @@ void Write_Play_Summary_Sentence(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY*
     char team[64] = "";
     switch (result) {
     case 0:
-        safe_sprintf(buffer, size, "%s incomplete to %s", first, second);
+        Format_Text(buffer, size, "%s incomplete to %s", first, second);
         break;
     case 1:
         if (yards > 0)
-            safe_sprintf(buffer, size, "%s %d-yard pass to %s", first, yards, second);
+            Format_Text(buffer, size, "%s %d-yard pass to %s", first, yards, second);
         else if (yards == 0)
-            safe_sprintf(buffer, size, "%s pass to %s for no gain", first, second);
+            Format_Text(buffer, size, "%s pass to %s for no gain", first, second);
         else
-            safe_sprintf(buffer, size, "%s pass to %s for (%d-yard loss)", first, second, -yards);
+            Format_Text(buffer, size, "%s pass to %s for (%d-yard loss)", first, second, -yards);
         break;
     case 2:
-        safe_sprintf(buffer, size, "Pass to %s intercepted by %s", first, second);
+        Format_Text(buffer, size, "Pass to %s intercepted by %s", first, second);
         break;
     case 3:
-        safe_sprintf(buffer, size, "%s sacked by %s for %d-yard loss", first, second,
-                     yards < 0 ? -yards : yards);
+        Format_Text(buffer, size, "%s sacked by %s for %d-yard loss", first, second,
+                    yards < 0 ? -yards : yards);
         break;
     case 4:
-        safe_sprintf(buffer, size, "Pass to %s knocked down by %s", first, second);
+        Format_Text(buffer, size, "Pass to %s knocked down by %s", first, second);
         break;
     case 5:
     case 13:
-        safe_sprintf(buffer, size, "%s fumble recovered by %s", first, second);
+        Format_Text(buffer, size, "%s fumble recovered by %s", first, second);
         break;
     case 6:
-        safe_sprintf(buffer, size, "%s %d-yard TD pass to %s", first, yards, second);
+        Format_Text(buffer, size, "%s %d-yard TD pass to %s", first, yards, second);
         break;
     case 7:
         // The interceptor is the entry's second player; the passer is first.
-        safe_sprintf(buffer, size, "%s returns interception for a TD!", second);
+        Format_Text(buffer, size, "%s returns interception for a TD!", second);
         break;
     case 8:
-        safe_sprintf(buffer, size, "%s tackled by %s for a safety", first, second);
+        Format_Text(buffer, size, "%s tackled by %s for a safety", first, second);
         break;
     case 9:
     case 10:
     case 11: {
         const char* direction = result == 9 ? "left" : (result == 10 ? "up the middle" : "right");
         if (yards == 1)
-            safe_sprintf(buffer, size, "%s rushes %s for 1 yard", first, direction);
+            Format_Text(buffer, size, "%s rushes %s for 1 yard", first, direction);
         else if (yards == 0)
-            safe_sprintf(buffer, size, "%s rushes %s for no gain", first, direction);
+            Format_Text(buffer, size, "%s rushes %s for no gain", first, direction);
         else if (yards < 0)
-            safe_sprintf(buffer, size, "%s rushes %s for a %d-yard loss", first, direction, -yards);
+            Format_Text(buffer, size, "%s rushes %s for a %d-yard loss", first, direction, -yards);
         else
-            safe_sprintf(buffer, size, "%s rushes %s for %d yards", first, direction, yards);
+            Format_Text(buffer, size, "%s rushes %s for %d yards", first, direction, yards);
         break;
     }
     case 12:
-        safe_sprintf(buffer, size, "%s %d-yard TD run!", first, yards);
+        Format_Text(buffer, size, "%s %d-yard TD run!", first, yards);
         break;
     case 14:
-        safe_sprintf(buffer, size, "%s fumble recovered by %s for TD", first, second);
+        Format_Text(buffer, size, "%s fumble recovered by %s for TD", first, second);
         break;
     case 15:
-        safe_sprintf(buffer, size, "%s kicks %d-yard FG", first, yards);
+        Format_Text(buffer, size, "%s kicks %d-yard FG", first, yards);
         break;
     case 16:
-        safe_sprintf(buffer, size, "%s misses %d-yard FG", first, yards);
+        Format_Text(buffer, size, "%s misses %d-yard FG", first, yards);
         break;
     case 17:
         if (yards2 == 0)
-            safe_sprintf(buffer, size, "%d-yard punt - Fair catch by %s", yards, first);
+            Format_Text(buffer, size, "%d-yard punt - Fair catch by %s", yards, first);
         else
-            safe_sprintf(buffer, size, "%d-yard punt returned %d yards by %s", yards, yards2, first);
+            Format_Text(buffer, size, "%d-yard punt returned %d yards by %s", yards, yards2, first);
         break;
     case 18:
         safe_strncpy(buffer, "Punt went into endzone for a touchback", size);
         break;
     case 19:
-        safe_sprintf(buffer, size, "Punt returned by %s for a TD!", first);
+        Format_Text(buffer, size, "Punt returned by %s for a TD!", first);
         break;
     case 20:
-        safe_sprintf(buffer, size, "%s fumbles punt - %s recovers", first, second);
+        Format_Text(buffer, size, "%s fumbles punt - %s recovers", first, second);
         break;
     case 21: {
         // The second yardage is the returner's yards to the goal after the
         // return, so a logged entry reads the same long after its snap.
         int32_t line = yards2;
         if (line < 50)
-            safe_sprintf(buffer, size, "%s returns kickoff to opponent's %d!", first, line);
+            Format_Text(buffer, size, "%s returns kickoff to opponent's %d!", first, line);
         else
-            safe_sprintf(buffer, size, "%s returns kickoff %d yards to his %d", first, yards, 100 - line);
+            Format_Text(buffer, size, "%s returns kickoff %d yards to his %d", first, yards, 100 - line);
         break;
     }
     case 22:
         safe_strncpy(buffer, "Kickoff downed in endzone for a touchback", size);
         break;
     case 23:
-        safe_sprintf(buffer, size, "%s returned kickoff for a TD!", first);
+        Format_Text(buffer, size, "%s returned kickoff for a TD!", first);
         break;
     case 24:
-        safe_sprintf(buffer, size, "Kickoff return fumbled by %s -- %s recovers", first, second);
+        Format_Text(buffer, size, "Kickoff return fumbled by %s -- %s recovers", first, second);
         break;
     case 25:
     case 26: {
         int32_t recovering = Player_Team(pPlay->First_Player_Id);
         if (recovering == NO_TEAM && pGame != nullptr) recovering = pGame->Possession_Team;
         Get_Team_Display_Name(recovering, team);
-        safe_sprintf(buffer, size,
-                     result == 25 ? "Onside kick recovered by %s!" : "Onside kick recovered by %s", team);
+        Format_Text(buffer, size,
+                    result == 25 ? "Onside kick recovered by %s!" : "Onside kick recovered by %s", team);
         break;
     }
     case 27:
-        safe_sprintf(buffer, size, "%s kicked the extra point", first);
+        Format_Text(buffer, size, "%s kicked the extra point", first);
         break;
     case 28:
-        safe_sprintf(buffer, size, "%s missed the extra point", first);
+        Format_Text(buffer, size, "%s missed the extra point", first);
         break;
     case 29:
     case 30:
         if (pGame != nullptr) Get_Team_Display_Name(pGame->Team[side], team);
-        safe_sprintf(buffer, size,
-                     result == 29 ? "2-pt conversion successful (%s)" : "2-pt conversion failed (%s)", team);
+        Format_Text(buffer, size,
+                    result == 29 ? "2-pt conversion successful (%s)" : "2-pt conversion failed (%s)", team);
         break;
     case 31: {
         // The entry holds the penalized player, the penalty code (second
@@ -325,11 +336,11 @@ void Write_Play_Summary_Sentence(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY*
         char name[64];
         Get_Penalty_Name(yards2, name, sizeof name);
         if (name[0] >= 'a' && name[0] <= 'z') name[0] = static_cast<char>(name[0] - 'a' + 'A');
-        safe_sprintf(buffer, size, "%s (%s): %d yards", team, name, yards);
+        Format_Text(buffer, size, "%s (%s): %d yards", team, name, yards);
         break;
     }
     default:
-        safe_sprintf(buffer, size, "UNHANDLED nResult (%d) in PLAY", result);
+        Format_Text(buffer, size, "UNHANDLED nResult (%d) in PLAY", result);
         break;
     }
 }

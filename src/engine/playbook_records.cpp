@@ -29,12 +29,6 @@ const OFFENSIVE_PLAY* Find_Offensive_Play(int team, int play) {
     return &Default_Offensive_Plays[play];
 }
 
-const DEFENSIVE_PLAY* Find_Defensive_Play(int team, int play) {
-    if (play < 0 || play >= DEFENSIVE_PLAYS) return nullptr;
-    if (Is_Team_Record(team)) return &Universe.Teams[team].Playbooks.Defense.Plays[play];
-    return &Default_Defensive_Plays[play];
-}
-
 void Copy_Out(char* buffer, int size, const char* text, int field_size) {
     if (buffer == nullptr || size <= 0) return;
     // Record texts may lack their terminator; never read past the field.
@@ -45,8 +39,13 @@ void Copy_Out(char* buffer, int size, const char* text, int field_size) {
     safe_strncpy(buffer, field, size);
 }
 
-
 } // namespace
+
+const DEFENSIVE_PLAY* Find_Defensive_Play(int team, int play) {
+    if (play < 0 || play >= DEFENSIVE_PLAYS) return nullptr;
+    if (Is_Team_Record(team)) return &Universe.Teams[team].Playbooks.Defense.Plays[play];
+    return &Default_Defensive_Plays[play];
+}
 
 const char* Get_Play_Type_Name(int32_t type) {
     return (type >= 0 && type < PLAY_TYPE_COUNT) ? Play_Type_Names[type] : "";

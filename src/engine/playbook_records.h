@@ -66,6 +66,10 @@ struct DEFENSIVE_RESPONSIBILITY_RECORD {
     const char* Name;
 };
 
+// The defensive play a defensive accessor reads: the team's own for a team
+// record, the built-in table otherwise; null for numbers outside 0-29.
+const DEFENSIVE_PLAY* Find_Defensive_Play(int team, int play);
+
 // Built-in tables (defined in playbook_tables.cpp).
 extern const OFFENSIVE_PLAY Default_Offensive_Plays[OFFENSIVE_PLAYS];
 extern const DEFENSIVE_PLAY Default_Defensive_Plays[DEFENSIVE_PLAYS];

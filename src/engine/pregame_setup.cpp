@@ -24,6 +24,7 @@
 #include "engine/formations.h"
 #include "engine/game_record.h"
 #include "engine/game_screen_hooks.h"
+#include "engine/roster_index.h"
 #include "engine/running_plays.h"
 #include "engine/snap_decisions.h"
 #include "engine/statistics_credit.h"
@@ -59,12 +60,266 @@ bool Is_Watched_Human_Team(const GAME_RECORD* pGame, int32_t team) {
     return Is_Human_Team(team) && Is_Game_Play_By_Play(pGame) != 0;
 }
 // True when one of the row's first `count` entries holds the id.
-bool Is_Id_In_Row(int32_t team, int32_t formation, int32_t count, int32_t id) {
+bool Is_Id_In_Row(const int32_t* row, int32_t count, int32_t id) {
     if (id <= 0) return false;
     for (int32_t i = 0; i < count; ++i)
-        if (Get_Formation_Depth_Chart_Entry(team, formation, i) == id) return true;
+        if (row[i] == id) return true;
     return false;
 }
+
+// A healthy player's fitness at a position, as the depth charts fill their
+// empty places: kept with what it was read from (the player's strength and
+// the season), so the rebuilds of a game and of the following games read it
+// once. A reading that drew a number (the player re-drawn) is never kept.
+constexpr int32_t FITNESS_POSITIONS = 16;
+struct FITNESS_MEMO {
+    PLAYER_STRENGTH_SNAPSHOT Player;
+    int32_t Year;
+    uint32_t Known;
+    int32_t Fitness[FITNESS_POSITIONS];
+};
+FITNESS_MEMO Fitness_Memo[TOTAL_NUMBER_OF_TEAMS][PLAYERS_PER_TEAM];
+
+// The kept fitness when it still holds.
+bool Recall_Player_Fitness(int32_t team, int32_t slot, int32_t position, int32_t year, int32_t* fitness) {
+    const FITNESS_MEMO& memo = Fitness_Memo[team][slot];
+    if (!(memo.Known & (1u << position)) || memo.Year != year ||
+        !memo.Player.Matches(Universe.Teams[team].Players[slot]))
+        return false;
+    *fitness = memo.Fitness[position];
+    return true;
+}
+
+int32_t Kept_Player_Fitness(int32_t team, int32_t slot, int32_t position, int32_t year) {
+    FITNESS_MEMO& memo = Fitness_Memo[team][slot];
+    const PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
+    if (memo.Year != year || !memo.Player.Matches(player)) memo.Known = 0;
+    const uint32_t bit = 1u << position;
+    if (memo.Known & bit) return memo.Fitness[position];
+    const uint64_t draws = Get_Random_Draw_Count();
+    const int32_t fitness = Get_Player_Fitness_At_Position(team, slot, position, 0);
+    if (Get_Random_Draw_Count() != draws) {
+        memo.Known = 0;
+        return fitness;
+    }
+    if (memo.Known == 0 || !memo.Player.Matches(player)) {
+        memo.Known = 0;
+        memo.Player.Take(player);
+        memo.Year = year;
+    }
+    memo.Fitness[position] = fitness;
+    memo.Known |= bit;
+    return fitness;
+}
+
+// What the rows of one rebuild share: the healthy players in slot order (every
+// slot, as the fill step walks them) and their fitness by position as read so
+// far in this rebuild.
+struct DEPTH_CHART_FILL {
+    int32_t Team;
+    int32_t Year;
+    bool In_Use;
+    int32_t Healthy_Count;
+    uint8_t Healthy_Slot[PLAYERS_PER_TEAM];
+    int32_t Healthy_Id[PLAYERS_PER_TEAM];
+    uint16_t Known[PLAYERS_PER_TEAM];
+    int32_t Fitness[PLAYERS_PER_TEAM][FITNESS_POSITIONS];
+    // Per position, once every healthy player's fitness there is known
+    // without reading it: the healthy players, fittest first (slot order
+    // among equals), so a fill takes the first one not yet in the row.
+    uint8_t Ranked_State[FITNESS_POSITIONS]; // 0 not tried, 1 ranked, 2 not rankable
+    uint8_t Ranked[FITNESS_POSITIONS][PLAYERS_PER_TEAM];
+    // No two players of the roster share an id: a player is then in a row
+    // exactly when his slot is.
+    bool Unique_Ids;
+};
+
+// True when no id is held by two used slots of the team.
+bool Has_Unique_Ids(int32_t team) {
+    constexpr uint32_t TABLE = 256; // a power of two above the slots
+    int32_t seen[TABLE] = {};
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        const int32_t id = Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID];
+        if (id == 0) continue;
+        uint32_t at = (static_cast<uint32_t>(id) * 2654435761u) & (TABLE - 1);
+        while (seen[at] != 0) {
+            if (seen[at] == id) return false;
+            at = (at + 1) & (TABLE - 1);
+        }
+        seen[at] = id;
+    }
+    return true;
+}
+
+void Start_Depth_Chart_Fill(int32_t team, DEPTH_CHART_FILL* fill) {
+    fill->Team = team;
+    fill->Year = Get_Current_Year();
+    // A team code that is not in use has no player to give.
+    fill->In_Use = Is_Valid_Team_Code(team) != 0;
+    fill->Healthy_Count = 0;
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM && fill->In_Use; ++slot) {
+        const PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
+        const int32_t id = player.Vital_Stats[VITAL_PLAYER_ID];
+        if (id == 0 || player.Vital_Stats[VITAL_WEEKS_OUT] >= 1) continue;
+        fill->Healthy_Slot[fill->Healthy_Count] = static_cast<uint8_t>(slot);
+        fill->Healthy_Id[fill->Healthy_Count] = id;
+        ++fill->Healthy_Count;
+    }
+    std::memset(fill->Known, 0, sizeof fill->Known);
+    std::memset(fill->Ranked_State, 0, sizeof fill->Ranked_State);
+    fill->Unique_Ids = fill->In_Use && Has_Unique_Ids(team);
+}
+
+// Ranks the healthy players at a position when all their fitness there is
+// already known; reading none, it changes nothing and draws nothing.
+bool Rank_For_Position(DEPTH_CHART_FILL* fill, int32_t position) {
+    if (position < 0 || position >= FITNESS_POSITIONS) return false;
+    uint8_t& state = fill->Ranked_State[position];
+    if (state != 0) return state == 1;
+    state = 2;
+    int32_t fitness[PLAYERS_PER_TEAM];
+    for (int32_t n = 0; n < fill->Healthy_Count; ++n) {
+        const int32_t slot = fill->Healthy_Slot[n];
+        if (fill->Known[slot] & (1u << position))
+            fitness[n] = fill->Fitness[slot][position];
+        else if (!Recall_Player_Fitness(fill->Team, slot, position, fill->Year, &fitness[n]))
+            return false;
+    }
+    uint8_t* ranked = fill->Ranked[position];
+    for (int32_t n = 0; n < fill->Healthy_Count; ++n) {
+        // Insertion after every player at least as fit keeps slot order among equals.
+        int32_t at = n;
+        while (at > 0 && fitness[ranked[at - 1]] < fitness[n]) {
+            ranked[at] = ranked[at - 1];
+            --at;
+        }
+        ranked[at] = static_cast<uint8_t>(n);
+    }
+    state = 1;
+    return true;
+}
+
+int32_t Fill_Fitness(DEPTH_CHART_FILL* fill, int32_t slot, int32_t position) {
+    if (position < 0 || position >= FITNESS_POSITIONS)
+        return Get_Player_Fitness_At_Position(fill->Team, slot, position, 0);
+    const uint16_t bit = static_cast<uint16_t>(1u << position);
+    if (fill->Known[slot] & bit) return fill->Fitness[slot][position];
+    const uint64_t draws = Get_Random_Draw_Count();
+    const int32_t fitness = Kept_Player_Fitness(fill->Team, slot, position, fill->Year);
+    if (Get_Random_Draw_Count() == draws) {
+        fill->Fitness[slot][position] = fitness;
+        fill->Known[slot] |= bit;
+    } else {
+        std::memset(fill->Known, 0, sizeof fill->Known);
+    }
+    return fitness;
+}
+
+// Marks the slots of the players of the row's first `count` places, the
+// roster read again.
+void Mark_Row_Slots(int32_t team, const int32_t* row, int32_t count, bool* in_row) {
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+        in_row[slot] =
+            Is_Id_In_Row(row, count, Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID]);
+}
+
+// One formation's row of the team's game depth chart, from the team's roster
+// index: the depth players of the formation's slots, then the fittest healthy
+// players in the slots left empty. The row is built aside and stored whole.
+void Build_Depth_Chart_Row(ROSTER_INDEX* index, DEPTH_CHART_FILL* fill, int32_t formation,
+                           int32_t blowout_mode, int32_t* built = nullptr) {
+    const int32_t team = index->Team;
+    const FORMATION_SLOT* slots = Formation_Slot_Table[formation];
+    int32_t row[PLAYERS_ON_FIELD] = {};
+    // With unique ids, whether a player is in the row is kept by his slot.
+    bool in_row[PLAYERS_PER_TEAM] = {};
+    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
+        const int32_t position = slots[i].Position;
+        int32_t depth = slots[i].Depth;
+        if (blowout_mode && formation <= LAST_SCRIMMAGE_FORMATION && position == POSITION_QB) ++depth;
+        const uint32_t build = index->Build;
+        const int32_t slot = Get_Indexed_Depth_Chart_Player(index, position, depth);
+        // The answer needed the roster queries, which may repair the roster:
+        // what the fill knew of it is read again.
+        if (index->Build != build) {
+            Start_Depth_Chart_Fill(team, fill);
+            if (fill->Unique_Ids) Mark_Row_Slots(team, row, i, in_row);
+        }
+        // A player already lined up in this row (a returner who is also a
+        // depth player of the row) is not put on the field twice; the slot is
+        // filled below.
+        if (slot >= 0 && slot < PLAYERS_PER_TEAM) {
+            const int32_t id = Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID];
+            if (id <= 0) {
+                row[i] = id;
+            } else if (fill->Unique_Ids ? !in_row[slot] : !Is_Id_In_Row(row, i, id)) {
+                row[i] = id;
+                in_row[slot] = true;
+            }
+        }
+    }
+    // Fill what stayed empty with the fittest healthy player not yet in the row.
+    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
+        if (row[i] > 0) continue;
+        const bool unique = fill->Unique_Ids;
+        auto taken = [&](int32_t n) {
+            return unique ? in_row[fill->Healthy_Slot[n]]
+                          : Is_Id_In_Row(row, PLAYERS_ON_FIELD, fill->Healthy_Id[n]);
+        };
+        const int32_t position = slots[i].Position;
+        int32_t best = -1;
+        if (Rank_For_Position(fill, position)) {
+            const uint8_t* ranked = fill->Ranked[position];
+            for (int32_t k = 0; k < fill->Healthy_Count && best < 0; ++k)
+                if (!taken(ranked[k])) best = ranked[k];
+        } else {
+            int32_t best_fitness = 0;
+            for (int32_t n = 0; n < fill->Healthy_Count; ++n) {
+                if (taken(n)) continue;
+                const int32_t fitness = Fill_Fitness(fill, fill->Healthy_Slot[n], position);
+                if (best < 0 || fitness > best_fitness) {
+                    best = n;
+                    best_fitness = fitness;
+                }
+            }
+        }
+        if (best >= 0) {
+            row[i] = fill->Healthy_Id[best];
+            in_row[fill->Healthy_Slot[best]] = true;
+        }
+    }
+    Set_Formation_Depth_Chart_Row(team, formation, row);
+    if (built != nullptr) std::memcpy(built, row, sizeof row);
+}
+
+// The position and depth each place of a formation asks for, the
+// quarterback one deeper in a blowout's scrimmage formations.
+bool Same_Places(int32_t a, int32_t b, int32_t blowout_mode) {
+    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
+        const FORMATION_SLOT& x = Formation_Slot_Table[a][i];
+        const FORMATION_SLOT& y = Formation_Slot_Table[b][i];
+        const bool x_deeper = blowout_mode && a <= LAST_SCRIMMAGE_FORMATION && x.Position == POSITION_QB;
+        const bool y_deeper = blowout_mode && b <= LAST_SCRIMMAGE_FORMATION && y.Position == POSITION_QB;
+        if (x.Position != y.Position || x.Depth + (x_deeper ? 1 : 0) != y.Depth + (y_deeper ? 1 : 0))
+            return false;
+    }
+    return true;
+}
+
+// The first formation asking for the same places as this one, for each
+// blowout mode (the formation itself when none comes before).
+struct SAME_PLACES_TABLE {
+    int8_t First[2][NUMBER_OF_FORMATIONS];
+    SAME_PLACES_TABLE() {
+        for (int32_t mode = 0; mode < 2; ++mode)
+            for (int32_t formation = 0; formation < NUMBER_OF_FORMATIONS; ++formation) {
+                int32_t first = formation;
+                for (int32_t earlier = 0; earlier < formation && first == formation; ++earlier)
+                    if (Same_Places(earlier, formation, mode)) first = earlier;
+                First[mode][formation] = static_cast<int8_t>(first);
+            }
+    }
+};
 } // namespace
 
 int32_t Get_Game_Month(int32_t week) {
@@ -193,9 +448,9 @@ int32_t Is_Slot_In_Formation_Row(int32_t team, int32_t formation, int32_t slot) 
         return 0;
     const int32_t id = Get_Player_ID(team, slot);
     if (id <= 0) return 0;
-    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i)
-        if (Get_Formation_Depth_Chart_Entry(team, formation, i) == id) return 1;
-    return 0;
+    int32_t row[PLAYERS_ON_FIELD];
+    Get_Formation_Depth_Chart_Row(team, formation, row);
+    return Is_Id_In_Row(row, PLAYERS_ON_FIELD, id) ? 1 : 0;
 }
 
 void Build_Formation_Depth_Chart_Row(int32_t team, int32_t formation, int32_t blowout_mode) {
@@ -203,41 +458,11 @@ void Build_Formation_Depth_Chart_Row(int32_t team, int32_t formation, int32_t bl
         Report_System_Error("Invalid argument in Build_Formation_Depth_Chart_Row(%d,%d)", team, formation);
         return;
     }
-    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i)
-        Set_Formation_Depth_Chart_Entry(team, formation, i, 0);
-    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
-        const int32_t position = Get_Formation_Slot_Position(formation, i, FORMATION_SLOT_POSITION);
-        int32_t depth = Get_Formation_Slot_Position(formation, i, FORMATION_SLOT_DEPTH);
-        if (blowout_mode && formation <= LAST_SCRIMMAGE_FORMATION && position == POSITION_QB) ++depth;
-        const int32_t slot = Get_Depth_Chart_Position_Player(team, position, depth);
-        int32_t id = 0;
-        // A player already lined up in this row (a returner who is also a
-        // depth player of the row) is not put on the field twice; the slot is
-        // filled below.
-        if (slot >= 0 && slot < PLAYERS_PER_TEAM &&
-            !Is_Id_In_Row(team, formation, i, Get_Player_ID(team, slot)))
-            id = Get_Player_ID(team, slot);
-        Set_Formation_Depth_Chart_Entry(team, formation, i, id);
-    }
-    // Fill what stayed empty with the fittest healthy player not yet in the row.
-    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
-        if (Get_Formation_Depth_Chart_Entry(team, formation, i) > 0) continue;
-        const int32_t position = Get_Formation_Slot_Position(formation, i, FORMATION_SLOT_POSITION);
-        int32_t best_slot = -1;
-        int32_t best_fitness = 0;
-        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-            if (!Is_Player_Slot_Used(team, slot) || Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT) >= 1)
-                continue;
-            if (Is_Slot_In_Formation_Row(team, formation, slot)) continue;
-            const int32_t fitness = Get_Player_Fitness_At_Position(team, slot, position, 0);
-            if (best_slot < 0 || fitness > best_fitness) {
-                best_slot = slot;
-                best_fitness = fitness;
-            }
-        }
-        if (best_slot >= 0)
-            Set_Formation_Depth_Chart_Entry(team, formation, i, Get_Player_ID(team, best_slot));
-    }
+    ROSTER_INDEX index;
+    Build_Roster_Index(team, &index);
+    static DEPTH_CHART_FILL fill;
+    Start_Depth_Chart_Fill(team, &fill);
+    Build_Depth_Chart_Row(&index, &fill, formation, blowout_mode);
 }
 
 void Set_Formation_Depth_Charts(int32_t team, int32_t blowout_mode) {
@@ -245,8 +470,29 @@ void Set_Formation_Depth_Charts(int32_t team, int32_t blowout_mode) {
         Report_System_Error("nTeam out of bounds in Set_Formation_Depth_Charts(%d)", team);
         return;
     }
-    for (int32_t formation = 0; formation < NUMBER_OF_FORMATIONS; ++formation)
-        Build_Formation_Depth_Chart_Row(team, formation, blowout_mode);
+    ROSTER_INDEX index;
+    Build_Roster_Index(team, &index);
+    static DEPTH_CHART_FILL fill;
+    Start_Depth_Chart_Fill(team, &fill);
+    // A formation asking for the same places as one built before it gets the
+    // same row, unless a row built since then read the roster again or drew
+    // a number: such a row starts the rows that may be copied afresh.
+    static const SAME_PLACES_TABLE same_places;
+    const int32_t mode = blowout_mode ? 1 : 0;
+    int32_t rows[NUMBER_OF_FORMATIONS][PLAYERS_ON_FIELD];
+    int32_t copyable_from = 0;
+    for (int32_t formation = 0; formation < NUMBER_OF_FORMATIONS; ++formation) {
+        const int32_t first = same_places.First[mode][formation];
+        if (first != formation && first >= copyable_from) {
+            std::memcpy(rows[formation], rows[first], sizeof rows[formation]);
+            Set_Formation_Depth_Chart_Row(team, formation, rows[formation]);
+            continue;
+        }
+        const uint32_t build = index.Build;
+        const uint64_t draws = Get_Random_Draw_Count();
+        Build_Depth_Chart_Row(&index, &fill, formation, blowout_mode, rows[formation]);
+        if (index.Build != build || Get_Random_Draw_Count() != draws) copyable_from = formation + 1;
+    }
 }
 
 void Rebuild_Side_Depth_Chart(GAME_RECORD* pGame, int32_t side) {

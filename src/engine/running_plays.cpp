@@ -40,15 +40,14 @@ void Resolve_Lost_Run_Fumble(GAME_RECORD* pGame, int32_t carrier, int32_t direct
     pGame->Snap_Yards = static_cast<int8_t>(Clamp_Yards(gain));
     Narrate_Run(pGame, carrier, NO_FIELD_PLAYER, gain, scramble);
     Say(pGame, 29, 0, 0, Offense_Id(pGame, carrier), Defense_Id(pGame, forcer));
-    Increment_Game_Team_Total(pGame, offense_side, GAME_TOTAL_TURNOVERS, 1);
-    Increment_Game_Team_Stat(pGame, offense_side, GAME_STAT_FUMBLES);
-    Increment_Game_Team_Stat(pGame, offense_side, GAME_STAT_FUMBLES_LOST);
-    Credit_Defender(pGame, forcer, 5, 1);
-    Credit_Defender(pGame, recoverer, 8, 1);
-    Credit_Carrier_Fumble(pGame, carrier, true);
-    pGame->Current_Play.First_Player_Id = Offense_Id(pGame, carrier);
-
+    Record_Lost_Fumble(pGame, carrier, forcer, recoverer);
+    // The log row keeps the run as the record credits it: the gain before the
+    // ball came loose, the carrier and the man who recovered it.
     const int32_t recoverer_id = Defense_Id(pGame, recoverer);
+    pGame->Current_Play.First_Player_Id = Offense_Id(pGame, carrier);
+    pGame->Current_Play.Second_Player_Id = recoverer_id;
+    pGame->Current_Play.Yard1 = static_cast<int8_t>(gain);
+
     const int32_t recoverer_team = Get_Defense_Team(pGame);
     const int32_t ret = Draw_Fumble_Return_Yards(recoverer_team, recoverer);
 

@@ -71,6 +71,8 @@ int32_t Is_Blowout(const GAME_RECORD* pGame);
 // Roster slot of the n-th (0-based) healthy player at a position (15 and up:
 // returner n), or -1.
 int32_t Get_Depth_Chart_Position_Player(int32_t team, int32_t position, int32_t n);
+// The same answer read from the team's roster index is
+// Get_Indexed_Depth_Chart_Player (engine/roster_index.h).
 int32_t Find_Most_Overstaffed_Position(int32_t team);
 // The player the team would miss least at its most overstaffed position, or -1.
 int32_t Find_Surplus_Position_Player(int32_t team);

@@ -1,9 +1,10 @@
 #pragma once
 // A team's strength in five unit ratings (codes 40-44), the overall, offense,
 // defense and strength values built from them, and the team's rank among the
-// league's teams by each. Everything is computed from the roster on demand;
-// reading a player's position value repairs a broken player (see
-// Ensure_Player_Minimum_Rating), so these queries may change player records.
+// league's teams by each. The ratings are computed from the roster and kept
+// until the roster they were read from changes; reading a player's position
+// value repairs a broken player (see Ensure_Player_Minimum_Rating), so these
+// queries may change player records.
 #include <cstdint>
 
 constexpr int32_t UNIT_RATING_RUNNING = 40;
@@ -77,6 +78,16 @@ int32_t Compute_Run_Defense_Rating(const RUN_DEFENSE_UNIT_VALUES& v);
 int32_t Compute_Pass_Defense_Rating(const PASS_DEFENSE_UNIT_VALUES& v);
 int32_t Compute_Passing_Rating(const PASSING_UNIT_VALUES& v);
 int32_t Compute_Running_Rating(const RUNNING_UNIT_VALUES& v);
+
+// While one of these lives, each team's roster is compared once with what its
+// kept ratings were read from, instead of once for every question: for a run
+// of questions between which no roster changes (the point spreads of a game).
+struct TEAM_RATINGS_SCOPE {
+    TEAM_RATINGS_SCOPE();
+    ~TEAM_RATINGS_SCOPE();
+    TEAM_RATINGS_SCOPE(const TEAM_RATINGS_SCOPE&) = delete;
+    TEAM_RATINGS_SCOPE& operator=(const TEAM_RATINGS_SCOPE&) = delete;
+};
 
 // The unit ratings of a team's roster.
 int32_t Get_Team_Running_Rating(int32_t team);

@@ -28,7 +28,6 @@ constexpr float LIMIT_2 = 2.0f;
 constexpr float LIMIT_3 = 3.0f;
 constexpr uint8_t EMPTY_SLOT = 255;
 
-
 float Rating(int32_t team, uint8_t slot, int32_t rating) {
     return Get_Player_Rating(team, slot, rating);
 }
@@ -285,9 +284,12 @@ int32_t Choose_Pass_Outcome(GAME_RECORD* pGame, int32_t receiver, int32_t primar
 
     const float o = static_cast<float>(Get_Offensive_Play_Redundancy_Multiplier(pGame, oplay));
     const float d = static_cast<float>(Get_Defensive_Play_Redundancy_Multiplier(pGame, dplay));
-    in.coverage =
-        Get_Pass_Coverage_Multiplier(oteam, oplay, dteam, dplay) * (d + 3000.0f) / (o + 3000.0f) / 1.22f;
-    in.rush = Get_Pass_Rush_Multiplier(oteam, oplay, dteam, dplay) * (d + 2000.0f) / (o + 2000.0f);
+    OFFENSIVE_CALL_FACTS offense;
+    DEFENSIVE_CALL_FACTS defense;
+    Read_Pass_Call_Facts(oteam, oplay, &offense);
+    Read_Defensive_Call_Facts(dteam, dplay, &defense);
+    in.coverage = Pass_Coverage_Multiplier(offense, defense) * (d + 3000.0f) / (o + 3000.0f) / 1.22f;
+    in.rush = Pass_Rush_Multiplier(offense, defense) * (d + 2000.0f) / (o + 2000.0f);
     in.weather = Get_Play_Kick_Factor(pGame);
     in.pass_share = Get_Game_Pass_Share_Factor(pGame);
     in.completion_norm = static_cast<float>(Get_Historical_Average_Stat(101, year)) / 1000.0f;

@@ -137,24 +137,40 @@ const char* const COLLEGES[NUMBER_OF_COLLEGES] = {"Florida State",
                                                   "Daniel Webster",
                                                   "Wesleyan University"};
 
-bool Is_Player_ID_Free(int32_t id) {
-    return id > 0 && !Lookup_Player_ID_Hash(nullptr, id);
+bool Is_Held_By_Lookup(int32_t id, void*) {
+    return Lookup_Player_ID_Hash(nullptr, id) != 0;
 }
 } // namespace
 
 int32_t Generate_Unique_Player_ID(int32_t team, int32_t slot) {
+    return Generate_Unique_Player_ID_With(team, slot, Is_Held_By_Lookup, nullptr);
+}
+
+int32_t Generate_Unique_Player_ID_With(int32_t team, int32_t slot, bool (*is_held)(int32_t id, void* context),
+                                       void* context) {
+    auto Is_Player_ID_Free = [&](int32_t id) { return id > 0 && !is_held(id, context); };
     // The base wraps in 32 bits; a wrapped id that is 0 or negative is never
     // used, since 0 marks an empty slot and the lookups never find those.
     const uint32_t base =
         (static_cast<uint32_t>(Get_Current_Season_Index()) * 100u + static_cast<uint32_t>(team)) * 100u +
         10101u + static_cast<uint32_t>(slot);
-    for (int32_t n = 0; n < FIRST_ID_TRIES; ++n) {
-        const int32_t id = static_cast<int32_t>(base * 256u + (Random_Number() & 255u));
-        if (Is_Player_ID_Free(id)) return id;
+    // A base that wrapped below 0 gives no id above 0 whatever is drawn: its
+    // tries only move the sequence on.
+    if (static_cast<int32_t>(base * 256u) < 0) {
+        Skip_Random_Numbers(FIRST_ID_TRIES);
+    } else {
+        for (int32_t n = 0; n < FIRST_ID_TRIES; ++n) {
+            const int32_t id = static_cast<int32_t>(base * 256u + (Random_Number() & 255u));
+            if (Is_Player_ID_Free(id)) return id;
+        }
     }
-    for (int32_t n = 0; n < SECOND_ID_TRIES; ++n) {
-        const int32_t id = static_cast<int32_t>(base * 4096u + (Random_Number() & 4095u));
-        if (Is_Player_ID_Free(id)) return id;
+    if (static_cast<int32_t>(base * 4096u) < 0) {
+        Skip_Random_Numbers(SECOND_ID_TRIES);
+    } else {
+        for (int32_t n = 0; n < SECOND_ID_TRIES; ++n) {
+            const int32_t id = static_cast<int32_t>(base * 4096u + (Random_Number() & 4095u));
+            if (Is_Player_ID_Free(id)) return id;
+        }
     }
     // 268 million ids hold at most 4,100 players: a free one turns up at once.
     for (;;) {

@@ -7,6 +7,10 @@ constexpr int32_t NUMBER_OF_COLLEGES = 121;
 // An id above 0 that no player of teams 0..40 holds, drawn around a base made
 // of the season, the team and the slot.
 int32_t Generate_Unique_Player_ID(int32_t team, int32_t slot);
+// The same draws and the same id, asking `is_held` whether a player holds an
+// id: for a caller that keeps every id of the block itself.
+int32_t Generate_Unique_Player_ID_With(int32_t team, int32_t slot, bool (*is_held)(int32_t id, void* context),
+                                       void* context);
 // Vital 0 := a new unique id.
 void Assign_New_Player_ID(int32_t team, int32_t slot);
 // A uniform number 1..99 drawn from the ranges his position wears.

@@ -32,15 +32,6 @@ NAME_SOURCE First_Source{"names\\first.txt", FIRST_NAME_LINE_COUNT, "John",
                          FIRST_NAME_SIZE,    First_Names,           false};
 NAME_SOURCE Last_Source{"names\\last.txt", LAST_NAME_LINE_COUNT, "Smith", LAST_NAME_SIZE, Last_Names, false};
 
-int32_t Count_Remaining_Lines(FILE* file) {
-    int32_t lines = 0;
-    do {
-        ++lines;
-    } while (Skip_Line(file) == 0);
-    rewind(file);
-    return lines;
-}
-
 void Load_Names(NAME_SOURCE& source) {
     FILE* file = Open_Resolved_File(source.File_Name, "rt");
     if (file == nullptr) {
@@ -55,6 +46,7 @@ void Load_Names(NAME_SOURCE& source) {
     // count from another installation (or a damaged one) would skip past the
     // end of the file or leave its end unused.
     int32_t lines = Count_Remaining_Lines(file);
+    rewind(file);
     if (Get_User_Preference(source.Line_Count_Setting) != lines)
         Set_User_Preference(source.Line_Count_Setting, lines);
     for (int32_t j = 0; j < NAME_BUFFER_ENTRIES; ++j) {

@@ -37,10 +37,11 @@ int On_Field_Player(const GAME_RECORD* pGame, int side, int slot) {
 } // namespace
 
 int Count_Defenders_With_Role(int team, int play, int role) {
-    if (play < 0 || play >= DEFENSIVE_PLAYS) return 0;
+    const DEFENSIVE_PLAY* record = Find_Defensive_Play(team, play);
+    if (record == nullptr) return 0;
     int count = 0;
     for (int d = 0; d < PLAY_DEFENDERS; ++d)
-        if (Get_Defensive_Play_Role(team, play, d) == role) ++count;
+        if (record->Roles[d] == role) ++count;
     return count;
 }
 
@@ -53,10 +54,11 @@ bool Has_Defender_With_Role_18(int team, int play) {
 }
 
 bool Has_Five_Defenders_Below_Role_4(int team, int play) {
-    if (play < 0 || play >= DEFENSIVE_PLAYS) return false;
+    const DEFENSIVE_PLAY* record = Find_Defensive_Play(team, play);
+    if (record == nullptr) return false;
     int rushers = 0;
     for (int d = 0; d < PLAY_DEFENDERS; ++d)
-        if (static_cast<uint32_t>(Get_Defensive_Play_Role(team, play, d)) < 4) ++rushers;
+        if (static_cast<uint32_t>(record->Roles[d]) < 4) ++rushers;
     return rushers >= 5;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "database/game_queries.h"
 #include "database/historical_norms.h"
@@ -163,6 +164,96 @@ int32_t Roster_End(int32_t team) {
     int32_t end = Get_First_Empty_Player_Slot(team);
     if (end < 0 || end > PLAYERS_PER_TEAM) return PLAYERS_PER_TEAM;
     return end;
+}
+
+// What Count_Player_Log_Plays gives for every player of both sides, read in
+// one pass over the play log instead of one pass per player and column.
+struct PLAYER_LOG_COUNTS {
+    int32_t Completions;          // kind 0, column 3
+    int32_t Rushes;               // kind 0, column 7
+    int32_t Rushing_Yards;        // kind 0, column 8
+    int32_t Rushing_Touchdowns;   // kind 0, column 9
+    int32_t Receptions;           // kind 0, column 10
+    int32_t Receiving_Touchdowns; // kind 0, column 12
+    int32_t Fumbles;              // kind 0, column 13
+    int32_t Defensed;             // kind 2, column 6
+    int32_t Recovered;            // kind 2, column 8
+};
+
+struct GAME_LOG_COUNTS {
+    PLAYER_LOG_COUNTS Player[2][PLAYERS_PER_TEAM];
+    // The listed players' ids in id order, with their slots.
+    int32_t Count[2];
+    int32_t Id[2][PLAYERS_PER_TEAM];
+    int32_t Slot[2][PLAYERS_PER_TEAM];
+};
+
+// Calls `credit(counts)` for every player of the side whose id is `id`.
+template <typename CREDIT>
+void For_Players_With_Id(GAME_LOG_COUNTS& log, int32_t side, int32_t id, CREDIT credit) {
+    const int32_t* ids = log.Id[side];
+    int32_t low = 0;
+    int32_t high = log.Count[side];
+    while (low < high) {
+        const int32_t middle = (low + high) / 2;
+        if (ids[middle] < id)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    for (int32_t n = low; n < log.Count[side] && ids[n] == id; ++n)
+        credit(log.Player[side][log.Slot[side][n]]);
+}
+
+void Count_Log_Plays(const GAME_RECORD* pGame, GAME_LOG_COUNTS& log) {
+    std::memset(log.Player, 0, sizeof log.Player);
+    for (int32_t side = 0; side < 2; ++side) {
+        const int32_t team = Side_Team(pGame, side);
+        log.Count[side] = 0;
+        for (int32_t slot = 0, end = Roster_End(team); slot < end; ++slot) {
+            // Sorted by id as they come in, slot order among equal ids.
+            const int32_t id = Get_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID);
+            int32_t at = log.Count[side]++;
+            while (at > 0 && log.Id[side][at - 1] > id) {
+                log.Id[side][at] = log.Id[side][at - 1];
+                log.Slot[side][at] = log.Slot[side][at - 1];
+                --at;
+            }
+            log.Id[side][at] = id;
+            log.Slot[side][at] = slot;
+        }
+    }
+    for (int32_t i = 0; i < Log_Count(pGame); ++i) {
+        const PLAY_LOG_ENTRY& entry = pGame->Play_Log[i];
+        const int32_t side = Entry_Side(entry);
+        const int32_t r = Get_Play_Result(entry.Play_Word);
+        const bool rush = r >= 9 && r <= 12;
+        const bool catch_made = r == 1 || r == 6;
+        For_Players_With_Id(log, side, entry.First_Player_Id, [&](PLAYER_LOG_COUNTS& counts) {
+            if (rush) {
+                ++counts.Rushes;
+                counts.Rushing_Yards += entry.Yard1;
+            }
+            if (r == 12) ++counts.Rushing_Touchdowns;
+            if (catch_made) ++counts.Receptions;
+            if (r == 6) ++counts.Receiving_Touchdowns;
+        });
+        For_Players_With_Id(log, side, entry.Second_Player_Id, [&](PLAYER_LOG_COUNTS& counts) {
+            if (catch_made) ++counts.Completions;
+            if (r == 13 || r == 14) ++counts.Fumbles;
+        });
+        For_Players_With_Id(log, 1 - side, entry.First_Player_Id, [&](PLAYER_LOG_COUNTS& counts) {
+            if (r == 4) ++counts.Defensed;
+            if (r == 5 || r == 13 || r == 14) ++counts.Recovered;
+        });
+    }
+}
+
+// A player-table row's cell, appended straight to the box score.
+void Append_Cell(const char* text, const char* close = "</TD>") {
+    Box_Score_HTML += "<TD class=lmc>";
+    Box_Score_HTML += text;
+    Box_Score_HTML += close;
 }
 
 } // namespace
@@ -495,6 +586,8 @@ void Write_Box_Score_Team_Stats(const GAME_RECORD* pGame) {
 
 void Write_Box_Score_Offense_Tables(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return;
+    static GAME_LOG_COUNTS log;
+    Count_Log_Plays(pGame, log);
     for (int side = 0; side < 2; ++side) {
         Append_Box("<TABLE cellSpacing=0 cellPadding=0 border=0 align=\"center\" width=968><TBODY><TR "
                    "class=header0>\n");
@@ -516,13 +609,14 @@ void Write_Box_Score_Offense_Tables(const GAME_RECORD* pGame) {
 
         int32_t team = Side_Team(pGame, side);
         ROW_TURN turn;
-        for (int32_t slot = 0; slot < Roster_End(team); ++slot) {
-            int32_t completions = Count_Player_Log_Plays(pGame, side, slot, 0, 3);
+        for (int32_t slot = 0, end = Roster_End(team); slot < end; ++slot) {
+            const PLAYER_LOG_COUNTS& logged = log.Player[side][slot];
+            int32_t completions = logged.Completions;
             int32_t attempts = Get_Game_Player_Counter(pGame, side, slot, 4, 0);
             if (completions > attempts) attempts = completions;
-            int32_t rushes = Count_Player_Log_Plays(pGame, side, slot, 0, 7);
-            int32_t fumbles = Count_Player_Log_Plays(pGame, side, slot, 0, 13);
-            int32_t receptions = Count_Player_Log_Plays(pGame, side, slot, 0, 10);
+            int32_t rushes = logged.Rushes;
+            int32_t fumbles = logged.Fumbles;
+            int32_t receptions = logged.Receptions;
             if (attempts <= 0 && rushes <= 0 && receptions <= 0 && fumbles <= 0) continue;
             std::string cells[17];
             cells[0] = Team_Text(pGame, side, 0, 40);
@@ -540,11 +634,11 @@ void Write_Box_Score_Offense_Tables(const GAME_RECORD* pGame) {
                     Compute_Passer_Rating(attempts, completions, yards, touchdowns, interceptions));
             }
             if (rushes != 0) {
-                int32_t yards = Count_Player_Log_Plays(pGame, side, slot, 0, 8);
+                int32_t yards = logged.Rushing_Yards;
                 cells[8] = Number_Cell(rushes);
                 cells[9] = Number_Cell(yards);
                 cells[10] = Tenths_Text(Tenths(yards, rushes));
-                cells[11] = Number_Cell(Count_Player_Log_Plays(pGame, side, slot, 0, 9));
+                cells[11] = Number_Cell(logged.Rushing_Touchdowns);
                 cells[12] = Number_Cell(fumbles);
             }
             if (receptions != 0) {
@@ -552,13 +646,15 @@ void Write_Box_Score_Offense_Tables(const GAME_RECORD* pGame) {
                 cells[13] = Number_Cell(receptions);
                 cells[14] = Number_Cell(yards);
                 cells[15] = Tenths_Text(Tenths(yards, receptions));
-                cells[16] = Number_Cell(Count_Player_Log_Plays(pGame, side, slot, 0, 12));
+                cells[16] = Number_Cell(logged.Receiving_Touchdowns);
             }
-            Append_Box("%s", turn.Next());
-            Append_Box("<TD class=lml>%s</TD>\n", Player_Name_Cell(team, slot).c_str());
+            Box_Score_HTML += turn.Next();
+            Box_Score_HTML += "<TD class=lml>";
+            Box_Score_HTML += Player_Name_Cell(team, slot);
+            Box_Score_HTML += "</TD>\n";
             for (int c = 0; c < 16; ++c)
-                Append_Box("<TD class=lmc>%s</TD>", cells[c].c_str());
-            Append_Box("<TD class=lmc>%s</TD></TR>", cells[16].c_str());
+                Append_Cell(cells[c].c_str());
+            Append_Cell(cells[16].c_str(), "</TD></TR>");
         }
         Append_Box("%s", TABLE_CLOSE);
     }
@@ -566,6 +662,8 @@ void Write_Box_Score_Offense_Tables(const GAME_RECORD* pGame) {
 
 void Write_Box_Score_Defense_Table(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return;
+    static GAME_LOG_COUNTS log;
+    Count_Log_Plays(pGame, log);
     for (int side = 0; side < 2; ++side) {
         Append_Box(TABLE_OPEN, "header1");
         Append_Box("<TD width=\"188\" class=ltl></TD>\n");
@@ -580,28 +678,30 @@ void Write_Box_Score_Defense_Table(const GAME_RECORD* pGame) {
         Append_Box("<TD width=\"95\" class=ltc>Defensive<br>Touchdowns</TD>");
         int32_t team = Side_Team(pGame, side);
         ROW_TURN turn;
-        for (int32_t slot = 0; slot < Roster_End(team); ++slot) {
+        for (int32_t slot = 0, end = Roster_End(team); slot < end; ++slot) {
             int32_t tackles = Get_Game_Player_Counter(pGame, side, slot, 2, 2);
             int32_t assists = Get_Game_Player_Counter(pGame, side, slot, 2, 3);
             int32_t sack_tenths = Get_Game_Player_Counter(pGame, side, slot, 2, 0) * 5;
-            int32_t defensed = Count_Player_Log_Plays(pGame, side, slot, 2, 6);
-            int32_t recovered = Count_Player_Log_Plays(pGame, side, slot, 2, 8);
+            int32_t defensed = log.Player[side][slot].Defensed;
+            int32_t recovered = log.Player[side][slot].Recovered;
             int32_t interceptions = Get_Game_Player_Counter(pGame, side, slot, 2, 1);
             int32_t touchdowns = Get_Game_Player_Counter(pGame, side, slot, 2, 4);
             if (tackles <= 0 && assists <= 0 && sack_tenths <= 0 && defensed <= 0 && recovered <= 0 &&
                 interceptions <= 0 && touchdowns <= 0)
                 continue;
-            Append_Box("%s", turn.Next());
-            Append_Box("<TD class=lml>%s</TD>\n", Player_Name_Cell(team, slot).c_str());
-            Append_Box("<TD class=lmc>%s</TD>", Team_Text(pGame, side, 0, 40).c_str());
-            Append_Box("<TD class=lmc>%s</TD>", Position_Cell(team, slot).c_str());
-            Append_Box("<TD class=lmc>%s</TD>", Number_Cell(tackles).c_str());
-            Append_Box("<TD class=lmc>%s</TD>", Number_Cell(assists).c_str());
-            Append_Box("<TD class=lmc>%s</TD>", sack_tenths == 0 ? "" : Tenths_Text(sack_tenths).c_str());
-            Append_Box("<TD class=lmc>%s</TD>", Number_Cell(defensed).c_str());
-            Append_Box("<TD class=lmc>%s</TD>", Number_Cell(recovered).c_str());
-            Append_Box("<TD class=lmc>%s</TD>", Number_Cell(interceptions).c_str());
-            Append_Box("<TD class=lmc>%s</TD></TR>", Number_Cell(touchdowns).c_str());
+            Box_Score_HTML += turn.Next();
+            Box_Score_HTML += "<TD class=lml>";
+            Box_Score_HTML += Player_Name_Cell(team, slot);
+            Box_Score_HTML += "</TD>\n";
+            Append_Cell(Team_Text(pGame, side, 0, 40).c_str());
+            Append_Cell(Position_Cell(team, slot).c_str());
+            Append_Cell(Number_Cell(tackles).c_str());
+            Append_Cell(Number_Cell(assists).c_str());
+            Append_Cell(sack_tenths == 0 ? "" : Tenths_Text(sack_tenths).c_str());
+            Append_Cell(Number_Cell(defensed).c_str());
+            Append_Cell(Number_Cell(recovered).c_str());
+            Append_Cell(Number_Cell(interceptions).c_str());
+            Append_Cell(Number_Cell(touchdowns).c_str(), "</TD></TR>");
         }
         Append_Box("%s", TABLE_CLOSE);
     }

@@ -196,3 +196,32 @@ TEST_F(Diagnostics, StopwatchLogsAndShowsElapsedMilliseconds) {
     EXPECT_EQ(Get_Shown_Messages()[0].Caption, "ID_PLAY_ONE_WEEK") << "the section keeps its last name";
     EXPECT_EQ(Get_Shown_Messages()[0].Text, "1.005");
 }
+
+// A scope holds the log open: its lines reach the file at an error line and
+// when the scope ends, a header written meanwhile still starts a fresh file,
+// and lines after the scope go straight to the file again.
+TEST_F(Diagnostics, HeldLogWritesItsLinesAtAnErrorAndAtItsEnd) {
+    {
+        DEBUG_LOG_SCOPE held;
+        Log_Debug_Line("first %d", 1);
+        {
+            DEBUG_LOG_SCOPE nested;
+            Log_Debug_Line("second");
+        }
+        EXPECT_EQ(Report_System_Error("third"), -1);
+        std::vector<std::string> lines = Read_Log_Lines();
+        ASSERT_EQ(lines.size(), 3u) << "an error line takes the lines before it along";
+        EXPECT_TRUE(std::regex_search(lines[0], std::regex(R"(^-?\d+ first 1$)"))) << lines[0];
+        EXPECT_TRUE(std::regex_search(lines[2], std::regex(R"( ERROR: third$)"))) << lines[2];
+
+        Write_Debug_Log_Header();
+        Log_Debug_Line("after the header");
+    }
+    std::vector<std::string> lines = Read_Log_Lines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_TRUE(std::regex_search(lines.back(), std::regex(R"( after the header$)")));
+    for (const std::string& line : lines)
+        EXPECT_EQ(line.find("first"), std::string::npos) << "the old lines went with the old file";
+    Log_Debug_Line("unheld");
+    EXPECT_TRUE(std::regex_search(Read_Log_Lines().back(), std::regex(R"( unheld$)")));
+}

@@ -55,6 +55,31 @@ TEST(LeagueStructure, DivisionsAndConferencesOfSlots) {
     EXPECT_STREQ(zone, "Pacific");
 }
 
+// The leagues counted are those from the first on with a division holding a
+// team, as counting each league's divisions gives: a second league alone does
+// not count, and divisions outside the leagues count for none.
+TEST(LeagueStructure, LeaguesCountAsTheirDivisionsWithTeams) {
+    auto by_divisions = [] {
+        int32_t leagues = 0;
+        while (leagues < NUMBER_OF_LEAGUES && Count_League_Divisions(leagues) > 0)
+            ++leagues;
+        return leagues;
+    };
+    Reset_Structured_League(32);
+    const int32_t arrangements[][2] = {{0, 7}, {3, 3}, {5, 5}, {-1, 2}, {8, 9}, {4, 12}};
+    for (const auto& divisions : arrangements) {
+        for (int32_t team = 0; team < 32; ++team)
+            Universe.Teams[team].Team_Stats[TEAM_STAT_DIVISION] = divisions[team < 16 ? 0 : 1];
+        EXPECT_EQ(Count_Leagues(), by_divisions()) << divisions[0] << ", " << divisions[1];
+    }
+    Universe.Teams[0].Team_Stats[TEAM_STAT_DIVISION] = 1;
+    for (int32_t team = 1; team < 32; ++team)
+        Universe.Teams[team].Team_Stats[TEAM_STAT_DIVISION] = 6;
+    EXPECT_EQ(Count_Leagues(), 2);
+    Universe.Teams[0].Team_Stats[TEAM_STAT_DIVISION] = 6;
+    EXPECT_EQ(Count_Leagues(), 0) << "a second league without a first";
+}
+
 TEST(LeagueStructure, ControlQueriesHonourMultiSeasonSimulation) {
     Reset_Structured_League(32);
     Universe.Teams[4].Team_Stats[TEAM_STAT_CONTROL] = TEAM_CONTROL_HUMAN;

@@ -1,11 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstdio>
 #include <cstring>
+#include <memory>
+#include <strings.h>
+#include <vector>
 
+#include "database/league_structure.h"
 #include "database/player_hashes.h"
 #include "database/player_record.h"
+#include "database/random_numbers.h"
 #include "database/roster_slots.h"
 #include "database/universe.h"
+#include "personnel/player_identity.h"
 #include "platform/debugger.h"
 #include "support/debug_log.h"
 #include "support/test_league.h"
@@ -135,4 +143,134 @@ TEST(PlayerHashes, FailedLookupsLeaveTheProbedEntryPointingAtNobody) {
     stale = Get_External_ID_Hash_Location(external_entry);
     EXPECT_EQ(stale.Team, 255) << "the stale external-id entry's team byte is marked 255";
     EXPECT_EQ(stale.Slot, 255);
+}
+
+namespace {
+// Byte i of a text, 0 at or past its end; the name table's start slot.
+unsigned Text_Byte(const char* key, int i) {
+    for (int k = 0; k < i; ++k)
+        if (key[k] == 0) return 0;
+    return static_cast<unsigned char>(key[i]);
+}
+int Name_Start_Slot(const char* key) {
+    return static_cast<int>(400 * (Text_Byte(key, 1) % 20) + 20 * (Text_Byte(key, 9) % 20) +
+                            Text_Byte(key, 5) % 20);
+}
+
+// Where the walk from a key's start ends: the key's own slot or the first
+// empty one, read off the table's keys.
+int Walked_Name_Slot(const char* key) {
+    const int start = Name_Start_Slot(key);
+    for (int steps = 0, index = start; steps < 8192; ++steps, index = (index + 1) % 8192) {
+        const char* stored = Get_Name_Hash_Key(index);
+        if (stored[0] == 0 || strcasecmp(stored, key) == 0) return index;
+    }
+    return start;
+}
+} // namespace
+
+// Names sharing their start slot (the same second, sixth and tenth letters)
+// make long runs of taken slots; each name, in any case, is found where the
+// walk from its start ends, and a new name is given the first empty slot
+// after the run.
+TEST(PlayerHashes, NamesSharingAStartFindTheSlotsOfTheWalk) {
+    Build_Test_League();
+    for (int team = 0; team < 4; ++team)
+        for (int slot = 0; slot < 40; ++slot) {
+            char last[24];
+            snprintf(last, sizeof last, "Axxxxxx%c%c", 'a' + team, 'a' + slot % 26);
+            Set_Player_First_Name(team, slot, slot < 26 ? "Bo" : "Bob");
+            Set_Player_Last_Name(team, slot, last);
+        }
+    Build_Player_Name_Hash();
+    for (int team = 0; team < 4; ++team)
+        for (int slot = 0; slot < 40; slot += 3) {
+            char name[PLAYER_NAME_TEXT_SIZE];
+            Get_Player_Full_Name(team, slot, name);
+            const int found = Probe_Name_Hash(name);
+            EXPECT_EQ(found, Walked_Name_Slot(name)) << name;
+            EXPECT_EQ(strcasecmp(Get_Name_Hash_Key(found), name), 0) << name;
+            for (char& c : name)
+                c = static_cast<char>(toupper(c));
+            EXPECT_EQ(Probe_Name_Hash(name), found) << name;
+        }
+    const char* newcomer = "Bo Axxxxxxzz";
+    const int empty = Probe_Name_Hash(newcomer);
+    EXPECT_EQ(empty, Walked_Name_Slot(newcomer));
+    EXPECT_EQ(Get_Name_Hash_Key(empty)[0], 0) << "an empty slot";
+    Set_Player_First_Name(5, 3, "Bo");
+    Set_Player_Last_Name(5, 3, "Axxxxxxzz");
+    int team = -1;
+    int slot = -1;
+    ASSERT_TRUE(Find_Player_By_Full_Name(&team, &slot, newcomer));
+    EXPECT_EQ(team, 5);
+    EXPECT_EQ(slot, 3);
+    EXPECT_STREQ(Get_Name_Hash_Key(empty), newcomer) << "stored where the walk ended";
+    EXPECT_EQ(Probe_Name_Hash(newcomer), empty);
+    const char* another = "bo axxxxxxzy";
+    EXPECT_EQ(Probe_Name_Hash(another), Walked_Name_Slot(another)) << "past the new name's slot";
+}
+
+namespace {
+// The renumbering of duplicated ids as a walk of the block for every id
+// tried: each slot holding a duplicated id gets Generate_Unique_Player_ID.
+std::vector<int32_t> Renumber_By_Lookups(const std::vector<int32_t>& duplicated) {
+    std::vector<int32_t> ids;
+    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team) {
+        if (!Is_Valid_Team_Code(team)) continue;
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            int32_t& stored = Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID];
+            const int32_t original = stored;
+            if (original == 0) continue;
+            for (int32_t id : duplicated)
+                if (id == original) stored = Generate_Unique_Player_ID(team, slot);
+        }
+    }
+    for (const TEAM_RECORD& record : Universe.Teams)
+        for (const PLAYER_RECORD& player : record.Players)
+            ids.push_back(player.Vital_Stats[VITAL_PLAYER_ID]);
+    return ids;
+}
+} // namespace
+
+// The sanity check renumbers duplicated ids with the draws and ids a walk of
+// the block for every id tried gives, an id tried that a player already
+// holds (the first one tried for the first duplicate) included.
+TEST(PlayerHashes, SanityCheckRenumbersAsLookupsWould) {
+    Build_Test_League();
+    const int32_t shared = Get_Player_ID(2, 4);
+    Set_Player_Vital_Stat(5, 9, VITAL_PLAYER_ID, shared);
+    Set_Player_Vital_Stat(7, 1, VITAL_PLAYER_ID, shared); // three holders: renumbered twice
+    const int32_t pair = Get_Player_ID(0, 0);
+    Set_Player_Vital_Stat(1, 1, VITAL_PLAYER_ID, pair);
+    // The first id the first duplicate's renumbering tries is taken by
+    // another player.
+    Seed_Random_Numbers(77);
+    const uint32_t base = static_cast<uint32_t>((Get_Current_Season_Index() * 100 + 0) * 100 + 10101 + 0);
+    const int32_t first_try = static_cast<int32_t>(base * 256u + (Random_Number() & 255u));
+    if (first_try > 0) Set_Player_Vital_Stat(3, 3, VITAL_PLAYER_ID, first_try);
+    Build_All_Player_Hashes();
+
+    std::unique_ptr<uint8_t[]> start(new uint8_t[UNIVERSE_SIZE]);
+    std::memcpy(start.get(), Universe_Bytes(), UNIVERSE_SIZE);
+    Seed_Random_Numbers(77);
+    uint64_t before = Get_Random_Draw_Count();
+    const std::vector<int32_t> expected = Renumber_By_Lookups({pair, shared, shared});
+    const uint64_t expected_draws = Get_Random_Draw_Count() - before;
+    const uint32_t expected_next = Random_Number();
+
+    std::memcpy(Universe_Bytes(), start.get(), UNIVERSE_SIZE);
+    Build_All_Player_Hashes();
+    Seed_Random_Numbers(77);
+    before = Get_Random_Draw_Count();
+    EXPECT_EQ(Sanity_Check_Player_IDs(), 0) << "duplicates were found";
+    EXPECT_EQ(Get_Random_Draw_Count() - before, expected_draws);
+    EXPECT_EQ(Random_Number(), expected_next);
+    std::vector<int32_t> ids;
+    for (const TEAM_RECORD& record : Universe.Teams)
+        for (const PLAYER_RECORD& player : record.Players)
+            ids.push_back(player.Vital_Stats[VITAL_PLAYER_ID]);
+    EXPECT_EQ(ids, expected);
+    EXPECT_NE(ids[3 * PLAYERS_PER_TEAM + 3], ids[0]) << "the id tried first was held, so another was drawn";
+    EXPECT_EQ(Sanity_Check_Player_IDs(), 1) << "none are left";
 }

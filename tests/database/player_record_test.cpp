@@ -58,6 +58,24 @@ TEST(PlayerRecord, CompositesUseTheQuarterbackMobility) {
     EXPECT_NEAR(Get_Player_Rating(0, 0, RATING_RUNNING_COMPOSITE), 60.0f, 1e-4);
 }
 
+TEST(PlayerRecord, CompositeOfARatingNeedingRepairRepairsItFirst) {
+    Build_Test_League();
+    for (int rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
+        Set_Player_Rating(1, 2, rating, 50.0f);
+    Set_Player_Vital_Stat(1, 2, VITAL_POSITION, POSITION_WR);
+    const float sound = Get_Player_Rating(1, 2, RATING_RECEIVING_COMPOSITE);
+    PLAYER_RECORD* player = Get_Player_Record_Pointer(1, 2);
+    player->Ratings[RATING_RECEIVING] = 5.0f;
+    player->Ratings[RATING_SPEED] = std::nanf("");
+    const float repaired = Get_Player_Rating(1, 2, RATING_RECEIVING_COMPOSITE);
+    EXPECT_FLOAT_EQ(player->Ratings[RATING_RECEIVING], 20.0f) << "written back at the minimum";
+    EXPECT_FALSE(std::isnan(player->Ratings[RATING_SPEED])) << "written back at the baseline";
+    const float again = Get_Player_Rating(1, 2, RATING_RECEIVING_COMPOSITE);
+    EXPECT_EQ(repaired, again) << "the repaired ratings read the same";
+    EXPECT_LT(repaired, sound);
+    EXPECT_EQ(Get_Player_Rating(1, 2, RATING_BLOCKING_COMPOSITE), 50.0f);
+}
+
 TEST(PlayerRecord, SetRatingChecksItsIndexAndReportsHugeValues) {
     Build_Test_League();
     Clear_Debug_Log();

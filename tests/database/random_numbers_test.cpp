@@ -193,3 +193,23 @@ TEST(IntegerMaths, GradeIndices) {
     EXPECT_EQ(Get_Value_Grade_Index(5000), 12);
     EXPECT_EQ(Get_Value_Grade_Index(-5000), 0);
 }
+
+// Skipping draws moves the sequence on exactly as drawing them does, across
+// regenerations and from a generator never seeded.
+TEST(RandomNumbers, SkippingDrawsMovesTheSequenceAsDrawingThem) {
+    for (uint64_t count : {0ull, 1ull, 623ull, 624ull, 625ull, 11000ull}) {
+        Seed_Random_Numbers(31);
+        for (int i = 0; i < 100; ++i)
+            Random_Number();
+        for (uint64_t i = 0; i < count; ++i)
+            Random_Number();
+        const uint32_t drawn_next = Random_Number();
+        Seed_Random_Numbers(31);
+        for (int i = 0; i < 100; ++i)
+            Random_Number();
+        const uint64_t skipped_from = Get_Random_Draw_Count();
+        Skip_Random_Numbers(count);
+        EXPECT_EQ(Get_Random_Draw_Count() - skipped_from, count) << count;
+        EXPECT_EQ(Random_Number(), drawn_next) << count;
+    }
+}

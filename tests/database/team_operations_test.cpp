@@ -231,6 +231,69 @@ TEST(TeamOperations, SortByNameComparesLocationThenNicknameCaseFirst) {
     Expect_References_Follow(before, "");
 }
 
+namespace {
+// The sort as a bubble sort of single swaps of neighbouring slots; the
+// number of swaps.
+int32_t Sort_By_Name_Swap_By_Swap() {
+    const int32_t n = Count_Active_Teams();
+    int32_t swaps = 0;
+    for (int32_t pass = 0; pass < n; ++pass)
+        for (int32_t c = 0; c + 1 < n; ++c) {
+            const TEAM_RECORD& a = Universe.Teams[c];
+            const TEAM_RECORD& b = Universe.Teams[c + 1];
+            int order = strncmp(a.Strings[1], b.Strings[1], TEAM_STRING_LENGTH);
+            if (order == 0) order = strncmp(a.Strings[2], b.Strings[2], TEAM_STRING_LENGTH);
+            if (order > 0) {
+                Swap_Team_Slots(c, c + 1);
+                ++swaps;
+            }
+        }
+    return swaps;
+}
+} // namespace
+
+// Sorting moves every team at once; the league it leaves is the one the swaps
+// of a bubble sort would leave, to the last byte, the user's team included
+// when the viewed human team is moved away and back to its own slot.
+TEST(TeamOperations, SortingAtOnceLeavesWhatSwapBySwapLeaves) {
+    for (int32_t arrangement = 0; arrangement < 3; ++arrangement) {
+        Build_Referenced_League();
+        std::mt19937 shuffle(1234 + arrangement);
+        for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team) {
+            char name[TEAM_STRING_LENGTH];
+            snprintf(name, sizeof name, "City %c", static_cast<char>('A' + shuffle() % 8));
+            Set_Team_Location(name, team);
+        }
+        if (arrangement == 2) {
+            // C, B, A at the front: B moves right, then back to slot 1.
+            Set_Team_Location("AAA C", 0);
+            Set_Team_Location("AAA B", 1);
+            Set_Team_Location("AAA A", 2);
+            Set_Team_Stat(1, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+            Set_User_Preference(VIEWED_TEAM, 1);
+            Set_User_Preference(USER_TEAM, 0);
+        }
+        Set_User_Preference(SELECTED_PLAYER_TEAM, 3);
+        // Season lines of some franchises, one of them blank.
+        for (int32_t line = 0; line < 6; ++line) {
+            Set_Season_Line_Year(line, 2020);
+            Set_Season_Line_Team(line, 2 * line);
+            if (line != 4) Set_Season_Line_Stat(line, 0, line + 1);
+        }
+        std::unique_ptr<uint8_t[]> start(new uint8_t[UNIVERSE_SIZE]);
+        std::memcpy(start.get(), Universe_Bytes(), UNIVERSE_SIZE);
+        const int32_t swaps = Sort_By_Name_Swap_By_Swap();
+        std::unique_ptr<uint8_t[]> swapped(new uint8_t[UNIVERSE_SIZE]);
+        std::memcpy(swapped.get(), Universe_Bytes(), UNIVERSE_SIZE);
+        std::memcpy(Universe_Bytes(), start.get(), UNIVERSE_SIZE);
+        EXPECT_EQ(Sort_Teams_By_Name(), swaps) << "arrangement " << arrangement;
+        size_t first_difference = UNIVERSE_SIZE;
+        for (size_t i = 0; i < UNIVERSE_SIZE && first_difference == UNIVERSE_SIZE; ++i)
+            if (Universe_Bytes()[i] != swapped[i]) first_difference = i;
+        EXPECT_EQ(first_difference, UNIVERSE_SIZE) << "arrangement " << arrangement;
+    }
+}
+
 TEST(TeamOperations, BackupRestoreAndControl) {
     Build_Test_League();
     auto buffer = std::make_unique<TEAM_RECORD>();

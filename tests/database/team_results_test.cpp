@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <cstring>
 #include <string>
 
@@ -191,4 +193,43 @@ TEST(TeamResults, PlayoffSlotAndRound) {
     EXPECT_EQ(Get_Team_Playoff_Round_Code(6), 4);
     EXPECT_EQ(Get_Team_Playoff_Slot(5), -1);
     EXPECT_EQ(Get_Team_Playoff_Round_Code(5), 0);
+}
+
+// Inside a results scope every count is read off the games kept at the
+// scope's first question; it is the count a walk of the records gives, for
+// every team, kind and filter, a tie and an unfinished game included.
+TEST(TeamResults, CountsInAScopeMatchTheWalkOfTheRecords) {
+    Reset_Hand_Built_League(16, 5);
+    int index = 0;
+    for (int round = 0; round < 4; ++round)
+        for (int away = 0; away < 16; away += 2) {
+            const int home = (away + 2 * round + 1) % 16;
+            Put_Final_Game(index, away, home, (away * 7 + round) % 31, (home * 5 + 3 * round) % 29);
+            ++index;
+        }
+    Put_Final_Game(index++, 3, 12, 17, 17);
+    const int filters[] = {RESULTS_ANY_OPPONENT,
+                           RESULTS_DIVISION_ONLY,
+                           RESULTS_CONFERENCE_ONLY,
+                           RESULTS_HOME_ONLY,
+                           RESULTS_DIVISION_ONLY | RESULTS_HOME_ONLY,
+                           0,
+                           5,
+                           12};
+    const int kinds[] = {RESULT_KIND_WINS, RESULT_KIND_LOSSES, RESULT_KIND_TIES, 3};
+    std::vector<int> walked;
+    for (int team = -1; team <= 16; ++team)
+        for (int kind : kinds)
+            for (int filter : filters)
+                walked.push_back(Count_Team_Results(team, kind, filter));
+    std::vector<int> kept;
+    {
+        TEAM_RESULTS_SCOPE scope;
+        for (int team = -1; team <= 16; ++team)
+            for (int kind : kinds)
+                for (int filter : filters)
+                    kept.push_back(Count_Team_Results(team, kind, filter));
+    }
+    EXPECT_EQ(kept, walked);
+    EXPECT_GT(Count_Team_Results(3, RESULT_KIND_TIES, RESULTS_ANY_OPPONENT), 0) << "the tie is counted";
 }

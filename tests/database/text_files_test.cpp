@@ -144,8 +144,32 @@ TEST(TextFiles, SkipLineAndCounters) {
     EXPECT_EQ(Get_Shown_Messages()[0].Text.rfind("Couldn't open file: \"lines/missing.txt\"", 0), 0u);
 }
 
+// The lines ahead are counted a block at a time; the count is the one
+// skipping line by line gives, from wherever the stream stands, for files
+// with and without a last line end, carriage returns and lines longer than a
+// block.
+TEST(TextFiles, RemainingLinesCountAsSkippingThemDoes) {
+    const std::string contents[] = {"", "one", "one\n", "one\r\ntwo\r\n\n",
+                                    std::string(70000, 'x') + "\n" + std::string(70000, '\n') + "end"};
+    for (const std::string& content : contents)
+        for (size_t start : {size_t{0}, content.size() / 2}) {
+            FILE* file = Open_Text(content);
+            fseek(file, static_cast<long>(start), SEEK_SET);
+            int skipped = 0;
+            do {
+                ++skipped;
+            } while (Skip_Line(file) == 0);
+            fseek(file, static_cast<long>(start), SEEK_SET);
+            EXPECT_EQ(Count_Remaining_Lines(file), skipped) << content.size() << " bytes from " << start;
+            EXPECT_EQ(fgetc(file), EOF) << "the stream is left at its end";
+            fclose(file);
+        }
+    EXPECT_EQ(Count_Remaining_Lines(nullptr), 0);
+}
+
 TEST(TextFiles, AppendersWriteOneLinePerCall) {
     fs::create_directories("Output");
+    fs::remove("Output/log.txt");
     EXPECT_EQ(Append_Line_To_File("output\\log.txt", "first"), 1);
     EXPECT_EQ(Append_Formatted_Line_To_File("OUTPUT/log.txt", "%s %d", "second", 2), 1);
     EXPECT_EQ(Read_File("Output/log.txt"), "first\nsecond 2\n");

@@ -2,11 +2,15 @@
 
 #include <cstring>
 
+#include "database/game_queries.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "engine/downs_and_clock.h"
+#include "engine/game_driver.h"
 #include "engine/game_record.h"
+#include "engine/kicking_plays.h"
+#include "engine/offensive_play_calling.h"
 #include "game_test_support.h"
 
 namespace {
@@ -167,4 +171,75 @@ TEST(DownsAndClock, PreSnapRunOffFollowsTempoAndTimeouts) {
     Run_Pre_Snap_Clock(game);
     EXPECT_EQ(game->Timeouts[0], 2);
     EXPECT_EQ(game->Snap_Seconds, 0);
+}
+
+// A touchdown whose snap runs past the two-minute warning is cut back to the
+// warning like any other snap: the seconds past the mark come off the
+// scoring side's time of possession although the try is still to come, so
+// the two sides' time of possession never exceeds the clock.
+TEST(DownsAndClock, TouchdownPastTheTwoMinuteWarningKeepsPossessionWithinTheClock) {
+    GAME_RECORD* game = Crafted_Game(3470, 0, 10, 5);
+    game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS] = 1700;
+    game->Team_Totals[1][GAME_TOTAL_POSSESSION_SECONDS] = 1770;
+    Play(game, RESULT_TOUCHDOWN_RUN, 5, 30);
+    EXPECT_EQ(game->Clock, 3480) << "the clock stands on the warning";
+    EXPECT_EQ(Get_Game_Down(game), CONVERSION_ATTEMPT);
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS], 1710);
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS] +
+                  game->Team_Totals[1][GAME_TOTAL_POSSESSION_SECONDS],
+              game->Clock);
+
+    // An interception returned for a touchdown across the warning: the
+    // seconds belong to the side that threw it.
+    game = Crafted_Game(1670, 1, 10, 40);
+    game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS] = 800;
+    game->Team_Totals[1][GAME_TOTAL_POSSESSION_SECONDS] = 870;
+    game->Possession_Team = 2;
+    game->Down_Word |= 1u << 12;
+    game->Yards_To_Goal = 60;
+    Play(game, RESULT_INTERCEPTION_TOUCHDOWN, 60, 20);
+    EXPECT_EQ(game->Clock, 1680);
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS], 810);
+    EXPECT_EQ(game->Team_Totals[1][GAME_TOTAL_POSSESSION_SECONDS], 870);
+}
+
+// Overtime is worked out once for every part of the game: the game's own week
+// says whether it is a regular-season game, and one period length serves the
+// quarter, the clock and the end of the game, also in a league that holds no
+// overtime length.
+TEST(DownsAndClock, OvertimeRulesFollowTheGamesWeekAndOnePeriodLength) {
+    GAME_RECORD* game = Crafted_Game(4200, 0, 10, 70);
+    game->Score[0] = game->Score[1] = 17;
+    Set_User_Preference(REGULAR_SEASON_OVERTIME_FLAG, 1);
+    Set_User_Preference(REGULAR_SEASON_OVERTIME_RULE, 1);
+    Set_User_Preference(OVERTIME_MINUTES, 0);
+    EXPECT_EQ(Get_Period_Length(game), 900);
+    EXPECT_EQ(Get_Game_Quarter(game), 5);
+    EXPECT_EQ(Get_Period_Time_Left(game), 300);
+    EXPECT_EQ(Is_Game_Over(game), 0) << "the period the clock counts has not run out";
+    game->Clock = 4500;
+    EXPECT_EQ(Get_Game_Quarter(game), 6);
+    EXPECT_EQ(Is_Game_Over(game), 1);
+
+    // A regular-season game played while the calendar stands in the playoffs
+    // (or the other way round) keeps its own rules.
+    Set_User_Preference(OVERTIME_MINUTES, 10);
+    Set_User_Preference(CURRENT_WEEK, 19);
+    Set_User_Preference(REGULAR_SEASON_OVERTIME_RULE, 0);
+    Set_User_Preference(PLAYOFF_OVERTIME_RULE, 1);
+    game->Clock = 3700;
+    game->Overtime_Possessions = 0;
+    EXPECT_EQ(Is_Overtime_Possession_Rule_Over(game), 1) << "sudden death of the regular season";
+    EXPECT_EQ(Get_Game_Quarter(game), 5);
+    game->Clock = 4200;
+    EXPECT_EQ(Get_Game_Quarter(game), 6) << "ten-minute regular-season periods";
+    Start_Game_Period(game);
+    EXPECT_EQ(game->Timeouts[0], 2);
+    EXPECT_EQ(game->Timeouts[1], 2);
+    game->Week = 19;
+    Set_User_Preference(CURRENT_WEEK, 3);
+    EXPECT_EQ(Get_Game_Quarter(game), 5) << "fifteen-minute playoff periods";
+    EXPECT_EQ(Is_Overtime_Possession_Rule_Over(game), 0) << "the playoffs' first-possession rule";
+    Start_Game_Period(game);
+    EXPECT_EQ(game->Timeouts[0], 3);
 }

@@ -211,6 +211,7 @@ TEST(FormationDepthCharts, OutOfRangeEntriesAreRefused) {
         ASSERT_EQ(team[i], 0) << "byte " << i << " of teams 5 and 6 was written";
     EXPECT_EQ(Get_Formation_Depth_Chart_Entry(5, 48, 0), 0);
     EXPECT_EQ(Get_Formation_Depth_Chart_Entry(-1, 0, 0), 0);
-    EXPECT_NE(Read_Debug_Log_Text().find("ERROR: Invalid argument in Set_Formation_Depth_Chart_Entry(5,48,0,99)"),
-              std::string::npos);
+    EXPECT_NE(
+        Read_Debug_Log_Text().find("ERROR: Invalid argument in Set_Formation_Depth_Chart_Entry(5,48,0,99)"),
+        std::string::npos);
 }

@@ -11,7 +11,7 @@
 // Team 0 visits team 1 and has the ball: first and 10 at midfield early in
 // the first quarter, no score, three timeouts each.
 // The play callers read the time left from the clock queries of the game
-// flow; tests of time-dependent calls wait until those answer.
+// flow; tests of time-dependent calls first assert that those answer.
 inline bool Clock_Queries_Answer() {
     GAME_RECORD probe{};
     return Get_Game_Time_Left(&probe) == 3600;

@@ -46,8 +46,11 @@ TEST(GameOver, RegulationAndOvertimeRules) {
     game->Clock = 4200;
     EXPECT_EQ(Is_Game_Over(game), 1) << "a regular-season tie stands when the period runs out";
 
-    // Zero overtime minutes does not leave the game without an end.
+    // Zero overtime minutes does not leave the game without an end: the
+    // period is a full quarter, as the quarter and period queries count it.
     Set_User_Preference(OVERTIME_MINUTES, 0);
+    EXPECT_EQ(Is_Game_Over(game), 0) << "a full quarter of overtime is left";
+    game->Clock = 4500;
     EXPECT_EQ(Is_Game_Over(game), 1);
 
     // Playoffs: no game ends tied.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -12,6 +13,7 @@
 #include "engine/game_driver.h"
 #include "engine/game_files.h"
 #include "engine/game_record.h"
+#include "platform/message_queue.h"
 #include "reports/box_score_tables.h"
 #include "support/game_output_support.h"
 #include "support/game_runner.h"
@@ -122,4 +124,49 @@ TEST(GameFiles, PlayedGameLeavesItsBoxScoreAndRecap) {
     recap_text << recap.rdbuf();
     EXPECT_NE(recap_text.str().find("1st Q"), std::string::npos);
     EXPECT_NE(recap_text.str().find("4th Q"), std::string::npos);
+}
+
+namespace {
+int32_t Count_Text(const std::string& text, const std::string& what) {
+    int32_t count = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++count;
+    return count;
+}
+
+std::string Read_Page(const char* kind, const GAME_RECORD* game) {
+    char name[64];
+    snprintf(name, sizeof name, "Output/%s-%02d-%03d.htm", kind, Get_Current_Year() % 100,
+             static_cast<int32_t>(game - Universe.Games));
+    std::ifstream file(name);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+} // namespace
+
+// A new game starts its pages afresh: what a game stopped midway left in the
+// text buffers (it waits there to be resumed) never lands in the next game's
+// box score or recap.
+TEST(GameFiles, NewGameStartsItsPagesAfreshAfterAStoppedOne) {
+    Build_Test_League();
+    std::memset(Universe.Games, 0, sizeof(Universe.Games));
+    Clear_Game_Text_Buffers();
+    Prepare_Game_Week(2, 99);
+    Stop_Advance_After_Snaps(30);
+    GAME_RECORD* stopped = Play_Test_Game(6, 7, 2);
+    ASSERT_NE(stopped, nullptr);
+    ASSERT_EQ(Is_Game_Over(stopped), 0);
+    Reset_Message_Queue();
+
+    std::memset(stopped, 0, sizeof(*stopped));
+    Prepare_Game_Week(2, 100);
+    GAME_RECORD* game = Play_Test_Game(8, 9, 2);
+    ASSERT_EQ(Is_Game_Over(game), 1);
+    const std::string box = Read_Page("Box", game);
+    const std::string recap = Read_Page("Recap", game);
+    EXPECT_EQ(Count_Text(box, "<HTML><HEAD>"), 1);
+    EXPECT_EQ(Count_Text(box, "Scoring Plays"), 1);
+    EXPECT_EQ(Count_Text(recap, "<HTML><HEAD>"), 1);
+    EXPECT_EQ(Count_Text(recap, "1st Q"), 1);
 }

@@ -23,6 +23,9 @@ TEST(GameInjuries, CountReadsOnlyTheLoggedSnaps) {
 
 #include "database/player_record.h"
 #include "database/random_numbers.h"
+#include "database/settings.h"
+#include "database/team_finances.h"
+#include "database/universe.h"
 #include "engine/game_files.h"
 #include "personnel/injuries.h"
 #include "special_teams_test_game.h"
@@ -104,4 +107,64 @@ TEST(GameInjuries, LogLineNamesPositionAndPlayer) {
     Clear_Game_Text_Buffers();
     Write_Injury_Log_Line(game, 1, 120);
     EXPECT_TRUE(Get_Plain_Play_Text().empty()) << "a bad slot writes nothing";
+}
+
+namespace {
+// Rolls `rolls` times for one healthy player with every roll past the first
+// gate and counts the injuries, healing him after each.
+int32_t Count_Injuries_Of(int32_t team, int32_t slot, int32_t rolls) {
+    int32_t injuries = 0;
+    for (int32_t n = 0; n < rolls; ++n) {
+        if (Check_For_Injury(team, slot)) ++injuries;
+        Clear_Player_Injury(team, slot);
+    }
+    return injuries;
+}
+} // namespace
+
+// The medical staff keeps players off the injury list by the team's rank in
+// medical budget: the best staff prevents 40 % of the injuries, the worst one
+// in 32 rolls' share of that.
+TEST(GameInjuries, MedicalStaffPreventsInjuriesByItsBudgetRank) {
+    Build_Test_League();
+    Make_Injuries_Certain();
+    const int32_t team = 3;
+    const int32_t slot = 5;
+    // The owner sets the budgets (a general manager's teams all rank alike).
+    Set_User_Preference(OWNER_MODE, 1);
+    Seed_Random_Numbers(41);
+    Set_Team_Financial_Stat(team, 3, 1000000000);
+    ASSERT_EQ(Get_Team_Financial_Rank(team, 3), 0);
+    EXPECT_NEAR(Count_Injuries_Of(team, slot, 4000), 2400, 120) << "best staff: 600 of 1,000 get hurt";
+    Set_Team_Financial_Stat(team, 3, -1000000000);
+    ASSERT_EQ(Get_Team_Financial_Rank(team, 3), 31);
+    // 400 / 32 = 12.5 per mille, rounded to 13.
+    EXPECT_NEAR(Count_Injuries_Of(team, slot, 4000), 3948, 25) << "worst staff: 987 of 1,000 get hurt";
+    Set_User_Preference(OWNER_MODE, 0);
+}
+
+// The league's severity choice decides between two drawn injuries: the
+// longer one at its top, the shorter one at its bottom.
+TEST(GameInjuries, SeverityPreferenceChoosesTheLongerOrShorterInjury) {
+    Build_Test_League();
+    const int32_t team = 3;
+    const int32_t slot = 5;
+    auto mean_weeks = [&](int32_t severity) {
+        Universe.Header.Universe_Stats[INJURY_SEVERITY_FACTOR] = severity;
+        Seed_Random_Numbers(17);
+        int64_t weeks = 0;
+        for (int32_t n = 0; n < 3000; ++n) {
+            Set_Player_Vital_Stat(team, slot, VITAL_INJURY_TYPE, NO_INJURY);
+            const int32_t type = Choose_Injury_Type(team, slot);
+            weeks += Get_Injury_Weeks_Bound(type, 0) + Get_Injury_Weeks_Bound(type, 1);
+        }
+        return static_cast<double>(weeks) / 3000.0;
+    };
+    const double shortest = mean_weeks(-100); // chance 0: always the shorter
+    const double normal = mean_weeks(0);      // 30 in 100 the longer
+    const double longest = mean_weeks(234);   // chance 100: always the longer
+    EXPECT_LT(shortest, normal);
+    EXPECT_LT(normal, longest);
+    EXPECT_GT(longest - shortest, 2.0 * (normal - shortest))
+        << "the longer pick at 30 % moves the mean by 30 %";
 }

@@ -42,12 +42,32 @@ void Expect_Valid_Game(const GAME_RECORD* game, bool playoff, int32_t mode, cons
             << label << " side " << side;
         EXPECT_GE(game->Score[side], 0) << label;
     }
+    // Every second the clock ran belongs to one side's time of possession.
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS] +
+                  game->Team_Totals[1][GAME_TOTAL_POSSESSION_SECONDS],
+              game->Clock)
+        << label;
     ASSERT_LE(game->Play_Log_Count, MAX_PLAY_LOG_ENTRIES) << label;
     int32_t points[2] = {0, 0};
+    int32_t fumbles_lost[2] = {0, 0};
+    int32_t interceptions[2] = {0, 0};
     for (int i = 0; i < game->Play_Log_Count; ++i) {
         const PLAY_LOG_ENTRY& entry = game->Play_Log[i];
         const uint32_t down = entry.Play_Word & 0xFF;
         const int32_t to_goal = (entry.Play_Word >> 16) & 0xFF;
+        // Every fumble the game knows is lost on a run (13, 14) or a sack (5,
+        // 14); kick returners never fumble (20 and 24 stay unused).
+        const int32_t result = Get_Play_Result(entry.Play_Word);
+        const int side = (entry.Play_Word >> PLAY_WORD_SIDE_1_BALL_BIT) & 1;
+        EXPECT_NE(result, RESULT_PUNT_FUMBLED) << label << " snap " << i;
+        EXPECT_NE(result, RESULT_KICKOFF_RETURN_FUMBLED) << label << " snap " << i;
+        if (down != CONVERSION_ATTEMPT) {
+            if (result == RESULT_PASS_FUMBLE || result == RESULT_RUN_FUMBLE ||
+                result == RESULT_FUMBLE_TOUCHDOWN)
+                ++fumbles_lost[side];
+            if (result == RESULT_INTERCEPTION || result == RESULT_INTERCEPTION_TOUCHDOWN)
+                ++interceptions[side];
+        }
         if (down <= 3) {
             EXPECT_GE(to_goal, 1) << label << " snap " << i;
             EXPECT_LE(to_goal, 99) << label << " snap " << i;
@@ -65,6 +85,14 @@ void Expect_Valid_Game(const GAME_RECORD* game, bool playoff, int32_t mode, cons
     if (game->Play_Log_Count < MAX_PLAY_LOG_ENTRIES) {
         EXPECT_EQ(points[0], game->Score[0]) << label;
         EXPECT_EQ(points[1], game->Score[1]) << label;
+        for (int side = 0; side < 2; ++side) {
+            EXPECT_EQ(game->Team_Stats[side][GAME_STAT_FUMBLES_LOST], fumbles_lost[side]) << label;
+            EXPECT_LE(game->Team_Stats[side][GAME_STAT_FUMBLES_LOST],
+                      game->Team_Stats[side][GAME_STAT_FUMBLES])
+                << label;
+            EXPECT_EQ(game->Team_Totals[side][GAME_TOTAL_TURNOVERS], fumbles_lost[side] + interceptions[side])
+                << label;
+        }
     }
     // First-possession rule: a lead of less than a touchdown ends a timed
     // overtime only once the trailing side has had the ball (a safety against

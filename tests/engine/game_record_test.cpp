@@ -53,7 +53,8 @@ TEST(GameRecord, PlayFromScrimmageByResultCode) {
             << "result " << result;
     Clear_Debug_Log();
     EXPECT_FALSE(Is_Play_From_Scrimmage(32u << PLAY_WORD_RESULT_SHIFT));
-    EXPECT_NE(Read_Debug_Log_Text().find("Unhandled PLAY_RESULT in Is_Play_From_Scrimmage()"), std::string::npos);
+    EXPECT_NE(Read_Debug_Log_Text().find("Unhandled PLAY_RESULT in Is_Play_From_Scrimmage()"),
+              std::string::npos);
     for (int result : {6, 7, 12, 14, 19, 23})
         EXPECT_EQ(Is_Touchdown_Result(result), 1) << result;
     for (int result : {1, 8, 15, 27, 29})

@@ -65,4 +65,3 @@ TEST(LeagueFigures, LongRunOfGamesLooksLikeARealLeague) {
     EXPECT_LT(per_game(f.Field_Goals_Tried), 7.0);
     EXPECT_LT(per_game(f.Overtime_Games), 0.15);
 }
-

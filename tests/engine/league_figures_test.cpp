@@ -9,6 +9,7 @@
 #include "database/position_evaluation.h"
 #include "database/roster_slots.h"
 #include "database/universe.h"
+#include "engine/game_record.h"
 #include "support/game_runner.h"
 #include "support/league_figures.h"
 #include "support/test_league.h"
@@ -60,4 +61,25 @@ TEST(LeagueFigures, TestLeagueRostersLookLikeARealLeague) {
               Get_Player_Vital_Stat(0, Test_League_Slot(POSITION_WR, 0), VITAL_WEIGHT) + 60);
     EXPECT_GT(Get_Player_Vital_Stat(0, Test_League_Slot(POSITION_G, 0), VITAL_FORTY_TIME),
               Get_Player_Vital_Stat(0, Test_League_Slot(POSITION_WR, 0), VITAL_FORTY_TIME) + 40);
+}
+
+// The figures count a completion's gross yards (the record's passing yards
+// are net of the sacks) and the fumbles that were lost.
+TEST(LeagueFigures, YardsPerCompletionAreGrossAndFumblesCountTheLostOnes) {
+    GAME_RECORD game;
+    std::memset(&game, 0, sizeof game);
+    game.Team_Totals[0][GAME_TOTAL_COMPLETIONS] = 20;
+    game.Team_Totals[0][GAME_TOTAL_PASSING_YARDS] = 200;
+    game.Team_Totals[1][GAME_TOTAL_SACKS] = 3;
+    game.Team_Totals[1][GAME_TOTAL_SACK_YARDS] = 20;
+    game.Team_Totals[1][GAME_TOTAL_COMPLETIONS] = 10;
+    game.Team_Totals[1][GAME_TOTAL_PASSING_YARDS] = 100;
+    game.Team_Stats[0][GAME_STAT_FUMBLES] = 3;
+    game.Team_Stats[0][GAME_STAT_FUMBLES_LOST] = 1;
+    LEAGUE_FIGURES figures{};
+    Add_Game_To_Figures(figures, game);
+    EXPECT_DOUBLE_EQ(Figures_Yards_Per_Completion(figures), 320.0 / 30.0);
+    EXPECT_DOUBLE_EQ(Figures_Per_Game(figures, figures.Fumbles_Lost), 1.0);
+    EXPECT_DOUBLE_EQ(Figures_Per_Game(figures, figures.Fumbles), 3.0);
+    EXPECT_NE(Format_League_Figures(figures).find("fumbles lost 1.00 of 3.00"), std::string::npos);
 }

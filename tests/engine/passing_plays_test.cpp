@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "database/player_statistics.h"
+#include "database/schedule_entries.h"
+#include "engine/formations.h"
 #include "engine/game_record.h"
 #include "engine/passing_plays.h"
 #include "engine/unit_multipliers.h"
 #include "play_resolution_test_support.h"
+#include "playbooks/playbook_queries.h"
 #include "support/debug_log.h"
 
 namespace {
@@ -199,4 +202,85 @@ TEST(PassingPlays, StripSackTurnsTheBallOverAndDefendedPassCreditsTheDefender) {
     for (int32_t i = 0; i < ON_FIELD_PLAYERS; ++i)
         after += Get_Player_Stat(1, game->On_Field[1][i], 0, 6);
     EXPECT_EQ(after, passes_defensed + 1);
+}
+
+namespace {
+// A watched game: the announcer's queue is filled only while someone watches.
+void Watch_Crafted_Game() {
+    Set_User_Preference(SIMULATION_RUNNING, 1);
+    Set_User_Preference(SIM_TO_QUARTER, 0);
+    Schedule_Game(1, 0, 1, 6, 1300);
+    Set_Game_PBP_Flag(0, 1, 1);
+}
+
+const PLAY_EVENT_SLOT* Find_Event(const GAME_RECORD* game, int32_t event) {
+    for (const PLAY_EVENT_SLOT& slot : game->Current_Play.Events)
+        if (slot.Event_Id == event) return &slot;
+    return nullptr;
+}
+} // namespace
+
+// When the quarterback looks off a primary wide receiver in double coverage,
+// the announcer is told so and picks one of the double-coverage sentences.
+TEST(PassingPlays, LookingOffACoveredReceiverNamesTheDoubleCoverage) {
+    GAME_RECORD* game = Crafted_Snap(0, 10, 60);
+    const int32_t play = Find_Test_Play([](int32_t p) {
+        const int32_t primary = Get_Offensive_Play_Primary_Receiver(0, p);
+        return Is_Passing_Play(0, p) && !Is_Special_Pass_Play(0, p) && (primary == 3 || primary == 4) &&
+               Get_Formation_Slot_Position(Get_Offensive_Play_Formation(0, p), primary, 1) == 0;
+    });
+    int32_t defense = -1;
+    for (int32_t d = 0; d < DEFENSIVE_PLAYS && defense < 0; ++d)
+        if (Has_Defender_With_Role_18(1, d)) defense = d;
+    ASSERT_GE(play, 0);
+    ASSERT_GE(defense, 0);
+    Watch_Crafted_Game();
+    int32_t looked_off = 0;
+    for (uint32_t seed = 1; seed <= 200; ++seed) {
+        Clear_Current_Play(game);
+        game->Current_Play.Offensive_Play = static_cast<uint8_t>(play);
+        game->Current_Play.Defensive_Play = static_cast<uint8_t>(defense);
+        game->Formation[0] = Get_Offensive_Play_Formation(0, play);
+        Seed_Random_Numbers(seed);
+        int32_t primary_chosen = 1;
+        Choose_Pass_Target(game, &primary_chosen);
+        const PLAY_EVENT_SLOT* slot = Find_Event(game, 9);
+        if (slot == nullptr) continue;
+        ++looked_off;
+        EXPECT_EQ(slot->Argument_B, 1) << "seed " << seed;
+        EXPECT_TRUE(slot->Sentence == 13 || slot->Sentence == 14) << "sentence " << int{slot->Sentence};
+    }
+    EXPECT_GT(looked_off, 0);
+    Set_User_Preference(SIMULATION_RUNNING, 0);
+}
+
+// A touchdown pass caught past the goal line counts its yards to the goal line
+// in the team's passing yards and in the passer's and receiver's lines, as the
+// ball and the play log do.
+TEST(PassingPlays, TouchdownPassIsCreditedToTheGoalLine) {
+    GAME_RECORD* game = Crafted_Snap(0, 10, 12, Pass_Play());
+    const int32_t passer = game->On_Field[0][0];
+    const int32_t receiver = game->On_Field[0][3];
+    const int32_t passing = Get_Player_Stat(0, passer, SEASON_THIS, 5);
+    const int32_t receiving = Get_Player_Stat(0, receiver, SEASON_THIS, 11);
+    const int32_t after_catch = Get_Player_Stat(0, receiver, SEASON_THIS, 6);
+    Seed_Random_Numbers(3);
+    // Caught 15 yards downfield, the ball carried to 19: 3 and 7 yards deep in
+    // the end zone.
+    Implement_Pass_Result(game, receiver, PASS_OUTCOME_COMPLETE, 1, 15, 19);
+    ASSERT_EQ(Result_Of(game), RESULT_TOUCHDOWN_PASS);
+    EXPECT_EQ(game->Snap_Yards, 12);
+    EXPECT_EQ(game->Current_Play.Yard1, 12);
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_PASSING_YARDS], 12);
+    EXPECT_EQ(Get_Player_Stat(0, passer, SEASON_THIS, 5), passing + 12);
+    EXPECT_EQ(Get_Player_Stat(0, receiver, SEASON_THIS, 11), receiving + 12);
+    EXPECT_EQ(Get_Player_Stat(0, receiver, SEASON_THIS, 6), after_catch) << "caught in the end zone";
+
+    game = Crafted_Snap(0, 10, 12, Pass_Play());
+    Seed_Random_Numbers(3);
+    Implement_Pass_Result(game, receiver, PASS_OUTCOME_COMPLETE, 1, 8, 16);
+    ASSERT_EQ(Result_Of(game), RESULT_TOUCHDOWN_PASS);
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_PASSING_YARDS], 12);
+    EXPECT_EQ(Get_Player_Stat(0, receiver, SEASON_THIS, 6), after_catch + 4)
+        << "4 yards after the catch to the line";
 }

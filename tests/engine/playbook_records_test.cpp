@@ -328,8 +328,9 @@ TEST(PlaybookRecords, FormationSystemMatch) {
     EXPECT_EQ(Get_Offensive_Formation_System_Match(2, 43), 750);
     EXPECT_EQ(Read_Debug_Log_Text(), "") << "kicking formations are not an error";
     EXPECT_EQ(Get_Offensive_Formation_System_Match(2, 30), 750);
-    EXPECT_NE(Read_Debug_Log_Text().find("Invalid formation in Get_Offensive_Formation_System_Match(2, [30])"),
-              std::string::npos);
+    EXPECT_NE(
+        Read_Debug_Log_Text().find("Invalid formation in Get_Offensive_Formation_System_Match(2, [30])"),
+        std::string::npos);
     EXPECT_EQ(Get_Offensive_Formation_System_Match(0, 1), 1750);
     EXPECT_EQ(Get_Offensive_Formation_System_Match(3, 3), 2000);
     EXPECT_EQ(Get_Offensive_Formation_System_Match(1, 14), 1000);

@@ -134,6 +134,29 @@ TEST(PregameSetup, DepthChartRowsHoldElevenDistinctHealthyPlayers) {
     }
 }
 
+TEST(PregameSetup, AllRowsAtOnceMatchEachRowBuiltAlone) {
+    // Rows of formations asking for the same places are shared within one
+    // rebuild; each must still be what building that formation alone gives,
+    // in both blowout modes and with a hole in the healthy players.
+    Build_Test_League();
+    Set_Player_Vital_Stat(0, Test_League_Slot(POSITION_QB, 0), VITAL_WEEKS_OUT, 1);
+    Set_Player_Vital_Stat(0, Test_League_Slot(POSITION_LB, 1), VITAL_WEEKS_OUT, 3);
+    for (int32_t blowout = 0; blowout < 2; ++blowout) {
+        Set_Formation_Depth_Charts(0, blowout);
+        int32_t together[48][11];
+        for (int32_t formation = 0; formation < 48; ++formation)
+            Get_Formation_Depth_Chart_Row(0, formation, together[formation]);
+        for (int32_t formation = 0; formation < 48; ++formation) {
+            Build_Formation_Depth_Chart_Row(0, formation, blowout);
+            int32_t alone[11];
+            Get_Formation_Depth_Chart_Row(0, formation, alone);
+            for (int32_t i = 0; i < 11; ++i)
+                EXPECT_EQ(alone[i], together[formation][i])
+                    << "blowout " << blowout << " formation " << formation << " place " << i;
+        }
+    }
+}
+
 TEST(PregameSetup, StarterNoLongerOnTheTeamIsReportedAndSkipped) {
     Build_Test_League();
     GAME_RECORD* game = Start_Test_Game();

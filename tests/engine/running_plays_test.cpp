@@ -152,3 +152,55 @@ TEST(RunningPlays, ReplayFactorIsNeutralWithoutReplayFigures) {
     Set_User_Preference(CURRENT_WEEK, 5);
     EXPECT_FLOAT_EQ(Get_Replay_Rushing_Factor(game), 1.0f);
 }
+
+// The play log's row of a lost fumble holds the run the record credits: the
+// gain before the ball came loose, with the carrier and the recoverer named.
+TEST(RunningPlays, LostFumbleLogsTheRunItCredits) {
+    const int32_t play = Run_Play();
+    int32_t lost = 0;
+    for (uint32_t seed = 1; seed <= 3000 && lost < 5; ++seed) {
+        GAME_RECORD* game = Crafted_Snap(0, 10, 60, play, 0, seed == 1);
+        for (int32_t i = 0; i < ON_FIELD_PLAYERS; ++i)
+            Set_Player_Rating(0, game->On_Field[0][i], RATING_HANDS, 20.0f);
+        Seed_Random_Numbers(seed);
+        Resolve_Running_Play(game, 0);
+        const int32_t result = Result_Of(game);
+        if (result != RESULT_RUN_FUMBLE && result != RESULT_FUMBLE_TOUCHDOWN) continue;
+        ++lost;
+        const PLAY_LOG_ENTRY& entry = game->Current_Play;
+        EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_RUSHES], 1);
+        EXPECT_EQ(int{entry.Yard1}, static_cast<int16_t>(game->Team_Totals[0][GAME_TOTAL_RUSHING_YARDS]))
+            << "seed " << seed;
+        EXPECT_EQ(entry.First_Player_Id, Get_Player_ID(0, game->On_Field[0][1])) << "the carrier";
+        bool recoverer_on_field = false;
+        for (int32_t i = 0; i < ON_FIELD_PLAYERS; ++i)
+            recoverer_on_field |= entry.Second_Player_Id == Get_Player_ID(1, game->On_Field[1][i]);
+        EXPECT_TRUE(recoverer_on_field) << "seed " << seed;
+    }
+    EXPECT_EQ(lost, 5);
+}
+
+// A loose ball the offence falls on is a fumble but no turnover: the carrier
+// and the forcing defender are credited, the offence keeps the ball, and a
+// try never fumbles.
+TEST(RunningPlays, KeptFumbleCountsAFumbleButNoTurnover) {
+    GAME_RECORD* game = Crafted_Snap(1, 10, 60, Run_Play());
+    const int32_t carrier = game->On_Field[0][1];
+    const int32_t forcer = game->On_Field[1][4];
+    const int32_t carrier_fumbles = Get_Player_Stat(0, carrier, SEASON_THIS, 19);
+    const int32_t forced = Get_Player_Stat(1, forcer, SEASON_THIS, 5);
+    Seed_Random_Numbers(8);
+    EXPECT_EQ(Check_For_Kept_Fumble(game, carrier, forcer, 10000), 1) << "a sure fumble";
+    EXPECT_EQ(game->Possession_Team, 0);
+    EXPECT_EQ(game->Down_Word & POSSESSION_CHANGE_BITS, 0u);
+    EXPECT_EQ(game->Team_Stats[0][GAME_STAT_FUMBLES], 1);
+    EXPECT_EQ(game->Team_Stats[0][GAME_STAT_FUMBLES_LOST], 0);
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_TURNOVERS], 0);
+    EXPECT_EQ(Get_Player_Stat(0, carrier, SEASON_THIS, 19), carrier_fumbles + 1);
+    EXPECT_EQ(Get_Player_Stat(1, forcer, SEASON_THIS, 5), forced + 1);
+
+    EXPECT_EQ(Check_For_Kept_Fumble(game, carrier, forcer, 1), 0) << "one chance in 10,000 rarely comes";
+    game->Down_Word = CONVERSION_ATTEMPT;
+    EXPECT_EQ(Check_For_Kept_Fumble(game, carrier, forcer, 10000), 0) << "never on a try";
+    EXPECT_EQ(game->Team_Stats[0][GAME_STAT_FUMBLES], 1);
+}

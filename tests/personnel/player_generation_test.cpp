@@ -9,6 +9,7 @@
 
 #include "database/historical_norms.h"
 #include "database/league_structure.h"
+#include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/random_numbers.h"
@@ -239,6 +240,43 @@ TEST(PlayerCreation, IdsAreNeverZeroNorTakenEvenWhenTheBaseWraps) {
         // Taken from now on, as if a player held it.
         Set_Player_Vital_Stat(40, n % 100, VITAL_PLAYER_ID, id);
     }
+}
+
+// For a base that wraps below 0 the id is the one every try drawn in turn
+// gives: the tries that cannot give an id above 0 still take a draw each.
+TEST(PlayerCreation, WrappedBasesTakeADrawForEveryTry) {
+    Build_Test_League();
+    Set_User_Preference(CURRENT_SEASON_INDEX, 900);
+    auto is_free = [](int32_t id) { return id > 0 && !Find_Player_By_ID(nullptr, nullptr, id); };
+    int32_t wrapped = 0;
+    for (int32_t slot = 0; slot < 30; ++slot) {
+        const uint32_t base =
+            static_cast<uint32_t>((Get_Current_Season_Index() * 100 + 40) * 100 + 10101 + slot);
+        if (static_cast<int32_t>(base * 256u) < 0) ++wrapped;
+        Seed_Random_Numbers(500 + slot);
+        const uint64_t first_seeded = Get_Random_Draw_Count();
+        int32_t expected = 0;
+        for (int32_t n = 0; n < 1000 && expected == 0; ++n) {
+            const int32_t id = static_cast<int32_t>(base * 256u + (Random_Number() & 255u));
+            if (is_free(id)) expected = id;
+        }
+        for (int32_t n = 0; n < 10000 && expected == 0; ++n) {
+            const int32_t id = static_cast<int32_t>(base * 4096u + (Random_Number() & 4095u));
+            if (is_free(id)) expected = id;
+        }
+        while (expected == 0) {
+            const int32_t id = static_cast<int32_t>(Random_Number() & 0x0FFFFFFFu);
+            if (is_free(id)) expected = id;
+        }
+        const uint64_t expected_draws = Get_Random_Draw_Count() - first_seeded;
+        const uint32_t expected_next = Random_Number();
+        Seed_Random_Numbers(500 + slot);
+        const uint64_t seeded = Get_Random_Draw_Count();
+        EXPECT_EQ(Generate_Unique_Player_ID(40, slot), expected) << "slot " << slot;
+        EXPECT_EQ(Get_Random_Draw_Count() - seeded, expected_draws) << "slot " << slot;
+        EXPECT_EQ(Random_Number(), expected_next) << "slot " << slot;
+    }
+    EXPECT_GT(wrapped, 0) << "some bases wrapped";
 }
 
 TEST(PlayerCreation, ReplacementPlayersStayBelowTheirTarget) {

@@ -12,7 +12,10 @@ void Add_Game_To_Figures(LEAGUE_FIGURES& figures, const GAME_RECORD& game) {
         figures.Plays += game.Team_Stats[side][GAME_STAT_PLAYS];
         figures.Pass_Attempts += totals[GAME_TOTAL_PASS_ATTEMPTS];
         figures.Completions += totals[GAME_TOTAL_COMPLETIONS];
-        figures.Passing_Yards += static_cast<int16_t>(totals[GAME_TOTAL_PASSING_YARDS]);
+        // The record's passing yards are net of the sacks; the opponent's
+        // sack yards give them back.
+        figures.Passing_Yards += static_cast<int16_t>(totals[GAME_TOTAL_PASSING_YARDS]) +
+                                 static_cast<int16_t>(game.Team_Totals[1 - side][GAME_TOTAL_SACK_YARDS]);
         figures.Rushes += totals[GAME_TOTAL_RUSHES];
         figures.Rushing_Yards += static_cast<int16_t>(totals[GAME_TOTAL_RUSHING_YARDS]);
         figures.Sacks += totals[GAME_TOTAL_SACKS];
@@ -99,13 +102,14 @@ std::string Format_League_Figures(const LEAGUE_FIGURES& f) {
              "%lld games, per game (both teams):\n"
              "  points %.1f  plays %.1f  pass attempts %.1f  rushes %.1f\n"
              "  completion rate %.1f%%  yards per rush %.2f  yards per completion %.2f\n"
-             "  sacks %.2f  interceptions %.2f  fumbles %.2f  penalties %.2f\n"
+             "  sacks %.2f  interceptions %.2f  fumbles lost %.2f of %.2f  penalties %.2f\n"
              "  punts %.2f  field goals %.2f of %.2f  touchbacks %.2f  overtime %.1f%% of games\n",
              static_cast<long long>(f.Games), Figures_Per_Game(f, f.Points), Figures_Per_Game(f, f.Plays),
              Figures_Per_Game(f, f.Pass_Attempts), Figures_Per_Game(f, f.Rushes),
              100.0 * Figures_Completion_Rate(f), Figures_Yards_Per_Rush(f), Figures_Yards_Per_Completion(f),
              Figures_Per_Game(f, f.Sacks), Figures_Per_Game(f, f.Interceptions),
-             Figures_Per_Game(f, f.Fumbles), Figures_Per_Game(f, f.Penalties), Figures_Per_Game(f, f.Punts),
+             Figures_Per_Game(f, f.Fumbles_Lost), Figures_Per_Game(f, f.Fumbles),
+             Figures_Per_Game(f, f.Penalties), Figures_Per_Game(f, f.Punts),
              Figures_Per_Game(f, f.Field_Goals_Made), Figures_Per_Game(f, f.Field_Goals_Tried),
              Figures_Per_Game(f, f.Touchbacks), 100.0 * Figures_Per_Game(f, f.Overtime_Games));
     return text;

@@ -13,6 +13,7 @@ struct LEAGUE_FIGURES {
     int64_t Plays;
     int64_t Pass_Attempts;
     int64_t Completions;
+    // Yards of the completions, before the yards lost on sacks come off.
     int64_t Passing_Yards;
     int64_t Rushes;
     int64_t Rushing_Yards;

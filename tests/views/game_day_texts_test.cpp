@@ -1,6 +1,6 @@
-// The texts of the game-day screen: weather words, points by period, the
-// ball's spot and the situation, the comparison, the matchup dialog's spread
-// and stars, the players' game lines and the defensive keys.
+// The texts of the game-day screen: points by period, the ball's spot and the
+// situation, the comparison, the matchup dialog's spread and stars, the
+// players' game lines and the defensive keys.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -20,25 +20,12 @@
 #include "views/game_stat_lines.h"
 #include "views/games_view_texts.h"
 #include "views/matchup_dialog.h"
-#include "views/weather.h"
 
 namespace {
 GAME_RECORD Blank_Game() {
     GAME_RECORD game;
     std::memset(&game, 0, sizeof game);
     return game;
-}
-
-std::string Weather_Word(int32_t precipitation, int32_t temperature, bool icon) {
-    GAME_RECORD game = Blank_Game();
-    game.Precipitation = static_cast<uint16_t>(precipitation);
-    game.Temperature = static_cast<int16_t>(temperature);
-    char word[16];
-    if (icon)
-        Get_Weather_Icon_Name(word, &game);
-    else
-        Get_Weather_Word(word, &game);
-    return word;
 }
 
 // A logged snap: the clock at the snap, the side that had the ball, the result.
@@ -56,19 +43,6 @@ std::string Line(int32_t position, int32_t c0, int32_t c1, int32_t c2, int32_t c
     return text;
 }
 } // namespace
-
-TEST(GameDayTexts, WeatherWordsAndIconsFollowTheKind) {
-    EXPECT_EQ(Weather_Word(120, 64, false), "Rain");
-    EXPECT_EQ(Weather_Word(110, 34, false), "Flurries");
-    EXPECT_EQ(Weather_Word(110, 35, false), "Drizzle");
-    EXPECT_EQ(Weather_Word(110, 35, true), "Mixed") << "the icon of a mix";
-    EXPECT_EQ(Weather_Word(75, 80, false), "Cloudy");
-    EXPECT_EQ(Weather_Word(75, 80, true), "Clouds");
-    EXPECT_EQ(Weather_Word(10, 80, true), "Sunny");
-    EXPECT_EQ(Weather_Word(140, 70, false), "Storms");
-    EXPECT_EQ(Weather_Word(140, 20, false), "Snow");
-    EXPECT_EQ(Weather_Word(140, 32, false), "Sleet");
-}
 
 // Points go to the scoring side, returns and safeties to the other one; a
 // try snapped on a period's last second counts with its touchdown.

@@ -1,0 +1,23 @@
+#pragma once
+// The benchmarks that read installation files (player names, playbooks,
+// input tables) run in a temporary folder holding copies of them: the files
+// are found as in an installation, and the pages the games write stay out
+// of the source tree.
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+inline void Enter_Installation_Copy() {
+    static bool entered = false;
+    if (entered) return;
+    entered = true;
+    namespace fs = std::filesystem;
+    const char* data = std::getenv("KORVA_DATA_DIR");
+    const fs::path source = data != nullptr ? fs::path(data) : fs::path(KORVA_DATA_DIR);
+    const fs::path folder = fs::temp_directory_path() / "korva-bench";
+    fs::create_directories(folder);
+    for (const char* part : {"names", "Input", "playbooks"})
+        fs::copy(source / part, folder / part,
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    if (chdir(folder.c_str()) != 0) std::abort();
+}

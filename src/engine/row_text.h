@@ -1,0 +1,205 @@
+#pragma once
+// Text put together piece by piece in a caller's buffer, for the rows and
+// labels the game writes at every snap: the same characters the formatted
+// printers would write ("%d", "%02d", "%5s", "%-24s"), cut at the buffer's
+// end as they cut, without parsing a format each time.
+#include <cstdint>
+#include <cstring>
+
+// "%-*s" when left, "%*s" otherwise, into any text with Put(char) and
+// Put(const char*).
+template <typename TEXT> void Put_Padded_Text(TEXT& out, const char* text, int32_t width, bool left) {
+    const int32_t n = static_cast<int32_t>(std::strlen(text));
+    if (left) out.Put(text);
+    for (int32_t i = n; i < width; ++i)
+        out.Put(' ');
+    if (!left) out.Put(text);
+}
+
+// "%d", or "%*d" (fill ' ') and "%0*d" (fill '0') for a width.
+template <typename TEXT> void Put_Padded_Number(TEXT& out, int32_t value, int32_t width, char fill) {
+    char digits[16];
+    int32_t n = 0;
+    uint32_t magnitude = value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
+    do {
+        digits[n++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    const int32_t length = n + (value < 0 ? 1 : 0);
+    if (fill == '0' && value < 0) out.Put('-');
+    for (int32_t i = length; i < width; ++i)
+        out.Put(fill);
+    if (fill != '0' && value < 0) out.Put('-');
+    while (n > 0)
+        out.Put(digits[--n]);
+}
+
+// One conversion of a format: "%s" or "%d" with an optional '-' or '0' flag
+// and a width.
+struct FORMAT_CONVERSION {
+    bool Left = false;
+    char Fill = ' ';
+    int32_t Width = 0;
+};
+
+// Copies the format up to its next conversion, reading it; false at the end.
+template <typename TEXT>
+bool Put_Up_To_Conversion(TEXT& out, const char*& format, FORMAT_CONVERSION& conversion) {
+    for (; *format != '\0'; ++format) {
+        if (*format != '%') {
+            const char* plain = format;
+            while (format[1] != '\0' && format[1] != '%')
+                ++format;
+            out.Put(plain, static_cast<size_t>(format - plain + 1));
+            continue;
+        }
+        if (format[1] == '%') {
+            out.Put('%');
+            ++format;
+            continue;
+        }
+        conversion = FORMAT_CONVERSION{};
+        ++format;
+        for (;; ++format) {
+            if (*format == '-')
+                conversion.Left = true;
+            else if (*format == '0')
+                conversion.Fill = '0';
+            else
+                break;
+        }
+        while (*format >= '0' && *format <= '9')
+            conversion.Width = 10 * conversion.Width + (*format++ - '0');
+        if (*format == '\0') return false;
+        ++format; // past 's' or 'd'
+        return true;
+    }
+    return false;
+}
+
+template <typename TEXT> void Put_Argument(TEXT& out, const FORMAT_CONVERSION& conversion, const char* text) {
+    Put_Padded_Text(out, text, conversion.Width, conversion.Left);
+}
+template <typename TEXT> void Put_Argument(TEXT& out, const FORMAT_CONVERSION& conversion, int32_t value) {
+    if (!conversion.Left) {
+        Put_Padded_Number(out, value, conversion.Width, conversion.Fill);
+        return;
+    }
+    struct DIGITS {
+        char Text[16];
+        int32_t Length = 0;
+        void Put(char c) { Text[Length++] = c; }
+    } digits;
+    Put_Padded_Number(digits, value, 0, ' ');
+    digits.Text[digits.Length] = '\0';
+    Put_Padded_Text(out, digits.Text, conversion.Width, true);
+}
+
+template <typename TEXT> void Put_Formatted(TEXT& out, const char* format) {
+    FORMAT_CONVERSION conversion;
+    Put_Up_To_Conversion(out, format, conversion);
+}
+
+// The format with each "%s" and "%d" (with '-' or '0' and a width, as in
+// "%-24s" or "%02d") replaced by the next argument, a text or a whole
+// number, and "%%" by '%': what the formatted printers write for a format of
+// no other conversions.
+template <typename TEXT, typename FIRST, typename... REST>
+void Put_Formatted(TEXT& out, const char* format, FIRST first, REST... rest) {
+    FORMAT_CONVERSION conversion;
+    if (!Put_Up_To_Conversion(out, format, conversion)) return;
+    Put_Argument(out, conversion, first);
+    Put_Formatted(out, format, rest...);
+}
+
+class ROW_TEXT {
+  public:
+    ROW_TEXT(char* buffer, int32_t size) : text_(buffer), size_(size) {
+        if (size_ > 0) text_[0] = '\0';
+    }
+
+    int32_t Length() const { return length_; }
+
+    ROW_TEXT& Put(char c) {
+        if (length_ + 1 < size_) {
+            text_[length_++] = c;
+            text_[length_] = '\0';
+        }
+        return *this;
+    }
+
+    ROW_TEXT& Put(const char* text) {
+        if (text == nullptr) return *this;
+        const int32_t room = size_ - 1 - length_;
+        if (room <= 0) return *this;
+        int32_t n = static_cast<int32_t>(strnlen(text, static_cast<size_t>(room)));
+        std::memcpy(text_ + length_, text, static_cast<size_t>(n));
+        length_ += n;
+        text_[length_] = '\0';
+        return *this;
+    }
+
+    // The first n characters of the text.
+    ROW_TEXT& Put(const char* text, size_t n) {
+        const int32_t room = size_ - 1 - length_;
+        if (room <= 0 || n == 0) return *this;
+        const int32_t count = n > static_cast<size_t>(room) ? room : static_cast<int32_t>(n);
+        std::memcpy(text_ + length_, text, static_cast<size_t>(count));
+        length_ += count;
+        text_[length_] = '\0';
+        return *this;
+    }
+
+    // "%-*s" when left, "%*s" otherwise.
+    ROW_TEXT& Put_Padded(const char* text, int32_t width, bool left) {
+        Put_Padded_Text(*this, text, width, left);
+        return *this;
+    }
+
+    // "%d", or "%*d" (fill ' ') and "%0*d" (fill '0') for a width.
+    ROW_TEXT& Put_Number(int32_t value, int32_t width = 0, char fill = ' ') {
+        Put_Padded_Number(*this, value, width, fill);
+        return *this;
+    }
+
+    // The text with &, <, > and " written as HTML entities.
+    ROW_TEXT& Put_Escaped(const char* text) {
+        const char* p = text;
+        while (*p != '\0') {
+            const char* plain = p;
+            while (*p != '\0' && *p != '&' && *p != '<' && *p != '>' && *p != '"')
+                ++p;
+            Put(plain, static_cast<size_t>(p - plain));
+            switch (*p) {
+            case '&':
+                Put("&amp;");
+                break;
+            case '<':
+                Put("&lt;");
+                break;
+            case '>':
+                Put("&gt;");
+                break;
+            case '"':
+                Put("&quot;");
+                break;
+            default:
+                return *this;
+            }
+            ++p;
+        }
+        return *this;
+    }
+
+    // The format with its conversions replaced by the arguments (see
+    // Put_Formatted).
+    template <typename... ARGS> ROW_TEXT& Put_Format(const char* format, ARGS... args) {
+        Put_Formatted(*this, format, args...);
+        return *this;
+    }
+
+  private:
+    char* text_;
+    int32_t size_;
+    int32_t length_ = 0;
+};
