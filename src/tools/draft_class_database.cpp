@@ -24,6 +24,7 @@
 #include "platform/message_box.h"
 #include "tools/image_downloads.h"
 #include "tools/season_database.h"
+#include "tools/stats_input.h"
 
 namespace {
 constexpr int32_t LAST_DRAFT_CLASS_YEAR = 2022;
@@ -166,7 +167,7 @@ int32_t Write_Draft_Class_Database() {
 void Load_Draft_Class_Database() {
     // A league being built gets a generated pool: every game started on the
     // database loads the coming class itself, and no build waits for another.
-    if (Get_Universe_Stat(DATABASE_BUILD_FLAG) != 0) return;
+    if (Get_Universe_Stat(DATABASE_BUILD_FLAG) != 0 || Are_Stats_Input_Checks_Running()) return;
     const int32_t year = Get_Current_Year() + 1;
     Log_Debug_Line("Entering Load_Draft_Class_Database()");
     char name[64];

@@ -1,6 +1,7 @@
 #include "tools/seasons_csv.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -103,6 +104,15 @@ bool Figure(const STATS_LINE& line, int32_t column, int32_t* value) {
     }
     if (!Read_Int_Field(line, column, value)) return false;
     *value = Held(*value);
+    return true;
+}
+
+// A number that is no figure (a year, a player id): read whole, never held
+// within a season's bound.
+bool Whole_Number(const STATS_LINE& line, int32_t column, int32_t* value) {
+    if (!Read.Replay) return Read_Int_Field(line, column, value);
+    const long long number = strtoll(line.Field(column), nullptr, 10);
+    *value = number > INT32_MAX || number < INT32_MIN ? 0 : static_cast<int32_t>(number);
     return true;
 }
 
@@ -243,9 +253,13 @@ bool Find_Line_Player(const STATS_LINE& line, int32_t id, int32_t* team, int32_t
     return true;
 }
 
+// A line whose team the base year does not know yet.
+constexpr int32_t LATER_TEAM = -2;
+
 // The line's team; NO_TEAM when it is to be dropped (an unknown text is
 // reported unless it is an earlier year's multi-team total). Another
-// league's club gives SKIPPED_TEAM_CODE.
+// league's club gives SKIPPED_TEAM_CODE, a team of a later season that the
+// base year has not founded yet LATER_TEAM.
 int32_t Find_Line_Team(const STATS_LINE& line, int32_t year) {
     char text[STATS_LINE_LIMIT];
     safe_strncpy(text, line.Field(COLUMN_TEAM), sizeof text);
@@ -257,6 +271,7 @@ int32_t Find_Line_Team(const STATS_LINE& line, int32_t year) {
     const bool totals =
         strcasecmp(text, "2TM") == 0 || strcasecmp(text, "3TM") == 0 || strcasecmp(text, "4TM") == 0;
     if (year < Get_Universe_Stat(BASE_YEAR) && strlen(text) < 5 && totals) return NO_TEAM;
+    if (year > Get_Universe_Stat(BASE_YEAR)) return LATER_TEAM;
     Report_System_Error("Unrecognized team abbreviation: %s (%d)", text, year);
     return NO_TEAM;
 }
@@ -290,7 +305,7 @@ void Read_Season_Line_Form(const STATS_LINE& line) {
     const char* flag = line.Field(COLUMN_SEASON_FLAG);
     if (strcasecmp(flag, "PRE") == 0 || strcasecmp(flag, "POST") == 0 || strcasecmp(flag, "PRO") == 0) return;
     int32_t year = 0, id = 0;
-    if (!Figure(line, COLUMN_YEAR, &year) || !Figure(line, COLUMN_PLAYER_ID, &id)) return;
+    if (!Whole_Number(line, COLUMN_YEAR, &year) || !Whole_Number(line, COLUMN_PLAYER_ID, &id)) return;
     const int32_t base_year = Get_Universe_Stat(BASE_YEAR);
     if (Read.Replay ? year != Get_Current_Year()
                     : (year <= base_year - YEARS_BEFORE_READ || year >= base_year + YEARS_AFTER_READ))
@@ -299,16 +314,18 @@ void Read_Season_Line_Form(const STATS_LINE& line) {
     if (!Find_Line_Player(line, id, &team, &slot)) return;
     if (!Read.Replay) Update_Position(line, team, slot, year);
     const int32_t line_team = Find_Line_Team(line, year);
-    if (line_team == NO_TEAM) return;
-    // A season with another league's club is no season of this league: the
-    // build passes over it without a word (a replay still credits it).
-    if (line_team == SKIPPED_TEAM_CODE && !Read.Replay) return;
+    if (line_team == NO_TEAM || (line_team == LATER_TEAM && Read.Replay)) return;
+    // A season with another league's club, or with a franchise the league
+    // founds later, has no season line of this league: its figures are
+    // credited all the same (a later season's line would be deleted anyway).
+    const bool without_line = line_team == SKIPPED_TEAM_CODE || line_team == LATER_TEAM;
     int32_t uniform = 0;
     if (!Figure(line, COLUMN_UNIFORM, &uniform)) return;
     if (!Read.Replay && uniform > 0 &&
         (year == base_year || Get_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM) <= 0))
         Set_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM, uniform);
-    Read.Line = Read.Replay ? NO_SEASON_LINE : Find_Or_Add_Season_Line(team, slot, year, line_team);
+    Read.Line =
+        Read.Replay || without_line ? NO_SEASON_LINE : Find_Or_Add_Season_Line(team, slot, year, line_team);
     bool good = true;
     Credit(line, team, slot, year, EVERY_PLAYER, std::size(EVERY_PLAYER), &good);
     const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);

@@ -1,5 +1,6 @@
 #include "tools/team_records_csv.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -36,17 +37,18 @@ constexpr int32_t NEUTRAL_FINISH = 3;
 
 bool Missing_File_Logged = false;
 
-// First place is 5; second to fifth place 3, 2, 1, 0; no finish given is 0.
-// Any other place is malformed: false after the report.
+// First place is 5; second to fifth place 3, 2, 1, 0; a lower place of the
+// larger divisions of old (sixth to ninth) is 0 too, as is no finish given.
+// A place that is no digit is malformed: false after the report.
 bool Read_Place_Code(const STATS_LINE& line, int32_t* code) {
     const char place = line.Field(COLUMN_DIVISION_FINISH)[0];
     *code = 0;
     if (place == '\0') return true;
-    if (place < '1' || place > '5') {
-        Report_Field_Error(line, COLUMN_DIVISION_FINISH, "a division place outside 1-5");
+    if (place < '1' || place > '9') {
+        Report_Field_Error(line, COLUMN_DIVISION_FINISH, "a division place that is not 1-9");
         return false;
     }
-    *code = place == '1' ? DIVISION_WINNER_CODE : '5' - place;
+    *code = place == '1' ? DIVISION_WINNER_CODE : std::max(0, '5' - place);
     return true;
 }
 
