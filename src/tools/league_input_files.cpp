@@ -3,7 +3,11 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <string>
 #include <strings.h>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "app/diagnostics.h"
 #include "app/progress_window.h"
@@ -367,7 +371,48 @@ bool Load_Players_CSV() {
     return true;
 }
 
+namespace {
+std::unique_ptr<std::unordered_map<std::string, PLAYER_LOCATION>> External_Key_Index;
+std::unique_ptr<std::unordered_set<int32_t>> Player_Id_Index;
+
+std::string Lower_Key(const char* key) {
+    std::string lower = key;
+    for (char& c : lower)
+        c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    return lower;
+}
+} // namespace
+
+void Build_Player_Lookup_Index() {
+    External_Key_Index = std::make_unique<std::unordered_map<std::string, PLAYER_LOCATION>>();
+    Player_Id_Index = std::make_unique<std::unordered_set<int32_t>>();
+    char own[EXTERNAL_ID_KEY_SIZE + 1];
+    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team)
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            if (!Is_Player_Slot_Used(team, slot)) continue;
+            Player_Id_Index->insert(Get_Player_ID(team, slot));
+            Get_Player_External_ID(team, slot, own);
+            if (own[0] == '\0') continue;
+            External_Key_Index->emplace(
+                Lower_Key(own), PLAYER_LOCATION{static_cast<uint8_t>(team), static_cast<uint8_t>(slot)});
+        }
+}
+
+void Drop_Player_Lookup_Index() {
+    External_Key_Index.reset();
+    Player_Id_Index.reset();
+}
+
+int32_t Find_Listed_Player_By_ID(int32_t* team, int32_t* slot, int32_t id) {
+    if (Player_Id_Index && Player_Id_Index->count(id) == 0) return 0;
+    return Find_Player_By_ID(team, slot, id);
+}
+
 PLAYER_LOCATION Find_Player_By_External_Key(const char* key) {
+    if (External_Key_Index && key != nullptr && key[0] != '\0') {
+        const auto found = External_Key_Index->find(Lower_Key(key));
+        return found != External_Key_Index->end() ? found->second : PLAYER_LOCATION{NO_TEAM, NO_PLAYER};
+    }
     if (key != nullptr && key[0] != '\0') {
         char own[EXTERNAL_ID_KEY_SIZE + 1];
         for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team)

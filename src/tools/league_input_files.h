@@ -23,6 +23,14 @@ void Read_Player_Line(const STATS_LINE& line);
 // The first used player of team slots 0-40 (slot order) whose external id is
 // the key (no case); (NO_TEAM, NO_PLAYER) for an empty or unknown key.
 PLAYER_LOCATION Find_Player_By_External_Key(const char* key);
+// A reader that looks up many players while none moves builds an index of
+// the league's ids and keys first and drops it when done; the lookups give
+// the same answers, a player who is not there at once.
+void Build_Player_Lookup_Index();
+void Drop_Player_Lookup_Index();
+// Find_Player_By_ID (1 and the player, or 0), a miss answered at once while
+// the index stands.
+int32_t Find_Listed_Player_By_ID(int32_t* team, int32_t* slot, int32_t id);
 
 // Name forms of every player of the franchises in use: two-letter first
 // names of two capitals become initials ("AJ" gives "A.J."), a few names

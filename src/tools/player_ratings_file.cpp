@@ -34,7 +34,7 @@ bool Find_Rated_Player(const char* key, int32_t* team, int32_t* slot) {
     char* end = nullptr;
     const long id = std::strtol(key, &end, 10);
     if (end != key && *end == '\0' && id > 0 && id <= INT32_MAX &&
-        Find_Player_By_ID(team, slot, static_cast<int32_t>(id)) != 0)
+        Find_Listed_Player_By_ID(team, slot, static_cast<int32_t>(id)) != 0)
         return true;
     const PLAYER_LOCATION where = Find_Player_By_External_Key(key);
     if (where.Team == NO_TEAM) return false;
@@ -91,6 +91,7 @@ int32_t Load_Player_Ratings_File(int32_t show_message, const char* file_name) {
     RATINGS_LOAD load{true};
     Clear_Fantasy_Draft_Picks();
     Build_Player_ID_Hash();
+    Build_Player_Lookup_Index();
     Read_Stats_Header(&file);
     STATS_LINE line;
     int32_t read_lines = 0;
@@ -99,6 +100,7 @@ int32_t Load_Player_Ratings_File(int32_t show_message, const char* file_name) {
         if (++read_lines % LINES_PER_STEP == 0 && Is_Progress_Window_Open()) Step_Progress(1);
     }
     Close_Stats_File(&file);
+    Drop_Player_Lookup_Index();
     if (opened) Close_Progress_Window();
     if (show_message != 0)
         Show_Formatted_Message("Load Player Ratings", "Player ratings loaded from %s.", file_name);

@@ -1,8 +1,11 @@
 #include "tools/roster_import.h"
 
+#include <cctype>
 #include <cstring>
 #include <iterator>
+#include <string>
 #include <strings.h>
+#include <unordered_map>
 
 #include "app/diagnostics.h"
 #include "app/progress_window.h"
@@ -22,6 +25,34 @@ ROSTER_IMPORT_ENTRY Roster_Import_Entries[ROSTER_IMPORT_LIMIT];
 int32_t Roster_Import_Count = 0;
 
 namespace {
+// The first entry of each id and of each key (lower case), for the entries
+// read so far; rebuilt when the count of entries no longer matches.
+struct ROSTER_INDEX {
+    int32_t Count = -1;
+    std::unordered_map<int32_t, int32_t> Ids;
+    std::unordered_map<std::string, int32_t> Keys;
+};
+ROSTER_INDEX Roster_Index;
+
+std::string Lower_Text(const char* text) {
+    std::string lower = text;
+    for (char& c : lower)
+        c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    return lower;
+}
+
+const ROSTER_INDEX& Current_Roster_Index() {
+    if (Roster_Index.Count != Roster_Import_Count) {
+        Roster_Index = ROSTER_INDEX{};
+        for (int32_t n = 0; n < Roster_Import_Count; ++n) {
+            Roster_Index.Ids.emplace(Roster_Import_Entries[n].Id, n);
+            if (Roster_Import_Entries[n].Key[0] != '\0')
+                Roster_Index.Keys.emplace(Lower_Text(Roster_Import_Entries[n].Key), n);
+        }
+        Roster_Index.Count = Roster_Import_Count;
+    }
+    return Roster_Index;
+}
 constexpr const char* PERSONNEL_FILE = "Input/Stats/Personnel.csv";
 constexpr const char* SEASONS_LIST_FILE = "Input/Stats/Seasons.csv";
 constexpr const char* OFFENSIVE_SYSTEMS[] = {"Traditional", "3 Wideouts", "2 Tight Ends", "2 Running Backs"};
@@ -127,6 +158,7 @@ void Clear_Roster_Import_Entries() {
         entry.Expanded_Position = -1;
     }
     Roster_Import_Count = 0;
+    Roster_Index = ROSTER_INDEX{};
 }
 
 bool Read_Rosters_CSV(int32_t year) {
@@ -185,16 +217,16 @@ void Read_Seasons_CSV(int32_t year) {
 
 int32_t Find_Roster_Entry_By_Key(const char* text) {
     if (text == nullptr || text[0] == '\0') return -1;
-    for (int32_t n = 0; n < Roster_Import_Count; ++n)
-        if (strcasecmp(Roster_Import_Entries[n].Key, text) == 0) return n;
-    return -1;
+    const ROSTER_INDEX& index = Current_Roster_Index();
+    const auto found = index.Keys.find(Lower_Text(text));
+    return found != index.Keys.end() ? found->second : -1;
 }
 
 int32_t Find_Roster_Entry_By_Id(int32_t id) {
     if (id <= 0) return -1;
-    for (int32_t n = 0; n < Roster_Import_Count; ++n)
-        if (Roster_Import_Entries[n].Id == id) return n;
-    return -1;
+    const ROSTER_INDEX& index = Current_Roster_Index();
+    const auto found = index.Ids.find(id);
+    return found != index.Ids.end() ? found->second : -1;
 }
 
 int32_t Find_Roster_Entry(int32_t id, const char* text) {

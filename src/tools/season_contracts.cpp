@@ -49,7 +49,7 @@ bool Find_Salary_Player(const STATS_LINE& line, int32_t id, int32_t* team, int32
             return true;
         }
     }
-    if (id > 0 && Find_Player_By_ID(team, slot, id) != 0) return true;
+    if (id > 0 && Find_Listed_Player_By_ID(team, slot, id) != 0) return true;
     char first[12], last[20], name[40];
     safe_strncpy(first, line.Field(5), sizeof first);
     safe_strncpy(last, line.Field(6), sizeof last);
@@ -182,6 +182,7 @@ void Load_Salaries_CSV() {
     }
     Clear_All_Salaries();
     Build_Player_ID_Hash();
+    Build_Player_Lookup_Index();
     Read_Stats_Header(&file);
     STATS_LINE line;
     int32_t lines = 0, steps = 0;
@@ -194,6 +195,7 @@ void Load_Salaries_CSV() {
     }
     if (steps < SALARY_STEPS) Step_Progress(SALARY_STEPS - steps);
     Close_Stats_File(&file);
+    Drop_Player_Lookup_Index();
     Mark_Contracted_Players();
 }
 

@@ -59,7 +59,7 @@ float Rated_Evaluation(int32_t team, int32_t slot) {
 bool Find_Combine_Player(const STATS_LINE& line, int32_t* team, int32_t* slot) {
     int32_t id = 0;
     if (!Read_Int_Field(line, 2, &id)) return false;
-    if (id > 0 && Find_Player_By_ID(team, slot, id) != 0) return true;
+    if (id > 0 && Find_Listed_Player_By_ID(team, slot, id) != 0) return true;
     const PLAYER_LOCATION where = Find_Player_By_External_Key(line.Field(1));
     if (where.Team == NO_TEAM) return false;
     *team = where.Team;
@@ -99,6 +99,7 @@ void Load_Combine_Results_CSV() {
         return;
     }
     Build_Player_ID_Hash();
+    Build_Player_Lookup_Index();
     Read_Stats_Header(&file);
     STATS_LINE line;
     int32_t lines = 0;
@@ -107,6 +108,7 @@ void Load_Combine_Results_CSV() {
         if (++lines % COMBINE_LINES_PER_STEP == 0 && lines < COMBINE_STEPPED_LINES) Step_Progress(1);
     }
     Close_Stats_File(&file);
+    Drop_Player_Lookup_Index();
 }
 
 void Age_Adjust_Player_Ratings(int32_t team, int32_t slot) {

@@ -25,6 +25,7 @@
 #include "personnel/roster_text.h"
 #include "personnel/team_lookup.h"
 #include "platform/message_box.h"
+#include "tools/league_input_files.h"
 #include "tools/position_abbreviations.h"
 #include "tools/stats_input.h"
 
@@ -230,7 +231,7 @@ bool Find_Line_Player(const STATS_LINE& line, int32_t id, int32_t* team, int32_t
     Read.Has_Last = false;
     bool found = false;
     if (id > 0) {
-        found = Find_Player_By_ID(team, slot, id) != 0;
+        found = Find_Listed_Player_By_ID(team, slot, id) != 0;
     } else if (external_id[0] != '\0') {
         found = Find_Player_By_External_ID(team, slot, external_id) != 0;
     } else if (name[0] != '\0') {
@@ -445,6 +446,7 @@ int32_t Load_Seasons_CSV(int32_t replay) {
     Read = SEASONS_READ{};
     Read.Replay = replay != 0;
     Build_All_Player_Hashes();
+    Build_Player_Lookup_Index();
     Read_Stats_Header(&file);
     const int32_t lines_per_step = std::max(1, lines / SEASONS_STEPS);
     int32_t read_lines = 0, steps = 0;
@@ -458,6 +460,7 @@ int32_t Load_Seasons_CSV(int32_t replay) {
     }
     if (steps < SEASONS_STEPS) Step_Progress(SEASONS_STEPS - steps);
     Close_Stats_File(&file);
+    Drop_Player_Lookup_Index();
     Read = SEASONS_READ{};
     Universe.Header.Replay_Mode = replay_mode;
     return 1;

@@ -75,18 +75,24 @@ namespace {
 // Reads one physical line; 0 at the end of the file, 1 for a line, -1 for a
 // line longer than the limit (the rest of it is passed over).
 int32_t Read_Physical_Line(FILE* file, char* buffer) {
-    int32_t length = 0;
-    bool too_long = false;
-    int c = 0;
-    while ((c = fgetc(file)) != EOF && c != '\n') {
-        if (length < STATS_LINE_LIMIT - 1)
-            buffer[length++] = static_cast<char>(c);
-        else
-            too_long = true;
+    if (fgets(buffer, STATS_LINE_LIMIT, file) == nullptr) {
+        buffer[0] = '\0';
+        return 0;
     }
-    buffer[length] = '\0';
+    size_t length = strlen(buffer);
+    bool too_long = false;
+    if (length > 0 && buffer[length - 1] == '\n') {
+        buffer[--length] = '\0';
+    } else if (!feof(file)) {
+        // A full buffer: the line ends here or goes on, and then the rest is dropped.
+        int c = getc_unlocked(file);
+        if (c != '\n' && c != EOF) {
+            too_long = !(c == '\r' && ((c = getc_unlocked(file)) == '\n' || c == EOF));
+            while (c != '\n' && c != EOF)
+                c = getc_unlocked(file);
+        }
+    }
     if (length > 0 && buffer[length - 1] == '\r') buffer[--length] = '\0';
-    if (c == EOF && length == 0 && !too_long) return 0;
     return too_long ? -1 : 1;
 }
 } // namespace
