@@ -401,6 +401,11 @@ void Write_Owner_Hall_Of_Fame_Seeds() {
     Write_Seed("owner_hall_of_fame", "placed_inside_out", file);
     file.resize(OWNER_NAME_OFFSET + 16);
     Write_Seed("owner_hall_of_fame", "short", file);
+    // Texts with no end inside their fields.
+    BYTES image(OWNER_HALL_OF_FAME_SIZE);
+    Fill_New_Owner_Hall_Of_Fame_Image(image.data());
+    memset(image.data(), 'x', 512);
+    Write_Seed("owner_hall_of_fame", "unended_texts", image);
 }
 } // namespace
 

@@ -1,8 +1,11 @@
 // The owner Hall of Fame file "KorFame.dat", of any length and contents. It
 // reads as its first 23,552 bytes with zeros behind; the values kept in it
-// read as those bytes; the main window opens at a placement it can hold (on
-// the screen, or filling it) whatever the file remembers; and the start-up
-// reminder leaves the file alone or rewrites it whole, changing nothing but its countdown.
+// read as those bytes and every text read from it ends inside its field; the
+// main window opens at a placement it can hold (on the screen, or filling it)
+// whatever the file remembers; the start-up reminder leaves the file alone or
+// rewrites it whole, changing nothing but its countdown; and a value stored
+// through the one read-modify-write reads back with every other byte kept,
+// while a file that cannot be read is never written over.
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -19,6 +22,7 @@
 #include "platform/windows.h"
 #include "views/owner_hall_of_fame.h"
 #include "views/owner_hall_of_fame_file.h"
+#include "views/owner_hall_of_fame_view.h"
 
 namespace {
 constexpr int32_t SCREEN_WIDTH = 1280;
@@ -29,6 +33,38 @@ std::vector<uint8_t> Read_Fame_File() {
     std::ifstream in("KorFame.dat", std::ios::binary);
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
+void Check_Texts(const uint8_t* image) {
+    char text[FAME_TEXT_LENGTH];
+    for (int32_t level = 0; level < FAME_LEVELS; ++level)
+        for (int32_t entry = 0; entry < FAME_ENTRIES; ++entry)
+            for (int32_t column = 0; column < FAME_COLUMNS; ++column) {
+                memset(text, 'z', sizeof text);
+                Get_Owner_Hall_Of_Fame_Entry_Text(image, level, entry, column, text);
+                Fuzz_Check(memchr(text, '\0', sizeof text) != nullptr, "a text ran past its field");
+            }
+    Get_Fame_Owner_Name(image, text);
+    Fuzz_Check(strnlen(text, sizeof text) < sizeof text, "the owner name ran past its field");
+}
+
+// Stores one value through the read-modify-write and reads the file again.
+void Check_Stored_Value() {
+    std::vector<uint8_t> before(OWNER_HALL_OF_FAME_SIZE);
+    const int32_t read = Try_Read_Owner_Hall_Of_Fame_File(before.data());
+    Set_Owner_Hall_Of_Fame_Value(100, 0x1234567);
+    std::vector<uint8_t> after(OWNER_HALL_OF_FAME_SIZE);
+    const int32_t read_after = Try_Read_Owner_Hall_Of_Fame_File(after.data());
+    if (read == 0) {
+        Fuzz_Check(read_after == 0, "an unreadable file was written over");
+        return;
+    }
+    Fuzz_Check(Get_Owner_Hall_Of_Fame_Value(100) == 0x1234567, "the stored value did not read back");
+    const size_t slot = VALUE_SLOTS_OFFSET + 4 * 100;
+    Fuzz_Check(memcmp(after.data(), before.data(), slot) == 0 &&
+                   memcmp(after.data() + slot + 4, before.data() + slot + 4,
+                          OWNER_HALL_OF_FAME_SIZE - slot - 4) == 0,
+               "storing a value changed another byte");
+}
+
 void Check_Main_Window() {
     Destroy_All_Windows();
     Destroy_Main_Window_Back_Buffer();
@@ -69,6 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         memcpy(&value, image.data() + VALUE_SLOTS_OFFSET + 4 * slot, sizeof value);
         Fuzz_Check(Get_Owner_Hall_Of_Fame_Value(slot) == value, "a kept value reads wrong");
     }
+    Check_Texts(image.data());
 
     // A file that ends before the placement remembers none: the window fills
     // the screen, and the slow opening of the window is left out.
@@ -76,10 +113,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     Show_Startup_Reminder();
     const std::vector<uint8_t> after = Read_Fame_File();
-    if (after == std::vector<uint8_t>(data, data + size)) return 0; // switched off: left alone
-    Fuzz_Check(after.size() == static_cast<size_t>(OWNER_HALL_OF_FAME_SIZE), "the file is not whole");
-    for (size_t n = 0; n < after.size(); ++n)
-        if (n < REMINDER_COUNTDOWN_OFFSET || n >= REMINDER_COUNTDOWN_OFFSET + 4)
-            Fuzz_Check(after[n] == image[n], "the reminder changed more than its countdown");
+    // Switched off (or unreadable), the file is left alone.
+    if (after != std::vector<uint8_t>(data, data + size)) {
+        Fuzz_Check(after.size() == static_cast<size_t>(OWNER_HALL_OF_FAME_SIZE), "the file is not whole");
+        for (size_t n = 0; n < after.size(); ++n)
+            if (n < REMINDER_COUNTDOWN_OFFSET || n >= REMINDER_COUNTDOWN_OFFSET + 4)
+                Fuzz_Check(after[n] == image[n], "the reminder changed more than its countdown");
+    }
+    Check_Stored_Value();
     return 0;
 }

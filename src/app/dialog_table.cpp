@@ -8,17 +8,24 @@
 #include "dialogs/budget_dialogs.h"
 #include "dialogs/change_position_dialog.h"
 #include "dialogs/choose_stat_dialog.h"
+#include "dialogs/city_editor_dialog.h"
 #include "dialogs/column_sets.h"
 #include "dialogs/contract_offer_dialog.h"
+#include "dialogs/defense_dialog.h"
+#include "dialogs/edit_player_dialog.h"
 #include "dialogs/fantasy_draft_dialogs.h"
 #include "dialogs/find_players_dialog.h"
 #include "dialogs/history_dialogs.h"
+#include "dialogs/league_editor_dialog.h"
 #include "dialogs/new_game_dialog.h"
+#include "dialogs/offense_dialog.h"
 #include "dialogs/options_dialog.h"
 #include "dialogs/player_list_dialog.h"
 #include "dialogs/saved_game_dialogs.h"
 #include "dialogs/scouting_report.h"
 #include "dialogs/small_dialogs.h"
+#include "dialogs/special_teams_dialog.h"
+#include "dialogs/stadium_editor_dialog.h"
 #include "dialogs/trade_answer_dialogs.h"
 #include "dialogs/trades_dialog.h"
 #include "dialogs/trading_block_dialog.h"
@@ -41,10 +48,10 @@ const DIALOG_TABLE_ROW DIALOG_TABLE[] = {
      CANCELLED},
     {116, "Expenses", Expenses_Dialog_Proc, &EXPENSES_DIALOG_TEMPLATE, 0, false, 0, 1},
     {118, "Resume Game", Resume_Game_Dialog_Proc, &RESUME_GAME_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
-    {119, "Offense", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {119, "Offense", Offense_Dialog_Proc, &OFFENSE_DIALOG_TEMPLATE, 0, false, 0, 1},
     {120, "Save Game", Save_Game_Dialog_Proc, &SAVE_GAME_DIALOG_TEMPLATE, 0, false, 0, 0},
     {127, "Scouting Report", Scouting_Report_Dialog_Proc, &SCOUTING_REPORT_DIALOG_TEMPLATE, 0, false, 0, 1},
-    {128, "Defense", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {128, "Defense", Defense_Dialog_Proc, &DEFENSE_DIALOG_TEMPLATE, 0, false, 0, 1},
     {130, "Sortable Stats", nullptr, nullptr, 114, true, 1, CANCELLED},
     {131, "Other Team", Other_Team_Dialog_Proc, &OTHER_TEAM_DIALOG_TEMPLATE, 0, false, 0, 1},
     {132, "Contract Offer", Contract_Offer_Dialog_Proc, &CONTRACT_OFFER_DIALOG_TEMPLATE, 0, false, 0, 0},
@@ -58,19 +65,20 @@ const DIALOG_TABLE_ROW DIALOG_TABLE[] = {
     {143, "Choose Stat", Choose_Stat_Dialog_Proc, &CHOOSE_STANDINGS_STAT_TEMPLATE, 0, false, 0, 0},
     {144, "Leader Heading", Choose_Stat_Dialog_Proc, &CHOOSE_LEADER_STAT_TEMPLATE, 0, false, 0, 0},
     {145, "Choose Stat", Choose_Stat_Dialog_Proc, &CHOOSE_FINANCE_STAT_TEMPLATE, 0, false, 0, 0},
-    {146, "Stadium Editor", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {146, "Stadium Editor", Stadium_Editor_Dialog_Proc, &STADIUM_EDITOR_DIALOG_TEMPLATE, 0, false, 0, 1},
     {147, "Options", Options_Dialog_Proc, &OPTIONS_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
     {149, "Trade Hint", Trade_Hint_Dialog_Proc, &TRADE_HINT_DIALOG_TEMPLATE, 0, false, 0, 1},
-    {150, "Edit Player", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {150, "Edit Player", Edit_Player_Dialog_Proc, &EDIT_PLAYER_DIALOG_TEMPLATE, 0, false, 0, 1},
     {152, "Trade Offer", Trade_Offer_Dialog_Proc, &TRADE_OFFER_DIALOG_TEMPLATE, 0, false, 0, 0},
     {155, "Print", nullptr, nullptr, 0, false, 0, CANCELLED},
     {156, "Did You Know?", Did_You_Know_Dialog_Proc, &DID_YOU_KNOW_DIALOG_TEMPLATE, 0, false, 0, 1},
     {158, "Injury Contingency", Injury_Contingency_Dialog_Proc, &INJURY_CONTINGENCY_DIALOG_TEMPLATE, 0, false,
      0, 0},
-    {159, "League Editor", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {160, "Simulation Settings", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {161, "Rename City", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {162, "Special Teams", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {159, "League Editor", League_Editor_Dialog_Proc, &LEAGUE_EDITOR_DIALOG_TEMPLATE, 0, false, 0, 1},
+    {160, "Simulation Settings", Simulation_Settings_Dialog_Proc, &CITY_EDITOR_DIALOG_TEMPLATE, 0, false, 0,
+     1},
+    {161, "Rename City", Rename_City_Dialog_Proc, &RENAME_CITY_DIALOG_TEMPLATE, 0, false, 0, 1},
+    {162, "Special Teams", Special_Teams_Dialog_Proc, &SPECIAL_TEAMS_DIALOG_TEMPLATE, 0, false, 0, 1},
     {163, "", Choose_Stat_Dialog_Proc, &CHOOSE_CALENDAR_STAT_TEMPLATE, 0, false, 0, 0},
     {164, "Database Notes", Database_Notes_Dialog_Proc, &DATABASE_NOTES_DIALOG_TEMPLATE, 0, false, 0,
      CANCELLED},
@@ -94,7 +102,7 @@ const DIALOG_TABLE_ROW DIALOG_TABLE[] = {
     {196, "Load Playbook", nullptr, nullptr, 0, false, 0, CANCELLED},
     {199, "New Version Available", New_Version_Available_Dialog_Proc, &NEW_VERSION_DIALOG_TEMPLATE, 0, false,
      0, 0},
-    {200, "Edit Ratings", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {200, "Edit Ratings", Edit_Ratings_Dialog_Proc, &EDIT_RATINGS_DIALOG_TEMPLATE, 0, false, 0, 1},
     {41008, "", User_Message_Dialog_Proc, &USER_MESSAGE_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
 };
 constexpr int32_t ROW_COUNT = static_cast<int32_t>(sizeof DIALOG_TABLE / sizeof DIALOG_TABLE[0]);

@@ -89,7 +89,7 @@ void Read_Window_Placement(RECT_AREA* rect) {
     if (rect == nullptr) return;
     *rect = {0, 0, 0, 0};
     std::unique_ptr<uint8_t[]> image(new (std::nothrow) uint8_t[OWNER_HALL_OF_FAME_SIZE]);
-    if (!image || !Read_Owner_Hall_Of_Fame_File(image.get())) return;
+    if (!image || !Try_Read_Owner_Hall_Of_Fame_File(image.get())) return;
     int32_t values[4];
     std::memcpy(values, image.get() + WINDOW_PLACEMENT_OFFSET, sizeof values);
     *rect = {values[0], values[1], values[2], values[3]};
@@ -108,11 +108,10 @@ void Save_Window_Placement(WINDOW_HANDLE window) {
         values[2] = rect.Right;
         values[3] = rect.Bottom;
     }
-    std::unique_ptr<uint8_t[]> image(new (std::nothrow) uint8_t[OWNER_HALL_OF_FAME_SIZE]);
-    if (!image) return;
-    Read_Owner_Hall_Of_Fame_File(image.get());
-    std::memcpy(image.get() + WINDOW_PLACEMENT_OFFSET, values, sizeof values);
-    Write_Owner_Hall_Of_Fame_File(image.get());
+    Update_Owner_Hall_Of_Fame_File([&values](uint8_t* image) {
+        std::memcpy(image + WINDOW_PLACEMENT_OFFSET, values, sizeof values);
+        return true;
+    });
 }
 
 WINDOW_HANDLE Create_Main_Window() {

@@ -1,5 +1,6 @@
 #include "app/main_window_mouse.h"
 
+#include "app/design_scaling.h"
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "app/skins.h"
@@ -15,8 +16,16 @@
 #include "platform/message_box.h"
 #include "platform/rect_math.h"
 #include "platform/windows.h"
+#include "views/calendar_view.h"
 #include "views/current_view.h"
+#include "views/draft_board_view.h"
+#include "views/finances_view.h"
 #include "views/games_view.h"
+#include "views/leaders_view.h"
+#include "views/main_window_logo.h"
+#include "views/playoffs_view.h"
+#include "views/standings_view.h"
+#include "views/view_drawing.h"
 
 namespace {
 constexpr int32_t DESIGN_WIDTH_UNITS = 768;
@@ -41,24 +50,24 @@ bool Is_Inside(const RECT_AREA& rect, int32_t x, int32_t y) {
     return x >= rect.Left && x < rect.Right && y >= rect.Top && y < rect.Bottom;
 }
 
+constexpr int32_t STANDINGS_VIEW = 40030;
+constexpr int32_t LEADERS_VIEW = 40032;
 constexpr int32_t FINANCES_VIEW = 40034;
 constexpr int32_t CALENDAR_VIEW = 40036;
 constexpr int32_t OWNER_FAME_VIEW = 40037;
+constexpr int32_t PLAYOFFS_VIEW = 40069;
+constexpr int32_t DRAFT_BOARD_VIEW = 40070;
 constexpr int32_t GAMES_VIEW = 40086;
 constexpr int32_t PLAYER_LIST_DIALOG = 114;
 constexpr int32_t OTHER_TEAM_DIALOG = 131;
 constexpr int32_t FINANCE_CHOOSE_STAT_DIALOG = 145;
 constexpr int32_t CALENDAR_CHOOSE_STAT_DIALOG = 163;
-// The setting a Choose Stat dialog edits is named by setting 44.
-constexpr int32_t CHOSEN_SETTING = 44;
 constexpr int32_t SHOWN_LEVEL_SETTING = 24;
-constexpr int32_t FINANCE_COLUMN_SETTING = 105;
-constexpr int32_t FINANCE_COLUMNS = 8;
+constexpr int32_t FINANCE_COLUMNS = FINANCE_COLUMN_COUNT;
 // While its column is being chosen a setting holds "no statistic".
-constexpr int32_t FINANCE_NO_STAT = 50;
-constexpr int32_t CALENDAR_COLUMN_SETTING = 119;
-constexpr int32_t CALENDAR_COLUMNS = 5;
-constexpr int32_t CALENDAR_NO_STAT = 20;
+constexpr int32_t FINANCE_NO_STAT = FINANCE_CHOOSING_MARKER;
+constexpr int32_t CALENDAR_COLUMNS = CALENDAR_COLUMN_COUNT;
+constexpr int32_t CALENDAR_NO_STAT = CALENDAR_CHOOSING_MARKER;
 constexpr int32_t OWNER_FAME_TABS = 4;
 constexpr RECT_AREA FINANCE_TITLE_BAND = {0, 13, 596, 65};
 constexpr RECT_AREA CALENDAR_TITLE_BAND = {0, 12, 768, 66};
@@ -109,21 +118,6 @@ void Show_General_Manager_Note(int32_t statistic) {
     Show_Formatted_Message("General Manager Mode", "%s", note);
 }
 
-// Opens a Choose Stat dialog for column setting `setting`, which shows
-// `no_stat` while the dialog is open and gets its old value back when the
-// dialog is cancelled. True when a statistic was chosen.
-bool Choose_Column_Statistic(int32_t dialog, int32_t setting, int32_t no_stat) {
-    Play_Sound_Effect("button.wav");
-    Set_User_Preference(CHOSEN_SETTING, setting);
-    const int32_t old_value = Get_User_Preference(setting);
-    Set_User_Preference(setting, no_stat);
-    Redraw_Main_Window();
-    const bool chosen = Refresh_Bars_And_Do_Dialog(Main_Window, dialog) != 0;
-    if (!chosen) Set_User_Preference(setting, old_value);
-    Redraw_Main_Window();
-    return chosen;
-}
-
 bool Do_Finances_Click(int32_t x, int32_t y) {
     if (Is_Inside(FINANCE_TITLE_BAND, x, y)) {
         Play_Sound_Effect("button.wav");
@@ -134,7 +128,7 @@ bool Do_Finances_Click(int32_t x, int32_t y) {
     const int32_t k = Find_Heading(Finance_Heading, FINANCE_COLUMNS, x, y);
     if (k < 0) return false;
     const int32_t setting = FINANCE_COLUMN_SETTING + k;
-    if (Choose_Column_Statistic(FINANCE_CHOOSE_STAT_DIALOG, setting, FINANCE_NO_STAT) &&
+    if (Choose_View_Column_Stat(FINANCE_CHOOSE_STAT_DIALOG, setting, FINANCE_NO_STAT) &&
         Get_User_Preference(OWNER_MODE) == 0) {
         Show_General_Manager_Note(Get_User_Preference(setting));
         Redraw_Main_Window();
@@ -145,7 +139,7 @@ bool Do_Finances_Click(int32_t x, int32_t y) {
 bool Do_Calendar_Heading_Click(int32_t x, int32_t y) {
     const int32_t k = Find_Heading(Calendar_Heading, CALENDAR_COLUMNS, x, y);
     if (k >= 0) {
-        Choose_Column_Statistic(CALENDAR_CHOOSE_STAT_DIALOG, CALENDAR_COLUMN_SETTING + k, CALENDAR_NO_STAT);
+        Choose_View_Column_Stat(CALENDAR_CHOOSE_STAT_DIALOG, CALENDAR_COLUMN_SETTING + k, CALENDAR_NO_STAT);
         return true;
     }
     if (Is_Inside(CALENDAR_TITLE_BAND, x, y)) {
@@ -153,7 +147,9 @@ bool Do_Calendar_Heading_Click(int32_t x, int32_t y) {
         Refresh_Bars_And_Do_Dialog(Main_Window, OTHER_TEAM_DIALOG);
         return true;
     }
-    return false;
+    if (!Do_Calendar_Click(x, y)) return false;
+    Play_Sound_Effect("button.wav");
+    return true;
 }
 
 bool Do_Owner_Fame_Click(int32_t x, int32_t y) {
@@ -195,9 +191,14 @@ bool Do_Nav_Button_Click(int32_t x, int32_t y) {
     return false;
 }
 
-// The label's rectangle is kept by the timeline strip while the bars show.
-bool Is_Over_Team_Label(int32_t, int32_t) {
-    return false;
+// The label is the user team's logo, where the timeline module last drew it
+// while the bars show.
+bool Is_Over_Team_Label(int32_t x, int32_t y) {
+    if (Is_Game_Being_Watched() || !Is_Window_Visible(Status_Bar_Window)) return false;
+    RECT_AREA label = Team_Logo_Rect;
+    if (label.Right <= label.Left || label.Bottom <= label.Top) return false;
+    Scale_Rect_To_Design(&label);
+    return Is_Inside(label, x, y);
 }
 
 void Do_Team_Label_Click() {
@@ -207,22 +208,50 @@ void Do_Team_Label_Click() {
     Refresh_Bars_And_Do_Dialog(Main_Window, PLAYER_LIST_DIALOG);
 }
 
-bool Is_Over_View_Hot_Spot(int32_t x, int32_t y) {
+int32_t Get_View_Hot_Spot_Cursor(int32_t x, int32_t y) {
     switch (Get_Current_View()) {
+    case STANDINGS_VIEW:
+        return Is_Standings_Hot_Spot(x, y);
+    case LEADERS_VIEW:
+        return Is_Leaders_Hot_Spot(x, y);
     case FINANCES_VIEW:
         return Is_Inside(FINANCE_TITLE_BAND, x, y) ||
-               Find_Heading(Finance_Heading, FINANCE_COLUMNS, x, y) >= 0;
+                       Find_Heading(Finance_Heading, FINANCE_COLUMNS, x, y) >= 0
+                   ? 1
+                   : 0;
+    case CALENDAR_VIEW:
+        return Is_Calendar_Hot_Spot(x, y);
     case OWNER_FAME_VIEW:
-        return Find_Heading(Owner_Fame_Tab, OWNER_FAME_TABS, x, y) >= 0;
+        return Find_Heading(Owner_Fame_Tab, OWNER_FAME_TABS, x, y) >= 0 ? 1 : 0;
+    case PLAYOFFS_VIEW:
+        return Is_Playoffs_Hot_Spot(x, y);
+    case DRAFT_BOARD_VIEW:
+        return Is_Draft_Board_Hot_Spot(x, y);
     case GAMES_VIEW:
-        return Track_Games_View_Mouse(x, y);
+        return Track_Games_View_Mouse(x, y) ? 1 : 0;
     default:
-        return false;
+        return 0;
     }
+}
+
+bool Is_Over_View_Hot_Spot(int32_t x, int32_t y) {
+    return Get_View_Hot_Spot_Cursor(x, y) != 0;
 }
 
 bool Do_View_Click(int32_t x, int32_t y) {
     switch (Get_Current_View()) {
+    case STANDINGS_VIEW:
+        Do_Standings_Click(x, y);
+        return true;
+    case LEADERS_VIEW:
+        Do_Leaders_Click(x, y);
+        return true;
+    case PLAYOFFS_VIEW:
+        Do_Playoffs_Click(x, y);
+        return true;
+    case DRAFT_BOARD_VIEW:
+        Do_Draft_Board_Click(x, y);
+        return true;
     case FINANCES_VIEW:
         return Do_Finances_Click(x, y);
     case CALENDAR_VIEW:
@@ -241,7 +270,7 @@ bool Do_View_Click(int32_t x, int32_t y) {
 void Do_Main_Window_Mouse(WINDOW_HANDLE, uint32_t message, int32_t x, int32_t y) {
     Window_To_Design(&x, &y);
     if (message == MSG_MOUSE_MOVE) {
-        int32_t hover = Is_Over_Team_Label(x, y) || Is_Over_View_Hot_Spot(x, y) ? 1 : 0;
+        int32_t hover = Is_Over_Team_Label(x, y) ? 1 : Get_View_Hot_Spot_Cursor(x, y);
         if (!Is_Game_Being_Watched() && Is_Over_Nav_Button_Bar(x, y)) hover = 1;
         Set_App_Cursor(hover);
         Set_User_Preference(HOVER_CURSOR_SETTING, hover);

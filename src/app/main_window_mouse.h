@@ -20,11 +20,14 @@ void Do_Team_Label_Click();
 // Whether the point is over a heading, band or tab of the current view that
 // the frame handles (design coordinates).
 bool Is_Over_View_Hot_Spot(int32_t x, int32_t y);
-// The click of the current view at a design point: the finances' title band
-// toggles the league shown and a column heading chooses its statistic; the
-// calendar's headings choose theirs and its title band changes the viewed
-// team; the owner Hall of Fame's tabs choose the level shown. True when the
-// click did something.
+// The cursor code (0-4) the current view's hot-spot test gives at the point.
+int32_t Get_View_Hot_Spot_Cursor(int32_t x, int32_t y);
+// The click of the current view at a design point: the standings, leaders,
+// playoffs and draft board views take their own clicks; the finances' title
+// band toggles the league shown and a column heading chooses its statistic;
+// the calendar's headings choose theirs, its title band changes the viewed
+// team and its week rows act; the owner Hall of Fame's tabs choose the level
+// shown. True when the click went to the view.
 bool Do_View_Click(int32_t x, int32_t y);
 // True while a game is watched play by play (the bar and the label do not react).
 bool Is_Game_Being_Watched();

@@ -123,7 +123,7 @@ void Write_Install_Registry() {
 void Show_Startup_Reminder() {
     std::unique_ptr<uint8_t[]> image(new (std::nothrow) uint8_t[OWNER_HALL_OF_FAME_SIZE]);
     if (!image) return;
-    Read_Owner_Hall_Of_Fame_File(image.get());
+    Try_Read_Owner_Hall_Of_Fame_File(image.get());
     if (Read_Fame_Int(image.get(), REMINDER_SWITCH_OFFSET) == REMINDER_SWITCHED_OFF) return;
     const std::time_t now = std::time(nullptr);
     std::tm local{};

@@ -465,10 +465,12 @@ void Set_Current_Week(int32_t week) {
 
 void Store_User_Name_In_Fame_File(const char* name) {
     if (name == nullptr) return;
-    static uint8_t image[OWNER_HALL_OF_FAME_SIZE];
-    Read_Owner_Hall_Of_Fame_File(image);
-    safe_strncpy(reinterpret_cast<char*>(image + OWNER_NAME_OFFSET), name, OWNER_NAME_LENGTH);
-    Write_Owner_Hall_Of_Fame_File(image);
+    Update_Owner_Hall_Of_Fame_File([name](uint8_t* image) {
+        char* field = reinterpret_cast<char*>(image + OWNER_NAME_OFFSET);
+        std::memset(field, 0, OWNER_NAME_LENGTH);
+        safe_strncpy(field, name, OWNER_NAME_LENGTH);
+        return true;
+    });
 }
 int32_t Get_Current_Season_Index() {
     return Get_User_Preference(CURRENT_SEASON_INDEX);

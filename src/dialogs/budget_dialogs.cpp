@@ -643,7 +643,7 @@ intptr_t Expenses_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wpa
             return 1;
         case VIEW_MY_TEAM_BUTTON:
             Set_Viewed_Team(Get_User_Team());
-            Refresh_Depth_Chart_Page(dialog, NO_WINDOW, "Expenses");
+            Refresh_Depth_Chart_Page(dialog, nullptr, "Expenses");
             Set_Team_Dialog_Caption(dialog);
             Fill_Expenses_Dialog(dialog);
             Fill_Team_Selector(dialog);

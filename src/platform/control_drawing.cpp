@@ -188,6 +188,20 @@ void Draw_Frame_Control(DEVICE_CONTEXT* dc, const RECT_AREA& rect, int32_t kind,
         Draw_Edge_Pair(dc, box, arrow, arrow);
         break;
     }
+    case FRAME_CAPTION_RESTORE: {
+        Draw_Button_Body(dc, rect, state);
+        const int32_t side = std::min(rect.Right - rect.Left, rect.Bottom - rect.Top);
+        const RECT_AREA box = Shrink(Centred_Square(face), std::max(3, side / 4));
+        const int32_t step = std::max(2, (box.Right - box.Left) / 4);
+        const RECT_AREA back = {box.Left + step, box.Top, box.Right, box.Bottom - step};
+        const RECT_AREA front = {box.Left, box.Top + step, box.Right - step, box.Bottom};
+        Fill(dc, back.Left, back.Top, back.Right, back.Top + 2, arrow);
+        Draw_Edge_Pair(dc, back, arrow, arrow);
+        Fill(dc, front.Left, front.Top, front.Right, front.Bottom, Get_System_Colour(COLOUR_FACE));
+        Fill(dc, front.Left, front.Top, front.Right, front.Top + 2, arrow);
+        Draw_Edge_Pair(dc, front, arrow, arrow);
+        break;
+    }
     default:
         break;
     }

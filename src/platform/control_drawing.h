@@ -34,6 +34,7 @@ enum FRAME_KIND : int32_t {
     FRAME_COMBO_ARROW,      // the drop-down button of a combo box
     FRAME_SIZE_GRIP,        // the diagonal ridges of a size grip
     FRAME_CAPTION_MAXIMIZE, // a caption's maximize button
+    FRAME_CAPTION_RESTORE,  // a caption's restore button: two overlapping windows
 };
 // States of Draw_Frame_Control.
 constexpr uint32_t FRAME_PUSHED = 0x1;

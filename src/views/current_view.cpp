@@ -10,9 +10,11 @@
 #include "database/universe.h"
 #include "personnel/draft_state.h"
 #include "platform/windows.h"
+#include "views/champions_view.h"
 
 namespace {
 constexpr int32_t GAMES_VIEW = 40086;
+constexpr int32_t CHAMPIONS_VIEW = 40074;
 constexpr int32_t DRAFT_BOARD_VIEW = 40070;
 constexpr int32_t GAMES_VIEW_SETTING = 35;
 constexpr int32_t DRAFT_POOL_PLAYERS_FOR_DRAFT = 100;
@@ -21,6 +23,7 @@ constexpr int32_t DRAFT_POOL_PLAYERS_FOR_DRAFT = 100;
 void Set_Current_View(int32_t view) {
     Set_Current_View_Setting(view);
     Set_Help_Menu_Text(view);
+    if (view == CHAMPIONS_VIEW) Play_Champions_Celebration();
     if (view == GAMES_VIEW) Set_User_Preference(GAMES_VIEW_SETTING, 0);
     if (view == DRAFT_BOARD_VIEW) {
         int32_t round = Get_User_Preference(DRAFT_BOARD_ROUND);

@@ -9,6 +9,7 @@
 #include "database/safe_strings.h"
 #include "database/text_format.h"
 #include "season/season_calendar.h"
+#include "views/view_drawing.h"
 
 namespace {
 enum LEADER_GROUPS : uint8_t {
@@ -134,19 +135,23 @@ void Format_Leader_Value(int32_t value, int32_t category, char* out, int32_t siz
         }
         break;
     case FORMAT_TENTHS:
-        safe_sprintf(out, size, "%d.%01d", value / 10, std::abs(value % 10));
+        Format_Signed_Tenths(out, size, value);
         break;
     case FORMAT_HUNDREDTHS:
-        safe_sprintf(out, size, "%d.%02d", value / 100, value % 100);
+        Format_Signed_Hundredths(out, size, value);
         break;
     case FORMAT_PERCENT:
-        safe_sprintf(out, size, "%d.%01d%%", value / 10, value % 10);
+        Format_Signed_Tenths(out, size, value);
+        safe_strncat(out, "%", size);
         break;
     case FORMAT_MONEY:
-        if (value < 1000)
+        if (value < 1000) {
             safe_sprintf(out, size, "$%dK", value);
-        else
-            safe_sprintf(out, size, "$%d.%01dM", value / 1000, value % 1000 / 100);
+        } else {
+            char millions[LEADER_TEXT_SIZE];
+            Format_Signed_Tenths(millions, sizeof millions, value / 100);
+            safe_sprintf(out, size, "$%sM", millions);
+        }
         break;
     }
 }

@@ -2,84 +2,376 @@
 
 #include <cctype>
 #include <cstdio>
+#include <utility>
 
 #include "database/game_names.h"
+#include "database/game_queries.h"
 #include "database/league_structure.h"
+#include "database/number_words.h"
+#include "database/player_record.h"
+#include "database/random_numbers.h"
 #include "database/safe_strings.h"
+#include "database/schedule_entries.h"
 #include "database/settings.h"
 #include "database/standings.h"
+#include "database/team_history.h"
 #include "database/team_record.h"
 #include "database/team_results.h"
+#include "database/text_format.h"
+#include "engine/game_driver.h"
+#include "engine/team_unit_ratings.h"
+#include "personnel/scouting.h"
+#include "views/point_spreads.h"
+#include "views/view_drawing.h"
 
 namespace {
 constexpr int32_t TEXT_SIZE = 32;
-// The dash of the Windows-1252 code page shown for "no games yet".
-constexpr char NO_GAMES_DASH[] = "\x96";
 constexpr int32_t FIRST_STAT_COLUMN = 5;
 constexpr int32_t LAST_STAT_COLUMN = 9;
-constexpr int32_t STAT_COLUMN_SETTINGS = 95;
+constexpr int32_t STAT_COLUMN_SETTINGS = STANDINGS_COLUMN_SETTING - FIRST_STAT_COLUMN;
+constexpr int32_t LEAGUE_TEXT_IDS = 39;
+constexpr int32_t RUN_BLOCKING = 16;
+constexpr int32_t PASS_BLOCKING = 15;
 
-// x * k / d rounded half up, one lower when it does not divide and x and d
-// have opposite signs.
-int64_t Round_Ratio(int64_t x, int64_t k, int64_t d) {
-    if (d == 0) return 0;
-    const int64_t numerator = x * k + d / 2;
-    int64_t quotient = numerator / d;
-    if (numerator % d != 0 && ((x < 0) != (d < 0))) --quotient;
-    return quotient;
-}
-
-int32_t Totals(int32_t team, int32_t category, int32_t stat) {
+int64_t T(int32_t team, int32_t category, int32_t stat) {
     return Get_Team_Totals_Stat(team, category, 0, stat);
 }
 
-// "%d.%01d" of the amount a game played.
-void Format_Per_Game(int32_t team, int64_t amount, char* text) {
-    const int32_t games = Get_Team_Games_Played(team);
+int64_t L(int32_t category, int32_t stat) {
+    return Get_League_Totals_Stat(category, 0, stat);
+}
+
+// "%d.%01d" of the amount a game; the dash before any game.
+void Format_Per_Games(int64_t amount, int64_t games, char* text) {
     if (games == 0) {
-        snprintf(text, TEXT_SIZE, "%s", NO_GAMES_DASH);
+        safe_strncpy(text, VIEW_DASH, TEXT_SIZE);
         return;
     }
-    const int64_t tenths = Round_Ratio(amount, 10, games);
-    snprintf(text, TEXT_SIZE, "%lld.%01lld", static_cast<long long>(tenths / 10),
-             static_cast<long long>(tenths % 10));
+    Format_Signed_Tenths(text, TEXT_SIZE, Round_Ratio(amount, 10, games));
+}
+
+void Format_Per_Game(int32_t team, int64_t amount, char* text) {
+    Format_Per_Games(amount, Get_Team_Games_Played(team), text);
+}
+
+void Format_Per_League_Game(int64_t amount, char* text) {
+    Format_Per_Games(amount, Count_League_Games_Played(), text);
 }
 
 // "%d.%02d" of a / b.
 void Format_Ratio_Hundredths(int64_t a, int64_t b, char* text) {
-    const int64_t hundredths = b == 0 ? 0 : Round_Ratio(a, 100, b);
-    snprintf(text, TEXT_SIZE, "%lld.%02lld", static_cast<long long>(hundredths / 100),
-             static_cast<long long>(hundredths % 100));
+    Format_Signed_Hundredths(text, TEXT_SIZE, b == 0 ? 0 : Round_Ratio(a, 100, b));
+}
+
+void Format_Percent(int64_t made, int64_t attempts, char* text) {
+    safe_sprintf(text, TEXT_SIZE, "%lld%%", static_cast<long long>(Round_Ratio(made, 100, attempts)));
+}
+
+void Format_Record_Text(int32_t wins, int32_t losses, int32_t ties, char* text) {
+    if (ties != 0)
+        safe_sprintf(text, TEXT_SIZE, "%d-%d-%d", wins, losses, ties);
+    else
+        safe_sprintf(text, TEXT_SIZE, "%d-%d", wins, losses);
+}
+
+void Format_Possession(int64_t seconds, int64_t games, char* text) {
+    const int64_t v = games == 0 ? 0 : Round_Ratio(seconds, 1, games);
+    safe_sprintf(text, TEXT_SIZE, "%lld:%02lld", static_cast<long long>(v / 60),
+                 static_cast<long long>(v % 60));
+}
+
+void Format_Ordinal(int32_t n, char* text) {
+    char number[FORMATTED_TEXT_SIZE];
+    Format_Ordinal_Number(n, number);
+    safe_strncpy(text, number, TEXT_SIZE);
+}
+
+void Format_Grade(int32_t grade_index, char* text) {
+    char grade[FORMATTED_TEXT_SIZE];
+    Get_Letter_Grade(grade_index, grade);
+    safe_strncpy(text, grade, TEXT_SIZE);
+}
+
+// Takeaways and giveaways over the team totals (t: team totals, l: league).
+template <typename TOTAL> int64_t Takeaways(TOTAL total) {
+    return total(7, 4) + total(7, 13) + total(4, 13);
+}
+template <typename TOTAL> int64_t Giveaways(TOTAL total) {
+    return total(3, 4) + total(3, 13) + total(0, 13);
+}
+
+// The texts that team and league rows compute alike from their totals.
+template <typename TOTAL, typename PER_GAME>
+bool Format_Totals_Text(int32_t id, TOTAL total, PER_GAME per_game, char* text) {
+    switch (id) {
+    case 9:
+        per_game(total(3, 5) + total(3, 8) + total(0, 8), text);
+        return true;
+    case 10:
+        per_game(total(7, 5) + total(7, 8) + total(4, 8), text);
+        return true;
+    case 11:
+        per_game(total(3, 5), text);
+        return true;
+    case 12:
+        per_game(total(0, 8) + total(3, 8), text);
+        return true;
+    case 13:
+        per_game(total(7, 5), text);
+        return true;
+    case 14:
+        per_game(total(4, 8) + total(7, 8), text);
+        return true;
+    case 15:
+        per_game(Giveaways(total), text);
+        return true;
+    case 16:
+        per_game(Takeaways(total), text);
+        return true;
+    case 26:
+        per_game(total(1, 143) / 10, text);
+        return true;
+    case 27:
+        per_game(total(5, 143) / 10, text);
+        return true;
+    case 28:
+        per_game(total(0, 7) + total(3, 7), text);
+        return true;
+    case 29:
+        per_game(total(3, 2) + total(3, 14), text);
+        return true;
+    case 30:
+        Format_Ratio_Hundredths(total(0, 8) + total(3, 8), total(0, 7) + total(3, 7), text);
+        return true;
+    case 32:
+        per_game(total(0, 7) + total(3, 7) + total(3, 2) + total(3, 14), text);
+        return true;
+    case 33: {
+        const int64_t v = total(3, 101);
+        safe_sprintf(text, TEXT_SIZE, "%lld.%lld%%", static_cast<long long>(v / 10),
+                     static_cast<long long>(v < 0 ? -(v % 10) : v % 10));
+        return true;
+    }
+    case 34:
+        per_game(total(1, 7), text);
+        return true;
+    case 35:
+        per_game(total(1, 5), text);
+        return true;
+    case 36:
+        per_game(total(1, 6), text);
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The games of the team's rank among the active teams by team totals
+// category 0 (offence) or 4 (defence).
+int32_t Count_Teams_Above(int32_t team, int32_t category, int32_t stat) {
+    return Get_Team_Stat_Rank(team, category, stat);
 }
 } // namespace
 
+int32_t Get_Team_Blocking_Value(int32_t team, int32_t rating) {
+    int32_t sum = 0;
+    for (int32_t slot = 6; slot <= 10; ++slot) {
+        if (!Is_Player_Slot_Used(team, slot)) continue;
+        sum = static_cast<int32_t>(static_cast<float>(sum) + Get_Player_Rating(team, slot, rating));
+    }
+    if (sum == 150) return 500;
+    const int64_t numerator = 1000LL * (sum - 150) + 125;
+    int64_t v = numerator / 250;
+    if (numerator % 250 != 0 && numerator < 0) --v;
+    return static_cast<int32_t>(v < 500 ? 500 : (v > 2000 ? 2000 : v));
+}
+
+void Format_Team_Record_Against_Spread(int32_t team, char* text) {
+    int32_t wins = 0, losses = 0, pushes = 0;
+    const int32_t current = Get_User_Preference(CURRENT_WEEK);
+    for (int32_t week = 0; week < current && week < 22; ++week) {
+        if (Get_Team_Week_Game_Side(team, week) == 0) continue;
+        const int32_t index = Get_Team_Schedule_Stat(team, week, SCHEDULE_GAME_INDEX);
+        if (index < 0) continue;
+        GAME_RECORD* game = Get_Game_Record(index);
+        if (game == nullptr || !Is_Game_Played(game)) continue;
+        const int32_t first = game->Team[0], second = game->Team[1];
+        const int64_t spread = Get_Game_Point_Spread(game, first, second);
+        const int64_t second_side = static_cast<int64_t>(game->Score[1]) * 10 + spread;
+        const int64_t first_side = static_cast<int64_t>(game->Score[0]) * 10;
+        const int64_t own = team == first ? first_side : second_side;
+        const int64_t other = team == first ? second_side : first_side;
+        if (own > other)
+            ++wins;
+        else if (own < other)
+            ++losses;
+        else
+            ++pushes;
+    }
+    Format_Record_Text(wins, losses, pushes, text);
+}
+
 void Get_Team_Stat_Text(int32_t team, int32_t id, char* text) {
+    if (text == nullptr) return;
     text[0] = '\0';
+    auto total = [team](int32_t category, int32_t stat) { return T(team, category, stat); };
+    auto per_game = [team](int64_t amount, char* out) { Format_Per_Game(team, amount, out); };
+    if (Format_Totals_Text(id, total, per_game, text)) return;
+    const int32_t active = Count_Active_Teams();
     switch (id) {
-    case TEAM_STAT_TEXT_POINTS_SCORED:
+    case 0:
+    case 1: {
+        char record[FORMATTED_TEXT_SIZE];
+        Format_Team_Recent_Record(record, team, id == 0 ? 3 : 5);
+        safe_strncpy(text, record, TEXT_SIZE);
+        break;
+    }
+    case 2: {
+        const int32_t lost = Get_Team_Losing_Streak(team), won = Get_Team_Winning_Streak(team);
+        if (lost > 0)
+            safe_sprintf(text, TEXT_SIZE, "Lost %d", lost);
+        else if (won > 0)
+            safe_sprintf(text, TEXT_SIZE, "Won %d", won);
+        else
+            safe_strncpy(text, VIEW_DASH, TEXT_SIZE);
+        break;
+    }
+    case 3:
+        Format_Record_Text(Get_Team_Record_Char(team, RECORD_CHAR_HOME_WINS),
+                           Get_Team_Record_Char(team, RECORD_CHAR_HOME_LOSSES),
+                           Get_Team_Record_Char(team, RECORD_CHAR_HOME_TIES), text);
+        break;
+    case 4:
+        Format_Record_Text(Get_Team_Away_Wins(team), Get_Team_Away_Losses(team), Get_Team_Away_Ties(team),
+                           text);
+        break;
+    case 5:
+    case 6: {
+        const int32_t filter = id == 5 ? RESULTS_DIVISION_ONLY : RESULTS_CONFERENCE_ONLY;
+        Format_Record_Text(Count_Team_Results(team, RESULT_KIND_WINS, filter),
+                           Count_Team_Results(team, RESULT_KIND_LOSSES, filter),
+                           Count_Team_Results(team, RESULT_KIND_TIES, filter), text);
+        break;
+    }
+    case 7:
         Format_Per_Game(team, Get_Team_Points_Total(team, 1), text);
         break;
-    case TEAM_STAT_TEXT_POINTS_ALLOWED:
+    case 8:
         Format_Per_Game(team, Get_Team_Points_Total(team, 0), text);
         break;
-    case TEAM_STAT_TEXT_TURNOVER_MARGIN: {
-        const int64_t takeaways =
-            static_cast<int64_t>(Totals(team, 7, 4)) + Totals(team, 7, 13) + Totals(team, 4, 13);
-        const int64_t giveaways =
-            static_cast<int64_t>(Totals(team, 3, 4)) + Totals(team, 3, 13) + Totals(team, 0, 13);
-        const int64_t margin = takeaways - giveaways;
-        snprintf(text, TEXT_SIZE, margin > 0 ? "+%lld" : "%lld", static_cast<long long>(margin));
+    case 17: {
+        const int64_t margin = Takeaways(total) - Giveaways(total);
+        safe_sprintf(text, TEXT_SIZE, margin > 0 ? "+%lld" : "%lld", static_cast<long long>(margin));
         break;
     }
-    case TEAM_STAT_TEXT_YARDS_PER_PLAY: {
-        const int64_t yards = static_cast<int64_t>(Totals(team, 0, 8)) + Totals(team, 3, 8) +
-                              Totals(team, 3, 5) - Totals(team, 3, 15);
-        const int64_t plays = static_cast<int64_t>(Totals(team, 0, 7)) + Totals(team, 3, 2) +
-                              Totals(team, 3, 7) + Totals(team, 3, 14);
-        Format_Ratio_Hundredths(yards, plays, text);
+    case 18:
+    case 20:
+    case 21: {
+        const int32_t stat = id == 18 ? 133 : (id == 20 ? 135 : 134);
+        Format_Ordinal(1 + Count_Teams_Above(team, 0, stat), text);
         break;
     }
+    case 19:
+    case 22:
+    case 23: {
+        const int32_t stat = id == 19 ? 133 : (id == 22 ? 135 : 134);
+        Format_Ordinal(active - Count_Teams_Above(team, 4, stat), text);
+        break;
+    }
+    case 24:
+        Format_Ratio_Hundredths(total(0, 8) + total(3, 8) + total(3, 5) - total(3, 15),
+                                total(0, 7) + total(3, 2) + total(3, 7) + total(3, 14), text);
+        break;
+    case 25:
+        Format_Percent(Get_Team_Game_Stat_Total(team, 15), Get_Team_Game_Stat_Total(team, 14), text);
+        break;
+    case 31:
+        Format_Ratio_Hundredths(total(3, 5), total(3, 2) + total(3, 14), text);
+        break;
+    case 37:
+        Format_Percent(Get_Team_Game_Stat_Total(team, 17), Get_Team_Game_Stat_Total(team, 16), text);
+        break;
+    case 38:
+        Format_Possession(Get_Team_Game_Stat_Total(team, 18), Get_Team_Games_Played(team), text);
+        break;
+    case 39:
+        Format_Team_Record_Against_Spread(team, text);
+        break;
+    case 40:
+    case 41:
+    case 42:
+    case 43:
+    case 44:
+        Format_Grade(Get_Rank_Grade_Index(Get_Team_Unit_Rank(team, id)), text);
+        break;
+    case 45: {
+        const int32_t run = Get_Team_Blocking_Value(team, RUN_BLOCKING);
+        const int32_t pass = Get_Team_Blocking_Value(team, PASS_BLOCKING);
+        Format_Grade(Get_Value_Grade_Index(2 * (run + pass - 500) / 3), text);
+        break;
+    }
+    case 46:
+    case 47:
+        Format_Grade(
+            Get_Value_Grade_Index(Get_Team_Blocking_Value(team, id == 46 ? RUN_BLOCKING : PASS_BLOCKING)),
+            text);
+        break;
     default:
+        break;
+    }
+}
+
+void Get_League_Stat_Text(int32_t id, char* text) {
+    if (text == nullptr) return;
+    text[0] = '\0';
+    if (id < 0 || id >= LEAGUE_TEXT_IDS) return;
+    const int32_t games = Count_League_Games_Played();
+    auto total = [](int32_t category, int32_t stat) { return L(category, stat); };
+    auto per_game = [](int64_t amount, char* out) { Format_Per_League_Game(amount, out); };
+    if (Format_Totals_Text(id, total, per_game, text)) return;
+    switch (id) {
+    case 3:
+    case 4: {
+        if (games == 0) {
+            safe_strncpy(text, VIEW_DASH, TEXT_SIZE);
+            break;
+        }
+        int64_t a = Sum_League_Record_Char(RECORD_CHAR_HOME_WINS);
+        int64_t b = Sum_League_Record_Char(RECORD_CHAR_HOME_LOSSES);
+        if (id == 4) std::swap(a, b);
+        const int64_t v = a + b == 0 ? 0 : Round_Ratio(a, 1000, a + b);
+        if (v >= 1000)
+            safe_strncpy(text, "1.000", TEXT_SIZE);
+        else
+            safe_sprintf(text, TEXT_SIZE, ".%03lld", static_cast<long long>(v));
+        break;
+    }
+    case 5:
+    case 6:
+        safe_strncpy(text, games == 0 ? VIEW_DASH : ".500", TEXT_SIZE);
+        break;
+    case 7:
+    case 8:
+        Format_Per_League_Game(Get_League_Points_Total(), text);
+        break;
+    case 24:
+        Format_Ratio_Hundredths(L(3, 5) - L(3, 15) + L(3, 8) + L(0, 8),
+                                L(3, 2) + L(3, 14) + L(3, 7) + L(0, 7), text);
+        break;
+    case 25:
+        Format_Percent(Get_League_Game_Stat_Total(15), Get_League_Game_Stat_Total(14), text);
+        break;
+    case 31:
+        Format_Ratio_Hundredths(L(3, 5) - L(3, 15), L(3, 2) + L(3, 14), text);
+        break;
+    case 37:
+        Format_Percent(Get_League_Game_Stat_Total(17), Get_League_Game_Stat_Total(16), text);
+        break;
+    case 38:
+        Format_Possession(Get_League_Game_Stat_Total(18), games, text);
+        break;
+    default:
+        safe_strncpy(text, VIEW_DASH, TEXT_SIZE);
         break;
     }
 }
@@ -100,7 +392,7 @@ int32_t Get_Standings_Cell_Text(int32_t division, int32_t place, int32_t column,
     case 1:
     case 2:
     case 3:
-        snprintf(text, TEXT_SIZE, "%d", Get_Team_Record_Char(team, RECORD_CHAR_WINS + 4 * (column - 1)));
+        safe_sprintf(text, TEXT_SIZE, "%d", Get_Team_Record_Char(team, RECORD_CHAR_WINS + 4 * (column - 1)));
         break;
     case 4: {
         const int32_t per_mille = Get_Team_Winning_Percentage(team);

@@ -8,24 +8,66 @@
 #include "app/skins.h"
 #include "app/window_graphics.h"
 #include "database/league_structure.h"
+#include "database/random_numbers.h"
 #include "database/safe_strings.h"
 #include "database/saved_game.h"
 #include "engine/game_screen_hooks.h"
 #include "platform/pixel_blits.h"
 #include "platform/windows.h"
+#include "views/calendar_view.h"
+#include "views/champions_view.h"
+#include "views/draft_board_view.h"
+#include "views/finances_view.h"
 #include "views/game_day_screen.h"
 #include "views/games_view.h"
+#include "views/leaders_view.h"
+#include "views/owner_hall_of_fame_view.h"
+#include "views/playoffs_view.h"
+#include "views/standings_view.h"
+#include "views/view_drawing.h"
 
 namespace {
 // Clients wider than this ratio show the wide start-up picture.
 constexpr float WIDE_SCREEN_RATIO = 1.6662723f;
 
-int32_t Draw_Skin_Background(DEVICE_CONTEXT* dc, const char* file) {
-    char name[CURRENT_BACKGROUND_NAME_SIZE];
-    safe_strncpy(name, file, sizeof name);
-    Get_Skin_File_Path(name, sizeof name);
-    safe_strncpy(Current_Background_Name, name, CURRENT_BACKGROUND_NAME_SIZE);
-    return Draw_Screen_Background(dc);
+void Run_View_Painter(int32_t view, DEVICE_CONTEXT* dc) {
+    // A painter's repairs (a player's ratings made anew, a name filled in)
+    // leave the league's random draws as they were.
+    static RANDOM_STATE random_state;
+    Save_Random_State(&random_state);
+    switch (view) {
+    case 40030:
+        Paint_Standings_View(dc);
+        break;
+    case 40032:
+        Paint_Leaders_View(dc);
+        break;
+    case 40034:
+        Paint_Finances_View(dc);
+        break;
+    case 40036:
+        Paint_Calendar_View(dc);
+        break;
+    case 40037:
+        Paint_Owner_Hall_Of_Fame_View(dc);
+        break;
+    case 40069:
+        Paint_Playoffs_View(dc);
+        break;
+    case 40070:
+        Paint_Draft_Board_View(dc);
+        break;
+    case 40074:
+        Paint_Champions_View(dc);
+        break;
+    case GAMES_VIEW_ID:
+        Paint_Games_View(dc);
+        break;
+    default:
+        Paint_Startup_View(dc);
+        break;
+    }
+    Load_Random_State(&random_state);
 }
 } // namespace
 
@@ -36,8 +78,8 @@ void Paint_Startup_View(DEVICE_CONTEXT* dc) {
     const bool wide =
         height > 0 &&
         static_cast<float>(client.Right - client.Left) / static_cast<float>(height) > WIDE_SCREEN_RATIO;
-    if (wide && Draw_Skin_Background(dc, "News\\Startup_Widescreen.jpg") != 0) return;
-    Draw_Skin_Background(dc, "News\\Startup.jpg");
+    if (wide && Draw_View_Background(dc, "News\\Startup_Widescreen.jpg") != 0) return;
+    Draw_View_Background(dc, "News\\Startup.jpg");
 }
 
 void Paint_Main_Window_View(DEVICE_CONTEXT* dc, const RECT_AREA& paint_rect) {
@@ -49,10 +91,7 @@ void Paint_Main_Window_View(DEVICE_CONTEXT* dc, const RECT_AREA& paint_rect) {
     const int32_t last = Get_Last_Painted_View();
     if ((last != current && last != 0) || buffer == nullptr) {
         const int32_t view = Get_Game_Loaded_Flag() != 0 ? current : 0;
-        if (view == GAMES_VIEW_ID)
-            Paint_Games_View(target);
-        else
-            Paint_Startup_View(target);
+        Run_View_Painter(view, target);
         Draw_Game_Score_Panel(target);
         Set_Last_Painted_View(view);
     }

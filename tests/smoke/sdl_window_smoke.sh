@@ -3,7 +3,8 @@
 # game is resumed from the welcome dialog, Ctrl+1 plays one week in which the user's
 # game is watched from the matchup dialog on, a snap is called by a key on the
 # game-day screen and a screenshot taken, Ctrl+G finishes the game, another
-# screenshot is taken, and the window's close button ends the program cleanly.
+# screenshot is taken, each view of the News menu opens by its key, and the
+# window's close button ends the program cleanly.
 # Arguments: the game, the X11 driver, the league writer, a folder for the
 # screenshot, and the installation folder whose pictures the game shows.
 set -euo pipefail
@@ -149,6 +150,36 @@ step "menu bar pixel: $menu, view pixel: $view, ticker pixel: $ticker"
 [ "$menu" = "236 236 236" ] || fail "the menu bar is not on top of the window"
 [ "$view" != "0 0 0" ] || fail "the view shows no picture"
 [ "$ticker" = "0 0 0" ] || fail "the ticker is not at the bottom of the window"
+
+# Each view of the News menu by its key: the picture of the view area changes
+# each time, and is kept beside the first screenshot.
+# The view's picture, told apart by pixels of its area (the ticker below moves on its own).
+view_picture() {
+  "$driver" screenshot "$work/view.png" || return 1
+  "$driver" area "$work/view.png" 0 20 1280 736
+}
+last=$(view_picture) || fail "no screenshot"
+for view in F3:finances F4:leaders F6:calendar F7:playoffs F8:draft_board F2:standings; do
+  key=${view%%:*} name=${view#*:}
+  step "opening the $name view with $key"
+  xdotool key "$key"
+  changed=""
+  for _ in $(seq 1 50); do
+    now=$(view_picture) || fail "no screenshot"
+    if [ "$now" != "$last" ]; then changed=yes; break; fi
+    sleep 0.2
+  done
+  [ -n "$changed" ] || fail "the $name view did not show"
+  # Kept once two screenshots in a row agree: the view is painted whole.
+  for _ in $(seq 1 25); do
+    sleep 0.2
+    again=$(view_picture) || fail "no screenshot"
+    [ "$again" = "$now" ] && break
+    now=$again
+  done
+  cp "$work/view.png" "$pictures/sdl_window_$name.png"
+  last=$now
+done
 
 step "closing the window with its close button"
 "$driver" close "Football Korva" || fail "cannot send the close request"

@@ -106,7 +106,7 @@ int Send_Close(Display* display, Window window) {
 
 int Usage() {
     std::fprintf(stderr, "usage: x11_driver ready SECONDS | wait TEXT SECONDS | focus TEXT | close TEXT |\n"
-                         "       screenshot FILE | pixel FILE X Y\n");
+                         "       screenshot FILE | pixel FILE X Y | area FILE LEFT TOP RIGHT BOTTOM\n");
     return 2;
 }
 } // namespace
@@ -119,6 +119,17 @@ int main(int argc, char** argv) {
         if (Read_Surface_PNG(argv[2], &picture) != 1) return 1;
         const uint32_t pixel = Get_Surface_Pixel(&picture, std::atoi(argv[3]), std::atoi(argv[4]));
         std::printf("%d %d %d\n", (pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+        return 0;
+    }
+    // A checksum of a rectangle of the picture, to tell two screens apart.
+    if (command == "area" && argc == 7) {
+        DRAWING_SURFACE picture{};
+        if (Read_Surface_PNG(argv[2], &picture) != 1) return 1;
+        uint64_t sum = 1469598103934665603ull;
+        for (int32_t y = std::atoi(argv[4]); y < std::atoi(argv[6]); ++y)
+            for (int32_t x = std::atoi(argv[3]); x < std::atoi(argv[5]); ++x)
+                sum = (sum ^ Get_Surface_Pixel(&picture, x, y)) * 1099511628211ull;
+        std::printf("%016llx\n", static_cast<unsigned long long>(sum));
         return 0;
     }
     Display* display = nullptr;

@@ -87,4 +87,8 @@ TEST(LeaderValues, HeadingsAndFormatsStayInTheirBuffers) {
     EXPECT_EQ(Formatted(12345, CAP_IMPACT), "$12.3M");
     EXPECT_EQ(Formatted(NO_LEADER_VALUE, RUSH_YARDS), "");
     EXPECT_EQ(Formatted(5, 31), "");
+    // Fractions keep their sign.
+    EXPECT_EQ(Formatted(-5, SACKS), "-0.5");
+    EXPECT_EQ(Formatted(-150, 13), "-1.50");
+    EXPECT_EQ(Formatted(-7, COMPLETION_PERCENT), "-0.7%");
 }

@@ -33,17 +33,26 @@ TEST(PointSpreads, EvenTeamsGiveTheHomeSideTwoAndAHalf) {
     EXPECT_LT(Compute_Point_Spread(-22000, 0, 32), -95);
     EXPECT_EQ(Compute_Point_Spread(0, 16, 32), 10) << "a rank edge of half the league is 3.5 points";
     EXPECT_EQ(Compute_Point_Spread(0, 16, 0), -25) << "no active teams";
+    // A rating difference of -10 gives h = -1, not 0: -28 rounds to -25.
+    EXPECT_EQ(Compute_Point_Spread(-10, 0, 32), -25);
+    EXPECT_EQ(Compute_Point_Spread(-10 - 2200 * 1, 0, 32), -60) << "h = -35: s = -62";
+    // s = 120 (h = 147) compresses to 111 and rounds to 110.
+    EXPECT_EQ(Compute_Point_Spread(9209, 0, 32), 110);
 }
 
 TEST(PointSpreads, OverUnderFollowsOffenceAndDefence) {
     const int32_t even = Compute_Over_Under(34, 34, 32, 2020);
     EXPECT_EQ(even % 5, 0) << "half points";
-    EXPECT_NEAR(even, 456, 5) << "twice the 2020 average";
+    EXPECT_EQ(even, 455) << "twice the 2020 average, 456, to half points";
+    EXPECT_EQ(Compute_Over_Under(34, 34, 32, 1978), 345) << "1978: 344 to half points";
     EXPECT_GT(Compute_Over_Under(4, 34, 32, 2020), even) << "better offences raise the line";
     EXPECT_LT(Compute_Over_Under(34, 4, 32, 2020), even) << "better defences lower it";
     EXPECT_EQ(Compute_Over_Under(34, 34, 32, 2030), Compute_Over_Under(34, 34, 32, 2020))
         << "later years use the last season";
     EXPECT_EQ(Compute_Over_Under(34, 34, 32, 1900), Compute_Over_Under(34, 34, 32, 1951));
+    EXPECT_EQ(Compute_Over_Under(34, 34, 32, 2024), 455) << "2024 uses 2020's entry";
+    EXPECT_EQ(Compute_Over_Under(34, 34, 32, 1940), Compute_Over_Under(34, 34, 32, 1951))
+        << "1940 uses 1951's";
 }
 
 TEST(PointSpreads, GameRecordCachesTheLines) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 const SKIN_PALETTE Skin_Palettes[3] = {
     {"earth", Art_Colour(52, 70, 40), Art_Colour(24, 34, 20), Art_Colour(92, 64, 36),
@@ -68,10 +69,27 @@ void Draw_View_Ground(ART_CANVAS* c, const SKIN_PALETTE& skin, const char* title
     }
 }
 
+bool Is_Light_Skin(const SKIN_PALETTE& skin) {
+    return std::string(skin.Name) != "earth";
+}
+
 // A translucent panel for lists and tables.
 void Draw_Panel(ART_CANVAS* c, const SKIN_PALETTE& skin, double x1, double y1, double x2, double y2) {
     ART_COLOUR fill = skin.Bottom;
     fill.A = 150;
+    Fill_Art_Rounded_Rect(c, DX(x1), DY(y1), DX(x2), DY(y2), 10, fill);
+    Stroke_Art_Rounded_Rect(c, DX(x1), DY(y1), DX(x2), DY(y2), 10, 2, skin.Line);
+}
+
+// The panel under a news view's rows: on the light skins a darker one, under
+// which the views' white text stays readable.
+void Draw_Text_Panel(ART_CANVAS* c, const SKIN_PALETTE& skin, double x1, double y1, double x2, double y2) {
+    if (!Is_Light_Skin(skin)) {
+        Draw_Panel(c, skin, x1, y1, x2, y2);
+        return;
+    }
+    ART_COLOUR fill = skin.Band;
+    fill.A = 215;
     Fill_Art_Rounded_Rect(c, DX(x1), DY(y1), DX(x2), DY(y2), 10, fill);
     Stroke_Art_Rounded_Rect(c, DX(x1), DY(y1), DX(x2), DY(y2), 10, 2, skin.Line);
 }
@@ -171,42 +189,41 @@ int Write_View_Backgrounds(const std::string& folder, const SKIN_PALETTE& skin) 
     const ART_COLOUR gold = Art_Colour(226, 186, 60);
 
     Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
-    Draw_View_Ground(&c, skin, "Standings");
-    for (int league = 0; league < 2; ++league)
-        Draw_Panel(&c, skin, 10, 70 + league * 195, 758, 258 + league * 195);
+    Draw_View_Ground(&c, skin, nullptr);
+    Draw_Text_Panel(&c, skin, 6, 96, 762, 440);
     Fill_Art_Rect(&c, DX(300), DY(72), DX(720), DY(95), Mix_Colours(skin.Band, skin.Top, 0.2));
     ok &= Save_View(&c, folder, "news/standing.jpg");
 
     Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
-    Draw_View_Ground(&c, skin, "Finances");
+    Draw_View_Ground(&c, skin, nullptr);
     Fill_Art_Rect(&c, DX(160), DY(72), DX(720), DY(94), Mix_Colours(skin.Band, skin.Top, 0.2));
-    Draw_Panel(&c, skin, 10, 96, 758, 455);
+    Draw_Text_Panel(&c, skin, 10, 96, 758, 455);
     ok &= Save_View(&c, folder, "news/finance.jpg");
 
     for (int wide = 0; wide < 2; ++wide) {
         Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
-        Draw_View_Ground(&c, skin, "Leaders");
+        Draw_View_Ground(&c, skin, nullptr);
         if (wide == 0) {
-            Draw_Panel(&c, skin, 110, 70, 380, 455);
-            Draw_Panel(&c, skin, 388, 70, 658, 455);
+            Draw_Text_Panel(&c, skin, 110, 70, 380, 455);
+            Draw_Text_Panel(&c, skin, 388, 70, 658, 455);
         } else {
-            Draw_Panel(&c, skin, 20, 70, 748, 455);
+            Draw_Text_Panel(&c, skin, 20, 70, 748, 455);
         }
         ok &= Save_View(&c, folder, wide == 0 ? "news/leaders.jpg" : "news/leaders1.jpg");
     }
 
     Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
-    Draw_View_Ground(&c, skin, "Calendar");
-    for (int row = 0; row < 5; ++row)
-        for (int col = 0; col < 4; ++col)
-            Draw_Panel(&c, skin, 12 + col * 88, 104 + row * 70, 96 + col * 88, 170 + row * 70);
-    Draw_Panel(&c, skin, 368, 66, 758, 455);
+    Draw_View_Ground(&c, skin, nullptr);
+    // The column headings, then the weeks' rows.
+    Draw_Text_Panel(&c, skin, 368, 68, 762, 101);
+    Draw_Text_Panel(&c, skin, 2, 103, 762, 460);
     ok &= Save_View(&c, folder, "news/calendar.jpg");
 
     Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
-    Draw_View_Ground(&c, skin, "Draft");
-    for (int col = 0; col < 4; ++col)
-        Draw_Panel(&c, skin, 12 + col * 188, 70, 192 + col * 188, 455);
+    Draw_View_Ground(&c, skin, nullptr);
+    // Two columns of eighteen picks.
+    for (int col = 0; col < 2; ++col)
+        Draw_Text_Panel(&c, skin, 12 + col * 300, 66, 312 + col * 300, 434);
     ok &= Save_View(&c, folder, "news/draft.jpg");
 
     Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
@@ -225,10 +242,26 @@ int Write_View_Backgrounds(const std::string& folder, const SKIN_PALETTE& skin) 
     }
 
     Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
-    Draw_View_Ground(&c, skin, "Hall of Fame");
-    for (int tab = 0; tab < 4; ++tab)
-        Draw_Panel(&c, skin, 15 + 172 * tab, 81, 187 + 172 * tab, 103);
-    Draw_Panel(&c, skin, 15, 110, 703, 455);
+    Draw_View_Ground(&c, skin, "Korva Hall Of Fame");
+    // The four difficulty tabs and the columns' headings are part of the
+    // picture; the view writes the entries under them.
+    const char* const levels[4] = {"Fan", "Coach", "Head Coach", "Korva"};
+    for (int tab = 0; tab < 4; ++tab) {
+        Draw_Text_Panel(&c, skin, 15 + 172 * tab, 76, 187 + 172 * tab, 106);
+        Draw_Art_Text(&c, levels[tab], static_cast<int32_t>(DX(15 + 172 * tab)), static_cast<int32_t>(DY(76)),
+                      static_cast<int32_t>(DX(187 + 172 * tab)), static_cast<int32_t>(DY(106)), 18, true,
+                      Art_Colour(255, 255, 255));
+    }
+    Draw_Text_Panel(&c, skin, 8, 112, 766, 408);
+    const char* const headings[7] = {"Owner", "Team", "Seasons", "Record", "Pct.", "Playoffs", "Rating"};
+    const int column_left[7] = {15, 132, 295, 391, 482, 573, 676};
+    const int column_width[7] = {115, 161, 90, 90, 90, 90, 90};
+    for (int column = 0; column < 7; ++column)
+        Draw_Art_Text(&c, headings[column], static_cast<int32_t>(DX(column_left[column])),
+                      static_cast<int32_t>(DY(122)),
+                      static_cast<int32_t>(DX(column_left[column] + column_width[column])),
+                      static_cast<int32_t>(DY(144)), 16, true, Mix_Colours(skin.Ink, skin.Line, 0.2));
+    Fill_Art_Rect(&c, DX(15), DY(372), DX(760), DY(374), skin.Line);
     ok &= Save_View(&c, folder, "news/korhof.jpg");
 
     const char* const champion_names[3] = {"news/divchamp.jpg", "news/conferen.jpg", "news/champs.jpg"};

@@ -1,0 +1,407 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "app/main_window.h"
+#include "app/modal_dialogs.h"
+#include "app/team_lists.h"
+#include "database/cities.h"
+#include "database/game_names.h"
+#include "database/league_structure.h"
+#include "database/saved_game.h"
+#include "database/settings.h"
+#include "database/team_finances.h"
+#include "database/team_operations.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "dialogs/city_editor_dialog.h"
+#include "dialogs/league_editor_dialog.h"
+#include "dialogs/stadium_editor_dialog.h"
+#include "dialogs/stadium_value.h"
+#include "editor_dialogs_fixture.h"
+#include "frontoffice/finance_stats.h"
+#include "platform/dialogs.h"
+#include "platform/message_box.h"
+#include "platform/scripted_answers.h"
+#include "platform/windows.h"
+
+namespace {
+constexpr int32_t USER = USER_TEAM_SLOT;
+constexpr int32_t OTHER = COMPUTER_TEAM_SLOT;
+
+class LeagueEditors : public EditorDialogsTest {
+  protected:
+    void SetUp() override {
+        EditorDialogsTest::SetUp();
+        Set_User_Preference(COMMISSIONER_MODE, 1);
+        Set_User_Preference(CURRENT_WEEK, 0);
+        const std::string path = std::string(KORVA_DATA_DIR) + "/Cities.txt";
+        FILE* file = std::fopen(path.c_str(), "r");
+        ASSERT_NE(file, nullptr);
+        char error[256] = "";
+        cities = Read_Cities_File(file, Universe.Cities, error, sizeof error);
+        std::fclose(file);
+        ASSERT_GT(cities, TEST_LEAGUE_TEAMS) << error;
+        for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+            Set_Team_Stat(team, TEAM_STAT_HOME_CITY, team);
+    }
+    int32_t cities = 0;
+};
+
+bool Was_Told(const std::string& caption, const std::string& part) {
+    for (const SHOWN_MESSAGE& message : Get_Shown_Messages())
+        if (message.Caption == caption && message.Text.find(part) != std::string::npos) return true;
+    return false;
+}
+
+void Put_In_Division(int32_t first_team, int32_t count, int32_t division) {
+    for (int32_t team = first_team; team < first_team + count; ++team)
+        Set_Team_Stat(team, TEAM_STAT_DIVISION, division);
+}
+
+int32_t Largest_Division() {
+    int32_t most = 0;
+    for (int32_t division = 0; division < NUMBER_OF_DIVISIONS; ++division)
+        most = std::max(most, Count_Division_Teams(division));
+    return most;
+}
+} // namespace
+
+TEST(LeagueEditorRules, AChosenFanLoyaltyGradeShowsAgain) {
+    for (int32_t grade = 0; grade < 13; ++grade)
+        EXPECT_EQ(Get_Fan_Loyalty_Grade(Get_Fan_Support_Of_Grade(grade)), grade);
+    EXPECT_EQ(Get_Fan_Loyalty_Grade(1000), 8);
+}
+
+TEST(LeagueEditorRules, SeasonLengthStaysLegal) {
+    char message[TEXT_BUFFER_SIZE];
+    EXPECT_EQ(Legal_Games_Per_Season(15, 32, message), 14);
+    EXPECT_STREQ(message,
+                 "The number of games per season must be even.\n\n'Season Games' has been set to 14.");
+    EXPECT_EQ(Legal_Games_Per_Season(16, 32, message), 16);
+    EXPECT_STREQ(message, "");
+    EXPECT_EQ(Legal_Games_Per_Season(17, 32, message), 17);
+    EXPECT_STREQ(message, "");
+    EXPECT_EQ(Legal_Games_Per_Season(17, 30, message), 16);
+    EXPECT_STREQ(message,
+                 "The 17-game schedule can only be used for leagues with 32 teams.\n\n'Games per season' has "
+                 "been set to 16.");
+    EXPECT_EQ(Legal_Games_Per_Season(3, 12, message), 4);
+    EXPECT_EQ(Legal_Games_Per_Season(4000000000LL, 32, message), 17) << "a huge number does not wrap";
+    EXPECT_NE(std::string(message).find("no more than 17 games"), std::string::npos);
+}
+
+TEST_F(LeagueEditors, WildCardsFitTheDivisions) {
+    char message[TEXT_BUFFER_SIZE];
+    EXPECT_EQ(Legal_Wild_Card_Teams(5, message), 4) << "two leagues of four divisions";
+    EXPECT_STREQ(message, "Conferences with 4 divisions cannot have more than 4 wild card teams.");
+    // Three divisions a league: at least one wild card.
+    Put_In_Division(12, 4, 2);
+    Put_In_Division(28, 4, 6);
+    ASSERT_EQ(Count_League_Divisions(0), 3);
+    EXPECT_EQ(Legal_Wild_Card_Teams(0, message), 1);
+    EXPECT_STREQ(message, "Conferences with 3 divisions must have at least 1 wild card team.");
+}
+
+TEST_F(LeagueEditors, LeagueAndTeamEditsAreCheckedStoredAndSaved) {
+    // Owner Mode: the cash and fan loyalty the editor sets are the team's own.
+    Set_User_Preference(OWNER_MODE, 1);
+    Set_Universe_Stat(2);
+    Script_Message_Answer("Start Year", ID_BOX_OK);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Type_Dialog_Text(dialog, LEAGUE_NAME_EDITS[0], "AFC");
+        Type_Dialog_Text(dialog, DIVISION_NAME_EDITS[1], "North");
+        Type_Dialog_Text(dialog, SALARY_CAP_EDIT, "$150,000,000");
+        Type_Dialog_Text(dialog, INFLATION_EDIT, "3500");
+        Type_Dialog_Text(dialog, START_YEAR_EDIT, "1850");
+        Choose_Dialog_Line(dialog, KICKOFF_COMBO, 2);
+        Choose_Dialog_Line(dialog, OVERTIME_LENGTH_COMBO, 1);
+        Choose_Dialog_Line(dialog, SALARY_DEMANDS_COMBO, 12);
+        Click_Dialog_Button(dialog, TWO_POINT_BOX);
+        Choose_Dialog_Line(dialog, PLAYOFF_OVERTIME_COMBO, 0);
+        EXPECT_EQ(Get_Dialog_Line(dialog, PLAYOFF_OVERTIME_COMBO), 2) << "playoff games cannot end in a tie";
+        Type_Dialog_Text(dialog, TEAM_NICKNAME_EDIT, "Comets");
+        Type_Dialog_Text(dialog, TEAM_ABBREVIATION_EDIT, "BOS");
+        Choose_Dialog_Line(dialog, TEAM_LOYALTY_COMBO, 3);
+        Type_Dialog_Text(dialog, TEAM_CASH_EDIT, "$2,500,000");
+        Type_Dialog_Text(dialog, TEAM_WINS_EDIT, "9");
+        Type_Dialog_Text(dialog, TEAM_LOSSES_EDIT, "128");
+        Type_Dialog_Text(dialog, TEAM_GM_EDIT, "Pat Doe");
+        Keep_Dialog_Picture(dialog, "league_editor");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, LEAGUE_EDITOR_DIALOG, 0), 1);
+    EXPECT_EQ(Get_Universe_Stat(SALARY_CAP), 150000000);
+    EXPECT_EQ(Get_Universe_Stat(INFLATION_FACTOR), 3000);
+    EXPECT_TRUE(Was_Told("Inflation Ratio", "cannot be higher than 3000. It is being set to 3000."));
+    EXPECT_EQ(Get_Universe_Stat(BASE_YEAR), TEST_BASE_YEAR) << "1850 is before the league's rules";
+    EXPECT_TRUE(Was_Told("Invalid Entry", "Start Year must be a whole number from 1920 to 2100"));
+    EXPECT_TRUE(Was_Told("Invalid Entry", "Losses must be a whole number from 0 to 127"));
+    EXPECT_TRUE(Was_Told("Illegal Option", "Playoff games cannot end in a tie."));
+    EXPECT_EQ(Get_User_Preference(KICKOFF_SPOT_CODE), 2);
+    EXPECT_EQ(Get_User_Preference(OVERTIME_MINUTES), 10);
+    EXPECT_EQ(Get_Universe_Stat(SALARY_DEMANDS_PERCENT), 20);
+    EXPECT_EQ(Get_User_Preference(PLAYOFF_OVERTIME_RULE), 2);
+    EXPECT_EQ(Get_User_Preference(TWO_POINT_CONVERSION_RULE), 1);
+    const int32_t team = Get_User_Team();
+    char text[FORMATTED_TEXT_SIZE] = "";
+    Get_Team_String(text, team, 0);
+    EXPECT_STREQ(text, "BOS");
+    EXPECT_EQ(Get_Team_Financial_Stat(team, FINANCIAL_STAT_CASH), 2500000);
+    EXPECT_EQ(Get_Fan_Loyalty_Grade(Get_Team_Financial_Stat(team, FINANCE_FAN_LOYALTY)), 3);
+    EXPECT_EQ(Get_Team_Wins(team), 9);
+    EXPECT_EQ(Get_Team_Losses(team), 0) << "128 losses do not fit the record";
+
+    ASSERT_EQ(Save_Game("league.kor", nullptr), SAVE_OK);
+    Build_Test_League();
+    ASSERT_EQ(Load_Game("league.kor"), 1);
+    std::filesystem::remove("league.kor");
+    EXPECT_EQ(Get_Universe_Stat(SALARY_CAP), 150000000);
+    char league[FORMATTED_TEXT_SIZE] = "", division[FORMATTED_TEXT_SIZE] = "";
+    Get_League_Name(0, league);
+    Get_Division_Name(1, division);
+    EXPECT_STREQ(league, "AFC");
+    EXPECT_STREQ(division, "North");
+    Get_Team_String(text, team, 5);
+    EXPECT_STREQ(text, "Pat Doe");
+
+    // A start year the rules cover is taken after the question.
+    Script_Message_Answer("Start Year", ID_BOX_OK);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Type_Dialog_Text(dialog, START_YEAR_EDIT, "1994");
+        Type_Dialog_Text(dialog, INFLATION_EDIT, "0");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, LEAGUE_EDITOR_DIALOG, 0);
+    EXPECT_TRUE(Was_Told("Invalid Entry", "Inflation Factor must be a whole number from 1 to"));
+    EXPECT_GE(Get_Universe_Stat(INFLATION_FACTOR), 1);
+    EXPECT_EQ(Get_Universe_Stat(BASE_YEAR), 1994);
+    EXPECT_EQ(Get_Current_Season_Index(), 0);
+}
+
+TEST_F(LeagueEditors, NewTeamsShortenTheSeasonAndJoinADivisionWithRoom) {
+    Store_Universe_Stat(GAMES_PER_SEASON, 17);
+    // Division 0 is full; its league has room for one more team.
+    Put_In_Division(0, 13, 0);
+    Put_In_Division(13, 4, 1);
+    Put_In_Division(17, 12, 4);
+    Put_In_Division(29, 3, 5);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Script_Message_Answer("Add New Team", ID_BOX_NO);
+        Click_Dialog_Button(dialog, ADD_TEAM_BUTTON);
+        EXPECT_EQ(Count_Active_Teams(), 32) << "Abort adds nothing";
+        EXPECT_EQ(Get_Universe_Stat(GAMES_PER_SEASON), 17);
+        Script_Message_Answer("Add New Team", ID_BOX_YES);
+        Click_Dialog_Button(dialog, ADD_TEAM_BUTTON);
+        EXPECT_EQ(Count_Active_Teams(), 33);
+        EXPECT_EQ(Get_Universe_Stat(GAMES_PER_SEASON), 16);
+        EXPECT_EQ(Get_Team_Division(Get_User_Preference(VIEWED_TEAM)), 1) << "the first division with room";
+        EXPECT_LE(Largest_Division(), 13);
+        Click_Dialog_Button(dialog, ADD_TEAM_BUTTON);
+        Script_Message_Answer("Add New Team", ID_BOX_YES);
+        Click_Dialog_Button(dialog, ADD_TEAM_BUTTON);
+        EXPECT_EQ(Count_Active_Teams(), 35);
+        EXPECT_EQ(Get_Universe_Stat(GAMES_PER_SEASON), 14);
+        Click_Dialog_Button(dialog, ADD_TEAM_BUTTON);
+        Click_Dialog_Button(dialog, ADD_TEAM_BUTTON);
+        EXPECT_EQ(Count_Active_Teams(), 36);
+        EXPECT_LE(Largest_Division(), 13);
+        EXPECT_LE(Count_League_Teams(0), 18);
+        EXPECT_LE(Count_League_Teams(1), 18);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, LEAGUE_EDITOR_DIALOG, 0), 1);
+    ASSERT_GE(Get_Shown_Messages().size(), 3u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Text,
+              "The 17-game schedule is limited to 32 teams. If you add a team, the season "
+              "schedule will be reduced to 16 games.");
+    EXPECT_TRUE(Was_Told("Add New Team",
+                         "The 16-game schedule is limited to 34 teams. If you add a team, the season "
+                         "schedule will be reduced to 14 games."));
+    EXPECT_TRUE(Was_Told("Add Team Failed", "Cannot exceed 36 teams in database"));
+    EXPECT_GT(Universe.Season_Length, 0) << "the new league has its schedule";
+}
+
+TEST_F(LeagueEditors, FullDivisionsRefuseAFourteenthAndTheControlButtonsAsk) {
+    Put_In_Division(0, 13, 0);
+    Set_User_Preference(VIEWED_TEAM, 20);
+    const int32_t division = Get_Team_Division(20);
+    Script_Dialog_Step([division](WINDOW_HANDLE dialog) {
+        Choose_Dialog_Line(dialog, TEAM_DIVISION_COMBO, 0);
+        EXPECT_EQ(Get_Team_Division(20), division) << "no fourteenth team in a division";
+        EXPECT_EQ(Get_Dialog_Line(dialog, TEAM_DIVISION_COMBO), division);
+        Script_Message_Answer("Computer Control", ID_BOX_NO);
+        Click_Dialog_Button(dialog, ALL_CPU_BUTTON);
+        EXPECT_EQ(Count_Human_Teams(), 1);
+        EXPECT_EQ(Get_User_Team(), USER);
+        Script_Message_Answer("Computer Control", ID_BOX_YES);
+        Click_Dialog_Button(dialog, ALL_CPU_BUTTON);
+        EXPECT_EQ(Count_Human_Teams(), 0);
+        EXPECT_EQ(Get_User_Preference(USER_TEAM), -1);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, LEAGUE_EDITOR_DIALOG, 0);
+    EXPECT_TRUE(Was_Told("Illegal Division", "No division may have more than 13 teams."));
+}
+
+TEST_F(LeagueEditors, ALeagueOfOneTeamCannotBeLeftNorScheduled) {
+    for (int32_t team = TEST_LEAGUE_TEAMS - 1; team > 0; --team)
+        Erase_Team(team, 1);
+    ASSERT_EQ(Count_Active_Teams(), 1);
+    Universe.Season_Length = 0;
+    bool stayed = false;
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_OK); });
+    Script_Dialog_Step([&stayed](WINDOW_HANDLE dialog) {
+        stayed = Get_Dialog_Template_Id(dialog) == LEAGUE_EDITOR_DIALOG;
+        EXPECT_TRUE(Was_Told("Invalid League", "There must always be at least two teams."));
+        EXPECT_EQ(Universe.Season_Length, 0) << "no schedule for one team";
+        Click_Dialog_Button(dialog, ADD_TEAM_BUTTON);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, LEAGUE_EDITOR_DIALOG, 0), 1);
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(Count_Active_Teams(), 2);
+}
+
+TEST_F(LeagueEditors, StadiumEditsFollowTheTeamAndCommissionerRules) {
+    Set_User_Preference(COMMISSIONER_MODE, 0);
+    Set_Team_Stadium_Stat(USER, STADIUM_COMFORT, 950);
+    Set_Team_Stadium_Stat(USER, STADIUM_CAPACITY, 60000);
+    Set_Team_Stadium_Name("Old Field", OTHER);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Line_Text(dialog, STADIUM_GRADE_COMBOS[1],
+                                       Get_Dialog_Line(dialog, STADIUM_GRADE_COMBOS[1])),
+                  "Average")
+            << "950 shows as Average";
+        Type_Dialog_Text(dialog, STADIUM_CAPACITY_EDIT, "250000");
+        Type_Dialog_Text(dialog, STADIUM_NAME_EDIT, "Harbor Park");
+        Choose_Dialog_Line(dialog, STADIUM_SURFACE_COMBO, 1);
+        Keep_Dialog_Picture(dialog, "stadium_editor");
+        // Outside Commissioner Mode a team switch drops the edits.
+        Choose_Dialog_Line(dialog, TEAM_SELECTOR, OTHER);
+        Type_Dialog_Text(dialog, STADIUM_NAME_EDIT, "New Field");
+        Press_Escape(dialog);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, STADIUM_EDITOR_DIALOG, 0), 1);
+    char name[FORMATTED_TEXT_SIZE] = "";
+    Get_Team_Stadium_Name(name, USER);
+    EXPECT_STRNE(name, "Harbor Park");
+    EXPECT_EQ(Get_Team_Stadium_Stat(USER, STADIUM_SURFACE), 0);
+    Get_Team_Stadium_Name(name, OTHER);
+    EXPECT_STREQ(name, "New Field") << "Cancel stores too";
+    EXPECT_EQ(Get_Team_Stadium_Stat(USER, STADIUM_COMFORT), 950) << "a grade left alone keeps its value";
+
+    Set_User_Preference(COMMISSIONER_MODE, 1);
+    Set_User_Preference(VIEWED_TEAM, USER);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Type_Dialog_Text(dialog, STADIUM_CAPACITY_EDIT, "250000");
+        Type_Dialog_Text(dialog, STADIUM_NAME_EDIT, "Harbor Park");
+        Choose_Dialog_Line(dialog, STADIUM_GRADE_COMBOS[2], 4);
+        Choose_Dialog_Line(dialog, TEAM_SELECTOR, OTHER);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, STADIUM_EDITOR_DIALOG, 0);
+    Get_Team_Stadium_Name(name, USER);
+    EXPECT_STREQ(name, "Harbor Park") << "in Commissioner Mode a team switch stores";
+    EXPECT_EQ(Get_Team_Stadium_Stat(USER, STADIUM_SIGHT_LINES), 1200);
+    EXPECT_EQ(Get_Team_Stadium_Stat(USER, STADIUM_CAPACITY), 60000) << "250,000 seats are refused";
+    EXPECT_TRUE(Was_Told("Invalid Entry", "Capacity must be a whole number from 0 to 200000"));
+
+    ASSERT_EQ(Save_Game("stadium.kor", nullptr), SAVE_OK);
+    Build_Test_League();
+    ASSERT_EQ(Load_Game("stadium.kor"), 1);
+    std::filesystem::remove("stadium.kor");
+    Get_Team_Stadium_Name(name, USER);
+    EXPECT_STREQ(name, "Harbor Park");
+    EXPECT_EQ(Get_Team_Stadium_Stat(USER, STADIUM_SIGHT_LINES), 1200);
+}
+
+TEST_F(LeagueEditors, CitiesKeepExactDegreesAndTheirTeams) {
+    const int32_t free_city = TEST_LEAGUE_TEAMS + 1;
+    Set_User_Preference(SELECTED_CITY, free_city);
+    char free_name[FORMATTED_TEXT_SIZE] = "";
+    Get_City_Name(free_city, free_name);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Type_Dialog_Text(dialog, CITY_STAT_EDITS[CITY_LONGITUDE], "-73.935");
+        Type_Dialog_Text(dialog, CITY_STAT_EDITS[CITY_LATITUDE], "40.005");
+        Type_Dialog_Text(dialog, CITY_STAT_EDITS[0], "1,234,567");
+        Choose_Dialog_Line(dialog, CITY_SELECTOR, 0);
+        Choose_Dialog_Line(dialog, CITY_SELECTOR, TEST_LEAGUE_TEAMS + 1);
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, CITY_STAT_EDITS[CITY_LONGITUDE]), "-73.935");
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, CITY_STAT_EDITS[CITY_LATITUDE]), "40.005");
+        Type_Dialog_Text(dialog, CITY_STAT_EDITS[CITY_LATITUDE], "-0.500");
+        Type_Dialog_Text(dialog, CITY_STAT_EDITS[CITY_LONGITUDE], "200");
+        Keep_Dialog_Picture(dialog, "city_editor");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, CITY_EDITOR_DIALOG, 0), 1);
+    const int32_t city = Get_User_Preference(SELECTED_CITY);
+    char name[FORMATTED_TEXT_SIZE] = "";
+    Get_City_Name(city, name);
+    ASSERT_STREQ(name, free_name);
+    EXPECT_EQ(Get_City_Stat(city, CITY_LONGITUDE), -73935) << "200 degrees are refused";
+    EXPECT_EQ(Get_City_Stat(city, CITY_LATITUDE), -500) << "-0.500 keeps its sign";
+    EXPECT_EQ(Get_City_Stat(city, 0), 1234567);
+    EXPECT_TRUE(Was_Told("Invalid Entry", "Longitude must be a number of degrees from -180 to 180"));
+
+    // Outside Commissioner Mode a city switch drops the edits; a team's home is not erased.
+    Set_User_Preference(COMMISSIONER_MODE, 0);
+    const int32_t home = Get_Team_Stat(USER, TEAM_STAT_HOME_CITY);
+    const int32_t population = Get_City_Stat(home, 0);
+    Set_User_Preference(SELECTED_CITY, home);
+    Script_Dialog_Step([city](WINDOW_HANDLE dialog) {
+        Type_Dialog_Text(dialog, CITY_STAT_EDITS[0], "5");
+        Choose_Dialog_Line(dialog, CITY_SELECTOR, city);
+        Choose_Dialog_Line(dialog, CITY_SELECTOR, Get_Team_Stat(USER, TEAM_STAT_HOME_CITY));
+        Click_Dialog_Button(dialog, ERASE_CITY_BUTTON);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, CITY_EDITOR_DIALOG, 0);
+    const int32_t now_home = Get_Team_Stat(USER, TEAM_STAT_HOME_CITY);
+    EXPECT_EQ(Get_City_Stat(now_home, 0), population);
+    char team[FORMATTED_TEXT_SIZE] = "";
+    Get_Team_Full_Name(USER, team);
+    EXPECT_TRUE(Was_Told("Erase City", std::string("is the home of the ") + team));
+    EXPECT_EQ(Count_Cities(), cities);
+
+    // An empty rename keeps Rename City open; a name is stored and sorted in.
+    Set_User_Preference(SELECTED_CITY, city);
+    bool stayed = false;
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, EDIT_CITY_NAME_BUTTON); });
+    Script_Dialog_Step([](WINDOW_HANDLE rename) {
+        Keep_Dialog_Picture(rename, "rename_city");
+        Type_Dialog_Text(rename, CITY_NAME_EDIT, "  ");
+        Click_Dialog_Button(rename, ID_OK);
+    });
+    Script_Dialog_Step([&stayed](WINDOW_HANDLE rename) {
+        stayed = Get_Dialog_Template_Id(rename) == RENAME_CITY_DIALOG;
+        Type_Dialog_Text(rename, CITY_NAME_EDIT, "Aardvark Bay");
+        Click_Dialog_Button(rename, ID_OK);
+    });
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_OK); });
+    Do_Dialog(Main_Window, CITY_EDITOR_DIALOG, 0);
+    EXPECT_TRUE(stayed);
+    EXPECT_TRUE(Was_Told("Can't Erase Name", "All cities must have a name."));
+    Get_City_Name(0, name);
+    EXPECT_STREQ(name, "Aardvark Bay") << "sorted to the top";
+    EXPECT_EQ(Get_City_Stat(0, CITY_LONGITUDE), -73935);
+
+    // The table holds 100 cities at most.
+    while (Add_City() >= 0) {
+    }
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Click_Dialog_Button(dialog, ADD_CITY_BUTTON);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, CITY_EDITOR_DIALOG, 0);
+    EXPECT_TRUE(Was_Told("Add City Failed", "Cannot exceed 100 cities in database"));
+
+    ASSERT_EQ(Save_Game("cities.kor", nullptr), SAVE_OK);
+    Build_Test_League();
+    ASSERT_EQ(Load_Game("cities.kor"), 1);
+    std::filesystem::remove("cities.kor");
+    EXPECT_EQ(Get_City_Stat(0, CITY_LONGITUDE), -73935);
+    EXPECT_EQ(Get_City_Stat(0, CITY_LATITUDE), -500);
+}

@@ -1,0 +1,331 @@
+// The views' texts and layouts by the worked values of a hand-set league.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "database/game_names.h"
+#include "database/game_queries.h"
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/player_statistics.h"
+#include "database/playoff_bracket.h"
+#include "database/schedule_entries.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "personnel/draft_picks.h"
+#include "personnel/scouting.h"
+#include "season/historic_reference.h"
+#include "support/test_league.h"
+#include "views/calendar_view.h"
+#include "views/draft_board_view.h"
+#include "views/finance_texts.h"
+#include "views/finances_view.h"
+#include "views/leaders_view.h"
+#include "views/playoffs_view.h"
+#include "views/standings_texts.h"
+#include "views/timeline_strip.h"
+
+namespace {
+std::string Team_Text(int32_t team, int32_t id) {
+    char text[64];
+    Get_Team_Stat_Text(team, id, text);
+    return text;
+}
+
+std::string League_Text(int32_t id) {
+    char text[64];
+    Get_League_Stat_Text(id, text);
+    return text;
+}
+
+std::string Cell_Text(int32_t cell) {
+    char text[128];
+    Get_Timeline_Cell_Text(cell, text);
+    return text;
+}
+
+std::string Full_Name(int32_t team) {
+    char name[128];
+    Get_Team_Full_Name(team, name);
+    return name;
+}
+
+// Moves `count` teams of the second league into the first.
+void Move_Teams_To_First_League(int32_t count) {
+    for (int32_t k = 0; k < count; ++k)
+        Set_Team_Stat(16 + k, 0, 3);
+}
+} // namespace
+
+TEST(ViewValues, StandingsBeforeAnyGameShowDashesAndZeroes) {
+    Build_Test_League();
+    Clear_All_Game_Records();
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        Clear_Team_Totals(team);
+    EXPECT_EQ(Team_Text(0, 7), "\x96") << "points a game";
+    EXPECT_EQ(Team_Text(0, 11), "\x96");
+    EXPECT_EQ(Team_Text(0, 25), "0%") << "third downs";
+    EXPECT_EQ(Team_Text(0, 38), "0:00") << "possession";
+    EXPECT_EQ(Team_Text(0, 17), "0") << "turnover margin";
+    EXPECT_EQ(League_Text(3), "\x96");
+    EXPECT_EQ(League_Text(5), "\x96");
+    EXPECT_EQ(League_Text(38), "0:00");
+    EXPECT_EQ(League_Text(39), "") << "no league text beyond 38";
+    EXPECT_EQ(Team_Text(0, 48), "") << "the choosing marker";
+    EXPECT_EQ(Team_Text(0, -3), "");
+
+    Set_Team_Totals_Stat(0, 7, 0, 4, 3); // three interceptions taken
+    EXPECT_EQ(Team_Text(0, 17), "+3");
+    Set_Team_Totals_Stat(0, 3, 0, 4, 5);
+    EXPECT_EQ(Team_Text(0, 17), "-2");
+}
+
+TEST(ViewValues, FinanceRowsEndWithTheLeagueAverage) {
+    Build_Test_League();
+    ASSERT_EQ(Count_League_Teams(0), 16);
+    EXPECT_NE(Get_Finance_Row_Team(0, 15), FINANCE_LEAGUE_ROW);
+    EXPECT_EQ(Get_Finance_Row_Team(0, 16), NO_TEAM) << "a blank row";
+    EXPECT_EQ(Get_Finance_Row_Team(0, 17), FINANCE_LEAGUE_ROW);
+    Move_Teams_To_First_League(1);
+    ASSERT_EQ(Count_League_Teams(0), 17);
+    EXPECT_EQ(Get_Finance_Row_Team(0, 17), FINANCE_LEAGUE_ROW) << "the average directly";
+    Move_Teams_To_First_League(2);
+    ASSERT_EQ(Count_League_Teams(0), 18);
+    for (int32_t row = 0; row < 18; ++row)
+        EXPECT_NE(Get_Finance_Row_Team(0, row), FINANCE_LEAGUE_ROW) << "18 teams fill every row";
+}
+
+TEST(ViewValues, EqualTeamsRateEveryUnitAtTheLeagueAverage) {
+    Build_Test_League();
+    for (int32_t team = 1; team < TEST_LEAGUE_TEAMS; ++team)
+        std::memcpy(Universe.Teams[team].Players, Universe.Teams[0].Players,
+                    sizeof Universe.Teams[0].Players);
+    Clear_Unit_Rating_Cache();
+    for (int32_t unit = 0; unit < FINANCE_UNITS; ++unit)
+        for (int32_t team : {0, 7, 31}) {
+            EXPECT_EQ(Get_Team_Unit_Against_League(team, unit), 1100) << "unit " << unit;
+            char grade[32], ten[32];
+            Get_Finance_Stat_Text(team, 24 + unit, grade);
+            Get_Letter_Grade(10, ten);
+            EXPECT_STREQ(grade, ten);
+        }
+    char text[32];
+    Get_Finance_Stat_Text(FINANCE_LEAGUE_ROW, 24, text);
+    EXPECT_STREQ(text, "\x96") << "no unit grade for the league";
+    Get_Finance_Stat_Text(FINANCE_LEAGUE_ROW, 46, text);
+    EXPECT_STREQ(text, "\x96") << "no power rank for the league";
+}
+
+TEST(ViewValues, CalendarTextsOfKickoffsAndDowns) {
+    char text[32];
+    const std::pair<int32_t, const char*> kickoffs[] = {{1300, "1:00"}, {1200, "12:00"}, {2400, "12:00"},
+                                                        {0, "1:00"},    {1630, "4:30"},  {2015, "8:15"}};
+    for (const auto& [hhmm, shown] : kickoffs) {
+        Format_Kickoff_Time(hhmm, text);
+        EXPECT_STREQ(text, shown) << hhmm;
+    }
+    Build_Test_League();
+    Clear_All_Game_Records();
+    const int32_t record = 0;
+    GAME_RECORD* game = Get_Game_Record(record);
+    game->Team[0] = 1;
+    game->Team[1] = 0;
+    game->Season_Year = 2020;
+    Set_Team_Schedule_Stat(0, 0, SCHEDULE_OPPONENT, 2);
+    Set_Team_Schedule_Stat(0, 0, SCHEDULE_GAME_INDEX, record);
+    Set_Team_Schedule_Stat(1, 0, SCHEDULE_OPPONENT, -1);
+    Set_Team_Schedule_Stat(1, 0, SCHEDULE_GAME_INDEX, record);
+    Get_Calendar_Stat_Text(0, 0, 12, text);
+    EXPECT_STREQ(text, "0% (0/0)") << "third downs with no attempts";
+    game->Team_Totals[1][9] = 210;
+    game->Team_Totals[1][6] = 90;
+    game->Team_Totals[1][7] = 30;
+    game->Team_Totals[1][5] = 25;
+    game->Team_Totals[0][11] = 3;
+    game->Team_Totals[0][10] = 2;
+    Get_Calendar_Stat_Text(0, 0, 0, text);
+    EXPECT_STREQ(text, "300") << "the home team's yards";
+    Get_Calendar_Stat_Text(0, 0, 10, text);
+    EXPECT_STREQ(text, "5.2") << "300 yards in 58 plays";
+    Get_Calendar_Stat_Text(0, 0, 8, text);
+    EXPECT_STREQ(text, "+2") << "two takeaways";
+    Get_Calendar_Stat_Text(1, 0, 7, text);
+    EXPECT_STREQ(text, "0");
+    Get_Calendar_Stat_Text(0, 1, 0, text);
+    EXPECT_STREQ(text, "") << "a week without a game";
+    Get_Calendar_Stat_Text(0, 0, 20, text);
+    EXPECT_STREQ(text, "") << "the choosing marker";
+}
+
+TEST(ViewValues, TheBracketsByesEnterWhereTheyStand) {
+    Build_Test_League();
+    Clear_All_Game_Records();
+    for (int32_t place = 0; place < PLAYOFF_PLACES; ++place)
+        Set_Playoff_Team(place, NO_TEAM);
+    // A twelve-team bracket: places 2 and 3 stay empty, the bye team stands in 17.
+    const int32_t seeds[16] = {0, 1, NO_TEAM, NO_TEAM, 4, 5, 6, 7, 8, 9, NO_TEAM, NO_TEAM, 12, 13, 14, 15};
+    for (int32_t place = 0; place < 16; ++place)
+        Set_Playoff_Team(place, seeds[place]);
+    Set_Playoff_Team(17, 20);
+    Set_Playoff_Team(16, 1);
+    EXPECT_EQ(Get_Playoff_Slot_Kind(2), 0) << "an empty seed place is not drawn";
+    EXPECT_EQ(Get_Playoff_Slot_Kind(17), 1) << "the bye team entered there";
+    EXPECT_EQ(Is_Playoff_Slot_Direct(17), 1);
+    EXPECT_EQ(Get_Playoff_Slot_Kind(16), 2) << "a winner's place";
+    EXPECT_EQ(Get_Playoff_Slot_Kind(24), 2);
+    RECT_AREA upper, lower;
+    Get_Playoff_Slot_Box(17, 0, &upper);
+    Get_Playoff_Slot_Box(17, 1, &lower);
+    EXPECT_EQ(upper.Top, 124) << "one box for a direct place";
+    EXPECT_EQ(lower.Top, upper.Top);
+    Get_Playoff_Slot_Box(16, 0, &upper);
+    Get_Playoff_Slot_Box(16, 1, &lower);
+    EXPECT_EQ(upper.Top, 76 - 7);
+    EXPECT_EQ(lower.Top, 76 + 7);
+
+    // The game behind a place is the last between its feeders, either way round.
+    for (const int32_t record : {3, 9}) {
+        GAME_RECORD* game = Get_Game_Record(record);
+        game->Team[0] = record == 3 ? 0 : 1;
+        game->Team[1] = record == 3 ? 1 : 0;
+        game->Season_Year = 2020;
+    }
+    EXPECT_EQ(Find_Game_Between_Teams(0, 1), 9);
+    EXPECT_EQ(Find_Game_Between_Teams(0, 2), -1);
+
+    char text[128], expected[128];
+    Format_Championship_Number(57, text);
+    Get_Super_Bowl_Info(expected, sizeof expected, 2022, 0);
+    EXPECT_STREQ(text, expected);
+    Format_Championship_Number(157, text);
+    EXPECT_EQ(std::string(text), "C" + std::string(expected));
+    Format_Championship_Number(357, text);
+    EXPECT_EQ(std::string(text), "CCC" + std::string(expected));
+    Format_Championship_Number(1400, text);
+    EXPECT_STREQ(text, "1,400");
+}
+
+TEST(ViewValues, DraftBoardLinesAndPicks) {
+    EXPECT_EQ(Get_Draft_Board_Pick(3, 0, 32), 65) << "round 3 of 32 teams";
+    EXPECT_EQ(Get_Draft_Board_Pick(1, 31, 32), 32);
+    Build_Test_League();
+    Set_User_Preference(DRAFT_ROUND, 7);
+    const int32_t year = Get_Current_Year() - 1;
+    Set_User_Preference(DRAFT_BOARD_YEAR, year);
+    Set_User_Preference(DRAFT_BOARD_ROUND, 1);
+    const int32_t slot = Test_League_Slot(POSITION_WR, 1);
+    Set_Player_Vital_Stat(4, slot, VITAL_DRAFT_RECORD, 5 * 10000 + year);
+    Set_Player_Vital_Stat(4, slot, VITAL_DRAFT_SLOT, 19);
+    int32_t team = 0, found = 0;
+    ASSERT_TRUE(Find_Drafted_Player(&team, &found, year, 19));
+    EXPECT_EQ(team, 4);
+    EXPECT_FALSE(Find_Drafted_Player(&team, &found, year, 20));
+    EXPECT_EQ(team, NO_TEAM) << "the pair is cleared first";
+    char text[192], name[128], abbreviation[64];
+    Get_Draft_Board_Line_Text(18, text, sizeof text);
+    Get_Player_Full_Name(4, slot, name);
+    Get_Team_String(abbreviation, 4, 0);
+    EXPECT_EQ(std::string(text), " 19) " + std::string(abbreviation) + ": " + name + ", WR") << "line 18";
+    EXPECT_EQ(Is_Draft_Board_Hot_Spot(330, 75), 2) << "line 18 opens the right column";
+    EXPECT_EQ(Is_Draft_Board_Hot_Spot(30, 75 + 20 * 17), 0) << "line 17 ends the left column";
+    EXPECT_EQ(Is_Draft_Board_Hot_Spot(10, 10), 1) << "a step button";
+
+    Log_Forfeited_Draft_Pick(year, 5, 7);
+    Get_Draft_Board_Line_Text(4, text, sizeof text);
+    EXPECT_EQ(std::string(text), "  5) (Forfeited by " + Full_Name(7) + ")");
+    Get_Draft_Board_Line_Text(5, text, sizeof text);
+    EXPECT_STREQ(text, "  6) Player not currently in league");
+}
+
+TEST(ViewValues, TheComingDraftNamesItsOwnersAndNoTeamForABadCode) {
+    Build_Test_League();
+    // A pool of 101 prospects waits during the season: next year's board.
+    for (int32_t n = 0; n < 101; ++n)
+        std::memcpy(&Universe.Teams[38 + n / 100].Players[n % 100], &Universe.Teams[n % 30].Players[n / 30],
+                    sizeof(PLAYER_RECORD));
+    Set_User_Preference(CURRENT_WEEK, 5);
+    Set_User_Preference(DRAFT_ROUND, 7);
+    ASSERT_EQ(Get_Newest_Draft_Board_Year(), Get_Current_Year() + 1);
+    Set_User_Preference(DRAFT_BOARD_YEAR, Get_Current_Year() + 1);
+    Set_User_Preference(DRAFT_BOARD_ROUND, 2);
+    for (int32_t i = 0; i < 32; ++i)
+        Universe.Draft_Order[i] = static_cast<int8_t>(i);
+    for (int32_t i = 0; i < 32; ++i)
+        Set_Draft_Pick_Owner(0, 1, i, i);
+    Set_Draft_Pick_Owner(0, 1, 1, 9);
+    Set_Draft_Pick_Owner(0, 1, 2, 5 - 128);
+    Set_Draft_Pick_Owner(0, 1, 3, -1);
+    char text[192], abbreviation[64];
+    Get_Draft_Board_Line_Text(0, text, sizeof text);
+    EXPECT_EQ(std::string(text), " 33) " + Full_Name(0));
+    Get_Draft_Board_Line_Text(1, text, sizeof text);
+    Get_Team_String(abbreviation, 1, 0);
+    EXPECT_EQ(std::string(text), " 34) " + Full_Name(9) + " (from " + abbreviation + ")");
+    Get_Draft_Board_Line_Text(2, text, sizeof text);
+    EXPECT_EQ(std::string(text), " 35) Forfeited (by " + Full_Name(5) + ")");
+    Get_Draft_Board_Line_Text(3, text, sizeof text);
+    EXPECT_STREQ(text, " 36) Forfeited") << "a code marking no team names none";
+}
+
+TEST(ViewValues, TheTimelineShowsTheWeeksAhead) {
+    Build_Test_League();
+    Universe.Season_Length = 17;
+    Set_User_Preference(CURRENT_WEEK, 16);
+    EXPECT_EQ(Cell_Text(0), "Playoffs");
+    EXPECT_EQ(Cell_Text(1), "Super Bowl");
+    EXPECT_EQ(Cell_Text(2), "Off-Season");
+    EXPECT_EQ(Cell_Text(3), "");
+    EXPECT_EQ(Cell_Text(4), "");
+
+    // An away game in week 5 at Dallas, 3-1.
+    const int32_t user = 2, opponent = 9;
+    Set_User_Preference(USER_TEAM, user);
+    Set_User_Preference(CURRENT_WEEK, 4);
+    Set_Team_Location("Dallas", opponent);
+    Set_Team_Schedule_Stat(user, 4, SCHEDULE_OPPONENT, -(opponent + 1));
+    Set_Team_Record_Char(opponent, RECORD_CHAR_WINS, 3);
+    Set_Team_Record_Char(opponent, RECORD_CHAR_LOSSES, 1);
+    char label[128];
+    Get_Timeline_Label_Text(label);
+    EXPECT_STREQ(label, "Week 5 @Dallas (3-1)");
+
+    // The playoffs' first week is never before week 2; before 1970 the third
+    // round is the title game.
+    char round[128];
+    Universe.Season_Length = 1;
+    Get_Playoff_Round_Name(round, 2);
+    EXPECT_STREQ(round, "Wildcard");
+    Universe.Season_Length = 14;
+    Universe.Header.Universe_Stats[BASE_YEAR] = 1965;
+    Set_User_Preference(CURRENT_SEASON_INDEX, 0);
+    Get_Playoff_Round_Name(round, 16);
+    EXPECT_STREQ(round, "Title Game");
+    Universe.Header.Universe_Stats[BASE_YEAR] = 1970;
+    Get_Playoff_Round_Name(round, 16);
+    EXPECT_STREQ(round, "Conference");
+}
+
+TEST(ViewValues, LeaderListsAreSortedAndKeepTheFirstOfEqualValues) {
+    Build_Test_League();
+    Set_User_Preference(LEADER_MODE_SETTING, LEADERS_BOTH_LEAGUES);
+    Set_User_Preference(LEADER_STATE_SETTING, 2); // career
+    for (int32_t k = 0; k < LEADER_LISTS; ++k)
+        Set_User_Preference(LEADER_CATEGORY_SETTING + k, 11);
+    const int32_t rb = Test_League_Slot(POSITION_RB, 0);
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        Set_Player_Stat(team, rb, SEASON_CAREER, 8, 5000);
+    Build_Leader_Lists();
+    for (int32_t k = 0; k < LEADER_LISTS; ++k) {
+        for (int32_t i = 1; i < LEADER_LIST_ROWS; ++i)
+            ASSERT_GE(Leader_Lists[k][i - 1].Value, Leader_Lists[k][i].Value);
+        EXPECT_EQ(Leader_Lists[k][0].Team, 0) << "among equals the first team stays ahead";
+        EXPECT_EQ(Leader_Lists[k][9].Team, 9);
+    }
+    // A category nobody may lead leaves ten empty rows, and 0 never enters.
+    Set_User_Preference(LEADER_CATEGORY_SETTING, 27);
+    Build_Leader_Lists();
+    for (int32_t i = 0; i < LEADER_LIST_ROWS; ++i)
+        EXPECT_EQ(Leader_Lists[0][i].Value > 0, Leader_Lists[0][i].Team >= 0);
+}
