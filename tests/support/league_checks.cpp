@@ -34,11 +34,12 @@ std::string Team_Name(int32_t team) {
 }
 } // namespace
 
-std::string Find_League_Faults(bool cap_yields_to_roster) {
+namespace {
+std::string Find_Faults(bool cap_yields_to_roster, bool default_league) {
     std::ostringstream faults;
     const int32_t teams = Count_Active_Teams();
-    if (teams != LEAGUE_TEAMS) faults << teams << " franchises\n";
-    for (int32_t division = 0; division < NUMBER_OF_DIVISIONS; ++division)
+    if (default_league && teams != LEAGUE_TEAMS) faults << teams << " franchises\n";
+    for (int32_t division = 0; default_league && division < NUMBER_OF_DIVISIONS; ++division)
         if (Count_Division_Teams(division) != DIVISION_TEAMS)
             faults << "division " << division << " has " << Count_Division_Teams(division) << " franchises\n";
 
@@ -83,6 +84,15 @@ std::string Find_League_Faults(bool cap_yields_to_roster) {
         end = text.find('\n', end == 0 ? 0 : end + 1);
     if (end != std::string::npos && end + 1 < text.size()) text = text.substr(0, end + 1) + "...\n";
     return text;
+}
+} // namespace
+
+std::string Find_League_Faults(bool cap_yields_to_roster) {
+    return Find_Faults(cap_yields_to_roster, true);
+}
+
+std::string Find_Season_Faults() {
+    return Find_Faults(true, false);
 }
 
 POSITION_AGES Get_Position_Ages(int32_t position) {

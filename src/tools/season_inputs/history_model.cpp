@@ -19,6 +19,8 @@
 #include "database/player_statistics.h"
 #include "database/playoff_bracket.h"
 #include "database/random_numbers.h"
+#include "database/roster_queries.h"
+#include "database/roster_slots.h"
 #include "database/saved_game.h"
 #include "database/schedule_entries.h"
 #include "database/season_lines.h"
@@ -29,11 +31,14 @@
 #include "database/team_results.h"
 #include "database/universe.h"
 #include "dialogs/new_team.h"
+#include "dialogs/roster_moves.h"
 #include "engine/team_unit_ratings.h"
 #include "frontoffice/initial_contracts.h"
+#include "frontoffice/roster_minimums.h"
 #include "personnel/draft_input_files.h"
 #include "personnel/draft_order.h"
 #include "personnel/draft_pool.h"
+#include "personnel/player_generation.h"
 #include "personnel/player_identity.h"
 #include "personnel/typical_season.h"
 #include "platform/message_box.h"
@@ -74,6 +79,8 @@ constexpr int32_t CONFERENCE_CHAMPION_SLOT = 28;
 constexpr int32_t LEAGUE_CHAMPION_SLOT = 30;
 // Seasons whose salaries and cap room are written.
 constexpr int32_t FIRST_CONTRACT_FILES_YEAR = 2017;
+// The fewest players a franchise may carry.
+constexpr int32_t SMALLEST_SEASON_ROSTER = 51;
 
 // Nicknames of the title tables as the franchise was called in a year.
 std::string Nickname_In_Year(const std::string& nickname, int32_t year) {
@@ -363,6 +370,44 @@ void Settle_All_Identities(HISTORY_RUN& run) {
     Build_All_Player_Hashes();
 }
 
+// Every franchise starts its season with at least the league's smallest
+// roster: each missing player is one of the position the roster holds
+// fewest of against its minimum, the last free agent of it or, when there
+// is none, a new player at a free agent's level.
+int32_t Count_Roster(int32_t team) {
+    int32_t players = 0;
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+        players += Is_Player_Slot_Used(team, slot) != 0;
+    return players;
+}
+
+void Fill_Short_Rosters() {
+    const int32_t teams = Refresh_Active_Team_Count();
+    for (int32_t team = 0; team < teams; ++team) {
+        if (!Is_Used_Franchise_Slot(team)) continue;
+        while (Count_Roster(team) < SMALLEST_SEASON_ROSTER) {
+            int32_t needed = 0;
+            double fewest = 1e9;
+            for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position) {
+                const int32_t minimum = Get_Position_Roster_Minimum(position);
+                if (minimum <= 0) continue;
+                const double share =
+                    static_cast<double>(Count_Team_Position_Players(team, position)) / minimum;
+                if (share < fewest) {
+                    fewest = share;
+                    needed = position;
+                }
+            }
+            const int32_t free_agent = Find_Available_Free_Agent(needed);
+            if (free_agent >= 0 && Move_Player_To_Team(team, FREE_AGENT_TEAM, free_agent) >= 0) continue;
+            const int32_t slot = Find_Empty_Player_Slot(team);
+            if (slot < 0) break;
+            Create_Player_For_Team(team, slot, needed, REPLACEMENT_PLAYER_WEAKNESS);
+            if (!Is_Player_Slot_Used(team, slot)) break;
+        }
+    }
+}
+
 // The year's own files and the players met for the first time.
 void Export_Season_Files(HISTORY_RUN& run, int32_t year) {
     INPUT_COLLECTION& files = *run.Files;
@@ -566,6 +611,7 @@ bool Make_League_History(const HISTORY_OPTIONS& options, INPUT_COLLECTION* files
             *error = "the league is not at the start of " + std::to_string(year);
             return false;
         }
+        Fill_Short_Rosters();
         Settle_All_Identities(run);
         Remember_Team_Abbreviations(run, year);
         const SEASON_CHAMPIONS crowned = Get_Season_Champions(year);

@@ -1,0 +1,45 @@
+#include "support/installed_seasons.h"
+
+#include <cstring>
+#include <filesystem>
+
+#include "database/league_structure.h"
+#include "database/settings.h"
+#include "platform/message_box.h"
+#include "season/new_game_choices.h"
+#include "support/league_checks.h"
+#include "support/season_build_folder.h"
+
+namespace {
+namespace fs = std::filesystem;
+constexpr const char* LINKED_FOLDER = "Databases";
+} // namespace
+
+void Link_Installed_Databases() {
+    std::error_code failure;
+    fs::remove_all(LINKED_FOLDER, failure);
+    fs::create_directory_symlink(fs::path(Get_Installation_Folder()) / "Databases", LINKED_FOLDER, failure);
+}
+
+void Unlink_Installed_Databases() {
+    std::error_code failure;
+    fs::remove(LINKED_FOLDER, failure);
+}
+
+std::string Open_Installed_Season(int32_t year) {
+    Clear_Shown_Messages();
+    if (Load_New_Game_Season(year, nullptr) < 0) return "the database does not load\n";
+    std::string problems;
+    if (Get_Current_Year() != year) problems += "a league of " + std::to_string(Get_Current_Year()) + "\n";
+    if (Get_User_Preference(CURRENT_WEEK) != 0) problems += "not at its first week\n";
+    problems += Find_Season_Faults();
+    NEW_GAME_CHOICES choices{};
+    choices.Team = 0;
+    choices.Difficulty = 1;
+    std::strcpy(choices.Owner_Name, "Owner");
+    Begin_New_Game(choices);
+    if (Get_Current_Year() != year) problems += "started in " + std::to_string(Get_Current_Year()) + "\n";
+    for (const SHOWN_MESSAGE& message : Get_Shown_Messages())
+        problems += "message " + message.Caption + ": " + message.Text + "\n";
+    return problems;
+}

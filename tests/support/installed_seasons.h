@@ -1,0 +1,14 @@
+#pragma once
+// The season databases the build installs, opened as the New Game dialog
+// opens them from the game's own folder.
+#include <cstdint>
+#include <string>
+
+// Links the installation's databases folder into the current folder.
+void Link_Installed_Databases();
+void Unlink_Installed_Databases();
+// Loads the year's database as New Game does, checks it is that year's
+// league at its start, keeping the league's rules, and starts it as a game
+// of its first franchise; what went wrong, one problem a line ("" when
+// nothing did).
+std::string Open_Installed_Season(int32_t year);
