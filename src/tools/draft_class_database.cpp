@@ -1,6 +1,7 @@
 #include "tools/draft_class_database.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -33,6 +34,8 @@ constexpr int32_t LARGEST_DRAFT_VALUE = 250;
 constexpr int32_t DRAFTED_BONUS = 50;
 constexpr int32_t VITAL_PROSPECT_RANK = 17;
 constexpr int32_t DRAFT_GRADE_STAT = 299;
+// Highest rating a class record may carry (the game's run up to 100).
+constexpr float LARGEST_CLASS_RATING = 120.0f;
 constexpr const char* CLASS_COUNTS_FILE = "Draft-Class-Rookies.csv";
 
 int32_t Draft_Value(int32_t team, int32_t slot) {
@@ -52,10 +55,13 @@ bool Is_Terminated(const char* text, size_t size) {
     return memchr(text, '\0', size) != nullptr;
 }
 
-// A record fit to be a player: texts that end within their fields and a
-// position the game knows.
+// A record fit to be a player: texts that end within their fields, a
+// position the game knows and ratings of the game's range, from which his
+// college seasons are made.
 bool Is_Whole_Player_Record(const PLAYER_RECORD& record) {
     const int32_t position = record.Vital_Stats[VITAL_POSITION];
+    for (float rating : record.Ratings)
+        if (!std::isfinite(rating) || rating < 0.0f || rating > LARGEST_CLASS_RATING) return false;
     return Is_Terminated(record.Last_Name, sizeof record.Last_Name) &&
            Is_Terminated(record.First_Name, sizeof record.First_Name) &&
            Is_Terminated(record.External_ID, sizeof record.External_ID) &&
@@ -99,6 +105,8 @@ void Take_Class_Record(int32_t team, int32_t slot, const PLAYER_RECORD& record) 
     for (int32_t& link : player->Season_Line_Links)
         link = NO_SEASON_LINE;
     player->Latest_Season_Line = NO_SEASON_LINE;
+    // His figures are made anew from his college career.
+    memset(player->Season_Stats, 0, sizeof player->Season_Stats);
     Copy_Downloaded_Photo(team, slot);
     Delete_All_Player_Season_Lines(team, slot);
     Init_New_Player_Fields(team, slot);

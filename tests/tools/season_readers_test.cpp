@@ -228,7 +228,7 @@ TEST(DraftClassFile, ASeasonWithoutRookiesWritesAZeroFile) {
 // The pool filled from a class file: an empty record leaves its slot
 // cleared; a whole record becomes a prospect with a fresh id whose season
 // lines are his own (the file's links named the writing league's lines);
-// a record of broken texts or an unknown position is not taken.
+// a record of broken texts, an unknown position or wild ratings is not taken.
 TEST(DraftClassFile, LoadingFillsThePoolWithFreshProspects) {
     Build_Test_League();
     const int32_t year = Get_Current_Year() + 1;
@@ -238,6 +238,8 @@ TEST(DraftClassFile, LoadingFillsThePoolWithFreshProspects) {
     memset(&records[150], 0, sizeof records[150]);
     memset(records[151].Last_Name, 'x', sizeof records[151].Last_Name);
     records[152].Vital_Stats[VITAL_POSITION] = 99;
+    records[153].Ratings[RATING_SPEED] = std::nanf("");
+    records[154].Ratings[RATING_ACCURACY] = 3.0e9f;
     fs::create_directories("databases");
     const std::string name = "databases/rookies-" + std::to_string(year) + ".dat";
     ASSERT_EQ(Write_Draft_Class_File(name.c_str(), records.get()), 0);
@@ -254,6 +256,8 @@ TEST(DraftClassFile, LoadingFillsThePoolWithFreshProspects) {
     EXPECT_FALSE(Is_Player_Slot_Used(39, 50)) << "record 150 is empty";
     EXPECT_FALSE(Is_Player_Slot_Used(39, 51)) << "a name without its end";
     EXPECT_FALSE(Is_Player_Slot_Used(39, 52)) << "no position the game knows";
+    EXPECT_FALSE(Is_Player_Slot_Used(39, 53)) << "a rating that is no number";
+    EXPECT_FALSE(Is_Player_Slot_Used(39, 54)) << "a rating beyond the game's range";
     EXPECT_TRUE(Is_Player_Slot_Used(38, 0));
     EXPECT_TRUE(Is_Player_Slot_Used(40, 99));
     EXPECT_STREQ(Get_Player_Record_Pointer(38, 0)->Last_Name, records[0].Last_Name);
