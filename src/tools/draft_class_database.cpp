@@ -6,6 +6,8 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <set>
+#include <string>
 
 #include "app/diagnostics.h"
 #include "database/league_structure.h"
@@ -86,16 +88,38 @@ void Copy_Downloaded_Photo(int32_t team, int32_t slot) {
     std::filesystem::copy_file(from, to, std::filesystem::copy_options::skip_existing, failure);
 }
 
-void Take_Class_Record(int32_t team, int32_t slot, const PLAYER_RECORD& record) {
+// A person by name and birth date.
+std::string Person_Key(const PLAYER_RECORD& record) {
+    return std::string(record.First_Name, strnlen(record.First_Name, sizeof record.First_Name)) + "|" +
+           std::string(record.Last_Name, strnlen(record.Last_Name, sizeof record.Last_Name)) + "|" +
+           std::to_string(record.Vital_Stats[VITAL_BIRTH_DATE]);
+}
+
+// The people of the league outside the pool: a class lists every player of
+// its season who had not yet played, and some of them were already in the
+// league the season before.
+std::set<std::string> League_People() {
+    std::set<std::string> people;
+    For_Each_League_Player(
+        [&people](int32_t team, int32_t slot) {
+            people.insert(Person_Key(*Get_Player_Record_Pointer(team, slot)));
+        },
+        0, HALL_OF_FAME_TEAM);
+    return people;
+}
+
+void Take_Class_Record(int32_t team, int32_t slot, const PLAYER_RECORD& record,
+                       const std::set<std::string>& league_people) {
     PLAYER_RECORD* player = Get_Player_Record_Pointer(team, slot);
     memcpy(player, &record, sizeof record);
     if (record.Vital_Stats[VITAL_PLAYER_ID] == 0) {
         Clear_Player(team, slot);
         return;
     }
-    if (!Is_Whole_Player_Record(record)) {
-        Log_Debug_Line("Draft class record for team %d slot %d is not a whole player: left empty", team,
-                       slot);
+    if (!Is_Whole_Player_Record(record) || league_people.count(Person_Key(record)) != 0) {
+        Log_Debug_Line("Draft class record for team %d slot %d is not a whole player or already in the "
+                       "league: left empty",
+                       team, slot);
         memset(player, 0, sizeof *player);
         Clear_Player(team, slot);
         return;
@@ -193,7 +217,9 @@ void Load_Draft_Class_Database() {
     fclose(file);
     memset(reinterpret_cast<uint8_t*>(records.get()) + read, 0,
            sizeof(PLAYER_RECORD) * DRAFT_CLASS_POOL_RECORDS - read);
+    const std::set<std::string> league_people = League_People();
     for (int32_t i = 0; i < DRAFT_CLASS_POOL_RECORDS; ++i)
-        Take_Class_Record(FIRST_COLLEGE_POOL_TEAM + i / PLAYERS_PER_TEAM, i % PLAYERS_PER_TEAM, records[i]);
+        Take_Class_Record(FIRST_COLLEGE_POOL_TEAM + i / PLAYERS_PER_TEAM, i % PLAYERS_PER_TEAM, records[i],
+                          league_people);
     Log_Debug_Line("Leaving Load_Draft_Class_Database() [success]");
 }

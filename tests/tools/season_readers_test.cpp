@@ -228,13 +228,18 @@ TEST(DraftClassFile, ASeasonWithoutRookiesWritesAZeroFile) {
 // The pool filled from a class file: an empty record leaves its slot
 // cleared; a whole record becomes a prospect with a fresh id whose season
 // lines are his own (the file's links named the writing league's lines);
-// a record of broken texts, an unknown position or wild ratings is not taken.
+// a record of broken texts, an unknown position or wild ratings, or of a
+// person the league already holds, is not taken.
 TEST(DraftClassFile, LoadingFillsThePoolWithFreshProspects) {
     Build_Test_League();
     const int32_t year = Get_Current_Year() + 1;
     std::unique_ptr<PLAYER_RECORD[]> records(new PLAYER_RECORD[DRAFT_CLASS_RECORDS]());
-    for (int32_t n = 0; n < DRAFT_CLASS_POOL_RECORDS; ++n)
+    // Players of another league: the test league's bodies under names of their own.
+    for (int32_t n = 0; n < DRAFT_CLASS_POOL_RECORDS; ++n) {
         records[n] = *Get_Player_Record_Pointer(n % TEST_LEAGUE_TEAMS, n / TEST_LEAGUE_TEAMS);
+        snprintf(records[n].Last_Name, sizeof records[n].Last_Name, "Prospect%d", n);
+    }
+    records[155] = *Get_Player_Record_Pointer(3, 4);
     memset(&records[150], 0, sizeof records[150]);
     memset(records[151].Last_Name, 'x', sizeof records[151].Last_Name);
     records[152].Vital_Stats[VITAL_POSITION] = 99;
@@ -258,6 +263,7 @@ TEST(DraftClassFile, LoadingFillsThePoolWithFreshProspects) {
     EXPECT_FALSE(Is_Player_Slot_Used(39, 52)) << "no position the game knows";
     EXPECT_FALSE(Is_Player_Slot_Used(39, 53)) << "a rating that is no number";
     EXPECT_FALSE(Is_Player_Slot_Used(39, 54)) << "a rating beyond the game's range";
+    EXPECT_FALSE(Is_Player_Slot_Used(39, 55)) << "a person the league already holds";
     EXPECT_TRUE(Is_Player_Slot_Used(38, 0));
     EXPECT_TRUE(Is_Player_Slot_Used(40, 99));
     EXPECT_STREQ(Get_Player_Record_Pointer(38, 0)->Last_Name, records[0].Last_Name);
