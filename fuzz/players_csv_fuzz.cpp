@@ -7,6 +7,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const FUZZ_PARTS parts = Split_Fuzz_Input(data, size);
+    // The scratch folder first: the players file is written before the run's own.
+    Enter_Fuzz_Folder_With_Test_League();
     Write_Fuzz_File("input/stats/players.csv", parts.Second, parts.Second_Size);
     season_reader_fuzz::Run(parts.First, parts.First_Size, 2020, "input/stats/2020_rosters.csv", [] {
         if (Read_Rosters_CSV(2020)) Load_Players_CSV();
