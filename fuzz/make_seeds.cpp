@@ -32,6 +32,7 @@
 #include "platform/registry_ini.h"
 #include "saved_game_block_fuzz.h"
 #include "support/test_league.h"
+#include "tools/season_simulator.h"
 #include "views/owner_hall_of_fame.h"
 #include "views/owner_hall_of_fame_file.h"
 
@@ -467,6 +468,75 @@ void Write_Owner_Hall_Of_Fame_Seeds() {
 }
 } // namespace
 
+// The two version bytes the old-layout target moves into 2180-7799.
+BYTES Old_Version_Input(int32_t version) {
+    const int32_t index = version - 2180;
+    return BYTES{static_cast<uint8_t>(index & 0xFF), static_cast<uint8_t>(index >> 8)};
+}
+
+void Write_Old_Saved_Game_Seeds() {
+    for (int32_t version : {2180, 4100, 4102, 7799})
+        Write_Seed("old_saved_game", "version_" + std::to_string(version), Old_Version_Input(version));
+    // Schedule entries and a player's position out of range in both layouts.
+    const uint8_t noise[] = {0xFF, 0x80, 0x7F, 0x00, 0xFE, 0x81, 0x01, 0x7E};
+    BYTES input = Old_Version_Input(4102);
+    Append_Block_Patch(input, 2480 + 3 * 99848 + 68100, noise, sizeof noise);
+    Append_Block_Patch(input, 2480 + 5 * 99848 + 256 + 3 * 756 + 48, noise, sizeof noise);
+    Write_Seed("old_saved_game", "damaged_eighty_slot", input);
+    input = Old_Version_Input(2180);
+    Append_Block_Patch(input, 2480 + 3 * 68452 + 68100, noise, sizeof noise);
+    Append_Block_Patch(input, 3159004 + 22 * 4, noise, sizeof noise);
+    Write_Seed("old_saved_game", "damaged_older", input);
+}
+
+void Write_Saved_Page_Seeds() {
+    const std::string row =
+        "<tr><th data-stat=\"player\" data-append-csv=\"AlphTe00\"><a href=\"/p\">Alan Test</a></th>"
+        "<td data-stat=\"pos\">QB/TE</td><td data-stat=\"g\">16</td><td data-stat=\"gs\">9</td>"
+        "<td data-stat=\"height\">6-2</td><td data-stat=\"birth_date_mod\">1995-03-21</td>"
+        "<td data-stat=\"draft_info\">T00 / 1st / 4th pick / <a href=\"/years/2017/\">2017</a></td>"
+        "<td>>I-R<</td><td>torn achilles tendon, out until Week 9</td></tr>\n";
+    const std::string roster =
+        "<meta og:image url=https://x>\n<b>Offensive Starters</b>\n"
+        "<tr><th>RB</th></tr>\n<tr><th>NT</th></tr>\n\"Roster\" \"Current Roster\" "
+        "\"Team Injuries\"\n" +
+        row +
+        "<td>>Alan Test<</td>\n<td>$40,000,000 4 yrs</td>\nAlan Test\n<td>$2,000,000</td>\n"
+        "<td>$12,500,000</td>\n";
+    const std::string player =
+        "<p><strong>Position</strong>: QB</p>\n<h2>Passing</h2>\n<tbody> "
+        "<tr><th data-stat=\"year_id\">2020</th><td data-stat=\"team\">T00</td>"
+        "<td data-stat=\"g\">16</td><td data-stat=\"pass_att\">5,00</td></tr> "
+        "<tr><th data-stat=\"year_id\"></th><td data-stat=\"team\">T01</td>"
+        "<td data-stat=\"g\">1</td></tr> </tbody>\n<h2>Combine Measurements</h2>\n"
+        "<tbody> <tr><th data-stat=\"year_id\">2017</th><td data-stat=\"pos\">QB</td></tr>";
+    BYTES input(roster.begin(), roster.end());
+    input.push_back(0);
+    input.insert(input.end(), player.begin(), player.end());
+    Write_Seed("saved_pages", "roster_and_player", input);
+    Write_Seed("saved_pages", "unclosed_cell",
+               std::string("<td data-stat=\"player\" data-append-csv=\"x\">open"));
+}
+
+void Write_Simulator_Seeds() {
+    SIMULATOR_RECORD record{};
+    const auto* bytes = reinterpret_cast<const uint8_t*>(&record);
+    Write_Seed("simulator_data", "empty", BYTES(bytes, bytes + sizeof record));
+    record.Seasons = 20;
+    record.Wins[0] = 181;
+    record.Games[0] = 320;
+    record.Points_Scored[0] = 6401;
+    record.Finishes[0][8] = 3;
+    record.Revenue[0] = 4000000010LL;
+    record.Profit[1] = -30;
+    Write_Seed("simulator_data", "twenty_seasons", BYTES(bytes, bytes + sizeof record));
+    record.Seasons = -7;
+    record.Wins[2] = INT_MIN;
+    record.Games[3] = -1;
+    Write_Seed("simulator_data", "negative", BYTES(bytes, bytes + sizeof record));
+    Write_Seed("simulator_data", "short", BYTES(bytes, bytes + 100));
+}
+
 int main(int argc, char** argv) {
     if (argc != 2) {
         fprintf(stderr, "usage: %s <seed folder>\n", argv[0]);
@@ -493,6 +563,9 @@ int main(int argc, char** argv) {
     Write_JPEG_Seeds();
     Write_BMP_Seeds();
     Write_Owner_Hall_Of_Fame_Seeds();
+    Write_Old_Saved_Game_Seeds();
+    Write_Saved_Page_Seeds();
+    Write_Simulator_Seeds();
     std::filesystem::remove_all(folder);
     return 0;
 }

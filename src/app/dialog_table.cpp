@@ -30,6 +30,8 @@
 #include "dialogs/trades_dialog.h"
 #include "dialogs/trading_block_dialog.h"
 #include "platform/windows.h"
+#include "tools/advanced_tools_dialog.h"
+#include "tools/simulation_tool_dialog.h"
 #include "views/matchup_dialog.h"
 #include "views/matchup_dialog_template.h"
 
@@ -40,7 +42,7 @@ constexpr intptr_t CANCELLED = 2;
 // plain notice under their caption, closed with their closed result.
 const DIALOG_TABLE_ROW DIALOG_TABLE[] = {
     {103, "About Football Korva", About_Dialog_Proc, &ABOUT_DIALOG_TEMPLATE, 0, false, 0, 1},
-    {104, "Simulation Tool", nullptr, nullptr, 0, false, 0, -1},
+    {104, "Simulation Tool", Simulation_Tool_Dialog_Proc, &SIMULATION_TOOL_DIALOG_TEMPLATE, 0, false, 0, -1},
     {105, "New Game", New_Game_Dialog_Proc, &NEW_GAME_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
     {110, "Welcome to...", Welcome_Dialog_Proc, &WELCOME_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
     {111, "Trades", Trades_Dialog_Proc, &TRADES_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
@@ -91,7 +93,7 @@ const DIALOG_TABLE_ROW DIALOG_TABLE[] = {
      0, 0},
     {173, "Trading Block", Trading_Block_Dialog_Proc, &TRADING_BLOCK_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
     {174, "History", History_Dialog_Proc, &TEAM_HISTORY_DIALOG_TEMPLATE, 0, false, 0, 1},
-    {175, "Advanced Tools", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {175, "Advanced Tools", Advanced_Tools_Dialog_Proc, &ADVANCED_TOOLS_DIALOG_TEMPLATE, 0, false, 0, 1},
     {179, "Play Multiple Seasons", Play_Multiple_Seasons_Dialog_Proc, &PLAY_MULTIPLE_SEASONS_DIALOG_TEMPLATE,
      0, false, 0, 0},
     {181, "", Game_Matchup_Dialog_Proc, &MATCHUP_DIALOG_TEMPLATE, 0, false, 0, 1},

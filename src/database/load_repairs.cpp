@@ -119,13 +119,6 @@ void Set_Overtime_Rules_And_Skin() {
     Set_Skin_Name("earth");
 }
 
-void Rebuild_Player_Fields_And_Ratings() {
-    Convert_Old_Player_Fields();
-    Set_All_Ratings_From_Stats();
-    Fill_Missing_Player_Ratings();
-    Normalize_Player_Ratings();
-}
-
 void Set_Modern_Overtime_Rule() {
     if (Get_Current_Year() > 2013) Set_User_Preference(REGULAR_SEASON_OVERTIME_RULE, 1);
 }
@@ -249,7 +242,10 @@ const LOAD_REPAIR LOAD_REPAIRS[] = {
     {2180, 8030, Turn_On_Auto_Fill_Rosters},
     {2180, 8050, Fix_Corrupt_Salary_Data},
     {2180, 8510, Set_Overtime_Rules_And_Skin},
-    {2180, ALWAYS_BELOW, Rebuild_Player_Fields_And_Ratings},
+    // Only converted layouts hold the old player fields; on a later file the
+    // draft codes would be multiplied again at every load.
+    {2180, 7800, Convert_Old_Player_Fields},
+    {2180, ALWAYS_BELOW, Rebuild_Ratings_From_Stats},
     {ALWAYS_FROM, 1101, Set_Modern_Overtime_Rule},
     {ALWAYS_FROM, 1163, Rebuild_Ratings_From_Stats},
     {ALWAYS_FROM, 1210, Repair_Old_Player_Heights},

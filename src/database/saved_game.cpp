@@ -14,6 +14,7 @@
 #include "database/league_derived_state.h"
 #include "database/league_structure.h"
 #include "database/load_repairs.h"
+#include "database/loaded_file.h"
 #include "database/path_resolver.h"
 #include "database/safe_strings.h"
 #include "database/season_lines.h"
@@ -33,10 +34,8 @@ constexpr int SIGNATURE_LENGTH = 13;
 constexpr int TEAM_ARRAY_OFFSET = 2480;
 constexpr uint32_t TEAM_ARRAY_BYTES = 4713688;
 constexpr uint32_t TEAM_AND_CITY_WORDS = 1180222;
-constexpr int FIRST_CONVERTED_VERSION = 2180;
-constexpr int LAST_OLDER_LAYOUT_VERSION = 4100;
+constexpr int FIRST_THREE_DIGIT_VERSION = 2180;
 constexpr int UNSUPPORTED_VERSION = 4101;
-constexpr int LAST_OLD_LAYOUT_VERSION = 7799;
 constexpr int FIRST_CHECKSUM_VERSION = 2193;
 constexpr int OWN_FILE_VERSION = 2000;
 
@@ -107,6 +106,62 @@ int Write_Universe_Chunks(FILE* file, int level, PROGRESS_GUARD& progress) {
     return result;
 }
 
+enum INFLATE_RESULT { CHUNKS_INFLATED, CHUNKS_DO_NOT_FIT, CHUNKS_DAMAGED };
+
+// Reads chunks into `destination` until `size` bytes are filled or 100 chunks
+// were read. A file whose chunks hold another number of bytes than `size`
+// does not fit; one whose chunks cannot be read is damaged.
+INFLATE_RESULT Inflate_Chunks(FILE* file, uint8_t* destination, const char* caption, uint32_t size) {
+    if (file == nullptr || destination == nullptr) return CHUNKS_DAMAGED;
+    std::unique_ptr<uint8_t[]> input(new (std::nothrow) uint8_t[MAX_COMPRESSED_CHUNK]);
+    if (!input) {
+        Show_Formatted_Message("Insufficient Memory",
+                               "Please try closing one or more programs and trying again.");
+        return CHUNKS_DAMAGED;
+    }
+    PROGRESS_GUARD progress;
+    if (caption != nullptr && caption[0] != '\0') progress.Open(caption);
+
+    uint32_t offset = 0;
+    for (int chunk = 0; chunk < SAVE_FILE_CHUNKS && offset < size; ++chunk) {
+        uint32_t length = 0;
+        if (fread(&length, sizeof length, 1, file) != 1) return CHUNKS_DAMAGED;
+        if (length > MAX_COMPRESSED_CHUNK) {
+            Log_Debug_Line("Inflate_Universe_Chunks: chunk %d is %u bytes long", chunk, length);
+            return CHUNKS_DAMAGED;
+        }
+        if (fread(input.get(), 1, length, file) != length) return CHUNKS_DAMAGED;
+
+        z_stream stream{};
+        if (inflateInit(&stream) != Z_OK) return CHUNKS_DAMAGED;
+        stream.next_in = input.get();
+        stream.avail_in = length;
+        stream.next_out = destination + offset;
+        stream.avail_out = size - offset;
+        // A stream that would run past the end of the layout stops short of
+        // stream end here with no room left: the file holds more than fits.
+        const int status = inflate(&stream, Z_FINISH);
+        const uint32_t produced = static_cast<uint32_t>(stream.total_out);
+        const bool overflowed = status == Z_BUF_ERROR && stream.avail_out == 0;
+        inflateEnd(&stream);
+        if (overflowed) {
+            Log_Debug_Line("Inflate_Universe_Chunks: chunk %d runs past %u bytes", chunk, size);
+            return CHUNKS_DO_NOT_FIT;
+        }
+        if (status != Z_STREAM_END) {
+            Log_Debug_Line("Inflate_Universe_Chunks: chunk %d is corrupt (%d)", chunk, status);
+            return CHUNKS_DAMAGED;
+        }
+        offset += produced;
+        progress.Step();
+    }
+    if (offset != size) {
+        Log_Debug_Line("Inflate_Universe_Chunks: the chunks hold %u of %u bytes", offset, size);
+        return CHUNKS_DO_NOT_FIT;
+    }
+    return CHUNKS_INFLATED;
+}
+
 // Files of this system (the digits it writes read as version 2000) and files
 // from 2193 on store the team checksum; older ones may not.
 bool Carries_Checksum(int version) {
@@ -131,6 +186,8 @@ int Save_Game(const char* file_name, void*) {
                                file_name);
         return SAVE_CANNOT_CREATE;
     }
+
+    if (!Keep_Converted_Original(path)) return SAVE_CANNOT_CREATE;
 
     // The file carries the checksum of what it holds, but the league keeps its
     // old one unless the save succeeds.
@@ -169,50 +226,16 @@ int Get_Save_File_Version(const char digits[4]) {
     return version;
 }
 
-int Inflate_Universe_Chunks(FILE* file, uint8_t* destination, const char* caption) {
-    if (file == nullptr || destination == nullptr) return 0;
-    std::unique_ptr<uint8_t[]> input(new (std::nothrow) uint8_t[MAX_COMPRESSED_CHUNK]);
-    if (!input) {
-        Show_Formatted_Message("Insufficient Memory",
-                               "Please try closing one or more programs and trying again.");
-        return 0;
-    }
-    PROGRESS_GUARD progress;
-    if (caption != nullptr && caption[0] != '\0') progress.Open(caption);
+void Format_Save_File_Version(int version, char* out, int size) {
+    if (out == nullptr || size <= 0) return;
+    if (version < FIRST_THREE_DIGIT_VERSION)
+        snprintf(out, static_cast<size_t>(size), "%d.%02d", version / 100, version % 100);
+    else
+        snprintf(out, static_cast<size_t>(size), "%d.%03d", version / 1000, version % 1000);
+}
 
-    uint32_t offset = 0;
-    for (int chunk = 0; chunk < SAVE_FILE_CHUNKS && offset < UNIVERSE_SIZE; ++chunk) {
-        uint32_t length = 0;
-        if (fread(&length, sizeof length, 1, file) != 1) return 0;
-        if (length > MAX_COMPRESSED_CHUNK) {
-            Log_Debug_Line("Inflate_Universe_Chunks: chunk %d is %u bytes long", chunk, length);
-            return 0;
-        }
-        if (fread(input.get(), 1, length, file) != length) return 0;
-
-        z_stream stream{};
-        if (inflateInit(&stream) != Z_OK) return 0;
-        stream.next_in = input.get();
-        stream.avail_in = length;
-        stream.next_out = destination + offset;
-        stream.avail_out = UNIVERSE_SIZE - offset;
-        // A stream that would run past the end of the block stops short of
-        // stream end here and fails the file.
-        const int status = inflate(&stream, Z_FINISH);
-        const uint32_t produced = static_cast<uint32_t>(stream.total_out);
-        inflateEnd(&stream);
-        if (status != Z_STREAM_END) {
-            Log_Debug_Line("Inflate_Universe_Chunks: chunk %d is corrupt (%d)", chunk, status);
-            return 0;
-        }
-        offset += produced;
-        progress.Step();
-    }
-    if (offset != UNIVERSE_SIZE) {
-        Log_Debug_Line("Inflate_Universe_Chunks: the chunks hold %u of %u bytes", offset, UNIVERSE_SIZE);
-        return 0;
-    }
-    return 1;
+int Inflate_Universe_Chunks(FILE* file, uint8_t* destination, const char* caption, uint32_t size) {
+    return Inflate_Chunks(file, destination, caption, size) == CHUNKS_INFLATED ? 1 : 0;
 }
 
 int Read_Saved_Game(const char* file_name) {
@@ -237,13 +260,20 @@ int Read_Saved_Game(const char* file_name) {
     const int version = Get_Save_File_Version(header + SIGNATURE_LENGTH);
     if (fread(header + 17, 1, SAVE_FILE_HEADER_SIZE - 17, file.get()) != SAVE_FILE_HEADER_SIZE - 17) return 0;
 
+    char shown_version[16];
+    Format_Save_File_Version(version, shown_version, sizeof shown_version);
     char caption[64];
     if (Is_Default_Database(file_name))
         snprintf(caption, sizeof caption, "Loading Database...");
-    else if (version < FIRST_CONVERTED_VERSION)
-        snprintf(caption, sizeof caption, "Loading Game (v%d.%02d)", version / 100, version % 100);
     else
-        snprintf(caption, sizeof caption, "Loading Game (v%d.%03d)", version / 1000, version % 1000);
+        snprintf(caption, sizeof caption, "Loading Game (v%s)", shown_version);
+
+    if (version == UNSUPPORTED_VERSION) {
+        Show_Formatted_Message("Unsupported Version",
+                               "Unable to load V%d.%03d kor file.  Please start a new game.", version / 1000,
+                               version % 1000);
+        return 0;
+    }
 
     // The file is read, checked and converted in a scratch block, so a file
     // that fails for any reason leaves the league as it was.
@@ -253,32 +283,32 @@ int Read_Saved_Game(const char* file_name) {
                                "Please try closing one or more programs and trying again.");
         return 0;
     }
-    const int inflated = Inflate_Universe_Chunks(file.get(), scratch.get(), caption);
+    const uint32_t layout_size = Get_Universe_Layout_Size(version);
+    const INFLATE_RESULT inflated = Inflate_Chunks(file.get(), scratch.get(), caption, layout_size);
     file.reset();
-    if (!inflated) return 0;
+    if (inflated == CHUNKS_DO_NOT_FIT)
+        Show_Formatted_Message("Read Error",
+                               "The file \"%s\" does not hold a league of version %s, as its header says, "
+                               "so it was not loaded.",
+                               file_name, shown_version);
+    if (inflated != CHUNKS_INFLATED) return 0;
 
-    bool converted = false;
-    if (version >= FIRST_CONVERTED_VERSION && version <= LAST_OLDER_LAYOUT_VERSION) {
+    const bool converted = Is_Old_Layout_Version(version);
+    if (version <= LAST_OLDER_LAYOUT_VERSION && converted) {
         if (!Convert_Older_Universe_Block(scratch.get())) return 0;
-        converted = true;
-    } else if (version == UNSUPPORTED_VERSION) {
-        Show_Formatted_Message("Unsupported Version",
-                               "Unable to load V%d.%03d kor file.  Please start a new game.", version / 1000,
-                               version % 1000);
-        return 0;
-    } else if (version > UNSUPPORTED_VERSION && version <= LAST_OLD_LAYOUT_VERSION) {
+    } else if (converted) {
         if (!Convert_Old_Universe_Block(scratch.get())) return 0;
-        converted = true;
     }
 
     memcpy(Universe_Bytes(), scratch.get(), UNIVERSE_SIZE);
     scratch.reset();
+    Remember_Loaded_File(file_name, converted ? version : 0);
 
     if (!converted && Carries_Checksum(version) && Get_Game_Checksum() != Compute_Game_Checksum())
         Show_Formatted_Message("Load Game Warning", "Game data has changed since last written to disk.\n\n"
                                                     "The file may have been edited, or corrupted.");
     Run_Post_Load_Repairs(version);
-    return inflated;
+    return 1;
 }
 
 int Load_Game(const char* file_name) {

@@ -40,12 +40,12 @@ int Load_Game(const char* file_name);
 // holds the file's league; on failure the block is unchanged.
 int Read_Saved_Game(const char* file_name);
 
-// Reads chunks from `file` (positioned after the header) into the
-// 22,975,272-byte `destination` until it is full. 1 when every chunk was read
-// and the block is exactly filled, 0 on any failure (a null file or
-// destination among them). A progress window with `caption` shows while
-// reading when the caption is not empty.
-int Inflate_Universe_Chunks(FILE* file, uint8_t* destination, const char* caption);
+// Reads chunks from `file` (positioned after the header) into `destination`
+// until `size` bytes (the layout size of the file's version) are filled. 1
+// when every chunk was read and exactly `size` bytes came out, 0 on any
+// failure (a null file or destination among them). A progress window with
+// `caption` shows while reading when the caption is not empty.
+int Inflate_Universe_Chunks(FILE* file, uint8_t* destination, const char* caption, uint32_t size = 22975272);
 
 // Adler-32 started from 0 over the team array, plus 7,200.
 uint32_t Compute_Game_Checksum();
@@ -58,6 +58,8 @@ int Save_Universe_Database(int year);
 
 // Version number of a header's four digits d13..d16.
 int Get_Save_File_Version(const char digits[4]);
+// The version as the loader shows it: "20.00" below 2180, "4.102" from there.
+void Format_Save_File_Version(int version, char* out, int size);
 
 uint32_t Get_Game_Checksum();
 void Set_Game_Checksum(uint32_t checksum);

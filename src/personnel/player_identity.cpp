@@ -146,7 +146,8 @@ int32_t Generate_Unique_Player_ID(int32_t team, int32_t slot) {
     // The base wraps in 32 bits; a wrapped id that is 0 or negative is never
     // used, since 0 marks an empty slot and the lookups never find those.
     const uint32_t base =
-        static_cast<uint32_t>((Get_Current_Season_Index() * 100 + team) * 100 + 10101 + slot);
+        (static_cast<uint32_t>(Get_Current_Season_Index()) * 100u + static_cast<uint32_t>(team)) * 100u +
+        10101u + static_cast<uint32_t>(slot);
     for (int32_t n = 0; n < FIRST_ID_TRIES; ++n) {
         const int32_t id = static_cast<int32_t>(base * 256u + (Random_Number() & 255u));
         if (Is_Player_ID_Free(id)) return id;

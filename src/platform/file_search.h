@@ -6,5 +6,6 @@
 // Names (not paths) of the files in `folder` matching `pattern` ('*' and '?',
 // case ignored), folders left out, sorted by name; empty when the folder is missing.
 std::vector<std::string> Find_Files(const std::string& folder, const std::string& pattern);
-// Copies `from` to `to` unless `to` exists; true when copied.
+// Copies the regular file `from` to `to` unless `to` exists; true when
+// copied. A copy that fails part way leaves no `to` behind.
 bool Copy_File_Without_Overwrite(const std::string& from, const std::string& to);

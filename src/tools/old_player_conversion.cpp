@@ -1,13 +1,19 @@
 #include "tools/old_player_conversion.h"
 
+#include <cstddef>
+#include <cstring>
+
 #include "app/diagnostics.h"
 #include "database/player_record.h"
 #include "database/roster_slots.h"
 #include "database/season_lines.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "frontoffice/money.h"
 
 namespace {
+constexpr int32_t OLD_VITAL_UNIFORM = 9;
+constexpr int32_t OLD_VITAL_RINGS = 18;
 constexpr int32_t REPAIRED_RATINGS[] = {RATING_KICK_RETURNS, RATING_PUNT_RETURNS, RATING_PASS_BLOCKING,
                                         RATING_RUN_BLOCKING};
 
@@ -47,10 +53,40 @@ void Repair_Player_Ratings() {
         0, MAX_FRANCHISES - 1);
 }
 
-// Game records, positions and player fields of older files are taken as they
-// stand until the converters of those layouts are built.
-void Convert_Old_Game_Records() {}
+// The two fields of a game record that older files kept further on.
+void Convert_Old_Game_Records() {
+    constexpr size_t MOVES[][2] = {{42, 52}, {46, 56}};
+    for (GAME_RECORD& game : Universe.Games) {
+        uint8_t* bytes = reinterpret_cast<uint8_t*>(&game);
+        for (const auto& move : MOVES)
+            memcpy(bytes + move[0], bytes + move[1], sizeof(uint16_t));
+    }
+}
 
-void Convert_Old_Player_Positions() {}
+// The depth-slot byte of very old files may name a position the player no
+// longer plays (or none at all); it is set to his position.
+void Convert_Old_Player_Positions() {
+    For_Each_League_Player([](int32_t team, int32_t slot) {
+        PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
+        const int32_t position = player.Vital_Stats[VITAL_POSITION];
+        const int32_t expanded = player.Expanded_Position;
+        const bool known = expanded >= 0 && expanded < NUMBER_OF_EXPANDED_POSITIONS;
+        if (known && Translate_Expanded_Position(expanded) == position) return;
+        player.Expanded_Position = static_cast<int8_t>(position);
+    });
+}
 
-void Convert_Old_Player_Fields() {}
+// Older files kept the uniform number in vital statistic 9 and the rings in
+// vital statistic 18, and wrote draft codes as year x 10,000 + pick; the
+// codes become year x 100,000 + pick.
+void Convert_Old_Player_Fields() {
+    For_Each_League_Player([](int32_t team, int32_t slot) {
+        PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
+        player.Uniform_Number = static_cast<int8_t>(player.Vital_Stats[OLD_VITAL_UNIFORM] & 0xFF);
+        const int32_t rings = player.Vital_Stats[OLD_VITAL_RINGS];
+        if (rings < 256) player.Championship_Rings = static_cast<int8_t>(rings);
+        player.Vital_Stats[OLD_VITAL_RINGS] = 0;
+        const int64_t code = player.Vital_Stats[VITAL_DRAFT_SLOT];
+        player.Vital_Stats[VITAL_DRAFT_SLOT] = Clamp_To_Int32(code / 10000 * 90000 + code);
+    });
+}

@@ -3,8 +3,10 @@
 # game is resumed from the welcome dialog, Ctrl+1 plays one week in which the user's
 # game is watched from the matchup dialog on, a snap is called by a key on the
 # game-day screen and a screenshot taken, Ctrl+G finishes the game, another
-# screenshot is taken, each view of the News menu opens by its key, and the
-# window's close button ends the program cleanly.
+# screenshot is taken, each view of the News menu opens by its key, the
+# Tools menu's Season Simulator plays the season once and its Advanced Tools
+# clear the output folder, and the window's close button ends the program
+# cleanly.
 # Arguments: the game, the X11 driver, the league writer, a folder for the
 # screenshot, and the installation folder whose pictures the game shows.
 set -euo pipefail
@@ -24,10 +26,17 @@ cleanup() {
 trap cleanup EXIT
 
 "$league_writer" "$work/game"
-# The installation's pictures and sounds, beside the test's own league.
+# The installation's pictures and sounds, beside the test's own league. The
+# output folder, which the game writes into and Advanced Tools clears, is a
+# copy of its own.
 for entry in "$installation"/*; do
   name="$(basename "$entry")"
-  [ "$name" = "Databases" ] || [ -e "$work/game/$name" ] || ln -s "$entry" "$work/game/$name"
+  [ "$name" = "Databases" ] || [ -e "$work/game/$name" ] && continue
+  if [ "$(echo "$name" | tr '[:upper:]' '[:lower:]')" = output ]; then
+    cp -r "$entry" "$work/game/$name"
+  else
+    ln -s "$entry" "$work/game/$name"
+  fi
 done
 # And the draft classes, which a game reads when it makes the coming draft's pool.
 mkdir -p "$work/game/Databases"
@@ -185,6 +194,55 @@ for view in F3:finances F4:leaders F6:calendar F7:playoffs F8:draft_board F2:sta
   cp "$work/view.png" "$pictures/sdl_window_$name.png"
   last=$now
 done
+
+# Tools > Single Season Simulator... and Tools > Advanced Tools... with the
+# mouse: the Tools title is the ninth run of letters on the menu bar, and the
+# items of its drop-down are 20 pixels high below the bar and a border.
+open_tools_item() {
+  "$driver" screenshot "$work/bar.png" || return 1
+  local tools
+  tools=$("$driver" runs "$work/bar.png" 2 18 6 | sed -n 9p)
+  [ -n "$tools" ] || return 1
+  local left=${tools%% *}
+  xdotool mousemove $((left + 4)) 10 click 1
+  sleep 0.5
+  xdotool mousemove $((left + 24)) $((20 + 1 + 20 * $1 + 10)) click 1
+}
+
+step "simulating the season once from Tools > Single Season Simulator..."
+rm -f Simulator.txt Simulator.csv
+open_tools_item 1 || fail "no Tools title on the menu bar"
+sleep 1
+"$driver" screenshot "$pictures/sdl_simulation_tool.png" || fail "no screenshot"
+# The count starts selected: "1" replaces it and Enter presses "Simulate".
+xdotool key 1 Return
+for _ in $(seq 1 600); do
+  [ -s Simulator.csv ] && break
+  sleep 0.2
+done
+[ -s Simulator.csv ] || fail "the simulator wrote no reports"
+first_line=$(head -1 Simulator.txt)
+step "Simulator.txt: $first_line"
+[ "$first_line" = "1 SEASONS SIMULATED" ] || fail "the simulator's report does not count one season"
+"$driver" wait "Week 2" 30 >/dev/null || fail "the league was not put back after the simulator"
+
+step "clearing the output folder from Tools > Advanced Tools..."
+output=$(find . -maxdepth 1 -iname output | head -1)
+[ -n "$output" ] || { output=Output; mkdir "$output"; }
+[ -L "$output" ] && fail "the output folder is the installation's own"
+echo smoke >"$output/smoke.txt"
+open_tools_item 2 || fail "no Tools title on the menu bar"
+sleep 1
+"$driver" screenshot "$pictures/sdl_advanced_tools.png" || fail "no screenshot"
+# "Import Playbooks" has the focus; the fifth button is "Clear Output Folder".
+xdotool key Tab Tab Tab Tab space
+for _ in $(seq 1 50); do
+  [ -e "$output/smoke.txt" ] || break
+  sleep 0.2
+done
+[ -e "$output/smoke.txt" ] && fail "Advanced Tools did not clear the output folder"
+xdotool key Escape
+sleep 0.5
 
 step "closing the window with its close button"
 "$driver" close "Football Korva" || fail "cannot send the close request"

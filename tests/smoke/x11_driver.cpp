@@ -1,7 +1,7 @@
 // What the window-system smoke test does to the game's window from outside,
 // as a user and a window manager would: waits for it, reads its title, takes a
-// screenshot of the screen, reads a pixel, and sends the close request the
-// window's close button sends.
+// screenshot of the screen, reads a pixel or the runs of a band, and sends
+// the close request the window's close button sends.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -106,7 +106,8 @@ int Send_Close(Display* display, Window window) {
 
 int Usage() {
     std::fprintf(stderr, "usage: x11_driver ready SECONDS | wait TEXT SECONDS | focus TEXT | close TEXT |\n"
-                         "       screenshot FILE | pixel FILE X Y | area FILE LEFT TOP RIGHT BOTTOM\n");
+                         "       screenshot FILE | pixel FILE X Y | area FILE LEFT TOP RIGHT BOTTOM |\n"
+                         "       runs FILE TOP BOTTOM GAP\n");
     return 2;
 }
 } // namespace
@@ -130,6 +131,30 @@ int main(int argc, char** argv) {
             for (int32_t x = std::atoi(argv[3]); x < std::atoi(argv[5]); ++x)
                 sum = (sum ^ Get_Surface_Pixel(&picture, x, y)) * 1099511628211ull;
         std::printf("%016llx\n", static_cast<unsigned long long>(sum));
+        return 0;
+    }
+    // The columns of a band that hold anything but the colour of its left
+    // edge, as "first last" runs; runs closer than GAP columns are one (the
+    // titles of the menu bar, each a run of letters).
+    if (command == "runs" && argc == 6) {
+        DRAWING_SURFACE picture{};
+        if (Read_Surface_PNG(argv[2], &picture) != 1) return 1;
+        const int32_t top = std::atoi(argv[3]), bottom = std::atoi(argv[4]), gap = std::atoi(argv[5]);
+        const uint32_t background = Get_Surface_Pixel(&picture, 0, top);
+        int32_t first = -1, last = -1;
+        for (int32_t x = 0; x < picture.Width; ++x) {
+            bool ink = false;
+            for (int32_t y = top; y < bottom && !ink; ++y)
+                ink = Get_Surface_Pixel(&picture, x, y) != background;
+            if (!ink) continue;
+            if (first >= 0 && x - last > gap) {
+                std::printf("%d %d\n", first, last);
+                first = -1;
+            }
+            if (first < 0) first = x;
+            last = x;
+        }
+        if (first >= 0) std::printf("%d %d\n", first, last);
         return 0;
     }
     Display* display = nullptr;

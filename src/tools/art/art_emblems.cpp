@@ -134,16 +134,56 @@ int Write_Team_Logos(const std::string& root) {
 }
 
 namespace {
-struct DOWNLOADED_LOGO {
-    const char* Abbreviation; // the team key of the default league's 2022 season
-    int Franchise;            // colour row
+// One run of seasons in which a logo index stands for one team in one city.
+struct LOGO_ERA {
+    int Index;
+    int First_Year;
+    int Last_Year;
+    const char* Letters; // the city's letters drawn on the logo
+    int Franchise;       // colour row
 };
 
-const DOWNLOADED_LOGO DOWNLOADED_LOGOS[] = {
-    {"BUF", 3},  {"MIA", 17}, {"NE", 19},  {"NYJ", 22}, {"BAL", 2}, {"CIN", 6},  {"CLE", 7},  {"PIT", 25},
-    {"HOU", 12}, {"IND", 13}, {"JAC", 14}, {"TEN", 30}, {"DEN", 9}, {"KC", 15},  {"LAC", 26}, {"LV", 23},
-    {"DAL", 8},  {"NYG", 21}, {"PHI", 24}, {"WAS", 31}, {"CHI", 5}, {"DET", 10}, {"GB", 11},  {"MIN", 18},
-    {"ATL", 1},  {"CAR", 4},  {"NO", 20},  {"TB", 29},  {"ARZ", 0}, {"LA", 16},  {"SF", 27},  {"SEA", 28}};
+// The historical list of nicknames (seasons up to 2020) by the real league's
+// public record: which franchise played under each nickname, where. Before
+// 1963 the Texans count as the Chiefs and the Titans (and Oilers) as the Jets.
+const LOGO_ERA HISTORICAL_LOGO_ERAS[] = {
+    {0, 1951, 1959, "CHI", 0},   {0, 1960, 1987, "STL", 0},   {0, 1988, 1993, "PHX", 0},
+    {0, 1994, 2020, "ARI", 0},   {1, 1966, 2020, "ATL", 1},   {2, 1996, 2020, "BAL", 2},
+    {3, 1960, 2020, "BUF", 3},   {4, 1995, 2020, "CAR", 4},   {5, 1951, 2020, "CHI", 5},
+    {6, 1968, 2020, "CIN", 6},   {7, 1951, 1995, "CLE", 7},   {7, 1999, 2020, "CLE", 7},
+    {8, 1960, 2020, "DAL", 8},   {9, 1960, 2020, "DEN", 9},   {10, 1951, 2020, "DET", 10},
+    {11, 1951, 2020, "GB", 11},  {12, 2002, 2020, "HOU", 12}, {13, 1953, 1983, "BAL", 13},
+    {13, 1984, 2020, "IND", 13}, {14, 1995, 2020, "JAX", 14}, {15, 1952, 1952, "DAL", 15},
+    {15, 1960, 1962, "DAL", 15}, {15, 1963, 2020, "KC", 15},  {16, 1960, 1960, "LA", 26},
+    {16, 1961, 2016, "SD", 26},  {16, 2017, 2020, "LA", 26},  {17, 1951, 1994, "LA", 16},
+    {17, 1995, 2015, "STL", 16}, {17, 2016, 2020, "LA", 16},  {18, 1966, 2020, "MIA", 17},
+    {19, 1961, 2020, "MIN", 18}, {20, 1960, 1970, "BOS", 19}, {20, 1971, 2020, "NE", 19},
+    {21, 1967, 2020, "NO", 20},  {22, 1951, 2020, "NY", 21},  {23, 1960, 2020, "NY", 22},
+    {24, 1960, 1981, "OAK", 23}, {24, 1982, 1994, "LA", 23},  {24, 1995, 2019, "OAK", 23},
+    {24, 2020, 2020, "LV", 23},  {25, 1951, 2020, "PHI", 24}, {26, 1951, 2020, "PIT", 25},
+    {27, 1951, 2020, "SF", 27},  {28, 1976, 2020, "SEA", 28}, {29, 1976, 2020, "TB", 29},
+    {30, 1963, 1996, "HOU", 30}, {30, 1997, 2020, "TEN", 30}, {31, 1951, 2020, "WAS", 31},
+};
+
+// The modern list (2021 and 2022), index by index.
+const LOGO_ERA MODERN_LOGO_ERAS[] = {
+    {0, 2021, 2022, "ARI", 0},   {1, 2021, 2022, "ATL", 1},   {2, 2021, 2022, "BAL", 2},
+    {3, 2021, 2022, "BUF", 3},   {4, 2021, 2022, "CAR", 4},   {5, 2021, 2022, "CHI", 5},
+    {6, 2021, 2022, "CIN", 6},   {7, 2021, 2022, "CLE", 7},   {8, 2021, 2022, "DAL", 8},
+    {9, 2021, 2022, "DEN", 9},   {10, 2021, 2022, "DET", 10}, {11, 2021, 2022, "GB", 11},
+    {12, 2021, 2022, "HOU", 12}, {13, 2021, 2022, "IND", 13}, {14, 2021, 2022, "JAX", 14},
+    {15, 2021, 2022, "KC", 15},  {16, 2021, 2022, "LV", 23},  {17, 2021, 2022, "LAC", 26},
+    {18, 2021, 2022, "LAR", 16}, {19, 2021, 2022, "MIA", 17}, {20, 2021, 2022, "MIN", 18},
+    {21, 2021, 2022, "NE", 19},  {22, 2021, 2022, "NO", 20},  {23, 2021, 2022, "NYG", 21},
+    {24, 2021, 2022, "NYJ", 22}, {25, 2021, 2022, "PHI", 24}, {26, 2021, 2022, "PIT", 25},
+    {27, 2021, 2022, "SF", 27},  {28, 2021, 2022, "SEA", 28}, {29, 2021, 2022, "TB", 29},
+    {30, 2021, 2022, "TEN", 30}, {31, 2021, 2022, "WAS", 31},
+};
+
+ART_COLOUR Franchise_Colour(int row) {
+    const ART_COLOUR base = Art_Colour_From_Value(Franchise_Table[row].Colour);
+    return base.R + base.G + base.B < 30 ? Art_Colour(36, 36, 40) : base;
+}
 
 // A shield in the team's colours with its letters, 84 x 80.
 void Draw_Shield(ART_CANVAS* c, ART_COLOUR base, const char* letters) {
@@ -167,20 +207,46 @@ void Draw_Shield(ART_CANVAS* c, ART_COLOUR base, const char* letters) {
     Fill_Art_Rect(c, 11, 16, 73, 20, trim);
     Draw_Art_Text(c, letters, 8, 20, 76, 62, strlen(letters) > 2 ? 24 : 30, true, trim);
 }
-} // namespace
 
-// The newest logos the matchup dialog shows: "logos/Downloads/<key>-2022.png"
-// for each team of the default league; earlier seasons have none.
-int Write_Downloaded_Logos(const std::string& root) {
+// The older seasons' logos: a round badge with a pennant stripe, 84 x 80.
+void Draw_Badge(ART_CANVAS* c, ART_COLOUR base, const char* letters) {
+    const ART_COLOUR trim = Trim_Colour(base);
+    Fill_Art_Ellipse(c, 42, 40, 38, 36, trim);
+    Fill_Art_Ellipse(c, 42, 40, 33, 31, base);
+    agg::path_storage pennant = Art_Polygon({14, 52, 70, 44, 70, 50, 14, 58});
+    Fill_Art_Path(c, pennant, trim);
+    Draw_Art_Text(c, letters, 8, 14, 76, 46, strlen(letters) > 2 ? 20 : 26, true, trim);
+}
+
+// Until 1969 the logos are badges, from 1970 shields.
+constexpr int FIRST_SHIELD_YEAR = 1970;
+
+int Write_Era_Logos(const std::string& root, const LOGO_ERA& era) {
     int ok = 1;
-    for (const DOWNLOADED_LOGO& logo : DOWNLOADED_LOGOS) {
+    char name[96];
+    for (int year = era.First_Year; year <= era.Last_Year; ++year) {
         ART_CANVAS c;
         Start_Canvas(&c, 84, 80, CLEAR);
-        ART_COLOUR base = Art_Colour_From_Value(Franchise_Table[logo.Franchise].Colour);
-        if (base.R + base.G + base.B < 30) base = Art_Colour(36, 36, 40);
-        Draw_Shield(&c, base, logo.Abbreviation);
-        ok &= Save_Canvas_PNG(c, root + "logos/Downloads/" + logo.Abbreviation + "-2022.png");
+        if (year < FIRST_SHIELD_YEAR)
+            Draw_Badge(&c, Franchise_Colour(era.Franchise), era.Letters);
+        else
+            Draw_Shield(&c, Franchise_Colour(era.Franchise), era.Letters);
+        snprintf(name, sizeof name, "Input/Stats/Historical/%d%d.gz", era.Index, year);
+        ok &= Save_Canvas_PNG(c, root + name);
     }
+    return ok;
+}
+} // namespace
+
+// The logos a game copies into "Logos/Downloads" for each season: PNG
+// pictures under "Input/Stats/Historical/<logo index><year>.gz", for every
+// year each logo index has a team.
+int Write_Historical_Logos(const std::string& root) {
+    int ok = 1;
+    for (const LOGO_ERA& era : HISTORICAL_LOGO_ERAS)
+        ok &= Write_Era_Logos(root, era);
+    for (const LOGO_ERA& era : MODERN_LOGO_ERAS)
+        ok &= Write_Era_Logos(root, era);
     return ok;
 }
 

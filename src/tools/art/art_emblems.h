@@ -1,9 +1,10 @@
 #pragma once
 // Team pictures: helmets (two facings) and logos in each franchise's colours,
-// the filler logo, the newest season's logos of the matchup dialog, and the pieces of the printable card kit.
+// the filler logo, each season's logos that a game copies for its teams, and
+// the pieces of the printable card kit.
 #include <string>
 
 int Write_Helmets(const std::string& root);
 int Write_Team_Logos(const std::string& root);
-int Write_Downloaded_Logos(const std::string& root);
+int Write_Historical_Logos(const std::string& root);
 int Write_Card_Kit_Pieces(const std::string& root);

@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
         ok &= Write_Skin_Pictures(root, skin);
     ok &= Write_Helmets(root);
     ok &= Write_Team_Logos(root);
-    ok &= Write_Downloaded_Logos(root);
+    ok &= Write_Historical_Logos(root);
     ok &= Write_Card_Kit_Pieces(root);
     ok &= Write_Position_Photos(root);
     ok &= Write_Page_Wallpaper(root);

@@ -1,0 +1,306 @@
+// The season simulator: every run starts from the same league and the league
+// is the same afterwards, each finished run is tallied once, a stopped one
+// not at all, and the reports show the tallies by their formulas.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/modal_dialogs.h"
+#include "app/progress_window.h"
+#include "database/league_structure.h"
+#include "database/random_numbers.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "platform/message_box.h"
+#include "platform/message_queue.h"
+#include "platform/scripted_answers.h"
+#include "platform/windows.h"
+#include "season/league_rules.h"
+#include "season/season_start.h"
+#include "season/week_advance.h"
+#include "support/dialog_steps.h"
+#include "support/frame_fixture.h"
+#include "support/installation_folders.h"
+#include "support/test_league.h"
+#include "tools/season_simulator.h"
+#include "tools/simulation_tool_dialog.h"
+
+namespace {
+class SeasonSimulator : public FrameTest {
+  protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        Clean();
+    }
+    void TearDown() override {
+        Clear_Dialog_Steps();
+        Clean();
+        FrameTest::TearDown();
+    }
+    static void Clean() {
+        for (const char* name : {SIMULATOR_DATA_FILE, SIMULATOR_TEXT_REPORT, SIMULATOR_CSV_REPORT})
+            std::filesystem::remove(name);
+    }
+};
+
+// Eight teams of the test league, a division of four in each conference,
+// three games a season of 1985 and two wild cards, at the start of the season.
+void Build_Small_League() {
+    Build_Test_League();
+    for (int32_t team = 8; team < TEST_LEAGUE_TEAMS; ++team)
+        Set_Team_Stat(team, TEAM_STAT_CONTROL, TEAM_CONTROL_EMPTY);
+    for (int32_t team = 4; team < 8; ++team)
+        Set_Team_Stat(team, TEAM_STAT_DIVISION, 4);
+    Universe.Header.Universe_Stats[BASE_YEAR] = 1985;
+    Set_User_Preference(CURRENT_SEASON_INDEX, 0);
+    Apply_League_Rules_For_Year();
+    Universe.Header.Universe_Stats[GAMES_PER_SEASON] = 3;
+    Universe.Header.Universe_Stats[WILD_CARD_TEAMS] = 2;
+    Universe.Header.Championship_Round_Flag = 1;
+    Seed_Random_Numbers(4321);
+    Clear_Shown_Messages();
+    Reset_Message_Queue();
+    Start_Season(0);
+}
+
+std::vector<uint8_t> Block() {
+    return std::vector<uint8_t>(Universe_Bytes(), Universe_Bytes() + UNIVERSE_SIZE);
+}
+
+SIMULATOR_RECORD Read_Record() {
+    SIMULATOR_RECORD record{};
+    EXPECT_TRUE(Read_Simulator_Data(&record));
+    return record;
+}
+
+std::vector<std::string> Report_Lines(const char* name) {
+    std::ifstream in(name);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+int32_t Count_Fields(const std::string& line, char separator) {
+    int32_t fields = 1;
+    for (char c : line)
+        fields += c == separator ? 1 : 0;
+    return fields;
+}
+
+bool Was_Told(const std::string& caption, const std::string& text) {
+    for (const SHOWN_MESSAGE& shown : Get_Shown_Messages())
+        if (shown.Caption == caption && shown.Text == text) return true;
+    return false;
+}
+
+// A window that stops the simulator once the progress window has moved two
+// steps into the first run; until then it asks again at every pump.
+constexpr uint32_t STOP_MESSAGE = 0x7A01;
+intptr_t Stopper_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam, intptr_t lparam) {
+    if (code != STOP_MESSAGE) return Default_Window_Procedure(window, code, wparam, lparam);
+    if (Get_Progress_Position() >= 2)
+        Stop_Simulation();
+    else
+        Post_Window_Message(window, STOP_MESSAGE, 0, 0);
+    return 0;
+}
+} // namespace
+
+TEST_F(SeasonSimulator, RunsLeaveTheLeagueAsItWasAndTallyEachFinishedSeason) {
+    Build_Small_League();
+    Set_User_Preference(COMMISSIONER_MODE, 1);
+    Set_User_Preference(AUTO_SAVE, 1);
+    const std::vector<uint8_t> before = Block();
+    Run_Season_Simulator(2);
+    EXPECT_TRUE(Block() == before) << "the league is put back byte for byte";
+    EXPECT_EQ(Simulator_Seasons, 0);
+    EXPECT_FALSE(std::filesystem::exists("[Auto Save].kor")) << "simulated weeks are not auto-saved";
+
+    const SIMULATOR_RECORD record = Read_Record();
+    EXPECT_EQ(record.Seasons, 2);
+    int32_t champions = 0, finalists = 0, playoff_places = 0, won = 0, lost = 0;
+    for (int32_t team = 0; team < 8; ++team) {
+        const int32_t* finishes = record.Finishes[team];
+        EXPECT_EQ(finishes[0] + finishes[1] + finishes[2] + finishes[3] + finishes[FINISH_FIRST], 2)
+            << "one division place a run, team " << team;
+        EXPECT_GE(finishes[FINISH_PLAYOFFS], finishes[6] + finishes[7] + finishes[8]);
+        champions += finishes[8];
+        finalists += finishes[7];
+        playoff_places += finishes[FINISH_PLAYOFFS];
+        won += record.Wins[team];
+        lost += record.Losses[team];
+        EXPECT_LE(record.Wins[team] + record.Losses[team], record.Games[team]);
+    }
+    EXPECT_EQ(champions, 2) << "one league title a run, counted under 8 (not past the nine counters)";
+    EXPECT_EQ(finalists, 2);
+    EXPECT_GT(playoff_places, 0);
+    EXPECT_EQ(won, lost) << "every game has a winner and a loser, or a tie";
+    for (int32_t team = 8; team < SIMULATOR_TEAMS; ++team)
+        EXPECT_EQ(record.Games[team], 0) << "inactive slots stay empty";
+
+    const std::vector<std::string> text = Report_Lines(SIMULATOR_TEXT_REPORT);
+    ASSERT_FALSE(text.empty());
+    EXPECT_EQ(text[0], "2 SEASONS SIMULATED");
+    const std::vector<std::string> csv = Report_Lines(SIMULATOR_CSV_REPORT);
+    ASSERT_GT(csv.size(), 2u);
+    EXPECT_EQ(csv[2].rfind("Team,Division,Won,Lost,WC,LC,1R,1st,Wild,2nd,3rd,4th,,Scored", 0), 0u) << csv[2];
+}
+
+TEST_F(SeasonSimulator, AStoppedRunAddsNothingAndEndsTheSimulator) {
+    Build_Small_League();
+    const std::vector<uint8_t> before = Block();
+    ASSERT_TRUE(Register_Window_Class("SimulatorStopper", Stopper_Procedure, NO_BACKGROUND));
+    const WINDOW_HANDLE stopper = Create_Window("SimulatorStopper", "", 0, {0, 0, 1, 1}, NO_WINDOW, 0, 0);
+    ASSERT_NE(stopper, NO_WINDOW);
+    Post_Window_Message(stopper, STOP_MESSAGE, 0, 0);
+    Run_Season_Simulator(3);
+    Destroy_Window(stopper);
+    EXPECT_TRUE(Block() == before);
+    EXPECT_EQ(Read_Record().Seasons, 0) << "the stopped run is not tallied, and no later run is played";
+    EXPECT_EQ(Simulator_Seasons, 0);
+}
+
+TEST_F(SeasonSimulator, ReportsShowAveragesAndColumnsByTheDivisionsSize) {
+    Build_Test_League();
+    // Divisions of five, three and four teams.
+    for (int32_t team = 0; team < 12; ++team)
+        Set_Team_Stat(team, TEAM_STAT_DIVISION, team < 5 ? 0 : team < 8 ? 1 : 2);
+    for (int32_t team = 12; team < TEST_LEAGUE_TEAMS; ++team)
+        Set_Team_Stat(team, TEAM_STAT_CONTROL, TEAM_CONTROL_EMPTY);
+    Refresh_Active_Team_Count();
+    SIMULATOR_RECORD record{};
+    record.Seasons = 20;
+    record.Wins[0] = 181;   // 9.05 a season
+    record.Losses[0] = 139; // 6.95
+    record.Games[0] = 320;
+    record.Points_Scored[0] = 6401;  // 20.003 a game: 20.0
+    record.Points_Allowed[0] = 6416; // 20.05 a game, half up: 20.1
+    const int32_t finishes[SIMULATOR_FINISHES] = {1, 2, 3, 4, 9, 10, 5, 3, 1};
+    memcpy(record.Finishes[0], finishes, sizeof finishes);
+    record.Attendance[0] = 1000010;
+    record.Revenue[0] = 4000000010LL;
+    record.Profit[0] = -30;
+    ASSERT_TRUE(Write_Simulator_Data(record));
+
+    Write_Simulator_Report(SIMULATOR_REPORT_TEXT);
+    const std::vector<std::string> text = Report_Lines(SIMULATOR_TEXT_REPORT);
+    ASSERT_GE(text.size(), 6u);
+    EXPECT_EQ(text[0], "20 SEASONS SIMULATED");
+    EXPECT_EQ(text[1], "");
+    EXPECT_EQ(Count_Fields(text[2], ' ') > 0, true);
+    char nickname[TEAM_STRING_LENGTH];
+    Get_Team_String(nickname, 0, 2);
+    char division[16];
+    Get_Division_Name(0, division);
+    char expected[256];
+    snprintf(expected, sizeof expected, "%20s %12s %3d.%02d %3d.%02d %4d %4d %4d %4d %4d %4d %4d %4d %4d",
+             nickname, division, 9, 5, 6, 95, 1, 3, 5, 10, 9, 4, 3, 2, 1);
+    EXPECT_EQ(text[3], expected)
+        << "columns WC, LC, 1R, 1st, Wild, 2nd, 3rd, 4th, 5+ from counters 8 down to 0";
+
+    Write_Simulator_Report(SIMULATOR_REPORT_CSV);
+    const std::vector<std::string> csv = Report_Lines(SIMULATOR_CSV_REPORT);
+    std::vector<int32_t> columns;
+    for (const std::string& line : csv)
+        if (line.rfind("Team,Division", 0) == 0)
+            columns.push_back(Count_Fields(line.substr(0, line.find(",,")), ','));
+    ASSERT_EQ(columns.size(), 3u);
+    EXPECT_EQ(columns[0], 13) << "five teams";
+    EXPECT_EQ(columns[1], 11) << "three teams";
+    EXPECT_EQ(columns[2], 12) << "four teams";
+    ASSERT_GT(csv.size(), 3u);
+    EXPECT_EQ(csv[3].rfind(
+                  std::string(nickname) + "," + division + ",9.05,6.95,1,3,5,10,9,4,3,2,1,,20.0,20.1,,", 0),
+              0u)
+        << csv[3];
+    bool finances = false;
+    for (const std::string& line : csv)
+        if (line.find(",50001,200000001,-2") != std::string::npos) finances = true;
+    EXPECT_TRUE(finances) << "attendance, revenue and profit per season, rounded";
+
+    // Over no seasons every average is 0.
+    ASSERT_TRUE(Reset_Simulator_Data());
+    Write_Simulator_Report(SIMULATOR_REPORT_TEXT);
+    const std::vector<std::string> empty = Report_Lines(SIMULATOR_TEXT_REPORT);
+    ASSERT_GE(empty.size(), 4u);
+    EXPECT_EQ(empty[0], "0 SEASONS SIMULATED");
+    EXPECT_NE(empty[3].find("  0.00   0.00"), std::string::npos) << empty[3];
+    EXPECT_EQ(Get_Simulator_Average_Hundredths(5, 0), 0);
+}
+
+TEST_F(SeasonSimulator, ARecordFileOfTheWrongSizeStartsAgainWithANotice) {
+    {
+        std::ofstream out(SIMULATOR_DATA_FILE, std::ios::binary);
+        out << std::string(100, '\x7f');
+    }
+    SIMULATOR_RECORD record;
+    Clear_Shown_Messages();
+    ASSERT_TRUE(Read_Simulator_Data(&record));
+    EXPECT_EQ(record.Seasons, 0) << "nothing of the short file is kept";
+    EXPECT_TRUE(
+        Was_Told("Season Simulator",
+                 "\"Simulator.dat\" did not hold the simulator's record of 7544 bytes, so it was cleared."));
+    EXPECT_EQ(std::filesystem::file_size(SIMULATOR_DATA_FILE), 7544u);
+
+    {
+        std::ofstream out(SIMULATOR_DATA_FILE, std::ios::binary);
+        out << std::string(7545, '\x01');
+    }
+    ASSERT_TRUE(Read_Simulator_Data(&record));
+    EXPECT_EQ(record.Seasons, 0) << "a longer file is no record either";
+
+    std::filesystem::remove(SIMULATOR_DATA_FILE);
+    Clear_Shown_Messages();
+    ASSERT_TRUE(Read_Simulator_Data(&record));
+    EXPECT_TRUE(Get_Shown_Messages().empty()) << "a missing file is made without a word";
+    EXPECT_TRUE(std::filesystem::exists(SIMULATOR_DATA_FILE));
+}
+
+TEST_F(SeasonSimulator, TheDialogAsksForOneToAThousandSeasonsAndShowsTheReports) {
+    Build_Test_League();
+    Clear_Dialog_Steps();
+    Start_Frame_Without_Loop();
+    Link_Installation_Folders();
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, SIMULATION_SEASONS_EDIT), "10");
+        Keep_Dialog_Picture(dialog, "simulation_tool");
+        Type_Dialog_Text(dialog, SIMULATION_SEASONS_EDIT, "0");
+        Click_Dialog_Button(dialog, ID_OK);
+        EXPECT_TRUE(Was_Told("Season Simulator", "You must simulate at least 1 season."));
+        Type_Dialog_Text(dialog, SIMULATION_SEASONS_EDIT, "1001");
+        Click_Dialog_Button(dialog, ID_OK);
+        EXPECT_TRUE(Was_Told("Season Simulator", "You cannot simulate more than 1000 seasons."));
+        Click_Dialog_Button(dialog, SIMULATION_TEXT_BUTTON);
+        Click_Dialog_Button(dialog, SIMULATION_CSV_BUTTON);
+        Click_Dialog_Button(dialog, SIMULATION_RESET_BUTTON);
+        Click_Dialog_Button(dialog, SIMULATION_HELP_BUTTON);
+        Type_Dialog_Text(dialog, SIMULATION_SEASONS_EDIT, "3");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Clear_Desktop_Requests();
+    EXPECT_EQ(Do_Dialog(Main_Window, SIMULATION_TOOL_DIALOG, 0), 3);
+    const std::vector<SHELL_REQUEST>& opened = Get_Shell_Requests();
+    ASSERT_EQ(opened.size(), 3u);
+    EXPECT_NE(opened[0].Target.find("Simulator.txt"), std::string::npos);
+    EXPECT_NE(opened[1].Target.find("Simulator.csv"), std::string::npos);
+    EXPECT_NE(opened[2].Target.find("simulator.htm"), std::string::npos);
+    EXPECT_EQ(std::filesystem::file_size(SIMULATOR_DATA_FILE), 7544u);
+    EXPECT_EQ(Report_Lines(SIMULATOR_TEXT_REPORT)[0], "0 SEASONS SIMULATED");
+
+    // Done, from the Tools menu: nothing is simulated.
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_CANCEL); });
+    const std::vector<uint8_t> before = Block();
+    EXPECT_TRUE(Do_Main_Window_Command(Main_Window, 40135));
+    EXPECT_EQ(Get_Last_Dialog_Id(), SIMULATION_TOOL_DIALOG);
+    EXPECT_TRUE(Block() == before);
+    EXPECT_EQ(Read_Record().Seasons, 0);
+    Unlink_Installation_Folders();
+}
