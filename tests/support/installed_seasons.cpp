@@ -12,18 +12,32 @@
 
 namespace {
 namespace fs = std::filesystem;
-constexpr const char* LINKED_FOLDER = "Databases";
+// A folder of its own, whatever other tests left in theirs.
+constexpr const char* SEASONS_FOLDER = "installed-seasons";
+fs::path Left_Folder;
 } // namespace
 
 void Link_Installed_Databases() {
     std::error_code failure;
-    fs::remove_all(LINKED_FOLDER, failure);
-    fs::create_directory_symlink(fs::path(Get_Installation_Folder()) / "Databases", LINKED_FOLDER, failure);
+    Left_Folder = fs::current_path(failure);
+    fs::remove_all(SEASONS_FOLDER, failure);
+    fs::create_directory(SEASONS_FOLDER, failure);
+    const fs::path installation = Get_Installation_Folder();
+    const fs::path folder = SEASONS_FOLDER;
+    for (const char* input : {"Databases", "names", "playbooks", "Cities.txt"})
+        fs::create_symlink(installation / input, folder / input, failure);
+    // The player-generation files of the Input folder, as the game finds them.
+    fs::create_directory(folder / "Input", failure);
+    for (const auto& entry : fs::directory_iterator(installation / "Input", failure))
+        if (entry.is_regular_file())
+            fs::create_symlink(entry.path(), folder / "Input" / entry.path().filename(), failure);
+    fs::current_path(SEASONS_FOLDER, failure);
 }
 
 void Unlink_Installed_Databases() {
     std::error_code failure;
-    fs::remove(LINKED_FOLDER, failure);
+    fs::current_path(Left_Folder, failure);
+    fs::remove_all(SEASONS_FOLDER, failure);
 }
 
 std::string Open_Installed_Season(int32_t year) {

@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <string>
 
-// Links the installation's databases folder into the current folder.
+// Enters a folder of its own under the current folder, holding links to the
+// installation's databases, names, playbooks and player-generation inputs;
+// Unlink leaves and removes it.
 void Link_Installed_Databases();
 void Unlink_Installed_Databases();
 // Loads the year's database as New Game does, checks it is that year's

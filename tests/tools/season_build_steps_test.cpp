@@ -137,8 +137,9 @@ TEST(SeasonBuildSteps, TheSeasonsFileCreditsTheYearsOfItsWindow) {
     };
     const int32_t career = Get_Player_Stat(3, slot, SEASON_CAREER, PASSING_YARDS_STAT);
     auto read = [&](const std::string& line) {
-        fs::create_directories("input/stats");
-        std::ofstream(SEASONS_CSV_NAME, std::ios::binary) << header.str() << "\n" << line << "\n";
+        // Under the folder the game's inputs are in, whatever the case the reader names.
+        fs::create_directories("Input/Stats");
+        std::ofstream("Input/Stats/Seasons.csv", std::ios::binary) << header.str() << "\n" << line << "\n";
         Begin_Stats_Input_Checks();
         EXPECT_EQ(Load_Seasons_CSV(0), 1);
         EXPECT_FALSE(Have_Stats_Inputs_Failed());
@@ -148,7 +149,9 @@ TEST(SeasonBuildSteps, TheSeasonsFileCreditsTheYearsOfItsWindow) {
     EXPECT_EQ(read(season(year - 3, "POST")), 0);
     EXPECT_EQ(read(season(year - 25, "")), 0) << "25 years before is outside the window";
     EXPECT_EQ(read(season(year - 24, "")), 3000);
-    fs::remove(SEASONS_CSV_NAME);
+    fs::remove("Input/Stats/Seasons.csv");
+    std::error_code left; // kept when another test put files there
+    fs::remove("Input/Stats", left);
 }
 
 // The league totals of the year before the base year, and the report's

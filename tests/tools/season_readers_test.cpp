@@ -222,6 +222,8 @@ TEST(DraftClassFile, ASeasonWithoutRookiesWritesAZeroFile) {
     EXPECT_EQ(std::string(counts).substr(0, std::string(counts).find_first_of("\r\n")),
               std::to_string(Get_Universe_Stat(BASE_YEAR)) + ",0");
     fs::remove(name);
+    std::error_code left; // kept when another test put files there
+    fs::remove("databases", left);
     fs::remove("Draft-Class-Rookies.csv");
 }
 
@@ -275,6 +277,8 @@ TEST(DraftClassFile, LoadingFillsThePoolWithFreshProspects) {
     for (int32_t n = 0; n < Count_Player_Season_Lines(38, 0); ++n)
         EXPECT_NE(Get_Player_Season_Line(38, 0, n), first_line);
     fs::remove(name);
+    std::error_code left; // kept when another test put files there
+    fs::remove("databases", left);
 }
 
 TEST(DraftClassFile, AMissingFileSaysSoUpTo2022AndNotAfter) {
