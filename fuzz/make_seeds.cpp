@@ -110,10 +110,12 @@ void Write_Playbook_Seeds() {
     const auto* bytes = reinterpret_cast<const uint8_t*>(&block.Offense);
     offense.insert(offense.end(), bytes, bytes + sizeof block.Offense);
     Write_Seed("playbook_file", "default.opb", offense);
+    Write_Seed("playbook_analyzer", "default.opb", offense);
     BYTES defense{1};
     bytes = reinterpret_cast<const uint8_t*>(&block.Defense);
     defense.insert(defense.end(), bytes, bytes + sizeof block.Defense);
     Write_Seed("playbook_file", "default.dpb", defense);
+    Write_Seed("playbook_analyzer", "default.dpb", defense);
     defense.resize(defense.size() / 2);
     Write_Seed("playbook_file", "short.dpb", defense);
 }
@@ -466,6 +468,25 @@ void Write_Owner_Hall_Of_Fame_Seeds() {
     memset(image.data(), 'x', 512);
     Write_Seed("owner_hall_of_fame", "unended_texts", image);
 }
+void Write_Report_Seeds() {
+    Write_Seed("export_settings", "written", std::string("My Export/\nnight.css"));
+    Write_Seed("export_settings", "crlf", std::string("HTML_Export\r\ndefault.css\r\n"));
+    Write_Seed("export_settings", "one_line", std::string("/home/user/site"));
+    Write_Seed("export_settings", "long", std::string(3000, 'f') + "\n" + std::string(100, 'd'));
+    // The installation's templates, with a page's parameters behind a NUL.
+    for (const char* name : {"index.template", "TeamDetail.template", "GameExport.template",
+                             "LeadersSummary.template", "PlayerDetail.template"}) {
+        BYTES input = Read_File(std::string(KORVA_DATA_DIR) + "/HTML_Templates/" + name);
+        for (const uint8_t byte : {0, 2, 3, 4, 0, 10, 0, 1, 5})
+            input.push_back(byte);
+        Write_Seed("html_template", name, input);
+    }
+    Write_Seed(
+        "html_template", "nested",
+        std::string("<gdk:table tLeaders>A<gdk:table tPlayers[TEAM=-1][POS=-1]>B<gdk:var PlayerName>"
+                    "</gdk:table>C</gdk:table><gdk:var Year[SEASON=0][TEAM=1][TEAM=2][TEAM=3][TEAM=4][TEAM=5]"
+                    "[TEAM=6]><gdk:var Select[TYPE=9]><b"));
+}
 } // namespace
 
 // The two version bytes the old-layout target moves into 2180-7799.
@@ -566,6 +587,7 @@ int main(int argc, char** argv) {
     Write_Old_Saved_Game_Seeds();
     Write_Saved_Page_Seeds();
     Write_Simulator_Seeds();
+    Write_Report_Seeds();
     std::filesystem::remove_all(folder);
     return 0;
 }

@@ -30,6 +30,10 @@
 #include "dialogs/trades_dialog.h"
 #include "dialogs/trading_block_dialog.h"
 #include "platform/windows.h"
+#include "playbooks/playbook_editor.h"
+#include "playbooks/playbook_file_dialogs.h"
+#include "reports/encyclopedia_dialogs.h"
+#include "reports/print_dialog.h"
 #include "tools/advanced_tools_dialog.h"
 #include "tools/simulation_tool_dialog.h"
 #include "views/matchup_dialog.h"
@@ -72,7 +76,7 @@ const DIALOG_TABLE_ROW DIALOG_TABLE[] = {
     {149, "Trade Hint", Trade_Hint_Dialog_Proc, &TRADE_HINT_DIALOG_TEMPLATE, 0, false, 0, 1},
     {150, "Edit Player", Edit_Player_Dialog_Proc, &EDIT_PLAYER_DIALOG_TEMPLATE, 0, false, 0, 1},
     {152, "Trade Offer", Trade_Offer_Dialog_Proc, &TRADE_OFFER_DIALOG_TEMPLATE, 0, false, 0, 0},
-    {155, "Print", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {155, "Print", Print_Dialog_Proc, &PRINT_DIALOG_TEMPLATE, 0, false, 0, 0},
     {156, "Did You Know?", Did_You_Know_Dialog_Proc, &DID_YOU_KNOW_DIALOG_TEMPLATE, 0, false, 0, 1},
     {158, "Injury Contingency", Injury_Contingency_Dialog_Proc, &INJURY_CONTINGENCY_DIALOG_TEMPLATE, 0, false,
      0, 0},
@@ -97,11 +101,13 @@ const DIALOG_TABLE_ROW DIALOG_TABLE[] = {
     {179, "Play Multiple Seasons", Play_Multiple_Seasons_Dialog_Proc, &PLAY_MULTIPLE_SEASONS_DIALOG_TEMPLATE,
      0, false, 0, 0},
     {181, "", Game_Matchup_Dialog_Proc, &MATCHUP_DIALOG_TEMPLATE, 0, false, 0, 1},
-    {182, "View Encyclopedia", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {183, "Choose Export Folder", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {185, "Playbook Editor", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {195, "Save Playbook", nullptr, nullptr, 0, false, 0, CANCELLED},
-    {196, "Load Playbook", nullptr, nullptr, 0, false, 0, CANCELLED},
+    {182, "View Encyclopedia", View_Encyclopedia_Dialog_Proc, &VIEW_ENCYCLOPEDIA_DIALOG_TEMPLATE, 0, false, 0,
+     CANCELLED},
+    {183, "Choose Export Folder", Choose_Export_Folder_Dialog_Proc, &CHOOSE_EXPORT_FOLDER_DIALOG_TEMPLATE, 0,
+     false, 0, CANCELLED},
+    {185, "Playbook Editor", Playbook_Editor_Dialog_Proc, &PLAYBOOK_EDITOR_DIALOG_TEMPLATE, 0, false, 0, 1},
+    {195, "Save Playbook", Save_Playbook_Dialog_Proc, &SAVE_PLAYBOOK_DIALOG_TEMPLATE, 0, false, 0, 0},
+    {196, "Load Playbook", Load_Playbook_Dialog_Proc, &LOAD_PLAYBOOK_DIALOG_TEMPLATE, 0, false, 0, CANCELLED},
     {199, "New Version Available", New_Version_Available_Dialog_Proc, &NEW_VERSION_DIALOG_TEMPLATE, 0, false,
      0, 0},
     {200, "Edit Ratings", Edit_Ratings_Dialog_Proc, &EDIT_RATINGS_DIALOG_TEMPLATE, 0, false, 0, 1},

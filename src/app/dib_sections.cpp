@@ -73,8 +73,8 @@ void Blur_DIB_Section(DIB_SECTION_DC* record, double rx, double ry) {
     }
 }
 
-int32_t Save_DC_Area_To_PNG(DEVICE_CONTEXT* dc, int32_t x, int32_t y, int32_t w, int32_t h,
-                            const char* file) {
+int32_t Save_DC_Area_To_PNG(DEVICE_CONTEXT* dc, int32_t x, int32_t y, int32_t w, int32_t h, const char* file,
+                            int32_t dots_per_inch) {
     if (dc == nullptr || dc->Surface == nullptr || file == nullptr) return 0;
     DIB_SECTION_DC section;
     if (!SimpleCreateDIBSectionDC(&section, dc, 3, w, h)) return 0;
@@ -88,7 +88,7 @@ int32_t Save_DC_Area_To_PNG(DEVICE_CONTEXT* dc, int32_t x, int32_t y, int32_t w,
             out[2] = static_cast<uint8_t>(p >> 16);
         }
     }
-    const int32_t written = Save_PNG_File(file, section.Pixels, w, h, 3);
+    const int32_t written = Save_PNG_File(file, section.Pixels, w, h, 3, dots_per_inch);
     Free_DIB_Section_DC(&section);
     return written;
 }

@@ -25,5 +25,7 @@ int32_t Free_DIB_Section_DC(DIB_SECTION_DC* record);
 PIXEL_SOURCE DIB_Section_Pixels(const DIB_SECTION_DC& record);
 // Stack blur of the section with the radii truncated to whole pixels.
 void Blur_DIB_Section(DIB_SECTION_DC* record, double rx, double ry);
-// Copies (x, y, w, h) of the context into a PNG file; 1 when written.
-int32_t Save_DC_Area_To_PNG(DEVICE_CONTEXT* dc, int32_t x, int32_t y, int32_t w, int32_t h, const char* file);
+// Copies (x, y, w, h) of the context into a PNG file, marked with a print
+// resolution when one is given; 1 when written.
+int32_t Save_DC_Area_To_PNG(DEVICE_CONTEXT* dc, int32_t x, int32_t y, int32_t w, int32_t h, const char* file,
+                            int32_t dots_per_inch = 0);

@@ -85,7 +85,7 @@ void Draw_Scaled_Frame(DEVICE_CONTEXT* dc, const RECT_AREA* rect) {
 
 void Draw_Button_Noise(DEVICE_CONTEXT* dc, const RECT_AREA& rect, int32_t red_hi, int32_t red_lo,
                        int32_t green_hi, int32_t green_lo, int32_t blue_hi, int32_t blue_lo, double blur_a,
-                       double blur_b) {
+                       double blur_b, DRAWING_RANDOM* source) {
     const int32_t width = rect.Right - rect.Left, height = rect.Bottom - rect.Top;
     if (dc == nullptr || width <= 0 || height <= 0) return;
     DIB_SECTION_DC section;
@@ -93,7 +93,9 @@ void Draw_Button_Noise(DEVICE_CONTEXT* dc, const RECT_AREA& rect, int32_t red_hi
     for (int32_t y = 0; y < height; ++y) {
         uint8_t* p = section.Pixels + static_cast<ptrdiff_t>(y) * section.Stride;
         for (int32_t x = 0; x < width; ++x, p += 3) {
-            const int32_t t = static_cast<int32_t>((uint64_t{Random_Number()} * 256) >> 32);
+            const int32_t t = source != nullptr
+                                  ? Next_Drawing_Random(source) >> 7
+                                  : static_cast<int32_t>((uint64_t{Random_Number()} * 256) >> 32);
             p[0] = static_cast<uint8_t>(blue_hi + (blue_lo - blue_hi) * t / 255);
             p[1] = static_cast<uint8_t>(green_hi + (green_lo - green_hi) * t / 255);
             p[2] = static_cast<uint8_t>(red_hi + (red_lo - red_hi) * t / 255);
@@ -106,13 +108,14 @@ void Draw_Button_Noise(DEVICE_CONTEXT* dc, const RECT_AREA& rect, int32_t red_hi
 }
 
 void Draw_Button_Noise_Around_Color(DEVICE_CONTEXT* dc, const RECT_AREA& rect, COLOUR_VALUE colour,
-                                    double blur_a, double blur_b) {
+                                    double blur_a, double blur_b, DRAWING_RANDOM* source) {
     auto bound = [](uint32_t channel, int32_t step) {
         return Clamp_Int(0, 255, static_cast<int32_t>(channel) + step);
     };
     Draw_Button_Noise(dc, rect, bound(Colour_Red(colour), 15), bound(Colour_Red(colour), -15),
                       bound(Colour_Green(colour), 15), bound(Colour_Green(colour), -15),
-                      bound(Colour_Blue(colour), 15), bound(Colour_Blue(colour), -15), blur_a, blur_b);
+                      bound(Colour_Blue(colour), 15), bound(Colour_Blue(colour), -15), blur_a, blur_b,
+                      source);
 }
 
 int32_t Draw_Text_Fitting_Box(DEVICE_CONTEXT* dc, const RECT_AREA& rect, const char* text, uint32_t flags,

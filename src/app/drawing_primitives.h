@@ -6,6 +6,7 @@
 // context as it found it.
 #include <cstdint>
 
+#include "app/drawing_random.h"
 #include "platform/drawing_surface.h"
 #include "platform/handles.h"
 
@@ -22,13 +23,14 @@ void Draw_Scaled_Frame(DEVICE_CONTEXT* dc, const RECT_AREA* rect);
 void Draw_Scaled_Frame_Color(DEVICE_CONTEXT* dc, const RECT_AREA* rect, COLOUR_VALUE colour);
 
 // Random shades between the `_hi` and `_lo` channel bounds, all channels
-// moving together, blurred by (blur_a, blur_b); draws from the league generator.
+// moving together, blurred by (blur_a, blur_b); draws from `source` when
+// given, else from the league generator.
 void Draw_Button_Noise(DEVICE_CONTEXT* dc, const RECT_AREA& rect, int32_t red_hi, int32_t red_lo,
                        int32_t green_hi, int32_t green_lo, int32_t blue_hi, int32_t blue_lo, double blur_a,
-                       double blur_b);
+                       double blur_b, DRAWING_RANDOM* source = nullptr);
 // The noise around a colour: each channel +- 15.
 void Draw_Button_Noise_Around_Color(DEVICE_CONTEXT* dc, const RECT_AREA& rect, COLOUR_VALUE colour,
-                                    double blur_a, double blur_b);
+                                    double blur_a, double blur_b, DRAWING_RANDOM* source = nullptr);
 
 // Font rows the text box tries, largest first.
 constexpr int32_t TEXT_BOX_FONT_COUNT = 10;

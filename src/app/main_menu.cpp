@@ -37,7 +37,8 @@ constexpr MENU_ENTRY PLAYERS_ITEMS[] = {{40038, "Free &Agents...\tCtrl+A"},
                                         {40056, "&Find Players...\tCtrl+F"},
                                         {40089, "&Trading Block...\tCtrl+B"},
                                         {ID_COLLEGE_DRAFT, "College &Draft...\tCtrl+C"},
-                                        {40096, "So&rtable Stats...\tCtrl+X"}};
+                                        {40096, "So&rtable Stats...\tCtrl+X"},
+                                        {40065, "&Print Stats..."}};
 constexpr MENU_ENTRY BUDGET_ITEMS[] = {
     {40039, "Tickets..."}, {40023, "&Concessions..."}, {40024, "&Expenses..."}};
 constexpr MENU_ENTRY NEWS_ITEMS[] = {
@@ -49,8 +50,10 @@ constexpr MENU_ENTRY PLAY_ITEMS[] = {{ID_PLAY_ONE_WEEK, "One &Week\tCtrl+1"},
                                      {ID_PLAY_TRADING_DEADLINE, "Through &Trading Deadline\tCtrl+9"},
                                      {ID_PLAY_REST_OF_SEASON, "Through &Playoffs\tCtrl+0"},
                                      {ID_PLAY_SEASONS, "Play Multiple &Seasons..."}};
-constexpr MENU_ENTRY HISTORY_ITEMS[] = {
-    {40091, "Team &History...\tCtrl+H"}, {40042, "&Player Hall Of Fame..."}, {40037, "&Korva Hall Of Fame"}};
+constexpr MENU_ENTRY HISTORY_ITEMS[] = {{40091, "Team &History...\tCtrl+H"},
+                                        {40042, "&Player Hall Of Fame..."},
+                                        {40037, "&Korva Hall Of Fame"},
+                                        {40112, "HTML &Encyclopedia..."}};
 constexpr MENU_ENTRY LEAGUE_ITEMS[] = {
     {40078, "&City Editor..."}, {40079, "&League Editor..."}, {40055, "&Stadium Editor..."}};
 constexpr MENU_ENTRY TOOLS_ITEMS[] = {{ID_FANTASY_DRAFT, "&Fantasy Draft..."},

@@ -115,7 +115,7 @@ int32_t Dot_Current_Path(PATH_COLLECTION* collection, double dot_size, double sp
 }
 
 int32_t Squiggle_Current_Path(PATH_COLLECTION* collection, double wavelength, double amplitude,
-                              double stretch) {
+                              double stretch, DRAWING_RANDOM* jitter) {
     double length = 0;
     const int32_t index =
         Effect_Target(collection, "Trying to squiggle an already squiggled path!",
@@ -145,7 +145,8 @@ int32_t Squiggle_Current_Path(PATH_COLLECTION* collection, double wavelength, do
     wave.Inner_Join = PATH_INNER_JOIN_ROUND;
     for (int32_t s = 0; s < segments; ++s) {
         const double t0 = s * segment, t1 = t0 + segment;
-        const double side = s % 2 == 0 ? 1.0 : -1.0;
+        double side = s % 2 == 0 ? 1.0 : -1.0;
+        if (jitter != nullptr) side *= 0.7 + 0.6 * Next_Drawing_Random(jitter) / 32767.0;
         const double c1t = t0 + reach, c2t = t1 - reach;
         for (int32_t k = s == 0 ? 0 : 1; k <= STEPS; ++k) {
             const double u = static_cast<double>(k) / STEPS, v = 1.0 - u;

@@ -117,12 +117,17 @@ int Read_PNG(PNG_READ* read, const char* file, uint8_t** pixels, int32_t* width,
 }
 // The libpng part of the writer; an error leaves it by a long jump.
 int Write_PNG(png_structp png, png_infop info, FILE* file, png_bytep* rows, int32_t width, int32_t height,
-              int32_t channels) {
+              int32_t channels, int32_t dots_per_inch) {
     if (setjmp(png_jmpbuf(png)) != 0) return 0;
     png_init_io(png, file);
     png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
                  channels == 4 ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    if (dots_per_inch > 0) {
+        // The resolution is stored per metre.
+        const auto per_metre = static_cast<png_uint_32>(dots_per_inch / 0.0254 + 0.5);
+        png_set_pHYs(png, info, per_metre, per_metre, PNG_RESOLUTION_METER);
+    }
     png_write_info(png, info);
     png_set_bgr(png);
     png_write_image(png, rows);
@@ -132,7 +137,7 @@ int Write_PNG(png_structp png, png_infop info, FILE* file, png_bytep* rows, int3
 } // namespace
 
 int32_t Save_PNG_File(const char* file, const uint8_t* pixels, int32_t width, int32_t height,
-                      int32_t channels) {
+                      int32_t channels, int32_t dots_per_inch) {
     if (file == nullptr || pixels == nullptr || width <= 0 || height <= 0 || (channels != 3 && channels != 4))
         return 0;
     FILE* out = Open_Resolved_File(file, "wb");
@@ -144,7 +149,8 @@ int32_t Save_PNG_File(const char* file, const uint8_t* pixels, int32_t width, in
     auto* rows = new png_bytep[static_cast<size_t>(height)];
     for (int32_t r = 0; r < height; ++r)
         rows[r] = const_cast<png_bytep>(pixels) + static_cast<ptrdiff_t>(height - 1 - r) * stride;
-    const int written = info != nullptr ? Write_PNG(png, info, out, rows, width, height, channels) : 0;
+    const int written =
+        info != nullptr ? Write_PNG(png, info, out, rows, width, height, channels, dots_per_inch) : 0;
     png_destroy_write_struct(&png, info != nullptr ? &info : nullptr);
     delete[] rows;
     const bool closed = fclose(out) == 0;

@@ -18,6 +18,7 @@ int Load_PNG_File(const char* file, uint8_t** pixels, int32_t* width, int32_t* h
 int32_t Padded_Row_Size(int32_t width, int32_t bytes_per_pixel);
 
 // Writes bottom-up BGR (3 channels) or BGRA rows, padded to 4 bytes, as an
-// 8-bit RGB or RGBA PNG. Returns 1, or 0 when the file cannot be written.
+// 8-bit RGB or RGBA PNG, marked with its print resolution when one is given.
+// Returns 1, or 0 when the file cannot be written.
 int32_t Save_PNG_File(const char* file, const uint8_t* pixels, int32_t width, int32_t height,
-                      int32_t channels);
+                      int32_t channels, int32_t dots_per_inch = 0);

@@ -19,6 +19,7 @@
 #include <agg_span_interpolator_linear.h>
 #include <agg_trans_affine.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -229,6 +230,9 @@ int32_t Render_Paths(DEVICE_CONTEXT* dc, PATH_COLLECTION* collection, int32_t x,
     agg::rasterizer_scanline_aa<> rasterizer;
     agg::scanline_u8 scanline;
     agg::conv_curve<agg::path_storage> curves(c->Vertices);
+    // Curves are flattened at the output's scale, so a circle of a few path
+    // units drawn large stays round.
+    curves.approximation_scale(std::max(1.0, std::max(std::fabs(sx), std::fabs(sy))));
     agg::conv_transform<agg::conv_curve<agg::path_storage>> placed(curves, transform);
     agg::conv_stroke<agg::conv_transform<agg::conv_curve<agg::path_storage>>> stroke(placed);
     for (int32_t i = 0; i < c->Count; ++i) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/drawing_random.h"
 #include "platform/drawing_surface.h"
 
 // Path flags.
@@ -84,9 +85,11 @@ void Add_Circle_To_Path(agg::path_storage* storage, double r, double cx, double 
 // The newest path becomes a row of filled dots, or a hand-drawn wave along
 // it. Both refuse (reported) a path already changed by an effect, a filled
 // shape, and a length that is not above 0 or is above 10,000. 1 when done.
+// With `jitter` each crest of the wave takes an amplitude of its own from
+// that generator (0.7 to 1.3 times the amplitude); without, all are alike.
 int32_t Dot_Current_Path(PATH_COLLECTION* collection, double dot_size, double spacing);
 int32_t Squiggle_Current_Path(PATH_COLLECTION* collection, double wavelength, double amplitude,
-                              double stretch);
+                              double stretch, DRAWING_RANDOM* jitter = nullptr);
 
 // Renders every path into (x, y, w, h) of the context (nullptr: the back
 // buffer), the path window fitted to it and turned by `rotation_degrees`.

@@ -14,6 +14,7 @@
 #include "database/season_lines.h"
 #include "frontoffice/player_potential.h"
 #include "personnel/scouting.h"
+#include "playbooks/gridiron_values.h"
 
 namespace {
 
@@ -31,6 +32,14 @@ struct STAT_READER {
 
 int32_t H(int32_t code) {
     return Get_Current_Historical_Average_Stat(code);
+}
+
+// A return man's value: (s x rate + add) / divisor, 0 without returns. Worked
+// in 64 bits and held within 32, since a damaged season line can hold any figure.
+int32_t Return_Value(int64_t s, int64_t rate, int64_t add, int64_t divisor) {
+    if (s == 0) return 0;
+    const int64_t value = (s * rate + add) / divisor;
+    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
 }
 
 // A ratio against the historical norm is 0 when the norm is 0.
@@ -229,13 +238,11 @@ int32_t Compute_Player_Stat_Code(int32_t team, int32_t slot, int32_t season, int
     }
     case 300: {
         if (!Is_Skill_Or_Secondary_Player(team, slot)) return 0;
-        int32_t s = p.S(15) / 2 + 25 * p.S(16);
-        return s == 0 ? 0 : (s * p.C(118) + 130) / 260;
+        return Return_Value(p.S(15) / 2 + 25 * static_cast<int64_t>(p.S(16)), p.C(118), 130, 260);
     }
     case 301: {
         if (!Is_Skill_Or_Secondary_Player(team, slot)) return 0;
-        int32_t s = p.S(18) / 2 + 25 * p.S(19);
-        return s == 0 ? 0 : (s * p.C(119) + 42) / 85;
+        return Return_Value(p.S(18) / 2 + 25 * static_cast<int64_t>(p.S(19)), p.C(119), 42, 85);
     }
     case 302:
         return Return_Grade(p, RATING_KICK_RETURNS, 300);
@@ -253,8 +260,11 @@ int32_t Compute_Player_Stat_Code(int32_t team, int32_t slot, int32_t season, int
         int32_t value = Estimate_Rating_From_Stats(team, slot, season, code, &direct);
         return direct ? value : Scouted(team, slot, value);
     }
-    // Card-game figures are not modelled in this league database.
-    if (code >= 400 && code <= 412) return 0;
+    // The card game's ratings, salary and value.
+    if (code >= GRIDIRON_FIRST_CATEGORY && code < GRIDIRON_FIRST_CATEGORY + GRIDIRON_CATEGORIES)
+        return Get_Gridiron_Player_Rating(team, slot, code);
+    if (code == GRIDIRON_SALARY_STAT) return Get_Gridiron_Player_Salary(team, slot);
+    if (code == GRIDIRON_VALUE_STAT) return Get_Gridiron_Player_Value(team, slot);
     if (code >= 420 && code <= 430) return Compute_Player_Grade(team, slot, season, code);
     Report_System_Error("Unrecognized SEASON_STAT in Get_Player_Stat(%d,%d,%d,%d)", team, slot, season, code);
     return 0;

@@ -295,7 +295,10 @@ int32_t Speed_Power_Quickness(const ESTIMATE_READER& p, int32_t code) {
     if (code == 228) {
         int32_t e = b + (s - 50) / 10;
         if (p.Group() == 0) {
-            int32_t q = Rounded_Ratio(19900 * (5 * p.S(9) + 2 * p.S(12) + 3), 100, 2110 * (p.C(111) + 110));
+            // Held where 19,900 times it still fits: figures of an edited or
+            // damaged league can reach a million, no real season comes near.
+            const int32_t plays = std::clamp(5 * p.S(9) + 2 * p.S(12) + 3, -100000, 100000);
+            int32_t q = Rounded_Ratio(19900 * plays, 100, 2110 * (p.C(111) + 110));
             e += (q - 100) / 14;
             if (p.C(114) > 20) e += Mul_Div_Round(p.C(114) - 40, 2 * p.S(10), 100 * (p.C(111) + 20));
             if (position != POSITION_QB) e += 8;

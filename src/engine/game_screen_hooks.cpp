@@ -201,7 +201,9 @@ int32_t Valid_Receiving_Route(int32_t nPassRoute) {
 }
 
 int32_t Check_Route_Segment_Flags(int32_t route, int32_t segment, int32_t flags) {
-    if (segment == 0 && (flags & ROUTE_FLAG_NEW_PATH) != 0)
+    // Only the first route is held to it: "Play Action Dump" starts a path of
+    // its own for the fake that follows its first hitch.
+    if (route == 0 && segment == 0 && (flags & ROUTE_FLAG_NEW_PATH) != 0)
         Report_System_Error(
             "NEW_PATH is not allowed at the start of a route in Get_Pass_Route_Segment_Flag(%d,%d)", route,
             segment);
@@ -303,6 +305,11 @@ int32_t Get_Pass_Route_Segment_End_Points(int32_t route, int32_t segment, double
         }
         points[2] = drawing.Points[segment][0];
         points[3] = drawing.Points[segment][1];
+        // A stored (0, 0) after the first segment ends the segment where it starts.
+        if (segment > 0 && points[2] == 0.0 && points[3] == 0.0) {
+            points[2] = points[0];
+            points[3] = points[1];
+        }
         ok = 1;
     }
     if (x1 != nullptr) *x1 = points[0];

@@ -33,9 +33,9 @@ int32_t Draw_Scoreboard(const GAME_RECORD* pGame);
 int32_t Draw_Game_Score_Panel(DEVICE_CONTEXT* dc);
 
 int32_t Valid_Receiving_Route(int32_t nPassRoute);
-// Drawing flags of segment 0..4 of a route; contradictory flags are reported
-// and returned as they are. A code or segment outside the table is reported
-// and gives 0.
+// Drawing flags of segment 0..3 of a route; contradictory flags (and a new
+// path at the start of route 0) are reported and returned as they are. A
+// code or segment outside the table is reported and gives 0.
 int32_t Get_Pass_Route_Segment_Flag(int32_t route, int32_t segment);
 // The checks behind it, on flags given by the caller.
 int32_t Check_Route_Segment_Flags(int32_t route, int32_t segment, int32_t flags);
@@ -44,7 +44,7 @@ int32_t Get_Pass_Route_Value(int32_t route);
 // Pass-route table for the play diagrams; codes outside the table are
 // reported and give empty or zero results.
 void Get_Pass_Route_Name_Copy(int32_t route, char* buffer, int32_t size);
-// Start and end point of segment 0..4 (the start of segment 0 is the spot).
+// Start and end point of segment 0..3 (the start of segment 0 is the spot).
 // Returns 1, or 0 with zeros.
 int32_t Get_Pass_Route_Segment_End_Points(int32_t route, int32_t segment, double* x1, double* y1, double* x2,
                                           double* y2);

@@ -98,6 +98,17 @@ int32_t Choose_Kick_Tackler(GAME_RECORD* pGame) {
     return tackler;
 }
 
+// The kick's first three lines: set to receive, the kick, the catch. The ball
+// has already changed hands, but the set-to-receive line speaks of the team
+// kicking off as the offence, so it is said with the kickers in possession.
+void Say_Kickoff_Lines(GAME_RECORD* pGame, int32_t distance, int32_t kicker_id, int32_t returner_id) {
+    const uint8_t receivers = pGame->Possession_Team;
+    pGame->Possession_Team = pGame->Team[1 - Get_Offense_Side(pGame)];
+    Say(pGame, 38, distance, 0, kicker_id, -1);
+    pGame->Possession_Team = receivers;
+    Say(pGame, 39, distance, 0, kicker_id, returner_id);
+    Say(pGame, 40, distance, 0, returner_id, -1);
+}
 } // namespace
 
 void Start_Game_Period(GAME_RECORD* pGame) {
@@ -155,9 +166,7 @@ void Resolve_Kickoff(GAME_RECORD* pGame) {
         pGame->Current_Play.First_Player_Id = returner_id;
         pGame->Current_Play.Yard1 = 0;
         pGame->Current_Play.Yard2 = 80;
-        Say(pGame, 38, distance, 0, kicker_id, -1);
-        Say(pGame, 39, distance, 0, kicker_id, returner_id);
-        Say(pGame, 40, distance, 0, returner_id, -1);
+        Say_Kickoff_Lines(pGame, distance, kicker_id, returner_id);
         return;
     }
 
@@ -185,9 +194,7 @@ void Resolve_Kickoff(GAME_RECORD* pGame) {
     pGame->Current_Play.Yard2 =
         static_cast<int8_t>(Clamp_Int(-128, 127, pGame->Yards_To_Goal - pGame->Snap_Yards));
 
-    Say(pGame, 38, distance, 0, kicker_id, -1);
-    Say(pGame, 39, distance, 0, kicker_id, returner_id);
-    Say(pGame, 40, distance, 0, returner_id, -1);
+    Say_Kickoff_Lines(pGame, distance, kicker_id, returner_id);
     if (Play_Random_Below(100) < (yards - 15) * 10)
         Say(pGame, 3, 0, 0, Field_Id(pGame, receiving_side, 1 + Play_Random_Below(10)), returner_id);
     Say(pGame, 27, yards, 0, returner_id, -1);

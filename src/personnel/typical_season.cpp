@@ -1,6 +1,7 @@
 #include "personnel/typical_season.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "database/player_record.h"
 #include "database/player_statistics.h"
@@ -14,9 +15,13 @@ struct TYPICAL_SEASON_WRITER {
     int32_t Slot;
     float Ratings[NUMBER_OF_RATINGS_WITH_COMPOSITES];
     float R(int32_t rating) const { return Ratings[rating]; }
-    // Stored truncated toward zero.
+    // Stored truncated toward zero, within a season's largest figure: the
+    // ratings of a damaged file can be any float, NaN included.
     void Set(int32_t stat, float value) const {
-        Set_Player_Stat(Team, Slot, SEASON_PREDICTED, stat, static_cast<int32_t>(value));
+        const float held = std::isnan(value) ? 0.0f
+                                             : std::clamp(value, -static_cast<float>(LARGEST_SEASON_FIGURE),
+                                                          static_cast<float>(LARGEST_SEASON_FIGURE));
+        Set_Player_Stat(Team, Slot, SEASON_PREDICTED, stat, static_cast<int32_t>(held));
     }
 };
 

@@ -30,6 +30,11 @@ struct DISPLAY_INFO {
 constexpr int SHELL_OPEN_DONE = 33;
 constexpr int SHELL_OPEN_FAILED = 2;
 
+// Results of a print request.
+constexpr int PRINT_DONE = 0;
+constexpr int PRINT_NO_COMMAND = 1; // the system has no print command
+constexpr int PRINT_REFUSED = 2;    // the print command refused the file
+
 struct PLATFORM_BACKEND {
     const char* Name;
     // Questions (message boxes, modal dialogs) are answered by the script and
@@ -58,6 +63,9 @@ struct PLATFORM_BACKEND {
     // Opens a file, folder or web address with the desktop's own program;
     // SHELL_OPEN_DONE or a failure code of 32 or less.
     int (*Shell_Open)(const char* target, const char* directory);
+    // Hands a file to the system's print command; `text`, when not null, is
+    // printed in its place (the plain text of a page). PRINT_DONE, or why not.
+    int (*Print_File)(const char* path, const char* text);
     // The desktop's text clipboard, in the program's Windows-1252 text.
     void (*Put_Clipboard_Text)(const char* text);
     bool (*Get_Clipboard_Text)(std::string* text);

@@ -26,6 +26,12 @@ int Play_Sound_File(const char* path);
 // Opens `target` (a file, a folder or an address) with `directory` as the
 // working folder (nullptr: the current one). Returns a code above 32 on success.
 int Shell_Open_Target(const char* target, const char* directory);
+// Hands `path` to the system's print command "lp" (`text`, when not null, is
+// printed in place of the file's bytes). PRINT_DONE, PRINT_NO_COMMAND when
+// there is no "lp", PRINT_REFUSED when it refused the job (backend.h).
+int Print_File_Target(const char* path, const char* text);
+// Runs "lp" on the file (or with `text` on its input) and waits for it.
+int Run_Print_Command(const char* path, const char* text);
 // Starts "xdg-open target" detached from this process; SHELL_OPEN_DONE when it
 // started (what it then opens is the desktop's business).
 int Start_Desktop_Opener(const char* target, const char* directory);

@@ -54,6 +54,10 @@ int Record_Shell(const char* target, const char* directory) {
     return SHELL_OPEN_DONE;
 }
 
+int Record_Print(const char* path, const char* text) {
+    return Record_Print_Request(path, text);
+}
+
 // A clipboard of the process's own.
 std::string clipboard_text;
 
@@ -79,6 +83,7 @@ const PLATFORM_BACKEND null_backend = {
     Record_Sound,
     Record_Cursor_Request,
     Record_Shell,
+    Record_Print,
     Put_Null_Clipboard,
     Get_Null_Clipboard,
 };

@@ -2,6 +2,7 @@
 
 #include <deque>
 
+#include "platform/backend.h"
 #include "platform/clock.h"
 #include "platform/input.h"
 #include "platform/keys.h"
@@ -46,6 +47,8 @@ std::deque<SCRIPTED_INPUT> scripted_input;
 std::vector<std::string> played_sounds;
 std::vector<int32_t> cursor_requests;
 std::vector<SHELL_REQUEST> shell_requests;
+std::vector<PRINT_REQUEST> print_requests;
+std::vector<int> print_results;
 bool input_was_scripted = false;
 uint32_t idle_since_input = 0;
 
@@ -254,8 +257,39 @@ void Record_Shell_Request(const char* target, const char* directory) {
     shell_requests.push_back({target != nullptr ? target : "", directory != nullptr ? directory : ""});
 }
 
+const std::vector<PRINT_REQUEST>& Get_Print_Requests() {
+    return print_requests;
+}
+
+void Script_Print_Result(int result) {
+    print_results.push_back(result);
+}
+
+int Record_Print_Request(const char* path, const char* text) {
+    PRINT_REQUEST request{path != nullptr ? path : "", {}};
+    if (text != nullptr) {
+        std::string line;
+        for (const char* p = text; *p != '\0'; ++p) {
+            if (*p == '\n') {
+                request.Lines.push_back(line);
+                line.clear();
+            } else {
+                line += *p;
+            }
+        }
+        if (!line.empty()) request.Lines.push_back(line);
+    }
+    print_requests.push_back(std::move(request));
+    if (print_results.empty()) return PRINT_DONE;
+    const int result = print_results.front();
+    print_results.erase(print_results.begin());
+    return result;
+}
+
 void Clear_Desktop_Requests() {
     played_sounds.clear();
     cursor_requests.clear();
     shell_requests.clear();
+    print_requests.clear();
+    print_results.clear();
 }

@@ -63,6 +63,17 @@ struct SHELL_REQUEST {
     std::string Directory;
 };
 const std::vector<SHELL_REQUEST>& Get_Shell_Requests();
+// A file handed to the print command, with the lines printed in its place
+// (none when the file itself was printed).
+struct PRINT_REQUEST {
+    std::string Path;
+    std::vector<std::string> Lines;
+};
+const std::vector<PRINT_REQUEST>& Get_Print_Requests();
+// The result the next print request gets (PRINT_DONE when none is scripted).
+void Script_Print_Result(int result);
+// Records the request; returns the scripted result.
+int Record_Print_Request(const char* path, const char* text);
 void Record_Played_Sound(const char* path);
 void Record_Cursor_Request(int32_t shape);
 void Record_Shell_Request(const char* target, const char* directory);

@@ -4,23 +4,24 @@
 #include <cstring>
 #include <string>
 
-#include "database/league_structure.h"
 #include "app/diagnostics.h"
+#include "database/file_replacement.h"
+#include "database/league_structure.h"
 #include "database/path_resolver.h"
+#include "database/player_statistics.h"
 #include "database/safe_strings.h"
 #include "database/settings.h"
 #include "database/universe.h"
+#include "engine/formations.h"
 #include "engine/playbook_records.h"
+#include "platform/dialogs.h"
 
 OFFENSIVE_PLAYBOOK Scratch_Offensive_Playbook;
 DEFENSIVE_PLAYBOOK Scratch_Defensive_Playbook;
 
 namespace {
 
-// Setting 170: which side the playbook editor and its files handle.
-constexpr int PLAYBOOK_EDITOR_SIDE = 170;
 constexpr int LAST_FORMATION = 47;
-
 
 // Replaces a code outside lo..hi by `fallback`; counts the repairs.
 template <typename T> void Repair_Code(T& value, int lo, int hi, int fallback, int& repairs) {
@@ -109,33 +110,30 @@ int Load_Playbook_File(int team, int bDefense, const char* name) {
 
     if (bDefense)
         std::memcpy(Is_Valid_Team_Code(team) ? &Universe.Teams[team].Playbooks.Defense
-                                          : &Scratch_Defensive_Playbook,
+                                             : &Scratch_Defensive_Playbook,
                     &defense, size);
     else
         std::memcpy(Is_Valid_Team_Code(team) ? &Universe.Teams[team].Playbooks.Offense
-                                          : &Scratch_Offensive_Playbook,
+                                             : &Scratch_Offensive_Playbook,
                     &offense, size);
     return 1;
 }
 
 int Write_Team_Playbook_File(const char* path, int team, int bDefense) {
     if (path == nullptr || team < 0 || team >= TOTAL_NUMBER_OF_TEAMS) return 1;
-    FILE* file = Open_Resolved_File(path, "wb");
+    const std::string resolved = Resolve_File_Path(path);
+    FILE* file = Open_Replacement_File(resolved);
     if (file == nullptr) return 1;
     const TEAM_PLAYBOOK_BLOCK& block = Universe.Teams[team].Playbooks;
     const void* data =
         bDefense ? static_cast<const void*>(&block.Defense) : static_cast<const void*>(&block.Offense);
     size_t size = bDefense ? sizeof(block.Defense) : sizeof(block.Offense);
-    size_t written = std::fwrite(data, 1, size, file);
-    bool closed = std::fclose(file) == 0;
-    if (written != size || !closed) {
-        std::remove(Resolve_File_Path(path).c_str());
-        return 2;
-    }
-    return 0;
+    const bool written = std::fwrite(data, 1, size, file) == size;
+    return Commit_Replacement_File(file, resolved, written) ? 0 : 2;
 }
 
-int Write_Playbook_File(const char* path) {
+int Write_Playbook_File(const char* path, WINDOW_HANDLE dialog) {
+    if (dialog != NO_WINDOW) End_Dialog(dialog, 1);
     int team = Viewed_Playbook_Team();
     if (team < 0) {
         Report_System_Error("Invalid Viewed_Team in Write_Playbook_File(%s)", path ? path : "");
@@ -150,4 +148,20 @@ void Set_Playbook_Name(const char* name) {
     TEAM_PLAYBOOK_BLOCK& block = Universe.Teams[team].Playbooks;
     char* field = Get_User_Preference(PLAYBOOK_EDITOR_SIDE) ? block.Defense.Name : block.Offense.Name;
     safe_strncpy(field, name, PLAYBOOK_NAME_LENGTH);
+}
+
+int32_t Count_Formation_Slots_At_Position(int32_t formation, int32_t position) {
+    if (!Is_Valid_Formation(formation)) return 0;
+    int32_t count = 0;
+    for (int32_t slot = 0; slot < PLAYERS_ON_FIELD; ++slot)
+        if (Formation_Slot_Table[formation][slot].Position == position) ++count;
+    return count;
+}
+
+bool Is_Analyzer_Formation(uint32_t formation) {
+    return formation < static_cast<uint32_t>(NUMBER_OF_FORMATIONS);
+}
+
+bool Has_Career_Stat_Zero_Value(int32_t team, int32_t slot) {
+    return Get_Player_Stat(team, slot, SEASON_CAREER, 0) != 0;
 }

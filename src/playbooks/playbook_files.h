@@ -1,7 +1,17 @@
 #pragma once
 // Playbook files: the raw image of one team playbook block, "playbooks/<name>.opb"
 // (offence, 19,680 bytes) or "playbooks/<name>.dpb" (defence, 9,516 bytes).
+#include <cstdint>
+
 #include "database/team_playbook_block.h"
+#include "platform/handles.h"
+
+// Settings of the playbook editor, saved with the game: the side (0 offence,
+// 1 defence) every playbook file operation handles, and the folder and slot
+// of the play shown.
+constexpr int32_t PLAYBOOK_EDITOR_SIDE = 170;
+constexpr int32_t PLAYBOOK_EDITOR_FOLDER = 171;
+constexpr int32_t PLAYBOOK_EDITOR_SLOT = 172;
 
 // Receive files loaded for a team number that names no league team (255 among
 // them); the playbook analyzer reads them.
@@ -16,14 +26,24 @@ extern DEFENSIVE_PLAYBOOK Scratch_Defensive_Playbook;
 // when the block was loaded, 0 otherwise.
 int Load_Playbook_File(int team, int bDefense, const char* name);
 
-// Writes the playbook block of `team` for the side to `path`. Returns 0 when
-// written, 1 when the file cannot be opened, 2 on a short write (the partial
-// file is removed).
+// Writes the playbook block of `team` for the side to `path`: into a
+// temporary file beside it that takes the name once it is whole, so a failed
+// write leaves an old file of that name as it was. Returns 0 when written, 1
+// when the file cannot be opened, 2 when writing fails (nothing is left).
 int Write_Team_Playbook_File(const char* path, int team, int bDefense);
 
-// Writes the viewed team's block of the playbook editor's current side.
-int Write_Playbook_File(const char* path);
+// Writes the viewed team's block of the playbook editor's current side (the
+// dialogs make the viewed team valid first; a team number outside the team
+// records is refused with 1); a given dialog is ended with 1 first.
+int Write_Playbook_File(const char* path, WINDOW_HANDLE dialog = NO_WINDOW);
 
 // Stores `name`, cut to 37 characters, as the playbook name of the viewed
 // team's block of the current side.
 void Set_Playbook_Name(const char* name);
+
+// How many of the formation's eleven slots the position fills.
+int32_t Count_Formation_Slots_At_Position(int32_t formation, int32_t position);
+// Formation numbers the analyzer counts: below 48, read unsigned.
+bool Is_Analyzer_Formation(uint32_t formation);
+// True when the player's career value of statistic 0 is not zero.
+bool Has_Career_Stat_Zero_Value(int32_t team, int32_t slot);

@@ -22,3 +22,14 @@ void Build_Top_Ten_Player_List(TOP_TEN_LIST* list, int32_t league, int32_t categ
 // defences allowing the fewest; other categories leave the list as it was.
 // The season is the news ticker's season choice.
 void Build_Top_Ten_Team_List(TOP_TEN_LIST* list, int32_t category);
+
+// The leaders of a report table, among the same players as above. Seasons
+// back -1: careers; -2: each player's best season, its year in the entry's
+// second word; 0 and up: the season that many years back, read from each
+// player's season line of that year (with two teams that year, the line of
+// more games).
+constexpr int32_t LEADERS_CAREER = -1;
+constexpr int32_t LEADERS_BEST_SEASON = -2;
+void Build_Template_Leader_List(TOP_TEN_LIST* list, int32_t league, int32_t category, int32_t seasons_back);
+// The player's professional season line of `year` with the most games; -1 when none.
+int32_t Find_Player_Year_Season_Link(int32_t team, int32_t slot, int32_t year);

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
+#include "database/game_names.h"
 #include "database/player_record.h"
 #include "database/random_numbers.h"
+#include "database/schedule_entries.h"
 #include "database/settings.h"
 #include "database/universe.h"
+#include "engine/announcer.h"
 #include "engine/game_record.h"
 #include "engine/kicking_plays.h"
 #include "support/test_league.h"
@@ -167,4 +171,44 @@ TEST(KickingPlays, PuntReturnsStayInRange) {
         ASSERT_GE(yards, 1);
         ASSERT_LE(yards, RETURN_TOUCHDOWN_YARDS);
     }
+}
+
+TEST(KickingPlays, TheTeamKickingOffIsTheOneSaidToKickOff) {
+    // Teams 1 and 2 of the crafted game, watched, team 1 kicking off.
+    int32_t offence_lines = 0;
+    for (int n = 0; n < 60; ++n) {
+        GAME_RECORD* game = Special_Teams_Game(KICKOFF_DOWN, 65, 600, n == 0);
+        if (n == 0) {
+            Set_User_Preference(CURRENT_WEEK, 3);
+            Set_User_Preference(SIMULATION_RUNNING, 1);
+            Set_User_Preference(SIM_TO_QUARTER, 0);
+            Schedule_Game(2, 1, 3, 6, 1300);
+            Set_Game_PBP_Flag(2, 3, 1);
+        }
+        game->Current_Play.Offensive_Play = KICKOFF_ROW_NORMAL;
+        Seed_Random_Numbers(40 + n);
+        Clear_Commentary_Lines();
+        Resolve_Kickoff(game);
+        ASSERT_EQ(game->Current_Play.Events[0].Event_Id, 38) << "the game is watched";
+        const std::string sentence = Commentary_Templates[38][game->Current_Play.Events[0].Sentence];
+        char line[COMMENTARY_LINE_SIZE];
+        Get_Commentary_Line(0, line);
+        char kickers[FORMATTED_TEXT_SIZE], receivers[FORMATTED_TEXT_SIZE];
+        const bool city = sentence.find("$OFFENSIVECITY") != std::string::npos;
+        if (city) {
+            Get_Team_Location_Name(1, kickers);
+            Get_Team_Location_Name(2, receivers);
+        } else {
+            Get_Team_Display_Name(1, kickers);
+            Get_Team_Display_Name(2, receivers);
+        }
+        if (!city && sentence.find("$OFFENSIVETEAM") == std::string::npos) continue;
+        ++offence_lines;
+        const std::string said = line;
+        EXPECT_EQ(said.find(kickers), 0u) << said;
+        if (sentence.find("$DEFENSIVE") == std::string::npos) {
+            EXPECT_EQ(said.find(receivers), std::string::npos) << said;
+        }
+    }
+    EXPECT_GT(offence_lines, 0) << "some lines name the kicking team";
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "database/settings.h"
 #include "engine/playbook_records.h"
 #include "engine/playbook_test_support.h"
@@ -44,14 +46,23 @@ void Fill_Team_Playbooks(int team) {
     std::strcpy(block.Offense.Plays[2].Name, "Counter Trey");
 }
 
+// Works in a folder of its own: the test folder's installed playbooks are
+// what other tests' leagues load.
 class PlaybookFiles : public testing::Test {
   protected:
     void SetUp() override {
         Reset_Test_League(6);
-        std::filesystem::remove_all("playbooks");
-        std::filesystem::create_directory("playbooks");
+        ASSERT_NE(getcwd(previous_, sizeof previous_), nullptr);
+        std::filesystem::remove_all("files");
+        std::filesystem::create_directories("files/playbooks");
+        ASSERT_EQ(chdir("files"), 0);
         Clear_Debug_Log();
     }
+    void TearDown() override {
+        ASSERT_EQ(chdir(previous_), 0);
+        std::filesystem::remove_all("files");
+    }
+    char previous_[4096] = {};
 };
 
 } // namespace
@@ -111,7 +122,8 @@ TEST_F(PlaybookFiles, MissingEraPlaybookKeepsTheDefaultsAndSaysSo) {
     EXPECT_EQ(std::memcmp(&before, &Universe.Teams[3].Playbooks, sizeof(before)), 0);
     EXPECT_NE(Read_Debug_Log_Text().find("Unable to open playbook file playbooks/West Coast.opb"),
               std::string::npos);
-    EXPECT_EQ(Read_Debug_Log_Text().find("ERROR"), std::string::npos) << "a missing file is logged, not an error";
+    EXPECT_EQ(Read_Debug_Log_Text().find("ERROR"), std::string::npos)
+        << "a missing file is logged, not an error";
     Write_Team_Playbook_File("Outside.opb", 1, 0);
     EXPECT_EQ(Load_Playbook_File(3, 0, "../Outside"), 0) << "names never leave the playbooks folder";
     EXPECT_EQ(Load_Playbook_File(3, 0, ""), 0);

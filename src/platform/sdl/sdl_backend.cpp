@@ -515,6 +515,7 @@ const PLATFORM_BACKEND sdl_backend = {
     Play_SDL_Sound,
     Set_SDL_Cursor,
     Start_Desktop_Opener,
+    Run_Print_Command,
     Put_SDL_Clipboard,
     Get_SDL_Clipboard,
 };

@@ -250,6 +250,87 @@ int Write_Historical_Logos(const std::string& root) {
     return ok;
 }
 
+namespace {
+const ART_COLOUR CARD_PAPER = Art_Colour(250, 248, 240);
+const ART_COLOUR CARD_BLUE = Art_Colour(40, 70, 160);
+const ART_COLOUR CARD_UMBER = Art_Colour(130, 80, 40);
+const ART_COLOUR LEATHER = Art_Colour(120, 66, 30);
+
+// A card's paper with a double frame and faint yard lines, 825 x 1,125.
+void Draw_Card_Paper(ART_CANVAS* c, ART_COLOUR ink) {
+    Start_Canvas(c, 825, 1125, CARD_PAPER);
+    for (int y = 150; y < 1000; y += 70)
+        Fill_Art_Rect(c, 60, y, 765, y + 2, Mix_Colours(CARD_PAPER, ink, 0.12));
+    Stroke_Art_Rounded_Rect(c, 24, 24, 801, 1101, 36, 8, ink);
+    Stroke_Art_Rounded_Rect(c, 44, 44, 781, 1081, 26, 3, Mix_Colours(ink, CARD_PAPER, 0.4));
+}
+
+// The frame of a player's statistics with room for `lines` lines of 44 pixels.
+void Draw_Stats_Box(ART_CANVAS* c, int lines, ART_COLOUR ink) {
+    const int height = 60 + 44 * lines;
+    Start_Canvas(c, 720, height, CLEAR);
+    Fill_Art_Rounded_Rect(c, 3, 3, 717, height - 3, 18, Mix_Colours(CARD_PAPER, ink, 0.06));
+    Stroke_Art_Rounded_Rect(c, 3, 3, 717, height - 3, 18, 5, ink);
+    Fill_Art_Rect(c, 6, 8, 714, 52, ink);
+    Draw_Art_Text(c, "LAST SEASON", 6, 8, 714, 52, 32, true, WHITE);
+    for (int line = 1; line < lines; ++line)
+        Fill_Art_Rect(c, 30, 57 + 44 * line, 690, 59 + 44 * line, Mix_Colours(CARD_PAPER, ink, 0.3));
+}
+
+// A football with the yards of a play on it.
+void Draw_Yardage_Football(ART_CANVAS* c, const char* text) {
+    Start_Canvas(c, 160, 96, CLEAR);
+    Fill_Art_Ellipse(c, 80, 48, 76, 44, LEATHER);
+    Fill_Art_Rect(c, 50, 20, 110, 23, WHITE);
+    for (int x = 56; x <= 104; x += 12)
+        Fill_Art_Rect(c, x, 14, x + 3, 29, WHITE);
+    Draw_Art_Text(c, text, 0, 34, 160, 90, 40, true, Art_Colour(255, 236, 180));
+}
+} // namespace
+
+// The card faces the kit draws on: player and play backgrounds, the
+// statistics frames, the category badges and the yardage footballs.
+int Write_Card_Faces(const std::string& kit) {
+    int ok = 1;
+    ART_CANVAS c;
+    Draw_Card_Paper(&c, CARD_BLUE);
+    ok &= Save_Canvas_PNG(c, kit + "offense-player.png");
+    Draw_Card_Paper(&c, CARD_UMBER);
+    ok &= Save_Canvas_PNG(c, kit + "defense-player.png");
+    Draw_Card_Paper(&c, CARD_BLUE);
+    ok &= Save_Canvas_PNG(c, kit + "plays/play-card.png");
+    Draw_Card_Paper(&c, CARD_UMBER);
+    ok &= Save_Canvas_PNG(c, kit + "plays/audible-card.png");
+    char name[96];
+    for (int lines = 1; lines <= 8; ++lines)
+        for (int umber = 0; umber < 2; ++umber) {
+            Draw_Stats_Box(&c, lines, umber ? CARD_UMBER : CARD_BLUE);
+            snprintf(name, sizeof name, "stats/%d stats w box %s.png", lines, umber ? "umber" : "blue");
+            ok &= Save_Canvas_PNG(c, kit + name);
+        }
+    const char* const offense[7] = {"Pass Blocking", "Run Blocking", "Rushing", "Goal Line",
+                                    "Receiving",     "Passing",      "Red Zone"};
+    const char* const defense[4] = {"Run Defense", "Pass Rush", "Coverage", "Tackling"};
+    for (int side = 0; side < 2; ++side)
+        for (int i = 0; i < (side == 0 ? 7 : 4); ++i) {
+            const char* category = side == 0 ? offense[i] : defense[i];
+            const ART_COLOUR ink = side == 0 ? CARD_BLUE : CARD_UMBER;
+            Start_Canvas(&c, 330, 72, CLEAR);
+            Fill_Art_Rounded_Rect(&c, 2, 2, 328, 70, 34, ink);
+            Draw_Art_Text(&c, category, 2, 2, 328, 70, 34, true, WHITE);
+            snprintf(name, sizeof name, "plays/%s-%s.png", side == 0 ? "Offense" : "Defense", category);
+            ok &= Save_Canvas_PNG(c, kit + name);
+        }
+    for (int yards = -10; yards <= 40; ++yards) {
+        char text[8];
+        snprintf(text, sizeof text, "%d", yards);
+        Draw_Yardage_Football(&c, text);
+        snprintf(name, sizeof name, "plays/football %d.png", yards);
+        ok &= Save_Canvas_PNG(c, kit + name);
+    }
+    return ok;
+}
+
 int Write_Card_Kit_Pieces(const std::string& root) {
     const std::string kit = root + "gridiron/";
     int ok = 1;
@@ -329,5 +410,6 @@ int Write_Card_Kit_Pieces(const std::string& root) {
         }
         ok &= Save_Canvas_PNG(c, kit + "plays/" + mark.Name + ".png");
     }
+    ok &= Write_Card_Faces(kit);
     return ok;
 }

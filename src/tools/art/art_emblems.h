@@ -8,3 +8,5 @@ int Write_Helmets(const std::string& root);
 int Write_Team_Logos(const std::string& root);
 int Write_Historical_Logos(const std::string& root);
 int Write_Card_Kit_Pieces(const std::string& root);
+// The card faces under "<root>gridiron/" (called by Write_Card_Kit_Pieces).
+int Write_Card_Faces(const std::string& kit);

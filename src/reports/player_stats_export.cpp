@@ -1,0 +1,298 @@
+#include "reports/player_stats_export.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <vector>
+
+#include "database/game_names.h"
+#include "database/league_structure.h"
+#include "database/path_resolver.h"
+#include "database/player_record.h"
+#include "database/player_statistics.h"
+#include "database/team_record.h"
+#include "database/text_files.h"
+#include "reports/html_text.h"
+
+namespace {
+constexpr int32_t GAMES_STAT = 0;
+constexpr int32_t PASSER_RATING = 100;
+constexpr int32_t YARDS_PER_RUSH = 112;  // hundredths
+constexpr int32_t YARDS_PER_CATCH = 113; // tenths
+constexpr int32_t SACKS_TENTHS = 143;
+constexpr int32_t FIELD_GOALS_MADE = 121;
+constexpr int32_t FIELD_GOALS_TRIED = 122;
+constexpr int32_t FIELD_GOAL_RATE = 123; // per mille
+constexpr int32_t PUNT_AVERAGE = 115;    // tenths
+constexpr int32_t NAME_KEY_BASE = 2793;
+
+const char* const EXTENSIONS[NUMBER_OF_STATS_FORMATS] = {".xls", ".csv", ".txt", ".htm"};
+const char* const CATEGORY_NAMES[NUMBER_OF_STATS_CATEGORIES] = {"Offense", "Defense", "Kicking"};
+
+const char* const SORT_NAMES[NUMBER_OF_STATS_CATEGORIES][STATS_SORT_CHOICES] = {
+    {"Games", "Games Started", "Pass Attempts", "Completions", "INT Thrown", "Pass Yards", "Pass TDs",
+     "Rushes", "Rush Yards", "Rush TDs", "Receptions", "Receiving Yards", "Receiving TDs", "Fumbles Lost",
+     "Returns", "Returns Yards", "Return TDs"},
+    {"Games", "Games Started", "Tackles", "Assists", "Sacks", "Fumbles Forced", "Knockdowns", "Interceptions",
+     "Touchdowns", "", "", "", "", "", "Returns", "Returns Yards", "Return TDs"},
+    {"Games", "Games Started", "Punts", "Punt Yards", "Longest Punt", "PAT Attempts", "PAT",
+     "Field Goals <30", "FG Attempts <30", "Field Goals 30-39", "FG Attempts 30-39", "Field Goals 40-49",
+     "FG Attempts 40-49", "Field Goals 50+", "FG Attempts 50+", "Longest Field Goal", ""}};
+
+// The kickers' statistics are kept in another order than their names are
+// listed: the statistic each name stands for.
+constexpr int32_t KICKING_SORT_STATS[STATS_SORT_CHOICES] = {0,  1,  2,  3,  5,  8,  9,  11, 10,
+                                                            13, 12, 15, 14, 17, 16, 18, -3};
+
+const char* const HEADINGS[NUMBER_OF_STATS_CATEGORIES][17] = {
+    {"Offense", "Team", "G", "Att", "Com", "Yards", "TD", "Rating", "Rush", "Yards", "Avg", "TD", "Rec",
+     "Yards", "Avg", "TD", "Fum"},
+    {"Defense", "Team", "G", "Tckl", "Ast", "Sack", "FF", "KD", "Int", "TD", "Ret", "RetYd"},
+    {"Kicking", "Team", "G", "FGM", "FGA", "FG%", "XPM", "XPA", "Punt", "Avg"}};
+constexpr int32_t CELL_COUNTS[NUMBER_OF_STATS_CATEGORIES] = {17, 12, 10};
+
+const char* const TEXT_FORMATS[NUMBER_OF_STATS_CATEGORIES] = {
+    "%-24s %4s %4s %5s %5s %4s %3s %3s %3s %4s %4s %4s %3s %4s %4s %5s %5s\n",
+    "%-24s %4s %6s %5s %4s %3s %3s %3s %3s %4s %4s %5s\n", "%-24s %4s %4s %5s %5s %5s %4s %4s %5s %4s\n"};
+
+bool Is_Category(int32_t category) {
+    return category >= 0 && category < NUMBER_OF_STATS_CATEGORIES;
+}
+
+int32_t Player_Group(int32_t team, int32_t slot) {
+    return Get_Position_Group(Translate_Expanded_Position(Get_Player_Vital_Stat(team, slot, VITAL_POSITION)));
+}
+
+// The players of a category: the skill players for offence, the defenders
+// for defence, kickers and punters for kicking.
+bool Is_Category_Player(int32_t team, int32_t slot, int32_t category) {
+    static constexpr int32_t GROUPS[NUMBER_OF_STATS_CATEGORIES] = {0, 2, 3};
+    return Is_Category(category) && Player_Group(team, slot) == GROUPS[category];
+}
+
+std::string Tenths(int32_t value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", value / 10.0);
+    return text;
+}
+
+// A cell of text without the characters that would split it in the format.
+std::string Clean_Cell(std::string text, int32_t format) {
+    for (char& c : text) {
+        if (format == STATS_FORMAT_COMMA && (c == ',' || c == '"')) c = ' ';
+        if (format == STATS_FORMAT_TAB && c == '\t') c = ' ';
+        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+    }
+    return format == STATS_FORMAT_HTML ? Escape_HTML_Text(text.c_str()) : text;
+}
+
+std::vector<std::string> Player_Cells(int32_t team, int32_t slot, int32_t period, int32_t category,
+                                      int32_t format) {
+    const auto S = [team, slot, period](int32_t stat) { return Get_Player_Stat(team, slot, period, stat); };
+    const auto N = [&S](int32_t stat) { return std::to_string(S(stat)); };
+    char first[PLAYER_NAME_TEXT_SIZE] = "", last[PLAYER_NAME_TEXT_SIZE] = "",
+         name[PLAYER_NAME_TEXT_SIZE] = "";
+    Get_Player_First_Name(team, slot, first);
+    Get_Player_Last_Name(team, slot, last);
+    Get_Player_Full_Name(team, slot, name);
+    char abbreviation[FORMATTED_TEXT_SIZE] = "";
+    Get_Team_String(abbreviation, team, 0);
+    std::vector<std::string> cells;
+    cells.push_back(format == STATS_FORMAT_COMMA ? Clean_Cell(last, format) + "," + Clean_Cell(first, format)
+                                                 : Clean_Cell(name, format));
+    cells.push_back(Clean_Cell(abbreviation, format));
+    cells.push_back(N(GAMES_STAT));
+    switch (category) {
+    case STATS_OFFENSE:
+        for (const int32_t stat : {2, 3, 5, 6})
+            cells.push_back(N(stat));
+        cells.push_back(std::to_string((S(PASSER_RATING) + 5) / 10));
+        cells.push_back(N(7));
+        cells.push_back(N(8));
+        cells.push_back(Tenths((S(YARDS_PER_RUSH) + 5) / 10));
+        cells.push_back(N(9));
+        cells.push_back(N(10));
+        cells.push_back(N(11));
+        cells.push_back(Tenths(S(YARDS_PER_CATCH)));
+        cells.push_back(N(12));
+        cells.push_back(N(13));
+        break;
+    case STATS_DEFENSE:
+        cells.push_back(N(2));
+        cells.push_back(N(3));
+        cells.push_back(Tenths(S(SACKS_TENTHS)));
+        for (const int32_t stat : {5, 6, 7, 8, 14, 15})
+            cells.push_back(N(stat));
+        break;
+    default:
+        cells.push_back(N(FIELD_GOALS_MADE));
+        cells.push_back(N(FIELD_GOALS_TRIED));
+        cells.push_back(Tenths(S(FIELD_GOAL_RATE)));
+        cells.push_back(N(9));
+        cells.push_back(N(8));
+        cells.push_back(N(2));
+        cells.push_back(Tenths(S(PUNT_AVERAGE)));
+        break;
+    }
+    return cells;
+}
+
+std::string Join_Cells(const std::vector<std::string>& cells, int32_t category, int32_t format) {
+    std::string line;
+    if (format == STATS_FORMAT_TAB || format == STATS_FORMAT_COMMA) {
+        for (size_t n = 0; n < cells.size(); ++n) {
+            line += cells[n];
+            if (format == STATS_FORMAT_TAB)
+                line += '\t';
+            else if (n + 1 < cells.size())
+                line += ',';
+        }
+        line += '\n';
+    } else {
+        std::vector<const char*> texts(17, "");
+        for (size_t n = 0; n < cells.size() && n < texts.size(); ++n)
+            texts[n] = cells[n].c_str();
+        char text[STATS_LINE_LIMIT + 1];
+        std::snprintf(text, sizeof text, TEXT_FORMATS[category], texts[0], texts[1], texts[2], texts[3],
+                      texts[4], texts[5], texts[6], texts[7], texts[8], texts[9], texts[10], texts[11],
+                      texts[12], texts[13], texts[14], texts[15], texts[16]);
+        line = text;
+    }
+    if (line.size() > static_cast<size_t>(STATS_LINE_LIMIT)) line.resize(STATS_LINE_LIMIT);
+    return line;
+}
+
+std::string Title(int32_t choice, int32_t period, int32_t category) {
+    char nickname[FORMATTED_TEXT_SIZE] = "";
+    if (choice >= 0 && choice < Count_Active_Teams()) Get_Team_String(nickname, choice, 2);
+    return Get_Stats_Period_Label(period) + " " + nickname + " " + CATEGORY_NAMES[category];
+}
+
+bool Write_Text(FILE* file, const std::string& text) {
+    return std::fwrite(text.data(), 1, text.size(), file) == text.size();
+}
+} // namespace
+
+const char* Get_Stats_File_Extension(int32_t format) {
+    return format >= 0 && format < NUMBER_OF_STATS_FORMATS ? EXTENSIONS[format] : "";
+}
+
+const char* Get_Stats_Sort_Name(int32_t category, int32_t stat) {
+    if (!Is_Category(category) || stat < 0 || stat >= STATS_SORT_CHOICES) return "";
+    return SORT_NAMES[category][stat];
+}
+
+int32_t Get_Stats_Sort_Statistic(int32_t category, int32_t choice) {
+    if (!Is_Category(category) || choice < 0 || choice >= STATS_SORT_CHOICES) return 0;
+    if (category == STATS_KICKING) return std::max(KICKING_SORT_STATS[choice], 0);
+    return choice;
+}
+
+const char* Get_Stats_Column_Heading(int32_t category, int32_t column) {
+    if (!Is_Category(category) || column < 0 || column >= CELL_COUNTS[category]) return "";
+    return HEADINGS[category][column];
+}
+
+int32_t Get_Stats_Cell_Count(int32_t category) {
+    return Is_Category(category) ? CELL_COUNTS[category] : 0;
+}
+
+std::string Get_Stats_Period_Label(int32_t period) {
+    switch (period) {
+    case SEASON_THIS:
+        return std::to_string(Get_Current_Year());
+    case SEASON_LAST:
+        return std::to_string(Get_Current_Year() - 1);
+    case SEASON_CAREER:
+        return "Career";
+    default:
+        return "Predicted";
+    }
+}
+
+bool Is_Player_In_Stats_Choice(int32_t team, int32_t choice) {
+    const int32_t teams = Count_Active_Teams();
+    if (team < 0 || team >= MAX_FRANCHISES || !Is_Active_Team(team)) return false;
+    if (choice >= 0 && choice < teams) return team == choice;
+    const int32_t leagues = Count_Leagues();
+    if (choice >= teams && choice < teams + leagues) return Get_Team_Division(team) / 4 == choice - teams;
+    return choice == teams + leagues;
+}
+
+bool Get_Stats_Sort_Key(int32_t team, int32_t slot, int32_t choice, int32_t period, int32_t stat,
+                        int32_t* key) {
+    if (key == nullptr || !Is_Player_Slot_Used(team, slot) || !Is_Player_In_Stats_Choice(team, choice))
+        return false;
+    if (Get_Player_Stat(team, slot, period, GAMES_STAT) == 0) return false;
+    if (stat == SORT_BY_NAME) {
+        char last[PLAYER_NAME_TEXT_SIZE] = "";
+        Get_Player_Last_Name(team, slot, last);
+        const auto c0 = static_cast<unsigned char>(std::toupper(static_cast<unsigned char>(last[0])));
+        const auto c1 = static_cast<unsigned char>(last[0] != '\0' ? last[1] : 0);
+        const auto c2 = static_cast<unsigned char>(c1 != 0 ? last[2] : 0);
+        *key = (NAME_KEY_BASE - 30 * c0 - c1) * 30 - c2;
+    } else if (stat == SORT_BY_TEAM) {
+        *key = team;
+    } else {
+        *key = Get_Player_Stat(team, slot, period, stat);
+    }
+    return true;
+}
+
+std::string Format_Player_Stats_Line(int32_t team, int32_t slot, int32_t period, int32_t category,
+                                     int32_t format) {
+    if (!Is_Category(category)) return "";
+    if (slot < 0) {
+        std::vector<std::string> cells;
+        cells.push_back(format == STATS_FORMAT_COMMA
+                            ? std::string("Last,First")
+                            : Get_Stats_Period_Label(period) + " " + CATEGORY_NAMES[category]);
+        for (int32_t column = 1; column < CELL_COUNTS[category]; ++column)
+            cells.push_back(HEADINGS[category][column]);
+        return Join_Cells(cells, category, format);
+    }
+    return Join_Cells(Player_Cells(team, slot, period, category, format), category, format);
+}
+
+int32_t Write_Player_Stats_File(const char* path, int32_t choice, int32_t period, int32_t category,
+                                int32_t sort_stat, int32_t format) {
+    if (path == nullptr || path[0] == '\0' || !Is_Category(category) || format < 0 ||
+        format >= NUMBER_OF_STATS_FORMATS)
+        return 0;
+    Create_File_Folder(path);
+    FILE* file = Open_Resolved_File(path, "wb");
+    if (file == nullptr) return 0;
+    bool written = true;
+    const std::string title = Escape_HTML_Text(Title(choice, period, category).c_str());
+    if (format == STATS_FORMAT_HTML)
+        written &= Write_Text(file, "<HTML>\n<HEAD><TITLE>" + title +
+                                        "</TITLE></HEAD>\n\n<BODY TEXT=\"#FFFFFF\" BGCOLOR=\"#008000\" "
+                                        "LINK=\"#80FF00\" VLINK=\"#60BF00\">\n<CENTER><H1>" +
+                                        title + "</H1></CENTER>\n<PRE>\n");
+    written &= Write_Text(file, Format_Player_Stats_Line(0, -1, period, category, format));
+
+    // Highest value first; equal values keep team-then-slot order.
+    struct RANKED {
+        int32_t Key;
+        int32_t Team;
+        int32_t Slot;
+    };
+    std::vector<RANKED> ranked;
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            int32_t key = 0;
+            if (Is_Category_Player(team, slot, category) &&
+                Get_Stats_Sort_Key(team, slot, choice, period, sort_stat, &key))
+                ranked.push_back({key, team, slot});
+        }
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const RANKED& a, const RANKED& b) { return a.Key > b.Key; });
+    for (const RANKED& player : ranked)
+        written &=
+            Write_Text(file, Format_Player_Stats_Line(player.Team, player.Slot, period, category, format));
+
+    if (format == STATS_FORMAT_HTML)
+        written &= Write_Text(file, "</PRE>\n<P>\n<CENTER><H5>\n</H5></CENTER>\n</BODY>\n</HTML>\n");
+    written &= std::fclose(file) == 0;
+    return written ? 1 : 0;
+}

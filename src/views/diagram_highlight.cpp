@@ -1,0 +1,3 @@
+#include "views/diagram_highlight.h"
+
+int32_t Highlighted_Formation_Slot = NO_HIGHLIGHTED_SLOT;

@@ -1,0 +1,166 @@
+// The Gridiron card kit of a test-league team: 54 cards of the right size
+// marked 300 dpi, the three sheets and the print page, opened in the browser,
+// with the league, its random sequence and the screens' choices as they were.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/bitmap_cache.h"
+#include "app/main_window.h"
+#include "app/modal_dialogs.h"
+#include "app/progress_window.h"
+#include "database/path_resolver.h"
+#include "database/player_record.h"
+#include "database/random_numbers.h"
+#include "database/settings.h"
+#include "database/universe.h"
+#include "platform/scripted_answers.h"
+#include "playbooks/gridiron_kit.h"
+#include "playbooks/playbook_editor.h"
+#include "support/dialog_steps.h"
+#include "support/frame_fixture.h"
+#include "support/test_league.h"
+
+namespace {
+constexpr int32_t TEAM = 5;
+
+std::vector<std::string> Read_Lines(const std::string& path) {
+    std::ifstream file(Resolve_File_Path(path.c_str()));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// Width, height and the horizontal pixels a metre of a PNG file.
+struct PNG_FACTS {
+    uint32_t Width = 0, Height = 0, Per_Metre = 0;
+};
+
+uint32_t Big_Endian(const unsigned char* p) {
+    return (uint32_t{p[0]} << 24) | (uint32_t{p[1]} << 16) | (uint32_t{p[2]} << 8) | p[3];
+}
+
+PNG_FACTS Read_PNG_Facts(const std::string& path) {
+    std::ifstream file(Resolve_File_Path(path.c_str()), std::ios::binary);
+    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(file)),
+                                     std::istreambuf_iterator<char>());
+    PNG_FACTS facts;
+    if (bytes.size() < 33) return facts;
+    facts.Width = Big_Endian(&bytes[16]);
+    facts.Height = Big_Endian(&bytes[20]);
+    for (size_t at = 8; at + 12 <= bytes.size();) {
+        const uint32_t length = Big_Endian(&bytes[at]);
+        if (std::memcmp(&bytes[at + 4], "pHYs", 4) == 0 && at + 16 <= bytes.size())
+            facts.Per_Metre = Big_Endian(&bytes[at + 8]);
+        at += 12 + length;
+    }
+    return facts;
+}
+
+class GridironKit : public FrameTest {
+  protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        // The league is built where the installed playbooks are.
+        Build_Test_League();
+        ASSERT_NE(getcwd(previous_, sizeof previous_), nullptr);
+        std::filesystem::remove_all("kit");
+        std::filesystem::create_directories("kit");
+        ASSERT_EQ(chdir("kit"), 0);
+        // A copy of the installation's card art: the kit writes beside it.
+        std::filesystem::copy(std::filesystem::path(KORVA_DATA_DIR) / "gridiron", "gridiron",
+                              std::filesystem::copy_options::recursive);
+        Clear_Dialog_Steps();
+        Start_Frame_Without_Loop();
+        Init_Image_Caches();
+    }
+    void TearDown() override {
+        Clear_Dialog_Steps();
+        FrameTest::TearDown();
+        ASSERT_EQ(chdir(previous_), 0);
+        std::filesystem::remove_all("kit");
+    }
+    char previous_[4096] = {};
+};
+} // namespace
+
+TEST_F(GridironKit, TheEditorsCardKitButtonMakesADeckOfFiftyFourCardsAndChangesNothing) {
+    Set_User_Preference(VIEWED_TEAM, TEAM);
+    Set_User_Preference(SELECTED_PLAYER_TEAM, 7);
+    Set_User_Preference(SELECTED_PLAYER_SLOT, 12);
+    // A defence without players: its cards stay blank and no player is made.
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        const int32_t position = Universe.Teams[TEAM].Players[slot].Vital_Stats[VITAL_POSITION];
+        if (position >= POSITION_DE && position <= POSITION_S)
+            Universe.Teams[TEAM].Players[slot].Vital_Stats[VITAL_POSITION] = POSITION_K;
+    }
+    Universe.Teams[TEAM].Playbooks.Offense.Card_Selection[3] = 1;
+    std::strcpy(Universe.Teams[TEAM].Playbooks.Offense.Plays[3].Name, "Dive, \"Quick\"");
+    Seed_Random_Numbers(99);
+    // The league as the editor leaves it, and again after the kit.
+    std::vector<uint8_t> block_before(sizeof Universe);
+    RANDOM_STATE random_before, random_after;
+    bool untouched = false;
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        Save_Random_State(&random_before);
+        std::memcpy(block_before.data(), &Universe, sizeof Universe);
+        Click_Dialog_Button(dialog, EDITOR_CARD_KIT);
+        untouched = std::memcmp(block_before.data(), &Universe, sizeof Universe) == 0;
+        Save_Random_State(&random_after);
+        EXPECT_FALSE(Is_Progress_Window_Open()) << "the progress window came and went";
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, PLAYBOOK_EDITOR_DIALOG, 0), 1);
+    EXPECT_EQ(Get_User_Preference(VIEWED_TEAM), TEAM);
+    EXPECT_TRUE(untouched) << "the league is untouched";
+    EXPECT_EQ(std::memcmp(&random_before, &random_after, sizeof random_before), 0);
+    EXPECT_EQ(Get_User_Preference(SELECTED_PLAYER_SLOT), 12);
+    EXPECT_EQ(Get_Gridiron_Card_Player(TEAM, 11), -1) << "a blank defensive card";
+
+    for (int32_t card = 0; card < GRIDIRON_DECK_CARDS; ++card) {
+        const PNG_FACTS facts = Read_PNG_Facts("Gridiron/Output/" + Get_Gridiron_Card_File(TEAM, card));
+        const bool back = card == CHECKLIST_BACK_CARD;
+        EXPECT_EQ(facts.Width, back ? 1125u : 825u) << "card " << card;
+        EXPECT_EQ(facts.Height, back ? 825u : 1125u) << "card " << card;
+        EXPECT_EQ(facts.Per_Metre, 11811u) << "300 dpi";
+    }
+    const auto players = Read_Lines("Gridiron/Output/Players.csv");
+    ASSERT_GE(players.size(), 4u);
+    EXPECT_EQ(players[0],
+              "Pos,Name,Run Block,Pass Block,Rushing,Goal Line,Passing/Receiving,Red Zone,Salary");
+    EXPECT_EQ(players.size(), 1u + 11u + 1u + 1u + 1u) << "eleven offensive players, no defender";
+    EXPECT_EQ(players[12].rfind(",AVERAGE,", 0), 0u);
+    const auto plays = Read_Lines("Gridiron/Output/Gridiron-Playbooks.csv");
+    ASSERT_EQ(plays.size(), 1u + 25u);
+    EXPECT_EQ(plays[1].rfind("\"Dive, \"\"Quick\"\"\",23,", 0), 0u) << "the chosen play first, quoted";
+    const auto audibles = Read_Lines("Gridiron/Output/Gridiron-Audibles.csv");
+    ASSERT_EQ(audibles.size(), 1u + 5u);
+    EXPECT_EQ(audibles.back(), "Beast Mode,52,Offense,\"+10 to any offensive rating\",Any");
+    ASSERT_EQ(Get_Shell_Requests().size(), 1u);
+    EXPECT_NE(Get_Shell_Requests()[0].Target.find("Team-05-Print.htm"), std::string::npos);
+    const auto page = Read_Lines("Gridiron/Output/Team-05-Print.htm");
+    int32_t images = 0, pages = 0;
+    for (const std::string& line : page) {
+        if (line.find("<img") != std::string::npos) ++images;
+        if (line == "<div class=\"page\">") ++pages;
+    }
+    EXPECT_EQ(images, 54);
+    EXPECT_EQ(pages, 6) << "nine cards a page";
+    EXPECT_EQ(Quote_Csv_Field("plain"), "plain");
+    EXPECT_EQ(Quote_Csv_Field("a\nb"), "\"a\nb\"");
+
+    if (const char* folder = std::getenv("KORVA_PICTURE_DIR"))
+        for (int32_t card : {0, 3, 11, 22, 23, 40, 47, 51, 52, 53})
+            std::filesystem::copy_file(
+                Resolve_File_Path(("Gridiron/Output/" + Get_Gridiron_Card_File(TEAM, card)).c_str()),
+                std::string(folder) + "/kit-" + Get_Gridiron_Card_File(TEAM, card),
+                std::filesystem::copy_options::overwrite_existing);
+}

@@ -1,0 +1,304 @@
+// The Playbook Editor: the repairs after a change, and walkthroughs on the
+// null backend (editing, the refused primary receiver, the stored texts, the
+// result data, and a play edited, saved, changed and loaded back).
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "app/main_window.h"
+#include "app/modal_dialogs.h"
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "engine/formations.h"
+#include "engine/playbook_records.h"
+#include "platform/controls.h"
+#include "platform/message_box.h"
+#include "platform/scripted_answers.h"
+#include "platform/windows.h"
+#include "playbooks/play_diagrams.h"
+#include "playbooks/playbook_editor.h"
+#include "playbooks/playbook_file_dialogs.h"
+#include "playbooks/playbook_files.h"
+#include "support/dialog_steps.h"
+#include "support/frame_fixture.h"
+#include "support/test_league.h"
+#include "views/diagram_highlight.h"
+
+namespace {
+constexpr int32_t TEAM = 9;
+
+int32_t Count_Shown(const std::string& caption) {
+    int32_t count = 0;
+    for (const SHOWN_MESSAGE& shown : Get_Shown_Messages())
+        if (shown.Caption == caption) ++count;
+    return count;
+}
+
+class PlaybookEditor : public FrameTest {
+  protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        // The league is built where the installed playbooks are.
+        Build_Test_League();
+        ASSERT_NE(getcwd(previous_, sizeof previous_), nullptr);
+        std::filesystem::remove_all("editor");
+        std::filesystem::create_directories("editor/playbooks");
+        ASSERT_EQ(chdir("editor"), 0);
+        Clear_Dialog_Steps();
+        Reset_Result_Data_Advice();
+        Start_Frame_Without_Loop();
+        Set_User_Preference(VIEWED_TEAM, TEAM);
+        Set_User_Preference(PLAYBOOK_EDITOR_SIDE, 0);
+        Set_User_Preference(PLAYBOOK_EDITOR_FOLDER, 0);
+        Set_User_Preference(PLAYBOOK_EDITOR_SLOT, 0);
+    }
+    void TearDown() override {
+        Clear_Dialog_Steps();
+        Clear_Scripted_Answers();
+        Highlighted_Formation_Slot = NO_HIGHLIGHTED_SLOT;
+        FrameTest::TearDown();
+        ASSERT_EQ(chdir(previous_), 0);
+        std::filesystem::remove_all("editor");
+    }
+    OFFENSIVE_PLAY& Offence(int32_t play) { return Universe.Teams[TEAM].Playbooks.Offense.Plays[play]; }
+    DEFENSIVE_PLAY& Defence(int32_t play) { return Universe.Teams[TEAM].Playbooks.Defense.Plays[play]; }
+    char previous_[4096] = {};
+};
+
+DRAWING_SURFACE Diagram_Picture(int32_t play, int32_t kind) {
+    DRAWING_SURFACE surface{};
+    Resize_Drawing_Surface(&surface, 290, 180);
+    DEVICE_CONTEXT dc{};
+    Attach_Device_Context(&dc, &surface);
+    Draw_Play_Diagram(&dc, {0, 0, 290, 180}, TEAM, play, 5, kind, false, false);
+    return surface;
+}
+} // namespace
+
+TEST_F(PlaybookEditor, RoutesMoveToTheNextOneThePositionMayRun) {
+    // Each position runs the routes of its kinds; the search steps in the
+    // direction of the change.
+    EXPECT_EQ(Fix_Route_For_Position(POSITION_WR, 11, 1), 15)
+        << "screen, swing, bench, over are backs' routes";
+    EXPECT_EQ(Fix_Route_For_Position(POSITION_WR, 14, -1), 9)
+        << "downward past the seam, the backs' and tight ends'";
+    EXPECT_EQ(Fix_Route_For_Position(POSITION_TE, 11, 1), 15);
+    EXPECT_EQ(Fix_Route_For_Position(POSITION_RB, 41, 1), 42) << "run block is the tight ends'";
+    EXPECT_EQ(Fix_Route_For_Position(POSITION_TE, 41, -1), 41);
+    EXPECT_EQ(Fix_Route_For_Position(POSITION_WR, 42, 1), 42);
+    EXPECT_EQ(Fix_Route_For_Position(POSITION_RB, 36, 1), 36) << "block & release, backs and tight ends";
+    // A lineman lined up as a receiver takes the plain routes, and the search ends.
+    EXPECT_EQ(Fix_Route_For_Position(POSITION_T, 11, 1), 15);
+    EXPECT_EQ(Fix_Route_For_Position(POSITION_T, 41, 1), 42);
+    EXPECT_EQ(Fix_Route_For_Position(POSITION_QB, 40, 1), 42);
+    EXPECT_EQ(Fix_Role_For_Position(POSITION_DT, 13), 9);
+    EXPECT_EQ(Fix_Role_For_Position(POSITION_CB, 2), 3);
+    EXPECT_EQ(Fix_Role_For_Position(POSITION_S, 3), 1);
+    EXPECT_EQ(Fix_Role_For_Position(POSITION_LB, 3), 3);
+}
+
+TEST_F(PlaybookEditor, RepairsAfterAChange) {
+    // A sweep goes outside on the side of its hole; its carrier runs the rush route.
+    OFFENSIVE_PLAY& sweep = Offence(3);
+    sweep.Formation = 0;
+    sweep.Play_Type = PLAY_TYPE_SWEEP;
+    sweep.Primary = 2; // receiver 0, the running back
+    sweep.Hole_Or_Depth = 3;
+    Repair_Play_Assignments(TEAM, 0, 3, 1);
+    EXPECT_EQ(sweep.Routes[0], 54);
+    EXPECT_EQ(sweep.Hole_Or_Depth, 7);
+    sweep.Play_Type = PLAY_TYPE_END_AROUND;
+    sweep.Hole_Or_Depth = -1;
+    Repair_Play_Assignments(TEAM, 0, 3, 1);
+    EXPECT_EQ(sweep.Routes[0], 45);
+    EXPECT_EQ(sweep.Hole_Or_Depth, 6) << "no hole: 2, then outside";
+    // A pass whose primary blocks: the next receiver running a route is primary.
+    OFFENSIVE_PLAY& pass = Offence(20);
+    pass.Formation = 0;
+    pass.Play_Type = PLAY_TYPE_PASS;
+    pass.Primary = 3;
+    const int32_t routes[5] = {39, 39, 39, 3, 9};
+    std::memcpy(pass.Routes, routes, sizeof routes);
+    Repair_Play_Assignments(TEAM, 0, 20, 1);
+    EXPECT_EQ(pass.Primary, 5) << "receiver 3";
+    // None running a receiving route: the starting receiver runs a slant.
+    pass.Routes[3] = pass.Routes[4] = 41;
+    pass.Primary = 1; // the quarterback: the search starts at receiver 2
+    Repair_Play_Assignments(TEAM, 0, 20, 1);
+    EXPECT_EQ(pass.Routes[2], 2);
+    EXPECT_EQ(pass.Primary, 4);
+    // A defensive tackle in man coverage drops into a zone instead.
+    DEFENSIVE_PLAY& defence = Defence(4);
+    defence.Formation = 22;
+    const int32_t tackle = 1;
+    ASSERT_EQ(Formation_Slot_Table[22][tackle].Position, POSITION_DT);
+    defence.Roles[tackle] = 13;
+    defence.Roles[9] = 3; // a safety (slot 9) blitzing stays: only slots 0-4 are mended
+    Repair_Play_Assignments(TEAM, 1, 4, 1);
+    EXPECT_EQ(defence.Roles[tackle], 9);
+    EXPECT_EQ(defence.Roles[9], 3);
+}
+
+TEST_F(PlaybookEditor, SettingsFromALoadedGameAreClamped) {
+    Set_User_Preference(PLAYBOOK_EDITOR_SIDE, 7);
+    Set_User_Preference(PLAYBOOK_EDITOR_FOLDER, 99);
+    Set_User_Preference(PLAYBOOK_EDITOR_SLOT, 99);
+    int32_t side = -1, folder = -1, slot = -1;
+    EXPECT_EQ(Get_Playbook_Editor_Play(&side, &folder, &slot), 29) << "the last defensive play";
+    Set_User_Preference(PLAYBOOK_EDITOR_SIDE, 0);
+    Set_User_Preference(PLAYBOOK_EDITOR_FOLDER, 5);
+    Set_User_Preference(PLAYBOOK_EDITOR_SLOT, 8);
+    EXPECT_EQ(Get_Playbook_Editor_Play(&side, &folder, &slot), 53) << "the last editable offensive play";
+    Set_User_Preference(PLAYBOOK_EDITOR_SLOT, -5);
+    EXPECT_EQ(Get_Playbook_Editor_Play(&side, &folder, &slot), 50);
+    // The dialog opens on such settings and edits only its own plays.
+    Set_User_Preference(PLAYBOOK_EDITOR_FOLDER, 12);
+    Set_User_Preference(PLAYBOOK_EDITOR_SLOT, 40);
+    const TEAM_PLAYBOOK_BLOCK before = Universe.Teams[TEAM].Playbooks;
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, EDITOR_DONE); });
+    EXPECT_EQ(Do_Dialog(Main_Window, PLAYBOOK_EDITOR_DIALOG, 0), 1);
+    EXPECT_EQ(std::memcmp(&before.Offense.Results, &Universe.Teams[TEAM].Playbooks.Offense.Results,
+                          sizeof before.Offense.Results),
+              0);
+    EXPECT_EQ(std::memcmp(before.Offense.Reserved_12504,
+                          Universe.Teams[TEAM].Playbooks.Offense.Reserved_12504,
+                          sizeof before.Offense.Reserved_12504),
+              0)
+        << "nothing past play 53 was written";
+}
+
+TEST_F(PlaybookEditor, EditingAPlayThroughItsCombos) {
+    OFFENSIVE_PLAY& play = Offence(12);
+    play.Formation = 0;
+    play.Play_Type = PLAY_TYPE_PASS;
+    play.Primary = 3;
+    const int32_t routes[5] = {12, 3, 9, 7, 5};
+    std::memcpy(play.Routes, routes, sizeof routes);
+    const int8_t cards[PLAY_CARD_VALUES] = {1, 4, 2, 1, 3, 4, 5, 12, 3};
+    std::memcpy(play.Card_Values, cards, sizeof cards);
+    Universe.Teams[TEAM].Playbooks.Offense.Results.Called[12][0] = 4;
+    Set_User_Preference(PLAYBOOK_EDITOR_FOLDER, 1);
+    Set_User_Preference(PLAYBOOK_EDITOR_SLOT, 2);
+    const int32_t receiver_wr = 2; // formation 0, slot 3: a wide receiver
+    ASSERT_EQ(Formation_Slot_Table[0][receiver_wr + 1].Position, POSITION_WR);
+    Script_Message_Answer("Playbook Editor", ID_BOX_OK);
+    Script_Message_Answer("Invalid Selection", ID_BOX_OK);
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, EDITOR_PRIMARY_LABEL), "Primary Receiver");
+        EXPECT_EQ(Get_Dialog_Line_Text(dialog, EDITOR_FIRST_ROUTE + receiver_wr, 11), "[Not Available]")
+            << "a screen is the backs'";
+        Keep_Dialog_Picture(dialog, "playbook_editor_offence");
+        // Choosing the screen for the wide receiver gives him the next route he may run.
+        Choose_Dialog_Line(dialog, EDITOR_FIRST_ROUTE + receiver_wr, 11);
+        EXPECT_EQ(play.Routes[receiver_wr], 15);
+        EXPECT_EQ(Get_Dialog_Line(dialog, EDITOR_FIRST_ROUTE + receiver_wr), 15);
+        EXPECT_EQ(Highlighted_Formation_Slot, receiver_wr + 1);
+        // The quarterback is no primary receiver.
+        Choose_Dialog_Line(dialog, EDITOR_PRIMARY, 0);
+        EXPECT_EQ(play.Primary, 3);
+        // Texts: a 60-character name keeps 53, an empty folder name is named.
+        Type_Dialog_Text(dialog, EDITOR_PLAY_NAME, std::string(60, 'N'));
+        Type_Dialog_Text(dialog, EDITOR_FOLDER_NAME, "");
+        Click_Dialog_Button(dialog, EDITOR_DONE);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, PLAYBOOK_EDITOR_DIALOG, 0), 1);
+    EXPECT_EQ(Count_Shown("Invalid Selection"), 1);
+    EXPECT_EQ(Count_Shown("Playbook Editor"), 1) << "the advice about old results, once";
+    EXPECT_EQ(std::string(play.Name), std::string(53, 'N'));
+    EXPECT_STREQ(Universe.Teams[TEAM].Playbooks.Offense.Folder_Names[1], "Unnamed Folder");
+    EXPECT_EQ(std::memcmp(play.Card_Values, cards, sizeof cards), 0) << "the card values stay";
+    EXPECT_EQ(Highlighted_Formation_Slot, NO_HIGHLIGHTED_SLOT);
+}
+
+TEST_F(PlaybookEditor, ClearResultDataTheShownPlayThenTheWholeBook) {
+    OFFENSIVE_RESULT_DATA& results = Universe.Teams[TEAM].Playbooks.Offense.Results;
+    results.Called[0][0] = 5;
+    results.Called[7][2] = 3;
+    Script_Message_Answer("Clear Play Result Data", ID_BOX_YES);
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        EXPECT_NE(Get_Dialog_Item_Text(dialog, EDITOR_FIRST_RESULT).find("(5 Plays)"), std::string::npos);
+        Click_Dialog_Button(dialog, EDITOR_CLEAR_RESULTS);
+        EXPECT_EQ(results.Called[0][0], 0);
+        EXPECT_EQ(results.Called[7][2], 3) << "the first click clears only the shown play";
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, EDITOR_FIRST_RESULT), "Overall\n(0 Plays)");
+        EXPECT_EQ(Count_Shown("Clear Play Result Data"), 0);
+        Click_Dialog_Button(dialog, EDITOR_CLEAR_RESULTS);
+        EXPECT_EQ(Count_Shown("Clear Play Result Data"), 1);
+        EXPECT_EQ(results.Called[7][2], 0) << "the second asks about the whole playbook";
+        Click_Dialog_Button(dialog, EDITOR_DONE);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, PLAYBOOK_EDITOR_DIALOG, 0), 1);
+}
+
+TEST_F(PlaybookEditor, DefenceRolesAndTheirResults) {
+    Set_User_Preference(PLAYBOOK_EDITOR_SIDE, 1);
+    DEFENSIVE_PLAY& play = Defence(0);
+    play.Formation = 22;
+    DEFENSIVE_RESULT_DATA& results = Universe.Teams[TEAM].Playbooks.Defense.Results;
+    results.Called[0][3] = 4;
+    results.Yards[0][3] = 22;
+    results.Sacks[0][3] = 1;
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, EDITOR_VIEW_DEPTH_CHART), "View Defense");
+        const std::string panel = Get_Dialog_Item_Text(dialog, EDITOR_FIRST_RESULT + 3);
+        EXPECT_EQ(panel.substr(0, panel.find("\n\nRating")),
+                  "Versus\nShort Passes\n(4 Plays)\n5.5 Yards/Play\nFirst Down: 0%\nTouchdown: 0%\nTurnover: "
+                  "0%\nSack: 25%");
+        EXPECT_EQ(Get_Dialog_Line_Text(dialog, 1392, 13), "[Not Available]")
+            << "a tackle plays no man coverage";
+        Keep_Dialog_Picture(dialog, "playbook_editor_defence");
+        Choose_Dialog_Line(dialog, 1392, 12);
+        EXPECT_EQ(play.Roles[1], 9) << "bump and run becomes a short zone for a tackle";
+        Choose_Dialog_Line(dialog, EDITOR_FORMATION_COMBO, 3);
+        EXPECT_EQ(play.Formation, 25);
+        Click_Dialog_Button(dialog, EDITOR_DONE);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, PLAYBOOK_EDITOR_DIALOG, 0), 1);
+    EXPECT_EQ(Get_Playbook_Editor_Control_Index(1402), 0);
+    EXPECT_EQ(Get_Playbook_Editor_Control_Index(1401), 10);
+    EXPECT_EQ(Get_Playbook_Editor_Control_Index(1403), -1);
+}
+
+TEST_F(PlaybookEditor, AnEditedPlaySurvivesSaveAndLoadWithTheSameDiagram) {
+    OFFENSIVE_PLAY& play = Offence(0);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Choose_Dialog_Line(dialog, EDITOR_FORMATION_COMBO, 4);
+        Choose_Dialog_Line(dialog, EDITOR_PLAY_TYPE_COMBO, PLAY_TYPE_PASS);
+        Choose_Dialog_Line(dialog, EDITOR_FIRST_ROUTE + 3, 8);
+        Type_Dialog_Text(dialog, EDITOR_PLAY_NAME, "Four Verts Post");
+        Click_Dialog_Button(dialog, EDITOR_SAVE);
+        Click_Dialog_Button(dialog, EDITOR_DONE);
+    });
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Type_Dialog_Text(dialog, PLAYBOOK_NAME_EDIT, "Verticals");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, PLAYBOOK_EDITOR_DIALOG, 0), 1);
+    ASSERT_TRUE(std::filesystem::exists("playbooks/Verticals.opb"));
+    EXPECT_STREQ(play.Name, "Four Verts Post");
+    const OFFENSIVE_PLAYBOOK saved = Universe.Teams[TEAM].Playbooks.Offense;
+    const DRAWING_SURFACE before = Diagram_Picture(0, DIAGRAM_OFFENSE);
+
+    play.Routes[3] = 2;
+    std::strcpy(play.Name, "Changed");
+    EXPECT_NE(Diagram_Picture(0, DIAGRAM_OFFENSE).Pixels, before.Pixels);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Click_Dialog_Button(dialog, EDITOR_LOAD);
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, EDITOR_PLAY_NAME), "Four Verts Post");
+        Click_Dialog_Button(dialog, EDITOR_DONE);
+    });
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Choose_Dialog_Line(dialog, PLAYBOOK_FILE_LIST, 0);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, PLAYBOOK_EDITOR_DIALOG, 0), 1);
+    EXPECT_EQ(std::memcmp(&saved, &Universe.Teams[TEAM].Playbooks.Offense, sizeof saved), 0);
+    EXPECT_EQ(Diagram_Picture(0, DIAGRAM_OFFENSE).Pixels, before.Pixels) << "the same diagram";
+}

@@ -1,0 +1,227 @@
+// The Load Playbook dialog with its analyzer and the Save Playbook dialog,
+// driven on the null backend as a user would.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "app/modal_dialogs.h"
+#include "database/league_structure.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "engine/formations.h"
+#include "engine/playbook_records.h"
+#include "platform/dialogs.h"
+#include "platform/message_box.h"
+#include "platform/scripted_answers.h"
+#include "platform/windows.h"
+#include "playbooks/playbook_file_dialogs.h"
+#include "playbooks/playbook_files.h"
+#include "support/dialog_steps.h"
+#include "support/frame_fixture.h"
+#include "support/test_league.h"
+
+namespace {
+constexpr int32_t TEAM = 6;
+
+int32_t Count_Shown_Messages(const std::string& caption) {
+    int32_t count = 0;
+    for (const SHOWN_MESSAGE& shown : Get_Shown_Messages())
+        if (shown.Caption == caption) ++count;
+    return count;
+}
+
+std::vector<char> Read_File(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::vector<char>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+class PlaybookFileDialogs : public FrameTest {
+  protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        // The league is built where the installed playbooks are.
+        Build_Test_League();
+        ASSERT_NE(getcwd(previous_, sizeof previous_), nullptr);
+        std::filesystem::remove_all("file-dialogs");
+        std::filesystem::create_directories("file-dialogs/playbooks");
+        ASSERT_EQ(chdir("file-dialogs"), 0);
+        Clear_Dialog_Steps();
+        Start_Frame_Without_Loop();
+        Set_User_Preference(VIEWED_TEAM, TEAM);
+        Set_User_Preference(PLAYBOOK_EDITOR_SIDE, 0);
+    }
+    void TearDown() override {
+        Clear_Dialog_Steps();
+        Clear_Scripted_Answers();
+        FrameTest::TearDown();
+        ASSERT_EQ(chdir(previous_), 0);
+        std::filesystem::remove_all("file-dialogs");
+    }
+    char previous_[4096] = {};
+};
+
+int32_t Save_As(const std::string& name) {
+    Script_Dialog_Step([name](WINDOW_HANDLE dialog) {
+        Type_Dialog_Text(dialog, PLAYBOOK_NAME_EDIT, name);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    return Do_Dialog(Main_Window, SAVE_PLAYBOOK_DIALOG, 0);
+}
+} // namespace
+
+TEST_F(PlaybookFileDialogs, AnalyzerListsTheMostUsedFormationsLowestFirstOnTies) {
+    OFFENSIVE_PLAYBOOK& book = Scratch_Offensive_Playbook;
+    // 29 plays from formation 4, 12 each from 9 and 2 (a tie), and a formation
+    // number the analyzer does not count.
+    for (int32_t p = 0; p < STORED_OFFENSIVE_PLAYS; ++p)
+        book.Plays[p].Formation = p < 29 ? 4 : p < 41 ? 9 : 2;
+    book.Plays[53].Formation = -3;
+    PLAYBOOK_ANALYSIS analysis;
+    Analyze_Scratch_Playbook(0, &analysis);
+    EXPECT_STREQ(analysis.Plays, "PLAYS\n29\n12\n12\n") << "only the formations in use";
+    char names[3][64];
+    Get_Formation_Name(names[0], 64, 4);
+    Get_Formation_Name(names[1], 64, 2);
+    Get_Formation_Name(names[2], 64, 9);
+    EXPECT_EQ(std::string(analysis.Formations), std::string("MOST USED FORMATIONS\n") + names[0] + "\n" +
+                                                    names[1] + "\n" + names[2] + "\n\nAVERAGE");
+    // The wide receivers' column: slots a play over all 54 plays, in tenths.
+    const int32_t wr[3] = {Count_Formation_Slots_At_Position(4, 4), Count_Formation_Slots_At_Position(2, 4),
+                           Count_Formation_Slots_At_Position(9, 4)};
+    const int32_t tenths = ((29 * wr[0] + 12 * wr[1] + 12 * wr[2]) * 10 + 27) / 54;
+    const std::string expected = "WR\n" + std::to_string(wr[0]) + "\n" + std::to_string(wr[1]) + "\n" +
+                                 std::to_string(wr[2]) + "\n\n" + std::to_string(tenths / 10) + "." +
+                                 std::to_string(tenths % 10);
+    EXPECT_EQ(std::string(analysis.Positions[4]), expected);
+    EXPECT_STREQ(analysis.Positions[0], "") << "the offence's first column is empty";
+
+    DEFENSIVE_PLAYBOOK& defence = Scratch_Defensive_Playbook;
+    for (int32_t p = 0; p < DEFENSIVE_PLAYS; ++p)
+        defence.Plays[p].Formation = p < 15 ? 25 : 22;
+    Analyze_Scratch_Playbook(1, &analysis);
+    EXPECT_STREQ(analysis.Plays, "PLAYS\n15\n15\n");
+    EXPECT_EQ(std::string(analysis.Positions[0]).substr(0, 3), "DT\n");
+    EXPECT_EQ(Is_Analyzer_Formation(47), true);
+    EXPECT_EQ(Is_Analyzer_Formation(static_cast<uint32_t>(-1)), false);
+}
+
+TEST_F(PlaybookFileDialogs, EditSaveChangeAndLoadBackGivesTheSameBlock) {
+    OFFENSIVE_PLAYBOOK& book = Universe.Teams[TEAM].Playbooks.Offense;
+    std::strcpy(book.Plays[3].Name, "Sprint Draw");
+    book.Plays[3].Routes[2] = 24;
+    book.Name[0] = '\0';
+    // An empty stored name proposes the nickname and the year.
+    char nickname[64];
+    Get_Team_String(nickname, TEAM, 2);
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, PLAYBOOK_NAME_EDIT),
+                  std::string(nickname) + "-" + std::to_string(Get_Current_Year()));
+        EXPECT_EQ(Get_Window_Text(dialog), "Save Offensive Playbook");
+        Keep_Dialog_Picture(dialog, "save_playbook");
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, SAVE_PLAYBOOK_DIALOG, 0), 0);
+    EXPECT_FALSE(std::filesystem::exists("playbooks/" + std::string(nickname) + "-" +
+                                         std::to_string(Get_Current_Year()) + ".opb"));
+
+    EXPECT_EQ(Save_As("Sprint"), 1);
+    EXPECT_STREQ(book.Name, "Sprint") << "the name is stored with the block";
+    ASSERT_EQ(std::filesystem::file_size("playbooks/Sprint.opb"), 19680u);
+    const OFFENSIVE_PLAYBOOK saved = book;
+
+    book.Plays[3].Routes[2] = 9;
+    std::strcpy(book.Notes, "changed");
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Window_Text(dialog), "Load Offensive Playbook");
+        EXPECT_EQ(Get_Dialog_Line_Text(dialog, PLAYBOOK_FILE_LIST, 0), "Sprint");
+        EXPECT_NE(Get_Dialog_Item_Text(dialog, ANALYZER_PLAYS).find("PLAYS"), std::string::npos);
+        Keep_Dialog_Picture(dialog, "load_playbook");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, LOAD_PLAYBOOK_DIALOG, 0), 1);
+    EXPECT_EQ(std::memcmp(&book, &saved, sizeof book), 0) << "the loaded block is the saved one";
+    EXPECT_TRUE(Is_Window_Enabled(Main_Window));
+}
+
+TEST_F(PlaybookFileDialogs, AnOverwriteCancelledOrFailedKeepsTheOldFile) {
+    ASSERT_EQ(Save_As("Keep"), 1);
+    const std::vector<char> old = Read_File("playbooks/Keep.opb");
+    std::strcpy(Universe.Teams[TEAM].Playbooks.Offense.Notes, "a newer book");
+    // Cancelling the question leaves the dialog open with the name stored.
+    Script_Message_Answer("Filename in use", ID_BOX_CANCEL);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Type_Dialog_Text(dialog, PLAYBOOK_NAME_EDIT, "Keep");
+        Click_Dialog_Button(dialog, ID_OK);
+        EXPECT_EQ(Get_Innermost_Dialog(), dialog) << "the dialog stays";
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, SAVE_PLAYBOOK_DIALOG, 0), 0);
+    EXPECT_EQ(Read_File("playbooks/Keep.opb"), old);
+    // A write that cannot be made (its temporary file is blocked) is told
+    // and the old file stays whole.
+    std::filesystem::create_directory("playbooks/Keep.opb.tmp");
+    Script_Message_Answer("Filename in use", ID_BOX_OK);
+    Script_Message_Answer("File Open Error", ID_BOX_OK);
+    EXPECT_EQ(Save_As("Keep"), 1);
+    EXPECT_EQ(Count_Shown_Messages("File Open Error"), 1);
+    EXPECT_EQ(Read_File("playbooks/Keep.opb"), old);
+    std::filesystem::remove("playbooks/Keep.opb.tmp");
+    Script_Message_Answer("Filename in use", ID_BOX_OK);
+    EXPECT_EQ(Save_As("Keep"), 1);
+    EXPECT_NE(Read_File("playbooks/Keep.opb"), old) << "a sound overwrite replaces it";
+}
+
+TEST_F(PlaybookFileDialogs, OnlyAPlainFileNameIsSaved) {
+    std::strcpy(Universe.Teams[TEAM].Playbooks.Offense.Name, "Before");
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Type_Dialog_Text(dialog, PLAYBOOK_NAME_EDIT, "../x");
+        Click_Dialog_Button(dialog, ID_OK);
+        EXPECT_EQ(Get_Innermost_Dialog(), dialog) << "the typed name stays to be mended";
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, SAVE_PLAYBOOK_DIALOG, 0), 0);
+    EXPECT_EQ(Count_Shown_Messages("File Open Error"), 1);
+    EXPECT_FALSE(std::filesystem::exists("x.opb"));
+    EXPECT_STREQ(Universe.Teams[TEAM].Playbooks.Offense.Name, "Before") << "nothing stored";
+}
+
+TEST_F(PlaybookFileDialogs, LoadListsTheSideDeletesAndWarnsWhenEmpty) {
+    Set_User_Preference(PLAYBOOK_EDITOR_SIDE, 1);
+    Script_Message_Answer("No Defensive Playbooks Files", ID_BOX_OK);
+    EXPECT_EQ(Do_Dialog(Main_Window, LOAD_PLAYBOOK_DIALOG, 0), 2);
+    EXPECT_EQ(Count_Shown_Messages("No Defensive Playbooks Files"), 1);
+    ASSERT_EQ(Save_As("Zone"), 1);
+    ASSERT_EQ(Save_As("Blitz"), 1);
+    Script_Message_Answer("Confirm File Deletion", ID_BOX_YES);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Window_Text(dialog), "Load Defensive Playbook");
+        ASSERT_EQ(Count_Dialog_Lines(dialog, PLAYBOOK_FILE_LIST), 2);
+        EXPECT_EQ(Get_Dialog_Line_Text(dialog, PLAYBOOK_FILE_LIST, 0), "Blitz") << "kept in order";
+        Click_Dialog_Button(dialog, PLAYBOOK_DELETE_BUTTON);
+        EXPECT_EQ(Count_Dialog_Lines(dialog, PLAYBOOK_FILE_LIST), 1);
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, LOAD_PLAYBOOK_DIALOG, 0), 2);
+    EXPECT_FALSE(std::filesystem::exists("playbooks/Blitz.dpb"));
+    EXPECT_TRUE(std::filesystem::exists("playbooks/Zone.dpb"));
+    // A file one byte short is refused and the dialog stays.
+    std::filesystem::resize_file("playbooks/Zone.dpb", DEFENSIVE_PLAYBOOK_SIZE - 1);
+    const DEFENSIVE_PLAYBOOK before = Universe.Teams[TEAM].Playbooks.Defense;
+    Script_Message_Answer("Read Error", ID_BOX_OK);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Double_Click_Dialog_Line(dialog, PLAYBOOK_FILE_LIST);
+        EXPECT_EQ(Get_Innermost_Dialog(), dialog);
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, LOAD_PLAYBOOK_DIALOG, 0), 2);
+    EXPECT_EQ(Count_Shown_Messages("Read Error"), 1);
+    EXPECT_EQ(std::memcmp(&before, &Universe.Teams[TEAM].Playbooks.Defense, sizeof before), 0);
+}

@@ -1,0 +1,243 @@
+// The HTML encyclopedia of the test league after two played weeks: every page
+// there, tidy-clean, every link and picture leading to a file of the site;
+// and the export's decisions (which pages, asking first, failing loudly).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "app/main_menu.h"
+#include "app/main_window.h"
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/safe_strings.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "platform/menus.h"
+#include "platform/message_box.h"
+#include "platform/message_queue.h"
+#include "reports/encyclopedia_dialogs.h"
+#include "reports/encyclopedia_export.h"
+#include "reports/encyclopedia_pages.h"
+#include "support/frame_fixture.h"
+#include "support/game_runner.h"
+#include "support/site_checks.h"
+#include "support/test_league.h"
+#include "views/timeline_strip.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+constexpr int32_t PLAYED_WEEKS = 2;
+
+std::string Installation() {
+    const char* data = std::getenv("KORVA_DATA_DIR");
+    return data != nullptr ? data : KORVA_DATA_DIR;
+}
+
+std::string Read_File(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// The installation's templates and logos, as the game folder holds them.
+class EncyclopediaExport : public FrameTest {
+  protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        std::error_code error;
+        fs::remove_all("site", error);
+        fs::remove_all("HTML_Templates", error);
+        fs::create_directory_symlink(Installation() + "/HTML_Templates", "HTML_Templates");
+        fs::create_directory_symlink(Installation() + "/logos", "logos");
+        Build_Test_League();
+        Universe.Season_Length = 17;
+        safe_strncpy(Export_Folder_Choice, "site", sizeof Export_Folder_Choice);
+    }
+    void TearDown() override {
+        std::error_code error;
+        fs::remove_all("site", error);
+        fs::remove("HTML_Templates", error);
+        fs::remove_all("HTML_Templates", error);
+        fs::remove("logos", error);
+        FrameTest::TearDown();
+    }
+};
+
+void Play_Weeks(int32_t weeks) {
+    for (int32_t week = 0; week < weeks; ++week) {
+        Prepare_Game_Week(week, 7 + week);
+        Play_Test_Week(week);
+    }
+    Set_User_Preference(SIMULATION_RUNNING, 0);
+    Set_User_Preference(CURRENT_WEEK, weeks);
+}
+
+std::vector<std::string> Written_Paths() {
+    std::vector<std::string> paths;
+    for (const ENCYCLOPEDIA_PAGE& page : List_Encyclopedia_Pages())
+        paths.push_back(Make_Encyclopedia_Page_Path(page.Template, page.Parameters, page.Count));
+    return paths;
+}
+
+int32_t Count_Pages_Of(const char* template_name) {
+    const std::vector<ENCYCLOPEDIA_PAGE> pages = List_Encyclopedia_Pages();
+    return static_cast<int32_t>(std::count_if(pages.begin(), pages.end(), [template_name](const auto& page) {
+        return std::string(page.Template) == template_name;
+    }));
+}
+} // namespace
+
+TEST_F(EncyclopediaExport, TwoPlayedWeeksMakeATidySiteWhoseLinksAllResolve) {
+    Play_Weeks(PLAYED_WEEKS);
+    // A player whose name would break a page, a link and a file name.
+    Set_Player_Last_Name(3, 0, "O'Neil & <Sons>/x");
+    Set_Player_First_Name(3, 0, ".\\Ed");
+    const std::string odd_page = Get_Player_Page_Name(3, 0);
+    EXPECT_EQ(odd_page.find('/'), std::string::npos);
+    EXPECT_EQ(odd_page.find('\\'), std::string::npos);
+
+    ASSERT_EQ(Export_HTML_Encyclopedia(NO_WINDOW, "night.css"), 1);
+    EXPECT_EQ(Get_Last_Export_Result().Pages_Failed, 0);
+    EXPECT_TRUE(Get_Shown_Messages().empty()) << "an empty folder is written without asking";
+
+    const std::vector<std::string> paths = Written_Paths();
+    EXPECT_EQ(Get_Last_Export_Result().Pages_Written, static_cast<int32_t>(paths.size()));
+    for (const std::string& path : paths) {
+        ASSERT_FALSE(path.empty());
+        EXPECT_TRUE(fs::is_regular_file(path)) << path;
+    }
+    EXPECT_EQ(List_Site_Pages("site").size(), paths.size()) << "no page outside the table, none twice";
+    EXPECT_EQ(Count_Pages_Of("GameExport.template"), Count_Encyclopedia_Games());
+    EXPECT_EQ(Count_Encyclopedia_Games(), PLAYED_WEEKS * 16);
+
+    // The relative folder got its designs, script and logos under the current folder.
+    for (const char* file : {"site/Images/default.css", "site/Images/night.css", "site/Images/korva.js",
+                             "site/Logos/LOGO_filler.png"})
+        EXPECT_TRUE(fs::is_regular_file(file)) << file;
+    EXPECT_NE(Read_File("site/index.htm").find("HREF=\"Images/night.css\""), std::string::npos);
+
+    const std::string odd = Read_File("site/players/" + odd_page);
+    EXPECT_NE(odd.find("O&#39;Neil &amp; &lt;Sons&gt;/x"), std::string::npos) << "the name, escaped";
+    EXPECT_EQ(odd.find("<Sons>"), std::string::npos);
+
+    if (Is_Tidy_Installed()) {
+        const std::vector<std::string> errors = Find_Tidy_Errors("site");
+        EXPECT_TRUE(errors.empty()) << errors.size() << " tidy errors, the first: " << errors.front();
+    } else {
+        ADD_FAILURE() << "tidy is not installed (scripts/setup installs it)";
+    }
+    const std::vector<std::string> broken = Find_Broken_Links("site");
+    EXPECT_TRUE(broken.empty()) << broken.size() << " broken links, the first: " << broken.front();
+    const std::vector<std::string> scores = Find_Wrong_Running_Scores();
+    EXPECT_TRUE(scores.empty()) << scores.front();
+}
+
+TEST_F(EncyclopediaExport, PagesFollowTheCalendarAndTheLeagues) {
+    // A league in week 5 of its first season.
+    Set_User_Preference(CURRENT_SEASON_INDEX, 0);
+    Set_User_Preference(CURRENT_WEEK, 5);
+    EXPECT_EQ(Count_Pages_Of("SeasonSummary.template"), 1);
+    EXPECT_EQ(Count_Pages_Of("SeasonDetail.template"), 5);
+    const std::vector<std::string> paths = Written_Paths();
+    safe_strncpy(Export_Folder, "x", sizeof Export_Folder);
+    const auto has = [](const std::string& path) {
+        const std::vector<std::string> all = Written_Paths();
+        return std::find(all.begin(), all.end(), path) != all.end();
+    };
+    EXPECT_TRUE(has("x/Season summary.htm"));
+    for (int32_t week = 1; week <= 4; ++week)
+        EXPECT_TRUE(has("x/SeasonDetail/Season details week" + std::to_string(week) + ".htm")) << week;
+    EXPECT_TRUE(has("x/SeasonDetail/Season details.htm")) << "the last week under its own name";
+    EXPECT_FALSE(has("x/SeasonDetail/Season details week5.htm"));
+
+    // Two leagues: each, and both as "NFL".
+    Set_League_Abbreviation(0, "North");
+    Set_League_Abbreviation(1, "South");
+    ASSERT_EQ(Count_Leagues(), 2);
+    for (const char* page : {"x/North Leaders.htm", "x/South Leaders By Season.htm", "x/NFL Leaders.htm",
+                             "x/NFL Leaders By Season.htm", "x/leagueleaders/NFL Leaders 2020.htm",
+                             "x/leagueleaders/South Leaders 2020.htm"})
+        EXPECT_TRUE(has(page)) << page;
+    // One league: its own and "NFL", no page of a league not in use.
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        Set_Team_Stat(team, TEAM_STAT_DIVISION, team % 4);
+    ASSERT_EQ(Count_Leagues(), 1);
+    EXPECT_EQ(Count_Pages_Of("LeadersSummary.template"), 4);
+    EXPECT_FALSE(has("x/South Leaders.htm"));
+
+    // A team slot not in use has no page; the free agents have player pages only.
+    Set_Team_Stat(31, TEAM_STAT_CONTROL, TEAM_CONTROL_EMPTY);
+    TAG_PARAMETERS team{};
+    team.Keys[0] = KEY_TEAM;
+    team.Values[0] = 31;
+    EXPECT_EQ(Make_Encyclopedia_Page_Path("TeamSummary.template", team, 1), "");
+    team.Values[0] = FREE_AGENT_TEAM;
+    EXPECT_EQ(Make_Encyclopedia_Page_Path("TeamSummary.template", team, 1), "");
+    EXPECT_EQ(Make_Encyclopedia_Page_Path("Unknown.template", team, 1), "");
+
+    // The progress takes a step for every one of the 37 x 100 player slots.
+    int32_t steps = 0, player_pages = 0;
+    for (const ENCYCLOPEDIA_PAGE& page : List_Encyclopedia_Pages()) {
+        steps += page.Steps;
+        player_pages += std::string(page.Template) == "PlayerDetail.template";
+    }
+    EXPECT_EQ(steps, static_cast<int32_t>(List_Encyclopedia_Pages().size()) - player_pages + 3700);
+}
+
+TEST_F(EncyclopediaExport, AnExistingEncyclopediaIsOverwrittenOnlyAfterAsking) {
+    Play_Weeks(1);
+    ASSERT_EQ(Export_HTML_Encyclopedia(NO_WINDOW, "default.css"), 1);
+    { std::ofstream("site/index.htm") << "kept"; }
+    Clear_Shown_Messages();
+    Script_Message_Answer("Caution", ID_BOX_CANCEL);
+    EXPECT_EQ(Export_HTML_Encyclopedia(NO_WINDOW, "default.css"), 0);
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Text, "This will overwrite any existing HTML Encyclopedia files");
+    EXPECT_EQ(Read_File("site/index.htm"), "kept") << "Cancel writes nothing";
+    Script_Message_Answer("Caution", ID_BOX_OK);
+    EXPECT_EQ(Export_HTML_Encyclopedia(NO_WINDOW, "default.css"), 1);
+    EXPECT_NE(Read_File("site/index.htm"), "kept");
+}
+
+TEST_F(EncyclopediaExport, AFolderThatCannotBeMadeOrAPageThatCannotBeWrittenIsTold) {
+    Play_Weeks(1);
+    { std::ofstream("blocker") << "a file where a folder would go"; }
+    safe_strncpy(Export_Folder_Choice, "blocker/site", sizeof Export_Folder_Choice);
+    EXPECT_EQ(Export_HTML_Encyclopedia(NO_WINDOW, "default.css"), 0);
+    EXPECT_TRUE(Get_Last_Export_Result().Folder_Failed);
+    EXPECT_EQ(Get_Last_Export_Result().Pages_Written, 0);
+    ASSERT_FALSE(Get_Shown_Messages().empty());
+    EXPECT_NE(Get_Shown_Messages().back().Text.find("\"blocker/site\""), std::string::npos);
+    fs::remove("blocker");
+
+    // Without the game page's template every game page fails, and that is told.
+    fs::remove("HTML_Templates");
+    fs::copy(Installation() + "/HTML_Templates", "HTML_Templates", fs::copy_options::recursive);
+    fs::remove("HTML_Templates/GameExport.template");
+    safe_strncpy(Export_Folder_Choice, "site", sizeof Export_Folder_Choice);
+    Clear_Shown_Messages();
+    EXPECT_EQ(Export_HTML_Encyclopedia(NO_WINDOW, "default.css"), 1);
+    EXPECT_EQ(Get_Last_Export_Result().Pages_Failed, Count_Encyclopedia_Games());
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_NE(Get_Shown_Messages()[0].Text.find(std::to_string(Count_Encyclopedia_Games()) + " of the"),
+              std::string::npos);
+}
+
+TEST_F(EncyclopediaExport, AQuitStopsAfterThePageBeingWrittenAndGivesTheMenuBack) {
+    Start_Frame_Without_Loop();
+    Request_Quit(0);
+    EXPECT_EQ(Export_HTML_Encyclopedia(NO_WINDOW, "default.css"), 1);
+    EXPECT_TRUE(Get_Last_Export_Result().Stopped_By_Quit);
+    EXPECT_EQ(Get_Last_Export_Result().Pages_Written, 1) << "the index, then no more";
+    EXPECT_TRUE(fs::is_regular_file("site/index.htm"));
+    EXPECT_EQ(Get_Menu_Item_Flags(Get_Main_Menu(), 0) & MENU_ITEM_GRAYED, 0u) << "the menu is given back";
+    EXPECT_EQ(Timeline_Enabled, 1) << "and the timeline strip";
+}

@@ -1,0 +1,228 @@
+// The values of the template variables: links that lead to pages the
+// encyclopedia holds, statistic cells that keep a row's columns, leaders, and
+// the plays of a game with their running score.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/player_statistics.h"
+#include "database/season_lines.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "engine/game_injuries.h"
+#include "engine/game_record.h"
+#include "reports/encyclopedia_pages.h"
+#include "reports/template_engine.h"
+#include "reports/template_variables.h"
+#include "support/test_league.h"
+
+namespace {
+std::string Value(const std::string& tag) {
+    std::string text = tag;
+    Evaluate_Template_Variable(&text);
+    return text;
+}
+
+class TemplateVariables : public testing::Test {
+  protected:
+    void SetUp() override {
+        Build_Test_League();
+        Universe.Season_Length = 17;
+    }
+};
+
+uint32_t Play_Word(int32_t down, int32_t to_go, int32_t to_goal, int32_t side, int32_t result) {
+    return static_cast<uint32_t>(down) | static_cast<uint32_t>(to_go) << 8 |
+           static_cast<uint32_t>(to_goal) << 16 | static_cast<uint32_t>(side) << PLAY_WORD_SIDE_1_BALL_BIT |
+           static_cast<uint32_t>(result) << PLAY_WORD_RESULT_SHIFT;
+}
+
+// Game record 0 between teams 0 and 1 with the given log.
+GAME_RECORD& Game_With_Plays(std::initializer_list<std::pair<int32_t, uint32_t>> plays) {
+    GAME_RECORD& game = Universe.Games[0];
+    game = {};
+    game.Team[0] = 0;
+    game.Team[1] = 1;
+    game.Season_Year = 2020;
+    for (const auto& [clock, word] : plays) {
+        PLAY_LOG_ENTRY& entry = game.Play_Log[game.Play_Log_Count++];
+        entry.Clock = static_cast<uint16_t>(clock);
+        entry.Play_Word = word;
+        for (PLAY_EVENT_SLOT& slot : entry.Events)
+            slot.Event_Id = -1;
+    }
+    return game;
+}
+
+std::string Plays(const char* variable) {
+    std::string out;
+    Expand_Template_Text(
+        std::string("<gdk:table tGamePlays[GAME=0]>[<gdk:var ") + variable + ">]</gdk:table>", {}, 0, &out);
+    return out;
+}
+} // namespace
+
+TEST_F(TemplateVariables, LinksLeadOnlyToPagesTheEncyclopediaHolds) {
+    EXPECT_EQ(Value("<gdk:var TeamRef[TEAM=2][SEASON=-1][TYPE=1]>"),
+              "<a href=\"../teams/Austin%20Bears.htm\">");
+    EXPECT_EQ(Value("<gdk:var TeamRef[TEAM=2][SEASON=0]>"),
+              "<a href=\"./TeamsDetail/Austin%20Bears%202020.htm\">");
+    EXPECT_EQ(Value("<gdk:var TeamRef[TEAM=36][SEASON=-1]>"), "<a>") << "the free agents have no team page";
+    Set_Team_Stat(31, TEAM_STAT_CONTROL, TEAM_CONTROL_EMPTY);
+    EXPECT_EQ(Value("<gdk:var TeamRef[TEAM=31][SEASON=-1]>"), "<a>");
+    EXPECT_EQ(Value("<gdk:var PlayerRef[TEAM=0][PLAYER=99][TYPE=1]>"), "<a>") << "an empty slot";
+    Set_Player_Last_Name(0, 0, "D'Or/Ant");
+    const std::string link = Value("<gdk:var PlayerRef[TEAM=0][PLAYER=0][TYPE=1]>");
+    EXPECT_EQ(link.find("<a href=\"../players/D%27Or-Ant%2C%20"), 0u) << link;
+    EXPECT_EQ(Value("<gdk:var GameDetailRef[GAME=400][TYPE=1]>"), "<a>");
+
+    // The leaders pages: TYPE 1 reads -1 as best seasons and -2 as all time.
+    Set_League_Abbreviation(0, "North");
+    EXPECT_EQ(Value("<gdk:var LeagueLeadersRef[LEAGUE=0][SEASON=-1][TYPE=0]>"),
+              "<a href=\"North%20Leaders.htm\">");
+    EXPECT_EQ(Value("<gdk:var LeagueLeadersRef[LEAGUE=2][SEASON=-1][TYPE=1]>"),
+              "<a href=\"NFL%20Leaders%20By%20Season.htm\">");
+    EXPECT_EQ(Value("<gdk:var LeagueLeadersRef[LEAGUE=2][SEASON=1][TYPE=1]>"),
+              "<a href=\"NFL%20Leaders%202019.htm\">");
+    EXPECT_EQ(Value("<gdk:var MostRecentLeadersRef[TYPE=1]>"),
+              "<a href=\"../leagueleaders/NFL%20Leaders%202020.htm\">");
+    EXPECT_EQ(Value("<gdk:var TimeLeaderCategory[SEASON=-1][TYPE=1]>"), "Best Season");
+    EXPECT_EQ(Value("<gdk:var TimeLeaderCategory[SEASON=-1][TYPE=0]>"), "All Time");
+    EXPECT_EQ(Value("<gdk:var TeamLogo[TEAM=0]>").find("<img src=\"../Logos/"), 0u);
+    EXPECT_NE(Value("<gdk:var TeamLogo[TEAM=0]>").find(" alt=\"Akron Comets\""), std::string::npos);
+}
+
+TEST_F(TemplateVariables, StatisticCellsKeepTheRowsColumns) {
+    const int32_t kicker = Test_League_Slot(POSITION_K, 0);
+    const int32_t quarterback = Test_League_Slot(POSITION_QB, 0);
+    EXPECT_EQ(Value("<gdk:var PlayerStat[STAT=8][TYPE=0][TEAM=0][PLAYER=" + std::to_string(kicker) +
+                    "][SEASON=4]>"),
+              "")
+        << "a kicker shows no rushing yards";
+    Set_Player_Stat(0, quarterback, SEASON_THIS, 5, 4321);
+    Set_Player_Stat(0, quarterback, SEASON_THIS, 2, 10);
+    const std::string q = "[TEAM=0][PLAYER=" + std::to_string(quarterback) + "][SEASON=0]";
+    EXPECT_EQ(Value("<gdk:var PlayerStat[STAT=5][TYPE=0]" + q + ">"), "<td align=\"center\">4321</td>");
+    EXPECT_EQ(Value("<gdk:var PlayerStat[STAT=103][TYPE=0]" + q + ">"), "<td align=\"center\">432</td>")
+        << "hundredths of 100 and more without decimals";
+    Set_Player_Stat(0, quarterback, SEASON_THIS, 5, 98);
+    EXPECT_EQ(Value("<gdk:var PlayerStat[STAT=103][TYPE=0]" + q + ">"), "<td align=\"center\">9.8</td>");
+
+    // The captions: one cell per category the position shows.
+    const std::string captions = Value("<gdk:var TableStatCaption[POS=13][TEAM=-1]>");
+    EXPECT_EQ(captions,
+              "<td align=\"center\">Games</td><td align=\"center\">FG Made</td><td align=\"center\">FG "
+              "Att.</td><td align=\"center\">FG %</td><td align=\"center\">PAT %</td>");
+    EXPECT_EQ(Value("<gdk:var TableStatCaption[POS=16][TEAM=-1]>"),
+              Value("<gdk:var TableStatCaption[POS=8][TEAM=-1]>"))
+        << "the defensive unit's list shows the defenders' captions";
+    EXPECT_EQ(Value("<gdk:var TeamPointsFor[TEAM=0][SEASON=1]>"), "-");
+    EXPECT_EQ(Value("<gdk:var TeamPointsFor[TEAM=0][SEASON=0]>"), "0");
+}
+
+TEST_F(TemplateVariables, TextsOfPlayersWeeksAndPositions) {
+    Set_Player_Vital_Stat(0, 0, VITAL_HEIGHT, 74);
+    Set_Player_Vital_Stat(0, 0, VITAL_BIRTH_DATE, 19970304);
+    Set_Player_Vital_Stat(0, 0, VITAL_FORTY_TIME, 1200);
+    EXPECT_EQ(Value("<gdk:var PlayerVitalStat[STAT=2][TEAM=0][PLAYER=0]>"), "6-2");
+    EXPECT_EQ(Value("<gdk:var PlayerVitalStat[STAT=5][TEAM=0][PLAYER=0]>"), "3/4/1997");
+    const std::string forty = Value("<gdk:var PlayerVitalStat[STAT=4][TEAM=0][PLAYER=0]>");
+    EXPECT_GE(std::stod(forty), 3.9) << "a time out of range is set again from the speed";
+    EXPECT_LE(std::stod(forty), 7.0);
+    EXPECT_EQ(Value("<gdk:var SeasonYear[TEAM=0][PLAYER=0][SEASON=2]>"), "Career");
+
+    EXPECT_EQ(Value("<gdk:var isPlayoff[WEEK=3]>"), "Regular Games");
+    EXPECT_EQ(Value("<gdk:var isPlayoff[WEEK=17]>"), "Wildcard Games");
+    EXPECT_EQ(Value("<gdk:var isPlayoff[WEEK=20]>"), "Super Bowl");
+    EXPECT_EQ(Value("<gdk:var isPlayoff[WEEK=21]>"), "isPlayoff");
+    EXPECT_EQ(Value("<gdk:var PlayoffGameName[WEEK=3]>"), "PlayoffGameName");
+    EXPECT_EQ(Value("<gdk:var PositionName[POS=17]>"), "Offensive Line");
+    EXPECT_EQ(Value("<gdk:var PositionName[POS=0]>"), "Quarterback");
+    EXPECT_EQ(Value("<gdk:var PositionName[POS=6]>"), "PositionName");
+    EXPECT_EQ(Value("<gdk:var League[LEAGUE=2]>"), "Overall");
+    EXPECT_EQ(Value("<gdk:var League[LEAGUE=3]>"), "");
+    EXPECT_EQ(Value("<gdk:var Division[DIVIS=9]>"), "");
+
+    Set_User_Preference(CURRENT_WEEK, 3);
+    const std::string weeks = Value("<gdk:var Select[TYPE=1]>");
+    EXPECT_EQ(
+        weeks.find("<select onChange='OnChange(this)' name=\"week\">\n<option value=\"-100\" selected>"), 0u);
+    EXPECT_NE(weeks.find("<option value=\"2\">Week 2</option>"), std::string::npos);
+    EXPECT_NE(weeks.find("<option value=\"-1\">Week 3</option>"), std::string::npos) << "the last week";
+    EXPECT_EQ(weeks.find("Week 4"), std::string::npos);
+}
+
+TEST_F(TemplateVariables, AnEmptyLeaderEntryWritesNothing) {
+    std::string out;
+    Expand_Template_Text("<gdk:table tLeaders[LEAGUE=2][SEASON=0]></gdk:table>", {}, 0, &out);
+    // The test league has played no games this season: every entry is empty.
+    for (const char* name : {"LeaderName", "LeaderTeam", "LeaderStat", "LeaderStatYear"})
+        EXPECT_EQ(Value(std::string("<gdk:var ") + name + "[COUNT=0]>"), "") << name;
+    EXPECT_EQ(Value("<gdk:var LeaderRef[COUNT=0][TYPE=1]>"), "<a>");
+
+    // Careers, and the best seasons among the season lines, with their years.
+    const int32_t back = Test_League_Slot(POSITION_RB, 0);
+    Set_Player_Stat(4, back, SEASON_CAREER, 7, 500);
+    Set_Season_Line_Stat(Get_Player_Season_Line(4, back, 0), 7, 310);
+    std::string careers;
+    Expand_Template_Text("<gdk:table tLeaders[LEAGUE=2][SEASON=-1]><gdk:var LeaderStat>,</gdk:table>", {}, 0,
+                         &careers);
+    EXPECT_EQ(careers.substr(0, 5), "500,,") << careers;
+    const TOP_TEN_LIST& list = Get_Template_Leader_List();
+    // The entries are packed: their values are read by copy.
+    for (int32_t n = 1; n < 10; ++n) {
+        const int32_t above = list.Entries[n - 1].Value, below = list.Entries[n].Value;
+        EXPECT_GE(above, below);
+    }
+    // The best seasons carry their year.
+    Expand_Template_Text("<gdk:table tLeaders[LEAGUE=2][SEASON=-2]></gdk:table>", {}, 0, &careers);
+    EXPECT_EQ(Value("<gdk:var LeaderStatYear[COUNT=0]>"), "(2018)");
+    EXPECT_EQ(Value("<gdk:var LeaderStat[COUNT=0]>"), "310");
+    // A season's leaders read the season line of that year.
+    Expand_Template_Text("<gdk:table tLeaders[LEAGUE=2][SEASON=2]></gdk:table>", {}, 0, &careers);
+    EXPECT_EQ(Value("<gdk:var LeaderStat[COUNT=0]>"), "310");
+    EXPECT_EQ(Value("<gdk:var LeaderStatYear[COUNT=0]>"), "");
+}
+
+TEST_F(TemplateVariables, PlaysCarryTheirDownSpotAndRunningScore) {
+    Game_With_Plays({
+        {0, Play_Word(8, 0, 65, 1, RESULT_KICKOFF_RETURNED)},
+        {0, Play_Word(0, 10, 75, 0, RESULT_COMPLETED_PASS)},
+        {30, Play_Word(2, 8, 8, 0, RESULT_TOUCHDOWN_PASS)},
+        {40, Play_Word(11, 2, 2, 0, RESULT_EXTRA_POINT_GOOD)},
+        {900, Play_Word(1, 5, 50, 1, RESULT_RUN_LEFT)},
+        {1000, Play_Word(3, 4, 80, 1, RESULT_SAFETY)},
+        {1800, Play_Word(3, 9, 20, 1, RESULT_FIELD_GOAL_GOOD)},
+        {1900, Play_Word(11, 2, 2, 1, RESULT_EXTRA_POINT_MISSED)},
+        {2700, Play_Word(0, 10, 60, 0, RESULT_RUN_MIDDLE)},
+        {3600, Play_Word(8, 0, 65, 1, RESULT_KICKOFF_TOUCHBACK)},
+        {3700, Play_Word(0, 10, 30, 0, RESULT_PUNT_RETURN_TOUCHDOWN)},
+    });
+    EXPECT_EQ(Plays("PlayDown"), "[KICK][1-10][3-G][CONV][2-5][4-4][4-9][CONV][1-10][KICK][1-10]");
+    EXPECT_EQ(Plays("PlayYardline").substr(0, 20), "[(T01 35)][(T00 25)]");
+    EXPECT_NE(Plays("PlayYardline").find("[(--  50)]"), std::string::npos);
+    EXPECT_EQ(Plays("QuarterBegin"),
+              "[][First quarter][][][Second quarter][][Third quarter][][Fourth quarter][Overtime][]")
+        << "of two plays at one whole quarter, the second starts it";
+    // A conversion carries its touchdown; a safety scores for the other side; in
+    // overtime a return scores for the receiving side at once.
+    const std::string scores = Plays("PlayTD");
+    EXPECT_EQ(scores.find("[][][][<tr>"), 0u) << "the touchdown itself shows nothing";
+    EXPECT_NE(scores.find("Akron Comets  7 - 0  Albany Rams"), std::string::npos);
+    EXPECT_NE(scores.find("Akron Comets  9 - 0  Albany Rams"), std::string::npos);
+    EXPECT_NE(scores.find("Akron Comets  9 - 3  Albany Rams"), std::string::npos);
+    EXPECT_NE(scores.find("Akron Comets  9 - 9  Albany Rams"), std::string::npos)
+        << "a missed point after: six";
+    EXPECT_NE(scores.find("Akron Comets  9 - 15  Albany Rams"), std::string::npos);
+    EXPECT_EQ(scores.find("<<"), std::string::npos) << "escaped";
+
+    Universe.Games[0].Play_Log[4].Events[INJURY_EVENT_SLOT] = {INJURY_EVENT_ID,         0, 0, 0, 0, {0, 0, 0},
+                                                               {Get_Player_ID(1, 0), 0}};
+    const std::string injuries = Plays("PlayInjury");
+    EXPECT_NE(injuries.find("&lt;&lt; Rams "), std::string::npos) << injuries;
+    EXPECT_NE(injuries.find(" was injured on the play &gt;&gt;"), std::string::npos);
+    EXPECT_EQ(Plays("PlayResult").find("[<"), std::string::npos);
+}
