@@ -23,6 +23,7 @@
 #include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
+#include "database/player_record_layout.h"
 #include "database/saved_game.h"
 #include "database/settings.h"
 #include "database/universe.h"
@@ -241,6 +242,63 @@ void Write_Draft_Input_Seeds() {
     Write_Seed("draft_input_files", "installed", input);
     Write_Seed("draft_input_files", "damaged",
                std::string("10,-5\r\n99999,x,3\n,,7,8\n 4 ,5\t,6") + '\0' + "3\n-40000\n\n12abc\n");
+}
+
+// The first lines of an installed statistics file (empty when it is not installed).
+std::string Installed_Lines(const char* name, int32_t lines) {
+    const BYTES file = Read_Installation_File(name);
+    std::string text;
+    for (uint8_t c : file) {
+        text += static_cast<char>(c);
+        if (c == '\n' && --lines == 0) break;
+    }
+    return text;
+}
+
+// Each season reader's seeds: the head of the installed file it reads, and a
+// line that breaks the form.
+void Write_Season_Reader_Seeds() {
+    struct READER {
+        const char* Target;
+        const char* Installed;
+        const char* Damaged;
+    };
+    const READER readers[] = {
+        {"league_names_csv", "Input/Stats/leagues/2020_league.csv", "League,D1\nNFL,\"East,,\n,x,y,z,w,v\n"},
+        {"teams_csv", "Input/Stats/2020_teams.csv",
+         "Abbreviation,Location\nXX,Nowhere,Nobodies,Field,many,OPEN\n"},
+        {"personnel_csv", "Input/Stats/Personnel.csv",
+         "Year,Team,Offense,Defense\n20x0,BUF,Traditional,4-3\n"},
+        {"season_stats_csv", "Input/Stats/Seasons.csv", "VorlanID,PlayerID\nK1,1x,,2019,BUF,10,A B,QB,,12\n"},
+        {"salaries_csv", "Input/Stats/2020_salaries.csv", "K,Id\nK1,1,BUF,1,A,B,QB,,0,,1,$1,250,000,0,1,0\n"},
+        {"cap_room_csv", "Input/Stats/2020_caproom.csv",
+         "Buffalo Bills,$99999999999\nBuffalo Bills,\"$1,000\"\n"},
+        {"player_ratings_file", "Input/Ratings/Simulation/2020_Player_Ratings.csv",
+         "Id,Team\n1,BUF,A,B,QB,QB,nan,50,50,inf,50\n1,BUF,A,B,QB,QB,50\n"},
+        {"combine_csv", "Input/Stats/Combine_Results.csv",
+         "Id\nK1,1,A B,2019,QB,,,fast\nK1,1,A B,2019,QB,,,6.0\n"},
+        {"team_records_csv", "Input/Stats/Team_Records.csv",
+         "Year\n2020,NFL,Buffalo Bills,5,7,0,-,,200,250\n"},
+        {"all_time_leaders_file", "Input/Stats/atl.txt",
+         "ALL_TIME_LEADER_CAREER,Nothing\nAnn,Arbor,12\nALL_TIME_LEADER_SEASON,sacks\nA,B,1990,many\n"},
+    };
+    for (const READER& reader : readers) {
+        const std::string installed = Installed_Lines(reader.Installed, 40);
+        if (!installed.empty()) Write_Seed(reader.Target, "installed", installed);
+        Write_Seed(reader.Target, "damaged", reader.Damaged);
+    }
+    std::string players = Installed_Lines("Input/Stats/2020_rosters.csv", 60);
+    players += '\0';
+    players += Installed_Lines("Input/Stats/Players.csv", 200);
+    Write_Seed("players_csv", "installed", players);
+    Write_Seed("players_csv", "damaged",
+               std::string("Key,Id\nK1,12x,A,B,BUF,QB\nK2,2,A,B,BUF,QB,,,,,,3\n") + '\0' +
+                   "Key\nK2,,2,,10,A,B,,QB,,6'13\",200,X,1,,,,,1950,1,1,,6,1,1,1,1930\n");
+    // A class of the installation and one cut short.
+    BYTES rookies = Read_Installation_File("Databases/rookies-2021.dat");
+    rookies.resize(std::min<size_t>(rookies.size(), 40 * sizeof(PLAYER_RECORD)));
+    if (!rookies.empty()) Write_Seed("draft_class_file", "installed", rookies);
+    Write_Seed("draft_class_file", "short", BYTES(sizeof(PLAYER_RECORD) + 17, 0x41));
 }
 
 void Write_Registry_Seeds() {
@@ -518,6 +576,7 @@ int main(int argc, char** argv) {
     Write_Schedule_Seeds();
     Write_Seasons_Seeds();
     Write_Draft_Input_Seeds();
+    Write_Season_Reader_Seeds();
     Write_Registry_Seeds();
     Write_Name_Seeds();
     Write_Fantasy_Draft_Seeds();

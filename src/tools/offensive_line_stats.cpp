@@ -20,3 +20,11 @@ void Set_Offensive_Line_Stats(int32_t team, int32_t slot) {
     Set_Player_Stat(team, slot, SEASON_PREDICTED, 7, 225);
     Set_Player_Stat(team, slot, SEASON_PREDICTED, 8, (run - run_floor) * 15);
 }
+
+void Fill_Offensive_Line_Stats() {
+    For_Each_League_Player([](int32_t team, int32_t slot) {
+        const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+        if (position == POSITION_T || position == POSITION_G || position == POSITION_C)
+            Set_Offensive_Line_Stats(team, slot);
+    });
+}

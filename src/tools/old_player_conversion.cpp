@@ -33,12 +33,24 @@ void Remove_Invalid_Position_Players() {
 }
 
 // The read of a rating repairs it in place: a value that is not a number gets
-// the league baseline, one below 20 becomes 20.
+// the league baseline, one below 20 becomes 20. A player rated above 70 both
+// as a returner and as a blocker is a record the old versions damaged: he is
+// removed, his slot emptied where it stands like the sweep above.
 void Repair_Player_Ratings() {
-    For_Each_League_Player([](int32_t team, int32_t slot) {
-        for (int32_t rating : REPAIRED_RATINGS)
-            Get_Player_Rating(team, slot, rating);
-    });
+    For_Each_League_Player(
+        [](int32_t team, int32_t slot) {
+            int32_t repaired[4] = {};
+            for (int32_t n = 0; n < 4; ++n)
+                repaired[n] = static_cast<int32_t>(Get_Player_Rating(team, slot, REPAIRED_RATINGS[n]));
+            const bool returner = repaired[0] > 70 || repaired[1] > 70;
+            const bool blocker = repaired[2] > 70 || repaired[3] > 70;
+            if (!returner || !blocker) return;
+            Log_Debug_Line("Removing player %d of team %d: returner and blocker ratings of a damaged record",
+                           slot, team);
+            Delete_All_Player_Season_Lines(team, slot);
+            Clear_Player(team, slot);
+        },
+        0, MAX_FRANCHISES - 1);
 }
 
 // The two fields of a game record that older files kept further on.

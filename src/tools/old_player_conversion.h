@@ -4,7 +4,9 @@
 
 // Removes every player whose position code is not one of the 15 positions.
 void Remove_Invalid_Position_Players();
-// Repairs the return and blocking ratings of files older than version 1400.
+// Repairs the return and blocking ratings of the franchises' players of files
+// older than version 1400, and removes (in place) a player rated above 70 as
+// both a returner and a blocker.
 void Repair_Player_Ratings();
 // In each game record the 16-bit fields at offsets 42 and 46 take the values
 // older files kept at 52 and 56.

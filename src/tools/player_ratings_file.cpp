@@ -1,5 +1,6 @@
 #include "tools/player_ratings_file.h"
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 
@@ -13,6 +14,8 @@
 #include "database/text_format.h"
 #include "personnel/roster_text.h"
 #include "platform/message_box.h"
+#include "tools/league_input_files.h"
+#include "tools/stats_input.h"
 
 namespace {
 constexpr int32_t LINE_LIMIT = 2048;
@@ -28,66 +31,76 @@ struct RATINGS_LOAD {
 };
 
 bool Find_Rated_Player(const char* key, int32_t* team, int32_t* slot) {
-    const int32_t id = std::atoi(key);
-    if (id > 0 && Find_Player_By_ID(team, slot, id)) return true;
-    return Find_Player_By_External_ID(team, slot, key) != 0;
+    char* end = nullptr;
+    const long id = std::strtol(key, &end, 10);
+    if (end != key && *end == '\0' && id > 0 && id <= INT32_MAX &&
+        Find_Listed_Player_By_ID(team, slot, static_cast<int32_t>(id)) != 0)
+        return true;
+    const PLAYER_LOCATION where = Find_Player_By_External_Key(key);
+    if (where.Team == NO_TEAM) return false;
+    *team = where.Team;
+    *slot = where.Slot;
+    return true;
 }
 
-void Read_Player_Rating_Line(RATINGS_LOAD& load, char* line) {
-    char field[LINE_LIMIT];
-    Get_Next_Field(field, line, ',', sizeof field);
+void Read_Player_Rating_Line(RATINGS_LOAD& load, const STATS_LINE& line) {
+    // Every rating is read before any is stored: a malformed line changes nothing.
+    float values[LAST_FILE_RATING + 2] = {};
+    bool given[LAST_FILE_RATING + 2] = {};
+    for (int32_t rating = FIRST_FILE_RATING; rating <= LAST_FILE_RATING + 1; ++rating) {
+        const int32_t column = FIRST_RATING_COLUMN + rating - FIRST_FILE_RATING;
+        double value = 0.0;
+        if (!Read_Decimal_Field(line, column, &value)) return;
+        given[rating] = line.Field(column)[0] != '\0';
+        values[rating] = static_cast<float>(value);
+    }
+    const char* key = line.Field(1);
     int32_t team = 0, slot = 0;
-    if (field[0] == '\0' || !Find_Rated_Player(field, &team, &slot) || !Is_Player_Slot_Used(team, slot))
-        return;
+    if (key[0] == '\0' || !Find_Rated_Player(key, &team, &slot) || !Is_Player_Slot_Used(team, slot)) return;
     if (load.Check_Duplicates) {
         if (Get_Player_Vital_Stat(team, slot, VITAL_MARKED) != 0) {
             char text[LINE_LIMIT];
-            const int32_t id = std::atoi(field);
+            const int32_t id = std::atoi(key);
             if (id > 0)
                 safe_sprintf(text, sizeof text,
                              "Warning: Duplicate Player ID found in Player Rating file:\n\n%d", id);
             else
                 safe_sprintf(text, sizeof text,
-                             "Warning: Duplicate Player ID found in Player Rating file:\n\n%s", field);
+                             "Warning: Duplicate Player ID found in Player Rating file:\n\n%s", key);
             if (User_Message_Dialog("Player Rating File", text, "OK", "Ignore Duplicate IDs", "") ==
                 ID_BOX_NO)
                 load.Check_Duplicates = false;
         }
         if (load.Check_Duplicates) Set_Player_Vital_Stat(team, slot, VITAL_MARKED, 1);
     }
-    for (int32_t column = 2; column < FIRST_RATING_COLUMN; ++column)
-        Get_Next_Field(field, line, ',', sizeof field);
-    for (int32_t rating = FIRST_FILE_RATING; rating <= LAST_FILE_RATING + 1; ++rating) {
-        Get_Next_Field(field, line, ',', sizeof field);
-        if (field[0] == '\0') continue;
-        const float value = static_cast<float>(std::atof(field));
-        Set_Player_Rating(team, slot, rating <= LAST_FILE_RATING ? rating : RATING_DURABILITY, value);
-    }
+    for (int32_t rating = FIRST_FILE_RATING; rating <= LAST_FILE_RATING + 1; ++rating)
+        if (given[rating])
+            Set_Player_Rating(team, slot, rating <= LAST_FILE_RATING ? rating : RATING_DURABILITY,
+                              values[rating]);
 }
 } // namespace
 
 int32_t Load_Player_Ratings_File(int32_t show_message, const char* file_name) {
-    FILE* file = Open_Resolved_File(file_name, "rt");
-    if (file == nullptr) return 0;
-    fclose(file);
-    const int32_t lines = Count_File_Lines(file_name);
-    file = Open_Resolved_File(file_name, "rt");
-    if (file == nullptr) return 0;
+    STATS_FILE file;
+    if (!Open_Stats_File(&file, file_name)) return 0;
+    int32_t lines = 0;
+    for (int c = 0; (c = fgetc(file.File)) != EOF;)
+        lines += c == '\n';
+    rewind(file.File);
     const bool opened = Open_Progress_Window("Loading Player Ratings", lines / LINES_PER_STEP) != 0;
     RATINGS_LOAD load{true};
     Clear_Fantasy_Draft_Picks();
     Build_Player_ID_Hash();
-    Skip_Line(file);
-    char line[LINE_LIMIT];
-    int32_t read = 0;
-    for (;;) {
-        line[0] = '\0';
-        const int end = Read_Line_Limit(file_name, line, file, LINE_LIMIT);
-        if (line[0] != '\0') Read_Player_Rating_Line(load, line);
-        if (++read % LINES_PER_STEP == 0 && Is_Progress_Window_Open()) Step_Progress(1);
-        if (end) break;
+    Build_Player_Lookup_Index();
+    Read_Stats_Header(&file);
+    STATS_LINE line;
+    int32_t read_lines = 0;
+    for (int32_t read = 0; (read = Read_Stats_Line(&file, &line)) != 0 && !Should_Stop_Stats_Reading();) {
+        if (read > 0) Read_Player_Rating_Line(load, line);
+        if (++read_lines % LINES_PER_STEP == 0 && Is_Progress_Window_Open()) Step_Progress(1);
     }
-    fclose(file);
+    Close_Stats_File(&file);
+    Drop_Player_Lookup_Index();
     if (opened) Close_Progress_Window();
     if (show_message != 0)
         Show_Formatted_Message("Load Player Ratings", "Player ratings loaded from %s.", file_name);

@@ -1,6 +1,7 @@
 #include "tools/seasons_csv.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -8,24 +9,37 @@
 #include <strings.h>
 
 #include "app/diagnostics.h"
+#include "app/progress_window.h"
+#include "database/historical_norms.h"
 #include "database/league_structure.h"
 #include "database/path_resolver.h"
 #include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
+#include "database/random_numbers.h"
+#include "database/season_lines.h"
+#include "database/settings.h"
 #include "database/text_files.h"
 #include "database/text_format.h"
 #include "database/universe.h"
+#include "personnel/roster_text.h"
 #include "personnel/team_lookup.h"
 #include "platform/message_box.h"
+#include "tools/league_input_files.h"
+#include "tools/position_abbreviations.h"
+#include "tools/stats_input.h"
 
 namespace {
-constexpr int32_t LINE_SIZE = 2048;
-constexpr int32_t FIELD_SIZE = 128;
-constexpr int32_t COLUMNS = 97;
 constexpr int32_t LAST_PASS_DEFENDED_ESTIMATE_YEAR = 2000;
 constexpr int32_t LAST_TACKLE_ESTIMATE_YEAR = 1994;
 constexpr int32_t LAST_SACK_ESTIMATE_YEAR = 1981;
+constexpr int32_t LAST_TACKLE_ERA_YEAR = 1968;
+constexpr int32_t ERA_REFERENCE_YEAR = 2022;
+constexpr int32_t YEARS_BEFORE_READ = 25;
+constexpr int32_t YEARS_AFTER_READ = 15;
+constexpr int32_t SEASONS_STEPS = 35;
+constexpr int32_t KICKER_GROUP = 3;
+constexpr int32_t QUARTERBACK_CLASS = 4;
 
 // Columns, 1-based as the file's header numbers them.
 enum SEASONS_COLUMN : int32_t {
@@ -34,9 +48,15 @@ enum SEASONS_COLUMN : int32_t {
     COLUMN_SEASON_FLAG = 3,
     COLUMN_YEAR = 4,
     COLUMN_TEAM = 5,
+    COLUMN_UNIFORM = 6,
     COLUMN_NAME = 7,
+    COLUMN_POSITION = 8,
     COLUMN_GAMES = 10,
+    COLUMN_FUMBLES = 30,
+    COLUMN_SACKS = 43,
+    COLUMN_FUMBLE_RETURN_TD = 50,
     COLUMN_INTERCEPTIONS = 51,
+    COLUMN_INTERCEPTION_RETURN_TD = 53,
     COLUMN_VALUE = 95,
 };
 
@@ -53,129 +73,349 @@ constexpr ROUTE QUARTERBACK[] = {{12, 0, 2}, {13, 0, 3},  {14, 0, 5}, {15, 0, 6}
 constexpr ROUTE BALL_CARRIER[] = {{21, 0, 7}, {22, 0, 8}, {23, 0, 9}, {31, 0, 13}};
 constexpr ROUTE RECEIVER[] = {{25, 0, 4}, {26, 0, 10}, {27, 0, 11}, {28, 0, 12}, {93, 0, 5}};
 constexpr ROUTE RETURNER[] = {{32, 0, 17}, {33, 0, 18}, {34, 0, 19}, {36, 0, 14}, {37, 0, 15}, {38, 0, 16}};
-constexpr ROUTE DEFENDER[] = {{40, 0, 2}, {41, 0, 3}, {46, 0, 6}, {47, 0, 5},
-                              {48, 0, 8}, {50, 0, 9}, {51, 0, 7}, {53, 0, 9}};
+constexpr ROUTE DEFENDER[] = {{40, 0, 2}, {41, 0, 3}, {46, 0, 6}, {47, 0, 5}, {48, 0, 8}, {51, 0, 7}};
 constexpr ROUTE KICKER[] = {{59, 0, 2},  {60, 0, 3},   {63, 0, 18},  {64, 0, 9},  {66, 0, 6},
                             {69, 0, 8},  {74, 0, 5},   {82, 83, 11}, {84, 0, 13}, {85, 0, 15},
                             {86, 0, 17}, {87, 88, 10}, {89, 0, 12},  {90, 0, 14}, {91, 0, 16}};
 
-struct SEASONS_LINE {
-    char Fields[COLUMNS + 1][FIELD_SIZE];
+// The read in progress: the file's form (replay or build) and the season
+// line of the line being credited.
+struct SEASONS_READ {
+    bool Replay = false;
+    int32_t Line = NO_SEASON_LINE;
+    // The last line's keys, for reusing its match.
+    int32_t Last_Id = 0;
+    char Last_External_Id[STATS_LINE_LIMIT] = "";
+    char Last_Name[STATS_LINE_LIMIT] = "";
+    bool Has_Last = false;
 };
+SEASONS_READ Read;
 
-int32_t Number(const SEASONS_LINE& line, int32_t column) {
-    const long value = strtol(line.Fields[column], nullptr, 10);
-    return static_cast<int32_t>(std::clamp<long>(value, -LARGEST_SEASON_FIGURE, LARGEST_SEASON_FIGURE));
+int32_t Held(int64_t value) {
+    return static_cast<int32_t>(std::clamp<int64_t>(value, -LARGEST_SEASON_FIGURE, LARGEST_SEASON_FIGURE));
+}
+
+// A figure of the line. The replay form takes what the field begins with
+// (no number is 0); the build form refuses a field that is not a number.
+// Either way a figure is held within a season's bound.
+bool Figure(const STATS_LINE& line, int32_t column, int32_t* value) {
+    if (Read.Replay) {
+        *value = Held(strtol(line.Field(column), nullptr, 10));
+        return true;
+    }
+    if (!Read_Int_Field(line, column, value)) return false;
+    *value = Held(*value);
+    return true;
+}
+
+// A number that is no figure (a year, a player id): read whole, never held
+// within a season's bound.
+bool Whole_Number(const STATS_LINE& line, int32_t column, int32_t* value) {
+    if (!Read.Replay) return Read_Int_Field(line, column, value);
+    const long long number = strtoll(line.Field(column), nullptr, 10);
+    *value = number > INT32_MAX || number < INT32_MIN ? 0 : static_cast<int32_t>(number);
+    return true;
 }
 
 // Half sacks: the decimal count doubled, held like any other figure.
-int32_t Half_Sacks(const SEASONS_LINE& line, int32_t column) {
-    const double half_sacks = strtod(line.Fields[column], nullptr) * 2;
-    if (std::isnan(half_sacks)) return 0;
+bool Half_Sacks(const STATS_LINE& line, int32_t* value) {
+    double sacks = 0.0;
+    if (Read.Replay) {
+        sacks = strtod(line.Field(COLUMN_SACKS), nullptr);
+        if (std::isnan(sacks)) sacks = 0.0;
+    } else if (!Read_Decimal_Field(line, COLUMN_SACKS, &sacks)) {
+        return false;
+    }
     const double most = LARGEST_SEASON_FIGURE;
-    return static_cast<int32_t>(std::clamp(half_sacks, -most, most));
+    *value = static_cast<int32_t>(std::clamp(sacks * 2, -most, most));
+    return true;
 }
 
-// Adds a value to the this-season figure while that figure is still 0, so a
-// player's first line of the year stands.
-void Add_Replay_Stat(int32_t team, int32_t slot, int32_t stat, int32_t value) {
-    if (value == 0 || Get_Player_Stat(team, slot, SEASON_THIS, stat) != 0) return;
-    Set_Player_Stat(team, slot, SEASON_THIS, stat, value);
+int32_t Position_Class(int32_t position) {
+    return position == POSITION_QB ? QUARTERBACK_CLASS : Get_Position_Group(position);
 }
 
-void Credit(const SEASONS_LINE& line, int32_t team, int32_t slot, const ROUTE* routes, size_t count) {
-    for (size_t n = 0; n < count; ++n) {
-        int32_t value = Number(line, routes[n].Column);
-        if (routes[n].Second_Column != 0) value += Number(line, routes[n].Second_Column);
-        Add_Replay_Stat(team, slot, routes[n].Stat, value);
+// Brings a value of the line's year to the scale of 2022 by the league's averages of both years.
+int32_t Era_Scaled(int32_t stat, int32_t value, int32_t year) {
+    auto scale = [year](int32_t figure, int32_t code) {
+        return Mul_Div_Round(figure, Get_Historical_Average_Stat(code, ERA_REFERENCE_YEAR),
+                             Get_Historical_Average_Stat(code, year));
+    };
+    switch (stat) {
+    case 3:
+        return scale(value, 101);
+    case 4:
+        return scale(value, 107);
+    case 6:
+        return scale(value, 105);
+    case 5:
+        return scale(scale(value, 101), 109);
+    default:
+        return value;
+    }
+}
+
+void Credit_Line(int32_t stat, int32_t value, bool longest) {
+    if (Read.Line == NO_SEASON_LINE) return;
+    const int32_t now = Get_Season_Line_Stat(Read.Line, stat);
+    Set_Season_Line_Stat(Read.Line, stat,
+                         longest ? std::max(now, value) : Held(static_cast<int64_t>(now) + value));
+}
+
+void Add_To_Season(int32_t team, int32_t slot, int32_t season, int32_t stat, int32_t value) {
+    Set_Player_Stat(team, slot, season, stat,
+                    Held(static_cast<int64_t>(Get_Player_Stat(team, slot, season, stat)) + value));
+}
+
+void Credit(const STATS_LINE& line, int32_t team, int32_t slot, int32_t year, const ROUTE* routes,
+            size_t count, bool* good) {
+    for (size_t n = 0; n < count && *good; ++n) {
+        int32_t value = 0, second = 0;
+        if (!Figure(line, routes[n].Column, &value) ||
+            (routes[n].Second_Column != 0 && !Figure(line, routes[n].Second_Column, &second))) {
+            *good = false;
+            return;
+        }
+        Add_Season_Stat(team, slot, year, routes[n].Stat, Held(static_cast<int64_t>(value) + second), 0);
     }
 }
 
 // Estimates of defensive figures the league did not keep in older seasons.
-void Add_Old_Season_Estimates(const SEASONS_LINE& line, int32_t team, int32_t slot, int32_t year,
+bool Add_Old_Season_Estimates(const STATS_LINE& line, int32_t team, int32_t slot, int32_t year,
                               int32_t value) {
-    const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
-    const int64_t games = Number(line, COLUMN_GAMES) + Number(line, COLUMN_GAMES + 1);
-    const int64_t interceptions = Number(line, COLUMN_INTERCEPTIONS);
-    auto estimate = [&](int32_t stat, int64_t weight, int64_t divisor) {
-        const int64_t total = Get_Average_Stat(position, stat) * games * weight;
-        const int64_t figure = (total + divisor / 2) / divisor;
-        Add_Replay_Stat(
-            team, slot, stat,
-            static_cast<int32_t>(std::clamp<int64_t>(figure, -LARGEST_SEASON_FIGURE, LARGEST_SEASON_FIGURE)));
+    int32_t games = 0, starts = 0, interceptions = 0;
+    if (!Figure(line, COLUMN_GAMES, &games) || !Figure(line, COLUMN_GAMES + 1, &starts) ||
+        !Figure(line, COLUMN_INTERCEPTIONS, &interceptions))
+        return false;
+    // The averages of his expanded position when his byte holds one of his
+    // own basic position, else those of the basic position.
+    const int32_t basic = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+    const int32_t expanded = Get_Player_Byte_Field(team, slot, PLAYER_BYTE_EXPANDED_POSITION);
+    const int32_t position = expanded >= NUMBER_OF_POSITIONS && expanded < NUMBER_OF_EXPANDED_POSITIONS &&
+                                     Translate_Expanded_Position(expanded) == basic
+                                 ? expanded
+                                 : basic;
+    const int64_t played = static_cast<int64_t>(games) + starts;
+    auto estimate = [&](int32_t stat, int64_t weight, int64_t divisor, int32_t era) {
+        const int64_t total = Get_Average_Stat(position, stat) * played * weight;
+        Add_Season_Stat(team, slot, year, stat, Held((total + divisor / 2) / divisor), era);
     };
-    if (year <= LAST_PASS_DEFENDED_ESTIMATE_YEAR) estimate(6, value + 2 * interceptions, 280);
+    if (year <= LAST_PASS_DEFENDED_ESTIMATE_YEAR)
+        estimate(6, value + 2 * static_cast<int64_t>(interceptions), 280, 0);
     if (year <= LAST_TACKLE_ESTIMATE_YEAR) {
-        estimate(2, value, 336);
-        estimate(3, value, 336);
+        estimate(2, value, 336, 0);
+        estimate(3, value, 336, 0);
     }
-    if (year <= LAST_SACK_ESTIMATE_YEAR) estimate(4, value, 336);
+    if (year <= LAST_SACK_ESTIMATE_YEAR) estimate(4, value, 336, 1);
+    return true;
 }
 
-bool Find_Line_Player(SEASONS_LINE& line, int32_t* team, int32_t* slot) {
-    const int32_t id = Number(line, COLUMN_PLAYER_ID);
-    if (id > 0) return Find_Player_By_ID(team, slot, id) != 0;
-    if (line.Fields[COLUMN_EXTERNAL_ID][0] != '\0')
-        return Find_Player_By_External_ID(team, slot, line.Fields[COLUMN_EXTERNAL_ID]) != 0;
-    Remove_Character(line.Fields[COLUMN_NAME], '*');
-    Remove_Character(line.Fields[COLUMN_NAME], '+');
-    if (line.Fields[COLUMN_NAME][0] == '\0') return false;
-    return Find_Player_By_Full_Name(team, slot, line.Fields[COLUMN_NAME]) != 0;
+bool Is_Same_As_Last(int32_t id, const char* external_id, const char* name) {
+    if (!Read.Has_Last) return false;
+    if (id > 0) return id == Read.Last_Id;
+    if (external_id[0] != '\0') return strcmp(external_id, Read.Last_External_Id) == 0;
+    return Read.Last_Id <= 0 && Read.Last_External_Id[0] == '\0' && strcmp(name, Read.Last_Name) == 0;
 }
 
-// Whether the line's team is one the league knows; multi-team totals of
-// earlier years are dropped without a word.
-bool Is_Known_Line_Team(SEASONS_LINE& line, int32_t year) {
-    char* text = line.Fields[COLUMN_TEAM];
-    if (text[0] == '\0') return false;
-    if (Get_Team_From_Abbreviation(text, 0) != NO_TEAM) return true;
-    if (Get_Team_From_Historic_Name(text, FIELD_SIZE) != NO_TEAM) return true;
+bool Find_Line_Player(const STATS_LINE& line, int32_t id, int32_t* team, int32_t* slot) {
+    char name[STATS_LINE_LIMIT];
+    safe_strncpy(name, line.Field(COLUMN_NAME), sizeof name);
+    Remove_Character(name, '*');
+    Remove_Character(name, '+');
+    const char* external_id = line.Field(COLUMN_EXTERNAL_ID);
+    if (Is_Same_As_Last(id, external_id, name)) {
+        *team = Get_User_Preference(SELECTED_PLAYER_TEAM);
+        *slot = Get_User_Preference(SELECTED_PLAYER_SLOT);
+        return Is_Player_Slot_Used(*team, *slot) != 0;
+    }
+    Read.Has_Last = false;
+    bool found = false;
+    if (id > 0) {
+        found = Find_Listed_Player_By_ID(team, slot, id) != 0;
+    } else if (external_id[0] != '\0') {
+        found = Find_Player_By_External_ID(team, slot, external_id) != 0;
+    } else if (name[0] != '\0') {
+        found = Find_Player_By_Full_Name(team, slot, name) != 0;
+    } else {
+        PLAYER_LOCATION where{};
+        const int32_t code = Parse_Position_Abbreviation(line.Field(COLUMN_POSITION));
+        Find_Player_By_Name(&where, name, NO_TEAM_HINT, code < 0 ? -1 : Translate_Expanded_Position(code));
+        found = where.Team != NO_TEAM;
+        *team = where.Team;
+        *slot = where.Slot;
+    }
+    if (!found) return false;
+    Set_User_Preference(SELECTED_PLAYER_TEAM, *team);
+    Set_User_Preference(SELECTED_PLAYER_SLOT, *slot);
+    Read.Has_Last = true;
+    Read.Last_Id = id;
+    safe_strncpy(Read.Last_External_Id, external_id, sizeof Read.Last_External_Id);
+    safe_strncpy(Read.Last_Name, name, sizeof Read.Last_Name);
+    return true;
+}
+
+// A line whose team the base year does not know yet.
+constexpr int32_t LATER_TEAM = -2;
+
+// The line's team; NO_TEAM when it is to be dropped (an unknown text is
+// reported unless it is an earlier year's multi-team total). Another
+// league's club gives SKIPPED_TEAM_CODE, a team of a later season that the
+// base year has not founded yet LATER_TEAM.
+int32_t Find_Line_Team(const STATS_LINE& line, int32_t year) {
+    char text[STATS_LINE_LIMIT];
+    safe_strncpy(text, line.Field(COLUMN_TEAM), sizeof text);
+    if (text[0] == '\0') return NO_TEAM;
+    int32_t team = Get_Team_From_Abbreviation(text, 0);
+    if (team == NO_TEAM) team = Get_Team_From_Historic_Name(text, sizeof text);
+    if (team != NO_TEAM) return team;
+    safe_strncpy(text, line.Field(COLUMN_TEAM), sizeof text);
     const bool totals =
         strcasecmp(text, "2TM") == 0 || strcasecmp(text, "3TM") == 0 || strcasecmp(text, "4TM") == 0;
-    if (year < Get_Universe_Stat(BASE_YEAR) && strlen(text) < 5 && totals) return false;
+    if (year < Get_Universe_Stat(BASE_YEAR) && strlen(text) < 5 && totals) return NO_TEAM;
+    if (year > Get_Universe_Stat(BASE_YEAR)) return LATER_TEAM;
     Report_System_Error("Unrecognized team abbreviation: %s (%d)", text, year);
-    return false;
+    return NO_TEAM;
 }
 
-void Read_Replay_Line(char* text) {
-    SEASONS_LINE line{};
-    for (int32_t column = 1; column <= COLUMNS && text[0] != '\0'; ++column)
-        if (Get_Next_Field(line.Fields[column], text, ',', FIELD_SIZE)) break;
-    const char* flag = line.Fields[COLUMN_SEASON_FLAG];
+// The stored position gives way to the line's: always for an expanded code
+// above 14, otherwise only on a line of the base year within the same class.
+void Update_Position(const STATS_LINE& line, int32_t team, int32_t slot, int32_t year) {
+    const int32_t code = Parse_Position_Abbreviation(line.Field(COLUMN_POSITION));
+    if (code < 0 || code >= NUMBER_OF_EXPANDED_POSITIONS) return;
+    const int32_t position = Translate_Expanded_Position(code);
+    const int32_t stored = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+    const bool replace =
+        stored < 0 || stored >= NUMBER_OF_POSITIONS ||
+        (year == Get_Universe_Stat(BASE_YEAR) && Position_Class(stored) == Position_Class(position));
+    if (!replace) return;
+    Set_Player_Vital_Stat(team, slot, VITAL_POSITION, position);
+    Set_Player_Byte_Field(team, slot, PLAYER_BYTE_EXPANDED_POSITION, code);
+}
+
+// The player's line of that team and year, made when he has none.
+int32_t Find_Or_Add_Season_Line(int32_t team, int32_t slot, int32_t year, int32_t line_team) {
+    for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n) {
+        const int32_t line = Get_Player_Season_Line(team, slot, n);
+        if (line == NO_SEASON_LINE) continue;
+        if (Get_Season_Line_Year(line) == year && Get_Season_Line_Team(line) == line_team) return line;
+    }
+    return Add_Player_Season_Line(team, slot, year, line_team);
+}
+
+void Read_Season_Line_Form(const STATS_LINE& line) {
+    const char* flag = line.Field(COLUMN_SEASON_FLAG);
     if (strcasecmp(flag, "PRE") == 0 || strcasecmp(flag, "POST") == 0 || strcasecmp(flag, "PRO") == 0) return;
-    const int32_t year = Number(line, COLUMN_YEAR);
-    if (year != Get_Current_Year()) return;
-    int32_t team = NO_TEAM;
-    int32_t slot = NO_PLAYER;
-    if (!Find_Line_Player(line, &team, &slot)) return;
-    if (!Is_Known_Line_Team(line, year)) return;
-    Credit(line, team, slot, EVERY_PLAYER, std::size(EVERY_PLAYER));
+    int32_t year = 0, id = 0;
+    if (!Whole_Number(line, COLUMN_YEAR, &year) || !Whole_Number(line, COLUMN_PLAYER_ID, &id)) return;
+    const int32_t base_year = Get_Universe_Stat(BASE_YEAR);
+    if (Read.Replay ? year != Get_Current_Year()
+                    : (year <= base_year - YEARS_BEFORE_READ || year >= base_year + YEARS_AFTER_READ))
+        return;
+    int32_t team = NO_TEAM, slot = NO_PLAYER;
+    if (!Find_Line_Player(line, id, &team, &slot)) return;
+    if (!Read.Replay) Update_Position(line, team, slot, year);
+    const int32_t line_team = Find_Line_Team(line, year);
+    if (line_team == NO_TEAM || (line_team == LATER_TEAM && Read.Replay)) return;
+    // A season with another league's club, or with a franchise the league
+    // founds later, has no season line of this league: its figures are
+    // credited all the same (a later season's line would be deleted anyway).
+    const bool without_line = line_team == SKIPPED_TEAM_CODE || line_team == LATER_TEAM;
+    int32_t uniform = 0;
+    if (!Figure(line, COLUMN_UNIFORM, &uniform)) return;
+    if (!Read.Replay && uniform > 0 &&
+        (year == base_year || Get_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM) <= 0))
+        Set_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM, uniform);
+    Read.Line =
+        Read.Replay || without_line ? NO_SEASON_LINE : Find_Or_Add_Season_Line(team, slot, year, line_team);
+    bool good = true;
+    Credit(line, team, slot, year, EVERY_PLAYER, std::size(EVERY_PLAYER), &good);
     const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
-    if (position < 0 || position >= NUMBER_OF_POSITIONS) return;
+    if (!good || position < 0 || position >= NUMBER_OF_POSITIONS) return;
     const int32_t group = Get_Position_Group(position);
+    int32_t fumbles = 0;
+    if (group == 0 && !Figure(line, COLUMN_FUMBLES, &fumbles)) return;
     if (position == POSITION_QB) {
-        Credit(line, team, slot, QUARTERBACK, std::size(QUARTERBACK));
-        Add_Replay_Stat(team, slot, 19, Number(line, 30));
+        Credit(line, team, slot, year, QUARTERBACK, std::size(QUARTERBACK), &good);
+        Add_Season_Stat(team, slot, year, 19, fumbles, 0);
     }
     if (group == 0) {
-        Credit(line, team, slot, BALL_CARRIER, std::size(BALL_CARRIER));
+        Credit(line, team, slot, year, BALL_CARRIER, std::size(BALL_CARRIER), &good);
         if (position != POSITION_QB) {
-            Credit(line, team, slot, RECEIVER, std::size(RECEIVER));
-            Add_Replay_Stat(team, slot, 2, Number(line, 30));
+            Credit(line, team, slot, year, RECEIVER, std::size(RECEIVER), &good);
+            Add_Season_Stat(team, slot, year, 2, fumbles, 0);
         }
     }
-    if (group == 0 || group == 2) Credit(line, team, slot, RETURNER, std::size(RETURNER));
+    if (group == 0 || group == 2) Credit(line, team, slot, year, RETURNER, std::size(RETURNER), &good);
     if (group == 2) {
-        Credit(line, team, slot, DEFENDER, std::size(DEFENDER));
-        Add_Replay_Stat(team, slot, 4, Half_Sacks(line, 43));
+        Credit(line, team, slot, year, DEFENDER, std::size(DEFENDER), &good);
+        int32_t half_sacks = 0, fumble_touchdowns = 0, interception_touchdowns = 0;
+        if (!good || !Half_Sacks(line, &half_sacks) ||
+            !Figure(line, COLUMN_FUMBLE_RETURN_TD, &fumble_touchdowns) ||
+            !Figure(line, COLUMN_INTERCEPTION_RETURN_TD, &interception_touchdowns))
+            return;
+        Add_Season_Stat(team, slot, year, 4, half_sacks, 0);
+        Add_Season_Stat(team, slot, year, 9, fumble_touchdowns, 1);
+        Add_Season_Stat(team, slot, year, 9, interception_touchdowns, 1);
     }
-    if (group == 3) Credit(line, team, slot, KICKER, std::size(KICKER));
-    const int32_t value = Number(line, COLUMN_VALUE);
-    if (value < 1) return;
-    if (group == 1 || group == 2) Add_Replay_Stat(team, slot, 13, value);
+    if (group == KICKER_GROUP) Credit(line, team, slot, year, KICKER, std::size(KICKER), &good);
+    int32_t value = 0;
+    if (!good || !Figure(line, COLUMN_VALUE, &value) || value < 1) return;
+    if (group == 1 || group == 2) Add_Season_Stat(team, slot, year, 13, value, 0);
+    if (!Read.Replay) {
+        Set_Player_Vital_Stat(team, slot, 9,
+                              Held(static_cast<int64_t>(Get_Player_Vital_Stat(team, slot, 9)) + value));
+        const int32_t valued_year = base_year == ERA_REFERENCE_YEAR ? ERA_REFERENCE_YEAR - 1 : base_year;
+        if (year == valued_year)
+            Set_Player_Vital_Stat(team, slot, 23,
+                                  Held(static_cast<int64_t>(Get_Player_Vital_Stat(team, slot, 23)) + value));
+    }
     if (group == 2) Add_Old_Season_Estimates(line, team, slot, year, value);
 }
+
+void Show_Missing_Seasons_File() {
+    Show_Formatted_Message(
+        "Read Error",
+        "Unable to open %s. Please read the Help Files for a complete list of required files "
+        "for the 'Import Stats' feature.",
+        SEASONS_CSV_NAME);
+}
 } // namespace
+
+void Add_Season_Stat(int32_t team, int32_t slot, int32_t year, int32_t stat, int32_t value, int32_t era) {
+    if (value == 0 || !Is_Player_Slot_Used(team, slot) || stat < 0 || stat >= NUMBER_OF_SEASON_STATS) return;
+    const int32_t base_year = Get_Universe_Stat(BASE_YEAR);
+    const bool longest = Get_Player_Position_Group(team, slot) == KICKER_GROUP && (stat == 18 || stat == 5);
+    if (Read.Replay) {
+        if (year == Get_Current_Year() && Get_Player_Stat(team, slot, SEASON_THIS, stat) == 0)
+            Set_Player_Stat(team, slot, SEASON_THIS, stat, value);
+    } else {
+        if (longest) {
+            auto keep_longest = [&](int32_t season) {
+                if (value > Get_Player_Stat(team, slot, season, stat))
+                    Set_Player_Stat(team, slot, season, stat, value);
+            };
+            if (year <= base_year) keep_longest(SEASON_CAREER);
+            if (year == base_year - 1) keep_longest(SEASON_LAST);
+            if (year == base_year) keep_longest(SEASON_THIS);
+        }
+        Credit_Line(stat, value, longest);
+        if (year < base_year) Add_To_Season(team, slot, SEASON_CAREER, stat, value);
+        if (year == base_year - 1) Add_To_Season(team, slot, SEASON_LAST, stat, value);
+        int64_t predicted = era != 0 ? Era_Scaled(stat, value, year) : value;
+        if (year == base_year || year == base_year - 1) predicted *= 2;
+        Add_To_Season(team, slot, SEASON_PREDICTED, stat, Held(predicted));
+    }
+    if (era != 0 && year <= LAST_TACKLE_ERA_YEAR && stat == 2) {
+        const int32_t sacks = (value + 7) / 15;
+        Add_To_Season(team, slot, SEASON_PREDICTED, 14, sacks);
+        Add_To_Season(team, slot, SEASON_PREDICTED, 15, Held(7 * static_cast<int64_t>(sacks)));
+    }
+}
+
+void Read_Season_Line(const STATS_LINE& line) {
+    Read_Season_Line_Form(line);
+    Read.Line = NO_SEASON_LINE;
+}
 
 int32_t Check_Seasons_CSV() {
     FILE* file = Open_Resolved_File(SEASONS_CSV_NAME, "r");
@@ -183,31 +423,45 @@ int32_t Check_Seasons_CSV() {
         fclose(file);
         return 1;
     }
-    Show_Formatted_Message(
-        "Read Error",
-        "Unable to open %s. Please read the Help Files for a complete list of required files "
-        "for the 'Import Stats' feature.",
-        SEASONS_CSV_NAME);
+    Show_Missing_Seasons_File();
     return 0;
 }
 
-// Building a season database from the file waits for the database builder;
-// only the replay form is read here.
 int32_t Load_Seasons_CSV(int32_t replay) {
-    if (replay == 0) {
-        Report_System_Error("Load_Seasons_CSV(0) needs the season database builder");
+    STATS_FILE file;
+    if (!Open_Stats_File(&file, SEASONS_CSV_NAME)) {
+        Show_Missing_Seasons_File();
+        Fail_Stats_Inputs();
         return 0;
     }
-    if (!Check_Seasons_CSV()) return 0;
-    FILE* file = Open_Resolved_File(SEASONS_CSV_NAME, "r");
-    if (file == nullptr) return 0;
+    int32_t lines = 0;
+    for (int c = 0; (c = fgetc(file.File)) != EOF;)
+        lines += c == '\n';
+    rewind(file.File);
+    // The replay form has always read lines longer than their header; the
+    // build form holds every line to it.
+    file.Check_Field_Count = replay == 0;
     const int16_t replay_mode = Universe.Header.Replay_Mode;
     Universe.Header.Replay_Mode = static_cast<int16_t>(replay);
+    Read = SEASONS_READ{};
+    Read.Replay = replay != 0;
     Build_All_Player_Hashes();
-    Skip_Line(file);
-    char text[LINE_SIZE];
-    For_Each_File_Line(file, text, LINE_SIZE, Read_Replay_Line);
-    fclose(file);
+    Build_Player_Lookup_Index();
+    Read_Stats_Header(&file);
+    const int32_t lines_per_step = std::max(1, lines / SEASONS_STEPS);
+    int32_t read_lines = 0, steps = 0;
+    STATS_LINE line;
+    for (int32_t read = 0; (read = Read_Stats_Line(&file, &line)) != 0 && !Should_Stop_Stats_Reading();) {
+        if (read > 0) Read_Season_Line(line);
+        if (++read_lines % lines_per_step == 0 && steps < SEASONS_STEPS) {
+            Step_Progress(1);
+            ++steps;
+        }
+    }
+    if (steps < SEASONS_STEPS) Step_Progress(SEASONS_STEPS - steps);
+    Close_Stats_File(&file);
+    Drop_Player_Lookup_Index();
+    Read = SEASONS_READ{};
     Universe.Header.Replay_Mode = replay_mode;
     return 1;
 }

@@ -1,5 +1,6 @@
 #include "tools/team_records_csv.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -9,18 +10,16 @@
 #include "database/league_structure.h"
 #include "database/path_resolver.h"
 #include "database/random_numbers.h"
+#include "database/safe_strings.h"
 #include "database/team_record.h"
 #include "database/text_files.h"
 #include "database/text_format.h"
 #include "personnel/team_lookup.h"
+#include "tools/stats_input.h"
 
 namespace {
-constexpr int32_t LINE_SIZE = 2048;
-constexpr int32_t FIELD_SIZE = 128;
 constexpr int32_t SHORTEST_LINE = 10;
 constexpr int32_t LAST_RECORDS_YEAR = 2021;
-// Columns 1-10 are read; the later ones carry nothing the game keeps.
-constexpr int32_t READ_COLUMNS = 10;
 enum TEAM_RECORD_COLUMN : int32_t {
     COLUMN_YEAR = 1,
     COLUMN_TEAM = 3,
@@ -38,18 +37,19 @@ constexpr int32_t NEUTRAL_FINISH = 3;
 
 bool Missing_File_Logged = false;
 
-int32_t Number(const char* text) {
-    return static_cast<int32_t>(strtol(text, nullptr, 10));
-}
-
-// First place is 5; second to fifth place 3, 2, 1, 0. A place the file does
-// not give as a digit 1-5 counts as 0, so a blank or stray text cannot lift a
-// team's finish.
-int32_t Place_Code(const char* finish) {
-    const char place = finish[0];
-    if (place == '1') return DIVISION_WINNER_CODE;
-    if (place < '2' || place > '5') return 0;
-    return '5' - place;
+// First place is 5; second to fifth place 3, 2, 1, 0; a lower place of the
+// larger divisions of old (sixth to ninth) is 0 too, as is no finish given.
+// A place that is no digit is malformed: false after the report.
+bool Read_Place_Code(const STATS_LINE& line, int32_t* code) {
+    const char place = line.Field(COLUMN_DIVISION_FINISH)[0];
+    *code = 0;
+    if (place == '\0') return true;
+    if (place < '1' || place > '9') {
+        Report_Field_Error(line, COLUMN_DIVISION_FINISH, "a division place that is not 1-9");
+        return false;
+    }
+    *code = place == '1' ? DIVISION_WINNER_CODE : std::max(0, '5' - place);
+    return true;
 }
 
 int32_t Finish_Code(const char* playoffs, int32_t place) {
@@ -60,16 +60,32 @@ int32_t Finish_Code(const char* playoffs, int32_t place) {
         return place > PLAYOFF_TEAM_CODE ? place : PLAYOFF_TEAM_CODE;
     return place;
 }
+
+int32_t Line_Length(const STATS_LINE& line) {
+    int32_t length = line.Count > 0 ? line.Count - 1 : 0;
+    for (int32_t column = 1; column <= line.Count; ++column)
+        length += static_cast<int32_t>(strlen(line.Field(column)));
+    return length;
+}
 } // namespace
 
-void Read_Team_Record_Line(char* line) {
-    if (line == nullptr || strlen(line) < SHORTEST_LINE) return;
-    char fields[READ_COLUMNS + 1][FIELD_SIZE] = {};
-    for (int32_t column = 1; column <= READ_COLUMNS; ++column)
-        if (Get_Next_Field(fields[column], line, ',', FIELD_SIZE)) break;
-    const int32_t year = Number(fields[COLUMN_YEAR]);
+void Read_Team_Record_Line(const STATS_LINE& line) {
+    if (Line_Length(line) < SHORTEST_LINE) return;
+    int32_t year = 0;
+    if (!Read_Int_Field(line, COLUMN_YEAR, &year)) return;
     if (year != Get_Current_Year() || year > LAST_RECORDS_YEAR) return;
-    char* name = fields[COLUMN_TEAM];
+    int32_t wins = 0, losses = 0, ties = 0, points_for = 0, points_against = 0, place = 0;
+    if (!Read_Int_Field(line, COLUMN_WINS, &wins) || !Read_Int_Field(line, COLUMN_LOSSES, &losses) ||
+        !Read_Int_Field(line, COLUMN_TIES, &ties) || !Read_Place_Code(line, &place) ||
+        !Read_Int_Field(line, COLUMN_POINTS_FOR, &points_for) ||
+        !Read_Int_Field(line, COLUMN_POINTS_AGAINST, &points_against))
+        return;
+    if (wins < 0 || losses < 0 || ties < 0 || wins > 99 || losses > 99 || ties > 99) {
+        Report_Field_Error(line, COLUMN_WINS, "a record outside 0-99 games");
+        return;
+    }
+    char name[STATS_LINE_LIMIT];
+    safe_strncpy(name, line.Field(COLUMN_TEAM), sizeof name);
     Remove_Character(name, '*');
     Remove_Character(name, '+');
     const int32_t team = Get_Team_From_Name(name);
@@ -77,16 +93,11 @@ void Read_Team_Record_Line(char* line) {
         Report_System_Error("Unrecognized Team Name in 'Team_Records.csv' for %d season: %s", year, name);
         return;
     }
-    const int32_t wins = Number(fields[COLUMN_WINS]);
-    const int32_t losses = Number(fields[COLUMN_LOSSES]);
-    const int32_t ties = Number(fields[COLUMN_TIES]);
-    const int32_t points_for = Number(fields[COLUMN_POINTS_FOR]);
-    const int32_t points_against = Number(fields[COLUMN_POINTS_AGAINST]);
-    const int32_t finish = Finish_Code(fields[COLUMN_PLAYOFFS], Place_Code(fields[COLUMN_DIVISION_FINISH]));
-    int32_t score = ((wins - losses) + 330) * 3 - points_against / 20 + points_for / 20;
+    const int32_t finish = Finish_Code(line.Field(COLUMN_PLAYOFFS), place);
+    int64_t score = ((wins - losses) + 330) * 3 - points_against / 20 + points_for / 20;
     if (finish > NEUTRAL_FINISH) score += (finish - NEUTRAL_FINISH) * 10;
     const int32_t games = wins + losses + ties;
-    Set_Team_Stat(team, TEAM_STAT_TEAM_SCORE, score);
+    Set_Team_Stat(team, TEAM_STAT_TEAM_SCORE, static_cast<int32_t>(score));
     Set_Team_Stat(team, TEAM_STAT_REAL_WINNING_SHARE,
                   games > 0 ? Mul_Div_Round(2 * wins + ties, 500, games) : 0);
     Set_Team_Stat(team, TEAM_STAT_REAL_POINTS_FOR, points_for);
@@ -94,14 +105,16 @@ void Read_Team_Record_Line(char* line) {
 }
 
 void Load_Team_Records_CSV() {
-    FILE* file = Open_Resolved_File(TEAM_RECORDS_FILE, "r");
-    if (file == nullptr) {
+    STATS_FILE file;
+    if (!Open_Stats_File(&file, TEAM_RECORDS_FILE)) {
         if (!Missing_File_Logged)
             Log_Debug_Line("No %s: the season starts without the real team records", TEAM_RECORDS_FILE);
         Missing_File_Logged = true;
         return;
     }
-    char text[LINE_SIZE];
-    if (!Skip_Line(file)) For_Each_File_Line(file, text, LINE_SIZE, Read_Team_Record_Line);
-    fclose(file);
+    Read_Stats_Header(&file);
+    STATS_LINE line;
+    for (int32_t read = 0; (read = Read_Stats_Line(&file, &line)) != 0 && !Should_Stop_Stats_Reading();)
+        if (read > 0) Read_Team_Record_Line(line);
+    Close_Stats_File(&file);
 }

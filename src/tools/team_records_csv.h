@@ -16,7 +16,9 @@ constexpr int32_t TEAM_STAT_REAL_POINTS_AGAINST = 22;
 // The file does not ship with the game: without it the season starts as it
 // is, and the absence is logged once a run (no message box every season).
 void Load_Team_Records_CSV();
-// One line of the file (changed while it is read): a line of another year, of
-// a year after 2021, shorter than 10 characters or of an unknown team (which
-// is reported) sets nothing.
-void Read_Team_Record_Line(char* line);
+// One line of the file: a line of another year, of a year after 2021,
+// shorter than 10 characters or of an unknown team (which is reported) sets
+// nothing; nor does a malformed one (a record that is no number, a division
+// place given but outside 1-5), which is reported naming its field.
+struct STATS_LINE;
+void Read_Team_Record_Line(const STATS_LINE& line);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <string>
@@ -34,6 +35,7 @@
 #include "support/debug_log.h"
 #include "support/frame_fixture.h"
 #include "support/test_league.h"
+#include "tools/draft_class_database.h"
 
 namespace {
 constexpr int32_t TEAMS = TEST_LEAGUE_TEAMS;
@@ -224,8 +226,14 @@ TEST(CollegeDraft, TradedPickIsMadeByItsOwnerAndAForfeitedPickIsLogged) {
 
 TEST(CollegeDraft, FullDraftTakesSevenRoundsInTheStandingsOrderIntoTheNewSeason) {
     Finish_Test_Season();
+    // The coming draft's class file, without a player: the pool is generated.
+    const std::string class_file = "databases/rookies-" + std::to_string(Get_Current_Year() + 1) + ".dat";
+    std::filesystem::create_directories("databases");
+    { std::ofstream create(class_file, std::ios::binary); }
+    std::filesystem::resize_file(class_file, DRAFT_CLASS_FILE_SIZE);
     Seed_Random_Numbers(77);
     Create_College_Draft_Pool();
+    std::filesystem::remove(class_file);
     ASSERT_EQ(Count_Draft_Pool_Players(), 291);
     Set_User_Preference(MULTI_SEASON_SIMULATION, 1);
     Finish_Off_Season();

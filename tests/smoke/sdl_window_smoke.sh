@@ -38,6 +38,11 @@ for entry in "$installation"/*; do
     ln -s "$entry" "$work/game/$name"
   fi
 done
+# And the draft classes, which a game reads when it makes the coming draft's pool.
+mkdir -p "$work/game/Databases"
+for class in "$installation"/Databases/rookies-*.dat; do
+  [ -e "$class" ] && ln -s "$class" "$work/game/Databases/$(basename "$class")"
+done
 export XDG_CONFIG_HOME="$work/config"
 # The sanitizer build runs this too. The modules the X and SDL libraries load
 # and unload leave allocations the leak checker cannot name, so it is off for

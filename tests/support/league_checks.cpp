@@ -24,6 +24,9 @@ constexpr int32_t DIVISION_TEAMS = 4;
 constexpr int32_t SMALLEST_ROSTER = 45;
 constexpr int32_t YOUNGEST_PLAYER = 20;
 constexpr int32_t OLDEST_PLAYER = 45;
+// The ages a built season keeps.
+constexpr int32_t YOUNGEST_SEASON_PLAYER = 17;
+constexpr int32_t OLDEST_SEASON_PLAYER = 50;
 constexpr int32_t POSITIONS = 15;
 constexpr int32_t MOST_LINES_SHOWN = 20;
 
@@ -34,11 +37,12 @@ std::string Team_Name(int32_t team) {
 }
 } // namespace
 
-std::string Find_League_Faults(bool cap_yields_to_roster) {
+namespace {
+std::string Find_Faults(bool cap_yields_to_roster, bool default_league) {
     std::ostringstream faults;
     const int32_t teams = Count_Active_Teams();
-    if (teams != LEAGUE_TEAMS) faults << teams << " franchises\n";
-    for (int32_t division = 0; division < NUMBER_OF_DIVISIONS; ++division)
+    if (default_league && teams != LEAGUE_TEAMS) faults << teams << " franchises\n";
+    for (int32_t division = 0; default_league && division < NUMBER_OF_DIVISIONS; ++division)
         if (Count_Division_Teams(division) != DIVISION_TEAMS)
             faults << "division " << division << " has " << Count_Division_Teams(division) << " franchises\n";
 
@@ -72,7 +76,8 @@ std::string Find_League_Faults(bool cap_yields_to_roster) {
             faults << first << " " << last << " born " << born << " twice\n";
         if (team < MAX_FRANCHISES || team == FREE_AGENT_TEAM) {
             const int32_t age = Get_Player_Age(team, slot);
-            if (age < YOUNGEST_PLAYER || age > OLDEST_PLAYER)
+            if (age < (default_league ? YOUNGEST_PLAYER : YOUNGEST_SEASON_PLAYER) ||
+                age > (default_league ? OLDEST_PLAYER : OLDEST_SEASON_PLAYER))
                 faults << first << " " << last << " of " << Team_Name(team) << " aged " << age << "\n";
         }
     });
@@ -83,6 +88,15 @@ std::string Find_League_Faults(bool cap_yields_to_roster) {
         end = text.find('\n', end == 0 ? 0 : end + 1);
     if (end != std::string::npos && end + 1 < text.size()) text = text.substr(0, end + 1) + "...\n";
     return text;
+}
+} // namespace
+
+std::string Find_League_Faults(bool cap_yields_to_roster) {
+    return Find_Faults(cap_yields_to_roster, true);
+}
+
+std::string Find_Season_Faults() {
+    return Find_Faults(true, false);
 }
 
 POSITION_AGES Get_Position_Ages(int32_t position) {

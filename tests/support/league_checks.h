@@ -11,6 +11,10 @@
 // players only down to the smallest roster a trade may leave
 // (`cap_yields_to_roster`); a league database keeps every payroll under it.
 std::string Find_League_Faults(bool cap_yields_to_roster = false);
+// The same rules for a league of any season, as its games were played: its
+// franchises and divisions are those of its year, its players are 17 to 50
+// (the ages a built season keeps), and the cap yields to the roster minimum.
+std::string Find_Season_Faults();
 
 // Ages of the players of one position on the franchises' rosters.
 struct POSITION_AGES {

@@ -17,7 +17,7 @@ void Copy_Installation_Inputs(const std::filesystem::path& folder) {
     const char* data = std::getenv("KORVA_DATA_DIR");
     const std::filesystem::path source =
         data != nullptr ? std::filesystem::path(data) : std::filesystem::path(KORVA_DATA_DIR);
-    for (const char* part : {"names", "Input", "playbooks"}) {
+    for (const char* part : {"names", "playbooks"}) {
         std::error_code error;
         if (!std::filesystem::is_directory(source / part, error)) continue;
         std::filesystem::create_directories(folder / part, error);
@@ -35,6 +35,13 @@ void Copy_Installation_Inputs(const std::filesystem::path& folder) {
                 std::filesystem::copy_file(it->path(), folder / relative, copy_error);
         }
     }
+    // The player-generation files of the Input folder, not the season
+    // statistics generated beside them (tests that read those name them).
+    std::error_code error;
+    std::filesystem::create_directory(folder / "Input", error);
+    for (const auto& entry : std::filesystem::directory_iterator(source / "Input", error))
+        if (entry.is_regular_file())
+            std::filesystem::copy(entry.path(), folder / "Input" / entry.path().filename(), error);
 }
 } // namespace
 

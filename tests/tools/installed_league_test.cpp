@@ -1,7 +1,8 @@
-// The default league's databases the build writes into the installation:
-// each loads, holds the real league's franchises of its season, and its
-// players have careers of every age, contracts under the cap, draft records,
-// leaders and a Hall of Fame.
+// The default league's files the league generator writes into the
+// installation (the start-up league of 2019 and the league at the start of
+// 2022, from which the 2022 season is built): each loads, holds the real
+// league's franchises of its season, and its players have careers of every
+// age, contracts under the cap, draft records, leaders and a Hall of Fame.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -34,7 +35,7 @@ struct SHIPPED_FILE {
     int32_t Games;
 };
 const SHIPPED_FILE SHIPPED_FILES[] = {{2019, "Databases/Universe-2019.dat", 16},
-                                      {2022, "databases/universe-2022.dat", 17}};
+                                      {2022, "League/Default-2022.dat", 17}};
 
 std::string Installation() {
     const char* data = std::getenv("KORVA_DATA_DIR");

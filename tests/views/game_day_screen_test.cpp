@@ -148,6 +148,8 @@ TEST_F(GameDayScreen, OnAKickoffTheNumberKeysCallKickoffPlaysAndTheTabRowShowsKi
 // random sequence) alone.
 TEST_F(GameDayScreen, ThePlaybookButtonCallsForTheOpenSideOnly) {
     GAME_RECORD* game = Start_Live_Game();
+    // Starting the game told that the coming draft's class file is not here.
+    Clear_Shown_Messages();
     Playbook_Notice_Shown = false;
     Script_Message_Answer("Automatic Play Selection", ID_BOX_CANCEL);
     EXPECT_FALSE(Do_Games_View_Click(55, 275));

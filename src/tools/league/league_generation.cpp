@@ -30,6 +30,7 @@
 #include "season/schedule_generation.h"
 #include "season/week_advance.h"
 #include "tools/contract_minimums.h"
+#include "tools/draft_class_database.h"
 #include "tools/payroll_balance.h"
 
 namespace {
@@ -186,7 +187,9 @@ bool Generate_Default_League(const std::vector<LEAGUE_FILE>& files, const std::s
     if (files.empty()) return true;
     std::vector<std::vector<FRANCHISE_ROW>> tables(files.size());
     for (size_t f = 0; f < files.size(); ++f)
-        if (!Read_Franchise_Table(Get_Franchise_Table_Name(files[f].Year), &tables[f], error)) return false;
+        if ((f == 0 || files[f].Has_Table) &&
+            !Read_Franchise_Table(Get_Franchise_Table_Name(files[f].Year), &tables[f], error))
+            return false;
 
     Seed_Random_Numbers(seed);
     if (!Found_League(files[0].Year - years_before, tables[0], error)) return false;
@@ -199,14 +202,20 @@ bool Generate_Default_League(const std::vector<LEAGUE_FILE>& files, const std::s
                 log(line);
             }
         }
-        if (!Lay_Franchise_Table(tables[f], tables[0], error)) return false;
+        if (files[f].Has_Table && !Lay_Franchise_Table(tables[f], tables[0], error)) return false;
         // The season goes on from here for the next file, so the league is
         // saved from a copy.
         static UNIVERSE_STATE kept;
         std::memcpy(&kept, &Universe, sizeof kept);
         Make_Season_Database();
         const std::string path = installation + "/" + files[f].File_Name;
-        const int saved = Save_Game(path.c_str(), nullptr);
+        int saved = Save_Game(path.c_str(), nullptr);
+        if (saved == SAVE_OK && files[f].Class_File_Name != nullptr) {
+            static PLAYER_RECORD records[DRAFT_CLASS_RECORDS];
+            Gather_Draft_Class(records);
+            const std::string class_path = installation + "/" + files[f].Class_File_Name;
+            if (Write_Draft_Class_File(class_path.c_str(), records) != 0) saved = SAVE_WRITE_FAILED;
+        }
         std::memcpy(&Universe, &kept, sizeof kept);
         Refresh_Active_Team_Count();
         Build_All_Player_Hashes();

@@ -36,17 +36,22 @@ void Make_Season_Database();
 // predicted season becomes the typical season of his ratings.
 void Set_All_Typical_Seasons();
 
-// One season file of the default league: the year and the file name written.
+// One season file of the default league: the year, the file name written,
+// whether the season has a franchise table to lay on the league, and the
+// name of its draft class file (none when null).
 struct LEAGUE_FILE {
     int32_t Year;
     const char* File_Name;
+    bool Has_Table = true;
+    const char* Class_File_Name = nullptr;
 };
 
 // The whole generation, reading the installation's inputs from the current
 // folder: founds the league `years_before` years before the first file's
 // season with that season's franchises, plays on to each file's season in
-// turn, lays that season's franchise table on the league and writes its
-// database (the file name taken in `installation`). `log` gets a line a
+// turn, lays that season's franchise table on the league (when it has one)
+// and writes its database and, when named, its draft class (the file names
+// taken in `installation`). `log` gets a line a
 // season when not null. False with the reason in `error`.
 bool Generate_Default_League(const std::vector<LEAGUE_FILE>& files, const std::string& installation,
                              int32_t years_before, uint32_t seed, std::string* error,

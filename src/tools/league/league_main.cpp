@@ -1,7 +1,9 @@
-// The league generator: writes the default league's databases into an
-// installation folder, "Databases/Universe-2019.dat" (what the game loads at
-// start-up) and "databases/universe-2022.dat" (what the New Game dialog
-// opens first). Run by the build, after the playbooks, which the simulated
+// The league generator: writes the default league into an installation
+// folder: "Databases/Universe-2019.dat" (what the game loads at start-up and
+// the New Game dialog opens for 2019) with its draft class, and the league
+// at the start of 2020, 2021 and 2022 as "League/Default-<year>.dat", from
+// which the season inputs generator writes the statistics files of those
+// seasons. Run by the build, after the playbooks, which the simulated
 // seasons play with.
 //
 //   korva_league <installation folder> [--years-before N] [--seed S]
@@ -27,8 +29,14 @@ constexpr int32_t DEFAULT_YEARS_BEFORE = 14;
 constexpr int32_t MOST_YEARS_BEFORE = 40;
 constexpr uint32_t DEFAULT_SEED = 20190905;
 namespace fs = std::filesystem;
-const LEAGUE_FILE DEFAULT_LEAGUE_FILES[] = {{2019, "Databases/Universe-2019.dat"},
-                                            {2022, "databases/universe-2022.dat"}};
+// The start-up league of 2019 with its draft class, and the league at the
+// start of each later season, which the season inputs generator writes out
+// as the statistics files the databases of 2020-2022 are built from.
+const LEAGUE_FILE DEFAULT_LEAGUE_FILES[] = {
+    {2019, "Databases/Universe-2019.dat", true, "Databases/rookies-2019.dat"},
+    {2020, "League/Default-2020.dat", false},
+    {2021, "League/Default-2021.dat", false},
+    {2022, "League/Default-2022.dat", true}};
 
 bool quiet = false;
 std::chrono::steady_clock::time_point started;
@@ -84,8 +92,15 @@ int main(int argc, char** argv) {
         return 1;
     }
     const fs::path work = pattern;
-    for (const char* input : {"Cities.txt", "League", "names", "Input", "playbooks"})
+    for (const char* input : {"Cities.txt", "League", "names", "playbooks"})
         if (fs::exists(installation / input)) fs::create_symlink(installation / input, work / input, failure);
+    // Of the Input folder only the player-generation files: the seasons are
+    // played as the game plays them, without the statistics files of the
+    // seasons built from them.
+    fs::create_directory(work / "Input", failure);
+    for (const char* input : {"DraftTalent.txt", "DraftStrategy.txt"})
+        if (fs::exists(installation / "Input" / input))
+            fs::create_symlink(installation / "Input" / input, work / "Input" / input, failure);
     // The databases folder; the game finds it under either spelling.
     if (!fs::exists(installation / "databases") && !fs::exists(installation / "Databases"))
         fs::create_directory(installation / "Databases", failure);

@@ -1,0 +1,26 @@
+#pragma once
+// Contracts of a built season: the salaries file from 2017, the model that
+// brings pre-cap payrolls to 95 per cent of the cap, and the cap-room file
+// that moves each payroll toward the team's cap figure.
+#include <cstdint>
+
+// "input/stats/<year>_salaries.csv", read from 2017 only: every salary is
+// cleared, each line's player (by external id, id, or name, team and
+// position) gets the line's weeks out, injury, contract years, salary,
+// bonus, contract length and cap figure; players the league does not know
+// go to "Input/Stats/Salaries-Missing.csv". Players with a salary are marked
+// (vital 27).
+void Load_Salaries_CSV();
+struct STATS_LINE;
+void Read_Salary_Line(const STATS_LINE& line);
+// Every used player's salary 0.
+void Clear_All_Salaries();
+// Vital 27: 1 for a used player with a salary above 0, else 0.
+void Mark_Contracted_Players();
+// Before 2015: every active team's payroll scaled to 95 % of the cap.
+void Set_Pre_Cap_Salaries();
+// "input/stats/<year>_caproom.csv" (no header; a missing file is silent):
+// each team's payroll moved by its players' cap figures toward the cap less
+// its cap room, then bonuses dropped, shortest contracts first, while it is
+// still above the cap.
+void Load_Cap_Room_CSV();

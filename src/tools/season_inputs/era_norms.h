@@ -1,0 +1,33 @@
+#pragma once
+// What one team did in an average game of a season, 1932-2022: plays,
+// scoring, kicks and returns, and the rates of the league's published
+// averages (completions, yards, touchdowns, interceptions, punts, field
+// goals). The fictional seasons are scaled to them.
+#include <cstdint>
+
+struct ERA_NORMS {
+    double Pass_Attempts;   // per team game
+    double Rushes;          // per team game
+    double Completion_Rate; // share of attempts
+    double Yards_Per_Completion;
+    double Yards_Per_Rush;
+    double Touchdown_Rate; // touchdown passes per attempt
+    double Interception_Rate;
+    double Rushing_Touchdowns; // per team game
+    double Sacks;              // per team game
+    double Points;             // per team game
+    double Field_Goal_Attempts;
+    double Field_Goal_Rate;
+    double Punts;
+    double Punt_Average;
+    double Kickoff_Returns;
+    double Punt_Returns;
+    double Kick_Return_Average;
+    double Punt_Return_Average;
+    double Fumbles;         // per team game
+    double Tackles;         // solo, per team game
+    double Assists;         // per team game
+    double Passes_Defended; // per team game
+};
+
+ERA_NORMS Get_Era_Norms(int32_t year);

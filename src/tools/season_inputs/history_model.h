@@ -1,0 +1,41 @@
+#pragma once
+// The fictional history of the league from 1951: the league is founded some
+// years earlier with the franchises of 1951, and every season is made
+// without its games: each player's statistics come from his typical season,
+// the records crown the real champions, and the game's own off-season runs
+// (contracts, development, retirement, the league's history of moves and
+// expansions, the college draft). The statistics input files of each season
+// from the first exported year are collected on the way.
+#include <cstdint>
+#include <string>
+
+#include "tools/season_inputs/input_collection.h"
+
+struct HISTORY_OPTIONS {
+    int32_t Founding_Year = 1938;
+    int32_t First_Exported_Year = 1951;
+    int32_t Last_Year = 2018;
+    uint32_t Seed = 19510923u;
+};
+
+// Runs the history in the block; the current folder must hold the
+// installation's "Cities.txt", "names" and "Input" draft files. False with
+// the reason in `error`.
+bool Make_League_History(const HISTORY_OPTIONS& options, INPUT_COLLECTION* files, std::string* error,
+                         void (*log)(const char* line));
+
+// The champions a season's records crown: the nickname of the league's (or
+// both leagues') champion, and of the other finalist where the tables name
+// one. Nicknames are those the franchise carried that year.
+struct SEASON_CHAMPIONS {
+    std::string Champion;
+    std::string Second_Champion;
+    std::string Finalist;
+};
+SEASON_CHAMPIONS Get_Season_Champions(int32_t year);
+
+// The season of the league in memory (at its week 0) played without games
+// over its schedule, crowning the year's champions, and its lines of the
+// team records file added to `files`. False when a crowned nickname names
+// no franchise of the league.
+bool Make_Season_Team_Records(int32_t year, INPUT_COLLECTION* files, std::string* error);

@@ -1,0 +1,197 @@
+#include "tools/season_inputs/league_export.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <set>
+#include <tuple>
+
+#include "database/league_structure.h"
+#include "database/player_hashes.h"
+#include "database/player_record.h"
+#include "database/saved_game.h"
+#include "database/season_lines.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "dialogs/stadium_value.h"
+#include "platform/message_box.h"
+#include "tools/season_inputs/history_model.h"
+#include "tools/season_inputs/input_rows.h"
+#include "tools/season_inputs/stadiums.h"
+
+namespace {
+constexpr int32_t LAST_RECORDS_YEAR = 2021;
+constexpr int32_t FIRST_CONTRACT_FILES_YEAR = 2017;
+constexpr int32_t LEADERS_YEAR = 2022;
+// Seasons whose franchise table laid the league's stadiums.
+constexpr int32_t TABLE_YEARS[] = {2019, 2022};
+
+std::string Person(int32_t team, int32_t slot) {
+    const PLAYER_RECORD* player = Get_Player_Record_Pointer(team, slot);
+    return std::string(player->First_Name, strnlen(player->First_Name, sizeof player->First_Name)) + "|" +
+           std::string(player->Last_Name, strnlen(player->Last_Name, sizeof player->Last_Name)) + "|" +
+           std::to_string(player->Vital_Stats[VITAL_BIRTH_DATE]);
+}
+
+std::string Year_File(const char* form, int32_t year) {
+    char name[96];
+    snprintf(name, sizeof name, form, year);
+    return name;
+}
+
+std::string Team_Text(int32_t team, int32_t index) {
+    char text[TEAM_STRING_LENGTH] = "";
+    Get_Team_String(text, team, index);
+    return text;
+}
+
+struct EXPORT_RUN {
+    INPUT_COLLECTION* Files;
+    // Abbreviations and nicknames every exported season knows.
+    std::set<std::string> Lasting_Abbreviations;
+    std::set<std::string> Lasting_Nicknames;
+    // Ids of the history, which the league's players must not share.
+    std::set<int32_t> Taken;
+    std::map<std::string, int32_t> Ids;
+    std::set<std::tuple<int32_t, int32_t, int32_t>> Season_Lines;
+};
+
+// The id the player is known by in every file: his own unless another
+// person carries it.
+int32_t Settle_Id(EXPORT_RUN& run, int32_t team, int32_t slot) {
+    const std::string person = Person(team, slot);
+    const auto known = run.Ids.find(person);
+    int32_t id = known != run.Ids.end() ? known->second : Get_Player_ID(team, slot);
+    if (known == run.Ids.end()) {
+        while (run.Taken.count(id) != 0 || id <= 0)
+            id = static_cast<int32_t>((static_cast<uint32_t>(id) * 2654435761u + 97u) & 0x7FFFFFFFu);
+        run.Ids[person] = id;
+        run.Taken.insert(id);
+    }
+    Set_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID, id);
+    return id;
+}
+
+// A season's value from its games and starts, as the seasons file gives it.
+int32_t Line_Value(int32_t line) {
+    return std::max(1, (2 * Get_Season_Line_Stat(line, 1) + Get_Season_Line_Stat(line, 0)) / 4);
+}
+
+void Export_Career_Lines(EXPORT_RUN& run, int32_t team, int32_t slot, int32_t id, int32_t year) {
+    const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+    const std::string name = Person(team, slot).substr(0, Person(team, slot).rfind('|'));
+    std::string full_name = name;
+    std::replace(full_name.begin(), full_name.end(), '|', ' ');
+    for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n) {
+        const int32_t line = Get_Player_Season_Line(team, slot, n);
+        if (line == NO_SEASON_LINE) continue;
+        const int32_t line_year = Get_Season_Line_Year(line), line_team = Get_Season_Line_Team(line);
+        if (line_year >= year || Get_Season_Line_Kind(line) < 0 || line_team < 0 ||
+            line_team >= MAX_FRANCHISES)
+            continue;
+        if (Get_Season_Line_Stat(line, 0) <= 0) continue;
+        if (!run.Season_Lines.insert({id, line_year, line_team}).second) continue;
+        int32_t stats[NUMBER_OF_SEASON_STATS];
+        for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
+            stats[stat] = Get_Season_Line_Stat(line, stat);
+        // A text every season's build knows the franchise by: its abbreviation
+        // when it never changed, else its nickname.
+        std::string team_text = Team_Text(line_team, 0);
+        if (run.Lasting_Abbreviations.count(team_text) == 0) team_text = Team_Text(line_team, 2);
+        run.Files->Shared.Seasons.emplace_back(
+            id,
+            Make_Season_Line(id, line_year, team_text, Get_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM),
+                             full_name, position, stats, Line_Value(line)));
+    }
+}
+
+bool Export_Season(EXPORT_RUN& run, const EXPORTED_SEASON& season, std::string* error) {
+    if (Load_Game(season.Database.c_str()) != 1) {
+        *error = "cannot load " + season.Database;
+        return false;
+    }
+    const int32_t year = season.Year;
+    if (Get_Current_Year() != year) {
+        *error = season.Database + " is not a database of " + std::to_string(year);
+        return false;
+    }
+    INPUT_COLLECTION& files = *run.Files;
+    const int32_t teams = Refresh_Active_Team_Count();
+    const bool table_year =
+        std::find(std::begin(TABLE_YEARS), std::end(TABLE_YEARS), year) != std::end(TABLE_YEARS);
+    files.Files[Year_File("Input/Stats/leagues/%d_league.csv", year)] =
+        std::string(LEAGUE_FILE_HEADER) + "\n" + Make_League_Lines();
+    std::string team_lines = std::string(TEAMS_FILE_HEADER) + "\n";
+    std::string cap_room_lines;
+    for (int32_t team = 0; team < teams; ++team) {
+        if (!Is_Used_Franchise_Slot(team)) continue;
+        STADIUM_FIGURES stadium = Get_Model_Stadium(team, year);
+        if (table_year)
+            stadium = STADIUM_FIGURES{Team_Text(team, 3), Get_Team_Stadium_Stat(team, STADIUM_CAPACITY),
+                                      Get_Team_Stadium_Stat(team, STADIUM_STRUCTURE),
+                                      Get_Team_Stadium_Stat(team, STADIUM_SURFACE)};
+        team_lines += Make_Team_Line(team, stadium) + "\n";
+        files.Shared.Personnel.push_back(Make_Personnel_Line(team, year));
+        cap_room_lines += Make_Cap_Room_Line(team) + "\n";
+    }
+    std::string roster_lines = std::string(ROSTERS_FILE_HEADER) + "\n";
+    std::string salary_lines = std::string(SALARIES_FILE_HEADER) + "\n";
+    std::string rating_lines = std::string(RATINGS_FILE_HEADER) + "\n";
+    for (int32_t team = 0; team <= FREE_AGENT_TEAM; ++team) {
+        if (team < MAX_FRANCHISES && !Is_Used_Franchise_Slot(team)) continue;
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            if (!Is_Player_Slot_Used(team, slot)) continue;
+            const int32_t id = Settle_Id(run, team, slot);
+            roster_lines += Make_Roster_Line(team, slot, id) + "\n";
+            salary_lines += Make_Salary_Line(team, slot, id) + "\n";
+            rating_lines += Make_Ratings_Line(team, slot, id) + "\n";
+            Export_Career_Lines(run, team, slot, id, year);
+            if (files.Shared.Players.count(id) != 0) continue;
+            const int32_t drafted_by = Get_Player_Drafted_By_Team(team, slot);
+            files.Shared.Players[id] = Make_Player_Line(
+                team, slot, id, Is_Used_Franchise_Slot(drafted_by) ? Team_Text(drafted_by, 0) : "");
+        }
+    }
+    files.Files[Year_File("Input/Stats/%d_teams.csv", year)] = team_lines;
+    files.Files[Year_File("Input/Stats/%d_rosters.csv", year)] = roster_lines;
+    files.Files[Year_File("Input/Ratings/Simulation/%d_Player_Ratings.csv", year)] = rating_lines;
+    if (year >= FIRST_CONTRACT_FILES_YEAR) {
+        files.Files[Year_File("Input/Stats/%d_salaries.csv", year)] = salary_lines;
+        files.Files[Year_File("Input/Stats/%d_caproom.csv", year)] = cap_room_lines;
+    }
+    if (year == LEADERS_YEAR) files.Files["Input/Stats/atl.txt"] = Make_All_Time_Leaders_File();
+    if (year <= LAST_RECORDS_YEAR && !Make_Season_Team_Records(year, &files, error)) return false;
+    Clear_Shown_Messages();
+    return true;
+}
+} // namespace
+
+bool Export_League_Seasons(const std::vector<EXPORTED_SEASON>& seasons, INPUT_COLLECTION* files,
+                           std::string* error) {
+    EXPORT_RUN run{files, {}, {}, {}, {}, {}};
+    for (const auto& [id, line] : files->Shared.Players)
+        run.Taken.insert(id);
+    for (size_t n = 0; n < seasons.size(); ++n) {
+        if (Load_Game(seasons[n].Database.c_str()) != 1) {
+            *error = "cannot load " + seasons[n].Database;
+            return false;
+        }
+        std::set<std::string> abbreviations, nicknames;
+        for (int32_t team = 0; team < Refresh_Active_Team_Count(); ++team)
+            if (Is_Used_Franchise_Slot(team)) {
+                abbreviations.insert(Team_Text(team, 0));
+                nicknames.insert(Team_Text(team, 2));
+            }
+        if (n == 0) {
+            run.Lasting_Abbreviations = abbreviations;
+            run.Lasting_Nicknames = nicknames;
+        }
+        std::erase_if(run.Lasting_Abbreviations,
+                      [&](const std::string& a) { return abbreviations.count(a) == 0; });
+        std::erase_if(run.Lasting_Nicknames, [&](const std::string& a) { return nicknames.count(a) == 0; });
+    }
+    for (const EXPORTED_SEASON& season : seasons)
+        if (!Export_Season(run, season, error)) return false;
+    return true;
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The statistics input files of the seasons the default league plays
+// (2019-2022): each season database of that league written out as the
+// files the builder reads, so that building the season gives back its
+// players, careers, contracts and ratings (and for 2022 its all-time
+// leaders). Team records crown the real champions of each year up to 2021.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tools/season_inputs/input_collection.h"
+
+struct EXPORTED_SEASON {
+    int32_t Year;
+    std::string Database;
+};
+
+// Loads each database in turn and adds its files to `files`, whose shared
+// lines already hold those of the history: a player of the league whose id
+// someone else carries gets another id in every file. False with the reason
+// in `error`.
+bool Export_League_Seasons(const std::vector<EXPORTED_SEASON>& seasons, INPUT_COLLECTION* files,
+                           std::string* error);

@@ -1,0 +1,44 @@
+#pragma once
+// A fictional team season without its games: every player's statistics made
+// from his typical season (the one his ratings give) and his place on the
+// depth chart, scaled to the league's averages of the year and its number of
+// games, so that the team's figures add up: its receivers catch the passes
+// its quarterbacks complete, for the yards they throw.
+#include <cstdint>
+#include <vector>
+
+#include "database/player_record_layout.h"
+#include "database/team_record_layout.h"
+
+struct PLAYER_SEASON_FIGURES {
+    int32_t Stats[NUMBER_OF_SEASON_STATS];
+    // The player's value for the season (the seasons file's "Value").
+    int32_t Value;
+};
+
+struct TEAM_SEASON_FIGURES {
+    PLAYER_SEASON_FIGURES Players[PLAYERS_PER_TEAM];
+    int32_t Completions, Passing_Yards, Passing_Touchdowns, Interceptions, Attempts;
+    int32_t Rushes, Rushing_Yards, Rushing_Touchdowns;
+    int32_t Receptions, Receiving_Yards, Receiving_Touchdowns;
+};
+
+// Strength of a team's units against the league's mean (1.0 the mean).
+struct TEAM_STRENGTH {
+    double Passing = 1.0;
+    double Running = 1.0;
+    double Pass_Defense = 1.0;
+    double Run_Defense = 1.0;
+};
+
+// The strengths of every active team from its unit ratings.
+std::vector<TEAM_STRENGTH> Measure_Team_Strengths();
+
+// Parts `total` in proportion to `weights` (largest remainders, earlier
+// entries first on equal remainders); all to the first entry when every
+// weight is 0. The parts always sum to `total`.
+std::vector<int32_t> Share_Total(int32_t total, const std::vector<double>& weights);
+
+// The season of every used player of the team in `year` (unused slots zero).
+void Make_Team_Season_Figures(int32_t team, int32_t year, int32_t games, const TEAM_STRENGTH& strength,
+                              TEAM_SEASON_FIGURES* figures);

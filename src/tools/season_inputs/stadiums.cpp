@@ -1,0 +1,88 @@
+#include "tools/season_inputs/stadiums.h"
+
+#include <string>
+#include <strings.h>
+#include <vector>
+
+#include "database/team_record.h"
+#include "tools/league/league_franchises.h"
+
+namespace {
+constexpr int32_t FIRST_TABLE_YEAR = 2002;
+constexpr int32_t ROOF_OPEN = 0;
+constexpr int32_t ROOF_DOMED = 1;
+constexpr int32_t ROOF_CONVERTIBLE = 2;
+constexpr int32_t CARPET = 0;
+constexpr int32_t GRASS = 1;
+
+// Buildings that differed from an open field of grass, from the season a
+// franchise moved in (until its next row).
+struct STADIUM_ERA {
+    const char* Nickname;
+    int32_t From;
+    int32_t Roof;
+    int32_t Surface;
+};
+constexpr STADIUM_ERA STADIUM_ERAS[] = {
+    {"Oilers", 1968, ROOF_DOMED, CARPET},   {"Oilers", 1997, ROOF_OPEN, GRASS},
+    {"Cowboys", 1971, ROOF_OPEN, CARPET},   {"Steelers", 1970, ROOF_OPEN, CARPET},
+    {"Steelers", 2001, ROOF_OPEN, GRASS},   {"Bengals", 1970, ROOF_OPEN, CARPET},
+    {"Eagles", 1971, ROOF_OPEN, CARPET},    {"Eagles", 2003, ROOF_OPEN, GRASS},
+    {"Patriots", 1971, ROOF_OPEN, CARPET},  {"Bills", 1973, ROOF_OPEN, CARPET},
+    {"Chiefs", 1972, ROOF_OPEN, CARPET},    {"Chiefs", 1994, ROOF_OPEN, GRASS},
+    {"Giants", 1976, ROOF_OPEN, CARPET},    {"Jets", 1984, ROOF_OPEN, CARPET},
+    {"Saints", 1975, ROOF_DOMED, CARPET},   {"Lions", 1975, ROOF_DOMED, CARPET},
+    {"Seahawks", 1976, ROOF_DOMED, CARPET}, {"Seahawks", 2000, ROOF_OPEN, CARPET},
+    {"Vikings", 1982, ROOF_DOMED, CARPET},  {"Colts", 1984, ROOF_DOMED, CARPET},
+    {"Falcons", 1992, ROOF_DOMED, CARPET},  {"Rams", 1995, ROOF_DOMED, CARPET},
+    {"Cardinals", 1971, ROOF_OPEN, CARPET}, {"Cardinals", 1988, ROOF_OPEN, GRASS},
+    {"Bears", 1971, ROOF_OPEN, CARPET},     {"Bears", 1988, ROOF_OPEN, GRASS},
+    {"Buccaneers", 1976, ROOF_OPEN, GRASS}, {"Texans", 2002, ROOF_CONVERTIBLE, GRASS}};
+
+// A franchise's crowd by era before its building of the tables.
+int32_t Era_Capacity(int32_t year) {
+    if (year < 1960) return 38000 + (year - 1951) * 800;
+    if (year < 1975) return 46000 + (year - 1960) * 900;
+    if (year < 1990) return 59500 + (year - 1975) * 300;
+    return 64000;
+}
+
+const std::vector<FRANCHISE_ROW>& Modern_Table() {
+    static std::vector<FRANCHISE_ROW> rows;
+    static bool read = false;
+    if (!read) {
+        std::string error;
+        Read_Franchise_Table(Get_Franchise_Table_Name(2019), &rows, &error);
+        read = true;
+    }
+    return rows;
+}
+
+std::string Team_Text(int32_t team, int32_t index) {
+    char text[TEAM_STRING_LENGTH] = "";
+    Get_Team_String(text, team, index);
+    return text;
+}
+} // namespace
+
+STADIUM_FIGURES Get_Model_Stadium(int32_t team, int32_t year) {
+    const std::string location = Team_Text(team, 1), nickname = Team_Text(team, 2);
+    STADIUM_FIGURES stadium{location + " Stadium", Era_Capacity(year), ROOF_OPEN, GRASS};
+    for (const FRANCHISE_ROW& row : Modern_Table()) {
+        if (strcasecmp(row.Location.c_str(), location.c_str()) != 0) continue;
+        if (strcasecmp(row.Nickname.c_str(), nickname.c_str()) != 0) continue;
+        stadium.Name = row.Stadium;
+        if (year >= FIRST_TABLE_YEAR) {
+            stadium.Capacity = row.Capacity;
+            stadium.Roof = row.Roof;
+            stadium.Surface = row.Surface;
+            return stadium;
+        }
+    }
+    for (const STADIUM_ERA& era : STADIUM_ERAS)
+        if (strcasecmp(era.Nickname, nickname.c_str()) == 0 && year >= era.From) {
+            stadium.Roof = era.Roof;
+            stadium.Surface = era.Surface;
+        }
+    return stadium;
+}

@@ -1,0 +1,59 @@
+#include "support/installed_seasons.h"
+
+#include <cstring>
+#include <filesystem>
+
+#include "database/league_structure.h"
+#include "database/settings.h"
+#include "platform/message_box.h"
+#include "season/new_game_choices.h"
+#include "support/league_checks.h"
+#include "support/season_build_folder.h"
+
+namespace {
+namespace fs = std::filesystem;
+// A folder of its own, whatever other tests left in theirs.
+constexpr const char* SEASONS_FOLDER = "installed-seasons";
+fs::path Left_Folder;
+} // namespace
+
+void Link_Installed_Databases() {
+    std::error_code failure;
+    Left_Folder = fs::current_path(failure);
+    fs::remove_all(SEASONS_FOLDER, failure);
+    fs::create_directory(SEASONS_FOLDER, failure);
+    const fs::path installation = Get_Installation_Folder();
+    const fs::path folder = SEASONS_FOLDER;
+    for (const char* input : {"Databases", "names", "playbooks", "Cities.txt"})
+        fs::create_symlink(installation / input, folder / input, failure);
+    // The player-generation files of the Input folder, as the game finds them.
+    fs::create_directory(folder / "Input", failure);
+    for (const auto& entry : fs::directory_iterator(installation / "Input", failure))
+        if (entry.is_regular_file())
+            fs::create_symlink(entry.path(), folder / "Input" / entry.path().filename(), failure);
+    fs::current_path(SEASONS_FOLDER, failure);
+}
+
+void Unlink_Installed_Databases() {
+    std::error_code failure;
+    fs::current_path(Left_Folder, failure);
+    fs::remove_all(SEASONS_FOLDER, failure);
+}
+
+std::string Open_Installed_Season(int32_t year) {
+    Clear_Shown_Messages();
+    if (Load_New_Game_Season(year, nullptr) < 0) return "the database does not load\n";
+    std::string problems;
+    if (Get_Current_Year() != year) problems += "a league of " + std::to_string(Get_Current_Year()) + "\n";
+    if (Get_User_Preference(CURRENT_WEEK) != 0) problems += "not at its first week\n";
+    problems += Find_Season_Faults();
+    NEW_GAME_CHOICES choices{};
+    choices.Team = 0;
+    choices.Difficulty = 1;
+    std::strcpy(choices.Owner_Name, "Owner");
+    Begin_New_Game(choices);
+    if (Get_Current_Year() != year) problems += "started in " + std::to_string(Get_Current_Year()) + "\n";
+    for (const SHOWN_MESSAGE& message : Get_Shown_Messages())
+        problems += "message " + message.Caption + ": " + message.Text + "\n";
+    return problems;
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The season databases the build installs, opened as the New Game dialog
+// opens them from the game's own folder.
+#include <cstdint>
+#include <string>
+
+// Enters a folder of its own under the current folder, holding links to the
+// installation's databases, names, playbooks and player-generation inputs;
+// Unlink leaves and removes it.
+void Link_Installed_Databases();
+void Unlink_Installed_Databases();
+// Loads the year's database as New Game does, checks it is that year's
+// league at its start, keeping the league's rules, and starts it as a game
+// of its first franchise; what went wrong, one problem a line ("" when
+// nothing did).
+std::string Open_Installed_Season(int32_t year);

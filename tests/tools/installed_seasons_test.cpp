@@ -1,0 +1,100 @@
+// The season databases the build installs, as New Game opens them: a season
+// loads with the loader's checks as that year's league, starts as a game, and
+// a game of 1975 fills its college pool from the 1976 draft class file.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/settings.h"
+#include "database/team_record_layout.h"
+#include "database/universe.h"
+#include "personnel/draft_pool.h"
+#include "platform/message_box.h"
+#include "season/new_game_choices.h"
+#include "support/installed_seasons.h"
+#include "support/league_checks.h"
+#include "support/season_build_folder.h"
+#include "tools/draft_class_database.h"
+
+namespace {
+namespace fs = std::filesystem;
+
+// The players' names of the first records of a class file, as many times as each occurs.
+std::map<std::string, int32_t> Class_Names(const std::string& path) {
+    std::map<std::string, int32_t> names;
+    std::unique_ptr<PLAYER_RECORD[]> records(new PLAYER_RECORD[DRAFT_CLASS_POOL_RECORDS]());
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return names;
+    const size_t read = std::fread(records.get(), sizeof(PLAYER_RECORD), DRAFT_CLASS_POOL_RECORDS, file);
+    std::fclose(file);
+    for (size_t n = 0; n < read; ++n)
+        if (records[n].Vital_Stats[VITAL_PLAYER_ID] != 0)
+            ++names[std::string(records[n].First_Name) + " " + records[n].Last_Name];
+    return names;
+}
+
+std::map<std::string, int32_t> Team_Names(int32_t first_team, int32_t last_team) {
+    std::map<std::string, int32_t> names;
+    for (int32_t team = first_team; team <= last_team; ++team)
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+            if (Is_Player_Slot_Used(team, slot)) {
+                const PLAYER_RECORD* player = Get_Player_Record_Pointer(team, slot);
+                ++names[std::string(player->First_Name) + " " + player->Last_Name];
+            }
+    return names;
+}
+
+std::map<std::string, int32_t> Pool_Names() {
+    return Team_Names(FIRST_COLLEGE_POOL_TEAM, TOTAL_NUMBER_OF_TEAMS - 1);
+}
+
+std::map<std::string, int32_t> League_Names() {
+    return Team_Names(0, HALL_OF_FAME_TEAM);
+}
+
+class InstalledSeasons : public testing::Test {
+  protected:
+    void SetUp() override {
+        Link_Installed_Databases();
+        Clear_Shown_Messages();
+    }
+    void TearDown() override { Unlink_Installed_Databases(); }
+};
+} // namespace
+
+TEST_F(InstalledSeasons, SeasonsOfEveryEraOpenInNewGame) {
+    for (int32_t year : {1951, 1966, 1975, 1990, 2002, 2021, 2022}) {
+        SCOPED_TRACE(year);
+        EXPECT_EQ(Open_Installed_Season(year), "");
+    }
+}
+
+TEST_F(InstalledSeasons, AGameOf1975DraftsThe1976ClassFromItsFile) {
+    const std::map<std::string, int32_t> rookies =
+        Class_Names(Get_Installation_Folder() + "/Databases/rookies-1976.dat");
+    ASSERT_GT(rookies.size(), 100u);
+    ASSERT_EQ(Open_Installed_Season(1975), "");
+    // Players of the class the league already holds (who had not played by
+    // 1976) stay where they are.
+    const std::map<std::string, int32_t> league = League_Names();
+    Create_College_Draft_Pool();
+    EXPECT_EQ(Find_Season_Faults(), "") << "nobody twice";
+    EXPECT_TRUE(Get_Shown_Messages().empty()) << Get_Shown_Messages()[0].Text;
+    const std::map<std::string, int32_t> pool = Pool_Names();
+    int32_t missing = 0;
+    int32_t taken = 0;
+    for (const auto& [name, count] : rookies) {
+        if (league.count(name) != 0) continue;
+        ++taken;
+        const auto found = pool.find(name);
+        if (found == pool.end() || found->second < count) ++missing;
+    }
+    EXPECT_GT(taken, 100);
+    EXPECT_EQ(missing, 0) << "every new prospect of the file is in the pool";
+}

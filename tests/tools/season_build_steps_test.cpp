@@ -1,0 +1,178 @@
+// Steps of the season database builder on the test league: the rules a built
+// season's year sets, the players a season cannot hold, careers summed again
+// from the season lines before the base year, the window of years the
+// seasons file credits, and the league totals report.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/player_statistics.h"
+#include "database/roster_slots.h"
+#include "database/season_lines.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "support/test_league.h"
+#include "tools/league_history_totals.h"
+#include "tools/season_database.h"
+#include "tools/seasons_csv.h"
+#include "tools/stats_input.h"
+
+namespace {
+namespace fs = std::filesystem;
+constexpr int32_t GAMES_STAT = 0;
+constexpr int32_t PASSING_YARDS_STAT = 5;
+
+void Set_Base_Year(int32_t year) {
+    Universe.Header.Universe_Stats[BASE_YEAR] = year;
+    Set_User_Preference(CURRENT_SEASON_INDEX, 0);
+}
+
+std::string Abbreviation(int32_t team) {
+    char text[TEAM_STRING_LENGTH] = "";
+    Get_Team_String(text, team, 0);
+    return text;
+}
+} // namespace
+
+TEST(SeasonBuildSteps, TheYearSetsOvertimeAndPlayoffRules) {
+    struct RULES {
+        int32_t Year, Regular_Overtime, Playoff_Rule, Regular_Rule, Championship, Pre_1990;
+    };
+    for (const RULES& rules :
+         {RULES{1965, 0, 2, 0, 0, 1}, RULES{1974, 1, 2, 0, 1, 1}, RULES{1990, 1, 2, 0, 1, 0},
+          RULES{2010, 1, 3, 0, 1, 0}, RULES{2013, 1, 3, 1, 1, 0}}) {
+        SCOPED_TRACE(rules.Year);
+        Build_Test_League();
+        Set_Base_Year(rules.Year);
+        Init_Built_Season_Settings();
+        EXPECT_EQ(Get_User_Preference(REGULAR_SEASON_OVERTIME_FLAG), rules.Regular_Overtime);
+        EXPECT_EQ(Get_User_Preference(PLAYOFF_OVERTIME_RULE), rules.Playoff_Rule);
+        EXPECT_EQ(Get_User_Preference(REGULAR_SEASON_OVERTIME_RULE), rules.Regular_Rule);
+        EXPECT_EQ(Universe.Header.Championship_Round_Flag, rules.Championship);
+        EXPECT_EQ(Universe.Header.Pre_1990_Playoff_Flag, rules.Pre_1990);
+        EXPECT_EQ(Get_User_Preference(DRAFT_PICK), TEST_LEAGUE_TEAMS);
+        EXPECT_EQ(Get_User_Preference(COMMISSIONER_MODE), 1);
+    }
+}
+
+// Franchise players of 17 to 50 stay, the free agents of any age; nobody
+// without a name; each roster closes up behind the removed.
+TEST(SeasonBuildSteps, PlayersASeasonCannotHoldAreRemoved) {
+    Build_Test_League();
+    const int32_t year = Get_Current_Year();
+    const int32_t roster = Get_First_Empty_Player_Slot(2);
+    Set_Player_Vital_Stat(2, 3, VITAL_BIRTH_DATE, (year - 51) * 10000 + 101);
+    Set_Player_Vital_Stat(2, 5, VITAL_BIRTH_DATE, (year - 16) * 10000 + 101);
+    Set_Player_Vital_Stat(2, 7, VITAL_BIRTH_DATE, (year - 50) * 10000 + 101);
+    const int32_t kept_id = Get_Player_ID(2, 7);
+    Universe.Teams[FREE_AGENT_TEAM].Players[0] = Universe.Teams[4].Players[1];
+    Set_Player_Vital_Stat(FREE_AGENT_TEAM, 0, VITAL_BIRTH_DATE, (year - 55) * 10000 + 101);
+    Get_Player_Record_Pointer(6, 2)->First_Name[0] = '\0';
+    Get_Player_Record_Pointer(6, 2)->Last_Name[0] = '\0';
+    const int32_t removed_lines = Count_Player_Season_Lines(2, 3);
+    const int32_t line = Get_Player_Season_Line(2, 3, 0);
+    ASSERT_GT(removed_lines, 0);
+
+    Remove_Unplayable_Players();
+    EXPECT_EQ(Get_First_Empty_Player_Slot(2), roster - 2);
+    EXPECT_EQ(Get_Player_ID(2, 5), kept_id) << "the 50-year-old stays, two slots up";
+    EXPECT_TRUE(Is_Player_Slot_Used(FREE_AGENT_TEAM, 0)) << "a free agent's age is his own business";
+    EXPECT_EQ(Get_First_Empty_Player_Slot(6), Get_First_Empty_Player_Slot(7) - 1);
+    EXPECT_FALSE(Is_Season_Line_Linked(line)) << "the removed player's lines go with him";
+}
+
+// The lines of the base year and later are removed; career, last season and
+// this season are summed again from what is left.
+TEST(SeasonBuildSteps, CareersAreSummedAgainFromTheLinesBeforeTheBaseYear) {
+    Build_Test_League();
+    const int32_t slot = Test_League_Slot(POSITION_QB, 0);
+    int32_t first_year = 9999, last_year = 0;
+    for (int32_t n = 0; n < Count_Player_Season_Lines(1, slot); ++n) {
+        const int32_t year = Get_Season_Line_Year(Get_Player_Season_Line(1, slot, n));
+        first_year = std::min(first_year, year);
+        last_year = std::max(last_year, year);
+    }
+    ASSERT_LT(first_year, last_year) << "two seasons of lines";
+    Set_Base_Year(last_year);
+    int32_t kept_games = 0, last_season_games = 0;
+    for (int32_t n = 0; n < Count_Player_Season_Lines(1, slot); ++n) {
+        const int32_t line = Get_Player_Season_Line(1, slot, n);
+        if (Get_Season_Line_Year(line) >= last_year) continue;
+        kept_games += Get_Season_Line_Stat(line, GAMES_STAT);
+        if (Get_Season_Line_Year(line) == last_year - 1)
+            last_season_games += Get_Season_Line_Stat(line, GAMES_STAT);
+    }
+    ASSERT_GT(kept_games, 0);
+
+    Delete_Future_Season_Lines();
+    EXPECT_EQ(Player_Has_Season_Line_Year(1, slot, last_year), 0);
+    Rebuild_All_Season_Totals();
+    EXPECT_EQ(Get_Player_Stat(1, slot, SEASON_CAREER, GAMES_STAT), kept_games);
+    EXPECT_EQ(Get_Player_Stat(1, slot, SEASON_LAST, GAMES_STAT), last_season_games);
+    EXPECT_EQ(Get_Player_Stat(1, slot, SEASON_THIS, GAMES_STAT), 0);
+}
+
+// The build form of the seasons file credits regular seasons of the 25
+// years before the base year and the 15 after; a play-off line, or a
+// season outside the window, credits nothing.
+TEST(SeasonBuildSteps, TheSeasonsFileCreditsTheYearsOfItsWindow) {
+    Build_Test_League();
+    const int32_t year = Get_Current_Year();
+    const int32_t slot = Test_League_Slot(POSITION_QB, 0);
+    const std::string id = std::to_string(Get_Player_ID(3, slot));
+    const std::string team = Abbreviation(3);
+    std::ostringstream header;
+    for (int32_t column = 1; column <= 97; ++column)
+        header << (column > 1 ? "," : "") << "c" << column;
+    auto season = [&](int32_t season_year, const char* flag) {
+        return "K," + id + "," + flag + "," + std::to_string(season_year) + "," + team +
+               ",12,A B,QB,,16,16,400,250,3000,20,10";
+    };
+    const int32_t career = Get_Player_Stat(3, slot, SEASON_CAREER, PASSING_YARDS_STAT);
+    auto read = [&](const std::string& line) {
+        // Under the folder the game's inputs are in, whatever the case the reader names.
+        fs::create_directories("Input/Stats");
+        std::ofstream("Input/Stats/Seasons.csv", std::ios::binary) << header.str() << "\n" << line << "\n";
+        Begin_Stats_Input_Checks();
+        EXPECT_EQ(Load_Seasons_CSV(0), 1);
+        EXPECT_FALSE(Have_Stats_Inputs_Failed());
+        End_Stats_Input_Checks();
+        return Get_Player_Stat(3, slot, SEASON_CAREER, PASSING_YARDS_STAT) - career;
+    };
+    EXPECT_EQ(read(season(year - 3, "POST")), 0);
+    EXPECT_EQ(read(season(year - 25, "")), 0) << "25 years before is outside the window";
+    EXPECT_EQ(read(season(year - 24, "")), 3000);
+    fs::remove("Input/Stats/Seasons.csv");
+    std::error_code left; // kept when another test put files there
+    fs::remove("Input/Stats", left);
+}
+
+// The league totals of the year before the base year, and the report's
+// per-team averages and rounded ratios.
+TEST(SeasonBuildSteps, LeagueTotalsOfTheYearBeforeMakeTheReport) {
+    Build_Test_League();
+    const int32_t slot = Test_League_Slot(POSITION_QB, 0);
+    Set_Base_Year(1981);
+    Clear_League_History_Totals(1980);
+    Accumulate_League_History_Totals(1, slot, 1980, PASSING_YARDS_STAT, 2814);
+    Accumulate_League_History_Totals(1, slot, 1980, 3, 200);
+    Accumulate_League_History_Totals(1, slot, 1979, PASSING_YARDS_STAT, 5000);
+    EXPECT_EQ(Get_League_History_Total(3, 1980), 2814) << "passing yards of 1980";
+    EXPECT_EQ(Get_League_History_Total(3, 1979), 0) << "only the year before the base year";
+    Write_Historical_Stats_Report();
+    std::ifstream in("HistoricalStats.txt");
+    std::string text((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_NE(text.find("PASS_YARDS per team\n"), std::string::npos);
+    EXPECT_NE(text.find("100, // 1980\n"), std::string::npos) << "2,814 / 28 teams, toward zero";
+    EXPECT_NE(text.find("14070, // 1980\n"), std::string::npos) << "2,814 x 1,000 / 200 yards a completion";
+    in.close();
+    fs::remove("HistoricalStats.txt");
+    Clear_League_History_Totals(1980);
+}

@@ -1,0 +1,191 @@
+// The statistics input files the season inputs generator installs, as the
+// season builder will read them. The fictional history (1951-2018, made
+// without games) adds up: its receivers catch what its passers complete, for
+// the same yards, and each year's league-wide rates stay within 10 % of the
+// averages the seasons were scaled to. The default league's players, whose
+// seasons from 2019 the game itself played, carry their own careers beside
+// it. Every year's rosters stay within the league's limits, and ids are unique.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <set>
+#include <string>
+#include <tuple>
+
+#include "support/season_build_folder.h"
+#include "tools/season_database.h"
+#include "tools/season_inputs/era_norms.h"
+#include "tools/stats_input.h"
+
+namespace {
+constexpr int32_t SMALLEST_ROSTER = 51;
+constexpr int32_t LARGEST_ROSTER = 100;
+constexpr int32_t LAST_HISTORY_YEAR = 2018;
+
+// Seasons file columns.
+enum : int32_t {
+    SEASON_PLAYER_ID = 2,
+    SEASON_FLAG = 3,
+    SEASON_YEAR = 4,
+    SEASON_TEAM = 5,
+    PASS_ATTEMPTS = 12,
+    COMPLETIONS = 13,
+    PASSING_YARDS = 14,
+    PASSING_TOUCHDOWNS = 15,
+    INTERCEPTIONS = 16,
+    RUSHES = 21,
+    RUSHING_YARDS = 22,
+    RECEPTIONS = 26,
+    RECEIVING_YARDS = 27,
+    RECEIVING_TOUCHDOWNS = 28,
+};
+
+// Calls `use` with every line after the header of an installed input file;
+// false when the file cannot be read or a line is malformed.
+template <typename F> bool For_Each_Input_Line(const std::string& path, F use) {
+    std::ifstream in(Get_Installation_Folder() + "/" + path, std::ios::binary);
+    if (!in) return false;
+    STATS_FILE file;
+    snprintf(file.Name, sizeof file.Name, "%s", path.c_str());
+    std::string text;
+    std::getline(in, text);
+    int32_t number = 1;
+    while (std::getline(in, text)) {
+        ++number;
+        if (!text.empty() && text.back() == '\r') text.pop_back();
+        if (text.empty()) continue;
+        STATS_LINE line;
+        if (!Split_Stats_Line(&file, number, text.c_str(), &line)) return false;
+        use(line);
+    }
+    return true;
+}
+
+int64_t Number(const STATS_LINE& line, int32_t column) {
+    return std::atoll(line.Field(column));
+}
+
+struct TOTALS {
+    int64_t Attempts = 0, Completions = 0, Passing_Yards = 0, Passing_Touchdowns = 0, Interceptions = 0;
+    int64_t Rushes = 0, Rushing_Yards = 0;
+    int64_t Receptions = 0, Receiving_Yards = 0, Receiving_Touchdowns = 0;
+
+    void Add(const STATS_LINE& line) {
+        Attempts += Number(line, PASS_ATTEMPTS);
+        Completions += Number(line, COMPLETIONS);
+        Passing_Yards += Number(line, PASSING_YARDS);
+        Passing_Touchdowns += Number(line, PASSING_TOUCHDOWNS);
+        Interceptions += Number(line, INTERCEPTIONS);
+        Rushes += Number(line, RUSHES);
+        Rushing_Yards += Number(line, RUSHING_YARDS);
+        Receptions += Number(line, RECEPTIONS);
+        Receiving_Yards += Number(line, RECEIVING_YARDS);
+        Receiving_Touchdowns += Number(line, RECEIVING_TOUCHDOWNS);
+    }
+};
+
+// The lines of the fictional history: regular seasons of 1951-2018 of the
+// players the default league does not hold.
+struct SEASONS {
+    std::map<std::pair<int32_t, std::string>, TOTALS> Teams;
+    std::map<int32_t, TOTALS> Years;
+    bool Read = false;
+};
+
+const SEASONS& Read_Seasons() {
+    static SEASONS seasons;
+    if (seasons.Read) return seasons;
+    static std::set<std::string> modern;
+    for (int32_t year = LAST_HISTORY_YEAR + 1; year <= LAST_DATABASE_YEAR; ++year)
+        if (!For_Each_Input_Line("Input/Stats/" + std::to_string(year) + "_rosters.csv",
+                                 [](const STATS_LINE& line) { modern.insert(line.Field(1)); }))
+            return seasons;
+    seasons.Read = For_Each_Input_Line("Input/Stats/Seasons.csv", [](const STATS_LINE& line) {
+        const int32_t year = static_cast<int32_t>(Number(line, SEASON_YEAR));
+        if (line.Field(SEASON_FLAG)[0] != '\0' || year < FIRST_DATABASE_YEAR || year > LAST_HISTORY_YEAR ||
+            modern.count(line.Field(1)) != 0)
+            return;
+        seasons.Teams[{year, line.Field(SEASON_TEAM)}].Add(line);
+        seasons.Years[year].Add(line);
+    });
+    return seasons;
+}
+
+double Ratio(int64_t numerator, int64_t denominator) {
+    return denominator != 0 ? static_cast<double>(numerator) / static_cast<double>(denominator) : 0.0;
+}
+} // namespace
+
+TEST(SeasonInputs, EveryTeamSeasonAddsUp) {
+    const SEASONS& seasons = Read_Seasons();
+    ASSERT_TRUE(seasons.Read);
+    int32_t checked = 0;
+    for (const auto& [key, totals] : seasons.Teams) {
+        SCOPED_TRACE(std::to_string(key.first) + " " + key.second);
+        EXPECT_EQ(totals.Receptions, totals.Completions);
+        EXPECT_EQ(totals.Receiving_Yards, totals.Passing_Yards);
+        EXPECT_LE(totals.Receiving_Touchdowns, totals.Passing_Touchdowns);
+        EXPECT_GT(totals.Completions, 0);
+        ++checked;
+    }
+    EXPECT_GT(checked, (LAST_HISTORY_YEAR - FIRST_DATABASE_YEAR + 1) * 12);
+}
+
+TEST(SeasonInputs, LeagueRatesFollowTheirEra) {
+    const SEASONS& seasons = Read_Seasons();
+    ASSERT_TRUE(seasons.Read);
+    for (int32_t year = FIRST_DATABASE_YEAR; year <= LAST_HISTORY_YEAR; ++year) {
+        SCOPED_TRACE(year);
+        const auto found = seasons.Years.find(year);
+        ASSERT_NE(found, seasons.Years.end());
+        const TOTALS& totals = found->second;
+        const ERA_NORMS norms = Get_Era_Norms(year);
+        const auto within = [](double value, double norm) { return std::fabs(value - norm) <= 0.1 * norm; };
+        EXPECT_PRED2(within, Ratio(totals.Completions, totals.Attempts), norms.Completion_Rate);
+        EXPECT_PRED2(within, Ratio(totals.Passing_Yards, totals.Completions), norms.Yards_Per_Completion);
+        EXPECT_PRED2(within, Ratio(totals.Rushing_Yards, totals.Rushes), norms.Yards_Per_Rush);
+        EXPECT_PRED2(within, Ratio(totals.Passing_Touchdowns, totals.Attempts), norms.Touchdown_Rate);
+        EXPECT_PRED2(within, Ratio(totals.Interceptions, totals.Attempts), norms.Interception_Rate);
+    }
+}
+
+TEST(SeasonInputs, RostersStayWithinTheLimitsAndIdsAreUnique) {
+    std::set<int32_t> player_ids;
+    std::set<std::string> keys;
+    int32_t repeated = 0;
+    ASSERT_TRUE(For_Each_Input_Line("Input/Stats/Players.csv", [&](const STATS_LINE& line) {
+        repeated += !keys.insert(line.Field(1)).second;
+        repeated += !player_ids.insert(static_cast<int32_t>(Number(line, 3))).second;
+    }));
+    EXPECT_EQ(repeated, 0);
+    EXPECT_GT(player_ids.size(), 10000u);
+
+    for (int32_t year = FIRST_DATABASE_YEAR; year <= LAST_DATABASE_YEAR; ++year) {
+        SCOPED_TRACE(year);
+        std::map<std::string, int32_t> rosters;
+        std::set<std::string> listed;
+        int32_t unknown = 0, twice = 0;
+        ASSERT_TRUE(For_Each_Input_Line("Input/Stats/" + std::to_string(year) + "_rosters.csv",
+                                        [&](const STATS_LINE& line) {
+                                            ++rosters[line.Field(5)];
+                                            twice += !listed.insert(line.Field(1)).second;
+                                            unknown += keys.count(line.Field(1)) == 0;
+                                        }));
+        EXPECT_EQ(unknown, 0) << "every rostered player has his players line";
+        EXPECT_EQ(twice, 0);
+        int32_t teams = 0;
+        for (const auto& [team, count] : rosters) {
+            if (team == "FA") continue;
+            ++teams;
+            EXPECT_GE(count, SMALLEST_ROSTER) << team;
+            EXPECT_LE(count, LARGEST_ROSTER) << team;
+        }
+        int32_t team_lines = 0;
+        ASSERT_TRUE(For_Each_Input_Line("Input/Stats/" + std::to_string(year) + "_teams.csv",
+                                        [&](const STATS_LINE&) { ++team_lines; }));
+        EXPECT_EQ(teams, team_lines) << "every franchise of the year has a roster";
+    }
+}

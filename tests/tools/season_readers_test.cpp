@@ -1,0 +1,372 @@
+// The worked values of the season builder's readers and steps: position
+// texts, team records, combine speeds, the statistics line form, draft class
+// files, the young players' ceiling, the in-place repairs and the tag
+// stripping of saved pages.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/diagnostics.h"
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/position_evaluation.h"
+#include "database/roster_slots.h"
+#include "database/season_lines.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "frontoffice/player_potential.h"
+#include "personnel/player_development.h"
+#include "platform/message_box.h"
+#include "support/test_league.h"
+#include "tools/draft_class_database.h"
+#include "tools/html_text.h"
+#include "tools/league_history_totals.h"
+#include "tools/old_player_conversion.h"
+#include "tools/playbook_import.h"
+#include "tools/position_abbreviations.h"
+#include "tools/season_ratings.h"
+#include "tools/stats_input.h"
+#include "tools/team_records_csv.h"
+#include "tools/young_player_ratings.h"
+
+namespace {
+namespace fs = std::filesystem;
+
+void Clear_Reports() {
+    Clear_Shown_Messages();
+    Reset_Diagnostics();
+}
+
+STATS_LINE Split(const STATS_FILE& file, const char* text, bool* ok = nullptr) {
+    STATS_LINE line;
+    const bool split = Split_Stats_Line(&file, 2, text, &line);
+    if (ok != nullptr) *ok = split;
+    return line;
+}
+
+STATS_FILE Named_File(const char* name, int32_t header_fields = 0) {
+    STATS_FILE file;
+    snprintf(file.Name, sizeof file.Name, "%s", name);
+    file.Header_Fields = header_fields;
+    return file;
+}
+
+std::string Full_Name(int32_t team) {
+    char name[128];
+    char city[TEAM_STRING_LENGTH], nickname[TEAM_STRING_LENGTH];
+    Get_Team_String(city, team, 1);
+    Get_Team_String(nickname, team, 2);
+    snprintf(name, sizeof name, "%s %s", city, nickname);
+    return name;
+}
+} // namespace
+
+TEST(PositionTexts, APrimaryPartDecidesACombinedText) {
+    EXPECT_EQ(Parse_Position_Abbreviation("WR/KR"), 4) << "KR is known but not primary";
+    EXPECT_EQ(Parse_Position_Abbreviation("KR/PR"), 18) << "no primary part: the first known one";
+    EXPECT_EQ(Parse_Position_Abbreviation("DB/S"), 12) << "S is primary";
+    EXPECT_EQ(Parse_Position_Abbreviation("qb"), 0) << "the table ignores case";
+    EXPECT_EQ(Parse_Position_Abbreviation("XX"), -1);
+    EXPECT_FALSE(Is_Primary_Position_Abbreviation("qb")) << "primary texts are compared exactly";
+    EXPECT_EQ(Lookup_Position_Abbreviation(""), -1);
+
+    Build_Test_League();
+    Set_Player_Byte_Field(2, 0, PLAYER_BYTE_UNIFORM, 24);
+    Set_Player_Position_From_Text(2, 0, "DB");
+    EXPECT_EQ(Get_Player_Vital_Stat(2, 0, VITAL_POSITION), POSITION_CB);
+    Set_Player_Byte_Field(2, 0, PLAYER_BYTE_UNIFORM, 31);
+    Set_Player_Position_From_Text(2, 0, "DB");
+    EXPECT_EQ(Get_Player_Vital_Stat(2, 0, VITAL_POSITION), POSITION_S);
+}
+
+// Team records set the team score from the record, the points and the finish.
+TEST(TeamRecords, ScoreWinningShareAndAPlaceThatIsNoPlace) {
+    Build_Test_League();
+    const std::string team = Full_Name(5);
+    const STATS_FILE file = Named_File("input/stats/team_records.csv", 10);
+    const std::string year = std::to_string(Get_Current_Year());
+
+    Clear_Reports();
+    Read_Team_Record_Line(Split(file, (year + ",NFL," + team + ",12,4,0,1,Lost Div,400,300").c_str()));
+    EXPECT_EQ(Get_Team_Stat(5, TEAM_STAT_TEAM_SCORE), 1039) << "first place, lost in the division round";
+    EXPECT_EQ(Get_Team_Stat(5, TEAM_STAT_REAL_WINNING_SHARE), 750);
+    EXPECT_EQ(Get_Team_Stat(5, TEAM_STAT_REAL_POINTS_FOR), 400);
+    EXPECT_EQ(Get_Team_Stat(5, TEAM_STAT_REAL_POINTS_AGAINST), 300);
+    Read_Team_Record_Line(Split(file, (year + ",NFL," + team + ",12,4,0,2,Lost WC,400,300").c_str()));
+    EXPECT_EQ(Get_Team_Stat(5, TEAM_STAT_TEAM_SCORE), 1029) << "second place, lost in the wild-card round";
+    EXPECT_STREQ(Last_Error_Text, "");
+
+    // '-' is no place: read as a code it would be 53 - 45 = 8, a title.
+    Begin_Stats_Input_Checks();
+    Read_Team_Record_Line(Split(file, (year + ",NFL," + team + ",5,7,0,-,,200,250").c_str()));
+    EXPECT_TRUE(Have_Stats_Inputs_Failed());
+    End_Stats_Input_Checks();
+    EXPECT_NE(std::string(Last_Error_Text).find("team_records.csv, line 2, field 7"), std::string::npos)
+        << Last_Error_Text;
+    EXPECT_EQ(Get_Team_Stat(5, TEAM_STAT_TEAM_SCORE), 1029) << "the malformed line set nothing";
+
+    // Another year's line is not this season's.
+    Read_Team_Record_Line(Split(file, ("1990,NFL," + team + ",1,15,0,5,,100,500").c_str()));
+    EXPECT_EQ(Get_Team_Stat(5, TEAM_STAT_TEAM_SCORE), 1029);
+}
+
+TEST(CombineSpeed, FortyTimesGiveSpeedsOfTheirAge) {
+    EXPECT_NEAR(Get_Combine_Speed(4.40, 22), 87.96, 1e-3);
+    EXPECT_NEAR(Get_Combine_Speed(4.40, 30), 77.96, 1e-3);
+    EXPECT_NEAR(Get_Combine_Speed(6.0, 22), 17.675, 1e-3) << "both floors lift a slow time";
+}
+
+// The statistics line form: quoted fields whole, strict numbers, money
+// within 32 bits, bounded lines and field counts, and every report naming
+// file, line and field.
+TEST(StatsLines, QuotedFieldsStrictNumbersAndNamedErrors) {
+    const STATS_FILE file = Named_File("input/stats/2022_salaries.csv", 4);
+    bool ok = false;
+    STATS_LINE line = Split(file, "K1,\"$1,250,000\",\"Smith, Jr.\",3", &ok);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(line.Count, 4);
+    int64_t money = 0;
+    EXPECT_TRUE(Read_Money_Field(line, 2, &money));
+    EXPECT_EQ(money, 1250000);
+    EXPECT_STREQ(line.Field(3), "Smith, Jr.");
+    EXPECT_STREQ(line.Field(9), "") << "beyond the last field";
+
+    Clear_Reports();
+    Begin_Stats_Input_Checks();
+    line = Split(file, "K1,$99999999999,x,1", &ok);
+    ASSERT_TRUE(ok);
+    EXPECT_FALSE(Read_Money_Field(line, 2, &money)) << "beyond 32 bits";
+    EXPECT_NE(std::string(Last_Error_Text).find("2022_salaries.csv, line 2, field 2"), std::string::npos)
+        << Last_Error_Text;
+    int32_t number = 0;
+    line = Split(file, "K1,12x,,", &ok);
+    EXPECT_FALSE(Read_Int_Field(line, 2, &number)) << "a number followed by text";
+    EXPECT_TRUE(Read_Int_Field(line, 3, &number)) << "an empty field reads 0";
+    EXPECT_EQ(number, 0);
+    double decimal = 0;
+    for (const char* text : {"K1,nan,,", "K1,inf,,", "K1,1e400,,"}) {
+        line = Split(file, text, &ok);
+        EXPECT_FALSE(Read_Decimal_Field(line, 2, &decimal)) << text;
+    }
+    line = Split(file, "K1,65.7,,", &ok);
+    EXPECT_TRUE(Read_Whole_Part_Field(line, 2, &number));
+    EXPECT_EQ(number, 65);
+
+    Clear_Reports();
+    Split(file, "a,b,c,d,e", &ok);
+    EXPECT_FALSE(ok) << "more fields than the header names";
+    EXPECT_NE(std::string(Last_Error_Text).find("2022_salaries.csv, line 2"), std::string::npos);
+    Split(file, "a,\"b,c", &ok);
+    EXPECT_FALSE(ok) << "a quote left open";
+    EXPECT_TRUE(Have_Stats_Inputs_Failed());
+    End_Stats_Input_Checks();
+    Begin_Stats_Input_Checks();
+    EXPECT_FALSE(Have_Stats_Inputs_Failed()) << "a new build starts clean";
+    End_Stats_Input_Checks();
+}
+
+TEST(StatsLines, AnOverLongLineIsReportedAndTheNextLineRead) {
+    {
+        std::FILE* out = std::fopen("long.csv", "wb");
+        ASSERT_NE(out, nullptr);
+        std::fputs("a,b\n", out);
+        std::fputs((std::string(3000, 'x') + ",1\n").c_str(), out);
+        std::fputs("c,2\n", out);
+        std::fclose(out);
+    }
+    Clear_Reports();
+    STATS_FILE file;
+    ASSERT_TRUE(Open_Stats_File(&file, "long.csv"));
+    ASSERT_TRUE(Read_Stats_Header(&file));
+    STATS_LINE line;
+    EXPECT_EQ(Read_Stats_Line(&file, &line), -1);
+    EXPECT_NE(std::string(Last_Error_Text).find("long.csv, line 2"), std::string::npos) << Last_Error_Text;
+    ASSERT_EQ(Read_Stats_Line(&file, &line), 1);
+    EXPECT_EQ(line.Line_Number, 3);
+    EXPECT_STREQ(line.Field(1), "c");
+    EXPECT_EQ(Read_Stats_Line(&file, &line), 0);
+    Close_Stats_File(&file);
+    fs::remove("long.csv");
+}
+
+// A season without a rookie still writes its whole class file, of zeros.
+TEST(DraftClassFile, ASeasonWithoutRookiesWritesAZeroFile) {
+    Build_Test_League();
+    For_Each_League_Player(
+        [](int32_t team, int32_t slot) { Set_Player_Vital_Stat(team, slot, VITAL_GENERATED_PLAYER, 1); });
+    fs::create_directories("databases");
+    fs::remove("Draft-Class-Rookies.csv");
+    ASSERT_EQ(Write_Draft_Class_Database(), 0);
+    const std::string name = "databases/rookies-" + std::to_string(Get_Universe_Stat(BASE_YEAR)) + ".dat";
+    ASSERT_EQ(fs::file_size(name), static_cast<uintmax_t>(DRAFT_CLASS_FILE_SIZE));
+    std::unique_ptr<char[]> bytes(new char[DRAFT_CLASS_FILE_SIZE]);
+    std::FILE* in = std::fopen(name.c_str(), "rb");
+    ASSERT_EQ(std::fread(bytes.get(), 1, DRAFT_CLASS_FILE_SIZE, in),
+              static_cast<size_t>(DRAFT_CLASS_FILE_SIZE));
+    std::fclose(in);
+    int32_t nonzero = 0;
+    for (int32_t n = 0; n < DRAFT_CLASS_FILE_SIZE; ++n)
+        nonzero += bytes[n] != 0;
+    EXPECT_EQ(nonzero, 0);
+    char counts[64] = "";
+    in = std::fopen("Draft-Class-Rookies.csv", "rb");
+    ASSERT_NE(in, nullptr);
+    ASSERT_NE(std::fgets(counts, sizeof counts, in), nullptr);
+    std::fclose(in);
+    EXPECT_EQ(std::string(counts).substr(0, std::string(counts).find_first_of("\r\n")),
+              std::to_string(Get_Universe_Stat(BASE_YEAR)) + ",0");
+    fs::remove(name);
+    std::error_code left; // kept when another test put files there
+    fs::remove("databases", left);
+    fs::remove("Draft-Class-Rookies.csv");
+}
+
+// The pool filled from a class file: an empty record leaves its slot
+// cleared; a whole record becomes a prospect with a fresh id whose season
+// lines are his own (the file's links named the writing league's lines);
+// a record of broken texts, an unknown position or wild ratings, or of a
+// person the league already holds, is not taken.
+TEST(DraftClassFile, LoadingFillsThePoolWithFreshProspects) {
+    Build_Test_League();
+    const int32_t year = Get_Current_Year() + 1;
+    std::unique_ptr<PLAYER_RECORD[]> records(new PLAYER_RECORD[DRAFT_CLASS_RECORDS]());
+    // Players of another league: the test league's bodies under names of their own.
+    for (int32_t n = 0; n < DRAFT_CLASS_POOL_RECORDS; ++n) {
+        records[n] = *Get_Player_Record_Pointer(n % TEST_LEAGUE_TEAMS, n / TEST_LEAGUE_TEAMS);
+        snprintf(records[n].Last_Name, sizeof records[n].Last_Name, "Prospect%d", n);
+    }
+    records[155] = *Get_Player_Record_Pointer(3, 4);
+    memset(&records[150], 0, sizeof records[150]);
+    memset(records[151].Last_Name, 'x', sizeof records[151].Last_Name);
+    records[152].Vital_Stats[VITAL_POSITION] = 99;
+    records[153].Ratings[RATING_SPEED] = std::nanf("");
+    records[154].Ratings[RATING_ACCURACY] = 3.0e9f;
+    fs::create_directories("databases");
+    const std::string name = "databases/rookies-" + std::to_string(year) + ".dat";
+    ASSERT_EQ(Write_Draft_Class_File(name.c_str(), records.get()), 0);
+
+    // The lines of a franchise player, which the file's links name as well.
+    const int32_t lines_before = Count_Player_Season_Lines(0, 0);
+    ASSERT_GT(lines_before, 0);
+    const int32_t first_line = Get_Player_Season_Line(0, 0, 0);
+    const int32_t first_line_year = Get_Season_Line_Year(first_line);
+
+    Clear_Reports();
+    Load_Draft_Class_Database();
+    EXPECT_TRUE(Get_Shown_Messages().empty());
+    EXPECT_FALSE(Is_Player_Slot_Used(39, 50)) << "record 150 is empty";
+    EXPECT_FALSE(Is_Player_Slot_Used(39, 51)) << "a name without its end";
+    EXPECT_FALSE(Is_Player_Slot_Used(39, 52)) << "no position the game knows";
+    EXPECT_FALSE(Is_Player_Slot_Used(39, 53)) << "a rating that is no number";
+    EXPECT_FALSE(Is_Player_Slot_Used(39, 54)) << "a rating beyond the game's range";
+    EXPECT_FALSE(Is_Player_Slot_Used(39, 55)) << "a person the league already holds";
+    EXPECT_TRUE(Is_Player_Slot_Used(38, 0));
+    EXPECT_TRUE(Is_Player_Slot_Used(40, 99));
+    EXPECT_STREQ(Get_Player_Record_Pointer(38, 0)->Last_Name, records[0].Last_Name);
+    EXPECT_NE(Get_Player_ID(38, 0), records[0].Vital_Stats[VITAL_PLAYER_ID]) << "a fresh id";
+    EXPECT_EQ(Get_Player_Vital_Stat(38, 0, VITAL_CREDITED_SEASONS), -1);
+    EXPECT_EQ(Count_Player_Season_Lines(0, 0), lines_before) << "the franchise player keeps his lines";
+    EXPECT_EQ(Get_Player_Season_Line(0, 0, 0), first_line);
+    EXPECT_EQ(Get_Season_Line_Year(first_line), first_line_year);
+    for (int32_t n = 0; n < Count_Player_Season_Lines(38, 0); ++n)
+        EXPECT_NE(Get_Player_Season_Line(38, 0, n), first_line);
+    fs::remove(name);
+    std::error_code left; // kept when another test put files there
+    fs::remove("databases", left);
+}
+
+TEST(DraftClassFile, AMissingFileSaysSoUpTo2022AndNotAfter) {
+    Build_Test_League();
+    Clear_Reports();
+    Load_Draft_Class_Database();
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Generating Random Rookies");
+    Universe.Header.Universe_Stats[BASE_YEAR] = 2030;
+    Clear_Reports();
+    Load_Draft_Class_Database();
+    EXPECT_TRUE(Get_Shown_Messages().empty());
+}
+
+TEST(YoungPlayerRatings, AnEvaluationAboveTheCeilingIsBroughtToIt) {
+    EXPECT_EQ(Get_Young_Player_Rating_Ceiling(0), 78);
+    EXPECT_EQ(Get_Young_Player_Rating_Ceiling(2), 90);
+    Build_Test_League();
+    const int32_t year = Get_Current_Year();
+    const int32_t slot = Test_League_Slot(POSITION_QB, 0);
+    auto prepare = [&](int32_t team, int32_t age, float evaluation) {
+        Set_Player_Vital_Stat(team, slot, VITAL_BIRTH_DATE, (year - age) * 10000 + 101);
+        Set_Player_Vital_Stat(team, slot, VITAL_CREDITED_SEASONS, 2);
+        Rescale_Player_Ratings(team, slot, evaluation);
+    };
+    prepare(1, 24, 91.5f);
+    prepare(2, 24, 90.5f);
+    prepare(3, 25, 95.5f);
+    const float exact = Get_Player_Position_Rating(2, slot, POSITION_QB);
+    const float older = Get_Player_Position_Rating(3, slot, POSITION_QB);
+    ASSERT_EQ(static_cast<int32_t>(Get_Player_Position_Rating(1, slot, POSITION_QB)), 91);
+    const int32_t potential = static_cast<int32_t>(Get_Player_Potential(1, slot));
+    Adjust_Young_Player_Ratings();
+    EXPECT_EQ(static_cast<int32_t>(Get_Player_Position_Rating(1, slot, POSITION_QB)), 90);
+    EXPECT_NEAR(Get_Player_Potential(1, slot), potential, 1.0f) << "his projected peak is kept";
+    EXPECT_EQ(Get_Player_Position_Rating(2, slot, POSITION_QB), exact) << "90 is not above the ceiling";
+    EXPECT_EQ(Get_Player_Position_Rating(3, slot, POSITION_QB), older) << "25 is not young";
+}
+
+// Load-time sweeps empty the slots they clear in place, so depth charts keep
+// pointing at the players they held.
+TEST(LoadRepairs, RemovedPlayersLeaveTheirSlotsEmptyInPlace) {
+    Build_Test_League();
+    const int32_t next_id = Get_Player_ID(4, 11);
+    Set_Player_Vital_Stat(4, 10, VITAL_POSITION, 20);
+    Remove_Invalid_Position_Players();
+    EXPECT_FALSE(Is_Player_Slot_Used(4, 10));
+    EXPECT_EQ(Get_Player_ID(4, 11), next_id) << "the roster is not compacted";
+
+    // A returner who also blocks like a lineman is no player; a NaN rating
+    // is the baseline, a low one 20.
+    const int32_t blocker_next = Get_Player_ID(6, 21);
+    Set_Player_Rating(6, 20, RATING_KICK_RETURNS, 75.0f);
+    Set_Player_Rating(6, 20, RATING_RUN_BLOCKING, 71.5f);
+    Set_Player_Rating(6, 30, RATING_PUNT_RETURNS, std::nanf(""));
+    Set_Player_Rating(6, 30, RATING_PASS_BLOCKING, 5.0f);
+    Set_Player_Rating(6, 30, RATING_KICK_RETURNS, 50.0f);
+    Set_Player_Rating(6, 30, RATING_RUN_BLOCKING, 50.0f);
+    Repair_Player_Ratings();
+    EXPECT_FALSE(Is_Player_Slot_Used(6, 20));
+    EXPECT_EQ(Get_Player_ID(6, 21), blocker_next);
+    EXPECT_TRUE(std::isfinite(Get_Player_Rating(6, 30, RATING_PUNT_RETURNS)));
+    EXPECT_EQ(Get_Player_Rating(6, 30, RATING_PASS_BLOCKING), 20.0f);
+}
+
+TEST(HistoryTotals, TeamCountsAndDefensiveFronts) {
+    EXPECT_EQ(Get_Historical_Team_Count(1959), 12);
+    EXPECT_EQ(Get_Historical_Team_Count(1960), 13);
+    EXPECT_EQ(Get_Historical_Team_Count(1995), 30);
+    EXPECT_EQ(Get_Historical_Team_Count(2002), 32);
+    char front[8] = "";
+    ASSERT_TRUE(Get_Defensive_Front(front, 0, 2018));
+    EXPECT_STREQ(front, "4-3");
+    ASSERT_TRUE(Get_Defensive_Front(front, 0, 2017));
+    EXPECT_STREQ(front, "3-4");
+    EXPECT_FALSE(Get_Defensive_Front(front, 0, 2015));
+    EXPECT_FALSE(Get_Defensive_Front(front, 32, 2018));
+}
+
+TEST(HtmlText, TagsAreRemovedAndAnOpenTagKept) {
+    char text[4096] = "<td class=\"x\">Joe</td> <b>12</b>";
+    Strip_HTML_Tags(text);
+    EXPECT_STREQ(text, "Joe 12");
+    snprintf(text, sizeof text, "a < b");
+    Strip_HTML_Tags(text);
+    EXPECT_STREQ(text, "a < b");
+    memset(text, 'y', sizeof text - 1);
+    text[sizeof text - 1] = '\0';
+    Strip_HTML_Tags(text);
+    EXPECT_EQ(strlen(text), static_cast<size_t>(STRIPPED_TEXT_LIMIT));
+}
