@@ -12,6 +12,7 @@
 #include "app/main_window_title.h"
 #include "database/league_structure.h"
 #include "database/path_resolver.h"
+#include "database/random_numbers.h"
 #include "database/safe_strings.h"
 #include "database/text_format.h"
 #include "database/universe.h"
@@ -34,14 +35,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     memcpy(before, Universe.Tail.Fantasy_Draft_State, sizeof before);
     std::error_code error;
     const bool whole = plain && std::filesystem::file_size(file_name, error) >= sizeof before && !error;
+    RANDOM_STATE generator;
+    Save_Random_State(&generator);
     const int loaded = Load_Fantasy_Draft_State();
     Fuzz_Check(loaded == (whole ? 1 : 0), "a whole state file was refused or a partial one taken");
-    if (loaded)
+    if (loaded) {
         Fuzz_Check(memcmp(Universe.Tail.Fantasy_Draft_State, parts.Second, sizeof before) == 0,
                    "the state is not the file's");
-    else
+    } else if (!plain) {
         Fuzz_Check(memcmp(Universe.Tail.Fantasy_Draft_State, before, sizeof before) == 0,
-                   "a refused file changed the state");
+                   "a refused name changed the state");
+    } else {
+        // A plain name deals a fresh order before it reads the file: a refused
+        // file leaves the state as a missing one does, from the same draws.
+        static uint8_t refused[sizeof before];
+        memcpy(refused, Universe.Tail.Fantasy_Draft_State, sizeof refused);
+        std::filesystem::remove(file_name, error);
+        memcpy(Universe.Tail.Fantasy_Draft_State, before, sizeof before);
+        Load_Random_State(&generator);
+        Fuzz_Check(Load_Fantasy_Draft_State() == 0, "a missing file was taken");
+        Fuzz_Check(memcmp(Universe.Tail.Fantasy_Draft_State, refused, sizeof refused) == 0,
+                   "a refused file changed the state more than a missing one");
+    }
 
     Universe.Header.Universe_Stats[FANTASY_DRAFT_FLAG] = 1;
     char title[MAIN_WINDOW_TITLE_SIZE];

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "database/league_structure.h"
+#include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/settings.h"
@@ -32,10 +33,14 @@ bool Has_This_Season_Figures() {
 }
 
 // Whether the block differs from `league` once every player's this-season
-// figures are cleared again, as they are there.
+// figures are cleared again, as they are there, and the selected player is put
+// back: the reader keeps the last player it found there.
 bool Changed_Outside_This_Season(const uint8_t* league) {
     For_Each_League_Player(
         [&](int32_t team, int32_t slot) { Clear_Player_Season_Stats(team, slot, SEASON_THIS); });
+    const auto* kept = reinterpret_cast<const UNIVERSE_STATE*>(league);
+    for (const int32_t setting : {SELECTED_PLAYER_TEAM, SELECTED_PLAYER_SLOT})
+        Set_User_Preference(setting, kept->User_Preferences.Ints[setting]);
     return memcmp(Universe_Bytes(), league, UNIVERSE_SIZE) != 0;
 }
 } // namespace
@@ -52,6 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Set_User_Preference(CURRENT_SEASON_INDEX, 0);
         For_Each_League_Player(
             [](int32_t team, int32_t slot) { Clear_Player_Season_Stats(team, slot, SEASON_THIS); });
+        // The lookup tables of the players kept, as a load leaves them: the
+        // reader builds them afresh before it looks anyone up.
+        Build_All_Player_Hashes();
         league.reset(new uint8_t[UNIVERSE_SIZE]);
         memcpy(league.get(), Universe_Bytes(), UNIVERSE_SIZE);
     }
