@@ -95,19 +95,23 @@ bool Compute_Rating_Use(int32_t position, int32_t rating) {
 }
 } // namespace
 
-int32_t Is_Rating_Used_By_Position(int32_t position, int32_t rating) {
-    if (static_cast<uint32_t>(position) >= NUMBER_OF_POSITIONS ||
-        static_cast<uint32_t>(rating) >= NUMBER_OF_PLAYER_RATINGS)
-        return 0;
+const bool* Get_Ratings_Used_By_Position(int32_t position) {
     // Asked for every rating at every development step: worked out once.
     static const auto USED = [] {
-        std::array<std::array<bool, NUMBER_OF_PLAYER_RATINGS>, NUMBER_OF_POSITIONS> used{};
+        std::array<std::array<bool, NUMBER_OF_PLAYER_RATINGS>, NUMBER_OF_POSITIONS + 1> used{};
         for (int32_t p = 0; p < NUMBER_OF_POSITIONS; ++p)
             for (int32_t r = 0; r < NUMBER_OF_PLAYER_RATINGS; ++r)
                 used[p][r] = Compute_Rating_Use(p, r);
         return used;
     }();
-    return USED[position][rating] ? 1 : 0;
+    const uint32_t row =
+        static_cast<uint32_t>(position) < NUMBER_OF_POSITIONS ? position : NUMBER_OF_POSITIONS;
+    return USED[row].data();
+}
+
+int32_t Is_Rating_Used_By_Position(int32_t position, int32_t rating) {
+    if (static_cast<uint32_t>(rating) >= NUMBER_OF_PLAYER_RATINGS) return 0;
+    return Get_Ratings_Used_By_Position(position)[rating] ? 1 : 0;
 }
 
 void Normalize_Player_Ratings() {
