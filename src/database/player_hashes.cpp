@@ -1,8 +1,10 @@
 #include "database/player_hashes.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "app/diagnostics.h"
@@ -345,6 +347,53 @@ bool Is_Held(int32_t id, void* context) {
 }
 } // namespace
 
+namespace {
+SLOT_REMAKE_SCOPE* Active_Remake_Scope = nullptr;
+
+// What Lookup_Player_ID_Hash answers and does for an id whose holding is
+// known: a held one is looked up (and found); for one that is not, its entry
+// is forgotten as the lookup would before walking the block.
+bool Answer_Known_Holding(int32_t id, bool held) {
+    if (held) return Lookup_Player_ID_Hash(nullptr, id) != 0;
+    Forget_Player_ID_Entry(id, Probe_Player_ID_Hash(id));
+    return false;
+}
+} // namespace
+
+SLOT_REMAKE_SCOPE::SLOT_REMAKE_SCOPE(int32_t team, int32_t slot)
+    : Team(team), Slot(slot), Outer(Active_Remake_Scope),
+      Active(Active_Remake_Scope == nullptr || !Active_Remake_Scope->Covers(team, slot)) {
+    if (Active) Active_Remake_Scope = this;
+}
+
+SLOT_REMAKE_SCOPE::~SLOT_REMAKE_SCOPE() {
+    if (Active) Active_Remake_Scope = Outer;
+}
+
+bool SLOT_REMAKE_SCOPE::Is_Held(int32_t id) {
+    if (id <= 0) return Lookup_Player_ID_Hash(nullptr, id) != 0;
+    if (!Gathered) {
+        if (Checks++ == 0) return Lookup_Player_ID_Hash(nullptr, id) != 0;
+        Other_Ids.reserve(TOTAL_NUMBER_OF_TEAMS * PLAYERS_PER_TEAM);
+        for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team)
+            for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+                const int32_t held = Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID];
+                if (held > 0 && !Covers(team, slot)) Other_Ids.push_back(held);
+            }
+        std::sort(Other_Ids.begin(), Other_Ids.end());
+        Gathered = true;
+    }
+    const bool held = Universe.Teams[Team].Players[Slot].Vital_Stats[VITAL_PLAYER_ID] == id ||
+                      std::binary_search(Other_Ids.begin(), Other_Ids.end(), id);
+    return Answer_Known_Holding(id, held);
+}
+
+bool Is_Player_ID_Held(int32_t id, int32_t team, int32_t slot) {
+    if (Active_Remake_Scope != nullptr && Active_Remake_Scope->Covers(team, slot))
+        return Active_Remake_Scope->Is_Held(id);
+    return Lookup_Player_ID_Hash(nullptr, id) != 0;
+}
+
 int32_t Lookup_Player_ID_Hash(PLAYER_LOCATION* out, int32_t id) {
     if (id <= 0) {
         Write_Location(out, NOT_FOUND);
@@ -400,7 +449,7 @@ int32_t Sanity_Check_Player_IDs() {
     // The start and the timing go to the debugger only; renumberings are logged.
     Log_Debug_Output("Sanity Checking Player IDs");
     auto started = std::chrono::steady_clock::now();
-    std::vector<int32_t> seen;
+    std::unordered_set<int32_t> seen;
     std::vector<int32_t> duplicated;
     seen.reserve(SANITY_LIST_SIZE);
     for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team) {
@@ -408,12 +457,9 @@ int32_t Sanity_Check_Player_IDs() {
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
             int32_t id = Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID];
             if (id == 0) continue;
-            for (int32_t earlier : seen)
-                if (earlier == id) {
-                    duplicated.push_back(id);
-                    break;
-                }
-            seen.push_back(id);
+            // A third holder of an id lists it a second time, as each later
+            // holder meets an earlier one.
+            if (!seen.insert(id).second) duplicated.push_back(id);
         }
     }
     if (duplicated.empty()) {

@@ -3,6 +3,7 @@
 // name and by external id. They live outside the league block, are rebuilt
 // after a load, and repair stale entries when a lookup meets one.
 #include <cstdint>
+#include <vector>
 
 constexpr int32_t PLAYER_HASH_SIZE = 8192;
 constexpr int32_t PLAYER_HASH_FILL_LIMIT = 8191;
@@ -36,6 +37,37 @@ int32_t Lookup_External_ID_Hash(PLAYER_LOCATION* out, const char* text);
 int32_t Find_Player_By_ID(int32_t* team_out, int32_t* slot_out, int32_t id);
 int32_t Find_Player_By_Full_Name(int32_t* team_out, int32_t* slot_out, const char* name);
 int32_t Find_Player_By_External_ID(int32_t* team_out, int32_t* slot_out, const char* text);
+
+// Whether a player holds the id, with what Lookup_Player_ID_Hash does to the
+// table when asked it. Inside a SLOT_REMAKE_SCOPE, for the scope's slot, the
+// answer comes from the ids gathered when the scope began instead of a walk
+// of the block.
+bool Is_Player_ID_Held(int32_t id, int32_t team, int32_t slot);
+
+// While one slot is made again and again until its player fits, the ids of
+// every other slot stay as they are: a scope gathers them once (at its second
+// check, so that a slot made once costs no more than before) and checks a new
+// id for the slot against them and the slot itself. Nothing but the slot may
+// change an id while the scope lives. A scope for a slot that one already
+// covers leaves that one in place.
+class SLOT_REMAKE_SCOPE {
+  public:
+    SLOT_REMAKE_SCOPE(int32_t team, int32_t slot);
+    ~SLOT_REMAKE_SCOPE();
+    SLOT_REMAKE_SCOPE(const SLOT_REMAKE_SCOPE&) = delete;
+    SLOT_REMAKE_SCOPE& operator=(const SLOT_REMAKE_SCOPE&) = delete;
+    bool Covers(int32_t team, int32_t slot) const { return Team == team && Slot == slot; }
+    bool Is_Held(int32_t id);
+
+  private:
+    int32_t Team;
+    int32_t Slot;
+    int32_t Checks = 0;
+    bool Gathered = false;
+    std::vector<int32_t> Other_Ids; // sorted
+    SLOT_REMAKE_SCOPE* Outer;
+    bool Active;
+};
 
 // 1 when no two players share an id; 0 when duplicates were found and renumbered.
 int32_t Sanity_Check_Player_IDs();

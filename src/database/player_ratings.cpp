@@ -23,7 +23,7 @@ float Read_Stored_Rating(PLAYER_RECORD& player, int32_t rating) {
 }
 } // namespace
 
-void Set_Player_Rating(int32_t team, int32_t slot, int32_t rating, float value) {
+void Report_Player_Rating_Write(int32_t team, int32_t slot, int32_t rating, float value) {
     if (!Is_Player_Address(team, slot)) return;
     if (static_cast<uint32_t>(rating) >= NUMBER_OF_PLAYER_RATINGS) {
         Report_System_Error("nRating out of bounds in Set_Player_Rating(%d,%d,[%d],%1f)", team, slot, rating,

@@ -157,8 +157,18 @@ void Get_Player_Last_First_Name(int32_t team, int32_t slot, char* out);
 const char* Get_Position_Short_Name(int32_t position);
 int32_t Get_Player_Position_Abbreviation(char* out, int32_t team, int32_t slot);
 
-// Ratings.
-void Set_Player_Rating(int32_t team, int32_t slot, int32_t rating, float value);
+// Ratings. A write to no player does nothing; one to no rating is reported and
+// dropped; a value beyond 1000 either way (or not a number) is stored, and
+// reported when beyond 1000.
+void Report_Player_Rating_Write(int32_t team, int32_t slot, int32_t rating, float value);
+inline void Set_Player_Rating(int32_t team, int32_t slot, int32_t rating, float value) {
+    if (Is_Player_Address(team, slot) && static_cast<uint32_t>(rating) < NUMBER_OF_PLAYER_RATINGS &&
+        value >= -1000.0f && value <= 1000.0f) {
+        Universe.Teams[team].Players[slot].Ratings[rating] = value;
+        return;
+    }
+    Report_Player_Rating_Write(team, slot, rating, value);
+}
 // The four composites of a player's ratings, each rating read through
 // `read` in the order the sums take them; 0 for any other rating number.
 template <typename READ> float Compose_Player_Rating(int32_t rating, int32_t position, READ read) {

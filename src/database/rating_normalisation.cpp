@@ -1,5 +1,6 @@
 #include "database/rating_normalisation.h"
 
+#include <array>
 #include <cmath>
 
 #include "app/diagnostics.h"
@@ -80,10 +81,8 @@ int32_t Get_Rating_Position_Group(int32_t rating) {
     return static_cast<uint32_t>(rating) < NUMBER_OF_PLAYER_RATINGS ? RATING_POSITION_GROUP[rating] : -1;
 }
 
-int32_t Is_Rating_Used_By_Position(int32_t position, int32_t rating) {
-    if (static_cast<uint32_t>(position) >= NUMBER_OF_POSITIONS ||
-        static_cast<uint32_t>(rating) >= NUMBER_OF_PLAYER_RATINGS)
-        return 0;
+namespace {
+bool Compute_Rating_Use(int32_t position, int32_t rating) {
     if (rating == RATING_RECEIVING) return position == POSITION_WR;
     int32_t group = Get_Rating_Position_Group(rating);
     if (group == -1) return 1;
@@ -93,6 +92,26 @@ int32_t Is_Rating_Used_By_Position(int32_t position, int32_t rating) {
     if (position_group == group) return 1;
     return (rating == RATING_KICK_RETURNS || rating == RATING_PUNT_RETURNS) &&
            (position == POSITION_CB || position == POSITION_S);
+}
+} // namespace
+
+const bool* Get_Ratings_Used_By_Position(int32_t position) {
+    // Asked for every rating at every development step: worked out once.
+    static const auto USED = [] {
+        std::array<std::array<bool, NUMBER_OF_PLAYER_RATINGS>, NUMBER_OF_POSITIONS + 1> used{};
+        for (int32_t p = 0; p < NUMBER_OF_POSITIONS; ++p)
+            for (int32_t r = 0; r < NUMBER_OF_PLAYER_RATINGS; ++r)
+                used[p][r] = Compute_Rating_Use(p, r);
+        return used;
+    }();
+    const uint32_t row =
+        static_cast<uint32_t>(position) < NUMBER_OF_POSITIONS ? position : NUMBER_OF_POSITIONS;
+    return USED[row].data();
+}
+
+int32_t Is_Rating_Used_By_Position(int32_t position, int32_t rating) {
+    if (static_cast<uint32_t>(rating) >= NUMBER_OF_PLAYER_RATINGS) return 0;
+    return Get_Ratings_Used_By_Position(position)[rating] ? 1 : 0;
 }
 
 void Normalize_Player_Ratings() {

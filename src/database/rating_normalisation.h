@@ -11,6 +11,9 @@ float Get_Rating_Target_Spread(int32_t rating);
 // 2 defence, 3 kickers.
 int32_t Get_Rating_Position_Group(int32_t rating);
 int32_t Is_Rating_Used_By_Position(int32_t position, int32_t rating);
+// The same for all player ratings at once: one flag per rating, all false for
+// a position that is none.
+const bool* Get_Ratings_Used_By_Position(int32_t position);
 
 void Normalize_Player_Ratings();
 void Rebuild_All_Ratings();

@@ -48,7 +48,10 @@ int32_t Get_Payroll(int32_t team) {
     int32_t count = 0;
     for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
         if (Is_Player_Slot_Used(team, slot)) charges[count++] = Get_Player_Vital_Stat(team, slot, 100);
-    std::sort(charges, charges + count, [](int32_t a, int32_t b) { return a > b; });
+    // Only which charges are the largest matters, not their order.
+    if (count > PAYROLL_SLOTS)
+        std::nth_element(charges, charges + PAYROLL_SLOTS, charges + count,
+                         [](int32_t a, int32_t b) { return a > b; });
     int64_t total = 0;
     for (int32_t i = 0; i < count && i < PAYROLL_SLOTS; ++i)
         total += charges[i];

@@ -21,6 +21,7 @@
 #include "frontoffice/trade_values.h"
 #include "personnel/contract_length.h"
 #include "platform/message_box.h"
+#include "season/cap_room_average.h"
 #include "season/draft_picks_value.h"
 
 namespace {
@@ -79,6 +80,8 @@ struct RENEWAL_TERMS {
 
 RENEWAL_TERMS Prepare_Renewal_Terms(int32_t team, int32_t slot) {
     RENEWAL_TERMS terms{};
+    // Nothing here changes a cap charge: both estimates weigh by one average.
+    const CAP_ROOM_AVERAGE_HOLD average;
     terms.Potential = static_cast<int32_t>(Get_Player_Potential(team, slot));
     terms.Rating = static_cast<int32_t>(Ensure_Player_Minimum_Rating(team, slot));
     terms.Value = Get_Player_Value(team, slot);

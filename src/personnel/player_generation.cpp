@@ -5,6 +5,7 @@
 #include "app/diagnostics.h"
 #include "database/historical_norms.h"
 #include "database/league_structure.h"
+#include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/random_numbers.h"
@@ -140,6 +141,7 @@ void Fabricate_Position_Player(int32_t team, int32_t slot, int32_t position, int
     EXHAUSTED_POSITION& exhausted = Exhausted_Positions[position];
     const bool hopeless = exhausted.Exhausted && exhausted.Settings == settings;
     const int32_t attempts = hopeless ? 1 : MOST_ATTEMPTS;
+    const SLOT_REMAKE_SCOPE remaking(team, slot);
     for (int32_t attempt = 0; attempt < attempts; ++attempt) {
         if (Try_Fabricate_Player(team, slot, position, history)) {
             exhausted.Exhausted = false;
@@ -167,6 +169,7 @@ void Create_Replacement_Player(int32_t team, int32_t slot, int32_t position, flo
 
 void Create_Player_For_Team(int32_t team, int32_t slot, int32_t position, float weakness) {
     const float target = 70.0f - 11.0f * weakness;
+    const SLOT_REMAKE_SCOPE remaking(team, slot);
     for (int32_t attempt = 0; attempt < REPLACEMENT_TRIES; ++attempt) {
         // Later tries ask for ever weaker players.
         if (attempt > TRIES_BEFORE_WEAKER) weakness += 0.05f;

@@ -137,13 +137,20 @@ const char* const COLLEGES[NUMBER_OF_COLLEGES] = {"Florida State",
                                                   "Daniel Webster",
                                                   "Wesleyan University"};
 
-bool Is_Held_By_Lookup(int32_t id, void*) {
-    return Lookup_Player_ID_Hash(nullptr, id) != 0;
+struct NEW_ID_SLOT {
+    int32_t Team;
+    int32_t Slot;
+};
+
+bool Is_Held_By_Lookup(int32_t id, void* context) {
+    const NEW_ID_SLOT& at = *static_cast<const NEW_ID_SLOT*>(context);
+    return Is_Player_ID_Held(id, at.Team, at.Slot);
 }
 } // namespace
 
 int32_t Generate_Unique_Player_ID(int32_t team, int32_t slot) {
-    return Generate_Unique_Player_ID_With(team, slot, Is_Held_By_Lookup, nullptr);
+    NEW_ID_SLOT at{team, slot};
+    return Generate_Unique_Player_ID_With(team, slot, Is_Held_By_Lookup, &at);
 }
 
 int32_t Generate_Unique_Player_ID_With(int32_t team, int32_t slot, bool (*is_held)(int32_t id, void* context),

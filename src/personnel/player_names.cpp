@@ -1,8 +1,12 @@
 #include "personnel/player_names.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "database/path_resolver.h"
 #include "database/player_record.h"
@@ -32,6 +36,89 @@ NAME_SOURCE First_Source{"names\\first.txt", FIRST_NAME_LINE_COUNT, "John",
                          FIRST_NAME_SIZE,    First_Names,           false};
 NAME_SOURCE Last_Source{"names\\last.txt", LAST_NAME_LINE_COUNT, "Smith", LAST_NAME_SIZE, Last_Names, false};
 
+// A names file's bytes, kept from one load to the next while the file is the
+// same (same file, size and time of change): a load reads through the file
+// twice, and the draft and the free-agent pool load the names again every
+// hundred players.
+struct FILE_BYTES {
+    bool Valid = false;
+    dev_t Device = 0;
+    ino_t Inode = 0;
+    off_t Size = 0;
+    timespec Changed{};
+    std::vector<char> Bytes;
+};
+
+bool Same_File(const FILE_BYTES& kept, const struct stat& now) {
+    return kept.Valid && kept.Device == now.st_dev && kept.Inode == now.st_ino && kept.Size == now.st_size &&
+           kept.Changed.tv_sec == now.st_mtim.tv_sec && kept.Changed.tv_nsec == now.st_mtim.tv_nsec;
+}
+
+// The file's bytes from its start, read anew unless they are kept.
+const std::vector<char>& Read_File_Bytes(FILE* file, FILE_BYTES& kept) {
+    struct stat now {};
+    const bool known = fstat(fileno(file), &now) == 0;
+    if (known && Same_File(kept, now)) return kept.Bytes;
+    kept.Valid = false;
+    kept.Bytes.clear();
+    char block[65536];
+    size_t read = 0;
+    while ((read = fread(block, 1, sizeof block, file)) > 0)
+        kept.Bytes.insert(kept.Bytes.end(), block, block + read);
+    if (known) {
+        kept = FILE_BYTES{true, now.st_dev, now.st_ino, now.st_size, now.st_mtim, std::move(kept.Bytes)};
+        // A file that changed while it was read is not kept.
+        kept.Valid = static_cast<off_t>(kept.Bytes.size()) == now.st_size;
+    }
+    return kept.Bytes;
+}
+
+// A reading position in a names file's bytes, moving as the stream functions
+// of text_files move through a file: Skip_Line, Read_Line.
+struct BYTE_READER {
+    const std::vector<char>& Bytes;
+    size_t At = 0;
+
+    bool At_End() const { return At >= Bytes.size(); }
+
+    // 1 when the bytes ended before a line end, as Skip_Line.
+    int Skip_Line() {
+        const void* end = At_End() ? nullptr : memchr(Bytes.data() + At, '\n', Bytes.size() - At);
+        if (end == nullptr) {
+            At = Bytes.size();
+            return 1;
+        }
+        At = static_cast<size_t>(static_cast<const char*>(end) - Bytes.data()) + 1;
+        return 0;
+    }
+
+    // As Read_Line: nothing at the end; a line ends at "\n" or "\r\n"; at most
+    // size - 1 characters are kept.
+    void Read_Line(char* buffer, int size) {
+        if (At_End()) return;
+        int stored = 0;
+        while (!At_End()) {
+            const char c = Bytes[At++];
+            if (c == '\n') break;
+            if (c == '\r') {
+                if (At_End()) break;
+                if (Bytes[At] == '\n') {
+                    ++At;
+                    break;
+                }
+            }
+            if (stored < size - 1) buffer[stored++] = c;
+        }
+        buffer[stored] = '\0';
+    }
+};
+
+struct KEPT_NAME_FILES {
+    FILE_BYTES First;
+    FILE_BYTES Last;
+};
+KEPT_NAME_FILES Kept_Name_Files;
+
 void Load_Names(NAME_SOURCE& source) {
     FILE* file = Open_Resolved_File(source.File_Name, "rt");
     if (file == nullptr) {
@@ -42,26 +129,28 @@ void Load_Names(NAME_SOURCE& source) {
         source.Open_Failure_Reported = true;
         return;
     }
-    // The lines still ahead. The count kept in the settings is taken afresh: a
+    const std::vector<char>& bytes =
+        Read_File_Bytes(file, &source == &First_Source ? Kept_Name_Files.First : Kept_Name_Files.Last);
+    fclose(file);
+    // The lines of the file. The count kept in the settings is taken afresh: a
     // count from another installation (or a damaged one) would skip past the
     // end of the file or leave its end unused.
-    int32_t lines = Count_Remaining_Lines(file);
-    rewind(file);
+    int32_t lines = 1 + static_cast<int32_t>(std::count(bytes.begin(), bytes.end(), '\n'));
     if (Get_User_Preference(source.Line_Count_Setting) != lines)
         Set_User_Preference(source.Line_Count_Setting, lines);
+    BYTE_READER reader{bytes};
     for (int32_t j = 0; j < NAME_BUFFER_ENTRIES; ++j) {
         // Skip about as many lines as spread the 100 names over the whole file.
         int32_t skip = Random_Below(2 * ((lines - 2) / (NAME_BUFFER_ENTRIES - j)));
         if (skip > lines - 1) skip = lines - 1;
         for (int32_t n = 0; n < skip; ++n)
-            if (Skip_Line(file) != 0) break;
+            if (reader.Skip_Line() != 0) break;
         if (skip > 0) lines -= skip;
         char line[NAME_LINE_SIZE] = "";
-        Read_Line(line, file, sizeof line);
+        reader.Read_Line(line, sizeof line);
         --lines;
         safe_strncpy(source.Entries[j], line, source.Entry_Size);
     }
-    fclose(file);
     for (int32_t i = 0; i < NAME_BUFFER_ENTRIES; ++i) {
         int32_t j = Random_Below(NAME_BUFFER_ENTRIES);
         if (j >= NAME_BUFFER_ENTRIES) j = NAME_BUFFER_ENTRIES - 1;
@@ -124,4 +213,5 @@ void Clear_Name_Buffers() {
     memset(Last_Names, 0, sizeof Last_Names);
     First_Source.Open_Failure_Reported = false;
     Last_Source.Open_Failure_Reported = false;
+    Kept_Name_Files = KEPT_NAME_FILES{};
 }

@@ -20,5 +20,5 @@ void Get_Random_Last_Name(char* out);
 // Gives the player a first and a last name ("John" and "Smith" when the files
 // give none).
 void Set_Random_Player_Name(int32_t team, int32_t slot);
-// Empties both buffers, as at program start.
+// Empties both buffers and forgets the files read, as at program start.
 void Clear_Name_Buffers();

@@ -20,10 +20,10 @@ void Modify_Player_Ratings(int32_t team, int32_t slot, float adjustment, bool ag
     if (std::fabs(adjustment) > 1.0f)
         Report_System_Error("fAdjustment too large in Modify_Player_Ratings(%d, %d, [%f], %s)", team, slot,
                             static_cast<double>(adjustment), aging ? "TRUE" : "FALSE");
-    const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+    const bool* used = Get_Ratings_Used_By_Position(Get_Player_Vital_Stat(team, slot, VITAL_POSITION));
     for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating) {
         float value = Get_Player_Rating(team, slot, rating);
-        const bool relevant = Is_Rating_Used_By_Position(position, rating) != 0;
+        const bool relevant = used[rating];
         if (adjustment < 0.0f) {
             const float cut = aging ? AGING_DECLINE_FACTOR[rating] * adjustment : adjustment;
             if (relevant) value = value * (1.0f + cut);

@@ -6,3 +6,14 @@
 // of the salary cap, times 1000 / 60, rounded: 1000 for a league 6 % under the
 // cap. 0 without a cap or without active teams.
 int32_t Get_Average_Finance_Stat_90_Per_Cap();
+
+// While one lives, the average is computed at its first use and given again
+// after: for a stretch of salary estimates in which no cap charge, active team
+// or cap changes. Holds nest; the outermost one keeps the value.
+class CAP_ROOM_AVERAGE_HOLD {
+  public:
+    CAP_ROOM_AVERAGE_HOLD();
+    ~CAP_ROOM_AVERAGE_HOLD();
+    CAP_ROOM_AVERAGE_HOLD(const CAP_ROOM_AVERAGE_HOLD&) = delete;
+    CAP_ROOM_AVERAGE_HOLD& operator=(const CAP_ROOM_AVERAGE_HOLD&) = delete;
+};

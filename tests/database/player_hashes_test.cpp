@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <strings.h>
 #include <vector>
 
@@ -273,4 +274,46 @@ TEST(PlayerHashes, SanityCheckRenumbersAsLookupsWould) {
     EXPECT_EQ(ids, expected);
     EXPECT_NE(ids[3 * PLAYERS_PER_TEAM + 3], ids[0]) << "the id tried first was held, so another was drawn";
     EXPECT_EQ(Sanity_Check_Player_IDs(), 1) << "none are left";
+}
+
+// A slot made again and again inside a scope draws the ids, and leaves the id
+// table, as lookups walking the block would; the first ids tried are held by
+// other players and by the slot itself.
+TEST(PlayerHashes, RemakeScopeAnswersAsLookupsWould) {
+    Build_Test_League();
+    constexpr int32_t team = 6;
+    constexpr int32_t slot = 12;
+    Seed_Random_Numbers(91);
+    const uint32_t base =
+        (static_cast<uint32_t>(Get_Current_Season_Index()) * 100u + team) * 100u + 10101u + slot;
+    for (int32_t n = 0; n < 6; ++n) {
+        const int32_t id = static_cast<int32_t>(base * 256u + (Random_Number() & 255u));
+        if (id > 0) Set_Player_Vital_Stat(n % 2 == 1 ? team : 9, n % 2 == 1 ? slot : n, VITAL_PLAYER_ID, id);
+    }
+    std::unique_ptr<uint8_t[]> start(new uint8_t[UNIVERSE_SIZE]);
+    std::memcpy(start.get(), Universe_Bytes(), UNIVERSE_SIZE);
+
+    auto Remake = [&](bool scoped) {
+        std::memcpy(Universe_Bytes(), start.get(), UNIVERSE_SIZE);
+        Build_All_Player_Hashes();
+        Seed_Random_Numbers(91);
+        std::optional<SLOT_REMAKE_SCOPE> scope;
+        if (scoped) scope.emplace(team, slot);
+        std::vector<int32_t> seen;
+        for (int32_t n = 0; n < 12; ++n) {
+            seen.push_back(Generate_Unique_Player_ID(team, slot));
+            Set_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID, seen.back());
+        }
+        seen.push_back(static_cast<int32_t>(Random_Number()));
+        for (int32_t index = 0; index < PLAYER_HASH_SIZE; ++index) {
+            const PLAYER_LOCATION where = Get_Player_ID_Hash_Location(index);
+            seen.push_back(Get_Player_ID_Hash_Key(index));
+            seen.push_back(where.Team * 256 + where.Slot);
+        }
+        seen.push_back(Get_Player_ID_Hash_Count());
+        return seen;
+    };
+    const std::vector<int32_t> walked = Remake(false);
+    EXPECT_EQ(Remake(true), walked);
+    EXPECT_EQ(Sanity_Check_Player_IDs(), 1) << "no id drawn is held twice";
 }

@@ -337,6 +337,28 @@ TEST(SoundMoney, AveragesAndSumsNeitherDivideByZeroNorWrap) {
     EXPECT_EQ(Update_League_Wealth_Factor(), 0);
 }
 
+TEST(SoundMoney, AHeldCapRoomAverageIsTheOneOfItsFirstUse) {
+    Build_Test_League();
+    Set_User_Preference(OWNER_MODE, 1);
+    const int32_t before = Get_Average_Finance_Stat_90_Per_Cap();
+    int32_t raised = 0;
+    {
+        const CAP_ROOM_AVERAGE_HOLD hold;
+        EXPECT_EQ(Get_Average_Finance_Stat_90_Per_Cap(), before);
+        for (int32_t slot = 0; slot < TEST_ROSTER_SIZE; ++slot)
+            Set_Player_Vital_Stat(2, slot, VITAL_SALARY, 3 * Get_Player_Vital_Stat(2, slot, VITAL_SALARY));
+        {
+            const CAP_ROOM_AVERAGE_HOLD inner;
+            EXPECT_EQ(Get_Average_Finance_Stat_90_Per_Cap(), before) << "the outer hold keeps its value";
+        }
+        EXPECT_EQ(Get_Average_Finance_Stat_90_Per_Cap(), before);
+    }
+    raised = Get_Average_Finance_Stat_90_Per_Cap();
+    EXPECT_LT(raised, before) << "released, the average sees the higher payroll";
+    const CAP_ROOM_AVERAGE_HOLD hold;
+    EXPECT_EQ(Get_Average_Finance_Stat_90_Per_Cap(), raised) << "a new hold computes anew";
+}
+
 TEST(LeagueFinances, NewLeagueCashPricesAndStanding) {
     Build_Finance_League();
     int32_t smallest = 0;

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "database/historical_norms.h"
 #include "database/league_structure.h"
@@ -356,6 +357,50 @@ TEST(PlayerNames, FilesWithoutUsableLinesFallBackToFixedNames) {
     char last[20];
     Get_Player_Last_Name(0, 5, last);
     EXPECT_STREQ(last, "Smith");
+    std::filesystem::rename("names.kept", "names");
+    Clear_Name_Buffers();
+}
+
+// Names are read as written: a line ending in "\r\n" gives the name without
+// the "\r", and a file rewritten between loads is read anew.
+TEST(PlayerNames, LineEndingsAndRewrittenFilesReadAsWritten) {
+    Start_Generation_Test(83);
+    std::filesystem::rename("names", "names.kept");
+    std::filesystem::create_directory("names");
+    auto Write = [](const char* ending, const char* prefix) {
+        std::ofstream first("names/first.txt", std::ios::binary);
+        std::ofstream last("names/last.txt", std::ios::binary);
+        for (int n = 0; n < 300; ++n) {
+            first << "F" << n << ending;
+            last << prefix << n << ending;
+        }
+    };
+    auto Draw = [](int32_t players) {
+        Seed_Random_Numbers(5);
+        std::vector<std::string> names;
+        for (int32_t n = 0; n < players; ++n) {
+            Set_Random_Player_Name(0, 5);
+            char first[12];
+            char last[20];
+            Get_Player_First_Name(0, 5, first);
+            Get_Player_Last_Name(0, 5, last);
+            names.push_back(std::string(first) + " " + last);
+        }
+        return names;
+    };
+    Write("\n", "L");
+    Clear_Name_Buffers();
+    const std::vector<std::string> plain = Draw(100);
+    Write("\r\n", "L");
+    Clear_Name_Buffers();
+    EXPECT_EQ(Draw(100), plain);
+    EXPECT_EQ(Get_User_Preference(LAST_NAME_LINE_COUNT), 301);
+
+    Write("\n", "Renamed");
+    const std::vector<std::string> next = Draw(100);
+    for (const std::string& name : next)
+        EXPECT_NE(name.find(" Renamed"), std::string::npos) << name;
+    std::filesystem::remove_all("names");
     std::filesystem::rename("names.kept", "names");
     Clear_Name_Buffers();
 }
