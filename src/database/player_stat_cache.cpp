@@ -1,7 +1,13 @@
 #include "database/player_stat_cache.h"
 
-// Computed statistics are worked out on every read; there is no cache to fill
-// or empty yet.
-void Begin_Player_Stat_Cache() {}
+#include "database/player_statistics.h"
 
-void End_Player_Stat_Cache() {}
+// The caches are the predicted-season memo of Get_Player_Stat: switching it
+// on or off also forgets every entry.
+void Begin_Player_Stat_Cache() {
+    Set_Stat_Memo_Switch(1);
+}
+
+void End_Player_Stat_Cache() {
+    Set_Stat_Memo_Switch(0);
+}

@@ -159,6 +159,12 @@ int32_t Is_Stat_Memo_On() {
     return Stat_Memo_On;
 }
 
+void Forget_Player_Stat_Memo(int32_t team, int32_t slot) {
+    if (!Stat_Memo_On || !Is_Player_Address(team, slot)) return;
+    memset(Memo_Rates[team][slot], 0, sizeof Memo_Rates[team][slot]);
+    memset(Memo_Estimates[team][slot], 0, sizeof Memo_Estimates[team][slot]);
+}
+
 void Set_Stat_Memo_Switch(int32_t on) {
     Stat_Memo_On = on != 0;
     memset(Memo_Rates, 0, sizeof Memo_Rates);

@@ -25,6 +25,8 @@ int32_t Get_Average_Stat(int32_t position, int32_t stat);
 // The predicted-season memo: switching it (on or off) also forgets every entry.
 int32_t Is_Stat_Memo_On();
 void Set_Stat_Memo_Switch(int32_t on);
+// Forgets the memo entries of one slot, when another player (or none) takes it.
+void Forget_Player_Stat_Memo(int32_t team, int32_t slot);
 
 // Rounded ratio a * k / b, rounded to nearest; 0 when b is 0.
 int32_t Rounded_Ratio(int32_t a, int32_t k, int32_t b);

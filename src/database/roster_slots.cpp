@@ -68,6 +68,7 @@ void Copy_Player(int32_t dst_team, int32_t dst_slot, int32_t src_team, int32_t s
     }
     if (dst_team == src_team && dst_slot == src_slot) return;
     Universe.Teams[dst_team].Players[dst_slot] = Universe.Teams[src_team].Players[src_slot];
+    Forget_Player_Stat_Memo(dst_team, dst_slot);
 }
 
 void Copy_Player_To_Memory(PLAYER_RECORD* buffer, int32_t team, int32_t slot) {
@@ -94,6 +95,7 @@ void Copy_Player_From_Memory(int32_t team, int32_t slot, const PLAYER_RECORD* bu
         return;
     }
     memcpy(&Universe.Teams[team].Players[slot], buffer, sizeof(PLAYER_RECORD));
+    Forget_Player_Stat_Memo(team, slot);
 }
 
 // A roster move during a watched game rebuilds that game's depth charts, so the
@@ -139,6 +141,8 @@ void Swap_Players(int32_t team_a, int32_t slot_a, int32_t team_b, int32_t slot_b
     PLAYER_RECORD held = Universe.Teams[team_a].Players[slot_a];
     Universe.Teams[team_a].Players[slot_a] = Universe.Teams[team_b].Players[slot_b];
     Universe.Teams[team_b].Players[slot_b] = held;
+    Forget_Player_Stat_Memo(team_a, slot_a);
+    Forget_Player_Stat_Memo(team_b, slot_b);
     Notify_Watched_Game_Of_Roster_Change(team_a, team_b);
 }
 
@@ -160,6 +164,7 @@ void Clear_Player(int32_t team, int32_t slot) {
         return;
     }
     Clear_Record(Universe.Teams[team].Players[slot]);
+    Forget_Player_Stat_Memo(team, slot);
 }
 
 void Remove_Player(int32_t team, int32_t slot) {

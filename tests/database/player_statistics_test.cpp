@@ -125,6 +125,27 @@ TEST(PlayerStatistics, PredictedMemoKeepsTheFirstValueUntilCleared) {
     EXPECT_EQ(Get_Player_Stat(0, rb, 3, 112), 400);
 }
 
+TEST(PlayerStatistics, PredictedMemoFollowsPlayersWhoChangeSlots) {
+    Build_Test_League();
+    const int32_t first = Test_League_Slot(POSITION_RB, 0);
+    const int32_t second = Test_League_Slot(POSITION_RB, 1);
+    for (const int32_t slot : {first, second})
+        Make_Position(0, slot, POSITION_RB);
+    Set_Player_Stat(0, first, 3, 7, 10);
+    Set_Player_Stat(0, first, 3, 8, 50);
+    Set_Player_Stat(0, second, 3, 7, 10);
+    Set_Player_Stat(0, second, 3, 8, 30);
+    Set_Stat_Memo_Switch(1);
+    ASSERT_EQ(Get_Player_Stat(0, first, 3, 112), 500);
+    ASSERT_EQ(Get_Player_Stat(0, second, 3, 112), 300);
+    Swap_Players(0, first, 0, second);
+    EXPECT_EQ(Get_Player_Stat(0, first, 3, 112), 300) << "the slot's new player, not its old memo";
+    EXPECT_EQ(Get_Player_Stat(0, second, 3, 112), 500);
+    Clear_Player(0, first);
+    EXPECT_EQ(Get_Player_Stat(0, first, 3, 112), 0) << "an emptied slot";
+    Set_Stat_Memo_Switch(0);
+}
+
 TEST(PlayerStatistics, NegativeReceivingYardsRoundDownInTheReceivingEstimate) {
     Build_Test_League();
     Set_User_Preference(PERFECT_SCOUTING, 1);
