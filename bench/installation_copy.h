@@ -14,7 +14,10 @@ inline void Enter_Installation_Copy() {
     namespace fs = std::filesystem;
     const char* data = std::getenv("KORVA_DATA_DIR");
     const fs::path source = data != nullptr ? fs::path(data) : fs::path(KORVA_DATA_DIR);
+    // A fresh folder each run: pages, logs and tables an earlier run wrote
+    // must not be read back by this one.
     const fs::path folder = fs::temp_directory_path() / "korva-bench";
+    fs::remove_all(folder);
     fs::create_directories(folder);
     for (const char* part : {"names", "Input", "playbooks"})
         fs::copy(source / part, folder / part,
