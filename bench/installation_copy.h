@@ -5,7 +5,14 @@
 // of the source tree.
 #include <cstdlib>
 #include <filesystem>
+#include <string>
 #include <unistd.h>
+
+// The folder of this run, removed when the program ends.
+inline std::filesystem::path& Installation_Copy_Folder() {
+    static std::filesystem::path folder;
+    return folder;
+}
 
 inline void Enter_Installation_Copy() {
     static bool entered = false;
@@ -14,11 +21,16 @@ inline void Enter_Installation_Copy() {
     namespace fs = std::filesystem;
     const char* data = std::getenv("KORVA_DATA_DIR");
     const fs::path source = data != nullptr ? fs::path(data) : fs::path(KORVA_DATA_DIR);
-    // A fresh folder each run: pages, logs and tables an earlier run wrote
-    // must not be read back by this one.
-    const fs::path folder = fs::temp_directory_path() / "korva-bench";
+    // A fresh folder for each run, of its own: pages, logs and tables an
+    // earlier or a simultaneous run wrote must not be read back by this one.
+    const fs::path folder = fs::temp_directory_path() / ("korva-bench-" + std::to_string(getpid()));
     fs::remove_all(folder);
     fs::create_directories(folder);
+    Installation_Copy_Folder() = folder;
+    std::atexit([] {
+        std::error_code ignored;
+        fs::remove_all(Installation_Copy_Folder(), ignored);
+    });
     for (const char* part : {"names", "Input", "playbooks"})
         fs::copy(source / part, folder / part,
                  fs::copy_options::recursive | fs::copy_options::overwrite_existing);
