@@ -37,11 +37,40 @@ intptr_t Common_Gauge_Message(WINDOW_HANDLE window, uint32_t code, uintptr_t wpa
     }
 }
 
+// The bar's inside (within its sunken edge) and how many pixels of it the
+// position fills.
+struct PROGRESS_GEOMETRY {
+    RECT_AREA Inside;
+    int32_t Filled;
+};
+
+PROGRESS_GEOMETRY Get_Progress_Geometry(WINDOW_HANDLE window, const GAUGE_STATE& state) {
+    RECT_AREA client;
+    Get_Client_Rect(window, &client);
+    // The edge is not drawn here, only measured.
+    PROGRESS_GEOMETRY geometry{Draw_Sunken_Edge(nullptr, client), 0};
+    const int64_t span = static_cast<int64_t>(state.High) - state.Low;
+    const int64_t done = static_cast<int64_t>(state.Position) - state.Low;
+    if (span > 0 && done > 0) {
+        const int32_t width = geometry.Inside.Right - geometry.Inside.Left - 2;
+        geometry.Filled = static_cast<int32_t>(width * std::min(done, span) / span);
+    }
+    return geometry;
+}
+
 intptr_t Set_Progress_Position(WINDOW_HANDLE window, GAUGE_STATE* state, int64_t position) {
     const intptr_t previous = state->Position;
+    const int32_t before = Get_Progress_Geometry(window, *state).Filled;
     state->Position =
         static_cast<int32_t>(std::clamp<int64_t>(position, state->Low, std::max(state->Low, state->High)));
-    Invalidate_Window(window, nullptr);
+    // Only the stretch between the old and the new end of the filling
+    // changes: a step repaints that, and nothing when it moves no pixel.
+    const PROGRESS_GEOMETRY after = Get_Progress_Geometry(window, *state);
+    if (after.Filled != before) {
+        const RECT_AREA changed{after.Inside.Left + 1 + std::min(before, after.Filled), after.Inside.Top,
+                                after.Inside.Left + 1 + std::max(before, after.Filled), after.Inside.Bottom};
+        Invalidate_Window(window, &changed);
+    }
     return previous;
 }
 
@@ -53,19 +82,14 @@ void Paint_Progress_Bar(WINDOW_HANDLE window, const GAUGE_STATE& state) {
     Get_Client_Rect(window, &client);
     const RECT_AREA inside = Draw_Sunken_Edge(dc, client);
     Fill_Surface_Area(dc, inside, Get_System_Colour(COLOUR_FACE));
-    const int64_t span = static_cast<int64_t>(state.High) - state.Low;
-    const int64_t done = static_cast<int64_t>(state.Position) - state.Low;
-    if (span > 0 && done > 0) {
-        const int32_t width = inside.Right - inside.Left - 2;
-        const int32_t filled = static_cast<int32_t>(width * std::min(done, span) / span);
-        // Blocks a little narrower than the bar is high, with a gap between them.
-        const int32_t block = std::max(4, (inside.Bottom - inside.Top) * 2 / 3);
-        for (int32_t x = 0; x < filled; x += block + 2)
-            Fill_Surface_Area(dc,
-                              {inside.Left + 1 + x, inside.Top + 1,
-                               inside.Left + 1 + std::min(filled, x + block), inside.Bottom - 1},
-                              Get_System_Colour(COLOUR_HIGHLIGHT));
-    }
+    const int32_t filled = Get_Progress_Geometry(window, state).Filled;
+    // Blocks a little narrower than the bar is high, with a gap between them.
+    const int32_t block = std::max(4, (inside.Bottom - inside.Top) * 2 / 3);
+    for (int32_t x = 0; x < filled; x += block + 2)
+        Fill_Surface_Area(dc,
+                          {inside.Left + 1 + x, inside.Top + 1, inside.Left + 1 + std::min(filled, x + block),
+                           inside.Bottom - 1},
+                          Get_System_Colour(COLOUR_HIGHLIGHT));
     End_Paint(window, &paint);
 }
 
@@ -77,6 +101,7 @@ intptr_t Progress_Bar_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t w
         state->Low = static_cast<int32_t>(wparam);
         state->High = static_cast<int32_t>(lparam);
         Set_Progress_Position(window, state, state->Position);
+        Invalidate_Window(window, nullptr); // the whole filling moves with the range
         return 1;
     case MSG_PROGRESS_SET_STEP: {
         const intptr_t previous = state->Step;

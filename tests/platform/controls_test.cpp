@@ -586,3 +586,39 @@ TEST_F(Controls, EveryControlIsDrawnByOurCode) {
     EXPECT_FALSE(Is_Window(drop));
     Destroy_Window(dialog);
 }
+
+// A progress bar repaints only the stretch a step changes: whether it moved
+// a block at a time, backwards or not at all, it looks as a bar painted whole.
+TEST_F(Controls, ASteppedProgressBarLooksAsOnePaintedWhole) {
+    gallery_log = GALLERY_LOG{};
+    const WINDOW_HANDLE dialog = Create_Modeless_Dialog(NO_WINDOW, GALLERY_TEMPLATE, Gallery_Dialog, 0);
+    const WINDOW_HANDLE bar = Get_Dialog_Item(dialog, GALLERY_PROGRESS);
+    Send_Window_Message(bar, MSG_PROGRESS_SET_RANGE, 0, 100);
+    Send_Window_Message(bar, MSG_PROGRESS_SET_POSITION, 0, 0);
+    Send_Window_Message(bar, MSG_PROGRESS_SET_STEP, 1, 0);
+    Update_Window(bar);
+    auto same_as_whole = [bar] {
+        DRAWING_SURFACE stepped{}, whole{};
+        Render_Window(bar, &stepped);
+        Invalidate_Window(bar, nullptr);
+        Update_Window(bar);
+        Render_Window(bar, &whole);
+        return stepped.Pixels == whole.Pixels;
+    };
+    for (int32_t step = 0; step < 37; ++step) {
+        Send_Window_Message(bar, MSG_PROGRESS_STEP, 0, 0);
+        Update_Window(bar);
+    }
+    EXPECT_TRUE(same_as_whole()) << "37 steps forwards";
+    Send_Window_Message(bar, MSG_PROGRESS_SET_POSITION, 12, 0);
+    Update_Window(bar);
+    EXPECT_TRUE(same_as_whole()) << "back to 12";
+    Send_Window_Message(bar, MSG_PROGRESS_SET_POSITION, 100, 0);
+    Send_Window_Message(bar, MSG_PROGRESS_STEP, 0, 0); // held at the end
+    Update_Window(bar);
+    EXPECT_TRUE(same_as_whole()) << "full";
+    Send_Window_Message(bar, MSG_PROGRESS_SET_RANGE, 0, 400); // a new range shrinks the filling
+    Update_Window(bar);
+    EXPECT_TRUE(same_as_whole()) << "a wider range";
+    Destroy_Window(dialog);
+}
