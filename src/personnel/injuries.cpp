@@ -141,14 +141,17 @@ int32_t Is_Player_Holding_Out(int32_t team, int32_t slot) {
 }
 
 int32_t Is_Player_Out_For_Season(int32_t team, int32_t slot) {
+    // Most players are not hurt: the weeks left in the year are worked out
+    // only for those who are.
+    const int32_t weeks_out = Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT);
+    if (weeks_out <= 0) return 0;
     const int32_t week = Current_Week();
     int32_t weeks_left = 1;
     if (week == OFF_SEASON_WEEK)
         weeks_left = 19;
     else if (Is_Champion_Decided())
         weeks_left = 52 - week;
-    const int32_t weeks_out = Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT);
-    return weeks_out > 0 && weeks_out >= weeks_left ? 1 : 0;
+    return weeks_out >= weeks_left ? 1 : 0;
 }
 
 int32_t Check_For_Injury(int32_t team, int32_t slot) {
