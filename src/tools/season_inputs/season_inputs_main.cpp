@@ -50,7 +50,11 @@ bool Enter_Work_Folder(const fs::path& installation, fs::path* work) {
     if (mkdtemp(pattern.data()) == nullptr) return false;
     *work = pattern;
     std::error_code failure;
-    for (const char* input : {"Cities.txt", "League", "names", "playbooks", "Databases", "databases"})
+    // Not the databases folder: it holds the season databases an earlier
+    // build made from this tool's own files, and the seasons written out
+    // would read their draft classes; the leagues it exports are opened by
+    // their full paths.
+    for (const char* input : {"Cities.txt", "League", "names", "playbooks"})
         if (fs::exists(installation / input))
             fs::create_symlink(installation / input, *work / input, failure);
     // Only the player-generation files of the Input folder, never the statistics being written.
