@@ -1,12 +1,15 @@
 // Team needs at each position, measured against the league norms.
 #include "frontoffice/team_needs.h"
 
+#include <cstring>
+
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/random_numbers.h"
 #include "database/roster_queries.h"
 #include "database/settings.h"
 #include "database/team_record.h"
+#include "database/universe.h"
 #include "frontoffice/money.h"
 #include "frontoffice/player_potential.h"
 #include "frontoffice/player_value.h"
@@ -37,6 +40,43 @@ int32_t Clamp_Need(int64_t value) {
     return value < MIN_NEED ? MIN_NEED : value > MAX_NEED ? MAX_NEED : static_cast<int32_t>(value);
 }
 
+// While a table is built the same players are valued in each of its rows:
+// a value is kept with a copy of the player's record and given again while
+// the record is as it was. A valuation that drew a random number or wrote to
+// the player (a rating repaired on reading) is not kept, and forgets the
+// others too.
+struct KEPT_VALUE {
+    bool Known;
+    int32_t Value;
+    PLAYER_RECORD Record;
+};
+KEPT_VALUE Kept_Values[PLAYERS_PER_TEAM];
+// The team whose values are kept, NO_VALUED_TEAM outside a table's build.
+constexpr int32_t NO_VALUED_TEAM = -1;
+int32_t Valued_Team = NO_VALUED_TEAM;
+
+void Forget_Kept_Values() {
+    for (KEPT_VALUE& kept : Kept_Values)
+        kept.Known = false;
+}
+
+int32_t Player_Value(int32_t team, int32_t slot) {
+    if (team != Valued_Team || !Is_Player_Address(team, slot)) return Get_Player_Value(team, slot);
+    const PLAYER_RECORD& record = Universe.Teams[team].Players[slot];
+    KEPT_VALUE& kept = Kept_Values[slot];
+    if (kept.Known && std::memcmp(&kept.Record, &record, sizeof record) == 0) return kept.Value;
+    std::memcpy(&kept.Record, &record, sizeof record);
+    const uint64_t draws = Get_Random_Draw_Count();
+    const int32_t value = Get_Player_Value(team, slot);
+    if (Get_Random_Draw_Count() != draws || std::memcmp(&kept.Record, &record, sizeof record) != 0) {
+        Forget_Kept_Values();
+        return value;
+    }
+    kept.Known = true;
+    kept.Value = value;
+    return value;
+}
+
 // Wins less losses of the team's current season.
 int32_t Record_Margin(int32_t team) {
     return Get_Team_Wins(team) - Get_Team_Losses(team);
@@ -61,6 +101,7 @@ int32_t Compute_League_Norm(int32_t row, int32_t position) {
         total += Metric(row, team, position);
     const int32_t norm = teams > 0 ? static_cast<int32_t>(total / teams) : 0;
     Set_User_Preference(NORM_PREFERENCE[row] + position, norm);
+    Forget_Kept_Values();
     return norm;
 }
 
@@ -76,11 +117,11 @@ int32_t Get_Position_Need_Metric(int32_t team, int32_t position) {
     if (!Is_Need_Position(position)) return MAX_NEED;
     const int32_t last = Get_Last_Starter_At_Position(team, position);
     if (last < 0 || !Is_Player_Slot_Used(team, last)) return MAX_NEED;
-    int32_t need = 2000 - Scaled_Value(Get_Player_Value(team, last), position);
+    int32_t need = 2000 - Scaled_Value(Player_Value(team, last), position);
     if (need < 0) need = 0;
     const int32_t backup = Get_First_Backup_At_Position(team, position);
     if (backup < 0) return 1200;
-    const int32_t depth = 1200 - Scaled_Value(Get_Player_Value(team, backup), position) / 3;
+    const int32_t depth = 1200 - Scaled_Value(Player_Value(team, backup), position) / 3;
     if (depth > need) need = depth;
     // A winning team needs a starter more.
     return Clamp_Need(Mul_Div_Round_64((Record_Margin(team) + 20) * 50, need, 1000));
@@ -93,7 +134,7 @@ int32_t Get_Position_Depth_Metric(int32_t team, int32_t position) {
     const int32_t starters = Get_Position_Starter_Count(position);
     int64_t depth = 0;
     for (int32_t n = starters; n < players; ++n) {
-        const int32_t value = Get_Player_Value(team, Get_Team_Position_Player(team, position, n));
+        const int32_t value = Player_Value(team, Get_Team_Position_Player(team, position, n));
         depth += value > 50 ? value : 50;
     }
     const int64_t wanted = static_cast<int64_t>(DEPTH_TARGET[position] - starters) * VALUE_SCALE[position];
@@ -110,7 +151,7 @@ int32_t Get_Position_Strength_Metric(int32_t team, int32_t position) {
     for (int32_t n = 0; n < players; ++n) {
         const int32_t slot = Get_Team_Position_Player(team, position, n);
         const int32_t age = Get_Player_Calendar_Age(team, slot);
-        const int32_t value = Get_Player_Value(team, slot);
+        const int32_t value = Player_Value(team, slot);
         int32_t future = Get_Bounded_Rating_Value(team, slot, Get_Player_Potential(team, slot));
         if (future < 0) future = 0;
         const int32_t merit = static_cast<int32_t>((static_cast<int64_t>(future) + value) / 2);
@@ -143,6 +184,13 @@ int32_t Compute_League_Position_Strength_Norm(int32_t position) {
 void Build_Team_Strength_Table(int32_t team, TEAM_STRENGTH_TABLE* table) {
     if (table == nullptr) return;
     const int32_t saved = Begin_Trade_Scoring();
+    // Values are kept for one team at a time: a table built while another is
+    // (none is, today) values its players afresh.
+    const bool keeps_values = Valued_Team == NO_VALUED_TEAM;
+    if (keeps_values) {
+        Valued_Team = team;
+        Forget_Kept_Values();
+    }
     for (int32_t row = 0; row < NEED_ROLES; ++row)
         for (int32_t position = 0; position < NEED_POSITIONS; ++position) {
             const int32_t measure = Metric(row, team, position);
@@ -151,5 +199,6 @@ void Build_Team_Strength_Table(int32_t team, TEAM_STRENGTH_TABLE* table) {
             const int32_t ratio = Clamp_To_Int32(Mul_Div_Round_64(measure, 1000, norm));
             table->Need[row][position] = Compress_Need_Ratio(ratio);
         }
+    if (keeps_values) Valued_Team = NO_VALUED_TEAM;
     End_Trade_Scoring(saved);
 }
