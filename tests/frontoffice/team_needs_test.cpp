@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "database/player_record.h"
@@ -157,4 +160,42 @@ TEST(TeamNeeds, KeptValuesGiveTheTableOfFreshValuations) {
     const TEAM_STRENGTH_TABLE weaker = Table_Of_Fresh_Measures(TEAM);
     EXPECT_NE(weaker.Need[ROLE_STARTER][POSITION_QB], fresh.Need[ROLE_STARTER][POSITION_QB]);
     EXPECT_EQ(std::memcmp(&table, &weaker, sizeof table), 0);
+}
+
+// Under a hold the last table is given again only while the team's record,
+// the league header and the preferences it was read from are unchanged.
+TEST(TeamNeeds, AHeldTableFollowsWhatItWasReadFrom) {
+    Build_Computer_League();
+    TEAM_STRENGTH_TABLE table;
+    Build_Team_Strength_Table(TEAM, &table); // the norms are stored
+    const TEAM_STRENGTH_TABLE_HOLD hold;
+    const int32_t starter = Get_Team_Position_Player(TEAM, POSITION_RB, 0);
+    const std::vector<std::pair<const char*, std::function<void()>>> changes = {
+        {"nothing", [] {}},
+        {"a starter's ratings",
+         [&] {
+             for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
+                 Set_Player_Rating(TEAM, starter, rating, Get_Player_Rating(TEAM, starter, rating) - 20.0f);
+         }},
+        {"the team's record", [] { Set_Record(TEAM, 12, 2); }},
+        {"a norm", [] { Set_User_Preference(YOUTH_NEED_NORM_PREFERENCE + POSITION_RB, 700); }},
+        {"the year", [] { Universe.Header.Universe_Stats[BASE_YEAR] += 6; }},
+        {"another team", [] {}},
+    };
+    TEAM_STRENGTH_TABLE previous;
+    Build_Team_Strength_Table(TEAM, &previous);
+    int32_t moved = 0;
+    for (const auto& [what, change] : changes) {
+        change();
+        const int32_t team = std::string(what) == "another team" ? TEAM + 1 : TEAM;
+        Build_Team_Strength_Table(team, &table);
+        const TEAM_STRENGTH_TABLE fresh = Table_Of_Fresh_Measures(team);
+        EXPECT_EQ(std::memcmp(&table, &fresh, sizeof table), 0) << what;
+        if (std::memcmp(&table, &previous, sizeof table) != 0) ++moved;
+        previous = table;
+    }
+    EXPECT_EQ(moved, 5) << "every change but the first moves the table";
+    Build_Team_Strength_Table(TEAM, &table);
+    const TEAM_STRENGTH_TABLE fresh = Table_Of_Fresh_Measures(TEAM);
+    EXPECT_EQ(std::memcmp(&table, &fresh, sizeof table), 0) << "back to the first team";
 }
