@@ -101,14 +101,30 @@ void Read_Payroll_Input(int32_t team, PAYROLL_INPUT& input) {
     }
 }
 
+// True while the kept fields still describe the team's roster.
+bool Matches_Payroll_Input(int32_t team, const PAYROLL_INPUT& input) {
+    if (input.Valid_Team != Is_Valid_Team_Code(team) || input.Year != Get_Current_Year() ||
+        input.Inflation != Get_Universe_Stat(INFLATION_FACTOR))
+        return false;
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        const int32_t* vital = Universe.Teams[team].Players[slot].Vital_Stats;
+        const PAYROLL_FIELDS& fields = input.Slots[slot];
+        if (vital[VITAL_PLAYER_ID] != fields.Id) return false;
+        if (fields.Id == 0) continue;
+        if (vital[VITAL_SALARY] != fields.Salary || vital[VITAL_SIGNING_BONUS] != fields.Signing_Bonus ||
+            vital[VITAL_BONUS_YEARS] != fields.Bonus_Years ||
+            vital[VITAL_CREDITED_SEASONS] != fields.Credited_Seasons)
+            return false;
+    }
+    return true;
+}
+
 int32_t Get_Payroll(int32_t team) {
     if (Is_Fantasy_Draft_Running()) return Sum_Fantasy_Draft_Vital(team, 100);
     KEPT_PAYROLL& kept = Kept_Payrolls[team];
-    PAYROLL_INPUT input;
-    Read_Payroll_Input(team, input);
-    if (kept.Known && std::memcmp(&kept.Input, &input, sizeof input) == 0) return kept.Payroll;
+    if (kept.Known && Matches_Payroll_Input(team, kept.Input)) return kept.Payroll;
+    Read_Payroll_Input(team, kept.Input);
     kept.Payroll = Sum_Payroll(team);
-    kept.Input = input;
     kept.Known = true;
     return kept.Payroll;
 }
