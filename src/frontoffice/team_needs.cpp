@@ -55,9 +55,57 @@ KEPT_VALUE Kept_Values[PLAYERS_PER_TEAM];
 constexpr int32_t NO_VALUED_TEAM = -1;
 int32_t Valued_Team = NO_VALUED_TEAM;
 
+// The valued team's players at each position, read in one walk of its packed
+// roster (slot order up to the first empty slot) as Get_Team_Position_Player
+// and Count_Team_Position_Players read it. Valuing a player moves nobody and
+// changes no position; the index is read again whenever the values are
+// forgotten all the same.
+struct POSITION_INDEX {
+    int32_t Count[NEED_POSITIONS];
+    int32_t Slots[NEED_POSITIONS][PLAYERS_PER_TEAM];
+};
+POSITION_INDEX Index;
+
+void Index_Positions(int32_t team) {
+    std::memset(Index.Count, 0, sizeof Index.Count);
+    if (!Is_Team_Record_Slot(team) || !Is_Valid_Team_Code(team)) return;
+    const PLAYER_RECORD* players = Universe.Teams[team].Players;
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM && players[slot].Vital_Stats[VITAL_PLAYER_ID] != 0;
+         ++slot) {
+        const int32_t position = players[slot].Vital_Stats[VITAL_POSITION];
+        if (Is_Need_Position(position)) Index.Slots[position][Index.Count[position]++] = slot;
+    }
+}
+
 void Forget_Kept_Values() {
     for (KEPT_VALUE& kept : Kept_Values)
         kept.Known = false;
+    if (Valued_Team != NO_VALUED_TEAM) Index_Positions(Valued_Team);
+}
+
+// The roster queries of the measures (positions 0-14), from the index while
+// the team's table is built.
+int32_t Players_At(int32_t team, int32_t position) {
+    return team == Valued_Team ? Index.Count[position] : Count_Team_Position_Players(team, position);
+}
+
+int32_t Player_At(int32_t team, int32_t position, int32_t n) {
+    if (team != Valued_Team) return Get_Team_Position_Player(team, position, n);
+    return n >= 0 && n < Index.Count[position] ? Index.Slots[position][n] : -1;
+}
+
+int32_t Last_Starter_At(int32_t team, int32_t position) {
+    if (team != Valued_Team) return Get_Last_Starter_At_Position(team, position);
+    const int32_t starters = Get_Position_Starter_Count(position);
+    if (starters == 0 || Index.Count[position] < starters) return -1;
+    return Index.Slots[position][starters - 1];
+}
+
+int32_t First_Backup_At(int32_t team, int32_t position) {
+    if (team != Valued_Team) return Get_First_Backup_At_Position(team, position);
+    const int32_t starters = Get_Position_Starter_Count(position);
+    if (starters == 0 || Index.Count[position] <= starters) return -1;
+    return Index.Slots[position][starters];
 }
 
 int32_t Player_Value(int32_t team, int32_t slot) {
@@ -144,11 +192,11 @@ int32_t Compress_Need_Ratio(int32_t ratio) {
 
 int32_t Get_Position_Need_Metric(int32_t team, int32_t position) {
     if (!Is_Need_Position(position)) return MAX_NEED;
-    const int32_t last = Get_Last_Starter_At_Position(team, position);
+    const int32_t last = Last_Starter_At(team, position);
     if (last < 0 || !Is_Player_Slot_Used(team, last)) return MAX_NEED;
     int32_t need = 2000 - Scaled_Value(Player_Value(team, last), position);
     if (need < 0) need = 0;
-    const int32_t backup = Get_First_Backup_At_Position(team, position);
+    const int32_t backup = First_Backup_At(team, position);
     if (backup < 0) return 1200;
     const int32_t depth = 1200 - Scaled_Value(Player_Value(team, backup), position) / 3;
     if (depth > need) need = depth;
@@ -158,12 +206,12 @@ int32_t Get_Position_Need_Metric(int32_t team, int32_t position) {
 
 int32_t Get_Position_Depth_Metric(int32_t team, int32_t position) {
     if (!Is_Need_Position(position)) return MAX_NEED;
-    const int32_t players = Count_Team_Position_Players(team, position);
+    const int32_t players = Players_At(team, position);
     if (players < Get_Position_Roster_Minimum(position)) return MAX_NEED;
     const int32_t starters = Get_Position_Starter_Count(position);
     int64_t depth = 0;
     for (int32_t n = starters; n < players; ++n) {
-        const int32_t value = Player_Value(team, Get_Team_Position_Player(team, position, n));
+        const int32_t value = Player_Value(team, Player_At(team, position, n));
         depth += value > 50 ? value : 50;
     }
     const int64_t wanted = static_cast<int64_t>(DEPTH_TARGET[position] - starters) * VALUE_SCALE[position];
@@ -173,12 +221,12 @@ int32_t Get_Position_Depth_Metric(int32_t team, int32_t position) {
 
 int32_t Get_Position_Strength_Metric(int32_t team, int32_t position) {
     if (!Is_Need_Position(position)) return 2 * MAX_NEED;
-    const int32_t players = Count_Team_Position_Players(team, position);
+    const int32_t players = Players_At(team, position);
     if (players < Get_Position_Roster_Minimum(position)) return 2 * MAX_NEED;
     const int32_t peak = Get_Position_Peak_Age(position);
     int64_t youth = 0;
     for (int32_t n = 0; n < players; ++n) {
-        const int32_t slot = Get_Team_Position_Player(team, position, n);
+        const int32_t slot = Player_At(team, position, n);
         const int32_t age = Get_Player_Calendar_Age(team, slot);
         const int32_t value = Player_Value(team, slot);
         int32_t future = Get_Bounded_Rating_Value(team, slot, Get_Player_Potential(team, slot));

@@ -199,3 +199,20 @@ TEST(TeamNeeds, AHeldTableFollowsWhatItWasReadFrom) {
     const TEAM_STRENGTH_TABLE fresh = Table_Of_Fresh_Measures(TEAM);
     EXPECT_EQ(std::memcmp(&table, &fresh, sizeof table), 0) << "back to the first team";
 }
+
+// A table reads the roster as its queries do: in slot order up to the first
+// empty slot, whoever stands behind it.
+TEST(TeamNeeds, ATableReadsThePackedRosterAsItsQueriesDo) {
+    Build_Computer_League();
+    TEAM_STRENGTH_TABLE table;
+    Build_Team_Strength_Table(TEAM, &table); // the norms are stored
+    const TEAM_STRENGTH_TABLE whole = table;
+    // The second wide receiver's slot emptied: the players after it drop out.
+    const int32_t gap = Get_Team_Position_Player(TEAM, POSITION_WR, 1);
+    Set_Player_Vital_Stat(TEAM, gap, VITAL_PLAYER_ID, 0);
+    ASSERT_EQ(Count_Team_Position_Players(TEAM, POSITION_WR), 1);
+    Build_Team_Strength_Table(TEAM, &table);
+    const TEAM_STRENGTH_TABLE fresh = Table_Of_Fresh_Measures(TEAM);
+    EXPECT_EQ(std::memcmp(&table, &fresh, sizeof table), 0);
+    EXPECT_NE(std::memcmp(&table, &whole, sizeof table), 0);
+}
