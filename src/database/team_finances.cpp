@@ -1,6 +1,7 @@
 #include "database/team_finances.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "app/diagnostics.h"
 #include "database/league_structure.h"
@@ -42,8 +43,7 @@ int32_t Get_Bonus_Charges(int32_t team) {
 }
 
 // The cap counts the 51 largest charges of the roster.
-int32_t Get_Payroll(int32_t team) {
-    if (Is_Fantasy_Draft_Running()) return Sum_Fantasy_Draft_Vital(team, 100);
+int32_t Sum_Payroll(int32_t team) {
     int32_t charges[PLAYERS_PER_TEAM];
     int32_t count = 0;
     for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
@@ -56,6 +56,77 @@ int32_t Get_Payroll(int32_t team) {
     for (int32_t i = 0; i < count && i < PAYROLL_SLOTS; ++i)
         total += charges[i];
     return Clamp_To_Int32(total);
+}
+
+// Everything a roster's cap charges are read from: of each used slot the
+// salary, the signing bonus and its years and the credited seasons (which
+// set the minimum salary), and the year and inflation the minimums follow.
+struct PAYROLL_FIELDS {
+    int32_t Id;
+    int32_t Salary;
+    int32_t Signing_Bonus;
+    int32_t Bonus_Years;
+    int32_t Credited_Seasons;
+};
+struct PAYROLL_INPUT {
+    int32_t Valid_Team;
+    int32_t Year;
+    int32_t Inflation;
+    PAYROLL_FIELDS Slots[PLAYERS_PER_TEAM];
+};
+struct KEPT_PAYROLL {
+    bool Known;
+    int32_t Payroll;
+    PAYROLL_INPUT Input;
+};
+// Payrolls are asked for far more often than rosters change (every team's cap
+// room for each salary estimate): each team's is kept with what it was summed
+// from and given again while that still matches the league.
+KEPT_PAYROLL Kept_Payrolls[TOTAL_NUMBER_OF_TEAMS];
+
+void Read_Payroll_Input(int32_t team, PAYROLL_INPUT& input) {
+    std::memset(&input, 0, sizeof input);
+    input.Valid_Team = Is_Valid_Team_Code(team);
+    input.Year = Get_Current_Year();
+    input.Inflation = Get_Universe_Stat(INFLATION_FACTOR);
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        const int32_t* vital = Universe.Teams[team].Players[slot].Vital_Stats;
+        PAYROLL_FIELDS& fields = input.Slots[slot];
+        fields.Id = vital[VITAL_PLAYER_ID];
+        if (fields.Id == 0) continue;
+        fields.Salary = vital[VITAL_SALARY];
+        fields.Signing_Bonus = vital[VITAL_SIGNING_BONUS];
+        fields.Bonus_Years = vital[VITAL_BONUS_YEARS];
+        fields.Credited_Seasons = vital[VITAL_CREDITED_SEASONS];
+    }
+}
+
+// True while the kept fields still describe the team's roster.
+bool Matches_Payroll_Input(int32_t team, const PAYROLL_INPUT& input) {
+    if (input.Valid_Team != Is_Valid_Team_Code(team) || input.Year != Get_Current_Year() ||
+        input.Inflation != Get_Universe_Stat(INFLATION_FACTOR))
+        return false;
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        const int32_t* vital = Universe.Teams[team].Players[slot].Vital_Stats;
+        const PAYROLL_FIELDS& fields = input.Slots[slot];
+        if (vital[VITAL_PLAYER_ID] != fields.Id) return false;
+        if (fields.Id == 0) continue;
+        if (vital[VITAL_SALARY] != fields.Salary || vital[VITAL_SIGNING_BONUS] != fields.Signing_Bonus ||
+            vital[VITAL_BONUS_YEARS] != fields.Bonus_Years ||
+            vital[VITAL_CREDITED_SEASONS] != fields.Credited_Seasons)
+            return false;
+    }
+    return true;
+}
+
+int32_t Get_Payroll(int32_t team) {
+    if (Is_Fantasy_Draft_Running()) return Sum_Fantasy_Draft_Vital(team, 100);
+    KEPT_PAYROLL& kept = Kept_Payrolls[team];
+    if (kept.Known && Matches_Payroll_Input(team, kept.Input)) return kept.Payroll;
+    Read_Payroll_Input(team, kept.Input);
+    kept.Payroll = Sum_Payroll(team);
+    kept.Known = true;
+    return kept.Payroll;
 }
 
 // Sum of a vital stat (or the age) over roster slots 0-50; empty slots count 0.

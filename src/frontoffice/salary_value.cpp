@@ -12,6 +12,7 @@
 #include "database/roster_slots.h"
 #include "database/settings.h"
 #include "database/team_record.h"
+#include "database/universe.h"
 #include "frontoffice/league_revenue.h"
 #include "frontoffice/money.h"
 #include "frontoffice/player_potential.h"
@@ -98,9 +99,9 @@ int32_t Get_Comparable_Player_Salary(int32_t team, int32_t slot, int32_t no_comp
     for (int32_t other = 0; other < MAX_FRANCHISES; ++other) {
         if (!Is_Active_Team(other)) continue;
         for (int32_t other_slot = 0; other_slot < PLAYERS_PER_TEAM; ++other_slot) {
-            if (!Is_Player_Slot_Used(other, other_slot) ||
-                Get_Player_Vital_Stat(other, other_slot, VITAL_POSITION) != position)
-                continue;
+            // Read in place: a team in use holds a player in each slot with an id.
+            const int32_t* vital = Universe.Teams[other].Players[other_slot].Vital_Stats;
+            if (vital[VITAL_PLAYER_ID] == 0 || vital[VITAL_POSITION] != position) continue;
             const int32_t weight = 5 - std::abs(Get_Player_Calendar_Age(other, other_slot) - age) / 4 -
                                    std::abs(Whole_Evaluation(other, other_slot) - overall);
             if (weight < 1) continue;
@@ -145,12 +146,15 @@ int32_t Get_Demand_From_Salary_Value(int32_t team, int32_t slot, int32_t salary_
 
 int32_t Update_Draft_Pool_Values() {
     int32_t best = 0;
-    int32_t team = 0;
-    int32_t slot = 0;
-    for (int32_t index = 0; Get_Draft_Pool_Player(index, &team, &slot); ++index) {
-        const int32_t value = Get_Player_Stat(team, slot, SEASON_PREDICTED, DRAFT_SCORE_STAT);
-        Set_Player_Vital_Stat(team, slot, VITAL_DRAFT_POOL_VALUE, value);
-        if (value > best) best = value;
+    // The pool's list walked team by team: each pool team's players up to its
+    // first empty slot (valuing a player leaves every slot where it was).
+    for (int32_t team = FIRST_COLLEGE_POOL_TEAM; team < TOTAL_NUMBER_OF_TEAMS; ++team) {
+        const int32_t used = Get_First_Empty_Player_Slot(team);
+        for (int32_t slot = 0; slot < used; ++slot) {
+            const int32_t value = Get_Player_Stat(team, slot, SEASON_PREDICTED, DRAFT_SCORE_STAT);
+            Set_Player_Vital_Stat(team, slot, VITAL_DRAFT_POOL_VALUE, value);
+            if (value > best) best = value;
+        }
     }
     return best;
 }

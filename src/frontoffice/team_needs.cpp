@@ -1,12 +1,15 @@
 // Team needs at each position, measured against the league norms.
 #include "frontoffice/team_needs.h"
 
+#include <cstring>
+
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/random_numbers.h"
 #include "database/roster_queries.h"
 #include "database/settings.h"
 #include "database/team_record.h"
+#include "database/universe.h"
 #include "frontoffice/money.h"
 #include "frontoffice/player_potential.h"
 #include "frontoffice/player_value.h"
@@ -37,6 +40,120 @@ int32_t Clamp_Need(int64_t value) {
     return value < MIN_NEED ? MIN_NEED : value > MAX_NEED ? MAX_NEED : static_cast<int32_t>(value);
 }
 
+// While a table is built the same players are valued in each of its rows:
+// a value is kept with a copy of the player's record and given again while
+// the record is as it was. A valuation that drew a random number or wrote to
+// the player (a rating repaired on reading) is not kept, and forgets the
+// others too.
+struct KEPT_VALUE {
+    bool Known;
+    int32_t Value;
+    PLAYER_RECORD Record;
+};
+KEPT_VALUE Kept_Values[PLAYERS_PER_TEAM];
+// The team whose values are kept, NO_VALUED_TEAM outside a table's build.
+constexpr int32_t NO_VALUED_TEAM = -1;
+int32_t Valued_Team = NO_VALUED_TEAM;
+
+// The valued team's players at each position, read in one walk of its packed
+// roster (slot order up to the first empty slot) as Get_Team_Position_Player
+// and Count_Team_Position_Players read it. Valuing a player moves nobody and
+// changes no position; the index is read again whenever the values are
+// forgotten all the same.
+struct POSITION_INDEX {
+    int32_t Count[NEED_POSITIONS];
+    int32_t Slots[NEED_POSITIONS][PLAYERS_PER_TEAM];
+};
+POSITION_INDEX Index;
+
+void Index_Positions(int32_t team) {
+    std::memset(Index.Count, 0, sizeof Index.Count);
+    if (!Is_Team_Record_Slot(team) || !Is_Valid_Team_Code(team)) return;
+    const PLAYER_RECORD* players = Universe.Teams[team].Players;
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM && players[slot].Vital_Stats[VITAL_PLAYER_ID] != 0;
+         ++slot) {
+        const int32_t position = players[slot].Vital_Stats[VITAL_POSITION];
+        if (Is_Need_Position(position)) Index.Slots[position][Index.Count[position]++] = slot;
+    }
+}
+
+void Forget_Kept_Values() {
+    for (KEPT_VALUE& kept : Kept_Values)
+        kept.Known = false;
+    if (Valued_Team != NO_VALUED_TEAM) Index_Positions(Valued_Team);
+}
+
+// The roster queries of the measures (positions 0-14), from the index while
+// the team's table is built.
+int32_t Players_At(int32_t team, int32_t position) {
+    return team == Valued_Team ? Index.Count[position] : Count_Team_Position_Players(team, position);
+}
+
+int32_t Player_At(int32_t team, int32_t position, int32_t n) {
+    if (team != Valued_Team) return Get_Team_Position_Player(team, position, n);
+    return n >= 0 && n < Index.Count[position] ? Index.Slots[position][n] : -1;
+}
+
+int32_t Last_Starter_At(int32_t team, int32_t position) {
+    if (team != Valued_Team) return Get_Last_Starter_At_Position(team, position);
+    const int32_t starters = Get_Position_Starter_Count(position);
+    if (starters == 0 || Index.Count[position] < starters) return -1;
+    return Index.Slots[position][starters - 1];
+}
+
+int32_t First_Backup_At(int32_t team, int32_t position) {
+    if (team != Valued_Team) return Get_First_Backup_At_Position(team, position);
+    const int32_t starters = Get_Position_Starter_Count(position);
+    if (starters == 0 || Index.Count[position] <= starters) return -1;
+    return Index.Slots[position][starters];
+}
+
+int32_t Player_Value(int32_t team, int32_t slot) {
+    if (team != Valued_Team || !Is_Player_Address(team, slot)) return Get_Player_Value(team, slot);
+    const PLAYER_RECORD& record = Universe.Teams[team].Players[slot];
+    KEPT_VALUE& kept = Kept_Values[slot];
+    if (kept.Known && std::memcmp(&kept.Record, &record, sizeof record) == 0) return kept.Value;
+    std::memcpy(&kept.Record, &record, sizeof record);
+    const uint64_t draws = Get_Random_Draw_Count();
+    const int32_t value = Get_Player_Value(team, slot);
+    if (Get_Random_Draw_Count() != draws || std::memcmp(&kept.Record, &record, sizeof record) != 0) {
+        Forget_Kept_Values();
+        return value;
+    }
+    kept.Known = true;
+    kept.Value = value;
+    return value;
+}
+
+// The table kept under a hold, with the parts of the league it was read from.
+struct KEPT_TABLE {
+    bool Known;
+    int32_t Team;
+    TEAM_STRENGTH_TABLE Table;
+    UNIVERSE_HEADER Header;
+    USER_PREFERENCES Preferences;
+    TEAM_RECORD Record;
+};
+int32_t Table_Holds = 0;
+KEPT_TABLE Kept_Table;
+
+// A team's record is copied in pieces: the C library moves a large block byte
+// by byte with a string instruction, a small one with vector moves.
+void Copy_Team_Record(TEAM_RECORD& to, const TEAM_RECORD& from) {
+    constexpr size_t PIECE = 2048;
+    auto* target = reinterpret_cast<unsigned char*>(&to);
+    const auto* source = reinterpret_cast<const unsigned char*>(&from);
+    for (size_t done = 0; done < sizeof to; done += PIECE)
+        std::memcpy(target + done, source + done, sizeof to - done < PIECE ? sizeof to - done : PIECE);
+}
+
+bool Is_Kept_Table_Source(int32_t team) {
+    return std::memcmp(&Kept_Table.Record, &Universe.Teams[team], sizeof Kept_Table.Record) == 0 &&
+           std::memcmp(&Kept_Table.Header, &Universe.Header, sizeof Kept_Table.Header) == 0 &&
+           std::memcmp(&Kept_Table.Preferences, &Universe.User_Preferences, sizeof Kept_Table.Preferences) ==
+               0;
+}
+
 // Wins less losses of the team's current season.
 int32_t Record_Margin(int32_t team) {
     return Get_Team_Wins(team) - Get_Team_Losses(team);
@@ -61,6 +178,7 @@ int32_t Compute_League_Norm(int32_t row, int32_t position) {
         total += Metric(row, team, position);
     const int32_t norm = teams > 0 ? static_cast<int32_t>(total / teams) : 0;
     Set_User_Preference(NORM_PREFERENCE[row] + position, norm);
+    Forget_Kept_Values();
     return norm;
 }
 
@@ -74,13 +192,13 @@ int32_t Compress_Need_Ratio(int32_t ratio) {
 
 int32_t Get_Position_Need_Metric(int32_t team, int32_t position) {
     if (!Is_Need_Position(position)) return MAX_NEED;
-    const int32_t last = Get_Last_Starter_At_Position(team, position);
+    const int32_t last = Last_Starter_At(team, position);
     if (last < 0 || !Is_Player_Slot_Used(team, last)) return MAX_NEED;
-    int32_t need = 2000 - Scaled_Value(Get_Player_Value(team, last), position);
+    int32_t need = 2000 - Scaled_Value(Player_Value(team, last), position);
     if (need < 0) need = 0;
-    const int32_t backup = Get_First_Backup_At_Position(team, position);
+    const int32_t backup = First_Backup_At(team, position);
     if (backup < 0) return 1200;
-    const int32_t depth = 1200 - Scaled_Value(Get_Player_Value(team, backup), position) / 3;
+    const int32_t depth = 1200 - Scaled_Value(Player_Value(team, backup), position) / 3;
     if (depth > need) need = depth;
     // A winning team needs a starter more.
     return Clamp_Need(Mul_Div_Round_64((Record_Margin(team) + 20) * 50, need, 1000));
@@ -88,12 +206,12 @@ int32_t Get_Position_Need_Metric(int32_t team, int32_t position) {
 
 int32_t Get_Position_Depth_Metric(int32_t team, int32_t position) {
     if (!Is_Need_Position(position)) return MAX_NEED;
-    const int32_t players = Count_Team_Position_Players(team, position);
+    const int32_t players = Players_At(team, position);
     if (players < Get_Position_Roster_Minimum(position)) return MAX_NEED;
     const int32_t starters = Get_Position_Starter_Count(position);
     int64_t depth = 0;
     for (int32_t n = starters; n < players; ++n) {
-        const int32_t value = Get_Player_Value(team, Get_Team_Position_Player(team, position, n));
+        const int32_t value = Player_Value(team, Player_At(team, position, n));
         depth += value > 50 ? value : 50;
     }
     const int64_t wanted = static_cast<int64_t>(DEPTH_TARGET[position] - starters) * VALUE_SCALE[position];
@@ -103,14 +221,14 @@ int32_t Get_Position_Depth_Metric(int32_t team, int32_t position) {
 
 int32_t Get_Position_Strength_Metric(int32_t team, int32_t position) {
     if (!Is_Need_Position(position)) return 2 * MAX_NEED;
-    const int32_t players = Count_Team_Position_Players(team, position);
+    const int32_t players = Players_At(team, position);
     if (players < Get_Position_Roster_Minimum(position)) return 2 * MAX_NEED;
     const int32_t peak = Get_Position_Peak_Age(position);
     int64_t youth = 0;
     for (int32_t n = 0; n < players; ++n) {
-        const int32_t slot = Get_Team_Position_Player(team, position, n);
+        const int32_t slot = Player_At(team, position, n);
         const int32_t age = Get_Player_Calendar_Age(team, slot);
-        const int32_t value = Get_Player_Value(team, slot);
+        const int32_t value = Player_Value(team, slot);
         int32_t future = Get_Bounded_Rating_Value(team, slot, Get_Player_Potential(team, slot));
         if (future < 0) future = 0;
         const int32_t merit = static_cast<int32_t>((static_cast<int64_t>(future) + value) / 2);
@@ -140,9 +258,16 @@ int32_t Compute_League_Position_Strength_Norm(int32_t position) {
     return Compute_League_Norm(ROLE_YOUNG_BACKUP, position);
 }
 
-void Build_Team_Strength_Table(int32_t team, TEAM_STRENGTH_TABLE* table) {
-    if (table == nullptr) return;
+namespace {
+void Measure_Team_Strength(int32_t team, TEAM_STRENGTH_TABLE* table) {
     const int32_t saved = Begin_Trade_Scoring();
+    // Values are kept for one team at a time: a table built while another is
+    // (none is, today) values its players afresh.
+    const bool keeps_values = Valued_Team == NO_VALUED_TEAM;
+    if (keeps_values) {
+        Valued_Team = team;
+        Forget_Kept_Values();
+    }
     for (int32_t row = 0; row < NEED_ROLES; ++row)
         for (int32_t position = 0; position < NEED_POSITIONS; ++position) {
             const int32_t measure = Metric(row, team, position);
@@ -151,5 +276,39 @@ void Build_Team_Strength_Table(int32_t team, TEAM_STRENGTH_TABLE* table) {
             const int32_t ratio = Clamp_To_Int32(Mul_Div_Round_64(measure, 1000, norm));
             table->Need[row][position] = Compress_Need_Ratio(ratio);
         }
+    if (keeps_values) Valued_Team = NO_VALUED_TEAM;
     End_Trade_Scoring(saved);
+}
+} // namespace
+
+void Build_Team_Strength_Table(int32_t team, TEAM_STRENGTH_TABLE* table) {
+    if (table == nullptr) return;
+    if (Table_Holds == 0 || !Is_Team_Record_Slot(team)) {
+        Measure_Team_Strength(team, table);
+        return;
+    }
+    if (Kept_Table.Known && Kept_Table.Team == team && Is_Kept_Table_Source(team)) {
+        *table = Kept_Table.Table;
+        return;
+    }
+    Kept_Table.Known = false;
+    Kept_Table.Team = team;
+    Copy_Team_Record(Kept_Table.Record, Universe.Teams[team]);
+    std::memcpy(&Kept_Table.Header, &Universe.Header, sizeof Kept_Table.Header);
+    std::memcpy(&Kept_Table.Preferences, &Universe.User_Preferences, sizeof Kept_Table.Preferences);
+    const uint64_t draws = Get_Random_Draw_Count();
+    Measure_Team_Strength(team, table);
+    // A build that drew, repaired a player or stored a norm would not be
+    // the same again: it is not kept.
+    if (Get_Random_Draw_Count() != draws || !Is_Kept_Table_Source(team)) return;
+    Kept_Table.Table = *table;
+    Kept_Table.Known = true;
+}
+
+TEAM_STRENGTH_TABLE_HOLD::TEAM_STRENGTH_TABLE_HOLD() {
+    ++Table_Holds;
+}
+
+TEAM_STRENGTH_TABLE_HOLD::~TEAM_STRENGTH_TABLE_HOLD() {
+    if (--Table_Holds == 0) Kept_Table.Known = false;
 }

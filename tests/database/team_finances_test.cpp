@@ -11,6 +11,7 @@
 #include "database/team_finances.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "frontoffice/salaries.h"
 #include "support/debug_log.h"
 #include "support/test_league.h"
 
@@ -175,4 +176,83 @@ TEST(TeamFinances, PayrollCountsTheFiftyOneLargestCapCharges) {
     EXPECT_EQ(Get_Team_Financial_Stat(4, 89), payroll);
     EXPECT_EQ(Get_Team_Financial_Stat(4, 88), bonus_charges);
     EXPECT_EQ(Get_Team_Financial_Stat(4, 90), Get_Universe_Stat(SALARY_CAP) / 1000 - payroll);
+}
+
+namespace {
+int64_t Summed_Payroll(int team) {
+    std::vector<int32_t> charges;
+    for (int slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+        if (Is_Player_Slot_Used(team, slot))
+            charges.push_back(Get_Player_Vital_Stat(team, slot, VITAL_CAP_CHARGE));
+    std::sort(charges.begin(), charges.end(), std::greater<int32_t>());
+    int64_t payroll = 0;
+    for (size_t i = 0; i < charges.size() && i < 51; ++i)
+        payroll += charges[i];
+    return payroll;
+}
+} // namespace
+
+// The payroll is kept between asks: every field a cap charge is read from
+// must make it be summed again.
+TEST(TeamFinances, PayrollFollowsEveryFieldOfTheCapCharges) {
+    Build_Test_League();
+    Set_User_Preference(OWNER_MODE, 1);
+    const int team = 6;
+    ASSERT_EQ(Get_Team_Financial_Stat(team, 89), Summed_Payroll(team));
+    // The slot with the largest charge.
+    int top = 0;
+    for (int slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+        if (Is_Player_Slot_Used(team, slot) && Get_Player_Vital_Stat(team, slot, VITAL_CAP_CHARGE) >
+                                                   Get_Player_Vital_Stat(team, top, VITAL_CAP_CHARGE))
+            top = slot;
+    // Two players fewer: every charge counts.
+    for (int slot = PLAYERS_PER_TEAM - 1, cut = 0; slot >= 0 && cut < 2; --slot)
+        if (slot != top && Is_Player_Slot_Used(team, slot)) {
+            Set_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID, 0);
+            ++cut;
+        }
+    const std::vector<std::function<void()>> changes = {
+        [&] {
+            Set_Player_Vital_Stat(team, top, VITAL_SALARY,
+                                  Get_Player_Vital_Stat(team, top, VITAL_SALARY) + 7);
+        },
+        [&] { Set_Player_Vital_Stat(team, top, VITAL_BONUS_YEARS, 2); },
+        [&] { Set_Player_Vital_Stat(team, top, VITAL_SIGNING_BONUS, 9000); },
+        [&] { Set_Player_Vital_Stat(team, top, VITAL_BONUS_YEARS, 4); },
+        // A minimum-salary player on a one-year bonus is charged at most the
+        // second-year minimum, which his credited seasons and the year set.
+        [&] {
+            Set_Player_Vital_Stat(team, top, VITAL_CREDITED_SEASONS, 5);
+            Set_Player_Vital_Stat(team, top, VITAL_SALARY, Get_Player_Minimum_Salary(team, top));
+            Set_Player_Vital_Stat(team, top, VITAL_SIGNING_BONUS, 60);
+            Set_Player_Vital_Stat(team, top, VITAL_BONUS_YEARS, 1);
+        },
+        [&] { Set_Player_Vital_Stat(team, top, VITAL_CREDITED_SEASONS, 0); },
+        [&] { Set_Player_Vital_Stat(team, top, VITAL_CREDITED_SEASONS, 5); },
+        [&] { Set_User_Preference(CURRENT_SEASON_INDEX, Get_User_Preference(CURRENT_SEASON_INDEX) + 1); },
+        // The bonus no longer counts as a minimum one.
+        [&] { Universe.Header.Universe_Stats[INFLATION_FACTOR] = 900; },
+        [&] { Universe.Header.Universe_Stats[BASE_YEAR] -= 6; },
+        [&] { Set_Player_Vital_Stat(team, top, VITAL_PLAYER_ID, 0); },
+        [&] { Set_Player_Vital_Stat(team, top, VITAL_PLAYER_ID, 77777); },
+    };
+    int changed = 0;
+    int32_t before = Get_Team_Financial_Stat(team, 89);
+    ASSERT_EQ(before, Summed_Payroll(team));
+    for (size_t n = 0; n < changes.size(); ++n) {
+        changes[n]();
+        const int32_t payroll = Get_Team_Financial_Stat(team, 89);
+        EXPECT_EQ(payroll, Summed_Payroll(team)) << "change " << n;
+        if (payroll != before) ++changed;
+        before = payroll;
+    }
+    EXPECT_GE(changed, 10) << "the changes move the payroll";
+    // Another team's roster is its own.
+    EXPECT_EQ(Get_Team_Financial_Stat(team + 1, 89), Summed_Payroll(team + 1));
+    Set_Player_Vital_Stat(team + 1, 0, VITAL_SALARY, Get_Player_Vital_Stat(team + 1, 0, VITAL_SALARY) + 1000);
+    EXPECT_EQ(Get_Team_Financial_Stat(team, 89), before);
+    EXPECT_EQ(Get_Team_Financial_Stat(team + 1, 89), Summed_Payroll(team + 1));
+    // A team that leaves the league has no roster to pay.
+    Universe.Teams[team].Team_Stats[TEAM_STAT_CONTROL] = -1;
+    EXPECT_EQ(Get_Team_Financial_Stat(team, 89), 0);
 }

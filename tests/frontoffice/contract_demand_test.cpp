@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "database/league_structure.h"
 #include "database/player_record.h"
+#include "database/player_statistics.h"
 #include "database/roster_slots.h"
 #include "database/settings.h"
 #include "database/team_finances.h"
@@ -130,4 +132,32 @@ TEST(ContractTexts, PayrollCashAndTermsTexts) {
     const std::string scouting(text);
     EXPECT_EQ(scouting.rfind("Overall: ", 0), 0u) << scouting;
     EXPECT_NE(scouting.find("FG Accuracy: "), std::string::npos) << scouting;
+}
+
+// Every player of the pool's list is valued, pool team by pool team, and the
+// best value returned; a player behind an empty slot is not on the list.
+TEST(ContractDemand, DraftPoolValuesCoverTheListOfEveryPoolTeam) {
+    Build_Test_League();
+    const int32_t sizes[3] = {3, 2, 1};
+    int32_t source = Test_League_Slot(POSITION_QB, 0);
+    for (int32_t pool = 0; pool < 3; ++pool)
+        for (int32_t slot = 0; slot < sizes[pool]; ++slot)
+            Copy_Player(FIRST_COLLEGE_POOL_TEAM + pool, slot, 9, source++);
+    Copy_Player(FIRST_COLLEGE_POOL_TEAM + 1, 3, 9, source);
+    Set_Player_Vital_Stat(FIRST_COLLEGE_POOL_TEAM + 1, 3, VITAL_DRAFT_POOL_VALUE, -5);
+    int32_t best = 0;
+    for (int32_t pool = 0; pool < 3; ++pool)
+        for (int32_t slot = 0; slot < sizes[pool]; ++slot) {
+            Set_Player_Vital_Stat(FIRST_COLLEGE_POOL_TEAM + pool, slot, VITAL_DRAFT_POOL_VALUE, -5);
+            best =
+                std::max(best, Get_Player_Stat(FIRST_COLLEGE_POOL_TEAM + pool, slot, SEASON_PREDICTED, 299));
+        }
+    ASSERT_GT(best, 0);
+    EXPECT_EQ(Update_Draft_Pool_Values(), best);
+    for (int32_t pool = 0; pool < 3; ++pool)
+        for (int32_t slot = 0; slot < sizes[pool]; ++slot)
+            EXPECT_EQ(Get_Player_Vital_Stat(FIRST_COLLEGE_POOL_TEAM + pool, slot, VITAL_DRAFT_POOL_VALUE),
+                      Get_Player_Stat(FIRST_COLLEGE_POOL_TEAM + pool, slot, SEASON_PREDICTED, 299))
+                << pool << " " << slot;
+    EXPECT_EQ(Get_Player_Vital_Stat(FIRST_COLLEGE_POOL_TEAM + 1, 3, VITAL_DRAFT_POOL_VALUE), -5);
 }
