@@ -67,6 +67,18 @@ bool Ratings_Read_As_Stored(const PROJECTION_INPUT& input) {
 // the minimum-rating check; `drew` tells whether that check drew new ratings.
 float Project_Potential(int32_t team, int32_t slot, int32_t years, bool* drew) {
     float saved[NUMBER_OF_PLAYER_RATINGS];
+    float developed[NUMBER_OF_PLAYER_RATINGS];
+    // The steps worked out on a copy, when they need none of the accessors'
+    // repairs, come to the same ratings without a write per rating.
+    if (years > 0 && Project_Development(team, slot, years, developed)) {
+        float* ratings = Universe.Teams[team].Players[slot].Ratings;
+        memcpy(saved, ratings, sizeof saved);
+        memcpy(ratings, developed, sizeof developed);
+        *drew = Evaluate_Player_At_Own_Position(team, slot) < 25.0f;
+        const float potential = Ensure_Player_Minimum_Rating(team, slot);
+        memcpy(ratings, saved, sizeof saved);
+        return potential;
+    }
     if (years > 0) {
         for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
             saved[rating] = Get_Player_Rating(team, slot, rating);
