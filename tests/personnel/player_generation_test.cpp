@@ -405,6 +405,33 @@ TEST(PlayerNames, LineEndingsAndRewrittenFilesReadAsWritten) {
     Clear_Name_Buffers();
 }
 
+// A short file is taken line by line: a "\r" inside a line is part of the
+// name, one before the line end or at the very end of the file is not, an
+// empty line gives no name and a last line needs no line end.
+TEST(PlayerNames, ShortFilesGiveEveryLineAsWritten) {
+    Start_Generation_Test(85);
+    std::filesystem::rename("names", "names.kept");
+    std::filesystem::create_directory("names");
+    {
+        std::ofstream first("names/first.txt", std::ios::binary);
+        first << "Al\n";
+        std::ofstream last("names/last.txt", std::ios::binary);
+        last << "Ab\rCd\nEf\r\r\nGh\r\n\nIj\r";
+    }
+    Clear_Name_Buffers();
+    std::set<std::string> names;
+    for (int32_t n = 0; n < 4; ++n) {
+        char last[20];
+        Get_Random_Last_Name(last);
+        names.insert(last);
+    }
+    EXPECT_EQ(names, (std::set<std::string>{"Ab\rCd", "Ef\r", "Gh", "Ij"}));
+    EXPECT_EQ(Get_User_Preference(LAST_NAME_LINE_COUNT), 5);
+    std::filesystem::remove_all("names");
+    std::filesystem::rename("names.kept", "names");
+    Clear_Name_Buffers();
+}
+
 TEST(PlayerCreation, OldPositionCodesMakeRoomForTheFullback) {
     Build_Test_League();
     const int32_t blocker = Test_League_Slot(POSITION_RB, 0);
