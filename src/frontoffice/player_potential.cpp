@@ -75,7 +75,7 @@ float Project_Potential(int32_t team, int32_t slot, int32_t years, bool* drew) {
         memcpy(saved, ratings, sizeof saved);
         memcpy(ratings, developed, sizeof developed);
         *drew = Evaluate_Player_At_Own_Position(team, slot) < 25.0f;
-        const float potential = Ensure_Player_Minimum_Rating(team, slot);
+        const float potential = Ensure_Passing_Minimum_Rating(team, slot);
         memcpy(ratings, saved, sizeof saved);
         return potential;
     }
@@ -86,7 +86,7 @@ float Project_Potential(int32_t team, int32_t slot, int32_t years, bool* drew) {
             Develop_Player(team, slot, 0);
     }
     *drew = Evaluate_Player_At_Own_Position(team, slot) < 25.0f;
-    const float potential = Ensure_Player_Minimum_Rating(team, slot);
+    const float potential = Ensure_Passing_Minimum_Rating(team, slot);
     if (years > 0)
         for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
             Set_Player_Rating(team, slot, rating, saved[rating]);
