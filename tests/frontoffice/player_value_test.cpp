@@ -128,3 +128,23 @@ TEST(PlayerPotential, ProjectionReplaysGrowthAndPutsTheRatingsBack) {
         Develop_Player(TEAM, slot, 0);
     EXPECT_FLOAT_EQ(far, Evaluate_Player_At_Own_Position(TEAM, slot));
 }
+
+// A remembered projection is checked against the record as the accessors read
+// it: a last growth age beyond his first decline age is held to it, stored
+// back, and projected from there.
+TEST(PlayerPotential, RememberedProjectionSeesTheRepairedGrowthAge) {
+    Build_Test_League();
+    const int32_t slot = Test_League_Slot(POSITION_WR, 1);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_FIRST_DECLINE_AGE, 29);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_LAST_GROWTH_AGE, 25);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_GROWTH_RATE, 120);
+    Set_Age(slot, 22);
+    Forget_Player_Potentials();
+    const float early = Get_Player_Potential(TEAM, slot);
+    Universe.Teams[TEAM].Players[slot].Vital_Stats[VITAL_LAST_GROWTH_AGE] = 45;
+    const float repaired = Get_Player_Potential(TEAM, slot);
+    EXPECT_EQ(Universe.Teams[TEAM].Players[slot].Vital_Stats[VITAL_LAST_GROWTH_AGE], 29);
+    EXPECT_GT(repaired, early) << "four more years of growth";
+    Forget_Player_Potentials();
+    EXPECT_EQ(Get_Player_Potential(TEAM, slot), repaired);
+}
