@@ -146,8 +146,19 @@ bool Project_Development(int32_t team, int32_t slot, int32_t years, float* ratin
     };
     for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
         get(rating);
+    // The ratings the adjustment moves: those of his position, but Speed,
+    // which growth never raises. The others are written back as read, and
+    // every one of them is read again by the pull in the same step.
+    int32_t moved[NUMBER_OF_PLAYER_RATINGS];
+    int32_t moved_count = 0;
+    if (modify && adjustment != 0.0f)
+        for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
+            if (used[rating] && !(adjustment > 0.0f && rating == RATING_SPEED)) moved[moved_count++] = rating;
     for (int32_t year = 0; year < years && as_stored; ++year) {
-        if (modify) Adjust_Ratings(used, adjustment, true, get, set);
+        for (int32_t n = 0; n < moved_count; ++n) {
+            const int32_t rating = moved[n];
+            set(rating, Adjust_Rating_Value(rating, get(rating), adjustment, true));
+        }
         if (age > SPEED_LOSS_AGE) set(RATING_SPEED, get(RATING_SPEED) - SPEED_LOSS);
         Pull_High_Ratings(age, 0, get, set);
     }

@@ -9,6 +9,17 @@ inline constexpr float AGING_DECLINE_FACTOR[NUMBER_OF_PLAYER_RATINGS] = {
     2.0f, 2.0f, 0.7f, 1.2f, 0.6f, 0.7f, 1.2f, 0.8f, 0.8f, 1.2f, 0.2f, 0.8f, 0.8f, 1.5f,
     1.0f, 1.0f, 1.0f, 0.5f, 1.0f, 1.0f, 1.1f, 0.9f, 1.0f, 0.7f, 1.2f, 0.7f, 1.2f};
 
+// The new value of one rating that matters for the player's position.
+inline float Adjust_Rating_Value(int32_t rating, float value, float adjustment, bool aging) {
+    if (adjustment < 0.0f) {
+        const float cut = aging ? AGING_DECLINE_FACTOR[rating] * adjustment : adjustment;
+        return value * (1.0f + cut);
+    }
+    float gain = 70.0f * adjustment;
+    if (aging && rating == RATING_SPEED) gain = 0.0f;
+    return value + (99.0f - value) / 29.0f * gain;
+}
+
 // The rating loop of Modify_Player_Ratings over any store: `get(rating)` reads
 // a rating, `set(rating, value)` writes it, in rating order; `used` marks the
 // ratings of the player's position.
@@ -16,15 +27,7 @@ template <typename GET, typename SET>
 void Adjust_Ratings(const bool* used, float adjustment, bool aging, GET get, SET set) {
     for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating) {
         float value = get(rating);
-        const bool relevant = used[rating];
-        if (adjustment < 0.0f) {
-            const float cut = aging ? AGING_DECLINE_FACTOR[rating] * adjustment : adjustment;
-            if (relevant) value = value * (1.0f + cut);
-        } else {
-            float gain = 70.0f * adjustment;
-            if (aging && rating == RATING_SPEED) gain = 0.0f;
-            if (relevant) value = value + (99.0f - value) / 29.0f * gain;
-        }
+        if (used[rating]) value = Adjust_Rating_Value(rating, value, adjustment, aging);
         set(rating, value);
     }
 }

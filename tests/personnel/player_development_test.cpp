@@ -136,6 +136,13 @@ TEST(Development, ProjectedStepsMatchTheStepsOnTheRecordOrAreRefused) {
     // Declining past 30, where the pull doubles.
     Set_Age(TEAM, slot, 34);
     Same_As_Record_Steps(3, "declining");
+    // Between growth and decline, and growing at no rate.
+    Set_Age(TEAM, slot, 31);
+    Same_As_Record_Steps(2, "holding");
+    Set_Age(TEAM, slot, 24);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_GROWTH_RATE, 0);
+    Same_As_Record_Steps(2, "no growth");
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_GROWTH_RATE, 140);
 
     const auto Refused = [&](const char* what) {
         const PLAYER_RECORD before = Universe.Teams[TEAM].Players[slot];
