@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 
 #include "app/diagnostics.h"
 #include "database/league_structure.h"
@@ -269,15 +270,28 @@ bool Ratings_Read_As_Stored(const float* ratings) {
     return true;
 }
 
+bool Is_Evaluation_Of(const REMEMBERED_EVALUATION& known, const PLAYER_RECORD& player) {
+    return known.Valid && known.Position == player.Vital_Stats[VITAL_POSITION] &&
+           known.Expanded_Position == player.Expanded_Position &&
+           memcmp(known.Ratings, player.Ratings, sizeof known.Ratings) == 0;
+}
+
 float Ensure_Minimum_Rating(int32_t team, int32_t slot, bool remember) {
     const bool address = Is_Player_Address(team, slot);
     if (address) {
         const PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
-        const REMEMBERED_EVALUATION& known = Remembered_Evaluations[team][slot];
-        if (known.Valid && known.Position == player.Vital_Stats[VITAL_POSITION] &&
-            known.Expanded_Position == player.Expanded_Position &&
-            memcmp(known.Ratings, player.Ratings, sizeof known.Ratings) == 0)
-            return known.Value;
+        REMEMBERED_EVALUATION& known = Remembered_Evaluations[team][slot];
+        if (Is_Evaluation_Of(known, player)) return known.Value;
+        // A roster closing up or opening a slot moves players by one: the
+        // evaluation kept next door may be his, and serves as well.
+        for (const int32_t next_door : {slot + 1, slot - 1}) {
+            if (next_door < 0 || next_door >= PLAYERS_PER_TEAM) continue;
+            const REMEMBERED_EVALUATION& moved = Remembered_Evaluations[team][next_door];
+            if (Is_Evaluation_Of(moved, player)) {
+                known = moved;
+                return known.Value;
+            }
+        }
     }
     float value = Evaluate_Player_At_Own_Position(team, slot);
     if (value < 25.0f) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 
 #include "database/player_record.h"
 #include "database/roster_slots.h"
@@ -117,6 +118,16 @@ float Get_Player_Potential(int32_t team, int32_t slot) {
     if (!Is_Player_Address(team, slot) || !Is_Player_Slot_Used(team, slot)) return 0.0f;
     REMEMBERED_PROJECTION& remembered = Remembered[team][slot];
     if (remembered.Valid && Matches_Record(remembered.Input, team, slot)) return remembered.Potential;
+    // A roster closing up or opening a slot moves players by one: the
+    // projection remembered next door may be his, and serves as well.
+    for (const int32_t next_door : {slot + 1, slot - 1}) {
+        if (next_door < 0 || next_door >= PLAYERS_PER_TEAM) continue;
+        const REMEMBERED_PROJECTION& moved = Remembered[team][next_door];
+        if (moved.Valid && Matches_Record(moved.Input, team, slot)) {
+            remembered = moved;
+            return remembered.Potential;
+        }
+    }
     const PROJECTION_INPUT input = Read_Projection_Input(team, slot);
     const int64_t years_left = static_cast<int64_t>(input.Last_Growth_Age) - input.Age;
     const int32_t years =

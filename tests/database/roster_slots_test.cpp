@@ -167,6 +167,15 @@ TEST(RosterSlots, KeptEvaluationFollowsEveryFieldItReads) {
     EXPECT_EQ(Ensure_Player_Minimum_Rating(team, slot), Fresh()) << "special teams role";
     player.Expanded_Position = 0;
 
+    // Players swapped next door keep their own evaluations.
+    const float other = Ensure_Player_Minimum_Rating(team, slot + 1);
+    const float own = Ensure_Player_Minimum_Rating(team, slot);
+    ASSERT_NE(own, other);
+    Swap_Players(team, slot, team, slot + 1);
+    EXPECT_EQ(Ensure_Player_Minimum_Rating(team, slot), other);
+    EXPECT_EQ(Ensure_Player_Minimum_Rating(team, slot + 1), own);
+    Swap_Players(team, slot, team, slot + 1);
+
     // Missing ratings: those the evaluation reads are repaired by its reads
     // and read as repaired after.
     for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)

@@ -6,6 +6,7 @@
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/random_numbers.h"
+#include "database/roster_slots.h"
 #include "database/settings.h"
 #include "database/universe.h"
 #include "frontoffice/player_potential.h"
@@ -147,4 +148,30 @@ TEST(PlayerPotential, RememberedProjectionSeesTheRepairedGrowthAge) {
     EXPECT_GT(repaired, early) << "four more years of growth";
     Forget_Player_Potentials();
     EXPECT_EQ(Get_Player_Potential(TEAM, slot), repaired);
+}
+
+// Players moved by one slot, as a roster closing up moves them, keep their
+// own projections, and a moved player whose ratings changed is projected anew.
+TEST(PlayerPotential, ProjectionsFollowPlayersMovedNextDoor) {
+    Build_Test_League();
+    const int32_t slot = Test_League_Slot(POSITION_WR, 0);
+    for (const int32_t s : {slot, slot + 1}) {
+        Set_Player_Vital_Stat(TEAM, s, VITAL_FIRST_DECLINE_AGE, 30);
+        Set_Player_Vital_Stat(TEAM, s, VITAL_LAST_GROWTH_AGE, 27);
+        Set_Age(s, 22);
+    }
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_GROWTH_RATE, 60);
+    Set_Player_Vital_Stat(TEAM, slot + 1, VITAL_GROWTH_RATE, 140);
+    Forget_Player_Potentials();
+    const float first = Get_Player_Potential(TEAM, slot);
+    const float second = Get_Player_Potential(TEAM, slot + 1);
+    ASSERT_NE(first, second);
+    Swap_Players(TEAM, slot, TEAM, slot + 1);
+    EXPECT_EQ(Get_Player_Potential(TEAM, slot), second);
+    EXPECT_EQ(Get_Player_Potential(TEAM, slot + 1), first);
+    Universe.Teams[TEAM].Players[slot].Ratings[RATING_RECEIVING] -= 15.0f;
+    const float changed = Get_Player_Potential(TEAM, slot);
+    EXPECT_LT(changed, second);
+    Forget_Player_Potentials();
+    EXPECT_EQ(Get_Player_Potential(TEAM, slot), changed);
 }
