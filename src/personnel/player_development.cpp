@@ -1,5 +1,6 @@
 #include "personnel/player_development.h"
 
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -45,12 +46,23 @@ void Revert_Star_To_Mean(int32_t team, int32_t slot) {
     if (r < t) Modify_Player_Ratings(team, slot, -(static_cast<float>(t - r) / 1000.0f + 0.01f), false);
 }
 
+constexpr std::array<int32_t, NUMBER_OF_PLAYER_RATINGS> ALL_RATINGS = [] {
+    std::array<int32_t, NUMBER_OF_PLAYER_RATINGS> all{};
+    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
+        all[static_cast<size_t>(rating)] = rating;
+    return all;
+}();
+
 // Ratings near the top of the scale are pulled down: with chance in the yearly
 // step, by their expected amount in a projection. `get` and `set` read and
-// write one rating, in rating order.
-template <typename GET, typename SET> void Pull_High_Ratings(int32_t age, int32_t yearly, GET get, SET set) {
+// write one rating, in the order of `ratings` (all of them by default).
+template <typename GET, typename SET>
+void Pull_High_Ratings(int32_t age, int32_t yearly, GET get, SET set,
+                       const int32_t* ratings = ALL_RATINGS.data(),
+                       int32_t count = NUMBER_OF_PLAYER_RATINGS) {
     const float k = static_cast<float>(Get_Reversion_To_Mean() + 100) / 400.0f;
-    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating) {
+    for (int32_t n = 0; n < count; ++n) {
+        const int32_t rating = ratings[n];
         float v = get(rating);
         // A rating pushed past 99 is reflected back below it and kept there,
         // whatever the pull does next.
@@ -154,13 +166,26 @@ bool Project_Development(int32_t team, int32_t slot, int32_t years, float* ratin
     if (modify && adjustment != 0.0f)
         for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
             if (used[rating] && !(adjustment > 0.0f && rating == RATING_SPEED)) moved[moved_count++] = rating;
+    // The ratings the pull can change: those that move, Speed once it fades,
+    // and those above the pull's threshold. Any other stays where it is, below
+    // the threshold, and a projection's pull takes no draws, so the order of
+    // the others does not matter.
+    const bool fading = age > SPEED_LOSS_AGE;
+    int32_t pulled[NUMBER_OF_PLAYER_RATINGS];
+    int32_t pulled_count = 0;
+    for (int32_t rating = 0, n = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating) {
+        const bool moves = n < moved_count && moved[n] == rating;
+        if (moves) ++n;
+        if (moves || (fading && rating == RATING_SPEED) || ratings[rating] > HIGH_RATING)
+            pulled[pulled_count++] = rating;
+    }
     for (int32_t year = 0; year < years && as_stored; ++year) {
         for (int32_t n = 0; n < moved_count; ++n) {
             const int32_t rating = moved[n];
             set(rating, Adjust_Rating_Value(rating, get(rating), adjustment, true));
         }
-        if (age > SPEED_LOSS_AGE) set(RATING_SPEED, get(RATING_SPEED) - SPEED_LOSS);
-        Pull_High_Ratings(age, 0, get, set);
+        if (fading) set(RATING_SPEED, get(RATING_SPEED) - SPEED_LOSS);
+        Pull_High_Ratings(age, 0, get, set, pulled, pulled_count);
     }
     return as_stored;
 }

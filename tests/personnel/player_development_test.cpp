@@ -132,6 +132,9 @@ TEST(Development, ProjectedStepsMatchTheStepsOnTheRecordOrAreRefused) {
     Set_Age(TEAM, slot, 26);
     Set_Player_Rating(TEAM, slot, RATING_RECEIVING, 97.0f);
     Set_Player_Rating(TEAM, slot, RATING_SPEED, 90.0f);
+    // A rating his position does not use, high enough to be pulled, and one past 99.
+    Set_Player_Rating(TEAM, slot, RATING_PUNT_DISTANCE, 95.0f);
+    Set_Player_Rating(TEAM, slot, RATING_FG_ACCURACY, 104.0f);
     Same_As_Record_Steps(4, "growing");
     // Declining past 30, where the pull doubles.
     Set_Age(TEAM, slot, 34);
