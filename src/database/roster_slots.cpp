@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 
 #include "app/diagnostics.h"
 #include "database/league_structure.h"
@@ -245,13 +246,83 @@ int32_t Is_Player_Within_Unit_Quota(int32_t team, int32_t slot) {
     return slot <= first + UNIT_QUOTA[unit] - 1;
 }
 
-float Ensure_Player_Minimum_Rating(int32_t team, int32_t slot) {
+namespace {
+// The last evaluation of each slot's player with exactly what it read: his
+// ratings, position and role. Two equal records evaluate alike, so it serves
+// again while none of them changed.
+struct REMEMBERED_EVALUATION {
+    bool Valid;
+    int8_t Expanded_Position;
+    int32_t Position;
+    float Ratings[NUMBER_OF_PLAYER_RATINGS];
+    float Value;
+};
+REMEMBERED_EVALUATION Remembered_Evaluations[TOTAL_NUMBER_OF_TEAMS][PLAYERS_PER_TEAM];
+
+// Ratings every read takes as stored: none missing or below 20, Health and
+// Durability not beyond 120 (those are read from his statistics).
+bool Ratings_Read_As_Stored(const float* ratings) {
+    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating) {
+        const float value = ratings[rating];
+        if (!(value >= MINIMUM_RATING)) return false;
+        if (rating <= RATING_DURABILITY && value > 120.0f) return false;
+    }
+    return true;
+}
+
+bool Is_Evaluation_Of(const REMEMBERED_EVALUATION& known, const PLAYER_RECORD& player) {
+    return known.Valid && known.Position == player.Vital_Stats[VITAL_POSITION] &&
+           known.Expanded_Position == player.Expanded_Position &&
+           memcmp(known.Ratings, player.Ratings, sizeof known.Ratings) == 0;
+}
+
+float Ensure_Minimum_Rating(int32_t team, int32_t slot, bool remember) {
+    const bool address = Is_Player_Address(team, slot);
+    if (address) {
+        const PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
+        REMEMBERED_EVALUATION& known = Remembered_Evaluations[team][slot];
+        if (Is_Evaluation_Of(known, player)) return known.Value;
+        // A roster closing up or opening a slot moves players by one: the
+        // evaluation kept next door may be his, and serves as well.
+        for (const int32_t next_door : {slot + 1, slot - 1}) {
+            if (next_door < 0 || next_door >= PLAYERS_PER_TEAM) continue;
+            const REMEMBERED_EVALUATION& moved = Remembered_Evaluations[team][next_door];
+            if (Is_Evaluation_Of(moved, player)) {
+                known = moved;
+                return known.Value;
+            }
+        }
+    }
     float value = Evaluate_Player_At_Own_Position(team, slot);
     if (value < 25.0f) {
         Randomize_Player_Ratings(team, slot);
-        value = Evaluate_Player_At_Own_Position(team, slot);
+        return Evaluate_Player_At_Own_Position(team, slot);
+    }
+    // Kept as the record stands after the reads, whose repairs are made by
+    // now: evaluated again, it reads the same values without a repair.
+    if (address && remember) {
+        const PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
+        REMEMBERED_EVALUATION& known = Remembered_Evaluations[team][slot];
+        known.Valid = Ratings_Read_As_Stored(player.Ratings);
+        known.Expanded_Position = player.Expanded_Position;
+        known.Position = player.Vital_Stats[VITAL_POSITION];
+        memcpy(known.Ratings, player.Ratings, sizeof known.Ratings);
+        known.Value = value;
     }
     return value;
+}
+} // namespace
+
+float Ensure_Player_Minimum_Rating(int32_t team, int32_t slot) {
+    return Ensure_Minimum_Rating(team, slot, true);
+}
+
+float Ensure_Passing_Minimum_Rating(int32_t team, int32_t slot) {
+    return Ensure_Minimum_Rating(team, slot, false);
+}
+
+void Forget_Player_Evaluations() {
+    memset(Remembered_Evaluations, 0, sizeof Remembered_Evaluations);
 }
 
 float Read_Repaired_Player_Rating(int32_t team, int32_t slot, int32_t rating) {

@@ -28,7 +28,13 @@ int32_t Is_Player_Within_Position_Quota(int32_t team, int32_t slot);
 int32_t Is_Player_Within_Unit_Quota(int32_t team, int32_t slot);
 
 // Rating maintenance.
+// His evaluation at his own position, after new ratings when it is below 25.
 float Ensure_Player_Minimum_Rating(int32_t team, int32_t slot);
+// The same for ratings in place for a moment (a projection): the evaluation is
+// not kept for the next call.
+float Ensure_Passing_Minimum_Rating(int32_t team, int32_t slot);
+// Forgets every kept evaluation (tests and benchmarks measure the first one).
+void Forget_Player_Evaluations();
 // A rating read for a decision: not a number becomes the league baseline, a
 // value below 20 becomes 20, and the repaired value is stored back.
 float Read_Repaired_Player_Rating(int32_t team, int32_t slot, int32_t rating);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 
 #include "database/player_record.h"
 #include "database/roster_slots.h"
@@ -49,6 +50,25 @@ PROJECTION_INPUT Read_Projection_Input(int32_t team, int32_t slot) {
     return input;
 }
 
+// Whether the player's record and the settings give exactly `input`, read as
+// Read_Projection_Input reads them (its one repair, of the last growth age,
+// made as there) without building a new input.
+bool Matches_Record(const PROJECTION_INPUT& input, int32_t team, int32_t slot) {
+    const PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
+    if (memcmp(input.Ratings, player.Ratings, sizeof input.Ratings) != 0) return false;
+    const int32_t stored_growth_age = player.Vital_Stats[VITAL_LAST_GROWTH_AGE];
+    // The accessor's bound on the last growth age, checked in place; a value
+    // beyond it goes through the accessor, which repairs it.
+    const int32_t last_growth_age =
+        stored_growth_age <= player.Vital_Stats[VITAL_FIRST_DECLINE_AGE] && stored_growth_age < 31
+            ? stored_growth_age
+            : Get_Player_Vital_Stat(team, slot, VITAL_LAST_GROWTH_AGE);
+    return input.Last_Growth_Age == last_growth_age && input.Position == player.Vital_Stats[VITAL_POSITION] &&
+           input.Growth_Rate == player.Vital_Stats[VITAL_GROWTH_RATE] &&
+           input.Expanded_Position == player.Expanded_Position &&
+           input.Age == Get_Player_Calendar_Age(team, slot) && input.Reversion == Get_Reversion_To_Mean();
+}
+
 // A growth rate above this reads as damaged and is drawn anew when read.
 constexpr int32_t HIGHEST_GROWTH_RATE_READ = 250;
 
@@ -67,6 +87,18 @@ bool Ratings_Read_As_Stored(const PROJECTION_INPUT& input) {
 // the minimum-rating check; `drew` tells whether that check drew new ratings.
 float Project_Potential(int32_t team, int32_t slot, int32_t years, bool* drew) {
     float saved[NUMBER_OF_PLAYER_RATINGS];
+    float developed[NUMBER_OF_PLAYER_RATINGS];
+    // The steps worked out on a copy, when they need none of the accessors'
+    // repairs, come to the same ratings without a write per rating.
+    if (years > 0 && Project_Development(team, slot, years, developed)) {
+        float* ratings = Universe.Teams[team].Players[slot].Ratings;
+        memcpy(saved, ratings, sizeof saved);
+        memcpy(ratings, developed, sizeof developed);
+        *drew = Evaluate_Player_At_Own_Position(team, slot) < 25.0f;
+        const float potential = Ensure_Passing_Minimum_Rating(team, slot);
+        memcpy(ratings, saved, sizeof saved);
+        return potential;
+    }
     if (years > 0) {
         for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
             saved[rating] = Get_Player_Rating(team, slot, rating);
@@ -74,7 +106,7 @@ float Project_Potential(int32_t team, int32_t slot, int32_t years, bool* drew) {
             Develop_Player(team, slot, 0);
     }
     *drew = Evaluate_Player_At_Own_Position(team, slot) < 25.0f;
-    const float potential = Ensure_Player_Minimum_Rating(team, slot);
+    const float potential = Ensure_Passing_Minimum_Rating(team, slot);
     if (years > 0)
         for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
             Set_Player_Rating(team, slot, rating, saved[rating]);
@@ -84,9 +116,19 @@ float Project_Potential(int32_t team, int32_t slot, int32_t years, bool* drew) {
 
 float Get_Player_Potential(int32_t team, int32_t slot) {
     if (!Is_Player_Address(team, slot) || !Is_Player_Slot_Used(team, slot)) return 0.0f;
-    const PROJECTION_INPUT input = Read_Projection_Input(team, slot);
     REMEMBERED_PROJECTION& remembered = Remembered[team][slot];
-    if (remembered.Valid && memcmp(&remembered.Input, &input, sizeof input) == 0) return remembered.Potential;
+    if (remembered.Valid && Matches_Record(remembered.Input, team, slot)) return remembered.Potential;
+    // A roster closing up or opening a slot moves players by one: the
+    // projection remembered next door may be his, and serves as well.
+    for (const int32_t next_door : {slot + 1, slot - 1}) {
+        if (next_door < 0 || next_door >= PLAYERS_PER_TEAM) continue;
+        const REMEMBERED_PROJECTION& moved = Remembered[team][next_door];
+        if (moved.Valid && Matches_Record(moved.Input, team, slot)) {
+            remembered = moved;
+            return remembered.Potential;
+        }
+    }
+    const PROJECTION_INPUT input = Read_Projection_Input(team, slot);
     const int64_t years_left = static_cast<int64_t>(input.Last_Growth_Age) - input.Age;
     const int32_t years =
         static_cast<int32_t>(years_left < MOST_YEARS_PROJECTED ? years_left : MOST_YEARS_PROJECTED);

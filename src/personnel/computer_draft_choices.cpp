@@ -1,6 +1,7 @@
 #include "personnel/computer_draft_choices.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "app/modal_dialogs.h"
 #include "database/game_names.h"
@@ -57,23 +58,50 @@ bool Is_Specialist(int32_t position) {
     return position == POSITION_K || position == POSITION_P || position == POSITION_FB;
 }
 
-} // namespace
+// Where each position stands on a team's packed roster: its count, its last
+// starter and its first backup (-1 for none), found in one walk.
+struct POSITION_SLOTS {
+    int32_t Count[NUMBER_OF_POSITIONS];
+    int32_t Last_Starter[NUMBER_OF_POSITIONS];
+    int32_t First_Backup[NUMBER_OF_POSITIONS];
+};
 
-int32_t Get_Team_Position_Draft_Need(int32_t team, int32_t position, int32_t round) {
+void Find_Position_Slots(int32_t team, POSITION_SLOTS* slots) {
+    for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position) {
+        slots->Count[position] = 0;
+        slots->Last_Starter[position] = -1;
+        slots->First_Backup[position] = -1;
+    }
+    if (!Is_Team_Record_Slot(team) || !Is_Valid_Team_Code(team)) return;
+    const PLAYER_RECORD* players = Universe.Teams[team].Players;
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM && players[slot].Vital_Stats[VITAL_PLAYER_ID] != 0;
+         ++slot) {
+        const int32_t position = players[slot].Vital_Stats[VITAL_POSITION];
+        if (static_cast<uint32_t>(position) >= NUMBER_OF_POSITIONS) continue;
+        const int32_t starters = Get_Position_Starter_Count(position);
+        const int32_t n = slots->Count[position]++;
+        if (starters == 0) continue;
+        if (n == starters - 1) slots->Last_Starter[position] = slot;
+        if (n == starters) slots->First_Backup[position] = slot;
+    }
+}
+
+int32_t Get_Position_Draft_Need(int32_t team, int32_t position, int32_t round, const POSITION_SLOTS& slots) {
+    const bool listed = static_cast<uint32_t>(position) < NUMBER_OF_POSITIONS;
     float starter = UNKNOWN_PLAYER_GRADE;
-    const int32_t last_starter = Get_Last_Starter_At_Position(team, position);
+    const int32_t last_starter = listed ? slots.Last_Starter[position] : -1;
     if (last_starter >= 0 && Is_Player_Slot_Used(team, last_starter))
         starter = Ensure_Player_Minimum_Rating(team, last_starter);
     float backup = UNKNOWN_PLAYER_GRADE;
-    const int32_t first_backup = Get_First_Backup_At_Position(team, position);
+    const int32_t first_backup = listed ? slots.First_Backup[position] : -1;
     if (first_backup >= 0 && Is_Player_Slot_Used(team, first_backup))
         backup = Get_Player_Potential(team, first_backup);
     const int64_t divisor =
         static_cast<int64_t>(backup) * round + 6 * static_cast<int64_t>(static_cast<int32_t>(starter));
     const int32_t numerator = static_cast<int32_t>(static_cast<float>(round + 6) * 70.0f);
     int32_t need = divisor == 0 ? 0 : Mul_Div_Round(numerator, 1000, static_cast<int32_t>(divisor));
-    if (round < FIRST_DEPTH_ROUND || static_cast<uint32_t>(position) >= NUMBER_OF_POSITIONS) return need;
-    const int32_t players = Count_Team_Position_Players(team, position);
+    if (round < FIRST_DEPTH_ROUND || !listed) return need;
+    const int32_t players = slots.Count[position];
     const int32_t limit = Is_Specialist(position) ? 1 : DEPTH_LIMIT[position];
     if (players == 0) return need;
     if (players < Get_Position_Starter_Count(position)) return need / 2;
@@ -82,23 +110,52 @@ int32_t Get_Team_Position_Draft_Need(int32_t team, int32_t position, int32_t rou
     return need / 5;
 }
 
-int32_t Get_League_Position_Draft_Need(int32_t position, int32_t round) {
+// The slots of every active team, in team order.
+std::vector<POSITION_SLOTS> Find_League_Position_Slots() {
     const int32_t active = Count_Active_Teams();
+    std::vector<POSITION_SLOTS> team_slots(static_cast<size_t>(active > 0 ? active : 0));
+    for (size_t team = 0; team < team_slots.size(); ++team)
+        Find_Position_Slots(static_cast<int32_t>(team), &team_slots[team]);
+    return team_slots;
+}
+
+// The league's mean need at a position, from each active team's slots.
+int32_t Get_League_Need_From_Slots(int32_t position, int32_t round,
+                                   const std::vector<POSITION_SLOTS>& team_slots) {
+    const int32_t active = static_cast<int32_t>(team_slots.size());
     int64_t sum = 0;
     for (int32_t team = 0; team < active; ++team)
-        sum += Get_Team_Position_Draft_Need(team, position, round);
+        sum += Get_Position_Draft_Need(team, position, round, team_slots[static_cast<size_t>(team)]);
     if (sum == 0 || active == 0) return 0;
     return static_cast<int32_t>((sum + active / 2) / active);
+}
+
+} // namespace
+
+int32_t Get_Team_Position_Draft_Need(int32_t team, int32_t position, int32_t round) {
+    POSITION_SLOTS slots;
+    Find_Position_Slots(team, &slots);
+    return Get_Position_Draft_Need(team, position, round, slots);
+}
+
+int32_t Get_League_Position_Draft_Need(int32_t position, int32_t round) {
+    const std::vector<POSITION_SLOTS> team_slots = Find_League_Position_Slots();
+    return Get_League_Need_From_Slots(position, round, team_slots);
 }
 
 void Choose_Draft_Pool_Player(int32_t team, int32_t* pool_team, int32_t* pool_slot) {
     *pool_team = NO_TEAM;
     *pool_slot = NO_PLAYER;
     const int32_t round = Get_User_Preference(DRAFT_ROUND);
+    // The needs read ratings but move nobody: each roster is walked once for
+    // every position.
+    const std::vector<POSITION_SLOTS> team_slots = Find_League_Position_Slots();
+    POSITION_SLOTS own_slots;
+    Find_Position_Slots(team, &own_slots);
     int32_t weight[NUMBER_OF_POSITIONS];
     for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position) {
-        const int32_t league = Get_League_Position_Draft_Need(position, round);
-        const int32_t need = Get_Team_Position_Draft_Need(team, position, round);
+        const int32_t league = Get_League_Need_From_Slots(position, round, team_slots);
+        const int32_t need = Get_Position_Draft_Need(team, position, round, own_slots);
         weight[position] =
             Thin_Weight_By_Supply(league == 0 ? 0 : Mul_Div_Round(need, 1000, league), position);
     }

@@ -1,12 +1,16 @@
 #include "personnel/player_development.h"
 
+#include <array>
 #include <cmath>
+#include <cstring>
 
 #include "app/diagnostics.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/random_numbers.h"
+#include "database/rating_normalisation.h"
+#include "database/universe.h"
 #include "frontoffice/contract_demand.h"
 #include "personnel/contract_length.h"
 #include "personnel/contract_renewal.h"
@@ -23,6 +27,10 @@ constexpr int32_t REFLECTION_CEILING = 99;
 constexpr int32_t DOUBLE_PULL_AGE = 30;
 constexpr int32_t MOST_CREDITED_SEASONS = 30;
 constexpr int32_t NORMAL_DECLINE_DIVISOR = 100;
+// A growth rate above this reads as damaged and is drawn anew.
+constexpr int32_t HIGHEST_GROWTH_RATE = 250;
+// Health and Durability above this are read from the player's statistics.
+constexpr float HIGHEST_HEALTH_READ = 120.0f;
 
 // Overall above 80 is pulled back toward the pack, more often the higher he is.
 void Revert_Star_To_Mean(int32_t team, int32_t slot) {
@@ -38,12 +46,24 @@ void Revert_Star_To_Mean(int32_t team, int32_t slot) {
     if (r < t) Modify_Player_Ratings(team, slot, -(static_cast<float>(t - r) / 1000.0f + 0.01f), false);
 }
 
+constexpr std::array<int32_t, NUMBER_OF_PLAYER_RATINGS> ALL_RATINGS = [] {
+    std::array<int32_t, NUMBER_OF_PLAYER_RATINGS> all{};
+    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
+        all[static_cast<size_t>(rating)] = rating;
+    return all;
+}();
+
 // Ratings near the top of the scale are pulled down: with chance in the yearly
-// step, by their expected amount in a projection.
-void Pull_High_Ratings(int32_t team, int32_t slot, int32_t age, int32_t yearly) {
+// step, by their expected amount in a projection. `get` and `set` read and
+// write one rating, in the order of `ratings` (all of them by default).
+template <typename GET, typename SET>
+void Pull_High_Ratings(int32_t age, int32_t yearly, GET get, SET set,
+                       const int32_t* ratings = ALL_RATINGS.data(),
+                       int32_t count = NUMBER_OF_PLAYER_RATINGS) {
     const float k = static_cast<float>(Get_Reversion_To_Mean() + 100) / 400.0f;
-    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating) {
-        float v = Get_Player_Rating(team, slot, rating);
+    for (int32_t n = 0; n < count; ++n) {
+        const int32_t rating = ratings[n];
+        float v = get(rating);
         // A rating pushed past 99 is reflected back below it and kept there,
         // whatever the pull does next.
         const bool reflected = v > REFLECTION_CEILING;
@@ -52,7 +72,7 @@ void Pull_High_Ratings(int32_t team, int32_t slot, int32_t age, int32_t yearly) 
             if (v < MINIMUM_RATING) v = MINIMUM_RATING;
         }
         if (v <= HIGH_RATING) {
-            if (reflected) Set_Player_Rating(team, slot, rating, v);
+            if (reflected) set(rating, v);
             continue;
         }
         const float above = v - static_cast<float>(HIGH_RATING);
@@ -65,7 +85,7 @@ void Pull_High_Ratings(int32_t team, int32_t slot, int32_t age, int32_t yearly) 
         }
         d *= k;
         if (age > DOUBLE_PULL_AGE) d *= 2.0f;
-        Set_Player_Rating(team, slot, rating, v - d);
+        set(rating, v - d);
     }
 }
 } // namespace
@@ -103,7 +123,71 @@ void Develop_Player(int32_t team, int32_t slot, int32_t yearly) {
     if (age > SPEED_LOSS_AGE)
         Set_Player_Rating(team, slot, RATING_SPEED, Get_Player_Rating(team, slot, RATING_SPEED) - SPEED_LOSS);
     if (yearly) Revert_Star_To_Mean(team, slot);
-    Pull_High_Ratings(team, slot, age, yearly);
+    Pull_High_Ratings(
+        age, yearly, [&](int32_t rating) { return Get_Player_Rating(team, slot, rating); },
+        [&](int32_t rating, float value) { Set_Player_Rating(team, slot, rating, value); });
+}
+
+bool Project_Development(int32_t team, int32_t slot, int32_t years, float* ratings) {
+    if (!Is_Player_Address(team, slot)) return false;
+    const PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
+    // A damaged growth rate is drawn anew when read: the steps on the record do that.
+    if (player.Vital_Stats[VITAL_GROWTH_RATE] > HIGHEST_GROWTH_RATE) return false;
+    // A step reads nothing it writes but ratings: its amount is the same every year.
+    const int32_t age = Get_Player_Calendar_Age(team, slot);
+    const int32_t growth_age = Get_Player_Vital_Stat(team, slot, VITAL_LAST_GROWTH_AGE);
+    const int32_t decline_age = Get_Player_Vital_Stat(team, slot, VITAL_FIRST_DECLINE_AGE);
+    const float adjustment = Get_Development_Amount(team, slot, 0) / 100.0f;
+    const bool modify = age < growth_age || age > decline_age;
+    // An oversized adjustment is reported at every step.
+    if (modify && std::fabs(adjustment) > 1.0f) return false;
+    const bool* used = Get_Ratings_Used_By_Position(Get_Player_Vital_Stat(team, slot, VITAL_POSITION));
+    memcpy(ratings, player.Ratings, sizeof player.Ratings);
+    // The accessors' checks: a read they would repair or a write they would
+    // report leaves the steps to them.
+    bool as_stored = true;
+    const auto get = [&](int32_t rating) {
+        const float value = ratings[rating];
+        if (!(value >= MINIMUM_RATING) || (rating <= RATING_DURABILITY && value > HIGHEST_HEALTH_READ))
+            as_stored = false;
+        return value;
+    };
+    const auto set = [&](int32_t rating, float value) {
+        if (!(value >= -1000.0f && value <= 1000.0f)) as_stored = false;
+        ratings[rating] = value;
+    };
+    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
+        get(rating);
+    // The ratings the adjustment moves: those of his position, but Speed,
+    // which growth never raises. The others are written back as read, and
+    // every one of them is read again by the pull in the same step.
+    int32_t moved[NUMBER_OF_PLAYER_RATINGS];
+    int32_t moved_count = 0;
+    if (modify && adjustment != 0.0f)
+        for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
+            if (used[rating] && !(adjustment > 0.0f && rating == RATING_SPEED)) moved[moved_count++] = rating;
+    // The ratings the pull can change: those that move, Speed once it fades,
+    // and those above the pull's threshold. Any other stays where it is, below
+    // the threshold, and a projection's pull takes no draws, so the order of
+    // the others does not matter.
+    const bool fading = age > SPEED_LOSS_AGE;
+    int32_t pulled[NUMBER_OF_PLAYER_RATINGS];
+    int32_t pulled_count = 0;
+    for (int32_t rating = 0, n = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating) {
+        const bool moves = n < moved_count && moved[n] == rating;
+        if (moves) ++n;
+        if (moves || (fading && rating == RATING_SPEED) || ratings[rating] > HIGH_RATING)
+            pulled[pulled_count++] = rating;
+    }
+    for (int32_t year = 0; year < years && as_stored; ++year) {
+        for (int32_t n = 0; n < moved_count; ++n) {
+            const int32_t rating = moved[n];
+            set(rating, Adjust_Rating_Value(rating, get(rating), adjustment, true));
+        }
+        if (fading) set(RATING_SPEED, get(RATING_SPEED) - SPEED_LOSS);
+        Pull_High_Ratings(age, 0, get, set, pulled, pulled_count);
+    }
+    return as_stored;
 }
 
 int32_t Advance_Player_Year(int32_t team, int32_t slot) {

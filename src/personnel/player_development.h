@@ -17,6 +17,11 @@ float Get_Development_Amount(int32_t team, int32_t slot, int32_t yearly);
 // One year of rating change. Without `yearly` it takes no draws (the
 // projection of a player's peak).
 void Develop_Player(int32_t team, int32_t slot, int32_t yearly);
+// The ratings `years` steps without chance would leave, worked out on a copy
+// in `ratings` (NUMBER_OF_PLAYER_RATINGS values) with nothing written or drawn.
+// False when a step would read a rating the accessors repair, write one they
+// report, or redraw a damaged growth rate: those steps belong on the record.
+bool Project_Development(int32_t team, int32_t slot, int32_t years, float* ratings);
 // The off-season step of one player: development, credited seasons, contract
 // years; a player of teams 36..40 may retire. 1 when he stays, 0 when he left.
 int32_t Advance_Player_Year(int32_t team, int32_t slot);

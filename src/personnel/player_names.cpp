@@ -47,18 +47,34 @@ struct FILE_BYTES {
     off_t Size = 0;
     timespec Changed{};
     std::vector<char> Bytes;
+    // Where each "\n" of Bytes stands, found once per read of the file.
+    std::vector<size_t> Line_Ends;
 };
+
+void Find_Line_Ends(FILE_BYTES& kept) {
+    kept.Line_Ends.clear();
+    const char* data = kept.Bytes.data();
+    const size_t size = kept.Bytes.size();
+    for (size_t at = 0; at < size;) {
+        const void* end = memchr(data + at, '\n', size - at);
+        if (end == nullptr) break;
+        const size_t found = static_cast<size_t>(static_cast<const char*>(end) - data);
+        kept.Line_Ends.push_back(found);
+        at = found + 1;
+    }
+}
 
 bool Same_File(const FILE_BYTES& kept, const struct stat& now) {
     return kept.Valid && kept.Device == now.st_dev && kept.Inode == now.st_ino && kept.Size == now.st_size &&
            kept.Changed.tv_sec == now.st_mtim.tv_sec && kept.Changed.tv_nsec == now.st_mtim.tv_nsec;
 }
 
-// The file's bytes from its start, read anew unless they are kept.
-const std::vector<char>& Read_File_Bytes(FILE* file, FILE_BYTES& kept) {
+// The file's bytes from its start and their line ends, read anew unless they
+// are kept.
+const FILE_BYTES& Read_File_Bytes(FILE* file, FILE_BYTES& kept) {
     struct stat now {};
     const bool known = fstat(fileno(file), &now) == 0;
-    if (known && Same_File(kept, now)) return kept.Bytes;
+    if (known && Same_File(kept, now)) return kept;
     kept.Valid = false;
     kept.Bytes.clear();
     char block[65536];
@@ -66,50 +82,55 @@ const std::vector<char>& Read_File_Bytes(FILE* file, FILE_BYTES& kept) {
     while ((read = fread(block, 1, sizeof block, file)) > 0)
         kept.Bytes.insert(kept.Bytes.end(), block, block + read);
     if (known) {
-        kept = FILE_BYTES{true, now.st_dev, now.st_ino, now.st_size, now.st_mtim, std::move(kept.Bytes)};
+        kept = FILE_BYTES{true, now.st_dev, now.st_ino, now.st_size, now.st_mtim, std::move(kept.Bytes), {}};
         // A file that changed while it was read is not kept.
         kept.Valid = static_cast<off_t>(kept.Bytes.size()) == now.st_size;
     }
-    return kept.Bytes;
+    Find_Line_Ends(kept);
+    return kept;
 }
 
 // A reading position in a names file's bytes, moving as the stream functions
-// of text_files move through a file: Skip_Line, Read_Line.
+// of text_files move through a file: Skip_Line, Read_Line. It stands at the
+// start of line `Line`, or past the end of the bytes.
 struct BYTE_READER {
-    const std::vector<char>& Bytes;
-    size_t At = 0;
+    const FILE_BYTES& File;
+    size_t Line = 0;
+    bool Ended = false;
 
-    bool At_End() const { return At >= Bytes.size(); }
+    size_t Line_Start() const { return Line == 0 ? 0 : File.Line_Ends[Line - 1] + 1; }
+    bool At_End() const { return Ended || Line_Start() >= File.Bytes.size(); }
 
-    // 1 when the bytes ended before a line end, as Skip_Line.
-    int Skip_Line() {
-        const void* end = At_End() ? nullptr : memchr(Bytes.data() + At, '\n', Bytes.size() - At);
-        if (end == nullptr) {
-            At = Bytes.size();
-            return 1;
+    // Skips `count` lines; stops at the end of the bytes when they end before
+    // a line end, as Skip_Line does.
+    void Skip_Lines(int32_t count) {
+        if (count <= 0 || Ended) return;
+        const size_t ends = File.Line_Ends.size();
+        if (Line + static_cast<size_t>(count) <= ends) {
+            Line += static_cast<size_t>(count);
+        } else {
+            Ended = true;
         }
-        At = static_cast<size_t>(static_cast<const char*>(end) - Bytes.data()) + 1;
-        return 0;
     }
 
     // As Read_Line: nothing at the end; a line ends at "\n" or "\r\n"; at most
     // size - 1 characters are kept.
     void Read_Line(char* buffer, int size) {
         if (At_End()) return;
-        int stored = 0;
-        while (!At_End()) {
-            const char c = Bytes[At++];
-            if (c == '\n') break;
-            if (c == '\r') {
-                if (At_End()) break;
-                if (Bytes[At] == '\n') {
-                    ++At;
-                    break;
-                }
-            }
-            if (stored < size - 1) buffer[stored++] = c;
-        }
+        const size_t start = Line_Start();
+        const bool last = Line >= File.Line_Ends.size();
+        size_t end = last ? File.Bytes.size() : File.Line_Ends[Line];
+        // A "\r" before the line end, or as the last byte, ends the line with it.
+        if (end > start && File.Bytes[end - 1] == '\r') --end;
+        size_t stored = end - start;
+        if (stored > static_cast<size_t>(size - 1)) stored = static_cast<size_t>(size - 1);
+        memcpy(buffer, File.Bytes.data() + start, stored);
         buffer[stored] = '\0';
+        if (last) {
+            Ended = true;
+        } else {
+            ++Line;
+        }
     }
 };
 
@@ -129,13 +150,13 @@ void Load_Names(NAME_SOURCE& source) {
         source.Open_Failure_Reported = true;
         return;
     }
-    const std::vector<char>& bytes =
+    const FILE_BYTES& bytes =
         Read_File_Bytes(file, &source == &First_Source ? Kept_Name_Files.First : Kept_Name_Files.Last);
     fclose(file);
     // The lines of the file. The count kept in the settings is taken afresh: a
     // count from another installation (or a damaged one) would skip past the
     // end of the file or leave its end unused.
-    int32_t lines = 1 + static_cast<int32_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+    int32_t lines = 1 + static_cast<int32_t>(bytes.Line_Ends.size());
     if (Get_User_Preference(source.Line_Count_Setting) != lines)
         Set_User_Preference(source.Line_Count_Setting, lines);
     BYTE_READER reader{bytes};
@@ -143,8 +164,7 @@ void Load_Names(NAME_SOURCE& source) {
         // Skip about as many lines as spread the 100 names over the whole file.
         int32_t skip = Random_Below(2 * ((lines - 2) / (NAME_BUFFER_ENTRIES - j)));
         if (skip > lines - 1) skip = lines - 1;
-        for (int32_t n = 0; n < skip; ++n)
-            if (reader.Skip_Line() != 0) break;
+        reader.Skip_Lines(skip);
         if (skip > 0) lines -= skip;
         char line[NAME_LINE_SIZE] = "";
         reader.Read_Line(line, sizeof line);

@@ -3,6 +3,7 @@
 #include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
+#include "database/random_numbers.h"
 #include "database/roster_slots.h"
 #include "database/safe_strings.h"
 #include "database/settings.h"
@@ -29,13 +30,37 @@ int32_t Get_Player_Roster_Value(int32_t team, int32_t slot) {
 
 void Sort_Roster_By_Value_And_Potential(int32_t team) {
     if (!Is_Team_Record_Slot(team)) return;
+    // A player's value, once taken without a draw, is what it will be at every
+    // later comparison: nothing else in the sort changes his record, and it
+    // follows him when he moves. A value that drew new ratings is taken anew
+    // at each comparison, as every draw must be.
+    struct KNOWN_VALUE {
+        bool Known;
+        int32_t Value;
+    };
+    KNOWN_VALUE known[PLAYERS_PER_TEAM] = {};
+    const auto value_of = [&](int32_t slot) {
+        if (known[slot].Known) return known[slot].Value;
+        const uint64_t draws = Get_Random_Draw_Count();
+        const int32_t value = Get_Player_Roster_Value(team, slot);
+        known[slot] = KNOWN_VALUE{Get_Random_Draw_Count() == draws, value};
+        return value;
+    };
     for (int32_t i = 0; i < PLAYERS_PER_TEAM - 1; ++i)
         for (int32_t j = i + 1; j < PLAYERS_PER_TEAM; ++j) {
             if (!Is_Player_Slot_Used(team, j)) continue;
-            // Values are taken anew at each comparison, as a value may draw new ratings.
-            if (!Is_Player_Slot_Used(team, i) ||
-                Get_Player_Roster_Value(team, i) < Get_Player_Roster_Value(team, j))
+            bool lower = !Is_Player_Slot_Used(team, i);
+            if (!lower) {
+                // The earlier slot's value is taken first.
+                const int32_t value_i = value_of(i);
+                lower = value_i < value_of(j);
+            }
+            if (lower) {
                 Swap_Players(team, i, team, j);
+                const KNOWN_VALUE held = known[i];
+                known[i] = known[j];
+                known[j] = held;
+            }
         }
 }
 

@@ -143,3 +143,44 @@ TEST(RosterSlots, FillMissingRatingsRepairsFourRatings) {
     EXPECT_FLOAT_EQ(player.Ratings[RATING_POWER], 20.0f);
     EXPECT_FLOAT_EQ(player.Ratings[RATING_ACCURACY], 3.0f);
 }
+
+// A kept evaluation serves only while the ratings, position and role it read
+// are unchanged; a rating the reads repair is kept as repaired.
+TEST(RosterSlots, KeptEvaluationFollowsEveryFieldItReads) {
+    Build_Test_League();
+    constexpr int32_t team = 3;
+    constexpr int32_t slot = 0;
+    Forget_Player_Evaluations();
+    PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
+    const auto Fresh = [&] { return Evaluate_Player_At_Own_Position(team, slot); };
+    const float first = Ensure_Player_Minimum_Rating(team, slot);
+    EXPECT_EQ(first, Fresh());
+    EXPECT_EQ(Ensure_Player_Minimum_Rating(team, slot), first);
+
+    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
+        player.Ratings[rating] += 7.0f;
+    EXPECT_EQ(Ensure_Player_Minimum_Rating(team, slot), Fresh()) << "ratings";
+    EXPECT_NE(Ensure_Player_Minimum_Rating(team, slot), first);
+    player.Vital_Stats[VITAL_POSITION] = (player.Vital_Stats[VITAL_POSITION] + 5) % NUMBER_OF_POSITIONS;
+    EXPECT_EQ(Ensure_Player_Minimum_Rating(team, slot), Fresh()) << "position";
+    player.Expanded_Position = EXPANDED_SPECIAL_TEAMS_PLAYER;
+    EXPECT_EQ(Ensure_Player_Minimum_Rating(team, slot), Fresh()) << "special teams role";
+    player.Expanded_Position = 0;
+
+    // Players swapped next door keep their own evaluations.
+    const float other = Ensure_Player_Minimum_Rating(team, slot + 1);
+    const float own = Ensure_Player_Minimum_Rating(team, slot);
+    ASSERT_NE(own, other);
+    Swap_Players(team, slot, team, slot + 1);
+    EXPECT_EQ(Ensure_Player_Minimum_Rating(team, slot), other);
+    EXPECT_EQ(Ensure_Player_Minimum_Rating(team, slot + 1), own);
+    Swap_Players(team, slot, team, slot + 1);
+
+    // Missing ratings: those the evaluation reads are repaired by its reads
+    // and read as repaired after.
+    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
+        player.Ratings[rating] = std::numeric_limits<float>::quiet_NaN();
+    const float repaired = Ensure_Player_Minimum_Rating(team, slot);
+    EXPECT_EQ(Ensure_Player_Minimum_Rating(team, slot), repaired);
+    EXPECT_EQ(Fresh(), repaired);
+}

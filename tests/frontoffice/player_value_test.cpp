@@ -6,6 +6,7 @@
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/random_numbers.h"
+#include "database/roster_slots.h"
 #include "database/settings.h"
 #include "database/universe.h"
 #include "frontoffice/player_potential.h"
@@ -127,4 +128,83 @@ TEST(PlayerPotential, ProjectionReplaysGrowthAndPutsTheRatingsBack) {
     for (int32_t year = 0; year < 30; ++year)
         Develop_Player(TEAM, slot, 0);
     EXPECT_FLOAT_EQ(far, Evaluate_Player_At_Own_Position(TEAM, slot));
+}
+
+// A remembered projection is checked against the record as the accessors read
+// it: a last growth age beyond his first decline age is held to it, stored
+// back, and projected from there.
+TEST(PlayerPotential, RememberedProjectionSeesTheRepairedGrowthAge) {
+    Build_Test_League();
+    const int32_t slot = Test_League_Slot(POSITION_WR, 1);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_FIRST_DECLINE_AGE, 29);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_LAST_GROWTH_AGE, 25);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_GROWTH_RATE, 120);
+    Set_Age(slot, 22);
+    Forget_Player_Potentials();
+    const float early = Get_Player_Potential(TEAM, slot);
+    Universe.Teams[TEAM].Players[slot].Vital_Stats[VITAL_LAST_GROWTH_AGE] = 45;
+    const float repaired = Get_Player_Potential(TEAM, slot);
+    EXPECT_EQ(Universe.Teams[TEAM].Players[slot].Vital_Stats[VITAL_LAST_GROWTH_AGE], 29);
+    EXPECT_GT(repaired, early) << "four more years of growth";
+    Forget_Player_Potentials();
+    EXPECT_EQ(Get_Player_Potential(TEAM, slot), repaired);
+}
+
+// Players moved by one slot, as a roster closing up moves them, keep their
+// own projections, and a moved player whose ratings changed is projected anew.
+TEST(PlayerPotential, ProjectionsFollowPlayersMovedNextDoor) {
+    Build_Test_League();
+    const int32_t slot = Test_League_Slot(POSITION_WR, 0);
+    for (const int32_t s : {slot, slot + 1}) {
+        Set_Player_Vital_Stat(TEAM, s, VITAL_FIRST_DECLINE_AGE, 30);
+        Set_Player_Vital_Stat(TEAM, s, VITAL_LAST_GROWTH_AGE, 27);
+        Set_Age(s, 22);
+    }
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_GROWTH_RATE, 60);
+    Set_Player_Vital_Stat(TEAM, slot + 1, VITAL_GROWTH_RATE, 140);
+    Forget_Player_Potentials();
+    const float first = Get_Player_Potential(TEAM, slot);
+    const float second = Get_Player_Potential(TEAM, slot + 1);
+    ASSERT_NE(first, second);
+    Swap_Players(TEAM, slot, TEAM, slot + 1);
+    EXPECT_EQ(Get_Player_Potential(TEAM, slot), second);
+    EXPECT_EQ(Get_Player_Potential(TEAM, slot + 1), first);
+    Universe.Teams[TEAM].Players[slot].Ratings[RATING_RECEIVING] -= 15.0f;
+    const float changed = Get_Player_Potential(TEAM, slot);
+    EXPECT_LT(changed, second);
+    Forget_Player_Potentials();
+    EXPECT_EQ(Get_Player_Potential(TEAM, slot), changed);
+}
+
+// Within a hold a value is kept while the player's record stands; a changed
+// record is valued anew, and a later hold keeps nothing from an earlier one.
+TEST(PlayerValue, HeldValuesFollowTheRecordAndEndWithTheHold) {
+    Build_Test_League();
+    const int32_t slot = Settled_Player(POSITION_LB);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_CREDITED_SEASONS, 6);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_LAST_GROWTH_AGE, 20);
+    Set_Age(slot, 33);
+    const int32_t at_33 = Get_Player_Value(TEAM, slot);
+    {
+        const PLAYER_VALUE_HOLD hold;
+        EXPECT_EQ(Get_Player_Value(TEAM, slot), at_33);
+        Set_Player_Stat(TEAM, slot, SEASON_LAST, 7, 10);
+        const int32_t producing = Get_Player_Value(TEAM, slot);
+        EXPECT_GT(producing, at_33) << "a changed record is valued anew";
+        {
+            const PLAYER_VALUE_HOLD inner;
+            EXPECT_EQ(Get_Player_Value(TEAM, slot), producing);
+        }
+        // The holder's promise broken on purpose: a year on is not seen while
+        // the outer hold lasts, so its values outlive the inner hold's end.
+        Universe.Header.Universe_Stats[BASE_YEAR] += 1;
+        EXPECT_EQ(Get_Player_Value(TEAM, slot), producing);
+        Universe.Header.Universe_Stats[BASE_YEAR] -= 1;
+        Set_Player_Stat(TEAM, slot, SEASON_LAST, 7, 0);
+    }
+    // A year on, outside the record: the next hold values him at 34.
+    Universe.Header.Universe_Stats[BASE_YEAR] += 1;
+    const PLAYER_VALUE_HOLD later;
+    EXPECT_LT(Get_Player_Value(TEAM, slot), at_33);
+    Universe.Header.Universe_Stats[BASE_YEAR] -= 1;
 }

@@ -109,6 +109,69 @@ TEST(Development, RatingsPastNinetyNineAreReflectedAndKeptBelowIt) {
         EXPECT_LE(Universe.Teams[TEAM].Players[slot].Ratings[rating], 99.0f) << rating;
 }
 
+// The steps worked on a copy come to exactly the ratings the steps on the
+// record leave, growing or declining, and leave the record and the draws
+// alone; a step the accessors would repair is refused.
+TEST(Development, ProjectedStepsMatchTheStepsOnTheRecordOrAreRefused) {
+    Build_Test_League();
+    const int32_t slot = Test_League_Slot(POSITION_WR, 0);
+    const auto Same_As_Record_Steps = [&](int32_t years, const char* what) {
+        const PLAYER_RECORD before = Universe.Teams[TEAM].Players[slot];
+        const uint64_t draws = Get_Random_Draw_Count();
+        float projected[NUMBER_OF_PLAYER_RATINGS];
+        ASSERT_TRUE(Project_Development(TEAM, slot, years, projected)) << what;
+        EXPECT_EQ(memcmp(&before, &Universe.Teams[TEAM].Players[slot], sizeof before), 0) << what;
+        EXPECT_EQ(Get_Random_Draw_Count(), draws) << what;
+        for (int32_t year = 0; year < years; ++year)
+            Develop_Player(TEAM, slot, 0);
+        EXPECT_EQ(memcmp(projected, Universe.Teams[TEAM].Players[slot].Ratings, sizeof projected), 0) << what;
+        Universe.Teams[TEAM].Players[slot] = before;
+    };
+    // Growing past 25, where Speed fades, with a rating high enough to be pulled.
+    Set_Development(TEAM, slot, 30, 32, 140, 100);
+    Set_Age(TEAM, slot, 26);
+    Set_Player_Rating(TEAM, slot, RATING_RECEIVING, 97.0f);
+    Set_Player_Rating(TEAM, slot, RATING_SPEED, 90.0f);
+    // A rating his position does not use, high enough to be pulled, and one past 99.
+    Set_Player_Rating(TEAM, slot, RATING_PUNT_DISTANCE, 95.0f);
+    Set_Player_Rating(TEAM, slot, RATING_FG_ACCURACY, 104.0f);
+    Same_As_Record_Steps(4, "growing");
+    // Declining past 30, where the pull doubles.
+    Set_Age(TEAM, slot, 34);
+    Same_As_Record_Steps(3, "declining");
+    // Between growth and decline, and growing at no rate.
+    Set_Age(TEAM, slot, 31);
+    Same_As_Record_Steps(2, "holding");
+    Set_Age(TEAM, slot, 24);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_GROWTH_RATE, 0);
+    Same_As_Record_Steps(2, "no growth");
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_GROWTH_RATE, 140);
+
+    const auto Refused = [&](const char* what) {
+        const PLAYER_RECORD before = Universe.Teams[TEAM].Players[slot];
+        const uint64_t draws = Get_Random_Draw_Count();
+        float projected[NUMBER_OF_PLAYER_RATINGS];
+        EXPECT_FALSE(Project_Development(TEAM, slot, 3, projected)) << what;
+        EXPECT_EQ(memcmp(&before, &Universe.Teams[TEAM].Players[slot], sizeof before), 0) << what;
+        EXPECT_EQ(Get_Random_Draw_Count(), draws) << what;
+        Universe.Teams[TEAM].Players[slot] = before;
+    };
+    Set_Age(TEAM, slot, 26);
+    const PLAYER_RECORD sound = Universe.Teams[TEAM].Players[slot];
+    Universe.Teams[TEAM].Players[slot].Ratings[RATING_HANDS] = 12.0f;
+    Refused("a rating below 20 is raised when read");
+    Universe.Teams[TEAM].Players[slot].Ratings[RATING_HANDS] = std::nanf("");
+    Refused("a missing rating is replaced when read");
+    Universe.Teams[TEAM].Players[slot].Ratings[RATING_DURABILITY] = 130.0f;
+    Refused("Durability above 120 is read from statistics");
+    Universe.Teams[TEAM].Players[slot] = sound;
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_GROWTH_RATE, 400);
+    Refused("a damaged growth rate is drawn anew");
+    Universe.Teams[TEAM].Players[slot] = sound;
+    Set_Player_Rating(TEAM, slot, RATING_SPEED, 22.0f);
+    Refused("Speed fading below 20 is raised at the next read");
+}
+
 TEST(Development, ClassPeaksNearItsPositionsPeakAgeThenDeclines) {
     Build_Test_League();
     Seed_Random_Numbers(5);

@@ -36,6 +36,7 @@
 #include "platform/message_box.h"
 #include "support/debug_log.h"
 #include "support/test_league.h"
+#include "tools/player_overall_adjustment.h"
 
 namespace {
 constexpr int32_t POOL = FIRST_COLLEGE_POOL_TEAM;
@@ -295,6 +296,40 @@ TEST(PlayerCreation, ReplacementPlayersStayBelowTheirTarget) {
     }
 }
 
+// Adjusting a player to an overall steps his growth rate exactly as taking
+// every potential anew would: when the target lies between two steps, and
+// when the rate climbs past what a read takes as sound and is drawn anew.
+TEST(PlayerCreation, OverallAdjustmentStepsAsEveryPotentialTakenAnew) {
+    Start_Generation_Test(87);
+    const int32_t slot = 0;
+    Fabricate_Position_Player(POOL, slot, POSITION_WR, 0);
+    Set_Player_Vital_Stat(POOL, slot, VITAL_BIRTH_DATE, (Get_Current_Year() - 21) * 10000 + 101);
+    Set_Player_Vital_Stat(POOL, slot, VITAL_LAST_GROWTH_AGE, 26);
+    const PLAYER_RECORD start = Universe.Teams[POOL].Players[slot];
+    const int32_t now = static_cast<int32_t>(Get_Player_Potential(POOL, slot));
+    for (const int32_t target : {now + 3, now - 4, 99}) {
+        // Every potential taken anew, as the steps are written.
+        Universe.Teams[POOL].Players[slot] = start;
+        Seed_Random_Numbers(5);
+        int32_t potential = static_cast<int32_t>(Get_Player_Potential(POOL, slot));
+        for (int32_t step = 0; step < 200 && potential != target; ++step) {
+            const int32_t growth = Get_Player_Vital_Stat(POOL, slot, VITAL_GROWTH_RATE);
+            Set_Player_Vital_Stat(POOL, slot, VITAL_GROWTH_RATE,
+                                  potential < target ? growth + 2 : growth - 2);
+            Forget_Player_Potentials();
+            potential = static_cast<int32_t>(Get_Player_Potential(POOL, slot));
+        }
+        const PLAYER_RECORD expected = Universe.Teams[POOL].Players[slot];
+        const uint32_t expected_draw = Random_Number();
+
+        Universe.Teams[POOL].Players[slot] = start;
+        Seed_Random_Numbers(5);
+        Adjust_Player_To_Overall(POOL, slot, target);
+        EXPECT_EQ(memcmp(&expected, &Universe.Teams[POOL].Players[slot], sizeof expected), 0) << target;
+        EXPECT_EQ(Random_Number(), expected_draw) << "the same draws, target " << target;
+    }
+}
+
 TEST(PlayerCreation, QuarterbacksPeakLaterInLaterEras) {
     Build_Test_League();
     Universe.Header.Universe_Stats[BASE_YEAR] = 2000;
@@ -400,6 +435,33 @@ TEST(PlayerNames, LineEndingsAndRewrittenFilesReadAsWritten) {
     const std::vector<std::string> next = Draw(100);
     for (const std::string& name : next)
         EXPECT_NE(name.find(" Renamed"), std::string::npos) << name;
+    std::filesystem::remove_all("names");
+    std::filesystem::rename("names.kept", "names");
+    Clear_Name_Buffers();
+}
+
+// A short file is taken line by line: a "\r" inside a line is part of the
+// name, one before the line end or at the very end of the file is not, an
+// empty line gives no name and a last line needs no line end.
+TEST(PlayerNames, ShortFilesGiveEveryLineAsWritten) {
+    Start_Generation_Test(85);
+    std::filesystem::rename("names", "names.kept");
+    std::filesystem::create_directory("names");
+    {
+        std::ofstream first("names/first.txt", std::ios::binary);
+        first << "Al\n";
+        std::ofstream last("names/last.txt", std::ios::binary);
+        last << "Ab\rCd\nEf\r\r\nGh\r\n\nIj\r";
+    }
+    Clear_Name_Buffers();
+    std::set<std::string> names;
+    for (int32_t n = 0; n < 4; ++n) {
+        char last[20];
+        Get_Random_Last_Name(last);
+        names.insert(last);
+    }
+    EXPECT_EQ(names, (std::set<std::string>{"Ab\rCd", "Ef\r", "Gh", "Ij"}));
+    EXPECT_EQ(Get_User_Preference(LAST_NAME_LINE_COUNT), 5);
     std::filesystem::remove_all("names");
     std::filesystem::rename("names.kept", "names");
     Clear_Name_Buffers();

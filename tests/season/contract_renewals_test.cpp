@@ -5,11 +5,13 @@
 #include <cstring>
 #include <map>
 #include <set>
+#include <vector>
 
 #include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/playoff_bracket.h"
+#include "database/random_numbers.h"
 #include "database/roster_slots.h"
 #include "database/settings.h"
 #include "database/standings.h"
@@ -153,6 +155,52 @@ TEST(ContractRenewals, SortingValuesPlayersOnlyAndClosesTheGaps) {
             EXPECT_GE(Get_Roster_Value(team, slot - 1), Get_Roster_Value(team, slot)) << slot;
         }
     }
+}
+
+// The sort compares as if every value were taken anew at each comparison: a
+// value that draws is taken again the next time, with the same draws in the
+// same order, and the others' values follow them as they move.
+TEST(ContractRenewals, SortingTakesEveryDrawOfAValueAtEachComparison) {
+    Build_Test_League();
+    constexpr int32_t team = 4;
+    // Growth rates too large to be read: each is drawn anew at its first read.
+    for (int32_t slot : {2, 17}) {
+        Set_Player_Vital_Stat(team, slot, VITAL_BIRTH_DATE, (Get_Current_Year() - 22) * 10000 + 101);
+        Set_Player_Vital_Stat(team, slot, VITAL_PEAK_AGE_LIMIT, 30);
+        Set_Player_Vital_Stat(team, slot, VITAL_PEAK_AGE, 27);
+        Set_Player_Vital_Stat(team, slot, VITAL_DEVELOPMENT, 300 + slot);
+    }
+    Seed_Random_Numbers(31);
+    Forget_Player_Potentials();
+    const std::vector<TEAM_RECORD> start(1, Universe.Teams[team]);
+    uint64_t draws = Get_Random_Draw_Count();
+
+    // Every value taken at every comparison, the earlier slot's first.
+    const auto value = [&](int32_t slot) {
+        const int32_t rating = static_cast<int32_t>(Ensure_Player_Minimum_Rating(team, slot));
+        return static_cast<int32_t>(static_cast<float>(rating) + Get_Player_Potential(team, slot));
+    };
+    for (int32_t i = 0; i < PLAYERS_PER_TEAM - 1; ++i)
+        for (int32_t j = i + 1; j < PLAYERS_PER_TEAM; ++j) {
+            if (!Is_Player_Slot_Used(team, j)) continue;
+            bool lower = !Is_Player_Slot_Used(team, i);
+            if (!lower) {
+                const int32_t value_i = value(i);
+                lower = value_i < value(j);
+            }
+            if (lower) Swap_Players(team, i, team, j);
+        }
+    const std::vector<TEAM_RECORD> expected(1, Universe.Teams[team]);
+    const uint64_t expected_draws = Get_Random_Draw_Count() - draws;
+    ASSERT_GT(expected_draws, 0u) << "the damaged growth rates are drawn";
+
+    Universe.Teams[team] = start[0];
+    Seed_Random_Numbers(31);
+    Forget_Player_Potentials();
+    draws = Get_Random_Draw_Count();
+    Sort_Roster_By_Value_And_Potential(team);
+    EXPECT_EQ(Get_Random_Draw_Count() - draws, expected_draws);
+    EXPECT_EQ(std::memcmp(&Universe.Teams[team], &expected[0], sizeof(TEAM_RECORD)), 0);
 }
 
 TEST(ContractRenewals, ExpiringContractsCountAfterTheFinalForEveryHumanTeam) {
