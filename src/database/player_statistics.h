@@ -20,6 +20,11 @@ void Add_Player_Stat(int32_t team, int32_t slot, int32_t season, int32_t stat, i
 void Clear_Player_Season_Stats(int32_t team, int32_t slot, int32_t season);
 int32_t Get_Player_Stat(int32_t team, int32_t slot, int32_t season, int32_t stat);
 int32_t Get_Player_Predicted_Stat(int32_t team, int32_t slot, int32_t stat);
+// The stored statistics 0-19 of one season at once: out[n] is what
+// Get_Player_Stat(team, slot, season, n) gives, with the same repairs stored.
+void Get_Player_Stat_Row(int32_t team, int32_t slot, int32_t season, int32_t* out);
+// Set_Player_Stat of statistics 0-19 of one season, values[n] to statistic n.
+void Set_Player_Stat_Row(int32_t team, int32_t slot, int32_t season, const int32_t* values);
 int32_t Get_Average_Stat(int32_t position, int32_t stat);
 
 // The predicted-season memo: switching it (on or off) also forgets every entry.

@@ -241,21 +241,23 @@ void Update_ATL_Career_Totals(int32_t mode) {
             int32_t* after = ATL_Career_Snapshot[team][slot][1];
             if (mode == ATL_SNAPSHOT_CAREER) {
                 ATL_Week_Ids[team][slot] = Get_Player_ID(team, slot);
-                for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
-                    before[stat] = Get_Player_Stat(team, slot, SEASON_CAREER, stat);
+                Get_Player_Stat_Row(team, slot, SEASON_CAREER, before);
                 continue;
             }
             int32_t now_team = 0;
             int32_t now_slot = 0;
             if (!Find_Week_Player(team, slot, MODE_NAMES[mode], &now_team, &now_slot)) continue;
-            for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat) {
-                const int32_t career = Get_Player_Stat(now_team, now_slot, SEASON_CAREER, stat);
-                if (mode == ATL_SAVE_NEW_CAREER)
-                    after[stat] = career;
-                else if (mode == ATL_DELTA_CAREER)
-                    Set_Player_Stat(now_team, now_slot, SEASON_CAREER, stat, career - before[stat]);
-                else
-                    Set_Player_Stat(now_team, now_slot, SEASON_CAREER, stat, after[stat]);
+            // The row is read in every mode for the repairs the reading stores.
+            int32_t career[NUMBER_OF_SEASON_STATS];
+            Get_Player_Stat_Row(now_team, now_slot, SEASON_CAREER, career);
+            if (mode == ATL_SAVE_NEW_CAREER) {
+                std::copy(career, career + NUMBER_OF_SEASON_STATS, after);
+            } else if (mode == ATL_DELTA_CAREER) {
+                for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
+                    career[stat] -= before[stat];
+                Set_Player_Stat_Row(now_team, now_slot, SEASON_CAREER, career);
+            } else {
+                Set_Player_Stat_Row(now_team, now_slot, SEASON_CAREER, after);
             }
         }
     }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
@@ -186,4 +188,59 @@ TEST(PlayerStatistics, PredictedReturnGradeIsFormedInDoublePrecision) {
     EXPECT_EQ(Get_Player_Stat(0, rb, 3, 302), 78);
     Set_Player_Rating(0, rb, RATING_PUNT_RETURNS, 40.0f);
     EXPECT_EQ(Get_Player_Stat(0, rb, 3, 303), 0) << "a rating below 50 grades 0";
+}
+
+TEST(PlayerStatistics, RowReadsGiveWhatSingleReadsGive) {
+    Build_Test_League();
+    const int32_t k = Test_League_Slot(POSITION_K, 0);
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    Make_Position(0, k, POSITION_K);
+    ASSERT_GE(Count_Player_Season_Lines(0, k), 1);
+    for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat) {
+        Set_Player_Stat(0, k, SEASON_THIS, stat, stat + 1);
+        Set_Player_Stat(0, k, SEASON_CAREER, stat, 100 + stat);
+        Set_Player_Stat(0, k, SEASON_PREDICTED, stat, 60 + stat);
+        Set_Player_Stat(0, qb, SEASON_CAREER, stat, 200 + stat);
+    }
+    Set_Player_Stat(0, k, FIRST_SEASON_LINE_SELECTOR, 5, 300);
+    Set_Player_Stat(0, k, FIRST_SEASON_LINE_SELECTOR, 18, 12);
+    int32_t row[NUMBER_OF_SEASON_STATS];
+    // A kicker's career row holds his longest kicks as the best of every
+    // season, and stores them, as single reads do.
+    Get_Player_Stat_Row(0, k, SEASON_CAREER, row);
+    EXPECT_EQ(row[5], 300);
+    EXPECT_EQ(row[18], 19);
+    EXPECT_EQ(Universe.Teams[0].Players[k].Season_Stats[SEASON_CAREER][5], 300);
+    EXPECT_EQ(Universe.Teams[0].Players[k].Season_Stats[SEASON_CAREER][18], 19);
+    for (int32_t season : {SEASON_THIS, SEASON_CAREER, SEASON_PREDICTED, FIRST_SEASON_LINE_SELECTOR,
+                           FIRST_SEASON_LINE_SELECTOR + NUMBER_OF_SEASON_LINE_LINKS - 1}) {
+        for (int32_t slot : {k, qb}) {
+            Get_Player_Stat_Row(0, slot, season, row);
+            for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
+                EXPECT_EQ(row[stat], Get_Player_Stat(0, slot, season, stat))
+                    << "slot " << slot << " season " << season << " stat " << stat;
+        }
+    }
+    Get_Player_Stat_Row(0, k, SEASON_PREDICTED, row);
+    EXPECT_EQ(row[18], 67) << "a predicted longest kick is capped";
+    Get_Player_Stat_Row(0, qb, SEASON_CAREER, row);
+    EXPECT_EQ(row[5], 205) << "only kickers' longest kicks are rebuilt";
+    // No player, or no such season: zeros, as single reads give.
+    const int32_t empty = Get_First_Empty_Player_Slot(0);
+    Get_Player_Stat_Row(0, empty, SEASON_CAREER, row);
+    EXPECT_EQ(std::count(row, row + NUMBER_OF_SEASON_STATS, 0), NUMBER_OF_SEASON_STATS);
+    Get_Player_Stat_Row(0, qb, FIRST_SEASON_LINE_SELECTOR + NUMBER_OF_SEASON_LINE_LINKS, row);
+    EXPECT_EQ(std::count(row, row + NUMBER_OF_SEASON_STATS, 0), NUMBER_OF_SEASON_STATS);
+
+    // A row written at once is the row read back; a bad address is reported
+    // once for each statistic, as single writes are.
+    int32_t values[NUMBER_OF_SEASON_STATS];
+    for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
+        values[stat] = 7 * stat - 20;
+    Set_Player_Stat_Row(0, qb, SEASON_LAST, values);
+    Get_Player_Stat_Row(0, qb, SEASON_LAST, row);
+    EXPECT_TRUE(std::equal(row, row + NUMBER_OF_SEASON_STATS, values));
+    Clear_Debug_Log();
+    Set_Player_Stat_Row(41, 0, SEASON_LAST, values);
+    EXPECT_EQ(Count_Debug_Lines("Invalid nTeam in Set_Player_Stat"), NUMBER_OF_SEASON_STATS);
 }
