@@ -137,15 +137,27 @@ void Insert_Candidate(ALL_TIME_LEADER_ENTRY* list, int32_t team, int32_t slot, i
     }
 }
 
-void Update_Category(const UPDATE_KIND& update, int32_t low, int32_t category) {
+// Each player's leader group, read once for all the categories of an update:
+// nothing an update does moves a player or changes his position.
+void Read_Leader_Groups(const UPDATE_KIND& update, uint8_t (*groups)[PLAYERS_PER_TEAM]) {
+    for (int32_t team = 0; team <= update.Last_Team; ++team)
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+            groups[team][slot] = static_cast<uint8_t>(Get_Player_Leader_Group(team, slot));
+}
+
+void Update_Category(const UPDATE_KIND& update, int32_t low, int32_t category,
+                     const uint8_t (*groups)[PLAYERS_PER_TEAM]) {
     static bool listed[TOTAL_NUMBER_OF_TEAMS][PLAYERS_PER_TEAM];
     memset(listed, 0, sizeof listed);
     ALL_TIME_LEADER_ENTRY list[ALL_TIME_LEADER_ENTRIES];
     Load_List(update.Kind, category, list);
     if (low != ATL_UPDATE_GAME) Reread_Entries(update, low, category, list, listed);
+    const int32_t category_groups = Get_Leader_Category_Groups(category);
     for (int32_t team = 0; team <= update.Last_Team; ++team) {
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
             if (listed[team][slot] || !Is_Slot_Worth_Testing(team, slot)) continue;
+            // A player outside the category's groups has the value 0.
+            if ((groups[team][slot] & category_groups) == 0) continue;
             const int32_t value = Get_Player_Leader_Value(team, slot, category, update.Season);
             if (value == 0 || value <= list[LAST_ENTRY].Value) continue;
             Insert_Candidate(list, team, slot, value);
@@ -226,8 +238,10 @@ int32_t Update_All_Time_Leaders(int32_t kind) {
         Report_System_Error("WTF?");
         return 1;
     }
+    static uint8_t groups[TOTAL_NUMBER_OF_TEAMS][PLAYERS_PER_TEAM];
+    Read_Leader_Groups(update, groups);
     for (int32_t category = 0; category < CATEGORIES; ++category)
-        Update_Category(update, low, category);
+        Update_Category(update, low, category, groups);
     return 1;
 }
 

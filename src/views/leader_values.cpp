@@ -96,6 +96,17 @@ uint8_t Get_Leader_Group(int32_t position) {
 }
 } // namespace
 
+int32_t Get_Player_Leader_Group(int32_t team, int32_t slot) {
+    if (!Is_Valid_Team_Code(team) || !Is_Player_Slot_Used(team, slot)) return 0;
+    const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+    if (position < 0 || position >= NUMBER_OF_POSITIONS) return 0;
+    return Get_Leader_Group(position);
+}
+
+int32_t Get_Leader_Category_Groups(int32_t category) {
+    return Is_Category(category) ? CATEGORIES[category].Groups : 0;
+}
+
 int32_t Is_Leader_Qualified(int32_t team, int32_t slot, int32_t season, int32_t category) {
     if (!Is_Category(category)) return 0;
     const LEADER_CATEGORY& entry = CATEGORIES[category];

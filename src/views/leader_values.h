@@ -13,6 +13,12 @@ constexpr int32_t NO_LEADER_VALUE = 0x7FFFFFFF;
 // 1 last season, 2 career, 3 predicted); 0 when he may not lead it or does not
 // qualify, and for any code or category out of range.
 int32_t Get_Player_Leader_Value(int32_t team, int32_t slot, int32_t category, int32_t season);
+// The leader group of the player, a bit the categories' groups are tested
+// against; 0 when he may lead no category (no player, no position).
+int32_t Get_Player_Leader_Group(int32_t team, int32_t slot);
+// The groups whose players may lead the category; 0 for an unknown one.
+// Get_Player_Leader_Value is 0 for a player outside them.
+int32_t Get_Leader_Category_Groups(int32_t category);
 // 1 when the category has no minimum or the player reaches its minimum,
 // scaled to the season's length and, for this season, to its progress.
 int32_t Is_Leader_Qualified(int32_t team, int32_t slot, int32_t season, int32_t category);
