@@ -8,6 +8,8 @@
 #include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/universe.h"
+#include "frontoffice/money.h"
+#include "frontoffice/salaries.h"
 #include "platform/message_box.h"
 #include "support/debug_log.h"
 #include "support/test_league.h"
@@ -206,4 +208,35 @@ TEST(PlayerRecord, ChecksumFollowsTheRecord) {
     Set_Player_Vital_Stat(8, 8, VITAL_SALARY, 12345);
     EXPECT_NE(Get_Player_Checksum_By_ID(id), before);
     EXPECT_EQ(Get_Player_Checksum_By_ID(999999), 0u);
+}
+
+TEST(PlayerRecord, CapChargeOfAMinimumContractIsHeldToTheVeteranMinimum) {
+    Build_Test_League();
+    const int32_t slot = 5;
+    Set_Player_Vital_Stat(0, slot, VITAL_CREDITED_SEASONS, 8);
+    const int32_t minimum = Get_Player_Minimum_Salary(0, slot);
+    const int32_t limit = Get_League_Minimum_Salary(2);
+    ASSERT_GT(minimum, limit);
+    const int32_t bonus = Apply_Inflation(65);
+    struct CASE {
+        int32_t Salary;
+        int32_t Bonus;
+        int32_t Bonus_Years;
+        int32_t Charge;
+    };
+    // Held only when all three hold: a minimum salary, a one-year bonus and a
+    // small one.
+    for (const CASE& c : {CASE{minimum, bonus, 1, limit}, CASE{minimum + 1, bonus, 1, minimum + 1 + bonus},
+                          CASE{minimum, bonus, 2, minimum + bonus / 2},
+                          CASE{minimum, bonus + 1, 1, minimum + bonus + 1}, CASE{minimum, 0, 0, minimum}}) {
+        Set_Player_Vital_Stat(0, slot, VITAL_SALARY, c.Salary);
+        Set_Player_Vital_Stat(0, slot, VITAL_SIGNING_BONUS, c.Bonus);
+        Set_Player_Vital_Stat(0, slot, VITAL_BONUS_YEARS, c.Bonus_Years);
+        EXPECT_EQ(Get_Player_Vital_Stat(0, slot, VITAL_CAP_CHARGE), c.Charge)
+            << c.Salary << " " << c.Bonus << " over " << c.Bonus_Years;
+    }
+    Set_Player_Vital_Stat(0, slot, VITAL_SALARY, std::numeric_limits<int32_t>::max());
+    Set_Player_Vital_Stat(0, slot, VITAL_SIGNING_BONUS, 10);
+    EXPECT_EQ(Get_Player_Vital_Stat(0, slot, VITAL_CAP_CHARGE), std::numeric_limits<int32_t>::max())
+        << "a damaged salary saturates";
 }
