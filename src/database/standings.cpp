@@ -35,6 +35,25 @@ bool Is_Placed_Before(int32_t division, int32_t place, int32_t team) {
         if (Get_Division_Standing_Team(division, p) == team) return true;
     return false;
 }
+
+// The division scores of the teams while Update_Standings fills the places:
+// a score reads the teams' records and games, which placing teams does not
+// change, so each is worked out once.
+struct DIVISION_SCORE_MEMO {
+    bool Known[MAX_FRANCHISES];
+    int32_t Score[MAX_FRANCHISES];
+};
+DIVISION_SCORE_MEMO* Division_Score_Memo = nullptr;
+
+int32_t Division_Score(int32_t team) {
+    if (Division_Score_Memo == nullptr || team < 0 || team >= MAX_FRANCHISES)
+        return Get_Team_Division_Score(team);
+    if (!Division_Score_Memo->Known[team]) {
+        Division_Score_Memo->Score[team] = Get_Team_Division_Score(team);
+        Division_Score_Memo->Known[team] = true;
+    }
+    return Division_Score_Memo->Score[team];
+}
 } // namespace
 
 int32_t Get_Team_Standings_Score(int32_t team) {
@@ -112,7 +131,7 @@ void Fill_Division_Standing_Place(int32_t division, int32_t place) {
     for (int32_t team = 0; team < teams; ++team) {
         if (Get_Kept_Team_Division(team) != division) continue;
         int32_t key =
-            Is_Placed_Before(division, place, team) ? INVALID_STANDINGS_SCORE : Get_Team_Division_Score(team);
+            Is_Placed_Before(division, place, team) ? INVALID_STANDINGS_SCORE : Division_Score(team);
         // Ties alternate between the earlier and the later slot from season to season.
         if (key > best || (key == best && (season + team) % 2 == 0)) {
             best = key;
@@ -128,9 +147,12 @@ void Update_Standings() {
     for (int32_t division = 0; division < NUMBER_OF_DIVISIONS; ++division)
         for (int32_t place = 0; place < DIVISION_STANDING_PLACES; ++place)
             Set_Division_Standing(division, place, NO_TEAM);
+    DIVISION_SCORE_MEMO memo{};
+    Division_Score_Memo = &memo;
     for (int32_t division = 0; division < NUMBER_OF_DIVISIONS; ++division)
         for (int32_t place = 0; place < DIVISION_STANDING_PLACES; ++place)
             Fill_Division_Standing_Place(division, place);
+    Division_Score_Memo = nullptr;
 }
 
 void Update_Standings_And_Seeding() {

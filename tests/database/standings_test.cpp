@@ -231,3 +231,34 @@ TEST(PlayoffBracket, CalendarQueries) {
     Universe.Season_Length = 1;
     EXPECT_EQ(Get_Playoff_Start_Week(), 2);
 }
+
+TEST(Standings, EachUpdateReadsTheRecordsAfresh) {
+    Reset_Standings_League(8);
+    next_game = 0;
+    const int first[4][2] = {{8, 2}, {6, 4}, {4, 6}, {2, 8}};
+    for (int team = 0; team < 4; ++team)
+        Set_Record(team, first[team][0], first[team][1]);
+    Update_Standings();
+    for (int place = 0; place < 4; ++place)
+        EXPECT_EQ(Get_Division_Standing_Team(0, place), place);
+    // A week later the order is turned round, with a tie head to head breaks.
+    Set_Record(0, 3, 8);
+    Set_Record(1, 6, 5);
+    Set_Record(2, 6, 5);
+    Set_Record(3, 9, 2);
+    Add_Final(1, 2, 13, 10);
+    Update_Standings();
+    const int expected[4] = {3, 1, 2, 0};
+    int placed[4];
+    for (int place = 0; place < 4; ++place) {
+        placed[place] = Get_Division_Standing_Team(0, place);
+        EXPECT_EQ(placed[place], expected[place]) << "place " << place;
+    }
+    // Place by place, each score worked out on its own, gives the same.
+    for (int place = 0; place < DIVISION_STANDING_PLACES; ++place)
+        Set_Division_Standing(0, place, NO_TEAM);
+    for (int place = 0; place < DIVISION_STANDING_PLACES; ++place)
+        Fill_Division_Standing_Place(0, place);
+    for (int place = 0; place < 4; ++place)
+        EXPECT_EQ(Get_Division_Standing_Team(0, place), placed[place]) << "place " << place;
+}
