@@ -190,6 +190,36 @@ TEST(PlayerStatistics, PredictedReturnGradeIsFormedInDoublePrecision) {
     EXPECT_EQ(Get_Player_Stat(0, rb, 3, 303), 0) << "a rating below 50 grades 0";
 }
 
+TEST(PlayerStatistics, ReturnValuesFromTheReturnsAndTheirAverage) {
+    Build_Test_League();
+    const int32_t rb = Test_League_Slot(POSITION_RB, 0);
+    const int32_t lb = Test_League_Slot(POSITION_LB, 0);
+    Make_Position(0, rb, POSITION_RB);
+    Make_Position(0, lb, POSITION_LB);
+    // Kicks: 20 for 500 and a touchdown, average 25.0: (275 x 250 + 130) / 260.
+    // Punts: 10 for 95 and none, average 9.5: (47 x 95 + 42) / 85.
+    const int32_t line[][2] = {{14, 20}, {15, 500}, {16, 1}, {17, 10}, {18, 95}, {19, 0}};
+    for (int32_t season : {SEASON_LAST, SEASON_PREDICTED})
+        for (int32_t slot : {rb, lb})
+            for (const auto& figure : line)
+                Set_Player_Stat(0, slot, season, figure[0], figure[1]);
+    EXPECT_EQ(Get_Player_Stat(0, rb, SEASON_LAST, 300), 264);
+    EXPECT_EQ(Get_Player_Stat(0, rb, SEASON_LAST, 301), 53);
+    EXPECT_EQ(Get_Player_Stat(0, rb, SEASON_LAST, 302), 264) << "a past season grades by its value";
+    EXPECT_EQ(Get_Player_Stat(0, rb, SEASON_LAST, 303), 53);
+    EXPECT_EQ(Get_Player_Stat(0, lb, SEASON_LAST, 300), 0) << "linebackers return nothing";
+    EXPECT_EQ(Get_Player_Stat(0, lb, SEASON_LAST, 302), 0);
+    // A predicted value takes the average the memo holds.
+    Set_Stat_Memo_Switch(1);
+    ASSERT_EQ(Get_Player_Stat(0, rb, SEASON_PREDICTED, 118), 250);
+    Set_Player_Stat(0, rb, SEASON_PREDICTED, 14, 25);
+    Set_Player_Stat(0, rb, SEASON_LAST, 14, 25);
+    EXPECT_EQ(Get_Player_Stat(0, rb, SEASON_PREDICTED, 300), 264) << "the remembered 25.0";
+    EXPECT_EQ(Get_Player_Stat(0, rb, SEASON_LAST, 300), 212) << "20.0 now: (275 x 200 + 130) / 260";
+    Set_Stat_Memo_Switch(0);
+    EXPECT_EQ(Get_Player_Stat(0, rb, SEASON_PREDICTED, 300), 212);
+}
+
 TEST(PlayerStatistics, RowReadsGiveWhatSingleReadsGive) {
     Build_Test_League();
     const int32_t k = Test_League_Slot(POSITION_K, 0);
