@@ -114,7 +114,7 @@ int32_t Get_Player_Draft_Detail(int32_t team, int32_t slot) {
     return Get_Player_Vital_Stat(team, slot, VITAL_DRAFT_RECORD) % 10000;
 }
 
-int32_t Get_Player_Byte_Field(int32_t team, int32_t slot, int32_t index) {
+int32_t Read_Player_Byte_Field(int32_t team, int32_t slot, int32_t index) {
     if (!Is_Player_Address(team, slot) || static_cast<uint32_t>(index) > PLAYER_BYTE_IMPORT_CODE) {
         Report_System_Error("Invalid argument in Get_Player_Byte_Field(%d,%d,%d)", team, slot, index);
         return 0;

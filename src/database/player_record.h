@@ -133,7 +133,14 @@ void For_Each_League_Player(F action, int32_t first_team = 0, int32_t last_team 
 }
 int32_t Get_Player_Drafted_By_Team(int32_t team, int32_t slot);
 int32_t Get_Player_Draft_Detail(int32_t team, int32_t slot);
-int32_t Get_Player_Byte_Field(int32_t team, int32_t slot, int32_t index);
+// A byte field read in place; a bad argument is reported (and read as 0) by
+// Read_Player_Byte_Field.
+int32_t Read_Player_Byte_Field(int32_t team, int32_t slot, int32_t index);
+inline int32_t Get_Player_Byte_Field(int32_t team, int32_t slot, int32_t index) {
+    if (Is_Player_Address(team, slot) && static_cast<uint32_t>(index) <= PLAYER_BYTE_IMPORT_CODE)
+        return (&Universe.Teams[team].Players[slot].Uniform_Number)[index];
+    return Read_Player_Byte_Field(team, slot, index);
+}
 void Set_Player_Byte_Field(int32_t team, int32_t slot, int32_t index, int32_t value);
 // Never null: an out-of-range address gives a static empty record.
 PLAYER_RECORD* Get_Player_Record_Pointer(int32_t team, int32_t slot);

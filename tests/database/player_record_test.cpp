@@ -240,3 +240,19 @@ TEST(PlayerRecord, CapChargeOfAMinimumContractIsHeldToTheVeteranMinimum) {
     EXPECT_EQ(Get_Player_Vital_Stat(0, slot, VITAL_CAP_CHARGE), std::numeric_limits<int32_t>::max())
         << "a damaged salary saturates";
 }
+
+TEST(PlayerRecord, ByteFieldsReadInPlaceAndBadArgumentsAreReported) {
+    Build_Test_League();
+    Set_Player_Byte_Field(3, 7, PLAYER_BYTE_UNIFORM, 88);
+    Set_Player_Byte_Field(3, 7, PLAYER_BYTE_RINGS, 2);
+    Set_Player_Byte_Field(3, 7, PLAYER_BYTE_IMPORT_CODE, -5);
+    EXPECT_EQ(Get_Player_Byte_Field(3, 7, PLAYER_BYTE_UNIFORM), 88);
+    EXPECT_EQ(Get_Player_Byte_Field(3, 7, PLAYER_BYTE_RINGS), 2);
+    EXPECT_EQ(Get_Player_Byte_Field(3, 7, PLAYER_BYTE_IMPORT_CODE), -5) << "a signed byte";
+    EXPECT_EQ(Universe.Teams[3].Players[7].Uniform_Number, 88);
+    Clear_Debug_Log();
+    EXPECT_EQ(Get_Player_Byte_Field(3, 7, PLAYER_BYTE_IMPORT_CODE + 1), 0);
+    EXPECT_EQ(Get_Player_Byte_Field(3, PLAYERS_PER_TEAM, PLAYER_BYTE_UNIFORM), 0);
+    EXPECT_EQ(Get_Player_Byte_Field(TOTAL_NUMBER_OF_TEAMS, 0, PLAYER_BYTE_UNIFORM), 0);
+    EXPECT_EQ(Count_Debug_Lines("Invalid argument in Get_Player_Byte_Field"), 3);
+}
