@@ -1,5 +1,8 @@
 #include "database/standings.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "app/diagnostics.h"
 #include "database/league_structure.h"
 #include "database/playoff_bracket.h"
@@ -20,8 +23,39 @@ int32_t Get_Wins(int32_t team) {
 int32_t Get_Losses(int32_t team) {
     return Get_Team_Record_Char(team, RECORD_CHAR_LOSSES);
 }
+
+// What a STANDINGS_SCOPE remembers of each franchise.
+struct STANDINGS_MEMO {
+    int32_t Scopes = 0;
+    bool Margin_Known[MAX_FRANCHISES] = {};
+    int32_t Margin[MAX_FRANCHISES] = {};
+    bool Standings_Known[MAX_FRANCHISES] = {};
+    int32_t Standings[MAX_FRANCHISES] = {};
+    bool Division_Known[MAX_FRANCHISES] = {};
+    int32_t Division[MAX_FRANCHISES] = {};
+};
+STANDINGS_MEMO Standings_Memo;
+
+void Forget_Standings_Memo() {
+    std::fill(std::begin(Standings_Memo.Margin_Known), std::end(Standings_Memo.Margin_Known), false);
+    std::fill(std::begin(Standings_Memo.Standings_Known), std::end(Standings_Memo.Standings_Known), false);
+    std::fill(std::begin(Standings_Memo.Division_Known), std::end(Standings_Memo.Division_Known), false);
+}
+
+// The value compute(team) gives, remembered in known/values while a scope
+// lives (franchises only).
+template <typename COMPUTE> int32_t Remembered(int32_t team, bool* known, int32_t* values, COMPUTE compute) {
+    if (Standings_Memo.Scopes == 0 || team < 0 || team >= MAX_FRANCHISES) return compute(team);
+    if (!known[team]) {
+        values[team] = compute(team);
+        known[team] = true;
+    }
+    return values[team];
+}
+
 int32_t Get_Margin(int32_t team) {
-    return Get_Wins(team) - Get_Losses(team);
+    return Remembered(team, Standings_Memo.Margin_Known, Standings_Memo.Margin,
+                      [](int32_t t) { return Get_Wins(t) - Get_Losses(t); });
 }
 
 // Wins less losses of the team over the games a filter keeps.
@@ -36,28 +70,7 @@ bool Is_Placed_Before(int32_t division, int32_t place, int32_t team) {
     return false;
 }
 
-// The division scores of the teams while Update_Standings fills the places:
-// a score reads the teams' records and games, which placing teams does not
-// change, so each is worked out once.
-struct DIVISION_SCORE_MEMO {
-    bool Known[MAX_FRANCHISES];
-    int32_t Score[MAX_FRANCHISES];
-};
-DIVISION_SCORE_MEMO* Division_Score_Memo = nullptr;
-
-int32_t Division_Score(int32_t team) {
-    if (Division_Score_Memo == nullptr || team < 0 || team >= MAX_FRANCHISES)
-        return Get_Team_Division_Score(team);
-    if (!Division_Score_Memo->Known[team]) {
-        Division_Score_Memo->Score[team] = Get_Team_Division_Score(team);
-        Division_Score_Memo->Known[team] = true;
-    }
-    return Division_Score_Memo->Score[team];
-}
-} // namespace
-
-int32_t Get_Team_Standings_Score(int32_t team) {
-    if (!Is_Valid_Team_Code(team)) return INVALID_STANDINGS_SCORE;
+int32_t Compute_Standings_Score(int32_t team) {
     if (Get_Team_Games_Played(team) == 0) return 0;
     int32_t conference = Get_Kept_Team_Conference(team);
     int32_t margin = Get_Margin(team);
@@ -75,7 +88,7 @@ int32_t Get_Team_Standings_Score(int32_t team) {
     return margin * 10000 + bonus + Get_Filtered_Margin(team, RESULTS_CONFERENCE_ONLY) * 100;
 }
 
-int32_t Get_Team_Division_Score(int32_t team) {
+int32_t Compute_Division_Score(int32_t team) {
     int32_t margin = Get_Margin(team);
     int32_t division = Get_Kept_Team_Division(team);
     int32_t teams = Get_Kept_Active_Team_Count();
@@ -93,8 +106,28 @@ int32_t Get_Team_Division_Score(int32_t team) {
     return score;
 }
 
+} // namespace
+
+STANDINGS_SCOPE::STANDINGS_SCOPE() {
+    if (Standings_Memo.Scopes++ == 0) Forget_Standings_Memo();
+}
+
+STANDINGS_SCOPE::~STANDINGS_SCOPE() {
+    if (--Standings_Memo.Scopes == 0) Forget_Standings_Memo();
+}
+
+int32_t Get_Team_Standings_Score(int32_t team) {
+    if (!Is_Valid_Team_Code(team)) return INVALID_STANDINGS_SCORE;
+    return Remembered(team, Standings_Memo.Standings_Known, Standings_Memo.Standings,
+                      Compute_Standings_Score);
+}
+
+int32_t Get_Team_Division_Score(int32_t team) {
+    return Remembered(team, Standings_Memo.Division_Known, Standings_Memo.Division, Compute_Division_Score);
+}
+
 void Rank_League_Teams() {
-    TEAM_RESULTS_SCOPE results;
+    STANDINGS_SCOPE standings;
     int32_t teams = Get_Kept_Active_Team_Count();
     int32_t keys[MAX_FRANCHISES];
     bool ranked[MAX_FRANCHISES] = {};
@@ -131,7 +164,7 @@ void Fill_Division_Standing_Place(int32_t division, int32_t place) {
     for (int32_t team = 0; team < teams; ++team) {
         if (Get_Kept_Team_Division(team) != division) continue;
         int32_t key =
-            Is_Placed_Before(division, place, team) ? INVALID_STANDINGS_SCORE : Division_Score(team);
+            Is_Placed_Before(division, place, team) ? INVALID_STANDINGS_SCORE : Get_Team_Division_Score(team);
         // Ties alternate between the earlier and the later slot from season to season.
         if (key > best || (key == best && (season + team) % 2 == 0)) {
             best = key;
@@ -142,17 +175,14 @@ void Fill_Division_Standing_Place(int32_t division, int32_t place) {
 }
 
 void Update_Standings() {
-    TEAM_RESULTS_SCOPE results;
+    STANDINGS_SCOPE standings;
     Rank_League_Teams();
     for (int32_t division = 0; division < NUMBER_OF_DIVISIONS; ++division)
         for (int32_t place = 0; place < DIVISION_STANDING_PLACES; ++place)
             Set_Division_Standing(division, place, NO_TEAM);
-    DIVISION_SCORE_MEMO memo{};
-    Division_Score_Memo = &memo;
     for (int32_t division = 0; division < NUMBER_OF_DIVISIONS; ++division)
         for (int32_t place = 0; place < DIVISION_STANDING_PLACES; ++place)
             Fill_Division_Standing_Place(division, place);
-    Division_Score_Memo = nullptr;
 }
 
 void Update_Standings_And_Seeding() {

@@ -56,25 +56,6 @@ bool Is_Slot_Live(int32_t slot) {
     return Is_Slot_Live(2 * slot - 32) || Is_Slot_Live(2 * slot - 31);
 }
 
-// The standings scores of the franchises while Seed_Playoffs seeds the
-// bracket: a score reads the teams' records and games, which seeding does not
-// change, so each is worked out once.
-struct STANDINGS_SCORE_MEMO {
-    bool Known[MAX_FRANCHISES];
-    int32_t Score[MAX_FRANCHISES];
-};
-STANDINGS_SCORE_MEMO* Standings_Score_Memo = nullptr;
-
-int32_t Standings_Score(int32_t team) {
-    if (Standings_Score_Memo == nullptr || team < 0 || team >= MAX_FRANCHISES)
-        return Get_Team_Standings_Score(team);
-    if (!Standings_Score_Memo->Known[team]) {
-        Standings_Score_Memo->Score[team] = Get_Team_Standings_Score(team);
-        Standings_Score_Memo->Known[team] = true;
-    }
-    return Standings_Score_Memo->Score[team];
-}
-
 int32_t Playoff_Round() {
     return Get_User_Preference(CURRENT_WEEK) - Get_Playoff_Start_Week();
 }
@@ -89,7 +70,7 @@ int32_t Seed_Division_Leaders(int32_t conference, int32_t divisions, int32_t* se
         for (int32_t row = 0; row < DIVISIONS_PER_CONFERENCE; ++row) {
             const int32_t leader = Get_Division_Standing_Team(DIVISIONS_PER_CONFERENCE * conference + row, 0);
             if (!Is_Team(leader) || leader >= MAX_FRANCHISES || seeded[leader]) continue;
-            const int32_t score = Standings_Score(leader);
+            const int32_t score = Get_Team_Standings_Score(leader);
             if (score != INVALID_STANDINGS_SCORE && (chosen == NO_TEAM || score > best)) {
                 chosen = leader;
                 best = score;
@@ -111,7 +92,7 @@ void Seed_Wild_Cards(int32_t conference, int32_t first, int32_t q, int32_t* seed
         for (int32_t n = 0; n < teams; ++n) {
             const int32_t team = Get_Nth_Team_In_Conference(conference, n);
             if (!Is_Team(team) || team >= MAX_FRANCHISES || seeded[team]) continue;
-            const int32_t score = Standings_Score(team);
+            const int32_t score = Get_Team_Standings_Score(team);
             if (score != INVALID_STANDINGS_SCORE && (chosen == NO_TEAM || score > best)) {
                 chosen = team;
                 best = score;
@@ -198,17 +179,15 @@ int32_t Get_Playoff_Seed_Slot(int32_t q_index, int32_t conference, int32_t seed_
 }
 
 void Seed_Playoffs() {
-    TEAM_RESULTS_SCOPE results;
+    // Seeding writes the bracket and the seeds, which no score reads.
+    STANDINGS_SCOPE standings;
     const int32_t leagues = Count_Leagues();
     Clear_Playoff_Bracket();
     bool seeded[MAX_FRANCHISES] = {};
-    STANDINGS_SCORE_MEMO memo{};
-    Standings_Score_Memo = &memo;
     for (int32_t conference = 0; conference < leagues; ++conference) {
         Seed_Conference(conference, seeded);
         Avoid_Division_Rematches();
     }
-    Standings_Score_Memo = nullptr;
 }
 
 int32_t Get_Team_Seeding_Key(int32_t team) {

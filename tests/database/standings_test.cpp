@@ -262,3 +262,36 @@ TEST(Standings, EachUpdateReadsTheRecordsAfresh) {
     for (int place = 0; place < 4; ++place)
         EXPECT_EQ(Get_Division_Standing_Team(0, place), placed[place]) << "place " << place;
 }
+
+TEST(Standings, AScopeRemembersScoresUntilTheLastOneEnds) {
+    Reset_Standings_League(8);
+    next_game = 0;
+    Set_Record(0, 8, 2);
+    Set_Record(1, 6, 4);
+    const int32_t first = Get_Team_Standings_Score(0);
+    const int32_t first_division = Get_Team_Division_Score(0);
+    {
+        STANDINGS_SCOPE outer;
+        EXPECT_EQ(Get_Team_Standings_Score(0), first);
+        EXPECT_EQ(Get_Team_Division_Score(0), first_division);
+        {
+            STANDINGS_SCOPE inner;
+            Set_Record(0, 2, 8);
+            EXPECT_EQ(Get_Team_Standings_Score(0), first) << "remembered within the scope";
+        }
+        EXPECT_EQ(Get_Team_Division_Score(0), first_division) << "an inner scope's end forgets nothing";
+        EXPECT_EQ(Get_Team_Standings_Score(33), INVALID_STANDINGS_SCORE);
+    }
+    EXPECT_EQ(Get_Team_Standings_Score(0), -6 * 10000) << "read afresh once the scopes end";
+    EXPECT_LT(Get_Team_Division_Score(0), first_division);
+    {
+        STANDINGS_SCOPE next;
+        EXPECT_EQ(Get_Team_Standings_Score(0), -6 * 10000) << "a new scope starts empty";
+        // The margins of the others are remembered too, and the games: team
+        // 1's record and results stand as team 0's score first read them.
+        Set_Record(1, 2, 8);
+        Add_Final(1, 0, 3, 10);
+        EXPECT_EQ(Get_Team_Standings_Score(1), 2 * 10000);
+    }
+    EXPECT_EQ(Get_Team_Standings_Score(0), -6 * 10000 + 4000 + 100) << "equal records, head to head won";
+}
