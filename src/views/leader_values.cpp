@@ -18,7 +18,7 @@ enum LEADER_GROUPS : uint8_t {
     LEADS_LINE = 4,
     LEADS_DEFENSE = 8,
     LEADS_KICKER = 16,
-    LEADS_ALL = 31,
+    LEADS_ALL = LEADS_ANY_GROUP,
 };
 
 enum LEADER_FORMAT : uint8_t {

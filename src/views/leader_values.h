@@ -14,7 +14,9 @@ constexpr int32_t NO_LEADER_VALUE = 0x7FFFFFFF;
 // qualify, and for any code or category out of range.
 int32_t Get_Player_Leader_Value(int32_t team, int32_t slot, int32_t category, int32_t season);
 // The leader group of the player, a bit the categories' groups are tested
-// against; 0 when he may lead no category (no player, no position).
+// against; 0 when he may lead no category (no player, no position). Groups
+// and sets of them lie within LEADS_ANY_GROUP.
+constexpr int32_t LEADS_ANY_GROUP = 31;
 int32_t Get_Player_Leader_Group(int32_t team, int32_t slot);
 // The groups whose players may lead the category; 0 for an unknown one.
 // Get_Player_Leader_Value is 0 for a player outside them.
