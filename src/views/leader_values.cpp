@@ -79,20 +79,15 @@ bool Is_Category(int32_t category) {
     return category >= 0 && category < NUMBER_OF_LEADER_CATEGORIES;
 }
 
+// The leader group of each position: the quarterbacks apart from the other
+// backs and receivers, then the linemen, the defenders and the kickers.
+constexpr uint8_t POSITION_LEADER_GROUP[NUMBER_OF_POSITIONS] = {
+    LEADS_QB,      LEADS_SKILL,   LEADS_SKILL,   LEADS_SKILL,   LEADS_SKILL,
+    LEADS_LINE,    LEADS_LINE,    LEADS_LINE,    LEADS_DEFENSE, LEADS_DEFENSE,
+    LEADS_DEFENSE, LEADS_DEFENSE, LEADS_DEFENSE, LEADS_KICKER,  LEADS_KICKER};
+
 uint8_t Get_Leader_Group(int32_t position) {
-    if (position == POSITION_QB) return LEADS_QB;
-    switch (Get_Position_Group(position)) {
-    case 0:
-        return LEADS_SKILL;
-    case 1:
-        return LEADS_LINE;
-    case 2:
-        return LEADS_DEFENSE;
-    case 3:
-        return LEADS_KICKER;
-    default:
-        return 0;
-    }
+    return static_cast<uint32_t>(position) < NUMBER_OF_POSITIONS ? POSITION_LEADER_GROUP[position] : 0;
 }
 } // namespace
 
