@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "database/player_record.h"
+#include "database/random_numbers.h"
 #include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/universe.h"
@@ -255,4 +256,28 @@ TEST(PlayerRecord, ByteFieldsReadInPlaceAndBadArgumentsAreReported) {
     EXPECT_EQ(Get_Player_Byte_Field(3, PLAYERS_PER_TEAM, PLAYER_BYTE_UNIFORM), 0);
     EXPECT_EQ(Get_Player_Byte_Field(TOTAL_NUMBER_OF_TEAMS, 0, PLAYER_BYTE_UNIFORM), 0);
     EXPECT_EQ(Count_Debug_Lines("Invalid argument in Get_Player_Byte_Field"), 3);
+}
+
+TEST(PlayerRecord, VitalStatsAtTheRepairBoundsReadAsStored) {
+    Build_Test_League();
+    PLAYER_RECORD* player = Get_Player_Record_Pointer(4, 6);
+    player->Vital_Stats[VITAL_PEAK_AGE_LIMIT] = 30;
+    player->Vital_Stats[VITAL_PEAK_AGE] = 30;
+    player->Vital_Stats[VITAL_DEVELOPMENT] = 250;
+    const uint64_t draws = Get_Random_Draw_Count();
+    EXPECT_EQ(Get_Player_Vital_Stat(4, 6, VITAL_PEAK_AGE), 30) << "at its limit and 30";
+    EXPECT_EQ(Get_Player_Vital_Stat(4, 6, VITAL_DEVELOPMENT), 250);
+    EXPECT_EQ(Get_Random_Draw_Count(), draws) << "no repair, no draw";
+    player->Vital_Stats[VITAL_PEAK_AGE_LIMIT] = 35;
+    player->Vital_Stats[VITAL_PEAK_AGE] = 31;
+    EXPECT_EQ(Get_Player_Vital_Stat(4, 6, VITAL_PEAK_AGE), 30) << "31 is past any peak";
+    EXPECT_EQ(player->Vital_Stats[VITAL_PEAK_AGE], 30);
+    player->Vital_Stats[VITAL_PEAK_AGE] = 29;
+    player->Vital_Stats[VITAL_PEAK_AGE_LIMIT] = 28;
+    EXPECT_EQ(Get_Player_Vital_Stat(4, 6, VITAL_PEAK_AGE), 28) << "one past the limit";
+    player->Vital_Stats[VITAL_DEVELOPMENT] = 251;
+    const int32_t development = Get_Player_Vital_Stat(4, 6, VITAL_DEVELOPMENT);
+    EXPECT_GE(development, 75);
+    EXPECT_LT(development, 135);
+    EXPECT_EQ(Get_Random_Draw_Count(), draws + 1);
 }
