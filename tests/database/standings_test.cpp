@@ -295,3 +295,15 @@ TEST(Standings, AScopeRemembersScoresUntilTheLastOneEnds) {
     }
     EXPECT_EQ(Get_Team_Standings_Score(0), -6 * 10000 + 4000 + 100) << "equal records, head to head won";
 }
+
+TEST(Standings, ATeamMovedBetweenUpdatesIsPlacedInItsNewDivision) {
+    Reset_Standings_League(8);
+    Set_Record(3, 9, 1);
+    Update_Standings();
+    EXPECT_EQ(Get_Division_Standing_Team(0, 0), 3);
+    Universe.Teams[3].Team_Stats[TEAM_STAT_DIVISION] = 1;
+    Update_Standings();
+    EXPECT_EQ(Get_Division_Standing_Team(1, 0), 3);
+    EXPECT_EQ(Get_Division_Standing_Team(0, 3), NO_TEAM) << "three teams left in division 0";
+    EXPECT_EQ(Get_Team_Division_Standing(3), 0);
+}
