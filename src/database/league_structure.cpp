@@ -484,17 +484,6 @@ int32_t Get_Replay_Mode() {
     return Universe.Header.Replay_Mode;
 }
 
-int32_t Get_Current_Year() {
-    // Read in place (the season index is an int preference): the year is asked
-    // for millions of times a season.
-    static_assert(CURRENT_SEASON_INDEX >= 0 && CURRENT_SEASON_INDEX < NUMBER_OF_INT_PREFERENCES);
-    const int64_t year = static_cast<int64_t>(Universe.Header.Universe_Stats[BASE_YEAR]) +
-                         Universe.User_Preferences.Ints[CURRENT_SEASON_INDEX];
-    if (year < MIN_CALENDAR_YEAR) return MIN_CALENDAR_YEAR;
-    if (year > MAX_CALENDAR_YEAR) return MAX_CALENDAR_YEAR;
-    return static_cast<int32_t>(year);
-}
-
 void Clear_All_Time_Leaders() {
     memset(Universe.Tail.All_Time_Leaders, 0, sizeof Universe.Tail.All_Time_Leaders);
 }
