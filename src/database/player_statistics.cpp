@@ -167,9 +167,11 @@ void Get_Player_Stat_Row(int32_t team, int32_t slot, int32_t season, int32_t* ou
     const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
     memcpy(out, Universe.Teams[team].Players[slot].Season_Stats[season],
            NUMBER_OF_SEASON_STATS * sizeof *out);
-    for (int32_t stat : {5, 18}) {
-        if (Is_Career_Longest(season, stat, position)) out[stat] = Repair_Career_Longest(team, slot, stat);
-        if (Is_Capped_Prediction(season, stat, position)) out[stat] = std::min(out[stat], 67);
+    if (Is_Career_Longest(season, 5, position)) {
+        out[5] = Repair_Career_Longest(team, slot, 5);
+        out[18] = Repair_Career_Longest(team, slot, 18);
+    } else if (Is_Capped_Prediction(season, 18, position)) {
+        out[18] = std::min(out[18], 67);
     }
 }
 
