@@ -184,11 +184,13 @@ void Update_Category(const UPDATE_KIND& update, int32_t low, int32_t category,
     if (low != ATL_UPDATE_GAME) Reread_Entries(update, low, category, list, listed, candidates.Listed_In);
     int32_t count = 0;
     const int16_t* slots = Candidates_In(update, candidates, Get_Leader_Category_Groups(category), &count);
+    // The candidates are players in use and of the category's groups.
+    const LEADER_QUERY query = Prepare_Leader_Query(category, update.Season);
     for (int32_t n = 0; n < count; ++n) {
         const int32_t team = slots[n] / PLAYERS_PER_TEAM;
         const int32_t slot = slots[n] % PLAYERS_PER_TEAM;
         if (listed[team][slot] || !Is_Slot_Worth_Testing(team, slot)) continue;
-        const int32_t value = Get_Player_Leader_Value(team, slot, category, update.Season);
+        const int32_t value = Get_Queried_Leader_Value(query, team, slot);
         if (value == 0 || value <= list[LAST_ENTRY].Value) continue;
         Insert_Candidate(list, team, slot, value);
     }

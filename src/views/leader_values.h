@@ -21,6 +21,19 @@ int32_t Get_Player_Leader_Group(int32_t team, int32_t slot);
 // The groups whose players may lead the category; 0 for an unknown one.
 // Get_Player_Leader_Value is 0 for a player outside them.
 int32_t Get_Leader_Category_Groups(int32_t category);
+// The question Get_Player_Leader_Value asks of every player for a category
+// and season, with what does not depend on the player (the minimum, from the
+// season's length and progress) worked out once.
+struct LEADER_QUERY {
+    int32_t Category;
+    int32_t Season;
+    int32_t Minimum;
+};
+LEADER_QUERY Prepare_Leader_Query(int32_t category, int32_t season);
+// Get_Player_Leader_Value of a player in use, in one of the category's groups
+// (the query's category is valid), while the league's calendar and settings
+// stand as when the query was prepared.
+int32_t Get_Queried_Leader_Value(const LEADER_QUERY& query, int32_t team, int32_t slot);
 // 1 when the category has no minimum or the player reaches its minimum,
 // scaled to the season's length and, for this season, to its progress.
 int32_t Is_Leader_Qualified(int32_t team, int32_t slot, int32_t season, int32_t category);

@@ -51,6 +51,26 @@ TEST(LeaderValues, MinimumsFollowTheSeasonLengthAndItsProgress) {
     EXPECT_EQ(Is_Leader_Qualified(0, qb, SEASON_THIS, COMPLETION_PERCENT), 0);
 }
 
+TEST(LeaderValues, AQueryHoldsTheMinimumOfItsSeason) {
+    Build_Test_League();
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    Universe.Season_Length = 17;
+    Universe.Header.Universe_Stats[GAMES_PER_SEASON] = 17;
+    Set_User_Preference(CURRENT_WEEK, 9);
+    EXPECT_EQ(Prepare_Leader_Query(COMPLETION_PERCENT, SEASON_LAST).Minimum, 224);
+    EXPECT_EQ(Prepare_Leader_Query(COMPLETION_PERCENT, SEASON_THIS).Minimum, 118)
+        << "(224 x 529 + 500) / 1000";
+    EXPECT_EQ(Prepare_Leader_Query(RUSH_YARDS, SEASON_THIS).Minimum, 0) << "no minimum";
+    for (int32_t attempts : {117, 118}) {
+        Set_Player_Stat(0, qb, SEASON_THIS, 2, attempts);
+        Set_Player_Stat(0, qb, SEASON_THIS, 3, 100);
+        const int32_t value = Get_Player_Leader_Value(0, qb, COMPLETION_PERCENT, SEASON_THIS);
+        EXPECT_EQ(value, attempts == 118 ? Get_Player_Stat(0, qb, SEASON_THIS, 101) : 0) << attempts;
+        EXPECT_EQ(Get_Queried_Leader_Value(Prepare_Leader_Query(COMPLETION_PERCENT, SEASON_THIS), 0, qb),
+                  value);
+    }
+}
+
 TEST(LeaderValues, OnlyTheRightPositionsLeadACategory) {
     Build_Test_League();
     const int32_t rb = Test_League_Slot(POSITION_RB, 0);
@@ -117,6 +137,11 @@ TEST(LeaderValues, APlayerOutsideACategorysGroupsHasNoValueInIt) {
                 const int32_t value = Get_Player_Leader_Value(team, slot, category, SEASON_CAREER);
                 if ((group & Get_Leader_Category_Groups(category)) != 0) {
                     ++opened;
+                    // A query prepared once gives each player's value.
+                    EXPECT_EQ(
+                        Get_Queried_Leader_Value(Prepare_Leader_Query(category, SEASON_CAREER), team, slot),
+                        value)
+                        << team << "/" << slot << " in " << category;
                     continue;
                 }
                 ++closed;
