@@ -136,7 +136,7 @@ void Clear_Player_Season_Stats(int32_t team, int32_t slot, int32_t season) {
         Set_Player_Stat(team, slot, season, stat, 0);
 }
 
-int32_t Get_Player_Stat(int32_t team, int32_t slot, int32_t season, int32_t stat) {
+int32_t Read_Player_Stat(int32_t team, int32_t slot, int32_t season, int32_t stat) {
     if (!Is_Player_Address(team, slot) || !Is_Player_Slot_Used(team, slot)) return 0;
     if (season < 0 || season >= FIRST_SEASON_LINE_SELECTOR + NUMBER_OF_SEASON_LINE_LINKS) return 0;
     if (stat >= 0 && stat < NUMBER_OF_SEASON_STATS) return Get_Stored_Player_Stat(team, slot, season, stat);

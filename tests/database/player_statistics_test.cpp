@@ -274,3 +274,22 @@ TEST(PlayerStatistics, RowReadsGiveWhatSingleReadsGive) {
     Set_Player_Stat_Row(41, 0, SEASON_LAST, values);
     EXPECT_EQ(Count_Debug_Lines("Invalid nTeam in Set_Player_Stat"), NUMBER_OF_SEASON_STATS);
 }
+
+TEST(PlayerStatistics, AnEmptySlotHasNoFiguresWhateverItsRecordHolds) {
+    Build_Test_League();
+    const int32_t empty = Get_First_Empty_Player_Slot(0);
+    ASSERT_FALSE(Is_Player_Slot_Used(0, empty));
+    Universe.Teams[0].Players[empty].Season_Stats[SEASON_THIS][7] = 12;
+    Universe.Teams[0].Players[empty].Season_Stats[SEASON_LAST][7] = 13;
+    EXPECT_EQ(Get_Player_Stat(0, empty, SEASON_THIS, 7), 0);
+    EXPECT_EQ(Get_Player_Stat(0, empty, SEASON_LAST, 7), 0);
+    const int32_t rb = Test_League_Slot(POSITION_RB, 0);
+    Set_Player_Stat(0, rb, SEASON_LAST, 19, 4);
+    EXPECT_EQ(Get_Player_Stat(0, rb, SEASON_LAST, 19), 4);
+    EXPECT_EQ(Get_Player_Stat(0, PLAYERS_PER_TEAM, SEASON_LAST, 19), 0) << "no such slot";
+    EXPECT_EQ(Get_Player_Stat(0, rb, -1, 19), 0) << "no such season";
+    Clear_Debug_Log();
+    EXPECT_EQ(Get_Player_Stat(0, rb, SEASON_LAST, 20), 0);
+    EXPECT_EQ(Count_Debug_Lines("Unrecognized SEASON_STAT in Get_Player_Stat(0,"), 1)
+        << "a code past the stored figures is no stored figure";
+}
