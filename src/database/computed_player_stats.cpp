@@ -106,11 +106,33 @@ int32_t Value_For_Money(const STAT_READER& p) {
     return Mul_Div_Round(1000, 2 * (y / 10), Get_Player_Vital_Stat(p.team, p.slot, VITAL_BASE_CAP_CHARGE));
 }
 
+// Codes 300 and 301, a kick or punt returner's value from his returns (11 and
+// 12 after stats 14-16 or 17-19) and his average (code 118 or 119).
+int32_t Return_Man_Value(const STAT_READER& p, int32_t code) {
+    if (!Is_Skill_Or_Secondary_Player(p.team, p.slot)) return 0;
+    const bool kicks = code == 300;
+    const int32_t tries = kicks ? 14 : 17;
+    const int64_t add = kicks ? 130 : 42;
+    const int64_t divisor = kicks ? 260 : 85;
+    if (p.season == SEASON_PREDICTED) {
+        // The predicted average may stand in the memo: asked for as a code.
+        return Return_Value(p.S(tries + 1) / 2 + 25 * static_cast<int64_t>(p.S(tries + 2)),
+                            p.C(kicks ? 118 : 119), add, divisor);
+    }
+    // Any other season's average is worked out afresh from the same row.
+    int32_t row[NUMBER_OF_SEASON_STATS];
+    Get_Player_Stat_Row(p.team, p.slot, p.season, row);
+    const int32_t average = Rounded_Ratio(row[tries + 1], 10, row[tries]);
+    return Return_Value(row[tries + 1] / 2 + 25 * static_cast<int64_t>(row[tries + 2]), average, add,
+                        divisor);
+}
+
 int32_t Return_Grade(const STAT_READER& p, int32_t rating, int32_t value_code) {
     if (!Is_Skill_Or_Secondary_Player(p.team, p.slot)) return 0;
     if (p.season == SEASON_PREDICTED)
         return std::max(0, static_cast<int32_t>((Get_Player_Rating(p.team, p.slot, rating) - 50.0) * 15.0));
-    return p.C(value_code);
+    // The value of another season is never remembered: worked out directly.
+    return Return_Man_Value(p, value_code);
 }
 
 } // namespace
@@ -236,14 +258,9 @@ int32_t Compute_Player_Stat_Code(int32_t team, int32_t slot, int32_t season, int
         int32_t now = static_cast<int32_t>(Ensure_Player_Minimum_Rating(team, slot));
         return std::min(100, (now + static_cast<int32_t>(Get_Player_Potential(team, slot))) / 2);
     }
-    case 300: {
-        if (!Is_Skill_Or_Secondary_Player(team, slot)) return 0;
-        return Return_Value(p.S(15) / 2 + 25 * static_cast<int64_t>(p.S(16)), p.C(118), 130, 260);
-    }
-    case 301: {
-        if (!Is_Skill_Or_Secondary_Player(team, slot)) return 0;
-        return Return_Value(p.S(18) / 2 + 25 * static_cast<int64_t>(p.S(19)), p.C(119), 42, 85);
-    }
+    case 300:
+    case 301:
+        return Return_Man_Value(p, code);
     case 302:
         return Return_Grade(p, RATING_KICK_RETURNS, 300);
     case 303:

@@ -117,12 +117,16 @@ int32_t Count_Leagues() {
     // The leagues from the first on that have a division with a team: which
     // divisions have one is read off one walk of the teams.
     bool league_has_team[NUMBER_OF_LEAGUES] = {};
+    int32_t found = 0;
     const int32_t active = Count_Active_Teams();
-    for (int team = 0; team < active; ++team) {
+    // The walk ends once every league has shown a team.
+    for (int team = 0; team < active && found < NUMBER_OF_LEAGUES; ++team) {
         if (!Is_Active_Team(team)) continue;
         const int32_t division = Universe.Teams[team].Team_Stats[TEAM_STAT_DIVISION];
-        if (division >= 0 && division < DIVISIONS_PER_LEAGUE * NUMBER_OF_LEAGUES)
-            league_has_team[division / DIVISIONS_PER_LEAGUE] = true;
+        if (division < 0 || division >= DIVISIONS_PER_LEAGUE * NUMBER_OF_LEAGUES) continue;
+        bool& has_team = league_has_team[division / DIVISIONS_PER_LEAGUE];
+        if (!has_team) ++found;
+        has_team = true;
     }
     int32_t leagues = 0;
     while (leagues < NUMBER_OF_LEAGUES && league_has_team[leagues])
@@ -478,14 +482,6 @@ int32_t Get_Current_Season_Index() {
 }
 int32_t Get_Replay_Mode() {
     return Universe.Header.Replay_Mode;
-}
-
-int32_t Get_Current_Year() {
-    const int64_t year = static_cast<int64_t>(Universe.Header.Universe_Stats[BASE_YEAR]) +
-                         Get_User_Preference(CURRENT_SEASON_INDEX);
-    if (year < MIN_CALENDAR_YEAR) return MIN_CALENDAR_YEAR;
-    if (year > MAX_CALENDAR_YEAR) return MAX_CALENDAR_YEAR;
-    return static_cast<int32_t>(year);
 }
 
 void Clear_All_Time_Leaders() {

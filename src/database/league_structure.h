@@ -4,6 +4,7 @@
 // ownership and the plain accessors of the universe header.
 #include <cstdint>
 
+#include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
 
@@ -132,5 +133,14 @@ int32_t Get_Replay_Mode();
 // can neither overflow the sum nor the date arithmetic built on it.
 constexpr int32_t MIN_CALENDAR_YEAR = 0;
 constexpr int32_t MAX_CALENDAR_YEAR = 9999;
-int32_t Get_Current_Year();
+// Read in place (the season index is an int preference): the year is asked
+// for millions of times a season.
+inline int32_t Get_Current_Year() {
+    static_assert(CURRENT_SEASON_INDEX >= 0 && CURRENT_SEASON_INDEX < NUMBER_OF_INT_PREFERENCES);
+    const int64_t year = static_cast<int64_t>(Universe.Header.Universe_Stats[BASE_YEAR]) +
+                         Universe.User_Preferences.Ints[CURRENT_SEASON_INDEX];
+    if (year < MIN_CALENDAR_YEAR) return MIN_CALENDAR_YEAR;
+    if (year > MAX_CALENDAR_YEAR) return MAX_CALENDAR_YEAR;
+    return static_cast<int32_t>(year);
+}
 void Clear_All_Time_Leaders();

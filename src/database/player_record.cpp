@@ -34,12 +34,20 @@ int32_t Read_Vital(PLAYER_RECORD& player, int32_t stat) {
     return value;
 }
 
+int32_t Get_Bonus_Per_Year(const PLAYER_RECORD& player) {
+    int32_t years = player.Vital_Stats[VITAL_BONUS_YEARS];
+    if (years == 0) return 0;
+    // 64-bit so that the one overflowing quotient (minimum over -1) saturates.
+    int64_t share = static_cast<int64_t>(player.Vital_Stats[VITAL_SIGNING_BONUS]) / years;
+    return share > INT32_MAX ? INT32_MAX : static_cast<int32_t>(share);
+}
+
 int32_t Get_Cap_Charge(int32_t team, int32_t slot, const PLAYER_RECORD& player) {
     int32_t salary = player.Vital_Stats[VITAL_SALARY];
     // Summed in 64 bits: a damaged salary near the int32 limit must not wrap.
-    int32_t charge = Clamp_To_Int32(static_cast<int64_t>(salary) +
-                                    Get_Player_Vital_Stat(team, slot, VITAL_BONUS_PER_YEAR));
-    if (salary <= Get_Player_Minimum_Salary(team, slot) && player.Vital_Stats[VITAL_BONUS_YEARS] == 1 &&
+    int32_t charge = Clamp_To_Int32(static_cast<int64_t>(salary) + Get_Bonus_Per_Year(player));
+    // The tests only read; the stored one goes first, as it settles most players.
+    if (player.Vital_Stats[VITAL_BONUS_YEARS] == 1 && salary <= Get_Player_Minimum_Salary(team, slot) &&
         player.Vital_Stats[VITAL_SIGNING_BONUS] <= Apply_Inflation(65)) {
         int32_t limit = Get_League_Minimum_Salary(2);
         if (charge > limit) charge = limit;
@@ -74,13 +82,8 @@ int32_t Read_Player_Vital_Stat(int32_t team, int32_t slot, int32_t stat) {
         return Get_Cap_Charge(team, slot, player);
     case VITAL_BASE_CAP_CHARGE:
         return Scale_To_Reference_Cap(Get_Cap_Charge(team, slot, player));
-    case VITAL_BONUS_PER_YEAR: {
-        int32_t years = player.Vital_Stats[VITAL_BONUS_YEARS];
-        if (years == 0) return 0;
-        // 64-bit so that the one overflowing quotient (minimum over -1) saturates.
-        int64_t share = static_cast<int64_t>(player.Vital_Stats[VITAL_SIGNING_BONUS]) / years;
-        return share > INT32_MAX ? INT32_MAX : static_cast<int32_t>(share);
-    }
+    case VITAL_BONUS_PER_YEAR:
+        return Get_Bonus_Per_Year(player);
     default:
         Show_Formatted_Message("Get_Player_Vital_Stat(TNUM nTeam, INDEX nSlot, int nStat)",
                                "Unrecognized VITAL_STAT: %d", stat);
@@ -111,7 +114,7 @@ int32_t Get_Player_Draft_Detail(int32_t team, int32_t slot) {
     return Get_Player_Vital_Stat(team, slot, VITAL_DRAFT_RECORD) % 10000;
 }
 
-int32_t Get_Player_Byte_Field(int32_t team, int32_t slot, int32_t index) {
+int32_t Read_Player_Byte_Field(int32_t team, int32_t slot, int32_t index) {
     if (!Is_Player_Address(team, slot) || static_cast<uint32_t>(index) > PLAYER_BYTE_IMPORT_CODE) {
         Report_System_Error("Invalid argument in Get_Player_Byte_Field(%d,%d,%d)", team, slot, index);
         return 0;

@@ -106,14 +106,22 @@ inline bool Is_Player_Address(int32_t team, int32_t slot) {
            static_cast<uint32_t>(slot) < PLAYERS_PER_TEAM;
 }
 
-// Vital stats and small fields. A stored vital stat other than the two with
-// read repairs (development, peak age) is read in place; everything else goes
-// through Read_Player_Vital_Stat.
+// Vital stats and small fields. A stored vital stat is read in place unless
+// it needs one of the read repairs (a development above 250, a peak age above
+// its limit or 30); everything else goes through Read_Player_Vital_Stat.
 int32_t Read_Player_Vital_Stat(int32_t team, int32_t slot, int32_t stat);
 inline int32_t Get_Player_Vital_Stat(int32_t team, int32_t slot, int32_t stat) {
-    if (Is_Player_Address(team, slot) && static_cast<uint32_t>(stat) < NUMBER_OF_VITAL_STATS &&
-        stat != VITAL_DEVELOPMENT && stat != VITAL_PEAK_AGE)
-        return Universe.Teams[team].Players[slot].Vital_Stats[stat];
+    if (Is_Player_Address(team, slot) && static_cast<uint32_t>(stat) < NUMBER_OF_VITAL_STATS) {
+        const int32_t* vitals = Universe.Teams[team].Players[slot].Vital_Stats;
+        const int32_t value = vitals[stat];
+        if (stat == VITAL_DEVELOPMENT) {
+            if (value <= 250) return value;
+        } else if (stat == VITAL_PEAK_AGE) {
+            if (value <= vitals[VITAL_PEAK_AGE_LIMIT] && value < 31) return value;
+        } else {
+            return value;
+        }
+    }
     return Read_Player_Vital_Stat(team, slot, stat);
 }
 void Set_Player_Vital_Stat(int32_t team, int32_t slot, int32_t stat, int32_t value);
@@ -133,7 +141,14 @@ void For_Each_League_Player(F action, int32_t first_team = 0, int32_t last_team 
 }
 int32_t Get_Player_Drafted_By_Team(int32_t team, int32_t slot);
 int32_t Get_Player_Draft_Detail(int32_t team, int32_t slot);
-int32_t Get_Player_Byte_Field(int32_t team, int32_t slot, int32_t index);
+// A byte field read in place; a bad argument is reported (and read as 0) by
+// Read_Player_Byte_Field.
+int32_t Read_Player_Byte_Field(int32_t team, int32_t slot, int32_t index);
+inline int32_t Get_Player_Byte_Field(int32_t team, int32_t slot, int32_t index) {
+    if (Is_Player_Address(team, slot) && static_cast<uint32_t>(index) <= PLAYER_BYTE_IMPORT_CODE)
+        return (&Universe.Teams[team].Players[slot].Uniform_Number)[index];
+    return Read_Player_Byte_Field(team, slot, index);
+}
 void Set_Player_Byte_Field(int32_t team, int32_t slot, int32_t index, int32_t value);
 // Never null: an out-of-range address gives a static empty record.
 PLAYER_RECORD* Get_Player_Record_Pointer(int32_t team, int32_t slot);

@@ -47,26 +47,36 @@ int32_t Stored(int32_t team, int32_t slot, int32_t season, int32_t stat) {
     return Universe.Teams[team].Players[slot].Season_Stats[season][stat];
 }
 
+// Longest punt and longest field goal of a kicker's career: the best of every
+// season, stored back in the career row.
+int32_t Repair_Career_Longest(int32_t team, int32_t slot, int32_t stat) {
+    int32_t best =
+        std::max({0, Stored(team, slot, SEASON_THIS, stat), Stored(team, slot, SEASON_LAST, stat)});
+    for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n) {
+        int32_t row = Linked_Row(team, slot, FIRST_SEASON_LINE_SELECTOR + n);
+        if (row >= 0) best = std::max(best, Get_Season_Line_Stat(row, stat));
+    }
+    Universe.Teams[team].Players[slot].Season_Stats[SEASON_CAREER][stat] = best;
+    return best;
+}
+
+bool Is_Career_Longest(int32_t season, int32_t stat, int32_t position) {
+    return season == SEASON_CAREER && (stat == 5 || stat == 18) && Get_Position_Unit(position) == 2;
+}
+
+bool Is_Capped_Prediction(int32_t season, int32_t stat, int32_t position) {
+    return season == SEASON_PREDICTED && stat == 18 && Get_Position_Group(position) == 3;
+}
+
 int32_t Get_Stored_Player_Stat(int32_t team, int32_t slot, int32_t season, int32_t stat) {
     if (season >= FIRST_SEASON_LINE_SELECTOR) {
         int32_t row = Linked_Row(team, slot, season);
         return row < 0 ? 0 : Get_Season_Line_Stat(row, stat);
     }
     int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
-    if (season == SEASON_CAREER && (stat == 5 || stat == 18) && Get_Position_Unit(position) == 2) {
-        // Longest punt and longest field goal: the best of every season.
-        int32_t best =
-            std::max({0, Stored(team, slot, SEASON_THIS, stat), Stored(team, slot, SEASON_LAST, stat)});
-        for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n) {
-            int32_t row = Linked_Row(team, slot, FIRST_SEASON_LINE_SELECTOR + n);
-            if (row >= 0) best = std::max(best, Get_Season_Line_Stat(row, stat));
-        }
-        Universe.Teams[team].Players[slot].Season_Stats[SEASON_CAREER][stat] = best;
-        return best;
-    }
+    if (Is_Career_Longest(season, stat, position)) return Repair_Career_Longest(team, slot, stat);
     int32_t value = Stored(team, slot, season, stat);
-    if (season == SEASON_PREDICTED && stat == 18 && Get_Position_Group(position) == 3)
-        value = std::min(value, 67);
+    if (Is_Capped_Prediction(season, stat, position)) value = std::min(value, 67);
     return value;
 }
 
@@ -126,7 +136,7 @@ void Clear_Player_Season_Stats(int32_t team, int32_t slot, int32_t season) {
         Set_Player_Stat(team, slot, season, stat, 0);
 }
 
-int32_t Get_Player_Stat(int32_t team, int32_t slot, int32_t season, int32_t stat) {
+int32_t Read_Player_Stat(int32_t team, int32_t slot, int32_t season, int32_t stat) {
     if (!Is_Player_Address(team, slot) || !Is_Player_Slot_Used(team, slot)) return 0;
     if (season < 0 || season >= FIRST_SEASON_LINE_SELECTOR + NUMBER_OF_SEASON_LINE_LINKS) return 0;
     if (stat >= 0 && stat < NUMBER_OF_SEASON_STATS) return Get_Stored_Player_Stat(team, slot, season, stat);
@@ -137,6 +147,42 @@ int32_t Get_Player_Stat(int32_t team, int32_t slot, int32_t season, int32_t stat
     int32_t value = Compute_Player_Stat_Code(team, slot, season, stat);
     if (memo != nullptr && Is_Memo_Stored_Code(team, slot, stat)) *memo = value;
     return value;
+}
+
+void Get_Player_Stat_Row(int32_t team, int32_t slot, int32_t season, int32_t* out) {
+    const bool stored = Is_Player_Address(team, slot) && Is_Player_Slot_Used(team, slot) && season >= 0 &&
+                        season < FIRST_SEASON_LINE_SELECTOR + NUMBER_OF_SEASON_LINE_LINKS;
+    if (!stored) {
+        std::fill(out, out + NUMBER_OF_SEASON_STATS, 0);
+        return;
+    }
+    if (season >= FIRST_SEASON_LINE_SELECTOR) {
+        const int32_t row = Linked_Row(team, slot, season);
+        for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
+            out[stat] = row < 0 ? 0 : Get_Season_Line_Stat(row, stat);
+        return;
+    }
+    // Each statistic's repair reads and writes only that statistic, so the
+    // row read in place and then repaired gives what reads one by one give.
+    const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+    memcpy(out, Universe.Teams[team].Players[slot].Season_Stats[season],
+           NUMBER_OF_SEASON_STATS * sizeof *out);
+    if (Is_Career_Longest(season, 5, position)) {
+        out[5] = Repair_Career_Longest(team, slot, 5);
+        out[18] = Repair_Career_Longest(team, slot, 18);
+    } else if (Is_Capped_Prediction(season, 18, position)) {
+        out[18] = std::min(out[18], 67);
+    }
+}
+
+void Set_Player_Stat_Row(int32_t team, int32_t slot, int32_t season, const int32_t* values) {
+    if (Is_Player_Address(team, slot) && season >= 0 && season < NUMBER_OF_STORED_SEASONS) {
+        memcpy(Universe.Teams[team].Players[slot].Season_Stats[season], values,
+               NUMBER_OF_SEASON_STATS * sizeof *values);
+        return;
+    }
+    for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
+        Set_Player_Stat(team, slot, season, stat, values[stat]);
 }
 
 int32_t Get_Player_Predicted_Stat(int32_t team, int32_t slot, int32_t stat) {

@@ -3,6 +3,8 @@
 // rows, and the quantities computed from them (codes 100-430).
 #include <cstdint>
 
+#include "database/player_record.h"
+
 // Season selectors: 0 this season, 1 last season, 2 career, 3 predicted, 4-33
 // the player's season-line links 0-29.
 constexpr int32_t SEASON_THIS = 0;
@@ -18,8 +20,22 @@ constexpr int32_t LARGEST_SEASON_FIGURE = 99999;
 void Set_Player_Stat(int32_t team, int32_t slot, int32_t season, int32_t stat, int32_t value);
 void Add_Player_Stat(int32_t team, int32_t slot, int32_t season, int32_t stat, int32_t value);
 void Clear_Player_Season_Stats(int32_t team, int32_t slot, int32_t season);
-int32_t Get_Player_Stat(int32_t team, int32_t slot, int32_t season, int32_t stat);
+// A statistic of this or last season, which no read repairs, is read in
+// place; everything else goes through Read_Player_Stat.
+int32_t Read_Player_Stat(int32_t team, int32_t slot, int32_t season, int32_t stat);
+inline int32_t Get_Player_Stat(int32_t team, int32_t slot, int32_t season, int32_t stat) {
+    if ((season == SEASON_THIS || season == SEASON_LAST) &&
+        static_cast<uint32_t>(stat) < NUMBER_OF_SEASON_STATS && Is_Player_Address(team, slot) &&
+        Is_Player_Slot_Used(team, slot))
+        return Universe.Teams[team].Players[slot].Season_Stats[season][stat];
+    return Read_Player_Stat(team, slot, season, stat);
+}
 int32_t Get_Player_Predicted_Stat(int32_t team, int32_t slot, int32_t stat);
+// The stored statistics 0-19 of one season at once: out[n] is what
+// Get_Player_Stat(team, slot, season, n) gives, with the same repairs stored.
+void Get_Player_Stat_Row(int32_t team, int32_t slot, int32_t season, int32_t* out);
+// Set_Player_Stat of statistics 0-19 of one season, values[n] to statistic n.
+void Set_Player_Stat_Row(int32_t team, int32_t slot, int32_t season, const int32_t* values);
 int32_t Get_Average_Stat(int32_t position, int32_t stat);
 
 // The predicted-season memo: switching it (on or off) also forgets every entry.

@@ -1,5 +1,8 @@
 #include "database/standings.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "app/diagnostics.h"
 #include "database/league_structure.h"
 #include "database/playoff_bracket.h"
@@ -20,8 +23,66 @@ int32_t Get_Wins(int32_t team) {
 int32_t Get_Losses(int32_t team) {
     return Get_Team_Record_Char(team, RECORD_CHAR_LOSSES);
 }
+
+// What a STANDINGS_SCOPE remembers of each franchise.
+struct STANDINGS_MEMO {
+    int32_t Scopes = 0;
+    bool Margin_Known[MAX_FRANCHISES] = {};
+    int32_t Margin[MAX_FRANCHISES] = {};
+    bool Standings_Known[MAX_FRANCHISES] = {};
+    int32_t Standings[MAX_FRANCHISES] = {};
+    bool Division_Known[MAX_FRANCHISES] = {};
+    int32_t Division[MAX_FRANCHISES] = {};
+    // The kept division and conference of each franchise.
+    bool Place_Known[MAX_FRANCHISES] = {};
+    int32_t Kept_Division[MAX_FRANCHISES] = {};
+    int32_t Kept_Conference[MAX_FRANCHISES] = {};
+};
+STANDINGS_MEMO Standings_Memo;
+
+void Forget_Standings_Memo() {
+    std::fill(std::begin(Standings_Memo.Margin_Known), std::end(Standings_Memo.Margin_Known), false);
+    std::fill(std::begin(Standings_Memo.Standings_Known), std::end(Standings_Memo.Standings_Known), false);
+    std::fill(std::begin(Standings_Memo.Division_Known), std::end(Standings_Memo.Division_Known), false);
+    std::fill(std::begin(Standings_Memo.Place_Known), std::end(Standings_Memo.Place_Known), false);
+}
+
+// The value compute(team) gives, remembered in known/values while a scope
+// lives (franchises only).
+template <typename COMPUTE> int32_t Remembered(int32_t team, bool* known, int32_t* values, COMPUTE compute) {
+    if (Standings_Memo.Scopes == 0 || team < 0 || team >= MAX_FRANCHISES) return compute(team);
+    if (!known[team]) {
+        values[team] = compute(team);
+        known[team] = true;
+    }
+    return values[team];
+}
+
+// The kept division and conference of a franchise, read together and
+// remembered while a scope lives.
+void Read_Place(int32_t team) {
+    if (Standings_Memo.Place_Known[team]) return;
+    Standings_Memo.Kept_Division[team] = Get_Kept_Team_Division(team);
+    Standings_Memo.Kept_Conference[team] = Get_Kept_Team_Conference(team);
+    Standings_Memo.Place_Known[team] = true;
+}
+
+int32_t Division_Of(int32_t team) {
+    if (Standings_Memo.Scopes == 0 || team < 0 || team >= MAX_FRANCHISES) return Get_Kept_Team_Division(team);
+    Read_Place(team);
+    return Standings_Memo.Kept_Division[team];
+}
+
+int32_t Conference_Of(int32_t team) {
+    if (Standings_Memo.Scopes == 0 || team < 0 || team >= MAX_FRANCHISES)
+        return Get_Kept_Team_Conference(team);
+    Read_Place(team);
+    return Standings_Memo.Kept_Conference[team];
+}
+
 int32_t Get_Margin(int32_t team) {
-    return Get_Wins(team) - Get_Losses(team);
+    return Remembered(team, Standings_Memo.Margin_Known, Standings_Memo.Margin,
+                      [](int32_t t) { return Get_Wins(t) - Get_Losses(t); });
 }
 
 // Wins less losses of the team over the games a filter keeps.
@@ -35,19 +96,17 @@ bool Is_Placed_Before(int32_t division, int32_t place, int32_t team) {
         if (Get_Division_Standing_Team(division, p) == team) return true;
     return false;
 }
-} // namespace
 
-int32_t Get_Team_Standings_Score(int32_t team) {
-    if (!Is_Valid_Team_Code(team)) return INVALID_STANDINGS_SCORE;
+int32_t Compute_Standings_Score(int32_t team) {
     if (Get_Team_Games_Played(team) == 0) return 0;
-    int32_t conference = Get_Kept_Team_Conference(team);
+    int32_t conference = Conference_Of(team);
     int32_t margin = Get_Margin(team);
     int32_t teams = Get_Kept_Active_Team_Count();
     // Head to head against every conference team with the same record.
     int32_t wins = 0;
     int32_t losses = 0;
     for (int32_t other = 0; other < teams; ++other) {
-        if (!Is_Valid_Team_Code(other) || Get_Kept_Team_Conference(other) != conference) continue;
+        if (!Is_Valid_Team_Code(other) || Conference_Of(other) != conference) continue;
         if (Get_Margin(other) != margin) continue;
         wins += Count_Team_Results(team, RESULT_KIND_WINS, other);
         losses += Count_Team_Results(team, RESULT_KIND_LOSSES, other);
@@ -56,14 +115,13 @@ int32_t Get_Team_Standings_Score(int32_t team) {
     return margin * 10000 + bonus + Get_Filtered_Margin(team, RESULTS_CONFERENCE_ONLY) * 100;
 }
 
-int32_t Get_Team_Division_Score(int32_t team) {
+int32_t Compute_Division_Score(int32_t team) {
     int32_t margin = Get_Margin(team);
-    int32_t division = Get_Kept_Team_Division(team);
+    int32_t division = Division_Of(team);
     int32_t teams = Get_Kept_Active_Team_Count();
     int32_t score = margin * 10000;
     for (int32_t other = 0; other < teams; ++other) {
-        if (other == team || !Is_Valid_Team_Code(other) || Get_Kept_Team_Division(other) != division)
-            continue;
+        if (other == team || !Is_Valid_Team_Code(other) || Division_Of(other) != division) continue;
         if (Get_Margin(other) != margin) continue;
         score += (Count_Team_Results(team, RESULT_KIND_WINS, other) -
                   Count_Team_Results(team, RESULT_KIND_LOSSES, other)) *
@@ -74,8 +132,28 @@ int32_t Get_Team_Division_Score(int32_t team) {
     return score;
 }
 
+} // namespace
+
+STANDINGS_SCOPE::STANDINGS_SCOPE() {
+    if (Standings_Memo.Scopes++ == 0) Forget_Standings_Memo();
+}
+
+STANDINGS_SCOPE::~STANDINGS_SCOPE() {
+    if (--Standings_Memo.Scopes == 0) Forget_Standings_Memo();
+}
+
+int32_t Get_Team_Standings_Score(int32_t team) {
+    if (!Is_Valid_Team_Code(team)) return INVALID_STANDINGS_SCORE;
+    return Remembered(team, Standings_Memo.Standings_Known, Standings_Memo.Standings,
+                      Compute_Standings_Score);
+}
+
+int32_t Get_Team_Division_Score(int32_t team) {
+    return Remembered(team, Standings_Memo.Division_Known, Standings_Memo.Division, Compute_Division_Score);
+}
+
 void Rank_League_Teams() {
-    TEAM_RESULTS_SCOPE results;
+    STANDINGS_SCOPE standings;
     int32_t teams = Get_Kept_Active_Team_Count();
     int32_t keys[MAX_FRANCHISES];
     bool ranked[MAX_FRANCHISES] = {};
@@ -110,7 +188,7 @@ void Fill_Division_Standing_Place(int32_t division, int32_t place) {
     int32_t best = INVALID_STANDINGS_SCORE;
     int32_t chosen = 0;
     for (int32_t team = 0; team < teams; ++team) {
-        if (Get_Kept_Team_Division(team) != division) continue;
+        if (Division_Of(team) != division) continue;
         int32_t key =
             Is_Placed_Before(division, place, team) ? INVALID_STANDINGS_SCORE : Get_Team_Division_Score(team);
         // Ties alternate between the earlier and the later slot from season to season.
@@ -123,7 +201,7 @@ void Fill_Division_Standing_Place(int32_t division, int32_t place) {
 }
 
 void Update_Standings() {
-    TEAM_RESULTS_SCOPE results;
+    STANDINGS_SCOPE standings;
     Rank_League_Teams();
     for (int32_t division = 0; division < NUMBER_OF_DIVISIONS; ++division)
         for (int32_t place = 0; place < DIVISION_STANDING_PLACES; ++place)

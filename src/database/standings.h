@@ -4,10 +4,27 @@
 // elimination numbers of the playoff race.
 #include <cstdint>
 
+#include "database/team_results.h"
+
 // The key of an invalid team, and the magic number of an eliminated team.
 constexpr int32_t INVALID_STANDINGS_SCORE = -2147483647;
 constexpr int32_t MAGIC_NUMBER_ELIMINATED = -2147483647 - 1;
 constexpr int32_t DIVISION_STANDING_PLACES = 13;
+
+// While one lives, each franchise's standings score, division score and
+// margin are worked out once and remembered (and the season's games read
+// once, as a TEAM_RESULTS_SCOPE does): for work that asks for them many times
+// over a league whose records and games do not change meanwhile, as the
+// standings and the seeding after a game do.
+struct STANDINGS_SCOPE {
+    STANDINGS_SCOPE();
+    ~STANDINGS_SCOPE();
+    STANDINGS_SCOPE(const STANDINGS_SCOPE&) = delete;
+    STANDINGS_SCOPE& operator=(const STANDINGS_SCOPE&) = delete;
+
+  private:
+    TEAM_RESULTS_SCOPE Results;
+};
 
 int32_t Get_Team_Standings_Score(int32_t team);
 int32_t Get_Team_Division_Score(int32_t team);

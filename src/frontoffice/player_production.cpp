@@ -25,21 +25,31 @@ struct SEASON_READER {
     int64_t operator()(int32_t stat) const { return Get_Player_Stat(Team, Slot, Season, stat); }
 };
 
+// The stored statistics of the season, read at once. Only for players who
+// are no kickers: their rows hold no figure a read repairs.
+struct SEASON_ROW {
+    int32_t Stats[NUMBER_OF_SEASON_STATS];
+    explicit SEASON_ROW(const SEASON_READER& s) { Get_Player_Stat_Row(s.Team, s.Slot, s.Season, Stats); }
+    int64_t operator()(int32_t stat) const { return Stats[stat]; }
+};
+
 int64_t Skill_Production(const SEASON_READER& s, int32_t position) {
     int64_t total = 0;
     if (position == POSITION_QB) {
         const int64_t league = Get_League_Passer_Rating() - 200;
         if (s(100) > league) total = Round_Ratio(36 * (s(100) - league) * s(2), 2125, s(101) + 1500);
     }
-    if (s(8) > 500) total += (s(8) - 500) * 3000;
-    total += s(9) * 50000;
+    // Read after the passing figures, whose reading may reset a corrupt line.
+    const SEASON_ROW r(s);
+    if (r(8) > 500) total += (r(8) - 500) * 3000;
+    total += r(9) * 50000;
     if (position == POSITION_FB) total = Round_Ratio(total, 85, 100);
-    const int64_t receiving = s(11) + 25 * s(12);
+    const int64_t receiving = r(11) + 25 * r(12);
     total += receiving * 2200;
     if (position != POSITION_QB) {
-        total += 500 * (s(6) != 0 ? s(6) : s(11) / 3);
-        if (s(4) > 0 && s(5) > 0) total += 1000 * s(5) - 370 * s(4);
-        if (s(4) > 0) total += 1000 * s(10) - 570 * s(4);
+        total += 500 * (r(6) != 0 ? r(6) : r(11) / 3);
+        if (r(4) > 0 && r(5) > 0) total += 1000 * r(5) - 370 * r(4);
+        if (r(4) > 0) total += 1000 * r(10) - 570 * r(4);
     }
     if (position == POSITION_TE) total += receiving * 800;
     if (position >= POSITION_RB && position <= POSITION_WR) {
@@ -78,9 +88,10 @@ int64_t Lineman_Production(const SEASON_READER& s) {
 }
 
 int64_t Defender_Production(const SEASON_READER& s, int32_t position) {
-    const int64_t tackles = s(2) + s(3) / 2;
-    int64_t total = 200000 * s(7) + 25000 * tackles + 100000 * s(4) + 75000 * s(6);
-    if (position == POSITION_DT) total += 7500 * tackles + 25000 * s(6);
+    const SEASON_ROW r(s);
+    const int64_t tackles = r(2) + r(3) / 2;
+    int64_t total = 200000 * r(7) + 25000 * tackles + 100000 * r(4) + 75000 * r(6);
+    if (position == POSITION_DT) total += 7500 * tackles + 25000 * r(6);
     return total;
 }
 

@@ -96,7 +96,7 @@ bool Has_Same_Names(const ALL_TIME_LEADER_ENTRY& entry, int32_t team, int32_t sl
 // Re-reads the listed players' values and marks them as listed. A player
 // found only in a franchise slot that is not in use has left the league.
 void Reread_Entries(const UPDATE_KIND& update, int32_t low, int32_t category, ALL_TIME_LEADER_ENTRY* list,
-                    bool (*listed)[PLAYERS_PER_TEAM]) {
+                    bool (*listed)[PLAYERS_PER_TEAM], uint8_t (*listed_in)[PLAYERS_PER_TEAM]) {
     const int32_t year = static_cast<int16_t>(Get_Current_Year());
     for (int32_t n = 0; n < ALL_TIME_LEADER_ENTRIES; ++n) {
         ALL_TIME_LEADER_ENTRY& entry = list[n];
@@ -108,6 +108,7 @@ void Reread_Entries(const UPDATE_KIND& update, int32_t low, int32_t category, AL
         }
         if (low == ATL_UPDATE_THIS_SEASON && entry.Year != year) continue;
         const int32_t value = Get_Player_Leader_Value(where.Team, where.Slot, category, update.Season);
+        if (!listed[where.Team][where.Slot]) ++listed_in[where.Team][where.Slot];
         listed[where.Team][where.Slot] = true;
         const bool changed = low == ATL_UPDATE_CAREER ? value != entry.Value : value > entry.Value;
         if (changed) Stamp_Entry(entry, where.Team, where.Slot, value);
@@ -137,22 +138,73 @@ void Insert_Candidate(ALL_TIME_LEADER_ENTRY* list, int32_t team, int32_t slot, i
     }
 }
 
-void Update_Category(const UPDATE_KIND& update, int32_t low, int32_t category) {
+// The players an update may list, read once for all its categories: nothing
+// an update does moves a player or changes his position. For each set of
+// leader groups, the slots (in team and slot order) of the players in them.
+struct UPDATE_CANDIDATES {
+    uint8_t Group[TOTAL_NUMBER_OF_TEAMS][PLAYERS_PER_TEAM];
+    bool Known[LEADS_ANY_GROUP + 1];
+    int32_t Count[LEADS_ANY_GROUP + 1];
+    int16_t Slots[LEADS_ANY_GROUP + 1][TOTAL_NUMBER_OF_TEAMS * PLAYERS_PER_TEAM];
+    // The categories of the update in which each slot stood listed.
+    uint8_t Listed_In[TOTAL_NUMBER_OF_TEAMS][PLAYERS_PER_TEAM];
+};
+
+void Read_Candidates(const UPDATE_KIND& update, UPDATE_CANDIDATES& candidates) {
+    memset(candidates.Known, 0, sizeof candidates.Known);
+    memset(candidates.Listed_In, 0, sizeof candidates.Listed_In);
+    for (int32_t team = 0; team <= update.Last_Team; ++team)
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+            candidates.Group[team][slot] = static_cast<uint8_t>(Get_Player_Leader_Group(team, slot));
+}
+
+// The slots of the players in the groups; a player outside a category's
+// groups has the value 0 in it.
+const int16_t* Candidates_In(const UPDATE_KIND& update, UPDATE_CANDIDATES& candidates, int32_t groups,
+                             int32_t* count) {
+    if (!candidates.Known[groups]) {
+        int32_t n = 0;
+        for (int32_t team = 0; team <= update.Last_Team; ++team)
+            for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+                if ((candidates.Group[team][slot] & groups) != 0)
+                    candidates.Slots[groups][n++] = static_cast<int16_t>(team * PLAYERS_PER_TEAM + slot);
+        candidates.Count[groups] = n;
+        candidates.Known[groups] = true;
+    }
+    *count = candidates.Count[groups];
+    return candidates.Slots[groups];
+}
+
+void Update_Category(const UPDATE_KIND& update, int32_t low, int32_t category,
+                     UPDATE_CANDIDATES& candidates) {
     static bool listed[TOTAL_NUMBER_OF_TEAMS][PLAYERS_PER_TEAM];
     memset(listed, 0, sizeof listed);
     ALL_TIME_LEADER_ENTRY list[ALL_TIME_LEADER_ENTRIES];
     Load_List(update.Kind, category, list);
-    if (low != ATL_UPDATE_GAME) Reread_Entries(update, low, category, list, listed);
-    for (int32_t team = 0; team <= update.Last_Team; ++team) {
-        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-            if (listed[team][slot] || !Is_Slot_Worth_Testing(team, slot)) continue;
-            const int32_t value = Get_Player_Leader_Value(team, slot, category, update.Season);
-            if (value == 0 || value <= list[LAST_ENTRY].Value) continue;
-            Insert_Candidate(list, team, slot, value);
-        }
+    if (low != ATL_UPDATE_GAME) Reread_Entries(update, low, category, list, listed, candidates.Listed_In);
+    int32_t count = 0;
+    const int16_t* slots = Candidates_In(update, candidates, Get_Leader_Category_Groups(category), &count);
+    // The candidates are players in use and of the category's groups.
+    const LEADER_QUERY query = Prepare_Leader_Query(category, update.Season);
+    for (int32_t n = 0; n < count; ++n) {
+        const int32_t team = slots[n] / PLAYERS_PER_TEAM;
+        const int32_t slot = slots[n] % PLAYERS_PER_TEAM;
+        if (listed[team][slot] || !Is_Slot_Worth_Testing(team, slot)) continue;
+        const int32_t value = Get_Queried_Leader_Value(query, team, slot);
+        if (value == 0 || value <= list[LAST_ENTRY].Value) continue;
+        Insert_Candidate(list, team, slot, value);
     }
     Sort_List(list);
     Store_List(update.Kind, category, list);
+}
+
+// Every slot of the update's teams not listed in some category was asked
+// whether it is worth testing, so its answer is kept for the next update
+// (an answer no update asks for meanwhile).
+void Note_Slots_Asked(const UPDATE_KIND& update, const UPDATE_CANDIDATES& candidates) {
+    for (int32_t team = 0; team <= update.Last_Team; ++team)
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+            if (candidates.Listed_In[team][slot] < CATEGORIES) Is_Slot_Worth_Testing(team, slot);
 }
 
 // The player recorded for a franchise slot at the week's snapshot, wherever he
@@ -226,8 +278,11 @@ int32_t Update_All_Time_Leaders(int32_t kind) {
         Report_System_Error("WTF?");
         return 1;
     }
+    static UPDATE_CANDIDATES candidates;
+    Read_Candidates(update, candidates);
     for (int32_t category = 0; category < CATEGORIES; ++category)
-        Update_Category(update, low, category);
+        Update_Category(update, low, category, candidates);
+    Note_Slots_Asked(update, candidates);
     return 1;
 }
 
@@ -241,21 +296,23 @@ void Update_ATL_Career_Totals(int32_t mode) {
             int32_t* after = ATL_Career_Snapshot[team][slot][1];
             if (mode == ATL_SNAPSHOT_CAREER) {
                 ATL_Week_Ids[team][slot] = Get_Player_ID(team, slot);
-                for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
-                    before[stat] = Get_Player_Stat(team, slot, SEASON_CAREER, stat);
+                Get_Player_Stat_Row(team, slot, SEASON_CAREER, before);
                 continue;
             }
             int32_t now_team = 0;
             int32_t now_slot = 0;
             if (!Find_Week_Player(team, slot, MODE_NAMES[mode], &now_team, &now_slot)) continue;
-            for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat) {
-                const int32_t career = Get_Player_Stat(now_team, now_slot, SEASON_CAREER, stat);
-                if (mode == ATL_SAVE_NEW_CAREER)
-                    after[stat] = career;
-                else if (mode == ATL_DELTA_CAREER)
-                    Set_Player_Stat(now_team, now_slot, SEASON_CAREER, stat, career - before[stat]);
-                else
-                    Set_Player_Stat(now_team, now_slot, SEASON_CAREER, stat, after[stat]);
+            // The row is read in every mode for the repairs the reading stores.
+            int32_t career[NUMBER_OF_SEASON_STATS];
+            Get_Player_Stat_Row(now_team, now_slot, SEASON_CAREER, career);
+            if (mode == ATL_SAVE_NEW_CAREER) {
+                std::copy(career, career + NUMBER_OF_SEASON_STATS, after);
+            } else if (mode == ATL_DELTA_CAREER) {
+                for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
+                    career[stat] -= before[stat];
+                Set_Player_Stat_Row(now_team, now_slot, SEASON_CAREER, career);
+            } else {
+                Set_Player_Stat_Row(now_team, now_slot, SEASON_CAREER, after);
             }
         }
     }

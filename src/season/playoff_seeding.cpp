@@ -179,7 +179,8 @@ int32_t Get_Playoff_Seed_Slot(int32_t q_index, int32_t conference, int32_t seed_
 }
 
 void Seed_Playoffs() {
-    TEAM_RESULTS_SCOPE results;
+    // Seeding writes the bracket and the seeds, which no score reads.
+    STANDINGS_SCOPE standings;
     const int32_t leagues = Count_Leagues();
     Clear_Playoff_Bracket();
     bool seeded[MAX_FRANCHISES] = {};

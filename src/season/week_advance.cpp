@@ -159,8 +159,12 @@ void Play_Scheduled_Game(int32_t home, int32_t week, int32_t* k) {
     }
     if (week >= Get_Playoff_Start_Week()) Record_Playoff_Result(game);
     Compute_Game_Finances(game);
-    Update_Standings();
-    if (Week() < Get_Playoff_Start_Week()) Seed_Playoffs();
+    {
+        // The seeding reads the scores the standings have just worked out.
+        STANDINGS_SCOPE standings;
+        Update_Standings();
+        if (Week() < Get_Playoff_Start_Week()) Seed_Playoffs();
+    }
     Format_Score_Ticker_Text(game, (*k)++);
     Redraw_Main_Window();
     if (Status_Bar_Exists()) {

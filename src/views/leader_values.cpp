@@ -18,7 +18,7 @@ enum LEADER_GROUPS : uint8_t {
     LEADS_LINE = 4,
     LEADS_DEFENSE = 8,
     LEADS_KICKER = 16,
-    LEADS_ALL = 31,
+    LEADS_ALL = LEADS_ANY_GROUP,
 };
 
 enum LEADER_FORMAT : uint8_t {
@@ -79,30 +79,52 @@ bool Is_Category(int32_t category) {
     return category >= 0 && category < NUMBER_OF_LEADER_CATEGORIES;
 }
 
+// The leader group of each position: the quarterbacks apart from the other
+// backs and receivers, then the linemen, the defenders and the kickers.
+constexpr uint8_t POSITION_LEADER_GROUP[NUMBER_OF_POSITIONS] = {
+    LEADS_QB,      LEADS_SKILL,   LEADS_SKILL,   LEADS_SKILL,   LEADS_SKILL,
+    LEADS_LINE,    LEADS_LINE,    LEADS_LINE,    LEADS_DEFENSE, LEADS_DEFENSE,
+    LEADS_DEFENSE, LEADS_DEFENSE, LEADS_DEFENSE, LEADS_KICKER,  LEADS_KICKER};
+
 uint8_t Get_Leader_Group(int32_t position) {
-    if (position == POSITION_QB) return LEADS_QB;
-    switch (Get_Position_Group(position)) {
-    case 0:
-        return LEADS_SKILL;
-    case 1:
-        return LEADS_LINE;
-    case 2:
-        return LEADS_DEFENSE;
-    case 3:
-        return LEADS_KICKER;
-    default:
-        return 0;
-    }
+    return static_cast<uint32_t>(position) < NUMBER_OF_POSITIONS ? POSITION_LEADER_GROUP[position] : 0;
 }
 } // namespace
+
+int32_t Get_Player_Leader_Group(int32_t team, int32_t slot) {
+    if (!Is_Valid_Team_Code(team) || !Is_Player_Slot_Used(team, slot)) return 0;
+    const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+    if (position < 0 || position >= NUMBER_OF_POSITIONS) return 0;
+    return Get_Leader_Group(position);
+}
+
+int32_t Get_Leader_Category_Groups(int32_t category) {
+    return Is_Category(category) ? CATEGORIES[category].Groups : 0;
+}
+
+LEADER_QUERY Prepare_Leader_Query(int32_t category, int32_t season) {
+    LEADER_QUERY query{category, season, 0};
+    if (!Is_Category(category) || CATEGORIES[category].Qualifying_Stat == NO_MINIMUM) return query;
+    const int32_t games = std::clamp(Get_Universe_Stat(GAMES_PER_SEASON), 0, FULL_SEASON_GAMES);
+    query.Minimum = (games * CATEGORIES[category].Minimum + 8) / FULL_SEASON_GAMES;
+    if (season == SEASON_THIS) query.Minimum = (query.Minimum * Get_Season_Progress() + 500) / 1000;
+    return query;
+}
+
+int32_t Get_Queried_Leader_Value(const LEADER_QUERY& query, int32_t team, int32_t slot) {
+    const LEADER_CATEGORY& entry = CATEGORIES[query.Category];
+    if (entry.Qualifying_Stat != NO_MINIMUM &&
+        Get_Player_Stat(team, slot, query.Season, entry.Qualifying_Stat) < query.Minimum)
+        return 0;
+    if (entry.Stat == CAP_IMPACT_STAT) return Get_Player_Vital_Stat(team, slot, VITAL_CAP_CHARGE);
+    return Get_Player_Stat(team, slot, query.Season, entry.Stat);
+}
 
 int32_t Is_Leader_Qualified(int32_t team, int32_t slot, int32_t season, int32_t category) {
     if (!Is_Category(category)) return 0;
     const LEADER_CATEGORY& entry = CATEGORIES[category];
     if (entry.Qualifying_Stat == NO_MINIMUM) return 1;
-    const int32_t games = std::clamp(Get_Universe_Stat(GAMES_PER_SEASON), 0, FULL_SEASON_GAMES);
-    int32_t minimum = (games * entry.Minimum + 8) / FULL_SEASON_GAMES;
-    if (season == SEASON_THIS) minimum = (minimum * Get_Season_Progress() + 500) / 1000;
+    const int32_t minimum = Prepare_Leader_Query(category, season).Minimum;
     return Get_Player_Stat(team, slot, season, entry.Qualifying_Stat) >= minimum ? 1 : 0;
 }
 
@@ -110,11 +132,8 @@ int32_t Get_Player_Leader_Value(int32_t team, int32_t slot, int32_t category, in
     if (!Is_Category(category) || !Is_Valid_Team_Code(team) || !Is_Player_Slot_Used(team, slot)) return 0;
     const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
     if (position < 0 || position >= NUMBER_OF_POSITIONS) return 0;
-    const LEADER_CATEGORY& entry = CATEGORIES[category];
-    if ((entry.Groups & Get_Leader_Group(position)) == 0) return 0;
-    if (!Is_Leader_Qualified(team, slot, season, category)) return 0;
-    if (entry.Stat == CAP_IMPACT_STAT) return Get_Player_Vital_Stat(team, slot, VITAL_CAP_CHARGE);
-    return Get_Player_Stat(team, slot, season, entry.Stat);
+    if ((CATEGORIES[category].Groups & Get_Leader_Group(position)) == 0) return 0;
+    return Get_Queried_Leader_Value(Prepare_Leader_Query(category, season), team, slot);
 }
 
 void Get_Leader_Stat_Heading(int32_t category, char* out, int32_t size) {

@@ -13,6 +13,27 @@ constexpr int32_t NO_LEADER_VALUE = 0x7FFFFFFF;
 // 1 last season, 2 career, 3 predicted); 0 when he may not lead it or does not
 // qualify, and for any code or category out of range.
 int32_t Get_Player_Leader_Value(int32_t team, int32_t slot, int32_t category, int32_t season);
+// The leader group of the player, a bit the categories' groups are tested
+// against; 0 when he may lead no category (no player, no position). Groups
+// and sets of them lie within LEADS_ANY_GROUP.
+constexpr int32_t LEADS_ANY_GROUP = 31;
+int32_t Get_Player_Leader_Group(int32_t team, int32_t slot);
+// The groups whose players may lead the category; 0 for an unknown one.
+// Get_Player_Leader_Value is 0 for a player outside them.
+int32_t Get_Leader_Category_Groups(int32_t category);
+// The question Get_Player_Leader_Value asks of every player for a category
+// and season, with what does not depend on the player (the minimum, from the
+// season's length and progress) worked out once.
+struct LEADER_QUERY {
+    int32_t Category;
+    int32_t Season;
+    int32_t Minimum;
+};
+LEADER_QUERY Prepare_Leader_Query(int32_t category, int32_t season);
+// Get_Player_Leader_Value of a player in use, in one of the category's groups
+// (the query's category is valid), while the league's calendar and settings
+// stand as when the query was prepared.
+int32_t Get_Queried_Leader_Value(const LEADER_QUERY& query, int32_t team, int32_t slot);
 // 1 when the category has no minimum or the player reaches its minimum,
 // scaled to the season's length and, for this season, to its progress.
 int32_t Is_Leader_Qualified(int32_t team, int32_t slot, int32_t season, int32_t category);

@@ -78,6 +78,13 @@ TEST(LeagueStructure, LeaguesCountAsTheirDivisionsWithTeams) {
     EXPECT_EQ(Count_Leagues(), 2);
     Universe.Teams[0].Team_Stats[TEAM_STAT_DIVISION] = 6;
     EXPECT_EQ(Count_Leagues(), 0) << "a second league without a first";
+    // Both leagues are found early in the walk; the count of active teams is
+    // kept up to date all the same.
+    for (int32_t team = 0; team < 32; ++team)
+        Universe.Teams[team].Team_Stats[TEAM_STAT_DIVISION] = team % 8;
+    Active_Team_Count = -1;
+    EXPECT_EQ(Count_Leagues(), 2);
+    EXPECT_EQ(Active_Team_Count, 32);
 }
 
 TEST(LeagueStructure, ControlQueriesHonourMultiSeasonSimulation) {

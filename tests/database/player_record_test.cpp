@@ -5,9 +5,12 @@
 #include <limits>
 
 #include "database/player_record.h"
+#include "database/random_numbers.h"
 #include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/universe.h"
+#include "frontoffice/money.h"
+#include "frontoffice/salaries.h"
 #include "platform/message_box.h"
 #include "support/debug_log.h"
 #include "support/test_league.h"
@@ -206,4 +209,75 @@ TEST(PlayerRecord, ChecksumFollowsTheRecord) {
     Set_Player_Vital_Stat(8, 8, VITAL_SALARY, 12345);
     EXPECT_NE(Get_Player_Checksum_By_ID(id), before);
     EXPECT_EQ(Get_Player_Checksum_By_ID(999999), 0u);
+}
+
+TEST(PlayerRecord, CapChargeOfAMinimumContractIsHeldToTheVeteranMinimum) {
+    Build_Test_League();
+    const int32_t slot = 5;
+    Set_Player_Vital_Stat(0, slot, VITAL_CREDITED_SEASONS, 8);
+    const int32_t minimum = Get_Player_Minimum_Salary(0, slot);
+    const int32_t limit = Get_League_Minimum_Salary(2);
+    ASSERT_GT(minimum, limit);
+    const int32_t bonus = Apply_Inflation(65);
+    struct CASE {
+        int32_t Salary;
+        int32_t Bonus;
+        int32_t Bonus_Years;
+        int32_t Charge;
+    };
+    // Held only when all three hold: a minimum salary, a one-year bonus and a
+    // small one.
+    for (const CASE& c : {CASE{minimum, bonus, 1, limit}, CASE{minimum + 1, bonus, 1, minimum + 1 + bonus},
+                          CASE{minimum, bonus, 2, minimum + bonus / 2},
+                          CASE{minimum, bonus + 1, 1, minimum + bonus + 1}, CASE{minimum, 0, 0, minimum}}) {
+        Set_Player_Vital_Stat(0, slot, VITAL_SALARY, c.Salary);
+        Set_Player_Vital_Stat(0, slot, VITAL_SIGNING_BONUS, c.Bonus);
+        Set_Player_Vital_Stat(0, slot, VITAL_BONUS_YEARS, c.Bonus_Years);
+        EXPECT_EQ(Get_Player_Vital_Stat(0, slot, VITAL_CAP_CHARGE), c.Charge)
+            << c.Salary << " " << c.Bonus << " over " << c.Bonus_Years;
+    }
+    Set_Player_Vital_Stat(0, slot, VITAL_SALARY, std::numeric_limits<int32_t>::max());
+    Set_Player_Vital_Stat(0, slot, VITAL_SIGNING_BONUS, 10);
+    EXPECT_EQ(Get_Player_Vital_Stat(0, slot, VITAL_CAP_CHARGE), std::numeric_limits<int32_t>::max())
+        << "a damaged salary saturates";
+}
+
+TEST(PlayerRecord, ByteFieldsReadInPlaceAndBadArgumentsAreReported) {
+    Build_Test_League();
+    Set_Player_Byte_Field(3, 7, PLAYER_BYTE_UNIFORM, 88);
+    Set_Player_Byte_Field(3, 7, PLAYER_BYTE_RINGS, 2);
+    Set_Player_Byte_Field(3, 7, PLAYER_BYTE_IMPORT_CODE, -5);
+    EXPECT_EQ(Get_Player_Byte_Field(3, 7, PLAYER_BYTE_UNIFORM), 88);
+    EXPECT_EQ(Get_Player_Byte_Field(3, 7, PLAYER_BYTE_RINGS), 2);
+    EXPECT_EQ(Get_Player_Byte_Field(3, 7, PLAYER_BYTE_IMPORT_CODE), -5) << "a signed byte";
+    EXPECT_EQ(Universe.Teams[3].Players[7].Uniform_Number, 88);
+    Clear_Debug_Log();
+    EXPECT_EQ(Get_Player_Byte_Field(3, 7, PLAYER_BYTE_IMPORT_CODE + 1), 0);
+    EXPECT_EQ(Get_Player_Byte_Field(3, PLAYERS_PER_TEAM, PLAYER_BYTE_UNIFORM), 0);
+    EXPECT_EQ(Get_Player_Byte_Field(TOTAL_NUMBER_OF_TEAMS, 0, PLAYER_BYTE_UNIFORM), 0);
+    EXPECT_EQ(Count_Debug_Lines("Invalid argument in Get_Player_Byte_Field"), 3);
+}
+
+TEST(PlayerRecord, VitalStatsAtTheRepairBoundsReadAsStored) {
+    Build_Test_League();
+    PLAYER_RECORD* player = Get_Player_Record_Pointer(4, 6);
+    player->Vital_Stats[VITAL_PEAK_AGE_LIMIT] = 30;
+    player->Vital_Stats[VITAL_PEAK_AGE] = 30;
+    player->Vital_Stats[VITAL_DEVELOPMENT] = 250;
+    const uint64_t draws = Get_Random_Draw_Count();
+    EXPECT_EQ(Get_Player_Vital_Stat(4, 6, VITAL_PEAK_AGE), 30) << "at its limit and 30";
+    EXPECT_EQ(Get_Player_Vital_Stat(4, 6, VITAL_DEVELOPMENT), 250);
+    EXPECT_EQ(Get_Random_Draw_Count(), draws) << "no repair, no draw";
+    player->Vital_Stats[VITAL_PEAK_AGE_LIMIT] = 35;
+    player->Vital_Stats[VITAL_PEAK_AGE] = 31;
+    EXPECT_EQ(Get_Player_Vital_Stat(4, 6, VITAL_PEAK_AGE), 30) << "31 is past any peak";
+    EXPECT_EQ(player->Vital_Stats[VITAL_PEAK_AGE], 30);
+    player->Vital_Stats[VITAL_PEAK_AGE] = 29;
+    player->Vital_Stats[VITAL_PEAK_AGE_LIMIT] = 28;
+    EXPECT_EQ(Get_Player_Vital_Stat(4, 6, VITAL_PEAK_AGE), 28) << "one past the limit";
+    player->Vital_Stats[VITAL_DEVELOPMENT] = 251;
+    const int32_t development = Get_Player_Vital_Stat(4, 6, VITAL_DEVELOPMENT);
+    EXPECT_GE(development, 75);
+    EXPECT_LT(development, 135);
+    EXPECT_EQ(Get_Random_Draw_Count(), draws + 1);
 }

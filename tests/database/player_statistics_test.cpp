@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
@@ -186,4 +188,108 @@ TEST(PlayerStatistics, PredictedReturnGradeIsFormedInDoublePrecision) {
     EXPECT_EQ(Get_Player_Stat(0, rb, 3, 302), 78);
     Set_Player_Rating(0, rb, RATING_PUNT_RETURNS, 40.0f);
     EXPECT_EQ(Get_Player_Stat(0, rb, 3, 303), 0) << "a rating below 50 grades 0";
+}
+
+TEST(PlayerStatistics, ReturnValuesFromTheReturnsAndTheirAverage) {
+    Build_Test_League();
+    const int32_t rb = Test_League_Slot(POSITION_RB, 0);
+    const int32_t lb = Test_League_Slot(POSITION_LB, 0);
+    Make_Position(0, rb, POSITION_RB);
+    Make_Position(0, lb, POSITION_LB);
+    // Kicks: 20 for 500 and a touchdown, average 25.0: (275 x 250 + 130) / 260.
+    // Punts: 10 for 95 and none, average 9.5: (47 x 95 + 42) / 85.
+    const int32_t line[][2] = {{14, 20}, {15, 500}, {16, 1}, {17, 10}, {18, 95}, {19, 0}};
+    for (int32_t season : {SEASON_LAST, SEASON_PREDICTED})
+        for (int32_t slot : {rb, lb})
+            for (const auto& figure : line)
+                Set_Player_Stat(0, slot, season, figure[0], figure[1]);
+    EXPECT_EQ(Get_Player_Stat(0, rb, SEASON_LAST, 300), 264);
+    EXPECT_EQ(Get_Player_Stat(0, rb, SEASON_LAST, 301), 53);
+    EXPECT_EQ(Get_Player_Stat(0, rb, SEASON_LAST, 302), 264) << "a past season grades by its value";
+    EXPECT_EQ(Get_Player_Stat(0, rb, SEASON_LAST, 303), 53);
+    EXPECT_EQ(Get_Player_Stat(0, lb, SEASON_LAST, 300), 0) << "linebackers return nothing";
+    EXPECT_EQ(Get_Player_Stat(0, lb, SEASON_LAST, 302), 0);
+    // A predicted value takes the average the memo holds.
+    Set_Stat_Memo_Switch(1);
+    ASSERT_EQ(Get_Player_Stat(0, rb, SEASON_PREDICTED, 118), 250);
+    Set_Player_Stat(0, rb, SEASON_PREDICTED, 14, 25);
+    Set_Player_Stat(0, rb, SEASON_LAST, 14, 25);
+    EXPECT_EQ(Get_Player_Stat(0, rb, SEASON_PREDICTED, 300), 264) << "the remembered 25.0";
+    EXPECT_EQ(Get_Player_Stat(0, rb, SEASON_LAST, 300), 212) << "20.0 now: (275 x 200 + 130) / 260";
+    Set_Stat_Memo_Switch(0);
+    EXPECT_EQ(Get_Player_Stat(0, rb, SEASON_PREDICTED, 300), 212);
+}
+
+TEST(PlayerStatistics, RowReadsGiveWhatSingleReadsGive) {
+    Build_Test_League();
+    const int32_t k = Test_League_Slot(POSITION_K, 0);
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    Make_Position(0, k, POSITION_K);
+    ASSERT_GE(Count_Player_Season_Lines(0, k), 1);
+    for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat) {
+        Set_Player_Stat(0, k, SEASON_THIS, stat, stat + 1);
+        Set_Player_Stat(0, k, SEASON_CAREER, stat, 100 + stat);
+        Set_Player_Stat(0, k, SEASON_PREDICTED, stat, 60 + stat);
+        Set_Player_Stat(0, qb, SEASON_CAREER, stat, 200 + stat);
+    }
+    Set_Player_Stat(0, k, FIRST_SEASON_LINE_SELECTOR, 5, 300);
+    Set_Player_Stat(0, k, FIRST_SEASON_LINE_SELECTOR, 18, 12);
+    int32_t row[NUMBER_OF_SEASON_STATS];
+    // A kicker's career row holds his longest kicks as the best of every
+    // season, and stores them, as single reads do.
+    Get_Player_Stat_Row(0, k, SEASON_CAREER, row);
+    EXPECT_EQ(row[5], 300);
+    EXPECT_EQ(row[18], 19);
+    EXPECT_EQ(Universe.Teams[0].Players[k].Season_Stats[SEASON_CAREER][5], 300);
+    EXPECT_EQ(Universe.Teams[0].Players[k].Season_Stats[SEASON_CAREER][18], 19);
+    for (int32_t season : {SEASON_THIS, SEASON_CAREER, SEASON_PREDICTED, FIRST_SEASON_LINE_SELECTOR,
+                           FIRST_SEASON_LINE_SELECTOR + NUMBER_OF_SEASON_LINE_LINKS - 1}) {
+        for (int32_t slot : {k, qb}) {
+            Get_Player_Stat_Row(0, slot, season, row);
+            for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
+                EXPECT_EQ(row[stat], Get_Player_Stat(0, slot, season, stat))
+                    << "slot " << slot << " season " << season << " stat " << stat;
+        }
+    }
+    Get_Player_Stat_Row(0, k, SEASON_PREDICTED, row);
+    EXPECT_EQ(row[18], 67) << "a predicted longest kick is capped";
+    Get_Player_Stat_Row(0, qb, SEASON_CAREER, row);
+    EXPECT_EQ(row[5], 205) << "only kickers' longest kicks are rebuilt";
+    // No player, or no such season: zeros, as single reads give.
+    const int32_t empty = Get_First_Empty_Player_Slot(0);
+    Get_Player_Stat_Row(0, empty, SEASON_CAREER, row);
+    EXPECT_EQ(std::count(row, row + NUMBER_OF_SEASON_STATS, 0), NUMBER_OF_SEASON_STATS);
+    Get_Player_Stat_Row(0, qb, FIRST_SEASON_LINE_SELECTOR + NUMBER_OF_SEASON_LINE_LINKS, row);
+    EXPECT_EQ(std::count(row, row + NUMBER_OF_SEASON_STATS, 0), NUMBER_OF_SEASON_STATS);
+
+    // A row written at once is the row read back; a bad address is reported
+    // once for each statistic, as single writes are.
+    int32_t values[NUMBER_OF_SEASON_STATS];
+    for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
+        values[stat] = 7 * stat - 20;
+    Set_Player_Stat_Row(0, qb, SEASON_LAST, values);
+    Get_Player_Stat_Row(0, qb, SEASON_LAST, row);
+    EXPECT_TRUE(std::equal(row, row + NUMBER_OF_SEASON_STATS, values));
+    Clear_Debug_Log();
+    Set_Player_Stat_Row(41, 0, SEASON_LAST, values);
+    EXPECT_EQ(Count_Debug_Lines("Invalid nTeam in Set_Player_Stat"), NUMBER_OF_SEASON_STATS);
+}
+
+TEST(PlayerStatistics, AnEmptySlotHasNoFiguresWhateverItsRecordHolds) {
+    Build_Test_League();
+    const int32_t empty = Get_First_Empty_Player_Slot(0);
+    ASSERT_FALSE(Is_Player_Slot_Used(0, empty));
+    Universe.Teams[0].Players[empty].Season_Stats[SEASON_THIS][7] = 12;
+    Universe.Teams[0].Players[empty].Season_Stats[SEASON_LAST][7] = 13;
+    EXPECT_EQ(Get_Player_Stat(0, empty, SEASON_THIS, 7), 0);
+    EXPECT_EQ(Get_Player_Stat(0, empty, SEASON_LAST, 7), 0);
+    const int32_t rb = Test_League_Slot(POSITION_RB, 0);
+    Set_Player_Stat(0, rb, SEASON_LAST, 19, 4);
+    EXPECT_EQ(Get_Player_Stat(0, rb, SEASON_LAST, 19), 4);
+    EXPECT_EQ(Get_Player_Stat(0, PLAYERS_PER_TEAM, SEASON_LAST, 19), 0) << "no such slot";
+    EXPECT_EQ(Get_Player_Stat(0, rb, -1, 19), 0) << "no such season";
+    Clear_Debug_Log();
+    EXPECT_EQ(Get_Player_Stat(0, rb, SEASON_LAST, 20), 0);
+    EXPECT_EQ(Count_Debug_Lines("Unrecognized SEASON_STAT in Get_Player_Stat(0,"), 1)
+        << "a code past the stored figures is no stored figure";
 }

@@ -231,3 +231,79 @@ TEST(PlayoffBracket, CalendarQueries) {
     Universe.Season_Length = 1;
     EXPECT_EQ(Get_Playoff_Start_Week(), 2);
 }
+
+TEST(Standings, EachUpdateReadsTheRecordsAfresh) {
+    Reset_Standings_League(8);
+    next_game = 0;
+    const int first[4][2] = {{8, 2}, {6, 4}, {4, 6}, {2, 8}};
+    for (int team = 0; team < 4; ++team)
+        Set_Record(team, first[team][0], first[team][1]);
+    Update_Standings();
+    for (int place = 0; place < 4; ++place)
+        EXPECT_EQ(Get_Division_Standing_Team(0, place), place);
+    // A week later the order is turned round, with a tie head to head breaks.
+    Set_Record(0, 3, 8);
+    Set_Record(1, 6, 5);
+    Set_Record(2, 6, 5);
+    Set_Record(3, 9, 2);
+    Add_Final(1, 2, 13, 10);
+    Update_Standings();
+    const int expected[4] = {3, 1, 2, 0};
+    int placed[4];
+    for (int place = 0; place < 4; ++place) {
+        placed[place] = Get_Division_Standing_Team(0, place);
+        EXPECT_EQ(placed[place], expected[place]) << "place " << place;
+    }
+    // Place by place, each score worked out on its own, gives the same.
+    for (int place = 0; place < DIVISION_STANDING_PLACES; ++place)
+        Set_Division_Standing(0, place, NO_TEAM);
+    for (int place = 0; place < DIVISION_STANDING_PLACES; ++place)
+        Fill_Division_Standing_Place(0, place);
+    for (int place = 0; place < 4; ++place)
+        EXPECT_EQ(Get_Division_Standing_Team(0, place), placed[place]) << "place " << place;
+}
+
+TEST(Standings, AScopeRemembersScoresUntilTheLastOneEnds) {
+    Reset_Standings_League(8);
+    next_game = 0;
+    Set_Record(0, 8, 2);
+    Set_Record(1, 6, 4);
+    const int32_t first = Get_Team_Standings_Score(0);
+    const int32_t first_division = Get_Team_Division_Score(0);
+    {
+        STANDINGS_SCOPE outer;
+        EXPECT_EQ(Get_Team_Standings_Score(0), first);
+        EXPECT_EQ(Get_Team_Division_Score(0), first_division);
+        {
+            STANDINGS_SCOPE inner;
+            Set_Record(0, 2, 8);
+            EXPECT_EQ(Get_Team_Standings_Score(0), first) << "remembered within the scope";
+        }
+        EXPECT_EQ(Get_Team_Division_Score(0), first_division) << "an inner scope's end forgets nothing";
+        EXPECT_EQ(Get_Team_Standings_Score(33), INVALID_STANDINGS_SCORE);
+    }
+    EXPECT_EQ(Get_Team_Standings_Score(0), -6 * 10000) << "read afresh once the scopes end";
+    EXPECT_LT(Get_Team_Division_Score(0), first_division);
+    {
+        STANDINGS_SCOPE next;
+        EXPECT_EQ(Get_Team_Standings_Score(0), -6 * 10000) << "a new scope starts empty";
+        // The margins of the others are remembered too, and the games: team
+        // 1's record and results stand as team 0's score first read them.
+        Set_Record(1, 2, 8);
+        Add_Final(1, 0, 3, 10);
+        EXPECT_EQ(Get_Team_Standings_Score(1), 2 * 10000);
+    }
+    EXPECT_EQ(Get_Team_Standings_Score(0), -6 * 10000 + 4000 + 100) << "equal records, head to head won";
+}
+
+TEST(Standings, ATeamMovedBetweenUpdatesIsPlacedInItsNewDivision) {
+    Reset_Standings_League(8);
+    Set_Record(3, 9, 1);
+    Update_Standings();
+    EXPECT_EQ(Get_Division_Standing_Team(0, 0), 3);
+    Universe.Teams[3].Team_Stats[TEAM_STAT_DIVISION] = 1;
+    Update_Standings();
+    EXPECT_EQ(Get_Division_Standing_Team(1, 0), 3);
+    EXPECT_EQ(Get_Division_Standing_Team(0, 3), NO_TEAM) << "three teams left in division 0";
+    EXPECT_EQ(Get_Team_Division_Standing(3), 0);
+}

@@ -95,6 +95,23 @@ TEST(PlayerValue, LinemenProduceNothingBelowTheirBlockingThreshold) {
     EXPECT_EQ(Get_Player_Production_Value(TEAM, slot, SEASON_PREDICTED), 408);
 }
 
+TEST(PlayerValue, ReceiversProduceByRushingReceivingAndTheirOtherFigures) {
+    Build_Test_League();
+    const int32_t slot = Settled_Player(POSITION_WR);
+    Set_Player_Rating(TEAM, slot, RATING_PASS_BLOCKING, 50.0f);
+    Set_Player_Rating(TEAM, slot, RATING_RUN_BLOCKING, 50.0f);
+    const int32_t line[][2] = {{8, 700}, {9, 3}, {11, 900}, {12, 5}, {4, 10}, {5, 4}, {10, 50}};
+    for (const auto& figure : line)
+        Set_Player_Stat(TEAM, slot, SEASON_LAST, figure[0], figure[1]);
+    // 600,000 rushing + 150,000 touchdowns + 1,025 x 2,200 receiving + 500 x
+    // 900 / 3 + (4,000 - 3,700) + (50,000 - 5,700) = 3,199,600: 3,199 - 1,000.
+    EXPECT_EQ(Get_Player_Production_Value(TEAM, slot, SEASON_LAST), 2199);
+    Set_Player_Stat(TEAM, slot, SEASON_LAST, 6, 100);
+    EXPECT_EQ(Get_Player_Production_Value(TEAM, slot, SEASON_LAST), 2099)
+        << "stat 6, when there is one, stands in for a third of 11";
+    EXPECT_EQ(Get_Player_Production_Value(TEAM, slot, SEASON_THIS), 0) << "another season's figures";
+}
+
 TEST(PlayerPotential, ProjectionReplaysGrowthAndPutsTheRatingsBack) {
     Build_Test_League();
     const int32_t slot = Test_League_Slot(POSITION_QB, 1);

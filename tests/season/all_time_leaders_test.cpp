@@ -314,3 +314,38 @@ TEST(AllTimeLeaders, WeekBookkeepingFollowsAPlayerWhoMoved) {
     EXPECT_EQ(Count_Debug_Lines("(ATL_DELTA_CAREER)"), 1);
     EXPECT_EQ(Count_Debug_Lines("(ATL_RESTORE_CAREER)"), 1);
 }
+
+TEST(AllTimeLeaders, SlotsFoundEmptyStayUntestedUntilTheCacheIsReset) {
+    Build_Test_League();
+    Clear_All_Time_Leaders();
+    const int32_t team = 3;
+    const int32_t id = Get_Player_ID(team, QB_SLOT);
+    const int32_t empty = Get_First_Empty_Player_Slot(team);
+    Update_All_Time_Leaders(ATL_RESET_SLOT_CACHE | ATL_UPDATE_CAREER);
+    // The quarterback moves into the slot the update found empty, with the
+    // best career of the league.
+    Swap_Players(team, empty, team, QB_SLOT);
+    Set_Player_Stat(team, empty, SEASON_CAREER, 5, 90000);
+    auto listed = [&] {
+        ALL_TIME_LEADER_ENTRY entry{};
+        Get_All_Time_Leader(ATL_KIND_CAREER, CATEGORY_PASS_YARDS, 0, &entry);
+        return entry.Player_ID == id && entry.Value == 90000;
+    };
+    Update_All_Time_Leaders(ATL_UPDATE_CAREER);
+    EXPECT_FALSE(listed()) << "the slot is still known as empty";
+    Update_All_Time_Leaders(ATL_UPDATE_THIS_SEASON);
+    Update_All_Time_Leaders(ATL_UPDATE_CAREER);
+    EXPECT_FALSE(listed()) << "other kinds keep the answer too";
+    Update_All_Time_Leaders(ATL_RESET_SLOT_CACHE | ATL_UPDATE_GAME);
+    Update_All_Time_Leaders(ATL_UPDATE_CAREER);
+    EXPECT_TRUE(listed()) << "a reset asks again";
+    // Back in his old slot, which the last updates asked about and found
+    // empty, he keeps his entry: listed players are re-read wherever they are.
+    Swap_Players(team, QB_SLOT, team, empty);
+    Set_Player_Stat(team, QB_SLOT, SEASON_CAREER, 5, 95000);
+    Update_All_Time_Leaders(ATL_UPDATE_CAREER);
+    ALL_TIME_LEADER_ENTRY entry{};
+    Get_All_Time_Leader(ATL_KIND_CAREER, CATEGORY_PASS_YARDS, 0, &entry);
+    EXPECT_EQ(entry.Player_ID, id);
+    EXPECT_EQ(entry.Value, 95000);
+}

@@ -331,3 +331,20 @@ TEST(PlayoffSeeding, SwapsCarryTheFeedingSlots) {
     EXPECT_EQ(Get_Playoff_Team(2), 3);
     EXPECT_EQ(Get_Playoff_Team(0), 4) << "first-round slots feed nothing to carry";
 }
+
+TEST(PlayoffSeeding, EachSeedingReadsTheRecordsAfresh) {
+    Build_Bracket_League(32, 2);
+    Seed_At_Season_End();
+    EXPECT_EQ(Get_Team_Stat(1, TEAM_STAT_PLAYOFF_SEED), 5);
+    EXPECT_EQ(Get_Team_Stat(3, TEAM_STAT_PLAYOFF_SEED), 0);
+    // The next week's records: the first wild card falls behind the team
+    // that had none, and the second conference's leader behind its rival.
+    Set_Record(1, 5);
+    Set_Record(3, 15);
+    Set_Record(16, 9);
+    Seed_At_Season_End();
+    EXPECT_EQ(Get_Team_Stat(3, TEAM_STAT_PLAYOFF_SEED), 5);
+    EXPECT_EQ(Get_Team_Stat(2, TEAM_STAT_PLAYOFF_SEED), 6);
+    EXPECT_EQ(Get_Team_Stat(1, TEAM_STAT_PLAYOFF_SEED), 0);
+    EXPECT_EQ(Get_Playoff_Team(21), 17) << "conference 1's first seed: 16's rival now leads";
+}

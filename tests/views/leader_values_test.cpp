@@ -51,6 +51,26 @@ TEST(LeaderValues, MinimumsFollowTheSeasonLengthAndItsProgress) {
     EXPECT_EQ(Is_Leader_Qualified(0, qb, SEASON_THIS, COMPLETION_PERCENT), 0);
 }
 
+TEST(LeaderValues, AQueryHoldsTheMinimumOfItsSeason) {
+    Build_Test_League();
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    Universe.Season_Length = 17;
+    Universe.Header.Universe_Stats[GAMES_PER_SEASON] = 17;
+    Set_User_Preference(CURRENT_WEEK, 9);
+    EXPECT_EQ(Prepare_Leader_Query(COMPLETION_PERCENT, SEASON_LAST).Minimum, 224);
+    EXPECT_EQ(Prepare_Leader_Query(COMPLETION_PERCENT, SEASON_THIS).Minimum, 118)
+        << "(224 x 529 + 500) / 1000";
+    EXPECT_EQ(Prepare_Leader_Query(RUSH_YARDS, SEASON_THIS).Minimum, 0) << "no minimum";
+    for (int32_t attempts : {117, 118}) {
+        Set_Player_Stat(0, qb, SEASON_THIS, 2, attempts);
+        Set_Player_Stat(0, qb, SEASON_THIS, 3, 100);
+        const int32_t value = Get_Player_Leader_Value(0, qb, COMPLETION_PERCENT, SEASON_THIS);
+        EXPECT_EQ(value, attempts == 118 ? Get_Player_Stat(0, qb, SEASON_THIS, 101) : 0) << attempts;
+        EXPECT_EQ(Get_Queried_Leader_Value(Prepare_Leader_Query(COMPLETION_PERCENT, SEASON_THIS), 0, qb),
+                  value);
+    }
+}
+
 TEST(LeaderValues, OnlyTheRightPositionsLeadACategory) {
     Build_Test_League();
     const int32_t rb = Test_League_Slot(POSITION_RB, 0);
@@ -91,4 +111,49 @@ TEST(LeaderValues, HeadingsAndFormatsStayInTheirBuffers) {
     EXPECT_EQ(Formatted(-5, SACKS), "-0.5");
     EXPECT_EQ(Formatted(-150, 13), "-1.50");
     EXPECT_EQ(Formatted(-7, COMPLETION_PERCENT), "-0.7%");
+}
+
+TEST(LeaderValues, APlayerOutsideACategorysGroupsHasNoValueInIt) {
+    Build_Test_League();
+    // Every player has figures everywhere (fewer completions than attempts),
+    // so only the groups can make a value 0.
+    For_Each_League_Player([](int32_t team, int32_t slot) {
+        for (int32_t season = SEASON_THIS; season <= SEASON_CAREER; ++season)
+            for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
+                Set_Player_Stat(team, slot, season, stat, 1000 - 10 * stat);
+    });
+    const int32_t odd = Test_League_Slot(POSITION_QB, 1);
+    Set_Player_Vital_Stat(2, odd, VITAL_POSITION, NUMBER_OF_POSITIONS);
+    EXPECT_EQ(Get_Player_Leader_Group(2, odd), 0) << "no position, no group";
+    EXPECT_EQ(Get_Player_Leader_Group(2, 99), 0) << "an empty slot";
+    EXPECT_EQ(Get_Player_Leader_Group(35, 0), 0) << "a franchise slot not in use";
+    EXPECT_EQ(Get_Leader_Category_Groups(NUMBER_OF_LEADER_CATEGORIES), 0);
+    int32_t opened = 0;
+    int32_t closed = 0;
+    for (int32_t team : {0, 2, FREE_AGENT_TEAM}) {
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            const int32_t group = Get_Player_Leader_Group(team, slot);
+            for (int32_t category = 0; category < NUMBER_OF_LEADER_CATEGORIES; ++category) {
+                const int32_t value = Get_Player_Leader_Value(team, slot, category, SEASON_CAREER);
+                if ((group & Get_Leader_Category_Groups(category)) != 0) {
+                    ++opened;
+                    // A query prepared once gives each player's value.
+                    EXPECT_EQ(
+                        Get_Queried_Leader_Value(Prepare_Leader_Query(category, SEASON_CAREER), team, slot),
+                        value)
+                        << team << "/" << slot << " in " << category;
+                    continue;
+                }
+                ++closed;
+                EXPECT_EQ(value, 0) << team << "/" << slot << " in " << category;
+            }
+        }
+    }
+    EXPECT_GT(opened, 0);
+    EXPECT_GT(closed, 0);
+    // Each group opens its own categories.
+    EXPECT_NE(Get_Player_Leader_Value(0, Test_League_Slot(POSITION_QB, 0), 2, SEASON_CAREER), 0);
+    EXPECT_NE(Get_Player_Leader_Value(0, Test_League_Slot(POSITION_RB, 0), RUSH_YARDS, SEASON_CAREER), 0);
+    EXPECT_NE(Get_Player_Leader_Value(0, Test_League_Slot(POSITION_LB, 0), SACKS, SEASON_CAREER), 0);
+    EXPECT_NE(Get_Player_Leader_Value(0, Test_League_Slot(POSITION_K, 0), 26, SEASON_CAREER), 0);
 }
