@@ -212,8 +212,10 @@ int32_t Choose_Defensive_Play(GAME_RECORD* pGame) {
         guess_rows[k] = &Play_Matchup_Table[guesses[k] * DEFENSIVE_PLAY_NUMBERS];
     const bool focused = Is_Defensive_Formation(wanted);
     const int32_t wanted_focus = focused ? Get_Defensive_Formation_Pass_Focus(wanted) : 0;
+    // The defence's plays lie in one array, its own or the built-in one.
+    const DEFENSIVE_PLAY* plays = Find_Defensive_Play(defense, 0);
     for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d) {
-        const DEFENSIVE_PLAY* play = Find_Defensive_Play(defense, d);
+        const DEFENSIVE_PLAY* play = plays + d;
         const int32_t formation = play->Formation;
         int64_t a = 1000;
         if (focused)
