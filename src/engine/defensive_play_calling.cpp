@@ -36,9 +36,9 @@ int64_t Per_Mille(int64_t a, int64_t b) {
     // a * b / 1000 rounded to nearest with a 64-bit product, halves away
     // from zero (the magnitude divided unsigned).
     const int64_t p = a * b;
-    const uint64_t magnitude = p >= 0 ? static_cast<uint64_t>(p) : 0u - static_cast<uint64_t>(p);
-    const int64_t rounded = static_cast<int64_t>((magnitude + 500u) / 1000u);
-    return p >= 0 ? rounded : -rounded;
+    if (p >= 0) return static_cast<int64_t>((static_cast<uint64_t>(p) + 500u) / 1000u);
+    const uint64_t magnitude = 0u - static_cast<uint64_t>(p);
+    return -static_cast<int64_t>((magnitude + 500u) / 1000u);
 }
 } // namespace
 
