@@ -11,8 +11,12 @@
 template <typename TEXT> void Put_Padded_Text(TEXT& out, const char* text, int32_t width, bool left) {
     const int32_t n = static_cast<int32_t>(std::strlen(text));
     if (left) out.Put(text);
-    for (int32_t i = n; i < width; ++i)
-        out.Put(' ');
+    if constexpr (requires { out.Put_Repeated(' ', width); }) {
+        if (n < width) out.Put_Repeated(' ', width - n);
+    } else {
+        for (int32_t i = n; i < width; ++i)
+            out.Put(' ');
+    }
     if (!left) out.Put(text);
 }
 
@@ -145,6 +149,20 @@ class ROW_TEXT {
         if (room <= 0 || n == 0) return *this;
         const int32_t count = n > static_cast<size_t>(room) ? room : static_cast<int32_t>(n);
         std::memcpy(text_ + length_, text, static_cast<size_t>(count));
+        length_ += count;
+        text_[length_] = '\0';
+        return *this;
+    }
+
+    // A text known when the program is built, all of it.
+    template <size_t N> ROW_TEXT& Put_Literal(const char (&text)[N]) { return Put(text, N - 1); }
+
+    // The character n times over.
+    ROW_TEXT& Put_Repeated(char c, int32_t n) {
+        const int32_t room = size_ - 1 - length_;
+        const int32_t count = n < room ? n : room;
+        if (count <= 0) return *this;
+        std::memset(text_ + length_, c, static_cast<size_t>(count));
         length_ += count;
         text_[length_] = '\0';
         return *this;
