@@ -185,8 +185,7 @@ class ROW_TEXT {
         const char* p = text;
         while (*p != '\0') {
             const char* plain = p;
-            while (*p != '\0' && *p != '&' && *p != '<' && *p != '>' && *p != '"')
-                ++p;
+            p += std::strcspn(p, "&<>\"");
             Put(plain, static_cast<size_t>(p - plain));
             switch (*p) {
             case '&':
