@@ -590,10 +590,8 @@ void Write_Box_Score_Team_Stats(const GAME_RECORD* pGame) {
     Append_Box("%s", TABLE_CLOSE);
 }
 
-void Write_Box_Score_Offense_Tables(const GAME_RECORD* pGame) {
-    if (pGame == nullptr) return;
-    static GAME_LOG_COUNTS log;
-    Count_Log_Plays(pGame, log);
+namespace {
+void Write_Offense_Tables(const GAME_RECORD* pGame, const GAME_LOG_COUNTS& log) {
     for (int side = 0; side < 2; ++side) {
         Append_Box("<TABLE cellSpacing=0 cellPadding=0 border=0 align=\"center\" width=968><TBODY><TR "
                    "class=header0>\n");
@@ -666,10 +664,7 @@ void Write_Box_Score_Offense_Tables(const GAME_RECORD* pGame) {
     }
 }
 
-void Write_Box_Score_Defense_Table(const GAME_RECORD* pGame) {
-    if (pGame == nullptr) return;
-    static GAME_LOG_COUNTS log;
-    Count_Log_Plays(pGame, log);
+void Write_Defense_Table(const GAME_RECORD* pGame, const GAME_LOG_COUNTS& log) {
     for (int side = 0; side < 2; ++side) {
         Append_Box(TABLE_OPEN, "header1");
         Append_Box("<TD width=\"188\" class=ltl></TD>\n");
@@ -711,6 +706,30 @@ void Write_Box_Score_Defense_Table(const GAME_RECORD* pGame) {
         }
         Append_Box("%s", TABLE_CLOSE);
     }
+}
+
+// The players' plays of the game as the logged snaps give them.
+GAME_LOG_COUNTS Log_Counts;
+} // namespace
+
+void Write_Box_Score_Offense_Tables(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return;
+    Count_Log_Plays(pGame, Log_Counts);
+    Write_Offense_Tables(pGame, Log_Counts);
+}
+
+void Write_Box_Score_Defense_Table(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return;
+    Count_Log_Plays(pGame, Log_Counts);
+    Write_Defense_Table(pGame, Log_Counts);
+}
+
+void Write_Box_Score_Player_Tables(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return;
+    // Writing the tables reads the log and the rosters and changes neither.
+    Count_Log_Plays(pGame, Log_Counts);
+    Write_Offense_Tables(pGame, Log_Counts);
+    Write_Defense_Table(pGame, Log_Counts);
 }
 
 void Close_Box_Score_Page() {
