@@ -51,9 +51,9 @@ template <typename TEXT>
 bool Put_Up_To_Conversion(TEXT& out, const char*& format, FORMAT_CONVERSION& conversion) {
     for (; *format != '\0'; ++format) {
         if (*format != '%') {
+            // The plain run up to the next '%' or the end goes in at once.
             const char* plain = format;
-            while (format[1] != '\0' && format[1] != '%')
-                ++format;
+            format += std::strcspn(format + 1, "%");
             out.Put(plain, static_cast<size_t>(format - plain + 1));
             continue;
         }
