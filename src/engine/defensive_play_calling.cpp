@@ -36,9 +36,9 @@ int64_t Per_Mille(int64_t a, int64_t b) {
     // a * b / 1000 rounded to nearest with a 64-bit product, halves away
     // from zero (the magnitude divided unsigned).
     const int64_t p = a * b;
-    const uint64_t magnitude = p >= 0 ? static_cast<uint64_t>(p) : 0u - static_cast<uint64_t>(p);
-    const int64_t rounded = static_cast<int64_t>((magnitude + 500u) / 1000u);
-    return p >= 0 ? rounded : -rounded;
+    if (p >= 0) return static_cast<int64_t>((static_cast<uint64_t>(p) + 500u) / 1000u);
+    const uint64_t magnitude = 0u - static_cast<uint64_t>(p);
+    return -static_cast<int64_t>((magnitude + 500u) / 1000u);
 }
 } // namespace
 
@@ -92,6 +92,22 @@ int32_t Matchup_Value(int32_t kind, const OFFENSIVE_CALL_FACTS& offense, const D
     return 1000;
 }
 
+// Matchup_Value of a table's row and column.
+int32_t Table_Matchup_Value(int32_t kind, const MATCHUP_ROW& row, const MATCHUP_COLUMN& column,
+                            int32_t focus) {
+    if (kind == KIND_PASS) {
+        const float v = Table_Pass_Defense_Multiplier(row, column);
+        if (focus < 1000) return static_cast<int32_t>(1000.0f * v * static_cast<float>(focus) / 1000.0f);
+        return static_cast<int32_t>(1000.0f * v);
+    }
+    if (kind == KIND_RUN) {
+        const int32_t r = Table_Game_Pass_Rush_Multiplier(row, column);
+        if (focus > 1000) return static_cast<int32_t>(static_cast<int64_t>(r) * 1000 / focus);
+        return r;
+    }
+    return 1000;
+}
+
 int32_t Read_Offensive_Kind(int32_t oteam, int32_t o, OFFENSIVE_CALL_FACTS* facts) {
     if (Is_Passing_Play(oteam, o)) {
         Read_Pass_Call_Facts(oteam, o, facts);
@@ -125,8 +141,10 @@ void Build_Play_Matchup_Table(GAME_RECORD* pGame) {
     const int32_t side = Get_Offense_Side(pGame);
     const int32_t offense = pGame->Team[side];
     const int32_t defense = pGame->Team[1 - side];
-    // Each call's facts are read once for the whole table.
+    // Each call's facts are read once for the whole table, and what a
+    // matchup works out of one call alone once per call.
     static DEFENSIVE_CALL_FACTS defensive_calls[DEFENSIVE_PLAY_NUMBERS];
+    static MATCHUP_COLUMN columns[DEFENSIVE_PLAY_NUMBERS];
     bool used[DEFENSIVE_PLAY_NUMBERS];
     int32_t focus[DEFENSIVE_PLAY_NUMBERS];
     for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d) {
@@ -134,6 +152,7 @@ void Build_Play_Matchup_Table(GAME_RECORD* pGame) {
         if (!used[d]) continue;
         Read_Defensive_Call_Facts(defense, d, &defensive_calls[d]);
         focus[d] = Get_Defensive_Formation_Pass_Focus(defensive_calls[d].Formation);
+        Prepare_Matchup_Column(defensive_calls[d], &columns[d]);
     }
     // A row depends only on the kind of the offensive call and the facts read
     // of it, which many plays share: such a row is copied.
@@ -154,8 +173,11 @@ void Build_Play_Matchup_Table(GAME_RECORD* pGame) {
                         sizeof(int32_t) * DEFENSIVE_PLAY_NUMBERS);
             continue;
         }
+        MATCHUP_ROW terms;
+        if (kinds[o] == KIND_PASS) Prepare_Pass_Matchup_Row(facts[o], &terms);
+        if (kinds[o] == KIND_RUN) Prepare_Run_Matchup_Row(facts[o], &terms);
         for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d)
-            row[d] = used[d] ? Matchup_Value(kinds[o], facts[o], defensive_calls[d], focus[d]) : 0;
+            row[d] = used[d] ? Table_Matchup_Value(kinds[o], terms, columns[d], focus[d]) : 0;
     }
     // Scale each column so the team's own plays (0-53) average 1,000.
     for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d) {
@@ -190,8 +212,10 @@ int32_t Choose_Defensive_Play(GAME_RECORD* pGame) {
         guess_rows[k] = &Play_Matchup_Table[guesses[k] * DEFENSIVE_PLAY_NUMBERS];
     const bool focused = Is_Defensive_Formation(wanted);
     const int32_t wanted_focus = focused ? Get_Defensive_Formation_Pass_Focus(wanted) : 0;
+    // The defence's plays lie in one array, its own or the built-in one.
+    const DEFENSIVE_PLAY* plays = Find_Defensive_Play(defense, 0);
     for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d) {
-        const DEFENSIVE_PLAY* play = Find_Defensive_Play(defense, d);
+        const DEFENSIVE_PLAY* play = plays + d;
         const int32_t formation = play->Formation;
         int64_t a = 1000;
         if (focused)
@@ -199,8 +223,9 @@ int32_t Choose_Defensive_Play(GAME_RECORD* pGame) {
                     ? Pass_Focus_Match(wanted_focus, Get_Defensive_Formation_Pass_Focus(formation))
                     : Get_Pass_Focus_Match(wanted, formation);
         const int64_t s = Get_Defensive_Formation_System_Match(system, formation);
-        int64_t m = 1000;
-        for (int32_t k = 0; k < GUESSES; ++k)
+        // A thousandth of 1,000 times the first guess's value is that value.
+        int64_t m = guess_rows[0][d];
+        for (int32_t k = 1; k < GUESSES; ++k)
             m = Per_Mille(m, guess_rows[k][d]);
         int64_t w = Per_Mille(m, a);
         w = Per_Mille(s, w);

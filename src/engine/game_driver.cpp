@@ -131,8 +131,7 @@ int Play_Game(int32_t home, int32_t visitor, int32_t week, GAME_RECORD* pGame) {
 static void Close_Game_Pages(const GAME_RECORD* pGame) {
     Close_Scoring_Plays_Table();
     Write_Box_Score_Team_Stats(pGame);
-    Write_Box_Score_Offense_Tables(pGame);
-    Write_Box_Score_Defense_Table(pGame);
+    Write_Box_Score_Player_Tables(pGame);
     Close_Box_Score_Page();
     Write_Box_Score_Top(pGame);
     Close_Play_By_Play_Tables();

@@ -1,5 +1,7 @@
 #include "engine/game_files.h"
 
+#include <cstring>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -132,8 +134,7 @@ void Append_Escaped_HTML(std::string& out, const char* text) {
     while (*p != '\0') {
         // The plain run up to the next character to escape goes in at once.
         const char* plain = p;
-        while (*p != '\0' && *p != '&' && *p != '<' && *p != '>' && *p != '"')
-            ++p;
+        p += std::strcspn(p, "&<>\"");
         out.append(plain, static_cast<size_t>(p - plain));
         switch (*p) {
         case '&':

@@ -69,23 +69,36 @@ void Read_Log_Row_Pieces(const GAME_RECORD* pGame, LOG_ROW_PIECES& pieces) {
     }
 }
 
-void Put_Log_Row(const LOG_ROW_PIECES& pieces, int bHTML, char* buffer, int size) {
+// The row of the snap into the buffer; its length.
+int32_t Put_Log_Row(const LOG_ROW_PIECES& pieces, int bHTML, char* buffer, int size) {
     ROW_TEXT row(buffer, size);
     if (bHTML) {
-        row.Put("<TR class=")
-            .Put(pieces.Offense_Side == 0 ? "none" : "highlight")
-            .Put("><TD width=\"5%\" class=lml>");
-        row.Put_Escaped(pieces.Team).Put("</TD>\n<TD width=\"5%\" class=lmc>").Put(pieces.Clock);
-        row.Put("</TD><TD width=\"9%\" class=lmc>").Put(pieces.Down).Put("</TD><TD width=\"9%\" class=lmc>");
+        row.Put_Literal("<TR class=");
+        if (pieces.Offense_Side == 0)
+            row.Put_Literal("none");
+        else
+            row.Put_Literal("highlight");
+        row.Put_Literal("><TD width=\"5%\" class=lml>");
+        row.Put_Escaped(pieces.Team).Put_Literal("</TD>\n<TD width=\"5%\" class=lmc>").Put(pieces.Clock);
+        row.Put_Literal("</TD><TD width=\"9%\" class=lmc>")
+            .Put(pieces.Down)
+            .Put_Literal("</TD><TD width=\"9%\" class=lmc>");
         row.Put_Escaped(pieces.Yard_Line)
-            .Put("</TD><TD width=\"17%\" class=lmc>")
+            .Put_Literal("</TD><TD width=\"17%\" class=lmc>")
             .Put_Escaped(pieces.Offensive);
-        row.Put("</TD><TD width=\"17%\" class=lmc>").Put_Escaped(pieces.Defensive).Put("</TD>");
+        row.Put_Literal("</TD><TD width=\"17%\" class=lmc>")
+            .Put_Escaped(pieces.Defensive)
+            .Put_Literal("</TD>");
     } else {
-        row.Put("\n ").Put_Padded(pieces.Team, 5, false).Put(' ').Put_Padded(pieces.Clock, 3, false).Put(' ');
+        row.Put_Literal("\n ")
+            .Put_Padded(pieces.Team, 5, false)
+            .Put(' ')
+            .Put_Padded(pieces.Clock, 3, false)
+            .Put(' ');
         row.Put_Padded(pieces.Down, 4, false).Put(' ').Put_Padded(pieces.Yard_Line, 8, false).Put(' ');
         row.Put_Padded(pieces.Offensive, 24, true).Put(' ').Put_Padded(pieces.Defensive, 24, true).Put(' ');
     }
+    return row.Length();
 }
 } // namespace
 
@@ -105,16 +118,14 @@ void Append_Play_Log_Row(const GAME_RECORD* pGame, int bHTML) {
 }
 
 void Append_Play_Log_Rows(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return;
     char row[TEXT_BUFFER_SIZE];
-    row[0] = '\0';
     LOG_ROW_PIECES pieces;
-    if (pGame != nullptr) {
-        Read_Log_Row_Pieces(pGame, pieces);
-        Put_Log_Row(pieces, 1, row, sizeof row);
-    }
-    Get_Play_By_Play_HTML() += row;
-    if (pGame != nullptr) Put_Log_Row(pieces, 0, row, sizeof row);
-    Get_Plain_Play_Text() += row;
+    Read_Log_Row_Pieces(pGame, pieces);
+    int32_t length = Put_Log_Row(pieces, 1, row, sizeof row);
+    Get_Play_By_Play_HTML().append(row, static_cast<size_t>(length));
+    length = Put_Log_Row(pieces, 0, row, sizeof row);
+    Get_Plain_Play_Text().append(row, static_cast<size_t>(length));
 }
 
 void Finish_Play_Log_Row(GAME_RECORD* pGame) {

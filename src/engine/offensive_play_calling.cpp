@@ -673,10 +673,11 @@ struct PLAY_SEARCH {
     SEARCH_PLAY Play[OFFENSIVE_PLAY_NUMBERS];
     int32_t Eligible_Count;
     uint8_t Eligible[OFFENSIVE_PLAY_NUMBERS];
-    // The running sums of the weights for the yards wanted so far.
+    // The running sums of the eligible plays' weights, in the order of
+    // Eligible, for the yards wanted so far.
     int32_t Weighed_Count;
     int32_t Weighed_Wanted[WEIGHED_KEPT];
-    int64_t Weighed_Running[WEIGHED_KEPT][OFFENSIVE_PLAY_NUMBERS];
+    int64_t Weighed_Sums[WEIGHED_KEPT][OFFENSIVE_PLAY_NUMBERS];
 };
 
 void Prepare_Play_Search(GAME_RECORD* pGame, int32_t category, PLAY_SEARCH& search) {
@@ -857,17 +858,16 @@ int32_t Multiplied_Weight(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t p, in
     return w;
 }
 
-// The weights of the search: running sums over plays 0-59 into `running`.
-void Weigh_Offensive_Plays(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t wanted, int64_t* running) {
+// The weights of the search: running sums over the eligible plays into
+// `sums` (a play that may not be called weighs nothing, so the running sum
+// over all plays 0-59 stands still between eligible ones).
+void Weigh_Offensive_Plays(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t wanted, int64_t* sums) {
     const int32_t togo = pGame->Yards_To_Go;
     const int32_t togoal = pGame->Yards_To_Goal;
     const int32_t half_left = Seconds_Left_In_Half(pGame);
     int64_t total = 0;
-    int32_t next = 0;
     for (int32_t k = 0; k < search.Eligible_Count; ++k) {
         const int32_t p = search.Eligible[k];
-        while (next < p)
-            running[next++] = total;
         SEARCH_PLAY& play = search.Play[p];
         int32_t w = 0;
         const int32_t yardage = play.Yardage;
@@ -896,20 +896,18 @@ void Weigh_Offensive_Plays(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t want
             w = memo.Weight[step];
         }
         total += w;
-        running[next++] = total;
+        sums[k] = total;
     }
-    while (next < OFFENSIVE_PLAY_NUMBERS)
-        running[next++] = total;
 }
 
 // The running sums for the yards wanted, weighed once per search.
 const int64_t* Search_Running_Weights(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t wanted) {
     for (int32_t n = 0; n < search.Weighed_Count; ++n)
-        if (search.Weighed_Wanted[n] == wanted) return search.Weighed_Running[n];
+        if (search.Weighed_Wanted[n] == wanted) return search.Weighed_Sums[n];
     const int32_t n = search.Weighed_Count < WEIGHED_KEPT ? search.Weighed_Count++ : WEIGHED_KEPT - 1;
     search.Weighed_Wanted[n] = wanted;
-    Weigh_Offensive_Plays(pGame, search, wanted, search.Weighed_Running[n]);
-    return search.Weighed_Running[n];
+    Weigh_Offensive_Plays(pGame, search, wanted, search.Weighed_Sums[n]);
+    return search.Weighed_Sums[n];
 }
 
 // The searches of the snap, one per kind of play, kept while the snap's calls
@@ -941,8 +939,9 @@ int32_t Find_Offensive_Play(GAME_RECORD* pGame, int32_t category, int32_t wanted
     if (pGame == nullptr) return 0;
     PLAY_SEARCH& search = Play_Search(pGame, category);
     const uint64_t draws = Get_Random_Draw_Count();
-    const int64_t* running = Search_Running_Weights(pGame, search, wanted);
-    const int64_t total = running[OFFENSIVE_PLAY_NUMBERS - 1];
+    const int64_t* sums = Search_Running_Weights(pGame, search, wanted);
+    const int32_t count = search.Eligible_Count;
+    const int64_t total = count > 0 ? sums[count - 1] : 0;
     // Weighing that drew a number leaves a search, and weights, that are not
     // to be reused.
     if (Get_Random_Draw_Count() != draws) {
@@ -951,19 +950,22 @@ int32_t Find_Offensive_Play(GAME_RECORD* pGame, int32_t category, int32_t wanted
     }
     const double u = Random_Number() * RANDOM_FRACTION;
     const int64_t x = static_cast<int64_t>(u * static_cast<double>(total));
-    // The first play whose running sum reaches x (the sums never fall).
+    // The first play 0-59 whose running sum reaches x (the sums never fall),
+    // play 0 when x is not above play 0's and play 59 when none reaches it:
+    // the play of the first eligible sum to reach x.
+    const int64_t first = count > 0 && search.Eligible[0] == 0 ? sums[0] : 0;
     int32_t answer = 0;
-    if (x > running[0]) {
-        int32_t low = 1;
-        int32_t high = OFFENSIVE_PLAY_NUMBERS - 1;
+    if (x > first) {
+        int32_t low = 0;
+        int32_t high = count;
         while (low < high) {
             const int32_t mid = (low + high) / 2;
-            if (running[mid] >= x)
+            if (sums[mid] >= x)
                 high = mid;
             else
                 low = mid + 1;
         }
-        answer = low;
+        answer = low < count ? search.Eligible[low] : OFFENSIVE_PLAY_NUMBERS - 1;
     }
     if (answer == HARD_CODED_PUNT_PLAY)
         Report_System_Error("Find_Offensive_Play() returned HARD_CODED_PUNT_PLAY");

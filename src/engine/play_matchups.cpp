@@ -156,26 +156,171 @@ int32_t Get_Game_Pass_Rush_Multiplier(int32_t oteam, int32_t o, int32_t dteam, i
     return Game_Pass_Rush_Multiplier(offense, defense);
 }
 
+namespace {
+// A defender's share of the pass rush multiplier by role, in thousandths;
+// false for a role the rush does not know.
+bool Pass_Rush_Share(int32_t role, int32_t depth, bool special, int32_t* add) {
+    if (role == 0)
+        *add = special ? 0 : (depth + 30) * 3;
+    else if (role >= 1 && role <= 3)
+        *add = special ? 0 : (depth + 16) * 5;
+    else if (role == 4 || role == 5)
+        *add = 50;
+    else if (role == 6 || role == 7)
+        *add = -150;
+    else if (role >= 8 && role <= 11)
+        *add = -40;
+    else if (role >= 12 && role <= 18)
+        *add = -50;
+    else
+        return false;
+    return true;
+}
+
+// A defender's share of the pass coverage by role; false for a role the
+// coverage does not know.
+bool Coverage_Share(int32_t role, int32_t depth, bool special, double* share) {
+    double c = 0.0;
+    switch (role) {
+    case 0:
+    case 1:
+    case 2:
+    case 3:
+        c = special ? -0.105 : -0.065;
+        break;
+    case 4:
+    case 5:
+        c = -0.105;
+        break;
+    case 6:
+        c = -0.175;
+        break;
+    case 7:
+        c = special ? -0.045 : -0.005 * depth - 0.1;
+        break;
+    case 8:
+        c = 0.022 * depth - 0.11;
+        break;
+    case 9:
+        c = 0.29 - 0.025 * std::abs(5 - depth);
+        break;
+    case 10:
+        c = special ? 0.025 : 0.22 - 0.01 * depth;
+        break;
+    case 11:
+        c = special ? 0.185 : 0.105;
+        break;
+    case 12:
+        c = 0.25 - 0.015 * std::abs(3 - depth);
+        break;
+    case 13:
+        c = 0.18 - 0.005 * depth;
+        break;
+    case 14:
+        c = 0.12;
+        break;
+    case 15:
+        c = 0.17 - 0.005 * depth;
+        break;
+    case 16:
+        c = 0.07 + 0.005 * depth;
+        break;
+    case 17:
+        c = 0.26 - 0.015 * depth;
+        break;
+    case 18:
+        c = 0.08 - 0.002 * depth;
+        break;
+    default:
+        *share = 0.0;
+        return false;
+    }
+    *share = c;
+    return true;
+}
+
+// A defender's share of the run defence by role; `across` is his x times the
+// hole's lateral place. False for a role the run defence does not know.
+bool Run_Stop_Share(int32_t role, bool draw, int32_t hole, int32_t across, int32_t* share) {
+    int32_t b = 0;
+    switch (role) {
+    case 0:
+        // A rusher who charges upfield runs past a draw.
+        b = draw ? -100 : -60;
+        break;
+    case 1:
+    case 3:
+        b = draw ? -120 : -70;
+        break;
+    case 2:
+        b = draw ? -70 : -50;
+        break;
+    case 4:
+    case 5:
+        b = draw ? 50 : 25;
+        break;
+    case 6:
+        b = 15 * (10 - hole) + (draw ? 150 : 0);
+        break;
+    case 7:
+        b = 15 * hole + (draw ? 225 : 0);
+        break;
+    case 8:
+        b = -80;
+        break;
+    case 9:
+    case 10:
+    case 15:
+    case 17:
+        b = -35;
+        break;
+    case 11:
+        b = across >= 0 ? 15 * hole : -70;
+        break;
+    case 12:
+    case 13:
+    case 14:
+    case 16:
+    case 18:
+        b = -60;
+        break;
+    default:
+        *share = 0;
+        return false;
+    }
+    *share = b;
+    return true;
+}
+
+int32_t Hole_Lateral_Place(int32_t hole) {
+    return (hole >= 0 && hole <= 9) ? HOLE_LATERAL_PLACE[hole] : 0;
+}
+
+float Combine_Pass_Defense(float c, float r, bool role_18, int32_t depth) {
+    float b = role_18 ? 0.05f : 0.0f;
+    float v = (3.0f * (c + b) + 3.0f * r - 1.0f) / 5.0f;
+    // Short throws are easier to defend.
+    if (depth < 12) v = v + static_cast<float>(12 - depth) * 0.007f;
+    return v < MINIMUM_PASS_FACTOR ? MINIMUM_PASS_FACTOR : v;
+}
+
+int32_t Finish_Run_Stop(int32_t total) {
+    int32_t result = Mul_Div_Round(total, 1000, 900);
+    return result < 100 ? 100 : result;
+}
+
+// Depths within this bound keep every partial sum of the pass rush a whole
+// number that a float holds exactly, so the sum may be taken in any order.
+constexpr int32_t EXACT_RUSH_DEPTH = 10000;
+} // namespace
+
 float Pass_Rush_Multiplier(const OFFENSIVE_CALL_FACTS& o, const DEFENSIVE_CALL_FACTS& d) {
     const int32_t depth = o.Depth;
     const bool special = o.Special;
     float total = 1000.0f;
     for (int32_t k = 0; k < PLAYERS_ON_FIELD; ++k) {
-        int32_t role = d.Roles[k];
         int32_t add = 0;
-        if (role == 0)
-            add = special ? 0 : (depth + 30) * 3;
-        else if (role >= 1 && role <= 3)
-            add = special ? 0 : (depth + 16) * 5;
-        else if (role == 4 || role == 5)
-            add = 50;
-        else if (role == 6 || role == 7)
-            add = -150;
-        else if (role >= 8 && role <= 11)
-            add = -40;
-        else if (role >= 12 && role <= 18)
-            add = -50;
-        else
+        if (!Pass_Rush_Share(d.Roles[k], depth, special, &add))
             Report_System_Error("Unhandled defensive responsbility in Get_Pass_Rush_Multiplier()");
         total += static_cast<float>(add);
     }
@@ -188,62 +333,9 @@ float Pass_Coverage_Multiplier(const OFFENSIVE_CALL_FACTS& o, const DEFENSIVE_CA
     const bool special = o.Special;
     float total = 1.0f;
     for (int32_t k = 0; k < PLAYERS_ON_FIELD; ++k) {
-        int32_t role = d.Roles[k];
         double c = 0.0;
-        switch (role) {
-        case 0:
-        case 1:
-        case 2:
-        case 3:
-            c = special ? -0.105 : -0.065;
-            break;
-        case 4:
-        case 5:
-            c = -0.105;
-            break;
-        case 6:
-            c = -0.175;
-            break;
-        case 7:
-            c = special ? -0.045 : -0.005 * depth - 0.1;
-            break;
-        case 8:
-            c = 0.022 * depth - 0.11;
-            break;
-        case 9:
-            c = 0.29 - 0.025 * std::abs(5 - depth);
-            break;
-        case 10:
-            c = special ? 0.025 : 0.22 - 0.01 * depth;
-            break;
-        case 11:
-            c = special ? 0.185 : 0.105;
-            break;
-        case 12:
-            c = 0.25 - 0.015 * std::abs(3 - depth);
-            break;
-        case 13:
-            c = 0.18 - 0.005 * depth;
-            break;
-        case 14:
-            c = 0.12;
-            break;
-        case 15:
-            c = 0.17 - 0.005 * depth;
-            break;
-        case 16:
-            c = 0.07 + 0.005 * depth;
-            break;
-        case 17:
-            c = 0.26 - 0.015 * depth;
-            break;
-        case 18:
-            c = 0.08 - 0.002 * depth;
-            break;
-        default:
+        if (!Coverage_Share(d.Roles[k], depth, special, &c))
             Report_System_Error("Unhandled defensive responsbility in Get_Pass_Coverage_Multiplier()");
-            break;
-        }
         const double x = d.X[k];
         const double y = d.Y[k];
         // Defenders lined up wider or deeper cover a little more.
@@ -253,79 +345,99 @@ float Pass_Coverage_Multiplier(const OFFENSIVE_CALL_FACTS& o, const DEFENSIVE_CA
 }
 
 float Pass_Defense_Multiplier(const OFFENSIVE_CALL_FACTS& o, const DEFENSIVE_CALL_FACTS& d) {
-    float c = Pass_Coverage_Multiplier(o, d);
-    float r = Pass_Rush_Multiplier(o, d);
-    float b = d.Role_18 ? 0.05f : 0.0f;
-    int32_t depth = o.Depth;
-    float v = (3.0f * (c + b) + 3.0f * r - 1.0f) / 5.0f;
-    // Short throws are easier to defend.
-    if (depth < 12) v = v + static_cast<float>(12 - depth) * 0.007f;
-    return v < MINIMUM_PASS_FACTOR ? MINIMUM_PASS_FACTOR : v;
+    const float c = Pass_Coverage_Multiplier(o, d);
+    const float r = Pass_Rush_Multiplier(o, d);
+    return Combine_Pass_Defense(c, r, d.Role_18, o.Depth);
 }
 
 int32_t Game_Pass_Rush_Multiplier(const OFFENSIVE_CALL_FACTS& o, const DEFENSIVE_CALL_FACTS& d) {
     const bool draw = o.Draw;
     const int32_t hole = o.Hole;
-    int32_t hx = (hole >= 0 && hole <= 9) ? HOLE_LATERAL_PLACE[hole] : 0;
+    const int32_t hx = Hole_Lateral_Place(hole);
     int32_t total = 1000;
     for (int32_t k = 0; k < PLAYERS_ON_FIELD; ++k) {
         int32_t x = static_cast<int32_t>(d.X[k]);
         int32_t y = static_cast<int32_t>(d.Y[k]);
-        int32_t a = x * hx;
-        int32_t role = d.Roles[k];
         int32_t b = 0;
-        switch (role) {
-        case 0:
-            // A rusher who charges upfield runs past a draw.
-            b = draw ? -100 : -60;
-            break;
-        case 1:
-        case 3:
-            b = draw ? -120 : -70;
-            break;
-        case 2:
-            b = draw ? -70 : -50;
-            break;
-        case 4:
-        case 5:
-            b = draw ? 50 : 25;
-            break;
-        case 6:
-            b = 15 * (10 - hole) + (draw ? 150 : 0);
-            break;
-        case 7:
-            b = 15 * hole + (draw ? 225 : 0);
-            break;
-        case 8:
-            b = -80;
-            break;
-        case 9:
-        case 10:
-        case 15:
-        case 17:
-            b = -35;
-            break;
-        case 11:
-            b = a >= 0 ? 15 * hole : -70;
-            break;
-        case 12:
-        case 13:
-        case 14:
-        case 16:
-        case 18:
-            b = -60;
-            break;
-        default:
+        if (!Run_Stop_Share(d.Roles[k], draw, hole, x * hx, &b))
             Report_System_Error("Unhandled defensive responsbility in Get_Game_Pass_Rush_Multiplier()");
-            break;
-        }
         // Defenders near the hole and close to the line count most.
         int32_t dist = std::abs(hx - x);
         int32_t v = 3 * ((10 - y) - dist) + b;
         total += Mul_Div_Round(15, v, dist + 10);
     }
-    int32_t result = Mul_Div_Round(total, 1000, 900);
-    return result < 100 ? 100 : result;
+    return Finish_Run_Stop(total);
+}
+
+void Prepare_Matchup_Column(const DEFENSIVE_CALL_FACTS& d, MATCHUP_COLUMN* column) {
+    column->Facts = &d;
+    column->Known_Roles = true;
+    column->Rushers_0 = 0;
+    column->Rushers_1_3 = 0;
+    column->Other_Rush = 0;
+    for (int32_t k = 0; k < PLAYERS_ON_FIELD; ++k) {
+        const int32_t role = d.Roles[k];
+        int32_t add = 0;
+        if (!Pass_Rush_Share(role, 0, true, &add))
+            column->Known_Roles = false;
+        else if (role == 0)
+            ++column->Rushers_0;
+        else if (role <= 3)
+            ++column->Rushers_1_3;
+        else
+            column->Other_Rush += add;
+        column->Spread[k] = (d.X[k] + d.Y[k]) * 0.004;
+        column->Whole_X[k] = static_cast<int32_t>(d.X[k]);
+        column->Whole_Y[k] = static_cast<int32_t>(d.Y[k]);
+    }
+}
+
+void Prepare_Pass_Matchup_Row(const OFFENSIVE_CALL_FACTS& o, MATCHUP_ROW* row) {
+    row->Facts = &o;
+    for (int32_t role = 0; role < MATCHUP_ROLES; ++role)
+        Coverage_Share(role, o.Depth, o.Special, &row->Coverage[role]);
+}
+
+void Prepare_Run_Matchup_Row(const OFFENSIVE_CALL_FACTS& o, MATCHUP_ROW* row) {
+    row->Facts = &o;
+    row->Lateral = Hole_Lateral_Place(o.Hole);
+    for (int32_t role = 0; role < MATCHUP_ROLES; ++role)
+        Run_Stop_Share(role, o.Draw, o.Hole, 0, &row->Run_Stop[role]);
+}
+
+float Table_Pass_Defense_Multiplier(const MATCHUP_ROW& row, const MATCHUP_COLUMN& column) {
+    const OFFENSIVE_CALL_FACTS& o = *row.Facts;
+    const DEFENSIVE_CALL_FACTS& d = *column.Facts;
+    const int32_t depth = o.Depth;
+    if (!column.Known_Roles || depth > EXACT_RUSH_DEPTH || depth < -EXACT_RUSH_DEPTH)
+        return Pass_Defense_Multiplier(o, d);
+    float total = 1.0f;
+    for (int32_t k = 0; k < PLAYERS_ON_FIELD; ++k)
+        total = static_cast<float>(total + (row.Coverage[d.Roles[k]] + column.Spread[k] - 0.04));
+    const float c = total < MINIMUM_PASS_FACTOR ? MINIMUM_PASS_FACTOR : total;
+    int32_t rush = 1000 + column.Other_Rush;
+    if (!o.Special) rush += column.Rushers_0 * (depth + 30) * 3 + column.Rushers_1_3 * (depth + 16) * 5;
+    float r = static_cast<float>(rush) / 1000.0f;
+    if (r < MINIMUM_PASS_FACTOR) r = MINIMUM_PASS_FACTOR;
+    return Combine_Pass_Defense(c, r, d.Role_18, depth);
+}
+
+int32_t Table_Game_Pass_Rush_Multiplier(const MATCHUP_ROW& row, const MATCHUP_COLUMN& column) {
+    if (!column.Known_Roles) return Game_Pass_Rush_Multiplier(*row.Facts, *column.Facts);
+    const DEFENSIVE_CALL_FACTS& d = *column.Facts;
+    const int32_t hx = row.Lateral;
+    const int32_t hole = row.Facts->Hole;
+    int32_t total = 1000;
+    for (int32_t k = 0; k < PLAYERS_ON_FIELD; ++k) {
+        const int32_t x = column.Whole_X[k];
+        const int32_t role = d.Roles[k];
+        const int32_t b = role == 11 ? (x * hx >= 0 ? 15 * hole : -70) : row.Run_Stop[role];
+        // Defenders near the hole and close to the line count most.
+        const int32_t dist = std::abs(hx - x);
+        const int32_t v = 3 * ((10 - column.Whole_Y[k]) - dist) + b;
+        total += Mul_Div_Round(15, v, dist + 10);
+    }
+    return Finish_Run_Stop(total);
 }
 
 float Get_Run_Matchup_Multiplier(const GAME_RECORD* pGame, int32_t o, int32_t d) {

@@ -61,6 +61,34 @@ float Pass_Coverage_Multiplier(const OFFENSIVE_CALL_FACTS& o, const DEFENSIVE_CA
 float Pass_Defense_Multiplier(const OFFENSIVE_CALL_FACTS& o, const DEFENSIVE_CALL_FACTS& d);
 int32_t Game_Pass_Rush_Multiplier(const OFFENSIVE_CALL_FACTS& o, const DEFENSIVE_CALL_FACTS& d);
 
+// The same matchups for a whole table, with what depends on one side only
+// worked out once: a column per defensive call, a row per offensive call.
+// Each gives exactly what the functions above give for the two calls' facts.
+constexpr int32_t MATCHUP_ROLES = 19; // defensive responsibilities 0-18
+struct MATCHUP_COLUMN {
+    const DEFENSIVE_CALL_FACTS* Facts;
+    bool Known_Roles;    // every role one of 0-18
+    int32_t Rushers_0;   // defenders of role 0
+    int32_t Rushers_1_3; // defenders of roles 1-3
+    int32_t Other_Rush;  // the pass rush of all other roles
+    double Spread[11];   // (x + y) * 0.004 of each defender
+    int32_t Whole_X[11]; // x and y in whole yards
+    int32_t Whole_Y[11];
+};
+struct MATCHUP_ROW {
+    const OFFENSIVE_CALL_FACTS* Facts;
+    double Coverage[MATCHUP_ROLES];  // a pass's coverage share by role
+    int32_t Lateral;                 // a run's hole across the field
+    int32_t Run_Stop[MATCHUP_ROLES]; // a run's share by role (role 11 apart)
+};
+void Prepare_Matchup_Column(const DEFENSIVE_CALL_FACTS& d, MATCHUP_COLUMN* column);
+void Prepare_Pass_Matchup_Row(const OFFENSIVE_CALL_FACTS& o, MATCHUP_ROW* row);
+void Prepare_Run_Matchup_Row(const OFFENSIVE_CALL_FACTS& o, MATCHUP_ROW* row);
+// Pass_Defense_Multiplier and Game_Pass_Rush_Multiplier of a row and a column
+// prepared from the facts.
+float Table_Pass_Defense_Multiplier(const MATCHUP_ROW& row, const MATCHUP_COLUMN& column);
+int32_t Table_Game_Pass_Rush_Multiplier(const MATCHUP_ROW& row, const MATCHUP_COLUMN& column);
+
 // Run matchup of the current snap's offence and defence, with both sides'
 // redundancy; always within 0.6024096 .. 1.66.
 float Get_Run_Matchup_Multiplier(const GAME_RECORD* pGame, int32_t o, int32_t d);

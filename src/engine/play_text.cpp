@@ -63,6 +63,12 @@ void Player_Name(int32_t id, char* buffer, int size) {
     if (id <= 0) return;
     PLAYER_LOCATION where;
     if (!Lookup_Player_ID_Hash(&where, id) || !Is_Player_Address(where.Team, where.Slot)) return;
+    // A full name always fits a buffer of the full size: it is written there
+    // directly.
+    if (size >= PLAYER_NAME_TEXT_SIZE) {
+        Get_Player_Full_Name(where.Team, where.Slot, buffer);
+        return;
+    }
     char name[PLAYER_NAME_TEXT_SIZE];
     Get_Player_Full_Name(where.Team, where.Slot, name);
     safe_strncpy(buffer, name, size);

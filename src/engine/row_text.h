@@ -11,8 +11,12 @@
 template <typename TEXT> void Put_Padded_Text(TEXT& out, const char* text, int32_t width, bool left) {
     const int32_t n = static_cast<int32_t>(std::strlen(text));
     if (left) out.Put(text);
-    for (int32_t i = n; i < width; ++i)
-        out.Put(' ');
+    if constexpr (requires { out.Put_Repeated(' ', width); }) {
+        if (n < width) out.Put_Repeated(' ', width - n);
+    } else {
+        for (int32_t i = n; i < width; ++i)
+            out.Put(' ');
+    }
     if (!left) out.Put(text);
 }
 
@@ -47,9 +51,9 @@ template <typename TEXT>
 bool Put_Up_To_Conversion(TEXT& out, const char*& format, FORMAT_CONVERSION& conversion) {
     for (; *format != '\0'; ++format) {
         if (*format != '%') {
+            // The plain run up to the next '%' or the end goes in at once.
             const char* plain = format;
-            while (format[1] != '\0' && format[1] != '%')
-                ++format;
+            format += std::strcspn(format + 1, "%");
             out.Put(plain, static_cast<size_t>(format - plain + 1));
             continue;
         }
@@ -150,6 +154,20 @@ class ROW_TEXT {
         return *this;
     }
 
+    // A text known when the program is built, all of it.
+    template <size_t N> ROW_TEXT& Put_Literal(const char (&text)[N]) { return Put(text, N - 1); }
+
+    // The character n times over.
+    ROW_TEXT& Put_Repeated(char c, int32_t n) {
+        const int32_t room = size_ - 1 - length_;
+        const int32_t count = n < room ? n : room;
+        if (count <= 0) return *this;
+        std::memset(text_ + length_, c, static_cast<size_t>(count));
+        length_ += count;
+        text_[length_] = '\0';
+        return *this;
+    }
+
     // "%-*s" when left, "%*s" otherwise.
     ROW_TEXT& Put_Padded(const char* text, int32_t width, bool left) {
         Put_Padded_Text(*this, text, width, left);
@@ -167,8 +185,7 @@ class ROW_TEXT {
         const char* p = text;
         while (*p != '\0') {
             const char* plain = p;
-            while (*p != '\0' && *p != '&' && *p != '<' && *p != '>' && *p != '"')
-                ++p;
+            p += std::strcspn(p, "&<>\"");
             Put(plain, static_cast<size_t>(p - plain));
             switch (*p) {
             case '&':

@@ -149,6 +149,13 @@ void Increment_Player_Stat(int32_t team, int32_t slot, int32_t stat, int32_t amo
 }
 
 void Add_Team_Totals_Stat(int32_t team, int32_t category, int32_t season, int32_t stat, int32_t amount) {
+    // A stored total is added to where it lies; any other address goes
+    // through the accessors, which report it.
+    if (Is_Team_Record_Slot(team) && category >= 0 && category < NUMBER_OF_TOTALS_CATEGORIES && season >= 0 &&
+        season < NUMBER_OF_TOTALS_SEASONS && stat >= 0 && stat < NUMBER_OF_TOTALS_STATS) {
+        Universe.Teams[team].Totals[category][season][stat] += amount;
+        return;
+    }
     Set_Team_Totals_Stat(team, category, season, stat,
                          Get_Team_Totals_Stat(team, category, season, stat) + amount);
 }

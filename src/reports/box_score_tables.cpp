@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <type_traits>
 
 #include "database/game_queries.h"
 #include "database/historical_norms.h"
@@ -16,6 +18,7 @@
 #include "engine/game_files.h"
 #include "engine/game_record.h"
 #include "engine/play_text.h"
+#include "engine/row_text.h"
 
 namespace {
 
@@ -23,24 +26,24 @@ namespace {
 // kept however many scores a game has.
 std::string Box_Score_HTML;
 
-void Append_Box(const char* format, ...) __attribute__((format(printf, 1, 2)));
-void Append_Box(const char* format, ...) {
-    char line[TEXT_BUFFER_SIZE];
-    va_list args;
-    va_start(args, format);
-    int length = std::vsnprintf(line, sizeof line, format, args);
-    va_end(args);
-    if (length < 0) return;
-    if (length < static_cast<int>(sizeof line)) {
-        Box_Score_HTML.append(line, static_cast<size_t>(length));
-        return;
-    }
-    std::string big(static_cast<size_t>(length) + 1, '\0');
-    va_start(args, format);
-    std::vsnprintf(big.data(), big.size(), format, args);
-    va_end(args);
-    big.resize(static_cast<size_t>(length));
-    Box_Score_HTML += big;
+// The box score's text as the formatted writers see a buffer.
+struct BOX_TEXT {
+    std::string& Text;
+    void Put(char c) { Text.push_back(c); }
+    void Put(const char* text) { Text.append(text); }
+    void Put(const char* text, size_t n) { Text.append(text, n); }
+};
+
+// The format, whose only conversions are "%s", "%d" and "%02d", with the
+// arguments put in, and "%%" as '%', added to the box score whole: what the
+// formatted printers write, without reading the format through them.
+template <typename... ARGS> void Append_Box(const char* format, ARGS... args) {
+    static_assert(((std::is_convertible_v<ARGS, const char*> ||
+                    (std::is_integral_v<ARGS> && sizeof(ARGS) <= sizeof(int32_t))) &&
+                   ...),
+                  "a box score row takes texts and whole numbers");
+    BOX_TEXT text{Box_Score_HTML};
+    Put_Formatted(text, format, args...);
 }
 
 bool Is_Side(int32_t side) {
@@ -79,10 +82,13 @@ int32_t Percentage(int64_t a, int64_t b) {
     return static_cast<int32_t>((a * 100 + b / 2) / b);
 }
 // "%d.%d" of tenths with the sign in front, so that -0.4 reads "-0.4".
+// "%s%d.%d" of the sign, the whole part and the tenth.
 std::string Tenths_Text(int32_t tenths) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%s%d.%d", tenths < 0 ? "-" : "", std::abs(tenths) / 10,
-                  std::abs(tenths) % 10);
+    const int32_t magnitude = std::abs(tenths);
+    std::string text = tenths < 0 ? "-" : "";
+    text += std::to_string(magnitude / 10);
+    text += '.';
+    text += static_cast<char>('0' + magnitude % 10);
     return text;
 }
 
@@ -584,10 +590,8 @@ void Write_Box_Score_Team_Stats(const GAME_RECORD* pGame) {
     Append_Box("%s", TABLE_CLOSE);
 }
 
-void Write_Box_Score_Offense_Tables(const GAME_RECORD* pGame) {
-    if (pGame == nullptr) return;
-    static GAME_LOG_COUNTS log;
-    Count_Log_Plays(pGame, log);
+namespace {
+void Write_Offense_Tables(const GAME_RECORD* pGame, const GAME_LOG_COUNTS& log) {
     for (int side = 0; side < 2; ++side) {
         Append_Box("<TABLE cellSpacing=0 cellPadding=0 border=0 align=\"center\" width=968><TBODY><TR "
                    "class=header0>\n");
@@ -660,10 +664,7 @@ void Write_Box_Score_Offense_Tables(const GAME_RECORD* pGame) {
     }
 }
 
-void Write_Box_Score_Defense_Table(const GAME_RECORD* pGame) {
-    if (pGame == nullptr) return;
-    static GAME_LOG_COUNTS log;
-    Count_Log_Plays(pGame, log);
+void Write_Defense_Table(const GAME_RECORD* pGame, const GAME_LOG_COUNTS& log) {
     for (int side = 0; side < 2; ++side) {
         Append_Box(TABLE_OPEN, "header1");
         Append_Box("<TD width=\"188\" class=ltl></TD>\n");
@@ -705,6 +706,30 @@ void Write_Box_Score_Defense_Table(const GAME_RECORD* pGame) {
         }
         Append_Box("%s", TABLE_CLOSE);
     }
+}
+
+// The players' plays of the game as the logged snaps give them.
+GAME_LOG_COUNTS Log_Counts;
+} // namespace
+
+void Write_Box_Score_Offense_Tables(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return;
+    Count_Log_Plays(pGame, Log_Counts);
+    Write_Offense_Tables(pGame, Log_Counts);
+}
+
+void Write_Box_Score_Defense_Table(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return;
+    Count_Log_Plays(pGame, Log_Counts);
+    Write_Defense_Table(pGame, Log_Counts);
+}
+
+void Write_Box_Score_Player_Tables(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return;
+    // Writing the tables reads the log and the rosters and changes neither.
+    Count_Log_Plays(pGame, Log_Counts);
+    Write_Offense_Tables(pGame, Log_Counts);
+    Write_Defense_Table(pGame, Log_Counts);
 }
 
 void Close_Box_Score_Page() {

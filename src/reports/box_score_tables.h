@@ -14,6 +14,8 @@ void Write_Scoring_Play_Row(const GAME_RECORD* pGame);
 void Write_Box_Score_Team_Stats(const GAME_RECORD* pGame);
 void Write_Box_Score_Offense_Tables(const GAME_RECORD* pGame);
 void Write_Box_Score_Defense_Table(const GAME_RECORD* pGame);
+// The offence tables and then the defence table, the log counted once for both.
+void Write_Box_Score_Player_Tables(const GAME_RECORD* pGame);
 // Closes the scoring-plays table once the game is over.
 void Close_Scoring_Plays_Table();
 void Close_Box_Score_Page();

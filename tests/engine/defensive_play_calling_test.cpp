@@ -3,6 +3,8 @@
 #include "database/random_numbers.h"
 #include "database/team_record.h"
 #include "engine/defensive_play_calling.h"
+#include "engine/game_record.h"
+#include "engine/play_matchups.h"
 #include "game_calls_test_support.h"
 #include "support/debug_log.h"
 #include "support/test_league.h"
@@ -42,6 +44,30 @@ TEST(DefensivePlayCalling, MatchupColumnsAverageAThousand) {
     }
     EXPECT_EQ(Get_Play_Matchup_Value(0, 0, 1, 30), 0) << "no defensive play 30";
     EXPECT_EQ(Get_Play_Matchup_Value(0, 0, 200, 0), 0) << "no team 200";
+}
+
+// Each cell of the table is the matchup of its two calls, each column scaled
+// so that the offence's own plays average 1,000.
+TEST(DefensivePlayCalling, MatchupTableHoldsEachPairsScaledMatchup) {
+    Build_Test_League();
+    GAME_RECORD* game = Start_Test_Game();
+    Build_Play_Matchup_Table(game);
+    const int32_t side = Get_Offense_Side(game);
+    const int32_t offense = game->Team[side];
+    const int32_t defense = game->Team[1 - side];
+    for (int32_t d = 0; d < 30; ++d) {
+        int64_t sum = 0;
+        for (int32_t o = 0; o < 54; ++o)
+            sum += Get_Play_Matchup_Value(offense, o, defense, d);
+        const int64_t factor = sum == 0 ? 0 : (54000000 + sum / 2) / sum;
+        for (int32_t o = 0; o < 60; ++o) {
+            const int64_t value = Get_Play_Matchup_Value(offense, o, defense, d);
+            const int64_t scaled =
+                o < 54 ? Mul_Div_Round(static_cast<int32_t>(value), static_cast<int32_t>(factor), 1000)
+                       : value;
+            ASSERT_EQ(Play_Matchup_Table[o * 30 + d], scaled) << "offence " << o << " defence " << d;
+        }
+    }
 }
 
 TEST(DefensivePlayCalling, CallIsReproducibleAndInRange) {

@@ -91,6 +91,33 @@ TEST(OffensivePlayCalling, SearchNeverRepeatsTheLastPlayNorTheFixedPlays) {
     EXPECT_EQ(Find_Offensive_Play(game, 99, 5), 0) << "with no play of the kind the answer is play 0";
 }
 
+// The draw lands on a callable play's own number, wherever the callable
+// plays stand in the book; with none callable it is play 0.
+TEST(OffensivePlayCalling, SearchAnswersTheNumberOfACallablePlay) {
+    Build_Test_League();
+    GAME_RECORD* game = Start_Test_Game();
+    OFFENSIVE_PLAY* plays = Universe.Teams[0].Playbooks.Offense.Plays;
+    for (int32_t p = 0; p < STORED_OFFENSIVE_PLAYS; ++p)
+        if (plays[p].Play_Type == PLAY_TYPE_DRAW) plays[p].Play_Type = PLAY_TYPE_RUSH;
+    plays[37].Play_Type = PLAY_TYPE_DRAW;
+    plays[41].Play_Type = PLAY_TYPE_DRAW;
+    Seed_Random_Numbers(7);
+    int32_t seen[2] = {0, 0};
+    for (int i = 0; i < 100; ++i) {
+        const int32_t play = Find_Offensive_Play(game, PLAY_CATEGORY_DRAW, 8 + i % 3);
+        ASSERT_TRUE(play == 37 || play == 41) << "play " << play;
+        ++seen[play == 41 ? 1 : 0];
+    }
+    EXPECT_GT(seen[0], 0);
+    EXPECT_GT(seen[1], 0);
+    Last_Offensive_Play = 41;
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ(Find_Offensive_Play(game, PLAY_CATEGORY_DRAW, 8 + i % 3), 37) << "the one callable play";
+    plays[37].Play_Type = PLAY_TYPE_RUSH;
+    EXPECT_EQ(Find_Offensive_Play(game, PLAY_CATEGORY_DRAW, 5), 0) << "no callable play";
+    Last_Offensive_Play = -1;
+}
+
 TEST(OffensivePlayCalling, SameSeedSameCall) {
     Build_Test_League();
     GAME_RECORD* game = Start_Test_Game();

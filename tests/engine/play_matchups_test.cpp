@@ -244,4 +244,81 @@ TEST_F(PlayMatchups, OffensiveSystemMatchOfATeam) {
     EXPECT_EQ(Count_Error_Lines(), 0);
 }
 
+// The table's matchups, worked out from a row and a column prepared once,
+// are exactly the matchups of the two calls' facts: for every defensive
+// formation, mixes of all roles, pass depths either side of the sums' bounds
+// and every hole.
+TEST_F(PlayMatchups, TableMatchupsAreTheCallsMatchups) {
+    uint32_t draw = 12345;
+    auto next_role = [&draw] {
+        draw = draw * 1103515245u + 12345u;
+        return static_cast<int32_t>((draw >> 16) % MATCHUP_ROLES);
+    };
+    int compared = 0;
+    for (int32_t formation = 22; formation <= 38; ++formation) {
+        for (int32_t mix = 0; mix < 6; ++mix) {
+            DEFENSIVE_CALL_FACTS defense{};
+            defense.Formation = formation;
+            for (int32_t k = 0; k < PLAYERS_ON_FIELD; ++k) {
+                defense.Roles[k] = next_role();
+                if (defense.Roles[k] == 18) defense.Role_18 = true;
+                Get_Formation_Coordinate(formation, k, &defense.X[k], &defense.Y[k]);
+            }
+            MATCHUP_COLUMN column;
+            Prepare_Matchup_Column(defense, &column);
+            ASSERT_TRUE(column.Known_Roles);
+            for (int32_t depth : {-20, -3, 0, 1, 5, 12, 19, 35, 60, 9999, 10001, -10001}) {
+                for (bool special : {false, true}) {
+                    OFFENSIVE_CALL_FACTS pass{depth, special, false, 0};
+                    MATCHUP_ROW row;
+                    Prepare_Pass_Matchup_Row(pass, &row);
+                    EXPECT_EQ(Table_Pass_Defense_Multiplier(row, column),
+                              Pass_Defense_Multiplier(pass, defense))
+                        << "formation " << formation << " depth " << depth << " special " << special;
+                    ++compared;
+                }
+            }
+            for (int32_t hole = -1; hole <= 10; ++hole) {
+                for (bool draw_play : {false, true}) {
+                    OFFENSIVE_CALL_FACTS run{0, false, draw_play, hole};
+                    MATCHUP_ROW row;
+                    Prepare_Run_Matchup_Row(run, &row);
+                    EXPECT_EQ(Table_Game_Pass_Rush_Multiplier(row, column),
+                              Game_Pass_Rush_Multiplier(run, defense))
+                        << "formation " << formation << " hole " << hole << " draw " << draw_play;
+                    ++compared;
+                }
+            }
+        }
+    }
+    EXPECT_GT(compared, 4000);
+    EXPECT_EQ(Count_Error_Lines(), 0);
+}
+
+// A defender of a role no matchup knows is reported by the table as by the
+// single matchup, with the same value.
+TEST_F(PlayMatchups, TableMatchupOfAnUnknownRoleIsTheCallsMatchup) {
+    DEFENSIVE_CALL_FACTS defense{};
+    defense.Formation = 22;
+    for (int32_t k = 0; k < PLAYERS_ON_FIELD; ++k)
+        Get_Formation_Coordinate(22, k, &defense.X[k], &defense.Y[k]);
+    defense.Roles[4] = 19;
+    MATCHUP_COLUMN column;
+    Prepare_Matchup_Column(defense, &column);
+    EXPECT_FALSE(column.Known_Roles);
+    OFFENSIVE_CALL_FACTS pass{8, false, false, 0};
+    OFFENSIVE_CALL_FACTS run{0, false, true, 3};
+    MATCHUP_ROW pass_row;
+    MATCHUP_ROW run_row;
+    Prepare_Pass_Matchup_Row(pass, &pass_row);
+    Prepare_Run_Matchup_Row(run, &run_row);
+    const float table_pass = Table_Pass_Defense_Multiplier(pass_row, column);
+    const int32_t table_run = Table_Game_Pass_Rush_Multiplier(run_row, column);
+    const int errors = Count_Error_Lines();
+    EXPECT_GT(errors, 0);
+    EXPECT_EQ(table_pass, Pass_Defense_Multiplier(pass, defense));
+    EXPECT_EQ(table_run, Game_Pass_Rush_Multiplier(run, defense));
+    EXPECT_EQ(Count_Error_Lines(), 2 * errors);
+}
+
 } // namespace

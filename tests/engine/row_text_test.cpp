@@ -59,6 +59,16 @@ TEST(RowText, FormatIsCutAtTheBufferEndAsThePrinterCutsIt) {
     }
 }
 
+TEST(RowText, LiteralsAndPaddingAreCutAtTheBufferEndAsThePrinterCutsThem) {
+    for (int size = 1; size <= 24; ++size) {
+        char buffer[32];
+        ROW_TEXT row(buffer, size);
+        row.Put_Literal("ab").Put_Padded("cd", 8, true).Put_Padded("ef", 6, false).Put_Repeated('-', 3);
+        EXPECT_EQ(std::string(buffer), Printed(size, "ab%-8s%6s---", "cd", "ef")) << size;
+        EXPECT_EQ(row.Length(), static_cast<int32_t>(std::string(buffer).size())) << size;
+    }
+}
+
 TEST(RowText, NumbersAndPaddingMatchTheirConversions) {
     char buffer[64];
     ROW_TEXT(buffer, sizeof buffer).Put_Number(7, 2, '0').Put(':').Put_Number(-5, 4).Put_Number(-5, 4, '0');

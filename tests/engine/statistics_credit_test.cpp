@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/safe_strings.h"
@@ -9,6 +11,7 @@
 #include "engine/game_record.h"
 #include "engine/playbook_records.h"
 #include "engine/statistics_credit.h"
+#include "support/debug_log.h"
 #include "support/game_output_support.h"
 #include "support/test_league.h"
 
@@ -124,4 +127,23 @@ TEST(StatisticsCredit, RushingSafetyWithoutPassRushStillWeighsForSacks) {
     game->Current_Play.Defensive_Play = 0;
     for (int draw = 0; draw < 30; ++draw)
         EXPECT_EQ(Choose_Game_Event_Player(game, 2, 4, 0), safety) << "draw " << draw;
+}
+
+// A team total is added to where it is stored; an address outside the
+// totals is reported and changes none of them.
+TEST(StatisticsCredit, TeamTotalsAddInPlaceAndAnAddressOutsideIsReported) {
+    Build_Test_League();
+    Clear_Debug_Log();
+    Set_Team_Totals_Stat(2, 5, 2, 19, 40);
+    Add_Team_Totals_Stat(2, 5, 2, 19, -3);
+    EXPECT_EQ(Get_Team_Totals_Stat(2, 5, 2, 19), 37);
+    EXPECT_EQ(Count_Error_Lines(), 0);
+    static TEAM_RECORD before;
+    before = Universe.Teams[2];
+    Add_Team_Totals_Stat(2, 5, 2, NUMBER_OF_TOTALS_STATS, 7);
+    Add_Team_Totals_Stat(2, 5, NUMBER_OF_TOTALS_SEASONS, 0, 7);
+    Add_Team_Totals_Stat(2, NUMBER_OF_TOTALS_CATEGORIES, 0, 0, 7);
+    Add_Team_Totals_Stat(2, -1, 0, 0, 7);
+    EXPECT_EQ(Count_Error_Lines(), 4);
+    EXPECT_EQ(std::memcmp(&before, &Universe.Teams[2], sizeof before), 0);
 }

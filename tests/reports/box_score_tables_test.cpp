@@ -130,6 +130,23 @@ TEST(BoxScoreTables, OffenceRowsOnlyForPlayersWhoTookPart) {
         << "passer, receiver and the back who only fumbled";
 }
 
+TEST(BoxScoreTables, PlayerTablesAreTheOffenceTablesThenTheDefenceTable) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    const int32_t qb_id = Test_League_Player_ID(0, Test_League_Slot(POSITION_QB, 0));
+    const int32_t wr_id = Test_League_Player_ID(0, Test_League_Slot(POSITION_WR, 0));
+    const int32_t cb_id = Test_League_Player_ID(1, Test_League_Slot(POSITION_CB, 0));
+    Add_Test_Log_Entry(game, 0, RESULT_COMPLETED_PASS, wr_id, qb_id, 15);
+    Add_Test_Log_Entry(game, 0, RESULT_PASS_KNOCKED_DOWN, wr_id, cb_id, 0);
+    Get_Box_Score_HTML().clear();
+    Write_Box_Score_Offense_Tables(game);
+    Write_Box_Score_Defense_Table(game);
+    const std::string apart = Get_Box_Score_HTML();
+    Get_Box_Score_HTML().clear();
+    Write_Box_Score_Player_Tables(game);
+    EXPECT_EQ(Get_Box_Score_HTML(), apart);
+    EXPECT_NE(apart.find("Tackles"), std::string::npos);
+}
+
 TEST(BoxScoreTables, LongGameKeepsEveryRowAndTheClosingTags) {
     GAME_RECORD* game = Build_Output_Test_Game();
     Get_Box_Score_HTML().clear();
