@@ -8,8 +8,9 @@
 # repository, ${KORVA_BASELINE_DIR:-/tmp/korva-baseline}) and built there once
 # with the same compiler, build type and flags as build/ of this tree. The two
 # benchmark programs then take turns, `rounds` times each (5 by default), so
-# that both see the same load on a shared machine; the table gives each
-# benchmark's median time and the speed-up. Last, callgrind counts the
+# that both see the same load on a shared machine, and write their pages into
+# the same folder; the table gives each benchmark's median time and the
+# speed-up. Last, callgrind counts the
 # instructions of one game (Play_Test_Game) in each, the figure that load
 # does not move.
 set -euo pipefail
@@ -39,13 +40,20 @@ cmake --build "$BUILD" -j3 --target korva_bench >/dev/null
 cmake --build "$CURRENT" -j3 --target korva_bench >/dev/null
 
 RESULTS=$(mktemp -d)
-trap 'rm -rf "$RESULTS"' EXIT
+# Both programs write each game's pages into Output/ of the folder they run
+# in: one folder for both, in memory when the machine has one, so that the
+# disk (where creating a file can take a millisecond) times neither.
+MEMORY=/tmp
+[ -d /dev/shm ] && [ -w /dev/shm ] && MEMORY=/dev/shm
+PAGES=$(mktemp -d -p "$MEMORY")
+mkdir -p "$PAGES/Output"
+trap 'rm -rf "$RESULTS" "$PAGES"' EXIT
 for round in $(seq 1 "$ROUNDS"); do
     for which in baseline current; do
         program=$BUILD/korva_bench
         [ "$which" = current ] && program=$CURRENT/korva_bench
-        "$program" --benchmark_filter="$FILTER" --benchmark_format=json \
-            >"$RESULTS/$which-$round.json" 2>/dev/null
+        (cd "$PAGES" && "$program" --benchmark_filter="$FILTER" --benchmark_format=json \
+            >"$RESULTS/$which-$round.json" 2>/dev/null)
     done
 done
 
@@ -54,7 +62,7 @@ done
 for which in baseline current; do
     program=$BUILD/korva_bench
     [ "$which" = current ] && program=$CURRENT/korva_bench
-    (cd "$RESULTS" && valgrind --tool=callgrind --callgrind-out-file="$RESULTS/$which.callgrind" \
+    (cd "$PAGES" && valgrind --tool=callgrind --callgrind-out-file="$RESULTS/$which.callgrind" \
         --toggle-collect='Play_Test_Game(int, int, int)' "$program" \
         --benchmark_filter='^BM_CompleteGame$' --benchmark_min_time=3 >/dev/null 2>&1)
 done
