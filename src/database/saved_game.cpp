@@ -10,6 +10,7 @@
 
 #include "app/diagnostics.h"
 #include "app/progress_window.h"
+#include "database/adler_checksum.h"
 #include "database/file_replacement.h"
 #include "database/league_derived_state.h"
 #include "database/league_structure.h"
@@ -108,7 +109,7 @@ int Write_Universe_Chunks(FILE* file, int level, PROGRESS_GUARD& progress) {
 
 // The team checksum's sum over the block: the adler32 of the team array.
 uLong Team_Array_Sum(const uint8_t* block) {
-    return adler32(0, block + TEAM_ARRAY_OFFSET, TEAM_ARRAY_BYTES);
+    return Adler32_Update(0, block + TEAM_ARRAY_OFFSET, TEAM_ARRAY_BYTES);
 }
 
 // Carries the team array's adler32 on over the part of it that the bytes
@@ -117,7 +118,7 @@ uLong Continue_Team_Array_Sum(uLong sum, const uint8_t* block, uint32_t start, u
     const uint32_t first = start > static_cast<uint32_t>(TEAM_ARRAY_OFFSET) ? start : TEAM_ARRAY_OFFSET;
     const uint32_t last =
         end < TEAM_ARRAY_OFFSET + TEAM_ARRAY_BYTES ? end : TEAM_ARRAY_OFFSET + TEAM_ARRAY_BYTES;
-    return first < last ? adler32(sum, block + first, last - first) : sum;
+    return first < last ? Adler32_Update(static_cast<uint32_t>(sum), block + first, last - first) : sum;
 }
 
 enum INFLATE_RESULT { CHUNKS_INFLATED, CHUNKS_DO_NOT_FIT, CHUNKS_DAMAGED };
