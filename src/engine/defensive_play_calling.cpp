@@ -77,35 +77,37 @@ namespace {
 // offensive call: a pass by the pass defence, a run by the run defence.
 enum OFFENSIVE_KIND { KIND_OTHER, KIND_PASS, KIND_RUN };
 
-int32_t Matchup_Value(int32_t kind, const OFFENSIVE_CALL_FACTS& offense, const DEFENSIVE_CALL_FACTS& defense,
-                      int32_t focus) {
+// A pass matchup is weighed down by a focus below 1000, a run matchup by one
+// above it; `pass` and `run` work out the multiplier of their kind only when
+// it is asked for.
+template <typename PASS, typename RUN>
+int32_t Focused_Matchup_Value(int32_t kind, int32_t focus, PASS pass, RUN run) {
     if (kind == KIND_PASS) {
-        const float v = Pass_Defense_Multiplier(offense, defense);
+        const float v = pass();
         if (focus < 1000) return static_cast<int32_t>(1000.0f * v * static_cast<float>(focus) / 1000.0f);
         return static_cast<int32_t>(1000.0f * v);
     }
     if (kind == KIND_RUN) {
-        const int32_t r = Game_Pass_Rush_Multiplier(offense, defense);
+        const int32_t r = run();
         if (focus > 1000) return static_cast<int32_t>(static_cast<int64_t>(r) * 1000 / focus);
         return r;
     }
     return 1000;
 }
 
+int32_t Matchup_Value(int32_t kind, const OFFENSIVE_CALL_FACTS& offense, const DEFENSIVE_CALL_FACTS& defense,
+                      int32_t focus) {
+    return Focused_Matchup_Value(
+        kind, focus, [&] { return Pass_Defense_Multiplier(offense, defense); },
+        [&] { return Game_Pass_Rush_Multiplier(offense, defense); });
+}
+
 // Matchup_Value of a table's row and column.
 int32_t Table_Matchup_Value(int32_t kind, const MATCHUP_ROW& row, const MATCHUP_COLUMN& column,
                             int32_t focus) {
-    if (kind == KIND_PASS) {
-        const float v = Table_Pass_Defense_Multiplier(row, column);
-        if (focus < 1000) return static_cast<int32_t>(1000.0f * v * static_cast<float>(focus) / 1000.0f);
-        return static_cast<int32_t>(1000.0f * v);
-    }
-    if (kind == KIND_RUN) {
-        const int32_t r = Table_Game_Pass_Rush_Multiplier(row, column);
-        if (focus > 1000) return static_cast<int32_t>(static_cast<int64_t>(r) * 1000 / focus);
-        return r;
-    }
-    return 1000;
+    return Focused_Matchup_Value(
+        kind, focus, [&] { return Table_Pass_Defense_Multiplier(row, column); },
+        [&] { return Table_Game_Pass_Rush_Multiplier(row, column); });
 }
 
 int32_t Read_Offensive_Kind(int32_t oteam, int32_t o, OFFENSIVE_CALL_FACTS* facts) {
