@@ -43,27 +43,6 @@ constexpr int32_t SETTING_HALL_OF_FAME_VIEW_LEVEL = 24;
 constexpr int32_t SETTING_PERFECT_SCOUTING = 53;
 constexpr int32_t STANDINGS_VIEW = 40030;
 
-bool Read_Installed_Cities(std::string* error) {
-    FILE* file = Open_Resolved_File(CITIES_FILE_NAME, "r");
-    if (file == nullptr) {
-        *error = std::string("cannot open ") + CITIES_FILE_NAME;
-        return false;
-    }
-    static CITY_RECORD cities[MAX_CITIES];
-    char reason[512] = "";
-    const int32_t count = Read_Cities_File(file, cities, reason, sizeof reason);
-    fclose(file);
-    if (count <= 0) {
-        *error = std::string(CITIES_FILE_NAME) + ": " + (count < 0 ? reason : "no cities");
-        return false;
-    }
-    for (int32_t n = 0; n < MAX_CITIES; ++n)
-        Universe.Cities[n] = cities[n];
-    Compact_Cities();
-    Sort_Cities();
-    return true;
-}
-
 void Name_Conferences_And_Divisions() {
     for (int32_t league = 0; league < NUMBER_OF_LEAGUES; ++league) {
         Set_League_Abbreviation(league, LEAGUE_NAMES[league]);
@@ -89,6 +68,27 @@ void Clear_Team_Yearly_History() {
     }
 }
 } // namespace
+
+bool Read_Installed_Cities(std::string* error) {
+    FILE* file = Open_Resolved_File(CITIES_FILE_NAME, "r");
+    if (file == nullptr) {
+        *error = std::string("cannot open ") + CITIES_FILE_NAME;
+        return false;
+    }
+    static CITY_RECORD cities[MAX_CITIES];
+    char reason[512] = "";
+    const int32_t count = Read_Cities_File(file, cities, reason, sizeof reason);
+    fclose(file);
+    if (count <= 0) {
+        *error = std::string(CITIES_FILE_NAME) + ": " + (count < 0 ? reason : "no cities");
+        return false;
+    }
+    for (int32_t n = 0; n < MAX_CITIES; ++n)
+        Universe.Cities[n] = cities[n];
+    Compact_Cities();
+    Sort_Cities();
+    return true;
+}
 
 bool Found_League(int32_t year, const std::vector<FRANCHISE_ROW>& rows, std::string* error) {
     Clear_Universe();
@@ -131,9 +131,7 @@ bool Simulate_Until_Season(int32_t year, std::string* error) {
 }
 
 void Set_All_Typical_Seasons() {
-    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team)
-        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
-            if (Is_Player_Slot_Used(team, slot)) Calculate_Typical_Season_From_Ratings(team, slot);
+    For_Each_League_Player(Calculate_Typical_Season_From_Ratings);
 }
 
 void Make_Season_Database() {

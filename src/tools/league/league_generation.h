@@ -11,6 +11,11 @@
 
 #include "tools/league/league_franchises.h"
 
+// Reads "Cities.txt" of the current folder into the league's cities,
+// compacted and sorted. False with the reason in `error` when the file is
+// missing or holds no city.
+bool Read_Installed_Cities(std::string* error);
+
 // Clears the league and founds it in `year`: the installation's cities
 // ("Cities.txt" of the current folder), the two conferences and their
 // divisions, the year's rules and cap, the player-generation inputs, the

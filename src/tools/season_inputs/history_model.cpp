@@ -48,6 +48,7 @@
 #include "season/off_season.h"
 #include "season/playoff_seeding.h"
 #include "tools/city_lookup.h"
+#include "tools/league/league_generation.h"
 #include "tools/season_inputs/era_norms.h"
 #include "tools/season_inputs/input_rows.h"
 #include "tools/season_inputs/season_statistics.h"
@@ -102,30 +103,9 @@ int32_t Find_Team_By_Nickname(const std::string& nickname) {
     return NO_TEAM;
 }
 
-bool Read_Cities(std::string* error) {
-    FILE* file = Open_Resolved_File(CITIES_FILE_NAME, "r");
-    if (file == nullptr) {
-        *error = std::string("cannot open ") + CITIES_FILE_NAME;
-        return false;
-    }
-    static CITY_RECORD cities[MAX_CITIES];
-    char reason[512] = "";
-    const int32_t count = Read_Cities_File(file, cities, reason, sizeof reason);
-    fclose(file);
-    if (count <= 0) {
-        *error = std::string(CITIES_FILE_NAME) + ": " + (count < 0 ? reason : "no cities");
-        return false;
-    }
-    for (int32_t n = 0; n < MAX_CITIES; ++n)
-        Universe.Cities[n] = cities[n];
-    Compact_Cities();
-    Sort_Cities();
-    return true;
-}
-
 bool Found_History_League(int32_t year, std::string* error) {
     Clear_Universe();
-    if (!Read_Cities(error)) return false;
+    if (!Read_Installed_Cities(error)) return false;
     Universe.Header.Universe_Stats[BASE_YEAR] = year;
     Universe.Header.Universe_Stats[INFLATION_FACTOR] = STANDARD_INFLATION;
     // A league of fictional players draws every college class.
@@ -160,7 +140,7 @@ bool Found_History_League(int32_t year, std::string* error) {
     Set_All_Teams_Computer_Controlled();
     Build_All_Player_Hashes();
     Calculate_Player_Contracts();
-    For_Each_League_Player(Calculate_Typical_Season_From_Ratings);
+    Set_All_Typical_Seasons();
     Set_Projected_Draft_Order();
     Set_User_Preference(MULTI_SEASON_SIMULATION, 1);
     Start_Game(0);
