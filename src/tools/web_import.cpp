@@ -39,17 +39,16 @@ const char* const SEASONS_CSV_HEADER =
     "Under_20,"
     "FGM_20_29,FGM_30_39,FGM_40_49,FGM_50_Plus,FGA_Under_20,FGA_20_29,FGA_30_39,FGA_40_49,FGA_50_Plus,YAC,"
     "Rec_1stD,DefIntLg,Value,Rush_1stD,Pass_1stD";
+const char* const PLAYERS_CSV_HEADER =
+    "Korva ID,Vorlan ID,Player ID,Team,Uniform,First Name,Last Name,Nickname,Position,,Height,Weight,College,"
+    "NFL Seasons,Full Name [Not Used],Given Name [Not Used],,Draft Team,Draft Year,Draft Round,Overall Pick,"
+    "Undrafted,Feet,Inches,Birth Month,Birth Date,Birth Year";
+const char* const PERSONNEL_CSV_HEADER = "Year,Team,Offensive Personnel,Defensive Personnel";
+const char* const COMBINE_CSV_HEADER =
+    "VorlanID,PlayerID,Name,Year,Position,Height,Weight,40-Yard Dash,Bench Reps,"
+    "Broad Jump,20-Yard Shuttle,3-Cone Drill,Vertical";
 
 namespace {
-constexpr const char* PLAYERS_HEADER = "Korva ID,Vorlan ID,Player ID,Team,Uniform,First Name,Last "
-                                       "Name,Nickname,Position,,Height,Weight,College,NFL "
-                                       "Seasons,Full Name [Not Used],Given Name [Not Used],,Draft Team,Draft "
-                                       "Year,Draft Round,Overall Pick,Undrafted,"
-                                       "Feet,Inches,Birth Month,Birth Date,Birth Year";
-constexpr const char* PERSONNEL_HEADER = "Year,Team,Offensive Personnel,Defensive Personnel";
-constexpr const char* COMBINE_HEADER =
-    "VorlanID,PlayerID,Name,Year,Position,Height,Weight,40-Yard Dash,Bench "
-    "Reps,Broad Jump,20-Yard Shuttle,3-Cone Drill,Vertical";
 constexpr const char* ROSTERS_HEADER = "VorlanID,PlayerID,FirstName,LastName,%d_Team,Position,Height,Weight,"
                                        "BirthMonth,BirthDate,BirthYear,WeeksOut,Reason,Starter";
 constexpr const char* SALARIES_HEADER = "VorlanID,PlayerID,%d Team,Uniform,FirstName,LastName,Position,Depth "
@@ -553,10 +552,10 @@ void Download_All_Data() {
     }
     Create_Download_Folders();
     const bool started = Begin_Import_Files();
-    Start_Import_File(PLAYERS_CSV, PLAYERS_HEADER);
+    Start_Import_File(PLAYERS_CSV, PLAYERS_CSV_HEADER);
     Start_Import_File(SEASONS_CSV, SEASONS_CSV_HEADER);
-    Start_Import_File(PERSONNEL_CSV, PERSONNEL_HEADER);
-    Start_Import_File(COMBINE_CSV, COMBINE_HEADER);
+    Start_Import_File(PERSONNEL_CSV, PERSONNEL_CSV_HEADER);
+    Start_Import_File(COMBINE_CSV, COMBINE_CSV_HEADER);
     Clear_Download_Player_Ids();
     Download_Player_Contract_Data();
     for (int32_t year = MODERN_DOWNLOAD_YEAR; year >= FIRST_DOWNLOAD_YEAR && !Is_Quit_Requested(); --year)

@@ -18,7 +18,12 @@ constexpr const char* SEASONS_CSV = "Input/Stats/Seasons.csv";
 constexpr const char* PERSONNEL_CSV = "Input/Stats/Personnel.csv";
 constexpr const char* COMBINE_CSV = "Input/Stats/Combine_Results.csv";
 constexpr const char* SALARIES_MISSING_CSV = "Input/Stats/Salaries-Missing.csv";
+// The header lines of the files every season shares (the season inputs
+// generator writes them too).
 extern const char* const SEASONS_CSV_HEADER;
+extern const char* const PLAYERS_CSV_HEADER;
+extern const char* const PERSONNEL_CSV_HEADER;
+extern const char* const COMBINE_CSV_HEADER;
 
 // The whole import: the contract pages, then every season from 2022 down to
 // 1951. Only in a modern league of 32 teams in its first season.

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "tools/season_inputs/input_rows.h"
+#include "tools/web_import.h"
 
 const char* const PLAYERS_INPUT_FILE = "Input/Stats/Players.csv";
 const char* const SEASONS_INPUT_FILE = "Input/Stats/Seasons.csv";
@@ -55,19 +56,19 @@ bool Write_Collected_Files(const INPUT_COLLECTION& files, const std::string& fol
 
 std::map<std::string, std::string> Join_Shared_Files(const SHARED_LINES& lines) {
     std::map<std::string, std::string> files;
-    std::string players = std::string(PLAYERS_FILE_HEADER) + "\n";
+    std::string players = std::string(PLAYERS_CSV_HEADER) + "\n";
     for (const auto& [id, line] : lines.Players)
         players += line + "\n";
-    std::string seasons = std::string(SEASONS_FILE_HEADER) + "\n";
+    std::string seasons = std::string(SEASONS_CSV_HEADER) + "\n";
     for (const auto& [id, line] : lines.Seasons)
         if (lines.Players.count(id) != 0) seasons += line + "\n";
     std::string records = std::string(TEAM_RECORDS_FILE_HEADER) + "\n";
     for (const std::string& line : lines.Team_Records)
         records += line + "\n";
-    std::string personnel = std::string(PERSONNEL_FILE_HEADER) + "\n";
+    std::string personnel = std::string(PERSONNEL_CSV_HEADER) + "\n";
     for (const std::string& line : lines.Personnel)
         personnel += line + "\n";
-    std::string combine = std::string(COMBINE_FILE_HEADER) + "\n";
+    std::string combine = std::string(COMBINE_CSV_HEADER) + "\n";
     for (const auto& [id, line] : lines.Combine)
         if (lines.Players.count(id) != 0) combine += line + "\n";
     files[PLAYERS_INPUT_FILE] = players;

@@ -18,6 +18,7 @@
 #include "personnel/injuries.h"
 #include "season/all_time_leaders.h"
 #include "tools/all_time_leaders_file.h"
+#include "tools/web_import.h"
 
 const char* const LEAGUE_FILE_HEADER = "League,Division 1,Division 2,Division 3,Division 4";
 const char* const TEAMS_FILE_HEADER =
@@ -26,31 +27,12 @@ const char* const TEAMS_FILE_HEADER =
 const char* const ROSTERS_FILE_HEADER =
     "VorlanID,PlayerID,FirstName,LastName,Team,Position,Height,Weight,BirthMonth,"
     "BirthDate,BirthYear,WeeksOut,Reason,Starter,Full Name";
-const char* const PLAYERS_FILE_HEADER =
-    "Korva ID,Vorlan ID,Player ID,Team,Uniform,First Name,Last Name,Nickname,Position,,Height,Weight,College,"
-    "NFL Seasons,Full Name [Not Used],Given Name [Not Used],,Draft Team,Draft Year,Draft Round,Overall Pick,"
-    "Undrafted,Feet,Inches,Birth Month,Birth Date,Birth Year";
-const char* const SEASONS_FILE_HEADER =
-    "VorlanID,PlayerID,SeasonFlag,Year,Team,Uniform,Name,Position,Active,G,GS,PaAtt,PaCom,PaYds,PaTD,PaInt,"
-    "PaQBR,"
-    "PaLg,PaSk,PaSkYds,RuAtt,RuYds,RuTD,RuLg,Targeted,Recepts,ReYds,ReTD,ReLg,Fumbles,FumblesLost,"
-    "PuntReturns,"
-    "PuntRetYds,PuntRetTD,PuntRetLg,KickReturns,KickRetYds,KickRetTD,KickRetLg,Comb,Asst,TklForLoss,Sk,SkYds,"
-    "QB_Hits,PD,FF,FR,Fum_Ret_Yds,Fum_Ret_TD,Int,Int_Return_Yds,Int_Return_TD,Blocks,ST_Tkl,ST_Asst,Off_Tkl,"
-    "Off_Asst,Punts,PuntYards,FGA,FGM,FG_Lg,XPM,PuntRetFC,TB,Inside20,PuntNetAvg,XPA,SAF,FG_Blocked,"
-    "Punts_Blocked,XP_Blocked,PuntLg,PuntNetYds,OffSnaps,DefSnaps,ST_Snaps,OffTeamSnaps,DefTeamSnaps,"
-    "ST_TeamSnaps,FGM_Under_20,FGM_20_29,FGM_30_39,FGM_40_49,FGM_50_Plus,FGA_Under_20,FGA_20_29,FGA_30_39,"
-    "FGA_40_49,FGA_50_Plus,YAC,Rec_1stD,DefIntLg,Value,Rush_1stD,Pass_1stD";
 const char* const SALARIES_FILE_HEADER =
     "VorlanID,PlayerID,Team,Uniform,FirstName,LastName,Position,Depth Chart,"
     "Weeks Out,Reason Out,Years Remaining,Average Salary,Signing Bonus,"
     "Contract Years,Cap Hit";
 const char* const TEAM_RECORDS_FILE_HEADER =
     "Year,Lg,Tm,W,L,T,Div_Finish,Playoffs,PF,PA,PD,MoV,SoS,SRS,OSRS,DSRS";
-const char* const PERSONNEL_FILE_HEADER = "Year,Team,Offensive Personnel,Defensive Personnel";
-const char* const COMBINE_FILE_HEADER =
-    "VorlanID,PlayerID,Name,Year,Position,Height,Weight,40-Yard Dash,Bench Reps,"
-    "Broad Jump,20-Yard Shuttle,3-Cone Drill,Vertical";
 const char* const RATINGS_FILE_HEADER =
     "PlayerID,Team,First,Last,Position,Depth,Accuracy,Distance,Control,Red "
     "Zone,Mobility,Speed,Power,Quickness,"
@@ -237,7 +219,7 @@ std::string Make_Player_Line(int32_t team, int32_t slot, int32_t id, const std::
 std::string Make_Season_Line(int32_t id, int32_t year, const std::string& team_abbreviation, int32_t uniform,
                              const std::string& full_name, int32_t position, const int32_t* stats,
                              int32_t value) {
-    std::array<std::string, SEASONS_FILE_COLUMNS + 1> fields;
+    std::array<std::string, SEASONS_CSV_COLUMNS + 1> fields;
     fields[1] = Player_Key(id);
     fields[2] = Number(id);
     fields[4] = Number(year);
@@ -308,7 +290,7 @@ std::string Make_Season_Line(int32_t id, int32_t year, const std::string& team_a
             put(column, stat);
     fields[95] = Number(value);
     std::string line;
-    for (int32_t column = 1; column <= SEASONS_FILE_COLUMNS; ++column) {
+    for (int32_t column = 1; column <= SEASONS_CSV_COLUMNS; ++column) {
         if (column > 1) line += ',';
         line += fields[column];
     }

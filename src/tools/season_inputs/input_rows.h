@@ -4,18 +4,14 @@
 #include <cstdint>
 #include <string>
 
-// Headers of the files.
+// Headers of the files of one season; the shared files' headers and the
+// seasons file's column count are the web import's (tools/web_import.h).
 extern const char* const LEAGUE_FILE_HEADER;
 extern const char* const TEAMS_FILE_HEADER;
 extern const char* const ROSTERS_FILE_HEADER;
-extern const char* const PLAYERS_FILE_HEADER;
-extern const char* const SEASONS_FILE_HEADER;
 extern const char* const SALARIES_FILE_HEADER;
 extern const char* const TEAM_RECORDS_FILE_HEADER;
-extern const char* const PERSONNEL_FILE_HEADER;
-extern const char* const COMBINE_FILE_HEADER;
 extern const char* const RATINGS_FILE_HEADER;
-constexpr int32_t SEASONS_FILE_COLUMNS = 97;
 
 // A text as one field: in double quotes (doubled inside) when it holds a
 // comma or a quote.
