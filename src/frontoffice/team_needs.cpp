@@ -137,16 +137,6 @@ struct KEPT_TABLE {
 int32_t Table_Holds = 0;
 KEPT_TABLE Kept_Table;
 
-// A team's record is copied in pieces: the C library moves a large block byte
-// by byte with a string instruction, a small one with vector moves.
-void Copy_Team_Record(TEAM_RECORD& to, const TEAM_RECORD& from) {
-    constexpr size_t PIECE = 2048;
-    auto* target = reinterpret_cast<unsigned char*>(&to);
-    const auto* source = reinterpret_cast<const unsigned char*>(&from);
-    for (size_t done = 0; done < sizeof to; done += PIECE)
-        std::memcpy(target + done, source + done, sizeof to - done < PIECE ? sizeof to - done : PIECE);
-}
-
 bool Is_Kept_Table_Source(int32_t team) {
     return std::memcmp(&Kept_Table.Record, &Universe.Teams[team], sizeof Kept_Table.Record) == 0 &&
            std::memcmp(&Kept_Table.Header, &Universe.Header, sizeof Kept_Table.Header) == 0 &&
@@ -293,7 +283,7 @@ void Build_Team_Strength_Table(int32_t team, TEAM_STRENGTH_TABLE* table) {
     }
     Kept_Table.Known = false;
     Kept_Table.Team = team;
-    Copy_Team_Record(Kept_Table.Record, Universe.Teams[team]);
+    std::memcpy(&Kept_Table.Record, &Universe.Teams[team], sizeof Kept_Table.Record);
     std::memcpy(&Kept_Table.Header, &Universe.Header, sizeof Kept_Table.Header);
     std::memcpy(&Kept_Table.Preferences, &Universe.User_Preferences, sizeof Kept_Table.Preferences);
     const uint64_t draws = Get_Random_Draw_Count();
