@@ -226,31 +226,33 @@ int32_t Get_Random_Uniform_Number(int32_t position) {
     }
 }
 
+namespace {
+// The numbers a roster wears; 0 counts as worn, as no player may wear it.
+struct WORN_NUMBERS {
+    bool Worn[256] = {};
+
+    explicit WORN_NUMBERS(int32_t team) {
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            if (!Is_Player_Slot_Used(team, slot)) continue;
+            const int32_t wears = Get_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM);
+            if (wears >= 0 && wears < 256) Worn[wears] = true;
+        }
+    }
+    bool Taken(int32_t number) const { return number == 0 || (number > 0 && number < 256 && Worn[number]); }
+};
+} // namespace
+
 bool Is_Uniform_Number_Taken(int32_t team, int32_t number) {
-    if (number == 0) return true;
-    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
-        if (Is_Player_Slot_Used(team, slot) &&
-            Get_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM) == number)
-            return true;
-    return false;
+    return WORN_NUMBERS(team).Taken(number);
 }
 
 void Assign_Uniform_Number(int32_t team, int32_t slot) {
     if (team >= FIRST_COLLEGE_POOL_TEAM) return;
     const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
-    // The numbers the roster wears, read once for all the draws (a draw
-    // changes no roster).
-    bool worn[256] = {};
-    for (int32_t other = 0; other < PLAYERS_PER_TEAM; ++other) {
-        if (!Is_Player_Slot_Used(team, other)) continue;
-        const int32_t wears = Get_Player_Byte_Field(team, other, PLAYER_BYTE_UNIFORM);
-        if (wears >= 0 && wears < 256) worn[wears] = true;
-    }
-    const auto taken = [&worn](int32_t number) {
-        return number == 0 || (number > 0 && number < 256 && worn[number]);
-    };
+    // Read once for all the draws: a draw changes no roster.
+    const WORN_NUMBERS worn(team);
     int32_t number = Get_Random_Uniform_Number(position);
-    for (int32_t n = 0; n < MORE_UNIFORM_DRAWS && taken(number); ++n)
+    for (int32_t n = 0; n < MORE_UNIFORM_DRAWS && worn.Taken(number); ++n)
         number = Get_Random_Uniform_Number(position);
     Set_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM, number);
 }
