@@ -48,6 +48,12 @@ void Team_Short_Name(int32_t team, char* buffer, int size) {
         return;
     }
     if (team < 0 || team >= TOTAL_NUMBER_OF_TEAMS) return;
+    // A team string always fits a buffer of its full size: it is written
+    // there directly.
+    if (size >= TEAM_STRING_LENGTH) {
+        Get_Team_String(buffer, team, 1);
+        return;
+    }
     char text[TEAM_STRING_LENGTH + 16];
     Get_Team_String(text, team, 1);
     safe_strncpy(buffer, text, size);

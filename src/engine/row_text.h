@@ -6,9 +6,26 @@
 #include <cstdint>
 #include <cstring>
 
+// The length of the text up to its first character that HTML writes as an
+// entity (&, <, > or ") or its end.
+inline size_t Plain_HTML_Run(const char* text) {
+    const char* p = text;
+    for (;; ++p) {
+        const unsigned char c = static_cast<unsigned char>(*p);
+        // Letters and most punctuation lie above '>', the last of the four.
+        if (c > '>') continue;
+        if (c == '\0' || c == '&' || c == '<' || c == '>' || c == '"') break;
+    }
+    return static_cast<size_t>(p - text);
+}
+
 // "%-*s" when left, "%*s" otherwise, into any text with Put(char) and
 // Put(const char*).
 template <typename TEXT> void Put_Padded_Text(TEXT& out, const char* text, int32_t width, bool left) {
+    if (width <= 0) {
+        out.Put(text);
+        return;
+    }
     const int32_t n = static_cast<int32_t>(std::strlen(text));
     if (left) out.Put(text);
     if constexpr (requires { out.Put_Repeated(' ', width); }) {
@@ -53,8 +70,9 @@ bool Put_Up_To_Conversion(TEXT& out, const char*& format, FORMAT_CONVERSION& con
         if (*format != '%') {
             // The plain run up to the next '%' or the end goes in at once.
             const char* plain = format;
-            format += std::strcspn(format + 1, "%");
-            out.Put(plain, static_cast<size_t>(format - plain + 1));
+            const char* end = strchrnul(format + 1, '%');
+            out.Put(plain, static_cast<size_t>(end - plain));
+            format = end - 1;
             continue;
         }
         if (format[1] == '%') {
@@ -185,7 +203,7 @@ class ROW_TEXT {
         const char* p = text;
         while (*p != '\0') {
             const char* plain = p;
-            p += std::strcspn(p, "&<>\"");
+            p += Plain_HTML_Run(p);
             Put(plain, static_cast<size_t>(p - plain));
             switch (*p) {
             case '&':
