@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -17,6 +18,7 @@
 #include "database/text_format.h"
 #include "engine/game_record.h"
 #include "engine/play_text.h"
+#include "engine/row_text.h"
 #include "reports/box_score_tables.h"
 
 namespace {
@@ -59,21 +61,35 @@ int32_t Shown_Game_Year() {
     return Get_Current_Week() == 100 ? year - 1 : year;
 }
 
-// Writes the page head and `body` to the file in one write, the page being
-// put together first; a file that cannot be opened is skipped. The page of a
-// game number already used is written over the old one and the file cut to
-// its length, which costs the file system far less than emptying it first.
+// Writes the page head and `body` to the file in one call; a file that
+// cannot be opened is skipped. The page of a game number already used is
+// written over the old one and the file cut to its length, which costs the
+// file system far less than emptying it first. Such a page is opened as its
+// name is spelled, without looking the folder up first: a name that opens so
+// is the one the case-blind lookup would find. Any other is looked up, and
+// its folder made, before it is created.
 void Write_Page(const char* name, const std::string& body) {
-    std::error_code error;
-    std::filesystem::create_directories(Resolve_File_Path("Output"), error);
-    const int file = ::open(Resolve_File_Path(name).c_str(), O_WRONLY | O_CREAT, 0666);
-    if (file < 0) return;
-    static std::string page;
-    page.assign(Page_Head_Text);
-    page.append(body);
+    std::string spelled = name;
+    for (char& c : spelled)
+        if (c == '\\') c = '/';
+    int file = ::open(spelled.c_str(), O_WRONLY);
+    if (file < 0) {
+        std::error_code error;
+        std::filesystem::create_directories(Resolve_File_Path("Output"), error);
+        file = ::open(Resolve_File_Path(name).c_str(), O_WRONLY | O_CREAT, 0666);
+        if (file < 0) return;
+    }
+    const std::string& head = Page_Head_Text;
+    const size_t total = head.size() + body.size();
     size_t written = 0;
-    while (written < page.size()) {
-        const ssize_t n = ::write(file, page.data() + written, page.size() - written);
+    while (written < total) {
+        iovec parts[2];
+        int count = 0;
+        if (written < head.size())
+            parts[count++] = {const_cast<char*>(head.data()) + written, head.size() - written};
+        const size_t into_body = written < head.size() ? 0 : written - head.size();
+        parts[count++] = {const_cast<char*>(body.data()) + into_body, body.size() - into_body};
+        const ssize_t n = ::writev(file, parts, count);
         if (n <= 0) break;
         written += static_cast<size_t>(n);
     }
@@ -134,7 +150,7 @@ void Append_Escaped_HTML(std::string& out, const char* text) {
     while (*p != '\0') {
         // The plain run up to the next character to escape goes in at once.
         const char* plain = p;
-        p += std::strcspn(p, "&<>\"");
+        p += Plain_HTML_Run(p);
         out.append(plain, static_cast<size_t>(p - plain));
         switch (*p) {
         case '&':
