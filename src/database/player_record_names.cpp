@@ -24,13 +24,14 @@ void Store_Field(char* field, int width, const char* text) {
     field[width - 1] = 0;
 }
 
-// Copies a fixed field out, stopping at its last byte even when it holds no NUL.
-void Copy_Field_Out(char* out, const char* field, int width) {
-    int length = 0;
-    while (length < width - 1 && field[length] != 0)
-        ++length;
-    memcpy(out, field, length);
+// Copies a fixed field out, stopping at its last byte even when it holds no
+// NUL; the length copied.
+int Copy_Field_Out(char* out, const char* field, int width) {
+    const void* end = memchr(field, 0, static_cast<size_t>(width - 1));
+    const int length = end == nullptr ? width - 1 : static_cast<int>(static_cast<const char*>(end) - field);
+    memcpy(out, field, static_cast<size_t>(length));
     out[length] = 0;
+    return length;
 }
 
 PLAYER_RECORD* Writable_Player(int32_t team, int32_t slot, const char* caller) {
@@ -131,6 +132,20 @@ void Compose_Full_Name(int32_t team, int32_t slot, char* out, bool display) {
     if (!Is_Player_Slot_Used(team, slot)) {
         Report_System_Error("Invalid player in Get_Player_Full_Name(%d,%d,)", team, slot);
         safe_strncpy(out, "INVALID-PLAYER", PLAYER_NAME_TEXT_SIZE);
+        return;
+    }
+    const PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
+    if (player.First_Name[0] != 0 && player.Last_Name[0] != 0) {
+        // Both names are there to read as stored: they are copied side by
+        // side, which always fits the composed-name buffer.
+        static_assert(sizeof player.First_Name + sizeof player.Last_Name <= PLAYER_NAME_TEXT_SIZE);
+        int length = Copy_Field_Out(out, player.First_Name, sizeof player.First_Name);
+        if (display && strcmp(out, SHORTENED_FIRST_NAME) == 0) {
+            strcpy(out + length, SHORTENED_FIRST_NAME_ENDING);
+            length += static_cast<int>(strlen(SHORTENED_FIRST_NAME_ENDING));
+        }
+        out[length++] = ' ';
+        Copy_Field_Out(out + length, player.Last_Name, sizeof player.Last_Name);
         return;
     }
     char first[16];
