@@ -145,24 +145,67 @@ struct ROW_TURN {
     const char* Next() { return (count++ % 2 == 0) ? "<TR class=\"highlight\">" : "<TR>"; }
 };
 
-std::string Player_Name_Cell(int32_t team, int32_t slot) {
+// A player-table row's cells, appended straight to the box score.
+void Append_Player_Name_Cell(int32_t team, int32_t slot) {
     char name[PLAYER_NAME_TEXT_SIZE];
     Get_Player_Full_Name(team, slot, name);
-    return Escape_HTML(name);
+    Box_Score_HTML += "<TD class=lml>";
+    Append_Escaped_HTML(Box_Score_HTML, name);
+    Box_Score_HTML += "</TD>\n";
 }
 
-std::string Position_Cell(int32_t team, int32_t slot) {
+void Append_Cell(const char* text, const char* close = "</TD>") {
+    Box_Score_HTML += "<TD class=lmc>";
+    Box_Score_HTML += text;
+    Box_Score_HTML += close;
+}
+
+void Append_Position_Cell(int32_t team, int32_t slot) {
+    Box_Score_HTML += "<TD class=lmc>";
     int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
     if (position >= 0 && position < NUMBER_OF_POSITIONS) {
         char text[RESOURCE_STRING_LIMIT];
         Load_Resource_String(STRING_POSITION_SHORT + position, text);
-        return Escape_HTML(text);
+        Append_Escaped_HTML(Box_Score_HTML, text);
+    } else if (position == POSITION_ANY) {
+        Box_Score_HTML += "Any";
     }
-    return position == POSITION_ANY ? "Any" : "";
+    Box_Score_HTML += "</TD>";
 }
 
-std::string Number_Cell(int32_t value) {
-    return value == 0 ? std::string() : std::to_string(value);
+// A count, left empty when it is 0.
+void Append_Number_Cell(int32_t value, const char* close = "</TD>") {
+    Box_Score_HTML += "<TD class=lmc>";
+    if (value != 0) {
+        BOX_TEXT text{Box_Score_HTML};
+        Put_Padded_Number(text, value, 0, ' ');
+    }
+    Box_Score_HTML += close;
+}
+
+void Append_Tenths_Cell(int32_t tenths) {
+    Box_Score_HTML += "<TD class=lmc>";
+    Box_Score_HTML += Tenths_Text(tenths);
+    Box_Score_HTML += "</TD>";
+}
+
+// The game counters of a listed player whose position group (4 for a
+// quarterback) is `group`; null for anyone else, whose counters all read 0.
+const uint16_t* Listed_Player_Counters(const GAME_RECORD* pGame, int32_t side, int32_t slot, int32_t group) {
+    int32_t team = Side_Team(pGame, side);
+    if (!Is_Player_Address(team, slot)) return nullptr;
+    int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+    int32_t player_group = position == POSITION_QB ? 4 : Get_Position_Group(position);
+    if (player_group != group) return nullptr;
+    int32_t id = Get_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID);
+    for (int i = 0; i < GAME_LISTED_PLAYERS; ++i)
+        if (pGame->Player_Ids[side][i] == id) return pGame->Player_Counters[side][i];
+    return nullptr;
+}
+
+// Stored counters are 16-bit and may hold negative yardage.
+int32_t Counter(const uint16_t* counters, int32_t n) {
+    return counters == nullptr ? 0 : static_cast<int16_t>(counters[n]);
 }
 
 int32_t Roster_End(int32_t team) {
@@ -255,13 +298,6 @@ void Count_Log_Plays(const GAME_RECORD* pGame, GAME_LOG_COUNTS& log) {
     }
 }
 
-// A player-table row's cell, appended straight to the box score.
-void Append_Cell(const char* text, const char* close = "</TD>") {
-    Box_Score_HTML += "<TD class=lmc>";
-    Box_Score_HTML += text;
-    Box_Score_HTML += close;
-}
-
 } // namespace
 
 std::string& Get_Box_Score_HTML() {
@@ -318,15 +354,7 @@ void Get_Quarter_Label(const GAME_RECORD* pGame, char* text, int size) {
 int32_t Get_Game_Player_Counter(const GAME_RECORD* pGame, int32_t side, int32_t slot, int32_t group,
                                 int32_t n) {
     if (pGame == nullptr || !Is_Side(side) || n < 0 || n >= GAME_PLAYER_COUNTERS) return 0;
-    int32_t team = Side_Team(pGame, side);
-    if (!Is_Player_Address(team, slot)) return 0;
-    int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
-    int32_t player_group = position == POSITION_QB ? 4 : Get_Position_Group(position);
-    if (player_group != group) return 0;
-    int32_t id = Get_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID);
-    for (int i = 0; i < GAME_LISTED_PLAYERS; ++i)
-        if (pGame->Player_Ids[side][i] == id) return static_cast<int16_t>(pGame->Player_Counters[side][i][n]);
-    return 0;
+    return Counter(Listed_Player_Counters(pGame, side, slot, group), n);
 }
 
 int32_t Count_Player_Log_Plays(const GAME_RECORD* pGame, int32_t side, int32_t slot, int32_t kind,
@@ -612,53 +640,59 @@ void Write_Offense_Tables(const GAME_RECORD* pGame, const GAME_LOG_COUNTS& log) 
         Append_Box("<TD width=\"46\" class=ltc>%s</TD></TR>", HEADINGS[16]);
 
         int32_t team = Side_Team(pGame, side);
+        const std::string team_text = Team_Text(pGame, side, 0, 40);
         ROW_TURN turn;
         for (int32_t slot = 0, end = Roster_End(team); slot < end; ++slot) {
             const PLAYER_LOG_COUNTS& logged = log.Player[side][slot];
+            const uint16_t* passing = Listed_Player_Counters(pGame, side, slot, 4);
             int32_t completions = logged.Completions;
-            int32_t attempts = Get_Game_Player_Counter(pGame, side, slot, 4, 0);
+            int32_t attempts = Counter(passing, 0);
             if (completions > attempts) attempts = completions;
             int32_t rushes = logged.Rushes;
             int32_t fumbles = logged.Fumbles;
             int32_t receptions = logged.Receptions;
             if (attempts <= 0 && rushes <= 0 && receptions <= 0 && fumbles <= 0) continue;
-            std::string cells[17];
-            cells[0] = Team_Text(pGame, side, 0, 40);
-            cells[1] = Position_Cell(team, slot);
+            Box_Score_HTML += turn.Next();
+            Append_Player_Name_Cell(team, slot);
+            Append_Cell(team_text.c_str());
+            Append_Position_Cell(team, slot);
             if (attempts != 0) {
-                int32_t yards = Get_Game_Player_Counter(pGame, side, slot, 4, 2);
-                int32_t touchdowns = Get_Game_Player_Counter(pGame, side, slot, 4, 3);
-                int32_t interceptions = Get_Game_Player_Counter(pGame, side, slot, 4, 4);
-                cells[2] = Number_Cell(completions);
-                cells[3] = Number_Cell(attempts);
-                cells[4] = Number_Cell(yards);
-                cells[5] = Number_Cell(touchdowns);
-                cells[6] = Number_Cell(interceptions);
-                cells[7] = Tenths_Text(
+                int32_t yards = Counter(passing, 2);
+                int32_t touchdowns = Counter(passing, 3);
+                int32_t interceptions = Counter(passing, 4);
+                Append_Number_Cell(completions);
+                Append_Number_Cell(attempts);
+                Append_Number_Cell(yards);
+                Append_Number_Cell(touchdowns);
+                Append_Number_Cell(interceptions);
+                Append_Tenths_Cell(
                     Compute_Passer_Rating(attempts, completions, yards, touchdowns, interceptions));
+            } else {
+                for (int c = 0; c < 6; ++c)
+                    Append_Cell("");
             }
             if (rushes != 0) {
                 int32_t yards = logged.Rushing_Yards;
-                cells[8] = Number_Cell(rushes);
-                cells[9] = Number_Cell(yards);
-                cells[10] = Tenths_Text(Tenths(yards, rushes));
-                cells[11] = Number_Cell(logged.Rushing_Touchdowns);
-                cells[12] = Number_Cell(fumbles);
+                Append_Number_Cell(rushes);
+                Append_Number_Cell(yards);
+                Append_Tenths_Cell(Tenths(yards, rushes));
+                Append_Number_Cell(logged.Rushing_Touchdowns);
+                Append_Number_Cell(fumbles);
+            } else {
+                for (int c = 0; c < 5; ++c)
+                    Append_Cell("");
             }
             if (receptions != 0) {
-                int32_t yards = Get_Game_Player_Counter(pGame, side, slot, 0, 3);
-                cells[13] = Number_Cell(receptions);
-                cells[14] = Number_Cell(yards);
-                cells[15] = Tenths_Text(Tenths(yards, receptions));
-                cells[16] = Number_Cell(logged.Receiving_Touchdowns);
+                int32_t yards = Counter(Listed_Player_Counters(pGame, side, slot, 0), 3);
+                Append_Number_Cell(receptions);
+                Append_Number_Cell(yards);
+                Append_Tenths_Cell(Tenths(yards, receptions));
+                Append_Number_Cell(logged.Receiving_Touchdowns, "</TD></TR>");
+            } else {
+                for (int c = 0; c < 3; ++c)
+                    Append_Cell("");
+                Append_Cell("", "</TD></TR>");
             }
-            Box_Score_HTML += turn.Next();
-            Box_Score_HTML += "<TD class=lml>";
-            Box_Score_HTML += Player_Name_Cell(team, slot);
-            Box_Score_HTML += "</TD>\n";
-            for (int c = 0; c < 16; ++c)
-                Append_Cell(cells[c].c_str());
-            Append_Cell(cells[16].c_str(), "</TD></TR>");
         }
         Append_Box("%s", TABLE_CLOSE);
     }
@@ -678,31 +712,34 @@ void Write_Defense_Table(const GAME_RECORD* pGame, const GAME_LOG_COUNTS& log) {
         Append_Box("<TD width=\"120\" class=ltc>Interceptions</TD>");
         Append_Box("<TD width=\"95\" class=ltc>Defensive<br>Touchdowns</TD>");
         int32_t team = Side_Team(pGame, side);
+        const std::string team_text = Team_Text(pGame, side, 0, 40);
         ROW_TURN turn;
         for (int32_t slot = 0, end = Roster_End(team); slot < end; ++slot) {
-            int32_t tackles = Get_Game_Player_Counter(pGame, side, slot, 2, 2);
-            int32_t assists = Get_Game_Player_Counter(pGame, side, slot, 2, 3);
-            int32_t sack_tenths = Get_Game_Player_Counter(pGame, side, slot, 2, 0) * 5;
+            const uint16_t* counters = Listed_Player_Counters(pGame, side, slot, 2);
+            int32_t tackles = Counter(counters, 2);
+            int32_t assists = Counter(counters, 3);
+            int32_t sack_tenths = Counter(counters, 0) * 5;
             int32_t defensed = log.Player[side][slot].Defensed;
             int32_t recovered = log.Player[side][slot].Recovered;
-            int32_t interceptions = Get_Game_Player_Counter(pGame, side, slot, 2, 1);
-            int32_t touchdowns = Get_Game_Player_Counter(pGame, side, slot, 2, 4);
+            int32_t interceptions = Counter(counters, 1);
+            int32_t touchdowns = Counter(counters, 4);
             if (tackles <= 0 && assists <= 0 && sack_tenths <= 0 && defensed <= 0 && recovered <= 0 &&
                 interceptions <= 0 && touchdowns <= 0)
                 continue;
             Box_Score_HTML += turn.Next();
-            Box_Score_HTML += "<TD class=lml>";
-            Box_Score_HTML += Player_Name_Cell(team, slot);
-            Box_Score_HTML += "</TD>\n";
-            Append_Cell(Team_Text(pGame, side, 0, 40).c_str());
-            Append_Cell(Position_Cell(team, slot).c_str());
-            Append_Cell(Number_Cell(tackles).c_str());
-            Append_Cell(Number_Cell(assists).c_str());
-            Append_Cell(sack_tenths == 0 ? "" : Tenths_Text(sack_tenths).c_str());
-            Append_Cell(Number_Cell(defensed).c_str());
-            Append_Cell(Number_Cell(recovered).c_str());
-            Append_Cell(Number_Cell(interceptions).c_str());
-            Append_Cell(Number_Cell(touchdowns).c_str(), "</TD></TR>");
+            Append_Player_Name_Cell(team, slot);
+            Append_Cell(team_text.c_str());
+            Append_Position_Cell(team, slot);
+            Append_Number_Cell(tackles);
+            Append_Number_Cell(assists);
+            if (sack_tenths == 0)
+                Append_Cell("");
+            else
+                Append_Tenths_Cell(sack_tenths);
+            Append_Number_Cell(defensed);
+            Append_Number_Cell(recovered);
+            Append_Number_Cell(interceptions);
+            Append_Number_Cell(touchdowns, "</TD></TR>");
         }
         Append_Box("%s", TABLE_CLOSE);
     }
