@@ -18,7 +18,6 @@
 #include "database/text_format.h"
 #include "engine/game_record.h"
 #include "engine/play_text.h"
-#include "engine/row_text.h"
 #include "reports/box_score_tables.h"
 
 namespace {
@@ -150,7 +149,7 @@ void Append_Escaped_HTML(std::string& out, const char* text) {
     while (*p != '\0') {
         // The plain run up to the next character to escape goes in at once.
         const char* plain = p;
-        p += Plain_HTML_Run(p);
+        p += std::strcspn(p, "&<>\"");
         out.append(plain, static_cast<size_t>(p - plain));
         switch (*p) {
         case '&':

@@ -6,19 +6,6 @@
 #include <cstdint>
 #include <cstring>
 
-// The length of the text up to its first character that HTML writes as an
-// entity (&, <, > or ") or its end.
-inline size_t Plain_HTML_Run(const char* text) {
-    const char* p = text;
-    for (;; ++p) {
-        const unsigned char c = static_cast<unsigned char>(*p);
-        // Letters and most punctuation lie above '>', the last of the four.
-        if (c > '>') continue;
-        if (c == '\0' || c == '&' || c == '<' || c == '>' || c == '"') break;
-    }
-    return static_cast<size_t>(p - text);
-}
-
 // "%-*s" when left, "%*s" otherwise, into any text with Put(char) and
 // Put(const char*).
 template <typename TEXT> void Put_Padded_Text(TEXT& out, const char* text, int32_t width, bool left) {
@@ -203,7 +190,7 @@ class ROW_TEXT {
         const char* p = text;
         while (*p != '\0') {
             const char* plain = p;
-            p += Plain_HTML_Run(p);
+            p += std::strcspn(p, "&<>\"");
             Put(plain, static_cast<size_t>(p - plain));
             switch (*p) {
             case '&':
