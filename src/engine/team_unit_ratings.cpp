@@ -313,6 +313,18 @@ struct LEAGUE_RESULTS {
 };
 LEAGUE_RESULTS Results;
 
+// Strength values worked out within the scope of the same number, each read
+// without a random draw: the ranks of one question read every team's value
+// once, however many teams they rank.
+struct KEPT_STRENGTH {
+    uint32_t Epoch;
+    int32_t Value;
+};
+KEPT_STRENGTH Kept_Strength[TOTAL_NUMBER_OF_TEAMS];
+
+// Overall rating plus this season's results, read afresh.
+int32_t Strength_Value(int32_t team);
+
 // A part of the team's strength: kept when the roster it was read from is
 // still the league's. A reading that drew a random number (a player re-drawn
 // or made) changed the roster and is never kept, so it is made again the next
@@ -544,6 +556,17 @@ int32_t Get_Team_Defense_Value(int32_t team) {
 int32_t Get_Team_Strength_Value(int32_t team) {
     if (!Is_Rated_Team(team)) return 0;
     TEAM_RATINGS_SCOPE scope;
+    const bool keepable = Is_Team_Record_Slot(team);
+    if (keepable && Kept_Strength[team].Epoch == Scope_Epoch) return Kept_Strength[team].Value;
+    const uint64_t draws = Get_Random_Draw_Count();
+    const int32_t value = Strength_Value(team);
+    // A reading that drew changed the roster: it is made again next time.
+    if (keepable && Get_Random_Draw_Count() == draws) Kept_Strength[team] = {Scope_Epoch, value};
+    return value;
+}
+
+namespace {
+int32_t Strength_Value(int32_t team) {
     if (!Results.Known) Read_League_Results();
     const int32_t results =
         2 * (Get_Team_Record_Char(team, RECORD_CHAR_WINS) - Get_Team_Record_Char(team, RECORD_CHAR_LOSSES));
@@ -554,6 +577,7 @@ int32_t Get_Team_Strength_Value(int32_t team) {
     return Get_Team_Overall_Rating(team) + 15 * (results + recent) +
            2 * (Results.Scored[code] - Results.Allowed[code]);
 }
+} // namespace
 
 int32_t Get_Team_Strength_Rank(int32_t team) {
     if (!Is_Rated_Team(team)) return 0;

@@ -4,6 +4,7 @@
 
 #include "database/league_structure.h"
 #include "database/player_record.h"
+#include "database/random_numbers.h"
 #include "database/roster_queries.h"
 #include "database/roster_slots.h"
 #include "database/settings.h"
@@ -11,6 +12,7 @@
 #include "database/universe.h"
 #include "support/game_runner.h"
 #include "support/test_league.h"
+#include "views/point_spreads.h"
 
 namespace {
 
@@ -225,4 +227,45 @@ TEST(TeamStrength, AddsTheSeasonsResultsToTheOverallRating) {
     EXPECT_EQ(Get_Team_Strength_Value(loser) - Get_Team_Overall_Rating(loser), -15 * 5 - 2 * margin);
     EXPECT_LE(Get_Team_Strength_Rank(winner), Get_Team_Strength_Rank(loser));
     EXPECT_EQ(Get_Team_Strength_Value(99), 0);
+}
+
+// The strength values of one question are read once each and kept only while
+// it lasts: the next question reads the results and roster as they are then,
+// and a reading that re-drew a player is read again, even within the question.
+TEST(TeamStrength, KeptWithinOneQuestionOnly) {
+    Build_Test_League();
+    const int32_t team = 3;
+    int32_t spread = 0;
+    {
+        TEAM_RATINGS_SCOPE question;
+        spread = Get_Point_Spread_By_Rating(team, 4);
+        EXPECT_EQ(Get_Point_Spread_By_Rating(team, 4), spread);
+    }
+    EXPECT_EQ(Get_Point_Spread_By_Rating(team, 4), spread) << "the same league, the same spread";
+
+    const int32_t before = Get_Team_Strength_Value(team);
+    Set_Team_Record_Char(team, RECORD_CHAR_WINS, Get_Team_Record_Char(team, RECORD_CHAR_WINS) + 2);
+    EXPECT_EQ(Get_Team_Strength_Value(team), before + 15 * 2 * 2) << "two more wins";
+    const int32_t with_wins = Get_Team_Strength_Value(team);
+    const int32_t quarterback = Test_League_Slot(POSITION_QB, 0);
+    Set_Player_Rating(team, quarterback, RATING_ACCURACY,
+                      Get_Player_Rating(team, quarterback, RATING_ACCURACY) + 30);
+    EXPECT_GT(Get_Team_Strength_Value(team), with_wins) << "a better passer";
+
+    // A hole in front of a player makes the starters' count fill it with a
+    // new man: within one question the value is read again, as it would be
+    // in a question of its own.
+    Set_Player_Vital_Stat(team, 3, VITAL_PLAYER_ID, 0);
+    int32_t again = 0;
+    {
+        TEAM_RATINGS_SCOPE question;
+        const uint64_t draws = Get_Random_Draw_Count();
+        Get_Team_Strength_Value(team);
+        EXPECT_NE(Get_Random_Draw_Count(), draws) << "a player was made for the hole";
+        again = Get_Team_Strength_Value(team);
+        const uint64_t settled = Get_Random_Draw_Count();
+        EXPECT_EQ(Get_Team_Strength_Value(team), again);
+        EXPECT_EQ(Get_Random_Draw_Count(), settled) << "a value read without a draw is kept";
+    }
+    EXPECT_EQ(Get_Team_Strength_Value(team), again) << "read again from the repaired roster";
 }
