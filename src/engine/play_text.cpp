@@ -122,7 +122,17 @@ void Get_Short_Down_Text(const GAME_RECORD* pGame, char* buffer, int bLongForm, 
     buffer[0] = '\0';
     if (pGame == nullptr) return;
     uint32_t down = Get_Game_Down(pGame);
-    if (down <= 3) {
+    if (down <= 3 && size > 2 + MAX_NUMBER_TEXT) {
+        // The whole text fits: written without checking each character.
+        SIZED_TEXT text{buffer};
+        text.Put(static_cast<char>('1' + down));
+        text.Put('-');
+        if (pGame->Yards_To_Go < pGame->Yards_To_Goal)
+            Put_Padded_Number(text, pGame->Yards_To_Go, 0, ' ');
+        else
+            text.Put('G');
+        text.End();
+    } else if (down <= 3) {
         ROW_TEXT text(buffer, size);
         text.Put_Number(static_cast<int32_t>(down) + 1).Put('-');
         if (pGame->Yards_To_Go < pGame->Yards_To_Goal)
@@ -177,6 +187,17 @@ void Get_Short_Field_Position_Text(const GAME_RECORD* pGame, char* buffer, int s
     }
     char name[64];
     Team_Short_Name(y < 50 ? Defending_Team(pGame) : pGame->Possession_Team, name, sizeof name);
+    if (size > static_cast<int>(sizeof name) + 3 + MAX_NUMBER_TEXT) {
+        // The whole text fits: written without checking each character.
+        SIZED_TEXT text{buffer};
+        text.Put('(');
+        Put_Padded_Text(text, name, 3, true);
+        text.Put(' ');
+        Put_Padded_Number(text, y < 50 ? y : 100 - y, 2, ' ');
+        text.Put(')');
+        text.End();
+        return;
+    }
     ROW_TEXT text(buffer, size);
     text.Put('(').Put_Padded(name, 3, true).Put(' ').Put_Number(y < 50 ? y : 100 - y, 2).Put(')');
 }
@@ -188,6 +209,15 @@ void Format_Game_Clock(const GAME_RECORD* pGame, int bStartOfPeriod, char* buffe
     int32_t left = Get_Period_Time_Left(pGame);
     if (bStartOfPeriod && left == Get_Period_Length(pGame)) left = 0;
     if (left < 0) left = 0;
+    if (size > MAX_NUMBER_TEXT + 3) {
+        // The whole text fits: written without checking each character.
+        SIZED_TEXT text{buffer};
+        Put_Padded_Number(text, left / 60, 0, ' ');
+        text.Put(':');
+        Put_Padded_Number(text, left % 60, 2, '0');
+        text.End();
+        return;
+    }
     ROW_TEXT(buffer, size).Put_Number(left / 60).Put(':').Put_Number(left % 60, 2, '0');
 }
 

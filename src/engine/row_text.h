@@ -121,6 +121,28 @@ void Put_Formatted(TEXT& out, const char* format, FIRST first, REST... rest) {
     Put_Formatted(out, format, rest...);
 }
 
+// Text written into a buffer already known to hold all of it and its NUL:
+// nothing to cut, so nothing is checked as it goes. End() writes the NUL.
+struct SIZED_TEXT {
+    char* At;
+
+    void Put(char c) { *At++ = c; }
+    void Put(const char* text) { Put(text, std::strlen(text)); }
+    void Put(const char* text, size_t n) {
+        std::memcpy(At, text, n);
+        At += n;
+    }
+    void Put_Repeated(char c, int32_t n) {
+        std::memset(At, c, static_cast<size_t>(n));
+        At += n;
+    }
+    void End() { *At = '\0'; }
+};
+
+// The most characters Put_Padded_Number writes for a width up to 11: a sign
+// and ten digits.
+constexpr int32_t MAX_NUMBER_TEXT = 11;
+
 class ROW_TEXT {
   public:
     ROW_TEXT(char* buffer, int32_t size) : text_(buffer), size_(size) {

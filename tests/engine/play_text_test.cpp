@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "database/player_record.h"
@@ -41,6 +42,48 @@ TEST(PlayText, DownAndFieldPositionTexts) {
     game->Down_Word = CONVERSION_ATTEMPT;
     Get_Down_Text(game, text, sizeof text);
     EXPECT_STREQ(text, "Conversion attempt");
+}
+
+// The clock, down and yard-line labels of a snap read the same in a buffer
+// that holds them whole as in one that cuts them, up to the cut.
+TEST(PlayText, ShortLabelsReadTheSameWholeAndCut) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    struct LABEL {
+        const char* name;
+        void (*write)(const GAME_RECORD*, char*, int);
+    };
+    const LABEL labels[3] = {
+        {"clock", [](const GAME_RECORD* g, char* t, int n) { Format_Game_Clock(g, 0, t, n); }},
+        {"down", [](const GAME_RECORD* g, char* t, int n) { Get_Short_Down_Text(g, t, 0, n); }},
+        {"yard line", [](const GAME_RECORD* g, char* t, int n) { Get_Short_Field_Position_Text(g, t, n); }}};
+    const int8_t to_go[3] = {10, -3, 120};
+    const int8_t to_goal[3] = {8, 75, 126};
+    for (int i = 0; i < 3; ++i) {
+        game->Down_Word = static_cast<uint32_t>(i);
+        game->Yards_To_Go = to_go[i];
+        game->Yards_To_Goal = to_goal[i];
+        game->Clock = static_cast<int16_t>(37 + 1000 * i);
+        for (const LABEL& label : labels) {
+            char whole[256];
+            label.write(game, whole, sizeof whole);
+            ASSERT_GT(std::strlen(whole), 2u) << label.name;
+            for (int size = 1; size <= 16; ++size) {
+                char cut[16];
+                label.write(game, cut, size);
+                EXPECT_EQ(std::string(cut), std::string(whole).substr(0, static_cast<size_t>(size - 1)))
+                    << label.name << ", buffer of " << size;
+            }
+        }
+    }
+    game->Down_Word = 1;
+    game->Yards_To_Go = 7;
+    game->Yards_To_Goal = 30;
+    game->Clock = 900 - 125;
+    char text[64];
+    Format_Game_Clock(game, 0, text, sizeof text);
+    EXPECT_STREQ(text, "2:05");
+    Get_Short_Down_Text(game, text, 0, sizeof text);
+    EXPECT_STREQ(text, "2-7");
 }
 
 TEST(PlayText, SummarySentences) {
