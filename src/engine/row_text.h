@@ -24,8 +24,24 @@ template <typename TEXT> void Put_Padded_Text(TEXT& out, const char* text, int32
     if (!left) out.Put(text);
 }
 
+template <typename TEXT> void Put_Any_Padded_Number(TEXT& out, int32_t value, int32_t width, char fill);
+
 // "%d", or "%*d" (fill ' ') and "%0*d" (fill '0') for a width.
-template <typename TEXT> void Put_Padded_Number(TEXT& out, int32_t value, int32_t width, char fill) {
+template <typename TEXT> inline void Put_Padded_Number(TEXT& out, int32_t value, int32_t width, char fill) {
+    // Most numbers of a row (yards, seconds, downs) have one or two digits.
+    if (static_cast<uint32_t>(value) < 100 && width <= 2) {
+        if (value >= 10) {
+            out.Put(static_cast<char>('0' + value / 10));
+        } else if (width == 2) {
+            out.Put(fill);
+        }
+        out.Put(static_cast<char>('0' + value % 10));
+        return;
+    }
+    Put_Any_Padded_Number(out, value, width, fill);
+}
+
+template <typename TEXT> void Put_Any_Padded_Number(TEXT& out, int32_t value, int32_t width, char fill) {
     char digits[16];
     int32_t n = 0;
     uint32_t magnitude = value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
@@ -126,18 +142,67 @@ void Put_Formatted(TEXT& out, const char* format, FIRST first, REST... rest) {
 struct SIZED_TEXT {
     char* At;
 
-    void Put(char c) { *At++ = c; }
-    void Put(const char* text) { Put(text, std::strlen(text)); }
-    void Put(const char* text, size_t n) {
+    SIZED_TEXT& Put(char c) {
+        *At++ = c;
+        return *this;
+    }
+    SIZED_TEXT& Put(const char* text) { return Put(text, std::strlen(text)); }
+    SIZED_TEXT& Put(const char* text, size_t n) {
         std::memcpy(At, text, n);
         At += n;
+        return *this;
     }
-    void Put_Repeated(char c, int32_t n) {
+    template <size_t N> SIZED_TEXT& Put_Literal(const char (&text)[N]) { return Put(text, N - 1); }
+    SIZED_TEXT& Put_Repeated(char c, int32_t n) {
         std::memset(At, c, static_cast<size_t>(n));
         At += n;
+        return *this;
     }
+    SIZED_TEXT& Put_Padded(const char* text, int32_t width, bool left);
+    SIZED_TEXT& Put_Escaped(const char* text);
     void End() { *At = '\0'; }
 };
+
+// The text with &, <, > and " written as HTML entities, into any text with
+// Put(const char*, size_t).
+template <typename TEXT> void Put_Escaped_Text(TEXT& out, const char* text) {
+    const char* p = text;
+    while (*p != '\0') {
+        const char* plain = p;
+        p += std::strcspn(p, "&<>\"");
+        out.Put(plain, static_cast<size_t>(p - plain));
+        switch (*p) {
+        case '&':
+            out.Put("&amp;", 5);
+            break;
+        case '<':
+            out.Put("&lt;", 4);
+            break;
+        case '>':
+            out.Put("&gt;", 4);
+            break;
+        case '"':
+            out.Put("&quot;", 6);
+            break;
+        default:
+            return;
+        }
+        ++p;
+    }
+}
+
+// The most characters an escaped character becomes ("&quot;").
+constexpr size_t MAX_ESCAPED_CHARACTER = 6;
+
+inline SIZED_TEXT& SIZED_TEXT::Put_Padded(const char* text, int32_t width, bool left) {
+    Put_Padded_Text(*this, text, width, left);
+    return *this;
+}
+
+inline SIZED_TEXT& SIZED_TEXT::Put_Escaped(const char* text) {
+    Put_Escaped_Text(*this, text);
+    return *this;
+}
 
 // The most characters Put_Padded_Number writes for a width up to 11: a sign
 // and ten digits.
@@ -209,29 +274,7 @@ class ROW_TEXT {
 
     // The text with &, <, > and " written as HTML entities.
     ROW_TEXT& Put_Escaped(const char* text) {
-        const char* p = text;
-        while (*p != '\0') {
-            const char* plain = p;
-            p += std::strcspn(p, "&<>\"");
-            Put(plain, static_cast<size_t>(p - plain));
-            switch (*p) {
-            case '&':
-                Put("&amp;");
-                break;
-            case '<':
-                Put("&lt;");
-                break;
-            case '>':
-                Put("&gt;");
-                break;
-            case '"':
-                Put("&quot;");
-                break;
-            default:
-                return *this;
-            }
-            ++p;
-        }
+        Put_Escaped_Text(*this, text);
         return *this;
     }
 

@@ -77,6 +77,25 @@ TEST(RowText, NumbersAndPaddingMatchTheirConversions) {
     EXPECT_EQ(std::string(buffer), Printed(64, "%-5s|%5s", "ab", "cd"));
 }
 
+// One- and two-digit numbers take a short way: every width and fill of them,
+// and the numbers on either side of it, still read as the printer writes them.
+TEST(RowText, SmallNumbersMatchTheirConversionsAtEveryWidth) {
+    for (int32_t value = -12; value <= 112; ++value) {
+        for (int32_t width = 0; width <= 4; ++width) {
+            char buffer[32];
+            ROW_TEXT(buffer, sizeof buffer).Put_Number(value, width).Put('|').Put_Number(value, width, '0');
+            char format[16];
+            std::snprintf(format, sizeof format, "%%%dd|%%0%dd", width, width);
+            EXPECT_EQ(std::string(buffer), Printed(32, format, value, value)) << value << " in " << width;
+            SIZED_TEXT sized{buffer};
+            Put_Padded_Number(sized, value, width, '0');
+            sized.End();
+            std::snprintf(format, sizeof format, "%%0%dd", width);
+            EXPECT_EQ(std::string(buffer), Printed(32, format, value)) << value << " in " << width;
+        }
+    }
+}
+
 TEST(RowText, EscapedTextWritesTheFourEntities) {
     char buffer[64];
     ROW_TEXT(buffer, sizeof buffer).Put_Escaped("A&B <\"C\">");
