@@ -69,9 +69,8 @@ void Read_Log_Row_Pieces(const GAME_RECORD* pGame, LOG_ROW_PIECES& pieces) {
     }
 }
 
-// The row of the snap into the buffer; its length.
-int32_t Put_Log_Row(const LOG_ROW_PIECES& pieces, int bHTML, char* buffer, int size) {
-    ROW_TEXT row(buffer, size);
+// The row of the snap into any text with the row writer's calls.
+template <typename TEXT> void Write_Log_Row(const LOG_ROW_PIECES& pieces, int bHTML, TEXT& row) {
     if (bHTML) {
         row.Put_Literal("<TR class=");
         if (pieces.Offense_Side == 0)
@@ -98,6 +97,29 @@ int32_t Put_Log_Row(const LOG_ROW_PIECES& pieces, int bHTML, char* buffer, int s
         row.Put_Padded(pieces.Down, 4, false).Put(' ').Put_Padded(pieces.Yard_Line, 8, false).Put(' ');
         row.Put_Padded(pieces.Offensive, 24, true).Put(' ').Put_Padded(pieces.Defensive, 24, true).Put(' ');
     }
+}
+
+// The most characters either row of the pieces can take: every piece escaped
+// at the longest, and the fixed text and padding of the longer row.
+size_t Most_Log_Row_Length(const LOG_ROW_PIECES& pieces) {
+    constexpr size_t FIXED = 256;
+    const size_t texts = std::strlen(pieces.Team) + std::strlen(pieces.Clock) + std::strlen(pieces.Down) +
+                         std::strlen(pieces.Yard_Line) + std::strlen(pieces.Offensive) +
+                         std::strlen(pieces.Defensive);
+    return FIXED + MAX_ESCAPED_CHARACTER * texts;
+}
+
+// The row of the snap into the buffer; its length. A buffer that holds the
+// longest row the pieces can make is written without checking each piece.
+int32_t Put_Log_Row(const LOG_ROW_PIECES& pieces, int bHTML, char* buffer, int size, size_t most) {
+    if (most < static_cast<size_t>(size)) {
+        SIZED_TEXT row{buffer};
+        Write_Log_Row(pieces, bHTML, row);
+        row.End();
+        return static_cast<int32_t>(row.At - buffer);
+    }
+    ROW_TEXT row(buffer, size);
+    Write_Log_Row(pieces, bHTML, row);
     return row.Length();
 }
 } // namespace
@@ -108,7 +130,7 @@ void Compose_Play_Log_Row(const GAME_RECORD* pGame, int bHTML, char* buffer, int
     if (pGame == nullptr) return;
     LOG_ROW_PIECES pieces;
     Read_Log_Row_Pieces(pGame, pieces);
-    Put_Log_Row(pieces, bHTML, buffer, size);
+    Put_Log_Row(pieces, bHTML, buffer, size, Most_Log_Row_Length(pieces));
 }
 
 void Append_Play_Log_Row(const GAME_RECORD* pGame, int bHTML) {
@@ -122,9 +144,10 @@ void Append_Play_Log_Rows(const GAME_RECORD* pGame) {
     char row[TEXT_BUFFER_SIZE];
     LOG_ROW_PIECES pieces;
     Read_Log_Row_Pieces(pGame, pieces);
-    int32_t length = Put_Log_Row(pieces, 1, row, sizeof row);
+    const size_t most = Most_Log_Row_Length(pieces);
+    int32_t length = Put_Log_Row(pieces, 1, row, sizeof row, most);
     Get_Play_By_Play_HTML().append(row, static_cast<size_t>(length));
-    length = Put_Log_Row(pieces, 0, row, sizeof row);
+    length = Put_Log_Row(pieces, 0, row, sizeof row, most);
     Get_Plain_Play_Text().append(row, static_cast<size_t>(length));
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "database/player_record.h"
+#include "database/team_record.h"
 #include "engine/game_files.h"
 #include "engine/game_record.h"
 #include "engine/game_screen_hooks.h"
@@ -191,6 +192,37 @@ TEST(PlayText, ScoreLineFollowsTheConversionNotTheTouchdown) {
     Finish_Play_Log_Row(game);
     EXPECT_NE(Get_Plain_Play_Text().find(" 7 / "), std::string::npos);
     EXPECT_NE(Get_Play_By_Play_HTML().find("<TR class=subhead0>"), std::string::npos);
+}
+
+// A snap's two log rows read the same whether the buffer holds them whole or
+// cuts them, up to the cut, and the page and the plain text get them whole.
+TEST(PlayText, LogRowsReadTheSameWholeAndCut) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    Set_Team_String("A&M \"Aggies\" <1>", game->Possession_Team, 1);
+    game->Down_Word = 2;
+    game->Yards_To_Go = 4;
+    game->Yards_To_Goal = 63;
+    for (int html = 0; html < 2; ++html) {
+        char whole[TEXT_BUFFER_SIZE];
+        Compose_Play_Log_Row(game, html, whole, sizeof whole);
+        const std::string row = whole;
+        ASSERT_GT(row.size(), 40u);
+        EXPECT_NE(row.find(html ? "A&amp;M &quot;Aggies&quot; &lt;1&gt;" : "A&M \"Aggies\" <1>"),
+                  std::string::npos)
+            << row;
+        for (size_t size = 1; size <= row.size() + 1; ++size) {
+            char cut[TEXT_BUFFER_SIZE];
+            Compose_Play_Log_Row(game, html, cut, static_cast<int>(size));
+            ASSERT_EQ(std::string(cut), row.substr(0, size - 1)) << "buffer of " << size;
+        }
+    }
+    Clear_Game_Text_Buffers();
+    Append_Play_Log_Rows(game);
+    char row[TEXT_BUFFER_SIZE];
+    Compose_Play_Log_Row(game, 1, row);
+    EXPECT_EQ(Get_Play_By_Play_HTML(), std::string(row));
+    Compose_Play_Log_Row(game, 0, row);
+    EXPECT_EQ(Get_Plain_Play_Text(), std::string(row));
 }
 
 TEST(PlayText, PlayLogHoldsAtMost256Snaps) {
