@@ -259,11 +259,19 @@ bool Matches_Roster(int32_t team, const TEAM_UNITS& units) {
     if (units.In_Use != (Is_Valid_Team_Code(team) != 0) || units.Year != Get_Current_Year() ||
         std::memcmp(units.Returners, record.Returners, sizeof units.Returners) != 0)
         return false;
-    // An empty slot is read as empty whatever else it holds.
-    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
-        if (units.Ids[slot] != record.Players[slot].Vital_Stats[VITAL_PLAYER_ID]) return false;
-    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
-        if (units.Ids[slot] != 0 && !units.Slots[slot].Matches(record.Players[slot])) return false;
+    // An empty slot is read as empty whatever else it holds. A player's
+    // kept id is the one beside his slot's.
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        const PLAYER_RECORD& player = record.Players[slot];
+        const int32_t id = player.Vital_Stats[VITAL_PLAYER_ID];
+        if (units.Ids[slot] != id) return false;
+        if (id == 0) continue;
+        const PLAYER_STRENGTH_SNAPSHOT& kept = units.Slots[slot];
+        if (kept.Position != player.Vital_Stats[VITAL_POSITION] ||
+            kept.Expanded_Position != player.Expanded_Position ||
+            std::memcmp(kept.Ratings, player.Ratings, sizeof kept.Ratings) != 0)
+            return false;
+    }
     return true;
 }
 
