@@ -96,6 +96,9 @@ int32_t Entry_Side(const PLAY_LOG_ENTRY& entry) {
     return (entry.Play_Word >> PLAY_WORD_SIDE_1_BALL_BIT) & 1;
 }
 
+// Result codes a play word can hold (its top seven bits).
+constexpr int32_t RESULT_CODES = 1 << (32 - PLAY_WORD_RESULT_SHIFT);
+
 int32_t Log_Count(const GAME_RECORD* pGame) {
     int32_t count = pGame->Play_Log_Count;
     if (count < 0) return 0;
@@ -505,15 +508,21 @@ void Write_Box_Score_Team_Stats(const GAME_RECORD* pGame) {
     }
     Append_Box("</TR>");
 
+    // The snaps of each result by side, counted in one pass over the log.
+    int32_t results[2][RESULT_CODES] = {};
+    for (int32_t i = 0; i < Log_Count(pGame); ++i) {
+        const PLAY_LOG_ENTRY& entry = pGame->Play_Log[i];
+        ++results[Entry_Side(entry)][Get_Play_Result(entry.Play_Word)];
+    }
+
     open_row("Pass Plays");
     for (int s = 0; s < 2; ++s) {
         int32_t attempts = Game_Total(pGame, s, GAME_TOTAL_PASS_ATTEMPTS);
         int32_t completions = Game_Total(pGame, s, GAME_TOTAL_COMPLETIONS);
         Append_Box("<TD class=lmc>%d-for-%d (%d%%)", completions, attempts,
                    Percentage(completions, attempts));
-        int32_t touchdowns = Count_Side_Log_Results(pGame, s, RESULT_TOUCHDOWN_PASS);
-        int32_t interceptions = Count_Side_Log_Results(pGame, s, RESULT_INTERCEPTION) +
-                                Count_Side_Log_Results(pGame, s, RESULT_INTERCEPTION_TOUCHDOWN);
+        int32_t touchdowns = results[s][RESULT_TOUCHDOWN_PASS];
+        int32_t interceptions = results[s][RESULT_INTERCEPTION] + results[s][RESULT_INTERCEPTION_TOUCHDOWN];
         if (touchdowns != 0) Append_Box(", %d TD", touchdowns);
         if (interceptions != 0) Append_Box(", %d INT", interceptions);
         Append_Box("</TD>");
