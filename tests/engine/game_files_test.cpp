@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "database/game_names.h"
 #include "database/league_structure.h"
@@ -169,4 +170,51 @@ TEST(GameFiles, NewGameStartsItsPagesAfreshAfterAStoppedOne) {
     EXPECT_EQ(Count_Text(box, "Scoring Plays"), 1);
     EXPECT_EQ(Count_Text(recap, "<HTML><HEAD>"), 1);
     EXPECT_EQ(Count_Text(recap, "1st Q"), 1);
+}
+
+namespace {
+std::string Read_File(const std::string& name) {
+    std::ifstream file(name, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+} // namespace
+
+// A page is written over an older, longer one of the same name and cut to its
+// length; one whose folder and file exist only in another case is written to
+// them, as the game finds every file it reads.
+TEST(GameFiles, PagesReplaceOldOnesAndAreFoundWhateverTheirCase) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    auto write_pages = [game]() {
+        Clear_Game_Text_Buffers();
+        Write_Game_Start_Text(game);
+        Write_Scoring_Plays_Header(game);
+        Write_Period_Header(game, 1);
+        Close_Scoring_Plays_Table();
+        Close_Box_Score_Page();
+        Close_Play_By_Play_Tables();
+        const std::string box = Get_Page_Head_Text() + Get_Box_Score_HTML();
+        const std::string recap = Get_Page_Head_Text() + Get_Play_By_Play_HTML();
+        Write_Box_Score_File(0);
+        Write_Recap_File(0);
+        return std::make_pair(box, recap);
+    };
+    std::filesystem::remove_all("Output");
+    std::filesystem::remove_all("output");
+    std::filesystem::create_directories("Output");
+    std::ofstream("Output/Box-24-007.htm") << std::string(200000, 'x');
+    const auto pages = write_pages();
+    EXPECT_EQ(Read_File("Output/Box-24-007.htm"), pages.first) << "the old page cut to the new one";
+    EXPECT_EQ(Read_File("Output/Recap-24-007.htm"), pages.second) << "a new page";
+
+    std::filesystem::remove_all("Output");
+    std::filesystem::create_directories("output");
+    std::ofstream("output/box-24-007.htm") << std::string(200000, 'x');
+    write_pages();
+    EXPECT_EQ(Read_File("output/box-24-007.htm"), pages.first);
+    EXPECT_EQ(Read_File("output/Recap-24-007.htm"), pages.second);
+    EXPECT_FALSE(std::filesystem::exists("Output/Box-24-007.htm"));
+    std::filesystem::remove_all("output");
+    Clear_Game_Text_Buffers();
 }
