@@ -162,7 +162,7 @@ void Finish_Play_Log_Row(GAME_RECORD* pGame) {
     Append_Escaped_HTML(html, sentence);
     html += "</TD></TR>\r";
     int32_t result = Get_Play_Result(pGame->Current_Play.Play_Word);
-    if (Is_Scoring_Result(result)) Write_Scoring_Play_Row(pGame);
+    if (Is_Scoring_Result(result)) Write_Scoring_Play_Row(pGame, sentence);
     switch (result) {
     case 8:
     case 15:

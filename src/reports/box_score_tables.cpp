@@ -455,22 +455,29 @@ void Write_Scoring_Plays_Header(const GAME_RECORD* pGame) {
 
 void Write_Scoring_Play_Row(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return;
+    char sentence[TEXT_BUFFER_SIZE];
+    Write_Play_Summary_Sentence(pGame, &pGame->Current_Play, sentence, sizeof sentence);
+    Write_Scoring_Play_Row(pGame, sentence);
+}
+
+void Write_Scoring_Play_Row(const GAME_RECORD* pGame, const char* sentence) {
+    if (pGame == nullptr || sentence == nullptr) return;
     const PLAY_LOG_ENTRY& play = pGame->Current_Play;
     int32_t side = Get_Scoring_Side(play.Play_Word);
     char quarter[16];
     char clock[32];
     char result[32];
-    char sentence[TEXT_BUFFER_SIZE];
     Get_Quarter_Label(pGame, quarter, sizeof quarter);
     Format_Game_Clock(pGame, 0, clock, sizeof clock);
     Get_Play_Result_Name(Get_Play_Result(play.Play_Word), result, sizeof result);
-    Write_Play_Summary_Sentence(pGame, &play, sentence, sizeof sentence);
     Append_Box("<TR class=%s>", side == 0 ? "none" : "highlight");
     Append_Box("<TD width=\"6%%\" class=lml>%s</TD>\n", Team_Text(pGame, side, 0, 40).c_str());
     Append_Box("<TD width=\"6%%\" class=lmc>%s</TD>", quarter);
     Append_Box("<TD width=\"6%%\" class=lmc>%s</TD>", clock);
     Append_Box("<TD width=\"20%%\" class=lmc>%s</TD>", result);
-    Append_Box("<TD width=\"50%%\" class=lmc>%s</TD>", Escape_HTML(sentence).c_str());
+    Box_Score_HTML += "<TD width=\"50%\" class=lmc>";
+    Append_Escaped_HTML(Box_Score_HTML, sentence);
+    Box_Score_HTML += "</TD>";
     Append_Box("<TD width=\"6%%\" class=lmc>%d</TD>", pGame->Score[0]);
     Append_Box("<TD width=\"6%%\" class=lmc>%d</TD></TR>", pGame->Score[1]);
 }

@@ -11,6 +11,8 @@ std::string& Get_Box_Score_HTML();
 
 void Write_Scoring_Plays_Header(const GAME_RECORD* pGame);
 void Write_Scoring_Play_Row(const GAME_RECORD* pGame);
+// The same row with the play's summary sentence already written.
+void Write_Scoring_Play_Row(const GAME_RECORD* pGame, const char* sentence);
 void Write_Box_Score_Team_Stats(const GAME_RECORD* pGame);
 void Write_Box_Score_Offense_Tables(const GAME_RECORD* pGame);
 void Write_Box_Score_Defense_Table(const GAME_RECORD* pGame);

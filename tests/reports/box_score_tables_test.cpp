@@ -3,7 +3,9 @@
 #include <string>
 
 #include "database/player_record.h"
+#include "database/safe_strings.h"
 #include "engine/game_record.h"
+#include "engine/play_text.h"
 #include "reports/box_score_tables.h"
 #include "support/game_output_support.h"
 #include "support/test_league.h"
@@ -47,6 +49,20 @@ TEST(BoxScoreTables, ScoringRowsFollowTheScoringSideAndScore) {
     EXPECT_EQ(Get_Scoring_Side(game->Current_Play.Play_Word), 1);
     Write_Scoring_Play_Row(game);
     EXPECT_NE(Get_Box_Score_HTML().find("<TR class=highlight>"), std::string::npos);
+
+    // A row given the sentence the play log just wrote is the row that
+    // writes its own; the sentence is escaped into the page.
+    Get_Box_Score_HTML().clear();
+    Write_Scoring_Play_Row(game);
+    const std::string own = Get_Box_Score_HTML();
+    char sentence[TEXT_BUFFER_SIZE];
+    Write_Play_Summary_Sentence(game, &game->Current_Play, sentence, sizeof sentence);
+    Get_Box_Score_HTML().clear();
+    Write_Scoring_Play_Row(game, sentence);
+    EXPECT_EQ(Get_Box_Score_HTML(), own);
+    Get_Box_Score_HTML().clear();
+    Write_Scoring_Play_Row(game, "Lee & \"Ray\" <TD>");
+    EXPECT_NE(Get_Box_Score_HTML().find(">Lee &amp; &quot;Ray&quot; &lt;TD&gt;</TD>"), std::string::npos);
 }
 
 TEST(BoxScoreTables, QuarterLabelAtTheEndOfRegulationAndInOvertime) {
