@@ -4,7 +4,10 @@
 #include <strings.h>
 #include <sys/stat.h>
 
+#include <cstdint>
 #include <cstring>
+#include <ctime>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -13,19 +16,93 @@ bool Path_Exists(const std::string& path) {
     return lstat(path.c_str(), &info) == 0;
 }
 
+std::string Lower_Case(const std::string& text) {
+    std::string lower = text;
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
+
+// The names of one folder by their lower-case spelling, the first in byte
+// order for each, kept from one lookup to the next while the folder is
+// unchanged: a season writes hundreds of new pages into one folder, and
+// listing it again for each would cost time in proportion to the pages
+// already there. A file this program makes right after looking its name up in
+// vain is added to the listing as it is made (Note_Created_File); any other
+// change to the folder moves its modification time, and the folder is listed
+// again. A change in the same tick of the file system's clock as the last one
+// before the listing would not move it: a folder changed in the moments
+// before it was listed is listed again once those moments have passed.
+struct FOLDER_LISTING {
+    bool Known = false;
+    std::string Folder;
+    dev_t Device = 0;
+    ino_t Inode = 0;
+    timespec Modified{};
+    // Until when the listing holds whatever the modification time says: the
+    // far future for a folder that had settled when it was listed.
+    int64_t Trusted_Until = 0;
+    std::unordered_map<std::string, std::string> First;
+    // The lower-case name last looked up here and not found.
+    std::string Missed;
+};
+FOLDER_LISTING Listing;
+
+constexpr int64_t SETTLED_NANOSECONDS = 100000000; // a tenth of a second
+
+int64_t Nanoseconds(const timespec& time) {
+    return static_cast<int64_t>(time.tv_sec) * 1000000000 + time.tv_nsec;
+}
+
+int64_t Now() {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return Nanoseconds(now);
+}
+
+bool Same_Folder_State(const FOLDER_LISTING& listing, const struct stat& info) {
+    return listing.Device == info.st_dev && listing.Inode == info.st_ino &&
+           Nanoseconds(listing.Modified) == Nanoseconds(info.st_mtim);
+}
+
+void Take_Folder_State(FOLDER_LISTING& listing, const struct stat& info) {
+    listing.Device = info.st_dev;
+    listing.Inode = info.st_ino;
+    listing.Modified = info.st_mtim;
+}
+
+void Add_Listed_Name(FOLDER_LISTING& listing, const std::string& name) {
+    auto [at, added] = listing.First.emplace(Lower_Case(name), name);
+    if (!added && name < at->second) at->second = name;
+}
+
 // The entry of `folder` whose name equals `component` ignoring case; when
 // several do, the first in byte order, so the choice never depends on the
 // order the file system lists them. Empty when there is none.
 std::string Find_Entry_Ignoring_Case(const std::string& folder, const std::string& component) {
-    std::string found;
-    DIR* directory = opendir(folder.empty() ? "." : folder.c_str());
-    if (directory == nullptr) return found;
-    while (const dirent* entry = readdir(directory)) {
-        if (strcasecmp(entry->d_name, component.c_str()) != 0) continue;
-        if (found.empty() || strcmp(entry->d_name, found.c_str()) < 0) found = entry->d_name;
+    const std::string path = folder.empty() ? "." : folder;
+    struct stat before;
+    if (stat(path.c_str(), &before) != 0) return "";
+    if (!(Listing.Known && Listing.Folder == path && Same_Folder_State(Listing, before) &&
+          Now() < Listing.Trusted_Until)) {
+        DIR* directory = opendir(path.c_str());
+        if (directory == nullptr) return "";
+        FOLDER_LISTING listing;
+        while (const dirent* entry = readdir(directory))
+            Add_Listed_Name(listing, entry->d_name);
+        closedir(directory);
+        listing.Folder = path;
+        Take_Folder_State(listing, before);
+        struct stat after;
+        const int64_t now = Now();
+        listing.Known = stat(path.c_str(), &after) == 0 && Same_Folder_State(listing, after);
+        listing.Trusted_Until =
+            now - Nanoseconds(after.st_mtim) > SETTLED_NANOSECONDS ? INT64_MAX : now + SETTLED_NANOSECONDS;
+        Listing = std::move(listing);
     }
-    closedir(directory);
-    return found;
+    const auto at = Listing.First.find(Lower_Case(component));
+    Listing.Missed = at == Listing.First.end() ? Lower_Case(component) : "";
+    return at == Listing.First.end() ? "" : at->second;
 }
 
 std::vector<std::string> Split_Components(const std::string& path) {
@@ -77,7 +154,30 @@ std::string Resolve_File_Path(const char* name) {
 
 FILE* Open_Resolved_File(const char* name, const char* mode) {
     if (name == nullptr || mode == nullptr) return nullptr;
-    return fopen(Resolve_File_Path(name).c_str(), mode);
+    const std::string path = Resolve_File_Path(name);
+    FILE* file = fopen(path.c_str(), mode);
+    if (file != nullptr && std::strpbrk(mode, "wa") != nullptr) Note_Created_File(path);
+    return file;
+}
+
+void Note_Created_File(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+    if (!Listing.Known || Listing.Folder != folder) return;
+    const std::string name = path.substr(slash == std::string::npos ? 0 : slash + 1);
+    struct stat info;
+    const bool listed = stat(folder.c_str(), &info) == 0;
+    if (listed && Same_Folder_State(Listing, info)) return;
+    // Only the file just looked up in vain is known to be the change; after
+    // anything else the folder is listed again.
+    if (!listed || info.st_dev != Listing.Device || info.st_ino != Listing.Inode || name.empty() ||
+        Lower_Case(name) != Listing.Missed) {
+        Listing.Known = false;
+        return;
+    }
+    Add_Listed_Name(Listing, name);
+    Take_Folder_State(Listing, info);
+    Listing.Missed.clear();
 }
 
 int Is_Plain_File_Name(const char* name) {

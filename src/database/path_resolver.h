@@ -10,7 +10,13 @@
 // do not exist yet keep the spelling given.
 std::string Resolve_File_Path(const char* name);
 
+// Opens the resolved file; a file opened for writing is noted as made.
 FILE* Open_Resolved_File(const char* name, const char* mode);
+
+// Tells the resolver that this program has just made the file at `path` (a
+// path it resolved), so that the folder's kept listing takes the new name
+// instead of being read again for the next new file.
+void Note_Created_File(const std::string& path);
 
 // 1 when `name` can only name a file in the folder it is opened from: not
 // empty, without "/" or "\\", and without "..".

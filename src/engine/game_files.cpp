@@ -75,8 +75,10 @@ void Write_Page(const char* name, const std::string& body) {
     if (file < 0) {
         std::error_code error;
         std::filesystem::create_directories(Resolve_File_Path("Output"), error);
-        file = ::open(Resolve_File_Path(name).c_str(), O_WRONLY | O_CREAT, 0666);
+        const std::string path = Resolve_File_Path(name);
+        file = ::open(path.c_str(), O_WRONLY | O_CREAT, 0666);
         if (file < 0) return;
+        Note_Created_File(path);
     }
     const std::string& head = Page_Head_Text;
     const size_t total = head.size() + body.size();

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -10,6 +11,9 @@
 #include "database/path_resolver.h"
 #include "database/text_files.h"
 #include "platform/message_box.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 namespace fs = std::filesystem;
@@ -237,6 +241,50 @@ TEST(PathResolver, MatchesExistingComponentsIgnoringCase) {
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(fgetc(file), 'u');
     fclose(file);
+}
+
+// Marks a folder as last changed well in the past, so that its listing is kept.
+void Settle_Folder(const char* folder) {
+    timespec times[2];
+    clock_gettime(CLOCK_REALTIME, &times[0]);
+    times[0].tv_sec -= 60;
+    times[1] = times[0];
+    ASSERT_EQ(utimensat(AT_FDCWD, folder, times, 0), 0);
+}
+
+// A folder's listing is kept between lookups, and every change to the settled
+// folder shows in the next lookup: one made from outside, a file the resolver
+// was told it made, and a write to another file after an outside change. (A
+// folder changed in the moments before its listing is listed again soon
+// after; the test settles it so that each change is a change of its own.)
+TEST(PathResolver, KeptFolderListingFollowsTheFolder) {
+    fs::remove_all("Kept");
+    Write_File("Kept/Box-01-001.htm", "b");
+    Settle_Folder("Kept");
+    EXPECT_EQ(Resolve_File_Path("kept/BOX-01-001.HTM"), "Kept/Box-01-001.htm");
+
+    Write_File("Kept/Late.htm", "l");
+    EXPECT_EQ(Resolve_File_Path("kept/LATE.htm"), "Kept/Late.htm") << "made from outside";
+    Settle_Folder("Kept");
+    EXPECT_EQ(Resolve_File_Path("kept/BOX-01-001.HTM"), "Kept/Box-01-001.htm");
+    fs::remove("Kept/Box-01-001.htm");
+    EXPECT_EQ(Resolve_File_Path("kept/BOX-01-001.HTM"), "Kept/BOX-01-001.HTM") << "removed from outside";
+
+    Settle_Folder("Kept");
+    EXPECT_EQ(Resolve_File_Path("kept/Recap-01-001.htm"), "Kept/Recap-01-001.htm");
+    FILE* made = Open_Resolved_File("kept/Recap-01-001.htm", "wb");
+    ASSERT_NE(made, nullptr);
+    fclose(made);
+    EXPECT_EQ(Resolve_File_Path("kept/RECAP-01-001.HTM"), "Kept/Recap-01-001.htm") << "noted as made";
+
+    Settle_Folder("Kept");
+    EXPECT_EQ(Resolve_File_Path("kept/late.htm"), "Kept/Late.htm");
+    Write_File("Kept/Outside.htm", "o");
+    FILE* rewritten = Open_Resolved_File("kept/Late.htm", "wb");
+    ASSERT_NE(rewritten, nullptr);
+    fclose(rewritten);
+    EXPECT_EQ(Resolve_File_Path("kept/OUTSIDE.HTM"), "Kept/Outside.htm")
+        << "a write after an outside change does not take the change as its own";
 }
 
 TEST(PathResolver, PrefersTheExactSpelling) {
