@@ -22,6 +22,7 @@
 #include "engine/downs_and_clock.h"
 #include "engine/formation_depth_charts.h"
 #include "engine/formations.h"
+#include "engine/game_injuries.h"
 #include "engine/game_record.h"
 #include "engine/game_screen_hooks.h"
 #include "engine/roster_index.h"
@@ -536,8 +537,13 @@ void Credit_Game_Starters(GAME_RECORD* pGame) {
     }
 }
 
+void Forget_Kept_Game_State() {
+    Forget_Game_Injury_Tally();
+}
+
 void Setup_Game(GAME_RECORD* pGame) {
     if (pGame == nullptr) return;
+    Forget_Game_Injury_Tally();
     pGame->Week = static_cast<int16_t>(Current_Week());
     pGame->Season_Year = static_cast<uint16_t>(Get_Current_Year());
     Set_Game_Weather(pGame);

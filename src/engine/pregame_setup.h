@@ -10,6 +10,9 @@
 constexpr int32_t INDOOR_WIND = 65535;
 
 void Setup_Game(GAME_RECORD* pGame);
+// Forgets what the game set-up and the snaps keep between calls (the kept
+// count of a game's injuries); called when a league is loaded or built.
+void Forget_Kept_Game_State();
 
 // Month (0 = January) of a calendar week.
 int32_t Get_Game_Month(int32_t week);
