@@ -33,10 +33,7 @@ void Get_Injury_Position_Name(int32_t position, char* out, int size) {
 // depth charts are rebuilt he stands in none of its formations.
 int32_t Substitute_Injured_Player(GAME_RECORD* pGame, int32_t side, int32_t slot) {
     Rebuild_Side_Depth_Chart(pGame, side);
-    const int32_t team = pGame->Team[side];
-    for (int32_t formation = 0; formation < NUMBER_OF_FORMATIONS; ++formation)
-        if (Is_Slot_In_Formation_Row(team, formation, slot)) return 0;
-    return 1;
+    return Is_Slot_In_Any_Formation_Row(pGame->Team[side], slot) ? 0 : 1;
 }
 
 // The injuries of the game being played, counted as its log grows: an injury

@@ -36,6 +36,8 @@ void Rebuild_Side_Depth_Chart(GAME_RECORD* pGame, int32_t side);
 void Set_Formation_Depth_Charts(int32_t team, int32_t blowout_mode);
 void Build_Formation_Depth_Chart_Row(int32_t team, int32_t formation, int32_t blowout_mode);
 int32_t Is_Slot_In_Formation_Row(int32_t team, int32_t formation, int32_t slot);
+// Whether the player in the slot stands in any formation's row.
+int32_t Is_Slot_In_Any_Formation_Row(int32_t team, int32_t slot);
 void Credit_Game_Starters(GAME_RECORD* pGame);
 
 // Weather factors for the play resolution.
