@@ -359,7 +359,10 @@ int32_t Choose_Game_Event_Player(GAME_RECORD* pGame, int32_t group, int32_t stat
                 if (yards > 25 && position == POSITION_LB) w /= 3;
             }
             if (stat == 2) {
-                int32_t tackles = Get_Player_Stat(team, slot, SEASON_THIS, 147);
+                // Tackles this season (computed code 147) are the solo and
+                // assisted ones, stats 2 and 3, read in place.
+                int32_t tackles =
+                    Get_Player_Stat(team, slot, SEASON_THIS, 2) + Get_Player_Stat(team, slot, SEASON_THIS, 3);
                 int32_t games = Get_Player_Stat(team, slot, SEASON_THIS, 0);
                 if (tackles > 9 * games && tackles > 0) w = Mul_Div_Round(w, 9 * games, tackles);
             }
