@@ -241,8 +241,10 @@ bool Rank_For_Position(DEPTH_CHART_FILL* fill, int32_t position) {
 
 int32_t Fill_Fitness(DEPTH_CHART_FILL* fill, int32_t slot, int32_t position) {
     if (position < 0 || position >= FITNESS_POSITIONS) {
+        // Read afresh, and perhaps repaired: every match is checked again.
+        const int32_t fitness = Get_Player_Fitness_At_Position(fill->Team, slot, position, 0);
         std::memset(fill->Matched, 0, sizeof fill->Matched);
-        return Get_Player_Fitness_At_Position(fill->Team, slot, position, 0);
+        return fitness;
     }
     const uint16_t bit = static_cast<uint16_t>(1u << position);
     if (fill->Known[slot] & bit) return fill->Fitness[slot][position];
