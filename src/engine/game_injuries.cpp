@@ -33,10 +33,26 @@ void Get_Injury_Position_Name(int32_t position, char* out, int size) {
 // depth charts are rebuilt he stands in none of its formations.
 int32_t Substitute_Injured_Player(GAME_RECORD* pGame, int32_t side, int32_t slot) {
     Rebuild_Side_Depth_Chart(pGame, side);
-    const int32_t team = pGame->Team[side];
-    for (int32_t formation = 0; formation < NUMBER_OF_FORMATIONS; ++formation)
-        if (Is_Slot_In_Formation_Row(team, formation, slot)) return 0;
-    return 1;
+    return Is_Slot_In_Any_Formation_Row(pGame->Team[side], slot) ? 0 : 1;
+}
+
+// The injuries of the game being played, counted as its log grows: an injury
+// only ever marks the last logged snap, so the entries before it are settled
+// and read once; the last one is read on every count.
+struct INJURY_TALLY {
+    const GAME_RECORD* Game;
+    int32_t Settled;  // entries counted for good
+    int32_t Injuries; // marked among them
+};
+INJURY_TALLY Injury_Tally = {nullptr, 0, 0};
+
+int32_t Logged_Snaps(const GAME_RECORD* pGame) {
+    const int32_t count = pGame->Play_Log_Count;
+    return count < 0 ? 0 : (count > MAX_PLAY_LOG_ENTRIES ? MAX_PLAY_LOG_ENTRIES : count);
+}
+
+bool Is_Injury_Entry(const PLAY_LOG_ENTRY& entry) {
+    return entry.Events[INJURY_EVENT_SLOT].Event_Id == INJURY_EVENT_ID;
 }
 
 } // namespace
@@ -44,14 +60,28 @@ int32_t Substitute_Injured_Player(GAME_RECORD* pGame, int32_t side, int32_t slot
 int32_t Count_Game_Injuries(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return 0;
     // The injuries of a game are the logged snaps marked with the injury event.
-    int32_t count = pGame->Play_Log_Count;
-    if (count < 0) count = 0;
-    if (count > MAX_PLAY_LOG_ENTRIES) count = MAX_PLAY_LOG_ENTRIES;
+    const int32_t count = Logged_Snaps(pGame);
     int32_t injuries = 0;
-    for (int32_t n = 0; n < count && injuries < 10; ++n) {
-        if (pGame->Play_Log[n].Events[INJURY_EVENT_SLOT].Event_Id == INJURY_EVENT_ID) ++injuries;
-    }
+    for (int32_t n = 0; n < count && injuries < 10; ++n)
+        if (Is_Injury_Entry(pGame->Play_Log[n])) ++injuries;
     return injuries;
+}
+
+int32_t Count_Kept_Game_Injuries(const GAME_RECORD* pGame) {
+    if (pGame == nullptr) return 0;
+    const int32_t count = Logged_Snaps(pGame);
+    INJURY_TALLY& tally = Injury_Tally;
+    // Another game, or a log that shrank, is counted afresh.
+    if (tally.Game != pGame || count <= tally.Settled) tally = {pGame, 0, 0};
+    for (; tally.Settled < count - 1; ++tally.Settled)
+        if (Is_Injury_Entry(pGame->Play_Log[tally.Settled])) ++tally.Injuries;
+    int32_t injuries = tally.Injuries;
+    if (count > tally.Settled && Is_Injury_Entry(pGame->Play_Log[count - 1])) ++injuries;
+    return injuries < 10 ? injuries : 10;
+}
+
+void Forget_Game_Injury_Tally() {
+    Injury_Tally = {nullptr, 0, 0};
 }
 
 void Write_Injury_Log_Line(GAME_RECORD* pGame, int32_t team, int32_t slot) {
@@ -77,7 +107,7 @@ void Roll_For_Game_Injury(GAME_RECORD* pGame) {
     const int32_t side = Play_Random_Below(2) % 2;
     const int32_t slot = pGame->On_Field[side][Play_Random_Below(ON_FIELD_PLAYERS) % ON_FIELD_PLAYERS];
     const int32_t team = pGame->Team[side];
-    if (Count_Game_Injuries(pGame) >= MAX_GAME_INJURIES) return;
+    if (Count_Kept_Game_Injuries(pGame) >= MAX_GAME_INJURIES) return;
     if (!Is_Player_Address(team, slot) || Play_Player_Id(team, slot) < 0) return;
     const int32_t id = Play_Player_Id(team, slot);
     if (!Check_For_Injury(team, slot)) {

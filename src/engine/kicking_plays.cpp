@@ -396,6 +396,11 @@ int32_t Get_Period_Time_Left(const GAME_RECORD* pGame) {
 
 int32_t Get_Half_Time_Left(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return 0;
+    // Inside a half the clock alone tells; its ends (a try after the whistle
+    // still belongs to the half before) and overtime ask the quarter.
+    const int32_t clock = pGame->Clock;
+    if (clock < 1800) return 1800 - clock;
+    if (clock > 1800 && clock < REGULATION_END) return REGULATION_END - clock;
     const int32_t quarter = Get_Game_Quarter(pGame);
     if (quarter <= 2) return 1800 - pGame->Clock;
     if (quarter <= 4) return REGULATION_END - pGame->Clock;

@@ -22,6 +22,7 @@
 #include "engine/downs_and_clock.h"
 #include "engine/formation_depth_charts.h"
 #include "engine/formations.h"
+#include "engine/game_injuries.h"
 #include "engine/game_record.h"
 #include "engine/game_screen_hooks.h"
 #include "engine/roster_index.h"
@@ -79,23 +80,36 @@ struct FITNESS_MEMO {
     int32_t Fitness[FITNESS_POSITIONS];
 };
 FITNESS_MEMO Fitness_Memo[TOTAL_NUMBER_OF_TEAMS][PLAYERS_PER_TEAM];
+// Counts the fitness readings made afresh (not recalled), which may repair
+// or re-draw the player read.
+uint64_t Fitness_Readings = 0;
+
+// Whether the memo was read from the player as he stands in the season.
+// A yes is kept in `matched` by the caller for as long as nothing the memo
+// compares can have changed.
+bool Memo_Holds(const FITNESS_MEMO& memo, const PLAYER_RECORD& player, int32_t year, bool* matched) {
+    if (!*matched) *matched = memo.Year == year && memo.Player.Matches(player);
+    return *matched;
+}
 
 // The kept fitness when it still holds.
-bool Recall_Player_Fitness(int32_t team, int32_t slot, int32_t position, int32_t year, int32_t* fitness) {
+bool Recall_Player_Fitness(int32_t team, int32_t slot, int32_t position, int32_t year, bool* matched,
+                           int32_t* fitness) {
     const FITNESS_MEMO& memo = Fitness_Memo[team][slot];
-    if (!(memo.Known & (1u << position)) || memo.Year != year ||
-        !memo.Player.Matches(Universe.Teams[team].Players[slot]))
+    if (!(memo.Known & (1u << position)) ||
+        !Memo_Holds(memo, Universe.Teams[team].Players[slot], year, matched))
         return false;
     *fitness = memo.Fitness[position];
     return true;
 }
 
-int32_t Kept_Player_Fitness(int32_t team, int32_t slot, int32_t position, int32_t year) {
+int32_t Kept_Player_Fitness(int32_t team, int32_t slot, int32_t position, int32_t year, bool* matched) {
     FITNESS_MEMO& memo = Fitness_Memo[team][slot];
     const PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
-    if (memo.Year != year || !memo.Player.Matches(player)) memo.Known = 0;
+    if (!Memo_Holds(memo, player, year, matched)) memo.Known = 0;
     const uint32_t bit = 1u << position;
     if (memo.Known & bit) return memo.Fitness[position];
+    ++Fitness_Readings;
     const uint64_t draws = Get_Random_Draw_Count();
     const int32_t fitness = Get_Player_Fitness_At_Position(team, slot, position, 0);
     if (Get_Random_Draw_Count() != draws) {
@@ -124,6 +138,9 @@ struct DEPTH_CHART_FILL {
     int32_t Healthy_Id[PLAYERS_PER_TEAM];
     uint16_t Known[PLAYERS_PER_TEAM];
     int32_t Fitness[PLAYERS_PER_TEAM][FITNESS_POSITIONS];
+    // The slots whose memo was found to hold in this rebuild; forgotten
+    // whenever a fitness is read afresh.
+    bool Matched[PLAYERS_PER_TEAM];
     // Per position, once every healthy player's fitness there is known
     // without reading it: the healthy players, fittest first (slot order
     // among equals), so a fill takes the first one not yet in the row.
@@ -134,12 +151,12 @@ struct DEPTH_CHART_FILL {
     bool Unique_Ids;
 };
 
-// True when no id is held by two used slots of the team.
-bool Has_Unique_Ids(int32_t team) {
+// True when no id is held by two used slots of the roster's ids.
+bool Has_Unique_Ids(const int32_t* ids) {
     constexpr uint32_t TABLE = 256; // a power of two above the slots
     int32_t seen[TABLE] = {};
     for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-        const int32_t id = Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID];
+        const int32_t id = ids[slot];
         if (id == 0) continue;
         uint32_t at = (static_cast<uint32_t>(id) * 2654435761u) & (TABLE - 1);
         while (seen[at] != 0) {
@@ -151,23 +168,45 @@ bool Has_Unique_Ids(int32_t team) {
     return true;
 }
 
+// The ids last checked for uniqueness and the answer: the rebuilds after a
+// roster query mostly find the same ids again.
+struct UNIQUE_IDS_CHECK {
+    bool Done;
+    bool Unique;
+    int32_t Ids[PLAYERS_PER_TEAM];
+};
+UNIQUE_IDS_CHECK Last_Ids_Check;
+
+bool Are_Ids_Unique(const int32_t* ids) {
+    UNIQUE_IDS_CHECK& check = Last_Ids_Check;
+    if (!check.Done || std::memcmp(check.Ids, ids, sizeof check.Ids) != 0) {
+        std::memcpy(check.Ids, ids, sizeof check.Ids);
+        check.Unique = Has_Unique_Ids(ids);
+        check.Done = true;
+    }
+    return check.Unique;
+}
+
 void Start_Depth_Chart_Fill(int32_t team, DEPTH_CHART_FILL* fill) {
     fill->Team = team;
     fill->Year = Get_Current_Year();
     // A team code that is not in use has no player to give.
     fill->In_Use = Is_Valid_Team_Code(team) != 0;
     fill->Healthy_Count = 0;
+    int32_t ids[PLAYERS_PER_TEAM];
     for (int32_t slot = 0; slot < PLAYERS_PER_TEAM && fill->In_Use; ++slot) {
         const PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
         const int32_t id = player.Vital_Stats[VITAL_PLAYER_ID];
+        ids[slot] = id;
         if (id == 0 || player.Vital_Stats[VITAL_WEEKS_OUT] >= 1) continue;
         fill->Healthy_Slot[fill->Healthy_Count] = static_cast<uint8_t>(slot);
         fill->Healthy_Id[fill->Healthy_Count] = id;
         ++fill->Healthy_Count;
     }
     std::memset(fill->Known, 0, sizeof fill->Known);
+    std::memset(fill->Matched, 0, sizeof fill->Matched);
     std::memset(fill->Ranked_State, 0, sizeof fill->Ranked_State);
-    fill->Unique_Ids = fill->In_Use && Has_Unique_Ids(team);
+    fill->Unique_Ids = fill->In_Use && Are_Ids_Unique(ids);
 }
 
 // Ranks the healthy players at a position when all their fitness there is
@@ -182,7 +221,8 @@ bool Rank_For_Position(DEPTH_CHART_FILL* fill, int32_t position) {
         const int32_t slot = fill->Healthy_Slot[n];
         if (fill->Known[slot] & (1u << position))
             fitness[n] = fill->Fitness[slot][position];
-        else if (!Recall_Player_Fitness(fill->Team, slot, position, fill->Year, &fitness[n]))
+        else if (!Recall_Player_Fitness(fill->Team, slot, position, fill->Year, &fill->Matched[slot],
+                                        &fitness[n]))
             return false;
     }
     uint8_t* ranked = fill->Ranked[position];
@@ -200,12 +240,20 @@ bool Rank_For_Position(DEPTH_CHART_FILL* fill, int32_t position) {
 }
 
 int32_t Fill_Fitness(DEPTH_CHART_FILL* fill, int32_t slot, int32_t position) {
-    if (position < 0 || position >= FITNESS_POSITIONS)
-        return Get_Player_Fitness_At_Position(fill->Team, slot, position, 0);
+    if (position < 0 || position >= FITNESS_POSITIONS) {
+        // Read afresh, and perhaps repaired: every match is checked again.
+        const int32_t fitness = Get_Player_Fitness_At_Position(fill->Team, slot, position, 0);
+        std::memset(fill->Matched, 0, sizeof fill->Matched);
+        return fitness;
+    }
     const uint16_t bit = static_cast<uint16_t>(1u << position);
     if (fill->Known[slot] & bit) return fill->Fitness[slot][position];
     const uint64_t draws = Get_Random_Draw_Count();
-    const int32_t fitness = Kept_Player_Fitness(fill->Team, slot, position, fill->Year);
+    const uint64_t readings = Fitness_Readings;
+    const int32_t fitness = Kept_Player_Fitness(fill->Team, slot, position, fill->Year, &fill->Matched[slot]);
+    // A reading afresh may have repaired the player, and a memo taken anew
+    // holds what it was taken from: every match is checked again.
+    if (Fitness_Readings != readings) std::memset(fill->Matched, 0, sizeof fill->Matched);
     if (Get_Random_Draw_Count() == draws) {
         fill->Fitness[slot][position] = fitness;
         fill->Known[slot] |= bit;
@@ -443,6 +491,18 @@ int32_t Get_Game_Attendance(const GAME_RECORD* pGame) {
     return Compute_Attendance_From_Demand(demand, Get_Team_Stadium_Stat(home, 0), price, floor);
 }
 
+int32_t Is_Slot_In_Any_Formation_Row(int32_t team, int32_t slot) {
+    if (!Is_Team_Index(team) || slot < 0 || slot >= PLAYERS_PER_TEAM) return 0;
+    const int32_t id = Get_Player_ID(team, slot);
+    if (id <= 0) return 0;
+    int32_t row[PLAYERS_ON_FIELD];
+    for (int32_t formation = 0; formation < NUMBER_OF_FORMATIONS; ++formation) {
+        Get_Formation_Depth_Chart_Row(team, formation, row);
+        if (Is_Id_In_Row(row, PLAYERS_ON_FIELD, id)) return 1;
+    }
+    return 0;
+}
+
 int32_t Is_Slot_In_Formation_Row(int32_t team, int32_t formation, int32_t slot) {
     if (!Is_Team_Index(team) || !Is_Valid_Formation(formation) || slot < 0 || slot >= PLAYERS_PER_TEAM)
         return 0;
@@ -536,8 +596,13 @@ void Credit_Game_Starters(GAME_RECORD* pGame) {
     }
 }
 
+void Forget_Kept_Game_State() {
+    Forget_Game_Injury_Tally();
+}
+
 void Setup_Game(GAME_RECORD* pGame) {
     if (pGame == nullptr) return;
+    Forget_Game_Injury_Tally();
     pGame->Week = static_cast<int16_t>(Current_Week());
     pGame->Season_Year = static_cast<uint16_t>(Get_Current_Year());
     Set_Game_Weather(pGame);

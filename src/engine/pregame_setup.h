@@ -10,6 +10,9 @@
 constexpr int32_t INDOOR_WIND = 65535;
 
 void Setup_Game(GAME_RECORD* pGame);
+// Forgets what the game set-up and the snaps keep between calls (the kept
+// count of a game's injuries); called when a league is loaded or built.
+void Forget_Kept_Game_State();
 
 // Month (0 = January) of a calendar week.
 int32_t Get_Game_Month(int32_t week);
@@ -33,6 +36,8 @@ void Rebuild_Side_Depth_Chart(GAME_RECORD* pGame, int32_t side);
 void Set_Formation_Depth_Charts(int32_t team, int32_t blowout_mode);
 void Build_Formation_Depth_Chart_Row(int32_t team, int32_t formation, int32_t blowout_mode);
 int32_t Is_Slot_In_Formation_Row(int32_t team, int32_t formation, int32_t slot);
+// Whether the player in the slot stands in any formation's row.
+int32_t Is_Slot_In_Any_Formation_Row(int32_t team, int32_t slot);
 void Credit_Game_Starters(GAME_RECORD* pGame);
 
 // Weather factors for the play resolution.

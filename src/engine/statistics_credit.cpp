@@ -143,8 +143,16 @@ void Increment_Player_Stat(int32_t team, int32_t slot, int32_t stat, int32_t amo
     int32_t last_week = length < 3 ? 2 : length;
     // Playoff games leave the season lines alone.
     if (week >= last_week) return;
-    Add_Player_Stat(team, slot, SEASON_THIS, stat, amount);
-    Add_Player_Stat(team, slot, SEASON_CAREER, stat, amount);
+    if (Is_Player_Address(team, slot)) {
+        // This season's and the career figures are added where they lie.
+        int32_t(&stats)[NUMBER_OF_STORED_SEASONS][NUMBER_OF_SEASON_STATS] =
+            Universe.Teams[team].Players[slot].Season_Stats;
+        stats[SEASON_THIS][stat] = stats[SEASON_THIS][stat] + amount;
+        stats[SEASON_CAREER][stat] = stats[SEASON_CAREER][stat] + amount;
+    } else {
+        Add_Player_Stat(team, slot, SEASON_THIS, stat, amount);
+        Add_Player_Stat(team, slot, SEASON_CAREER, stat, amount);
+    }
     Add_Player_Current_Season_Line_Stat(team, slot, stat, amount);
 }
 
@@ -180,10 +188,19 @@ void Credit_Game_Stat(GAME_RECORD* pGame, int32_t team, int32_t slot, int32_t gr
         credited = true;
     }
     if (player_group == 1 || category < 0) return;
-    for (int32_t season : {0, 2}) {
-        Add_Team_Totals_Stat(team, category, season, stat, amount);
-        if (opponent < TOTAL_NUMBER_OF_TEAMS)
-            Add_Team_Totals_Stat(opponent, category + 4, season, stat, amount);
+    const bool has_opponent = opponent < TOTAL_NUMBER_OF_TEAMS;
+    if (Is_Team_Record_Slot(team) && (!has_opponent || Is_Team_Record_Slot(opponent)) &&
+        category + 4 < NUMBER_OF_TOTALS_CATEGORIES && stat >= 0 && stat < NUMBER_OF_TOTALS_STATS) {
+        // Both teams' totals lie in their records: added in place.
+        for (int32_t season : {0, 2}) {
+            Universe.Teams[team].Totals[category][season][stat] += amount;
+            if (has_opponent) Universe.Teams[opponent].Totals[category + 4][season][stat] += amount;
+        }
+    } else {
+        for (int32_t season : {0, 2}) {
+            Add_Team_Totals_Stat(team, category, season, stat, amount);
+            if (has_opponent) Add_Team_Totals_Stat(opponent, category + 4, season, stat, amount);
+        }
     }
     int32_t counter = Get_Game_Counter_Index(category, stat);
     if (credited && counter >= 0) Add_Game_Player_Counter(pGame, side, slot, counter, amount);
@@ -342,7 +359,10 @@ int32_t Choose_Game_Event_Player(GAME_RECORD* pGame, int32_t group, int32_t stat
                 if (yards > 25 && position == POSITION_LB) w /= 3;
             }
             if (stat == 2) {
-                int32_t tackles = Get_Player_Stat(team, slot, SEASON_THIS, 147);
+                // Tackles this season (computed code 147) are the solo and
+                // assisted ones, stats 2 and 3, read in place.
+                int32_t tackles =
+                    Get_Player_Stat(team, slot, SEASON_THIS, 2) + Get_Player_Stat(team, slot, SEASON_THIS, 3);
                 int32_t games = Get_Player_Stat(team, slot, SEASON_THIS, 0);
                 if (tackles > 9 * games && tackles > 0) w = Mul_Div_Round(w, 9 * games, tackles);
             }

@@ -168,3 +168,53 @@ TEST(GameInjuries, SeverityPreferenceChoosesTheLongerOrShorterInjury) {
     EXPECT_GT(longest - shortest, 2.0 * (normal - shortest))
         << "the longer pick at 30 % moves the mean by 30 %";
 }
+
+// The kept count reads each settled entry once: it must still see a mark put
+// on the last entry after it was counted, a log that shrank or belongs to
+// another game, and start afresh once forgotten.
+TEST(GameInjuries, KeptCountFollowsTheLog) {
+    static GAME_RECORD game;
+    static GAME_RECORD other;
+    std::memset(&game, 0, sizeof(game));
+    std::memset(&other, 0, sizeof(other));
+    Forget_Game_Injury_Tally();
+    auto mark = [](GAME_RECORD& g, int n) {
+        g.Play_Log[n].Events[INJURY_EVENT_SLOT].Event_Id = INJURY_EVENT_ID;
+    };
+    EXPECT_EQ(Count_Kept_Game_Injuries(&game), 0);
+    game.Play_Log_Count = 5;
+    mark(game, 1);
+    EXPECT_EQ(Count_Kept_Game_Injuries(&game), 1);
+    mark(game, 4);
+    EXPECT_EQ(Count_Kept_Game_Injuries(&game), 2) << "the last entry is read again";
+    game.Play_Log_Count = 9;
+    mark(game, 8);
+    EXPECT_EQ(Count_Kept_Game_Injuries(&game), 3);
+    EXPECT_EQ(Count_Kept_Game_Injuries(&game), Count_Game_Injuries(&game));
+
+    other.Play_Log_Count = 3;
+    EXPECT_EQ(Count_Kept_Game_Injuries(&other), 0) << "another game is counted afresh";
+
+    // The same record replayed from the start: a shorter log is recounted.
+    std::memset(&game, 0, sizeof(game));
+    Forget_Game_Injury_Tally();
+    game.Play_Log_Count = 20;
+    EXPECT_EQ(Count_Kept_Game_Injuries(&game), 0);
+    game.Play_Log_Count = 2;
+    mark(game, 0);
+    mark(game, 1);
+    EXPECT_EQ(Count_Kept_Game_Injuries(&game), 2) << "a log that shrank is read again";
+    game.Play_Log_Count = MAX_PLAY_LOG_ENTRIES;
+    for (int n = 0; n < MAX_PLAY_LOG_ENTRIES; ++n)
+        mark(game, n);
+    EXPECT_EQ(Count_Kept_Game_Injuries(&game), 10) << "capped as the full count is";
+
+    // Entries rewritten behind the count are seen once it is forgotten.
+    game.Play_Log_Count = 0;
+    Count_Kept_Game_Injuries(&game);
+    std::memset(&game, 0, sizeof(game));
+    game.Play_Log_Count = 6;
+    mark(game, 2);
+    Forget_Game_Injury_Tally();
+    EXPECT_EQ(Count_Kept_Game_Injuries(&game), 1);
+}

@@ -3,6 +3,7 @@
 #include "database/cities.h"
 #include "database/player_record.h"
 #include "database/random_numbers.h"
+#include "database/roster_slots.h"
 #include "database/schedule_entries.h"
 #include "database/settings.h"
 #include "database/team_record.h"
@@ -253,4 +254,43 @@ TEST(PregameSetup, WatchedBlowoutKeepsTheHumanStarterWhicheverTeamHoldsTheWatchF
     Update_Game_Depth_Charts(game);
     EXPECT_EQ(Get_Formation_Depth_Chart_Entry(1, 3, 0), Get_Player_ID(1, Test_League_Slot(POSITION_QB, 1)))
         << "a game nobody watches brings the backup in";
+}
+
+// A rebuild reads the roster afresh: a back-up made a star since the last
+// build is weighed by his new ratings, and two players given one id are no
+// longer told apart by their slots. Each row is then what building that
+// formation alone gives, and never holds one id twice.
+TEST(PregameSetup, RebuildReadsRatingsAndIdsChangedSinceTheLastOne) {
+    Build_Test_League();
+    // Too few healthy receivers: the fill chooses the rest by fitness.
+    for (int32_t n = 1; n < Get_Position_Quota(POSITION_WR); ++n)
+        Set_Player_Vital_Stat(0, Test_League_Slot(POSITION_WR, n), VITAL_WEEKS_OUT, 2);
+    Set_Formation_Depth_Charts(0, 0);
+    const int32_t star = Test_League_Slot(POSITION_TE, 1);
+    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
+        Set_Player_Rating(0, star, rating, 99.0f);
+    const int32_t runner = Test_League_Slot(POSITION_RB, 1);
+    Set_Player_Vital_Stat(0, runner, VITAL_PLAYER_ID, Get_Player_ID(0, Test_League_Slot(POSITION_RB, 0)));
+    Set_Formation_Depth_Charts(0, 0);
+    int32_t together[48][11];
+    bool star_plays = false;
+    for (int32_t formation = 0; formation < 48; ++formation) {
+        Get_Formation_Depth_Chart_Row(0, formation, together[formation]);
+        for (int32_t i = 0; i < 11; ++i) {
+            star_plays |= together[formation][i] == Get_Player_ID(0, star);
+            for (int32_t j = i + 1; j < 11; ++j) {
+                if (together[formation][i] <= 0) continue;
+                EXPECT_NE(together[formation][i], together[formation][j])
+                    << "formation " << formation << " places " << i << " and " << j;
+            }
+        }
+    }
+    EXPECT_TRUE(star_plays) << "the star fills a receiver's place";
+    for (int32_t formation = 0; formation < 48; ++formation) {
+        Build_Formation_Depth_Chart_Row(0, formation, 0);
+        int32_t alone[11];
+        Get_Formation_Depth_Chart_Row(0, formation, alone);
+        for (int32_t i = 0; i < 11; ++i)
+            EXPECT_EQ(alone[i], together[formation][i]) << "formation " << formation << " place " << i;
+    }
 }
