@@ -4,6 +4,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/roster_slots.h"
 #include "database/universe.h"
@@ -19,6 +20,10 @@ struct PROJECTION_INPUT {
     int32_t Growth_Rate;
     int32_t Last_Growth_Age;
     int32_t Age;
+    // The calendar age is the year less the birth year: the two are compared
+    // instead of working the age out again.
+    int32_t Birth_Date;
+    int32_t Year;
     int32_t Reversion;
     int8_t Expanded_Position;
 };
@@ -45,6 +50,8 @@ PROJECTION_INPUT Read_Projection_Input(int32_t team, int32_t slot) {
     // Read through the accessor, which holds it to the first age of decline.
     input.Last_Growth_Age = Get_Player_Vital_Stat(team, slot, VITAL_LAST_GROWTH_AGE);
     input.Age = Get_Player_Calendar_Age(team, slot);
+    input.Birth_Date = player.Vital_Stats[VITAL_BIRTH_DATE];
+    input.Year = Get_Current_Year();
     input.Reversion = Get_Reversion_To_Mean();
     input.Expanded_Position = player.Expanded_Position;
     return input;
@@ -55,6 +62,13 @@ PROJECTION_INPUT Read_Projection_Input(int32_t team, int32_t slot) {
 // made as there) without building a new input.
 bool Matches_Record(const PROJECTION_INPUT& input, int32_t team, int32_t slot) {
     const PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
+    // The fields that differ most often between two players go first.
+    if (input.Growth_Rate != player.Vital_Stats[VITAL_GROWTH_RATE] ||
+        input.Birth_Date != player.Vital_Stats[VITAL_BIRTH_DATE] ||
+        input.Position != player.Vital_Stats[VITAL_POSITION] ||
+        input.Expanded_Position != player.Expanded_Position || input.Year != Get_Current_Year() ||
+        input.Reversion != Get_Reversion_To_Mean())
+        return false;
     if (memcmp(input.Ratings, player.Ratings, sizeof input.Ratings) != 0) return false;
     const int32_t stored_growth_age = player.Vital_Stats[VITAL_LAST_GROWTH_AGE];
     // The accessor's bound on the last growth age, checked in place; a value
@@ -63,10 +77,7 @@ bool Matches_Record(const PROJECTION_INPUT& input, int32_t team, int32_t slot) {
         stored_growth_age <= player.Vital_Stats[VITAL_FIRST_DECLINE_AGE] && stored_growth_age < 31
             ? stored_growth_age
             : Get_Player_Vital_Stat(team, slot, VITAL_LAST_GROWTH_AGE);
-    return input.Last_Growth_Age == last_growth_age && input.Position == player.Vital_Stats[VITAL_POSITION] &&
-           input.Growth_Rate == player.Vital_Stats[VITAL_GROWTH_RATE] &&
-           input.Expanded_Position == player.Expanded_Position &&
-           input.Age == Get_Player_Calendar_Age(team, slot) && input.Reversion == Get_Reversion_To_Mean();
+    return input.Last_Growth_Age == last_growth_age;
 }
 
 // A growth rate above this reads as damaged and is drawn anew when read.
