@@ -276,6 +276,7 @@ UNIFORM_REMAKE_SCOPE::~UNIFORM_REMAKE_SCOPE() {
 
 const bool* UNIFORM_REMAKE_SCOPE::Others_Worn() {
     if (!Gathered) {
+        memset(Worn, 0, sizeof Worn);
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
             const int32_t wears = slot == Slot ? -1 : Get_Worn_Number(Team, slot);
             if (wears >= 0) Worn[wears] = true;

@@ -40,7 +40,8 @@ class UNIFORM_REMAKE_SCOPE {
     int32_t Team;
     int32_t Slot;
     bool Gathered = false;
-    bool Worn[256] = {};
+    // Filled when gathered: a scope whose slot gets no number costs nothing.
+    bool Worn[256];
     UNIFORM_REMAKE_SCOPE* Outer;
     bool Active;
 };
