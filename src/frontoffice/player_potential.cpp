@@ -6,6 +6,7 @@
 
 #include "database/league_structure.h"
 #include "database/player_record.h"
+#include "database/random_numbers.h"
 #include "database/roster_slots.h"
 #include "database/universe.h"
 #include "personnel/personnel_settings.h"
@@ -94,6 +95,16 @@ bool Ratings_Read_As_Stored(const PROJECTION_INPUT& input) {
     return true;
 }
 
+// The evaluation through the minimum-rating check; `drew` tells whether the
+// check drew new ratings, which it does exactly when the evaluation is below
+// 25: an evaluation takes no draws, so the draws tell without a second one.
+float Check_Minimum_Rating(int32_t team, int32_t slot, bool* drew) {
+    const uint64_t draws = Get_Random_Draw_Count();
+    const float potential = Ensure_Passing_Minimum_Rating(team, slot);
+    *drew = Get_Random_Draw_Count() != draws;
+    return potential;
+}
+
 // The evaluation after `years` steps of development without chance, through
 // the minimum-rating check; `drew` tells whether that check drew new ratings.
 float Project_Potential(int32_t team, int32_t slot, int32_t years, bool* drew) {
@@ -105,8 +116,7 @@ float Project_Potential(int32_t team, int32_t slot, int32_t years, bool* drew) {
         float* ratings = Universe.Teams[team].Players[slot].Ratings;
         memcpy(saved, ratings, sizeof saved);
         memcpy(ratings, developed, sizeof developed);
-        *drew = Evaluate_Player_At_Own_Position(team, slot) < 25.0f;
-        const float potential = Ensure_Passing_Minimum_Rating(team, slot);
+        const float potential = Check_Minimum_Rating(team, slot, drew);
         memcpy(ratings, saved, sizeof saved);
         return potential;
     }
@@ -116,8 +126,7 @@ float Project_Potential(int32_t team, int32_t slot, int32_t years, bool* drew) {
         for (int32_t year = 0; year < years; ++year)
             Develop_Player(team, slot, 0);
     }
-    *drew = Evaluate_Player_At_Own_Position(team, slot) < 25.0f;
-    const float potential = Ensure_Passing_Minimum_Rating(team, slot);
+    const float potential = Check_Minimum_Rating(team, slot, drew);
     if (years > 0)
         for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
             Set_Player_Rating(team, slot, rating, saved[rating]);
