@@ -1,5 +1,7 @@
 #include "personnel/player_development.h"
 
+#include <array>
+#include <bit>
 #include <cmath>
 #include <cstring>
 
@@ -89,6 +91,23 @@ template <typename GET, typename SET> void Pull_High_Ratings(int32_t age, int32_
     }
 }
 
+// The ratings each position's adjustment moves, one bit a rating (the last
+// row for a position out of range), worked out once from the table of uses.
+static_assert(NUMBER_OF_PLAYER_RATINGS <= 32);
+uint32_t Get_Used_Rating_Mask(int32_t position) {
+    static const auto MASKS = [] {
+        std::array<uint32_t, NUMBER_OF_POSITIONS + 1> masks{};
+        for (int32_t row = 0; row <= NUMBER_OF_POSITIONS; ++row) {
+            const bool* used = Get_Ratings_Used_By_Position(row);
+            for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
+                if (used[rating]) masks[static_cast<size_t>(row)] |= 1u << rating;
+        }
+        return masks;
+    }();
+    return MASKS[static_cast<uint32_t>(position) < NUMBER_OF_POSITIONS ? static_cast<size_t>(position)
+                                                                       : NUMBER_OF_POSITIONS];
+}
+
 // The steps of one rating in a projection, worked out on `value`: `moves`
 // when the adjustment moves it, `fades` for Speed once he is old enough, and
 // the pull every step. False as soon as a read would be repaired (below 20,
@@ -174,28 +193,35 @@ bool Project_Development(int32_t team, int32_t slot, int32_t years, float* ratin
     const bool modify = age < growth_age || age > decline_age;
     // An oversized adjustment is reported at every step.
     if (modify && std::fabs(adjustment) > 1.0f) return false;
-    const bool* used = Get_Ratings_Used_By_Position(Get_Player_Vital_Stat(team, slot, VITAL_POSITION));
     memcpy(ratings, player.Ratings, sizeof player.Ratings);
     // The accessors' checks: a read they would repair or a write they would
     // report leaves the steps to them. Every rating is read at least once.
-    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
+    // The pull changes only those above its threshold.
+    uint32_t touched = 0;
+    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating) {
         if (!(ratings[rating] >= MINIMUM_RATING)) return false;
+        if (ratings[rating] > HIGH_RATING) touched |= 1u << rating;
+    }
     if (ratings[RATING_HEALTH] > HIGHEST_HEALTH_READ || ratings[RATING_DURABILITY] > HIGHEST_HEALTH_READ)
         return false;
-    const bool moving = modify && adjustment != 0.0f;
-    const bool fading = age > SPEED_LOSS_AGE;
-    const float k = Get_Pull_Strength();
+    // The adjustment moves the ratings of his position, but Speed, which
+    // growth never raises (the others are written back as read); Speed fades
+    // once he is old enough. A rating none of these touch stays as it is.
+    uint32_t moved = 0;
+    if (modify && adjustment != 0.0f) {
+        moved = Get_Used_Rating_Mask(Get_Player_Vital_Stat(team, slot, VITAL_POSITION));
+        if (adjustment > 0.0f) moved &= ~(1u << RATING_SPEED);
+    }
+    const uint32_t faded = age > SPEED_LOSS_AGE ? 1u << RATING_SPEED : 0u;
+    touched |= moved | faded;
     // A step reads and writes each rating on its own, and a projection's pull
-    // takes no draws: each rating goes through all its steps in turn. The
-    // adjustment moves those of his position, but Speed, which growth never
-    // raises (the others are written back as read); Speed fades once he is
-    // old enough; and the pull changes only those above its threshold. A
-    // rating none of these touch stays as it is.
-    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating) {
-        const bool moves = moving && used[rating] && !(adjustment > 0.0f && rating == RATING_SPEED);
-        const bool fades = fading && rating == RATING_SPEED;
-        if (!(ratings[rating] > HIGH_RATING) && !moves && !fades) continue;
-        if (!Project_Rating_Steps(rating, years, moves, fades, adjustment, k, age, &ratings[rating]))
+    // takes no draws: each rating goes through all its steps in turn.
+    const float k = Get_Pull_Strength();
+    for (; touched != 0; touched &= touched - 1) {
+        const int32_t rating = std::countr_zero(touched);
+        const uint32_t bit = 1u << rating;
+        if (!Project_Rating_Steps(rating, years, (moved & bit) != 0, (faded & bit) != 0, adjustment, k, age,
+                                  &ratings[rating]))
             return false;
     }
     return true;
