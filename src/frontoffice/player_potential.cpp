@@ -87,12 +87,11 @@ constexpr int32_t HIGHEST_GROWTH_RATE_READ = 250;
 // Ratings whose reads change nothing: not missing, not below 20, and Health and
 // Durability within the range read as stored.
 bool Ratings_Read_As_Stored(const PROJECTION_INPUT& input) {
-    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating) {
-        const float value = input.Ratings[rating];
-        if (std::isnan(value) || value < MINIMUM_RATING) return false;
-        if ((rating == RATING_HEALTH || rating == RATING_DURABILITY) && value > 120.0f) return false;
-    }
-    return true;
+    bool sound = input.Ratings[RATING_HEALTH] <= 120.0f && input.Ratings[RATING_DURABILITY] <= 120.0f;
+    // Not at least the minimum covers a missing rating (not a number).
+    for (const float value : input.Ratings)
+        sound &= value >= MINIMUM_RATING;
+    return sound;
 }
 
 // The evaluation through the minimum-rating check; `drew` tells whether the
@@ -107,7 +106,9 @@ float Check_Minimum_Rating(int32_t team, int32_t slot, bool* drew) {
 
 // The evaluation after `years` steps of development without chance, through
 // the minimum-rating check; `drew` tells whether that check drew new ratings.
-float Project_Potential(int32_t team, int32_t slot, int32_t years, bool* drew) {
+// `sound` tells that the steps were worked out on a copy, whose checks found
+// every rating read as stored.
+float Project_Potential(int32_t team, int32_t slot, int32_t years, bool* drew, bool* sound) {
     float saved[NUMBER_OF_PLAYER_RATINGS];
     float developed[NUMBER_OF_PLAYER_RATINGS];
     // The steps worked out on a copy, when they need none of the accessors'
@@ -118,8 +119,10 @@ float Project_Potential(int32_t team, int32_t slot, int32_t years, bool* drew) {
         memcpy(ratings, developed, sizeof developed);
         const float potential = Check_Minimum_Rating(team, slot, drew);
         memcpy(ratings, saved, sizeof saved);
+        *sound = true;
         return potential;
     }
+    *sound = false;
     if (years > 0) {
         for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
             saved[rating] = Get_Player_Rating(team, slot, rating);
@@ -132,12 +135,11 @@ float Project_Potential(int32_t team, int32_t slot, int32_t years, bool* drew) {
             Set_Player_Rating(team, slot, rating, saved[rating]);
     return potential;
 }
-} // namespace
 
-float Get_Player_Potential(int32_t team, int32_t slot) {
-    if (!Is_Player_Address(team, slot) || !Is_Player_Slot_Used(team, slot)) return 0.0f;
+// A projection not remembered in the slot: one remembered next door, or a new
+// one. Kept out of the call that finds a remembered one, which is most calls.
+[[gnu::noinline]] float Project_Unremembered_Potential(int32_t team, int32_t slot) {
     REMEMBERED_PROJECTION& remembered = Remembered[team][slot];
-    if (remembered.Valid && Matches_Record(remembered.Input, team, slot)) return remembered.Potential;
     // A roster closing up or opening a slot moves players by one: the
     // projection remembered next door may be his, and serves as well.
     for (const int32_t next_door : {slot + 1, slot - 1}) {
@@ -153,15 +155,24 @@ float Get_Player_Potential(int32_t team, int32_t slot) {
     const int32_t years =
         static_cast<int32_t>(years_left < MOST_YEARS_PROJECTED ? years_left : MOST_YEARS_PROJECTED);
     bool drew = false;
-    const float potential = Project_Potential(team, slot, years, &drew);
+    bool sound = false;
+    const float potential = Project_Potential(team, slot, years, &drew, &sound);
     // A projection that drew new ratings (an evaluation below 25), repaired a
     // rating on reading or redrew a damaged growth rate had effects of its
     // own: it is not remembered.
-    remembered.Valid = !drew && Ratings_Read_As_Stored(input) &&
+    remembered.Valid = !drew && (sound || Ratings_Read_As_Stored(input)) &&
                        (years <= 0 || input.Growth_Rate <= HIGHEST_GROWTH_RATE_READ);
     remembered.Input = input;
     remembered.Potential = potential;
     return potential;
+}
+} // namespace
+
+float Get_Player_Potential(int32_t team, int32_t slot) {
+    if (!Is_Player_Address(team, slot) || !Is_Player_Slot_Used(team, slot)) return 0.0f;
+    const REMEMBERED_PROJECTION& remembered = Remembered[team][slot];
+    if (remembered.Valid && Matches_Record(remembered.Input, team, slot)) return remembered.Potential;
+    return Project_Unremembered_Potential(team, slot);
 }
 
 void Forget_Player_Potentials() {
