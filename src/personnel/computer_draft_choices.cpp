@@ -36,8 +36,7 @@ constexpr int32_t SCOUTING_REPORT_DIALOG = 127;
 
 // The pool's supply of a position thins its weight: a last player or two
 // count for little, a deep position for all.
-int32_t Thin_Weight_By_Supply(int32_t weight, int32_t position) {
-    const int32_t supply = Count_Draft_Pool_Position_Players(position);
+int32_t Thin_Weight_By_Supply(int32_t weight, int32_t position, int32_t supply) {
     if (supply < 2) return weight / 8;
     if (supply <= Get_Position_Starter_Count(position)) return weight / 5;
     if (supply <= MINIMUM_ROSTER[position]) return weight / 3;
@@ -152,12 +151,21 @@ void Choose_Draft_Pool_Player(int32_t team, int32_t* pool_team, int32_t* pool_sl
     const std::vector<POSITION_SLOTS> team_slots = Find_League_Position_Slots();
     POSITION_SLOTS own_slots;
     Find_Position_Slots(team, &own_slots);
+    // The pool's players of every position, counted in one walk.
+    int32_t supply[NUMBER_OF_POSITIONS] = {};
+    for (int32_t pool = FIRST_COLLEGE_POOL_TEAM; pool < TOTAL_NUMBER_OF_TEAMS; ++pool) {
+        const int32_t used = Get_First_Empty_Player_Slot(pool);
+        for (int32_t slot = 0; slot < used; ++slot) {
+            const int32_t position = Get_Player_Vital_Stat(pool, slot, VITAL_POSITION);
+            if (static_cast<uint32_t>(position) < NUMBER_OF_POSITIONS) ++supply[position];
+        }
+    }
     int32_t weight[NUMBER_OF_POSITIONS];
     for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position) {
         const int32_t league = Get_League_Need_From_Slots(position, round, team_slots);
         const int32_t need = Get_Position_Draft_Need(team, position, round, own_slots);
-        weight[position] =
-            Thin_Weight_By_Supply(league == 0 ? 0 : Mul_Div_Round(need, 1000, league), position);
+        weight[position] = Thin_Weight_By_Supply(league == 0 ? 0 : Mul_Div_Round(need, 1000, league),
+                                                 position, supply[position]);
     }
     int32_t best = 0;
     for (int32_t pool = FIRST_COLLEGE_POOL_TEAM; pool < TOTAL_NUMBER_OF_TEAMS; ++pool) {

@@ -1,6 +1,7 @@
 #include "personnel/player_development.h"
 
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstring>
 
@@ -46,47 +47,98 @@ void Revert_Star_To_Mean(int32_t team, int32_t slot) {
     if (r < t) Modify_Player_Ratings(team, slot, -(static_cast<float>(t - r) / 1000.0f + 0.01f), false);
 }
 
-constexpr std::array<int32_t, NUMBER_OF_PLAYER_RATINGS> ALL_RATINGS = [] {
-    std::array<int32_t, NUMBER_OF_PLAYER_RATINGS> all{};
-    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
-        all[static_cast<size_t>(rating)] = rating;
-    return all;
-}();
+// The pull's strength, from the league's reversion to the mean.
+float Get_Pull_Strength() {
+    return static_cast<float>(Get_Reversion_To_Mean() + 100) / 400.0f;
+}
 
-// Ratings near the top of the scale are pulled down: with chance in the yearly
-// step, by their expected amount in a projection. `get` and `set` read and
-// write one rating, in the order of `ratings` (all of them by default).
-template <typename GET, typename SET>
-void Pull_High_Ratings(int32_t age, int32_t yearly, GET get, SET set,
-                       const int32_t* ratings = ALL_RATINGS.data(),
-                       int32_t count = NUMBER_OF_PLAYER_RATINGS) {
-    const float k = static_cast<float>(Get_Reversion_To_Mean() + 100) / 400.0f;
-    for (int32_t n = 0; n < count; ++n) {
-        const int32_t rating = ratings[n];
-        float v = get(rating);
-        // A rating pushed past 99 is reflected back below it and kept there,
-        // whatever the pull does next.
-        const bool reflected = v > REFLECTION_CEILING;
-        if (reflected) {
-            v = 198.0f - v;
-            if (v < MINIMUM_RATING) v = MINIMUM_RATING;
-        }
-        if (v <= HIGH_RATING) {
-            if (reflected) set(rating, v);
-            continue;
-        }
-        const float above = v - static_cast<float>(HIGH_RATING);
-        float d = 0.0f;
-        if (yearly) {
-            const float p = above * above / 250.0f;
-            if (Random_Float(1.0f) < p) d = Random_Float(1.0f) * p * 3.0f;
-        } else {
-            d = above * above * above * above / 41666.7f;
-        }
-        d *= k;
-        if (age > DOUBLE_PULL_AGE) d *= 2.0f;
-        set(rating, v - d);
+// One rating read as `v` pulled down if it is near the top of the scale: with
+// chance in the yearly step, by its expected amount in a projection. False
+// when it stays as read; otherwise its new value in `pulled`.
+bool Pull_High_Rating(float v, float k, int32_t age, int32_t yearly, float* pulled) {
+    // A rating pushed past 99 is reflected back below it and kept there,
+    // whatever the pull does next.
+    const bool reflected = v > REFLECTION_CEILING;
+    if (reflected) {
+        v = 198.0f - v;
+        if (v < MINIMUM_RATING) v = MINIMUM_RATING;
     }
+    if (v <= HIGH_RATING) {
+        *pulled = v;
+        return reflected;
+    }
+    const float above = v - static_cast<float>(HIGH_RATING);
+    float d = 0.0f;
+    if (yearly) {
+        const float p = above * above / 250.0f;
+        if (Random_Float(1.0f) < p) d = Random_Float(1.0f) * p * 3.0f;
+    } else {
+        d = above * above * above * above / 41666.7f;
+    }
+    d *= k;
+    if (age > DOUBLE_PULL_AGE) d *= 2.0f;
+    *pulled = v - d;
+    return true;
+}
+
+// Every rating near the top of the scale pulled down, in rating order; `get`
+// and `set` read and write one rating.
+template <typename GET, typename SET> void Pull_High_Ratings(int32_t age, int32_t yearly, GET get, SET set) {
+    const float k = Get_Pull_Strength();
+    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating) {
+        float pulled = 0.0f;
+        if (Pull_High_Rating(get(rating), k, age, yearly, &pulled)) set(rating, pulled);
+    }
+}
+
+// The ratings each position's adjustment moves, one bit a rating (the last
+// row for a position out of range), worked out once from the table of uses.
+static_assert(NUMBER_OF_PLAYER_RATINGS <= 32);
+uint32_t Get_Used_Rating_Mask(int32_t position) {
+    static const auto MASKS = [] {
+        std::array<uint32_t, NUMBER_OF_POSITIONS + 1> masks{};
+        for (int32_t row = 0; row <= NUMBER_OF_POSITIONS; ++row) {
+            const bool* used = Get_Ratings_Used_By_Position(row);
+            for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
+                if (used[rating]) masks[static_cast<size_t>(row)] |= 1u << rating;
+        }
+        return masks;
+    }();
+    return MASKS[static_cast<uint32_t>(position) < NUMBER_OF_POSITIONS ? static_cast<size_t>(position)
+                                                                       : NUMBER_OF_POSITIONS];
+}
+
+// The steps of one rating in a projection, worked out on `value`: `moves`
+// when the adjustment moves it, `fades` for Speed once he is old enough, and
+// the pull every step. False as soon as a read would be repaired (below 20,
+// not a number, or Health and Durability above what is read from
+// statistics) or a write reported (beyond 1000 either way).
+bool Project_Rating_Steps(int32_t rating, int32_t years, bool moves, bool fades, float adjustment, float k,
+                          int32_t age, float* value) {
+    const float highest_read = rating <= RATING_DURABILITY ? HIGHEST_HEALTH_READ : INFINITY;
+    const auto read_as_stored = [highest_read](float v) { return v >= MINIMUM_RATING && v <= highest_read; };
+    const auto written_as_is = [](float v) { return v >= -1000.0f && v <= 1000.0f; };
+    float v = *value;
+    for (int32_t year = 0; year < years; ++year) {
+        if (moves) {
+            if (!read_as_stored(v)) return false;
+            v = Adjust_Rating_Value(rating, v, adjustment, true);
+            if (!written_as_is(v)) return false;
+        }
+        if (fades) {
+            if (!read_as_stored(v)) return false;
+            v -= SPEED_LOSS;
+            if (!written_as_is(v)) return false;
+        }
+        if (!read_as_stored(v)) return false;
+        float pulled = 0.0f;
+        if (Pull_High_Rating(v, k, age, 0, &pulled)) {
+            v = pulled;
+            if (!written_as_is(v)) return false;
+        }
+    }
+    *value = v;
+    return true;
 }
 } // namespace
 
@@ -141,53 +193,38 @@ bool Project_Development(int32_t team, int32_t slot, int32_t years, float* ratin
     const bool modify = age < growth_age || age > decline_age;
     // An oversized adjustment is reported at every step.
     if (modify && std::fabs(adjustment) > 1.0f) return false;
-    const bool* used = Get_Ratings_Used_By_Position(Get_Player_Vital_Stat(team, slot, VITAL_POSITION));
     memcpy(ratings, player.Ratings, sizeof player.Ratings);
     // The accessors' checks: a read they would repair or a write they would
-    // report leaves the steps to them.
-    bool as_stored = true;
-    const auto get = [&](int32_t rating) {
-        const float value = ratings[rating];
-        if (!(value >= MINIMUM_RATING) || (rating <= RATING_DURABILITY && value > HIGHEST_HEALTH_READ))
-            as_stored = false;
-        return value;
-    };
-    const auto set = [&](int32_t rating, float value) {
-        if (!(value >= -1000.0f && value <= 1000.0f)) as_stored = false;
-        ratings[rating] = value;
-    };
-    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
-        get(rating);
-    // The ratings the adjustment moves: those of his position, but Speed,
-    // which growth never raises. The others are written back as read, and
-    // every one of them is read again by the pull in the same step.
-    int32_t moved[NUMBER_OF_PLAYER_RATINGS];
-    int32_t moved_count = 0;
-    if (modify && adjustment != 0.0f)
-        for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
-            if (used[rating] && !(adjustment > 0.0f && rating == RATING_SPEED)) moved[moved_count++] = rating;
-    // The ratings the pull can change: those that move, Speed once it fades,
-    // and those above the pull's threshold. Any other stays where it is, below
-    // the threshold, and a projection's pull takes no draws, so the order of
-    // the others does not matter.
-    const bool fading = age > SPEED_LOSS_AGE;
-    int32_t pulled[NUMBER_OF_PLAYER_RATINGS];
-    int32_t pulled_count = 0;
-    for (int32_t rating = 0, n = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating) {
-        const bool moves = n < moved_count && moved[n] == rating;
-        if (moves) ++n;
-        if (moves || (fading && rating == RATING_SPEED) || ratings[rating] > HIGH_RATING)
-            pulled[pulled_count++] = rating;
+    // report leaves the steps to them. Every rating is read at least once.
+    // The pull changes only those above its threshold.
+    uint32_t touched = 0;
+    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating) {
+        if (!(ratings[rating] >= MINIMUM_RATING)) return false;
+        if (ratings[rating] > HIGH_RATING) touched |= 1u << rating;
     }
-    for (int32_t year = 0; year < years && as_stored; ++year) {
-        for (int32_t n = 0; n < moved_count; ++n) {
-            const int32_t rating = moved[n];
-            set(rating, Adjust_Rating_Value(rating, get(rating), adjustment, true));
-        }
-        if (fading) set(RATING_SPEED, get(RATING_SPEED) - SPEED_LOSS);
-        Pull_High_Ratings(age, 0, get, set, pulled, pulled_count);
+    if (ratings[RATING_HEALTH] > HIGHEST_HEALTH_READ || ratings[RATING_DURABILITY] > HIGHEST_HEALTH_READ)
+        return false;
+    // The adjustment moves the ratings of his position, but Speed, which
+    // growth never raises (the others are written back as read); Speed fades
+    // once he is old enough. A rating none of these touch stays as it is.
+    uint32_t moved = 0;
+    if (modify && adjustment != 0.0f) {
+        moved = Get_Used_Rating_Mask(Get_Player_Vital_Stat(team, slot, VITAL_POSITION));
+        if (adjustment > 0.0f) moved &= ~(1u << RATING_SPEED);
     }
-    return as_stored;
+    const uint32_t faded = age > SPEED_LOSS_AGE ? 1u << RATING_SPEED : 0u;
+    touched |= moved | faded;
+    // A step reads and writes each rating on its own, and a projection's pull
+    // takes no draws: each rating goes through all its steps in turn.
+    const float k = Get_Pull_Strength();
+    for (; touched != 0; touched &= touched - 1) {
+        const int32_t rating = std::countr_zero(touched);
+        const uint32_t bit = 1u << rating;
+        if (!Project_Rating_Steps(rating, years, (moved & bit) != 0, (faded & bit) != 0, adjustment, k, age,
+                                  &ratings[rating]))
+            return false;
+    }
+    return true;
 }
 
 int32_t Advance_Player_Year(int32_t team, int32_t slot) {

@@ -142,6 +142,7 @@ void Fabricate_Position_Player(int32_t team, int32_t slot, int32_t position, int
     const bool hopeless = exhausted.Exhausted && exhausted.Settings == settings;
     const int32_t attempts = hopeless ? 1 : MOST_ATTEMPTS;
     const SLOT_REMAKE_SCOPE remaking(team, slot);
+    UNIFORM_REMAKE_SCOPE numbering(team, slot);
     for (int32_t attempt = 0; attempt < attempts; ++attempt) {
         if (Try_Fabricate_Player(team, slot, position, history)) {
             exhausted.Exhausted = false;
@@ -170,6 +171,7 @@ void Create_Replacement_Player(int32_t team, int32_t slot, int32_t position, flo
 void Create_Player_For_Team(int32_t team, int32_t slot, int32_t position, float weakness) {
     const float target = 70.0f - 11.0f * weakness;
     const SLOT_REMAKE_SCOPE remaking(team, slot);
+    UNIFORM_REMAKE_SCOPE numbering(team, slot);
     for (int32_t attempt = 0; attempt < REPLACEMENT_TRIES; ++attempt) {
         // Later tries ask for ever weaker players.
         if (attempt > TRIES_BEFORE_WEAKER) weakness += 0.05f;

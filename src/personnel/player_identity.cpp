@@ -1,5 +1,7 @@
 #include "personnel/player_identity.h"
 
+#include <cstring>
+
 #include "database/league_structure.h"
 #include "database/player_hashes.h"
 #include "database/player_record.h"
@@ -227,20 +229,62 @@ int32_t Get_Random_Uniform_Number(int32_t position) {
 }
 
 namespace {
+UNIFORM_REMAKE_SCOPE* Active_Uniform_Scope = nullptr;
+
+// The number a used slot wears, or -1 for an empty slot or a number out of range.
+int32_t Get_Worn_Number(int32_t team, int32_t slot) {
+    if (!Is_Player_Slot_Used(team, slot)) return -1;
+    const int32_t wears = Get_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM);
+    return wears >= 0 && wears < 256 ? wears : -1;
+}
+
 // The numbers a roster wears; 0 counts as worn, as no player may wear it.
 struct WORN_NUMBERS {
     bool Worn[256] = {};
 
     explicit WORN_NUMBERS(int32_t team) {
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-            if (!Is_Player_Slot_Used(team, slot)) continue;
-            const int32_t wears = Get_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM);
-            if (wears >= 0 && wears < 256) Worn[wears] = true;
+            const int32_t wears = Get_Worn_Number(team, slot);
+            if (wears >= 0) Worn[wears] = true;
         }
+    }
+    // The other slots' numbers kept by a scope, and what the slot wears now.
+    WORN_NUMBERS(const bool* others, int32_t team, int32_t slot) {
+        memcpy(Worn, others, sizeof Worn);
+        const int32_t wears = Get_Worn_Number(team, slot);
+        if (wears >= 0) Worn[wears] = true;
     }
     bool Taken(int32_t number) const { return number == 0 || (number > 0 && number < 256 && Worn[number]); }
 };
+
+WORN_NUMBERS Read_Worn_Numbers(int32_t team, int32_t slot) {
+    if (Active_Uniform_Scope != nullptr && Active_Uniform_Scope->Covers(team, slot))
+        return WORN_NUMBERS(Active_Uniform_Scope->Others_Worn(), team, slot);
+    return WORN_NUMBERS(team);
+}
 } // namespace
+
+UNIFORM_REMAKE_SCOPE::UNIFORM_REMAKE_SCOPE(int32_t team, int32_t slot)
+    : Team(team), Slot(slot), Outer(Active_Uniform_Scope),
+      Active(Active_Uniform_Scope == nullptr || !Active_Uniform_Scope->Covers(team, slot)) {
+    if (Active) Active_Uniform_Scope = this;
+}
+
+UNIFORM_REMAKE_SCOPE::~UNIFORM_REMAKE_SCOPE() {
+    if (Active) Active_Uniform_Scope = Outer;
+}
+
+const bool* UNIFORM_REMAKE_SCOPE::Others_Worn() {
+    if (!Gathered) {
+        memset(Worn, 0, sizeof Worn);
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            const int32_t wears = slot == Slot ? -1 : Get_Worn_Number(Team, slot);
+            if (wears >= 0) Worn[wears] = true;
+        }
+        Gathered = true;
+    }
+    return Worn;
+}
 
 bool Is_Uniform_Number_Taken(int32_t team, int32_t number) {
     return WORN_NUMBERS(team).Taken(number);
@@ -250,7 +294,7 @@ void Assign_Uniform_Number(int32_t team, int32_t slot) {
     if (team >= FIRST_COLLEGE_POOL_TEAM) return;
     const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
     // Read once for all the draws: a draw changes no roster.
-    const WORN_NUMBERS worn(team);
+    const WORN_NUMBERS worn = Read_Worn_Numbers(team, slot);
     int32_t number = Get_Random_Uniform_Number(position);
     for (int32_t n = 0; n < MORE_UNIFORM_DRAWS && worn.Taken(number); ++n)
         number = Get_Random_Uniform_Number(position);

@@ -28,6 +28,8 @@ struct NAME_SOURCE {
     int32_t Entry_Size;
     char (*Entries)[LAST_NAME_SIZE];
     bool Open_Failure_Reported;
+    // Every entry before this one is empty: names are taken from the front.
+    int32_t First_Left = 0;
 };
 
 char First_Names[NAME_BUFFER_ENTRIES][LAST_NAME_SIZE];
@@ -160,6 +162,7 @@ void Load_Names(NAME_SOURCE& source) {
     if (Get_User_Preference(source.Line_Count_Setting) != lines)
         Set_User_Preference(source.Line_Count_Setting, lines);
     BYTE_READER reader{bytes};
+    source.First_Left = 0;
     for (int32_t j = 0; j < NAME_BUFFER_ENTRIES; ++j) {
         // Skip about as many lines as spread the 100 names over the whole file.
         int32_t skip = Random_Below(2 * ((lines - 2) / (NAME_BUFFER_ENTRIES - j)));
@@ -183,12 +186,14 @@ void Load_Names(NAME_SOURCE& source) {
 }
 
 int32_t Take_Name(NAME_SOURCE& source, char* out) {
-    for (int32_t j = 0; j < NAME_BUFFER_ENTRIES; ++j) {
+    for (int32_t j = source.First_Left; j < NAME_BUFFER_ENTRIES; ++j) {
         if (source.Entries[j][0] == 0) continue;
         safe_strncpy(out, source.Entries[j], source.Entry_Size);
         source.Entries[j][0] = 0;
+        source.First_Left = j + 1;
         return 1;
     }
+    source.First_Left = NAME_BUFFER_ENTRIES;
     return 0;
 }
 
@@ -233,5 +238,7 @@ void Clear_Name_Buffers() {
     memset(Last_Names, 0, sizeof Last_Names);
     First_Source.Open_Failure_Reported = false;
     Last_Source.Open_Failure_Reported = false;
+    First_Source.First_Left = 0;
+    Last_Source.First_Left = 0;
     Kept_Name_Files = KEPT_NAME_FILES{};
 }

@@ -22,6 +22,13 @@ struct KNOWN_POTENTIALS {
     int32_t Potential[MOST_STEPS];
 };
 
+// Whether two records differ in nothing but the growth rate.
+bool Same_But_Growth_Rate(const PLAYER_RECORD& before, const PLAYER_RECORD& after) {
+    PLAYER_RECORD regrown = after;
+    regrown.Vital_Stats[VITAL_GROWTH_RATE] = before.Vital_Stats[VITAL_GROWTH_RATE];
+    return memcmp(&before, &regrown, sizeof before) == 0;
+}
+
 int32_t Get_Truncated_Potential(int32_t team, int32_t slot, KNOWN_POTENTIALS& known) {
     if (!Is_Player_Address(team, slot)) return static_cast<int32_t>(Get_Player_Potential(team, slot));
     const PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
@@ -31,13 +38,17 @@ int32_t Get_Truncated_Potential(int32_t team, int32_t slot, KNOWN_POTENTIALS& kn
     const PLAYER_RECORD before = player;
     const uint64_t draws = Get_Random_Draw_Count();
     const int32_t potential = static_cast<int32_t>(Get_Player_Potential(team, slot));
-    if (Get_Random_Draw_Count() != draws || memcmp(&before, &player, sizeof before) != 0) {
-        // The record is not what the known projections read any more.
+    if (Get_Random_Draw_Count() == draws && memcmp(&before, &player, sizeof before) == 0) {
+        if (known.Count < MOST_STEPS) {
+            known.Growth[known.Count] = growth;
+            known.Potential[known.Count] = potential;
+            ++known.Count;
+        }
+    } else if (!Same_But_Growth_Rate(before, player)) {
+        // The record is not what the known projections read any more. A rate
+        // above what a record may hold is drawn anew when the projection reads
+        // it: the rest of the record is as they read it, and they stay.
         known.Count = 0;
-    } else if (known.Count < MOST_STEPS) {
-        known.Growth[known.Count] = growth;
-        known.Potential[known.Count] = potential;
-        ++known.Count;
     }
     return potential;
 }

@@ -167,6 +167,30 @@ TEST(PlayerPotential, RememberedProjectionSeesTheRepairedGrowthAge) {
     EXPECT_EQ(Get_Player_Potential(TEAM, slot), repaired);
 }
 
+// A remembered projection follows what his age is worked out from (the
+// season as well as his birth date) and the league's reversion to the mean.
+TEST(PlayerPotential, RememberedProjectionFollowsTheSeasonAndTheReversion) {
+    Build_Test_League();
+    const int32_t slot = Test_League_Slot(POSITION_WR, 1);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_FIRST_DECLINE_AGE, 30);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_LAST_GROWTH_AGE, 27);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_GROWTH_RATE, 150);
+    Set_Player_Rating(TEAM, slot, RATING_RECEIVING, 90.0f);
+    Set_Age(slot, 22);
+    Forget_Player_Potentials();
+    const float young = Get_Player_Potential(TEAM, slot);
+    ++Universe.User_Preferences.Ints[CURRENT_SEASON_INDEX];
+    const float older = Get_Player_Potential(TEAM, slot);
+    EXPECT_LT(older, young) << "a year less to grow";
+    Forget_Player_Potentials();
+    EXPECT_EQ(Get_Player_Potential(TEAM, slot), older);
+    Universe.Header.Reversion_To_Mean += 60;
+    const float pulled = Get_Player_Potential(TEAM, slot);
+    EXPECT_LT(pulled, older) << "high ratings pulled harder";
+    Forget_Player_Potentials();
+    EXPECT_EQ(Get_Player_Potential(TEAM, slot), pulled);
+}
+
 // Players moved by one slot, as a roster closing up moves them, keep their
 // own projections, and a moved player whose ratings changed is projected anew.
 TEST(PlayerPotential, ProjectionsFollowPlayersMovedNextDoor) {

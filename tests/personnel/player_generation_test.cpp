@@ -227,6 +227,43 @@ TEST(PlayerCreation, BodiesBirthDatesCollegesAndNumbers) {
     EXPECT_TRUE(Is_Uniform_Number_Taken(3, 0)) << "0 is never worn";
 }
 
+// A slot made again and again draws its numbers as it would without a scope:
+// the rest of the roster is gathered once, the slot's own number (taken by
+// its last draw) is read afresh, and a scope for another slot changes nothing.
+TEST(PlayerCreation, NumbersDrawnWhileASlotIsRemadeAreThoseDrawnWithoutAScope) {
+    Start_Generation_Test(29);
+    constexpr int32_t TEAM = 3;
+    constexpr int32_t SLOT = 7;
+    // A crowded roster: the receivers' numbers from 80 up are all worn.
+    for (int32_t slot = 0; slot < TEST_ROSTER_SIZE; ++slot)
+        Set_Player_Byte_Field(TEAM, slot, PLAYER_BYTE_UNIFORM, slot < 20 ? 80 + slot % 10 : 20 + slot % 30);
+    Set_Player_Vital_Stat(TEAM, SLOT, VITAL_POSITION, POSITION_WR);
+    const auto Draw_Numbers = [&](int32_t scope_slot) {
+        std::vector<int32_t> numbers;
+        Seed_Random_Numbers(3);
+        UNIFORM_REMAKE_SCOPE numbering(TEAM, scope_slot);
+        for (int32_t n = 0; n < 40; ++n) {
+            Assign_Uniform_Number(TEAM, SLOT);
+            numbers.push_back(Get_Player_Byte_Field(TEAM, SLOT, PLAYER_BYTE_UNIFORM));
+        }
+        Set_Player_Byte_Field(TEAM, SLOT, PLAYER_BYTE_UNIFORM, 0);
+        return numbers;
+    };
+    std::vector<int32_t> unscoped;
+    Seed_Random_Numbers(3);
+    for (int32_t n = 0; n < 40; ++n) {
+        Assign_Uniform_Number(TEAM, SLOT);
+        unscoped.push_back(Get_Player_Byte_Field(TEAM, SLOT, PLAYER_BYTE_UNIFORM));
+    }
+    Set_Player_Byte_Field(TEAM, SLOT, PLAYER_BYTE_UNIFORM, 0);
+    EXPECT_EQ(Draw_Numbers(SLOT), unscoped);
+    EXPECT_EQ(Draw_Numbers(SLOT + 1), unscoped);
+    for (size_t n = 1; n < unscoped.size(); ++n) {
+        EXPECT_LT(unscoped[n], 80) << "the others' numbers are worn";
+        EXPECT_NE(unscoped[n], unscoped[n - 1]) << "his last number counts as worn";
+    }
+}
+
 TEST(PlayerCreation, IdsAreNeverZeroNorTakenEvenWhenTheBaseWraps) {
     Start_Generation_Test(51);
     // A season index far beyond the league's hundred seasons (a damaged file)
