@@ -1,6 +1,7 @@
 #include "database/league_derived_state.h"
 
 #include "database/season_lines.h"
+#include "engine/playbook_records.h"
 #include "personnel/player_generation.h"
 #include "personnel/player_names.h"
 
@@ -8,4 +9,5 @@ void Reset_League_Derived_State() {
     Reset_Season_Line_Hint();
     Clear_Name_Buffers();
     Forget_Exhausted_Positions();
+    Forget_Playbook_Readings();
 }

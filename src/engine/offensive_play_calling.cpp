@@ -425,6 +425,7 @@ struct PLAYBOOK_PROFILE {
     bool In_Use;
     int32_t System;
     uint32_t Checked_Epoch;
+    PLAYBOOK_READING_MARK Checked_Mark; // when the plays were last compared
     PLAY_SIGNATURE Signatures[STORED_OFFENSIVE_PLAYS];
     PLAY_PROFILE Play[OFFENSIVE_PLAY_NUMBERS];
     int32_t List_Count;
@@ -462,8 +463,10 @@ void Read_Playbook_Profile(int32_t team, PLAYBOOK_PROFILE& profile) {
     profile.Known = true;
 }
 
-// The team's playbook profile, checked against the playbook once a snap
-// (every time outside the calls of a snap).
+// The team's playbook profile, checked against the team once a snap (every
+// time outside the calls of a snap). The plays themselves are compared only
+// when they may have been edited since the last comparison: outside the calls
+// of a snap always, inside them when the playbook reading mark moved.
 PLAYBOOK_PROFILE& Playbook_Profile(int32_t team) {
     if (!Is_Team_Index(team)) {
         Read_Playbook_Profile(team, Loose_Profile);
@@ -474,11 +477,15 @@ PLAYBOOK_PROFILE& Playbook_Profile(int32_t team) {
     if (epoch != 0 && profile.Known && profile.Checked_Epoch == epoch) return profile;
     bool same = profile.Known && profile.In_Use == (Is_Valid_Team_Code(team) != 0) &&
                 profile.System == Offensive_System_Of(team);
-    const OFFENSIVE_PLAY* plays = Universe.Teams[team].Playbooks.Offense.Plays;
-    for (int32_t p = 0; p < STORED_OFFENSIVE_PLAYS && same; ++p)
-        same = profile.Signatures[p].Matches(plays[p]);
+    const PLAYBOOK_READING_MARK mark = Get_Playbook_Reading_Mark();
+    if (same && !(epoch != 0 && profile.Checked_Mark == mark)) {
+        const OFFENSIVE_PLAY* plays = Universe.Teams[team].Playbooks.Offense.Plays;
+        for (int32_t p = 0; p < STORED_OFFENSIVE_PLAYS && same; ++p)
+            same = profile.Signatures[p].Matches(plays[p]);
+    }
     if (!same) Read_Playbook_Profile(team, profile);
     profile.Checked_Epoch = epoch;
+    profile.Checked_Mark = mark;
     return profile;
 }
 

@@ -11,6 +11,7 @@
 #include "engine/formations.h"
 #include "engine/game_record.h"
 #include "engine/offensive_systems.h"
+#include "platform/message_queue.h"
 #include "playbooks/playbook_queries.h"
 
 namespace {
@@ -40,6 +41,18 @@ void Copy_Out(char* buffer, int size, const char* text, int field_size) {
 }
 
 } // namespace
+
+namespace {
+uint32_t Playbook_Readings_Forgotten = 0;
+} // namespace
+
+PLAYBOOK_READING_MARK Get_Playbook_Reading_Mark() {
+    return {Get_Handled_Message_Count(), Playbook_Readings_Forgotten};
+}
+
+void Forget_Playbook_Readings() {
+    ++Playbook_Readings_Forgotten;
+}
 
 const DEFENSIVE_PLAY* Find_Defensive_Play(int team, int play) {
     if (play < 0 || play >= DEFENSIVE_PLAYS) return nullptr;
