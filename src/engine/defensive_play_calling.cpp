@@ -4,6 +4,7 @@
 #include "engine/defensive_play_calling.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -17,6 +18,7 @@
 #include "engine/offensive_play_calling.h"
 #include "engine/play_matchups.h"
 #include "engine/playbook_records.h"
+#include "engine/snap_answers.h"
 #include "engine/snap_decisions.h"
 #include "playbooks/playbook_queries.h"
 
@@ -194,6 +196,54 @@ void Build_Play_Matchup_Table(GAME_RECORD* pGame) {
     }
 }
 
+namespace {
+// What the defensive call reads of a team's plays: each play's formation, its
+// fit to the team's defensive system and whether one of its defenders has
+// role 18. The plays are read again whenever they may have been edited since
+// (outside the calls of a snap always, inside them when the playbook reading
+// mark moved), the fits when the system changed.
+struct DEFENSIVE_CALL_PROFILE {
+    bool Known;
+    PLAYBOOK_READING_MARK Read_Mark;
+    int32_t System;
+    int32_t Formation[DEFENSIVE_PLAY_NUMBERS];
+    bool Role_18[DEFENSIVE_PLAY_NUMBERS];
+    // -1 where the formation or the system is none: that fit is asked at every
+    // call, to report the fault as often as before.
+    int32_t System_Match[DEFENSIVE_PLAY_NUMBERS];
+};
+DEFENSIVE_CALL_PROFILE Defensive_Call_Profiles[TOTAL_NUMBER_OF_TEAMS];
+DEFENSIVE_CALL_PROFILE Loose_Defensive_Call_Profile;
+
+const DEFENSIVE_CALL_PROFILE& Defensive_Call_Profile(int32_t defense, int32_t system) {
+    const bool team = defense >= 0 && defense < TOTAL_NUMBER_OF_TEAMS;
+    DEFENSIVE_CALL_PROFILE& profile = team ? Defensive_Call_Profiles[defense] : Loose_Defensive_Call_Profile;
+    const PLAYBOOK_READING_MARK mark = Get_Playbook_Reading_Mark();
+    if (!(team && profile.Known && Get_Snap_Answers_Epoch() != 0 && profile.Read_Mark == mark)) {
+        // The defence's plays lie in one array, its own or the built-in one.
+        const DEFENSIVE_PLAY* plays = Find_Defensive_Play(defense, 0);
+        for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d) {
+            const DEFENSIVE_PLAY& play = plays[d];
+            profile.Formation[d] = play.Formation;
+            profile.Role_18[d] =
+                std::find(play.Roles, play.Roles + PLAY_DEFENDERS, 18) != play.Roles + PLAY_DEFENDERS;
+        }
+        profile.Known = true;
+        profile.Read_Mark = mark;
+        profile.System = INT32_MIN;
+    }
+    if (profile.System != system) {
+        profile.System = system;
+        for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d)
+            profile.System_Match[d] =
+                Is_Defensive_Formation(profile.Formation[d]) && (system == 0 || system == 1)
+                    ? Get_Defensive_Formation_System_Match(system, profile.Formation[d])
+                    : -1;
+    }
+    return profile;
+}
+} // namespace
+
 int32_t Choose_Defensive_Play(GAME_RECORD* pGame) {
     if (pGame == nullptr) return 0;
     const int32_t threat = Get_Top_Receiver_Threat(pGame);
@@ -214,26 +264,24 @@ int32_t Choose_Defensive_Play(GAME_RECORD* pGame) {
         guess_rows[k] = &Play_Matchup_Table[guesses[k] * DEFENSIVE_PLAY_NUMBERS];
     const bool focused = Is_Defensive_Formation(wanted);
     const int32_t wanted_focus = focused ? Get_Defensive_Formation_Pass_Focus(wanted) : 0;
-    // The defence's plays lie in one array, its own or the built-in one.
-    const DEFENSIVE_PLAY* plays = Find_Defensive_Play(defense, 0);
+    const DEFENSIVE_CALL_PROFILE& profile = Defensive_Call_Profile(defense, system);
     for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d) {
-        const DEFENSIVE_PLAY* play = plays + d;
-        const int32_t formation = play->Formation;
+        const int32_t formation = profile.Formation[d];
         int64_t a = 1000;
         if (focused)
             a = Is_Defensive_Formation(formation)
                     ? Pass_Focus_Match(wanted_focus, Get_Defensive_Formation_Pass_Focus(formation))
                     : Get_Pass_Focus_Match(wanted, formation);
-        const int64_t s = Get_Defensive_Formation_System_Match(system, formation);
+        const int64_t s = profile.System_Match[d] >= 0
+                              ? profile.System_Match[d]
+                              : Get_Defensive_Formation_System_Match(system, formation);
         // A thousandth of 1,000 times the first guess's value is that value.
         int64_t m = guess_rows[0][d];
         for (int32_t k = 1; k < GUESSES; ++k)
             m = Per_Mille(m, guess_rows[k][d]);
         int64_t w = Per_Mille(m, a);
         w = Per_Mille(s, w);
-        if (threat != 0 &&
-            std::find(play->Roles, play->Roles + PLAY_DEFENDERS, 18) != play->Roles + PLAY_DEFENDERS)
-            w *= threat + 1;
+        if (threat != 0 && profile.Role_18[d]) w *= threat + 1;
         if (w < 0) w = 0;
         total += w;
         running[d] = total;

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <vector>
+
+#include "database/league_derived_state.h"
 #include "database/random_numbers.h"
 #include "database/team_record.h"
 #include "engine/defensive_play_calling.h"
 #include "engine/game_record.h"
 #include "engine/play_matchups.h"
+#include "engine/snap_answers.h"
 #include "game_calls_test_support.h"
 #include "support/debug_log.h"
 #include "support/test_league.h"
@@ -101,4 +106,57 @@ TEST(DefensivePlayCalling, AllWeightsZeroGivesAUniformCall) {
     for (bool s : seen)
         distinct += s ? 1 : 0;
     EXPECT_GT(distinct, 20) << "every play can be drawn";
+}
+
+namespace {
+// The calls of 100 seeds, each inside the calls of a snap of its own (where
+// the defence's plays are read as kept from an earlier snap) or outside them
+// (where they are read afresh every time).
+std::vector<int32_t> Defensive_Calls(GAME_RECORD* game, bool in_snap) {
+    std::vector<int32_t> calls;
+    for (uint32_t seed = 1; seed <= 100; ++seed) {
+        std::optional<SNAP_ANSWERS_SCOPE> snap;
+        if (in_snap) snap.emplace();
+        Seed_Random_Numbers(seed);
+        calls.push_back(Choose_Defensive_Play(game));
+    }
+    return calls;
+}
+
+// Half the defence's plays moved to another formation.
+void Move_Defensive_Formations(int32_t first, int32_t formation) {
+    for (int32_t d = first; d < 30; d += 2)
+        Universe.Teams[1].Playbooks.Defense.Plays[d].Formation = formation;
+}
+} // namespace
+
+// The defence's plays kept from snap to snap are read afresh after an edit
+// through a window, a kickoff or another league loaded: the calls match
+// calls that keep nothing.
+TEST(DefensivePlayCalling, KeptDefensivePlaysFollowTheirEdits) {
+    Build_Test_League();
+    GAME_RECORD* game = Start_Test_Game();
+    Build_Play_Matchup_Table(game);
+    // The calls inside snaps first: they are the ones that could read stale plays.
+    auto expect_fresh_calls = [game](const char* after) {
+        const std::vector<int32_t> kept = Defensive_Calls(game, true);
+        EXPECT_EQ(kept, Defensive_Calls(game, false)) << after;
+        return kept;
+    };
+    const std::vector<int32_t> first = expect_fresh_calls("first snaps");
+
+    Edit_Through_A_Window([] { Move_Defensive_Formations(0, 38); });
+    EXPECT_NE(expect_fresh_calls("edited through a window"), first) << "the edit matters";
+
+    Move_Defensive_Formations(1, 34);
+    Clear_Play_Use_Counts();
+    expect_fresh_calls("changed before a kickoff");
+
+    Move_Defensive_Formations(0, 22);
+    Reset_League_Derived_State();
+    expect_fresh_calls("another league loaded");
+
+    // The team's defensive system changed: the fits are worked out again.
+    Set_Team_Stat(1, TEAM_STAT_DEFENSIVE_SYSTEM, 1 - Get_Team_Stat(1, TEAM_STAT_DEFENSIVE_SYSTEM));
+    expect_fresh_calls("another system");
 }

@@ -29,7 +29,6 @@
 #include "engine/snap_answers.h"
 #include "engine/snap_decisions.h"
 #include "game_calls_test_support.h"
-#include "platform/message_queue.h"
 #include "support/test_league.h"
 
 namespace {
@@ -307,19 +306,6 @@ int32_t Nth_Pass_Play(int32_t n) {
 
 void Swap_Key_Player(int32_t play) {
     Team_Play(play).Primary = Team_Play(play).Primary == 2 ? 3 : 2;
-}
-
-// Runs `edit` from a window procedure, as a dialog's answer to the user.
-template <typename EDIT> void Edit_Through_A_Window(EDIT edit) {
-    static EDIT* pending = nullptr;
-    pending = &edit;
-    constexpr WINDOW_HANDLE EDITOR = 4242;
-    Set_Window_Procedure(EDITOR, [](WINDOW_HANDLE, uint32_t, uintptr_t, intptr_t) -> intptr_t {
-        (*pending)();
-        return 0;
-    });
-    Send_Window_Message(EDITOR, MSG_FIRST_APP, 0, 0);
-    Set_Window_Procedure(EDITOR, nullptr);
 }
 
 // How often each play is found in 400 searches from one seed, inside the
