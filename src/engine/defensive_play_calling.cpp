@@ -130,6 +130,69 @@ bool Is_Matchup_Defense(int32_t dteam, int32_t d) {
 }
 } // namespace
 
+namespace {
+// The unscaled matchups of a defence's calls against each offensive call met
+// so far, kept from game to game. A row depends only on the offensive call's
+// kind and facts and on the defence's calls, so the kept rows hold while the
+// defence's calls read the same. A defence with a call of an unknown
+// responsibility is not kept: its matchups report the fault at every table.
+constexpr int32_t KEPT_MATCHUP_ROWS = 64;
+struct KEPT_MATCHUP_ROW {
+    int32_t Kind;
+    OFFENSIVE_CALL_FACTS Facts;
+    int32_t Values[DEFENSIVE_PLAY_NUMBERS];
+};
+struct KEPT_MATCHUPS {
+    bool Known;
+    bool Used[DEFENSIVE_PLAY_NUMBERS];
+    DEFENSIVE_CALL_FACTS Calls[DEFENSIVE_PLAY_NUMBERS];
+    int32_t Row_Count;
+    KEPT_MATCHUP_ROW Rows[KEPT_MATCHUP_ROWS];
+};
+KEPT_MATCHUPS Kept_Matchups[TOTAL_NUMBER_OF_TEAMS];
+
+bool Same_Defensive_Facts(const DEFENSIVE_CALL_FACTS& a, const DEFENSIVE_CALL_FACTS& b) {
+    return a.Formation == b.Formation && a.Role_18 == b.Role_18 &&
+           std::memcmp(a.Roles, b.Roles, sizeof a.Roles) == 0 && std::memcmp(a.X, b.X, sizeof a.X) == 0 &&
+           std::memcmp(a.Y, b.Y, sizeof a.Y) == 0;
+}
+
+// Whether two offensive calls of a kind have the same matchups.
+bool Same_Offensive_Facts(const OFFENSIVE_CALL_FACTS& a, const OFFENSIVE_CALL_FACTS& b) {
+    return a.Depth == b.Depth && a.Special == b.Special && a.Draw == b.Draw && a.Hole == b.Hole;
+}
+
+// The defence's kept matchups, forgotten when its calls changed; null when
+// they are not kept.
+KEPT_MATCHUPS* Kept_Matchups_Of(int32_t defense, const bool* used, const DEFENSIVE_CALL_FACTS* calls,
+                                const MATCHUP_COLUMN* columns) {
+    if (defense < 0 || defense >= TOTAL_NUMBER_OF_TEAMS) return nullptr;
+    for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d)
+        if (used[d] && !columns[d].Known_Roles) return nullptr;
+    KEPT_MATCHUPS& kept = Kept_Matchups[defense];
+    bool same = kept.Known;
+    for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS && same; ++d)
+        same = kept.Used[d] == used[d] && (!used[d] || Same_Defensive_Facts(kept.Calls[d], calls[d]));
+    if (!same) {
+        kept.Known = true;
+        for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d) {
+            kept.Used[d] = used[d];
+            kept.Calls[d] = used[d] ? calls[d] : DEFENSIVE_CALL_FACTS{};
+        }
+        kept.Row_Count = 0;
+    }
+    return &kept;
+}
+
+const KEPT_MATCHUP_ROW* Find_Kept_Row(const KEPT_MATCHUPS& kept, int32_t kind,
+                                      const OFFENSIVE_CALL_FACTS& facts) {
+    for (int32_t n = 0; n < kept.Row_Count; ++n)
+        if (kept.Rows[n].Kind == kind && Same_Offensive_Facts(kept.Rows[n].Facts, facts))
+            return &kept.Rows[n];
+    return nullptr;
+}
+} // namespace
+
 int32_t Get_Play_Matchup_Value(int32_t oteam, int32_t o, int32_t dteam, int32_t d) {
     if (!Is_Matchup_Defense(dteam, d)) return 0;
     DEFENSIVE_CALL_FACTS defense;
@@ -158,6 +221,7 @@ void Build_Play_Matchup_Table(GAME_RECORD* pGame) {
         focus[d] = Get_Defensive_Formation_Pass_Focus(defensive_calls[d].Formation);
         Prepare_Matchup_Column(defensive_calls[d], &columns[d]);
     }
+    KEPT_MATCHUPS* kept = Kept_Matchups_Of(defense, used, defensive_calls, columns);
     // A row depends only on the kind of the offensive call and the facts read
     // of it, which many plays share: such a row is copied.
     int32_t kinds[OFFENSIVE_PLAY_NUMBERS];
@@ -168,20 +232,30 @@ void Build_Play_Matchup_Table(GAME_RECORD* pGame) {
         int32_t* row = &Play_Matchup_Table[o * DEFENSIVE_PLAY_NUMBERS];
         int32_t same = -1;
         for (int32_t earlier = 0; earlier < o && same < 0; ++earlier)
-            if (kinds[earlier] == kinds[o] && facts[earlier].Depth == facts[o].Depth &&
-                facts[earlier].Special == facts[o].Special && facts[earlier].Draw == facts[o].Draw &&
-                facts[earlier].Hole == facts[o].Hole)
-                same = earlier;
+            if (kinds[earlier] == kinds[o] && Same_Offensive_Facts(facts[earlier], facts[o])) same = earlier;
         if (same >= 0) {
             std::memcpy(row, &Play_Matchup_Table[same * DEFENSIVE_PLAY_NUMBERS],
                         sizeof(int32_t) * DEFENSIVE_PLAY_NUMBERS);
             continue;
+        }
+        KEPT_MATCHUP_ROW* keep = nullptr;
+        if (kept != nullptr && kinds[o] != KIND_OTHER) {
+            if (const KEPT_MATCHUP_ROW* found = Find_Kept_Row(*kept, kinds[o], facts[o])) {
+                std::memcpy(row, found->Values, sizeof found->Values);
+                continue;
+            }
+            if (kept->Row_Count < KEPT_MATCHUP_ROWS) {
+                keep = &kept->Rows[kept->Row_Count++];
+                keep->Kind = kinds[o];
+                keep->Facts = facts[o];
+            }
         }
         MATCHUP_ROW terms;
         if (kinds[o] == KIND_PASS) Prepare_Pass_Matchup_Row(facts[o], &terms);
         if (kinds[o] == KIND_RUN) Prepare_Run_Matchup_Row(facts[o], &terms);
         for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d)
             row[d] = used[d] ? Table_Matchup_Value(kinds[o], terms, columns[d], focus[d]) : 0;
+        if (keep != nullptr) std::memcpy(keep->Values, row, sizeof keep->Values);
     }
     // Scale each column so the team's own plays (0-53) average 1,000.
     for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d) {

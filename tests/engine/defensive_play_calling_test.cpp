@@ -51,12 +51,10 @@ TEST(DefensivePlayCalling, MatchupColumnsAverageAThousand) {
     EXPECT_EQ(Get_Play_Matchup_Value(0, 0, 200, 0), 0) << "no team 200";
 }
 
+namespace {
 // Each cell of the table is the matchup of its two calls, each column scaled
 // so that the offence's own plays average 1,000.
-TEST(DefensivePlayCalling, MatchupTableHoldsEachPairsScaledMatchup) {
-    Build_Test_League();
-    GAME_RECORD* game = Start_Test_Game();
-    Build_Play_Matchup_Table(game);
+void Expect_Each_Pairs_Scaled_Matchup(const GAME_RECORD* game, const char* after) {
     const int32_t side = Get_Offense_Side(game);
     const int32_t offense = game->Team[side];
     const int32_t defense = game->Team[1 - side];
@@ -70,9 +68,55 @@ TEST(DefensivePlayCalling, MatchupTableHoldsEachPairsScaledMatchup) {
             const int64_t scaled =
                 o < 54 ? Mul_Div_Round(static_cast<int32_t>(value), static_cast<int32_t>(factor), 1000)
                        : value;
-            ASSERT_EQ(Play_Matchup_Table[o * 30 + d], scaled) << "offence " << o << " defence " << d;
+            ASSERT_EQ(Play_Matchup_Table[o * 30 + d], scaled)
+                << after << ": offence " << o << " defence " << d;
         }
     }
+}
+
+DEFENSIVE_PLAY& Defense_Play(int32_t play) {
+    return Universe.Teams[1].Playbooks.Defense.Plays[play];
+}
+} // namespace
+
+TEST(DefensivePlayCalling, MatchupTableHoldsEachPairsScaledMatchup) {
+    Build_Test_League();
+    GAME_RECORD* game = Start_Test_Game();
+    Build_Play_Matchup_Table(game);
+    Expect_Each_Pairs_Scaled_Matchup(game, "first table");
+}
+
+// The matchups kept from one game's table to the next follow the defence's
+// calls and the offence's: every table holds each pair's matchup.
+TEST(DefensivePlayCalling, KeptMatchupsFollowBothSidesCalls) {
+    Build_Test_League();
+    GAME_RECORD* game = Start_Test_Game();
+    Build_Play_Matchup_Table(game);
+    Build_Play_Matchup_Table(game);
+    Expect_Each_Pairs_Scaled_Matchup(game, "the same calls again");
+
+    Defense_Play(3).Roles[4] = Defense_Play(3).Roles[4] == 0 ? 7 : 0;
+    Defense_Play(7).Formation = Defense_Play(7).Formation == 22 ? 31 : 22;
+    Build_Play_Matchup_Table(game);
+    Expect_Each_Pairs_Scaled_Matchup(game, "the defence's calls edited");
+    Defense_Play(9).Name[0] = '\0';
+    Build_Play_Matchup_Table(game);
+    Expect_Each_Pairs_Scaled_Matchup(game, "a defensive call dropped");
+
+    for (int32_t play = 0; play < 54; play += 5)
+        Universe.Teams[0].Playbooks.Offense.Plays[play].Hole_Or_Depth += 3;
+    Build_Play_Matchup_Table(game);
+    Expect_Each_Pairs_Scaled_Matchup(game, "the offence's calls edited");
+
+    // A responsibility the matchups do not know is reported at every table.
+    Defense_Play(2).Roles[0] = 40;
+    Clear_Debug_Log();
+    Build_Play_Matchup_Table(game);
+    const int32_t reported = Count_Debug_Lines("Unhandled defensive responsbility");
+    EXPECT_GT(reported, 0);
+    Clear_Debug_Log();
+    Build_Play_Matchup_Table(game);
+    EXPECT_EQ(Count_Debug_Lines("Unhandled defensive responsbility"), reported);
 }
 
 TEST(DefensivePlayCalling, CallIsReproducibleAndInRange) {
