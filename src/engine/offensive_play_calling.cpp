@@ -981,6 +981,25 @@ int32_t Find_Offensive_Play(GAME_RECORD* pGame, int32_t category, int32_t wanted
     return answer;
 }
 
+namespace {
+// The calls the situation of a scrimmage or conversion down settles before
+// the run tendency: the overtime and short-clock field goals and the
+// kneel-down; -1 when it settles none.
+int32_t Decide_Situational_Call(GAME_RECORD* pGame) {
+    const bool scrimmage = Is_Scrimmage_Down(Get_Game_Down(pGame));
+    const int32_t togoal = pGame->Yards_To_Goal;
+    if (Is_Overtime_Possession_Rule_Over(pGame) && scrimmage && togoal <= Get_Field_Goal_Range(pGame) - 10)
+        return HARD_CODED_FIELD_GOAL_PLAY;
+    if (Is_Clock_Short(pGame) && scrimmage) {
+        const int32_t k = Get_Field_Goal_Range(pGame) + 12;
+        if (togoal <= k && (Deficit(pGame) <= 3 || pGame->Clock < HALF_SECONDS))
+            return HARD_CODED_FIELD_GOAL_PLAY;
+    }
+    if (Should_Kneel_Down(pGame)) return KNEEL_DOWN_PLAY;
+    return -1;
+}
+} // namespace
+
 int32_t Choose_Offensive_Play(GAME_RECORD* pGame) {
     if (pGame == nullptr) return 0;
     const int32_t team = Offense_Team(pGame);
@@ -1003,14 +1022,9 @@ int32_t Choose_Offensive_Play(GAME_RECORD* pGame) {
     }
     if (down == FREE_KICK_DOWN) return 0;
     const bool scrimmage = Is_Scrimmage_Down(down);
-    if (Is_Overtime_Possession_Rule_Over(pGame) && scrimmage && togoal <= Get_Field_Goal_Range(pGame) - 10)
-        return HARD_CODED_FIELD_GOAL_PLAY;
-    if (Is_Clock_Short(pGame) && scrimmage) {
-        const int32_t k = Get_Field_Goal_Range(pGame) + 12;
-        if (togoal <= k && (Deficit(pGame) <= 3 || pGame->Clock < HALF_SECONDS))
-            return HARD_CODED_FIELD_GOAL_PLAY;
-    }
-    if (Should_Kneel_Down(pGame)) return KNEEL_DOWN_PLAY;
+    const int32_t settled =
+        Snap_Answer(ANSWER_SITUATIONAL_CALL, [pGame] { return Decide_Situational_Call(pGame); });
+    if (settled >= 0) return settled;
     const int32_t tendency = Get_Offensive_Run_Tendency(pGame);
     int32_t category = PLAY_CATEGORY_PASS;
     if (Random_Int(1000) < tendency) {
