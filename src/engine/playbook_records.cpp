@@ -134,6 +134,7 @@ int Set_Offensive_Play_Primary_Receiver(int team, int play, int slot) {
     if (play < 0 || play >= STORED_OFFENSIVE_PLAYS || !Is_Team_Record(team)) return 0;
     if (slot < -1 || slot > PLAY_RECEIVERS) return 0;
     Universe.Teams[team].Playbooks.Offense.Plays[play].Primary = slot + 1;
+    Forget_Playbook_Readings();
     return 1;
 }
 
@@ -161,6 +162,7 @@ int Set_Offensive_Play_Route(int team, int play, int receiver, int route) {
     // The built-in table is never written, and a route must name a table entry.
     if (!Is_Team_Record(team) || route < -1 || route >= PASS_ROUTE_COUNT) return 0;
     Universe.Teams[team].Playbooks.Offense.Plays[play].Routes[receiver] = route;
+    Forget_Playbook_Readings();
     return 1;
 }
 
@@ -275,6 +277,7 @@ int32_t Set_Defensive_Play_Role(int team, int play, int defender, int role) {
         role >= DEFENSIVE_RESPONSIBILITY_COUNT)
         return -1;
     Universe.Teams[team].Playbooks.Defense.Plays[play].Roles[defender] = role;
+    Forget_Playbook_Readings();
     return role;
 }
 
@@ -356,6 +359,7 @@ void Set_Default_Playbooks(int team) {
     for (int f = 0; f < OFFENSIVE_FOLDERS; ++f)
         safe_strncpy(offense.Folder_Names[f], Default_Offensive_Folder_Names[f], FOLDER_NAME_LENGTH);
     std::memcpy(offense.Plays, Default_Offensive_Plays, sizeof(offense.Plays));
+    Forget_Playbook_Readings();
     for (int f = 0; f < DEFENSIVE_FOLDERS; ++f)
         safe_strncpy(defense.Folder_Names[f], Default_Defensive_Folder_Names[f], FOLDER_NAME_LENGTH);
     std::memcpy(defense.Plays, Default_Defensive_Plays, sizeof(defense.Plays));

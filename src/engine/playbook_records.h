@@ -143,7 +143,8 @@ struct PLAYBOOK_READING_MARK {
     bool operator==(const PLAYBOOK_READING_MARK&) const = default;
 };
 PLAYBOOK_READING_MARK Get_Playbook_Reading_Mark();
-// Every reading marked before no longer holds (a kickoff, a league loaded).
+// Every reading marked before no longer holds: a kickoff, a league loaded, a
+// play changed through the setters here.
 void Forget_Playbook_Readings();
 
 void Set_Default_Playbooks(int team);

@@ -175,8 +175,8 @@ void Move_Defensive_Formations(int32_t first, int32_t formation) {
 } // namespace
 
 // The defence's plays kept from snap to snap are read afresh after an edit
-// through a window, a kickoff or another league loaded: the calls match
-// calls that keep nothing.
+// through a window or the playbook's setters, a kickoff or another league
+// loaded: the calls match calls that keep nothing.
 TEST(DefensivePlayCalling, KeptDefensivePlaysFollowTheirEdits) {
     Build_Test_League();
     GAME_RECORD* game = Start_Test_Game();
@@ -199,6 +199,12 @@ TEST(DefensivePlayCalling, KeptDefensivePlaysFollowTheirEdits) {
     Move_Defensive_Formations(0, 22);
     Reset_League_Derived_State();
     expect_fresh_calls("another league loaded");
+
+    // Formations moved in place, then a role set through the playbook's
+    // setter, as the editor does.
+    Move_Defensive_Formations(0, 38);
+    Set_Defensive_Play_Role(1, 0, 1, Get_Defensive_Play_Role(1, 0, 1) == 0 ? 1 : 0);
+    expect_fresh_calls("a role set through the playbook's setter");
 
     // The team's defensive system changed: the fits are worked out again.
     Set_Team_Stat(1, TEAM_STAT_DEFENSIVE_SYSTEM, 1 - Get_Team_Stat(1, TEAM_STAT_DEFENSIVE_SYSTEM));

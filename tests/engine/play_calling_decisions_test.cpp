@@ -385,4 +385,7 @@ TEST(PlayCallingDecisions, KeptPlayWeightsFollowWhatChangedSinceTheLastSnap) {
     Swap_Key_Player(Nth_Pass_Play(2));
     Reset_League_Derived_State();
     expect_fresh_picks("another league loaded");
+    const int32_t pass = Nth_Pass_Play(0);
+    Set_Offensive_Play_Primary_Receiver(0, pass, Get_Offensive_Play_Primary_Receiver(0, pass) == 1 ? 2 : 1);
+    expect_fresh_picks("a key player set through the playbook's setter");
 }
