@@ -4,6 +4,7 @@
 #include "engine/defensive_play_calling.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -17,6 +18,7 @@
 #include "engine/offensive_play_calling.h"
 #include "engine/play_matchups.h"
 #include "engine/playbook_records.h"
+#include "engine/snap_answers.h"
 #include "engine/snap_decisions.h"
 #include "playbooks/playbook_queries.h"
 
@@ -128,6 +130,69 @@ bool Is_Matchup_Defense(int32_t dteam, int32_t d) {
 }
 } // namespace
 
+namespace {
+// The unscaled matchups of a defence's calls against each offensive call met
+// so far, kept from game to game. A row depends only on the offensive call's
+// kind and facts and on the defence's calls, so the kept rows hold while the
+// defence's calls read the same. A defence with a call of an unknown
+// responsibility is not kept: its matchups report the fault at every table.
+constexpr int32_t KEPT_MATCHUP_ROWS = 64;
+struct KEPT_MATCHUP_ROW {
+    int32_t Kind;
+    OFFENSIVE_CALL_FACTS Facts;
+    int32_t Values[DEFENSIVE_PLAY_NUMBERS];
+};
+struct KEPT_MATCHUPS {
+    bool Known;
+    bool Used[DEFENSIVE_PLAY_NUMBERS];
+    DEFENSIVE_CALL_FACTS Calls[DEFENSIVE_PLAY_NUMBERS];
+    int32_t Row_Count;
+    KEPT_MATCHUP_ROW Rows[KEPT_MATCHUP_ROWS];
+};
+KEPT_MATCHUPS Kept_Matchups[TOTAL_NUMBER_OF_TEAMS];
+
+bool Same_Defensive_Facts(const DEFENSIVE_CALL_FACTS& a, const DEFENSIVE_CALL_FACTS& b) {
+    return a.Formation == b.Formation && a.Role_18 == b.Role_18 &&
+           std::memcmp(a.Roles, b.Roles, sizeof a.Roles) == 0 && std::memcmp(a.X, b.X, sizeof a.X) == 0 &&
+           std::memcmp(a.Y, b.Y, sizeof a.Y) == 0;
+}
+
+// Whether two offensive calls of a kind have the same matchups.
+bool Same_Offensive_Facts(const OFFENSIVE_CALL_FACTS& a, const OFFENSIVE_CALL_FACTS& b) {
+    return a.Depth == b.Depth && a.Special == b.Special && a.Draw == b.Draw && a.Hole == b.Hole;
+}
+
+// The defence's kept matchups, forgotten when its calls changed; null when
+// they are not kept.
+KEPT_MATCHUPS* Kept_Matchups_Of(int32_t defense, const bool* used, const DEFENSIVE_CALL_FACTS* calls,
+                                const MATCHUP_COLUMN* columns) {
+    if (defense < 0 || defense >= TOTAL_NUMBER_OF_TEAMS) return nullptr;
+    for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d)
+        if (used[d] && !columns[d].Known_Roles) return nullptr;
+    KEPT_MATCHUPS& kept = Kept_Matchups[defense];
+    bool same = kept.Known;
+    for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS && same; ++d)
+        same = kept.Used[d] == used[d] && (!used[d] || Same_Defensive_Facts(kept.Calls[d], calls[d]));
+    if (!same) {
+        kept.Known = true;
+        for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d) {
+            kept.Used[d] = used[d];
+            kept.Calls[d] = used[d] ? calls[d] : DEFENSIVE_CALL_FACTS{};
+        }
+        kept.Row_Count = 0;
+    }
+    return &kept;
+}
+
+const KEPT_MATCHUP_ROW* Find_Kept_Row(const KEPT_MATCHUPS& kept, int32_t kind,
+                                      const OFFENSIVE_CALL_FACTS& facts) {
+    for (int32_t n = 0; n < kept.Row_Count; ++n)
+        if (kept.Rows[n].Kind == kind && Same_Offensive_Facts(kept.Rows[n].Facts, facts))
+            return &kept.Rows[n];
+    return nullptr;
+}
+} // namespace
+
 int32_t Get_Play_Matchup_Value(int32_t oteam, int32_t o, int32_t dteam, int32_t d) {
     if (!Is_Matchup_Defense(dteam, d)) return 0;
     DEFENSIVE_CALL_FACTS defense;
@@ -156,6 +221,7 @@ void Build_Play_Matchup_Table(GAME_RECORD* pGame) {
         focus[d] = Get_Defensive_Formation_Pass_Focus(defensive_calls[d].Formation);
         Prepare_Matchup_Column(defensive_calls[d], &columns[d]);
     }
+    KEPT_MATCHUPS* kept = Kept_Matchups_Of(defense, used, defensive_calls, columns);
     // A row depends only on the kind of the offensive call and the facts read
     // of it, which many plays share: such a row is copied.
     int32_t kinds[OFFENSIVE_PLAY_NUMBERS];
@@ -166,20 +232,30 @@ void Build_Play_Matchup_Table(GAME_RECORD* pGame) {
         int32_t* row = &Play_Matchup_Table[o * DEFENSIVE_PLAY_NUMBERS];
         int32_t same = -1;
         for (int32_t earlier = 0; earlier < o && same < 0; ++earlier)
-            if (kinds[earlier] == kinds[o] && facts[earlier].Depth == facts[o].Depth &&
-                facts[earlier].Special == facts[o].Special && facts[earlier].Draw == facts[o].Draw &&
-                facts[earlier].Hole == facts[o].Hole)
-                same = earlier;
+            if (kinds[earlier] == kinds[o] && Same_Offensive_Facts(facts[earlier], facts[o])) same = earlier;
         if (same >= 0) {
             std::memcpy(row, &Play_Matchup_Table[same * DEFENSIVE_PLAY_NUMBERS],
                         sizeof(int32_t) * DEFENSIVE_PLAY_NUMBERS);
             continue;
+        }
+        KEPT_MATCHUP_ROW* keep = nullptr;
+        if (kept != nullptr && kinds[o] != KIND_OTHER) {
+            if (const KEPT_MATCHUP_ROW* found = Find_Kept_Row(*kept, kinds[o], facts[o])) {
+                std::memcpy(row, found->Values, sizeof found->Values);
+                continue;
+            }
+            if (kept->Row_Count < KEPT_MATCHUP_ROWS) {
+                keep = &kept->Rows[kept->Row_Count++];
+                keep->Kind = kinds[o];
+                keep->Facts = facts[o];
+            }
         }
         MATCHUP_ROW terms;
         if (kinds[o] == KIND_PASS) Prepare_Pass_Matchup_Row(facts[o], &terms);
         if (kinds[o] == KIND_RUN) Prepare_Run_Matchup_Row(facts[o], &terms);
         for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d)
             row[d] = used[d] ? Table_Matchup_Value(kinds[o], terms, columns[d], focus[d]) : 0;
+        if (keep != nullptr) std::memcpy(keep->Values, row, sizeof keep->Values);
     }
     // Scale each column so the team's own plays (0-53) average 1,000.
     for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d) {
@@ -193,6 +269,54 @@ void Build_Play_Matchup_Table(GAME_RECORD* pGame) {
         }
     }
 }
+
+namespace {
+// What the defensive call reads of a team's plays: each play's formation, its
+// fit to the team's defensive system and whether one of its defenders has
+// role 18. The plays are read again whenever they may have been edited since
+// (outside the calls of a snap always, inside them when the playbook reading
+// mark moved), the fits when the system changed.
+struct DEFENSIVE_CALL_PROFILE {
+    bool Known;
+    PLAYBOOK_READING_MARK Read_Mark;
+    int32_t System;
+    int32_t Formation[DEFENSIVE_PLAY_NUMBERS];
+    bool Role_18[DEFENSIVE_PLAY_NUMBERS];
+    // -1 where the formation or the system is none: that fit is asked at every
+    // call, to report the fault as often as before.
+    int32_t System_Match[DEFENSIVE_PLAY_NUMBERS];
+};
+DEFENSIVE_CALL_PROFILE Defensive_Call_Profiles[TOTAL_NUMBER_OF_TEAMS];
+DEFENSIVE_CALL_PROFILE Loose_Defensive_Call_Profile;
+
+const DEFENSIVE_CALL_PROFILE& Defensive_Call_Profile(int32_t defense, int32_t system) {
+    const bool team = defense >= 0 && defense < TOTAL_NUMBER_OF_TEAMS;
+    DEFENSIVE_CALL_PROFILE& profile = team ? Defensive_Call_Profiles[defense] : Loose_Defensive_Call_Profile;
+    const PLAYBOOK_READING_MARK mark = Get_Playbook_Reading_Mark();
+    if (!(team && profile.Known && Get_Snap_Answers_Epoch() != 0 && profile.Read_Mark == mark)) {
+        // The defence's plays lie in one array, its own or the built-in one.
+        const DEFENSIVE_PLAY* plays = Find_Defensive_Play(defense, 0);
+        for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d) {
+            const DEFENSIVE_PLAY& play = plays[d];
+            profile.Formation[d] = play.Formation;
+            profile.Role_18[d] =
+                std::find(play.Roles, play.Roles + PLAY_DEFENDERS, 18) != play.Roles + PLAY_DEFENDERS;
+        }
+        profile.Known = true;
+        profile.Read_Mark = mark;
+        profile.System = INT32_MIN;
+    }
+    if (profile.System != system) {
+        profile.System = system;
+        for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d)
+            profile.System_Match[d] =
+                Is_Defensive_Formation(profile.Formation[d]) && (system == 0 || system == 1)
+                    ? Get_Defensive_Formation_System_Match(system, profile.Formation[d])
+                    : -1;
+    }
+    return profile;
+}
+} // namespace
 
 int32_t Choose_Defensive_Play(GAME_RECORD* pGame) {
     if (pGame == nullptr) return 0;
@@ -214,26 +338,24 @@ int32_t Choose_Defensive_Play(GAME_RECORD* pGame) {
         guess_rows[k] = &Play_Matchup_Table[guesses[k] * DEFENSIVE_PLAY_NUMBERS];
     const bool focused = Is_Defensive_Formation(wanted);
     const int32_t wanted_focus = focused ? Get_Defensive_Formation_Pass_Focus(wanted) : 0;
-    // The defence's plays lie in one array, its own or the built-in one.
-    const DEFENSIVE_PLAY* plays = Find_Defensive_Play(defense, 0);
+    const DEFENSIVE_CALL_PROFILE& profile = Defensive_Call_Profile(defense, system);
     for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d) {
-        const DEFENSIVE_PLAY* play = plays + d;
-        const int32_t formation = play->Formation;
+        const int32_t formation = profile.Formation[d];
         int64_t a = 1000;
         if (focused)
             a = Is_Defensive_Formation(formation)
                     ? Pass_Focus_Match(wanted_focus, Get_Defensive_Formation_Pass_Focus(formation))
                     : Get_Pass_Focus_Match(wanted, formation);
-        const int64_t s = Get_Defensive_Formation_System_Match(system, formation);
+        const int64_t s = profile.System_Match[d] >= 0
+                              ? profile.System_Match[d]
+                              : Get_Defensive_Formation_System_Match(system, formation);
         // A thousandth of 1,000 times the first guess's value is that value.
         int64_t m = guess_rows[0][d];
         for (int32_t k = 1; k < GUESSES; ++k)
             m = Per_Mille(m, guess_rows[k][d]);
         int64_t w = Per_Mille(m, a);
         w = Per_Mille(s, w);
-        if (threat != 0 &&
-            std::find(play->Roles, play->Roles + PLAY_DEFENDERS, 18) != play->Roles + PLAY_DEFENDERS)
-            w *= threat + 1;
+        if (threat != 0 && profile.Role_18[d]) w *= threat + 1;
         if (w < 0) w = 0;
         total += w;
         running[d] = total;

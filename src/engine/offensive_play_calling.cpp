@@ -425,6 +425,7 @@ struct PLAYBOOK_PROFILE {
     bool In_Use;
     int32_t System;
     uint32_t Checked_Epoch;
+    PLAYBOOK_READING_MARK Checked_Mark; // when the plays were last compared
     PLAY_SIGNATURE Signatures[STORED_OFFENSIVE_PLAYS];
     PLAY_PROFILE Play[OFFENSIVE_PLAY_NUMBERS];
     int32_t List_Count;
@@ -462,8 +463,10 @@ void Read_Playbook_Profile(int32_t team, PLAYBOOK_PROFILE& profile) {
     profile.Known = true;
 }
 
-// The team's playbook profile, checked against the playbook once a snap
-// (every time outside the calls of a snap).
+// The team's playbook profile, checked against the team once a snap (every
+// time outside the calls of a snap). The plays themselves are compared only
+// when they may have been edited since the last comparison: outside the calls
+// of a snap always, inside them when the playbook reading mark moved.
 PLAYBOOK_PROFILE& Playbook_Profile(int32_t team) {
     if (!Is_Team_Index(team)) {
         Read_Playbook_Profile(team, Loose_Profile);
@@ -474,11 +477,15 @@ PLAYBOOK_PROFILE& Playbook_Profile(int32_t team) {
     if (epoch != 0 && profile.Known && profile.Checked_Epoch == epoch) return profile;
     bool same = profile.Known && profile.In_Use == (Is_Valid_Team_Code(team) != 0) &&
                 profile.System == Offensive_System_Of(team);
-    const OFFENSIVE_PLAY* plays = Universe.Teams[team].Playbooks.Offense.Plays;
-    for (int32_t p = 0; p < STORED_OFFENSIVE_PLAYS && same; ++p)
-        same = profile.Signatures[p].Matches(plays[p]);
+    const PLAYBOOK_READING_MARK mark = Get_Playbook_Reading_Mark();
+    if (same && !(epoch != 0 && profile.Checked_Mark == mark)) {
+        const OFFENSIVE_PLAY* plays = Universe.Teams[team].Playbooks.Offense.Plays;
+        for (int32_t p = 0; p < STORED_OFFENSIVE_PLAYS && same; ++p)
+            same = profile.Signatures[p].Matches(plays[p]);
+    }
     if (!same) Read_Playbook_Profile(team, profile);
     profile.Checked_Epoch = epoch;
+    profile.Checked_Mark = mark;
     return profile;
 }
 
@@ -974,6 +981,25 @@ int32_t Find_Offensive_Play(GAME_RECORD* pGame, int32_t category, int32_t wanted
     return answer;
 }
 
+namespace {
+// The calls the situation of a scrimmage or conversion down settles before
+// the run tendency: the overtime and short-clock field goals and the
+// kneel-down; -1 when it settles none.
+int32_t Decide_Situational_Call(GAME_RECORD* pGame) {
+    const bool scrimmage = Is_Scrimmage_Down(Get_Game_Down(pGame));
+    const int32_t togoal = pGame->Yards_To_Goal;
+    if (Is_Overtime_Possession_Rule_Over(pGame) && scrimmage && togoal <= Get_Field_Goal_Range(pGame) - 10)
+        return HARD_CODED_FIELD_GOAL_PLAY;
+    if (Is_Clock_Short(pGame) && scrimmage) {
+        const int32_t k = Get_Field_Goal_Range(pGame) + 12;
+        if (togoal <= k && (Deficit(pGame) <= 3 || pGame->Clock < HALF_SECONDS))
+            return HARD_CODED_FIELD_GOAL_PLAY;
+    }
+    if (Should_Kneel_Down(pGame)) return KNEEL_DOWN_PLAY;
+    return -1;
+}
+} // namespace
+
 int32_t Choose_Offensive_Play(GAME_RECORD* pGame) {
     if (pGame == nullptr) return 0;
     const int32_t team = Offense_Team(pGame);
@@ -996,14 +1022,9 @@ int32_t Choose_Offensive_Play(GAME_RECORD* pGame) {
     }
     if (down == FREE_KICK_DOWN) return 0;
     const bool scrimmage = Is_Scrimmage_Down(down);
-    if (Is_Overtime_Possession_Rule_Over(pGame) && scrimmage && togoal <= Get_Field_Goal_Range(pGame) - 10)
-        return HARD_CODED_FIELD_GOAL_PLAY;
-    if (Is_Clock_Short(pGame) && scrimmage) {
-        const int32_t k = Get_Field_Goal_Range(pGame) + 12;
-        if (togoal <= k && (Deficit(pGame) <= 3 || pGame->Clock < HALF_SECONDS))
-            return HARD_CODED_FIELD_GOAL_PLAY;
-    }
-    if (Should_Kneel_Down(pGame)) return KNEEL_DOWN_PLAY;
+    const int32_t settled =
+        Snap_Answer(ANSWER_SITUATIONAL_CALL, [pGame] { return Decide_Situational_Call(pGame); });
+    if (settled >= 0) return settled;
     const int32_t tendency = Get_Offensive_Run_Tendency(pGame);
     int32_t category = PLAY_CATEGORY_PASS;
     if (Random_Int(1000) < tendency) {

@@ -59,6 +59,8 @@ int32_t Watched_Game_Adjustment(const GAME_RECORD* pGame) {
 } // namespace
 
 void Clear_Play_Use_Counts() {
+    // A game kicks off: the playbooks are read afresh.
+    Forget_Playbook_Readings();
     std::memset(Offensive_Play_Use_Counts, 0, sizeof Offensive_Play_Use_Counts);
     std::memset(Defensive_Play_Use_Counts, 0, sizeof Defensive_Play_Use_Counts);
 }

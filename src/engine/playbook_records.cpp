@@ -11,6 +11,7 @@
 #include "engine/formations.h"
 #include "engine/game_record.h"
 #include "engine/offensive_systems.h"
+#include "platform/message_queue.h"
 #include "playbooks/playbook_queries.h"
 
 namespace {
@@ -40,6 +41,18 @@ void Copy_Out(char* buffer, int size, const char* text, int field_size) {
 }
 
 } // namespace
+
+namespace {
+uint32_t Playbook_Readings_Forgotten = 0;
+} // namespace
+
+PLAYBOOK_READING_MARK Get_Playbook_Reading_Mark() {
+    return {Get_Handled_Message_Count(), Playbook_Readings_Forgotten};
+}
+
+void Forget_Playbook_Readings() {
+    ++Playbook_Readings_Forgotten;
+}
 
 const DEFENSIVE_PLAY* Find_Defensive_Play(int team, int play) {
     if (play < 0 || play >= DEFENSIVE_PLAYS) return nullptr;
@@ -121,6 +134,7 @@ int Set_Offensive_Play_Primary_Receiver(int team, int play, int slot) {
     if (play < 0 || play >= STORED_OFFENSIVE_PLAYS || !Is_Team_Record(team)) return 0;
     if (slot < -1 || slot > PLAY_RECEIVERS) return 0;
     Universe.Teams[team].Playbooks.Offense.Plays[play].Primary = slot + 1;
+    Forget_Playbook_Readings();
     return 1;
 }
 
@@ -148,6 +162,7 @@ int Set_Offensive_Play_Route(int team, int play, int receiver, int route) {
     // The built-in table is never written, and a route must name a table entry.
     if (!Is_Team_Record(team) || route < -1 || route >= PASS_ROUTE_COUNT) return 0;
     Universe.Teams[team].Playbooks.Offense.Plays[play].Routes[receiver] = route;
+    Forget_Playbook_Readings();
     return 1;
 }
 
@@ -262,6 +277,7 @@ int32_t Set_Defensive_Play_Role(int team, int play, int defender, int role) {
         role >= DEFENSIVE_RESPONSIBILITY_COUNT)
         return -1;
     Universe.Teams[team].Playbooks.Defense.Plays[play].Roles[defender] = role;
+    Forget_Playbook_Readings();
     return role;
 }
 
@@ -343,6 +359,7 @@ void Set_Default_Playbooks(int team) {
     for (int f = 0; f < OFFENSIVE_FOLDERS; ++f)
         safe_strncpy(offense.Folder_Names[f], Default_Offensive_Folder_Names[f], FOLDER_NAME_LENGTH);
     std::memcpy(offense.Plays, Default_Offensive_Plays, sizeof(offense.Plays));
+    Forget_Playbook_Readings();
     for (int f = 0; f < DEFENSIVE_FOLDERS; ++f)
         safe_strncpy(defense.Folder_Names[f], Default_Defensive_Folder_Names[f], FOLDER_NAME_LENGTH);
     std::memcpy(defense.Plays, Default_Defensive_Plays, sizeof(defense.Plays));

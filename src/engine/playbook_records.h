@@ -133,6 +133,20 @@ int Get_Defensive_Formation_System_Match(int system, int formation);
 OFFENSIVE_PLAYBOOK* Get_Team_Offensive_Playbook(int team);
 DEFENSIVE_PLAYBOOK* Get_Team_Defensive_Playbook(int team);
 
+// When the playbooks were read. Between two snaps of a game nothing edits a
+// play but the user, through windows and dialogs, so what was read of the
+// playbooks at one snap still holds at the next while no message was handled
+// since, no game kicked off and no league was loaded or built.
+struct PLAYBOOK_READING_MARK {
+    uint64_t Messages;
+    uint32_t Forgotten;
+    bool operator==(const PLAYBOOK_READING_MARK&) const = default;
+};
+PLAYBOOK_READING_MARK Get_Playbook_Reading_Mark();
+// Every reading marked before no longer holds: a kickoff, a league loaded, a
+// play changed through the setters here.
+void Forget_Playbook_Readings();
+
 void Set_Default_Playbooks(int team);
 void Reset_All_Team_Playbooks();
 void Clear_All_Play_Result_Data();

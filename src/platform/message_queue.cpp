@@ -31,6 +31,7 @@ uint64_t next_sequence = 0;
 std::vector<WINDOW_TIMER> timers;
 std::map<WINDOW_HANDLE, WINDOW_PROCEDURE> procedures;
 MESSAGE_TRANSLATOR translator = nullptr;
+uint64_t handled_messages = 0;
 bool quit_requested = false;
 int quit_exit_code = 0;
 
@@ -91,6 +92,7 @@ bool Find_Paint_Message(WINDOW_MESSAGE* message) {
 } // namespace
 
 void Translate_And_Dispatch_Message(const WINDOW_MESSAGE& message) {
+    ++handled_messages;
     if (translator != nullptr && translator(message)) return;
     Dispatch_Window_Message(message);
 }
@@ -116,10 +118,13 @@ int Post_Window_Message(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam, i
 }
 
 intptr_t Send_Window_Message(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam, intptr_t lparam) {
-    if (Is_Window(window))
+    if (Is_Window(window)) {
+        ++handled_messages;
         return Call_Window_Procedure(Get_Window_Procedure(window), window, code, wparam, lparam);
+    }
     auto found = procedures.find(window);
     if (found == procedures.end()) return 0;
+    ++handled_messages;
     return found->second(window, code, wparam, lparam);
 }
 
@@ -177,6 +182,7 @@ intptr_t Dispatch_Window_Message(const WINDOW_MESSAGE& message) {
             if (timer.Window == message.Window && timer.Id == message.Wparam && timer.Callback != nullptr) {
                 // The callback may set or kill timers, so nothing of `timer` is used after it.
                 TIMER_CALLBACK callback = timer.Callback;
+                ++handled_messages;
                 callback(message.Window, timer.Id, Get_Tick_Count());
                 return 0;
             }
@@ -214,6 +220,10 @@ int Run_Message_Loop_Until(bool (*done)(void* context), void* context) {
         if (got <= 0) return got;
         Translate_And_Dispatch_Message(message);
     }
+}
+
+uint64_t Get_Handled_Message_Count() {
+    return handled_messages;
 }
 
 void Request_Quit(int exit_code) {

@@ -57,6 +57,10 @@ intptr_t Dispatch_Window_Message(const WINDOW_MESSAGE& message);
 void Pump_Messages();
 // Offers the message to the translator, then dispatches it.
 void Translate_And_Dispatch_Message(const WINDOW_MESSAGE& message);
+// How many messages have been handed to a window procedure, a timer callback
+// or the translator so far. Whatever only the user can change (through a
+// window or a dialog) has not changed while this count stands still.
+uint64_t Get_Handled_Message_Count();
 
 // A nested loop: gets and dispatches messages until `done(context)` holds
 // (returns 1), the program is asked to quit (0), or nothing can arrive (-1).

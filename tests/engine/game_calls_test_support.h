@@ -7,6 +7,7 @@
 #include "database/universe.h"
 #include "engine/downs_and_clock.h"
 #include "engine/playbook_records.h"
+#include "platform/message_queue.h"
 
 // Team 0 visits team 1 and has the ball: first and 10 at midfield early in
 // the first quarter, no score, three timeouts each.
@@ -39,4 +40,18 @@ inline GAME_RECORD* Start_Test_Game() {
         for (auto& slot : side)
             slot = 255;
     return game;
+}
+
+// Runs `edit` from a window procedure, as a dialog's answer to the user: the
+// way a playbook is edited between two snaps of a game.
+template <typename EDIT> void Edit_Through_A_Window(EDIT edit) {
+    static EDIT* pending = nullptr;
+    pending = &edit;
+    constexpr WINDOW_HANDLE EDITOR = 4242;
+    Set_Window_Procedure(EDITOR, [](WINDOW_HANDLE, uint32_t, uintptr_t, intptr_t) -> intptr_t {
+        (*pending)();
+        return 0;
+    });
+    Send_Window_Message(EDITOR, MSG_FIRST_APP, 0, 0);
+    Set_Window_Procedure(EDITOR, nullptr);
 }

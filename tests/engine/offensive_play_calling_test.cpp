@@ -12,6 +12,8 @@
 #include "engine/offensive_play_calling.h"
 #include "engine/play_loop.h"
 #include "engine/playbook_records.h"
+#include "engine/snap_answers.h"
+#include "engine/snap_decisions.h"
 #include "game_calls_test_support.h"
 #include "support/test_league.h"
 
@@ -190,5 +192,31 @@ TEST(OffensivePlayCalling, LeaguePlayRatioScalesTheTendencyFromWeekFourWithItsDe
     EXPECT_EQ(Get_Offensive_Run_Tendency(game), with_default);
     if (norm != 2350) {
         EXPECT_NE(with_default, unscaled);
+    }
+}
+
+// The situational call is settled once for all the calls of a snap and
+// afresh at the next snap: a short clock in range kicks, a clock wound back
+// runs a play.
+TEST(OffensivePlayCalling, SituationalCallIsSettledPerSnap) {
+    Build_Test_League();
+    GAME_RECORD* game = Start_Test_Game();
+    game->Yards_To_Goal = 20;
+    game->Clock = HALF_SECONDS - 39;
+    {
+        SNAP_ANSWERS_SCOPE snap;
+        EXPECT_EQ(Choose_Offensive_Play(game), HARD_CODED_FIELD_GOAL_PLAY) << "short clock in range";
+        EXPECT_EQ(Choose_Offensive_Play(game), HARD_CODED_FIELD_GOAL_PLAY) << "asked again";
+    }
+    game->Clock = 300;
+    {
+        SNAP_ANSWERS_SCOPE snap;
+        Seed_Random_Numbers(11);
+        EXPECT_LT(Choose_Offensive_Play(game), KNEEL_DOWN_PLAY) << "time to spare: a play of the playbook";
+    }
+    game->Clock = HALF_SECONDS - 39;
+    {
+        SNAP_ANSWERS_SCOPE snap;
+        EXPECT_EQ(Choose_Offensive_Play(game), HARD_CODED_FIELD_GOAL_PLAY) << "short again";
     }
 }

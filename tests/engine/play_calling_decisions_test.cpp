@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "database/league_derived_state.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
@@ -293,6 +294,20 @@ TEST(PlayCallingDecisions, RunningBackWorkloadIsLimitedByGamesAndDurability) {
 }
 
 namespace {
+// Team 0's n-th defined pass play.
+int32_t Nth_Pass_Play(int32_t n) {
+    for (int32_t play = 0; play < STORED_OFFENSIVE_PLAYS; ++play)
+        if (Is_Offensive_Play_Defined(0, play) &&
+            Get_Play_Search_Category(Get_Offensive_Play_Type(0, play)) == PLAY_CATEGORY_PASS && n-- == 0)
+            return play;
+    ADD_FAILURE() << "too few passes";
+    return 0;
+}
+
+void Swap_Key_Player(int32_t play) {
+    Team_Play(play).Primary = Team_Play(play).Primary == 2 ? 3 : 2;
+}
+
 // How often each play is found in 400 searches from one seed, inside the
 // calls of one snap (where weights kept from earlier snaps are used) or
 // outside them (where every search works its weights out afresh).
@@ -348,12 +363,29 @@ TEST(PlayCallingDecisions, KeptPlayWeightsFollowWhatChangedSinceTheLastSnap) {
     game->Yards_To_Goal = 4;
     expect_fresh_picks("goal to go");
 
-    // The playbook edited in place between snaps: a play dropped, another
-    // changing its key player, a third its hole.
+    // The playbook edited between snaps, as the editor does it in answer to
+    // the user: a pass dropped, another changing its key player, a third its
+    // depth (the pass search comes first after each change).
     game->Yards_To_Go = 10;
     game->Yards_To_Goal = 60;
-    Team_Play(2).Name[0] = '\0';
-    Team_Play(5).Primary = Team_Play(5).Primary == 2 ? 3 : 2;
-    Team_Play(7).Hole_Or_Depth += 6;
+    Edit_Through_A_Window([] {
+        Team_Play(Nth_Pass_Play(0)).Name[0] = '\0';
+        Swap_Key_Player(Nth_Pass_Play(1));
+        Team_Play(Nth_Pass_Play(2)).Hole_Or_Depth += 6;
+    });
     expect_fresh_picks("the playbook edited");
+
+    // Plays changed between games (a league loaded, or anything else before
+    // a kickoff) are read afresh.
+    Team_Play(Nth_Pass_Play(0)).Name[0] = '\0';
+    Swap_Key_Player(Nth_Pass_Play(1));
+    Clear_Play_Use_Counts();
+    expect_fresh_picks("the playbook changed before a kickoff");
+    Team_Play(Nth_Pass_Play(0)).Name[0] = '\0';
+    Swap_Key_Player(Nth_Pass_Play(2));
+    Reset_League_Derived_State();
+    expect_fresh_picks("another league loaded");
+    const int32_t pass = Nth_Pass_Play(0);
+    Set_Offensive_Play_Primary_Receiver(0, pass, Get_Offensive_Play_Primary_Receiver(0, pass) == 1 ? 2 : 1);
+    expect_fresh_picks("a key player set through the playbook's setter");
 }

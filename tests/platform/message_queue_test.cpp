@@ -231,3 +231,34 @@ TEST_F(MessageQueue, NestedLoopEndsWhenItsConditionHolds) {
     ASSERT_TRUE(Peek_Window_Message(&message, false));
     EXPECT_EQ(message.Wparam, 4u) << "the rest stays queued for the enclosing loop";
 }
+
+// Every message that reaches code counts: one dispatched, one sent, one the
+// translator takes, a timer callback; posting alone, an empty pump and a send
+// to no window do not.
+TEST_F(MessageQueue, HandledMessagesAreCounted) {
+    const uint64_t start = Get_Handled_Message_Count();
+    Post_Window_Message(TEST_WINDOW, MSG_TEST, 1, 0);
+    EXPECT_EQ(Get_Handled_Message_Count(), start) << "posted, not yet handled";
+    Pump_Messages();
+    const uint64_t dispatched = Get_Handled_Message_Count();
+    EXPECT_GT(dispatched, start);
+    Pump_Messages();
+    EXPECT_EQ(Send_Window_Message(TEST_WINDOW + 1, MSG_TEST, 1, 0), 0);
+    EXPECT_EQ(Get_Handled_Message_Count(), dispatched) << "nothing handled";
+
+    Send_Window_Message(TEST_WINDOW, MSG_TEST, 2, 0);
+    const uint64_t sent = Get_Handled_Message_Count();
+    EXPECT_GT(sent, dispatched);
+    Set_Message_Translator(Swallow_Test_Messages);
+    Post_Window_Message(TEST_WINDOW, MSG_TEST, 2, 0);
+    Pump_Messages();
+    const uint64_t translated = Get_Handled_Message_Count();
+    EXPECT_GT(translated, sent);
+    EXPECT_EQ(received.size(), 2u) << "the translator took the last one";
+
+    Set_Window_Timer(TEST_WINDOW, 78, 10, Record_Timer);
+    Advance_Virtual_Clock(10);
+    Pump_Messages();
+    EXPECT_EQ(timer_ticks.size(), 1u);
+    EXPECT_GT(Get_Handled_Message_Count(), translated);
+}
