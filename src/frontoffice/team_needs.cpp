@@ -40,26 +40,15 @@ int32_t Clamp_Need(int64_t value) {
     return value < MIN_NEED ? MIN_NEED : value > MAX_NEED ? MAX_NEED : static_cast<int32_t>(value);
 }
 
-// While a table is built the same players are valued in each of its rows:
-// a value is kept with a copy of the player's record and given again while
-// the record is as it was. A valuation that drew a random number or wrote to
-// the player (a rating repaired on reading) is not kept, and forgets the
-// others too.
-struct KEPT_VALUE {
-    bool Known;
-    int32_t Value;
-    PLAYER_RECORD Record;
-};
-KEPT_VALUE Kept_Values[PLAYERS_PER_TEAM];
-// The team whose values are kept, NO_VALUED_TEAM outside a table's build.
+// The team whose table is being built, NO_VALUED_TEAM outside a build.
 constexpr int32_t NO_VALUED_TEAM = -1;
 int32_t Valued_Team = NO_VALUED_TEAM;
 
 // The valued team's players at each position, read in one walk of its packed
 // roster (slot order up to the first empty slot) as Get_Team_Position_Player
 // and Count_Team_Position_Players read it. Valuing a player moves nobody and
-// changes no position; the index is read again whenever the values are
-// forgotten all the same.
+// changes no position; the index is read again after a valuation that drew
+// all the same.
 struct POSITION_INDEX {
     int32_t Count[NEED_POSITIONS];
     int32_t Slots[NEED_POSITIONS][PLAYERS_PER_TEAM];
@@ -75,12 +64,6 @@ void Index_Positions(int32_t team) {
         const int32_t position = players[slot].Vital_Stats[VITAL_POSITION];
         if (Is_Need_Position(position)) Index.Slots[position][Index.Count[position]++] = slot;
     }
-}
-
-void Forget_Kept_Values() {
-    for (KEPT_VALUE& kept : Kept_Values)
-        kept.Known = false;
-    if (Valued_Team != NO_VALUED_TEAM) Index_Positions(Valued_Team);
 }
 
 // The roster queries of the measures (positions 0-14), from the index while
@@ -109,19 +92,10 @@ int32_t First_Backup_At(int32_t team, int32_t position) {
 }
 
 int32_t Player_Value(int32_t team, int32_t slot) {
-    if (team != Valued_Team || !Is_Player_Address(team, slot)) return Get_Player_Value(team, slot);
-    const PLAYER_RECORD& record = Universe.Teams[team].Players[slot];
-    KEPT_VALUE& kept = Kept_Values[slot];
-    if (kept.Known && std::memcmp(&kept.Record, &record, sizeof record) == 0) return kept.Value;
-    std::memcpy(&kept.Record, &record, sizeof record);
+    if (team != Valued_Team) return Get_Player_Value(team, slot);
     const uint64_t draws = Get_Random_Draw_Count();
     const int32_t value = Get_Player_Value(team, slot);
-    if (Get_Random_Draw_Count() != draws || std::memcmp(&kept.Record, &record, sizeof record) != 0) {
-        Forget_Kept_Values();
-        return value;
-    }
-    kept.Known = true;
-    kept.Value = value;
+    if (Get_Random_Draw_Count() != draws) Index_Positions(team);
     return value;
 }
 
@@ -168,7 +142,7 @@ int32_t Compute_League_Norm(int32_t row, int32_t position) {
         total += Metric(row, team, position);
     const int32_t norm = teams > 0 ? static_cast<int32_t>(total / teams) : 0;
     Set_User_Preference(NORM_PREFERENCE[row] + position, norm);
-    Forget_Kept_Values();
+    if (Valued_Team != NO_VALUED_TEAM) Index_Positions(Valued_Team);
     return norm;
 }
 
@@ -251,12 +225,12 @@ int32_t Compute_League_Position_Strength_Norm(int32_t position) {
 namespace {
 void Measure_Team_Strength(int32_t team, TEAM_STRENGTH_TABLE* table) {
     const int32_t saved = Begin_Trade_Scoring();
-    // Values are kept for one team at a time: a table built while another is
-    // (none is, today) values its players afresh.
-    const bool keeps_values = Valued_Team == NO_VALUED_TEAM;
-    if (keeps_values) {
+    // Positions are indexed for one team at a time: a table built while
+    // another is (none is, today) reads its roster through the queries.
+    const bool indexes_roster = Valued_Team == NO_VALUED_TEAM;
+    if (indexes_roster) {
         Valued_Team = team;
-        Forget_Kept_Values();
+        Index_Positions(team);
     }
     for (int32_t row = 0; row < NEED_ROLES; ++row)
         for (int32_t position = 0; position < NEED_POSITIONS; ++position) {
@@ -266,7 +240,7 @@ void Measure_Team_Strength(int32_t team, TEAM_STRENGTH_TABLE* table) {
             const int32_t ratio = Clamp_To_Int32(Mul_Div_Round_64(measure, 1000, norm));
             table->Need[row][position] = Compress_Need_Ratio(ratio);
         }
-    if (keeps_values) Valued_Team = NO_VALUED_TEAM;
+    if (indexes_roster) Valued_Team = NO_VALUED_TEAM;
     End_Trade_Scoring(saved);
 }
 } // namespace

@@ -82,8 +82,6 @@ RENEWAL_TERMS Prepare_Renewal_Terms(int32_t team, int32_t slot) {
     RENEWAL_TERMS terms{};
     // Nothing here changes a cap charge: both estimates weigh by one average.
     const CAP_ROOM_AVERAGE_HOLD average;
-    // Nor a player, a statistic or the year: the team's values are taken once.
-    const PLAYER_VALUE_HOLD values;
     terms.Potential = static_cast<int32_t>(Get_Player_Potential(team, slot));
     terms.Rating = static_cast<int32_t>(Ensure_Player_Minimum_Rating(team, slot));
     terms.Value = Get_Player_Value(team, slot);
