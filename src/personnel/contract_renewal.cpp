@@ -1,5 +1,7 @@
 #include "personnel/contract_renewal.h"
 
+#include <cstring>
+
 #include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
@@ -87,8 +89,16 @@ RENEWAL_TERMS Prepare_Renewal_Terms(int32_t team, int32_t slot) {
     terms.Value = Get_Player_Value(team, slot);
     Build_Team_Strength_Table(team, &terms.Needs);
     terms.Years = Get_Desired_Contract_Length(team, slot);
+    const PLAYER_RECORD before = *Get_Player_Record_Pointer(team, slot);
+    const uint64_t draws = Get_Random_Draw_Count();
     terms.Salary = Get_Player_Salary_Value(team, slot, terms.Value);
-    terms.Bonus = Get_Player_Contract_Demand(team, slot, terms.Value);
+    // His demand is worked from the same salary value, which taken again
+    // would come to the same, unless taking it drew or repaired his record.
+    if (!Is_Draft_Pool_Team(team) && Get_Random_Draw_Count() == draws &&
+        std::memcmp(&before, Get_Player_Record_Pointer(team, slot), sizeof before) == 0)
+        terms.Bonus = Get_Demand_From_Salary_Value(team, slot, terms.Salary);
+    else
+        terms.Bonus = Get_Player_Contract_Demand(team, slot, terms.Value);
     terms.Worth = Apply_Inflation(Mul_Div_Round(terms.Value, BASE_YEAR_CAP, VALUE_SCALE));
     return terms;
 }
