@@ -1,6 +1,7 @@
 // Player value.
 #include "frontoffice/player_value.h"
 
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -22,7 +23,9 @@ constexpr int32_t YEARS_PAST_PEAK_TO_NOTHING = 12;
 
 // Everything a value reads besides fixed tables: the player's vital
 // statistics, role, ratings and last season's statistics, the year and the
-// league's reversion to the mean.
+// league's reversion to the mean. Of the vital statistics, those a season
+// changes every week and no value reads are left out: the weeks he has been
+// on the books, his injury and the games' mark of who is playing.
 struct VALUE_INPUT {
     int32_t Year;
     int32_t Reversion;
@@ -42,10 +45,30 @@ struct KEPT_VALUE {
 };
 KEPT_VALUE Kept_Values[TOTAL_NUMBER_OF_TEAMS][PLAYERS_PER_TEAM];
 
+constexpr int32_t VITAL_IN_GAME = 27;
+constexpr bool Is_Read_Vital(int32_t stat) {
+    return stat != VITAL_LOADED_MARKER && stat != VITAL_INJURY_TYPE && stat != VITAL_WEEKS_OUT &&
+           stat != VITAL_IN_GAME;
+}
+constexpr auto READ_VITALS = [] {
+    std::array<uint32_t, NUMBER_OF_VITAL_STATS> mask{};
+    for (int32_t stat = 0; stat < NUMBER_OF_VITAL_STATS; ++stat)
+        mask[stat] = Is_Read_Vital(stat) ? ~0u : 0u;
+    return mask;
+}();
+
+bool Matches_Read_Vitals(const int32_t* kept, const int32_t* vitals) {
+    uint32_t difference = 0;
+    for (int32_t stat = 0; stat < NUMBER_OF_VITAL_STATS; ++stat)
+        difference |=
+            (static_cast<uint32_t>(kept[stat]) ^ static_cast<uint32_t>(vitals[stat])) & READ_VITALS[stat];
+    return difference == 0;
+}
+
 bool Matches_Value_Input(const VALUE_INPUT& input, const PLAYER_RECORD& player) {
     return input.Year == Get_Current_Year() && input.Reversion == Get_Reversion_To_Mean() &&
            input.Expanded_Position == player.Expanded_Position &&
-           memcmp(input.Vital_Stats, player.Vital_Stats, sizeof input.Vital_Stats) == 0 &&
+           Matches_Read_Vitals(input.Vital_Stats, player.Vital_Stats) &&
            memcmp(input.Last_Season, player.Season_Stats[SEASON_LAST], sizeof input.Last_Season) == 0 &&
            memcmp(input.Ratings, player.Ratings, sizeof input.Ratings) == 0;
 }

@@ -210,6 +210,13 @@ TEST(PlayerValue, KeptValuesFollowTheRecordAndTheYear) {
     EXPECT_GT(producing, at_33) << "last season's line is";
     Set_Player_Stat(TEAM, slot, SEASON_LAST, 7, 0);
     EXPECT_EQ(Get_Player_Value(TEAM, slot), at_33);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_WEEKS_OUT, 3);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_LOADED_MARKER, 40);
+    EXPECT_EQ(Get_Player_Value(TEAM, slot), at_33) << "an injury and the weeks on the books are not read";
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_CREDITED_SEASONS, 0);
+    EXPECT_NE(Get_Player_Value(TEAM, slot), at_33) << "a rookie is judged on his ratings";
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_CREDITED_SEASONS, 6);
+    EXPECT_EQ(Get_Player_Value(TEAM, slot), at_33);
     Universe.Teams[TEAM].Players[slot].Ratings[RATING_PASS_COVERAGE] -= 10.0f;
     const int32_t weaker = Get_Player_Value(TEAM, slot);
     EXPECT_LT(weaker, at_33) << "a rating written in place";
