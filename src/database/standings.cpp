@@ -170,12 +170,10 @@ void Rank_League_Teams() {
     }
 }
 
-void Fill_Division_Standing_Place(int32_t division, int32_t place) {
-    if (!Is_Standings_Cell(division, place)) {
-        Report_System_Error("Invalid place in Fill_Division_Standing_Place(%d,%d)", division, place);
-        return;
-    }
-    if (place >= Count_Division_Teams(division)) {
+namespace {
+// Fills a place of a division that has `division_teams` teams.
+void Fill_Place(int32_t division, int32_t place, int32_t division_teams) {
+    if (place >= division_teams) {
         Set_Division_Standing(division, place, NO_TEAM);
         return;
     }
@@ -199,6 +197,15 @@ void Fill_Division_Standing_Place(int32_t division, int32_t place) {
     }
     Set_Division_Standing(division, place, chosen);
 }
+} // namespace
+
+void Fill_Division_Standing_Place(int32_t division, int32_t place) {
+    if (!Is_Standings_Cell(division, place)) {
+        Report_System_Error("Invalid place in Fill_Division_Standing_Place(%d,%d)", division, place);
+        return;
+    }
+    Fill_Place(division, place, Count_Division_Teams(division));
+}
 
 void Update_Standings() {
     STANDINGS_SCOPE standings;
@@ -206,9 +213,12 @@ void Update_Standings() {
     for (int32_t division = 0; division < NUMBER_OF_DIVISIONS; ++division)
         for (int32_t place = 0; place < DIVISION_STANDING_PLACES; ++place)
             Set_Division_Standing(division, place, NO_TEAM);
-    for (int32_t division = 0; division < NUMBER_OF_DIVISIONS; ++division)
+    // Filling a place moves no team between divisions: each is counted once.
+    for (int32_t division = 0; division < NUMBER_OF_DIVISIONS; ++division) {
+        const int32_t division_teams = Count_Division_Teams(division);
         for (int32_t place = 0; place < DIVISION_STANDING_PLACES; ++place)
-            Fill_Division_Standing_Place(division, place);
+            Fill_Place(division, place, division_teams);
+    }
 }
 
 void Update_Standings_And_Seeding() {
