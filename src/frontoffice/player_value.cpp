@@ -1,7 +1,6 @@
 // Player value.
 #include "frontoffice/player_value.h"
 
-#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -46,23 +45,19 @@ struct KEPT_VALUE {
 KEPT_VALUE Kept_Values[TOTAL_NUMBER_OF_TEAMS][PLAYERS_PER_TEAM];
 
 constexpr int32_t VITAL_IN_GAME = 27;
-constexpr bool Is_Read_Vital(int32_t stat) {
-    return stat != VITAL_LOADED_MARKER && stat != VITAL_INJURY_TYPE && stat != VITAL_WEEKS_OUT &&
-           stat != VITAL_IN_GAME;
+constexpr int32_t UNREAD_VITALS[] = {VITAL_LOADED_MARKER, VITAL_INJURY_TYPE, VITAL_WEEKS_OUT, VITAL_IN_GAME};
+
+// The vital statistics a value reads, the others cleared.
+void Read_Vitals(int32_t* read, const int32_t* vitals) {
+    memcpy(read, vitals, NUMBER_OF_VITAL_STATS * sizeof *read);
+    for (const int32_t stat : UNREAD_VITALS)
+        read[stat] = 0;
 }
-constexpr auto READ_VITALS = [] {
-    std::array<uint32_t, NUMBER_OF_VITAL_STATS> mask{};
-    for (int32_t stat = 0; stat < NUMBER_OF_VITAL_STATS; ++stat)
-        mask[stat] = Is_Read_Vital(stat) ? ~0u : 0u;
-    return mask;
-}();
 
 bool Matches_Read_Vitals(const int32_t* kept, const int32_t* vitals) {
-    uint32_t difference = 0;
-    for (int32_t stat = 0; stat < NUMBER_OF_VITAL_STATS; ++stat)
-        difference |=
-            (static_cast<uint32_t>(kept[stat]) ^ static_cast<uint32_t>(vitals[stat])) & READ_VITALS[stat];
-    return difference == 0;
+    int32_t read[NUMBER_OF_VITAL_STATS];
+    Read_Vitals(read, vitals);
+    return memcmp(read, kept, sizeof read) == 0;
 }
 
 bool Matches_Value_Input(const VALUE_INPUT& input, const PLAYER_RECORD& player) {
@@ -77,7 +72,7 @@ void Read_Value_Input(VALUE_INPUT& input, const PLAYER_RECORD& player) {
     input.Year = Get_Current_Year();
     input.Reversion = Get_Reversion_To_Mean();
     input.Expanded_Position = player.Expanded_Position;
-    memcpy(input.Vital_Stats, player.Vital_Stats, sizeof input.Vital_Stats);
+    Read_Vitals(input.Vital_Stats, player.Vital_Stats);
     memcpy(input.Last_Season, player.Season_Stats[SEASON_LAST], sizeof input.Last_Season);
     memcpy(input.Ratings, player.Ratings, sizeof input.Ratings);
 }

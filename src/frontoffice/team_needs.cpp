@@ -99,25 +99,6 @@ int32_t Player_Value(int32_t team, int32_t slot) {
     return value;
 }
 
-// The table kept under a hold, with the parts of the league it was read from.
-struct KEPT_TABLE {
-    bool Known;
-    int32_t Team;
-    TEAM_STRENGTH_TABLE Table;
-    UNIVERSE_HEADER Header;
-    USER_PREFERENCES Preferences;
-    TEAM_RECORD Record;
-};
-int32_t Table_Holds = 0;
-KEPT_TABLE Kept_Table;
-
-bool Is_Kept_Table_Source(int32_t team) {
-    return std::memcmp(&Kept_Table.Record, &Universe.Teams[team], sizeof Kept_Table.Record) == 0 &&
-           std::memcmp(&Kept_Table.Header, &Universe.Header, sizeof Kept_Table.Header) == 0 &&
-           std::memcmp(&Kept_Table.Preferences, &Universe.User_Preferences, sizeof Kept_Table.Preferences) ==
-               0;
-}
-
 // Wins less losses of the team's current season.
 int32_t Record_Margin(int32_t team) {
     return Get_Team_Wins(team) - Get_Team_Losses(team);
@@ -247,32 +228,5 @@ void Measure_Team_Strength(int32_t team, TEAM_STRENGTH_TABLE* table) {
 
 void Build_Team_Strength_Table(int32_t team, TEAM_STRENGTH_TABLE* table) {
     if (table == nullptr) return;
-    if (Table_Holds == 0 || !Is_Team_Record_Slot(team)) {
-        Measure_Team_Strength(team, table);
-        return;
-    }
-    if (Kept_Table.Known && Kept_Table.Team == team && Is_Kept_Table_Source(team)) {
-        *table = Kept_Table.Table;
-        return;
-    }
-    Kept_Table.Known = false;
-    Kept_Table.Team = team;
-    std::memcpy(&Kept_Table.Record, &Universe.Teams[team], sizeof Kept_Table.Record);
-    std::memcpy(&Kept_Table.Header, &Universe.Header, sizeof Kept_Table.Header);
-    std::memcpy(&Kept_Table.Preferences, &Universe.User_Preferences, sizeof Kept_Table.Preferences);
-    const uint64_t draws = Get_Random_Draw_Count();
     Measure_Team_Strength(team, table);
-    // A build that drew, repaired a player or stored a norm would not be
-    // the same again: it is not kept.
-    if (Get_Random_Draw_Count() != draws || !Is_Kept_Table_Source(team)) return;
-    Kept_Table.Table = *table;
-    Kept_Table.Known = true;
-}
-
-TEAM_STRENGTH_TABLE_HOLD::TEAM_STRENGTH_TABLE_HOLD() {
-    ++Table_Holds;
-}
-
-TEAM_STRENGTH_TABLE_HOLD::~TEAM_STRENGTH_TABLE_HOLD() {
-    if (--Table_Holds == 0) Kept_Table.Known = false;
 }
