@@ -45,13 +45,14 @@ struct KEPT_VALUE {
 KEPT_VALUE Kept_Values[TOTAL_NUMBER_OF_TEAMS][PLAYERS_PER_TEAM];
 
 constexpr int32_t VITAL_IN_GAME = 27;
-constexpr int32_t UNREAD_VITALS[] = {VITAL_LOADED_MARKER, VITAL_INJURY_TYPE, VITAL_WEEKS_OUT, VITAL_IN_GAME};
 
 // The vital statistics a value reads, the others cleared.
 void Read_Vitals(int32_t* read, const int32_t* vitals) {
     memcpy(read, vitals, NUMBER_OF_VITAL_STATS * sizeof *read);
-    for (const int32_t stat : UNREAD_VITALS)
-        read[stat] = 0;
+    read[VITAL_LOADED_MARKER] = 0;
+    read[VITAL_INJURY_TYPE] = 0;
+    read[VITAL_WEEKS_OUT] = 0;
+    read[VITAL_IN_GAME] = 0;
 }
 
 bool Matches_Read_Vitals(const int32_t* kept, const int32_t* vitals) {
@@ -96,6 +97,10 @@ bool Counts_Return_Value(int32_t position) {
 
 int32_t Take_Player_Value(int32_t team, int32_t slot);
 } // namespace
+
+bool Is_Player_Value_Kept(int32_t team, int32_t slot) {
+    return Is_Player_Address(team, slot) && Kept_Values[team][slot].Known;
+}
 
 int32_t Get_Player_Value(int32_t team, int32_t slot) {
     if (!Is_Player_Address(team, slot) || !Is_Player_Slot_Used(team, slot))

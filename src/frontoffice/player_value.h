@@ -7,3 +7,7 @@
 // value taken without a draw or a repair is kept per slot with everything it
 // was read from, and given again while all of that is unchanged.
 int32_t Get_Player_Value(int32_t team, int32_t slot);
+// Whether the slot's last value was kept: taken (or given again) without a
+// draw or a repair, so that asked again before his record changes it would
+// be the same and do nothing else.
+bool Is_Player_Value_Kept(int32_t team, int32_t slot);

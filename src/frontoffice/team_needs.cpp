@@ -47,7 +47,7 @@ int32_t Valued_Team = NO_VALUED_TEAM;
 // The valued team's players at each position, read in one walk of its packed
 // roster (slot order up to the first empty slot) as Get_Team_Position_Player
 // and Count_Team_Position_Players read it. Valuing a player moves nobody and
-// changes no position; the index is read again after a valuation that drew
+// changes no position; the index is read again after a draw in the build
 // all the same.
 struct POSITION_INDEX {
     int32_t Count[NEED_POSITIONS];
@@ -91,11 +91,39 @@ int32_t First_Backup_At(int32_t team, int32_t position) {
     return Index.Slots[position][starters];
 }
 
+// Each measure of a table values the same players again: while the table is
+// built a kept value is given per slot from here. A draw anywhere in the
+// build (a player given new ratings) forgets them and reads the positions
+// again.
+struct BUILD_VALUES {
+    uint64_t Draws;
+    bool Known[PLAYERS_PER_TEAM];
+    int32_t Value[PLAYERS_PER_TEAM];
+};
+BUILD_VALUES Build_Values;
+
+void Start_Build_Values() {
+    Build_Values.Draws = Get_Random_Draw_Count();
+    std::memset(Build_Values.Known, 0, sizeof Build_Values.Known);
+}
+
+void Check_Build_Draws(int32_t team) {
+    if (Get_Random_Draw_Count() == Build_Values.Draws) return;
+    Start_Build_Values();
+    Index_Positions(team);
+}
+
 int32_t Player_Value(int32_t team, int32_t slot) {
-    if (team != Valued_Team) return Get_Player_Value(team, slot);
-    const uint64_t draws = Get_Random_Draw_Count();
+    if (team != Valued_Team || !Is_Player_Address(team, slot)) return Get_Player_Value(team, slot);
+    Check_Build_Draws(team);
+    if (Build_Values.Known[slot]) return Build_Values.Value[slot];
     const int32_t value = Get_Player_Value(team, slot);
-    if (Get_Random_Draw_Count() != draws) Index_Positions(team);
+    if (Get_Random_Draw_Count() != Build_Values.Draws) {
+        Check_Build_Draws(team);
+        return value;
+    }
+    Build_Values.Known[slot] = Is_Player_Value_Kept(team, slot);
+    Build_Values.Value[slot] = value;
     return value;
 }
 
@@ -123,7 +151,10 @@ int32_t Compute_League_Norm(int32_t row, int32_t position) {
         total += Metric(row, team, position);
     const int32_t norm = teams > 0 ? static_cast<int32_t>(total / teams) : 0;
     Set_User_Preference(NORM_PREFERENCE[row] + position, norm);
-    if (Valued_Team != NO_VALUED_TEAM) Index_Positions(Valued_Team);
+    if (Valued_Team != NO_VALUED_TEAM) {
+        Index_Positions(Valued_Team);
+        Start_Build_Values();
+    }
     return norm;
 }
 
@@ -212,6 +243,7 @@ void Measure_Team_Strength(int32_t team, TEAM_STRENGTH_TABLE* table) {
     if (indexes_roster) {
         Valued_Team = team;
         Index_Positions(team);
+        Start_Build_Values();
     }
     for (int32_t row = 0; row < NEED_ROLES; ++row)
         for (int32_t position = 0; position < NEED_POSITIONS; ++position) {

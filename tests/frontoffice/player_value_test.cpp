@@ -227,6 +227,16 @@ TEST(PlayerValue, KeptValuesFollowTheRecordAndTheYear) {
     EXPECT_LT(Get_Player_Value(TEAM, slot), at_33);
     Universe.Header.Universe_Stats[BASE_YEAR] -= 1;
     EXPECT_EQ(Get_Player_Value(TEAM, slot), at_33);
+    // A value that repaired his record on reading is not kept; the next is.
+    const float run_defense = Universe.Teams[TEAM].Players[slot].Ratings[RATING_RUN_DEFENSE];
+    Universe.Teams[TEAM].Players[slot].Ratings[RATING_RUN_DEFENSE] = 5.0f;
+    const int32_t repaired = Get_Player_Value(TEAM, slot);
+    EXPECT_EQ(Universe.Teams[TEAM].Players[slot].Ratings[RATING_RUN_DEFENSE], MINIMUM_RATING);
+    EXPECT_FALSE(Is_Player_Value_Kept(TEAM, slot));
+    EXPECT_EQ(Get_Player_Value(TEAM, slot), repaired);
+    EXPECT_TRUE(Is_Player_Value_Kept(TEAM, slot));
+    Universe.Teams[TEAM].Players[slot].Ratings[RATING_RUN_DEFENSE] = run_defense;
+    EXPECT_FALSE(Is_Player_Value_Kept(TEAM, PLAYERS_PER_TEAM)) << "no such slot";
     // Another player moved into the slot is valued as himself.
     const int32_t other = Settled_Player(POSITION_QB);
     const int32_t quarterback = Get_Player_Value(TEAM, other);
