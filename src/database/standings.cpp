@@ -37,6 +37,13 @@ struct STANDINGS_MEMO {
     bool Place_Known[MAX_FRANCHISES] = {};
     int32_t Kept_Division[MAX_FRANCHISES] = {};
     int32_t Kept_Conference[MAX_FRANCHISES] = {};
+    // Each pair's games against each other, asked for by both scores.
+    bool Pair_Known[MAX_FRANCHISES][MAX_FRANCHISES] = {};
+    int32_t Pair_Wins[MAX_FRANCHISES][MAX_FRANCHISES] = {};
+    int32_t Pair_Losses[MAX_FRANCHISES][MAX_FRANCHISES] = {};
+    // Wins less losses within the conference.
+    bool Conference_Margin_Known[MAX_FRANCHISES] = {};
+    int32_t Conference_Margin[MAX_FRANCHISES] = {};
 };
 STANDINGS_MEMO Standings_Memo;
 
@@ -45,6 +52,10 @@ void Forget_Standings_Memo() {
     std::fill(std::begin(Standings_Memo.Standings_Known), std::end(Standings_Memo.Standings_Known), false);
     std::fill(std::begin(Standings_Memo.Division_Known), std::end(Standings_Memo.Division_Known), false);
     std::fill(std::begin(Standings_Memo.Place_Known), std::end(Standings_Memo.Place_Known), false);
+    std::fill(&Standings_Memo.Pair_Known[0][0],
+              &Standings_Memo.Pair_Known[0][0] + MAX_FRANCHISES * MAX_FRANCHISES, false);
+    std::fill(std::begin(Standings_Memo.Conference_Margin_Known),
+              std::end(Standings_Memo.Conference_Margin_Known), false);
 }
 
 // The value compute(team) gives, remembered in known/values while a scope
@@ -91,6 +102,28 @@ int32_t Get_Filtered_Margin(int32_t team, int32_t filter) {
            Count_Team_Results(team, RESULT_KIND_LOSSES, filter);
 }
 
+int32_t Get_Conference_Margin(int32_t team) {
+    return Remembered(team, Standings_Memo.Conference_Margin_Known, Standings_Memo.Conference_Margin,
+                      [](int32_t t) { return Get_Filtered_Margin(t, RESULTS_CONFERENCE_ONLY); });
+}
+
+// The team's wins and losses in its games against `other`.
+void Get_Head_To_Head(int32_t team, int32_t other, int32_t* wins, int32_t* losses) {
+    const bool kept = Standings_Memo.Scopes > 0 && team >= 0 && team < MAX_FRANCHISES && other >= 0 &&
+                      other < MAX_FRANCHISES;
+    if (kept && Standings_Memo.Pair_Known[team][other]) {
+        *wins = Standings_Memo.Pair_Wins[team][other];
+        *losses = Standings_Memo.Pair_Losses[team][other];
+        return;
+    }
+    *wins = Count_Team_Results(team, RESULT_KIND_WINS, other);
+    *losses = Count_Team_Results(team, RESULT_KIND_LOSSES, other);
+    if (!kept) return;
+    Standings_Memo.Pair_Wins[team][other] = *wins;
+    Standings_Memo.Pair_Losses[team][other] = *losses;
+    Standings_Memo.Pair_Known[team][other] = true;
+}
+
 bool Is_Placed_Before(int32_t division, int32_t place, int32_t team) {
     for (int32_t p = 0; p < place; ++p)
         if (Get_Division_Standing_Team(division, p) == team) return true;
@@ -108,11 +141,14 @@ int32_t Compute_Standings_Score(int32_t team) {
     for (int32_t other = 0; other < teams; ++other) {
         if (!Is_Valid_Team_Code(other) || Conference_Of(other) != conference) continue;
         if (Get_Margin(other) != margin) continue;
-        wins += Count_Team_Results(team, RESULT_KIND_WINS, other);
-        losses += Count_Team_Results(team, RESULT_KIND_LOSSES, other);
+        int32_t pair_wins = 0;
+        int32_t pair_losses = 0;
+        Get_Head_To_Head(team, other, &pair_wins, &pair_losses);
+        wins += pair_wins;
+        losses += pair_losses;
     }
     int32_t bonus = wins > 0 && losses == 0 ? 4000 : 0;
-    return margin * 10000 + bonus + Get_Filtered_Margin(team, RESULTS_CONFERENCE_ONLY) * 100;
+    return margin * 10000 + bonus + Get_Conference_Margin(team) * 100;
 }
 
 int32_t Compute_Division_Score(int32_t team) {
@@ -123,12 +159,13 @@ int32_t Compute_Division_Score(int32_t team) {
     for (int32_t other = 0; other < teams; ++other) {
         if (other == team || !Is_Valid_Team_Code(other) || Division_Of(other) != division) continue;
         if (Get_Margin(other) != margin) continue;
-        score += (Count_Team_Results(team, RESULT_KIND_WINS, other) -
-                  Count_Team_Results(team, RESULT_KIND_LOSSES, other)) *
-                 1000;
+        int32_t pair_wins = 0;
+        int32_t pair_losses = 0;
+        Get_Head_To_Head(team, other, &pair_wins, &pair_losses);
+        score += (pair_wins - pair_losses) * 1000;
     }
     score += Get_Filtered_Margin(team, RESULTS_DIVISION_ONLY) * 100;
-    score += Get_Filtered_Margin(team, RESULTS_CONFERENCE_ONLY);
+    score += Get_Conference_Margin(team);
     return score;
 }
 
