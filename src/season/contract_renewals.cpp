@@ -12,6 +12,7 @@
 #include "database/team_record.h"
 #include "frontoffice/depth_charts.h"
 #include "frontoffice/player_potential.h"
+#include "frontoffice/salary_value.h"
 #include "personnel/player_development.h"
 #include "platform/message_box.h"
 #include "season/cap_room_average.h"
@@ -78,9 +79,14 @@ void Renew_Team_Contracts(int32_t team) {
     if (Has_Roster(team)) {
         // A computer team's steps renew, release and develop its own players
         // (the released to the free agents): no other franchise's cap room
-        // moves. A human owner's talks are left out of that promise.
+        // moves and no other franchise's roster. A human owner's talks are
+        // left out of that promise.
         std::optional<CAP_ROOM_TEAM_SCOPE> rooms;
-        if (!human) rooms.emplace(team);
+        std::optional<COMPARABLE_PLAYERS_SCOPE> comparables;
+        if (!human) {
+            rooms.emplace(team);
+            comparables.emplace(team);
+        }
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM;) {
             if (!Is_Player_Slot_Used(team, slot)) {
                 ++slot;
