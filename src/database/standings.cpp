@@ -122,6 +122,10 @@ void Get_Head_To_Head(int32_t team, int32_t other, int32_t* wins, int32_t* losse
     Standings_Memo.Pair_Wins[team][other] = *wins;
     Standings_Memo.Pair_Losses[team][other] = *losses;
     Standings_Memo.Pair_Known[team][other] = true;
+    // Every game one of them won the other lost: the other's side is known too.
+    Standings_Memo.Pair_Wins[other][team] = *losses;
+    Standings_Memo.Pair_Losses[other][team] = *wins;
+    Standings_Memo.Pair_Known[other][team] = true;
 }
 
 bool Is_Placed_Before(int32_t division, int32_t place, int32_t team) {
