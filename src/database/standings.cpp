@@ -44,6 +44,15 @@ struct STANDINGS_MEMO {
     // Wins less losses within the conference.
     bool Conference_Margin_Known[MAX_FRANCHISES] = {};
     int32_t Conference_Margin[MAX_FRANCHISES] = {};
+    // Each franchise below the active count, read at once for the scores'
+    // walks: whether it is in use and, if so, its division, conference and
+    // margin.
+    bool Teams_Known = false;
+    int32_t Teams = 0;
+    bool Valid[MAX_FRANCHISES] = {};
+    int32_t Team_Division[MAX_FRANCHISES] = {};
+    int32_t Team_Conference[MAX_FRANCHISES] = {};
+    int32_t Team_Margin[MAX_FRANCHISES] = {};
 };
 STANDINGS_MEMO Standings_Memo;
 
@@ -56,6 +65,7 @@ void Forget_Standings_Memo() {
               &Standings_Memo.Pair_Known[0][0] + MAX_FRANCHISES * MAX_FRANCHISES, false);
     std::fill(std::begin(Standings_Memo.Conference_Margin_Known),
               std::end(Standings_Memo.Conference_Margin_Known), false);
+    Standings_Memo.Teams_Known = false;
 }
 
 // The value compute(team) gives, remembered in known/values while a scope
@@ -128,6 +138,43 @@ void Get_Head_To_Head(int32_t team, int32_t other, int32_t* wins, int32_t* losse
     Standings_Memo.Pair_Known[other][team] = true;
 }
 
+// Reads the franchises for the walks, once a scope.
+void Read_Scope_Teams() {
+    STANDINGS_MEMO& memo = Standings_Memo;
+    if (memo.Scopes == 0 || memo.Teams_Known) return;
+    const int32_t teams = Get_Kept_Active_Team_Count();
+    memo.Teams = teams < MAX_FRANCHISES ? teams : MAX_FRANCHISES;
+    for (int32_t team = 0; team < memo.Teams; ++team) {
+        memo.Valid[team] = Is_Valid_Team_Code(team) != 0;
+        if (!memo.Valid[team]) continue;
+        memo.Team_Division[team] = Division_Of(team);
+        memo.Team_Conference[team] = Conference_Of(team);
+        memo.Team_Margin[team] = Get_Margin(team);
+    }
+    memo.Teams_Known = true;
+}
+
+bool Is_Read_Team(int32_t team) {
+    return Standings_Memo.Scopes > 0 && Standings_Memo.Teams_Known && team >= 0 &&
+           team < Standings_Memo.Teams;
+}
+
+// Whether `other` is a team in use of the conference with the margin.
+bool Is_Conference_Tie(int32_t other, int32_t conference, int32_t margin) {
+    if (Is_Read_Team(other))
+        return Standings_Memo.Valid[other] && Standings_Memo.Team_Conference[other] == conference &&
+               Standings_Memo.Team_Margin[other] == margin;
+    return Is_Valid_Team_Code(other) && Conference_Of(other) == conference && Get_Margin(other) == margin;
+}
+
+// Whether `other` is a team in use of the division with the margin.
+bool Is_Division_Tie(int32_t other, int32_t division, int32_t margin) {
+    if (Is_Read_Team(other))
+        return Standings_Memo.Valid[other] && Standings_Memo.Team_Division[other] == division &&
+               Standings_Memo.Team_Margin[other] == margin;
+    return Is_Valid_Team_Code(other) && Division_Of(other) == division && Get_Margin(other) == margin;
+}
+
 bool Is_Placed_Before(int32_t division, int32_t place, int32_t team) {
     for (int32_t p = 0; p < place; ++p)
         if (Get_Division_Standing_Team(division, p) == team) return true;
@@ -139,12 +186,12 @@ int32_t Compute_Standings_Score(int32_t team) {
     int32_t conference = Conference_Of(team);
     int32_t margin = Get_Margin(team);
     int32_t teams = Get_Kept_Active_Team_Count();
+    Read_Scope_Teams();
     // Head to head against every conference team with the same record.
     int32_t wins = 0;
     int32_t losses = 0;
     for (int32_t other = 0; other < teams; ++other) {
-        if (!Is_Valid_Team_Code(other) || Conference_Of(other) != conference) continue;
-        if (Get_Margin(other) != margin) continue;
+        if (!Is_Conference_Tie(other, conference, margin)) continue;
         int32_t pair_wins = 0;
         int32_t pair_losses = 0;
         Get_Head_To_Head(team, other, &pair_wins, &pair_losses);
@@ -160,9 +207,9 @@ int32_t Compute_Division_Score(int32_t team) {
     int32_t division = Division_Of(team);
     int32_t teams = Get_Kept_Active_Team_Count();
     int32_t score = margin * 10000;
+    Read_Scope_Teams();
     for (int32_t other = 0; other < teams; ++other) {
-        if (other == team || !Is_Valid_Team_Code(other) || Division_Of(other) != division) continue;
-        if (Get_Margin(other) != margin) continue;
+        if (other == team || !Is_Division_Tie(other, division, margin)) continue;
         int32_t pair_wins = 0;
         int32_t pair_losses = 0;
         Get_Head_To_Head(team, other, &pair_wins, &pair_losses);
