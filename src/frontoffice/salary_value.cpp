@@ -95,11 +95,11 @@ int32_t Get_Player_Salary_Value(int32_t team, int32_t slot, int32_t value) {
 namespace {
 // The scope's lists: the franchise whose players may change, and the other
 // franchises' players of each position (team * PLAYERS_PER_TEAM + slot, in
-// team and slot order), listed the first time the position is asked for.
+// team and slot order), listed in one walk the first time they are asked for.
 struct COMPARABLE_PLAYERS {
     int32_t Scopes;
     int32_t Team;
-    bool Listed[NUMBER_OF_POSITIONS];
+    bool Listed;
     int32_t Count[NUMBER_OF_POSITIONS];
     int16_t Players[NUMBER_OF_POSITIONS][MAX_FRANCHISES * PLAYERS_PER_TEAM];
 };
@@ -112,16 +112,21 @@ bool Is_Comparable(const int32_t* vital, int32_t position) {
 
 const int16_t* List_Comparable_Players(int32_t position, int32_t* count) {
     COMPARABLE_PLAYERS& list = Comparable_Players;
-    if (!list.Listed[position]) {
-        int32_t n = 0;
+    if (!list.Listed) {
+        std::fill(std::begin(list.Count), std::end(list.Count), 0);
         for (int32_t other = 0; other < MAX_FRANCHISES; ++other) {
             if (other == list.Team || !Is_Active_Team(other)) continue;
-            for (int32_t other_slot = 0; other_slot < PLAYERS_PER_TEAM; ++other_slot)
-                if (Is_Comparable(Universe.Teams[other].Players[other_slot].Vital_Stats, position))
-                    list.Players[position][n++] = static_cast<int16_t>(other * PLAYERS_PER_TEAM + other_slot);
+            for (int32_t other_slot = 0; other_slot < PLAYERS_PER_TEAM; ++other_slot) {
+                // Read in place: a team in use holds a player in each slot with an id.
+                const int32_t* vital = Universe.Teams[other].Players[other_slot].Vital_Stats;
+                const int32_t own = vital[VITAL_POSITION];
+                if (vital[VITAL_PLAYER_ID] == 0 || static_cast<uint32_t>(own) >= NUMBER_OF_POSITIONS)
+                    continue;
+                list.Players[own][list.Count[own]++] =
+                    static_cast<int16_t>(other * PLAYERS_PER_TEAM + other_slot);
+            }
         }
-        list.Count[position] = n;
-        list.Listed[position] = true;
+        list.Listed = true;
     }
     *count = list.Count[position];
     return list.Players[position];
@@ -150,12 +155,12 @@ COMPARABLE_PLAYERS_SCOPE::COMPARABLE_PLAYERS_SCOPE(int32_t team) {
         list.Team = team;
     else if (team != list.Team)
         list.Team = NO_TEAM;
-    std::fill(std::begin(list.Listed), std::end(list.Listed), false);
+    list.Listed = false;
 }
 
 COMPARABLE_PLAYERS_SCOPE::~COMPARABLE_PLAYERS_SCOPE() {
     --Comparable_Players.Scopes;
-    std::fill(std::begin(Comparable_Players.Listed), std::end(Comparable_Players.Listed), false);
+    Comparable_Players.Listed = false;
 }
 
 int32_t Get_Comparable_Player_Salary(int32_t team, int32_t slot, int32_t no_comparable) {
