@@ -359,6 +359,8 @@ int32_t Get_Wild_Card_Runner_Up(int32_t league, int32_t which) {
 }
 
 int32_t Get_Team_Magic_Number(int32_t team) {
+    // The wild-card race reads several scores of a league that stands still.
+    STANDINGS_SCOPE standings;
     int32_t games = Get_Universe_Stat(0);
     int32_t place = Get_Team_Division_Standing(team);
     int32_t division = Get_Team_Division(team);
