@@ -37,6 +37,22 @@ struct STANDINGS_MEMO {
     bool Place_Known[MAX_FRANCHISES] = {};
     int32_t Kept_Division[MAX_FRANCHISES] = {};
     int32_t Kept_Conference[MAX_FRANCHISES] = {};
+    // Each pair's games against each other, asked for by both scores.
+    bool Pair_Known[MAX_FRANCHISES][MAX_FRANCHISES] = {};
+    int32_t Pair_Wins[MAX_FRANCHISES][MAX_FRANCHISES] = {};
+    int32_t Pair_Losses[MAX_FRANCHISES][MAX_FRANCHISES] = {};
+    // Wins less losses within the conference.
+    bool Conference_Margin_Known[MAX_FRANCHISES] = {};
+    int32_t Conference_Margin[MAX_FRANCHISES] = {};
+    // Each franchise below the active count, read at once for the scores'
+    // walks: whether it is in use and, if so, its division, conference and
+    // margin.
+    bool Teams_Known = false;
+    int32_t Teams = 0;
+    bool Valid[MAX_FRANCHISES] = {};
+    int32_t Team_Division[MAX_FRANCHISES] = {};
+    int32_t Team_Conference[MAX_FRANCHISES] = {};
+    int32_t Team_Margin[MAX_FRANCHISES] = {};
 };
 STANDINGS_MEMO Standings_Memo;
 
@@ -45,6 +61,11 @@ void Forget_Standings_Memo() {
     std::fill(std::begin(Standings_Memo.Standings_Known), std::end(Standings_Memo.Standings_Known), false);
     std::fill(std::begin(Standings_Memo.Division_Known), std::end(Standings_Memo.Division_Known), false);
     std::fill(std::begin(Standings_Memo.Place_Known), std::end(Standings_Memo.Place_Known), false);
+    std::fill(&Standings_Memo.Pair_Known[0][0],
+              &Standings_Memo.Pair_Known[0][0] + MAX_FRANCHISES * MAX_FRANCHISES, false);
+    std::fill(std::begin(Standings_Memo.Conference_Margin_Known),
+              std::end(Standings_Memo.Conference_Margin_Known), false);
+    Standings_Memo.Teams_Known = false;
 }
 
 // The value compute(team) gives, remembered in known/values while a scope
@@ -91,6 +112,69 @@ int32_t Get_Filtered_Margin(int32_t team, int32_t filter) {
            Count_Team_Results(team, RESULT_KIND_LOSSES, filter);
 }
 
+int32_t Get_Conference_Margin(int32_t team) {
+    return Remembered(team, Standings_Memo.Conference_Margin_Known, Standings_Memo.Conference_Margin,
+                      [](int32_t t) { return Get_Filtered_Margin(t, RESULTS_CONFERENCE_ONLY); });
+}
+
+// The team's wins and losses in its games against `other`.
+void Get_Head_To_Head(int32_t team, int32_t other, int32_t* wins, int32_t* losses) {
+    const bool kept = Standings_Memo.Scopes > 0 && team >= 0 && team < MAX_FRANCHISES && other >= 0 &&
+                      other < MAX_FRANCHISES;
+    if (kept && Standings_Memo.Pair_Known[team][other]) {
+        *wins = Standings_Memo.Pair_Wins[team][other];
+        *losses = Standings_Memo.Pair_Losses[team][other];
+        return;
+    }
+    *wins = Count_Team_Results(team, RESULT_KIND_WINS, other);
+    *losses = Count_Team_Results(team, RESULT_KIND_LOSSES, other);
+    if (!kept) return;
+    Standings_Memo.Pair_Wins[team][other] = *wins;
+    Standings_Memo.Pair_Losses[team][other] = *losses;
+    Standings_Memo.Pair_Known[team][other] = true;
+    // Every game one of them won the other lost: the other's side is known too.
+    Standings_Memo.Pair_Wins[other][team] = *losses;
+    Standings_Memo.Pair_Losses[other][team] = *wins;
+    Standings_Memo.Pair_Known[other][team] = true;
+}
+
+// Reads the franchises for the walks, once a scope.
+void Read_Scope_Teams() {
+    STANDINGS_MEMO& memo = Standings_Memo;
+    if (memo.Scopes == 0 || memo.Teams_Known) return;
+    const int32_t teams = Get_Kept_Active_Team_Count();
+    memo.Teams = teams < MAX_FRANCHISES ? teams : MAX_FRANCHISES;
+    for (int32_t team = 0; team < memo.Teams; ++team) {
+        memo.Valid[team] = Is_Valid_Team_Code(team) != 0;
+        if (!memo.Valid[team]) continue;
+        memo.Team_Division[team] = Division_Of(team);
+        memo.Team_Conference[team] = Conference_Of(team);
+        memo.Team_Margin[team] = Get_Margin(team);
+    }
+    memo.Teams_Known = true;
+}
+
+bool Is_Read_Team(int32_t team) {
+    return Standings_Memo.Scopes > 0 && Standings_Memo.Teams_Known && team >= 0 &&
+           team < Standings_Memo.Teams;
+}
+
+// Whether `other` is a team in use of the conference with the margin.
+bool Is_Conference_Tie(int32_t other, int32_t conference, int32_t margin) {
+    if (Is_Read_Team(other))
+        return Standings_Memo.Valid[other] && Standings_Memo.Team_Conference[other] == conference &&
+               Standings_Memo.Team_Margin[other] == margin;
+    return Is_Valid_Team_Code(other) && Conference_Of(other) == conference && Get_Margin(other) == margin;
+}
+
+// Whether `other` is a team in use of the division with the margin.
+bool Is_Division_Tie(int32_t other, int32_t division, int32_t margin) {
+    if (Is_Read_Team(other))
+        return Standings_Memo.Valid[other] && Standings_Memo.Team_Division[other] == division &&
+               Standings_Memo.Team_Margin[other] == margin;
+    return Is_Valid_Team_Code(other) && Division_Of(other) == division && Get_Margin(other) == margin;
+}
+
 bool Is_Placed_Before(int32_t division, int32_t place, int32_t team) {
     for (int32_t p = 0; p < place; ++p)
         if (Get_Division_Standing_Team(division, p) == team) return true;
@@ -102,17 +186,20 @@ int32_t Compute_Standings_Score(int32_t team) {
     int32_t conference = Conference_Of(team);
     int32_t margin = Get_Margin(team);
     int32_t teams = Get_Kept_Active_Team_Count();
+    Read_Scope_Teams();
     // Head to head against every conference team with the same record.
     int32_t wins = 0;
     int32_t losses = 0;
     for (int32_t other = 0; other < teams; ++other) {
-        if (!Is_Valid_Team_Code(other) || Conference_Of(other) != conference) continue;
-        if (Get_Margin(other) != margin) continue;
-        wins += Count_Team_Results(team, RESULT_KIND_WINS, other);
-        losses += Count_Team_Results(team, RESULT_KIND_LOSSES, other);
+        if (!Is_Conference_Tie(other, conference, margin)) continue;
+        int32_t pair_wins = 0;
+        int32_t pair_losses = 0;
+        Get_Head_To_Head(team, other, &pair_wins, &pair_losses);
+        wins += pair_wins;
+        losses += pair_losses;
     }
     int32_t bonus = wins > 0 && losses == 0 ? 4000 : 0;
-    return margin * 10000 + bonus + Get_Filtered_Margin(team, RESULTS_CONFERENCE_ONLY) * 100;
+    return margin * 10000 + bonus + Get_Conference_Margin(team) * 100;
 }
 
 int32_t Compute_Division_Score(int32_t team) {
@@ -120,15 +207,16 @@ int32_t Compute_Division_Score(int32_t team) {
     int32_t division = Division_Of(team);
     int32_t teams = Get_Kept_Active_Team_Count();
     int32_t score = margin * 10000;
+    Read_Scope_Teams();
     for (int32_t other = 0; other < teams; ++other) {
-        if (other == team || !Is_Valid_Team_Code(other) || Division_Of(other) != division) continue;
-        if (Get_Margin(other) != margin) continue;
-        score += (Count_Team_Results(team, RESULT_KIND_WINS, other) -
-                  Count_Team_Results(team, RESULT_KIND_LOSSES, other)) *
-                 1000;
+        if (other == team || !Is_Division_Tie(other, division, margin)) continue;
+        int32_t pair_wins = 0;
+        int32_t pair_losses = 0;
+        Get_Head_To_Head(team, other, &pair_wins, &pair_losses);
+        score += (pair_wins - pair_losses) * 1000;
     }
     score += Get_Filtered_Margin(team, RESULTS_DIVISION_ONLY) * 100;
-    score += Get_Filtered_Margin(team, RESULTS_CONFERENCE_ONLY);
+    score += Get_Conference_Margin(team);
     return score;
 }
 
@@ -170,12 +258,10 @@ void Rank_League_Teams() {
     }
 }
 
-void Fill_Division_Standing_Place(int32_t division, int32_t place) {
-    if (!Is_Standings_Cell(division, place)) {
-        Report_System_Error("Invalid place in Fill_Division_Standing_Place(%d,%d)", division, place);
-        return;
-    }
-    if (place >= Count_Division_Teams(division)) {
+namespace {
+// Fills a place of a division that has `division_teams` teams.
+void Fill_Place(int32_t division, int32_t place, int32_t division_teams) {
+    if (place >= division_teams) {
         Set_Division_Standing(division, place, NO_TEAM);
         return;
     }
@@ -199,6 +285,15 @@ void Fill_Division_Standing_Place(int32_t division, int32_t place) {
     }
     Set_Division_Standing(division, place, chosen);
 }
+} // namespace
+
+void Fill_Division_Standing_Place(int32_t division, int32_t place) {
+    if (!Is_Standings_Cell(division, place)) {
+        Report_System_Error("Invalid place in Fill_Division_Standing_Place(%d,%d)", division, place);
+        return;
+    }
+    Fill_Place(division, place, Count_Division_Teams(division));
+}
 
 void Update_Standings() {
     STANDINGS_SCOPE standings;
@@ -206,9 +301,12 @@ void Update_Standings() {
     for (int32_t division = 0; division < NUMBER_OF_DIVISIONS; ++division)
         for (int32_t place = 0; place < DIVISION_STANDING_PLACES; ++place)
             Set_Division_Standing(division, place, NO_TEAM);
-    for (int32_t division = 0; division < NUMBER_OF_DIVISIONS; ++division)
+    // Filling a place moves no team between divisions: each is counted once.
+    for (int32_t division = 0; division < NUMBER_OF_DIVISIONS; ++division) {
+        const int32_t division_teams = Count_Division_Teams(division);
         for (int32_t place = 0; place < DIVISION_STANDING_PLACES; ++place)
-            Fill_Division_Standing_Place(division, place);
+            Fill_Place(division, place, division_teams);
+    }
 }
 
 void Update_Standings_And_Seeding() {
@@ -261,6 +359,8 @@ int32_t Get_Wild_Card_Runner_Up(int32_t league, int32_t which) {
 }
 
 int32_t Get_Team_Magic_Number(int32_t team) {
+    // The wild-card race reads several scores of a league that stands still.
+    STANDINGS_SCOPE standings;
     int32_t games = Get_Universe_Stat(0);
     int32_t place = Get_Team_Division_Standing(team);
     int32_t division = Get_Team_Division(team);

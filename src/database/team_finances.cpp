@@ -147,8 +147,7 @@ int32_t Get_Computed_Stat(int32_t team, int32_t n) {
     // Money totals are summed in 64 bits and kept within the int32 range.
     auto F = [team](int32_t k) -> int64_t { return Get_Team_Financial_Stat(team, k); };
     auto Total = [](int64_t sum) { return Clamp_To_Int32(sum); };
-    int32_t games = Get_Universe_Stat(0);
-    int32_t played = Get_Team_Games_Played(team);
+    const int32_t games = Get_Universe_Stat(0);
     switch (n) {
     case 80:
         return Total(F(86) + F(57));
@@ -198,9 +197,12 @@ int32_t Get_Computed_Stat(int32_t team, int32_t n) {
         return Mul_Div_Round(F(89), 1000, Apply_Inflation(202995));
     case 100:
         return Mul_Div_Round(F(69), 1000, Apply_Inflation(2186100));
-    case 101:
+    case 101: {
+        const int32_t played = Get_Team_Games_Played(team);
         return played != 0 ? Mul_Div_Round(F(82), games, played) : F(83);
+    }
     case 102: {
+        const int32_t played = Get_Team_Games_Played(team);
         const int64_t remaining = games - played;
         const int64_t expenses = played != 0 ? static_cast<int64_t>(Mul_Div_Round(F(51), games, played)) +
                                                    Mul_Div_Round(F(57), games, played)

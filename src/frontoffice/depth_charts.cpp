@@ -7,6 +7,7 @@
 #include "app/progress_window.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
+#include "database/random_numbers.h"
 #include "database/roster_queries.h"
 #include "database/roster_slots.h"
 #include "database/settings.h"
@@ -52,30 +53,29 @@ int32_t Expanded_Position(int32_t team, int32_t slot) {
     return Get_Player_Byte_Field(team, slot, PLAYER_BYTE_EXPANDED_POSITION);
 }
 
-// Fitness of each slot at each position, worked out once per call: a swap of
-// slots swaps their rows.
+// What each slot's fitness is worked out from, read once per call: a swap of
+// slots swaps their entries. A reading that drew (new ratings for a player
+// below the minimum) is not kept, and the next asks again as before.
 struct FITNESS_CACHE {
     int32_t Team;
     int32_t Keep_Injured;
-    int32_t Value[PLAYERS_PER_TEAM][NUMBER_OF_POSITIONS];
-    bool Known[PLAYERS_PER_TEAM][NUMBER_OF_POSITIONS];
+    bool Known[PLAYERS_PER_TEAM];
+    PLAYER_FITNESS Player[PLAYERS_PER_TEAM];
 };
 
 int32_t Cached_Fitness(FITNESS_CACHE& cache, int32_t slot, int32_t position) {
-    if (!cache.Known[slot][position]) {
-        cache.Value[slot][position] =
-            Get_Player_Fitness_At_Position(cache.Team, slot, position, cache.Keep_Injured);
-        cache.Known[slot][position] = true;
+    if (!cache.Known[slot]) {
+        const uint64_t draws = Get_Random_Draw_Count();
+        cache.Player[slot] = Read_Player_Fitness(cache.Team, slot, cache.Keep_Injured);
+        cache.Known[slot] = Get_Random_Draw_Count() == draws;
     }
-    return cache.Value[slot][position];
+    return Get_Fitness_At_Position(cache.Player[slot], position);
 }
 
 void Swap_Cached_Slots(FITNESS_CACHE& cache, int32_t a, int32_t b) {
     Swap_Players(cache.Team, a, cache.Team, b);
-    for (int32_t p = 0; p < NUMBER_OF_POSITIONS; ++p) {
-        std::swap(cache.Value[a][p], cache.Value[b][p]);
-        std::swap(cache.Known[a][p], cache.Known[b][p]);
-    }
+    std::swap(cache.Known[a], cache.Known[b]);
+    std::swap(cache.Player[a], cache.Player[b]);
 }
 
 // The offensive line left to right: a right tackle or guard in a left-side

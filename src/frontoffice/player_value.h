@@ -3,18 +3,11 @@
 #include <cstdint>
 
 // Ratings now and at his peak blended with last season's production, falling
-// to 0 twelve years past his position's peak age; 0 for an empty slot.
+// to 0 twelve years past his position's peak age; 0 for an empty slot. A
+// value taken without a draw or a repair is kept per slot with everything it
+// was read from, and given again while all of that is unchanged.
 int32_t Get_Player_Value(int32_t team, int32_t slot);
-
-// While one is held, a value taken without a draw is kept per slot and served
-// again while the player's record is unchanged. Whoever holds it promises that
-// nothing else a value reads changes meanwhile: no games, statistics rolls,
-// new year or league settings. Holds nest; the outermost one's end forgets
-// the kept values.
-class PLAYER_VALUE_HOLD {
-  public:
-    PLAYER_VALUE_HOLD();
-    ~PLAYER_VALUE_HOLD();
-    PLAYER_VALUE_HOLD(const PLAYER_VALUE_HOLD&) = delete;
-    PLAYER_VALUE_HOLD& operator=(const PLAYER_VALUE_HOLD&) = delete;
-};
+// Whether the slot's last value was kept: taken (or given again) without a
+// draw or a repair, so that asked again before his record changes it would
+// be the same and do nothing else.
+bool Is_Player_Value_Kept(int32_t team, int32_t slot);

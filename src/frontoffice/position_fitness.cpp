@@ -20,30 +20,50 @@ bool Is_Depth_Chart_Position(int32_t position) {
 }
 } // namespace
 
-int32_t Get_Position_Fitness(int32_t team, int32_t slot, int32_t position) {
-    const int32_t own = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+namespace {
+int32_t Fitness_Across(int32_t own, int32_t expanded, int32_t position) {
     if (!Is_Depth_Chart_Position(own) || !Is_Depth_Chart_Position(position) ||
         Get_Position_Unit(own) != Get_Position_Unit(position))
         return 0;
     const int32_t fitness = POSITION_FITNESS[own][position] * 10;
-    const int32_t expanded = Get_Player_Byte_Field(team, slot, PLAYER_BYTE_EXPANDED_POSITION);
     if (expanded == EXPANDED_RETURN_SPECIALIST || expanded == EXPANDED_SPECIAL_TEAMS_PLAYER ||
         expanded == EXPANDED_LONG_SNAPPER)
         return Mul_Div_Round(fitness, 85, 100);
     return fitness;
 }
+} // namespace
+
+int32_t Get_Position_Fitness(int32_t team, int32_t slot, int32_t position) {
+    return Fitness_Across(Get_Player_Vital_Stat(team, slot, VITAL_POSITION),
+                          Get_Player_Byte_Field(team, slot, PLAYER_BYTE_EXPANDED_POSITION), position);
+}
+
+PLAYER_FITNESS Read_Player_Fitness(int32_t team, int32_t slot, int32_t keep_injured) {
+    PLAYER_FITNESS player{};
+    player.Used = Is_Player_Slot_Used(team, slot) != 0;
+    if (!player.Used) return player;
+    const float rating = Ensure_Player_Minimum_Rating(team, slot);
+    player.Worth = Get_Bounded_Rating_Value(team, slot, rating);
+    player.Worth_Root = Rounded_Signed_Sqrt(player.Worth);
+    player.Own_Position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+    player.Expanded_Position = Get_Player_Byte_Field(team, slot, PLAYER_BYTE_EXPANDED_POSITION);
+    player.Out_For_Season = keep_injured == 0 && Is_Player_Out_For_Season(team, slot);
+    return player;
+}
+
+int32_t Get_Fitness_At_Position(const PLAYER_FITNESS& player, int32_t position) {
+    if (!player.Used) return NO_FITNESS;
+    int32_t fitness;
+    if (position == player.Own_Position)
+        fitness = player.Worth + OWN_POSITION_BONUS;
+    else
+        fitness = Fitness_Across(player.Own_Position, player.Expanded_Position, position) + player.Worth_Root;
+    if (player.Out_For_Season) fitness = Mul_Div_Round(fitness, 1, 10);
+    return fitness;
+}
 
 int32_t Get_Player_Fitness_At_Position(int32_t team, int32_t slot, int32_t position, int32_t keep_injured) {
-    if (!Is_Player_Slot_Used(team, slot)) return NO_FITNESS;
-    const float rating = Ensure_Player_Minimum_Rating(team, slot);
-    const int32_t worth = Get_Bounded_Rating_Value(team, slot, rating);
-    int32_t fitness;
-    if (position == Get_Player_Vital_Stat(team, slot, VITAL_POSITION))
-        fitness = worth + OWN_POSITION_BONUS;
-    else
-        fitness = Get_Position_Fitness(team, slot, position) + Rounded_Signed_Sqrt(worth);
-    if (keep_injured == 0 && Is_Player_Out_For_Season(team, slot)) fitness = Mul_Div_Round(fitness, 1, 10);
-    return fitness;
+    return Get_Fitness_At_Position(Read_Player_Fitness(team, slot, keep_injured), position);
 }
 
 int32_t Get_Starter_Slot_Position(int32_t team, int32_t unit, int32_t k) {

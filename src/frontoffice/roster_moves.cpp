@@ -136,8 +136,6 @@ void Do_Computer_Roster_Moves() {
     const int32_t teams = Refresh_Active_Team_Count();
     Run_Free_Agent_Market(0);
     End_Computer_Holdouts();
-    // A team that made no move measures its needs as it did the time before.
-    const TEAM_STRENGTH_TABLE_HOLD tables;
     for (int32_t team = 0; team < teams; ++team) {
         if (Fill_Roster_Minimums(team) != 1) continue;
         for (int32_t attempt = 0; attempt < SIGN_OR_RELEASE_ATTEMPTS; ++attempt)

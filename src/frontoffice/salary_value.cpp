@@ -1,7 +1,9 @@
 // Salary value, comparable salary and contract demand of a player.
 #include "frontoffice/salary_value.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 #include "database/league_structure.h"
 #include "database/player_record.h"
@@ -90,29 +92,103 @@ int32_t Get_Player_Salary_Value(int32_t team, int32_t slot, int32_t value) {
     return Round_Salary_Up(thousands, Get_League_Minimum_Salary(seasons));
 }
 
+namespace {
+// The scope's lists: the franchise whose players may change, and the other
+// franchises' players of each position (team * PLAYERS_PER_TEAM + slot, in
+// team and slot order), listed in one walk the first time they are asked for.
+struct COMPARABLE_PLAYERS {
+    int32_t Scopes;
+    int32_t Team;
+    bool Listed;
+    int32_t Count[NUMBER_OF_POSITIONS];
+    int16_t Players[NUMBER_OF_POSITIONS][MAX_FRANCHISES * PLAYERS_PER_TEAM];
+};
+COMPARABLE_PLAYERS Comparable_Players;
+
+bool Is_Comparable(const int32_t* vital, int32_t position) {
+    // Read in place: a team in use holds a player in each slot with an id.
+    return vital[VITAL_PLAYER_ID] != 0 && vital[VITAL_POSITION] == position;
+}
+
+const int16_t* List_Comparable_Players(int32_t position, int32_t* count) {
+    COMPARABLE_PLAYERS& list = Comparable_Players;
+    if (!list.Listed) {
+        std::fill(std::begin(list.Count), std::end(list.Count), 0);
+        for (int32_t other = 0; other < MAX_FRANCHISES; ++other) {
+            if (other == list.Team || !Is_Active_Team(other)) continue;
+            for (int32_t other_slot = 0; other_slot < PLAYERS_PER_TEAM; ++other_slot) {
+                // Read in place: a team in use holds a player in each slot with an id.
+                const int32_t* vital = Universe.Teams[other].Players[other_slot].Vital_Stats;
+                const int32_t own = vital[VITAL_POSITION];
+                if (vital[VITAL_PLAYER_ID] == 0 || static_cast<uint32_t>(own) >= NUMBER_OF_POSITIONS)
+                    continue;
+                list.Players[own][list.Count[own]++] =
+                    static_cast<int16_t>(other * PLAYERS_PER_TEAM + other_slot);
+            }
+        }
+        list.Listed = true;
+    }
+    *count = list.Count[position];
+    return list.Players[position];
+}
+
+// A player's weight against one of his age and overall, and the sums.
+struct COMPARABLE_SUMS {
+    int32_t Age;
+    int32_t Overall;
+    int64_t Weighted;
+    int64_t Weights;
+    void Add(int32_t other, int32_t other_slot) {
+        const int32_t weight = 5 - std::abs(Get_Player_Calendar_Age(other, other_slot) - Age) / 4 -
+                               std::abs(Whole_Evaluation(other, other_slot) - Overall);
+        if (weight < 1) return;
+        Weighted += static_cast<int64_t>(weight) * Get_Player_Vital_Stat(other, other_slot, VITAL_CAP_CHARGE);
+        Weights += weight;
+    }
+};
+} // namespace
+
+COMPARABLE_PLAYERS_SCOPE::COMPARABLE_PLAYERS_SCOPE(int32_t team) {
+    COMPARABLE_PLAYERS& list = Comparable_Players;
+    // Nested scopes of two teams: neither list holds, every franchise is read.
+    if (list.Scopes++ == 0)
+        list.Team = team;
+    else if (team != list.Team)
+        list.Team = NO_TEAM;
+    list.Listed = false;
+}
+
+COMPARABLE_PLAYERS_SCOPE::~COMPARABLE_PLAYERS_SCOPE() {
+    --Comparable_Players.Scopes;
+    Comparable_Players.Listed = false;
+}
+
 int32_t Get_Comparable_Player_Salary(int32_t team, int32_t slot, int32_t no_comparable) {
     const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
-    const int32_t age = Get_Player_Calendar_Age(team, slot);
-    const int32_t overall = Whole_Evaluation(team, slot);
-    int64_t weighted = 0;
-    int64_t weights = 0;
-    for (int32_t other = 0; other < MAX_FRANCHISES; ++other) {
-        if (!Is_Active_Team(other)) continue;
-        for (int32_t other_slot = 0; other_slot < PLAYERS_PER_TEAM; ++other_slot) {
-            // Read in place: a team in use holds a player in each slot with an id.
-            const int32_t* vital = Universe.Teams[other].Players[other_slot].Vital_Stats;
-            if (vital[VITAL_PLAYER_ID] == 0 || vital[VITAL_POSITION] != position) continue;
-            const int32_t weight = 5 - std::abs(Get_Player_Calendar_Age(other, other_slot) - age) / 4 -
-                                   std::abs(Whole_Evaluation(other, other_slot) - overall);
-            if (weight < 1) continue;
-            weighted +=
-                static_cast<int64_t>(weight) * Get_Player_Vital_Stat(other, other_slot, VITAL_CAP_CHARGE);
-            weights += weight;
+    COMPARABLE_SUMS sums{Get_Player_Calendar_Age(team, slot), Whole_Evaluation(team, slot), 0, 0};
+    // The weighted sums are whole numbers: the players may be added in any order.
+    const int32_t scoped = Comparable_Players.Team;
+    if (Comparable_Players.Scopes > 0 && scoped != NO_TEAM &&
+        static_cast<uint32_t>(position) < NUMBER_OF_POSITIONS) {
+        int32_t count = 0;
+        const int16_t* players = List_Comparable_Players(position, &count);
+        for (int32_t n = 0; n < count; ++n)
+            sums.Add(players[n] / PLAYERS_PER_TEAM, players[n] % PLAYERS_PER_TEAM);
+        if (scoped >= 0 && scoped < MAX_FRANCHISES && Is_Active_Team(scoped))
+            for (int32_t other_slot = 0; other_slot < PLAYERS_PER_TEAM; ++other_slot)
+                if (Is_Comparable(Universe.Teams[scoped].Players[other_slot].Vital_Stats, position))
+                    sums.Add(scoped, other_slot);
+    } else {
+        for (int32_t other = 0; other < MAX_FRANCHISES; ++other) {
+            if (!Is_Active_Team(other)) continue;
+            for (int32_t other_slot = 0; other_slot < PLAYERS_PER_TEAM; ++other_slot)
+                if (Is_Comparable(Universe.Teams[other].Players[other_slot].Vital_Stats, position))
+                    sums.Add(other, other_slot);
         }
     }
     // A position no franchise player near him holds leaves nothing to compare.
-    if (weights == 0) return no_comparable;
-    return Clamp_To_Int32(weighted / weights);
+    if (sums.Weights == 0) return no_comparable;
+    return Clamp_To_Int32(sums.Weighted / sums.Weights);
 }
 
 int32_t Get_Draft_Pool_Bonus_Demand(int32_t pool_value, int32_t best_pool_value) {

@@ -12,6 +12,18 @@ int32_t Apply_Cap_Damping(int32_t position, int32_t salary, int32_t cap);
 // Weighted mean cap impact of the franchise players of his position who are
 // near him in age and overall; `no_comparable` when nobody is near enough.
 int32_t Get_Comparable_Player_Salary(int32_t team, int32_t slot, int32_t no_comparable);
+// While one lives, no franchise but `team` (a franchise or a pool whose
+// contracts are stepped) gains, loses or moves a player or changes a
+// player's position: the other franchises' players of a position are listed
+// once for the comparable salaries, and only the team's roster is walked
+// again. Nested scopes of two teams walk every roster.
+class COMPARABLE_PLAYERS_SCOPE {
+  public:
+    explicit COMPARABLE_PLAYERS_SCOPE(int32_t team);
+    ~COMPARABLE_PLAYERS_SCOPE();
+    COMPARABLE_PLAYERS_SCOPE(const COMPARABLE_PLAYERS_SCOPE&) = delete;
+    COMPARABLE_PLAYERS_SCOPE& operator=(const COMPARABLE_PLAYERS_SCOPE&) = delete;
+};
 // The minimum signing bonus he asks for, a multiple of the money step, at
 // least 0; `value` 0 means his Get_Player_Value.
 int32_t Get_Player_Contract_Demand(int32_t team, int32_t slot, int32_t value);

@@ -40,26 +40,15 @@ int32_t Clamp_Need(int64_t value) {
     return value < MIN_NEED ? MIN_NEED : value > MAX_NEED ? MAX_NEED : static_cast<int32_t>(value);
 }
 
-// While a table is built the same players are valued in each of its rows:
-// a value is kept with a copy of the player's record and given again while
-// the record is as it was. A valuation that drew a random number or wrote to
-// the player (a rating repaired on reading) is not kept, and forgets the
-// others too.
-struct KEPT_VALUE {
-    bool Known;
-    int32_t Value;
-    PLAYER_RECORD Record;
-};
-KEPT_VALUE Kept_Values[PLAYERS_PER_TEAM];
-// The team whose values are kept, NO_VALUED_TEAM outside a table's build.
+// The team whose table is being built, NO_VALUED_TEAM outside a build.
 constexpr int32_t NO_VALUED_TEAM = -1;
 int32_t Valued_Team = NO_VALUED_TEAM;
 
 // The valued team's players at each position, read in one walk of its packed
 // roster (slot order up to the first empty slot) as Get_Team_Position_Player
 // and Count_Team_Position_Players read it. Valuing a player moves nobody and
-// changes no position; the index is read again whenever the values are
-// forgotten all the same.
+// changes no position; the index is read again after a draw in the build
+// all the same.
 struct POSITION_INDEX {
     int32_t Count[NEED_POSITIONS];
     int32_t Slots[NEED_POSITIONS][PLAYERS_PER_TEAM];
@@ -75,12 +64,6 @@ void Index_Positions(int32_t team) {
         const int32_t position = players[slot].Vital_Stats[VITAL_POSITION];
         if (Is_Need_Position(position)) Index.Slots[position][Index.Count[position]++] = slot;
     }
-}
-
-void Forget_Kept_Values() {
-    for (KEPT_VALUE& kept : Kept_Values)
-        kept.Known = false;
-    if (Valued_Team != NO_VALUED_TEAM) Index_Positions(Valued_Team);
 }
 
 // The roster queries of the measures (positions 0-14), from the index while
@@ -108,40 +91,40 @@ int32_t First_Backup_At(int32_t team, int32_t position) {
     return Index.Slots[position][starters];
 }
 
-int32_t Player_Value(int32_t team, int32_t slot) {
-    if (team != Valued_Team || !Is_Player_Address(team, slot)) return Get_Player_Value(team, slot);
-    const PLAYER_RECORD& record = Universe.Teams[team].Players[slot];
-    KEPT_VALUE& kept = Kept_Values[slot];
-    if (kept.Known && std::memcmp(&kept.Record, &record, sizeof record) == 0) return kept.Value;
-    std::memcpy(&kept.Record, &record, sizeof record);
-    const uint64_t draws = Get_Random_Draw_Count();
-    const int32_t value = Get_Player_Value(team, slot);
-    if (Get_Random_Draw_Count() != draws || std::memcmp(&kept.Record, &record, sizeof record) != 0) {
-        Forget_Kept_Values();
-        return value;
-    }
-    kept.Known = true;
-    kept.Value = value;
-    return value;
+// Each measure of a table values the same players again: while the table is
+// built a kept value is given per slot from here. A draw anywhere in the
+// build (a player given new ratings) forgets them and reads the positions
+// again.
+struct BUILD_VALUES {
+    uint64_t Draws;
+    bool Known[PLAYERS_PER_TEAM];
+    int32_t Value[PLAYERS_PER_TEAM];
+};
+BUILD_VALUES Build_Values;
+
+void Start_Build_Values() {
+    Build_Values.Draws = Get_Random_Draw_Count();
+    std::memset(Build_Values.Known, 0, sizeof Build_Values.Known);
 }
 
-// The table kept under a hold, with the parts of the league it was read from.
-struct KEPT_TABLE {
-    bool Known;
-    int32_t Team;
-    TEAM_STRENGTH_TABLE Table;
-    UNIVERSE_HEADER Header;
-    USER_PREFERENCES Preferences;
-    TEAM_RECORD Record;
-};
-int32_t Table_Holds = 0;
-KEPT_TABLE Kept_Table;
+void Check_Build_Draws(int32_t team) {
+    if (Get_Random_Draw_Count() == Build_Values.Draws) return;
+    Start_Build_Values();
+    Index_Positions(team);
+}
 
-bool Is_Kept_Table_Source(int32_t team) {
-    return std::memcmp(&Kept_Table.Record, &Universe.Teams[team], sizeof Kept_Table.Record) == 0 &&
-           std::memcmp(&Kept_Table.Header, &Universe.Header, sizeof Kept_Table.Header) == 0 &&
-           std::memcmp(&Kept_Table.Preferences, &Universe.User_Preferences, sizeof Kept_Table.Preferences) ==
-               0;
+int32_t Player_Value(int32_t team, int32_t slot) {
+    if (team != Valued_Team || !Is_Player_Address(team, slot)) return Get_Player_Value(team, slot);
+    Check_Build_Draws(team);
+    if (Build_Values.Known[slot]) return Build_Values.Value[slot];
+    const int32_t value = Get_Player_Value(team, slot);
+    if (Get_Random_Draw_Count() != Build_Values.Draws) {
+        Check_Build_Draws(team);
+        return value;
+    }
+    Build_Values.Known[slot] = Is_Player_Value_Kept(team, slot);
+    Build_Values.Value[slot] = value;
+    return value;
 }
 
 // Wins less losses of the team's current season.
@@ -168,7 +151,10 @@ int32_t Compute_League_Norm(int32_t row, int32_t position) {
         total += Metric(row, team, position);
     const int32_t norm = teams > 0 ? static_cast<int32_t>(total / teams) : 0;
     Set_User_Preference(NORM_PREFERENCE[row] + position, norm);
-    Forget_Kept_Values();
+    if (Valued_Team != NO_VALUED_TEAM) {
+        Index_Positions(Valued_Team);
+        Start_Build_Values();
+    }
     return norm;
 }
 
@@ -251,12 +237,13 @@ int32_t Compute_League_Position_Strength_Norm(int32_t position) {
 namespace {
 void Measure_Team_Strength(int32_t team, TEAM_STRENGTH_TABLE* table) {
     const int32_t saved = Begin_Trade_Scoring();
-    // Values are kept for one team at a time: a table built while another is
-    // (none is, today) values its players afresh.
-    const bool keeps_values = Valued_Team == NO_VALUED_TEAM;
-    if (keeps_values) {
+    // Positions are indexed for one team at a time: a table built while
+    // another is (none is, today) reads its roster through the queries.
+    const bool indexes_roster = Valued_Team == NO_VALUED_TEAM;
+    if (indexes_roster) {
         Valued_Team = team;
-        Forget_Kept_Values();
+        Index_Positions(team);
+        Start_Build_Values();
     }
     for (int32_t row = 0; row < NEED_ROLES; ++row)
         for (int32_t position = 0; position < NEED_POSITIONS; ++position) {
@@ -266,39 +253,12 @@ void Measure_Team_Strength(int32_t team, TEAM_STRENGTH_TABLE* table) {
             const int32_t ratio = Clamp_To_Int32(Mul_Div_Round_64(measure, 1000, norm));
             table->Need[row][position] = Compress_Need_Ratio(ratio);
         }
-    if (keeps_values) Valued_Team = NO_VALUED_TEAM;
+    if (indexes_roster) Valued_Team = NO_VALUED_TEAM;
     End_Trade_Scoring(saved);
 }
 } // namespace
 
 void Build_Team_Strength_Table(int32_t team, TEAM_STRENGTH_TABLE* table) {
     if (table == nullptr) return;
-    if (Table_Holds == 0 || !Is_Team_Record_Slot(team)) {
-        Measure_Team_Strength(team, table);
-        return;
-    }
-    if (Kept_Table.Known && Kept_Table.Team == team && Is_Kept_Table_Source(team)) {
-        *table = Kept_Table.Table;
-        return;
-    }
-    Kept_Table.Known = false;
-    Kept_Table.Team = team;
-    std::memcpy(&Kept_Table.Record, &Universe.Teams[team], sizeof Kept_Table.Record);
-    std::memcpy(&Kept_Table.Header, &Universe.Header, sizeof Kept_Table.Header);
-    std::memcpy(&Kept_Table.Preferences, &Universe.User_Preferences, sizeof Kept_Table.Preferences);
-    const uint64_t draws = Get_Random_Draw_Count();
     Measure_Team_Strength(team, table);
-    // A build that drew, repaired a player or stored a norm would not be
-    // the same again: it is not kept.
-    if (Get_Random_Draw_Count() != draws || !Is_Kept_Table_Source(team)) return;
-    Kept_Table.Table = *table;
-    Kept_Table.Known = true;
-}
-
-TEAM_STRENGTH_TABLE_HOLD::TEAM_STRENGTH_TABLE_HOLD() {
-    ++Table_Holds;
-}
-
-TEAM_STRENGTH_TABLE_HOLD::~TEAM_STRENGTH_TABLE_HOLD() {
-    if (--Table_Holds == 0) Kept_Table.Known = false;
 }

@@ -20,20 +20,6 @@ struct TEAM_STRENGTH_TABLE {
 };
 
 void Build_Team_Strength_Table(int32_t team, TEAM_STRENGTH_TABLE* table);
-// While one lives, the last table built is kept with what it was read from
-// (the team's record, the league header and the preferences) and given again
-// for the same team while those are unchanged, when its build drew no random
-// number and changed nothing (a build that stores a league norm is not
-// kept): for a stretch of roster moves in which nothing else a table reads
-// (the historical averages, whether the draft pool is empty) changes. Holds
-// nest; the outermost one keeps the table.
-class TEAM_STRENGTH_TABLE_HOLD {
-  public:
-    TEAM_STRENGTH_TABLE_HOLD();
-    ~TEAM_STRENGTH_TABLE_HOLD();
-    TEAM_STRENGTH_TABLE_HOLD(const TEAM_STRENGTH_TABLE_HOLD&) = delete;
-    TEAM_STRENGTH_TABLE_HOLD& operator=(const TEAM_STRENGTH_TABLE_HOLD&) = delete;
-};
 // The raw measures of a team at a position.
 int32_t Get_Position_Need_Metric(int32_t team, int32_t position);
 int32_t Get_Position_Depth_Metric(int32_t team, int32_t position);

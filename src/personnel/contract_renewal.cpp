@@ -1,5 +1,7 @@
 #include "personnel/contract_renewal.h"
 
+#include <cstring>
+
 #include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
@@ -82,15 +84,21 @@ RENEWAL_TERMS Prepare_Renewal_Terms(int32_t team, int32_t slot) {
     RENEWAL_TERMS terms{};
     // Nothing here changes a cap charge: both estimates weigh by one average.
     const CAP_ROOM_AVERAGE_HOLD average;
-    // Nor a player, a statistic or the year: the team's values are taken once.
-    const PLAYER_VALUE_HOLD values;
     terms.Potential = static_cast<int32_t>(Get_Player_Potential(team, slot));
     terms.Rating = static_cast<int32_t>(Ensure_Player_Minimum_Rating(team, slot));
     terms.Value = Get_Player_Value(team, slot);
     Build_Team_Strength_Table(team, &terms.Needs);
     terms.Years = Get_Desired_Contract_Length(team, slot);
+    const PLAYER_RECORD before = *Get_Player_Record_Pointer(team, slot);
+    const uint64_t draws = Get_Random_Draw_Count();
     terms.Salary = Get_Player_Salary_Value(team, slot, terms.Value);
-    terms.Bonus = Get_Player_Contract_Demand(team, slot, terms.Value);
+    // His demand is worked from the same salary value, which taken again
+    // would come to the same, unless taking it drew or repaired his record.
+    if (!Is_Draft_Pool_Team(team) && Get_Random_Draw_Count() == draws &&
+        std::memcmp(&before, Get_Player_Record_Pointer(team, slot), sizeof before) == 0)
+        terms.Bonus = Get_Demand_From_Salary_Value(team, slot, terms.Salary);
+    else
+        terms.Bonus = Get_Player_Contract_Demand(team, slot, terms.Value);
     terms.Worth = Apply_Inflation(Mul_Div_Round(terms.Value, BASE_YEAR_CAP, VALUE_SCALE));
     return terms;
 }

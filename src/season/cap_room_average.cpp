@@ -11,17 +11,51 @@ int32_t Holds = 0;
 bool Held = false;
 int32_t Held_Average = 0;
 
+// The team scope: the franchise whose room may change, and the others' rooms
+// (in thousandths) summed at the first average asked for.
+constexpr int32_t NO_SCOPED_TEAM = -1;
+int32_t Team_Scopes = 0;
+int32_t Scoped_Team = NO_SCOPED_TEAM;
+bool Others_Known = false;
+int64_t Others_Total = 0;
+int32_t Others_Teams = 0;
+
+int64_t Room_Of(int32_t team) {
+    return 1000 * static_cast<int64_t>(Get_Team_Financial_Stat(team, FINANCE_CAP_ROOM));
+}
+
+int32_t Average_Of(int64_t total, int32_t teams) {
+    if (teams == 0) return 0;
+    const int64_t per_cap = Mul_Div_Round_64(1000, total / teams, Get_Universe_Stat(SALARY_CAP));
+    return Clamp_To_Int32(Mul_Div_Round_64(1000, per_cap, 60));
+}
+
 int32_t Compute_Average() {
+    // During a fantasy draft a payroll counts players wherever they stand.
+    const bool scoped = Scoped_Team != NO_SCOPED_TEAM && Get_Universe_Stat(FANTASY_DRAFT_FLAG) < 1;
+    if (scoped && !Others_Known) {
+        Others_Total = 0;
+        Others_Teams = 0;
+        for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
+            if (team == Scoped_Team || !Is_Active_Team(team)) continue;
+            Others_Total += Room_Of(team);
+            ++Others_Teams;
+        }
+        Others_Known = true;
+    }
+    if (scoped) {
+        const bool counted = Scoped_Team < MAX_FRANCHISES && Is_Active_Team(Scoped_Team);
+        return Average_Of(Others_Total + (counted ? Room_Of(Scoped_Team) : 0),
+                          Others_Teams + (counted ? 1 : 0));
+    }
     int64_t total = 0;
     int32_t teams = 0;
     for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
         if (!Is_Active_Team(team)) continue;
-        total += 1000 * static_cast<int64_t>(Get_Team_Financial_Stat(team, FINANCE_CAP_ROOM));
+        total += Room_Of(team);
         ++teams;
     }
-    if (teams == 0) return 0;
-    const int64_t per_cap = Mul_Div_Round_64(1000, total / teams, Get_Universe_Stat(SALARY_CAP));
-    return Clamp_To_Int32(Mul_Div_Round_64(1000, per_cap, 60));
+    return Average_Of(total, teams);
 }
 } // namespace
 
@@ -40,4 +74,17 @@ CAP_ROOM_AVERAGE_HOLD::CAP_ROOM_AVERAGE_HOLD() {
 
 CAP_ROOM_AVERAGE_HOLD::~CAP_ROOM_AVERAGE_HOLD() {
     if (--Holds == 0) Held = false;
+}
+
+CAP_ROOM_TEAM_SCOPE::CAP_ROOM_TEAM_SCOPE(int32_t team) {
+    if (Team_Scopes++ == 0)
+        Scoped_Team = team;
+    else if (team != Scoped_Team)
+        Scoped_Team = NO_SCOPED_TEAM; // two teams may change: every room is read
+    Others_Known = false;
+}
+
+CAP_ROOM_TEAM_SCOPE::~CAP_ROOM_TEAM_SCOPE() {
+    if (--Team_Scopes == 0) Scoped_Team = NO_SCOPED_TEAM;
+    Others_Known = false;
 }

@@ -17,3 +17,15 @@ class CAP_ROOM_AVERAGE_HOLD {
     CAP_ROOM_AVERAGE_HOLD(const CAP_ROOM_AVERAGE_HOLD&) = delete;
     CAP_ROOM_AVERAGE_HOLD& operator=(const CAP_ROOM_AVERAGE_HOLD&) = delete;
 };
+
+// While one lives, no franchise's cap room changes but `team`'s (a franchise
+// or a pool whose contracts are stepped): the other franchises' rooms are
+// summed at the first average and only the team's is read again after.
+// Scopes of two different teams nested read every room.
+class CAP_ROOM_TEAM_SCOPE {
+  public:
+    explicit CAP_ROOM_TEAM_SCOPE(int32_t team);
+    ~CAP_ROOM_TEAM_SCOPE();
+    CAP_ROOM_TEAM_SCOPE(const CAP_ROOM_TEAM_SCOPE&) = delete;
+    CAP_ROOM_TEAM_SCOPE& operator=(const CAP_ROOM_TEAM_SCOPE&) = delete;
+};

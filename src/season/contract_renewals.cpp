@@ -1,5 +1,7 @@
 #include "season/contract_renewals.h"
 
+#include <optional>
+
 #include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
@@ -10,8 +12,10 @@
 #include "database/team_record.h"
 #include "frontoffice/depth_charts.h"
 #include "frontoffice/player_potential.h"
+#include "frontoffice/salary_value.h"
 #include "personnel/player_development.h"
 #include "platform/message_box.h"
+#include "season/cap_room_average.h"
 #include "season/season_calendar.h"
 
 namespace {
@@ -73,6 +77,16 @@ void Renew_Team_Contracts(int32_t team) {
         Show_Formatted_Message("Renew Contracts", "The %s do not have any expiring contracts.", name);
     }
     if (Has_Roster(team)) {
+        // A computer team's steps renew, release and develop its own players
+        // (the released to the free agents): no other franchise's cap room
+        // moves and no other franchise's roster. A human owner's talks are
+        // left out of that promise.
+        std::optional<CAP_ROOM_TEAM_SCOPE> rooms;
+        std::optional<COMPARABLE_PLAYERS_SCOPE> comparables;
+        if (!human) {
+            rooms.emplace(team);
+            comparables.emplace(team);
+        }
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM;) {
             if (!Is_Player_Slot_Used(team, slot)) {
                 ++slot;

@@ -86,11 +86,17 @@ int32_t Seed_Division_Leaders(int32_t conference, int32_t divisions, int32_t* se
 // equal scores the team met first.
 void Seed_Wild_Cards(int32_t conference, int32_t first, int32_t q, int32_t* seeds, bool* seeded) {
     const int32_t teams = Count_League_Teams(conference);
+    if (first >= q) return;
+    // Seeding moves no team between conferences: the members are listed once.
+    int32_t members[MAX_FRANCHISES];
+    const int32_t listed = teams < MAX_FRANCHISES ? teams : MAX_FRANCHISES;
+    for (int32_t n = 0; n < listed; ++n)
+        members[n] = Get_Nth_Team_In_Conference(conference, n);
     for (int32_t k = first; k < q; ++k) {
         int32_t chosen = NO_TEAM;
         int32_t best = INVALID_STANDINGS_SCORE;
-        for (int32_t n = 0; n < teams; ++n) {
-            const int32_t team = Get_Nth_Team_In_Conference(conference, n);
+        for (int32_t n = 0; n < listed; ++n) {
+            const int32_t team = members[n];
             if (!Is_Team(team) || team >= MAX_FRANCHISES || seeded[team]) continue;
             const int32_t score = Get_Team_Standings_Score(team);
             if (score != INVALID_STANDINGS_SCORE && (chosen == NO_TEAM || score > best)) {

@@ -296,6 +296,29 @@ TEST(Standings, AScopeRemembersScoresUntilTheLastOneEnds) {
     EXPECT_EQ(Get_Team_Standings_Score(0), -6 * 10000 + 4000 + 100) << "equal records, head to head won";
 }
 
+// The games two teams played each other are counted once for both scores
+// within a scope, and counted again in the next scope.
+TEST(Standings, HeadToHeadGamesAreReadAgainInEachScope) {
+    Reset_Standings_League(8);
+    next_game = 0;
+    Set_Record(0, 6, 4);
+    Set_Record(1, 6, 4);
+    int32_t before = 0;
+    int32_t before_division = 0;
+    {
+        STANDINGS_SCOPE scope;
+        before = Get_Team_Standings_Score(0);
+        before_division = Get_Team_Division_Score(0);
+        EXPECT_EQ(before, 2 * 10000);
+    }
+    Add_Final(1, 0, 3, 10);
+    STANDINGS_SCOPE scope;
+    EXPECT_EQ(Get_Team_Standings_Score(0), before + 4000 + 100) << "head to head won";
+    EXPECT_EQ(Get_Team_Division_Score(0), before_division + 1000 + 100 + 1);
+    EXPECT_EQ(Get_Team_Division_Score(1), before_division - 1000 - 100 - 1);
+    EXPECT_EQ(Get_Team_Standings_Score(1), before - 100);
+}
+
 TEST(Standings, ATeamMovedBetweenUpdatesIsPlacedInItsNewDivision) {
     Reset_Standings_League(8);
     Set_Record(3, 9, 1);

@@ -64,6 +64,23 @@ TEST(PositionFitness, OwnPositionUnitsSpecialistsAndSeasonLongInjuries) {
     EXPECT_EQ(Get_Player_Fitness_At_Position(TEAM, qb, POSITION_QB, 1), healthy);
 }
 
+// A player read once for every position, as a depth chart reads him, fits
+// each position as the full question does: injured, a specialist, empty.
+TEST(PositionFitness, PlayerReadOnceFitsEveryPositionAsAsked) {
+    Build_Test_League();
+    Set_Player_Vital_Stat(TEAM, Test_League_Slot(POSITION_QB, 0), VITAL_WEEKS_OUT, 30);
+    Set_Player_Byte_Field(TEAM, Test_League_Slot(POSITION_K, 0), PLAYER_BYTE_EXPANDED_POSITION,
+                          EXPANDED_LONG_SNAPPER);
+    for (int32_t keep_injured = 0; keep_injured < 2; ++keep_injured)
+        for (int32_t slot = 0; slot <= TEST_ROSTER_SIZE; ++slot) {
+            const PLAYER_FITNESS player = Read_Player_Fitness(TEAM, slot, keep_injured);
+            for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position)
+                EXPECT_EQ(Get_Fitness_At_Position(player, position),
+                          Get_Player_Fitness_At_Position(TEAM, slot, position, keep_injured))
+                    << "slot " << slot << " position " << position << " keep " << keep_injured;
+        }
+}
+
 TEST(DepthCharts, StartersFollowTheSystemsRowAndBackupsStandByPositionAndFitness) {
     Build_Test_League();
     Set_Team_Stat(TEAM, TEAM_STAT_OFFENSIVE_SYSTEM, 1);

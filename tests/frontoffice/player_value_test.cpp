@@ -217,35 +217,54 @@ TEST(PlayerPotential, ProjectionsFollowPlayersMovedNextDoor) {
     EXPECT_EQ(Get_Player_Potential(TEAM, slot), changed);
 }
 
-// Within a hold a value is kept while the player's record stands; a changed
-// record is valued anew, and a later hold keeps nothing from an earlier one.
-TEST(PlayerValue, HeldValuesFollowTheRecordAndEndWithTheHold) {
+// A kept value is given again only while everything it was read from stands:
+// last season's line, his ratings and role, and the year outside his record.
+TEST(PlayerValue, KeptValuesFollowTheRecordAndTheYear) {
     Build_Test_League();
     const int32_t slot = Settled_Player(POSITION_LB);
     Set_Player_Vital_Stat(TEAM, slot, VITAL_CREDITED_SEASONS, 6);
     Set_Player_Vital_Stat(TEAM, slot, VITAL_LAST_GROWTH_AGE, 20);
     Set_Age(slot, 33);
     const int32_t at_33 = Get_Player_Value(TEAM, slot);
-    {
-        const PLAYER_VALUE_HOLD hold;
-        EXPECT_EQ(Get_Player_Value(TEAM, slot), at_33);
-        Set_Player_Stat(TEAM, slot, SEASON_LAST, 7, 10);
-        const int32_t producing = Get_Player_Value(TEAM, slot);
-        EXPECT_GT(producing, at_33) << "a changed record is valued anew";
-        {
-            const PLAYER_VALUE_HOLD inner;
-            EXPECT_EQ(Get_Player_Value(TEAM, slot), producing);
-        }
-        // The holder's promise broken on purpose: a year on is not seen while
-        // the outer hold lasts, so its values outlive the inner hold's end.
-        Universe.Header.Universe_Stats[BASE_YEAR] += 1;
-        EXPECT_EQ(Get_Player_Value(TEAM, slot), producing);
-        Universe.Header.Universe_Stats[BASE_YEAR] -= 1;
-        Set_Player_Stat(TEAM, slot, SEASON_LAST, 7, 0);
-    }
-    // A year on, outside the record: the next hold values him at 34.
+    EXPECT_EQ(Get_Player_Value(TEAM, slot), at_33);
+    Set_Player_Stat(TEAM, slot, SEASON_THIS, 7, 10);
+    EXPECT_EQ(Get_Player_Value(TEAM, slot), at_33) << "this season's line is not read";
+    Set_Player_Stat(TEAM, slot, SEASON_LAST, 7, 10);
+    const int32_t producing = Get_Player_Value(TEAM, slot);
+    EXPECT_GT(producing, at_33) << "last season's line is";
+    Set_Player_Stat(TEAM, slot, SEASON_LAST, 7, 0);
+    EXPECT_EQ(Get_Player_Value(TEAM, slot), at_33);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_WEEKS_OUT, 3);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_LOADED_MARKER, 40);
+    EXPECT_EQ(Get_Player_Value(TEAM, slot), at_33) << "an injury and the weeks on the books are not read";
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_CREDITED_SEASONS, 0);
+    EXPECT_NE(Get_Player_Value(TEAM, slot), at_33) << "a rookie is judged on his ratings";
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_CREDITED_SEASONS, 6);
+    EXPECT_EQ(Get_Player_Value(TEAM, slot), at_33);
+    Universe.Teams[TEAM].Players[slot].Ratings[RATING_PASS_COVERAGE] -= 10.0f;
+    const int32_t weaker = Get_Player_Value(TEAM, slot);
+    EXPECT_LT(weaker, at_33) << "a rating written in place";
+    Universe.Teams[TEAM].Players[slot].Ratings[RATING_PASS_COVERAGE] += 10.0f;
+    EXPECT_EQ(Get_Player_Value(TEAM, slot), at_33);
+    // A year on, outside his record: valued at 34.
     Universe.Header.Universe_Stats[BASE_YEAR] += 1;
-    const PLAYER_VALUE_HOLD later;
     EXPECT_LT(Get_Player_Value(TEAM, slot), at_33);
     Universe.Header.Universe_Stats[BASE_YEAR] -= 1;
+    EXPECT_EQ(Get_Player_Value(TEAM, slot), at_33);
+    // A value that repaired his record on reading is not kept; the next is.
+    const float run_defense = Universe.Teams[TEAM].Players[slot].Ratings[RATING_RUN_DEFENSE];
+    Universe.Teams[TEAM].Players[slot].Ratings[RATING_RUN_DEFENSE] = 5.0f;
+    const int32_t repaired = Get_Player_Value(TEAM, slot);
+    EXPECT_EQ(Universe.Teams[TEAM].Players[slot].Ratings[RATING_RUN_DEFENSE], MINIMUM_RATING);
+    EXPECT_FALSE(Is_Player_Value_Kept(TEAM, slot));
+    EXPECT_EQ(Get_Player_Value(TEAM, slot), repaired);
+    EXPECT_TRUE(Is_Player_Value_Kept(TEAM, slot));
+    Universe.Teams[TEAM].Players[slot].Ratings[RATING_RUN_DEFENSE] = run_defense;
+    EXPECT_FALSE(Is_Player_Value_Kept(TEAM, PLAYERS_PER_TEAM)) << "no such slot";
+    // Another player moved into the slot is valued as himself.
+    const int32_t other = Settled_Player(POSITION_QB);
+    const int32_t quarterback = Get_Player_Value(TEAM, other);
+    Swap_Players(TEAM, slot, TEAM, other);
+    EXPECT_EQ(Get_Player_Value(TEAM, slot), quarterback);
+    EXPECT_EQ(Get_Player_Value(TEAM, other), at_33);
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/settings.h"
@@ -118,4 +120,44 @@ TEST(SalaryValue, ComparableSalaryWithoutNeighboursFallsBack) {
     // A franchise player compares at least with himself.
     const int32_t slot = Test_League_Slot(POSITION_QB, 0);
     EXPECT_NE(Get_Comparable_Player_Salary(3, slot, -1), -1);
+}
+
+// Within a team's scope the other franchises' players are listed once: the
+// comparable salaries come to what they do without it, follow the team's own
+// contracts as they change, and see every roster again after the scope.
+TEST(SalaryValue, ComparableSalariesInATeamScopeFollowTheTeam) {
+    Build_Test_League();
+    const int32_t slot = Test_League_Slot(POSITION_QB, 0);
+    const auto comparables = [] {
+        std::vector<int32_t> salaries;
+        for (int32_t team = 0; team < 4; ++team)
+            for (int32_t n = 0; n < TEST_ROSTER_SIZE; ++n)
+                salaries.push_back(Get_Comparable_Player_Salary(team, n, -1));
+        return salaries;
+    };
+    const std::vector<int32_t> before = comparables();
+    const auto raise_salaries = [](int32_t team) {
+        for (int32_t n = 0; n < TEST_ROSTER_SIZE; ++n)
+            Set_Player_Vital_Stat(team, n, VITAL_SALARY,
+                                  2 * Get_Player_Vital_Stat(team, n, VITAL_SALARY) + 100);
+    };
+    {
+        const COMPARABLE_PLAYERS_SCOPE scope(2);
+        EXPECT_EQ(comparables(), before);
+        const int32_t own = Get_Comparable_Player_Salary(2, slot, -1);
+        raise_salaries(2);
+        EXPECT_GT(Get_Comparable_Player_Salary(2, slot, -1), own)
+            << "the team's own contracts are read again";
+        {
+            const COMPARABLE_PLAYERS_SCOPE other(FREE_AGENT_TEAM);
+            const int32_t rest = Get_Comparable_Player_Salary(3, slot, -1);
+            raise_salaries(3);
+            EXPECT_GT(Get_Comparable_Player_Salary(3, slot, -1), rest) << "two teams: every roster is walked";
+        }
+    }
+    const std::vector<int32_t> after = comparables();
+    {
+        const COMPARABLE_PLAYERS_SCOPE pool(FREE_AGENT_TEAM);
+        EXPECT_EQ(comparables(), after) << "a pool's scope lists every franchise";
+    }
 }

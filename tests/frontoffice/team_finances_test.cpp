@@ -359,6 +359,39 @@ TEST(SoundMoney, AHeldCapRoomAverageIsTheOneOfItsFirstUse) {
     EXPECT_EQ(Get_Average_Finance_Stat_90_Per_Cap(), raised) << "a new hold computes anew";
 }
 
+// Within a team scope the average follows the scoped team's payroll as it
+// changes, from the other rooms summed once; two teams nested read them all.
+TEST(SoundMoney, AScopedCapRoomAverageFollowsItsTeam) {
+    Build_Test_League();
+    Set_User_Preference(OWNER_MODE, 1);
+    const auto raise_payroll = [](int32_t team) {
+        for (int32_t slot = 0; slot < TEST_ROSTER_SIZE; ++slot)
+            Set_Player_Vital_Stat(team, slot, VITAL_SALARY,
+                                  2 * Get_Player_Vital_Stat(team, slot, VITAL_SALARY));
+    };
+    const int32_t before = Get_Average_Finance_Stat_90_Per_Cap();
+    int32_t raised = 0;
+    {
+        const CAP_ROOM_TEAM_SCOPE scope(3);
+        EXPECT_EQ(Get_Average_Finance_Stat_90_Per_Cap(), before);
+        raise_payroll(3);
+        raised = Get_Average_Finance_Stat_90_Per_Cap();
+        EXPECT_LT(raised, before) << "the scoped team's room is read again";
+        {
+            const CAP_ROOM_TEAM_SCOPE other(4);
+            raise_payroll(5);
+            EXPECT_LT(Get_Average_Finance_Stat_90_Per_Cap(), raised) << "two teams: every room is read";
+        }
+        raise_payroll(5);
+        raised = Get_Average_Finance_Stat_90_Per_Cap();
+    }
+    EXPECT_EQ(Get_Average_Finance_Stat_90_Per_Cap(), raised) << "as read without a scope";
+    const CAP_ROOM_TEAM_SCOPE pool(FREE_AGENT_TEAM);
+    EXPECT_EQ(Get_Average_Finance_Stat_90_Per_Cap(), raised) << "a pool counts no room of its own";
+    raise_payroll(FREE_AGENT_TEAM);
+    EXPECT_EQ(Get_Average_Finance_Stat_90_Per_Cap(), raised);
+}
+
 TEST(LeagueFinances, NewLeagueCashPricesAndStanding) {
     Build_Finance_League();
     int32_t smallest = 0;

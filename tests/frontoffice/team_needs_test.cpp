@@ -162,13 +162,13 @@ TEST(TeamNeeds, KeptValuesGiveTheTableOfFreshValuations) {
     EXPECT_EQ(std::memcmp(&table, &weaker, sizeof table), 0);
 }
 
-// Under a hold the last table is given again only while the team's record,
-// the league header and the preferences it was read from are unchanged.
-TEST(TeamNeeds, AHeldTableFollowsWhatItWasReadFrom) {
+// Tables built one after another, with the player values kept between them,
+// follow every change of the team's record, the league header and the
+// preferences they read.
+TEST(TeamNeeds, SuccessiveTablesFollowWhatTheyReadFrom) {
     Build_Computer_League();
     TEAM_STRENGTH_TABLE table;
     Build_Team_Strength_Table(TEAM, &table); // the norms are stored
-    const TEAM_STRENGTH_TABLE_HOLD hold;
     const int32_t starter = Get_Team_Position_Player(TEAM, POSITION_RB, 0);
     const std::vector<std::pair<const char*, std::function<void()>>> changes = {
         {"nothing", [] {}},
