@@ -18,6 +18,7 @@
 #include "database/text_format.h"
 #include "engine/game_record.h"
 #include "engine/play_text.h"
+#include "engine/row_text.h"
 #include "reports/box_score_tables.h"
 
 namespace {
@@ -147,30 +148,12 @@ std::string Escape_HTML(const char* text) {
 
 void Append_Escaped_HTML(std::string& out, const char* text) {
     if (text == nullptr) return;
-    const char* p = text;
-    while (*p != '\0') {
-        // The plain run up to the next character to escape goes in at once.
-        const char* plain = p;
-        p += std::strcspn(p, "&<>\"");
-        out.append(plain, static_cast<size_t>(p - plain));
-        switch (*p) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            return;
-        }
-        ++p;
-    }
+    // The plain runs between the characters to escape go in at once.
+    struct STRING_TEXT {
+        std::string& Text;
+        void Put(const char* piece, size_t length) { Text.append(piece, length); }
+    } appended{out};
+    Put_Escaped_Text(appended, text);
 }
 
 void Get_Box_File_Name(char* buffer) {
