@@ -350,6 +350,56 @@ bool Is_Held(int32_t id, void* context) {
 namespace {
 SLOT_REMAKE_SCOPE* Active_Remake_Scope = nullptr;
 
+// The positive ids the block's slots held when last asked, sorted, with the
+// id each slot held then. Bringing them up to date walks the block and merges
+// in only the slots whose id differs, rather than sorting every id again for
+// each slot remade; the walk compares every slot, so any change, by whatever
+// writer or load, is taken in.
+struct KEPT_BLOCK_IDS {
+    int32_t Slot_Ids[TOTAL_NUMBER_OF_TEAMS][PLAYERS_PER_TEAM];
+    std::vector<int32_t> Sorted;
+    std::vector<int32_t> Gone;
+    std::vector<int32_t> Added;
+    std::vector<int32_t> Merged;
+};
+KEPT_BLOCK_IDS Kept_Block_Ids;
+
+// The positive ids every slot of the block holds now, sorted (an id held
+// twice stands twice).
+const std::vector<int32_t>& Current_Block_Ids() {
+    KEPT_BLOCK_IDS& kept = Kept_Block_Ids;
+    kept.Gone.clear();
+    kept.Added.clear();
+    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team)
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            const int32_t held = Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID];
+            int32_t& was = kept.Slot_Ids[team][slot];
+            if (held == was) continue;
+            if (was > 0) kept.Gone.push_back(was);
+            if (held > 0) kept.Added.push_back(held);
+            was = held;
+        }
+    if (kept.Gone.empty() && kept.Added.empty()) return kept.Sorted;
+    std::sort(kept.Gone.begin(), kept.Gone.end());
+    std::sort(kept.Added.begin(), kept.Added.end());
+    // The ids gone are among the sorted ones, each as often as it left.
+    kept.Merged.clear();
+    auto gone = kept.Gone.begin();
+    for (const int32_t id : kept.Sorted) {
+        if (gone != kept.Gone.end() && *gone == id) {
+            ++gone;
+            continue;
+        }
+        kept.Merged.push_back(id);
+    }
+    const size_t stayed = kept.Merged.size();
+    kept.Merged.insert(kept.Merged.end(), kept.Added.begin(), kept.Added.end());
+    std::inplace_merge(kept.Merged.begin(), kept.Merged.begin() + static_cast<std::ptrdiff_t>(stayed),
+                       kept.Merged.end());
+    kept.Sorted.swap(kept.Merged);
+    return kept.Sorted;
+}
+
 // What Lookup_Player_ID_Hash answers and does for an id whose holding is
 // known: a held one is looked up (and found); for one that is not, its entry
 // is forgotten as the lookup would before walking the block.
@@ -374,13 +424,10 @@ bool SLOT_REMAKE_SCOPE::Is_Held(int32_t id) {
     if (id <= 0) return Lookup_Player_ID_Hash(nullptr, id) != 0;
     if (!Gathered) {
         if (Checks++ == 0) return Lookup_Player_ID_Hash(nullptr, id) != 0;
-        Other_Ids.reserve(TOTAL_NUMBER_OF_TEAMS * PLAYERS_PER_TEAM);
-        for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team)
-            for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-                const int32_t held = Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID];
-                if (held > 0 && !Covers(team, slot)) Other_Ids.push_back(held);
-            }
-        std::sort(Other_Ids.begin(), Other_Ids.end());
+        Other_Ids = Current_Block_Ids();
+        // Every id but the one the slot itself holds.
+        const int32_t own = Universe.Teams[Team].Players[Slot].Vital_Stats[VITAL_PLAYER_ID];
+        if (own > 0) Other_Ids.erase(std::lower_bound(Other_Ids.begin(), Other_Ids.end(), own));
         Gathered = true;
     }
     const bool held = Universe.Teams[Team].Players[Slot].Vital_Stats[VITAL_PLAYER_ID] == id ||

@@ -317,3 +317,40 @@ TEST(PlayerHashes, RemakeScopeAnswersAsLookupsWould) {
     EXPECT_EQ(Remake(true), walked);
     EXPECT_EQ(Sanity_Check_Player_IDs(), 1) << "no id drawn is held twice";
 }
+
+// The ids a scope gathers follow every change made between scopes: an id
+// taken, an id given up, an id held twice and then once, and the slot's own.
+TEST(PlayerHashes, RemakeScopesFollowIdsChangedBetweenThem) {
+    Build_Test_League();
+    Build_All_Player_Hashes();
+    auto Held_In_Scope = [](int32_t team, int32_t slot, const std::vector<int32_t>& ids) {
+        const SLOT_REMAKE_SCOPE scope(team, slot);
+        Is_Player_ID_Held(777000, team, slot); // the first check walks the block
+        std::vector<bool> held;
+        for (const int32_t id : ids)
+            held.push_back(Is_Player_ID_Held(id, team, slot));
+        return held;
+    };
+    const int32_t given_up = Get_Player_ID(3, 4);
+    const int32_t shared = Get_Player_ID(2, 2);
+    ASSERT_GT(given_up, 0);
+    ASSERT_GT(shared, 0);
+    EXPECT_EQ(Held_In_Scope(6, 12, {777001, given_up}), (std::vector<bool>{false, true}));
+
+    Set_Player_Vital_Stat(3, 4, VITAL_PLAYER_ID, 0);
+    Set_Player_Vital_Stat(8, 9, VITAL_PLAYER_ID, 777001);
+    Set_Player_Vital_Stat(5, 5, VITAL_PLAYER_ID, shared);
+    EXPECT_EQ(Held_In_Scope(6, 12, {777001, given_up, shared}), (std::vector<bool>{true, false, true}));
+    {
+        const SLOT_REMAKE_SCOPE scope(5, 5);
+        Is_Player_ID_Held(777000, 5, 5);
+        EXPECT_TRUE(Is_Player_ID_Held(shared, 5, 5));
+        Set_Player_Vital_Stat(5, 5, VITAL_PLAYER_ID, 777002);
+        EXPECT_TRUE(Is_Player_ID_Held(shared, 5, 5)) << "still held by the other slot";
+        EXPECT_TRUE(Is_Player_ID_Held(777002, 5, 5)) << "the slot's own new id";
+    }
+    Set_Player_Vital_Stat(2, 2, VITAL_PLAYER_ID, 777003);
+    EXPECT_EQ(Held_In_Scope(6, 12, {shared, 777002, 777003}), (std::vector<bool>{false, true, true}));
+    Set_Player_Vital_Stat(5, 5, VITAL_PLAYER_ID, 0);
+    EXPECT_EQ(Held_In_Scope(5, 5, {777002}), (std::vector<bool>{false}));
+}
