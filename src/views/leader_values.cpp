@@ -89,6 +89,16 @@ constexpr uint8_t POSITION_LEADER_GROUP[NUMBER_OF_POSITIONS] = {
 uint8_t Get_Leader_Group(int32_t position) {
     return static_cast<uint32_t>(position) < NUMBER_OF_POSITIONS ? POSITION_LEADER_GROUP[position] : 0;
 }
+
+// A statistic of a player in use. The stored career figures are read in place
+// but for 5 and 18, the longest kicks, which a kicker's read repairs from his
+// seasons and stores back; everything else goes through Get_Player_Stat.
+int32_t Read_Leader_Stat(int32_t team, int32_t slot, int32_t season, int32_t stat) {
+    if (season == SEASON_CAREER && static_cast<uint32_t>(stat) < NUMBER_OF_SEASON_STATS && stat != 5 &&
+        stat != 18)
+        return Universe.Teams[team].Players[slot].Season_Stats[SEASON_CAREER][stat];
+    return Get_Player_Stat(team, slot, season, stat);
+}
 } // namespace
 
 int32_t Get_Player_Leader_Group(int32_t team, int32_t slot) {
@@ -114,10 +124,10 @@ LEADER_QUERY Prepare_Leader_Query(int32_t category, int32_t season) {
 int32_t Get_Queried_Leader_Value(const LEADER_QUERY& query, int32_t team, int32_t slot) {
     const LEADER_CATEGORY& entry = CATEGORIES[query.Category];
     if (entry.Qualifying_Stat != NO_MINIMUM &&
-        Get_Player_Stat(team, slot, query.Season, entry.Qualifying_Stat) < query.Minimum)
+        Read_Leader_Stat(team, slot, query.Season, entry.Qualifying_Stat) < query.Minimum)
         return 0;
     if (entry.Stat == CAP_IMPACT_STAT) return Get_Player_Vital_Stat(team, slot, VITAL_CAP_CHARGE);
-    return Get_Player_Stat(team, slot, query.Season, entry.Stat);
+    return Read_Leader_Stat(team, slot, query.Season, entry.Stat);
 }
 
 int32_t Is_Leader_Qualified(int32_t team, int32_t slot, int32_t season, int32_t category) {

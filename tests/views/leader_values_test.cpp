@@ -157,3 +157,45 @@ TEST(LeaderValues, APlayerOutsideACategorysGroupsHasNoValueInIt) {
     EXPECT_NE(Get_Player_Leader_Value(0, Test_League_Slot(POSITION_LB, 0), SACKS, SEASON_CAREER), 0);
     EXPECT_NE(Get_Player_Leader_Value(0, Test_League_Slot(POSITION_K, 0), 26, SEASON_CAREER), 0);
 }
+
+// The career values read for the leaders are those the statistics accessors
+// give, and leave the player's record as those reads would: a kicker's
+// longest kicks, stale in his career row, are repaired only where read.
+TEST(LeaderValues, CareerValuesReadAsTheStatisticsGiveThem) {
+    // The statistic each category shows.
+    constexpr int32_t CATEGORY_STATS[NUMBER_OF_LEADER_CATEGORIES] = {
+        2,  3,  5,   101, 6,   103, 100, 110, 118, 16,  7, 8,   9,   112, 10,
+        11, 12, 113, 148, 119, 19,  147, 6,   5,   143, 7, 121, 123, 115, 0};
+    Build_Test_League();
+    constexpr int32_t team = 2;
+    for (int32_t position :
+         {POSITION_QB, POSITION_RB, POSITION_WR, POSITION_DE, POSITION_CB, POSITION_K, POSITION_P}) {
+        const int32_t slot = Test_League_Slot(position, 0);
+        for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat) {
+            Set_Player_Stat(team, slot, SEASON_CAREER, stat, 300 + 37 * stat + position);
+            Set_Player_Stat(team, slot, SEASON_THIS, stat, 20 + stat);
+        }
+        Set_Player_Stat(team, slot, SEASON_THIS, 5, 2000);
+        Set_Player_Stat(team, slot, SEASON_THIS, 18, 2001);
+        PLAYER_RECORD& record = Universe.Teams[team].Players[slot];
+        const PLAYER_RECORD start = record;
+        for (int32_t category = 0; category < NUMBER_OF_LEADER_CATEGORIES; ++category) {
+            record = start;
+            const int32_t value = Get_Player_Leader_Value(team, slot, category, SEASON_CAREER);
+            const PLAYER_RECORD read = record;
+
+            record = start;
+            char heading[LEADER_TEXT_SIZE];
+            Get_Leader_Stat_Heading(category, heading, sizeof heading);
+            int32_t expected = 0;
+            if ((Get_Leader_Category_Groups(category) & Get_Player_Leader_Group(team, slot)) != 0 &&
+                Is_Leader_Qualified(team, slot, SEASON_CAREER, category))
+                expected = category == CAP_IMPACT
+                               ? Get_Player_Vital_Stat(team, slot, VITAL_CAP_CHARGE)
+                               : Get_Player_Stat(team, slot, SEASON_CAREER, CATEGORY_STATS[category]);
+            EXPECT_EQ(value, expected) << heading << " of position " << position;
+            EXPECT_EQ(std::memcmp(&read, &record, sizeof record), 0)
+                << heading << " of position " << position;
+        }
+    }
+}
