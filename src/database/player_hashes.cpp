@@ -441,6 +441,13 @@ bool Is_Player_ID_Held(int32_t id, int32_t team, int32_t slot) {
     return Lookup_Player_ID_Hash(nullptr, id) != 0;
 }
 
+void Note_Player_ID_Moved(int32_t id, int32_t team, int32_t slot) {
+    const PLAYER_LOCATION where{static_cast<uint8_t>(team), static_cast<uint8_t>(slot)};
+    if (id <= 0 || team < 0 || slot < 0 || !Is_Record_Location(where)) return;
+    const int32_t index = Probe_Player_ID_Hash(id);
+    if (Id_Keys[index] == id) Id_Locations[index] = where;
+}
+
 int32_t Lookup_Player_ID_Hash(PLAYER_LOCATION* out, int32_t id) {
     if (id <= 0) {
         Write_Location(out, NOT_FOUND);

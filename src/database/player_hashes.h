@@ -30,6 +30,10 @@ int32_t Probe_External_ID_Hash(const char* text);
 
 // Find-or-insert lookups: 1 and the pair when found, 0 and (128, 255) when not.
 int32_t Lookup_Player_ID_Hash(PLAYER_LOCATION* out, int32_t id);
+// The player holding `id` now stands at team, slot: an entry of the table for
+// the id points there, so that the next lookup finds him without walking the
+// block (an entry left behind is only found stale and the block walked).
+void Note_Player_ID_Moved(int32_t id, int32_t team, int32_t slot);
 int32_t Lookup_Player_Name_Hash(PLAYER_LOCATION* out, const char* name);
 int32_t Lookup_External_ID_Hash(PLAYER_LOCATION* out, const char* text);
 

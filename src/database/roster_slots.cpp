@@ -6,6 +6,7 @@
 
 #include "app/diagnostics.h"
 #include "database/league_structure.h"
+#include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/position_evaluation.h"
@@ -69,6 +70,8 @@ void Copy_Player(int32_t dst_team, int32_t dst_slot, int32_t src_team, int32_t s
     }
     if (dst_team == src_team && dst_slot == src_slot) return;
     Universe.Teams[dst_team].Players[dst_slot] = Universe.Teams[src_team].Players[src_slot];
+    Note_Player_ID_Moved(Universe.Teams[dst_team].Players[dst_slot].Vital_Stats[VITAL_PLAYER_ID], dst_team,
+                         dst_slot);
     Forget_Player_Stat_Memo(dst_team, dst_slot);
 }
 
@@ -142,6 +145,8 @@ void Swap_Players(int32_t team_a, int32_t slot_a, int32_t team_b, int32_t slot_b
     PLAYER_RECORD held = Universe.Teams[team_a].Players[slot_a];
     Universe.Teams[team_a].Players[slot_a] = Universe.Teams[team_b].Players[slot_b];
     Universe.Teams[team_b].Players[slot_b] = held;
+    Note_Player_ID_Moved(Universe.Teams[team_a].Players[slot_a].Vital_Stats[VITAL_PLAYER_ID], team_a, slot_a);
+    Note_Player_ID_Moved(held.Vital_Stats[VITAL_PLAYER_ID], team_b, slot_b);
     Forget_Player_Stat_Memo(team_a, slot_a);
     Forget_Player_Stat_Memo(team_b, slot_b);
     Notify_Watched_Game_Of_Roster_Change(team_a, team_b);

@@ -34,6 +34,30 @@ TEST(PlayerHashes, IdsSharingAStartIndexProbeOnward) {
     EXPECT_EQ(Get_Player_ID_Hash_Count(), 2);
 }
 
+// A player swapped or copied to another slot takes his id's entry with him,
+// so that the table points at him before any lookup has to walk the block.
+TEST(PlayerHashes, MovedPlayersTakeTheirIdEntries) {
+    Build_Test_League();
+    const int first = Get_Player_ID(3, 7);
+    const int second = Get_Player_ID(20, 30);
+    ASSERT_GT(first, 0);
+    ASSERT_GT(second, 0);
+    auto entry = [](int id) { return Get_Player_ID_Hash_Location(Probe_Player_ID_Hash(id)); };
+    Swap_Players(3, 7, 20, 30);
+    EXPECT_EQ(entry(first).Team, 20);
+    EXPECT_EQ(entry(first).Slot, 30);
+    EXPECT_EQ(entry(second).Team, 3);
+    EXPECT_EQ(entry(second).Slot, 7);
+    Copy_Player(36, 0, 3, 7);
+    EXPECT_EQ(entry(second).Team, 36);
+    EXPECT_EQ(entry(second).Slot, 0);
+    const int count = Get_Player_ID_Hash_Count();
+    Note_Player_ID_Moved(999999, 1, 1);
+    Note_Player_ID_Moved(first, 99, 1);
+    EXPECT_EQ(Get_Player_ID_Hash_Count(), count) << "an id not in the table, or no slot, changes nothing";
+    EXPECT_EQ(entry(first).Team, 20);
+}
+
 TEST(PlayerHashes, LookupsFollowMovesAndSwaps) {
     Build_Test_League();
     int id = Get_Player_ID(3, 7);
