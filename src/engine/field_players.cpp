@@ -266,8 +266,46 @@ int32_t Get_Depth_Chart_Position_Player(int32_t team, int32_t position, int32_t 
     return Is_Roster_Slot(slot) ? slot : -1;
 }
 
+namespace {
+// The returner stored in the team's place n when Get_Team_Returner answers it
+// as stored (a player of a returning position in a used slot); -1 when it
+// would choose another.
+int32_t Stored_Returner(int32_t team, int32_t n) {
+    const int32_t slot = static_cast<uint8_t>(Universe.Teams[team].Returners[n]);
+    if (slot >= PLAYERS_PER_TEAM) return -1;
+    const int32_t* vitals = Universe.Teams[team].Players[slot].Vital_Stats;
+    const int32_t position = vitals[VITAL_POSITION];
+    const bool returns = (position >= POSITION_RB && position <= POSITION_WR) || position == POSITION_CB ||
+                         position == POSITION_S;
+    return vitals[VITAL_PLAYER_ID] != 0 && returns ? slot : -1;
+}
+
+bool Is_Healthy(int32_t team, int32_t slot) {
+    return Universe.Teams[team].Players[slot].Vital_Stats[VITAL_WEEKS_OUT] <= 0;
+}
+
+// Get_Depth_Chart_Position_Player's answer for a returner place when it is a
+// healthy stored returner, read without the queries (which may choose a new
+// returner or repair the roster); -1 where only the query can answer.
+int32_t Healthy_Stored_Returner(int32_t team, int32_t n) {
+    if (!Is_Valid_Team_Code(team)) return -1;
+    const int32_t which = n == 1 ? 1 : 0;
+    const int32_t first = Stored_Returner(team, which);
+    if (first < 0) return -1;
+    if (Is_Healthy(team, first)) return first;
+    const int32_t second = Stored_Returner(team, 1 - which);
+    return second >= 0 && Is_Healthy(team, second) ? second : -1;
+}
+} // namespace
+
 int32_t Requery_Depth_Chart_Player(ROSTER_INDEX* index, int32_t position, int32_t n) {
     const int32_t team = index->Team;
+    // A healthy stored returner is the query's answer with the roster left
+    // as it was, so the index still holds.
+    if (position >= FORMATION_RETURNER_POSITION && Is_Team_Index(team)) {
+        const int32_t returner = Healthy_Stored_Returner(team, n);
+        if (returner >= 0) return returner;
+    }
     const int32_t slot = Get_Depth_Chart_Position_Player(team, position, n);
     Build_Roster_Index(team, index);
     return slot;
