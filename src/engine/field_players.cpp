@@ -4,6 +4,7 @@
 // of the depth charts.
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "app/diagnostics.h"
 #include "database/game_queries.h"
@@ -102,6 +103,32 @@ bool Find_Depth_Chart_Player(int32_t id, uint32_t& builds, int32_t* team, int32_
 }
 } // namespace
 
+namespace {
+// The roster slots a side's depth-chart row of a formation was last found in,
+// when every player of it was found on the team: the row is found there again
+// while it lists the same ids for the same team, the id table was not built
+// again, and every slot still holds its id, as the lookup of each player would
+// answer.
+struct FOUND_ROW {
+    int32_t Ids[ON_FIELD_PLAYERS];
+    uint32_t Builds;
+    uint8_t Slots[ON_FIELD_PLAYERS];
+    uint8_t Team;
+    bool Kept;
+};
+FOUND_ROW Found_Rows[2][NUMBER_OF_FORMATIONS];
+
+bool Recall_Found_Row(const FOUND_ROW& row, int32_t team, const int32_t* ids, uint32_t builds) {
+    if (!row.Kept || row.Team != team || row.Builds != builds ||
+        std::memcmp(row.Ids, ids, sizeof row.Ids) != 0)
+        return false;
+    const PLAYER_RECORD* players = Universe.Teams[team].Players;
+    for (int32_t i = 0; i < ON_FIELD_PLAYERS; ++i)
+        if (ids[i] > 0 && players[row.Slots[i]].Vital_Stats[VITAL_PLAYER_ID] != ids[i]) return false;
+    return true;
+}
+} // namespace
+
 void Load_Field_Players(GAME_RECORD* pGame, int32_t side) {
     if (pGame == nullptr || side < 0 || side > 1) {
         Report_System_Error("Invalid side in Load_Field_Players(%d)", side);
@@ -112,7 +139,19 @@ void Load_Field_Players(GAME_RECORD* pGame, int32_t side) {
     const bool listed = Is_Valid_Formation(formation) && Is_Team_Index(team);
     int32_t ids[ON_FIELD_PLAYERS] = {};
     if (listed) Get_Formation_Depth_Chart_Row(team, formation, ids);
-    uint32_t builds = Get_Player_ID_Hash_Builds();
+    const uint32_t first_builds = Get_Player_ID_Hash_Builds();
+    FOUND_ROW* kept = listed ? &Found_Rows[side][formation] : nullptr;
+    if (kept != nullptr && Recall_Found_Row(*kept, team, ids, first_builds)) {
+        for (int32_t slot = 0; slot < ON_FIELD_PLAYERS; ++slot) {
+            const int32_t roster_slot = ids[slot] > 0 ? kept->Slots[slot] : NO_PLAYER;
+            pGame->On_Field[side][slot] = static_cast<uint8_t>(roster_slot);
+            if (roster_slot != NO_PLAYER)
+                Universe.Teams[team].Players[roster_slot].Vital_Stats[VITAL_IN_GAME] = 1;
+        }
+        return;
+    }
+    uint32_t builds = first_builds;
+    bool all_found = true;
     for (int32_t slot = 0; slot < ON_FIELD_PLAYERS; ++slot) {
         int32_t roster_slot = NO_PLAYER;
         const int32_t id = ids[slot];
@@ -121,10 +160,18 @@ void Load_Field_Players(GAME_RECORD* pGame, int32_t side) {
         if (id > 0 && Find_Depth_Chart_Player(id, builds, &found_team, &found_slot) && found_team == team &&
             found_slot >= 0 && found_slot < PLAYERS_PER_TEAM)
             roster_slot = found_slot;
+        if (id > 0 && roster_slot == NO_PLAYER) all_found = false;
         pGame->On_Field[side][slot] = static_cast<uint8_t>(roster_slot);
         if (roster_slot != NO_PLAYER)
             Universe.Teams[team].Players[roster_slot].Vital_Stats[VITAL_IN_GAME] = 1;
     }
+    if (kept == nullptr) return;
+    kept->Kept = all_found && builds == first_builds;
+    if (!kept->Kept) return;
+    std::memcpy(kept->Ids, ids, sizeof kept->Ids);
+    kept->Builds = builds;
+    kept->Team = static_cast<uint8_t>(team);
+    std::memcpy(kept->Slots, pGame->On_Field[side], sizeof kept->Slots);
 }
 
 void Set_Play_Formations(GAME_RECORD* pGame) {

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "database/player_record.h"
 #include "database/roster_queries.h"
 #include "database/settings.h"
 #include "database/team_record.h"
+#include "database/universe.h"
 #include "engine/formation_depth_charts.h"
 #include "engine/formations.h"
 #include "engine/game_record.h"
@@ -46,6 +49,39 @@ TEST(FieldPlayers, MissingOrForeignPlayerLeavesTheSlotEmpty) {
     Load_Field_Players(game, 1);
     for (int slot = 0; slot < ON_FIELD_PLAYERS; ++slot)
         EXPECT_EQ(game->On_Field[1][slot], NO_PLAYER) << "a formation out of range fields nobody";
+}
+
+TEST(FieldPlayers, ALoadedRowFollowsThePlayersAndTheDepthChart) {
+    Build_Test_League();
+    GAME_RECORD* game = Start_Test_Game();
+    game->Formation[0] = PRO_SET;
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    const int32_t backup = Test_League_Slot(POSITION_QB, 1);
+    const int32_t id = Get_Player_ID(0, qb);
+    Set_Formation_Depth_Chart_Entry(0, PRO_SET, 0, id);
+    Load_Field_Players(game, 0);
+    Load_Field_Players(game, 0);
+    EXPECT_EQ(game->On_Field[0][0], qb);
+
+    // The player moved to another slot, the id table not told.
+    std::swap(Universe.Teams[0].Players[qb], Universe.Teams[0].Players[backup]);
+    Load_Field_Players(game, 0);
+    EXPECT_EQ(game->On_Field[0][0], backup) << "a player found where he moved";
+    Load_Field_Players(game, 0);
+    EXPECT_EQ(game->On_Field[0][0], backup);
+
+    Set_Formation_Depth_Chart_Entry(0, PRO_SET, 0, Get_Player_ID(0, qb));
+    Load_Field_Players(game, 0);
+    EXPECT_EQ(game->On_Field[0][0], qb) << "another id in the row";
+
+    Set_Formation_Depth_Chart_Entry(0, PRO_SET, 0, Get_Player_ID(1, 0));
+    Load_Field_Players(game, 0);
+    EXPECT_EQ(game->On_Field[0][0], NO_PLAYER) << "a player of another team";
+    Set_Formation_Depth_Chart_Entry(0, PRO_SET, 0, id);
+    Load_Field_Players(game, 0);
+    std::swap(Universe.Teams[0].Players[backup], Universe.Teams[1].Players[0]);
+    Load_Field_Players(game, 0);
+    EXPECT_EQ(game->On_Field[0][0], NO_PLAYER) << "a player gone to another team";
 }
 
 TEST(FieldPlayers, DefensiveFormationFollowsTheGame) {
