@@ -4,6 +4,7 @@
 // of the depth charts.
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "app/diagnostics.h"
 #include "database/game_queries.h"
@@ -102,6 +103,32 @@ bool Find_Depth_Chart_Player(int32_t id, uint32_t& builds, int32_t* team, int32_
 }
 } // namespace
 
+namespace {
+// The roster slots a side's depth-chart row of a formation was last found in,
+// when every player of it was found on the team: the row is found there again
+// while it lists the same ids for the same team, the id table was not built
+// again, and every slot still holds its id, as the lookup of each player would
+// answer.
+struct FOUND_ROW {
+    int32_t Ids[ON_FIELD_PLAYERS];
+    uint32_t Builds;
+    uint8_t Slots[ON_FIELD_PLAYERS];
+    uint8_t Team;
+    bool Kept;
+};
+FOUND_ROW Found_Rows[2][NUMBER_OF_FORMATIONS];
+
+bool Recall_Found_Row(const FOUND_ROW& row, int32_t team, const int32_t* ids, uint32_t builds) {
+    if (!row.Kept || row.Team != team || row.Builds != builds ||
+        std::memcmp(row.Ids, ids, sizeof row.Ids) != 0)
+        return false;
+    const PLAYER_RECORD* players = Universe.Teams[team].Players;
+    for (int32_t i = 0; i < ON_FIELD_PLAYERS; ++i)
+        if (ids[i] > 0 && players[row.Slots[i]].Vital_Stats[VITAL_PLAYER_ID] != ids[i]) return false;
+    return true;
+}
+} // namespace
+
 void Load_Field_Players(GAME_RECORD* pGame, int32_t side) {
     if (pGame == nullptr || side < 0 || side > 1) {
         Report_System_Error("Invalid side in Load_Field_Players(%d)", side);
@@ -112,7 +139,19 @@ void Load_Field_Players(GAME_RECORD* pGame, int32_t side) {
     const bool listed = Is_Valid_Formation(formation) && Is_Team_Index(team);
     int32_t ids[ON_FIELD_PLAYERS] = {};
     if (listed) Get_Formation_Depth_Chart_Row(team, formation, ids);
-    uint32_t builds = Get_Player_ID_Hash_Builds();
+    const uint32_t first_builds = Get_Player_ID_Hash_Builds();
+    FOUND_ROW* kept = listed ? &Found_Rows[side][formation] : nullptr;
+    if (kept != nullptr && Recall_Found_Row(*kept, team, ids, first_builds)) {
+        for (int32_t slot = 0; slot < ON_FIELD_PLAYERS; ++slot) {
+            const int32_t roster_slot = ids[slot] > 0 ? kept->Slots[slot] : NO_PLAYER;
+            pGame->On_Field[side][slot] = static_cast<uint8_t>(roster_slot);
+            if (roster_slot != NO_PLAYER)
+                Universe.Teams[team].Players[roster_slot].Vital_Stats[VITAL_IN_GAME] = 1;
+        }
+        return;
+    }
+    uint32_t builds = first_builds;
+    bool all_found = true;
     for (int32_t slot = 0; slot < ON_FIELD_PLAYERS; ++slot) {
         int32_t roster_slot = NO_PLAYER;
         const int32_t id = ids[slot];
@@ -121,10 +160,18 @@ void Load_Field_Players(GAME_RECORD* pGame, int32_t side) {
         if (id > 0 && Find_Depth_Chart_Player(id, builds, &found_team, &found_slot) && found_team == team &&
             found_slot >= 0 && found_slot < PLAYERS_PER_TEAM)
             roster_slot = found_slot;
+        if (id > 0 && roster_slot == NO_PLAYER) all_found = false;
         pGame->On_Field[side][slot] = static_cast<uint8_t>(roster_slot);
         if (roster_slot != NO_PLAYER)
             Universe.Teams[team].Players[roster_slot].Vital_Stats[VITAL_IN_GAME] = 1;
     }
+    if (kept == nullptr) return;
+    kept->Kept = all_found && builds == first_builds;
+    if (!kept->Kept) return;
+    std::memcpy(kept->Ids, ids, sizeof kept->Ids);
+    kept->Builds = builds;
+    kept->Team = static_cast<uint8_t>(team);
+    std::memcpy(kept->Slots, pGame->On_Field[side], sizeof kept->Slots);
 }
 
 void Set_Play_Formations(GAME_RECORD* pGame) {
@@ -266,8 +313,46 @@ int32_t Get_Depth_Chart_Position_Player(int32_t team, int32_t position, int32_t 
     return Is_Roster_Slot(slot) ? slot : -1;
 }
 
+namespace {
+// The returner stored in the team's place n when Get_Team_Returner answers it
+// as stored (a player of a returning position in a used slot); -1 when it
+// would choose another.
+int32_t Stored_Returner(int32_t team, int32_t n) {
+    const int32_t slot = static_cast<uint8_t>(Universe.Teams[team].Returners[n]);
+    if (slot >= PLAYERS_PER_TEAM) return -1;
+    const int32_t* vitals = Universe.Teams[team].Players[slot].Vital_Stats;
+    const int32_t position = vitals[VITAL_POSITION];
+    const bool returns = (position >= POSITION_RB && position <= POSITION_WR) || position == POSITION_CB ||
+                         position == POSITION_S;
+    return vitals[VITAL_PLAYER_ID] != 0 && returns ? slot : -1;
+}
+
+bool Is_Healthy(int32_t team, int32_t slot) {
+    return Universe.Teams[team].Players[slot].Vital_Stats[VITAL_WEEKS_OUT] <= 0;
+}
+
+// Get_Depth_Chart_Position_Player's answer for a returner place when it is a
+// healthy stored returner, read without the queries (which may choose a new
+// returner or repair the roster); -1 where only the query can answer.
+int32_t Healthy_Stored_Returner(int32_t team, int32_t n) {
+    if (!Is_Valid_Team_Code(team)) return -1;
+    const int32_t which = n == 1 ? 1 : 0;
+    const int32_t first = Stored_Returner(team, which);
+    if (first < 0) return -1;
+    if (Is_Healthy(team, first)) return first;
+    const int32_t second = Stored_Returner(team, 1 - which);
+    return second >= 0 && Is_Healthy(team, second) ? second : -1;
+}
+} // namespace
+
 int32_t Requery_Depth_Chart_Player(ROSTER_INDEX* index, int32_t position, int32_t n) {
     const int32_t team = index->Team;
+    // A healthy stored returner is the query's answer with the roster left
+    // as it was, so the index still holds.
+    if (position >= FORMATION_RETURNER_POSITION && Is_Team_Index(team)) {
+        const int32_t returner = Healthy_Stored_Returner(team, n);
+        if (returner >= 0) return returner;
+    }
     const int32_t slot = Get_Depth_Chart_Position_Player(team, position, n);
     Build_Roster_Index(team, index);
     return slot;

@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "database/player_record.h"
 #include "database/roster_queries.h"
 #include "database/settings.h"
 #include "database/team_record.h"
+#include "database/universe.h"
 #include "engine/formation_depth_charts.h"
 #include "engine/formations.h"
 #include "engine/game_record.h"
+#include "engine/roster_index.h"
 #include "engine/snap_decisions.h"
 #include "game_calls_test_support.h"
 #include "platform/message_box.h"
@@ -45,6 +49,39 @@ TEST(FieldPlayers, MissingOrForeignPlayerLeavesTheSlotEmpty) {
     Load_Field_Players(game, 1);
     for (int slot = 0; slot < ON_FIELD_PLAYERS; ++slot)
         EXPECT_EQ(game->On_Field[1][slot], NO_PLAYER) << "a formation out of range fields nobody";
+}
+
+TEST(FieldPlayers, ALoadedRowFollowsThePlayersAndTheDepthChart) {
+    Build_Test_League();
+    GAME_RECORD* game = Start_Test_Game();
+    game->Formation[0] = PRO_SET;
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    const int32_t backup = Test_League_Slot(POSITION_QB, 1);
+    const int32_t id = Get_Player_ID(0, qb);
+    Set_Formation_Depth_Chart_Entry(0, PRO_SET, 0, id);
+    Load_Field_Players(game, 0);
+    Load_Field_Players(game, 0);
+    EXPECT_EQ(game->On_Field[0][0], qb);
+
+    // The player moved to another slot, the id table not told.
+    std::swap(Universe.Teams[0].Players[qb], Universe.Teams[0].Players[backup]);
+    Load_Field_Players(game, 0);
+    EXPECT_EQ(game->On_Field[0][0], backup) << "a player found where he moved";
+    Load_Field_Players(game, 0);
+    EXPECT_EQ(game->On_Field[0][0], backup);
+
+    Set_Formation_Depth_Chart_Entry(0, PRO_SET, 0, Get_Player_ID(0, qb));
+    Load_Field_Players(game, 0);
+    EXPECT_EQ(game->On_Field[0][0], qb) << "another id in the row";
+
+    Set_Formation_Depth_Chart_Entry(0, PRO_SET, 0, Get_Player_ID(1, 0));
+    Load_Field_Players(game, 0);
+    EXPECT_EQ(game->On_Field[0][0], NO_PLAYER) << "a player of another team";
+    Set_Formation_Depth_Chart_Entry(0, PRO_SET, 0, id);
+    Load_Field_Players(game, 0);
+    std::swap(Universe.Teams[0].Players[backup], Universe.Teams[1].Players[0]);
+    Load_Field_Players(game, 0);
+    EXPECT_EQ(game->On_Field[0][0], NO_PLAYER) << "a player gone to another team";
 }
 
 TEST(FieldPlayers, DefensiveFormationFollowsTheGame) {
@@ -139,6 +176,34 @@ TEST(FieldPlayers, ReturnerFallsBackToTheOtherReturnerThenTheThirdReceiver) {
     const int32_t third_receiver = Get_Depth_Chart_Position_Player(0, POSITION_WR, 2);
     ASSERT_GE(third_receiver, 0);
     EXPECT_EQ(Get_Depth_Chart_Position_Player(0, FORMATION_RETURNER_POSITION, 0), third_receiver);
+}
+
+TEST(FieldPlayers, IndexedReturnerIsTheQuerysAnswerAndKeepsTheIndexOnlyWithoutAQuery) {
+    Build_Test_League();
+    const int32_t kick_returner = Get_Team_Returner(0, 0);
+    const int32_t punt_returner = Get_Team_Returner(0, 1);
+    ASSERT_NE(kick_returner, punt_returner);
+    ROSTER_INDEX index;
+    // The index answers as the query does; it is built again only when the
+    // query had to be asked.
+    auto check = [&](int32_t n, bool kept, const char* what) {
+        Build_Roster_Index(0, &index);
+        const uint32_t build = index.Build;
+        const int32_t indexed = Get_Indexed_Depth_Chart_Player(&index, FORMATION_RETURNER_POSITION, n);
+        EXPECT_EQ(indexed, Get_Depth_Chart_Position_Player(0, FORMATION_RETURNER_POSITION, n)) << what;
+        EXPECT_EQ(index.Build == build, kept) << what;
+    };
+    check(0, true, "healthy kick returner");
+    check(1, true, "healthy punt returner");
+    Set_Player_Vital_Stat(0, kick_returner, VITAL_WEEKS_OUT, 2);
+    check(0, true, "injured kick returner, healthy punt returner");
+    Set_Player_Vital_Stat(0, punt_returner, VITAL_WEEKS_OUT, 1);
+    check(1, false, "both injured: the third receiver");
+    Set_Player_Vital_Stat(0, punt_returner, VITAL_WEEKS_OUT, 0);
+    Set_Player_Vital_Stat(0, punt_returner, VITAL_POSITION, POSITION_QB);
+    check(1, false, "a returner of a position that does not return is chosen again");
+    Set_Team_Returner(0, 0, NO_PLAYER);
+    check(0, false, "no stored returner");
 }
 
 TEST(FieldPlayers, DepthBeyondTheHealthyPlayersIsNoPlayer) {
