@@ -581,10 +581,12 @@ int32_t Decide_Once(int32_t* kept, int32_t (*decide)(GAME_RECORD*), GAME_RECORD*
 // length the yardage difference leaves of the full weight (4,096 halved d
 // times, d = 0-12; index 13 for no weight), worked out on first need.
 constexpr int32_t WEIGHT_STEPS = 14;
-struct SEARCH_PLAY {
-    bool Hail_Mary;
-    int32_t Yardage;
-};
+
+// The search's key players are its on-field slots 0-5; a play without a key
+// player reads the extra entry after them, always checked, of generation 0
+// and scaled by no threat.
+constexpr int32_t NO_KEY = PLAY_RECEIVERS + 1;
+constexpr int32_t KEY_ENTRIES = PLAY_RECEIVERS + 2;
 
 // A play's weights are kept from snap to snap with what they were worked
 // out from: the search's view (its generation), the key player's (his
@@ -626,7 +628,8 @@ struct KEPT_WEIGHTS {
     int32_t Second_Back;
     int32_t First_Receiver;
     int32_t Adjustment;
-    KEPT_KEY Keys[PLAY_RECEIVERS + 1];
+    // The last entry, for plays without a key player, stays of generation 0.
+    KEPT_KEY Keys[KEY_ENTRIES];
     KEPT_PLAY Play[OFFENSIVE_PLAY_NUMBERS];
 };
 
@@ -676,10 +679,16 @@ struct PLAY_SEARCH {
     KEPT_WEIGHTS* Kept;
     uint32_t Stamp;
     KEY_PLAYER Keys[PLAY_RECEIVERS + 1];
-    bool Key_Checked[PLAY_RECEIVERS + 1];
-    SEARCH_PLAY Play[OFFENSIVE_PLAY_NUMBERS];
+    // Per key entry: whether it was checked in this search and the receiver
+    // threat its plays are scaled by.
+    bool Key_Checked[KEY_ENTRIES];
+    int32_t Key_Threat[KEY_ENTRIES];
+    // The plays the search may call, in play order, with their yardage and
+    // whether each is the Hail Mary.
     int32_t Eligible_Count;
     uint8_t Eligible[OFFENSIVE_PLAY_NUMBERS];
+    bool Eligible_Hail_Mary[OFFENSIVE_PLAY_NUMBERS];
+    int32_t Eligible_Yardage[OFFENSIVE_PLAY_NUMBERS];
     // The running sums of the eligible plays' weights, in the order of
     // Eligible, for the yards wanted so far.
     int32_t Weighed_Count;
@@ -715,7 +724,11 @@ void Prepare_Play_Search(GAME_RECORD* pGame, int32_t category, PLAY_SEARCH& sear
         key.Extra_Known = false;
         key.Workload = false;
         search.Key_Checked[k] = false;
+        search.Key_Threat[k] =
+            search.Threat != 0 && key.Valid && key.Slot == search.First_Receiver ? search.Threat : 0;
     }
+    search.Key_Checked[NO_KEY] = true;
+    search.Key_Threat[NO_KEY] = 0;
     PLAYBOOK_PROFILE& profile = Playbook_Profile(team);
     search.Profile = &profile;
     // The weights kept for the team's plays of this kind still hold while
@@ -750,9 +763,8 @@ void Prepare_Play_Search(GAME_RECORD* pGame, int32_t category, PLAY_SEARCH& sear
         if (play.Formation == FORMATION_FIELD_GOAL &&
             Decide_Once(&field_goal, Should_Kick_Field_Goal, pGame) == 0)
             continue;
-        SEARCH_PLAY& entry = search.Play[p];
-        entry.Hail_Mary = play.Hail_Mary;
-        entry.Yardage = Play_Yardage(play, team, p);
+        search.Eligible_Hail_Mary[search.Eligible_Count] = play.Hail_Mary;
+        search.Eligible_Yardage[search.Eligible_Count] = Play_Yardage(play, team, p);
         search.Eligible[search.Eligible_Count++] = static_cast<uint8_t>(p);
     }
 }
@@ -763,7 +775,6 @@ void Prepare_Play_Search(GAME_RECORD* pGame, int32_t category, PLAY_SEARCH& sear
 uint32_t Checked_Key(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t k) {
     KEY_PLAYER& key = search.Keys[k];
     KEPT_KEY& kept = search.Kept->Keys[k];
-    if (search.Key_Checked[k]) return kept.Generation;
     search.Key_Checked[k] = true;
     const int32_t position = key.Valid ? key.Position : -1;
     if (key.Valid && !key.Extra_Known &&
@@ -796,14 +807,13 @@ KEPT_PLAY& Checked_Play(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t p) {
     KEPT_PLAY& memo = kept.Play[p];
     if (memo.Checked_In == search.Stamp) return memo;
     memo.Checked_In = search.Stamp;
-    const PLAY_PROFILE& play = search.Profile->Play[p];
-    const uint32_t key_generation = play.Primary >= 0 ? Checked_Key(pGame, search, play.Primary) : 0;
-    const KEY_PLAYER* key = play.Primary >= 0 ? &search.Keys[play.Primary] : nullptr;
+    const int32_t primary = search.Profile->Play[p].Primary;
+    const int32_t k = primary >= 0 ? primary : NO_KEY;
+    const uint32_t key_generation =
+        search.Key_Checked[k] ? search.Kept->Keys[k].Generation : Checked_Key(pGame, search, k);
     int32_t uses = Offensive_Play_Use_Counts[search.Side][p];
     if (uses < 0) uses = 0;
-    const bool scaled =
-        search.Threat != 0 && key != nullptr && key->Valid && key->Slot == search.First_Receiver;
-    const int32_t threat = scaled ? search.Threat : 0;
+    const int32_t threat = search.Key_Threat[k];
     if (memo.Generation != kept.Generation || memo.Key_Generation != key_generation || memo.Uses != uses ||
         memo.Threat != threat) {
         memo.Generation = kept.Generation;
@@ -875,12 +885,11 @@ void Weigh_Offensive_Plays(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t want
     int64_t total = 0;
     for (int32_t k = 0; k < search.Eligible_Count; ++k) {
         const int32_t p = search.Eligible[k];
-        SEARCH_PLAY& play = search.Play[p];
         int32_t w = 0;
-        const int32_t yardage = play.Yardage;
+        const int32_t yardage = search.Eligible_Yardage[k];
         if (!(yardage > wanted && yardage > togoal + 5)) {
             int32_t step = WEIGHT_STEPS - 1;
-            if (!(play.Hail_Mary && togo < 30 && (half_left > 15 || togoal < 30))) {
+            if (!(search.Eligible_Hail_Mary[k] && togo < 30 && (half_left > 15 || togoal < 30))) {
                 int32_t d = yardage > wanted ? yardage - wanted : wanted - yardage;
                 if (wanted > 10)
                     d /= 3;

@@ -355,6 +355,22 @@ TEST(PlayCallingDecisions, KeptPlayWeightsFollowWhatChangedSinceTheLastSnap) {
     Add_Player_Stat(0, tight_end, SEASON_THIS, 11, 900);
     expect_fresh_picks("the tight end's season yards");
 
+    // The first receiver turning into a threat rescales the passes keyed to
+    // him, and only while he is one.
+    const int32_t receiver = Get_Team_Position_Player(game->Team[side], POSITION_WR, 0);
+    ASSERT_GE(receiver, 0);
+    game->Player_Counters[side][receiver][3] = 120;
+    game->Player_Counters[side][receiver][2] = 9;
+    game->Player_Counters[side][receiver][4] = 2;
+    const int32_t threat = Get_Top_Receiver_Threat(game);
+    ASSERT_GT(threat, 0);
+    expect_fresh_picks("the first receiver a threat");
+    game->Player_Counters[side][receiver][4] = 6;
+    ASSERT_GT(Get_Top_Receiver_Threat(game), threat);
+    expect_fresh_picks("the first receiver a greater threat");
+    std::memset(game->Player_Counters[side][receiver], 0, sizeof game->Player_Counters[side][receiver]);
+    expect_fresh_picks("the first receiver no threat again");
+
     std::swap(game->On_Field[side][1], game->On_Field[side][2]);
     std::swap(game->On_Field[side][0], game->On_Field[side][4]);
     expect_fresh_picks("the key players moved");
