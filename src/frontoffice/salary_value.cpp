@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <iterator>
 
+#include "database/changing_team.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
@@ -97,8 +98,7 @@ namespace {
 // franchises' players of each position (team * PLAYERS_PER_TEAM + slot, in
 // team and slot order), listed in one walk the first time they are asked for.
 struct COMPARABLE_PLAYERS {
-    int32_t Scopes;
-    int32_t Team;
+    CHANGING_TEAM Scoped;
     bool Listed;
     int32_t Count[NUMBER_OF_POSITIONS];
     int16_t Players[NUMBER_OF_POSITIONS][MAX_FRANCHISES * PLAYERS_PER_TEAM];
@@ -115,7 +115,7 @@ const int16_t* List_Comparable_Players(int32_t position, int32_t* count) {
     if (!list.Listed) {
         std::fill(std::begin(list.Count), std::end(list.Count), 0);
         for (int32_t other = 0; other < MAX_FRANCHISES; ++other) {
-            if (other == list.Team || !Is_Active_Team(other)) continue;
+            if (other == list.Scoped.Only || !Is_Active_Team(other)) continue;
             for (int32_t other_slot = 0; other_slot < PLAYERS_PER_TEAM; ++other_slot) {
                 // Read in place: a team in use holds a player in each slot with an id.
                 const int32_t* vital = Universe.Teams[other].Players[other_slot].Vital_Stats;
@@ -150,16 +150,12 @@ struct COMPARABLE_SUMS {
 
 COMPARABLE_PLAYERS_SCOPE::COMPARABLE_PLAYERS_SCOPE(int32_t team) {
     COMPARABLE_PLAYERS& list = Comparable_Players;
-    // Nested scopes of two teams: neither list holds, every franchise is read.
-    if (list.Scopes++ == 0)
-        list.Team = team;
-    else if (team != list.Team)
-        list.Team = NO_TEAM;
+    list.Scoped.Enter(team);
     list.Listed = false;
 }
 
 COMPARABLE_PLAYERS_SCOPE::~COMPARABLE_PLAYERS_SCOPE() {
-    --Comparable_Players.Scopes;
+    Comparable_Players.Scoped.Leave();
     Comparable_Players.Listed = false;
 }
 
@@ -167,9 +163,8 @@ int32_t Get_Comparable_Player_Salary(int32_t team, int32_t slot, int32_t no_comp
     const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
     COMPARABLE_SUMS sums{Get_Player_Calendar_Age(team, slot), Whole_Evaluation(team, slot), 0, 0};
     // The weighted sums are whole numbers: the players may be added in any order.
-    const int32_t scoped = Comparable_Players.Team;
-    if (Comparable_Players.Scopes > 0 && scoped != NO_TEAM &&
-        static_cast<uint32_t>(position) < NUMBER_OF_POSITIONS) {
+    const int32_t scoped = Comparable_Players.Scoped.Only;
+    if (scoped != CHANGING_TEAM::ANY && static_cast<uint32_t>(position) < NUMBER_OF_POSITIONS) {
         int32_t count = 0;
         const int16_t* players = List_Comparable_Players(position, &count);
         for (int32_t n = 0; n < count; ++n)

@@ -1,5 +1,6 @@
 #include "season/cap_room_average.h"
 
+#include "database/changing_team.h"
 #include "database/league_structure.h"
 #include "database/team_finances.h"
 #include "database/team_record.h"
@@ -13,9 +14,7 @@ int32_t Held_Average = 0;
 
 // The team scope: the franchise whose room may change, and the others' rooms
 // (in thousandths) summed at the first average asked for.
-constexpr int32_t NO_SCOPED_TEAM = -1;
-int32_t Team_Scopes = 0;
-int32_t Scoped_Team = NO_SCOPED_TEAM;
+CHANGING_TEAM Scoped;
 bool Others_Known = false;
 int64_t Others_Total = 0;
 int32_t Others_Teams = 0;
@@ -32,21 +31,21 @@ int32_t Average_Of(int64_t total, int32_t teams) {
 
 int32_t Compute_Average() {
     // During a fantasy draft a payroll counts players wherever they stand.
-    const bool scoped = Scoped_Team != NO_SCOPED_TEAM && Get_Universe_Stat(FANTASY_DRAFT_FLAG) < 1;
+    const int32_t only = Scoped.Only;
+    const bool scoped = only != CHANGING_TEAM::ANY && Get_Universe_Stat(FANTASY_DRAFT_FLAG) < 1;
     if (scoped && !Others_Known) {
         Others_Total = 0;
         Others_Teams = 0;
         for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
-            if (team == Scoped_Team || !Is_Active_Team(team)) continue;
+            if (team == only || !Is_Active_Team(team)) continue;
             Others_Total += Room_Of(team);
             ++Others_Teams;
         }
         Others_Known = true;
     }
     if (scoped) {
-        const bool counted = Scoped_Team < MAX_FRANCHISES && Is_Active_Team(Scoped_Team);
-        return Average_Of(Others_Total + (counted ? Room_Of(Scoped_Team) : 0),
-                          Others_Teams + (counted ? 1 : 0));
+        const bool counted = only < MAX_FRANCHISES && Is_Active_Team(only);
+        return Average_Of(Others_Total + (counted ? Room_Of(only) : 0), Others_Teams + (counted ? 1 : 0));
     }
     int64_t total = 0;
     int32_t teams = 0;
@@ -77,14 +76,11 @@ CAP_ROOM_AVERAGE_HOLD::~CAP_ROOM_AVERAGE_HOLD() {
 }
 
 CAP_ROOM_TEAM_SCOPE::CAP_ROOM_TEAM_SCOPE(int32_t team) {
-    if (Team_Scopes++ == 0)
-        Scoped_Team = team;
-    else if (team != Scoped_Team)
-        Scoped_Team = NO_SCOPED_TEAM; // two teams may change: every room is read
+    Scoped.Enter(team);
     Others_Known = false;
 }
 
 CAP_ROOM_TEAM_SCOPE::~CAP_ROOM_TEAM_SCOPE() {
-    if (--Team_Scopes == 0) Scoped_Team = NO_SCOPED_TEAM;
+    Scoped.Leave();
     Others_Known = false;
 }
