@@ -254,14 +254,40 @@ struct TEAM_UNITS {
 
 TEAM_UNITS Unit_Cache[TOTAL_NUMBER_OF_TEAMS];
 
+// Asks for the lines the roster check reads of a slot: the player's id,
+// position and ratings, and the kept copy they are compared with. Inlined
+// always: a function of nothing but prefetches reads as free of effects, and
+// the compiler would drop the calls.
+[[gnu::always_inline]] inline void Prefetch_Checked_Slot(const PLAYER_RECORD& player,
+                                                         const PLAYER_STRENGTH_SNAPSHOT& kept) {
+    const char* ratings = reinterpret_cast<const char*>(player.Ratings);
+    const char* copy = reinterpret_cast<const char*>(&kept);
+    __builtin_prefetch(&player.Expanded_Position);
+    __builtin_prefetch(&player.Vital_Stats[VITAL_POSITION]);
+    __builtin_prefetch(ratings);
+    __builtin_prefetch(ratings + 64);
+    __builtin_prefetch(ratings + sizeof player.Ratings - 1);
+    __builtin_prefetch(copy);
+    __builtin_prefetch(copy + sizeof kept - 1);
+}
+
+// Slots whose lines are asked for ahead of the one compared. The check is
+// run over every team before each game, mostly on records no longer in the
+// nearer caches, so the misses of a few slots overlap rather than queue.
+constexpr int32_t CHECK_AHEAD = 4;
+
 bool Matches_Roster(int32_t team, const TEAM_UNITS& units) {
     const TEAM_RECORD& record = Universe.Teams[team];
     if (units.In_Use != (Is_Valid_Team_Code(team) != 0) || units.Year != Get_Current_Year() ||
         std::memcmp(units.Returners, record.Returners, sizeof units.Returners) != 0)
         return false;
+    for (int32_t slot = 0; slot < CHECK_AHEAD; ++slot)
+        Prefetch_Checked_Slot(record.Players[slot], units.Slots[slot]);
     // An empty slot is read as empty whatever else it holds. A player's
     // kept id is the one beside his slot's.
     for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        if (slot + CHECK_AHEAD < PLAYERS_PER_TEAM)
+            Prefetch_Checked_Slot(record.Players[slot + CHECK_AHEAD], units.Slots[slot + CHECK_AHEAD]);
         const PLAYER_RECORD& player = record.Players[slot];
         const int32_t id = player.Vital_Stats[VITAL_PLAYER_ID];
         if (units.Ids[slot] != id) return false;
@@ -367,11 +393,20 @@ void Read_League_Results() {
     constexpr int32_t HISTORY_RECORDS = 286;
     constexpr int32_t SEASON_RECORDS = 285;
     constexpr int32_t WINDOWS[3] = {1, 3, 5};
+    constexpr int32_t RESULTS_AHEAD = 8;
     int32_t seen[256] = {};
     std::memset(Results.Recent, 0, sizeof Results.Recent);
     std::memset(Results.Scored, 0, sizeof Results.Scored);
     std::memset(Results.Allowed, 0, sizeof Results.Allowed);
     for (int32_t record = HISTORY_RECORDS - 1; record >= 0; --record) {
+        // Each record is read at its head and at its clock, 48 KB apart and
+        // on pages of their own: the lines of the records ahead are asked for
+        // while this one is read.
+        if (record >= RESULTS_AHEAD) {
+            const GAME_RECORD& ahead = Universe.Games[record - RESULTS_AHEAD];
+            __builtin_prefetch(&ahead.Team);
+            __builtin_prefetch(&ahead.Down_Word);
+        }
         const GAME_RECORD& game = Universe.Games[record];
         const int32_t teams[2] = {game.Team[0], game.Team[1]};
         if ((seen[teams[0]] >= 5 && seen[teams[1]] >= 5) || !Is_Game_Over(&game)) continue;
