@@ -220,19 +220,24 @@ int32_t Estimate_Stat_Frequency_At(int32_t team, int32_t slot, int32_t position,
         weight = std::max(1, 105 - R(17));
     } else if (group == 2) {
         switch (stat) {
-        case 2:
-            weight = std::max(1, std::max(0, R(22) - 40) + std::max(0, R(22) - 80) + R(18) / 10 + R(22) / 10);
+        case 2: {
+            const int32_t tackling = R(22);
+            weight = std::max(1, std::max(0, tackling - 40) + std::max(0, tackling - 80) + R(18) / 10 +
+                                     tackling / 10);
             if (pos(POSITION_LB) && Get_Player_Byte_Field(team, slot, PLAYER_BYTE_EXPANDED_POSITION) != 33)
                 weight = Mul_Div_Round(weight, 130, 100);
             break;
+        }
         case 3:
             weight = std::max(1, (std::max(0, R(22) - 40) + std::max(0, R(18) - 40)) / 4);
             if (pos(POSITION_CB) || pos(POSITION_S)) weight /= 2;
             break;
-        case 4:
-            weight = (R(19) - 40) * (R(19) - 40) / 100;
+        case 4: {
+            const int32_t pass_rush = R(19);
+            weight = (pass_rush - 40) * (pass_rush - 40) / 100;
             if (pos(POSITION_CB) || pos(POSITION_S)) weight /= 2;
             break;
+        }
         case 5: {
             int32_t a = std::max(2, R(22) - 60);
             int32_t b = std::max(2, R(21) - 60);
@@ -249,8 +254,9 @@ int32_t Estimate_Stat_Frequency_At(int32_t team, int32_t slot, int32_t position,
                 weight = Mul_Div_Round(weight, 40, 100);
             break;
         case 7: {
-            int32_t t = Mul_Div_Round(R(21) - 40, R(20) - 35, 20);
-            weight = std::max(1, t * (R(20) - 35) / 10);
+            const int32_t coverage = R(20);
+            int32_t t = Mul_Div_Round(R(21) - 40, coverage - 35, 20);
+            weight = std::max(1, t * (coverage - 35) / 10);
             if (!pos(POSITION_CB) && !pos(POSITION_S)) weight /= 2;
             break;
         }
