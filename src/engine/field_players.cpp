@@ -127,6 +127,16 @@ bool Recall_Found_Row(const FOUND_ROW& row, int32_t team, const int32_t* ids, ui
         if (ids[i] > 0 && players[row.Slots[i]].Vital_Stats[VITAL_PLAYER_ID] != ids[i]) return false;
     return true;
 }
+
+// Puts the recalled row's players on the field. A row is kept only when
+// every player of it was found, so its slots are NO_PLAYER exactly where
+// the row lists no id: they are the side's field slots as they stand.
+void Put_Recalled_Row(GAME_RECORD* pGame, int32_t side, int32_t team, const FOUND_ROW& row) {
+    std::memcpy(pGame->On_Field[side], row.Slots, sizeof row.Slots);
+    PLAYER_RECORD* players = Universe.Teams[team].Players;
+    for (const uint8_t slot : row.Slots)
+        if (slot != NO_PLAYER) players[slot].Vital_Stats[VITAL_IN_GAME] = 1;
+}
 } // namespace
 
 void Load_Field_Players(GAME_RECORD* pGame, int32_t side) {
@@ -142,12 +152,7 @@ void Load_Field_Players(GAME_RECORD* pGame, int32_t side) {
     const uint32_t first_builds = Get_Player_ID_Hash_Builds();
     FOUND_ROW* kept = listed ? &Found_Rows[side][formation] : nullptr;
     if (kept != nullptr && Recall_Found_Row(*kept, team, ids, first_builds)) {
-        for (int32_t slot = 0; slot < ON_FIELD_PLAYERS; ++slot) {
-            const int32_t roster_slot = ids[slot] > 0 ? kept->Slots[slot] : NO_PLAYER;
-            pGame->On_Field[side][slot] = static_cast<uint8_t>(roster_slot);
-            if (roster_slot != NO_PLAYER)
-                Universe.Teams[team].Players[roster_slot].Vital_Stats[VITAL_IN_GAME] = 1;
-        }
+        Put_Recalled_Row(pGame, side, team, *kept);
         return;
     }
     uint32_t builds = first_builds;

@@ -39,11 +39,6 @@ int32_t Rating(int32_t team, int32_t slot, int32_t n) {
     return static_cast<int32_t>(Get_Player_Rating(team, slot, n));
 }
 
-// The player's group with quarterbacks apart (4).
-int32_t Split_Group(int32_t team, int32_t slot) {
-    return Get_Position_Group_Split_QB(Get_Player_Vital_Stat(team, slot, VITAL_POSITION));
-}
-
 int32_t On_Field_Slot(const GAME_RECORD* pGame, int side, int i) {
     int32_t slot = pGame->On_Field[side][i];
     return slot < PLAYERS_PER_TEAM ? slot : NO_PLAYER;
@@ -206,9 +201,11 @@ void Credit_Game_Stat(GAME_RECORD* pGame, int32_t team, int32_t slot, int32_t gr
     if (credited && counter >= 0) Add_Game_Player_Counter(pGame, side, slot, counter, amount);
 }
 
-int32_t Estimate_Player_Stat_Frequency(int32_t team, int32_t slot, int32_t stat) {
-    int32_t group = Get_Player_Basic_Group(team, slot);
-    int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+namespace {
+// Estimate_Player_Stat_Frequency for the player whose position the caller
+// has read.
+int32_t Estimate_Stat_Frequency_At(int32_t team, int32_t slot, int32_t position, int32_t stat) {
+    const int32_t group = Get_Position_Group(position);
     auto R = [&](int32_t n) { return Rating(team, slot, n); };
     auto pos = [&](int32_t p) { return position == p; };
     int32_t weight = -1;
@@ -223,19 +220,24 @@ int32_t Estimate_Player_Stat_Frequency(int32_t team, int32_t slot, int32_t stat)
         weight = std::max(1, 105 - R(17));
     } else if (group == 2) {
         switch (stat) {
-        case 2:
-            weight = std::max(1, std::max(0, R(22) - 40) + std::max(0, R(22) - 80) + R(18) / 10 + R(22) / 10);
+        case 2: {
+            const int32_t tackling = R(22);
+            weight = std::max(1, std::max(0, tackling - 40) + std::max(0, tackling - 80) + R(18) / 10 +
+                                     tackling / 10);
             if (pos(POSITION_LB) && Get_Player_Byte_Field(team, slot, PLAYER_BYTE_EXPANDED_POSITION) != 33)
                 weight = Mul_Div_Round(weight, 130, 100);
             break;
+        }
         case 3:
             weight = std::max(1, (std::max(0, R(22) - 40) + std::max(0, R(18) - 40)) / 4);
             if (pos(POSITION_CB) || pos(POSITION_S)) weight /= 2;
             break;
-        case 4:
-            weight = (R(19) - 40) * (R(19) - 40) / 100;
+        case 4: {
+            const int32_t pass_rush = R(19);
+            weight = (pass_rush - 40) * (pass_rush - 40) / 100;
             if (pos(POSITION_CB) || pos(POSITION_S)) weight /= 2;
             break;
+        }
         case 5: {
             int32_t a = std::max(2, R(22) - 60);
             int32_t b = std::max(2, R(21) - 60);
@@ -252,8 +254,9 @@ int32_t Estimate_Player_Stat_Frequency(int32_t team, int32_t slot, int32_t stat)
                 weight = Mul_Div_Round(weight, 40, 100);
             break;
         case 7: {
-            int32_t t = Mul_Div_Round(R(21) - 40, R(20) - 35, 20);
-            weight = std::max(1, t * (R(20) - 35) / 10);
+            const int32_t coverage = R(20);
+            int32_t t = Mul_Div_Round(R(21) - 40, coverage - 35, 20);
+            weight = std::max(1, t * (coverage - 35) / 10);
             if (!pos(POSITION_CB) && !pos(POSITION_S)) weight /= 2;
             break;
         }
@@ -272,11 +275,13 @@ int32_t Estimate_Player_Stat_Frequency(int32_t team, int32_t slot, int32_t stat)
     return weight;
 }
 
-int32_t Get_Adjusted_Stat_Frequency(int32_t team, int32_t slot, int32_t stat) {
-    float f = static_cast<float>(Estimate_Player_Stat_Frequency(team, slot, stat));
-    int32_t week = Get_Current_Week();
+// Get_Adjusted_Stat_Frequency with the position, the week and the replay
+// mode read by the caller (once for all the players it weighs).
+int32_t Adjusted_Stat_Frequency_At(int32_t team, int32_t slot, int32_t position, int32_t stat, int32_t week,
+                                   bool replay) {
+    float f = static_cast<float>(Estimate_Stat_Frequency_At(team, slot, position, stat));
     float x = f;
-    if (Get_Replay_Mode() != 0 && week >= 4) {
+    if (replay && week >= 4) {
         float p = static_cast<float>(Get_Player_Stat(team, slot, SEASON_PREDICTED, stat)) + 0.5f;
         float pg = static_cast<float>(Get_Player_Stat(team, slot, SEASON_PREDICTED, 0)) + 0.5f;
         float t = static_cast<float>(Get_Player_Stat(team, slot, SEASON_THIS, stat)) + 0.5f;
@@ -306,6 +311,16 @@ int32_t Get_Adjusted_Stat_Frequency(int32_t team, int32_t slot, int32_t stat) {
     int32_t weight = static_cast<int32_t>(x + 0.5f);
     return weight < 0 ? 0 : weight;
 }
+} // namespace
+
+int32_t Estimate_Player_Stat_Frequency(int32_t team, int32_t slot, int32_t stat) {
+    return Estimate_Stat_Frequency_At(team, slot, Get_Player_Vital_Stat(team, slot, VITAL_POSITION), stat);
+}
+
+int32_t Get_Adjusted_Stat_Frequency(int32_t team, int32_t slot, int32_t stat) {
+    const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+    return Adjusted_Stat_Frequency_At(team, slot, position, stat, Get_Current_Week(), Get_Replay_Mode() != 0);
+}
 
 int32_t Choose_Game_Event_Player(GAME_RECORD* pGame, int32_t group, int32_t stat, int32_t bPenalty) {
     if (pGame == nullptr) return NO_PLAYER;
@@ -318,17 +333,19 @@ int32_t Choose_Game_Event_Player(GAME_RECORD* pGame, int32_t group, int32_t stat
     int32_t week = Get_Current_Week();
     int32_t offense_team = pGame->Team[offense];
     bool running = Is_Running_Play(offense_team, pGame->Current_Play.Offensive_Play);
+    const bool replay = Get_Replay_Mode() != 0;
     for (int i = 0; i < ON_FIELD_PLAYERS; ++i) {
         int32_t slot = On_Field_Slot(pGame, side, i);
-        if (!Is_Player_Address(team, slot) || Get_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID) <= 0)
-            continue;
+        if (!Is_Player_Address(team, slot)) continue;
+        const int32_t* vitals = Universe.Teams[team].Players[slot].Vital_Stats;
+        if (vitals[VITAL_PLAYER_ID] <= 0) continue;
+        const int32_t position = vitals[VITAL_POSITION];
         int32_t w = 0;
         if (stat == -1) {
             w = 1000;
-        } else if (Split_Group(team, slot) == group) {
-            w = Get_Adjusted_Stat_Frequency(team, slot, stat);
+        } else if (Get_Position_Group_Split_QB(position) == group) {
+            w = Adjusted_Stat_Frequency_At(team, slot, position, stat, week, replay);
         }
-        int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
         if (group == 2 && stat == 4) {
             int32_t role = Get_Defensive_Play_Role(team, pGame->Current_Play.Defensive_Play, i);
             if (role >= 8 && role <= 18) {

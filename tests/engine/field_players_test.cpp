@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <utility>
 
 #include "database/player_record.h"
@@ -82,6 +83,28 @@ TEST(FieldPlayers, ALoadedRowFollowsThePlayersAndTheDepthChart) {
     std::swap(Universe.Teams[0].Players[backup], Universe.Teams[1].Players[0]);
     Load_Field_Players(game, 0);
     EXPECT_EQ(game->On_Field[0][0], NO_PLAYER) << "a player gone to another team";
+}
+
+TEST(FieldPlayers, ARecalledRowFieldsItsPlayersAgainAndNobodyWhereItListsNobody) {
+    Build_Test_League();
+    GAME_RECORD* game = Start_Test_Game();
+    game->Formation[0] = PRO_SET;
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    Set_Formation_Depth_Chart_Entry(0, PRO_SET, 0, Get_Player_ID(0, qb));
+    Set_Formation_Depth_Chart_Entry(0, PRO_SET, 1, 0);
+    Load_Field_Players(game, 0);
+    uint8_t first[ON_FIELD_PLAYERS];
+    std::memcpy(first, game->On_Field[0], sizeof first);
+
+    // What the first load wrote is undone; the second, recalling the row,
+    // writes it all again.
+    std::memset(game->On_Field[0], 0, sizeof game->On_Field[0]);
+    Set_Player_Vital_Stat(0, qb, 27, 0);
+    Load_Field_Players(game, 0);
+    EXPECT_EQ(std::memcmp(first, game->On_Field[0], sizeof first), 0);
+    EXPECT_EQ(game->On_Field[0][0], qb);
+    EXPECT_EQ(game->On_Field[0][1], NO_PLAYER) << "an empty depth-chart entry";
+    EXPECT_EQ(Get_Player_Vital_Stat(0, qb, 27), 1) << "marked as playing again";
 }
 
 TEST(FieldPlayers, DefensiveFormationFollowsTheGame) {
