@@ -608,19 +608,26 @@ struct alignas(64) KEPT_PLAY {
 };
 static_assert(sizeof(KEPT_PLAY) == 64);
 
-// What a key player's weights were worked out from, the receiver threat
-// they were scaled by among it.
-struct KEPT_KEY {
-    uint32_t Generation;
-    bool Valid;
-    bool Extra_Known;
-    bool Workload;
-    int32_t Slot;
+// What the weights of a key player's plays read of him: his position (-1 for
+// a slot without a player), whether he is the second back of the "Two Back"
+// system, the receiver threat they are scaled by and, of his season, only what
+// scales the weights of the search's kind (a workload or yards over their
+// limit, a fullback's or quarterback's run value). Two players alike in these
+// are weighed alike.
+struct KEY_VIEW {
     int32_t Position;
+    bool Second_Back;
+    int32_t Threat;
     int32_t Limit;
     int32_t Count;
     int32_t Value;
-    int32_t Threat;
+    bool operator==(const KEY_VIEW&) const = default;
+};
+
+// What a key player's kept weights were worked out from.
+struct KEPT_KEY {
+    uint32_t Generation;
+    KEY_VIEW View;
 };
 
 // The kept weights of a team's plays of one kind.
@@ -804,6 +811,29 @@ void Claim_Kept_Weights(PLAY_SEARCH& search) {
     search.Key_Generation[NO_KEY] = kept.Keys[NO_KEY].Generation;
 }
 
+// What the search's weights read of key entry k (his extras once read).
+KEY_VIEW Key_View(const PLAY_SEARCH& search, int32_t k) {
+    const KEY_PLAYER& key = search.Keys[k];
+    KEY_VIEW view{};
+    view.Position = key.Valid ? key.Position : -1;
+    view.Second_Back = search.System == 3 && key.Valid && key.Slot == search.Second_Back;
+    view.Threat = search.Key_Threat[k];
+    if (!key.Valid || !key.Extra_Known) return view;
+    if (search.Category == PLAY_CATEGORY_PASS) {
+        if (view.Position == POSITION_TE && key.Count > key.Limit) {
+            view.Limit = key.Limit;
+            view.Count = key.Count;
+        }
+    } else if (search.Category == PLAY_CATEGORY_RUN || search.Category == PLAY_CATEGORY_DRAW) {
+        if (view.Position == POSITION_FB || view.Position == POSITION_QB) view.Value = key.Value;
+        if (view.Position == POSITION_RB && key.Workload && key.Count > key.Limit) {
+            view.Limit = key.Limit;
+            view.Count = key.Count;
+        }
+    }
+    return view;
+}
+
 // The generation of what the search sees of a key player, read on the
 // first weight of a play of his (his extras with it, as the weights read
 // them) and compared with what the kept weights were worked out from.
@@ -816,23 +846,10 @@ uint32_t Checked_Key(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t k) {
         (position == POSITION_TE || position == POSITION_FB || position == POSITION_RB ||
          position == POSITION_QB))
         Read_Key_Extras(pGame, search.Team, search.Category, key);
-    const int32_t threat = search.Key_Threat[k];
-    const bool same = kept.Generation != 0 && kept.Valid == key.Valid && kept.Slot == key.Slot &&
-                      kept.Position == key.Position && kept.Threat == threat &&
-                      kept.Extra_Known == key.Extra_Known &&
-                      (!key.Extra_Known || (kept.Workload == key.Workload && kept.Limit == key.Limit &&
-                                            kept.Count == key.Count && kept.Value == key.Value));
-    if (!same) {
+    const KEY_VIEW view = Key_View(search, k);
+    if (kept.Generation == 0 || !(kept.View == view)) {
         kept.Generation = Next_Generation();
-        kept.Valid = key.Valid;
-        kept.Slot = key.Slot;
-        kept.Position = key.Position;
-        kept.Extra_Known = key.Extra_Known;
-        kept.Workload = key.Workload;
-        kept.Limit = key.Limit;
-        kept.Count = key.Count;
-        kept.Value = key.Value;
-        kept.Threat = threat;
+        kept.View = view;
     }
     search.Key_Generation[k] = kept.Generation;
     return kept.Generation;

@@ -354,6 +354,13 @@ TEST(PlayCallingDecisions, KeptPlayWeightsFollowWhatChangedSinceTheLastSnap) {
     const int32_t tight_end = Test_League_Slot(POSITION_TE, 0);
     Add_Player_Stat(0, tight_end, SEASON_THIS, 11, 900);
     expect_fresh_picks("the tight end's season yards");
+    // A running back's carries count once they pass his limit, and every
+    // carry after.
+    const int32_t back = Test_League_Slot(POSITION_RB, 0);
+    Add_Player_Stat(0, back, SEASON_THIS, 7, 400);
+    expect_fresh_picks("the running back over his workload");
+    Add_Player_Stat(0, back, SEASON_THIS, 7, 40);
+    expect_fresh_picks("the running back further over it");
 
     // The first receiver turning into a threat rescales the passes keyed to
     // him, and only while he is one.
