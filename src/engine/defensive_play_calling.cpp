@@ -22,7 +22,7 @@
 #include "engine/snap_decisions.h"
 #include "playbooks/playbook_queries.h"
 
-int32_t Play_Matchup_Table[60 * 30];
+alignas(64) int32_t Play_Matchup_Table[OFFENSIVE_PLAY_NUMBERS][MATCHUP_TABLE_COLUMNS];
 
 namespace {
 constexpr int32_t PASS_FOCUS[17] = {975,  975,  875,  1025, 1025, 1000, 825, 925, 1125,
@@ -229,13 +229,12 @@ void Build_Play_Matchup_Table(GAME_RECORD* pGame) {
     for (int32_t o = 0; o < OFFENSIVE_PLAY_NUMBERS; ++o) {
         facts[o] = OFFENSIVE_CALL_FACTS{};
         kinds[o] = Read_Offensive_Kind(offense, o, &facts[o]);
-        int32_t* row = &Play_Matchup_Table[o * DEFENSIVE_PLAY_NUMBERS];
+        int32_t* row = Play_Matchup_Table[o];
         int32_t same = -1;
         for (int32_t earlier = 0; earlier < o && same < 0; ++earlier)
             if (kinds[earlier] == kinds[o] && Same_Offensive_Facts(facts[earlier], facts[o])) same = earlier;
         if (same >= 0) {
-            std::memcpy(row, &Play_Matchup_Table[same * DEFENSIVE_PLAY_NUMBERS],
-                        sizeof(int32_t) * DEFENSIVE_PLAY_NUMBERS);
+            std::memcpy(row, Play_Matchup_Table[same], sizeof(int32_t) * DEFENSIVE_PLAY_NUMBERS);
             continue;
         }
         KEPT_MATCHUP_ROW* keep = nullptr;
@@ -261,10 +260,10 @@ void Build_Play_Matchup_Table(GAME_RECORD* pGame) {
     for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d) {
         int64_t sum = 0;
         for (int32_t o = 0; o < KNEEL_DOWN_PLAY; ++o)
-            sum += Play_Matchup_Table[o * DEFENSIVE_PLAY_NUMBERS + d];
+            sum += Play_Matchup_Table[o][d];
         const int64_t factor = sum == 0 ? 0 : (54000000 + sum / 2) / sum;
         for (int32_t o = 0; o < KNEEL_DOWN_PLAY; ++o) {
-            int32_t& cell = Play_Matchup_Table[o * DEFENSIVE_PLAY_NUMBERS + d];
+            int32_t& cell = Play_Matchup_Table[o][d];
             cell = static_cast<int32_t>(Per_Mille(cell, factor));
         }
     }
@@ -335,7 +334,7 @@ int32_t Choose_Defensive_Play(GAME_RECORD* pGame) {
     int64_t total = 0;
     const int32_t* guess_rows[GUESSES];
     for (int32_t k = 0; k < GUESSES; ++k)
-        guess_rows[k] = &Play_Matchup_Table[guesses[k] * DEFENSIVE_PLAY_NUMBERS];
+        guess_rows[k] = Play_Matchup_Table[guesses[k]];
     const bool focused = Is_Defensive_Formation(wanted);
     const int32_t wanted_focus = focused ? Get_Defensive_Formation_Pass_Focus(wanted) : 0;
     const DEFENSIVE_CALL_PROFILE& profile = Defensive_Call_Profile(defense, system);

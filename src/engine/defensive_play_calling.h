@@ -3,9 +3,14 @@
 #include <cstdint>
 
 #include "database/game_record_layout.h"
+#include "engine/play_matchups.h"
 
-// Per-game matchup values, per mille: [offensive play * 30 + defensive play].
-extern int32_t Play_Matchup_Table[60 * 30];
+// Per-game matchup values, per mille: [offensive play][defensive play]. A row
+// takes two whole cache lines (its last two values unused): the defensive
+// call reads five rows a snap.
+constexpr int32_t MATCHUP_TABLE_COLUMNS = 32;
+static_assert(MATCHUP_TABLE_COLUMNS >= DEFENSIVE_PLAY_NUMBERS);
+extern int32_t Play_Matchup_Table[OFFENSIVE_PLAY_NUMBERS][MATCHUP_TABLE_COLUMNS];
 
 int32_t Choose_Defensive_Play(GAME_RECORD* pGame);
 int32_t Get_Defensive_Formation_Pass_Focus(int32_t formation);

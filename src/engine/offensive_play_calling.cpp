@@ -579,56 +579,69 @@ int32_t Decide_Once(int32_t* kept, int32_t (*decide)(GAME_RECORD*), GAME_RECORD*
 // A play of the search for one kind of play in the current situation: whether
 // it may be called at all, and its weight after the multipliers for each
 // length the yardage difference leaves of the full weight (4,096 halved d
-// times, d = 0-12; index 13 for no weight), worked out on first need.
+// times, d = 0-12; step 13 for no weight), worked out on first need.
 constexpr int32_t WEIGHT_STEPS = 14;
+constexpr int32_t NO_WEIGHT_STEP = WEIGHT_STEPS - 1;
 
 // The search's key players are its on-field slots 0-5; a play without a key
-// player reads the extra entry after them, always checked, of generation 0
-// and scaled by no threat.
+// player reads the extra entry after them, always checked and scaled by no
+// threat.
 constexpr int32_t NO_KEY = PLAY_RECEIVERS + 1;
 constexpr int32_t KEY_ENTRIES = PLAY_RECEIVERS + 2;
 
 // A play's weights are kept from snap to snap with what they were worked
-// out from: the search's view (its generation), the key player's (his
-// generation), the play's uses and the receiver threat it was scaled by.
-// Whatever of these changed, the play's weights are worked out afresh.
-struct KEPT_PLAY {
-    uint32_t Checked_In; // the search that last checked them
-    uint32_t Generation;
+// out from: its key player's view (his generation, which a change of the
+// whole search's view renews too) and the play's uses. Whatever of these
+// changed, the play's weights are worked out afresh. One cache line a play:
+// the weighing of a snap reads it whole.
+constexpr uint16_t USES_NOT_KEPT = UINT16_MAX; // more uses than kept: never the same
+constexpr uint16_t BASE_KNOWN = 1u << WEIGHT_STEPS;
+struct alignas(64) KEPT_PLAY {
     uint32_t Key_Generation;
-    int32_t Uses;
-    int32_t Threat;
-    bool Base_Known;
+    uint16_t Uses;
+    // Bit s: the weight of step s is known; BASE_KNOWN: the redundancy is.
     uint16_t Known;
-    // The squared redundancy multiplier and the system fit, read with the
-    // first weight.
+    // The squared redundancy multiplier, read with the first weight.
     int32_t Redundancy_Squared;
-    int32_t System_Match;
-    int32_t Weight[WEIGHT_STEPS];
+    // The weights of steps 0-12 (step 13 weighs nothing).
+    int32_t Weight[NO_WEIGHT_STEP];
 };
+static_assert(sizeof(KEPT_PLAY) == 64);
 
-// What a key player's weights were worked out from.
-struct KEPT_KEY {
-    uint32_t Generation;
-    bool Valid;
-    bool Extra_Known;
-    bool Workload;
-    int32_t Slot;
+// What the weights of a key player's plays read of him: his position (-1 for
+// a slot without a player), whether he is the second back of the "Two Back"
+// system, the receiver threat they are scaled by and, of his season, only what
+// scales the weights of the search's kind (a workload or yards over their
+// limit, a fullback's or quarterback's run value). Two players alike in these
+// are weighed alike.
+struct KEY_VIEW {
     int32_t Position;
+    bool Second_Back;
+    int32_t Threat;
     int32_t Limit;
     int32_t Count;
     int32_t Value;
+    bool operator==(const KEY_VIEW&) const = default;
+};
+
+// What a key player's kept weights were worked out from.
+struct KEPT_KEY {
+    uint32_t Generation;
+    KEY_VIEW View;
 };
 
 // The kept weights of a team's plays of one kind.
 struct KEPT_WEIGHTS {
-    uint32_t Generation;
     uint32_t Profile_Version;
     int32_t System;
     int32_t Second_Back;
     int32_t First_Receiver;
     int32_t Adjustment;
-    // The last entry, for plays without a key player, stays of generation 0.
+    bool Known;
+    // The search that last checked plays here: another search's checks may
+    // have changed them.
+    uint32_t Checked_By;
+    // The last entry is for plays without a key player.
     KEPT_KEY Keys[KEY_ENTRIES];
     KEPT_PLAY Play[OFFENSIVE_PLAY_NUMBERS];
 };
@@ -644,6 +657,15 @@ uint32_t Last_Search_Stamp = 0;
 uint32_t Next_Generation() {
     if (++Last_Generation == 0) ++Last_Generation;
     return Last_Generation;
+}
+
+// Every weight kept is to be worked out afresh: each key player's view is
+// read again and given a new generation, plays without one get a new one now.
+void Renew_Kept_Weights(KEPT_WEIGHTS& kept) {
+    for (KEPT_KEY& key : kept.Keys)
+        key.Generation = 0;
+    kept.Keys[NO_KEY].Generation = Next_Generation();
+    kept.Checked_By = 0;
 }
 
 int32_t Kept_Kind(int32_t category) {
@@ -676,17 +698,23 @@ struct PLAY_SEARCH {
     int32_t First_Receiver;
     int32_t Adjustment;
     PLAYBOOK_PROFILE* Profile;
+    bool Keep; // whether the weights are kept beyond the search
     KEPT_WEIGHTS* Kept;
     uint32_t Stamp;
+    // Bit k: the kept weights of eligible play k were checked in this search
+    // (while Kept->Checked_By is its stamp).
+    uint64_t Checked;
     KEY_PLAYER Keys[PLAY_RECEIVERS + 1];
-    // Per key entry: whether it was checked in this search and the receiver
-    // threat its plays are scaled by.
+    // Per key entry: whether it was checked in this search, its generation
+    // then and the receiver threat its plays are scaled by.
     bool Key_Checked[KEY_ENTRIES];
+    uint32_t Key_Generation[KEY_ENTRIES];
     int32_t Key_Threat[KEY_ENTRIES];
-    // The plays the search may call, in play order, with their yardage and
-    // whether each is the Hail Mary.
+    // The plays the search may call, in play order, with their yardage, their
+    // key entry and whether each is the Hail Mary.
     int32_t Eligible_Count;
     uint8_t Eligible[OFFENSIVE_PLAY_NUMBERS];
+    uint8_t Eligible_Key[OFFENSIVE_PLAY_NUMBERS];
     bool Eligible_Hail_Mary[OFFENSIVE_PLAY_NUMBERS];
     int32_t Eligible_Yardage[OFFENSIVE_PLAY_NUMBERS];
     // The running sums of the eligible plays' weights, in the order of
@@ -723,7 +751,6 @@ void Prepare_Play_Search(GAME_RECORD* pGame, int32_t category, PLAY_SEARCH& sear
         key.Position = key.Valid ? Get_Player_Vital_Stat(team, key.Slot, VITAL_POSITION) : -1;
         key.Extra_Known = false;
         key.Workload = false;
-        search.Key_Checked[k] = false;
         search.Key_Threat[k] =
             search.Threat != 0 && key.Valid && key.Slot == search.First_Receiver ? search.Threat : 0;
     }
@@ -731,25 +758,14 @@ void Prepare_Play_Search(GAME_RECORD* pGame, int32_t category, PLAY_SEARCH& sear
     search.Key_Threat[NO_KEY] = 0;
     PLAYBOOK_PROFILE& profile = Playbook_Profile(team);
     search.Profile = &profile;
-    // The weights kept for the team's plays of this kind still hold while
-    // the search sees what they were worked out from.
+    // The weights kept for the team's plays of this kind, claimed by the
+    // search at each weighing.
     if (++Last_Search_Stamp == 0) ++Last_Search_Stamp;
     search.Stamp = Last_Search_Stamp;
     const int32_t kind = Kept_Kind(category);
-    const bool keep =
+    search.Keep =
         Get_Snap_Answers_Epoch() != 0 && Is_Team_Index(team) && kind >= 0 && &profile != &Loose_Profile;
-    KEPT_WEIGHTS& kept = keep ? Kept_Weights[team][kind] : Loose_Weights;
-    if (!keep || kept.Generation == 0 || kept.Profile_Version != profile.Version ||
-        kept.System != search.System || kept.Second_Back != search.Second_Back ||
-        kept.First_Receiver != search.First_Receiver || kept.Adjustment != search.Adjustment) {
-        kept.Generation = Next_Generation();
-        kept.Profile_Version = profile.Version;
-        kept.System = search.System;
-        kept.Second_Back = search.Second_Back;
-        kept.First_Receiver = search.First_Receiver;
-        kept.Adjustment = search.Adjustment;
-    }
-    search.Kept = &kept;
+    search.Kept = search.Keep ? &Kept_Weights[team][kind] : &Loose_Weights;
     search.Eligible_Count = 0;
     search.Weighed_Count = 0;
     int32_t punt = -1;
@@ -764,9 +780,58 @@ void Prepare_Play_Search(GAME_RECORD* pGame, int32_t category, PLAY_SEARCH& sear
             Decide_Once(&field_goal, Should_Kick_Field_Goal, pGame) == 0)
             continue;
         search.Eligible_Hail_Mary[search.Eligible_Count] = play.Hail_Mary;
+        search.Eligible_Key[search.Eligible_Count] =
+            static_cast<uint8_t>(play.Primary >= 0 ? play.Primary : NO_KEY);
         search.Eligible_Yardage[search.Eligible_Count] = Play_Yardage(play, team, p);
         search.Eligible[search.Eligible_Count++] = static_cast<uint8_t>(p);
     }
+}
+
+// The kept weights for a weighing of the search. They hold while the search
+// sees what they were worked out from; while no other search checked plays
+// there since this one last did, so do this search's checks.
+void Claim_Kept_Weights(PLAY_SEARCH& search) {
+    KEPT_WEIGHTS& kept = *search.Kept;
+    if (kept.Checked_By == search.Stamp) return;
+    if (!search.Keep || !kept.Known || kept.Profile_Version != search.Profile->Version ||
+        kept.System != search.System || kept.Second_Back != search.Second_Back ||
+        kept.First_Receiver != search.First_Receiver || kept.Adjustment != search.Adjustment) {
+        Renew_Kept_Weights(kept);
+        kept.Known = true;
+        kept.Profile_Version = search.Profile->Version;
+        kept.System = search.System;
+        kept.Second_Back = search.Second_Back;
+        kept.First_Receiver = search.First_Receiver;
+        kept.Adjustment = search.Adjustment;
+    }
+    kept.Checked_By = search.Stamp;
+    search.Checked = 0;
+    for (int32_t k = 0; k <= PLAY_RECEIVERS; ++k)
+        search.Key_Checked[k] = false;
+    search.Key_Generation[NO_KEY] = kept.Keys[NO_KEY].Generation;
+}
+
+// What the search's weights read of key entry k (his extras once read).
+KEY_VIEW Key_View(const PLAY_SEARCH& search, int32_t k) {
+    const KEY_PLAYER& key = search.Keys[k];
+    KEY_VIEW view{};
+    view.Position = key.Valid ? key.Position : -1;
+    view.Second_Back = search.System == 3 && key.Valid && key.Slot == search.Second_Back;
+    view.Threat = search.Key_Threat[k];
+    if (!key.Valid || !key.Extra_Known) return view;
+    if (search.Category == PLAY_CATEGORY_PASS) {
+        if (view.Position == POSITION_TE && key.Count > key.Limit) {
+            view.Limit = key.Limit;
+            view.Count = key.Count;
+        }
+    } else if (search.Category == PLAY_CATEGORY_RUN || search.Category == PLAY_CATEGORY_DRAW) {
+        if (view.Position == POSITION_FB || view.Position == POSITION_QB) view.Value = key.Value;
+        if (view.Position == POSITION_RB && key.Workload && key.Count > key.Limit) {
+            view.Limit = key.Limit;
+            view.Count = key.Count;
+        }
+    }
+    return view;
 }
 
 // The generation of what the search sees of a key player, read on the
@@ -781,47 +846,35 @@ uint32_t Checked_Key(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t k) {
         (position == POSITION_TE || position == POSITION_FB || position == POSITION_RB ||
          position == POSITION_QB))
         Read_Key_Extras(pGame, search.Team, search.Category, key);
-    const bool same = kept.Generation != 0 && kept.Valid == key.Valid && kept.Slot == key.Slot &&
-                      kept.Position == key.Position && kept.Extra_Known == key.Extra_Known &&
-                      (!key.Extra_Known || (kept.Workload == key.Workload && kept.Limit == key.Limit &&
-                                            kept.Count == key.Count && kept.Value == key.Value));
-    if (!same) {
+    const KEY_VIEW view = Key_View(search, k);
+    if (kept.Generation == 0 || !(kept.View == view)) {
         kept.Generation = Next_Generation();
-        kept.Valid = key.Valid;
-        kept.Slot = key.Slot;
-        kept.Position = key.Position;
-        kept.Extra_Known = key.Extra_Known;
-        kept.Workload = key.Workload;
-        kept.Limit = key.Limit;
-        kept.Count = key.Count;
-        kept.Value = key.Value;
+        kept.View = view;
     }
+    search.Key_Generation[k] = kept.Generation;
     return kept.Generation;
 }
 
-// The kept weights of a play, checked once per search against what the
-// search sees: the play's uses, its key player and the threat it is scaled
-// by; cleared when any of them changed.
-KEPT_PLAY& Checked_Play(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t p) {
-    KEPT_WEIGHTS& kept = *search.Kept;
-    KEPT_PLAY& memo = kept.Play[p];
-    if (memo.Checked_In == search.Stamp) return memo;
-    memo.Checked_In = search.Stamp;
-    const int32_t primary = search.Profile->Play[p].Primary;
-    const int32_t k = primary >= 0 ? primary : NO_KEY;
+// The kept weights of eligible play k of the search, checked once per search
+// against what the search sees: the play's key player and its uses; cleared
+// when either changed.
+KEPT_PLAY& Checked_Play(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t k) {
+    const int32_t p = search.Eligible[k];
+    KEPT_PLAY& memo = search.Kept->Play[p];
+    const uint64_t bit = uint64_t{1} << k;
+    if (search.Checked & bit) return memo;
+    search.Checked |= bit;
+    const int32_t key = search.Eligible_Key[k];
     const uint32_t key_generation =
-        search.Key_Checked[k] ? search.Kept->Keys[k].Generation : Checked_Key(pGame, search, k);
-    int32_t uses = Offensive_Play_Use_Counts[search.Side][p];
-    if (uses < 0) uses = 0;
-    const int32_t threat = search.Key_Threat[k];
-    if (memo.Generation != kept.Generation || memo.Key_Generation != key_generation || memo.Uses != uses ||
-        memo.Threat != threat) {
-        memo.Generation = kept.Generation;
+        search.Key_Checked[key] ? search.Key_Generation[key] : Checked_Key(pGame, search, key);
+    const int32_t uses = Offensive_Play_Use_Counts[search.Side][p];
+    const uint16_t kept_uses = uses <= 0              ? 0
+                               : uses < USES_NOT_KEPT ? static_cast<uint16_t>(uses)
+                                                      : USES_NOT_KEPT;
+    if (memo.Key_Generation != key_generation || memo.Uses != kept_uses || kept_uses == USES_NOT_KEPT) {
         memo.Key_Generation = key_generation;
-        memo.Uses = uses;
-        memo.Threat = threat;
+        memo.Uses = kept_uses;
         memo.Known = 0;
-        memo.Base_Known = false;
     }
     return memo;
 }
@@ -835,16 +888,16 @@ int32_t Multiplied_Weight(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t p, in
     KEY_PLAYER* key = play.Primary >= 0 ? &search.Keys[play.Primary] : nullptr;
     const bool key_valid = key != nullptr && key->Valid;
     const int32_t key_position = key_valid ? key->Position : -1;
-    if (!entry.Base_Known) {
+    if (!(entry.Known & BASE_KNOWN)) {
         int32_t uses = Offensive_Play_Use_Counts[search.Side][p];
         if (uses < 0) uses = 0;
         const int32_t m = Offensive_Redundancy_From_Uses(uses, search.Adjustment);
         entry.Redundancy_Squared = m * m;
-        entry.System_Match = Play_System_Match(play, team);
-        entry.Base_Known = true;
+        entry.Known |= BASE_KNOWN;
     }
     w = Mul_Div_Round(entry.Redundancy_Squared, w, 1000000);
-    w = Mul_Div_Round(w, entry.System_Match, 1000);
+    // The fit is kept with the playbook's profile.
+    w = Mul_Div_Round(w, Play_System_Match(play, team), 1000);
     if (search.System == 3 && key_valid && key->Slot == search.Second_Back) w *= 2;
     if (key_valid && !key->Extra_Known &&
         (key_position == POSITION_TE || key_position == POSITION_FB || key_position == POSITION_RB ||
@@ -882,13 +935,14 @@ void Weigh_Offensive_Plays(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t want
     const int32_t togo = pGame->Yards_To_Go;
     const int32_t togoal = pGame->Yards_To_Goal;
     const int32_t half_left = Seconds_Left_In_Half(pGame);
+    Claim_Kept_Weights(search);
     int64_t total = 0;
     for (int32_t k = 0; k < search.Eligible_Count; ++k) {
         const int32_t p = search.Eligible[k];
         int32_t w = 0;
         const int32_t yardage = search.Eligible_Yardage[k];
         if (!(yardage > wanted && yardage > togoal + 5)) {
-            int32_t step = WEIGHT_STEPS - 1;
+            int32_t step = NO_WEIGHT_STEP;
             if (!(search.Eligible_Hail_Mary[k] && togo < 30 && (half_left > 15 || togoal < 30))) {
                 int32_t d = yardage > wanted ? yardage - wanted : wanted - yardage;
                 if (wanted > 10)
@@ -900,16 +954,19 @@ void Weigh_Offensive_Plays(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t want
                     if (divisor < 1) divisor = 1;
                     d /= divisor;
                 }
-                if (d < WEIGHT_STEPS - 1) step = d;
+                if (d < NO_WEIGHT_STEP) step = d;
             }
             const uint16_t bit = static_cast<uint16_t>(1u << step);
-            KEPT_PLAY& memo = Checked_Play(pGame, search, p);
+            KEPT_PLAY& memo = Checked_Play(pGame, search, k);
             if (!(memo.Known & bit)) {
-                const int32_t full = step == WEIGHT_STEPS - 1 ? 0 : 4096 >> step;
-                memo.Weight[step] = Multiplied_Weight(pGame, search, p, full);
+                // The weight of no weight is 0; it is worked out once all the
+                // same, for what reading the play's multipliers reports.
+                const int32_t full = step == NO_WEIGHT_STEP ? 0 : 4096 >> step;
+                const int32_t weight = Multiplied_Weight(pGame, search, p, full);
+                if (step != NO_WEIGHT_STEP) memo.Weight[step] = weight;
                 memo.Known |= bit;
             }
-            w = memo.Weight[step];
+            w = step == NO_WEIGHT_STEP ? 0 : memo.Weight[step];
         }
         total += w;
         sums[k] = total;
@@ -962,7 +1019,7 @@ int32_t Find_Offensive_Play(GAME_RECORD* pGame, int32_t category, int32_t wanted
     // to be reused.
     if (Get_Random_Draw_Count() != draws) {
         search.Epoch = 0;
-        search.Kept->Generation = Next_Generation();
+        Renew_Kept_Weights(*search.Kept);
     }
     const double u = Random_Number() * RANDOM_FRACTION;
     const int64_t x = static_cast<int64_t>(u * static_cast<double>(total));

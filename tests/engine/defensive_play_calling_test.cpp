@@ -43,7 +43,7 @@ TEST(DefensivePlayCalling, MatchupColumnsAverageAThousand) {
     for (int d = 0; d < 30; ++d) {
         long long sum = 0;
         for (int o = 0; o < 54; ++o)
-            sum += Play_Matchup_Table[o * 30 + d];
+            sum += Play_Matchup_Table[o][d];
         if (sum == 0) continue;
         EXPECT_NEAR(sum, 54000, 54 + 54000 / 1000) << "column " << d;
     }
@@ -68,8 +68,7 @@ void Expect_Each_Pairs_Scaled_Matchup(const GAME_RECORD* game, const char* after
             const int64_t scaled =
                 o < 54 ? Mul_Div_Round(static_cast<int32_t>(value), static_cast<int32_t>(factor), 1000)
                        : value;
-            ASSERT_EQ(Play_Matchup_Table[o * 30 + d], scaled)
-                << after << ": offence " << o << " defence " << d;
+            ASSERT_EQ(Play_Matchup_Table[o][d], scaled) << after << ": offence " << o << " defence " << d;
         }
     }
 }
@@ -136,8 +135,9 @@ TEST(DefensivePlayCalling, CallIsReproducibleAndInRange) {
 TEST(DefensivePlayCalling, AllWeightsZeroGivesAUniformCall) {
     Build_Test_League();
     GAME_RECORD* game = Start_Test_Game();
-    for (int& cell : Play_Matchup_Table)
-        cell = 0;
+    for (auto& row : Play_Matchup_Table)
+        for (int& cell : row)
+            cell = 0;
     bool seen[30] = {};
     for (uint32_t seed = 1; seed <= 400; ++seed) {
         Seed_Random_Numbers(seed);

@@ -354,6 +354,13 @@ TEST(PlayCallingDecisions, KeptPlayWeightsFollowWhatChangedSinceTheLastSnap) {
     const int32_t tight_end = Test_League_Slot(POSITION_TE, 0);
     Add_Player_Stat(0, tight_end, SEASON_THIS, 11, 900);
     expect_fresh_picks("the tight end's season yards");
+    // A running back's carries count once they pass his limit, and every
+    // carry after.
+    const int32_t back = Test_League_Slot(POSITION_RB, 0);
+    Add_Player_Stat(0, back, SEASON_THIS, 7, 400);
+    expect_fresh_picks("the running back over his workload");
+    Add_Player_Stat(0, back, SEASON_THIS, 7, 40);
+    expect_fresh_picks("the running back further over it");
 
     // The first receiver turning into a threat rescales the passes keyed to
     // him, and only while he is one.
@@ -378,6 +385,14 @@ TEST(PlayCallingDecisions, KeptPlayWeightsFollowWhatChangedSinceTheLastSnap) {
     game->Yards_To_Go = 1;
     game->Yards_To_Goal = 4;
     expect_fresh_picks("goal to go");
+
+    // The team's system changes every play's fit, and the "Two Back" system
+    // doubles the plays keyed to the second back.
+    const int32_t system = Get_Team_Stat(game->Team[side], TEAM_STAT_OFFENSIVE_SYSTEM);
+    Set_Team_Stat(game->Team[side], TEAM_STAT_OFFENSIVE_SYSTEM, 3);
+    expect_fresh_picks("the two-back system");
+    Set_Team_Stat(game->Team[side], TEAM_STAT_OFFENSIVE_SYSTEM, system == 3 ? 1 : system);
+    expect_fresh_picks("the team's own system again");
 
     // The playbook edited between snaps, as the editor does it in answer to
     // the user: a pass dropped, another changing its key player, a third its
@@ -404,4 +419,58 @@ TEST(PlayCallingDecisions, KeptPlayWeightsFollowWhatChangedSinceTheLastSnap) {
     const int32_t pass = Nth_Pass_Play(0);
     Set_Offensive_Play_Primary_Receiver(0, pass, Get_Offensive_Play_Primary_Receiver(0, pass) == 1 ? 2 : 1);
     expect_fresh_picks("a key player set through the playbook's setter");
+}
+
+// A search kept for the snap goes on weighing as it saw the snap, even when
+// another search of the same kind (after another last play) saw the team
+// otherwise in between and worked the kept weights out for what it saw.
+TEST(PlayCallingDecisions, KeptSearchWeighsAsItSawTheSnapAfterAnotherSearch) {
+    Build_Test_League();
+    GAME_RECORD* game = Start_Test_Game();
+    Clear_Play_Use_Counts();
+    Set_Formation_Depth_Charts(0, 0);
+    Set_Formation_Depth_Charts(1, 0);
+    Set_Default_Formations(game);
+    const int32_t side = Get_Offense_Side(game);
+    const int32_t team = game->Team[side];
+    // A tight end and a wide receiver on the field: passes keyed to a tight
+    // end weigh less.
+    auto field_slot_of = [&](int32_t position) {
+        for (int32_t k = 0; k <= PLAY_RECEIVERS; ++k)
+            if (Get_Player_Vital_Stat(team, game->On_Field[side][k], VITAL_POSITION) == position) return k;
+        return -1;
+    };
+    const int32_t tight_end = field_slot_of(POSITION_TE);
+    const int32_t receiver = field_slot_of(POSITION_WR);
+    ASSERT_GE(tight_end, 0);
+    ASSERT_GE(receiver, 0);
+    const int32_t first = Nth_Pass_Play(0);
+    const int32_t other = Nth_Pass_Play(1);
+    auto picks_after = [&](bool other_search) {
+        Last_Offensive_Play = first;
+        std::vector<int32_t> picks(OFFENSIVE_PLAY_NUMBERS);
+        SNAP_ANSWERS_SCOPE snap;
+        Seed_Random_Numbers(4711);
+        Find_Offensive_Play(game, PLAY_CATEGORY_PASS, 7);
+        // The key players move: the search already made does not see it.
+        std::swap(game->On_Field[side][tight_end], game->On_Field[side][receiver]);
+        if (other_search) {
+            Last_Offensive_Play = other;
+            for (int32_t wanted : {3, 15, 30})
+                Find_Offensive_Play(game, PLAY_CATEGORY_PASS, wanted);
+            Last_Offensive_Play = first;
+        }
+        Seed_Random_Numbers(4712);
+        for (int32_t n = 0; n < 400; ++n)
+            for (int32_t wanted : {3, 15, 30})
+                ++picks[Find_Offensive_Play(game, PLAY_CATEGORY_PASS, wanted)];
+        std::swap(game->On_Field[side][tight_end], game->On_Field[side][receiver]);
+        return picks;
+    };
+    const std::vector<int32_t> alone = picks_after(false);
+    std::swap(game->On_Field[side][tight_end], game->On_Field[side][receiver]);
+    ASSERT_NE(picks_after(false), alone) << "the moved players change the picks";
+    std::swap(game->On_Field[side][tight_end], game->On_Field[side][receiver]);
+    EXPECT_EQ(picks_after(true), alone);
+    EXPECT_EQ(picks_after(false), alone);
 }
