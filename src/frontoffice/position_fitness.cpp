@@ -37,21 +37,21 @@ struct FITNESS_ACROSS_TABLE {
     int32_t Value[2][DEPTH_CHART_POSITIONS][DEPTH_CHART_POSITIONS];
 };
 
-const FITNESS_ACROSS_TABLE& Fitness_Across_Table() {
-    static const FITNESS_ACROSS_TABLE TABLE = [] {
-        FITNESS_ACROSS_TABLE table{};
-        for (int32_t special = 0; special < 2; ++special)
-            for (int32_t own = 0; own < DEPTH_CHART_POSITIONS; ++own)
-                for (int32_t position = 0; position < DEPTH_CHART_POSITIONS; ++position)
-                    table.Value[special][own][position] = Compute_Fitness_Across(own, special != 0, position);
-        return table;
-    }();
-    return TABLE;
+FITNESS_ACROSS_TABLE Make_Fitness_Across_Table() {
+    FITNESS_ACROSS_TABLE table{};
+    for (int32_t special = 0; special < 2; ++special)
+        for (int32_t own = 0; own < DEPTH_CHART_POSITIONS; ++own)
+            for (int32_t position = 0; position < DEPTH_CHART_POSITIONS; ++position)
+                table.Value[special][own][position] = Compute_Fitness_Across(own, special != 0, position);
+    return table;
 }
+
+// Made at start-up from constant tables.
+const FITNESS_ACROSS_TABLE FITNESS_ACROSS = Make_Fitness_Across_Table();
 
 int32_t Fitness_Across(int32_t own, int32_t expanded, int32_t position) {
     if (!Is_Depth_Chart_Position(own) || !Is_Depth_Chart_Position(position)) return 0;
-    return Fitness_Across_Table().Value[Is_Special_Teams_Role(expanded) ? 1 : 0][own][position];
+    return FITNESS_ACROSS.Value[Is_Special_Teams_Role(expanded) ? 1 : 0][own][position];
 }
 } // namespace
 
