@@ -460,9 +460,6 @@ int32_t Get_Current_View() {
 void Set_Current_View_Setting(int32_t view) {
     Set_User_Preference(CURRENT_VIEW, view);
 }
-int32_t Get_Current_Week() {
-    return Get_User_Preference(CURRENT_WEEK);
-}
 void Set_Current_Week(int32_t week) {
     Set_User_Preference(CURRENT_WEEK, week);
     Update_Main_Window_Title();

@@ -121,7 +121,9 @@ int32_t Get_Header_Flag(int32_t i);
 void Set_Header_Flag(int32_t i, int32_t value);
 int32_t Get_Current_View();
 void Set_Current_View_Setting(int32_t view);
-int32_t Get_Current_Week();
+inline int32_t Get_Current_Week() {
+    return Get_User_Preference(CURRENT_WEEK);
+}
 // Stores the week and sets the main window's title from the calendar.
 void Set_Current_Week(int32_t week);
 // Keeps the owner's name in the owner Hall of Fame file (a new game does this).

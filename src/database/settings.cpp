@@ -1,10 +1,9 @@
 #include "database/settings.h"
 
-
 #include "app/diagnostics.h"
 #include "database/universe.h"
 
-int32_t Get_User_Preference(int32_t n) {
+int32_t Get_Short_User_Preference(int32_t n) {
     uint32_t index = static_cast<uint32_t>(n);
     if (index < NUMBER_OF_INT_PREFERENCES) return Universe.User_Preferences.Ints[index];
     if (index < NUMBER_OF_PREFERENCES)

@@ -3,6 +3,8 @@
 // 16-bit entries, saved with every game.
 #include <cstdint>
 
+#include "database/universe.h"
+
 // Named entries.
 enum USER_PREFERENCE : int32_t {
     WAITING_FOR_CLICK = 17,
@@ -66,5 +68,12 @@ enum USER_PREFERENCE : int32_t {
     STATISTICS_YEAR = 237,
 };
 
-int32_t Get_User_Preference(int32_t n);
+// A 16-bit entry (index 240 on); an index out of range is reported and reads 0.
+int32_t Get_Short_User_Preference(int32_t n);
+// Inline: the games read settings at every snap, nearly all of them 32-bit.
+inline int32_t Get_User_Preference(int32_t n) {
+    const uint32_t index = static_cast<uint32_t>(n);
+    if (index < NUMBER_OF_INT_PREFERENCES) return Universe.User_Preferences.Ints[index];
+    return Get_Short_User_Preference(n);
+}
 void Set_User_Preference(int32_t n, int32_t value);

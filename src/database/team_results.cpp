@@ -284,6 +284,9 @@ struct TEAM_RESULT {
     int32_t Side;
     int32_t Opponent;
     int32_t Margin;
+    // The opponent's kept division and conference, for the filtered counts.
+    int32_t Opponent_Division;
+    int32_t Opponent_Conference;
 };
 
 // The season's finished games the results are counted over, read once while
@@ -355,8 +358,10 @@ void Keep_Results() {
         // A real game has two different teams.
         for (int32_t side = 0; side < 2; ++side) {
             const int32_t team = Get_Game_Team_Byte(game, side);
-            kept.Results[static_cast<size_t>(next[team]++)] = {side, Get_Game_Team_Byte(game, 1 - side),
-                                                               Get_Score_Margin(game, team)};
+            const int32_t opponent = Get_Game_Team_Byte(game, 1 - side);
+            kept.Results[static_cast<size_t>(next[team]++)] = {side, opponent, Get_Score_Margin(game, team),
+                                                               Get_Kept_Team_Division(opponent),
+                                                               Get_Kept_Team_Conference(opponent)};
         }
     }
     kept.Known = true;
@@ -415,9 +420,30 @@ int32_t Count_Team_Results(int32_t team, int32_t kind, int32_t filter) {
     }
     if (!Kept_Results.Known) Keep_Results();
     if (team < 0 || team > 255) return 0;
-    for (int32_t n = Kept_Results.First[team]; n < Kept_Results.First[team + 1]; ++n) {
+    const int32_t first = Kept_Results.First[team];
+    const int32_t last = Kept_Results.First[team + 1];
+    const bool opponent_only = filter >= 0 && filter < MAX_FRANCHISES;
+    if (opponent_only || (filter & (RESULTS_DIVISION_ONLY | RESULTS_CONFERENCE_ONLY)) == 0 || first == last) {
+        for (int32_t n = first; n < last; ++n) {
+            const TEAM_RESULT& result = Kept_Results.Results[static_cast<size_t>(n)];
+            count_result(result.Side, result.Opponent, result.Margin);
+        }
+        return count;
+    }
+    // The opponents' places were kept with the games: only the team's own is read.
+    const bool division_only = (filter & RESULTS_DIVISION_ONLY) != 0;
+    const bool conference_only = (filter & RESULTS_CONFERENCE_ONLY) != 0;
+    const int32_t division = division_only ? Get_Kept_Team_Division(team) : 0;
+    const int32_t conference = conference_only ? Get_Kept_Team_Conference(team) : 0;
+    for (int32_t n = first; n < last; ++n) {
         const TEAM_RESULT& result = Kept_Results.Results[static_cast<size_t>(n)];
-        count_result(result.Side, result.Opponent, result.Margin);
+        if (division_only && result.Opponent_Division != division) continue;
+        if (conference_only && result.Opponent_Conference != conference) continue;
+        if ((filter & RESULTS_HOME_ONLY) && result.Side == 0) continue;
+        if ((kind == RESULT_KIND_WINS && result.Margin > 0) ||
+            (kind == RESULT_KIND_LOSSES && result.Margin < 0) ||
+            (kind == RESULT_KIND_TIES && result.Margin == 0))
+            ++count;
     }
     return count;
 }

@@ -18,6 +18,18 @@ constexpr int32_t CITY_PER_CAPITA_INCOME = 3;
 
 int64_t Mul_Div_Round_64(int64_t a, int64_t b, int64_t c) {
     if (a == 0 || c == 0) return 0;
+    // Factors within 32 bits, as nearly all are: the product is below 2^62 and
+    // with half the divisor below 2^64, so the same sums are made in 64 bits
+    // without the slow 128-bit division.
+    if (a == static_cast<int32_t>(a) && b == static_cast<int32_t>(b)) {
+        const int64_t product = a * b;
+        const bool negative = (product < 0) != (c < 0);
+        const uint64_t magnitude =
+            product < 0 ? 0 - static_cast<uint64_t>(product) : static_cast<uint64_t>(product);
+        const uint64_t divisor = c < 0 ? 0 - static_cast<uint64_t>(c) : static_cast<uint64_t>(c);
+        const auto quotient = static_cast<int64_t>((magnitude + divisor / 2) / divisor);
+        return negative ? -quotient : quotient;
+    }
     const __int128 product = static_cast<__int128>(a) * b;
     const bool negative = (product < 0) != (c < 0);
     const __int128 magnitude = product < 0 ? -product : product;

@@ -18,18 +18,40 @@ constexpr int32_t OWN_POSITION_BONUS = 5000;
 bool Is_Depth_Chart_Position(int32_t position) {
     return static_cast<uint32_t>(position) < DEPTH_CHART_POSITIONS;
 }
-} // namespace
 
-namespace {
-int32_t Fitness_Across(int32_t own, int32_t expanded, int32_t position) {
-    if (!Is_Depth_Chart_Position(own) || !Is_Depth_Chart_Position(position) ||
-        Get_Position_Unit(own) != Get_Position_Unit(position))
-        return 0;
+bool Is_Special_Teams_Role(int32_t expanded) {
+    return expanded == EXPANDED_RETURN_SPECIALIST || expanded == EXPANDED_SPECIAL_TEAMS_PLAYER ||
+           expanded == EXPANDED_LONG_SNAPPER;
+}
+
+// A player of one depth-chart position at another: nothing across units, and
+// a special-teams role 85 % of the rest.
+int32_t Compute_Fitness_Across(int32_t own, bool special, int32_t position) {
+    if (Get_Position_Unit(own) != Get_Position_Unit(position)) return 0;
     const int32_t fitness = POSITION_FITNESS[own][position] * 10;
-    if (expanded == EXPANDED_RETURN_SPECIALIST || expanded == EXPANDED_SPECIAL_TEAMS_PLAYER ||
-        expanded == EXPANDED_LONG_SNAPPER)
-        return Mul_Div_Round(fitness, 85, 100);
-    return fitness;
+    return special ? Mul_Div_Round(fitness, 85, 100) : fitness;
+}
+
+// Every pair's fitness, worked out once: the depth charts ask for millions a season.
+struct FITNESS_ACROSS_TABLE {
+    int32_t Value[2][DEPTH_CHART_POSITIONS][DEPTH_CHART_POSITIONS];
+};
+
+FITNESS_ACROSS_TABLE Make_Fitness_Across_Table() {
+    FITNESS_ACROSS_TABLE table{};
+    for (int32_t special = 0; special < 2; ++special)
+        for (int32_t own = 0; own < DEPTH_CHART_POSITIONS; ++own)
+            for (int32_t position = 0; position < DEPTH_CHART_POSITIONS; ++position)
+                table.Value[special][own][position] = Compute_Fitness_Across(own, special != 0, position);
+    return table;
+}
+
+// Made at start-up from constant tables.
+const FITNESS_ACROSS_TABLE FITNESS_ACROSS = Make_Fitness_Across_Table();
+
+int32_t Fitness_Across(int32_t own, int32_t expanded, int32_t position) {
+    if (!Is_Depth_Chart_Position(own) || !Is_Depth_Chart_Position(position)) return 0;
+    return FITNESS_ACROSS.Value[Is_Special_Teams_Role(expanded) ? 1 : 0][own][position];
 }
 } // namespace
 

@@ -62,7 +62,7 @@ void Start_Slot_Cache() {
     Slot_Cache_Started = true;
 }
 
-bool Is_Slot_Worth_Testing(int32_t team, int32_t slot) {
+[[gnu::always_inline]] inline bool Is_Slot_Worth_Testing(int32_t team, int32_t slot) {
     uint8_t& cached = ATL_Slot_Valid_Cache[team][slot];
     if (cached == SLOT_UNTESTED) cached = Is_Player_Slot_Used(team, slot) ? 1 : 0;
     return cached == 1;
@@ -138,6 +138,12 @@ void Insert_Candidate(ALL_TIME_LEADER_ENTRY* list, int32_t team, int32_t slot, i
     }
 }
 
+// A candidate's team and slot.
+struct CANDIDATE_SLOT {
+    uint8_t Team;
+    uint8_t Slot;
+};
+
 // The players an update may list, read once for all its categories: nothing
 // an update does moves a player or changes his position. For each set of
 // leader groups, the slots (in team and slot order) of the players in them.
@@ -145,7 +151,7 @@ struct UPDATE_CANDIDATES {
     uint8_t Group[TOTAL_NUMBER_OF_TEAMS][PLAYERS_PER_TEAM];
     bool Known[LEADS_ANY_GROUP + 1];
     int32_t Count[LEADS_ANY_GROUP + 1];
-    int16_t Slots[LEADS_ANY_GROUP + 1][TOTAL_NUMBER_OF_TEAMS * PLAYERS_PER_TEAM];
+    CANDIDATE_SLOT Slots[LEADS_ANY_GROUP + 1][TOTAL_NUMBER_OF_TEAMS * PLAYERS_PER_TEAM];
     // The categories of the update in which each slot stood listed.
     uint8_t Listed_In[TOTAL_NUMBER_OF_TEAMS][PLAYERS_PER_TEAM];
 };
@@ -160,14 +166,14 @@ void Read_Candidates(const UPDATE_KIND& update, UPDATE_CANDIDATES& candidates) {
 
 // The slots of the players in the groups; a player outside a category's
 // groups has the value 0 in it.
-const int16_t* Candidates_In(const UPDATE_KIND& update, UPDATE_CANDIDATES& candidates, int32_t groups,
-                             int32_t* count) {
+const CANDIDATE_SLOT* Candidates_In(const UPDATE_KIND& update, UPDATE_CANDIDATES& candidates, int32_t groups,
+                                    int32_t* count) {
     if (!candidates.Known[groups]) {
         int32_t n = 0;
         for (int32_t team = 0; team <= update.Last_Team; ++team)
             for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
                 if ((candidates.Group[team][slot] & groups) != 0)
-                    candidates.Slots[groups][n++] = static_cast<int16_t>(team * PLAYERS_PER_TEAM + slot);
+                    candidates.Slots[groups][n++] = {static_cast<uint8_t>(team), static_cast<uint8_t>(slot)};
         candidates.Count[groups] = n;
         candidates.Known[groups] = true;
     }
@@ -183,12 +189,13 @@ void Update_Category(const UPDATE_KIND& update, int32_t low, int32_t category,
     Load_List(update.Kind, category, list);
     if (low != ATL_UPDATE_GAME) Reread_Entries(update, low, category, list, listed, candidates.Listed_In);
     int32_t count = 0;
-    const int16_t* slots = Candidates_In(update, candidates, Get_Leader_Category_Groups(category), &count);
+    const CANDIDATE_SLOT* slots =
+        Candidates_In(update, candidates, Get_Leader_Category_Groups(category), &count);
     // The candidates are players in use and of the category's groups.
     const LEADER_QUERY query = Prepare_Leader_Query(category, update.Season);
     for (int32_t n = 0; n < count; ++n) {
-        const int32_t team = slots[n] / PLAYERS_PER_TEAM;
-        const int32_t slot = slots[n] % PLAYERS_PER_TEAM;
+        const int32_t team = slots[n].Team;
+        const int32_t slot = slots[n].Slot;
         if (listed[team][slot] || !Is_Slot_Worth_Testing(team, slot)) continue;
         const int32_t value = Get_Queried_Leader_Value(query, team, slot);
         if (value == 0 || value <= list[LAST_ENTRY].Value) continue;

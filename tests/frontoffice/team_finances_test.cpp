@@ -412,3 +412,33 @@ TEST(LeagueFinances, NewLeagueCashPricesAndStanding) {
     EXPECT_EQ(Stat(smallest, FINANCE_STANDING), 100);
     EXPECT_EQ(Stat(largest, FINANCE_STANDING), -100);
 }
+
+// Rounding to nearest with halves away from zero, whatever the signs, and the
+// same whether the factors fit in 32 bits or the product needs 128.
+TEST(Money, MulDivRoundsHalvesAwayFromZeroAtEveryWidth) {
+    EXPECT_EQ(Mul_Div_Round_64(5, 3, 2), 8);
+    EXPECT_EQ(Mul_Div_Round_64(-5, 3, 2), -8);
+    EXPECT_EQ(Mul_Div_Round_64(5, -3, -2), 8);
+    EXPECT_EQ(Mul_Div_Round_64(7, 1, -2), -4);
+    EXPECT_EQ(Mul_Div_Round_64(0, 9, 4), 0);
+    EXPECT_EQ(Mul_Div_Round_64(9, 0, -4), 0);
+    EXPECT_EQ(Mul_Div_Round_64(9, 4, 0), 0) << "no divisor gives 0";
+    EXPECT_EQ(Mul_Div_Round_64(INT32_MIN, INT32_MIN, 1), int64_t{1} << 62);
+    EXPECT_EQ(Mul_Div_Round_64(INT32_MIN, INT32_MIN, INT64_MIN), -1) << "a half, by a divisor of -2^63";
+    EXPECT_EQ(Mul_Div_Round_64(INT32_MAX, 3, INT64_MAX), 0);
+    // One factor past 32 bits takes the wide sums; the results agree across the edge.
+    const int64_t wide = int64_t{1} << 33;
+    EXPECT_EQ(Mul_Div_Round_64(wide, 3, 2), 3 * (wide / 2));
+    EXPECT_EQ(Mul_Div_Round_64(wide, -5, 4), -5 * (wide / 4));
+    EXPECT_EQ(Mul_Div_Round_64(INT64_MAX, INT64_MAX, 1), INT64_MAX) << "held at the largest";
+    EXPECT_EQ(Mul_Div_Round_64(INT64_MAX, -INT64_MAX, 1), INT64_MIN);
+    // Across the 32-bit edge of the factors, each result is the nearest whole number.
+    for (int64_t a : {int64_t{INT32_MAX}, int64_t{INT32_MAX} + 1, int64_t{INT32_MIN}, int64_t{INT32_MIN} - 1})
+        for (int64_t c : {int64_t{7}, int64_t{-1000}, int64_t{3} << 40}) {
+            const __int128 exact = static_cast<__int128>(a) * 999;
+            const int64_t q = Mul_Div_Round_64(a, 999, c);
+            const __int128 error = exact - static_cast<__int128>(q) * c;
+            EXPECT_TRUE(2 * (error < 0 ? -error : error) <= static_cast<__int128>(c < 0 ? -c : c))
+                << a << " " << c;
+        }
+}
