@@ -338,13 +338,16 @@ void Set_Team_Yearly_Int(int32_t team, int32_t season, int32_t n, int32_t value)
     Universe.Teams[team].Yearly_Ints[season][n] = value;
 }
 
-int32_t Get_Team_Record_Char(int32_t team, int32_t n) {
-    if (!Is_Used_Franchise_Slot(team)) return 0;
-    int32_t season = Current_Season_Index();
+int32_t Get_Team_Record_Season() {
+    const int32_t season = Current_Season_Index();
     // The season index moves on before the draft, so the record being
     // discussed during it is last season's.
-    if (Is_College_Draft_Underway()) --season;
-    return Get_Team_Yearly_Char(team, season, n);
+    return Is_College_Draft_Underway() ? season - 1 : season;
+}
+
+int32_t Get_Team_Record_Char(int32_t team, int32_t n) {
+    if (!Is_Used_Franchise_Slot(team)) return 0;
+    return Get_Team_Yearly_Char(team, Get_Team_Record_Season(), n);
 }
 
 void Set_Team_Record_Char(int32_t team, int32_t n, int32_t value) {

@@ -89,6 +89,9 @@ int32_t Get_Team_Yearly_Char(int32_t team, int32_t season, int32_t n);
 int32_t Get_Team_Yearly_Int(int32_t team, int32_t season, int32_t n);
 void Set_Team_Yearly_Char(int32_t team, int32_t season, int32_t n, int32_t value);
 void Set_Team_Yearly_Int(int32_t team, int32_t season, int32_t n, int32_t value);
+// The season whose record the team record queries read: the current one,
+// last season's while the draft runs.
+int32_t Get_Team_Record_Season();
 int32_t Get_Team_Record_Char(int32_t team, int32_t n);
 void Set_Team_Record_Char(int32_t team, int32_t n, int32_t value);
 void Set_Team_Record_Int(int32_t team, int32_t n, int32_t value);

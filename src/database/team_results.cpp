@@ -116,9 +116,12 @@ int32_t Get_Team_Winning_Percentage(int32_t team) {
 }
 
 int32_t Get_Team_Games_Played(int32_t team) {
-    if (Is_Used_Franchise_Slot(team))
-        return Get_Team_Record_Char(team, RECORD_CHAR_WINS) + Get_Team_Record_Char(team, RECORD_CHAR_LOSSES) +
-               Get_Team_Record_Char(team, RECORD_CHAR_TIES);
+    if (Is_Used_Franchise_Slot(team)) {
+        const int32_t season = Get_Team_Record_Season();
+        return Get_Team_Yearly_Char(team, season, RECORD_CHAR_WINS) +
+               Get_Team_Yearly_Char(team, season, RECORD_CHAR_LOSSES) +
+               Get_Team_Yearly_Char(team, season, RECORD_CHAR_TIES);
+    }
     // Any other code (255 is the league average) gets the games the season has run.
     if (Universe.Season_Length == 0) return 0;
     return Mul_Div_Round(Universe.Season_Length, Get_Season_Progress(), 1000);
