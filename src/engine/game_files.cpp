@@ -63,11 +63,12 @@ int32_t Shown_Game_Year() {
 
 // Writes the page head and `body` to the file in one call; a file that
 // cannot be opened is skipped. The page of a game number already used is
-// written over the old one and the file cut to its length, which costs the
-// file system far less than emptying it first. Such a page is opened as its
-// name is spelled, without looking the folder up first: a name that opens so
-// is the one the case-blind lookup would find. Any other is looked up, and
-// its folder made, before it is created.
+// written over the old one, and the file cut to its length only when the old
+// page was longer: both cost the file system far less than emptying it
+// first. Such a page is opened as its name is spelled, without looking the
+// folder up first: a name that opens so is the one the case-blind lookup
+// would find. Any other is looked up, and its folder made, before it is
+// created.
 void Write_Page(const char* name, const std::string& body) {
     std::string spelled = name;
     for (char& c : spelled)
@@ -81,6 +82,9 @@ void Write_Page(const char* name, const std::string& body) {
         if (file < 0) return;
         Note_Created_File(path);
     }
+    // The old page's length (-1 when unknown: the file is cut then); the page
+    // is written from the start whatever the file position.
+    const off_t old_size = ::lseek(file, 0, SEEK_END);
     const std::string& head = Page_Head_Text;
     const size_t total = head.size() + body.size();
     size_t written = 0;
@@ -91,11 +95,12 @@ void Write_Page(const char* name, const std::string& body) {
             parts[count++] = {const_cast<char*>(head.data()) + written, head.size() - written};
         const size_t into_body = written < head.size() ? 0 : written - head.size();
         parts[count++] = {const_cast<char*>(body.data()) + into_body, body.size() - into_body};
-        const ssize_t n = ::writev(file, parts, count);
+        const ssize_t n = ::pwritev(file, parts, count, static_cast<off_t>(written));
         if (n <= 0) break;
         written += static_cast<size_t>(n);
     }
-    if (::ftruncate(file, static_cast<off_t>(written)) != 0)
+    if ((old_size < 0 || old_size > static_cast<off_t>(written)) &&
+        ::ftruncate(file, static_cast<off_t>(written)) != 0)
         Log_Debug_Line("Could not cut %s to its page", name);
     ::close(file);
 }

@@ -207,6 +207,11 @@ TEST(GameFiles, PagesReplaceOldOnesAndAreFoundWhateverTheirCase) {
     const auto pages = write_pages();
     EXPECT_EQ(Read_File("Output/Box-24-007.htm"), pages.first) << "the old page cut to the new one";
     EXPECT_EQ(Read_File("Output/Recap-24-007.htm"), pages.second) << "a new page";
+    std::ofstream("Output/Box-24-007.htm") << std::string(10, 'y');
+    write_pages();
+    EXPECT_EQ(Read_File("Output/Box-24-007.htm"), pages.first) << "a shorter old page written over whole";
+    write_pages();
+    EXPECT_EQ(Read_File("Output/Box-24-007.htm"), pages.first) << "the same page again";
 
     std::filesystem::remove_all("Output");
     std::filesystem::create_directories("output");
