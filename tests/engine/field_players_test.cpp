@@ -25,15 +25,23 @@ void Set_Down(GAME_RECORD* game, uint32_t down, int32_t to_go, int32_t to_goal) 
     game->Yards_To_Go = static_cast<int8_t>(to_go);
     game->Yards_To_Goal = static_cast<int8_t>(to_goal);
 }
-} // namespace
 
-TEST(FieldPlayers, MissingOrForeignPlayerLeavesTheSlotEmpty) {
+// A game of the test league with team 0 in the pro set, its first quarterback
+// in the row's first place and nobody in the second.
+GAME_RECORD* Start_Pro_Set_Game(int32_t* qb) {
     Build_Test_League();
     GAME_RECORD* game = Start_Test_Game();
     game->Formation[0] = PRO_SET;
-    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
-    Set_Formation_Depth_Chart_Entry(0, PRO_SET, 0, Get_Player_ID(0, qb));
+    *qb = Test_League_Slot(POSITION_QB, 0);
+    Set_Formation_Depth_Chart_Entry(0, PRO_SET, 0, Get_Player_ID(0, *qb));
     Set_Formation_Depth_Chart_Entry(0, PRO_SET, 1, 0);
+    return game;
+}
+} // namespace
+
+TEST(FieldPlayers, MissingOrForeignPlayerLeavesTheSlotEmpty) {
+    int32_t qb = 0;
+    GAME_RECORD* game = Start_Pro_Set_Game(&qb);
     Set_Formation_Depth_Chart_Entry(0, PRO_SET, 2, Get_Player_ID(1, 0));
     Set_Formation_Depth_Chart_Entry(0, PRO_SET, 3, 99999999);
     Set_Player_Vital_Stat(0, qb, 27, 0);
@@ -86,12 +94,8 @@ TEST(FieldPlayers, ALoadedRowFollowsThePlayersAndTheDepthChart) {
 }
 
 TEST(FieldPlayers, ARecalledRowFieldsItsPlayersAgainAndNobodyWhereItListsNobody) {
-    Build_Test_League();
-    GAME_RECORD* game = Start_Test_Game();
-    game->Formation[0] = PRO_SET;
-    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
-    Set_Formation_Depth_Chart_Entry(0, PRO_SET, 0, Get_Player_ID(0, qb));
-    Set_Formation_Depth_Chart_Entry(0, PRO_SET, 1, 0);
+    int32_t qb = 0;
+    GAME_RECORD* game = Start_Pro_Set_Game(&qb);
     Load_Field_Players(game, 0);
     uint8_t first[ON_FIELD_PLAYERS];
     std::memcpy(first, game->On_Field[0], sizeof first);
