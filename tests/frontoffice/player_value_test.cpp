@@ -34,6 +34,15 @@ int32_t Settled_Player(int32_t position) {
         Set_Player_Stat(TEAM, slot, SEASON_LAST, stat, 0);
     return slot;
 }
+
+// A 22-year-old who grows at `rate` until `last_growth` and declines from
+// `first_decline`.
+void Set_Young_Player(int32_t slot, int32_t first_decline, int32_t last_growth, int32_t rate) {
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_FIRST_DECLINE_AGE, first_decline);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_LAST_GROWTH_AGE, last_growth);
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_GROWTH_RATE, rate);
+    Set_Age(slot, 22);
+}
 } // namespace
 
 TEST(PlayerValue, RatingValueExamples) {
@@ -115,10 +124,7 @@ TEST(PlayerValue, ReceiversProduceByRushingReceivingAndTheirOtherFigures) {
 TEST(PlayerPotential, ProjectionReplaysGrowthAndPutsTheRatingsBack) {
     Build_Test_League();
     const int32_t slot = Test_League_Slot(POSITION_QB, 1);
-    Set_Player_Vital_Stat(TEAM, slot, VITAL_FIRST_DECLINE_AGE, 30);
-    Set_Player_Vital_Stat(TEAM, slot, VITAL_LAST_GROWTH_AGE, 27);
-    Set_Player_Vital_Stat(TEAM, slot, VITAL_GROWTH_RATE, 120);
-    Set_Age(slot, 22);
+    Set_Young_Player(slot, 30, 27, 120);
     const PLAYER_RECORD before = Universe.Teams[TEAM].Players[slot];
     Forget_Player_Potentials();
     const float potential = Get_Player_Potential(TEAM, slot);
@@ -153,10 +159,7 @@ TEST(PlayerPotential, ProjectionReplaysGrowthAndPutsTheRatingsBack) {
 TEST(PlayerPotential, RememberedProjectionSeesTheRepairedGrowthAge) {
     Build_Test_League();
     const int32_t slot = Test_League_Slot(POSITION_WR, 1);
-    Set_Player_Vital_Stat(TEAM, slot, VITAL_FIRST_DECLINE_AGE, 29);
-    Set_Player_Vital_Stat(TEAM, slot, VITAL_LAST_GROWTH_AGE, 25);
-    Set_Player_Vital_Stat(TEAM, slot, VITAL_GROWTH_RATE, 120);
-    Set_Age(slot, 22);
+    Set_Young_Player(slot, 29, 25, 120);
     Forget_Player_Potentials();
     const float early = Get_Player_Potential(TEAM, slot);
     Universe.Teams[TEAM].Players[slot].Vital_Stats[VITAL_LAST_GROWTH_AGE] = 45;
@@ -172,11 +175,8 @@ TEST(PlayerPotential, RememberedProjectionSeesTheRepairedGrowthAge) {
 TEST(PlayerPotential, RememberedProjectionFollowsTheSeasonAndTheReversion) {
     Build_Test_League();
     const int32_t slot = Test_League_Slot(POSITION_WR, 1);
-    Set_Player_Vital_Stat(TEAM, slot, VITAL_FIRST_DECLINE_AGE, 30);
-    Set_Player_Vital_Stat(TEAM, slot, VITAL_LAST_GROWTH_AGE, 27);
-    Set_Player_Vital_Stat(TEAM, slot, VITAL_GROWTH_RATE, 150);
+    Set_Young_Player(slot, 30, 27, 150);
     Set_Player_Rating(TEAM, slot, RATING_RECEIVING, 90.0f);
-    Set_Age(slot, 22);
     Forget_Player_Potentials();
     const float young = Get_Player_Potential(TEAM, slot);
     ++Universe.User_Preferences.Ints[CURRENT_SEASON_INDEX];
