@@ -400,53 +400,40 @@ int32_t Get_Kept_Active_Team_Count() {
 
 int32_t Count_Team_Results(int32_t team, int32_t kind, int32_t filter) {
     if (kind != RESULT_KIND_WINS && kind != RESULT_KIND_LOSSES && kind != RESULT_KIND_TIES) return 0;
+    const bool opponent_only = filter >= 0 && filter < MAX_FRANCHISES;
+    const bool division_only = !opponent_only && (filter & RESULTS_DIVISION_ONLY) != 0;
+    const bool conference_only = !opponent_only && (filter & RESULTS_CONFERENCE_ONLY) != 0;
+    const bool home_only = !opponent_only && (filter & RESULTS_HOME_ONLY) != 0;
+    // The team's own place, read once for all its games.
+    const int32_t division = division_only ? Get_Kept_Team_Division(team) : 0;
+    const int32_t conference = conference_only ? Get_Kept_Team_Conference(team) : 0;
     int32_t count = 0;
-    auto count_result = [&](int32_t side, int32_t opponent, int32_t margin) {
-        if (filter >= 0 && filter < MAX_FRANCHISES) {
-            if (opponent != filter) return;
-        } else {
-            if ((filter & RESULTS_DIVISION_ONLY) &&
-                Get_Kept_Team_Division(opponent) != Get_Kept_Team_Division(team))
-                return;
-            if ((filter & RESULTS_CONFERENCE_ONLY) &&
-                Get_Kept_Team_Conference(opponent) != Get_Kept_Team_Conference(team))
-                return;
-            if ((filter & RESULTS_HOME_ONLY) && side == 0) return;
-        }
+    // One result, with the opponent's division and conference where the
+    // filter asks for them.
+    auto count_result = [&](int32_t side, int32_t opponent, int32_t margin, int32_t opponent_division,
+                            int32_t opponent_conference) {
+        if (opponent_only && opponent != filter) return;
+        if (division_only && opponent_division != division) return;
+        if (conference_only && opponent_conference != conference) return;
+        if (home_only && side == 0) return;
         if ((kind == RESULT_KIND_WINS && margin > 0) || (kind == RESULT_KIND_LOSSES && margin < 0) ||
             (kind == RESULT_KIND_TIES && margin == 0))
             ++count;
     };
     if (Kept_Results.Scopes == 0) {
-        For_Each_Team_Result(team, count_result);
+        For_Each_Team_Result(team, [&](int32_t side, int32_t opponent, int32_t margin) {
+            count_result(side, opponent, margin, division_only ? Get_Team_Division(opponent) : 0,
+                         conference_only ? Get_Team_Conference(opponent) : 0);
+        });
         return count;
     }
     if (!Kept_Results.Known) Keep_Results();
     if (team < 0 || team > 255) return 0;
-    const int32_t first = Kept_Results.First[team];
-    const int32_t last = Kept_Results.First[team + 1];
-    const bool opponent_only = filter >= 0 && filter < MAX_FRANCHISES;
-    if (opponent_only || (filter & (RESULTS_DIVISION_ONLY | RESULTS_CONFERENCE_ONLY)) == 0 || first == last) {
-        for (int32_t n = first; n < last; ++n) {
-            const TEAM_RESULT& result = Kept_Results.Results[static_cast<size_t>(n)];
-            count_result(result.Side, result.Opponent, result.Margin);
-        }
-        return count;
-    }
-    // The opponents' places were kept with the games: only the team's own is read.
-    const bool division_only = (filter & RESULTS_DIVISION_ONLY) != 0;
-    const bool conference_only = (filter & RESULTS_CONFERENCE_ONLY) != 0;
-    const int32_t division = division_only ? Get_Kept_Team_Division(team) : 0;
-    const int32_t conference = conference_only ? Get_Kept_Team_Conference(team) : 0;
-    for (int32_t n = first; n < last; ++n) {
+    // The opponents' places were kept with the games.
+    for (int32_t n = Kept_Results.First[team]; n < Kept_Results.First[team + 1]; ++n) {
         const TEAM_RESULT& result = Kept_Results.Results[static_cast<size_t>(n)];
-        if (division_only && result.Opponent_Division != division) continue;
-        if (conference_only && result.Opponent_Conference != conference) continue;
-        if ((filter & RESULTS_HOME_ONLY) && result.Side == 0) continue;
-        if ((kind == RESULT_KIND_WINS && result.Margin > 0) ||
-            (kind == RESULT_KIND_LOSSES && result.Margin < 0) ||
-            (kind == RESULT_KIND_TIES && result.Margin == 0))
-            ++count;
+        count_result(result.Side, result.Opponent, result.Margin, result.Opponent_Division,
+                     result.Opponent_Conference);
     }
     return count;
 }
