@@ -10,6 +10,7 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "engine/offensive_systems.h"
+#include "support/installation_folders.h"
 
 TEST(OffensiveSystems, NicknamesKeepTheirSystemOthersFollowTheEra) {
     EXPECT_EQ(Get_Offensive_System_For_Nickname("Colts", 1995), 1);
@@ -141,7 +142,7 @@ void Set_Up_Team(int32_t team, const char* nickname, int32_t control) {
 
 TEST(OffensiveSystems, AssignStoresSystemsAndLoadsEachActiveTeamsPlaybook) {
     // Only the files written here: none of the installation's playbooks.
-    std::filesystem::remove_all("playbooks");
+    const FOLDER_SET_ASIDE installed_playbooks("playbooks");
     Write_Offensive_Playbook_File("West Coast", "west coast file");
     Write_Offensive_Playbook_File("Default", "default file");
     for (int32_t team = 0; team < MAX_FRANCHISES; ++team)

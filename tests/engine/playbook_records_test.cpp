@@ -9,6 +9,7 @@
 #include "engine/game_record.h"
 #include "engine/playbook_records.h"
 #include "playbook_test_support.h"
+#include "support/installation_folders.h"
 
 namespace {
 
@@ -181,7 +182,7 @@ TEST(PlaybookRecords, SetDefaultPlaybooksCopiesPlaysAndKeepsNameAndCards) {
 
 TEST(PlaybookRecords, ResetAndClearTouchOnlyActiveTeams) {
     // An installation without the era playbooks.
-    std::filesystem::remove_all("playbooks");
+    const FOLDER_SET_ASIDE installed_playbooks("playbooks");
     Reset_Test_League(3);
     Universe.Teams[0].Playbooks.Offense.Results.Touchdowns[3][0] = 9;
     Universe.Teams[5].Playbooks.Offense.Plays[0].Name[0] = 'Z';

@@ -30,3 +30,15 @@ void Unlink_Installation_Folders() {
     for (const char* folder : LINKED_FOLDERS)
         std::filesystem::remove(folder, error);
 }
+
+FOLDER_SET_ASIDE::FOLDER_SET_ASIDE(const char* folder) : Folder(folder) {
+    std::error_code error;
+    std::filesystem::remove_all(Folder + ".set-aside", error);
+    std::filesystem::rename(Folder, Folder + ".set-aside", error);
+}
+
+FOLDER_SET_ASIDE::~FOLDER_SET_ASIDE() {
+    std::error_code error;
+    std::filesystem::remove_all(Folder, error);
+    std::filesystem::rename(Folder + ".set-aside", Folder, error);
+}
