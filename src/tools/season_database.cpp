@@ -1,6 +1,7 @@
 #include "tools/season_database.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -125,9 +126,13 @@ bool Save_Database_And_Class(int32_t year, const PLAYER_RECORD* records) {
     const std::string class_path = Resolve_File_Path(class_file);
     const std::string staged_database = database_path + ".new";
     const std::string staged_class = class_path + ".new";
+    // The system's reason for the first step that failed (a full disk, a
+    // folder without write permission), for the log.
     std::error_code failure;
+    errno = 0;
     bool saved = Save_Game(staged_database.c_str(), nullptr) == SAVE_OK;
     if (saved) saved = Write_Draft_Class_File(staged_class.c_str(), records) == 0;
+    if (!saved) failure.assign(errno, std::generic_category());
     if (saved) {
         std::filesystem::rename(staged_class, class_path, failure);
         saved = !failure;
@@ -136,9 +141,13 @@ bool Save_Database_And_Class(int32_t year, const PLAYER_RECORD* records) {
         std::filesystem::rename(staged_database, database_path, failure);
         saved = !failure;
     }
-    std::filesystem::remove(staged_database, failure);
-    std::filesystem::remove(staged_class, failure);
-    if (!saved) Report_System_Error("Unable to save the %d season database and its draft class", year);
+    const std::string reason = failure ? failure.message() : "no reason given";
+    std::error_code ignored;
+    std::filesystem::remove(staged_database, ignored);
+    std::filesystem::remove(staged_class, ignored);
+    if (!saved)
+        Report_System_Error("Unable to save the %d season database and its draft class: %s", year,
+                            reason.c_str());
     return saved;
 }
 } // namespace

@@ -165,6 +165,18 @@ TEST_F(SeasonDatabase, TheYearIsClampedAndAFailedBuildKeepsTheLeagueAndTheOldFil
     std::unique_ptr<uint8_t[]> league(new uint8_t[UNIVERSE_SIZE]);
     memcpy(league.get(), Universe_Bytes(), UNIVERSE_SIZE);
 
+    // A save the system refuses (here a folder in the way of the staged
+    // file) fails with the system's reason and leaves the old files.
+    fs::create_directories(Database_Name(1951) + ".new/in the way");
+    EXPECT_FALSE(Create_Season_Database(1951));
+    EXPECT_NE(std::string(Last_Error_Text)
+                  .find("Unable to save the 1951 season database and its draft class: Is a directory"),
+              std::string::npos)
+        << Last_Error_Text;
+    EXPECT_EQ(memcmp(league.get(), Universe_Bytes(), UNIVERSE_SIZE), 0);
+    EXPECT_EQ(Read_Whole_File(Database_Name(1951)), database);
+    fs::remove_all(Database_Name(1951) + ".new");
+
     // Without its rosters the season cannot be built.
     fs::remove("Input/Stats/1951_rosters.csv");
     Clear_Reports();
