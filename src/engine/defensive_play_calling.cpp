@@ -25,8 +25,9 @@
 alignas(64) int32_t Play_Matchup_Table[OFFENSIVE_PLAY_NUMBERS][MATCHUP_TABLE_COLUMNS];
 
 namespace {
-constexpr int32_t PASS_FOCUS[17] = {975,  975,  875,  1025, 1025, 1000, 825, 925, 1125,
-                                    1125, 1100, 1150, 1225, 1250, 1375, 775, 675};
+constexpr int32_t DEFENSIVE_FORMATIONS = 17;
+constexpr int32_t PASS_FOCUS[DEFENSIVE_FORMATIONS] = {975,  975,  875,  1025, 1025, 1000, 825, 925, 1125,
+                                                      1125, 1100, 1150, 1225, 1250, 1375, 775, 675};
 constexpr int32_t GUESSES = 5;
 
 int32_t Defensive_System_Of(int32_t team) {
@@ -63,6 +64,18 @@ int32_t Pass_Focus_Match(int32_t focus_a, int32_t focus_b) {
     if (gap < 0) gap = 0;
     return Mul_Div_Round(gap, 1000, 150);
 }
+
+// The match of every two defensive formations' pass focuses, read by the
+// defensive call for each of its plays at every snap.
+struct PASS_FOCUS_MATCHES {
+    int32_t Match[DEFENSIVE_FORMATIONS][DEFENSIVE_FORMATIONS];
+    PASS_FOCUS_MATCHES() {
+        for (int32_t a = 0; a < DEFENSIVE_FORMATIONS; ++a)
+            for (int32_t b = 0; b < DEFENSIVE_FORMATIONS; ++b)
+                Match[a][b] = Pass_Focus_Match(PASS_FOCUS[a], PASS_FOCUS[b]);
+    }
+};
+const PASS_FOCUS_MATCHES Formation_Focus_Matches;
 } // namespace
 
 int32_t Get_Pass_Focus_Match(int32_t formation_a, int32_t formation_b) {
@@ -336,15 +349,14 @@ int32_t Choose_Defensive_Play(GAME_RECORD* pGame) {
     for (int32_t k = 0; k < GUESSES; ++k)
         guess_rows[k] = Play_Matchup_Table[guesses[k]];
     const bool focused = Is_Defensive_Formation(wanted);
-    const int32_t wanted_focus = focused ? Get_Defensive_Formation_Pass_Focus(wanted) : 0;
+    const int32_t* focus_matches = focused ? Formation_Focus_Matches.Match[wanted - 22] : nullptr;
     const DEFENSIVE_CALL_PROFILE& profile = Defensive_Call_Profile(defense, system);
     for (int32_t d = 0; d < DEFENSIVE_PLAY_NUMBERS; ++d) {
         const int32_t formation = profile.Formation[d];
         int64_t a = 1000;
         if (focused)
-            a = Is_Defensive_Formation(formation)
-                    ? Pass_Focus_Match(wanted_focus, Get_Defensive_Formation_Pass_Focus(formation))
-                    : Get_Pass_Focus_Match(wanted, formation);
+            a = Is_Defensive_Formation(formation) ? focus_matches[formation - 22]
+                                                  : Get_Pass_Focus_Match(wanted, formation);
         const int64_t s = profile.System_Match[d] >= 0
                               ? profile.System_Match[d]
                               : Get_Defensive_Formation_System_Match(system, formation);
