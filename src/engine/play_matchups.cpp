@@ -119,10 +119,19 @@ void Read_Defensive_Call_Facts(int32_t dteam, int32_t d, DEFENSIVE_CALL_FACTS* f
     const DEFENSIVE_PLAY* play = Find_Defensive_Play(dteam, d);
     facts->Formation = play != nullptr ? play->Formation : -1;
     facts->Role_18 = false;
+    // A formation in the catalogue is read straight from it; any other is
+    // asked slot by slot, to report the fault as often as before.
+    const FORMATION_POINT* points =
+        Is_Valid_Formation(facts->Formation) ? Formation_Coordinate_Table[facts->Formation] : nullptr;
     for (int32_t k = 0; k < PLAYERS_ON_FIELD; ++k) {
         facts->Roles[k] = play != nullptr ? play->Roles[k] : Get_Defensive_Play_Role(dteam, d, k);
         if (facts->Roles[k] == 18) facts->Role_18 = true;
-        Get_Formation_Coordinate(facts->Formation, k, &facts->X[k], &facts->Y[k]);
+        if (points != nullptr) {
+            facts->X[k] = points[k].X;
+            facts->Y[k] = points[k].Y;
+        } else {
+            Get_Formation_Coordinate(facts->Formation, k, &facts->X[k], &facts->Y[k]);
+        }
     }
 }
 
