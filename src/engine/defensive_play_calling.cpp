@@ -345,9 +345,14 @@ int32_t Choose_Defensive_Play(GAME_RECORD* pGame) {
     const int32_t system = Defensive_System_Of(defense);
     int64_t running[DEFENSIVE_PLAY_NUMBERS];
     int64_t total = 0;
-    const int32_t* guess_rows[GUESSES];
-    for (int32_t k = 0; k < GUESSES; ++k)
-        guess_rows[k] = Play_Matchup_Table[guesses[k]];
+    // The guesses' rows, each in a name of its own: the chain below is
+    // written out in full rather than looped over.
+    static_assert(GUESSES == 5);
+    const int32_t* const row_0 = Play_Matchup_Table[guesses[0]];
+    const int32_t* const row_1 = Play_Matchup_Table[guesses[1]];
+    const int32_t* const row_2 = Play_Matchup_Table[guesses[2]];
+    const int32_t* const row_3 = Play_Matchup_Table[guesses[3]];
+    const int32_t* const row_4 = Play_Matchup_Table[guesses[4]];
     const bool focused = Is_Defensive_Formation(wanted);
     const int32_t* focus_matches = focused ? Formation_Focus_Matches.Match[wanted - 22] : nullptr;
     const DEFENSIVE_CALL_PROFILE& profile = Defensive_Call_Profile(defense, system);
@@ -360,10 +365,13 @@ int32_t Choose_Defensive_Play(GAME_RECORD* pGame) {
         const int64_t s = profile.System_Match[d] >= 0
                               ? profile.System_Match[d]
                               : Get_Defensive_Formation_System_Match(system, formation);
-        // A thousandth of 1,000 times the first guess's value is that value.
-        int64_t m = guess_rows[0][d];
-        for (int32_t k = 1; k < GUESSES; ++k)
-            m = Per_Mille(m, guess_rows[k][d]);
+        // The guesses' values multiplied in order, each product rounded to
+        // thousandths (a thousandth of 1,000 times the first guess's value is
+        // that value).
+        int64_t m = Per_Mille(row_0[d], row_1[d]);
+        m = Per_Mille(m, row_2[d]);
+        m = Per_Mille(m, row_3[d]);
+        m = Per_Mille(m, row_4[d]);
         int64_t w = Per_Mille(m, a);
         w = Per_Mille(s, w);
         if (threat != 0 && profile.Role_18[d]) w *= threat + 1;
