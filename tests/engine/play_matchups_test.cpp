@@ -321,4 +321,26 @@ TEST_F(PlayMatchups, TableMatchupOfAnUnknownRoleIsTheCallsMatchup) {
     EXPECT_EQ(Count_Error_Lines(), 2 * errors);
 }
 
+// A call's defenders stand where its formation places them; a formation out
+// of the catalogue puts them all at the ball and is reported for each slot.
+TEST_F(PlayMatchups, DefensiveCallFactsStandWhereTheFormationPlacesThem) {
+    Set_All_Roles(0, 12, 31);
+    DEFENSIVE_CALL_FACTS facts{};
+    Read_Defensive_Call_Facts(0, 0, &facts);
+    EXPECT_EQ(facts.Formation, 31);
+    for (int32_t k = 0; k < PLAYERS_ON_FIELD; ++k) {
+        EXPECT_EQ(facts.X[k], Formation_Coordinate_Table[31][k].X) << k;
+        EXPECT_EQ(facts.Y[k], Formation_Coordinate_Table[31][k].Y) << k;
+    }
+    EXPECT_EQ(Count_Error_Lines(), 0);
+
+    Set_All_Roles(0, 12, NUMBER_OF_FORMATIONS);
+    Read_Defensive_Call_Facts(0, 0, &facts);
+    for (int32_t k = 0; k < PLAYERS_ON_FIELD; ++k) {
+        EXPECT_EQ(facts.X[k], 0.0) << k;
+        EXPECT_EQ(facts.Y[k], 0.0) << k;
+    }
+    EXPECT_EQ(Count_Error_Lines(), PLAYERS_ON_FIELD);
+}
+
 } // namespace
