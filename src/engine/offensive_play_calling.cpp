@@ -6,6 +6,7 @@
 
 #include "season/league_rates.h"
 
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -383,13 +384,32 @@ struct PLAY_PROFILE {
     int32_t System_Match;
 };
 
+// The search's key players are its on-field slots 0-5; a play without a key
+// player reads the extra entry after them, always checked and scaled by no
+// threat.
+constexpr int32_t NO_KEY = PLAY_RECEIVERS + 1;
+constexpr int32_t KEY_ENTRIES = PLAY_RECEIVERS + 2;
+
 // The plays a search of one kind may call: defined, of that kind and none of
-// the fixed kneel-down, punt and field-goal plays, in play order.
+// the fixed kneel-down, punt and field-goal plays, in play order, with what a
+// search copies of each (its key entry, whether it is the Hail Mary and, once
+// read, its yardage). A search leaves out the last play called and the plays
+// in a kicking formation when the offence would not kick.
 struct PLAY_LIST {
     int32_t Category;
     int32_t Count;
     uint8_t Plays[OFFENSIVE_PLAY_NUMBERS];
+    uint8_t Key[OFFENSIVE_PLAY_NUMBERS];
+    bool Hail_Mary[OFFENSIVE_PLAY_NUMBERS];
+    int32_t Yardage[OFFENSIVE_PLAY_NUMBERS];
+    // Bit n: the yardage of play n of the list is read.
+    uint64_t Yardage_Read;
+    // Bit n: play n of the list is in the punt or the field-goal formation.
+    uint64_t Kicks;
+    // Each play's place in the list, -1 for a play not in it.
+    int8_t At[OFFENSIVE_PLAY_NUMBERS];
 };
+static_assert(OFFENSIVE_PLAY_NUMBERS <= 64, "a list's plays are bits of one word");
 constexpr int32_t PLAY_LISTS = 4;
 
 // A team's playbook as the search reads it, kept with the plays, the team's
@@ -489,18 +509,32 @@ PLAYBOOK_PROFILE& Playbook_Profile(int32_t team) {
     return profile;
 }
 
-const PLAY_LIST& Play_List(PLAYBOOK_PROFILE& profile, int32_t category) {
+PLAY_LIST& Play_List(PLAYBOOK_PROFILE& profile, int32_t category) {
     for (int32_t n = 0; n < profile.List_Count; ++n)
         if (profile.Lists[n].Category == category) return profile.Lists[n];
     const int32_t n = profile.List_Count < PLAY_LISTS ? profile.List_Count++ : PLAY_LISTS - 1;
     PLAY_LIST& list = profile.Lists[n];
     list.Category = category;
     list.Count = 0;
+    list.Yardage_Read = 0;
+    list.Kicks = 0;
     for (int32_t p = 0; p < OFFENSIVE_PLAY_NUMBERS; ++p) {
         const PLAY_PROFILE& play = profile.Play[p];
-        if (play.Defined && play.Category == category && p != KNEEL_DOWN_PLAY && p != HARD_CODED_PUNT_PLAY &&
-            p != HARD_CODED_FIELD_GOAL_PLAY)
-            list.Plays[list.Count++] = static_cast<uint8_t>(p);
+        list.At[p] = -1;
+        if (!play.Defined || play.Category != category || p == KNEEL_DOWN_PLAY || p == HARD_CODED_PUNT_PLAY ||
+            p == HARD_CODED_FIELD_GOAL_PLAY)
+            continue;
+        const int32_t at = list.Count++;
+        list.At[p] = static_cast<int8_t>(at);
+        list.Plays[at] = static_cast<uint8_t>(p);
+        list.Key[at] = static_cast<uint8_t>(play.Primary >= 0 ? play.Primary : NO_KEY);
+        list.Hail_Mary[at] = play.Hail_Mary;
+        if (play.Formation == FORMATION_PUNT || play.Formation == FORMATION_FIELD_GOAL)
+            list.Kicks |= uint64_t{1} << at;
+        if (play.Yardage_Known) {
+            list.Yardage[at] = play.Yardage;
+            list.Yardage_Read |= uint64_t{1} << at;
+        }
     }
     return list;
 }
@@ -582,12 +616,6 @@ int32_t Decide_Once(int32_t* kept, int32_t (*decide)(GAME_RECORD*), GAME_RECORD*
 // times, d = 0-12; step 13 for no weight), worked out on first need.
 constexpr int32_t WEIGHT_STEPS = 14;
 constexpr int32_t NO_WEIGHT_STEP = WEIGHT_STEPS - 1;
-
-// The search's key players are its on-field slots 0-5; a play without a key
-// player reads the extra entry after them, always checked and scaled by no
-// threat.
-constexpr int32_t NO_KEY = PLAY_RECEIVERS + 1;
-constexpr int32_t KEY_ENTRIES = PLAY_RECEIVERS + 2;
 
 // A play's weights are kept from snap to snap with what they were worked
 // out from: its key player's view (his generation, which a change of the
@@ -724,6 +752,74 @@ struct PLAY_SEARCH {
     int64_t Weighed_Sums[WEIGHED_KEPT][OFFENSIVE_PLAY_NUMBERS];
 };
 
+// The plays of the list the search may call, each kicking decision asked and
+// each yardage read (on first need) in play order.
+void Read_Eligible_Plays(GAME_RECORD* pGame, PLAY_LIST& list, PLAY_SEARCH& search) {
+    PLAYBOOK_PROFILE& profile = *search.Profile;
+    int32_t punt = -1;
+    int32_t field_goal = -1;
+    for (int32_t n = 0; n < list.Count; ++n) {
+        const int32_t p = list.Plays[n];
+        if (p == Last_Offensive_Play) continue;
+        PLAY_PROFILE& play = profile.Play[p];
+        if (play.Formation == FORMATION_PUNT && Decide_Once(&punt, Should_Punt, pGame) == 0) continue;
+        if (play.Formation == FORMATION_FIELD_GOAL &&
+            Decide_Once(&field_goal, Should_Kick_Field_Goal, pGame) == 0)
+            continue;
+        list.Yardage[n] = Play_Yardage(play, search.Team, p);
+        list.Yardage_Read |= uint64_t{1} << n;
+        search.Eligible_Hail_Mary[search.Eligible_Count] = list.Hail_Mary[n];
+        search.Eligible_Key[search.Eligible_Count] = list.Key[n];
+        search.Eligible_Yardage[search.Eligible_Count] = list.Yardage[n];
+        search.Eligible[search.Eligible_Count++] = static_cast<uint8_t>(p);
+    }
+}
+
+// The same plays as Read_Eligible_Plays, copied in runs once the yardage of
+// every play but the kicking ones is read: the kicking decisions, and the
+// reading of a kicking play's yardage after its own, come in the same order.
+void Take_Eligible_Plays(GAME_RECORD* pGame, PLAY_LIST& list, PLAY_SEARCH& search) {
+    const uint64_t all = list.Count == 64 ? ~uint64_t{0} : (uint64_t{1} << list.Count) - 1;
+    uint64_t left_out = 0;
+    if (Last_Offensive_Play >= 0 && Last_Offensive_Play < OFFENSIVE_PLAY_NUMBERS &&
+        list.At[Last_Offensive_Play] >= 0)
+        left_out = uint64_t{1} << list.At[Last_Offensive_Play];
+    if ((all & ~list.Kicks & ~left_out & ~list.Yardage_Read) != 0) {
+        Read_Eligible_Plays(pGame, list, search);
+        return;
+    }
+    int32_t punt = -1;
+    int32_t field_goal = -1;
+    for (uint64_t kicks = list.Kicks & ~left_out; kicks != 0; kicks &= kicks - 1) {
+        const int32_t n = std::countr_zero(kicks);
+        const uint64_t bit = uint64_t{1} << n;
+        const int32_t p = list.Plays[n];
+        PLAY_PROFILE& play = search.Profile->Play[p];
+        if ((play.Formation == FORMATION_PUNT && Decide_Once(&punt, Should_Punt, pGame) == 0) ||
+            (play.Formation == FORMATION_FIELD_GOAL &&
+             Decide_Once(&field_goal, Should_Kick_Field_Goal, pGame) == 0)) {
+            left_out |= bit;
+        } else if (!(list.Yardage_Read & bit)) {
+            list.Yardage[n] = Play_Yardage(play, search.Team, p);
+            list.Yardage_Read |= bit;
+        }
+    }
+    uint64_t take = all & ~left_out;
+    int32_t count = 0;
+    while (take != 0) {
+        const int32_t from = std::countr_zero(take);
+        const int32_t length = std::countr_one(take >> from);
+        std::memcpy(search.Eligible + count, list.Plays + from, static_cast<size_t>(length));
+        std::memcpy(search.Eligible_Key + count, list.Key + from, static_cast<size_t>(length));
+        std::memcpy(search.Eligible_Hail_Mary + count, list.Hail_Mary + from, static_cast<size_t>(length));
+        std::memcpy(search.Eligible_Yardage + count, list.Yardage + from,
+                    static_cast<size_t>(length) * sizeof(int32_t));
+        count += length;
+        take = from + length >= 64 ? 0 : take & (~uint64_t{0} << (from + length));
+    }
+    search.Eligible_Count = count;
+}
+
 void Prepare_Play_Search(GAME_RECORD* pGame, int32_t category, PLAY_SEARCH& search) {
     const int32_t side = Offense_Side(pGame);
     const int32_t team = pGame->Team[side];
@@ -768,23 +864,7 @@ void Prepare_Play_Search(GAME_RECORD* pGame, int32_t category, PLAY_SEARCH& sear
     search.Kept = search.Keep ? &Kept_Weights[team][kind] : &Loose_Weights;
     search.Eligible_Count = 0;
     search.Weighed_Count = 0;
-    int32_t punt = -1;
-    int32_t field_goal = -1;
-    const PLAY_LIST& list = Play_List(profile, category);
-    for (int32_t n = 0; n < list.Count; ++n) {
-        const int32_t p = list.Plays[n];
-        if (p == Last_Offensive_Play) continue;
-        PLAY_PROFILE& play = profile.Play[p];
-        if (play.Formation == FORMATION_PUNT && Decide_Once(&punt, Should_Punt, pGame) == 0) continue;
-        if (play.Formation == FORMATION_FIELD_GOAL &&
-            Decide_Once(&field_goal, Should_Kick_Field_Goal, pGame) == 0)
-            continue;
-        search.Eligible_Hail_Mary[search.Eligible_Count] = play.Hail_Mary;
-        search.Eligible_Key[search.Eligible_Count] =
-            static_cast<uint8_t>(play.Primary >= 0 ? play.Primary : NO_KEY);
-        search.Eligible_Yardage[search.Eligible_Count] = Play_Yardage(play, team, p);
-        search.Eligible[search.Eligible_Count++] = static_cast<uint8_t>(p);
-    }
+    Take_Eligible_Plays(pGame, Play_List(profile, category), search);
 }
 
 // The kept weights for a weighing of the search. They hold while the search
