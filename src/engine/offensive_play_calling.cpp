@@ -80,13 +80,6 @@ bool Is_Valid_Roster_Slot(int32_t slot) {
     return slot >= 0 && slot < PLAYERS_PER_TEAM;
 }
 
-// The rating a decision reads from an on-field slot: a slot without a player
-// counts 20.
-float Field_Rating(int32_t team, int32_t slot, int32_t rating) {
-    if (!Is_Team_Index(team) || !Is_Valid_Roster_Slot(slot) || !Is_Player_Slot_Used(team, slot))
-        return MINIMUM_RATING;
-    return Get_Player_Rating(team, slot, rating);
-}
 } // namespace
 
 int32_t Get_Play_Search_Category(int32_t play_type) {
@@ -272,6 +265,38 @@ int32_t Get_Top_Receiver_Threat(GAME_RECORD* pGame) {
 }
 
 namespace {
+// The running, receiving and passing composites of the men in on-field slots
+// 0-5 of each team, kept with the ratings and position they were worked out
+// from (all they read). A player whose ratings and position read the same has
+// the same composites, and reading them again would repair nothing: any
+// rating the reading repaired was stored before the ratings were kept.
+constexpr int32_t RUN_TENDENCY_SLOTS = 6;
+struct KEPT_COMPOSITES {
+    bool Known;
+    int32_t Position;
+    float Ratings[NUMBER_OF_PLAYER_RATINGS];
+    float Running;
+    float Receiving;
+    float Passing;
+};
+KEPT_COMPOSITES Kept_Composites[TOTAL_NUMBER_OF_TEAMS][RUN_TENDENCY_SLOTS];
+
+// The composites of a player on the field (team and slot valid and used).
+const KEPT_COMPOSITES& Field_Composites(int32_t team, int32_t slot, int32_t field_slot, int32_t position) {
+    KEPT_COMPOSITES& kept = Kept_Composites[team][field_slot];
+    const float* ratings = Universe.Teams[team].Players[slot].Ratings;
+    if (kept.Known && kept.Position == position &&
+        std::memcmp(kept.Ratings, ratings, sizeof kept.Ratings) == 0)
+        return kept;
+    kept.Running = Get_Player_Rating(team, slot, RATING_RUNNING_COMPOSITE);
+    kept.Receiving = Get_Player_Rating(team, slot, RATING_RECEIVING_COMPOSITE);
+    kept.Passing = Get_Player_Rating(team, slot, RATING_PASSING_COMPOSITE);
+    kept.Known = true;
+    kept.Position = position;
+    std::memcpy(kept.Ratings, ratings, sizeof kept.Ratings);
+    return kept;
+}
+
 int32_t Weigh_Run_Tendency(GAME_RECORD* pGame) {
     const int32_t side = Offense_Side(pGame);
     const int32_t team = pGame->Team[side];
@@ -282,11 +307,17 @@ int32_t Weigh_Run_Tendency(GAME_RECORD* pGame) {
         const bool present =
             Is_Team_Index(team) && Is_Valid_Roster_Slot(slot) && Is_Player_Slot_Used(team, slot);
         const int32_t position = present ? Get_Player_Vital_Stat(team, slot, VITAL_POSITION) : -1;
-        // The running, receiving and passing composites of the player.
-        auto r = [&](int32_t rating) { return Field_Rating(team, present ? slot : -1, rating); };
-        const float a = r(RATING_RUNNING_COMPOSITE);
-        const float b = r(RATING_RECEIVING_COMPOSITE);
-        const float c = r(RATING_PASSING_COMPOSITE);
+        // The running, receiving and passing composites of the player; a slot
+        // without a player counts 20 in each.
+        float a = MINIMUM_RATING;
+        float b = MINIMUM_RATING;
+        float c = MINIMUM_RATING;
+        if (present) {
+            const KEPT_COMPOSITES& composites = Field_Composites(team, slot, field_slot, position);
+            a = composites.Running;
+            b = composites.Receiving;
+            c = composites.Passing;
+        }
         auto at_least_zero = [](float x) { return x > 0.0f ? x : 0.0f; };
         switch (position) {
         case POSITION_QB:

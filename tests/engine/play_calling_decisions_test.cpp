@@ -474,3 +474,50 @@ TEST(PlayCallingDecisions, KeptSearchWeighsAsItSawTheSnapAfterAnotherSearch) {
     EXPECT_EQ(picks_after(true), alone);
     EXPECT_EQ(picks_after(false), alone);
 }
+
+// The composites of the men on the field are kept from snap to snap with
+// their ratings and position: a rating changed or repaired, a man moved or
+// playing another position is weighed afresh.
+TEST(PlayCallingDecisions, RunTendencyFollowsTheMenOnTheField) {
+    Build_Test_League();
+    GAME_RECORD* game = Start_Test_Game();
+    Set_Formation_Depth_Charts(0, 0);
+    Set_Formation_Depth_Charts(1, 0);
+    Set_Default_Formations(game);
+    const int32_t side = Get_Offense_Side(game);
+    const int32_t team = game->Team[side];
+    int32_t quarterback = -1;
+    for (int32_t k = 0; k <= PLAY_RECEIVERS; ++k) {
+        const int32_t slot = game->On_Field[side][k];
+        if (slot < PLAYERS_PER_TEAM && Get_Player_Vital_Stat(team, slot, VITAL_POSITION) == POSITION_QB)
+            quarterback = slot;
+    }
+    ASSERT_GE(quarterback, 0);
+    PLAYER_RECORD& passer = Universe.Teams[team].Players[quarterback];
+    const int32_t before = Get_Offensive_Run_Tendency(game);
+
+    passer.Ratings[RATING_ACCURACY] = 30.0f;
+    const int32_t poor_passer = Get_Offensive_Run_Tendency(game);
+    EXPECT_NE(poor_passer, before) << "the passer's own accuracy was not 30";
+    passer.Ratings[RATING_ACCURACY] = 95.0f;
+    EXPECT_LT(Get_Offensive_Run_Tendency(game), poor_passer) << "a better passer passes more";
+    passer.Ratings[RATING_ACCURACY] = 5.0f;
+    const int32_t repaired = Get_Offensive_Run_Tendency(game);
+    EXPECT_EQ(passer.Ratings[RATING_ACCURACY], 20.0f) << "the rating is repaired as it is read";
+    EXPECT_EQ(Get_Offensive_Run_Tendency(game), repaired);
+    passer.Ratings[RATING_ACCURACY] = 5.0f;
+    EXPECT_EQ(Get_Offensive_Run_Tendency(game), repaired);
+    EXPECT_EQ(passer.Ratings[RATING_ACCURACY], 20.0f) << "repaired again when read again";
+    passer.Ratings[RATING_ACCURACY] = 30.0f;
+    EXPECT_EQ(Get_Offensive_Run_Tendency(game), poor_passer);
+
+    // The same men in other places weigh the same; a quarterback listed as
+    // a receiver weighs as one.
+    std::swap(game->On_Field[side][0], game->On_Field[side][3]);
+    std::swap(game->On_Field[side][1], game->On_Field[side][5]);
+    EXPECT_EQ(Get_Offensive_Run_Tendency(game), poor_passer);
+    passer.Vital_Stats[VITAL_POSITION] = POSITION_WR;
+    EXPECT_NE(Get_Offensive_Run_Tendency(game), poor_passer);
+    passer.Vital_Stats[VITAL_POSITION] = POSITION_QB;
+    EXPECT_EQ(Get_Offensive_Run_Tendency(game), poor_passer);
+}
