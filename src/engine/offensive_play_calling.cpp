@@ -479,6 +479,8 @@ struct PLAYBOOK_PROFILE {
     PLAYBOOK_READING_MARK Checked_Mark; // when the plays were last compared
     PLAY_SIGNATURE Signatures[STORED_OFFENSIVE_PLAYS];
     PLAY_PROFILE Play[OFFENSIVE_PLAY_NUMBERS];
+    // Per key entry, bit p: play p is keyed to it.
+    uint64_t Keyed[KEY_ENTRIES];
     int32_t List_Count;
     PLAY_LIST Lists[PLAY_LISTS];
 };
@@ -496,6 +498,7 @@ void Read_Playbook_Profile(int32_t team, PLAYBOOK_PROFILE& profile) {
     if (Is_Team_Index(team))
         for (int32_t p = 0; p < STORED_OFFENSIVE_PLAYS; ++p)
             profile.Signatures[p].Take(Universe.Teams[team].Playbooks.Offense.Plays[p]);
+    std::memset(profile.Keyed, 0, sizeof profile.Keyed);
     for (int32_t p = 0; p < OFFENSIVE_PLAY_NUMBERS; ++p) {
         PLAY_PROFILE& play = profile.Play[p];
         play.Defined = Is_Offensive_Play_Defined(team, p);
@@ -507,6 +510,7 @@ void Read_Playbook_Profile(int32_t team, PLAYBOOK_PROFILE& profile) {
         play.Hail_Mary = std::strcmp(name, "Hail Mary") == 0;
         play.Yardage_Known = false;
         play.Match_Known = false;
+        profile.Keyed[play.Primary >= 0 ? play.Primary : NO_KEY] |= uint64_t{1} << p;
     }
     profile.List_Count = 0;
     static uint32_t versions = 0;
@@ -648,16 +652,13 @@ int32_t Decide_Once(int32_t* kept, int32_t (*decide)(GAME_RECORD*), GAME_RECORD*
 constexpr int32_t WEIGHT_STEPS = 14;
 constexpr int32_t NO_WEIGHT_STEP = WEIGHT_STEPS - 1;
 
-// A play's weights are kept from snap to snap with what they were worked
-// out from: its key player's view (his generation, which a change of the
-// whole search's view renews too) and the play's uses. Whatever of these
-// changed, the play's weights are worked out afresh. One cache line a play:
-// the weighing of a snap reads it whole.
-constexpr uint16_t USES_NOT_KEPT = UINT16_MAX; // more uses than kept: never the same
+// A play's weights are kept from snap to snap while what they were worked
+// out from stays: its key player's view and the play's uses. A change of
+// either clears the weights of the plays it concerns, a change of the whole
+// search's view clears them all. One cache line a play: the weighing of a
+// snap reads it whole.
 constexpr uint16_t BASE_KNOWN = 1u << WEIGHT_STEPS;
 struct alignas(64) KEPT_PLAY {
-    uint32_t Key_Generation;
-    uint16_t Uses;
     // Bit s: the weight of step s is known; BASE_KNOWN: the redundancy is.
     uint16_t Known;
     // The squared redundancy multiplier, read with the first weight.
@@ -685,7 +686,7 @@ struct KEY_VIEW {
 
 // What a key player's kept weights were worked out from.
 struct KEPT_KEY {
-    uint32_t Generation;
+    bool Known;
     KEY_VIEW View;
 };
 
@@ -700,8 +701,11 @@ struct KEPT_WEIGHTS {
     // The search that last checked plays here: another search's checks may
     // have changed them.
     uint32_t Checked_By;
-    // The last entry is for plays without a key player.
+    // The last entry is for plays without a key player (never read).
     KEPT_KEY Keys[KEY_ENTRIES];
+    // The plays' uses the weights were worked out from (as the last search
+    // that could call each play saw them).
+    int32_t Uses[OFFENSIVE_PLAY_NUMBERS];
     KEPT_PLAY Play[OFFENSIVE_PLAY_NUMBERS];
 };
 
@@ -710,20 +714,15 @@ constexpr int32_t KEPT_KINDS = 3;
 KEPT_WEIGHTS Kept_Weights[TOTAL_NUMBER_OF_TEAMS][KEPT_KINDS];
 // A search outside the calls of a snap keeps nothing from one to the next.
 KEPT_WEIGHTS Loose_Weights;
-uint32_t Last_Generation = 0;
 uint32_t Last_Search_Stamp = 0;
 
-uint32_t Next_Generation() {
-    if (++Last_Generation == 0) ++Last_Generation;
-    return Last_Generation;
-}
-
-// Every weight kept is to be worked out afresh: each key player's view is
-// read again and given a new generation, plays without one get a new one now.
+// Every weight kept is to be worked out afresh, and each key player's view
+// read again.
 void Renew_Kept_Weights(KEPT_WEIGHTS& kept) {
     for (KEPT_KEY& key : kept.Keys)
-        key.Generation = 0;
-    kept.Keys[NO_KEY].Generation = Next_Generation();
+        key.Known = false;
+    for (KEPT_PLAY& play : kept.Play)
+        play.Known = 0;
     kept.Checked_By = 0;
 }
 
@@ -760,14 +759,11 @@ struct PLAY_SEARCH {
     bool Keep; // whether the weights are kept beyond the search
     KEPT_WEIGHTS* Kept;
     uint32_t Stamp;
-    // Bit k: the kept weights of eligible play k were checked in this search
-    // (while Kept->Checked_By is its stamp).
-    uint64_t Checked;
     KEY_PLAYER Keys[PLAY_RECEIVERS + 1];
-    // Per key entry: whether it was checked in this search, its generation
-    // then and the receiver threat its plays are scaled by.
+    // Per key entry: whether the kept weights of its plays were checked in
+    // this search (while Kept->Checked_By is its stamp) and the receiver
+    // threat its plays are scaled by.
     bool Key_Checked[KEY_ENTRIES];
-    uint32_t Key_Generation[KEY_ENTRIES];
     int32_t Key_Threat[KEY_ENTRIES];
     // The plays the search may call, in play order, with their yardage, their
     // key entry and whether each is the Hail Mary.
@@ -900,7 +896,9 @@ void Prepare_Play_Search(GAME_RECORD* pGame, int32_t category, PLAY_SEARCH& sear
 
 // The kept weights for a weighing of the search. They hold while the search
 // sees what they were worked out from; while no other search checked plays
-// there since this one last did, so do this search's checks.
+// there since this one last did, so do this search's checks. The plays whose
+// uses changed are cleared here, those whose key player changed when he is
+// first checked.
 void Claim_Kept_Weights(PLAY_SEARCH& search) {
     KEPT_WEIGHTS& kept = *search.Kept;
     if (kept.Checked_By == search.Stamp) return;
@@ -916,10 +914,18 @@ void Claim_Kept_Weights(PLAY_SEARCH& search) {
         kept.Adjustment = search.Adjustment;
     }
     kept.Checked_By = search.Stamp;
-    search.Checked = 0;
     for (int32_t k = 0; k <= PLAY_RECEIVERS; ++k)
         search.Key_Checked[k] = false;
-    search.Key_Generation[NO_KEY] = kept.Keys[NO_KEY].Generation;
+    // Only the search's own plays are read: any other play's uses are
+    // compared by the search that may call it.
+    const int32_t* uses = Offensive_Play_Use_Counts[search.Side];
+    for (int32_t k = 0; k < search.Eligible_Count; ++k) {
+        const int32_t p = search.Eligible[k];
+        if (kept.Uses[p] != uses[p]) {
+            kept.Uses[p] = uses[p];
+            kept.Play[p].Known = 0;
+        }
+    }
 }
 
 // What the search's weights read of key entry k (his extras once read).
@@ -945,12 +951,14 @@ KEY_VIEW Key_View(const PLAY_SEARCH& search, int32_t k) {
     return view;
 }
 
-// The generation of what the search sees of a key player, read on the
-// first weight of a play of his (his extras with it, as the weights read
-// them) and compared with what the kept weights were worked out from.
-uint32_t Checked_Key(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t k) {
+// What the search sees of a key player, read on the first weight of a play of
+// his (his extras with it, as the weights read them) and compared with what
+// the kept weights were worked out from: when it changed, his plays' weights
+// are cleared.
+void Check_Key(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t k) {
     KEY_PLAYER& key = search.Keys[k];
-    KEPT_KEY& kept = search.Kept->Keys[k];
+    KEPT_WEIGHTS& weights = *search.Kept;
+    KEPT_KEY& kept = weights.Keys[k];
     search.Key_Checked[k] = true;
     const int32_t position = key.Valid ? key.Position : -1;
     if (key.Valid && !key.Extra_Known &&
@@ -958,36 +966,11 @@ uint32_t Checked_Key(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t k) {
          position == POSITION_QB))
         Read_Key_Extras(pGame, search.Team, search.Category, key);
     const KEY_VIEW view = Key_View(search, k);
-    if (kept.Generation == 0 || !(kept.View == view)) {
-        kept.Generation = Next_Generation();
-        kept.View = view;
-    }
-    search.Key_Generation[k] = kept.Generation;
-    return kept.Generation;
-}
-
-// The kept weights of eligible play k of the search, checked once per search
-// against what the search sees: the play's key player and its uses; cleared
-// when either changed.
-KEPT_PLAY& Checked_Play(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t k) {
-    const int32_t p = search.Eligible[k];
-    KEPT_PLAY& memo = search.Kept->Play[p];
-    const uint64_t bit = uint64_t{1} << k;
-    if (search.Checked & bit) return memo;
-    search.Checked |= bit;
-    const int32_t key = search.Eligible_Key[k];
-    const uint32_t key_generation =
-        search.Key_Checked[key] ? search.Key_Generation[key] : Checked_Key(pGame, search, key);
-    const int32_t uses = Offensive_Play_Use_Counts[search.Side][p];
-    const uint16_t kept_uses = uses <= 0              ? 0
-                               : uses < USES_NOT_KEPT ? static_cast<uint16_t>(uses)
-                                                      : USES_NOT_KEPT;
-    if (memo.Key_Generation != key_generation || memo.Uses != kept_uses || kept_uses == USES_NOT_KEPT) {
-        memo.Key_Generation = key_generation;
-        memo.Uses = kept_uses;
-        memo.Known = 0;
-    }
-    return memo;
+    if (kept.Known && kept.View == view) return;
+    kept.Known = true;
+    kept.View = view;
+    for (uint64_t plays = search.Profile->Keyed[k]; plays != 0; plays &= plays - 1)
+        weights.Play[std::countr_zero(plays)].Known = 0;
 }
 
 // The weight of an eligible play once the yardage difference left it `w`.
@@ -1068,7 +1051,9 @@ void Weigh_Offensive_Plays(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t want
                 if (d < NO_WEIGHT_STEP) step = d;
             }
             const uint16_t bit = static_cast<uint16_t>(1u << step);
-            KEPT_PLAY& memo = Checked_Play(pGame, search, k);
+            const int32_t key = search.Eligible_Key[k];
+            if (!search.Key_Checked[key]) Check_Key(pGame, search, key);
+            KEPT_PLAY& memo = search.Kept->Play[p];
             if (!(memo.Known & bit)) {
                 // The weight of no weight is 0; it is worked out once all the
                 // same, for what reading the play's multipliers reports.

@@ -350,6 +350,15 @@ TEST(PlayCallingDecisions, KeptPlayWeightsFollowWhatChangedSinceTheLastSnap) {
     for (int32_t play = 0; play < 20; play += 3)
         Offensive_Play_Use_Counts[side][play] = 30 + play;
     expect_fresh_picks("plays worn by use");
+    // A play worn while it was the last play called, and so not searched, is
+    // weighed afresh once it may be called again.
+    const int32_t worn = Nth_Pass_Play(3);
+    Last_Offensive_Play = worn;
+    expect_fresh_picks("the last play left out");
+    Offensive_Play_Use_Counts[side][worn] += 60;
+    expect_fresh_picks("the last play worn");
+    Last_Offensive_Play = -1;
+    expect_fresh_picks("the worn play callable again");
 
     const int32_t tight_end = Test_League_Slot(POSITION_TE, 0);
     Add_Player_Stat(0, tight_end, SEASON_THIS, 11, 900);
