@@ -421,18 +421,23 @@ struct PLAY_PROFILE {
 constexpr int32_t NO_KEY = PLAY_RECEIVERS + 1;
 constexpr int32_t KEY_ENTRIES = PLAY_RECEIVERS + 2;
 
+// What a search reads of a play it may call.
+struct SEARCH_PLAY {
+    uint8_t Play;
+    uint8_t Key; // key entry
+    bool Hail_Mary;
+    int32_t Yardage;
+};
+
 // The plays a search of one kind may call: defined, of that kind and none of
-// the fixed kneel-down, punt and field-goal plays, in play order, with what a
-// search copies of each (its key entry, whether it is the Hail Mary and, once
-// read, its yardage). A search leaves out the last play called and the plays
-// in a kicking formation when the offence would not kick.
+// the fixed kneel-down, punt and field-goal plays, in play order, as a search
+// copies them (the yardage once read). A search leaves out the last play
+// called and the plays in a kicking formation when the offence would not
+// kick.
 struct PLAY_LIST {
     int32_t Category;
     int32_t Count;
-    uint8_t Plays[OFFENSIVE_PLAY_NUMBERS];
-    uint8_t Key[OFFENSIVE_PLAY_NUMBERS];
-    bool Hail_Mary[OFFENSIVE_PLAY_NUMBERS];
-    int32_t Yardage[OFFENSIVE_PLAY_NUMBERS];
+    SEARCH_PLAY Plays[OFFENSIVE_PLAY_NUMBERS];
     // Bit n: the yardage of play n of the list is read.
     uint64_t Yardage_Read;
     // Bit n: play n of the list is in the punt or the field-goal formation.
@@ -561,13 +566,14 @@ PLAY_LIST& Play_List(PLAYBOOK_PROFILE& profile, int32_t category) {
             continue;
         const int32_t at = list.Count++;
         list.At[p] = static_cast<int8_t>(at);
-        list.Plays[at] = static_cast<uint8_t>(p);
-        list.Key[at] = static_cast<uint8_t>(play.Primary >= 0 ? play.Primary : NO_KEY);
-        list.Hail_Mary[at] = play.Hail_Mary;
+        SEARCH_PLAY& entry = list.Plays[at];
+        entry.Play = static_cast<uint8_t>(p);
+        entry.Key = static_cast<uint8_t>(play.Primary >= 0 ? play.Primary : NO_KEY);
+        entry.Hail_Mary = play.Hail_Mary;
         if (play.Formation == FORMATION_PUNT || play.Formation == FORMATION_FIELD_GOAL)
             list.Kicks |= uint64_t{1} << at;
         if (play.Yardage_Known) {
-            list.Yardage[at] = play.Yardage;
+            entry.Yardage = play.Yardage;
             list.Yardage_Read |= uint64_t{1} << at;
         }
     }
@@ -765,13 +771,9 @@ struct PLAY_SEARCH {
     // threat its plays are scaled by.
     bool Key_Checked[KEY_ENTRIES];
     int32_t Key_Threat[KEY_ENTRIES];
-    // The plays the search may call, in play order, with their yardage, their
-    // key entry and whether each is the Hail Mary.
+    // The plays the search may call, in play order.
     int32_t Eligible_Count;
-    uint8_t Eligible[OFFENSIVE_PLAY_NUMBERS];
-    uint8_t Eligible_Key[OFFENSIVE_PLAY_NUMBERS];
-    bool Eligible_Hail_Mary[OFFENSIVE_PLAY_NUMBERS];
-    int32_t Eligible_Yardage[OFFENSIVE_PLAY_NUMBERS];
+    SEARCH_PLAY Eligible[OFFENSIVE_PLAY_NUMBERS];
     // The running sums of the eligible plays' weights, in the order of
     // Eligible, for the yards wanted so far.
     int32_t Weighed_Count;
@@ -786,19 +788,16 @@ void Read_Eligible_Plays(GAME_RECORD* pGame, PLAY_LIST& list, PLAY_SEARCH& searc
     int32_t punt = -1;
     int32_t field_goal = -1;
     for (int32_t n = 0; n < list.Count; ++n) {
-        const int32_t p = list.Plays[n];
+        const int32_t p = list.Plays[n].Play;
         if (p == Last_Offensive_Play) continue;
         PLAY_PROFILE& play = profile.Play[p];
         if (play.Formation == FORMATION_PUNT && Decide_Once(&punt, Should_Punt, pGame) == 0) continue;
         if (play.Formation == FORMATION_FIELD_GOAL &&
             Decide_Once(&field_goal, Should_Kick_Field_Goal, pGame) == 0)
             continue;
-        list.Yardage[n] = Play_Yardage(play, search.Team, p);
+        list.Plays[n].Yardage = Play_Yardage(play, search.Team, p);
         list.Yardage_Read |= uint64_t{1} << n;
-        search.Eligible_Hail_Mary[search.Eligible_Count] = list.Hail_Mary[n];
-        search.Eligible_Key[search.Eligible_Count] = list.Key[n];
-        search.Eligible_Yardage[search.Eligible_Count] = list.Yardage[n];
-        search.Eligible[search.Eligible_Count++] = static_cast<uint8_t>(p);
+        search.Eligible[search.Eligible_Count++] = list.Plays[n];
     }
 }
 
@@ -820,14 +819,14 @@ void Take_Eligible_Plays(GAME_RECORD* pGame, PLAY_LIST& list, PLAY_SEARCH& searc
     for (uint64_t kicks = list.Kicks & ~left_out; kicks != 0; kicks &= kicks - 1) {
         const int32_t n = std::countr_zero(kicks);
         const uint64_t bit = uint64_t{1} << n;
-        const int32_t p = list.Plays[n];
+        const int32_t p = list.Plays[n].Play;
         PLAY_PROFILE& play = search.Profile->Play[p];
         if ((play.Formation == FORMATION_PUNT && Decide_Once(&punt, Should_Punt, pGame) == 0) ||
             (play.Formation == FORMATION_FIELD_GOAL &&
              Decide_Once(&field_goal, Should_Kick_Field_Goal, pGame) == 0)) {
             left_out |= bit;
         } else if (!(list.Yardage_Read & bit)) {
-            list.Yardage[n] = Play_Yardage(play, search.Team, p);
+            list.Plays[n].Yardage = Play_Yardage(play, search.Team, p);
             list.Yardage_Read |= bit;
         }
     }
@@ -836,11 +835,8 @@ void Take_Eligible_Plays(GAME_RECORD* pGame, PLAY_LIST& list, PLAY_SEARCH& searc
     while (take != 0) {
         const int32_t from = std::countr_zero(take);
         const int32_t length = std::countr_one(take >> from);
-        std::memcpy(search.Eligible + count, list.Plays + from, static_cast<size_t>(length));
-        std::memcpy(search.Eligible_Key + count, list.Key + from, static_cast<size_t>(length));
-        std::memcpy(search.Eligible_Hail_Mary + count, list.Hail_Mary + from, static_cast<size_t>(length));
-        std::memcpy(search.Eligible_Yardage + count, list.Yardage + from,
-                    static_cast<size_t>(length) * sizeof(int32_t));
+        std::memcpy(search.Eligible + count, list.Plays + from,
+                    static_cast<size_t>(length) * sizeof(SEARCH_PLAY));
         count += length;
         take = from + length >= 64 ? 0 : take & (~uint64_t{0} << (from + length));
     }
@@ -920,7 +916,7 @@ void Claim_Kept_Weights(PLAY_SEARCH& search) {
     // compared by the search that may call it.
     const int32_t* uses = Offensive_Play_Use_Counts[search.Side];
     for (int32_t k = 0; k < search.Eligible_Count; ++k) {
-        const int32_t p = search.Eligible[k];
+        const int32_t p = search.Eligible[k].Play;
         if (kept.Uses[p] != uses[p]) {
             kept.Uses[p] = uses[p];
             kept.Play[p].Known = 0;
@@ -1032,12 +1028,13 @@ void Weigh_Offensive_Plays(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t want
     Claim_Kept_Weights(search);
     int64_t total = 0;
     for (int32_t k = 0; k < search.Eligible_Count; ++k) {
-        const int32_t p = search.Eligible[k];
+        const SEARCH_PLAY& play = search.Eligible[k];
+        const int32_t p = play.Play;
         int32_t w = 0;
-        const int32_t yardage = search.Eligible_Yardage[k];
+        const int32_t yardage = play.Yardage;
         if (!(yardage > wanted && yardage > togoal + 5)) {
             int32_t step = NO_WEIGHT_STEP;
-            if (!(search.Eligible_Hail_Mary[k] && togo < 30 && (half_left > 15 || togoal < 30))) {
+            if (!(play.Hail_Mary && togo < 30 && (half_left > 15 || togoal < 30))) {
                 int32_t d = yardage > wanted ? yardage - wanted : wanted - yardage;
                 if (wanted > 10)
                     d /= 3;
@@ -1051,7 +1048,7 @@ void Weigh_Offensive_Plays(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t want
                 if (d < NO_WEIGHT_STEP) step = d;
             }
             const uint16_t bit = static_cast<uint16_t>(1u << step);
-            const int32_t key = search.Eligible_Key[k];
+            const int32_t key = play.Key;
             if (!search.Key_Checked[key]) Check_Key(pGame, search, key);
             KEPT_PLAY& memo = search.Kept->Play[p];
             if (!(memo.Known & bit)) {
@@ -1122,7 +1119,7 @@ int32_t Find_Offensive_Play(GAME_RECORD* pGame, int32_t category, int32_t wanted
     // The first play 0-59 whose running sum reaches x (the sums never fall),
     // play 0 when x is not above play 0's and play 59 when none reaches it:
     // the play of the first eligible sum to reach x.
-    const int64_t first = count > 0 && search.Eligible[0] == 0 ? sums[0] : 0;
+    const int64_t first = count > 0 && search.Eligible[0].Play == 0 ? sums[0] : 0;
     int32_t answer = 0;
     if (x > first) {
         int32_t low = 0;
@@ -1134,7 +1131,7 @@ int32_t Find_Offensive_Play(GAME_RECORD* pGame, int32_t category, int32_t wanted
             else
                 low = mid + 1;
         }
-        answer = low < count ? search.Eligible[low] : OFFENSIVE_PLAY_NUMBERS - 1;
+        answer = low < count ? search.Eligible[low].Play : OFFENSIVE_PLAY_NUMBERS - 1;
     }
     if (answer == HARD_CODED_PUNT_PLAY)
         Report_System_Error("Find_Offensive_Play() returned HARD_CODED_PUNT_PLAY");
