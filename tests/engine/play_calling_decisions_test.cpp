@@ -113,6 +113,14 @@ TEST(PlayCallingDecisions, PlaySearchWeighsPlaysByTheirYardage) {
     Count_Picks(game, PLAY_CATEGORY_RUN, 5, 300, picks);
     EXPECT_EQ(picks[SECOND_PLAY], 0);
     EXPECT_EQ(picks[FIRST_PLAY], 300);
+
+    // The yardage kept for the search follows the play: the long play made
+    // as short as the other is called as often.
+    game->Yards_To_Goal = 50;
+    Set_Toss_Play(SECOND_PLAY, 0);
+    std::memset(picks, 0, sizeof picks);
+    Count_Picks(game, PLAY_CATEGORY_RUN, 2, 2000, picks);
+    EXPECT_NEAR(picks[SECOND_PLAY], 1000, 120) << "both plays 3 yards";
 }
 
 // The Hail Mary waits for the end of a half, and a fake kick waits for the
