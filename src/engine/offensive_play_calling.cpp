@@ -6,6 +6,7 @@
 
 #include "season/league_rates.h"
 
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -79,13 +80,6 @@ bool Is_Valid_Roster_Slot(int32_t slot) {
     return slot >= 0 && slot < PLAYERS_PER_TEAM;
 }
 
-// The rating a decision reads from an on-field slot: a slot without a player
-// counts 20.
-float Field_Rating(int32_t team, int32_t slot, int32_t rating) {
-    if (!Is_Team_Index(team) || !Is_Valid_Roster_Slot(slot) || !Is_Player_Slot_Used(team, slot))
-        return MINIMUM_RATING;
-    return Get_Player_Rating(team, slot, rating);
-}
 } // namespace
 
 int32_t Get_Play_Search_Category(int32_t play_type) {
@@ -271,6 +265,38 @@ int32_t Get_Top_Receiver_Threat(GAME_RECORD* pGame) {
 }
 
 namespace {
+// The running, receiving and passing composites of the men in on-field slots
+// 0-5 of each team, kept with the ratings and position they were worked out
+// from (all they read). A player whose ratings and position read the same has
+// the same composites, and reading them again would repair nothing: any
+// rating the reading repaired was stored before the ratings were kept.
+constexpr int32_t RUN_TENDENCY_SLOTS = 6;
+struct KEPT_COMPOSITES {
+    bool Known;
+    int32_t Position;
+    float Ratings[NUMBER_OF_PLAYER_RATINGS];
+    float Running;
+    float Receiving;
+    float Passing;
+};
+KEPT_COMPOSITES Kept_Composites[TOTAL_NUMBER_OF_TEAMS][RUN_TENDENCY_SLOTS];
+
+// The composites of a player on the field (team and slot valid and used).
+const KEPT_COMPOSITES& Field_Composites(int32_t team, int32_t slot, int32_t field_slot, int32_t position) {
+    KEPT_COMPOSITES& kept = Kept_Composites[team][field_slot];
+    const float* ratings = Universe.Teams[team].Players[slot].Ratings;
+    if (kept.Known && kept.Position == position &&
+        std::memcmp(kept.Ratings, ratings, sizeof kept.Ratings) == 0)
+        return kept;
+    kept.Running = Get_Player_Rating(team, slot, RATING_RUNNING_COMPOSITE);
+    kept.Receiving = Get_Player_Rating(team, slot, RATING_RECEIVING_COMPOSITE);
+    kept.Passing = Get_Player_Rating(team, slot, RATING_PASSING_COMPOSITE);
+    kept.Known = true;
+    kept.Position = position;
+    std::memcpy(kept.Ratings, ratings, sizeof kept.Ratings);
+    return kept;
+}
+
 int32_t Weigh_Run_Tendency(GAME_RECORD* pGame) {
     const int32_t side = Offense_Side(pGame);
     const int32_t team = pGame->Team[side];
@@ -281,11 +307,17 @@ int32_t Weigh_Run_Tendency(GAME_RECORD* pGame) {
         const bool present =
             Is_Team_Index(team) && Is_Valid_Roster_Slot(slot) && Is_Player_Slot_Used(team, slot);
         const int32_t position = present ? Get_Player_Vital_Stat(team, slot, VITAL_POSITION) : -1;
-        // The running, receiving and passing composites of the player.
-        auto r = [&](int32_t rating) { return Field_Rating(team, present ? slot : -1, rating); };
-        const float a = r(RATING_RUNNING_COMPOSITE);
-        const float b = r(RATING_RECEIVING_COMPOSITE);
-        const float c = r(RATING_PASSING_COMPOSITE);
+        // The running, receiving and passing composites of the player; a slot
+        // without a player counts 20 in each.
+        float a = MINIMUM_RATING;
+        float b = MINIMUM_RATING;
+        float c = MINIMUM_RATING;
+        if (present) {
+            const KEPT_COMPOSITES& composites = Field_Composites(team, slot, field_slot, position);
+            a = composites.Running;
+            b = composites.Receiving;
+            c = composites.Passing;
+        }
         auto at_least_zero = [](float x) { return x > 0.0f ? x : 0.0f; };
         switch (position) {
         case POSITION_QB:
@@ -383,13 +415,37 @@ struct PLAY_PROFILE {
     int32_t System_Match;
 };
 
+// The search's key players are its on-field slots 0-5; a play without a key
+// player reads the extra entry after them, always checked and scaled by no
+// threat.
+constexpr int32_t NO_KEY = PLAY_RECEIVERS + 1;
+constexpr int32_t KEY_ENTRIES = PLAY_RECEIVERS + 2;
+
+// What a search reads of a play it may call.
+struct SEARCH_PLAY {
+    uint8_t Play;
+    uint8_t Key; // key entry
+    bool Hail_Mary;
+    int32_t Yardage;
+};
+
 // The plays a search of one kind may call: defined, of that kind and none of
-// the fixed kneel-down, punt and field-goal plays, in play order.
+// the fixed kneel-down, punt and field-goal plays, in play order, as a search
+// copies them (the yardage once read). A search leaves out the last play
+// called and the plays in a kicking formation when the offence would not
+// kick.
 struct PLAY_LIST {
     int32_t Category;
     int32_t Count;
-    uint8_t Plays[OFFENSIVE_PLAY_NUMBERS];
+    SEARCH_PLAY Plays[OFFENSIVE_PLAY_NUMBERS];
+    // Bit n: the yardage of play n of the list is read.
+    uint64_t Yardage_Read;
+    // Bit n: play n of the list is in the punt or the field-goal formation.
+    uint64_t Kicks;
+    // Each play's place in the list, -1 for a play not in it.
+    int8_t At[OFFENSIVE_PLAY_NUMBERS];
 };
+static_assert(OFFENSIVE_PLAY_NUMBERS <= 64, "a list's plays are bits of one word");
 constexpr int32_t PLAY_LISTS = 4;
 
 // A team's playbook as the search reads it, kept with the plays, the team's
@@ -428,6 +484,8 @@ struct PLAYBOOK_PROFILE {
     PLAYBOOK_READING_MARK Checked_Mark; // when the plays were last compared
     PLAY_SIGNATURE Signatures[STORED_OFFENSIVE_PLAYS];
     PLAY_PROFILE Play[OFFENSIVE_PLAY_NUMBERS];
+    // Per key entry, bit p: play p is keyed to it.
+    uint64_t Keyed[KEY_ENTRIES];
     int32_t List_Count;
     PLAY_LIST Lists[PLAY_LISTS];
 };
@@ -445,6 +503,7 @@ void Read_Playbook_Profile(int32_t team, PLAYBOOK_PROFILE& profile) {
     if (Is_Team_Index(team))
         for (int32_t p = 0; p < STORED_OFFENSIVE_PLAYS; ++p)
             profile.Signatures[p].Take(Universe.Teams[team].Playbooks.Offense.Plays[p]);
+    std::memset(profile.Keyed, 0, sizeof profile.Keyed);
     for (int32_t p = 0; p < OFFENSIVE_PLAY_NUMBERS; ++p) {
         PLAY_PROFILE& play = profile.Play[p];
         play.Defined = Is_Offensive_Play_Defined(team, p);
@@ -456,6 +515,7 @@ void Read_Playbook_Profile(int32_t team, PLAYBOOK_PROFILE& profile) {
         play.Hail_Mary = std::strcmp(name, "Hail Mary") == 0;
         play.Yardage_Known = false;
         play.Match_Known = false;
+        profile.Keyed[play.Primary >= 0 ? play.Primary : NO_KEY] |= uint64_t{1} << p;
     }
     profile.List_Count = 0;
     static uint32_t versions = 0;
@@ -489,18 +549,33 @@ PLAYBOOK_PROFILE& Playbook_Profile(int32_t team) {
     return profile;
 }
 
-const PLAY_LIST& Play_List(PLAYBOOK_PROFILE& profile, int32_t category) {
+PLAY_LIST& Play_List(PLAYBOOK_PROFILE& profile, int32_t category) {
     for (int32_t n = 0; n < profile.List_Count; ++n)
         if (profile.Lists[n].Category == category) return profile.Lists[n];
     const int32_t n = profile.List_Count < PLAY_LISTS ? profile.List_Count++ : PLAY_LISTS - 1;
     PLAY_LIST& list = profile.Lists[n];
     list.Category = category;
     list.Count = 0;
+    list.Yardage_Read = 0;
+    list.Kicks = 0;
     for (int32_t p = 0; p < OFFENSIVE_PLAY_NUMBERS; ++p) {
         const PLAY_PROFILE& play = profile.Play[p];
-        if (play.Defined && play.Category == category && p != KNEEL_DOWN_PLAY && p != HARD_CODED_PUNT_PLAY &&
-            p != HARD_CODED_FIELD_GOAL_PLAY)
-            list.Plays[list.Count++] = static_cast<uint8_t>(p);
+        list.At[p] = -1;
+        if (!play.Defined || play.Category != category || p == KNEEL_DOWN_PLAY || p == HARD_CODED_PUNT_PLAY ||
+            p == HARD_CODED_FIELD_GOAL_PLAY)
+            continue;
+        const int32_t at = list.Count++;
+        list.At[p] = static_cast<int8_t>(at);
+        SEARCH_PLAY& entry = list.Plays[at];
+        entry.Play = static_cast<uint8_t>(p);
+        entry.Key = static_cast<uint8_t>(play.Primary >= 0 ? play.Primary : NO_KEY);
+        entry.Hail_Mary = play.Hail_Mary;
+        if (play.Formation == FORMATION_PUNT || play.Formation == FORMATION_FIELD_GOAL)
+            list.Kicks |= uint64_t{1} << at;
+        if (play.Yardage_Known) {
+            entry.Yardage = play.Yardage;
+            list.Yardage_Read |= uint64_t{1} << at;
+        }
     }
     return list;
 }
@@ -583,22 +658,13 @@ int32_t Decide_Once(int32_t* kept, int32_t (*decide)(GAME_RECORD*), GAME_RECORD*
 constexpr int32_t WEIGHT_STEPS = 14;
 constexpr int32_t NO_WEIGHT_STEP = WEIGHT_STEPS - 1;
 
-// The search's key players are its on-field slots 0-5; a play without a key
-// player reads the extra entry after them, always checked and scaled by no
-// threat.
-constexpr int32_t NO_KEY = PLAY_RECEIVERS + 1;
-constexpr int32_t KEY_ENTRIES = PLAY_RECEIVERS + 2;
-
-// A play's weights are kept from snap to snap with what they were worked
-// out from: its key player's view (his generation, which a change of the
-// whole search's view renews too) and the play's uses. Whatever of these
-// changed, the play's weights are worked out afresh. One cache line a play:
-// the weighing of a snap reads it whole.
-constexpr uint16_t USES_NOT_KEPT = UINT16_MAX; // more uses than kept: never the same
+// A play's weights are kept from snap to snap while what they were worked
+// out from stays: its key player's view and the play's uses. A change of
+// either clears the weights of the plays it concerns, a change of the whole
+// search's view clears them all. One cache line a play: the weighing of a
+// snap reads it whole.
 constexpr uint16_t BASE_KNOWN = 1u << WEIGHT_STEPS;
 struct alignas(64) KEPT_PLAY {
-    uint32_t Key_Generation;
-    uint16_t Uses;
     // Bit s: the weight of step s is known; BASE_KNOWN: the redundancy is.
     uint16_t Known;
     // The squared redundancy multiplier, read with the first weight.
@@ -626,7 +692,7 @@ struct KEY_VIEW {
 
 // What a key player's kept weights were worked out from.
 struct KEPT_KEY {
-    uint32_t Generation;
+    bool Known;
     KEY_VIEW View;
 };
 
@@ -641,8 +707,11 @@ struct KEPT_WEIGHTS {
     // The search that last checked plays here: another search's checks may
     // have changed them.
     uint32_t Checked_By;
-    // The last entry is for plays without a key player.
+    // The last entry is for plays without a key player (never read).
     KEPT_KEY Keys[KEY_ENTRIES];
+    // The plays' uses the weights were worked out from (as the last search
+    // that could call each play saw them).
+    int32_t Uses[OFFENSIVE_PLAY_NUMBERS];
     KEPT_PLAY Play[OFFENSIVE_PLAY_NUMBERS];
 };
 
@@ -651,20 +720,15 @@ constexpr int32_t KEPT_KINDS = 3;
 KEPT_WEIGHTS Kept_Weights[TOTAL_NUMBER_OF_TEAMS][KEPT_KINDS];
 // A search outside the calls of a snap keeps nothing from one to the next.
 KEPT_WEIGHTS Loose_Weights;
-uint32_t Last_Generation = 0;
 uint32_t Last_Search_Stamp = 0;
 
-uint32_t Next_Generation() {
-    if (++Last_Generation == 0) ++Last_Generation;
-    return Last_Generation;
-}
-
-// Every weight kept is to be worked out afresh: each key player's view is
-// read again and given a new generation, plays without one get a new one now.
+// Every weight kept is to be worked out afresh, and each key player's view
+// read again.
 void Renew_Kept_Weights(KEPT_WEIGHTS& kept) {
     for (KEPT_KEY& key : kept.Keys)
-        key.Generation = 0;
-    kept.Keys[NO_KEY].Generation = Next_Generation();
+        key.Known = false;
+    for (KEPT_PLAY& play : kept.Play)
+        play.Known = 0;
     kept.Checked_By = 0;
 }
 
@@ -701,28 +765,83 @@ struct PLAY_SEARCH {
     bool Keep; // whether the weights are kept beyond the search
     KEPT_WEIGHTS* Kept;
     uint32_t Stamp;
-    // Bit k: the kept weights of eligible play k were checked in this search
-    // (while Kept->Checked_By is its stamp).
-    uint64_t Checked;
     KEY_PLAYER Keys[PLAY_RECEIVERS + 1];
-    // Per key entry: whether it was checked in this search, its generation
-    // then and the receiver threat its plays are scaled by.
+    // Per key entry: whether the kept weights of its plays were checked in
+    // this search (while Kept->Checked_By is its stamp) and the receiver
+    // threat its plays are scaled by.
     bool Key_Checked[KEY_ENTRIES];
-    uint32_t Key_Generation[KEY_ENTRIES];
     int32_t Key_Threat[KEY_ENTRIES];
-    // The plays the search may call, in play order, with their yardage, their
-    // key entry and whether each is the Hail Mary.
+    // The plays the search may call, in play order.
     int32_t Eligible_Count;
-    uint8_t Eligible[OFFENSIVE_PLAY_NUMBERS];
-    uint8_t Eligible_Key[OFFENSIVE_PLAY_NUMBERS];
-    bool Eligible_Hail_Mary[OFFENSIVE_PLAY_NUMBERS];
-    int32_t Eligible_Yardage[OFFENSIVE_PLAY_NUMBERS];
+    SEARCH_PLAY Eligible[OFFENSIVE_PLAY_NUMBERS];
     // The running sums of the eligible plays' weights, in the order of
     // Eligible, for the yards wanted so far.
     int32_t Weighed_Count;
     int32_t Weighed_Wanted[WEIGHED_KEPT];
     int64_t Weighed_Sums[WEIGHED_KEPT][OFFENSIVE_PLAY_NUMBERS];
 };
+
+// The plays of the list the search may call, each kicking decision asked and
+// each yardage read (on first need) in play order.
+void Read_Eligible_Plays(GAME_RECORD* pGame, PLAY_LIST& list, PLAY_SEARCH& search) {
+    PLAYBOOK_PROFILE& profile = *search.Profile;
+    int32_t punt = -1;
+    int32_t field_goal = -1;
+    for (int32_t n = 0; n < list.Count; ++n) {
+        const int32_t p = list.Plays[n].Play;
+        if (p == Last_Offensive_Play) continue;
+        PLAY_PROFILE& play = profile.Play[p];
+        if (play.Formation == FORMATION_PUNT && Decide_Once(&punt, Should_Punt, pGame) == 0) continue;
+        if (play.Formation == FORMATION_FIELD_GOAL &&
+            Decide_Once(&field_goal, Should_Kick_Field_Goal, pGame) == 0)
+            continue;
+        list.Plays[n].Yardage = Play_Yardage(play, search.Team, p);
+        list.Yardage_Read |= uint64_t{1} << n;
+        search.Eligible[search.Eligible_Count++] = list.Plays[n];
+    }
+}
+
+// The same plays as Read_Eligible_Plays, copied in runs once the yardage of
+// every play but the kicking ones is read: the kicking decisions, and the
+// reading of a kicking play's yardage after its own, come in the same order.
+void Take_Eligible_Plays(GAME_RECORD* pGame, PLAY_LIST& list, PLAY_SEARCH& search) {
+    const uint64_t all = list.Count == 64 ? ~uint64_t{0} : (uint64_t{1} << list.Count) - 1;
+    uint64_t left_out = 0;
+    if (Last_Offensive_Play >= 0 && Last_Offensive_Play < OFFENSIVE_PLAY_NUMBERS &&
+        list.At[Last_Offensive_Play] >= 0)
+        left_out = uint64_t{1} << list.At[Last_Offensive_Play];
+    if ((all & ~list.Kicks & ~left_out & ~list.Yardage_Read) != 0) {
+        Read_Eligible_Plays(pGame, list, search);
+        return;
+    }
+    int32_t punt = -1;
+    int32_t field_goal = -1;
+    for (uint64_t kicks = list.Kicks & ~left_out; kicks != 0; kicks &= kicks - 1) {
+        const int32_t n = std::countr_zero(kicks);
+        const uint64_t bit = uint64_t{1} << n;
+        const int32_t p = list.Plays[n].Play;
+        PLAY_PROFILE& play = search.Profile->Play[p];
+        if ((play.Formation == FORMATION_PUNT && Decide_Once(&punt, Should_Punt, pGame) == 0) ||
+            (play.Formation == FORMATION_FIELD_GOAL &&
+             Decide_Once(&field_goal, Should_Kick_Field_Goal, pGame) == 0)) {
+            left_out |= bit;
+        } else if (!(list.Yardage_Read & bit)) {
+            list.Plays[n].Yardage = Play_Yardage(play, search.Team, p);
+            list.Yardage_Read |= bit;
+        }
+    }
+    uint64_t take = all & ~left_out;
+    int32_t count = 0;
+    while (take != 0) {
+        const int32_t from = std::countr_zero(take);
+        const int32_t length = std::countr_one(take >> from);
+        std::memcpy(search.Eligible + count, list.Plays + from,
+                    static_cast<size_t>(length) * sizeof(SEARCH_PLAY));
+        count += length;
+        take = from + length >= 64 ? 0 : take & (~uint64_t{0} << (from + length));
+    }
+    search.Eligible_Count = count;
+}
 
 void Prepare_Play_Search(GAME_RECORD* pGame, int32_t category, PLAY_SEARCH& search) {
     const int32_t side = Offense_Side(pGame);
@@ -768,28 +887,14 @@ void Prepare_Play_Search(GAME_RECORD* pGame, int32_t category, PLAY_SEARCH& sear
     search.Kept = search.Keep ? &Kept_Weights[team][kind] : &Loose_Weights;
     search.Eligible_Count = 0;
     search.Weighed_Count = 0;
-    int32_t punt = -1;
-    int32_t field_goal = -1;
-    const PLAY_LIST& list = Play_List(profile, category);
-    for (int32_t n = 0; n < list.Count; ++n) {
-        const int32_t p = list.Plays[n];
-        if (p == Last_Offensive_Play) continue;
-        PLAY_PROFILE& play = profile.Play[p];
-        if (play.Formation == FORMATION_PUNT && Decide_Once(&punt, Should_Punt, pGame) == 0) continue;
-        if (play.Formation == FORMATION_FIELD_GOAL &&
-            Decide_Once(&field_goal, Should_Kick_Field_Goal, pGame) == 0)
-            continue;
-        search.Eligible_Hail_Mary[search.Eligible_Count] = play.Hail_Mary;
-        search.Eligible_Key[search.Eligible_Count] =
-            static_cast<uint8_t>(play.Primary >= 0 ? play.Primary : NO_KEY);
-        search.Eligible_Yardage[search.Eligible_Count] = Play_Yardage(play, team, p);
-        search.Eligible[search.Eligible_Count++] = static_cast<uint8_t>(p);
-    }
+    Take_Eligible_Plays(pGame, Play_List(profile, category), search);
 }
 
 // The kept weights for a weighing of the search. They hold while the search
 // sees what they were worked out from; while no other search checked plays
-// there since this one last did, so do this search's checks.
+// there since this one last did, so do this search's checks. The plays whose
+// uses changed are cleared here, those whose key player changed when he is
+// first checked.
 void Claim_Kept_Weights(PLAY_SEARCH& search) {
     KEPT_WEIGHTS& kept = *search.Kept;
     if (kept.Checked_By == search.Stamp) return;
@@ -805,10 +910,18 @@ void Claim_Kept_Weights(PLAY_SEARCH& search) {
         kept.Adjustment = search.Adjustment;
     }
     kept.Checked_By = search.Stamp;
-    search.Checked = 0;
     for (int32_t k = 0; k <= PLAY_RECEIVERS; ++k)
         search.Key_Checked[k] = false;
-    search.Key_Generation[NO_KEY] = kept.Keys[NO_KEY].Generation;
+    // Only the search's own plays are read: any other play's uses are
+    // compared by the search that may call it.
+    const int32_t* uses = Offensive_Play_Use_Counts[search.Side];
+    for (int32_t k = 0; k < search.Eligible_Count; ++k) {
+        const int32_t p = search.Eligible[k].Play;
+        if (kept.Uses[p] != uses[p]) {
+            kept.Uses[p] = uses[p];
+            kept.Play[p].Known = 0;
+        }
+    }
 }
 
 // What the search's weights read of key entry k (his extras once read).
@@ -834,12 +947,14 @@ KEY_VIEW Key_View(const PLAY_SEARCH& search, int32_t k) {
     return view;
 }
 
-// The generation of what the search sees of a key player, read on the
-// first weight of a play of his (his extras with it, as the weights read
-// them) and compared with what the kept weights were worked out from.
-uint32_t Checked_Key(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t k) {
+// What the search sees of a key player, read on the first weight of a play of
+// his (his extras with it, as the weights read them) and compared with what
+// the kept weights were worked out from: when it changed, his plays' weights
+// are cleared.
+void Check_Key(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t k) {
     KEY_PLAYER& key = search.Keys[k];
-    KEPT_KEY& kept = search.Kept->Keys[k];
+    KEPT_WEIGHTS& weights = *search.Kept;
+    KEPT_KEY& kept = weights.Keys[k];
     search.Key_Checked[k] = true;
     const int32_t position = key.Valid ? key.Position : -1;
     if (key.Valid && !key.Extra_Known &&
@@ -847,36 +962,11 @@ uint32_t Checked_Key(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t k) {
          position == POSITION_QB))
         Read_Key_Extras(pGame, search.Team, search.Category, key);
     const KEY_VIEW view = Key_View(search, k);
-    if (kept.Generation == 0 || !(kept.View == view)) {
-        kept.Generation = Next_Generation();
-        kept.View = view;
-    }
-    search.Key_Generation[k] = kept.Generation;
-    return kept.Generation;
-}
-
-// The kept weights of eligible play k of the search, checked once per search
-// against what the search sees: the play's key player and its uses; cleared
-// when either changed.
-KEPT_PLAY& Checked_Play(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t k) {
-    const int32_t p = search.Eligible[k];
-    KEPT_PLAY& memo = search.Kept->Play[p];
-    const uint64_t bit = uint64_t{1} << k;
-    if (search.Checked & bit) return memo;
-    search.Checked |= bit;
-    const int32_t key = search.Eligible_Key[k];
-    const uint32_t key_generation =
-        search.Key_Checked[key] ? search.Key_Generation[key] : Checked_Key(pGame, search, key);
-    const int32_t uses = Offensive_Play_Use_Counts[search.Side][p];
-    const uint16_t kept_uses = uses <= 0              ? 0
-                               : uses < USES_NOT_KEPT ? static_cast<uint16_t>(uses)
-                                                      : USES_NOT_KEPT;
-    if (memo.Key_Generation != key_generation || memo.Uses != kept_uses || kept_uses == USES_NOT_KEPT) {
-        memo.Key_Generation = key_generation;
-        memo.Uses = kept_uses;
-        memo.Known = 0;
-    }
-    return memo;
+    if (kept.Known && kept.View == view) return;
+    kept.Known = true;
+    kept.View = view;
+    for (uint64_t plays = search.Profile->Keyed[k]; plays != 0; plays &= plays - 1)
+        weights.Play[std::countr_zero(plays)].Known = 0;
 }
 
 // The weight of an eligible play once the yardage difference left it `w`.
@@ -938,12 +1028,13 @@ void Weigh_Offensive_Plays(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t want
     Claim_Kept_Weights(search);
     int64_t total = 0;
     for (int32_t k = 0; k < search.Eligible_Count; ++k) {
-        const int32_t p = search.Eligible[k];
+        const SEARCH_PLAY& play = search.Eligible[k];
+        const int32_t p = play.Play;
         int32_t w = 0;
-        const int32_t yardage = search.Eligible_Yardage[k];
+        const int32_t yardage = play.Yardage;
         if (!(yardage > wanted && yardage > togoal + 5)) {
             int32_t step = NO_WEIGHT_STEP;
-            if (!(search.Eligible_Hail_Mary[k] && togo < 30 && (half_left > 15 || togoal < 30))) {
+            if (!(play.Hail_Mary && togo < 30 && (half_left > 15 || togoal < 30))) {
                 int32_t d = yardage > wanted ? yardage - wanted : wanted - yardage;
                 if (wanted > 10)
                     d /= 3;
@@ -957,7 +1048,9 @@ void Weigh_Offensive_Plays(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t want
                 if (d < NO_WEIGHT_STEP) step = d;
             }
             const uint16_t bit = static_cast<uint16_t>(1u << step);
-            KEPT_PLAY& memo = Checked_Play(pGame, search, k);
+            const int32_t key = play.Key;
+            if (!search.Key_Checked[key]) Check_Key(pGame, search, key);
+            KEPT_PLAY& memo = search.Kept->Play[p];
             if (!(memo.Known & bit)) {
                 // The weight of no weight is 0; it is worked out once all the
                 // same, for what reading the play's multipliers reports.
@@ -1026,7 +1119,7 @@ int32_t Find_Offensive_Play(GAME_RECORD* pGame, int32_t category, int32_t wanted
     // The first play 0-59 whose running sum reaches x (the sums never fall),
     // play 0 when x is not above play 0's and play 59 when none reaches it:
     // the play of the first eligible sum to reach x.
-    const int64_t first = count > 0 && search.Eligible[0] == 0 ? sums[0] : 0;
+    const int64_t first = count > 0 && search.Eligible[0].Play == 0 ? sums[0] : 0;
     int32_t answer = 0;
     if (x > first) {
         int32_t low = 0;
@@ -1038,7 +1131,7 @@ int32_t Find_Offensive_Play(GAME_RECORD* pGame, int32_t category, int32_t wanted
             else
                 low = mid + 1;
         }
-        answer = low < count ? search.Eligible[low] : OFFENSIVE_PLAY_NUMBERS - 1;
+        answer = low < count ? search.Eligible[low].Play : OFFENSIVE_PLAY_NUMBERS - 1;
     }
     if (answer == HARD_CODED_PUNT_PLAY)
         Report_System_Error("Find_Offensive_Play() returned HARD_CODED_PUNT_PLAY");

@@ -113,6 +113,14 @@ TEST(PlayCallingDecisions, PlaySearchWeighsPlaysByTheirYardage) {
     Count_Picks(game, PLAY_CATEGORY_RUN, 5, 300, picks);
     EXPECT_EQ(picks[SECOND_PLAY], 0);
     EXPECT_EQ(picks[FIRST_PLAY], 300);
+
+    // The yardage kept for the search follows the play: the long play made
+    // as short as the other is called as often.
+    game->Yards_To_Goal = 50;
+    Set_Toss_Play(SECOND_PLAY, 0);
+    std::memset(picks, 0, sizeof picks);
+    Count_Picks(game, PLAY_CATEGORY_RUN, 2, 2000, picks);
+    EXPECT_NEAR(picks[SECOND_PLAY], 1000, 120) << "both plays 3 yards";
 }
 
 // The Hail Mary waits for the end of a half, and a fake kick waits for the
@@ -350,6 +358,15 @@ TEST(PlayCallingDecisions, KeptPlayWeightsFollowWhatChangedSinceTheLastSnap) {
     for (int32_t play = 0; play < 20; play += 3)
         Offensive_Play_Use_Counts[side][play] = 30 + play;
     expect_fresh_picks("plays worn by use");
+    // A play worn while it was the last play called, and so not searched, is
+    // weighed afresh once it may be called again.
+    const int32_t worn = Nth_Pass_Play(3);
+    Last_Offensive_Play = worn;
+    expect_fresh_picks("the last play left out");
+    Offensive_Play_Use_Counts[side][worn] += 60;
+    expect_fresh_picks("the last play worn");
+    Last_Offensive_Play = -1;
+    expect_fresh_picks("the worn play callable again");
 
     const int32_t tight_end = Test_League_Slot(POSITION_TE, 0);
     Add_Player_Stat(0, tight_end, SEASON_THIS, 11, 900);
@@ -473,4 +490,51 @@ TEST(PlayCallingDecisions, KeptSearchWeighsAsItSawTheSnapAfterAnotherSearch) {
     std::swap(game->On_Field[side][tight_end], game->On_Field[side][receiver]);
     EXPECT_EQ(picks_after(true), alone);
     EXPECT_EQ(picks_after(false), alone);
+}
+
+// The composites of the men on the field are kept from snap to snap with
+// their ratings and position: a rating changed or repaired, a man moved or
+// playing another position is weighed afresh.
+TEST(PlayCallingDecisions, RunTendencyFollowsTheMenOnTheField) {
+    Build_Test_League();
+    GAME_RECORD* game = Start_Test_Game();
+    Set_Formation_Depth_Charts(0, 0);
+    Set_Formation_Depth_Charts(1, 0);
+    Set_Default_Formations(game);
+    const int32_t side = Get_Offense_Side(game);
+    const int32_t team = game->Team[side];
+    int32_t quarterback = -1;
+    for (int32_t k = 0; k <= PLAY_RECEIVERS; ++k) {
+        const int32_t slot = game->On_Field[side][k];
+        if (slot < PLAYERS_PER_TEAM && Get_Player_Vital_Stat(team, slot, VITAL_POSITION) == POSITION_QB)
+            quarterback = slot;
+    }
+    ASSERT_GE(quarterback, 0);
+    PLAYER_RECORD& passer = Universe.Teams[team].Players[quarterback];
+    const int32_t before = Get_Offensive_Run_Tendency(game);
+
+    passer.Ratings[RATING_ACCURACY] = 30.0f;
+    const int32_t poor_passer = Get_Offensive_Run_Tendency(game);
+    EXPECT_NE(poor_passer, before) << "the passer's own accuracy was not 30";
+    passer.Ratings[RATING_ACCURACY] = 95.0f;
+    EXPECT_LT(Get_Offensive_Run_Tendency(game), poor_passer) << "a better passer passes more";
+    passer.Ratings[RATING_ACCURACY] = 5.0f;
+    const int32_t repaired = Get_Offensive_Run_Tendency(game);
+    EXPECT_EQ(passer.Ratings[RATING_ACCURACY], 20.0f) << "the rating is repaired as it is read";
+    EXPECT_EQ(Get_Offensive_Run_Tendency(game), repaired);
+    passer.Ratings[RATING_ACCURACY] = 5.0f;
+    EXPECT_EQ(Get_Offensive_Run_Tendency(game), repaired);
+    EXPECT_EQ(passer.Ratings[RATING_ACCURACY], 20.0f) << "repaired again when read again";
+    passer.Ratings[RATING_ACCURACY] = 30.0f;
+    EXPECT_EQ(Get_Offensive_Run_Tendency(game), poor_passer);
+
+    // The same men in other places weigh the same; a quarterback listed as
+    // a receiver weighs as one.
+    std::swap(game->On_Field[side][0], game->On_Field[side][3]);
+    std::swap(game->On_Field[side][1], game->On_Field[side][5]);
+    EXPECT_EQ(Get_Offensive_Run_Tendency(game), poor_passer);
+    passer.Vital_Stats[VITAL_POSITION] = POSITION_WR;
+    EXPECT_NE(Get_Offensive_Run_Tendency(game), poor_passer);
+    passer.Vital_Stats[VITAL_POSITION] = POSITION_QB;
+    EXPECT_EQ(Get_Offensive_Run_Tendency(game), poor_passer);
 }
