@@ -300,39 +300,42 @@ int32_t Estimate_Stat_Frequency_At(int32_t team, int32_t slot, int32_t position,
     return weight;
 }
 
+// The pull of estimate f towards the replayed season's line, in replay mode
+// from week 4.
+float Replayed_Stat_Frequency(float f, int32_t team, int32_t slot, int32_t stat, int32_t week) {
+    float p = static_cast<float>(Get_Player_Stat(team, slot, SEASON_PREDICTED, stat)) + 0.5f;
+    float pg = static_cast<float>(Get_Player_Stat(team, slot, SEASON_PREDICTED, 0)) + 0.5f;
+    float t = static_cast<float>(Get_Player_Stat(team, slot, SEASON_THIS, stat)) + 0.5f;
+    float tg = static_cast<float>(Get_Player_Stat(team, slot, SEASON_THIS, 0)) + 0.5f;
+    float w = static_cast<float>(week);
+    float r = (w + 1.0f) * p / (pg * w) * tg / t;
+    float m = 1.0f;
+    if (r < 0.85f)
+        m = r / 0.85f;
+    else if (r > 1.2f)
+        m = r / 1.2f;
+    const float root2 = static_cast<float>(std::sqrt(2.0));
+    const float root_half = static_cast<float>(std::sqrt(0.5));
+    if (m > root2)
+        m = (root2 + m) / 2.0f;
+    else if (m < root_half)
+        m = (m + root_half) / 2.0f;
+    m = std::clamp(m, 0.5f, 2.0f);
+    float q = m * p;
+    if (stat == 5) q *= 40.0f;
+    if (stat == 6) q *= 2.0f;
+    if (stat == 7) q *= 9.0f;
+    if (stat == 8) q *= 50.0f;
+    float k = static_cast<float>((week - 4) / 3);
+    return (k * q + f) / (k + 1.0f);
+}
+
 // Get_Adjusted_Stat_Frequency with the position, the week and the replay
 // mode read by the caller (once for all the players it weighs).
 int32_t Adjusted_Stat_Frequency_At(int32_t team, int32_t slot, int32_t position, int32_t stat, int32_t week,
                                    bool replay) {
-    float f = static_cast<float>(Estimate_Stat_Frequency_At(team, slot, position, stat));
-    float x = f;
-    if (replay && week >= 4) {
-        float p = static_cast<float>(Get_Player_Stat(team, slot, SEASON_PREDICTED, stat)) + 0.5f;
-        float pg = static_cast<float>(Get_Player_Stat(team, slot, SEASON_PREDICTED, 0)) + 0.5f;
-        float t = static_cast<float>(Get_Player_Stat(team, slot, SEASON_THIS, stat)) + 0.5f;
-        float tg = static_cast<float>(Get_Player_Stat(team, slot, SEASON_THIS, 0)) + 0.5f;
-        float w = static_cast<float>(week);
-        float r = (w + 1.0f) * p / (pg * w) * tg / t;
-        float m = 1.0f;
-        if (r < 0.85f)
-            m = r / 0.85f;
-        else if (r > 1.2f)
-            m = r / 1.2f;
-        const float root2 = static_cast<float>(std::sqrt(2.0));
-        const float root_half = static_cast<float>(std::sqrt(0.5));
-        if (m > root2)
-            m = (root2 + m) / 2.0f;
-        else if (m < root_half)
-            m = (m + root_half) / 2.0f;
-        m = std::clamp(m, 0.5f, 2.0f);
-        float q = m * p;
-        if (stat == 5) q *= 40.0f;
-        if (stat == 6) q *= 2.0f;
-        if (stat == 7) q *= 9.0f;
-        if (stat == 8) q *= 50.0f;
-        float k = static_cast<float>((week - 4) / 3);
-        x = (k * q + f) / (k + 1.0f);
-    }
+    const float f = static_cast<float>(Estimate_Stat_Frequency_At(team, slot, position, stat));
+    const float x = replay && week >= 4 ? Replayed_Stat_Frequency(f, team, slot, stat, week) : f;
     int32_t weight = static_cast<int32_t>(x + 0.5f);
     return weight < 0 ? 0 : weight;
 }
