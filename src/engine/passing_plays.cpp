@@ -159,14 +159,11 @@ void Apply_Completion(GAME_RECORD* pGame, int32_t receiver, int32_t route, int32
     // the ball and the play log do; a catch in the end zone adds none after it.
     const int32_t gained = yards < to_goal ? e : yards;
     const int32_t caught = c < gained ? c : gained;
-    Credit_Passer(pGame, passer, 2, 1);
-    Credit_Passer(pGame, passer, 3, 1);
-    Credit_Passer(pGame, passer, 5, gained);
-    Credit_Receiver(pGame, receiver, 4, 1);
-    Credit_Receiver(pGame, receiver, 10, 1);
-    Credit_Receiver(pGame, receiver, 11, gained);
-    Credit_Receiver(pGame, receiver, 6, gained - caught);
-    if (gained >= pGame->Yards_To_Go) Credit_Receiver(pGame, receiver, 5, 1);
+    const GAME_STAT_CREDIT throw_credits[] = {{2, 1}, {3, 1}, {5, gained}};
+    Credit_Passer(pGame, passer, throw_credits);
+    // The last catch credit, a first down, only when the pass gained the yards to go.
+    const GAME_STAT_CREDIT catch_credits[] = {{4, 1}, {10, 1}, {11, gained}, {6, gained - caught}, {5, 1}};
+    Credit_Receiver(pGame, receiver, std::span(catch_credits).first(gained >= pGame->Yards_To_Go ? 5 : 4));
     // The attempt itself was counted with every throw.
     Increment_Game_Team_Total(pGame, offense_side, GAME_TOTAL_COMPLETIONS, 1);
     Increment_Game_Team_Total(pGame, offense_side, GAME_TOTAL_PASSING_YARDS, gained);
@@ -208,8 +205,8 @@ void Apply_Interception(GAME_RECORD* pGame, int32_t receiver, int32_t c, int32_t
     Narrate_Incomplete_Pass(pGame, receiver, tipper, c, 1);
     const int32_t interceptor_id = Defense_Id(pGame, interceptor);
     Say(pGame, 22, c, 0, interceptor_id, -1);
-    Credit_Passer(pGame, passer, 2, 1);
-    Credit_Passer(pGame, passer, 4, 1);
+    const GAME_STAT_CREDIT throw_credits[] = {{2, 1}, {4, 1}};
+    Credit_Passer(pGame, passer, throw_credits);
     Credit_Receiver(pGame, receiver, 4, 1);
     Credit_Defender(pGame, interceptor, 7, 1);
     Increment_Game_Team_Total(pGame, offense_side, GAME_TOTAL_TURNOVERS, 1);

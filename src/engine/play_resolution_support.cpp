@@ -36,16 +36,26 @@ void Credit_Defender(GAME_RECORD* pGame, int32_t slot, int32_t stat, int32_t amo
 }
 
 void Credit_Passer(GAME_RECORD* pGame, int32_t slot, int32_t stat, int32_t amount) {
-    const int32_t team = Get_Offense_Team(pGame);
-    if (Play_Player_Position(team, slot) != POSITION_QB) return;
-    Credit_Game_Stat(pGame, team, slot, 0, stat, amount);
+    const GAME_STAT_CREDIT credit[] = {{stat, amount}};
+    Credit_Passer(pGame, slot, credit);
 }
 
 void Credit_Receiver(GAME_RECORD* pGame, int32_t slot, int32_t stat, int32_t amount) {
+    const GAME_STAT_CREDIT credit[] = {{stat, amount}};
+    Credit_Receiver(pGame, slot, credit);
+}
+
+void Credit_Passer(GAME_RECORD* pGame, int32_t slot, std::span<const GAME_STAT_CREDIT> credits) {
+    const int32_t team = Get_Offense_Team(pGame);
+    if (Play_Player_Position(team, slot) != POSITION_QB) return;
+    Credit_Game_Stats(pGame, team, slot, 0, credits);
+}
+
+void Credit_Receiver(GAME_RECORD* pGame, int32_t slot, std::span<const GAME_STAT_CREDIT> credits) {
     const int32_t team = Get_Offense_Team(pGame);
     const int32_t position = Play_Player_Position(team, slot);
     if (position < 0 || position == POSITION_QB || Get_Position_Group(position) != 0) return;
-    Credit_Game_Stat(pGame, team, slot, 0, stat, amount);
+    Credit_Game_Stats(pGame, team, slot, 0, credits);
 }
 
 void Credit_Carrier_Fumble(GAME_RECORD* pGame, int32_t slot, bool lost) {

@@ -3,8 +3,10 @@
 // statistic credits with the resolvers' group rules, and the weather and
 // fumble figures of the game the resolvers read.
 #include <cstdint>
+#include <span>
 
 #include "database/game_record_layout.h"
+#include "engine/statistics_credit.h"
 
 constexpr int32_t NO_FIELD_PLAYER = 255;
 
@@ -33,6 +35,9 @@ void Credit_Defender(GAME_RECORD* pGame, int32_t slot, int32_t stat, int32_t amo
 // carrier or receiver only when he is in the offensive group and no quarterback.
 void Credit_Passer(GAME_RECORD* pGame, int32_t slot, int32_t stat, int32_t amount);
 void Credit_Receiver(GAME_RECORD* pGame, int32_t slot, int32_t stat, int32_t amount);
+// The same credits for several stats of one player, in turn.
+void Credit_Passer(GAME_RECORD* pGame, int32_t slot, std::span<const GAME_STAT_CREDIT> credits);
+void Credit_Receiver(GAME_RECORD* pGame, int32_t slot, std::span<const GAME_STAT_CREDIT> credits);
 // Fumble credit of a carrier: stat 13 (fumble lost, only when lost) and,
 // in the offensive group, stat 19 or, for a quarterback, stat 2.
 void Credit_Carrier_Fumble(GAME_RECORD* pGame, int32_t slot, bool lost);

@@ -127,7 +127,12 @@ int32_t Get_Game_Counter_Index(int32_t category, int32_t stat) {
     }
 }
 
-void Increment_Player_Stat(int32_t team, int32_t slot, int32_t stat, int32_t amount) {
+namespace {
+// Increment_Player_Stat with the player's current season line kept in *line
+// for the next stat of the same player (NO_SEASON_LINE: not found yet).
+// Nothing a credit writes moves a player's current line, so the line found
+// for one stat is the one found again for the next.
+void Add_Player_Season_Stat(int32_t team, int32_t slot, int32_t stat, int32_t amount, int32_t* line) {
     if (!Is_Valid_Team_Code(team)) {
         Report_System_Error("Invalid nTeam in Increment_Player_Stat");
         return;
@@ -148,7 +153,17 @@ void Increment_Player_Stat(int32_t team, int32_t slot, int32_t stat, int32_t amo
         Add_Player_Stat(team, slot, SEASON_THIS, stat, amount);
         Add_Player_Stat(team, slot, SEASON_CAREER, stat, amount);
     }
-    Add_Player_Current_Season_Line_Stat(team, slot, stat, amount);
+    // As Add_Player_Current_Season_Line_Stat; a line that could not be found
+    // is looked for again, as each separate credit would.
+    if (!Is_Player_Slot_Used(team, slot)) return;
+    if (*line == NO_SEASON_LINE) *line = Get_Player_Current_Season_Line(team, slot);
+    Add_Season_Line_Stat(*line, stat, amount);
+}
+} // namespace
+
+void Increment_Player_Stat(int32_t team, int32_t slot, int32_t stat, int32_t amount) {
+    int32_t line = NO_SEASON_LINE;
+    Add_Player_Season_Stat(team, slot, stat, amount, &line);
 }
 
 void Add_Team_Totals_Stat(int32_t team, int32_t category, int32_t season, int32_t stat, int32_t amount) {
@@ -165,6 +180,12 @@ void Add_Team_Totals_Stat(int32_t team, int32_t category, int32_t season, int32_
 
 void Credit_Game_Stat(GAME_RECORD* pGame, int32_t team, int32_t slot, int32_t group, int32_t stat,
                       int32_t amount) {
+    const GAME_STAT_CREDIT credit[] = {{stat, amount}};
+    Credit_Game_Stats(pGame, team, slot, group, credit);
+}
+
+void Credit_Game_Stats(GAME_RECORD* pGame, int32_t team, int32_t slot, int32_t group,
+                       std::span<const GAME_STAT_CREDIT> credits) {
     if (pGame == nullptr || !Is_Player_Address(team, slot)) return;
     int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
     int32_t player_group = Get_Position_Group(position);
@@ -177,28 +198,32 @@ void Credit_Game_Stat(GAME_RECORD* pGame, int32_t team, int32_t slot, int32_t gr
         if (!runner && player_group != 2) return;
     }
     if (Is_Try(pGame) && pGame->Current_Play.Offensive_Play != HARD_CODED_FIELD_GOAL_PLAY) return;
-    bool credited = false;
-    if (!(Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT) > 0 && stat != 0)) {
-        Increment_Player_Stat(team, slot, stat, amount);
-        credited = true;
-    }
-    if (player_group == 1 || category < 0) return;
+    const bool out = Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT) > 0;
     const bool has_opponent = opponent < TOTAL_NUMBER_OF_TEAMS;
-    if (Is_Team_Record_Slot(team) && (!has_opponent || Is_Team_Record_Slot(opponent)) &&
-        category + 4 < NUMBER_OF_TOTALS_CATEGORIES && stat >= 0 && stat < NUMBER_OF_TOTALS_STATS) {
-        // Both teams' totals lie in their records: added in place.
-        for (int32_t season : {0, 2}) {
-            Universe.Teams[team].Totals[category][season][stat] += amount;
-            if (has_opponent) Universe.Teams[opponent].Totals[category + 4][season][stat] += amount;
+    int32_t line = NO_SEASON_LINE;
+    for (const auto [stat, amount] : credits) {
+        bool credited = false;
+        if (!(out && stat != 0)) {
+            Add_Player_Season_Stat(team, slot, stat, amount, &line);
+            credited = true;
         }
-    } else {
-        for (int32_t season : {0, 2}) {
-            Add_Team_Totals_Stat(team, category, season, stat, amount);
-            if (has_opponent) Add_Team_Totals_Stat(opponent, category + 4, season, stat, amount);
+        if (player_group == 1 || category < 0) continue;
+        if (Is_Team_Record_Slot(team) && (!has_opponent || Is_Team_Record_Slot(opponent)) &&
+            category + 4 < NUMBER_OF_TOTALS_CATEGORIES && stat >= 0 && stat < NUMBER_OF_TOTALS_STATS) {
+            // Both teams' totals lie in their records: added in place.
+            for (int32_t season : {0, 2}) {
+                Universe.Teams[team].Totals[category][season][stat] += amount;
+                if (has_opponent) Universe.Teams[opponent].Totals[category + 4][season][stat] += amount;
+            }
+        } else {
+            for (int32_t season : {0, 2}) {
+                Add_Team_Totals_Stat(team, category, season, stat, amount);
+                if (has_opponent) Add_Team_Totals_Stat(opponent, category + 4, season, stat, amount);
+            }
         }
+        int32_t counter = Get_Game_Counter_Index(category, stat);
+        if (credited && counter >= 0) Add_Game_Player_Counter(pGame, side, slot, counter, amount);
     }
-    int32_t counter = Get_Game_Counter_Index(category, stat);
-    if (credited && counter >= 0) Add_Game_Player_Counter(pGame, side, slot, counter, amount);
 }
 
 namespace {
@@ -275,39 +300,42 @@ int32_t Estimate_Stat_Frequency_At(int32_t team, int32_t slot, int32_t position,
     return weight;
 }
 
+// The pull of estimate f towards the replayed season's line, in replay mode
+// from week 4.
+float Replayed_Stat_Frequency(float f, int32_t team, int32_t slot, int32_t stat, int32_t week) {
+    float p = static_cast<float>(Get_Player_Stat(team, slot, SEASON_PREDICTED, stat)) + 0.5f;
+    float pg = static_cast<float>(Get_Player_Stat(team, slot, SEASON_PREDICTED, 0)) + 0.5f;
+    float t = static_cast<float>(Get_Player_Stat(team, slot, SEASON_THIS, stat)) + 0.5f;
+    float tg = static_cast<float>(Get_Player_Stat(team, slot, SEASON_THIS, 0)) + 0.5f;
+    float w = static_cast<float>(week);
+    float r = (w + 1.0f) * p / (pg * w) * tg / t;
+    float m = 1.0f;
+    if (r < 0.85f)
+        m = r / 0.85f;
+    else if (r > 1.2f)
+        m = r / 1.2f;
+    const float root2 = static_cast<float>(std::sqrt(2.0));
+    const float root_half = static_cast<float>(std::sqrt(0.5));
+    if (m > root2)
+        m = (root2 + m) / 2.0f;
+    else if (m < root_half)
+        m = (m + root_half) / 2.0f;
+    m = std::clamp(m, 0.5f, 2.0f);
+    float q = m * p;
+    if (stat == 5) q *= 40.0f;
+    if (stat == 6) q *= 2.0f;
+    if (stat == 7) q *= 9.0f;
+    if (stat == 8) q *= 50.0f;
+    float k = static_cast<float>((week - 4) / 3);
+    return (k * q + f) / (k + 1.0f);
+}
+
 // Get_Adjusted_Stat_Frequency with the position, the week and the replay
 // mode read by the caller (once for all the players it weighs).
 int32_t Adjusted_Stat_Frequency_At(int32_t team, int32_t slot, int32_t position, int32_t stat, int32_t week,
                                    bool replay) {
-    float f = static_cast<float>(Estimate_Stat_Frequency_At(team, slot, position, stat));
-    float x = f;
-    if (replay && week >= 4) {
-        float p = static_cast<float>(Get_Player_Stat(team, slot, SEASON_PREDICTED, stat)) + 0.5f;
-        float pg = static_cast<float>(Get_Player_Stat(team, slot, SEASON_PREDICTED, 0)) + 0.5f;
-        float t = static_cast<float>(Get_Player_Stat(team, slot, SEASON_THIS, stat)) + 0.5f;
-        float tg = static_cast<float>(Get_Player_Stat(team, slot, SEASON_THIS, 0)) + 0.5f;
-        float w = static_cast<float>(week);
-        float r = (w + 1.0f) * p / (pg * w) * tg / t;
-        float m = 1.0f;
-        if (r < 0.85f)
-            m = r / 0.85f;
-        else if (r > 1.2f)
-            m = r / 1.2f;
-        const float root2 = static_cast<float>(std::sqrt(2.0));
-        const float root_half = static_cast<float>(std::sqrt(0.5));
-        if (m > root2)
-            m = (root2 + m) / 2.0f;
-        else if (m < root_half)
-            m = (m + root_half) / 2.0f;
-        m = std::clamp(m, 0.5f, 2.0f);
-        float q = m * p;
-        if (stat == 5) q *= 40.0f;
-        if (stat == 6) q *= 2.0f;
-        if (stat == 7) q *= 9.0f;
-        if (stat == 8) q *= 50.0f;
-        float k = static_cast<float>((week - 4) / 3);
-        x = (k * q + f) / (k + 1.0f);
-    }
+    const float f = static_cast<float>(Estimate_Stat_Frequency_At(team, slot, position, stat));
+    const float x = replay && week >= 4 ? Replayed_Stat_Frequency(f, team, slot, stat, week) : f;
     int32_t weight = static_cast<int32_t>(x + 0.5f);
     return weight < 0 ? 0 : weight;
 }
@@ -447,8 +475,8 @@ void Credit_Run(GAME_RECORD* pGame, int32_t runner_slot, int32_t yards, int32_t 
     if (pGame == nullptr) return;
     int side = Get_Offense_Side(pGame);
     int32_t team = pGame->Team[side];
-    Credit_Game_Stat(pGame, team, runner_slot, 0, 7, 1);
-    Credit_Game_Stat(pGame, team, runner_slot, 0, 8, yards);
+    const GAME_STAT_CREDIT carry[] = {{7, 1}, {8, yards}};
+    Credit_Game_Stats(pGame, team, runner_slot, 0, carry);
     int first = -1, last = -1;
     if (hole == 0) {
         first = 6;
@@ -464,8 +492,7 @@ void Credit_Run(GAME_RECORD* pGame, int32_t runner_slot, int32_t yards, int32_t 
     }
     for (int i = first; i >= 0 && i <= last; ++i) {
         int32_t slot = On_Field_Slot(pGame, side, i);
-        Credit_Game_Stat(pGame, team, slot, 1, 7, 1);
-        Credit_Game_Stat(pGame, team, slot, 1, 8, yards);
+        Credit_Game_Stats(pGame, team, slot, 1, carry);
     }
     if (!Is_Try(pGame)) {
         Increment_Game_Team_Total(pGame, side, GAME_TOTAL_RUSHES, 1);

@@ -3,6 +3,7 @@
 // and adding it to his season lines, both teams' season totals and the game's
 // per-player counters.
 #include <cstdint>
+#include <span>
 
 #include "database/game_record_layout.h"
 
@@ -22,6 +23,15 @@ void Add_Team_Totals_Stat(int32_t team, int32_t category, int32_t season, int32_
 // receiver or any defender.
 void Credit_Game_Stat(GAME_RECORD* pGame, int32_t team, int32_t slot, int32_t group, int32_t stat,
                       int32_t amount);
+// One statistic of a credit and the amount added to it.
+struct GAME_STAT_CREDIT {
+    int32_t stat;
+    int32_t amount;
+};
+// Credit_Game_Stat of each credit in turn to one player, with what they all
+// read of the player, the snap and his current season line read once.
+void Credit_Game_Stats(GAME_RECORD* pGame, int32_t team, int32_t slot, int32_t group,
+                       std::span<const GAME_STAT_CREDIT> credits);
 
 // Roster slot of the player credited with an event (255 when none could be chosen).
 int32_t Choose_Game_Event_Player(GAME_RECORD* pGame, int32_t group, int32_t stat, int32_t bPenalty);

@@ -36,12 +36,56 @@ float Rating(int32_t team, uint8_t slot, int32_t rating) {
 // every rating as 20.
 template <typename Term> float Sum_Defense(const GAME_RECORD* pGame, Term term) {
     const int32_t team = Get_Defense_Team(pGame);
+    const uint8_t* slots = pGame->On_Field[Get_Defense_Side(pGame)];
     float sum = 0.0f;
-    for (int32_t i = 0; i < ON_FIELD_PLAYERS; ++i) {
-        const uint8_t slot = static_cast<uint8_t>(Get_Defense_Field_Slot(pGame, i));
-        sum += term(team, slot);
-    }
+    for (int32_t i = 0; i < ON_FIELD_PLAYERS; ++i)
+        sum += term(team, slots[i]);
     return sum;
+}
+
+// The terms of the pass-defence sums, one defender each.
+float Pass_Rush_Term(int32_t team, uint8_t slot) {
+    const float r = Rating(team, slot, RATING_PASS_RUSH);
+    return r * r;
+}
+float Coverage_Term(int32_t team, uint8_t slot) {
+    const float r = Rating(team, slot, RATING_PASS_COVERAGE);
+    return r * r;
+}
+float Ball_Hawk_Term(int32_t team, uint8_t slot) {
+    const float c = Rating(team, slot, RATING_PASS_COVERAGE) - 30.0f;
+    const float t = Rating(team, slot, RATING_TURNOVERS) - 30.0f;
+    return (c > 0.0f ? c : 0.0f) * (t > 0.0f ? t : 0.0f);
+}
+
+// The multipliers made from those sums.
+float Pass_Rush_From_Sum(float sum) {
+    return Soften_Multiplier(2.0f * sum / 53900.0f - 1.0f, LIMIT_2);
+}
+float Coverage_From_Sum(float sum) {
+    return Soften_Multiplier(sum / 53900.0f, LIMIT_166);
+}
+float Ball_Hawk_From_Sum(float sum) {
+    return Soften_Multiplier(sum / 17600.0f, LIMIT_2);
+}
+
+// The three pass-defence sums of the defensive eleven, added up in one pass;
+// each sum takes the defenders in the same order as when summed alone.
+struct PASS_DEFENSE_SUMS {
+    float pass_rush = 0.0f;
+    float coverage = 0.0f;
+    float ball_hawk = 0.0f;
+};
+PASS_DEFENSE_SUMS Sum_Pass_Defense(const GAME_RECORD* pGame) {
+    const int32_t team = Get_Defense_Team(pGame);
+    const uint8_t* slots = pGame->On_Field[Get_Defense_Side(pGame)];
+    PASS_DEFENSE_SUMS sums;
+    for (int32_t i = 0; i < ON_FIELD_PLAYERS; ++i) {
+        sums.pass_rush += Pass_Rush_Term(team, slots[i]);
+        sums.coverage += Coverage_Term(team, slots[i]);
+        sums.ball_hawk += Ball_Hawk_Term(team, slots[i]);
+    }
+    return sums;
 }
 
 int32_t Position_Of(int32_t team, uint8_t slot) {
@@ -57,6 +101,15 @@ float Replay_Pull(const GAME_RECORD* pGame, float m, int32_t stat, float weight)
     if (Get_Current_Week() < 3 || Get_Replay_Mode() == 0) return m;
     const float ratio = Get_Replay_Rate_Ratio(pGame, stat);
     return (ratio * weight + m) / (weight + 1.0f);
+}
+
+float Interception_From_Ball_Hawk(const GAME_RECORD* pGame, float ball_hawk) {
+    const float weight = static_cast<float>(Get_Current_Week()) / 5.0f;
+    return Replay_Pull(pGame, ball_hawk, 7, weight);
+}
+float Sack_From_Pass_Rush(const GAME_RECORD* pGame, float pass_rush) {
+    const float weight = static_cast<float>(Get_Current_Week() - 2) / 5.0f;
+    return Replay_Pull(pGame, pass_rush, 4, weight);
 }
 
 } // namespace
@@ -99,33 +152,56 @@ int32_t Get_Defense_Field_Slot(const GAME_RECORD* pGame, int32_t index) {
     return pGame->On_Field[1 - Get_Offense_Side(pGame)][index];
 }
 
+namespace {
+// One offensive player's share of the receiving multiplier.
+void Add_Receiving_Term(int32_t team, uint8_t slot, float& m) {
+    if (slot == EMPTY_SLOT) return;
+    const float r = Rating(team, slot, RATING_RECEIVING) - 60.0f;
+    if (r > 0.0f) m += 0.0005f * r;
+}
+
+// One offensive player's share of the ball-carrier multiplier: the passer
+// and the backs only.
+void Add_Ball_Carrier_Term(int32_t team, uint8_t slot, float& m) {
+    const int32_t position = Position_Of(team, slot);
+    if (position != POSITION_QB && position != POSITION_RB && position != POSITION_FB) return;
+    const float v = Rating(team, slot, RATING_RUNNING_COMPOSITE) - 60.0f;
+    if (v > 0.0f) m += 0.0005f * v;
+}
+
+constexpr float RECEIVING_BASE = 0.96f;
+constexpr float BALL_CARRIER_BASE = 0.98f;
+} // namespace
+
 float Get_Receiving_Multiplier(const GAME_RECORD* pGame) {
     const int32_t team = Get_Offense_Team(pGame);
-    float m = 0.96f;
-    for (int32_t i = 0; i < ON_FIELD_PLAYERS; ++i) {
-        const uint8_t slot = static_cast<uint8_t>(Get_Offense_Field_Slot(pGame, i));
-        if (slot == EMPTY_SLOT) continue;
-        const float r = Rating(team, slot, RATING_RECEIVING) - 60.0f;
-        if (r > 0.0f) m += 0.0005f * r;
-    }
+    const uint8_t* slots = pGame->On_Field[Get_Offense_Side(pGame)];
+    float m = RECEIVING_BASE;
+    for (int32_t i = 0; i < ON_FIELD_PLAYERS; ++i)
+        Add_Receiving_Term(team, slots[i], m);
     return Soften_Multiplier(m, LIMIT_166);
 }
 
 float Get_Ball_Carrier_Multiplier(const GAME_RECORD* pGame) {
     const int32_t team = Get_Offense_Team(pGame);
-    float m = 0.98f;
-    for (int32_t i = 0; i < ON_FIELD_PLAYERS; ++i) {
-        const uint8_t slot = static_cast<uint8_t>(Get_Offense_Field_Slot(pGame, i));
-        const int32_t position = Position_Of(team, slot);
-        if (position != POSITION_QB && position != POSITION_RB && position != POSITION_FB) continue;
-        const float v = Rating(team, slot, RATING_RUNNING_COMPOSITE) - 60.0f;
-        if (v > 0.0f) m += 0.0005f * v;
-    }
+    const uint8_t* slots = pGame->On_Field[Get_Offense_Side(pGame)];
+    float m = BALL_CARRIER_BASE;
+    for (int32_t i = 0; i < ON_FIELD_PLAYERS; ++i)
+        Add_Ball_Carrier_Term(team, slots[i], m);
     return Soften_Multiplier(m, LIMIT_166);
 }
 
 float Get_Offensive_Skill_Multiplier(const GAME_RECORD* pGame) {
-    float m = (Get_Ball_Carrier_Multiplier(pGame) + Get_Receiving_Multiplier(pGame)) * 0.5f;
+    // Both multipliers of the offence added up in one pass over the eleven.
+    const int32_t team = Get_Offense_Team(pGame);
+    const uint8_t* slots = pGame->On_Field[Get_Offense_Side(pGame)];
+    float carrying = BALL_CARRIER_BASE;
+    float receiving = RECEIVING_BASE;
+    for (int32_t i = 0; i < ON_FIELD_PLAYERS; ++i) {
+        Add_Ball_Carrier_Term(team, slots[i], carrying);
+        Add_Receiving_Term(team, slots[i], receiving);
+    }
+    float m = (Soften_Multiplier(carrying, LIMIT_166) + Soften_Multiplier(receiving, LIMIT_166)) * 0.5f;
     const int32_t week = Get_Current_Week();
     const int32_t season_length = Universe.Season_Length > 2 ? Universe.Season_Length : 2;
     const float edge = week >= season_length ? 0.1f : 0.05f;
@@ -143,34 +219,34 @@ float Get_Offensive_Skill_Multiplier(const GAME_RECORD* pGame) {
 
 float Get_Pass_Blocking_Multiplier(const GAME_RECORD* pGame) {
     const int32_t team = Get_Offense_Team(pGame);
+    const uint8_t* slots = pGame->On_Field[Get_Offense_Side(pGame)];
     float sum = 0.0f;
     for (int32_t i = 6; i <= 10; ++i) {
-        const float b =
-            Rating(team, static_cast<uint8_t>(Get_Offense_Field_Slot(pGame, i)), RATING_PASS_BLOCKING);
+        const float b = Rating(team, slots[i], RATING_PASS_BLOCKING);
         sum += (i == 6 || i == 10) ? 1.4f * b - 32.0f : b;
     }
-    sum += 0.5f * Rating(team, static_cast<uint8_t>(Get_Offense_Field_Slot(pGame, 2)), RATING_PASS_BLOCKING);
+    sum += 0.5f * Rating(team, slots[2], RATING_PASS_BLOCKING);
     return Soften_Multiplier(sum / 375.0f, LIMIT_166);
 }
 
 float Get_Run_Blocking_Multiplier(const GAME_RECORD* pGame) {
     const int32_t team = Get_Offense_Team(pGame);
+    const uint8_t* slots = pGame->On_Field[Get_Offense_Side(pGame)];
     float sum = 0.0f;
     for (int32_t i = 6; i <= 10; ++i) {
-        const float b =
-            Rating(team, static_cast<uint8_t>(Get_Offense_Field_Slot(pGame, i)), RATING_RUN_BLOCKING);
+        const float b = Rating(team, slots[i], RATING_RUN_BLOCKING);
         sum += (i >= 7 && i <= 9) ? 1.3f * b - 24.0f : b;
     }
-    sum += 0.5f * (Rating(team, static_cast<uint8_t>(Get_Offense_Field_Slot(pGame, 2)), RATING_RUN_BLOCKING) +
-                   Rating(team, static_cast<uint8_t>(Get_Offense_Field_Slot(pGame, 3)), RATING_RUN_BLOCKING));
+    sum += 0.5f * (Rating(team, slots[2], RATING_RUN_BLOCKING) + Rating(team, slots[3], RATING_RUN_BLOCKING));
     return Soften_Multiplier(sum / 430.0f, LIMIT_166);
 }
 
 float Get_Line_Discipline_Multiplier(const GAME_RECORD* pGame) {
     const int32_t team = Get_Offense_Team(pGame);
+    const uint8_t* slots = pGame->On_Field[Get_Offense_Side(pGame)];
     float sum = 0.0f;
     for (int32_t i = 6; i <= 10; ++i)
-        sum += Rating(team, static_cast<uint8_t>(Get_Offense_Field_Slot(pGame, i)), RATING_DISCIPLINE);
+        sum += Rating(team, slots[i], RATING_DISCIPLINE);
     float m = sum / 350.0f;
     if (m < 0.5f) m = 0.5f;
     if (m > 2.0f) m = 2.0f;
@@ -178,28 +254,15 @@ float Get_Line_Discipline_Multiplier(const GAME_RECORD* pGame) {
 }
 
 float Get_Pass_Rush_Unit_Multiplier(const GAME_RECORD* pGame) {
-    const float sum = Sum_Defense(pGame, [](int32_t team, uint8_t slot) {
-        const float r = Rating(team, slot, RATING_PASS_RUSH);
-        return r * r;
-    });
-    return Soften_Multiplier(2.0f * sum / 53900.0f - 1.0f, LIMIT_2);
+    return Pass_Rush_From_Sum(Sum_Defense(pGame, Pass_Rush_Term));
 }
 
 float Get_Coverage_Unit_Multiplier(const GAME_RECORD* pGame) {
-    const float sum = Sum_Defense(pGame, [](int32_t team, uint8_t slot) {
-        const float r = Rating(team, slot, RATING_PASS_COVERAGE);
-        return r * r;
-    });
-    return Soften_Multiplier(sum / 53900.0f, LIMIT_166);
+    return Coverage_From_Sum(Sum_Defense(pGame, Coverage_Term));
 }
 
 float Get_Ball_Hawk_Multiplier(const GAME_RECORD* pGame) {
-    const float sum = Sum_Defense(pGame, [](int32_t team, uint8_t slot) {
-        const float c = Rating(team, slot, RATING_PASS_COVERAGE) - 30.0f;
-        const float t = Rating(team, slot, RATING_TURNOVERS) - 30.0f;
-        return (c > 0.0f ? c : 0.0f) * (t > 0.0f ? t : 0.0f);
-    });
-    return Soften_Multiplier(sum / 17600.0f, LIMIT_2);
+    return Ball_Hawk_From_Sum(Sum_Defense(pGame, Ball_Hawk_Term));
 }
 
 float Get_Fumble_Forcing_Multiplier(const GAME_RECORD* pGame) {
@@ -244,13 +307,11 @@ float Get_Replay_Rate_Ratio(const GAME_RECORD* pGame, int32_t stat) {
 }
 
 float Get_Interception_Multiplier(const GAME_RECORD* pGame) {
-    const float weight = static_cast<float>(Get_Current_Week()) / 5.0f;
-    return Replay_Pull(pGame, Get_Ball_Hawk_Multiplier(pGame), 7, weight);
+    return Interception_From_Ball_Hawk(pGame, Get_Ball_Hawk_Multiplier(pGame));
 }
 
 float Get_Sack_Multiplier(const GAME_RECORD* pGame) {
-    const float weight = static_cast<float>(Get_Current_Week() - 2) / 5.0f;
-    return Replay_Pull(pGame, Get_Pass_Rush_Unit_Multiplier(pGame), 4, weight);
+    return Sack_From_Pass_Rush(pGame, Get_Pass_Rush_Unit_Multiplier(pGame));
 }
 
 int32_t Spread_Receiver_Weight(int32_t team, int32_t slot, int32_t weight) {
@@ -316,10 +377,13 @@ int32_t Choose_Pass_Outcome(GAME_RECORD* pGame, int32_t receiver, int32_t primar
     in.quickness = Get_Player_Rating(oteam, receiver, RATING_QUICKNESS);
     in.receiving = Get_Player_Rating(oteam, receiver, RATING_RECEIVING);
     in.hands = Get_Player_Rating(oteam, receiver, RATING_HANDS);
-    in.coverage_unit = Get_Coverage_Unit_Multiplier(pGame);
-    in.interception_unit = Get_Interception_Multiplier(pGame);
+    // A rating's read repair touches that rating alone, so the defence's
+    // three sums can share one pass over the eleven.
+    const PASS_DEFENSE_SUMS sums = Sum_Pass_Defense(pGame);
+    in.coverage_unit = Coverage_From_Sum(sums.coverage);
+    in.interception_unit = Interception_From_Ball_Hawk(pGame, Ball_Hawk_From_Sum(sums.ball_hawk));
     in.offensive_skill = Get_Offensive_Skill_Multiplier(pGame);
-    in.sack_unit = Get_Sack_Multiplier(pGame);
+    in.sack_unit = Sack_From_Pass_Rush(pGame, Pass_Rush_From_Sum(sums.pass_rush));
     in.pass_blocking = Get_Pass_Blocking_Multiplier(pGame);
     in.replay_mode = Get_Replay_Mode() != 0;
     in.replay_factor = in.replay_mode ? Get_Replay_Rushing_Factor(pGame) : 1.0f;

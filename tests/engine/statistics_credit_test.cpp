@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/safe_strings.h"
+#include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
@@ -146,4 +148,60 @@ TEST(StatisticsCredit, TeamTotalsAddInPlaceAndAnAddressOutsideIsReported) {
     Add_Team_Totals_Stat(2, -1, 0, 0, 7);
     EXPECT_EQ(Count_Error_Lines(), 4);
     EXPECT_EQ(std::memcmp(&before, &Universe.Teams[2], sizeof before), 0);
+}
+
+namespace {
+// The league block and the game after `credit` ran on a fresh test game whose
+// receiver has no current season line yet and whose back is out injured.
+struct CREDITED_STATE {
+    std::vector<unsigned char> league;
+    std::vector<unsigned char> game;
+};
+template <typename CREDIT> CREDITED_STATE Credited_State(CREDIT credit) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    const int32_t wr = Test_League_Slot(POSITION_WR, 0);
+    const int32_t hurt = Test_League_Slot(POSITION_RB, 0);
+    const int32_t guard = Test_League_Slot(POSITION_G, 0);
+    for (int32_t slot : {wr, hurt, guard})
+        List_Test_Player(game, 0, 0, slot);
+    // The receiver has no current season line yet: his first credit makes one.
+    Set_Player_Latest_Season_Line(0, wr, NO_SEASON_LINE);
+    Reset_Season_Line_Hint();
+    Set_Player_Vital_Stat(0, hurt, VITAL_WEEKS_OUT, 2);
+    Set_User_Preference(CURRENT_WEEK, 3);
+    credit(game, wr, hurt, guard);
+    CREDITED_STATE state;
+    const auto* league = reinterpret_cast<const unsigned char*>(&Universe);
+    state.league.assign(league, league + sizeof Universe);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(game);
+    state.game.assign(bytes, bytes + sizeof *game);
+    return state;
+}
+} // namespace
+
+TEST(StatisticsCredit, SeveralCreditsAtOnceMatchTheCreditsOneByOne) {
+    const GAME_STAT_CREDIT catches[] = {{4, 1}, {10, 1}, {11, 23}, {6, 9}, {5, 1}};
+    const GAME_STAT_CREDIT carry[] = {{0, 1}, {7, 1}, {8, 6}};
+    const CREDITED_STATE one_by_one =
+        Credited_State([&](GAME_RECORD* game, int32_t wr, int32_t hurt, int32_t guard) {
+            for (const GAME_STAT_CREDIT& c : catches)
+                Credit_Game_Stat(game, 0, wr, 0, c.stat, c.amount);
+            for (int32_t slot : {hurt, guard})
+                for (const GAME_STAT_CREDIT& c : carry)
+                    Credit_Game_Stat(game, 0, slot, -1, c.stat, c.amount);
+        });
+    const CREDITED_STATE at_once =
+        Credited_State([&](GAME_RECORD* game, int32_t wr, int32_t hurt, int32_t guard) {
+            Credit_Game_Stats(game, 0, wr, 0, catches);
+            for (int32_t slot : {hurt, guard})
+                Credit_Game_Stats(game, 0, slot, -1, carry);
+        });
+    EXPECT_TRUE(one_by_one.league == at_once.league);
+    EXPECT_TRUE(one_by_one.game == at_once.game);
+    // The credits did land: the receiver's new line holds his yards, and the
+    // injured back has only his game.
+    const int32_t wr = Test_League_Slot(POSITION_WR, 0);
+    EXPECT_EQ(Get_Player_Current_Season_Line_Stat(0, wr, 11), 23);
+    const int32_t hurt = Test_League_Slot(POSITION_RB, 0);
+    EXPECT_EQ(Get_Player_Current_Season_Line_Stat(0, hurt, 8), 0);
 }
