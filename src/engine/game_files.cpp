@@ -17,6 +17,7 @@
 #include "database/team_record.h"
 #include "database/text_format.h"
 #include "engine/game_record.h"
+#include "engine/game_screen_hooks.h"
 #include "engine/play_text.h"
 #include "engine/row_text.h"
 #include "reports/box_score_tables.h"
@@ -138,6 +139,10 @@ std::string& Get_Plain_Play_Text() {
     return Plain_Play_Text;
 }
 
+bool Is_Plain_Play_Text_Kept(const GAME_RECORD* pGame) {
+    return Get_User_Preference(SIMULATION_RUNNING) == 0 || Is_Game_Play_By_Play(pGame) != 0;
+}
+
 void Clear_Game_Text_Buffers() {
     Page_Head_Text.clear();
     Play_By_Play_HTML.clear();
@@ -180,7 +185,8 @@ void Write_Game_Start_Text(const GAME_RECORD* pGame) {
     Format_Date_With_Year(pGame->Game_Day, pGame->Season_Year, date);
     std::string away = Display_Name(pGame->Team[0]);
     std::string home = Display_Name(pGame->Team[1]);
-    Plain_Play_Text += std::string(date) + ": " + away + " at " + home + "\n";
+    if (Is_Plain_Play_Text_Kept(pGame))
+        Plain_Play_Text += std::string(date) + ": " + away + " at " + home + "\n";
     Page_Head_Text += "<HTML><HEAD><TITLE>" + Escape_HTML(date) + ": " + Escape_HTML(away.c_str()) + " at " +
                       Escape_HTML(home.c_str()) + "</TITLE>\n";
     Page_Head_Text += "<LINK href=\"..\\HTML_Templates\\CSS\\styles.css\" type=text/css rel=stylesheet>\n";
@@ -247,12 +253,15 @@ void Write_Period_Header(const GAME_RECORD* pGame, int32_t period) {
     if (pGame == nullptr) return;
     char label[32];
     Get_Period_Label(period, label, sizeof label);
-    char line[TEXT_BUFFER_SIZE];
-    safe_sprintf(line, sizeof line,
-                 "\n %s <=> Down Yardline Offensive Play           Defensive Play           Result\n", label);
-    Plain_Play_Text += line;
-    Plain_Play_Text +=
-        " ----------- ---- -------- ------------------------ ------------------------ ------\n";
+    if (Is_Plain_Play_Text_Kept(pGame)) {
+        char line[TEXT_BUFFER_SIZE];
+        safe_sprintf(line, sizeof line,
+                     "\n %s <=> Down Yardline Offensive Play           Defensive Play           Result\n",
+                     label);
+        Plain_Play_Text += line;
+        Plain_Play_Text +=
+            " ----------- ---- -------- ------------------------ ------------------------ ------\n";
+    }
     if (period == 1)
         Play_By_Play_HTML +=
             "<TABLE class=table1 cellSpacing=0 cellPadding=0 align=\"center\" width=970><TBODY>\n";

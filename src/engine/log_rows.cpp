@@ -147,6 +147,7 @@ void Append_Play_Log_Rows(const GAME_RECORD* pGame) {
     const size_t most = Most_Log_Row_Length(pieces);
     int32_t length = Put_Log_Row(pieces, 1, row, sizeof row, most);
     Get_Play_By_Play_HTML().append(row, static_cast<size_t>(length));
+    if (!Is_Plain_Play_Text_Kept(pGame)) return;
     length = Put_Log_Row(pieces, 0, row, sizeof row, most);
     Get_Plain_Play_Text().append(row, static_cast<size_t>(length));
 }
@@ -155,8 +156,11 @@ void Finish_Play_Log_Row(GAME_RECORD* pGame) {
     if (pGame == nullptr) return;
     char sentence[TEXT_BUFFER_SIZE];
     Write_Play_Summary_Sentence(pGame, &pGame->Current_Play, sentence, sizeof sentence);
-    Get_Plain_Play_Text() += sentence;
-    Get_Plain_Play_Text() += "\r\n";
+    const bool plain = Is_Plain_Play_Text_Kept(pGame);
+    if (plain) {
+        Get_Plain_Play_Text() += sentence;
+        Get_Plain_Play_Text() += "\r\n";
+    }
     std::string& html = Get_Play_By_Play_HTML();
     html += "<TD width=\"38%\" class=lmc>";
     Append_Escaped_HTML(html, sentence);
@@ -173,9 +177,11 @@ void Finish_Play_Log_Row(GAME_RECORD* pGame) {
         std::string away = Score_Line_Name(pGame->Team[0]);
         std::string home = Score_Line_Name(pGame->Team[1]);
         char line[TEXT_BUFFER_SIZE];
-        safe_sprintf(line, sizeof line, "\n <><><><><><> %s %d / %s %d <><><><><><>\n", away.c_str(),
-                     pGame->Score[0], home.c_str(), pGame->Score[1]);
-        Get_Plain_Play_Text() += line;
+        if (plain) {
+            safe_sprintf(line, sizeof line, "\n <><><><><><> %s %d / %s %d <><><><><><>\n", away.c_str(),
+                         pGame->Score[0], home.c_str(), pGame->Score[1]);
+            Get_Plain_Play_Text() += line;
+        }
         safe_sprintf(
             line, sizeof line,
             "<TR class=subhead0><TD colspan=7 align=center class=lmc><b>%s %d / %s %d</b></TD></TR>\n",
