@@ -3,8 +3,10 @@
 // labels the game writes at every snap: the same characters the formatted
 // printers would write ("%d", "%02d", "%5s", "%-24s"), cut at the buffer's
 // end as they cut, without parsing a format each time.
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 // "%-*s" when left, "%*s" otherwise, into any text with Put(char) and
 // Put(const char*).
@@ -135,6 +137,71 @@ void Put_Formatted(TEXT& out, const char* format, FIRST first, REST... rest) {
     if (!Put_Up_To_Conversion(out, format, conversion)) return;
     Put_Argument(out, conversion, first);
     Put_Formatted(out, format, rest...);
+}
+
+// A format known when the program is built whose only conversions are "%s"
+// and "%d" (no flags, no width): the compiler finds its plain runs and
+// conversions, so putting it together reads nothing of it at run time.
+template <size_t N> struct BUILT_FORMAT {
+    char Text[N]{};
+
+    consteval BUILT_FORMAT(const char (&text)[N]) {
+        for (size_t i = 0; i < N; ++i)
+            Text[i] = text[i];
+        for (size_t i = 0; i + 1 < N; ++i) {
+            if (Text[i] != '%') continue;
+            if (Text[i + 1] != 's' && Text[i + 1] != 'd') throw "a built format takes only %s and %d";
+            ++i;
+        }
+    }
+    consteval size_t Count() const {
+        size_t count = 0;
+        for (size_t i = 0; i + 1 < N; ++i)
+            if (Text[i] == '%') ++count, ++i;
+        return count;
+    }
+    // Where conversion k starts; the text's end for k past the last.
+    consteval size_t Place(size_t k) const {
+        for (size_t i = 0; i + 1 < N; ++i) {
+            if (Text[i] != '%') continue;
+            if (k == 0) return i;
+            --k;
+            ++i;
+        }
+        return N - 1;
+    }
+    // Where the plain run before conversion k starts.
+    consteval size_t Run(size_t k) const { return k == 0 ? 0 : Place(k - 1) + 2; }
+    consteval char Kind(size_t k) const { return Text[Place(k) + 1]; }
+};
+
+template <BUILT_FORMAT F, size_t K, typename TEXT> void Put_Built_Argument(TEXT& out, const char* text) {
+    static_assert(F.Kind(K) == 's', "a text goes in a %s");
+    Put_Padded_Text(out, text, 0, false);
+}
+template <BUILT_FORMAT F, size_t K, typename TEXT> void Put_Built_Argument(TEXT& out, int32_t value) {
+    static_assert(F.Kind(K) == 'd', "a whole number goes in a %d");
+    Put_Padded_Number(out, value, 0, ' ');
+}
+
+// The plain run before conversion K of the format.
+template <BUILT_FORMAT F, size_t K> struct BUILT_RUN {
+    static constexpr size_t Start = F.Run(K);
+    static constexpr size_t Length = F.Place(K) - Start;
+};
+
+template <BUILT_FORMAT F, typename TEXT, size_t... K, typename... ARGS>
+void Put_Built_Runs(TEXT& out, std::index_sequence<K...>, ARGS... args) {
+    ((out.Put(F.Text + BUILT_RUN<F, K>::Start, BUILT_RUN<F, K>::Length), Put_Built_Argument<F, K>(out, args)),
+     ...);
+}
+
+// The same characters Put_Formatted writes for the format and arguments.
+template <BUILT_FORMAT F, typename TEXT, typename... ARGS> void Put_Built_Format(TEXT& out, ARGS... args) {
+    static_assert(F.Count() == sizeof...(ARGS), "one argument for each conversion");
+    Put_Built_Runs<F>(out, std::index_sequence_for<ARGS...>{}, args...);
+    using TAIL = BUILT_RUN<F, sizeof...(ARGS)>;
+    out.Put(F.Text + TAIL::Start, TAIL::Length);
 }
 
 // Text written into a buffer already known to hold all of it and its NUL:
