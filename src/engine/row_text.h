@@ -140,39 +140,40 @@ void Put_Formatted(TEXT& out, const char* format, FIRST first, REST... rest) {
 }
 
 // A format known when the program is built whose only conversions are "%s"
-// and "%d" (no flags, no width): the compiler finds its plain runs and
-// conversions, so putting it together reads nothing of it at run time.
+// and "%d" (no flags, no width), and "%%" for '%': the compiler finds its
+// plain runs and conversions, so putting it together reads nothing of it at
+// run time.
 template <size_t N> struct BUILT_FORMAT {
+    // The plain text, "%%" as '%', without the conversions.
     char Text[N]{};
+    size_t Length = 0;
+    // The conversions in order: where each goes in the plain text, 's' or 'd'.
+    size_t Count = 0;
+    size_t At[N]{};
+    char Kinds[N]{};
 
     consteval BUILT_FORMAT(const char (&text)[N]) {
-        for (size_t i = 0; i < N; ++i)
-            Text[i] = text[i];
         for (size_t i = 0; i + 1 < N; ++i) {
-            if (Text[i] != '%') continue;
-            if (Text[i + 1] != 's' && Text[i + 1] != 'd') throw "a built format takes only %s and %d";
-            ++i;
+            if (text[i] != '%') {
+                Text[Length++] = text[i];
+                continue;
+            }
+            const char next = text[++i];
+            if (next == '%') {
+                Text[Length++] = '%';
+            } else if (next == 's' || next == 'd') {
+                At[Count] = Length;
+                Kinds[Count++] = next;
+            } else {
+                throw "a built format takes only %s, %d and %%";
+            }
         }
     }
-    consteval size_t Count() const {
-        size_t count = 0;
-        for (size_t i = 0; i + 1 < N; ++i)
-            if (Text[i] == '%') ++count, ++i;
-        return count;
-    }
-    // Where conversion k starts; the text's end for k past the last.
-    consteval size_t Place(size_t k) const {
-        for (size_t i = 0; i + 1 < N; ++i) {
-            if (Text[i] != '%') continue;
-            if (k == 0) return i;
-            --k;
-            ++i;
-        }
-        return N - 1;
-    }
-    // Where the plain run before conversion k starts.
-    consteval size_t Run(size_t k) const { return k == 0 ? 0 : Place(k - 1) + 2; }
-    consteval char Kind(size_t k) const { return Text[Place(k) + 1]; }
+    // Where the plain run before conversion k starts and ends; the run after
+    // the last conversion ends with the text.
+    consteval size_t Run(size_t k) const { return k == 0 ? 0 : At[k - 1]; }
+    consteval size_t Place(size_t k) const { return k < Count ? At[k] : Length; }
+    consteval char Kind(size_t k) const { return Kinds[k]; }
 };
 
 template <BUILT_FORMAT F, size_t K, typename TEXT> void Put_Built_Argument(TEXT& out, const char* text) {
@@ -198,7 +199,7 @@ void Put_Built_Runs(TEXT& out, std::index_sequence<K...>, ARGS... args) {
 
 // The same characters Put_Formatted writes for the format and arguments.
 template <BUILT_FORMAT F, typename TEXT, typename... ARGS> void Put_Built_Format(TEXT& out, ARGS... args) {
-    static_assert(F.Count() == sizeof...(ARGS), "one argument for each conversion");
+    static_assert(F.Count == sizeof...(ARGS), "one argument for each conversion");
     Put_Built_Runs<F>(out, std::index_sequence_for<ARGS...>{}, args...);
     using TAIL = BUILT_RUN<F, sizeof...(ARGS)>;
     out.Put(F.Text + TAIL::Start, TAIL::Length);

@@ -67,7 +67,7 @@ template <BUILT_FORMAT F, typename... ARGS> std::string Put_Built(int size, ARGS
 }
 
 // A format read when the program is built writes what the printer writes,
-// cut where it cuts: conversions first, last, side by side or none.
+// cut where it cuts: conversions first, last, side by side or none, and "%%".
 TEST(RowText, BuiltFormatWritesWhatThePrinterWrites) {
     for (int size = 1; size <= 40; ++size) {
         EXPECT_EQ(Put_Built<"%s %d-yard pass to %s">(size, "Al Lee", -12, "Bo Ray"),
@@ -80,6 +80,12 @@ TEST(RowText, BuiltFormatWritesWhatThePrinterWrites) {
                   Printed(size, "Punt returned by %s for a TD!", ""))
             << size;
         EXPECT_EQ(Put_Built<"no conversion">(size), Printed(size, "no conversion")) << size;
+        EXPECT_EQ(Put_Built<"<TD width=\"6%%\">%s</TD>">(size, "x"),
+                  Printed(size, "<TD width=\"6%%\">%s</TD>", "x"))
+            << size;
+        EXPECT_EQ(Put_Built<"%d-for-%d (%d%%)">(size, 7, 12, 58),
+                  Printed(size, "%d-for-%d (%d%%)", 7, 12, 58))
+            << size;
     }
 }
 
