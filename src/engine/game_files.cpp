@@ -44,12 +44,12 @@ std::string Display_Name(int32_t team) {
 
 std::string Record_Text(int32_t team) {
     if (team < 0 || team >= MAX_FRANCHISES) return "";
-    char text[64];
+    std::string text;
     int32_t ties = Get_Team_Ties(team);
     if (ties != 0)
-        std::snprintf(text, sizeof text, "%d-%d-%d", Get_Team_Wins(team), Get_Team_Losses(team), ties);
+        Append_Built_Format<"%d-%d-%d">(text, Get_Team_Wins(team), Get_Team_Losses(team), ties);
     else
-        std::snprintf(text, sizeof text, "%d-%d", Get_Team_Wins(team), Get_Team_Losses(team));
+        Append_Built_Format<"%d-%d">(text, Get_Team_Wins(team), Get_Team_Losses(team));
     return text;
 }
 
@@ -159,10 +159,7 @@ std::string Escape_HTML(const char* text) {
 void Append_Escaped_HTML(std::string& out, const char* text) {
     if (text == nullptr) return;
     // The plain runs between the characters to escape go in at once.
-    struct STRING_TEXT {
-        std::string& Text;
-        void Put(const char* piece, size_t length) { Text.append(piece, length); }
-    } appended{out};
+    STRING_TEXT appended{out};
     Put_Escaped_Text(appended, text);
 }
 
@@ -201,13 +198,10 @@ void Write_Game_Start_Text(const GAME_RECORD* pGame) {
 void Write_Box_Score_Top(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return;
     std::string& head = Page_Head_Text;
-    char line[TEXT_BUFFER_SIZE];
     head += "<TABLE class=table1 cellSpacing=0 cellPadding=0 align=\"center\" width=970><TBODY><TR>\n";
-    for (int side = 0; side < 2; ++side) {
-        std::snprintf(line, sizeof line, "<TD class=ltc><IMG src=\"Logos/Downloads/%s-%d.png\"></TD>\n",
-                      Escape_HTML(Team_String(pGame->Team[side], 2).c_str()).c_str(), pGame->Season_Year);
-        head += line;
-    }
+    for (int side = 0; side < 2; ++side)
+        Append_Built_Format<"<TD class=ltc><IMG src=\"Logos/Downloads/%s-%d.png\"></TD>\n">(
+            head, Escape_HTML(Team_String(pGame->Team[side], 2).c_str()).c_str(), pGame->Season_Year);
     head += "</TR><TR><TD colspan=2 class=ltc>";
     head += Escape_HTML(Display_Name(pGame->Team[0]).c_str()) + " (" + Record_Text(pGame->Team[0]) + ") at " +
             Escape_HTML(Display_Name(pGame->Team[1]).c_str()) + " (" + Record_Text(pGame->Team[1]) + ")";
@@ -235,16 +229,12 @@ void Write_Box_Score_Top(const GAME_RECORD* pGame) {
         "<TD class=ltl></TD><TD class=ltc>1</TD><TD class=ltc>2</TD><TD class=ltc>3</TD><TD class=ltc>4</TD>"
         "<TD class=ltc>OT</TD><TD class=ltc>Final</TD></TR>\n";
     for (int side = 0; side < 2; ++side) {
-        std::snprintf(line, sizeof line, "<TR class=%s><TD class=lml>%s</TD>",
-                      side == 0 ? "none" : "highlight",
-                      Escape_HTML(Team_String(pGame->Team[side], 1).c_str()).c_str());
-        head += line;
-        for (int q = 0; q < 5; ++q) {
-            std::snprintf(line, sizeof line, "<TD class=lmc>%d</TD>", points[side][q]);
-            head += line;
-        }
-        std::snprintf(line, sizeof line, "<TD class=lmc>%d</TD></TR>\n", pGame->Score[side]);
-        head += line;
+        Append_Built_Format<"<TR class=%s><TD class=lml>%s</TD>">(
+            head, side == 0 ? "none" : "highlight",
+            Escape_HTML(Team_String(pGame->Team[side], 1).c_str()).c_str());
+        for (int q = 0; q < 5; ++q)
+            Append_Built_Format<"<TD class=lmc>%d</TD>">(head, points[side][q]);
+        Append_Built_Format<"<TD class=lmc>%d</TD></TR>\n">(head, pGame->Score[side]);
     }
     head += "</TBODY></TABLE><BR>\n";
 }

@@ -176,18 +176,13 @@ void Finish_Play_Log_Row(GAME_RECORD* pGame) {
     case 30: {
         std::string away = Score_Line_Name(pGame->Team[0]);
         std::string home = Score_Line_Name(pGame->Team[1]);
-        char line[TEXT_BUFFER_SIZE];
-        if (plain) {
-            safe_sprintf(line, sizeof line, "\n <><><><><><> %s %d / %s %d <><><><><><>\n", away.c_str(),
-                         pGame->Score[0], home.c_str(), pGame->Score[1]);
-            Get_Plain_Play_Text() += line;
-        }
-        safe_sprintf(
-            line, sizeof line,
-            "<TR class=subhead0><TD colspan=7 align=center class=lmc><b>%s %d / %s %d</b></TD></TR>\n",
-            Escape_HTML(away.c_str()).c_str(), pGame->Score[0], Escape_HTML(home.c_str()).c_str(),
+        if (plain)
+            Append_Built_Format<"\n <><><><><><> %s %d / %s %d <><><><><><>\n">(
+                Get_Plain_Play_Text(), away.c_str(), pGame->Score[0], home.c_str(), pGame->Score[1]);
+        Append_Built_Format<
+            "<TR class=subhead0><TD colspan=7 align=center class=lmc><b>%s %d / %s %d</b></TD></TR>\n">(
+            html, Escape_HTML(away.c_str()).c_str(), pGame->Score[0], Escape_HTML(home.c_str()).c_str(),
             pGame->Score[1]);
-        Get_Play_By_Play_HTML() += line;
         break;
     }
     default:

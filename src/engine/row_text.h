@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <utility>
 
 // "%-*s" when left, "%*s" otherwise, into any text with Put(char) and
@@ -203,6 +204,21 @@ template <BUILT_FORMAT F, typename TEXT, typename... ARGS> void Put_Built_Format
     Put_Built_Runs<F>(out, std::index_sequence_for<ARGS...>{}, args...);
     using TAIL = BUILT_RUN<F, sizeof...(ARGS)>;
     out.Put(F.Text + TAIL::Start, TAIL::Length);
+}
+
+// Text appended to a string.
+struct STRING_TEXT {
+    std::string& Text;
+
+    void Put(char c) { Text.push_back(c); }
+    void Put(const char* text) { Text.append(text); }
+    void Put(const char* text, size_t n) { Text.append(text, n); }
+};
+
+// The format with its arguments appended to the string (see Put_Built_Format).
+template <BUILT_FORMAT FORMAT, typename... ARGS> void Append_Built_Format(std::string& out, ARGS... args) {
+    STRING_TEXT text{out};
+    Put_Built_Format<FORMAT>(text, args...);
 }
 
 // Text written into a buffer already known to hold all of it and its NUL:
