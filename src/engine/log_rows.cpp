@@ -36,11 +36,20 @@ struct LOG_ROW_PIECES {
     int Offense_Side;
     char Team[TEAM_STRING_LENGTH + 16];
     char Clock[32];
-    char Down[64];
-    char Yard_Line[128];
-    char Offensive[128];
-    char Defensive[128];
+    char Down[32];
+    char Yard_Line[64];
+    char Offensive[PLAY_NAME_LENGTH + 1];
+    char Defensive[PLAY_NAME_LENGTH + 1];
 };
+
+// The most characters either row of a snap can take: every piece as long as
+// its buffer allows and escaped at the longest, and the fixed text and
+// padding of the longer row. Rows always fit the row buffer whole.
+constexpr size_t MOST_LOG_ROW_LENGTH =
+    256 + MAX_ESCAPED_CHARACTER * (sizeof LOG_ROW_PIECES::Team + sizeof LOG_ROW_PIECES::Clock +
+                                   sizeof LOG_ROW_PIECES::Down + sizeof LOG_ROW_PIECES::Yard_Line +
+                                   sizeof LOG_ROW_PIECES::Offensive + sizeof LOG_ROW_PIECES::Defensive);
+static_assert(MOST_LOG_ROW_LENGTH < TEXT_BUFFER_SIZE);
 
 void Read_Log_Row_Pieces(const GAME_RECORD* pGame, LOG_ROW_PIECES& pieces) {
     pieces.Team[0] = '\0';
@@ -99,20 +108,10 @@ template <typename TEXT> void Write_Log_Row(const LOG_ROW_PIECES& pieces, int bH
     }
 }
 
-// The most characters either row of the pieces can take: every piece escaped
-// at the longest, and the fixed text and padding of the longer row.
-size_t Most_Log_Row_Length(const LOG_ROW_PIECES& pieces) {
-    constexpr size_t FIXED = 256;
-    const size_t texts = std::strlen(pieces.Team) + std::strlen(pieces.Clock) + std::strlen(pieces.Down) +
-                         std::strlen(pieces.Yard_Line) + std::strlen(pieces.Offensive) +
-                         std::strlen(pieces.Defensive);
-    return FIXED + MAX_ESCAPED_CHARACTER * texts;
-}
-
 // The row of the snap into the buffer; its length. A buffer that holds the
 // longest row the pieces can make is written without checking each piece.
-int32_t Put_Log_Row(const LOG_ROW_PIECES& pieces, int bHTML, char* buffer, int size, size_t most) {
-    if (most < static_cast<size_t>(size)) {
+int32_t Put_Log_Row(const LOG_ROW_PIECES& pieces, int bHTML, char* buffer, int size) {
+    if (MOST_LOG_ROW_LENGTH < static_cast<size_t>(size)) {
         SIZED_TEXT row{buffer};
         Write_Log_Row(pieces, bHTML, row);
         row.End();
@@ -130,7 +129,7 @@ void Compose_Play_Log_Row(const GAME_RECORD* pGame, int bHTML, char* buffer, int
     if (pGame == nullptr) return;
     LOG_ROW_PIECES pieces;
     Read_Log_Row_Pieces(pGame, pieces);
-    Put_Log_Row(pieces, bHTML, buffer, size, Most_Log_Row_Length(pieces));
+    Put_Log_Row(pieces, bHTML, buffer, size);
 }
 
 void Append_Play_Log_Row(const GAME_RECORD* pGame, int bHTML) {
@@ -144,11 +143,10 @@ void Append_Play_Log_Rows(const GAME_RECORD* pGame) {
     char row[TEXT_BUFFER_SIZE];
     LOG_ROW_PIECES pieces;
     Read_Log_Row_Pieces(pGame, pieces);
-    const size_t most = Most_Log_Row_Length(pieces);
-    int32_t length = Put_Log_Row(pieces, 1, row, sizeof row, most);
+    int32_t length = Put_Log_Row(pieces, 1, row, sizeof row);
     Get_Play_By_Play_HTML().append(row, static_cast<size_t>(length));
     if (!Is_Plain_Play_Text_Kept(pGame)) return;
-    length = Put_Log_Row(pieces, 0, row, sizeof row, most);
+    length = Put_Log_Row(pieces, 0, row, sizeof row);
     Get_Plain_Play_Text().append(row, static_cast<size_t>(length));
 }
 

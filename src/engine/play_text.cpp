@@ -186,7 +186,7 @@ void Get_Short_Field_Position_Text(const GAME_RECORD* pGame, char* buffer, int s
         safe_strncpy(buffer, "(--  50)", size);
         return;
     }
-    char name[64];
+    char name[TEAM_STRING_LENGTH + 16];
     Team_Short_Name(y < 50 ? Defending_Team(pGame) : pGame->Possession_Team, name, sizeof name);
     if (size > static_cast<int>(sizeof name) + 3 + MAX_NUMBER_TEXT) {
         // The whole text fits: written without checking each character.
