@@ -37,6 +37,12 @@ int32_t Find_Flag_Holder(int32_t team, int32_t week) {
     return Is_Team_Record_Slot(opponent) ? opponent : -1;
 }
 
+// The watch flag of the team's game in the week, both known to be in range.
+int32_t Week_Watch_Flag(int32_t team, int32_t week) {
+    const int32_t holder = Find_Flag_Holder(team, week);
+    return holder < 0 ? 0 : Entry(holder, week).Values[SCHEDULE_WATCH_FLAG];
+}
+
 int32_t Playoff_Start_Week() {
     return Universe.Season_Length < 2 ? 2 : Universe.Season_Length;
 }
@@ -111,8 +117,13 @@ int32_t Get_Team_Week_Game_Side(int32_t team, int32_t week) {
 
 int32_t Get_Team_Week_Schedule_Stat_1(int32_t team, int32_t week) {
     if (!Is_Week(week) || !Is_Team_Record_Slot(team)) return 0;
-    int32_t holder = Find_Flag_Holder(team, week);
-    return holder < 0 ? 0 : Entry(holder, week).Values[SCHEDULE_WATCH_FLAG];
+    return Week_Watch_Flag(team, week);
+}
+
+bool Is_Franchise_Week_Game_Watched(int32_t first, int32_t second, int32_t week) {
+    if (!Is_Week(week)) return false;
+    return (Is_Franchise_Slot(first) && Week_Watch_Flag(first, week) != 0) ||
+           (Is_Franchise_Slot(second) && Week_Watch_Flag(second, week) != 0);
 }
 
 int32_t Get_Team_Own_Schedule_Stat_1(int32_t team, int32_t week) {

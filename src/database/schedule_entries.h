@@ -19,6 +19,9 @@ int32_t Get_Team_Week_Opponent(int32_t team, int32_t week);
 int32_t Get_Team_Week_Game_Side(int32_t team, int32_t week);
 int32_t Get_Team_Week_Schedule_Stat_1(int32_t team, int32_t week);
 int32_t Get_Team_Own_Schedule_Stat_1(int32_t team, int32_t week);
+// Whether either team, counted only when it is a franchise (0-35), has a
+// watched game in the week: Get_Team_Week_Schedule_Stat_1 of each, in one call.
+bool Is_Franchise_Week_Game_Watched(int32_t first, int32_t second, int32_t week);
 void Set_Game_PBP_Flag(int32_t team, int32_t week, int32_t value);
 void Toggle_Calendar_PBP_Flag(int32_t team, int32_t week);
 int32_t Schedule_Game(int32_t first, int32_t second, int32_t week, int32_t weekday, int32_t kickoff);

@@ -17,6 +17,7 @@
 #include "database/team_record.h"
 #include "database/text_format.h"
 #include "engine/game_record.h"
+#include "engine/game_screen_hooks.h"
 #include "engine/play_text.h"
 #include "engine/row_text.h"
 #include "reports/box_score_tables.h"
@@ -43,12 +44,12 @@ std::string Display_Name(int32_t team) {
 
 std::string Record_Text(int32_t team) {
     if (team < 0 || team >= MAX_FRANCHISES) return "";
-    char text[64];
+    std::string text;
     int32_t ties = Get_Team_Ties(team);
     if (ties != 0)
-        std::snprintf(text, sizeof text, "%d-%d-%d", Get_Team_Wins(team), Get_Team_Losses(team), ties);
+        Append_Built_Format<"%d-%d-%d">(text, Get_Team_Wins(team), Get_Team_Losses(team), ties);
     else
-        std::snprintf(text, sizeof text, "%d-%d", Get_Team_Wins(team), Get_Team_Losses(team));
+        Append_Built_Format<"%d-%d">(text, Get_Team_Wins(team), Get_Team_Losses(team));
     return text;
 }
 
@@ -138,6 +139,10 @@ std::string& Get_Plain_Play_Text() {
     return Plain_Play_Text;
 }
 
+bool Is_Plain_Play_Text_Kept(const GAME_RECORD* pGame) {
+    return Get_User_Preference(SIMULATION_RUNNING) == 0 || Is_Game_Play_By_Play(pGame) != 0;
+}
+
 void Clear_Game_Text_Buffers() {
     Page_Head_Text.clear();
     Play_By_Play_HTML.clear();
@@ -154,10 +159,7 @@ std::string Escape_HTML(const char* text) {
 void Append_Escaped_HTML(std::string& out, const char* text) {
     if (text == nullptr) return;
     // The plain runs between the characters to escape go in at once.
-    struct STRING_TEXT {
-        std::string& Text;
-        void Put(const char* piece, size_t length) { Text.append(piece, length); }
-    } appended{out};
+    STRING_TEXT appended{out};
     Put_Escaped_Text(appended, text);
 }
 
@@ -180,7 +182,8 @@ void Write_Game_Start_Text(const GAME_RECORD* pGame) {
     Format_Date_With_Year(pGame->Game_Day, pGame->Season_Year, date);
     std::string away = Display_Name(pGame->Team[0]);
     std::string home = Display_Name(pGame->Team[1]);
-    Plain_Play_Text += std::string(date) + ": " + away + " at " + home + "\n";
+    if (Is_Plain_Play_Text_Kept(pGame))
+        Plain_Play_Text += std::string(date) + ": " + away + " at " + home + "\n";
     Page_Head_Text += "<HTML><HEAD><TITLE>" + Escape_HTML(date) + ": " + Escape_HTML(away.c_str()) + " at " +
                       Escape_HTML(home.c_str()) + "</TITLE>\n";
     Page_Head_Text += "<LINK href=\"..\\HTML_Templates\\CSS\\styles.css\" type=text/css rel=stylesheet>\n";
@@ -195,13 +198,10 @@ void Write_Game_Start_Text(const GAME_RECORD* pGame) {
 void Write_Box_Score_Top(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return;
     std::string& head = Page_Head_Text;
-    char line[TEXT_BUFFER_SIZE];
     head += "<TABLE class=table1 cellSpacing=0 cellPadding=0 align=\"center\" width=970><TBODY><TR>\n";
-    for (int side = 0; side < 2; ++side) {
-        std::snprintf(line, sizeof line, "<TD class=ltc><IMG src=\"Logos/Downloads/%s-%d.png\"></TD>\n",
-                      Escape_HTML(Team_String(pGame->Team[side], 2).c_str()).c_str(), pGame->Season_Year);
-        head += line;
-    }
+    for (int side = 0; side < 2; ++side)
+        Append_Built_Format<"<TD class=ltc><IMG src=\"Logos/Downloads/%s-%d.png\"></TD>\n">(
+            head, Escape_HTML(Team_String(pGame->Team[side], 2).c_str()).c_str(), pGame->Season_Year);
     head += "</TR><TR><TD colspan=2 class=ltc>";
     head += Escape_HTML(Display_Name(pGame->Team[0]).c_str()) + " (" + Record_Text(pGame->Team[0]) + ") at " +
             Escape_HTML(Display_Name(pGame->Team[1]).c_str()) + " (" + Record_Text(pGame->Team[1]) + ")";
@@ -229,16 +229,12 @@ void Write_Box_Score_Top(const GAME_RECORD* pGame) {
         "<TD class=ltl></TD><TD class=ltc>1</TD><TD class=ltc>2</TD><TD class=ltc>3</TD><TD class=ltc>4</TD>"
         "<TD class=ltc>OT</TD><TD class=ltc>Final</TD></TR>\n";
     for (int side = 0; side < 2; ++side) {
-        std::snprintf(line, sizeof line, "<TR class=%s><TD class=lml>%s</TD>",
-                      side == 0 ? "none" : "highlight",
-                      Escape_HTML(Team_String(pGame->Team[side], 1).c_str()).c_str());
-        head += line;
-        for (int q = 0; q < 5; ++q) {
-            std::snprintf(line, sizeof line, "<TD class=lmc>%d</TD>", points[side][q]);
-            head += line;
-        }
-        std::snprintf(line, sizeof line, "<TD class=lmc>%d</TD></TR>\n", pGame->Score[side]);
-        head += line;
+        Append_Built_Format<"<TR class=%s><TD class=lml>%s</TD>">(
+            head, side == 0 ? "none" : "highlight",
+            Escape_HTML(Team_String(pGame->Team[side], 1).c_str()).c_str());
+        for (int q = 0; q < 5; ++q)
+            Append_Built_Format<"<TD class=lmc>%d</TD>">(head, points[side][q]);
+        Append_Built_Format<"<TD class=lmc>%d</TD></TR>\n">(head, pGame->Score[side]);
     }
     head += "</TBODY></TABLE><BR>\n";
 }
@@ -247,12 +243,15 @@ void Write_Period_Header(const GAME_RECORD* pGame, int32_t period) {
     if (pGame == nullptr) return;
     char label[32];
     Get_Period_Label(period, label, sizeof label);
-    char line[TEXT_BUFFER_SIZE];
-    safe_sprintf(line, sizeof line,
-                 "\n %s <=> Down Yardline Offensive Play           Defensive Play           Result\n", label);
-    Plain_Play_Text += line;
-    Plain_Play_Text +=
-        " ----------- ---- -------- ------------------------ ------------------------ ------\n";
+    if (Is_Plain_Play_Text_Kept(pGame)) {
+        char line[TEXT_BUFFER_SIZE];
+        safe_sprintf(line, sizeof line,
+                     "\n %s <=> Down Yardline Offensive Play           Defensive Play           Result\n",
+                     label);
+        Plain_Play_Text += line;
+        Plain_Play_Text +=
+            " ----------- ---- -------- ------------------------ ------------------------ ------\n";
+    }
     if (period == 1)
         Play_By_Play_HTML +=
             "<TABLE class=table1 cellSpacing=0 cellPadding=0 align=\"center\" width=970><TBODY>\n";

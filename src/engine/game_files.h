@@ -11,6 +11,10 @@ std::string& Get_Page_Head_Text();
 std::string& Get_Play_By_Play_HTML();
 std::string& Get_Plain_Play_Text();
 void Clear_Game_Text_Buffers();
+// The plain play text is for the game screen: a game simulated without being
+// watched keeps none, and its writers skip it. Outside a running simulation
+// it is always kept.
+bool Is_Plain_Play_Text_Kept(const GAME_RECORD* pGame);
 
 // "Output\Box-%02d-%03d.htm" and "Output\Recap-%02d-%03d.htm" of the game being
 // played, and of the game chosen on the games screens. Buffers of at least 64 bytes.

@@ -88,12 +88,7 @@ int32_t Get_Timeout_Team(const GAME_RECORD* pGame) {
 
 int32_t Is_Game_Play_By_Play(const GAME_RECORD* pGame) {
     if (pGame == nullptr || Get_User_Preference(SIMULATION_RUNNING) == 0) return 0;
-    int32_t week = Get_Current_Week();
-    for (int side = 0; side < 2; ++side) {
-        int32_t team = pGame->Team[side];
-        if (team < MAX_FRANCHISES && Get_Team_Week_Schedule_Stat_1(team, week) != 0) return 1;
-    }
-    return 0;
+    return Is_Franchise_Week_Game_Watched(pGame->Team[0], pGame->Team[1], Get_Current_Week()) ? 1 : 0;
 }
 
 int32_t Is_Current_Game_Play_By_Play() {

@@ -36,11 +36,20 @@ struct LOG_ROW_PIECES {
     int Offense_Side;
     char Team[TEAM_STRING_LENGTH + 16];
     char Clock[32];
-    char Down[64];
-    char Yard_Line[128];
-    char Offensive[128];
-    char Defensive[128];
+    char Down[32];
+    char Yard_Line[64];
+    char Offensive[PLAY_NAME_LENGTH + 1];
+    char Defensive[PLAY_NAME_LENGTH + 1];
 };
+
+// The most characters either row of a snap can take: every piece as long as
+// its buffer allows and escaped at the longest, and the fixed text and
+// padding of the longer row. Rows always fit the row buffer whole.
+constexpr size_t MOST_LOG_ROW_LENGTH =
+    256 + MAX_ESCAPED_CHARACTER * (sizeof LOG_ROW_PIECES::Team + sizeof LOG_ROW_PIECES::Clock +
+                                   sizeof LOG_ROW_PIECES::Down + sizeof LOG_ROW_PIECES::Yard_Line +
+                                   sizeof LOG_ROW_PIECES::Offensive + sizeof LOG_ROW_PIECES::Defensive);
+static_assert(MOST_LOG_ROW_LENGTH < TEXT_BUFFER_SIZE);
 
 void Read_Log_Row_Pieces(const GAME_RECORD* pGame, LOG_ROW_PIECES& pieces) {
     pieces.Team[0] = '\0';
@@ -99,20 +108,10 @@ template <typename TEXT> void Write_Log_Row(const LOG_ROW_PIECES& pieces, int bH
     }
 }
 
-// The most characters either row of the pieces can take: every piece escaped
-// at the longest, and the fixed text and padding of the longer row.
-size_t Most_Log_Row_Length(const LOG_ROW_PIECES& pieces) {
-    constexpr size_t FIXED = 256;
-    const size_t texts = std::strlen(pieces.Team) + std::strlen(pieces.Clock) + std::strlen(pieces.Down) +
-                         std::strlen(pieces.Yard_Line) + std::strlen(pieces.Offensive) +
-                         std::strlen(pieces.Defensive);
-    return FIXED + MAX_ESCAPED_CHARACTER * texts;
-}
-
 // The row of the snap into the buffer; its length. A buffer that holds the
 // longest row the pieces can make is written without checking each piece.
-int32_t Put_Log_Row(const LOG_ROW_PIECES& pieces, int bHTML, char* buffer, int size, size_t most) {
-    if (most < static_cast<size_t>(size)) {
+int32_t Put_Log_Row(const LOG_ROW_PIECES& pieces, int bHTML, char* buffer, int size) {
+    if (MOST_LOG_ROW_LENGTH < static_cast<size_t>(size)) {
         SIZED_TEXT row{buffer};
         Write_Log_Row(pieces, bHTML, row);
         row.End();
@@ -130,7 +129,7 @@ void Compose_Play_Log_Row(const GAME_RECORD* pGame, int bHTML, char* buffer, int
     if (pGame == nullptr) return;
     LOG_ROW_PIECES pieces;
     Read_Log_Row_Pieces(pGame, pieces);
-    Put_Log_Row(pieces, bHTML, buffer, size, Most_Log_Row_Length(pieces));
+    Put_Log_Row(pieces, bHTML, buffer, size);
 }
 
 void Append_Play_Log_Row(const GAME_RECORD* pGame, int bHTML) {
@@ -144,10 +143,10 @@ void Append_Play_Log_Rows(const GAME_RECORD* pGame) {
     char row[TEXT_BUFFER_SIZE];
     LOG_ROW_PIECES pieces;
     Read_Log_Row_Pieces(pGame, pieces);
-    const size_t most = Most_Log_Row_Length(pieces);
-    int32_t length = Put_Log_Row(pieces, 1, row, sizeof row, most);
+    int32_t length = Put_Log_Row(pieces, 1, row, sizeof row);
     Get_Play_By_Play_HTML().append(row, static_cast<size_t>(length));
-    length = Put_Log_Row(pieces, 0, row, sizeof row, most);
+    if (!Is_Plain_Play_Text_Kept(pGame)) return;
+    length = Put_Log_Row(pieces, 0, row, sizeof row);
     Get_Plain_Play_Text().append(row, static_cast<size_t>(length));
 }
 
@@ -155,8 +154,11 @@ void Finish_Play_Log_Row(GAME_RECORD* pGame) {
     if (pGame == nullptr) return;
     char sentence[TEXT_BUFFER_SIZE];
     Write_Play_Summary_Sentence(pGame, &pGame->Current_Play, sentence, sizeof sentence);
-    Get_Plain_Play_Text() += sentence;
-    Get_Plain_Play_Text() += "\r\n";
+    const bool plain = Is_Plain_Play_Text_Kept(pGame);
+    if (plain) {
+        Get_Plain_Play_Text() += sentence;
+        Get_Plain_Play_Text() += "\r\n";
+    }
     std::string& html = Get_Play_By_Play_HTML();
     html += "<TD width=\"38%\" class=lmc>";
     Append_Escaped_HTML(html, sentence);
@@ -172,16 +174,13 @@ void Finish_Play_Log_Row(GAME_RECORD* pGame) {
     case 30: {
         std::string away = Score_Line_Name(pGame->Team[0]);
         std::string home = Score_Line_Name(pGame->Team[1]);
-        char line[TEXT_BUFFER_SIZE];
-        safe_sprintf(line, sizeof line, "\n <><><><><><> %s %d / %s %d <><><><><><>\n", away.c_str(),
-                     pGame->Score[0], home.c_str(), pGame->Score[1]);
-        Get_Plain_Play_Text() += line;
-        safe_sprintf(
-            line, sizeof line,
-            "<TR class=subhead0><TD colspan=7 align=center class=lmc><b>%s %d / %s %d</b></TD></TR>\n",
-            Escape_HTML(away.c_str()).c_str(), pGame->Score[0], Escape_HTML(home.c_str()).c_str(),
+        if (plain)
+            Append_Built_Format<"\n <><><><><><> %s %d / %s %d <><><><><><>\n">(
+                Get_Plain_Play_Text(), away.c_str(), pGame->Score[0], home.c_str(), pGame->Score[1]);
+        Append_Built_Format<
+            "<TR class=subhead0><TD colspan=7 align=center class=lmc><b>%s %d / %s %d</b></TD></TR>\n">(
+            html, Escape_HTML(away.c_str()).c_str(), pGame->Score[0], Escape_HTML(home.c_str()).c_str(),
             pGame->Score[1]);
-        Get_Play_By_Play_HTML() += line;
         break;
     }
     default:

@@ -16,10 +16,11 @@
 namespace {
 
 // The play texts use "%s" and "%d" only; they are put together without a
-// formatted print.
-template <typename... ARGS> void Format_Text(char* buffer, int size, const char* format, ARGS... args) {
+// formatted print, their formats read when the program is built.
+template <BUILT_FORMAT FORMAT, typename... ARGS> void Format_Text(char* buffer, int size, ARGS... args) {
     if (buffer == nullptr || size <= 0) return;
-    ROW_TEXT(buffer, size).Put_Format(format, args...);
+    ROW_TEXT text(buffer, size);
+    Put_Built_Format<FORMAT>(text, args...);
 }
 
 const char* const PENALTY_NAMES[NUMBER_OF_PENALTIES] = {"Encroachment",
@@ -105,9 +106,9 @@ void Get_Down_Text(const GAME_RECORD* pGame, char* buffer, int size) {
         Load_Resource_String(STRING_ORDINAL_SUFFIX + ((n >= 10 && n <= 19) ? 0 : Clamp_Int(0, 4, n % 10)),
                              suffix);
         if (pGame->Yards_To_Go < pGame->Yards_To_Goal)
-            Format_Text(buffer, size, "%d%s and %d", n, suffix, pGame->Yards_To_Go);
+            Format_Text<"%d%s and %d">(buffer, size, n, suffix, pGame->Yards_To_Go);
         else
-            Format_Text(buffer, size, "%d%s and goal", n, suffix);
+            Format_Text<"%d%s and goal">(buffer, size, n, suffix);
     } else if (down == KICKOFF_DOWN) {
         safe_strncpy(buffer, "Kickoff", size);
     } else if (down == CONVERSION_ATTEMPT) {
@@ -160,10 +161,10 @@ void Get_Field_Position_Text(const GAME_RECORD* pGame, char* buffer, int size) {
         safe_strncpy(buffer, "50-yard-line", size);
     } else if (y < 50) {
         Team_Short_Name(Defending_Team(pGame), name, sizeof name);
-        Format_Text(buffer, size, "%s %d-yard-line", name, y);
+        Format_Text<"%s %d-yard-line">(buffer, size, name, y);
     } else {
         Team_Short_Name(pGame->Possession_Team, name, sizeof name);
-        Format_Text(buffer, size, "%s %d-yard-line", name, 100 - y);
+        Format_Text<"%s %d-yard-line">(buffer, size, name, 100 - y);
     }
 }
 
@@ -173,7 +174,7 @@ void Get_Down_And_Field_Position_Text(const GAME_RECORD* pGame, char* buffer, in
     char position[128];
     Get_Down_Text(pGame, down, sizeof down);
     Get_Field_Position_Text(pGame, position, sizeof position);
-    Format_Text(buffer, size, "%s at the %s.", down, position);
+    Format_Text<"%s at the %s.">(buffer, size, down, position);
 }
 
 void Get_Short_Field_Position_Text(const GAME_RECORD* pGame, char* buffer, int size) {
@@ -185,7 +186,7 @@ void Get_Short_Field_Position_Text(const GAME_RECORD* pGame, char* buffer, int s
         safe_strncpy(buffer, "(--  50)", size);
         return;
     }
-    char name[64];
+    char name[TEAM_STRING_LENGTH + 16];
     Team_Short_Name(y < 50 ? Defending_Team(pGame) : pGame->Possession_Team, name, sizeof name);
     if (size > static_cast<int>(sizeof name) + 3 + MAX_NUMBER_TEXT) {
         // The whole text fits: written without checking each character.
@@ -228,7 +229,7 @@ void Get_Period_Label(int32_t period, char* buffer, int size) {
     if (period >= 1 && period <= 8)
         safe_strncpy(buffer, LABELS[period - 1], size);
     else if (period > 8)
-        Format_Text(buffer, size, "OT #%d", period - 4);
+        Format_Text<"OT #%d">(buffer, size, period - 4);
     else
         buffer[0] = '\0';
 }
@@ -254,120 +255,124 @@ void Write_Play_Summary_Sentence(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY*
     char team[64] = "";
     switch (result) {
     case 0:
-        Format_Text(buffer, size, "%s incomplete to %s", first, second);
+        Format_Text<"%s incomplete to %s">(buffer, size, first, second);
         break;
     case 1:
         if (yards > 0)
-            Format_Text(buffer, size, "%s %d-yard pass to %s", first, yards, second);
+            Format_Text<"%s %d-yard pass to %s">(buffer, size, first, yards, second);
         else if (yards == 0)
-            Format_Text(buffer, size, "%s pass to %s for no gain", first, second);
+            Format_Text<"%s pass to %s for no gain">(buffer, size, first, second);
         else
-            Format_Text(buffer, size, "%s pass to %s for (%d-yard loss)", first, second, -yards);
+            Format_Text<"%s pass to %s for (%d-yard loss)">(buffer, size, first, second, -yards);
         break;
     case 2:
-        Format_Text(buffer, size, "Pass to %s intercepted by %s", first, second);
+        Format_Text<"Pass to %s intercepted by %s">(buffer, size, first, second);
         break;
     case 3:
-        Format_Text(buffer, size, "%s sacked by %s for %d-yard loss", first, second,
-                    yards < 0 ? -yards : yards);
+        Format_Text<"%s sacked by %s for %d-yard loss">(buffer, size, first, second,
+                                                        yards < 0 ? -yards : yards);
         break;
     case 4:
-        Format_Text(buffer, size, "Pass to %s knocked down by %s", first, second);
+        Format_Text<"Pass to %s knocked down by %s">(buffer, size, first, second);
         break;
     case 5:
     case 13:
-        Format_Text(buffer, size, "%s fumble recovered by %s", first, second);
+        Format_Text<"%s fumble recovered by %s">(buffer, size, first, second);
         break;
     case 6:
-        Format_Text(buffer, size, "%s %d-yard TD pass to %s", first, yards, second);
+        Format_Text<"%s %d-yard TD pass to %s">(buffer, size, first, yards, second);
         break;
     case 7:
         // The interceptor is the entry's second player; the passer is first.
-        Format_Text(buffer, size, "%s returns interception for a TD!", second);
+        Format_Text<"%s returns interception for a TD!">(buffer, size, second);
         break;
     case 8:
-        Format_Text(buffer, size, "%s tackled by %s for a safety", first, second);
+        Format_Text<"%s tackled by %s for a safety">(buffer, size, first, second);
         break;
     case 9:
     case 10:
     case 11: {
         const char* direction = result == 9 ? "left" : (result == 10 ? "up the middle" : "right");
         if (yards == 1)
-            Format_Text(buffer, size, "%s rushes %s for 1 yard", first, direction);
+            Format_Text<"%s rushes %s for 1 yard">(buffer, size, first, direction);
         else if (yards == 0)
-            Format_Text(buffer, size, "%s rushes %s for no gain", first, direction);
+            Format_Text<"%s rushes %s for no gain">(buffer, size, first, direction);
         else if (yards < 0)
-            Format_Text(buffer, size, "%s rushes %s for a %d-yard loss", first, direction, -yards);
+            Format_Text<"%s rushes %s for a %d-yard loss">(buffer, size, first, direction, -yards);
         else
-            Format_Text(buffer, size, "%s rushes %s for %d yards", first, direction, yards);
+            Format_Text<"%s rushes %s for %d yards">(buffer, size, first, direction, yards);
         break;
     }
     case 12:
-        Format_Text(buffer, size, "%s %d-yard TD run!", first, yards);
+        Format_Text<"%s %d-yard TD run!">(buffer, size, first, yards);
         break;
     case 14:
-        Format_Text(buffer, size, "%s fumble recovered by %s for TD", first, second);
+        Format_Text<"%s fumble recovered by %s for TD">(buffer, size, first, second);
         break;
     case 15:
-        Format_Text(buffer, size, "%s kicks %d-yard FG", first, yards);
+        Format_Text<"%s kicks %d-yard FG">(buffer, size, first, yards);
         break;
     case 16:
-        Format_Text(buffer, size, "%s misses %d-yard FG", first, yards);
+        Format_Text<"%s misses %d-yard FG">(buffer, size, first, yards);
         break;
     case 17:
         if (yards2 == 0)
-            Format_Text(buffer, size, "%d-yard punt - Fair catch by %s", yards, first);
+            Format_Text<"%d-yard punt - Fair catch by %s">(buffer, size, yards, first);
         else
-            Format_Text(buffer, size, "%d-yard punt returned %d yards by %s", yards, yards2, first);
+            Format_Text<"%d-yard punt returned %d yards by %s">(buffer, size, yards, yards2, first);
         break;
     case 18:
         safe_strncpy(buffer, "Punt went into endzone for a touchback", size);
         break;
     case 19:
-        Format_Text(buffer, size, "Punt returned by %s for a TD!", first);
+        Format_Text<"Punt returned by %s for a TD!">(buffer, size, first);
         break;
     case 20:
-        Format_Text(buffer, size, "%s fumbles punt - %s recovers", first, second);
+        Format_Text<"%s fumbles punt - %s recovers">(buffer, size, first, second);
         break;
     case 21: {
         // The second yardage is the returner's yards to the goal after the
         // return, so a logged entry reads the same long after its snap.
         int32_t line = yards2;
         if (line < 50)
-            Format_Text(buffer, size, "%s returns kickoff to opponent's %d!", first, line);
+            Format_Text<"%s returns kickoff to opponent's %d!">(buffer, size, first, line);
         else
-            Format_Text(buffer, size, "%s returns kickoff %d yards to his %d", first, yards, 100 - line);
+            Format_Text<"%s returns kickoff %d yards to his %d">(buffer, size, first, yards, 100 - line);
         break;
     }
     case 22:
         safe_strncpy(buffer, "Kickoff downed in endzone for a touchback", size);
         break;
     case 23:
-        Format_Text(buffer, size, "%s returned kickoff for a TD!", first);
+        Format_Text<"%s returned kickoff for a TD!">(buffer, size, first);
         break;
     case 24:
-        Format_Text(buffer, size, "Kickoff return fumbled by %s -- %s recovers", first, second);
+        Format_Text<"Kickoff return fumbled by %s -- %s recovers">(buffer, size, first, second);
         break;
     case 25:
     case 26: {
         int32_t recovering = Player_Team(pPlay->First_Player_Id);
         if (recovering == NO_TEAM && pGame != nullptr) recovering = pGame->Possession_Team;
         Get_Team_Display_Name(recovering, team);
-        Format_Text(buffer, size,
-                    result == 25 ? "Onside kick recovered by %s!" : "Onside kick recovered by %s", team);
+        if (result == 25)
+            Format_Text<"Onside kick recovered by %s!">(buffer, size, team);
+        else
+            Format_Text<"Onside kick recovered by %s">(buffer, size, team);
         break;
     }
     case 27:
-        Format_Text(buffer, size, "%s kicked the extra point", first);
+        Format_Text<"%s kicked the extra point">(buffer, size, first);
         break;
     case 28:
-        Format_Text(buffer, size, "%s missed the extra point", first);
+        Format_Text<"%s missed the extra point">(buffer, size, first);
         break;
     case 29:
     case 30:
         if (pGame != nullptr) Get_Team_Display_Name(pGame->Team[side], team);
-        Format_Text(buffer, size,
-                    result == 29 ? "2-pt conversion successful (%s)" : "2-pt conversion failed (%s)", team);
+        if (result == 29)
+            Format_Text<"2-pt conversion successful (%s)">(buffer, size, team);
+        else
+            Format_Text<"2-pt conversion failed (%s)">(buffer, size, team);
         break;
     case 31: {
         // The entry holds the penalized player, the penalty code (second
@@ -378,11 +383,11 @@ void Write_Play_Summary_Sentence(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY*
         char name[64];
         Get_Penalty_Name(yards2, name, sizeof name);
         if (name[0] >= 'a' && name[0] <= 'z') name[0] = static_cast<char>(name[0] - 'a' + 'A');
-        Format_Text(buffer, size, "%s (%s): %d yards", team, name, yards);
+        Format_Text<"%s (%s): %d yards">(buffer, size, team, name, yards);
         break;
     }
     default:
-        Format_Text(buffer, size, "UNHANDLED nResult (%d) in PLAY", result);
+        Format_Text<"UNHANDLED nResult (%d) in PLAY">(buffer, size, result);
         break;
     }
 }

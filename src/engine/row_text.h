@@ -3,8 +3,11 @@
 // labels the game writes at every snap: the same characters the formatted
 // printers would write ("%d", "%02d", "%5s", "%-24s"), cut at the buffer's
 // end as they cut, without parsing a format each time.
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string>
+#include <utility>
 
 // "%-*s" when left, "%*s" otherwise, into any text with Put(char) and
 // Put(const char*).
@@ -135,6 +138,87 @@ void Put_Formatted(TEXT& out, const char* format, FIRST first, REST... rest) {
     if (!Put_Up_To_Conversion(out, format, conversion)) return;
     Put_Argument(out, conversion, first);
     Put_Formatted(out, format, rest...);
+}
+
+// A format known when the program is built whose only conversions are "%s"
+// and "%d" (no flags, no width), and "%%" for '%': the compiler finds its
+// plain runs and conversions, so putting it together reads nothing of it at
+// run time.
+template <size_t N> struct BUILT_FORMAT {
+    // The plain text, "%%" as '%', without the conversions.
+    char Text[N]{};
+    size_t Length = 0;
+    // The conversions in order: where each goes in the plain text, 's' or 'd'.
+    size_t Count = 0;
+    size_t At[N]{};
+    char Kinds[N]{};
+
+    consteval BUILT_FORMAT(const char (&text)[N]) {
+        for (size_t i = 0; i + 1 < N; ++i) {
+            if (text[i] != '%') {
+                Text[Length++] = text[i];
+                continue;
+            }
+            const char next = text[++i];
+            if (next == '%') {
+                Text[Length++] = '%';
+            } else if (next == 's' || next == 'd') {
+                At[Count] = Length;
+                Kinds[Count++] = next;
+            } else {
+                throw "a built format takes only %s, %d and %%";
+            }
+        }
+    }
+    // Where the plain run before conversion k starts and ends; the run after
+    // the last conversion ends with the text.
+    consteval size_t Run(size_t k) const { return k == 0 ? 0 : At[k - 1]; }
+    consteval size_t Place(size_t k) const { return k < Count ? At[k] : Length; }
+    consteval char Kind(size_t k) const { return Kinds[k]; }
+};
+
+template <BUILT_FORMAT F, size_t K, typename TEXT> void Put_Built_Argument(TEXT& out, const char* text) {
+    static_assert(F.Kind(K) == 's', "a text goes in a %s");
+    Put_Padded_Text(out, text, 0, false);
+}
+template <BUILT_FORMAT F, size_t K, typename TEXT> void Put_Built_Argument(TEXT& out, int32_t value) {
+    static_assert(F.Kind(K) == 'd', "a whole number goes in a %d");
+    Put_Padded_Number(out, value, 0, ' ');
+}
+
+// The plain run before conversion K of the format.
+template <BUILT_FORMAT F, size_t K> struct BUILT_RUN {
+    static constexpr size_t Start = F.Run(K);
+    static constexpr size_t Length = F.Place(K) - Start;
+};
+
+template <BUILT_FORMAT F, typename TEXT, size_t... K, typename... ARGS>
+void Put_Built_Runs(TEXT& out, std::index_sequence<K...>, ARGS... args) {
+    ((out.Put(F.Text + BUILT_RUN<F, K>::Start, BUILT_RUN<F, K>::Length), Put_Built_Argument<F, K>(out, args)),
+     ...);
+}
+
+// The same characters Put_Formatted writes for the format and arguments.
+template <BUILT_FORMAT F, typename TEXT, typename... ARGS> void Put_Built_Format(TEXT& out, ARGS... args) {
+    static_assert(F.Count == sizeof...(ARGS), "one argument for each conversion");
+    Put_Built_Runs<F>(out, std::index_sequence_for<ARGS...>{}, args...);
+    using TAIL = BUILT_RUN<F, sizeof...(ARGS)>;
+    out.Put(F.Text + TAIL::Start, TAIL::Length);
+}
+
+// Text appended to a string.
+struct STRING_TEXT {
+    std::string& Text;
+
+    void Put(char c) { Text.push_back(c); }
+    void Put(const char* text) { Text.append(text); }
+    void Put(const char* text, size_t n) { Text.append(text, n); }
+};
+
+// The format with its arguments appended to the string (see Put_Built_Format).
+template <BUILT_FORMAT FORMAT, typename... ARGS> void Append_Built_Format(std::string& out, ARGS... args) {
+    STRING_TEXT text{out};
+    Put_Built_Format<FORMAT>(text, args...);
 }
 
 // Text written into a buffer already known to hold all of it and its NUL:

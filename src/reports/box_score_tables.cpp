@@ -34,16 +34,16 @@ struct BOX_TEXT {
     void Put(const char* text, size_t n) { Text.append(text, n); }
 };
 
-// The format, whose only conversions are "%s", "%d" and "%02d", with the
-// arguments put in, and "%%" as '%', added to the box score whole: what the
-// formatted printers write, without reading the format through them.
-template <typename... ARGS> void Append_Box(const char* format, ARGS... args) {
+// The format, whose only conversions are "%s" and "%d", with the arguments
+// put in, and "%%" as '%', added to the box score whole: what the formatted
+// printers write, the format read when the program is built.
+template <BUILT_FORMAT FORMAT, typename... ARGS> void Append_Box(ARGS... args) {
     static_assert(((std::is_convertible_v<ARGS, const char*> ||
                     (std::is_integral_v<ARGS> && sizeof(ARGS) <= sizeof(int32_t))) &&
                    ...),
                   "a box score row takes texts and whole numbers");
     BOX_TEXT text{Box_Score_HTML};
-    Put_Formatted(text, format, args...);
+    Put_Built_Format<FORMAT>(text, args...);
 }
 
 bool Is_Side(int32_t side) {
@@ -138,9 +138,9 @@ const char* const PLAY_RESULT_NAMES[32] = {"Pass",
                                            "Conversion",
                                            "Penalty"};
 
-constexpr const char* TABLE_OPEN =
+constexpr char TABLE_OPEN[] =
     "<TABLE class=table1 cellSpacing=0 cellPadding=0 align=\"center\" width=970><TBODY><TR class=%s>\n";
-constexpr const char* TABLE_CLOSE = "</TBODY></TABLE><BR>\n";
+constexpr char TABLE_CLOSE[] = "</TBODY></TABLE><BR>\n";
 
 // Player rows alternate "highlight" and plain, starting with "highlight".
 struct ROW_TURN {
@@ -447,10 +447,10 @@ int32_t Count_Side_Log_Results(const GAME_RECORD* pGame, int32_t side, int32_t c
 
 void Write_Scoring_Plays_Header(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return;
-    Append_Box(TABLE_OPEN, "header0");
-    Append_Box("<TD colspan=5 class=ltl>Scoring Plays</TD>\n");
-    Append_Box("<TD width=\"6%%\" class=ltc>%s</TD>\n", Team_Text(pGame, 0, 0, 40).c_str());
-    Append_Box("<TD width=\"6%%\" class=ltr>%s</TD></TR>\n", Team_Text(pGame, 1, 0, 40).c_str());
+    Append_Box<TABLE_OPEN>("header0");
+    Append_Box<"<TD colspan=5 class=ltl>Scoring Plays</TD>\n">();
+    Append_Box<"<TD width=\"6%%\" class=ltc>%s</TD>\n">(Team_Text(pGame, 0, 0, 40).c_str());
+    Append_Box<"<TD width=\"6%%\" class=ltr>%s</TD></TR>\n">(Team_Text(pGame, 1, 0, 40).c_str());
 }
 
 void Write_Scoring_Play_Row(const GAME_RECORD* pGame) {
@@ -470,16 +470,16 @@ void Write_Scoring_Play_Row(const GAME_RECORD* pGame, const char* sentence) {
     Get_Quarter_Label(pGame, quarter, sizeof quarter);
     Format_Game_Clock(pGame, 0, clock, sizeof clock);
     Get_Play_Result_Name(Get_Play_Result(play.Play_Word), result, sizeof result);
-    Append_Box("<TR class=%s>", side == 0 ? "none" : "highlight");
-    Append_Box("<TD width=\"6%%\" class=lml>%s</TD>\n", Team_Text(pGame, side, 0, 40).c_str());
-    Append_Box("<TD width=\"6%%\" class=lmc>%s</TD>", quarter);
-    Append_Box("<TD width=\"6%%\" class=lmc>%s</TD>", clock);
-    Append_Box("<TD width=\"20%%\" class=lmc>%s</TD>", result);
+    Append_Box<"<TR class=%s>">(side == 0 ? "none" : "highlight");
+    Append_Box<"<TD width=\"6%%\" class=lml>%s</TD>\n">(Team_Text(pGame, side, 0, 40).c_str());
+    Append_Box<"<TD width=\"6%%\" class=lmc>%s</TD>">(quarter);
+    Append_Box<"<TD width=\"6%%\" class=lmc>%s</TD>">(clock);
+    Append_Box<"<TD width=\"20%%\" class=lmc>%s</TD>">(result);
     Box_Score_HTML += "<TD width=\"50%\" class=lmc>";
     Append_Escaped_HTML(Box_Score_HTML, sentence);
     Box_Score_HTML += "</TD>";
-    Append_Box("<TD width=\"6%%\" class=lmc>%d</TD>", pGame->Score[0]);
-    Append_Box("<TD width=\"6%%\" class=lmc>%d</TD></TR>", pGame->Score[1]);
+    Append_Box<"<TD width=\"6%%\" class=lmc>%d</TD>">(pGame->Score[0]);
+    Append_Box<"<TD width=\"6%%\" class=lmc>%d</TD></TR>">(pGame->Score[1]);
 }
 
 void Close_Scoring_Plays_Table() {
@@ -488,32 +488,32 @@ void Close_Scoring_Plays_Table() {
 
 void Write_Box_Score_Team_Stats(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return;
-    Append_Box(TABLE_OPEN, "header0");
-    Append_Box("<TD width=\"33%%\" class=ltl>Team Stats</TD>\n");
-    Append_Box("<TD width=\"34%%\" class=ltc>%s</TD>", Team_Text(pGame, 0, 2).c_str());
-    Append_Box("<TD width=\"33%%\" class=ltr>%s</TD></TR>", Team_Text(pGame, 1, 2).c_str());
+    Append_Box<TABLE_OPEN>("header0");
+    Append_Box<"<TD width=\"33%%\" class=ltl>Team Stats</TD>\n">();
+    Append_Box<"<TD width=\"34%%\" class=ltc>%s</TD>">(Team_Text(pGame, 0, 2).c_str());
+    Append_Box<"<TD width=\"33%%\" class=ltr>%s</TD></TR>">(Team_Text(pGame, 1, 2).c_str());
 
     int row = 0;
     auto open_row = [&](const char* label) {
-        Append_Box("%s", row++ % 2 == 0 ? "<TR class=none>" : "<TR class=highlight>");
-        Append_Box("<TD class=lml>%s</TD>\n", label);
+        Append_Box<"%s">(row++ % 2 == 0 ? "<TR class=none>" : "<TR class=highlight>");
+        Append_Box<"<TD class=lml>%s</TD>\n">(label);
     };
     auto plural = [](int32_t n, const char* suffix) { return n == 1 ? "" : suffix; };
 
     open_row("Plays From Scrimmage");
     for (int s = 0; s < 2; ++s)
-        Append_Box("<TD class=lmc>%d (%d First Downs)</TD>", Game_Stat(pGame, s, GAME_STAT_PLAYS),
-                   Game_Total(pGame, s, GAME_TOTAL_FIRST_DOWNS));
-    Append_Box("</TR>");
+        Append_Box<"<TD class=lmc>%d (%d First Downs)</TD>">(Game_Stat(pGame, s, GAME_STAT_PLAYS),
+                                                             Game_Total(pGame, s, GAME_TOTAL_FIRST_DOWNS));
+    Append_Box<"</TR>">();
 
     open_row("Rushing");
     for (int s = 0; s < 2; ++s) {
         int32_t rushes = Game_Total(pGame, s, GAME_TOTAL_RUSHES);
         int32_t yards = Game_Total(pGame, s, GAME_TOTAL_RUSHING_YARDS);
-        Append_Box("<TD class=lmc>%d for %d yards (%s avg)</TD>", rushes, yards,
-                   Tenths_Text(Tenths(yards, rushes)).c_str());
+        Append_Box<"<TD class=lmc>%d for %d yards (%s avg)</TD>">(rushes, yards,
+                                                                  Tenths_Text(Tenths(yards, rushes)).c_str());
     }
-    Append_Box("</TR>");
+    Append_Box<"</TR>">();
 
     // The snaps of each result by side, counted in one pass over the log.
     int32_t results[2][RESULT_CODES] = {};
@@ -526,50 +526,51 @@ void Write_Box_Score_Team_Stats(const GAME_RECORD* pGame) {
     for (int s = 0; s < 2; ++s) {
         int32_t attempts = Game_Total(pGame, s, GAME_TOTAL_PASS_ATTEMPTS);
         int32_t completions = Game_Total(pGame, s, GAME_TOTAL_COMPLETIONS);
-        Append_Box("<TD class=lmc>%d-for-%d (%d%%)", completions, attempts,
-                   Percentage(completions, attempts));
+        Append_Box<"<TD class=lmc>%d-for-%d (%d%%)">(completions, attempts,
+                                                     Percentage(completions, attempts));
         int32_t touchdowns = results[s][RESULT_TOUCHDOWN_PASS];
         int32_t interceptions = results[s][RESULT_INTERCEPTION] + results[s][RESULT_INTERCEPTION_TOUCHDOWN];
-        if (touchdowns != 0) Append_Box(", %d TD", touchdowns);
-        if (interceptions != 0) Append_Box(", %d INT", interceptions);
-        Append_Box("</TD>");
+        if (touchdowns != 0) Append_Box<", %d TD">(touchdowns);
+        if (interceptions != 0) Append_Box<", %d INT">(interceptions);
+        Append_Box<"</TD>">();
     }
-    Append_Box("</TR>");
+    Append_Box<"</TR>">();
 
     open_row("Passing");
     for (int s = 0; s < 2; ++s) {
         int32_t yards = Game_Total(pGame, s, GAME_TOTAL_PASSING_YARDS);
-        Append_Box("<TD class=lmc>%d yards (%s per play)</TD>", yards,
-                   Tenths_Text(Tenths(yards, Game_Total(pGame, s, GAME_TOTAL_PASS_ATTEMPTS))).c_str());
+        Append_Box<"<TD class=lmc>%d yards (%s per play)</TD>">(
+            yards, Tenths_Text(Tenths(yards, Game_Total(pGame, s, GAME_TOTAL_PASS_ATTEMPTS))).c_str());
     }
-    Append_Box("</TR>");
+    Append_Box<"</TR>">();
 
     open_row("Sacked");
     for (int s = 0; s < 2; ++s) {
         int32_t sacks = Game_Total(pGame, 1 - s, GAME_TOTAL_SACKS);
-        Append_Box("<TD class=lmc>%d time%s for %d yards</TD>", sacks, plural(sacks, "s"),
-                   Game_Total(pGame, 1 - s, GAME_TOTAL_SACK_YARDS));
+        Append_Box<"<TD class=lmc>%d time%s for %d yards</TD>">(
+            sacks, plural(sacks, "s"), Game_Total(pGame, 1 - s, GAME_TOTAL_SACK_YARDS));
     }
-    Append_Box("</TR>");
+    Append_Box<"</TR>">();
 
     open_row("Turnovers");
     for (int s = 0; s < 2; ++s)
-        Append_Box("<TD class=lmc>%d</TD>", Game_Total(pGame, s, GAME_TOTAL_TURNOVERS));
-    Append_Box("</TR>");
+        Append_Box<"<TD class=lmc>%d</TD>">(Game_Total(pGame, s, GAME_TOTAL_TURNOVERS));
+    Append_Box<"</TR>">();
 
     open_row("Fumbles");
     for (int s = 0; s < 2; ++s)
-        Append_Box("<TD class=lmc>%d (%d lost)</TD>", Game_Stat(pGame, s, GAME_STAT_FUMBLES),
-                   Game_Stat(pGame, s, GAME_STAT_FUMBLES_LOST));
-    Append_Box("</TR>");
+        Append_Box<"<TD class=lmc>%d (%d lost)</TD>">(Game_Stat(pGame, s, GAME_STAT_FUMBLES),
+                                                      Game_Stat(pGame, s, GAME_STAT_FUMBLES_LOST));
+    Append_Box<"</TR>">();
 
     open_row("Penalties");
     for (int s = 0; s < 2; ++s) {
         int32_t penalties = Game_Total(pGame, s, GAME_TOTAL_PENALTIES);
-        Append_Box("<TD class=lmc>%d %s for %d yards</TD>", penalties,
-                   penalties == 1 ? "penalty" : "penalties", Game_Total(pGame, s, GAME_TOTAL_PENALTY_YARDS));
+        Append_Box<"<TD class=lmc>%d %s for %d yards</TD>">(penalties,
+                                                            penalties == 1 ? "penalty" : "penalties",
+                                                            Game_Total(pGame, s, GAME_TOTAL_PENALTY_YARDS));
     }
-    Append_Box("</TR>");
+    Append_Box<"</TR>">();
 
     struct KICK_ROW {
         const char* label;
@@ -586,10 +587,10 @@ void Write_Box_Score_Team_Stats(const GAME_RECORD* pGame) {
         for (int s = 0; s < 2; ++s) {
             int32_t count = Game_Stat(pGame, s, kick.stat);
             int32_t yards = Game_Total(pGame, s, kick.total);
-            Append_Box("<TD class=lmc>%d %s%s for %d yards (%s avg)</TD>", count, kick.word,
-                       plural(count, "s"), yards, Tenths_Text(Tenths(yards, count)).c_str());
+            Append_Box<"<TD class=lmc>%d %s%s for %d yards (%s avg)</TD>">(
+                count, kick.word, plural(count, "s"), yards, Tenths_Text(Tenths(yards, count)).c_str());
         }
-        Append_Box("</TR>");
+        Append_Box<"</TR>">();
     }
 
     open_row("Field Goals");
@@ -599,9 +600,9 @@ void Write_Box_Score_Team_Stats(const GAME_RECORD* pGame) {
         int32_t made = Count_Side_Log_Results(pGame, s, RESULT_FIELD_GOAL_GOOD, made_list, sizeof made_list);
         int32_t missed =
             Count_Side_Log_Results(pGame, s, RESULT_FIELD_GOAL_MISSED, missed_list, sizeof missed_list);
-        Append_Box("<TD class=lmc>%d Made%s, %d Missed%s</TD>", made, made_list, missed, missed_list);
+        Append_Box<"<TD class=lmc>%d Made%s, %d Missed%s</TD>">(made, made_list, missed, missed_list);
     }
-    Append_Box("</TR>");
+    Append_Box<"</TR>">();
 
     const char* const down_labels[2] = {"Third Down", "Fourth Down"};
     const int32_t down_totals[2][2] = {{GAME_TOTAL_THIRD_DOWN_CONVERSIONS, GAME_TOTAL_THIRD_DOWN_ATTEMPTS},
@@ -611,49 +612,52 @@ void Write_Box_Score_Team_Stats(const GAME_RECORD* pGame) {
         for (int s = 0; s < 2; ++s) {
             int32_t made = Game_Total(pGame, s, down_totals[d][0]);
             int32_t tried = Game_Total(pGame, s, down_totals[d][1]);
-            Append_Box("<TD class=lmc>%d for %d (%d%%)</TD>", made, tried, Percentage(made, tried));
+            Append_Box<"<TD class=lmc>%d for %d (%d%%)</TD>">(made, tried, Percentage(made, tried));
         }
-        Append_Box("</TR>");
+        Append_Box<"</TR>">();
     }
 
     open_row("Red Zone");
     for (int s = 0; s < 2; ++s) {
         int32_t touchdowns = Game_Stat(pGame, s, GAME_STAT_RED_ZONE_TOUCHDOWNS);
         int32_t goals = Game_Stat(pGame, s, GAME_STAT_RED_ZONE_FIELD_GOALS);
-        Append_Box("<TD class=lmc>%d for %d (%d FG, %d TD)</TD>", touchdowns + goals,
-                   Game_Stat(pGame, s, GAME_STAT_RED_ZONE_TRIPS), goals, touchdowns);
+        Append_Box<"<TD class=lmc>%d for %d (%d FG, %d TD)</TD>">(
+            touchdowns + goals, Game_Stat(pGame, s, GAME_STAT_RED_ZONE_TRIPS), goals, touchdowns);
     }
-    Append_Box("</TR>");
+    Append_Box<"</TR>">();
 
     open_row("Time of Possession");
     for (int s = 0; s < 2; ++s) {
         int32_t seconds = static_cast<uint16_t>(pGame->Team_Totals[s][GAME_TOTAL_POSSESSION_SECONDS]);
-        Append_Box("<TD class=lmc>%d:%02d</TD>", seconds / 60, seconds % 60);
+        Append_Box<"<TD class=lmc>%d:">(seconds / 60);
+        BOX_TEXT text{Box_Score_HTML};
+        Put_Padded_Number(text, seconds % 60, 2, '0');
+        Box_Score_HTML += "</TD>";
     }
-    Append_Box("</TR>");
-    Append_Box("%s", TABLE_CLOSE);
+    Append_Box<"</TR>">();
+    Box_Score_HTML += TABLE_CLOSE;
 }
 
 namespace {
 void Write_Offense_Tables(const GAME_RECORD* pGame, const GAME_LOG_COUNTS& log) {
     for (int side = 0; side < 2; ++side) {
-        Append_Box("<TABLE cellSpacing=0 cellPadding=0 border=0 align=\"center\" width=968><TBODY><TR "
-                   "class=header0>\n");
-        Append_Box("<TD width=\"282\" bgcolor=\"#FFFFFF\" class=ltc></TD>");
-        Append_Box("<TD width=\"271\" class=ltc>Passing</TD>");
-        Append_Box("<TD width=\"5\" bgcolor=\"#FFFFFF\" class=ltc></TD>");
-        Append_Box("<TD width=\"222\" bgcolor=\"#996699\" class=ltc>Rushing</TD>");
-        Append_Box("<TD width=\"5\" bgcolor=\"#FFFFFF\" class=ltc></TD>");
-        Append_Box("<TD width=\"178\" class=ltc>Receiving</TD>");
-        Append_Box("</TBODY></TABLE>\n");
-        Append_Box(TABLE_OPEN, "header1");
-        Append_Box("<TD width=\"188\" class=ltl></TD>\n");
+        Append_Box<"<TABLE cellSpacing=0 cellPadding=0 border=0 align=\"center\" width=968><TBODY><TR "
+                   "class=header0>\n">();
+        Append_Box<"<TD width=\"282\" bgcolor=\"#FFFFFF\" class=ltc></TD>">();
+        Append_Box<"<TD width=\"271\" class=ltc>Passing</TD>">();
+        Append_Box<"<TD width=\"5\" bgcolor=\"#FFFFFF\" class=ltc></TD>">();
+        Append_Box<"<TD width=\"222\" bgcolor=\"#996699\" class=ltc>Rushing</TD>">();
+        Append_Box<"<TD width=\"5\" bgcolor=\"#FFFFFF\" class=ltc></TD>">();
+        Append_Box<"<TD width=\"178\" class=ltc>Receiving</TD>">();
+        Append_Box<"</TBODY></TABLE>\n">();
+        Append_Box<TABLE_OPEN>("header1");
+        Append_Box<"<TD width=\"188\" class=ltl></TD>\n">();
         static const char* const HEADINGS[17] = {"Team", "Pos", "Cmp", "Att", "Yds", "TD",
                                                  "Int",  "Rtg", "Att", "Yds", "Avg", "TD",
                                                  "Fum",  "Rec", "Yds", "Avg", "TD"};
         for (int h = 0; h < 16; ++h)
-            Append_Box("<TD width=\"46\" class=ltc>%s</TD>", HEADINGS[h]);
-        Append_Box("<TD width=\"46\" class=ltc>%s</TD></TR>", HEADINGS[16]);
+            Append_Box<"<TD width=\"46\" class=ltc>%s</TD>">(HEADINGS[h]);
+        Append_Box<"<TD width=\"46\" class=ltc>%s</TD></TR>">(HEADINGS[16]);
 
         int32_t team = Side_Team(pGame, side);
         const std::string team_text = Team_Text(pGame, side, 0, 40);
@@ -710,23 +714,23 @@ void Write_Offense_Tables(const GAME_RECORD* pGame, const GAME_LOG_COUNTS& log) 
                 Append_Cell("", "</TD></TR>");
             }
         }
-        Append_Box("%s", TABLE_CLOSE);
+        Box_Score_HTML += TABLE_CLOSE;
     }
 }
 
 void Write_Defense_Table(const GAME_RECORD* pGame, const GAME_LOG_COUNTS& log) {
     for (int side = 0; side < 2; ++side) {
-        Append_Box(TABLE_OPEN, "header1");
-        Append_Box("<TD width=\"188\" class=ltl></TD>\n");
-        Append_Box("<TD width=\"46\" class=ltc>Team</TD>");
-        Append_Box("<TD width=\"46\" class=ltc>Pos</TD>");
-        Append_Box("<TD width=\"85\" class=ltc>Tackles</TD>");
-        Append_Box("<TD width=\"85\" class=ltc>Assists</TD>");
-        Append_Box("<TD width=\"85\" class=ltc>Sacks</TD>");
-        Append_Box("<TD width=\"100\" class=ltc>Passes<br>Defensed</TD>");
-        Append_Box("<TD width=\"120\" class=ltc>Fumbles<br>Recovered</TD>");
-        Append_Box("<TD width=\"120\" class=ltc>Interceptions</TD>");
-        Append_Box("<TD width=\"95\" class=ltc>Defensive<br>Touchdowns</TD>");
+        Append_Box<TABLE_OPEN>("header1");
+        Append_Box<"<TD width=\"188\" class=ltl></TD>\n">();
+        Append_Box<"<TD width=\"46\" class=ltc>Team</TD>">();
+        Append_Box<"<TD width=\"46\" class=ltc>Pos</TD>">();
+        Append_Box<"<TD width=\"85\" class=ltc>Tackles</TD>">();
+        Append_Box<"<TD width=\"85\" class=ltc>Assists</TD>">();
+        Append_Box<"<TD width=\"85\" class=ltc>Sacks</TD>">();
+        Append_Box<"<TD width=\"100\" class=ltc>Passes<br>Defensed</TD>">();
+        Append_Box<"<TD width=\"120\" class=ltc>Fumbles<br>Recovered</TD>">();
+        Append_Box<"<TD width=\"120\" class=ltc>Interceptions</TD>">();
+        Append_Box<"<TD width=\"95\" class=ltc>Defensive<br>Touchdowns</TD>">();
         int32_t team = Side_Team(pGame, side);
         const std::string team_text = Team_Text(pGame, side, 0, 40);
         ROW_TURN turn;
@@ -757,7 +761,7 @@ void Write_Defense_Table(const GAME_RECORD* pGame, const GAME_LOG_COUNTS& log) {
             Append_Number_Cell(interceptions);
             Append_Number_Cell(touchdowns, "</TD></TR>");
         }
-        Append_Box("%s", TABLE_CLOSE);
+        Box_Score_HTML += TABLE_CLOSE;
     }
 }
 

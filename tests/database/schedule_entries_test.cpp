@@ -92,6 +92,27 @@ TEST(ScheduleEntries, BadTeamsAndWeeksAreRefused) {
     EXPECT_EQ(Count_Debug_Lines("nTeam out of bounds in Clear_Scheduled_Games(37,0,22)"), 1);
 }
 
+// A game counts as watched through either franchise's entry, and a team code
+// past the franchises never counts, whatever its entry holds.
+TEST(ScheduleEntries, WeekGameIsWatchedThroughEitherFranchise) {
+    Reset_Scheduled_League(32);
+    ASSERT_EQ(Schedule_Game(3, 7, 5, 6, 1300), 1);
+    EXPECT_FALSE(Is_Franchise_Week_Game_Watched(7, 3, 5));
+    Set_Game_PBP_Flag(3, 5, 1);
+    EXPECT_TRUE(Is_Franchise_Week_Game_Watched(7, 3, 5));
+    EXPECT_TRUE(Is_Franchise_Week_Game_Watched(7, 9, 5)) << "the second-listed team finds the flag";
+    EXPECT_TRUE(Is_Franchise_Week_Game_Watched(9, 3, 5));
+    EXPECT_FALSE(Is_Franchise_Week_Game_Watched(9, 10, 5)) << "neither team plays that game";
+    EXPECT_FALSE(Is_Franchise_Week_Game_Watched(7, 3, 6)) << "another week";
+    EXPECT_FALSE(Is_Franchise_Week_Game_Watched(7, 3, 22)) << "past the schedule";
+
+    Set_Team_Schedule_Stat(MAX_FRANCHISES, 5, SCHEDULE_OPPONENT, 1);
+    Set_Team_Schedule_Stat(MAX_FRANCHISES, 5, SCHEDULE_WATCH_FLAG, 1);
+    ASSERT_EQ(Get_Team_Week_Schedule_Stat_1(MAX_FRANCHISES, 5), 1);
+    EXPECT_FALSE(Is_Franchise_Week_Game_Watched(MAX_FRANCHISES, 9, 5)) << "not a franchise";
+    EXPECT_FALSE(Is_Franchise_Week_Game_Watched(-1, 9, 5));
+}
+
 TEST(ScheduleEntries, WatchFlagLivesInTheFirstListedTeamsEntry) {
     Reset_Scheduled_League(32);
     ASSERT_EQ(Schedule_Game(3, 7, 5, 6, 1300), 1);

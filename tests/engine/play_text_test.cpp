@@ -3,7 +3,10 @@
 #include <cstring>
 #include <string>
 
+#include "database/league_structure.h"
 #include "database/player_record.h"
+#include "database/schedule_entries.h"
+#include "database/settings.h"
 #include "database/team_record.h"
 #include "engine/game_files.h"
 #include "engine/game_record.h"
@@ -223,6 +226,36 @@ TEST(PlayText, LogRowsReadTheSameWholeAndCut) {
     EXPECT_EQ(Get_Play_By_Play_HTML(), std::string(row));
     Compose_Play_Log_Row(game, 0, row);
     EXPECT_EQ(Get_Plain_Play_Text(), std::string(row));
+}
+
+// The plain play text is for the game screen: a simulated game nobody
+// watches writes only its page, and one being watched writes both.
+TEST(PlayText, PlainTextIsKeptOnlyForAWatchedGame) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    const int32_t week = Get_Current_Week();
+    // The away team's entry of the week lists it first against the home team.
+    Set_Team_Schedule_Stat(game->Team[0], week, SCHEDULE_OPPONENT, game->Team[1] + 1);
+    Set_Team_Schedule_Stat(game->Team[0], week, SCHEDULE_WATCH_FLAG, 0);
+    Set_User_Preference(SIMULATION_RUNNING, 1);
+    ASSERT_EQ(Is_Game_Play_By_Play(game), 0);
+    Clear_Game_Text_Buffers();
+    Write_Period_Header(game, 1);
+    Append_Play_Log_Rows(game);
+    Finish_Play_Log_Row(game);
+    EXPECT_TRUE(Get_Plain_Play_Text().empty()) << Get_Plain_Play_Text();
+    const std::string page = Get_Play_By_Play_HTML();
+    EXPECT_NE(page.find("</TD></TR>\r"), std::string::npos) << page;
+
+    Set_Team_Schedule_Stat(game->Team[0], week, SCHEDULE_WATCH_FLAG, 1);
+    ASSERT_NE(Is_Game_Play_By_Play(game), 0);
+    Clear_Game_Text_Buffers();
+    Write_Period_Header(game, 1);
+    Append_Play_Log_Rows(game);
+    Finish_Play_Log_Row(game);
+    EXPECT_EQ(Get_Play_By_Play_HTML(), page) << "the page reads the same watched or not";
+    EXPECT_NE(Get_Plain_Play_Text().find("\r\n"), std::string::npos) << Get_Plain_Play_Text();
+    Set_User_Preference(SIMULATION_RUNNING, 0);
+    Clear_Game_Text_Buffers();
 }
 
 TEST(PlayText, PlayLogHoldsAtMost256Snaps) {

@@ -59,6 +59,36 @@ TEST(RowText, FormatIsCutAtTheBufferEndAsThePrinterCutsIt) {
     }
 }
 
+template <BUILT_FORMAT F, typename... ARGS> std::string Put_Built(int size, ARGS... args) {
+    char buffer[128];
+    ROW_TEXT row(buffer, size);
+    Put_Built_Format<F>(row, args...);
+    return buffer;
+}
+
+// A format read when the program is built writes what the printer writes,
+// cut where it cuts: conversions first, last, side by side or none, and "%%".
+TEST(RowText, BuiltFormatWritesWhatThePrinterWrites) {
+    for (int size = 1; size <= 40; ++size) {
+        EXPECT_EQ(Put_Built<"%s %d-yard pass to %s">(size, "Al Lee", -12, "Bo Ray"),
+                  Printed(size, "%s %d-yard pass to %s", "Al Lee", -12, "Bo Ray"))
+            << size;
+        EXPECT_EQ(Put_Built<"%d%s and %d">(size, 3, "rd", INT_MIN),
+                  Printed(size, "%d%s and %d", 3, "rd", INT_MIN))
+            << size;
+        EXPECT_EQ(Put_Built<"Punt returned by %s for a TD!">(size, ""),
+                  Printed(size, "Punt returned by %s for a TD!", ""))
+            << size;
+        EXPECT_EQ(Put_Built<"no conversion">(size), Printed(size, "no conversion")) << size;
+        EXPECT_EQ(Put_Built<"<TD width=\"6%%\">%s</TD>">(size, "x"),
+                  Printed(size, "<TD width=\"6%%\">%s</TD>", "x"))
+            << size;
+        EXPECT_EQ(Put_Built<"%d-for-%d (%d%%)">(size, 7, 12, 58),
+                  Printed(size, "%d-for-%d (%d%%)", 7, 12, 58))
+            << size;
+    }
+}
+
 TEST(RowText, LiteralsAndPaddingAreCutAtTheBufferEndAsThePrinterCutsThem) {
     for (int size = 1; size <= 24; ++size) {
         char buffer[32];
