@@ -53,6 +53,18 @@ void Get_Formation_Depth_Chart_Row(int32_t team, int32_t formation, int32_t* pla
     std::memcpy(player_ids, Entry_Bytes(team, formation, 0), sizeof(int32_t) * PLAYERS_ON_FIELD);
 }
 
+bool Is_Id_In_Formation_Depth_Charts(int32_t team, int32_t player_id) {
+    if (team < 0 || team >= TOTAL_NUMBER_OF_TEAMS || player_id <= 0) return false;
+    // The rows of every formation lie one after another: searched as one run.
+    const uint8_t* entries = Entry_Bytes(team, 0, 0);
+    for (int32_t n = 0; n < NUMBER_OF_FORMATIONS * PLAYERS_ON_FIELD; ++n) {
+        int32_t id = 0;
+        std::memcpy(&id, entries + sizeof(int32_t) * n, sizeof id);
+        if (id == player_id) return true;
+    }
+    return false;
+}
+
 bool Is_Formation_Depth_Chart_Row(int32_t team, int32_t formation, const int32_t* player_ids) {
     return Is_Valid_Entry(team, formation, 0) &&
            std::memcmp(Entry_Bytes(team, formation, 0), player_ids, sizeof(int32_t) * PLAYERS_ON_FIELD) == 0;

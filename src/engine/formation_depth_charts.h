@@ -14,6 +14,8 @@ void Set_Formation_Depth_Chart_Entry(int32_t team, int32_t formation, int32_t sl
 // Reads the 11 ids of a formation's row at once (zeros for a bad argument,
 // which is reported).
 void Get_Formation_Depth_Chart_Row(int32_t team, int32_t formation, int32_t* player_ids);
+// True when any formation's row holds the id (above 0).
+bool Is_Id_In_Formation_Depth_Charts(int32_t team, int32_t player_id);
 // True when the formation's row holds exactly these 11 ids (false for a bad
 // argument, which is not reported).
 bool Is_Formation_Depth_Chart_Row(int32_t team, int32_t formation, const int32_t* player_ids);

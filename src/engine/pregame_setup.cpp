@@ -502,14 +502,7 @@ int32_t Get_Game_Attendance(const GAME_RECORD* pGame) {
 
 int32_t Is_Slot_In_Any_Formation_Row(int32_t team, int32_t slot) {
     if (!Is_Team_Index(team) || slot < 0 || slot >= PLAYERS_PER_TEAM) return 0;
-    const int32_t id = Get_Player_ID(team, slot);
-    if (id <= 0) return 0;
-    int32_t row[PLAYERS_ON_FIELD];
-    for (int32_t formation = 0; formation < NUMBER_OF_FORMATIONS; ++formation) {
-        Get_Formation_Depth_Chart_Row(team, formation, row);
-        if (Is_Id_In_Row(row, PLAYERS_ON_FIELD, id)) return 1;
-    }
-    return 0;
+    return Is_Id_In_Formation_Depth_Charts(team, Get_Player_ID(team, slot)) ? 1 : 0;
 }
 
 int32_t Is_Slot_In_Formation_Row(int32_t team, int32_t formation, int32_t slot) {
