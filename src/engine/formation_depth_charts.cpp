@@ -55,14 +55,17 @@ void Get_Formation_Depth_Chart_Row(int32_t team, int32_t formation, int32_t* pla
 
 bool Is_Id_In_Formation_Depth_Charts(int32_t team, int32_t player_id) {
     if (team < 0 || team >= TOTAL_NUMBER_OF_TEAMS || player_id <= 0) return false;
-    // The rows of every formation lie one after another: searched as one run.
+    // The rows of every formation lie one after another: searched as one run,
+    // counting the entries that hold the id (a loop the compiler can run
+    // several entries at a time).
     const uint8_t* entries = Entry_Bytes(team, 0, 0);
+    int32_t holding = 0;
     for (int32_t n = 0; n < NUMBER_OF_FORMATIONS * PLAYERS_ON_FIELD; ++n) {
         int32_t id = 0;
         std::memcpy(&id, entries + sizeof(int32_t) * n, sizeof id);
-        if (id == player_id) return true;
+        holding += id == player_id ? 1 : 0;
     }
-    return false;
+    return holding > 0;
 }
 
 bool Is_Formation_Depth_Chart_Row(int32_t team, int32_t formation, const int32_t* player_ids) {
