@@ -121,8 +121,9 @@ void Roll_For_Game_Injury(GAME_RECORD* pGame) {
     const int32_t slot = pGame->On_Field[side][Play_Random_Below(ON_FIELD_PLAYERS) % ON_FIELD_PLAYERS];
     const int32_t team = pGame->Team[side];
     if (Count_Kept_Game_Injuries(pGame) >= MAX_GAME_INJURIES) return;
-    if (!Is_Player_Address(team, slot) || Play_Player_Id(team, slot) < 0) return;
+    if (!Is_Player_Address(team, slot)) return;
     const int32_t id = Play_Player_Id(team, slot);
+    if (id < 0) return;
     if (!Check_For_Injury(team, slot)) {
         if (Play_Random_Below(1000) < 5) {
             Queue_Commentary(pGame, EVENT_SHAKEN_UP, 0, 0, 0, id, -1);
