@@ -122,20 +122,28 @@ struct FOUND_ROW {
 };
 FOUND_ROW Found_Rows[2][NUMBER_OF_FORMATIONS];
 
-bool Recall_Found_Row(const FOUND_ROW& row, int32_t team, int32_t formation, uint32_t builds) {
+// Whether the row is found where it was kept; and whether all its players
+// are marked as playing already, in `marked`.
+bool Recall_Found_Row(const FOUND_ROW& row, int32_t team, int32_t formation, uint32_t builds, bool* marked) {
     if (!row.Kept || row.Team != team || row.Builds != builds ||
         !Is_Formation_Depth_Chart_Row(team, formation, row.Ids))
         return false;
-    for (int32_t k = 0; k < row.Listed_Count; ++k)
+    bool all_marked = true;
+    for (int32_t k = 0; k < row.Listed_Count; ++k) {
         if (row.Listed[k]->Vital_Stats[VITAL_PLAYER_ID] != row.Listed_Ids[k]) return false;
+        all_marked &= row.Listed[k]->Vital_Stats[VITAL_IN_GAME] == 1;
+    }
+    *marked = all_marked;
     return true;
 }
 
-// Puts the recalled row's players on the field. A row is kept only when
-// every player of it was found, so its slots are NO_PLAYER exactly where
-// the row lists no id: they are the side's field slots as they stand.
-void Put_Recalled_Row(GAME_RECORD* pGame, int32_t side, const FOUND_ROW& row) {
+// Puts the recalled row's players on the field, marked as playing unless
+// they all are. A row is kept only when every player of it was found, so
+// its slots are NO_PLAYER exactly where the row lists no id: they are the
+// side's field slots as they stand.
+void Put_Recalled_Row(GAME_RECORD* pGame, int32_t side, const FOUND_ROW& row, bool marked) {
     std::memcpy(pGame->On_Field[side], row.Slots, sizeof row.Slots);
+    if (marked) return;
     for (int32_t k = 0; k < row.Listed_Count; ++k)
         row.Listed[k]->Vital_Stats[VITAL_IN_GAME] = 1;
 }
@@ -166,8 +174,9 @@ void Load_Field_Players(GAME_RECORD* pGame, int32_t side) {
     const bool listed = Is_Valid_Formation(formation) && Is_Team_Index(team);
     const uint32_t first_builds = Get_Player_ID_Hash_Builds();
     FOUND_ROW* kept = listed ? &Found_Rows[side][formation] : nullptr;
-    if (kept != nullptr && Recall_Found_Row(*kept, team, formation, first_builds)) {
-        Put_Recalled_Row(pGame, side, *kept);
+    bool marked = false;
+    if (kept != nullptr && Recall_Found_Row(*kept, team, formation, first_builds, &marked)) {
+        Put_Recalled_Row(pGame, side, *kept, marked);
         return;
     }
     int32_t ids[ON_FIELD_PLAYERS] = {};
