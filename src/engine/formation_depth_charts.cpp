@@ -1,6 +1,7 @@
 // Storage of the per-team formation depth charts.
 #include "engine/formation_depth_charts.h"
 
+#include <cstddef>
 #include <cstring>
 
 #include "app/diagnostics.h"
@@ -9,6 +10,8 @@
 
 static_assert(FORMATION_DEPTH_CHART_OFFSET + sizeof(int32_t) * NUMBER_OF_FORMATIONS * PLAYERS_ON_FIELD <=
               sizeof(TEAM_RECORD));
+// Storing a row never touches the players: the depth charts lie behind them.
+static_assert(FORMATION_DEPTH_CHART_OFFSET >= offsetof(TEAM_RECORD, Players) + sizeof(TEAM_RECORD::Players));
 
 namespace {
 bool Is_Valid_Entry(int32_t team, int32_t formation, int32_t slot) {

@@ -195,6 +195,7 @@ void Start_Depth_Chart_Fill(int32_t team, DEPTH_CHART_FILL* fill) {
 int32_t Fill_Fitness(DEPTH_CHART_FILL* fill, int32_t slot, int32_t position) {
     if (position < 0 || position >= FITNESS_POSITIONS) {
         // Read afresh, and perhaps repaired: every match is checked again.
+        ++Fitness_Readings;
         const int32_t fitness = Get_Player_Fitness_At_Position(fill->Team, slot, position, 0);
         std::memset(fill->Matched, 0, sizeof fill->Matched);
         return fitness;
@@ -237,50 +238,91 @@ int32_t Place_Depth(int32_t formation, const FORMATION_SLOT& place, int32_t blow
 // below PLACE_DEPTHS, the slot of the healthy player, -1 for nobody, or
 // ASK_INDEX where only the index's own query can answer (a player injured but
 // available, a team out of range). Returners and deeper places are always
-// asked of the index.
+// asked of the index. With each slot, the entry a place answered there puts
+// in the row (the id in the slot; 0 for nobody). A fitness read afresh or a
+// number drawn may have repaired a player: the answers are then read again.
 constexpr int32_t PLACE_DEPTHS = 6;
 constexpr int32_t ASK_INDEX_KEY = NUMBER_OF_POSITIONS * PLACE_DEPTHS;
 constexpr int8_t ASK_INDEX = -2;
 struct PLACE_ANSWERS {
-    uint32_t Build; // of the index they were read from
+    uint64_t Readings; // fitness readings afresh made before they were read
+    uint64_t Draws;    // numbers drawn before they were read
     int8_t Slot[ASK_INDEX_KEY + 1];
+    int32_t Entry[ASK_INDEX_KEY + 1];
 };
 
 void Read_Place_Answers(const ROSTER_INDEX& index, PLACE_ANSWERS* answers) {
-    answers->Build = index.Build;
+    answers->Readings = Fitness_Readings;
+    answers->Draws = Get_Random_Draw_Count();
     answers->Slot[ASK_INDEX_KEY] = ASK_INDEX;
-    const bool team = static_cast<uint32_t>(index.Team) < TOTAL_NUMBER_OF_TEAMS;
+    answers->Entry[ASK_INDEX_KEY] = 0;
+    const int32_t team = index.Team;
+    const bool known = static_cast<uint32_t>(team) < TOTAL_NUMBER_OF_TEAMS;
     for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position) {
         int8_t* slot = &answers->Slot[position * PLACE_DEPTHS];
+        int32_t* entry = &answers->Entry[position * PLACE_DEPTHS];
         for (int32_t n = 0; n < PLACE_DEPTHS; ++n) {
-            if (!team)
+            entry[n] = 0;
+            if (!known) {
                 slot[n] = ASK_INDEX;
-            else if (n >= index.Available_Count[position])
+            } else if (n >= index.Available_Count[position]) {
                 slot[n] = -1;
-            else if (n < index.Healthy_Count[position])
+            } else if (n < index.Healthy_Count[position]) {
                 slot[n] = static_cast<int8_t>(index.Healthy[position][n]);
-            else
+                entry[n] = Universe.Teams[team].Players[slot[n]].Vital_Stats[VITAL_PLAYER_ID];
+            } else {
                 slot[n] = ASK_INDEX;
+            }
         }
     }
 }
 
-// Each place's key into the answers, for each blowout mode.
+// Each place's key into the answers, for each blowout mode; and whether a
+// formation's places have distinct keys, none of them asked of the index.
 struct PLACE_KEYS_TABLE {
     uint8_t Key[2][NUMBER_OF_FORMATIONS][PLAYERS_ON_FIELD];
+    bool Distinct[2][NUMBER_OF_FORMATIONS];
     PLACE_KEYS_TABLE() {
         for (int32_t mode = 0; mode < 2; ++mode)
-            for (int32_t formation = 0; formation < NUMBER_OF_FORMATIONS; ++formation)
+            for (int32_t formation = 0; formation < NUMBER_OF_FORMATIONS; ++formation) {
+                uint8_t* keys = Key[mode][formation];
+                Distinct[mode][formation] = true;
                 for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
                     const FORMATION_SLOT& place = Formation_Slot_Table[formation][i];
                     const int32_t depth = Place_Depth(formation, place, mode);
                     const bool keyed = place.Position >= 0 && place.Position < NUMBER_OF_POSITIONS &&
                                        depth >= 0 && depth < PLACE_DEPTHS;
-                    Key[mode][formation][i] =
+                    keys[i] =
                         static_cast<uint8_t>(keyed ? place.Position * PLACE_DEPTHS + depth : ASK_INDEX_KEY);
+                    bool distinct = keyed;
+                    for (int32_t j = 0; j < i; ++j)
+                        distinct &= keys[j] != keys[i];
+                    Distinct[mode][formation] &= distinct;
                 }
+            }
     }
 };
+
+// The row's places from the answers alone, when every place is answered
+// there: distinct keys name distinct slots, so with unique ids no player
+// is named twice. False (the row left empty) when a place must be asked of
+// the index.
+bool Place_From_Answers(const PLACE_ANSWERS& answers, const uint8_t* keys, int32_t* row, int32_t* placed) {
+    bool asked = false;
+    int32_t count = 0;
+    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
+        const int32_t key = keys[i];
+        asked |= answers.Slot[key] == ASK_INDEX;
+        row[i] = answers.Entry[key];
+        count += row[i] > 0 ? 1 : 0;
+    }
+    if (asked) {
+        std::memset(row, 0, sizeof(int32_t) * PLAYERS_ON_FIELD);
+        return false;
+    }
+    *placed = count;
+    return true;
+}
 
 // One formation's row of the team's game depth chart, from the team's roster
 // index: the depth players of the formation's slots, then the fittest healthy
@@ -289,13 +331,21 @@ void Build_Depth_Chart_Row(ROSTER_INDEX* index, PLACE_ANSWERS* answers, DEPTH_CH
                            int32_t formation, int32_t blowout_mode, int32_t* built = nullptr) {
     static const PLACE_KEYS_TABLE place_keys;
     const int32_t team = index->Team;
+    const int32_t mode = blowout_mode ? 1 : 0;
     const FORMATION_SLOT* slots = Formation_Slot_Table[formation];
-    const uint8_t* keys = place_keys.Key[blowout_mode ? 1 : 0][formation];
+    const uint8_t* keys = place_keys.Key[mode][formation];
+    if (answers->Readings != Fitness_Readings || answers->Draws != Get_Random_Draw_Count())
+        Read_Place_Answers(*index, answers);
     int32_t row[PLAYERS_ON_FIELD] = {};
-    // With unique ids, whether a player is in the row is kept by his slot.
+    // With unique ids, whether a player is in the row is kept by his slot
+    // (marked once the fill needs it when the answers alone made the row).
     bool in_row[PLAYERS_PER_TEAM] = {};
     int32_t placed = 0;
-    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
+    const bool answered = fill->Unique_Ids && place_keys.Distinct[mode][formation] &&
+                          Place_From_Answers(*answers, keys, row, &placed);
+    for (int32_t i = 0; i < PLAYERS_ON_FIELD && answered && placed < PLAYERS_ON_FIELD; ++i)
+        if (row[i] > 0) in_row[answers->Slot[keys[i]]] = true;
+    for (int32_t i = 0; i < PLAYERS_ON_FIELD && !answered; ++i) {
         int32_t slot = answers->Slot[keys[i]];
         if (slot == ASK_INDEX) {
             const uint32_t build = index->Build;
