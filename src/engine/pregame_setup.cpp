@@ -249,6 +249,7 @@ struct PLACE_ANSWERS {
     uint64_t Draws;    // numbers drawn before they were read
     int8_t Slot[ASK_INDEX_KEY + 1];
     int32_t Entry[ASK_INDEX_KEY + 1];
+    bool Any_Asked; // some key of a position 0-14 is ASK_INDEX
 };
 
 void Read_Place_Answers(const ROSTER_INDEX& index, PLACE_ANSWERS* answers) {
@@ -258,6 +259,7 @@ void Read_Place_Answers(const ROSTER_INDEX& index, PLACE_ANSWERS* answers) {
     answers->Entry[ASK_INDEX_KEY] = 0;
     const int32_t team = index.Team;
     const bool known = static_cast<uint32_t>(team) < TOTAL_NUMBER_OF_TEAMS;
+    answers->Any_Asked = false;
     for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position) {
         int8_t* slot = &answers->Slot[position * PLACE_DEPTHS];
         int32_t* entry = &answers->Entry[position * PLACE_DEPTHS];
@@ -273,6 +275,7 @@ void Read_Place_Answers(const ROSTER_INDEX& index, PLACE_ANSWERS* answers) {
             } else {
                 slot[n] = ASK_INDEX;
             }
+            answers->Any_Asked |= slot[n] == ASK_INDEX;
         }
     }
 }
@@ -308,17 +311,20 @@ struct PLACE_KEYS_TABLE {
 // is named twice. False (the row left empty) when a place must be asked of
 // the index.
 bool Place_From_Answers(const PLACE_ANSWERS& answers, const uint8_t* keys, int32_t* row, int32_t* placed) {
-    bool asked = false;
-    int32_t count = 0;
+    if (answers.Any_Asked)
+        for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i)
+            if (answers.Slot[keys[i]] == ASK_INDEX) return false;
+    int32_t least = 1;
     for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
-        const int32_t key = keys[i];
-        asked |= answers.Slot[key] == ASK_INDEX;
-        row[i] = answers.Entry[key];
-        count += row[i] > 0 ? 1 : 0;
+        row[i] = answers.Entry[keys[i]];
+        least = row[i] < least ? row[i] : least;
     }
-    if (asked) {
-        std::memset(row, 0, sizeof(int32_t) * PLAYERS_ON_FIELD);
-        return false;
+    // Everybody is there (every entry above 0), or who is there is counted.
+    int32_t count = PLAYERS_ON_FIELD;
+    if (least <= 0) {
+        count = 0;
+        for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i)
+            count += row[i] > 0 ? 1 : 0;
     }
     *placed = count;
     return true;
@@ -337,12 +343,13 @@ void Build_Depth_Chart_Row(ROSTER_INDEX* index, PLACE_ANSWERS* answers, DEPTH_CH
     if (answers->Readings != Fitness_Readings || answers->Draws != Get_Random_Draw_Count())
         Read_Place_Answers(*index, answers);
     int32_t row[PLAYERS_ON_FIELD] = {};
-    // With unique ids, whether a player is in the row is kept by his slot
-    // (marked once the fill needs it when the answers alone made the row).
-    bool in_row[PLAYERS_PER_TEAM] = {};
     int32_t placed = 0;
     const bool answered = fill->Unique_Ids && place_keys.Distinct[mode][formation] &&
                           Place_From_Answers(*answers, keys, row, &placed);
+    // With unique ids, whether a player is in the row is kept by his slot
+    // (marked only for the fill when the answers alone made the row).
+    bool in_row[PLAYERS_PER_TEAM];
+    if (!answered || placed < PLAYERS_ON_FIELD) std::memset(in_row, 0, sizeof in_row);
     for (int32_t i = 0; i < PLAYERS_ON_FIELD && answered && placed < PLAYERS_ON_FIELD; ++i)
         if (row[i] > 0) in_row[answers->Slot[keys[i]]] = true;
     for (int32_t i = 0; i < PLAYERS_ON_FIELD && !answered; ++i) {
