@@ -46,9 +46,14 @@ template <typename VISIT> int32_t Walk_Packed_Roster(int32_t team, const VISIT& 
     if (!Is_Team_Record_Slot(team) || !Is_Valid_Team_Code(team)) return -1;
     const PLAYER_RECORD* players = Roster(team);
     const PLAYER_RECORD* const end = players + PLAYERS_PER_TEAM;
-    for (const PLAYER_RECORD* player = players; player != end && player->Vital_Stats[VITAL_PLAYER_ID] != 0;
-         ++player)
-        if (visit(*player)) return static_cast<int32_t>(player - players);
+    // Two records a step: the walk is the inner loop of many queries.
+    static_assert(PLAYERS_PER_TEAM % 2 == 0);
+    for (const PLAYER_RECORD* player = players; player != end; player += 2) {
+        if (player[0].Vital_Stats[VITAL_PLAYER_ID] == 0) return -1;
+        if (visit(player[0])) return static_cast<int32_t>(player - players);
+        if (player[1].Vital_Stats[VITAL_PLAYER_ID] == 0) return -1;
+        if (visit(player[1])) return static_cast<int32_t>(player - players) + 1;
+    }
     return -1;
 }
 
