@@ -164,23 +164,15 @@ void Keep_Found_Row(FOUND_ROW* kept, const GAME_RECORD* pGame, int32_t side, int
 }
 } // namespace
 
-void Load_Field_Players(GAME_RECORD* pGame, int32_t side) {
-    if (pGame == nullptr || side < 0 || side > 1) {
-        Report_System_Error("Invalid side in Load_Field_Players(%d)", side);
-        return;
-    }
+namespace {
+// Looks up each player of the side's row (the formation and team are valid
+// when `kept` is given) and keeps the row when all were found.
+[[gnu::noinline]] void Find_Field_Players(GAME_RECORD* pGame, int32_t side, FOUND_ROW* kept,
+                                          uint32_t first_builds) {
     const int32_t formation = pGame->Formation[side];
     const int32_t team = pGame->Team[side];
-    const bool listed = Is_Valid_Formation(formation) && Is_Team_Index(team);
-    const uint32_t first_builds = Get_Player_ID_Hash_Builds();
-    FOUND_ROW* kept = listed ? &Found_Rows[side][formation] : nullptr;
-    bool marked = false;
-    if (kept != nullptr && Recall_Found_Row(*kept, team, formation, first_builds, &marked)) {
-        Put_Recalled_Row(pGame, side, *kept, marked);
-        return;
-    }
     int32_t ids[ON_FIELD_PLAYERS] = {};
-    if (listed) Get_Formation_Depth_Chart_Row(team, formation, ids);
+    if (kept != nullptr) Get_Formation_Depth_Chart_Row(team, formation, ids);
     uint32_t builds = first_builds;
     bool all_found = true;
     for (int32_t slot = 0; slot < ON_FIELD_PLAYERS; ++slot) {
@@ -199,6 +191,25 @@ void Load_Field_Players(GAME_RECORD* pGame, int32_t side) {
     if (kept == nullptr) return;
     kept->Kept = all_found && builds == first_builds;
     if (kept->Kept) Keep_Found_Row(kept, pGame, side, team, ids, builds);
+}
+} // namespace
+
+void Load_Field_Players(GAME_RECORD* pGame, int32_t side) {
+    if (pGame == nullptr || side < 0 || side > 1) {
+        Report_System_Error("Invalid side in Load_Field_Players(%d)", side);
+        return;
+    }
+    const int32_t formation = pGame->Formation[side];
+    const int32_t team = pGame->Team[side];
+    const bool listed = Is_Valid_Formation(formation) && Is_Team_Index(team);
+    const uint32_t first_builds = Get_Player_ID_Hash_Builds();
+    FOUND_ROW* kept = listed ? &Found_Rows[side][formation] : nullptr;
+    bool marked = false;
+    if (kept != nullptr && Recall_Found_Row(*kept, team, formation, first_builds, &marked)) {
+        Put_Recalled_Row(pGame, side, *kept, marked);
+        return;
+    }
+    Find_Field_Players(pGame, side, kept, first_builds);
 }
 
 void Set_Play_Formations(GAME_RECORD* pGame) {

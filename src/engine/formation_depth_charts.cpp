@@ -71,11 +71,6 @@ bool Is_Id_In_Formation_Depth_Charts(int32_t team, int32_t player_id) {
     return holding > 0;
 }
 
-bool Is_Formation_Depth_Chart_Row(int32_t team, int32_t formation, const int32_t* player_ids) {
-    return Is_Valid_Entry(team, formation, 0) &&
-           std::memcmp(Entry_Bytes(team, formation, 0), player_ids, sizeof(int32_t) * PLAYERS_ON_FIELD) == 0;
-}
-
 void Set_Formation_Depth_Chart_Row(int32_t team, int32_t formation, const int32_t* player_ids) {
     if (!Is_Valid_Entry(team, formation, 0)) {
         Report_System_Error("Invalid argument in Set_Formation_Depth_Chart_Row(%d,%d)", team, formation);
