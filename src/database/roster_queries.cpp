@@ -40,13 +40,20 @@ const PLAYER_RECORD* Roster(int32_t team) {
 }
 
 // The players of the packed roster (slots up to the first empty one), each
-// read once in slot order: visit(slot, player) returns true to stop there.
-// The slot it stopped at, or -1.
+// read once in slot order: visit(player) returns true to stop there. The
+// slot it stopped at, or -1.
 template <typename VISIT> int32_t Walk_Packed_Roster(int32_t team, const VISIT& visit) {
     if (!Is_Team_Record_Slot(team) || !Is_Valid_Team_Code(team)) return -1;
     const PLAYER_RECORD* players = Roster(team);
-    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM && players[slot].Vital_Stats[VITAL_PLAYER_ID] != 0; ++slot)
-        if (visit(slot, players[slot])) return slot;
+    const PLAYER_RECORD* const end = players + PLAYERS_PER_TEAM;
+    // Two records a step: the walk is the inner loop of many queries.
+    static_assert(PLAYERS_PER_TEAM % 2 == 0);
+    for (const PLAYER_RECORD* player = players; player != end; player += 2) {
+        if (player[0].Vital_Stats[VITAL_PLAYER_ID] == 0) return -1;
+        if (visit(player[0])) return static_cast<int32_t>(player - players);
+        if (player[1].Vital_Stats[VITAL_PLAYER_ID] == 0) return -1;
+        if (visit(player[1])) return static_cast<int32_t>(player - players) + 1;
+    }
     return -1;
 }
 
@@ -81,7 +88,7 @@ template <typename MATCH> int32_t Find_Nth_League_Player(int32_t n, const MATCH&
 
 int32_t Get_Team_Position_Player(int32_t team, int32_t position, int32_t n) {
     if (n < 0) return -1;
-    return Walk_Packed_Roster(team, [&](int32_t, const PLAYER_RECORD& player) {
+    return Walk_Packed_Roster(team, [&](const PLAYER_RECORD& player) {
         return player.Vital_Stats[VITAL_POSITION] == position && n-- == 0;
     });
 }
@@ -93,7 +100,7 @@ int32_t Get_Team_Position_Player_Safe(int32_t team, int32_t position, int32_t n)
 
 int32_t Get_Team_Uninjured_Position_Player(int32_t team, int32_t position, int32_t n) {
     int32_t remaining = n;
-    const int32_t found = Walk_Packed_Roster(team, [&](int32_t, const PLAYER_RECORD& player) {
+    const int32_t found = Walk_Packed_Roster(team, [&](const PLAYER_RECORD& player) {
         return player.Vital_Stats[VITAL_POSITION] == position && player.Vital_Stats[VITAL_WEEKS_OUT] < 1 &&
                remaining-- == 0;
     });
@@ -113,7 +120,7 @@ int32_t Count_Team_Position_Players(int32_t team, int32_t position) {
             if (Plays_Position(team, slot, position)) ++players;
         return players;
     }
-    Walk_Packed_Roster(team, [&](int32_t, const PLAYER_RECORD& player) {
+    Walk_Packed_Roster(team, [&](const PLAYER_RECORD& player) {
         if (player.Vital_Stats[VITAL_POSITION] == position) ++players;
         return false;
     });
@@ -143,7 +150,7 @@ bool Is_Player_Available(int32_t team, int32_t slot) {
 int32_t Count_Team_Available_Position_Players(int32_t team, int32_t position) {
     const int32_t limit = Get_Availability_Limit();
     int32_t players = 0;
-    Walk_Packed_Roster(team, [&](int32_t, const PLAYER_RECORD& player) {
+    Walk_Packed_Roster(team, [&](const PLAYER_RECORD& player) {
         if (player.Vital_Stats[VITAL_POSITION] == position && player.Vital_Stats[VITAL_WEEKS_OUT] < limit)
             ++players;
         return false;

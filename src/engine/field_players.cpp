@@ -108,53 +108,71 @@ namespace {
 // when every player of it was found on the team: the row is found there again
 // while it lists the same ids for the same team, the id table was not built
 // again, and every slot still holds its id, as the lookup of each player would
-// answer.
+// answer. The players it lists (ids above 0) are kept apart too, with their
+// records, so the check and the marking walk only them.
 struct FOUND_ROW {
     int32_t Ids[ON_FIELD_PLAYERS];
     uint32_t Builds;
     uint8_t Slots[ON_FIELD_PLAYERS];
     uint8_t Team;
     bool Kept;
+    int32_t Listed_Count;
+    int32_t Listed_Ids[ON_FIELD_PLAYERS];
+    PLAYER_RECORD* Listed[ON_FIELD_PLAYERS];
 };
 FOUND_ROW Found_Rows[2][NUMBER_OF_FORMATIONS];
 
-bool Recall_Found_Row(const FOUND_ROW& row, int32_t team, const int32_t* ids, uint32_t builds) {
+// Whether the row is found where it was kept; and whether all its players
+// are marked as playing already, in `marked`.
+bool Recall_Found_Row(const FOUND_ROW& row, int32_t team, int32_t formation, uint32_t builds, bool* marked) {
     if (!row.Kept || row.Team != team || row.Builds != builds ||
-        std::memcmp(row.Ids, ids, sizeof row.Ids) != 0)
+        !Is_Formation_Depth_Chart_Row(team, formation, row.Ids))
         return false;
-    const PLAYER_RECORD* players = Universe.Teams[team].Players;
-    for (int32_t i = 0; i < ON_FIELD_PLAYERS; ++i)
-        if (ids[i] > 0 && players[row.Slots[i]].Vital_Stats[VITAL_PLAYER_ID] != ids[i]) return false;
+    bool all_marked = true;
+    for (int32_t k = 0; k < row.Listed_Count; ++k) {
+        if (row.Listed[k]->Vital_Stats[VITAL_PLAYER_ID] != row.Listed_Ids[k]) return false;
+        all_marked &= row.Listed[k]->Vital_Stats[VITAL_IN_GAME] == 1;
+    }
+    *marked = all_marked;
     return true;
 }
 
-// Puts the recalled row's players on the field. A row is kept only when
-// every player of it was found, so its slots are NO_PLAYER exactly where
-// the row lists no id: they are the side's field slots as they stand.
-void Put_Recalled_Row(GAME_RECORD* pGame, int32_t side, int32_t team, const FOUND_ROW& row) {
+// Puts the recalled row's players on the field, marked as playing unless
+// they all are. A row is kept only when every player of it was found, so
+// its slots are NO_PLAYER exactly where the row lists no id: they are the
+// side's field slots as they stand.
+void Put_Recalled_Row(GAME_RECORD* pGame, int32_t side, const FOUND_ROW& row, bool marked) {
     std::memcpy(pGame->On_Field[side], row.Slots, sizeof row.Slots);
-    PLAYER_RECORD* players = Universe.Teams[team].Players;
-    for (const uint8_t slot : row.Slots)
-        if (slot != NO_PLAYER) players[slot].Vital_Stats[VITAL_IN_GAME] = 1;
+    if (marked) return;
+    for (int32_t k = 0; k < row.Listed_Count; ++k)
+        row.Listed[k]->Vital_Stats[VITAL_IN_GAME] = 1;
+}
+
+void Keep_Found_Row(FOUND_ROW* kept, const GAME_RECORD* pGame, int32_t side, int32_t team, const int32_t* ids,
+                    uint32_t builds) {
+    std::memcpy(kept->Ids, ids, sizeof kept->Ids);
+    kept->Builds = builds;
+    kept->Team = static_cast<uint8_t>(team);
+    std::memcpy(kept->Slots, pGame->On_Field[side], sizeof kept->Slots);
+    kept->Listed_Count = 0;
+    for (int32_t i = 0; i < ON_FIELD_PLAYERS; ++i) {
+        if (ids[i] <= 0) continue;
+        kept->Listed_Ids[kept->Listed_Count] = ids[i];
+        kept->Listed[kept->Listed_Count] = &Universe.Teams[team].Players[kept->Slots[i]];
+        ++kept->Listed_Count;
+    }
 }
 } // namespace
 
-void Load_Field_Players(GAME_RECORD* pGame, int32_t side) {
-    if (pGame == nullptr || side < 0 || side > 1) {
-        Report_System_Error("Invalid side in Load_Field_Players(%d)", side);
-        return;
-    }
+namespace {
+// Looks up each player of the side's row (the formation and team are valid
+// when `kept` is given) and keeps the row when all were found.
+[[gnu::noinline]] void Find_Field_Players(GAME_RECORD* pGame, int32_t side, FOUND_ROW* kept,
+                                          uint32_t first_builds) {
     const int32_t formation = pGame->Formation[side];
     const int32_t team = pGame->Team[side];
-    const bool listed = Is_Valid_Formation(formation) && Is_Team_Index(team);
     int32_t ids[ON_FIELD_PLAYERS] = {};
-    if (listed) Get_Formation_Depth_Chart_Row(team, formation, ids);
-    const uint32_t first_builds = Get_Player_ID_Hash_Builds();
-    FOUND_ROW* kept = listed ? &Found_Rows[side][formation] : nullptr;
-    if (kept != nullptr && Recall_Found_Row(*kept, team, ids, first_builds)) {
-        Put_Recalled_Row(pGame, side, team, *kept);
-        return;
-    }
+    if (kept != nullptr) Get_Formation_Depth_Chart_Row(team, formation, ids);
     uint32_t builds = first_builds;
     bool all_found = true;
     for (int32_t slot = 0; slot < ON_FIELD_PLAYERS; ++slot) {
@@ -172,11 +190,26 @@ void Load_Field_Players(GAME_RECORD* pGame, int32_t side) {
     }
     if (kept == nullptr) return;
     kept->Kept = all_found && builds == first_builds;
-    if (!kept->Kept) return;
-    std::memcpy(kept->Ids, ids, sizeof kept->Ids);
-    kept->Builds = builds;
-    kept->Team = static_cast<uint8_t>(team);
-    std::memcpy(kept->Slots, pGame->On_Field[side], sizeof kept->Slots);
+    if (kept->Kept) Keep_Found_Row(kept, pGame, side, team, ids, builds);
+}
+} // namespace
+
+void Load_Field_Players(GAME_RECORD* pGame, int32_t side) {
+    if (pGame == nullptr || side < 0 || side > 1) {
+        Report_System_Error("Invalid side in Load_Field_Players(%d)", side);
+        return;
+    }
+    const int32_t formation = pGame->Formation[side];
+    const int32_t team = pGame->Team[side];
+    const bool listed = Is_Valid_Formation(formation) && Is_Team_Index(team);
+    const uint32_t first_builds = Get_Player_ID_Hash_Builds();
+    FOUND_ROW* kept = listed ? &Found_Rows[side][formation] : nullptr;
+    bool marked = false;
+    if (kept != nullptr && Recall_Found_Row(*kept, team, formation, first_builds, &marked)) {
+        Put_Recalled_Row(pGame, side, *kept, marked);
+        return;
+    }
+    Find_Field_Players(pGame, side, kept, first_builds);
 }
 
 void Set_Play_Formations(GAME_RECORD* pGame) {

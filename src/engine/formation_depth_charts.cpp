@@ -1,6 +1,7 @@
 // Storage of the per-team formation depth charts.
 #include "engine/formation_depth_charts.h"
 
+#include <cstddef>
 #include <cstring>
 
 #include "app/diagnostics.h"
@@ -9,6 +10,8 @@
 
 static_assert(FORMATION_DEPTH_CHART_OFFSET + sizeof(int32_t) * NUMBER_OF_FORMATIONS * PLAYERS_ON_FIELD <=
               sizeof(TEAM_RECORD));
+// Storing a row never touches the players: the depth charts lie behind them.
+static_assert(FORMATION_DEPTH_CHART_OFFSET >= offsetof(TEAM_RECORD, Players) + sizeof(TEAM_RECORD::Players));
 
 namespace {
 bool Is_Valid_Entry(int32_t team, int32_t formation, int32_t slot) {
@@ -51,6 +54,21 @@ void Get_Formation_Depth_Chart_Row(int32_t team, int32_t formation, int32_t* pla
         return;
     }
     std::memcpy(player_ids, Entry_Bytes(team, formation, 0), sizeof(int32_t) * PLAYERS_ON_FIELD);
+}
+
+bool Is_Id_In_Formation_Depth_Charts(int32_t team, int32_t player_id) {
+    if (team < 0 || team >= TOTAL_NUMBER_OF_TEAMS || player_id <= 0) return false;
+    // The rows of every formation lie one after another: searched as one run,
+    // counting the entries that hold the id (a loop the compiler can run
+    // several entries at a time).
+    const uint8_t* entries = Entry_Bytes(team, 0, 0);
+    int32_t holding = 0;
+    for (int32_t n = 0; n < NUMBER_OF_FORMATIONS * PLAYERS_ON_FIELD; ++n) {
+        int32_t id = 0;
+        std::memcpy(&id, entries + sizeof(int32_t) * n, sizeof id);
+        holding += id == player_id ? 1 : 0;
+    }
+    return holding > 0;
 }
 
 void Set_Formation_Depth_Chart_Row(int32_t team, int32_t formation, const int32_t* player_ids) {

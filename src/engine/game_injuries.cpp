@@ -1,12 +1,12 @@
 #include "engine/game_injuries.h"
 
-#include <cstdio>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "database/player_record.h"
 #include "database/safe_strings.h"
 #include "database/string_table.h"
-#include "database/text_format.h"
 #include "engine/announcer.h"
 #include "engine/formations.h"
 #include "engine/game_files.h"
@@ -26,6 +26,17 @@ void Get_Injury_Position_Name(int32_t position, char* out, int size) {
         safe_strncpy(out, name != nullptr ? name : "", size);
     } else {
         safe_strncpy(out, position == POSITION_ANY ? "Any Position" : "<Error>", size);
+    }
+}
+
+// Appends the pieces as one formatted line: cut, as formatting into a text
+// buffer cuts it, after TEXT_BUFFER_SIZE - 1 characters.
+void Append_Line(std::string& text, std::initializer_list<std::string_view> pieces) {
+    size_t room = TEXT_BUFFER_SIZE - 1;
+    for (const std::string_view piece : pieces) {
+        const size_t length = piece.size() < room ? piece.size() : room;
+        text.append(piece.data(), length);
+        room -= length;
     }
 }
 
@@ -92,14 +103,16 @@ void Write_Injury_Log_Line(GAME_RECORD* pGame, int32_t team, int32_t slot) {
     char last[64];
     Get_Player_First_Name(team, slot, first);
     Get_Player_Last_Name(team, slot, last);
-    char line[TEXT_BUFFER_SIZE];
-    safe_sprintf(line, sizeof line, "<< %s %s %s was injured on the play >>\n", position, first, last);
-    Get_Plain_Play_Text() += line;
-    const std::string words = Escape_HTML(position) + " " + Escape_HTML(first) + " " + Escape_HTML(last);
-    safe_sprintf(line, sizeof line,
-                 "<TR class=subhead1><TD colspan=7 class=lmc>%s was injured on the play</TD></TR>\n",
-                 words.c_str());
-    Get_Play_By_Play_HTML() += line;
+    Append_Line(Get_Plain_Play_Text(),
+                {"<< ", position, " ", first, " ", last, " was injured on the play >>\n"});
+    std::string words;
+    Append_Escaped_HTML(words, position);
+    words += ' ';
+    Append_Escaped_HTML(words, first);
+    words += ' ';
+    Append_Escaped_HTML(words, last);
+    Append_Line(Get_Play_By_Play_HTML(), {"<TR class=subhead1><TD colspan=7 class=lmc>", words,
+                                          " was injured on the play</TD></TR>\n"});
 }
 
 void Roll_For_Game_Injury(GAME_RECORD* pGame) {
@@ -108,8 +121,9 @@ void Roll_For_Game_Injury(GAME_RECORD* pGame) {
     const int32_t slot = pGame->On_Field[side][Play_Random_Below(ON_FIELD_PLAYERS) % ON_FIELD_PLAYERS];
     const int32_t team = pGame->Team[side];
     if (Count_Kept_Game_Injuries(pGame) >= MAX_GAME_INJURIES) return;
-    if (!Is_Player_Address(team, slot) || Play_Player_Id(team, slot) < 0) return;
+    if (!Is_Player_Address(team, slot)) return;
     const int32_t id = Play_Player_Id(team, slot);
+    if (id < 0) return;
     if (!Check_For_Injury(team, slot)) {
         if (Play_Random_Below(1000) < 5) {
             Queue_Commentary(pGame, EVENT_SHAKEN_UP, 0, 0, 0, id, -1);

@@ -92,17 +92,6 @@ bool Memo_Holds(const FITNESS_MEMO& memo, const PLAYER_RECORD& player, int32_t y
     return *matched;
 }
 
-// The kept fitness when it still holds.
-bool Recall_Player_Fitness(int32_t team, int32_t slot, int32_t position, int32_t year, bool* matched,
-                           int32_t* fitness) {
-    const FITNESS_MEMO& memo = Fitness_Memo[team][slot];
-    if (!(memo.Known & (1u << position)) ||
-        !Memo_Holds(memo, Universe.Teams[team].Players[slot], year, matched))
-        return false;
-    *fitness = memo.Fitness[position];
-    return true;
-}
-
 int32_t Kept_Player_Fitness(int32_t team, int32_t slot, int32_t position, int32_t year, bool* matched) {
     FITNESS_MEMO& memo = Fitness_Memo[team][slot];
     const PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
@@ -141,11 +130,6 @@ struct DEPTH_CHART_FILL {
     // The slots whose memo was found to hold in this rebuild; forgotten
     // whenever a fitness is read afresh.
     bool Matched[PLAYERS_PER_TEAM];
-    // Per position, once every healthy player's fitness there is known
-    // without reading it: the healthy players, fittest first (slot order
-    // among equals), so a fill takes the first one not yet in the row.
-    uint8_t Ranked_State[FITNESS_POSITIONS]; // 0 not tried, 1 ranked, 2 not rankable
-    uint8_t Ranked[FITNESS_POSITIONS][PLAYERS_PER_TEAM];
     // No two players of the roster share an id: a player is then in a row
     // exactly when his slot is.
     bool Unique_Ids;
@@ -205,43 +189,13 @@ void Start_Depth_Chart_Fill(int32_t team, DEPTH_CHART_FILL* fill) {
     }
     std::memset(fill->Known, 0, sizeof fill->Known);
     std::memset(fill->Matched, 0, sizeof fill->Matched);
-    std::memset(fill->Ranked_State, 0, sizeof fill->Ranked_State);
     fill->Unique_Ids = fill->In_Use && Are_Ids_Unique(ids);
-}
-
-// Ranks the healthy players at a position when all their fitness there is
-// already known; reading none, it changes nothing and draws nothing.
-bool Rank_For_Position(DEPTH_CHART_FILL* fill, int32_t position) {
-    if (position < 0 || position >= FITNESS_POSITIONS) return false;
-    uint8_t& state = fill->Ranked_State[position];
-    if (state != 0) return state == 1;
-    state = 2;
-    int32_t fitness[PLAYERS_PER_TEAM];
-    for (int32_t n = 0; n < fill->Healthy_Count; ++n) {
-        const int32_t slot = fill->Healthy_Slot[n];
-        if (fill->Known[slot] & (1u << position))
-            fitness[n] = fill->Fitness[slot][position];
-        else if (!Recall_Player_Fitness(fill->Team, slot, position, fill->Year, &fill->Matched[slot],
-                                        &fitness[n]))
-            return false;
-    }
-    uint8_t* ranked = fill->Ranked[position];
-    for (int32_t n = 0; n < fill->Healthy_Count; ++n) {
-        // Insertion after every player at least as fit keeps slot order among equals.
-        int32_t at = n;
-        while (at > 0 && fitness[ranked[at - 1]] < fitness[n]) {
-            ranked[at] = ranked[at - 1];
-            --at;
-        }
-        ranked[at] = static_cast<uint8_t>(n);
-    }
-    state = 1;
-    return true;
 }
 
 int32_t Fill_Fitness(DEPTH_CHART_FILL* fill, int32_t slot, int32_t position) {
     if (position < 0 || position >= FITNESS_POSITIONS) {
         // Read afresh, and perhaps repaired: every match is checked again.
+        ++Fitness_Readings;
         const int32_t fitness = Get_Player_Fitness_At_Position(fill->Team, slot, position, 0);
         std::memset(fill->Matched, 0, sizeof fill->Matched);
         return fitness;
@@ -271,27 +225,146 @@ void Mark_Row_Slots(int32_t team, const int32_t* row, int32_t count, bool* in_ro
             Is_Id_In_Row(row, count, Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID]);
 }
 
+// The depth a place asks for: the quarterback one deeper in a blowout's
+// scrimmage formations.
+int32_t Place_Depth(int32_t formation, const FORMATION_SLOT& place, int32_t blowout_mode) {
+    const bool deeper =
+        blowout_mode && formation <= LAST_SCRIMMAGE_FORMATION && place.Position == POSITION_QB;
+    return place.Depth + (deeper ? 1 : 0);
+}
+
+// The roster index's answers to the places of the formations, read once per
+// build of the index rather than once per place: by position 0-14 and depth
+// below PLACE_DEPTHS, the slot of the healthy player, -1 for nobody, or
+// ASK_INDEX where only the index's own query can answer (a player injured but
+// available, a team out of range). Returners and deeper places are always
+// asked of the index. With each slot, the entry a place answered there puts
+// in the row (the id in the slot; 0 for nobody). A fitness read afresh or a
+// number drawn may have repaired a player: the answers are then read again.
+constexpr int32_t PLACE_DEPTHS = 6;
+constexpr int32_t ASK_INDEX_KEY = NUMBER_OF_POSITIONS * PLACE_DEPTHS;
+constexpr int8_t ASK_INDEX = -2;
+struct PLACE_ANSWERS {
+    uint64_t Readings; // fitness readings afresh made before they were read
+    uint64_t Draws;    // numbers drawn before they were read
+    int8_t Slot[ASK_INDEX_KEY + 1];
+    int32_t Entry[ASK_INDEX_KEY + 1];
+    bool Any_Asked; // some key of a position 0-14 is ASK_INDEX
+};
+
+void Read_Place_Answers(const ROSTER_INDEX& index, PLACE_ANSWERS* answers) {
+    answers->Readings = Fitness_Readings;
+    answers->Draws = Get_Random_Draw_Count();
+    answers->Slot[ASK_INDEX_KEY] = ASK_INDEX;
+    answers->Entry[ASK_INDEX_KEY] = 0;
+    const int32_t team = index.Team;
+    const bool known = static_cast<uint32_t>(team) < TOTAL_NUMBER_OF_TEAMS;
+    answers->Any_Asked = false;
+    for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position) {
+        int8_t* slot = &answers->Slot[position * PLACE_DEPTHS];
+        int32_t* entry = &answers->Entry[position * PLACE_DEPTHS];
+        for (int32_t n = 0; n < PLACE_DEPTHS; ++n) {
+            entry[n] = 0;
+            if (!known) {
+                slot[n] = ASK_INDEX;
+            } else if (n >= index.Available_Count[position]) {
+                slot[n] = -1;
+            } else if (n < index.Healthy_Count[position]) {
+                slot[n] = static_cast<int8_t>(index.Healthy[position][n]);
+                entry[n] = Universe.Teams[team].Players[slot[n]].Vital_Stats[VITAL_PLAYER_ID];
+            } else {
+                slot[n] = ASK_INDEX;
+            }
+            answers->Any_Asked |= slot[n] == ASK_INDEX;
+        }
+    }
+}
+
+// Each place's key into the answers, for each blowout mode; and whether a
+// formation's places have distinct keys, none of them asked of the index.
+struct PLACE_KEYS_TABLE {
+    uint8_t Key[2][NUMBER_OF_FORMATIONS][PLAYERS_ON_FIELD];
+    bool Distinct[2][NUMBER_OF_FORMATIONS];
+    PLACE_KEYS_TABLE() {
+        for (int32_t mode = 0; mode < 2; ++mode)
+            for (int32_t formation = 0; formation < NUMBER_OF_FORMATIONS; ++formation) {
+                uint8_t* keys = Key[mode][formation];
+                Distinct[mode][formation] = true;
+                for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
+                    const FORMATION_SLOT& place = Formation_Slot_Table[formation][i];
+                    const int32_t depth = Place_Depth(formation, place, mode);
+                    const bool keyed = place.Position >= 0 && place.Position < NUMBER_OF_POSITIONS &&
+                                       depth >= 0 && depth < PLACE_DEPTHS;
+                    keys[i] =
+                        static_cast<uint8_t>(keyed ? place.Position * PLACE_DEPTHS + depth : ASK_INDEX_KEY);
+                    bool distinct = keyed;
+                    for (int32_t j = 0; j < i; ++j)
+                        distinct &= keys[j] != keys[i];
+                    Distinct[mode][formation] &= distinct;
+                }
+            }
+    }
+};
+
+// The row's places from the answers alone, when every place is answered
+// there: distinct keys name distinct slots, so with unique ids no player
+// is named twice. False (the row left empty) when a place must be asked of
+// the index.
+bool Place_From_Answers(const PLACE_ANSWERS& answers, const uint8_t* keys, int32_t* row, int32_t* placed) {
+    if (answers.Any_Asked)
+        for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i)
+            if (answers.Slot[keys[i]] == ASK_INDEX) return false;
+    int32_t least = 1;
+    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
+        row[i] = answers.Entry[keys[i]];
+        least = row[i] < least ? row[i] : least;
+    }
+    // Everybody is there (every entry above 0), or who is there is counted.
+    int32_t count = PLAYERS_ON_FIELD;
+    if (least <= 0) {
+        count = 0;
+        for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i)
+            count += row[i] > 0 ? 1 : 0;
+    }
+    *placed = count;
+    return true;
+}
+
 // One formation's row of the team's game depth chart, from the team's roster
 // index: the depth players of the formation's slots, then the fittest healthy
 // players in the slots left empty. The row is built aside and stored whole.
-void Build_Depth_Chart_Row(ROSTER_INDEX* index, DEPTH_CHART_FILL* fill, int32_t formation,
-                           int32_t blowout_mode, int32_t* built = nullptr) {
+void Build_Depth_Chart_Row(ROSTER_INDEX* index, PLACE_ANSWERS* answers, DEPTH_CHART_FILL* fill,
+                           int32_t formation, int32_t blowout_mode, int32_t* built = nullptr) {
+    static const PLACE_KEYS_TABLE place_keys;
     const int32_t team = index->Team;
+    const int32_t mode = blowout_mode ? 1 : 0;
     const FORMATION_SLOT* slots = Formation_Slot_Table[formation];
+    const uint8_t* keys = place_keys.Key[mode][formation];
+    if (answers->Readings != Fitness_Readings || answers->Draws != Get_Random_Draw_Count())
+        Read_Place_Answers(*index, answers);
     int32_t row[PLAYERS_ON_FIELD] = {};
-    // With unique ids, whether a player is in the row is kept by his slot.
-    bool in_row[PLAYERS_PER_TEAM] = {};
-    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
-        const int32_t position = slots[i].Position;
-        int32_t depth = slots[i].Depth;
-        if (blowout_mode && formation <= LAST_SCRIMMAGE_FORMATION && position == POSITION_QB) ++depth;
-        const uint32_t build = index->Build;
-        const int32_t slot = Get_Indexed_Depth_Chart_Player(index, position, depth);
-        // The answer needed the roster queries, which may repair the roster:
-        // what the fill knew of it is read again.
-        if (index->Build != build) {
-            Start_Depth_Chart_Fill(team, fill);
-            if (fill->Unique_Ids) Mark_Row_Slots(team, row, i, in_row);
+    int32_t placed = 0;
+    const bool answered = fill->Unique_Ids && place_keys.Distinct[mode][formation] &&
+                          Place_From_Answers(*answers, keys, row, &placed);
+    // With unique ids, whether a player is in the row is kept by his slot
+    // (marked only for the fill when the answers alone made the row).
+    bool in_row[PLAYERS_PER_TEAM];
+    if (!answered || placed < PLAYERS_ON_FIELD) std::memset(in_row, 0, sizeof in_row);
+    for (int32_t i = 0; i < PLAYERS_ON_FIELD && answered && placed < PLAYERS_ON_FIELD; ++i)
+        if (row[i] > 0) in_row[answers->Slot[keys[i]]] = true;
+    for (int32_t i = 0; i < PLAYERS_ON_FIELD && !answered; ++i) {
+        int32_t slot = answers->Slot[keys[i]];
+        if (slot == ASK_INDEX) {
+            const uint32_t build = index->Build;
+            slot = Get_Indexed_Depth_Chart_Player(index, slots[i].Position,
+                                                  Place_Depth(formation, slots[i], blowout_mode));
+            // The answer needed the roster queries, which may repair the
+            // roster: what the fill and the answers knew of it is read again.
+            if (index->Build != build) {
+                Start_Depth_Chart_Fill(team, fill);
+                Read_Place_Answers(*index, answers);
+                if (fill->Unique_Ids) Mark_Row_Slots(team, row, i, in_row);
+            }
         }
         // A player already lined up in this row (a returner who is also a
         // depth player of the row) is not put on the field twice; the slot is
@@ -303,11 +376,12 @@ void Build_Depth_Chart_Row(ROSTER_INDEX* index, DEPTH_CHART_FILL* fill, int32_t 
             } else if (fill->Unique_Ids ? !in_row[slot] : !Is_Id_In_Row(row, i, id)) {
                 row[i] = id;
                 in_row[slot] = true;
+                ++placed;
             }
         }
     }
     // Fill what stayed empty with the fittest healthy player not yet in the row.
-    for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
+    for (int32_t i = 0; i < PLAYERS_ON_FIELD && placed < PLAYERS_ON_FIELD; ++i) {
         if (row[i] > 0) continue;
         const bool unique = fill->Unique_Ids;
         auto taken = [&](int32_t n) {
@@ -316,19 +390,13 @@ void Build_Depth_Chart_Row(ROSTER_INDEX* index, DEPTH_CHART_FILL* fill, int32_t 
         };
         const int32_t position = slots[i].Position;
         int32_t best = -1;
-        if (Rank_For_Position(fill, position)) {
-            const uint8_t* ranked = fill->Ranked[position];
-            for (int32_t k = 0; k < fill->Healthy_Count && best < 0; ++k)
-                if (!taken(ranked[k])) best = ranked[k];
-        } else {
-            int32_t best_fitness = 0;
-            for (int32_t n = 0; n < fill->Healthy_Count; ++n) {
-                if (taken(n)) continue;
-                const int32_t fitness = Fill_Fitness(fill, fill->Healthy_Slot[n], position);
-                if (best < 0 || fitness > best_fitness) {
-                    best = n;
-                    best_fitness = fitness;
-                }
+        int32_t best_fitness = 0;
+        for (int32_t n = 0; n < fill->Healthy_Count; ++n) {
+            if (taken(n)) continue;
+            const int32_t fitness = Fill_Fitness(fill, fill->Healthy_Slot[n], position);
+            if (best < 0 || fitness > best_fitness) {
+                best = n;
+                best_fitness = fitness;
             }
         }
         if (best >= 0) {
@@ -346,9 +414,7 @@ bool Same_Places(int32_t a, int32_t b, int32_t blowout_mode) {
     for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
         const FORMATION_SLOT& x = Formation_Slot_Table[a][i];
         const FORMATION_SLOT& y = Formation_Slot_Table[b][i];
-        const bool x_deeper = blowout_mode && a <= LAST_SCRIMMAGE_FORMATION && x.Position == POSITION_QB;
-        const bool y_deeper = blowout_mode && b <= LAST_SCRIMMAGE_FORMATION && y.Position == POSITION_QB;
-        if (x.Position != y.Position || x.Depth + (x_deeper ? 1 : 0) != y.Depth + (y_deeper ? 1 : 0))
+        if (x.Position != y.Position || Place_Depth(a, x, blowout_mode) != Place_Depth(b, y, blowout_mode))
             return false;
     }
     return true;
@@ -493,14 +559,7 @@ int32_t Get_Game_Attendance(const GAME_RECORD* pGame) {
 
 int32_t Is_Slot_In_Any_Formation_Row(int32_t team, int32_t slot) {
     if (!Is_Team_Index(team) || slot < 0 || slot >= PLAYERS_PER_TEAM) return 0;
-    const int32_t id = Get_Player_ID(team, slot);
-    if (id <= 0) return 0;
-    int32_t row[PLAYERS_ON_FIELD];
-    for (int32_t formation = 0; formation < NUMBER_OF_FORMATIONS; ++formation) {
-        Get_Formation_Depth_Chart_Row(team, formation, row);
-        if (Is_Id_In_Row(row, PLAYERS_ON_FIELD, id)) return 1;
-    }
-    return 0;
+    return Is_Id_In_Formation_Depth_Charts(team, Get_Player_ID(team, slot)) ? 1 : 0;
 }
 
 int32_t Is_Slot_In_Formation_Row(int32_t team, int32_t formation, int32_t slot) {
@@ -520,9 +579,11 @@ void Build_Formation_Depth_Chart_Row(int32_t team, int32_t formation, int32_t bl
     }
     ROSTER_INDEX index;
     Build_Roster_Index(team, &index);
+    PLACE_ANSWERS answers;
+    Read_Place_Answers(index, &answers);
     static DEPTH_CHART_FILL fill;
     Start_Depth_Chart_Fill(team, &fill);
-    Build_Depth_Chart_Row(&index, &fill, formation, blowout_mode);
+    Build_Depth_Chart_Row(&index, &answers, &fill, formation, blowout_mode);
 }
 
 void Set_Formation_Depth_Charts(int32_t team, int32_t blowout_mode) {
@@ -532,6 +593,8 @@ void Set_Formation_Depth_Charts(int32_t team, int32_t blowout_mode) {
     }
     ROSTER_INDEX index;
     Build_Roster_Index(team, &index);
+    PLACE_ANSWERS answers;
+    Read_Place_Answers(index, &answers);
     static DEPTH_CHART_FILL fill;
     Start_Depth_Chart_Fill(team, &fill);
     // A formation asking for the same places as one built before it gets the
@@ -550,7 +613,7 @@ void Set_Formation_Depth_Charts(int32_t team, int32_t blowout_mode) {
         }
         const uint32_t build = index.Build;
         const uint64_t draws = Get_Random_Draw_Count();
-        Build_Depth_Chart_Row(&index, &fill, formation, blowout_mode, rows[formation]);
+        Build_Depth_Chart_Row(&index, &answers, &fill, formation, blowout_mode, rows[formation]);
         if (index.Build != build || Get_Random_Draw_Count() != draws) copyable_from = formation + 1;
     }
 }

@@ -37,6 +37,37 @@ TEST(RosterQueries, PositionLookupsFollowSlotOrder) {
     EXPECT_EQ(Count_Team_Position_Players(41, POSITION_QB), 0);
 }
 
+// The queries read the packed roster: slots up to the first empty one,
+// whether that is an odd or an even slot, and all of them on a full roster.
+TEST(RosterQueries, QueriesStopAtTheFirstEmptySlot) {
+    Build_Roster_League();
+    const int32_t punter = Get_Team_Position_Player(4, POSITION_P, 0);
+    ASSERT_GE(punter, 2);
+    const int32_t punters = Count_Team_Position_Players(4, POSITION_P);
+    for (const int32_t empty : {punter - 1, punter - 2}) {
+        Build_Roster_League();
+        Set_Player_Vital_Stat(4, empty, VITAL_PLAYER_ID, 0);
+        EXPECT_EQ(Get_Team_Position_Player(4, POSITION_P, 0), -1) << "empty slot " << empty;
+        EXPECT_EQ(Count_Team_Position_Players(4, POSITION_P), 0) << "empty slot " << empty;
+        EXPECT_EQ(Count_Team_Available_Position_Players(4, POSITION_P), 0) << "empty slot " << empty;
+    }
+
+    // Every slot used: the last two are found too.
+    Build_Roster_League();
+    for (int32_t slot = TEST_ROSTER_SIZE; slot < PLAYERS_PER_TEAM; ++slot) {
+        Universe.Teams[4].Players[slot] = Universe.Teams[4].Players[punter];
+        Set_Player_Vital_Stat(4, slot, VITAL_PLAYER_ID, 900000 + slot);
+        Set_Player_Vital_Stat(4, slot, VITAL_POSITION, POSITION_QB);
+    }
+    const int32_t added = PLAYERS_PER_TEAM - TEST_ROSTER_SIZE;
+    EXPECT_EQ(Count_Team_Position_Players(4, POSITION_P), punters);
+    const int32_t quarterbacks = Count_Team_Position_Players(4, POSITION_QB);
+    EXPECT_EQ(Get_Team_Position_Player(4, POSITION_QB, quarterbacks - 1), PLAYERS_PER_TEAM - 1);
+    EXPECT_EQ(Get_Team_Uninjured_Position_Player(4, POSITION_QB, quarterbacks - 2), PLAYERS_PER_TEAM - 2);
+    EXPECT_EQ(Get_Team_Position_Player(4, POSITION_QB, quarterbacks), -1);
+    EXPECT_GE(quarterbacks, added);
+}
+
 TEST(RosterQueries, PseudoPositionsCountGroupsWithExpandedPositions) {
     Build_Roster_League();
     int32_t linemen = Count_Team_Position_Players(2, POSITION_T) +

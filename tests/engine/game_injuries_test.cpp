@@ -24,6 +24,7 @@ TEST(GameInjuries, CountReadsOnlyTheLoggedSnaps) {
 #include "database/player_record.h"
 #include "database/random_numbers.h"
 #include "database/settings.h"
+#include "database/string_table.h"
 #include "database/team_finances.h"
 #include "database/universe.h"
 #include "engine/game_files.h"
@@ -107,6 +108,23 @@ TEST(GameInjuries, LogLineNamesPositionAndPlayer) {
     Clear_Game_Text_Buffers();
     Write_Injury_Log_Line(game, 1, 120);
     EXPECT_TRUE(Get_Plain_Play_Text().empty()) << "a bad slot writes nothing";
+}
+
+TEST(GameInjuries, LogLinesAreWholeAndTheHtmlOneEscapesTheNames) {
+    GAME_RECORD* game = Special_Teams_Game(0, 60);
+    const int32_t slot = game->On_Field[0][1];
+    Set_Player_First_Name(1, slot, "Jo<e>");
+    Set_Player_Last_Name(1, slot, "Smith & Sons");
+    const char* position =
+        Find_Resource_String(STRING_POSITION_NAMES + Get_Player_Vital_Stat(1, slot, VITAL_POSITION));
+    ASSERT_NE(position, nullptr);
+    Clear_Game_Text_Buffers();
+    Write_Injury_Log_Line(game, 1, slot);
+    EXPECT_EQ(Get_Plain_Play_Text(),
+              std::string("<< ") + position + " Jo<e> Smith & Sons was injured on the play >>\n");
+    EXPECT_EQ(Get_Play_By_Play_HTML(),
+              std::string("<TR class=subhead1><TD colspan=7 class=lmc>") + position +
+                  " Jo&lt;e&gt; Smith &amp; Sons was injured on the play</TD></TR>\n");
 }
 
 namespace {

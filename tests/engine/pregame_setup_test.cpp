@@ -294,3 +294,54 @@ TEST(PregameSetup, RebuildReadsRatingsAndIdsChangedSinceTheLastOne) {
             EXPECT_EQ(alone[i], together[formation][i]) << "formation " << formation << " place " << i;
     }
 }
+
+// In the off-season a player out for a few weeks is still available: his
+// places are asked of the roster queries rather than read from the index.
+// Every row is still what building that formation alone gives, and the
+// next rebuild follows a starter's return to health.
+TEST(PregameSetup, RowsWithAvailableInjuredPlayersMatchEachRowBuiltAlone) {
+    Build_Test_League();
+    Set_User_Preference(CURRENT_WEEK, 100);
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    Set_Player_Vital_Stat(0, qb, VITAL_WEEKS_OUT, 2);
+    Set_Player_Vital_Stat(0, Test_League_Slot(POSITION_WR, 1), VITAL_WEEKS_OUT, 3);
+    for (int32_t rebuild = 0; rebuild < 2; ++rebuild) {
+        Set_Formation_Depth_Charts(0, 0);
+        int32_t together[48][11];
+        for (int32_t formation = 0; formation < 48; ++formation)
+            Get_Formation_Depth_Chart_Row(0, formation, together[formation]);
+        for (int32_t formation = 0; formation < 48; ++formation) {
+            Build_Formation_Depth_Chart_Row(0, formation, 0);
+            int32_t alone[11];
+            Get_Formation_Depth_Chart_Row(0, formation, alone);
+            for (int32_t i = 0; i < 11; ++i)
+                EXPECT_EQ(alone[i], together[formation][i])
+                    << "rebuild " << rebuild << " formation " << formation << " place " << i;
+        }
+        Set_Player_Vital_Stat(0, qb, VITAL_WEEKS_OUT, 0);
+    }
+    EXPECT_EQ(Get_Formation_Depth_Chart_Entry(0, 3, 0), Get_Player_ID(0, qb)) << "the healed starter is back";
+}
+
+// A player stands in a formation row wherever his id is, the first place
+// of the first formation and the last place of the last one included;
+// nobody, an empty slot or another team's row holds no one of the team.
+TEST(PregameSetup, APlayerIsFoundInAnyRowOfHisTeam) {
+    Build_Test_League();
+    Set_Formation_Depth_Charts(0, 0);
+    const int32_t slot = Test_League_Slot(POSITION_QB, 2);
+    const int32_t id = Get_Player_ID(0, slot);
+    for (int32_t formation = 0; formation < 48; ++formation)
+        for (int32_t i = 0; i < 11; ++i)
+            if (Get_Formation_Depth_Chart_Entry(0, formation, i) == id)
+                Set_Formation_Depth_Chart_Entry(0, formation, i, 0);
+    EXPECT_EQ(Is_Slot_In_Any_Formation_Row(0, slot), 0);
+    Set_Formation_Depth_Chart_Entry(0, 47, 10, id);
+    EXPECT_EQ(Is_Slot_In_Any_Formation_Row(0, slot), 1) << "the last place of the last formation";
+    Set_Formation_Depth_Chart_Entry(0, 47, 10, 0);
+    Set_Formation_Depth_Chart_Entry(0, 0, 0, id);
+    EXPECT_EQ(Is_Slot_In_Any_Formation_Row(0, slot), 1) << "the first place of the first formation";
+    Set_Player_Vital_Stat(0, slot, VITAL_PLAYER_ID, 0);
+    EXPECT_EQ(Is_Slot_In_Any_Formation_Row(0, slot), 0) << "an empty slot is in no row";
+    EXPECT_EQ(Is_Slot_In_Any_Formation_Row(41, 0), 0) << "a team out of range";
+}
