@@ -103,8 +103,9 @@ void Write_Injury_Log_Line(GAME_RECORD* pGame, int32_t team, int32_t slot) {
     char last[64];
     Get_Player_First_Name(team, slot, first);
     Get_Player_Last_Name(team, slot, last);
-    Append_Line(Get_Plain_Play_Text(),
-                {"<< ", position, " ", first, " ", last, " was injured on the play >>\n"});
+    if (Is_Plain_Play_Text_Kept(pGame))
+        Append_Line(Get_Plain_Play_Text(),
+                    {"<< ", position, " ", first, " ", last, " was injured on the play >>\n"});
     std::string words;
     Append_Escaped_HTML(words, position);
     words += ' ';

@@ -9,6 +9,7 @@
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "engine/game_files.h"
+#include "engine/game_injuries.h"
 #include "engine/game_record.h"
 #include "engine/game_screen_hooks.h"
 #include "engine/log_rows.h"
@@ -242,6 +243,7 @@ TEST(PlayText, PlainTextIsKeptOnlyForAWatchedGame) {
     Write_Period_Header(game, 1);
     Append_Play_Log_Rows(game);
     Finish_Play_Log_Row(game);
+    Write_Injury_Log_Line(game, game->Team[0], 0);
     EXPECT_TRUE(Get_Plain_Play_Text().empty()) << Get_Plain_Play_Text();
     const std::string page = Get_Play_By_Play_HTML();
     EXPECT_NE(page.find("</TD></TR>\r"), std::string::npos) << page;
@@ -252,8 +254,10 @@ TEST(PlayText, PlainTextIsKeptOnlyForAWatchedGame) {
     Write_Period_Header(game, 1);
     Append_Play_Log_Rows(game);
     Finish_Play_Log_Row(game);
+    Write_Injury_Log_Line(game, game->Team[0], 0);
     EXPECT_EQ(Get_Play_By_Play_HTML(), page) << "the page reads the same watched or not";
     EXPECT_NE(Get_Plain_Play_Text().find("\r\n"), std::string::npos) << Get_Plain_Play_Text();
+    EXPECT_NE(Get_Plain_Play_Text().find("was injured on the play >>"), std::string::npos);
     Set_User_Preference(SIMULATION_RUNNING, 0);
     Clear_Game_Text_Buffers();
 }
