@@ -380,6 +380,70 @@ int32_t Game_Pass_Rush_Multiplier(const OFFENSIVE_CALL_FACTS& o, const DEFENSIVE
     return Finish_Run_Stop(total);
 }
 
+namespace {
+// The coverage and rush of a pass against a defensive call depend only on the
+// pass's catch depth and whether it is special, and on the call's formation
+// and roles (its defenders stand where the catalogue puts the formation). They
+// are kept by exactly those, checked in full on use; a call whose formation
+// is not in the catalogue or with a role the multipliers do not know is worked
+// out every time, to report the fault as often as before. A kept answer has
+// its place by the defending team, its call and the depth, so that the calls
+// of one game seldom share a place.
+struct KEPT_PASS_MATCHUP {
+    int32_t Depth;
+    bool Known;
+    bool Special;
+    int8_t Formation;
+    int8_t Roles[PLAYERS_ON_FIELD];
+    PASS_MATCHUP Matchup;
+};
+constexpr uint32_t KEPT_PASS_MATCHUPS = 4096;
+KEPT_PASS_MATCHUP Kept_Pass_Matchups[KEPT_PASS_MATCHUPS];
+static_assert(NUMBER_OF_FORMATIONS <= INT8_MAX && MATCHUP_ROLES <= INT8_MAX);
+
+// The call's formation and roles in the kept form, or false when its answers
+// are not kept.
+bool Read_Kept_Call(const DEFENSIVE_PLAY* play, int8_t* formation, int8_t* roles) {
+    if (play == nullptr || !Is_Valid_Formation(play->Formation)) return false;
+    for (int32_t k = 0; k < PLAYERS_ON_FIELD; ++k) {
+        if (play->Roles[k] < 0 || play->Roles[k] >= MATCHUP_ROLES) return false;
+        roles[k] = static_cast<int8_t>(play->Roles[k]);
+    }
+    *formation = static_cast<int8_t>(play->Formation);
+    return true;
+}
+} // namespace
+
+PASS_MATCHUP Get_Pass_Matchup(int32_t oteam, int32_t o, int32_t dteam, int32_t d) {
+    OFFENSIVE_CALL_FACTS offense;
+    Read_Pass_Call_Facts(oteam, o, &offense);
+    int8_t formation = 0;
+    int8_t roles[PLAYERS_ON_FIELD];
+    KEPT_PASS_MATCHUP* kept = nullptr;
+    if (Read_Kept_Call(Find_Defensive_Play(dteam, d), &formation, roles)) {
+        const uint32_t call =
+            static_cast<uint32_t>(dteam) * DEFENSIVE_PLAY_NUMBERS + static_cast<uint32_t>(d);
+        kept = &Kept_Pass_Matchups[(call * 32u + (static_cast<uint32_t>(offense.Depth) & 31u)) %
+                                   KEPT_PASS_MATCHUPS];
+        if (kept->Known && kept->Depth == offense.Depth && kept->Special == offense.Special &&
+            kept->Formation == formation && std::memcmp(kept->Roles, roles, sizeof roles) == 0)
+            return kept->Matchup;
+    }
+    DEFENSIVE_CALL_FACTS defense;
+    Read_Defensive_Call_Facts(dteam, d, &defense);
+    const PASS_MATCHUP matchup{Pass_Coverage_Multiplier(offense, defense),
+                               Pass_Rush_Multiplier(offense, defense)};
+    if (kept != nullptr) {
+        kept->Known = true;
+        kept->Depth = offense.Depth;
+        kept->Special = offense.Special;
+        kept->Formation = formation;
+        std::memcpy(kept->Roles, roles, sizeof roles);
+        kept->Matchup = matchup;
+    }
+    return matchup;
+}
+
 void Prepare_Matchup_Column(const DEFENSIVE_CALL_FACTS& d, MATCHUP_COLUMN* column) {
     column->Facts = &d;
     column->Known_Roles = true;

@@ -61,6 +61,13 @@ float Pass_Coverage_Multiplier(const OFFENSIVE_CALL_FACTS& o, const DEFENSIVE_CA
 float Pass_Defense_Multiplier(const OFFENSIVE_CALL_FACTS& o, const DEFENSIVE_CALL_FACTS& d);
 int32_t Game_Pass_Rush_Multiplier(const OFFENSIVE_CALL_FACTS& o, const DEFENSIVE_CALL_FACTS& d);
 
+// Pass_Coverage_Multiplier and Pass_Rush_Multiplier of pass o of oteam
+// against defensive play d of dteam.
+struct PASS_MATCHUP {
+    float Coverage;
+    float Rush;
+};
+PASS_MATCHUP Get_Pass_Matchup(int32_t oteam, int32_t o, int32_t dteam, int32_t d);
 // The same matchups for a whole table, with what depends on one side only
 // worked out once: a column per defensive call, a row per offensive call.
 // Each gives exactly what the functions above give for the two calls' facts.

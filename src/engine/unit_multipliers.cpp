@@ -345,12 +345,9 @@ int32_t Choose_Pass_Outcome(GAME_RECORD* pGame, int32_t receiver, int32_t primar
 
     const float o = static_cast<float>(Get_Offensive_Play_Redundancy_Multiplier(pGame, oplay));
     const float d = static_cast<float>(Get_Defensive_Play_Redundancy_Multiplier(pGame, dplay));
-    OFFENSIVE_CALL_FACTS offense;
-    DEFENSIVE_CALL_FACTS defense;
-    Read_Pass_Call_Facts(oteam, oplay, &offense);
-    Read_Defensive_Call_Facts(dteam, dplay, &defense);
-    in.coverage = Pass_Coverage_Multiplier(offense, defense) * (d + 3000.0f) / (o + 3000.0f) / 1.22f;
-    in.rush = Pass_Rush_Multiplier(offense, defense) * (d + 2000.0f) / (o + 2000.0f);
+    const PASS_MATCHUP matchup = Get_Pass_Matchup(oteam, oplay, dteam, dplay);
+    in.coverage = matchup.Coverage * (d + 3000.0f) / (o + 3000.0f) / 1.22f;
+    in.rush = matchup.Rush * (d + 2000.0f) / (o + 2000.0f);
     in.weather = Get_Play_Kick_Factor(pGame);
     in.pass_share = Get_Game_Pass_Share_Factor(pGame);
     in.completion_norm = static_cast<float>(Get_Historical_Average_Stat(101, year)) / 1000.0f;

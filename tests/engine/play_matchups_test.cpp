@@ -297,6 +297,37 @@ TEST_F(PlayMatchups, TableMatchupsAreTheCallsMatchups) {
 
 // A defender of a role no matchup knows is reported by the table as by the
 // single matchup, with the same value.
+// A kept pass matchup follows every change of what it is worked out of: the
+// call's roles and formation and the pass's depth; a role the multipliers do
+// not know is reported at every ask.
+TEST_F(PlayMatchups, KeptPassMatchupFollowsTheCalls) {
+    auto expect_fresh = [](const char* what) {
+        const PASS_MATCHUP kept = Get_Pass_Matchup(0, 20, 0, 0);
+        EXPECT_EQ(kept.Coverage, Get_Pass_Coverage_Multiplier(0, 20, 0, 0)) << what;
+        EXPECT_EQ(kept.Rush, Get_Pass_Rush_Multiplier(0, 20, 0, 0)) << what;
+    };
+    Set_Primary_Route(19);
+    Universe.Teams[0].Playbooks.Defense.Plays[0] = Default_Defensive_Plays[20];
+    const PASS_MATCHUP first = Get_Pass_Matchup(0, 20, 0, 0);
+    expect_fresh("first ask");
+    Universe.Teams[0].Playbooks.Defense.Plays[0].Roles[8] = 0;
+    expect_fresh("a defender turned rusher");
+    EXPECT_NE(Get_Pass_Matchup(0, 20, 0, 0).Rush, first.Rush);
+    Universe.Teams[0].Playbooks.Defense.Plays[0].Formation = 36;
+    expect_fresh("another formation");
+    Set_Primary_Route(11);
+    expect_fresh("a screen");
+    Set_Primary_Route(19);
+    Universe.Teams[0].Playbooks.Defense.Plays[0] = Default_Defensive_Plays[20];
+    EXPECT_EQ(Get_Pass_Matchup(0, 20, 0, 0).Coverage, first.Coverage) << "back as it was";
+    EXPECT_EQ(Count_Error_Lines(), 0);
+
+    Universe.Teams[0].Playbooks.Defense.Plays[0].Roles[4] = 25;
+    Get_Pass_Matchup(0, 20, 0, 0);
+    Get_Pass_Matchup(0, 20, 0, 0);
+    EXPECT_EQ(Count_Debug_Lines("Unhandled defensive responsbility in Get_Pass_Rush_Multiplier()"), 2);
+}
+
 TEST_F(PlayMatchups, TableMatchupOfAnUnknownRoleIsTheCallsMatchup) {
     DEFENSIVE_CALL_FACTS defense{};
     defense.Formation = 22;
