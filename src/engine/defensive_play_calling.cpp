@@ -155,12 +155,21 @@ struct KEPT_MATCHUP_ROW {
     OFFENSIVE_CALL_FACTS Facts;
     int32_t Values[DEFENSIVE_PLAY_NUMBERS];
 };
+// The last whole table made of the kept rows, scaled, with the kinds and
+// facts of the offence's calls it was made for.
+struct KEPT_MATCHUP_TABLE {
+    bool Known;
+    int32_t Kinds[OFFENSIVE_PLAY_NUMBERS];
+    OFFENSIVE_CALL_FACTS Facts[OFFENSIVE_PLAY_NUMBERS];
+    int32_t Values[OFFENSIVE_PLAY_NUMBERS][DEFENSIVE_PLAY_NUMBERS];
+};
 struct KEPT_MATCHUPS {
     bool Known;
     bool Used[DEFENSIVE_PLAY_NUMBERS];
     DEFENSIVE_CALL_FACTS Calls[DEFENSIVE_PLAY_NUMBERS];
     int32_t Row_Count;
     KEPT_MATCHUP_ROW Rows[KEPT_MATCHUP_ROWS];
+    KEPT_MATCHUP_TABLE Table;
 };
 KEPT_MATCHUPS Kept_Matchups[TOTAL_NUMBER_OF_TEAMS];
 
@@ -193,6 +202,7 @@ KEPT_MATCHUPS* Kept_Matchups_Of(int32_t defense, const bool* used, const DEFENSI
             kept.Calls[d] = used[d] ? calls[d] : DEFENSIVE_CALL_FACTS{};
         }
         kept.Row_Count = 0;
+        kept.Table.Known = false;
     }
     return &kept;
 }
@@ -203,6 +213,13 @@ const KEPT_MATCHUP_ROW* Find_Kept_Row(const KEPT_MATCHUPS& kept, int32_t kind,
         if (kept.Rows[n].Kind == kind && Same_Offensive_Facts(kept.Rows[n].Facts, facts))
             return &kept.Rows[n];
     return nullptr;
+}
+
+bool Is_Kept_Table(const KEPT_MATCHUP_TABLE& table, const int32_t* kinds, const OFFENSIVE_CALL_FACTS* facts) {
+    if (!table.Known) return false;
+    for (int32_t o = 0; o < OFFENSIVE_PLAY_NUMBERS; ++o)
+        if (table.Kinds[o] != kinds[o] || !Same_Offensive_Facts(table.Facts[o], facts[o])) return false;
+    return true;
 }
 } // namespace
 
@@ -242,6 +259,15 @@ void Build_Play_Matchup_Table(GAME_RECORD* pGame) {
     for (int32_t o = 0; o < OFFENSIVE_PLAY_NUMBERS; ++o) {
         facts[o] = OFFENSIVE_CALL_FACTS{};
         kinds[o] = Read_Offensive_Kind(offense, o, &facts[o]);
+    }
+    // The same offence's calls against the same defence give the table made
+    // last time.
+    if (kept != nullptr && Is_Kept_Table(kept->Table, kinds, facts)) {
+        for (int32_t o = 0; o < OFFENSIVE_PLAY_NUMBERS; ++o)
+            std::memcpy(Play_Matchup_Table[o], kept->Table.Values[o], sizeof kept->Table.Values[o]);
+        return;
+    }
+    for (int32_t o = 0; o < OFFENSIVE_PLAY_NUMBERS; ++o) {
         int32_t* row = Play_Matchup_Table[o];
         int32_t same = -1;
         for (int32_t earlier = 0; earlier < o && same < 0; ++earlier)
@@ -278,6 +304,15 @@ void Build_Play_Matchup_Table(GAME_RECORD* pGame) {
         for (int32_t o = 0; o < KNEEL_DOWN_PLAY; ++o) {
             int32_t& cell = Play_Matchup_Table[o][d];
             cell = static_cast<int32_t>(Per_Mille(cell, factor));
+        }
+    }
+    if (kept != nullptr) {
+        KEPT_MATCHUP_TABLE& table = kept->Table;
+        table.Known = true;
+        for (int32_t o = 0; o < OFFENSIVE_PLAY_NUMBERS; ++o) {
+            table.Kinds[o] = kinds[o];
+            table.Facts[o] = facts[o];
+            std::memcpy(table.Values[o], Play_Matchup_Table[o], sizeof table.Values[o]);
         }
     }
 }

@@ -118,6 +118,29 @@ TEST(DefensivePlayCalling, KeptMatchupsFollowBothSidesCalls) {
     EXPECT_EQ(Count_Debug_Lines("Unhandled defensive responsbility"), reported);
 }
 
+// A whole table kept for the same calls of both sides is made afresh when
+// only the offence's calls changed, and overwrites whatever the table held.
+TEST(DefensivePlayCalling, KeptTableFollowsTheOffencesCalls) {
+    Build_Test_League();
+    GAME_RECORD* game = Start_Test_Game();
+    Build_Play_Matchup_Table(game);
+    for (auto& row : Play_Matchup_Table)
+        for (int& cell : row)
+            cell = 7;
+    Build_Play_Matchup_Table(game);
+    Expect_Each_Pairs_Scaled_Matchup(game, "the table written over");
+
+    OFFENSIVE_PLAY& pass = Universe.Teams[0].Playbooks.Offense.Plays[27];
+    const OFFENSIVE_PLAY before = pass;
+    pass.Routes[0] = pass.Routes[0] == 19 ? 11 : 19;
+    pass.Primary = 2;
+    Build_Play_Matchup_Table(game);
+    Expect_Each_Pairs_Scaled_Matchup(game, "one pass's route changed");
+    pass = before;
+    Build_Play_Matchup_Table(game);
+    Expect_Each_Pairs_Scaled_Matchup(game, "the route back as it was");
+}
+
 TEST(DefensivePlayCalling, CallIsReproducibleAndInRange) {
     Build_Test_League();
     GAME_RECORD* game = Start_Test_Game();
