@@ -233,8 +233,10 @@ namespace {
 int32_t Weigh_Top_Receiver_Threat(GAME_RECORD* pGame) {
     const int32_t team = Offense_Team(pGame);
     if (!Is_Team_Index(team)) return 0;
-    const int32_t first = Get_Team_Position_Player(team, POSITION_WR, 0);
-    const int32_t second = Get_Team_Position_Player(team, POSITION_WR, 1);
+    int32_t receivers[2];
+    Get_Team_Position_Players(team, POSITION_WR, receivers, 2);
+    const int32_t first = receivers[0];
+    const int32_t second = receivers[1];
     auto rating_of = [team](int32_t slot) -> int32_t {
         if (!Is_Valid_Roster_Slot(slot)) return 0;
         float r = Get_Player_Position_Rating(team, slot, POSITION_WR);
