@@ -93,6 +93,19 @@ int32_t Get_Team_Position_Player(int32_t team, int32_t position, int32_t n) {
     });
 }
 
+int32_t Get_Team_Position_Players(int32_t team, int32_t position, int32_t* slots, int32_t count) {
+    int32_t found = 0;
+    for (int32_t i = 0; i < count; ++i)
+        slots[i] = -1;
+    if (count <= 0) return 0;
+    Walk_Packed_Roster(team, [&](const PLAYER_RECORD& player) {
+        if (player.Vital_Stats[VITAL_POSITION] != position) return false;
+        slots[found] = static_cast<int32_t>(&player - Roster(team));
+        return ++found == count;
+    });
+    return found;
+}
+
 int32_t Get_Team_Position_Player_Safe(int32_t team, int32_t position, int32_t n) {
     if (n < 0 || n >= Count_Team_Position_Players(team, position)) return -1;
     return Get_Team_Position_Player(team, position, n);

@@ -11,6 +11,10 @@ constexpr int ANY_LINEMAN_POSITION = 17;
 constexpr int ALL_TEAMS = 255;
 
 int32_t Get_Team_Position_Player(int32_t team, int32_t position, int32_t n);
+// The first `count` players of the position in slot order, as one walk of the
+// roster: slots[i] is the i-th (what Get_Team_Position_Player(team, position,
+// i) answers), -1 past the last found. The number found.
+int32_t Get_Team_Position_Players(int32_t team, int32_t position, int32_t* slots, int32_t count);
 int32_t Get_Team_Position_Player_Safe(int32_t team, int32_t position, int32_t n);
 int32_t Get_Team_Uninjured_Position_Player(int32_t team, int32_t position, int32_t n);
 int32_t Count_Team_Position_Players(int32_t team, int32_t position);

@@ -233,8 +233,10 @@ namespace {
 int32_t Weigh_Top_Receiver_Threat(GAME_RECORD* pGame) {
     const int32_t team = Offense_Team(pGame);
     if (!Is_Team_Index(team)) return 0;
-    const int32_t first = Get_Team_Position_Player(team, POSITION_WR, 0);
-    const int32_t second = Get_Team_Position_Player(team, POSITION_WR, 1);
+    int32_t receivers[2];
+    Get_Team_Position_Players(team, POSITION_WR, receivers, 2);
+    const int32_t first = receivers[0];
+    const int32_t second = receivers[1];
     auto rating_of = [team](int32_t slot) -> int32_t {
         if (!Is_Valid_Roster_Slot(slot)) return 0;
         float r = Get_Player_Position_Rating(team, slot, POSITION_WR);
@@ -661,18 +663,9 @@ constexpr int32_t NO_WEIGHT_STEP = WEIGHT_STEPS - 1;
 // A play's weights are kept from snap to snap while what they were worked
 // out from stays: its key player's view and the play's uses. A change of
 // either clears the weights of the plays it concerns, a change of the whole
-// search's view clears them all. One cache line a play: the weighing of a
-// snap reads it whole.
+// search's view clears them all. Bit s of a play's known bits: the weight of
+// step s is known; BASE_KNOWN: its redundancy is.
 constexpr uint16_t BASE_KNOWN = 1u << WEIGHT_STEPS;
-struct alignas(64) KEPT_PLAY {
-    // Bit s: the weight of step s is known; BASE_KNOWN: the redundancy is.
-    uint16_t Known;
-    // The squared redundancy multiplier, read with the first weight.
-    int32_t Redundancy_Squared;
-    // The weights of steps 0-12 (step 13 weighs nothing).
-    int32_t Weight[NO_WEIGHT_STEP];
-};
-static_assert(sizeof(KEPT_PLAY) == 64);
 
 // What the weights of a key player's plays read of him: his position (-1 for
 // a slot without a player), whether he is the second back of the "Two Back"
@@ -712,7 +705,15 @@ struct KEPT_WEIGHTS {
     // The plays' uses the weights were worked out from (as the last search
     // that could call each play saw them).
     int32_t Uses[OFFENSIVE_PLAY_NUMBERS];
-    KEPT_PLAY Play[OFFENSIVE_PLAY_NUMBERS];
+    // What the weighing of every snap reads lies close together, so that it
+    // takes few cache lines even when the league was read in between: the
+    // known bits of all plays side by side, and each step's weights of all
+    // plays side by side (a snap's plays mostly weigh at a few steps).
+    uint16_t Play_Known[OFFENSIVE_PLAY_NUMBERS];
+    // The weights of steps 0-12 (step 13 weighs nothing), by step and play.
+    alignas(64) int32_t Weight[NO_WEIGHT_STEP][OFFENSIVE_PLAY_NUMBERS];
+    // The squared redundancy multipliers, read with a play's first weight.
+    int32_t Redundancy_Squared[OFFENSIVE_PLAY_NUMBERS];
 };
 
 // The kinds of play whose weights are kept: pass, run, draw.
@@ -727,8 +728,8 @@ uint32_t Last_Search_Stamp = 0;
 void Renew_Kept_Weights(KEPT_WEIGHTS& kept) {
     for (KEPT_KEY& key : kept.Keys)
         key.Known = false;
-    for (KEPT_PLAY& play : kept.Play)
-        play.Known = 0;
+    for (uint16_t& known : kept.Play_Known)
+        known = 0;
     kept.Checked_By = 0;
 }
 
@@ -919,7 +920,7 @@ void Claim_Kept_Weights(PLAY_SEARCH& search) {
         const int32_t p = search.Eligible[k].Play;
         if (kept.Uses[p] != uses[p]) {
             kept.Uses[p] = uses[p];
-            kept.Play[p].Known = 0;
+            kept.Play_Known[p] = 0;
         }
     }
 }
@@ -966,7 +967,7 @@ void Check_Key(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t k) {
     kept.Known = true;
     kept.View = view;
     for (uint64_t plays = search.Profile->Keyed[k]; plays != 0; plays &= plays - 1)
-        weights.Play[std::countr_zero(plays)].Known = 0;
+        weights.Play_Known[std::countr_zero(plays)] = 0;
 }
 
 // The weight of an eligible play once the yardage difference left it `w`.
@@ -974,18 +975,18 @@ int32_t Multiplied_Weight(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t p, in
     const int32_t team = search.Team;
     const int32_t category = search.Category;
     PLAY_PROFILE& play = search.Profile->Play[p];
-    KEPT_PLAY& entry = search.Kept->Play[p];
+    KEPT_WEIGHTS& kept = *search.Kept;
     KEY_PLAYER* key = play.Primary >= 0 ? &search.Keys[play.Primary] : nullptr;
     const bool key_valid = key != nullptr && key->Valid;
     const int32_t key_position = key_valid ? key->Position : -1;
-    if (!(entry.Known & BASE_KNOWN)) {
+    if (!(kept.Play_Known[p] & BASE_KNOWN)) {
         int32_t uses = Offensive_Play_Use_Counts[search.Side][p];
         if (uses < 0) uses = 0;
         const int32_t m = Offensive_Redundancy_From_Uses(uses, search.Adjustment);
-        entry.Redundancy_Squared = m * m;
-        entry.Known |= BASE_KNOWN;
+        kept.Redundancy_Squared[p] = m * m;
+        kept.Play_Known[p] |= BASE_KNOWN;
     }
-    w = Mul_Div_Round(entry.Redundancy_Squared, w, 1000000);
+    w = Mul_Div_Round(kept.Redundancy_Squared[p], w, 1000000);
     // The fit is kept with the playbook's profile.
     w = Mul_Div_Round(w, Play_System_Match(play, team), 1000);
     if (search.System == 3 && key_valid && key->Slot == search.Second_Back) w *= 2;
@@ -1050,16 +1051,16 @@ void Weigh_Offensive_Plays(GAME_RECORD* pGame, PLAY_SEARCH& search, int32_t want
             const uint16_t bit = static_cast<uint16_t>(1u << step);
             const int32_t key = play.Key;
             if (!search.Key_Checked[key]) Check_Key(pGame, search, key);
-            KEPT_PLAY& memo = search.Kept->Play[p];
-            if (!(memo.Known & bit)) {
+            KEPT_WEIGHTS& kept = *search.Kept;
+            if (!(kept.Play_Known[p] & bit)) {
                 // The weight of no weight is 0; it is worked out once all the
                 // same, for what reading the play's multipliers reports.
                 const int32_t full = step == NO_WEIGHT_STEP ? 0 : 4096 >> step;
                 const int32_t weight = Multiplied_Weight(pGame, search, p, full);
-                if (step != NO_WEIGHT_STEP) memo.Weight[step] = weight;
-                memo.Known |= bit;
+                if (step != NO_WEIGHT_STEP) kept.Weight[step][p] = weight;
+                kept.Play_Known[p] |= bit;
             }
-            w = step == NO_WEIGHT_STEP ? 0 : memo.Weight[step];
+            w = step == NO_WEIGHT_STEP ? 0 : kept.Weight[step][p];
         }
         total += w;
         sums[k] = total;

@@ -30,14 +30,15 @@ const OFFENSIVE_PLAY* Find_Offensive_Play(int team, int play) {
     return &Default_Offensive_Plays[play];
 }
 
+// The record text cut to the caller's buffer: at most size - 1 characters,
+// always terminated. Record texts may lack their terminator; never read past
+// the field.
 void Copy_Out(char* buffer, int size, const char* text, int field_size) {
     if (buffer == nullptr || size <= 0) return;
-    // Record texts may lack their terminator; never read past the field.
-    char field[PLAY_DESCRIPTION_LENGTH + 1];
-    int length = static_cast<int>(strnlen(text, static_cast<size_t>(field_size)));
-    std::memcpy(field, text, static_cast<size_t>(length));
-    field[length] = '\0';
-    safe_strncpy(buffer, field, size);
+    const int limit = field_size < size - 1 ? field_size : size - 1;
+    const size_t length = strnlen(text, static_cast<size_t>(limit));
+    std::memmove(buffer, text, length);
+    buffer[length] = '\0';
 }
 
 } // namespace

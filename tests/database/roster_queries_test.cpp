@@ -37,6 +37,27 @@ TEST(RosterQueries, PositionLookupsFollowSlotOrder) {
     EXPECT_EQ(Count_Team_Position_Players(41, POSITION_QB), 0);
 }
 
+// The first n players of a position in one walk answer what n lookups by
+// rank answer, -1 past the last one and for a code that is no team.
+TEST(RosterQueries, FirstPlayersOfAPositionMatchTheLookupsByRank) {
+    Build_Roster_League();
+    for (const int32_t position : {POSITION_WR, POSITION_QB, POSITION_K}) {
+        const int32_t players = Count_Team_Position_Players(4, position);
+        int32_t slots[8];
+        EXPECT_EQ(Get_Team_Position_Players(4, position, slots, 8), players < 8 ? players : 8);
+        for (int32_t n = 0; n < 8; ++n)
+            EXPECT_EQ(slots[n], Get_Team_Position_Player(4, position, n)) << position << " rank " << n;
+    }
+    // Stopping at the count leaves the players after it alone.
+    int32_t two[2];
+    EXPECT_EQ(Get_Team_Position_Players(4, POSITION_WR, two, 2), 2);
+    EXPECT_EQ(two[1], Test_League_Slot(POSITION_WR, 1));
+    int32_t none[2] = {7, 7};
+    EXPECT_EQ(Get_Team_Position_Players(41, POSITION_WR, none, 2), 0);
+    EXPECT_EQ(none[0], -1);
+    EXPECT_EQ(none[1], -1);
+}
+
 // The queries read the packed roster: slots up to the first empty one,
 // whether that is an odd or an even slot, and all of them on a full roster.
 TEST(RosterQueries, QueriesStopAtTheFirstEmptySlot) {

@@ -375,3 +375,25 @@ TEST(PlaybookRecords, RunHoleOfEndAroundsAndOptionPlays) {
     game->Clock = 101;
     EXPECT_EQ(Get_Play_Run_Hole(game), 4) << "a plain run keeps its hole";
 }
+
+// A play's name is cut to the caller's buffer, and a name filling its whole
+// field without a terminator is read to the field's end and no further.
+TEST(PlaybookRecords, PlayNamesAreCutToTheBufferAndTheField) {
+    Reset_Test_League(4);
+    Set_Default_Playbooks(2);
+    char small[5] = {'x', 'x', 'x', 'x', 'x'};
+    Get_Offensive_Play_Name(2, 0, small, sizeof small);
+    EXPECT_STREQ(small, "Pro ");
+    char one[1] = {'x'};
+    Get_Defensive_Play_Name(2, 0, one, sizeof one);
+    EXPECT_EQ(one[0], '\0');
+
+    OFFENSIVE_PLAY& play = Universe.Teams[2].Playbooks.Offense.Plays[0];
+    std::memset(play.Name, 'A', sizeof play.Name);
+    // The byte after the field is not part of the name.
+    play.Card_Values[0] = 'B';
+    EXPECT_EQ(Offensive_Name(2, 0), std::string(sizeof play.Name, 'A'));
+    char cut[PLAY_NAME_LENGTH] = {};
+    Get_Offensive_Play_Name(2, 0, cut, sizeof cut);
+    EXPECT_EQ(std::string(cut), std::string(sizeof play.Name - 1, 'A'));
+}
