@@ -123,10 +123,11 @@ int32_t Find_Free_Season_Line() {
     // After a load the hint starts at 0 and the first search passes every
     // row in use: four rows are tested a step, the free one among them is
     // found below.
-    for (; line + 4 <= MAX_SEASON_LINES; line += 4)
-        if ((Row(line).Year == 0) | (Row(line + 1).Year == 0) | (Row(line + 2).Year == 0) |
-            (Row(line + 3).Year == 0))
-            break;
+    for (; line + 4 <= MAX_SEASON_LINES; line += 4) {
+        const int32_t free_rows = (Row(line).Year == 0) + (Row(line + 1).Year == 0) +
+                                  (Row(line + 2).Year == 0) + (Row(line + 3).Year == 0);
+        if (free_rows > 0) break;
+    }
     for (; line < MAX_SEASON_LINES; ++line) {
         if (Row(line).Year == 0) {
             First_Free_Line_Hint = line;

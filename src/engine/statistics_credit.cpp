@@ -157,7 +157,9 @@ void Add_Player_Season_Stat(int32_t team, int32_t slot, int32_t stat, int32_t am
     // is looked for again, as each separate credit would.
     if (!Is_Player_Slot_Used(team, slot)) return;
     if (*line == NO_SEASON_LINE) *line = Get_Player_Current_Season_Line(team, slot);
-    Add_Season_Line_Stat(*line, stat, amount);
+    // The line's figure too is added where it lies.
+    static_assert(NUMBER_OF_SEASON_STATS <= NUMBER_OF_SEASON_LINE_STATS);
+    if (static_cast<uint32_t>(*line) < MAX_SEASON_LINES) Universe.Season_Lines[*line].Stats[stat] += amount;
 }
 } // namespace
 
