@@ -119,7 +119,16 @@ int32_t Is_Season_Line_Blank(int32_t line) {
 }
 
 int32_t Find_Free_Season_Line() {
-    for (int32_t line = First_Free_Line_Hint; line < MAX_SEASON_LINES; ++line) {
+    int32_t line = First_Free_Line_Hint;
+    // After a load the hint starts at 0 and the first search passes every
+    // row in use: four rows are tested a step, the free one among them is
+    // found below.
+    for (; line + 4 <= MAX_SEASON_LINES; line += 4) {
+        const int32_t free_rows = (Row(line).Year == 0) + (Row(line + 1).Year == 0) +
+                                  (Row(line + 2).Year == 0) + (Row(line + 3).Year == 0);
+        if (free_rows > 0) break;
+    }
+    for (; line < MAX_SEASON_LINES; ++line) {
         if (Row(line).Year == 0) {
             First_Free_Line_Hint = line;
             return line;

@@ -118,6 +118,13 @@ int32_t Get_Team_Winning_Percentage(int32_t team) {
 int32_t Get_Team_Games_Played(int32_t team) {
     if (Is_Used_Franchise_Slot(team)) {
         const int32_t season = Get_Team_Record_Season();
+        // The three counts lie side by side in the season's row: read in
+        // place. A season out of range goes through the accessor, which
+        // logs it.
+        if (season >= 0 && season < NUMBER_OF_HISTORY_SEASONS) {
+            const int8_t* row = Universe.Teams[team].Yearly_Chars[season];
+            return row[RECORD_CHAR_WINS] + row[RECORD_CHAR_LOSSES] + row[RECORD_CHAR_TIES];
+        }
         return Get_Team_Yearly_Char(team, season, RECORD_CHAR_WINS) +
                Get_Team_Yearly_Char(team, season, RECORD_CHAR_LOSSES) +
                Get_Team_Yearly_Char(team, season, RECORD_CHAR_TIES);
@@ -243,6 +250,24 @@ int32_t Get_Team_Winning_Streak(int32_t team) {
 
 int32_t Get_Team_Losing_Streak(int32_t team) {
     return Count_Streak(team, -1);
+}
+
+int32_t Get_Team_Streak(int32_t team) {
+    // The newest game that counts gives the streak its sign; one pass reads
+    // what the winning and the losing streak each read.
+    int32_t streak = 0;
+    int32_t sign = 0;
+    for (int32_t index = HISTORY_RECORDS - 1; index >= 0; --index) {
+        const GAME_RECORD* game = &Universe.Games[index];
+        if (!Is_Real_Game(game) || !Involves(game, team)) continue;
+        if (Get_Game_Score(game, 0) == 0 && Get_Game_Score(game, 1) == 0) break;
+        const int32_t margin = Get_Score_Margin(game, team);
+        const int32_t game_sign = margin > 0 ? 1 : (margin < 0 ? -1 : 0);
+        if (sign == 0) sign = game_sign;
+        if (game_sign == 0 || game_sign != sign) break;
+        streak += sign;
+    }
+    return streak;
 }
 
 int32_t Get_League_Points_Total() {

@@ -536,7 +536,7 @@ int32_t Get_Game_Attendance(const GAME_RECORD* pGame) {
     if (!Is_Team_Index(home) || !Is_Team_Index(visitor)) return 0;
     const int32_t week = Current_Week();
     const bool playoffs = week > (Universe.Season_Length > 2 ? Universe.Season_Length : 2);
-    const int32_t streak = Get_Team_Winning_Streak(home) - Get_Team_Losing_Streak(home);
+    const int32_t streak = Get_Team_Streak(home);
     const int32_t streak_weight = streak > 0 ? 1000 + 30 * streak : 1000 + 20 * streak;
     const int32_t home_ratio = Mul_Div_Round(Get_Team_Wins(home) + 10, 1000, Get_Team_Losses(home) + 10);
     const int32_t visitor_ratio =

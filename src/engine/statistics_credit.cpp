@@ -157,7 +157,9 @@ void Add_Player_Season_Stat(int32_t team, int32_t slot, int32_t stat, int32_t am
     // is looked for again, as each separate credit would.
     if (!Is_Player_Slot_Used(team, slot)) return;
     if (*line == NO_SEASON_LINE) *line = Get_Player_Current_Season_Line(team, slot);
-    Add_Season_Line_Stat(*line, stat, amount);
+    // The line's figure too is added where it lies.
+    static_assert(NUMBER_OF_SEASON_STATS <= NUMBER_OF_SEASON_LINE_STATS);
+    if (static_cast<uint32_t>(*line) < MAX_SEASON_LINES) Universe.Season_Lines[*line].Stats[stat] += amount;
 }
 } // namespace
 
@@ -362,6 +364,10 @@ int32_t Choose_Game_Event_Player(GAME_RECORD* pGame, int32_t group, int32_t stat
     int32_t offense_team = pGame->Team[offense];
     bool running = Is_Running_Play(offense_team, pGame->Current_Play.Offensive_Play);
     const bool replay = Get_Replay_Mode() != 0;
+    // What the stat asks of the weights, the same for every player.
+    const bool any_player = stat == -1;
+    const bool sack = group == 2 && stat == 4;
+    const bool tackle = group == 2 && (stat == 2 || stat == 3);
     for (int i = 0; i < ON_FIELD_PLAYERS; ++i) {
         int32_t slot = On_Field_Slot(pGame, side, i);
         if (!Is_Player_Address(team, slot)) continue;
@@ -369,12 +375,12 @@ int32_t Choose_Game_Event_Player(GAME_RECORD* pGame, int32_t group, int32_t stat
         if (vitals[VITAL_PLAYER_ID] <= 0) continue;
         const int32_t position = vitals[VITAL_POSITION];
         int32_t w = 0;
-        if (stat == -1) {
+        if (any_player) {
             w = 1000;
         } else if (Get_Position_Group_Split_QB(position) == group) {
             w = Adjusted_Stat_Frequency_At(team, slot, position, stat, week, replay);
         }
-        if (group == 2 && stat == 4) {
+        if (sack) {
             int32_t role = Get_Defensive_Play_Role(team, pGame->Current_Play.Defensive_Play, i);
             if (role >= 8 && role <= 18) {
                 w = 0;
@@ -391,7 +397,7 @@ int32_t Choose_Game_Event_Player(GAME_RECORD* pGame, int32_t group, int32_t stat
                     if (sacks > week) w /= (sacks + 5);
                 }
             }
-        } else if (group == 2 && (stat == 2 || stat == 3) && w > 0) {
+        } else if (tackle && w > 0) {
             if (yards < 3 && running) {
                 if (position == POSITION_DT) w += w / 2;
                 if (position == POSITION_DE) w += w / 3;

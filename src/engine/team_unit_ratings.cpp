@@ -281,13 +281,20 @@ bool Matches_Roster(int32_t team, const TEAM_UNITS& units) {
     if (units.In_Use != (Is_Valid_Team_Code(team) != 0) || units.Year != Get_Current_Year() ||
         std::memcmp(units.Returners, record.Returners, sizeof units.Returners) != 0)
         return false;
+    // A slot kept empty is compared by its id alone (a player there ends the
+    // check): only that line is asked for.
+    auto prefetch = [&](int32_t slot) {
+        if (units.Ids[slot] != 0)
+            Prefetch_Checked_Slot(record.Players[slot], units.Slots[slot]);
+        else
+            __builtin_prefetch(&record.Players[slot].Vital_Stats[VITAL_PLAYER_ID]);
+    };
     for (int32_t slot = 0; slot < CHECK_AHEAD; ++slot)
-        Prefetch_Checked_Slot(record.Players[slot], units.Slots[slot]);
+        prefetch(slot);
     // An empty slot is read as empty whatever else it holds. A player's
     // kept id is the one beside his slot's.
     for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-        if (slot + CHECK_AHEAD < PLAYERS_PER_TEAM)
-            Prefetch_Checked_Slot(record.Players[slot + CHECK_AHEAD], units.Slots[slot + CHECK_AHEAD]);
+        if (slot + CHECK_AHEAD < PLAYERS_PER_TEAM) prefetch(slot + CHECK_AHEAD);
         const PLAYER_RECORD& player = record.Players[slot];
         const int32_t id = player.Vital_Stats[VITAL_PLAYER_ID];
         if (units.Ids[slot] != id) return false;

@@ -1,5 +1,6 @@
 #include "personnel/injuries.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
@@ -48,29 +49,38 @@ int32_t Current_Week() {
     return Get_User_Preference(CURRENT_WEEK);
 }
 
-// Sum of the squared draw weights of the whole table (586 for the table as built).
-int32_t Total_Squared_Weight() {
-    int32_t total = 0;
-    for (const INJURY_TABLE_ENTRY& entry : Injury_Table)
-        total += entry.Weight * entry.Weight;
-    return total;
+// The running sums of the squared draw weights (586 in all for the table as
+// built) and the last type of weight above 0, worked out once: the table is
+// fixed.
+struct INJURY_DRAW_SUMS {
+    int32_t Running[NUMBER_OF_INJURY_TYPES];
+    int32_t Last_Drawable;
+};
+
+const INJURY_DRAW_SUMS& Draw_Sums() {
+    static const INJURY_DRAW_SUMS sums = [] {
+        INJURY_DRAW_SUMS made{};
+        int32_t sum = 0;
+        for (int32_t type = 0; type < NUMBER_OF_INJURY_TYPES; ++type) {
+            sum += Injury_Table[type].Weight * Injury_Table[type].Weight;
+            made.Running[type] = sum;
+            if (Injury_Table[type].Weight > 0) made.Last_Drawable = type;
+        }
+        return made;
+    }();
+    return sums;
 }
 
 // One candidate of the weighted draw: the first type whose running sum of
 // squared weights exceeds trunc(total u).
 int32_t Draw_Injury_Candidate() {
-    const int32_t total = Total_Squared_Weight();
-    const int32_t x = Uniform_Below(total);
-    int32_t sum = 0;
-    for (int32_t type = 0; type < NUMBER_OF_INJURY_TYPES; ++type) {
-        sum += Injury_Table[type].Weight * Injury_Table[type].Weight;
-        if (sum > x) return type;
-    }
-    // Only the largest draw (u = 1) reaches here; it takes the last drawable type.
-    for (int32_t type = NUMBER_OF_INJURY_TYPES - 1; type >= 0; --type) {
-        if (Injury_Table[type].Weight > 0) return type;
-    }
-    return 0;
+    const INJURY_DRAW_SUMS& sums = Draw_Sums();
+    const int32_t x = Uniform_Below(sums.Running[NUMBER_OF_INJURY_TYPES - 1]);
+    const int32_t* end = sums.Running + NUMBER_OF_INJURY_TYPES;
+    const int32_t* found = std::upper_bound(sums.Running, end, x);
+    // Only the largest draw (u = 1) passes every sum; it takes the last
+    // drawable type.
+    return found != end ? static_cast<int32_t>(found - sums.Running) : sums.Last_Drawable;
 }
 
 int32_t Weeks_Sum(int32_t type) {

@@ -98,6 +98,23 @@ TEST(SeasonLines, AllocationHintGivesThePlainScanRow) {
     EXPECT_EQ(Add_Player_Season_Line(12, 4, TEST_BASE_YEAR, 12), scanned);
 }
 
+TEST(SeasonLines, SearchFromAResetHintFindsEachFreeRowInTurn) {
+    Clear_All_Season_Lines();
+    for (int32_t line = 0; line < MAX_SEASON_LINES; ++line)
+        Set_Season_Line_Year(line, 1990);
+    Set_Season_Line_Year(6, 0);
+    Set_Season_Line_Year(MAX_SEASON_LINES - 1, 0);
+    Reset_Season_Line_Hint();
+    EXPECT_EQ(Find_Free_Season_Line(), 6);
+    Set_Season_Line_Year(6, 1990);
+    EXPECT_EQ(Find_Free_Season_Line(), MAX_SEASON_LINES - 1);
+    Set_Season_Line_Year(MAX_SEASON_LINES - 1, 1990);
+    EXPECT_EQ(Find_Free_Season_Line(), NO_SEASON_LINE);
+    Set_Season_Line_Year(MAX_SEASON_LINES - 1, 0);
+    EXPECT_EQ(Find_Free_Season_Line(), MAX_SEASON_LINES - 1) << "a search starting in the last few rows";
+    Clear_All_Season_Lines();
+}
+
 TEST(SeasonLines, CurrentSeasonCreditAndFreeAgents) {
     Build_Test_League();
     Add_Player_Current_Season_Line_Stat(13, 0, 4, 120);

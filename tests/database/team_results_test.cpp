@@ -149,6 +149,10 @@ TEST(TeamResults, StreaksAndRecentForm) {
     EXPECT_EQ(Get_Team_Losing_Streak(0), 2) << "the tie ends the losing streak";
     EXPECT_EQ(Get_Team_Winning_Streak(0), 0);
     EXPECT_EQ(Get_Team_Winning_Streak(4), 1);
+    EXPECT_EQ(Get_Team_Streak(0), -2) << "losses count below zero";
+    EXPECT_EQ(Get_Team_Streak(4), 1);
+    EXPECT_EQ(Get_Team_Streak(2), 0) << "a tie is no streak";
+    EXPECT_EQ(Get_Team_Streak(7), 0) << "nor are no games";
     EXPECT_EQ(Count_Team_Recent_Results(0, 3, RECENT_LOSSES), 2);
     EXPECT_EQ(Count_Team_Recent_Results(0, 3, RECENT_TIES), 1);
     EXPECT_EQ(Count_Team_Recent_Results(0, 3, RECENT_WINS), 0);
@@ -161,6 +165,7 @@ TEST(TeamResults, StreaksAndRecentForm) {
     Make_Final(4, 1, 4, 0, 0);
     Get_Game_Record(4)->Clock = 0;
     EXPECT_EQ(Get_Team_Winning_Streak(4), 0) << "a game not yet played ends the streak";
+    EXPECT_EQ(Get_Team_Streak(4), 0);
     EXPECT_EQ(Get_Team_Last_Game_Index(4), 4);
     EXPECT_EQ(Get_Team_Last_Game_Index(7), 4) << "a team without games gets the latest game";
     EXPECT_EQ(Get_Team_Last_Finished_Game_Index(4), 3);
