@@ -21,10 +21,11 @@ int32_t Get_Timeout_Team(const GAME_RECORD* pGame);
 // Whether the game is watched: the simulation runs and one of its teams'
 // watch flags of the current week is set.
 int32_t Is_Game_Play_By_Play(const GAME_RECORD* pGame);
-// A snap asks whether its game is watched many times over, and nothing the
-// snap works out writes the setting, the week or the watch flags: only the
-// user changes them, through a message. So while a WATCH_ANSWER_SCOPE lives
-// the answer for a game is read once and kept until a message is handled.
+// The play loop asks whether its game is watched many times a snap, and
+// nothing the loop works out writes the setting, the week or the watch flags:
+// only the user changes them while a game is played, through a message. So
+// while a WATCH_ANSWER_SCOPE lives the answer for a game is read once and kept
+// until a message is handled.
 struct WATCH_ANSWER_SCOPE {
     WATCH_ANSWER_SCOPE();
     ~WATCH_ANSWER_SCOPE();
