@@ -170,7 +170,7 @@ int32_t Is_Home_Team_On_Offense(const GAME_RECORD* game) {
     return Get_Game_Offense_Team(game) == Get_Game_Team_Byte(game, 1) ? 1 : 0;
 }
 
-int32_t Get_Game_Quarter(const GAME_RECORD* game) {
+int32_t Get_Game_Quarter_By_Rule(const GAME_RECORD* game) {
     if (game == nullptr) return 0;
     int32_t seconds = Get_Game_Clock(game);
     int32_t quarter = seconds / 900 + 1;

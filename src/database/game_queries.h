@@ -33,7 +33,15 @@ int32_t Get_Game_Offense_Team(const GAME_RECORD* game);
 int32_t Get_Game_Defense_Team(const GAME_RECORD* game);
 int32_t Is_Away_Team_On_Offense(const GAME_RECORD* game);
 int32_t Is_Home_Team_On_Offense(const GAME_RECORD* game);
-int32_t Get_Game_Quarter(const GAME_RECORD* game);
+// The quarter of the game's clock, 5 on for the overtime periods; a try after
+// a score at the end of a half still belongs to that half. Inside the
+// quarters of regulation the clock alone tells, read inline as the snap asks
+// it often; the ends of the halves and overtime are asked of the whole rule.
+int32_t Get_Game_Quarter_By_Rule(const GAME_RECORD* game);
+inline int32_t Get_Game_Quarter(const GAME_RECORD* game) {
+    if (game != nullptr && game->Clock < 3600 && game->Clock != 1800) return game->Clock / 900 + 1;
+    return Get_Game_Quarter_By_Rule(game);
+}
 
 int32_t Get_Game_Short_Value(const GAME_RECORD* game, int32_t i);
 void Set_Game_Short_Value(GAME_RECORD* game, int32_t i, int32_t value);

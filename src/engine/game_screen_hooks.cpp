@@ -24,6 +24,7 @@
 #include "engine/play_loop.h"
 #include "engine/playbook_records.h"
 #include "platform/message_box.h"
+#include "platform/message_queue.h"
 
 // The calls are the ones stored in the current play (255 while open); the
 // two PBP settings only name the play under the pointer.
@@ -86,9 +87,41 @@ int32_t Get_Timeout_Team(const GAME_RECORD* pGame) {
     return -1;
 }
 
-int32_t Is_Game_Play_By_Play(const GAME_RECORD* pGame) {
+namespace {
+int32_t Read_Game_Play_By_Play(const GAME_RECORD* pGame) {
     if (pGame == nullptr || Get_User_Preference(SIMULATION_RUNNING) == 0) return 0;
     return Is_Franchise_Week_Game_Watched(pGame->Team[0], pGame->Team[1], Get_Current_Week()) ? 1 : 0;
+}
+
+// The answer kept in the open scope (no game when none is kept): for the game
+// and teams it was read for, while the count of handled messages stands where
+// it was.
+struct KEPT_WATCH_ANSWER {
+    const GAME_RECORD* Game;
+    uint8_t Teams[2];
+    int32_t Answer;
+    uint64_t Handled_Messages;
+};
+int32_t Watch_Scope_Depth = 0;
+KEPT_WATCH_ANSWER Kept_Watch{};
+} // namespace
+
+WATCH_ANSWER_SCOPE::WATCH_ANSWER_SCOPE() {
+    if (Watch_Scope_Depth++ == 0) Kept_Watch.Game = nullptr;
+}
+
+WATCH_ANSWER_SCOPE::~WATCH_ANSWER_SCOPE() {
+    if (--Watch_Scope_Depth == 0) Kept_Watch.Game = nullptr;
+}
+
+int32_t Is_Game_Play_By_Play(const GAME_RECORD* pGame) {
+    if (pGame != nullptr && Kept_Watch.Game == pGame && Kept_Watch.Teams[0] == pGame->Team[0] &&
+        Kept_Watch.Teams[1] == pGame->Team[1] && Kept_Watch.Handled_Messages == Get_Handled_Message_Count())
+        return Kept_Watch.Answer;
+    const int32_t answer = Read_Game_Play_By_Play(pGame);
+    if (Watch_Scope_Depth > 0 && pGame != nullptr)
+        Kept_Watch = {pGame, {pGame->Team[0], pGame->Team[1]}, answer, Get_Handled_Message_Count()};
+    return answer;
 }
 
 int32_t Is_Current_Game_Play_By_Play() {

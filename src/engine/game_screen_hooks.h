@@ -18,7 +18,20 @@ constexpr int LATERAL_ENTRIES = 10;
 int32_t Get_Play_Call_State();
 void Auto_Select_Play_Calls();
 int32_t Get_Timeout_Team(const GAME_RECORD* pGame);
+// Whether the game is watched: the simulation runs and one of its teams'
+// watch flags of the current week is set.
 int32_t Is_Game_Play_By_Play(const GAME_RECORD* pGame);
+// The play loop asks whether its game is watched many times a snap, and
+// nothing the loop works out writes the setting, the week or the watch flags:
+// only the user changes them while a game is played, through a message. So
+// while a WATCH_ANSWER_SCOPE lives the answer for a game is read once and kept
+// until a message is handled.
+struct WATCH_ANSWER_SCOPE {
+    WATCH_ANSWER_SCOPE();
+    ~WATCH_ANSWER_SCOPE();
+    WATCH_ANSWER_SCOPE(const WATCH_ANSWER_SCOPE&) = delete;
+    WATCH_ANSWER_SCOPE& operator=(const WATCH_ANSWER_SCOPE&) = delete;
+};
 int32_t Is_Current_Game_Play_By_Play();
 GAME_RECORD* Get_Current_Game_Record();
 int32_t Is_Game_In_Progress();

@@ -305,6 +305,7 @@ void Set_Sim_To_Quarter(int32_t n) {
 
 void Run_Game_Play_Loop(GAME_RECORD* pGame) {
     if (pGame == nullptr) return;
+    WATCH_ANSWER_SCOPE watch;
     for (int32_t snaps = 0; snaps < MAX_SNAPS_PER_RUN; ++snaps) {
         if (!Is_Calendar_Advancing() || Target_Week_Reached() || Is_Quit_Requested() || Is_Game_Over(pGame))
             return;

@@ -28,11 +28,30 @@ struct SNAP_ANSWERS_SCOPE {
     SNAP_ANSWERS_SCOPE& operator=(const SNAP_ANSWERS_SCOPE&) = delete;
 };
 
+// The open scope's number (0 when none is open) and the answers kept, each
+// with the scope it was kept in: written by the scope and Keep_Snap_Answer
+// alone, read inline, as a snap asks for them some thousand times a game.
+struct SNAP_ANSWERS_KEPT {
+    uint32_t Epoch;
+    uint32_t Kept_In[SNAP_ANSWERS];
+    int32_t Value[SNAP_ANSWERS];
+};
+extern SNAP_ANSWERS_KEPT Snap_Answers_Kept;
+
 // The open scope's number, 0 when none is open: whatever is kept beside these
 // answers belongs to the scope it was made in.
-uint32_t Get_Snap_Answers_Epoch();
+inline uint32_t Get_Snap_Answers_Epoch() {
+    return Snap_Answers_Kept.Epoch;
+}
 
-bool Recall_Snap_Answer(int32_t which, int32_t* value);
+inline bool Recall_Snap_Answer(int32_t which, int32_t* value) {
+    const uint32_t epoch = Snap_Answers_Kept.Epoch;
+    if (epoch == 0 || static_cast<uint32_t>(which) >= SNAP_ANSWERS ||
+        Snap_Answers_Kept.Kept_In[which] != epoch)
+        return false;
+    *value = Snap_Answers_Kept.Value[which];
+    return true;
+}
 void Keep_Snap_Answer(int32_t which, int32_t value);
 
 // The answer kept in the open scope, else `work()`, kept when it drew nothing.

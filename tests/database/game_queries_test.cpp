@@ -60,6 +60,8 @@ TEST(GameQueries, QuarterCountsTriesAndOvertimePeriods) {
     EXPECT_EQ(Quarter_At(game, 900, 0), 2);
     EXPECT_EQ(Quarter_At(game, 1800, CONVERSION_ATTEMPT), 2) << "the try belongs to the first half";
     EXPECT_EQ(Quarter_At(game, 1800, 0), 3);
+    EXPECT_EQ(Quarter_At(game, 1799, CONVERSION_ATTEMPT), 2) << "inside a half the clock alone tells";
+    EXPECT_EQ(Quarter_At(game, 2700, CONVERSION_ATTEMPT), 4);
     EXPECT_EQ(Quarter_At(game, 3599, 0), 4);
     EXPECT_EQ(Quarter_At(game, 3600, CONVERSION_ATTEMPT), 4);
     EXPECT_EQ(Quarter_At(game, 3600, 0), 5);

@@ -130,6 +130,55 @@ TEST(GameScreenHooks, WatchFlagMakesAGamePlayByPlay) {
     EXPECT_EQ(Is_Game_Play_By_Play(game), 0) << "only while the calendar advances";
 }
 
+constexpr WINDOW_HANDLE WATCH_WINDOW = 0x5C2;
+constexpr uint32_t MSG_STOP_WATCHING = MSG_FIRST_APP + 7;
+constexpr uint32_t MSG_STOP_SIMULATION = MSG_FIRST_APP + 8;
+
+// Stands in for the calendar and the menu: the user turns a game's watch flag
+// off, or stops the simulation.
+intptr_t Watch_Setting_Procedure(WINDOW_HANDLE, uint32_t code, uintptr_t, intptr_t) {
+    if (code == MSG_STOP_WATCHING) Set_Game_PBP_Flag(4, WEEK, 0);
+    if (code == MSG_STOP_SIMULATION) Set_User_Preference(SIMULATION_RUNNING, 0);
+    return 0;
+}
+
+TEST(GameScreenHooks, WatchAnswerKeptInASnapFollowsHandledMessagesAndOtherGames) {
+    Build_Test_League();
+    Prepare_Game_Week(WEEK, 1);
+    Schedule_Test_Game(4, 5, WEEK);
+    Schedule_Test_Game(6, 7, WEEK);
+    GAME_RECORD* game = &Universe.Games[0];
+    GAME_RECORD* other = &Universe.Games[1];
+    std::memset(game, 0, sizeof(*game));
+    std::memset(other, 0, sizeof(*other));
+    game->Team[0] = 5;
+    game->Team[1] = 4;
+    other->Team[0] = 7;
+    other->Team[1] = 6;
+    Set_User_Preference(SIMULATION_RUNNING, 1);
+    Set_Game_PBP_Flag(4, WEEK, 1);
+    Set_Window_Procedure(WATCH_WINDOW, Watch_Setting_Procedure);
+    {
+        WATCH_ANSWER_SCOPE watch;
+        EXPECT_EQ(Is_Game_Play_By_Play(game), 1);
+        EXPECT_EQ(Is_Game_Play_By_Play(other), 0) << "another game is answered for its own teams";
+        EXPECT_EQ(Is_Game_Play_By_Play(game), 1);
+        Post_Window_Message(WATCH_WINDOW, MSG_STOP_WATCHING, 0, 0);
+        Pump_Messages();
+        EXPECT_EQ(Is_Game_Play_By_Play(game), 0) << "the flag turned off by the user is read again";
+        Set_Game_PBP_Flag(4, WEEK, 1);
+        Post_Window_Message(WATCH_WINDOW, MSG_STOP_SIMULATION, 0, 0);
+        Pump_Messages();
+        EXPECT_EQ(Is_Game_Play_By_Play(game), 0) << "the stopped simulation is read again";
+    }
+    Set_User_Preference(SIMULATION_RUNNING, 1);
+    EXPECT_EQ(Is_Game_Play_By_Play(game), 1) << "outside a snap every question reads the settings";
+    Set_Game_PBP_Flag(4, WEEK, 0);
+    EXPECT_EQ(Is_Game_Play_By_Play(game), 0);
+    Set_Window_Procedure(WATCH_WINDOW, nullptr);
+    Reset_Message_Queue();
+}
+
 TEST(GameScreenHooks, WatchedGameWithScriptedCallsPlaysToTheEndWithCommentary) {
     Prepare_Watched_Game(21);
     GAME_RECORD* game = Play_Test_Game(4, 5, WEEK);
