@@ -238,23 +238,23 @@ TEST(PlayText, PlainTextIsKeptOnlyForAWatchedGame) {
     Set_Team_Schedule_Stat(game->Team[0], week, SCHEDULE_OPPONENT, game->Team[1] + 1);
     Set_Team_Schedule_Stat(game->Team[0], week, SCHEDULE_WATCH_FLAG, 0);
     Set_User_Preference(SIMULATION_RUNNING, 1);
+    // A period's header, a snap's rows and sentence, and an injury line.
+    auto write_snap_text = [game] {
+        Clear_Game_Text_Buffers();
+        Write_Period_Header(game, 1);
+        Append_Play_Log_Rows(game);
+        Finish_Play_Log_Row(game);
+        Write_Injury_Log_Line(game, game->Team[0], 0);
+    };
     ASSERT_EQ(Is_Game_Play_By_Play(game), 0);
-    Clear_Game_Text_Buffers();
-    Write_Period_Header(game, 1);
-    Append_Play_Log_Rows(game);
-    Finish_Play_Log_Row(game);
-    Write_Injury_Log_Line(game, game->Team[0], 0);
+    write_snap_text();
     EXPECT_TRUE(Get_Plain_Play_Text().empty()) << Get_Plain_Play_Text();
     const std::string page = Get_Play_By_Play_HTML();
     EXPECT_NE(page.find("</TD></TR>\r"), std::string::npos) << page;
 
     Set_Team_Schedule_Stat(game->Team[0], week, SCHEDULE_WATCH_FLAG, 1);
     ASSERT_NE(Is_Game_Play_By_Play(game), 0);
-    Clear_Game_Text_Buffers();
-    Write_Period_Header(game, 1);
-    Append_Play_Log_Rows(game);
-    Finish_Play_Log_Row(game);
-    Write_Injury_Log_Line(game, game->Team[0], 0);
+    write_snap_text();
     EXPECT_EQ(Get_Play_By_Play_HTML(), page) << "the page reads the same watched or not";
     EXPECT_NE(Get_Plain_Play_Text().find("\r\n"), std::string::npos) << Get_Plain_Play_Text();
     EXPECT_NE(Get_Plain_Play_Text().find("was injured on the play >>"), std::string::npos);
