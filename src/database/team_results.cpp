@@ -228,33 +228,18 @@ void Format_Team_Recent_Record(char* buffer, int32_t team, int32_t n) {
                       Count_Team_Recent_Results(team, n, RECENT_TIES), false);
 }
 
-namespace {
-// Consecutive games, newest first, whose margin has the wanted sign.
-int32_t Count_Streak(int32_t team, int32_t sign) {
-    int32_t streak = 0;
-    for (int32_t index = HISTORY_RECORDS - 1; index >= 0; --index) {
-        const GAME_RECORD* game = &Universe.Games[index];
-        if (!Is_Real_Game(game) || !Involves(game, team)) continue;
-        if (Get_Game_Score(game, 0) == 0 && Get_Game_Score(game, 1) == 0) break;
-        int32_t margin = Get_Score_Margin(game, team);
-        if (sign > 0 ? margin <= 0 : margin >= 0) break;
-        ++streak;
-    }
-    return streak;
-}
-} // namespace
-
 int32_t Get_Team_Winning_Streak(int32_t team) {
-    return Count_Streak(team, 1);
+    const int32_t streak = Get_Team_Streak(team);
+    return streak > 0 ? streak : 0;
 }
 
 int32_t Get_Team_Losing_Streak(int32_t team) {
-    return Count_Streak(team, -1);
+    const int32_t streak = Get_Team_Streak(team);
+    return streak < 0 ? -streak : 0;
 }
 
 int32_t Get_Team_Streak(int32_t team) {
-    // The newest game that counts gives the streak its sign; one pass reads
-    // what the winning and the losing streak each read.
+    // The newest game that counts gives the streak its sign.
     int32_t streak = 0;
     int32_t sign = 0;
     for (int32_t index = HISTORY_RECORDS - 1; index >= 0; --index) {

@@ -48,11 +48,12 @@ int32_t Get_Team_Last_Game_Index(int32_t team);
 int32_t Get_Team_Last_Finished_Game_Index(int32_t team);
 int32_t Count_Team_Recent_Results(int32_t team, int32_t n, int32_t kind);
 void Format_Team_Recent_Record(char* buffer, int32_t team, int32_t n);
+// Games won in a row up to the newest game that counts (above 0), or the
+// negative of games lost in a row; 0 after a tie or without games.
+int32_t Get_Team_Streak(int32_t team);
+// The streak's wins, or its losses (0 when the streak is the other way).
 int32_t Get_Team_Winning_Streak(int32_t team);
 int32_t Get_Team_Losing_Streak(int32_t team);
-// The winning streak less the losing streak: games won in a row, or the
-// negative of games lost in a row.
-int32_t Get_Team_Streak(int32_t team);
 
 int32_t Get_League_Points_Total();
 int32_t Get_League_Game_Stat_Total(int32_t n);

@@ -227,11 +227,11 @@ void Get_Team_Stat_Text(int32_t team, int32_t id, char* text) {
         break;
     }
     case 2: {
-        const int32_t lost = Get_Team_Losing_Streak(team), won = Get_Team_Winning_Streak(team);
-        if (lost > 0)
-            safe_sprintf(text, TEXT_SIZE, "Lost %d", lost);
-        else if (won > 0)
-            safe_sprintf(text, TEXT_SIZE, "Won %d", won);
+        const int32_t streak = Get_Team_Streak(team);
+        if (streak < 0)
+            safe_sprintf(text, TEXT_SIZE, "Lost %d", -streak);
+        else if (streak > 0)
+            safe_sprintf(text, TEXT_SIZE, "Won %d", streak);
         else
             safe_strncpy(text, VIEW_DASH, TEXT_SIZE);
         break;
