@@ -19,11 +19,8 @@ bool Is_Valid_Entry(int32_t team, int32_t formation, int32_t slot) {
            slot < PLAYERS_ON_FIELD;
 }
 
-// The entry's bytes inside the team record; the record is packed, so entries
-// are copied rather than dereferenced.
 uint8_t* Entry_Bytes(int32_t team, int32_t formation, int32_t slot) {
-    return reinterpret_cast<uint8_t*>(&Universe.Teams[team]) + FORMATION_DEPTH_CHART_OFFSET +
-           sizeof(int32_t) * (formation * PLAYERS_ON_FIELD + slot);
+    return Formation_Depth_Chart_Row_Bytes(team, formation) + sizeof(int32_t) * slot;
 }
 } // namespace
 

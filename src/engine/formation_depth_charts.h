@@ -20,13 +20,19 @@ void Set_Formation_Depth_Chart_Entry(int32_t team, int32_t formation, int32_t sl
 void Get_Formation_Depth_Chart_Row(int32_t team, int32_t formation, int32_t* player_ids);
 // True when any formation's row holds the id (above 0).
 bool Is_Id_In_Formation_Depth_Charts(int32_t team, int32_t player_id);
+// The bytes of a formation's row inside the team record (team and formation
+// valid); the record is packed, so entries are copied rather than
+// dereferenced.
+inline uint8_t* Formation_Depth_Chart_Row_Bytes(int32_t team, int32_t formation) {
+    return reinterpret_cast<uint8_t*>(&Universe.Teams[team]) + FORMATION_DEPTH_CHART_OFFSET +
+           sizeof(int32_t) * PLAYERS_ON_FIELD * formation;
+}
 // True when the formation's row holds exactly these 11 ids (false for a bad
 // argument, which is not reported). Asked on every snap, so made inline.
 inline bool Is_Formation_Depth_Chart_Row(int32_t team, int32_t formation, const int32_t* player_ids) {
     if (team < 0 || team >= TOTAL_NUMBER_OF_TEAMS || !Is_Valid_Formation(formation)) return false;
-    const uint8_t* row = reinterpret_cast<const uint8_t*>(&Universe.Teams[team]) +
-                         FORMATION_DEPTH_CHART_OFFSET + sizeof(int32_t) * PLAYERS_ON_FIELD * formation;
-    return std::memcmp(row, player_ids, sizeof(int32_t) * PLAYERS_ON_FIELD) == 0;
+    return std::memcmp(Formation_Depth_Chart_Row_Bytes(team, formation), player_ids,
+                       sizeof(int32_t) * PLAYERS_ON_FIELD) == 0;
 }
 // Stores the 11 ids of a formation's row at once.
 void Set_Formation_Depth_Chart_Row(int32_t team, int32_t formation, const int32_t* player_ids);
