@@ -32,11 +32,19 @@ float Rating(int32_t team, uint8_t slot, int32_t rating) {
     return Get_Player_Rating(team, slot, rating);
 }
 
+// The roster slots of the offence's and the defence's eleven, in field order.
+const uint8_t* Offense_Slots(const GAME_RECORD* pGame) {
+    return pGame->On_Field[Get_Offense_Side(pGame)];
+}
+const uint8_t* Defense_Slots(const GAME_RECORD* pGame) {
+    return pGame->On_Field[Get_Defense_Side(pGame)];
+}
+
 // Sum over the defensive eleven of term(rating values); an empty slot reads
 // every rating as 20.
 template <typename Term> float Sum_Defense(const GAME_RECORD* pGame, Term term) {
     const int32_t team = Get_Defense_Team(pGame);
-    const uint8_t* slots = pGame->On_Field[Get_Defense_Side(pGame)];
+    const uint8_t* slots = Defense_Slots(pGame);
     float sum = 0.0f;
     for (int32_t i = 0; i < ON_FIELD_PLAYERS; ++i)
         sum += term(team, slots[i]);
@@ -78,7 +86,7 @@ struct PASS_DEFENSE_SUMS {
 };
 PASS_DEFENSE_SUMS Sum_Pass_Defense(const GAME_RECORD* pGame) {
     const int32_t team = Get_Defense_Team(pGame);
-    const uint8_t* slots = pGame->On_Field[Get_Defense_Side(pGame)];
+    const uint8_t* slots = Defense_Slots(pGame);
     PASS_DEFENSE_SUMS sums;
     for (int32_t i = 0; i < ON_FIELD_PLAYERS; ++i) {
         sums.pass_rush += Pass_Rush_Term(team, slots[i]);
@@ -145,11 +153,11 @@ int32_t Get_Defense_Team(const GAME_RECORD* pGame) {
 }
 int32_t Get_Offense_Field_Slot(const GAME_RECORD* pGame, int32_t index) {
     if (index < 0 || index >= ON_FIELD_PLAYERS) return EMPTY_SLOT;
-    return pGame->On_Field[Get_Offense_Side(pGame)][index];
+    return Offense_Slots(pGame)[index];
 }
 int32_t Get_Defense_Field_Slot(const GAME_RECORD* pGame, int32_t index) {
     if (index < 0 || index >= ON_FIELD_PLAYERS) return EMPTY_SLOT;
-    return pGame->On_Field[1 - Get_Offense_Side(pGame)][index];
+    return Defense_Slots(pGame)[index];
 }
 
 namespace {
@@ -175,7 +183,7 @@ constexpr float BALL_CARRIER_BASE = 0.98f;
 
 float Get_Receiving_Multiplier(const GAME_RECORD* pGame) {
     const int32_t team = Get_Offense_Team(pGame);
-    const uint8_t* slots = pGame->On_Field[Get_Offense_Side(pGame)];
+    const uint8_t* slots = Offense_Slots(pGame);
     float m = RECEIVING_BASE;
     for (int32_t i = 0; i < ON_FIELD_PLAYERS; ++i)
         Add_Receiving_Term(team, slots[i], m);
@@ -184,7 +192,7 @@ float Get_Receiving_Multiplier(const GAME_RECORD* pGame) {
 
 float Get_Ball_Carrier_Multiplier(const GAME_RECORD* pGame) {
     const int32_t team = Get_Offense_Team(pGame);
-    const uint8_t* slots = pGame->On_Field[Get_Offense_Side(pGame)];
+    const uint8_t* slots = Offense_Slots(pGame);
     float m = BALL_CARRIER_BASE;
     for (int32_t i = 0; i < ON_FIELD_PLAYERS; ++i)
         Add_Ball_Carrier_Term(team, slots[i], m);
@@ -194,7 +202,7 @@ float Get_Ball_Carrier_Multiplier(const GAME_RECORD* pGame) {
 float Get_Offensive_Skill_Multiplier(const GAME_RECORD* pGame) {
     // Both multipliers of the offence added up in one pass over the eleven.
     const int32_t team = Get_Offense_Team(pGame);
-    const uint8_t* slots = pGame->On_Field[Get_Offense_Side(pGame)];
+    const uint8_t* slots = Offense_Slots(pGame);
     float carrying = BALL_CARRIER_BASE;
     float receiving = RECEIVING_BASE;
     for (int32_t i = 0; i < ON_FIELD_PLAYERS; ++i) {
@@ -219,7 +227,7 @@ float Get_Offensive_Skill_Multiplier(const GAME_RECORD* pGame) {
 
 float Get_Pass_Blocking_Multiplier(const GAME_RECORD* pGame) {
     const int32_t team = Get_Offense_Team(pGame);
-    const uint8_t* slots = pGame->On_Field[Get_Offense_Side(pGame)];
+    const uint8_t* slots = Offense_Slots(pGame);
     float sum = 0.0f;
     for (int32_t i = 6; i <= 10; ++i) {
         const float b = Rating(team, slots[i], RATING_PASS_BLOCKING);
@@ -231,7 +239,7 @@ float Get_Pass_Blocking_Multiplier(const GAME_RECORD* pGame) {
 
 float Get_Run_Blocking_Multiplier(const GAME_RECORD* pGame) {
     const int32_t team = Get_Offense_Team(pGame);
-    const uint8_t* slots = pGame->On_Field[Get_Offense_Side(pGame)];
+    const uint8_t* slots = Offense_Slots(pGame);
     float sum = 0.0f;
     for (int32_t i = 6; i <= 10; ++i) {
         const float b = Rating(team, slots[i], RATING_RUN_BLOCKING);
@@ -243,7 +251,7 @@ float Get_Run_Blocking_Multiplier(const GAME_RECORD* pGame) {
 
 float Get_Line_Discipline_Multiplier(const GAME_RECORD* pGame) {
     const int32_t team = Get_Offense_Team(pGame);
-    const uint8_t* slots = pGame->On_Field[Get_Offense_Side(pGame)];
+    const uint8_t* slots = Offense_Slots(pGame);
     float sum = 0.0f;
     for (int32_t i = 6; i <= 10; ++i)
         sum += Rating(team, slots[i], RATING_DISCIPLINE);
