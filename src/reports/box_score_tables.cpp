@@ -26,14 +26,6 @@ namespace {
 // kept however many scores a game has.
 std::string Box_Score_HTML;
 
-// The box score's text as the formatted writers see a buffer.
-struct BOX_TEXT {
-    std::string& Text;
-    void Put(char c) { Text.push_back(c); }
-    void Put(const char* text) { Text.append(text); }
-    void Put(const char* text, size_t n) { Text.append(text, n); }
-};
-
 // The format, whose only conversions are "%s" and "%d", with the arguments
 // put in, and "%%" as '%', added to the box score whole: what the formatted
 // printers write, the format read when the program is built.
@@ -42,8 +34,7 @@ template <BUILT_FORMAT FORMAT, typename... ARGS> void Append_Box(ARGS... args) {
                     (std::is_integral_v<ARGS> && sizeof(ARGS) <= sizeof(int32_t))) &&
                    ...),
                   "a box score row takes texts and whole numbers");
-    BOX_TEXT text{Box_Score_HTML};
-    Put_Built_Format<FORMAT>(text, args...);
+    Append_Built_Format<FORMAT>(Box_Score_HTML, args...);
 }
 
 bool Is_Side(int32_t side) {
@@ -180,7 +171,7 @@ void Append_Position_Cell(int32_t team, int32_t slot) {
 void Append_Number_Cell(int32_t value, const char* close = "</TD>") {
     Box_Score_HTML += "<TD class=lmc>";
     if (value != 0) {
-        BOX_TEXT text{Box_Score_HTML};
+        STRING_TEXT text{Box_Score_HTML};
         Put_Padded_Number(text, value, 0, ' ');
     }
     Box_Score_HTML += close;
@@ -630,7 +621,7 @@ void Write_Box_Score_Team_Stats(const GAME_RECORD* pGame) {
     for (int s = 0; s < 2; ++s) {
         int32_t seconds = static_cast<uint16_t>(pGame->Team_Totals[s][GAME_TOTAL_POSSESSION_SECONDS]);
         Append_Box<"<TD class=lmc>%d:">(seconds / 60);
-        BOX_TEXT text{Box_Score_HTML};
+        STRING_TEXT text{Box_Score_HTML};
         Put_Padded_Number(text, seconds % 60, 2, '0');
         Box_Score_HTML += "</TD>";
     }
