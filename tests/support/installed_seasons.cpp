@@ -26,10 +26,12 @@ void Link_Installed_Databases() {
     const fs::path folder = SEASONS_FOLDER;
     for (const char* input : {"Databases", "names", "playbooks", "Cities.txt"})
         fs::create_symlink(installation / input, folder / input, failure);
-    // The player-generation files of the Input folder, as the game finds them.
+    // The Input folder's files and folders (player generation, the seasons'
+    // statistics a replay reads), as the game finds them; the folder itself
+    // is the test's, since the game writes its settings there.
     fs::create_directory(folder / "Input", failure);
     for (const auto& entry : fs::directory_iterator(installation / "Input", failure))
-        if (entry.is_regular_file())
+        if (entry.path().filename() != "settings.ini")
             fs::create_symlink(entry.path(), folder / "Input" / entry.path().filename(), failure);
     fs::current_path(SEASONS_FOLDER, failure);
 }

@@ -5,8 +5,8 @@
 #include <string>
 
 // Enters a folder of its own under the current folder, holding links to the
-// installation's databases, names, playbooks and player-generation inputs;
-// Unlink leaves and removes it.
+// installation's databases, names, playbooks and input files (player
+// generation, the seasons' statistics); Unlink leaves and removes it.
 void Link_Installed_Databases();
 void Unlink_Installed_Databases();
 // Loads the year's database as New Game does, checks it is that year's

@@ -1,0 +1,120 @@
+// A new player's first minutes on the installation the build makes: the
+// program starts on it, New Game opens on its default season and starts it,
+// and seasons of every era open from the dialog's list and start, all
+// without a single message.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "app/main_window.h"
+#include "app/modal_dialogs.h"
+#include "app/startup.h"
+#include "app/welcome_dialog.h"
+#include "database/league_structure.h"
+#include "database/settings.h"
+#include "dialogs/new_game_dialog.h"
+#include "platform/message_box.h"
+#include "platform/scripted_answers.h"
+#include "season/new_game_choices.h"
+#include "support/dialog_steps.h"
+#include "support/frame_fixture.h"
+#include "support/installation_folders.h"
+#include "support/installed_seasons.h"
+
+namespace {
+const char* const ARGUMENTS[] = {"football_korva", "IS_NOT_RANDOM"};
+
+std::string Shown_Messages_Text() {
+    std::string text;
+    for (const SHOWN_MESSAGE& message : Get_Shown_Messages())
+        text += "\"" + message.Caption + "\": " + message.Text + "\n";
+    return text;
+}
+
+// What the player sees in the New Game dialog before pressing Play, and after.
+struct NEW_GAME_SEEN {
+    int32_t Seasons_Listed = 0;
+    std::string First_Listed;
+    std::string Last_Listed;
+    std::string Selected;
+    std::string Messages_Before_Play;
+    int32_t Year_Started = 0;
+    int32_t User_Team = -1;
+    std::string Messages_After_Play;
+};
+
+void Look_At_League(void* context) {
+    NEW_GAME_SEEN* seen = static_cast<NEW_GAME_SEEN*>(context);
+    seen->Year_Started = Get_Current_Year();
+    seen->User_Team = Get_User_Preference(USER_TEAM);
+    seen->Messages_After_Play = Shown_Messages_Text();
+}
+
+// Chooses `year` in the open dialog's season list (the default when 0),
+// notes what the dialog shows, and plays.
+void Script_New_Game_Choice(NEW_GAME_SEEN* seen, int32_t year) {
+    Script_Dialog_Step([seen, year](WINDOW_HANDLE dialog) {
+        if (year != 0) Choose_Dialog_Line(dialog, NEW_GAME_SEASON_COMBO, year - FIRST_NEW_GAME_SEASON);
+        seen->Seasons_Listed = Count_Dialog_Lines(dialog, NEW_GAME_SEASON_COMBO);
+        seen->First_Listed = Get_Dialog_Line_Text(dialog, NEW_GAME_SEASON_COMBO, 0);
+        seen->Last_Listed = Get_Dialog_Line_Text(dialog, NEW_GAME_SEASON_COMBO, seen->Seasons_Listed - 1);
+        seen->Selected =
+            Get_Dialog_Line_Text(dialog, NEW_GAME_SEASON_COMBO, Get_Dialog_Line(dialog, NEW_GAME_SEASON_COMBO));
+        seen->Messages_Before_Play = Shown_Messages_Text();
+        Click_Dialog_Button(dialog, NEW_GAME_PLAY_BUTTON);
+    });
+}
+
+class InstalledNewGame : public FrameTest {
+  protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        Link_Installed_Databases();
+        Link_Installation_Folders();
+    }
+    void TearDown() override {
+        Clear_Dialog_Steps();
+        Unlink_Installation_Folders();
+        Unlink_Installed_Databases();
+        FrameTest::TearDown();
+    }
+};
+} // namespace
+
+TEST_F(InstalledNewGame, TheProgramStartsAndNewGameStartsItsDefaultSeasonWithoutAMessage) {
+    NEW_GAME_SEEN seen;
+    Script_Dialog_Answer(WELCOME_DIALOG, WELCOME_NEW_GAME);
+    Script_New_Game_Choice(&seen, 0);
+    Script_Action(Look_At_League, &seen);
+    Script_Close_Request();
+    Run_Football_Korva(2, ARGUMENTS);
+
+    EXPECT_EQ(seen.Seasons_Listed, LAST_NEW_GAME_SEASON - FIRST_NEW_GAME_SEASON + 1);
+    EXPECT_EQ(seen.First_Listed, std::to_string(FIRST_NEW_GAME_SEASON));
+    EXPECT_EQ(seen.Last_Listed, std::to_string(LAST_NEW_GAME_SEASON));
+    EXPECT_EQ(seen.Selected, std::to_string(LAST_NEW_GAME_SEASON)) << "the newest season is the default";
+    EXPECT_EQ(seen.Messages_Before_Play, "") << "start-up and the dialog's opening say nothing";
+    EXPECT_EQ(seen.Year_Started, LAST_NEW_GAME_SEASON);
+    EXPECT_EQ(seen.User_Team, 0) << "the first franchise listed is the user's";
+    EXPECT_EQ(seen.Messages_After_Play, "") << "starting the game says nothing";
+}
+
+TEST_F(InstalledNewGame, SeasonsOfEveryEraOpenFromTheListAndStartWithoutAMessage) {
+    Start_Frame_Without_Loop();
+    ASSERT_EQ(Load_Startup_League(), 1);
+    ASSERT_EQ(Shown_Messages_Text(), "");
+    for (int32_t year : {1951, 1960, 1966, 1970, 1978, 1987, 1995, 2002, 2010, 2018, 2019, 2020, 2021}) {
+        SCOPED_TRACE(year);
+        Clear_Shown_Messages();
+        NEW_GAME_SEEN seen;
+        Script_New_Game_Choice(&seen, year);
+        Do_Dialog(Main_Window, NEW_GAME_DIALOG, 0);
+        Look_At_League(&seen);
+        EXPECT_EQ(seen.Selected, std::to_string(year));
+        EXPECT_EQ(seen.Messages_Before_Play, "") << "choosing the season says nothing";
+        EXPECT_EQ(seen.Year_Started, year);
+        EXPECT_EQ(seen.Messages_After_Play, "");
+        EXPECT_TRUE(Is_Active_Team(seen.User_Team));
+    }
+}
