@@ -271,6 +271,24 @@ void Run_Scripted_Modal_Loop(WINDOW_HANDLE dialog) {
     }
 }
 
+// The owner a modal dialog gets: the top-level window of the one asked for,
+// or the innermost modal dialog when that one keeps input from it. Owned by
+// a window under the innermost dialog, the new one could be covered by that
+// dialog and wait there unseen while the dialog took the clicks.
+WINDOW_HANDLE Choose_Modal_Owner(WINDOW_HANDLE owner) {
+    if (owner != NO_WINDOW) owner = Get_Top_Level_Window(owner);
+    return Is_Window_Under_Modal_Dialog(owner) ? Get_Innermost_Modal_Dialog() : owner;
+}
+
+// Disables the owner and the windows that own it; returns those it disabled.
+std::vector<WINDOW_HANDLE> Disable_Owner_Chain(WINDOW_HANDLE owner) {
+    std::vector<WINDOW_HANDLE> disabled;
+    for (WINDOW_HANDLE window = owner; window != NO_WINDOW;
+         window = Get_Top_Level_Window(Get_Window_Owner(window)))
+        if (Enable_Window(window, false)) disabled.push_back(window);
+    return disabled;
+}
+
 void Run_Interactive_Modal_Loop(WINDOW_HANDLE dialog) {
     WINDOW_MESSAGE message;
     void* context = reinterpret_cast<void*>(static_cast<uintptr_t>(dialog));
@@ -305,11 +323,12 @@ intptr_t Run_Modal_Dialog(WINDOW_HANDLE owner, const DIALOG_TEMPLATE& dialog_tem
         owner = NO_WINDOW;
     }
     if (Is_Quit_Requested()) return dialog_template.Closed_Result;
+    owner = Choose_Modal_Owner(owner);
     const WINDOW_HANDLE previous_focus = Get_Focus();
     const WINDOW_HANDLE dialog = Build_Dialog(owner, dialog_template, procedure, parameter, true);
     if (dialog == NO_WINDOW) return dialog_template.Closed_Result;
     modal_stack.push_back(dialog);
-    const bool owner_was_enabled = owner != NO_WINDOW && Enable_Window(owner, false);
+    const std::vector<WINDOW_HANDLE> disabled = Disable_Owner_Chain(owner);
     if (!Is_Modal_Ended(reinterpret_cast<void*>(static_cast<uintptr_t>(dialog)))) {
         Show_Window(dialog, true);
         if (Get_Top_Level_Window(Get_Focus()) != dialog) Set_Focus(dialog);
@@ -325,7 +344,8 @@ intptr_t Run_Modal_Dialog(WINDOW_HANDLE owner, const DIALOG_TEMPLATE& dialog_tem
     const DIALOG_STATE* state = Find_State(dialog);
     const intptr_t result = state != nullptr && state->Ended ? state->Result : dialog_template.Closed_Result;
     modal_stack.erase(std::remove(modal_stack.begin(), modal_stack.end(), dialog), modal_stack.end());
-    if (owner_was_enabled && Is_Window(owner)) Enable_Window(owner, true);
+    for (auto it = disabled.rbegin(); it != disabled.rend(); ++it)
+        if (Is_Window(*it)) Enable_Window(*it, true);
     if (Is_Window(dialog)) Destroy_Window(dialog);
     if (Is_Window(previous_focus))
         Set_Focus(previous_focus);
@@ -363,6 +383,22 @@ int32_t Get_Dialog_Template_Id(WINDOW_HANDLE dialog) {
 
 std::vector<WINDOW_HANDLE> Get_Open_Modal_Dialogs() {
     return modal_stack;
+}
+
+WINDOW_HANDLE Get_Innermost_Modal_Dialog() {
+    for (auto it = modal_stack.rbegin(); it != modal_stack.rend(); ++it)
+        if (Is_Window(*it)) return *it;
+    return NO_WINDOW;
+}
+
+bool Is_Window_Under_Modal_Dialog(WINDOW_HANDLE window) {
+    const WINDOW_HANDLE innermost = Get_Innermost_Modal_Dialog();
+    if (innermost == NO_WINDOW) return false;
+    // Up the owners (a drop-down may be owned by a control of the dialog).
+    for (WINDOW_HANDLE top = Get_Top_Level_Window(window); top != NO_WINDOW;
+         top = Get_Top_Level_Window(Get_Window_Owner(top)))
+        if (top == innermost) return false;
+    return true;
 }
 
 WINDOW_HANDLE Get_Dialog_Item(WINDOW_HANDLE dialog, int32_t id) {

@@ -89,6 +89,10 @@ using DIALOG_PROCEDURE = intptr_t (*)(WINDOW_HANDLE dialog, uint32_t code, uintp
 // the template's closed result. With a backend that answers from a script,
 // the dialog is built and initialised, then ended with the scripted answer,
 // or driven by scripted input when there is some, else closed.
+// While it runs its owner and every window that owns the owner are disabled.
+// Asked for over a window that an open modal dialog keeps from input (the
+// main window under a dialog), it is owned by the innermost modal dialog
+// instead, so it lies above that one and nothing under it takes input.
 intptr_t Run_Modal_Dialog(WINDOW_HANDLE owner, const DIALOG_TEMPLATE& dialog_template,
                           DIALOG_PROCEDURE procedure, intptr_t parameter);
 // Creates a modeless dialog, shown unless its procedure hid it; NO_WINDOW on failure.
@@ -102,6 +106,11 @@ bool Is_Dialog(WINDOW_HANDLE window);
 int32_t Get_Dialog_Template_Id(WINDOW_HANDLE dialog);
 // The modal dialogs open now, the innermost last.
 std::vector<WINDOW_HANDLE> Get_Open_Modal_Dialogs();
+// The innermost modal dialog still open, NO_WINDOW when none is.
+WINDOW_HANDLE Get_Innermost_Modal_Dialog();
+// Whether an open modal dialog keeps input from `window`: the window lies
+// neither in the innermost modal dialog nor in a window that dialog owns.
+bool Is_Window_Under_Modal_Dialog(WINDOW_HANDLE window);
 
 WINDOW_HANDLE Get_Dialog_Item(WINDOW_HANDLE dialog, int32_t id);
 void Set_Dialog_Item_Text(WINDOW_HANDLE dialog, int32_t id, const char* text);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/dialogs.h"
 #include "platform/keys.h"
 #include "platform/menus.h"
 #include "platform/message_queue.h"
@@ -60,11 +61,12 @@ bool Follow_Window_Drag(uint32_t code, int32_t x, int32_t y) {
 }
 
 // The top-level window that takes the keyboard when nothing has the focus:
-// the topmost shown and enabled one.
+// the topmost shown one that takes input.
 WINDOW_HANDLE Topmost_Enabled_Window() {
     std::vector<WINDOW_HANDLE> tops = Get_Top_Level_Windows();
     for (auto it = tops.rbegin(); it != tops.rend(); ++it)
-        if (Is_Window_Shown(*it) && Is_Window_Enabled(*it) && (Get_Window_Style(*it) & WINDOW_POPUP) == 0)
+        if (Is_Window_Shown(*it) && Is_Window_Taking_Input(*it) &&
+            (Get_Window_Style(*it) & WINDOW_POPUP) == 0)
             return *it;
     return NO_WINDOW;
 }
@@ -94,16 +96,33 @@ void Get_Pointer_Position(int32_t* x, int32_t* y) {
     if (y != nullptr) *y = pointer_y;
 }
 
+bool Is_Window_Taking_Input(WINDOW_HANDLE window) {
+    const WINDOW_HANDLE top = Get_Top_Level_Window(window);
+    return top != NO_WINDOW && Is_Window_Enabled(top) && !Is_Window_Under_Modal_Dialog(top);
+}
+
 void Route_Mouse_Event(uint32_t code, int32_t x, int32_t y, uintptr_t buttons) {
     pointer_x = x;
     pointer_y = y;
     if (Follow_Window_Drag(code, x, y)) return;
     WINDOW_HANDLE target = Get_Capture();
+    // A window that held the mouse when a modal dialog came over it lets go.
+    if (target != NO_WINDOW && !Is_Window_Taking_Input(target)) {
+        Release_Capture();
+        target = NO_WINDOW;
+    }
     if (target == NO_WINDOW) {
         target = Window_From_Point(x, y);
         if (target == NO_WINDOW) return;
         const WINDOW_HANDLE top = Get_Top_Level_Window(target);
-        if (!Is_Window_Enabled(top)) return;
+        if (!Is_Window_Taking_Input(top)) {
+            // As on a desktop, a press on a window under a modal dialog only
+            // brings that dialog to the front.
+            const WINDOW_HANDLE modal = Get_Innermost_Modal_Dialog();
+            if ((code == MSG_LBUTTON_DOWN || code == MSG_RBUTTON_DOWN) && modal != NO_WINDOW)
+                Bring_Window_To_Top(modal);
+            return;
+        }
         if (target == top && Handle_Menu_Bar_Click(top, code, x, y)) return;
         int32_t cx = x, cy = y;
         Screen_To_Client(target, &cx, &cy);
@@ -149,6 +168,9 @@ WINDOW_HANDLE Resolve_Keyboard_Target() {
     // A drop-down menu takes the keys while it is open.
     if (target == NO_WINDOW || !Is_Popup(target)) target = Get_Focus();
     if (target == NO_WINDOW) target = Topmost_Enabled_Window();
+    // Keys aimed under a modal dialog go to that dialog: Escape and Enter
+    // answer it wherever the focus was left.
+    if (target != NO_WINDOW && Is_Window_Under_Modal_Dialog(target)) target = Get_Innermost_Modal_Dialog();
     if (target == NO_WINDOW || !Is_Window_Enabled(Get_Top_Level_Window(target))) return NO_WINDOW;
     return target;
 }
@@ -168,9 +190,10 @@ bool Is_Window_Being_Dragged() {
 void Route_Close_Request() {
     WINDOW_HANDLE primary = Get_Primary_Window();
     if (primary == NO_WINDOW) return;
-    if (!Is_Window_Enabled(primary)) {
+    if (!Is_Window_Taking_Input(primary)) {
         // The modal dialog over it answers the close box as its own.
-        const WINDOW_HANDLE dialog = Topmost_Enabled_Window();
+        WINDOW_HANDLE dialog = Get_Innermost_Modal_Dialog();
+        if (dialog == NO_WINDOW) dialog = Topmost_Enabled_Window();
         if (dialog != NO_WINDOW && dialog != primary) Post_Window_Message(dialog, MSG_CLOSE, 0, 0);
         return;
     }

@@ -3,13 +3,17 @@
 // to the window under the pointer (or the one holding the capture) in its
 // client coordinates, keys to the window with the focus, the close box to the
 // primary window. Windows that are disabled, or lie in a disabled top-level
-// window (the owner of a modal dialog), get nothing; a click on a menu bar
-// opens that menu. The backends call these; tests call them through the
-// null backend's scripted input.
+// window or under a modal dialog, get nothing: a press there only brings the
+// innermost modal dialog to the front, and keys go to that dialog. A click on
+// a menu bar opens that menu. The backends call these; tests call them
+// through the null backend's scripted input.
 #include <cstdint>
 
 #include "platform/handles.h"
 
+// Whether input may reach the window: its top-level window is enabled and
+// no modal dialog keeps input from it.
+bool Is_Window_Taking_Input(WINDOW_HANDLE window);
 // Mouse message (MSG_MOUSE_MOVE, MSG_LBUTTON_DOWN, ...) at a screen point.
 // A press on the caption of a window other than the primary one moves it; a
 // press where the window under the pointer answers MSG_HIT_TEST with
@@ -22,11 +26,12 @@ void Get_Pointer_Position(int32_t* x, int32_t* y);
 void Route_Key_Event(uint32_t code, uint32_t key, uint32_t modifiers);
 void Route_Character_Event(uint32_t character);
 // The window keyboard input goes to now: a drop-down menu that is open, else
-// the focus, else the topmost enabled top-level window; NO_WINDOW when that
-// lies in a disabled top-level window.
+// the focus, else the topmost top-level window taking input; the innermost
+// modal dialog when that lies under it; NO_WINDOW when it lies in a disabled
+// top-level window.
 WINDOW_HANDLE Resolve_Keyboard_Target();
-// The close box: MSG_CLOSE to the primary window, or, while it is disabled
-// under a modal dialog, to that dialog (which then cancels).
+// The close box: MSG_CLOSE to the primary window, or, while a modal dialog
+// keeps input from it, to the innermost modal dialog (which then cancels).
 void Route_Close_Request();
 // True while a window follows the pointer (moved or sized).
 bool Is_Window_Being_Dragged();

@@ -9,7 +9,8 @@
 namespace {
 std::vector<SHOWN_MESSAGE> shown_messages;
 const PROGRAM_MESSAGE_BOX* program_box = nullptr;
-bool message_box_busy = false;
+// Program boxes open now: a box asked for while one is open is drawn over it.
+int open_program_boxes = 0;
 
 void Record_Shown(const char* caption, const char* text) {
     shown_messages.push_back({caption != nullptr ? caption : "", text != nullptr ? text : ""});
@@ -48,16 +49,17 @@ int Closed_Box_Answer(unsigned buttons) {
     }
 }
 
+// The display's own box is kept for when the frame cannot draw one at all:
+// it lies outside the game's window, so it would fall behind and pile up.
 bool Use_Program_Box() {
-    return !Get_Platform_Backend().Answers_From_Script && program_box != nullptr && !message_box_busy &&
-           program_box->Available();
+    return !Get_Platform_Backend().Answers_From_Script && program_box != nullptr && program_box->Available();
 }
 
 int Show_Program_Box(const char* caption, const char* text, const char* first, const char* second,
                      const char* third) {
-    message_box_busy = true;
+    ++open_program_boxes;
     const int answer = program_box->Show(caption, text, first, second, third);
-    message_box_busy = false;
+    --open_program_boxes;
     return answer;
 }
 
@@ -86,7 +88,7 @@ void Set_Program_Message_Box(const PROGRAM_MESSAGE_BOX* box) {
 }
 
 bool Is_Message_Box_Busy() {
-    return message_box_busy;
+    return open_program_boxes > 0;
 }
 
 namespace {

@@ -2,8 +2,9 @@
 // Message boxes and the message pump as the game logic sees them. Without a
 // display (tests, tools) every question is answered from a script, and every
 // box shown is recorded so callers can check what the user was told. With a
-// display the frame's own box is used once the frame has installed it; before
-// that, or while one of its boxes is open, the display's plain box.
+// display the frame's own box is used once the frame has installed it and can
+// draw it, a box asked for while another is open going over that one; before
+// that, the display's plain box.
 #include <string>
 #include <vector>
 
@@ -52,7 +53,7 @@ struct PROGRAM_MESSAGE_BOX {
 };
 // nullptr removes it.
 void Set_Program_Message_Box(const PROGRAM_MESSAGE_BOX* box);
-// True while the frame's own box is open (a box asked for meanwhile is the display's).
+// True while one of the frame's own boxes is open.
 bool Is_Message_Box_Busy();
 
 struct SHOWN_MESSAGE {

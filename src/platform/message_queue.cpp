@@ -69,13 +69,25 @@ WINDOW_MESSAGE Take_Timer_Message(int index, uint32_t now, bool remove) {
     return message;
 }
 
+bool Is_Input_Message(uint32_t code) {
+    return code >= MSG_KEY_DOWN && code <= MSG_MOUSE_WHEEL;
+}
+
 // Keyboard input goes to the window that has the focus when it is taken; input
-// for nobody (a disabled window has the focus) is dropped.
-void Resolve_Front_Keyboard_Messages() {
-    while (!queue.empty() && queue.front().Message.Window == KEYBOARD_TARGET) {
-        const WINDOW_HANDLE target = Resolve_Keyboard_Target();
-        if (target != NO_WINDOW) {
-            queue.front().Message.Window = target;
+// for nobody (a disabled window has the focus) is dropped. So is input that
+// was aimed at a window a modal dialog has come over since (a second click
+// of a double click on the button that opened it).
+void Resolve_Front_Input_Messages() {
+    while (!queue.empty()) {
+        WINDOW_MESSAGE& front = queue.front().Message;
+        if (front.Window == KEYBOARD_TARGET) {
+            const WINDOW_HANDLE target = Resolve_Keyboard_Target();
+            if (target != NO_WINDOW) {
+                front.Window = target;
+                return;
+            }
+        } else if (!Is_Input_Message(front.Code) || !Is_Window(front.Window) ||
+                   Is_Window_Taking_Input(front.Window)) {
             return;
         }
         queue.pop_front();
@@ -130,7 +142,7 @@ intptr_t Send_Window_Message(WINDOW_HANDLE window, uint32_t code, uintptr_t wpar
 
 bool Peek_Window_Message(WINDOW_MESSAGE* message, bool remove) {
     Get_Platform_Backend().Poll_Events();
-    Resolve_Front_Keyboard_Messages();
+    Resolve_Front_Input_Messages();
     if (!queue.empty()) {
         if (message != nullptr) *message = queue.front().Message;
         if (remove) queue.pop_front();
@@ -147,7 +159,7 @@ bool Peek_Window_Message(WINDOW_MESSAGE* message, bool remove) {
 
 bool Take_Posted_Window_Message(WINDOW_MESSAGE* message) {
     Get_Platform_Backend().Poll_Events();
-    Resolve_Front_Keyboard_Messages();
+    Resolve_Front_Input_Messages();
     if (queue.empty()) return false;
     if (message != nullptr) *message = queue.front().Message;
     queue.pop_front();
@@ -195,8 +207,8 @@ void Pump_Messages() {
     Get_Platform_Backend().Poll_Events();
     const uint64_t posted_before = next_sequence;
     const uint32_t entry_tick = Get_Tick_Count();
-    for (Resolve_Front_Keyboard_Messages(); !queue.empty() && queue.front().Sequence < posted_before;
-         Resolve_Front_Keyboard_Messages()) {
+    for (Resolve_Front_Input_Messages(); !queue.empty() && queue.front().Sequence < posted_before;
+         Resolve_Front_Input_Messages()) {
         WINDOW_MESSAGE message = queue.front().Message;
         queue.pop_front();
         Translate_And_Dispatch_Message(message);

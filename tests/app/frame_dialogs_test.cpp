@@ -49,7 +49,6 @@ struct BOX_LOOK {
     int32_t First_Button_Width = 0;
     DRAWING_FONT* First_Button_Font = nullptr;
     uint32_t Text_Flags = 0;
-    int Nested_Answer = 0;
     bool Busy = false;
 };
 
@@ -76,9 +75,48 @@ void Look_At_Box(void* context) {
             &picture,
             (std::string(folder) + "/message_box_" + std::to_string(look->Buttons) + ".png").c_str());
     }
-    // A box asked for while this one is open is the display's own.
-    Script_Message_Answer("Nested", ID_BOX_YES);
-    look->Nested_Answer = Show_Message_Box("Nested question", "Nested", BOX_YES_NO);
+}
+
+// A box asked for while a program box is open, answered with Enter; Escape
+// then closes the first box.
+struct NESTED_LOOK {
+    WINDOW_HANDLE Outer = NO_WINDOW;
+    WINDOW_HANDLE Inner = NO_WINDOW;
+    WINDOW_HANDLE Inner_Owner = NO_WINDOW;
+    int32_t Inner_Id = 0;
+    bool Outer_Enabled = true;
+    int Answer = 0;
+    bool Busy_After = false;
+};
+int native_boxes = 0;
+
+int Count_Native_Box(const char*, const char*, unsigned, int fallback) {
+    ++native_boxes;
+    return fallback;
+}
+
+void Look_At_Nested_Box(void* context) {
+    NESTED_LOOK* look = static_cast<NESTED_LOOK*>(context);
+    Pump_Messages();
+    look->Inner = Get_Innermost_Modal_Dialog();
+    look->Inner_Id = Get_Dialog_Template_Id(look->Inner);
+    look->Inner_Owner = Get_Window_Owner(look->Inner);
+    look->Outer_Enabled = Is_Window_Enabled(look->Outer);
+    if (const char* folder = std::getenv("KORVA_PICTURE_DIR")) {
+        DRAWING_SURFACE picture{};
+        Render_Screen(&picture, TEST_SCREEN_WIDTH, TEST_SCREEN_HEIGHT);
+        Write_Surface_PNG(&picture, (std::string(folder) + "/message_box_nested.png").c_str());
+    }
+}
+
+void Ask_Nested_Question(void* context) {
+    NESTED_LOOK* look = static_cast<NESTED_LOOK*>(context);
+    look->Outer = Get_Innermost_Modal_Dialog();
+    Script_Action(Look_At_Nested_Box, look);
+    Script_Key_Press(KEY_ENTER, 0);
+    Script_Key_Press(KEY_ESCAPE, 0);
+    look->Answer = Show_Message_Box("Nested question with a longer line", "Nested", BOX_YES_NO);
+    look->Busy_After = Is_Message_Box_Busy();
 }
 
 int32_t Show_Record(const char* text, const char* first, const char* second, const char* third) {
@@ -290,13 +328,34 @@ TEST_F(FrameDialogs, MessageBoxesUseTheProgramBoxOnceTheWindowIsUp) {
     Script_Key_Press(KEY_SPACE, 0);
     EXPECT_EQ(Show_Message_Box("Line one", "Question", BOX_YES_NO), ID_BOX_NO);
     EXPECT_TRUE(look.Busy);
-    EXPECT_EQ(look.Nested_Answer, ID_BOX_YES) << "the nested box was the display's";
     Script_Key_Press(KEY_ESCAPE, 0);
     EXPECT_EQ(Show_Message_Box("Line one", "Question", BOX_YES_NO), ID_BOX_NO)
         << "closing a yes/no box is no";
     Script_Key_Press(KEY_ENTER, 0);
     EXPECT_EQ(Show_Message_Box("Line one", "Question", BOX_OK_CANCEL), ID_BOX_OK);
     EXPECT_FALSE(Is_Message_Box_Busy());
+}
+
+TEST_F(FrameDialogs, ABoxAskedForWhileOneIsOpenIsAProgramBoxOverIt) {
+    PLATFORM_BACKEND showing = Make_Showing_Backend();
+    showing.Ask_Message_Box = Count_Native_Box;
+    Set_Platform_Backend(&showing);
+    native_boxes = 0;
+    Start_Frame_Without_Loop();
+    Pump_Messages();
+    NESTED_LOOK look;
+    Script_Action(Ask_Nested_Question, &look);
+    EXPECT_EQ(Show_Message_Box("Outer question", "Outer", BOX_YES_NO), ID_BOX_NO)
+        << "Escape closed the outer";
+    EXPECT_EQ(look.Answer, ID_BOX_YES) << "Enter answered the nested box";
+    EXPECT_EQ(native_boxes, 0) << "never the display's own box";
+    EXPECT_EQ(look.Inner_Id, USER_MESSAGE_DIALOG);
+    EXPECT_NE(look.Inner, look.Outer);
+    EXPECT_EQ(look.Inner_Owner, look.Outer) << "the nested box lies over the outer one";
+    EXPECT_FALSE(look.Outer_Enabled);
+    EXPECT_TRUE(look.Busy_After) << "the outer box was still open";
+    EXPECT_FALSE(Is_Message_Box_Busy());
+    EXPECT_EQ(Get_Shown_Messages().size(), 2u);
 }
 
 TEST_F(FrameDialogs, ProgressWindowCountsToItsRangeAndStopsWhenClosed) {

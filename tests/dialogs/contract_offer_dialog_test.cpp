@@ -18,6 +18,10 @@
 #include "frontoffice/contract_offer.h"
 #include "frontoffice/finance_stats.h"
 #include "frontoffice/trade_offer.h"
+#include "platform/backend.h"
+#include "platform/dialogs.h"
+#include "platform/input.h"
+#include "platform/keys.h"
 #include "platform/message_box.h"
 #include "platform/windows.h"
 #include "support/computer_league.h"
@@ -25,6 +29,7 @@
 #include "support/frame_fixture.h"
 #include "support/installation_folders.h"
 #include "support/test_league.h"
+#include "support/view_frame.h"
 
 namespace {
 constexpr int32_t USER = 0;
@@ -69,6 +74,34 @@ int32_t Vital(int32_t team, int32_t slot, int32_t n) {
 void Decide_Champion() {
     Set_User_Preference(CURRENT_WEEK, Universe.Season_Length + 3);
     Set_Playoff_Team(28, 5);
+}
+
+// The cap in thousands: the payroll plus the free agent's cap impact plus `spare`.
+void Fit_Cap(int32_t spare) {
+    Set_Player_Contract_Demand(FREE_AGENT_TEAM, FREE_AGENT, 0);
+    Universe.Header.Universe_Stats[SALARY_CAP] =
+        1000 * (Get_Team_Financial_Stat(USER, FINANCE_PAYROLL) +
+                Get_Player_Vital_Stat(FREE_AGENT_TEAM, FREE_AGENT, VITAL_CAP_CHARGE) + spare);
+}
+
+// The null backend, with boxes and dialogs shown as a display shows them.
+bool Take_No_Dialog_Answer(int, const char*, int*) {
+    return false;
+}
+
+// A user's click at the middle of a dialog's button, routed as the display's
+// click would be; it arrives once the running loop looks for input.
+void Click_On_Screen(WINDOW_HANDLE dialog, int32_t id) {
+    RECT_AREA rect;
+    Get_Window_Rect(Get_Dialog_Item(dialog, id), &rect);
+    const int32_t x = (rect.Left + rect.Right) / 2, y = (rect.Top + rect.Bottom) / 2;
+    Route_Mouse_Event(MSG_LBUTTON_DOWN, x, y, MOUSE_LEFT_HELD);
+    Route_Mouse_Event(MSG_LBUTTON_UP, x, y, 0);
+}
+
+void Press_Key(uint32_t key, uint32_t modifiers) {
+    Route_Key_Event(MSG_KEY_DOWN, key, modifiers);
+    Route_Key_Event(MSG_KEY_UP, key, modifiers);
 }
 } // namespace
 
@@ -119,13 +152,6 @@ TEST_F(ContractOfferDialog, YearsAndBonusButtonsFollowTheTermsAndAcceptPaysExact
 
 TEST_F(ContractOfferDialog, TheSalaryCapRefusesOrTheCommissionerOverrides) {
     Set_Player_Vital_Stat(FREE_AGENT_TEAM, FREE_AGENT, VITAL_CONTRACT_YEARS, 3);
-    // The cap in thousands is the payroll plus his cap impact: 0 room signs.
-    auto Fit_Cap = [](int32_t spare) {
-        Set_Player_Contract_Demand(FREE_AGENT_TEAM, FREE_AGENT, 0);
-        Universe.Header.Universe_Stats[SALARY_CAP] =
-            1000 * (Get_Team_Financial_Stat(USER, FINANCE_PAYROLL) +
-                    Get_Player_Vital_Stat(FREE_AGENT_TEAM, FREE_AGENT, VITAL_CAP_CHARGE) + spare);
-    };
     Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
         Fit_Cap(-1);
         Click_Dialog_Button(dialog, ACCEPT_BUTTON);
@@ -202,5 +228,63 @@ TEST_F(ContractOfferDialog, ACollegePlayerTheUserCannotPayLeadsToTheTradingBlock
     Script_Message_Answer("Can't Sign Any Players", ID_BOX_YES);
     EXPECT_EQ(Open_Contract_Offer(Main_Window, FIRST_COLLEGE_POOL_TEAM, 0), CONTRACT_TO_TRADING_BLOCK);
     EXPECT_EQ(Get_Last_Dialog_Id(), CONTRACT_OFFER_DIALOG);
+    EXPECT_TRUE(Is_Window_Enabled(Main_Window));
+}
+
+TEST_F(ContractOfferDialog, TheSalaryCapBoxKeepsTheOfferUnderItFromInputUntilItCloses) {
+    PLATFORM_BACKEND showing = Get_Null_Backend();
+    showing.Answers_From_Script = false;
+    showing.Take_Dialog_Answer = Take_No_Dialog_Answer;
+    Set_Platform_Backend(&showing);
+    Pump_Messages();
+    Set_Player_Vital_Stat(FREE_AGENT_TEAM, FREE_AGENT, VITAL_CONTRACT_YEARS, 3);
+    WINDOW_HANDLE offer = NO_WINDOW, box = NO_WINDOW;
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        offer = dialog;
+        Fit_Cap(-1);
+        Click_On_Screen(offer, ACCEPT_BUTTON);
+    });
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        box = dialog;
+        ASSERT_EQ(Get_Dialog_Template_Id(box), USER_MESSAGE_DIALOG) << "the program's own box";
+        EXPECT_EQ(Get_Window_Text(box), "Salary Cap");
+        EXPECT_EQ(Get_Window_Owner(box), offer) << "the box lies over the offer, not only the main window";
+        RECT_AREA decline;
+        Get_Window_Rect(Get_Dialog_Item(offer, DECLINE_BUTTON), &decline);
+        ASSERT_EQ(Window_From_Point((decline.Left + decline.Right) / 2, (decline.Top + decline.Bottom) / 2),
+                  Get_Dialog_Item(offer, DECLINE_BUTTON))
+            << "DECLINE lies beside the box";
+        Click_On_Screen(offer, DECLINE_BUTTON);
+        Click_On_Screen(offer, ACCEPT_BUTTON);
+        Press_Key('D', KEY_MODIFIER_ALT);
+    });
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(dialog, box) << "the box is still the one open";
+        EXPECT_TRUE(Is_Window(offer));
+        EXPECT_EQ(Get_Top_Level_Windows().back(), box) << "and on top";
+        EXPECT_FALSE(Is_Window_Enabled(offer));
+        EXPECT_EQ(Get_Shown_Messages().size(), 1u) << "no further box";
+        DRAWING_SURFACE screen{};
+        Render_Screen(&screen, TEST_SCREEN_WIDTH, TEST_SCREEN_HEIGHT);
+        Keep_View_Picture(screen, "contract_offer_salary_cap_box");
+        Press_Key(KEY_ESCAPE, 0);
+    });
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(dialog, offer);
+        EXPECT_TRUE(Is_Window_Enabled(offer)) << "the offer takes clicks again";
+        Click_On_Screen(offer, ACCEPT_BUTTON);
+    });
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Window_Owner(dialog), offer) << "a second box, over the offer";
+        Set_Focus(Get_Dialog_Item(offer, FEWER_YEARS_BUTTON));
+        Press_Key(KEY_ENTER, 0);
+    });
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(dialog, offer) << "Enter answered the box, wherever the focus was left";
+        Click_On_Screen(offer, DECLINE_BUTTON);
+    });
+    EXPECT_EQ(Open_Contract_Offer(NO_WINDOW, FREE_AGENT_TEAM, FREE_AGENT), CONTRACT_DECLINED);
+    ASSERT_EQ(Get_Shown_Messages().size(), 2u);
+    EXPECT_EQ(Get_Shown_Messages()[1].Caption, "Salary Cap");
     EXPECT_TRUE(Is_Window_Enabled(Main_Window));
 }
