@@ -76,8 +76,8 @@ void GameDayTest::TearDown() {
     }
 }
 
-void Start_Game_Day(const char* skin) {
-    Prepare_League_With_Week_Games(1);
+void Start_Game_Day(const char* skin, int32_t games) {
+    Prepare_League_With_Week_Games(games);
     Set_Team_Stat(GAME_DAY_HOME, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
     Set_User_Preference(USER_TEAM, GAME_DAY_HOME);
     Set_User_Preference(SHOWN_GAME_INDEX, -1);

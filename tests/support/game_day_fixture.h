@@ -23,7 +23,8 @@ class GameDayTest : public FrameTest {
 // The league and the frame: the home team is run by the user, the game's
 // week is ready to be played, the league is loaded as a saved game would be
 // (the views paint only a loaded game), and the main window shows its bars.
-void Start_Game_Day(const char* skin = "earth");
+// The week holds `games` games (team 2k at home to 2k + 1), the user's first.
+void Start_Game_Day(const char* skin = "earth", int32_t games = 1);
 
 // The user's turn: called on a timer whenever no scripted input is waiting.
 using GAME_DAY_USER = void (*)(void* context);
