@@ -83,6 +83,9 @@ int32_t Clear_Game_Record(GAME_RECORD* game) {
 
 void Clear_All_Game_Records() {
     std::memset(Universe.Games, 0, sizeof Universe.Games);
+    // The Games view's shown game names a record: it goes with them, so the
+    // view does not show an emptied record as a game of a team against itself.
+    Set_User_Preference(SHOWN_GAME_INDEX, -1);
 }
 
 int32_t Count_Completed_Games() {

@@ -16,6 +16,7 @@ int32_t Get_Game_Team_Total(const GAME_RECORD* game, int32_t side, int32_t n);
 
 GAME_RECORD* Get_Game_Record(int32_t n);
 int32_t Clear_Game_Record(GAME_RECORD* game);
+// Also resets the Games view's shown game, which names one of them.
 void Clear_All_Game_Records();
 int32_t Count_Completed_Games();
 int32_t Is_Game_Record_Final(int32_t n);

@@ -334,12 +334,21 @@ void Run_Game_Play_Loop(GAME_RECORD* pGame) {
         } else {
             Gather_User_Calls(pGame, computer_offense, computer_defense);
         }
+        // A snap called while Finish Quarter or Finish Game runs (the command
+        // may come during the wait for the user's calls) belongs to the stretch
+        // the user handed to the computer, the one that ends it too.
+        const bool handed_over = Get_User_Preference(SIM_TO_QUARTER) > 0;
         Put_Ball_At_Conversion_Spot(pGame);
         Count_Calls(pGame);
         Resolve_Play(pGame);
-        if (Get_User_Preference(SIM_TO_QUARTER) > 0 &&
-            (Get_Game_Quarter(pGame) >= Get_User_Preference(SIM_TO_QUARTER) || Is_Game_Over(pGame)))
-            Set_User_Preference(SIM_TO_QUARTER, 0);
+        if (handed_over) {
+            if (Get_Game_Quarter(pGame) >= Get_User_Preference(SIM_TO_QUARTER) || Is_Game_Over(pGame))
+                Set_User_Preference(SIM_TO_QUARTER, 0);
+            // The game-day screen follows the snaps the computer plays whole:
+            // scoreboard, situation and calls.
+            if (Is_Watched_Now(pGame)) Redraw_Main_Window();
+            continue;
+        }
         Animate_Play(pGame);
     }
     Report_System_Error("Game stopped after %d snaps in Run_Game_Play_Loop()", MAX_SNAPS_PER_RUN);

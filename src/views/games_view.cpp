@@ -168,9 +168,12 @@ void Paint_Games_View(DEVICE_CONTEXT* dc) {
     RANDOM_STATE saved;
     Save_Random_State(&saved);
     std::fill(std::begin(Play_Button_State), std::end(Play_Button_State), BUTTON_PAINT);
-    if (Get_User_Preference(SHOWN_GAME_INDEX) == -1) {
+    // A shown record that holds no game (kept by a game saved after the
+    // records were cleared) is chosen afresh, as when none is shown.
+    const int32_t shown = Get_User_Preference(SHOWN_GAME_INDEX);
+    if (shown == -1 || Is_Game_Record_Used(shown) == 0) {
         const int32_t last = Get_Team_Last_Game_Index(Get_User_Team());
-        if (last != -1) Set_User_Preference(SHOWN_GAME_INDEX, last);
+        if (last != -1 || shown != -1) Set_User_Preference(SHOWN_GAME_INDEX, last);
     }
     Get_Games_View_Background(Current_Background_Name);
     Draw_Screen_Background(dc);

@@ -9,6 +9,7 @@
 #include "app/dialog_services.h"
 #include "app/main_window.h"
 #include "app/status_bars.h"
+#include "app/window_graphics.h"
 #include "database/league_structure.h"
 #include "database/saved_game.h"
 #include "database/settings.h"
@@ -76,8 +77,8 @@ void GameDayTest::TearDown() {
     }
 }
 
-void Start_Game_Day(const char* skin) {
-    Prepare_League_With_Week_Games(1);
+void Start_Game_Day(const char* skin, int32_t games) {
+    Prepare_League_With_Week_Games(games);
     Set_Team_Stat(GAME_DAY_HOME, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
     Set_User_Preference(USER_TEAM, GAME_DAY_HOME);
     Set_User_Preference(SHOWN_GAME_INDEX, -1);
@@ -163,7 +164,8 @@ void Script_Dialog_Control_Click(int32_t dialog_id, int32_t control_id, void (*b
     Script_Action(Click_When_Open, nullptr);
 }
 
-int32_t Take_View_Picture(const std::string& name) {
+namespace {
+DRAWING_SURFACE Client_Picture() {
     Update_Window(Main_Window);
     DRAWING_SURFACE window{};
     Render_Window(Main_Window, &window);
@@ -180,7 +182,36 @@ int32_t Take_View_Picture(const std::string& name) {
         for (int32_t x = 0; x < client.Right; ++x)
             picture.Pixels[static_cast<size_t>(y) * client.Right + x] =
                 Get_Surface_Pixel(&window, x + dx, y + dy);
-    return Keep_Picture(picture, name);
+    return picture;
+}
+} // namespace
+
+int32_t Take_View_Picture(const std::string& name) {
+    return Keep_Picture(Client_Picture(), name);
+}
+
+bool Is_View_As_Freshly_Painted(const std::string& name, const RECT_AREA& ignored) {
+    const DRAWING_SURFACE shown = Client_Picture();
+    Redraw_Main_Window();
+    const DRAWING_SURFACE fresh = Client_Picture();
+    RECT_AREA view;
+    Get_View_Rect(&view);
+    const RECT_AREA skip = {Scale_X_To_Window(view, ignored.Left), Scale_Y_To_Window(view, ignored.Top),
+                            Scale_X_To_Window(view, ignored.Right), Scale_Y_To_Window(view, ignored.Bottom)};
+    bool same = shown.Width == fresh.Width && shown.Height == fresh.Height;
+    for (int32_t y = view.Top; same && y < view.Bottom && y < shown.Height; ++y)
+        for (int32_t x = view.Left; x < view.Right && x < shown.Width; ++x) {
+            if (x >= skip.Left && x < skip.Right && y >= skip.Top && y < skip.Bottom) continue;
+            if (Get_Surface_Pixel(&shown, x, y) != Get_Surface_Pixel(&fresh, x, y)) {
+                same = false;
+                break;
+            }
+        }
+    if (!same) {
+        Keep_Picture(shown, name + "-shown");
+        Keep_Picture(fresh, name + "-fresh");
+    }
+    return same;
 }
 
 int32_t Take_Screen_Picture(const std::string& name) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "database/game_record_layout.h"
+#include "platform/drawing_surface.h"
 #include "support/frame_fixture.h"
 
 // The user's team plays at home against the visitor in week 0.
@@ -23,7 +24,8 @@ class GameDayTest : public FrameTest {
 // The league and the frame: the home team is run by the user, the game's
 // week is ready to be played, the league is loaded as a saved game would be
 // (the views paint only a loaded game), and the main window shows its bars.
-void Start_Game_Day(const char* skin = "earth");
+// The week holds `games` games (team 2k at home to 2k + 1), the user's first.
+void Start_Game_Day(const char* skin = "earth", int32_t games = 1);
 
 // The user's turn: called on a timer whenever no scripted input is waiting.
 using GAME_DAY_USER = void (*)(void* context);
@@ -49,3 +51,8 @@ void Script_Dialog_Control_Click(int32_t dialog_id, int32_t control_id, void (*b
 int32_t Take_View_Picture(const std::string& name);
 // The same of the whole screen (dialogs over the main window).
 int32_t Take_Screen_Picture(const std::string& name);
+// Whether the view area shows what a fresh paint of the current view draws,
+// but for the design rectangle `ignored` (the wind arrow is shaken on every
+// paint of a game in progress). The main window is repainted; when the two
+// differ both pictures are kept as "<name>-shown" and "<name>-fresh".
+bool Is_View_As_Freshly_Painted(const std::string& name, const RECT_AREA& ignored = {0, 0, 0, 0});

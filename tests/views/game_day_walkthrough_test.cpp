@@ -18,6 +18,7 @@
 #include "engine/play_loop.h"
 #include "platform/keys.h"
 #include "platform/message_box.h"
+#include "platform/message_queue.h"
 #include "platform/scripted_answers.h"
 #include "season/week_advance.h"
 #include "support/frame_fixture.h"
@@ -269,6 +270,7 @@ TEST_F(GameDayWalkthrough, AUserCallsHisTeamsSnapsByKeysAndClicksThenFinishesThe
         ADD_FAILURE() << problem;
     EXPECT_TRUE(Covered_Everything(&walker)) << "the game ended before every kind of call was made";
     EXPECT_TRUE(walker.Finishing) << "Finish Game handed the rest to the computer";
+    EXPECT_FALSE(Is_Quit_Requested()) << "the finished game waited for a click nobody gave";
     EXPECT_EQ(Get_User_Preference(SIM_TO_QUARTER), 0);
     const GAME_RECORD* game = Get_Game_Record(0);
     ASSERT_EQ(Is_Game_Over(game), 1);
