@@ -7,11 +7,11 @@
 #include <string>
 #include <unistd.h>
 
-#include "app/message_box_dialog.h"
 #include "database/path_resolver.h"
 #include "dialogs/player_list_kind.h"
 #include "platform/backend.h"
-#include "platform/desktop.h"
+#include "platform/message_box.h"
+#include "reports/shell_open.h"
 
 namespace {
 struct HELP_TOPIC {
@@ -71,10 +71,14 @@ void Open_Help_Topic(const char* topic) {
     char name[128];
     std::snprintf(name, sizeof name, "Help\\%s.htm", topic);
     // The folder's case as installed; a page that is not installed is not
-    // handed to the desktop.
+    // handed to the desktop, but the user hears where it was looked for.
     const std::string page = folder + "/" + Resolve_File_Path(name);
     std::error_code error;
-    if (std::filesystem::exists(page, error)) Shell_Open_Target(page.c_str(), nullptr);
+    if (!std::filesystem::exists(page, error)) {
+        Show_Formatted_Message("Help", "This help page is not installed:\n\n%s", page.c_str());
+        return;
+    }
+    Open_With_Desktop(page.c_str(), nullptr);
 }
 
 void Open_Context_Help(int32_t id) {
@@ -83,12 +87,7 @@ void Open_Context_Help(int32_t id) {
 
 int32_t Launch_URL(WINDOW_HANDLE, const char* address) {
     if (address == nullptr) return SHELL_OPEN_FAILED;
-    errno = 0;
     char folder[CURRENT_FOLDER_LIMIT] = "";
     const char* working = getcwd(folder, sizeof folder) != nullptr ? folder : nullptr;
-    const int32_t result = Shell_Open_Target(address, working);
-    if (result <= 32)
-        Show_Last_Error_Message(errno, "Error Launching URL", "Error %d.  Could not access: \"%s\"", result,
-                                address);
-    return result;
+    return Open_With_Desktop(address, working);
 }

@@ -6,11 +6,13 @@
 
 // The help topic of a dialog id or view id ("playing" for any other).
 const char* Get_Context_Help_Topic(int32_t id);
-// Opens "<current folder>\Help\<topic>.htm" for the id with the desktop.
+// Opens "<current folder>\Help\<topic>.htm" for the id with the desktop
+// (Open_With_Desktop, which tells a refusal); a page that is not installed is
+// told with the path it was looked for at.
 void Open_Context_Help(int32_t id);
 // The same for a topic named directly.
 void Open_Help_Topic(const char* topic);
 // Opens a web address with the current folder as working folder; when the
-// desktop refuses, shows "Error Launching URL". Returns the desktop's result
-// (above 32 when it took the request).
+// desktop refuses, Open_With_Desktop shows "Error Launching URL". Returns the
+// desktop's result (above 32 when it took the request).
 int32_t Launch_URL(WINDOW_HANDLE owner, const char* address);

@@ -41,6 +41,9 @@ constexpr int FIRST_CHECKSUM_VERSION = 2193;
 constexpr int OWN_FILE_VERSION = 2000;
 
 int game_loaded = 0;
+// Whether the file last read held its league as it was saved: the same
+// layout and the team checksum it was written with.
+bool read_file_as_saved = false;
 
 struct FILE_CLOSER {
     void operator()(FILE* file) const { fclose(file); }
@@ -260,6 +263,7 @@ int Inflate_Universe_Chunks(FILE* file, uint8_t* destination, const char* captio
 }
 
 int Read_Saved_Game(const char* file_name) {
+    read_file_as_saved = false;
     if (file_name == nullptr) return 0;
     FILE_HANDLE file(Open_Resolved_File(file_name, "rb"));
     if (!file) {
@@ -329,10 +333,11 @@ int Read_Saved_Game(const char* file_name) {
     Remember_Loaded_File(file_name, converted ? version : 0);
 
     // The team array's sum was worked out as it was inflated.
-    if (!converted && Carries_Checksum(version) &&
-        Get_Game_Checksum() != static_cast<uint32_t>(team_sum) + 7200u)
+    const bool checksum_matches = Get_Game_Checksum() == static_cast<uint32_t>(team_sum) + 7200u;
+    if (!converted && Carries_Checksum(version) && !checksum_matches)
         Show_Formatted_Message("Load Game Warning", "Game data has changed since last written to disk.\n\n"
                                                     "The file may have been edited, or corrupted.");
+    read_file_as_saved = !converted && Carries_Checksum(version) && checksum_matches;
     Run_Post_Load_Repairs(version);
     return 1;
 }
@@ -360,6 +365,11 @@ int Load_Game(const char* file_name) {
     }
     game_loaded = 1;
     Finish_Loaded_Game();
+    // The load's repairs run again at every load of the file, so they are no
+    // change of the user's: a file that came back as it was saved counts as
+    // saved with them, and only what happens after the load makes the
+    // save-changes prompt ask. A converted, edited or damaged file still does.
+    if (read_file_as_saved) Set_Game_Checksum(Compute_Game_Checksum());
     return 1;
 }
 

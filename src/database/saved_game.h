@@ -33,7 +33,9 @@ constexpr int SAVE_WRITE_FAILED = 2;
 int Save_Game(const char* file_name, void* dialog);
 
 // Loads a league file into the block and runs the load steps. 1 loaded, 0 failed
-// (a message has been shown and the block is as it was).
+// (a message has been shown and the block is as it was). A file that holds its
+// league as it was saved leaves the game counted as saved, its load repairs
+// included.
 int Load_Game(const char* file_name);
 
 // Reads, checks, converts and repairs a league file. Nonzero when the block now

@@ -1,5 +1,7 @@
 #include "platform/desktop.h"
 
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -7,12 +9,58 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 
 #include "platform/backend.h"
 
 namespace {
-// The exit code of a print child that found no "lp" to run.
+// The exit code of a child that found no "lp" or "xdg-open" to run (or no
+// working folder to run it in).
 constexpr int EXIT_NO_COMMAND = 127;
+// How long an opener has to report a failure before it counts as started: a
+// desktop opener that cannot open a target says so at once, while one that
+// did may stay with the program it started for as long as that runs.
+constexpr int OPENER_VERDICT_MILLISECONDS = 2000;
+
+// The opener's exit code from the pipe; 0 (started) when it is still running
+// once the time is up, 1 when the watcher ended without a word.
+int Wait_For_Opener_Verdict(int pipe_end) {
+    timespec start{};
+    clock_gettime(CLOCK_MONOTONIC, &start);
+    for (;;) {
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        const long long spent =
+            (now.tv_sec - start.tv_sec) * 1000LL + (now.tv_nsec - start.tv_nsec) / 1000000;
+        if (spent >= OPENER_VERDICT_MILLISECONDS) return 0;
+        pollfd ready = {pipe_end, POLLIN, 0};
+        const int polled = poll(&ready, 1, static_cast<int>(OPENER_VERDICT_MILLISECONDS - spent));
+        if (polled < 0 && errno == EINTR) continue;
+        if (polled == 0) return 0;
+        unsigned char code = 1;
+        ssize_t got;
+        do {
+            got = read(pipe_end, &code, 1);
+        } while (got < 0 && errno == EINTR);
+        return got == 1 ? code : 1;
+    }
+}
+
+// The error an opener's exit code stands for: xdg-open exits 1 for a bad
+// request, 2 for a file that is not there, 3 when a program it needs is
+// missing and 4 when opening failed.
+int Error_Of_Opener_Exit(int code) {
+    switch (code) {
+    case 1:
+        return EINVAL;
+    case 2:
+    case 3:
+    case EXIT_NO_COMMAND:
+        return ENOENT;
+    default:
+        return ENOTSUP;
+    }
+}
 } // namespace
 
 int32_t Load_Cursor_Resource(int32_t resource) {
@@ -94,21 +142,49 @@ int Run_Print_Command(const char* path, const char* text) {
 
 int Start_Desktop_Opener(const char* target, const char* directory) {
     if (target == nullptr || target[0] == '\0') return SHELL_OPEN_FAILED;
-    // Two forks: the middle child ends at once and is waited for here, so the
-    // opener never becomes a zombie of ours however long it runs.
+    int verdict[2] = {-1, -1};
+    if (pipe2(verdict, O_CLOEXEC) != 0) return SHELL_OPEN_FAILED;
+    // Three generations: the middle child ends at once and is waited for here;
+    // the watcher it leaves behind waits for the opener and writes its exit
+    // code into the pipe. Neither becomes a zombie of ours, however long the
+    // opener runs.
     const pid_t middle = fork();
-    if (middle < 0) return SHELL_OPEN_FAILED;
+    if (middle < 0) {
+        close(verdict[0]);
+        close(verdict[1]);
+        return SHELL_OPEN_FAILED;
+    }
     if (middle == 0) {
+        const pid_t watcher = fork();
+        if (watcher != 0) _exit(watcher < 0 ? 1 : 0);
+        close(verdict[0]);
+        // A game that stopped listening must not end the watcher before it exits.
+        signal(SIGPIPE, SIG_IGN);
         const pid_t opener = fork();
         if (opener == 0) {
-            if (directory != nullptr && directory[0] != '\0' && chdir(directory) != 0) _exit(127);
+            if (directory != nullptr && directory[0] != '\0' && chdir(directory) != 0) _exit(EXIT_NO_COMMAND);
             execlp("xdg-open", "xdg-open", target, static_cast<char*>(nullptr));
-            _exit(127);
+            _exit(EXIT_NO_COMMAND);
         }
-        _exit(opener < 0 ? 1 : 0);
+        unsigned char code = 1;
+        int status = 0;
+        if (opener > 0) {
+            pid_t waited;
+            do {
+                waited = waitpid(opener, &status, 0);
+            } while (waited < 0 && errno == EINTR);
+            if (waited == opener && WIFEXITED(status)) code = static_cast<unsigned char>(WEXITSTATUS(status));
+        }
+        const ssize_t written = write(verdict[1], &code, 1);
+        _exit(written == 1 ? 0 : 1);
     }
+    close(verdict[1]);
     int status = 0;
-    if (waitpid(middle, &status, 0) != middle || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return SHELL_OPEN_FAILED;
-    return SHELL_OPEN_DONE;
+    const bool started =
+        waitpid(middle, &status, 0) == middle && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    const int code = started ? Wait_For_Opener_Verdict(verdict[0]) : 1;
+    close(verdict[0]);
+    if (code == 0) return SHELL_OPEN_DONE;
+    errno = Error_Of_Opener_Exit(code);
+    return SHELL_OPEN_FAILED;
 }

@@ -50,8 +50,7 @@ int Record_Sound(const char* path) {
 }
 
 int Record_Shell(const char* target, const char* directory) {
-    Record_Shell_Request(target, directory);
-    return SHELL_OPEN_DONE;
+    return Record_Shell_Request(target, directory);
 }
 
 int Record_Print(const char* path, const char* text) {

@@ -47,6 +47,7 @@ std::deque<SCRIPTED_INPUT> scripted_input;
 std::vector<std::string> played_sounds;
 std::vector<int32_t> cursor_requests;
 std::vector<SHELL_REQUEST> shell_requests;
+std::deque<int> shell_results;
 std::vector<PRINT_REQUEST> print_requests;
 std::vector<int> print_results;
 bool input_was_scripted = false;
@@ -253,8 +254,16 @@ void Record_Cursor_Request(int32_t shape) {
     cursor_requests.push_back(shape);
 }
 
-void Record_Shell_Request(const char* target, const char* directory) {
+int Record_Shell_Request(const char* target, const char* directory) {
     shell_requests.push_back({target != nullptr ? target : "", directory != nullptr ? directory : ""});
+    if (shell_results.empty()) return SHELL_OPEN_DONE;
+    const int result = shell_results.front();
+    shell_results.pop_front();
+    return result;
+}
+
+void Script_Shell_Result(int result) {
+    shell_results.push_back(result);
 }
 
 const std::vector<PRINT_REQUEST>& Get_Print_Requests() {
@@ -290,6 +299,7 @@ void Clear_Desktop_Requests() {
     played_sounds.clear();
     cursor_requests.clear();
     shell_requests.clear();
+    shell_results.clear();
     print_requests.clear();
     print_results.clear();
 }

@@ -76,5 +76,10 @@ void Script_Print_Result(int result);
 int Record_Print_Request(const char* path, const char* text);
 void Record_Played_Sound(const char* path);
 void Record_Cursor_Request(int32_t shape);
-void Record_Shell_Request(const char* target, const char* directory);
+// Records the request; returns the scripted result (SHELL_OPEN_DONE when
+// none is scripted).
+int Record_Shell_Request(const char* target, const char* directory);
+// The result the next shell request gets, as a desktop that cannot open it
+// would answer (a code of 32 or less).
+void Script_Shell_Result(int result);
 void Clear_Desktop_Requests();

@@ -2,13 +2,18 @@
 
 #include <strings.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
+#include "app/diagnostics.h"
+#include "app/message_box_dialog.h"
 #include "database/path_resolver.h"
 #include "platform/backend.h"
 #include "platform/desktop.h"
+#include "platform/message_box.h"
 
 namespace {
 bool Is_Address(const char* target) {
@@ -50,17 +55,51 @@ void Append_Reference(std::string& out, const std::string& reference) {
     }
     out += "&" + reference + ";";
 }
+
+// Open_With_Desktop; `told` says whether the user has heard of a refusal.
+int32_t Open_And_Tell(const char* target, const char* folder, bool* told) {
+    *told = false;
+    if (target == nullptr || target[0] == '\0') return SHELL_OPEN_FAILED;
+    const bool address = Is_Address(target);
+    const std::string resolved = address ? std::string(target) : Resolve_File_Path(target);
+    const std::string resolved_folder = folder != nullptr ? Resolve_File_Path(folder) : std::string();
+    errno = 0;
+    const int32_t result =
+        Shell_Open_Target(resolved.c_str(), folder != nullptr ? resolved_folder.c_str() : nullptr);
+    if (result > 32) return result;
+    const int error = errno != 0 ? errno : result;
+    if (address) {
+        Show_Last_Error_Message(error, "Error Launching URL", "Error %d.  Could not access: \"%s\"", result,
+                                target);
+        *told = true;
+        return result;
+    }
+    std::error_code missing;
+    if (!std::filesystem::exists(resolved, missing)) return result;
+    std::error_code unused;
+    const std::string full = std::filesystem::absolute(resolved, unused).lexically_normal().string();
+    Log_Debug_Line("The desktop could not open \"%s\" (%d, %s)", full.c_str(), result, std::strerror(error));
+    Show_Formatted_Message("Could Not Open",
+                           "Your desktop could not open this for Football Korva:\n\n%s\n\nYou can open it "
+                           "yourself, in a web browser or a file manager.",
+                           full.c_str());
+    *told = true;
+    return result;
+}
 } // namespace
+
+int32_t Open_With_Desktop(const char* target, const char* folder) {
+    bool told = false;
+    return Open_And_Tell(target, folder, &told);
+}
 
 bool Shell_Open(WINDOW_HANDLE window, const char* target) {
     return Shell_Open_In_Folder(window, target, nullptr);
 }
 
 bool Shell_Open_In_Folder(WINDOW_HANDLE, const char* target, const char* folder) {
-    if (target == nullptr || target[0] == '\0') return false;
-    const std::string resolved = Is_Address(target) ? std::string(target) : Resolve_File_Path(target);
-    const std::string resolved_folder = folder != nullptr ? Resolve_File_Path(folder) : std::string();
-    return Shell_Open_Target(resolved.c_str(), folder != nullptr ? resolved_folder.c_str() : nullptr) > 32;
+    bool told = false;
+    return Open_And_Tell(target, folder, &told) > 32 || told;
 }
 
 std::string Get_HTML_Page_Text(const std::string& html) {

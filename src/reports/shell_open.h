@@ -1,12 +1,22 @@
 #pragma once
 // Opening a file, folder or web address with the desktop's own program, and
 // handing a written report to the printer.
+#include <cstdint>
 #include <string>
 
 #include "platform/handles.h"
 
-// File names go through the installation's path resolver; addresses pass as
-// they are. True when the desktop took the request.
+// Hands `target` (a file, a folder or a web address) to the desktop with
+// `folder` as the working folder (nullptr: the current one). File names go
+// through the installation's path resolver; addresses pass as they are. This
+// is the one place a refusal is told: an address under "Error Launching URL",
+// a file or folder that is there with its full path, so that the user can
+// open it by hand. A file that is not there is left to the caller to tell.
+// Returns the desktop's result, above 32 when it took the request.
+int32_t Open_With_Desktop(const char* target, const char* folder);
+// Open_With_Desktop for the game's own pages and reports. True when the
+// request is dealt with: the desktop took it, or it refused and the user has
+// been told; false when the file is not there (or no target was given).
 bool Shell_Open(WINDOW_HANDLE window, const char* target);
 // The same with a working folder for the program that opens it.
 bool Shell_Open_In_Folder(WINDOW_HANDLE window, const char* target, const char* folder);

@@ -142,6 +142,23 @@ TEST_F(DialogServices, ContextHelpOpensTheTopicPageOfEachDialogAndView) {
     std::filesystem::remove_all("Help");
 }
 
+// Every page the help commands and buttons ask for is installed, Help >
+// Contents among them; only the broadcast dialog, which nothing offers, has
+// none.
+TEST_F(DialogServices, EveryHelpTopicHasAnInstalledPage) {
+    const char* data = std::getenv("KORVA_DATA_DIR");
+    const std::filesystem::path help =
+        std::filesystem::path(data != nullptr ? data : KORVA_DATA_DIR) / "Help";
+    std::string missing;
+    for (int32_t id = 0; id <= 41008; ++id) {
+        const std::string topic = Get_Context_Help_Topic(id);
+        if (topic != "broadcast" && !std::filesystem::exists(help / (topic + ".htm")) &&
+            missing.find(" " + topic + " ") == std::string::npos)
+            missing += " " + topic + " ";
+    }
+    EXPECT_EQ(missing, "");
+}
+
 TEST_F(DialogServices, LaunchUrlShowsTheErrorWhenTheDesktopRefuses) {
     EXPECT_GT(Launch_URL(NO_WINDOW, "https://footballkorva.example/"), 32);
     EXPECT_TRUE(Get_Shown_Messages().empty());

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "app/main_menu.h"
@@ -20,6 +22,7 @@
 #include "platform/windows.h"
 #include "support/frame_fixture.h"
 #include "support/test_league.h"
+#include "views/current_view.h"
 
 namespace {
 std::string Last_Caption() {
@@ -263,4 +266,38 @@ TEST_F(MainWindowCommands, ViewHeadingsBandsAndTabsTheFrameHandles) {
                         Pack_Point((15 + 172 + 60) * client.Right / 768, 92 * view_height / 507));
     EXPECT_EQ(Get_User_Preference(95), 1);
     Set_Platform_Backend(nullptr);
+}
+
+// Help > Contents and the help of the view hand their page to the desktop;
+// when it cannot open one, or the page is not installed, the user is told
+// the page's full path. A web address the desktop cannot open is told too.
+TEST_F(MainWindowCommands, HelpPagesAndLinksTheDesktopCannotOpenAreToldByTheirPath) {
+    std::filesystem::create_directory("Help");
+    std::ofstream("Help/contents.htm") << "<html></html>";
+    const std::string contents = (std::filesystem::current_path() / "Help" / "contents.htm").string();
+    Clear_Desktop_Requests();
+    Clear_Shown_Messages();
+    EXPECT_TRUE(Do_Main_Window_Command(Main_Window, ID_HELP_CONTENTS));
+    ASSERT_EQ(Get_Shell_Requests().size(), 1u);
+    EXPECT_EQ(Get_Shell_Requests()[0].Target, contents);
+    EXPECT_TRUE(Get_Shown_Messages().empty()) << "the desktop opened it";
+
+    Script_Shell_Result(SHELL_OPEN_FAILED);
+    Do_Main_Window_Command(Main_Window, ID_HELP_CONTENTS);
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_EQ(Last_Caption(), "Could Not Open");
+    EXPECT_NE(Last_Text().find("\n\n" + contents + "\n\n"), std::string::npos) << Last_Text();
+
+    Set_Current_View(40030);
+    Do_Main_Window_Command(Main_Window, ID_HELP_ON_VIEW);
+    EXPECT_EQ(Get_Shell_Requests().size(), 2u) << "a page that is not installed is not handed over";
+    EXPECT_EQ(Last_Caption(), "Help");
+    EXPECT_EQ(Last_Text(), "This help page is not installed:\n\n" +
+                               (std::filesystem::current_path() / "Help" / "standings.htm").string());
+
+    Script_Shell_Result(SHELL_OPEN_FAILED);
+    Do_Main_Window_Command(Main_Window, 40073);
+    EXPECT_EQ(Last_Caption(), "Error Launching URL") << "the product page";
+    EXPECT_EQ(Get_Shown_Messages().size(), 3u);
+    std::filesystem::remove_all("Help");
 }

@@ -319,6 +319,7 @@ TEST(SaveLoad, OwnFilesCompareTheirStoredChecksum) {
     // A file saved by this system matches (SaveLoad.VersionDigitsAndOldFileSettings).
     Fill_Universe(13);
     Set_Game_Checksum(Compute_Game_Checksum());
+    Write_File("own_clean.kor", Make_League_File("2002", Standard_Chunks()));
     Universe.Teams[7].Players[3].Vital_Stats[0] ^= 0x40;
     Write_File("own_edited.kor", Make_League_File("2002", Standard_Chunks()));
     memset(Universe_Bytes(), 0, UNIVERSE_SIZE);
@@ -331,7 +332,13 @@ TEST(SaveLoad, OwnFilesCompareTheirStoredChecksum) {
         Clear_Shown_Messages();
         ASSERT_EQ(Load_Game(name), 1) << "the mismatch is a warning only";
         EXPECT_TRUE(Was_Shown("Load Game Warning", warning));
+        EXPECT_NE(Compute_Game_Checksum(), Get_Game_Checksum()) << "the game counts as changed";
     }
+    // An intact file counts as saved once loaded, whatever its repairs rewrote.
+    Clear_Shown_Messages();
+    ASSERT_EQ(Load_Game("own_clean.kor"), 1);
+    EXPECT_FALSE(Was_Shown("Load Game Warning", warning));
+    EXPECT_EQ(Compute_Game_Checksum(), Get_Game_Checksum());
 }
 
 TEST(SaveLoad, ReadOnlySavedGameIsNotReplaced) {

@@ -4,8 +4,11 @@
 #include <filesystem>
 #include <string>
 
+#include "app/main_menu.h"
 #include "app/main_window.h"
+#include "app/main_window_title.h"
 #include "app/modal_dialogs.h"
+#include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/saved_game.h"
 #include "database/settings.h"
@@ -13,6 +16,7 @@
 #include "database/universe.h"
 #include "dialogs/saved_game_dialogs.h"
 #include "dialogs/saved_game_names.h"
+#include "platform/dialogs.h"
 #include "platform/message_box.h"
 #include "platform/windows.h"
 #include "support/dialog_steps.h"
@@ -83,6 +87,50 @@ TEST_F(SavedGameNames, DefaultNamesFollowTheHumanTeamsAndTheSeasons) {
     EXPECT_EQ(Check_Saved_Game_Name("line\nbreak"), SAVED_GAME_NAME_CONTROL_CHARACTER);
     EXPECT_EQ(Check_Saved_Game_Name(std::string(255, 'a').c_str()), SAVED_GAME_NAME_OK);
     EXPECT_EQ(Check_Saved_Game_Name(std::string(256, 'a').c_str()), SAVED_GAME_NAME_TOO_LONG);
+}
+
+// A league founded in 2020, through its first season, the playoffs, the
+// off-season after it and the next season, as the Save dialog offers the
+// name: the first year and the current one, the current one counted from
+// the off-season on, as the window's title counts it.
+TEST_F(SavedGameNames, TheSaveDialogNamesTheLeaguesFirstAndCurrentYears) {
+    Universe.Header.Universe_Stats[BASE_YEAR] = 2020;
+    Universe.Season_Length = 17;
+    const int32_t playoff_days[5] = {18, 19, 20, 22, 22};
+    for (int32_t i = 0; i < 5; ++i)
+        Universe.Post_Season_Days[i] = playoff_days[i];
+    Set_Team_Stat(7, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Set_User_Preference(USER_TEAM, 7);
+    char team[64];
+    Get_Team_Full_Name(7, team);
+    Start_Frame_Without_Loop();
+    struct PHASE {
+        int32_t Season_Index;
+        int32_t Week;
+        const char* Years;
+        const char* Title;
+    };
+    const PHASE phases[] = {{0, 5, "2020", "2020, Week 6"},
+                            {0, 18, "2020", "2020 Division Round"},
+                            {1, 100, "2020-2021", "2020-2021 Offseason"},
+                            {1, 3, "2020-2021", "2021, Week 4"}};
+    Set_User_Preference(CURRENT_SEASON_INDEX, 0);
+    Set_Saved_Game_Name(Default_Name().c_str());
+    for (const PHASE& phase : phases) {
+        SCOPED_TRACE(phase.Title);
+        Set_User_Preference(CURRENT_SEASON_INDEX, phase.Season_Index);
+        Set_User_Preference(CURRENT_WEEK, phase.Week);
+        char title[MAIN_WINDOW_TITLE_SIZE];
+        Get_Main_Window_Title(title);
+        EXPECT_NE(std::string(title).find(phase.Title), std::string::npos) << title;
+        std::string offered;
+        Script_Dialog_Step([&offered](WINDOW_HANDLE dialog) {
+            offered = Get_Dialog_Item_Text(dialog, SAVE_NAME_EDIT);
+            Click_Dialog_Button(dialog, ID_CANCEL);
+        });
+        Do_Main_Window_Command(Main_Window, ID_SAVE_GAME);
+        EXPECT_EQ(offered, std::string(team) + " (" + phase.Years + ")");
+    }
 }
 
 TEST_F(SavedGameNames, AutoSaveNeverWritesUnderANameThatIsNotPlain) {

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
+#include "platform/backend.h"
 #include "platform/crash_handler.h"
 #include "platform/desktop.h"
 #include "platform/file_search.h"
@@ -111,4 +114,60 @@ TEST(Desktop, FileSearchMatchesWildcardsAndCopiesWithoutOverwriting) {
     EXPECT_EQ(Get_Shell_Requests()[0].Target, "https://footballkorva.example/");
     EXPECT_EQ(Get_Played_Sounds(), (std::vector<std::string>{"sound/button.wav"}));
     EXPECT_EQ(Get_Cursor_Requests(), (std::vector<int32_t>{CURSOR_HAND}));
+}
+
+namespace {
+// A stand-in "xdg-open" on the search path for the length of a test: it notes
+// its folder and target, and exits with OPENER_EXIT.
+class STAND_IN_OPENER {
+  public:
+    STAND_IN_OPENER() : Kept_Path(std::getenv("PATH") != nullptr ? std::getenv("PATH") : "") {
+        Folder = std::filesystem::absolute("opener_bin").string();
+        std::filesystem::create_directories(Folder);
+        const std::string script = Folder + "/xdg-open";
+        std::ofstream(script) << "#!/bin/sh\necho \"$PWD|$1\" > \"" << Folder
+                              << "/opened.txt\"\nexit \"${OPENER_EXIT:-0}\"\n";
+        std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+        setenv("PATH", Folder.c_str(), 1);
+    }
+    ~STAND_IN_OPENER() {
+        setenv("PATH", Kept_Path.c_str(), 1);
+        unsetenv("OPENER_EXIT");
+        std::filesystem::remove_all(Folder);
+    }
+    std::string Opened() {
+        const std::string seen = Read_File(Folder + "/opened.txt");
+        std::filesystem::remove(Folder + "/opened.txt");
+        return seen;
+    }
+    std::string Folder;
+
+  private:
+    std::string Kept_Path;
+};
+} // namespace
+
+TEST(Desktop, OpenerReportsAMissingOrFailingXdgOpenAsAFailure) {
+    STAND_IN_OPENER opener;
+    const std::string here = std::filesystem::current_path().string();
+    EXPECT_EQ(Start_Desktop_Opener("Help/contents.htm", here.c_str()), SHELL_OPEN_DONE);
+    EXPECT_EQ(opener.Opened(), here + "|Help/contents.htm\n") << "run in the working folder";
+
+    setenv("OPENER_EXIT", "3", 1); // nothing on the desktop to open it with
+    errno = 0;
+    EXPECT_EQ(Start_Desktop_Opener("Output/Box-20-001.htm", nullptr), SHELL_OPEN_FAILED);
+    EXPECT_EQ(errno, ENOENT);
+    EXPECT_EQ(opener.Opened(), here + "|Output/Box-20-001.htm\n");
+    setenv("OPENER_EXIT", "4", 1);
+    EXPECT_EQ(Start_Desktop_Opener("Output/Box-20-001.htm", nullptr), SHELL_OPEN_FAILED);
+    EXPECT_EQ(errno, ENOTSUP);
+    opener.Opened();
+
+    unsetenv("OPENER_EXIT");
+    EXPECT_EQ(Start_Desktop_Opener("Help/contents.htm", "no_such_folder"), SHELL_OPEN_FAILED);
+    EXPECT_EQ(opener.Opened(), "") << "not run without its working folder";
+    std::filesystem::remove(opener.Folder + "/xdg-open");
+    errno = 0;
+    EXPECT_EQ(Start_Desktop_Opener("Help/contents.htm", nullptr), SHELL_OPEN_FAILED) << "no xdg-open at all";
+    EXPECT_EQ(errno, ENOENT);
 }

@@ -27,6 +27,7 @@
 #include "engine/game_screen_hooks.h"
 #include "engine/play_loop.h"
 #include "engine/playbook_records.h"
+#include "platform/backend.h"
 #include "platform/keys.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
@@ -473,4 +474,32 @@ TEST_F(GameDayScreen, TheBoxScoreAndRecapButtonsOpenTheGamesPagesThroughThePathR
     ASSERT_EQ(Get_Shell_Requests().size(), 2u);
     EXPECT_EQ(Get_Shell_Requests()[1].Target, "output/Recap-20-000.htm");
     std::filesystem::remove_all("output");
+}
+
+// A page the desktop cannot open is told by its full path, to be opened by
+// hand; only a page that is not there gets the missing-folder message.
+TEST_F(GameDayScreen, ABoxScoreTheDesktopCannotOpenIsToldByItsFullPath) {
+    GAME_RECORD* game = Start_Live_Game();
+    std::filesystem::remove_all("Output");
+    std::filesystem::create_directories("Output");
+    Set_User_Preference(CURRENT_GAME_NUMBER, 0);
+    Clear_Shown_Messages();
+    Script_Shell_Result(SHELL_OPEN_FAILED);
+    EXPECT_TRUE(Do_Games_View_Click(380, 112));
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u) << "one message, not the missing-folder one as well";
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Could Not Open");
+    const std::string page = (std::filesystem::current_path() / "Output" / "Box-20-000.htm").string();
+    EXPECT_NE(Get_Shown_Messages()[0].Text.find("\n\n" + page + "\n\n"), std::string::npos)
+        << Get_Shown_Messages()[0].Text;
+
+    Current_Game = nullptr;
+    game->Clock = 3600;
+    game->Score[1] = 3;
+    Set_User_Preference(SHOWN_GAME_INDEX, 0);
+    Script_Shell_Result(SHELL_OPEN_FAILED);
+    EXPECT_TRUE(Do_Games_View_Click(380, 128)) << "the recap of a finished game was never written";
+    ASSERT_EQ(Get_Shown_Messages().size(), 2u);
+    EXPECT_EQ(Get_Shown_Messages()[1].Caption, "Error");
+    EXPECT_EQ(Get_Shown_Messages()[1].Text.rfind("Can't find Game Recap file.", 0), 0u);
+    std::filesystem::remove_all("Output");
 }
