@@ -148,10 +148,42 @@ int32_t Draw_Text_Fitting_Box(DEVICE_CONTEXT* dc, const RECT_AREA& rect, const c
         target.Top += spare_height / 2;
         target.Bottom += spare_height / 2;
     }
+    Note_Drawn_Text(dc, text, target, flags);
     Draw_Text_In_Rect(dc, text, -1, &target, flags);
     Restore_Device_Context(dc);
     Release_App_Font(font);
     return row;
+}
+
+namespace {
+// Below the text box's fonts, the smallest of the table.
+constexpr int32_t SMALLEST_FONT_ROW = 0;
+
+bool Texts_Fit_In_Font(const std::vector<std::string>& texts, const RECT_AREA& rect, uint32_t flags,
+                       int32_t row) {
+    DEVICE_CONTEXT dc;
+    Attach_Device_Context(&dc, nullptr);
+    DRAWING_FONT* font = Get_App_Font(row);
+    Select_Font(&dc, font);
+    bool fit = true;
+    for (const std::string& text : texts) {
+        RECT_AREA measured = rect;
+        Draw_Text_In_Rect(&dc, text.c_str(), -1, &measured, flags | TEXT_CALCULATE_RECT);
+        if (measured.Right > rect.Right || measured.Bottom > rect.Bottom) fit = false;
+    }
+    Release_App_Font(font);
+    return fit;
+}
+} // namespace
+
+int32_t Find_Fitting_Font_Row(const std::vector<std::string>& texts, const RECT_AREA& rect, uint32_t flags,
+                              int32_t preferred_row) {
+    if (preferred_row < 0 || preferred_row >= APP_FONT_COUNT) return SMALLEST_FONT_ROW;
+    if (Texts_Fit_In_Font(texts, rect, flags, preferred_row)) return preferred_row;
+    const int32_t height = App_Font_Table[preferred_row].Height;
+    for (const int32_t row : Text_Box_Fonts)
+        if (App_Font_Table[row].Height < height && Texts_Fit_In_Font(texts, rect, flags, row)) return row;
+    return SMALLEST_FONT_ROW;
 }
 
 void Draw_Scaled_Text_Box(DEVICE_CONTEXT* dc, RECT_AREA* rect, const char* text, int32_t preferred_row) {
@@ -191,8 +223,10 @@ void Draw_Shadowed_Text_Scaled(DEVICE_CONTEXT* dc, const char* text, const RECT_
     const COLOUR_VALUE colour = dc->State.Text_Colour;
     RECT_AREA shadow{rect.Left + 1, rect.Top + 1, rect.Right + 1, rect.Bottom + 1};
     Set_Text_Colour(dc, 0);
+    Note_Drawn_Text(dc, text, shadow, flags);
     Draw_Text_In_Rect(dc, text, -1, &shadow, flags);
     Set_Text_Colour(dc, colour);
+    Note_Drawn_Text(dc, text, rect, flags);
     Draw_Text_In_Rect(dc, text, -1, &rect, flags);
 }
 

@@ -11,17 +11,43 @@
 namespace {
 std::deque<DRAWN_TEXT> Drawn_Texts;
 
-void Trace_Drawn_Text(const DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& area, uint32_t format) {
+// Where Draw_Text_In_Rect puts the lines: aligned by the format within the
+// rectangle, single lines centred or dropped to its bottom on request.
+RECT_AREA Lay_Out_Lines(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& area, uint32_t format) {
+    RECT_AREA measured = area;
+    const int32_t height = Draw_Text_In_Rect(dc, text, -1, &measured, format | TEXT_CALCULATE_RECT);
+    const int32_t width = measured.Right - measured.Left;
+    int32_t left = area.Left, top = area.Top;
+    if ((format & TEXT_CENTRE) != 0)
+        left = area.Left + (area.Right - area.Left - width) / 2;
+    else if ((format & TEXT_RIGHT) != 0)
+        left = area.Right - width;
+    if ((format & TEXT_SINGLE_LINE) != 0) {
+        if ((format & TEXT_VERTICAL_CENTRE) != 0)
+            top = area.Top + (area.Bottom - area.Top - height) / 2;
+        else if ((format & TEXT_BOTTOM) != 0)
+            top = area.Bottom - height;
+    }
+    return {left, top, left + width, top + height};
+}
+} // namespace
+
+void Note_Drawn_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect, uint32_t format) {
+    if (dc == nullptr || text == nullptr) return;
     DRAWN_TEXT drawn{};
     safe_strncpy(drawn.Text, text, DRAWN_TEXT_SIZE);
-    drawn.Rect = area;
+    drawn.Rect = rect;
     drawn.Format = format;
     drawn.Colour = dc->State.Text_Colour;
     drawn.Background_Mode = dc->State.Background_Mode;
+    drawn.Box = Lay_Out_Lines(dc, text, rect, format);
+    FONT_METRICS metrics{};
+    Get_Font_Metrics(dc, &metrics);
+    drawn.Leading = metrics.Internal_Leading;
+    drawn.Surface = dc->Surface;
     if (Drawn_Texts.size() >= static_cast<size_t>(DRAWN_TEXT_LIMIT)) Drawn_Texts.pop_front();
     Drawn_Texts.push_back(drawn);
 }
-} // namespace
 
 int32_t Draw_Text_In_Scaled_Rect(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect, uint32_t format,
                                  int32_t scale) {
@@ -38,7 +64,7 @@ int32_t Draw_Text_In_Scaled_Rect(DEVICE_CONTEXT* dc, const char* text, const REC
         if (spare > 0) area.Top += spare / 2;
     }
     const uint32_t drawn_format = format | TEXT_NO_PREFIX;
-    Trace_Drawn_Text(dc, text, area, drawn_format);
+    Note_Drawn_Text(dc, text, area, drawn_format);
     const int32_t height = Draw_Text_In_Rect(dc, text, -1, &area, drawn_format);
     if (scale != 0 && view.Bottom - view.Top > DESIGN_HEIGHT)
         return Mul_Div_Round(height, DESIGN_HEIGHT, view.Bottom - view.Top);
