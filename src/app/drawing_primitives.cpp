@@ -159,31 +159,50 @@ namespace {
 // Below the text box's fonts, the smallest of the table.
 constexpr int32_t SMALLEST_FONT_ROW = 0;
 
-bool Texts_Fit_In_Font(const std::vector<std::string>& texts, const RECT_AREA& rect, uint32_t flags,
-                       int32_t row) {
+// Whether each text's lines are no wider than its cell and its letters lie
+// between the cell's top and bottom.
+bool Cells_Fit_In_Font(const std::vector<TEXT_CELL>& cells, uint32_t flags, int32_t row) {
     DEVICE_CONTEXT dc;
     Attach_Device_Context(&dc, nullptr);
     DRAWING_FONT* font = Get_App_Font(row);
     Select_Font(&dc, font);
+    FONT_METRICS metrics{};
+    Get_Font_Metrics(&dc, &metrics);
+    const bool centred = (flags & TEXT_SINGLE_LINE) != 0 && (flags & TEXT_VERTICAL_CENTRE) != 0;
     bool fit = true;
-    for (const std::string& text : texts) {
-        RECT_AREA measured = rect;
-        Draw_Text_In_Rect(&dc, text.c_str(), -1, &measured, flags | TEXT_CALCULATE_RECT);
-        if (measured.Right > rect.Right || measured.Bottom > rect.Bottom) fit = false;
+    for (const TEXT_CELL& cell : cells) {
+        RECT_AREA measured = cell.Rect;
+        const int32_t height =
+            Draw_Text_In_Rect(&dc, cell.Text.c_str(), -1, &measured, flags | TEXT_CALCULATE_RECT);
+        int32_t ink_top = 0, ink_bottom = 0;
+        Measure_Text_Ink_Rows(&dc, cell.Text.c_str(), -1, &ink_top, &ink_bottom);
+        // Where the letters fall in the cell, placed as Draw_Text_In_Rect places them.
+        const int32_t room = cell.Rect.Bottom - cell.Rect.Top;
+        const int32_t top = centred ? (room - height) / 2 : 0;
+        const int32_t letters_top = top + ink_top,
+                      letters_bottom = top + height - metrics.Height + ink_bottom;
+        if (measured.Right > cell.Rect.Right || letters_top < 0 || letters_bottom > room) fit = false;
     }
     Release_App_Font(font);
     return fit;
 }
 } // namespace
 
-int32_t Find_Fitting_Font_Row(const std::vector<std::string>& texts, const RECT_AREA& rect, uint32_t flags,
-                              int32_t preferred_row) {
+int32_t Find_Fitting_Font_Row(const std::vector<TEXT_CELL>& cells, uint32_t flags, int32_t preferred_row) {
     if (preferred_row < 0 || preferred_row >= APP_FONT_COUNT) return SMALLEST_FONT_ROW;
-    if (Texts_Fit_In_Font(texts, rect, flags, preferred_row)) return preferred_row;
+    if (Cells_Fit_In_Font(cells, flags, preferred_row)) return preferred_row;
     const int32_t height = App_Font_Table[preferred_row].Height;
     for (const int32_t row : Text_Box_Fonts)
-        if (App_Font_Table[row].Height < height && Texts_Fit_In_Font(texts, rect, flags, row)) return row;
+        if (App_Font_Table[row].Height < height && Cells_Fit_In_Font(cells, flags, row)) return row;
     return SMALLEST_FONT_ROW;
+}
+
+int32_t Find_Fitting_Font_Row(const std::vector<std::string>& texts, const RECT_AREA& rect, uint32_t flags,
+                              int32_t preferred_row) {
+    std::vector<TEXT_CELL> cells;
+    for (const std::string& text : texts)
+        cells.push_back({text, rect});
+    return Find_Fitting_Font_Row(cells, flags, preferred_row);
 }
 
 void Draw_Scaled_Text_Box(DEVICE_CONTEXT* dc, RECT_AREA* rect, const char* text, int32_t preferred_row) {

@@ -51,6 +51,12 @@ int32_t Draw_Text_Fitting_Box(DEVICE_CONTEXT* dc, const RECT_AREA& rect, const c
 // all, when none does.
 int32_t Find_Fitting_Font_Row(const std::vector<std::string>& texts, const RECT_AREA& rect, uint32_t flags,
                               int32_t preferred_row);
+// The same for texts each in a rectangle of its own (the cells of a table).
+struct TEXT_CELL {
+    std::string Text;
+    RECT_AREA Rect;
+};
+int32_t Find_Fitting_Font_Row(const std::vector<TEXT_CELL>& cells, uint32_t flags, int32_t preferred_row);
 // The design rectangle is scaled to the window in place, narrowed by a
 // twentieth of its width on each side, and filled with the text centred and
 // word-wrapped.

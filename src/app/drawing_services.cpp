@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <string>
 
 #include "app/design_scaling.h"
 #include "app/main_window_dc.h"
@@ -12,11 +13,21 @@ namespace {
 std::deque<DRAWN_TEXT> Drawn_Texts;
 
 // Where Draw_Text_In_Rect puts the lines: aligned by the format within the
-// rectangle, single lines centred or dropped to its bottom on request.
+// rectangle, single lines centred or dropped to its bottom on request. The
+// blanks that end a single line take their place but show nothing, so the
+// box ends with the line's last letter.
 RECT_AREA Lay_Out_Lines(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& area, uint32_t format) {
     RECT_AREA measured = area;
     const int32_t height = Draw_Text_In_Rect(dc, text, -1, &measured, format | TEXT_CALCULATE_RECT);
     const int32_t width = measured.Right - measured.Left;
+    int32_t shown = width;
+    if ((format & TEXT_SINGLE_LINE) != 0) {
+        std::string letters = text;
+        letters.erase(letters.find_last_not_of(' ') + 1);
+        RECT_AREA trimmed = area;
+        Draw_Text_In_Rect(dc, letters.c_str(), -1, &trimmed, format | TEXT_CALCULATE_RECT);
+        shown = trimmed.Right - trimmed.Left;
+    }
     int32_t left = area.Left, top = area.Top;
     if ((format & TEXT_CENTRE) != 0)
         left = area.Left + (area.Right - area.Left - width) / 2;
@@ -28,7 +39,7 @@ RECT_AREA Lay_Out_Lines(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& a
         else if ((format & TEXT_BOTTOM) != 0)
             top = area.Bottom - height;
     }
-    return {left, top, left + width, top + height};
+    return {left, top, left + shown, top + height};
 }
 } // namespace
 
@@ -43,7 +54,10 @@ void Note_Drawn_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect
     drawn.Box = Lay_Out_Lines(dc, text, rect, format);
     FONT_METRICS metrics{};
     Get_Font_Metrics(dc, &metrics);
-    drawn.Leading = metrics.Internal_Leading;
+    int32_t ink_top = 0, ink_bottom = 0;
+    Measure_Text_Ink_Rows(dc, text, -1, &ink_top, &ink_bottom);
+    drawn.Letters = {drawn.Box.Left, drawn.Box.Top + ink_top, drawn.Box.Right,
+                     drawn.Box.Bottom - metrics.Height + ink_bottom};
     drawn.Surface = dc->Surface;
     if (Drawn_Texts.size() >= static_cast<size_t>(DRAWN_TEXT_LIMIT)) Drawn_Texts.pop_front();
     Drawn_Texts.push_back(drawn);

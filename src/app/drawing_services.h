@@ -33,10 +33,12 @@ struct DRAWN_TEXT {
     COLOUR_VALUE Colour;
     int32_t Background_Mode;
     // The lines as laid out by the format (before any clipping to Rect):
-    // as wide as the widest line and as high as all of them.
+    // as wide as the widest line (a single line up to its last letter) and
+    // as high as all of them.
     RECT_AREA Box;
-    // The top of each line the font keeps free above its letters.
-    int32_t Leading;
+    // The part of Box the letters cover: the font's room above the first
+    // line's letters and below the last one's shows nothing.
+    RECT_AREA Letters;
     const DRAWING_SURFACE* Surface; // what it was drawn on
 };
 // Notes a text about to be drawn in `rect` (pixels) with the context's font;

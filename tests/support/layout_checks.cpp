@@ -58,7 +58,9 @@ std::string Check_Fit(WINDOW_HANDLE control, const std::string& text, const RECT
     const int32_t height = Draw_Text_In_Rect(&dc, text.c_str(), -1, &measured, flags | TEXT_CALCULATE_RECT);
     const int32_t width = measured.Right - measured.Left;
     const int32_t room_width = area.Right - area.Left, room_height = area.Bottom - area.Top;
-    const int32_t letters_height = height - metrics.Internal_Leading;
+    int32_t ink_top = 0, ink_bottom = 0;
+    Measure_Text_Ink_Rows(&dc, text.c_str(), -1, &ink_top, &ink_bottom);
+    const int32_t letters_height = height - metrics.Height + ink_bottom - ink_top;
     if (width <= room_width && letters_height <= room_height) return "";
     return Name_Control(control) + " \"" + text + "\" needs " + std::to_string(width) + " x " +
            std::to_string(letters_height) + " pixels, has " + std::to_string(room_width) + " x " +
@@ -83,10 +85,9 @@ bool Shows_Text(WINDOW_HANDLE control) {
     }
 }
 
-// A drawn text's letters: its lines below the font's leading, cut to its
-// rectangle when it is clipped.
+// A drawn text's letters, cut to its rectangle when it is clipped.
 RECT_AREA Letters_Of(const DRAWN_TEXT& text) {
-    RECT_AREA box = {text.Box.Left, text.Box.Top + text.Leading, text.Box.Right, text.Box.Bottom};
+    RECT_AREA box = text.Letters;
     if ((text.Format & TEXT_NO_CLIP) == 0) {
         box.Left = std::max(box.Left, text.Rect.Left);
         box.Top = std::max(box.Top, text.Rect.Top);
@@ -133,23 +134,26 @@ std::vector<std::string> Find_Control_Layout_Faults(WINDOW_HANDLE dialog) {
     return faults;
 }
 
-std::vector<std::string> Find_Drawn_Text_Faults(int32_t first) {
+std::vector<std::string> Find_Drawn_Text_Faults(int32_t first, const DRAWING_SURFACE* surface) {
     std::vector<std::string> faults;
+    // A painter that ran twice draws its faults twice; each is told once.
+    auto add = [&faults](const std::string& fault) {
+        if (std::find(faults.begin(), faults.end(), fault) == faults.end()) faults.push_back(fault);
+    };
     std::vector<const DRAWN_TEXT*> texts;
     for (int32_t i = std::max(0, first); i < Get_Drawn_Text_Count(); ++i) {
         const DRAWN_TEXT* text = Get_Drawn_Text(i);
-        if (!Is_Blank(text->Text)) texts.push_back(text);
+        if (!Is_Blank(text->Text) && (surface == nullptr || text->Surface == surface)) texts.push_back(text);
     }
     for (const DRAWN_TEXT* text : texts) {
         const int32_t width = text->Box.Right - text->Box.Left;
-        const RECT_AREA letters = {text->Box.Left, text->Box.Top + text->Leading, text->Box.Right,
-                                   text->Box.Bottom};
+        const RECT_AREA& letters = text->Letters;
         const bool clipped = (text->Format & TEXT_NO_CLIP) == 0;
         const bool too_wide = width > text->Rect.Right - text->Rect.Left;
         const bool too_tall = clipped && (letters.Top < text->Rect.Top || letters.Bottom > text->Rect.Bottom);
         if (too_wide || too_tall)
-            faults.push_back("\"" + std::string(text->Text) + "\" lies " + Describe(letters) +
-                             ", its place is " + Describe(text->Rect));
+            add("\"" + std::string(text->Text) + "\" lies " + Describe(letters) + ", its place is " +
+                Describe(text->Rect));
     }
     for (size_t i = 0; i < texts.size(); ++i)
         for (size_t j = i + 1; j < texts.size(); ++j) {
@@ -158,8 +162,8 @@ std::vector<std::string> Find_Drawn_Text_Faults(int32_t first) {
             if (a.Surface != b.Surface || Is_Shadow_Of(a, b)) continue;
             const RECT_AREA la = Letters_Of(a), lb = Letters_Of(b);
             if (Run_Together(la, lb))
-                faults.push_back("\"" + std::string(a.Text) + "\" " + Describe(la) + " runs into \"" +
-                                 b.Text + "\" " + Describe(lb));
+                add("\"" + std::string(a.Text) + "\" " + Describe(la) + " runs into \"" + b.Text + "\" " +
+                    Describe(lb));
         }
     return faults;
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/drawing_surface.h"
 #include "platform/handles.h"
 
 // Every visible control of `dialog` whose own text (label, caption, static
@@ -22,7 +23,8 @@ std::vector<std::string> Find_Control_Layout_Faults(WINDOW_HANDLE dialog);
 // of them drawn on the same surface whose letters overlap or stand so close
 // side by side that they read as one. The same text drawn again a pixel or
 // two off (a shadow) is one text.
-std::vector<std::string> Find_Drawn_Text_Faults(int32_t first = 0);
+// With a surface given, only the texts drawn on it count.
+std::vector<std::string> Find_Drawn_Text_Faults(int32_t first = 0, const DRAWING_SURFACE* surface = nullptr);
 
 // The faults one to a line, for a test's message.
 std::string Join_Faults(const std::vector<std::string>& faults);
