@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "app/drawing_services.h"
 #include "platform/combo_box.h"
@@ -101,17 +102,32 @@ bool Is_Shadow_Of(const DRAWN_TEXT& a, const DRAWN_TEXT& b) {
     return std::strcmp(a.Text, b.Text) == 0 && std::abs(a.Box.Left - b.Box.Left) <= 2 &&
            std::abs(a.Box.Top - b.Box.Top) <= 2;
 }
+
+// Where a group box's caption is set into its top edge, in the dialog.
+RECT_AREA Caption_In_Dialog(WINDOW_HANDLE dialog, WINDOW_HANDLE group, const RECT_AREA& area) {
+    DEVICE_CONTEXT dc;
+    Attach_Device_Context(&dc, nullptr);
+    Select_Font(&dc, Get_Window_Font(group));
+    const std::string text = Get_Window_Text(group);
+    const int32_t width = std::min(Measure_Text_Width(&dc, text.c_str(), -1), area.Right - area.Left);
+    const RECT_AREA at = Rect_In_Dialog(dialog, group);
+    return {at.Left + area.Left - 2, at.Top + area.Top, at.Left + area.Left + width + 2,
+            at.Top + area.Bottom};
+}
 } // namespace
 
 std::vector<std::string> Find_Control_Layout_Faults(WINDOW_HANDLE dialog) {
     std::vector<std::string> faults;
-    std::vector<WINDOW_HANDLE> shown;
+    // The controls showing text, and the places they show it in.
+    std::vector<std::pair<WINDOW_HANDLE, RECT_AREA>> shown;
     for (WINDOW_HANDLE control : Get_Child_Windows(dialog)) {
         if (!Is_Window_Shown(control)) continue;
-        if (Shows_Text(control)) shown.push_back(control);
+        if (Shows_Text(control)) shown.push_back({control, Rect_In_Dialog(dialog, control)});
         RECT_AREA area;
         uint32_t flags = 0;
         if (!Get_Control_Text_Layout(control, &area, &flags)) continue;
+        if (Get_Control_Kind(control) == CONTROL_GROUP_BOX && !Is_Blank(Get_Window_Text(control)))
+            shown.push_back({control, Caption_In_Dialog(dialog, control, area)});
         std::vector<std::string> texts;
         if (Get_Control_Kind(control) == CONTROL_COMBO_BOX) {
             for (int32_t i = 0; i < Combo_Box_Get_Count(control); ++i)
@@ -126,10 +142,11 @@ std::vector<std::string> Find_Control_Layout_Faults(WINDOW_HANDLE dialog) {
     }
     for (size_t i = 0; i < shown.size(); ++i)
         for (size_t j = i + 1; j < shown.size(); ++j) {
-            const RECT_AREA a = Rect_In_Dialog(dialog, shown[i]), b = Rect_In_Dialog(dialog, shown[j]);
+            const RECT_AREA& a = shown[i].second;
+            const RECT_AREA& b = shown[j].second;
             if (Overlap(a, b))
-                faults.push_back(Name_Control(shown[i]) + " " + Describe(a) + " overlaps " +
-                                 Name_Control(shown[j]) + " " + Describe(b));
+                faults.push_back(Name_Control(shown[i].first) + " " + Describe(a) + " overlaps " +
+                                 Name_Control(shown[j].first) + " " + Describe(b));
         }
     return faults;
 }
