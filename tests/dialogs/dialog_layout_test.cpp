@@ -78,10 +78,20 @@ TEST_F(DialogLayout, EveryDialogsTextsFitTheirPlaces) {
     ASSERT_EQ(Save_Game("layout.kor", nullptr), SAVE_OK);
     USER_MESSAGE_RECORD message = {{"Caption", "A question with three answers?", "",
                                     "&Replace the Saved Game", "&Keep Both Games", "&Cancel"}};
-    for (int32_t row = 0; row < Get_Dialog_Table_Size(); ++row) {
-        const int32_t id = Get_Dialog_Table_Id(row);
-        const intptr_t parameter = id == USER_MESSAGE_DIALOG ? reinterpret_cast<intptr_t>(&message) : 0;
-        EXPECT_EQ(Look_At_Dialog(id, parameter, "layout_" + std::to_string(id)), "") << "dialog " << id;
+    // Owner Mode shows the money controls, Commissioner Mode relabels buttons.
+    struct MODES {
+        int32_t Owner, Commissioner;
+    };
+    for (const MODES modes : {MODES{1, 0}, MODES{0, 1}}) {
+        Set_User_Preference(OWNER_MODE, modes.Owner);
+        Set_User_Preference(COMMISSIONER_MODE, modes.Commissioner);
+        for (int32_t row = 0; row < Get_Dialog_Table_Size(); ++row) {
+            const int32_t id = Get_Dialog_Table_Id(row);
+            const intptr_t parameter = id == USER_MESSAGE_DIALOG ? reinterpret_cast<intptr_t>(&message) : 0;
+            const std::string picture =
+                "layout_" + std::to_string(id) + (modes.Owner != 0 ? "" : "_commissioner");
+            EXPECT_EQ(Look_At_Dialog(id, parameter, picture), "") << "dialog " << id << " in " << picture;
+        }
     }
     std::remove("layout.kor");
 }
