@@ -1,6 +1,7 @@
 #include "app/drawing_services.h"
 
 #include <cstddef>
+#include <cstring>
 #include <deque>
 #include <string>
 
@@ -21,7 +22,8 @@ RECT_AREA Lay_Out_Lines(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& a
     const int32_t height = Draw_Text_In_Rect(dc, text, -1, &measured, format | TEXT_CALCULATE_RECT);
     const int32_t width = measured.Right - measured.Left;
     int32_t shown = width;
-    if ((format & TEXT_SINGLE_LINE) != 0) {
+    const size_t length = std::strlen(text);
+    if ((format & TEXT_SINGLE_LINE) != 0 && length > 0 && text[length - 1] == ' ') {
         std::string letters = text;
         letters.erase(letters.find_last_not_of(' ') + 1);
         RECT_AREA trimmed = area;
