@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include "app/app_fonts.h"
+#include "app/drawing_primitives.h"
 #include "database/string_table.h"
 #include "platform/backend.h"
 #include "platform/control_drawing.h"
@@ -68,6 +69,15 @@ void Set_Dialog_Controls_App_Font(WINDOW_HANDLE dialog, int32_t row, std::initia
         if (const WINDOW_HANDLE control = Get_Dialog_Item(dialog, id); control != NO_WINDOW)
             Set_Window_Font(control, font, true);
     Release_App_Font(font);
+}
+
+void Set_Fitting_Control_App_Font(WINDOW_HANDLE dialog, int32_t id, int32_t row) {
+    const WINDOW_HANDLE control = Get_Dialog_Item(dialog, id);
+    RECT_AREA area;
+    uint32_t flags = 0;
+    if (control != NO_WINDOW && Get_Control_Text_Layout(control, &area, &flags))
+        row = Find_Fitting_Font_Row({Get_Window_Text(control)}, area, flags, row);
+    Set_Dialog_Controls_App_Font(dialog, row, {id});
 }
 
 void Center_Window_Over_Parent(WINDOW_HANDLE window, WINDOW_HANDLE parent) {

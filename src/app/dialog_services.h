@@ -16,6 +16,10 @@ void Set_Dialog_Control_Fonts(WINDOW_HANDLE dialog);
 // Gives the listed controls application font `row` (taken for the call and
 // given back: the font table keeps it).
 void Set_Dialog_Controls_App_Font(WINDOW_HANDLE dialog, int32_t row, std::initializer_list<int32_t> ids);
+// Gives control `id` application font `row`, or, when its text does not fit
+// the place the control lays it out in, the largest smaller font of the
+// text box in which it does.
+void Set_Fitting_Control_App_Font(WINDOW_HANDLE dialog, int32_t id, int32_t row);
 // Centres the window over `parent`, then moves it inside the work area.
 void Center_Window_Over_Parent(WINDOW_HANDLE window, WINDOW_HANDLE parent);
 struct POINT_XY {

@@ -148,10 +148,61 @@ int32_t Draw_Text_Fitting_Box(DEVICE_CONTEXT* dc, const RECT_AREA& rect, const c
         target.Top += spare_height / 2;
         target.Bottom += spare_height / 2;
     }
+    Note_Drawn_Text(dc, text, target, flags);
     Draw_Text_In_Rect(dc, text, -1, &target, flags);
     Restore_Device_Context(dc);
     Release_App_Font(font);
     return row;
+}
+
+namespace {
+// Below the text box's fonts, the smallest of the table.
+constexpr int32_t SMALLEST_FONT_ROW = 0;
+
+// Whether each text's lines are no wider than its cell and its letters lie
+// between the cell's top and bottom.
+bool Cells_Fit_In_Font(const std::vector<TEXT_CELL>& cells, uint32_t flags, int32_t row) {
+    DEVICE_CONTEXT dc;
+    Attach_Device_Context(&dc, nullptr);
+    DRAWING_FONT* font = Get_App_Font(row);
+    Select_Font(&dc, font);
+    FONT_METRICS metrics{};
+    Get_Font_Metrics(&dc, &metrics);
+    const bool centred = (flags & TEXT_SINGLE_LINE) != 0 && (flags & TEXT_VERTICAL_CENTRE) != 0;
+    bool fit = true;
+    for (const TEXT_CELL& cell : cells) {
+        RECT_AREA measured = cell.Rect;
+        const int32_t height =
+            Draw_Text_In_Rect(&dc, cell.Text.c_str(), -1, &measured, flags | TEXT_CALCULATE_RECT);
+        int32_t ink_top = 0, ink_bottom = 0;
+        Measure_Text_Ink_Rows(&dc, cell.Text.c_str(), -1, &ink_top, &ink_bottom);
+        // Where the letters fall in the cell, placed as Draw_Text_In_Rect places them.
+        const int32_t room = cell.Rect.Bottom - cell.Rect.Top;
+        const int32_t top = centred ? (room - height) / 2 : 0;
+        const int32_t letters_top = top + ink_top,
+                      letters_bottom = top + height - metrics.Height + ink_bottom;
+        if (measured.Right > cell.Rect.Right || letters_top < 0 || letters_bottom > room) fit = false;
+    }
+    Release_App_Font(font);
+    return fit;
+}
+} // namespace
+
+int32_t Find_Fitting_Font_Row(const std::vector<TEXT_CELL>& cells, uint32_t flags, int32_t preferred_row) {
+    if (preferred_row < 0 || preferred_row >= APP_FONT_COUNT) return SMALLEST_FONT_ROW;
+    if (Cells_Fit_In_Font(cells, flags, preferred_row)) return preferred_row;
+    const int32_t height = App_Font_Table[preferred_row].Height;
+    for (const int32_t row : Text_Box_Fonts)
+        if (App_Font_Table[row].Height < height && Cells_Fit_In_Font(cells, flags, row)) return row;
+    return SMALLEST_FONT_ROW;
+}
+
+int32_t Find_Fitting_Font_Row(const std::vector<std::string>& texts, const RECT_AREA& rect, uint32_t flags,
+                              int32_t preferred_row) {
+    std::vector<TEXT_CELL> cells;
+    for (const std::string& text : texts)
+        cells.push_back({text, rect});
+    return Find_Fitting_Font_Row(cells, flags, preferred_row);
 }
 
 void Draw_Scaled_Text_Box(DEVICE_CONTEXT* dc, RECT_AREA* rect, const char* text, int32_t preferred_row) {
@@ -191,8 +242,10 @@ void Draw_Shadowed_Text_Scaled(DEVICE_CONTEXT* dc, const char* text, const RECT_
     const COLOUR_VALUE colour = dc->State.Text_Colour;
     RECT_AREA shadow{rect.Left + 1, rect.Top + 1, rect.Right + 1, rect.Bottom + 1};
     Set_Text_Colour(dc, 0);
+    Note_Drawn_Text(dc, text, shadow, flags);
     Draw_Text_In_Rect(dc, text, -1, &shadow, flags);
     Set_Text_Colour(dc, colour);
+    Note_Drawn_Text(dc, text, rect, flags);
     Draw_Text_In_Rect(dc, text, -1, &rect, flags);
 }
 

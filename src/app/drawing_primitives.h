@@ -5,6 +5,8 @@
 // Each routine makes and deletes its own drawing objects and leaves the
 // context as it found it.
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "app/drawing_random.h"
 #include "platform/drawing_surface.h"
@@ -42,6 +44,19 @@ constexpr int32_t NO_PREFERRED_FONT = -1;
 // the row used.
 int32_t Draw_Text_Fitting_Box(DEVICE_CONTEXT* dc, const RECT_AREA& rect, const char* text, uint32_t flags,
                               int32_t preferred_row);
+// The row the texts of one cell or column are drawn in: `preferred_row`
+// when each of them lays out by `flags` within `rect` (its right and bottom
+// not beyond the rectangle's), else the first font of the text-box list
+// smaller than that row in which they all do; row 0, the smallest font of
+// all, when none does.
+int32_t Find_Fitting_Font_Row(const std::vector<std::string>& texts, const RECT_AREA& rect, uint32_t flags,
+                              int32_t preferred_row);
+// The same for texts each in a rectangle of its own (the cells of a table).
+struct TEXT_CELL {
+    std::string Text;
+    RECT_AREA Rect;
+};
+int32_t Find_Fitting_Font_Row(const std::vector<TEXT_CELL>& cells, uint32_t flags, int32_t preferred_row);
 // The design rectangle is scaled to the window in place, narrowed by a
 // twentieth of its width on each side, and filled with the text centred and
 // word-wrapped.

@@ -22,16 +22,28 @@
 int32_t Draw_Text_In_Scaled_Rect(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect, uint32_t format,
                                  int32_t scale);
 
-// What text drawing was asked to draw, oldest first.
+// What text drawing was asked to draw, oldest first, with where its lines
+// fell in the font they were drawn in.
 constexpr int DRAWN_TEXT_SIZE = 128;
-constexpr int DRAWN_TEXT_LIMIT = 256;
+constexpr int DRAWN_TEXT_LIMIT = 4096;
 struct DRAWN_TEXT {
     char Text[DRAWN_TEXT_SIZE];
     RECT_AREA Rect; // window pixels, after scaling and centring
     uint32_t Format;
     COLOUR_VALUE Colour;
     int32_t Background_Mode;
+    // The lines as laid out by the format (before any clipping to Rect):
+    // as wide as the widest line (a single line up to its last letter) and
+    // as high as all of them.
+    RECT_AREA Box;
+    // The part of Box the letters cover: the font's room above the first
+    // line's letters and below the last one's shows nothing.
+    RECT_AREA Letters;
+    const DRAWING_SURFACE* Surface; // what it was drawn on
 };
+// Notes a text about to be drawn in `rect` (pixels) with the context's font;
+// the drawing routines that lay text out themselves call it.
+void Note_Drawn_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect, uint32_t format);
 // Number of traced texts (at most DRAWN_TEXT_LIMIT; the oldest give way).
 int32_t Get_Drawn_Text_Count();
 // Entry i, or nullptr outside the list.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/dialog_services.h"
+#include "app/drawing_services.h"
 #include "app/image_drawing.h"
 #include "app/skins.h"
 #include "database/safe_strings.h"
@@ -35,6 +36,7 @@ void Draw_Text_On_Control(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, int32_t id, 
     Select_Font(dc, Get_Window_Font(Get_Dialog_Item(dialog, id)));
     Set_Background_Mode(dc, BACKGROUND_TRANSPARENT);
     Set_Text_Colour(dc, colour);
+    Note_Drawn_Text(dc, text, rect, flags | TEXT_NO_PREFIX);
     Draw_Text_In_Rect(dc, text, -1, &rect, flags | TEXT_NO_PREFIX);
     Restore_Device_Context(dc);
 }

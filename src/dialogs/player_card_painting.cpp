@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <string>
 #include <system_error>
+#include <vector>
 
 #include "app/app_fonts.h"
 #include "app/drawing_primitives.h"
@@ -41,6 +43,9 @@ constexpr int32_t PHOTO_LEFT = 17, PHOTO_TOP = 33, PHOTO_WIDTH = 106, PHOTO_HEIG
 constexpr int32_t DOWNLOAD_LEFT = 135, DOWNLOAD_TOP = 34, DOWNLOAD_WIDTH = 50, DOWNLOAD_HEIGHT = 90;
 constexpr int32_t STAT_ROWS_SHOWN = 12;
 constexpr uint32_t ONE_LINE = TEXT_SINGLE_LINE | TEXT_NO_CLIP;
+// Pixels kept clear at the end of a cell, so that neighbouring figures
+// never read as one.
+constexpr int32_t CELL_GAP = 3;
 constexpr char PLUS_MINUS = '\xB1';
 
 int32_t Shown_Team() {
@@ -70,6 +75,16 @@ void Draw_Card_Text(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, const char* text, 
     Set_Text_Colour(dc, colour);
     Set_Background_Mode(dc, BACKGROUND_TRANSPARENT);
     Draw_Text_In_Scaled_Rect(dc, text, Scale_Report_Rect(window, design), flags, 0);
+}
+
+// The font row for the texts of one design cell or column: `row` when each
+// of them fits it with a few pixels to spare for its neighbour, else the
+// largest smaller font in which they all do.
+int32_t Fit_Font_Row(WINDOW_HANDLE window, const std::vector<std::string>& texts, const RECT_AREA& design,
+                     uint32_t flags, int32_t row) {
+    RECT_AREA rect = Scale_Report_Rect(window, design);
+    rect.Right -= CELL_GAP;
+    return Find_Fitting_Font_Row(texts, rect, flags, row);
 }
 
 // The picture at (x, y) as wide as `width` keeping its shape (no taller than
@@ -123,20 +138,22 @@ void Draw_Background(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t team, int
 }
 
 void Draw_Top_Line(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t team, int32_t slot) {
-    HELD_FONT font(dc, FONT_NAME);
     const bool light = Is_Ice_Or_Fire_Skin() != 0;
     const int32_t y = light ? 3 : 5;
     char text[CARD_TEXT_SIZE] = "";
+    auto draw = [&](const RECT_AREA& rect, COLOUR_VALUE colour, uint32_t flags) {
+        HELD_FONT font(dc, Fit_Font_Row(window, {text}, rect, flags, FONT_NAME));
+        Draw_Card_Text(window, dc, text, rect, colour, flags);
+    };
     Format_Card_Player_Name(team, slot, text);
-    Draw_Card_Text(window, dc, text, {7, y, 218, 31}, Pick_Card_Colour(WHITE, BLACK), ONE_LINE);
+    draw({7, y, 218, 31}, Pick_Card_Colour(WHITE, BLACK), ONE_LINE);
     if (Get_Universe_Stat(FANTASY_DRAFT_FLAG) < 1) {
         text[0] = '\0';
         if (team == FREE_AGENT_TEAM)
             safe_strncpy(text, "Free Agent", sizeof text);
         else if (Is_Franchise_Slot(team) || team == HALL_OF_FAME_TEAM)
             Get_Team_String(text, team, 2);
-        Draw_Card_Text(window, dc, text, {188, y, 399, 31},
-                       light ? WHITE : Pick_Card_Colour(0x45F9FF, 0x00006E), ONE_LINE | TEXT_CENTRE);
+        draw({188, y, 399, 31}, light ? WHITE : Pick_Card_Colour(0x45F9FF, 0x00006E), ONE_LINE | TEXT_CENTRE);
     } else if (team < FIRST_COLLEGE_POOL_TEAM) {
         const int32_t drafted_by = Get_Player_Vital_Stat(team, slot, VITAL_FANTASY_TEAM);
         text[0] = '\0';
@@ -147,36 +164,34 @@ void Draw_Top_Line(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t team, int32
         } else if (drafted_by >= 0 && drafted_by < FIRST_COLLEGE_POOL_TEAM) {
             Get_Team_String(text, drafted_by, 2);
         }
-        Draw_Card_Text(window, dc, text, {158, y, 429, 31}, colour, ONE_LINE | TEXT_CENTRE);
+        draw({158, y, 429, 31}, colour, ONE_LINE | TEXT_CENTRE);
     }
     int32_t display = Get_Player_Byte_Field(team, slot, PLAYER_BYTE_EXPANDED_POSITION);
     if (display < 0 || display > LAST_DEPTH_SLOT) display = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
     text[0] = '\0';
     Get_Depth_Slot_Name(display, text);
-    Draw_Card_Text(window, dc, text, {399, y, 577, 31}, Pick_Card_Colour(WHITE, BLACK),
-                   ONE_LINE | TEXT_RIGHT);
+    draw({399, y, 577, 31}, Pick_Card_Colour(WHITE, BLACK), ONE_LINE | TEXT_RIGHT);
 }
 
 void Draw_Card_Grid(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t team, int32_t slot, bool downloaded) {
-    HELD_FONT font(dc, FONT_CARD);
     const int32_t edges[CARD_COLUMNS + 1] = {downloaded ? 195 : 135, downloaded ? 307 : 277, 486, 554, 580};
     const bool out = Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT) > 0;
     const bool light = Is_Ice_Or_Fire_Skin() != 0;
     const int32_t shift_x = Is_Fire_Skin() != 0 ? 2 : Is_Ice_Skin() != 0 ? -6 : 0;
-    // Rating names are drawn in the small font when one of them is too long
-    // for its column.
-    bool names_small = false;
-    const RECT_AREA names = Scale_Report_Rect(window, {edges[2], 0, edges[3], 1});
-    for (int32_t row = 2; row < CARD_ROWS; ++row) {
-        char text[CARD_TEXT_SIZE];
-        Format_Player_Card_Field(2, row, team, slot, text);
-        if (Measure_Text_Width(dc, text, -1) > names.Right - names.Left) names_small = true;
-    }
-    for (int32_t column = 0; column < CARD_COLUMNS; ++column)
+    for (int32_t column = 0; column < CARD_COLUMNS; ++column) {
+        std::vector<std::string> texts;
         for (int32_t row = 0; row < CARD_ROWS; ++row) {
             char text[CARD_TEXT_SIZE];
             Format_Player_Card_Field(column, row, team, slot, text);
-            if (text[0] == '\0') continue;
+            texts.push_back(text);
+        }
+        // A column whose longest text does not fit it is drawn in a smaller
+        // font, each text centred on its row.
+        const int32_t font_row =
+            Fit_Font_Row(window, texts, {edges[column], 0, edges[column + 1], 18}, ONE_LINE, FONT_CARD);
+        HELD_FONT font(dc, font_row);
+        for (int32_t row = 0; row < CARD_ROWS; ++row) {
+            const char* text = texts[static_cast<size_t>(row)].c_str();
             RECT_AREA rect = {edges[column], 33 + 13 * row, edges[column + 1], 33 + 13 * row + 18};
             COLOUR_VALUE colour = Pick_Card_Colour(0x45F9FF, 0x00006E);
             uint32_t flags = ONE_LINE;
@@ -195,23 +210,20 @@ void Draw_Card_Grid(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t team, int3
                 colour = row < 2 ? Pick_Card_Colour(0x45F9FF, 0x00006E) : Pick_Card_Colour(WHITE, BLACK);
                 flags |= TEXT_CENTRE;
             }
-            if (column == 2 && names_small) {
-                HELD_FONT small(dc, FONT_SMALL);
-                Draw_Card_Text(window, dc, text, rect, colour, flags | TEXT_VERTICAL_CENTRE);
-                Select_Font(dc, font.Font);
-                continue;
-            }
+            if (font_row != FONT_CARD) flags |= TEXT_VERTICAL_CENTRE;
             Draw_Card_Text(window, dc, text, rect, colour, flags);
         }
+    }
 }
 
 void Draw_Accuracy_Note(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t team, int32_t slot) {
     int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
     position = Translate_Expanded_Position(position);
     if (position >= POSITION_QB && position <= POSITION_WR) return;
-    HELD_FONT font(dc, FONT_SMALL);
-    Draw_Card_Text(window, dc, "Average NFL Starter = 70", {486, 154, 580, 168},
-                   Pick_Card_Colour(0x2EA6AA, 0x3232B4), ONE_LINE | TEXT_CENTRE);
+    const RECT_AREA starter = {486, 154, 580, 168};
+    HELD_FONT font(dc, Fit_Font_Row(window, {"Average NFL Starter = 70"}, starter, ONE_LINE, FONT_SMALL));
+    Draw_Card_Text(window, dc, "Average NFL Starter = 70", starter, Pick_Card_Colour(0x2EA6AA, 0x3232B4),
+                   ONE_LINE | TEXT_CENTRE);
     if (Get_User_Preference(SCOUTING_SPREAD_CACHE) == 0) {
         const int32_t spread =
             ((Get_User_Preference(DIFFICULTY_LEVEL) + 15) * 100 - Get_Team_Scouting_Rating(Get_User_Team())) /
@@ -229,7 +241,9 @@ void Draw_Accuracy_Note(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t team, 
     }
     char text[CARD_TEXT_SIZE];
     safe_sprintf(text, sizeof text, "Ratings are %c %d\n%s", PLUS_MINUS, accuracy, note);
-    Draw_Card_Text(window, dc, text, {486, 168, 580, 200}, Pick_Card_Colour(0xAAAAFF, 0xB45050),
+    const RECT_AREA rect = {486, 168, 580, 200};
+    HELD_FONT ratings(dc, Fit_Font_Row(window, {text}, rect, TEXT_CENTRE | TEXT_WORD_BREAK, FONT_SMALL));
+    Draw_Card_Text(window, dc, text, rect, Pick_Card_Colour(0xAAAAFF, 0xB45050),
                    TEXT_CENTRE | TEXT_WORD_BREAK);
 }
 } // namespace
@@ -307,9 +321,9 @@ void Draw_Scouting_Comment(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t tea
     char comment[SCOUTING_COMMENT_SIZE] = "";
     Write_Scouting_Comment(team, slot, comment);
     if (comment[0] == '\0') return;
-    HELD_FONT font(dc, FONT_TABLE);
-    Draw_Card_Text(window, dc, comment, {135, 144, 443, 197}, Pick_Card_Colour(WHITE, BLACK),
-                   TEXT_WORD_BREAK);
+    const RECT_AREA rect = {135, 144, 443, 197};
+    HELD_FONT font(dc, Fit_Font_Row(window, {comment}, rect, TEXT_WORD_BREAK, FONT_TABLE));
+    Draw_Card_Text(window, dc, comment, rect, Pick_Card_Colour(WHITE, BLACK), TEXT_WORD_BREAK);
 }
 
 void Draw_Player_Stat_Page(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t team, int32_t slot) {
@@ -322,7 +336,6 @@ void Draw_Player_Stat_Page(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t tea
                                    : "Click stats (below) to see page 1",
                        {7, 182, 581, 196}, Pick_Card_Colour(0xAAAAAA, 0x555555), ONE_LINE | TEXT_CENTRE);
     }
-    HELD_FONT font(dc, FONT_TABLE);
     const int32_t kind = Get_Stat_Page_Kind(team, slot);
     const int32_t columns = Get_Stat_Page_Column_Count(kind);
     auto alignment = [](int32_t column) -> uint32_t {
@@ -332,29 +345,52 @@ void Draw_Player_Stat_Page(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t tea
         const int32_t x = Get_Stat_Column_X(kind, column);
         return RECT_AREA{x, top, x + Get_Stat_Column_Width(kind, column), bottom};
     };
+    // The texts of the page, column by column: the heading, the seasons shown
+    // (at most twelve, the most recent first) and the career.
+    std::vector<int32_t> rows;
+    for (int32_t link = seasons - offset - 1;
+         link >= 0 && static_cast<int32_t>(rows.size()) < STAT_ROWS_SHOWN; --link)
+        rows.push_back(link + FIRST_SEASON_ROW);
+    std::vector<std::vector<std::string>> texts(static_cast<size_t>(std::max(0, columns)));
+    for (int32_t column = 0; column < columns; ++column) {
+        char text[CARD_TEXT_SIZE];
+        Get_Stat_Page_Heading(kind, column, text);
+        texts[static_cast<size_t>(column)].push_back(text);
+        for (const int32_t row : rows) {
+            Format_Stat_Page_Cell(team, slot, kind, column, row, text);
+            texts[static_cast<size_t>(column)].push_back(text);
+        }
+        Format_Stat_Page_Cell(team, slot, kind, column, STAT_ROW_CAREER, text);
+        texts[static_cast<size_t>(column)].push_back(text);
+    }
+    // The whole table takes the font its most crowded column fits in.
+    int32_t font_row = FONT_TABLE;
+    for (int32_t column = 0; column < columns; ++column) {
+        // A column without width (the blockers' snaps) has no room to show anything.
+        if (Get_Stat_Column_Width(kind, column) <= 0) continue;
+        const int32_t fitting = Fit_Font_Row(window, texts[static_cast<size_t>(column)],
+                                             column_rect(column, 0, 15), ONE_LINE, FONT_TABLE);
+        if (App_Font_Table[fitting].Height < App_Font_Table[font_row].Height) font_row = fitting;
+    }
+    HELD_FONT font(dc, font_row);
+    const uint32_t centring = font_row != FONT_TABLE ? TEXT_VERTICAL_CENTRE : 0;
     const COLOUR_VALUE heading_colour =
         Is_Ice_Or_Fire_Skin() != 0 ? WHITE : Pick_Card_Colour(0xD7D7FF, 0x821E1E);
     for (int32_t column = 0; column < columns; ++column) {
         if (Get_Stat_Column_Width(kind, column) <= 0) continue;
-        char heading[CARD_TEXT_SIZE];
-        Get_Stat_Page_Heading(kind, column, heading);
-        Draw_Card_Text(window, dc, heading, column_rect(column, 197, 212), heading_colour,
-                       ONE_LINE | alignment(column));
+        Draw_Card_Text(window, dc, texts[static_cast<size_t>(column)][0].c_str(),
+                       column_rect(column, 197, 212), heading_colour,
+                       ONE_LINE | centring | alignment(column));
     }
     int32_t y = 213;
-    int32_t shown = 0;
-    for (int32_t link = seasons - offset - 1; link >= 0 && shown < STAT_ROWS_SHOWN; --link, ++shown) {
-        const int32_t row = link + FIRST_SEASON_ROW;
-        const COLOUR_VALUE colour = Get_Stat_Row_Color(team, slot, row);
+    for (size_t shown = 0; shown < rows.size(); ++shown) {
+        const COLOUR_VALUE colour = Get_Stat_Row_Color(team, slot, rows[shown]);
         bool drawn = false;
         for (int32_t column = 0; column < columns; ++column) {
-            // A column without width (the blockers' snaps) has no room to show anything.
-            if (Get_Stat_Column_Width(kind, column) <= 0) continue;
-            char cell[CARD_TEXT_SIZE];
-            Format_Stat_Page_Cell(team, slot, kind, column, row, cell);
-            if (cell[0] == '\0') continue;
-            Draw_Card_Text(window, dc, cell, column_rect(column, y, y + 15), colour,
-                           ONE_LINE | alignment(column));
+            const std::string& cell = texts[static_cast<size_t>(column)][shown + 1];
+            if (Get_Stat_Column_Width(kind, column) <= 0 || cell.empty()) continue;
+            Draw_Card_Text(window, dc, cell.c_str(), column_rect(column, y, y + 15), colour,
+                           ONE_LINE | centring | alignment(column));
             drawn = true;
         }
         if (drawn) y += 14;
@@ -362,10 +398,8 @@ void Draw_Player_Stat_Page(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t tea
     const COLOUR_VALUE career = Pick_Card_Colour(0x45F9FF, 0x00006E);
     for (int32_t column = 0; column < columns; ++column) {
         if (Get_Stat_Column_Width(kind, column) <= 0) continue;
-        char cell[CARD_TEXT_SIZE];
-        Format_Stat_Page_Cell(team, slot, kind, column, STAT_ROW_CAREER, cell);
-        Draw_Card_Text(window, dc, cell, column_rect(column, y, y + 15), career,
-                       ONE_LINE | alignment(column));
+        Draw_Card_Text(window, dc, texts[static_cast<size_t>(column)].back().c_str(),
+                       column_rect(column, y, y + 15), career, ONE_LINE | centring | alignment(column));
     }
 }
 

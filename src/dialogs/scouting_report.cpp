@@ -6,6 +6,7 @@
 #include "app/app_fonts.h"
 #include "app/bitmap_cache.h"
 #include "app/context_help.h"
+#include "app/design_scaling.h"
 #include "app/dialog_services.h"
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
@@ -114,12 +115,15 @@ void Layout_Scouting_Report_Buttons(WINDOW_HANDLE dialog) {
     }
 }
 
+// The design frame scaled as the views are, so that it grows with the main
+// window as the application fonts it is painted in do.
 void Size_Scouting_Report_Window(WINDOW_HANDLE dialog) {
     RECT_AREA rect, frame;
     Get_Window_Rect(dialog, &rect);
     Get_Window_Frame(dialog, &frame);
-    const int32_t width = REPORT_DESIGN_WIDTH * REPORT_SCALE_PERCENT / 100;
-    const int32_t height = REPORT_DESIGN_HEIGHT * REPORT_SCALE_PERCENT / 100;
+    RECT_AREA client = {0, 0, REPORT_DESIGN_WIDTH, REPORT_DESIGN_HEIGHT};
+    Scale_Rect_To_Window(&client);
+    const int32_t width = client.Right - client.Left, height = client.Bottom - client.Top;
     Move_Window(dialog, {rect.Left, rect.Top, rect.Left + width + frame.Left + frame.Right,
                          rect.Top + height + frame.Top + frame.Bottom});
 }

@@ -17,12 +17,10 @@ constexpr int32_t REPORT_PREVIOUS_BUTTON = 1090;
 constexpr int32_t REPORT_NEXT_BUTTON = 1088;
 constexpr int32_t REPORT_RELEASE_BUTTON = 1044;
 constexpr int32_t REPORT_GO_GET_BUTTON = 1216;
-// The report's design frame, scaled to its client area, which opens a
-// quarter larger than the frame so that the application fonts fit its
-// columns.
+// The report's design frame, scaled to its client area, which opens as the
+// frame scaled to the main window's view.
 constexpr int32_t REPORT_DESIGN_WIDTH = 588;
 constexpr int32_t REPORT_DESIGN_HEIGHT = 419;
-constexpr int32_t REPORT_SCALE_PERCENT = 125;
 // Setting 6: the seasons the statistics page skips (0 or 12).
 constexpr int32_t STAT_PAGE_OFFSET = 6;
 constexpr int32_t STAT_PAGE_SEASONS = 12;

@@ -37,11 +37,28 @@ constexpr int32_t REPUTATION_STEP = 150;
 // Trade_Partner_Team when an offer is already in hand.
 constexpr int32_t OFFER_IN_HAND = -128;
 
+// The headings of a roster list at `x`, each over its column's stop (the
+// rows begin a little inside the list).
+constexpr DIALOG_UNIT_RECT Heading(int32_t x, int32_t column) {
+    const int32_t left = column == 0 ? 2 : TRADE_ROSTER_TAB_STOPS[column - 1] + 1;
+    const int32_t right = column < 5 ? TRADE_ROSTER_TAB_STOPS[column] : 316;
+    return {x + left, 23, right - left, 9};
+}
+#define ROSTER_HEADINGS(x)                                                                                   \
+    {CONTROL_STATIC_TEXT, UNNAMED_CONTROL, Heading(x, 0), "Player", 0},                                      \
+        {CONTROL_STATIC_TEXT, UNNAMED_CONTROL, Heading(x, 1), "Pos", 0},                                     \
+        {CONTROL_STATIC_TEXT, UNNAMED_CONTROL, Heading(x, 2), "Age", 0},                                     \
+        {CONTROL_STATIC_TEXT, UNNAMED_CONTROL, Heading(x, 3), "Cap Impact", 0},                              \
+        {CONTROL_STATIC_TEXT, UNNAMED_CONTROL, Heading(x, 4), "Yrs", 0}, {                                   \
+        CONTROL_STATIC_TEXT, UNNAMED_CONTROL, Heading(x, 5), "Rating", 0                                     \
+    }
+
 const DIALOG_CONTROL TRADES_CONTROLS[] = {
     // The user's side.
     {CONTROL_STATIC_TEXT, TRADE_USER_CAPTION, {6, 6, 240, 12}, "", 0},
     {CONTROL_STATIC_TEXT, TRADE_USER_COUNT, {250, 7, 74, 10}, "", CONTROL_RIGHT_TEXT},
-    {CONTROL_LIST_BOX, TRADE_USER_ROSTER, {6, 22, 318, 170}, "", LIST},
+    ROSTER_HEADINGS(6),
+    {CONTROL_LIST_BOX, TRADE_USER_ROSTER, {6, 33, 318, 159}, "", LIST},
     {CONTROL_PUSH_BUTTON, TRADE_USER_SCOUTING, {6, 196, 64, 14}, "&Scouting", BUTTON},
     {CONTROL_PUSH_BUTTON, TRADE_USER_ADD, {74, 196, 64, 14}, "&Add to deal", BUTTON},
     {CONTROL_STATIC_TEXT, TRADE_USER_CASH_LINE, {244, 198, 80, 10}, "", CONTROL_RIGHT_TEXT},
@@ -49,7 +66,8 @@ const DIALOG_CONTROL TRADES_CONTROLS[] = {
     // The partner's side.
     {CONTROL_COMBO_BOX, TRADE_PARTNER_COMBO, {336, 4, 200, 160}, "", BUTTON},
     {CONTROL_STATIC_TEXT, TRADE_PARTNER_COUNT, {580, 7, 74, 10}, "", CONTROL_RIGHT_TEXT},
-    {CONTROL_LIST_BOX, TRADE_PARTNER_ROSTER, {336, 22, 318, 170}, "", LIST},
+    ROSTER_HEADINGS(336),
+    {CONTROL_LIST_BOX, TRADE_PARTNER_ROSTER, {336, 33, 318, 159}, "", LIST},
     {CONTROL_PUSH_BUTTON, TRADE_PARTNER_SCOUTING, {336, 196, 64, 14}, "&Scouting", BUTTON},
     {CONTROL_PUSH_BUTTON, TRADE_PARTNER_ADD, {404, 196, 64, 14}, "&Add to deal", BUTTON},
     {CONTROL_STATIC_TEXT, TRADE_PARTNER_CASH_LINE, {574, 198, 80, 10}, "", CONTROL_RIGHT_TEXT},

@@ -40,6 +40,11 @@ constexpr int32_t TRADE_USER_CASH_LABEL = 1461;
 constexpr int32_t TRADE_PARTNER_CASH_LABEL = 1462;
 constexpr int32_t TRADE_USER_COUNT = 1466;
 constexpr int32_t TRADE_PARTNER_COUNT = 1467;
+// The roster lists' column stops in dialog units (name, position, age, cap
+// impact, years, rating): the stops 127, 165, 200, 262 and 291 scaled to the
+// lists' width, as the column positions of every list are. The headings
+// over the lists stand at the same stops.
+constexpr int32_t TRADE_ROSTER_TAB_STOPS[] = {112, 145, 176, 231, 256};
 
 extern const DIALOG_TEMPLATE TRADES_DIALOG_TEMPLATE;
 

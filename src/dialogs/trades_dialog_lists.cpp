@@ -23,11 +23,6 @@
 #include "platform/windows.h"
 
 namespace {
-// Roster rows: name, position, age, cap impact, years, rating. The stops
-// 127, 165, 200, 262 and 291 are scaled to the lists' width, as the column
-// positions of every list are.
-const int32_t ROSTER_TAB_STOPS[] = {112, 145, 176, 231, 256};
-
 int32_t Roster_List_Id(int32_t side) {
     return side == 0 ? TRADE_USER_ROSTER : TRADE_PARTNER_ROSTER;
 }
@@ -109,7 +104,7 @@ void Fill_Trade_Roster_List(WINDOW_HANDLE dialog, int32_t side) {
     const WINDOW_HANDLE list = Get_Dialog_Item(dialog, Roster_List_Id(side));
     const int32_t selected = List_Box_Get_Current_Selection(list);
     List_Box_Reset_Content(list);
-    List_Box_Set_Tab_Stops(list, {std::begin(ROSTER_TAB_STOPS), std::end(ROSTER_TAB_STOPS)});
+    List_Box_Set_Tab_Stops(list, {std::begin(TRADE_ROSTER_TAB_STOPS), std::end(TRADE_ROSTER_TAB_STOPS)});
     const int32_t team = Side_Team(side);
     if (!Is_Used_Franchise_Slot(team)) return;
     // A computer partner's roster is put in order first, unless items of it

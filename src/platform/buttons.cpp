@@ -18,6 +18,7 @@ struct BUTTON_STATE {
 CONTROL_STATE_TABLE<BUTTON_STATE> button_states;
 constexpr int32_t BOX_SIZE = 13;
 constexpr int32_t BOX_GAP = 4;
+constexpr int32_t BUTTON_MARGIN = 4; // each side of a push button's label
 
 bool Is_Kind(WINDOW_HANDLE window, CONTROL_KIND kind) {
     return Get_Control_Kind(window) == kind;
@@ -86,10 +87,11 @@ void Paint_Push_Button(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, const BUTTON_ST
     const bool down = state.Pressed && state.Hot;
     Draw_Frame_Control(dc, body, FRAME_BUTTON, down ? FRAME_PUSHED : 0);
     Select_Control_Font(dc, window);
-    RECT_AREA label = body;
+    RECT_AREA label;
+    uint32_t flags = 0;
+    Get_Button_Text_Layout(window, &label, &flags);
     if (down) label = Offset_Rect(label, 1, 1);
-    Draw_Coloured_Text(dc, Get_Window_Text(window), label,
-                       TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE, Text_Colour_Of(window));
+    Draw_Coloured_Text(dc, Get_Window_Text(window), label, flags, Text_Colour_Of(window));
     if (Get_Focus() == window)
         Draw_Focus_Rect(dc, {body.Left + 3, body.Top + 3, body.Right - 3, body.Bottom - 3});
 }
@@ -113,8 +115,10 @@ void Paint_Check_Or_Radio(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, const BUTTON
                        radio ? FRAME_RADIO_BUTTON : FRAME_CHECK_BOX, frame);
     Select_Control_Font(dc, window);
     const std::string text = Get_Window_Text(window);
-    const RECT_AREA label = {client.Left + BOX_SIZE + BOX_GAP, client.Top, client.Right, client.Bottom};
-    Draw_Coloured_Text(dc, text, label, TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE, text_colour);
+    RECT_AREA label;
+    uint32_t flags = 0;
+    Get_Button_Text_Layout(window, &label, &flags);
+    Draw_Coloured_Text(dc, text, label, flags, text_colour);
     if (Get_Focus() == window && !text.empty()) {
         const int32_t height = Get_Control_Line_Height(window);
         const int32_t top = client.Top + (client.Bottom - client.Top - height) / 2;
@@ -134,9 +138,12 @@ void Paint_Group_Box(WINDOW_HANDLE window, DEVICE_CONTEXT* dc) {
     const std::string text = Get_Window_Text(window);
     const int32_t line = Get_Control_Line_Height(window);
     Select_Control_Font(dc, window);
+    RECT_AREA room;
+    uint32_t flags = 0;
+    Get_Button_Text_Layout(window, &room, &flags);
     const int32_t width =
-        text.empty() ? 0 : std::min(Measure_Control_Text(window, text) + 4, client.Right - client.Left - 16);
-    const RECT_AREA caption = {client.Left + 6, client.Top, client.Left + 6 + width, client.Top + line};
+        text.empty() ? 0 : std::min(Measure_Control_Text(window, text), room.Right - room.Left) + 4;
+    const RECT_AREA caption = {room.Left - 2, client.Top, room.Left - 2 + width, client.Top + line};
     const int32_t top = client.Top + line / 2;
     const COLOUR_VALUE dark = Get_System_Colour(COLOUR_SHADOW), light = Get_System_Colour(COLOUR_LIGHT_EDGE);
     auto top_edge = [&](int32_t y, int32_t from, int32_t to, COLOUR_VALUE colour) {
@@ -155,7 +162,7 @@ void Paint_Group_Box(WINDOW_HANDLE window, DEVICE_CONTEXT* dc) {
     if (brush != nullptr) Fill_Area_With_Brush(dc, caption, brush);
     const COLOUR_VALUE text_colour =
         Is_Window_Enabled(window) ? dc->State.Text_Colour : Get_System_Colour(COLOUR_GRAY_TEXT);
-    Draw_Coloured_Text(dc, text, caption, TEXT_CENTRE | TEXT_SINGLE_LINE, text_colour);
+    Draw_Coloured_Text(dc, text, caption, flags, text_colour);
 }
 
 void Paint_Button(WINDOW_HANDLE window, const BUTTON_STATE& state) {
@@ -283,6 +290,32 @@ intptr_t Button_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam,
     }
 }
 } // namespace
+
+bool Get_Button_Text_Layout(WINDOW_HANDLE window, RECT_AREA* area, uint32_t* flags) {
+    RECT_AREA client;
+    Get_Client_Rect(window, &client);
+    switch (Get_Control_Kind(window)) {
+    case CONTROL_PUSH_BUTTON:
+        // Inside the edges and the focus rectangle, whether or not the
+        // button is the default one.
+        *area = {client.Left + BUTTON_MARGIN, client.Top + 1, client.Right - BUTTON_MARGIN,
+                 client.Bottom - 1};
+        *flags = TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE;
+        return true;
+    case CONTROL_CHECK_BOX:
+    case CONTROL_RADIO_BUTTON:
+        *area = {client.Left + BOX_SIZE + BOX_GAP, client.Top, client.Right, client.Bottom};
+        *flags = TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE;
+        return true;
+    case CONTROL_GROUP_BOX:
+        // The caption is set into the top edge, clear of both corners.
+        *area = {client.Left + 8, client.Top, client.Right - 8, client.Top + Get_Control_Line_Height(window)};
+        *flags = TEXT_CENTRE | TEXT_SINGLE_LINE;
+        return true;
+    default:
+        return false;
+    }
+}
 
 void Register_Button_Controls() {
     for (CONTROL_KIND kind :

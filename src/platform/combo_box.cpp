@@ -171,10 +171,11 @@ void Paint_Face(WINDOW_HANDLE combo, const COMBO_STATE& state) {
         Ask_Parent_To_Draw_Item(combo, CONTROL_COMBO_BOX, dc, state.Selected, data, item_state, text_rect);
     } else {
         if (focused) Fill_Surface_Area(dc, text_rect, Get_System_Colour(COLOUR_HIGHLIGHT));
+        RECT_AREA area;
+        uint32_t flags = 0;
+        Get_Combo_Face_Text_Layout(combo, &area, &flags);
         if (state.Selected >= 0)
-            Draw_Coloured_Text(dc, state.Items[static_cast<size_t>(state.Selected)].Text,
-                               {text_rect.Left + 2, text_rect.Top, text_rect.Right, text_rect.Bottom},
-                               TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE | TEXT_NO_PREFIX,
+            Draw_Coloured_Text(dc, state.Items[static_cast<size_t>(state.Selected)].Text, area, flags,
                                focused ? Get_System_Colour(COLOUR_HIGHLIGHT_TEXT) : text_colour);
         if (focused) Draw_Focus_Rect(dc, text_rect);
     }
@@ -505,6 +506,14 @@ intptr_t Combo_Box_Procedure(WINDOW_HANDLE combo, uint32_t code, uintptr_t wpara
     }
 }
 } // namespace
+
+bool Get_Combo_Face_Text_Layout(WINDOW_HANDLE combo, RECT_AREA* area, uint32_t* flags) {
+    if (Get_Control_Kind(combo) != CONTROL_COMBO_BOX || Is_Owner_Drawn(combo)) return false;
+    const RECT_AREA text_rect = Face_Text_Rect(combo);
+    *area = {text_rect.Left + 2, text_rect.Top, text_rect.Right, text_rect.Bottom};
+    *flags = TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE | TEXT_NO_PREFIX;
+    return true;
+}
 
 void Register_Combo_Box_Control() {
     Register_Window_Class(Get_Control_Class_Name(CONTROL_COMBO_BOX), Combo_Box_Procedure,

@@ -53,6 +53,11 @@ void Draw_Tabbed_Line(DEVICE_CONTEXT* dc, int32_t x, int32_t y, const std::strin
 int32_t Measure_Tabbed_Line(const DEVICE_CONTEXT* dc, const std::string& text,
                             const std::vector<int32_t>& stops, int32_t default_stop);
 
+// Where each kind lays out its own text (Get_Control_Text_Layout, controls.h).
+bool Get_Button_Text_Layout(WINDOW_HANDLE window, RECT_AREA* area, uint32_t* flags);
+bool Get_Static_Text_Layout(WINDOW_HANDLE window, RECT_AREA* area, uint32_t* flags);
+bool Get_Combo_Face_Text_Layout(WINDOW_HANDLE combo, RECT_AREA* area, uint32_t* flags);
+
 // Presets the context with the control's own colours (text colour, opaque
 // background of `background`), then asks the parent with `message`. Returns
 // the brush to fill the background with: the parent's, or nullptr for

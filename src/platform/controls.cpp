@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/control_support.h"
 #include "platform/windows.h"
 
 // Each control kind registers its own classes.
@@ -31,6 +32,26 @@ CONTROL_KIND Get_Control_Kind(WINDOW_HANDLE window) {
         if (name == Get_Control_Class_Name(static_cast<CONTROL_KIND>(kind)))
             return static_cast<CONTROL_KIND>(kind);
     return CONTROL_KIND_COUNT;
+}
+
+bool Get_Control_Text_Layout(WINDOW_HANDLE control, RECT_AREA* area, uint32_t* flags) {
+    RECT_AREA ignored_area;
+    uint32_t ignored_flags = 0;
+    if (area == nullptr) area = &ignored_area;
+    if (flags == nullptr) flags = &ignored_flags;
+    switch (Get_Control_Kind(control)) {
+    case CONTROL_PUSH_BUTTON:
+    case CONTROL_CHECK_BOX:
+    case CONTROL_RADIO_BUTTON:
+    case CONTROL_GROUP_BOX:
+        return Get_Button_Text_Layout(control, area, flags);
+    case CONTROL_STATIC_TEXT:
+        return Get_Static_Text_Layout(control, area, flags);
+    case CONTROL_COMBO_BOX:
+        return Get_Combo_Face_Text_Layout(control, area, flags);
+    default:
+        return false;
+    }
 }
 
 bool Get_Dialog_Item_Integer(WINDOW_HANDLE dialog, int32_t id, int32_t* value) {

@@ -116,6 +116,14 @@ int32_t Count_Live_Control_States();
 // The kind of control a window is, or CONTROL_KIND_COUNT for none.
 CONTROL_KIND Get_Control_Kind(WINDOW_HANDLE window);
 
+// Where a control lays out its own text (client coordinates) and the layout
+// flags of Draw_Text_In_Rect it lays it out with: the label of a push
+// button, check box or radio button, a group box's caption, a static's text,
+// the chosen item on the face of a combo box that draws its own items. False
+// for the kinds whose text scrolls or comes in rows (edits, lists, list
+// views), for owner-drawn faces and for the kinds that show no text.
+bool Get_Control_Text_Layout(WINDOW_HANDLE control, RECT_AREA* area, uint32_t* flags);
+
 // Messages every button takes (push buttons, check boxes, radio buttons).
 constexpr uint32_t MSG_BUTTON_GET_CHECK = 0x0400; // 0 unchecked, 1 checked, 2 indeterminate
 constexpr uint32_t MSG_BUTTON_SET_CHECK = 0x0401; // wparam: the state

@@ -22,12 +22,11 @@ void Paint_Label(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, const RECT_AREA& clie
     const DRAWING_BRUSH* brush = Ask_Parent_For_Colours(window, MSG_CONTROL_COLOUR_STATIC, dc, text_colour,
                                                         Get_System_Colour(COLOUR_FACE));
     if (brush != nullptr) Fill_Area_With_Brush(dc, client, brush);
-    const uint32_t style = Get_Window_Style(window);
-    uint32_t flags = TEXT_WORD_BREAK | TEXT_EXPAND_TABS;
-    if ((style & CONTROL_CENTRE_TEXT) != 0) flags |= TEXT_CENTRE;
-    if ((style & CONTROL_RIGHT_TEXT) != 0) flags |= TEXT_RIGHT;
+    RECT_AREA area;
+    uint32_t flags = 0;
+    Get_Static_Text_Layout(window, &area, &flags);
     Select_Control_Font(dc, window);
-    Draw_Coloured_Text(dc, Get_Window_Text(window), client, flags,
+    Draw_Coloured_Text(dc, Get_Window_Text(window), area, flags,
                        Is_Window_Enabled(window) ? dc->State.Text_Colour
                                                  : Get_System_Colour(COLOUR_GRAY_TEXT));
 }
@@ -100,6 +99,16 @@ intptr_t Static_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam,
     }
 }
 } // namespace
+
+bool Get_Static_Text_Layout(WINDOW_HANDLE window, RECT_AREA* area, uint32_t* flags) {
+    if (Get_Control_Kind(window) != CONTROL_STATIC_TEXT) return false;
+    Get_Client_Rect(window, area);
+    const uint32_t style = Get_Window_Style(window);
+    *flags = TEXT_WORD_BREAK | TEXT_EXPAND_TABS;
+    if ((style & CONTROL_CENTRE_TEXT) != 0) *flags |= TEXT_CENTRE;
+    if ((style & CONTROL_RIGHT_TEXT) != 0) *flags |= TEXT_RIGHT;
+    return true;
+}
 
 void Register_Static_Controls() {
     for (CONTROL_KIND kind : {CONTROL_STATIC_TEXT, CONTROL_STATIC_FRAME, CONTROL_STATIC_IMAGE})

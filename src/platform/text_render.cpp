@@ -306,6 +306,28 @@ int32_t Measure_Text_Width(const DEVICE_CONTEXT* dc, const char* text, int32_t l
     return Line_Width(font, length < 0 ? std::string(text) : std::string(text, strnlen(text, length)));
 }
 
+void Measure_Text_Ink_Rows(const DEVICE_CONTEXT* dc, const char* text, int32_t length, int32_t* top,
+                           int32_t* bottom) {
+    int32_t first = INT32_MAX, last = INT32_MIN;
+    DRAWING_FONT* font = Current_Font(dc);
+    if (font != nullptr && text != nullptr) {
+        const std::string line = length < 0 ? std::string(text) : std::string(text, strnlen(text, length));
+        for (unsigned char c : line) {
+            const GLYPH_IMAGE& glyph = Get_Glyph(font, c);
+            if (glyph.Rows <= 0 || glyph.Width <= 0) continue;
+            first = std::min(first, font->Metrics.Ascent - glyph.Top);
+            last = std::max(last, font->Metrics.Ascent - glyph.Top + glyph.Rows);
+        }
+    }
+    if (first > last) first = last = 0;
+    if (font != nullptr) {
+        first = std::clamp(first, 0, font->Metrics.Height);
+        last = std::clamp(last, first, font->Metrics.Height);
+    }
+    if (top != nullptr) *top = first;
+    if (bottom != nullptr) *bottom = last;
+}
+
 void Draw_Text_Out(DEVICE_CONTEXT* dc, int32_t x, int32_t y, const char* text, int32_t length) {
     DRAWING_FONT* font = Current_Font(dc);
     if (dc == nullptr || font == nullptr || text == nullptr) return;

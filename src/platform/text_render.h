@@ -54,6 +54,13 @@ void Get_Font_Metrics(const DEVICE_CONTEXT* dc, FONT_METRICS* metrics);
 // Width in pixels of `length` characters (-1: up to the terminator) in the
 // context's font, on one line.
 int32_t Measure_Text_Width(const DEVICE_CONTEXT* dc, const char* text, int32_t length);
+// The rows of a line's cell that the letters of `length` characters (-1: up
+// to the terminator) cover, from the cell's top: *top the first, *bottom one
+// past the last (both 0 for blanks), within the cell (the faint edge of a
+// deep descender may reach a row below it). The rest of the cell is the
+// font's room above capitals and below the baseline, which shows nothing.
+void Measure_Text_Ink_Rows(const DEVICE_CONTEXT* dc, const char* text, int32_t length, int32_t* top,
+                           int32_t* bottom);
 // One line with the top-left of its cell at (x, y); with an opaque
 // background the cell is filled first.
 void Draw_Text_Out(DEVICE_CONTEXT* dc, int32_t x, int32_t y, const char* text, int32_t length);

@@ -111,13 +111,16 @@ void Draw_Caption(DEVICE_CONTEXT* dc, const RECT_AREA& rect, bool frame, int32_t
     if (Current_Game != nullptr && Get_Game_Down(Current_Game) == CONVERSION_ATTEMPT &&
         std::strcmp(name, "Field Goal") == 0)
         safe_strncpy(name, "Extra Point", NAME_SIZE);
-    DRAWING_FONT* used = Get_App_Font(font);
+    const uint32_t format = TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE;
+    const RECT_AREA band = {rect.Left, rect.Bottom - CAPTION_HEIGHT, rect.Right, rect.Bottom};
+    // A name too long or too tall for the band is drawn in a smaller font.
+    RECT_AREA shown = band;
+    if (frame) Scale_Rect_To_Window(&shown);
+    DRAWING_FONT* used = Get_App_Font(Find_Fitting_Font_Row({name}, shown, format, font));
     Save_Device_Context(dc);
     if (used != nullptr) Select_Font(dc, used);
     Set_Text_Colour(dc, CAPTION_COLOURS[kind]);
-    const RECT_AREA band = {rect.Left, rect.Bottom - CAPTION_HEIGHT, rect.Right, rect.Bottom};
-    Draw_Text_In_Scaled_Rect(dc, name, band, TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE,
-                             frame ? 1 : 0);
+    Draw_Text_In_Scaled_Rect(dc, name, band, format, frame ? 1 : 0);
     Restore_Device_Context(dc);
     if (used != nullptr) Release_App_Font(used);
 }

@@ -316,9 +316,10 @@ void Paint_Calendar_View(DEVICE_CONTEXT* dc) {
             Draw_Week_Row(dc, team, week, &last_drawn);
     }
     if (last_drawn <= 18) {
-        VIEW_FONT font(dc, NOTE_FONT);
-        Draw_View_Text(dc, "Click column header (e.g. \"Point Spread\") to change stat shown",
-                       {376, 394, 756, 458}, one_line, Get_View_Accent_Colour());
+        const char* note = "Click column header (e.g. \"Point Spread\") to change stat shown";
+        const RECT_AREA box = {376, 394, 756, 458};
+        VIEW_FONT font(dc, Fit_View_Font_Row({{note, box}}, one_line, NOTE_FONT));
+        Draw_View_Text(dc, note, box, one_line, Get_View_Accent_Colour());
     }
 }
 

@@ -68,6 +68,8 @@ void Initialise(WINDOW_HANDLE dialog) {
     Format_Week_Name(matchup_info.Week, text);
     Make_Upper_Case(text);
     Set_Dialog_Item_Text(dialog, MATCHUP_WEEK_TEXT, text);
+    // The long names of the playoff rounds take a smaller font between the logos.
+    Set_Fitting_Control_App_Font(dialog, MATCHUP_WEEK_TEXT, TEXT_FONT);
     Format_Team_Record_Spaced(text, matchup_info.Second_Team);
     Set_Dialog_Item_Text(dialog, MATCHUP_SECOND_RECORD, text);
     Format_Team_Record_Spaced(text, matchup_info.First_Team);

@@ -6,6 +6,9 @@
 namespace {
 constexpr uint32_t CENTRED = CONTROL_CENTRE_TEXT;
 constexpr uint32_t BUTTON = WINDOW_TAB_STOP;
+// Wide enough for the third button's "Simulate Until Week 22" in the bold
+// font the buttons are given.
+constexpr int32_t BUTTON_WIDTH = 116;
 
 // Unit k's stars and label lie 18 units below unit k - 1's. The labels are
 // centred on x 150 and as wide as the room between the stars, so the longest
@@ -45,11 +48,15 @@ const DIALOG_CONTROL MATCHUP_CONTROLS[] = {
     {CONTROL_STATIC_IMAGE, MATCHUP_WATCH_BAR, {47, 220, 207, 14}, "(Watch Games)", CONTROL_HIDDEN},
     {CONTROL_PUSH_BUTTON,
      MATCHUP_PLAY_BUTTON,
-     {100, 260, 100, 14},
+     {100, 260, BUTTON_WIDTH, 14},
      "Play This Game",
      BUTTON | CONTROL_DEFAULT_BUTTON},
-    {CONTROL_PUSH_BUTTON, MATCHUP_SIMULATE_BUTTON, {100, 278, 100, 14}, "Simulate This Game", BUTTON},
-    {CONTROL_PUSH_BUTTON, MATCHUP_SIMULATE_ALL_BUTTON, {100, 296, 100, 14}, "Simulate All", BUTTON},
+    {CONTROL_PUSH_BUTTON,
+     MATCHUP_SIMULATE_BUTTON,
+     {100, 278, BUTTON_WIDTH, 14},
+     "Simulate This Game",
+     BUTTON},
+    {CONTROL_PUSH_BUTTON, MATCHUP_SIMULATE_ALL_BUTTON, {100, 296, BUTTON_WIDTH, 14}, "Simulate All", BUTTON},
 };
 } // namespace
 

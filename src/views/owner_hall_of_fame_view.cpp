@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 #include <new>
+#include <vector>
 
 #include "app/diagnostics.h"
 #include "database/game_names.h"
@@ -78,10 +79,14 @@ COLOUR_VALUE Entry_Colour(int32_t display_class, COLOUR_VALUE previous) {
     }
 }
 
+RECT_AREA Column_Box(int32_t column, int32_t top, int32_t bottom) {
+    return {COLUMN_LEFT[column], top, COLUMN_LEFT[column] + COLUMN_WIDTH[column], bottom};
+}
+
 void Draw_Columns(DEVICE_CONTEXT* dc, int32_t top, int32_t bottom,
                   const char texts[FAME_COLUMNS][TEXT_SIZE]) {
     for (int32_t column = 0; column < FAME_COLUMNS; ++column) {
-        const RECT_AREA box = {COLUMN_LEFT[column], top, COLUMN_LEFT[column] + COLUMN_WIDTH[column], bottom};
+        const RECT_AREA box = Column_Box(column, top, bottom);
         Draw_View_Text(dc, texts[column], box,
                        (column == 0 ? 0u : TEXT_CENTRE) | TEXT_SINGLE_LINE | TEXT_VERTICAL_CENTRE);
     }
@@ -179,9 +184,19 @@ void Paint_Owner_Hall_Of_Fame_View(DEVICE_CONTEXT* dc) {
                            TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE, colour);
         }
     }
-    VIEW_FONT font(dc, ROW_FONT);
-    COLOUR_VALUE colour = Get_View_Light_Colour();
+    // The table takes a smaller font when a name or team is too long for its column.
+    std::vector<TEXT_CELL> cells;
     char texts[FAME_COLUMNS][TEXT_SIZE];
+    for (int32_t entry = 0; entry <= FAME_ENTRIES; ++entry)
+        for (int32_t column = 0; column < FAME_COLUMNS; ++column) {
+            if (entry < FAME_ENTRIES)
+                Get_Owner_Hall_Of_Fame_Entry_Text(image.get(), shown, entry, column, texts[column]);
+            else
+                Get_Current_Owner_Line_Text(column, texts[column]);
+            cells.push_back({texts[column], Column_Box(column, 0, 18)});
+        }
+    VIEW_FONT font(dc, Fit_View_Font_Row(cells, TEXT_SINGLE_LINE, ROW_FONT));
+    COLOUR_VALUE colour = Get_View_Light_Colour();
     for (int32_t entry = 0; entry < FAME_ENTRIES; ++entry) {
         colour = Entry_Colour(Get_Fame_Entry_Int(image.get(), shown, entry, FAME_DISPLAY_CLASS), colour);
         Set_Text_Colour(dc, colour);

@@ -1,5 +1,8 @@
 #include "views/playoffs_view.h"
 
+#include <string>
+#include <vector>
+
 #include "app/design_scaling.h"
 #include "app/drawing_primitives.h"
 #include "app/image_drawing.h"
@@ -129,30 +132,57 @@ void Draw_Place(DEVICE_CONTEXT* dc, int32_t place) {
     Draw_Skin_Picture(dc, "News\\Box.png", grown);
 }
 
-void Draw_Place_Texts(DEVICE_CONTEXT* dc, int32_t place) {
+// The texts of a place with a team and their design boxes: the name (with
+// the record for a direct entry) and, for a place fed by a game, its score;
+// false for a place that shows none.
+bool Get_Place_Texts(int32_t place, std::string* name_text, RECT_AREA* name_box, std::string* score_text,
+                     RECT_AREA* score_box) {
     const int32_t kind = Get_Playoff_Slot_Kind(place);
     const int32_t team = Get_Playoff_Team(place);
-    if (kind == 0 || !Is_Valid_Team_Code(team)) return;
+    if (kind == 0 || !Is_Valid_Team_Code(team)) return false;
     char name[FORMATTED_TEXT_SIZE], text[2 * FORMATTED_TEXT_SIZE];
     Get_Team_Display_Name(team, name);
-    const uint32_t one_line = TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE;
-    RECT_AREA upper, lower;
-    Get_Playoff_Slot_Box(place, 0, &upper);
-    Get_Playoff_Slot_Box(place, 1, &lower);
-    Set_Text_Colour(dc, Team_Colour(team));
+    Get_Playoff_Slot_Box(place, 0, name_box);
+    Get_Playoff_Slot_Box(place, 1, score_box);
+    score_text->clear();
     if (kind == 1) {
         char record[FORMATTED_TEXT_SIZE];
         if (Format_Team_Record(record, team) != 0)
             safe_sprintf(text, sizeof text, "%s (%s)", name, record);
         else
             safe_strncpy(text, name, sizeof text);
-        Draw_View_Text(dc, text, upper, one_line);
-        return;
+        *name_text = text;
+        return true;
     }
-    Draw_View_Text(dc, name, upper, one_line);
+    *name_text = name;
     const int32_t a = Get_Playoff_Score(2 * place - 32), b = Get_Playoff_Score(2 * place - 31);
     safe_sprintf(text, sizeof text, "%d-%d", a > b ? a : b, a > b ? b : a);
-    Draw_View_Text(dc, text, lower, one_line);
+    *score_text = text;
+    return true;
+}
+
+constexpr uint32_t ONE_LINE = TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE;
+
+// Font 6 for the bracket's texts, unless one of them does not fit its box:
+// then the largest smaller font they all fit in.
+int32_t Get_Bracket_Font_Row() {
+    std::vector<TEXT_CELL> cells;
+    for (int32_t place = 0; place < PLAYOFF_PLACES; ++place) {
+        TEXT_CELL name, score;
+        if (!Get_Place_Texts(place, &name.Text, &name.Rect, &score.Text, &score.Rect)) continue;
+        cells.push_back(name);
+        cells.push_back(score);
+    }
+    return Fit_View_Font_Row(cells, ONE_LINE, NAME_FONT);
+}
+
+void Draw_Place_Texts(DEVICE_CONTEXT* dc, int32_t place) {
+    std::string name, score;
+    RECT_AREA name_box, score_box;
+    if (!Get_Place_Texts(place, &name, &name_box, &score, &score_box)) return;
+    Set_Text_Colour(dc, Team_Colour(Get_Playoff_Team(place)));
+    Draw_View_Text(dc, name.c_str(), name_box, ONE_LINE);
+    if (!score.empty()) Draw_View_Text(dc, score.c_str(), score_box, ONE_LINE);
 }
 
 bool Is_In_Place(int32_t place, int32_t x, int32_t y) {
@@ -240,8 +270,9 @@ void Paint_Playoffs_View(DEVICE_CONTEXT* dc) {
                    final_box.Top - BOX_HEIGHT};
             colour = Make_Colour(0, 0, 0);
         }
+        // The title is taller than the box it is centred on; it is drawn whole.
         VIEW_FONT font(dc, TITLE_FONT);
-        Draw_View_Text(dc, text, box, centred, colour);
+        Draw_View_Text(dc, text, box, centred | TEXT_NO_CLIP, colour);
     }
     if (Is_Skin_Named("robotic")) {
         VIEW_FONT font(dc, CAPTION_FONT);
@@ -251,7 +282,7 @@ void Paint_Playoffs_View(DEVICE_CONTEXT* dc) {
     Draw_Connectors(dc);
     for (int32_t place = 0; place < PLAYOFF_PLACES; ++place)
         Draw_Place(dc, place);
-    VIEW_FONT font(dc, NAME_FONT);
+    VIEW_FONT font(dc, Get_Bracket_Font_Row());
     for (int32_t place = 0; place < PLAYOFF_PLACES; ++place)
         Draw_Place_Texts(dc, place);
 }

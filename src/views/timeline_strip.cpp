@@ -6,6 +6,7 @@
 #include "app/app_fonts.h"
 #include "app/design_scaling.h"
 #include "app/diagnostics.h"
+#include "app/drawing_primitives.h"
 #include "app/drawing_services.h"
 #include "app/image_drawing.h"
 #include "app/main_menu.h"
@@ -177,6 +178,25 @@ void Do_Off_Season_Step(int32_t step) {
     }
     Update_Play_Menu();
     Repaint_Status_Bar();
+}
+
+// A text of the strip in its font, centred on one line; a text too long for
+// its place is drawn in the largest smaller font it fits in, on one line or
+// broken onto two.
+void Draw_Strip_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect) {
+    constexpr uint32_t WRAPPED = TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_WORD_BREAK;
+    const int32_t row = Find_Fitting_Font_Row({text}, rect, ONE_LINE, STRIP_FONT) == STRIP_FONT
+                            ? STRIP_FONT
+                            : Find_Fitting_Font_Row({text}, rect, WRAPPED, STRIP_FONT);
+    if (row == STRIP_FONT) {
+        Draw_Text_In_Scaled_Rect(dc, text, rect, ONE_LINE, 0);
+        return;
+    }
+    DRAWING_FONT* font = Get_App_Font(row);
+    DRAWING_FONT* previous = Select_Font(dc, font);
+    Draw_Text_In_Scaled_Rect(dc, text, rect, WRAPPED, 0);
+    Select_Font(dc, previous);
+    Release_App_Font(font);
 }
 
 void Draw_Cell_Frame(DEVICE_CONTEXT* dc, int32_t x, COLOUR_VALUE colour) {
@@ -361,7 +381,7 @@ void Draw_Timeline_Team_Label(DEVICE_CONTEXT* dc) {
     Set_Background_Mode(dc, BACKGROUND_TRANSPARENT);
     Set_Text_Colour(dc, Make_Colour(255, 255, 255));
     const RECT_AREA box = Is_Ice_Or_Fire_Skin() ? RECT_AREA{5, 5, 75, 28} : RECT_AREA{5, 8, 75, 31};
-    Draw_Text_In_Scaled_Rect(dc, text, box, ONE_LINE, 0);
+    Draw_Strip_Text(dc, text, box);
     Select_Font(dc, previous);
     Release_App_Font(font);
 }
@@ -378,16 +398,19 @@ void Draw_Timeline_Strip(DEVICE_CONTEXT* dc) {
     Set_Text_Colour(dc, colour);
     char text[TEXT_SIZE];
     Get_Timeline_Label_Text(text);
-    Draw_Text_In_Scaled_Rect(dc, text, {125, 8, 370, 31}, ONE_LINE, 0);
+    Draw_Strip_Text(dc, text, {125, 8, 370, 31});
     const bool off_season = Week() >= First_Playoff_Week() + 4;
     if (off_season) Mark_Renewals_Done_When_Needless(steps);
     for (int32_t i = 0; i < TIMELINE_CELLS; ++i) {
         const int32_t x = Timeline_Cell_X[i];
-        Draw_Cell_Frame(dc, x, colour);
         Get_Timeline_Cell_Text(i, text);
+        // A cell with nothing in it (past the season's last milestone, the
+        // off-season's fifth) does nothing when clicked and is left out.
+        if (text[0] == '\0') continue;
+        Draw_Cell_Frame(dc, x, colour);
         const bool done = off_season && i < OFF_SEASON_STEPS && steps[i] != 0;
         Set_Text_Colour(dc, done ? DONE_COLOUR : colour);
-        Draw_Text_In_Scaled_Rect(dc, text, {x + 13, 8, x + 121, 33}, ONE_LINE, 0);
+        Draw_Strip_Text(dc, text, {x + 13, 8, x + 121, 33});
     }
     Select_Font(dc, previous);
     Release_App_Font(font);

@@ -55,6 +55,13 @@ void Draw_View_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect,
     Draw_View_Text(dc, text, rect, format);
 }
 
+int32_t Fit_View_Font_Row(const std::vector<TEXT_CELL>& cells, uint32_t format, int32_t row) {
+    std::vector<TEXT_CELL> scaled = cells;
+    for (TEXT_CELL& cell : scaled)
+        Scale_Rect_To_Window(&cell.Rect);
+    return Find_Fitting_Font_Row(scaled, format, row);
+}
+
 COLOUR_VALUE Get_View_Light_Colour() {
     return Is_Dark_Text() ? Make_Colour(0, 0, 0) : Make_Colour(255, 255, 255);
 }

@@ -4,6 +4,9 @@
 // the view colours with the Options' dark text, and the formats of signed
 // fractions.
 #include <cstdint>
+#include <vector>
+
+#include "app/drawing_primitives.h"
 
 #include "platform/drawing_surface.h"
 #include "views/game_day_screen.h"
@@ -37,6 +40,11 @@ class VIEW_FONT {
 void Draw_View_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect, uint32_t format);
 void Draw_View_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect, uint32_t format,
                     COLOUR_VALUE colour);
+
+// The font row for texts in design rectangles of the view (the cells of a
+// table, or one text): `row` when each fits its rectangle as scaled to the
+// view, else the largest smaller font of the text box they all fit in.
+int32_t Fit_View_Font_Row(const std::vector<TEXT_CELL>& cells, uint32_t format, int32_t row);
 
 // White, black with dark text (Is_Dark_Text: the Options' dark text).
 COLOUR_VALUE Get_View_Light_Colour();

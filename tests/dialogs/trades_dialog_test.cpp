@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/main_menu.h"
@@ -356,4 +358,39 @@ TEST_F(TradesDialog, CounterOffersBalancingAndTheDoubleCapWarning) {
         Click_Dialog_Button(dialog, ID_CANCEL);
     });
     EXPECT_EQ(Do_Dialog(Main_Window, TRADES_DIALOG, 0), ID_CANCEL);
+}
+
+// Both rosters carry a heading over each of their six columns, where the
+// column's texts begin.
+TEST_F(TradesDialog, EachRosterListHasAHeadingOverEveryColumn) {
+    const std::vector<std::string> expected = {"Player", "Pos", "Age", "Cap Impact", "Yrs", "Rating"};
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        for (const int32_t id : {TRADE_USER_ROSTER, TRADE_PARTNER_ROSTER}) {
+            RECT_AREA list;
+            Get_Window_Rect(Get_Dialog_Item(dialog, id), &list);
+            // The headings: the statics just above the list, left to right.
+            std::vector<std::pair<int32_t, std::string>> headings;
+            for (const WINDOW_HANDLE child : Get_Child_Windows(dialog)) {
+                if (Get_Control_Kind(child) != CONTROL_STATIC_TEXT || !Is_Window_Shown(child)) continue;
+                RECT_AREA rect;
+                Get_Window_Rect(child, &rect);
+                if (rect.Bottom <= list.Top && rect.Bottom > list.Top - 8 && rect.Left >= list.Left &&
+                    rect.Right <= list.Right)
+                    headings.push_back({rect.Left, Get_Window_Text(child)});
+            }
+            std::sort(headings.begin(), headings.end());
+            ASSERT_EQ(headings.size(), expected.size()) << "list " << id;
+            for (size_t column = 0; column < expected.size(); ++column) {
+                EXPECT_EQ(headings[column].second, expected[column]) << "list " << id;
+                // A row's column begins inside the list's edge and its text margin.
+                const int32_t start =
+                    list.Left + 4 +
+                    (column == 0 ? 0 : Dialog_Units_To_Pixels_X(TRADE_ROSTER_TAB_STOPS[column - 1]));
+                EXPECT_LE(std::abs(headings[column].first - start), 4)
+                    << expected[column] << " over list " << id;
+            }
+        }
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADES_DIALOG, 0);
 }

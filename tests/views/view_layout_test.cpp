@@ -1,0 +1,135 @@
+// The texts the views and the timeline strip paint in fixed cells, laid out
+// in the fonts they are drawn in: none wider than its cell, none clipped,
+// no two on top of each other, on every skin and through the season.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/drawing_services.h"
+#include "app/main_window.h"
+#include "app/main_window_dc.h"
+#include "app/status_bars.h"
+#include "app/window_graphics.h"
+#include "database/league_structure.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "engine/game_screen_hooks.h"
+#include "platform/backend.h"
+#include "platform/keys.h"
+#include "platform/message_box.h"
+#include "platform/message_queue.h"
+#include "platform/scripted_answers.h"
+#include "platform/windows.h"
+#include "season/week_advance.h"
+#include "support/game_day_fixture.h"
+#include "support/layout_checks.h"
+#include "support/view_frame.h"
+#include "views/current_view.h"
+#include "views/game_day_screen.h"
+#include "views/matchup_dialog_template.h"
+#include "views/view_drawing.h"
+
+namespace {
+constexpr int32_t VIEWS[] = {40030, 40032, 40034, 40036, 40037, 40069, 40070, 40074, 40086};
+} // namespace
+
+using ViewLayout = ViewFrameTest;
+
+TEST_F(ViewLayout, EveryViewsTextsFitTheirCells) {
+    Open_Played_Season(4);
+    for (const char* skin : {"earth", "ice"}) {
+        Set_Skin_Name(skin);
+        for (const int32_t view : VIEWS) {
+            Paint_View_Picture(view);
+            EXPECT_EQ(Join_Faults(Find_Drawn_Text_Faults()), "") << "view " << view << " on " << skin;
+        }
+    }
+}
+
+// A screen nearer square than the design: the fonts grow with the height,
+// the cells with the width.
+TEST_F(ViewLayout, EveryViewsTextsFitTheirCellsOnANearlySquareScreen) {
+    Set_Null_Surface_Size(1280, 1024);
+    Open_Played_Season(4);
+    for (const int32_t view : VIEWS) {
+        Keep_View_Picture(Paint_View_Picture(view), "view_layout_1280x1024_" + std::to_string(view));
+        EXPECT_EQ(Join_Faults(Find_Drawn_Text_Faults()), "") << "view " << view;
+    }
+}
+
+TEST_F(ViewLayout, TheTimelineStripsTextsFitTheirCellsThroughTheSeason) {
+    Open_Played_Season(4);
+    for (const bool long_names : {false, true}) {
+        // Opponents from cities with long names make the longest labels.
+        if (long_names)
+            for (int32_t team = 0; team < Count_Active_Teams(); ++team)
+                Set_Team_String("San Bernardino", team, 1);
+        for (const int32_t week : {0, 2, 4, 5, 6, 8, 9, 11}) {
+            Set_User_Preference(CURRENT_WEEK, week);
+            Clear_Drawn_Texts();
+            Repaint_Status_Bar();
+            Pump_Messages();
+            EXPECT_EQ(Join_Faults(Find_Drawn_Text_Faults()), "") << "week " << week;
+            DRAWING_SURFACE strip{};
+            Render_Window(Status_Bar_Window, &strip);
+            Keep_View_Picture(strip, "timeline_layout_" + std::to_string(week) + (long_names ? "_long" : ""));
+        }
+    }
+}
+
+namespace {
+// The user of the game-day screen who looks at it whole at the offence's
+// call, the defence's and a play's playback, then finishes the game.
+struct SCREEN_LOOKER {
+    std::string Faults;
+    bool Seen[3] = {};
+    bool Finishing = false;
+};
+
+void Look_At_Screen(SCREEN_LOOKER* looker, int32_t moment) {
+    if (looker->Seen[moment]) return;
+    looker->Seen[moment] = true;
+    Clear_Drawn_Texts();
+    Redraw_Main_Window();
+    looker->Faults += Join_Faults(Find_Drawn_Text_Faults(0, Get_Back_Buffer_Surface()));
+}
+
+void Look_At_Game_Day(void* context) {
+    SCREEN_LOOKER* looker = static_cast<SCREEN_LOOKER*>(context);
+    if (looker->Finishing || !Is_Live_Game_Shown()) return;
+    if (Get_User_Preference(WAITING_FOR_CLICK) != 0) {
+        Look_At_Screen(looker, 2);
+        Press_Key(KEY_ENTER);
+        return;
+    }
+    const int32_t state = Get_Play_Call_State();
+    if (state == 1 || state == 2) Look_At_Screen(looker, state - 1);
+    if (state >= 1 && state <= 3 && looker->Seen[0] && looker->Seen[1] && looker->Seen[2]) {
+        Script_Message_Answer("Finish Game", ID_BOX_OK);
+        Script_Key_Press('G', KEY_MODIFIER_CONTROL);
+        looker->Finishing = true;
+        return;
+    }
+    if (state >= 1 && state <= 3) Press_Key('1');
+}
+} // namespace
+
+using GameDayLayout = GameDayTest;
+
+TEST_F(GameDayLayout, TheGameDayScreensTextsFitTheirCellsThroughAGame) {
+    Start_Game_Day("earth");
+    Set_User_Preference(PLAY_ANIMATION_DELAY, 0);
+    Universe.Header.Require_Click_After_Each_Play = 1;
+    SCREEN_LOOKER looker;
+    Script_Dialog_Control_Click(181, MATCHUP_PLAY_BUTTON);
+    Start_Game_Day_User(Look_At_Game_Day, &looker);
+    Advance_Weeks(1);
+    Stop_Game_Day_User();
+    EXPECT_TRUE(looker.Seen[0] && looker.Seen[1] && looker.Seen[2]);
+    EXPECT_EQ(looker.Faults, "");
+    Set_Current_View(GAMES_VIEW_ID);
+    Clear_Drawn_Texts();
+    Redraw_Main_Window();
+    EXPECT_EQ(Join_Faults(Find_Drawn_Text_Faults(0, Get_Back_Buffer_Surface())), "") << "the final";
+}
