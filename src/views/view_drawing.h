@@ -7,6 +7,7 @@
 
 #include "platform/drawing_surface.h"
 #include "views/game_day_screen.h"
+#include "views/view_colours.h"
 
 // Setting 44: the column setting a Choose Stat dialog edits.
 constexpr int32_t CHOSEN_STAT_SETTING = 44;
@@ -37,11 +38,10 @@ class VIEW_FONT {
 void Draw_View_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect, uint32_t format);
 void Draw_View_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect, uint32_t format,
                     COLOUR_VALUE colour);
+// In the colour the option picks of the two (view_colours.h).
+void Draw_View_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect, uint32_t format,
+                    const VIEW_COLOURS& colours);
 
-// White, black with dark text (Is_Dark_Text: the Options' dark text).
-COLOUR_VALUE Get_View_Light_Colour();
-// RGB 255, 249, 69; RGB 110, 0, 0 with dark text.
-COLOUR_VALUE Get_View_Accent_Colour();
 // The skin's name compared without case.
 bool Is_Skin_Named(const char* name);
 // Design point inside a design rectangle, right and bottom excluded.
