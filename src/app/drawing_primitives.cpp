@@ -11,6 +11,7 @@
 #include "app/dib_sections.h"
 #include "app/drawing_services.h"
 #include "app/main_window_geometry.h"
+#include "app/text_contrast.h"
 #include "database/path_resolver.h"
 #include "database/random_numbers.h"
 #include "database/team_record.h"
@@ -221,15 +222,33 @@ void Draw_Text_Over_Control(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, const char
     Draw_Text_Fitting_Box(dc, rect, text, flags, NO_PREFERRED_FONT);
 }
 
+namespace {
+// Black; white under a text that its light ground turned dark, so the shadow
+// still sets the text off rather than smudging it.
+COLOUR_VALUE Get_Shadow_Colour(COLOUR_VALUE wanted, COLOUR_VALUE drawn) {
+    constexpr double MIDDLE_LUMINANCE = 0.18;
+    const bool darkened = drawn != wanted && Get_Relative_Luminance(drawn) < MIDDLE_LUMINANCE;
+    return darkened ? Make_Colour(255, 255, 255) : Make_Colour(0, 0, 0);
+}
+} // namespace
+
 void Draw_Shadowed_Text(DEVICE_CONTEXT* dc, const char* text, COLOUR_VALUE colour,
                         const RECT_AREA& design_rect, uint32_t flags) {
     if (dc == nullptr || text == nullptr) return;
     Save_Device_Context(dc);
-    Set_Text_Colour(dc, 0);
+    // A context that fits its text to the ground fits it to the ground under
+    // the whole text before the shadow is drawn.
+    Set_Text_Colour(dc, colour);
+    const TEXT_COLOUR_CHOICE choice = Set_Text_Colour_Choice(dc, nullptr);
+    COLOUR_VALUE drawn = colour;
+    RECT_AREA area = design_rect;
+    Scale_Rect_To_Window(&area);
+    if (choice != nullptr && Get_Drawable_Area(dc, area, &area)) drawn = choice(dc, area);
+    Set_Text_Colour(dc, Get_Shadow_Colour(colour, drawn));
     Draw_Text_In_Scaled_Rect(
         dc, text, {design_rect.Left + 1, design_rect.Top + 1, design_rect.Right + 1, design_rect.Bottom + 1},
         flags, 1);
-    Set_Text_Colour(dc, colour);
+    Set_Text_Colour(dc, drawn);
     Draw_Text_In_Scaled_Rect(dc, text, design_rect, flags, 1);
     Restore_Device_Context(dc);
 }
@@ -239,14 +258,21 @@ void Draw_Shadowed_Text_Scaled(DEVICE_CONTEXT* dc, const char* text, const RECT_
     if (dc == nullptr || text == nullptr) return;
     RECT_AREA rect = design_rect;
     Scale_Rect_To_Window(&rect);
-    const COLOUR_VALUE colour = dc->State.Text_Colour;
     RECT_AREA shadow{rect.Left + 1, rect.Top + 1, rect.Right + 1, rect.Bottom + 1};
-    Set_Text_Colour(dc, 0);
+    Save_Device_Context(dc);
+    // As Draw_Shadowed_Text: the text is fitted to the ground before the shadow is drawn.
+    const TEXT_COLOUR_CHOICE choice = Set_Text_Colour_Choice(dc, nullptr);
+    const COLOUR_VALUE wanted = dc->State.Text_Colour;
+    RECT_AREA area;
+    if (choice != nullptr && Get_Drawable_Area(dc, rect, &area)) Set_Text_Colour(dc, choice(dc, area));
+    const COLOUR_VALUE drawn = dc->State.Text_Colour;
+    Set_Text_Colour(dc, Get_Shadow_Colour(wanted, drawn));
     Note_Drawn_Text(dc, text, shadow, flags);
     Draw_Text_In_Rect(dc, text, -1, &shadow, flags);
-    Set_Text_Colour(dc, colour);
+    Set_Text_Colour(dc, drawn);
     Note_Drawn_Text(dc, text, rect, flags);
     Draw_Text_In_Rect(dc, text, -1, &rect, flags);
+    Restore_Device_Context(dc);
 }
 
 void Get_Team_Logo_Path(char* buffer, int32_t team) {

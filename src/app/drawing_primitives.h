@@ -65,9 +65,12 @@ void Draw_Scaled_Text_Box(DEVICE_CONTEXT* dc, RECT_AREA* rect, const char* text,
 void Draw_Text_Over_Control(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, const char* text, uint32_t flags,
                             int32_t control_id);
 // Black one unit right and down, then the colour, in a design rectangle.
+// A context that fits text to its ground (app/text_contrast.h) fits the
+// colour first, and a colour made dark gets a white shadow.
 void Draw_Shadowed_Text(DEVICE_CONTEXT* dc, const char* text, COLOUR_VALUE colour,
                         const RECT_AREA& design_rect, uint32_t flags);
-// Black one pixel right and down, then the context's text colour.
+// Black one pixel right and down, then the context's text colour (fitted and
+// shadowed as above).
 void Draw_Shadowed_Text_Scaled(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& design_rect,
                                uint32_t flags);
 

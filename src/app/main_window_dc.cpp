@@ -4,6 +4,7 @@
 
 #include "app/design_scaling.h"
 #include "app/diagnostics.h"
+#include "app/text_contrast.h"
 
 namespace {
 DRAWING_SURFACE Back_Buffer{};
@@ -23,6 +24,8 @@ int32_t Create_Main_Window_Back_Buffer(int32_t width, int32_t height) {
     }
     Back_Buffer = std::move(fresh);
     Attach_Device_Context(&Back_Buffer_DC, &Back_Buffer);
+    // Every view writes on a skin's picture: its text is fitted to what lies under it.
+    Set_Text_Colour_Choice(&Back_Buffer_DC, Choose_Contrasting_Text_Colour);
     Back_Buffer_Made = true;
     DC_Use_Count = 0;
     return 1;

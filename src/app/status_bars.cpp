@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/news_ticker.h"
 #include "app/sounds_and_cursors.h"
+#include "app/text_contrast.h"
 #include "app/window_graphics.h"
 #include "database/random_numbers.h"
 #include "database/settings.h"
@@ -44,6 +45,8 @@ intptr_t Status_Bar_Proc(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam, 
         PAINT_INFO paint;
         DEVICE_CONTEXT* dc = Begin_Paint(window, &paint);
         if (dc == nullptr) return 0;
+        // The strip writes on the skin's bars: its text is fitted to them.
+        Set_Text_Colour_Choice(dc, Choose_Contrasting_Text_Colour);
         Draw_Timeline_Bottom_Bars(dc, window);
         Draw_Timeline_Team_Label(dc);
         Draw_Timeline_Strip(dc);

@@ -35,6 +35,9 @@ void Attach_Device_Context(DEVICE_CONTEXT* dc, DRAWING_SURFACE* surface) {
     if (dc == nullptr) return;
     dc->Surface = surface;
     dc->State.Text_Colour = Make_Colour(0, 0, 0);
+    dc->State.Alternative_Text_Colour = Make_Colour(0, 0, 0);
+    dc->State.Has_Alternative_Text_Colour = false;
+    dc->State.Text_Colour_Choice = nullptr;
     dc->State.Background_Colour = Make_Colour(255, 255, 255);
     dc->State.Background_Mode = BACKGROUND_OPAQUE;
     dc->State.Clip = {0, 0, surface ? surface->Width : 0, surface ? surface->Height : 0};
@@ -61,7 +64,23 @@ int Restore_Device_Context(DEVICE_CONTEXT* dc) {
 }
 
 void Set_Text_Colour(DEVICE_CONTEXT* dc, COLOUR_VALUE colour) {
-    if (dc != nullptr) dc->State.Text_Colour = colour;
+    if (dc == nullptr) return;
+    dc->State.Text_Colour = colour;
+    dc->State.Has_Alternative_Text_Colour = false;
+}
+
+void Set_Text_Colours(DEVICE_CONTEXT* dc, COLOUR_VALUE colour, COLOUR_VALUE alternative) {
+    if (dc == nullptr) return;
+    dc->State.Text_Colour = colour;
+    dc->State.Alternative_Text_Colour = alternative;
+    dc->State.Has_Alternative_Text_Colour = true;
+}
+
+TEXT_COLOUR_CHOICE Set_Text_Colour_Choice(DEVICE_CONTEXT* dc, TEXT_COLOUR_CHOICE choice) {
+    if (dc == nullptr) return nullptr;
+    const TEXT_COLOUR_CHOICE old = dc->State.Text_Colour_Choice;
+    dc->State.Text_Colour_Choice = choice;
+    return old;
 }
 
 void Set_Background_Mode(DEVICE_CONTEXT* dc, int32_t mode) {

@@ -57,8 +57,19 @@ struct DRAWING_FONT;
 constexpr int32_t STRETCH_COLOR_ON_COLOR = 3;
 constexpr int32_t STRETCH_HALFTONE = 4;
 
+struct DEVICE_CONTEXT;
+// Asked for the colour of each line of text drawn through a context that has
+// it, with the box the line takes on the surface; it sees the context's text
+// colour and the alternative colour set with it.
+using TEXT_COLOUR_CHOICE = COLOUR_VALUE (*)(const DEVICE_CONTEXT* dc, const RECT_AREA& line_box);
+
 struct DC_STATE {
     COLOUR_VALUE Text_Colour;
+    // A second colour for the same text (set with Set_Text_Colours) and
+    // whether there is one; the colour choice may draw it instead.
+    COLOUR_VALUE Alternative_Text_Colour;
+    bool Has_Alternative_Text_Colour;
+    TEXT_COLOUR_CHOICE Text_Colour_Choice; // nullptr: the text colour as it is
     COLOUR_VALUE Background_Colour;
     int32_t Background_Mode;
     RECT_AREA Clip; // drawing is limited to this rectangle of the surface
@@ -92,7 +103,12 @@ void Attach_Device_Context(DEVICE_CONTEXT* dc, DRAWING_SURFACE* surface);
 int32_t Save_Device_Context(DEVICE_CONTEXT* dc);
 // Pops the most recent state; 0 when nothing was saved.
 int Restore_Device_Context(DEVICE_CONTEXT* dc);
+// Sets the text colour; the context then has no alternative colour.
 void Set_Text_Colour(DEVICE_CONTEXT* dc, COLOUR_VALUE colour);
+// Sets the text colour and the alternative a colour choice may draw instead.
+void Set_Text_Colours(DEVICE_CONTEXT* dc, COLOUR_VALUE colour, COLOUR_VALUE alternative);
+// Returns the previous choice.
+TEXT_COLOUR_CHOICE Set_Text_Colour_Choice(DEVICE_CONTEXT* dc, TEXT_COLOUR_CHOICE choice);
 void Set_Background_Mode(DEVICE_CONTEXT* dc, int32_t mode);
 void Set_Background_Colour(DEVICE_CONTEXT* dc, COLOUR_VALUE colour);
 // Returns the previous mode.

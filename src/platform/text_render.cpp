@@ -40,6 +40,7 @@ struct DRAWING_FONT {
 namespace {
 int32_t Live_Fonts = 0;
 FT_Library Library = nullptr;
+TEXT_LINE_WATCHER Line_Watcher = nullptr;
 
 // Windows-1252 bytes 0x80..0x9F; 0 marks the unused codes.
 const uint16_t CP1252_HIGH[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -194,11 +195,19 @@ void Draw_Line_At(DEVICE_CONTEXT* dc, DRAWING_FONT* font, int32_t x, int32_t y, 
                           dc->State.Background_Colour);
     RECT_AREA area;
     if (!Get_Drawable_Area(dc, {INT32_MIN / 2, INT32_MIN / 2, INT32_MAX / 2, INT32_MAX / 2}, &area)) return;
-    const uint32_t colour = Colour_To_Pixel(dc->State.Text_Colour);
+    COLOUR_VALUE text_colour = dc->State.Text_Colour;
+    if (dc->State.Text_Colour_Choice != nullptr && font->Angle == 0.0) {
+        RECT_AREA box;
+        if (Get_Drawable_Area(dc, {x, y, x + Line_Width(font, line), y + font->Metrics.Height}, &box))
+            text_colour = dc->State.Text_Colour_Choice(dc, box);
+    }
+    const uint32_t colour = Colour_To_Pixel(text_colour);
     double pen_x = x + font->Metrics.Ascent * sin_a;
     double pen_y = y + font->Metrics.Ascent * cos_a;
     const double start_x = pen_x, start_y = pen_y;
     DRAWING_SURFACE* surface = dc->Surface;
+    TEXT_LINE_INK ink{surface, line.c_str(), text_colour, {}};
+    const bool watched = Line_Watcher != nullptr;
     for (unsigned char c : line) {
         if (c == '\t') {
             const int32_t stop = Tab_Width(font);
@@ -218,12 +227,16 @@ void Draw_Line_At(DEVICE_CONTEXT* dc, DRAWING_FONT* font, int32_t x, int32_t y, 
                 surface->Pixels.data() + static_cast<size_t>(gy + row) * static_cast<size_t>(surface->Width);
             const uint8_t* cover =
                 glyph.Coverage.data() + static_cast<size_t>(row) * static_cast<size_t>(glyph.Width);
-            for (int32_t col = col_from; col < col_to; ++col)
+            for (int32_t col = col_from; col < col_to; ++col) {
+                if (watched && cover[col] != 0)
+                    ink.Pixels.push_back({gx + col, gy + row, out[gx + col], cover[col]});
                 Blend_Coverage(out[gx + col], colour, cover[col]);
+            }
         }
         pen_x += glyph.Advance_X;
         pen_y += glyph.Advance_Y;
     }
+    if (watched) Line_Watcher(ink);
 }
 
 // "&x" shows x ("&&" shows "&"), as the prefix marks of menu-style texts.
@@ -395,4 +408,8 @@ int32_t Draw_Text_In_Rect(DEVICE_CONTEXT* dc, const char* text, int32_t length, 
     }
     dc->State = saved;
     return y - rect->Top;
+}
+
+void Set_Text_Line_Watcher(TEXT_LINE_WATCHER watcher) {
+    Line_Watcher = watcher;
 }

@@ -3,6 +3,7 @@
 // font_faces.h. Text is Windows-1252, as in the league's records, and is
 // mapped to Unicode glyph by glyph.
 #include <cstdint>
+#include <vector>
 
 #include "platform/drawing_surface.h"
 
@@ -71,3 +72,22 @@ void Draw_Text_Out(DEVICE_CONTEXT* dc, int32_t x, int32_t y, const char* text, i
 // bottom are set to bound the text. Returns the height of the text.
 int32_t Draw_Text_In_Rect(DEVICE_CONTEXT* dc, const char* text, int32_t length, RECT_AREA* rect,
                           uint32_t format);
+
+// One line of text as it lands on a surface: every pixel its glyphs cover,
+// with the coverage it gets and what it held before the glyph was laid on it.
+struct TEXT_INK_PIXEL {
+    int32_t X;
+    int32_t Y;
+    uint32_t Before;
+    uint8_t Coverage;
+};
+struct TEXT_LINE_INK {
+    const DRAWING_SURFACE* Surface;
+    const char* Text;
+    COLOUR_VALUE Colour;
+    std::vector<TEXT_INK_PIXEL> Pixels;
+};
+using TEXT_LINE_WATCHER = void (*)(const TEXT_LINE_INK& line);
+// While a watcher is set it is called after every line drawn on any surface
+// (the tests check with it what a reader sees); nullptr stops the watching.
+void Set_Text_Line_Watcher(TEXT_LINE_WATCHER watcher);

@@ -36,8 +36,7 @@ constexpr int32_t RETURNER_LINE = 16;
 constexpr int32_t PUNT_RETURNS_RATING = 14;
 constexpr int32_t PREDICTED_SEASON = 3;
 constexpr int32_t REPORTED_OVERALL = 225;
-constexpr COLOUR_VALUE PRIMARY_COLOUR = Make_Colour(170, 166, 46);
-constexpr COLOUR_VALUE PRIMARY_DARK_COLOUR = Make_Colour(180, 50, 50);
+constexpr VIEW_COLOURS PRIMARY_COLOURS = {Make_Colour(170, 166, 46), Make_Colour(180, 50, 50)};
 
 const LIVE_LINE OFFENSE_LINES[LIVE_LINES_PER_SIDE] = {
     {"QB", 0, 0}, {"RB", 1, 0}, {"FB", 2, 0}, {"TE", 3, 0}, {"TE", 3, 1}, {"WR", 4, 0},
@@ -94,7 +93,7 @@ int32_t Find_Side_Entry(const GAME_RECORD* pGame, int32_t side, int32_t id) {
 }
 
 void Draw_Line(DEVICE_CONTEXT* dc, int32_t side, int32_t line, const char* label, const char* name,
-               const char* number, const char* stats, COLOUR_VALUE colour) {
+               const char* number, const char* stats, const TEXT_COLOURS& colour) {
     const LINE_GEOMETRY at = Line_Place(side, line);
     const int32_t bottom = at.Top + 12;
     const uint32_t one_line = TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE;
@@ -134,11 +133,11 @@ void Draw_Live_Side(DEVICE_CONTEXT* dc, const GAME_RECORD* pGame, int32_t side) 
         int32_t slot = 0;
         if (!Live_Line_Player(pGame, side, line, &slot)) continue;
         const LIVE_LINE entry = Get_Live_Line(pGame, side, line);
-        COLOUR_VALUE colour = GREY_TAB_COLOUR;
+        TEXT_COLOURS colour = Dim_View_Colour(GREY_TAB_COLOUR);
         if (Is_Shown_Play_Primary_Receiver(pGame, side, entry.Position, entry.Depth))
-            colour = Is_Dark_Text() ? PRIMARY_DARK_COLOUR : PRIMARY_COLOUR;
+            colour = Pick_View_Colours(PRIMARY_COLOURS);
         else if (Is_In_Shown_Play_Formation(pGame, side, entry.Position, entry.Depth))
-            colour = Get_Side_Colour(side);
+            colour = Get_Side_Colours(side);
         int32_t& rating = Live_Box_Score_Player_Ids[1][side * LIVE_LINES_PER_SIDE + line];
         if (rating == 0) rating = Get_Player_Game_Rating(team, slot, entry.Position, entry.Depth);
         char name[PLAYER_NAME_TEXT_SIZE], number[16], stats[FORMATTED_TEXT_SIZE] = "";
@@ -198,7 +197,7 @@ void Draw_Finished_Side(DEVICE_CONTEXT* dc, const GAME_RECORD* pGame, int32_t si
                      Get_Player_Stat(e.Team, e.Slot, PREDICTED_SEASON, REPORTED_OVERALL));
         Load_Random_State(&saved);
         Format_Game_Player_Line(stats, pGame, side, listed[line]);
-        Draw_Line(dc, side, line, label, name, number, stats, Get_Side_Colour(side));
+        Draw_Line(dc, side, line, label, name, number, stats, Get_Side_Colours(side));
     }
 }
 } // namespace

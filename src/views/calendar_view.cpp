@@ -111,8 +111,8 @@ void Draw_Week_Row(DEVICE_CONTEXT* dc, int32_t team, int32_t week, int32_t* last
     *last_drawn = week;
     const bool home = code > 0;
     const bool played = Is_Week_Played(team, week);
-    const COLOUR_VALUE first_colour = home ? Get_View_Accent_Colour() : Get_View_Light_Colour();
-    const COLOUR_VALUE other_colour = home ? Get_View_Light_Colour() : Get_View_Accent_Colour();
+    const VIEW_COLOURS& first_colour = home ? VIEW_ACCENT_COLOURS : VIEW_LIGHT_COLOURS;
+    const VIEW_COLOURS& other_colour = home ? VIEW_LIGHT_COLOURS : VIEW_ACCENT_COLOURS;
 
     Format_Week_Short_Name(week, text);
     if (strcasecmp(text, "conference") == 0 || strcasecmp(text, "title game") == 0) {
@@ -288,21 +288,27 @@ void Paint_Calendar_View(DEVICE_CONTEXT* dc) {
     Draw_View_Background(dc, "News\\Calendar.jpg");
     Set_Background_Mode(dc, BACKGROUND_TRANSPARENT);
     const uint32_t one_line = TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE;
-    const COLOUR_VALUE title_colour =
-        Is_Ice_Or_Fire_Skin() ? Make_Colour(255, 255, 255) : Get_View_Accent_Colour();
+    // The title and headings: the accent, white on the ice and fire skins.
+    auto set_title_colour = [dc] {
+        if (Is_Ice_Or_Fire_Skin())
+            Set_Fixed_View_Text_Colour(dc, Make_Colour(255, 255, 255), VIEW_ACCENT_COLOURS);
+        else
+            Set_View_Text_Colours(dc, VIEW_ACCENT_COLOURS);
+    };
     char name[FORMATTED_TEXT_SIZE], record[FORMATTED_TEXT_SIZE], text[2 * FORMATTED_TEXT_SIZE];
     Get_Team_Display_Name(team, name);
     Format_Team_Record(record, team);
     safe_sprintf(text, sizeof text, "%s (%s)", name, record);
     {
         VIEW_FONT font(dc, TITLE_FONT);
-        Draw_View_Text(dc, text, {24, 19, 322, 59}, one_line, title_colour);
+        set_title_colour();
+        Draw_View_Text(dc, text, {24, 19, 322, 59}, one_line);
     }
     {
         VIEW_FONT font(dc, NOTE_FONT);
-        Draw_View_Text(dc, "Click to Change Team", {415, 44, 561, 64}, one_line, Get_View_Accent_Colour());
+        Draw_View_Text(dc, "Click to Change Team", {415, 44, 561, 64}, one_line, VIEW_ACCENT_COLOURS);
     }
-    Set_Text_Colour(dc, title_colour);
+    set_title_colour();
     for (int32_t k = 0; k < CALENDAR_COLUMN_COUNT; ++k) {
         char heading[FORMATTED_TEXT_SIZE];
         Get_Calendar_Stat_Heading(Get_User_Preference(CALENDAR_COLUMN_SETTING + k), heading, sizeof heading);
@@ -319,7 +325,7 @@ void Paint_Calendar_View(DEVICE_CONTEXT* dc) {
         const char* note = "Click column header (e.g. \"Point Spread\") to change stat shown";
         const RECT_AREA box = {376, 394, 756, 458};
         VIEW_FONT font(dc, Fit_View_Font_Row({{note, box}}, one_line, NOTE_FONT));
-        Draw_View_Text(dc, note, box, one_line, Get_View_Accent_Colour());
+        Draw_View_Text(dc, note, box, one_line, VIEW_ACCENT_COLOURS);
     }
 }
 

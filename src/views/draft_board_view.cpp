@@ -198,11 +198,13 @@ void Paint_Draft_Board_View(DEVICE_CONTEXT* dc) {
     safe_sprintf(text, sizeof text, "%d Draft: Round %d", year, round);
     {
         VIEW_FONT font(dc, robotic ? 13 : (light ? 11 : 12));
-        Draw_View_Text(dc, text, {140, 4, 640, 54}, TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE,
-                       light ? Make_Colour(255, 255, 255) : Get_View_Accent_Colour());
+        if (light)
+            Set_Fixed_View_Text_Colour(dc, Make_Colour(255, 255, 255), VIEW_ACCENT_COLOURS);
+        else
+            Set_View_Text_Colours(dc, VIEW_ACCENT_COLOURS);
+        Draw_View_Text(dc, text, {140, 4, 640, 54}, TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE);
     }
     VIEW_FONT font(dc, BUTTON_FONT);
-    const COLOUR_VALUE enabled = light ? Make_Colour(255, 255, 255) : Get_View_Light_Colour();
     const COLOUR_VALUE disabled = light ? LIGHT_GREY : GREY;
     for (int32_t button = 0; button < BUTTONS; ++button) {
         RECT_AREA box = BUTTON_RECTS[button];
@@ -218,8 +220,13 @@ void Paint_Draft_Board_View(DEVICE_CONTEXT* dc) {
             box.Right -= 27;
             format |= TEXT_RIGHT;
         }
-        Draw_View_Text(dc, BUTTON_LABELS[button], box, format,
-                       Is_Button_Enabled(button) ? enabled : disabled);
+        if (!Is_Button_Enabled(button))
+            Set_Text_Colour(dc, disabled);
+        else if (light)
+            Set_Fixed_View_Text_Colour(dc, Make_Colour(255, 255, 255));
+        else
+            Set_View_Text_Colours(dc, VIEW_LIGHT_COLOURS);
+        Draw_View_Text(dc, BUTTON_LABELS[button], box, format);
     }
     const int32_t picks = Picks_Per_Round();
     const bool coming = Is_Coming_Draft(year);
@@ -227,17 +234,17 @@ void Paint_Draft_Board_View(DEVICE_CONTEXT* dc) {
         Get_Draft_Board_Line_Text(line, text, sizeof text);
         const int32_t pick = Get_Draft_Board_Pick(round, line, picks);
         int32_t team = NO_TEAM, slot = 255;
-        COLOUR_VALUE colour = Get_View_Light_Colour();
+        VIEW_COLOURS colours = VIEW_LIGHT_COLOURS;
         if (Find_Drafted_Player(&team, &slot, year, pick)) {
             const int32_t drafter = Get_Player_Vital_Stat(team, slot, VITAL_DRAFT_RECORD) / 10000 - 1;
-            if (Is_Human_Team(drafter)) colour = Get_View_Accent_Colour();
+            if (Is_Human_Team(drafter)) colours = VIEW_ACCENT_COLOURS;
         } else if (Is_No_Team(Get_Draft_Pick_Team(year, pick))) {
             if (coming)
-                colour = Is_Dark_Text() ? Make_Colour(30, 30, 130) : Make_Colour(255, 215, 215);
+                colours = {Make_Colour(255, 215, 215), Make_Colour(30, 30, 130)};
             else if (year < Get_Newest_Draft_Board_Year())
-                colour = GREY;
+                colours = {GREY, GREY};
         }
-        Draw_View_Text(dc, text, Line_Rect(line), TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE, colour);
+        Draw_View_Text(dc, text, Line_Rect(line), TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE, colours);
     }
 }
 

@@ -24,16 +24,15 @@ constexpr int32_t ROW_FONT = 9;
 constexpr int32_t HEADING_FONT_ROW = 5;
 constexpr int32_t CELL_LEFT[9] = {29, 162, 232, 302, 372, 442, 512, 582, 652};
 
-COLOUR_VALUE Cell_Colour(int32_t team, const char* text) {
-    const bool dark = Is_Dark_Text();
-    if (team == FINANCE_LEAGUE_ROW) return dark ? Make_Colour(30, 30, 130) : Make_Colour(255, 215, 215);
+VIEW_COLOURS Cell_Colours(int32_t team, const char* text) {
+    if (team == FINANCE_LEAGUE_ROW) return {Make_Colour(255, 215, 215), Make_Colour(30, 30, 130)};
     const bool human = Is_Human_Team(team) != 0;
     if (text[0] == '-') {
-        if (human) return dark ? Make_Colour(110, 0, 0) : Make_Colour(255, 170, 170);
-        return dark ? Make_Colour(180, 50, 50) : Make_Colour(210, 180, 110);
+        if (human) return {Make_Colour(255, 170, 170), Make_Colour(110, 0, 0)};
+        return {Make_Colour(210, 180, 110), Make_Colour(180, 50, 50)};
     }
-    if (human) return dark ? Make_Colour(110, 0, 0) : Make_Colour(255, 249, 69);
-    return dark ? Make_Colour(180, 50, 50) : Make_Colour(170, 166, 46);
+    if (human) return VIEW_ACCENT_COLOURS;
+    return {Make_Colour(170, 166, 46), Make_Colour(180, 50, 50)};
 }
 
 void Draw_Title(DEVICE_CONTEXT* dc, int32_t league) {
@@ -45,20 +44,23 @@ void Draw_Title(DEVICE_CONTEXT* dc, int32_t league) {
     const uint32_t one_line = TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE;
     {
         VIEW_FONT font(dc, TITLE_FONT);
-        Draw_View_Text(dc, text, {100, 19, right, 59}, one_line,
-                       Is_Ice_Or_Fire_Skin() ? Make_Colour(255, 255, 255) : Get_View_Accent_Colour());
+        if (Is_Ice_Or_Fire_Skin())
+            Set_Fixed_View_Text_Colour(dc, Make_Colour(255, 255, 255), VIEW_ACCENT_COLOURS);
+        else
+            Set_View_Text_Colours(dc, VIEW_ACCENT_COLOURS);
+        Draw_View_Text(dc, text, {100, 19, right, 59}, one_line);
     }
     if (Count_Leagues() > 1) {
         Get_League_Name(1 - league, name);
         safe_sprintf(text, sizeof text, "Click for %s", name);
         VIEW_FONT font(dc, NOTE_FONT);
-        Draw_View_Text(dc, text, {right, 44, 580, 65}, one_line, Get_View_Accent_Colour());
+        Draw_View_Text(dc, text, {right, 44, 580, 65}, one_line, VIEW_ACCENT_COLOURS);
     }
 }
 
 void Draw_Headings(DEVICE_CONTEXT* dc) {
     const bool light = Is_Ice_Or_Fire_Skin() != 0;
-    Set_Text_Colour(dc, light ? Make_Colour(255, 255, 255) : Make_Colour(0, 0, 0));
+    Set_Fixed_View_Text_Colour(dc, light ? Make_Colour(255, 255, 255) : Make_Colour(0, 0, 0));
     for (int32_t k = 0; k < FINANCE_COLUMN_COUNT; ++k) {
         RECT_AREA box = {160 + 70 * k, 74, 230 + 70 * k, 92};
         if (!light) {
@@ -103,12 +105,12 @@ void Paint_Finances_View(DEVICE_CONTEXT* dc) {
         Get_Team_Location_Name(team, text);
         const uint32_t format = TEXT_SINGLE_LINE | TEXT_VERTICAL_CENTRE;
         Draw_View_Text(dc, text, {CELL_LEFT[0] + shift, top, CELL_LEFT[0] + 131 + shift, top + 16}, format,
-                       Cell_Colour(team, text));
+                       Cell_Colours(team, text));
         for (int32_t k = 0; k < FINANCE_COLUMN_COUNT; ++k) {
             Get_Finance_Stat_Text(team, Get_User_Preference(FINANCE_COLUMN_SETTING + k), text);
             const int32_t left = CELL_LEFT[k + 1] + shift;
             Draw_View_Text(dc, text, {left, top, left + 68, top + 16}, format | TEXT_CENTRE,
-                           Cell_Colour(team, text));
+                           Cell_Colours(team, text));
         }
     }
 }

@@ -9,6 +9,7 @@
 #include "app/image_drawing.h"
 #include "app/main_window_dc.h"
 #include "app/skins.h"
+#include "app/text_contrast.h"
 #include "app/vector_paths.h"
 #include "database/text_format.h"
 #include "database/universe.h"
@@ -37,6 +38,7 @@ constexpr int32_t STRIP_BOTTOM = 81;
 // The wind arrow's centre, between "Wind" and the speed in the weather row.
 constexpr double ARROW_CENTRE_X = 297.0;
 constexpr double ARROW_CENTRE_Y = 111.0;
+constexpr RECT_AREA ARROW_BOX = {284, 100, 310, 122};
 
 int32_t remembered_frame = -1;
 // The shake's own generator: painting must not move the league's sequence.
@@ -51,9 +53,11 @@ int32_t Wind_Speed(const GAME_RECORD* pGame) {
     return static_cast<int16_t>(pGame->Wind_Speed);
 }
 
-COLOUR_VALUE Weather_Colour() {
-    if (Is_Ice_Or_Fire_Skin() != 0) return Make_Colour(255, 255, 255);
-    return Get_Game_Day_Colour(GAME_DAY_HEADING_TEXT);
+TEXT_COLOURS Weather_Colours() {
+    const TEXT_COLOURS colours = Get_Game_Day_Colours(GAME_DAY_HEADING_TEXT);
+    if (Is_Ice_Or_Fire_Skin() != 0)
+        return Fix_View_Colour(Make_Colour(255, 255, 255), {colours.Colour, Make_Colour(0, 0, 0)});
+    return colours;
 }
 
 // Renders the collection into a design rectangle of the context.
@@ -107,8 +111,18 @@ void Draw_Wind_Arrow(DEVICE_CONTEXT* dc) {
     const double c = std::cos(radians), s = std::sin(radians);
     auto X = [&](double along, double across) { return ARROW_CENTRE_X + along * c - across * s; };
     auto Y = [&](double along, double across) { return ARROW_CENTRE_Y + along * s + across * c; };
+    // White, or dark with the dark text; where the context fits text to its
+    // ground the arrow follows the same rule, so it is dark only on a light ground.
+    const COLOUR_VALUE light = Make_Colour(255, 255, 255), dark = Make_Colour(40, 40, 90);
     const bool white = Is_Ice_Or_Fire_Skin() != 0 || !Is_Dark_Text();
-    const uint32_t colour = white ? Make_Path_Colour(255, 255, 255, 220) : Make_Path_Colour(40, 40, 90, 230);
+    COLOUR_VALUE arrow_colour = white ? light : dark;
+    RECT_AREA box;
+    if (dc->State.Text_Colour_Choice != nullptr && Design_To_Window_Rect(ARROW_BOX, &box)) {
+        const COLOUR_VALUE other = white ? dark : light;
+        arrow_colour = Fit_Colour_To_Ground(dc, box, arrow_colour, &other);
+    }
+    const uint32_t colour = Make_Path_Colour(Colour_Red(arrow_colour), Colour_Green(arrow_colour),
+                                             Colour_Blue(arrow_colour), arrow_colour == light ? 220 : 230);
     PATH_COLLECTION paths;
     const double shaft = 0.8;
     const double arrow[] = {X(-half, -shaft),
@@ -126,14 +140,14 @@ void Draw_Wind_Arrow(DEVICE_CONTEXT* dc) {
                             X(-half, shaft),
                             Y(-half, shaft)};
     Add_Polygon(&paths, arrow, 7, colour);
-    Render_In_Design_Rect(dc, &paths, {284, 100, 310, 122});
+    Render_In_Design_Rect(dc, &paths, ARROW_BOX);
     Free_Path_Collection(&paths);
 }
 
 void Draw_Weather_Panel(DEVICE_CONTEXT* dc) {
     const GAME_RECORD* game = Get_Displayed_Game();
     if (dc == nullptr || game == nullptr) return;
-    const COLOUR_VALUE colour = Weather_Colour();
+    const TEXT_COLOURS colour = Weather_Colours();
     const uint32_t one_line = TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE;
     char text[FORMATTED_TEXT_SIZE];
     const int32_t wind = Wind_Speed(game);
@@ -242,7 +256,7 @@ int32_t Draw_Play_Result_Panel_On(DEVICE_CONTEXT* dc, int32_t frame, int32_t res
             }
             char line[COMMENTARY_LINE_SIZE];
             Get_Commentary_Line(i, line, sizeof line);
-            top += Draw_Design_Text(dc, line, area, wrapped, Get_Game_Day_Colour(GAME_DAY_MAIN_TEXT),
+            top += Draw_Design_Text(dc, line, area, wrapped, Get_Game_Day_Colours(GAME_DAY_MAIN_TEXT),
                                     RESULT_FONT) +
                    2;
             result = 1;
@@ -250,12 +264,12 @@ int32_t Draw_Play_Result_Panel_On(DEVICE_CONTEXT* dc, int32_t frame, int32_t res
         }
         char summary[TEXT_BUFFER_SIZE];
         Write_Play_Summary_Sentence(game, &game->Current_Play, summary, sizeof summary);
-        top += Draw_Design_Text(dc, summary, area, wrapped, Get_Game_Day_Colour(GAME_DAY_HIGHLIGHT_TEXT),
+        top += Draw_Design_Text(dc, summary, area, wrapped, Get_Game_Day_Colours(GAME_DAY_HIGHLIGHT_TEXT),
                                 RESULT_FONT);
         if (Universe.Header.Require_Click_After_Each_Play != 0) {
             Draw_Design_Text(dc, "Click to continue...",
                              {RESULT_COLUMN.Left, top + 2, RESULT_COLUMN.Right, RESULT_COLUMN.Bottom},
-                             wrapped, Get_Game_Day_Colour(GAME_DAY_SECONDARY_TEXT), RESULT_FONT);
+                             wrapped, Get_Game_Day_Colours(GAME_DAY_SECONDARY_TEXT), RESULT_FONT);
             result = 0;
         } else {
             result = 2;

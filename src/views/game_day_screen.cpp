@@ -21,24 +21,29 @@ bool Is_Dark_Text() {
     return Get_User_Preference(DARK_TEXT_SETTING) != 0;
 }
 
-COLOUR_VALUE Get_Game_Day_Colour(int32_t kind, bool light_skin) {
+TEXT_COLOURS Get_Game_Day_Colours(int32_t kind, bool light_skin) {
     struct COLOUR_FORMS {
-        COLOUR_VALUE Normal, Dark, Light;
+        VIEW_COLOURS Normal_And_Dark;
+        COLOUR_VALUE Light_Skin;
     };
     static const COLOUR_FORMS FORMS[] = {
-        {Make_Colour(255, 255, 255), Make_Colour(0, 0, 0), Make_Colour(0, 0, 0)},
-        {Make_Colour(255, 249, 69), Make_Colour(110, 0, 0), Make_Colour(52, 52, 52)},
-        {Make_Colour(255, 215, 215), Make_Colour(30, 30, 130), Make_Colour(170, 170, 170)},
-        {Make_Colour(255, 170, 170), Make_Colour(80, 80, 180), Make_Colour(212, 212, 212)},
+        {VIEW_LIGHT_COLOURS, Make_Colour(0, 0, 0)},
+        {VIEW_ACCENT_COLOURS, Make_Colour(52, 52, 52)},
+        {{Make_Colour(255, 215, 215), Make_Colour(30, 30, 130)}, Make_Colour(170, 170, 170)},
+        {{Make_Colour(255, 170, 170), Make_Colour(80, 80, 180)}, Make_Colour(212, 212, 212)},
     };
     const COLOUR_FORMS& forms = FORMS[kind < 0 || kind > GAME_DAY_HEADING_TEXT ? 0 : kind];
-    if (light_skin && Is_Ice_Or_Fire_Skin() != 0) return forms.Light;
-    return Is_Dark_Text() ? forms.Dark : forms.Normal;
+    if (light_skin && Is_Ice_Or_Fire_Skin() != 0)
+        return Fix_View_Colour(forms.Light_Skin, forms.Normal_And_Dark);
+    return Pick_View_Colours(forms.Normal_And_Dark);
 }
 
-COLOUR_VALUE Get_Side_Colour(int32_t side) {
-    if (Is_Ice_Or_Fire_Skin() != 0) return side == 0 ? Make_Colour(52, 52, 52) : Make_Colour(0, 0, 0);
-    return Get_Game_Day_Colour(side == 0 ? GAME_DAY_HIGHLIGHT_TEXT : GAME_DAY_MAIN_TEXT);
+TEXT_COLOURS Get_Side_Colours(int32_t side) {
+    const int32_t kind = side == 0 ? GAME_DAY_HIGHLIGHT_TEXT : GAME_DAY_MAIN_TEXT;
+    if (Is_Ice_Or_Fire_Skin() != 0)
+        return Fix_View_Colour(side == 0 ? Make_Colour(52, 52, 52) : Make_Colour(0, 0, 0),
+                               {Get_Game_Day_Colours(kind).Colour, Make_Colour(0, 0, 0)});
+    return Get_Game_Day_Colours(kind);
 }
 
 bool Is_Live_Game_Shown() {
@@ -59,18 +64,34 @@ GAME_RECORD* Get_Displayed_Game() {
     return Get_Game_Record(index);
 }
 
-int32_t Draw_Design_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect, uint32_t format,
-                         COLOUR_VALUE colour, int32_t font_row) {
+namespace {
+// Without an alternative the main window's fitting can only move the colour itself.
+int32_t Draw_Design_Text_In(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect, uint32_t format,
+                            COLOUR_VALUE colour, const COLOUR_VALUE* alternative, int32_t font_row) {
     if (dc == nullptr || text == nullptr) return 0;
     Save_Device_Context(dc);
     DRAWING_FONT* font = font_row >= 0 ? Get_App_Font(font_row) : nullptr;
     if (font != nullptr) Select_Font(dc, font);
     Set_Background_Mode(dc, BACKGROUND_TRANSPARENT);
-    Set_Text_Colour(dc, colour);
+    if (alternative != nullptr)
+        Set_Text_Colours(dc, colour, *alternative);
+    else
+        Set_Text_Colour(dc, colour);
     const int32_t height = Draw_Text_In_Scaled_Rect(dc, text, rect, format, 1);
     Restore_Device_Context(dc);
     if (font != nullptr) Release_App_Font(font);
     return height;
+}
+} // namespace
+
+int32_t Draw_Design_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect, uint32_t format,
+                         COLOUR_VALUE colour, int32_t font_row) {
+    return Draw_Design_Text_In(dc, text, rect, format, colour, nullptr, font_row);
+}
+
+int32_t Draw_Design_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect, uint32_t format,
+                         const TEXT_COLOURS& colours, int32_t font_row) {
+    return Draw_Design_Text_In(dc, text, rect, format, colours.Colour, &colours.Alternative, font_row);
 }
 
 bool Design_To_Window_Rect(const RECT_AREA& design, RECT_AREA* window) {

@@ -6,6 +6,7 @@
 
 #include "database/game_record_layout.h"
 #include "platform/drawing_surface.h"
+#include "views/view_colours.h"
 
 constexpr int32_t GAMES_VIEW_ID = 40086;
 // `Dark_Text`: the dark text colours of the Options dialog's colour choice.
@@ -21,11 +22,13 @@ enum GAME_DAY_COLOUR : int32_t {
     GAME_DAY_SECONDARY_TEXT, // (255, 215, 215) / (30, 30, 130) / (170, 170, 170)
     GAME_DAY_HEADING_TEXT,   // (255, 170, 170) / (80, 80, 180) / (212, 212, 212)
 };
-// The colour; `light_skin` asks for the ice and fire form where the panel
-// has one (it wins over `Dark_Text` on those skins).
-COLOUR_VALUE Get_Game_Day_Colour(int32_t kind, bool light_skin = false);
-// The colour of a side's texts (names, comparison values, box-score lines).
-COLOUR_VALUE Get_Side_Colour(int32_t side);
+// The colour with its alternative (view_colours.h): the form `Dark_Text`
+// picks and the other one; with `light_skin`, on the ice and fire skins, the
+// panel's form for them (it wins over `Dark_Text` there) and the one of the
+// other two farther from it in lightness.
+TEXT_COLOURS Get_Game_Day_Colours(int32_t kind, bool light_skin = false);
+// The colours of a side's texts (names, comparison values, box-score lines).
+TEXT_COLOURS Get_Side_Colours(int32_t side);
 // The dimmed grey of tabs and unused lines.
 constexpr COLOUR_VALUE GREY_TAB_COLOUR = Make_Colour(113, 113, 113);
 
@@ -41,6 +44,8 @@ GAME_RECORD* Get_Displayed_Game();
 // in design units.
 int32_t Draw_Design_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect, uint32_t format,
                          COLOUR_VALUE colour, int32_t font_row);
+int32_t Draw_Design_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect, uint32_t format,
+                         const TEXT_COLOURS& colours, int32_t font_row);
 // The window rectangle of a design rectangle; false when it is empty.
 bool Design_To_Window_Rect(const RECT_AREA& design, RECT_AREA* window);
 // The background picture of the view over a design rectangle (right and

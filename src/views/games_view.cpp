@@ -67,14 +67,19 @@ RECT_AREA Other_Game_Box(int32_t k) {
     return {128 * c + 6, 56 * r + 295, 128 * c + 124, 56 * r + 341};
 }
 
-COLOUR_VALUE Scoreboard_Name_Colour(int32_t side) {
-    if (Is_Ice_Or_Fire_Skin() != 0) return side == 0 ? Make_Colour(212, 212, 212) : WHITE;
-    return Get_Game_Day_Colour(side == 0 ? GAME_DAY_HIGHLIGHT_TEXT : GAME_DAY_MAIN_TEXT);
+TEXT_COLOURS Scoreboard_Name_Colours(int32_t side) {
+    const TEXT_COLOURS colours =
+        Get_Game_Day_Colours(side == 0 ? GAME_DAY_HIGHLIGHT_TEXT : GAME_DAY_MAIN_TEXT);
+    if (Is_Ice_Or_Fire_Skin() != 0)
+        return Fix_View_Colour(side == 0 ? Make_Colour(212, 212, 212) : WHITE, {colours.Colour, BLACK});
+    return colours;
 }
 
-COLOUR_VALUE Scoreboard_Heading_Colour() {
-    if (Is_Ice_Or_Fire_Skin() != 0) return Make_Colour(215, 218, 170);
-    return Get_Game_Day_Colour(GAME_DAY_HEADING_TEXT);
+TEXT_COLOURS Scoreboard_Heading_Colours() {
+    const TEXT_COLOURS colours = Get_Game_Day_Colours(GAME_DAY_HEADING_TEXT);
+    if (Is_Ice_Or_Fire_Skin() != 0)
+        return Fix_View_Colour(Make_Colour(215, 218, 170), {colours.Colour, BLACK});
+    return colours;
 }
 
 COLOUR_VALUE Situation_Colour() {
@@ -190,7 +195,7 @@ void Paint_Games_View(DEVICE_CONTEXT* dc) {
     } else {
         Save_Device_Context(dc);
         Set_Background_Mode(dc, BACKGROUND_TRANSPARENT);
-        Set_Text_Colour(dc, Get_Game_Day_Colour(GAME_DAY_HIGHLIGHT_TEXT));
+        Set_View_Text_Colours(dc, Get_Game_Day_Colours(GAME_DAY_HIGHLIGHT_TEXT));
         RECT_AREA box = {0, 300, 768, 350};
         Draw_Scaled_Text_Box(dc, &box,
                              "No games have been played this season.\nTo simulate games, use the Play Menu.",
@@ -203,11 +208,11 @@ void Paint_Games_View(DEVICE_CONTEXT* dc) {
 void Draw_Team_Comparison_Labels(DEVICE_CONTEXT* dc) {
     const GAME_RECORD* game = Get_Displayed_Game();
     if (dc == nullptr || game == nullptr) return;
-    const COLOUR_VALUE label = Get_Game_Day_Colour(GAME_DAY_SECONDARY_TEXT);
+    const TEXT_COLOURS label = Get_Game_Day_Colours(GAME_DAY_SECONDARY_TEXT);
     for (int32_t k = 0; k < COMPARISON_ROWS; ++k)
         Draw_Design_Text(dc, Get_Team_Comparison_Label(game, k), {340, 146 + 11 * k, 426, 158 + 11 * k},
                          CENTRED, label, SMALL_FONT);
-    const COLOUR_VALUE heading = Scoreboard_Heading_Colour();
+    const TEXT_COLOURS heading = Scoreboard_Heading_Colours();
     char title[FORMATTED_TEXT_SIZE];
     Get_Title_Game_Name(game, title);
     Draw_Design_Text(dc, title, {260, 4, 356, 17}, ONE_LINE, heading, SMALL_FONT);
@@ -227,7 +232,7 @@ void Draw_Games_View_Scoreboard(DEVICE_CONTEXT* dc) {
     char text[FORMATTED_TEXT_SIZE];
     for (int32_t side = 0; side < 2; ++side) {
         const int32_t team = game->Team[side];
-        const COLOUR_VALUE colour = Scoreboard_Name_Colour(side);
+        const TEXT_COLOURS colour = Scoreboard_Name_Colours(side);
         Get_Scoreboard_Team_Name(team, text);
         const RECT_AREA name = Team_Name_Rect(side);
         Draw_Design_Text(dc, text, {name.Left, name_top, name.Right, name_top + 14}, CENTRED, colour,
@@ -259,7 +264,7 @@ void Draw_Team_Comparison_Values(DEVICE_CONTEXT* dc) {
         for (int32_t k = 0; k < COMPARISON_ROWS; ++k) {
             Format_Team_Comparison_Value(text, game, k, side);
             Draw_Design_Text(dc, text, {254 + 172 * side, 146 + 11 * k, 340 + 172 * side, 158 + 11 * k},
-                             CENTRED, Get_Side_Colour(side), SMALL_FONT);
+                             CENTRED, Get_Side_Colours(side), SMALL_FONT);
         }
 }
 
@@ -279,12 +284,12 @@ void Draw_Situation_Line(DEVICE_CONTEXT* dc) {
     Format_Situation_Text(text, game);
     Draw_Shadowed(dc, text, {271, 80, 496, 96}, CENTRED, TEXT_FONT);
     Format_Game_Period(text, game);
-    Draw_Design_Text(dc, text, {340, 102, 428, 117}, CENTRED, WHITE, NAME_FONT);
+    Draw_Design_Text(dc, text, {340, 102, 428, 117}, CENTRED, Fix_View_Colour(WHITE), NAME_FONT);
     if (Is_Game_Over(game))
         safe_strncpy(text, "0:00", sizeof text);
     else
         Format_Game_Clock(game, 0, text, sizeof text);
-    Draw_Design_Text(dc, text, {340, 117, 428, 135}, CENTRED, WHITE, CLOCK_FONT);
+    Draw_Design_Text(dc, text, {340, 117, 428, 135}, CENTRED, Fix_View_Colour(WHITE), CLOCK_FONT);
 }
 
 void Draw_Games_View_Tabs(DEVICE_CONTEXT* dc) {
@@ -306,14 +311,15 @@ int32_t Draw_Week_Tabs(DEVICE_CONTEXT* dc) {
         const bool light = Is_Ice_Or_Fire_Skin() != 0;
         const int32_t top = light ? 266 : 270;
         Draw_Tab_Plate(dc, {25, 266, 85, 285}, true);
-        Draw_Design_Text(dc, "Scores", {25, top, 85, 285}, CENTRED, BLACK, TEXT_FONT);
+        Draw_Design_Text(dc, "Scores", {25, top, 85, 285}, CENTRED, Fix_View_Colour(BLACK), TEXT_FONT);
         const int32_t mark = Universe.Post_Season_Days[3] - 1;
         for (int32_t k = 0; k < count; ++k) {
             const int32_t tab_week = first + k;
             char label[FORMATTED_TEXT_SIZE] = "";
             if (tab_week <= mark) Format_Week_Short_Name(tab_week, label);
-            COLOUR_VALUE colour = light ? Make_Colour(170, 170, 170) : GREY_TAB_COLOUR;
-            if (tab_week == week) colour = light || !Is_Dark_Text() ? WHITE : BLACK;
+            TEXT_COLOURS colour = Dim_View_Colour(light ? Make_Colour(170, 170, 170) : GREY_TAB_COLOUR);
+            if (tab_week == week)
+                colour = light ? Fix_View_Colour(WHITE) : Pick_View_Colours(VIEW_LIGHT_COLOURS);
             Draw_Tab_Plate(dc, {159 + 99 * k, 266, 248 + 99 * k, 285}, false);
             Draw_Design_Text(dc, label, {159 + 99 * k, top, 248 + 99 * k, 285}, CENTRED, colour, TEXT_FONT);
         }
@@ -348,13 +354,11 @@ void Draw_Other_Games_Panel(DEVICE_CONTEXT* dc) {
         const int32_t c = k % 6, r = k / 6;
         const int32_t winner = Winning_Side(game);
         for (int32_t side = 0; side < 2; ++side) {
-            COLOUR_VALUE colour;
-            if (light)
-                colour = side == winner ? Make_Colour(52, 52, 52) : BLACK;
-            else if (Is_Dark_Text())
-                colour = side == winner ? Make_Colour(110, 0, 0) : BLACK;
-            else
-                colour = side == winner ? Make_Colour(255, 249, 69) : WHITE;
+            const VIEW_COLOURS& forms = side == winner ? VIEW_ACCENT_COLOURS : VIEW_LIGHT_COLOURS;
+            const TEXT_COLOURS colour =
+                light
+                    ? Fix_View_Colour(side == winner ? Make_Colour(52, 52, 52) : BLACK, {forms.Light, BLACK})
+                    : Pick_View_Colours(forms);
             const RECT_AREA line = {128 * c + 26, 56 * r + 297 + 15 * side, 128 * c + 104,
                                     56 * r + 312 + 15 * side};
             char text[FORMATTED_TEXT_SIZE];
@@ -366,7 +370,7 @@ void Draw_Other_Games_Panel(DEVICE_CONTEXT* dc) {
         char best[FORMATTED_TEXT_SIZE];
         Format_Player_Of_The_Game(game, winner, best, true);
         Draw_Design_Text(dc, best, {128 * c + 1, 56 * r + 327, 128 * c + 129, 56 * r + 385},
-                         TEXT_CENTRE | TEXT_WORD_BREAK, Get_Game_Day_Colour(GAME_DAY_SECONDARY_TEXT),
+                         TEXT_CENTRE | TEXT_WORD_BREAK, Get_Game_Day_Colours(GAME_DAY_SECONDARY_TEXT),
                          TEXT_FONT);
     }
 }

@@ -32,10 +32,8 @@ constexpr int32_t LIST_WIDTH = 247;
 constexpr int32_t ENLARGED_ROWS = ALL_TIME_LEADER_ENTRIES;
 constexpr RECT_AREA LEFT_HEADING = {154, 8, 381, 46};
 constexpr RECT_AREA RIGHT_HEADING = {424, 8, 554, 46};
-constexpr COLOUR_VALUE HUMAN_COLOUR = 0x45F9FF;
-constexpr COLOUR_VALUE DARK_HUMAN_COLOUR = 0x00006E;
-constexpr COLOUR_VALUE GREY = 0xAAAAAA;
-constexpr COLOUR_VALUE DARK_GREY = 0x555555;
+constexpr VIEW_COLOURS HUMAN_COLOURS = {0x45F9FF, 0x00006E};
+constexpr VIEW_COLOURS NOTE_COLOURS = {0xAAAAFF, 0xB45050};
 constexpr int32_t NOTE_FONT = 2;
 constexpr int32_t LIST_HEADING_FONT = 9;
 constexpr int32_t ROW_FONT = 8;
@@ -49,14 +47,6 @@ void Set_State_Byte(int32_t n, int32_t value) {
     uint32_t state = static_cast<uint32_t>(Get_User_Preference(LEADER_STATE_SETTING));
     state = (state & ~(0xFFu << (8 * n))) | ((static_cast<uint32_t>(value) & 0xFF) << (8 * n));
     Set_User_Preference(LEADER_STATE_SETTING, static_cast<int32_t>(state));
-}
-
-COLOUR_VALUE Human_Colour() {
-    return Is_Dark_Text() ? DARK_HUMAN_COLOUR : HUMAN_COLOUR;
-}
-
-COLOUR_VALUE Grey() {
-    return Is_Dark_Text() ? DARK_GREY : GREY;
 }
 
 // The league a team code belongs to for the lists: -1 for the free agents,
@@ -116,7 +106,7 @@ void Draw_Built_Row(DEVICE_CONTEXT* dc, int32_t k, int32_t i) {
     }
     char value[LEADER_TEXT_SIZE];
     Format_Leader_Value(entry.Value, Get_Leader_List_Category(k), value, sizeof value);
-    Set_Text_Colour(dc, Is_Human_Team(entry.Team) ? Human_Colour() : Get_View_Light_Colour());
+    Set_View_Text_Colours(dc, Is_Human_Team(entry.Team) ? HUMAN_COLOURS : VIEW_LIGHT_COLOURS);
     const int32_t x = LIST_LEFT[k], top = LIST_TOP[k] + 20 + 16 * i;
     Draw_View_Text(dc, line, {x + 3, top, x + 196, top + 17}, TEXT_SINGLE_LINE | TEXT_VERTICAL_CENTRE);
     Draw_View_Text(dc, value, {x + 196, top, x + 245, top + 17},
@@ -125,7 +115,7 @@ void Draw_Built_Row(DEVICE_CONTEXT* dc, int32_t k, int32_t i) {
 
 // The name of an all-time entry with its player's current team, and the colour it is drawn in.
 void Format_All_Time_Name(const ALL_TIME_LEADER_ENTRY& entry, const char* format, char* line,
-                          COLOUR_VALUE* colour) {
+                          VIEW_COLOURS* colours) {
     char last[24], first[16];
     Get_Entry_Names(entry, last, first);
     int32_t team = NO_TEAM, slot = 0;
@@ -136,9 +126,9 @@ void Format_All_Time_Name(const ALL_TIME_LEADER_ENTRY& entry, const char* format
             Get_Team_String(abbreviation, team, 0);
             safe_sprintf(suffix, sizeof suffix, " (%s)", abbreviation);
         }
-        *colour = Is_Human_Team(team) ? Human_Colour() : Get_View_Light_Colour();
+        *colours = Is_Human_Team(team) ? HUMAN_COLOURS : VIEW_LIGHT_COLOURS;
     } else {
-        *colour = Grey();
+        *colours = VIEW_GREY_COLOURS;
     }
     safe_sprintf(line, NAME_SIZE, format, last, first, suffix);
 }
@@ -147,11 +137,11 @@ void Draw_All_Time_Row(DEVICE_CONTEXT* dc, int32_t k, int32_t i) {
     ALL_TIME_LEADER_ENTRY entry{};
     if (!Read_All_Time_Entry(k, i, &entry) || entry.First_Name[0] == '\0') return;
     char line[NAME_SIZE];
-    COLOUR_VALUE colour = Grey();
-    Format_All_Time_Name(entry, "%s, %s%s", line, &colour);
+    VIEW_COLOURS colours = VIEW_GREY_COLOURS;
+    Format_All_Time_Name(entry, "%s, %s%s", line, &colours);
     char value[LEADER_TEXT_SIZE];
     Format_Leader_Value(entry.Value, Get_Leader_List_Category(k), value, sizeof value);
-    Set_Text_Colour(dc, colour);
+    Set_View_Text_Colours(dc, colours);
     const int32_t x = LIST_LEFT[k], top = LIST_TOP[k] + 20 + 16 * i;
     Draw_View_Text(dc, line, {x + 3, top, x + 196, top + 17}, TEXT_SINGLE_LINE | TEXT_VERTICAL_CENTRE);
     Draw_View_Text(dc, value, {x + 196, top, x + 245, top + 17},
@@ -161,7 +151,7 @@ void Draw_All_Time_Row(DEVICE_CONTEXT* dc, int32_t k, int32_t i) {
 void Draw_Enlarged_List(DEVICE_CONTEXT* dc, int32_t k) {
     const int32_t kind = Get_Leaders_All_Time_Kind();
     const uint32_t centred = TEXT_CENTRE | TEXT_SINGLE_LINE | TEXT_VERTICAL_CENTRE;
-    Set_Text_Colour(dc, Grey());
+    Set_View_Text_Colours(dc, VIEW_GREY_COLOURS);
     Draw_View_Text(dc, kind == ATL_KIND_CAREER ? "Through" : (kind == ATL_KIND_SEASON ? "Year" : ""),
                    {386, 64, 511, 84}, centred);
     Draw_View_Text(dc, "Age", {511, 64, 571, 84}, centred);
@@ -171,10 +161,10 @@ void Draw_Enlarged_List(DEVICE_CONTEXT* dc, int32_t k) {
         if (!Read_All_Time_Entry(k, r, &entry) || entry.First_Name[0] == '\0') continue;
         const int32_t top = 84 + 16 * r, bottom = 101 + 16 * r;
         char line[NAME_SIZE];
-        COLOUR_VALUE colour = Grey();
-        Format_All_Time_Name(entry, "%s, %s%s", line, &colour);
+        VIEW_COLOURS colours = VIEW_GREY_COLOURS;
+        Format_All_Time_Name(entry, "%s, %s%s", line, &colours);
         char text[LEADER_TEXT_SIZE * 2];
-        Set_Text_Colour(dc, colour);
+        Set_View_Text_Colours(dc, colours);
         Draw_View_Text(dc, line, {119, top, 312, bottom}, TEXT_SINGLE_LINE | TEXT_VERTICAL_CENTRE);
         Format_Leader_Value(entry.Value, Get_Leader_List_Category(k), text, sizeof text);
         Draw_View_Text(dc, text, {312, top, 386, bottom}, centred);
@@ -204,15 +194,18 @@ void Draw_Enlarged_List(DEVICE_CONTEXT* dc, int32_t k) {
 void Draw_Side_Notes(DEVICE_CONTEXT* dc) {
     VIEW_FONT font(dc, NOTE_FONT);
     const bool light = Is_Ice_Or_Fire_Skin() != 0;
-    const COLOUR_VALUE colour = light ? Make_Colour(255, 255, 255) : (Is_Dark_Text() ? 0xB45050 : 0xAAAAFF);
+    if (light)
+        Set_Fixed_View_Text_Colour(dc, Make_Colour(255, 255, 255), NOTE_COLOURS);
+    else
+        Set_View_Text_Colours(dc, NOTE_COLOURS);
     const uint32_t format = TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_WORD_BREAK;
     Draw_View_Text(dc, "Click list\nheading\nto change\nstat shown",
-                   light ? RECT_AREA{0, 243, 109, 293} : RECT_AREA{0, 127, 109, 253}, format, colour);
+                   light ? RECT_AREA{0, 243, 109, 293} : RECT_AREA{0, 127, 109, 253}, format);
     Draw_View_Text(dc, "Click player\nname to view\nScouting\nReport",
-                   light ? RECT_AREA{658, 243, 768, 293} : RECT_AREA{658, 127, 768, 253}, format, colour);
+                   light ? RECT_AREA{658, 243, 768, 293} : RECT_AREA{658, 127, 768, 253}, format);
     const bool earth = Is_Earth_Skin() != 0;
     Draw_View_Text(dc, earth ? "Click to\nchange" : "Click to change",
-                   earth ? RECT_AREA{90, 8, 150, 46} : RECT_AREA{0, 12, 120, 46}, format, Grey());
+                   earth ? RECT_AREA{90, 8, 150, 46} : RECT_AREA{0, 12, 120, 46}, format, VIEW_GREY_COLOURS);
 }
 
 void Draw_Headings(DEVICE_CONTEXT* dc, int32_t mode) {
@@ -234,7 +227,8 @@ void Draw_Headings(DEVICE_CONTEXT* dc, int32_t mode) {
         VIEW_FONT font(dc, 11);
         RECT_AREA box = LEFT_HEADING;
         if (!robotic) box.Left -= 28, box.Right -= 28;
-        Draw_View_Text(dc, text, box, one_line, heading_colour);
+        Set_Fixed_View_Text_Colour(dc, heading_colour);
+        Draw_View_Text(dc, text, box, one_line);
     }
     if (mode == LEADERS_ALL_TIME) {
         const int32_t kind = Get_Leaders_All_Time_Kind();
@@ -264,15 +258,16 @@ void Draw_Headings(DEVICE_CONTEXT* dc, int32_t mode) {
     }
     if (!robotic) box.Left += 21, box.Right += 21;
     VIEW_FONT font(dc, robotic ? 11 : 10);
-    Draw_View_Text(dc, text, box, one_line, colour);
+    Set_Fixed_View_Text_Colour(dc, colour);
+    Draw_View_Text(dc, text, box, one_line);
 }
 
 void Draw_List_Heading(DEVICE_CONTEXT* dc, int32_t k, int32_t mode, bool enlarged) {
     char heading[LEADER_TEXT_SIZE];
     Get_Leader_Stat_Heading(Get_Leader_List_Category(k), heading, sizeof heading);
     const RECT_AREA box = enlarged ? RECT_AREA{112, 64, 359, 84} : List_Heading_Box(k);
-    Draw_View_Text(dc, heading, box, TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE,
-                   Make_Colour(0, 0, 0));
+    Set_Fixed_View_Text_Colour(dc, Make_Colour(0, 0, 0));
+    Draw_View_Text(dc, heading, box, TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE);
     if (mode != LEADERS_ALL_TIME) return;
     RECT_AREA button = {box.Right - 20, box.Top, box.Right, box.Bottom};
     Scale_Rect_To_Window(&button);

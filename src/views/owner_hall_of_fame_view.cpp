@@ -27,10 +27,7 @@ constexpr int32_t ROW_FONT = 9;
 constexpr const char* LEVEL_NAMES[FAME_LEVELS] = {"Fan", "Coach", "Head Coach", "Korva"};
 constexpr int32_t COLUMN_LEFT[FAME_COLUMNS] = {15, 132, 295, 391, 482, 573, 676};
 constexpr int32_t COLUMN_WIDTH[FAME_COLUMNS] = {115, 161, 90, 90, 90, 90, 90};
-constexpr COLOUR_VALUE GREY = 0xAAAAAA;
-constexpr COLOUR_VALUE DARK_GREY = 0x555555;
-constexpr COLOUR_VALUE BUILT_IN_COLOUR = 0x45F9FF;
-constexpr COLOUR_VALUE DARK_BUILT_IN_COLOUR = 0x00006E;
+constexpr VIEW_COLOURS BUILT_IN_COLOURS = {0x45F9FF, 0x00006E};
 
 // An unreadable file is logged once until a read succeeds again.
 bool Read_Failure_Logged = false;
@@ -66,14 +63,14 @@ void Format_Career_Columns(int32_t column, const int32_t* ints, char* out) {
     }
 }
 
-COLOUR_VALUE Entry_Colour(int32_t display_class, COLOUR_VALUE previous) {
+VIEW_COLOURS Entry_Colours(int32_t display_class, const VIEW_COLOURS& previous) {
     switch (display_class) {
     case FAME_CLASS_BUILT_IN:
-        return Is_Dark_Text() ? DARK_BUILT_IN_COLOUR : BUILT_IN_COLOUR;
+        return BUILT_IN_COLOURS;
     case FAME_CLASS_UNASSISTED:
-        return Get_View_Light_Colour();
+        return VIEW_LIGHT_COLOURS;
     case FAME_CLASS_ASSISTED:
-        return Is_Dark_Text() ? DARK_GREY : GREY;
+        return VIEW_GREY_COLOURS;
     default:
         return previous;
     }
@@ -178,10 +175,9 @@ void Paint_Owner_Hall_Of_Fame_View(DEVICE_CONTEXT* dc) {
     if (Is_Skin_Named("robotic")) {
         VIEW_FONT font(dc, TAB_FONT);
         for (int32_t i = 0; i < FAME_LEVELS; ++i) {
-            const COLOUR_VALUE colour = i == shown ? (Is_Dark_Text() ? DARK_BUILT_IN_COLOUR : BUILT_IN_COLOUR)
-                                                   : (Is_Dark_Text() ? DARK_GREY : GREY);
             Draw_View_Text(dc, LEVEL_NAMES[i], {15 + 172 * i, 81, 187 + 172 * i, 103},
-                           TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE, colour);
+                           TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE,
+                           i == shown ? BUILT_IN_COLOURS : VIEW_GREY_COLOURS);
         }
     }
     // The table takes a smaller font when a name or team is too long for its column.
@@ -196,16 +192,16 @@ void Paint_Owner_Hall_Of_Fame_View(DEVICE_CONTEXT* dc) {
             cells.push_back({texts[column], Column_Box(column, 0, 18)});
         }
     VIEW_FONT font(dc, Fit_View_Font_Row(cells, TEXT_SINGLE_LINE, ROW_FONT));
-    COLOUR_VALUE colour = Get_View_Light_Colour();
+    VIEW_COLOURS colours = VIEW_LIGHT_COLOURS;
     for (int32_t entry = 0; entry < FAME_ENTRIES; ++entry) {
-        colour = Entry_Colour(Get_Fame_Entry_Int(image.get(), shown, entry, FAME_DISPLAY_CLASS), colour);
-        Set_Text_Colour(dc, colour);
+        colours = Entry_Colours(Get_Fame_Entry_Int(image.get(), shown, entry, FAME_DISPLAY_CLASS), colours);
+        Set_View_Text_Colours(dc, colours);
         for (int32_t column = 0; column < FAME_COLUMNS; ++column)
             Get_Owner_Hall_Of_Fame_Entry_Text(image.get(), shown, entry, column, texts[column]);
         const int32_t top = 150 + 21 * entry;
         Draw_Columns(dc, top, top + 18, texts);
     }
-    Set_Text_Colour(dc, Get_View_Light_Colour());
+    Set_View_Text_Colours(dc, VIEW_LIGHT_COLOURS);
     for (int32_t column = 0; column < FAME_COLUMNS; ++column)
         Get_Current_Owner_Line_Text(column, texts[column]);
     Draw_Columns(dc, 382, 400, texts);

@@ -57,11 +57,11 @@ void Draw_Description(DEVICE_CONTEXT* dc, int32_t side, int32_t team, int32_t pl
     else
         Get_Special_Teams_Play_Description(play, text, sizeof text);
     Draw_Design_Text(dc, text, DESCRIPTION_STRIP, TEXT_CENTRE | ONE_LINE,
-                     Get_Game_Day_Colour(GAME_DAY_HIGHLIGHT_TEXT), STRIP_FONT);
+                     Get_Game_Day_Colours(GAME_DAY_HIGHLIGHT_TEXT), STRIP_FONT);
 }
 
 void Draw_Side_Texts(DEVICE_CONTEXT* dc, int32_t side, int32_t team, int32_t play) {
-    const COLOUR_VALUE colour = Get_Game_Day_Colour(GAME_DAY_SECONDARY_TEXT);
+    const TEXT_COLOURS colour = Get_Game_Day_Colours(GAME_DAY_SECONDARY_TEXT);
     const int32_t top = DESCRIPTION_STRIP.Top, bottom = DESCRIPTION_STRIP.Bottom;
     char text[FORMATTED_TEXT_SIZE];
     if (side == CALL_SIDE_OFFENSE) {
@@ -170,7 +170,7 @@ void Draw_Called_Plays_Panel(DEVICE_CONTEXT* dc) {
                           true);
         return;
     }
-    const COLOUR_VALUE colour = Get_Game_Day_Colour(GAME_DAY_SECONDARY_TEXT);
+    const TEXT_COLOURS colour = Get_Game_Day_Colours(GAME_DAY_SECONDARY_TEXT);
     char text[FORMATTED_TEXT_SIZE];
     Draw_Play_Diagram(dc, offense_rect, offense, offense_call, DIAGRAM_FONT, DIAGRAM_OFFENSE, false, true);
     Get_Primary_Route_Text(text, offense, offense_call, false);
@@ -208,8 +208,10 @@ void Draw_Play_Group_Tabs(DEVICE_CONTEXT* dc) {
         Draw_Tab_Plate(dc, {tab.Left, 266, tab.Right, 285}, false);
         char name[FOLDER_NAME_LENGTH + 1];
         Get_Play_Group_Name(name, side, team, k);
-        COLOUR_VALUE colour = light ? Make_Colour(170, 170, 170) : GREY_TAB_COLOUR;
-        if (k == shown) colour = light || !Is_Dark_Text() ? Make_Colour(255, 255, 255) : Make_Colour(0, 0, 0);
+        TEXT_COLOURS colour = Dim_View_Colour(light ? Make_Colour(170, 170, 170) : GREY_TAB_COLOUR);
+        if (k == shown)
+            colour =
+                light ? Fix_View_Colour(Make_Colour(255, 255, 255)) : Pick_View_Colours(VIEW_LIGHT_COLOURS);
         Draw_Design_Text(dc, name, tab, TEXT_CENTRE | ONE_LINE, colour, TAB_FONT);
         if (!human || side == CALL_SIDE_KICKOFF) continue;
         char key[4];

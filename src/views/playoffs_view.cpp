@@ -73,11 +73,10 @@ RECT_AREA Whole_Box(int32_t place) {
     return {upper.Left - 4, upper.Top - 4, lower.Right + 4, lower.Bottom + 4};
 }
 
-COLOUR_VALUE Team_Colour(int32_t team) {
-    const bool dark = Is_Dark_Text();
+VIEW_COLOURS Team_Colours(int32_t team) {
     const bool out = Get_Team_Record_Char(team, RECORD_CHAR_PLAYOFF_LOSSES) > 0;
-    if (Is_Human_Team(team)) return out ? (dark ? 0xB45050 : 0xAAAAFF) : (dark ? 0x821E1E : 0xD7D7FF);
-    return out ? (dark ? 0x3232B4 : 0x2EA6AA) : (dark ? 0x00006E : 0x45F9FF);
+    if (Is_Human_Team(team)) return out ? VIEW_COLOURS{0xAAAAFF, 0xB45050} : VIEW_COLOURS{0xD7D7FF, 0x821E1E};
+    return out ? VIEW_COLOURS{0x2EA6AA, 0x3232B4} : VIEW_COLOURS{0x45F9FF, 0x00006E};
 }
 
 // The window-pixel middle of a place between its upper box's top and its lower box's bottom.
@@ -125,8 +124,9 @@ void Draw_Place(DEVICE_CONTEXT* dc, int32_t place) {
             char text[16];
             safe_sprintf(text, sizeof text, "%d", seed);
             VIEW_FONT font(dc, SEED_FONT);
+            Set_Fixed_View_Text_Colour(dc, Make_Colour(255, 255, 255));
             Draw_View_Text(dc, text, {badge.Left, badge.Top, badge.Right - 2, badge.Bottom},
-                           TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE, Make_Colour(255, 255, 255));
+                           TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE);
         }
     }
     Draw_Skin_Picture(dc, "News\\Box.png", grown);
@@ -180,7 +180,7 @@ void Draw_Place_Texts(DEVICE_CONTEXT* dc, int32_t place) {
     std::string name, score;
     RECT_AREA name_box, score_box;
     if (!Get_Place_Texts(place, &name, &name_box, &score, &score_box)) return;
-    Set_Text_Colour(dc, Team_Colour(Get_Playoff_Team(place)));
+    Set_View_Text_Colours(dc, Team_Colours(Get_Playoff_Team(place)));
     Draw_View_Text(dc, name.c_str(), name_box, ONE_LINE);
     if (!score.empty()) Draw_View_Text(dc, score.c_str(), score_box, ONE_LINE);
 }
@@ -255,8 +255,9 @@ void Paint_Playoffs_View(DEVICE_CONTEXT* dc) {
     const int32_t length = Universe.Season_Length;
     if (Get_User_Preference(CURRENT_WEEK) < (length > 2 ? length : 2)) {
         VIEW_FONT font(dc, CAPTION_FONT);
+        Set_Fixed_View_Text_Colour(dc, 0xD4D4D4);
         Draw_View_Text(dc, "If the season ended today...",
-                       light ? RECT_AREA{160, 24, 461, 46} : RECT_AREA{160, 4, 461, 26}, centred, 0xD4D4D4);
+                       light ? RECT_AREA{160, 24, 461, 46} : RECT_AREA{160, 4, 461, 26}, centred);
     }
     if (Universe.Header.Championship_Round_Flag != 0) {
         char number[FORMATTED_TEXT_SIZE], text[2 * FORMATTED_TEXT_SIZE];
@@ -272,12 +273,13 @@ void Paint_Playoffs_View(DEVICE_CONTEXT* dc) {
         }
         // The title is taller than the box it is centred on; it is drawn whole.
         VIEW_FONT font(dc, TITLE_FONT);
-        Draw_View_Text(dc, text, box, centred | TEXT_NO_CLIP, colour);
+        Set_Fixed_View_Text_Colour(dc, colour);
+        Draw_View_Text(dc, text, box, centred | TEXT_NO_CLIP);
     }
     if (Is_Skin_Named("robotic")) {
         VIEW_FONT font(dc, CAPTION_FONT);
         Draw_View_Text(dc, "World\nChampions", {471, 38, 617, 110}, TEXT_CENTRE | TEXT_VERTICAL_CENTRE,
-                       Get_View_Light_Colour());
+                       VIEW_LIGHT_COLOURS);
     }
     Draw_Connectors(dc);
     for (int32_t place = 0; place < PLAYOFF_PLACES; ++place)

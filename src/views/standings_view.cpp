@@ -26,10 +26,10 @@ constexpr int32_t STAT_COLUMNS = 5;
 constexpr int32_t COLUMN_LEFT[COLUMNS] = {15, 130, 169, 208, 247, 300, 384, 468, 552, 636};
 constexpr int32_t COLUMN_WIDTH[COLUMNS] = {115, 39, 39, 39, 39, 84, 84, 84, 84, 84};
 constexpr int32_t ROW_HEIGHT = 14;
-constexpr COLOUR_VALUE HUMAN_COLOUR = 0x45F9FF;
-constexpr COLOUR_VALUE DARK_HUMAN_COLOUR = 0x00006E;
-constexpr COLOUR_VALUE AVERAGE_COLOUR = 0xD7D7FF;
-constexpr COLOUR_VALUE DARK_AVERAGE_COLOUR = 0x821E1E;
+constexpr VIEW_COLOURS HUMAN_COLOURS = {0x45F9FF, 0x00006E};
+constexpr VIEW_COLOURS AVERAGE_COLOURS = {0xD7D7FF, 0x821E1E};
+// The division headers' colours, both light: the headers lie on the league's dark bar.
+constexpr VIEW_COLOURS DIVISION_COLOURS = {0x45F9FF, 0xFFFFFF};
 constexpr COLOUR_VALUE LEAGUE_BAR_COLOURS[2] = {0x101060, 0x703000};
 constexpr RECT_AREA TITLE_BAND = {0, 12, 768, 66};
 
@@ -63,9 +63,11 @@ int32_t Row_Top(int32_t division, int32_t place) {
     return Get_Division_Top(division) + 17 + ROW_HEIGHT * place;
 }
 
-COLOUR_VALUE Title_Colour() {
-    if (Is_Ice_Or_Fire_Skin()) return Make_Colour(255, 255, 255);
-    return Is_Dark_Text() ? DARK_HUMAN_COLOUR : HUMAN_COLOUR;
+void Set_Title_Colour(DEVICE_CONTEXT* dc) {
+    if (Is_Ice_Or_Fire_Skin())
+        Set_Fixed_View_Text_Colour(dc, Make_Colour(255, 255, 255), HUMAN_COLOURS);
+    else
+        Set_View_Text_Colours(dc, HUMAN_COLOURS);
 }
 
 void Draw_Title(DEVICE_CONTEXT* dc, int32_t league) {
@@ -79,8 +81,9 @@ void Draw_Title(DEVICE_CONTEXT* dc, int32_t league) {
     const int32_t right = Is_Earth_Skin() ? 426 : 380;
     {
         VIEW_FONT font(dc, TITLE_FONT);
-        Draw_View_Text(dc, title, {100, 19, right, 59}, TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE,
-                       Title_Colour());
+        Set_Title_Colour(dc);
+        Draw_View_Text(dc, title, {100, 19, right, 59},
+                       TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE);
     }
     if (Count_Leagues() > 1) {
         char other[LEAGUE_NAME_LENGTH + 1] = "";
@@ -88,19 +91,19 @@ void Draw_Title(DEVICE_CONTEXT* dc, int32_t league) {
         safe_sprintf(title, sizeof title, "Click for %s", other);
         VIEW_FONT font(dc, ROW_FONT);
         Draw_View_Text(dc, title, {400, 44, 580, 65}, TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE,
-                       Is_Dark_Text() ? DARK_HUMAN_COLOUR : HUMAN_COLOUR);
+                       HUMAN_COLOURS);
     }
 }
 
 void Draw_Division_Header(DEVICE_CONTEXT* dc, int32_t league, int32_t division) {
     const int32_t y = Get_Division_Top(division);
     Fill_Design_Rect(dc, {0, y, 297, y + 16}, LEAGUE_BAR_COLOURS[league]);
-    const COLOUR_VALUE colour = Is_Dark_Text() ? Make_Colour(255, 255, 255) : HUMAN_COLOUR;
+    const COLOUR_VALUE colour = Pick_View_Colour(DIVISION_COLOURS);
     char name[DIVISION_NAME_LENGTH + 1] = "";
     Get_Division_Name(division, name);
     Draw_Shadowed_Text(dc, name, colour, {15, y - 1, 130, y + 18}, TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE);
     const char* const labels[4] = {"W", "L", "T", "Pct."};
-    Set_Text_Colour(dc, colour);
+    Set_View_Text_Colours(dc, DIVISION_COLOURS);
     for (int32_t k = 0; k < 4; ++k)
         Draw_View_Text(dc, labels[k], {130 + 39 * k, y - 1, 169 + 39 * k, y + 18},
                        TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE);
@@ -133,7 +136,7 @@ void Paint_Standings_View(DEVICE_CONTEXT* dc) {
     Draw_Title(dc, league);
     {
         VIEW_FONT font(dc, ROW_FONT);
-        Set_Text_Colour(dc, Is_Earth_Skin() ? Make_Colour(0, 0, 0) : Make_Colour(255, 255, 255));
+        Set_Fixed_View_Text_Colour(dc, Is_Earth_Skin() ? Make_Colour(0, 0, 0) : Make_Colour(255, 255, 255));
         for (int32_t k = 0; k < STAT_COLUMNS; ++k) {
             char heading[FORMATTED_TEXT_SIZE];
             Get_Standings_Stat_Heading(Get_User_Preference(STANDINGS_COLUMN_SETTING + k), heading,
@@ -155,8 +158,7 @@ void Paint_Standings_View(DEVICE_CONTEXT* dc) {
             for (int32_t column = 0; column < COLUMNS; ++column)
                 Get_Standings_Cell_Text(division, place, column, texts[column]);
             const bool human = Is_Human_Team(Get_Division_Standing_Team(division, place)) != 0;
-            Set_Text_Colour(dc, human ? (Is_Dark_Text() ? DARK_HUMAN_COLOUR : HUMAN_COLOUR)
-                                      : Get_View_Light_Colour());
+            Set_View_Text_Colours(dc, human ? HUMAN_COLOURS : VIEW_LIGHT_COLOURS);
             Draw_Row(dc, Row_Top(division, place), texts);
         }
     }
@@ -165,7 +167,7 @@ void Paint_Standings_View(DEVICE_CONTEXT* dc) {
     safe_strncpy(texts[0], "NFL Average", 32);
     for (int32_t column = 5; column < COLUMNS; ++column)
         Get_League_Stat_Text(Get_User_Preference(STANDINGS_COLUMN_SETTING + column - 5), texts[column]);
-    Set_Text_Colour(dc, Is_Dark_Text() ? DARK_AVERAGE_COLOUR : AVERAGE_COLOUR);
+    Set_View_Text_Colours(dc, AVERAGE_COLOURS);
     Draw_Row(dc, Get_Division_Top(last) + ROW_HEIGHT * Count_Division_Teams(last) + 25, texts);
 }
 

@@ -62,12 +62,11 @@ int32_t Fit_View_Font_Row(const std::vector<TEXT_CELL>& cells, uint32_t format, 
     return Find_Fitting_Font_Row(scaled, format, row);
 }
 
-COLOUR_VALUE Get_View_Light_Colour() {
-    return Is_Dark_Text() ? Make_Colour(0, 0, 0) : Make_Colour(255, 255, 255);
-}
-
-COLOUR_VALUE Get_View_Accent_Colour() {
-    return Is_Dark_Text() ? Make_Colour(110, 0, 0) : Make_Colour(255, 249, 69);
+void Draw_View_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect, uint32_t format,
+                    const VIEW_COLOURS& colours) {
+    if (dc == nullptr) return;
+    Set_View_Text_Colours(dc, colours);
+    Draw_View_Text(dc, text, rect, format);
 }
 
 bool Is_Skin_Named(const char* name) {

@@ -10,6 +10,7 @@
 
 #include "platform/drawing_surface.h"
 #include "views/game_day_screen.h"
+#include "views/view_colours.h"
 
 // Setting 44: the column setting a Choose Stat dialog edits.
 constexpr int32_t CHOSEN_STAT_SETTING = 44;
@@ -40,16 +41,15 @@ class VIEW_FONT {
 void Draw_View_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect, uint32_t format);
 void Draw_View_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect, uint32_t format,
                     COLOUR_VALUE colour);
+// In the colour the option picks of the two (view_colours.h).
+void Draw_View_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect, uint32_t format,
+                    const VIEW_COLOURS& colours);
 
 // The font row for texts in design rectangles of the view (the cells of a
 // table, or one text): `row` when each fits its rectangle as scaled to the
 // view, else the largest smaller font of the text box they all fit in.
 int32_t Fit_View_Font_Row(const std::vector<TEXT_CELL>& cells, uint32_t format, int32_t row);
 
-// White, black with dark text (Is_Dark_Text: the Options' dark text).
-COLOUR_VALUE Get_View_Light_Colour();
-// RGB 255, 249, 69; RGB 110, 0, 0 with dark text.
-COLOUR_VALUE Get_View_Accent_Colour();
 // The skin's name compared without case.
 bool Is_Skin_Named(const char* name);
 // Design point inside a design rectangle, right and bottom excluded.

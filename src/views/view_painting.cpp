@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/main_window_dc.h"
 #include "app/skins.h"
+#include "app/text_contrast.h"
 #include "app/window_graphics.h"
 #include "database/league_structure.h"
 #include "database/random_numbers.h"
@@ -91,8 +92,12 @@ void Paint_Main_Window_View(DEVICE_CONTEXT* dc, const RECT_AREA& paint_rect) {
     const int32_t last = Get_Last_Painted_View();
     if ((last != current && last != 0) || buffer == nullptr) {
         const int32_t view = Get_Game_Loaded_Flag() != 0 ? current : 0;
+        // Painted straight into the window, the view's text stands out as it does in the buffer.
+        const TEXT_COLOUR_CHOICE choice =
+            buffer == nullptr ? Set_Text_Colour_Choice(dc, Choose_Contrasting_Text_Colour) : nullptr;
         Run_View_Painter(view, target);
         Draw_Game_Score_Panel(target);
+        if (buffer == nullptr) Set_Text_Colour_Choice(dc, choice);
         Set_Last_Painted_View(view);
     }
     if (buffer == nullptr) return;

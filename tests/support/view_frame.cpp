@@ -53,8 +53,12 @@ void Open_Played_Season(int32_t games) {
     Set_Team_Stat(champion, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
     Set_User_Preference(USER_TEAM, champion);
     Set_User_Preference(VIEWED_TEAM, champion);
-    Set_User_Preference(SHOW_NEWS_TICKER, 0);
     Set_Skin_Name("earth");
+    Open_League_In_Frame();
+}
+
+void Open_League_In_Frame() {
+    Set_User_Preference(SHOW_NEWS_TICKER, 0);
     ASSERT_EQ(Save_Game("played.kor", nullptr), SAVE_OK);
     Init_Image_Caches();
     Ensure_Owner_Hall_Of_Fame_File();

@@ -21,6 +21,9 @@ class ViewFrameTest : public FrameTest {
 // Loads the played season of `games` games a team into the frame, the
 // champion made the one human-run team, the user's and the viewed team.
 void Open_Played_Season(int32_t games);
+// Loads the league in memory into the frame as a saved game (the news
+// ticker off), as a user resuming it would.
+void Open_League_In_Frame();
 // Paints view `view` afresh into the back buffer and returns its picture.
 const DRAWING_SURFACE& Paint_View_Picture(int32_t view);
 // Keeps the picture as "<name>.png" in the folder KORVA_PICTURE_DIR names (if any).

@@ -228,9 +228,12 @@ int Write_View_Backgrounds(const std::string& folder, const SKIN_PALETTE& skin) 
 
     Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
     Draw_View_Ground(&c, skin, "Playoffs");
+    // Faint guides, near the ground's own shade: the earth skin's title of
+    // the final is written across one of them.
+    const ART_COLOUR guide = Mix_Colours(skin.Line, skin.Bottom, 0.6);
     for (int i = 0; i < 8; ++i) {
-        Fill_Art_Rect(&c, DX(150), DY(90 + i * 45), DX(240), DY(92 + i * 45), skin.Line);
-        Fill_Art_Rect(&c, DX(528), DY(90 + i * 45), DX(618), DY(92 + i * 45), skin.Line);
+        Fill_Art_Rect(&c, DX(150), DY(90 + i * 45), DX(240), DY(92 + i * 45), guide);
+        Fill_Art_Rect(&c, DX(528), DY(90 + i * 45), DX(618), DY(92 + i * 45), guide);
     }
     Draw_Trophy(&c, DX(384), DY(150), DY(170), gold);
     ok &= Save_View(&c, folder, "news/playoffs.jpg");
@@ -303,16 +306,18 @@ int Write_Bars_And_Boxes(const std::string& folder, const SKIN_PALETTE& skin) {
     Fill_Art_Rect(&c, 0, 22, NEWS_BAR_WIDTH, 24, Mix_Colours(skin.Line, Art_Colour(0, 0, 0), 0.5));
     ok &= Save_Canvas_PNG(c, folder + "news/newsbar.png");
 
+    // The bars are darker than the skin's band: the timeline strip writes on
+    // them in yellow and white on every skin.
+    const ART_COLOUR bar_top = Mix_Colours(skin.Band, Art_Colour(0, 0, 0), 0.25);
+    const ART_COLOUR bar_bottom = Mix_Colours(skin.Band, Art_Colour(0, 0, 0), 0.55);
     Start_Canvas(&c, 380, 36, skin.Band);
-    Fill_Art_Gradient(&c, 0, 0, 380, 36, Mix_Colours(skin.Band, Art_Colour(255, 255, 255), 0.15),
-                      Mix_Colours(skin.Band, Art_Colour(0, 0, 0), 0.35));
-    Fill_Art_Rounded_Rect(&c, 4, 6, 78, 32, 6, Mix_Colours(skin.Band, Art_Colour(0, 0, 0), 0.5));
-    Fill_Art_Rounded_Rect(&c, 122, 6, 373, 32, 6, Mix_Colours(skin.Band, Art_Colour(0, 0, 0), 0.3));
+    Fill_Art_Gradient(&c, 0, 0, 380, 36, bar_top, bar_bottom);
+    Fill_Art_Rounded_Rect(&c, 4, 6, 78, 32, 6, Mix_Colours(skin.Band, Art_Colour(0, 0, 0), 0.7));
+    Fill_Art_Rounded_Rect(&c, 122, 6, 373, 32, 6, Mix_Colours(skin.Band, Art_Colour(0, 0, 0), 0.5));
     ok &= Save_Canvas_PNG(c, folder + "news/bottombarleft.png");
 
     Start_Canvas(&c, 64, 36, skin.Band);
-    Fill_Art_Gradient(&c, 0, 0, 64, 36, Mix_Colours(skin.Band, Art_Colour(255, 255, 255), 0.15),
-                      Mix_Colours(skin.Band, Art_Colour(0, 0, 0), 0.35));
+    Fill_Art_Gradient(&c, 0, 0, 64, 36, bar_top, bar_bottom);
     ok &= Save_Canvas_PNG(c, folder + "news/bottombarright.png");
 
     Start_Canvas(&c, 160, 40, Art_Colour(0, 0, 0, 0));
