@@ -7,6 +7,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "app/diagnostics.h"
 #include "database/path_resolver.h"
 #include "dialogs/player_list_kind.h"
 #include "platform/backend.h"
@@ -65,29 +66,36 @@ const char* Get_Context_Help_Topic(int32_t id) {
     return "playing";
 }
 
-void Open_Help_Topic(const char* topic) {
+void Open_Help_Topic(const char* topic, bool asked) {
     const std::string folder = Current_Folder_For_Help();
     if (folder.empty() || topic == nullptr) return;
     char name[128];
     std::snprintf(name, sizeof name, "Help\\%s.htm", topic);
     // The folder's case as installed; a page that is not installed is not
-    // handed to the desktop, but the user hears where it was looked for.
+    // handed to the desktop, but the user who asked for it hears where it
+    // was looked for.
     const std::string page = folder + "/" + Resolve_File_Path(name);
     std::error_code error;
     if (!std::filesystem::exists(page, error)) {
-        Show_Formatted_Message("Help", "This help page is not installed:\n\n%s", page.c_str());
+        if (asked)
+            Show_Formatted_Message("Help", "This help page is not installed:\n\n%s", page.c_str());
+        else
+            Log_Debug_Line("Help page \"%s\" is not installed", page.c_str());
         return;
     }
-    Open_With_Desktop(page.c_str(), nullptr);
+    if (asked)
+        Open_With_Desktop(page.c_str(), nullptr);
+    else
+        Open_With_Desktop_Unasked(page.c_str(), nullptr);
 }
 
 void Open_Context_Help(int32_t id) {
     Open_Help_Topic(Get_Context_Help_Topic(id));
 }
 
-int32_t Launch_URL(WINDOW_HANDLE, const char* address) {
+int32_t Launch_URL(WINDOW_HANDLE, const char* address, bool asked) {
     if (address == nullptr) return SHELL_OPEN_FAILED;
     char folder[CURRENT_FOLDER_LIMIT] = "";
     const char* working = getcwd(folder, sizeof folder) != nullptr ? folder : nullptr;
-    return Open_With_Desktop(address, working);
+    return asked ? Open_With_Desktop(address, working) : Open_With_Desktop_Unasked(address, working);
 }

@@ -167,7 +167,7 @@ intptr_t Welcome_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wpar
         if (Find_Files(".", "*.kor").empty()) {
             const bool copied = Copy_Previous_Version_Saved_Games() != 0;
             Enable_Window(Get_Dialog_Item(dialog, WELCOME_RESUME_GAME), copied);
-            if (!copied) Open_Help_Topic("playing");
+            if (!copied) Open_Help_Topic("playing", false);
         }
         char caption[128];
         std::snprintf(caption, sizeof caption, "Football Korva %s (Version v%d.%02d)", "23", 20, 2);

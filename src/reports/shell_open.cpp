@@ -57,7 +57,8 @@ void Append_Reference(std::string& out, const std::string& reference) {
 }
 
 // Open_With_Desktop; `told` says whether the user has heard of a refusal.
-int32_t Open_And_Tell(const char* target, const char* folder, bool* told) {
+// A request the user did not make (`asked` false) has its refusal logged only.
+int32_t Open_And_Tell(const char* target, const char* folder, bool asked, bool* told) {
     *told = false;
     if (target == nullptr || target[0] == '\0') return SHELL_OPEN_FAILED;
     const bool address = Is_Address(target);
@@ -68,6 +69,11 @@ int32_t Open_And_Tell(const char* target, const char* folder, bool* told) {
         Shell_Open_Target(resolved.c_str(), folder != nullptr ? resolved_folder.c_str() : nullptr);
     if (result > 32) return result;
     const int error = errno != 0 ? errno : result;
+    if (!asked) {
+        Log_Debug_Line("The desktop could not open \"%s\" (%d, %s)", resolved.c_str(), result,
+                       std::strerror(error));
+        return result;
+    }
     if (address) {
         Show_Last_Error_Message(error, "Error Launching URL", "Error %d.  Could not access: \"%s\"", result,
                                 target);
@@ -90,7 +96,12 @@ int32_t Open_And_Tell(const char* target, const char* folder, bool* told) {
 
 int32_t Open_With_Desktop(const char* target, const char* folder) {
     bool told = false;
-    return Open_And_Tell(target, folder, &told);
+    return Open_And_Tell(target, folder, true, &told);
+}
+
+int32_t Open_With_Desktop_Unasked(const char* target, const char* folder) {
+    bool told = false;
+    return Open_And_Tell(target, folder, false, &told);
 }
 
 bool Shell_Open(WINDOW_HANDLE window, const char* target) {
@@ -99,7 +110,7 @@ bool Shell_Open(WINDOW_HANDLE window, const char* target) {
 
 bool Shell_Open_In_Folder(WINDOW_HANDLE, const char* target, const char* folder) {
     bool told = false;
-    return Open_And_Tell(target, folder, &told) > 32 || told;
+    return Open_And_Tell(target, folder, true, &told) > 32 || told;
 }
 
 std::string Get_HTML_Page_Text(const std::string& html) {

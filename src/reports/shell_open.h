@@ -14,6 +14,10 @@
 // open it by hand. A file that is not there is left to the caller to tell.
 // Returns the desktop's result, above 32 when it took the request.
 int32_t Open_With_Desktop(const char* target, const char* folder);
+// The same for a page the game opens by itself, which the user did not ask
+// for (the start-up reminder, the first start's help page): a refusal is
+// only logged, so nothing the game opens unasked stops a player with a box.
+int32_t Open_With_Desktop_Unasked(const char* target, const char* folder);
 // Open_With_Desktop for the game's own pages and reports. True when the
 // request is dealt with: the desktop took it, or it refused and the user has
 // been told; false when the file is not there (or no target was given).

@@ -14,6 +14,7 @@
 #include "database/league_structure.h"
 #include "database/settings.h"
 #include "dialogs/new_game_dialog.h"
+#include "platform/backend.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
 #include "season/new_game_choices.h"
@@ -59,8 +60,8 @@ void Script_New_Game_Choice(NEW_GAME_SEEN* seen, int32_t year) {
         seen->Seasons_Listed = Count_Dialog_Lines(dialog, NEW_GAME_SEASON_COMBO);
         seen->First_Listed = Get_Dialog_Line_Text(dialog, NEW_GAME_SEASON_COMBO, 0);
         seen->Last_Listed = Get_Dialog_Line_Text(dialog, NEW_GAME_SEASON_COMBO, seen->Seasons_Listed - 1);
-        seen->Selected =
-            Get_Dialog_Line_Text(dialog, NEW_GAME_SEASON_COMBO, Get_Dialog_Line(dialog, NEW_GAME_SEASON_COMBO));
+        seen->Selected = Get_Dialog_Line_Text(dialog, NEW_GAME_SEASON_COMBO,
+                                              Get_Dialog_Line(dialog, NEW_GAME_SEASON_COMBO));
         seen->Messages_Before_Play = Shown_Messages_Text();
         Click_Dialog_Button(dialog, NEW_GAME_PLAY_BUTTON);
     });
@@ -84,12 +85,17 @@ class InstalledNewGame : public FrameTest {
 
 TEST_F(InstalledNewGame, TheProgramStartsAndNewGameStartsItsDefaultSeasonWithoutAMessage) {
     NEW_GAME_SEEN seen;
+    // A first start on a machine without a browser: the pages the game opens
+    // by itself (the reminder, the first start's help page) are refused.
+    for (int32_t n = 0; n < 4; ++n)
+        Script_Shell_Result(SHELL_OPEN_FAILED);
     Script_Dialog_Answer(WELCOME_DIALOG, WELCOME_NEW_GAME);
     Script_New_Game_Choice(&seen, 0);
     Script_Action(Look_At_League, &seen);
     Script_Close_Request();
     Run_Football_Korva(2, ARGUMENTS);
 
+    EXPECT_GE(Get_Shell_Requests().size(), 2u) << "the reminder and the help page were asked for";
     EXPECT_EQ(seen.Seasons_Listed, LAST_NEW_GAME_SEASON - FIRST_NEW_GAME_SEASON + 1);
     EXPECT_EQ(seen.First_Listed, std::to_string(FIRST_NEW_GAME_SEASON));
     EXPECT_EQ(seen.Last_Listed, std::to_string(LAST_NEW_GAME_SEASON));
