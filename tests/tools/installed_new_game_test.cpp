@@ -11,9 +11,12 @@
 #include "app/modal_dialogs.h"
 #include "app/startup.h"
 #include "app/welcome_dialog.h"
+#include "database/game_names.h"
 #include "database/league_structure.h"
+#include "database/safe_strings.h"
 #include "database/settings.h"
 #include "dialogs/new_game_dialog.h"
+#include "dialogs/saved_game_names.h"
 #include "platform/backend.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
@@ -122,5 +125,10 @@ TEST_F(InstalledNewGame, SeasonsOfEveryEraOpenFromTheListAndStartWithoutAMessage
         EXPECT_EQ(seen.Year_Started, year);
         EXPECT_EQ(seen.Messages_After_Play, "");
         EXPECT_TRUE(Is_Active_Team(seen.User_Team));
+        // The game is saved under the user's team and the one season it has played.
+        char name[DEFAULT_SAVE_NAME_SIZE], team[FORMATTED_TEXT_SIZE];
+        Get_Usable_Saved_Game_Name(name, sizeof name);
+        Get_Team_Full_Name(seen.User_Team, team);
+        EXPECT_EQ(std::string(name), std::string(team) + " (" + std::to_string(year) + ")");
     }
 }
