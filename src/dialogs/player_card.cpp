@@ -662,11 +662,12 @@ void Format_Stat_Page_Cell(int32_t team, int32_t slot, int32_t kind, int32_t col
     Format_Player_Bio_Value(team, slot, row, each->Field, out);
 }
 
-COLOUR_VALUE Pick_Card_Colour(COLOUR_VALUE first, COLOUR_VALUE second) {
-    return Get_User_Preference(SECOND_COLOUR_SET) != 0 ? second : first;
+TEXT_COLOURS Pick_Card_Colour(COLOUR_VALUE first, COLOUR_VALUE second) {
+    return Get_User_Preference(SECOND_COLOUR_SET) != 0 ? TEXT_COLOURS{second, first}
+                                                       : TEXT_COLOURS{first, second};
 }
 
-COLOUR_VALUE Get_Stat_Row_Color(int32_t team, int32_t slot, int32_t row) {
+TEXT_COLOURS Get_Stat_Row_Color(int32_t team, int32_t slot, int32_t row) {
     switch (row) {
     case 0:
     case 1:
@@ -681,7 +682,8 @@ COLOUR_VALUE Get_Stat_Row_Color(int32_t team, int32_t slot, int32_t row) {
     const int32_t line = Row_Line(team, slot, row);
     if (line == NO_SEASON_LINE) return Pick_Card_Colour(WHITE, BLACK);
     const bool college = Get_Season_Line_Kind(line) < 0;
-    if (Is_Ice_Or_Fire_Skin() != 0) return college ? Pick_Card_Colour(0x2EA6AA, 0x3232B4) : BLACK;
+    if (Is_Ice_Or_Fire_Skin() != 0)
+        return college ? Pick_Card_Colour(0x2EA6AA, 0x3232B4) : Fix_View_Colour(BLACK);
     return college ? Pick_Card_Colour(0xAAAAFF, 0xB45050) : Pick_Card_Colour(0x2EA6AA, 0x3232B4);
 }
 

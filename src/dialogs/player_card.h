@@ -10,6 +10,7 @@
 
 #include "platform/drawing_surface.h"
 #include "platform/handles.h"
+#include "views/view_colours.h"
 
 constexpr int32_t CARD_TEXT_SIZE = 256;
 constexpr int32_t CARD_COLUMNS = 4;
@@ -42,9 +43,10 @@ int32_t Get_Stat_Column_X(int32_t kind, int32_t column);
 int32_t Get_Stat_Column_Width(int32_t kind, int32_t column);
 void Get_Stat_Page_Heading(int32_t kind, int32_t column, char* out);
 void Format_Stat_Page_Cell(int32_t team, int32_t slot, int32_t kind, int32_t column, int32_t row, char* out);
-COLOUR_VALUE Get_Stat_Row_Color(int32_t team, int32_t slot, int32_t row);
-// The first colour of a pair, or the second while setting 201 is set.
-COLOUR_VALUE Pick_Card_Colour(COLOUR_VALUE first, COLOUR_VALUE second);
+TEXT_COLOURS Get_Stat_Row_Color(int32_t team, int32_t slot, int32_t row);
+// The first colour of a pair, or the second while setting 201 is set; the
+// other one is the alternative drawn where the chosen one would not stand out.
+TEXT_COLOURS Pick_Card_Colour(COLOUR_VALUE first, COLOUR_VALUE second);
 
 // The painting, in order: background by position, photograph, downloaded
 // photograph, the name line, the card, the scouting accuracy note, the

@@ -69,10 +69,12 @@ struct HELD_FONT {
     HELD_FONT& operator=(const HELD_FONT&) = delete;
 };
 
+// In the colour the card picks; where that one does not stand out from the
+// picture under it, its alternative (the paint fits each line to its ground).
 void Draw_Card_Text(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& design,
-                    COLOUR_VALUE colour, uint32_t flags) {
+                    const TEXT_COLOURS& colours, uint32_t flags) {
     if (text == nullptr || text[0] == '\0') return;
-    Set_Text_Colour(dc, colour);
+    Set_View_Text_Colours(dc, colours);
     Set_Background_Mode(dc, BACKGROUND_TRANSPARENT);
     Draw_Text_In_Scaled_Rect(dc, text, Scale_Report_Rect(window, design), flags, 0);
 }
@@ -141,9 +143,9 @@ void Draw_Top_Line(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t team, int32
     const bool light = Is_Ice_Or_Fire_Skin() != 0;
     const int32_t y = light ? 3 : 5;
     char text[CARD_TEXT_SIZE] = "";
-    auto draw = [&](const RECT_AREA& rect, COLOUR_VALUE colour, uint32_t flags) {
+    auto draw = [&](const RECT_AREA& rect, const TEXT_COLOURS& colours, uint32_t flags) {
         HELD_FONT font(dc, Fit_Font_Row(window, {text}, rect, flags, FONT_NAME));
-        Draw_Card_Text(window, dc, text, rect, colour, flags);
+        Draw_Card_Text(window, dc, text, rect, colours, flags);
     };
     Format_Card_Player_Name(team, slot, text);
     draw({7, y, 218, 31}, Pick_Card_Colour(WHITE, BLACK), ONE_LINE);
@@ -153,11 +155,12 @@ void Draw_Top_Line(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t team, int32
             safe_strncpy(text, "Free Agent", sizeof text);
         else if (Is_Franchise_Slot(team) || team == HALL_OF_FAME_TEAM)
             Get_Team_String(text, team, 2);
-        draw({188, y, 399, 31}, light ? WHITE : Pick_Card_Colour(0x45F9FF, 0x00006E), ONE_LINE | TEXT_CENTRE);
+        draw({188, y, 399, 31}, light ? Fix_View_Colour(WHITE) : Pick_Card_Colour(0x45F9FF, 0x00006E),
+             ONE_LINE | TEXT_CENTRE);
     } else if (team < FIRST_COLLEGE_POOL_TEAM) {
         const int32_t drafted_by = Get_Player_Vital_Stat(team, slot, VITAL_FANTASY_TEAM);
         text[0] = '\0';
-        COLOUR_VALUE colour = light ? WHITE : Pick_Card_Colour(0xAAAAFF, 0xB45050);
+        TEXT_COLOURS colour = light ? Fix_View_Colour(WHITE) : Pick_Card_Colour(0xAAAAFF, 0xB45050);
         if (drafted_by == NOT_FANTASY_DRAFTED) {
             safe_strncpy(text, "UNDRAFTED", sizeof text);
             colour = Pick_Card_Colour(0x2EA6AA, 0x3232B4);
@@ -193,7 +196,7 @@ void Draw_Card_Grid(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t team, int3
         for (int32_t row = 0; row < CARD_ROWS; ++row) {
             const char* text = texts[static_cast<size_t>(row)].c_str();
             RECT_AREA rect = {edges[column], 33 + 13 * row, edges[column + 1], 33 + 13 * row + 18};
-            COLOUR_VALUE colour = Pick_Card_Colour(0x45F9FF, 0x00006E);
+            TEXT_COLOURS colour = Pick_Card_Colour(0x45F9FF, 0x00006E);
             uint32_t flags = ONE_LINE;
             if (column == 1 && row >= 4 && out) rect = {rect.Left, rect.Top + 5, rect.Right, rect.Bottom + 5};
             if (column >= 2) {
@@ -374,8 +377,8 @@ void Draw_Player_Stat_Page(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t tea
     }
     HELD_FONT font(dc, font_row);
     const uint32_t centring = font_row != FONT_TABLE ? TEXT_VERTICAL_CENTRE : 0;
-    const COLOUR_VALUE heading_colour =
-        Is_Ice_Or_Fire_Skin() != 0 ? WHITE : Pick_Card_Colour(0xD7D7FF, 0x821E1E);
+    const TEXT_COLOURS heading_colour =
+        Is_Ice_Or_Fire_Skin() != 0 ? Fix_View_Colour(WHITE) : Pick_Card_Colour(0xD7D7FF, 0x821E1E);
     for (int32_t column = 0; column < columns; ++column) {
         if (Get_Stat_Column_Width(kind, column) <= 0) continue;
         Draw_Card_Text(window, dc, texts[static_cast<size_t>(column)][0].c_str(),
@@ -384,7 +387,7 @@ void Draw_Player_Stat_Page(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t tea
     }
     int32_t y = 213;
     for (size_t shown = 0; shown < rows.size(); ++shown) {
-        const COLOUR_VALUE colour = Get_Stat_Row_Color(team, slot, rows[shown]);
+        const TEXT_COLOURS colour = Get_Stat_Row_Color(team, slot, rows[shown]);
         bool drawn = false;
         for (int32_t column = 0; column < columns; ++column) {
             const std::string& cell = texts[static_cast<size_t>(column)][shown + 1];
@@ -395,7 +398,7 @@ void Draw_Player_Stat_Page(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t tea
         }
         if (drawn) y += 14;
     }
-    const COLOUR_VALUE career = Pick_Card_Colour(0x45F9FF, 0x00006E);
+    const TEXT_COLOURS career = Pick_Card_Colour(0x45F9FF, 0x00006E);
     for (int32_t column = 0; column < columns; ++column) {
         if (Get_Stat_Column_Width(kind, column) <= 0) continue;
         Draw_Card_Text(window, dc, texts[static_cast<size_t>(column)].back().c_str(),

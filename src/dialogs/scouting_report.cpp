@@ -12,6 +12,8 @@
 #include "app/modal_dialogs.h"
 #include "app/sounds_and_cursors.h"
 #include "app/team_lists.h"
+#include "app/text_contrast.h"
+#include "app/text_contrast.h"
 #include "app/web_addresses.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
@@ -366,6 +368,9 @@ intptr_t Scouting_Report_Dialog_Proc(WINDOW_HANDLE window, uint32_t code, uintpt
         PAINT_INFO paint;
         DEVICE_CONTEXT* dc = Begin_Paint(window, &paint);
         if (dc == nullptr) return 1;
+        // Its texts are fitted to the picture under them, as the views' are:
+        // the colour set the option picks where it stands out, else the other.
+        Set_Text_Colour_Choice(dc, Choose_Contrasting_Text_Colour);
         Paint_Scouting_Report(window, dc);
         End_Paint(window, &paint);
         return 1;

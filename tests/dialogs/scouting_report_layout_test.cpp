@@ -1,16 +1,20 @@
 // The Scouting Report of the installed league's longest careers, each kind
 // of statistics page, on a main window of the least size and on a larger
 // one, with and without a downloaded photograph: every card field, rating,
-// heading and statistic fits its cell and none runs into another.
+// heading and statistic fits its cell and none runs into another, and each
+// stands out from the picture under it on every skin, whatever the Options'
+// "Dark Text" holds.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/bitmap_cache.h"
 #include "app/drawing_services.h"
 #include "app/main_window.h"
+#include "app/text_contrast.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/saved_game.h"
@@ -25,6 +29,7 @@
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
 #include "support/layout_checks.h"
+#include "support/text_contrast.h"
 
 namespace fs = std::filesystem;
 
@@ -164,4 +169,41 @@ TEST_F(ScoutingReportLayout, LongNamesInjuriesAndHoldoutsFitTheirCells) {
         Set_Player_Vital_Stat(player.Team, player.Slot, VITAL_INJURY_TYPE, INJURY_HOLDOUT);
         EXPECT_EQ(Look_At_Report(player, "scouting_layout_holdout_" + std::to_string(height)), "") << height;
     }
+}
+
+TEST_F(ScoutingReportLayout, EveryTextStandsOutOnEachSkinWithDarkTextOnAndOff) {
+    const std::vector<SHOWN_PLAYER> players = Find_Longest_Careers();
+    Start_Frame_Without_Loop();
+    Init_Image_Caches();
+    std::ostringstream faint;
+    for (const char* skin : {"earth", "fire", "ice"})
+        for (const int32_t dark_text : {0, 1}) {
+            Set_Skin_Name(skin);
+            Set_User_Preference(SECOND_COLOUR_SET, dark_text);
+            // A passer's page and a kicker's: every colour of the card and the table.
+            for (const int32_t kind : {0, 7}) {
+                const SHOWN_PLAYER player = players[static_cast<size_t>(kind)];
+                const std::string look = std::string(skin) + (dark_text != 0 ? ", dark text" : "") +
+                                         ", page " + std::to_string(kind);
+                std::vector<TEXT_CONTRAST> texts;
+                Script_Dialog_Step([&](WINDOW_HANDLE report) {
+                    Start_Watching_Text(Get_Window_Surface(report));
+                    Repaint_Window(report);
+                    Pump_Messages();
+                    texts = Stop_Watching_Text({0, 0, 0, 0});
+                    Keep_Dialog_Picture(report, "scouting_contrast_" + std::string(skin) +
+                                                    (dark_text != 0 ? "_dark_" : "_") + std::to_string(kind));
+                    Click_Dialog_Button(report, ID_OK);
+                });
+                Show_Scouting_Report(Main_Window, player.Team, player.Slot);
+                Clear_Dialog_Steps();
+                EXPECT_GT(texts.size(), 20u) << look;
+                for (const TEXT_CONTRAST& text : texts)
+                    if (text.Ratio < LEAST_TEXT_CONTRAST)
+                        faint << look << ": \"" << text.Text << "\" " << Describe_Colour(text.Colour)
+                              << " on " << Describe_Colour(text.Worst_Ground) << ": " << text.Ratio
+                              << " : 1\n";
+            }
+        }
+    EXPECT_EQ(faint.str(), "");
 }
