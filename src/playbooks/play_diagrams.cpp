@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <string>
 
 #include "app/app_fonts.h"
 #include "app/command_line_flags.h"
@@ -20,6 +21,7 @@
 #include "engine/game_record.h"
 #include "engine/playbook_records.h"
 #include "engine/route_drawing.h"
+#include "platform/text_render.h"
 #include "playbooks/playbook_queries.h"
 #include "views/diagram_highlight.h"
 #include "views/game_day_panels.h"
@@ -103,8 +105,23 @@ void Render_Diagram(DEVICE_CONTEXT* dc, PLAY_DIAGRAM* d, const RECT_AREA& window
     Free_Path_Collection(&d->Paths);
 }
 
+// Whether the diagram of a play shows the key that calls it: a team the user
+// runs, while no seasons are simulated.
+bool Shows_Play_Key(bool defined, int32_t team) {
+    return defined && Is_Used_Franchise_Slot(team) &&
+           Get_Team_Stat(team, TEAM_STAT_CONTROL) == TEAM_CONTROL_HUMAN &&
+           Get_User_Preference(MULTI_SEASON_SIMULATION) == 0;
+}
+
+// The key's box in the bottom-right corner of the caption's band, and the
+// room the centred caption leaves it on each side.
+RECT_AREA Get_Play_Key_Box(const RECT_AREA& rect) {
+    return {rect.Right - 9, rect.Bottom - 10, rect.Right - 1, rect.Bottom - 2};
+}
+constexpr int32_t PLAY_KEY_ROOM = 10;
+
 void Draw_Caption(DEVICE_CONTEXT* dc, const RECT_AREA& rect, bool frame, int32_t team, int32_t play,
-                  int32_t font, int32_t kind) {
+                  int32_t font, int32_t kind, bool keyed) {
     char name[NAME_SIZE];
     Get_Diagram_Play_Name(kind, team, play, name);
     if (font < 0 || name[0] == '\0') return;
@@ -112,13 +129,25 @@ void Draw_Caption(DEVICE_CONTEXT* dc, const RECT_AREA& rect, bool frame, int32_t
         std::strcmp(name, "Field Goal") == 0)
         safe_strncpy(name, "Extra Point", NAME_SIZE);
     const uint32_t format = TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE;
-    const RECT_AREA band = {rect.Left, rect.Bottom - CAPTION_HEIGHT, rect.Right, rect.Bottom};
+    // A caption beside the key's box keeps clear of it on both sides, so it stays centred.
+    const int32_t room = keyed ? PLAY_KEY_ROOM : 0;
+    const RECT_AREA band = {rect.Left + room, rect.Bottom - CAPTION_HEIGHT, rect.Right - room, rect.Bottom};
     // A name too long or too tall for the band is drawn in a smaller font.
     RECT_AREA shown = band;
     if (frame) Scale_Rect_To_Window(&shown);
     DRAWING_FONT* used = Get_App_Font(Find_Fitting_Font_Row({name}, shown, format, font));
     Save_Device_Context(dc);
     if (used != nullptr) Select_Font(dc, used);
+    // One too long even for the smallest font (a name typed in the Playbook
+    // Editor) ends in "..." where the band ends.
+    const int32_t width = shown.Right - shown.Left;
+    if (Measure_Text_Width(dc, name, -1) > width) {
+        std::string cut = name;
+        do
+            cut.pop_back();
+        while (!cut.empty() && Measure_Text_Width(dc, (cut + "...").c_str(), -1) > width);
+        safe_strncpy(name, (cut + "...").c_str(), NAME_SIZE);
+    }
     Set_Text_Colour(dc, CAPTION_COLOURS[kind]);
     Draw_Text_In_Scaled_Rect(dc, name, band, format, frame ? 1 : 0);
     Restore_Device_Context(dc);
@@ -289,15 +318,14 @@ void Draw_Play_Diagram(DEVICE_CONTEXT* dc, const RECT_AREA& rect, int32_t team, 
         Draw_Absolute_Line(dc, {window.Left, window.Top, window.Right - 1, window.Bottom - 1},
                            Make_Colour(0, 0, 0));
     }
-    Draw_Caption(dc, frame ? rect : window, frame, team, play, font, kind);
+    const bool keyed = Shows_Play_Key(defined, team);
+    Draw_Caption(dc, frame ? rect : window, frame, team, play, font, kind, keyed);
     Restore_Device_Context(dc);
     // The key that calls the play, for a team the user runs.
-    if (defined && Is_Used_Franchise_Slot(team) &&
-        Get_Team_Stat(team, TEAM_STAT_CONTROL) == TEAM_CONTROL_HUMAN &&
-        Get_User_Preference(MULTI_SEASON_SIMULATION) == 0) {
+    if (keyed) {
         char key[4];
         safe_sprintf(key, sizeof key, "%d", (play + 1) % 10);
-        RECT_AREA box = {rect.Right - 9, rect.Bottom - 10, rect.Right - 1, rect.Bottom - 2};
+        RECT_AREA box = Get_Play_Key_Box(rect);
         if (!frame) Scale_Rect_To_Design(&box);
         Draw_Grey_Label_Box(dc, box, key);
     }

@@ -17,6 +17,7 @@
 #include "app/drawing_services.h"
 #include "database/league_structure.h"
 #include "database/random_numbers.h"
+#include "database/safe_strings.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
@@ -29,6 +30,7 @@
 #include "playbooks/playbook_files.h"
 #include "playbooks/playbook_queries.h"
 #include "support/debug_log.h"
+#include "support/layout_checks.h"
 #include "support/test_league.h"
 #include "views/diagram_highlight.h"
 
@@ -250,6 +252,27 @@ TEST_F(PlayDiagrams, CaptionsAndKeyBoxes) {
     DRAWING_SURFACE blank{};
     Resize_Drawing_Surface(&blank, 40, 30);
     EXPECT_EQ(empty.Pixels, blank.Pixels);
+}
+
+// The key box sits in the caption's band: a name of any length is drawn
+// clear of it, in a smaller font where it needs the room.
+TEST_F(PlayDiagrams, ACaptionOfAnyLengthLeavesTheKeyBoxClear) {
+    Set_Team_Stat(3, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    DRAWING_SURFACE surface{};
+    Resize_Drawing_Surface(&surface, 200, 140);
+    std::string name, faults;
+    for (const char* word : {"4-3", " Pass", " Short", " Yardage", " Cover-2", " Weakside", " Dog"}) {
+        name += word;
+        safe_strncpy(Universe.Teams[3].Playbooks.Defense.Plays[12].Name, name.c_str(), PLAY_NAME_LENGTH);
+        DEVICE_CONTEXT dc{};
+        Attach_Device_Context(&dc, &surface);
+        Clear_Drawn_Texts();
+        // A play button of the game-day screen, in its font.
+        Draw_Play_Diagram(&dc, {11, 290 - 280, 157, 385 - 280}, 3, 12, 2, DIAGRAM_DEFENSE, false, true);
+        ASSERT_TRUE(Drew_Text("3"));
+        faults += Join_Faults(Find_Drawn_Text_Faults());
+    }
+    EXPECT_EQ(faults, "");
 }
 
 TEST_F(PlayDiagrams, ThreeDeepZonesDropTenYardsApart) {
