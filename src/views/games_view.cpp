@@ -37,6 +37,7 @@
 #include "views/games_view_texts.h"
 #include "views/play_call_panels.h"
 #include "views/play_calling.h"
+#include "views/view_drawing.h"
 
 namespace {
 constexpr int32_t CALENDAR_VIEW = 40036;
@@ -44,6 +45,8 @@ constexpr int32_t DEPTH_CHART_DIALOG = 119;
 constexpr int32_t SMALL_FONT = 1;
 constexpr int32_t TEXT_FONT = 2;
 constexpr int32_t NAME_FONT = 5;
+// The design width a game's score takes at the end of its team's line, with a gap.
+constexpr int32_t SCORE_ROOM = 20;
 constexpr int32_t CLOCK_FONT = 14;
 constexpr int32_t WEEK_TABS = 6;
 constexpr int32_t OTHER_GAME_BOXES = 36;
@@ -235,8 +238,10 @@ void Draw_Games_View_Scoreboard(DEVICE_CONTEXT* dc) {
         const TEXT_COLOURS colour = Scoreboard_Name_Colours(side);
         Get_Scoreboard_Team_Name(team, text);
         const RECT_AREA name = Team_Name_Rect(side);
-        Draw_Design_Text(dc, text, {name.Left, name_top, name.Right, name_top + 14}, CENTRED, colour,
-                         NAME_FONT);
+        const RECT_AREA name_box = {name.Left, name_top, name.Right, name_top + 14};
+        // A long name takes a smaller font rather than leave its place.
+        Draw_Design_Text(dc, text, name_box, CENTRED, colour,
+                         Fit_View_Font_Row({{text, name_box}}, CENTRED, NAME_FONT));
         Format_Record(text, team);
         Draw_Design_Text(dc, text, {190 + 350 * side, 7, 228 + 350 * side, 21}, CENTRED, colour, TEXT_FONT);
         Get_Nickname(text, team);
@@ -361,9 +366,13 @@ void Draw_Other_Games_Panel(DEVICE_CONTEXT* dc) {
                     : Pick_View_Colours(forms);
             const RECT_AREA line = {128 * c + 26, 56 * r + 297 + 15 * side, 128 * c + 104,
                                     56 * r + 312 + 15 * side};
+            // The name keeps clear of the score at the line's end, in a
+            // smaller font where it needs the room.
+            const RECT_AREA name = {line.Left, line.Top, line.Right - SCORE_ROOM, line.Bottom};
             char text[FORMATTED_TEXT_SIZE];
             Get_Team_Display_Name(game->Team[side], text);
-            Draw_Design_Text(dc, text, line, ONE_LINE, colour, NAME_FONT);
+            Draw_Design_Text(dc, text, name, ONE_LINE, colour,
+                             Fit_View_Font_Row({{text, name}}, ONE_LINE, NAME_FONT));
             safe_sprintf(text, sizeof text, "%d", game->Score[side]);
             Draw_Design_Text(dc, text, line, ONE_LINE | TEXT_RIGHT, colour, NAME_FONT);
         }

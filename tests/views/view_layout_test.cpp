@@ -47,6 +47,19 @@ TEST_F(ViewLayout, EveryViewsTextsFitTheirCells) {
     }
 }
 
+// The league's longest city and team names, for every franchise at once.
+TEST_F(ViewLayout, EveryViewsTextsFitTheirCellsWithTheLongestNames) {
+    Open_Played_Season(4);
+    for (int32_t team = 0; team < Count_Active_Teams(); ++team) {
+        Set_Team_String("San Francisco", team, 1);
+        Set_Team_String("Commanders", team, 2);
+    }
+    for (const int32_t view : VIEWS) {
+        Keep_View_Picture(Paint_View_Picture(view), "view_layout_long_names_" + std::to_string(view));
+        EXPECT_EQ(Join_Faults(Find_Drawn_Text_Faults()), "") << "view " << view;
+    }
+}
+
 // A screen nearer square than the design: the fonts grow with the height,
 // the cells with the width.
 TEST_F(ViewLayout, EveryViewsTextsFitTheirCellsOnANearlySquareScreen) {
