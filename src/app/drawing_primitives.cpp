@@ -157,9 +157,6 @@ int32_t Draw_Text_Fitting_Box(DEVICE_CONTEXT* dc, const RECT_AREA& rect, const c
 }
 
 namespace {
-// Below the text box's fonts, the smallest of the table.
-constexpr int32_t SMALLEST_FONT_ROW = 0;
-
 // Whether each text's lines are no wider than its cell and its letters lie
 // between the cell's top and bottom.
 bool Cells_Fit_In_Font(const std::vector<TEXT_CELL>& cells, uint32_t flags, int32_t row) {
@@ -190,12 +187,12 @@ bool Cells_Fit_In_Font(const std::vector<TEXT_CELL>& cells, uint32_t flags, int3
 } // namespace
 
 int32_t Find_Fitting_Font_Row(const std::vector<TEXT_CELL>& cells, uint32_t flags, int32_t preferred_row) {
-    if (preferred_row < 0 || preferred_row >= APP_FONT_COUNT) return SMALLEST_FONT_ROW;
+    if (preferred_row < 0 || preferred_row >= APP_FONT_COUNT) return SMALLEST_TEXT_BOX_FONT_ROW;
     if (Cells_Fit_In_Font(cells, flags, preferred_row)) return preferred_row;
     const int32_t height = App_Font_Table[preferred_row].Height;
     for (const int32_t row : Text_Box_Fonts)
         if (App_Font_Table[row].Height < height && Cells_Fit_In_Font(cells, flags, row)) return row;
-    return SMALLEST_FONT_ROW;
+    return SMALLEST_TEXT_BOX_FONT_ROW;
 }
 
 int32_t Find_Fitting_Font_Row(const std::vector<std::string>& texts, const RECT_AREA& rect, uint32_t flags,

@@ -51,6 +51,7 @@ int32_t Draw_Text_Fitting_Box(DEVICE_CONTEXT* dc, const RECT_AREA& rect, const c
 // all, when none does.
 int32_t Find_Fitting_Font_Row(const std::vector<std::string>& texts, const RECT_AREA& rect, uint32_t flags,
                               int32_t preferred_row);
+constexpr int32_t SMALLEST_TEXT_BOX_FONT_ROW = 0;
 // The same for texts each in a rectangle of its own (the cells of a table).
 struct TEXT_CELL {
     std::string Text;

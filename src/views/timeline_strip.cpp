@@ -181,20 +181,20 @@ void Do_Off_Season_Step(int32_t step) {
 }
 
 // A text of the strip in its font, centred on one line; a text too long for
-// its place is drawn in the largest smaller font it fits in, on one line or
-// broken onto two.
+// its place is drawn on one line in the largest smaller font it fits in, and
+// broken onto two only where no such font holds it on one.
 void Draw_Strip_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect) {
     constexpr uint32_t WRAPPED = TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_WORD_BREAK;
-    const int32_t row = Find_Fitting_Font_Row({text}, rect, ONE_LINE, STRIP_FONT) == STRIP_FONT
-                            ? STRIP_FONT
-                            : Find_Fitting_Font_Row({text}, rect, WRAPPED, STRIP_FONT);
-    if (row == STRIP_FONT) {
+    const int32_t one_line = Find_Fitting_Font_Row({text}, rect, ONE_LINE, STRIP_FONT);
+    if (one_line == STRIP_FONT) {
         Draw_Text_In_Scaled_Rect(dc, text, rect, ONE_LINE, 0);
         return;
     }
-    DRAWING_FONT* font = Get_App_Font(row);
+    const bool wrapped = one_line == SMALLEST_TEXT_BOX_FONT_ROW;
+    DRAWING_FONT* font =
+        Get_App_Font(wrapped ? Find_Fitting_Font_Row({text}, rect, WRAPPED, STRIP_FONT) : one_line);
     DRAWING_FONT* previous = Select_Font(dc, font);
-    Draw_Text_In_Scaled_Rect(dc, text, rect, WRAPPED, 0);
+    Draw_Text_In_Scaled_Rect(dc, text, rect, wrapped ? WRAPPED : ONE_LINE, 0);
     Select_Font(dc, previous);
     Release_App_Font(font);
 }
@@ -410,7 +410,8 @@ void Draw_Timeline_Strip(DEVICE_CONTEXT* dc) {
         Draw_Cell_Frame(dc, x, colour);
         const bool done = off_season && i < OFF_SEASON_STEPS && steps[i] != 0;
         Set_Text_Colour(dc, done ? DONE_COLOUR : colour);
-        Draw_Strip_Text(dc, text, {x + 13, 8, x + 121, 33});
+        // Inside the frame's strokes.
+        Draw_Strip_Text(dc, text, {x + 13, 8, x + 121, 30});
     }
     Select_Font(dc, previous);
     Release_App_Font(font);
