@@ -386,6 +386,14 @@ void Clear_Universe() {
     Refresh_Active_Team_Count();
 }
 
+bool Is_Game_Saved() {
+    return Compute_Game_Checksum() == Get_Game_Checksum();
+}
+
+KEEP_GAME_SAVED::~KEEP_GAME_SAVED() {
+    if (Was_Saved) Set_Game_Checksum(Compute_Game_Checksum());
+}
+
 uint32_t Get_Game_Checksum() {
     return static_cast<uint32_t>(Get_User_Preference(GAME_CHECKSUM));
 }

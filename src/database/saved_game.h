@@ -65,6 +65,23 @@ void Format_Save_File_Version(int version, char* out, int size);
 
 uint32_t Get_Game_Checksum();
 void Set_Game_Checksum(uint32_t checksum);
+// Whether the teams are as they were at the last save or load (the
+// save-changes prompt asks otherwise).
+bool Is_Game_Saved();
+// Held around work that only brings what the league derives up to date as a
+// page opens (a figure worked out and kept, a list put in its order, a
+// demand refreshed, a computer team's depth chart): that is no change of the
+// user's, so a game that counted as saved before it still does after it.
+class KEEP_GAME_SAVED {
+  public:
+    KEEP_GAME_SAVED() : Was_Saved(Is_Game_Saved()) {}
+    ~KEEP_GAME_SAVED();
+    KEEP_GAME_SAVED(const KEEP_GAME_SAVED&) = delete;
+    KEEP_GAME_SAVED& operator=(const KEEP_GAME_SAVED&) = delete;
+
+  private:
+    bool Was_Saved;
+};
 // 1 once a load has succeeded.
 int Get_Game_Loaded_Flag();
 void Set_Saved_Game_Name(const char* name);

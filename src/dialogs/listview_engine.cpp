@@ -12,6 +12,7 @@
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/safe_strings.h"
+#include "database/saved_game.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/text_format.h"
@@ -514,6 +515,8 @@ void Rebuild_Listview_Columns(LISTVIEW_DATA* data) {
 
 void Fill_Listview_Rows(LISTVIEW_DATA* data, WINDOW_HANDLE progress_bar) {
     if (data == nullptr) return;
+    // Cells keep what they work out (forty times, draft values) in the records.
+    const KEEP_GAME_SAVED derived;
     const WINDOW_HANDLE list = data->List_Window;
     int32_t count = 0;
     if (progress_bar != NO_WINDOW) {

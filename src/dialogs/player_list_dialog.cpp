@@ -17,6 +17,7 @@
 #include "database/player_record.h"
 #include "database/roster_queries.h"
 #include "database/roster_slots.h"
+#include "database/saved_game.h"
 #include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/team_finances.h"
@@ -387,6 +388,8 @@ void Record_Layout_Once() {
 }
 
 void Init_Player_List(WINDOW_HANDLE dialog, intptr_t parameter) {
+    // Opening the list refreshes the free agents' demands and order.
+    const KEEP_GAME_SAVED derived;
     // One player list at a time: the list's globals belong to the open one.
     if (Is_Player_List_Open()) {
         End_Dialog(dialog, 0);

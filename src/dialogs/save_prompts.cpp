@@ -19,7 +19,7 @@ int32_t Do_Save_Game(WINDOW_HANDLE owner) {
 }
 
 int32_t Check_Save_Changes(WINDOW_HANDLE owner) {
-    if (Compute_Game_Checksum() == Get_Game_Checksum()) return 1;
+    if (Is_Game_Saved()) return 1;
     switch (Show_Message_Box("Save changes to current game since last save?", "Game Not Saved",
                              BOX_YES_NO_CANCEL | BOX_INFORMATION | BOX_TASK_MODAL)) {
     case ID_BOX_YES:

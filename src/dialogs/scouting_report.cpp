@@ -13,11 +13,11 @@
 #include "app/sounds_and_cursors.h"
 #include "app/team_lists.h"
 #include "app/text_contrast.h"
-#include "app/text_contrast.h"
 #include "app/web_addresses.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/roster_slots.h"
+#include "database/saved_game.h"
 #include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/team_record.h"
@@ -371,6 +371,8 @@ intptr_t Scouting_Report_Dialog_Proc(WINDOW_HANDLE window, uint32_t code, uintpt
         // Its texts are fitted to the picture under them, as the views' are:
         // the colour set the option picks where it stands out, else the other.
         Set_Text_Colour_Choice(dc, Choose_Contrasting_Text_Colour);
+        // A forty time worked out for the card is kept in the player's record.
+        const KEEP_GAME_SAVED derived;
         Paint_Scouting_Report(window, dc);
         End_Paint(window, &paint);
         return 1;

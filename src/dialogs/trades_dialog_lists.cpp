@@ -7,6 +7,7 @@
 #include "database/league_structure.h"
 #include "database/money_text.h"
 #include "database/roster_slots.h"
+#include "database/saved_game.h"
 #include "database/settings.h"
 #include "database/team_finances.h"
 #include "database/team_record.h"
@@ -109,8 +110,10 @@ void Fill_Trade_Roster_List(WINDOW_HANDLE dialog, int32_t side) {
     if (!Is_Used_Franchise_Slot(team)) return;
     // A computer partner's roster is put in order first, unless items of it
     // are already in the offer (their codes are roster places).
-    if (side == 1 && Is_Computer_Team(team) && Get_Trade_Item_Count(&Current_Trade_Offer, 1) == 0)
+    if (side == 1 && Is_Computer_Team(team) && Get_Trade_Item_Count(&Current_Trade_Offer, 1) == 0) {
+        const KEEP_GAME_SAVED derived;
         Auto_Set_Team_Depth_Chart(team);
+    }
     char row[TRADE_ROW_TEXT_SIZE];
     const int32_t players = Get_First_Empty_Player_Slot(team);
     for (int32_t slot = 0; slot < players; ++slot) {

@@ -14,6 +14,7 @@
 #include "database/player_statistics.h"
 #include "database/random_numbers.h"
 #include "database/roster_slots.h"
+#include "database/saved_game.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/text_format.h"
@@ -243,7 +244,10 @@ void Init_Trading_Block(WINDOW_HANDLE dialog) {
     for (const char* name : REQUEST_NAMES)
         Combo_Box_Add_String(combo, name);
     Combo_Box_Set_Current_Selection(combo, Clamped_Setting(TRADING_BLOCK_REQUEST, BLOCK_REQUESTS));
-    Auto_Set_Computer_Depth_Charts(0);
+    {
+        const KEEP_GAME_SAVED derived;
+        Auto_Set_Computer_Depth_Charts(0);
+    }
     const bool owner = Is_Owner_Mode_On();
     Send_Window_Message(Get_Dialog_Item(dialog, BLOCK_CASH_SPIN), MSG_UP_DOWN_SET_RANGE, 0, 1);
     Show_Window(Get_Dialog_Item(dialog, BLOCK_CASH_SPIN), owner);

@@ -8,6 +8,7 @@
 #include "app/modal_dialogs.h"
 #include "app/team_lists.h"
 #include "database/player_hashes.h"
+#include "database/saved_game.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "dialogs/dialog_setup.h"
@@ -364,7 +365,11 @@ intptr_t Playbook_Editor_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintpt
         for (int32_t id : EDITOR_SLOT_BUTTONS)
             Set_Dialog_Controls_App_Font(dialog, RESULT_FONT, {id});
         clear_clicks = 0;
-        Fill_Playbook_Editor_Page(dialog);
+        {
+            // The page fills in a depth chart the team's formations lack.
+            const KEEP_GAME_SAVED derived;
+            Fill_Playbook_Editor_Page(dialog);
+        }
         return 1;
     case MSG_PAINT:
         Paint_Diagram(dialog);

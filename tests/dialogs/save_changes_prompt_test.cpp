@@ -15,7 +15,9 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "dialogs/saved_game_dialogs.h"
+#include "platform/dialogs.h"
 #include "platform/message_box.h"
+#include "platform/message_queue.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
 #include "support/dialog_steps.h"
@@ -83,4 +85,36 @@ TEST_F(SaveChangesPrompt, ExitAfterAResumeAsksOnlyOnceTheUserChangedSomething) {
     EXPECT_TRUE(Close_Main_Window(Main_Window));
     EXPECT_EQ(Prompts_Shown(), 2) << "nothing changed since the resume";
     EXPECT_FALSE(Is_Window(Main_Window));
+}
+
+// Looking is no change: every page opened and closed again over a saved game
+// of the installed league (its scouting reports, lists, trade screens and
+// editors work out and keep figures as they open) leaves it saved. New Game
+// is left out: it loads the season it offers.
+TEST_F(SaveChangesPrompt, OpeningAndClosingAnyPageLeavesASavedGameSaved) {
+    ASSERT_NE(Load_Game((std::string(KORVA_DATA_DIR) + "/Databases/universe-2022.dat").c_str()), 0);
+    Set_Team_Stat(USER, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Set_User_Preference(USER_TEAM, USER);
+    Set_User_Preference(VIEWED_TEAM, USER);
+    // The report opens on a free agent, whose forty time no page has worked out yet.
+    Set_User_Preference(SELECTED_PLAYER_TEAM, FREE_AGENT_TEAM);
+    Set_User_Preference(SELECTED_PLAYER_SLOT, 0);
+    Set_Game_Checksum(Compute_Game_Checksum());
+    std::string changed;
+    for (int32_t row = 0; row < Get_Dialog_Table_Size(); ++row) {
+        const int32_t id = Get_Dialog_Table_Id(row);
+        if (id == NEW_GAME_DIALOG || id == USER_MESSAGE_DIALOG) continue;
+        Script_Dialog_Step([](WINDOW_HANDLE dialog) { End_Dialog(dialog, ID_CANCEL); });
+        Do_Dialog(Main_Window, id, 0);
+        Clear_Dialog_Steps();
+        if (!Is_Game_Saved()) changed += "dialog " + std::to_string(id) + "\n";
+        Set_Game_Checksum(Compute_Game_Checksum());
+    }
+    for (const int32_t view : {40030, 40032, 40034, 40036, 40037, 40069, 40070, 40074, 40086}) {
+        Do_Main_Window_Command(Main_Window, view);
+        Pump_Messages();
+        if (!Is_Game_Saved()) changed += "view " + std::to_string(view) + "\n";
+        Set_Game_Checksum(Compute_Game_Checksum());
+    }
+    EXPECT_EQ(changed, "");
 }
