@@ -145,7 +145,10 @@ void Paint_List_Box(WINDOW_HANDLE list, const LIST_BOX_STATE& state) {
     Intersect_Clip_Rect(dc, inner);
     Select_Control_Font(dc, list);
     const bool focused = Get_Focus() == list;
-    const int32_t rows = Visible_Rows(list, state) + 1;
+    // Only whole rows are drawn, as a list sized to its rows shows them: a
+    // row cut by the bottom edge would read as a broken line; the scroll bar
+    // brings the rest.
+    const int32_t rows = Visible_Rows(list, state);
     const int32_t default_stop = Dialog_Units_To_Pixels_X(DEFAULT_TAB_UNITS);
     if (state.Items.empty() && Is_Owner_Drawn(list)) {
         Ask_Parent_To_Draw_Item(list, CONTROL_LIST_BOX, dc, -1, 0, focused ? ITEM_FOCUSED : 0,

@@ -510,6 +510,31 @@ TEST_F(Controls, ListBoxesSelectOneOrManyAndFindLines) {
     Destroy_Window(dialog);
 }
 
+TEST_F(Controls, AListBoxDrawsOnlyWholeRows) {
+    // Room for two and a half rows: the third, cut by the bottom edge, is left
+    // to the scroll bar.
+    const DIALOG_CONTROL rows[] = {{CONTROL_LIST_BOX, 5, {0, 0, 100, 24}, "", STOP}};
+    const DIALOG_TEMPLATE rows_template = {912, "", 100, 24, "MS Sans Serif", 8, 0, rows, 1, 2};
+    const WINDOW_HANDLE dialog = Create_Modeless_Dialog(NO_WINDOW, rows_template, nullptr, 0);
+    const WINDOW_HANDLE list = Get_Dialog_Item(dialog, 5);
+    for (const char* text : {"Arizona Cardinals", "Atlanta Falcons", "Baltimore Ravens", "Buffalo Bills"})
+        List_Box_Add_String(list, text);
+    RECT_AREA third{}, client{};
+    Send_Window_Message(list, MSG_LIST_GET_ITEM_RECT, 2, reinterpret_cast<intptr_t>(&third));
+    Get_Client_Rect(list, &client);
+    ASSERT_LT(third.Top, client.Bottom - 2);
+    ASSERT_GT(third.Bottom, client.Bottom - 2) << "the third row is cut by the bottom edge";
+    DRAWING_SURFACE picture{};
+    Render_Window(list, &picture);
+    const uint32_t ground = picture.Pixels[static_cast<size_t>(third.Top) * picture.Width + 4];
+    int32_t inked = 0;
+    for (int32_t y = third.Top; y < client.Bottom - 2; ++y)
+        for (int32_t x = 4; x < third.Right - 4; ++x)
+            if (picture.Pixels[static_cast<size_t>(y) * picture.Width + x] != ground) ++inked;
+    EXPECT_EQ(inked, 0) << "no letter of the cut row is drawn";
+    Destroy_Window(dialog);
+}
+
 TEST_F(Controls, FramesOfButtonsAndCaptionsAreLitFromTheTopLeft) {
     DRAWING_SURFACE surface{};
     Resize_Drawing_Surface(&surface, 40, 20);
