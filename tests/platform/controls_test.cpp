@@ -524,6 +524,7 @@ TEST_F(Controls, AListBoxDrawsOnlyWholeRows) {
     Get_Client_Rect(list, &client);
     ASSERT_LT(third.Top, client.Bottom - 2);
     ASSERT_GT(third.Bottom, client.Bottom - 2) << "the third row is cut by the bottom edge";
+    Pump_Messages();
     DRAWING_SURFACE picture{};
     Render_Window(list, &picture);
     const uint32_t ground = picture.Pixels[static_cast<size_t>(third.Top) * picture.Width + 4];
