@@ -12,7 +12,10 @@
 
 namespace {
 CONTROL_STATE_TABLE<LIST_VIEW_STATE> list_view_states;
+// A cell's text starts 6 pixels in and stops 4 before its end (where the
+// grid line is): a column as wide as its text plus 10 shows it whole.
 constexpr int32_t CELL_PADDING = 6;
+constexpr int32_t CELL_END_PADDING = 4;
 constexpr int32_t ROW_PADDING = 4;
 constexpr int32_t WHEEL_ROWS = 3;
 
@@ -239,7 +242,7 @@ void Paint_Rows(WINDOW_HANDLE list, DEVICE_CONTEXT* dc, const LIST_VIEW_STATE& s
             if (column.Alignment == LIST_VIEW_ALIGN_RIGHT) flags |= TEXT_RIGHT;
             Draw_Coloured_Text(
                 dc, Cell_Text(item, column.Sub_Item),
-                {cell.Left + CELL_PADDING, cell.Top, cell.Right - CELL_PADDING, cell.Bottom}, flags,
+                {cell.Left + CELL_PADDING, cell.Top, cell.Right - CELL_END_PADDING, cell.Bottom}, flags,
                 highlight ? text_colour : Get_System_Colour(enabled ? COLOUR_WINDOW_TEXT : COLOUR_GRAY_TEXT));
             if (grid)
                 Fill_Surface_Area(dc, {cell.Right - 1, top, cell.Right, top + layout.Row_Height},
@@ -286,7 +289,7 @@ int32_t Fit_Column_Width(WINDOW_HANDLE list, const LIST_VIEW_STATE& state, int32
     int32_t widest = heading ? Measure_Control_Text(list, info.Heading) : 0;
     for (const LIST_VIEW_ROW& row : state.Rows)
         widest = std::max(widest, Measure_Control_Text(list, Cell_Text(row, info.Sub_Item)));
-    return widest + 2 * CELL_PADDING;
+    return widest + CELL_PADDING + CELL_END_PADDING;
 }
 
 // Presses on the scroll bars; true when the point was on one.
