@@ -217,7 +217,9 @@ intptr_t About_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wparam
             End_Dialog(dialog, 1);
             return 1;
         }
-        if (id == UPDATE_PAGE_BUTTON || id == SOCIAL_PAGE_BUTTON || id == STORE_PAGE_BUTTON) {
+        // Each link button opens its page, "Web Site" too (the welcome
+        // dialog's four open theirs the same way).
+        if (Is_Link_Button(id)) {
             Open_Link_Button(id);
             return 1;
         }

@@ -446,6 +446,9 @@ void Look_At_About(void*) {
     const WINDOW_HANDLE dialog = Get_Open_Modal_Dialogs().back();
     Pump_Messages();
     about_date = Get_Dialog_Item_Text(dialog, 1480);
+    // Every link button opens its page.
+    for (const int32_t button : {1451, 1459, 1222, 1460})
+        Send_Window_Message(dialog, MSG_COMMAND, static_cast<uintptr_t>(button), 0);
     if (const char* folder = std::getenv("KORVA_PICTURE_DIR")) {
         DRAWING_SURFACE picture{};
         Render_Window(dialog, &picture);
@@ -455,10 +458,11 @@ void Look_At_About(void*) {
 }
 } // namespace
 
-TEST_F(FrameDialogs, AboutDialogShowsTheBuildDate) {
+TEST_F(FrameDialogs, AboutDialogShowsTheBuildDateAndEachLinkButtonOpensItsPage) {
     Start_Frame_Without_Loop();
     about_date.clear();
     Script_Action(Look_At_About, nullptr);
     EXPECT_EQ(Do_Dialog(Main_Window, ABOUT_DIALOG, 0), 1);
     EXPECT_EQ(about_date.rfind("Created: ", 0), 0u) << about_date;
+    EXPECT_EQ(Get_Shell_Requests().size(), 4u) << "Web Site, Community, Free Updates and Store";
 }
