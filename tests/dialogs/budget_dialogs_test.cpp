@@ -16,34 +16,19 @@
 #include "platform/controls.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
-#include "support/computer_league.h"
+#include "support/computer_league_dialogs.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
-#include "support/installation_folders.h"
 #include "support/test_league.h"
 
 namespace {
 constexpr int32_t USER = 4;
 constexpr int32_t OTHER = 9;
 
-class BudgetDialogs : public FrameTest {
+class BudgetDialogs : public ComputerLeagueDialogTest {
   protected:
-    void SetUp() override {
-        FrameTest::SetUp();
-        Build_Computer_League();
-        Set_Team_Stat(USER, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
-        Set_User_Team(USER);
-        Set_User_Preference(VIEWED_TEAM, USER);
-        Set_User_Preference(CURRENT_SEASON_INDEX, 1);
-        Clear_Dialog_Steps();
-        Start_Frame_Without_Loop();
-        Link_Installation_Folders();
-    }
-    void TearDown() override {
-        Clear_Dialog_Steps();
-        Unlink_Installation_Folders();
-        FrameTest::TearDown();
-    }
+    BudgetDialogs() : ComputerLeagueDialogTest(USER) {}
+    void Prepare_League() override { Set_User_Preference(CURRENT_SEASON_INDEX, 1); }
 };
 
 void Spin(WINDOW_HANDLE dialog, int32_t id, int32_t up) {

@@ -24,10 +24,9 @@
 #include "platform/keys.h"
 #include "platform/message_box.h"
 #include "platform/windows.h"
-#include "support/computer_league.h"
+#include "support/computer_league_dialogs.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
-#include "support/installation_folders.h"
 #include "support/test_league.h"
 #include "support/view_frame.h"
 
@@ -35,25 +34,13 @@ namespace {
 constexpr int32_t USER = 0;
 constexpr int32_t FREE_AGENT = 0;
 
-class ContractOfferDialog : public FrameTest {
+class ContractOfferDialog : public ComputerLeagueDialogTest {
   protected:
-    void SetUp() override {
-        FrameTest::SetUp();
-        Build_Computer_League();
-        Set_Team_Stat(USER, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
-        Set_User_Team(USER);
+    void Prepare_League() override {
         Set_User_Preference(CURRENT_WEEK, 3);
         Set_User_Preference(DRAFT_ROUND, 7);
         Universe.Header.Universe_Stats[SALARY_CAP] = 0;
         Set_Team_Financial_Stat(USER, FINANCE_CASH, 90000000);
-        Clear_Dialog_Steps();
-        Start_Frame_Without_Loop();
-        Link_Installation_Folders();
-    }
-    void TearDown() override {
-        Clear_Dialog_Steps();
-        Unlink_Installation_Folders();
-        FrameTest::TearDown();
     }
 };
 

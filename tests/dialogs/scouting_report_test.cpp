@@ -394,7 +394,8 @@ TEST_F(ScoutingReport, PicturesOfEveryKindOfPlayerInBothColourSets) {
             const std::string picture =
                 std::string("scouting_") + each.Name + (colours != 0 ? "_second" : "");
             Script_Dialog_Step([picture](WINDOW_HANDLE report) {
-                EXPECT_GT(Keep_Dialog_Picture(report, picture), REPORT_DESIGN_WIDTH) << "scaled to the window";
+                EXPECT_GT(Keep_Dialog_Picture(report, picture), REPORT_DESIGN_WIDTH)
+                    << "scaled to the window";
                 Click_Dialog_Button(report, ID_OK);
             });
             Show_Scouting_Report(Main_Window, each.Team, each.Slot);

@@ -18,34 +18,21 @@
 #include "platform/message_queue.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
-#include "support/computer_league.h"
+#include "support/computer_league_dialogs.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
-#include "support/installation_folders.h"
 #include "support/trade_offers.h"
 
 namespace {
 constexpr int32_t USER = 0;
 constexpr int32_t PARTNER = 5;
 
-class TradeAnswerDialogs : public FrameTest {
+class TradeAnswerDialogs : public ComputerLeagueDialogTest {
   protected:
-    void SetUp() override {
-        FrameTest::SetUp();
-        Build_Computer_League();
-        Set_Team_Stat(USER, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
-        Set_User_Team(USER);
+    void Prepare_League() override {
         Set_User_Preference(CURRENT_WEEK, 3);
         Set_User_Preference(DRAFT_ROUND, 7);
         Set_User_Preference(TRADE_PARTNER_TEAM, PARTNER);
-        Clear_Dialog_Steps();
-        Start_Frame_Without_Loop();
-        Link_Installation_Folders();
-    }
-    void TearDown() override {
-        Clear_Dialog_Steps();
-        Unlink_Installation_Folders();
-        FrameTest::TearDown();
     }
 };
 

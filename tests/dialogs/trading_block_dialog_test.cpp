@@ -22,35 +22,21 @@
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
 #include "platform/windows.h"
-#include "support/computer_league.h"
+#include "support/computer_league_dialogs.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
-#include "support/installation_folders.h"
 #include "support/test_league.h"
 #include "support/trade_offers.h"
 
 namespace {
 constexpr int32_t USER = 0;
 
-class TradingBlockDialog : public FrameTest {
+class TradingBlockDialog : public ComputerLeagueDialogTest {
   protected:
-    void SetUp() override {
-        FrameTest::SetUp();
-        Build_Computer_League();
-        Set_Team_Stat(USER, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
-        Set_User_Team(USER);
-        Set_User_Preference(VIEWED_TEAM, USER);
+    void Prepare_League() override {
         Set_User_Preference(CURRENT_WEEK, 3);
         Set_User_Preference(DRAFT_ROUND, 7);
         Set_User_Preference(TRADING_BLOCK_REQUEST, BLOCK_REQUEST_ANY_PLAYERS);
-        Clear_Dialog_Steps();
-        Start_Frame_Without_Loop();
-        Link_Installation_Folders();
-    }
-    void TearDown() override {
-        Clear_Dialog_Steps();
-        Unlink_Installation_Folders();
-        FrameTest::TearDown();
     }
 };
 
