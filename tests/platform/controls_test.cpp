@@ -22,6 +22,7 @@
 #include "platform/scripted_answers.h"
 #include "platform/text_render.h"
 #include "platform/windows.h"
+#include "support/platform_reset.h"
 
 namespace {
 std::vector<std::string> reports;
@@ -33,12 +34,7 @@ void Keep_Report(const char* text) {
 class Controls : public testing::Test {
   protected:
     void SetUp() override {
-        Destroy_All_Windows();
-        Reset_Message_Queue();
-        Clear_Scripted_Input();
-        Clear_Scripted_Answers();
-        Use_Virtual_Clock(0);
-        Set_Platform_Error_Reporter(Keep_Report);
+        Reset_Platform_Layer(Keep_Report);
         reports.clear();
         fonts_before = Count_Live_Fonts();
     }

@@ -12,6 +12,7 @@
 #include "platform/message_queue.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
+#include "support/platform_reset.h"
 
 namespace {
 std::vector<std::string> reports;
@@ -54,12 +55,7 @@ const DIALOG_TEMPLATE INNER_TEMPLATE = {
 class ModalDialogs : public testing::Test {
   protected:
     void SetUp() override {
-        Destroy_All_Windows();
-        Reset_Message_Queue();
-        Clear_Scripted_Input();
-        Clear_Scripted_Answers();
-        Use_Virtual_Clock(0);
-        Set_Platform_Error_Reporter(Keep_Report);
+        Reset_Platform_Layer(Keep_Report);
         reports.clear();
         commands.clear();
         presses.clear();

@@ -15,6 +15,7 @@
 #include "platform/rect_math.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
+#include "support/platform_reset.h"
 
 namespace {
 std::vector<std::string> reports;
@@ -33,12 +34,7 @@ intptr_t Recording_Procedure(WINDOW_HANDLE window, uint32_t code, uintptr_t wpar
 class Windows : public testing::Test {
   protected:
     void SetUp() override {
-        Destroy_All_Windows();
-        Reset_Message_Queue();
-        Clear_Scripted_Input();
-        Clear_Scripted_Answers();
-        Use_Virtual_Clock(0);
-        Set_Platform_Error_Reporter(Keep_Report);
+        Reset_Platform_Layer(Keep_Report);
         reports.clear();
         seen.clear();
         Register_Window_Class("#recording", Recording_Procedure, Make_Colour(10, 20, 30));
