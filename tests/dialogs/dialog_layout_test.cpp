@@ -28,7 +28,6 @@
 #include "support/layout_checks.h"
 
 namespace {
-constexpr int32_t USER = 0;
 
 class DialogLayout : public ComputerLeagueDialogTest {
   protected:
