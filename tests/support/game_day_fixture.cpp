@@ -1,6 +1,7 @@
 #include "support/game_day_fixture.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <set>
 
@@ -8,10 +9,13 @@
 #include "app/design_scaling.h"
 #include "app/dialog_services.h"
 #include "app/main_window.h"
+#include "app/modal_dialogs.h"
 #include "app/status_bars.h"
 #include "app/window_graphics.h"
+#include "database/game_queries.h"
 #include "database/league_structure.h"
 #include "database/saved_game.h"
+#include "database/schedule_entries.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
@@ -22,6 +26,10 @@
 #include "platform/png_file.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
+#include "season/week_advance.h"
+#include "views/current_view.h"
+#include "views/game_day_screen.h"
+#include "views/matchup_dialog_template.h"
 
 namespace {
 constexpr uint32_t USER_TIMER = 0x6A11;
@@ -219,4 +227,38 @@ int32_t Take_Screen_Picture(const std::string& name) {
     DRAWING_SURFACE picture{};
     Render_Screen(&picture, TEST_SCREEN_WIDTH, TEST_SCREEN_HEIGHT);
     return Keep_Picture(picture, name);
+}
+
+GAME_RECORD* Start_Live_Game(uint32_t down, const char* skin) {
+    Start_Game_Day(skin);
+    GAME_RECORD* game = Get_Game_Record(0);
+    std::memset(game, 0, sizeof *game);
+    game->Team[0] = GAME_DAY_VISITOR;
+    game->Team[1] = GAME_DAY_HOME;
+    game->Possession_Team = GAME_DAY_HOME;
+    game->Season_Year = static_cast<uint16_t>(Get_Current_Year());
+    game->Clock = 600;
+    game->Yards_To_Goal = 60;
+    game->Yards_To_Go = 10;
+    game->Down_Word = down;
+    game->Timeouts[0] = game->Timeouts[1] = 3;
+    game->Temperature = 55;
+    game->Wind_Speed = 12;
+    game->Precipitation = 20;
+    Clear_Current_Play(game);
+    Set_Game_PBP_Flag(GAME_DAY_HOME, 0, 1);
+    Set_User_Preference(SIMULATION_RUNNING, 1);
+    Set_User_Preference(CURRENT_WEEK, 0);
+    Set_User_Preference(PBP_OFFENSIVE_PLAY, -1);
+    Set_User_Preference(PBP_DEFENSIVE_PLAY, -1);
+    Current_Game = game;
+    Set_Current_View(GAMES_VIEW_ID);
+    return game;
+}
+
+void Play_Watched_Week(GAME_DAY_USER user, void* context) {
+    Script_Dialog_Control_Click(PRE_GAME_MATCHUP_DIALOG, MATCHUP_PLAY_BUTTON);
+    Start_Game_Day_User(user, context);
+    Advance_Weeks(1);
+    Stop_Game_Day_User();
 }

@@ -31,6 +31,14 @@ void Start_Game_Day(const char* skin = "earth", int32_t games = 1);
 using GAME_DAY_USER = void (*)(void* context);
 void Start_Game_Day_User(GAME_DAY_USER user, void* context);
 void Stop_Game_Day_User();
+// The week played with the user's game watched from the matchup dialog on,
+// `user` giving the input.
+void Play_Watched_Week(GAME_DAY_USER user, void* context);
+
+// A game on screen without the calendar: the user's team (the home side, 1)
+// has the ball, first and 10 at its 40, down `down`, and the game is watched
+// this week.
+GAME_RECORD* Start_Live_Game(uint32_t down = 0, const char* skin = "earth");
 
 // Input a user gives, queued for the next wait.
 void Click_Design_Point(int32_t x, int32_t y);

@@ -101,10 +101,7 @@ TEST_F(GameDayFinish, FinishQuarterAndFinishGameStopOnNoHandedOverSnapAndLeaveAW
     Set_User_Preference(PLAY_ANIMATION_DELAY, 0);
     Universe.Header.Require_Click_After_Each_Play = 1;
     FINISHER finisher;
-    Script_Dialog_Control_Click(181, MATCHUP_PLAY_BUTTON);
-    Start_Game_Day_User(Finish, &finisher);
-    Advance_Weeks(1);
-    Stop_Game_Day_User();
+    Play_Watched_Week(Finish, &finisher);
 
     for (const std::string& problem : finisher.Problems)
         ADD_FAILURE() << problem;

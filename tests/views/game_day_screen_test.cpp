@@ -52,35 +52,6 @@ constexpr int32_t KEY_1 = 40116;
 constexpr int32_t KEY_A = 40126;
 constexpr int32_t KEY_ENTER_COMMAND = 40133;
 
-// The user's team (the home side, 1) has the ball, first and 10 at its 40,
-// and the game is watched this week.
-GAME_RECORD* Start_Live_Game(uint32_t down = 0) {
-    Start_Game_Day();
-    GAME_RECORD* game = Get_Game_Record(0);
-    std::memset(game, 0, sizeof *game);
-    game->Team[0] = GAME_DAY_VISITOR;
-    game->Team[1] = GAME_DAY_HOME;
-    game->Possession_Team = GAME_DAY_HOME;
-    game->Season_Year = static_cast<uint16_t>(Get_Current_Year());
-    game->Clock = 600;
-    game->Yards_To_Goal = 60;
-    game->Yards_To_Go = 10;
-    game->Down_Word = down;
-    game->Timeouts[0] = game->Timeouts[1] = 3;
-    game->Temperature = 55;
-    game->Wind_Speed = 12;
-    game->Precipitation = 20;
-    Clear_Current_Play(game);
-    Set_Game_PBP_Flag(GAME_DAY_HOME, 0, 1);
-    Set_User_Preference(SIMULATION_RUNNING, 1);
-    Set_User_Preference(CURRENT_WEEK, 0);
-    Set_User_Preference(PBP_OFFENSIVE_PLAY, -1);
-    Set_User_Preference(PBP_DEFENSIVE_PLAY, -1);
-    Current_Game = game;
-    Set_Current_View(GAMES_VIEW_ID);
-    return game;
-}
-
 int32_t Sounds_Played() {
     return static_cast<int32_t>(Get_Played_Sounds().size());
 }
@@ -439,10 +410,7 @@ TEST_F(GameDayScreen, AQuitWhileACallIsOpenHandsTheSnapToTheComputer) {
     Start_Game_Day();
     Set_User_Preference(PLAY_ANIMATION_DELAY, 0);
     QUITTER quitter;
-    Script_Dialog_Control_Click(181, MATCHUP_PLAY_BUTTON);
-    Start_Game_Day_User(Quit_At_The_First_Call, &quitter);
-    Advance_Weeks(1);
-    Stop_Game_Day_User();
+    Play_Watched_Week(Quit_At_The_First_Call, &quitter);
     EXPECT_EQ(quitter.Asked, 1);
     const GAME_RECORD* game = Get_Game_Record(0);
     ASSERT_GE(game->Play_Log_Count, 1);

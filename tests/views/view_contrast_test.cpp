@@ -189,24 +189,8 @@ class GameDayContrast : public GameDayTest, public testing::WithParamInterface<L
 // announcer line, summary and "Click to continue...".
 TEST_P(GameDayContrast, TheGameDayScreenStandsOut) {
     const LOOK look = GetParam();
-    Start_Game_Day(look.Skin);
+    GAME_RECORD* game = Start_Live_Game(0, look.Skin);
     Set_User_Preference(DARK_TEXT_SETTING, look.Dark_Text);
-    GAME_RECORD* game = Get_Game_Record(0);
-    game->Team[0] = GAME_DAY_VISITOR;
-    game->Team[1] = GAME_DAY_HOME;
-    game->Possession_Team = GAME_DAY_HOME;
-    game->Season_Year = static_cast<uint16_t>(Get_Current_Year());
-    game->Clock = 600;
-    game->Yards_To_Goal = 60;
-    game->Yards_To_Go = 10;
-    game->Wind_Speed = 12;
-    game->Temperature = 55;
-    Clear_Current_Play(game);
-    Set_Game_PBP_Flag(GAME_DAY_HOME, 0, 1);
-    Set_User_Preference(SIMULATION_RUNNING, 1);
-    Set_User_Preference(CURRENT_WEEK, 0);
-    Current_Game = game;
-    Set_Current_View(GAMES_VIEW_ID);
     Pump_Messages();
     std::string faint;
     for (const bool playback : {false, true}) {

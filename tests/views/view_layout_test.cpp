@@ -153,10 +153,7 @@ TEST_F(GameDayLayout, TheGameDayScreensTextsFitTheirCellsThroughAGame) {
     Set_User_Preference(PLAY_ANIMATION_DELAY, 0);
     Universe.Header.Require_Click_After_Each_Play = 1;
     SCREEN_LOOKER looker;
-    Script_Dialog_Control_Click(181, MATCHUP_PLAY_BUTTON);
-    Start_Game_Day_User(Look_At_Game_Day, &looker);
-    Advance_Weeks(1);
-    Stop_Game_Day_User();
+    Play_Watched_Week(Look_At_Game_Day, &looker);
     EXPECT_TRUE(looker.Seen[0] && looker.Seen[1] && looker.Seen[2]);
     EXPECT_EQ(looker.Faults, "");
     Set_Current_View(GAMES_VIEW_ID);
