@@ -216,6 +216,14 @@ int32_t Delete_Player_Season_Line(int32_t team, int32_t slot, int32_t n) {
 void Delete_All_Player_Season_Lines(int32_t team, int32_t slot) {
     PLAYER_RECORD* player = Linked_Player(team, slot, "Delete_All_Player_Season_Lines");
     if (player == nullptr) return;
+    // An empty slot owns no lines: links a cleared block left at 0 would
+    // name another player's line.
+    if (!Is_Player_Slot_Used(team, slot)) {
+        for (int32_t& link : player->Season_Line_Links)
+            link = NO_SEASON_LINE;
+        player->Latest_Season_Line = NO_SEASON_LINE;
+        return;
+    }
     // The links up to the first that names no row are cleared and unlinked,
     // the rest move to the front: one shift and one reading of the latest
     // line for them all.

@@ -36,6 +36,8 @@ int32_t Find_Free_Season_Line_Link(int32_t team, int32_t slot);
 int32_t Player_Has_Season_Line_Year(int32_t team, int32_t slot, int32_t year);
 void Remove_Player_Season_Line_Link(int32_t team, int32_t slot, int32_t n);
 int32_t Delete_Player_Season_Line(int32_t team, int32_t slot, int32_t n);
+// Clears and unlinks every line of a used player; an empty slot only has its
+// links reset, as it owns no line.
 void Delete_All_Player_Season_Lines(int32_t team, int32_t slot);
 void Clear_Player_Season_Line_Links(int32_t team, int32_t slot);
 void Clear_Team_Season_Line_Links(int32_t team);

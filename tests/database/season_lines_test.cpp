@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "database/player_record.h"
 #include "database/season_lines.h"
 #include "database/settings.h"
@@ -181,4 +183,24 @@ TEST(SeasonLines, DeadLinksAreDeletedWithTheirRows) {
     EXPECT_EQ(Get_Player_Season_Line(17, 0, 0), kept);
     EXPECT_EQ(Universe.Season_Lines[dead].Stats[3], 0) << "the dead row is zeroed, not only unlinked";
     EXPECT_EQ(Get_Player_Latest_Season_Line(17, 0), kept);
+}
+
+// A cleared block leaves an empty slot's links at 0, which names line 0, a
+// line of someone else: emptying the slot leaves that line alone.
+TEST(SeasonLines, AnEmptySlotOwnsNoLines) {
+    Build_Test_League();
+    ASSERT_NE(Universe.Season_Lines[0].Year, 0) << "line 0 is a player's";
+    const SEASON_LINE kept = Universe.Season_Lines[0];
+    const int32_t pool = FIRST_COLLEGE_POOL_TEAM, slot = PLAYERS_PER_TEAM - 1;
+    ASSERT_FALSE(Is_Player_Slot_Used(pool, slot));
+    memset(&Universe.Teams[pool].Players[slot], 0, sizeof(PLAYER_RECORD));
+    Delete_All_Player_Season_Lines(pool, slot);
+    EXPECT_EQ(memcmp(&Universe.Season_Lines[0], &kept, sizeof kept), 0);
+    EXPECT_EQ(Get_Player_Season_Line(pool, slot, 0), NO_SEASON_LINE) << "its links name no line now";
+
+    const int32_t line = Get_Player_Season_Line(17, 0, 0);
+    ASSERT_NE(line, NO_SEASON_LINE);
+    Delete_All_Player_Season_Lines(17, 0);
+    EXPECT_EQ(Count_Player_Season_Lines(17, 0), 0) << "a player's own lines still go";
+    EXPECT_EQ(Universe.Season_Lines[line].Year, 0);
 }
