@@ -4,7 +4,9 @@
 // the same yards, and each year's league-wide rates stay within 10 % of the
 // averages the seasons were scaled to. The default league's players, whose
 // seasons from 2019 the game itself played, carry their own careers beside
-// it. Every year's rosters stay within the league's limits, and ids are unique.
+// it, each season once, whichever of its seasons wrote it out: a franchise
+// that moved keeps its seasons. Every year's rosters stay within the
+// league's limits, and ids are unique.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -15,6 +17,7 @@
 #include <string>
 #include <tuple>
 
+#include "season/league_rules.h"
 #include "support/season_build_folder.h"
 #include "tools/season_database.h"
 #include "tools/season_inputs/era_norms.h"
@@ -34,6 +37,7 @@ enum : int32_t {
     SEASON_FLAG = 3,
     SEASON_YEAR = 4,
     SEASON_TEAM = 5,
+    GAMES = 10,
     PASS_ATTEMPTS = 12,
     COMPLETIONS = 13,
     PASSING_YARDS = 14,
@@ -191,4 +195,17 @@ TEST(SeasonInputs, RostersStayWithinTheLimitsAndIdsAreUnique) {
                                         [&](const STATS_LINE&) { ++team_lines; }));
         EXPECT_EQ(teams, team_lines) << "every franchise of the year has a roster";
     }
+}
+
+TEST(SeasonInputs, EachSeasonIsHeldOnceWithinItsSchedule) {
+    std::map<std::tuple<std::string, int64_t, std::string>, int32_t> seasons;
+    int32_t repeated = 0, too_long = 0;
+    ASSERT_TRUE(For_Each_Input_Line("Input/Stats/Seasons.csv", [&](const STATS_LINE& line) {
+        const int64_t year = Number(line, SEASON_YEAR);
+        repeated += ++seasons[{line.Field(SEASON_PLAYER_ID), year, line.Field(SEASON_TEAM)}] > 1;
+        too_long += Number(line, GAMES) > Get_Games_Per_Season_For_Year(static_cast<int32_t>(year));
+    }));
+    EXPECT_GT(seasons.size(), 100000u);
+    EXPECT_EQ(repeated, 0) << "a player's season with a team is one line";
+    EXPECT_EQ(too_long, 0) << "no line holds more games than its year's schedule";
 }

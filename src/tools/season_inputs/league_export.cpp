@@ -16,6 +16,7 @@
 #include "database/universe.h"
 #include "dialogs/stadium_value.h"
 #include "platform/message_box.h"
+#include "tools/league/league_franchises.h"
 #include "tools/season_inputs/history_model.h"
 #include "tools/season_inputs/input_rows.h"
 #include "tools/season_inputs/stadiums.h"
@@ -54,8 +55,57 @@ struct EXPORT_RUN {
     // Ids of the history, which the league's players must not share.
     std::set<int32_t> Taken;
     std::map<std::string, int32_t> Ids;
+    // For each exported season, the franchise each team slot holds: its
+    // number among the franchises of the first season. Slots move when a
+    // relocation changes the order of the names; the franchise stays.
+    std::vector<std::vector<int32_t>> Franchises;
+    // Seasons written: player id, year, franchise.
     std::set<std::tuple<int32_t, int32_t, int32_t>> Season_Lines;
 };
+
+// The league's franchises as rows of a franchise table, in slot order, with
+// the slot of each row.
+std::vector<FRANCHISE_ROW> Read_Franchise_Rows(std::vector<int32_t>* slots) {
+    std::vector<FRANCHISE_ROW> rows;
+    slots->clear();
+    for (int32_t team = 0; team < Refresh_Active_Team_Count(); ++team) {
+        if (!Is_Used_Franchise_Slot(team)) continue;
+        FRANCHISE_ROW row{};
+        row.Abbreviation = Team_Text(team, 0);
+        row.Location = Team_Text(team, 1);
+        row.Nickname = Team_Text(team, 2);
+        row.Division = Get_Team_Stat(team, TEAM_STAT_DIVISION);
+        rows.push_back(row);
+        slots->push_back(team);
+    }
+    return rows;
+}
+
+// The franchise of every team slot of the loaded league (-1 for a slot that
+// holds none), found as the league finds a franchise when it lays a later
+// franchise table: by the nickname or abbreviation it had in the first
+// season or last carried, else as its division's one franchise left. `known`
+// holds the names each franchise last carried and takes the loaded ones.
+bool Find_Slot_Franchises(const std::vector<FRANCHISE_ROW>& first, std::vector<FRANCHISE_ROW>* known,
+                          std::vector<int32_t>* franchises, std::string* error) {
+    std::vector<int32_t> slots;
+    const std::vector<FRANCHISE_ROW> loaded = Read_Franchise_Rows(&slots);
+    if (loaded.size() != first.size()) {
+        *error = "the league has " + std::to_string(loaded.size()) + " franchises, its first season " +
+                 std::to_string(first.size());
+        return false;
+    }
+    std::vector<int32_t> teams;
+    if (!Match_Franchise_Rows(*known, first, &teams, error)) return false;
+    franchises->assign(MAX_FRANCHISES, -1);
+    for (size_t franchise = 0; franchise < teams.size(); ++franchise) {
+        const int32_t team = teams[franchise];
+        (*franchises)[team] = static_cast<int32_t>(franchise);
+        for (size_t n = 0; n < slots.size(); ++n)
+            if (slots[n] == team) (*known)[franchise] = loaded[n];
+    }
+    return true;
+}
 
 // The id the player is known by in every file: his own unless another
 // person carries it.
@@ -78,7 +128,8 @@ int32_t Line_Value(int32_t line) {
     return std::max(1, (2 * Get_Season_Line_Stat(line, 1) + Get_Season_Line_Stat(line, 0)) / 4);
 }
 
-void Export_Career_Lines(EXPORT_RUN& run, int32_t team, int32_t slot, int32_t id, int32_t year) {
+void Export_Career_Lines(EXPORT_RUN& run, size_t season, int32_t team, int32_t slot, int32_t id,
+                         int32_t year) {
     const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
     const std::string name = Person(team, slot).substr(0, Person(team, slot).rfind('|'));
     std::string full_name = name;
@@ -91,7 +142,10 @@ void Export_Career_Lines(EXPORT_RUN& run, int32_t team, int32_t slot, int32_t id
             line_team >= MAX_FRANCHISES)
             continue;
         if (Get_Season_Line_Stat(line, 0) <= 0) continue;
-        if (!run.Season_Lines.insert({id, line_year, line_team}).second) continue;
+        // A season is written once, by the first exported season that holds it.
+        const int32_t franchise = run.Franchises[season][line_team];
+        if (!run.Season_Lines.insert({id, line_year, franchise >= 0 ? franchise : -1 - line_team}).second)
+            continue;
         int32_t stats[NUMBER_OF_SEASON_STATS];
         for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
             stats[stat] = Get_Season_Line_Stat(line, stat);
@@ -106,7 +160,7 @@ void Export_Career_Lines(EXPORT_RUN& run, int32_t team, int32_t slot, int32_t id
     }
 }
 
-bool Export_Season(EXPORT_RUN& run, const EXPORTED_SEASON& season, std::string* error) {
+bool Export_Season(EXPORT_RUN& run, size_t index, const EXPORTED_SEASON& season, std::string* error) {
     if (Load_Game(season.Database.c_str()) != 1) {
         *error = "cannot load " + season.Database;
         return false;
@@ -146,7 +200,7 @@ bool Export_Season(EXPORT_RUN& run, const EXPORTED_SEASON& season, std::string* 
             roster_lines += Make_Roster_Line(team, slot, id) + "\n";
             salary_lines += Make_Salary_Line(team, slot, id) + "\n";
             rating_lines += Make_Ratings_Line(team, slot, id) + "\n";
-            Export_Career_Lines(run, team, slot, id, year);
+            Export_Career_Lines(run, index, team, slot, id, year);
             if (files.Shared.Players.count(id) != 0) continue;
             const int32_t drafted_by = Get_Player_Drafted_By_Team(team, slot);
             files.Shared.Players[id] = Make_Player_Line(
@@ -169,14 +223,24 @@ bool Export_Season(EXPORT_RUN& run, const EXPORTED_SEASON& season, std::string* 
 
 bool Export_League_Seasons(const std::vector<EXPORTED_SEASON>& seasons, INPUT_COLLECTION* files,
                            std::string* error) {
-    EXPORT_RUN run{files, {}, {}, {}, {}, {}};
+    EXPORT_RUN run{files, {}, {}, {}, {}, {}, {}};
     for (const auto& [id, line] : files->Shared.Players)
         run.Taken.insert(id);
+    // The franchises under the names of the first season and under those they last carried.
+    std::vector<FRANCHISE_ROW> first, known;
     for (size_t n = 0; n < seasons.size(); ++n) {
         if (Load_Game(seasons[n].Database.c_str()) != 1) {
             *error = "cannot load " + seasons[n].Database;
             return false;
         }
+        std::vector<int32_t> slots;
+        if (n == 0) first = known = Read_Franchise_Rows(&slots);
+        std::vector<int32_t> franchises;
+        if (!Find_Slot_Franchises(first, &known, &franchises, error)) {
+            *error = seasons[n].Database + ": " + *error;
+            return false;
+        }
+        run.Franchises.push_back(franchises);
         std::set<std::string> abbreviations, nicknames;
         for (int32_t team = 0; team < Refresh_Active_Team_Count(); ++team)
             if (Is_Used_Franchise_Slot(team)) {
@@ -191,7 +255,7 @@ bool Export_League_Seasons(const std::vector<EXPORTED_SEASON>& seasons, INPUT_CO
                       [&](const std::string& a) { return abbreviations.count(a) == 0; });
         std::erase_if(run.Lasting_Nicknames, [&](const std::string& a) { return nicknames.count(a) == 0; });
     }
-    for (const EXPORTED_SEASON& season : seasons)
-        if (!Export_Season(run, season, error)) return false;
+    for (size_t n = 0; n < seasons.size(); ++n)
+        if (!Export_Season(run, n, seasons[n], error)) return false;
     return true;
 }

@@ -17,7 +17,9 @@ struct EXPORTED_SEASON {
 
 // Loads each database in turn and adds its files to `files`, whose shared
 // lines already hold those of the history: a player of the league whose id
-// someone else carries gets another id in every file. False with the reason
-// in `error`.
+// someone else carries gets another id in every file. A player's season with
+// a franchise is written once, by the first database that holds it; the
+// franchise is followed across moves and renamings, which reorder the team
+// slots. False with the reason in `error`.
 bool Export_League_Seasons(const std::vector<EXPORTED_SEASON>& seasons, INPUT_COLLECTION* files,
                            std::string* error);
