@@ -54,6 +54,7 @@
 #include "tools/ratings_rebuild.h"
 #include "tools/roster_import.h"
 #include "tools/season_contracts.h"
+#include "tools/season_line_checks.h"
 #include "tools/season_ratings.h"
 #include "tools/seasons_csv.h"
 #include "tools/stats_input.h"
@@ -396,7 +397,7 @@ bool Create_Season_Database(int32_t year) {
     Read_Personnel_CSV();
     Auto_Set_All_Depth_Charts(0);
     Update_Team_Strength_Levels();
-    if (Have_Stats_Inputs_Failed()) return fail();
+    if (!Check_Career_Totals(SEASONS_CSV_NAME) || Have_Stats_Inputs_Failed()) return fail();
     std::unique_ptr<PLAYER_RECORD[]> records(new PLAYER_RECORD[DRAFT_CLASS_RECORDS]);
     const int32_t rookies = Gather_Draft_Class(records.get());
     Set_User_Preference(SETTING_PERFECT_SCOUTING, 1);

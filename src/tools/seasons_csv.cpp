@@ -27,6 +27,7 @@
 #include "platform/message_box.h"
 #include "tools/league_input_files.h"
 #include "tools/position_abbreviations.h"
+#include "tools/season_line_checks.h"
 #include "tools/stats_input.h"
 
 namespace {
@@ -320,6 +321,7 @@ void Read_Season_Line_Form(const STATS_LINE& line) {
     // founds later, has no season line of this league: its figures are
     // credited all the same (a later season's line would be deleted anyway).
     const bool without_line = line_team == SKIPPED_TEAM_CODE || line_team == LATER_TEAM;
+    if (!Read.Replay && !Check_Season_File_Line(line, team, slot, year, line_team)) return;
     int32_t uniform = 0;
     if (!Figure(line, COLUMN_UNIFORM, &uniform)) return;
     if (!Read.Replay && uniform > 0 &&
@@ -445,6 +447,7 @@ int32_t Load_Seasons_CSV(int32_t replay) {
     Universe.Header.Replay_Mode = static_cast<int16_t>(replay);
     Read = SEASONS_READ{};
     Read.Replay = replay != 0;
+    Begin_Season_Line_Checks();
     Build_All_Player_Hashes();
     Build_Player_Lookup_Index();
     Read_Stats_Header(&file);

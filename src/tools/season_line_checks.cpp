@@ -1,0 +1,104 @@
+#include "tools/season_line_checks.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <tuple>
+
+#include "app/diagnostics.h"
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/player_statistics.h"
+#include "database/season_line_layout.h"
+#include "database/season_lines.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "season/league_rules.h"
+#include "tools/stats_input.h"
+
+namespace {
+constexpr int32_t COLUMN_TEAM = 5;
+constexpr int32_t COLUMN_GAMES = 10;
+constexpr int32_t KICKER_GROUP = 3;
+constexpr int32_t LONGEST_PUNT = 5;
+constexpr int32_t LONGEST_FIELD_GOAL = 18;
+
+// Lines read so far: the player (team and slot), year and team slot, with
+// the number of the line that gave them.
+std::map<std::tuple<int32_t, int32_t, int32_t, int32_t>, int32_t> Lines_Read;
+
+struct NAMED_PLAYER {
+    char Name[PLAYER_NAME_TEXT_SIZE];
+    int32_t Id;
+};
+
+NAMED_PLAYER Name_Player(int32_t team, int32_t slot) {
+    NAMED_PLAYER player{};
+    Get_Player_Full_Name(team, slot, player.Name);
+    player.Id = Get_Player_ID(team, slot);
+    return player;
+}
+
+bool Is_Longest(int32_t team, int32_t slot, int32_t stat) {
+    return (stat == LONGEST_PUNT || stat == LONGEST_FIELD_GOAL) &&
+           Get_Player_Position_Group(team, slot) == KICKER_GROUP;
+}
+} // namespace
+
+void Begin_Season_Line_Checks() {
+    Lines_Read.clear();
+}
+
+bool Check_Season_File_Line(const STATS_LINE& line, int32_t team, int32_t slot, int32_t year,
+                            int32_t line_team) {
+    int32_t games = 0;
+    if (!Read_Int_Field(line, COLUMN_GAMES, &games)) return false;
+    const int32_t schedule = Get_Games_Per_Season_For_Year(year);
+    char problem[256];
+    if (games > schedule) {
+        const NAMED_PLAYER player = Name_Player(team, slot);
+        snprintf(problem, sizeof problem,
+                 "%s (player %d) has %d games in %d, more than the %d of its schedule", player.Name,
+                 player.Id, games, year, schedule);
+        Report_Field_Error(line, COLUMN_GAMES, problem);
+        return false;
+    }
+    if (!Is_Franchise_Slot(line_team)) return true;
+    const auto [held, added] = Lines_Read.try_emplace({team, slot, year, line_team}, line.Line_Number);
+    if (added) return true;
+    const NAMED_PLAYER player = Name_Player(team, slot);
+    snprintf(problem, sizeof problem, "%s (player %d) already has a line of %d with %s, line %d", player.Name,
+             player.Id, year, line.Field(COLUMN_TEAM), held->second);
+    Report_Field_Error(line, COLUMN_TEAM, problem);
+    return false;
+}
+
+bool Check_Career_Totals(const char* source) {
+    bool sound = true;
+    // The prospects of the college pools carry their college seasons, not the league's.
+    For_Each_League_Player(
+        [&](int32_t team, int32_t slot) {
+            if (!sound) return;
+            int64_t sums[NUMBER_OF_SEASON_STATS] = {};
+            for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n) {
+                const int32_t line = Get_Player_Season_Line(team, slot, n);
+                if (line < 0 || line >= MAX_SEASON_LINES) continue;
+                for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
+                    sums[stat] += Get_Season_Line_Stat(line, stat);
+            }
+            for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS && sound; ++stat) {
+                const int32_t career = Get_Player_Stat(team, slot, SEASON_CAREER, stat);
+                if (Is_Longest(team, slot, stat) || career == sums[stat]) continue;
+                const NAMED_PLAYER player = Name_Player(team, slot);
+                Report_System_Error(
+                    "The %d season: career statistic %d of %s (player %d) is %d, but his season "
+                    "lines from %s add up to %lld",
+                    Get_Universe_Stat(BASE_YEAR), stat, player.Name, player.Id, career, source,
+                    static_cast<long long>(sums[stat]));
+                Fail_Stats_Inputs();
+                sound = false;
+            }
+        },
+        0, HALL_OF_FAME_TEAM);
+    return sound;
+}

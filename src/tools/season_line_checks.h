@@ -1,0 +1,25 @@
+#pragma once
+// Checks of the seasons a database is built from. A line of the seasons file
+// may not hold more games than its year's schedule, nor be the second line
+// of a player with the same year and team (the builder would add the two
+// together); and once the season is built, each player's career totals must
+// be the sums of his season lines. A broken check is reported naming the
+// player, the year and the file, and fails the build.
+#include <cstdint>
+
+struct STATS_LINE;
+
+// Starts a fresh account of the lines read: called as a seasons file is opened.
+void Begin_Season_Line_Checks();
+// Checks one line of the seasons file of `year`, found to be the player's at
+// (team, slot), with `line_team` the team slot it names (or a code of no
+// franchise of the league, which cannot repeat). False, with the report
+// made, when the line is refused.
+bool Check_Season_File_Line(const STATS_LINE& line, int32_t team, int32_t slot, int32_t year,
+                            int32_t line_team);
+// The career totals of every player of the franchises, the free agents and
+// the Hall of Fame against the sums of his season lines (a kicker's longest
+// kick and punt are the longest of his lines, not a sum).
+// False, with a report naming the first player found and `source`, the file
+// his lines came from, when one does not add up.
+bool Check_Career_Totals(const char* source);

@@ -1,0 +1,120 @@
+// The checks a season's build makes of its seasons: a line of more games than
+// its year's schedule, a second line of a player's year with the same team
+// (whatever text names the team) and a career that is not the sum of its
+// season lines each fail the build, named; a sound file passes.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/diagnostics.h"
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/player_statistics.h"
+#include "database/season_lines.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/universe.h"
+#include "support/test_league.h"
+#include "tools/league_history_totals.h"
+#include "tools/season_database.h"
+#include "tools/season_line_checks.h"
+#include "tools/seasons_csv.h"
+#include "tools/stats_input.h"
+#include "tools/web_import.h"
+
+namespace {
+namespace fs = std::filesystem;
+
+std::string Team_Text(int32_t team, int32_t index) {
+    char text[TEAM_STRING_LENGTH] = "";
+    Get_Team_String(text, team, index);
+    return text;
+}
+
+class SeasonLineChecks : public testing::Test {
+  protected:
+    void SetUp() override {
+        Build_Test_League();
+        slot = Test_League_Slot(POSITION_QB, 0);
+        char name[PLAYER_NAME_TEXT_SIZE];
+        Get_Player_Full_Name(3, slot, name);
+        player = name;
+        Reset_Diagnostics();
+    }
+    void TearDown() override {
+        std::error_code left;
+        fs::remove_all("Input/Stats", left);
+    }
+    std::string Line(int32_t year, const std::string& team, int32_t games) const {
+        return "K," + std::to_string(Get_Player_ID(3, slot)) + ",," + std::to_string(year) + "," + team +
+               ",12," + player + ",QB,," + std::to_string(games) + ",0";
+    }
+    // Reads the lines as the build reads its seasons file; true when the
+    // build would go on.
+    bool Read(const std::vector<std::string>& lines) {
+        fs::create_directories("Input/Stats");
+        std::ofstream out("Input/Stats/Seasons.csv", std::ios::binary);
+        out << SEASONS_CSV_HEADER << "\n";
+        for (const std::string& line : lines)
+            out << line << "\n";
+        out.close();
+        Reset_Diagnostics();
+        Begin_Stats_Input_Checks();
+        EXPECT_EQ(Load_Seasons_CSV(0), 1);
+        const bool sound = !Have_Stats_Inputs_Failed();
+        End_Stats_Input_Checks();
+        return sound;
+    }
+    int32_t slot = 0;
+    std::string player;
+};
+} // namespace
+
+// 16 games a season until 2020, 17 from 2021; a player's two teams of a
+// year are two lines, one team named twice (by abbreviation and full name)
+// is a repeat. Each read is an account of its own.
+TEST_F(SeasonLineChecks, TheSeasonsFileIsReadOnlyWhenSound) {
+    const std::string team = Team_Text(5, 0), other = Team_Text(6, 0);
+    const std::string full_name = Team_Text(5, 1) + " " + Team_Text(5, 2);
+    EXPECT_TRUE(
+        Read({Line(2005, team, 15), Line(2005, other, 1), Line(2020, team, 16), Line(2021, team, 17)}))
+        << Last_Error_Text;
+    const std::string id = " (player " + std::to_string(Get_Player_ID(3, slot)) + ")";
+    EXPECT_FALSE(Read({Line(2005, team, 16), Line(2020, team, 17)}));
+    EXPECT_NE(std::string(Last_Error_Text)
+                  .find("seasons.csv, line 3, field 10: " + player + id +
+                        " has 17 games in 2020, more than the 16 of its schedule"),
+              std::string::npos)
+        << Last_Error_Text;
+    EXPECT_FALSE(Read({Line(2005, team, 8), Line(2006, team, 8), Line(2005, full_name, 8)}));
+    EXPECT_NE(std::string(Last_Error_Text)
+                  .find("seasons.csv, line 4, field 5: " + player + id + " already has a line of 2005 with " +
+                        full_name + ", line 2"),
+              std::string::npos)
+        << Last_Error_Text;
+}
+
+TEST_F(SeasonLineChecks, ACareerThatIsNotTheSumOfItsLinesIsRefused) {
+    const int32_t year = Get_Current_Year() + 1;
+    Universe.Header.Universe_Stats[BASE_YEAR] = year;
+    Clear_League_History_Totals(year - 1);
+    Rebuild_All_Season_Totals();
+    EXPECT_TRUE(Check_Career_Totals(SEASONS_CSV_NAME)) << Last_Error_Text;
+    // A kicker's longest kick is the longest of his lines, which the sum is not.
+    const int32_t kicker = Test_League_Slot(POSITION_K, 0);
+    ASSERT_GE(Count_Player_Season_Lines(2, kicker), 2);
+    Set_Season_Line_Stat(Get_Player_Season_Line(2, kicker, 0), 18, 50);
+    Set_Season_Line_Stat(Get_Player_Season_Line(2, kicker, 1), 18, 45);
+    EXPECT_TRUE(Check_Career_Totals(SEASONS_CSV_NAME)) << Last_Error_Text;
+
+    const int32_t line = Get_Player_Season_Line(3, slot, 0);
+    Set_Season_Line_Stat(line, 0, Get_Season_Line_Stat(line, 0) + 1);
+    EXPECT_FALSE(Check_Career_Totals(SEASONS_CSV_NAME));
+    const std::string error = Last_Error_Text;
+    EXPECT_NE(error.find("career statistic 0 of " + player), std::string::npos) << error;
+    EXPECT_NE(error.find(SEASONS_CSV_NAME), std::string::npos) << error;
+    EXPECT_NE(error.find("The " + std::to_string(year) + " season"), std::string::npos) << error;
+}
