@@ -4,6 +4,8 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "database/path_resolver.h"
 #include "database/safe_strings.h"
@@ -170,6 +172,23 @@ std::string Join_Slots(const SLOTS& slots) {
     return line;
 }
 
+bool Is_Same_Season(const SLOTS& a, const SLOTS& b) {
+    return strcmp(a[COLUMN_YEAR], b[COLUMN_YEAR]) == 0 && strcmp(a[COLUMN_TEAM], b[COLUMN_TEAM]) == 0;
+}
+
+// Adds a row to the page's seasons: a season and team not met yet as its own
+// line, else only the columns the line has left empty.
+void Add_Season_Row(std::vector<std::unique_ptr<SLOTS>>& seasons, std::unique_ptr<SLOTS> row) {
+    for (std::unique_ptr<SLOTS>& season : seasons) {
+        if (!Is_Same_Season(*season, *row)) continue;
+        for (int32_t column = 1; column <= SEASONS_CSV_COLUMNS; ++column)
+            if ((*season)[column][0] == '\0')
+                safe_strncpy((*season)[column], (*row)[column], PAGE_FIELD_SIZE);
+        return;
+    }
+    seasons.push_back(std::move(row));
+}
+
 // Every row of the table after "<h2>title</h2>" up to its "</tbody>"; the
 // file is read from the start for each table.
 template <typename F>
@@ -226,7 +245,10 @@ int32_t Parse_Player_Page(const char* site_id, const char* name, char* position)
     if (file == nullptr) return 0;
     if (position[0] == '\0') Find_Page_Position(file, copy.c_str(), position);
 
-    int32_t written = 0;
+    // A season with a team shows in every table that has figures of it: its
+    // rows make one line, the first row's games and starts counted once,
+    // each other column taken from the first row that fills it.
+    std::vector<std::unique_ptr<SLOTS>> seasons;
     for (const char* title : STATISTICS_TABLES) {
         char year[PAGE_FIELD_SIZE] = "";
         For_Each_Table_Row(file, copy.c_str(), title, [&](const char* row) {
@@ -246,9 +268,13 @@ int32_t Parse_Player_Page(const char* site_id, const char* name, char* position)
             if ((*slots)[COLUMN_YEAR][0] == '\0' || (*slots)[COLUMN_TEAM][0] == '\0' ||
                 (*slots)[COLUMN_GAMES][0] == '\0')
                 return;
-            Append_Import_Line(SEASONS_CSV, Join_Slots(*slots).c_str());
-            ++written;
+            Add_Season_Row(seasons, std::move(slots));
         });
+    }
+    int32_t written = 0;
+    for (const std::unique_ptr<SLOTS>& season : seasons) {
+        Append_Import_Line(SEASONS_CSV, Join_Slots(*season).c_str());
+        ++written;
     }
 
     For_Each_Table_Row(file, copy.c_str(), COMBINE_TABLE, [&](const char* row) {

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -225,6 +226,50 @@ TEST_F(WebImport, AnImportThatDoesNotCompleteReplacesNothing) {
     ASSERT_FALSE(Get_Shown_Messages().empty());
     EXPECT_EQ(Get_Shown_Messages().back().Caption, "Invalid UNIVERSE");
     EXPECT_EQ(Lines_Of(PLAYERS_CSV), std::vector<std::string>({"the old players"}));
+}
+
+// A season shows in each table of the page that has figures of it: it is
+// one line, its games and starts counted once, its figures gathered from
+// every table; another team of the same year keeps its own line.
+TEST_F(WebImport, ASeasonInSeveralTablesIsOneLineWithItsGamesOnce) {
+    Write_Modern_Pages();
+    auto row = [](const std::string& year, const std::string& team, const std::string& games,
+                  const std::string& figures) {
+        return "<tr><th data-stat=\"year_id\">" + year + "</th><td data-stat=\"team\">" + team +
+               "</td><td data-stat=\"g\">" + games + "</td><td data-stat=\"gs\">" + games + "</td>" +
+               figures + "</tr> ";
+    };
+    Write_Page("Input/Downloads/Players/AlphTe00.txt",
+               "<h2>Passing</h2>\n<table><tbody> " +
+                   row("2021", "T00", "12", "<td data-stat=\"pass_att\">400</td>") +
+                   row("", "T01", "5", "<td data-stat=\"pass_att\">90</td>") + "</tbody></table>\n" +
+                   "<h2>Rushing &amp; Receiving</h2>\n<table><tbody> " +
+                   row("2021", "T00", "12", "<td data-stat=\"rush_att\">40</td>") +
+                   row("2022", "T00", "17", "<td data-stat=\"rush_att\">30</td>") + "</tbody></table>\n" +
+                   "<h2>Games</h2>\n<table><tbody> " +
+                   row("2021", "T00", "12", "<td data-stat=\"offense_snaps\">800</td>") +
+                   row("", "T01", "5", "") + row("2022", "T00", "17", "") + "</tbody></table>\n");
+    Download_All_Data();
+
+    std::vector<std::string> seasons = Lines_Of(SEASONS_CSV);
+    ASSERT_EQ(seasons.size(), 4u) << "2021 with two teams, 2022 with one";
+    std::map<std::string, std::vector<std::string>> lines;
+    for (size_t n = 1; n < seasons.size(); ++n) {
+        const std::vector<std::string> fields = Fields_Of(seasons[n]);
+        ASSERT_EQ(fields.size(), 97u);
+        lines[fields[3] + " " + fields[4]] = fields;
+    }
+    const std::vector<std::string>& first = lines["2021 T00"];
+    ASSERT_FALSE(first.empty());
+    EXPECT_EQ(first[9], "12") << "games once, not once a table";
+    EXPECT_EQ(first[10], "12");
+    EXPECT_EQ(first[11], "400") << "passing";
+    EXPECT_EQ(first[20], "40") << "rushing";
+    EXPECT_EQ(first[75], "800") << "snaps";
+    EXPECT_EQ(lines["2021 T01"].at(9), "5");
+    EXPECT_EQ(lines["2021 T01"].at(11), "90");
+    EXPECT_EQ(lines["2022 T00"].at(9), "17");
+    EXPECT_EQ(lines["2022 T00"].at(11), "") << "no passing that year";
 }
 
 TEST_F(WebImport, OnlyPlainSiteIdsAndNicknamesNameFiles) {
