@@ -63,12 +63,14 @@ void Decide_Champion() {
     Set_Playoff_Team(28, 5);
 }
 
-// The cap in thousands: the payroll plus the free agent's cap impact plus `spare`.
+// The cap in thousands: the payroll the team will have with the free agent
+// (past 51 players he displaces the smallest counted charge) plus `spare`.
 void Fit_Cap(int32_t spare) {
     Set_Player_Contract_Demand(FREE_AGENT_TEAM, FREE_AGENT, 0);
     Universe.Header.Universe_Stats[SALARY_CAP] =
-        1000 * (Get_Team_Financial_Stat(USER, FINANCE_PAYROLL) +
-                Get_Player_Vital_Stat(FREE_AGENT_TEAM, FREE_AGENT, VITAL_CAP_CHARGE) + spare);
+        1000 * (Get_Payroll_With_Newcomer(USER, Get_Player_Vital_Stat(FREE_AGENT_TEAM, FREE_AGENT,
+                                                                      VITAL_CAP_CHARGE)) +
+                spare);
 }
 
 // The null backend, with boxes and dialogs shown as a display shows them.
