@@ -42,12 +42,14 @@ int32_t Get_Bonus_Charges(int32_t team) {
     return Clamp_To_Int32(total);
 }
 
-// The cap counts the 51 largest charges of the roster.
-int32_t Sum_Payroll(int32_t team) {
-    int32_t charges[PLAYERS_PER_TEAM];
+// The cap counts the 51 largest charges of the roster, and of a newcomer
+// with `added` when one is given.
+int32_t Sum_Payroll(int32_t team, const int32_t* added = nullptr) {
+    int32_t charges[PLAYERS_PER_TEAM + 1];
     int32_t count = 0;
     for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
         if (Is_Player_Slot_Used(team, slot)) charges[count++] = Get_Player_Vital_Stat(team, slot, 100);
+    if (added != nullptr) charges[count++] = *added;
     // Only which charges are the largest matters, not their order.
     if (count > PAYROLL_SLOTS)
         std::nth_element(charges, charges + PAYROLL_SLOTS, charges + count,
@@ -129,6 +131,15 @@ int32_t Get_Payroll(int32_t team) {
     return kept.Payroll;
 }
 
+} // namespace
+
+int32_t Get_Payroll_With_Newcomer(int32_t team, int32_t charge) {
+    if (team < 0 || team > LAST_POOL_TEAM) return 0;
+    if (Is_Fantasy_Draft_Running()) return Clamp_To_Int32(static_cast<int64_t>(Get_Payroll(team)) + charge);
+    return Sum_Payroll(team, &charge);
+}
+
+namespace {
 // Sum of a vital stat (or the age) over roster slots 0-50; empty slots count 0.
 int64_t Sum_Roster_Slots(int32_t team, int32_t vital) {
     int64_t total = 0;

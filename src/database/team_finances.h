@@ -13,5 +13,9 @@ constexpr int32_t LAST_COMPUTED_FINANCIAL_STAT = 109;
 
 int32_t Get_Team_Financial_Stat(int32_t team, int32_t n);
 void Set_Team_Financial_Stat(int32_t team, int32_t n, int32_t value);
+// The payroll (financial stat 89, $K) the team would have once a player with
+// cap charge `charge` joins it: a newcomer can push the smallest of the
+// counted charges out of the payroll.
+int32_t Get_Payroll_With_Newcomer(int32_t team, int32_t charge);
 int32_t Get_Team_Financial_Rank(int32_t team, int32_t n);
 void Clear_Previous_Financial_Stats(int32_t team);

@@ -72,9 +72,13 @@ void Set_Player_Contract_Demand(int32_t team, int32_t slot, int32_t value) {
 int32_t Get_Cap_Room_After_Signing(int32_t paying_team, int32_t team, int32_t slot) {
     const int32_t cap = Get_Universe_Stat(SALARY_CAP);
     if (cap == 0) return 0;
-    int64_t room = cap / 1000 - static_cast<int64_t>(Get_Team_Financial_Stat(paying_team, FINANCE_PAYROLL));
-    if (team != paying_team) room -= Get_Player_Vital_Stat(team, slot, VITAL_CAP_CHARGE);
-    return Clamp_To_Int32(room);
+    // The payroll is summed as it will stand once he has joined, so the room
+    // foretold is the room the team's lists show after the signing.
+    const int32_t payroll =
+        team == paying_team
+            ? Get_Team_Financial_Stat(paying_team, FINANCE_PAYROLL)
+            : Get_Payroll_With_Newcomer(paying_team, Get_Player_Vital_Stat(team, slot, VITAL_CAP_CHARGE));
+    return Clamp_To_Int32(cap / 1000 - static_cast<int64_t>(payroll));
 }
 
 int32_t Count_Affordable_Draft_Pool_Players() {

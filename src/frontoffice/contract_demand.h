@@ -10,8 +10,9 @@ constexpr int32_t MAX_CONTRACT_OFFER_YEARS = 7;
 // discussion) and the salary demand (vital 11) for the years in vital 12.
 // `value` 0 means his Get_Player_Value.
 void Set_Player_Contract_Demand(int32_t team, int32_t slot, int32_t value);
-// Cap room in thousands after the paying team signs the player (whose
-// present cap impact is not counted when he is on it already); 0 without a cap.
+// Cap room in thousands after the paying team signs the player: the cap less
+// the payroll the team will have with him (his present cap impact is counted
+// already when he is on it); 0 without a cap.
 int32_t Get_Cap_Room_After_Signing(int32_t paying_team, int32_t team, int32_t slot);
 // College draft pool players whose bonus demand the user's cash covers.
 int32_t Count_Affordable_Draft_Pool_Players();

@@ -6,9 +6,25 @@
 #include "database/universe.h"
 #include "frontoffice/money.h"
 #include "frontoffice/salaries.h"
+#include "personnel/draft_order.h"
+#include "season/season_calendar.h"
 
 namespace {
 constexpr int32_t THIS_YEARS_DRAFT = 0;
+constexpr int32_t OFF_SEASON_WEEK = 100;
+
+// The order the picks are valued at. In the off-season the champion is no
+// longer "decided" (the week has moved on), but the coming draft is still
+// ordered by the season just ended; the projected order would read the coming
+// season, which has no results yet. A running draft keeps the order it runs by.
+void Fix_Draft_Order(bool draft_running) {
+    const bool off_season = Get_User_Preference(CURRENT_WEEK) == OFF_SEASON_WEEK;
+    if (off_season && draft_running) return;
+    if (Is_Champion_Decided() || off_season)
+        Set_College_Draft_Order();
+    else
+        Set_Projected_Draft_Order();
+}
 } // namespace
 
 int32_t Get_Team_Draft_Picks_Value(int32_t team) {
@@ -16,6 +32,7 @@ int32_t Get_Team_Draft_Picks_Value(int32_t team) {
     const int32_t draft_round = Get_User_Preference(DRAFT_ROUND);
     const int32_t draft_pick = Get_User_Preference(DRAFT_PICK);
     const bool running = draft_round >= 0 && draft_round < DRAFT_ROUNDS;
+    Fix_Draft_Order(running);
     int64_t total = 0;
     for (int32_t round = 0; round < DRAFT_ROUNDS; ++round)
         for (int32_t pick = 0; pick < teams && pick < MAX_FRANCHISES; ++pick) {

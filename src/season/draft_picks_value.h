@@ -3,7 +3,9 @@
 #include <cstdint>
 
 // The rookie salary plus a quarter of the value of every pick of this year's
-// draft that the team owns, at its place in the draft order the league holds.
-// While the draft runs, the picks already made no longer count. A query only:
-// it neither rewrites the draft order nor ends a draft.
+// draft that the team owns, at its place in the draft order. The order is
+// fixed first, so no order stored earlier decides the answer: once the
+// champion is decided (and through the off-season) the coming draft's order,
+// during the season the projected one; a running draft keeps its own order,
+// and the picks it has made no longer count. It never ends a draft.
 int32_t Get_Team_Draft_Picks_Value(int32_t team);

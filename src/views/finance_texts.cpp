@@ -121,6 +121,30 @@ bool Fantasy_League() {
     return Get_Universe_Stat(FANTASY_DRAFT_FLAG) != 0;
 }
 
+// The titles of statistic 1 (championships) or 2 (conference titles) a team
+// holds: its past seasons that won one (history statistic 8 or 7) and those
+// won before the league's history began (team statistic 6 or 7).
+int32_t Get_Team_Titles(int32_t team, int32_t stat) {
+    return Get_Team_History_Stat(team, stat == 1 ? 8 : 7) + Get_Team_Stat(team, stat == 1 ? 6 : 7);
+}
+
+// The league row's figure: the mean over the active teams of what their own
+// rows show, truncated as the league means of the financial statistics are.
+int32_t Get_League_Mean(int32_t (*figure)(int32_t team, int32_t stat), int32_t stat) {
+    int64_t total = 0;
+    int32_t count = 0;
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
+        if (!Is_Active_Team(team)) continue;
+        total += figure(team, stat);
+        ++count;
+    }
+    return count == 0 ? 0 : static_cast<int32_t>(total / count);
+}
+
+int32_t Get_Payroll_Budget_Of(int32_t team, int32_t) {
+    return Get_Team_Payroll_Budget(team);
+}
+
 // The grade of a side from its units against the league and its rank.
 int32_t Side_Grade(int32_t value, int32_t rank) {
     const int32_t teams = Count_Active_Teams();
@@ -193,7 +217,7 @@ void Get_Finance_Stat_Text(int32_t team, int32_t stat, char* out) {
     case 1:
     case 2:
         safe_sprintf(out, TEXT_SIZE, "%d",
-                     Get_Team_History_Stat(team, stat == 1 ? 8 : 7) + Get_Team_Stat(team, stat == 1 ? 6 : 7));
+                     league ? Get_League_Mean(Get_Team_Titles, stat) : Get_Team_Titles(team, stat));
         break;
     case 3:
         safe_sprintf(out, TEXT_SIZE, "%d", Get_Team_History_Stat(team, 6));
@@ -252,10 +276,9 @@ void Get_Finance_Stat_Text(int32_t team, int32_t stat, char* out) {
         // Cap room is kept in thousands of dollars; the budget in dollars.
         if (Get_Universe_Stat(SALARY_CAP) > 0)
             Format_Money_K(Fin(team, 90), out);
-        else if (league)
-            safe_strncpy(out, VIEW_DASH, TEXT_SIZE);
         else
-            Format_Money(Get_Team_Payroll_Budget(team), out);
+            Format_Money(
+                league ? Get_League_Mean(Get_Payroll_Budget_Of, stat) : Get_Team_Payroll_Budget(team), out);
         break;
     case 18:
     case 19:

@@ -7,6 +7,7 @@
 
 #include "database/league_structure.h"
 #include "database/player_record.h"
+#include "database/roster_slots.h"
 #include "database/settings.h"
 #include "database/team_finances.h"
 #include "database/team_record.h"
@@ -255,4 +256,34 @@ TEST(TeamFinances, PayrollFollowsEveryFieldOfTheCapCharges) {
     // A team that leaves the league has no roster to pay.
     Universe.Teams[team].Team_Stats[TEAM_STAT_CONTROL] = -1;
     EXPECT_EQ(Get_Team_Financial_Stat(team, 89), 0);
+}
+
+// The payroll a signing is judged by is the one the team will have with the
+// newcomer: past 51 players he displaces the smallest counted charge, or,
+// smaller still, counts for nothing.
+TEST(TeamFinances, PayrollWithANewcomerIsThePayrollOnceHeHasJoined) {
+    Build_Test_League();
+    Set_User_Preference(OWNER_MODE, 1);
+    const int team = 5;
+    ASSERT_GT(TEST_ROSTER_SIZE, 51);
+    const int32_t payroll = Get_Team_Financial_Stat(team, 89);
+    std::vector<int32_t> charges;
+    for (int slot = 0; slot < TEST_ROSTER_SIZE; ++slot)
+        charges.push_back(Get_Player_Vital_Stat(team, slot, VITAL_CAP_CHARGE));
+    std::sort(charges.begin(), charges.end(), std::greater<int32_t>());
+    const int32_t smallest = charges[50];
+    for (const int32_t salary : {smallest + 4000, smallest - 1}) {
+        Put_Player(team, TEST_ROSTER_SIZE, salary, 0, 1);
+        Set_Player_Vital_Stat(team, TEST_ROSTER_SIZE, VITAL_BONUS_YEARS, 1);
+        const int32_t charge = Get_Player_Vital_Stat(team, TEST_ROSTER_SIZE, VITAL_CAP_CHARGE);
+        const int32_t joined = Get_Team_Financial_Stat(team, 89);
+        Delete_Player(team, TEST_ROSTER_SIZE);
+        ASSERT_EQ(Get_Team_Financial_Stat(team, 89), payroll);
+        EXPECT_EQ(Get_Payroll_With_Newcomer(team, charge), joined) << "charge " << charge;
+        EXPECT_EQ(joined, payroll + std::max(0, charge - smallest)) << "charge " << charge;
+    }
+    // A short roster counts every charge.
+    for (int slot = TEST_ROSTER_SIZE - 1; slot >= 40; --slot)
+        Delete_Player(team, slot);
+    EXPECT_EQ(Get_Payroll_With_Newcomer(team, 777), Get_Team_Financial_Stat(team, 89) + 777);
 }

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "app/drawing_services.h"
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "database/league_structure.h"
@@ -10,6 +12,7 @@
 #include "database/roster_slots.h"
 #include "database/settings.h"
 #include "database/team_finances.h"
+#include "database/team_operations.h"
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "dialogs/contract_offer_dialog.h"
@@ -17,7 +20,10 @@
 #include "frontoffice/contract_demand.h"
 #include "frontoffice/contract_offer.h"
 #include "frontoffice/finance_stats.h"
+#include "frontoffice/money.h"
+#include "frontoffice/salaries.h"
 #include "frontoffice/trade_offer.h"
+#include "personnel/draft_order.h"
 #include "platform/backend.h"
 #include "platform/dialogs.h"
 #include "platform/input.h"
@@ -63,12 +69,14 @@ void Decide_Champion() {
     Set_Playoff_Team(28, 5);
 }
 
-// The cap in thousands: the payroll plus the free agent's cap impact plus `spare`.
+// The cap in thousands: the payroll the team will have with the free agent
+// (past 51 players he displaces the smallest counted charge) plus `spare`.
 void Fit_Cap(int32_t spare) {
     Set_Player_Contract_Demand(FREE_AGENT_TEAM, FREE_AGENT, 0);
     Universe.Header.Universe_Stats[SALARY_CAP] =
-        1000 * (Get_Team_Financial_Stat(USER, FINANCE_PAYROLL) +
-                Get_Player_Vital_Stat(FREE_AGENT_TEAM, FREE_AGENT, VITAL_CAP_CHARGE) + spare);
+        1000 * (Get_Payroll_With_Newcomer(USER, Get_Player_Vital_Stat(FREE_AGENT_TEAM, FREE_AGENT,
+                                                                      VITAL_CAP_CHARGE)) +
+                spare);
 }
 
 // The null backend, with boxes and dialogs shown as a display shows them.
@@ -274,4 +282,55 @@ TEST_F(ContractOfferDialog, TheSalaryCapBoxKeepsTheOfferUnderItFromInputUntilItC
     ASSERT_EQ(Get_Shown_Messages().size(), 2u);
     EXPECT_EQ(Get_Shown_Messages()[1].Caption, "Salary Cap");
     EXPECT_TRUE(Is_Window_Enabled(Main_Window));
+}
+
+namespace {
+// The "Recommended Cap Room" the dialog shows for the free agent, in dollars.
+int64_t Read_Recommended_Cap_Room() {
+    int64_t room = -1;
+    Script_Dialog_Step([&room](WINDOW_HANDLE dialog) {
+        Clear_Drawn_Texts();
+        Invalidate_Window(dialog, nullptr);
+        Keep_Dialog_Picture(dialog, "contract_offer_recommended_room");
+        for (int32_t i = 0; i < Get_Drawn_Text_Count(); ++i) {
+            const std::string text = Get_Drawn_Text(i)->Text;
+            if (text.rfind("Recommended Cap Room:\n$", 0) != 0) continue;
+            room = 0;
+            for (const char c : text.substr(text.find('$') + 1))
+                if (c >= '0' && c <= '9') room = 10 * room + (c - '0');
+        }
+        Click_Dialog_Button(dialog, DECLINE_BUTTON);
+    });
+    Open_Contract_Offer(NO_WINDOW, FREE_AGENT_TEAM, FREE_AGENT);
+    return room;
+}
+} // namespace
+
+// Mid-season the user's picks are valued where the league's results place
+// them now, whatever order was stored last (the week's draft order, a trade
+// screen's projection).
+TEST_F(ContractOfferDialog, TheRecommendedRoomValuesThePicksAtTheProjectedOrder) {
+    Set_User_Preference(OWNER_MODE, 0);
+    const int32_t teams = Count_Active_Teams();
+    const int32_t season = Get_User_Preference(CURRENT_SEASON_INDEX);
+    // No finish yet, and the user's team ranks best so far: it is projected to pick last.
+    for (int32_t team = 0; team < teams; ++team) {
+        Set_Team_Yearly_Int(team, season, 3, 0);
+        Set_Team_Yearly_Int(team, season, 2, (team + teams - USER) % teams);
+    }
+    std::vector<int64_t> shown;
+    for (const int32_t stale_place : {0, 5, teams - 1}) {
+        for (int32_t place = 0; place < teams; ++place)
+            Set_Draft_Order_Entry(place, (place + teams - stale_place + USER) % teams);
+        ASSERT_EQ(Get_Team_Draft_Position(USER), stale_place);
+        shown.push_back(Read_Recommended_Cap_Room());
+    }
+    Set_Projected_Draft_Order();
+    const int32_t place = Get_Team_Draft_Position(USER);
+    EXPECT_EQ(place, teams - 1);
+    int32_t picks = 0;
+    for (int32_t round = 0; round < DRAFT_ROUNDS; ++round)
+        picks += Get_Rookie_Scale_Salary(round, place) + Get_Draft_Pick_Value(round, place) / 4;
+    for (const int64_t room : shown)
+        EXPECT_EQ(room, 1000LL * Round_To_Money_Step(picks));
 }

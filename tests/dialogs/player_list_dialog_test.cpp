@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/dialog_lists.h"
+#include "app/drawing_services.h"
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "app/team_lists.h"
@@ -17,6 +18,7 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "dialogs/column_sets.h"
+#include "dialogs/contract_offer_dialog.h"
 #include "dialogs/player_list_dialog.h"
 #include "dialogs/player_list_kind.h"
 #include "dialogs/scouting_report.h"
@@ -73,6 +75,17 @@ int32_t Selector_Line(WINDOW_HANDLE dialog, intptr_t data) {
 void Make_Free_Agents(int32_t count) {
     for (int32_t n = 0; n < count; ++n)
         Copy_Player(FREE_AGENT_TEAM, n, 20, n);
+}
+
+// The amount after the first "$" of a text, its thousands separators dropped.
+int64_t Dollar_Amount(const std::string& text) {
+    int64_t amount = 0;
+    for (size_t n = text.find('$') + 1; n > 0 && n < text.size(); ++n)
+        if (text[n] >= '0' && text[n] <= '9')
+            amount = 10 * amount + (text[n] - '0');
+        else if (text[n] != ',')
+            break;
+    return amount;
 }
 
 bool Message_Shown(const std::string& caption) {
@@ -312,6 +325,50 @@ TEST_F(PlayerListDialog, FreeAgentSigningIsRefusedOrCompletedOrPutBack) {
     EXPECT_EQ(Get_First_Empty_Player_Slot(FREE_AGENT_TEAM), signing.Count - 1);
     EXPECT_EQ(Get_Player_Vital_Stat(USER, joined, VITAL_LOADED), 0);
     EXPECT_EQ(Player_Has_Season_Line_Year(USER, joined, Get_Current_Year()), 1);
+}
+
+// A signing foretells the cap room left after it; once he has joined, the
+// list shows that room. The roster is past the 51 players the cap counts, so
+// the newcomer pushes a counted charge out; his charge carries a bonus spread
+// over fewer years than he asked.
+TEST_F(PlayerListDialog, ASigningLeavesTheCapRoomItsOfferForetold) {
+    Make_Free_Agents(3);
+    Set_User_Preference(OWNER_MODE, 1);
+    Set_Team_Financial_Stat(USER, FINANCE_CASH, 90000000);
+    Universe.Season_Length = 17;
+    Set_User_Preference(CURRENT_WEEK, 3);
+    ASSERT_GT(Get_First_Empty_Player_Slot(USER), 51);
+    Universe.Header.Universe_Stats[SALARY_CAP] =
+        1000 * (Get_Team_Financial_Stat(USER, FINANCE_PAYROLL) + 60000);
+    int64_t foretold = -1, shown = -1;
+    Script_Dialog_Step([&shown](WINDOW_HANDLE dialog) {
+        List_View_Set_Item_State(List_Of(dialog), 0, ITEM_SELECTED, ITEM_SELECTED);
+        Click_Dialog_Button(dialog, PLAYER_ACTION_BUTTON);
+        const std::string line = Get_Dialog_Item_Text(dialog, PLAYER_CAP_LINE);
+        EXPECT_EQ(line.rfind("Room Under Salary Cap: $", 0), 0u) << line;
+        shown = Dollar_Amount(line);
+        Keep_Dialog_Picture(dialog, "free_agents_after_signing");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Script_Dialog_Step([&foretold](WINDOW_HANDLE offer) {
+        Click_Dialog_Button(offer, FEWER_YEARS_BUTTON);
+        Click_Dialog_Button(offer, BIGGER_BONUS_BUTTON);
+        Clear_Drawn_Texts();
+        Invalidate_Window(offer, nullptr);
+        Keep_Dialog_Picture(offer, "contract_offer_cap_room");
+        for (int32_t i = 0; i < Get_Drawn_Text_Count(); ++i) {
+            const std::string text = Get_Drawn_Text(i)->Text;
+            if (text.find("(After signing this player)") != std::string::npos) foretold = Dollar_Amount(text);
+        }
+        Click_Dialog_Button(offer, ACCEPT_BUTTON);
+    });
+    Do_Dialog(Main_Window, FREE_AGENTS_DIALOG, 0);
+    ASSERT_EQ(Get_First_Empty_Player_Slot(USER), TEST_ROSTER_SIZE + 1) << "he joined";
+    EXPECT_GT(foretold, 0);
+    EXPECT_EQ(foretold, shown);
+    EXPECT_EQ(shown, 1000LL * (Get_Universe_Stat(SALARY_CAP) / 1000 -
+                               Get_Team_Financial_Stat(USER, FINANCE_PAYROLL)))
+        << "the room the league holds";
 }
 
 TEST_F(PlayerListDialog, CollegeDraftListShowsThePoolAndDraftsOnlyWhileTheDraftRuns) {

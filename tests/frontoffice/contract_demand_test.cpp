@@ -72,6 +72,10 @@ TEST(ContractDemand, LongerContractsAndBiggerBonusesReshapeTheSalary) {
 TEST(ContractDemand, CapRoomAfterSigning) {
     Build_Test_League();
     const int32_t slot = Test_League_Slot(POSITION_QB, 0);
+    // Fifty players: the payroll counts every charge, and would count his.
+    for (int32_t s = TEST_ROSTER_SIZE - 1; s >= 50; --s)
+        Delete_Player(TEAM, s);
+    ASSERT_LT(slot, 50);
     const int32_t payroll = Get_Team_Financial_Stat(TEAM, FINANCE_PAYROLL);
     const int32_t impact = Get_Player_Vital_Stat(7, slot, VITAL_CAP_CHARGE);
     Universe.Header.Universe_Stats[SALARY_CAP] = 1000 * (payroll + impact);

@@ -3,11 +3,16 @@
 #include <cstring>
 
 #include "database/league_structure.h"
+#include "database/playoff_bracket.h"
 #include "database/settings.h"
+#include "database/team_operations.h"
+#include "database/team_record.h"
 #include "database/universe.h"
 #include "frontoffice/salaries.h"
+#include "personnel/draft_order.h"
 #include "personnel/draft_state.h"
 #include "season/draft_picks_value.h"
+#include "season/season_calendar.h"
 #include "support/computer_league.h"
 #include "support/test_league.h"
 
@@ -71,4 +76,40 @@ TEST(DraftPicksValue, ValuingPicksDuringTheDraftChangesNothing) {
     EXPECT_EQ(Get_User_Preference(DRAFT_PICK), own + 1);
     EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 100);
     EXPECT_EQ(std::memcmp(order, Universe.Draft_Order, sizeof order), 0);
+}
+
+// Once the champion is decided, and on through the off-season until the draft
+// runs, the picks are valued at the coming draft's order, whatever order was
+// stored before; the order valued at is the one left stored.
+TEST(DraftPicksValue, AfterTheFinalThePicksAreValuedAtTheComingDraftsOrder) {
+    Build_Computer_League();
+    const int32_t teams = Count_Active_Teams();
+    const int32_t season = Get_User_Preference(CURRENT_SEASON_INDEX);
+    // The best record of the season just played: the team picks late.
+    Set_Team_Yearly_Char(TEAM, season, RECORD_CHAR_WINS, 12);
+    Set_User_Preference(CURRENT_WEEK, Universe.Season_Length + 3);
+    Set_User_Preference(DRAFT_ROUND, 7);
+    Set_Playoff_Team(28, TRADING_PARTNER);
+    ASSERT_TRUE(Is_Champion_Decided());
+    for (const bool off_season : {false, true}) {
+        if (off_season) {
+            Set_User_Preference(CURRENT_WEEK, 100);
+            Set_User_Preference(CURRENT_SEASON_INDEX, season + 1);
+        }
+        Set_College_Draft_Order();
+        const int32_t place = Get_Draft_Place(TEAM);
+        EXPECT_GT(place, teams / 2) << "the best record picks late";
+        // A stale order: the teams moved three places on.
+        int32_t order[MAX_FRANCHISES];
+        for (int32_t n = 0; n < teams; ++n)
+            order[n] = Get_Draft_Order_Team(n);
+        for (int32_t n = 0; n < teams; ++n)
+            Set_Draft_Order_Entry((n + 3) % teams, order[n]);
+        ASSERT_NE(Get_Draft_Place(TEAM), place);
+        int32_t expected = 0;
+        for (int32_t round = 0; round < DRAFT_ROUNDS; ++round)
+            expected += Get_Pick_Cost(round, place);
+        EXPECT_EQ(Get_Team_Draft_Picks_Value(TEAM), expected) << "off-season " << off_season;
+        EXPECT_EQ(Get_Draft_Place(TEAM), place);
+    }
 }
