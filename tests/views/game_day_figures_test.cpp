@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/drawing_services.h"
 #include "app/modal_dialogs.h"
 #include "database/game_names.h"
 #include "database/game_queries.h"
@@ -23,11 +24,13 @@
 #include "season/week_advance.h"
 #include "support/game_day_fixture.h"
 #include "views/calendar_view.h"
+#include "views/current_view.h"
 #include "views/matchup_dialog_template.h"
 #include "views/point_spreads.h"
 
 namespace {
 constexpr int32_t SPREAD_STAT = 18;
+constexpr int32_t CALENDAR_VIEW = 40036;
 constexpr int32_t MOST_TURNS = 20000;
 
 std::string Calendar_Spread_Text() {
@@ -61,6 +64,7 @@ void Read_The_Matchup() {
     const std::vector<WINDOW_HANDLE> open = Get_Open_Modal_Dialogs();
     matchup_look.Dialog = Get_Dialog_Item_Text(open.back(), MATCHUP_SPREAD_TEXT);
     matchup_look.Calendar = Calendar_Spread_Text();
+    Take_Screen_Picture("matchup-line");
 }
 
 // The yard line a text names after `lead` ("to his 33", "on the 35-yard line").
@@ -76,12 +80,24 @@ struct RETURN_WATCHER {
     std::vector<std::string> Problems;
 };
 
-// After each kickoff return played back: the spot the ball is put on, the
-// play text's yard line and the announcer's tackle line name one yard line.
+// The yard line before "-yard line" in an announcer's line, or -1.
+int32_t Announced_Yard_Line(const std::string& line) {
+    size_t at = line.find("-yard line");
+    if (at == std::string::npos) return -1;
+    while (at > 0 && line[at - 1] >= '0' && line[at - 1] <= '9')
+        --at;
+    return std::atoi(line.c_str() + at);
+}
+
+// After each kickoff or punt return played back: the spot the ball is put
+// on, the play text's yard line (kickoffs) and the announcer's tackle line
+// name one yard line; a line said to be near a mark rounds it down to five.
 void Compare_Return_Spot(RETURN_WATCHER* w) {
     const GAME_RECORD* game = Current_Game;
     const PLAY_LOG_ENTRY& play = game->Current_Play;
-    if (Get_Play_Result(play.Play_Word) != RESULT_KICKOFF_RETURNED) return;
+    const int32_t result = Get_Play_Result(play.Play_Word);
+    const bool kickoff = result == RESULT_KICKOFF_RETURNED;
+    if (!kickoff && !(result == RESULT_PUNT_RETURNED && play.Yard2 != 0)) return;
     ++w->Returns;
     const int32_t to_goal = game->Yards_To_Goal;
     const int32_t yard_line = to_goal < 50 ? to_goal : 100 - to_goal;
@@ -90,7 +106,7 @@ void Compare_Return_Spot(RETURN_WATCHER* w) {
     const std::string sentence = summary;
     const int32_t said =
         to_goal < 50 ? Number_After(sentence, "to opponent's ") : Number_After(sentence, "to his ");
-    if (said != yard_line)
+    if (kickoff && said != yard_line)
         w->Problems.push_back("\"" + sentence + "\" with the ball " + std::to_string(to_goal) +
                               " from the goal");
     for (int32_t i = 0; i < PLAY_EVENT_SLOTS; ++i) {
@@ -98,19 +114,14 @@ void Compare_Return_Spot(RETURN_WATCHER* w) {
         char line[COMMENTARY_LINE_SIZE];
         Get_Commentary_Line(i, line);
         const std::string tackle = line;
-        int32_t named = -1;
-        int32_t expected = yard_line;
-        for (const char* lead : {"on the ", "at the "})
-            if (named < 0) named = Number_After(tackle, lead);
-        if (named < 0) {
-            // Near a mark the line is rounded down to a multiple of five.
-            named = Number_After(tackle, "near the ");
-            expected =
-                tackle.find("near the end zone") != std::string::npos ? named : (yard_line + 2) / 5 * 5;
-        }
-        if (tackle.find("yard line") == std::string::npos) continue;
+        const int32_t named = Announced_Yard_Line(tackle);
+        if (named < 0) continue;
         ++w->Tackles_Named;
-        if (named != expected) w->Problems.push_back("\"" + tackle + "\" after \"" + sentence + "\"");
+        const int32_t expected =
+            tackle.find("near the") != std::string::npos ? (yard_line + 2) / 5 * 5 : yard_line;
+        if (named != expected)
+            w->Problems.push_back("\"" + tackle + "\" after \"" + sentence + "\" with the ball " +
+                                  std::to_string(to_goal) + " from the goal");
     }
 }
 
@@ -140,9 +151,15 @@ TEST_F(GameDayFigures, TheMatchupDialogAndTheCalendarShowTheGamesOneLine) {
     ASSERT_EQ(Is_Game_Over(game), 1);
     EXPECT_EQ(Calendar_Spread_Text(), matchup_look.Calendar)
         << "the played game keeps the line it was shown with";
+    Set_User_Preference(VIEWED_TEAM, GAME_DAY_HOME);
+    Set_User_Preference(CALENDAR_COLUMN_SETTING, SPREAD_STAT);
+    Clear_Drawn_Texts();
+    Set_Current_View(CALENDAR_VIEW);
+    EXPECT_GT(Take_View_Picture("calendar-line"), 100);
+    EXPECT_TRUE(Was_Text_Drawn(matchup_look.Calendar)) << "the calendar shows the game's line";
 }
 
-TEST_F(GameDayFigures, AKickoffReturnIsSpottedWhereTheAnnouncerAndThePlayTextPutIt) {
+TEST_F(GameDayFigures, AReturnIsSpottedWhereTheAnnouncerAndThePlayTextPutIt) {
     Start_Game_Day();
     Set_User_Preference(PLAY_ANIMATION_DELAY, 0);
     Set_User_Preference(AUTO_CALL_OFFENSE, 1);
@@ -153,6 +170,6 @@ TEST_F(GameDayFigures, AKickoffReturnIsSpottedWhereTheAnnouncerAndThePlayTextPut
     ASSERT_EQ(Is_Game_Over(Get_Game_Record(0)), 1);
     for (const std::string& problem : watcher.Problems)
         ADD_FAILURE() << problem;
-    EXPECT_GE(watcher.Returns, 2) << "the game had too few kickoff returns to compare";
+    EXPECT_GE(watcher.Returns, 2) << "the game had too few returns to compare";
     EXPECT_GE(watcher.Tackles_Named, 1) << "no tackle line named a yard line";
 }
