@@ -12,6 +12,7 @@
 #include "app/diagnostics.h"
 #include "database/league_structure.h"
 #include "database/path_resolver.h"
+#include "database/playoff_bracket.h"
 #include "database/random_numbers.h"
 #include "database/settings.h"
 #include "database/team_record.h"
@@ -176,10 +177,20 @@ void Get_Shown_Recap_File_Name(char* buffer) {
     Make_File_Name(buffer, "Recap", Shown_Game_Year(), Get_User_Preference(SHOWN_GAME_INDEX));
 }
 
+// The game's date: the day of its week on the season's calendar, in the next
+// year for the weeks that fall in January. The record's game day holds the
+// kickoff time, not a day.
+namespace {
+void Format_Game_Date(const GAME_RECORD* pGame, char* date) {
+    const int32_t day = Get_Week_Day_Number(pGame->Week);
+    Format_Date_With_Year(day % DAYS_PER_YEAR, pGame->Season_Year + day / DAYS_PER_YEAR, date);
+}
+} // namespace
+
 void Write_Game_Start_Text(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return;
     char date[FORMATTED_TEXT_SIZE];
-    Format_Date_With_Year(pGame->Game_Day, pGame->Season_Year, date);
+    Format_Game_Date(pGame, date);
     std::string away = Display_Name(pGame->Team[0]);
     std::string home = Display_Name(pGame->Team[1]);
     if (Is_Plain_Play_Text_Kept(pGame))

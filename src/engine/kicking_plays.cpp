@@ -210,10 +210,13 @@ void Resolve_Kickoff(GAME_RECORD* pGame) {
         Say(pGame, 3, 0, 0, Field_Id(pGame, receiving_side, 1 + Play_Random_Below(10)), returner_id);
     Say(pGame, 27, yards, 0, returner_id, -1);
     if (Play_Random_Below(100) < (yards - 35) * 10) Say(pGame, 28, distance, yards, returner_id, -1);
+    // The tackle is placed from the kicking spot: the kick's distance less
+    // the return, as the punt places its tackle, so the announcer names the
+    // yard line the ball is spotted on after the play.
     if (touchdown)
         Say(pGame, 34, 0, 0, returner_id, -1);
     else
-        Say(pGame, 21, yards, 0, returner_id, Play_Player_Id(pGame->Team[kicking_side], tackler));
+        Say(pGame, 21, distance - yards, 0, returner_id, Play_Player_Id(pGame->Team[kicking_side], tackler));
 }
 
 void Resolve_Onside_Kick(GAME_RECORD* pGame) {

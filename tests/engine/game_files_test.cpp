@@ -10,6 +10,8 @@
 #include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/safe_strings.h"
+#include "database/settings.h"
+#include "database/text_format.h"
 #include "database/universe.h"
 #include "engine/game_driver.h"
 #include "engine/game_files.h"
@@ -222,4 +224,29 @@ TEST(GameFiles, PagesReplaceOldOnesAndAreFoundWhateverTheirCase) {
     EXPECT_FALSE(std::filesystem::exists("Output/Box-24-007.htm"));
     std::filesystem::remove_all("output");
     Clear_Game_Text_Buffers();
+}
+
+// The recap of a played game is dated on the day of its week, whatever its
+// kickoff time; the weeks that fall after New Year carry the next year.
+TEST(GameFiles, TheRecapOfAPlayedGameIsDatedOnItsWeeksDay) {
+    Build_Test_League();
+    Set_User_Preference(CURRENT_SEASON_INDEX, 2024 - TEST_BASE_YEAR);
+    struct DATED_WEEK {
+        int32_t Week;
+        const char* Date;
+    };
+    const DATED_WEEK weeks[] = {
+        {0, "September 7, 2024"}, {16, "December 28, 2024"}, {18, "January 11, 2025"}};
+    for (const DATED_WEEK& dated : weeks) {
+        Prepare_Game_Week(dated.Week, 11);
+        const GAME_RECORD* game = Play_Test_Game(2, 3, dated.Week);
+        ASSERT_NE(game, nullptr);
+        ASSERT_EQ(Is_Game_Over(game), 1) << "week " << dated.Week;
+        char name[64];
+        safe_sprintf(name, sizeof name, "Output/Recap-24-%03d.htm", Get_User_Preference(CURRENT_GAME_NUMBER));
+        const std::string recap = Read_File(name);
+        EXPECT_NE(recap.find(std::string("<TITLE>") + dated.Date + ": "), std::string::npos)
+            << "week " << dated.Week << ": " << recap.substr(0, recap.find("</TITLE>"));
+    }
+    std::filesystem::remove_all("Output");
 }
