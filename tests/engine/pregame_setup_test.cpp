@@ -89,10 +89,11 @@ TEST(PregameSetup, AttendanceBlendsCapacityAndDemand) {
     EXPECT_EQ(Compute_Attendance_From_Demand(40000, 60000, 5000, 5000), 42000 + 12000);
     // Twice the floor: share 35 %, then halved.
     EXPECT_EQ(Compute_Attendance_From_Demand(40000, 60000, 10000, 5000), (21000 + 26000) / 2);
-    // Far above capacity: at most 110 %.
-    EXPECT_EQ(Compute_Attendance_From_Demand(1000000, 60000, 5000, 5000), 66000);
-    // Just above capacity: four fifths of it plus a fifth of the demand.
-    EXPECT_EQ(Compute_Attendance_From_Demand(61000, 60000, 5000, 5000), 48000 + 12200);
+    // At or above capacity the stadium is full, and no fuller.
+    EXPECT_EQ(Compute_Attendance_From_Demand(1000000, 60000, 5000, 5000), 60000);
+    EXPECT_EQ(Compute_Attendance_From_Demand(61000, 60000, 5000, 5000), 60000);
+    // Tickets far below the floor draw more than the share of the seats.
+    EXPECT_EQ(Compute_Attendance_From_Demand(50000, 60000, 1000, 5000), 60000);
     EXPECT_EQ(Compute_Attendance_From_Demand(-90000, 60000, 100000, 5000), 0) << "never negative";
     EXPECT_EQ(Compute_Attendance_From_Demand(1000, 60000, 0, 5000), 1000) << "free tickets: no share";
 }
