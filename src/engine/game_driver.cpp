@@ -209,7 +209,7 @@ void Finish_Game(GAME_RECORD* pGame, int32_t week) {
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
             if (!Is_Player_Slot_Used(team, slot)) continue;
             if (Get_Player_Vital_Stat(team, slot, PLAYED_IN_GAME_STAT) > 0)
-                Credit_Game_Stat(pGame, team, slot, -1, 0, 1);
+                Credit_Game_Played(pGame, team, slot);
         }
     }
     int32_t home = pGame->Team[1];

@@ -635,6 +635,9 @@ void Credit_Game_Starters(GAME_RECORD* pGame) {
             offense_system == 1 ? 4 : (offense_system == 2 ? 7 : (offense_system == 3 ? 18 : 1));
         const int32_t defense = Get_Team_Stat(team, TEAM_STAT_DEFENSIVE_SYSTEM) == 1 ? 25 : 22;
         const int32_t rows[2] = {offense, defense};
+        // A player listed in both rows (a thin roster fills a place from the
+        // other side of the ball) starts the game once.
+        bool started[PLAYERS_PER_TEAM] = {};
         for (int32_t formation : rows) {
             for (int32_t i = 0; i < PLAYERS_ON_FIELD; ++i) {
                 const int32_t id = Get_Formation_Depth_Chart_Entry(team, formation, i);
@@ -643,6 +646,8 @@ void Credit_Game_Starters(GAME_RECORD* pGame) {
                 int32_t found_slot = -1;
                 if (Find_Player_By_ID(&found_team, &found_slot, id) && found_team == team &&
                     found_slot >= 0 && found_slot < PLAYERS_PER_TEAM) {
+                    if (started[found_slot]) continue;
+                    started[found_slot] = true;
                     Increment_Player_Stat(found_team, found_slot, STAT_GAMES_STARTED, 1);
                 } else {
                     Report_System_Error("Bad nPlayer %d,%d in Credit_Game_Starters()", found_team,

@@ -186,20 +186,15 @@ void Credit_Game_Stat(GAME_RECORD* pGame, int32_t team, int32_t slot, int32_t gr
     Credit_Game_Stats(pGame, team, slot, group, credit);
 }
 
-void Credit_Game_Stats(GAME_RECORD* pGame, int32_t team, int32_t slot, int32_t group,
-                       std::span<const GAME_STAT_CREDIT> credits) {
-    if (pGame == nullptr || !Is_Player_Address(team, slot)) return;
-    int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
-    int32_t player_group = Get_Position_Group(position);
-    int32_t category = Get_Position_Stat_Category(position);
-    int side = Side_Of_Team(pGame, team);
-    int32_t opponent = pGame->Team[1 - side];
-    if (group >= 0 && group <= 3 && group != player_group) return;
-    if (group == 4) {
-        bool runner = player_group == 0 && position != POSITION_QB;
-        if (!runner && player_group != 2) return;
-    }
-    if (Is_Try(pGame) && pGame->Current_Play.Offensive_Play != HARD_CODED_FIELD_GOAL_PLAY) return;
+namespace {
+// The credits to a player who passed the group and try tests: his season
+// figures, the teams' totals and his game counters.
+void Add_Game_Credits(GAME_RECORD* pGame, int32_t team, int32_t slot, int32_t position,
+                      std::span<const GAME_STAT_CREDIT> credits) {
+    const int32_t player_group = Get_Position_Group(position);
+    const int32_t category = Get_Position_Stat_Category(position);
+    const int side = Side_Of_Team(pGame, team);
+    const int32_t opponent = pGame->Team[1 - side];
     const bool out = Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT) > 0;
     const bool has_opponent = opponent < TOTAL_NUMBER_OF_TEAMS;
     int32_t line = NO_SEASON_LINE;
@@ -226,6 +221,27 @@ void Credit_Game_Stats(GAME_RECORD* pGame, int32_t team, int32_t slot, int32_t g
         int32_t counter = Get_Game_Counter_Index(category, stat);
         if (credited && counter >= 0) Add_Game_Player_Counter(pGame, side, slot, counter, amount);
     }
+}
+} // namespace
+
+void Credit_Game_Stats(GAME_RECORD* pGame, int32_t team, int32_t slot, int32_t group,
+                       std::span<const GAME_STAT_CREDIT> credits) {
+    if (pGame == nullptr || !Is_Player_Address(team, slot)) return;
+    const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+    const int32_t player_group = Get_Position_Group(position);
+    if (group >= 0 && group <= 3 && group != player_group) return;
+    if (group == 4) {
+        bool runner = player_group == 0 && position != POSITION_QB;
+        if (!runner && player_group != 2) return;
+    }
+    if (Is_Try(pGame) && pGame->Current_Play.Offensive_Play != HARD_CODED_FIELD_GOAL_PLAY) return;
+    Add_Game_Credits(pGame, team, slot, position, credits);
+}
+
+void Credit_Game_Played(GAME_RECORD* pGame, int32_t team, int32_t slot) {
+    if (pGame == nullptr || !Is_Player_Address(team, slot)) return;
+    const GAME_STAT_CREDIT played[] = {{0, 1}};
+    Add_Game_Credits(pGame, team, slot, Get_Player_Vital_Stat(team, slot, VITAL_POSITION), played);
 }
 
 namespace {

@@ -33,6 +33,11 @@ struct GAME_STAT_CREDIT {
 void Credit_Game_Stats(GAME_RECORD* pGame, int32_t team, int32_t slot, int32_t group,
                        std::span<const GAME_STAT_CREDIT> credits);
 
+// Credits a game played (stat 0, any group) to a player who took part in the
+// finished game. It is no event of a snap, so the try test does not apply: an
+// overtime touchdown ends the game with its try still pending.
+void Credit_Game_Played(GAME_RECORD* pGame, int32_t team, int32_t slot);
+
 // Roster slot of the player credited with an event (255 when none could be chosen).
 int32_t Choose_Game_Event_Player(GAME_RECORD* pGame, int32_t group, int32_t stat, int32_t bPenalty);
 // Weight >= 0 of how often this player produces the stat.

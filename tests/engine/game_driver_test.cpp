@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "app/modal_dialogs.h"
+#include "database/player_record.h"
+#include "database/player_statistics.h"
 #include "database/saved_game.h"
 #include "database/schedule_entries.h"
+#include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "engine/downs_and_clock.h"
@@ -211,4 +215,36 @@ TEST(GameDriver, FinishedGameClearsTheWatchFlagOfTheFirstListedTeam) {
     Set_Game_PBP_Flag(4, 3, 1);
     Finish_Game(game, 22);
     EXPECT_EQ(Get_Team_Week_Schedule_Stat_1(4, 3), 1) << "a week past the schedule touches nothing";
+}
+
+TEST(GameDriver, AGameEndedByAnOvertimeTouchdownCountsForEveryoneWhoPlayed) {
+    Build_Test_League();
+    Universe.Season_Length = 17;
+    Set_User_Preference(CURRENT_WEEK, 3);
+    Set_User_Preference(REGULAR_SEASON_OVERTIME_FLAG, 1);
+    Set_User_Preference(REGULAR_SEASON_OVERTIME_RULE, 0);
+    GAME_RECORD* game = &Universe.Games[0];
+    std::memset(game, 0, sizeof *game);
+    game->Team[0] = 1;
+    game->Team[1] = 2;
+    game->Week = 3;
+    game->Possession_Team = 1;
+    game->Clock = 3900;
+    game->Score[0] = 30;
+    game->Score[1] = 24;
+    // The touchdown's try is still to be run (a play from scrimmage called).
+    game->Down_Word = CONVERSION_ATTEMPT;
+    game->Current_Play.Offensive_Play = 0;
+    ASSERT_EQ(Is_Game_Over(game), 1);
+    for (int32_t team : {1, 2})
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+            if (Is_Player_Slot_Used(team, slot)) Set_Player_Vital_Stat(team, slot, 27, team == 1 && slot < 3);
+    const int32_t played = Get_Player_Stat(1, 0, SEASON_THIS, 0);
+    const int32_t played_line = Get_Player_Current_Season_Line_Stat(1, 0, 0);
+    const int32_t benched = Get_Player_Stat(1, 3, SEASON_THIS, 0);
+    Finish_Game(game, 3);
+    EXPECT_EQ(Get_Player_Stat(1, 0, SEASON_THIS, 0), played + 1);
+    EXPECT_EQ(Get_Player_Current_Season_Line_Stat(1, 0, 0), played_line + 1);
+    EXPECT_EQ(Get_Player_Stat(1, 3, SEASON_THIS, 0), benched) << "he did not take the field";
+    EXPECT_EQ(Get_Team_Wins(1), 1);
 }

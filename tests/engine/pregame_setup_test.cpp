@@ -2,6 +2,7 @@
 
 #include "database/cities.h"
 #include "database/player_record.h"
+#include "database/player_statistics.h"
 #include "database/random_numbers.h"
 #include "database/roster_slots.h"
 #include "database/schedule_entries.h"
@@ -170,6 +171,34 @@ TEST(PregameSetup, StarterNoLongerOnTheTeamIsReportedAndSkipped) {
     Clear_Debug_Log();
     Credit_Game_Starters(game);
     EXPECT_EQ(Count_Debug_Lines("in Credit_Game_Starters()"), 1);
+}
+
+TEST(PregameSetup, APlayerListedOnBothSidesStartsTheGameOnce) {
+    Build_Test_League();
+    Universe.Season_Length = 17;
+    Set_User_Preference(CURRENT_WEEK, 5);
+    GAME_RECORD* game = Start_Test_Game();
+    Set_Formation_Depth_Charts(0, 0);
+    Set_Formation_Depth_Charts(1, 0);
+    Set_Team_Stat(0, TEAM_STAT_OFFENSIVE_SYSTEM, 0);
+    Set_Team_Stat(0, TEAM_STAT_DEFENSIVE_SYSTEM, 0);
+    // An offensive starter (formation 1) takes a place of the defence (formation 22) too.
+    const int32_t two_way = Get_Formation_Depth_Chart_Entry(0, 1, 10);
+    Set_Formation_Depth_Chart_Entry(0, 22, 10, two_way);
+    int32_t starts[PLAYERS_PER_TEAM] = {};
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+        starts[slot] = Get_Player_Stat(0, slot, SEASON_THIS, 1);
+    Credit_Game_Starters(game);
+    int32_t credited = 0;
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        const int32_t added = Get_Player_Stat(0, slot, SEASON_THIS, 1) - starts[slot];
+        EXPECT_LE(added, 1) << "slot " << slot;
+        credited += added;
+        if (Get_Player_ID(0, slot) == two_way) {
+            EXPECT_EQ(added, 1) << "the two-way starter";
+        }
+    }
+    EXPECT_EQ(credited, 21) << "22 places, one player in two of them";
 }
 
 TEST(PregameSetup, SetupDatesTheGameAndClearsThePlayingMarks) {

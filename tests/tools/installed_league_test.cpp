@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -60,17 +61,18 @@ int32_t Find_Abbreviation(const std::string& abbreviation) {
     return -1;
 }
 
-// League seasons of a player before the file's season.
+// League seasons of a player before the file's season: the years he played
+// in, a year with several teams counted once.
 int32_t Count_Past_Seasons(int32_t team, int32_t slot, int32_t year) {
-    int32_t seasons = 0;
+    std::set<int32_t> seasons;
     for (int32_t n = 0; n < 30; ++n) {
         const int32_t line = Get_Player_Season_Line(team, slot, n);
         if (line == NO_SEASON_LINE) continue;
         if (Get_Season_Line_Kind(line) >= 0 && Get_Season_Line_Year(line) < year &&
             Get_Season_Line_Stat(line, 0) > 0)
-            ++seasons;
+            seasons.insert(Get_Season_Line_Year(line));
     }
-    return seasons;
+    return static_cast<int32_t>(seasons.size());
 }
 } // namespace
 

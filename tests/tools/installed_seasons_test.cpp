@@ -1,6 +1,7 @@
 // The season databases the build installs, as New Game opens them: a season
-// loads with the loader's checks as that year's league, starts as a game, and
-// a game of 1975 fills its college pool from the 1976 draft class file.
+// loads with the loader's checks as that year's league, starts as a game, a
+// game of 1975 fills its college pool from the 1976 draft class file, and no
+// season line of any of them credits more starts than games.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -11,6 +12,7 @@
 
 #include "database/league_structure.h"
 #include "database/player_record.h"
+#include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/team_record_layout.h"
 #include "database/universe.h"
@@ -97,4 +99,28 @@ TEST_F(InstalledSeasons, AGameOf1975DraftsThe1976ClassFromItsFile) {
     }
     EXPECT_GT(taken, 100);
     EXPECT_EQ(missing, 0) << "every new prospect of the file is in the pool";
+}
+
+TEST_F(InstalledSeasons, NoSeasonLineOfAnyYearHasMoreStartsThanGames) {
+    std::map<int32_t, int32_t> faults_by_year;
+    std::string first_faults;
+    int32_t lines = 0;
+    for (int32_t year = 1951; year <= 2022; ++year) {
+        ASSERT_GE(Load_New_Game_Season(year, nullptr), 0) << year;
+        for (int32_t line = 0; line < MAX_SEASON_LINES; ++line) {
+            const int32_t line_year = Get_Season_Line_Year(line);
+            if (line_year == 0) continue;
+            ++lines;
+            const int32_t games = Get_Season_Line_Stat(line, 0);
+            const int32_t starts = Get_Season_Line_Stat(line, 1);
+            if (starts <= games) continue;
+            if (faults_by_year[line_year]++ == 0)
+                first_faults += "the " + std::to_string(year) + " database: a line of " +
+                                std::to_string(line_year) + " with " + std::to_string(starts) +
+                                " starts in " + std::to_string(games) + " games\n";
+        }
+    }
+    EXPECT_TRUE(faults_by_year.empty()) << faults_by_year.size() << " seasons with faults, first of each:\n"
+                                        << first_faults;
+    EXPECT_GT(lines, 72 * 1000) << "every database holds its players' careers";
 }

@@ -7,8 +7,8 @@
 // installation's inputs and receives the build's own reports (the
 // diagnostics log, the name reports, the class counts). The database and its
 // draft class are written into the installation's databases folder. Any
-// message the builder shows, any error it logs and a failed build end the
-// run with an error, naming them.
+// message the builder shows, any error it logs, a season line with more
+// starts than games and a failed build end the run with an error, naming them.
 #include <unistd.h>
 
 #include <cstdio>
@@ -18,7 +18,9 @@
 #include <string>
 
 #include "app/diagnostics.h"
+#include "database/player_record.h"
 #include "database/random_numbers.h"
+#include "database/season_lines.h"
 #include "platform/message_box.h"
 #include "tools/season_database.h"
 
@@ -51,6 +53,25 @@ bool Prepare_Work_Folder(const fs::path& installation, const fs::path& work) {
     return linked && !failure;
 }
 
+// Every season line of the built league whose games started exceed its
+// games, each told; their number.
+int32_t Report_Starts_Above_Games(int32_t year) {
+    int32_t found = 0;
+    For_Each_League_Player([year, &found](int32_t team, int32_t slot) {
+        for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n) {
+            const int32_t line = Get_Player_Season_Line(team, slot, n);
+            if (line == NO_SEASON_LINE) continue;
+            const int32_t games = Get_Season_Line_Stat(line, 0);
+            const int32_t starts = Get_Season_Line_Stat(line, 1);
+            if (starts <= games) continue;
+            ++found;
+            std::fprintf(stderr, "korva_season_db %d: player %d's line of %d has %d starts in %d games\n",
+                         year, Get_Player_ID(team, slot), Get_Season_Line_Year(line), starts, games);
+        }
+    });
+    return found;
+}
+
 int Usage() {
     std::fprintf(stderr, "usage: korva_season_db <installation> <year> <report folder>\n");
     return 2;
@@ -75,6 +96,7 @@ int main(int argc, char** argv) {
     Seed_Random_Numbers(BUILD_SEED + static_cast<uint32_t>(year));
     const bool built = Create_Season_Database(year);
     int result = built ? 0 : 1;
+    if (built && Report_Starts_Above_Games(year) > 0) result = 1;
     for (const SHOWN_MESSAGE& message : Get_Shown_Messages()) {
         std::fprintf(stderr, "korva_season_db %d: message \"%s\": %s\n", year, message.Caption.c_str(),
                      message.Text.c_str());
