@@ -82,7 +82,7 @@ void Record_Team_Season_Finish() {
 
 void Advance_Season_Index() {
     const int32_t season = Get_User_Preference(CURRENT_SEASON_INDEX);
-    if (season < 0) return;
+    if (season < 0 || season > LAST_HISTORY_SEASON) return;
     if (season < LAST_HISTORY_SEASON) {
         Set_User_Preference(CURRENT_SEASON_INDEX, season + 1);
         return;
@@ -96,5 +96,4 @@ void Advance_Season_Index() {
         std::memset(team.Yearly_Ints[LAST_HISTORY_SEASON], 0, sizeof team.Yearly_Ints[0]);
     }
     Store_Universe_Stat(BASE_YEAR, Get_Universe_Stat(BASE_YEAR) + 1);
-    Set_User_Preference(CURRENT_SEASON_INDEX, LAST_HISTORY_SEASON);
 }

@@ -21,5 +21,6 @@ void Record_Team_Season_Finish();
 // the index stays: every franchise's rows move up one, the oldest season
 // dropping out and the last row cleared for the coming season, and Base_Year
 // moves on a year instead, so the calendar year still advances and the last
-// 100 seasons stay in the history with their years. A negative index is left.
+// 100 seasons stay in the history with their years. An index outside the
+// history is left as it is.
 void Advance_Season_Index();
