@@ -4,7 +4,10 @@
 #include <cstdint>
 
 // Stamps the induction year (vital 19) and the vote share in per cent (vital
-// 20) and copies the player into his place by vote share, the members below
-// him moving down one slot. A full Hall of Fame takes nobody, so no member is
-// ever pushed out. Returns the place, or -1 when he was not inducted.
+// 20) and copies the player into his place by vote share: the first slot whose
+// member has a lower share, the members below him moving down one slot. In a
+// full Hall of Fame the member in the last slot, the lowest share, drops out
+// with his season lines; a candidate whose share beats no member is not
+// inducted and the Hall stays as it was. Returns the place, or -1 when he was
+// not inducted.
 int32_t Induct_Player_Into_Hall_Of_Fame(int32_t team, int32_t slot, int32_t vote_share);

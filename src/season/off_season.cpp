@@ -29,8 +29,6 @@
 
 namespace {
 constexpr int32_t OFF_SEASON_WEEK = 100;
-// The teams' yearly history holds 100 seasons; the last one is reused.
-constexpr int32_t LAST_SEASON_INDEX = 99;
 constexpr int32_t OFF_SEASON_HEALING_WEEKS = 11;
 constexpr int32_t PROGRESS_STEPS = 100;
 // Steps of the computer teams' pass, after the first.
@@ -138,8 +136,7 @@ int32_t Start_Off_Season() {
     Adjust_League_Predicted_Stats();
     if (opened) Close_Progress_Window();
     Apply_League_History_For_Next_Year();
-    const int32_t season = Get_User_Preference(CURRENT_SEASON_INDEX);
-    if (season >= 0 && season < LAST_SEASON_INDEX) Set_User_Preference(CURRENT_SEASON_INDEX, season + 1);
+    Advance_Season_Index();
     // No draft runs before the question below; a round left over from an old
     // file or a new league would otherwise read as a running draft with an
     // empty pool once the week is 100, and the first look at it (the window

@@ -1,6 +1,8 @@
 #include "season/team_yearly_fields.h"
 
 #include <algorithm>
+#include <cstring>
+#include <span>
 
 #include "database/league_structure.h"
 #include "database/settings.h"
@@ -19,6 +21,7 @@ constexpr int32_t YEARLY_HOME_ATTENDANCE = 0;
 constexpr int32_t YEARLY_PROFIT = 1;
 constexpr int32_t YEARLY_FINISH_CODE = 3;
 constexpr int32_t FINANCE_PROFIT = 84;
+constexpr int32_t LAST_HISTORY_SEASON = NUMBER_OF_HISTORY_SEASONS - 1;
 
 // This season's figure and last season's, in the order they are copied.
 constexpr int32_t SEASON_FINANCE_PAIRS[][2] = {
@@ -75,4 +78,22 @@ void Record_Team_Season_Finish() {
     for (int32_t team = 0; team < teams; ++team)
         if (Is_Used_Franchise_Slot(team))
             Set_Team_Yearly_Int(team, finished, YEARLY_FINISH_CODE, Record_Team_Division_Finish(team));
+}
+
+void Advance_Season_Index() {
+    const int32_t season = Get_User_Preference(CURRENT_SEASON_INDEX);
+    if (season < 0 || season > LAST_HISTORY_SEASON) return;
+    if (season < LAST_HISTORY_SEASON) {
+        Set_User_Preference(CURRENT_SEASON_INDEX, season + 1);
+        return;
+    }
+    for (TEAM_RECORD& team : std::span(Universe.Teams, MAX_FRANCHISES)) {
+        std::memmove(team.Yearly_Chars[0], team.Yearly_Chars[1],
+                     sizeof team.Yearly_Chars[0] * LAST_HISTORY_SEASON);
+        std::memset(team.Yearly_Chars[LAST_HISTORY_SEASON], 0, sizeof team.Yearly_Chars[0]);
+        std::memmove(team.Yearly_Ints[0], team.Yearly_Ints[1],
+                     sizeof team.Yearly_Ints[0] * LAST_HISTORY_SEASON);
+        std::memset(team.Yearly_Ints[LAST_HISTORY_SEASON], 0, sizeof team.Yearly_Ints[0]);
+    }
+    Store_Universe_Stat(BASE_YEAR, Get_Universe_Stat(BASE_YEAR) + 1);
 }

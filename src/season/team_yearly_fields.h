@@ -17,3 +17,10 @@ void Record_Team_Season_Finances(int32_t team);
 // of the season just played. In the off-season week the standings table is
 // kept as the season left it: the records of the new season are still empty.
 void Record_Team_Season_Finish();
+// The season index moves on one season. On the last history row (index 99)
+// the index stays: every franchise's rows move up one, the oldest season
+// dropping out and the last row cleared for the coming season, and Base_Year
+// moves on a year instead, so the calendar year still advances and the last
+// 100 seasons stay in the history with their years. An index outside the
+// history is left as it is.
+void Advance_Season_Index();

@@ -53,7 +53,6 @@ constexpr int32_t OFF_SEASON_WEEK = 100;
 constexpr int32_t LAST_GAME_WEEK = 21;
 constexpr int32_t TRADING_DEADLINE_WEEK = 12;
 constexpr int32_t COMPUTER_TRADES_A_WEEK = 3;
-constexpr int32_t LAST_SEASON_INDEX = 99;
 constexpr int32_t SEASON_ADVANCE_WEEKS = 22;
 constexpr int32_t SMALL_DRAFT_POOL = 100;
 constexpr int32_t SCOUTING_SPREAD_CACHE = 16;
@@ -340,16 +339,16 @@ void End_Advance_At_Once() {
 
 // Every advance must move the calendar; in the off-season the draft is what
 // moves it, so it is started (or continued) here. The loop ends when a step
-// moves nothing (an advance refused, a league without playoffs).
+// moves nothing (an advance refused, a league without playoffs). The seasons
+// are counted by the calendar year, which moves on with the season index and
+// goes on past the last history row, where the index stays.
 void Simulate_Seasons(int32_t seasons) {
     if (seasons <= 0) return;
-    int32_t last = Get_User_Preference(CURRENT_SEASON_INDEX) + seasons;
-    if (last > LAST_SEASON_INDEX) last = LAST_SEASON_INDEX;
+    const int32_t last = Get_Current_Year() + seasons;
     Set_User_Preference(MULTI_SEASON_SIMULATION, 1);
-    while (Get_User_Preference(CURRENT_SEASON_INDEX) < last &&
-           Get_User_Preference(MULTI_SEASON_SIMULATION) == 1) {
+    while (Get_Current_Year() < last && Get_User_Preference(MULTI_SEASON_SIMULATION) == 1) {
         const int32_t week = Week();
-        const int32_t season = Get_User_Preference(CURRENT_SEASON_INDEX);
+        const int32_t season = Get_Current_Year();
         if (week == OFF_SEASON_WEEK && Universe.Header.Advance_In_Progress == 0) {
             if (Is_College_Draft_Running())
                 College_Draft_Menu_Command();
@@ -358,7 +357,7 @@ void Simulate_Seasons(int32_t seasons) {
         } else {
             Advance_Weeks(SEASON_ADVANCE_WEEKS);
         }
-        if (Week() == week && Get_User_Preference(CURRENT_SEASON_INDEX) == season) break;
+        if (Week() == week && Get_Current_Year() == season) break;
     }
     Set_User_Preference(MULTI_SEASON_SIMULATION, 0);
 }

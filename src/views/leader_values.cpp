@@ -115,7 +115,14 @@ int32_t Get_Leader_Category_Groups(int32_t category) {
 LEADER_QUERY Prepare_Leader_Query(int32_t category, int32_t season) {
     LEADER_QUERY query{category, season, 0};
     if (!Is_Category(category) || CATEGORIES[category].Qualifying_Stat == NO_MINIMUM) return query;
-    const int32_t games = std::clamp(Get_Universe_Stat(GAMES_PER_SEASON), 0, FULL_SEASON_GAMES);
+    // A stored season longer than the full one counts as the full season and
+    // is stored back as such, as every reader of the season length does.
+    int32_t games = Get_Universe_Stat(GAMES_PER_SEASON);
+    if (games > FULL_SEASON_GAMES) {
+        games = FULL_SEASON_GAMES;
+        Store_Universe_Stat(GAMES_PER_SEASON, games);
+    }
+    games = std::max(games, 0);
     query.Minimum = (games * CATEGORIES[category].Minimum + 8) / FULL_SEASON_GAMES;
     if (season == SEASON_THIS) query.Minimum = (query.Minimum * Get_Season_Progress() + 500) / 1000;
     return query;

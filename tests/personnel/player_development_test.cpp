@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <map>
+#include <set>
 
 #include "database/league_structure.h"
 #include "database/player_record.h"
@@ -57,6 +59,35 @@ void Give_Great_Career(int32_t team, int32_t slot) {
     Set_Player_Stat(team, slot, SEASON_CAREER, 0, 190);
     Set_Player_Stat(team, slot, SEASON_CAREER, 11, 15000);
     Set_Player_Stat(team, slot, SEASON_CAREER, 12, 120);
+}
+
+constexpr int32_t VITAL_INDUCTION_YEAR = 19;
+constexpr int32_t VITAL_VOTE_SHARE = 20;
+
+// A full Hall of Fame of team 5's players, each member with a season line of
+// his own and the share share_of(member), inducted thirty years ago at most.
+template <typename F> void Fill_Hall_Of_Fame(F share_of) {
+    for (int32_t member = 0; member < PLAYERS_PER_TEAM; ++member) {
+        Copy_Player(HALL_OF_FAME_TEAM, member, 5, member % TEST_ROSTER_SIZE);
+        Set_Player_Vital_Stat(HALL_OF_FAME_TEAM, member, VITAL_PLAYER_ID, 900000 + member);
+        Set_Player_Vital_Stat(HALL_OF_FAME_TEAM, member, VITAL_VOTE_SHARE, share_of(member));
+        Set_Player_Vital_Stat(HALL_OF_FAME_TEAM, member, VITAL_INDUCTION_YEAR, Get_Current_Year() - 30);
+        Clear_Player_Season_Line_Links(HALL_OF_FAME_TEAM, member);
+        Add_Player_Season_Line(HALL_OF_FAME_TEAM, member, 1990, 5);
+    }
+}
+
+// Every season line in use is linked by some player: none was orphaned.
+bool Every_Season_Line_Is_Linked() {
+    std::set<int32_t> linked;
+    For_Each_League_Player([&](int32_t team, int32_t slot) {
+        for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n)
+            if (Get_Player_Season_Line(team, slot, n) != NO_SEASON_LINE)
+                linked.insert(Get_Player_Season_Line(team, slot, n));
+    });
+    for (int32_t line = 0; line < MAX_SEASON_LINES; ++line)
+        if (!Is_Season_Line_Blank(line) && linked.count(line) == 0) return false;
+    return true;
 }
 } // namespace
 
@@ -230,7 +261,7 @@ TEST(Retirement, FreeAgentRetiresOnceHisYearsOutweighHisValueAndLeavesNoHole) {
     EXPECT_EQ(Get_Player_ID(FREE_AGENT_TEAM, 0), 0);
 }
 
-TEST(HallOfFame, TheVoteInductsLongGreatCareersAndAFullHallTakesNobody) {
+TEST(HallOfFame, TheVoteInductsLongGreatCareersAndAFullHallOfTopSharesTakesNobody) {
     Build_Test_League();
     Set_User_Preference(MULTI_SEASON_SIMULATION, 1);
     const int32_t slot = Test_League_Slot(POSITION_WR, 0);
@@ -253,11 +284,12 @@ TEST(HallOfFame, TheVoteInductsLongGreatCareersAndAFullHallTakesNobody) {
     EXPECT_EQ(Get_Player_ID(TEAM, slot), next);
     EXPECT_EQ(Get_First_Empty_Player_Slot(TEAM), TEST_ROSTER_SIZE - 1);
 
-    // A full Hall keeps every member: the candidate is not inducted and leaves with his lines.
+    // A full Hall whose members all hold the highest share keeps every one of
+    // them: the candidate is not inducted and leaves with his lines.
     for (int32_t member = 0; member < PLAYERS_PER_TEAM; ++member) {
         Copy_Player(HALL_OF_FAME_TEAM, member, 5, member % TEST_ROSTER_SIZE);
         Set_Player_Vital_Stat(HALL_OF_FAME_TEAM, member, VITAL_PLAYER_ID, 900000 + member);
-        Set_Player_Vital_Stat(HALL_OF_FAME_TEAM, member, 20, 80);
+        Set_Player_Vital_Stat(HALL_OF_FAME_TEAM, member, 20, 100);
     }
     const PLAYER_RECORD last = Universe.Teams[HALL_OF_FAME_TEAM].Players[99];
     const int32_t candidate = Test_League_Slot(POSITION_WR, 1);
@@ -268,6 +300,54 @@ TEST(HallOfFame, TheVoteInductsLongGreatCareersAndAFullHallTakesNobody) {
     Retire_Player(TEAM, candidate);
     EXPECT_EQ(memcmp(&Universe.Teams[HALL_OF_FAME_TEAM].Players[99], &last, sizeof last), 0);
     EXPECT_EQ(Get_Season_Line_Year(candidate_line), 0) << "a refused candidate's lines are deleted";
+}
+
+TEST(HallOfFame, AFullHallTakesACandidateWhoOutvotesItsLowestMemberInShareOrder) {
+    Build_Test_League();
+    Set_User_Preference(MULTI_SEASON_SIMULATION, 1);
+    // Shares 100 down to 51, two members each: the great career's vote lands between.
+    Fill_Hall_Of_Fame([](int32_t member) { return 100 - member / 2; });
+    ASSERT_TRUE(Every_Season_Line_Is_Linked());
+    const int32_t dropped_line = Get_Player_Season_Line(HALL_OF_FAME_TEAM, 99, 0);
+    const int32_t slot = Test_League_Slot(POSITION_WR, 0);
+    Give_Great_Career(TEAM, slot);
+    const int32_t id = Get_Player_ID(TEAM, slot);
+    const int32_t lines = Count_Player_Season_Lines(TEAM, slot);
+    const int32_t first_line = Get_Player_Season_Line(TEAM, slot, 0);
+    ASSERT_GT(lines, 0);
+
+    Retire_Player(TEAM, slot);
+
+    int32_t place = -1;
+    for (int32_t member = 0; member < PLAYERS_PER_TEAM; ++member)
+        if (Get_Player_ID(HALL_OF_FAME_TEAM, member) == id) place = member;
+    ASSERT_GT(place, 0) << "inducted below the members with the top shares";
+    const int32_t share = Get_Player_Vital_Stat(HALL_OF_FAME_TEAM, place, VITAL_VOTE_SHARE);
+    EXPECT_GE(Get_Player_Vital_Stat(HALL_OF_FAME_TEAM, place - 1, VITAL_VOTE_SHARE), share);
+    EXPECT_LT(Get_Player_Vital_Stat(HALL_OF_FAME_TEAM, place + 1, VITAL_VOTE_SHARE), share);
+    // The members keep their order; the last one, the lowest share, is gone.
+    EXPECT_EQ(Get_First_Empty_Player_Slot(HALL_OF_FAME_TEAM), PLAYERS_PER_TEAM);
+    for (int32_t member = 0; member < PLAYERS_PER_TEAM - 1; ++member)
+        EXPECT_EQ(Get_Player_ID(HALL_OF_FAME_TEAM, member < place ? member : member + 1), 900000 + member);
+    // His lines moved with him, the dropped member's went with the dropped member.
+    EXPECT_EQ(Count_Player_Season_Lines(HALL_OF_FAME_TEAM, place), lines);
+    EXPECT_EQ(Get_Player_Season_Line(HALL_OF_FAME_TEAM, place, 0), first_line);
+    EXPECT_NE(Get_Season_Line_Year(first_line), 0);
+    EXPECT_EQ(Get_Season_Line_Year(dropped_line), 0);
+    EXPECT_TRUE(Every_Season_Line_Is_Linked());
+
+    // A second great career that only ties the lowest member stays out and
+    // leaves the Hall as it was, taking his lines with him.
+    for (int32_t member = 0; member < PLAYERS_PER_TEAM; ++member)
+        Set_Player_Vital_Stat(HALL_OF_FAME_TEAM, member, VITAL_VOTE_SHARE, std::max(share, 100 - member / 2));
+    const TEAM_RECORD hall = Universe.Teams[HALL_OF_FAME_TEAM];
+    const int32_t candidate = Test_League_Slot(POSITION_WR, 1);
+    Give_Great_Career(TEAM, candidate);
+    const int32_t candidate_line = Get_Player_Season_Line(TEAM, candidate, 0);
+    Retire_Player(TEAM, candidate);
+    EXPECT_EQ(memcmp(&Universe.Teams[HALL_OF_FAME_TEAM], &hall, sizeof hall), 0);
+    EXPECT_EQ(Get_Season_Line_Year(candidate_line), 0);
+    EXPECT_TRUE(Every_Season_Line_Is_Linked());
 }
 
 TEST(Development, YearlyStepCountsSeasonsAndRunsTheContractDown) {

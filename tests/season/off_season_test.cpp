@@ -2,6 +2,7 @@
 // test league.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -16,11 +17,13 @@
 #include "database/playoff_bracket.h"
 #include "database/roster_queries.h"
 #include "database/roster_slots.h"
+#include "database/saved_game.h"
 #include "database/settings.h"
 #include "database/standings.h"
 #include "database/team_finances.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "dialogs/history_dialogs.h"
 #include "frontoffice/finance_stats.h"
 #include "frontoffice/roster_limits.h"
 #include "frontoffice/roster_minimums.h"
@@ -43,25 +46,15 @@ struct SEASON_LINE_OF {
     int32_t Stats[20];
 };
 
-// A season that has just crowned its champion: every team with a record, every
-// player with this season's statistics (consistent ones: fewer completions
-// than attempts), the cap just above the payrolls, no draft running and the
-// coming draft's pool built, as the calendar builds it when the regular
-// season ends.
-void Finish_Test_Season() {
-    Build_Computer_League();
-    Set_User_Preference(DRAFT_ROUND, NO_COLLEGE_DRAFT_ROUND);
-    Create_College_Draft_Pool();
-    int64_t payrolls = 0;
-    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
-        payrolls += Get_Team_Financial_Stat(team, FINANCE_PAYROLL);
-    Universe.Header.Universe_Stats[SALARY_CAP] = static_cast<int32_t>(payrolls / TEST_LEAGUE_TEAMS * 1020);
-    Set_User_Preference(CURRENT_SEASON_INDEX, 1);
+// The current season crowns its champion: every team with a record and a
+// home attendance of attendance + its slot, every player with this season's
+// statistics (consistent ones: fewer completions than attempts).
+void Decide_Test_Season(int32_t attendance) {
     for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team) {
         const int32_t wins = (team * 7) % 18;
         Set_Team_Record_Char(team, RECORD_CHAR_WINS, wins);
         Set_Team_Record_Char(team, RECORD_CHAR_LOSSES, 17 - wins);
-        Set_Team_Financial_Stat(team, FINANCE_HOME_ATTENDANCE, 500000 + team);
+        Set_Team_Financial_Stat(team, FINANCE_HOME_ATTENDANCE, attendance + team);
         Set_Team_Financial_Stat(team, FINANCE_TICKET_REVENUE, 40000000 + team);
         Set_Team_Financial_Stat(team, FINANCE_GAMES, 17);
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
@@ -79,6 +72,21 @@ void Finish_Test_Season() {
     Set_Playoff_Team(30, CHAMPION);
     Clear_Shown_Messages();
     ASSERT_TRUE(Is_Champion_Decided());
+}
+
+// A season that has just crowned its champion, the cap just above the
+// payrolls, no draft running and the coming draft's pool built, as the
+// calendar builds it when the regular season ends.
+void Finish_Test_Season(int32_t season = 1) {
+    Build_Computer_League();
+    Set_User_Preference(DRAFT_ROUND, NO_COLLEGE_DRAFT_ROUND);
+    Create_College_Draft_Pool();
+    int64_t payrolls = 0;
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        payrolls += Get_Team_Financial_Stat(team, FINANCE_PAYROLL);
+    Universe.Header.Universe_Stats[SALARY_CAP] = static_cast<int32_t>(payrolls / TEST_LEAGUE_TEAMS * 1020);
+    Set_User_Preference(CURRENT_SEASON_INDEX, season);
+    Decide_Test_Season(500000);
 }
 
 std::map<int32_t, SEASON_LINE_OF> Take_This_Season_Lines() {
@@ -264,4 +272,70 @@ TEST(OffSeason, MultiSeasonSimulationRollsOverWithoutAskingAnyone) {
             EXPECT_GE(Count_Team_Position_Players(team, position), Get_Position_Roster_Minimum(position))
                 << "team " << team << " position " << position;
     }
+}
+
+TEST(OffSeason, PastTheLastHistoryRowTheRowsMoveUpAndTheYearsGoOn) {
+    constexpr int32_t LAST_ROW = 99;
+    constexpr int32_t BILLS = 7;
+    Finish_Test_Season(LAST_ROW);
+    // A league founded in 1920 ends its hundredth season, 2019.
+    Universe.Header.Universe_Stats[BASE_YEAR] = 1920;
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        for (int32_t season = 0; season < LAST_ROW; ++season)
+            Set_Team_Yearly_Int(team, season, 0, 1000 * season + team);
+    // The coming year renames the Bills' stadium.
+    Set_Team_Location("Buffalo", BILLS);
+    Set_Team_Nickname("Bills", BILLS);
+    Set_Team_Stadium_Name("Old Stadium", BILLS);
+    auto stadium = [] {
+        char name[TEAM_STRING_LENGTH];
+        Get_Team_Stadium_Name(name, BILLS);
+        return std::string(name);
+    };
+    Set_User_Preference(MULTI_SEASON_SIMULATION, 1);
+
+    EXPECT_EQ(Start_Off_Season(), 0);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 0) << "the 2020 season has started";
+    EXPECT_EQ(Get_User_Preference(CURRENT_SEASON_INDEX), LAST_ROW);
+    EXPECT_EQ(Get_Current_Year(), 2020);
+    EXPECT_EQ(stadium(), "Bills Stadium");
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team) {
+        EXPECT_EQ(Get_Team_Yearly_Int(team, LAST_ROW - 1, 0), 500000 + team)
+            << "2019 outlives the set-up of 2020";
+        EXPECT_EQ(Get_Team_Yearly_Char(team, LAST_ROW - 1, RECORD_CHAR_WINS), (team * 7) % 18);
+        EXPECT_EQ(Get_Team_Yearly_Int(team, LAST_ROW - 2, 0), 1000 * (LAST_ROW - 1) + team);
+        EXPECT_EQ(Get_Team_Yearly_Int(team, 0, 0), 1000 + team) << "1920 made room";
+        EXPECT_EQ(Get_Team_Yearly_Int(team, LAST_ROW, 0), 0) << "2020 starts empty";
+    }
+    EXPECT_EQ(Get_Team_Yearly_Int(CHAMPION, LAST_ROW - 1, 3), 8);
+    char line[HISTORY_TEXT_SIZE];
+    Format_Team_History_Line(line, CHAMPION, LAST_ROW - 1);
+    EXPECT_EQ(std::string(line).substr(0, 5), "2019\t");
+    Format_Team_History_Line(line, CHAMPION, 0);
+    EXPECT_EQ(std::string(line).substr(0, 5), "1921\t");
+
+    // 2020 ends: its year's events are behind the league and stay so.
+    Set_Team_Stadium_Name("Old Stadium", BILLS);
+    Set_User_Preference(DRAFT_ROUND, NO_COLLEGE_DRAFT_ROUND);
+    Create_College_Draft_Pool();
+    Decide_Test_Season(600000);
+    EXPECT_EQ(Start_Off_Season(), 0);
+    EXPECT_EQ(Get_Current_Year(), 2021);
+    EXPECT_EQ(stadium(), "Old Stadium");
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team) {
+        EXPECT_EQ(Get_Team_Yearly_Int(team, LAST_ROW - 1, 0), 600000 + team);
+        EXPECT_EQ(Get_Team_Yearly_Int(team, LAST_ROW - 2, 0), 500000 + team);
+    }
+    Set_User_Preference(MULTI_SEASON_SIMULATION, 0);
+
+    // Saved and loaded, the league is the same, and saves the same again.
+    ASSERT_EQ(Save_Game("century.kor", nullptr), SAVE_OK);
+    ASSERT_EQ(Load_Game("century.kor"), 1);
+    EXPECT_EQ(Get_Universe_Stat(BASE_YEAR), 1922);
+    EXPECT_EQ(Get_User_Preference(CURRENT_SEASON_INDEX), LAST_ROW);
+    EXPECT_EQ(Get_Team_Yearly_Int(CHAMPION, LAST_ROW - 2, 0), 500000 + CHAMPION);
+    const std::vector<uint8_t> loaded(Universe_Bytes(), Universe_Bytes() + UNIVERSE_SIZE);
+    ASSERT_EQ(Save_Game("century again.kor", nullptr), SAVE_OK);
+    ASSERT_EQ(Load_Game("century again.kor"), 1);
+    EXPECT_EQ(memcmp(loaded.data(), Universe_Bytes(), UNIVERSE_SIZE), 0);
 }

@@ -214,6 +214,26 @@ TEST(WeekAdvance, ChampionThenOffSeasonThenNothingInWeek100) {
     Expect_Advance_Finished();
 }
 
+TEST(WeekAdvance, SimulatedSeasonsGoOnPastTheLastHistoryRow) {
+    Build_Small_League(4, 2010, 1, 1);
+    // 2010 is the league's hundredth season.
+    Universe.Header.Universe_Stats[BASE_YEAR] = 2010 - 99;
+    Set_User_Preference(CURRENT_SEASON_INDEX, 99);
+    Simulate_Seasons(2);
+    EXPECT_EQ(Get_Current_Year(), 2012);
+    EXPECT_EQ(Week(), 0);
+    EXPECT_EQ(Get_User_Preference(CURRENT_SEASON_INDEX), 99);
+    EXPECT_EQ(Get_User_Preference(MULTI_SEASON_SIMULATION), 0);
+    // 2010 and 2011 stand in the last rows but one, the new season's row is empty.
+    for (int season : {97, 98, 99}) {
+        int results = 0;
+        for (int team = 0; team < 4; ++team)
+            for (int n : {0, 4, 8})
+                results += Get_Team_Yearly_Char(team, season, n);
+        EXPECT_EQ(results > 0, season < 99) << "row " << season;
+    }
+}
+
 TEST(WeekAdvance, SimulateSeasonsEndsWhenNothingMoves) {
     // A refused advance (a fantasy draft) moves nothing: the loop ends.
     Build_Small_League(4, 2010, 1, 1);

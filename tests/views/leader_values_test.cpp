@@ -51,6 +51,17 @@ TEST(LeaderValues, MinimumsFollowTheSeasonLengthAndItsProgress) {
     EXPECT_EQ(Is_Leader_Qualified(0, qb, SEASON_THIS, COMPLETION_PERCENT), 0);
 }
 
+TEST(LeaderValues, ASeasonStoredLongerThanSeventeenGamesQualifiesAsSeventeenAndIsStoredSo) {
+    Build_Test_League();
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    Universe.Header.Universe_Stats[GAMES_PER_SEASON] = 20;
+    Set_Player_Stat(0, qb, SEASON_LAST, 2, 224);
+    EXPECT_EQ(Is_Leader_Qualified(0, qb, SEASON_LAST, COMPLETION_PERCENT), 1) << "224 attempts, not 264";
+    EXPECT_EQ(Universe.Header.Universe_Stats[GAMES_PER_SEASON], 17);
+    Set_Player_Stat(0, qb, SEASON_LAST, 2, 223);
+    EXPECT_EQ(Is_Leader_Qualified(0, qb, SEASON_LAST, COMPLETION_PERCENT), 0);
+}
+
 TEST(LeaderValues, AQueryHoldsTheMinimumOfItsSeason) {
     Build_Test_League();
     const int32_t qb = Test_League_Slot(POSITION_QB, 0);
