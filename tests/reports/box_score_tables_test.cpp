@@ -31,8 +31,8 @@ TEST(BoxScoreTables, ScoringRowsFollowTheScoringSideAndScore) {
     int32_t receiver = Test_League_Player_ID(0, Test_League_Slot(POSITION_WR, 0));
     int32_t passer = Test_League_Player_ID(0, Test_League_Slot(POSITION_QB, 0));
     game->Score[0] = 6;
-    game->Current_Play.First_Player_Id = receiver;
-    game->Current_Play.Second_Player_Id = passer;
+    game->Current_Play.First_Player_Id = passer;
+    game->Current_Play.Second_Player_Id = receiver;
     game->Current_Play.Yard1 = 12;
     game->Current_Play.Play_Word = static_cast<uint32_t>(RESULT_TOUCHDOWN_PASS) << PLAY_WORD_RESULT_SHIFT;
     Write_Scoring_Play_Row(game);
@@ -133,10 +133,13 @@ TEST(BoxScoreTables, OffenceRowsOnlyForPlayersWhoTookPart) {
     int32_t rb = Test_League_Slot(POSITION_RB, 0);
     int32_t wr = Test_League_Slot(POSITION_WR, 0);
     int32_t qb_id = Test_League_Player_ID(0, qb);
-    Add_Test_Log_Entry(game, 0, RESULT_COMPLETED_PASS, Test_League_Player_ID(0, wr), qb_id, 15);
-    Add_Test_Log_Entry(game, 0, RESULT_RUN_FUMBLE, -1, Test_League_Player_ID(0, rb), 0);
+    Add_Test_Log_Entry(game, 0, RESULT_COMPLETED_PASS, qb_id, Test_League_Player_ID(0, wr), 15);
+    // A fumble returned for a touchdown names the man who lost the ball, not a rush.
+    Add_Test_Log_Entry(game, 0, RESULT_FUMBLE_TOUCHDOWN, Test_League_Player_ID(0, rb), -1, 0);
     EXPECT_EQ(Count_Player_Log_Plays(game, 0, qb, 0, 3), 1);
+    EXPECT_EQ(Count_Player_Log_Plays(game, 0, qb, 0, 10), 0) << "the passer caught nothing";
     EXPECT_EQ(Count_Player_Log_Plays(game, 0, wr, 0, 10), 1);
+    EXPECT_EQ(Count_Player_Log_Plays(game, 0, wr, 0, 3), 0) << "the receiver threw nothing";
     EXPECT_EQ(Count_Player_Log_Plays(game, 0, rb, 0, 13), 1);
     EXPECT_EQ(Count_Player_Log_Plays(game, 0, rb, 0, 7), 0);
     Get_Box_Score_HTML().clear();
@@ -151,8 +154,8 @@ TEST(BoxScoreTables, PlayerTablesAreTheOffenceTablesThenTheDefenceTable) {
     const int32_t qb_id = Test_League_Player_ID(0, Test_League_Slot(POSITION_QB, 0));
     const int32_t wr_id = Test_League_Player_ID(0, Test_League_Slot(POSITION_WR, 0));
     const int32_t cb_id = Test_League_Player_ID(1, Test_League_Slot(POSITION_CB, 0));
-    Add_Test_Log_Entry(game, 0, RESULT_COMPLETED_PASS, wr_id, qb_id, 15);
-    Add_Test_Log_Entry(game, 0, RESULT_PASS_KNOCKED_DOWN, wr_id, cb_id, 0);
+    Add_Test_Log_Entry(game, 0, RESULT_COMPLETED_PASS, qb_id, wr_id, 15);
+    Add_Test_Log_Entry(game, 0, RESULT_PASS_KNOCKED_DOWN, qb_id, cb_id, 0);
     Get_Box_Score_HTML().clear();
     Write_Box_Score_Offense_Tables(game);
     Write_Box_Score_Defense_Table(game);
