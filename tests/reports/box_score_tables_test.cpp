@@ -182,3 +182,29 @@ TEST(BoxScoreTables, LongGameKeepsEveryRowAndTheClosingTags) {
     EXPECT_NE(html.find("Time of Possession"), std::string::npos);
     EXPECT_EQ(html.substr(html.size() - 23), "</TBODY></TABLE></HTML>");
 }
+
+// Passes defensed go to the defender a knocked-down pass names, counted only
+// for a player of the side without the ball: an entry stored with the
+// receiver in that place credits nobody.
+TEST(BoxScoreTables, PassesDefensedOnlyForADefenderOfTheOtherSide) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    const int32_t wr = Test_League_Slot(POSITION_WR, 0);
+    const int32_t cb = Test_League_Slot(POSITION_CB, 0);
+    Add_Test_Log_Entry(game, 0, RESULT_PASS_KNOCKED_DOWN, Test_League_Player_ID(0, qb),
+                       Test_League_Player_ID(1, cb), 0);
+    Add_Test_Log_Entry(game, 0, RESULT_PASS_KNOCKED_DOWN, Test_League_Player_ID(0, qb),
+                       Test_League_Player_ID(0, wr), 0);
+    Add_Test_Log_Entry(game, 0, RESULT_PASS_FUMBLE, Test_League_Player_ID(0, qb),
+                       Test_League_Player_ID(1, cb), -6);
+    EXPECT_EQ(Count_Player_Log_Plays(game, 1, cb, 2, 6), 1);
+    EXPECT_EQ(Count_Player_Log_Plays(game, 0, wr, 2, 6), 0) << "the receiver defended nothing";
+    EXPECT_EQ(Count_Player_Log_Plays(game, 0, wr, 0, 10), 0) << "nor caught anything";
+    EXPECT_EQ(Count_Player_Log_Plays(game, 1, cb, 2, 8), 1) << "the sacked passer's fumble he recovered";
+    EXPECT_EQ(Count_Player_Log_Plays(game, 0, qb, 0, 13), 1) << "the passer lost it";
+    EXPECT_EQ(Count_Player_Log_Plays(game, 0, qb, 0, 3), 0) << "no completion";
+    Get_Box_Score_HTML().clear();
+    Write_Box_Score_Defense_Table(game);
+    EXPECT_NE(Get_Box_Score_HTML().find("<TD class=lmc>1</TD><TD class=lmc>1</TD>"), std::string::npos)
+        << "one pass defensed and one fumble recovered";
+}
