@@ -30,6 +30,7 @@ struct PLAY_EVENT_SLOT {
 struct PLAY_LOG_ENTRY {
     uint16_t Clock;
     uint16_t Zero_2;
+    // Who the two players are depends on the result: engine/play_roles.h.
     int32_t First_Player_Id;
     int32_t Second_Player_Id;
     uint8_t Offensive_Play;

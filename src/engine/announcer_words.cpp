@@ -14,6 +14,7 @@
 #include "database/safe_strings.h"
 #include "engine/announcer.h"
 #include "engine/game_record.h"
+#include "engine/play_roles.h"
 #include "engine/playbook_records.h"
 #include "engine/route_drawing.h"
 #include "playbooks/playbook_queries.h"
@@ -369,7 +370,7 @@ bool Word_Value(const WORD_CONTEXT& w, int32_t macro, char* out) {
             return Field_Player_Last_Name(pGame, Get_Offense_Side(pGame), 0, out);
         if (Is_Kicking_Result_Code(result))
             return Field_Player_Last_Name(pGame, Get_Defense_Side(pGame), 0, out);
-        return Last_Name_Of(pGame->Current_Play.First_Player_Id, out);
+        return Last_Name_Of(Get_Play_Ball_Carrier_Id(pGame->Current_Play), out);
     }
     case M_YARDLINE:
         Yard_Line(w, out);

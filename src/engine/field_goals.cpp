@@ -15,6 +15,7 @@
 #include "engine/game_screen_hooks.h"
 #include "engine/play_loop.h"
 #include "engine/play_resolution_support.h"
+#include "engine/play_roles.h"
 #include "engine/pregame_setup.h"
 #include "engine/snap_decisions.h"
 #include "engine/statistics_credit.h"
@@ -125,7 +126,6 @@ void Resolve_Field_Goal(GAME_RECORD* pGame) {
     const double chance = Get_Field_Goal_Chance(pGame, team, kicker, distance);
     const int32_t attempt_stat = Get_Field_Goal_Attempt_Stat(distance);
     Credit_Game_Stat(pGame, team, kicker, KICKING_GROUP, attempt_stat, 1);
-    pGame->Current_Play.First_Player_Id = kicker_id;
     pGame->Current_Play.Yard1 = static_cast<int8_t>(Clamp_Int(-128, 127, distance));
     if (Play_Random_Fraction() < chance) {
         Add_Game_Points(pGame, side, 3);
@@ -138,6 +138,7 @@ void Resolve_Field_Goal(GAME_RECORD* pGame) {
         pGame->Yards_To_Goal = static_cast<int8_t>(Missed_Field_Goal_Spot(pGame->Yards_To_Goal));
         Set_Game_Down(pGame, 10);
     }
+    Set_Play_Role_Ids(&pGame->Current_Play, ROLE_KICKER, kicker_id);
     Draw_Scoreboard(pGame);
     for (int32_t event = 42; event <= 45; ++event)
         Queue_Commentary(pGame, event, distance, 0, 0, kicker_id, -1);
@@ -177,7 +178,6 @@ void Resolve_Conversion_Kick(GAME_RECORD* pGame) {
     const int32_t team = pGame->Team[side];
     const int32_t kicker = pGame->On_Field[side][1];
     pGame->Yards_To_Goal = static_cast<int8_t>(Get_Conversion_Spot());
-    pGame->Current_Play.First_Player_Id = Play_Player_Id(team, kicker);
     Credit_Game_Stat(pGame, team, kicker, KICKING_GROUP, 8, 1);
     GAME_RECORD* const previous = Current_Game;
     Current_Game = pGame;
@@ -190,6 +190,7 @@ void Resolve_Conversion_Kick(GAME_RECORD* pGame) {
     } else {
         Set_Current_Play_Result(pGame, RESULT_EXTRA_POINT_MISSED);
     }
+    Set_Play_Role_Ids(&pGame->Current_Play, ROLE_KICKER, Play_Player_Id(team, kicker));
     Draw_Scoreboard(pGame);
     Stop_Game_Clock(pGame);
 }

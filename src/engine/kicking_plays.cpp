@@ -15,6 +15,7 @@
 #include "engine/game_record.h"
 #include "engine/play_loop.h"
 #include "engine/play_resolution_support.h"
+#include "engine/play_roles.h"
 #include "engine/pregame_setup.h"
 #include "engine/statistics_credit.h"
 
@@ -174,7 +175,7 @@ void Resolve_Kickoff(GAME_RECORD* pGame) {
         Set_Current_Play_Result(pGame, RESULT_KICKOFF_TOUCHBACK);
         pGame->Snap_Yards = 0;
         pGame->Snap_Seconds = static_cast<int8_t>(pGame->Snap_Seconds + 5 + Play_Random_Below(4));
-        pGame->Current_Play.First_Player_Id = returner_id;
+        Set_Play_Role_Ids(&pGame->Current_Play, ROLE_RETURNER, returner_id);
         pGame->Current_Play.Yard1 = 0;
         pGame->Current_Play.Yard2 = 80;
         Say_Kickoff_Lines(pGame, distance, kicker_id, returner_id);
@@ -200,7 +201,7 @@ void Resolve_Kickoff(GAME_RECORD* pGame) {
     }
     pGame->Snap_Yards = static_cast<int8_t>(To_Yards_Byte(yards));
     pGame->Snap_Seconds = static_cast<int8_t>(pGame->Snap_Seconds + 7 + yards / 7 + Play_Random_Below(4));
-    pGame->Current_Play.First_Player_Id = returner_id;
+    Set_Play_Role_Ids(&pGame->Current_Play, ROLE_RETURNER, returner_id);
     pGame->Current_Play.Yard1 = static_cast<int8_t>(To_Yards_Byte(yards));
     pGame->Current_Play.Yard2 =
         static_cast<int8_t>(Clamp_Int(-128, 127, pGame->Yards_To_Goal - pGame->Snap_Yards));
@@ -238,8 +239,9 @@ void Resolve_Onside_Kick(GAME_RECORD* pGame) {
     Stop_Game_Clock(pGame);
     pGame->Snap_Yards = 0;
     pGame->Snap_Seconds = static_cast<int8_t>(pGame->Snap_Seconds + 7 + Play_Random_Below(4));
-    pGame->Current_Play.First_Player_Id =
-        Field_Id(pGame, Get_Offense_Side(pGame), Play_Random_Below(ON_FIELD_PLAYERS));
+    // The entry names a player of the team that now has the ball.
+    Set_Play_Role_Ids(&pGame->Current_Play, ROLE_KICK_RECOVERER,
+                      Field_Id(pGame, Get_Offense_Side(pGame), Play_Random_Below(ON_FIELD_PLAYERS)));
     pGame->Current_Play.Yard1 = 0;
     pGame->Current_Play.Yard2 = pGame->Yards_To_Goal;
     Clear_Red_Zone_Flags(pGame);
@@ -280,8 +282,7 @@ void Resolve_Punt(GAME_RECORD* pGame) {
     Set_Current_Play_Result(pGame, RESULT_PUNT_RETURNED);
     const int32_t fair_catch = spot < 10 ? 0 : (static_cast<int32_t>(average) - distance) * 2 + 30;
     pGame->Snap_Yards = 0;
-    pGame->Current_Play.First_Player_Id = returner_id;
-    pGame->Current_Play.Second_Player_Id = punter_id;
+    Set_Play_Role_Ids(&pGame->Current_Play, ROLE_RETURNER, returner_id, ROLE_PUNTER, punter_id);
     pGame->Current_Play.Yard2 = 0;
     if (spot < 1) {
         distance += spot;
@@ -290,7 +291,7 @@ void Resolve_Punt(GAME_RECORD* pGame) {
         pGame->Snap_Seconds = static_cast<int8_t>(pGame->Snap_Seconds + 7 + Play_Random_Below(4));
         Set_Current_Play_Result(pGame, RESULT_PUNT_TOUCHBACK);
         Credit_Game_Stat(pGame, kicking_team, punter, KICKING_GROUP, 6, 1);
-        pGame->Current_Play.First_Player_Id = -1;
+        Set_Play_Role_Ids(&pGame->Current_Play, ROLE_PUNTER, punter_id);
         Say(pGame, 38, distance, 0, punter_id, -1);
         Say(pGame, 39, distance, 0, punter_id, returner_id);
         Say(pGame, 40, distance, 0, returner_id, -1);

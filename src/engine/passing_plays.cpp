@@ -16,6 +16,7 @@
 #include "engine/kicking_plays.h"
 #include "engine/play_loop.h"
 #include "engine/play_resolution_support.h"
+#include "engine/play_roles.h"
 #include "engine/playbook_records.h"
 #include "engine/running_plays.h"
 #include "engine/statistics_credit.h"
@@ -40,9 +41,15 @@ int32_t Primary_Receiver_Index(const GAME_RECORD* pGame) {
     return (index >= 0 && index < PASS_RECEIVERS) ? index : 0;
 }
 
-void Set_Entry_Players(GAME_RECORD* pGame, int32_t first_id, int32_t second_id) {
-    pGame->Current_Play.First_Player_Id = first_id;
-    pGame->Current_Play.Second_Player_Id = second_id;
+// A pass entry keeps the passer first; `role` names the second player:
+// receiver, interceptor, sacker, pass defender or fumble recoverer.
+void Set_Pass_Players(GAME_RECORD* pGame, int32_t passer_id, PLAY_ROLE role, int32_t other_id) {
+    Set_Play_Role_Ids(&pGame->Current_Play, ROLE_PASSER, passer_id, role, other_id);
+}
+
+// A safety's entry names the player downed in the end zone and his tackler.
+void Set_Safety_Players(GAME_RECORD* pGame, int32_t downed_id, int32_t tackler_id) {
+    Set_Play_Role_Ids(&pGame->Current_Play, ROLE_DOWNED, downed_id, ROLE_TACKLER, tackler_id);
 }
 
 void Stop_Clock_For_Incompletion(GAME_RECORD* pGame) {
@@ -118,7 +125,11 @@ void Apply_Incompletion(GAME_RECORD* pGame, int32_t receiver, int32_t end_depth,
     Credit_Passer(pGame, passer, 2, 1);
     Credit_Receiver(pGame, receiver, 4, 1);
     if (defender != NO_FIELD_PLAYER) Credit_Defender(pGame, defender, 6, 1);
-    Set_Entry_Players(pGame, Offense_Id(pGame, passer), Offense_Id(pGame, receiver));
+    // A knocked-down pass names the defender who broke it up, not the receiver.
+    if (Get_Current_Play_Result(pGame) == RESULT_PASS_KNOCKED_DOWN)
+        Set_Pass_Players(pGame, Offense_Id(pGame, passer), ROLE_PASS_DEFENDER, Defense_Id(pGame, defender));
+    else
+        Set_Pass_Players(pGame, Offense_Id(pGame, passer), ROLE_RECEIVER, Offense_Id(pGame, receiver));
     Narrate_Incomplete_Pass(pGame, receiver, defender, end_depth, 0);
     Fourth_Down_Check(pGame, receiver);
 }
@@ -167,7 +178,19 @@ void Apply_Completion(GAME_RECORD* pGame, int32_t receiver, int32_t route, int32
     // The attempt itself was counted with every throw.
     Increment_Game_Team_Total(pGame, offense_side, GAME_TOTAL_COMPLETIONS, 1);
     Increment_Game_Team_Total(pGame, offense_side, GAME_TOTAL_PASSING_YARDS, gained);
-    Set_Entry_Players(pGame, Offense_Id(pGame, passer), Offense_Id(pGame, receiver));
+    const int32_t passer_id = Offense_Id(pGame, passer);
+    const int32_t receiver_id = Offense_Id(pGame, receiver);
+    switch (Get_Current_Play_Result(pGame)) {
+    case RESULT_SAFETY:
+        Set_Safety_Players(pGame, receiver_id, Defense_Id(pGame, tackler));
+        break;
+    case RESULT_TWO_POINT_GOOD:
+        Set_Play_Role_Ids(&pGame->Current_Play, ROLE_TRY_PLAYER, passer_id);
+        break;
+    default:
+        Set_Pass_Players(pGame, passer_id, ROLE_RECEIVER, receiver_id);
+        break;
+    }
     pGame->Current_Play.Yard1 = static_cast<int8_t>(yards);
     if (Is_Game_Play_By_Play(pGame) && Has_Receiver_Route_31_32_37(oteam, oplay) &&
         Play_Random_Below(100) < 50) {
@@ -232,7 +255,7 @@ void Apply_Interception(GAME_RECORD* pGame, int32_t receiver, int32_t c, int32_t
         if (Random_Int(100) < 50) Say(pGame, 20, 0, 0, interceptor_id, -1);
         Say(pGame, 28, c, ret + c, interceptor_id, -1);
     }
-    Set_Entry_Players(pGame, passer_id, interceptor_id);
+    Set_Pass_Players(pGame, passer_id, ROLE_INTERCEPTOR, interceptor_id);
     if (touchdown) {
         Say(pGame, 34, 0, 0, interceptor_id, -1);
         return;
@@ -256,7 +279,10 @@ void Apply_Sack(GAME_RECORD* pGame, int32_t e) {
     pGame->Down_Word &= ~POSSESSION_CHANGE_BITS;
     pGame->Snap_Seconds = static_cast<int8_t>(pGame->Snap_Seconds + 5 + Play_Random_Below(5));
     const int32_t sacker = Credit_Sack(pGame);
-    Set_Entry_Players(pGame, Offense_Id(pGame, passer), Defense_Id(pGame, sacker));
+    if (Get_Current_Play_Result(pGame) == RESULT_SAFETY)
+        Set_Safety_Players(pGame, Offense_Id(pGame, passer), Defense_Id(pGame, sacker));
+    else
+        Set_Pass_Players(pGame, Offense_Id(pGame, passer), ROLE_SACKER, Defense_Id(pGame, sacker));
     pGame->Current_Play.Yard1 = static_cast<int8_t>(-loss);
     Narrate_Sack(pGame, sacker);
     Check_For_Kept_Fumble(pGame, passer, sacker, 10 * Get_Carrier_Fumble_Chance(pGame, passer));
@@ -279,9 +305,11 @@ void Apply_Sack_Fumble(GAME_RECORD* pGame, int32_t e) {
     Say(pGame, 29, 0, 0, Defense_Id(pGame, sacker), recoverer_id);
     Record_Lost_Fumble(pGame, passer, sacker, recoverer);
     const int32_t ret = Draw_Fumble_Return_Yards(dteam, recoverer);
-    Set_Entry_Players(pGame, Offense_Id(pGame, passer), recoverer_id);
+    const int32_t passer_id = Offense_Id(pGame, passer);
     const int32_t former_offense_side = offense_side;
     const bool touchdown = Hand_Over_Recovered_Fumble(pGame, dteam, recoverer, std::abs(loss) + ret);
+    // Kept as a fumble (5) or returned for a touchdown (14): the passer lost it.
+    Set_Play_Role_Ids(&pGame->Current_Play, ROLE_FUMBLER, passer_id, ROLE_RECOVERER, recoverer_id);
     pGame->Current_Play.Yard1 = pGame->Snap_Yards;
     if (ret < 5) {
         Say(pGame, 31, 0, 0, recoverer_id, -1);

@@ -10,6 +10,7 @@
 #include "engine/passing_plays.h"
 #include "engine/play_loop.h"
 #include "engine/play_resolution_support.h"
+#include "engine/play_roles.h"
 #include "engine/playbook_records.h"
 #include "engine/running_plays.h"
 #include "engine/statistics_credit.h"
@@ -216,10 +217,10 @@ int Check_For_Penalty(GAME_RECORD* pGame) {
         Queue_Commentary(pGame, EVENT_FLAG, magnitude, team, Is_Dead_Ball_Foul(call.Code) ? 0 : 1,
                          Play_Player_Id(team, slot), -1);
 
-    pGame->Current_Play.First_Player_Id = Play_Player_Id(team, slot);
     pGame->Current_Play.Yard1 = static_cast<int8_t>(Clamp_Int(-128, 127, magnitude));
     pGame->Current_Play.Yard2 = static_cast<int8_t>(call.Code);
     Set_Current_Play_Result(pGame, RESULT_PENALTY);
+    Set_Play_Role_Ids(&pGame->Current_Play, ROLE_PENALIZED, Play_Player_Id(team, slot));
     pGame->Snap_Seconds = static_cast<int8_t>(pGame->Snap_Seconds + 5 + Play_Random_Below(5));
     return 1;
 }

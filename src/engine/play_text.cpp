@@ -11,6 +11,7 @@
 #include "database/text_format.h"
 #include "engine/game_record.h"
 #include "engine/kicking_plays.h"
+#include "engine/play_roles.h"
 #include "engine/row_text.h"
 
 namespace {
@@ -239,13 +240,13 @@ void Write_Play_Summary_Sentence(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY*
     if (buffer == nullptr || size <= 0) return;
     buffer[0] = '\0';
     if (pPlay == nullptr) return;
-    // The entry's first player is the passer, runner, kicker or returner; the
-    // second the receiver, tackler or recoverer. The sentences name them in
-    // that order.
+    // Each sentence names its players by the roles the entry's result gives them.
+    auto name_of = [pPlay](PLAY_ROLE role, char* name) {
+        Player_Name(Get_Play_Role_Id(*pPlay, role), name, PLAYER_NAME_TEXT_SIZE);
+        return name;
+    };
     char first[PLAYER_NAME_TEXT_SIZE];
     char second[PLAYER_NAME_TEXT_SIZE];
-    Player_Name(pPlay->First_Player_Id, first, sizeof first);
-    Player_Name(pPlay->Second_Player_Id, second, sizeof second);
     int32_t yards = pPlay->Yard1;
     int32_t yards2 = pPlay->Yard2;
     int32_t result = Get_Play_Result(pPlay->Play_Word);
@@ -255,9 +256,12 @@ void Write_Play_Summary_Sentence(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY*
     char team[64] = "";
     switch (result) {
     case 0:
-        Format_Text<"%s incomplete to %s">(buffer, size, first, second);
+        Format_Text<"%s incomplete to %s">(buffer, size, name_of(ROLE_PASSER, first),
+                                           name_of(ROLE_RECEIVER, second));
         break;
     case 1:
+        name_of(ROLE_PASSER, first);
+        name_of(ROLE_RECEIVER, second);
         if (yards > 0)
             Format_Text<"%s %d-yard pass to %s">(buffer, size, first, yards, second);
         else if (yards == 0)
@@ -266,33 +270,41 @@ void Write_Play_Summary_Sentence(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY*
             Format_Text<"%s pass to %s for (%d-yard loss)">(buffer, size, first, second, -yards);
         break;
     case 2:
-        Format_Text<"Pass to %s intercepted by %s">(buffer, size, first, second);
+        // The entry holds no receiver for an interception or a knocked-down
+        // pass: the sentence names the passer and the defender.
+        Format_Text<"%s pass intercepted by %s">(buffer, size, name_of(ROLE_PASSER, first),
+                                                 name_of(ROLE_INTERCEPTOR, second));
         break;
     case 3:
-        Format_Text<"%s sacked by %s for %d-yard loss">(buffer, size, first, second,
+        Format_Text<"%s sacked by %s for %d-yard loss">(buffer, size, name_of(ROLE_PASSER, first),
+                                                        name_of(ROLE_SACKER, second),
                                                         yards < 0 ? -yards : yards);
         break;
     case 4:
-        Format_Text<"Pass to %s knocked down by %s">(buffer, size, first, second);
+        Format_Text<"%s pass knocked down by %s">(buffer, size, name_of(ROLE_PASSER, first),
+                                                  name_of(ROLE_PASS_DEFENDER, second));
         break;
     case 5:
     case 13:
-        Format_Text<"%s fumble recovered by %s">(buffer, size, first, second);
+        Format_Text<"%s fumble recovered by %s">(buffer, size, name_of(ROLE_FUMBLER, first),
+                                                 name_of(ROLE_RECOVERER, second));
         break;
     case 6:
-        Format_Text<"%s %d-yard TD pass to %s">(buffer, size, first, yards, second);
+        Format_Text<"%s %d-yard TD pass to %s">(buffer, size, name_of(ROLE_PASSER, first), yards,
+                                                name_of(ROLE_RECEIVER, second));
         break;
     case 7:
-        // The interceptor is the entry's second player; the passer is first.
-        Format_Text<"%s returns interception for a TD!">(buffer, size, second);
+        Format_Text<"%s returns interception for a TD!">(buffer, size, name_of(ROLE_INTERCEPTOR, second));
         break;
     case 8:
-        Format_Text<"%s tackled by %s for a safety">(buffer, size, first, second);
+        Format_Text<"%s tackled by %s for a safety">(buffer, size, name_of(ROLE_DOWNED, first),
+                                                     name_of(ROLE_TACKLER, second));
         break;
     case 9:
     case 10:
     case 11: {
         const char* direction = result == 9 ? "left" : (result == 10 ? "up the middle" : "right");
+        name_of(ROLE_CARRIER, first);
         if (yards == 1)
             Format_Text<"%s rushes %s for 1 yard">(buffer, size, first, direction);
         else if (yards == 0)
@@ -304,18 +316,20 @@ void Write_Play_Summary_Sentence(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY*
         break;
     }
     case 12:
-        Format_Text<"%s %d-yard TD run!">(buffer, size, first, yards);
+        Format_Text<"%s %d-yard TD run!">(buffer, size, name_of(ROLE_CARRIER, first), yards);
         break;
     case 14:
-        Format_Text<"%s fumble recovered by %s for TD">(buffer, size, first, second);
+        Format_Text<"%s fumble recovered by %s for TD">(buffer, size, name_of(ROLE_FUMBLER, first),
+                                                        name_of(ROLE_RECOVERER, second));
         break;
     case 15:
-        Format_Text<"%s kicks %d-yard FG">(buffer, size, first, yards);
+        Format_Text<"%s kicks %d-yard FG">(buffer, size, name_of(ROLE_KICKER, first), yards);
         break;
     case 16:
-        Format_Text<"%s misses %d-yard FG">(buffer, size, first, yards);
+        Format_Text<"%s misses %d-yard FG">(buffer, size, name_of(ROLE_KICKER, first), yards);
         break;
     case 17:
+        name_of(ROLE_RETURNER, first);
         if (yards2 == 0)
             Format_Text<"%d-yard punt - Fair catch by %s">(buffer, size, yards, first);
         else
@@ -325,15 +339,17 @@ void Write_Play_Summary_Sentence(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY*
         safe_strncpy(buffer, "Punt went into endzone for a touchback", size);
         break;
     case 19:
-        Format_Text<"Punt returned by %s for a TD!">(buffer, size, first);
+        Format_Text<"Punt returned by %s for a TD!">(buffer, size, name_of(ROLE_RETURNER, first));
         break;
     case 20:
-        Format_Text<"%s fumbles punt - %s recovers">(buffer, size, first, second);
+        Format_Text<"%s fumbles punt - %s recovers">(buffer, size, name_of(ROLE_RETURNER, first),
+                                                     name_of(ROLE_RECOVERER, second));
         break;
     case 21: {
         // The second yardage is the returner's yards to the goal after the
         // return, so a logged entry reads the same long after its snap.
         int32_t line = yards2;
+        name_of(ROLE_RETURNER, first);
         if (line < 50)
             Format_Text<"%s returns kickoff to opponent's %d!">(buffer, size, first, line);
         else
@@ -344,14 +360,15 @@ void Write_Play_Summary_Sentence(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY*
         safe_strncpy(buffer, "Kickoff downed in endzone for a touchback", size);
         break;
     case 23:
-        Format_Text<"%s returned kickoff for a TD!">(buffer, size, first);
+        Format_Text<"%s returned kickoff for a TD!">(buffer, size, name_of(ROLE_RETURNER, first));
         break;
     case 24:
-        Format_Text<"Kickoff return fumbled by %s -- %s recovers">(buffer, size, first, second);
+        Format_Text<"Kickoff return fumbled by %s -- %s recovers">(
+            buffer, size, name_of(ROLE_RETURNER, first), name_of(ROLE_RECOVERER, second));
         break;
     case 25:
     case 26: {
-        int32_t recovering = Player_Team(pPlay->First_Player_Id);
+        int32_t recovering = Player_Team(Get_Play_Role_Id(*pPlay, ROLE_KICK_RECOVERER));
         if (recovering == NO_TEAM && pGame != nullptr) recovering = pGame->Possession_Team;
         Get_Team_Display_Name(recovering, team);
         if (result == 25)
@@ -361,10 +378,10 @@ void Write_Play_Summary_Sentence(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY*
         break;
     }
     case 27:
-        Format_Text<"%s kicked the extra point">(buffer, size, first);
+        Format_Text<"%s kicked the extra point">(buffer, size, name_of(ROLE_KICKER, first));
         break;
     case 28:
-        Format_Text<"%s missed the extra point">(buffer, size, first);
+        Format_Text<"%s missed the extra point">(buffer, size, name_of(ROLE_KICKER, first));
         break;
     case 29:
     case 30:
@@ -377,7 +394,7 @@ void Write_Play_Summary_Sentence(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY*
     case 31: {
         // The entry holds the penalized player, the penalty code (second
         // yardage) and the yards.
-        int32_t penalized = Player_Team(pPlay->First_Player_Id);
+        int32_t penalized = Player_Team(Get_Play_Role_Id(*pPlay, ROLE_PENALIZED));
         if (penalized == NO_TEAM && pGame != nullptr) penalized = pGame->Team[side];
         Get_Team_Display_Name(penalized, team);
         char name[64];

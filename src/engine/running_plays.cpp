@@ -18,6 +18,7 @@
 #include "engine/play_loop.h"
 #include "engine/play_matchups.h"
 #include "engine/play_resolution_support.h"
+#include "engine/play_roles.h"
 #include "engine/playbook_records.h"
 #include "engine/statistics_credit.h"
 #include "engine/unit_multipliers.h"
@@ -42,10 +43,10 @@ void Resolve_Lost_Run_Fumble(GAME_RECORD* pGame, int32_t carrier, int32_t direct
     Say(pGame, 29, 0, 0, Offense_Id(pGame, carrier), Defense_Id(pGame, forcer));
     Record_Lost_Fumble(pGame, carrier, forcer, recoverer);
     // The log row keeps the run as the record credits it: the gain before the
-    // ball came loose, the carrier and the man who recovered it.
+    // ball came loose, the carrier who lost it and the man who recovered it.
     const int32_t recoverer_id = Defense_Id(pGame, recoverer);
-    pGame->Current_Play.First_Player_Id = Offense_Id(pGame, carrier);
-    pGame->Current_Play.Second_Player_Id = recoverer_id;
+    Set_Play_Role_Ids(&pGame->Current_Play, ROLE_FUMBLER, Offense_Id(pGame, carrier), ROLE_RECOVERER,
+                      recoverer_id);
     pGame->Current_Play.Yard1 = static_cast<int8_t>(gain);
 
     const int32_t recoverer_team = Get_Defense_Team(pGame);
@@ -69,6 +70,22 @@ void Resolve_Lost_Run_Fumble(GAME_RECORD* pGame, int32_t carrier, int32_t direct
         const int32_t former_team = pGame->Team[former_offense_side];
         const int32_t tackler = pGame->On_Field[former_offense_side][Play_Random_Below(ON_FIELD_PLAYERS)];
         Say(pGame, 21, gain - ret, 0, recoverer_id, Play_Player_Id(former_team, tackler));
+    }
+}
+
+// The players of a run's entry, by its result: the carrier, or on a safety the
+// carrier downed and the man who tackled him, or the runner of a two-point try.
+void Set_Run_Players(GAME_RECORD* pGame, int32_t carrier_id, int32_t tackler_id) {
+    switch (Get_Current_Play_Result(pGame)) {
+    case RESULT_SAFETY:
+        Set_Play_Role_Ids(&pGame->Current_Play, ROLE_DOWNED, carrier_id, ROLE_TACKLER, tackler_id);
+        break;
+    case RESULT_TWO_POINT_GOOD:
+        Set_Play_Role_Ids(&pGame->Current_Play, ROLE_TRY_PLAYER, carrier_id);
+        break;
+    default:
+        Set_Play_Role_Ids(&pGame->Current_Play, ROLE_CARRIER, carrier_id);
+        break;
     }
 }
 
@@ -386,7 +403,7 @@ void Resolve_Running_Play(GAME_RECORD* pGame, int32_t scramble) {
     Set_Current_Play_Result(pGame, result);
 
     Credit_Run(pGame, carrier, gain, direction);
-    pGame->Current_Play.First_Player_Id = Offense_Id(pGame, carrier);
+    Set_Run_Players(pGame, Offense_Id(pGame, carrier), Defense_Id(pGame, tackler));
     pGame->Current_Play.Yard1 = static_cast<int8_t>(gain);
     Narrate_Run(pGame, carrier, tackler, gain, scramble);
 
@@ -422,7 +439,7 @@ void Resolve_Kneel_Down(GAME_RECORD* pGame) {
     pGame->Snap_Yards = static_cast<int8_t>(yards);
     Set_Current_Play_Result(pGame, result);
     Credit_Run(pGame, carrier, yards, 1);
-    pGame->Current_Play.First_Player_Id = carrier_id;
+    Set_Run_Players(pGame, carrier_id, -1);
     pGame->Current_Play.Yard1 = static_cast<int8_t>(yards);
     if (!Snap_Uses_Up_Half(pGame) && Get_Game_Down(pGame) == 3 && result != RESULT_SAFETY)
         Say(pGame, 49, yards, 0, carrier_id, -1);

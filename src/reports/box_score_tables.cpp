@@ -17,6 +17,7 @@
 #include "database/team_record.h"
 #include "engine/game_files.h"
 #include "engine/game_record.h"
+#include "engine/play_roles.h"
 #include "engine/play_text.h"
 #include "engine/row_text.h"
 
@@ -209,10 +210,12 @@ int32_t Roster_End(int32_t team) {
     return end;
 }
 
-// What Count_Player_Log_Plays gives for every player of both sides, read in
-// one pass over the play log instead of one pass per player and column.
+// What the play log gives one player: the log columns of
+// Count_Player_Log_Plays, filled for every player of both sides in one pass
+// over the log by Count_Log_Plays.
 struct PLAYER_LOG_COUNTS {
     int32_t Completions;          // kind 0, column 3
+    int32_t Passing_Touchdowns;   // kind 0, column 6
     int32_t Rushes;               // kind 0, column 7
     int32_t Rushing_Yards;        // kind 0, column 8
     int32_t Rushing_Touchdowns;   // kind 0, column 9
@@ -221,7 +224,43 @@ struct PLAYER_LOG_COUNTS {
     int32_t Fumbles;              // kind 0, column 13
     int32_t Defensed;             // kind 2, column 6
     int32_t Recovered;            // kind 2, column 8
+    int32_t Defensive_Touchdowns; // kind 2, column 9
 };
+
+// What one logged snap adds to the counts of the player `id` of `side`, by
+// the roles he holds in it; a role counts only for a player of the side the
+// role belongs to, so an id in a place its result does not give his side
+// (a receiver stored where a defender belongs) is never credited.
+void Add_Entry_Counts(const PLAY_LOG_ENTRY& entry, int32_t side, int32_t id, PLAYER_LOG_COUNTS& counts) {
+    if (id < 0) return;
+    const int32_t r = Get_Play_Result(entry.Play_Word);
+    const bool with_ball = side == Entry_Side(entry);
+    auto holds = [&](PLAY_ROLE role) {
+        return Get_Play_Role_Id(entry, role) == id && with_ball != Is_Role_Of_Defending_Side(r, role);
+    };
+    const bool completed = r == RESULT_COMPLETED_PASS || r == RESULT_TOUCHDOWN_PASS;
+    if (holds(ROLE_PASSER) && completed) {
+        ++counts.Completions;
+        if (r == RESULT_TOUCHDOWN_PASS) ++counts.Passing_Touchdowns;
+    }
+    // A run that lost a fumble is still a rush for the yards it gained.
+    if (holds(ROLE_CARRIER)) {
+        ++counts.Rushes;
+        counts.Rushing_Yards += entry.Yard1;
+        if (r == RESULT_TOUCHDOWN_RUN) ++counts.Rushing_Touchdowns;
+    }
+    if (holds(ROLE_RECEIVER) && completed) {
+        ++counts.Receptions;
+        if (r == RESULT_TOUCHDOWN_PASS) ++counts.Receiving_Touchdowns;
+    }
+    if (holds(ROLE_FUMBLER)) ++counts.Fumbles;
+    if (holds(ROLE_PASS_DEFENDER)) ++counts.Defensed;
+    if (holds(ROLE_RECOVERER)) {
+        ++counts.Recovered;
+        if (r == RESULT_FUMBLE_TOUCHDOWN) ++counts.Defensive_Touchdowns;
+    }
+    if (holds(ROLE_INTERCEPTOR) && r == RESULT_INTERCEPTION_TOUCHDOWN) ++counts.Defensive_Touchdowns;
+}
 
 struct GAME_LOG_COUNTS {
     PLAYER_LOG_COUNTS Player[2][PLAYERS_PER_TEAM];
@@ -268,27 +307,14 @@ void Count_Log_Plays(const GAME_RECORD* pGame, GAME_LOG_COUNTS& log) {
     }
     for (int32_t i = 0; i < Log_Count(pGame); ++i) {
         const PLAY_LOG_ENTRY& entry = pGame->Play_Log[i];
-        const int32_t side = Entry_Side(entry);
-        const int32_t r = Get_Play_Result(entry.Play_Word);
-        const bool rush = r >= 9 && r <= 12;
-        const bool catch_made = r == 1 || r == 6;
-        For_Players_With_Id(log, side, entry.First_Player_Id, [&](PLAYER_LOG_COUNTS& counts) {
-            if (rush) {
-                ++counts.Rushes;
-                counts.Rushing_Yards += entry.Yard1;
-            }
-            if (r == 12) ++counts.Rushing_Touchdowns;
-            if (catch_made) ++counts.Receptions;
-            if (r == 6) ++counts.Receiving_Touchdowns;
-        });
-        For_Players_With_Id(log, side, entry.Second_Player_Id, [&](PLAYER_LOG_COUNTS& counts) {
-            if (catch_made) ++counts.Completions;
-            if (r == 13 || r == 14) ++counts.Fumbles;
-        });
-        For_Players_With_Id(log, 1 - side, entry.First_Player_Id, [&](PLAYER_LOG_COUNTS& counts) {
-            if (r == 4) ++counts.Defensed;
-            if (r == 5 || r == 13 || r == 14) ++counts.Recovered;
-        });
+        const int32_t ids[2] = {entry.First_Player_Id, entry.Second_Player_Id};
+        for (int32_t n = 0; n < 2; ++n) {
+            if (n == 1 && ids[1] == ids[0]) break;
+            for (int32_t side = 0; side < 2; ++side)
+                For_Players_With_Id(log, side, ids[n], [&](PLAYER_LOG_COUNTS& counts) {
+                    Add_Entry_Counts(entry, side, ids[n], counts);
+                });
+        }
     }
 }
 
@@ -356,66 +382,45 @@ int32_t Count_Player_Log_Plays(const GAME_RECORD* pGame, int32_t side, int32_t s
     if (pGame == nullptr || !Is_Side(side)) return 0;
     int32_t team = Side_Team(pGame, side);
     if (!Is_Player_Address(team, slot)) return 0;
-    int32_t id = Get_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID);
-    int32_t wanted_side = kind == 0 ? side : (kind == 2 ? 1 - side : -1);
-    if (wanted_side < 0) return 0;
-    int32_t total = 0;
-    for (int32_t i = 0; i < Log_Count(pGame); ++i) {
-        const PLAY_LOG_ENTRY& entry = pGame->Play_Log[i];
-        if (Entry_Side(entry) != wanted_side) continue;
-        int32_t r = Get_Play_Result(entry.Play_Word);
-        bool first = entry.First_Player_Id == id;
-        bool second = entry.Second_Player_Id == id;
-        bool match = false;
-        bool sum_yards = false;
-        if (kind == 0) {
-            switch (column) {
-            case 3:
-                match = second && (r == 1 || r == 6);
-                break;
-            case 6:
-                match = second && r == 6;
-                break;
-            case 7:
-                match = first && r >= 9 && r <= 12;
-                break;
-            case 8:
-                match = first && r >= 9 && r <= 12;
-                sum_yards = true;
-                break;
-            case 9:
-                match = first && r == 12;
-                break;
-            case 10:
-                match = first && (r == 1 || r == 6);
-                break;
-            case 12:
-                match = first && r == 6;
-                break;
-            case 13:
-                match = second && (r == 13 || r == 14);
-                break;
-            default:
-                return 0;
-            }
-        } else {
-            switch (column) {
-            case 6:
-                match = first && r == 4;
-                break;
-            case 8:
-                match = first && (r == 5 || r == 13 || r == 14);
-                break;
-            case 9:
-                match = first && (r == 14 || r == 7);
-                break;
-            default:
-                return 0;
-            }
+    const int32_t id = Get_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID);
+    PLAYER_LOG_COUNTS counts{};
+    for (int32_t i = 0; i < Log_Count(pGame); ++i)
+        Add_Entry_Counts(pGame->Play_Log[i], side, id, counts);
+    if (kind == 0) {
+        switch (column) {
+        case 3:
+            return counts.Completions;
+        case 6:
+            return counts.Passing_Touchdowns;
+        case 7:
+            return counts.Rushes;
+        case 8:
+            return counts.Rushing_Yards;
+        case 9:
+            return counts.Rushing_Touchdowns;
+        case 10:
+            return counts.Receptions;
+        case 12:
+            return counts.Receiving_Touchdowns;
+        case 13:
+            return counts.Fumbles;
+        default:
+            return 0;
         }
-        if (match) total += sum_yards ? entry.Yard1 : 1;
     }
-    return total;
+    if (kind == 2) {
+        switch (column) {
+        case 6:
+            return counts.Defensed;
+        case 8:
+            return counts.Recovered;
+        case 9:
+            return counts.Defensive_Touchdowns;
+        default:
+            return 0;
+        }
+    }
+    return 0;
 }
 
 int32_t Count_Side_Log_Results(const GAME_RECORD* pGame, int32_t side, int32_t code, char* text, int size) {

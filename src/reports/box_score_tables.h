@@ -24,6 +24,11 @@ void Close_Box_Score_Page();
 
 int32_t Get_Game_Player_Counter(const GAME_RECORD* pGame, int32_t side, int32_t slot, int32_t group,
                                 int32_t n);
+// One log column of a player, from the roles he holds in the logged snaps:
+// kind 0 (his side had the ball) column 3 completions, 6 passing touchdowns,
+// 7 rushes, 8 rushing yards, 9 rushing touchdowns, 10 receptions, 12 receiving
+// touchdowns, 13 fumbles lost; kind 2 (the other side had it) column 6 passes
+// defensed, 8 fumbles recovered, 9 defensive touchdowns. Anything else is 0.
 int32_t Count_Player_Log_Plays(const GAME_RECORD* pGame, int32_t side, int32_t slot, int32_t kind,
                                int32_t column);
 // Counts a side's entries of one result; for 15 and 16 appends " (42, 35)" to

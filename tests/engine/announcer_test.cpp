@@ -116,7 +116,9 @@ TEST(Announcer, EverySentenceExpandsFullyEvenWithDollarNames) {
         for (int side = 0; side < 2; ++side)
             for (int i = 0; i < ON_FIELD_PLAYERS; ++i)
                 Set_Player_Last_Name(game->Team[side], game->On_Field[side][i], DOLLAR_NAME);
-        game->Current_Play.First_Player_Id = Field_Id(game, 0, 1);
+        // The ball carrier: the receiver of the completion, the returner of the kickoff.
+        game->Current_Play.First_Player_Id = state == 0 ? Field_Id(game, 0, 0) : Field_Id(game, 0, 1);
+        game->Current_Play.Second_Player_Id = state == 0 ? Field_Id(game, 0, 1) : -1;
         for (int32_t event = 0; event < COMMENTARY_EVENTS; ++event) {
             for (int32_t sentence = 0; sentence < COMMENTARY_SENTENCES; ++sentence) {
                 const char* text = Commentary_Templates[event][sentence];

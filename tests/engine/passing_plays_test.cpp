@@ -5,6 +5,7 @@
 #include "engine/formations.h"
 #include "engine/game_record.h"
 #include "engine/passing_plays.h"
+#include "engine/play_roles.h"
 #include "engine/unit_multipliers.h"
 #include "play_resolution_test_support.h"
 #include "playbooks/playbook_queries.h"
@@ -283,4 +284,33 @@ TEST(PassingPlays, TouchdownPassIsCreditedToTheGoalLine) {
     EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_PASSING_YARDS], 12);
     EXPECT_EQ(Get_Player_Stat(0, receiver, SEASON_THIS, 6), after_catch + 4)
         << "4 yards after the catch to the line";
+}
+
+// A pass's entry keeps the passer first; the second place holds what the pass
+// came to: the defender who broke it up, or on a safety the tackler of the man
+// downed.
+TEST(PassingPlays, EntryNamesThePasserAndTheDefenderOfABrokenUpPass) {
+    GAME_RECORD* game = Crafted_Snap(0, 10, 60, Pass_Play());
+    const int32_t passer_id = Get_Player_ID(0, game->On_Field[0][0]);
+    Seed_Random_Numbers(11);
+    Implement_Pass_Result(game, game->On_Field[0][3], PASS_OUTCOME_DEFENDED, 0, 5, 10);
+    ASSERT_EQ(Result_Of(game), RESULT_PASS_KNOCKED_DOWN);
+    EXPECT_EQ(game->Current_Play.First_Player_Id, passer_id);
+    bool defender_on_field = false;
+    for (int32_t i = 0; i < ON_FIELD_PLAYERS; ++i)
+        defender_on_field |= game->Current_Play.Second_Player_Id == Get_Player_ID(1, game->On_Field[1][i]);
+    EXPECT_TRUE(defender_on_field) << "the second player is a defender, not the receiver";
+    EXPECT_EQ(Get_Play_Role_Id(game->Current_Play, ROLE_RECEIVER), -1);
+
+    for (uint32_t seed = 1; seed <= 40; ++seed) {
+        game = Crafted_Snap(0, 10, 98, Pass_Play());
+        Seed_Random_Numbers(seed);
+        Implement_Pass_Result(game, game->On_Field[0][3], PASS_OUTCOME_SACKED, 0, 5, 10);
+        if (Result_Of(game) != RESULT_SAFETY) continue;
+        EXPECT_EQ(Get_Play_Role_Id(game->Current_Play, ROLE_DOWNED), Get_Player_ID(0, game->On_Field[0][0]));
+        EXPECT_EQ(Get_Play_Role_Id(game->Current_Play, ROLE_TACKLER), game->Current_Play.Second_Player_Id);
+        EXPECT_GT(game->Current_Play.Second_Player_Id, 0) << "the sacker tackled him";
+        return;
+    }
+    ADD_FAILURE() << "no sack went for a safety";
 }

@@ -135,7 +135,7 @@ TEST(PlayText, SummarySentences) {
 
 TEST(PlayText, SentencesNameTheFirstPlayerFirst) {
     // The resolvers store the passer (or carrier, returner) as the first player
-    // and the receiver (or tackler, recoverer) as the second.
+    // and the receiver, sacker, defender or recoverer as the second.
     GAME_RECORD* game = Build_Output_Test_Game();
     char text[512];
     char passer[PLAYER_NAME_TEXT_SIZE];
@@ -162,7 +162,9 @@ TEST(PlayText, SentencesNameTheFirstPlayerFirst) {
     EXPECT_EQ(sentence(RESULT_TOUCHDOWN_PASS, receiver_id, 25), p + " 25-yard TD pass to " + r);
     EXPECT_EQ(sentence(RESULT_SACK, defender_id, -7), p + " sacked by " + d + " for 7-yard loss");
     EXPECT_EQ(sentence(RESULT_PASS_FUMBLE, defender_id, -3), p + " fumble recovered by " + d);
-    EXPECT_EQ(sentence(RESULT_INTERCEPTION, defender_id, 4), "Pass to " + p + " intercepted by " + d);
+    EXPECT_EQ(sentence(RESULT_INTERCEPTION, defender_id, 4), p + " pass intercepted by " + d)
+        << "the entry holds no receiver, so the sentence names none";
+    EXPECT_EQ(sentence(RESULT_PASS_KNOCKED_DOWN, defender_id, 0), p + " pass knocked down by " + d);
     EXPECT_EQ(sentence(RESULT_INTERCEPTION_TOUCHDOWN, defender_id, 60), d + " returns interception for a TD!")
         << "the interceptor, not the passer, scores";
 

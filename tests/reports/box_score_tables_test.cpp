@@ -31,8 +31,8 @@ TEST(BoxScoreTables, ScoringRowsFollowTheScoringSideAndScore) {
     int32_t receiver = Test_League_Player_ID(0, Test_League_Slot(POSITION_WR, 0));
     int32_t passer = Test_League_Player_ID(0, Test_League_Slot(POSITION_QB, 0));
     game->Score[0] = 6;
-    game->Current_Play.First_Player_Id = receiver;
-    game->Current_Play.Second_Player_Id = passer;
+    game->Current_Play.First_Player_Id = passer;
+    game->Current_Play.Second_Player_Id = receiver;
     game->Current_Play.Yard1 = 12;
     game->Current_Play.Play_Word = static_cast<uint32_t>(RESULT_TOUCHDOWN_PASS) << PLAY_WORD_RESULT_SHIFT;
     Write_Scoring_Play_Row(game);
@@ -133,10 +133,13 @@ TEST(BoxScoreTables, OffenceRowsOnlyForPlayersWhoTookPart) {
     int32_t rb = Test_League_Slot(POSITION_RB, 0);
     int32_t wr = Test_League_Slot(POSITION_WR, 0);
     int32_t qb_id = Test_League_Player_ID(0, qb);
-    Add_Test_Log_Entry(game, 0, RESULT_COMPLETED_PASS, Test_League_Player_ID(0, wr), qb_id, 15);
-    Add_Test_Log_Entry(game, 0, RESULT_RUN_FUMBLE, -1, Test_League_Player_ID(0, rb), 0);
+    Add_Test_Log_Entry(game, 0, RESULT_COMPLETED_PASS, qb_id, Test_League_Player_ID(0, wr), 15);
+    // A fumble returned for a touchdown names the man who lost the ball, not a rush.
+    Add_Test_Log_Entry(game, 0, RESULT_FUMBLE_TOUCHDOWN, Test_League_Player_ID(0, rb), -1, 0);
     EXPECT_EQ(Count_Player_Log_Plays(game, 0, qb, 0, 3), 1);
+    EXPECT_EQ(Count_Player_Log_Plays(game, 0, qb, 0, 10), 0) << "the passer caught nothing";
     EXPECT_EQ(Count_Player_Log_Plays(game, 0, wr, 0, 10), 1);
+    EXPECT_EQ(Count_Player_Log_Plays(game, 0, wr, 0, 3), 0) << "the receiver threw nothing";
     EXPECT_EQ(Count_Player_Log_Plays(game, 0, rb, 0, 13), 1);
     EXPECT_EQ(Count_Player_Log_Plays(game, 0, rb, 0, 7), 0);
     Get_Box_Score_HTML().clear();
@@ -151,8 +154,8 @@ TEST(BoxScoreTables, PlayerTablesAreTheOffenceTablesThenTheDefenceTable) {
     const int32_t qb_id = Test_League_Player_ID(0, Test_League_Slot(POSITION_QB, 0));
     const int32_t wr_id = Test_League_Player_ID(0, Test_League_Slot(POSITION_WR, 0));
     const int32_t cb_id = Test_League_Player_ID(1, Test_League_Slot(POSITION_CB, 0));
-    Add_Test_Log_Entry(game, 0, RESULT_COMPLETED_PASS, wr_id, qb_id, 15);
-    Add_Test_Log_Entry(game, 0, RESULT_PASS_KNOCKED_DOWN, wr_id, cb_id, 0);
+    Add_Test_Log_Entry(game, 0, RESULT_COMPLETED_PASS, qb_id, wr_id, 15);
+    Add_Test_Log_Entry(game, 0, RESULT_PASS_KNOCKED_DOWN, qb_id, cb_id, 0);
     Get_Box_Score_HTML().clear();
     Write_Box_Score_Offense_Tables(game);
     Write_Box_Score_Defense_Table(game);
@@ -178,4 +181,30 @@ TEST(BoxScoreTables, LongGameKeepsEveryRowAndTheClosingTags) {
     EXPECT_EQ(Count_Text(html, "Field Goal</TD>"), 400);
     EXPECT_NE(html.find("Time of Possession"), std::string::npos);
     EXPECT_EQ(html.substr(html.size() - 23), "</TBODY></TABLE></HTML>");
+}
+
+// Passes defensed go to the defender a knocked-down pass names, counted only
+// for a player of the side without the ball: an entry stored with the
+// receiver in that place credits nobody.
+TEST(BoxScoreTables, PassesDefensedOnlyForADefenderOfTheOtherSide) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    const int32_t wr = Test_League_Slot(POSITION_WR, 0);
+    const int32_t cb = Test_League_Slot(POSITION_CB, 0);
+    Add_Test_Log_Entry(game, 0, RESULT_PASS_KNOCKED_DOWN, Test_League_Player_ID(0, qb),
+                       Test_League_Player_ID(1, cb), 0);
+    Add_Test_Log_Entry(game, 0, RESULT_PASS_KNOCKED_DOWN, Test_League_Player_ID(0, qb),
+                       Test_League_Player_ID(0, wr), 0);
+    Add_Test_Log_Entry(game, 0, RESULT_PASS_FUMBLE, Test_League_Player_ID(0, qb),
+                       Test_League_Player_ID(1, cb), -6);
+    EXPECT_EQ(Count_Player_Log_Plays(game, 1, cb, 2, 6), 1);
+    EXPECT_EQ(Count_Player_Log_Plays(game, 0, wr, 2, 6), 0) << "the receiver defended nothing";
+    EXPECT_EQ(Count_Player_Log_Plays(game, 0, wr, 0, 10), 0) << "nor caught anything";
+    EXPECT_EQ(Count_Player_Log_Plays(game, 1, cb, 2, 8), 1) << "the sacked passer's fumble he recovered";
+    EXPECT_EQ(Count_Player_Log_Plays(game, 0, qb, 0, 13), 1) << "the passer lost it";
+    EXPECT_EQ(Count_Player_Log_Plays(game, 0, qb, 0, 3), 0) << "no completion";
+    Get_Box_Score_HTML().clear();
+    Write_Box_Score_Defense_Table(game);
+    EXPECT_NE(Get_Box_Score_HTML().find("<TD class=lmc>1</TD><TD class=lmc>1</TD>"), std::string::npos)
+        << "one pass defensed and one fumble recovered";
 }
