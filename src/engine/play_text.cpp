@@ -297,8 +297,12 @@ void Write_Play_Summary_Sentence(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY*
         Format_Text<"%s returns interception for a TD!">(buffer, size, name_of(ROLE_INTERCEPTOR, second));
         break;
     case 8:
-        Format_Text<"%s tackled by %s for a safety">(buffer, size, name_of(ROLE_DOWNED, first),
-                                                     name_of(ROLE_TACKLER, second));
+        // A kneel-down in the end zone has no tackler to name.
+        if (Get_Play_Role_Id(*pPlay, ROLE_TACKLER) < 0)
+            Format_Text<"%s downed for a safety">(buffer, size, name_of(ROLE_DOWNED, first));
+        else
+            Format_Text<"%s tackled by %s for a safety">(buffer, size, name_of(ROLE_DOWNED, first),
+                                                         name_of(ROLE_TACKLER, second));
         break;
     case 9:
     case 10:

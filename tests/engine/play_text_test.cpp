@@ -167,6 +167,8 @@ TEST(PlayText, SentencesNameTheFirstPlayerFirst) {
     EXPECT_EQ(sentence(RESULT_PASS_KNOCKED_DOWN, defender_id, 0), p + " pass knocked down by " + d);
     EXPECT_EQ(sentence(RESULT_INTERCEPTION_TOUCHDOWN, defender_id, 60), d + " returns interception for a TD!")
         << "the interceptor, not the passer, scores";
+    EXPECT_EQ(sentence(RESULT_SAFETY, defender_id, -2), p + " tackled by " + d + " for a safety");
+    EXPECT_EQ(sentence(RESULT_SAFETY, -1, -1), p + " downed for a safety") << "a kneel-down has no tackler";
 
     // A kickoff return reads its yard line from the entry, not from the game's
     // later position.
