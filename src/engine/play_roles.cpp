@@ -4,6 +4,7 @@
 
 #include "app/diagnostics.h"
 #include "engine/game_record.h"
+#include "engine/playbook_records.h"
 
 namespace {
 
@@ -115,4 +116,13 @@ int32_t Get_Play_Ball_Carrier_Id(const PLAY_LOG_ENTRY& entry) {
         if (id >= 0) return id;
     }
     return -1;
+}
+
+int32_t Get_Play_Rusher_Id(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY& entry) {
+    const int32_t carrier = Get_Play_Role_Id(entry, ROLE_CARRIER);
+    if (carrier >= 0 || pGame == nullptr || Get_Play_Result(entry.Play_Word) != RESULT_FUMBLE_TOUCHDOWN)
+        return carrier;
+    const int32_t side = static_cast<int32_t>((entry.Play_Word >> PLAY_WORD_SIDE_1_BALL_BIT) & 1);
+    if (!Is_Running_Play(pGame->Team[side], entry.Offensive_Play)) return -1;
+    return Get_Play_Role_Id(entry, ROLE_FUMBLER);
 }

@@ -60,3 +60,10 @@ bool Is_Role_Of_Defending_Side(int32_t result, PLAY_ROLE role);
 // lost a fumble or was downed for a safety; −1 when none did (an incomplete
 // pass, a kick that was not returned).
 int32_t Get_Play_Ball_Carrier_Id(const PLAY_LOG_ENTRY& entry);
+
+// The runner the game credited a rushing attempt on the entry's snap, −1 when
+// the snap was no run: the carrier of a run (also one that lost a fumble) and
+// the man who lost a fumble returned for a touchdown on a running play. Such
+// a touchdown on a pass play is taken for a sacked passer's fumble: the entry
+// cannot tell it from a scramble's.
+int32_t Get_Play_Rusher_Id(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY& entry);

@@ -231,7 +231,8 @@ struct PLAYER_LOG_COUNTS {
 // the roles he holds in it; a role counts only for a player of the side the
 // role belongs to, so an id in a place its result does not give his side
 // (a receiver stored where a defender belongs) is never credited.
-void Add_Entry_Counts(const PLAY_LOG_ENTRY& entry, int32_t side, int32_t id, PLAYER_LOG_COUNTS& counts) {
+void Add_Entry_Counts(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY& entry, int32_t side, int32_t id,
+                      PLAYER_LOG_COUNTS& counts) {
     if (id < 0) return;
     const int32_t r = Get_Play_Result(entry.Play_Word);
     const bool with_ball = side == Entry_Side(entry);
@@ -244,7 +245,7 @@ void Add_Entry_Counts(const PLAY_LOG_ENTRY& entry, int32_t side, int32_t id, PLA
         if (r == RESULT_TOUCHDOWN_PASS) ++counts.Passing_Touchdowns;
     }
     // A run that lost a fumble is still a rush for the yards it gained.
-    if (holds(ROLE_CARRIER)) {
+    if (with_ball && Get_Play_Rusher_Id(pGame, entry) == id) {
         ++counts.Rushes;
         counts.Rushing_Yards += entry.Yard1;
         if (r == RESULT_TOUCHDOWN_RUN) ++counts.Rushing_Touchdowns;
@@ -312,7 +313,7 @@ void Count_Log_Plays(const GAME_RECORD* pGame, GAME_LOG_COUNTS& log) {
             if (n == 1 && ids[1] == ids[0]) break;
             for (int32_t side = 0; side < 2; ++side)
                 For_Players_With_Id(log, side, ids[n], [&](PLAYER_LOG_COUNTS& counts) {
-                    Add_Entry_Counts(entry, side, ids[n], counts);
+                    Add_Entry_Counts(pGame, entry, side, ids[n], counts);
                 });
         }
     }
@@ -385,7 +386,7 @@ int32_t Count_Player_Log_Plays(const GAME_RECORD* pGame, int32_t side, int32_t s
     const int32_t id = Get_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID);
     PLAYER_LOG_COUNTS counts{};
     for (int32_t i = 0; i < Log_Count(pGame); ++i)
-        Add_Entry_Counts(pGame->Play_Log[i], side, id, counts);
+        Add_Entry_Counts(pGame, pGame->Play_Log[i], side, id, counts);
     if (kind == 0) {
         switch (column) {
         case 3:

@@ -153,9 +153,9 @@ std::string Describe(const std::vector<int32_t>& cells) {
 
 // Each player of the side: his box-score row is there exactly when he was
 // credited something the table shows, and reads what he was credited. A
-// fumble returned for a touchdown keeps the man who lost the ball but not
-// whether he ran or was sacked, so the rushing cells of `unsure` players
-// (ids of those who lost one) are not compared.
+// fumble returned for a touchdown on a pass play keeps the man who lost the
+// ball but not whether he scrambled or was sacked, so the rushing cells of
+// `unsure` players (ids of those who lost one) are not compared.
 void Expect_Table_Matches_Credits(const std::vector<BOX_ROW>& rows, int32_t team,
                                   const std::map<int32_t, CREDIT>& credits, bool offence,
                                   const std::set<int32_t>& unsure, const std::string& label) {
@@ -238,7 +238,8 @@ TEST(BoxScorePlayedWeek, EveryPlayerLineIsWhatTheGameCreditedHim) {
 
         std::set<int32_t> unsure;
         for (int32_t i = 0; i < game->Play_Log_Count; ++i)
-            if (Get_Play_Result(game->Play_Log[i].Play_Word) == RESULT_FUMBLE_TOUCHDOWN)
+            if (Get_Play_Result(game->Play_Log[i].Play_Word) == RESULT_FUMBLE_TOUCHDOWN &&
+                Get_Play_Rusher_Id(game, game->Play_Log[i]) < 0)
                 unsure.insert(Get_Play_Role_Id(game->Play_Log[i], ROLE_FUMBLER));
 
         Get_Box_Score_HTML().clear();

@@ -6,6 +6,7 @@
 #include "database/safe_strings.h"
 #include "engine/game_record.h"
 #include "engine/play_text.h"
+#include "engine/playbook_records.h"
 #include "reports/box_score_tables.h"
 #include "support/game_output_support.h"
 #include "support/test_league.h"
@@ -134,14 +135,26 @@ TEST(BoxScoreTables, OffenceRowsOnlyForPlayersWhoTookPart) {
     int32_t wr = Test_League_Slot(POSITION_WR, 0);
     int32_t qb_id = Test_League_Player_ID(0, qb);
     Add_Test_Log_Entry(game, 0, RESULT_COMPLETED_PASS, qb_id, Test_League_Player_ID(0, wr), 15);
-    // A fumble returned for a touchdown names the man who lost the ball, not a rush.
-    Add_Test_Log_Entry(game, 0, RESULT_FUMBLE_TOUCHDOWN, Test_League_Player_ID(0, rb), -1, 0);
+    // A fumble returned for a touchdown on a pass play names the man who lost
+    // the ball, not a rush; on a running play it was his carry.
+    int32_t pass_play = 0, run_play = 0;
+    while (Is_Running_Play(game->Team[0], pass_play))
+        ++pass_play;
+    while (!Is_Running_Play(game->Team[0], run_play))
+        ++run_play;
+    Add_Test_Log_Entry(game, 0, RESULT_FUMBLE_TOUCHDOWN, Test_League_Player_ID(0, rb), -1, 0)
+        ->Offensive_Play = static_cast<uint8_t>(pass_play);
     EXPECT_EQ(Count_Player_Log_Plays(game, 0, qb, 0, 3), 1);
     EXPECT_EQ(Count_Player_Log_Plays(game, 0, qb, 0, 10), 0) << "the passer caught nothing";
     EXPECT_EQ(Count_Player_Log_Plays(game, 0, wr, 0, 10), 1);
     EXPECT_EQ(Count_Player_Log_Plays(game, 0, wr, 0, 3), 0) << "the receiver threw nothing";
     EXPECT_EQ(Count_Player_Log_Plays(game, 0, rb, 0, 13), 1);
     EXPECT_EQ(Count_Player_Log_Plays(game, 0, rb, 0, 7), 0);
+    Add_Test_Log_Entry(game, 0, RESULT_FUMBLE_TOUCHDOWN, Test_League_Player_ID(0, rb), -1, 3)
+        ->Offensive_Play = static_cast<uint8_t>(run_play);
+    EXPECT_EQ(Count_Player_Log_Plays(game, 0, rb, 0, 7), 1) << "the run that lost the ball";
+    EXPECT_EQ(Count_Player_Log_Plays(game, 0, rb, 0, 8), 3);
+    EXPECT_EQ(Count_Player_Log_Plays(game, 0, rb, 0, 13), 2);
     Get_Box_Score_HTML().clear();
     Write_Box_Score_Offense_Tables(game);
     const std::string& html = Get_Box_Score_HTML();
