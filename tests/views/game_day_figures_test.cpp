@@ -19,6 +19,7 @@
 #include "engine/game_driver.h"
 #include "engine/game_record.h"
 #include "engine/play_text.h"
+#include "frontoffice/depth_charts.h"
 #include "platform/dialogs.h"
 #include "platform/keys.h"
 #include "season/week_advance.h"
@@ -141,11 +142,16 @@ using GameDayFigures = GameDayTest;
 // dialog is open and once the game is played from the line the record keeps.
 TEST_F(GameDayFigures, TheMatchupDialogAndTheCalendarShowTheGamesOneLine) {
     Start_Game_Day();
+    // The computer teams' depth charts as the season start and every advance
+    // leave them: the calendar's line before the advance is the kickoff's.
+    Auto_Set_Computer_Depth_Charts(0);
+    const std::string before = Calendar_Spread_Text();
     matchup_look = {};
     Script_Dialog_Control_Click(PRE_GAME_MATCHUP_DIALOG, MATCHUP_SIMULATE_BUTTON, Read_The_Matchup);
     Advance_Weeks(1);
     ASSERT_FALSE(matchup_look.Dialog.empty()) << "the matchup dialog was not shown";
     EXPECT_EQ(matchup_look.Dialog, Dialog_Words_Of(matchup_look.Calendar));
+    EXPECT_EQ(before, matchup_look.Calendar) << "the line shown before the advance";
     const GAME_RECORD* game = Get_Game_Record(Get_Team_Schedule_Stat(GAME_DAY_HOME, 0, SCHEDULE_GAME_INDEX));
     ASSERT_NE(game, nullptr);
     ASSERT_EQ(Is_Game_Over(game), 1);
