@@ -178,14 +178,7 @@ int32_t Get_Team_Unit_Rating(int32_t team, int32_t unit) {
 }
 
 int32_t Get_Team_Unit_Against_League(int32_t team, int32_t unit) {
-    int64_t sum = 0;
-    int32_t count = 0;
-    for (int32_t other = 0; other < MAX_FRANCHISES; ++other) {
-        if (!Is_Active_Team(other)) continue;
-        sum += Get_Team_Unit_Rating(other, unit);
-        ++count;
-    }
-    const int64_t mean = count == 0 ? 0 : sum / count;
+    const int64_t mean = Get_League_Mean(Get_Team_Unit_Rating, unit);
     return mean == 0 ? 0
                      : static_cast<int32_t>(Round_Line_Ratio(Get_Team_Unit_Rating(team, unit), 1100, mean));
 }
