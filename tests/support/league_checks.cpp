@@ -24,6 +24,8 @@ constexpr int32_t DIVISION_TEAMS = 4;
 constexpr int32_t SMALLEST_ROSTER = 45;
 constexpr int32_t YOUNGEST_PLAYER = 20;
 constexpr int32_t OLDEST_PLAYER = 45;
+// Kickers and punters have played on to 48 in the real league.
+constexpr int32_t OLDEST_KICKER = 48;
 // The ages a built season keeps.
 constexpr int32_t YOUNGEST_SEASON_PLAYER = 17;
 constexpr int32_t OLDEST_SEASON_PLAYER = 50;
@@ -76,8 +78,10 @@ std::string Find_Faults(bool cap_yields_to_roster, bool default_league) {
             faults << first << " " << last << " born " << born << " twice\n";
         if (team < MAX_FRANCHISES || team == FREE_AGENT_TEAM) {
             const int32_t age = Get_Player_Age(team, slot);
+            const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+            const bool kicker = position == POSITION_K || position == POSITION_P;
             if (age < (default_league ? YOUNGEST_PLAYER : YOUNGEST_SEASON_PLAYER) ||
-                age > (default_league ? OLDEST_PLAYER : OLDEST_SEASON_PLAYER))
+                age > (default_league ? (kicker ? OLDEST_KICKER : OLDEST_PLAYER) : OLDEST_SEASON_PLAYER))
                 faults << first << " " << last << " of " << Team_Name(team) << " aged " << age << "\n";
         }
     });
