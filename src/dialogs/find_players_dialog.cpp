@@ -213,6 +213,9 @@ bool Selected_Player(WINDOW_HANDLE dialog, int32_t* team, int32_t* slot) {
            Is_Player_Address(*team, *slot);
 }
 
+// A list opened over this one (the free-agent list, from Go Get here or in
+// a report) takes its own kind; once it returns the kind is Find Players'
+// again, so the heading menu and closing work on this list's column set.
 void Go_Get_Found_Player(WINDOW_HANDLE dialog) {
     int32_t team = NO_PLAYER, slot = NO_PLAYER;
     if (!Selected_Player(dialog, &team, &slot)) return;
@@ -237,6 +240,7 @@ void Go_Get_Found_Player(WINDOW_HANDLE dialog) {
         Prepare_Trade_For_Player(team, slot);
         Refresh_Bars_And_Do_Dialog(dialog, TRADES_DIALOG);
     }
+    Player_List_Kind = PLAYER_LIST_FIND_PLAYERS;
 }
 
 void Scout_Found_Player(WINDOW_HANDLE dialog) {
@@ -247,6 +251,7 @@ void Scout_Found_Player(WINDOW_HANDLE dialog) {
     const uint32_t before = Get_Player_Checksum_By_ID(id);
     const int32_t top_row = Get_Listview_Top_Row(list);
     Show_Scouting_Report(dialog, team, slot, &Find_Players_Data);
+    Player_List_Kind = PLAYER_LIST_FIND_PLAYERS;
     if (!Is_Window(dialog) || Get_Player_Checksum_By_ID(id) == before) return;
     Search_Find_Players(&Find_Players_Data);
     PLAYER_LOCATION where{};

@@ -4,13 +4,16 @@
 
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
+#include "column_set_steps.h"
 #include "database/player_record.h"
 #include "database/roster_slots.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "dialogs/find_players_dialog.h"
+#include "dialogs/listview_engine.h"
 #include "dialogs/player_list_dialog.h"
+#include "dialogs/player_list_kind.h"
 #include "platform/combo_box.h"
 #include "platform/list_view.h"
 #include "platform/message_box.h"
@@ -166,4 +169,39 @@ TEST_F(FindPlayers, InfoLinesDescribeThePlayerAndTheCapPosition) {
         Click_Dialog_Button(dialog, ID_OK);
     });
     Do_Dialog(Main_Window, FIND_PLAYERS_DIALOG, 0);
+}
+
+TEST_F(FindPlayers, AFreeAgentListOpenedOverItKeepsEachListsColumns) {
+    Set_User_Team(0);
+    Set_User_Preference(CURRENT_WEEK, 3);
+    Copy_Player(FREE_AGENT_TEAM, 0, 9, 3);
+    Store_Column_Set(PLAYER_LIST_FREE_AGENTS, 0, {COLUMN_NAME, COLUMN_AGE});
+    Store_Column_Set(PLAYER_LIST_FIND_PLAYERS, 0, {COLUMN_NAME, COLUMN_SALARY});
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        const WINDOW_HANDLE list = Get_Dialog_Item(dialog, PLAYER_LIST_VIEW);
+        EXPECT_EQ(Shown_Column_Ids(list), (std::vector<int32_t>{COLUMN_NAME, COLUMN_SALARY}));
+        Choose_Default_Columns_From_Menu(dialog, PLAYER_LIST_VIEW);
+        EXPECT_EQ(Shown_Column_Ids(list), Default_Column_Row(PLAYER_LIST_FIND_PLAYERS));
+        Search(dialog, FIND_ANY_PLAYER, "99", "50");
+        ASSERT_TRUE(Listed(dialog, FREE_AGENT_TEAM, 0));
+        Select_Listview_Player(list, FREE_AGENT_TEAM, 0);
+        // Go Get on a free agent opens the free-agent list over Find Players.
+        Script_Dialog_Step([](WINDOW_HANDLE agents) {
+            const WINDOW_HANDLE agent_list = Get_Dialog_Item(agents, PLAYER_LIST_VIEW);
+            EXPECT_EQ(Shown_Column_Ids(agent_list), (std::vector<int32_t>{COLUMN_NAME, COLUMN_AGE}));
+            Choose_Default_Columns_From_Menu(agents, PLAYER_LIST_VIEW);
+            Click_Dialog_Button(agents, ID_OK);
+        });
+        Click_Dialog_Button(dialog, FIND_GO_GET_BUTTON);
+        EXPECT_EQ(Stored_Column_Set(PLAYER_LIST_FREE_AGENTS), Default_Column_Row(PLAYER_LIST_FREE_AGENTS));
+        // Back in Find Players its own columns are still its own.
+        Send_List_Notice(dialog, PLAYER_LIST_VIEW, NOTIFY_COLUMN_CLICK, COLUMN_AGE);
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    Do_Dialog(Main_Window, FIND_PLAYERS_DIALOG, 0);
+    EXPECT_EQ(Stored_Column_Set(PLAYER_LIST_FREE_AGENTS), Default_Column_Row(PLAYER_LIST_FREE_AGENTS))
+        << "the free agents keep what their list left";
+    EXPECT_EQ(Stored_Column_Set(PLAYER_LIST_FIND_PLAYERS), Default_Column_Row(PLAYER_LIST_FIND_PLAYERS))
+        << "Find Players keeps what it left";
+    EXPECT_EQ(Get_User_Preference(Column_Set_Setting(PLAYER_LIST_FIND_PLAYERS, 1)), COLUMN_AGE + 1);
 }
