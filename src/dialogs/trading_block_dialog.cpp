@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <string>
+#include <vector>
 
 #include "app/context_help.h"
 #include "app/dialog_lists.h"
@@ -18,7 +19,10 @@
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/text_format.h"
+#include "dialogs/column_sets.h"
 #include "dialogs/dialog_setup.h"
+#include "dialogs/listview_engine.h"
+#include "dialogs/player_list_kind.h"
 #include "dialogs/player_texts.h"
 #include "dialogs/scouting_report.h"
 #include "dialogs/trades_dialog.h"
@@ -42,8 +46,6 @@ constexpr int32_t BLOCK_REQUESTS = 20;
 constexpr int32_t STAT_SEASONS = 4;
 // Offers found are shown while the search runs, up to this many records.
 constexpr int32_t OFFERS_SHOWN_DURING_SEARCH = 17;
-constexpr int32_t SHOWN_OVERALL_STAT = 225;
-constexpr int32_t PEAK_STAT = 226;
 constexpr int32_t OFFER_IN_HAND = -128;
 
 const char* const REQUEST_NAMES[BLOCK_REQUESTS] = {
@@ -54,16 +56,6 @@ const char* const REQUEST_NAMES[BLOCK_REQUESTS] = {
 
 // Offers list: team, then up to three items, then the statistics line.
 const int32_t OFFER_TAB_STOPS[] = {80, 220, 360, 500};
-
-struct PLAYER_COLUMN {
-    const char* Heading;
-    int32_t Width;
-    int32_t Alignment;
-};
-const PLAYER_COLUMN PLAYER_COLUMNS[] = {
-    {"Player", 170, LIST_VIEW_ALIGN_LEFT},     {"Pos", 40, LIST_VIEW_ALIGN_LEFT},
-    {"Age", 40, LIST_VIEW_ALIGN_RIGHT},        {"Rating", 60, LIST_VIEW_ALIGN_RIGHT},
-    {"Cap Impact", 90, LIST_VIEW_ALIGN_RIGHT}, {"Years", 46, LIST_VIEW_ALIGN_RIGHT}};
 
 const DIALOG_CONTROL BLOCK_CONTROLS[] = {
     {CONTROL_STATIC_TEXT, BLOCK_USER_CAPTION, {6, 6, 340, 12}, "", 0},
@@ -98,6 +90,8 @@ const DIALOG_CONTROL BLOCK_CONTROLS[] = {
 
 // The whole offer held while trade talks run.
 TRADE_OFFER block_backup;
+// The player list of the open block.
+LISTVIEW_DATA Trading_Block_Data;
 // The dialog whose search is running, for the search's step.
 WINDOW_HANDLE searching_dialog = NO_WINDOW;
 
@@ -125,52 +119,73 @@ void Write_Roster_Warning(WINDOW_HANDLE dialog) {
     Set_Dialog_Item_Text(dialog, BLOCK_PROGRESS_TEXT, warning);
 }
 
-void Fill_Player_Row(WINDOW_HANDLE list, int32_t row, int32_t team, int32_t slot) {
-    char name[PLAYER_NAME_TEXT_SIZE];
-    Get_Player_Last_First_Name(team, slot, name);
-    List_View_Insert_Item(list, row, name, Get_Block_Player_Row_Id(team, slot), 0);
-    List_View_Set_Item_Text(list, row, 1,
-                            Get_Position_Short_Name(Get_Player_Vital_Stat(team, slot, VITAL_POSITION)));
-    char text[FORMATTED_TEXT_SIZE];
-    safe_sprintf(text, FORMATTED_TEXT_SIZE, "%d", Get_Player_Age(team, slot));
-    List_View_Set_Item_Text(list, row, 2, text);
-    const int32_t overall = Get_Player_Stat(team, slot, SEASON_PREDICTED, SHOWN_OVERALL_STAT);
-    const int32_t peak = Get_Player_Stat(team, slot, SEASON_PREDICTED, PEAK_STAT);
-    if (peak > overall)
-        safe_sprintf(text, FORMATTED_TEXT_SIZE, "%d/%d", overall, peak);
-    else
-        safe_sprintf(text, FORMATTED_TEXT_SIZE, "%d", peak);
-    List_View_Set_Item_Text(list, row, 3, text);
-    char amount[FORMATTED_TEXT_SIZE];
-    Format_Wide_Number_Commas(
-        1000 * static_cast<int64_t>(Get_Player_Vital_Stat(team, slot, VITAL_CAP_CHARGE)), amount);
-    List_View_Set_Item_Text(list, row, 4, ("$" + std::string(amount)).c_str());
-    safe_sprintf(text, FORMATTED_TEXT_SIZE, "%d", Get_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS));
-    List_View_Set_Item_Text(list, row, 5, text);
+// The block's list is the user's roster and keeps that kind's column set;
+// the kind is set again whenever a dialog opened over the block returns.
+// The kind of the dialog beneath is put back when the block closes.
+int32_t kind_beneath = PLAYER_LIST_ROSTER;
+
+bool Is_Pick_Row(intptr_t row_id) {
+    return row_id >= Get_Block_Pick_Row_Id(0);
 }
 
-// The user's players, then his picks, in fixed columns.
-void Fill_Block_Player_List(WINDOW_HANDLE dialog) {
-    const WINDOW_HANDLE list = Get_Dialog_Item(dialog, BLOCK_PLAYER_LIST);
-    Send_Window_Message(list, MSG_LIST_VIEW_DELETE_ALL_ITEMS, 0, 0);
-    if (List_View_Get_Column_Count(list) == 0) {
-        Send_Window_Message(list, MSG_LIST_VIEW_SET_EXTENDED_STYLE, LIST_VIEW_FULL_ROW_SELECT,
-                            LIST_VIEW_FULL_ROW_SELECT);
-        int32_t index = 0;
-        for (const PLAYER_COLUMN& column : PLAYER_COLUMNS) {
-            List_View_Insert_Column(list, index, column.Heading, column.Width, column.Alignment, index);
-            ++index;
-        }
-    }
-    const int32_t team = User();
-    if (!Is_Used_Franchise_Slot(team)) return;
-    int32_t row = 0;
-    const int32_t players = Get_First_Empty_Player_Slot(team);
-    for (int32_t slot = 0; slot < players; ++slot)
-        Fill_Player_Row(list, row++, team, slot);
+// The user's picks follow his players whatever the sort: they have no
+// cells of their own, only their text in the first column shown.
+void Append_Block_Pick_Rows(WINDOW_HANDLE list, intptr_t selected) {
+    const std::vector<int32_t> order = List_View_Get_Column_Order(list);
+    const int32_t first_column = List_View_Get_Column_Sub_Item(list, order.empty() ? 0 : order[0]);
+    int32_t row = List_View_Get_Item_Count(list);
     char text[BLOCK_ROW_TEXT_SIZE];
-    for (int32_t k = 0; Format_Block_Pick_Row(team, k, text); ++k)
-        List_View_Insert_Item(list, row++, text, Get_Block_Pick_Row_Id(k), 0);
+    for (int32_t k = 0; Format_Block_Pick_Row(User(), k, text); ++k) {
+        const intptr_t id = Get_Block_Pick_Row_Id(k);
+        const uint32_t state = id == selected ? ITEM_SELECTED | ITEM_FOCUSED : 0;
+        List_View_Insert_Item(list, row, "", id, state);
+        if (first_column >= 0) List_View_Set_Item_Text(list, row, first_column, text);
+        ++row;
+    }
+}
+
+// The user's players through the list engine, sorted, then his picks.
+void Fill_Block_Player_List(WINDOW_HANDLE) {
+    LISTVIEW_DATA& data = Trading_Block_Data;
+    const intptr_t selected = Get_Listview_Selected_Player(data.List_Window, nullptr, nullptr);
+    Clear_Listview_Entries(&data);
+    const int32_t team = User();
+    if (Is_Used_Franchise_Slot(team)) {
+        const int32_t players = Get_First_Empty_Player_Slot(team);
+        for (int32_t slot = 0; slot < players; ++slot)
+            data.Entries[slot] = static_cast<uint16_t>(Get_Block_Player_Row_Id(team, slot));
+    }
+    Fill_Listview_Rows(&data, NO_WINDOW);
+    Sort_Listview(&data);
+    if (Is_Used_Franchise_Slot(team)) Append_Block_Pick_Rows(data.List_Window, selected);
+    Auto_Size_Listview_Columns(data.List_Window);
+}
+
+// A heading click sorts the players; the picks stay below them.
+void Sort_Block_Player_List(int32_t column) {
+    LISTVIEW_DATA& data = Trading_Block_Data;
+    const WINDOW_HANDLE list = data.List_Window;
+    const intptr_t selected = Get_Listview_Selected_Player(list, nullptr, nullptr);
+    for (int32_t row = List_View_Get_Item_Count(list) - 1; row >= 0; --row)
+        if (Is_Pick_Row(List_View_Get_Item_Data(list, row)))
+            Send_Window_Message(list, MSG_LIST_VIEW_DELETE_ITEM, static_cast<uintptr_t>(row), 0);
+    Set_Listview_Sort_Column(&data, column);
+    Sort_Listview(&data);
+    if (Is_Used_Franchise_Slot(User())) Append_Block_Pick_Rows(list, selected);
+}
+
+void Open_Block_Player_List(WINDOW_HANDLE dialog) {
+    kind_beneath = Player_List_Kind;
+    Player_List_Kind = PLAYER_LIST_ROSTER;
+    LISTVIEW_DATA& data = Trading_Block_Data;
+    data = LISTVIEW_DATA{};
+    safe_strncpy(data.Name, "LVD_Trading_Block", LISTVIEW_NAME_SIZE);
+    data.Dialog_Window = dialog;
+    data.List_Window = Get_Dialog_Item(dialog, BLOCK_PLAYER_LIST);
+    Init_Listview_Data(&data);
+    data.Sort_Column = 0;
+    Load_Listview_Column_Set(&data);
+    Rebuild_Listview_Columns(&data);
 }
 
 int32_t Selected_Row(WINDOW_HANDLE dialog) {
@@ -276,6 +291,7 @@ void Open_Trading_Block(WINDOW_HANDLE dialog) {
     const WINDOW_HANDLE seasons = Get_Dialog_Item(dialog, BLOCK_SEASON_COMBO);
     if (Combo_Box_Get_Current_Selection(seasons) < 0 && Combo_Box_Get_Count(seasons) > 0)
         Combo_Box_Set_Current_Selection(seasons, 0);
+    Open_Block_Player_List(dialog);
     Init_Trading_Block(dialog);
     Fill_Block_Player_List(dialog);
     Fill_Block_List(dialog);
@@ -323,6 +339,7 @@ void Scout_From_Block(WINDOW_HANDLE dialog) {
     const int32_t id = Get_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID);
     const uint32_t before = Get_Player_Checksum_By_ID(id);
     Show_Scouting_Report(dialog, team, slot);
+    Player_List_Kind = PLAYER_LIST_ROSTER;
     if (Get_Player_Checksum_By_ID(id) == before) return;
     // The report changed him: the list is rebuilt; a player who left the team
     // takes the block with him.
@@ -400,6 +417,7 @@ void Open_Offer(WINDOW_HANDLE dialog) {
     Set_User_Preference(TRADE_MADE_FLAG, 0);
     Enable_Window(dialog, false);
     Refresh_Bars_And_Do_Dialog(dialog, TRADES_DIALOG);
+    Player_List_Kind = PLAYER_LIST_ROSTER;
     Enable_Window(dialog, true);
     if (Current_Trade_Offer.Reserved == 1) {
         Current_Trade_Offer = block_backup;
@@ -414,7 +432,28 @@ void Open_Offer(WINDOW_HANDLE dialog) {
 
 bool Handle_List_View_Notice(WINDOW_HANDLE dialog, const NOTIFY_INFO* notice) {
     if (notice == nullptr || notice->From_Id != BLOCK_PLAYER_LIST) return false;
-    if (notice->Code == NOTIFY_DOUBLE_CLICK) Add_To_Block(dialog);
+    switch (notice->Code) {
+    case NOTIFY_DOUBLE_CLICK:
+        Add_To_Block(dialog);
+        break;
+    case NOTIFY_COLUMN_CLICK:
+        Sort_Block_Player_List(notice->Sub_Item + 1);
+        break;
+    case NOTIFY_RIGHT_CLICK:
+    case NOTIFY_HEADER_RIGHT_CLICK: {
+        // A new column set or the default one leaves the list without its
+        // rows: it is filled again.
+        const int32_t command = Do_Listview_Header_Menu(&Trading_Block_Data);
+        if (command == HEADER_MENU_CHOOSE_COLUMNS || command == HEADER_MENU_DEFAULT_COLUMNS)
+            Fill_Block_Player_List(dialog);
+        break;
+    }
+    case NOTIFY_ITEM_CHANGED:
+        if (Trading_Block_Data.Fill_Flag != 0) return true;
+        break;
+    default:
+        break;
+    }
     Update_Block_Buttons(dialog);
     return true;
 }
@@ -441,6 +480,8 @@ bool Handle_Block_Command(WINDOW_HANDLE dialog, int32_t id, uint32_t notificatio
                 Combo_Box_Get_Current_Selection(Get_Dialog_Item(dialog, BLOCK_SEASON_COMBO));
             if (season >= 0) Set_User_Preference(STAT_SEASON_CHOICE, season);
             Write_Offers_List(dialog);
+            // The list's statistic cells follow the season too.
+            Fill_Block_Player_List(dialog);
         }
         return true;
     case BLOCK_GET_OFFERS:
@@ -521,6 +562,10 @@ intptr_t Trading_Block_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_
     case MSG_INIT_DIALOG:
         Open_Trading_Block(dialog);
         return 1;
+    case MSG_DESTROY:
+        Save_Listview_Column_Set(&Trading_Block_Data);
+        Player_List_Kind = kind_beneath;
+        return 0;
     case MSG_NOTIFY:
         return Handle_List_View_Notice(dialog, reinterpret_cast<const NOTIFY_INFO*>(lparam)) ? 1 : 0;
     case MSG_VERTICAL_SCROLL:

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
+#include "column_set_steps.h"
 #include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
@@ -11,6 +13,7 @@
 #include "database/settings.h"
 #include "database/team_finances.h"
 #include "database/team_record.h"
+#include "dialogs/player_list_kind.h"
 #include "dialogs/trade_answer_dialogs.h"
 #include "dialogs/trades_dialog.h"
 #include "dialogs/trading_block_dialog.h"
@@ -136,6 +139,64 @@ TEST_F(TradingBlockDialog, SettingsOutOfRangeTheCashSpinAndTheRoadOutOfTheDraft)
     Script_Dialog_Step([](WINDOW_HANDLE dialog) {
         EXPECT_EQ(Count_Dialog_Lines(dialog, BLOCK_LIST), 1);
         Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADING_BLOCK_DIALOG, 0);
+}
+
+TEST_F(TradingBlockDialog, PlayerListSortsTakesAColumnSetAndKeepsItForTheNextOpening) {
+    Store_Column_Set(PLAYER_LIST_ROSTER, 0, {COLUMN_NAME, COLUMN_AGE});
+    Store_Column_Set(PLAYER_LIST_FIND_PLAYERS, 0, {COLUMN_NAME, COLUMN_SALARY});
+    Player_List_Kind = PLAYER_LIST_FIND_PLAYERS;
+    const int32_t players = Get_First_Empty_Player_Slot(USER);
+    auto age_of_row = [](WINDOW_HANDLE list, int32_t row) {
+        const intptr_t code = List_View_Get_Item_Data(list, row);
+        return Get_Player_Age(static_cast<int32_t>(code / 100), static_cast<int32_t>(code % 100));
+    };
+    // The players in the order of the list, then the picks, always last.
+    auto check_rows = [&](WINDOW_HANDLE list, bool by_age) {
+        const int32_t rows = List_View_Get_Item_Count(list);
+        ASSERT_GT(rows, players) << "the picks follow the players";
+        for (int32_t row = 0; row < rows; ++row) {
+            const intptr_t id = List_View_Get_Item_Data(list, row);
+            if (row >= players) {
+                EXPECT_EQ(id, Get_Block_Pick_Row_Id(row - players)) << row;
+                continue;
+            }
+            EXPECT_EQ(id / 100, USER) << row;
+            if (by_age && row > 0) {
+                EXPECT_GE(age_of_row(list, row - 1), age_of_row(list, row)) << row;
+            }
+        }
+    };
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        const WINDOW_HANDLE list = Get_Dialog_Item(dialog, BLOCK_PLAYER_LIST);
+        EXPECT_EQ(Shown_Column_Ids(list), (std::vector<int32_t>{COLUMN_NAME, COLUMN_AGE}));
+        check_rows(list, false);
+        Send_List_Notice(dialog, BLOCK_PLAYER_LIST, NOTIFY_COLUMN_CLICK, COLUMN_AGE);
+        check_rows(list, true);
+        EXPECT_LT(age_of_row(list, players - 1), age_of_row(list, 0)) << "oldest first";
+        Choose_Default_Columns_From_Menu(dialog, BLOCK_PLAYER_LIST);
+        EXPECT_EQ(Shown_Column_Ids(list), Default_Column_Row(PLAYER_LIST_ROSTER));
+        check_rows(list, true);
+        // A pick is still put on the block from its row.
+        Put_On_Block(dialog, Get_Block_Pick_Row_Id(0));
+        EXPECT_EQ(Count_Dialog_Lines(dialog, BLOCK_LIST), 1);
+        Send_Window_Message(list, MSG_LIST_VIEW_ENSURE_VISIBLE,
+                            static_cast<uintptr_t>(List_View_Get_Item_Count(list) - 1), 0);
+        Keep_Dialog_Picture(dialog, "trading_block_columns");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADING_BLOCK_DIALOG, 0);
+    EXPECT_EQ(Stored_Column_Set(PLAYER_LIST_ROSTER), Default_Column_Row(PLAYER_LIST_ROSTER));
+    EXPECT_EQ(Get_User_Preference(Column_Set_Setting(PLAYER_LIST_ROSTER, 1)), COLUMN_AGE + 1);
+    EXPECT_EQ(Stored_Column_Set(PLAYER_LIST_FIND_PLAYERS), (std::vector<int32_t>{COLUMN_NAME, COLUMN_SALARY}))
+        << "another kind's set is left alone";
+    EXPECT_EQ(Player_List_Kind, PLAYER_LIST_FIND_PLAYERS) << "the kind beneath comes back";
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        const WINDOW_HANDLE list = Get_Dialog_Item(dialog, BLOCK_PLAYER_LIST);
+        EXPECT_EQ(Shown_Column_Ids(list), Default_Column_Row(PLAYER_LIST_ROSTER)) << "the set comes back";
+        check_rows(list, true);
+        Click_Dialog_Button(dialog, ID_CANCEL);
     });
     Do_Dialog(Main_Window, TRADING_BLOCK_DIALOG, 0);
 }
