@@ -97,6 +97,32 @@ void Spin(WINDOW_HANDLE dialog, int32_t id, int32_t up) {
                         static_cast<intptr_t>(Get_Dialog_Item(dialog, id)));
 }
 
+// The offer's two sides, item by item.
+void Expect_Same_Offer(const TRADE_OFFER& seen, const TRADE_OFFER& expected, const char* what) {
+    for (int32_t side = 0; side < 2; ++side) {
+        EXPECT_EQ(seen.Team[side], expected.Team[side]) << what << ", side " << side;
+        for (int32_t n = 0; n < TRADE_ITEMS_PER_SIDE; ++n)
+            EXPECT_EQ(seen.Items[side][n], expected.Items[side][n])
+                << what << ", side " << side << " item " << n;
+    }
+    EXPECT_EQ(seen.Cash, expected.Cash) << what;
+}
+
+// The offer lists show the offer's items, in order, and nothing else.
+void Expect_Lists_Show_Offer(WINDOW_HANDLE dialog) {
+    for (int32_t side = 0; side < 2; ++side) {
+        const int32_t list = side == 0 ? TRADE_USER_OFFER : TRADE_PARTNER_OFFER;
+        const int32_t count = Get_Trade_Item_Count(&Current_Trade_Offer, side);
+        ASSERT_EQ(Count_Dialog_Lines(dialog, list), count) << "side " << side;
+        for (int32_t n = 0; n < count; ++n) {
+            char text[TRADE_ROW_TEXT_SIZE];
+            Format_Trade_Offer_Item(Get_Trade_Side_Team(Current_Trade_Offer, side),
+                                    Current_Trade_Offer.Items[side][n], text);
+            EXPECT_EQ(Get_Dialog_Line_Text(dialog, list, n), text) << "side " << side << " line " << n;
+        }
+    }
+}
+
 std::string Last_Caption() {
     return Get_Shown_Messages().empty() ? std::string() : Get_Shown_Messages().back().Caption;
 }
@@ -311,7 +337,7 @@ TEST_F(TradesDialog, CounterOffersBalancingAndTheDoubleCapWarning) {
         Click_Dialog_Button(dialog, TRADE_COUNTER);
         EXPECT_EQ(Last_Caption(), "Nope");
         EXPECT_EQ(Last_Text(), "I can't make a suitable trade out of that.");
-        EXPECT_GT(Count_Dialog_Lines(dialog, TRADE_PARTNER_OFFER), 0) << "what was added stays";
+        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_PARTNER_OFFER), 0) << "nothing is left of it";
         Click_Dialog_Button(dialog, TRADE_CLEAR);
         EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_PARTNER_OFFER), 0);
         // A starter for a first-round pick: the partner's counter makes it worth his while.
@@ -376,6 +402,46 @@ TEST_F(TradesDialog, EachRosterListHasAHeadingOverEveryColumn) {
                     << expected[column] << " over list " << id;
             }
         }
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADES_DIALOG, 0);
+}
+
+// A counter offer that fails leaves both sides as the user made them; one
+// that succeeds is a deal the partner then accepts when it is submitted.
+TEST_F(TradesDialog, ACounterOfferEitherLeavesTheOfferOrMakesOneThePartnerAccepts) {
+    Script_Dialog_Answer(TRADE_OFFER_RESPONSE_DIALOG, 0);
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        TEAM_STRENGTH_TABLE partner_table;
+        Build_Team_Strength_Table(PARTNER, &partner_table);
+        // A backup for the partner's first starter: short of what he wants.
+        Add_Item(dialog, 0, 45);
+        Add_Item(dialog, 1, 0);
+        ASSERT_LT(Score_Trade_Offer(&Current_Trade_Offer, partner_table), 1000);
+        const TRADE_OFFER asked = Current_Trade_Offer;
+        Clear_Shown_Messages();
+        Click_Dialog_Button(dialog, TRADE_COUNTER);
+        EXPECT_EQ(Last_Caption(), "Nope");
+        EXPECT_EQ(Last_Text(), "I can't make a suitable trade out of that.");
+        Expect_Same_Offer(Current_Trade_Offer, asked, "a failed counter offer");
+        Expect_Lists_Show_Offer(dialog);
+
+        // The user's starters for the partner's counter.
+        Click_Dialog_Button(dialog, TRADE_CLEAR);
+        Add_Item(dialog, 0, 0);
+        Add_Item(dialog, 0, 1);
+        const TRADE_OFFER given = Current_Trade_Offer;
+        Clear_Shown_Messages();
+        Click_Dialog_Button(dialog, TRADE_COUNTER);
+        EXPECT_TRUE(Get_Shown_Messages().empty()) << Last_Text();
+        EXPECT_GT(Get_Trade_Item_Count(&Current_Trade_Offer, 1), 0);
+        for (int32_t n = 0; n < TRADE_ITEMS_PER_SIDE; ++n)
+            EXPECT_EQ(Current_Trade_Offer.Items[0][n], given.Items[0][n]) << "what the user gives stays";
+        EXPECT_GE(Score_Trade_Offer(&Current_Trade_Offer, partner_table), 1000);
+        Expect_Lists_Show_Offer(dialog);
+        Keep_Dialog_Picture(dialog, "trades_counter_offer");
+        Click_Dialog_Button(dialog, TRADE_SUBMIT);
+        EXPECT_GE(Get_Answering_Score(), 1000) << "the partner stands by his own counter offer";
         Click_Dialog_Button(dialog, ID_OK);
     });
     Do_Dialog(Main_Window, TRADES_DIALOG, 0);
