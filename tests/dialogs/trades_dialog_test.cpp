@@ -16,6 +16,7 @@
 #include "database/team_finances.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "dialogs/scouting_report.h"
 #include "dialogs/trade_answer_dialogs.h"
 #include "dialogs/trades_dialog.h"
 #include "frontoffice/finance_stats.h"
@@ -24,6 +25,7 @@
 #include "frontoffice/trade_scoring.h"
 #include "frontoffice/trade_screens.h"
 #include "platform/controls.h"
+#include "platform/dialogs.h"
 #include "platform/list_box.h"
 #include "platform/message_box.h"
 #include "platform/windows.h"
@@ -121,6 +123,13 @@ void Expect_Lists_Show_Offer(WINDOW_HANDLE dialog) {
             EXPECT_EQ(Get_Dialog_Line_Text(dialog, list, n), text) << "side " << side << " line " << n;
         }
     }
+}
+
+int32_t Count_Open_Trades_Dialogs() {
+    int32_t open = 0;
+    for (const WINDOW_HANDLE dialog : Get_Open_Modal_Dialogs())
+        if (Is_Window(dialog) && Get_Dialog_Template_Id(dialog) == TRADES_DIALOG) ++open;
+    return open;
 }
 
 std::string Last_Caption() {
@@ -405,6 +414,53 @@ TEST_F(TradesDialog, EachRosterListHasAHeadingOverEveryColumn) {
         Click_Dialog_Button(dialog, ID_OK);
     });
     Do_Dialog(Main_Window, TRADES_DIALOG, 0);
+}
+
+// Go Get on the report of a partner's player, opened from the Trades dialog,
+// asks for him in the offer being built: no second Trades dialog, nothing of
+// the offer lost, and what the lists show is what the offer holds.
+TEST_F(TradesDialog, GoGetFromTheScoutingReportAsksForThePlayerInTheOfferBeingBuilt) {
+    constexpr int32_t ASKED = 12, SCOUTED = 30;
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        Add_Item(dialog, 0, 0);
+        Add_Item(dialog, 1, ASKED);
+        TRADE_OFFER expected = Current_Trade_Offer;
+        expected.Items[1][1] = SCOUTED;
+        auto go_get = [&](int32_t item, bool side_full) {
+            Choose_Dialog_Line(dialog, TRADE_PARTNER_ROSTER,
+                               Line_Of_Item(dialog, TRADE_PARTNER_ROSTER, item));
+            const int32_t opened = Count_Dialogs_Opened();
+            Script_Dialog_Step([side_full](WINDOW_HANDLE report) {
+                EXPECT_EQ(Get_Dialog_Template_Id(report), SCOUTING_REPORT_DIALOG);
+                EXPECT_EQ(Count_Open_Trades_Dialogs(), 1);
+                Click_Dialog_Button(report, REPORT_GO_GET_BUTTON);
+                // A full side keeps the report open with the reason.
+                if (side_full) Click_Dialog_Button(report, ID_OK);
+            });
+            Click_Dialog_Button(dialog, TRADE_PARTNER_SCOUTING);
+            EXPECT_EQ(Count_Dialogs_Opened(), opened + 1) << "the report and no other dialog";
+            EXPECT_EQ(Get_Innermost_Dialog(), dialog);
+        };
+        go_get(SCOUTED, false);
+        Expect_Same_Offer(Current_Trade_Offer, expected, "the player added to what was built");
+        Expect_Lists_Show_Offer(dialog);
+        Keep_Dialog_Picture(dialog, "trades_after_go_get");
+        go_get(SCOUTED, false);
+        Expect_Same_Offer(Current_Trade_Offer, expected, "a player already asked for is not added twice");
+        // With the partner's side full, the report says so and the offer stays.
+        for (int32_t item = 40; Get_Trade_Item_Count(&Current_Trade_Offer, 1) < TRADE_ITEMS_PER_SIDE; ++item)
+            Add_Item(dialog, 1, item);
+        expected = Current_Trade_Offer;
+        Clear_Shown_Messages();
+        go_get(20, true);
+        EXPECT_EQ(Last_Text(),
+                  "No more than 15 items (players or draft picks) per team may be offered in a trade.");
+        Expect_Same_Offer(Current_Trade_Offer, expected, "a full side");
+        Expect_Lists_Show_Offer(dialog);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Main_Window_Command(Main_Window, ID_TRADES), true);
+    EXPECT_EQ(Count_Open_Trades_Dialogs(), 0);
 }
 
 // A counter offer that fails leaves both sides as the user made them; one
