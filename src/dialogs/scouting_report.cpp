@@ -1,7 +1,6 @@
 #include "dialogs/scouting_report.h"
 
 #include <cctype>
-#include <cstring>
 
 #include "app/app_fonts.h"
 #include "app/bitmap_cache.h"
@@ -29,6 +28,8 @@
 #include "dialogs/roster_moves.h"
 #include "frontoffice/contract_demand.h"
 #include "frontoffice/contract_offer.h"
+#include "frontoffice/trade_items.h"
+#include "frontoffice/trade_offer.h"
 #include "personnel/fantasy_draft.h"
 #include "personnel/injuries.h"
 #include "platform/controls.h"
@@ -49,7 +50,6 @@ constexpr int32_t NOT_FANTASY_DRAFTED = -128;
 constexpr int32_t HAND_CURSOR = 1;
 constexpr int32_t ARROW_CURSOR = 0;
 constexpr int32_t WEB_ADDRESS_SIZE = 256;
-constexpr const char* TRADE_SCREEN_LIST = "LVD_Trade_Other";
 
 const DIALOG_CONTROL REPORT_CONTROLS[] = {
     {CONTROL_PUSH_BUTTON, REPORT_PREVIOUS_BUTTON, {0, 308, 98, 13}, "<< Previous Player", BUTTON},
@@ -246,6 +246,34 @@ void Negotiate(WINDOW_HANDLE dialog, int32_t team, int32_t slot) {
     Repaint_Window(dialog);
 }
 
+bool Is_Trades_Dialog_Open() {
+    for (const WINDOW_HANDLE open : Get_Open_Modal_Dialogs())
+        if (Is_Window(open) && Get_Dialog_Template_Id(open) == TRADES_DIALOG) return true;
+    return false;
+}
+
+// The player asked for in the offer the open Trades dialog holds: added to
+// what his team gives when it is the partner there, else a new proposal for
+// him. False, with the offer unchanged, when that side has no room left.
+bool Ask_For_Player_In_Open_Offer(int32_t team, int32_t slot) {
+    TRADE_OFFER* offer = &Current_Trade_Offer;
+    if (Get_Trade_Side_Team(*offer, 1) != team) {
+        Prepare_Trade_For_Player(team, slot);
+        return true;
+    }
+    if (Can_Add_Trade_Item(offer, 1, slot)) {
+        Add_Trade_Item(offer, 1, slot);
+        return true;
+    }
+    // Already asked for: nothing to add.
+    if (Get_Trade_Item_Count(offer, 1) < TRADE_ITEMS_PER_SIDE) return true;
+    Show_Formatted_Message(
+        "Can't add player to deal",
+        "No more than %d items (players or draft picks) per team may be offered in a trade.",
+        TRADE_ITEMS_PER_SIDE);
+    return false;
+}
+
 void Go_Get(WINDOW_HANDLE dialog) {
     const int32_t team = Shown_Team(), slot = Shown_Slot();
     if (!Is_Player_Address(team, slot) || Is_Player_Slot_Used(team, slot) == 0) return;
@@ -269,11 +297,13 @@ void Go_Get(WINDOW_HANDLE dialog) {
         }
         if (team >= HALL_OF_FAME_TEAM) {
             pending_dialog = PENDING_FREE_AGENTS;
+        } else if (Is_Trades_Dialog_Open()) {
+            // The Trades dialog beneath shows the player in the offer it
+            // holds; a second one over a fresh offer would lose that offer.
+            if (!Ask_For_Player_In_Open_Offer(team, slot)) return;
         } else {
             Prepare_Trade_For_Player(team, slot);
-            const bool from_trades =
-                report_list != nullptr && std::strcmp(report_list->Name, TRADE_SCREEN_LIST) == 0;
-            if (!from_trades) pending_dialog = PENDING_TRADES;
+            pending_dialog = PENDING_TRADES;
         }
         End_Dialog(dialog, 1);
         return;

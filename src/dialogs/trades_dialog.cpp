@@ -185,6 +185,22 @@ void Scout_Selected_Player(WINDOW_HANDLE dialog, int32_t side) {
     const int32_t team = Get_Trade_Side_Team(Current_Trade_Offer, side);
     if (item < 0 || !Is_Trade_Player_Item(Current_Trade_Offer, side, item)) return;
     Show_Scouting_Report(dialog, team, item);
+    if (!Is_Window(dialog)) return;
+    // The report may have asked for the player (in this offer or in a new
+    // proposal with his team), changed a contract or released a player.
+    if (Get_User_Preference(TRADE_PARTNER_TEAM) == OFFER_IN_HAND) {
+        Set_User_Preference(TRADE_PARTNER_TEAM, Partner());
+        Init_Trades_Dialog_Lists(dialog);
+    } else {
+        Fill_Trade_Roster_List(dialog, 0);
+        Fill_Trade_Roster_List(dialog, 1);
+        Fill_Trade_Offer_List(dialog, 0);
+        Fill_Trade_Offer_List(dialog, 1);
+        Update_Trade_Player_Counts(dialog);
+    }
+    Update_Trade_Cap_Lines(dialog);
+    Update_Trade_Cash_Lines(dialog);
+    Refresh_Offer_State(dialog);
 }
 
 void Choose_Partner(WINDOW_HANDLE dialog) {

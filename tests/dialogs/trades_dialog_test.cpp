@@ -16,6 +16,7 @@
 #include "database/team_finances.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "dialogs/scouting_report.h"
 #include "dialogs/trade_answer_dialogs.h"
 #include "dialogs/trades_dialog.h"
 #include "frontoffice/finance_stats.h"
@@ -24,6 +25,7 @@
 #include "frontoffice/trade_scoring.h"
 #include "frontoffice/trade_screens.h"
 #include "platform/controls.h"
+#include "platform/dialogs.h"
 #include "platform/list_box.h"
 #include "platform/message_box.h"
 #include "platform/windows.h"
@@ -95,6 +97,39 @@ void Spin(WINDOW_HANDLE dialog, int32_t id, int32_t up) {
     Send_Window_Message(dialog, MSG_VERTICAL_SCROLL,
                         SCROLL_THUMB_POSITION | (static_cast<uintptr_t>(up) << 16),
                         static_cast<intptr_t>(Get_Dialog_Item(dialog, id)));
+}
+
+// The offer's two sides, item by item.
+void Expect_Same_Offer(const TRADE_OFFER& seen, const TRADE_OFFER& expected, const char* what) {
+    for (int32_t side = 0; side < 2; ++side) {
+        EXPECT_EQ(seen.Team[side], expected.Team[side]) << what << ", side " << side;
+        for (int32_t n = 0; n < TRADE_ITEMS_PER_SIDE; ++n)
+            EXPECT_EQ(seen.Items[side][n], expected.Items[side][n])
+                << what << ", side " << side << " item " << n;
+    }
+    EXPECT_EQ(seen.Cash, expected.Cash) << what;
+}
+
+// The offer lists show the offer's items, in order, and nothing else.
+void Expect_Lists_Show_Offer(WINDOW_HANDLE dialog) {
+    for (int32_t side = 0; side < 2; ++side) {
+        const int32_t list = side == 0 ? TRADE_USER_OFFER : TRADE_PARTNER_OFFER;
+        const int32_t count = Get_Trade_Item_Count(&Current_Trade_Offer, side);
+        ASSERT_EQ(Count_Dialog_Lines(dialog, list), count) << "side " << side;
+        for (int32_t n = 0; n < count; ++n) {
+            char text[TRADE_ROW_TEXT_SIZE];
+            Format_Trade_Offer_Item(Get_Trade_Side_Team(Current_Trade_Offer, side),
+                                    Current_Trade_Offer.Items[side][n], text);
+            EXPECT_EQ(Get_Dialog_Line_Text(dialog, list, n), text) << "side " << side << " line " << n;
+        }
+    }
+}
+
+int32_t Count_Open_Trades_Dialogs() {
+    int32_t open = 0;
+    for (const WINDOW_HANDLE dialog : Get_Open_Modal_Dialogs())
+        if (Is_Window(dialog) && Get_Dialog_Template_Id(dialog) == TRADES_DIALOG) ++open;
+    return open;
 }
 
 std::string Last_Caption() {
@@ -311,7 +346,7 @@ TEST_F(TradesDialog, CounterOffersBalancingAndTheDoubleCapWarning) {
         Click_Dialog_Button(dialog, TRADE_COUNTER);
         EXPECT_EQ(Last_Caption(), "Nope");
         EXPECT_EQ(Last_Text(), "I can't make a suitable trade out of that.");
-        EXPECT_GT(Count_Dialog_Lines(dialog, TRADE_PARTNER_OFFER), 0) << "what was added stays";
+        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_PARTNER_OFFER), 0) << "nothing is left of it";
         Click_Dialog_Button(dialog, TRADE_CLEAR);
         EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_PARTNER_OFFER), 0);
         // A starter for a first-round pick: the partner's counter makes it worth his while.
@@ -376,6 +411,93 @@ TEST_F(TradesDialog, EachRosterListHasAHeadingOverEveryColumn) {
                     << expected[column] << " over list " << id;
             }
         }
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADES_DIALOG, 0);
+}
+
+// Go Get on the report of a partner's player, opened from the Trades dialog,
+// asks for him in the offer being built: no second Trades dialog, nothing of
+// the offer lost, and what the lists show is what the offer holds.
+TEST_F(TradesDialog, GoGetFromTheScoutingReportAsksForThePlayerInTheOfferBeingBuilt) {
+    constexpr int32_t ASKED = 12, SCOUTED = 30;
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        Add_Item(dialog, 0, 0);
+        Add_Item(dialog, 1, ASKED);
+        TRADE_OFFER expected = Current_Trade_Offer;
+        expected.Items[1][1] = SCOUTED;
+        auto go_get = [&](int32_t item, bool side_full) {
+            Choose_Dialog_Line(dialog, TRADE_PARTNER_ROSTER,
+                               Line_Of_Item(dialog, TRADE_PARTNER_ROSTER, item));
+            const int32_t opened = Count_Dialogs_Opened();
+            Script_Dialog_Step([side_full](WINDOW_HANDLE report) {
+                EXPECT_EQ(Get_Dialog_Template_Id(report), SCOUTING_REPORT_DIALOG);
+                EXPECT_EQ(Count_Open_Trades_Dialogs(), 1);
+                Click_Dialog_Button(report, REPORT_GO_GET_BUTTON);
+                // A full side keeps the report open with the reason.
+                if (side_full) Click_Dialog_Button(report, ID_OK);
+            });
+            Click_Dialog_Button(dialog, TRADE_PARTNER_SCOUTING);
+            EXPECT_EQ(Count_Dialogs_Opened(), opened + 1) << "the report and no other dialog";
+            EXPECT_EQ(Get_Innermost_Dialog(), dialog);
+        };
+        go_get(SCOUTED, false);
+        Expect_Same_Offer(Current_Trade_Offer, expected, "the player added to what was built");
+        Expect_Lists_Show_Offer(dialog);
+        Keep_Dialog_Picture(dialog, "trades_after_go_get");
+        go_get(SCOUTED, false);
+        Expect_Same_Offer(Current_Trade_Offer, expected, "a player already asked for is not added twice");
+        // With the partner's side full, the report says so and the offer stays.
+        for (int32_t item = 40; Get_Trade_Item_Count(&Current_Trade_Offer, 1) < TRADE_ITEMS_PER_SIDE; ++item)
+            Add_Item(dialog, 1, item);
+        expected = Current_Trade_Offer;
+        Clear_Shown_Messages();
+        go_get(20, true);
+        EXPECT_EQ(Last_Text(),
+                  "No more than 15 items (players or draft picks) per team may be offered in a trade.");
+        Expect_Same_Offer(Current_Trade_Offer, expected, "a full side");
+        Expect_Lists_Show_Offer(dialog);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Main_Window_Command(Main_Window, ID_TRADES), true);
+    EXPECT_EQ(Count_Open_Trades_Dialogs(), 0);
+}
+
+// A counter offer that fails leaves both sides as the user made them; one
+// that succeeds is a deal the partner then accepts when it is submitted.
+TEST_F(TradesDialog, ACounterOfferEitherLeavesTheOfferOrMakesOneThePartnerAccepts) {
+    Script_Dialog_Answer(TRADE_OFFER_RESPONSE_DIALOG, 0);
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        TEAM_STRENGTH_TABLE partner_table;
+        Build_Team_Strength_Table(PARTNER, &partner_table);
+        // A backup for the partner's first starter: short of what he wants.
+        Add_Item(dialog, 0, 45);
+        Add_Item(dialog, 1, 0);
+        ASSERT_LT(Score_Trade_Offer(&Current_Trade_Offer, partner_table), 1000);
+        const TRADE_OFFER asked = Current_Trade_Offer;
+        Clear_Shown_Messages();
+        Click_Dialog_Button(dialog, TRADE_COUNTER);
+        EXPECT_EQ(Last_Caption(), "Nope");
+        EXPECT_EQ(Last_Text(), "I can't make a suitable trade out of that.");
+        Expect_Same_Offer(Current_Trade_Offer, asked, "a failed counter offer");
+        Expect_Lists_Show_Offer(dialog);
+
+        // The user's starters for the partner's counter.
+        Click_Dialog_Button(dialog, TRADE_CLEAR);
+        Add_Item(dialog, 0, 0);
+        Add_Item(dialog, 0, 1);
+        const TRADE_OFFER given = Current_Trade_Offer;
+        Clear_Shown_Messages();
+        Click_Dialog_Button(dialog, TRADE_COUNTER);
+        EXPECT_TRUE(Get_Shown_Messages().empty()) << Last_Text();
+        EXPECT_GT(Get_Trade_Item_Count(&Current_Trade_Offer, 1), 0);
+        for (int32_t n = 0; n < TRADE_ITEMS_PER_SIDE; ++n)
+            EXPECT_EQ(Current_Trade_Offer.Items[0][n], given.Items[0][n]) << "what the user gives stays";
+        EXPECT_GE(Score_Trade_Offer(&Current_Trade_Offer, partner_table), 1000);
+        Expect_Lists_Show_Offer(dialog);
+        Keep_Dialog_Picture(dialog, "trades_counter_offer");
+        Click_Dialog_Button(dialog, TRADE_SUBMIT);
+        EXPECT_GE(Get_Answering_Score(), 1000) << "the partner stands by his own counter offer";
         Click_Dialog_Button(dialog, ID_OK);
     });
     Do_Dialog(Main_Window, TRADES_DIALOG, 0);

@@ -201,12 +201,17 @@ TEST(TradeScreens, DebtRuleAndCounterOffers) {
     EXPECT_EQ(Trade_Increases_Payroll_In_Debt(&offer), 1);
     offer = Make_Trade_Offer(0, 1, {3}, {4});
     EXPECT_EQ(Trade_Increases_Payroll_In_Debt(&offer), 0) << "a cheaper player in return";
-    // Asking for a counter offer while offering nothing: the partner adds
-    // players but never accepts; what it added stays.
+    // Asking for a counter offer while offering nothing: the partner never
+    // accepts, and the offer is left as it was.
     Current_Trade_Offer = Make_Trade_Offer(0, 1);
     EXPECT_EQ(Build_Counter_Offer(Build_Needs(0), Build_Needs(1)), 0);
-    EXPECT_NE(Current_Trade_Offer.Items[1][0], EMPTY_TRADE_ITEM);
+    EXPECT_EQ(Current_Trade_Offer.Items[1][0], EMPTY_TRADE_ITEM);
     EXPECT_EQ(Current_Trade_Offer.Items[0][0], EMPTY_TRADE_ITEM);
+    // A starter offered: the partner adds players while it still takes the deal.
+    Current_Trade_Offer = Make_Trade_Offer(0, 1, {0});
+    ASSERT_EQ(Build_Counter_Offer(Build_Needs(0), Build_Needs(1)), 1);
+    EXPECT_NE(Current_Trade_Offer.Items[1][0], EMPTY_TRADE_ITEM);
+    EXPECT_GE(Score_Trade_Offer(&Current_Trade_Offer, Build_Needs(1)), 1000);
 }
 
 TEST(TradingBlock, CashOffersForAPickComeLargestPaymentFirst) {
