@@ -184,6 +184,11 @@ void Scout_Selected_Player(WINDOW_HANDLE dialog, int32_t side) {
     const int32_t item = Get_Selected_Trade_Item(dialog, side);
     const int32_t team = Get_Trade_Side_Team(Current_Trade_Offer, side);
     if (item < 0 || !Is_Trade_Player_Item(Current_Trade_Offer, side, item)) return;
+    // The offer names players by roster slot: a release in the report moves
+    // the players after him up, so the offer is put back by who it held.
+    const TRADE_OFFER_KEYS keys = Get_Trade_Offer_Keys(Current_Trade_Offer);
+    const int32_t held[2] = {Get_Trade_Item_Count(&Current_Trade_Offer, 0),
+                             Get_Trade_Item_Count(&Current_Trade_Offer, 1)};
     Show_Scouting_Report(dialog, team, item);
     if (!Is_Window(dialog)) return;
     // The report may have asked for the player (in this offer or in a new
@@ -192,6 +197,13 @@ void Scout_Selected_Player(WINDOW_HANDLE dialog, int32_t side) {
         Set_User_Preference(TRADE_PARTNER_TEAM, Partner());
         Init_Trades_Dialog_Lists(dialog);
     } else {
+        const TRADE_OFFER asked = Current_Trade_Offer;
+        Restore_Trade_Offer_Keys(&Current_Trade_Offer, keys);
+        // What the report's Go Get added follows what was held.
+        for (int32_t side = 0; side < 2; ++side)
+            for (int32_t place = held[side]; place < TRADE_ITEMS_PER_SIDE; ++place)
+                if (Can_Add_Trade_Item(&Current_Trade_Offer, side, asked.Items[side][place]))
+                    Add_Trade_Item(&Current_Trade_Offer, side, asked.Items[side][place]);
         Fill_Trade_Roster_List(dialog, 0);
         Fill_Trade_Roster_List(dialog, 1);
         Fill_Trade_Offer_List(dialog, 0);

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "database/league_structure.h"
+#include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/roster_queries.h"
 #include "database/roster_slots.h"
@@ -49,6 +50,46 @@ void Swap_Trade_Offer_Sides(TRADE_OFFER* offer) {
 bool Is_Trade_Player_Item(const TRADE_OFFER& offer, int32_t side, int32_t item) {
     if (side < 0 || side > 1 || !Is_Trade_Item_Present(item)) return false;
     return item < Get_First_Empty_Player_Slot(Get_Trade_Side_Team(offer, side));
+}
+
+TRADE_OFFER_KEYS Get_Trade_Offer_Keys(const TRADE_OFFER& offer) {
+    TRADE_OFFER_KEYS keys{};
+    for (int32_t side = 0; side < 2; ++side) {
+        const int32_t team = Get_Trade_Side_Team(offer, side);
+        for (int32_t place = 0; place < TRADE_ITEMS_PER_SIDE; ++place) {
+            const int32_t item = offer.Items[side][place];
+            keys.Player_Id[side][place] = -1;
+            keys.Pick[side][place] = -1;
+            if (!Is_Trade_Item_Present(item)) continue;
+            if (Is_Trade_Player_Item(offer, side, item))
+                keys.Player_Id[side][place] = Get_Player_ID(team, item);
+            else
+                keys.Pick[side][place] = item - Get_First_Empty_Player_Slot(team);
+        }
+    }
+    return keys;
+}
+
+void Restore_Trade_Offer_Keys(TRADE_OFFER* offer, const TRADE_OFFER_KEYS& keys) {
+    if (offer == nullptr) return;
+    for (int32_t side = 0; side < 2; ++side) {
+        const int32_t team = Get_Trade_Side_Team(*offer, side);
+        const int32_t players = Get_First_Empty_Player_Slot(team);
+        int32_t filled = 0;
+        for (int32_t place = 0; place < TRADE_ITEMS_PER_SIDE; ++place) {
+            int32_t item = -1;
+            int32_t found_team = -1, found_slot = -1;
+            if (keys.Player_Id[side][place] > 0 &&
+                Find_Player_By_ID(&found_team, &found_slot, keys.Player_Id[side][place]) &&
+                found_team == team)
+                item = found_slot;
+            else if (keys.Pick[side][place] >= 0 && Is_Trade_Item_Present(players + keys.Pick[side][place]))
+                item = players + keys.Pick[side][place];
+            if (item >= 0) offer->Items[side][filled++] = static_cast<uint8_t>(item);
+        }
+        for (; filled < TRADE_ITEMS_PER_SIDE; ++filled)
+            offer->Items[side][filled] = EMPTY_TRADE_ITEM;
+    }
 }
 
 int32_t Get_Position_Starter_Count(int32_t position) {

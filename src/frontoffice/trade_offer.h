@@ -51,6 +51,20 @@ inline bool Is_Trade_Item_Present(int32_t item) {
 // below the team's player count).
 bool Is_Trade_Player_Item(const TRADE_OFFER& offer, int32_t side, int32_t item);
 
+// What an offer's items stand for, kept apart from the roster slots and pick
+// codes that name them: the player's id, or the index of the team's pick.
+// A dialog that lets the roster change under an open offer keeps them and
+// puts the offer back by them.
+struct TRADE_OFFER_KEYS {
+    int32_t Player_Id[2][TRADE_ITEMS_PER_SIDE];
+    int32_t Pick[2][TRADE_ITEMS_PER_SIDE];
+};
+TRADE_OFFER_KEYS Get_Trade_Offer_Keys(const TRADE_OFFER& offer);
+// Names each kept item again by its player's slot on the same team now (a
+// player who has left it drops out of the offer) or its pick by the team's
+// player count now; later items move up over those dropped.
+void Restore_Trade_Offer_Keys(TRADE_OFFER* offer, const TRADE_OFFER_KEYS& keys);
+
 // Starters the depth chart fields at a position 0-14 (0 for other codes).
 int32_t Get_Position_Starter_Count(int32_t position);
 // Slot of the team's last starter at a position (the s-th player of the

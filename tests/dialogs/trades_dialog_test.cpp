@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "database/league_structure.h"
+#include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/roster_slots.h"
 #include "database/settings.h"
@@ -461,6 +462,39 @@ TEST_F(TradesDialog, GoGetFromTheScoutingReportAsksForThePlayerInTheOfferBeingBu
     });
     EXPECT_EQ(Do_Main_Window_Command(Main_Window, ID_TRADES), true);
     EXPECT_EQ(Count_Open_Trades_Dialogs(), 0);
+}
+
+// A player released from the scouting report opened in the Trades dialog
+// leaves the offer; the players and pick behind him stay offered, though the
+// release moved them up a roster slot.
+TEST_F(TradesDialog, APlayerReleasedFromTheReportLeavesTheOfferAndTheRestStay) {
+    constexpr int32_t RELEASED = 3, KEPT = 7, ASKED = 12;
+    const int32_t kept_id = Get_Player_ID(USER, KEPT);
+    const int32_t released_id = Get_Player_ID(USER, RELEASED);
+    Script_Message_Answer("Release Player?", ID_BOX_YES);
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        Add_Item(dialog, 0, RELEASED);
+        Add_Item(dialog, 0, KEPT);
+        Add_Item(dialog, 0, Get_First_Empty_Player_Slot(USER) + 1);
+        Add_Item(dialog, 1, ASKED);
+        const int32_t players = Get_First_Empty_Player_Slot(USER);
+        Choose_Dialog_Line(dialog, TRADE_USER_OFFER, 0);
+        Script_Dialog_Step([](WINDOW_HANDLE report) { Click_Dialog_Button(report, REPORT_RELEASE_BUTTON); });
+        Click_Dialog_Button(dialog, TRADE_USER_SCOUTING);
+        ASSERT_EQ(Get_First_Empty_Player_Slot(USER), players - 1) << "the player was released";
+        int32_t team = -1, slot = -1;
+        EXPECT_FALSE(Find_Player_By_ID(&team, &slot, released_id) && team == USER);
+        TRADE_OFFER expected = Current_Trade_Offer;
+        expected.Items[0][0] = static_cast<uint8_t>(KEPT - 1);
+        expected.Items[0][1] = static_cast<uint8_t>(players - 1 + 1);
+        expected.Items[0][2] = EMPTY_TRADE_ITEM;
+        expected.Items[1][0] = ASKED;
+        Expect_Same_Offer(Current_Trade_Offer, expected, "the offer after the release");
+        EXPECT_EQ(Get_Player_ID(USER, Current_Trade_Offer.Items[0][0]), kept_id);
+        Expect_Lists_Show_Offer(dialog);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Main_Window_Command(Main_Window, ID_TRADES), true);
 }
 
 // A counter offer that fails leaves both sides as the user made them; one
