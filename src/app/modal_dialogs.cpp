@@ -6,6 +6,7 @@
 #include "app/window_graphics.h"
 #include "platform/message_box.h"
 #include "platform/windows.h"
+#include "views/game_day_view.h"
 
 int32_t Choose_Stat_Dialog_Id = 0;
 
@@ -34,6 +35,9 @@ int32_t Do_Dialog(WINDOW_HANDLE owner, int32_t dialog_id, intptr_t parameter) {
         result = static_cast<int32_t>(
             Run_Modal_Dialog(owner, *Get_Row_Template(*row), Get_Row_Procedure(*row), used_parameter));
     }
+    // The dialog may have changed a roster or a depth chart: the live box
+    // score lines choose their players afresh.
+    Clear_Live_Box_Score_Player_Ids();
     Redraw_Main_Window();
     return result;
 }

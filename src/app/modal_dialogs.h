@@ -24,7 +24,8 @@ extern int32_t Choose_Stat_Dialog_Id;
 
 // Opens dialog `dialog_id` modally over `owner` (NO_WINDOW: the main window)
 // and returns its end result. An unknown id is refused with a message and
-// gives 0. Afterwards the main window's view is painted afresh.
+// gives 0. Afterwards the live box score lines forget their players and the
+// main window's view is painted afresh.
 int32_t Do_Dialog(WINDOW_HANDLE owner, int32_t dialog_id, intptr_t parameter);
 // Re-docks and shows the status bars, then Do_Dialog with parameter 0.
 int32_t Refresh_Bars_And_Do_Dialog(WINDOW_HANDLE owner, int32_t dialog_id);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/font_faces.h"
+#include "platform/font_holds.h"
 
 struct GLYPH_IMAGE {
     bool Loaded;
@@ -31,6 +32,10 @@ struct DRAWING_FONT {
     FT_Face Face;
     bool Synthetic_Bold;
     bool Counted;
+    // Windows drawing with the font; a font deleted while some still do is
+    // freed when the last lets it go.
+    int32_t Holds;
+    bool Deleted;
     const char* Family;
     double Angle; // radians, counter-clockwise
     FONT_METRICS Metrics;
@@ -284,12 +289,28 @@ DRAWING_FONT* Create_Font(const FONT_REQUEST& request) {
     return Make_Font(request, true);
 }
 
-int Delete_Font(DRAWING_FONT* font) {
-    if (font == nullptr || !font->Counted) return 0;
+namespace {
+void Free_Font(DRAWING_FONT* font) {
     FT_Done_Face(font->Face);
     delete font;
     --Live_Fonts;
+}
+} // namespace
+
+int Delete_Font(DRAWING_FONT* font) {
+    if (font == nullptr || !font->Counted || font->Deleted) return 0;
+    font->Deleted = true;
+    if (font->Holds == 0) Free_Font(font);
     return 1;
+}
+
+void Hold_Font(DRAWING_FONT* font) {
+    if (font != nullptr && font->Counted) ++font->Holds;
+}
+
+void Let_Go_Of_Font(DRAWING_FONT* font) {
+    if (font == nullptr || !font->Counted || font->Holds <= 0) return;
+    if (--font->Holds == 0 && font->Deleted) Free_Font(font);
 }
 
 int32_t Count_Live_Fonts() {

@@ -33,9 +33,10 @@ struct FONT_REQUEST {
 
 // nullptr when no face file can be found on this machine.
 DRAWING_FONT* Create_Font(const FONT_REQUEST& request);
-// 1 when deleted, 0 for none.
+// 1 when deleted, 0 for none (or one deleted before). A font that windows
+// still draw with is freed when the last of them lets it go.
 int Delete_Font(DRAWING_FONT* font);
-// Fonts made and not yet deleted.
+// Fonts made and not yet freed.
 int32_t Count_Live_Fonts();
 // The name of the free face the font was made from.
 const char* Get_Font_Face_Used(const DRAWING_FONT* font);

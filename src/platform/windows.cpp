@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/error_reporter.h"
+#include "platform/font_holds.h"
 #include "platform/label_drawing.h"
 #include "platform/menus.h"
 #include "platform/pixel_blits.h"
@@ -321,6 +322,8 @@ bool Destroy_Window(WINDOW_HANDLE window) {
         record->Taken_DCs.clear();
     }
     if (record->Menu != NO_MENU && Is_Menu(record->Menu)) Destroy_Menu(record->Menu);
+    Let_Go_Of_Font(record->Font);
+    record->Font = nullptr;
     for (DRAWING_FONT* font : record->Owned_Fonts)
         Delete_Font(font);
     record->Owned_Fonts.clear();
@@ -471,6 +474,8 @@ std::string Get_Window_Text(WINDOW_HANDLE window) {
 void Set_Window_Font(WINDOW_HANDLE window, DRAWING_FONT* font, bool redraw) {
     WINDOW_RECORD* record = Find_Or_Report(window, "Set_Window_Font");
     if (record == nullptr) return;
+    Hold_Font(font);
+    Let_Go_Of_Font(record->Font);
     record->Font = font;
     Send_Window_Message(window, MSG_SET_FONT, reinterpret_cast<uintptr_t>(font), redraw ? 1 : 0);
     if (redraw && Is_Window(window)) Invalidate_Window(window, nullptr);

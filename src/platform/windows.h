@@ -89,8 +89,9 @@ void Set_Window_Text(WINDOW_HANDLE window, const char* text);
 std::string Get_Window_Text(WINDOW_HANDLE window);
 
 // The font a window draws its text with (nullptr: the layer's default). The
-// window does not own it: MSG_SET_FONT tells it of a new one (lparam 1 asks
-// it to repaint).
+// window does not own it but holds it: a font deleted while windows still
+// draw with it is freed when the last of them takes another font or goes.
+// MSG_SET_FONT tells the window of a new one (lparam 1 asks it to repaint).
 void Set_Window_Font(WINDOW_HANDLE window, DRAWING_FONT* font, bool redraw);
 DRAWING_FONT* Get_Window_Font(WINDOW_HANDLE window);
 // Hands a font to the window, which deletes it when it is destroyed (a

@@ -11,6 +11,7 @@
 #include "database/safe_strings.h"
 #include "database/settings.h"
 #include "dialogs/column_sets.h"
+#include "dialogs/dialog_setup.h"
 #include "dialogs/listview_engine.h"
 #include "dialogs/player_list_kind.h"
 #include "dialogs/session_settings.h"
@@ -20,8 +21,10 @@
 #include "platform/list_box.h"
 #include "platform/list_view.h"
 #include "platform/scripted_answers.h"
+#include "platform/text_render.h"
 #include "platform/windows.h"
 #include "player_dialogs_fixture.h"
+#include "support/resize_under_dialog.h"
 
 namespace {
 constexpr int32_t KIND = PLAYER_LIST_FIND_PLAYERS;
@@ -236,4 +239,26 @@ TEST_F(ColumnSets, ChooserAppliesItsLinesAndNeverKeepsASeparatorChosen) {
     EXPECT_EQ(Header_Ids(), kicking) << "the Kicking group";
     EXPECT_EQ(Get_Column_Preset_Row(1344), 12);
     EXPECT_EQ(Get_Column_Preset_Row(1), 0);
+}
+
+// The main window changing size under the open chooser makes the scaled
+// fonts again; its buttons go on drawing with theirs, which go with the
+// dialog, and a click made afterwards still applies.
+TEST_F(ColumnSets, ChooserButtonsKeepTheirFontWhileTheWindowChangesSize) {
+    Store_Set(0, {COLUMN_NAME, COLUMN_SALARY, COLUMN_AGE});
+    Load_Listview_Column_Set(data_.get());
+    Rebuild_Listview_Columns(data_.get());
+    Peek_App_Font(DIALOG_SMALL_FONT);
+    const int32_t fonts = Count_Live_Fonts();
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Expect_Control_Fonts_Kept_Through_Resize(dialog, ID_OK, DIALOG_SMALL_FONT, "column_chooser_resized");
+        Click_Dialog_Button(dialog, 1344);
+    });
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_OK); });
+    EXPECT_EQ(Do_Dialog(Main_Window, COLUMN_CHOOSER_DIALOG, reinterpret_cast<intptr_t>(data_.get())), 1);
+    std::vector<int32_t> kicking;
+    for (int32_t n = 0; Get_Default_Listview_Column(12, n) != -1; ++n)
+        kicking.push_back(Get_Default_Listview_Column(12, n));
+    EXPECT_EQ(Header_Ids(), kicking) << "the group chosen after the resize is shown";
+    EXPECT_EQ(Count_Live_Fonts(), fonts) << "the old fonts went with the dialog";
 }

@@ -12,15 +12,18 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "dialogs/choose_stat_dialog.h"
+#include "dialogs/dialog_setup.h"
 #include "dialogs/session_settings.h"
 #include "dialogs/small_dialogs.h"
 #include "dialogs/stat_headings.h"
 #include "platform/controls.h"
 #include "platform/edit_control.h"
 #include "platform/message_box.h"
+#include "platform/text_render.h"
 #include "platform/windows.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
+#include "support/resize_under_dialog.h"
 #include "support/test_league.h"
 
 namespace {
@@ -180,6 +183,23 @@ TEST_F(SmallDialogs, ChooseStatWritesOnlyItsViewsColumns) {
     EXPECT_STREQ(heading, "") << "past the table";
     Get_Calendar_Stat_Heading(-1, heading, sizeof heading);
     EXPECT_STREQ(heading, "");
+}
+
+// The main window changing size under an open Choose Stat makes the scaled
+// fonts again; the stat buttons go on drawing with theirs, which go with the
+// dialog, and a choice made afterwards is stored as always.
+TEST_F(SmallDialogs, ChooseStatButtonsKeepTheirFontWhileTheWindowChangesSize) {
+    Set_User_Preference(CHOSEN_STAT_ENTRY, 100);
+    Peek_App_Font(DIALOG_SMALL_FONT);
+    const int32_t fonts = Count_Live_Fonts();
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Expect_Control_Fonts_Kept_Through_Resize(dialog, Get_Stat_Button_Id(0), DIALOG_SMALL_FONT,
+                                                 "choose_stat_resized");
+        Click_Dialog_Button(dialog, Get_Stat_Button_Id(5));
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, CHOOSE_STANDINGS_STAT_DIALOG, 0), 1);
+    EXPECT_EQ(Get_User_Preference(100), 5);
+    EXPECT_EQ(Count_Live_Fonts(), fonts) << "the old fonts went with the dialog";
 }
 
 TEST_F(SmallDialogs, OtherTeamChangesTheViewedTeamOnlyWhenOneIsChosen) {

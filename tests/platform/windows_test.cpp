@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "platform/pixel_blits.h"
 #include "platform/rect_math.h"
 #include "platform/scripted_answers.h"
+#include "platform/text_render.h"
 #include "platform/windows.h"
 #include "support/platform_reset.h"
 
@@ -259,6 +261,40 @@ TEST_F(Windows, ChangedScreenAreasJoinWhenTheyMeetAndStayFew) {
     ASSERT_TRUE(Take_Screen_Changes(&changes));
     EXPECT_TRUE(changes.All);
     EXPECT_TRUE(changes.Areas.empty());
+}
+
+// A font deleted while windows draw with it lives on until the last of them
+// takes another font or is destroyed; one nobody holds goes at once.
+TEST_F(Windows, ADeletedFontLivesUntilTheLastWindowUsingItLetsGo) {
+    const int32_t fonts = Count_Live_Fonts();
+    FONT_REQUEST request{};
+    request.Height = 16;
+    request.Weight = FONT_WEIGHT_BOLD;
+    std::snprintf(request.Face, sizeof request.Face, "%s", "Arial");
+    DRAWING_FONT* shared = Create_Font(request);
+    ASSERT_NE(shared, nullptr);
+    const WINDOW_HANDLE top = Make_Window(WINDOW_VISIBLE, {0, 0, 100, 100});
+    const WINDOW_HANDLE first = Make_Window(WINDOW_CHILD | WINDOW_VISIBLE, {0, 0, 50, 50}, top);
+    const WINDOW_HANDLE second = Make_Window(WINDOW_CHILD | WINDOW_VISIBLE, {50, 0, 100, 50}, top);
+    Set_Window_Font(first, shared, false);
+    Set_Window_Font(second, shared, false);
+    Set_Window_Font(second, shared, false);
+    EXPECT_EQ(Delete_Font(shared), 1);
+    EXPECT_EQ(Delete_Font(shared), 0) << "deleted once only";
+    EXPECT_EQ(Count_Live_Fonts(), fonts + 1) << "two windows still draw with it";
+    Set_Window_Font(first, nullptr, false);
+    EXPECT_EQ(Count_Live_Fonts(), fonts + 1);
+    EXPECT_EQ(Get_Font_Face_Used(Get_Window_Font(second)), std::string("Liberation Sans"));
+    Destroy_Window(second);
+    EXPECT_EQ(Count_Live_Fonts(), fonts) << "freed with the last window using it";
+
+    DRAWING_FONT* alone = Create_Font(request);
+    Set_Window_Font(first, alone, false);
+    Set_Window_Font(first, nullptr, false);
+    EXPECT_EQ(Count_Live_Fonts(), fonts + 1) << "taking another font does not delete it";
+    EXPECT_EQ(Delete_Font(alone), 1);
+    EXPECT_EQ(Count_Live_Fonts(), fonts);
+    Destroy_Window(top);
 }
 
 TEST(PixelBlits, AnUnscaledCopyTakesOnlyPixelsTheSourceHas) {

@@ -21,6 +21,7 @@
 #include "platform/controls.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
+#include "platform/text_render.h"
 #include "platform/windows.h"
 #include "playbooks/play_diagrams.h"
 #include "playbooks/playbook_editor.h"
@@ -28,6 +29,7 @@
 #include "playbooks/playbook_files.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
+#include "support/resize_under_dialog.h"
 #include "support/test_league.h"
 #include "views/diagram_highlight.h"
 
@@ -301,4 +303,20 @@ TEST_F(PlaybookEditor, AnEditedPlaySurvivesSaveAndLoadWithTheSameDiagram) {
     EXPECT_EQ(Do_Dialog(Main_Window, PLAYBOOK_EDITOR_DIALOG, 0), 1);
     EXPECT_EQ(std::memcmp(&saved, &Universe.Teams[TEAM].Playbooks.Offense, sizeof saved), 0);
     EXPECT_EQ(Diagram_Picture(0, DIAGRAM_OFFENSE).Pixels, before.Pixels) << "the same diagram";
+}
+
+// The main window changing size under the open editor makes the scaled fonts
+// again; the result panels go on drawing with theirs, which go with the
+// dialog, and the editor goes on working.
+TEST_F(PlaybookEditor, ResultPanelsKeepTheirFontWhileTheWindowChangesSize) {
+    Peek_App_Font(0);
+    const int32_t fonts = Count_Live_Fonts();
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Expect_Control_Fonts_Kept_Through_Resize(dialog, EDITOR_FIRST_RESULT, 0, "playbook_editor_resized");
+        Choose_Dialog_Line(dialog, EDITOR_PLAY_COMBO, 1);
+        Click_Dialog_Button(dialog, EDITOR_DONE);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, PLAYBOOK_EDITOR_DIALOG, 0), 1);
+    EXPECT_EQ(Get_User_Preference(PLAYBOOK_EDITOR_SLOT), 1) << "the choice made after the resize is kept";
+    EXPECT_EQ(Count_Live_Fonts(), fonts) << "the old fonts went with the dialog";
 }

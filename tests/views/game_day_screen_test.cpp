@@ -21,6 +21,7 @@
 #include "database/team_record.h"
 #include "database/text_format.h"
 #include "database/universe.h"
+#include "dialogs/depth_chart_page.h"
 #include "engine/formation_depth_charts.h"
 #include "engine/formations.h"
 #include "engine/game_record.h"
@@ -28,12 +29,14 @@
 #include "engine/play_loop.h"
 #include "engine/playbook_records.h"
 #include "platform/backend.h"
+#include "platform/dialogs.h"
 #include "platform/keys.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
 #include "season/week_advance.h"
+#include "support/dialog_steps.h"
 #include "support/game_day_fixture.h"
 #include "support/test_league.h"
 #include "views/box_score_panels.h"
@@ -470,4 +473,36 @@ TEST_F(GameDayScreen, ABoxScoreTheDesktopCannotOpenIsToldByItsFullPath) {
     EXPECT_EQ(Get_Shown_Messages()[1].Caption, "Error");
     EXPECT_EQ(Get_Shown_Messages()[1].Text.rfind("Can't find Game Recap file.", 0), 0u);
     std::filesystem::remove_all("Output");
+}
+
+// The live lines remember their players between snaps; a depth chart changed
+// through the menu's Offense dialog during a watched game shows at once.
+TEST_F(GameDayScreen, ADepthChartChangedFromTheMenuShowsInTheLiveLines) {
+    Start_Live_Game();
+    const int32_t starter = Test_League_Slot(0, 0), backup = Test_League_Slot(0, 1);
+    Set_Player_Last_Name(GAME_DAY_HOME, starter, "Ashgrove");
+    Set_Player_Last_Name(GAME_DAY_HOME, backup, "Birchmoor");
+    const int32_t backup_id = Get_Player_Vital_Stat(GAME_DAY_HOME, backup, VITAL_PLAYER_ID);
+    Repaint_View();
+    ASSERT_TRUE(Was_Text_Drawn("Ashgrove"));
+    ASSERT_FALSE(Was_Text_Drawn("Birchmoor"));
+
+    // The backup quarterback moves up to starter, as the user would do it.
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        ASSERT_EQ(Get_Dialog_Template_Id(dialog), 119);
+        Choose_Dialog_Line(dialog, DEPTH_STARTER_LIST, 1);
+        Click_Dialog_Button(dialog, DEPTH_STARTER_UP);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Clear_Drawn_Texts();
+    Do_Main_Window_Command(Main_Window, 40083);
+    EXPECT_EQ(Get_Last_Dialog_Id(), 119);
+    EXPECT_EQ(Get_Player_Vital_Stat(GAME_DAY_HOME, starter, VITAL_PLAYER_ID), backup_id)
+        << "the league changed";
+    EXPECT_TRUE(Was_Text_Drawn("Birchmoor")) << "the repaint after the dialog shows the new starter";
+    EXPECT_FALSE(Was_Text_Drawn("Ashgrove"));
+    int32_t team = -1, slot = -1;
+    ASSERT_TRUE(Get_Player_Line_Player(LISTED_LINES_PER_SIDE, &team, &slot)) << "the home side's QB line";
+    EXPECT_EQ(Get_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID), backup_id);
+    Take_View_Picture("live_lines_after_depth_chart");
 }
