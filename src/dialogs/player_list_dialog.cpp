@@ -245,6 +245,12 @@ void Draft_Selected_Prospect(WINDOW_HANDLE dialog) {
     Sign_Drafted_Player(team, slot);
     const int32_t id = Get_Player_ID(team, slot);
     const int32_t result = Open_Contract_Offer(dialog, team, slot);
+    // The user goes to the Trading Block to raise the bonus: the list closes
+    // first, and whoever opened it opens the block.
+    if (result == CONTRACT_TO_TRADING_BLOCK) {
+        End_Dialog(dialog, CONTRACT_TO_TRADING_BLOCK);
+        return;
+    }
     if (!Follow_Talk_Player(dialog, id, team, &slot) || result != CONTRACT_ACCEPTED) return;
     const int32_t top_row = Get_Listview_Top_Row(list);
     // The list steps aside while the computer makes its picks.
