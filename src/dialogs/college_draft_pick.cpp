@@ -7,6 +7,7 @@
 #include "database/roster_slots.h"
 #include "database/settings.h"
 #include "dialogs/roster_moves.h"
+#include "frontoffice/contract_offer.h"
 #include "personnel/college_draft_flow.h"
 #include "personnel/draft_picks.h"
 #include "personnel/draft_pool_players.h"
@@ -51,5 +52,7 @@ int32_t Draft_Pool_Player_For_User(int32_t pool_team, int32_t pool_slot) {
 }
 
 int32_t Open_College_Draft_List(WINDOW_HANDLE owner) {
-    return Refresh_Bars_And_Do_Dialog(owner, COLLEGE_DRAFT_LIST_DIALOG);
+    const int32_t result = Refresh_Bars_And_Do_Dialog(owner, COLLEGE_DRAFT_LIST_DIALOG);
+    if (result == CONTRACT_TO_TRADING_BLOCK) Open_Empty_Trading_Block(owner);
+    return result;
 }

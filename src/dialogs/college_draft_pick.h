@@ -17,5 +17,6 @@ int32_t Make_User_Draft_Pick(int32_t team, int32_t pool_team, int32_t pool_slot)
 // Both, with the player's rookie terms between them.
 int32_t Draft_Pool_Player_For_User(int32_t pool_team, int32_t pool_slot);
 // Opens the college draft list, from which the user makes his pick; returns
-// the list's end.
+// the list's end. A list closed on the way to the Trading Block (the user
+// cannot pay his pick's bonus) is followed by the block, empty.
 int32_t Open_College_Draft_List(WINDOW_HANDLE owner);

@@ -162,6 +162,21 @@ void Accept_Contract_Offer(WINDOW_HANDLE dialog) {
         End_Dialog(dialog, CONTRACT_ACCEPTED);
 }
 
+// The report may release another player, so that this one moves up the
+// roster, or release, trade or delete this one: the talk finds him again by
+// his id, and ends, leaving every contract as it is, once he has left the
+// team it is about.
+void Scout_Talk_Player(WINDOW_HANDLE dialog) {
+    const int32_t team = Team(), slot = Slot();
+    const int32_t id = Get_Player_ID(team, slot);
+    Show_Scouting_Report(dialog, team, slot);
+    int32_t now_team = team, now_slot = slot;
+    const bool found = Find_Player_Again(id, &now_team, &now_slot);
+    Set_User_Preference(SELECTED_PLAYER_TEAM, now_team);
+    Set_User_Preference(SELECTED_PLAYER_SLOT, now_slot);
+    if (!found || now_team != team) End_Dialog(dialog, CONTRACT_PLAYER_LEFT);
+}
+
 void Paint_Contract_Offer(WINDOW_HANDLE dialog) {
     PAINT_INFO paint;
     DEVICE_CONTEXT* dc = Begin_Paint(dialog, &paint);
@@ -240,13 +255,9 @@ intptr_t Contract_Offer_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr
             Change_Contract_Offer_Bonus(Team(), Slot(), Command_Id(wparam) == BIGGER_BONUS_BUTTON);
             Refresh_Contract_Offer(dialog);
             return 1;
-        case CONTRACT_SCOUTING_BUTTON: {
-            const int32_t team = Team(), slot = Slot();
-            Show_Scouting_Report(dialog, team, slot);
-            Set_User_Preference(SELECTED_PLAYER_TEAM, team);
-            Set_User_Preference(SELECTED_PLAYER_SLOT, slot);
+        case CONTRACT_SCOUTING_BUTTON:
+            Scout_Talk_Player(dialog);
             return 1;
-        }
         case DECLINE_BUTTON:
         case ID_CANCEL:
             End_Dialog(dialog, CONTRACT_DECLINED);

@@ -25,7 +25,8 @@ constexpr int32_t CONTRACT_TERMS_TEXT = 1360;
 
 extern const DIALOG_TEMPLATE CONTRACT_OFFER_DIALOG_TEMPLATE;
 
-// Ends with CONTRACT_ACCEPTED, CONTRACT_DECLINED or CONTRACT_TO_TRADING_BLOCK.
+// Ends with CONTRACT_ACCEPTED, CONTRACT_DECLINED, CONTRACT_TO_TRADING_BLOCK or
+// CONTRACT_PLAYER_LEFT.
 intptr_t Contract_Offer_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wparam, intptr_t lparam);
 // Sets the buttons for the player's terms now; 1 when the user can pay the
 // minimum bonus (or Commissioner Mode is on), else 0.

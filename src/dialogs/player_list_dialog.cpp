@@ -174,6 +174,24 @@ void Release_Selected_Player(WINDOW_HANDLE dialog) {
     Update_Player_List_Buttons(dialog);
 }
 
+// A report opened inside a talk may have signed, released or deleted other
+// players, so that the talk's player stands in another slot, or taken him
+// off his team: he is found again by his id, and the list follows what
+// changed. False when he has left the team.
+bool Follow_Talk_Player(WINDOW_HANDLE dialog, int32_t id, int32_t team, int32_t* slot) {
+    const int32_t before = *slot;
+    int32_t now_team = team;
+    const bool stays = Find_Player_Again(id, &now_team, slot) && now_team == team;
+    if (!stays || *slot != before) {
+        const WINDOW_HANDLE list = List_Of(dialog);
+        const int32_t top_row = Get_Listview_Top_Row(list);
+        Refresh_Player_List_Dialog(dialog);
+        Restore_Listview_Top_Row(list, top_row);
+        Update_Player_List_Buttons(dialog);
+    }
+    return stays;
+}
+
 void Sign_Selected_Free_Agent(WINDOW_HANDLE dialog) {
     if (!Is_Trading_Allowed()) {
         Show_Formatted_Message("Trading Deadline",
@@ -197,7 +215,9 @@ void Sign_Selected_Free_Agent(WINDOW_HANDLE dialog) {
     int32_t values[4];
     for (int32_t i = 0; i < 4; ++i)
         values[i] = Get_Player_Vital_Stat(team, slot, kept[i]);
-    if (Open_Contract_Offer(dialog, team, slot) != 1) return;
+    const int32_t id = Get_Player_ID(team, slot);
+    const int32_t result = Open_Contract_Offer(dialog, team, slot);
+    if (!Follow_Talk_Player(dialog, id, team, &slot) || result != CONTRACT_ACCEPTED) return;
     const int32_t top_row = Get_Listview_Top_Row(list);
     const int32_t new_slot = Move_Player_To_Team(user, team, slot);
     if (new_slot < 0) {
@@ -223,7 +243,15 @@ void Draft_Selected_Prospect(WINDOW_HANDLE dialog) {
     const int32_t drafting_team = Check_User_Draft_Pick(team, slot);
     if (drafting_team < 0) return;
     Sign_Drafted_Player(team, slot);
-    if (Open_Contract_Offer(dialog, team, slot) != 1) return;
+    const int32_t id = Get_Player_ID(team, slot);
+    const int32_t result = Open_Contract_Offer(dialog, team, slot);
+    // The user goes to the Trading Block to raise the bonus: the list closes
+    // first, and whoever opened it opens the block.
+    if (result == CONTRACT_TO_TRADING_BLOCK) {
+        End_Dialog(dialog, CONTRACT_TO_TRADING_BLOCK);
+        return;
+    }
+    if (!Follow_Talk_Player(dialog, id, team, &slot) || result != CONTRACT_ACCEPTED) return;
     const int32_t top_row = Get_Listview_Top_Row(list);
     // The list steps aside while the computer makes its picks.
     RECT_AREA place, main{};

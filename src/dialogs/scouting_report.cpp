@@ -214,17 +214,31 @@ void Trading_Deadline_Message(bool free_agent) {
 }
 
 void Negotiate(WINDOW_HANDLE dialog, int32_t team, int32_t slot) {
+    const int32_t id = Get_Player_ID(team, slot);
     const int32_t kept[] = {VITAL_SALARY, VITAL_CONTRACT_YEARS, VITAL_BONUS_YEARS, VITAL_SIGNING_BONUS};
     int32_t values[4];
     for (int32_t i = 0; i < 4; ++i)
         values[i] = Get_Player_Vital_Stat(team, slot, kept[i]);
+    const bool holding_out = Is_Player_Holding_Out(team, slot) != 0;
+    Set_Player_Contract_Demand(team, slot, 0);
+    const int32_t result = Open_Contract_Offer(dialog, team, slot);
+    // A report opened inside the talk may have released another player, so
+    // that this one moved up the roster, or taken this one off the team: the
+    // report follows him by his id and leaves a departed player's contract as
+    // it is.
+    int32_t now_team = team;
+    if (!Find_Player_Again(id, &now_team, &slot)) {
+        End_Dialog(dialog, 1);
+        return;
+    }
+    if (now_team != team || result == CONTRACT_PLAYER_LEFT) {
+        Show_Player(dialog, now_team, slot);
+        return;
+    }
     auto put_back = [&]() {
         for (int32_t i = 0; i < 4; ++i)
             Set_Player_Vital_Stat(team, slot, kept[i], values[i]);
     };
-    const bool holding_out = Is_Player_Holding_Out(team, slot) != 0;
-    Set_Player_Contract_Demand(team, slot, 0);
-    const int32_t result = Open_Contract_Offer(dialog, team, slot);
     if (result != 0 && holding_out) Clear_Player_Injury(team, slot);
     if (result == 1 && team == FREE_AGENT_TEAM) {
         const int32_t user = Get_User_Team();
@@ -242,8 +256,7 @@ void Negotiate(WINDOW_HANDLE dialog, int32_t team, int32_t slot) {
     } else if (result == 0) {
         put_back();
     }
-    Update_Scouting_Report_Buttons(dialog);
-    Repaint_Window(dialog);
+    Show_Player(dialog, team, slot);
 }
 
 bool Is_Trades_Dialog_Open() {

@@ -3,6 +3,7 @@
 
 #include "app/modal_dialogs.h"
 #include "database/league_structure.h"
+#include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/settings.h"
 #include "database/team_finances.h"
@@ -51,6 +52,7 @@ int32_t Open_Contract_Offer(WINDOW_HANDLE parent, int32_t team, int32_t slot) {
     const int32_t user = Get_User_Preference(USER_TEAM);
     const bool franchise_player = team >= 0 && team < MAX_FRANCHISES && Is_Player_Slot_Used(team, slot);
     const CONTRACT_TERMS found = Read_Terms(team, slot);
+    const int32_t id = Get_Player_ID(team, slot);
     Set_User_Preference(SELECTED_PLAYER_TEAM, team);
     Set_User_Preference(SELECTED_PLAYER_SLOT, slot);
     Set_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS, 0);
@@ -64,15 +66,33 @@ int32_t Open_Contract_Offer(WINDOW_HANDLE parent, int32_t team, int32_t slot) {
         Invalidate_Window(parent, nullptr);
         Update_Window(parent);
     }
-    // A franchise player the user did not sign keeps the contract he has.
-    if (result != CONTRACT_ACCEPTED && franchise_player && Is_Player_Slot_Used(team, slot))
-        Write_Terms(team, slot, found);
+    // A franchise player the user did not sign keeps the contract he has. A
+    // release inside the talk may have moved him up the roster, or taken him
+    // off it: he is found by his id, never by the slot he had.
+    int32_t now_team = team, now_slot = slot;
+    if (result != CONTRACT_ACCEPTED && franchise_player && Find_Player_Again(id, &now_team, &now_slot) &&
+        now_team == team)
+        Write_Terms(team, now_slot, found);
     Set_User_Preference(USER_TEAM, user);
     if (result == CONTRACT_TO_TRADING_BLOCK && !has_parent) {
         Open_Empty_Trading_Block(NO_WINDOW);
         result = CONTRACT_DECLINED;
     }
     return result;
+}
+
+bool Find_Player_Again(int32_t id, int32_t* team, int32_t* slot) {
+    auto holds = [id](int32_t t, int32_t s) {
+        return Is_Player_Address(t, s) && Is_Player_Slot_Used(t, s) != 0 && Get_Player_ID(t, s) == id;
+    };
+    if (holds(*team, *slot)) return true;
+    // His own team first, so that a copy of him elsewhere is never taken for him.
+    for (int32_t s = 0; s < PLAYERS_PER_TEAM; ++s)
+        if (holds(*team, s)) {
+            *slot = s;
+            return true;
+        }
+    return Find_Player_By_ID(team, slot, id) != 0;
 }
 
 void Open_Empty_Trading_Block(WINDOW_HANDLE owner) {

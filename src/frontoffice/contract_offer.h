@@ -12,6 +12,10 @@ constexpr int32_t CONTRACT_OFFER_DIALOG = 132;
 constexpr int32_t CONTRACT_DECLINED = 0;
 constexpr int32_t CONTRACT_ACCEPTED = 1;
 constexpr int32_t CONTRACT_TO_TRADING_BLOCK = 3;
+// The player left the talk's team while it ran (released, traded or deleted
+// from a report opened inside the talk): the talk ended and no contract was
+// touched.
+constexpr int32_t CONTRACT_PLAYER_LEFT = 4;
 // The bonus moves in steps of $100,000 (thousands).
 constexpr int32_t CONTRACT_BONUS_STEP = 100;
 
@@ -20,10 +24,15 @@ constexpr int32_t CONTRACT_BONUS_STEP = 100;
 // Offer dialog over `parent` (none: over the main window), the parent disabled
 // meanwhile. Afterwards User_Team is what it was before the talk, and a
 // franchise player whose talk ended without a contract keeps the terms he
-// had (vitals 10, 11, 12 and 25). With no parent the road to the Trading
-// Block opens the block here, once the talk's window is gone, and gives
-// CONTRACT_DECLINED; a parent gets CONTRACT_TO_TRADING_BLOCK.
+// had (vitals 10, 11, 12 and 25), wherever on his team he stands by then. With no parent the road to the
+// Trading Block opens the block here, once the talk's window is gone, and gives CONTRACT_DECLINED; a parent
+// gets CONTRACT_TO_TRADING_BLOCK.
 int32_t Open_Contract_Offer(WINDOW_HANDLE parent, int32_t team, int32_t slot);
+// The player holding `id` after a dialog that may have moved him: at team,
+// slot when they still hold him, else in another slot of that team, else
+// wherever the id is found now. False when nobody holds it (team and slot
+// unchanged).
+bool Find_Player_Again(int32_t id, int32_t* team, int32_t* slot);
 // The Trading Block (173) with an empty block, over `owner`.
 void Open_Empty_Trading_Block(WINDOW_HANDLE owner);
 

@@ -153,8 +153,15 @@ int32_t Talk_With_Human_Team(int32_t team, int32_t slot, const RENEWAL_TERMS& te
     }
     Set_Contract_Years(team, slot, terms.Years);
     Set_Player_Contract_Demand(team, slot, terms.Value);
+    const int32_t id = Get_Player_ID(team, slot);
     const int32_t result = Open_Contract_Offer(NO_WINDOW, team, slot);
-    if (result == 0) Release_Player_To_Free_Agents(team, slot);
+    // A report opened inside the talk may have released him (the slot then
+    // holds the next player, whom this talk leaves alone) or another player
+    // above him, who moved him up the roster.
+    int32_t now_team = team, now_slot = slot;
+    if (result == CONTRACT_PLAYER_LEFT || !Find_Player_Again(id, &now_team, &now_slot) || now_team != team)
+        return 0;
+    if (result == 0) Release_Player_To_Free_Agents(team, now_slot);
     return result;
 }
 } // namespace

@@ -11,6 +11,7 @@
 #include "database/string_table.h"
 #include "database/team_record.h"
 #include "database/text_format.h"
+#include "dialogs/college_draft_pick.h"
 #include "dialogs/scouting_report.h"
 #include "personnel/draft_picks.h"
 #include "personnel/draft_state.h"
@@ -18,7 +19,6 @@
 #include "views/view_drawing.h"
 
 namespace {
-constexpr int32_t COLLEGE_DRAFT_LIST_DIALOG = 170;
 constexpr int32_t OFF_SEASON_WEEK = 100;
 constexpr int32_t POOL_FOR_NEXT_DRAFT = 100;
 constexpr int32_t LINES_PER_COLUMN = 18;
@@ -294,6 +294,5 @@ void Do_Draft_Board_Click(int32_t x, int32_t y) {
         End_Draft_With_Empty_Pool();
         return;
     }
-    if (pick >= 1 && Has_Drafted_Player(year, pick - 1))
-        Refresh_Bars_And_Do_Dialog(Main_Window, COLLEGE_DRAFT_LIST_DIALOG);
+    if (pick >= 1 && Has_Drafted_Player(year, pick - 1)) Open_College_Draft_List(Main_Window);
 }

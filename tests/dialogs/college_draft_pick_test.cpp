@@ -10,15 +10,20 @@
 #include "database/random_numbers.h"
 #include "database/roster_slots.h"
 #include "database/settings.h"
+#include "database/team_finances.h"
 #include "database/team_record.h"
 #include "dialogs/college_draft_pick.h"
 #include "dialogs/player_list_dialog.h"
+#include "dialogs/trading_block_dialog.h"
 #include "frontoffice/contract_offer.h"
+#include "frontoffice/finance_stats.h"
+#include "frontoffice/trade_offer.h"
 #include "personnel/college_draft_flow.h"
 #include "personnel/draft_picks.h"
 #include "personnel/draft_pool_players.h"
 #include "personnel/draft_state.h"
 #include "personnel/player_generation.h"
+#include "platform/dialogs.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
@@ -142,4 +147,41 @@ TEST(CollegeDraftPick, NoHumanTeamIsOnTheClockWhileSeasonsAreSimulated) {
     EXPECT_EQ(Count_Drafted_By(USER), 2);
     for (const SHOWN_MESSAGE& message : Get_Shown_Messages())
         EXPECT_EQ(message.Caption.rfind("Round", 0), std::string::npos) << message.Caption;
+}
+
+// The user cannot pay the bonus of the player he picks and answers that he
+// will go to the Trading Block: the list and the talk close, the block opens
+// empty, and nobody has been drafted.
+TEST(CollegeDraftPick, GoingToTheTradingBlockFromThePicksTalkClosesTheListAndOpensTheBlock) {
+    Start_User_Draft();
+    Finish_Off_Season();
+    ASSERT_EQ(Get_User_Preference(DRAFT_PICK), 0);
+    Set_Team_Financial_Stat(USER, FINANCE_CASH, 0);
+    Current_Trade_Offer.Items[0][0] = 3;
+    Clear_Shown_Messages();
+    Script_Message_Answer("Can't Sign Any Players", ID_BOX_YES);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Choose_Dialog_Line(dialog, PLAYER_POSITION_BOX, ANY_POSITION);
+        Select_Listview_Player(Get_Dialog_Item(dialog, PLAYER_LIST_VIEW), POOL, 7);
+        Click_Dialog_Button(dialog, PLAYER_ACTION_BUTTON);
+    });
+    bool block = false;
+    Script_Dialog_Step([&block](WINDOW_HANDLE dialog) {
+        block = Get_Dialog_Template_Id(dialog) == TRADING_BLOCK_DIALOG;
+        EXPECT_TRUE(block) << "the block opens once the talk is answered";
+        EXPECT_EQ(Get_Open_Modal_Dialogs().size(), 1u) << "the draft list is closed";
+        EXPECT_FALSE(Is_Player_List_Open());
+        if (block) {
+            EXPECT_EQ(Count_Dialog_Lines(dialog, BLOCK_LIST), 0) << "nothing on the block";
+            Keep_Dialog_Picture(dialog, "trading_block_from_draft_talk");
+        }
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Main_Window_Command(NO_WINDOW, ID_COLLEGE_DRAFT);
+    EXPECT_TRUE(block);
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Can't Sign Any Players");
+    EXPECT_EQ(Get_User_Preference(DRAFT_PICK), 0) << "nobody drafted";
+    EXPECT_EQ(Count_Draft_Pool_Players(), 60);
+    EXPECT_EQ(Count_Drafted_By(USER), 0);
 }

@@ -16,6 +16,7 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "dialogs/contract_offer_dialog.h"
+#include "dialogs/scouting_report.h"
 #include "dialogs/trading_block_dialog.h"
 #include "frontoffice/contract_demand.h"
 #include "frontoffice/contract_offer.h"
@@ -23,6 +24,7 @@
 #include "frontoffice/money.h"
 #include "frontoffice/salaries.h"
 #include "frontoffice/trade_offer.h"
+#include "personnel/contract_renewal.h"
 #include "personnel/draft_order.h"
 #include "platform/backend.h"
 #include "platform/dialogs.h"
@@ -74,8 +76,8 @@ void Decide_Champion() {
 void Fit_Cap(int32_t spare) {
     Set_Player_Contract_Demand(FREE_AGENT_TEAM, FREE_AGENT, 0);
     Universe.Header.Universe_Stats[SALARY_CAP] =
-        1000 * (Get_Payroll_With_Newcomer(USER, Get_Player_Vital_Stat(FREE_AGENT_TEAM, FREE_AGENT,
-                                                                      VITAL_CAP_CHARGE)) +
+        1000 * (Get_Payroll_With_Newcomer(
+                    USER, Get_Player_Vital_Stat(FREE_AGENT_TEAM, FREE_AGENT, VITAL_CAP_CHARGE)) +
                 spare);
 }
 
@@ -333,4 +335,34 @@ TEST_F(ContractOfferDialog, TheRecommendedRoomValuesThePicksAtTheProjectedOrder)
         picks += Get_Rookie_Scale_Salary(round, place) + Get_Draft_Pick_Value(round, place) / 4;
     for (const int64_t room : shown)
         EXPECT_EQ(room, 1000LL * Round_To_Money_Step(picks));
+}
+
+// The owner releases the player from the report opened inside his renewal
+// talk: the talk ends there, and the player who moved into his slot is
+// neither given his terms nor released in his place.
+TEST_F(ContractOfferDialog, ARenewalTalkEndsWithItsPlayerReleasedInsideItAndLeavesTheNextPlayerAlone) {
+    const int32_t slot = Test_League_Slot(POSITION_WR, 1);
+    const int32_t next = Get_Player_ID(USER, slot + 1);
+    ASSERT_NE(next, 0);
+    Set_Player_Vital_Stat(USER, slot + 1, VITAL_SALARY, Vital(USER, slot, VITAL_SALARY) + 55);
+    const int32_t terms[] = {Vital(USER, slot + 1, VITAL_SIGNING_BONUS), Vital(USER, slot + 1, VITAL_SALARY),
+                             Vital(USER, slot + 1, VITAL_CONTRACT_YEARS),
+                             Vital(USER, slot + 1, VITAL_BONUS_YEARS)};
+    const int32_t players = Get_First_Empty_Player_Slot(USER);
+    const int32_t free_agents = Get_First_Empty_Player_Slot(FREE_AGENT_TEAM);
+    Script_Dialog_Step([](WINDOW_HANDLE offer) { Click_Dialog_Button(offer, CONTRACT_SCOUTING_BUTTON); });
+    Script_Message_Answer("Release Player?", ID_BOX_YES);
+    Script_Dialog_Step([](WINDOW_HANDLE report) {
+        ASSERT_EQ(Get_Dialog_Template_Id(report), SCOUTING_REPORT_DIALOG);
+        Click_Dialog_Button(report, REPORT_RELEASE_BUTTON);
+    });
+    EXPECT_EQ(Check_Renew_Contract(USER, slot, 1), 0) << "he has left the slot";
+    EXPECT_TRUE(Get_Open_Modal_Dialogs().empty());
+    EXPECT_EQ(Get_First_Empty_Player_Slot(USER), players - 1) << "one player left the team";
+    EXPECT_EQ(Get_First_Empty_Player_Slot(FREE_AGENT_TEAM), free_agents + 1);
+    ASSERT_EQ(Get_Player_ID(USER, slot), next);
+    EXPECT_EQ(Vital(USER, slot, VITAL_SIGNING_BONUS), terms[0]);
+    EXPECT_EQ(Vital(USER, slot, VITAL_SALARY), terms[1]);
+    EXPECT_EQ(Vital(USER, slot, VITAL_CONTRACT_YEARS), terms[2]);
+    EXPECT_EQ(Vital(USER, slot, VITAL_BONUS_YEARS), terms[3]);
 }

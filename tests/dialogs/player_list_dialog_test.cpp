@@ -26,6 +26,7 @@
 #include "frontoffice/finance_stats.h"
 #include "personnel/draft_state.h"
 #include "platform/combo_box.h"
+#include "platform/dialogs.h"
 #include "platform/list_view.h"
 #include "platform/message_box.h"
 #include "platform/windows.h"
@@ -439,4 +440,52 @@ TEST_F(PlayerListDialog, CapLinesAndFantasyPicks) {
         Click_Dialog_Button(dialog, ID_OK);
     });
     Do_Dialog(Main_Window, SORTABLE_STATS_DIALOG, 0);
+}
+
+// Inside the talk with one free agent the user signs, from the talk's report,
+// the free agent listed above him: the talk's player moves up a slot, and
+// accepting his own talk signs him, not the player who took his slot.
+TEST_F(PlayerListDialog, ASigningInsideAnotherTalkStillSignsThatTalksOwnPlayer) {
+    Make_Free_Agents(4);
+    // Ids of their own, not those of the players they were copied from.
+    int32_t ids[4];
+    for (int32_t n = 0; n < 4; ++n) {
+        ids[n] = 900000 + n;
+        Set_Player_Vital_Stat(FREE_AGENT_TEAM, n, VITAL_PLAYER_ID, ids[n]);
+    }
+    Set_User_Preference(CURRENT_WEEK, 3);
+    Universe.Header.Universe_Stats[SALARY_CAP] = 0;
+    Set_Team_Financial_Stat(USER, FINANCE_CASH, 90000000);
+    Script_Dialog_Step([](WINDOW_HANDLE list) {
+        Select_Listview_Player(List_Of(list), FREE_AGENT_TEAM, 2);
+        Click_Dialog_Button(list, PLAYER_ACTION_BUTTON);
+    });
+    Script_Dialog_Step([](WINDOW_HANDLE offer) { Click_Dialog_Button(offer, CONTRACT_SCOUTING_BUTTON); });
+    Script_Dialog_Step([](WINDOW_HANDLE report) {
+        Click_Dialog_Button(report, REPORT_PREVIOUS_BUTTON);
+        Click_Dialog_Button(report, REPORT_GO_GET_BUTTON);
+    });
+    Script_Dialog_Step([](WINDOW_HANDLE inner_offer) { Click_Dialog_Button(inner_offer, ACCEPT_BUTTON); });
+    Script_Dialog_Step([](WINDOW_HANDLE report) {
+        EXPECT_EQ(Get_User_Preference(SELECTED_PLAYER_TEAM), USER) << "the report follows the signing";
+        Click_Dialog_Button(report, ID_OK);
+    });
+    Script_Dialog_Step([&ids](WINDOW_HANDLE offer) {
+        ASSERT_EQ(Get_Dialog_Template_Id(offer), CONTRACT_OFFER_DIALOG);
+        EXPECT_EQ(Get_User_Preference(SELECTED_PLAYER_SLOT), 1) << "the talk follows its player";
+        EXPECT_EQ(Get_Player_ID(FREE_AGENT_TEAM, 1), ids[2]);
+        Click_Dialog_Button(offer, ACCEPT_BUTTON);
+    });
+    Script_Dialog_Step([](WINDOW_HANDLE list) { Click_Dialog_Button(list, ID_OK); });
+    Do_Dialog(Main_Window, FREE_AGENTS_DIALOG, 0);
+    auto team_of = [](int32_t id) {
+        for (int32_t team : {USER, FREE_AGENT_TEAM})
+            for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+                if (Is_Player_Slot_Used(team, slot) != 0 && Get_Player_ID(team, slot) == id) return team;
+        return -1;
+    };
+    EXPECT_EQ(team_of(ids[0]), FREE_AGENT_TEAM);
+    EXPECT_EQ(team_of(ids[1]), USER) << "signed inside the talk";
+    EXPECT_EQ(team_of(ids[2]), USER) << "the talk's own player";
+    EXPECT_EQ(team_of(ids[3]), FREE_AGENT_TEAM) << "the player who took his slot";
 }

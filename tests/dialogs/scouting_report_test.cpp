@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
@@ -13,12 +14,14 @@
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "dialogs/contract_offer_dialog.h"
 #include "dialogs/listview_engine.h"
 #include "dialogs/player_card.h"
 #include "dialogs/scouting_report.h"
 #include "frontoffice/contract_offer.h"
 #include "personnel/injuries.h"
 #include "platform/controls.h"
+#include "platform/dialogs.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
@@ -401,5 +404,86 @@ TEST_F(ScoutingReport, PicturesOfEveryKindOfPlayerInBothColourSets) {
             Show_Scouting_Report(Main_Window, each.Team, each.Slot);
             EXPECT_TRUE(Was_Text_Drawn(each.Expected)) << each.Name;
         }
+    }
+}
+
+namespace {
+constexpr int32_t CONTRACT_VITALS[] = {VITAL_SIGNING_BONUS, VITAL_SALARY, VITAL_CONTRACT_YEARS,
+                                       VITAL_BONUS_YEARS};
+
+struct CONTRACT_SNAPSHOT {
+    int32_t Id;
+    int32_t Terms[4];
+};
+
+CONTRACT_SNAPSHOT Read_Contract(int32_t team, int32_t slot) {
+    CONTRACT_SNAPSHOT contract{Get_Player_ID(team, slot), {}};
+    for (int32_t i = 0; i < 4; ++i)
+        contract.Terms[i] = Get_Player_Vital_Stat(team, slot, CONTRACT_VITALS[i]);
+    return contract;
+}
+
+int32_t Find_Slot_Of(int32_t team, int32_t id) {
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+        if (Is_Player_Slot_Used(team, slot) && Get_Player_ID(team, slot) == id) return slot;
+    return -1;
+}
+
+std::vector<CONTRACT_SNAPSHOT> Read_Team_Contracts(int32_t team) {
+    std::vector<CONTRACT_SNAPSHOT> contracts;
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+        if (Is_Player_Slot_Used(team, slot)) contracts.push_back(Read_Contract(team, slot));
+    return contracts;
+}
+} // namespace
+
+// Negotiate, then Scouting inside the talk, and the player released there:
+// the player below him moves into his slot, and neither the talk nor the
+// report may hand him the released player's terms.
+TEST_F(ScoutingReport, APlayerReleasedInsideHisOwnTalkEndsItAndNoOtherPlayerTakesHisContract) {
+    Set_Team_Stat(USER, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Set_User_Team(USER);
+    Set_User_Preference(CURRENT_WEEK, 3);
+    constexpr int32_t slot = 4;
+    // He earns less than he asks, so he may talk; the next player's terms differ.
+    Set_Player_Vital_Stat(USER, slot, VITAL_SALARY, 1);
+    Set_Player_Vital_Stat(USER, slot, VITAL_SIGNING_BONUS, 7);
+    const int32_t id = Get_Player_ID(USER, slot);
+    const std::vector<CONTRACT_SNAPSHOT> before = Read_Team_Contracts(USER);
+    Script_Dialog_Step([](WINDOW_HANDLE report) { Click_Dialog_Button(report, REPORT_GO_GET_BUTTON); });
+    Script_Dialog_Step([](WINDOW_HANDLE offer) {
+        ASSERT_EQ(Get_Dialog_Template_Id(offer), CONTRACT_OFFER_DIALOG);
+        Click_Dialog_Button(offer, MORE_YEARS_BUTTON);
+        Click_Dialog_Button(offer, CONTRACT_SCOUTING_BUTTON);
+    });
+    Script_Message_Answer("Release Player?", ID_BOX_YES);
+    Script_Dialog_Step([](WINDOW_HANDLE inner) {
+        ASSERT_EQ(Get_Dialog_Template_Id(inner), SCOUTING_REPORT_DIALOG);
+        Click_Dialog_Button(inner, REPORT_RELEASE_BUTTON);
+    });
+    Script_Dialog_Step([id](WINDOW_HANDLE dialog) {
+        if (Get_Dialog_Template_Id(dialog) == CONTRACT_OFFER_DIALOG) {
+            ADD_FAILURE() << "the talk outlived the player's place on the team";
+            Click_Dialog_Button(dialog, DECLINE_BUTTON);
+            return;
+        }
+        EXPECT_EQ(Get_Open_Modal_Dialogs().size(), 1u) << "only the first report is left";
+        EXPECT_EQ(Get_User_Preference(SELECTED_PLAYER_TEAM), FREE_AGENT_TEAM) << "it follows him";
+        EXPECT_EQ(Get_Player_ID(FREE_AGENT_TEAM, Get_User_Preference(SELECTED_PLAYER_SLOT)), id);
+        Keep_Dialog_Picture(dialog, "scouting_report_after_release_in_talk");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Show_Scouting_Report(Main_Window, USER, slot);
+
+    EXPECT_GE(Find_Slot_Of(FREE_AGENT_TEAM, id), 0) << "released";
+    const std::vector<CONTRACT_SNAPSHOT> after = Read_Team_Contracts(USER);
+    EXPECT_EQ(after.size() + 1, before.size());
+    for (const CONTRACT_SNAPSHOT& was : before) {
+        if (was.Id == id) continue;
+        const int32_t now_slot = Find_Slot_Of(USER, was.Id);
+        ASSERT_GE(now_slot, 0) << "player " << was.Id << " stays";
+        const CONTRACT_SNAPSHOT now = Read_Contract(USER, now_slot);
+        for (int32_t i = 0; i < 4; ++i)
+            EXPECT_EQ(now.Terms[i], was.Terms[i]) << "player " << was.Id << " vital " << CONTRACT_VITALS[i];
     }
 }
