@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -182,6 +183,24 @@ TEST_F(DraftAndPositionDialogs, TheDraftCommandWhileTheComputerFinishesKeepsEver
     EXPECT_EQ(Get_Fantasy_Draft_Round(), round);
     EXPECT_EQ(Get_Fantasy_Draft_Pick(), pick);
     EXPECT_EQ(Fantasy_Marks(), marks) << "every pick mark stands";
+    End_Fantasy_Draft_State();
+}
+
+TEST_F(DraftAndPositionDialogs, SettingUpAFantasyDraftWorksOutAbsurdContractsAgain) {
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        Set_Team_Stat(team, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    const int32_t team = 4, slot = 3;
+    Set_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS, 2);
+    Set_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS, 900000);
+    Set_Player_Vital_Stat(team, slot, VITAL_BONUS_YEARS, -400000);
+    const int32_t sound_bonus = Get_Player_Vital_Stat(team, slot + 1, VITAL_SIGNING_BONUS);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_OK); });
+    Choose_Fantasy_Draft_Command();
+    ASSERT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_RUNNING);
+    const int32_t bonus = Get_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS);
+    EXPECT_LE(std::abs(bonus), 202995) << "the draft weighs a worked-out demand";
+    EXPECT_EQ(Get_Player_Vital_Stat(team, slot, VITAL_BONUS_YEARS), 2);
+    EXPECT_EQ(Get_Player_Vital_Stat(team, slot + 1, VITAL_SIGNING_BONUS), sound_bonus);
     End_Fantasy_Draft_State();
 }
 
