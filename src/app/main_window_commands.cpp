@@ -435,7 +435,9 @@ bool Dispatch_Main_Window_Command(WINDOW_HANDLE window, int32_t command) {
             Open_College_Draft_List(window);
         return true;
     case ID_FANTASY_DRAFT:
-        if (Get_Universe_Stat(FANTASY_DRAFT_FLAG) != FANTASY_DRAFT_RUNNING)
+        // A draft the computer is finishing is still running: starting a new
+        // one would deal every pick again.
+        if (Get_Universe_Stat(FANTASY_DRAFT_FLAG) == FANTASY_DRAFT_NONE)
             Refresh_Bars_And_Do_Dialog(window, 165);
         else
             End_Fantasy_Draft_Command();

@@ -1,5 +1,7 @@
 #include "personnel/contract_renewal.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "database/game_names.h"
@@ -125,7 +127,10 @@ int32_t Get_Computer_Renewal_Offer(int32_t team, int32_t slot, const RENEWAL_TER
     const int32_t need = terms.Needs.Need[role][position];
     const int32_t budget = Mul_Div_Round(Get_Team_Payroll_Budget(team), 1, 1000);
     offer = Mul_Div_Round(offer, need + 1000, 1400);
-    return Mul_Div_Round(offer, cap > 0 ? cap : budget, payroll);
+    // An empty payroll leaves all the room: the offer is weighed as against
+    // the smallest payroll, never divided down to nothing.
+    const int64_t weighed = Mul_Div_Round_64(offer, cap > 0 ? cap : budget, std::max(payroll, 1));
+    return static_cast<int32_t>(std::clamp<int64_t>(weighed, INT32_MIN, INT32_MAX));
 }
 
 // The human owner talks in the Contract Offer dialog, unless Commissioner Mode

@@ -31,6 +31,7 @@
 #include "frontoffice/player_value.h"
 #include "frontoffice/salary_value.h"
 #include "frontoffice/trade_values.h"
+#include "personnel/contract_renewal.h"
 #include "personnel/random_ratings.h"
 #include "personnel/roster_text.h"
 #include "platform/message_box.h"
@@ -335,6 +336,9 @@ void Begin_Fantasy_Draft(int32_t first_round, int32_t later_rounds) {
 void Set_Fantasy_Draft_Order(int32_t first_round, int32_t later_rounds) {
     Prepare_Draft_Order(first_round, later_rounds);
     Reset_Fantasy_Draft_Marks();
+    // The draft weighs every player by his contract: absurd figures are
+    // worked out again before the first pick.
+    Repair_Contract_Demands();
     Delete_File(FANTASY_DRAFT_REPORT);
     Append_Formatted_Line_To_File(FANTASY_DRAFT_REPORT, " #   %-25s %-30s %s", "TEAM", "PLAYER", "POS");
     Run_Fantasy_Draft();

@@ -7,13 +7,14 @@
 #include "platform/error_reporter.h"
 
 namespace {
-std::vector<SHOWN_MESSAGE> shown_messages;
 const PROGRAM_MESSAGE_BOX* program_box = nullptr;
 // Program boxes open now: a box asked for while one is open is drawn over it.
 int open_program_boxes = 0;
 
 void Record_Shown(const char* caption, const char* text) {
-    shown_messages.push_back({caption != nullptr ? caption : "", text != nullptr ? text : ""});
+    const PLATFORM_BACKEND& backend = Get_Platform_Backend();
+    if (backend.Note_Message_Box != nullptr)
+        backend.Note_Message_Box(caption != nullptr ? caption : "", text != nullptr ? text : "");
 }
 
 bool Is_Label_Given(const char* label) {
@@ -155,13 +156,4 @@ int User_Message_Dialog(const char* caption, const char* text, const char* first
     if (answer == ID_BOX_YES && Is_Label_Given(first)) return ID_BOX_YES;
     if (answer == ID_BOX_NO && Is_Label_Given(second)) return ID_BOX_NO;
     return ID_BOX_CANCEL;
-}
-
-const std::vector<SHOWN_MESSAGE>& Get_Shown_Messages() {
-    return shown_messages;
-}
-
-void Clear_Shown_Messages() {
-    shown_messages.clear();
-    Clear_Scripted_Answers();
 }

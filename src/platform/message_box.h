@@ -61,6 +61,8 @@ struct SHOWN_MESSAGE {
     std::string Text;
 };
 
+// The boxes shown, oldest first: kept by the null backend only (a run with a
+// display keeps no record).
 const std::vector<SHOWN_MESSAGE>& Get_Shown_Messages();
 // Forgets the boxes shown and every scripted answer.
 void Clear_Shown_Messages();

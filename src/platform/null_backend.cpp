@@ -85,6 +85,7 @@ const PLATFORM_BACKEND null_backend = {
     Record_Print,
     Put_Null_Clipboard,
     Get_Null_Clipboard,
+    Record_Shown_Message,
 };
 
 const PLATFORM_BACKEND* current_backend = &null_backend;

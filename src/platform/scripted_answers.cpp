@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "platform/input.h"
 #include "platform/keys.h"
+#include "platform/message_box.h"
 #include "platform/window_messages.h"
 
 namespace {
@@ -44,6 +45,7 @@ struct SCRIPTED_INPUT {
 std::deque<SCRIPTED_ANSWER> message_answers;
 std::deque<SCRIPTED_ANSWER> dialog_answers;
 std::deque<SCRIPTED_INPUT> scripted_input;
+std::vector<SHOWN_MESSAGE> shown_messages;
 std::vector<std::string> played_sounds;
 std::vector<int32_t> cursor_requests;
 std::vector<SHELL_REQUEST> shell_requests;
@@ -78,6 +80,19 @@ void Script_Dialog_Answer(int dialog_id, int answer) {
 
 void Script_Dialog_Answer_By_Caption(const std::string& caption, int answer) {
     dialog_answers.push_back({ANY_DIALOG, caption, answer});
+}
+
+const std::vector<SHOWN_MESSAGE>& Get_Shown_Messages() {
+    return shown_messages;
+}
+
+void Record_Shown_Message(const char* caption, const char* text) {
+    shown_messages.push_back({caption != nullptr ? caption : "", text != nullptr ? text : ""});
+}
+
+void Clear_Shown_Messages() {
+    shown_messages.clear();
+    Clear_Scripted_Answers();
 }
 
 void Clear_Scripted_Answers() {

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "app/main_menu.h"
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "database/game_names.h"
@@ -16,12 +18,16 @@
 #include "dialogs/fantasy_draft_dialogs.h"
 #include "personnel/fantasy_draft.h"
 #include "platform/message_box.h"
+#include "platform/message_queue.h"
 #include "platform/windows.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
 #include "support/test_league.h"
 
 namespace {
+constexpr int32_t VITAL_FANTASY_TEAM = 26;
+constexpr int32_t NOT_DRAFTED = -128;
+
 class DraftAndPositionDialogs : public FrameTest {
   protected:
     void SetUp() override {
@@ -41,6 +47,28 @@ int32_t Count_Messages(const std::string& caption) {
     for (const SHOWN_MESSAGE& shown : Get_Shown_Messages())
         if (shown.Caption == caption) ++count;
     return count;
+}
+
+// Every player's fantasy mark: the team that drafted him, if any.
+std::vector<int32_t> Fantasy_Marks() {
+    std::vector<int32_t> marks;
+    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team)
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+            if (Is_Player_Slot_Used(team, slot))
+                marks.push_back(Get_Player_Vital_Stat(team, slot, VITAL_FANTASY_TEAM));
+    return marks;
+}
+
+int32_t Count_Drafted(const std::vector<int32_t>& marks) {
+    int32_t drafted = 0;
+    for (int32_t mark : marks)
+        if (mark != NOT_DRAFTED) ++drafted;
+    return drafted;
+}
+
+// The Tools menu's fantasy draft command, as the user chooses it.
+void Choose_Fantasy_Draft_Command() {
+    Send_Window_Message(Main_Window, MSG_COMMAND, ID_FANTASY_DRAFT, 0);
 }
 
 void Select_Player(int32_t team, int32_t slot) {
@@ -121,6 +149,58 @@ TEST_F(DraftAndPositionDialogs, FantasyDraftStartsWithTheOrdersChosenAndListsIts
     });
     EXPECT_EQ(Do_Dialog(Main_Window, FANTASY_DRAFT_ORDER_DIALOG, 0), 1);
     EXPECT_EQ(Get_User_Preference(FANTASY_TEAM_FILTER), 5);
+    End_Fantasy_Draft_State();
+}
+
+TEST_F(DraftAndPositionDialogs, TheDraftCommandWhileTheComputerFinishesKeepsEveryPick) {
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        Set_Team_Stat(team, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_OK); });
+    Choose_Fantasy_Draft_Command();
+    ASSERT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_RUNNING);
+    Announce_Fantasy_Draft_Pick(7, Test_League_Slot(POSITION_K, 0), Get_Fantasy_Draft_Team());
+    Announce_Fantasy_Draft_Pick(8, Test_League_Slot(POSITION_QB, 0), Get_Fantasy_Draft_Team());
+    Pump_Messages(); // the main loop brings each next team on the clock
+
+    // Yes: the computer makes the remaining picks, one per message.
+    Script_Message_Answer("End Fantasy Draft", ID_BOX_YES);
+    Choose_Fantasy_Draft_Command();
+    ASSERT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_COMPUTER_FINISHES);
+    const std::vector<int32_t> marks = Fantasy_Marks();
+    ASSERT_EQ(Count_Drafted(marks), 3) << "two picks of the users and the computer's first";
+    const int32_t round = Get_Fantasy_Draft_Round();
+    const int32_t pick = Get_Fantasy_Draft_Pick();
+
+    // The command again, while the computer finishes: the End question, not a
+    // new draft (a start dialog OK'd here would deal every pick again).
+    const int32_t dialogs = Count_Dialogs_Opened();
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_OK); });
+    Script_Message_Answer("End Fantasy Draft", ID_BOX_NO);
+    Choose_Fantasy_Draft_Command();
+    EXPECT_EQ(Count_Dialogs_Opened(), dialogs) << "no start dialog";
+    EXPECT_EQ(Get_Shown_Messages().back().Caption, "End Fantasy Draft");
+    EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_COMPUTER_FINISHES);
+    EXPECT_EQ(Get_Fantasy_Draft_Round(), round);
+    EXPECT_EQ(Get_Fantasy_Draft_Pick(), pick);
+    EXPECT_EQ(Fantasy_Marks(), marks) << "every pick mark stands";
+    End_Fantasy_Draft_State();
+}
+
+TEST_F(DraftAndPositionDialogs, SettingUpAFantasyDraftWorksOutAbsurdContractsAgain) {
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        Set_Team_Stat(team, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    const int32_t team = 4, slot = 3;
+    Set_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS, 2);
+    Set_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS, 900000);
+    Set_Player_Vital_Stat(team, slot, VITAL_BONUS_YEARS, -400000);
+    const int32_t sound_bonus = Get_Player_Vital_Stat(team, slot + 1, VITAL_SIGNING_BONUS);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_OK); });
+    Choose_Fantasy_Draft_Command();
+    ASSERT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_RUNNING);
+    const int32_t bonus = Get_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS);
+    EXPECT_LE(std::abs(bonus), 202995) << "the draft weighs a worked-out demand";
+    EXPECT_EQ(Get_Player_Vital_Stat(team, slot, VITAL_BONUS_YEARS), 2);
+    EXPECT_EQ(Get_Player_Vital_Stat(team, slot + 1, VITAL_SIGNING_BONUS), sound_bonus);
     End_Fantasy_Draft_State();
 }
 

@@ -188,6 +188,29 @@ TEST(ContractRenewal, ComputerTeamMeetsAnUnderpricedPlayerHalfwayOnlyWithRoomOnI
     Expect_Same_Contract(Read_Contract(TEAM, slot), before);
 }
 
+TEST(ContractRenewal, ComputerTeamWithNothingOnItsPayrollReSignsItsPlayers) {
+    Build_Computer_League();
+    // Nobody on the team is paid yet, as after a league is dealt anew.
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        Set_Player_Vital_Stat(TEAM, slot, VITAL_SALARY, 0);
+        Set_Player_Vital_Stat(TEAM, slot, VITAL_SIGNING_BONUS, 0);
+    }
+    // With a cap and without one (the payroll budget then weighs the offer),
+    // an empty payroll is all room.
+    for (int32_t cap : {0, 200000000}) {
+        Universe.Header.Universe_Stats[SALARY_CAP] = cap;
+        for (int32_t slot = 0; slot < 4; ++slot) {
+            const int32_t id = Get_Player_ID(TEAM, slot);
+            const int32_t asked = Get_Player_Salary_Value(TEAM, slot, Get_Player_Value(TEAM, slot));
+            EXPECT_EQ(Check_Renew_Contract(TEAM, slot, 0), 1) << "cap " << cap << ", slot " << slot;
+            EXPECT_EQ(Get_Player_ID(TEAM, slot), id);
+            EXPECT_EQ(Get_Player_Vital_Stat(TEAM, slot, VITAL_SALARY), asked) << "the offer reaches his ask";
+            Set_Player_Vital_Stat(TEAM, slot, VITAL_SALARY, 0);
+            Set_Player_Vital_Stat(TEAM, slot, VITAL_SIGNING_BONUS, 0);
+        }
+    }
+}
+
 TEST(ContractRenewal, AbsurdBonusesAndLengthsAreWorkedOutAgain) {
     Build_Computer_League();
     const int32_t slot = 9;

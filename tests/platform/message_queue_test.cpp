@@ -201,6 +201,20 @@ TEST_F(MessageQueue, ScriptedBoxAnswersByCaptionWithCancelOrNoByDefault) {
     EXPECT_EQ(shown[11].Text, "Which team calls the timeout?");
 }
 
+TEST_F(MessageQueue, OnlyTheNullBackendKeepsTheBoxesShown) {
+    // A display's backend notes nothing: a long session would otherwise keep
+    // every text it ever showed.
+    PLATFORM_BACKEND display = Get_Null_Backend();
+    display.Note_Message_Box = nullptr;
+    Set_Platform_Backend(&display);
+    Show_Message_Box("Replace?", "Cities", BOX_YES_NO);
+    User_Message_Dialog("Erase Team", "Erase?", "OK", "Cancel", "");
+    Set_Platform_Backend(nullptr);
+    EXPECT_TRUE(Get_Shown_Messages().empty());
+    Show_Message_Box("Replace?", "Cities", BOX_YES_NO);
+    EXPECT_EQ(Get_Shown_Messages().size(), 1u);
+}
+
 TEST_F(MessageQueue, ScriptedDialogAnswersById) {
     const PLATFORM_BACKEND& backend = Get_Platform_Backend();
     EXPECT_STREQ(backend.Name, "null");

@@ -27,6 +27,7 @@
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
 #include "season/week_advance.h"
+#include "support/installation_mirror.h"
 #include "views/current_view.h"
 #include "views/game_day_screen.h"
 #include "views/matchup_dialog_template.h"
@@ -40,12 +41,6 @@ void* current_context = nullptr;
 void User_Turn(WINDOW_HANDLE, uint32_t, uint32_t) {
     if (current_user == nullptr || Count_Scripted_Input() > 0) return;
     current_user(current_context);
-}
-
-void Link_Installation_Folder(const char* name) {
-    std::error_code error;
-    std::filesystem::remove(name, error);
-    std::filesystem::create_symlink(std::string(KORVA_DATA_DIR) + "/" + name, name, error);
 }
 
 void To_Screen(int32_t x, int32_t y, int32_t* screen_x, int32_t* screen_y) {
@@ -70,8 +65,7 @@ int32_t Keep_Picture(const DRAWING_SURFACE& picture, const std::string& name) {
 
 void GameDayTest::SetUp() {
     FrameTest::SetUp();
-    for (const char* folder : {"skins", "logos", "sound"})
-        Link_Installation_Folder(folder);
+    Mirror_Installation_Folders({"skins", "logos", "sound"});
     std::filesystem::create_directories("Output");
 }
 
@@ -79,7 +73,8 @@ void GameDayTest::TearDown() {
     Stop_Game_Day_User();
     Current_Game = nullptr;
     FrameTest::TearDown();
-    for (const char* folder : {"skins", "logos", "sound", "Output", "Databases"}) {
+    Remove_Installation_Mirrors();
+    for (const char* folder : {"Output", "Databases"}) {
         std::error_code error;
         std::filesystem::remove_all(folder, error);
     }

@@ -19,31 +19,22 @@
 #include "platform/message_box.h"
 #include "platform/png_file.h"
 #include "platform/windows.h"
+#include "support/installation_mirror.h"
 #include "support/played_season.h"
 #include "views/current_view.h"
 #include "views/owner_hall_of_fame_file.h"
 
-namespace {
-void Link_Installation_Folder(const char* name) {
-    std::error_code error;
-    std::filesystem::remove(name, error);
-    std::filesystem::create_symlink(std::string(KORVA_DATA_DIR) + "/" + name, name);
-}
-} // namespace
-
 void ViewFrameTest::SetUp() {
     FrameTest::SetUp();
-    Link_Installation_Folder("skins");
-    Link_Installation_Folder("logos");
+    Mirror_Installation_Folders({"skins", "logos"});
     // The menu bar, the view area and the status bar.
     Set_Null_Surface_Size(VIEW_PICTURE_WIDTH, MENU_BAR_HEIGHT + VIEW_PICTURE_HEIGHT + STATUS_BAR_HEIGHT);
 }
 
 void ViewFrameTest::TearDown() {
     FrameTest::TearDown();
+    Remove_Installation_Mirrors();
     std::error_code error;
-    std::filesystem::remove("skins", error);
-    std::filesystem::remove("logos", error);
     std::filesystem::remove("played.kor", error);
 }
 

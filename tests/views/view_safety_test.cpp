@@ -67,7 +67,7 @@ TEST_F(ViewSafety, AnUnreadableFameFileIsLoggedOnceAndDrawnGrey) {
 
 TEST_F(ViewSafety, AMissingBottomBarIsReportedOnce) {
     Open_Played_Season(4);
-    std::filesystem::remove("skins");
+    std::filesystem::remove_all("skins");
     Clear_Debug_Log();
     for (int32_t k = 0; k < 3; ++k) {
         Repaint_Status_Bar();

@@ -518,6 +518,7 @@ const PLATFORM_BACKEND sdl_backend = {
     Run_Print_Command,
     Put_SDL_Clipboard,
     Get_SDL_Clipboard,
+    nullptr,
 };
 } // namespace
 

@@ -1,0 +1,66 @@
+#include "support/installation_mirror.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+// The mirrored folders, each with what the installation's folder held.
+std::map<std::string, std::vector<std::string>> mirrored;
+
+fs::path Installation_Folder(const char* name) {
+    const char* data = std::getenv("KORVA_DATA_DIR");
+    return fs::path(data != nullptr ? data : KORVA_DATA_DIR) / name;
+}
+
+void Mirror_Installation_Folder(const char* name) {
+    std::error_code error;
+    fs::remove_all(name, error);
+    fs::create_directories(name, error);
+    const fs::path source = Installation_Folder(name);
+    for (auto it = fs::recursive_directory_iterator(source, error);
+         !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+        std::error_code entry_error;
+        const fs::path copy = fs::path(name) / fs::relative(it->path(), source, entry_error);
+        if (it->is_directory(entry_error))
+            fs::create_directories(copy, entry_error);
+        else
+            fs::create_symlink(it->path(), copy, entry_error);
+    }
+}
+} // namespace
+
+void Mirror_Installation_Folders(std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        mirrored[name] = List_Installation_Folder(name);
+        Mirror_Installation_Folder(name);
+    }
+}
+
+void Remove_Installation_Mirrors() {
+    for (const auto& [name, before] : mirrored) {
+        std::error_code error;
+        fs::remove_all(name, error);
+        EXPECT_EQ(List_Installation_Folder(name.c_str()), before)
+            << "the test wrote into the installation's " << name << " folder";
+    }
+    mirrored.clear();
+}
+
+std::vector<std::string> List_Installation_Folder(const char* name) {
+    std::vector<std::string> paths;
+    std::error_code error;
+    const fs::path source = Installation_Folder(name);
+    for (auto it = fs::recursive_directory_iterator(source, error);
+         !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+        std::error_code entry_error;
+        paths.push_back(fs::relative(it->path(), source, entry_error).generic_string());
+    }
+    std::sort(paths.begin(), paths.end());
+    return paths;
+}
