@@ -180,6 +180,15 @@ void Remove_Selected_Item(WINDOW_HANDLE dialog, int32_t side) {
     Refresh_Offer_State(dialog);
 }
 
+// Both rosters and both sides of the offer as the league holds them now.
+void Refill_Rosters_And_Offer(WINDOW_HANDLE dialog) {
+    Fill_Trade_Roster_List(dialog, 0);
+    Fill_Trade_Roster_List(dialog, 1);
+    Fill_Trade_Offer_List(dialog, 0);
+    Fill_Trade_Offer_List(dialog, 1);
+    Update_Trade_Player_Counts(dialog);
+}
+
 void Scout_Selected_Player(WINDOW_HANDLE dialog, int32_t side) {
     const int32_t item = Get_Selected_Trade_Item(dialog, side);
     const int32_t team = Get_Trade_Side_Team(Current_Trade_Offer, side);
@@ -204,11 +213,7 @@ void Scout_Selected_Player(WINDOW_HANDLE dialog, int32_t side) {
             for (int32_t place = held[side]; place < TRADE_ITEMS_PER_SIDE; ++place)
                 if (Can_Add_Trade_Item(&Current_Trade_Offer, side, asked.Items[side][place]))
                     Add_Trade_Item(&Current_Trade_Offer, side, asked.Items[side][place]);
-        Fill_Trade_Roster_List(dialog, 0);
-        Fill_Trade_Roster_List(dialog, 1);
-        Fill_Trade_Offer_List(dialog, 0);
-        Fill_Trade_Offer_List(dialog, 1);
-        Update_Trade_Player_Counts(dialog);
+        Refill_Rosters_And_Offer(dialog);
     }
     Update_Trade_Cap_Lines(dialog);
     Update_Trade_Cash_Lines(dialog);
@@ -462,11 +467,7 @@ int32_t Carry_Out_User_Trade(TRADE_OFFER* offer, WINDOW_HANDLE dialog) {
     Set_Dialog_Item_Text(dialog, TRADE_PARTNER_CASH_EDIT, "0");
     Fill_Trade_Team_List(dialog);
     Update_Trade_Buttons(dialog);
-    Fill_Trade_Roster_List(dialog, 0);
-    Fill_Trade_Roster_List(dialog, 1);
-    Fill_Trade_Offer_List(dialog, 0);
-    Fill_Trade_Offer_List(dialog, 1);
-    Update_Trade_Player_Counts(dialog);
+    Refill_Rosters_And_Offer(dialog);
     Update_Trade_Cap_Lines(dialog);
     Update_Trade_Cash_Lines(dialog);
     Refresh_Offer_State(dialog);
