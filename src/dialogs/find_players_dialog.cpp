@@ -305,14 +305,7 @@ void Init_Find_Players(WINDOW_HANDLE dialog) {
     info_dialog = NO_WINDOW;
     Show_Find_Player_Info(dialog, NO_TEAM, NO_PLAYER);
     LISTVIEW_DATA& data = Find_Players_Data;
-    data = LISTVIEW_DATA{};
-    safe_sprintf(data.Name, LISTVIEW_NAME_SIZE, "LV_%s-%s", "Listview", "FindPlayers");
-    data.Dialog_Window = dialog;
-    data.List_Window = Get_Dialog_Item(dialog, PLAYER_LIST_VIEW);
-    Init_Listview_Data(&data);
-    data.Sort_Column = 0;
-    Load_Listview_Column_Set(&data);
-    Rebuild_Listview_Columns(&data);
+    Start_Listview_Data(&data, "LV_Listview-FindPlayers", dialog, Get_Dialog_Item(dialog, PLAYER_LIST_VIEW));
     Clear_Listview_Selection(data.List_Window);
     Record_Layout_Once();
     const bool remembered = Find_Players_Layout.Maximised != 0;

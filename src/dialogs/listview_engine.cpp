@@ -16,6 +16,7 @@
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/text_format.h"
+#include "dialogs/column_sets.h"
 #include "dialogs/player_texts.h"
 #include "platform/control_drawing.h"
 #include "platform/controls.h"
@@ -427,6 +428,17 @@ int32_t Row_Area_Width(WINDOW_HANDLE list) {
     return width;
 }
 } // namespace
+
+void Start_Listview_Data(LISTVIEW_DATA* data, const char* name, WINDOW_HANDLE dialog, WINDOW_HANDLE list) {
+    *data = LISTVIEW_DATA{};
+    safe_strncpy(data->Name, name, LISTVIEW_NAME_SIZE);
+    data->Dialog_Window = dialog;
+    data->List_Window = list;
+    Init_Listview_Data(data);
+    data->Sort_Column = 0;
+    Load_Listview_Column_Set(data);
+    Rebuild_Listview_Columns(data);
+}
 
 void Init_Listview_Data(LISTVIEW_DATA* data) {
     if (data == nullptr) return;

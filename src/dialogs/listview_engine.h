@@ -88,6 +88,10 @@ struct LISTVIEW_DATA {
 // it (its user data), installs Listview_Subclass_Proc, sets both filters to
 // -1, fills the column tables and empties the entries.
 void Init_Listview_Data(LISTVIEW_DATA* data);
+// A list view's data made afresh under `name` for the dialog's list: bound
+// and filled as Init_Listview_Data does, sorted on its first column, with its
+// saved column set loaded and its columns built.
+void Start_Listview_Data(LISTVIEW_DATA* data, const char* name, WINDOW_HANDLE dialog, WINDOW_HANDLE list);
 // The data a list view was bound to (nullptr for none).
 LISTVIEW_DATA* Get_Listview_Data(WINDOW_HANDLE list);
 void Clear_Listview_Entries(LISTVIEW_DATA* data);

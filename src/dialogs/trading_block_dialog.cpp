@@ -177,15 +177,8 @@ void Sort_Block_Player_List(int32_t column) {
 void Open_Block_Player_List(WINDOW_HANDLE dialog) {
     kind_beneath = Player_List_Kind;
     Player_List_Kind = PLAYER_LIST_ROSTER;
-    LISTVIEW_DATA& data = Trading_Block_Data;
-    data = LISTVIEW_DATA{};
-    safe_strncpy(data.Name, "LVD_Trading_Block", LISTVIEW_NAME_SIZE);
-    data.Dialog_Window = dialog;
-    data.List_Window = Get_Dialog_Item(dialog, BLOCK_PLAYER_LIST);
-    Init_Listview_Data(&data);
-    data.Sort_Column = 0;
-    Load_Listview_Column_Set(&data);
-    Rebuild_Listview_Columns(&data);
+    Start_Listview_Data(&Trading_Block_Data, "LVD_Trading_Block", dialog,
+                        Get_Dialog_Item(dialog, BLOCK_PLAYER_LIST));
 }
 
 int32_t Selected_Row(WINDOW_HANDLE dialog) {
