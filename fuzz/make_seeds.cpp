@@ -77,13 +77,25 @@ void Write_Saved_Game_Seeds() {
     BYTES refused = cleared;
     memcpy(refused.data() + 13, "4101", 4);
     Write_Seed("saved_game_raw", "v4101.kor", refused);
+    // Refused with their reason: a version no release wrote, bytes after the
+    // league, a part cut short and a part longer than any can be.
+    refused = cleared;
+    memcpy(refused.data() + 13, "9999", 4);
+    Write_Seed("saved_game_raw", "v9999.kor", refused);
+    refused = cleared;
+    refused.push_back(0);
+    Write_Seed("saved_game_raw", "trailing_byte.kor", refused);
+    Write_Seed("saved_game_raw", "cut_in_part.kor", BYTES(cleared.begin(), cleared.begin() + 40));
+    refused = cleared;
+    memset(refused.data() + 25, 0xFF, 4);
+    Write_Seed("saved_game_raw", "long_part.kor", refused);
 
     Build_Test_League();
     const int32_t* base_year = &Universe.Header.Universe_Stats[BASE_YEAR];
     const int32_t* season = &Universe.User_Preferences.Ints[CURRENT_SEASON_INDEX];
     const int32_t* checksum = &Universe.User_Preferences.Ints[GAME_CHECKSUM];
     Write_Seed("saved_game_block", "unchanged", Block_Input("2002"));
-    for (const char* digits : {"1000", "4101", "3000", "8600"})
+    for (const char* digits : {"1000", "4101", "3000", "8600", "9999"})
         Write_Seed("saved_game_block", std::string("version_") + digits, Block_Input(digits));
     BYTES input = Block_Input("1000");
     Add_Int_Patch(input, base_year, INT_MAX - 3);

@@ -2,10 +2,12 @@
 // or is refused with the league in the block exactly as it was.
 #include <cstring>
 #include <memory>
+#include <string>
 
 #include "database/saved_game.h"
 #include "database/universe.h"
 #include "fuzz_support.h"
+#include "platform/message_box.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static std::unique_ptr<uint8_t[]> before;
@@ -17,8 +19,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Reset_Fuzz_Messages();
     memcpy(Universe_Bytes(), before.get(), UNIVERSE_SIZE);
     Write_Fuzz_File("fuzz.kor", data, size);
-    if (!Load_Game("fuzz.kor"))
+    if (!Load_Game("fuzz.kor")) {
         Fuzz_Check(memcmp(Universe_Bytes(), before.get(), UNIVERSE_SIZE) == 0,
                    "a refused load changed the block");
+        // The last word of a refusal names the file and says what is wrong.
+        const std::string told = Get_Shown_Messages().empty() ? "" : Get_Shown_Messages().back().Text;
+        Fuzz_Check(told.find("\"fuzz.kor\"") != std::string::npos &&
+                       told.find("\n\nThe file ") != std::string::npos,
+                   "a refusal that does not name the file and the reason");
+    }
     return 0;
 }

@@ -1,11 +1,15 @@
 #include "database/saved_game.h"
 
+#include <cerrno>
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <new>
 #include <string>
 #include <strings.h>
+#include <system_error>
 #include <zlib.h>
 
 #include "app/diagnostics.h"
@@ -40,10 +44,29 @@ constexpr int UNSUPPORTED_VERSION = 4101;
 constexpr int FIRST_CHECKSUM_VERSION = 2193;
 constexpr int OWN_FILE_VERSION = 2000;
 
+// The newest version of the earlier numbering whose files this game reads:
+// its repairs know that line's releases up to 8.x.
+constexpr int LAST_KNOWN_EARLIER_VERSION = 8999;
+
 int game_loaded = 0;
+// Why the last read failed, said of the file ("is cut short: ..."), for the
+// message that the load shows; empty when it did not fail.
+std::string read_failure;
+// Why the last save failed.
+SAVE_FAILURE save_failure;
 // Whether the file last read held its league as it was saved: the same
 // layout and the team checksum it was written with.
 bool read_file_as_saved = false;
+
+void Refuse_File(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void Refuse_File(const char* format, ...) {
+    char text[512];
+    va_list arguments;
+    va_start(arguments, format);
+    vsnprintf(text, sizeof text, format, arguments);
+    va_end(arguments);
+    read_failure = text;
+}
 
 struct FILE_CLOSER {
     void operator()(FILE* file) const { fclose(file); }
@@ -128,34 +151,57 @@ enum INFLATE_RESULT { CHUNKS_INFLATED, CHUNKS_DO_NOT_FIT, CHUNKS_DAMAGED };
 
 // Reads chunks into `destination` until `size` bytes are filled or 100 chunks
 // were read, working out the team array's adler32 as each chunk comes out
-// (while its bytes are still at hand) when `team_sum` is given. A file whose chunks hold another number of
-// bytes than `size` does not fit; one whose chunks cannot be read is damaged.
+// (while its bytes are still at hand) when `team_sum` is given. A file whose
+// chunks hold another number of bytes than `size` does not fit; one whose
+// chunks cannot be read is damaged. Every failure says why (Refuse_File): of
+// the file when it is damaged, of its parts when they do not fit.
 INFLATE_RESULT Inflate_Chunks(FILE* file, uint8_t* destination, const char* caption, uint32_t size,
                               uLong* team_sum = nullptr) {
-    if (file == nullptr || destination == nullptr) return CHUNKS_DAMAGED;
+    if (file == nullptr || destination == nullptr) {
+        Refuse_File("could not be read.");
+        return CHUNKS_DAMAGED;
+    }
     // Kept from one load to the next, as the scratch block is.
     static std::unique_ptr<uint8_t[]> input;
     if (!input) input.reset(new (std::nothrow) uint8_t[MAX_COMPRESSED_CHUNK]);
     if (!input) {
         Show_Formatted_Message("Insufficient Memory",
                                "Please try closing one or more programs and trying again.");
+        Refuse_File("could not be read: there is not enough memory.");
         return CHUNKS_DAMAGED;
     }
     PROGRESS_GUARD progress;
     if (caption != nullptr && caption[0] != '\0') progress.Open(caption);
 
     uint32_t offset = 0;
-    for (int chunk = 0; chunk < SAVE_FILE_CHUNKS && offset < size; ++chunk) {
+    int chunk = 0;
+    for (; chunk < SAVE_FILE_CHUNKS && offset < size; ++chunk) {
+        const int part = chunk + 1; // as the user counts
         uint32_t length = 0;
-        if (fread(&length, sizeof length, 1, file) != 1) return CHUNKS_DAMAGED;
-        if (length > MAX_COMPRESSED_CHUNK) {
-            Log_Debug_Line("Inflate_Universe_Chunks: chunk %d is %u bytes long", chunk, length);
+        if (fread(&length, sizeof length, 1, file) != 1) {
+            Refuse_File("is cut short: it ends before part %d of the %d parts that hold the league.", part,
+                        SAVE_FILE_CHUNKS);
             return CHUNKS_DAMAGED;
         }
-        if (fread(input.get(), 1, length, file) != length) return CHUNKS_DAMAGED;
+        if (length > MAX_COMPRESSED_CHUNK) {
+            Log_Debug_Line("Inflate_Universe_Chunks: chunk %d is %u bytes long", chunk, length);
+            Refuse_File(
+                "is damaged: part %d of the %d parts that hold the league claims to be %u bytes long, "
+                "more than a part can be (%u).",
+                part, SAVE_FILE_CHUNKS, length, MAX_COMPRESSED_CHUNK);
+            return CHUNKS_DAMAGED;
+        }
+        if (fread(input.get(), 1, length, file) != length) {
+            Refuse_File("is cut short: it ends inside part %d of the %d parts that hold the league.", part,
+                        SAVE_FILE_CHUNKS);
+            return CHUNKS_DAMAGED;
+        }
 
         z_stream stream{};
-        if (inflateInit(&stream) != Z_OK) return CHUNKS_DAMAGED;
+        if (inflateInit(&stream) != Z_OK) {
+            Refuse_File("could not be read: there is not enough memory.");
+            return CHUNKS_DAMAGED;
+        }
         stream.next_in = input.get();
         stream.avail_in = length;
         stream.next_out = destination + offset;
@@ -165,13 +211,21 @@ INFLATE_RESULT Inflate_Chunks(FILE* file, uint8_t* destination, const char* capt
         const int status = inflate(&stream, Z_FINISH);
         const uint32_t produced = static_cast<uint32_t>(stream.total_out);
         const bool overflowed = status == Z_BUF_ERROR && stream.avail_out == 0;
+        // A part holds its stream and nothing else.
+        const bool leftover = status == Z_STREAM_END && stream.avail_in != 0;
         inflateEnd(&stream);
         if (overflowed) {
             Log_Debug_Line("Inflate_Universe_Chunks: chunk %d runs past %u bytes", chunk, size);
+            Refuse_File(
+                "holds more than a league: part %d of the %d parts that hold it runs past the league's "
+                "end.",
+                part, SAVE_FILE_CHUNKS);
             return CHUNKS_DO_NOT_FIT;
         }
-        if (status != Z_STREAM_END) {
+        if (status != Z_STREAM_END || leftover) {
             Log_Debug_Line("Inflate_Universe_Chunks: chunk %d is corrupt (%d)", chunk, status);
+            Refuse_File("is damaged: part %d of the %d parts that hold the league does not unpack.", part,
+                        SAVE_FILE_CHUNKS);
             return CHUNKS_DAMAGED;
         }
         if (team_sum != nullptr)
@@ -181,9 +235,27 @@ INFLATE_RESULT Inflate_Chunks(FILE* file, uint8_t* destination, const char* capt
     }
     if (offset != size) {
         Log_Debug_Line("Inflate_Universe_Chunks: the chunks hold %u of %u bytes", offset, size);
+        Refuse_File("its %d parts unpack to %u bytes, not %u.", chunk, offset, size);
         return CHUNKS_DO_NOT_FIT;
     }
     return CHUNKS_INFLATED;
+}
+
+// Bytes left in `file` after its position (what follows the league).
+long Bytes_Left(FILE* file) {
+    const long position = ftell(file);
+    if (position < 0 || fseek(file, 0, SEEK_END) != 0) return fgetc(file) == EOF ? 0 : 1;
+    const long end = ftell(file);
+    return end > position ? end - position : 0;
+}
+
+// The versions whose files this game reads: its own (2000) and those before
+// it, and the earlier numbering from 2180 on, whose older layouts it converts.
+// 4101 is known and refused with its own message; anything else is a version
+// it knows nothing of, newer than it or never made.
+bool Is_Known_Version(int version) {
+    return version <= OWN_FILE_VERSION ||
+           (version >= FIRST_THREE_DIGIT_VERSION && version <= LAST_KNOWN_EARLIER_VERSION);
 }
 
 // Files of this system (the digits it writes read as version 2000) and files
@@ -192,13 +264,27 @@ bool Carries_Checksum(int version) {
     return version == OWN_FILE_VERSION || version >= FIRST_CHECKSUM_VERSION;
 }
 
+// Notes why a save failed: the file it was to write, as a full path the user
+// can find, and the system's reason.
+void Note_Save_Failure(const std::string& path, int error_number) {
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(path, error);
+    save_failure.File = error ? path : full.lexically_normal().string();
+    save_failure.Error = error_number;
+    save_failure.Told = false;
+}
+
 bool Is_Default_Database(const char* file_name) {
     return strcasecmp(file_name, DEFAULT_DATABASE_NAME) == 0;
 }
 } // namespace
 
 int Save_Game(const char* file_name, void*) {
-    if (file_name == nullptr || file_name[0] == '\0') return SAVE_CANNOT_CREATE;
+    save_failure = SAVE_FAILURE{};
+    if (file_name == nullptr || file_name[0] == '\0') {
+        save_failure.Error = ENOENT;
+        return SAVE_CANNOT_CREATE;
+    }
     const bool auto_save = strcmp(file_name, AUTO_SAVE_FILE_NAME) == 0;
     const int level = auto_save ? 1 : 6;
 
@@ -208,32 +294,52 @@ int Save_Game(const char* file_name, void*) {
                                "The saved game \"%s\" is read-only, so it was not replaced.\n\n"
                                "Save the game under another name, or make the file writable and save again.",
                                file_name);
+        Note_Save_Failure(path, EACCES);
+        save_failure.Told = true;
         return SAVE_CANNOT_CREATE;
     }
 
-    if (!Keep_Converted_Original(path)) return SAVE_CANNOT_CREATE;
+    if (!Keep_Converted_Original(path)) {
+        Note_Save_Failure(path, 0);
+        save_failure.Told = true;
+        return SAVE_CANNOT_CREATE;
+    }
 
     // The file carries the checksum of what it holds, but the league keeps its
     // old one unless the save succeeds.
     const uint32_t old_checksum = Get_Game_Checksum();
     Set_Game_Checksum(Compute_Game_Checksum());
 
+    errno = 0;
     FILE* file = Open_Replacement_File(path);
     if (file == nullptr) {
+        // A folder that is in the way of the file written first is named as such.
+        const int error_number = errno;
+        Note_Save_Failure(error_number == EEXIST ? path + ".tmp" : path, error_number);
+        Log_Debug_Line("Save_Game: \"%s\" could not be created: %s", file_name, strerror(error_number));
         Set_Game_Checksum(old_checksum);
         return SAVE_CANNOT_CREATE;
     }
     int result;
+    int write_error = 0;
     {
         PROGRESS_GUARD progress;
         if (!auto_save) progress.Open("Compressing...");
+        errno = 0;
         result = Write_Universe_Chunks(file, level, progress);
+        write_error = errno;
     }
+    errno = 0;
     if (!Commit_Replacement_File(file, path, result == SAVE_OK)) {
-        Log_Debug_Line("Save_Game: \"%s\" was not saved", file_name);
+        if (result == SAVE_OK) write_error = errno;
+        Log_Debug_Line("Save_Game: \"%s\" was not saved: %s", file_name, strerror(write_error));
         result = SAVE_WRITE_FAILED;
     }
-    if (result != SAVE_OK) Set_Game_Checksum(old_checksum);
+    if (result != SAVE_OK) {
+        Note_Save_Failure(path, write_error);
+        Set_Game_Checksum(old_checksum);
+        return result;
+    }
     return result;
 }
 
@@ -264,11 +370,17 @@ int Inflate_Universe_Chunks(FILE* file, uint8_t* destination, const char* captio
 
 int Read_Saved_Game(const char* file_name) {
     read_file_as_saved = false;
-    if (file_name == nullptr) return 0;
+    read_failure.clear();
+    if (file_name == nullptr) {
+        Refuse_File("has no name.");
+        return 0;
+    }
     FILE_HANDLE file(Open_Resolved_File(file_name, "rb"));
     if (!file) {
+        const int error_number = errno;
         Show_Formatted_Message("File Load Error",
                                "Couldn't open \"%s\".\n\nPlease re-install Football Korva.", file_name);
+        Refuse_File("could not be opened: %s.", strerror(error_number));
         return 0;
     }
 
@@ -280,10 +392,14 @@ int Read_Saved_Game(const char* file_name) {
     if (!valid) {
         Show_Formatted_Message("Read Error", "The file \"%s\" is not a valid %s file.", file_name,
                                GAME_TITLE);
+        Refuse_File("does not begin as a %s file does.", GAME_TITLE);
         return 0;
     }
     const int version = Get_Save_File_Version(header + SIGNATURE_LENGTH);
-    if (fread(header + 17, 1, SAVE_FILE_HEADER_SIZE - 17, file.get()) != SAVE_FILE_HEADER_SIZE - 17) return 0;
+    if (fread(header + 17, 1, SAVE_FILE_HEADER_SIZE - 17, file.get()) != SAVE_FILE_HEADER_SIZE - 17) {
+        Refuse_File("is cut short: it ends inside its header.");
+        return 0;
+    }
 
     char shown_version[16];
     Format_Save_File_Version(version, shown_version, sizeof shown_version);
@@ -297,6 +413,15 @@ int Read_Saved_Game(const char* file_name) {
         Show_Formatted_Message("Unsupported Version",
                                "Unable to load V%d.%03d kor file.  Please start a new game.", version / 1000,
                                version % 1000);
+        Refuse_File("is of version %s, whose games this version of %s cannot convert.", shown_version,
+                    GAME_TITLE);
+        return 0;
+    }
+    // Reading a version it does not know would run conversions and repairs
+    // meant for other files over the league.
+    if (!Is_Known_Version(version)) {
+        Refuse_File("is marked as version %s, which this version of %s does not know.", shown_version,
+                    GAME_TITLE);
         return 0;
     }
 
@@ -308,25 +433,38 @@ int Read_Saved_Game(const char* file_name) {
     if (!scratch) {
         Show_Formatted_Message("Insufficient Memory",
                                "Please try closing one or more programs and trying again.");
+        Refuse_File("could not be read: there is not enough memory.");
         return 0;
     }
     const uint32_t layout_size = Get_Universe_Layout_Size(version);
     uLong team_sum = 0; // the sum starts from 0, as Compute_Game_Checksum's does
     const INFLATE_RESULT inflated =
         Inflate_Chunks(file.get(), scratch.get(), caption, layout_size, &team_sum);
-    file.reset();
-    if (inflated == CHUNKS_DO_NOT_FIT)
-        Show_Formatted_Message("Read Error",
-                               "The file \"%s\" does not hold a league of version %s, as its header says, "
-                               "so it was not loaded.",
-                               file_name, shown_version);
+    if (inflated == CHUNKS_DO_NOT_FIT) {
+        const std::string detail = read_failure;
+        Refuse_File("does not hold a league of version %s, as its header says: %s", shown_version,
+                    detail.c_str());
+    }
     if (inflated != CHUNKS_INFLATED) return 0;
+    // Nothing follows the league in a file this game or its earlier versions
+    // wrote; more means the file is not what it claims to be.
+    const long extra = Bytes_Left(file.get());
+    file.reset();
+    if (extra > 0) {
+        Refuse_File("goes on for %ld byte%s after the end of the league, which no saved game does.", extra,
+                    extra == 1 ? "" : "s");
+        return 0;
+    }
 
     const bool converted = Is_Old_Layout_Version(version);
-    if (version <= LAST_OLDER_LAYOUT_VERSION && converted) {
-        if (!Convert_Older_Universe_Block(scratch.get())) return 0;
-    } else if (converted) {
-        if (!Convert_Old_Universe_Block(scratch.get())) return 0;
+    bool conversion_ok = true;
+    if (version <= LAST_OLDER_LAYOUT_VERSION && converted)
+        conversion_ok = Convert_Older_Universe_Block(scratch.get()) != 0;
+    else if (converted)
+        conversion_ok = Convert_Old_Universe_Block(scratch.get()) != 0;
+    if (!conversion_ok) {
+        Refuse_File("could not be converted from version %s: there is not enough memory.", shown_version);
+        return 0;
     }
 
     memcpy(Universe_Bytes(), scratch.get(), UNIVERSE_SIZE);
@@ -354,13 +492,17 @@ int Load_Game(const char* file_name) {
         game_loaded = was_loaded;
         Set_Current_View(0);
         const char* shown_name = file_name ? file_name : "";
+        Log_Debug_Line("Load_Game: \"%s\" %s", shown_name, read_failure.c_str());
+        // The message names the file and says what is wrong with it.
         if (Is_Default_Database(shown_name))
-            Show_Formatted_Message("Read Error", "Couldn't load game data. Please re-install %s.",
-                                   GAME_TITLE);
+            Show_Formatted_Message("Read Error",
+                                   "Couldn't load game data. Please re-install %s.\n\nThe file \"%s\" %s",
+                                   GAME_TITLE, shown_name, read_failure.c_str());
         else
             Show_Formatted_Message(
-                "Read Error", "Couldn't load the game \"%s\".\n\nThere was an error in reading the file.",
-                shown_name);
+                "Read Error",
+                "Couldn't load the game \"%s\".\n\nThere was an error in reading the file.\n\nThe file %s",
+                shown_name, read_failure.c_str());
         return 0;
     }
     game_loaded = 1;
@@ -392,6 +534,10 @@ bool Is_Game_Saved() {
 
 KEEP_GAME_SAVED::~KEEP_GAME_SAVED() {
     if (Was_Saved) Set_Game_Checksum(Compute_Game_Checksum());
+}
+
+const SAVE_FAILURE& Get_Last_Save_Failure() {
+    return save_failure;
 }
 
 uint32_t Get_Game_Checksum() {

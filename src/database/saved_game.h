@@ -3,6 +3,7 @@
 // chunks. Saved games, the auto-save and the league databases share it.
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 constexpr int SAVE_FILE_HEADER_SIZE = 25;
 constexpr int SAVE_FILE_CHUNKS = 100;
@@ -25,6 +26,16 @@ constexpr int SAVE_OK = 0;
 constexpr int SAVE_CANNOT_CREATE = 1;
 constexpr int SAVE_WRITE_FAILED = 2;
 
+// Why the last Save_Game failed: the file it was to write (a full path) and
+// the system's error number (0 when none is known). `Told` is set when the
+// save has told the user itself.
+struct SAVE_FAILURE {
+    std::string File;
+    int Error = 0;
+    bool Told = false;
+};
+const SAVE_FAILURE& Get_Last_Save_Failure();
+
 // Writes the league to `file_name`: into a temporary file beside it that
 // replaces the old file only when everything was written and synced to disk.
 // A read-only saved game is not replaced (SAVE_CANNOT_CREATE, with a message).
@@ -33,7 +44,9 @@ constexpr int SAVE_WRITE_FAILED = 2;
 int Save_Game(const char* file_name, void* dialog);
 
 // Loads a league file into the block and runs the load steps. 1 loaded, 0 failed
-// (a message has been shown and the block is as it was). A file that holds its
+// (a message naming the file and what is wrong with it has been shown, and
+// the block is as it was). Files that are cut short, damaged, of a version
+// this game does not know or followed by anything are refused. A file that holds its
 // league as it was saved leaves the game counted as saved, its load repairs
 // included.
 int Load_Game(const char* file_name);

@@ -1,5 +1,6 @@
 #include "dialogs/saved_game_dialogs.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -151,14 +152,21 @@ intptr_t Handle_Resume_Command(WINDOW_HANDLE dialog, int32_t id, uint32_t notifi
     }
 }
 
+// Names the file and the reason; the sentence that blames the name stays
+// only when the system's reason is about the name.
 void Tell_Save_Failure(int result) {
-    if (result == SAVE_CANNOT_CREATE)
-        Show_Message_Box("Football Korva was unable to save a game with that file name. It may contain some "
-                         "invalid characters.",
-                         "File Open Error", BOX_OK | BOX_INFORMATION | BOX_TASK_MODAL);
-    else
-        Show_Message_Box(SAVE_WRITE_ERROR_TEXT, "File Write Error",
-                         BOX_OK | BOX_INFORMATION | BOX_TASK_MODAL);
+    std::string opening = SAVE_WRITE_ERROR_TEXT;
+    if (result == SAVE_CANNOT_CREATE) {
+        const int error_number = Get_Last_Save_Failure().Error;
+        const bool name_at_fault = error_number == 0 || error_number == ENAMETOOLONG ||
+                                   error_number == EINVAL || error_number == EILSEQ;
+        opening = "Football Korva was unable to save a game with that file name.";
+        if (name_at_fault) opening += " It may contain some invalid characters.";
+    }
+    const std::string text = Describe_Save_Failure(result, opening.c_str());
+    if (text.empty()) return;
+    Show_Message_Box(text.c_str(), result == SAVE_CANNOT_CREATE ? "File Open Error" : "File Write Error",
+                     BOX_OK | BOX_INFORMATION | BOX_TASK_MODAL);
 }
 
 void Save_Under_Typed_Name(WINDOW_HANDLE dialog) {

@@ -1,5 +1,6 @@
 #include "dialogs/saved_game_names.h"
 
+#include <cerrno>
 #include <cstring>
 #include <string>
 #include <strings.h>
@@ -36,6 +37,21 @@ std::string Plain_Team_Name(const char* name) {
     return plain;
 }
 } // namespace
+
+std::string Describe_Save_Failure(int32_t result, const char* opening) {
+    const SAVE_FAILURE& failure = Get_Last_Save_Failure();
+    if (failure.Told) return "";
+    std::string text = opening != nullptr ? opening : "";
+    if (failure.File.empty() || failure.Error == 0) return text;
+    char reason[1024];
+    if (result == SAVE_WRITE_FAILED)
+        snprintf(reason, sizeof reason, "\n\nWriting \"%s\" failed: %s.", failure.File.c_str(),
+                 strerror(failure.Error));
+    else
+        snprintf(reason, sizeof reason, "\n\nThe file \"%s\" could not be created: %s.", failure.File.c_str(),
+                 strerror(failure.Error));
+    return text + reason;
+}
 
 int32_t Check_Saved_Game_Name(const char* name) {
     if (name == nullptr || name[0] == '\0') return SAVED_GAME_NAME_EMPTY;
@@ -113,15 +129,12 @@ void Auto_Save_Game() {
     // The file carries the name it is saved under.
     Set_Saved_Game_Name(name);
     const std::string file = std::string(name) + ".kor";
-    switch (Save_Game(file.c_str(), nullptr)) {
-    case SAVE_CANNOT_CREATE:
-        Show_Message_Box("Football Korva was unable to automatically save the game.", "File Open Error",
+    const int result = Save_Game(file.c_str(), nullptr);
+    if (result == SAVE_OK) return;
+    const std::string text = Describe_Save_Failure(
+        result, result == SAVE_CANNOT_CREATE ? "Football Korva was unable to automatically save the game."
+                                             : SAVE_WRITE_ERROR_TEXT);
+    if (!text.empty())
+        Show_Message_Box(text.c_str(), result == SAVE_CANNOT_CREATE ? "File Open Error" : "File Write Error",
                          BOX_OK | BOX_INFORMATION);
-        break;
-    case SAVE_WRITE_FAILED:
-        Show_Message_Box(SAVE_WRITE_ERROR_TEXT, "File Write Error", BOX_OK | BOX_INFORMATION);
-        break;
-    default:
-        break;
-    }
 }

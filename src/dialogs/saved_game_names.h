@@ -3,6 +3,7 @@
 // holds must pass before it names a file, the default name of a league and
 // the automatic save under the league's name.
 #include <cstdint>
+#include <string>
 
 // The longest name the league's saved-game name field holds.
 constexpr int32_t SAVED_GAME_NAME_LIMIT = 255;
@@ -12,6 +13,12 @@ constexpr int32_t DEFAULT_SAVE_NAME_SIZE = 2048;
 constexpr const char* SAVE_WRITE_ERROR_TEXT =
     "Football Korva was unable to write the saved game file, probably because of low hard drive space. You "
     "can use the 'Resume' dialog to erase old saved game files.";
+
+// What the user is told when Save_Game returned `result` (SAVE_CANNOT_CREATE
+// or SAVE_WRITE_FAILED): `opening` ("Football Korva was unable to ..."), then
+// the file and the system's reason. Empty when the save has told the user
+// itself.
+std::string Describe_Save_Failure(int32_t result, const char* opening);
 
 enum SAVED_GAME_NAME_CHECK : int32_t {
     SAVED_GAME_NAME_OK,

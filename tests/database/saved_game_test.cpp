@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -175,6 +176,8 @@ TEST(SaveLoad, RefusedFilesLeaveBlockUnchanged) {
         BYTES bytes;
         const char* caption;
         const char* text;
+        // What the load's message says is wrong with the file.
+        const char* reason = "";
     };
     std::vector<CASE> cases;
     {
@@ -192,10 +195,11 @@ TEST(SaveLoad, RefusedFilesLeaveBlockUnchanged) {
     {
         BYTES bytes = good;
         memcpy(bytes.data() + 13, "3000", 4);
-        cases.push_back({"older.kor", bytes, "Read Error", nullptr});
+        cases.push_back(
+            {"older.kor", bytes, "Read Error", nullptr, "does not hold a league of version 3.000"});
         bytes = good;
         memcpy(bytes.data() + 13, "5000", 4);
-        cases.push_back({"old.kor", bytes, "Read Error", nullptr});
+        cases.push_back({"old.kor", bytes, "Read Error", nullptr, "does not hold a league of version 5.000"});
         bytes = good;
         memcpy(bytes.data() + 13, "2x02", 4);
         cases.push_back({"digits.kor", bytes, "Read Error",
@@ -205,39 +209,72 @@ TEST(SaveLoad, RefusedFilesLeaveBlockUnchanged) {
         BYTES bytes = good;
         const uint32_t too_long = MAX_COMPRESSED_CHUNK + 1;
         memcpy(bytes.data() + 25, &too_long, 4);
-        cases.push_back({"long_chunk.kor", bytes, "Read Error", nullptr});
+        cases.push_back(
+            {"long_chunk.kor", bytes, "Read Error", nullptr,
+             "is damaged: part 1 of the 100 parts that hold the league claims to be 459506 bytes long"});
     }
     {
         BYTES bytes = good;
         bytes.resize(bytes.size() / 2);
-        cases.push_back({"truncated.kor", bytes, "Read Error", nullptr});
-        cases.push_back({"header_only.kor", BYTES(good.begin(), good.begin() + 20), "Read Error", nullptr});
+        cases.push_back(
+            {"truncated.kor", bytes, "Read Error", nullptr, "is cut short: it ends inside part "});
+        cases.push_back({"header_only.kor", BYTES(good.begin(), good.begin() + 20), "Read Error", nullptr,
+                         "is cut short: it ends inside its header."});
+        cases.push_back({"between_parts.kor", BYTES(good.begin(), good.begin() + 25 + 4 + first_length),
+                         "Read Error", nullptr,
+                         "is cut short: it ends before part 2 of the 100 parts that hold the league."});
     }
     {
         BYTES bytes = good;
         for (uint32_t i = 0; i < 64; ++i)
             bytes[25 + 4 + first_length / 2 + i] ^= 0x5A;
-        cases.push_back({"corrupt.kor", bytes, "Read Error", nullptr});
+        cases.push_back({"corrupt.kor", bytes, "Read Error", nullptr,
+                         "is damaged: part 1 of the 100 parts that hold the league does not unpack."});
     }
     {
         std::vector<uint32_t> sizes = Standard_Chunks();
         sizes.resize(50);
-        cases.push_back({"few_chunks.kor", Make_League_File("2002", sizes), "Read Error", nullptr});
-        cases.push_back({"small_chunks.kor", Make_League_File("2002", std::vector<uint32_t>(100, 1000)),
-                         "Read Error", nullptr});
+        cases.push_back({"few_chunks.kor", Make_League_File("2002", sizes), "Read Error", nullptr,
+                         "is cut short: it ends before part 51 "});
+        cases.push_back(
+            {"small_chunks.kor", Make_League_File("2002", std::vector<uint32_t>(100, 1000)), "Read Error",
+             nullptr,
+             "does not hold a league of version 20.00, as its header says: its 100 parts unpack to "
+             "100000 bytes, not 22975272."});
     }
     {
-        // The last chunk inflates to more than the room left in the block.
+        // A hundred parts of the common size fall short of the block.
         std::vector<uint32_t> sizes(SAVE_FILE_CHUNKS, SAVE_CHUNK_SIZE);
-        cases.push_back({"past_end.kor", Make_League_File("2002", sizes), "Read Error", nullptr});
+        cases.push_back({"past_end.kor", Make_League_File("2002", sizes), "Read Error", nullptr,
+                         "its 100 parts unpack to 22975200 bytes, not 22975272."});
     }
 
+    {
+        // Versions this game does not know are refused before anything is
+        // converted or repaired: a later one of its own numbering, one between
+        // the two numberings, and one past the earlier numbering's last.
+        for (const char* name : {"v2012.kor", "v2175.kor", "v9999.kor"}) {
+            BYTES bytes = good;
+            memcpy(bytes.data() + 13, name + 1, 4);
+            cases.push_back(
+                {name, bytes, "Read Error", nullptr, "which this version of Football Korva does not know."});
+        }
+        BYTES bytes = good;
+        bytes.push_back(0);
+        cases.push_back({"trailing_byte.kor", bytes, "Read Error", nullptr,
+                         "goes on for 1 byte after the end of the league, which no saved game does."});
+        // A whole extra part after a file of 100 is refused as well.
+        bytes = good;
+        bytes.insert(bytes.end(), good.begin() + 25, good.begin() + 25 + 4 + first_length);
+        cases.push_back({"extra_part.kor", bytes, "Read Error", nullptr, "after the end of the league"});
+    }
     for (const CASE& refused : cases)
         Write_File(refused.name, refused.bytes);
     cases.push_back({"missing.kor",
                      {},
                      "File Load Error",
-                     "Couldn't open \"missing.kor\".\n\nPlease re-install Football Korva."});
+                     "Couldn't open \"missing.kor\".\n\nPlease re-install Football Korva.",
+                     "could not be opened: No such file or directory."});
 
     for (const CASE& refused : cases) {
         SCOPED_TRACE(refused.name);
@@ -250,9 +287,13 @@ TEST(SaveLoad, RefusedFilesLeaveBlockUnchanged) {
         EXPECT_EQ(Load_Game(refused.name), 0);
         EXPECT_TRUE(Block_Equals(before)) << "the block must stay as it was";
         EXPECT_TRUE(Was_Shown(refused.caption, refused.text ? refused.text : ""));
+        // The message names the file, keeps its first words and says what is wrong.
         const std::string read_error = std::string("Couldn't load the game \"") + refused.name +
-                                       "\".\n\nThere was an error in reading the file.";
-        EXPECT_TRUE(Was_Shown("Read Error", read_error));
+                                       "\".\n\nThere was an error in reading the file.\n\nThe file ";
+        const std::string& shown = Get_Shown_Messages().back().Text;
+        EXPECT_EQ(Get_Shown_Messages().back().Caption, "Read Error");
+        EXPECT_EQ(shown.rfind(read_error, 0), 0u) << shown;
+        EXPECT_NE(shown.find(refused.reason, read_error.size()), std::string::npos) << shown;
         EXPECT_EQ(Active_Team_Count, -1);
     }
 }
@@ -260,7 +301,10 @@ TEST(SaveLoad, RefusedFilesLeaveBlockUnchanged) {
 TEST(SaveLoad, DefaultDatabaseFailureAsksForReinstall) {
     Clear_Shown_Messages();
     EXPECT_EQ(Load_Game("databases/universe-2019.DAT"), 0);
-    EXPECT_TRUE(Was_Shown("Read Error", "Couldn't load game data. Please re-install Football Korva."));
+    EXPECT_TRUE(Was_Shown("Read Error",
+                          "Couldn't load game data. Please re-install Football Korva.\n\n"
+                          "The file \"databases/universe-2019.DAT\" could not be opened: No such "
+                          "file or directory."));
 }
 
 TEST(SaveLoad, NinetyNineChunksThatFillTheBlockLoad) {
@@ -401,6 +445,16 @@ TEST(SaveLoad, FailedSaveKeepsChecksumAndExistingFile) {
     EXPECT_EQ(Read_File("keep.kor"), (BYTES{'o', 'l', 'd'}));
 
     EXPECT_EQ(Save_Game("no/such/folder/game.kor", nullptr), SAVE_CANNOT_CREATE);
+    EXPECT_EQ(Get_Last_Save_Failure().Error, ENOENT);
+    EXPECT_EQ(Get_Last_Save_Failure().File,
+              (std::filesystem::current_path() / "no/such/folder/game.kor").string())
+        << "the full path, which the user can find";
+    // A folder that can't be written, for root too: one under a plain file.
+    Write_File("plain.txt", BYTES{'p'});
+    EXPECT_EQ(Save_Game("plain.txt/game.kor", nullptr), SAVE_CANNOT_CREATE);
+    EXPECT_EQ(Get_Last_Save_Failure().Error, ENOTDIR);
+    EXPECT_FALSE(Get_Last_Save_Failure().Told);
+    EXPECT_EQ(Get_Game_Checksum(), 12345u);
     EXPECT_EQ(Get_Game_Checksum(), 12345u);
     EXPECT_EQ(Save_Game("", nullptr), SAVE_CANNOT_CREATE);
 

@@ -276,9 +276,14 @@ TEST_F(OldSavedGames, FilesThatDoNotHoldTheirVersionsLayoutAreRefusedByName) {
         const std::vector<uint8_t> league(Universe_Bytes(), Universe_Bytes() + UNIVERSE_SIZE);
         Clear_Shown_Messages();
         EXPECT_EQ(Load_Game(refused.Name), 0);
-        EXPECT_TRUE(Was_Shown("Read Error", std::string("The file \"") + refused.Name +
-                                                "\" does not hold a league of version " + refused.Shown +
-                                                ", as its header says, so it was not loaded."));
+        // One message names the file and says what is wrong with it.
+        const std::string told = std::string("Couldn't load the game \"") + refused.Name +
+                                 "\".\n\nThere was an error in reading the file.\n\nThe file does not hold a "
+                                 "league of version " +
+                                 refused.Shown + ", as its header says: ";
+        ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+        EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Read Error");
+        EXPECT_EQ(Get_Shown_Messages()[0].Text.rfind(told, 0), 0u) << Get_Shown_Messages()[0].Text;
         EXPECT_EQ(memcmp(Universe_Bytes(), league.data(), UNIVERSE_SIZE), 0) << "the league stays";
     }
 }
