@@ -25,6 +25,7 @@
 #include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/universe.h"
+#include "database/unsaved_changes.h"
 #include "platform/message_box.h"
 #include "tools/old_universe_conversion.h"
 #include "views/current_view.h"
@@ -340,6 +341,7 @@ int Save_Game(const char* file_name, void*) {
         Set_Game_Checksum(old_checksum);
         return result;
     }
+    Keep_Saved_Copy();
     return result;
 }
 
@@ -511,7 +513,12 @@ int Load_Game(const char* file_name) {
     // change of the user's: a file that came back as it was saved counts as
     // saved with them, and only what happens after the load makes the
     // save-changes prompt ask. A converted, edited or damaged file still does.
-    if (read_file_as_saved) Set_Game_Checksum(Compute_Game_Checksum());
+    if (read_file_as_saved) {
+        Set_Game_Checksum(Compute_Game_Checksum());
+        Keep_Saved_Copy();
+    } else {
+        Drop_Saved_Copy();
+    }
     return 1;
 }
 
@@ -529,11 +536,16 @@ void Clear_Universe() {
 }
 
 bool Is_Game_Saved() {
-    return Compute_Game_Checksum() == Get_Game_Checksum();
+    return Compute_Game_Checksum() == Get_Game_Checksum() && Matches_Saved_Copy();
+}
+
+void Mark_Game_Saved() {
+    Set_Game_Checksum(Compute_Game_Checksum());
+    Keep_Saved_Copy();
 }
 
 KEEP_GAME_SAVED::~KEEP_GAME_SAVED() {
-    if (Was_Saved) Set_Game_Checksum(Compute_Game_Checksum());
+    if (Was_Saved) Mark_Game_Saved();
 }
 
 const SAVE_FAILURE& Get_Last_Save_Failure() {

@@ -78,9 +78,13 @@ void Format_Save_File_Version(int version, char* out, int size);
 
 uint32_t Get_Game_Checksum();
 void Set_Game_Checksum(uint32_t checksum);
-// Whether the teams are as they were at the last save or load (the
-// save-changes prompt asks otherwise).
+// Whether the league is as it was at the last save or load: its teams by the
+// stored checksum, and everything else a user can change (settings, draft
+// picks, games, history) by a kept copy. The save-changes prompt asks
+// otherwise.
 bool Is_Game_Saved();
+// Counts the league as it now stands as saved.
+void Mark_Game_Saved();
 // Held around work that only brings what the league derives up to date as a
 // page opens (a figure worked out and kept, a list put in its order, a
 // demand refreshed, a computer team's depth chart): that is no change of the

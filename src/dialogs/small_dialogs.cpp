@@ -11,6 +11,7 @@
 #include "app/window_graphics.h"
 #include "database/league_structure.h"
 #include "database/safe_strings.h"
+#include "database/saved_game.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "dialogs/dialog_setup.h"
@@ -119,8 +120,11 @@ void Enable_Injury_Weeks(WINDOW_HANDLE dialog) {
 
 void Init_Injury_Contingency(WINDOW_HANDLE dialog) {
     Set_Up_Skinned_Dialog(dialog, {ID_OK, ID_CANCEL});
-    if (Get_User_Preference(INJURY_STOP_WEEKS) == 0)
+    if (Get_User_Preference(INJURY_STOP_WEEKS) == 0) {
+        // Filling in the default is no change of the user's.
+        const KEEP_GAME_SAVED derived;
         Set_User_Preference(INJURY_STOP_WEEKS, DEFAULT_INJURY_STOP);
+    }
     const int32_t weeks = Get_User_Preference(INJURY_STOP_WEEKS);
     Check_Dialog_Button(dialog, INJURY_STOP_BOX, weeks > 0 ? BUTTON_CHECKED : BUTTON_UNCHECKED);
     Set_Dialog_Item_Integer(dialog, INJURY_WEEKS_EDIT, std::abs(weeks));

@@ -9,12 +9,16 @@
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "database/player_record.h"
+#include "database/roster_slots.h"
 #include "database/saved_game.h"
 #include "database/settings.h"
 #include "database/team_finances.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "dialogs/options_dialog.h"
 #include "dialogs/saved_game_dialogs.h"
+#include "frontoffice/depth_charts.h"
+#include "frontoffice/trade_execution.h"
 #include "platform/dialogs.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
@@ -23,6 +27,7 @@
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
 #include "support/test_league.h"
+#include "support/trade_offers.h"
 
 namespace {
 constexpr int32_t USER = 4;
@@ -33,6 +38,16 @@ int32_t Prompts_Shown() {
     for (const SHOWN_MESSAGE& shown : Get_Shown_Messages())
         if (shown.Caption == "Game Not Saved") ++prompts;
     return prompts;
+}
+
+void Save_Through_The_Dialog() {
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Type_Dialog_Text(dialog, SAVE_NAME_EDIT, "Prompt Test");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Script_Message_Answer("Filename in use", ID_BOX_OK);
+    ASSERT_TRUE(Do_Main_Window_Command(Main_Window, ID_SAVE_GAME));
+    ASSERT_TRUE(std::filesystem::exists("Prompt Test.kor"));
 }
 
 void Resume_The_Saved_Game() {
@@ -99,7 +114,7 @@ TEST_F(SaveChangesPrompt, OpeningAndClosingAnyPageLeavesASavedGameSaved) {
     // The report opens on a free agent, whose forty time no page has worked out yet.
     Set_User_Preference(SELECTED_PLAYER_TEAM, FREE_AGENT_TEAM);
     Set_User_Preference(SELECTED_PLAYER_SLOT, 0);
-    Set_Game_Checksum(Compute_Game_Checksum());
+    Mark_Game_Saved();
     std::string changed;
     for (int32_t row = 0; row < Get_Dialog_Table_Size(); ++row) {
         const int32_t id = Get_Dialog_Table_Id(row);
@@ -108,13 +123,72 @@ TEST_F(SaveChangesPrompt, OpeningAndClosingAnyPageLeavesASavedGameSaved) {
         Do_Dialog(Main_Window, id, 0);
         Clear_Dialog_Steps();
         if (!Is_Game_Saved()) changed += "dialog " + std::to_string(id) + "\n";
-        Set_Game_Checksum(Compute_Game_Checksum());
+        Mark_Game_Saved();
     }
     for (const int32_t view : {40030, 40032, 40034, 40036, 40037, 40069, 40070, 40074, 40086}) {
         Do_Main_Window_Command(Main_Window, view);
         Pump_Messages();
         if (!Is_Game_Saved()) changed += "view " + std::to_string(view) + "\n";
-        Set_Game_Checksum(Compute_Game_Checksum());
+        Mark_Game_Saved();
     }
     EXPECT_EQ(changed, "");
+}
+
+// Changes outside the team records are changes too: a setting made in the
+// Options dialog and a draft pick that changed hands leave every team record
+// as it was, and Exit still asks. A save, or a resume of it, asks nothing.
+TEST_F(SaveChangesPrompt, ExitAsksAfterASettingChangedAndNotAfterASave) {
+    Save_Through_The_Dialog();
+    Resume_The_Saved_Game();
+    ASSERT_TRUE(Is_Game_Saved()) << "a fresh load with no change";
+    const int32_t difficulty = Get_User_Preference(DIFFICULTY_LEVEL);
+    Script_Dialog_Step([difficulty](WINDOW_HANDLE dialog) {
+        Choose_Dialog_Line(dialog, OPTION_DIFFICULTY_COMBO, difficulty == 3 ? 2 : 3);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    ASSERT_EQ(Do_Dialog(Main_Window, OPTIONS_DIALOG, 0), 1);
+    ASSERT_NE(Get_User_Preference(DIFFICULTY_LEVEL), difficulty);
+    EXPECT_EQ(Compute_Game_Checksum(), Get_Game_Checksum()) << "no team record changed";
+    Script_Message_Answer("Game Not Saved", ID_BOX_CANCEL);
+    EXPECT_FALSE(Close_Main_Window(Main_Window)) << "Cancel keeps the game";
+    EXPECT_EQ(Prompts_Shown(), 1);
+
+    Save_Through_The_Dialog();
+    EXPECT_TRUE(Close_Main_Window(Main_Window)) << "nothing changed since the save";
+    EXPECT_EQ(Prompts_Shown(), 1);
+}
+
+TEST_F(SaveChangesPrompt, ExitAsksAfterADraftPickWasTraded) {
+    // Every team holds its own picks and drafts in slot order.
+    for (auto& year : Universe.Draft_Pick_Owner)
+        for (auto& round : year)
+            for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
+                round[team] = static_cast<int8_t>(team);
+    for (int32_t position = 0; position < MAX_FRANCHISES; ++position)
+        Universe.Draft_Order[position] = static_cast<int8_t>(position);
+    // Rosters as a trade leaves them, and cash as the trade reads it (in
+    // Owner Mode the books show what the teams hold).
+    Set_User_Preference(OWNER_MODE, 1);
+    Sort_Roster_By_Position(USER);
+    Auto_Set_Team_Depth_Chart(USER + 1);
+    Save_Through_The_Dialog();
+    // The partner's second pick, for nothing: only the pick changes hands.
+    const int32_t partner_pick = Get_First_Empty_Player_Slot(USER + 1) + 1;
+    const std::vector<uint8_t> picks(&Universe.Draft_Pick_Owner[0][0][0],
+                                     &Universe.Draft_Pick_Owner[0][0][0] + sizeof Universe.Draft_Pick_Owner);
+    const TRADE_OFFER offer = Make_Trade_Offer(USER, USER + 1, {}, {partner_pick});
+    ASSERT_EQ(Implement_Trade(&offer), 1);
+    ASSERT_NE(memcmp(picks.data(), Universe.Draft_Pick_Owner, picks.size()), 0) << "picks changed hands";
+    EXPECT_EQ(Compute_Game_Checksum(), Get_Game_Checksum()) << "no team record changed";
+    Script_Message_Answer("Game Not Saved", ID_BOX_CANCEL);
+    EXPECT_FALSE(Close_Main_Window(Main_Window));
+    EXPECT_EQ(Prompts_Shown(), 1);
+
+    // Yes saves through the Save dialog; after it nothing is left to ask.
+    Script_Message_Answer("Game Not Saved", ID_BOX_YES);
+    Script_Message_Answer("Filename in use", ID_BOX_OK);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_OK); });
+    EXPECT_TRUE(Close_Main_Window(Main_Window)) << "Yes saved the game, then Exit went on";
+    EXPECT_EQ(Prompts_Shown(), 2);
+    EXPECT_TRUE(Is_Game_Saved()) << "the save took in the traded picks";
 }
