@@ -1,0 +1,188 @@
+// Files the Resume Game dialog refuses and saves the Save Game dialog can't
+// make: the user is told which file and why, and the league stays as it was.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "app/main_menu.h"
+#include "app/main_window.h"
+#include "app/modal_dialogs.h"
+#include "database/saved_game.h"
+#include "database/settings.h"
+#include "database/universe.h"
+#include "dialogs/save_prompts.h"
+#include "dialogs/saved_game_dialogs.h"
+#include "platform/message_box.h"
+#include "platform/scripted_answers.h"
+#include "platform/windows.h"
+#include "support/dialog_steps.h"
+#include "support/frame_fixture.h"
+#include "support/test_league.h"
+
+namespace {
+using BYTES = std::vector<char>;
+
+BYTES Read_File(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    return BYTES(std::istreambuf_iterator<char>(in), {});
+}
+
+void Write_File(const std::string& name, const BYTES& bytes) {
+    std::ofstream out(name, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// Works in a folder of its own, and leaves it on every way out.
+class FOLDER_SCOPE {
+  public:
+    explicit FOLDER_SCOPE(const std::string& name)
+        : Home(std::filesystem::current_path()), Path(Home / name) {
+        std::filesystem::create_directories(Path);
+        std::filesystem::current_path(Path);
+    }
+    ~FOLDER_SCOPE() {
+        std::filesystem::current_path(Home);
+        std::error_code error;
+        std::filesystem::permissions(Path, std::filesystem::perms::owner_all, error);
+        std::filesystem::remove_all(Path, error);
+    }
+    const std::filesystem::path Home, Path;
+};
+
+class SavedGameRefusals : public FrameTest {
+  protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        Build_Test_League();
+        Clear_Dialog_Steps();
+        Start_Frame_Without_Loop();
+    }
+    void TearDown() override {
+        Clear_Dialog_Steps();
+        FrameTest::TearDown();
+    }
+};
+
+// Resumes `name` (without ".kor") in the Resume Game dialog; when the load is
+// refused the dialog comes back and is cancelled.
+void Resume_In_The_Dialog(const std::string& name) {
+    Script_Dialog_Step([name](WINDOW_HANDLE dialog) {
+        int32_t line = -1;
+        for (int32_t i = 0; i < Count_Dialog_Lines(dialog, SAVED_GAME_LIST); ++i)
+            if (Get_Dialog_Line_Text(dialog, SAVED_GAME_LIST, i) == name) line = i;
+        ASSERT_GE(line, 0) << name << " is offered";
+        Choose_Dialog_Line(dialog, SAVED_GAME_LIST, line);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_CANCEL); });
+    Do_Dialog(Main_Window, RESUME_GAME_DIALOG, 0);
+    Clear_Dialog_Steps();
+}
+
+const SHOWN_MESSAGE* Last_Message(const std::string& caption) {
+    const SHOWN_MESSAGE* last = nullptr;
+    for (const SHOWN_MESSAGE& shown : Get_Shown_Messages())
+        if (shown.Caption == caption) last = &shown;
+    return last;
+}
+} // namespace
+
+TEST_F(SavedGameRefusals, ResumeTellsWhichFileAndWhyAndKeepsTheLeague) {
+    const FOLDER_SCOPE folder("resume-refusals");
+    ASSERT_EQ(Save_Game("Whole.kor", nullptr), SAVE_OK);
+    const BYTES whole = Read_File("Whole.kor");
+    uint32_t first_length;
+    memcpy(&first_length, whole.data() + 25, 4);
+
+    struct CASE {
+        std::string name;
+        BYTES bytes;
+        std::string reason;
+    };
+    std::vector<CASE> cases;
+    cases.push_back({"Cut Short", BYTES(whole.begin(), whole.begin() + static_cast<long>(whole.size() / 3)),
+                     "is cut short: it ends inside part "});
+    BYTES bytes = whole;
+    for (uint32_t i = 0; i < 32; ++i)
+        bytes[25 + 4 + first_length / 2 + i] ^= 0x33;
+    cases.push_back(
+        {"Damaged", bytes, "is damaged: part 1 of the 100 parts that hold the league does not unpack."});
+    bytes = whole;
+    const uint32_t too_long = 0xFFFFFFFFu;
+    memcpy(bytes.data() + 25 + 4 + first_length, &too_long, 4);
+    cases.push_back(
+        {"Long Part", bytes,
+         "is damaged: part 2 of the 100 parts that hold the league claims to be 4294967295 bytes long"});
+    bytes = whole;
+    memcpy(bytes.data() + 13, "9999", 4);
+    cases.push_back({"Unknown Version", bytes,
+                     "is marked as version 9.999, which this version of Football Korva does not know."});
+    bytes = whole;
+    bytes.insert(bytes.end(), 16, '\0');
+    cases.push_back({"Trailing", bytes, "goes on for 16 bytes after the end of the league"});
+    for (const CASE& refused : cases)
+        Write_File(refused.name + ".kor", refused.bytes);
+
+    for (const CASE& refused : cases) {
+        SCOPED_TRACE(refused.name);
+        // A refused load shows the start-up view, as the league already does here.
+        Set_User_Preference(CURRENT_VIEW, 0);
+        Mark_Game_Saved();
+        const std::vector<uint8_t> before(Universe_Bytes(), Universe_Bytes() + UNIVERSE_SIZE);
+        Clear_Shown_Messages();
+        Resume_In_The_Dialog(refused.name);
+        const SHOWN_MESSAGE* told = Last_Message("Read Error");
+        ASSERT_NE(told, nullptr);
+        const std::string opening = "Couldn't load the game \"" + refused.name +
+                                    ".kor\".\n\nThere was an error in reading the file.\n\n";
+        EXPECT_EQ(told->Text.rfind(opening + "The file " + refused.reason, 0), 0u) << told->Text;
+        EXPECT_EQ(memcmp(before.data(), Universe_Bytes(), UNIVERSE_SIZE), 0) << "the league is as it was";
+        EXPECT_TRUE(Is_Game_Saved()) << "a refused load is no change";
+    }
+}
+
+// Saves in the Save Game dialog under `name`, which fails; the box the user
+// is shown about it.
+const SHOWN_MESSAGE* Save_Failing_As(const std::string& name) {
+    Clear_Shown_Messages();
+    Script_Dialog_Step([name](WINDOW_HANDLE dialog) {
+        Type_Dialog_Text(dialog, SAVE_NAME_EDIT, name);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Save_Game(Main_Window), 0) << "the save failed";
+    Clear_Dialog_Steps();
+    return Last_Message("File Open Error");
+}
+
+// A save into a folder the game can't write to names the file and the
+// system's reason, and does not blame the name. A folder gone from under the
+// game can't be written by anyone, root included.
+TEST_F(SavedGameRefusals, SaveIntoAFolderThatIsGoneSaysSo) {
+    Set_Saved_Game_Name("Before");
+    const FOLDER_SCOPE folder("vanished");
+    std::filesystem::remove(folder.Path);
+    const SHOWN_MESSAGE* told = Save_Failing_As("Lost Game");
+    ASSERT_NE(told, nullptr);
+    EXPECT_EQ(told->Text, "Football Korva was unable to save a game with that file name.\n\n"
+                          "The file \"Lost Game.kor\" could not be created: No such file or directory.");
+    EXPECT_STREQ(Universe.Header.Saved_Game_Name, "Before") << "a failed save keeps the name";
+}
+
+TEST_F(SavedGameRefusals, SaveIntoAReadOnlyFolderSaysSo) {
+    const FOLDER_SCOPE folder("read-only");
+    std::filesystem::permissions(folder.Path,
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    if (access(".", W_OK) == 0) GTEST_SKIP() << "this user writes into read-only folders";
+    const SHOWN_MESSAGE* told = Save_Failing_As("Locked Game");
+    ASSERT_NE(told, nullptr);
+    EXPECT_EQ(told->Text, "Football Korva was unable to save a game with that file name.\n\nThe file \"" +
+                              (folder.Path / "Locked Game.kor").string() +
+                              "\" could not be created: Permission denied.");
+    EXPECT_FALSE(std::filesystem::exists(folder.Path / "Locked Game.kor"));
+}
