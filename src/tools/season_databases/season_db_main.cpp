@@ -6,7 +6,8 @@
 // The report folder becomes the working folder: it holds links to the
 // installation's inputs and receives the build's own reports (the
 // diagnostics log, the name reports, the class counts). The database and its
-// draft class are written into the installation's databases folder. Any
+// draft class are written into the installation's databases folder; the
+// class then loses the players the rosters of the season before hold. Any
 // message the builder shows, any error it logs, a season line with more
 // starts than games and a failed build end the run with an error, naming them.
 #include <unistd.h>
@@ -15,13 +16,18 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <memory>
+#include <set>
 #include <string>
 
 #include "app/diagnostics.h"
+#include "database/path_resolver.h"
 #include "database/player_record.h"
 #include "database/random_numbers.h"
 #include "database/season_lines.h"
 #include "platform/message_box.h"
+#include "tools/draft_class_database.h"
 #include "tools/season_database.h"
 
 namespace {
@@ -72,6 +78,56 @@ int32_t Report_Starts_Above_Games(int32_t year) {
     return found;
 }
 
+// The player ids of a season's rosters file (free agents included): the
+// league a game of that season starts with.
+std::set<int32_t> Roster_Ids(int32_t year) {
+    std::set<int32_t> ids;
+    char name[64];
+    std::snprintf(name, sizeof name, "Input/Stats/%d_rosters.csv", year);
+    std::ifstream in(name);
+    std::string line;
+    std::getline(in, line);
+    while (std::getline(in, line)) {
+        const size_t first = line.find(',');
+        if (first == std::string::npos) continue;
+        const int32_t id = std::atoi(line.c_str() + first + 1);
+        if (id > 0) ids.insert(id);
+    }
+    return ids;
+}
+
+// The season's draft class is the players of its rosters who had not played:
+// some of them were already in the league of the season before, whose games
+// draft this class, so they are taken out of the file. Their number; -1
+// when the file cannot be read or written.
+int32_t Drop_Class_Players_Of_Season_Before(int32_t year) {
+    const std::set<int32_t> before = Roster_Ids(year - 1);
+    if (before.empty()) return 0;
+    char name[64];
+    std::snprintf(name, sizeof name, "databases/rookies-%d.dat", year);
+    std::unique_ptr<PLAYER_RECORD[]> records(new PLAYER_RECORD[DRAFT_CLASS_RECORDS]());
+    std::FILE* file = Open_Resolved_File(name, "rb");
+    if (file == nullptr) return -1;
+    const size_t read = std::fread(records.get(), sizeof(PLAYER_RECORD), DRAFT_CLASS_RECORDS, file);
+    std::fclose(file);
+    if (read != static_cast<size_t>(DRAFT_CLASS_RECORDS)) return -1;
+    int32_t kept = 0, dropped = 0;
+    for (int32_t n = 0; n < DRAFT_CLASS_RECORDS; ++n) {
+        const int32_t id = records[n].Vital_Stats[VITAL_PLAYER_ID];
+        if (id == 0) continue;
+        if (before.count(id) != 0) {
+            ++dropped;
+            continue;
+        }
+        if (kept != n) records[kept] = records[n];
+        ++kept;
+    }
+    for (int32_t n = kept; n < DRAFT_CLASS_RECORDS; ++n)
+        std::memset(&records[n], 0, sizeof records[n]);
+    if (dropped > 0 && Write_Draft_Class_File(name, records.get()) != 0) return -1;
+    return dropped;
+}
+
 int Usage() {
     std::fprintf(stderr, "usage: korva_season_db <installation> <year> <report folder>\n");
     return 2;
@@ -97,6 +153,10 @@ int main(int argc, char** argv) {
     const bool built = Create_Season_Database(year);
     int result = built ? 0 : 1;
     if (built && Report_Starts_Above_Games(year) > 0) result = 1;
+    if (built && Drop_Class_Players_Of_Season_Before(year) < 0) {
+        std::fprintf(stderr, "korva_season_db %d: cannot rewrite the draft class\n", year);
+        result = 1;
+    }
     for (const SHOWN_MESSAGE& message : Get_Shown_Messages()) {
         std::fprintf(stderr, "korva_season_db %d: message \"%s\": %s\n", year, message.Caption.c_str(),
                      message.Text.c_str());
