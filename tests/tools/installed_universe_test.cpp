@@ -1,6 +1,7 @@
 // The installed seasons 1951-2022 are one league's history: the players of
 // the 2019 league played the seasons before it in the databases of those
-// years, with the same lines, and the draft class of a season brings only
+// years, with the same lines; Team History of the 2019 league lists the
+// seasons its teams played; and the draft class of a season brings only
 // players the league before it does not hold yet.
 #include <gtest/gtest.h>
 
@@ -13,13 +14,20 @@
 #include <string>
 #include <vector>
 
+#include "app/main_window.h"
+#include "app/modal_dialogs.h"
 #include "database/league_structure.h"
 #include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/season_lines.h"
+#include "database/settings.h"
+#include "database/team_record.h"
 #include "database/team_record_layout.h"
+#include "dialogs/history_dialogs.h"
 #include "platform/message_box.h"
 #include "season/new_game_choices.h"
+#include "support/dialog_steps.h"
+#include "support/frame_fixture.h"
 #include "support/installed_seasons.h"
 #include "support/season_build_folder.h"
 #include "tools/draft_class_database.h"
@@ -126,6 +134,28 @@ class InstalledUniverse : public testing::Test {
     }
     void TearDown() override { Unlink_Installed_Databases(); }
 };
+
+class InstalledTeamHistory : public FrameTest {
+  protected:
+    void SetUp() override {
+        FrameTest::SetUp();
+        Link_Installed_Databases();
+        Start_Frame_Without_Loop();
+    }
+    void TearDown() override {
+        Clear_Dialog_Steps();
+        Unlink_Installed_Databases();
+        FrameTest::TearDown();
+    }
+};
+
+// A season's record as Team History shows it.
+std::string Record_Text(int32_t team, int32_t season) {
+    const int32_t wins = Get_Team_Yearly_Char(team, season, RECORD_CHAR_WINS);
+    const int32_t losses = Get_Team_Yearly_Char(team, season, RECORD_CHAR_LOSSES);
+    const int32_t ties = Get_Team_Yearly_Char(team, season, RECORD_CHAR_TIES);
+    return std::to_string(wins) + "-" + std::to_string(losses) + (ties > 0 ? "-" + std::to_string(ties) : "");
+}
 } // namespace
 
 TEST_F(InstalledUniverse, VeteransOf2019PlayedTheSameSeasonsInTheDatabasesOfThoseYears) {
@@ -212,4 +242,42 @@ TEST_F(InstalledUniverse, EveryDraftClassBringsOnlyPlayersTheLeagueBeforeItDoesN
                       std::to_string(listed) + " in the " + std::to_string(year - 1) + " league\n";
     }
     EXPECT_EQ(faults, "");
+}
+
+TEST_F(InstalledTeamHistory, TheDefaultLeagueListsTheSeasonsItsTeamsPlayed) {
+    ASSERT_GE(Load_New_Game_Season(2019, nullptr), 0);
+    ASSERT_EQ(Get_Current_Year(), 2019);
+    const int32_t seasons = Get_User_Preference(CURRENT_SEASON_INDEX);
+    ASSERT_GE(seasons, 2019 - 1951) << "the seasons from 1951 on at least";
+    const int32_t first_year = Get_Universe_Stat(BASE_YEAR);
+    for (const int32_t team : {0, 17, Count_Active_Teams() - 1}) {
+        SCOPED_TRACE(team);
+        Set_User_Preference(VIEWED_TEAM, team);
+        std::vector<std::string> lines;
+        Script_Dialog_Step([&lines](WINDOW_HANDLE dialog) {
+            for (int32_t n = 0; n < Count_Dialog_Lines(dialog, TEAM_HISTORY_LIST); ++n)
+                lines.push_back(Get_Dialog_Line_Text(dialog, TEAM_HISTORY_LIST, n));
+            Keep_Dialog_Picture(dialog, "default_league_history");
+            Click_Dialog_Button(dialog, ID_OK);
+        });
+        EXPECT_EQ(Do_Dialog(Main_Window, TEAM_HISTORY_DIALOG, 0), 1);
+        ASSERT_EQ(lines.size(), static_cast<size_t>(seasons));
+        int32_t played = 0;
+        for (int32_t season = 0; season < seasons; ++season) {
+            const std::string& line = lines[season];
+            EXPECT_EQ(line.substr(0, 5), std::to_string(first_year + season) + "\t") << line;
+            // The fourth field is the season's record.
+            size_t start = 0;
+            for (int32_t field = 0; field < 3; ++field)
+                start = line.find('\t', start) + 1;
+            EXPECT_EQ(line.substr(start, line.find('\t', start) - start), Record_Text(team, season)) << line;
+            played += Get_Team_Yearly_Char(team, season, RECORD_CHAR_WINS) +
+                          Get_Team_Yearly_Char(team, season, RECORD_CHAR_LOSSES) >
+                      0;
+        }
+        // The franchise played the seasons since it came into the league, the
+        // last of them with games.
+        EXPECT_GT(played, 10);
+        EXPECT_NE(Record_Text(team, seasons - 1), "0-0") << "2018 was played";
+    }
 }

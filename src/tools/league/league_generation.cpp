@@ -105,6 +105,26 @@ void Gather_Season_Class(PLAYER_RECORD* records, const std::set<std::string>& pe
         std::memset(&records[n], 0, sizeof records[n]);
 }
 
+// A franchise's yearly history rows.
+struct TEAM_YEARLY_ROWS {
+    decltype(TEAM_RECORD::Yearly_Chars) Chars;
+    decltype(TEAM_RECORD::Yearly_Ints) Ints;
+};
+
+void Keep_Team_Yearly_Rows(TEAM_YEARLY_ROWS* rows) {
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
+        std::memcpy(rows[team].Chars, Universe.Teams[team].Yearly_Chars, sizeof rows[team].Chars);
+        std::memcpy(rows[team].Ints, Universe.Teams[team].Yearly_Ints, sizeof rows[team].Ints);
+    }
+}
+
+void Put_Back_Team_Yearly_Rows(const TEAM_YEARLY_ROWS* rows) {
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
+        std::memcpy(Universe.Teams[team].Yearly_Chars, rows[team].Chars, sizeof rows[team].Chars);
+        std::memcpy(Universe.Teams[team].Yearly_Ints, rows[team].Ints, sizeof rows[team].Ints);
+    }
+}
+
 void Clear_Team_Yearly_History() {
     for (TEAM_RECORD& team : Universe.Teams) {
         std::memset(team.Yearly_Chars, 0, sizeof team.Yearly_Chars);
@@ -227,6 +247,13 @@ void Set_All_Typical_Seasons() {
 
 void Make_Season_Database() {
     const int32_t year = Get_Current_Year();
+    // The database is made as a league in its first season; it keeps the
+    // seasons the league played before, which Team History shows, and a game
+    // started on it begins in its year.
+    const int32_t base_year = Universe.Header.Universe_Stats[BASE_YEAR];
+    const int32_t season = Get_User_Preference(CURRENT_SEASON_INDEX);
+    static TEAM_YEARLY_ROWS rows[MAX_FRANCHISES];
+    Keep_Team_Yearly_Rows(rows);
     Universe.Header.Universe_Stats[BASE_YEAR] = year;
     Set_User_Preference(CURRENT_SEASON_INDEX, 0);
     Set_User_Preference(CURRENT_WEEK, 0);
@@ -268,6 +295,9 @@ void Make_Season_Database() {
     Fill_Missing_Player_Ratings();
     Raise_Skill_Position_Speed();
     Set_All_Typical_Seasons();
+    Put_Back_Team_Yearly_Rows(rows);
+    Universe.Header.Universe_Stats[BASE_YEAR] = base_year;
+    Set_User_Preference(CURRENT_SEASON_INDEX, season);
 }
 
 bool Generate_Default_League(const std::vector<LEAGUE_FILE>& files, const std::string& installation,

@@ -35,11 +35,12 @@ bool Continue_History_League(const std::string& file, int32_t year, std::string*
 // `year` is set up (its week 0). False when the calendar stops moving first.
 bool Simulate_Until_Season(int32_t year, std::string* error);
 
-// Turns the league in its week 0 into a league database of that season: its
-// year becomes the base year and the season index 0; the team records of the
-// seasons played so far, which are kept by season index, are cleared (the
-// players keep their careers, season lines, draft records and leaders, which
-// carry calendar years); the settings are those of a built database, the
+// Turns the league in its week 0 into a league database of that season: it
+// is made as a league in its first season, then keeps its base year and
+// season index with the team records of the seasons played so far, which
+// are kept by season index, for Team History (a game started on it begins
+// in its season); the players keep their careers, season lines, draft
+// records and leaders, which carry calendar years; the settings are those of a built database, the
 // year's rules apply, and every player's predicted season is his typical
 // season from his final ratings, so a game started on the file keeps them.
 void Make_Season_Database();
