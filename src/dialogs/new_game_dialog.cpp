@@ -128,7 +128,7 @@ void Option_Box_Clicked(WINDOW_HANDLE dialog, NEW_GAME_OPTION option, int32_t id
 // The season list shows the year of the league in memory (none when that
 // year is not offered).
 void Select_Loaded_Season(WINDOW_HANDLE dialog) {
-    const int32_t year = Get_Universe_Stat(BASE_YEAR);
+    const int32_t year = Get_Current_Year();
     const bool offered = year >= FIRST_NEW_GAME_SEASON && year <= LAST_NEW_GAME_SEASON;
     Combo_Box_Set_Current_Selection(Item(dialog, NEW_GAME_SEASON_COMBO),
                                     offered ? year - FIRST_NEW_GAME_SEASON : -1);
@@ -141,7 +141,7 @@ void Season_Changed(WINDOW_HANDLE dialog) {
     char remembered[FORMATTED_TEXT_SIZE] = "";
     const int32_t team = Selected(dialog, NEW_GAME_TEAM_COMBO);
     if (team >= 0) Get_Team_Display_Name(team, remembered);
-    const int32_t old_year = Get_Universe_Stat(BASE_YEAR);
+    const int32_t old_year = Get_Current_Year();
     const int32_t found = Load_New_Game_Season(year, team >= 0 ? remembered : nullptr);
     if (found < 0) {
         // The league loaded before stays, and the list says which it is.

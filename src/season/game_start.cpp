@@ -22,6 +22,7 @@
 #include "season/league_rules.h"
 #include "season/new_universe.h"
 #include "season/season_start.h"
+#include "season/team_yearly_fields.h"
 #include "tools/image_downloads.h"
 #include "tools/payroll_balance.h"
 #include "tools/ratings_rebuild.h"
@@ -45,6 +46,8 @@ void Start_Game(int32_t copy_media) {
     const bool opened = copy_media != 0
                             ? Open_Progress_Window("Downloading Player Photos and Team Logos", 100) != 0
                             : Open_Progress_Window("Setting Up Database", 25) != 0;
+    // A league with seasons behind it starts in the season it holds.
+    Make_Current_Season_The_First();
     Set_Skin_Name("earth");
     Reset_Current_Season_Line_Links();
     Step_Progress(5);

@@ -24,6 +24,7 @@
 #include "personnel/team_lookup.h"
 #include "platform/message_box.h"
 #include "season/game_start.h"
+#include "season/team_yearly_fields.h"
 #include "tools/player_ratings_file.h"
 
 namespace {
@@ -170,6 +171,8 @@ void Apply_New_Game_Choices(const NEW_GAME_CHOICES& choices) {
 }
 
 void Begin_New_Game(const NEW_GAME_CHOICES& choices) {
+    // The options are laid on the league in the season it starts in.
+    Make_Current_Season_The_First();
     Apply_New_Game_Choices(choices);
     Load_Player_Ratings_CSV(0);
     Apply_New_Game_Options(choices.Options);

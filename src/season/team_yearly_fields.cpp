@@ -97,3 +97,17 @@ void Advance_Season_Index() {
     }
     Store_Universe_Stat(BASE_YEAR, Get_Universe_Stat(BASE_YEAR) + 1);
 }
+
+void Make_Current_Season_The_First() {
+    const int32_t season = Get_User_Preference(CURRENT_SEASON_INDEX);
+    if (season <= 0 || season > LAST_HISTORY_SEASON) return;
+    const size_t kept = static_cast<size_t>(LAST_HISTORY_SEASON + 1 - season);
+    for (TEAM_RECORD& team : std::span(Universe.Teams, MAX_FRANCHISES)) {
+        std::memmove(team.Yearly_Chars[0], team.Yearly_Chars[season], sizeof team.Yearly_Chars[0] * kept);
+        std::memset(team.Yearly_Chars[kept], 0, sizeof team.Yearly_Chars[0] * season);
+        std::memmove(team.Yearly_Ints[0], team.Yearly_Ints[season], sizeof team.Yearly_Ints[0] * kept);
+        std::memset(team.Yearly_Ints[kept], 0, sizeof team.Yearly_Ints[0] * season);
+    }
+    Store_Universe_Stat(BASE_YEAR, Get_Universe_Stat(BASE_YEAR) + season);
+    Set_User_Preference(CURRENT_SEASON_INDEX, 0);
+}

@@ -24,3 +24,8 @@ void Record_Team_Season_Finish();
 // 100 seasons stay in the history with their years. An index outside the
 // history is left as it is.
 void Advance_Season_Index();
+// A league that comes with seasons behind it (a season index above 0)
+// starts a game in its current season: that season becomes season 0 and its
+// year the base year, its rows move to the front and the earlier seasons'
+// rows are dropped. Nothing for a league in its first season.
+void Make_Current_Season_The_First();

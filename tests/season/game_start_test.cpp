@@ -21,6 +21,7 @@
 #include "season/league_rules.h"
 #include "season/new_game_choices.h"
 #include "season/new_universe.h"
+#include "season/team_yearly_fields.h"
 #include "support/test_league.h"
 #include "tools/payroll_balance.h"
 #include "tools/young_player_ratings.h"
@@ -64,6 +65,35 @@ TEST_F(GameStart, TurnsTheLoadedLeagueIntoSeasonZeroWithASchedule) {
     }
     EXPECT_GT(Count_Players(FIRST_COLLEGE_POOL_TEAM, -1), 0) << "the coming draft's class";
     EXPECT_EQ(Universe.Header.Skin_Name, std::string("earth"));
+}
+
+TEST_F(GameStart, ALeagueWithSeasonsBehindItStartsInItsOwnSeason) {
+    // Three seasons played before: their rows precede the current one.
+    const auto play_three_seasons = [] {
+        Universe.Header.Universe_Stats[BASE_YEAR] = TEST_BASE_YEAR - 3;
+        Set_User_Preference(CURRENT_SEASON_INDEX, 3);
+        for (int32_t season = 0; season <= 3; ++season) {
+            Set_Team_Yearly_Char(2, season, RECORD_CHAR_WINS, 10 + season);
+            Set_Team_Yearly_Int(2, season, 2, 20 + season);
+        }
+    };
+    play_three_seasons();
+    Make_Current_Season_The_First();
+    EXPECT_EQ(Get_Current_Year(), TEST_BASE_YEAR);
+    EXPECT_EQ(Get_User_Preference(CURRENT_SEASON_INDEX), 0);
+    EXPECT_EQ(Get_Team_Yearly_Char(2, 0, RECORD_CHAR_WINS), 13) << "the current season's row comes along";
+    EXPECT_EQ(Get_Team_Yearly_Int(2, 0, 2), 23);
+    for (int32_t season = 1; season <= 3; ++season) {
+        EXPECT_EQ(Get_Team_Yearly_Char(2, season, RECORD_CHAR_WINS), 0) << "the seasons before are gone";
+        EXPECT_EQ(Get_Team_Yearly_Int(2, season, 2), 0);
+    }
+    Make_Current_Season_The_First();
+    EXPECT_EQ(Get_Team_Yearly_Char(2, 0, RECORD_CHAR_WINS), 13) << "a league in its first season stays";
+
+    play_three_seasons();
+    Start_Game(0);
+    EXPECT_EQ(Get_Current_Year(), TEST_BASE_YEAR) << "the calendar does not go back";
+    EXPECT_EQ(Get_Universe_Stat(BASE_YEAR), TEST_BASE_YEAR);
 }
 
 TEST_F(GameStart, FictionalPlayersGiveEveryFranchiseItsMinimumRoster) {

@@ -1,12 +1,11 @@
 // The statistics input files the season inputs generator installs, as the
-// season builder will read them. The fictional history (1951-2018, made
+// season builder will read them. The fictional history (1951-2004, made
 // without games) adds up: its receivers catch what its passers complete, for
 // the same yards, and each year's league-wide rates stay within 10 % of the
-// averages the seasons were scaled to. The default league's players, whose
-// seasons from 2019 the game itself played, carry their own careers beside
-// it, each season once, whichever of its seasons wrote it out: a franchise
-// that moved keeps its seasons. Every year's rosters stay within the
-// league's limits, and ids are unique.
+// averages the seasons were scaled to. The default league then plays its
+// seasons from 2005 on, each season written once, whichever of its seasons
+// wrote it out: a franchise that moved keeps its seasons. Every year's
+// rosters stay within the league's limits, and ids are unique.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -29,7 +28,7 @@ constexpr int32_t SMALLEST_ROSTER = 51;
 // one a few players short, as the installed league's own checks allow.
 constexpr int32_t SMALLEST_PLAYED_ROSTER = 45;
 constexpr int32_t LARGEST_ROSTER = 100;
-constexpr int32_t LAST_HISTORY_YEAR = 2018;
+constexpr int32_t LAST_HISTORY_YEAR = 2004;
 
 // Seasons file columns.
 enum : int32_t {
@@ -94,8 +93,7 @@ struct TOTALS {
     }
 };
 
-// The lines of the fictional history: regular seasons of 1951-2018 of the
-// players the default league does not hold.
+// The lines of the fictional history: regular seasons of 1951-2004.
 struct SEASONS {
     std::map<std::pair<int32_t, std::string>, TOTALS> Teams;
     std::map<int32_t, TOTALS> Years;
@@ -105,15 +103,9 @@ struct SEASONS {
 const SEASONS& Read_Seasons() {
     static SEASONS seasons;
     if (seasons.Read) return seasons;
-    static std::set<std::string> modern;
-    for (int32_t year = LAST_HISTORY_YEAR + 1; year <= LAST_DATABASE_YEAR; ++year)
-        if (!For_Each_Input_Line("Input/Stats/" + std::to_string(year) + "_rosters.csv",
-                                 [](const STATS_LINE& line) { modern.insert(line.Field(1)); }))
-            return seasons;
     seasons.Read = For_Each_Input_Line("Input/Stats/Seasons.csv", [](const STATS_LINE& line) {
         const int32_t year = static_cast<int32_t>(Number(line, SEASON_YEAR));
-        if (line.Field(SEASON_FLAG)[0] != '\0' || year < FIRST_DATABASE_YEAR || year > LAST_HISTORY_YEAR ||
-            modern.count(line.Field(1)) != 0)
+        if (line.Field(SEASON_FLAG)[0] != '\0' || year < FIRST_DATABASE_YEAR || year > LAST_HISTORY_YEAR)
             return;
         seasons.Teams[{year, line.Field(SEASON_TEAM)}].Add(line);
         seasons.Years[year].Add(line);

@@ -1,7 +1,10 @@
 #include "tools/league/league_generation.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <set>
+#include <string>
 
 #include "database/cities.h"
 #include "database/game_queries.h"
@@ -9,10 +12,12 @@
 #include "database/path_resolver.h"
 #include "database/player_hashes.h"
 #include "database/player_record.h"
+#include "database/player_statistics.h"
 #include "database/random_numbers.h"
 #include "database/rating_normalisation.h"
 #include "database/roster_slots.h"
 #include "database/saved_game.h"
+#include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/standings.h"
 #include "database/team_finances.h"
@@ -23,6 +28,7 @@
 #include "frontoffice/initial_contracts.h"
 #include "personnel/draft_input_files.h"
 #include "personnel/draft_order.h"
+#include "personnel/player_development.h"
 #include "personnel/typical_season.h"
 #include "platform/message_box.h"
 #include "season/game_start.h"
@@ -61,6 +67,64 @@ void Keep_Payrolls_Under_Cap() {
             Scale_Team_Payroll(team, cap * CAP_SHARE_PERCENT / 100);
 }
 
+// A person by name and birth date.
+std::string Person_Key(const PLAYER_RECORD& player) {
+    return std::string(player.First_Name, strnlen(player.First_Name, sizeof player.First_Name)) + "|" +
+           std::string(player.Last_Name, strnlen(player.Last_Name, sizeof player.Last_Name)) + "|" +
+           std::to_string(player.Vital_Stats[VITAL_BIRTH_DATE]);
+}
+
+// The people of the franchises and free agents.
+std::set<std::string> League_People() {
+    std::set<std::string> people;
+    For_Each_League_Player(
+        [&people](int32_t team, int32_t slot) {
+            people.insert(Person_Key(*Get_Player_Record_Pointer(team, slot)));
+        },
+        0, FREE_AGENT_TEAM);
+    return people;
+}
+
+// The draft class of the league in memory: its players who have not played
+// a game and whom the league of the season before did not hold. The
+// league's players were all made by the game, which the class files of
+// built seasons know as players of the input files.
+void Gather_Season_Class(PLAYER_RECORD* records, const std::set<std::string>& people_before) {
+    For_Each_League_Player(
+        [](int32_t team, int32_t slot) { Set_Player_Vital_Stat(team, slot, VITAL_GENERATED_PLAYER, 0); }, 0,
+        MAX_FRANCHISES - 1);
+    Gather_Draft_Class(records);
+    int32_t kept = 0;
+    for (int32_t n = 0; n < DRAFT_CLASS_RECORDS; ++n) {
+        if (records[n].Vital_Stats[VITAL_PLAYER_ID] == 0 || people_before.count(Person_Key(records[n])) != 0)
+            continue;
+        if (kept != n) records[kept] = records[n];
+        ++kept;
+    }
+    for (int32_t n = kept; n < DRAFT_CLASS_RECORDS; ++n)
+        std::memset(&records[n], 0, sizeof records[n]);
+}
+
+// A franchise's yearly history rows.
+struct TEAM_YEARLY_ROWS {
+    decltype(TEAM_RECORD::Yearly_Chars) Chars;
+    decltype(TEAM_RECORD::Yearly_Ints) Ints;
+};
+
+void Keep_Team_Yearly_Rows(TEAM_YEARLY_ROWS* rows) {
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
+        std::memcpy(rows[team].Chars, Universe.Teams[team].Yearly_Chars, sizeof rows[team].Chars);
+        std::memcpy(rows[team].Ints, Universe.Teams[team].Yearly_Ints, sizeof rows[team].Ints);
+    }
+}
+
+void Put_Back_Team_Yearly_Rows(const TEAM_YEARLY_ROWS* rows) {
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
+        std::memcpy(Universe.Teams[team].Yearly_Chars, rows[team].Chars, sizeof rows[team].Chars);
+        std::memcpy(Universe.Teams[team].Yearly_Ints, rows[team].Ints, sizeof rows[team].Ints);
+    }
+}
+
 void Clear_Team_Yearly_History() {
     for (TEAM_RECORD& team : Universe.Teams) {
         std::memset(team.Yearly_Chars, 0, sizeof team.Yearly_Chars);
@@ -68,6 +132,36 @@ void Clear_Team_Yearly_History() {
     }
 }
 } // namespace
+
+bool Is_Value_Kept_In_Line(int32_t position) {
+    if (position < 0 || position >= NUMBER_OF_POSITIONS) return false;
+    const int32_t group = Get_Position_Group(position);
+    return group == 1 || group == 2;
+}
+
+int32_t Get_Played_Line_Value(int32_t line) {
+    return std::max(1, (2 * Get_Season_Line_Stat(line, 1) + Get_Season_Line_Stat(line, 0)) / 4);
+}
+
+void Keep_Played_Line_Values(int32_t year) {
+    For_Each_League_Player([year](int32_t team, int32_t slot) {
+        if (!Is_Value_Kept_In_Line(Get_Player_Vital_Stat(team, slot, VITAL_POSITION))) return;
+        for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n) {
+            const int32_t line = Get_Player_Season_Line(team, slot, n);
+            if (line == NO_SEASON_LINE || Get_Season_Line_Year(line) != year ||
+                Get_Season_Line_Kind(line) < 0 || Get_Season_Line_Stat(line, 0) <= 0 ||
+                Get_Season_Line_Stat(line, SEASON_LINE_VALUE_STAT) != 0)
+                continue;
+            const int32_t value = Get_Played_Line_Value(line);
+            Set_Season_Line_Stat(line, SEASON_LINE_VALUE_STAT, value);
+            for (const int32_t season : {SEASON_CAREER, SEASON_LAST}) {
+                if (season == SEASON_LAST && year != Get_Current_Year() - 1) continue;
+                Set_Player_Stat(team, slot, season, SEASON_LINE_VALUE_STAT,
+                                Get_Player_Stat(team, slot, season, SEASON_LINE_VALUE_STAT) + value);
+            }
+        }
+    });
+}
 
 bool Read_Installed_Cities(std::string* error) {
     FILE* file = Open_Resolved_File(CITIES_FILE_NAME, "r");
@@ -111,6 +205,23 @@ bool Found_League(int32_t year, const std::vector<FRANCHISE_ROW>& rows, std::str
     return true;
 }
 
+bool Continue_History_League(const std::string& file, int32_t year, std::string* error) {
+    if (Load_Game(file.c_str()) != 1) {
+        *error = "cannot load " + file;
+        return false;
+    }
+    if (Get_Current_Year() > year || Get_User_Preference(CURRENT_WEEK) != 0) {
+        *error = file + " is not a league at the start of a season up to " + std::to_string(year);
+        return false;
+    }
+    // The history drew its college classes itself; the league from here
+    // drafts as a league of the installation does.
+    Universe.Header.Fictional_Players_Flag = 0;
+    Set_All_Teams_Computer_Controlled();
+    Clear_Shown_Messages();
+    return true;
+}
+
 bool Simulate_Until_Season(int32_t year, std::string* error) {
     while (Get_Current_Year() < year || Get_User_Preference(CURRENT_WEEK) != 0) {
         const int32_t before = Get_User_Preference(CURRENT_SEASON_INDEX);
@@ -136,6 +247,13 @@ void Set_All_Typical_Seasons() {
 
 void Make_Season_Database() {
     const int32_t year = Get_Current_Year();
+    // The database is made as a league in its first season; it keeps the
+    // seasons the league played before, which Team History shows, and a game
+    // started on it begins in its year.
+    const int32_t base_year = Universe.Header.Universe_Stats[BASE_YEAR];
+    const int32_t season = Get_User_Preference(CURRENT_SEASON_INDEX);
+    static TEAM_YEARLY_ROWS rows[MAX_FRANCHISES];
+    Keep_Team_Yearly_Rows(rows);
     Universe.Header.Universe_Stats[BASE_YEAR] = year;
     Set_User_Preference(CURRENT_SEASON_INDEX, 0);
     Set_User_Preference(CURRENT_WEEK, 0);
@@ -177,44 +295,62 @@ void Make_Season_Database() {
     Fill_Missing_Player_Ratings();
     Raise_Skill_Position_Speed();
     Set_All_Typical_Seasons();
+    Put_Back_Team_Yearly_Rows(rows);
+    Universe.Header.Universe_Stats[BASE_YEAR] = base_year;
+    Set_User_Preference(CURRENT_SEASON_INDEX, season);
 }
 
 bool Generate_Default_League(const std::vector<LEAGUE_FILE>& files, const std::string& installation,
-                             int32_t years_before, uint32_t seed, std::string* error,
-                             void (*log)(const char* line)) {
+                             const std::string& history, int32_t years_before, uint32_t seed,
+                             std::string* error, void (*log)(const char* line)) {
     if (files.empty()) return true;
+    // The franchise tables of the seasons that have one; renamed and moved
+    // franchises are matched against the first of them.
     std::vector<std::vector<FRANCHISE_ROW>> tables(files.size());
-    for (size_t f = 0; f < files.size(); ++f)
-        if ((f == 0 || files[f].Has_Table) &&
-            !Read_Franchise_Table(Get_Franchise_Table_Name(files[f].Year), &tables[f], error))
-            return false;
+    size_t first_table = files.size();
+    for (size_t f = 0; f < files.size(); ++f) {
+        if (!(f == 0 && history.empty()) && !files[f].Has_Table) continue;
+        if (!Read_Franchise_Table(Get_Franchise_Table_Name(files[f].Year), &tables[f], error)) return false;
+        if (first_table == files.size()) first_table = f;
+    }
 
     Seed_Random_Numbers(seed);
-    if (!Found_League(files[0].Year - years_before, tables[0], error)) return false;
+    if (history.empty()) {
+        if (!Found_League(files[0].Year - years_before, tables[0], error)) return false;
+    } else if (!Continue_History_League(history, files[0].Year, error)) {
+        return false;
+    }
+    // The people of the league at the start of the file before.
+    std::set<std::string> people_before;
     for (size_t f = 0; f < files.size(); ++f) {
         for (int32_t year = Get_Current_Year() + 1; year <= files[f].Year; ++year) {
             if (!Simulate_Until_Season(year, error)) return false;
+            Keep_Played_Line_Values(year - 1);
             if (log != nullptr) {
                 char line[128];
                 std::snprintf(line, sizeof line, "season %d set up", year);
                 log(line);
             }
         }
-        if (files[f].Has_Table && !Lay_Franchise_Table(tables[f], tables[0], error)) return false;
+        if (files[f].Has_Table && !Lay_Franchise_Table(tables[f], tables[first_table], error)) return false;
         // The season goes on from here for the next file, so the league is
         // saved from a copy.
         static UNIVERSE_STATE kept;
         std::memcpy(&kept, &Universe, sizeof kept);
+        const std::set<std::string> people = League_People();
         Make_Season_Database();
         const std::string path = installation + "/" + files[f].File_Name;
         int saved = Save_Game(path.c_str(), nullptr);
         if (saved == SAVE_OK && files[f].Class_File_Name != nullptr) {
             static PLAYER_RECORD records[DRAFT_CLASS_RECORDS];
-            Gather_Draft_Class(records);
+            Gather_Season_Class(records, f > 0 && files[f - 1].Year == files[f].Year - 1
+                                             ? people_before
+                                             : std::set<std::string>());
             const std::string class_path = installation + "/" + files[f].Class_File_Name;
             if (Write_Draft_Class_File(class_path.c_str(), records) != 0) saved = SAVE_WRITE_FAILED;
         }
         std::memcpy(&Universe, &kept, sizeof kept);
+        people_before = people;
         Refresh_Active_Team_Count();
         Build_All_Player_Hashes();
         if (saved != SAVE_OK) {

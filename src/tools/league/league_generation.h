@@ -24,15 +24,23 @@ bool Read_Installed_Cities(std::string* error);
 // reason in `error` when an input is missing or wrong.
 bool Found_League(int32_t year, const std::vector<FRANCHISE_ROW>& rows, std::string* error);
 
+// Loads a league saved by the history generator at the start of a season
+// (at most `year`) and makes it the league the game plays on: its players,
+// careers, drafts, contracts, franchises and team history as they are.
+// False with the reason in `error` when the file cannot be loaded or is not
+// such a league.
+bool Continue_History_League(const std::string& file, int32_t year, std::string* error);
+
 // Plays every computer-run season from the current one until the season of
 // `year` is set up (its week 0). False when the calendar stops moving first.
 bool Simulate_Until_Season(int32_t year, std::string* error);
 
-// Turns the league in its week 0 into a league database of that season: its
-// year becomes the base year and the season index 0; the team records of the
-// seasons played so far, which are kept by season index, are cleared (the
-// players keep their careers, season lines, draft records and leaders, which
-// carry calendar years); the settings are those of a built database, the
+// Turns the league in its week 0 into a league database of that season: it
+// is made as a league in its first season, then keeps its base year and
+// season index with the team records of the seasons played so far, which
+// are kept by season index, for Team History (a game started on it begins
+// in its season); the players keep their careers, season lines, draft
+// records and leaders, which carry calendar years; the settings are those of a built database, the
 // year's rules apply, and every player's predicted season is his typical
 // season from his final ratings, so a game started on the file keeps them.
 void Make_Season_Database();
@@ -40,6 +48,18 @@ void Make_Season_Database();
 // Every used player slot of the league's team records, pools included: his
 // predicted season becomes the typical season of his ratings.
 void Set_All_Typical_Seasons();
+
+// A blocker's or defender's season line keeps his value for the season in
+// this statistic, as a built season database does from the seasons file.
+constexpr int32_t SEASON_LINE_VALUE_STAT = 13;
+bool Is_Value_Kept_In_Line(int32_t position);
+// A season's value from its games and starts, as the seasons file gives it
+// for a season the league played: at least 1.
+int32_t Get_Played_Line_Value(int32_t line);
+// Every league line of `year` of a blocker or defender gets its value, and
+// his career (and last season, when `year` is the one before the league's)
+// counts it.
+void Keep_Played_Line_Values(int32_t year);
 
 // One season file of the default league: the year, the file name written,
 // whether the season has a franchise table to lay on the league, and the
@@ -52,12 +72,13 @@ struct LEAGUE_FILE {
 };
 
 // The whole generation, reading the installation's inputs from the current
-// folder: founds the league `years_before` years before the first file's
-// season with that season's franchises, plays on to each file's season in
-// turn, lays that season's franchise table on the league (when it has one)
+// folder: continues the league saved in `history` when that is not empty,
+// else founds the league `years_before` years before the first file's
+// season with that season's franchises; then plays on to each file's season
+// in turn, lays that season's franchise table on the league (when it has one)
 // and writes its database and, when named, its draft class (the file names
 // taken in `installation`). `log` gets a line a
 // season when not null. False with the reason in `error`.
 bool Generate_Default_League(const std::vector<LEAGUE_FILE>& files, const std::string& installation,
-                             int32_t years_before, uint32_t seed, std::string* error,
-                             void (*log)(const char* line));
+                             const std::string& history, int32_t years_before, uint32_t seed,
+                             std::string* error, void (*log)(const char* line));

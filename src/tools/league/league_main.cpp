@@ -1,15 +1,18 @@
 // The league generator: writes the default league into an installation
 // folder: "Databases/Universe-2019.dat" (what the game loads at start-up and
 // the New Game dialog opens for 2019) with its draft class, and the league
-// at the start of 2020, 2021 and 2022 as "League/Default-<year>.dat", from
-// which the season inputs generator writes the statistics files of those
-// seasons. Run by the build, after the playbooks, which the simulated
-// seasons play with.
+// at the start of every other season 2005-2022 as "League/Default-<year>.dat",
+// from which the season inputs generator writes the statistics files of
+// those seasons. Run by the build, after the playbooks, which the simulated
+// seasons play with, and after the history, whose league of 2005 it plays on.
 //
-//   korva_league <installation folder> [--years-before N] [--seed S]
-//                [--through YEAR] [--quiet]
+//   korva_league <installation folder> [--history FILE] [--years-before N]
+//                [--seed S] [--through YEAR] [--quiet]
 //
-// --through writes only the files of the seasons up to YEAR.
+// --history plays on the league the history generator saved; without it the
+// league is founded with new players years before 2019 and only the files
+// of 2019-2022 are written. --through writes only the files of the seasons
+// up to YEAR.
 // The same installation data and options always give the same files.
 #include <unistd.h>
 
@@ -33,10 +36,26 @@ namespace fs = std::filesystem;
 // start of each later season, which the season inputs generator writes out
 // as the statistics files the databases of 2020-2022 are built from.
 const LEAGUE_FILE DEFAULT_LEAGUE_FILES[] = {
+    {2005, "League/Default-2005.dat", false},
+    {2006, "League/Default-2006.dat", false},
+    {2007, "League/Default-2007.dat", false},
+    {2008, "League/Default-2008.dat", false},
+    {2009, "League/Default-2009.dat", false},
+    {2010, "League/Default-2010.dat", false},
+    {2011, "League/Default-2011.dat", false},
+    {2012, "League/Default-2012.dat", false},
+    {2013, "League/Default-2013.dat", false},
+    {2014, "League/Default-2014.dat", false},
+    {2015, "League/Default-2015.dat", false},
+    {2016, "League/Default-2016.dat", false},
+    {2017, "League/Default-2017.dat", false},
+    {2018, "League/Default-2018.dat", false},
     {2019, "Databases/Universe-2019.dat", true, "Databases/rookies-2019.dat"},
     {2020, "League/Default-2020.dat", false},
     {2021, "League/Default-2021.dat", false},
     {2022, "League/Default-2022.dat", true}};
+// The first season with a franchise table: a founded league starts with it.
+constexpr int32_t FIRST_TABLE_YEAR = 2019;
 
 bool quiet = false;
 std::chrono::steady_clock::time_point started;
@@ -49,7 +68,8 @@ void Log_Line(const char* line) {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: korva_league <installation folder> [--years-before N] [--seed S] [--quiet]\n");
+                 "usage: korva_league <installation folder> [--history FILE] [--years-before N] [--seed S] "
+                 "[--through YEAR] [--quiet]\n");
     return 2;
 }
 } // namespace
@@ -59,9 +79,12 @@ int main(int argc, char** argv) {
     int32_t years_before = DEFAULT_YEARS_BEFORE;
     uint32_t seed = DEFAULT_SEED;
     int32_t through = 0;
+    std::string history;
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--quiet") == 0) {
             quiet = true;
+        } else if (std::strcmp(argv[i], "--history") == 0 && i + 1 < argc) {
+            history = fs::absolute(argv[++i]).string();
         } else if (std::strcmp(argv[i], "--years-before") == 0 && i + 1 < argc) {
             years_before = std::atoi(argv[++i]);
             if (years_before < 1 || years_before > MOST_YEARS_BEFORE) return Usage();
@@ -113,9 +136,11 @@ int main(int argc, char** argv) {
         started = std::chrono::steady_clock::now();
         std::vector<LEAGUE_FILE> files;
         for (const LEAGUE_FILE& file : DEFAULT_LEAGUE_FILES)
-            if (through == 0 || file.Year <= through) files.push_back(file);
+            if ((through == 0 || file.Year <= through) && (!history.empty() || file.Year >= FIRST_TABLE_YEAR))
+                files.push_back(file);
         std::string error;
-        if (Generate_Default_League(files, installation.string(), years_before, seed, &error, Log_Line)) {
+        if (Generate_Default_League(files, installation.string(), history, years_before, seed, &error,
+                                    Log_Line)) {
             Log_Line("done");
         } else {
             std::fprintf(stderr, "korva_league: %s\n", error.c_str());

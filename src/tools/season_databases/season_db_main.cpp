@@ -6,7 +6,10 @@
 // The report folder becomes the working folder: it holds links to the
 // installation's inputs and receives the build's own reports (the
 // diagnostics log, the name reports, the class counts). The database and its
-// draft class are written into the installation's databases folder. Any
+// draft class are written into the installation's databases folder; the
+// class then loses the players the rosters of the season before hold, and a
+// season the default league played gets the team history that league
+// holds. Any
 // message the builder shows, any error it logs, a season line with more
 // starts than games and a failed build end the run with an error, naming them.
 #include <unistd.h>
@@ -15,13 +18,25 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <set>
 #include <string>
 
 #include "app/diagnostics.h"
+#include "database/league_structure.h"
+#include "database/path_resolver.h"
+#include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/random_numbers.h"
+#include "database/saved_game.h"
 #include "database/season_lines.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/universe.h"
 #include "platform/message_box.h"
+#include "tools/draft_class_database.h"
 #include "tools/season_database.h"
 
 namespace {
@@ -72,6 +87,113 @@ int32_t Report_Starts_Above_Games(int32_t year) {
     return found;
 }
 
+// The player ids of a season's rosters file (free agents included): the
+// league a game of that season starts with.
+std::set<int32_t> Roster_Ids(int32_t year) {
+    std::set<int32_t> ids;
+    char name[64];
+    std::snprintf(name, sizeof name, "Input/Stats/%d_rosters.csv", year);
+    std::ifstream in(name);
+    std::string line;
+    std::getline(in, line);
+    while (std::getline(in, line)) {
+        const size_t first = line.find(',');
+        if (first == std::string::npos) continue;
+        const int32_t id = std::atoi(line.c_str() + first + 1);
+        if (id > 0) ids.insert(id);
+    }
+    return ids;
+}
+
+// The season's draft class is the players of its rosters who had not played:
+// some of them were already in the league of the season before, whose games
+// draft this class, so they are taken out of the file. Their number; -1
+// when the file cannot be read or written.
+int32_t Drop_Class_Players_Of_Season_Before(int32_t year) {
+    const std::set<int32_t> before = Roster_Ids(year - 1);
+    if (before.empty()) return 0;
+    char name[64];
+    std::snprintf(name, sizeof name, "databases/rookies-%d.dat", year);
+    std::unique_ptr<PLAYER_RECORD[]> records(new PLAYER_RECORD[DRAFT_CLASS_RECORDS]());
+    std::FILE* file = Open_Resolved_File(name, "rb");
+    if (file == nullptr) return -1;
+    const size_t read = std::fread(records.get(), sizeof(PLAYER_RECORD), DRAFT_CLASS_RECORDS, file);
+    std::fclose(file);
+    if (read != static_cast<size_t>(DRAFT_CLASS_RECORDS)) return -1;
+    int32_t kept = 0, dropped = 0;
+    for (int32_t n = 0; n < DRAFT_CLASS_RECORDS; ++n) {
+        const int32_t id = records[n].Vital_Stats[VITAL_PLAYER_ID];
+        if (id == 0) continue;
+        if (before.count(id) != 0) {
+            ++dropped;
+            continue;
+        }
+        if (kept != n) records[kept] = records[n];
+        ++kept;
+    }
+    for (int32_t n = kept; n < DRAFT_CLASS_RECORDS; ++n)
+        std::memset(&records[n], 0, sizeof records[n]);
+    if (dropped > 0 && Write_Draft_Class_File(name, records.get()) != 0) return -1;
+    return dropped;
+}
+
+// A franchise by its location and nickname.
+std::string Franchise_Key(int32_t team) {
+    char location[TEAM_STRING_LENGTH] = "", nickname[TEAM_STRING_LENGTH] = "";
+    Get_Team_String(location, team, 1);
+    Get_Team_String(nickname, team, 2);
+    return std::string(location) + "|" + nickname;
+}
+
+struct YEARLY_ROWS {
+    decltype(TEAM_RECORD::Yearly_Chars) Chars;
+    decltype(TEAM_RECORD::Yearly_Ints) Ints;
+};
+
+// A season the default league played: the league the generator saved as it
+// started ("League/Default-<year>.dat") holds the seasons its franchises
+// played before, which Team History shows. They are laid on the built
+// league, franchise by franchise, with the league's base year and season
+// index, and the database is saved again. True when there is no such file;
+// false when it cannot be read, a franchise is missing or the save fails.
+bool Lay_Played_Team_History(int32_t year) {
+    char name[64];
+    std::snprintf(name, sizeof name, "League/Default-%d.dat", year);
+    std::error_code failure;
+    if (!fs::exists(name, failure)) return true;
+    static UNIVERSE_STATE built;
+    std::memcpy(&built, &Universe, sizeof built);
+    const bool loaded = Load_Game(name) == 1;
+    std::map<std::string, YEARLY_ROWS> played;
+    const int32_t base_year = Get_Universe_Stat(BASE_YEAR);
+    const int32_t season = Get_User_Preference(CURRENT_SEASON_INDEX);
+    for (int32_t team = 0; loaded && team < MAX_FRANCHISES; ++team) {
+        if (!Is_Used_Franchise_Slot(team)) continue;
+        YEARLY_ROWS& rows = played[Franchise_Key(team)];
+        std::memcpy(rows.Chars, Universe.Teams[team].Yearly_Chars, sizeof rows.Chars);
+        std::memcpy(rows.Ints, Universe.Teams[team].Yearly_Ints, sizeof rows.Ints);
+    }
+    std::memcpy(&Universe, &built, sizeof built);
+    Refresh_Active_Team_Count();
+    Build_All_Player_Hashes();
+    if (!loaded || base_year + season != year) return false;
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
+        if (!Is_Used_Franchise_Slot(team)) continue;
+        const auto found = played.find(Franchise_Key(team));
+        if (found == played.end()) {
+            std::fprintf(stderr, "korva_season_db %d: no franchise %s in %s\n", year,
+                         Franchise_Key(team).c_str(), name);
+            return false;
+        }
+        std::memcpy(Universe.Teams[team].Yearly_Chars, found->second.Chars, sizeof found->second.Chars);
+        std::memcpy(Universe.Teams[team].Yearly_Ints, found->second.Ints, sizeof found->second.Ints);
+    }
+    Universe.Header.Universe_Stats[BASE_YEAR] = base_year;
+    Set_User_Preference(CURRENT_SEASON_INDEX, season);
+    std::snprintf(name, sizeof name, "databases/universe-%d.dat", year);
+    return Save_Game(name, nullptr) == SAVE_OK;
+}
+
 int Usage() {
     std::fprintf(stderr, "usage: korva_season_db <installation> <year> <report folder>\n");
     return 2;
@@ -97,6 +219,15 @@ int main(int argc, char** argv) {
     const bool built = Create_Season_Database(year);
     int result = built ? 0 : 1;
     if (built && Report_Starts_Above_Games(year) > 0) result = 1;
+    if (built && !Lay_Played_Team_History(year)) {
+        std::fprintf(stderr, "korva_season_db %d: the team history of the played season was not laid\n",
+                     year);
+        result = 1;
+    }
+    if (built && Drop_Class_Players_Of_Season_Before(year) < 0) {
+        std::fprintf(stderr, "korva_season_db %d: cannot rewrite the draft class\n", year);
+        result = 1;
+    }
     for (const SHOWN_MESSAGE& message : Get_Shown_Messages()) {
         std::fprintf(stderr, "korva_season_db %d: message \"%s\": %s\n", year, message.Caption.c_str(),
                      message.Text.c_str());

@@ -443,12 +443,18 @@ void Make_Season_Statistics(HISTORY_RUN& run, int32_t year, const std::vector<TE
             if (!Is_Player_Slot_Used(team, slot)) continue;
             const PLAYER_SEASON_FIGURES& season = figures.Players[slot];
             if (season.Stats[0] <= 0) continue;
+            // A blocker's or defender's season keeps its value where a built
+            // season database puts the seasons file's value.
+            int32_t kept[NUMBER_OF_SEASON_STATS];
+            std::copy(std::begin(season.Stats), std::end(season.Stats), kept);
+            if (Is_Value_Kept_In_Line(Get_Player_Vital_Stat(team, slot, VITAL_POSITION)))
+                kept[SEASON_LINE_VALUE_STAT] = season.Value;
             const int32_t line = Add_Player_Season_Line(team, slot, year, team);
             for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat) {
-                if (line != NO_SEASON_LINE) Set_Season_Line_Stat(line, stat, season.Stats[stat]);
-                Set_Player_Stat(team, slot, SEASON_THIS, stat, season.Stats[stat]);
+                if (line != NO_SEASON_LINE) Set_Season_Line_Stat(line, stat, kept[stat]);
+                Set_Player_Stat(team, slot, SEASON_THIS, stat, kept[stat]);
                 Set_Player_Stat(team, slot, SEASON_CAREER, stat,
-                                Get_Player_Stat(team, slot, SEASON_CAREER, stat) + season.Stats[stat]);
+                                Get_Player_Stat(team, slot, SEASON_CAREER, stat) + kept[stat]);
             }
             if (line != NO_SEASON_LINE)
                 Set_Season_Line_Kind(line,
@@ -607,7 +613,7 @@ bool Make_League_History(const HISTORY_OPTIONS& options, INPUT_COLLECTION* files
             snprintf(line, sizeof line, "season %d made", year);
             log(line);
         }
-        if (year == options.Last_Year) break;
+        if (year == options.Last_Year && options.League_File.empty()) break;
         if (Get_User_Preference(CURRENT_SEASON_INDEX) >= LAST_SEASON_INDEX) {
             *error = "the league ran out of season indices";
             return false;
@@ -617,6 +623,15 @@ bool Make_League_History(const HISTORY_OPTIONS& options, INPUT_COLLECTION* files
         Start_Off_Season();
         Clear_Shown_Messages();
     }
+    if (!options.League_File.empty()) {
+        // The league as the next season starts: every player known by his own id.
+        Settle_All_Identities(run);
+        if (Save_Game(options.League_File.c_str(), nullptr) != SAVE_OK) {
+            *error = "cannot write " + options.League_File;
+            return false;
+        }
+    }
+    files->Shared.People = run.Identities.People;
     return true;
 }
 

@@ -14,13 +14,18 @@
 struct HISTORY_OPTIONS {
     int32_t Founding_Year = 1938;
     int32_t First_Exported_Year = 1951;
-    int32_t Last_Year = 2018;
+    // The last season made without games: the default league plays the
+    // seasons from the next on.
+    int32_t Last_Year = 2004;
     uint32_t Seed = 19510923u;
+    // Where the league at the start of the season after the last is saved
+    // (nothing saved when empty): the default league goes on from it.
+    std::string League_File;
 };
 
 // Runs the history in the block; the current folder must hold the
-// installation's "Cities.txt", "names" and "Input" draft files. False with
-// the reason in `error`.
+// installation's "Cities.txt", "names" and "Input" draft files. The people
+// behind the ids go into the shared lines. False with the reason in `error`.
 bool Make_League_History(const HISTORY_OPTIONS& options, INPUT_COLLECTION* files, std::string* error,
                          void (*log)(const char* line));
 

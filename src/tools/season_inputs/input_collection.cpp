@@ -22,6 +22,7 @@ constexpr const char* SEASONS_MARK = "#seasons";
 constexpr const char* RECORDS_MARK = "#records";
 constexpr const char* PERSONNEL_MARK = "#personnel";
 constexpr const char* COMBINE_MARK = "#combine";
+constexpr const char* PEOPLE_MARK = "#people";
 } // namespace
 
 bool Write_File_If_Changed(const std::string& path, const std::string& text) {
@@ -96,6 +97,9 @@ bool Save_Shared_Lines(const SHARED_LINES& lines, const std::string& path, std::
     out << COMBINE_MARK << "\n";
     for (const auto& [id, line] : lines.Combine)
         out << id << "\t" << line << "\n";
+    out << PEOPLE_MARK << "\n";
+    for (const auto& [id, person] : lines.People)
+        out << id << "\t" << person << "\n";
     if (!Write_File_If_Changed(path, out.str())) {
         *error = "cannot write " + path;
         return false;
@@ -130,6 +134,8 @@ bool Load_Shared_Lines(SHARED_LINES* lines, const std::string& path, std::string
             lines->Personnel.push_back(line);
         else if (section == COMBINE_MARK)
             lines->Combine[id] = rest;
+        else if (section == PEOPLE_MARK)
+            lines->People[id] = rest;
     }
     return true;
 }

@@ -17,6 +17,9 @@ struct SHARED_LINES {
     std::vector<std::string> Team_Records;
     std::vector<std::string> Personnel;
     std::map<int32_t, std::string> Combine;
+    // The person behind each id the history gave ("first|last|birth date"),
+    // so the seasons that follow keep a player's id.
+    std::map<int32_t, std::string> People;
 };
 
 struct INPUT_COLLECTION {

@@ -268,7 +268,8 @@ std::string Make_Season_Line(int32_t id, int32_t year, const std::string& team_a
         put(48, 8);
         put(51, 7);
         put(53, 9);
-    } else if (position == POSITION_K) {
+    } else if (group == 3) {
+        // Kickers and punters write both column sets: a kicker may have punted.
         for (auto [column, stat] : {std::pair{63, 18},
                                     {64, 9},
                                     {69, 8},
@@ -281,7 +282,6 @@ std::string Make_Season_Line(int32_t id, int32_t year, const std::string& team_a
                                     {90, 14},
                                     {91, 16}})
             put(column, stat);
-    } else if (position == POSITION_P) {
         for (auto [column, stat] : {std::pair{59, 2}, {60, 3}, {66, 6}, {74, 5}})
             put(column, stat);
     }

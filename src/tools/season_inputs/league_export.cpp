@@ -17,6 +17,7 @@
 #include "dialogs/stadium_value.h"
 #include "platform/message_box.h"
 #include "tools/league/league_franchises.h"
+#include "tools/league/league_generation.h"
 #include "tools/season_inputs/history_model.h"
 #include "tools/season_inputs/input_rows.h"
 #include "tools/season_inputs/stadiums.h"
@@ -61,6 +62,9 @@ struct EXPORT_RUN {
     std::vector<std::vector<int32_t>> Franchises;
     // Seasons written: player id, year, franchise.
     std::set<std::tuple<int32_t, int32_t, int32_t>> Season_Lines;
+    // The first exported season: the lines of earlier seasons are the
+    // history's, which wrote them when they were made.
+    int32_t First_Year = 0;
 };
 
 // The league's franchises as rows of a franchise table, in slot order, with
@@ -123,11 +127,6 @@ int32_t Settle_Id(EXPORT_RUN& run, int32_t team, int32_t slot) {
     return id;
 }
 
-// A season's value from its games and starts, as the seasons file gives it.
-int32_t Line_Value(int32_t line) {
-    return std::max(1, (2 * Get_Season_Line_Stat(line, 1) + Get_Season_Line_Stat(line, 0)) / 4);
-}
-
 void Export_Career_Lines(EXPORT_RUN& run, size_t season, int32_t team, int32_t slot, int32_t id,
                          int32_t year) {
     const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
@@ -138,8 +137,8 @@ void Export_Career_Lines(EXPORT_RUN& run, size_t season, int32_t team, int32_t s
         const int32_t line = Get_Player_Season_Line(team, slot, n);
         if (line == NO_SEASON_LINE) continue;
         const int32_t line_year = Get_Season_Line_Year(line), line_team = Get_Season_Line_Team(line);
-        if (line_year >= year || Get_Season_Line_Kind(line) < 0 || line_team < 0 ||
-            line_team >= MAX_FRANCHISES)
+        if (line_year >= year || line_year < run.First_Year || Get_Season_Line_Kind(line) < 0 ||
+            line_team < 0 || line_team >= MAX_FRANCHISES)
             continue;
         if (Get_Season_Line_Stat(line, 0) <= 0) continue;
         // A season is written once, by the first exported season that holds it.
@@ -156,7 +155,7 @@ void Export_Career_Lines(EXPORT_RUN& run, size_t season, int32_t team, int32_t s
         run.Files->Shared.Seasons.emplace_back(
             id,
             Make_Season_Line(id, line_year, team_text, Get_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM),
-                             full_name, position, stats, Line_Value(line)));
+                             full_name, position, stats, Get_Played_Line_Value(line)));
     }
 }
 
@@ -223,9 +222,14 @@ bool Export_Season(EXPORT_RUN& run, size_t index, const EXPORTED_SEASON& season,
 
 bool Export_League_Seasons(const std::vector<EXPORTED_SEASON>& seasons, INPUT_COLLECTION* files,
                            std::string* error) {
-    EXPORT_RUN run{files, {}, {}, {}, {}, {}, {}};
+    EXPORT_RUN run{files, {}, {}, {}, {}, {}, {}, seasons.empty() ? 0 : seasons.front().Year};
     for (const auto& [id, line] : files->Shared.Players)
         run.Taken.insert(id);
+    // A player the history made keeps its id.
+    for (const auto& [id, person] : files->Shared.People) {
+        run.Taken.insert(id);
+        run.Ids.emplace(person, id);
+    }
     // The franchises under the names of the first season and under those they last carried.
     std::vector<FRANCHISE_ROW> first, known;
     for (size_t n = 0; n < seasons.size(); ++n) {

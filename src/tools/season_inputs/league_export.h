@@ -1,6 +1,6 @@
 #pragma once
 // The statistics input files of the seasons the default league plays
-// (2019-2022): each season database of that league written out as the
+// (2005-2022): each season database of that league written out as the
 // files the builder reads, so that building the season gives back its
 // players, careers, contracts and ratings (and for 2022 its all-time
 // leaders). Team records crown the real champions of each year up to 2021.
@@ -16,10 +16,12 @@ struct EXPORTED_SEASON {
 };
 
 // Loads each database in turn and adds its files to `files`, whose shared
-// lines already hold those of the history: a player of the league whose id
-// someone else carries gets another id in every file. A player's season with
-// a franchise is written once, by the first database that holds it; the
-// franchise is followed across moves and renamings, which reorder the team
-// slots. False with the reason in `error`.
+// lines already hold those of the history: a player the history made keeps
+// his id, and a player of the league whose id someone else carries gets
+// another id in every file. A player's season with a franchise is written
+// once, by the first database that holds it, and only from the first
+// exported season on (the history wrote the earlier ones); the franchise is
+// followed across moves and renamings, which reorder the team slots. False
+// with the reason in `error`.
 bool Export_League_Seasons(const std::vector<EXPORTED_SEASON>& seasons, INPUT_COLLECTION* files,
                            std::string* error);

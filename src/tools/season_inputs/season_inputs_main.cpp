@@ -3,12 +3,15 @@
 // season database builder makes the databases the New Game dialog opens.
 //
 //   korva_season_inputs history <installation> <lines file> [--through YEAR] [--founding YEAR] [--seed S]
-//   korva_season_inputs modern <installation> <lines file>
+//                       [--league FILE]
+//   korva_season_inputs modern <installation> <lines file> [--first YEAR]
 //
-// "history" makes the fictional seasons 1951-2018 and keeps the lines of the
-// files all seasons share in <lines file>; "modern" writes out the default
-// league's seasons 2019-2022 (the league generator's files) and then the
-// shared files whole. A file is written only when its contents change. The
+// "history" makes the seasons 1951-2004 without games, keeps the lines of
+// the files all seasons share in <lines file> and, with --league, saves the
+// league as the next season starts, from which the league generator plays
+// on; "modern" writes out the seasons the default league played from --first
+// (2005) to 2022 (the league generator's files) and then the shared files
+// whole. A file is written only when its contents change. The
 // same inputs always give the same files.
 #include <unistd.h>
 
@@ -26,6 +29,8 @@
 
 namespace {
 namespace fs = std::filesystem;
+// The last season of the default league written out.
+constexpr int32_t LAST_EXPORTED_YEAR = 2022;
 
 bool quiet = false;
 std::chrono::steady_clock::time_point started;
@@ -39,7 +44,7 @@ void Log_Line(const char* line) {
 int Usage() {
     std::fprintf(stderr,
                  "usage: korva_season_inputs history|modern <installation> <lines file> [--through YEAR] "
-                 "[--founding YEAR] [--seed S] [--quiet]\n");
+                 "[--founding YEAR] [--seed S] [--league FILE] [--first YEAR] [--quiet]\n");
     return 2;
 }
 
@@ -77,18 +82,22 @@ int Run_History(const fs::path& installation, const std::string& lines_file, con
     return 0;
 }
 
-int Run_Modern(const fs::path& installation, const std::string& lines_file) {
+// The league generator's file of a season it played.
+std::string League_File_Of(const fs::path& installation, int32_t year) {
+    if (year == 2019) return (installation / "Databases/Universe-2019.dat").string();
+    return (installation / ("League/Default-" + std::to_string(year) + ".dat")).string();
+}
+
+int Run_Modern(const fs::path& installation, const std::string& lines_file, int32_t first_year) {
     INPUT_COLLECTION files;
     std::string error;
     if (!Load_Shared_Lines(&files.Shared, lines_file, &error)) {
         std::fprintf(stderr, "korva_season_inputs: %s\n", error.c_str());
         return 1;
     }
-    const std::vector<EXPORTED_SEASON> seasons = {
-        {2019, (installation / "Databases/Universe-2019.dat").string()},
-        {2020, (installation / "League/Default-2020.dat").string()},
-        {2021, (installation / "League/Default-2021.dat").string()},
-        {2022, (installation / "League/Default-2022.dat").string()}};
+    std::vector<EXPORTED_SEASON> seasons;
+    for (int32_t year = first_year; year <= LAST_EXPORTED_YEAR; ++year)
+        seasons.push_back({year, League_File_Of(installation, year)});
     if (!Export_League_Seasons(seasons, &files, &error)) {
         std::fprintf(stderr, "korva_season_inputs: %s\n", error.c_str());
         return 1;
@@ -108,6 +117,7 @@ int main(int argc, char** argv) {
     if (argc < 4) return Usage();
     const std::string mode = argv[1];
     HISTORY_OPTIONS options;
+    int32_t first_played = options.Last_Year + 1;
     for (int i = 4; i < argc; ++i) {
         if (std::strcmp(argv[i], "--quiet") == 0)
             quiet = true;
@@ -115,13 +125,18 @@ int main(int argc, char** argv) {
             options.Last_Year = std::atoi(argv[++i]);
         else if (std::strcmp(argv[i], "--founding") == 0 && i + 1 < argc)
             options.Founding_Year = std::atoi(argv[++i]);
+        else if (std::strcmp(argv[i], "--league") == 0 && i + 1 < argc)
+            options.League_File = fs::absolute(argv[++i]).string();
+        else if (std::strcmp(argv[i], "--first") == 0 && i + 1 < argc)
+            first_played = std::atoi(argv[++i]);
         else if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc)
             options.Seed = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 10));
         else
             return Usage();
     }
     if ((mode != "history" && mode != "modern") || options.Founding_Year > options.First_Exported_Year ||
-        options.Last_Year < options.First_Exported_Year)
+        options.Last_Year < options.First_Exported_Year || first_played < options.First_Exported_Year ||
+        first_played > LAST_EXPORTED_YEAR)
         return Usage();
     std::error_code failure;
     const fs::path installation = fs::canonical(argv[2], failure);
@@ -137,7 +152,7 @@ int main(int argc, char** argv) {
     }
     started = std::chrono::steady_clock::now();
     const int result = mode == "history" ? Run_History(installation, lines_file, options)
-                                         : Run_Modern(installation, lines_file);
+                                         : Run_Modern(installation, lines_file, first_played);
     if (chdir(installation.c_str()) != 0) return 1;
     fs::remove_all(work, failure);
     return result;
