@@ -460,6 +460,10 @@ void Write_Owner_Hall_Of_Fame_Seeds() {
     const int32_t inside_out[4] = {900, 700, 100, 50};
     memcpy(file.data() + WINDOW_PLACEMENT_OFFSET, inside_out, sizeof inside_out);
     Write_Seed("owner_hall_of_fame", "placed_inside_out", file);
+    // On the screen as it stands, off it once grown to the minimum size.
+    const int32_t grows_off_screen[4] = {-1153, -1, 127, 64};
+    memcpy(file.data() + WINDOW_PLACEMENT_OFFSET, grows_off_screen, sizeof grows_off_screen);
+    Write_Seed("owner_hall_of_fame", "placed_growing_off_screen", file);
     file.resize(OWNER_NAME_OFFSET + 16);
     Write_Seed("owner_hall_of_fame", "short", file);
     // Texts with no end inside their fields.
