@@ -416,6 +416,15 @@ void Write_JPEG_Seeds() {
     Write_Seed("jpeg_image", "pattern_washed_kept", Picture_Input(3, pattern));
     Write_Seed("jpeg_image", "grey", Picture_Input(0, Small_JPEG(1)));
     Write_Seed("jpeg_image", "two_components", Picture_Input(0, Small_JPEG(2)));
+    // A few hundred bytes whose frame header claims 10,752 x 11,095 pixels.
+    BYTES huge = Small_JPEG(3);
+    for (size_t at = 2; at + 9 < huge.size(); ++at)
+        if (huge[at] == 0xFF && huge[at + 1] == 0xC0) {
+            const uint8_t size[4] = {11095 >> 8, 11095 & 0xFF, 10752 >> 8, 10752 & 0xFF};
+            memcpy(huge.data() + at + 5, size, sizeof size);
+            break;
+        }
+    Write_Seed("jpeg_image", "claims_huge_size", Picture_Input(1, huge));
 }
 
 // An uncompressed BMP of `bits` bits a pixel, bottom-up, rows padded to 4 bytes.
