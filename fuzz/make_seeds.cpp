@@ -499,6 +499,14 @@ void Write_Report_Seeds() {
         std::string("<gdk:table tLeaders>A<gdk:table tPlayers[TEAM=-1][POS=-1]>B<gdk:var PlayerName>"
                     "</gdk:table>C</gdk:table><gdk:var Year[SEASON=0][TEAM=1][TEAM=2][TEAM=3][TEAM=4][TEAM=5]"
                     "[TEAM=6]><gdk:var Select[TYPE=9]><b"));
+    // Leaders lists of leaders lists of the whole league: a few hundred bytes
+    // that would write a page of tens of megabytes.
+    Write_Seed(
+        "html_template", "nested_whole_league",
+        std::string("<gdk:table tLeaders><gdk:table tLeaders><gdk:table tPlayers[TEAM=-1][POS=-1]><tr><td>"
+                    "<gdk:var PlayerName></td><td><gdk:var Position></td><td><gdk:var TeamName></td>"
+                    "<td><gdk:var Age></td><td><gdk:var Height></td><td><gdk:var Weight></td></tr>"
+                    "</gdk:table>"));
 }
 } // namespace
 
