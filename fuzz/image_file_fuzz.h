@@ -39,9 +39,9 @@ inline void Fuzz_Image_File(const char* extension, const uint8_t* data, size_t s
     if (Load_File_Into_Bitmap_Cache(nullptr, name.c_str(), &entry) == 0) {
         Fuzz_Check(entry.Bitmap == nullptr && entry.Pixels == nullptr, "a failed load kept a picture");
     } else {
-        Fuzz_Check(entry.Width > 0 && entry.Height > 0 && entry.Width <= MAX_IMAGE_SIDE &&
-                       entry.Height <= MAX_IMAGE_SIDE,
-                   "a picture of no size or beyond the largest side");
+        Fuzz_Check(entry.Width > 0 && entry.Height > 0 && entry.Width <= MAX_PICTURE_SIDE &&
+                       entry.Height <= MAX_PICTURE_SIDE,
+                   "a picture of no size or beyond the largest side shown");
         if (entry.Bitmap != nullptr) {
             Fuzz_Check(entry.Bitmap->Width == entry.Width && entry.Bitmap->Height == entry.Height,
                        "the bitmap and the slot differ in size");

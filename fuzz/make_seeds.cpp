@@ -428,6 +428,15 @@ void Write_JPEG_Seeds() {
     Write_Seed("jpeg_image", "pattern_washed_kept", Picture_Input(3, pattern));
     Write_Seed("jpeg_image", "grey", Picture_Input(0, Small_JPEG(1)));
     Write_Seed("jpeg_image", "two_components", Picture_Input(0, Small_JPEG(2)));
+    // A few hundred bytes whose frame header claims 10,752 x 11,095 pixels.
+    BYTES huge = Small_JPEG(3);
+    for (size_t at = 2; at + 9 < huge.size(); ++at)
+        if (huge[at] == 0xFF && huge[at + 1] == 0xC0) {
+            const uint8_t size[4] = {11095 >> 8, 11095 & 0xFF, 10752 >> 8, 10752 & 0xFF};
+            memcpy(huge.data() + at + 5, size, sizeof size);
+            break;
+        }
+    Write_Seed("jpeg_image", "claims_huge_size", Picture_Input(1, huge));
 }
 
 // An uncompressed BMP of `bits` bits a pixel, bottom-up, rows padded to 4 bytes.
@@ -472,6 +481,10 @@ void Write_Owner_Hall_Of_Fame_Seeds() {
     const int32_t inside_out[4] = {900, 700, 100, 50};
     memcpy(file.data() + WINDOW_PLACEMENT_OFFSET, inside_out, sizeof inside_out);
     Write_Seed("owner_hall_of_fame", "placed_inside_out", file);
+    // On the screen as it stands, off it once grown to the minimum size.
+    const int32_t grows_off_screen[4] = {-1153, -1, 127, 64};
+    memcpy(file.data() + WINDOW_PLACEMENT_OFFSET, grows_off_screen, sizeof grows_off_screen);
+    Write_Seed("owner_hall_of_fame", "placed_growing_off_screen", file);
     file.resize(OWNER_NAME_OFFSET + 16);
     Write_Seed("owner_hall_of_fame", "short", file);
     // Texts with no end inside their fields.
@@ -498,6 +511,14 @@ void Write_Report_Seeds() {
         std::string("<gdk:table tLeaders>A<gdk:table tPlayers[TEAM=-1][POS=-1]>B<gdk:var PlayerName>"
                     "</gdk:table>C</gdk:table><gdk:var Year[SEASON=0][TEAM=1][TEAM=2][TEAM=3][TEAM=4][TEAM=5]"
                     "[TEAM=6]><gdk:var Select[TYPE=9]><b"));
+    // Leaders lists of leaders lists of the whole league: a few hundred bytes
+    // that would write a page of tens of megabytes.
+    Write_Seed(
+        "html_template", "nested_whole_league",
+        std::string("<gdk:table tLeaders><gdk:table tLeaders><gdk:table tPlayers[TEAM=-1][POS=-1]><tr><td>"
+                    "<gdk:var PlayerName></td><td><gdk:var Position></td><td><gdk:var TeamName></td>"
+                    "<td><gdk:var Age></td><td><gdk:var Height></td><td><gdk:var Weight></td></tr>"
+                    "</gdk:table>"));
 }
 } // namespace
 

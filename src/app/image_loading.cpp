@@ -124,8 +124,10 @@ int Decode_JPEG(JPEG_LOAD* load, bool wash, const char* name) {
     if (info->jpeg_color_space == JCS_CMYK || info->jpeg_color_space == JCS_YCCK)
         info->out_color_space = JCS_CMYK;
     jpeg_calc_output_dimensions(info);
-    if (info->output_width > static_cast<JDIMENSION>(MAX_IMAGE_SIDE) ||
-        info->output_height > static_cast<JDIMENSION>(MAX_IMAGE_SIDE))
+    // Refused from the header, before a row is decoded: a few hundred bytes
+    // can claim a picture of a gigabyte.
+    if (info->output_width > static_cast<JDIMENSION>(MAX_PICTURE_SIDE) ||
+        info->output_height > static_cast<JDIMENSION>(MAX_PICTURE_SIDE))
         return 0;
     jpeg_start_decompress(info);
     // Colour (3) and CMYK (4) rows only: a row of fewer components is shorter

@@ -36,16 +36,21 @@ constexpr int32_t STAMP_SLOT = 100;
 // No screen reaches this far; a remembered edge beyond it is damage.
 constexpr int32_t FARTHEST_WINDOW_EDGE = 1 << 16;
 
-// A remembered rectangle the window can take: positive right and bottom (all
-// zeros mean "maximized"), each edge within reach of a screen, a size, and a
-// part of the work area, so the window never opens out of sight.
-bool Is_Usable_Placement(const RECT_AREA& placement, const RECT_AREA& area) {
+// A remembered rectangle the window can be made from: positive right and
+// bottom (all zeros mean "maximized"), each edge within reach of a screen,
+// and a size.
+bool Is_Sound_Placement(const RECT_AREA& placement) {
     if (placement.Right <= 0 || placement.Bottom <= 0) return false;
     for (int32_t edge : {placement.Left, placement.Top, placement.Right, placement.Bottom})
         if (edge < -FARTHEST_WINDOW_EDGE || edge > FARTHEST_WINDOW_EDGE) return false;
-    return placement.Left < placement.Right && placement.Top < placement.Bottom &&
-           placement.Left < area.Right && placement.Right > area.Left && placement.Top < area.Bottom &&
-           placement.Bottom > area.Top;
+    return placement.Left < placement.Right && placement.Top < placement.Bottom;
+}
+
+// True when the window, at the size it is finally given, shows a part of
+// the work area, so it never opens out of sight.
+bool Is_On_Work_Area(const RECT_AREA& rect, const RECT_AREA& area) {
+    return rect.Left < area.Right && rect.Right > area.Left && rect.Top < area.Bottom &&
+           rect.Bottom > area.Top;
 }
 
 // The outer minimum (client minimum plus the furniture) and the shape ratio.
@@ -78,6 +83,30 @@ void Paint_Main_Window(WINDOW_HANDLE window) {
     if (dc == nullptr) return;
     Paint_Main_Window_View(dc, paint.Rect);
     End_Paint(window, &paint);
+}
+
+// The rectangle a remembered placement opens at: the height grown to the
+// outer minimum, the width set from the height by the shape ratio.
+RECT_AREA Size_Remembered_Placement(const RECT_AREA& placement) {
+    int32_t minimum_width = 0, minimum_height = 0;
+    Get_Outer_Minimum(&minimum_width, &minimum_height);
+    RECT_AREA sized = placement;
+    if (sized.Bottom - sized.Top < minimum_height) sized.Bottom = sized.Top + minimum_height;
+    sized.Right =
+        sized.Left + static_cast<int32_t>(static_cast<float>(sized.Bottom - sized.Top) * Get_Shape_Ratio());
+    return sized;
+}
+
+// The rectangle of a window filling the work area: all of it, and never below
+// the minimum. The views scale to any shape, and a window held to the shape
+// ratio would leave a black strip beside it on a screen of another shape.
+RECT_AREA Size_Maximized_Window(const RECT_AREA& area) {
+    int32_t minimum_width = 0, minimum_height = 0;
+    Get_Outer_Minimum(&minimum_width, &minimum_height);
+    RECT_AREA sized = area;
+    if (sized.Bottom - sized.Top < minimum_height) sized.Bottom = sized.Top + minimum_height;
+    if (sized.Right - sized.Left < minimum_width) sized.Right = sized.Left + minimum_width;
+    return sized;
 }
 } // namespace
 
@@ -119,25 +148,20 @@ WINDOW_HANDLE Create_Main_Window() {
     Read_Window_Placement(&placement);
     RECT_AREA area;
     Get_Platform_Backend().Get_Work_Area(&area);
-    const bool maximized = !Is_Usable_Placement(placement, area);
-    RECT_AREA rect = maximized ? area : placement;
-    Main_Window = Create_Window(MAIN_WINDOW_CLASS, MAIN_WINDOW_CLASS, 0, rect, NO_WINDOW, 0, 0);
+    bool maximized = !Is_Sound_Placement(placement);
+    Main_Window =
+        Create_Window(MAIN_WINDOW_CLASS, MAIN_WINDOW_CLASS, 0, maximized ? area : placement, NO_WINDOW, 0, 0);
     if (Main_Window == NO_WINDOW) return NO_WINDOW;
     Set_Window_Menu(Main_Window, Get_Main_Menu());
     Set_Primary_Window(Main_Window);
-    int32_t minimum_width = 0, minimum_height = 0;
-    Get_Outer_Minimum(&minimum_width, &minimum_height);
-    RECT_AREA sized = rect;
-    if (sized.Bottom - sized.Top < minimum_height) sized.Bottom = sized.Top + minimum_height;
-    if (maximized) {
-        // A window filling the screen fills all of it: the views scale to any
-        // shape, and a window held to the shape ratio would leave a black
-        // strip beside it on a screen of another shape.
-        if (sized.Right - sized.Left < minimum_width) sized.Right = sized.Left + minimum_width;
-    } else {
-        sized.Right = sized.Left +
-                      static_cast<int32_t>(static_cast<float>(sized.Bottom - sized.Top) * Get_Shape_Ratio());
+    // A remembered placement is judged where the window will really be: a
+    // small rectangle that touches the screen can grow off it.
+    RECT_AREA sized = {0, 0, 0, 0};
+    if (!maximized) {
+        sized = Size_Remembered_Placement(placement);
+        maximized = !Is_On_Work_Area(sized, area);
     }
+    if (maximized) sized = Size_Maximized_Window(area);
     Move_Window(Main_Window, sized);
     Follow_Main_Window_Size(Main_Window);
     Set_Window_Show_State(Main_Window, maximized ? SHOW_STATE_MAXIMIZED : SHOW_STATE_NORMAL);

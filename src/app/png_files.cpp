@@ -71,10 +71,17 @@ int Read_PNG(PNG_READ* read, const char* file, uint8_t** pixels, int32_t* width,
         return 0;
     }
     if (setjmp(png_jmpbuf(read->Png)) != 0) return 0;
-    png_set_user_limits(read->Png, MAX_IMAGE_SIDE, MAX_IMAGE_SIDE);
     png_init_io(read->Png, read->File);
     png_set_sig_bytes(read->Png, 8);
     png_read_info(read->Png, read->Info);
+    const png_uint_32 file_width = png_get_image_width(read->Png, read->Info);
+    const png_uint_32 file_height = png_get_image_height(read->Png, read->Info);
+    if (file_width > static_cast<png_uint_32>(MAX_PICTURE_SIDE) ||
+        file_height > static_cast<png_uint_32>(MAX_PICTURE_SIDE)) {
+        Report_System_Error("Unable to show a picture of %u x %u pixels in Load_PNG_File(%s)",
+                            static_cast<unsigned>(file_width), static_cast<unsigned>(file_height), file);
+        return 0;
+    }
     const png_byte colour_type = png_get_color_type(read->Png, read->Info);
     const png_byte depth = png_get_bit_depth(read->Png, read->Info);
     if (depth == 16) png_set_strip_16(read->Png);

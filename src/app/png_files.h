@@ -3,9 +3,15 @@
 // padded to a multiple of 4 bytes.
 #include <cstdint>
 
-// Largest side of an image the loaders accept; a damaged header that claims
-// more is refused instead of asking for gigabytes.
+// Largest side of a bitmap; a request for more is refused instead of asking
+// for gigabytes.
 constexpr int32_t MAX_IMAGE_SIDE = 16384;
+// Largest side of a picture file the loaders read. Pictures are drawn at their
+// own size inside the main window or stretched to it: backgrounds fill it,
+// art and photographs sit in dialogs and views. No picture the game ships is
+// wider than 2,560 pixels, and a 4K screen (3,840 x 2,160) fits inside this;
+// a header that claims more is refused before anything is decoded.
+constexpr int32_t MAX_PICTURE_SIDE = 4096;
 
 // `pixels` nullptr: read the header only. `*pixels` nullptr: allocate the
 // buffer (Allocate_Pixel_Buffer) and hand it back. Otherwise decode into the

@@ -75,12 +75,17 @@ int32_t Write_Template_Page(const char* template_name, const TAG_PARAMETERS& pag
 // expansion passed the page's limits (the output holds what was written).
 bool Expand_Template_Text(const std::string& text, const TAG_PARAMETERS& page, int32_t count,
                           std::string* out);
-// The most a page may grow to; a template whose tables multiply past it is refused.
-constexpr size_t TEMPLATE_PAGE_LIMIT = 64u << 20;
+// The most a page may grow to; a template whose tables multiply past it is
+// refused (the page is not written, and the export counts it among the pages
+// it could not write). The largest page the installation's templates make,
+// every player of a full league in one table, is well under a megabyte; a
+// page many times that size is more than a reader can use.
+constexpr size_t TEMPLATE_PAGE_LIMIT = 4u << 20;
 // Tables opened inside the body of a table being repeated, at most.
 constexpr int32_t TEMPLATE_TABLE_DEPTH_LIMIT = 3;
-// Table rows a page expands at most (its tables multiplied out).
-constexpr int64_t TEMPLATE_ROW_LIMIT = 1000000;
+// Table rows a page expands at most (its tables multiplied out), rows that
+// write nothing included. A whole league lists a few thousand players.
+constexpr int64_t TEMPLATE_ROW_LIMIT = 100000;
 
 // Writes text[position ..] up to the next "<" into `out`, collects the tag
 // from that "<" to the next ">" (a ">" is added when the text ends first)

@@ -32,6 +32,20 @@ std::vector<uint8_t> Checked(int width, int height) {
                                      static_cast<uint8_t>((x ^ y) * 16), static_cast<uint8_t>(128 + x)});
     return rgba;
 }
+// The JPEG with the size its frame header declares changed, its data kept:
+// a few hundred bytes that claim a picture of any size.
+std::vector<uint8_t> Claim_JPEG_Size(std::vector<uint8_t> bytes, int width, int height) {
+    for (size_t at = 2; at + 9 < bytes.size(); ++at)
+        if (bytes[at] == 0xFF && (bytes[at + 1] == 0xC0 || bytes[at + 1] == 0xC2)) {
+            bytes[at + 5] = static_cast<uint8_t>(height >> 8);
+            bytes[at + 6] = static_cast<uint8_t>(height);
+            bytes[at + 7] = static_cast<uint8_t>(width >> 8);
+            bytes[at + 8] = static_cast<uint8_t>(width);
+            return bytes;
+        }
+    ADD_FAILURE() << "no frame header";
+    return bytes;
+}
 } // namespace
 
 TEST_F(Loading, FourChannelPngsArePremultipliedUnlessCachedAndAlwaysGainA) {
@@ -130,6 +144,54 @@ TEST_F(Loading, JpegsLoadInColourOrCmykFromFilesAndMemoryButGreyscaleFailsQuietl
     ASSERT_EQ(Load_File_Into_Bitmap_Cache(nullptr, "SportsKorvaLogoPattern.jpg", &entry), 1);
     EXPECT_EQ(entry.Width, 124);
     EXPECT_EQ(entry.Height, 87);
+    Clear_Bitmap_Cache_Entry(&entry);
+}
+
+// No picture is shown larger than a screen: a file that claims a side beyond
+// the largest is refused from its header, a PNG with the reader's error line
+// and a JPEG quietly (its slot empty, its name logged once), as their other
+// failures are; pictures of the largest side on either axis still load.
+TEST_F(Loading, PicturesBeyondTheLargestSideShownAreRefusedFromTheirHeaders) {
+    Clear_Debug_Log();
+    const uint8_t colour[3] = {30, 160, 90};
+    const std::vector<uint8_t> small = Make_Test_JPEG(8, 8, JCS_RGB, colour);
+    struct CASE {
+        const char* Name;
+        int Width, Height;
+    };
+    for (const CASE& c : {CASE{"huge.jpg", 10752, 11095}, CASE{"wide.jpg", MAX_PICTURE_SIDE + 1, 8},
+                          CASE{"tall.jpg", 8, MAX_PICTURE_SIDE + 1}}) {
+        Write_Bytes(c.Name, Claim_JPEG_Size(small, c.Width, c.Height));
+        BITMAP_CACHE_ENTRY entry{};
+        EXPECT_EQ(Load_File_Into_Bitmap_Cache(nullptr, (std::string(c.Name) + ":L").c_str(), &entry), 0)
+            << c.Name;
+        EXPECT_EQ(entry.Pixels, nullptr);
+        EXPECT_EQ(entry.Bitmap, nullptr);
+        EXPECT_EQ(Count_Debug_Lines(std::string("Unable to load image \"") + c.Name + "\""), 1);
+    }
+    EXPECT_EQ(Count_Error_Lines(), 0) << "a JPEG fails without an error";
+    Write_Bytes("damaged_within.jpg", Claim_JPEG_Size(small, 64, 48));
+    BITMAP_CACHE_ENTRY entry{};
+    EXPECT_EQ(Load_File_Into_Bitmap_Cache(nullptr, "damaged_within.jpg", &entry), 1)
+        << "a damaged JPEG within the bound still decodes as before";
+    for (const CASE& c :
+         {CASE{"widest.jpg", MAX_PICTURE_SIDE, 8}, CASE{"tallest.jpg", 8, MAX_PICTURE_SIDE}}) {
+        Write_Bytes(c.Name, Make_Test_JPEG(c.Width, c.Height, JCS_RGB, colour));
+        ASSERT_EQ(Load_File_Into_Bitmap_Cache(nullptr, c.Name, &entry), 1) << c.Name;
+        EXPECT_EQ(entry.Width, c.Width);
+        EXPECT_EQ(entry.Height, c.Height);
+    }
+
+    Write_Test_PNG("wide.png", MAX_PICTURE_SIDE + 1, 1, Solid(MAX_PICTURE_SIDE + 1, 1, 1, 2, 3));
+    Write_Test_PNG("tall.png", 1, MAX_PICTURE_SIDE + 1, Solid(1, MAX_PICTURE_SIDE + 1, 1, 2, 3));
+    EXPECT_EQ(Load_File_Into_Bitmap_Cache(nullptr, "wide.png:I", &entry), 0) << "not even its size is taken";
+    EXPECT_EQ(Load_File_Into_Bitmap_Cache(nullptr, "tall.png", &entry), 0);
+    EXPECT_EQ(Count_Debug_Lines("Unable to show a picture of 4097 x 1 pixels in Load_PNG_File(wide.png)"), 1);
+    EXPECT_EQ(Count_Debug_Lines("Unable to show a picture of 1 x 4097 pixels in Load_PNG_File(tall.png)"), 1);
+    EXPECT_EQ(Count_Error_Lines(), 2);
+    Write_Test_PNG("widest.png", MAX_PICTURE_SIDE, 1, Solid(MAX_PICTURE_SIDE, 1, 1, 2, 3));
+    EXPECT_EQ(Load_File_Into_Bitmap_Cache(nullptr, "widest.png", &entry), 1);
+    EXPECT_EQ(entry.Width, MAX_PICTURE_SIDE);
     Clear_Bitmap_Cache_Entry(&entry);
 }
 

@@ -154,7 +154,9 @@ TEST_F(MainWindow, APlacementOutOfSightOrOutOfReasonOpensItFillingTheScreen) {
     const RECT_AREA damaged[] = {{INT32_MAX - 10, -5, INT32_MAX, 1 << 30},
                                  {900, 600, 100, 50},
                                  {5000, 5000, 6100, 5748},
-                                 {INT32_MIN, 0, 800, 600}};
+                                 {INT32_MIN, 0, 800, 600},
+                                 // Touches the screen only until it is grown to the minimum.
+                                 {-1153, -1, 127, 64}};
     for (const RECT_AREA& placement : damaged) {
         std::unique_ptr<uint8_t[]> image(new uint8_t[OWNER_HALL_OF_FAME_SIZE]);
         Read_Owner_Hall_Of_Fame_File(image.get());
@@ -168,6 +170,42 @@ TEST_F(MainWindow, APlacementOutOfSightOrOutOfReasonOpensItFillingTheScreen) {
         Get_Window_Rect(Main_Window, &rect);
         EXPECT_EQ(rect.Top, 0);
         EXPECT_GT(rect.Right, rect.Left);
+    }
+}
+
+// A small remembered rectangle is judged at the size the window is given: it
+// opens where the file puts it when that size still shows on the screen.
+TEST_F(MainWindow, ASmallPlacementIsJudgedAtTheSizeItGrowsTo) {
+    Start_Frame_Without_Loop();
+    struct CASE {
+        RECT_AREA Placement;
+        bool Kept;
+    };
+    const CASE cases[] = {{{-900, -1, 127, 64}, true},
+                          {{-1000, 5, 40, 30}, true},
+                          {{-1100, 5, 40, 30}, false},
+                          {{-1153, -1, 127, 64}, false}};
+    for (const CASE& c : cases) {
+        std::unique_ptr<uint8_t[]> image(new uint8_t[OWNER_HALL_OF_FAME_SIZE]);
+        Read_Owner_Hall_Of_Fame_File(image.get());
+        std::memcpy(image.get() + WINDOW_PLACEMENT_OFFSET, &c.Placement, sizeof c.Placement);
+        ASSERT_EQ(Write_Owner_Hall_Of_Fame_File(image.get()), 1);
+        Destroy_All_Windows();
+        ASSERT_NE(Create_Main_Window(), NO_WINDOW);
+        RECT_AREA rect;
+        Get_Window_Rect(Main_Window, &rect);
+        const std::string where = std::to_string(c.Placement.Left) + "," + std::to_string(c.Placement.Top);
+        EXPECT_GT(rect.Right, 0) << where;
+        EXPECT_LT(rect.Left, TEST_SCREEN_WIDTH) << where;
+        EXPECT_EQ(rect.Bottom - rect.Top, TEST_SCREEN_HEIGHT) << where << ": grown to the minimum";
+        if (c.Kept) {
+            EXPECT_EQ(Get_Window_Show_State(Main_Window), SHOW_STATE_NORMAL) << where;
+            EXPECT_EQ(rect.Left, c.Placement.Left) << where << ": the corner is the file's";
+            EXPECT_EQ(rect.Top, c.Placement.Top) << where;
+        } else {
+            EXPECT_EQ(Get_Window_Show_State(Main_Window), SHOW_STATE_MAXIMIZED) << where;
+            EXPECT_EQ(rect.Left, 0) << where;
+        }
     }
 }
 

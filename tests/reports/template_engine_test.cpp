@@ -201,6 +201,31 @@ TEST_F(TemplateEngine, AnExpansionThatGrowsPastThePageLimitIsRefused) {
     EXPECT_TRUE(Expand_Template_Text(plays + plays + "</gdk:table>", {}, 0, &out)) << "65,536 rows are fine";
 }
 
+// A few hundred bytes of nested tables (a leaders list of leaders lists of the
+// whole league) would write pages of tens of megabytes; a page stops at what a
+// reader can use, by its bytes or by its rows, while the whole league listed
+// several times over is still a page.
+TEST_F(TemplateEngine, NestedTablesOfTheWholeLeagueAreRefusedAtWhatAReaderCanUse) {
+    const std::string nested =
+        "<gdk:table tLeaders><gdk:table tLeaders><gdk:table tPlayers[TEAM=-1][POS=-1]>";
+    const std::string row = "<tr><td><gdk:var PlayerName></td><td><gdk:var Position></td><td><gdk:var "
+                            "TeamName></td><td><gdk:var Age></td></tr>";
+    std::string out;
+    EXPECT_FALSE(Expand_Template_Text(nested + row + "</gdk:table>", {}, 0, &out));
+    EXPECT_LE(out.size(), TEMPLATE_PAGE_LIMIT + 4096) << "the page stops at its limit";
+    // Rows that write nothing: 10 x 10 x 1,696 of them.
+    out.clear();
+    EXPECT_FALSE(Expand_Template_Text(nested + "</gdk:table>", {}, 0, &out));
+    EXPECT_EQ(out, "");
+
+    std::string league;
+    for (int32_t copy = 0; copy < 8; ++copy)
+        league += "<gdk:table tPlayers[TEAM=-1][POS=-1]>" + row + "</gdk:table>";
+    out.clear();
+    EXPECT_TRUE(Expand_Template_Text(league, {}, 0, &out));
+    EXPECT_GT(out.size(), 8u * 1696u * 50u);
+}
+
 TEST(HtmlText, LeagueTextIsEscapedAndNamesStayInsideTheFolder) {
     EXPECT_EQ(Escape_HTML_Text("A&B <C> \"d\" 'e'\x01"), "A&amp;B &lt;C&gt; &quot;d&quot; &#39;e&#39;");
     EXPECT_EQ(Escape_HTML_Text("Jos\xE9 \x80"), "Jos&#233; &#8364;") << "Windows-1252 letters";

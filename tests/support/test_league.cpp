@@ -3,11 +3,19 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+#include <zlib.h>
 
 #include "database/league_derived_state.h"
 #include "database/league_structure.h"
+#include "database/path_resolver.h"
 #include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/position_evaluation.h"
@@ -393,7 +401,36 @@ void Build_From_Scratch() {
     Reset_Team_Strength_Levels();
 }
 
-std::unique_ptr<UNIVERSE_STATE> Built_League;
+// What a build reads from the current folder: the season playbooks the
+// franchises are given (Reset_All_Team_Playbooks). The key is a CRC of every
+// file of the playbooks folder, names and contents; empty when there is none.
+std::string Describe_Playbook_Folder() {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path folder = Resolve_File_Path("playbooks");
+    if (!fs::is_directory(folder, error)) return {};
+    std::vector<fs::path> files;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error))
+        if (entry.is_regular_file(error)) files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    uLong crc = crc32(0L, Z_NULL, 0);
+    std::vector<char> bytes;
+    for (const fs::path& file : files) {
+        const std::string name = file.filename().string();
+        crc = crc32(crc, reinterpret_cast<const Bytef*>(name.c_str()), static_cast<uInt>(name.size() + 1));
+        std::ifstream in(file, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+        crc = crc32(crc, reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uInt>(bytes.size()));
+    }
+    return std::to_string(files.size()) + ":" + std::to_string(crc);
+}
+
+// The league as built, for each playbooks folder it was built beside: a
+// league built in one folder is never handed out in a folder that holds
+// other playbooks, so what a caller gets never depends on where an earlier
+// caller stood. A few folders are kept, the oldest dropped first.
+constexpr size_t KEPT_LEAGUES = 4;
+std::vector<std::pair<std::string, std::unique_ptr<UNIVERSE_STATE>>> Built_Leagues;
 } // namespace
 
 int32_t Test_League_Slot(int32_t position, int32_t n) {
@@ -408,12 +445,16 @@ int32_t Test_League_Player_ID(int32_t team, int32_t slot) {
 }
 
 void Build_Test_League() {
-    if (!Built_League) {
+    const std::string playbooks = Describe_Playbook_Folder();
+    const auto built = std::find_if(Built_Leagues.begin(), Built_Leagues.end(),
+                                    [&playbooks](const auto& league) { return league.first == playbooks; });
+    if (built == Built_Leagues.end()) {
         Build_From_Scratch();
-        Built_League = std::make_unique<UNIVERSE_STATE>();
-        memcpy(Built_League.get(), &Universe, sizeof Universe);
+        if (Built_Leagues.size() == KEPT_LEAGUES) Built_Leagues.erase(Built_Leagues.begin());
+        Built_Leagues.emplace_back(playbooks, std::make_unique<UNIVERSE_STATE>());
+        memcpy(Built_Leagues.back().second.get(), &Universe, sizeof Universe);
     } else {
-        memcpy(&Universe, Built_League.get(), sizeof Universe);
+        memcpy(&Universe, built->second.get(), sizeof Universe);
     }
     Reset_League_Derived_State();
     Count_Active_Teams();

@@ -3,8 +3,10 @@
 // 53-man roster (the position quota in position order), deterministic names,
 // ids, external ids, two past seasons of season lines, and ratings, bodies and
 // ages drawn by position as a real league's look (test_league_players.h), the
-// players of a position in depth order. Built once per test binary; every
-// later call restores the same league into the block.
+// players of a position in depth order. The franchises start with the season
+// playbooks of the current folder's "playbooks" (the built-in ones where there
+// are none). Built once for each playbooks folder met; every later call
+// there restores the same league into the block.
 #include <cstdint>
 
 constexpr int32_t TEST_LEAGUE_TEAMS = 32;
