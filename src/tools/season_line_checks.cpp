@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <iterator>
 #include <map>
+#include <string>
 #include <tuple>
 
 #include "app/diagnostics.h"
@@ -22,6 +25,24 @@ constexpr int32_t COLUMN_GAMES = 10;
 constexpr int32_t KICKER_GROUP = 3;
 constexpr int32_t LONGEST_PUNT = 5;
 constexpr int32_t LONGEST_FIELD_GOAL = 18;
+
+// Columns of the seasons file whose team sums must match: a passing
+// figure and the receiving figure it pairs with.
+struct PAIRED_COLUMNS {
+    int32_t Passing;
+    int32_t Receiving;
+    const char* Name;
+};
+constexpr PAIRED_COLUMNS PAIRED[] = {
+    {13, 26, "completions"}, {14, 27, "passing yards"}, {15, 28, "touchdown passes"}};
+constexpr int32_t PAIRS = static_cast<int32_t>(std::size(PAIRED));
+
+struct TEAM_SEASON_SUMS {
+    int64_t Passing[PAIRS] = {};
+    int64_t Receiving[PAIRS] = {};
+};
+// The sums of each team's season read so far, by year and the team's text.
+std::map<std::pair<int32_t, std::string>, TEAM_SEASON_SUMS> Team_Seasons;
 
 // Lines read so far: the player (team and slot), year and team slot, with
 // the number of the line that gave them.
@@ -47,6 +68,32 @@ bool Is_Longest(int32_t team, int32_t slot, int32_t stat) {
 
 void Begin_Season_Line_Checks() {
     Lines_Read.clear();
+    Team_Seasons.clear();
+}
+
+void Note_Team_Season_Line(const STATS_LINE& line, int32_t year) {
+    const char* team = line.Field(COLUMN_TEAM);
+    if (team[0] == '\0') return;
+    TEAM_SEASON_SUMS& sums = Team_Seasons[{year, team}];
+    for (int32_t n = 0; n < PAIRS; ++n) {
+        sums.Passing[n] += std::atoll(line.Field(PAIRED[n].Passing));
+        sums.Receiving[n] += std::atoll(line.Field(PAIRED[n].Receiving));
+    }
+}
+
+bool Check_Team_Season_Sums(const char* source) {
+    for (const auto& [key, sums] : Team_Seasons)
+        for (int32_t n = 0; n < PAIRS; ++n) {
+            if (sums.Passing[n] == sums.Receiving[n]) continue;
+            Report_System_Error("%s: the %d season of %s does not add up: its passers have %lld %s, its "
+                                "receivers %lld",
+                                source, key.first, key.second.c_str(),
+                                static_cast<long long>(sums.Passing[n]), PAIRED[n].Name,
+                                static_cast<long long>(sums.Receiving[n]));
+            Fail_Stats_Inputs();
+            return false;
+        }
+    return true;
 }
 
 bool Check_Season_File_Line(const STATS_LINE& line, int32_t team, int32_t slot, int32_t year,

@@ -6,20 +6,28 @@
 // seasons from 2019 the game itself played, carry their own careers beside
 // it, each season once, whichever of its seasons wrote it out: a franchise
 // that moved keeps its seasons. Every year's rosters stay within the
-// league's limits, and ids are unique.
+// league's limits, and ids are unique. Its players differ as real ones do:
+// the teams' leading passers, rushers and receivers are far apart, no two
+// kickers or punters share a season's line, and each season's leaders reach
+// what the real league's leaders of the decade reached.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <set>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "season/league_rules.h"
 #include "support/season_build_folder.h"
 #include "tools/season_database.h"
+#include "tools/season_inputs/decade_leaders.h"
 #include "tools/season_inputs/era_norms.h"
 #include "tools/stats_input.h"
 
@@ -48,7 +56,11 @@ enum : int32_t {
     RECEPTIONS = 26,
     RECEIVING_YARDS = 27,
     RECEIVING_TOUCHDOWNS = 28,
+    SACKS = 43,
+    DEFENSIVE_INTERCEPTIONS = 51,
+    SEASON_VALUE = 95,
 };
+constexpr int32_t POSITION_COLUMN = 8;
 
 // Calls `use` with every line after the header of an installed input file;
 // false when the file cannot be read or a line is malformed.
@@ -99,6 +111,13 @@ struct TOTALS {
 struct SEASONS {
     std::map<std::pair<int32_t, std::string>, TOTALS> Teams;
     std::map<int32_t, TOTALS> Years;
+    // Per year and team, the most yards of one passer, rusher and receiver.
+    std::map<std::pair<int32_t, std::string>, std::array<int64_t, 3>> Team_Leaders;
+    // Per year, the most of each leader category by one player.
+    std::map<int32_t, std::array<double, NUMBER_OF_LEADER_CATEGORIES>> Leaders;
+    // Per year, how many kickers' and punters' lines repeat another's.
+    std::map<int32_t, int32_t> Repeated_Kicking_Lines;
+    std::set<std::pair<int32_t, std::string>> Kicking_Lines;
     bool Read = false;
 };
 
@@ -117,6 +136,24 @@ const SEASONS& Read_Seasons() {
             return;
         seasons.Teams[{year, line.Field(SEASON_TEAM)}].Add(line);
         seasons.Years[year].Add(line);
+        std::array<int64_t, 3>& most = seasons.Team_Leaders[{year, line.Field(SEASON_TEAM)}];
+        const int64_t yards[3] = {Number(line, PASSING_YARDS), Number(line, RUSHING_YARDS),
+                                  Number(line, RECEIVING_YARDS)};
+        std::array<double, NUMBER_OF_LEADER_CATEGORIES>& leaders = seasons.Leaders[year];
+        for (int32_t n = 0; n < 3; ++n) {
+            most[n] = std::max(most[n], yards[n]);
+            leaders[n] = std::max(leaders[n], static_cast<double>(yards[n]));
+        }
+        leaders[LEADER_INTERCEPTIONS] = std::max(leaders[LEADER_INTERCEPTIONS],
+                                                 static_cast<double>(Number(line, DEFENSIVE_INTERCEPTIONS)));
+        leaders[LEADER_SACKS] = std::max(leaders[LEADER_SACKS], std::atof(line.Field(SACKS)));
+        const std::string position = line.Field(POSITION_COLUMN);
+        if (position == "K" || position == "P") {
+            std::string figures;
+            for (int32_t column = GAMES; column < SEASON_VALUE; ++column)
+                figures += std::string(line.Field(column)) + ",";
+            seasons.Repeated_Kicking_Lines[year] += !seasons.Kicking_Lines.insert({year, figures}).second;
+        }
     });
     return seasons;
 }
@@ -208,4 +245,50 @@ TEST(SeasonInputs, EachSeasonIsHeldOnceWithinItsSchedule) {
     EXPECT_GT(seasons.size(), 100000u);
     EXPECT_EQ(repeated, 0) << "a player's season with a team is one line";
     EXPECT_EQ(too_long, 0) << "no line holds more games than its year's schedule";
+}
+
+TEST(SeasonInputs, TeamLeadersDifferAsRealOnesDo) {
+    const SEASONS& seasons = Read_Seasons();
+    ASSERT_TRUE(seasons.Read);
+    const char* const kinds[3] = {"passer", "rusher", "receiver"};
+    for (int32_t year = FIRST_DATABASE_YEAR; year <= LAST_HISTORY_YEAR; ++year) {
+        SCOPED_TRACE(year);
+        for (int32_t n = 0; n < 3; ++n) {
+            std::vector<double> yards;
+            for (const auto& [key, most] : seasons.Team_Leaders)
+                if (key.first == year) yards.push_back(static_cast<double>(most[n]));
+            ASSERT_GE(yards.size(), 12u);
+            double mean = 0.0, squares = 0.0;
+            for (double y : yards)
+                mean += y / yards.size();
+            for (double y : yards)
+                squares += (y - mean) * (y - mean) / yards.size();
+            EXPECT_GE(std::sqrt(squares) / mean, 0.15) << "the teams' leading " << kinds[n] << "s";
+        }
+        const auto repeated = seasons.Repeated_Kicking_Lines.find(year);
+        EXPECT_EQ(repeated == seasons.Repeated_Kicking_Lines.end() ? 0 : repeated->second, 0)
+            << "a kicker's or punter's line is his own";
+    }
+}
+
+TEST(SeasonInputs, SeasonLeadersReachWhatTheirDecadesLeadersReached) {
+    const SEASONS& seasons = Read_Seasons();
+    ASSERT_TRUE(seasons.Read);
+    const char* const names[NUMBER_OF_LEADER_CATEGORIES] = {"passing yards", "rushing yards",
+                                                            "receiving yards", "interceptions", "sacks"};
+    for (int32_t year = FIRST_DATABASE_YEAR; year <= LAST_HISTORY_YEAR; ++year) {
+        SCOPED_TRACE(year);
+        const auto found = seasons.Leaders.find(year);
+        ASSERT_NE(found, seasons.Leaders.end());
+        for (int32_t n = 0; n < NUMBER_OF_LEADER_CATEGORIES; ++n) {
+            const double real = Get_Decade_Leader_Figure(year, static_cast<LEADER_CATEGORY>(n));
+            const double leader = found->second[n];
+            if (real == 0.0) {
+                EXPECT_EQ(leader, 0.0) << names[n] << " before the league counted them";
+                continue;
+            }
+            EXPECT_GE(leader, 0.75 * real) << names[n];
+            EXPECT_LE(leader, 1.25 * real) << names[n];
+        }
+    }
 }

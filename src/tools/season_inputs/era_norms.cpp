@@ -43,6 +43,7 @@ constexpr ANCHOR FUMBLES[] = {{1951, 2.6}, {1970, 2.2}, {1990, 1.6}, {2022, 1.1}
 constexpr ANCHOR TACKLES[] = {{1951, 44.0}, {2022, 42.0}};
 constexpr ANCHOR ASSISTS[] = {{1951, 18.0}, {2022, 21.0}};
 constexpr ANCHOR PASSES_DEFENDED[] = {{1951, 6.5}, {2022, 5.5}};
+constexpr ANCHOR FULLBACK_CARRIES[] = {{1951, 1.6}, {1970, 1.0}, {1985, 0.6}, {2000, 0.35}, {2022, 0.25}};
 constexpr int32_t FIRST_SCORING_SEASON = 1951;
 constexpr int32_t LAST_SCORING_SEASON = 2020;
 constexpr double SEASON_SCORING[] = {22.9, 21.9, 22.3, 21.5, 21.9, 20.8, 20.4, 19.8, 22.6, 21.3, 21.6, 21.5,
@@ -82,5 +83,6 @@ ERA_NORMS Get_Era_Norms(int32_t year) {
     norms.Tackles = Interpolate(TACKLES, year);
     norms.Assists = Interpolate(ASSISTS, year);
     norms.Passes_Defended = Interpolate(PASSES_DEFENDED, year);
+    norms.Fullback_Carries = Interpolate(FULLBACK_CARRIES, year);
     return norms;
 }

@@ -14,6 +14,8 @@ struct PLAYER_SEASON_FIGURES {
     int32_t Stats[NUMBER_OF_SEASON_STATS];
     // The player's value for the season (the seasons file's "Value").
     int32_t Value;
+    // His position (-1 for an unused slot).
+    int32_t Position;
 };
 
 struct TEAM_SEASON_FIGURES {
@@ -42,3 +44,10 @@ std::vector<int32_t> Share_Total(int32_t total, const std::vector<double>& weigh
 // The season of every used player of the team in `year` (unused slots zero).
 void Make_Team_Season_Figures(int32_t team, int32_t year, int32_t games, const TEAM_STRENGTH& strength,
                               TEAM_SEASON_FIGURES* figures);
+
+// Holds the season's leaders in passing, rushing and receiving yards,
+// interceptions and (once counted) sacks within `margin` of what the real
+// league's leaders of the decade reached: the most a player of the league
+// has above the band gives its excess to his teammates, and one below it
+// takes from theirs, so every team's figures still add up.
+void Hold_Season_Leaders(int32_t year, const std::vector<TEAM_SEASON_FIGURES*>& teams, double margin);
