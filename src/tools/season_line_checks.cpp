@@ -17,6 +17,7 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "season/league_rules.h"
+#include "tools/season_database.h"
 #include "tools/stats_input.h"
 
 namespace {
@@ -26,6 +27,8 @@ constexpr int32_t KICKER_GROUP = 3;
 constexpr int32_t LONGEST_PUNT = 5;
 constexpr int32_t LONGEST_FIELD_GOAL = 18;
 
+// The first season of the default league's own players.
+constexpr int32_t FIRST_DEFAULT_LEAGUE_SEASON = 2005;
 // Columns of the seasons file whose team sums must match: a passing
 // figure and the receiving figure it pairs with.
 struct PAIRED_COLUMNS {
@@ -72,8 +75,11 @@ void Begin_Season_Line_Checks() {
 }
 
 void Note_Team_Season_Line(const STATS_LINE& line, int32_t year) {
+    // The seasons before the first built one hold only the lines of players
+    // who were still playing by then, not whole teams; from the default
+    // league's founding its players' own lines stand beside the history's.
     const char* team = line.Field(COLUMN_TEAM);
-    if (team[0] == '\0') return;
+    if (team[0] == '\0' || year < FIRST_DATABASE_YEAR || year >= FIRST_DEFAULT_LEAGUE_SEASON) return;
     TEAM_SEASON_SUMS& sums = Team_Seasons[{year, team}];
     for (int32_t n = 0; n < PAIRS; ++n) {
         sums.Passing[n] += std::atoll(line.Field(PAIRED[n].Passing));

@@ -27,7 +27,8 @@ bool Check_Season_File_Line(const STATS_LINE& line, int32_t team, int32_t slot, 
 bool Check_Career_Totals(const char* source);
 
 // Adds a line of the seasons file of `year` (within the years the build
-// reads, whoever's it is) to its team's season.
+// reads, whoever's it is, from the first built season to the default
+// league's founding) to its team's season.
 void Note_Team_Season_Line(const STATS_LINE& line, int32_t year);
 // Every team season noted since the account began against its own
 // sums. False, with a report naming the team, the year, the statistic and

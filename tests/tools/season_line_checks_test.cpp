@@ -146,11 +146,11 @@ TEST_F(SeasonLineChecks, ATeamWhosePassesAreNotCaughtIsRefused) {
                   other_receiver = Test_League_Slot(POSITION_WR, 1);
     const std::string team = Team_Text(5, 0), other = Team_Text(6, 0);
     auto passer_line = [&](const std::string& with, int32_t completions, int32_t yards, int32_t scores) {
-        return Full_Line(slot, 2005, with, {{13, completions}, {14, yards}, {15, scores}});
+        return Full_Line(slot, 2000, with, {{13, completions}, {14, yards}, {15, scores}});
     };
     auto catcher_line = [&](int32_t catcher, const std::string& with, int32_t caught, int32_t yards,
                             int32_t scores) {
-        return Full_Line(catcher, 2005, with, {{26, caught}, {27, yards}, {28, scores}});
+        return Full_Line(catcher, 2000, with, {{26, caught}, {27, yards}, {28, scores}});
     };
     EXPECT_TRUE(Read({passer_line(team, 20, 250, 2), catcher_line(receiver, team, 12, 150, 1),
                       catcher_line(other_receiver, team, 8, 100, 1)}))
@@ -163,7 +163,7 @@ TEST_F(SeasonLineChecks, ATeamWhosePassesAreNotCaughtIsRefused) {
     EXPECT_FALSE(Read({passer_line(team, 20, 250, 2), catcher_line(receiver, team, 12, 150, 1),
                        catcher_line(other_receiver, team, 8, 99, 1)}));
     std::string error = Last_Error_Text;
-    EXPECT_NE(error.find("the 2005 season of " + team +
+    EXPECT_NE(error.find("the 2000 season of " + team +
                          " does not add up: its passers have 250 passing yards, "
                          "its receivers 249"),
               std::string::npos)
@@ -174,7 +174,7 @@ TEST_F(SeasonLineChecks, ATeamWhosePassesAreNotCaughtIsRefused) {
     EXPECT_FALSE(Read({passer_line(team, 20, 250, 2), catcher_line(receiver, team, 12, 150, 1),
                        catcher_line(other_receiver, other, 8, 100, 1)}));
     error = Last_Error_Text;
-    EXPECT_NE(error.find("2005 season of "), std::string::npos) << error;
+    EXPECT_NE(error.find("2000 season of "), std::string::npos) << error;
     EXPECT_NE(error.find(" does not add up: its passers have "), std::string::npos) << error;
     EXPECT_NE(error.find(" completions, its receivers "), std::string::npos) << error;
 }

@@ -34,3 +34,6 @@ struct ERA_NORMS {
 };
 
 ERA_NORMS Get_Era_Norms(int32_t year);
+
+// The most players the league let a team carry in the season of `year`.
+int32_t Get_Season_Roster_Limit(int32_t year);

@@ -408,8 +408,11 @@ void Export_Season_Files(HISTORY_RUN& run, int32_t year) {
     }
     for (int32_t team = 0; team <= FREE_AGENT_TEAM; ++team) {
         if (team < MAX_FRANCHISES && !Is_Used_Franchise_Slot(team)) continue;
+        // A player past the year's roster limit is not on its rosters.
+        const std::vector<bool> kept = team < MAX_FRANCHISES ? Choose_Season_Roster(team, year)
+                                                             : std::vector<bool>(PLAYERS_PER_TEAM, true);
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-            if (!Is_Player_Slot_Used(team, slot)) continue;
+            if (!Is_Player_Slot_Used(team, slot) || !kept[slot]) continue;
             const int32_t id = Get_Player_ID(team, slot);
             roster_lines += Make_Roster_Line(team, slot, id) + "\n";
             salary_lines += Make_Salary_Line(team, slot, id) + "\n";

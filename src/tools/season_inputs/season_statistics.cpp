@@ -36,12 +36,14 @@ constexpr double DEPTH_SHARE[NUMBER_OF_POSITIONS][MOST_RANKS] = {{1.0, 0.12, 0.0
                                                                  {1.0, 0.0, 0.0, 0.0, 0.0, 0.0}};     // P
 // Starters of each position.
 constexpr int32_t STARTERS[NUMBER_OF_POSITIONS] = {1, 1, 1, 1, 2, 2, 2, 1, 2, 2, 3, 2, 2, 1, 1};
+// Players of each position on a full roster of 53.
+constexpr int32_t FULL_ROSTER[NUMBER_OF_POSITIONS] = {3, 4, 1, 3, 6, 4, 4, 2, 4, 4, 7, 5, 4, 1, 1};
 constexpr int32_t DEFENCE_GROUP = 2;
 constexpr int32_t KICK_RETURNER = 0;
 constexpr int32_t PUNT_RETURNER = 1;
 // How a starter's season goes: below the first draw he plays every game,
 // below the second he misses a few, below the third a good part, else most.
-constexpr double MISSES_NONE = 0.4;
+constexpr double MISSES_NONE = 0.35;
 constexpr double MISSES_FEW = 0.76;
 constexpr double MISSES_MANY = 0.87;
 // Of the starters who miss starts, the share who were benched, not hurt.
@@ -102,11 +104,12 @@ void Read_Typical_Season(int32_t team, int32_t slot, int32_t* typical) {
     }
 }
 
-std::vector<ROSTER_PLAYER> Read_Roster(int32_t team) {
+std::vector<ROSTER_PLAYER> Read_Roster(int32_t team, int32_t year) {
     std::vector<ROSTER_PLAYER> roster;
     int32_t ranks[NUMBER_OF_POSITIONS] = {};
+    const std::vector<bool> kept = Choose_Season_Roster(team, year);
     for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-        if (!Is_Player_Slot_Used(team, slot)) continue;
+        if (!kept[slot]) continue;
         const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
         if (position < 0 || position >= NUMBER_OF_POSITIONS) continue;
         ROSTER_PLAYER player{};
@@ -166,8 +169,8 @@ double Ratio(int32_t numerator, int32_t denominator, double otherwise) {
     return denominator > 0 ? static_cast<double>(numerator) / denominator : otherwise;
 }
 
-// Starts a starter misses: half play every game, some miss a few, and about
-// one in ten is hurt or benched for half the season or more.
+// Starts a starter misses: about a third play every game, most others miss
+// a few, and about one in eight is hurt or benched for half the season or more.
 int32_t Draw_Missed_Starts(int32_t games) {
     const double draw = Unit();
     if (draw < MISSES_NONE || games < 2) return 0;
@@ -242,9 +245,9 @@ void Make_Passing_And_Receiving(std::vector<ROSTER_PLAYER>& roster, int32_t game
     const int32_t yards =
         Rounded(completions * norms.Yards_Per_Completion * (1.0 + 0.08 * quality) * Spread(0.08));
     const int32_t touchdowns =
-        Rounded(attempts * norms.Touchdown_Rate * Clamped(1.0 + 0.35 * quality, 0.6, 1.4) * Spread(0.2));
+        Rounded(attempts * norms.Touchdown_Rate * Clamped(1.0 + 0.35 * quality, 0.6, 1.4) * Spread(0.1));
     const int32_t interceptions =
-        Rounded(attempts * norms.Interception_Rate * Clamped(1.0 - 0.35 * quality, 0.6, 1.4) * Spread(0.2));
+        Rounded(attempts * norms.Interception_Rate * Clamped(1.0 - 0.35 * quality, 0.6, 1.4) * Spread(0.1));
     const int32_t sacks = Rounded(norms.Sacks * games * Clamped(1.0 - 0.2 * quality, 0.7, 1.3) * Spread(0.2));
     figures->Attempts = attempts;
     figures->Completions = completions;
@@ -538,6 +541,41 @@ std::vector<int32_t> Share_Total(int32_t total, const std::vector<double>& weigh
     return parts;
 }
 
+std::vector<bool> Choose_Season_Roster(int32_t team, int32_t year) {
+    std::vector<bool> kept(PLAYERS_PER_TEAM, false);
+    std::vector<int32_t> slots[NUMBER_OF_POSITIONS];
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        if (!Is_Player_Slot_Used(team, slot)) continue;
+        const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+        if (position >= 0 && position < NUMBER_OF_POSITIONS) slots[position].push_back(slot);
+    }
+    int32_t seats[NUMBER_OF_POSITIONS] = {};
+    int32_t left = Get_Season_Roster_Limit(year);
+    for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position) {
+        seats[position] = std::min(STARTERS[position], static_cast<int32_t>(slots[position].size()));
+        left -= seats[position];
+    }
+    // Each seat left goes to the position furthest below its share of a full roster.
+    for (; left > 0; --left) {
+        int32_t neediest = -1;
+        double most = 0.0;
+        for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position) {
+            if (seats[position] >= static_cast<int32_t>(slots[position].size())) continue;
+            const double need = static_cast<double>(FULL_ROSTER[position]) / (seats[position] + 1);
+            if (neediest < 0 || need > most) {
+                neediest = position;
+                most = need;
+            }
+        }
+        if (neediest < 0) break;
+        ++seats[neediest];
+    }
+    for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position)
+        for (int32_t n = 0; n < seats[position]; ++n)
+            kept[slots[position][n]] = true;
+    return kept;
+}
+
 std::vector<TEAM_STRENGTH> Measure_Team_Strengths() {
     const int32_t teams = Refresh_Active_Team_Count();
     std::vector<TEAM_STRENGTH> strengths(teams);
@@ -566,7 +604,7 @@ void Make_Team_Season_Figures(int32_t team, int32_t year, int32_t games, const T
                               TEAM_SEASON_FIGURES* figures) {
     memset(figures, 0, sizeof *figures);
     const ERA_NORMS norms = Get_Era_Norms(year);
-    std::vector<ROSTER_PLAYER> roster = Read_Roster(team);
+    std::vector<ROSTER_PLAYER> roster = Read_Roster(team, year);
     Set_Games(roster, games, figures);
     Make_Passing_And_Receiving(roster, games, norms, strength, figures);
     Make_Rushing(roster, games, norms, strength, figures);

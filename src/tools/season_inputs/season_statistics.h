@@ -41,7 +41,13 @@ std::vector<TEAM_STRENGTH> Measure_Team_Strengths();
 // weight is 0. The parts always sum to `total`.
 std::vector<int32_t> Share_Total(int32_t total, const std::vector<double>& weights);
 
-// The season of every used player of the team in `year` (unused slots zero).
+// The players of the team who make its roster of `year`, by slot: every
+// position's starters, then reserves in depth order, each position in
+// proportion to what a full roster carries of it, up to the league's limit
+// of the year.
+std::vector<bool> Choose_Season_Roster(int32_t team, int32_t year);
+
+// The season of every player of the team's roster of `year` (other slots zero).
 void Make_Team_Season_Figures(int32_t team, int32_t year, int32_t games, const TEAM_STRENGTH& strength,
                               TEAM_SEASON_FIGURES* figures);
 
