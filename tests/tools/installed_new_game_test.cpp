@@ -1,8 +1,8 @@
 // A new player's first minutes on the installation the build makes: the
 // program starts on it, New Game opens on its default season and starts it,
 // and seasons of every era open from the dialog's list and start, all
-// without a single message; an early season, whose rosters hold what the
-// league let a team carry that year, plays its first week.
+// without a single message; an early season, whose rosters were cut to
+// the game's smallest roster, plays its first week.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -142,7 +142,7 @@ TEST_F(InstalledNewGame, SeasonsOfEveryEraOpenFromTheListAndStartWithoutAMessage
     }
 }
 
-TEST_F(InstalledNewGame, AnEarlySeasonWithItsYearsRostersPlaysItsFirstWeek) {
+TEST_F(InstalledNewGame, AnEarlySeasonWithItsCutRostersPlaysItsFirstWeek) {
     Start_Frame_Without_Loop();
     ASSERT_EQ(Load_Startup_League(), 1);
     Clear_Shown_Messages();
@@ -170,6 +170,6 @@ TEST_F(InstalledNewGame, AnEarlySeasonWithItsYearsRostersPlaysItsFirstWeek) {
         smallest_roster = std::min(smallest_roster, Get_First_Empty_Player_Slot(team));
     }
     EXPECT_EQ(games.size(), 6u) << "twelve franchises, six games";
-    EXPECT_GE(smallest_roster, 33) << "no team played short of the 1951 roster";
+    EXPECT_GE(smallest_roster, 51) << "no team played short of the game's smallest roster";
     EXPECT_EQ(Shown_Messages_Text(), "\"Confirm\": Simulate every game in week 1?\n");
 }

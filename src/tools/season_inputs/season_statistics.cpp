@@ -36,6 +36,9 @@ constexpr double DEPTH_SHARE[NUMBER_OF_POSITIONS][MOST_RANKS] = {{1.0, 0.12, 0.0
                                                                  {1.0, 0.0, 0.0, 0.0, 0.0, 0.0}};     // P
 // Starters of each position.
 constexpr int32_t STARTERS[NUMBER_OF_POSITIONS] = {1, 1, 1, 1, 2, 2, 2, 1, 2, 2, 3, 2, 2, 1, 1};
+// The fewest players the game lets a team carry: a season's roster is cut
+// to the league's limit of its year, but never below it.
+constexpr int32_t SMALLEST_GAME_ROSTER = 51;
 // Players of each position on a full roster of 53.
 constexpr int32_t FULL_ROSTER[NUMBER_OF_POSITIONS] = {3, 4, 1, 3, 6, 4, 4, 2, 4, 4, 7, 5, 4, 1, 1};
 constexpr int32_t DEFENCE_GROUP = 2;
@@ -48,6 +51,9 @@ constexpr double MISSES_FEW = 0.76;
 constexpr double MISSES_MANY = 0.87;
 // Of the starters who miss starts, the share who were benched, not hurt.
 constexpr double BENCHED_SHARE = 0.3;
+// How far the teams' passing and running volumes of a season spread.
+constexpr double PASS_VOLUME_SPREAD = 0.28;
+constexpr double RUN_VOLUME_SPREAD = 0.16;
 // The typical season of an average passer (ratings of 70).
 constexpr double TYPICAL_COMPLETION_RATE = 0.62;
 constexpr double TYPICAL_YARDS_PER_COMPLETION = 11.2;
@@ -238,7 +244,8 @@ double Passer_Distance(const ROSTER_PLAYER& p) {
 void Make_Passing_And_Receiving(std::vector<ROSTER_PLAYER>& roster, int32_t games, const ERA_NORMS& norms,
                                 const TEAM_STRENGTH& strength, TEAM_SEASON_FIGURES* figures) {
     const double quality = Clamped(strength.Passing, 0.7, 1.3) - 1.0;
-    const int32_t attempts = Rounded(norms.Pass_Attempts * games * (1.0 + 0.2 * quality) * Spread(0.2));
+    const int32_t attempts =
+        Rounded(norms.Pass_Attempts * games * (1.0 + 0.2 * quality) * strength.Pass_Volume);
     const int32_t completions =
         std::min(attempts, Rounded(attempts * norms.Completion_Rate *
                                    Clamped(1.0 + 0.12 * quality, 0.85, 1.15) * Spread(0.04)));
@@ -307,7 +314,7 @@ void Make_Passing_And_Receiving(std::vector<ROSTER_PLAYER>& roster, int32_t game
 void Make_Rushing(std::vector<ROSTER_PLAYER>& roster, int32_t games, const ERA_NORMS& norms,
                   const TEAM_STRENGTH& strength, TEAM_SEASON_FIGURES* figures) {
     const double quality = Clamped(strength.Running, 0.7, 1.3) - 1.0;
-    const int32_t rushes = Rounded(norms.Rushes * games * (1.0 + 0.15 * quality) * Spread(0.1));
+    const int32_t rushes = Rounded(norms.Rushes * games * (1.0 + 0.15 * quality) * strength.Run_Volume);
     const int32_t yards = Rounded(rushes * norms.Yards_Per_Rush * (1.0 + 0.1 * quality) * Spread(0.06));
     const int32_t touchdowns =
         Rounded(norms.Rushing_Touchdowns * games * Clamped(1.0 + 0.35 * quality, 0.6, 1.4) * Spread(0.2));
@@ -550,7 +557,7 @@ std::vector<bool> Choose_Season_Roster(int32_t team, int32_t year) {
         if (position >= 0 && position < NUMBER_OF_POSITIONS) slots[position].push_back(slot);
     }
     int32_t seats[NUMBER_OF_POSITIONS] = {};
-    int32_t left = Get_Season_Roster_Limit(year);
+    int32_t left = std::max(Get_Season_Roster_Limit(year), SMALLEST_GAME_ROSTER);
     for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position) {
         seats[position] = std::min(STARTERS[position], static_cast<int32_t>(slots[position].size()));
         left -= seats[position];
@@ -576,6 +583,22 @@ std::vector<bool> Choose_Season_Roster(int32_t team, int32_t year) {
     return kept;
 }
 
+// One factor per team around 1 whose logarithms are spread as a normal
+// variable of `deviation`: the teams take its quantiles in a random order,
+// so a season of few teams spans the range as a season of many does.
+std::vector<double> Spread_Over_Teams(int32_t count, double deviation) {
+    std::vector<double> factors(count);
+    for (int32_t n = 0; n < count; ++n) {
+        const double quantile = (n + 0.5) / count;
+        // The logistic close to the normal's quantile function.
+        const double normal = std::log(quantile / (1.0 - quantile)) * std::sqrt(3.0) / std::numbers::pi;
+        factors[n] = std::exp(deviation * normal);
+    }
+    for (int32_t n = count - 1; n > 0; --n)
+        std::swap(factors[n], factors[Random_Below(n + 1)]);
+    return factors;
+}
+
 std::vector<TEAM_STRENGTH> Measure_Team_Strengths() {
     const int32_t teams = Refresh_Active_Team_Count();
     std::vector<TEAM_STRENGTH> strengths(teams);
@@ -596,6 +619,14 @@ std::vector<TEAM_STRENGTH> Measure_Team_Strengths() {
         if (!Is_Used_Franchise_Slot(team) || counted == 0) continue;
         auto relative = [&](int32_t n) { return sums[n] > 0.0 ? raw[team][n] * counted / sums[n] : 1.0; };
         strengths[team] = TEAM_STRENGTH{relative(0), relative(1), relative(2), relative(3)};
+    }
+    const std::vector<double> passing = Spread_Over_Teams(counted, PASS_VOLUME_SPREAD);
+    const std::vector<double> running = Spread_Over_Teams(counted, RUN_VOLUME_SPREAD);
+    for (int32_t team = 0, n = 0; team < teams; ++team) {
+        if (!Is_Used_Franchise_Slot(team)) continue;
+        strengths[team].Pass_Volume = passing[n];
+        strengths[team].Run_Volume = running[n];
+        ++n;
     }
     return strengths;
 }

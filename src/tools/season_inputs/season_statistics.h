@@ -31,9 +31,14 @@ struct TEAM_STRENGTH {
     double Running = 1.0;
     double Pass_Defense = 1.0;
     double Run_Defense = 1.0;
+    // How much the team threw and ran this season against the league's
+    // average (1.0): the season's teams span the range real offences do.
+    double Pass_Volume = 1.0;
+    double Run_Volume = 1.0;
 };
 
-// The strengths of every active team from its unit ratings.
+// The strengths of every active team from its unit ratings, and the
+// volumes of its season's offence.
 std::vector<TEAM_STRENGTH> Measure_Team_Strengths();
 
 // Parts `total` in proportion to `weights` (largest remainders, earlier
@@ -44,7 +49,7 @@ std::vector<int32_t> Share_Total(int32_t total, const std::vector<double>& weigh
 // The players of the team who make its roster of `year`, by slot: every
 // position's starters, then reserves in depth order, each position in
 // proportion to what a full roster carries of it, up to the league's limit
-// of the year.
+// of the year or the game's smallest roster, whichever is more.
 std::vector<bool> Choose_Season_Roster(int32_t team, int32_t year);
 
 // The season of every player of the team's roster of `year` (other slots zero).
