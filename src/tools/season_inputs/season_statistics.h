@@ -3,7 +3,10 @@
 // from his typical season (the one his ratings give) and his place on the
 // depth chart, scaled to the league's averages of the year and its number of
 // games, so that the team's figures add up: its receivers catch the passes
-// its quarterbacks complete, for the yards they throw.
+// its quarterbacks complete, for the yards they throw. Each team's season
+// and each player's part of it stray from the averages as real ones do:
+// starters miss games hurt or benched and their reserves start, and every
+// share, rate and kick is drawn around what talent and role make likely.
 #include <cstdint>
 #include <vector>
 
