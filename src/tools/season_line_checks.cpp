@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <iterator>
 #include <map>
+#include <string>
 #include <tuple>
 
 #include "app/diagnostics.h"
@@ -14,6 +17,7 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "season/league_rules.h"
+#include "tools/season_database.h"
 #include "tools/stats_input.h"
 
 namespace {
@@ -22,6 +26,26 @@ constexpr int32_t COLUMN_GAMES = 10;
 constexpr int32_t KICKER_GROUP = 3;
 constexpr int32_t LONGEST_PUNT = 5;
 constexpr int32_t LONGEST_FIELD_GOAL = 18;
+
+// The first season of the default league's own players.
+constexpr int32_t FIRST_DEFAULT_LEAGUE_SEASON = 2005;
+// Columns of the seasons file whose team sums must match: a passing
+// figure and the receiving figure it pairs with.
+struct PAIRED_COLUMNS {
+    int32_t Passing;
+    int32_t Receiving;
+    const char* Name;
+};
+constexpr PAIRED_COLUMNS PAIRED[] = {
+    {13, 26, "completions"}, {14, 27, "passing yards"}, {15, 28, "touchdown passes"}};
+constexpr int32_t PAIRS = static_cast<int32_t>(std::size(PAIRED));
+
+struct TEAM_SEASON_SUMS {
+    int64_t Passing[PAIRS] = {};
+    int64_t Receiving[PAIRS] = {};
+};
+// The sums of each team's season read so far, by year and the team's text.
+std::map<std::pair<int32_t, std::string>, TEAM_SEASON_SUMS> Team_Seasons;
 
 // Lines read so far: the player (team and slot), year and team slot, with
 // the number of the line that gave them.
@@ -47,6 +71,35 @@ bool Is_Longest(int32_t team, int32_t slot, int32_t stat) {
 
 void Begin_Season_Line_Checks() {
     Lines_Read.clear();
+    Team_Seasons.clear();
+}
+
+void Note_Team_Season_Line(const STATS_LINE& line, int32_t year) {
+    // The seasons before the first built one hold only the lines of players
+    // who were still playing by then, not whole teams; from the default
+    // league's founding its players' own lines stand beside the history's.
+    const char* team = line.Field(COLUMN_TEAM);
+    if (team[0] == '\0' || year < FIRST_DATABASE_YEAR || year >= FIRST_DEFAULT_LEAGUE_SEASON) return;
+    TEAM_SEASON_SUMS& sums = Team_Seasons[{year, team}];
+    for (int32_t n = 0; n < PAIRS; ++n) {
+        sums.Passing[n] += std::atoll(line.Field(PAIRED[n].Passing));
+        sums.Receiving[n] += std::atoll(line.Field(PAIRED[n].Receiving));
+    }
+}
+
+bool Check_Team_Season_Sums(const char* source) {
+    for (const auto& [key, sums] : Team_Seasons)
+        for (int32_t n = 0; n < PAIRS; ++n) {
+            if (sums.Passing[n] == sums.Receiving[n]) continue;
+            Report_System_Error("%s: the %d season of %s does not add up: its passers have %lld %s, its "
+                                "receivers %lld",
+                                source, key.first, key.second.c_str(),
+                                static_cast<long long>(sums.Passing[n]), PAIRED[n].Name,
+                                static_cast<long long>(sums.Receiving[n]));
+            Fail_Stats_Inputs();
+            return false;
+        }
+    return true;
 }
 
 bool Check_Season_File_Line(const STATS_LINE& line, int32_t team, int32_t slot, int32_t year,

@@ -3,7 +3,9 @@
 // may not hold more games than its year's schedule, nor be the second line
 // of a player with the same year and team (the builder would add the two
 // together); and once the season is built, each player's career totals must
-// be the sums of his season lines. A broken check is reported naming the
+// be the sums of his season lines; and every team's season must add up: the
+// passes its passers completed are the ones its receivers caught, for the
+// same yards and touchdowns. A broken check is reported naming the
 // player, the year and the file, and fails the build.
 #include <cstdint>
 
@@ -23,3 +25,12 @@ bool Check_Season_File_Line(const STATS_LINE& line, int32_t team, int32_t slot, 
 // False, with a report naming the first player found and `source`, the file
 // his lines came from, when one does not add up.
 bool Check_Career_Totals(const char* source);
+
+// Adds a line of the seasons file of `year` (within the years the build
+// reads, whoever's it is, from the first built season to the default
+// league's founding) to its team's season.
+void Note_Team_Season_Line(const STATS_LINE& line, int32_t year);
+// Every team season noted since the account began against its own
+// sums. False, with a report naming the team, the year, the statistic and
+// `source`, at the first that does not add up.
+bool Check_Team_Season_Sums(const char* source);

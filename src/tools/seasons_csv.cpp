@@ -312,6 +312,7 @@ void Read_Season_Line_Form(const STATS_LINE& line) {
     if (Read.Replay ? year != Get_Current_Year()
                     : (year <= base_year - YEARS_BEFORE_READ || year >= base_year + YEARS_AFTER_READ))
         return;
+    if (!Read.Replay) Note_Team_Season_Line(line, year);
     int32_t team = NO_TEAM, slot = NO_PLAYER;
     if (!Find_Line_Player(line, id, &team, &slot)) return;
     if (!Read.Replay) Update_Position(line, team, slot, year);
@@ -463,6 +464,7 @@ int32_t Load_Seasons_CSV(int32_t replay) {
     }
     if (steps < SEASONS_STEPS) Step_Progress(SEASONS_STEPS - steps);
     Close_Stats_File(&file);
+    if (!Read.Replay && !Have_Stats_Inputs_Failed()) Check_Team_Season_Sums(SEASONS_CSV_NAME);
     Drop_Player_Lookup_Index();
     Read = SEASONS_READ{};
     Universe.Header.Replay_Mode = replay_mode;

@@ -1,10 +1,13 @@
 // A new player's first minutes on the installation the build makes: the
 // program starts on it, New Game opens on its default season and starts it,
 // and seasons of every era open from the dialog's list and start, all
-// without a single message.
+// without a single message; an early season, whose rosters were cut to
+// the game's smallest roster, plays its first week.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <set>
 #include <string>
 
 #include "app/main_window.h"
@@ -12,19 +15,25 @@
 #include "app/startup.h"
 #include "app/welcome_dialog.h"
 #include "database/game_names.h"
+#include "database/game_queries.h"
 #include "database/league_structure.h"
+#include "database/roster_slots.h"
 #include "database/safe_strings.h"
+#include "database/schedule_entries.h"
 #include "database/settings.h"
 #include "dialogs/new_game_dialog.h"
 #include "dialogs/saved_game_names.h"
+#include "engine/game_driver.h"
 #include "platform/backend.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
 #include "season/new_game_choices.h"
+#include "season/week_advance.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
 #include "support/installation_folders.h"
 #include "support/installed_seasons.h"
+#include "views/timeline_strip.h"
 
 namespace {
 const char* const ARGUMENTS[] = {"football_korva", "IS_NOT_RANDOM"};
@@ -131,4 +140,36 @@ TEST_F(InstalledNewGame, SeasonsOfEveryEraOpenFromTheListAndStartWithoutAMessage
         Get_Team_Full_Name(seen.User_Team, team);
         EXPECT_EQ(std::string(name), std::string(team) + " (" + std::to_string(year) + ")");
     }
+}
+
+TEST_F(InstalledNewGame, AnEarlySeasonWithItsCutRostersPlaysItsFirstWeek) {
+    Start_Frame_Without_Loop();
+    ASSERT_EQ(Load_Startup_League(), 1);
+    Clear_Shown_Messages();
+    NEW_GAME_SEEN seen;
+    Script_New_Game_Choice(&seen, 1951);
+    Do_Dialog(Main_Window, NEW_GAME_DIALOG, 0);
+    Look_At_League(&seen);
+    ASSERT_EQ(seen.Year_Started, 1951);
+    EXPECT_EQ(seen.Messages_After_Play, "");
+
+    // The user simulates the first week from the timeline.
+    Script_Message_Answer("Confirm", ID_BOX_YES);
+    Do_Timeline_Week_Action(0, 1);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 1);
+    std::set<int32_t> games;
+    int32_t smallest_roster = PLAYERS_PER_TEAM;
+    for (int32_t team = 0; team < Count_Active_Teams(); ++team) {
+        SCOPED_TRACE(team);
+        const int32_t record = Get_Team_Schedule_Stat(team, 0, SCHEDULE_GAME_INDEX);
+        ASSERT_GE(record, 0) << "every franchise of 1951 plays the first week";
+        const GAME_RECORD* game = Get_Game_Record(record);
+        ASSERT_NE(game, nullptr);
+        EXPECT_EQ(Is_Game_Over(game), 1);
+        games.insert(record);
+        smallest_roster = std::min(smallest_roster, Get_First_Empty_Player_Slot(team));
+    }
+    EXPECT_EQ(games.size(), 6u) << "twelve franchises, six games";
+    EXPECT_GE(smallest_roster, 51) << "no team played short of the game's smallest roster";
+    EXPECT_EQ(Shown_Messages_Text(), "\"Confirm\": Simulate every game in week 1?\n");
 }

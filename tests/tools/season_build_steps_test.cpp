@@ -131,9 +131,13 @@ TEST(SeasonBuildSteps, TheSeasonsFileCreditsTheYearsOfItsWindow) {
     std::ostringstream header;
     for (int32_t column = 1; column <= 97; ++column)
         header << (column > 1 ? "," : "") << "c" << column;
+    const std::string receiver = std::to_string(Get_Player_ID(3, Test_League_Slot(POSITION_WR, 0)));
+    // The passer's season, and his receiver's catches of it.
     auto season = [&](int32_t season_year, const char* flag) {
         return "K," + id + "," + flag + "," + std::to_string(season_year) + "," + team +
-               ",12,A B,QB,,16,16,400,250,3000,20,10";
+               ",12,A B,QB,,16,16,400,250,3000,20,10\nK," + receiver + "," + flag + "," +
+               std::to_string(season_year) + "," + team + ",80,C D,WR,,16,16" + std::string(14, ',') +
+               ",250,3000,20";
     };
     const int32_t career = Get_Player_Stat(3, slot, SEASON_CAREER, PASSING_YARDS_STAT);
     auto read = [&](const std::string& line) {

@@ -5,24 +5,36 @@
 // averages the seasons were scaled to. The default league then plays its
 // seasons from 2005 on, each season written once, whichever of its seasons
 // wrote it out: a franchise that moved keeps its seasons. Every year's
-// rosters stay within the league's limits, and ids are unique.
+// rosters stay within the league's limits (the history's those of their
+// year, within the game's own), and ids are unique. Its players differ as
+// real ones do: the teams' leading passers, rushers and receivers are far
+// apart, no two kickers or punters share a season's line, and each season's
+// leaders reach what the real league's leaders of the decade reached.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <set>
 #include <string>
 #include <tuple>
+#include <vector>
 
+#include "database/player_record.h"
 #include "season/league_rules.h"
 #include "support/season_build_folder.h"
 #include "tools/season_database.h"
+#include "tools/season_inputs/decade_leaders.h"
 #include "tools/season_inputs/era_norms.h"
+#include "tools/season_inputs/season_statistics.h"
 #include "tools/stats_input.h"
 
 namespace {
+// The fewest players the history's league carries.
 constexpr int32_t SMALLEST_ROSTER = 51;
 // The seasons the game itself played: a team held by the salary cap may start
 // one a few players short, as the installed league's own checks allow.
@@ -47,7 +59,11 @@ enum : int32_t {
     RECEPTIONS = 26,
     RECEIVING_YARDS = 27,
     RECEIVING_TOUCHDOWNS = 28,
+    SACKS = 43,
+    DEFENSIVE_INTERCEPTIONS = 51,
+    SEASON_VALUE = 95,
 };
+constexpr int32_t POSITION_COLUMN = 8;
 
 // Calls `use` with every line after the header of an installed input file;
 // false when the file cannot be read or a line is malformed.
@@ -97,6 +113,13 @@ struct TOTALS {
 struct SEASONS {
     std::map<std::pair<int32_t, std::string>, TOTALS> Teams;
     std::map<int32_t, TOTALS> Years;
+    // Per year and team, the most yards of one passer, rusher and receiver.
+    std::map<std::pair<int32_t, std::string>, std::array<int64_t, 3>> Team_Leaders;
+    // Per year, the most of each leader category by one player.
+    std::map<int32_t, std::array<double, NUMBER_OF_LEADER_CATEGORIES>> Leaders;
+    // Per year, how many kickers' and punters' lines repeat another's.
+    std::map<int32_t, int32_t> Repeated_Kicking_Lines;
+    std::set<std::pair<int32_t, std::string>> Kicking_Lines;
     bool Read = false;
 };
 
@@ -109,6 +132,24 @@ const SEASONS& Read_Seasons() {
             return;
         seasons.Teams[{year, line.Field(SEASON_TEAM)}].Add(line);
         seasons.Years[year].Add(line);
+        std::array<int64_t, 3>& most = seasons.Team_Leaders[{year, line.Field(SEASON_TEAM)}];
+        const int64_t yards[3] = {Number(line, PASSING_YARDS), Number(line, RUSHING_YARDS),
+                                  Number(line, RECEIVING_YARDS)};
+        std::array<double, NUMBER_OF_LEADER_CATEGORIES>& leaders = seasons.Leaders[year];
+        for (int32_t n = 0; n < 3; ++n) {
+            most[n] = std::max(most[n], yards[n]);
+            leaders[n] = std::max(leaders[n], static_cast<double>(yards[n]));
+        }
+        leaders[LEADER_INTERCEPTIONS] = std::max(leaders[LEADER_INTERCEPTIONS],
+                                                 static_cast<double>(Number(line, DEFENSIVE_INTERCEPTIONS)));
+        leaders[LEADER_SACKS] = std::max(leaders[LEADER_SACKS], std::atof(line.Field(SACKS)));
+        const std::string position = line.Field(POSITION_COLUMN);
+        if (position == "K" || position == "P") {
+            std::string figures;
+            for (int32_t column = GAMES; column < SEASON_VALUE; ++column)
+                figures += std::string(line.Field(column)) + ",";
+            seasons.Repeated_Kicking_Lines[year] += !seasons.Kicking_Lines.insert({year, figures}).second;
+        }
     });
     return seasons;
 }
@@ -179,8 +220,15 @@ TEST(SeasonInputs, RostersStayWithinTheLimitsAndIdsAreUnique) {
         for (const auto& [team, count] : rosters) {
             if (team == "FA") continue;
             ++teams;
-            EXPECT_GE(count, year > LAST_HISTORY_YEAR ? SMALLEST_PLAYED_ROSTER : SMALLEST_ROSTER) << team;
-            EXPECT_LE(count, LARGEST_ROSTER) << team;
+            if (year > LAST_HISTORY_YEAR) {
+                EXPECT_GE(count, SMALLEST_PLAYED_ROSTER) << team;
+                EXPECT_LE(count, LARGEST_ROSTER) << team;
+            } else {
+                // The history's rosters hold what the league let a team carry
+                // that year, but never fewer than the game's smallest roster.
+                EXPECT_GE(count, SMALLEST_ROSTER) << team;
+                EXPECT_LE(count, std::max(Get_Season_Roster_Limit(year), SMALLEST_ROSTER)) << team;
+            }
         }
         int32_t team_lines = 0;
         ASSERT_TRUE(For_Each_Input_Line("Input/Stats/" + std::to_string(year) + "_teams.csv",
@@ -197,7 +245,102 @@ TEST(SeasonInputs, EachSeasonIsHeldOnceWithinItsSchedule) {
         repeated += ++seasons[{line.Field(SEASON_PLAYER_ID), year, line.Field(SEASON_TEAM)}] > 1;
         too_long += Number(line, GAMES) > Get_Games_Per_Season_For_Year(static_cast<int32_t>(year));
     }));
-    EXPECT_GT(seasons.size(), 100000u);
+    EXPECT_GT(seasons.size(), 90000u);
     EXPECT_EQ(repeated, 0) << "a player's season with a team is one line";
     EXPECT_EQ(too_long, 0) << "no line holds more games than its year's schedule";
+}
+
+TEST(SeasonInputs, TeamLeadersDifferAsRealOnesDo) {
+    const SEASONS& seasons = Read_Seasons();
+    ASSERT_TRUE(seasons.Read);
+    const char* const kinds[3] = {"passer", "rusher", "receiver"};
+    for (int32_t year = FIRST_DATABASE_YEAR; year <= LAST_HISTORY_YEAR; ++year) {
+        SCOPED_TRACE(year);
+        for (int32_t n = 0; n < 3; ++n) {
+            std::vector<double> yards;
+            for (const auto& [key, most] : seasons.Team_Leaders)
+                if (key.first == year) yards.push_back(static_cast<double>(most[n]));
+            ASSERT_GE(yards.size(), 12u);
+            double mean = 0.0, squares = 0.0;
+            for (double y : yards)
+                mean += y / yards.size();
+            for (double y : yards)
+                squares += (y - mean) * (y - mean) / yards.size();
+            EXPECT_GE(std::sqrt(squares) / mean, 0.15) << "the teams' leading " << kinds[n] << "s";
+        }
+        const auto repeated = seasons.Repeated_Kicking_Lines.find(year);
+        EXPECT_EQ(repeated == seasons.Repeated_Kicking_Lines.end() ? 0 : repeated->second, 0)
+            << "a kicker's or punter's line is his own";
+    }
+}
+
+TEST(SeasonInputs, SeasonLeadersReachWhatTheirDecadesLeadersReached) {
+    const SEASONS& seasons = Read_Seasons();
+    ASSERT_TRUE(seasons.Read);
+    const char* const names[NUMBER_OF_LEADER_CATEGORIES] = {"passing yards", "rushing yards",
+                                                            "receiving yards", "interceptions", "sacks"};
+    for (int32_t year = FIRST_DATABASE_YEAR; year <= LAST_HISTORY_YEAR; ++year) {
+        SCOPED_TRACE(year);
+        const auto found = seasons.Leaders.find(year);
+        ASSERT_NE(found, seasons.Leaders.end());
+        for (int32_t n = 0; n < NUMBER_OF_LEADER_CATEGORIES; ++n) {
+            const double real = Get_Decade_Leader_Figure(year, static_cast<LEADER_CATEGORY>(n));
+            const double leader = found->second[n];
+            if (real == 0.0) {
+                EXPECT_EQ(leader, 0.0) << names[n] << " before the league counted them";
+                continue;
+            }
+            EXPECT_GE(leader, 0.75 * real) << names[n];
+            EXPECT_LE(leader, 1.25 * real) << names[n];
+        }
+    }
+}
+
+// A season whose leaders stray from their decade's is brought back within
+// the band by moving figures between teammates only: a leader far above
+// gives his excess to his teammates (never past the band's top), a league
+// whose best falls short gathers the best team's share to its best player,
+// and every team keeps its totals.
+TEST(SeasonLeaders, AreHeldToTheirDecadeWithinTheirTeams) {
+    static TEAM_SEASON_FIGURES first{}, second{};
+    for (TEAM_SEASON_FIGURES* team : {&first, &second})
+        for (PLAYER_SEASON_FIGURES& player : team->Players)
+            player.Position = -1;
+    auto put = [](TEAM_SEASON_FIGURES* team, int32_t slot, int32_t position, int32_t stat, int32_t value) {
+        team->Players[slot].Position = position;
+        team->Players[slot].Stats[0] = 12;
+        team->Players[slot].Stats[stat] = value;
+    };
+    // 1955: passing yards far above the decade's 2,650, interceptions of
+    // two teammates far above its 11, rushing short of its 1,100.
+    put(&first, 0, POSITION_QB, 5, 4000);
+    put(&first, 1, POSITION_QB, 5, 100);
+    put(&first, 2, POSITION_CB, 7, 20);
+    put(&first, 3, POSITION_CB, 7, 18);
+    put(&first, 4, POSITION_S, 7, 0);
+    put(&first, 5, POSITION_S, 7, 2);
+    put(&first, 6, POSITION_RB, 8, 500);
+    put(&first, 7, POSITION_FB, 8, 300);
+    put(&second, 0, POSITION_QB, 5, 2000);
+    put(&second, 1, POSITION_RB, 8, 600);
+    put(&second, 2, POSITION_FB, 8, 550);
+    put(&second, 3, POSITION_QB, 8, 100);
+    auto sums = [](const TEAM_SEASON_FIGURES& team) {
+        std::array<int32_t, NUMBER_OF_SEASON_STATS> total{};
+        for (const PLAYER_SEASON_FIGURES& player : team.Players)
+            for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
+                total[stat] += player.Stats[stat];
+        return total;
+    };
+    const auto first_sums = sums(first), second_sums = sums(second);
+    Hold_Season_Leaders(1955, {&first, &second}, 0.2);
+    EXPECT_EQ(sums(first), first_sums);
+    EXPECT_EQ(sums(second), second_sums);
+    EXPECT_EQ(first.Players[0].Stats[5], 3180) << "the passer keeps the band's top";
+    EXPECT_EQ(first.Players[1].Stats[5], 920);
+    for (int32_t slot = 2; slot <= 5; ++slot)
+        EXPECT_LE(first.Players[slot].Stats[7], 13) << slot;
+    EXPECT_EQ(second.Players[1].Stats[8], 880) << "the best team's best runner reaches the band's foot";
+    EXPECT_EQ(second.Players[2].Stats[8] + second.Players[3].Stats[8], 370);
+    EXPECT_EQ(first.Players[6].Stats[8], 500) << "a team that cannot reach it is left alone";
 }

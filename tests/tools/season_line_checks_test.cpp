@@ -1,7 +1,8 @@
 // The checks a season's build makes of its seasons: a line of more games than
 // its year's schedule, a second line of a player's year with the same team
 // (whatever text names the team) and a career that is not the sum of its
-// season lines each fail the build, named; a sound file passes.
+// season lines each fail the build, named; so does a team whose passers
+// completed other passes than its receivers caught; a sound file passes.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -51,6 +52,25 @@ class SeasonLineChecks : public testing::Test {
     std::string Line(int32_t year, const std::string& team, int32_t games) const {
         return "K," + std::to_string(Get_Player_ID(3, slot)) + ",," + std::to_string(year) + "," + team +
                ",12," + player + ",QB,," + std::to_string(games) + ",0";
+    }
+    // A line of the player at `slot` of team 3 with the given columns filled.
+    static std::string Full_Line(int32_t line_slot, int32_t year, const std::string& team,
+                                 const std::vector<std::pair<int32_t, int32_t>>& columns) {
+        std::vector<std::string> fields(SEASONS_CSV_COLUMNS + 1);
+        char name[PLAYER_NAME_TEXT_SIZE];
+        Get_Player_Full_Name(3, line_slot, name);
+        fields[2] = std::to_string(Get_Player_ID(3, line_slot));
+        fields[4] = std::to_string(year);
+        fields[5] = team;
+        fields[7] = name;
+        fields[8] = Get_Player_Vital_Stat(3, line_slot, VITAL_POSITION) == POSITION_QB ? "QB" : "WR";
+        fields[10] = "16";
+        for (const auto& [column, value] : columns)
+            fields[column] = std::to_string(value);
+        std::string line;
+        for (int32_t column = 1; column <= SEASONS_CSV_COLUMNS; ++column)
+            line += (column > 1 ? "," : "") + fields[column];
+        return line;
     }
     // Reads the lines as the build reads its seasons file; true when the
     // build would go on.
@@ -117,4 +137,44 @@ TEST_F(SeasonLineChecks, ACareerThatIsNotTheSumOfItsLinesIsRefused) {
     EXPECT_NE(error.find("career statistic 0 of " + player), std::string::npos) << error;
     EXPECT_NE(error.find(SEASONS_CSV_NAME), std::string::npos) << error;
     EXPECT_NE(error.find("The " + std::to_string(year) + " season"), std::string::npos) << error;
+}
+
+// Columns 13-15 of the passers against 26-28 of the receivers, team by team:
+// a team's account is its own, whoever's lines it holds.
+TEST_F(SeasonLineChecks, ATeamWhosePassesAreNotCaughtIsRefused) {
+    const int32_t receiver = Test_League_Slot(POSITION_WR, 0),
+                  other_receiver = Test_League_Slot(POSITION_WR, 1);
+    const std::string team = Team_Text(5, 0), other = Team_Text(6, 0);
+    auto passer_line = [&](const std::string& with, int32_t completions, int32_t yards, int32_t scores) {
+        return Full_Line(slot, 2000, with, {{13, completions}, {14, yards}, {15, scores}});
+    };
+    auto catcher_line = [&](int32_t catcher, const std::string& with, int32_t caught, int32_t yards,
+                            int32_t scores) {
+        return Full_Line(catcher, 2000, with, {{26, caught}, {27, yards}, {28, scores}});
+    };
+    EXPECT_TRUE(Read({passer_line(team, 20, 250, 2), catcher_line(receiver, team, 12, 150, 1),
+                      catcher_line(other_receiver, team, 8, 100, 1)}))
+        << Last_Error_Text;
+    EXPECT_TRUE(
+        Read({passer_line(team, 5, 60, 0), passer_line(other, 15, 190, 2),
+              catcher_line(receiver, team, 5, 60, 0), catcher_line(other_receiver, other, 15, 190, 2)}))
+        << "a passer traded in the season counts for each team apart: " << Last_Error_Text;
+
+    EXPECT_FALSE(Read({passer_line(team, 20, 250, 2), catcher_line(receiver, team, 12, 150, 1),
+                       catcher_line(other_receiver, team, 8, 99, 1)}));
+    std::string error = Last_Error_Text;
+    EXPECT_NE(error.find("the 2000 season of " + team +
+                         " does not add up: its passers have 250 passing yards, "
+                         "its receivers 249"),
+              std::string::npos)
+        << error;
+    EXPECT_NE(error.find(SEASONS_CSV_NAME), std::string::npos) << error;
+
+    // The receiver's catches credited to the other team leave both short.
+    EXPECT_FALSE(Read({passer_line(team, 20, 250, 2), catcher_line(receiver, team, 12, 150, 1),
+                       catcher_line(other_receiver, other, 8, 100, 1)}));
+    error = Last_Error_Text;
+    EXPECT_NE(error.find("2000 season of "), std::string::npos) << error;
+    EXPECT_NE(error.find(" does not add up: its passers have "), std::string::npos) << error;
+    EXPECT_NE(error.find(" completions, its receivers "), std::string::npos) << error;
 }

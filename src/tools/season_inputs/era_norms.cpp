@@ -43,6 +43,7 @@ constexpr ANCHOR FUMBLES[] = {{1951, 2.6}, {1970, 2.2}, {1990, 1.6}, {2022, 1.1}
 constexpr ANCHOR TACKLES[] = {{1951, 44.0}, {2022, 42.0}};
 constexpr ANCHOR ASSISTS[] = {{1951, 18.0}, {2022, 21.0}};
 constexpr ANCHOR PASSES_DEFENDED[] = {{1951, 6.5}, {2022, 5.5}};
+constexpr ANCHOR FULLBACK_CARRIES[] = {{1951, 1.6}, {1970, 1.0}, {1985, 0.6}, {2000, 0.35}, {2022, 0.25}};
 constexpr int32_t FIRST_SCORING_SEASON = 1951;
 constexpr int32_t LAST_SCORING_SEASON = 2020;
 constexpr double SEASON_SCORING[] = {22.9, 21.9, 22.3, 21.5, 21.9, 20.8, 20.4, 19.8, 22.6, 21.3, 21.6, 21.5,
@@ -53,7 +54,24 @@ constexpr double SEASON_SCORING[] = {22.9, 21.9, 22.3, 21.5, 21.9, 20.8, 20.4, 1
                                      22.0, 22.2, 22.8, 23.4, 22.6, 22.8, 22.7, 22.3, 22.8, 22.8};
 static_assert(std::size(SEASON_SCORING) == LAST_SCORING_SEASON - FIRST_SCORING_SEASON + 1);
 constexpr double LATER_SCORING = 22.0;
+
+struct ROSTER_LIMIT {
+    int32_t First_Year;
+    int32_t Players;
+};
+// The league's roster limits from the year each took effect (league record
+// books, public record): 33 players in 1951, 53 from 1994.
+constexpr ROSTER_LIMIT ROSTER_LIMITS[] = {{1951, 33}, {1957, 35}, {1959, 36}, {1963, 37},
+                                          {1964, 40}, {1974, 47}, {1975, 43}, {1978, 45},
+                                          {1982, 49}, {1985, 45}, {1990, 47}, {1994, 53}};
 } // namespace
+
+int32_t Get_Season_Roster_Limit(int32_t year) {
+    int32_t players = ROSTER_LIMITS[0].Players;
+    for (const ROSTER_LIMIT& limit : ROSTER_LIMITS)
+        if (year >= limit.First_Year) players = limit.Players;
+    return players;
+}
 
 ERA_NORMS Get_Era_Norms(int32_t year) {
     ERA_NORMS norms{};
@@ -82,5 +100,6 @@ ERA_NORMS Get_Era_Norms(int32_t year) {
     norms.Tackles = Interpolate(TACKLES, year);
     norms.Assists = Interpolate(ASSISTS, year);
     norms.Passes_Defended = Interpolate(PASSES_DEFENDED, year);
+    norms.Fullback_Carries = Interpolate(FULLBACK_CARRIES, year);
     return norms;
 }

@@ -28,6 +28,12 @@ struct ERA_NORMS {
     double Tackles;         // solo, per team game
     double Assists;         // per team game
     double Passes_Defended; // per team game
+    // A fullback's carries against a halfback's of the same talent: the
+    // backfields of the early years split the ball, later ones feed one back.
+    double Fullback_Carries;
 };
 
 ERA_NORMS Get_Era_Norms(int32_t year);
+
+// The most players the league let a team carry in the season of `year`.
+int32_t Get_Season_Roster_Limit(int32_t year);

@@ -82,6 +82,8 @@ constexpr int32_t LEAGUE_CHAMPION_SLOT = 30;
 constexpr int32_t FIRST_CONTRACT_FILES_YEAR = 2017;
 // The fewest players a franchise may carry.
 constexpr int32_t SMALLEST_SEASON_ROSTER = 51;
+// How far a season's leaders may stray from the real leaders of its decade.
+constexpr double SEASON_LEADER_MARGIN = 0.2;
 
 // Nicknames of the title tables as the franchise was called in a year.
 std::string Nickname_In_Year(const std::string& nickname, int32_t year) {
@@ -406,8 +408,11 @@ void Export_Season_Files(HISTORY_RUN& run, int32_t year) {
     }
     for (int32_t team = 0; team <= FREE_AGENT_TEAM; ++team) {
         if (team < MAX_FRANCHISES && !Is_Used_Franchise_Slot(team)) continue;
+        // A player past the year's roster limit is not on its rosters.
+        const std::vector<bool> kept = team < MAX_FRANCHISES ? Choose_Season_Roster(team, year)
+                                                             : std::vector<bool>(PLAYERS_PER_TEAM, true);
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-            if (!Is_Player_Slot_Used(team, slot)) continue;
+            if (!Is_Player_Slot_Used(team, slot) || !kept[slot]) continue;
             const int32_t id = Get_Player_ID(team, slot);
             roster_lines += Make_Roster_Line(team, slot, id) + "\n";
             salary_lines += Make_Salary_Line(team, slot, id) + "\n";
@@ -434,10 +439,17 @@ void Export_Season_Files(HISTORY_RUN& run, int32_t year) {
 void Make_Season_Statistics(HISTORY_RUN& run, int32_t year, const std::vector<TEAM_STRENGTH>& strengths) {
     const int32_t teams = Refresh_Active_Team_Count();
     const int32_t games = Get_Universe_Stat(GAMES_PER_SEASON);
-    static TEAM_SEASON_FIGURES figures;
+    static std::vector<TEAM_SEASON_FIGURES> made(MAX_FRANCHISES);
+    std::vector<TEAM_SEASON_FIGURES*> season;
     for (int32_t team = 0; team < teams; ++team) {
         if (!Is_Used_Franchise_Slot(team)) continue;
-        Make_Team_Season_Figures(team, year, games, strengths[team], &figures);
+        Make_Team_Season_Figures(team, year, games, strengths[team], &made[team]);
+        season.push_back(&made[team]);
+    }
+    Hold_Season_Leaders(year, season, SEASON_LEADER_MARGIN);
+    for (int32_t team = 0; team < teams; ++team) {
+        if (!Is_Used_Franchise_Slot(team)) continue;
+        const TEAM_SEASON_FIGURES& figures = made[team];
         const std::string abbreviation = Abbreviation_Of(team);
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
             if (!Is_Player_Slot_Used(team, slot)) continue;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <numbers>
 
 #include "database/league_structure.h"
 #include "database/player_record.h"
@@ -12,6 +13,7 @@
 #include "database/team_record.h"
 #include "engine/team_unit_ratings.h"
 #include "personnel/typical_season.h"
+#include "tools/season_inputs/decade_leaders.h"
 #include "tools/season_inputs/era_norms.h"
 
 namespace {
@@ -34,9 +36,27 @@ constexpr double DEPTH_SHARE[NUMBER_OF_POSITIONS][MOST_RANKS] = {{1.0, 0.12, 0.0
                                                                  {1.0, 0.0, 0.0, 0.0, 0.0, 0.0}};     // P
 // Starters of each position.
 constexpr int32_t STARTERS[NUMBER_OF_POSITIONS] = {1, 1, 1, 1, 2, 2, 2, 1, 2, 2, 3, 2, 2, 1, 1};
+// The fewest players the game lets a team carry: a season's roster is cut
+// to the league's limit of its year, but never below it.
+constexpr int32_t SMALLEST_GAME_ROSTER = 51;
+// Players of each position on a full roster of 53.
+constexpr int32_t FULL_ROSTER[NUMBER_OF_POSITIONS] = {3, 4, 1, 3, 6, 4, 4, 2, 4, 4, 7, 5, 4, 1, 1};
 constexpr int32_t DEFENCE_GROUP = 2;
 constexpr int32_t KICK_RETURNER = 0;
 constexpr int32_t PUNT_RETURNER = 1;
+// How a starter's season goes: below the first draw he plays every game,
+// below the second he misses a few, below the third a good part, else most.
+constexpr double MISSES_NONE = 0.35;
+constexpr double MISSES_FEW = 0.76;
+constexpr double MISSES_MANY = 0.87;
+// Of the starters who miss starts, the share who were benched, not hurt.
+constexpr double BENCHED_SHARE = 0.3;
+// How far the teams' passing and running volumes of a season spread.
+constexpr double PASS_VOLUME_SPREAD = 0.28;
+constexpr double RUN_VOLUME_SPREAD = 0.16;
+// The typical season of an average passer (ratings of 70).
+constexpr double TYPICAL_COMPLETION_RATE = 0.62;
+constexpr double TYPICAL_YARDS_PER_COMPLETION = 11.2;
 
 struct ROSTER_PLAYER {
     int32_t Slot;
@@ -44,6 +64,9 @@ struct ROSTER_PLAYER {
     int32_t Rank;
     double Share;
     bool Starter;
+    // His part of his position's work over the season: the share of the
+    // place he started in for his starts, of a reserve for his other games.
+    double Work;
     int32_t Typical[NUMBER_OF_SEASON_STATS];
 };
 
@@ -53,6 +76,26 @@ double Clamped(double value, double low, double high) {
 
 int32_t Rounded(double value) {
     return static_cast<int32_t>(std::lround(std::max(0.0, value)));
+}
+
+// A draw in (0, 1).
+double Unit() {
+    return (Random_Number() + 0.5) / 4294967296.0;
+}
+
+// A factor around 1 whose logarithm is normal with deviation `deviation`,
+// kept within two and a half deviations: how far a season strays from its expectation.
+double Spread(double deviation) {
+    const double normal = std::sqrt(-2.0 * std::log(Unit())) * std::cos(2.0 * std::numbers::pi * Unit());
+    return std::exp(deviation * Clamped(normal, -2.5, 2.5));
+}
+
+// Successes of `tries` chances of `rate` each.
+int32_t Successes(int32_t tries, double rate) {
+    int32_t made = 0;
+    for (int32_t n = 0; n < tries; ++n)
+        made += Unit() < rate;
+    return made;
 }
 
 // The typical season of his ratings, without disturbing his predicted season.
@@ -67,11 +110,12 @@ void Read_Typical_Season(int32_t team, int32_t slot, int32_t* typical) {
     }
 }
 
-std::vector<ROSTER_PLAYER> Read_Roster(int32_t team) {
+std::vector<ROSTER_PLAYER> Read_Roster(int32_t team, int32_t year) {
     std::vector<ROSTER_PLAYER> roster;
     int32_t ranks[NUMBER_OF_POSITIONS] = {};
+    const std::vector<bool> kept = Choose_Season_Roster(team, year);
     for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-        if (!Is_Player_Slot_Used(team, slot)) continue;
+        if (!kept[slot]) continue;
         const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
         if (position < 0 || position >= NUMBER_OF_POSITIONS) continue;
         ROSTER_PLAYER player{};
@@ -102,6 +146,13 @@ template <typename F> SHARE_LIST Weigh(std::vector<ROSTER_PLAYER>& roster, F wei
     return list;
 }
 
+// The list with each weight strayed by its own factor of `deviation`.
+SHARE_LIST Strayed(SHARE_LIST list, double deviation) {
+    for (double& weight : list.Weights)
+        weight *= Spread(deviation);
+    return list;
+}
+
 // Shares `total` over the list and adds each part to statistic `stat`.
 std::vector<int32_t> Credit_Share(TEAM_SEASON_FIGURES* figures, const SHARE_LIST& list, int32_t total,
                                   int32_t stat) {
@@ -124,33 +175,87 @@ double Ratio(int32_t numerator, int32_t denominator, double otherwise) {
     return denominator > 0 ? static_cast<double>(numerator) / denominator : otherwise;
 }
 
+// Starts a starter misses: about a third play every game, most others miss
+// a few, and about one in eight is hurt or benched for half the season or more.
+int32_t Draw_Missed_Starts(int32_t games) {
+    const double draw = Unit();
+    if (draw < MISSES_NONE || games < 2) return 0;
+    double share = 0.0;
+    if (draw < MISSES_FEW)
+        share = 0.04 + 0.16 * Unit();
+    else if (draw < MISSES_MANY)
+        share = 0.2 + 0.3 * Unit();
+    else
+        share = 0.5 + 0.45 * Unit();
+    return std::clamp(Rounded(share * games), 1, games - 1);
+}
+
+// Games and starts of every player: a starter's missed starts go to the
+// reserves behind him in depth order; a starter who lost his place to a
+// benching still plays, one who was hurt does not.
 void Set_Games(std::vector<ROSTER_PLAYER>& roster, int32_t games, TEAM_SEASON_FIGURES* figures) {
+    int32_t open_starts[NUMBER_OF_POSITIONS] = {};
     for (ROSTER_PLAYER& player : roster) {
         int32_t* stats = figures->Players[player.Slot].Stats;
-        if (player.Starter) {
-            const int32_t missed = Random_Below(100) < 25 ? Random_Below(games / 3 + 1) : 0;
-            stats[0] = games - missed;
+        if (player.Position == POSITION_K || player.Position == POSITION_P) {
+            // A team kicks with one kicker and one punter all season.
+            stats[0] = player.Starter ? games : 0;
             stats[1] = stats[0];
+        } else if (player.Starter) {
+            const int32_t missed = Draw_Missed_Starts(games);
+            const bool benched = missed > 0 && Unit() < BENCHED_SHARE;
+            stats[1] = games - missed;
+            stats[0] = benched ? games - Random_Below(missed / 2 + 1) : stats[1];
+            open_starts[player.Position] += missed;
         } else {
-            stats[0] = std::min(games, Rounded(games * (0.45 + 0.5 * player.Share)) + Random_Below(3));
-            stats[1] = player.Rank == STARTERS[player.Position] ? Random_Below(games / 4 + 1) : 0;
+            const double appearances = games * (0.25 + 0.6 * player.Share) * (0.5 + Unit());
+            stats[0] = std::min(games, Rounded(appearances) + Random_Below(3));
+            stats[1] = 0;
         }
-        stats[1] = std::min(stats[1], stats[0]);
     }
+    for (ROSTER_PLAYER& player : roster) {
+        int32_t* stats = figures->Players[player.Slot].Stats;
+        if (!player.Starter && open_starts[player.Position] > 0) {
+            stats[1] = std::min(games, open_starts[player.Position]);
+            open_starts[player.Position] -= stats[1];
+            stats[0] = std::max(stats[0], stats[1]);
+        }
+        const int32_t first_reserve = STARTERS[player.Position];
+        const double start_share = DEPTH_SHARE[player.Position][std::min(player.Rank, first_reserve - 1)];
+        const double reserve_share =
+            DEPTH_SHARE[player.Position][std::min(std::max(player.Rank, first_reserve), MOST_RANKS - 1)];
+        player.Work =
+            games > 0 ? (stats[1] * start_share + (stats[0] - stats[1]) * reserve_share) / games : 0.0;
+    }
+}
+
+// How a passer's typical season compares with one of an average passer.
+double Passer_Accuracy(const ROSTER_PLAYER& p) {
+    return Clamped(Ratio(p.Typical[3], p.Typical[2], TYPICAL_COMPLETION_RATE) / TYPICAL_COMPLETION_RATE, 0.85,
+                   1.15);
+}
+
+double Passer_Distance(const ROSTER_PLAYER& p) {
+    return Clamped(Ratio(p.Typical[5], p.Typical[3], TYPICAL_YARDS_PER_COMPLETION) /
+                       TYPICAL_YARDS_PER_COMPLETION,
+                   0.85, 1.15);
 }
 
 void Make_Passing_And_Receiving(std::vector<ROSTER_PLAYER>& roster, int32_t games, const ERA_NORMS& norms,
                                 const TEAM_STRENGTH& strength, TEAM_SEASON_FIGURES* figures) {
     const double quality = Clamped(strength.Passing, 0.7, 1.3) - 1.0;
-    const int32_t attempts = Rounded(norms.Pass_Attempts * games * (1.0 + 0.1 * quality));
+    const int32_t attempts =
+        Rounded(norms.Pass_Attempts * games * (1.0 + 0.2 * quality) * strength.Pass_Volume);
     const int32_t completions =
-        Rounded(attempts * norms.Completion_Rate * Clamped(1.0 + 0.12 * quality, 0.85, 1.15));
-    const int32_t yards = Rounded(completions * norms.Yards_Per_Completion * (1.0 + 0.08 * quality));
+        std::min(attempts, Rounded(attempts * norms.Completion_Rate *
+                                   Clamped(1.0 + 0.12 * quality, 0.85, 1.15) * Spread(0.04)));
+    const int32_t yards =
+        Rounded(completions * norms.Yards_Per_Completion * (1.0 + 0.08 * quality) * Spread(0.08));
     const int32_t touchdowns =
-        Rounded(attempts * norms.Touchdown_Rate * Clamped(1.0 + 0.35 * quality, 0.6, 1.4));
+        Rounded(attempts * norms.Touchdown_Rate * Clamped(1.0 + 0.35 * quality, 0.6, 1.4) * Spread(0.1));
     const int32_t interceptions =
-        Rounded(attempts * norms.Interception_Rate * Clamped(1.0 - 0.35 * quality, 0.6, 1.4));
-    const int32_t sacks = Rounded(norms.Sacks * games * Clamped(1.0 - 0.2 * quality, 0.7, 1.3));
+        Rounded(attempts * norms.Interception_Rate * Clamped(1.0 - 0.35 * quality, 0.6, 1.4) * Spread(0.1));
+    const int32_t sacks = Rounded(norms.Sacks * games * Clamped(1.0 - 0.2 * quality, 0.7, 1.3) * Spread(0.2));
     figures->Attempts = attempts;
     figures->Completions = completions;
     figures->Passing_Yards = yards;
@@ -158,32 +263,43 @@ void Make_Passing_And_Receiving(std::vector<ROSTER_PLAYER>& roster, int32_t game
     figures->Interceptions = interceptions;
 
     SHARE_LIST passers =
-        Weigh(roster, [](const ROSTER_PLAYER& p) { return p.Position == POSITION_QB ? p.Share : 0.0; });
+        Weigh(roster, [](const ROSTER_PLAYER& p) { return p.Position == POSITION_QB ? p.Work : 0.0; });
+    if (passers.Players.empty())
+        passers = Weigh(roster, [](const ROSTER_PLAYER& p) { return p.Position == POSITION_QB ? 1.0 : 0.0; });
     const std::vector<int32_t> thrown = Credit_Share(figures, passers, attempts, 2);
     if (!passers.Players.empty()) {
-        std::vector<double> by_attempts(thrown.begin(), thrown.end());
-        SHARE_LIST by_throws{passers.Players, by_attempts};
-        if (std::all_of(by_attempts.begin(), by_attempts.end(), [](double w) { return w <= 0.0; }))
-            by_throws.Weights = passers.Weights;
-        Credit_Share(figures, by_throws, completions, 3);
-        Credit_Share(figures, by_throws, yards, 5);
-        Credit_Share(figures, by_throws, touchdowns, 6);
-        Credit_Share(figures, by_throws, interceptions, 4);
-        const std::vector<int32_t> sacked = Credit_Share(figures, by_throws, sacks, 14);
+        SHARE_LIST by_throws = passers, by_catches = passers, by_scores = passers, by_picks = passers;
+        for (size_t n = 0; n < thrown.size(); ++n) {
+            const ROSTER_PLAYER& passer = *passers.Players[n];
+            by_throws.Weights[n] = thrown[n] * Passer_Accuracy(passer) * Spread(0.05);
+            by_scores.Weights[n] = thrown[n] * Passer_Distance(passer) * Spread(0.25);
+            by_picks.Weights[n] = thrown[n] / Passer_Accuracy(passer) * Spread(0.25);
+        }
+        const std::vector<int32_t> caught = Credit_Share(figures, by_throws, completions, 3);
+        for (size_t n = 0; n < caught.size(); ++n)
+            by_catches.Weights[n] = caught[n] * Passer_Distance(*passers.Players[n]) * Spread(0.07);
+        Credit_Share(figures, by_catches, yards, 5);
+        Credit_Share(figures, by_scores, touchdowns, 6);
+        Credit_Share(figures, by_picks, interceptions, 4);
+        const std::vector<int32_t> sacked = Credit_Share(figures, Strayed(by_throws, 0.2), sacks, 14);
         for (size_t n = 0; n < sacked.size(); ++n)
             figures->Players[by_throws.Players[n]->Slot].Stats[15] += sacked[n] * 7;
     }
 
-    SHARE_LIST catchers = Weigh(roster, [](const ROSTER_PLAYER& p) {
-        return Is_Receiver(p.Position) ? p.Share * (p.Typical[10] + 1.0) : 0.0;
-    });
+    SHARE_LIST catchers =
+        Strayed(Weigh(roster,
+                      [](const ROSTER_PLAYER& p) {
+                          return Is_Receiver(p.Position) ? p.Work * std::pow(p.Typical[10] + 25.0, 0.6) : 0.0;
+                      }),
+                0.28);
     if (catchers.Players.empty()) return;
     const std::vector<int32_t> caught = Credit_Share(figures, catchers, completions, 10);
     SHARE_LIST by_yards = catchers, by_scores = catchers;
     for (size_t n = 0; n < caught.size(); ++n) {
         const int32_t* typical = catchers.Players[n]->Typical;
-        by_yards.Weights[n] = caught[n] * Ratio(typical[11], typical[10], norms.Yards_Per_Completion);
-        by_scores.Weights[n] = caught[n] * (typical[12] + 0.5) / (typical[10] + 1.0);
+        by_yards.Weights[n] =
+            caught[n] * Ratio(typical[11], typical[10], norms.Yards_Per_Completion) * Spread(0.08);
+        by_scores.Weights[n] = caught[n] * (typical[12] + 0.5) / (typical[10] + 1.0) * Spread(0.4);
         int32_t* stats = figures->Players[catchers.Players[n]->Slot].Stats;
         stats[4] += Rounded(caught[n] * Ratio(attempts, completions, 1.6));
         stats[5] += Rounded(caught[n] * 0.55);
@@ -198,26 +314,34 @@ void Make_Passing_And_Receiving(std::vector<ROSTER_PLAYER>& roster, int32_t game
 void Make_Rushing(std::vector<ROSTER_PLAYER>& roster, int32_t games, const ERA_NORMS& norms,
                   const TEAM_STRENGTH& strength, TEAM_SEASON_FIGURES* figures) {
     const double quality = Clamped(strength.Running, 0.7, 1.3) - 1.0;
-    const int32_t rushes = Rounded(norms.Rushes * games * (1.0 + 0.1 * quality));
-    const int32_t yards = Rounded(rushes * norms.Yards_Per_Rush * (1.0 + 0.1 * quality));
+    const int32_t rushes = Rounded(norms.Rushes * games * (1.0 + 0.15 * quality) * strength.Run_Volume);
+    const int32_t yards = Rounded(rushes * norms.Yards_Per_Rush * (1.0 + 0.1 * quality) * Spread(0.06));
     const int32_t touchdowns =
-        Rounded(norms.Rushing_Touchdowns * games * Clamped(1.0 + 0.35 * quality, 0.6, 1.4));
+        Rounded(norms.Rushing_Touchdowns * games * Clamped(1.0 + 0.35 * quality, 0.6, 1.4) * Spread(0.2));
     figures->Rushes = rushes;
     figures->Rushing_Yards = yards;
     figures->Rushing_Touchdowns = touchdowns;
-    SHARE_LIST runners = Weigh(roster, [](const ROSTER_PLAYER& p) {
-        if (!Is_Ball_Carrier(p.Position)) return 0.0;
-        const double base = p.Position == POSITION_WR || p.Position == POSITION_TE ? 1.0 : p.Typical[7] + 5.0;
-        return p.Share * base * (p.Position == POSITION_QB ? 0.35 : 1.0);
-    });
+    SHARE_LIST runners =
+        Strayed(Weigh(roster,
+                      [&norms](const ROSTER_PLAYER& p) {
+                          if (!Is_Ball_Carrier(p.Position)) return 0.0;
+                          const double base = p.Position == POSITION_WR || p.Position == POSITION_TE
+                                                  ? 1.0
+                                                  : std::pow(p.Typical[7] + 10.0, 0.8);
+                          const double role = p.Position == POSITION_QB   ? 0.35
+                                              : p.Position == POSITION_FB ? norms.Fullback_Carries
+                                                                          : 1.0;
+                          return p.Work * base * role;
+                      }),
+                0.22);
     if (runners.Players.empty()) return;
     const std::vector<int32_t> carries = Credit_Share(figures, runners, rushes, 7);
     SHARE_LIST by_yards = runners, by_scores = runners;
     for (size_t n = 0; n < carries.size(); ++n) {
         const int32_t* typical = runners.Players[n]->Typical;
         by_yards.Weights[n] =
-            carries[n] * Clamped(Ratio(typical[8], typical[7], norms.Yards_Per_Rush), 1.0, 7.0);
-        by_scores.Weights[n] = carries[n] * (typical[9] + 0.5) / (typical[7] + 1.0);
+            carries[n] * Clamped(Ratio(typical[8], typical[7], norms.Yards_Per_Rush), 1.0, 7.0) * Spread(0.1);
+        by_scores.Weights[n] = carries[n] * (typical[9] + 0.5) / (typical[7] + 1.0) * Spread(0.35);
     }
     Credit_Share(figures, by_yards, yards, 8);
     Credit_Share(figures, by_scores, touchdowns, 9);
@@ -232,41 +356,54 @@ void Make_Fumbles(std::vector<ROSTER_PLAYER>& roster, int32_t games, const ERA_N
                                          : stats[7] + stats[10] + 0.0;
     });
     if (handlers.Players.empty()) return;
-    const std::vector<int32_t> fumbles = Share_Total(Rounded(norms.Fumbles * games), handlers.Weights);
+    const std::vector<int32_t> fumbles =
+        Share_Total(Rounded(norms.Fumbles * games * Spread(0.2)), Strayed(handlers, 0.4).Weights);
     for (size_t n = 0; n < fumbles.size(); ++n) {
         int32_t* stats = figures->Players[handlers.Players[n]->Slot].Stats;
         const bool quarterback = handlers.Players[n]->Position == POSITION_QB;
         stats[quarterback ? 19 : 2] += fumbles[n];
-        stats[13] += fumbles[n] / 2;
+        stats[13] += Successes(fumbles[n], 0.5);
     }
 }
 
 void Make_Defence(std::vector<ROSTER_PLAYER>& roster, int32_t games, const ERA_NORMS& norms,
                   const TEAM_STRENGTH& strength, TEAM_SEASON_FIGURES* figures) {
     const double coverage = Clamped(strength.Pass_Defense, 0.7, 1.3) - 1.0;
-    auto weigh_stat = [&roster](int32_t stat) {
-        return Weigh(roster, [stat](const ROSTER_PLAYER& p) {
-            if (Get_Position_Group(p.Position) != DEFENCE_GROUP) return 0.0;
-            return p.Share * (p.Typical[stat] + 0.5);
-        });
+    // Each defender's knack for the ball this season, and for the passer.
+    std::vector<double> knack(PLAYERS_PER_TEAM, 1.0), rush(PLAYERS_PER_TEAM, 1.0);
+    for (const ROSTER_PLAYER& player : roster) {
+        knack[player.Slot] = Spread(0.3);
+        rush[player.Slot] = Spread(0.3);
+    }
+    auto weigh_stat = [&roster, &knack, &rush](int32_t stat) {
+        return Strayed(
+            Weigh(roster,
+                  [&, stat](const ROSTER_PLAYER& p) {
+                      if (Get_Position_Group(p.Position) != DEFENCE_GROUP) return 0.0;
+                      const double flair = stat == 4 ? rush[p.Slot] : stat >= 6 ? knack[p.Slot] : 1.0;
+                      return p.Work * (p.Typical[stat] + 0.5) * flair;
+                  }),
+            0.15);
     };
-    Credit_Share(figures, weigh_stat(2), Rounded(norms.Tackles * games), 2);
-    Credit_Share(figures, weigh_stat(3), Rounded(norms.Assists * games), 3);
-    Credit_Share(figures, weigh_stat(4), Rounded(2.0 * norms.Sacks * games * (1.0 + 0.2 * coverage)), 4);
-    Credit_Share(figures, weigh_stat(5), Rounded(norms.Fumbles * games * 0.55), 5);
-    Credit_Share(figures, weigh_stat(6), Rounded(norms.Passes_Defended * games * (1.0 + 0.2 * coverage)), 6);
-    const int32_t interceptions =
-        Rounded(norms.Pass_Attempts * games * norms.Interception_Rate * (1.0 + 0.25 * coverage));
-    const std::vector<int32_t> picks = Credit_Share(figures, weigh_stat(7), interceptions, 7);
-    const std::vector<int32_t> recoveries =
-        Credit_Share(figures, weigh_stat(8), Rounded(norms.Fumbles * games * 0.45), 8);
+    Credit_Share(figures, weigh_stat(2), Rounded(norms.Tackles * games * Spread(0.06)), 2);
+    Credit_Share(figures, weigh_stat(3), Rounded(norms.Assists * games * Spread(0.1)), 3);
+    Credit_Share(figures, weigh_stat(4),
+                 Rounded(2.0 * norms.Sacks * games * (1.0 + 0.2 * coverage) * Spread(0.15)), 4);
+    Credit_Share(figures, weigh_stat(5), Rounded(norms.Fumbles * games * 0.55 * Spread(0.25)), 5);
+    Credit_Share(figures, weigh_stat(6),
+                 Rounded(norms.Passes_Defended * games * (1.0 + 0.2 * coverage) * Spread(0.15)), 6);
+    const int32_t interceptions = Rounded(norms.Pass_Attempts * games * norms.Interception_Rate *
+                                          (1.0 + 0.25 * coverage) * Spread(0.2));
+    const int32_t recovered = Rounded(norms.Fumbles * games * 0.45 * Spread(0.25));
+    Credit_Share(figures, weigh_stat(7), interceptions, 7);
+    Credit_Share(figures, weigh_stat(8), recovered, 8);
     // One return in about fifteen goes the distance.
-    SHARE_LIST scorers = Weigh(roster, [figures](const ROSTER_PLAYER& p) {
+    const SHARE_LIST scorers = Weigh(roster, [figures](const ROSTER_PLAYER& p) {
         const int32_t* stats = figures->Players[p.Slot].Stats;
         return Get_Position_Group(p.Position) == DEFENCE_GROUP ? static_cast<double>(stats[7] + stats[8])
                                                                : 0.0;
     });
-    const int32_t takeaways = interceptions + Rounded(norms.Fumbles * games * 0.45);
+    const int32_t takeaways = interceptions + recovered;
     Credit_Share(figures, scorers, (takeaways + Random_Below(15)) / 15, 9);
 }
 
@@ -298,26 +435,57 @@ void Make_Returns(int32_t team, std::vector<ROSTER_PLAYER>& roster, int32_t game
                            {punt, norms.Punt_Returns, norms.Punt_Return_Average, 17}};
     for (const KIND& kind : kinds) {
         if (kind.Returner < 0) continue;
-        int32_t total = Rounded(kind.Per_Game * games);
+        const int32_t total = Rounded(kind.Per_Game * games * Spread(0.15));
         int32_t main = total;
         if (kind.First_Stat == 14 && second_kick >= 0) {
-            main = Rounded(total * 0.75);
+            main = Rounded(total * (0.55 + 0.4 * Unit()));
             int32_t* other = figures->Players[second_kick].Stats;
             other[14] += total - main;
-            other[15] += Rounded((total - main) * kind.Average * 0.95);
+            other[15] += Rounded((total - main) * kind.Average * 0.95 * Spread(0.1));
         }
         int32_t* stats = figures->Players[kind.Returner].Stats;
         const double rating = Get_Player_Rating(
             team, kind.Returner, kind.First_Stat == 14 ? RATING_KICK_RETURNS : RATING_PUNT_RETURNS);
         stats[kind.First_Stat] += main;
         stats[kind.First_Stat + 1] +=
-            Rounded(main * kind.Average * Clamped(std::pow(rating / 70.0, 0.3), 0.8, 1.2));
+            Rounded(main * kind.Average * Clamped(std::pow(rating / 70.0, 0.3), 0.8, 1.2) * Spread(0.08));
         stats[kind.First_Stat + 2] += (main + Random_Below(90)) / 90;
     }
 }
 
+// Field goals by distance: the team's tries vary with its season, the
+// kicker's makes with his accuracy around the era's rate.
+void Make_Field_Goals(int32_t team, const ROSTER_PLAYER& kicker, int32_t games, const ERA_NORMS& norms,
+                      int32_t* stats) {
+    const int32_t attempts = Rounded(norms.Field_Goal_Attempts * games * Spread(0.2));
+    std::vector<double> bands = {0.36, 0.30, 0.24, 0.10};
+    const double leg = Clamped(Get_Player_Rating(team, kicker.Slot, RATING_FG_DISTANCE) / 70.0, 0.8, 1.2);
+    bands[3] *= leg * Spread(0.3);
+    bands[2] *= Spread(0.15);
+    const std::vector<int32_t> tried = Share_Total(attempts, bands);
+    const double base[4] = {0.95, 0.83, 0.66, 0.45};
+    double expected = 0.0;
+    for (int32_t band = 0; band < 4; ++band)
+        expected += tried[band] * base[band];
+    const double aim = Clamped(Get_Player_Rating(team, kicker.Slot, RATING_FG_ACCURACY) / 70.0, 0.85, 1.15);
+    const double scale = expected > 0.0 ? attempts * norms.Field_Goal_Rate / expected : 0.0;
+    for (int32_t band = 0; band < 4; ++band) {
+        const double rate = Clamped(base[band] * scale * std::pow(aim, 0.5) * Spread(0.05), 0.0, 0.99);
+        stats[10 + 2 * band] = tried[band];
+        stats[11 + 2 * band] = Successes(tried[band], rate);
+    }
+    stats[18] = stats[17] > 0   ? 50 + Random_Below(8)
+                : stats[15] > 0 ? 40 + Random_Below(10)
+                : stats[13] > 0 ? 30 + Random_Below(10)
+                                : 0;
+}
+
 void Make_Kicking(int32_t team, std::vector<ROSTER_PLAYER>& roster, int32_t year, int32_t games,
                   const ERA_NORMS& norms, int32_t touchdowns, TEAM_SEASON_FIGURES* figures) {
+    const double offence = Clamped(figures->Passing_Yards + figures->Rushing_Yards, 1.0, 1e9);
+    const double league_offence =
+        games * (norms.Pass_Attempts * norms.Completion_Rate * norms.Yards_Per_Completion +
+                 norms.Rushes * norms.Yards_Per_Rush);
     for (const ROSTER_PLAYER& player : roster) {
         if (player.Rank != 0) continue;
         int32_t* stats = figures->Players[player.Slot].Stats;
@@ -325,30 +493,18 @@ void Make_Kicking(int32_t team, std::vector<ROSTER_PLAYER>& roster, int32_t year
             const double extra_point_rate =
                 year >= 2015 ? 0.94 : Clamped(0.90 + 0.0015 * (year - 1951), 0.90, 0.99);
             stats[8] = touchdowns;
-            stats[9] = Rounded(touchdowns * extra_point_rate);
-            const int32_t attempts = Rounded(norms.Field_Goal_Attempts * games);
-            const int32_t made = Rounded(attempts * norms.Field_Goal_Rate);
-            const std::vector<int32_t> tried = Share_Total(attempts, {0.36, 0.30, 0.24, 0.10});
-            const double base[4] = {0.95, 0.83, 0.66, 0.45};
-            double expected = 0.0;
-            for (int32_t band = 0; band < 4; ++band)
-                expected += tried[band] * base[band];
-            const double scale = expected > 0.0 ? made / expected : 0.0;
-            for (int32_t band = 0; band < 4; ++band) {
-                stats[10 + 2 * band] = tried[band];
-                stats[11 + 2 * band] = std::min(tried[band], Rounded(tried[band] * base[band] * scale));
-            }
-            stats[18] = stats[17] > 0   ? 50 + Random_Below(8)
-                        : stats[15] > 0 ? 40 + Random_Below(10)
-                                        : 30 + Random_Below(10);
+            stats[9] = Successes(touchdowns, extra_point_rate);
+            Make_Field_Goals(team, player, games, norms, stats);
         } else if (player.Position == POSITION_P) {
-            const int32_t punts = Rounded(norms.Punts * games);
+            // A team that gains less punts more.
+            const double stalled = Clamped(std::pow(league_offence / offence, 0.7), 0.75, 1.3);
+            const int32_t punts = Rounded(norms.Punts * games * stalled * Spread(0.1));
             const double distance = Get_Player_Rating(team, player.Slot, RATING_PUNT_DISTANCE);
             stats[2] = punts;
-            stats[3] =
-                Rounded(punts * norms.Punt_Average * Clamped(std::pow(distance / 70.0, 0.25), 0.92, 1.08));
+            stats[3] = Rounded(punts * norms.Punt_Average *
+                               Clamped(std::pow(distance / 70.0, 0.25), 0.92, 1.08) * Spread(0.03));
             stats[5] = punts > 0 ? Rounded(norms.Punt_Average) + 16 + Random_Below(14) : 0;
-            stats[6] = Rounded(punts * 0.09);
+            stats[6] = Successes(punts, 0.09);
         }
     }
 }
@@ -392,6 +548,57 @@ std::vector<int32_t> Share_Total(int32_t total, const std::vector<double>& weigh
     return parts;
 }
 
+std::vector<bool> Choose_Season_Roster(int32_t team, int32_t year) {
+    std::vector<bool> kept(PLAYERS_PER_TEAM, false);
+    std::vector<int32_t> slots[NUMBER_OF_POSITIONS];
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        if (!Is_Player_Slot_Used(team, slot)) continue;
+        const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+        if (position >= 0 && position < NUMBER_OF_POSITIONS) slots[position].push_back(slot);
+    }
+    int32_t seats[NUMBER_OF_POSITIONS] = {};
+    int32_t left = std::max(Get_Season_Roster_Limit(year), SMALLEST_GAME_ROSTER);
+    for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position) {
+        seats[position] = std::min(STARTERS[position], static_cast<int32_t>(slots[position].size()));
+        left -= seats[position];
+    }
+    // Each seat left goes to the position furthest below its share of a full roster.
+    for (; left > 0; --left) {
+        int32_t neediest = -1;
+        double most = 0.0;
+        for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position) {
+            if (seats[position] >= static_cast<int32_t>(slots[position].size())) continue;
+            const double need = static_cast<double>(FULL_ROSTER[position]) / (seats[position] + 1);
+            if (neediest < 0 || need > most) {
+                neediest = position;
+                most = need;
+            }
+        }
+        if (neediest < 0) break;
+        ++seats[neediest];
+    }
+    for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position)
+        for (int32_t n = 0; n < seats[position]; ++n)
+            kept[slots[position][n]] = true;
+    return kept;
+}
+
+// One factor per team around 1 whose logarithms are spread as a normal
+// variable of `deviation`: the teams take its quantiles in a random order,
+// so a season of few teams spans the range as a season of many does.
+std::vector<double> Spread_Over_Teams(int32_t count, double deviation) {
+    std::vector<double> factors(count);
+    for (int32_t n = 0; n < count; ++n) {
+        const double quantile = (n + 0.5) / count;
+        // The logistic close to the normal's quantile function.
+        const double normal = std::log(quantile / (1.0 - quantile)) * std::sqrt(3.0) / std::numbers::pi;
+        factors[n] = std::exp(deviation * normal);
+    }
+    for (int32_t n = count - 1; n > 0; --n)
+        std::swap(factors[n], factors[Random_Below(n + 1)]);
+    return factors;
+}
+
 std::vector<TEAM_STRENGTH> Measure_Team_Strengths() {
     const int32_t teams = Refresh_Active_Team_Count();
     std::vector<TEAM_STRENGTH> strengths(teams);
@@ -413,6 +620,14 @@ std::vector<TEAM_STRENGTH> Measure_Team_Strengths() {
         auto relative = [&](int32_t n) { return sums[n] > 0.0 ? raw[team][n] * counted / sums[n] : 1.0; };
         strengths[team] = TEAM_STRENGTH{relative(0), relative(1), relative(2), relative(3)};
     }
+    const std::vector<double> passing = Spread_Over_Teams(counted, PASS_VOLUME_SPREAD);
+    const std::vector<double> running = Spread_Over_Teams(counted, RUN_VOLUME_SPREAD);
+    for (int32_t team = 0, n = 0; team < teams; ++team) {
+        if (!Is_Used_Franchise_Slot(team)) continue;
+        strengths[team].Pass_Volume = passing[n];
+        strengths[team].Run_Volume = running[n];
+        ++n;
+    }
     return strengths;
 }
 
@@ -420,7 +635,7 @@ void Make_Team_Season_Figures(int32_t team, int32_t year, int32_t games, const T
                               TEAM_SEASON_FIGURES* figures) {
     memset(figures, 0, sizeof *figures);
     const ERA_NORMS norms = Get_Era_Norms(year);
-    std::vector<ROSTER_PLAYER> roster = Read_Roster(team);
+    std::vector<ROSTER_PLAYER> roster = Read_Roster(team, year);
     Set_Games(roster, games, figures);
     Make_Passing_And_Receiving(roster, games, norms, strength, figures);
     Make_Rushing(roster, games, norms, strength, figures);
@@ -436,7 +651,110 @@ void Make_Team_Season_Figures(int32_t team, int32_t year, int32_t games, const T
             touchdowns += stats[16] + stats[19];
     }
     Make_Kicking(team, roster, year, games, norms, touchdowns, figures);
-    for (const ROSTER_PLAYER& player : roster)
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+        figures->Players[slot].Position = -1;
+    for (const ROSTER_PLAYER& player : roster) {
         figures->Players[player.Slot].Value =
             Season_Value(team, player, figures->Players[player.Slot], games);
+        figures->Players[player.Slot].Position = player.Position;
+    }
+}
+
+void Hold_Season_Leaders(int32_t year, const std::vector<TEAM_SEASON_FIGURES*>& teams, double margin) {
+    struct CATEGORY {
+        LEADER_CATEGORY Category;
+        int32_t Stat;
+        double Scale; // stored units per counted one (sacks are kept in halves)
+        bool (*Holds)(int32_t position);
+    };
+    static const CATEGORY categories[] = {
+        {LEADER_PASSING_YARDS, 5, 1.0, [](int32_t p) { return p == POSITION_QB; }},
+        {LEADER_RUSHING_YARDS, 8, 1.0, [](int32_t p) { return Is_Ball_Carrier(p); }},
+        {LEADER_RECEIVING_YARDS, 11, 1.0, [](int32_t p) { return Is_Receiver(p); }},
+        {LEADER_INTERCEPTIONS, 7, 1.0,
+         [](int32_t p) { return p >= 0 && Get_Position_Group(p) == DEFENCE_GROUP; }},
+        {LEADER_SACKS, 4, 2.0, [](int32_t p) { return p >= 0 && Get_Position_Group(p) == DEFENCE_GROUP; }}};
+    for (const CATEGORY& category : categories) {
+        const double real = Get_Decade_Leader_Figure(year, category.Category) * category.Scale;
+        if (real <= 0.0) continue;
+        const int32_t highest = static_cast<int32_t>(std::floor(real * (1.0 + margin)));
+        const int32_t lowest = static_cast<int32_t>(std::ceil(real * (1.0 - margin)));
+        // The player with the most, and his team.
+        auto find_leader = [&](size_t* team, int32_t* slot) {
+            int32_t most = -1;
+            for (size_t t = 0; t < teams.size(); ++t)
+                for (int32_t s = 0; s < PLAYERS_PER_TEAM; ++s) {
+                    const PLAYER_SEASON_FIGURES& player = teams[t]->Players[s];
+                    if (!category.Holds(player.Position) || player.Stats[category.Stat] <= most) continue;
+                    most = player.Stats[category.Stat];
+                    *team = t;
+                    *slot = s;
+                }
+            return most;
+        };
+        // Moves `amount` between the player and his teammates of the
+        // category who play: positive gives, in proportion to each one's
+        // room below the band's top, negative takes, in proportion to what
+        // each one has.
+        auto move = [&](TEAM_SEASON_FIGURES* figures, int32_t slot, int32_t amount) {
+            std::vector<int32_t> mates;
+            std::vector<double> weights;
+            for (int32_t s = 0; s < PLAYERS_PER_TEAM; ++s) {
+                const PLAYER_SEASON_FIGURES& mate = figures->Players[s];
+                if (s == slot || !category.Holds(mate.Position) || mate.Stats[0] <= 0) continue;
+                mates.push_back(s);
+                // A teammate is given up to the band's top, and gives what he has.
+                weights.push_back(amount > 0 ? std::max(0, highest - mate.Stats[category.Stat])
+                                             : mate.Stats[category.Stat]);
+            }
+            if (mates.empty()) return;
+            if (amount < 0) {
+                int32_t held = 0;
+                for (int32_t s : mates)
+                    held += figures->Players[s].Stats[category.Stat];
+                amount = -std::min(-amount, held);
+            }
+            const std::vector<int32_t> parts = Share_Total(std::abs(amount), weights);
+            for (size_t n = 0; n < mates.size(); ++n) {
+                const int32_t part =
+                    amount > 0 ? parts[n]
+                               : -std::min(parts[n], figures->Players[mates[n]].Stats[category.Stat]);
+                figures->Players[mates[n]].Stats[category.Stat] += part;
+                figures->Players[slot].Stats[category.Stat] -= part;
+            }
+        };
+        for (int32_t pass = 0; pass < static_cast<int32_t>(teams.size()) * 3; ++pass) {
+            size_t team = 0;
+            int32_t slot = 0;
+            const int32_t most = find_leader(&team, &slot);
+            if (most < 0) break;
+            if (most > highest) {
+                move(teams[team], slot, most - highest);
+                continue;
+            }
+            if (most < lowest) {
+                // The best player of the team with the most of it gathers his teammates' share.
+                int64_t richest = -1;
+                for (size_t t = 0; t < teams.size(); ++t) {
+                    int64_t sum = 0;
+                    int32_t best = -1;
+                    for (int32_t s = 0; s < PLAYERS_PER_TEAM; ++s) {
+                        const PLAYER_SEASON_FIGURES& player = teams[t]->Players[s];
+                        if (!category.Holds(player.Position)) continue;
+                        sum += player.Stats[category.Stat];
+                        if (best < 0 ||
+                            player.Stats[category.Stat] > teams[t]->Players[best].Stats[category.Stat])
+                            best = s;
+                    }
+                    if (best >= 0 && sum > richest) {
+                        richest = sum;
+                        team = t;
+                        slot = best;
+                    }
+                }
+                move(teams[team], slot, teams[team]->Players[slot].Stats[category.Stat] - lowest);
+            }
+            break;
+        }
+    }
 }

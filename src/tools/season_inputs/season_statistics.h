@@ -3,7 +3,10 @@
 // from his typical season (the one his ratings give) and his place on the
 // depth chart, scaled to the league's averages of the year and its number of
 // games, so that the team's figures add up: its receivers catch the passes
-// its quarterbacks complete, for the yards they throw.
+// its quarterbacks complete, for the yards they throw. Each team's season
+// and each player's part of it stray from the averages as real ones do:
+// starters miss games hurt or benched and their reserves start, and every
+// share, rate and kick is drawn around what talent and role make likely.
 #include <cstdint>
 #include <vector>
 
@@ -14,6 +17,8 @@ struct PLAYER_SEASON_FIGURES {
     int32_t Stats[NUMBER_OF_SEASON_STATS];
     // The player's value for the season (the seasons file's "Value").
     int32_t Value;
+    // His position (-1 for an unused slot).
+    int32_t Position;
 };
 
 struct TEAM_SEASON_FIGURES {
@@ -29,9 +34,14 @@ struct TEAM_STRENGTH {
     double Running = 1.0;
     double Pass_Defense = 1.0;
     double Run_Defense = 1.0;
+    // How much the team threw and ran this season against the league's
+    // average (1.0): the season's teams span the range real offences do.
+    double Pass_Volume = 1.0;
+    double Run_Volume = 1.0;
 };
 
-// The strengths of every active team from its unit ratings.
+// The strengths of every active team from its unit ratings, and the
+// volumes of its season's offence.
 std::vector<TEAM_STRENGTH> Measure_Team_Strengths();
 
 // Parts `total` in proportion to `weights` (largest remainders, earlier
@@ -39,6 +49,19 @@ std::vector<TEAM_STRENGTH> Measure_Team_Strengths();
 // weight is 0. The parts always sum to `total`.
 std::vector<int32_t> Share_Total(int32_t total, const std::vector<double>& weights);
 
-// The season of every used player of the team in `year` (unused slots zero).
+// The players of the team who make its roster of `year`, by slot: every
+// position's starters, then reserves in depth order, each position in
+// proportion to what a full roster carries of it, up to the league's limit
+// of the year or the game's smallest roster, whichever is more.
+std::vector<bool> Choose_Season_Roster(int32_t team, int32_t year);
+
+// The season of every player of the team's roster of `year` (other slots zero).
 void Make_Team_Season_Figures(int32_t team, int32_t year, int32_t games, const TEAM_STRENGTH& strength,
                               TEAM_SEASON_FIGURES* figures);
+
+// Holds the season's leaders in passing, rushing and receiving yards,
+// interceptions and (once counted) sacks within `margin` of what the real
+// league's leaders of the decade reached: the most a player of the league
+// has above the band gives its excess to his teammates, and one below it
+// takes from theirs, so every team's figures still add up.
+void Hold_Season_Leaders(int32_t year, const std::vector<TEAM_SEASON_FIGURES*>& teams, double margin);

@@ -1,0 +1,20 @@
+#pragma once
+// What the real league's season leaders reached, decade by decade: the
+// yardstick the fictional seasons' leaders are held to.
+#include <cstdint>
+
+enum LEADER_CATEGORY : int32_t {
+    LEADER_PASSING_YARDS,
+    LEADER_RUSHING_YARDS,
+    LEADER_RECEIVING_YARDS,
+    LEADER_INTERCEPTIONS,
+    LEADER_SACKS,
+    NUMBER_OF_LEADER_CATEGORIES
+};
+
+// The first season whose sacks the league counted.
+constexpr int32_t FIRST_COUNTED_SACKS_YEAR = 1982;
+
+// The figure a season's leader of the category reached in an average year
+// of the decade of `year` (1950s to 2020s); 0 for sacks before they were counted.
+double Get_Decade_Leader_Figure(int32_t year, LEADER_CATEGORY category);
