@@ -729,7 +729,10 @@ void Hold_Season_Leaders(int32_t year, const std::vector<TEAM_SEASON_FIGURES*>& 
             const int32_t most = find_leader(&team, &slot);
             if (most < 0) break;
             if (most > highest) {
-                move(teams[team], slot, most - highest);
+                // Each player above the band keeps a figure of his own in
+                // its upper part, so no two seasons' leaders share one.
+                const int32_t kept = highest - static_cast<int32_t>(Unit() * real * margin * 0.75);
+                move(teams[team], slot, most - kept);
                 continue;
             }
             if (most < lowest) {
@@ -752,7 +755,8 @@ void Hold_Season_Leaders(int32_t year, const std::vector<TEAM_SEASON_FIGURES*>& 
                         slot = best;
                     }
                 }
-                move(teams[team], slot, teams[team]->Players[slot].Stats[category.Stat] - lowest);
+                const int32_t reached = lowest + static_cast<int32_t>(Unit() * real * margin * 0.75);
+                move(teams[team], slot, teams[team]->Players[slot].Stats[category.Stat] - reached);
             }
             break;
         }
