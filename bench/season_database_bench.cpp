@@ -14,6 +14,7 @@
 
 #include "database/random_numbers.h"
 #include "platform/message_box.h"
+#include "tools/league/league_generation.h"
 #include "tools/season_database.h"
 #include "tools/season_inputs/history_model.h"
 #include "tools/season_inputs/input_collection.h"
@@ -74,8 +75,10 @@ void BM_SeasonInputsGenerator(benchmark::State& state) {
             {2020, (source / "League/Default-2020.dat").string()},
             {2021, (source / "League/Default-2021.dat").string()},
             {2022, (source / "League/Default-2022.dat").string()}};
+        std::vector<PLAYED_TEAM_RECORD> played;
         if (!Make_League_History(HISTORY_OPTIONS{}, &files, &error, nullptr) ||
-            !Export_League_Seasons(seasons, &files, &error)) {
+            !Read_Played_Team_Records((source / PLAYED_TEAM_RECORDS_FILE).string(), &played, &error) ||
+            !Export_League_Seasons(seasons, played, &files, &error)) {
             state.SkipWithError(error.c_str());
             break;
         }

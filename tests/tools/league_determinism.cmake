@@ -1,22 +1,36 @@
 # The league generator twice on the same installation inputs, each run in a
-# folder of its own: the two databases must be the same bytes.
+# folder of its own: the two databases and the team records of the seasons
+# played must be the same bytes.
 #
 #   cmake -DPROGRAM=<korva_league> -DDATA=<installation> -DWORK=<folder> -P league_determinism.cmake
 foreach(run first second)
     set(folder ${WORK}/${run})
     file(REMOVE_RECURSE ${folder})
-    file(MAKE_DIRECTORY ${folder})
-    foreach(input Cities.txt League names Input playbooks)
+    file(MAKE_DIRECTORY ${folder}/League)
+    foreach(input Cities.txt names Input playbooks)
         file(CREATE_LINK ${DATA}/${input} ${folder}/${input} SYMBOLIC)
+    endforeach()
+    # The league's own folder: the generator writes into it, the franchise
+    # tables are the installation's.
+    file(GLOB tables RELATIVE ${DATA}/League ${DATA}/League/*.csv)
+    foreach(table ${tables})
+        file(CREATE_LINK ${DATA}/League/${table} ${folder}/League/${table} SYMBOLIC)
     endforeach()
     execute_process(COMMAND ${PROGRAM} ${folder} --years-before 1 --through 2019 --quiet RESULT_VARIABLE result)
     if(NOT result EQUAL 0)
         message(FATAL_ERROR "the ${run} run of the league generator failed: ${result}")
     endif()
 endforeach()
-execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK}/first/Databases/Universe-2019.dat
-                        ${WORK}/second/Databases/Universe-2019.dat RESULT_VARIABLE same)
-if(NOT same EQUAL 0)
-    message(FATAL_ERROR "two runs of the league generator wrote different databases")
+foreach(name Databases/Universe-2019.dat League/Played-Team-Records.txt)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK}/first/${name} ${WORK}/second/${name}
+                    RESULT_VARIABLE same)
+    if(NOT same EQUAL 0)
+        message(FATAL_ERROR "two runs of the league generator wrote different ${name}")
+    endif()
+endforeach()
+file(STRINGS ${WORK}/first/League/Played-Team-Records.txt kept)
+list(LENGTH kept count)
+if(count LESS 32)
+    message(FATAL_ERROR "the league kept ${count} team records of the season it played, not one a franchise")
 endif()
 file(REMOVE_RECURSE ${WORK})

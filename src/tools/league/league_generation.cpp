@@ -34,6 +34,7 @@
 #include "season/game_start.h"
 #include "season/league_rules.h"
 #include "season/schedule_generation.h"
+#include "season/season_calendar.h"
 #include "season/week_advance.h"
 #include "tools/contract_minimums.h"
 #include "tools/draft_class_database.h"
@@ -44,6 +45,10 @@ constexpr const char* LEAGUE_NAMES[NUMBER_OF_LEAGUES] = {"AFC", "NFC"};
 constexpr const char* DIVISION_NAMES[4] = {"East", "North", "South", "West"};
 constexpr int32_t STANDARD_INFLATION = 1000;
 constexpr int32_t LAST_SEASON_INDEX = 99;
+constexpr int32_t OFF_SEASON_WEEK = 100;
+// Weeks asked of each advance: the calendar stops at the end of the regular
+// season and at every playoff round, as a multi-season simulation's do.
+constexpr int32_t ADVANCE_WEEKS = 22;
 // Settings a built league database carries (besides the named ones).
 constexpr int32_t SETTING_HALL_OF_FAME_VIEW_LEVEL = 24;
 constexpr int32_t SETTING_PERFECT_SCOUTING = 53;
@@ -123,6 +128,23 @@ void Put_Back_Team_Yearly_Rows(const TEAM_YEARLY_ROWS* rows) {
         std::memcpy(Universe.Teams[team].Yearly_Chars, rows[team].Chars, sizeof rows[team].Chars);
         std::memcpy(Universe.Teams[team].Yearly_Ints, rows[team].Ints, sizeof rows[team].Ints);
     }
+}
+
+// Plays the season in memory up to its champion as a multi-season
+// simulation does, week by week; the off-season is left for the next
+// advance. False when the calendar stops moving first.
+bool Play_Until_Champion(std::string* error) {
+    Set_User_Preference(MULTI_SEASON_SIMULATION, 1);
+    bool moving = true;
+    while (moving && !Is_Champion_Decided()) {
+        const int32_t week = Get_User_Preference(CURRENT_WEEK);
+        Advance_Weeks(ADVANCE_WEEKS);
+        Clear_Shown_Messages();
+        moving = Get_User_Preference(CURRENT_WEEK) != week;
+    }
+    Set_User_Preference(MULTI_SEASON_SIMULATION, 0);
+    if (!moving) *error = "the calendar stopped moving in " + std::to_string(Get_Current_Year());
+    return moving;
 }
 
 void Clear_Team_Yearly_History() {
@@ -222,13 +244,18 @@ bool Continue_History_League(const std::string& file, int32_t year, std::string*
     return true;
 }
 
-bool Simulate_Until_Season(int32_t year, std::string* error) {
+bool Simulate_Until_Season(int32_t year, std::string* error, std::vector<PLAYED_TEAM_RECORD>* played) {
     while (Get_Current_Year() < year || Get_User_Preference(CURRENT_WEEK) != 0) {
         const int32_t before = Get_User_Preference(CURRENT_SEASON_INDEX);
         const int32_t week = Get_User_Preference(CURRENT_WEEK);
         if (before >= LAST_SEASON_INDEX) {
             *error = "the league ran out of season indices";
             return false;
+        }
+        if (played != nullptr && week != OFF_SEASON_WEEK && !Is_Champion_Decided()) {
+            if (!Play_Until_Champion(error)) return false;
+            const std::vector<PLAYED_TEAM_RECORD> records = Get_Played_Team_Records();
+            played->insert(played->end(), records.begin(), records.end());
         }
         Simulate_Seasons(1);
         Clear_Shown_Messages();
@@ -322,9 +349,10 @@ bool Generate_Default_League(const std::vector<LEAGUE_FILE>& files, const std::s
     }
     // The people of the league at the start of the file before.
     std::set<std::string> people_before;
+    std::vector<PLAYED_TEAM_RECORD> played;
     for (size_t f = 0; f < files.size(); ++f) {
         for (int32_t year = Get_Current_Year() + 1; year <= files[f].Year; ++year) {
-            if (!Simulate_Until_Season(year, error)) return false;
+            if (!Simulate_Until_Season(year, error, &played)) return false;
             Keep_Played_Line_Values(year - 1);
             if (log != nullptr) {
                 char line[128];
@@ -358,5 +386,5 @@ bool Generate_Default_League(const std::vector<LEAGUE_FILE>& files, const std::s
             return false;
         }
     }
-    return true;
+    return Write_Played_Team_Records(installation + "/" + PLAYED_TEAM_RECORDS_FILE, played, error);
 }

@@ -10,6 +10,11 @@
 #include <vector>
 
 #include "tools/league/league_franchises.h"
+#include "tools/league/played_team_records.h"
+
+// The team records of the seasons the default league played, written next
+// to its files by Generate_Default_League.
+constexpr const char* PLAYED_TEAM_RECORDS_FILE = "League/Played-Team-Records.txt";
 
 // Reads "Cities.txt" of the current folder into the league's cities,
 // compacted and sorted. False with the reason in `error` when the file is
@@ -32,8 +37,11 @@ bool Found_League(int32_t year, const std::vector<FRANCHISE_ROW>& rows, std::str
 bool Continue_History_League(const std::string& file, int32_t year, std::string* error);
 
 // Plays every computer-run season from the current one until the season of
-// `year` is set up (its week 0). False when the calendar stops moving first.
-bool Simulate_Until_Season(int32_t year, std::string* error);
+// `year` is set up (its week 0). With `played`, each season is first played
+// up to its champion and its team records are added there. False when the
+// calendar stops moving first.
+bool Simulate_Until_Season(int32_t year, std::string* error,
+                           std::vector<PLAYED_TEAM_RECORD>* played = nullptr);
 
 // Turns the league in its week 0 into a league database of that season: it
 // is made as a league in its first season, then keeps its base year and
@@ -77,7 +85,8 @@ struct LEAGUE_FILE {
 // season with that season's franchises; then plays on to each file's season
 // in turn, lays that season's franchise table on the league (when it has one)
 // and writes its database and, when named, its draft class (the file names
-// taken in `installation`). `log` gets a line a
+// taken in `installation`); at last the team records of every season it
+// played into PLAYED_TEAM_RECORDS_FILE there. `log` gets a line a
 // season when not null. False with the reason in `error`.
 bool Generate_Default_League(const std::vector<LEAGUE_FILE>& files, const std::string& installation,
                              const std::string& history, int32_t years_before, uint32_t seed,

@@ -23,6 +23,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "app/diagnostics.h"
 #include "database/league_structure.h"
@@ -164,6 +165,10 @@ bool Lay_Played_Team_History(int32_t year) {
     static UNIVERSE_STATE built;
     std::memcpy(&built, &Universe, sizeof built);
     const bool loaded = Load_Game(name) == 1;
+    // Loading the league sets up its coming draft class, whose file another
+    // season's build may not have written yet: the box saying so is not the
+    // build's, and only the league's rows are taken.
+    Clear_Shown_Messages();
     std::map<std::string, YEARLY_ROWS> played;
     const int32_t base_year = Get_Universe_Stat(BASE_YEAR);
     const int32_t season = Get_User_Preference(CURRENT_SEASON_INDEX);
@@ -219,6 +224,8 @@ int main(int argc, char** argv) {
     const bool built = Create_Season_Database(year);
     int result = built ? 0 : 1;
     if (built && Report_Starts_Above_Games(year) > 0) result = 1;
+    // The builder's messages, before the played league is loaded.
+    const std::vector<SHOWN_MESSAGE> shown = Get_Shown_Messages();
     if (built && !Lay_Played_Team_History(year)) {
         std::fprintf(stderr, "korva_season_db %d: the team history of the played season was not laid\n",
                      year);
@@ -228,7 +235,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "korva_season_db %d: cannot rewrite the draft class\n", year);
         result = 1;
     }
-    for (const SHOWN_MESSAGE& message : Get_Shown_Messages()) {
+    std::vector<SHOWN_MESSAGE> messages = shown;
+    messages.insert(messages.end(), Get_Shown_Messages().begin(), Get_Shown_Messages().end());
+    for (const SHOWN_MESSAGE& message : messages) {
         std::fprintf(stderr, "korva_season_db %d: message \"%s\": %s\n", year, message.Caption.c_str(),
                      message.Text.c_str());
         result = 1;

@@ -77,7 +77,6 @@ constexpr int32_t STANDARD_INFLATION = 1000;
 constexpr int32_t LAST_SEASON_INDEX = 99;
 constexpr int32_t CHAMPION_KEEPS = 100;
 constexpr int32_t CONFERENCE_CHAMPION_SLOT = 28;
-constexpr int32_t LEAGUE_CHAMPION_SLOT = 30;
 // Seasons whose salaries and cap room are written.
 constexpr int32_t FIRST_CONTRACT_FILES_YEAR = 2017;
 // The fewest players a franchise may carry.
@@ -522,9 +521,6 @@ std::vector<TEAM_RESULT> Play_Season_Results(int32_t year, const SEASON_CHAMPION
 // The team records of the year: record, division place and playoff result.
 void Export_Team_Records(HISTORY_RUN& run, int32_t year, const std::vector<TEAM_RESULT>& results) {
     const int32_t teams = Refresh_Active_Team_Count();
-    int32_t top = 0;
-    for (int32_t slot = 0; slot < PLAYOFF_BRACKET_SLOTS; ++slot)
-        if (!Is_No_Team(Get_Playoff_Team(slot))) top = slot;
     for (int32_t team = 0; team < teams; ++team) {
         if (!Is_Used_Franchise_Slot(team)) continue;
         const TEAM_RESULT& result = results[team];
@@ -535,23 +531,7 @@ void Export_Team_Records(HISTORY_RUN& run, int32_t year, const std::vector<TEAM_
                                    Count_Division_Teams(Get_Team_Stat(team, TEAM_STAT_DIVISION)),
                                    result.Points_For,
                                    result.Points_Against,
-                                   ""};
-        const int32_t slot = Get_Team_Playoff_Slot(team);
-        if (slot >= 0) {
-            // A league champion is crowned in the top slot of its bracket half.
-            const bool champion = slot == LEAGUE_CHAMPION_SLOT ||
-                                  (slot >= CONFERENCE_CHAMPION_SLOT && top < LEAGUE_CHAMPION_SLOT);
-            if (champion)
-                record.Playoffs = "Won SB";
-            else if (slot >= CONFERENCE_CHAMPION_SLOT || (top < LEAGUE_CHAMPION_SLOT && slot >= 24))
-                record.Playoffs = "Lost SB";
-            else if (slot >= 24)
-                record.Playoffs = "Lost Conf";
-            else if (slot >= 16)
-                record.Playoffs = "Lost Div";
-            else
-                record.Playoffs = "Lost WC";
-        }
+                                   Get_Playoff_Result(team)};
         run.Files->Shared.Team_Records.push_back(Make_Team_Record_Line(team, year, record));
     }
 }
@@ -644,13 +624,5 @@ bool Make_League_History(const HISTORY_OPTIONS& options, INPUT_COLLECTION* files
         }
     }
     files->Shared.People = run.Identities.People;
-    return true;
-}
-
-bool Make_Season_Team_Records(int32_t year, INPUT_COLLECTION* files, std::string* error) {
-    const SEASON_CHAMPIONS crowned = Get_Season_Champions(year);
-    if (!Check_Crowned_Teams(crowned, year, error)) return false;
-    HISTORY_RUN run{files, {}, {}};
-    Export_Team_Records(run, year, Play_Season_Results(year, crowned));
     return true;
 }

@@ -38,9 +38,3 @@ struct SEASON_CHAMPIONS {
     std::string Finalist;
 };
 SEASON_CHAMPIONS Get_Season_Champions(int32_t year);
-
-// The season of the league in memory (at its week 0) played without games
-// over its schedule, crowning the year's champions, and its lines of the
-// team records file added to `files`. False when a crowned nickname names
-// no franchise of the league.
-bool Make_Season_Team_Records(int32_t year, INPUT_COLLECTION* files, std::string* error);

@@ -18,7 +18,6 @@
 #include "platform/message_box.h"
 #include "tools/league/league_franchises.h"
 #include "tools/league/league_generation.h"
-#include "tools/season_inputs/history_model.h"
 #include "tools/season_inputs/input_rows.h"
 #include "tools/season_inputs/stadiums.h"
 
@@ -65,6 +64,8 @@ struct EXPORT_RUN {
     // The first exported season: the lines of earlier seasons are the
     // history's, which wrote them when they were made.
     int32_t First_Year = 0;
+    // The team records of the seasons the league played.
+    const std::vector<PLAYED_TEAM_RECORD>* Played = nullptr;
 };
 
 // The league's franchises as rows of a franchise table, in slot order, with
@@ -159,6 +160,28 @@ void Export_Career_Lines(EXPORT_RUN& run, size_t season, int32_t team, int32_t s
     }
 }
 
+// The team records lines of a season as the league played it.
+bool Export_Played_Team_Records(EXPORT_RUN& run, int32_t year, std::string* error) {
+    int32_t written = 0;
+    for (const PLAYED_TEAM_RECORD& played : *run.Played) {
+        if (played.Year != year) continue;
+        if (!Is_Used_Franchise_Slot(played.Team)) {
+            *error = "the team records of " + std::to_string(year) + " name a team slot the league has not";
+            return false;
+        }
+        const TEAM_RECORD_FIGURES record{played.Wins,           played.Losses,         played.Ties,
+                                         played.Place,          played.Division_Teams, played.Points_For,
+                                         played.Points_Against, played.Playoffs};
+        run.Files->Shared.Team_Records.push_back(Make_Team_Record_Line(played.Team, year, record));
+        ++written;
+    }
+    if (written == 0) {
+        *error = "the league kept no team records of " + std::to_string(year);
+        return false;
+    }
+    return true;
+}
+
 bool Export_Season(EXPORT_RUN& run, size_t index, const EXPORTED_SEASON& season, std::string* error) {
     if (Load_Game(season.Database.c_str()) != 1) {
         *error = "cannot load " + season.Database;
@@ -214,15 +237,16 @@ bool Export_Season(EXPORT_RUN& run, size_t index, const EXPORTED_SEASON& season,
         files.Files[Year_File("Input/Stats/%d_caproom.csv", year)] = cap_room_lines;
     }
     if (year == LEADERS_YEAR) files.Files["Input/Stats/atl.txt"] = Make_All_Time_Leaders_File();
-    if (year <= LAST_RECORDS_YEAR && !Make_Season_Team_Records(year, &files, error)) return false;
+    if (year <= LAST_RECORDS_YEAR && !Export_Played_Team_Records(run, year, error)) return false;
     Clear_Shown_Messages();
     return true;
 }
 } // namespace
 
-bool Export_League_Seasons(const std::vector<EXPORTED_SEASON>& seasons, INPUT_COLLECTION* files,
+bool Export_League_Seasons(const std::vector<EXPORTED_SEASON>& seasons,
+                           const std::vector<PLAYED_TEAM_RECORD>& played, INPUT_COLLECTION* files,
                            std::string* error) {
-    EXPORT_RUN run{files, {}, {}, {}, {}, {}, {}, seasons.empty() ? 0 : seasons.front().Year};
+    EXPORT_RUN run{files, {}, {}, {}, {}, {}, {}, seasons.empty() ? 0 : seasons.front().Year, &played};
     for (const auto& [id, line] : files->Shared.Players)
         run.Taken.insert(id);
     // A player the history made keeps its id.

@@ -3,11 +3,13 @@
 // (2005-2022): each season database of that league written out as the
 // files the builder reads, so that building the season gives back its
 // players, careers, contracts and ratings (and for 2022 its all-time
-// leaders). Team records crown the real champions of each year up to 2021.
+// leaders). The team records of each year up to 2021 are those the league
+// played, which the league generator kept as each season ended.
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "tools/league/played_team_records.h"
 #include "tools/season_inputs/input_collection.h"
 
 struct EXPORTED_SEASON {
@@ -22,6 +24,8 @@ struct EXPORTED_SEASON {
 // once, by the first database that holds it, and only from the first
 // exported season on (the history wrote the earlier ones); the franchise is
 // followed across moves and renamings, which reorder the team slots. False
-// with the reason in `error`.
-bool Export_League_Seasons(const std::vector<EXPORTED_SEASON>& seasons, INPUT_COLLECTION* files,
+// with the reason in `error`, also when `played` holds no team records of
+// a season up to 2021 or names a slot its database does not use.
+bool Export_League_Seasons(const std::vector<EXPORTED_SEASON>& seasons,
+                           const std::vector<PLAYED_TEAM_RECORD>& played, INPUT_COLLECTION* files,
                            std::string* error);

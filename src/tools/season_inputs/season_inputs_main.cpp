@@ -23,6 +23,7 @@
 #include <string>
 
 #include "platform/message_box.h"
+#include "tools/league/league_generation.h"
 #include "tools/season_inputs/history_model.h"
 #include "tools/season_inputs/input_collection.h"
 #include "tools/season_inputs/league_export.h"
@@ -98,7 +99,9 @@ int Run_Modern(const fs::path& installation, const std::string& lines_file, int3
     std::vector<EXPORTED_SEASON> seasons;
     for (int32_t year = first_year; year <= LAST_EXPORTED_YEAR; ++year)
         seasons.push_back({year, League_File_Of(installation, year)});
-    if (!Export_League_Seasons(seasons, &files, &error)) {
+    std::vector<PLAYED_TEAM_RECORD> played;
+    if (!Read_Played_Team_Records((installation / PLAYED_TEAM_RECORDS_FILE).string(), &played, &error) ||
+        !Export_League_Seasons(seasons, played, &files, &error)) {
         std::fprintf(stderr, "korva_season_inputs: %s\n", error.c_str());
         return 1;
     }
