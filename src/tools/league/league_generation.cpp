@@ -5,6 +5,7 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "database/cities.h"
 #include "database/game_queries.h"
@@ -29,6 +30,7 @@
 #include "personnel/draft_input_files.h"
 #include "personnel/draft_order.h"
 #include "personnel/player_development.h"
+#include "personnel/player_retirement.h"
 #include "personnel/typical_season.h"
 #include "platform/message_box.h"
 #include "season/game_start.h"
@@ -244,7 +246,75 @@ bool Continue_History_League(const std::string& file, int32_t year, std::string*
     return true;
 }
 
-bool Simulate_Until_Season(int32_t year, std::string* error, std::vector<PLAYED_TEAM_RECORD>* played) {
+namespace {
+// A player who left the league while the season was under way (a pool too
+// full for him retires him): his record and his lines of the season, which
+// leaving deleted, though his teams' figures still count what he did.
+struct LEFT_PLAYER {
+    PLAYER_RECORD Record;
+    std::vector<SEASON_LINE> Lines;
+};
+std::vector<LEFT_PLAYER> Left_During_Season;
+
+void Keep_Leaving_Player(int32_t id) {
+    PLAYER_LOCATION at{};
+    if (Lookup_Player_ID_Hash(&at, id) == 0) return;
+    const int32_t year = Get_Current_Year();
+    LEFT_PLAYER left{*Get_Player_Record_Pointer(at.Team, at.Slot), {}};
+    for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n) {
+        const int32_t line = Get_Player_Season_Line(at.Team, at.Slot, n);
+        if (line != NO_SEASON_LINE && Get_Season_Line_Year(line) == year && Get_Season_Line_Kind(line) >= 0)
+            left.Lines.push_back(Universe.Season_Lines[line]);
+    }
+    if (!left.Lines.empty()) Left_During_Season.push_back(left);
+}
+
+// The players who left during the season, with their lines of it, put in
+// the pool ENDED_SEASON_LEFT_TEAM of the league in memory (its own players
+// dropped), so the season's file holds every line of the season.
+void Put_Back_Left_Players() {
+    const int32_t team = ENDED_SEASON_LEFT_TEAM;
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+        Clear_Player(team, slot);
+    const size_t count = std::min<size_t>(Left_During_Season.size(), PLAYERS_PER_TEAM);
+    for (size_t n = 0; n < count; ++n) {
+        const int32_t slot = static_cast<int32_t>(n);
+        Copy_Player_From_Memory(team, slot, &Left_During_Season[n].Record);
+        for (int32_t link = 0; link < NUMBER_OF_SEASON_LINE_LINKS; ++link)
+            Set_Player_Season_Line_Link(team, slot, link, NO_SEASON_LINE);
+        for (const SEASON_LINE& kept : Left_During_Season[n].Lines) {
+            const int32_t line = Find_Free_Season_Line();
+            const int32_t link = Find_Free_Season_Line_Link(team, slot);
+            if (line == NO_SEASON_LINE || link < 0) break;
+            Universe.Season_Lines[line] = kept;
+            Set_Player_Season_Line_Link(team, slot, link, line);
+        }
+    }
+    Left_During_Season.clear();
+}
+
+// Saves the league of the season that has just ended, its lines carrying
+// the values a season database keeps, and goes on from the league as it was.
+bool Save_Ended_Season(const std::string& installation, std::string* error) {
+    static UNIVERSE_STATE kept;
+    std::memcpy(&kept, &Universe, sizeof kept);
+    const int32_t year = Get_Current_Year();
+    Put_Back_Left_Players();
+    Keep_Played_Line_Values(year);
+    char name[64];
+    std::snprintf(name, sizeof name, ENDED_SEASON_FILE_FORM, year);
+    const std::string path = installation + "/" + name;
+    const int saved = Save_Game(path.c_str(), nullptr);
+    std::memcpy(&Universe, &kept, sizeof kept);
+    Refresh_Active_Team_Count();
+    Build_All_Player_Hashes();
+    if (saved != SAVE_OK) *error = "cannot write " + path;
+    return saved == SAVE_OK;
+}
+} // namespace
+
+bool Simulate_Until_Season(int32_t year, std::string* error, std::vector<PLAYED_TEAM_RECORD>* played,
+                           const std::string& installation) {
     while (Get_Current_Year() < year || Get_User_Preference(CURRENT_WEEK) != 0) {
         const int32_t before = Get_User_Preference(CURRENT_SEASON_INDEX);
         const int32_t week = Get_User_Preference(CURRENT_WEEK);
@@ -253,9 +323,15 @@ bool Simulate_Until_Season(int32_t year, std::string* error, std::vector<PLAYED_
             return false;
         }
         if (played != nullptr && week != OFF_SEASON_WEEK && !Is_Champion_Decided()) {
-            if (!Play_Until_Champion(error)) return false;
+            // The season's leavers are kept only for the file of its end.
+            Left_During_Season.clear();
+            if (!installation.empty()) Set_Retirement_Listener(Keep_Leaving_Player);
+            const bool champion = Play_Until_Champion(error);
+            Set_Retirement_Listener(nullptr);
+            if (!champion) return false;
             const std::vector<PLAYED_TEAM_RECORD> records = Get_Played_Team_Records();
             played->insert(played->end(), records.begin(), records.end());
+            if (!installation.empty() && !Save_Ended_Season(installation, error)) return false;
         }
         Simulate_Seasons(1);
         Clear_Shown_Messages();
@@ -352,7 +428,7 @@ bool Generate_Default_League(const std::vector<LEAGUE_FILE>& files, const std::s
     std::vector<PLAYED_TEAM_RECORD> played;
     for (size_t f = 0; f < files.size(); ++f) {
         for (int32_t year = Get_Current_Year() + 1; year <= files[f].Year; ++year) {
-            if (!Simulate_Until_Season(year, error, &played)) return false;
+            if (!Simulate_Until_Season(year, error, &played, installation)) return false;
             Keep_Played_Line_Values(year - 1);
             if (log != nullptr) {
                 char line[128];

@@ -15,6 +15,13 @@
 // The team records of the seasons the default league played, written next
 // to its files by Generate_Default_League.
 constexpr const char* PLAYED_TEAM_RECORDS_FILE = "League/Played-Team-Records.txt";
+// The league as each season it played ended (its champion decided, before
+// the off-season retires anyone), by year: the season lines of every
+// player who played it, those who then retire included.
+constexpr const char* ENDED_SEASON_FILE_FORM = "League/Ended-%d.dat";
+// The pool of such a file that holds, instead of its own players, those who
+// left the league during the season, with their lines of it.
+constexpr int32_t ENDED_SEASON_LEFT_TEAM = 38;
 
 // Reads "Cities.txt" of the current folder into the league's cities,
 // compacted and sorted. False with the reason in `error` when the file is
@@ -38,10 +45,13 @@ bool Continue_History_League(const std::string& file, int32_t year, std::string*
 
 // Plays every computer-run season from the current one until the season of
 // `year` is set up (its week 0). With `played`, each season is first played
-// up to its champion and its team records are added there. False when the
-// calendar stops moving first.
+// up to its champion and its team records are added there; with
+// `installation` as well, the league as the season ended is saved there
+// under ENDED_SEASON_FILE_FORM. False when the calendar stops moving first
+// or a file cannot be written.
 bool Simulate_Until_Season(int32_t year, std::string* error,
-                           std::vector<PLAYED_TEAM_RECORD>* played = nullptr);
+                           std::vector<PLAYED_TEAM_RECORD>* played = nullptr,
+                           const std::string& installation = std::string());
 
 // Turns the league in its week 0 into a league database of that season: it
 // is made as a league in its first season, then keeps its base year and

@@ -160,6 +160,19 @@ void Export_Career_Lines(EXPORT_RUN& run, size_t season, int32_t team, int32_t s
     }
 }
 
+// The player's id, his season lines before `before_year` and, the first
+// time he is met, his line of the players file.
+int32_t Export_Player(EXPORT_RUN& run, size_t season, int32_t team, int32_t slot, int32_t before_year) {
+    const int32_t id = Settle_Id(run, team, slot);
+    Export_Career_Lines(run, season, team, slot, id, before_year);
+    if (run.Files->Shared.Players.count(id) == 0) {
+        const int32_t drafted_by = Get_Player_Drafted_By_Team(team, slot);
+        run.Files->Shared.Players[id] = Make_Player_Line(
+            team, slot, id, Is_Used_Franchise_Slot(drafted_by) ? Team_Text(drafted_by, 0) : "");
+    }
+    return id;
+}
+
 // The team records lines of a season as the league played it.
 bool Export_Played_Team_Records(EXPORT_RUN& run, int32_t year, std::string* error) {
     int32_t written = 0;
@@ -193,6 +206,17 @@ bool Export_Season(EXPORT_RUN& run, size_t index, const EXPORTED_SEASON& season,
         return false;
     }
     INPUT_COLLECTION& files = *run.Files;
+    if (season.Ended) {
+        // The franchises, the free agents and those who left during the season.
+        for (int32_t team = 0; team <= ENDED_SEASON_LEFT_TEAM; ++team) {
+            if (team < MAX_FRANCHISES && !Is_Used_Franchise_Slot(team)) continue;
+            if (team > FREE_AGENT_TEAM && team != ENDED_SEASON_LEFT_TEAM) continue;
+            for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+                if (Is_Player_Slot_Used(team, slot)) Export_Player(run, index, team, slot, year + 1);
+        }
+        Clear_Shown_Messages();
+        return true;
+    }
     const int32_t teams = Refresh_Active_Team_Count();
     const bool table_year =
         std::find(std::begin(TABLE_YEARS), std::end(TABLE_YEARS), year) != std::end(TABLE_YEARS);
@@ -218,15 +242,10 @@ bool Export_Season(EXPORT_RUN& run, size_t index, const EXPORTED_SEASON& season,
         if (team < MAX_FRANCHISES && !Is_Used_Franchise_Slot(team)) continue;
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
             if (!Is_Player_Slot_Used(team, slot)) continue;
-            const int32_t id = Settle_Id(run, team, slot);
+            const int32_t id = Export_Player(run, index, team, slot, year);
             roster_lines += Make_Roster_Line(team, slot, id) + "\n";
             salary_lines += Make_Salary_Line(team, slot, id) + "\n";
             rating_lines += Make_Ratings_Line(team, slot, id) + "\n";
-            Export_Career_Lines(run, index, team, slot, id, year);
-            if (files.Shared.Players.count(id) != 0) continue;
-            const int32_t drafted_by = Get_Player_Drafted_By_Team(team, slot);
-            files.Shared.Players[id] = Make_Player_Line(
-                team, slot, id, Is_Used_Franchise_Slot(drafted_by) ? Team_Text(drafted_by, 0) : "");
         }
     }
     files.Files[Year_File("Input/Stats/%d_teams.csv", year)] = team_lines;

@@ -15,6 +15,10 @@
 struct EXPORTED_SEASON {
     int32_t Year;
     std::string Database;
+    // The league as the season ended rather than as it started: only the
+    // season's own lines are written from it (with their players), those of
+    // players who retire before the next season included.
+    bool Ended = false;
 };
 
 // Loads each database in turn and adds its files to `files`, whose shared

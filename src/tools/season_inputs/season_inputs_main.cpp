@@ -97,8 +97,14 @@ int Run_Modern(const fs::path& installation, const std::string& lines_file, int3
         return 1;
     }
     std::vector<EXPORTED_SEASON> seasons;
-    for (int32_t year = first_year; year <= LAST_EXPORTED_YEAR; ++year)
+    for (int32_t year = first_year; year <= LAST_EXPORTED_YEAR; ++year) {
         seasons.push_back({year, League_File_Of(installation, year)});
+        char ended[64];
+        std::snprintf(ended, sizeof ended, ENDED_SEASON_FILE_FORM, year);
+        std::error_code failure;
+        if (fs::exists(installation / ended, failure))
+            seasons.push_back({year, (installation / ended).string(), true});
+    }
     std::vector<PLAYED_TEAM_RECORD> played;
     if (!Read_Played_Team_Records((installation / PLAYED_TEAM_RECORDS_FILE).string(), &played, &error) ||
         !Export_League_Seasons(seasons, played, &files, &error)) {
