@@ -282,6 +282,9 @@ TEST(SaveLoad, VersionDigitsAndOldFileSettings) {
     EXPECT_EQ(Get_Save_File_Version("4101"), 4101);
 
     Fill_Universe(8);
+    // A week of the season, as a saved league holds; a week past every
+    // calendar is bounded to the off-season, which has work of its own.
+    Set_User_Preference(CURRENT_WEEK, 5);
     for (int n = 65; n <= 69; ++n)
         Set_User_Preference(n, 3);
     Universe.Header.Require_Click_After_Each_Play = 0;
