@@ -19,9 +19,10 @@
 #include "database/settings.h"
 #include "database/standings.h"
 #include "database/universe.h"
-#include "frontoffice/contract_demand.h"
 #include "frontoffice/player_value.h"
 #include "frontoffice/returners.h"
+#include "personnel/college_draft_flow.h"
+#include "season/week_advance.h"
 #include "support/old_saved_games.h"
 #include "support/played_season.h"
 #include "support/test_league.h"
@@ -55,6 +56,15 @@ TEST(LoadedLeagueBounds, LeaguesTheGameWroteAreLeftAsTheyAre) {
         Bound_Loaded_League();
         EXPECT_TRUE(before == Copy_Block()) << "a season of " << games << " games played to its champion";
     }
+    Advance_Weeks(1);
+    ASSERT_EQ(Get_User_Preference(CURRENT_WEEK), 100);
+    before = Copy_Block();
+    Bound_Loaded_League();
+    EXPECT_TRUE(before == Copy_Block()) << "the off-season, contracts renewed";
+    Run_College_Draft();
+    before = Copy_Block();
+    Bound_Loaded_League();
+    EXPECT_TRUE(before == Copy_Block()) << "after the college draft";
     Build_Test_League();
     before = Copy_Block();
     Bound_Loaded_League();
@@ -83,21 +93,17 @@ TEST(LoadedLeagueBounds, OldFileLinemanGamesDoNotOverflowTheRatingsRebuild) {
 }
 
 TEST(LoadedLeagueBounds, HeaderSettingsAreBoundedForTheSeasonAfterTheLoad) {
+    // The champion decided: the next step renews contracts against the cap.
     Build_Played_Season(17);
     Universe.Header.Universe_Stats[SALARY_CAP] = 255;
     Universe.Header.Universe_Stats[SALARY_DEMANDS_PERCENT] = 300;
-    Universe.Header.Universe_Stats[GAMES_PER_SEASON] = INT_MIN;
     Universe.Header.Universe_Stats[TRADE_REPUTATION] = INT_MAX;
-    Save_And_Load("settings.kor");
+    Save_And_Load("renewals.kor");
     EXPECT_EQ(Get_Universe_Stat(SALARY_CAP), 1000000) << "a cap of $255 is raised to the least a cap can be";
     EXPECT_EQ(Get_Universe_Stat(SALARY_DEMANDS_PERCENT), 100);
-    EXPECT_EQ(Get_Universe_Stat(GAMES_PER_SEASON), 0);
     EXPECT_EQ(Get_Universe_Stat(TRADE_REPUTATION), 2000);
-    // The paths that overflowed: a renewal's demand and the playoff race.
-    Set_Player_Contract_Demand(TEAM, 0, 0);
-    EXPECT_GT(Get_Player_Vital_Stat(TEAM, 0, VITAL_SALARY), 0);
-    for (int32_t team = 0; team < 32; ++team)
-        Get_Team_Magic_Number(team);
+    Advance_Weeks(1);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 100) << "the off-season began, contracts renewed";
 
     // No cap stays no cap; a negative one is none either.
     Universe.Header.Universe_Stats[SALARY_CAP] = 0;
@@ -106,6 +112,16 @@ TEST(LoadedLeagueBounds, HeaderSettingsAreBoundedForTheSeasonAfterTheLoad) {
     Universe.Header.Universe_Stats[SALARY_CAP] = -5;
     Save_And_Load("negative_cap.kor");
     EXPECT_EQ(Get_Universe_Stat(SALARY_CAP), 0);
+
+    // Inside the season: the playoff race, once a week has been won.
+    Start_Played_Season(17);
+    Advance_Weeks(2);
+    Universe.Header.Universe_Stats[GAMES_PER_SEASON] = INT_MIN;
+    Save_And_Load("season.kor");
+    EXPECT_EQ(Get_Universe_Stat(GAMES_PER_SEASON), 0);
+    Advance_Weeks(1);
+    for (int32_t team = 0; team < 32; ++team)
+        Get_Team_Magic_Number(team);
 }
 
 TEST(LoadedLeagueBounds, PlayerVitalsRatingsAndNamesAreBounded) {
