@@ -562,6 +562,9 @@ void Write_Played_League_Seeds() {
                                     0});
     Write_Seed("played_league", "huge_ratings_week", Played_League_Input(STAGE_WEEK_2, huge_ratings));
     Write_Seed("played_league", "huge_ratings_draft", Played_League_Input(STAGE_OFF_SEASON, huge_ratings));
+    // The last week of the post-season at the end of the calendar.
+    Write_Seed("played_league", "post_season_mark_max",
+               Played_League_Input(STAGE_SEASON_OVER, {{FIELD_CALENDAR, 0, 0, 1, VALUE_INT_MAX, 4}}));
     Write_Seed(
         "played_league", "games_per_season_min",
         Played_League_Input(STAGE_WEEK_2, {{FIELD_UNIVERSE_STAT, 0, 0, GAMES_PER_SEASON, VALUE_INT_MIN, 0}}));

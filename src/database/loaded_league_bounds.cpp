@@ -69,6 +69,11 @@ const FIELD_RANGE SETTING_RANGES[] = {
     {STATISTICS_YEAR, 0, MOST_YEAR},
 };
 
+// The calendar: regular-season weeks, and the weeks that mark the rounds of
+// the post-season.
+const FIELD_RANGE SEASON_LENGTH_RANGE = {0, 0, NUMBER_OF_SCHEDULE_WEEKS};
+const FIELD_RANGE POST_SEASON_MARK_RANGE = {0, 0, OFF_SEASON_WEEK - 1};
+
 // Vital statistics by index. Ids, dates of record, codes and marks the game
 // only compares are left as they are.
 const FIELD_RANGE VITAL_STAT_RANGES[] = {
@@ -166,8 +171,9 @@ float Bound_Loaded_Rating(float value, int32_t rating) {
 void Bound_Loaded_League() {
     Bound_Header();
     Bound_Table(Universe.User_Preferences.Ints, SETTING_RANGES);
-    if (Universe.Season_Length < 0) Universe.Season_Length = 0;
-    if (Universe.Season_Length > NUMBER_OF_SCHEDULE_WEEKS) Universe.Season_Length = NUMBER_OF_SCHEDULE_WEEKS;
+    Universe.Season_Length = Clamp(Universe.Season_Length, SEASON_LENGTH_RANGE);
+    for (int32_t& mark : Universe.Post_Season_Days)
+        mark = Clamp(mark, POST_SEASON_MARK_RANGE);
     for (TEAM_RECORD& team : Universe.Teams) {
         for (auto& text : team.Strings)
             Terminate(text);
