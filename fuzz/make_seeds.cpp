@@ -30,6 +30,7 @@
 #include "engine/playbook_records.h"
 #include "platform/message_box.h"
 #include "platform/registry_ini.h"
+#include "played_league_fuzz.h"
 #include "saved_game_block_fuzz.h"
 #include "support/test_league.h"
 #include "tools/season_simulator.h"
@@ -541,6 +542,65 @@ void Write_Old_Saved_Game_Seeds() {
     Append_Block_Patch(input, 2480 + 3 * 68452 + 68100, noise, sizeof noise);
     Append_Block_Patch(input, 3159004 + 22 * 4, noise, sizeof noise);
     Write_Seed("old_saved_game", "damaged_older", input);
+    // A lineman's games of the valued year (vital statistic 23) far beyond a
+    // career, read by the ratings rebuild of the load.
+    const uint8_t huge_games[] = {0x3b, 0x3b, 0x3b, 0x3b};
+    input = Old_Version_Input(7799);
+    for (int32_t n = 0; n < 3; ++n)
+        Append_Block_Patch(input,
+                           2480 + 5 * 99848 + 256 + Test_League_Slot(POSITION_T + n, 0) * 756 + 48 + 23 * 4,
+                           huge_games, sizeof huge_games);
+    Write_Seed("old_saved_game", "lineman_games_overflow", input);
+}
+
+void Write_Played_League_Seeds() {
+    const char* const stages[NUMBER_OF_LEAGUE_STAGES] = {"test_league", "week_2", "season_over", "champion",
+                                                         "off_season"};
+    for (uint8_t stage = 0; stage < NUMBER_OF_LEAGUE_STAGES; ++stage) {
+        const auto at = static_cast<LEAGUE_STAGE>(stage);
+        Write_Seed("played_league", std::string(stages[stage]) + "_unchanged", Played_League_Input(at, {}));
+        // One change of most kinds: settings, a player's vitals, ratings and
+        // name, a team's money and schedule, the league's byte tables.
+        Write_Seed(
+            "played_league", std::string(stages[stage]) + "_mixed",
+            Played_League_Input(at, {{FIELD_SETTING, 0, 0, CURRENT_WEEK, VALUE_INT_MAX, 0},
+                                     {FIELD_VITAL_STAT, 4, 10, VITAL_INJURY_TYPE, VALUE_PAST_TABLE, 16},
+                                     {FIELD_RATING, 4, 11, RATING_SPEED, VALUE_NAN, 0},
+                                     {FIELD_PLAYER_NAME, 4, 12, 0, 0, 0},
+                                     {FIELD_TEAM_MONEY, 6, 0, 3, VALUE_INT_MIN, 0},
+                                     {FIELD_SCHEDULE, 7, 0, 5, VALUE_PAST_TABLE, 12},
+                                     {FIELD_LEAGUE_BYTES, 0, 0, 9, VALUE_PAST_TABLE, 1},
+                                     {FIELD_GAME_RECORD, 0, 20, 0, VALUE_MINUS_ONE, 1},
+                                     {FIELD_SEASON_LINE, 0, 1, 3, VALUE_INT_MAX, 3}}));
+    }
+    // The failing leagues of the first runs, reduced. A salary cap of $255
+    // with demands at +300 % renews contracts into the off-season.
+    Write_Seed("played_league", "cap_and_demands",
+               Played_League_Input(STAGE_CHAMPION, {{FIELD_UNIVERSE_STAT, 0, 0, SALARY_CAP, VALUE_EXTRA, 255},
+                                                    {FIELD_UNIVERSE_STAT, 0, 0, SALARY_DEMANDS_PERCENT,
+                                                     VALUE_PAST_TABLE, 17}}));
+    // Seasons of 1,381,126,738 weighs a player's value in the weekly moves.
+    Write_Seed("played_league", "credited_seasons",
+               Played_League_Input(
+                   STAGE_WEEK_2, {{FIELD_VITAL_STAT, 2, 30, VITAL_CREDITED_SEASONS, VALUE_EXTRA_BYTES, 0x52},
+                                  {FIELD_VITAL_STAT, 9, 0, VITAL_CREDITED_SEASONS, VALUE_INT_MAX, 0}}));
+    // Ratings beyond any int choose kick returners and a draft's depth charts.
+    std::vector<FIELD_CHANGE> huge_ratings;
+    for (uint8_t slot : {20, 30, 40, 45, 50})
+        for (uint8_t rating : {RATING_KICK_RETURNS, RATING_PUNT_RETURNS, RATING_SPEED, RATING_QUICKNESS})
+            huge_ratings.push_back({FIELD_RATING, 11, slot, rating,
+                                    static_cast<uint8_t>(slot % 3 == 0   ? VALUE_INFINITY
+                                                         : slot % 3 == 1 ? VALUE_1E30
+                                                                         : VALUE_3E9),
+                                    0});
+    Write_Seed("played_league", "huge_ratings_week", Played_League_Input(STAGE_WEEK_2, huge_ratings));
+    Write_Seed("played_league", "huge_ratings_draft", Played_League_Input(STAGE_OFF_SEASON, huge_ratings));
+    // The last week of the post-season at the end of the calendar.
+    Write_Seed("played_league", "post_season_mark_max",
+               Played_League_Input(STAGE_SEASON_OVER, {{FIELD_CALENDAR, 0, 0, 1, VALUE_INT_MAX, 4}}));
+    Write_Seed(
+        "played_league", "games_per_season_min",
+        Played_League_Input(STAGE_WEEK_2, {{FIELD_UNIVERSE_STAT, 0, 0, GAMES_PER_SEASON, VALUE_INT_MIN, 0}}));
 }
 
 void Write_Saved_Page_Seeds() {
@@ -618,6 +678,7 @@ int main(int argc, char** argv) {
     Write_BMP_Seeds();
     Write_Owner_Hall_Of_Fame_Seeds();
     Write_Old_Saved_Game_Seeds();
+    Write_Played_League_Seeds();
     Write_Saved_Page_Seeds();
     Write_Simulator_Seeds();
     Write_Report_Seeds();

@@ -9,6 +9,7 @@
 #include "database/historical_norms.h"
 #include "database/league_derived_state.h"
 #include "database/league_structure.h"
+#include "database/loaded_league_bounds.h"
 #include "database/old_file_repairs.h"
 #include "database/player_hashes.h"
 #include "database/player_record.h"
@@ -51,6 +52,9 @@ constexpr int SCHEDULE_GAME_INDEX = 3;
 constexpr int OFF_SEASON_WEEK = 100;
 constexpr int STATISTICS_SEASON_KIND = 2;
 constexpr int STATISTICS_YEAR_STAT = 6;
+
+// The calendar week as the file held it, before the load bounded it.
+int32_t stored_week = 0;
 
 // One repair: runs when first_version <= v < below_version.
 struct LOAD_REPAIR {
@@ -152,9 +156,10 @@ void Set_Kickoff_And_Missed_Field_Goal_Rules() {
 
 // A test of the calendar whose purpose is lost: 7 x week + 249 (in wrapping
 // 32-bit arithmetic) equals 100 for no week of the calendar, only for one
-// corrupt value. Kept so such a file still gets its season rolled over.
+// corrupt value, which is looked for in the week the file held. Kept so such
+// a file still gets its season rolled over.
 void Repair_Old_Season() {
-    const int32_t week = Current_Week();
+    const int32_t week = stored_week;
     const uint32_t day = 7u * static_cast<uint32_t>(week) + 249u;
     if (week == OFF_SEASON_WEEK || day != 100u) return;
     int64_t played = 0;
@@ -280,6 +285,10 @@ void Run_Post_Load_Repairs(int version) {
     // The block was replaced whole: what was derived from the old one no longer
     // describes it.
     Reset_League_Derived_State();
+    // Every repair below, and everything after the load, computes with values
+    // in their ranges.
+    stored_week = Current_Week();
+    Bound_Loaded_League();
     for (const LOAD_REPAIR& repair : LOAD_REPAIRS)
         if (version >= repair.First_Version && version < repair.Below_Version) repair.Action();
 }

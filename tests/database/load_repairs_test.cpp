@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "app/main_menu.h"
-#include "platform/menus.h"
 #include "database/league_structure.h"
 #include "database/load_repairs.h"
 #include "database/player_record.h"
@@ -17,6 +16,7 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "engine/game_record.h"
+#include "platform/menus.h"
 #include "platform/message_box.h"
 #include "support/game_runner.h"
 #include "support/test_league.h"
@@ -295,8 +295,10 @@ TEST(LoadRepairs, OldSeasonRepairRunsOnlyForItsCorruptWeek) {
     Set_User_Preference(CURRENT_SEASON_INDEX, 3);
     Set_User_Preference(CURRENT_WEEK, corrupt_week);
     Run_Post_Load_Repairs(1900);
-    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), corrupt_week) << "files from 1803 on skip it";
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 0) << "files from 1803 on skip it; the week is bounded";
+    EXPECT_EQ(Get_User_Preference(CURRENT_SEASON_INDEX), 3);
 
+    Set_User_Preference(CURRENT_WEEK, corrupt_week);
     Clear_Shown_Messages();
     Run_Post_Load_Repairs(1700);
     // The notice, then the off-season's question whether to begin the draft

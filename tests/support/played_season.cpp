@@ -46,6 +46,13 @@ void Name_Leagues_And_Choose_Columns() {
 }
 
 void Play_Season(int32_t games) {
+    Start_Played_Season(games);
+    Advance_Weeks(22);
+    Advance_Weeks(22);
+}
+} // namespace
+
+void Start_Played_Season(int32_t games) {
     Build_Computer_League();
     Name_Leagues_And_Choose_Columns();
     Set_User_Preference(CURRENT_SEASON_INDEX, 1);
@@ -56,10 +63,7 @@ void Play_Season(int32_t games) {
     Clear_Shown_Messages();
     Reset_Message_Queue();
     Start_Season(0);
-    Advance_Weeks(22);
-    Advance_Weeks(22);
 }
-} // namespace
 
 void Build_Played_Season(int32_t games) {
     std::unique_ptr<UNIVERSE_STATE>& copy = Played_Seasons[games];

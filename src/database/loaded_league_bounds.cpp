@@ -1,0 +1,187 @@
+#include "database/loaded_league_bounds.h"
+
+#include <cmath>
+#include <cstring>
+#include <iterator>
+
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/rating_normalisation.h"
+#include "database/settings.h"
+#include "database/universe.h"
+
+namespace {
+// Ratings of the game lie in 1-99; the bounds leave room around them, but
+// keep every sum and product the game forms of ratings inside an int.
+constexpr float LOWEST_RATING = 0.0f;
+constexpr float HIGHEST_RATING = 100.0f;
+constexpr int32_t MOST_YEAR = 9999;
+constexpr int32_t MOST_PLAYER_MONEY = 2000000; // thousands of dollars a year
+constexpr int32_t MOST_LEAGUE_MONEY = 2000000000;
+constexpr int32_t LAST_TEAM = TOTAL_NUMBER_OF_TEAMS - 1;
+constexpr int32_t LAST_GAME = MAX_GAME_RECORDS - 1;
+constexpr int32_t OFF_SEASON_WEEK = 100;
+
+// League settings of the header (universe stats); the others hold any value.
+const FIELD_RANGE UNIVERSE_STAT_RANGES[] = {
+    {GAMES_PER_SEASON, 0, 17},
+    {WILD_CARD_TEAMS, 0, 4},
+    // No cap, or one a roster's salaries can be measured against.
+    {SALARY_CAP, 1000000, MOST_LEAGUE_MONEY, true},
+    {BASE_YEAR, 0, MOST_YEAR},
+    {FANTASY_DRAFT_FLAG, 0, 1},
+    {TRADE_REPUTATION, -2000, 2000},
+    {INFLATION_FACTOR, 0, 100000},
+    {SHARED_REVENUE_PER_GAME, 0, MOST_LEAGUE_MONEY},
+    {LEAGUE_WEALTH_FACTOR, 0, 1000000},
+    // The league editor's percentages: -100 to +100 in steps of 10.
+    {14, -100, 100},
+    {SALARY_DEMANDS_PERCENT, -100, 100},
+    {LEAGUE_REVENUE_PERCENT, -100, 100},
+    {17, -100, 100},
+    {18, -100, 100},
+    {19, -100, 100},
+};
+
+// Named settings that count or index a table. Rule codes and flags, which the
+// game only compares, hold any value.
+const FIELD_RANGE SETTING_RANGES[] = {
+    {CURRENT_GAME_NUMBER, -1, LAST_GAME},
+    // A season index of 100 or more is a year, which the load turns back
+    // into an index.
+    {CURRENT_SEASON_INDEX, 0, MOST_YEAR},
+    {CURRENT_WEEK, 0, OFF_SEASON_WEEK},
+    {DIFFICULTY_LEVEL, 0, 3},
+    {VIEWED_TEAM, -1, LAST_TEAM},
+    {SELECTED_PLAYER_TEAM, -1, LAST_TEAM},
+    {SELECTED_PLAYER_SLOT, -1, PLAYERS_PER_TEAM - 1},
+    {TRADE_PARTNER_TEAM, -1, LAST_TEAM},
+    {USER_TEAM, -1, LAST_TEAM},
+    {SHOWN_GAME_INDEX, -1, LAST_GAME},
+    {DRAFT_ROUND, 0, 7},
+    {DRAFT_PICK, 0, MAX_FRANCHISES - 1},
+    {DRAFT_BOARD_ROUND, 0, 7},
+    {DRAFT_BOARD_YEAR, 0, MOST_YEAR},
+    {SHOWN_LEAGUE, 0, NUMBER_OF_LEAGUES - 1},
+    {SELECTED_CITY, 0, MAX_CITIES - 1},
+    {OVERTIME_MINUTES, 0, 15},
+    {PLAY_ANIMATION_DELAY, 0, 10000},
+    {STATISTICS_YEAR, 0, MOST_YEAR},
+};
+
+// The calendar: regular-season weeks, and the weeks that mark the rounds of
+// the post-season.
+const FIELD_RANGE SEASON_LENGTH_RANGE = {0, 0, NUMBER_OF_SCHEDULE_WEEKS};
+const FIELD_RANGE POST_SEASON_MARK_RANGE = {0, 0, OFF_SEASON_WEEK - 1};
+
+// Vital statistics by index. Ids, dates of record, codes and marks the game
+// only compares are left as they are.
+const FIELD_RANGE VITAL_STAT_RANGES[] = {
+    {VITAL_HEIGHT, 0, 120},
+    {VITAL_WEIGHT, 0, 1000},
+    {VITAL_FORTY_TIME, 0, 10000},
+    {VITAL_BIRTH_DATE, 0, MOST_YEAR * 10000 + 1231},
+    {VITAL_LOADED_MARKER, 0, 100000},
+    {7, -MOST_LEAGUE_MONEY / 2, MOST_LEAGUE_MONEY / 2}, // cap figure in dollars
+    {VITAL_CREDITED_SEASONS, -1, 50},
+    {9, -10000, 10000}, // games of his career
+    {VITAL_SIGNING_BONUS, 0, MOST_PLAYER_MONEY},
+    {VITAL_SALARY, 0, MOST_PLAYER_MONEY},
+    {VITAL_CONTRACT_YEARS, 0, 20},
+    {VITAL_INJURY_TYPE, -1, 199},
+    {VITAL_WEEKS_OUT, -1, 200},
+    {17, -100000000, 100000000},
+    {19, -10000, MOST_YEAR},
+    {VITAL_DEVELOPMENT, -1000, 1000},
+    {VITAL_PEAK_AGE, 0, 100},
+    {VITAL_PEAK_AGE_LIMIT, 0, 100},
+    {23, -10000, 10000}, // games of the valued year
+    {24, -1000, 1000},
+    {VITAL_BONUS_YEARS, 0, 20},
+    {26, -1, TOTAL_NUMBER_OF_TEAMS},
+    {27, -1, 1},
+    {VITAL_DRAFT_POOL_VALUE, 0, 100000},
+    {29, -1, 1},
+};
+
+int32_t Clamp(int32_t value, const FIELD_RANGE& range) {
+    if (value == 0 && range.Zero_Kept) return 0;
+    if (value < 0 && range.Zero_Kept) return 0;
+    if (value < range.Lowest) return range.Lowest;
+    if (value > range.Highest) return range.Highest;
+    return value;
+}
+
+template <size_t N> void Bound_Table(int32_t* values, const FIELD_RANGE (&ranges)[N]) {
+    for (const FIELD_RANGE& range : ranges)
+        values[range.Index] = Clamp(values[range.Index], range);
+}
+
+// A text field ends within its bytes.
+template <size_t N> void Terminate(char (&text)[N]) {
+    text[N - 1] = '\0';
+}
+
+void Bound_Player(PLAYER_RECORD& player) {
+    Bound_Table(player.Vital_Stats, VITAL_STAT_RANGES);
+    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating) {
+        float value;
+        memcpy(&value, &player.Ratings[rating], sizeof value);
+        const float bounded = Bound_Loaded_Rating(value, rating);
+        // Compared by bits, so a rating in range is never rewritten.
+        if (memcmp(&bounded, &value, sizeof value) != 0)
+            memcpy(&player.Ratings[rating], &bounded, sizeof bounded);
+    }
+    Terminate(player.Last_Name);
+    Terminate(player.First_Name);
+    Terminate(player.External_ID);
+    Terminate(player.College);
+}
+
+void Bound_Header() {
+    UNIVERSE_HEADER& header = Universe.Header;
+    Bound_Table(header.Universe_Stats, UNIVERSE_STAT_RANGES);
+    Terminate(header.Saved_Game_Name);
+    Terminate(header.Second_Name);
+    Terminate(header.Database_Notes);
+    Terminate(header.Skin_Name);
+    for (auto& name : header.League_Names)
+        Terminate(name);
+    for (auto& name : header.Division_Names)
+        Terminate(name);
+}
+} // namespace
+
+bool Get_Vital_Stat_Range(int32_t stat, FIELD_RANGE* range) {
+    for (const FIELD_RANGE& entry : VITAL_STAT_RANGES) {
+        if (entry.Index != stat) continue;
+        if (range != nullptr) *range = entry;
+        return true;
+    }
+    return false;
+}
+
+float Bound_Loaded_Rating(float value, int32_t rating) {
+    if (std::isnan(value)) return Get_Rating_Baseline(rating);
+    if (value < LOWEST_RATING) return LOWEST_RATING;
+    if (value > HIGHEST_RATING) return HIGHEST_RATING;
+    return value;
+}
+
+void Bound_Loaded_League() {
+    Bound_Header();
+    Bound_Table(Universe.User_Preferences.Ints, SETTING_RANGES);
+    Universe.Season_Length = Clamp(Universe.Season_Length, SEASON_LENGTH_RANGE);
+    for (int32_t& mark : Universe.Post_Season_Days)
+        mark = Clamp(mark, POST_SEASON_MARK_RANGE);
+    for (TEAM_RECORD& team : Universe.Teams) {
+        for (auto& text : team.Strings)
+            Terminate(text);
+        for (PLAYER_RECORD& player : team.Players)
+            Bound_Player(player);
+    }
+    for (CITY_RECORD& city : Universe.Cities) {
+        Terminate(city.Name);
+        Terminate(city.Photo);
+    }
+}
