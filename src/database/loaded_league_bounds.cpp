@@ -6,6 +6,7 @@
 
 #include "database/league_structure.h"
 #include "database/player_record.h"
+#include "database/player_statistics.h"
 #include "database/rating_normalisation.h"
 #include "database/settings.h"
 #include "database/universe.h"
@@ -122,8 +123,17 @@ template <size_t N> void Terminate(char (&text)[N]) {
     text[N - 1] = '\0';
 }
 
+// Season figures: a season's as the season files hold them, a career's
+// as a whole career of such seasons adds up to.
+const FIELD_RANGE SEASON_FIGURE_RANGE = {0, -LARGEST_SEASON_FIGURE, LARGEST_SEASON_FIGURE};
+const FIELD_RANGE CAREER_FIGURE_RANGE = {0, -LARGEST_SEASON_FIGURE* NUMBER_OF_SEASON_LINE_LINKS,
+                                         LARGEST_SEASON_FIGURE* NUMBER_OF_SEASON_LINE_LINKS};
+
 void Bound_Player(PLAYER_RECORD& player) {
     Bound_Table(player.Vital_Stats, VITAL_STAT_RANGES);
+    for (int32_t season = 0; season < NUMBER_OF_STORED_SEASONS; ++season)
+        for (int32_t& figure : player.Season_Stats[season])
+            figure = Clamp(figure, season == SEASON_CAREER ? CAREER_FIGURE_RANGE : SEASON_FIGURE_RANGE);
     for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating) {
         float value;
         memcpy(&value, &player.Ratings[rating], sizeof value);
@@ -180,6 +190,9 @@ void Bound_Loaded_League() {
         for (PLAYER_RECORD& player : team.Players)
             Bound_Player(player);
     }
+    for (SEASON_LINE& line : Universe.Season_Lines)
+        for (int32_t& figure : line.Stats)
+            figure = Clamp(figure, SEASON_FIGURE_RANGE);
     for (CITY_RECORD& city : Universe.Cities) {
         Terminate(city.Name);
         Terminate(city.Photo);

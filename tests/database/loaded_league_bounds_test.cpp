@@ -14,8 +14,10 @@
 #include "database/league_structure.h"
 #include "database/loaded_league_bounds.h"
 #include "database/player_record.h"
+#include "database/player_statistics.h"
 #include "database/rating_normalisation.h"
 #include "database/saved_game.h"
+#include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/standings.h"
 #include "database/universe.h"
@@ -134,6 +136,16 @@ TEST(LoadedLeagueBounds, PlayerVitalsRatingsAndNamesAreBounded) {
     for (int32_t slot = 0; slot < 53; ++slot)
         for (int32_t n = 0; n < 5; ++n)
             Universe.Teams[TEAM].Players[slot].Ratings[rated[n]] = huge[(slot + n) % 5];
+    // Season figures past any season: last season's and his lines at INT_MAX,
+    // his career at INT_MIN.
+    for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat) {
+        veteran.Season_Stats[SEASON_LAST][stat] = INT_MAX;
+        veteran.Season_Stats[SEASON_CAREER][stat] = INT_MIN;
+    }
+    for (const int32_t line : veteran.Season_Line_Links)
+        if (line != NO_SEASON_LINE)
+            for (int32_t& figure : Universe.Season_Lines[line].Stats)
+                figure = INT_MAX;
     memset(veteran.Last_Name, 'Q', sizeof veteran.Last_Name);
     memset(veteran.College, 'Q', sizeof veteran.College);
     Save_And_Load("players.kor");
@@ -147,6 +159,13 @@ TEST(LoadedLeagueBounds, PlayerVitalsRatingsAndNamesAreBounded) {
     const PLAYER_RECORD& loaded = Universe.Teams[team].Players[1];
     EXPECT_EQ(loaded.Vital_Stats[VITAL_CREDITED_SEASONS], 50);
     EXPECT_EQ(loaded.Vital_Stats[VITAL_INJURY_TYPE], 199);
+    EXPECT_EQ(loaded.Season_Stats[SEASON_LAST][0], LARGEST_SEASON_FIGURE);
+    EXPECT_EQ(loaded.Season_Stats[SEASON_CAREER][0], -LARGEST_SEASON_FIGURE * NUMBER_OF_SEASON_LINE_LINKS);
+    for (const int32_t line : loaded.Season_Line_Links) {
+        if (line == NO_SEASON_LINE) continue;
+        for (const int32_t figure : Universe.Season_Lines[line].Stats)
+            EXPECT_EQ(figure, LARGEST_SEASON_FIGURE) << "line " << line;
+    }
     EXPECT_EQ(strnlen(loaded.Last_Name, sizeof loaded.Last_Name), sizeof loaded.Last_Name - 1);
     EXPECT_EQ(strnlen(loaded.College, sizeof loaded.College), sizeof loaded.College - 1);
     for (int32_t slot = 0; slot < 53; ++slot)
