@@ -28,19 +28,7 @@ namespace {
 constexpr int32_t VITAL_FANTASY_TEAM = 26;
 constexpr int32_t NOT_DRAFTED = -128;
 
-class DraftAndPositionDialogs : public FrameTest {
-  protected:
-    void SetUp() override {
-        FrameTest::SetUp();
-        Build_Test_League();
-        Clear_Dialog_Steps();
-        Start_Frame_Without_Loop();
-    }
-    void TearDown() override {
-        Clear_Dialog_Steps();
-        FrameTest::TearDown();
-    }
-};
+class DraftAndPositionDialogs : public LeagueFrameTest {};
 
 int32_t Count_Messages(const std::string& caption) {
     int32_t count = 0;

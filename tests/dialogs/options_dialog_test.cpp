@@ -18,19 +18,12 @@
 #include "support/test_league.h"
 
 namespace {
-class OptionsDialog : public FrameTest {
+class OptionsDialog : public LeagueFrameTest {
   protected:
-    void SetUp() override {
-        FrameTest::SetUp();
-        Build_Test_League();
-        Clear_Dialog_Steps();
-        Start_Frame_Without_Loop();
-    }
     void TearDown() override {
-        Clear_Dialog_Steps();
         std::filesystem::remove_all("Skins");
         std::filesystem::remove_all("Help");
-        FrameTest::TearDown();
+        LeagueFrameTest::TearDown();
     }
 };
 

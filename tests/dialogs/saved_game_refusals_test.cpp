@@ -55,19 +55,7 @@ class FOLDER_SCOPE {
     const std::filesystem::path Home, Path;
 };
 
-class SavedGameRefusals : public FrameTest {
-  protected:
-    void SetUp() override {
-        FrameTest::SetUp();
-        Build_Test_League();
-        Clear_Dialog_Steps();
-        Start_Frame_Without_Loop();
-    }
-    void TearDown() override {
-        Clear_Dialog_Steps();
-        FrameTest::TearDown();
-    }
-};
+class SavedGameRefusals : public LeagueFrameTest {};
 
 // Resumes `name` (without ".kor") in the Resume Game dialog; when the load is
 // refused the dialog comes back and is cancelled.

@@ -27,19 +27,7 @@
 #include "support/test_league.h"
 
 namespace {
-class SmallDialogs : public FrameTest {
-  protected:
-    void SetUp() override {
-        FrameTest::SetUp();
-        Build_Test_League();
-        Clear_Dialog_Steps();
-        Start_Frame_Without_Loop();
-    }
-    void TearDown() override {
-        Clear_Dialog_Steps();
-        FrameTest::TearDown();
-    }
-};
+class SmallDialogs : public LeagueFrameTest {};
 
 // Spins the seasons' up-down as its arrows do.
 void Spin_To(WINDOW_HANDLE dialog, int32_t position) {

@@ -24,6 +24,7 @@
 #include "platform/registry_ini.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
+#include "support/dialog_steps.h"
 #include "support/game_runner.h"
 #include "support/test_league.h"
 
@@ -62,6 +63,18 @@ void FrameTest::TearDown() {
     Reset_Frame_State();
     Use_System_Clock();
     Set_Registry_File_Path("");
+}
+
+void LeagueFrameTest::SetUp() {
+    FrameTest::SetUp();
+    Build_Test_League();
+    Clear_Dialog_Steps();
+    Start_Frame_Without_Loop();
+}
+
+void LeagueFrameTest::TearDown() {
+    Clear_Dialog_Steps();
+    FrameTest::TearDown();
 }
 
 void Start_Frame_Without_Loop() {

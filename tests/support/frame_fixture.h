@@ -18,6 +18,14 @@ class FrameTest : public testing::Test {
     void TearDown() override;
 };
 
+// The frame over the test league, started as far as the message loop's
+// entry, with no dialog steps left over before or after the test.
+class LeagueFrameTest : public FrameTest {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+};
+
 // Start-up as far as the message loop's entry: flags, log, main window.
 void Start_Frame_Without_Loop();
 // A league of the test teams whose week 0 holds `games` games (team 2k at
