@@ -59,3 +59,8 @@ std::string Open_Installed_Season(int32_t year) {
         problems += "message " + message.Caption + ": " + message.Text + "\n";
     return problems;
 }
+
+void InstalledDatabasesTest::SetUp() {
+    Link_Installed_Databases();
+    Clear_Shown_Messages();
+}

@@ -4,11 +4,19 @@
 #include <cstdint>
 #include <string>
 
+#include <gtest/gtest.h>
+
 // Enters a folder of its own under the current folder, holding links to the
 // installation's databases, names, playbooks and input files (player
 // generation, the seasons' statistics); Unlink leaves and removes it.
 void Link_Installed_Databases();
 void Unlink_Installed_Databases();
+// A test in such a folder, with no message left over from before.
+class InstalledDatabasesTest : public testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override { Unlink_Installed_Databases(); }
+};
 // Loads the year's database as New Game does, checks it is that year's
 // league at its start, keeping the league's rules, and starts it as a game
 // of its first franchise; what went wrong, one problem a line ("" when

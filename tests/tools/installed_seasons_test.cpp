@@ -60,14 +60,7 @@ std::map<std::string, int32_t> League_Names() {
     return Team_Names(0, HALL_OF_FAME_TEAM);
 }
 
-class InstalledSeasons : public testing::Test {
-  protected:
-    void SetUp() override {
-        Link_Installed_Databases();
-        Clear_Shown_Messages();
-    }
-    void TearDown() override { Unlink_Installed_Databases(); }
-};
+class InstalledSeasons : public InstalledDatabasesTest {};
 } // namespace
 
 TEST_F(InstalledSeasons, SeasonsOfEveryEraOpenInNewGame) {

@@ -86,14 +86,7 @@ int32_t Finish_Of(const std::string& playoffs) {
     return -1;
 }
 
-class InstalledTeamRecords : public testing::Test {
-  protected:
-    void SetUp() override {
-        Link_Installed_Databases();
-        Clear_Shown_Messages();
-    }
-    void TearDown() override { Unlink_Installed_Databases(); }
-};
+class InstalledTeamRecords : public InstalledDatabasesTest {};
 } // namespace
 
 TEST_F(InstalledTeamRecords, PlayedSeasonsAreRecordedAsTheLeagueHoldsThem) {

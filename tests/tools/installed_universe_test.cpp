@@ -126,14 +126,7 @@ std::set<std::string> League_People() {
     return people;
 }
 
-class InstalledUniverse : public testing::Test {
-  protected:
-    void SetUp() override {
-        Link_Installed_Databases();
-        Clear_Shown_Messages();
-    }
-    void TearDown() override { Unlink_Installed_Databases(); }
-};
+class InstalledUniverse : public InstalledDatabasesTest {};
 
 class InstalledTeamHistory : public FrameTest {
   protected:
