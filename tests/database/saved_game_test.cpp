@@ -39,10 +39,6 @@ void Fill_Universe(uint32_t seed) {
         const uint32_t r = generator();
         block[i] = ((i >> 12) % 8 == 0) ? static_cast<uint8_t>(r) : static_cast<uint8_t>(r % 7);
     }
-    // A week of the season, as a saved league holds: a week past every
-    // calendar is bounded to the off-season, whose work would start on the
-    // random players.
-    Set_User_Preference(CURRENT_WEEK, 5);
     // What every load sets, so that a reload can be compared byte for byte.
     for (int team = 0; team < MAX_FRANCHISES; ++team) {
         Universe.Teams[team].Team_Stats[2] = team < 30 ? 0 : -1;
@@ -330,6 +326,9 @@ TEST(SaveLoad, VersionDigitsAndOldFileSettings) {
     EXPECT_EQ(Get_Save_File_Version("4101"), 4101);
 
     Fill_Universe(8);
+    // A week of the season, as a saved league holds; a week past every
+    // calendar is bounded to the off-season, which has work of its own.
+    Set_User_Preference(CURRENT_WEEK, 5);
     for (int n = 65; n <= 69; ++n)
         Set_User_Preference(n, 3);
     Universe.Header.Require_Click_After_Each_Play = 0;
