@@ -103,6 +103,8 @@ TEST(OffensivePlayCalling, SearchAnswersTheNumberOfACallablePlay) {
         if (plays[p].Play_Type == PLAY_TYPE_DRAW) plays[p].Play_Type = PLAY_TYPE_RUSH;
     plays[37].Play_Type = PLAY_TYPE_DRAW;
     plays[41].Play_Type = PLAY_TYPE_DRAW;
+    // No play called before, whatever an earlier test called last.
+    Last_Offensive_Play = -1;
     Seed_Random_Numbers(7);
     int32_t seen[2] = {0, 0};
     for (int i = 0; i < 100; ++i) {
