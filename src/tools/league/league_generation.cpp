@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -293,21 +294,30 @@ void Put_Back_Left_Players() {
     Left_During_Season.clear();
 }
 
-// Saves the league of the season that has just ended, its lines carrying
-// the values a season database keeps, and goes on from the league as it was.
-bool Save_Ended_Season(const std::string& installation, std::string* error) {
+// Runs `work` (which changes the league to save it) and then goes on from
+// the league as it was before; what `work` returns.
+int Work_On_League_Copy(const std::function<int()>& work) {
     static UNIVERSE_STATE kept;
     std::memcpy(&kept, &Universe, sizeof kept);
-    const int32_t year = Get_Current_Year();
-    Put_Back_Left_Players();
-    Keep_Played_Line_Values(year);
-    char name[64];
-    std::snprintf(name, sizeof name, ENDED_SEASON_FILE_FORM, year);
-    const std::string path = installation + "/" + name;
-    const int saved = Save_Game(path.c_str(), nullptr);
+    const int result = work();
     std::memcpy(&Universe, &kept, sizeof kept);
     Refresh_Active_Team_Count();
     Build_All_Player_Hashes();
+    return result;
+}
+
+// Saves the league of the season that has just ended, its lines carrying
+// the values a season database keeps, and goes on from the league as it was.
+bool Save_Ended_Season(const std::string& installation, std::string* error) {
+    const int32_t year = Get_Current_Year();
+    char name[64];
+    std::snprintf(name, sizeof name, ENDED_SEASON_FILE_FORM, year);
+    const std::string path = installation + "/" + name;
+    const int saved = Work_On_League_Copy([&] {
+        Put_Back_Left_Players();
+        Keep_Played_Line_Values(year);
+        return Save_Game(path.c_str(), nullptr);
+    });
     if (saved != SAVE_OK) *error = "cannot write " + path;
     return saved == SAVE_OK;
 }
@@ -439,24 +449,22 @@ bool Generate_Default_League(const std::vector<LEAGUE_FILE>& files, const std::s
         if (files[f].Has_Table && !Lay_Franchise_Table(tables[f], tables[first_table], error)) return false;
         // The season goes on from here for the next file, so the league is
         // saved from a copy.
-        static UNIVERSE_STATE kept;
-        std::memcpy(&kept, &Universe, sizeof kept);
         const std::set<std::string> people = League_People();
-        Make_Season_Database();
         const std::string path = installation + "/" + files[f].File_Name;
-        int saved = Save_Game(path.c_str(), nullptr);
-        if (saved == SAVE_OK && files[f].Class_File_Name != nullptr) {
-            static PLAYER_RECORD records[DRAFT_CLASS_RECORDS];
-            Gather_Season_Class(records, f > 0 && files[f - 1].Year == files[f].Year - 1
-                                             ? people_before
-                                             : std::set<std::string>());
-            const std::string class_path = installation + "/" + files[f].Class_File_Name;
-            if (Write_Draft_Class_File(class_path.c_str(), records) != 0) saved = SAVE_WRITE_FAILED;
-        }
-        std::memcpy(&Universe, &kept, sizeof kept);
+        const int saved = Work_On_League_Copy([&] {
+            Make_Season_Database();
+            int written = Save_Game(path.c_str(), nullptr);
+            if (written == SAVE_OK && files[f].Class_File_Name != nullptr) {
+                static PLAYER_RECORD records[DRAFT_CLASS_RECORDS];
+                Gather_Season_Class(records, f > 0 && files[f - 1].Year == files[f].Year - 1
+                                                 ? people_before
+                                                 : std::set<std::string>());
+                const std::string class_path = installation + "/" + files[f].Class_File_Name;
+                if (Write_Draft_Class_File(class_path.c_str(), records) != 0) written = SAVE_WRITE_FAILED;
+            }
+            return written;
+        });
         people_before = people;
-        Refresh_Active_Team_Count();
-        Build_All_Player_Hashes();
         if (saved != SAVE_OK) {
             *error = "cannot write " + path;
             return false;
