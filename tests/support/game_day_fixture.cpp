@@ -30,6 +30,7 @@
 #include "support/installation_mirror.h"
 #include "views/current_view.h"
 #include "views/game_day_screen.h"
+#include "views/game_day_view.h"
 #include "views/matchup_dialog_template.h"
 
 namespace {
@@ -246,6 +247,9 @@ GAME_RECORD* Start_Live_Game(uint32_t down, const char* skin) {
     Set_User_Preference(CURRENT_WEEK, 0);
     Set_User_Preference(PBP_OFFENSIVE_PLAY, -1);
     Set_User_Preference(PBP_DEFENSIVE_PLAY, -1);
+    // A game the play loop starts has its live box score lines choose their
+    // players afresh; so does this one, whatever game a test before showed.
+    Clear_Live_Box_Score_Player_Ids();
     Current_Game = game;
     Set_Current_View(GAMES_VIEW_ID);
     return game;
