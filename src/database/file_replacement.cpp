@@ -27,7 +27,9 @@ void Sync_Folder_Of(const std::string& path) {
 int Is_Read_Only_File(const std::string& path) {
     struct stat info;
     if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return 0;
-    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || access(path.c_str(), W_OK) != 0 ? 1 : 0;
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return 1;
+    // On a read-only file system the folder is what refuses, not the file.
+    return access(path.c_str(), W_OK) != 0 && errno != EROFS ? 1 : 0;
 }
 
 FILE* Open_Replacement_File(const std::string& path) {

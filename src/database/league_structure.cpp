@@ -1,5 +1,6 @@
 #include "database/league_structure.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -322,7 +323,9 @@ void Increment_Universe_Stat(int32_t n) {
     }
     int32_t* stats = Universe.Header.Universe_Stats;
     if (n == GAMES_PER_SEASON && stats[n] >= 18) stats[n] = 17;
-    ++stats[n];
+    // A counter stops at the largest value it can hold: whatever a file holds,
+    // one more touchdown never wraps it.
+    if (stats[n] < INT32_MAX) ++stats[n];
     if (n == WILD_CARD_TEAMS && stats[n] > 4)
         Report_System_Error("nValue too high in Set_Universe_Stat(WILD_CARD_TEAMS, %d)", stats[n]);
 }

@@ -94,7 +94,12 @@ void Assign_Team_Defensive_Systems();
 
 // Universe stats.
 int32_t Get_Universe_Stat(int32_t n);
+// Adds one to universe stat n, the league's counters of interception and
+// fumble-return touchdowns among them; a counter at INT32_MAX stays there.
 void Increment_Universe_Stat(int32_t n);
+// The league's counters of return touchdowns that the game engine adds to.
+constexpr int INTERCEPTION_RETURN_TOUCHDOWNS = 12;
+constexpr int FUMBLE_RETURN_TOUCHDOWNS = 13;
 void Set_Universe_Stat(int32_t value);
 // Stores universe stat n as given (the league-wide money figures the finance
 // model derives); n outside the table is reported and nothing is stored.

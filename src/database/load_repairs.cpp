@@ -46,6 +46,7 @@ namespace {
 constexpr int ALWAYS_FROM = INT_MIN;
 constexpr int ALWAYS_BELOW = INT_MAX;
 constexpr int YEAR_INDEX_BASE = 1998;
+constexpr int LAST_HISTORY_SEASON = NUMBER_OF_HISTORY_SEASONS - 1;
 constexpr int LAST_SCHEDULE_WEEK = NUMBER_OF_SCHEDULE_WEEKS - 1;
 constexpr int SCHEDULE_OPPONENT = 0;
 constexpr int SCHEDULE_GAME_INDEX = 3;
@@ -317,6 +318,7 @@ void Rebuild_Game_Teams_From_Schedules() {
 
 void Finish_Loaded_Game() {
     Current_Game = nullptr;
+    Forget_Logged_History_Seasons();
     // Some files stored a year in the season index: counted from 1900 (120 is
     // 2020) or, rarely, in full. It becomes an index from 1998 again.
     const int season_index = Get_User_Preference(CURRENT_SEASON_INDEX);
@@ -324,6 +326,13 @@ void Finish_Loaded_Game() {
         const int year = season_index >= YEAR_INDEX_BASE ? season_index : season_index + 1900;
         Set_User_Preference(CURRENT_SEASON_INDEX, year - YEAR_INDEX_BASE);
         Universe.Header.Universe_Stats[BASE_YEAR] = YEAR_INDEX_BASE;
+        // The index counts the teams' history of 100 seasons: a year more
+        // than 99 seasons after 1998 is the history's last season, the
+        // calendar year kept.
+        if (year - YEAR_INDEX_BASE > LAST_HISTORY_SEASON) {
+            Set_User_Preference(CURRENT_SEASON_INDEX, LAST_HISTORY_SEASON);
+            Universe.Header.Universe_Stats[BASE_YEAR] = year - LAST_HISTORY_SEASON;
+        }
     }
     Set_User_Preference(DAY_RUNNING, 0);
     Set_User_Preference(SIM_TO_QUARTER, 0);

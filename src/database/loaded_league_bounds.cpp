@@ -1,6 +1,7 @@
 #include "database/loaded_league_bounds.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <iterator>
 
@@ -12,11 +13,17 @@
 #include "database/universe.h"
 
 namespace {
-// Ratings of the game lie in 1-99; the bounds leave room around them, but
-// keep every sum and product the game forms of ratings inside an int.
-constexpr float LOWEST_RATING = 0.0f;
-constexpr float HIGHEST_RATING = 100.0f;
-constexpr int32_t MOST_YEAR = 9999;
+// The ratings the game writes: the ratings editor stores any value from
+// -1000 to 1000 into every rating but Health; Health and Durability are
+// re-derived from statistics (any figure, up to what a season holds) and cut
+// by injuries below 0 (a long injury's lasting damage scales them by 1 - 2d
+// after 1 - d, so as low as an eighth of their value below 0); development
+// and the editor's overall steps move them toward 99 from there. Beyond 1000
+// either way Set_Player_Rating reports the value as out of bounds: that is
+// the range, and every value inside it loads as it was saved.
+constexpr float LOWEST_RATING = -LARGEST_STORED_RATING;
+constexpr float HIGHEST_RATING = LARGEST_STORED_RATING;
+constexpr int32_t MOST_YEAR = MAX_CALENDAR_YEAR;
 constexpr int32_t MOST_PLAYER_MONEY = 2000000; // thousands of dollars a year
 constexpr int32_t MOST_LEAGUE_MONEY = 2000000000;
 constexpr int32_t LAST_TEAM = TOTAL_NUMBER_OF_TEAMS - 1;
@@ -42,6 +49,9 @@ const FIELD_RANGE UNIVERSE_STAT_RANGES[] = {
     {17, -100, 100},
     {18, -100, 100},
     {19, -100, 100},
+    // Counters the game engine only adds to, from 0; the addition saturates.
+    {INTERCEPTION_RETURN_TOUCHDOWNS, 0, INT32_MAX},
+    {FUMBLE_RETURN_TOUCHDOWNS, 0, INT32_MAX},
 };
 
 // Named settings that count or index a table. Rule codes and flags, which the
@@ -62,7 +72,8 @@ const FIELD_RANGE SETTING_RANGES[] = {
     {DRAFT_ROUND, 0, 7},
     {DRAFT_PICK, 0, MAX_FRANCHISES - 1},
     {DRAFT_BOARD_ROUND, 0, 7},
-    {DRAFT_BOARD_YEAR, 0, MOST_YEAR},
+    // The draft after the season: a year past the current one.
+    {DRAFT_BOARD_YEAR, 0, MOST_YEAR + 1},
     {SHOWN_LEAGUE, 0, NUMBER_OF_LEAGUES - 1},
     {SELECTED_CITY, 0, MAX_CITIES - 1},
     {OVERTIME_MINUTES, 0, 15},
@@ -148,6 +159,16 @@ void Bound_Player(PLAYER_RECORD& player) {
     Terminate(player.College);
 }
 
+// The season's year, Base_Year plus the season index, is at most the largest
+// year: the season roll-over holds a league there. A season index of 100 or
+// more is a year that the load turns into an index later (it keeps its own
+// Base_Year then).
+void Bound_Calendar_Year() {
+    int32_t& base_year = Universe.Header.Universe_Stats[BASE_YEAR];
+    const int32_t season = Universe.User_Preferences.Ints[CURRENT_SEASON_INDEX];
+    if (season < NUMBER_OF_HISTORY_SEASONS && base_year > MOST_YEAR - season) base_year = MOST_YEAR - season;
+}
+
 void Bound_Header() {
     UNIVERSE_HEADER& header = Universe.Header;
     Bound_Table(header.Universe_Stats, UNIVERSE_STAT_RANGES);
@@ -181,6 +202,7 @@ float Bound_Loaded_Rating(float value, int32_t rating) {
 void Bound_Loaded_League() {
     Bound_Header();
     Bound_Table(Universe.User_Preferences.Ints, SETTING_RANGES);
+    Bound_Calendar_Year();
     Universe.Season_Length = Clamp(Universe.Season_Length, SEASON_LENGTH_RANGE);
     for (int32_t& mark : Universe.Post_Season_Days)
         mark = Clamp(mark, POST_SEASON_MARK_RANGE);

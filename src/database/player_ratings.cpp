@@ -30,7 +30,7 @@ void Report_Player_Rating_Write(int32_t team, int32_t slot, int32_t rating, floa
                             static_cast<double>(value));
         return;
     }
-    if (std::fabs(value) > 1000.0f)
+    if (std::fabs(value) > LARGEST_STORED_RATING)
         Report_System_Error("fValue out of bounds in Set_Player_Rating(%d,%d,%d,[%1f])", team, slot, rating,
                             static_cast<double>(value));
     Universe.Teams[team].Players[slot].Ratings[rating] = value;

@@ -175,10 +175,11 @@ int32_t Get_Player_Position_Abbreviation(char* out, int32_t team, int32_t slot);
 // Ratings. A write to no player does nothing; one to no rating is reported and
 // dropped; a value beyond 1000 either way (or not a number) is stored, and
 // reported when beyond 1000.
+constexpr float LARGEST_STORED_RATING = 1000.0f;
 void Report_Player_Rating_Write(int32_t team, int32_t slot, int32_t rating, float value);
 inline void Set_Player_Rating(int32_t team, int32_t slot, int32_t rating, float value) {
     if (Is_Player_Address(team, slot) && static_cast<uint32_t>(rating) < NUMBER_OF_PLAYER_RATINGS &&
-        value >= -1000.0f && value <= 1000.0f) {
+        value >= -LARGEST_STORED_RATING && value <= LARGEST_STORED_RATING) {
         Universe.Teams[team].Players[slot].Ratings[rating] = value;
         return;
     }

@@ -12,6 +12,8 @@
 #include <system_error>
 #include <zlib.h>
 
+#include <sys/stat.h>
+
 #include "app/diagnostics.h"
 #include "app/progress_window.h"
 #include "database/adler_checksum.h"
@@ -150,6 +152,13 @@ uLong Continue_Team_Array_Sum(uLong sum, const uint8_t* block, uint32_t start, u
 
 enum INFLATE_RESULT { CHUNKS_INFLATED, CHUNKS_DO_NOT_FIT, CHUNKS_DAMAGED };
 
+// The bytes the writer puts into part `chunk` of a league of `size` bytes: a
+// hundredth of it, the last part the rest.
+uint32_t Part_Share(int chunk, uint32_t size) {
+    const uint32_t share = size / SAVE_FILE_CHUNKS;
+    return chunk == SAVE_FILE_CHUNKS - 1 ? size - share * (SAVE_FILE_CHUNKS - 1) : share;
+}
+
 // Reads chunks into `destination` until `size` bytes are filled or 100 chunks
 // were read, working out the team array's adler32 as each chunk comes out
 // (while its bytes are still at hand) when `team_sum` is given. A file whose
@@ -176,6 +185,11 @@ INFLATE_RESULT Inflate_Chunks(FILE* file, uint8_t* destination, const char* capt
 
     uint32_t offset = 0;
     int chunk = 0;
+    // The first part that unpacked to more than the writer puts in a part:
+    // when the league overflows, that part, not the one that hit the end,
+    // holds the bytes too many.
+    int oversized = -1;
+    uint32_t oversized_bytes = 0;
     for (; chunk < SAVE_FILE_CHUNKS && offset < size; ++chunk) {
         const int part = chunk + 1; // as the user counts
         uint32_t length = 0;
@@ -217,10 +231,21 @@ INFLATE_RESULT Inflate_Chunks(FILE* file, uint8_t* destination, const char* capt
         inflateEnd(&stream);
         if (overflowed) {
             Log_Debug_Line("Inflate_Universe_Chunks: chunk %d runs past %u bytes", chunk, size);
-            Refuse_File(
-                "holds more than a league: part %d of the %d parts that hold it runs past the league's "
-                "end.",
-                part, SAVE_FILE_CHUNKS);
+            if (oversized >= 0)
+                Refuse_File(
+                    "holds more than a league: part %d of the %d parts that hold it unpacks to %u bytes, "
+                    "more than the %u a part holds, and so part %d runs past the league's end.",
+                    oversized + 1, SAVE_FILE_CHUNKS, oversized_bytes, Part_Share(oversized, size), part);
+            else if (produced > Part_Share(chunk, size))
+                Refuse_File(
+                    "holds more than a league: part %d of the %d parts that hold it unpacks to more than "
+                    "the %u bytes a part holds, past the league's end.",
+                    part, SAVE_FILE_CHUNKS, Part_Share(chunk, size));
+            else
+                Refuse_File(
+                    "holds more than a league: part %d of the %d parts that hold it runs past the league's "
+                    "end.",
+                    part, SAVE_FILE_CHUNKS);
             return CHUNKS_DO_NOT_FIT;
         }
         if (status != Z_STREAM_END || leftover) {
@@ -228,6 +253,10 @@ INFLATE_RESULT Inflate_Chunks(FILE* file, uint8_t* destination, const char* capt
             Refuse_File("is damaged: part %d of the %d parts that hold the league does not unpack.", part,
                         SAVE_FILE_CHUNKS);
             return CHUNKS_DAMAGED;
+        }
+        if (oversized < 0 && produced > Part_Share(chunk, size)) {
+            oversized = chunk;
+            oversized_bytes = produced;
         }
         if (team_sum != nullptr)
             *team_sum = Continue_Team_Array_Sum(*team_sum, destination, offset, offset + produced);
@@ -273,6 +302,20 @@ void Note_Save_Failure(const std::string& path, int error_number) {
     save_failure.File = error ? path : full.lexically_normal().string();
     save_failure.Error = error_number;
     save_failure.Told = false;
+    save_failure.In_Folder = false;
+}
+
+// Notes that the folder of `path` let no file be created in it.
+void Note_Folder_Save_Failure(const std::string& path, int error_number) {
+    Note_Save_Failure(path, error_number);
+    const std::filesystem::path folder = std::filesystem::path(save_failure.File).parent_path();
+    if (!folder.empty()) save_failure.File = folder.string();
+    save_failure.In_Folder = true;
+}
+
+// Whether creating a file failed for want of the right to write in its folder.
+bool Is_Folder_Refusal(int error_number) {
+    return error_number == EACCES || error_number == EPERM || error_number == EROFS;
 }
 
 bool Is_Default_Database(const char* file_name) {
@@ -290,6 +333,13 @@ int Save_Game(const char* file_name, void*) {
     const int level = auto_save ? 1 : 6;
 
     const std::string path = Resolve_File_Path(file_name);
+    // A folder under the name is no file to replace: said before anything is
+    // written beside it.
+    struct stat target;
+    if (stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode)) {
+        Note_Save_Failure(path, EISDIR);
+        return SAVE_CANNOT_CREATE;
+    }
     if (Is_Read_Only_File(path)) {
         Show_Formatted_Message("Save Error",
                                "The saved game \"%s\" is read-only, so it was not replaced.\n\n"
@@ -316,7 +366,10 @@ int Save_Game(const char* file_name, void*) {
     if (file == nullptr) {
         // A folder that is in the way of the file written first is named as such.
         const int error_number = errno;
-        Note_Save_Failure(error_number == EEXIST ? path + ".tmp" : path, error_number);
+        if (Is_Folder_Refusal(error_number))
+            Note_Folder_Save_Failure(path, error_number);
+        else
+            Note_Save_Failure(error_number == EEXIST ? path + ".tmp" : path, error_number);
         Log_Debug_Line("Save_Game: \"%s\" could not be created: %s", file_name, strerror(error_number));
         Set_Game_Checksum(old_checksum);
         return SAVE_CANNOT_CREATE;
@@ -386,8 +439,20 @@ int Read_Saved_Game(const char* file_name) {
         return 0;
     }
 
+    // A folder opens for reading on this system, but holds no bytes to read.
+    struct stat opened;
+    if (fstat(fileno(file.get()), &opened) == 0 && S_ISDIR(opened.st_mode)) {
+        Refuse_File("is a folder, not a saved game: %s.", strerror(EISDIR));
+        return 0;
+    }
     char header[SAVE_FILE_HEADER_SIZE] = {};
+    errno = 0;
     const size_t header_read = fread(header, 1, 17, file.get());
+    if (header_read < 17 && ferror(file.get())) {
+        const int error_number = errno;
+        Refuse_File("could not be read: %s.", strerror(error_number != 0 ? error_number : EIO));
+        return 0;
+    }
     bool valid = header_read == 17 && memcmp(header, SAVE_FILE_SIGNATURE, SIGNATURE_LENGTH) == 0;
     for (int digit = SIGNATURE_LENGTH; valid && digit < 17; ++digit)
         valid = header[digit] >= '0' && header[digit] <= '9';

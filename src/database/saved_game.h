@@ -27,12 +27,15 @@ constexpr int SAVE_CANNOT_CREATE = 1;
 constexpr int SAVE_WRITE_FAILED = 2;
 
 // Why the last Save_Game failed: the file it was to write (a full path) and
-// the system's error number (0 when none is known). `Told` is set when the
-// save has told the user itself.
+// the system's error number (0 when none is known; EISDIR when a folder has
+// the file's name). `Told` is set when the save has told the user itself.
+// `In_Folder` is set when the folder let no file be created in it (it is
+// read-only, or the user may not write there): `File` then names the folder.
 struct SAVE_FAILURE {
     std::string File;
     int Error = 0;
     bool Told = false;
+    bool In_Folder = false;
 };
 const SAVE_FAILURE& Get_Last_Save_Failure();
 

@@ -113,7 +113,7 @@ int32_t Get_Season_Finish_Team(int32_t slot, int32_t which, int32_t seasons_back
     int32_t season = Get_User_Preference(CURRENT_SEASON_INDEX) - seasons_back;
     // Logged only, as the yearly reads log a season outside the history.
     if (season < 0 || season >= NUMBER_OF_HISTORY_SEASONS) {
-        Log_Debug_Line("Invalid nYear in Get_Team_Yearly_Int(%d,%d,%d)", 0, season, FINISH_CODE);
+        Log_Invalid_History_Season("Get_Team_Yearly_Int", 0, season, FINISH_CODE);
         return NO_PLAYER;
     }
     int32_t active = Count_Active_Teams();

@@ -1,5 +1,6 @@
 #include "database/team_record.h"
 
+#include <set>
 #include <strings.h>
 
 #include "app/diagnostics.h"
@@ -289,10 +290,26 @@ void Copy_Team_Current_Totals_To_Previous(int32_t team) {
             Set_Team_Totals_Stat(team, category, 1, stat, Get_Team_Totals_Stat(team, category, 0, stat));
 }
 
+namespace {
+// The seasons outside the history already logged.
+std::set<int32_t> logged_history_seasons;
+} // namespace
+
+void Log_Invalid_History_Season(const char* reader, int32_t team, int32_t season, int32_t n) {
+    // Every yearly read of a season outside the history would log it again,
+    // millions of times a season; one line a bad season says all there is.
+    if (!logged_history_seasons.insert(season).second) return;
+    Log_Debug_Line("Invalid nYear in %s(%d,%d,%d)", reader, team, season, n);
+}
+
+void Forget_Logged_History_Seasons() {
+    logged_history_seasons.clear();
+}
+
 int32_t Get_Team_Yearly_Char(int32_t team, int32_t season, int32_t n) {
     if (!Is_Used_Franchise_Slot(team)) return 0;
     if (season < 0 || season >= NUMBER_OF_HISTORY_SEASONS) {
-        Log_Debug_Line("Invalid nYear in Get_Team_Yearly_Char(%d,%d,%d)", team, season, n);
+        Log_Invalid_History_Season("Get_Team_Yearly_Char", team, season, n);
         return 0;
     }
     if (n < 0 || n >= NUMBER_OF_YEARLY_CHARS) return 0;
@@ -302,7 +319,7 @@ int32_t Get_Team_Yearly_Char(int32_t team, int32_t season, int32_t n) {
 int32_t Get_Team_Yearly_Int(int32_t team, int32_t season, int32_t n) {
     if (!Is_Used_Franchise_Slot(team)) return 0;
     if (season < 0 || season >= NUMBER_OF_HISTORY_SEASONS) {
-        Log_Debug_Line("Invalid nYear in Get_Team_Yearly_Int(%d,%d,%d)", team, season, n);
+        Log_Invalid_History_Season("Get_Team_Yearly_Int", team, season, n);
         return 0;
     }
     if (n < 0 || n >= NUMBER_OF_YEARLY_INTS) return 0;

@@ -85,6 +85,12 @@ void Clear_All_Team_Totals();
 void Copy_Team_Current_Totals_To_Previous(int32_t team);
 
 // Yearly history.
+// Logs "Invalid nYear in <reader>(team,season,n)" for a season outside the
+// history, the first time that season is read only.
+void Log_Invalid_History_Season(const char* reader, int32_t team, int32_t season, int32_t n);
+// Lets every season outside the history be logged once again (a league was
+// loaded, or the log begun anew).
+void Forget_Logged_History_Seasons();
 int32_t Get_Team_Yearly_Char(int32_t team, int32_t season, int32_t n);
 int32_t Get_Team_Yearly_Int(int32_t team, int32_t season, int32_t n);
 void Set_Team_Yearly_Char(int32_t team, int32_t season, int32_t n, int32_t value);

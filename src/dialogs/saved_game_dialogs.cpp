@@ -155,7 +155,7 @@ intptr_t Handle_Resume_Command(WINDOW_HANDLE dialog, int32_t id, uint32_t notifi
 // Names the file and the reason; the sentence that blames the name stays
 // only when the system's reason is about the name.
 void Tell_Save_Failure(int result) {
-    std::string opening = SAVE_WRITE_ERROR_TEXT;
+    std::string opening = Get_Save_Write_Error_Text(Get_Last_Save_Failure().Error);
     if (result == SAVE_CANNOT_CREATE) {
         const int error_number = Get_Last_Save_Failure().Error;
         const bool name_at_fault = error_number == 0 || error_number == ENAMETOOLONG ||

@@ -1,5 +1,6 @@
 #include "personnel/computer_draft_choices.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <vector>
 
@@ -211,7 +212,11 @@ void Make_Computer_Draft_Pick(int32_t team) {
     Set_Team_Financial_Stat(team, FINANCE_CASH, static_cast<int32_t>(cash));
     if (round <= LAST_STRATEGY_ROUND) {
         const int32_t position = Get_Player_Vital_Stat(pool_team, pool_slot, VITAL_POSITION);
-        if (static_cast<uint32_t>(position) < NUMBER_OF_POSITIONS) --Universe.Header.Draft_Strategy[position];
+        // The count of a position's picks left to the strategy stops at the
+        // least a short holds, whatever the file held.
+        if (static_cast<uint32_t>(position) < NUMBER_OF_POSITIONS &&
+            Universe.Header.Draft_Strategy[position] > INT16_MIN)
+            --Universe.Header.Draft_Strategy[position];
     }
     Draft_Player(team, pool_team, pool_slot);
 }

@@ -83,6 +83,9 @@ void Record_Team_Season_Finish() {
 void Advance_Season_Index() {
     const int32_t season = Get_User_Preference(CURRENT_SEASON_INDEX);
     if (season < 0 || season > LAST_HISTORY_SEASON) return;
+    // The calendar ends at its largest year: the seasons after it are played
+    // in that year again.
+    if (Get_Current_Year() >= MAX_CALENDAR_YEAR) return;
     if (season < LAST_HISTORY_SEASON) {
         Set_User_Preference(CURRENT_SEASON_INDEX, season + 1);
         return;

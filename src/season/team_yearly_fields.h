@@ -22,7 +22,8 @@ void Record_Team_Season_Finish();
 // dropping out and the last row cleared for the coming season, and Base_Year
 // moves on a year instead, so the calendar year still advances and the last
 // 100 seasons stay in the history with their years. An index outside the
-// history is left as it is.
+// history is left as it is, and so is a league in the largest calendar year
+// (MAX_CALENDAR_YEAR), whose next season is played in that year again.
 void Advance_Season_Index();
 // A league that comes with seasons behind it (a season index above 0)
 // starts a game in its current season: that season becomes season 0 and its

@@ -1,5 +1,7 @@
 #include "season/week_advance.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include "app/diagnostics.h"
@@ -344,7 +346,10 @@ void End_Advance_At_Once() {
 // goes on past the last history row, where the index stays.
 void Simulate_Seasons(int32_t seasons) {
     if (seasons <= 0) return;
-    const int32_t last = Get_Current_Year() + seasons;
+    // The year stops at the largest one (the roll-over holds it there), so
+    // the seasons are played up to that year and no further.
+    const int32_t last = static_cast<int32_t>(
+        std::min<int64_t>(static_cast<int64_t>(Get_Current_Year()) + seasons, MAX_CALENDAR_YEAR));
     Set_User_Preference(MULTI_SEASON_SIMULATION, 1);
     while (Get_Current_Year() < last && Get_User_Preference(MULTI_SEASON_SIMULATION) == 1) {
         const int32_t week = Week();

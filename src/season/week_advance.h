@@ -18,7 +18,9 @@ void Stop_Simulation();
 // gets the computer's calls for the snap it waits on and ends after it,
 // unfinished, and no further game is played.
 void End_Advance_At_Once();
-// Advances until `seasons` more seasons have begun, every team computer-run.
+// Advances until `seasons` more seasons have begun, every team computer-run;
+// no season begins after the largest calendar year (MAX_CALENDAR_YEAR), so
+// the seasons stop there.
 void Simulate_Seasons(int32_t seasons);
 // 1 while an advance plays weeks below its target.
 int32_t Is_Advancing();

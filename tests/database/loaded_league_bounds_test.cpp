@@ -5,9 +5,12 @@
 // game wrote is left as it was.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -20,10 +23,13 @@
 #include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/standings.h"
+#include "database/team_record.h"
 #include "database/universe.h"
 #include "frontoffice/player_value.h"
 #include "frontoffice/returners.h"
 #include "personnel/college_draft_flow.h"
+#include "personnel/injuries.h"
+#include "season/season_calendar.h"
 #include "season/week_advance.h"
 #include "support/old_saved_games.h"
 #include "support/played_season.h"
@@ -43,7 +49,135 @@ void Save_And_Load(const char* name) {
 }
 
 constexpr int32_t TEAM = 5;
+
+// Every used player's stored Health and Durability, bit for bit, by player
+// id: the ratings an injury's lasting damage takes below 0. (A load raises
+// slow skill players' Speed, and ratings below 20 are raised when read, as
+// every load does; those are the load's repairs, not its bounds.)
+std::map<int32_t, std::array<uint32_t, 2>> Stored_Health() {
+    std::map<int32_t, std::array<uint32_t, 2>> ratings;
+    For_Each_League_Player([&](int32_t team, int32_t slot) {
+        const PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
+        memcpy(ratings[player.Vital_Stats[VITAL_PLAYER_ID]].data(), &player.Ratings[RATING_HEALTH],
+               sizeof(float) * 2);
+    });
+    return ratings;
+}
+
+int32_t Count_Ratings_Below_Zero() {
+    int32_t count = 0;
+    For_Each_League_Player([&](int32_t team, int32_t slot) {
+        for (const float rating : Universe.Teams[team].Players[slot].Ratings)
+            count += rating < 0.0f;
+    });
+    return count;
+}
+
+// Saves the league as played, loads it, and expects every player's Health and
+// Durability back as they were written, and the bounds to leave the block alone.
+void Expect_Round_Trip_Keeps_Ratings(const char* name) {
+    const BYTES played = Copy_Block();
+    Bound_Loaded_League();
+    EXPECT_TRUE(played == Copy_Block()) << name << ": the bounds changed the league as played";
+    const auto before = Stored_Health();
+    Save_And_Load(name);
+    EXPECT_TRUE(before == Stored_Health()) << name << ": an injured player healed on the load";
+}
 } // namespace
+
+// Injuries leave lasting damage that takes Health and Durability below 0; a
+// save made then loads with them as they were, the injured not healed.
+TEST(LoadedLeagueBounds, SeasonsPlayedThroughInjuriesLoadAsSaved) {
+    Start_Played_Season(17);
+    // The League Editor's most frequent and most severe injuries.
+    Universe.Header.Universe_Stats[INJURY_FREQUENCY_FACTOR] = 100;
+    Universe.Header.Universe_Stats[INJURY_SEVERITY_FACTOR] = 100;
+    Advance_Weeks(2);
+    Advance_Weeks(22);
+    ASSERT_GT(Count_Ratings_Below_Zero(), 0) << "no injury of the regular season took a rating below 0";
+    Expect_Round_Trip_Keeps_Ratings("season_over.kor");
+    Advance_Weeks(22);
+    ASSERT_TRUE(Is_Champion_Decided());
+    Expect_Round_Trip_Keeps_Ratings("champion.kor");
+}
+
+// The ratings editor stores anything from -1000 to 1000: the bounds keep all
+// of it and bring only what lies beyond back to it. A load keeps the values
+// no read repairs (those below 20 are raised when read, and a slow skill
+// player's Speed is raised, in every league).
+TEST(LoadedLeagueBounds, EditedRatingsLoadAsTyped) {
+    Build_Played_Season(17);
+    PLAYER_RECORD& player = Universe.Teams[TEAM].Players[2];
+    const float typed[] = {-1000.0f, 1000.0f, -6.25f, 120.5f, 999.9f, 0.0f};
+    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
+        player.Ratings[rating] = typed[rating % 6];
+    const BYTES edited = Copy_Block();
+    Bound_Loaded_League();
+    EXPECT_TRUE(edited == Copy_Block()) << "every typed rating is kept";
+    player.Ratings[RATING_SPEED] = 1000.5f;
+    player.Ratings[RATING_POWER] = -1e30f;
+    Bound_Loaded_League();
+    EXPECT_EQ(player.Ratings[RATING_SPEED], 1000.0f);
+    EXPECT_EQ(player.Ratings[RATING_POWER], -1000.0f);
+
+    const float kept[] = {1000.0f, 120.5f, 999.9f, 75.25f};
+    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
+        player.Ratings[rating] = kept[rating % 4];
+    const int32_t id = player.Vital_Stats[VITAL_PLAYER_ID];
+    Save_And_Load("edited.kor");
+    const PLAYER_RECORD* loaded = nullptr;
+    For_Each_League_Player([&](int32_t team, int32_t slot) {
+        if (Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID] == id)
+            loaded = &Universe.Teams[team].Players[slot];
+    });
+    ASSERT_NE(loaded, nullptr);
+    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
+        EXPECT_EQ(loaded->Ratings[rating], kept[rating % 4]) << "rating " << rating;
+}
+
+// The engine adds to the league's return-touchdown counters; a file cannot
+// make the next touchdown overflow them, nor start them below 0.
+TEST(LoadedLeagueBounds, ReturnTouchdownCountersCannotOverflow) {
+    Build_Played_Season(17);
+    Universe.Header.Universe_Stats[INTERCEPTION_RETURN_TOUCHDOWNS] = INT_MAX;
+    Universe.Header.Universe_Stats[FUMBLE_RETURN_TOUCHDOWNS] = INT_MIN;
+    Save_And_Load("counters.kor");
+    EXPECT_EQ(Get_Universe_Stat(INTERCEPTION_RETURN_TOUCHDOWNS), INT_MAX);
+    EXPECT_EQ(Get_Universe_Stat(FUMBLE_RETURN_TOUCHDOWNS), 0);
+    Increment_Universe_Stat(INTERCEPTION_RETURN_TOUCHDOWNS);
+    Increment_Universe_Stat(FUMBLE_RETURN_TOUCHDOWNS);
+    EXPECT_EQ(Get_Universe_Stat(INTERCEPTION_RETURN_TOUCHDOWNS), INT_MAX) << "the counter stops at its top";
+    EXPECT_EQ(Get_Universe_Stat(FUMBLE_RETURN_TOUCHDOWNS), 1);
+}
+
+// The year and the season index: the year never passes the largest one, and
+// the index always lands inside the teams' 100-season history, the calendar
+// year kept.
+TEST(LoadedLeagueBounds, LoadedYearAndSeasonIndexStayInTheCalendarAndTheHistory) {
+    struct CASE {
+        int32_t Base_Year, Index, Year, Loaded_Index;
+    };
+    const CASE cases[] = {
+        {2010, 120, 2020, 22},  // a year counted from 1900
+        {2010, 2020, 2020, 22}, // a year in full
+        {2010, 1000, 2900, 99}, // from 1900, past the history
+        {2010, 2098, 2098, 99}, // in full, the first past the history
+        {2010, 9999, 9999, 99}, // the largest year
+        {9999, 5, 9999, 5},     // an index past the largest year
+        {2010, INT_MAX, 9999, 99}, {INT_MAX, 0, 9999, 0},
+    };
+    Build_Played_Season(17);
+    for (const CASE& c : cases) {
+        Universe.Header.Universe_Stats[BASE_YEAR] = c.Base_Year;
+        Set_User_Preference(CURRENT_SEASON_INDEX, c.Index);
+        Save_And_Load("calendar.kor");
+        EXPECT_EQ(Get_Current_Year(), c.Year) << c.Base_Year << " + " << c.Index;
+        EXPECT_EQ(Get_User_Preference(CURRENT_SEASON_INDEX), c.Loaded_Index)
+            << c.Base_Year << " + " << c.Index;
+        EXPECT_EQ(Get_Universe_Stat(BASE_YEAR) + Get_User_Preference(CURRENT_SEASON_INDEX), c.Year)
+            << "the sum is the year itself, not clamped to it";
+    }
+}
 
 TEST(LoadedLeagueBounds, LeaguesTheGameWroteAreLeftAsTheyAre) {
     const std::string shipped = std::string(KORVA_DATA_DIR) + "/Databases/Universe-2019.dat";
@@ -117,6 +251,9 @@ TEST(LoadedLeagueBounds, HeaderSettingsAreBoundedForTheSeasonAfterTheLoad) {
 
     // Inside the season: the playoff race, once a week has been won.
     Start_Played_Season(17);
+    // The League Editor's most frequent and most severe injuries.
+    Universe.Header.Universe_Stats[INJURY_FREQUENCY_FACTOR] = 100;
+    Universe.Header.Universe_Stats[INJURY_SEVERITY_FACTOR] = 100;
     Advance_Weeks(2);
     Universe.Header.Universe_Stats[GAMES_PER_SEASON] = INT_MIN;
     Save_And_Load("season.kor");
@@ -171,7 +308,7 @@ TEST(LoadedLeagueBounds, PlayerVitalsRatingsAndNamesAreBounded) {
     for (int32_t slot = 0; slot < 53; ++slot)
         for (int32_t rating : rated) {
             const float value = Universe.Teams[team].Players[slot].Ratings[rating];
-            EXPECT_TRUE(std::isfinite(value) && value >= 0.0f && value <= 100.0f)
+            EXPECT_TRUE(std::isfinite(value) && value >= -1000.0f && value <= 1000.0f)
                 << "slot " << slot << " rating " << rating << " is " << value;
         }
     // The paths that overflowed: a player's value in the weekly moves and the
@@ -183,7 +320,8 @@ TEST(LoadedLeagueBounds, PlayerVitalsRatingsAndNamesAreBounded) {
 
 TEST(LoadedLeagueBounds, RatingsOutsideTheScaleTakeTheNearestBoundOrTheBaseline) {
     EXPECT_EQ(Bound_Loaded_Rating(NAN, RATING_SPEED), Get_Rating_Baseline(RATING_SPEED));
-    EXPECT_EQ(Bound_Loaded_Rating(3e9f, RATING_SPEED), 100.0f);
-    EXPECT_EQ(Bound_Loaded_Rating(-INFINITY, RATING_SPEED), 0.0f);
+    EXPECT_EQ(Bound_Loaded_Rating(3e9f, RATING_SPEED), 1000.0f);
+    EXPECT_EQ(Bound_Loaded_Rating(-INFINITY, RATING_SPEED), -1000.0f);
+    EXPECT_EQ(Bound_Loaded_Rating(-2.96f, RATING_HEALTH), -2.96f) << "an injured player's health is kept";
     EXPECT_EQ(Bound_Loaded_Rating(63.25f, RATING_SPEED), 63.25f) << "a rating in range keeps its fraction";
 }

@@ -268,8 +268,21 @@ TEST(SaveLoad, RefusedFilesLeaveBlockUnchanged) {
         bytes.insert(bytes.end(), good.begin() + 25, good.begin() + 25 + 4 + first_length);
         cases.push_back({"extra_part.kor", bytes, "Read Error", nullptr, "after the end of the league"});
     }
+    {
+        // Part 1 holds a thousand bytes more than a part: the league runs
+        // past its end in part 100, and part 1 is named as the cause.
+        std::vector<uint32_t> sizes = Standard_Chunks();
+        sizes[0] += 1000;
+        cases.push_back({"big_first_part.kor", Make_League_File("2002", sizes), "Read Error", nullptr,
+                         "part 1 of the 100 parts that hold it unpacks to 230752 bytes, more than the 229752 "
+                         "a part holds, and so part 100 runs past the league's end."});
+    }
     for (const CASE& refused : cases)
         Write_File(refused.name, refused.bytes);
+    // A folder chosen as the saved game: the system's reason, not "not a valid file".
+    std::filesystem::create_directory("folder.kor");
+    cases.push_back(
+        {"folder.kor", {}, "Read Error", nullptr, "is a folder, not a saved game: Is a directory."});
     cases.push_back({"missing.kor",
                      {},
                      "File Load Error",
@@ -295,6 +308,10 @@ TEST(SaveLoad, RefusedFilesLeaveBlockUnchanged) {
         EXPECT_EQ(shown.rfind(read_error, 0), 0u) << shown;
         EXPECT_NE(shown.find(refused.reason, read_error.size()), std::string::npos) << shown;
         EXPECT_EQ(Active_Team_Count, -1);
+        if (refused.text == nullptr) {
+            EXPECT_FALSE(Was_Shown("Read Error", std::string("The file \"") + refused.name +
+                                                     "\" is not a valid Football Korva file."));
+        }
     }
 }
 
@@ -461,9 +478,11 @@ TEST(SaveLoad, FailedSaveKeepsChecksumAndExistingFile) {
     EXPECT_EQ(Get_Game_Checksum(), 12345u);
     EXPECT_EQ(Save_Game("", nullptr), SAVE_CANNOT_CREATE);
 
-    // Written in full but cannot replace the target: a failure, and nothing left behind.
+    // A folder under the file's name: nothing is written, the folder is named.
     std::filesystem::create_directories("taken.kor/inside");
-    EXPECT_EQ(Save_Game("taken.kor", nullptr), SAVE_WRITE_FAILED);
+    EXPECT_EQ(Save_Game("taken.kor", nullptr), SAVE_CANNOT_CREATE);
+    EXPECT_EQ(Get_Last_Save_Failure().Error, EISDIR);
+    EXPECT_EQ(Get_Last_Save_Failure().File, (std::filesystem::current_path() / "taken.kor").string());
     EXPECT_EQ(Get_Game_Checksum(), 12345u);
     EXPECT_FALSE(std::filesystem::exists("taken.kor.tmp"));
     EXPECT_TRUE(std::filesystem::is_directory("taken.kor/inside"));

@@ -175,6 +175,16 @@ TEST(TeamRecord, YearlyHistoryBoundsKeepOldValues) {
     EXPECT_EQ(Count_Debug_Lines("Invalid nYear in Get_Team_Yearly_Char(3,100,0)"), 1);
     EXPECT_EQ(Count_Error_Lines(), 0) << "the season check only logs";
 
+    // Read again and again (every yearly read of a league whose season index
+    // lies outside the history), a bad season is logged once.
+    for (int n = 0; n < 1000; ++n) {
+        Get_Team_Yearly_Char(n % 32, 100, n % 32);
+        Get_Team_Yearly_Int(n % 32, 100, n % 4);
+    }
+    EXPECT_EQ(Count_Debug_Lines("Invalid nYear"), 1);
+    Get_Team_Yearly_Int(3, -1, 0);
+    EXPECT_EQ(Count_Debug_Lines("Invalid nYear in Get_Team_Yearly_Int(3,-1,0)"), 1) << "another bad season";
+
     Set_Team_Yearly_Int(3, 99, 3, 42);
     EXPECT_EQ(Get_Team_Yearly_Int(3, 99, 3), 42);
     Set_Team_Yearly_Int(3, 100, 0, 5);

@@ -137,8 +137,9 @@ TEST_F(SavedGameRefusals, ResumeTellsWhichFileAndWhyAndKeepsTheLeague) {
 
 // Saves in the Save Game dialog under `name`, which fails; the box the user
 // is shown about it.
-const SHOWN_MESSAGE* Save_Failing_As(const std::string& name) {
+const SHOWN_MESSAGE* Save_Failing_As(const std::string& name, bool overwrite = false) {
     Clear_Shown_Messages();
+    if (overwrite) Script_Message_Answer("Filename in use", ID_BOX_OK);
     Script_Dialog_Step([name](WINDOW_HANDLE dialog) {
         Type_Dialog_Text(dialog, SAVE_NAME_EDIT, name);
         Click_Dialog_Button(dialog, ID_OK);
@@ -169,8 +170,24 @@ TEST_F(SavedGameRefusals, SaveIntoAReadOnlyFolderSaysSo) {
     if (access(".", W_OK) == 0) GTEST_SKIP() << "this user writes into read-only folders";
     const SHOWN_MESSAGE* told = Save_Failing_As("Locked Game");
     ASSERT_NE(told, nullptr);
-    EXPECT_EQ(told->Text, "Football Korva was unable to save a game with that file name.\n\nThe file \"" +
-                              (folder.Path / "Locked Game.kor").string() +
-                              "\" could not be created: Permission denied.");
+    EXPECT_EQ(told->Text, "Football Korva was unable to save a game with that file name.\n\nNo file can be "
+                          "created in the folder \"" +
+                              folder.Path.string() + "\": Permission denied.")
+        << "the folder is named, not the file";
     EXPECT_FALSE(std::filesystem::exists(folder.Path / "Locked Game.kor"));
+}
+
+// A folder that has the saved game's name is said to be one: nothing about
+// the disk being full, and nothing is written beside it.
+TEST_F(SavedGameRefusals, SaveOntoAFolderSaysItIsAFolder) {
+    const FOLDER_SCOPE folder("folder-target");
+    std::filesystem::create_directory("Folder Game.kor");
+    const SHOWN_MESSAGE* told = Save_Failing_As("Folder Game", true);
+    ASSERT_NE(told, nullptr);
+    EXPECT_EQ(told->Text, "Football Korva was unable to save a game with that file name.\n\n\"" +
+                              (folder.Path / "Folder Game.kor").string() +
+                              "\" is a folder, so no game can be saved under its name: Is a directory.");
+    EXPECT_EQ(Last_Message("File Write Error"), nullptr);
+    EXPECT_TRUE(std::filesystem::is_directory("Folder Game.kor"));
+    EXPECT_FALSE(std::filesystem::exists("Folder Game.kor.tmp"));
 }

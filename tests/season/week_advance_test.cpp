@@ -234,6 +234,33 @@ TEST(WeekAdvance, SimulatedSeasonsGoOnPastTheLastHistoryRow) {
     }
 }
 
+// The year, the roll-over and the loop that waits for them agree on the
+// largest year: the seasons are played up to it, no further, and a season
+// played in it starts the next one in the same year.
+TEST(WeekAdvance, SimulatedSeasonsStopAtTheLargestYear) {
+    Build_Small_League(4, MAX_CALENDAR_YEAR - 1, 1, 1);
+    Simulate_Seasons(3);
+    EXPECT_EQ(Get_Current_Year(), MAX_CALENDAR_YEAR);
+    EXPECT_EQ(Week(), 0) << "the last season has begun";
+    EXPECT_EQ(Get_User_Preference(MULTI_SEASON_SIMULATION), 0);
+    const int index = Get_User_Preference(CURRENT_SEASON_INDEX);
+
+    Simulate_Seasons(1);
+    EXPECT_EQ(Week(), 0) << "no season lies beyond the largest year";
+    EXPECT_EQ(Get_User_Preference(MULTI_SEASON_SIMULATION), 0);
+
+    // Played by hand, the season rolls over into the same year.
+    Advance_Weeks(22);
+    Advance_Weeks(22);
+    ASSERT_TRUE(Is_Champion_Decided());
+    Advance_Weeks(1);
+    EXPECT_EQ(Week(), 100);
+    EXPECT_EQ(Get_Current_Year(), MAX_CALENDAR_YEAR);
+    EXPECT_EQ(Get_User_Preference(CURRENT_SEASON_INDEX), index);
+    EXPECT_EQ(Get_Universe_Stat(BASE_YEAR) + index, MAX_CALENDAR_YEAR);
+    Expect_Advance_Finished();
+}
+
 TEST(WeekAdvance, SimulateSeasonsEndsWhenNothingMoves) {
     // A refused advance (a fantasy draft) moves nothing: the loop ends.
     Build_Small_League(4, 2010, 1, 1);

@@ -4,8 +4,12 @@
 #include <fstream>
 #include <iterator>
 
+#include "database/team_record.h"
+
 void Clear_Debug_Log() {
     std::remove("debug.txt");
+    // A season outside the history is logged once a log.
+    Forget_Logged_History_Seasons();
 }
 
 std::vector<std::string> Read_Debug_Log() {
