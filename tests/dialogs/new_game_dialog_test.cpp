@@ -228,7 +228,8 @@ TEST_F(NewGameDialog, FailedSaveKeepsExitFromClosingAndLeavesTheOldFileWhole) {
     EXPECT_STREQ(Universe.Header.Saved_Game_Name, "Old Game");
     EXPECT_NE(Compute_Game_Checksum(), Get_Game_Checksum()) << "still unsaved";
 
-    // A write that fails under a new name: the name goes back to the old one.
+    // A save that fails under a new name (a folder has it): the name goes
+    // back to the old one, and the folder is named as the cause.
     std::filesystem::create_directories("Taken.kor/held");
     Clear_Shown_Messages();
     Script_Message_Answer("Filename in use", ID_BOX_OK);
@@ -237,7 +238,8 @@ TEST_F(NewGameDialog, FailedSaveKeepsExitFromClosingAndLeavesTheOldFileWhole) {
         Click_Dialog_Button(dialog, ID_OK);
     });
     EXPECT_EQ(Do_Save_Game(Main_Window), 0);
-    EXPECT_TRUE(Was_Message_Shown("File Write Error"));
+    EXPECT_TRUE(Was_Message_Shown("File Open Error"));
+    EXPECT_FALSE(Was_Message_Shown("File Write Error")) << "nothing was written, no disk was full";
     EXPECT_STREQ(Universe.Header.Saved_Game_Name, "Old Game");
     std::filesystem::remove_all("Old Game.kor.tmp");
     std::filesystem::remove_all("Taken.kor");
