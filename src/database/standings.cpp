@@ -143,8 +143,11 @@ void Read_Scope_Teams() {
     STANDINGS_MEMO& memo = Standings_Memo;
     if (memo.Scopes == 0 || memo.Teams_Known) return;
     const int32_t teams = Get_Kept_Active_Team_Count();
-    memo.Teams = teams < MAX_FRANCHISES ? teams : MAX_FRANCHISES;
-    for (int32_t team = 0; team < memo.Teams; ++team) {
+    // The bound is kept in a local: the calls below could change the memo as
+    // far as the compiler can tell, and the loop must never pass the arrays.
+    const int32_t known = teams < MAX_FRANCHISES ? teams : MAX_FRANCHISES;
+    memo.Teams = known;
+    for (int32_t team = 0; team < known; ++team) {
         memo.Valid[team] = Is_Valid_Team_Code(team) != 0;
         if (!memo.Valid[team]) continue;
         memo.Team_Division[team] = Division_Of(team);

@@ -26,6 +26,7 @@
 #include "frontoffice/money.h"
 #include "platform/combo_box.h"
 #include "platform/controls.h"
+#include "platform/string_warnings.h"
 #include "platform/windows.h"
 
 namespace {
@@ -214,7 +215,9 @@ void Set_Text(WINDOW_HANDLE dialog, int32_t id, const char* text) {
 void Set_Money(WINDOW_HANDLE dialog, int32_t id, int64_t amount) {
     char digits[FORMATTED_TEXT_SIZE];
     Format_Wide_Number_Commas(amount, digits);
+    STRING_PREPEND_WARNING_OFF
     Set_Text(dialog, id, ("$" + std::string(digits)).c_str());
+    STRING_PREPEND_WARNING_ON
 }
 
 void Set_Number(WINDOW_HANDLE dialog, int32_t id, int64_t value) {
@@ -409,7 +412,9 @@ void Fill_Tickets_Dialog(WINDOW_HANDLE dialog) {
     const int64_t gate = Stat(FINANCE_LAST_GATE);
     const int64_t attendance = Stat(FINANCE_LAST_ATTENDANCE);
     Format_Cents(Clamp_To_Int32(attendance != 0 ? Mul_Div_Round_64(gate, 100, attendance) : 0), text);
+    STRING_PREPEND_WARNING_OFF
     Set_Text(dialog, TICKET_PAID_TEXT, ("$" + std::string(text)).c_str());
+    STRING_PREPEND_WARNING_ON
     const int64_t capacity = Get_Team_Stadium_Stat(team, STADIUM_CAPACITY);
     char digits[FORMATTED_TEXT_SIZE];
     Format_Wide_Number_Commas(attendance, digits);

@@ -22,6 +22,7 @@
 #include "frontoffice/trade_offer.h"
 #include "personnel/draft_state.h"
 #include "platform/message_box.h"
+#include "platform/string_warnings.h"
 #include "platform/text_render.h"
 #include "platform/windows.h"
 #include "season/draft_picks_value.h"
@@ -70,7 +71,9 @@ bool Is_College_Player(int32_t team) {
 std::string Dollars(int64_t amount) {
     char digits[FORMATTED_TEXT_SIZE];
     Format_Wide_Number_Commas(amount, digits);
+    STRING_PREPEND_WARNING_OFF
     return "$" + std::string(digits);
+    STRING_PREPEND_WARNING_ON
 }
 
 // The user cannot pay this college player's bonus: he may go to the Trading

@@ -26,6 +26,7 @@
 #include "platform/controls.h"
 #include "platform/list_box.h"
 #include "platform/message_box.h"
+#include "platform/string_warnings.h"
 #include "platform/windows.h"
 
 namespace {
@@ -260,7 +261,9 @@ void Spin_Cash(WINDOW_HANDLE dialog, int32_t spin, int32_t up) {
     const int32_t amount = Step_Trade_Cash(Hold_Trade_Cash(typed, payer), up, payer);
     char digits[FORMATTED_TEXT_SIZE];
     Format_Number_Commas(amount, digits);
+    STRING_PREPEND_WARNING_OFF
     Set_Dialog_Item_Text(dialog, edit, ("$" + std::string(digits)).c_str());
+    STRING_PREPEND_WARNING_ON
     if (amount < 1) {
         // Nothing paid from this side any more.
         if ((Current_Trade_Offer.Cash > 0) == user_pays && Current_Trade_Offer.Cash != 0)

@@ -21,6 +21,7 @@
 #include "platform/combo_box.h"
 #include "platform/controls.h"
 #include "platform/list_box.h"
+#include "platform/string_warnings.h"
 #include "platform/windows.h"
 
 namespace {
@@ -78,7 +79,9 @@ void Fill_Trade_Team_List(WINDOW_HANDLE dialog) {
     const int32_t user = Get_Trade_User_Team();
     char name[FORMATTED_TEXT_SIZE] = "";
     if (user != NO_TRADE_TEAM) Get_Team_Full_Name(user, name);
+    STRING_PREPEND_WARNING_OFF
     std::string caption = " " + std::string(name);
+    STRING_PREPEND_WARNING_ON
     for (char& c : caption)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     Set_Dialog_Item_Text(dialog, TRADE_USER_CAPTION, caption.c_str());

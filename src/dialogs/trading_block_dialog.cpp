@@ -37,6 +37,7 @@
 #include "platform/list_box.h"
 #include "platform/list_view.h"
 #include "platform/message_box.h"
+#include "platform/string_warnings.h"
 #include "platform/windows.h"
 
 namespace {
@@ -262,7 +263,9 @@ void Init_Trading_Block(WINDOW_HANDLE dialog) {
     const int32_t user = Get_User_Team();
     char name[FORMATTED_TEXT_SIZE] = "";
     if (Is_Used_Franchise_Slot(user)) Get_Team_Full_Name(user, name);
+    STRING_PREPEND_WARNING_OFF
     std::string caption = " " + std::string(name);
+    STRING_PREPEND_WARNING_ON
     for (char& c : caption)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     Set_Dialog_Item_Text(dialog, BLOCK_USER_CAPTION, caption.c_str());

@@ -499,7 +499,9 @@ void Set_Game_Weather(GAME_RECORD* pGame) {
         pGame->Wind_Direction = INDOOR_WIND;
         temperature = (temperature + 730) / 11;
     } else {
-        const int32_t speed = Draw_Below(12) + Draw_Below(12) - 7;
+        // Two draws, one statement each: the order of a sum's operands is open.
+        const int32_t first_draw = Draw_Below(12);
+        const int32_t speed = first_draw + Draw_Below(12) - 7;
         pGame->Wind_Speed = static_cast<uint16_t>(speed > 0 ? speed : 0);
         pGame->Wind_Direction = static_cast<uint16_t>(Draw_Below(360));
     }

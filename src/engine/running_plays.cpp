@@ -31,7 +31,9 @@ constexpr int32_t ROUTE_BLOCKING = 40;
 // counters, credits, the return and the possible touchdown.
 void Resolve_Lost_Run_Fumble(GAME_RECORD* pGame, int32_t carrier, int32_t direction, int32_t scramble) {
     const int32_t offense_side = Get_Offense_Side(pGame);
-    int32_t gain = Play_Random_Below(10) + Play_Random_Below(10) - 5;
+    // Two draws, one statement each: the order of a sum's operands is open.
+    const int32_t first_draw = Play_Random_Below(10);
+    int32_t gain = first_draw + Play_Random_Below(10) - 5;
     if (gain >= pGame->Yards_To_Goal) gain = Play_Random_Below(pGame->Yards_To_Goal);
     Set_Current_Play_Result(pGame, RESULT_RUN_FUMBLE);
     pGame->Snap_Seconds = static_cast<int8_t>(pGame->Snap_Seconds + 7 + Play_Random_Below(7));

@@ -213,8 +213,10 @@ int32_t Get_Offer_Side_Quality(const TRADE_OFFER* offer, int32_t side) {
     int64_t worth = best < 0 ? 0 : Get_Bounded_Rating_Value(team, best, static_cast<float>(best_figure));
     for (int32_t item : offer->Items[side]) {
         if (item == best || !Is_Trade_Player_Item(*offer, side, item)) continue;
-        const float figure =
-            (Ensure_Player_Minimum_Rating(team, item) + Get_Player_Potential(team, item)) / 2.0f;
+        // One evaluation a statement: either may draw (a rating repair), and
+        // the order of an operator's operands is open.
+        const float rating = Ensure_Player_Minimum_Rating(team, item);
+        const float figure = (rating + Get_Player_Potential(team, item)) / 2.0f;
         worth += Get_Bounded_Rating_Value(team, item, figure) / 5;
     }
     // The worth back on the rating scale.

@@ -53,7 +53,10 @@ void Promote_Arriving_Starter(int32_t team, int32_t slot) {
     const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
     const int32_t last = Get_Last_Starter_At_Position(team, position);
     if (last < 0 || last == slot) return;
-    if (Get_Player_Value(team, slot) > Get_Player_Value(team, last)) Swap_Players(team, slot, team, last);
+    // One value a statement: either may draw (a rating repair), and the order
+    // of an operator's operands is open.
+    const int32_t value = Get_Player_Value(team, slot);
+    if (value > Get_Player_Value(team, last)) Swap_Players(team, slot, team, last);
 }
 
 int32_t Find_Player_Slot_By_ID(int32_t team, int32_t id) {

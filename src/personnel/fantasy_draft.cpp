@@ -166,8 +166,11 @@ int64_t Rating_Bonus(int32_t rating) {
 
 int64_t Candidate_Value(int32_t team, int32_t slot, const int32_t* needs, int32_t rank, bool cap_set,
                         int32_t room, int64_t low, int64_t mid, int64_t scale) {
-    int64_t value = Get_Player_Trade_Value(team, slot) +
-                    (2 * static_cast<int64_t>(rank) * Get_Player_Net_Trade_Value(team, slot, 0) + 50) / 100;
+    // One value a statement: either may draw (a rating repair), and the order
+    // of an operator's operands is open.
+    const int64_t trade_value = Get_Player_Trade_Value(team, slot);
+    int64_t value =
+        trade_value + (2 * static_cast<int64_t>(rank) * Get_Player_Net_Trade_Value(team, slot, 0) + 50) / 100;
     if (!cap_set || room > 2 * mid) {
         const int32_t position = Own_Position(team, slot);
         float rating = Get_Player_Position_Rating(team, slot, position);

@@ -11,6 +11,7 @@
 #include "database/safe_strings.h"
 #include "database/settings.h"
 #include "database/universe.h"
+#include "platform/string_warnings.h"
 #include "reports/html_text.h"
 
 namespace {
@@ -108,11 +109,13 @@ std::string Get_Leaders_League_Name(int32_t league) {
 std::string Get_Leaders_Page_Name(int32_t league, int32_t seasons_back) {
     if (!Is_Encyclopedia_League(league)) return "";
     std::string name = Get_Leaders_League_Name(league) + " Leaders";
+    STRING_PREPEND_WARNING_OFF
     if (seasons_back == -2)
         name += " By Season";
     else if (seasons_back >= 0)
         name += " " + std::to_string(Get_Encyclopedia_Year(seasons_back));
     else if (seasons_back != -1)
         return "";
+    STRING_PREPEND_WARNING_ON
     return Make_Safe_File_Name(name.c_str()) + ".htm";
 }

@@ -15,6 +15,7 @@
 #include "database/text_format.h"
 #include "dialogs/player_list_dialog.h"
 #include "platform/message_box.h"
+#include "platform/string_warnings.h"
 
 namespace {
 constexpr int32_t FIRST_EXPORTED_RATING = RATING_ACCURACY;
@@ -71,9 +72,11 @@ std::string Format_Player_Ratings_Row(int32_t team, int32_t slot) {
     std::string line = Field(id) + "," + Field(abbreviation) + "," + Field(first) + "," + Field(last) + "," +
                        Field(Get_Position_Short_Name(Get_Player_Vital_Stat(team, slot, VITAL_POSITION))) +
                        "," + Field(depth);
+    STRING_PREPEND_WARNING_OFF
     for (int32_t rating = FIRST_EXPORTED_RATING; rating <= LAST_EXPORTED_RATING; ++rating)
         line += "," + std::to_string(Whole_Rating(Get_Player_Rating(team, slot, rating)));
     line += "," + std::to_string(Whole_Rating(Get_Player_Rating(team, slot, RATING_DURABILITY)));
+    STRING_PREPEND_WARNING_ON
     return line;
 }
 

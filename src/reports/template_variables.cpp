@@ -24,6 +24,7 @@
 #include "database/universe.h"
 #include "dialogs/player_texts.h"
 #include "frontoffice/fan_support.h"
+#include "platform/string_warnings.h"
 #include "reports/encyclopedia_export.h"
 #include "reports/encyclopedia_pages.h"
 #include "reports/html_text.h"
@@ -386,7 +387,9 @@ std::string Select_List(int32_t type) {
             char name[FORMATTED_TEXT_SIZE] = "";
             Get_Team_Full_Name(team, name);
             std::string value = Get_Team_File_Stem(team);
+            STRING_PREPEND_WARNING_OFF
             if (type == 5) value += " " + std::to_string(current);
+            STRING_PREPEND_WARNING_ON
             out +=
                 Option(Escape_HTML_Text(Make_Safe_File_Name(value.c_str()).c_str()), Escape_HTML_Text(name));
         }

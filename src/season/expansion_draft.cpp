@@ -206,8 +206,11 @@ int32_t Find_Expansion_Draft_Choice(int32_t expansion_team, int32_t position, in
         for (int32_t slot = 0; slot < count; ++slot) {
             if (Get_Player_Vital_Stat(team, slot, VITAL_EXPANSION_PROTECTED) != 0) continue;
             if (Get_Player_Vital_Stat(team, slot, VITAL_POSITION) != position) continue;
+            // One value a statement: either may draw (a rating repair), and the
+            // order of an operator's operands is open.
+            const int32_t trade_value = Get_Player_Trade_Value(team, slot);
             int32_t value =
-                Get_Player_Trade_Value(team, slot) / 2 +
+                trade_value / 2 +
                 std::max(Get_Player_Trade_Value_For_Team(expansion_team, team, slot, 100) / 2, 0) + 1000;
             if (taken > 0) value /= taken + 1;
             if (value > best_value) {

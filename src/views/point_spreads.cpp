@@ -54,7 +54,10 @@ int32_t Compute_Point_Spread(int32_t rating_difference, int32_t rank_difference,
 }
 
 int32_t Get_Point_Spread_By_Rating(int32_t team_a, int32_t team_b) {
-    const int32_t d = Get_Team_Overall_Rating(team_a) - Get_Team_Overall_Rating(team_b);
+    // One rating a statement: a rating may draw (a unit without a player gets
+    // one), and the order of an operator's operands is open.
+    const int32_t rating_a = Get_Team_Overall_Rating(team_a);
+    const int32_t d = rating_a - Get_Team_Overall_Rating(team_b);
     // Ranks count the better teams (0 = best).
     const int32_t e = Get_Team_Strength_Rank(team_b) - Get_Team_Strength_Rank(team_a);
     return Compute_Point_Spread(d, e, Active_Team_Count);

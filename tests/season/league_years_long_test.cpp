@@ -30,6 +30,7 @@
 #include "personnel/draft_state.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
+#include "platform/string_warnings.h"
 #include "season/league_rules.h"
 #include "season/season_start.h"
 #include "season/week_advance.h"
@@ -136,8 +137,10 @@ DRAFT_FIGURES Expect_Draft_Made_In_Order(const UNIVERSE_STATE& end) {
         }
         char nickname[FORMATTED_TEXT_SIZE];
         Get_Team_Nickname(owners[figures.Picks], nickname);
+        STRING_PREPEND_WARNING_OFF
         EXPECT_EQ(line.rfind(" " + std::string(nickname) + " ", 0), 0u)
             << "pick " << figures.Picks + 1 << " belongs to team " << owners[figures.Picks] << ": " << line;
+        STRING_PREPEND_WARNING_ON
         ++figures.Picks;
     }
     For_Each_League_Player(

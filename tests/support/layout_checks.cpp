@@ -9,13 +9,16 @@
 #include "platform/combo_box.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
+#include "platform/string_warnings.h"
 #include "platform/text_render.h"
 #include "platform/windows.h"
 
 namespace {
 std::string Describe(const RECT_AREA& r) {
+    STRING_PREPEND_WARNING_OFF
     return "(" + std::to_string(r.Left) + "," + std::to_string(r.Top) + ")-(" + std::to_string(r.Right) +
            "," + std::to_string(r.Bottom) + ")";
+    STRING_PREPEND_WARNING_ON
 }
 
 // Texts side by side closer than this read as one.
@@ -168,9 +171,11 @@ std::vector<std::string> Find_Drawn_Text_Faults(int32_t first, const DRAWING_SUR
         const bool clipped = (text->Format & TEXT_NO_CLIP) == 0;
         const bool too_wide = width > text->Rect.Right - text->Rect.Left;
         const bool too_tall = clipped && (letters.Top < text->Rect.Top || letters.Bottom > text->Rect.Bottom);
+        STRING_PREPEND_WARNING_OFF
         if (too_wide || too_tall)
             add("\"" + std::string(text->Text) + "\" lies " + Describe(letters) + ", its place is " +
                 Describe(text->Rect));
+        STRING_PREPEND_WARNING_ON
     }
     for (size_t i = 0; i < texts.size(); ++i)
         for (size_t j = i + 1; j < texts.size(); ++j) {
@@ -178,9 +183,11 @@ std::vector<std::string> Find_Drawn_Text_Faults(int32_t first, const DRAWING_SUR
             const DRAWN_TEXT& b = *texts[j];
             if (a.Surface != b.Surface || Is_Shadow_Of(a, b)) continue;
             const RECT_AREA la = Letters_Of(a), lb = Letters_Of(b);
+            STRING_PREPEND_WARNING_OFF
             if (Run_Together(la, lb))
                 add("\"" + std::string(a.Text) + "\" " + Describe(la) + " runs into \"" + b.Text + "\" " +
                     Describe(lb));
+            STRING_PREPEND_WARNING_ON
         }
     return faults;
 }

@@ -25,6 +25,7 @@
 #include "database/team_record_layout.h"
 #include "dialogs/history_dialogs.h"
 #include "platform/message_box.h"
+#include "platform/string_warnings.h"
 #include "season/new_game_choices.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
@@ -90,8 +91,10 @@ std::string Describe(const CAREER& career) {
     std::string text;
     for (const auto& [year, line] : career) {
         text += std::to_string(year) + " " + line.first + ":";
+        STRING_PREPEND_WARNING_OFF
         for (const int32_t figure : line.second)
             text += " " + std::to_string(figure);
+        STRING_PREPEND_WARNING_ON
         text += "\n";
     }
     return text;
@@ -147,7 +150,9 @@ std::string Record_Text(int32_t team, int32_t season) {
     const int32_t wins = Get_Team_Yearly_Char(team, season, RECORD_CHAR_WINS);
     const int32_t losses = Get_Team_Yearly_Char(team, season, RECORD_CHAR_LOSSES);
     const int32_t ties = Get_Team_Yearly_Char(team, season, RECORD_CHAR_TIES);
+    STRING_PREPEND_WARNING_OFF
     return std::to_string(wins) + "-" + std::to_string(losses) + (ties > 0 ? "-" + std::to_string(ties) : "");
+    STRING_PREPEND_WARNING_ON
 }
 } // namespace
 

@@ -20,6 +20,7 @@
 #include "database/universe.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
+#include "platform/string_warnings.h"
 #include "support/debug_log.h"
 #include "support/test_league.h"
 #include "tools/seasons_csv.h"
@@ -295,8 +296,10 @@ TEST_F(WebImport, TheIdTableHoldsTwentyThousandAndSaysSoOnce) {
     EXPECT_EQ(Assign_Download_Player_Id("AbcdEf00"), 0) << "known already";
     EXPECT_EQ(Assign_Download_Player_Id("TwelveChars0"), 0) << "more than the table's 11 characters";
     EXPECT_EQ(Assign_Download_Player_Id("a/b"), 0);
+    STRING_PREPEND_WARNING_OFF
     for (int32_t n = 1; n < DOWNLOAD_PLAYER_ID_LIMIT; ++n)
         ASSERT_EQ(Assign_Download_Player_Id(("P" + std::to_string(n)).c_str()), 1);
+    STRING_PREPEND_WARNING_ON
     EXPECT_EQ(Assign_Download_Player_Id("Overflow1"), 0);
     EXPECT_EQ(Assign_Download_Player_Id("Overflow2"), 0);
     EXPECT_EQ(Count_Debug_Lines("more than 20000 players"), 1);

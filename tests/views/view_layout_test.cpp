@@ -20,6 +20,7 @@
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
 #include "platform/scripted_answers.h"
+#include "platform/string_warnings.h"
 #include "platform/windows.h"
 #include "season/week_advance.h"
 #include "support/game_day_fixture.h"
@@ -43,9 +44,11 @@ std::string Find_Texts_Under_The_Logo() {
         const DRAWN_TEXT* text = Get_Drawn_Text(i);
         if (text->Surface != Get_Back_Buffer_Surface()) continue;
         const RECT_AREA& letters = text->Letters;
+        STRING_PREPEND_WARNING_OFF
         if (letters.Left < logo.Right && logo.Left < letters.Right && letters.Top < logo.Bottom &&
             logo.Top < letters.Bottom)
             faults += "\"" + std::string(text->Text) + "\" lies under the team logo\n";
+        STRING_PREPEND_WARNING_ON
     }
     return faults;
 }

@@ -86,7 +86,9 @@ double Unit() {
 // A factor around 1 whose logarithm is normal with deviation `deviation`,
 // kept within two and a half deviations: how far a season strays from its expectation.
 double Spread(double deviation) {
-    const double normal = std::sqrt(-2.0 * std::log(Unit())) * std::cos(2.0 * std::numbers::pi * Unit());
+    // Two draws, in this order: the radius, then the angle.
+    const double radius = std::sqrt(-2.0 * std::log(Unit()));
+    const double normal = radius * std::cos(2.0 * std::numbers::pi * Unit());
     return std::exp(deviation * Clamped(normal, -2.5, 2.5));
 }
 
@@ -356,8 +358,10 @@ void Make_Fumbles(std::vector<ROSTER_PLAYER>& roster, int32_t games, const ERA_N
                                          : stats[7] + stats[10] + 0.0;
     });
     if (handlers.Players.empty()) return;
-    const std::vector<int32_t> fumbles =
-        Share_Total(Rounded(norms.Fumbles * games * Spread(0.2)), Strayed(handlers, 0.4).Weights);
+    // The handlers' shares are drawn before the team's total.
+    const SHARE_LIST strayed = Strayed(handlers, 0.4);
+    const int32_t total = Rounded(norms.Fumbles * games * Spread(0.2));
+    const std::vector<int32_t> fumbles = Share_Total(total, strayed.Weights);
     for (size_t n = 0; n < fumbles.size(); ++n) {
         int32_t* stats = figures->Players[handlers.Players[n]->Slot].Stats;
         const bool quarterback = handlers.Players[n]->Position == POSITION_QB;
@@ -385,18 +389,20 @@ void Make_Defence(std::vector<ROSTER_PLAYER>& roster, int32_t games, const ERA_N
                   }),
             0.15);
     };
-    Credit_Share(figures, weigh_stat(2), Rounded(norms.Tackles * games * Spread(0.06)), 2);
-    Credit_Share(figures, weigh_stat(3), Rounded(norms.Assists * games * Spread(0.1)), 3);
-    Credit_Share(figures, weigh_stat(4),
-                 Rounded(2.0 * norms.Sacks * games * (1.0 + 0.2 * coverage) * Spread(0.15)), 4);
-    Credit_Share(figures, weigh_stat(5), Rounded(norms.Fumbles * games * 0.55 * Spread(0.25)), 5);
-    Credit_Share(figures, weigh_stat(6),
-                 Rounded(norms.Passes_Defended * games * (1.0 + 0.2 * coverage) * Spread(0.15)), 6);
+    // The team's total is drawn before the defenders' shares of it.
+    auto credit_stat = [&](int32_t stat, int32_t total) {
+        Credit_Share(figures, weigh_stat(stat), total, stat);
+    };
+    credit_stat(2, Rounded(norms.Tackles * games * Spread(0.06)));
+    credit_stat(3, Rounded(norms.Assists * games * Spread(0.1)));
+    credit_stat(4, Rounded(2.0 * norms.Sacks * games * (1.0 + 0.2 * coverage) * Spread(0.15)));
+    credit_stat(5, Rounded(norms.Fumbles * games * 0.55 * Spread(0.25)));
+    credit_stat(6, Rounded(norms.Passes_Defended * games * (1.0 + 0.2 * coverage) * Spread(0.15)));
     const int32_t interceptions = Rounded(norms.Pass_Attempts * games * norms.Interception_Rate *
                                           (1.0 + 0.25 * coverage) * Spread(0.2));
     const int32_t recovered = Rounded(norms.Fumbles * games * 0.45 * Spread(0.25));
-    Credit_Share(figures, weigh_stat(7), interceptions, 7);
-    Credit_Share(figures, weigh_stat(8), recovered, 8);
+    credit_stat(7, interceptions);
+    credit_stat(8, recovered);
     // One return in about fifteen goes the distance.
     const SHARE_LIST scorers = Weigh(roster, [figures](const ROSTER_PLAYER& p) {
         const int32_t* stats = figures->Players[p.Slot].Stats;
