@@ -302,10 +302,11 @@ void Apply_Sack_Fumble(GAME_RECORD* pGame, int32_t e) {
     const int32_t sacker = Credit_Sack(pGame);
     const int32_t recoverer = Choose_Game_Event_Player(pGame, 2, 8, 0);
     const int32_t recoverer_id = Defense_Id(pGame, recoverer);
-    Say(pGame, 29, 0, 0, Defense_Id(pGame, sacker), recoverer_id);
+    // The fumble line names the man who lost the ball and the one who forced it.
+    const int32_t passer_id = Offense_Id(pGame, passer);
+    Say(pGame, 29, 0, 0, passer_id, Defense_Id(pGame, sacker));
     Record_Lost_Fumble(pGame, passer, sacker, recoverer);
     const int32_t ret = Draw_Fumble_Return_Yards(dteam, recoverer);
-    const int32_t passer_id = Offense_Id(pGame, passer);
     const int32_t former_offense_side = offense_side;
     const bool touchdown = Hand_Over_Recovered_Fumble(pGame, dteam, recoverer, std::abs(loss) + ret);
     // Kept as a fumble (5) or returned for a touchdown (14): the passer lost it.

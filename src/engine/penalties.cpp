@@ -168,12 +168,17 @@ void Narrate_Flagged_Play(GAME_RECORD* pGame, const PENALTY_CALL& call, bool run
                          Play_Player_Id(defense, tackler));
         return;
     }
+    // The defender is drawn as on every flagged pass; the pass line itself
+    // names the receiver and the passer, as a pass that is not flagged does.
+    // A foul that drew no receiver (holding, roughing) names the play's
+    // primary receiver, so the line never lacks the man thrown to.
     const int32_t passer = Get_Offense_Field_Slot(pGame, 0);
-    const int32_t defender = Choose_Game_Event_Player(pGame, DEFENSIVE_GROUP, 2, 1);
+    Choose_Game_Event_Player(pGame, DEFENSIVE_GROUP, 2, 1);
+    const int32_t receiver = call.Receiver != NO_FIELD_PLAYER ? call.Receiver : Get_Primary_Receiver(pGame);
     if (Is_Drop_Back_From_Center(pGame))
         Queue_Commentary(pGame, EVENT_DROP_BACK, 0, 0, 0, Play_Player_Id(offense, passer), -1);
-    Queue_Commentary(pGame, EVENT_PASS_THROWN, call.Depth, 0, 0, Play_Player_Id(offense, call.Receiver),
-                     Play_Player_Id(defense, defender));
+    Queue_Commentary(pGame, EVENT_PASS_THROWN, call.Depth, 0, 0, Play_Player_Id(offense, receiver),
+                     Play_Player_Id(offense, passer));
 }
 
 } // namespace
@@ -198,10 +203,12 @@ int Check_For_Penalty(GAME_RECORD* pGame) {
     pGame->Snap_Yards = static_cast<int8_t>(Clamp_Int(-120, 120, yards));
     if (call.First_Down) pGame->Yards_To_Go = 0;
 
-    // Only defenders and offensive linemen carry penalties in their lines.
+    // Only offensive linemen carry penalties in their lines: a defender's
+    // statistics 10 and 11 are the passes thrown into his coverage and the
+    // completions he allowed, which a flag is neither.
     const int32_t position = Play_Player_Position(team, slot);
     const int32_t group = position >= 0 ? Get_Position_Group(position) : -1;
-    if ((defensive && group == DEFENSIVE_GROUP) || (!defensive && group == OFFENSIVE_LINE_GROUP)) {
+    if (!defensive && group == OFFENSIVE_LINE_GROUP) {
         Increment_Player_Stat(team, slot, STAT_PENALTIES, 1);
         Increment_Player_Stat(team, slot, STAT_PENALTY_YARDS, magnitude);
     }

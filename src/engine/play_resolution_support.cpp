@@ -58,13 +58,20 @@ void Credit_Receiver(GAME_RECORD* pGame, int32_t slot, std::span<const GAME_STAT
     Credit_Game_Stats(pGame, team, slot, 0, credits);
 }
 
+namespace {
+// Where a fumble lives in an offensive player's statistics.
+constexpr int32_t PASSER_FUMBLES_STAT = 19;
+constexpr int32_t OTHER_FUMBLES_STAT = 2;
+} // namespace
+
 void Credit_Carrier_Fumble(GAME_RECORD* pGame, int32_t slot, bool lost) {
     const int32_t team = Get_Offense_Team(pGame);
     const int32_t position = Play_Player_Position(team, slot);
     if (position < 0) return;
     if (lost) Credit_Game_Stat(pGame, team, slot, 0, 13, 1);
     if (Get_Position_Group(position) == 0)
-        Credit_Game_Stat(pGame, team, slot, 0, position == POSITION_QB ? 2 : 19, 1);
+        Credit_Game_Stat(pGame, team, slot, 0,
+                         position == POSITION_QB ? PASSER_FUMBLES_STAT : OTHER_FUMBLES_STAT, 1);
 }
 
 void Record_Lost_Fumble(GAME_RECORD* pGame, int32_t carrier, int32_t forcer, int32_t recoverer) {

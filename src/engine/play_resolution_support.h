@@ -39,7 +39,9 @@ void Credit_Receiver(GAME_RECORD* pGame, int32_t slot, int32_t stat, int32_t amo
 void Credit_Passer(GAME_RECORD* pGame, int32_t slot, std::span<const GAME_STAT_CREDIT> credits);
 void Credit_Receiver(GAME_RECORD* pGame, int32_t slot, std::span<const GAME_STAT_CREDIT> credits);
 // Fumble credit of a carrier: stat 13 (fumble lost, only when lost) and,
-// in the offensive group, stat 19 or, for a quarterback, stat 2.
+// in the offensive group, his fumble: stat 19 for a quarterback, whose stat 2
+// holds his pass attempts, and stat 2 for anyone else, whose stat 19 holds
+// his punt-return touchdowns.
 void Credit_Carrier_Fumble(GAME_RECORD* pGame, int32_t slot, bool lost);
 // The books of a fumble the defence recovered, on a run or a sack alike: the
 // offence's turnover and its two fumble counters, the forced fumble and the

@@ -250,7 +250,7 @@ void Narrate_Run(GAME_RECORD* pGame, int32_t carrier, int32_t tackler, int32_t g
     if (gain < 2 + Play_Random_Below(7)) {
         if (Play_Random_Below(100) < 50) {
             Say(pGame, 16, 0, 0, tackler_id, carrier_id);
-            if (gain > 4 + Play_Random_Below(10)) Say(pGame, 17, 0, 0, tackler_id, carrier_id);
+            if (gain > 4 + Play_Random_Below(10)) Say(pGame, 17, 0, 0, carrier_id, tackler_id);
         }
         return;
     }
@@ -259,10 +259,12 @@ void Narrate_Run(GAME_RECORD* pGame, int32_t carrier, int32_t tackler, int32_t g
     const int32_t defender_id = Defense_Id(pGame, defender);
     if (blocker != NO_FIELD_PLAYER && 5 + Play_Random_Below(12) < gain && scramble == 0 && blocker != carrier)
         Say(pGame, 3, 0, 0, Offense_Id(pGame, blocker), -1);
+    // The hit names the defender first, the carrier second; the yards after
+    // contact and the broken tackle name the carrier first, the defender second.
     if (Play_Random_Below(100) < 35 && gain > 5) {
-        Say(pGame, 16, 0, 0, carrier_id, defender_id);
-        if (Random_Int(100) < 15 && gain < 20) Say(pGame, 17, 0, 0, defender_id, carrier_id);
-        Say(pGame, 19, 0, 0, defender_id, carrier_id);
+        Say(pGame, 16, 0, 0, defender_id, carrier_id);
+        if (Random_Int(100) < 15 && gain < 20) Say(pGame, 17, 0, 0, carrier_id, defender_id);
+        Say(pGame, 19, 0, 0, carrier_id, defender_id);
     }
     if (gain > 9 + Play_Random_Below(5)) {
         Say(pGame, 20, 0, 0, carrier_id, -1);

@@ -1,6 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "database/player_hashes.h"
+#include "database/player_statistics.h"
+#include "database/schedule_entries.h"
+#include "engine/announcer.h"
 #include "engine/penalties.h"
+#include "engine/play_roles.h"
 
 TEST(Penalties, HalfTheDistanceLimitsGainsAndLosses) {
     EXPECT_EQ(Apply_Half_The_Distance(PENALTY_DEFENSIVE_UNNECESSARY_ROUGHNESS, 15, 10), 5)
@@ -93,4 +103,117 @@ TEST(Penalties, FlagRecordsTheFoulYardsAndCounters) {
         EXPECT_LE(game->Snap_Seconds, 10);
     }
     EXPECT_GT(flags, 20);
+}
+
+namespace {
+
+constexpr int32_t FLAG_WEEK = 3;
+
+// Statistics 10 and 11 of this season of every player of a team.
+std::vector<std::pair<int32_t, int32_t>> Flag_Figures(int32_t team) {
+    std::vector<std::pair<int32_t, int32_t>> figures;
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        const auto& stats = Universe.Teams[team].Players[slot].Season_Stats[SEASON_THIS];
+        figures.emplace_back(stats[10], stats[11]);
+    }
+    return figures;
+}
+
+// The slots whose statistics 10 or 11 differ between two readings, e.g.
+// "7: 1/5 " for a player now at 1 and 5; empty when none do.
+std::string Changed_Figures(const std::vector<std::pair<int32_t, int32_t>>& expected,
+                            const std::vector<std::pair<int32_t, int32_t>>& now) {
+    std::string changed;
+    for (size_t slot = 0; slot < now.size(); ++slot)
+        if (now[slot] != expected[slot])
+            changed += std::to_string(slot) + ": " + std::to_string(now[slot].first) + "/" +
+                       std::to_string(now[slot].second) + " ";
+    return changed;
+}
+
+} // namespace
+
+// A defender's statistics 10 and 11 are the passes thrown into his coverage
+// and the completions he allowed: a flag on him adds to his team's penalty
+// counters only. An offensive lineman's flag still goes into his 10 and 11.
+TEST(Penalties, FlagsKeepOutOfDefendersCoverageAndIntoLinemensLines) {
+    Build_Test_League();
+    const int32_t plays[2] = {Find_Play(true), Find_Play(false)};
+    int defensive = 0, linemen = 0;
+    for (int n = 0; n < 2000 && (defensive < 15 || linemen < 15); ++n) {
+        GAME_RECORD* game = Special_Teams_Game(n % 3, 20 + n % 70, 600, false);
+        game->Current_Play.Offensive_Play = static_cast<uint8_t>(plays[n % 2]);
+        const auto offence_before = Flag_Figures(1);
+        const auto defence_before = Flag_Figures(2);
+        Seed_Random_Numbers(9100 + n);
+        if (!Check_For_Penalty(game)) continue;
+        const int32_t code = game->Current_Play.Yard2;
+        const int32_t yards = game->Current_Play.Yard1;
+        const std::string label = "snap " + std::to_string(n) + " code " + std::to_string(code);
+        if (Is_Defensive_Penalty(code)) {
+            ++defensive;
+            EXPECT_EQ(Changed_Figures(defence_before, Flag_Figures(2)), "")
+                << label << ": no defender's figures move";
+            EXPECT_EQ(game->Team_Totals[1][GAME_TOTAL_PENALTIES], 1) << label;
+            EXPECT_EQ(game->Team_Totals[1][GAME_TOTAL_PENALTY_YARDS], yards) << label;
+            continue;
+        }
+        int32_t team = -1, slot = -1;
+        ASSERT_NE(Find_Player_By_ID(&team, &slot, Get_Play_Role_Id(game->Current_Play, ROLE_PENALIZED)), 0)
+            << label;
+        ASSERT_EQ(team, 1) << label;
+        auto expected = offence_before;
+        if (Get_Position_Group(Get_Player_Vital_Stat(team, slot, VITAL_POSITION)) == 1) {
+            ++linemen;
+            expected[slot].first += 1;
+            expected[slot].second += yards;
+        }
+        EXPECT_EQ(Changed_Figures(expected, Flag_Figures(1)), "") << label;
+        EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_PENALTY_YARDS], yards) << label;
+    }
+    EXPECT_GE(defensive, 15);
+    EXPECT_GE(linemen, 15);
+}
+
+// A pass that draws a flag is told as a pass: its pass line names the
+// receiver and the passer, both of the side with the ball.
+TEST(Penalties, FlaggedPassLineNamesThePasserAndTheReceiver) {
+    Build_Test_League();
+    const int32_t pass = Find_Play(false);
+    Set_User_Preference(CURRENT_WEEK, FLAG_WEEK);
+    Set_User_Preference(SIMULATION_RUNNING, 1);
+    Set_User_Preference(SIM_TO_QUARTER, 0);
+    Schedule_Game(2, 1, FLAG_WEEK, 6, 1300);
+    Set_Game_PBP_Flag(1, FLAG_WEEK, 1);
+    int told = 0;
+    for (int n = 0; n < 3000 && told < 10; ++n) {
+        GAME_RECORD* game = Special_Teams_Game(n % 3, 30 + n % 60, 600, false);
+        game->Week = FLAG_WEEK;
+        game->On_Field[0][0] = static_cast<uint8_t>(Test_League_Slot(POSITION_QB, 0));
+        game->Current_Play.Offensive_Play = static_cast<uint8_t>(pass);
+        Clear_Commentary_Lines();
+        Seed_Random_Numbers(4400 + n);
+        if (!Check_For_Penalty(game)) continue;
+        const PLAY_EVENT_SLOT* thrown = nullptr;
+        for (const PLAY_EVENT_SLOT& slot : game->Current_Play.Events)
+            if (slot.Event_Id == 11) thrown = &slot;
+        if (thrown == nullptr) continue;
+        ++told;
+        const std::string label = "snap " + std::to_string(n);
+        EXPECT_EQ(thrown->Player_Id[1], Get_Player_ID(1, game->On_Field[0][0])) << label << ": the passer";
+        int32_t team = -1, slot = -1;
+        ASSERT_NE(Find_Player_By_ID(&team, &slot, thrown->Player_Id[0]), 0)
+            << label << ": a receiver is named";
+        EXPECT_EQ(team, 1) << label << ": the receiver plays for the offence";
+        EXPECT_NE(slot, game->On_Field[0][0]) << label;
+        char line[COMMENTARY_LINE_SIZE];
+        Get_Commentary_Line(static_cast<int32_t>(thrown - game->Current_Play.Events), line);
+        char last[PLAYER_NAME_TEXT_SIZE];
+        Get_Player_Last_Name(1, game->On_Field[0][0], last);
+        EXPECT_STRNE(line, "...") << label << ": every name of the line is found";
+        if (std::strstr(Commentary_Templates[11][thrown->Sentence], "$PLAYER1") != nullptr) {
+            EXPECT_NE(std::string(line).find(last), std::string::npos) << label << ": " << line;
+        }
+    }
+    EXPECT_EQ(told, 10) << "flagged passes were told";
 }

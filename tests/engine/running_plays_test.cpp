@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <vector>
+
 #include "database/player_statistics.h"
+#include "database/team_record.h"
 #include "engine/game_record.h"
+#include "engine/play_resolution_support.h"
 #include "engine/running_plays.h"
 #include "engine/unit_multipliers.h"
 #include "play_resolution_test_support.h"
@@ -182,12 +187,15 @@ TEST(RunningPlays, LostFumbleLogsTheRunItCredits) {
 
 // A loose ball the offence falls on is a fumble but no turnover: the carrier
 // and the forcing defender are credited, the offence keeps the ball, and a
-// try never fumbles.
+// try never fumbles. A back's fumble is his statistic 2 (his 19 holds punt
+// return touchdowns).
 TEST(RunningPlays, KeptFumbleCountsAFumbleButNoTurnover) {
     GAME_RECORD* game = Crafted_Snap(1, 10, 60, Run_Play());
     const int32_t carrier = game->On_Field[0][1];
+    ASSERT_NE(Get_Player_Vital_Stat(0, carrier, VITAL_POSITION), POSITION_QB);
     const int32_t forcer = game->On_Field[1][4];
-    const int32_t carrier_fumbles = Get_Player_Stat(0, carrier, SEASON_THIS, 19);
+    const int32_t carrier_fumbles = Get_Player_Stat(0, carrier, SEASON_THIS, 2);
+    const int32_t return_touchdowns = Get_Player_Stat(0, carrier, SEASON_THIS, 19);
     const int32_t forced = Get_Player_Stat(1, forcer, SEASON_THIS, 5);
     Seed_Random_Numbers(8);
     EXPECT_EQ(Check_For_Kept_Fumble(game, carrier, forcer, 10000), 1) << "a sure fumble";
@@ -196,11 +204,45 @@ TEST(RunningPlays, KeptFumbleCountsAFumbleButNoTurnover) {
     EXPECT_EQ(game->Team_Stats[0][GAME_STAT_FUMBLES], 1);
     EXPECT_EQ(game->Team_Stats[0][GAME_STAT_FUMBLES_LOST], 0);
     EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_TURNOVERS], 0);
-    EXPECT_EQ(Get_Player_Stat(0, carrier, SEASON_THIS, 19), carrier_fumbles + 1);
+    EXPECT_EQ(Get_Player_Stat(0, carrier, SEASON_THIS, 2), carrier_fumbles + 1);
+    EXPECT_EQ(Get_Player_Stat(0, carrier, SEASON_THIS, 19), return_touchdowns) << "no punt-return touchdown";
     EXPECT_EQ(Get_Player_Stat(1, forcer, SEASON_THIS, 5), forced + 1);
 
     EXPECT_EQ(Check_For_Kept_Fumble(game, carrier, forcer, 1), 0) << "one chance in 10,000 rarely comes";
     game->Down_Word = CONVERSION_ATTEMPT;
     EXPECT_EQ(Check_For_Kept_Fumble(game, carrier, forcer, 10000), 0) << "never on a try";
     EXPECT_EQ(game->Team_Stats[0][GAME_STAT_FUMBLES], 1);
+}
+
+// Where a fumble lands by kind of player: a quarterback's in statistic 19, as
+// his statistic 2 counts his pass attempts, anyone else's in statistic 2, as
+// his 19 counts punt-return touchdowns; a lost one also in statistic 13.
+// The game's passing counters and the team's attempts never see a fumble.
+TEST(RunningPlays, FumblesLandInTheStatisticOfTheirKindOfPlayer) {
+    GAME_RECORD* game = Crafted_Snap(1, 10, 60, Run_Play());
+    const int32_t passer = game->On_Field[0][0];
+    const int32_t back = game->On_Field[0][1];
+    ASSERT_EQ(Get_Player_Vital_Stat(0, passer, VITAL_POSITION), POSITION_QB);
+    auto stats = [](int32_t slot) {
+        const auto& season = Universe.Teams[0].Players[slot].Season_Stats[SEASON_THIS];
+        return std::vector<int32_t>(std::begin(season), std::end(season));
+    };
+    const int32_t team_attempts = Get_Team_Totals_Stat(0, 3, 0, 2);
+    for (const bool lost : {false, true}) {
+        for (const int32_t slot : {passer, back}) {
+            const bool qb = slot == passer;
+            std::vector<int32_t> expected = stats(slot);
+            expected[qb ? 19 : 2] += 1;
+            if (lost) expected[13] += 1;
+            Credit_Carrier_Fumble(game, slot, lost);
+            EXPECT_EQ(stats(slot), expected) << (qb ? "quarterback" : "back") << (lost ? ", lost" : ", kept");
+        }
+    }
+    EXPECT_EQ(Get_Team_Totals_Stat(0, 3, 0, 2), team_attempts) << "the team's pass attempts";
+    for (const int32_t slot : {passer, back}) {
+        ASSERT_LT(slot, GAME_LISTED_PLAYERS);
+        for (int32_t counter = 0; counter < GAME_PLAYER_COUNTERS; ++counter)
+            EXPECT_EQ(game->Player_Counters[0][slot][counter], 0)
+                << "slot " << slot << " counter " << counter << ": a fumble is no attempt nor touchdown";
+    }
 }
