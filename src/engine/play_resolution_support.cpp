@@ -47,7 +47,13 @@ void Credit_Receiver(GAME_RECORD* pGame, int32_t slot, int32_t stat, int32_t amo
 
 void Credit_Passer(GAME_RECORD* pGame, int32_t slot, std::span<const GAME_STAT_CREDIT> credits) {
     const int32_t team = Get_Offense_Team(pGame);
-    if (Play_Player_Position(team, slot) != POSITION_QB) return;
+    const int32_t position = Play_Player_Position(team, slot);
+    if (position < 0) return;
+    // Another man's pass counts for his team, not in his own line.
+    if (position != POSITION_QB) {
+        Credit_Team_Passing(pGame, team, credits);
+        return;
+    }
     Credit_Game_Stats(pGame, team, slot, 0, credits);
 }
 

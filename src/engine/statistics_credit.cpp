@@ -187,6 +187,26 @@ void Credit_Game_Stat(GAME_RECORD* pGame, int32_t team, int32_t slot, int32_t gr
 }
 
 namespace {
+// A credit to the totals of the team in its category and to the opponent's
+// (NO_TEAM and other codes past the franchises: none) in the category four
+// further on, this season and all time.
+void Add_Team_Totals_Credit(int32_t team, int32_t opponent, int32_t category, int32_t stat, int32_t amount) {
+    const bool has_opponent = opponent < TOTAL_NUMBER_OF_TEAMS;
+    if (Is_Team_Record_Slot(team) && (!has_opponent || Is_Team_Record_Slot(opponent)) &&
+        category + 4 < NUMBER_OF_TOTALS_CATEGORIES && stat >= 0 && stat < NUMBER_OF_TOTALS_STATS) {
+        // Both teams' totals lie in their records: added in place.
+        for (int32_t season : {0, 2}) {
+            Universe.Teams[team].Totals[category][season][stat] += amount;
+            if (has_opponent) Universe.Teams[opponent].Totals[category + 4][season][stat] += amount;
+        }
+        return;
+    }
+    for (int32_t season : {0, 2}) {
+        Add_Team_Totals_Stat(team, category, season, stat, amount);
+        if (has_opponent) Add_Team_Totals_Stat(opponent, category + 4, season, stat, amount);
+    }
+}
+
 // The credits to a player who passed the group and try tests: his season
 // figures, the teams' totals and his game counters.
 void Add_Game_Credits(GAME_RECORD* pGame, int32_t team, int32_t slot, int32_t position,
@@ -196,7 +216,6 @@ void Add_Game_Credits(GAME_RECORD* pGame, int32_t team, int32_t slot, int32_t po
     const int side = Side_Of_Team(pGame, team);
     const int32_t opponent = pGame->Team[1 - side];
     const bool out = Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT) > 0;
-    const bool has_opponent = opponent < TOTAL_NUMBER_OF_TEAMS;
     int32_t line = NO_SEASON_LINE;
     for (const auto [stat, amount] : credits) {
         bool credited = false;
@@ -205,19 +224,7 @@ void Add_Game_Credits(GAME_RECORD* pGame, int32_t team, int32_t slot, int32_t po
             credited = true;
         }
         if (player_group == 1 || category < 0) continue;
-        if (Is_Team_Record_Slot(team) && (!has_opponent || Is_Team_Record_Slot(opponent)) &&
-            category + 4 < NUMBER_OF_TOTALS_CATEGORIES && stat >= 0 && stat < NUMBER_OF_TOTALS_STATS) {
-            // Both teams' totals lie in their records: added in place.
-            for (int32_t season : {0, 2}) {
-                Universe.Teams[team].Totals[category][season][stat] += amount;
-                if (has_opponent) Universe.Teams[opponent].Totals[category + 4][season][stat] += amount;
-            }
-        } else {
-            for (int32_t season : {0, 2}) {
-                Add_Team_Totals_Stat(team, category, season, stat, amount);
-                if (has_opponent) Add_Team_Totals_Stat(opponent, category + 4, season, stat, amount);
-            }
-        }
+        Add_Team_Totals_Credit(team, opponent, category, stat, amount);
         int32_t counter = Get_Game_Counter_Index(category, stat);
         if (credited && counter >= 0) Add_Game_Player_Counter(pGame, side, slot, counter, amount);
     }
@@ -236,6 +243,14 @@ void Credit_Game_Stats(GAME_RECORD* pGame, int32_t team, int32_t slot, int32_t g
     }
     if (Is_Try(pGame) && pGame->Current_Play.Offensive_Play != HARD_CODED_FIELD_GOAL_PLAY) return;
     Add_Game_Credits(pGame, team, slot, position, credits);
+}
+
+void Credit_Team_Passing(GAME_RECORD* pGame, int32_t team, std::span<const GAME_STAT_CREDIT> credits) {
+    if (pGame == nullptr || !Is_Valid_Team_Code(team)) return;
+    if (Is_Try(pGame) && pGame->Current_Play.Offensive_Play != HARD_CODED_FIELD_GOAL_PLAY) return;
+    const int32_t opponent = pGame->Team[1 - Side_Of_Team(pGame, team)];
+    for (const auto [stat, amount] : credits)
+        Add_Team_Totals_Credit(team, opponent, Get_Position_Stat_Category(POSITION_QB), stat, amount);
 }
 
 void Credit_Game_Played(GAME_RECORD* pGame, int32_t team, int32_t slot) {

@@ -33,6 +33,11 @@ struct GAME_STAT_CREDIT {
 void Credit_Game_Stats(GAME_RECORD* pGame, int32_t team, int32_t slot, int32_t group,
                        std::span<const GAME_STAT_CREDIT> credits);
 
+// The passing credits of a pass thrown by a player who is no quarterback:
+// his own statistics hold other figures under those numbers, so only the
+// team's passing totals (and the opponent's against them) count the pass.
+void Credit_Team_Passing(GAME_RECORD* pGame, int32_t team, std::span<const GAME_STAT_CREDIT> credits);
+
 // Credits a game played (stat 0, any group) to a player who took part in the
 // finished game. It is no event of a snap, so the try test does not apply: an
 // overtime touchdown ends the game with its try still pending.

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <vector>
+
 #include "database/player_statistics.h"
 #include "database/schedule_entries.h"
+#include "database/team_record.h"
 #include "engine/formations.h"
 #include "engine/game_record.h"
 #include "engine/passing_plays.h"
+#include "engine/play_resolution_support.h"
 #include "engine/play_roles.h"
 #include "engine/unit_multipliers.h"
 #include "play_resolution_test_support.h"
@@ -313,4 +318,28 @@ TEST(PassingPlays, EntryNamesThePasserAndTheDefenderOfABrokenUpPass) {
         return;
     }
     ADD_FAILURE() << "no sack went for a safety";
+}
+
+// A pass thrown by a man who is no quarterback counts in his team's passing
+// totals and the opponent's against them, never in his own line, whose
+// statistics 2 to 6 hold his fumbles and other figures.
+TEST(PassingPlays, AnotherMansPassCountsForHisTeamOnly) {
+    GAME_RECORD* game = Crafted_Snap(0, 10, 60, Pass_Play());
+    const int32_t back = game->On_Field[0][1];
+    ASSERT_NE(Get_Player_Vital_Stat(0, back, VITAL_POSITION), POSITION_QB);
+    const auto& line = Universe.Teams[0].Players[back].Season_Stats[SEASON_THIS];
+    const std::vector<int32_t> before(std::begin(line), std::end(line));
+    constexpr int32_t PASSERS = 3, AGAINST_PASSERS = 7;
+    const int32_t attempts = Get_Team_Totals_Stat(0, PASSERS, 0, 2);
+    const int32_t interceptions = Get_Team_Totals_Stat(0, PASSERS, 0, 4);
+    const int32_t against = Get_Team_Totals_Stat(1, AGAINST_PASSERS, 0, 4);
+    const GAME_STAT_CREDIT thrown[] = {{2, 1}, {4, 1}};
+    Credit_Passer(game, back, thrown);
+    EXPECT_EQ(std::vector<int32_t>(std::begin(line), std::end(line)), before) << "his own line is left alone";
+    EXPECT_EQ(Get_Team_Totals_Stat(0, PASSERS, 0, 2), attempts + 1);
+    EXPECT_EQ(Get_Team_Totals_Stat(0, PASSERS, 0, 4), interceptions + 1);
+    EXPECT_EQ(Get_Team_Totals_Stat(1, AGAINST_PASSERS, 0, 4), against + 1);
+    game->Down_Word = CONVERSION_ATTEMPT;
+    Credit_Passer(game, back, thrown);
+    EXPECT_EQ(Get_Team_Totals_Stat(0, PASSERS, 0, 2), attempts + 1) << "a try's pass is no attempt";
 }
