@@ -80,6 +80,22 @@ int32_t Get_Team_From_Abbreviation(const char* text, int32_t report) {
     return NO_TEAM;
 }
 
+int32_t Get_Team_From_Later_Abbreviation(const char* text) {
+    if (text == nullptr || text[0] == '\0' || strlen(text) > LONGEST_ABBREVIATION) return NO_TEAM;
+    if (strcasecmp(text, "FA") == 0) return FREE_AGENT_TEAM;
+    int32_t team = Find_Active_Team_By_String(ABBREVIATION_STRING, text);
+    if (team != NO_TEAM) return team;
+    // Each pair is an older abbreviation and the one it became.
+    for (const auto& pair : HISTORIC_ABBREVIATIONS) {
+        if (strcasecmp(text, pair[1]) != 0) continue;
+        team = Find_Active_Team_By_String(ABBREVIATION_STRING, pair[0]);
+        if (team != NO_TEAM) return team;
+    }
+    for (const char* skipped : SKIPPED_ABBREVIATIONS)
+        if (strcasecmp(text, skipped) == 0) return SKIPPED_TEAM_CODE;
+    return NO_TEAM;
+}
+
 int32_t Find_Team_By_Full_Name(const char* text) {
     if (!Is_Acceptable_Name(text)) return NO_TEAM;
     char wanted[MAX_TEAM_NAME_LENGTH + 1];

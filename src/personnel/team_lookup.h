@@ -14,6 +14,13 @@ constexpr int32_t MAX_TEAM_NAME_LENGTH = 63;
 // Team slot, 36 for the free agents, 255 for another league's club, NO_TEAM
 // when unknown (reported through the error log when `report` is set).
 int32_t Get_Team_From_Abbreviation(const char* text, int32_t report);
+// The team a line of a season after the league's own means by an
+// abbreviation: the team that carries it, or the one that carries the older
+// name of a renamed or moved franchise whose later abbreviation it is; "FA"
+// the free agents, another league's club SKIPPED_TEAM_CODE. An abbreviation
+// the league's teams carried only before (which a later franchise took up
+// again, as Houston and Baltimore did) names none of them: NO_TEAM.
+int32_t Get_Team_From_Later_Abbreviation(const char* text);
 // The active team whose full name is the text, commas read as blanks
 // (case-insensitive); NO_TEAM when none.
 int32_t Find_Team_By_Full_Name(const char* text);

@@ -266,7 +266,10 @@ int32_t Find_Line_Team(const STATS_LINE& line, int32_t year) {
     char text[STATS_LINE_LIMIT];
     safe_strncpy(text, line.Field(COLUMN_TEAM), sizeof text);
     if (text[0] == '\0') return NO_TEAM;
-    int32_t team = Get_Team_From_Abbreviation(text, 0);
+    // A later season names its teams by its own abbreviations: one the league
+    // knows only as an older name belongs to a franchise founded since.
+    const bool later = year > Get_Universe_Stat(BASE_YEAR);
+    int32_t team = later ? Get_Team_From_Later_Abbreviation(text) : Get_Team_From_Abbreviation(text, 0);
     if (team == NO_TEAM) team = Get_Team_From_Historic_Name(text, sizeof text);
     if (team != NO_TEAM) return team;
     safe_strncpy(text, line.Field(COLUMN_TEAM), sizeof text);

@@ -18,6 +18,7 @@
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "personnel/team_lookup.h"
 #include "support/test_league.h"
 #include "tools/league_history_totals.h"
 #include "tools/season_database.h"
@@ -115,6 +116,24 @@ TEST_F(SeasonLineChecks, TheSeasonsFileIsReadOnlyWhenSound) {
                         full_name + ", line 2"),
               std::string::npos)
         << Last_Error_Text;
+}
+
+// A season after the league's own names its teams by their later
+// abbreviations: a city's abbreviation that a franchise of the league carried
+// before it moved is a later franchise's there, not a second line with the
+// one that moved; a later abbreviation of a moved franchise is still its own.
+TEST_F(SeasonLineChecks, ALaterSeasonsOldAbbreviationIsALaterFranchise) {
+    const int32_t year = Get_Universe_Stat(BASE_YEAR) + 5;
+    Set_Team_String("TEN", 5, 0);
+    Set_Team_String("SD", 6, 0);
+    EXPECT_EQ(Get_Team_From_Abbreviation("HOU", 0), 5) << "an earlier season's Houston moved";
+    EXPECT_EQ(Get_Team_From_Later_Abbreviation("HOU"), NO_TEAM);
+    EXPECT_EQ(Get_Team_From_Later_Abbreviation("TEN"), 5);
+    EXPECT_EQ(Get_Team_From_Later_Abbreviation("LAC"), 6);
+    EXPECT_EQ(Get_Team_From_Later_Abbreviation("FA"), FREE_AGENT_TEAM);
+    EXPECT_TRUE(Read({Line(year, "TEN", 4), Line(year, "HOU", 3)})) << Last_Error_Text;
+    EXPECT_FALSE(Read({Line(year, "SD", 4), Line(year, "LAC", 3)}))
+        << "the moved franchise's two names are one team";
 }
 
 TEST_F(SeasonLineChecks, ACareerThatIsNotTheSumOfItsLinesIsRefused) {
