@@ -78,7 +78,7 @@ void BM_SeasonInputsGenerator(benchmark::State& state) {
         std::vector<PLAYED_TEAM_RECORD> played;
         if (!Make_League_History(HISTORY_OPTIONS{}, &files, &error, nullptr) ||
             !Read_Played_Team_Records((source / PLAYED_TEAM_RECORDS_FILE).string(), &played, &error) ||
-            !Export_League_Seasons(seasons, played, &files, &error)) {
+            !Export_League_Seasons(seasons, played, {}, &files, &error)) {
             state.SkipWithError(error.c_str());
             break;
         }

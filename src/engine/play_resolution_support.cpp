@@ -51,7 +51,7 @@ void Credit_Passer(GAME_RECORD* pGame, int32_t slot, std::span<const GAME_STAT_C
     if (position < 0) return;
     // Another man's pass counts for his team, not in his own line.
     if (position != POSITION_QB) {
-        Credit_Team_Passing(pGame, team, credits);
+        Credit_Team_Passing(pGame, team, slot, credits);
         return;
     }
     Credit_Game_Stats(pGame, team, slot, 0, credits);

@@ -128,6 +128,15 @@ int32_t Get_Game_Counter_Index(int32_t category, int32_t stat) {
 }
 
 namespace {
+NON_PASSER_PASSING_LISTENER Non_Passer_Passing_Listener = nullptr;
+
+// True in the regular season's weeks: playoff games leave the season lines alone.
+bool Is_Season_Line_Week() {
+    const int32_t length = Universe.Season_Length;
+    const int32_t last_week = length < 3 ? 2 : length;
+    return Get_Current_Week() < last_week;
+}
+
 // Increment_Player_Stat with the player's current season line kept in *line
 // for the next stat of the same player (NO_SEASON_LINE: not found yet).
 // Nothing a credit writes moves a player's current line, so the line found
@@ -138,11 +147,7 @@ void Add_Player_Season_Stat(int32_t team, int32_t slot, int32_t stat, int32_t am
         return;
     }
     if (slot < 0 || slot >= PLAYERS_PER_TEAM || stat < 0 || stat >= NUMBER_OF_SEASON_STATS) return;
-    int32_t week = Get_Current_Week();
-    int32_t length = Universe.Season_Length;
-    int32_t last_week = length < 3 ? 2 : length;
-    // Playoff games leave the season lines alone.
-    if (week >= last_week) return;
+    if (!Is_Season_Line_Week()) return;
     if (Is_Player_Address(team, slot)) {
         // This season's and the career figures are added where they lie.
         int32_t(&stats)[NUMBER_OF_STORED_SEASONS][NUMBER_OF_SEASON_STATS] =
@@ -245,12 +250,24 @@ void Credit_Game_Stats(GAME_RECORD* pGame, int32_t team, int32_t slot, int32_t g
     Add_Game_Credits(pGame, team, slot, position, credits);
 }
 
-void Credit_Team_Passing(GAME_RECORD* pGame, int32_t team, std::span<const GAME_STAT_CREDIT> credits) {
+void Set_Non_Passer_Passing_Listener(NON_PASSER_PASSING_LISTENER listener) {
+    Non_Passer_Passing_Listener = listener;
+}
+
+void Credit_Team_Passing(GAME_RECORD* pGame, int32_t team, int32_t slot,
+                         std::span<const GAME_STAT_CREDIT> credits) {
     if (pGame == nullptr || !Is_Valid_Team_Code(team)) return;
     if (Is_Try(pGame) && pGame->Current_Play.Offensive_Play != HARD_CODED_FIELD_GOAL_PLAY) return;
     const int32_t opponent = pGame->Team[1 - Side_Of_Team(pGame, team)];
     for (const auto [stat, amount] : credits)
         Add_Team_Totals_Credit(team, opponent, Get_Position_Stat_Category(POSITION_QB), stat, amount);
+    // What a quarterback's own line would have taken of the pass: the
+    // regular season's figures of a player who is not marked out.
+    if (Non_Passer_Passing_Listener == nullptr || !Is_Player_Address(team, slot) || !Is_Season_Line_Week() ||
+        Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT) > 0)
+        return;
+    for (const auto [stat, amount] : credits)
+        Non_Passer_Passing_Listener(team, slot, stat, amount);
 }
 
 void Credit_Game_Played(GAME_RECORD* pGame, int32_t team, int32_t slot) {

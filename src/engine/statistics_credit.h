@@ -36,7 +36,14 @@ void Credit_Game_Stats(GAME_RECORD* pGame, int32_t team, int32_t slot, int32_t g
 // The passing credits of a pass thrown by a player who is no quarterback:
 // his own statistics hold other figures under those numbers, so only the
 // team's passing totals (and the opponent's against them) count the pass.
-void Credit_Team_Passing(GAME_RECORD* pGame, int32_t team, std::span<const GAME_STAT_CREDIT> credits);
+// The listener, when one is set, is told of each credit of such a pass that
+// a quarterback's own line would have taken (a regular-season pass of a
+// player who is not marked out); the league generator keeps them.
+void Credit_Team_Passing(GAME_RECORD* pGame, int32_t team, int32_t slot,
+                         std::span<const GAME_STAT_CREDIT> credits);
+using NON_PASSER_PASSING_LISTENER = void (*)(int32_t team, int32_t slot, int32_t stat, int32_t amount);
+// nullptr (the default) tells no one.
+void Set_Non_Passer_Passing_Listener(NON_PASSER_PASSING_LISTENER listener);
 
 // Credits a game played (stat 0, any group) to a player who took part in the
 // finished game. It is no event of a snap, so the try test does not apply: an

@@ -5,7 +5,8 @@
 // together); and once the season is built, each player's career totals must
 // be the sums of his season lines; and every team's season must add up: the
 // passes its passers completed are the ones its receivers caught, for the
-// same yards and touchdowns. A broken check is reported naming the
+// same yards and touchdowns (a player who is no quarterback keeps the passes
+// he threw in his line's passing columns, counted here). A broken check is reported naming the
 // player, the year and the file, and fails the build.
 #include <cstdint>
 

@@ -343,3 +343,49 @@ TEST(PassingPlays, AnotherMansPassCountsForHisTeamOnly) {
     Credit_Passer(game, back, thrown);
     EXPECT_EQ(Get_Team_Totals_Stat(0, PASSERS, 0, 2), attempts + 1) << "a try's pass is no attempt";
 }
+
+namespace {
+std::vector<std::vector<int32_t>> Heard_Passing;
+void Hear_Passing(int32_t team, int32_t slot, int32_t stat, int32_t amount) {
+    Heard_Passing.push_back({team, slot, stat, amount});
+}
+} // namespace
+
+// What only the team totals keep of another man's pass is told to the
+// listener as a quarterback's line would have taken it: in the regular
+// season, from a man not marked out, never on a try; a quarterback's own
+// passes are his line's, and nothing is told with no listener set.
+TEST(PassingPlays, AnotherMansPassIsToldAsALineWouldTakeIt) {
+    GAME_RECORD* game = Crafted_Snap(0, 10, 60, Pass_Play());
+    const int32_t back = game->On_Field[0][1];
+    const int32_t passer = game->On_Field[0][0];
+    ASSERT_NE(Get_Player_Vital_Stat(0, back, VITAL_POSITION), POSITION_QB);
+    ASSERT_EQ(Get_Player_Vital_Stat(0, passer, VITAL_POSITION), POSITION_QB);
+    Heard_Passing.clear();
+    Set_Non_Passer_Passing_Listener(Hear_Passing);
+    const GAME_STAT_CREDIT thrown[] = {{2, 1}, {3, 1}, {5, 17}};
+    Credit_Passer(game, back, thrown);
+    EXPECT_EQ(Heard_Passing,
+              (std::vector<std::vector<int32_t>>{{0, back, 2, 1}, {0, back, 3, 1}, {0, back, 5, 17}}));
+    Heard_Passing.clear();
+    Credit_Passer(game, passer, thrown);
+    EXPECT_TRUE(Heard_Passing.empty()) << "a quarterback's pass is in his own line";
+
+    Set_Player_Vital_Stat(0, back, VITAL_WEEKS_OUT, 2);
+    Credit_Passer(game, back, thrown);
+    EXPECT_TRUE(Heard_Passing.empty()) << "a man marked out keeps nothing in his line";
+    Set_Player_Vital_Stat(0, back, VITAL_WEEKS_OUT, 0);
+
+    const int32_t week = Get_User_Preference(CURRENT_WEEK);
+    Set_User_Preference(CURRENT_WEEK, Universe.Season_Length);
+    const int32_t attempts = Get_Team_Totals_Stat(0, 3, 0, 2);
+    Credit_Passer(game, back, thrown);
+    EXPECT_TRUE(Heard_Passing.empty()) << "a playoff game leaves the season lines alone";
+    EXPECT_EQ(Get_Team_Totals_Stat(0, 3, 0, 2), attempts + 1) << "though the team totals count it";
+    Set_User_Preference(CURRENT_WEEK, week);
+
+    game->Down_Word = CONVERSION_ATTEMPT;
+    Credit_Passer(game, back, thrown);
+    EXPECT_TRUE(Heard_Passing.empty()) << "a try's pass is no attempt";
+    Set_Non_Passer_Passing_Listener(nullptr);
+}

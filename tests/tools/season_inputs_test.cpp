@@ -2,7 +2,8 @@
 // season builder will read them. The fictional history (1951-2004, made
 // without games) adds up: its receivers catch what its passers complete, for
 // the same yards, and each year's league-wide rates stay within 10 % of the
-// averages the seasons were scaled to. The default league then plays its
+// averages the seasons were scaled to; the seasons the league played add up
+// exactly, its other players' passes counted. The default league then plays its
 // seasons from 2005 on, each season written once, whichever of its seasons
 // wrote it out: a franchise that moved keeps its seasons. Every year's
 // rosters stay within the league's limits (the history's those of their
@@ -172,6 +173,28 @@ TEST(SeasonInputs, EveryTeamSeasonAddsUp) {
         ++checked;
     }
     EXPECT_GT(checked, (LAST_HISTORY_YEAR - FIRST_DATABASE_YEAR + 1) * 12);
+}
+
+// The seasons the league played add up exactly as well: the passes its
+// players who are no quarterbacks threw stand in their own lines' passing
+// columns, and some did throw.
+TEST(SeasonInputs, EveryPlayedTeamSeasonAddsUpWithAllItsPassers) {
+    std::map<std::pair<int64_t, std::string>, TOTALS> teams;
+    int32_t other_passers = 0;
+    ASSERT_TRUE(For_Each_Input_Line("Input/Stats/Seasons.csv", [&](const STATS_LINE& line) {
+        const int64_t year = Number(line, SEASON_YEAR);
+        if (year <= LAST_HISTORY_YEAR) return;
+        teams[{year, line.Field(SEASON_TEAM)}].Add(line);
+        other_passers += std::string(line.Field(POSITION_COLUMN)) != "QB" && Number(line, PASS_ATTEMPTS) > 0;
+    }));
+    EXPECT_GT(teams.size(), 500u);
+    for (const auto& [key, totals] : teams) {
+        SCOPED_TRACE(std::to_string(key.first) + " " + key.second);
+        EXPECT_EQ(totals.Receptions, totals.Completions);
+        EXPECT_EQ(totals.Receiving_Yards, totals.Passing_Yards);
+        EXPECT_EQ(totals.Receiving_Touchdowns, totals.Passing_Touchdowns);
+    }
+    EXPECT_GT(other_passers, 0);
 }
 
 TEST(SeasonInputs, LeagueRatesFollowTheirEra) {

@@ -2,7 +2,8 @@
 // its year's schedule, a second line of a player's year with the same team
 // (whatever text names the team) and a career that is not the sum of its
 // season lines each fail the build, named; so does a team whose passers
-// completed other passes than its receivers caught; a sound file passes.
+// (a receiver who threw counted among them) completed other passes than its
+// receivers caught, by even one yard; a sound file passes.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -179,9 +180,20 @@ TEST_F(SeasonLineChecks, ATeamWhosePassesAreNotCaughtIsRefused) {
               catcher_line(receiver, team, 5, 60, 0), catcher_line(other_receiver, other, 15, 190, 2)}))
         << "a passer traded in the season counts for each team apart: " << Last_Error_Text;
 
-    EXPECT_TRUE(Read({passer_line(team, 20, 250, 2), catcher_line(receiver, team, 12, 150, 1),
-                      catcher_line(other_receiver, team, 8, 104, 1)}))
-        << "yards of a pass a non-passer threw are within the team's rounding: " << Last_Error_Text;
+    // A receiver who threw a pass keeps it in his line's passing columns,
+    // which count for his team though the build credits them to no one.
+    const std::string thrower_line =
+        Full_Line(receiver, 2000, team, {{12, 2}, {13, 1}, {14, 4}, {26, 12}, {27, 150}, {28, 1}});
+    const int32_t fumbles = Get_Player_Stat(3, receiver, SEASON_PREDICTED, 2);
+    const int32_t unused = Get_Player_Stat(3, receiver, SEASON_PREDICTED, 3);
+    EXPECT_TRUE(
+        Read({passer_line(team, 20, 250, 2), thrower_line, catcher_line(other_receiver, team, 9, 104, 1)}))
+        << Last_Error_Text;
+    EXPECT_EQ(Get_Player_Stat(3, receiver, SEASON_PREDICTED, 2), fumbles) << "his passes are not his fumbles";
+    EXPECT_EQ(Get_Player_Stat(3, receiver, SEASON_PREDICTED, 3), unused);
+    EXPECT_FALSE(Read({passer_line(team, 20, 250, 2), catcher_line(receiver, team, 12, 150, 1),
+                       catcher_line(other_receiver, team, 8, 104, 1)}))
+        << "a pass no line threw is never made up by a tolerance";
     EXPECT_FALSE(Read({passer_line(team, 20, 250, 2), catcher_line(receiver, team, 12, 150, 1),
                        catcher_line(other_receiver, team, 8, 90, 1)}));
     std::string error = Last_Error_Text;

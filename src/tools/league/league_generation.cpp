@@ -15,6 +15,7 @@
 #include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
+#include "database/playoff_bracket.h"
 #include "database/random_numbers.h"
 #include "database/rating_normalisation.h"
 #include "database/roster_slots.h"
@@ -136,18 +137,26 @@ void Put_Back_Team_Yearly_Rows(const TEAM_YEARLY_ROWS* rows) {
 // Plays the season in memory up to its champion as a multi-season
 // simulation does, week by week; the off-season is left for the next
 // advance. False when the calendar stops moving first.
-bool Play_Until_Champion(std::string* error) {
+// Plays the season up to its champion. An advance stops where the playoffs
+// start: there `at_regular_season_end` is asked once, and the season stops
+// when it answers false (with its reason in `error`).
+bool Play_Until_Champion(std::string* error, const std::function<bool()>& at_regular_season_end) {
     Set_User_Preference(MULTI_SEASON_SIMULATION, 1);
-    bool moving = true;
-    while (moving && !Is_Champion_Decided()) {
+    bool moving = true, regular_season = Get_User_Preference(CURRENT_WEEK) < Get_Playoff_Start_Week();
+    bool sound = true;
+    while (moving && sound && !Is_Champion_Decided()) {
         const int32_t week = Get_User_Preference(CURRENT_WEEK);
         Advance_Weeks(ADVANCE_WEEKS);
         Clear_Shown_Messages();
         moving = Get_User_Preference(CURRENT_WEEK) != week;
+        if (regular_season && Get_User_Preference(CURRENT_WEEK) >= Get_Playoff_Start_Week()) {
+            regular_season = false;
+            sound = at_regular_season_end();
+        }
     }
     Set_User_Preference(MULTI_SEASON_SIMULATION, 0);
     if (!moving) *error = "the calendar stopped moving in " + std::to_string(Get_Current_Year());
-    return moving;
+    return moving && sound;
 }
 
 void Clear_Team_Yearly_History() {
@@ -165,7 +174,11 @@ bool Is_Value_Kept_In_Line(int32_t position) {
 }
 
 int32_t Get_Played_Line_Value(int32_t line) {
-    return std::max(1, (2 * Get_Season_Line_Stat(line, 1) + Get_Season_Line_Stat(line, 0)) / 4);
+    return Get_Played_Season_Value(Get_Season_Line_Stat(line, 0), Get_Season_Line_Stat(line, 1));
+}
+
+int32_t Get_Played_Season_Value(int32_t games, int32_t starts) {
+    return std::max(1, (2 * starts + games) / 4);
 }
 
 void Keep_Played_Line_Values(int32_t year) {
@@ -333,10 +346,19 @@ bool Simulate_Until_Season(int32_t year, std::string* error, std::vector<PLAYED_
             return false;
         }
         if (played != nullptr && week != OFF_SEASON_WEEK && !Is_Champion_Decided()) {
-            // The season's leavers are kept only for the file of its end.
+            // The season's leavers are kept for its passing check and the file of its end.
             Left_During_Season.clear();
-            if (!installation.empty()) Set_Retirement_Listener(Keep_Leaving_Player);
-            const bool champion = Play_Until_Champion(error);
+            Set_Retirement_Listener(Keep_Leaving_Player);
+            Keep_Non_Passer_Passing(true);
+            // Every pass of the regular season is in a passer's line or kept.
+            const bool champion = Play_Until_Champion(error, [error] {
+                std::vector<SEASON_LINE> left_lines;
+                for (const LEFT_PLAYER& left : Left_During_Season)
+                    if (left.Record.Vital_Stats[VITAL_POSITION] == POSITION_QB)
+                        left_lines.insert(left_lines.end(), left.Lines.begin(), left.Lines.end());
+                return Check_Regular_Season_Passing(left_lines, error);
+            });
+            Keep_Non_Passer_Passing(false);
             Set_Retirement_Listener(nullptr);
             if (!champion) return false;
             const std::vector<PLAYED_TEAM_RECORD> records = Get_Played_Team_Records();
@@ -436,6 +458,7 @@ bool Generate_Default_League(const std::vector<LEAGUE_FILE>& files, const std::s
     // The people of the league at the start of the file before.
     std::set<std::string> people_before;
     std::vector<PLAYED_TEAM_RECORD> played;
+    Clear_Kept_Non_Passer_Passing();
     for (size_t f = 0; f < files.size(); ++f) {
         for (int32_t year = Get_Current_Year() + 1; year <= files[f].Year; ++year) {
             if (!Simulate_Until_Season(year, error, &played, installation)) return false;
@@ -470,5 +493,7 @@ bool Generate_Default_League(const std::vector<LEAGUE_FILE>& files, const std::s
             return false;
         }
     }
-    return Write_Played_Team_Records(installation + "/" + PLAYED_TEAM_RECORDS_FILE, played, error);
+    return Write_Played_Team_Records(installation + "/" + PLAYED_TEAM_RECORDS_FILE, played, error) &&
+           Write_Non_Passer_Passing(installation + "/" + PLAYED_NON_PASSER_PASSING_FILE,
+                                    Get_Kept_Non_Passer_Passing(), error);
 }

@@ -10,11 +10,15 @@
 #include <vector>
 
 #include "tools/league/league_franchises.h"
+#include "tools/league/non_passer_passing.h"
 #include "tools/league/played_team_records.h"
 
 // The team records of the seasons the default league played, written next
 // to its files by Generate_Default_League.
 constexpr const char* PLAYED_TEAM_RECORDS_FILE = "League/Played-Team-Records.txt";
+// The passes its players who are no quarterbacks threw in those seasons,
+// written beside them (tools/league/non_passer_passing.h).
+constexpr const char* PLAYED_NON_PASSER_PASSING_FILE = "League/Played-Non-Passer-Passing.txt";
 // The league as each season it played ended (its champion decided, before
 // the off-season retires anyone), by year: the season lines of every
 // player who played it, those who then retire included.
@@ -47,8 +51,11 @@ bool Continue_History_League(const std::string& file, int32_t year, std::string*
 // `year` is set up (its week 0). With `played`, each season is first played
 // up to its champion and its team records are added there; with
 // `installation` as well, the league as the season ended is saved there
-// under ENDED_SEASON_FILE_FORM. False when the calendar stops moving first
-// or a file cannot be written.
+// under ENDED_SEASON_FILE_FORM. The passes of players who are no
+// quarterbacks are kept (tools/league/non_passer_passing.h) and each regular
+// season's passing totals checked against them and the quarterbacks' lines.
+// False when the calendar stops moving first, a regular season's passing
+// does not add up or a file cannot be written.
 bool Simulate_Until_Season(int32_t year, std::string* error,
                            std::vector<PLAYED_TEAM_RECORD>* played = nullptr,
                            const std::string& installation = std::string());
@@ -74,6 +81,8 @@ bool Is_Value_Kept_In_Line(int32_t position);
 // A season's value from its games and starts, as the seasons file gives it
 // for a season the league played: at least 1.
 int32_t Get_Played_Line_Value(int32_t line);
+// The same value of a season of `games` games with `starts` starts.
+int32_t Get_Played_Season_Value(int32_t games, int32_t starts);
 // Every league line of `year` of a blocker or defender gets its value, and
 // his career (and last season, when `year` is the one before the league's)
 // counts it.
@@ -96,7 +105,8 @@ struct LEAGUE_FILE {
 // in turn, lays that season's franchise table on the league (when it has one)
 // and writes its database and, when named, its draft class (the file names
 // taken in `installation`); at last the team records of every season it
-// played into PLAYED_TEAM_RECORDS_FILE there. `log` gets a line a
+// played into PLAYED_TEAM_RECORDS_FILE there and the passes of its players
+// who are no quarterbacks into PLAYED_NON_PASSER_PASSING_FILE. `log` gets a line a
 // season when not null. False with the reason in `error`.
 bool Generate_Default_League(const std::vector<LEAGUE_FILE>& files, const std::string& installation,
                              const std::string& history, int32_t years_before, uint32_t seed,

@@ -218,7 +218,7 @@ std::string Make_Player_Line(int32_t team, int32_t slot, int32_t id, const std::
 
 std::string Make_Season_Line(int32_t id, int32_t year, const std::string& team_abbreviation, int32_t uniform,
                              const std::string& full_name, int32_t position, const int32_t* stats,
-                             int32_t value) {
+                             int32_t value, const int32_t* passing) {
     std::array<std::string, SEASONS_CSV_COLUMNS + 1> fields;
     fields[1] = Player_Key(id);
     fields[2] = Number(id);
@@ -285,6 +285,9 @@ std::string Make_Season_Line(int32_t id, int32_t year, const std::string& team_a
         for (auto [column, stat] : {std::pair{59, 2}, {60, 3}, {66, 6}, {74, 5}})
             put(column, stat);
     }
+    if (passing != nullptr && position != POSITION_QB)
+        for (int32_t n = 0; n < SEASON_LINE_PASSING_FIGURES; ++n)
+            fields[12 + n] = Number(passing[n]);
     if ((group == 0 && position != POSITION_QB) || group == 2)
         for (auto [column, stat] : {std::pair{32, 17}, {33, 18}, {34, 19}, {36, 14}, {37, 15}, {38, 16}})
             put(column, stat);

@@ -34,10 +34,14 @@ std::string Make_Roster_Line(int32_t team, int32_t slot, int32_t id);
 // The player's line of the players file.
 std::string Make_Player_Line(int32_t team, int32_t slot, int32_t id, const std::string& draft_team);
 // A seasons line from a season of 20 statistics in the game's layout; the
-// figures the league did not keep in that year are left empty.
+// figures the league did not keep in that year are left empty. `passing`,
+// when given to a player who is no quarterback, holds the passes he threw
+// (attempts, completions, yards, touchdowns, interceptions) for the passing
+// columns, which a build reads only on a quarterback's line.
+constexpr int32_t SEASON_LINE_PASSING_FIGURES = 5;
 std::string Make_Season_Line(int32_t id, int32_t year, const std::string& team_abbreviation, int32_t uniform,
                              const std::string& full_name, int32_t position, const int32_t* stats,
-                             int32_t value);
+                             int32_t value, const int32_t* passing = nullptr);
 // The player's line of the salaries file.
 std::string Make_Salary_Line(int32_t team, int32_t slot, int32_t id);
 // The team's line of the cap-room file: its full name and the room under the cap.

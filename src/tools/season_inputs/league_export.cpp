@@ -21,6 +21,35 @@
 #include "tools/season_inputs/input_rows.h"
 #include "tools/season_inputs/stadiums.h"
 
+std::vector<JOINED_SEASON_LINE> Join_Player_Season_Lines(int32_t team, int32_t slot, int32_t before_year,
+                                                         int32_t first_year) {
+    std::vector<JOINED_SEASON_LINE> joined;
+    const bool kicker = Get_Player_Position_Group(team, slot) == 3;
+    for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n) {
+        const int32_t line = Get_Player_Season_Line(team, slot, n);
+        if (line == NO_SEASON_LINE) continue;
+        const int32_t line_year = Get_Season_Line_Year(line), line_team = Get_Season_Line_Team(line);
+        if (line_year >= before_year || line_year < first_year || Get_Season_Line_Kind(line) < 0 ||
+            line_team < 0 || line_team >= MAX_FRANCHISES)
+            continue;
+        auto same = std::find_if(joined.begin(), joined.end(), [&](const JOINED_SEASON_LINE& season) {
+            return season.Year == line_year && season.Team == line_team;
+        });
+        if (same == joined.end())
+            same = joined.insert(joined.end(), JOINED_SEASON_LINE{line_year, line_team, {}});
+        for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat) {
+            const int32_t figure = Get_Season_Line_Stat(line, stat);
+            // A kicker's longest punt and field goal are the longest of his stays.
+            if (kicker && (stat == 5 || stat == 18))
+                same->Stats[stat] = std::max(same->Stats[stat], figure);
+            else
+                same->Stats[stat] += figure;
+        }
+    }
+    std::erase_if(joined, [](const JOINED_SEASON_LINE& season) { return season.Stats[0] <= 0; });
+    return joined;
+}
+
 namespace {
 constexpr int32_t LAST_RECORDS_YEAR = 2021;
 constexpr int32_t FIRST_CONTRACT_FILES_YEAR = 2017;
@@ -66,6 +95,9 @@ struct EXPORT_RUN {
     int32_t First_Year = 0;
     // The team records of the seasons the league played.
     const std::vector<PLAYED_TEAM_RECORD>* Played = nullptr;
+    // The passes of players who are no quarterbacks, by year, team slot and
+    // the player's id in the league, with whether a line took them.
+    std::map<std::tuple<int32_t, int32_t, int32_t>, std::pair<NON_PASSER_PASSING, bool>> Passing;
 };
 
 // The league's franchises as rows of a franchise table, in slot order, with
@@ -129,42 +161,44 @@ int32_t Settle_Id(EXPORT_RUN& run, int32_t team, int32_t slot) {
 }
 
 void Export_Career_Lines(EXPORT_RUN& run, size_t season, int32_t team, int32_t slot, int32_t id,
-                         int32_t year) {
+                         int32_t league_id, int32_t year) {
     const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
     const std::string name = Person(team, slot).substr(0, Person(team, slot).rfind('|'));
     std::string full_name = name;
     std::replace(full_name.begin(), full_name.end(), '|', ' ');
-    for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n) {
-        const int32_t line = Get_Player_Season_Line(team, slot, n);
-        if (line == NO_SEASON_LINE) continue;
-        const int32_t line_year = Get_Season_Line_Year(line), line_team = Get_Season_Line_Team(line);
-        if (line_year >= year || line_year < run.First_Year || Get_Season_Line_Kind(line) < 0 ||
-            line_team < 0 || line_team >= MAX_FRANCHISES)
-            continue;
-        if (Get_Season_Line_Stat(line, 0) <= 0) continue;
+    for (const JOINED_SEASON_LINE& line : Join_Player_Season_Lines(team, slot, year, run.First_Year)) {
         // A season is written once, by the first exported season that holds it.
-        const int32_t franchise = run.Franchises[season][line_team];
-        if (!run.Season_Lines.insert({id, line_year, franchise >= 0 ? franchise : -1 - line_team}).second)
+        const int32_t franchise = run.Franchises[season][line.Team];
+        if (!run.Season_Lines.insert({id, line.Year, franchise >= 0 ? franchise : -1 - line.Team}).second)
             continue;
-        int32_t stats[NUMBER_OF_SEASON_STATS];
-        for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
-            stats[stat] = Get_Season_Line_Stat(line, stat);
+        // The passes he threw for the team, when he is no quarterback.
+        int32_t passing[SEASON_LINE_PASSING_FIGURES] = {};
+        const int32_t* threw = nullptr;
+        const auto kept = run.Passing.find({line.Year, line.Team, league_id});
+        if (kept != run.Passing.end() && position != POSITION_QB) {
+            const NON_PASSER_PASSING& p = kept->second.first;
+            const int32_t figures[] = {p.Attempts, p.Completions, p.Yards, p.Touchdowns, p.Interceptions};
+            std::copy(std::begin(figures), std::end(figures), passing);
+            threw = passing;
+            kept->second.second = true;
+        }
         // A text every season's build knows the franchise by: its abbreviation
         // when it never changed, else its nickname.
-        std::string team_text = Team_Text(line_team, 0);
-        if (run.Lasting_Abbreviations.count(team_text) == 0) team_text = Team_Text(line_team, 2);
+        std::string team_text = Team_Text(line.Team, 0);
+        if (run.Lasting_Abbreviations.count(team_text) == 0) team_text = Team_Text(line.Team, 2);
         run.Files->Shared.Seasons.emplace_back(
-            id,
-            Make_Season_Line(id, line_year, team_text, Get_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM),
-                             full_name, position, stats, Get_Played_Line_Value(line)));
+            id, Make_Season_Line(id, line.Year, team_text,
+                                 Get_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM), full_name, position,
+                                 line.Stats, Get_Played_Season_Value(line.Stats[0], line.Stats[1]), threw));
     }
 }
 
 // The player's id, his season lines before `before_year` and, the first
 // time he is met, his line of the players file.
 int32_t Export_Player(EXPORT_RUN& run, size_t season, int32_t team, int32_t slot, int32_t before_year) {
+    const int32_t league_id = Get_Player_ID(team, slot);
     const int32_t id = Settle_Id(run, team, slot);
-    Export_Career_Lines(run, season, team, slot, id, before_year);
+    Export_Career_Lines(run, season, team, slot, id, league_id, before_year);
     if (run.Files->Shared.Players.count(id) == 0) {
         const int32_t drafted_by = Get_Player_Drafted_By_Team(team, slot);
         run.Files->Shared.Players[id] = Make_Player_Line(
@@ -263,9 +297,12 @@ bool Export_Season(EXPORT_RUN& run, size_t index, const EXPORTED_SEASON& season,
 } // namespace
 
 bool Export_League_Seasons(const std::vector<EXPORTED_SEASON>& seasons,
-                           const std::vector<PLAYED_TEAM_RECORD>& played, INPUT_COLLECTION* files,
+                           const std::vector<PLAYED_TEAM_RECORD>& played,
+                           const std::vector<NON_PASSER_PASSING>& passing, INPUT_COLLECTION* files,
                            std::string* error) {
-    EXPORT_RUN run{files, {}, {}, {}, {}, {}, {}, seasons.empty() ? 0 : seasons.front().Year, &played};
+    EXPORT_RUN run{files, {}, {}, {}, {}, {}, {}, seasons.empty() ? 0 : seasons.front().Year, &played, {}};
+    for (const NON_PASSER_PASSING& p : passing)
+        run.Passing[{p.Year, p.Team, p.Player_Id}].first = p;
     for (const auto& [id, line] : files->Shared.Players)
         run.Taken.insert(id);
     // A player the history made keeps its id.
@@ -304,5 +341,13 @@ bool Export_League_Seasons(const std::vector<EXPORTED_SEASON>& seasons,
     }
     for (size_t n = 0; n < seasons.size(); ++n)
         if (!Export_Season(run, n, seasons[n], error)) return false;
+    // Every pass a player threw lands in his line of the season and team.
+    for (const auto& [key, kept] : run.Passing) {
+        if (kept.second) continue;
+        const auto [year, team, id] = key;
+        *error = "player " + std::to_string(id) + " threw passes for team slot " + std::to_string(team) +
+                 " in " + std::to_string(year) + " but has no line of that season that can hold them";
+        return false;
+    }
     return true;
 }

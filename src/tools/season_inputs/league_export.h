@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "database/player_record_layout.h"
+#include "tools/league/non_passer_passing.h"
 #include "tools/league/played_team_records.h"
 #include "tools/season_inputs/input_collection.h"
 
@@ -29,7 +31,28 @@ struct EXPORTED_SEASON {
 // exported season on (the history wrote the earlier ones); the franchise is
 // followed across moves and renamings, which reorder the team slots. False
 // with the reason in `error`, also when `played` holds no team records of
-// a season up to 2021 or names a slot its database does not use.
+// a season up to 2021 or names a slot its database does not use. A
+// player's lines of one year and team are written as one line. The passes
+// of `passing` (thrown by players who are no quarterbacks) go into the
+// passing columns of the thrower's line of that year and team; each ended
+// season's passing totals must equal its quarterbacks' lines and those
+// passes, and every pass of `passing` must find its line, or the export fails.
 bool Export_League_Seasons(const std::vector<EXPORTED_SEASON>& seasons,
-                           const std::vector<PLAYED_TEAM_RECORD>& played, INPUT_COLLECTION* files,
+                           const std::vector<PLAYED_TEAM_RECORD>& played,
+                           const std::vector<NON_PASSER_PASSING>& passing, INPUT_COLLECTION* files,
                            std::string* error);
+
+// A player's season with one team, his lines of it joined.
+struct JOINED_SEASON_LINE {
+    int32_t Year;
+    int32_t Team;
+    int32_t Stats[NUMBER_OF_SEASON_STATS];
+};
+// The league seasons of the player at (team, slot) from `first_year` up to
+// `before_year` with a franchise, in which he played a game: his lines
+// joined by year and team (a player who left a team and came back to it
+// within a year has a line for each stay, which the seasons file holds as
+// one; a kicker's longest kicks are the longest of them), in the order of
+// his links.
+std::vector<JOINED_SEASON_LINE> Join_Player_Season_Lines(int32_t team, int32_t slot, int32_t before_year,
+                                                         int32_t first_year);

@@ -106,8 +106,11 @@ int Run_Modern(const fs::path& installation, const std::string& lines_file, int3
             seasons.push_back({year, (installation / ended).string(), true});
     }
     std::vector<PLAYED_TEAM_RECORD> played;
+    std::vector<NON_PASSER_PASSING> passing;
     if (!Read_Played_Team_Records((installation / PLAYED_TEAM_RECORDS_FILE).string(), &played, &error) ||
-        !Export_League_Seasons(seasons, played, &files, &error)) {
+        !Read_Non_Passer_Passing((installation / PLAYED_NON_PASSER_PASSING_FILE).string(), &passing,
+                                 &error) ||
+        !Export_League_Seasons(seasons, played, passing, &files, &error)) {
         std::fprintf(stderr, "korva_season_inputs: %s\n", error.c_str());
         return 1;
     }
