@@ -4,9 +4,11 @@
 // carries them in its passing columns for such a player only; and a player's
 // lines of one year and team (a player who came back to a team he left
 // within the year) are one season of the file, whose figures are the sums of
-// both stays and whose longest kicks are the longest of them.
+// both stays and whose longest kicks are the longest of them; and a regular
+// season's passing totals are checked against the lines and the kept passes.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -14,7 +16,10 @@
 
 #include "database/player_record.h"
 #include "database/season_lines.h"
+#include "database/settings.h"
+#include "database/team_record.h"
 #include "database/universe.h"
+#include "engine/statistics_credit.h"
 #include "support/test_league.h"
 #include "tools/league/non_passer_passing.h"
 #include "tools/season_inputs/input_rows.h"
@@ -120,4 +125,62 @@ TEST(NonPasserPassing, AStayAgainWithATeamInTheSameYearIsOneSeason) {
     EXPECT_EQ(kicks[0].Stats[5], 61);
     EXPECT_EQ(kicks[0].Stats[18], 52);
     EXPECT_EQ(kicks[0].Stats[9], 41);
+}
+
+// As the regular season ends, each franchise's passing totals must be its
+// quarterbacks' lines of the year, those of quarterbacks who left during it
+// and the passes kept of its other players; the first team that differs is
+// named with the figure.
+TEST(NonPasserPassing, ARegularSeasonsPassingIsCheckedTeamByTeam) {
+    Build_Test_League();
+    Clear_Kept_Non_Passer_Passing();
+    const int32_t year = Get_Current_Year();
+    const int32_t passer = Test_League_Slot(POSITION_QB, 0);
+    constexpr int32_t PASSERS = 3;
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        for (int32_t stat = 2; stat <= 6; ++stat)
+            Set_Team_Totals_Stat(team, PASSERS, 0, stat, 0);
+    std::string error;
+    EXPECT_TRUE(Check_Regular_Season_Passing({}, &error)) << error;
+
+    const int32_t line = Add_Player_Season_Line(7, passer, year, 7);
+    ASSERT_NE(line, NO_SEASON_LINE);
+    Set_Season_Line_Stat(line, 2, 30);
+    Set_Season_Line_Stat(line, 5, 210);
+    Set_Team_Totals_Stat(7, PASSERS, 0, 2, 32);
+    Set_Team_Totals_Stat(7, PASSERS, 0, 5, 210);
+    EXPECT_FALSE(Check_Regular_Season_Passing({}, &error));
+    char name[TEAM_STRING_LENGTH] = "";
+    Get_Team_String(name, 7, 0);
+    EXPECT_NE(error.find("regular season of " + std::string(name) +
+                         " has 32 pass attempts in its passing totals, its passers 30"),
+              std::string::npos)
+        << error;
+
+    SEASON_LINE left{year, 0, 7, {}, {}};
+    left.Stats[2] = 2;
+    SEASON_LINE earlier = left;
+    earlier.Year = year - 1;
+    EXPECT_FALSE(Check_Regular_Season_Passing({earlier}, &error))
+        << "an earlier year's line is not this season's";
+    EXPECT_TRUE(Check_Regular_Season_Passing({left, earlier}, &error)) << error;
+
+    // A back's pass adds to the totals and is kept alike.
+    GAME_RECORD* game = &Universe.Games[0];
+    std::memset(game, 0, sizeof *game);
+    game->Team[0] = 7;
+    game->Team[1] = 8;
+    game->Possession_Team = 7;
+    Universe.Season_Length = 17;
+    Set_User_Preference(CURRENT_WEEK, 3);
+    const GAME_STAT_CREDIT thrown[] = {{2, 1}, {3, 1}, {5, 12}};
+    Keep_Non_Passer_Passing(true);
+    Credit_Team_Passing(game, 7, Test_League_Slot(POSITION_RB, 1), thrown);
+    Keep_Non_Passer_Passing(false);
+    EXPECT_EQ(Get_Team_Totals_Stat(7, PASSERS, 0, 5), 222);
+    EXPECT_TRUE(Check_Regular_Season_Passing({left}, &error)) << error;
+    ASSERT_EQ(Get_Kept_Non_Passer_Passing().size(), 1u);
+    EXPECT_EQ(Get_Kept_Non_Passer_Passing()[0].Player_Id, Get_Player_ID(7, Test_League_Slot(POSITION_RB, 1)));
+    Clear_Kept_Non_Passer_Passing();
+    EXPECT_FALSE(Check_Regular_Season_Passing({left}, &error)) << "the back's pass is in no line";
 }
