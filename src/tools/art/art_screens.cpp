@@ -362,8 +362,10 @@ void Draw_Face(ART_CANVAS* c, uint32_t seed, const SKIN_PALETTE& skin) {
     const ART_COLOUR tone = tones[Next_Art_Number(&state) % 5];
     const ART_COLOUR hair = hairs[Next_Art_Number(&state) % 5];
     const ART_COLOUR suit = suits[Next_Art_Number(&state) % 4];
-    const ART_COLOUR tie = Art_Colour(static_cast<int>(Next_Art_Number(&state) % 200 + 40),
-                                      static_cast<int>(Next_Art_Number(&state) % 120 + 20), 40);
+    // One draw a statement, so every compiler takes them in the same order.
+    const int tie_green = static_cast<int>(Next_Art_Number(&state) % 120 + 20);
+    const int tie_red = static_cast<int>(Next_Art_Number(&state) % 200 + 40);
+    const ART_COLOUR tie = Art_Colour(tie_red, tie_green, 40);
     Fill_Art_Gradient(c, 0, 0, 120, 150, Mix_Colours(skin.Top, Art_Colour(255, 255, 255), 0.3), skin.Band);
     Fill_Art_Ellipse(c, 60, 160, 58, 48, suit);
     Fill_Art_Rect(c, 52, 100, 68, 125, tone);
