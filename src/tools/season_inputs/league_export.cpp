@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 #include <tuple>
+#include <vector>
 
 #include "database/league_structure.h"
 #include "database/player_hashes.h"
@@ -18,6 +19,7 @@
 #include "platform/message_box.h"
 #include "tools/league/league_franchises.h"
 #include "tools/league/league_generation.h"
+#include "tools/season_databases/played_lines.h"
 #include "tools/season_inputs/input_rows.h"
 #include "tools/season_inputs/stadiums.h"
 
@@ -128,12 +130,22 @@ int32_t Settle_Id(EXPORT_RUN& run, int32_t team, int32_t slot) {
     return id;
 }
 
-void Export_Career_Lines(EXPORT_RUN& run, size_t season, int32_t team, int32_t slot, int32_t id,
-                         int32_t year) {
+// A player's season with one team, as the seasons file holds it.
+struct TEAM_SEASON {
+    int32_t Year;
+    int32_t Team;
+    int32_t Stats[NUMBER_OF_SEASON_STATS];
+    int32_t Value;
+};
+
+// The player's seasons with a franchise before `year`, in the order of his
+// lines. A player who left a team and came back within a season holds two
+// lines of it; the seasons file holds one season a team, their sum (a
+// kicker's longest kicks the longer of the two).
+std::vector<TEAM_SEASON> Read_Team_Seasons(const EXPORT_RUN& run, int32_t team, int32_t slot, int32_t year) {
     const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
-    const std::string name = Person(team, slot).substr(0, Person(team, slot).rfind('|'));
-    std::string full_name = name;
-    std::replace(full_name.begin(), full_name.end(), '|', ' ');
+    const bool kicker = position == POSITION_K || position == POSITION_P;
+    std::vector<TEAM_SEASON> seasons;
     for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n) {
         const int32_t line = Get_Player_Season_Line(team, slot, n);
         if (line == NO_SEASON_LINE) continue;
@@ -142,21 +154,45 @@ void Export_Career_Lines(EXPORT_RUN& run, size_t season, int32_t team, int32_t s
             line_team < 0 || line_team >= MAX_FRANCHISES)
             continue;
         if (Get_Season_Line_Stat(line, 0) <= 0) continue;
+        auto found = std::find_if(seasons.begin(), seasons.end(), [&](const TEAM_SEASON& season) {
+            return season.Year == line_year && season.Team == line_team;
+        });
+        if (found == seasons.end()) {
+            seasons.push_back(TEAM_SEASON{line_year, line_team, {}, 0});
+            found = seasons.end() - 1;
+        }
+        for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat) {
+            const int32_t value = Get_Season_Line_Stat(line, stat);
+            const bool longest = kicker && (stat == 5 || stat == 18);
+            found->Stats[stat] = longest ? std::max(found->Stats[stat], value) : found->Stats[stat] + value;
+        }
+        found->Value += Get_Played_Line_Value(line);
+    }
+    return seasons;
+}
+
+void Export_Career_Lines(EXPORT_RUN& run, size_t season, int32_t team, int32_t slot, int32_t id,
+                         int32_t year) {
+    const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+    const std::string name = Person(team, slot).substr(0, Person(team, slot).rfind('|'));
+    std::string full_name = name;
+    std::replace(full_name.begin(), full_name.end(), '|', ' ');
+    for (const TEAM_SEASON& played : Read_Team_Seasons(run, team, slot, year)) {
         // A season is written once, by the first exported season that holds it.
-        const int32_t franchise = run.Franchises[season][line_team];
-        if (!run.Season_Lines.insert({id, line_year, franchise >= 0 ? franchise : -1 - line_team}).second)
+        const int32_t franchise = run.Franchises[season][played.Team];
+        if (!run.Season_Lines.insert({id, played.Year, franchise >= 0 ? franchise : -1 - played.Team}).second)
             continue;
-        int32_t stats[NUMBER_OF_SEASON_STATS];
-        for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
-            stats[stat] = Get_Season_Line_Stat(line, stat);
         // A text every season's build knows the franchise by: its abbreviation
         // when it never changed, else its nickname.
-        std::string team_text = Team_Text(line_team, 0);
-        if (run.Lasting_Abbreviations.count(team_text) == 0) team_text = Team_Text(line_team, 2);
+        std::string team_text = Team_Text(played.Team, 0);
+        if (run.Lasting_Abbreviations.count(team_text) == 0) team_text = Team_Text(played.Team, 2);
         run.Files->Shared.Seasons.emplace_back(
-            id,
-            Make_Season_Line(id, line_year, team_text, Get_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM),
-                             full_name, position, stats, Get_Played_Line_Value(line)));
+            id, Make_Season_Line(id, played.Year, team_text,
+                                 Get_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM), full_name, position,
+                                 played.Stats, played.Value));
+        // The whole line, for the figures the seasons file has no column for.
+        run.Files->Files[PLAYED_LINES_FILE] +=
+            Make_Played_Line(id, played.Year, team_text, played.Stats) + "\n";
     }
 }
 
@@ -266,6 +302,7 @@ bool Export_League_Seasons(const std::vector<EXPORTED_SEASON>& seasons,
                            const std::vector<PLAYED_TEAM_RECORD>& played, INPUT_COLLECTION* files,
                            std::string* error) {
     EXPORT_RUN run{files, {}, {}, {}, {}, {}, {}, seasons.empty() ? 0 : seasons.front().Year, &played};
+    files->Files[PLAYED_LINES_FILE] = std::string(PLAYED_LINES_HEADER) + "\n";
     for (const auto& [id, line] : files->Shared.Players)
         run.Taken.insert(id);
     // A player the history made keeps its id.
