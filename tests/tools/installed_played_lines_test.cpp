@@ -1,7 +1,8 @@
 // The players of the season databases the build installs, against the
 // league that played their seasons: every line of a season the default
 // league played is, figure for figure, the line that league kept as the
-// season ended (the figures the seasons file has no column for included).
+// season ended (the figures the seasons file has no column for included),
+// and every player's credited seasons are the seasons his lines hold.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,9 +22,11 @@
 #include "support/installed_seasons.h"
 #include "support/season_build_folder.h"
 #include "tools/league/league_generation.h"
+#include "tools/season_database.h"
 
 namespace {
 constexpr int32_t FIRST_PLAYED_YEAR = 2005;
+constexpr int32_t MOST_CREDITED = 30;
 
 using LINE_FIGURES = std::array<int32_t, NUMBER_OF_SEASON_STATS>;
 // A player's lines of one year, sorted, by his name and birth date.
@@ -109,5 +112,28 @@ TEST_F(InstalledPlayers, PlayedSeasonLinesAreTheLinesTheLeagueKept) {
         }
     }
     EXPECT_GT(compared, 100000) << "every played season of every database is compared";
+    EXPECT_EQ(differing, 0) << first;
+}
+
+TEST_F(InstalledPlayers, CreditedSeasonsAreTheSeasonsPlayed) {
+    std::string first;
+    int32_t differing = 0;
+    int64_t players = 0;
+    for (int32_t year = FIRST_DATABASE_YEAR; year <= LAST_DATABASE_YEAR; ++year) {
+        ASSERT_GE(Load_New_Game_Season(year, nullptr), 0) << year;
+        For_Each_League_Player(
+            [&](int32_t team, int32_t slot) {
+                ++players;
+                const int32_t credited = Get_Player_Vital_Stat(team, slot, VITAL_CREDITED_SEASONS);
+                const int32_t seasons = std::min(Count_NFL_Seasons(team, slot), MOST_CREDITED);
+                if (credited == seasons) return;
+                if (differing++ < 5)
+                    first += "the " + std::to_string(year) + " database, team " + std::to_string(team) +
+                             ", " + Person(team, slot) + ": credited " + std::to_string(credited) +
+                             ", played " + std::to_string(seasons) + "\n";
+            },
+            0, HALL_OF_FAME_TEAM);
+    }
+    EXPECT_GT(players, 72 * 1500);
     EXPECT_EQ(differing, 0) << first;
 }
