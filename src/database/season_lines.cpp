@@ -350,8 +350,24 @@ int32_t Add_Player_Season_Line(int32_t team, int32_t slot, int32_t year, int32_t
     if (Is_Row(latest) && Row(latest).Year == year && Row(latest).Team == static_cast<int8_t>(line_team))
         return latest;
     // A row no link could point to would be lost at the next load: allocate
-    // only when the player has a free link.
+    // only when the player has a free link. A veteran whose links are all
+    // taken gives up his oldest college season before a league season is
+    // lost.
     int32_t link = Find_Free_Season_Line_Link(team, slot);
+    if (link < 0) {
+        int32_t college = -1;
+        for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n) {
+            const int32_t row = player->Season_Line_Links[n];
+            if (Is_Row(row) && Row(row).Kind < 0 &&
+                (college < 0 || Row(row).Year < Row(player->Season_Line_Links[college]).Year))
+                college = n;
+        }
+        if (college >= 0 && Find_Free_Season_Line() != NO_SEASON_LINE) {
+            Clear_Season_Line(player->Season_Line_Links[college]);
+            Remove_Link(*player, college);
+            link = Find_Free_Season_Line_Link(team, slot);
+        }
+    }
     if (link < 0) {
         Log_Debug_Line("No free season-line link in Add_Player_Season_Line(%d,%d,%d,%d)", team, slot, year,
                        line_team);

@@ -172,12 +172,14 @@ void Remove_Unplayable_Players() {
 }
 
 void Set_Credited_Seasons_From_Lines() {
+    // The free agents and the Hall of Fame too: a veteran without a team has
+    // played his seasons all the same.
     For_Each_League_Player(
         [](int32_t team, int32_t slot) {
             Set_Player_Vital_Stat(team, slot, VITAL_CREDITED_SEASONS,
                                   std::min(Count_NFL_Seasons(team, slot), MOST_CREDITED_SEASONS));
         },
-        0, MAX_FRANCHISES - 1);
+        0, HALL_OF_FAME_TEAM);
 }
 
 void Delete_Future_Season_Lines() {

@@ -34,8 +34,8 @@ void Init_Built_Season_Settings();
 // Players of a franchise younger than 17 or older than 50 in the season
 // year, and players without any name, are removed; rosters are compacted.
 void Remove_Unplayable_Players();
-// Credited seasons (vital 8) of every franchise player from his league
-// season lines, at most 30.
+// Credited seasons (vital 8) of every player of the franchises, the free
+// agents and the Hall of Fame from his league season lines, at most 30.
 void Set_Credited_Seasons_From_Lines();
 // Every season line of the base year or later is removed from its player.
 void Delete_Future_Season_Lines();

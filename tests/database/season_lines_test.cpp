@@ -83,6 +83,24 @@ TEST(SeasonLines, FullLinksAllocateNothing) {
     EXPECT_EQ(Add_Player_Season_Line(11, 0, 2040, 33), -1) << "an empty franchise slot";
 }
 
+// A veteran whose thirty links are taken keeps every league season: his
+// oldest college season gives way to the new one.
+TEST(SeasonLines, FullLinksGiveUpTheOldestCollegeSeason) {
+    Build_Test_League();
+    for (int year = 1986; Count_Player_Season_Lines(11, 0) < 30; ++year) {
+        const int line = Add_Player_Season_Line(11, 0, year, 11);
+        ASSERT_NE(line, -1);
+        if (year < 1990) Set_Season_Line_Kind(line, year - 1990);
+    }
+    const int line = Add_Player_Season_Line(11, 0, 2016, 11);
+    ASSERT_NE(line, -1);
+    EXPECT_EQ(Get_Season_Line_Year(line), 2016);
+    EXPECT_EQ(Count_Player_Season_Lines(11, 0), 30);
+    EXPECT_EQ(Player_Has_Season_Line_Year(11, 0, 1986), 0) << "the oldest college season went";
+    EXPECT_EQ(Player_Has_Season_Line_Year(11, 0, 1987), 1);
+    EXPECT_EQ(Player_Has_Season_Line_Year(11, 0, 1990), 1) << "every league season stays";
+}
+
 TEST(SeasonLines, AllocationHintGivesThePlainScanRow) {
     Build_Test_League();
     int scanned = Scan_For_Free_Line();

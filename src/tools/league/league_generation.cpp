@@ -43,6 +43,7 @@
 #include "tools/contract_minimums.h"
 #include "tools/draft_class_database.h"
 #include "tools/payroll_balance.h"
+#include "tools/season_database.h"
 
 namespace {
 constexpr const char* LEAGUE_NAMES[NUMBER_OF_LEAGUES] = {"AFC", "NFC"};
@@ -399,6 +400,10 @@ void Make_Season_Database() {
     Universe.Header.Universe_Stats[FANTASY_DRAFT_FLAG] = 0;
     Apply_League_Rules_For_Year();
     Store_Universe_Stat(SALARY_CAP, Get_Season_Salary_Cap(year));
+    // Each player is credited with the seasons he played, as a built
+    // database credits him (the league's own count goes on for every year
+    // on a roster, played or not); his minimum salary follows from it.
+    Set_Credited_Seasons_From_Lines();
     // Contracts signed in earlier seasons are brought up to this season's
     // minimums, as a built database's are, without breaking the cap.
     Raise_Salaries_To_Minimum();

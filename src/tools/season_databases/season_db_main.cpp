@@ -7,9 +7,10 @@
 // installation's inputs and receives the build's own reports (the
 // diagnostics log, the name reports, the class counts). The database and its
 // draft class are written into the installation's databases folder; the
-// class then loses the players the rosters of the season before hold, and a
-// season the default league played gets the team history that league
-// holds. Any
+// class then loses the players the rosters of the season before hold, the
+// lines of the seasons the default league played are laid whole on those
+// the seasons file gave, and a season the default league played gets the
+// team history that league holds. Any
 // message the builder shows, any error it logs, a season line with more
 // starts than games and a failed build end the run with an error, naming them.
 #include <unistd.h>
@@ -39,6 +40,7 @@
 #include "platform/message_box.h"
 #include "tools/draft_class_database.h"
 #include "tools/season_database.h"
+#include "tools/season_databases/played_lines.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -199,6 +201,21 @@ bool Lay_Played_Team_History(int32_t year) {
     return Save_Game(name, nullptr) == SAVE_OK;
 }
 
+// The lines of the seasons the default league played, whole, laid on those
+// the seasons file gave; the database is saved again when any changed.
+bool Lay_Played_Season_Lines(int32_t year) {
+    std::string error;
+    const int32_t changed = Lay_Played_Lines(&error);
+    if (changed < 0) {
+        std::fprintf(stderr, "korva_season_db %d: the played lines were not laid: %s\n", year, error.c_str());
+        return false;
+    }
+    if (changed == 0) return true;
+    char name[64];
+    std::snprintf(name, sizeof name, "databases/universe-%d.dat", year);
+    return Save_Game(name, nullptr) == SAVE_OK;
+}
+
 int Usage() {
     std::fprintf(stderr, "usage: korva_season_db <installation> <year> <report folder>\n");
     return 2;
@@ -224,6 +241,7 @@ int main(int argc, char** argv) {
     const bool built = Create_Season_Database(year);
     int result = built ? 0 : 1;
     if (built && Report_Starts_Above_Games(year) > 0) result = 1;
+    if (built && !Lay_Played_Season_Lines(year)) result = 1;
     // The builder's messages, before the played league is loaded.
     const std::vector<SHOWN_MESSAGE> shown = Get_Shown_Messages();
     if (built && !Lay_Played_Team_History(year)) {

@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 #include <tuple>
+#include <vector>
 
 #include "database/league_structure.h"
 #include "database/player_hashes.h"
@@ -18,6 +19,7 @@
 #include "platform/message_box.h"
 #include "tools/league/league_franchises.h"
 #include "tools/league/league_generation.h"
+#include "tools/season_databases/played_lines.h"
 #include "tools/season_inputs/input_rows.h"
 #include "tools/season_inputs/stadiums.h"
 
@@ -190,6 +192,8 @@ void Export_Career_Lines(EXPORT_RUN& run, size_t season, int32_t team, int32_t s
             id, Make_Season_Line(id, line.Year, team_text,
                                  Get_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM), full_name, position,
                                  line.Stats, Get_Played_Season_Value(line.Stats[0], line.Stats[1]), threw));
+        // The whole line, for the figures the seasons file has no column for.
+        run.Files->Files[PLAYED_LINES_FILE] += Make_Played_Line(id, line.Year, team_text, line.Stats) + "\n";
     }
 }
 
@@ -303,6 +307,7 @@ bool Export_League_Seasons(const std::vector<EXPORTED_SEASON>& seasons,
     EXPORT_RUN run{files, {}, {}, {}, {}, {}, {}, seasons.empty() ? 0 : seasons.front().Year, &played, {}};
     for (const NON_PASSER_PASSING& p : passing)
         run.Passing[{p.Year, p.Team, p.Player_Id}].first = p;
+    files->Files[PLAYED_LINES_FILE] = std::string(PLAYED_LINES_HEADER) + "\n";
     for (const auto& [id, line] : files->Shared.Players)
         run.Taken.insert(id);
     // A player the history made keeps its id.

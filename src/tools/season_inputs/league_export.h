@@ -4,7 +4,9 @@
 // files the builder reads, so that building the season gives back its
 // players, careers, contracts and ratings (and for 2022 its all-time
 // leaders). The team records of each year up to 2021 are those the league
-// played, which the league generator kept as each season ended.
+// played, which the league generator kept as each season ended. Every line
+// written to the seasons file is also written whole to the played lines
+// file (tools/season_databases/played_lines.h).
 #include <cstdint>
 #include <string>
 #include <vector>

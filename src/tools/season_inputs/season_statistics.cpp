@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <numbers>
@@ -15,6 +16,7 @@
 #include "personnel/typical_season.h"
 #include "tools/season_inputs/decade_leaders.h"
 #include "tools/season_inputs/era_norms.h"
+#include "tools/season_inputs/era_records.h"
 
 namespace {
 constexpr int32_t MOST_RANKS = 6;
@@ -51,9 +53,12 @@ constexpr double MISSES_FEW = 0.76;
 constexpr double MISSES_MANY = 0.87;
 // Of the starters who miss starts, the share who were benched, not hurt.
 constexpr double BENCHED_SHARE = 0.3;
-// How far the teams' passing and running volumes of a season spread.
-constexpr double PASS_VOLUME_SPREAD = 0.28;
+// How far the teams' passing and running volumes and their yards a
+// completion spread in a season: real seasons' team pass attempts spread
+// a tenth or so around their mean.
+constexpr double PASS_VOLUME_SPREAD = 0.13;
 constexpr double RUN_VOLUME_SPREAD = 0.16;
+constexpr double PASS_EFFICIENCY_SPREAD = 0.13;
 // The typical season of an average passer (ratings of 70).
 constexpr double TYPICAL_COMPLETION_RATE = 0.62;
 constexpr double TYPICAL_YARDS_PER_COMPLETION = 11.2;
@@ -243,16 +248,59 @@ double Passer_Distance(const ROSTER_PLAYER& p) {
                    0.85, 1.15);
 }
 
-void Make_Passing_And_Receiving(std::vector<ROSTER_PLAYER>& roster, int32_t games, const ERA_NORMS& norms,
-                                const TEAM_STRENGTH& strength, TEAM_SEASON_FIGURES* figures) {
+// The passers' attempts with nobody above the era's record: a passer's
+// excess goes to the team's other passers as far as they stay below it, and
+// what none can take is not thrown. The attempts thrown.
+int32_t Hold_Passer_Attempts(std::vector<int32_t>* thrown, int32_t record) {
+    std::vector<int32_t>& parts = *thrown;
+    for (size_t n = 0; n < parts.size(); ++n) {
+        if (parts[n] <= record) continue;
+        int32_t excess = parts[n] - record;
+        parts[n] = record;
+        std::vector<double> room(parts.size(), 0.0);
+        int32_t open = 0;
+        for (size_t m = 0; m < parts.size(); ++m)
+            if (m != n && parts[m] < record) {
+                room[m] = record - parts[m];
+                open += record - parts[m];
+            }
+        excess = std::min(excess, open);
+        if (excess <= 0) continue;
+        const std::vector<int32_t> given = Share_Total(excess, room);
+        for (size_t m = 0; m < parts.size(); ++m)
+            parts[m] += given[m];
+    }
+    int32_t total = 0;
+    for (int32_t part : parts)
+        total += part;
+    return total;
+}
+
+void Make_Passing_And_Receiving(std::vector<ROSTER_PLAYER>& roster, int32_t year, int32_t games,
+                                const ERA_NORMS& norms, const TEAM_STRENGTH& strength,
+                                TEAM_SEASON_FIGURES* figures) {
     const double quality = Clamped(strength.Passing, 0.7, 1.3) - 1.0;
-    const int32_t attempts =
-        Rounded(norms.Pass_Attempts * games * (1.0 + 0.2 * quality) * strength.Pass_Volume);
+    // A team throws no more than the era's busiest real teams did, nor any
+    // of its passers more than the era's record.
+    int32_t attempts =
+        std::min(Rounded(norms.Pass_Attempts * games * (1.0 + 0.2 * quality) * strength.Pass_Volume),
+                 Get_Team_Pass_Attempts_Ceiling(norms.Pass_Attempts * games));
+    SHARE_LIST passers =
+        Weigh(roster, [](const ROSTER_PLAYER& p) { return p.Position == POSITION_QB ? p.Work : 0.0; });
+    if (passers.Players.empty())
+        passers = Weigh(roster, [](const ROSTER_PLAYER& p) { return p.Position == POSITION_QB ? 1.0 : 0.0; });
+    std::vector<int32_t> thrown;
+    if (!passers.Players.empty()) {
+        thrown = Share_Total(attempts, passers.Weights);
+        attempts = Hold_Passer_Attempts(&thrown, Get_Era_Passer_Attempts_Record(year));
+        for (size_t n = 0; n < thrown.size(); ++n)
+            figures->Players[passers.Players[n]->Slot].Stats[2] += thrown[n];
+    }
     const int32_t completions =
         std::min(attempts, Rounded(attempts * norms.Completion_Rate *
                                    Clamped(1.0 + 0.12 * quality, 0.85, 1.15) * Spread(0.04)));
-    const int32_t yards =
-        Rounded(completions * norms.Yards_Per_Completion * (1.0 + 0.08 * quality) * Spread(0.08));
+    const int32_t yards = Rounded(completions * norms.Yards_Per_Completion * (1.0 + 0.08 * quality) *
+                                  strength.Pass_Efficiency * Spread(0.08));
     const int32_t touchdowns =
         Rounded(attempts * norms.Touchdown_Rate * Clamped(1.0 + 0.35 * quality, 0.6, 1.4) * Spread(0.1));
     const int32_t interceptions =
@@ -264,11 +312,6 @@ void Make_Passing_And_Receiving(std::vector<ROSTER_PLAYER>& roster, int32_t game
     figures->Passing_Touchdowns = touchdowns;
     figures->Interceptions = interceptions;
 
-    SHARE_LIST passers =
-        Weigh(roster, [](const ROSTER_PLAYER& p) { return p.Position == POSITION_QB ? p.Work : 0.0; });
-    if (passers.Players.empty())
-        passers = Weigh(roster, [](const ROSTER_PLAYER& p) { return p.Position == POSITION_QB ? 1.0 : 0.0; });
-    const std::vector<int32_t> thrown = Credit_Share(figures, passers, attempts, 2);
     if (!passers.Players.empty()) {
         SHARE_LIST by_throws = passers, by_catches = passers, by_scores = passers, by_picks = passers;
         for (size_t n = 0; n < thrown.size(); ++n) {
@@ -628,10 +671,12 @@ std::vector<TEAM_STRENGTH> Measure_Team_Strengths() {
     }
     const std::vector<double> passing = Spread_Over_Teams(counted, PASS_VOLUME_SPREAD);
     const std::vector<double> running = Spread_Over_Teams(counted, RUN_VOLUME_SPREAD);
+    const std::vector<double> efficiency = Spread_Over_Teams(counted, PASS_EFFICIENCY_SPREAD);
     for (int32_t team = 0, n = 0; team < teams; ++team) {
         if (!Is_Used_Franchise_Slot(team)) continue;
         strengths[team].Pass_Volume = passing[n];
         strengths[team].Run_Volume = running[n];
+        strengths[team].Pass_Efficiency = efficiency[n];
         ++n;
     }
     return strengths;
@@ -643,7 +688,7 @@ void Make_Team_Season_Figures(int32_t team, int32_t year, int32_t games, const T
     const ERA_NORMS norms = Get_Era_Norms(year);
     std::vector<ROSTER_PLAYER> roster = Read_Roster(team, year);
     Set_Games(roster, games, figures);
-    Make_Passing_And_Receiving(roster, games, norms, strength, figures);
+    Make_Passing_And_Receiving(roster, year, games, norms, strength, figures);
     Make_Rushing(roster, games, norms, strength, figures);
     Make_Fumbles(roster, games, norms, figures);
     Make_Defence(roster, games, norms, strength, figures);
@@ -683,7 +728,10 @@ void Hold_Season_Leaders(int32_t year, const std::vector<TEAM_SEASON_FIGURES*>& 
     for (const CATEGORY& category : categories) {
         const double real = Get_Decade_Leader_Figure(year, category.Category) * category.Scale;
         if (real <= 0.0) continue;
-        const int32_t highest = static_cast<int32_t>(std::floor(real * (1.0 + margin)));
+        // Never above what the era's real passers reached.
+        const int32_t ceiling =
+            category.Category == LEADER_PASSING_YARDS ? Get_Era_Passing_Yards_Ceiling(year) : INT32_MAX;
+        const int32_t highest = std::min(static_cast<int32_t>(std::floor(real * (1.0 + margin))), ceiling);
         const int32_t lowest = static_cast<int32_t>(std::ceil(real * (1.0 - margin)));
         // The player with the most, and his team.
         auto find_leader = [&](size_t* team, int32_t* slot) {

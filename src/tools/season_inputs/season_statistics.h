@@ -38,6 +38,8 @@ struct TEAM_STRENGTH {
     // average (1.0): the season's teams span the range real offences do.
     double Pass_Volume = 1.0;
     double Run_Volume = 1.0;
+    // How far its passes went a completion against the league's average.
+    double Pass_Efficiency = 1.0;
 };
 
 // The strengths of every active team from its unit ratings, and the
@@ -61,7 +63,8 @@ void Make_Team_Season_Figures(int32_t team, int32_t year, int32_t games, const T
 
 // Holds the season's leaders in passing, rushing and receiving yards,
 // interceptions and (once counted) sacks within `margin` of what the real
-// league's leaders of the decade reached: the most a player of the league
+// league's leaders of the decade reached, and every passer's yards below the
+// era's ceiling (era_records.h): the most a player of the league
 // has above the band gives its excess to his teammates, and one below it
 // takes from theirs, so every team's figures still add up.
 void Hold_Season_Leaders(int32_t year, const std::vector<TEAM_SEASON_FIGURES*>& teams, double margin);

@@ -1,0 +1,18 @@
+#pragma once
+// The most the real league's passers and passing teams reached in a season
+// of each era: the ceiling the fictional seasons stay under.
+#include <cstdint>
+
+// The most pass attempts one passer made in a season of the decade of
+// `year` (1950s to 2000s; the 2000s up to 2004).
+int32_t Get_Era_Passer_Attempts_Record(int32_t year);
+
+// The most passing yards a passer of a fictional season of `year` may
+// reach: the decade's record, but below the 5,000 yards that one real
+// season passed before 2008.
+int32_t Get_Era_Passing_Yards_Ceiling(int32_t year);
+
+// The most pass attempts a team may make in a season whose league average
+// is `league_attempts` a team: the real record teams threw about 1.3 times
+// their season's average.
+int32_t Get_Team_Pass_Attempts_Ceiling(double league_attempts);

@@ -1,0 +1,159 @@
+// The players of the season databases the build installs, against the
+// league that played their seasons: every line of a season the default
+// league played is, figure for figure, the line that league kept as the
+// season ended (the figures the seasons file has no column for included),
+// and every player's credited seasons are the seasons his lines hold.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/player_statistics.h"
+#include "database/saved_game.h"
+#include "database/season_lines.h"
+#include "database/team_record_layout.h"
+#include "season/new_game_choices.h"
+#include "support/installed_seasons.h"
+#include "support/season_build_folder.h"
+#include "tools/league/league_generation.h"
+#include "tools/season_database.h"
+
+namespace {
+constexpr int32_t FIRST_PLAYED_YEAR = 2005;
+// The league generator's own league, which no builder makes.
+constexpr int32_t DEFAULT_LEAGUE_YEAR = 2019;
+constexpr int32_t MOST_CREDITED = 30;
+
+using LINE_FIGURES = std::array<int32_t, NUMBER_OF_SEASON_STATS>;
+// A player's lines of one year, sorted, by his name and birth date.
+using YEAR_LINES = std::map<std::string, std::vector<LINE_FIGURES>>;
+
+std::string Person(int32_t team, int32_t slot) {
+    const PLAYER_RECORD* player = Get_Player_Record_Pointer(team, slot);
+    return std::string(player->First_Name, strnlen(player->First_Name, sizeof player->First_Name)) + "|" +
+           std::string(player->Last_Name, strnlen(player->Last_Name, sizeof player->Last_Name)) + "|" +
+           std::to_string(player->Vital_Stats[VITAL_BIRTH_DATE]);
+}
+
+// The seasons of `year` with a franchise of every player of the loaded
+// league (the seasons the files carry): a player's lines with one team
+// summed, as a player who left a team and came back within the season holds
+// two (a kicker's longest kicks the longer).
+YEAR_LINES Read_Year_Lines(int32_t year) {
+    YEAR_LINES lines;
+    For_Each_League_Player([&](int32_t team, int32_t slot) {
+        const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+        const bool kicker = position == POSITION_K || position == POSITION_P;
+        std::map<int32_t, LINE_FIGURES> by_team;
+        for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n) {
+            const int32_t line = Get_Player_Season_Line(team, slot, n);
+            if (line == NO_SEASON_LINE || Get_Season_Line_Year(line) != year ||
+                Get_Season_Line_Kind(line) < 0 || Get_Season_Line_Team(line) < 0 ||
+                Get_Season_Line_Team(line) >= MAX_FRANCHISES || Get_Season_Line_Stat(line, 0) <= 0)
+                continue;
+            LINE_FIGURES& figures = by_team[Get_Season_Line_Team(line)];
+            for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat) {
+                const int32_t value = Get_Season_Line_Stat(line, stat);
+                figures[stat] = kicker && (stat == 5 || stat == 18) ? std::max(figures[stat], value)
+                                                                    : figures[stat] + value;
+            }
+        }
+        for (const auto& [line_team, figures] : by_team)
+            lines[Person(team, slot)].push_back(figures);
+    });
+    for (auto& [person, figures] : lines)
+        std::sort(figures.begin(), figures.end());
+    return lines;
+}
+
+std::string Describe(const std::vector<LINE_FIGURES>& lines) {
+    std::string text;
+    for (const LINE_FIGURES& figures : lines) {
+        text += "[";
+        for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
+            text += (stat > 0 ? " " : "") + std::to_string(figures[stat]);
+        text += "]";
+    }
+    return text;
+}
+
+class InstalledPlayers : public InstalledDatabasesTest {};
+} // namespace
+
+TEST_F(InstalledPlayers, PlayedSeasonLinesAreTheLinesTheLeagueKept) {
+    constexpr int32_t LAST_ENDED_YEAR = 2021;
+    std::map<int32_t, YEAR_LINES> played;
+    for (int32_t year = FIRST_PLAYED_YEAR; year <= LAST_ENDED_YEAR; ++year) {
+        char name[64];
+        std::snprintf(name, sizeof name, ENDED_SEASON_FILE_FORM, year);
+        const std::string path = Get_Installation_Folder() + "/" + name;
+        ASSERT_EQ(Load_Game(path.c_str()), 1) << path;
+        played[year] = Read_Year_Lines(year);
+    }
+    int64_t compared = 0, differing = 0, careers_off = 0;
+    std::string first;
+    for (int32_t database = FIRST_PLAYED_YEAR + 1; database <= LAST_ENDED_YEAR + 1; ++database) {
+        ASSERT_GE(Load_New_Game_Season(database, nullptr), 0) << database;
+        // The lines laid whole move the careers with them (in a built
+        // database; the default league's own careers leave out college).
+        if (database != DEFAULT_LEAGUE_YEAR)
+            For_Each_League_Player(
+                [&](int32_t team, int32_t slot) {
+                    const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+                    for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat) {
+                        if ((position == POSITION_K || position == POSITION_P) && (stat == 5 || stat == 18))
+                            continue;
+                        int64_t sum = 0;
+                        for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n)
+                            sum += Get_Season_Line_Stat(Get_Player_Season_Line(team, slot, n), stat);
+                        careers_off += sum != Get_Player_Stat(team, slot, SEASON_CAREER, stat);
+                    }
+                },
+                0, HALL_OF_FAME_TEAM);
+        for (int32_t year = FIRST_PLAYED_YEAR; year < database; ++year) {
+            for (const auto& [person, lines] : Read_Year_Lines(year)) {
+                const auto kept = played[year].find(person);
+                if (kept == played[year].end()) continue;
+                compared += static_cast<int64_t>(lines.size());
+                if (lines == kept->second) continue;
+                if (differing++ < 3)
+                    first += "the " + std::to_string(database) + " database, " + person + " in " +
+                             std::to_string(year) + ": " + Describe(lines) + "; the league kept " +
+                             Describe(kept->second) + "\n";
+            }
+        }
+    }
+    EXPECT_GT(compared, 100000) << "every played season of every database is compared";
+    EXPECT_EQ(differing, 0) << first;
+    EXPECT_EQ(careers_off, 0) << "a career is the sum of its lines";
+}
+
+TEST_F(InstalledPlayers, CreditedSeasonsAreTheSeasonsPlayed) {
+    std::string first;
+    int32_t differing = 0;
+    int64_t players = 0;
+    for (int32_t year = FIRST_DATABASE_YEAR; year <= LAST_DATABASE_YEAR; ++year) {
+        ASSERT_GE(Load_New_Game_Season(year, nullptr), 0) << year;
+        For_Each_League_Player(
+            [&](int32_t team, int32_t slot) {
+                ++players;
+                const int32_t credited = Get_Player_Vital_Stat(team, slot, VITAL_CREDITED_SEASONS);
+                const int32_t seasons = std::min(Count_NFL_Seasons(team, slot), MOST_CREDITED);
+                if (credited == seasons) return;
+                if (differing++ < 5)
+                    first += "the " + std::to_string(year) + " database, team " + std::to_string(team) +
+                             ", " + Person(team, slot) + ": credited " + std::to_string(credited) +
+                             ", played " + std::to_string(seasons) + "\n";
+            },
+            0, HALL_OF_FAME_TEAM);
+    }
+    EXPECT_GT(players, 72 * 1500);
+    EXPECT_EQ(differing, 0) << first;
+}
