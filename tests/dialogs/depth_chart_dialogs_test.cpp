@@ -11,7 +11,6 @@
 #include "app/modal_dialogs.h"
 #include "app/team_lists.h"
 #include "database/league_structure.h"
-#include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/playoff_bracket.h"
@@ -383,11 +382,6 @@ struct DEPTH_ROAD {
     int32_t After_Id = 0;
 };
 
-int32_t Team_Of(int32_t id) {
-    int32_t team = -1, slot = -1;
-    return Find_Player_By_ID(&team, &slot, id) != 0 ? team : -1;
-}
-
 int32_t Line_Of_Slot(WINDOW_HANDLE dialog, int32_t list, int32_t slot) {
     const WINDOW_HANDLE control = Get_Dialog_Item(dialog, list);
     for (int32_t line = 0; line < List_Box_Get_Count(control); ++line)
@@ -409,7 +403,7 @@ DEPTH_ROAD Release_The_Player_Before_From_Report(WINDOW_HANDLE dialog, int32_t l
         Click_Dialog_Button(report, REPORT_RELEASE_BUTTON);
     });
     Click_Dialog_Button(dialog, scouting);
-    EXPECT_EQ(Team_Of(road.Released_Id), FREE_AGENT_TEAM) << "released from the report";
+    EXPECT_EQ(Team_Of_Player(road.Released_Id), FREE_AGENT_TEAM) << "released from the report";
     return road;
 }
 
@@ -429,8 +423,8 @@ int32_t Add_Kicking_Pairs(int32_t pairs) {
 void Release_From_The_Page(WINDOW_HANDLE dialog, const DEPTH_ROAD& road) {
     Script_Message_Answer("Release Player?", ID_BOX_YES);
     Click_Dialog_Button(dialog, DEPTH_RELEASE);
-    EXPECT_EQ(Team_Of(road.Scouted_Id), FREE_AGENT_TEAM) << "the scouted player was released";
-    EXPECT_EQ(Team_Of(road.After_Id), USER) << "the player who moved into his slot stays";
+    EXPECT_EQ(Team_Of_Player(road.Scouted_Id), FREE_AGENT_TEAM) << "the scouted player was released";
+    EXPECT_EQ(Team_Of_Player(road.After_Id), USER) << "the player who moved into his slot stays";
     Click_Dialog_Button(dialog, ID_OK);
 }
 } // namespace

@@ -5,7 +5,6 @@
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "column_set_steps.h"
-#include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/roster_slots.h"
 #include "database/settings.h"
@@ -264,18 +263,13 @@ void Sign_The_Selected_Row(WINDOW_HANDLE dialog, FOUND_ROAD* road) {
     Click_Dialog_Button(dialog, PLAYER_SCOUTING_BUTTON);
 }
 
-int32_t Team_Of(int32_t id) {
-    int32_t team = -1, slot = -1;
-    return Find_Player_By_ID(&team, &slot, id) != 0 ? team : -1;
-}
-
 // The scouted free agent and the one signed on the way are the user's; the
 // free agent who moved into the scouted one's slot is still free.
 void Expect_The_Found_Player_Signed(const FOUND_ROAD& road) {
     EXPECT_EQ(road.Shown, road.Ids[2]) << "the report of the selected row's player";
-    EXPECT_EQ(Team_Of(road.Signed_There), USER) << "signed over the list";
-    EXPECT_EQ(Team_Of(road.Ids[2]), USER) << "signed from the list's row";
-    EXPECT_EQ(Team_Of(road.Ids[3]), FREE_AGENT_TEAM) << "the free agent who moved into his slot";
+    EXPECT_EQ(Team_Of_Player(road.Signed_There), USER) << "signed over the list";
+    EXPECT_EQ(Team_Of_Player(road.Ids[2]), USER) << "signed from the list's row";
+    EXPECT_EQ(Team_Of_Player(road.Ids[3]), FREE_AGENT_TEAM) << "the free agent who moved into his slot";
 }
 } // namespace
 

@@ -10,7 +10,6 @@
 #include "app/team_lists.h"
 #include "database/game_names.h"
 #include "database/league_structure.h"
-#include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/roster_slots.h"
 #include "database/season_lines.h"
@@ -531,11 +530,7 @@ TEST_F(PlayerListDialog, ASigningFromTheReportLeavesTheSelectedRowOnItsPlayer) {
         Click_Dialog_Button(list, ID_OK);
     });
     Do_Dialog(Main_Window, FREE_AGENTS_DIALOG, 0);
-    auto team_of = [](int32_t id) {
-        int32_t team = -1, slot = -1;
-        return Find_Player_By_ID(&team, &slot, id) != 0 ? team : -1;
-    };
-    EXPECT_EQ(team_of(signed_there), USER) << "signed from the report";
-    EXPECT_EQ(team_of(scouted), USER) << "signed from the list";
-    EXPECT_EQ(team_of(after), FREE_AGENT_TEAM) << "the free agent who moved into his slot";
+    EXPECT_EQ(Team_Of_Player(signed_there), USER) << "signed from the report";
+    EXPECT_EQ(Team_Of_Player(scouted), USER) << "signed from the list";
+    EXPECT_EQ(Team_Of_Player(after), FREE_AGENT_TEAM) << "the free agent who moved into his slot";
 }

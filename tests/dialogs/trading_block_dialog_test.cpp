@@ -8,7 +8,6 @@
 #include "column_set_steps.h"
 #include "database/game_names.h"
 #include "database/league_structure.h"
-#include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/roster_slots.h"
 #include "database/settings.h"
@@ -220,11 +219,6 @@ struct BLOCK_ROAD {
     int32_t Partner = -1;
 };
 
-int32_t Team_Of(int32_t id) {
-    int32_t team = -1, slot = -1;
-    return Find_Player_By_ID(&team, &slot, id) != 0 ? team : -1;
-}
-
 // The player of slot BLOCKED on the block, and the offers gathered for him.
 BLOCK_ROAD Put_Blocked_Player_Up(WINDOW_HANDLE dialog) {
     BLOCK_ROAD road;
@@ -248,7 +242,7 @@ void Release_The_Player_Before(WINDOW_HANDLE report) {
 // The block and every offer still hold the player put on it, and the first
 // offer, opened and signed in the Trades dialog, trades him.
 void Trade_The_Blocked_Player(WINDOW_HANDLE dialog, BLOCK_ROAD* road) {
-    ASSERT_EQ(Team_Of(road->Before_Id), FREE_AGENT_TEAM) << "released";
+    ASSERT_EQ(Team_Of_Player(road->Before_Id), FREE_AGENT_TEAM) << "released";
     ASSERT_EQ(Count_Dialog_Lines(dialog, BLOCK_LIST), 1);
     EXPECT_EQ(Get_Player_ID(USER, Current_Trade_Offer.Items[0][0]), road->Blocked_Id);
     char shown[TRADE_ROW_TEXT_SIZE];
@@ -274,8 +268,8 @@ void Trade_The_Blocked_Player(WINDOW_HANDLE dialog, BLOCK_ROAD* road) {
 void Expect_Only_The_Blocked_Player_Traded(const BLOCK_ROAD& road) {
     ASSERT_GE(road.Partner, 0);
     EXPECT_EQ(Get_User_Preference(TRADE_MADE_FLAG), 1);
-    EXPECT_EQ(Team_Of(road.Blocked_Id), road.Partner) << "the player on the block was traded";
-    EXPECT_EQ(Team_Of(road.After_Id), USER) << "the player who moved into his slot stays";
+    EXPECT_EQ(Team_Of_Player(road.Blocked_Id), road.Partner) << "the player on the block was traded";
+    EXPECT_EQ(Team_Of_Player(road.After_Id), USER) << "the player who moved into his slot stays";
 }
 } // namespace
 
