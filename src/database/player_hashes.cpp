@@ -499,6 +499,33 @@ int32_t Find_Player_By_External_ID(int32_t* team_out, int32_t* slot_out, const c
     return Find_With(Lookup_External_ID_Hash(&where, text), where, team_out, slot_out);
 }
 
+ROSTER_IDS Keep_Roster_Ids() {
+    ROSTER_IDS kept;
+    kept.Ids.reserve(static_cast<size_t>(TOTAL_NUMBER_OF_TEAMS) * PLAYERS_PER_TEAM);
+    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team)
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+            kept.Ids.push_back(Is_Player_Slot_Used(team, slot) != 0 ? Get_Player_ID(team, slot) : 0);
+    return kept;
+}
+
+bool Have_Rosters_Moved(const ROSTER_IDS& kept) {
+    return Keep_Roster_Ids().Ids != kept.Ids;
+}
+
+bool Find_Player_On_Team(int32_t id, int32_t team, int32_t* slot) {
+    if (id == 0 || slot == nullptr) return false;
+    auto holds = [id, team](int32_t s) {
+        return Is_Player_Slot_Used(team, s) != 0 && Get_Player_ID(team, s) == id;
+    };
+    if (holds(*slot)) return true;
+    for (int32_t s = 0; s < PLAYERS_PER_TEAM; ++s)
+        if (holds(s)) {
+            *slot = s;
+            return true;
+        }
+    return false;
+}
+
 int32_t Sanity_Check_Player_IDs() {
     // The start and the timing go to the debugger only; renumberings are logged.
     Log_Debug_Output("Sanity Checking Player IDs");

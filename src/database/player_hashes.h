@@ -42,6 +42,21 @@ int32_t Find_Player_By_ID(int32_t* team_out, int32_t* slot_out, int32_t id);
 int32_t Find_Player_By_Full_Name(int32_t* team_out, int32_t* slot_out, const char* name);
 int32_t Find_Player_By_External_ID(int32_t* team_out, int32_t* slot_out, const char* text);
 
+// The id in every player slot of the league (0 for an empty slot), kept
+// before a dialog that may release, sign, trade, sort or delete players, so
+// that whoever holds slots or rows of players can tell afterwards whether
+// they still stand for the same players.
+struct ROSTER_IDS {
+    std::vector<int32_t> Ids;
+};
+ROSTER_IDS Keep_Roster_Ids();
+// Whether any slot holds another player, or none, than when `kept` was taken.
+bool Have_Rosters_Moved(const ROSTER_IDS& kept);
+// The slot of the team's player holding `id`, looked for at *slot first (a
+// player is mostly found where he stood) and then over the whole roster; false,
+// with *slot unchanged, when he is not on the team. No lookup table is used.
+bool Find_Player_On_Team(int32_t id, int32_t team, int32_t* slot);
+
 // Whether a player holds the id, with what Lookup_Player_ID_Hash does to the
 // table when asked it. Inside a SLOT_REMAKE_SCOPE, for the scope's slot, the
 // answer comes from the ids gathered when the scope began instead of a walk

@@ -36,10 +36,13 @@ int32_t Check_User_Draft_Pick(int32_t pool_team, int32_t pool_slot) {
     return team;
 }
 
-int32_t Make_User_Draft_Pick(int32_t team, int32_t pool_team, int32_t pool_slot) {
+int32_t Make_User_Draft_Pick(int32_t team, int32_t pool_team, int32_t pool_slot,
+                             const std::function<void()>& before_prompt) {
     if (Draft_Player(team, pool_team, pool_slot) < 0) return 0;
     Advance_Draft_Pick();
-    Run_College_Draft();
+    const bool user_on_the_clock = Run_Computer_Draft_Picks();
+    if (before_prompt) before_prompt();
+    if (user_on_the_clock) Prompt_User_Draft_Pick();
     Update_Play_Menu();
     return 1;
 }

@@ -2,6 +2,7 @@
 // The user's pick in the college draft, made from the college draft list
 // (dialog 170, the Sortable Stats list of the draft pool).
 #include <cstdint>
+#include <functional>
 
 #include "platform/handles.h"
 
@@ -12,8 +13,10 @@ constexpr int32_t COLLEGE_DRAFT_LIST_DIALOG = 170;
 // clock, the player is not in the pool list, or that team's roster is full.
 int32_t Check_User_Draft_Pick(int32_t pool_team, int32_t pool_slot);
 // The pick itself for a team Check_User_Draft_Pick allowed: the clock moves
-// on and the computer picks up to the user's next turn. 1 when drafted.
-int32_t Make_User_Draft_Pick(int32_t team, int32_t pool_team, int32_t pool_slot);
+// on and the computer picks up to the user's next turn; `before_prompt`, when
+// given, runs then, before the user is told to pick again. 1 when drafted.
+int32_t Make_User_Draft_Pick(int32_t team, int32_t pool_team, int32_t pool_slot,
+                             const std::function<void()>& before_prompt = {});
 // Both, with the player's rookie terms between them.
 int32_t Draft_Pool_Player_For_User(int32_t pool_team, int32_t pool_slot);
 // Opens the college draft list, from which the user makes his pick; returns

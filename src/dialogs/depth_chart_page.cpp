@@ -10,6 +10,7 @@
 #include "app/image_drawing.h"
 #include "app/team_lists.h"
 #include "database/league_structure.h"
+#include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/roster_queries.h"
@@ -248,6 +249,21 @@ void Paint_Depth_Chart_Helmet(WINDOW_HANDLE dialog) {
 void Scout_Depth_Chart_Player(WINDOW_HANDLE dialog, int32_t slot) {
     if (slot < 0) return;
     Show_Scouting_Report(dialog, Get_User_Preference(VIEWED_TEAM), slot);
+}
+
+void Scout_Depth_Chart_Row(WINDOW_HANDLE dialog, int32_t list_id, void (*refill)(WINDOW_HANDLE),
+                           bool only_when_changed) {
+    const int32_t team = Get_User_Preference(VIEWED_TEAM);
+    const int32_t slot = Get_Selected_Depth_Slot(dialog, list_id);
+    if (slot < 0) return;
+    const int32_t id = Get_Player_ID(team, slot);
+    const uint32_t before = Get_Player_Checksum_By_ID(id);
+    const ROSTER_IDS rosters = Keep_Roster_Ids();
+    Scout_Depth_Chart_Player(dialog, slot);
+    if (!Is_Window(dialog)) return;
+    if (only_when_changed && Get_Player_Checksum_By_ID(id) == before && !Have_Rosters_Moved(rosters)) return;
+    refill(dialog);
+    Select_Team_Player_Row(Get_Dialog_Item(dialog, list_id), team, id, slot);
 }
 
 void Leave_Depth_Chart_Page(WINDOW_HANDLE dialog, int32_t next_id) {

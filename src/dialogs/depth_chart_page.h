@@ -106,6 +106,13 @@ void Choose_Depth_Chart_Season(WINDOW_HANDLE dialog);
 void Paint_Depth_Chart_Helmet(WINDOW_HANDLE dialog);
 // Scouting Report of a player; the page is refilled afterwards.
 void Scout_Depth_Chart_Player(WINDOW_HANDLE dialog, int32_t slot);
+// Scouting Report of the selected row's player of list `list_id`. The report
+// may change him, or release, sign or trade players so that the rows name
+// other slots: `refill` fills the page again, always, or only then when
+// `only_when_changed`, and the row of the same player, found by his id, is
+// selected again (no row when he has left the team).
+void Scout_Depth_Chart_Row(WINDOW_HANDLE dialog, int32_t list_id, void (*refill)(WINDOW_HANDLE),
+                           bool only_when_changed);
 // Leaves the page for dialog `next_id` (0: none).
 void Leave_Depth_Chart_Page(WINDOW_HANDLE dialog, int32_t next_id);
 // Asks about a misplaced starter: `text` under "Warning: Position Mismatch"

@@ -213,9 +213,41 @@ bool Selected_Player(WINDOW_HANDLE dialog, int32_t* team, int32_t* slot) {
            Is_Player_Address(*team, *slot);
 }
 
-// A list opened over this one (the free-agent list, from Go Get here or in
-// a report) takes its own kind; once it returns the kind is Find Players'
-// again, so the heading menu and closing work on this list's column set.
+// What a dialog opened over the list may change: the selected player's
+// record, and any roster, so that rows stand for other players.
+struct FOUND_PLAYERS_MARK {
+    int32_t Id;
+    uint32_t Checksum;
+    ROSTER_IDS Rosters;
+    int32_t Top_Row;
+};
+
+FOUND_PLAYERS_MARK Mark_Found_Players(WINDOW_HANDLE dialog, int32_t team, int32_t slot) {
+    const int32_t id = Get_Player_ID(team, slot);
+    return {id, Get_Player_Checksum_By_ID(id), Keep_Roster_Ids(),
+            Get_Listview_Top_Row(Get_Dialog_Item(dialog, PLAYER_LIST_VIEW))};
+}
+
+// Once the dialog opened over the list returns, the list takes its own kind
+// back (a list opened over it, the free-agent list from Go Get here or in a
+// report, takes its own), so the heading menu and closing work on this list's
+// column set. When the selected player changed or any roster moved, the search
+// runs again and the same player, found by his id, is selected when he is
+// still listed.
+void Follow_Found_Players(WINDOW_HANDLE dialog, const FOUND_PLAYERS_MARK& mark) {
+    Player_List_Kind = PLAYER_LIST_FIND_PLAYERS;
+    if (!Is_Window(dialog)) return;
+    if (Get_Player_Checksum_By_ID(mark.Id) == mark.Checksum && !Have_Rosters_Moved(mark.Rosters)) return;
+    const WINDOW_HANDLE list = Get_Dialog_Item(dialog, PLAYER_LIST_VIEW);
+    Search_Find_Players(&Find_Players_Data);
+    PLAYER_LOCATION where{};
+    if (Lookup_Player_ID_Hash(&where, mark.Id) != 0 &&
+        Find_Listview_Entry(where.Team, where.Slot, &Find_Players_Data) != 0)
+        Select_Listview_Player(list, where.Team, where.Slot);
+    else
+        Restore_Listview_Top_Row(list, mark.Top_Row);
+}
+
 void Go_Get_Found_Player(WINDOW_HANDLE dialog) {
     int32_t team = NO_PLAYER, slot = NO_PLAYER;
     if (!Selected_Player(dialog, &team, &slot)) return;
@@ -232,6 +264,7 @@ void Go_Get_Found_Player(WINDOW_HANDLE dialog) {
                                TRADING_DEADLINE_WEEK);
         return;
     }
+    const FOUND_PLAYERS_MARK mark = Mark_Found_Players(dialog, team, slot);
     if (team >= FREE_AGENT_TEAM) {
         Set_User_Preference(SELECTED_PLAYER_TEAM, team);
         Set_User_Preference(SELECTED_PLAYER_SLOT, slot);
@@ -240,26 +273,15 @@ void Go_Get_Found_Player(WINDOW_HANDLE dialog) {
         Prepare_Trade_For_Player(team, slot);
         Refresh_Bars_And_Do_Dialog(dialog, TRADES_DIALOG);
     }
-    Player_List_Kind = PLAYER_LIST_FIND_PLAYERS;
+    Follow_Found_Players(dialog, mark);
 }
 
 void Scout_Found_Player(WINDOW_HANDLE dialog) {
     int32_t team = NO_PLAYER, slot = NO_PLAYER;
     if (!Selected_Player(dialog, &team, &slot)) return;
-    const WINDOW_HANDLE list = Get_Dialog_Item(dialog, PLAYER_LIST_VIEW);
-    const int32_t id = Get_Player_ID(team, slot);
-    const uint32_t before = Get_Player_Checksum_By_ID(id);
-    const int32_t top_row = Get_Listview_Top_Row(list);
+    const FOUND_PLAYERS_MARK mark = Mark_Found_Players(dialog, team, slot);
     Show_Scouting_Report(dialog, team, slot, &Find_Players_Data);
-    Player_List_Kind = PLAYER_LIST_FIND_PLAYERS;
-    if (!Is_Window(dialog) || Get_Player_Checksum_By_ID(id) == before) return;
-    Search_Find_Players(&Find_Players_Data);
-    PLAYER_LOCATION where{};
-    if (Lookup_Player_ID_Hash(&where, id) != 0 &&
-        Find_Listview_Entry(where.Team, where.Slot, &Find_Players_Data) != 0)
-        Select_Listview_Player(list, where.Team, where.Slot);
-    else
-        Restore_Listview_Top_Row(list, top_row);
+    Follow_Found_Players(dialog, mark);
 }
 
 void Selection_Changed(WINDOW_HANDLE dialog) {

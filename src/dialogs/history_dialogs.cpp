@@ -7,6 +7,7 @@
 #include "app/dialog_services.h"
 #include "app/team_lists.h"
 #include "database/league_structure.h"
+#include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/settings.h"
 #include "database/string_table.h"
@@ -76,10 +77,20 @@ int32_t Selected_Member(WINDOW_HANDLE dialog) {
     return line >= 0 ? static_cast<int32_t>(List_Box_Get_Item_Data(list, line)) : -1;
 }
 
+// In Commissioner Mode the report may edit or delete members, so that the
+// rows name other slots: the list is then filled again and the same member,
+// found by his id, selected (no row when he is gone).
 void Scout_Member(WINDOW_HANDLE dialog) {
     const int32_t slot = Selected_Member(dialog);
     if (slot < 0) return;
+    const int32_t id = Get_Player_ID(HALL_OF_FAME_TEAM, slot);
+    const uint32_t before = Get_Player_Checksum_By_ID(id);
+    const ROSTER_IDS rosters = Keep_Roster_Ids();
     Show_Scouting_Report(dialog, HALL_OF_FAME_TEAM, slot);
+    if (Is_Window(dialog) && (Get_Player_Checksum_By_ID(id) != before || Have_Rosters_Moved(rosters))) {
+        Fill_Hall_Of_Fame_List(dialog);
+        Select_Team_Player_Row(Get_Dialog_Item(dialog, HALL_OF_FAME_LIST), HALL_OF_FAME_TEAM, id, slot);
+    }
     Update_Hall_Of_Fame_Buttons(dialog);
 }
 

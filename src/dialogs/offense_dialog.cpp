@@ -170,16 +170,13 @@ bool Do_Command(WINDOW_HANDLE dialog, int32_t id, uint32_t notification) {
         return true;
     case DEPTH_STARTER_SCOUTING:
     case DEPTH_RESERVE_SCOUTING:
-        Scout_Depth_Chart_Player(dialog, Get_Selected_Depth_Slot(dialog, id == DEPTH_STARTER_SCOUTING
-                                                                             ? DEPTH_STARTER_LIST
-                                                                             : DEPTH_RESERVE_LIST));
-        Fill_Offense_Depth_Lists(dialog);
+        Scout_Depth_Chart_Row(dialog, id == DEPTH_STARTER_SCOUTING ? DEPTH_STARTER_LIST : DEPTH_RESERVE_LIST,
+                              Fill_Offense_Depth_Lists, false);
         return true;
     case DEPTH_STARTER_LIST:
     case DEPTH_RESERVE_LIST:
         if (notification == NOTIFY_LIST_DOUBLE_CLICK) {
-            Scout_Depth_Chart_Player(dialog, Get_Selected_Depth_Slot(dialog, id));
-            Fill_Offense_Depth_Lists(dialog);
+            Scout_Depth_Chart_Row(dialog, id, Fill_Offense_Depth_Lists, false);
         }
         return true;
     case DEPTH_RELEASE:

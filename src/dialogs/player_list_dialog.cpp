@@ -156,9 +156,13 @@ void Scout_Selected_Player(WINDOW_HANDLE dialog) {
         Sign_Drafted_Player(team, slot);
     const int32_t id = Get_Player_ID(team, slot);
     const uint32_t before = Get_Player_Checksum_By_ID(id);
+    const ROSTER_IDS rosters = Keep_Roster_Ids();
     const int32_t top_row = Get_Listview_Top_Row(list);
     Show_Scouting_Report(dialog, team, slot, &Player_List_Data);
-    if (!Is_Window(dialog) || Get_Player_Checksum_By_ID(id) == before) return;
+    // The report may have changed him, or released, signed or traded players
+    // so that the rows stand for others: the list is then built again.
+    if (!Is_Window(dialog) || (Get_Player_Checksum_By_ID(id) == before && !Have_Rosters_Moved(rosters)))
+        return;
     Refresh_Player_List_Dialog(dialog);
     Follow_Player(dialog, id, top_row);
 }
@@ -175,14 +179,13 @@ void Release_Selected_Player(WINDOW_HANDLE dialog) {
 }
 
 // A report opened inside a talk may have signed, released or deleted other
-// players, so that the talk's player stands in another slot, or taken him
-// off his team: he is found again by his id, and the list follows what
-// changed. False when he has left the team.
-bool Follow_Talk_Player(WINDOW_HANDLE dialog, int32_t id, int32_t team, int32_t* slot) {
-    const int32_t before = *slot;
-    int32_t now_team = team;
-    const bool stays = Find_Player_Again(id, &now_team, slot) && now_team == team;
-    if (!stays || *slot != before) {
+// players, so that the talk's player stands in another slot and the rows
+// stand for others, or taken him off his team: he is found again by his id,
+// and the list follows what changed. False when he has left the team.
+bool Follow_Talk_Player(WINDOW_HANDLE dialog, int32_t id, int32_t team, int32_t* slot,
+                        const ROSTER_IDS& rosters) {
+    const bool stays = Find_Player_On_Team(id, team, slot);
+    if (Have_Rosters_Moved(rosters)) {
         const WINDOW_HANDLE list = List_Of(dialog);
         const int32_t top_row = Get_Listview_Top_Row(list);
         Refresh_Player_List_Dialog(dialog);
@@ -216,8 +219,9 @@ void Sign_Selected_Free_Agent(WINDOW_HANDLE dialog) {
     for (int32_t i = 0; i < 4; ++i)
         values[i] = Get_Player_Vital_Stat(team, slot, kept[i]);
     const int32_t id = Get_Player_ID(team, slot);
+    const ROSTER_IDS rosters = Keep_Roster_Ids();
     const int32_t result = Open_Contract_Offer(dialog, team, slot);
-    if (!Follow_Talk_Player(dialog, id, team, &slot) || result != CONTRACT_ACCEPTED) return;
+    if (!Follow_Talk_Player(dialog, id, team, &slot, rosters) || result != CONTRACT_ACCEPTED) return;
     const int32_t top_row = Get_Listview_Top_Row(list);
     const int32_t new_slot = Move_Player_To_Team(user, team, slot);
     if (new_slot < 0) {
@@ -244,6 +248,7 @@ void Draft_Selected_Prospect(WINDOW_HANDLE dialog) {
     if (drafting_team < 0) return;
     Sign_Drafted_Player(team, slot);
     const int32_t id = Get_Player_ID(team, slot);
+    const ROSTER_IDS rosters = Keep_Roster_Ids();
     const int32_t result = Open_Contract_Offer(dialog, team, slot);
     // The user goes to the Trading Block to raise the bonus: the list closes
     // first, and whoever opened it opens the block.
@@ -251,9 +256,11 @@ void Draft_Selected_Prospect(WINDOW_HANDLE dialog) {
         End_Dialog(dialog, CONTRACT_TO_TRADING_BLOCK);
         return;
     }
-    if (!Follow_Talk_Player(dialog, id, team, &slot) || result != CONTRACT_ACCEPTED) return;
+    if (!Follow_Talk_Player(dialog, id, team, &slot, rosters) || result != CONTRACT_ACCEPTED) return;
     const int32_t top_row = Get_Listview_Top_Row(list);
-    // The list steps aside while the computer makes its picks.
+    // The list steps aside while the computer makes its picks, and is back in
+    // place, showing the pool, the cap room and the roster as they are now,
+    // before the user is told to pick again.
     RECT_AREA place, main{};
     Get_Window_Rect(dialog, &place);
     if (Is_Window(Main_Window)) {
@@ -261,12 +268,14 @@ void Draft_Selected_Prospect(WINDOW_HANDLE dialog) {
         Move_Window(dialog, {main.Left, main.Top, main.Left + place.Right - place.Left,
                              main.Top + place.Bottom - place.Top});
     }
-    Make_User_Draft_Pick(drafting_team, team, slot);
-    if (!Is_Window(dialog)) return;
-    Move_Window(dialog, place);
-    Refresh_Player_List_Dialog(dialog);
-    Restore_Listview_Top_Row(list, top_row);
-    Update_Player_List_Buttons(dialog);
+    Make_User_Draft_Pick(drafting_team, team, slot, [&]() {
+        if (!Is_Window(dialog)) return;
+        Move_Window(dialog, place);
+        Refresh_Player_List_Dialog(dialog);
+        Restore_Listview_Top_Row(list, top_row);
+        Update_Player_List_Buttons(dialog);
+        Redraw_Window(dialog);
+    });
 }
 
 void Make_Fantasy_Pick(WINDOW_HANDLE dialog) {

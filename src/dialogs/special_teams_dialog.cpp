@@ -89,14 +89,10 @@ int32_t Selected_Returner(WINDOW_HANDLE dialog, int32_t kind) {
 }
 
 // The kicking list's Scouting: the page is filled again only when the report
-// changed the player.
+// changed the player or moved players, and then selects him wherever he
+// stands now (the list holds slots that Release uses).
 void Scout_Kicker(WINDOW_HANDLE dialog) {
-    const int32_t slot = Get_Selected_Depth_Slot(dialog, DEPTH_STARTER_LIST);
-    if (slot < 0) return;
-    const int32_t id = Get_Player_ID(Viewed_Team(), slot);
-    const uint32_t before = Get_Player_Checksum_By_ID(id);
-    Scout_Depth_Chart_Player(dialog, slot);
-    if (Get_Player_Checksum_By_ID(id) != before) Refresh_Page(dialog);
+    Scout_Depth_Chart_Row(dialog, DEPTH_STARTER_LIST, Refresh_Page, true);
 }
 
 void Release_Kicker(WINDOW_HANDLE dialog) {

@@ -328,20 +328,64 @@ void Select_Block_Item_In_List(WINDOW_HANDLE dialog) {
     Select_Item(dialog, Current_Trade_Offer.Items[0][position]);
 }
 
+// What the block and its offers stand for, kept across a dialog opened over
+// the block that may release, sign, trade or sort players: the offers name
+// players by roster slot, which a closing roster gives to others.
+struct BLOCK_MARK {
+    ROSTER_IDS Rosters;
+    TRADE_OFFER_KEYS Block;
+    std::vector<TRADE_OFFER_KEYS> Offers;
+};
+
+BLOCK_MARK Mark_Block(const TRADE_OFFER& block) {
+    BLOCK_MARK mark{Keep_Roster_Ids(), Get_Trade_Offer_Keys(block), {}};
+    for (const TRADE_OFFER& offer : Trading_Block_Offers)
+        mark.Offers.push_back(Get_Trade_Offer_Keys(offer));
+    return mark;
+}
+
+int32_t Count_Offer_Items(const TRADE_OFFER& offer) {
+    return Get_Trade_Item_Count(&offer, 0) + Get_Trade_Item_Count(&offer, 1);
+}
+
+// The block and every offer named again by the players they held; a player
+// who has left his team leaves the block, and the offers, made for the block
+// as it was, are emptied; an offer that lost a player is emptied. The block,
+// the offers and the roster warning are written again.
+void Follow_Block_Players(WINDOW_HANDLE dialog, const BLOCK_MARK& mark) {
+    const int32_t held = Count_Offer_Items(Current_Trade_Offer);
+    Restore_Trade_Offer_Keys(&Current_Trade_Offer, mark.Block);
+    const bool whole = Count_Offer_Items(Current_Trade_Offer) == held;
+    for (int32_t n = 0; n < TRADING_BLOCK_OFFERS; ++n) {
+        TRADE_OFFER& offer = Trading_Block_Offers[n];
+        if (offer.Team[1] == NO_TRADE_TEAM) continue;
+        const int32_t items = Count_Offer_Items(offer);
+        if (whole) Restore_Trade_Offer_Keys(&offer, mark.Offers[static_cast<size_t>(n)]);
+        if (!whole || Count_Offer_Items(offer) != items) Init_Trade_Offer(&offer);
+    }
+    Fill_Block_List(dialog);
+    Write_Offers_List(dialog);
+    Write_Roster_Warning(dialog);
+}
+
 void Scout_From_Block(WINDOW_HANDLE dialog) {
     const int32_t slot = Selected_Item(dialog);
     const int32_t team = User();
     if (slot < 0 || !Is_Trade_Player_Item(Current_Trade_Offer, 0, slot)) return;
     const int32_t id = Get_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID);
     const uint32_t before = Get_Player_Checksum_By_ID(id);
+    const BLOCK_MARK mark = Mark_Block(Current_Trade_Offer);
     Show_Scouting_Report(dialog, team, slot);
     Player_List_Kind = PLAYER_LIST_ROSTER;
-    if (Get_Player_Checksum_By_ID(id) == before) return;
-    // The report changed him: the list is rebuilt; a player who left the team
-    // takes the block with him.
+    const bool moved = Have_Rosters_Moved(mark.Rosters);
+    if (!moved && Get_Player_Checksum_By_ID(id) == before) return;
+    // The report changed him, or moved players (stepping to another in it):
+    // the block, its offers and the list follow the players by id; a scouted
+    // player who left the team takes the block with him.
+    if (moved) Follow_Block_Players(dialog, mark);
     Fill_Block_Player_List(dialog);
-    int32_t now_team = -1, now_slot = -1;
-    if (Find_Player_By_ID(&now_team, &now_slot, id) && now_team == team) {
+    int32_t now_slot = slot;
+    if (Find_Player_On_Team(id, team, &now_slot)) {
         Select_Item(dialog, now_slot);
         return;
     }
@@ -408,6 +452,7 @@ void Open_Offer(WINDOW_HANDLE dialog) {
     if (record < 0 || record >= TRADING_BLOCK_OFFERS) return;
     block_backup = Current_Trade_Offer;
     if (Trading_Block_Offers[record].Team[1] == NO_TRADE_TEAM) return;
+    const BLOCK_MARK mark = Mark_Block(block_backup);
     Current_Trade_Offer = Trading_Block_Offers[record];
     Set_User_Preference(TRADE_PARTNER_TEAM, OFFER_IN_HAND);
     Set_User_Preference(TRADE_MADE_FLAG, 0);
@@ -423,7 +468,12 @@ void Open_Offer(WINDOW_HANDLE dialog) {
         Fill_Block_List(dialog);
         return;
     }
+    // No trade: the block comes back, named by the players it held, since a
+    // report in the talks may have released or signed players.
     Current_Trade_Offer = block_backup;
+    if (!Have_Rosters_Moved(mark.Rosters)) return;
+    Follow_Block_Players(dialog, mark);
+    Fill_Block_Player_List(dialog);
 }
 
 bool Handle_List_View_Notice(WINDOW_HANDLE dialog, const NOTIFY_INFO* notice) {

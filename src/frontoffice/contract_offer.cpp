@@ -82,16 +82,8 @@ int32_t Open_Contract_Offer(WINDOW_HANDLE parent, int32_t team, int32_t slot) {
 }
 
 bool Find_Player_Again(int32_t id, int32_t* team, int32_t* slot) {
-    auto holds = [id](int32_t t, int32_t s) {
-        return Is_Player_Address(t, s) && Is_Player_Slot_Used(t, s) != 0 && Get_Player_ID(t, s) == id;
-    };
-    if (holds(*team, *slot)) return true;
     // His own team first, so that a copy of him elsewhere is never taken for him.
-    for (int32_t s = 0; s < PLAYERS_PER_TEAM; ++s)
-        if (holds(*team, s)) {
-            *slot = s;
-            return true;
-        }
+    if (Find_Player_On_Team(id, *team, slot)) return true;
     return Find_Player_By_ID(team, slot, id) != 0;
 }
 

@@ -74,18 +74,21 @@ void College_Draft_Menu_Command() {
 }
 
 void Run_College_Draft() {
+    if (Run_Computer_Draft_Picks()) Prompt_User_Draft_Pick();
+}
+
+bool Run_Computer_Draft_Picks() {
     // A draft already over has set up the new season, whose view stays.
-    if (Get_User_Preference(DRAFT_ROUND) >= NO_COLLEGE_DRAFT_ROUND) return;
+    if (Get_User_Preference(DRAFT_ROUND) >= NO_COLLEGE_DRAFT_ROUND) return false;
     Set_Current_View(DRAFT_BOARD_VIEW);
     Init_Trade_Offer(&Current_Trade_Offer);
     while (Is_College_Draft_Running()) {
         const int32_t owner = Get_Draft_Pick_On_The_Clock_Owner();
-        if (owner >= 0 && owner < MAX_FRANCHISES && Is_Human_Team(owner)) {
-            if (Is_College_Draft_Running()) Prompt_User_Draft_Pick();
-            return;
-        }
+        if (owner >= 0 && owner < MAX_FRANCHISES && Is_Human_Team(owner))
+            return Is_College_Draft_Running() != 0;
         Make_Current_Draft_Pick();
     }
+    return false;
 }
 
 void Make_Current_Draft_Pick() {

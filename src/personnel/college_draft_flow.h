@@ -16,6 +16,10 @@ void College_Draft_Menu_Command();
 // is set) or the draft ends; every end sets up the new season. Nothing when
 // no draft runs.
 void Run_College_Draft();
+// Run_College_Draft without the word to the user: true when a human team is
+// on the clock of a running draft, for the caller to bring its windows up to
+// date before Prompt_User_Draft_Pick.
+bool Run_Computer_Draft_Picks();
 // The pick now on the clock, made by the computer whoever owns it; a
 // forfeited pick is logged, a pick without an owner passes. Then the clock
 // moves on. An empty pool ends the draft instead.

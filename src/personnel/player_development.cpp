@@ -7,6 +7,7 @@
 
 #include "app/diagnostics.h"
 #include "database/league_structure.h"
+#include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/random_numbers.h"
@@ -249,9 +250,14 @@ int32_t Advance_Player_Year(int32_t team, int32_t slot) {
             Set_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS, Mul_Div_Round(bonus, years - 1, years));
         return 1;
     }
+    const int32_t id = Get_Player_ID(team, slot);
     const int32_t stays = Check_Renew_Contract(team, slot, 1);
-    // A player who left no longer holds the slot: only a kept one is checked.
-    if (stays != 0 && Get_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS) < 0)
+    // Only a kept player is checked, found by his id: a report opened inside
+    // the user's talk may have released players before him, who then stands
+    // in another slot.
+    int32_t now_slot = slot;
+    if (stays != 0 && Find_Player_On_Team(id, team, &now_slot) &&
+        Get_Player_Vital_Stat(team, now_slot, VITAL_CONTRACT_YEARS) < 0)
         Report_System_Error("Check_Renew_Contract yielded negative contract length.");
     return stays;
 }

@@ -14,6 +14,9 @@ struct SCRIPTED_ANSWER {
     int Dialog_Id; // ANY_DIALOG when keyed by caption only
     std::string Caption;
     int Answer;
+    // Run as the box comes up, before it is answered.
+    void (*Look)(void*) = nullptr;
+    void* Context = nullptr;
 };
 
 enum INPUT_KIND {
@@ -55,13 +58,15 @@ std::vector<int> print_results;
 bool input_was_scripted = false;
 uint32_t idle_since_input = 0;
 
-bool Take_First(std::deque<SCRIPTED_ANSWER>& answers, int dialog_id, const char* caption, int* answer) {
+bool Take_First(std::deque<SCRIPTED_ANSWER>& answers, int dialog_id, const char* caption, int* answer,
+                SCRIPTED_ANSWER* taken = nullptr) {
     const std::string asked = caption != nullptr ? caption : "";
     for (auto it = answers.begin(); it != answers.end(); ++it) {
         bool matches = it->Dialog_Id != ANY_DIALOG ? it->Dialog_Id == dialog_id
                                                    : it->Caption.empty() || it->Caption == asked;
         if (matches) {
             *answer = it->Answer;
+            if (taken != nullptr) *taken = *it;
             answers.erase(it);
             return true;
         }
@@ -72,6 +77,11 @@ bool Take_First(std::deque<SCRIPTED_ANSWER>& answers, int dialog_id, const char*
 
 void Script_Message_Answer(const std::string& caption, int answer) {
     message_answers.push_back({ANY_DIALOG, caption, answer});
+}
+
+void Script_Message_Answer(const std::string& caption, int answer, void (*look)(void* context),
+                           void* context) {
+    message_answers.push_back({ANY_DIALOG, caption, answer, look, context});
 }
 
 void Script_Dialog_Answer(int dialog_id, int answer) {
@@ -102,7 +112,9 @@ void Clear_Scripted_Answers() {
 
 int Take_Scripted_Message_Answer(const char* caption, int fallback) {
     int answer = fallback;
-    Take_First(message_answers, ANY_DIALOG, caption, &answer);
+    SCRIPTED_ANSWER taken;
+    if (Take_First(message_answers, ANY_DIALOG, caption, &answer, &taken) && taken.Look != nullptr)
+        taken.Look(taken.Context);
     return answer;
 }
 

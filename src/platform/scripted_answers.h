@@ -14,6 +14,10 @@ constexpr int ANY_DIALOG = -1;
 
 // Answers the next box whose caption equals `caption` (any box when empty).
 void Script_Message_Answer(const std::string& caption, int answer);
+// The same, and `look` runs as that box comes up, before it is answered: what
+// a user sees behind the box is checked there.
+void Script_Message_Answer(const std::string& caption, int answer, void (*look)(void* context),
+                           void* context);
 // Answers the next dialog `dialog_id` (any dialog with ANY_DIALOG).
 void Script_Dialog_Answer(int dialog_id, int answer);
 // Answers the next dialog whose caption equals `caption`.

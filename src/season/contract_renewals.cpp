@@ -1,9 +1,11 @@
 #include "season/contract_renewals.h"
 
 #include <optional>
+#include <vector>
 
 #include "database/game_names.h"
 #include "database/league_structure.h"
+#include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/random_numbers.h"
 #include "database/roster_slots.h"
@@ -29,6 +31,31 @@ bool Has_Roster(int32_t team) {
 int32_t Get_Player_Roster_Value(int32_t team, int32_t slot) {
     const int32_t rating = static_cast<int32_t>(Ensure_Player_Minimum_Rating(team, slot));
     return static_cast<int32_t>(static_cast<float>(rating) + Get_Player_Potential(team, slot));
+}
+
+// The ids of the players from `slot` on, in slot order.
+std::vector<int32_t> Get_Ids_From(int32_t team, int32_t slot) {
+    std::vector<int32_t> ids;
+    for (; slot < PLAYERS_PER_TEAM; ++slot)
+        if (Is_Player_Slot_Used(team, slot)) ids.push_back(Get_Player_ID(team, slot));
+    return ids;
+}
+
+// Where the pass goes on after the player first in `ids` was stepped at
+// `slot`. A talk with the user may have released, signed or traded players
+// anywhere on the roster, which closes up behind them, so the players are
+// followed by id: after him when he stays, else at the first of those who
+// stood after him still on the team. A player who left, or could not, is
+// never stepped twice, and nobody who stood after him is skipped.
+int32_t Find_Next_Renewal_Slot(int32_t team, int32_t slot, const std::vector<int32_t>& ids) {
+    int32_t now_slot = slot;
+    if (Find_Player_On_Team(ids[0], team, &now_slot)) return now_slot + 1;
+    for (size_t n = 1; n < ids.size(); ++n) {
+        // With only him gone, the n-th player after him stands n - 1 slots on.
+        now_slot = slot + static_cast<int32_t>(n) - 1;
+        if (Find_Player_On_Team(ids[n], team, &now_slot)) return now_slot;
+    }
+    return PLAYERS_PER_TEAM;
 }
 } // namespace
 
@@ -92,14 +119,9 @@ void Renew_Team_Contracts(int32_t team) {
                 ++slot;
                 continue;
             }
-            const int32_t id = Get_Player_ID(team, slot);
-            if (Advance_Player_Year(team, slot) != 0) {
-                ++slot;
-                continue;
-            }
-            // He left and the roster closed up: the next player is in this slot
-            // now. A player who could not leave is not stepped twice.
-            if (Is_Player_Slot_Used(team, slot) && Get_Player_ID(team, slot) == id) ++slot;
+            const std::vector<int32_t> ids = Get_Ids_From(team, slot);
+            Advance_Player_Year(team, slot);
+            slot = Find_Next_Renewal_Slot(team, slot, ids);
         }
     }
     if (Is_Used_Franchise_Slot(team) && !human) Auto_Set_Team_Depth_Chart(team);

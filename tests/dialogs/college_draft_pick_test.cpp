@@ -13,6 +13,7 @@
 #include "database/team_finances.h"
 #include "database/team_record.h"
 #include "dialogs/college_draft_pick.h"
+#include "dialogs/listview_engine.h"
 #include "dialogs/player_list_dialog.h"
 #include "dialogs/trading_block_dialog.h"
 #include "frontoffice/contract_offer.h"
@@ -24,11 +25,13 @@
 #include "personnel/draft_state.h"
 #include "personnel/player_generation.h"
 #include "platform/dialogs.h"
+#include "platform/list_view.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
 #include "season/playoff_seeding.h"
 #include "support/computer_league.h"
+#include "support/computer_league_dialogs.h"
 #include "support/dialog_steps.h"
 #include "support/test_league.h"
 
@@ -41,8 +44,7 @@ constexpr int32_t POOL = FIRST_COLLEGE_POOL_TEAM;
 // user runs team 31. A pool of 60 prospects waits for the draft, none of them
 // a kicker, punter or fullback (whom a team may find worth nothing), so every
 // pick takes a player until the pool runs dry in the second round.
-void Start_User_Draft() {
-    Build_Computer_League();
+void Prepare_User_Draft() {
     Seed_Random_Numbers(3);
     Clear_Playoff_Bracket();
     for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team) {
@@ -62,6 +64,18 @@ void Start_User_Draft() {
         Fabricate_Position_Player(POOL, n, POSITIONS[n % 12], 0);
     Clear_Shown_Messages();
 }
+
+void Start_User_Draft() {
+    Build_Computer_League();
+    Prepare_User_Draft();
+}
+
+// The same draft over the frame, where the lists are windows the user sees.
+class CollegeDraftWindow : public ComputerLeagueDialogTest {
+  protected:
+    CollegeDraftWindow() : ComputerLeagueDialogTest(USER) {}
+    void Prepare_League() override { Prepare_User_Draft(); }
+};
 
 int32_t Find_Slot(int32_t team, int32_t id) {
     for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
@@ -184,4 +198,61 @@ TEST(CollegeDraftPick, GoingToTheTradingBlockFromThePicksTalkClosesTheListAndOpe
     EXPECT_EQ(Get_User_Preference(DRAFT_PICK), 0) << "nobody drafted";
     EXPECT_EQ(Count_Draft_Pool_Players(), 60);
     EXPECT_EQ(Count_Drafted_By(USER), 0);
+}
+
+// The user drafts and agrees his pick's terms: when the box tells him to pick
+// again, the draft list beneath is back in its place and shows the pool, the
+// roster and the cap room after the picks.
+TEST_F(CollegeDraftWindow, TheListIsUpToDateAndInPlaceWhenTheUserIsToldToPickAgain) {
+    Finish_Off_Season();
+    ASSERT_EQ(Get_User_Preference(DRAFT_PICK), 0);
+    const int32_t id = Get_Player_ID(POOL, 7);
+    Clear_Shown_Messages();
+    Script_Dialog_Answer(CONTRACT_OFFER_DIALOG, 1);
+    struct SEEN {
+        int32_t Id;
+        WINDOW_HANDLE List = NO_WINDOW;
+        RECT_AREA Place{};
+        bool Told = false;
+    } seen{id};
+    Script_Dialog_Step([&seen](WINDOW_HANDLE dialog) {
+        seen.List = dialog;
+        ASSERT_EQ(Get_Window_Text(dialog), "College Draft");
+        Get_Window_Rect(dialog, &seen.Place);
+        Choose_Dialog_Line(dialog, PLAYER_POSITION_BOX, ANY_POSITION);
+        Select_Listview_Player(Get_Dialog_Item(dialog, PLAYER_LIST_VIEW), POOL, 7);
+        Click_Dialog_Button(dialog, PLAYER_ACTION_BUTTON);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    auto look = [](void* context) {
+        SEEN& seen = *static_cast<SEEN*>(context);
+        const WINDOW_HANDLE list = seen.List;
+        seen.Told = true;
+        RECT_AREA now{};
+        Get_Window_Rect(list, &now);
+        EXPECT_EQ(now.Left, seen.Place.Left) << "back in its place";
+        EXPECT_EQ(now.Top, seen.Place.Top);
+        const WINDOW_HANDLE rows = Get_Dialog_Item(list, PLAYER_LIST_VIEW);
+        EXPECT_EQ(List_View_Get_Item_Count(rows), Count_Draft_Pool_Players()) << "the pool after the picks";
+        for (int32_t row = 0; row < List_View_Get_Item_Count(rows); ++row) {
+            const intptr_t code = List_View_Get_Item_Data(rows, row);
+            EXPECT_NE(Get_Player_ID(static_cast<int32_t>(code / 100), static_cast<int32_t>(code % 100)),
+                      seen.Id)
+                << "the player just drafted";
+        }
+        char name[FORMATTED_TEXT_SIZE];
+        Get_Team_Full_Name(USER, name);
+        EXPECT_EQ(Get_Dialog_Item_Text(list, PLAYER_ROSTER_NOTE),
+                  std::string("The ") + name + " have " + std::to_string(Get_First_Empty_Player_Slot(USER)) +
+                      " roster players, out of a maximum of 100.");
+        const std::string cap = Get_Dialog_Item_Text(list, PLAYER_CAP_LINE);
+        Update_Free_Agent_Cap_Text(list);
+        EXPECT_EQ(Get_Dialog_Item_Text(list, PLAYER_CAP_LINE), cap) << "the cap room after the pick";
+        Keep_Dialog_Picture(list, "college_draft_before_the_next_pick");
+    };
+    Script_Message_Answer("Round 2: Pick #1", ID_BOX_OK, look, &seen);
+    Do_Main_Window_Command(NO_WINDOW, ID_COLLEGE_DRAFT);
+    EXPECT_TRUE(seen.Told);
+    EXPECT_GE(Find_Slot(USER, id), 0) << "drafted";
+    EXPECT_EQ(Get_User_Preference(DRAFT_ROUND), 1);
 }

@@ -24,6 +24,7 @@
 #include "dialogs/depth_chart_page.h"
 #include "dialogs/offense_dialog.h"
 #include "dialogs/playbook_offers.h"
+#include "dialogs/scouting_report.h"
 #include "dialogs/special_teams_dialog.h"
 #include "editor_dialogs_fixture.h"
 #include "engine/playbook_records.h"
@@ -369,4 +370,95 @@ TEST_F(DepthChartDialogs, MisplacedStarterIsToldOnDoneButNotOnEscape) {
     Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_OK); });
     Do_Dialog(Main_Window, OFFENSE_DIALOG, 0);
     EXPECT_TRUE(Get_Shown_Messages().empty());
+}
+
+namespace {
+// The roads on which a report opened from a depth-chart page steps back with
+// Previous to the player in the slot before the scouted one and releases him
+// there, so that the roster closes up under the page's rows.
+struct DEPTH_ROAD {
+    int32_t Scouted_Id = 0;
+    int32_t Released_Id = 0;
+    int32_t After_Id = 0;
+};
+
+int32_t Line_Of_Slot(WINDOW_HANDLE dialog, int32_t list, int32_t slot) {
+    const WINDOW_HANDLE control = Get_Dialog_Item(dialog, list);
+    for (int32_t line = 0; line < List_Box_Get_Count(control); ++line)
+        if (List_Box_Get_Item_Data(control, line) == slot) return line;
+    return -1;
+}
+
+// Chooses the row of `list` showing `slot`, opens its report with `scouting`,
+// and there releases the player before him with Previous and Release.
+DEPTH_ROAD Release_The_Player_Before_From_Report(WINDOW_HANDLE dialog, int32_t list, int32_t slot,
+                                                 int32_t scouting) {
+    const DEPTH_ROAD road{Get_Player_ID(USER, slot), Get_Player_ID(USER, slot - 1),
+                          Get_Player_ID(USER, slot + 1)};
+    EXPECT_GE(Line_Of_Slot(dialog, list, slot - 1), 0) << "the player before him is on the same list";
+    Choose_Dialog_Line(dialog, list, Line_Of_Slot(dialog, list, slot));
+    Script_Dialog_Step([](WINDOW_HANDLE report) {
+        Script_Message_Answer("Release Player?", ID_BOX_YES);
+        Click_Dialog_Button(report, REPORT_PREVIOUS_BUTTON);
+        Click_Dialog_Button(report, REPORT_RELEASE_BUTTON);
+    });
+    Click_Dialog_Button(dialog, scouting);
+    EXPECT_EQ(Team_Of_Player(road.Released_Id), FREE_AGENT_TEAM) << "released from the report";
+    return road;
+}
+
+// Another kicker and punter behind the roster's own, `pairs` times, with
+// ids of their own; the first one's slot.
+int32_t Add_Kicking_Pairs(int32_t pairs) {
+    const int32_t first = Get_First_Empty_Player_Slot(USER);
+    for (int32_t n = 0; n < 2 * pairs; ++n) {
+        Copy_Player(USER, first + n, USER, Test_League_Slot(n % 2 == 0 ? POSITION_K : POSITION_P, 0));
+        Set_Player_Vital_Stat(USER, first + n, VITAL_PLAYER_ID, 920000 + n);
+    }
+    return first;
+}
+
+// Release on the page, on the row still selected: it releases the scouted
+// player, and the one who moved into his old slot stays.
+void Release_From_The_Page(WINDOW_HANDLE dialog, const DEPTH_ROAD& road) {
+    Script_Message_Answer("Release Player?", ID_BOX_YES);
+    Click_Dialog_Button(dialog, DEPTH_RELEASE);
+    EXPECT_EQ(Team_Of_Player(road.Scouted_Id), FREE_AGENT_TEAM) << "the scouted player was released";
+    EXPECT_EQ(Team_Of_Player(road.After_Id), USER) << "the player who moved into his slot stays";
+    Click_Dialog_Button(dialog, ID_OK);
+}
+} // namespace
+
+// Scouting on a reserve of the offence and of the defence, the report
+// stepped back to the reserve before him, who is released there: Release on
+// the page releases the scouted player.
+TEST_F(DepthChartDialogs, AReleaseInAReservesReportLeavesTheRowOnTheScoutedPlayer) {
+    Add_Kicking_Pairs(2); // room for four releases above the minimum roster
+    for (int32_t page : {OFFENSE_DIALOG, DEFENSE_DIALOG}) {
+        SCOPED_TRACE(page == OFFENSE_DIALOG ? "Offense" : "Defense");
+        DEPTH_ROAD road;
+        Script_Dialog_Step([&road](WINDOW_HANDLE dialog) {
+            const int32_t slot =
+                static_cast<int32_t>(List_Box_Get_Item_Data(Get_Dialog_Item(dialog, DEPTH_RESERVE_LIST), 3));
+            road = Release_The_Player_Before_From_Report(dialog, DEPTH_RESERVE_LIST, slot,
+                                                         DEPTH_RESERVE_SCOUTING);
+            Release_From_The_Page(dialog, road);
+        });
+        Do_Dialog(Main_Window, page, 0);
+    }
+}
+
+// The kicking list holds two kickers and two punters. Scouting on the
+// second kicker, the report stepped back to the punter before him, who is
+// released there: Release on the page releases that kicker.
+TEST_F(DepthChartDialogs, AReleaseInAKickersReportLeavesTheRowOnTheScoutedKicker) {
+    const int32_t count = Add_Kicking_Pairs(1);
+    ASSERT_EQ(Get_Player_Vital_Stat(USER, count - 1, VITAL_POSITION), POSITION_P);
+    DEPTH_ROAD road;
+    Script_Dialog_Step([&road, count](WINDOW_HANDLE dialog) {
+        road =
+            Release_The_Player_Before_From_Report(dialog, DEPTH_STARTER_LIST, count, DEPTH_STARTER_SCOUTING);
+        Release_From_The_Page(dialog, road);
+    });
+    Do_Dialog(Main_Window, SPECIAL_TEAMS_DIALOG, 0);
 }

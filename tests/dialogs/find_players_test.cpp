@@ -8,13 +8,18 @@
 #include "database/player_record.h"
 #include "database/roster_slots.h"
 #include "database/settings.h"
+#include "database/team_finances.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "dialogs/contract_offer_dialog.h"
 #include "dialogs/find_players_dialog.h"
 #include "dialogs/listview_engine.h"
 #include "dialogs/player_list_dialog.h"
 #include "dialogs/player_list_kind.h"
+#include "dialogs/scouting_report.h"
+#include "frontoffice/finance_stats.h"
 #include "platform/combo_box.h"
+#include "platform/dialogs.h"
 #include "platform/list_view.h"
 #include "platform/message_box.h"
 #include "platform/windows.h"
@@ -204,4 +209,114 @@ TEST_F(FindPlayers, AFreeAgentListOpenedOverItKeepsEachListsColumns) {
     EXPECT_EQ(Stored_Column_Set(PLAYER_LIST_FIND_PLAYERS), Default_Column_Row(PLAYER_LIST_FIND_PLAYERS))
         << "Find Players keeps what it left";
     EXPECT_EQ(Get_User_Preference(Column_Set_Setting(PLAYER_LIST_FIND_PLAYERS, 1)), COLUMN_AGE + 1);
+}
+
+namespace {
+constexpr int32_t USER = 0;
+
+// The roads on which a dialog opened over Find Players signs a free agent
+// found before the selected one, so that the free agents close up under the
+// list's rows. Four free agents, in slots 0 to 3, are all a search for their
+// name finds, and the user can pay them all.
+struct FOUND_ROAD {
+    int32_t Ids[4] = {};
+    int32_t Signed_There = 0;
+    int32_t Shown = 0;
+};
+
+FOUND_ROAD Make_Found_Free_Agents() {
+    FOUND_ROAD road;
+    Set_Team_Stat(USER, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Set_User_Team(USER);
+    Set_User_Preference(CURRENT_WEEK, 3);
+    Universe.Header.Universe_Stats[SALARY_CAP] = 0;
+    Set_Team_Financial_Stat(USER, FINANCE_CASH, 90000000);
+    for (int32_t n = 0; n < 4; ++n) {
+        Copy_Player(FREE_AGENT_TEAM, n, 20, n);
+        road.Ids[n] = 910000 + n;
+        Set_Player_Vital_Stat(FREE_AGENT_TEAM, n, VITAL_PLAYER_ID, road.Ids[n]);
+        Set_Player_Last_Name(FREE_AGENT_TEAM, n, (std::string("Zyxwv") + static_cast<char>('a' + n)).c_str());
+    }
+    return road;
+}
+
+// The search for them, and the third of them selected.
+void Find_And_Select_The_Third(WINDOW_HANDLE dialog) {
+    Search(dialog, FIND_ANY_PLAYER, "99", "50", "zyxwv");
+    ASSERT_EQ(Rows(dialog), 4);
+    Select_Listview_Player(Get_Dialog_Item(dialog, PLAYER_LIST_VIEW), FREE_AGENT_TEAM, 2);
+}
+
+void Accept_The_Talk(WINDOW_HANDLE offer) {
+    Click_Dialog_Button(offer, ACCEPT_BUTTON);
+}
+
+// Scouting on the selected row, and in the report Negotiate, accepted.
+void Sign_The_Selected_Row(WINDOW_HANDLE dialog, FOUND_ROAD* road) {
+    Script_Dialog_Step([road](WINDOW_HANDLE report) {
+        road->Shown = Get_Player_ID(Get_User_Preference(SELECTED_PLAYER_TEAM),
+                                    Get_User_Preference(SELECTED_PLAYER_SLOT));
+        Script_Dialog_Step(Accept_The_Talk);
+        Click_Dialog_Button(report, REPORT_GO_GET_BUTTON);
+        Click_Dialog_Button(report, ID_OK);
+    });
+    Click_Dialog_Button(dialog, PLAYER_SCOUTING_BUTTON);
+}
+
+// The scouted free agent and the one signed on the way are the user's; the
+// free agent who moved into the scouted one's slot is still free.
+void Expect_The_Found_Player_Signed(const FOUND_ROAD& road) {
+    EXPECT_EQ(road.Shown, road.Ids[2]) << "the report of the selected row's player";
+    EXPECT_EQ(Team_Of_Player(road.Signed_There), USER) << "signed over the list";
+    EXPECT_EQ(Team_Of_Player(road.Ids[2]), USER) << "signed from the list's row";
+    EXPECT_EQ(Team_Of_Player(road.Ids[3]), FREE_AGENT_TEAM) << "the free agent who moved into his slot";
+}
+} // namespace
+
+// Scouting on the third free agent found, the report stepped back to a free
+// agent before him, who is signed there: the selected row stays on the
+// scouted player.
+TEST_F(FindPlayers, ASigningFromTheReportLeavesTheFoundRowOnItsPlayer) {
+    FOUND_ROAD road = Make_Found_Free_Agents();
+    Script_Dialog_Step([&road](WINDOW_HANDLE dialog) {
+        Find_And_Select_The_Third(dialog);
+        Script_Dialog_Step([&road](WINDOW_HANDLE report) {
+            for (int32_t n = 0; n < 4 && Get_User_Preference(SELECTED_PLAYER_SLOT) >= 2; ++n)
+                Click_Dialog_Button(report, REPORT_PREVIOUS_BUTTON);
+            ASSERT_EQ(Get_User_Preference(SELECTED_PLAYER_TEAM), FREE_AGENT_TEAM);
+            ASSERT_LT(Get_User_Preference(SELECTED_PLAYER_SLOT), 2) << "a free agent before him";
+            road.Signed_There = Get_Player_ID(FREE_AGENT_TEAM, Get_User_Preference(SELECTED_PLAYER_SLOT));
+            Script_Dialog_Step(Accept_The_Talk);
+            Click_Dialog_Button(report, REPORT_GO_GET_BUTTON);
+            Click_Dialog_Button(report, ID_OK);
+        });
+        Click_Dialog_Button(dialog, PLAYER_SCOUTING_BUTTON);
+        Sign_The_Selected_Row(dialog, &road);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, FIND_PLAYERS_DIALOG, 0);
+    Expect_The_Found_Player_Signed(road);
+}
+
+// Go Get on the third free agent found opens the free-agent list, where the
+// first is signed: back in Find Players the selected row stays on the player
+// it showed.
+TEST_F(FindPlayers, ASigningInTheFreeAgentListFromGoGetLeavesTheFoundRowOnItsPlayer) {
+    FOUND_ROAD road = Make_Found_Free_Agents();
+    Script_Dialog_Step([&road](WINDOW_HANDLE dialog) {
+        Find_And_Select_The_Third(dialog);
+        road.Signed_There = road.Ids[0];
+        Script_Dialog_Step([](WINDOW_HANDLE agents) {
+            ASSERT_EQ(Player_List_Kind, PLAYER_LIST_FREE_AGENTS);
+            Select_Listview_Player(Get_Dialog_Item(agents, PLAYER_LIST_VIEW), FREE_AGENT_TEAM, 0);
+            Script_Dialog_Step(Accept_The_Talk);
+            Click_Dialog_Button(agents, PLAYER_ACTION_BUTTON);
+            Click_Dialog_Button(agents, ID_OK);
+        });
+        Click_Dialog_Button(dialog, FIND_GO_GET_BUTTON);
+        Sign_The_Selected_Row(dialog, &road);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, FIND_PLAYERS_DIALOG, 0);
+    Expect_The_Found_Player_Signed(road);
 }

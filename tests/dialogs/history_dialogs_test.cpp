@@ -6,14 +6,17 @@
 #include "app/modal_dialogs.h"
 #include "app/team_lists.h"
 #include "database/league_structure.h"
+#include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/roster_slots.h"
 #include "database/safe_strings.h"
 #include "database/settings.h"
 #include "database/team_record.h"
+#include "dialogs/edit_player_dialog.h"
 #include "dialogs/history_dialogs.h"
 #include "dialogs/scouting_report.h"
 #include "platform/list_box.h"
+#include "platform/message_box.h"
 #include "platform/windows.h"
 #include "player_dialogs_fixture.h"
 
@@ -131,4 +134,68 @@ TEST_F(HistoryDialogs, HallOfFameListsMembersFromTheSeasonAfterTheirInduction) {
     });
     EXPECT_EQ(Do_Dialog(Main_Window, HALL_OF_FAME_DIALOG, 0), 1);
     EXPECT_EQ(Get_Last_Dialog_Id(), SCOUTING_REPORT_DIALOG);
+}
+
+namespace {
+constexpr int32_t MEMBER_SCOUTING = 1045;
+
+// In the member's report, in Commissioner Mode: Edit Player, and Delete.
+void Delete_The_Shown_Member(WINDOW_HANDLE report) {
+    Script_Dialog_Step([](WINDOW_HANDLE editor) {
+        Script_Message_Answer("Delete Player", ID_BOX_OK);
+        Click_Dialog_Button(editor, EDIT_DELETE);
+    });
+    Click_Dialog_Button(report, REPORT_GO_GET_BUTTON);
+}
+
+int32_t Member_Slot(int32_t id) {
+    int32_t team = -1, slot = -1;
+    return Find_Player_By_ID(&team, &slot, id) != 0 && team == HALL_OF_FAME_TEAM ? slot : -1;
+}
+} // namespace
+
+// In Commissioner Mode, Scouting on the third member, the report stepped
+// back to the second, who is deleted there: the list shows the members left,
+// its row stays on the scouted member, and a delete from his report, opened
+// again from the list, deletes him.
+TEST_F(HistoryDialogs, AMemberDeletedFromTheReportLeavesTheRowOnTheScoutedMember) {
+    const int32_t year = Get_Current_Year();
+    int32_t ids[4];
+    for (int32_t n = 0; n < 4; ++n) {
+        Copy_Player(HALL_OF_FAME_TEAM, n, 7, n * 5);
+        Set_Player_Vital_Stat(HALL_OF_FAME_TEAM, n, 19, year - 3);
+        ids[n] = 930000 + n;
+        Set_Player_Vital_Stat(HALL_OF_FAME_TEAM, n, VITAL_PLAYER_ID, ids[n]);
+    }
+    Set_User_Preference(COMMISSIONER_MODE, 1);
+    int32_t shown = 0;
+    Script_Dialog_Step([&shown](WINDOW_HANDLE dialog) {
+        Choose_Dialog_Line(dialog, HALL_OF_FAME_LIST, 2);
+        Script_Dialog_Step([](WINDOW_HANDLE report) {
+            Click_Dialog_Button(report, REPORT_PREVIOUS_BUTTON);
+            Delete_The_Shown_Member(report);
+        });
+        Click_Dialog_Button(dialog, MEMBER_SCOUTING);
+        const WINDOW_HANDLE list = Get_Dialog_Item(dialog, HALL_OF_FAME_LIST);
+        EXPECT_EQ(Count_Dialog_Lines(dialog, HALL_OF_FAME_LIST), 3) << "the members left";
+        for (int32_t line = 0; line < Count_Dialog_Lines(dialog, HALL_OF_FAME_LIST); ++line) {
+            char row[HISTORY_TEXT_SIZE];
+            Format_Hall_Of_Fame_Line(static_cast<int32_t>(List_Box_Get_Item_Data(list, line)), row);
+            EXPECT_EQ(Get_Dialog_Line_Text(dialog, HALL_OF_FAME_LIST, line), row) << "line " << line;
+        }
+        Script_Dialog_Step([&shown](WINDOW_HANDLE report) {
+            shown = Get_Player_ID(Get_User_Preference(SELECTED_PLAYER_TEAM),
+                                  Get_User_Preference(SELECTED_PLAYER_SLOT));
+            Delete_The_Shown_Member(report);
+        });
+        Click_Dialog_Button(dialog, MEMBER_SCOUTING);
+        EXPECT_EQ(Count_Dialog_Lines(dialog, HALL_OF_FAME_LIST), 2);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, HALL_OF_FAME_DIALOG, 0);
+    EXPECT_EQ(shown, ids[2]) << "the report of the scouted member";
+    EXPECT_EQ(Member_Slot(ids[1]), -1) << "deleted from the first report";
+    EXPECT_EQ(Member_Slot(ids[2]), -1) << "deleted from the second";
+    EXPECT_EQ(Member_Slot(ids[0]), 0);
+    EXPECT_EQ(Member_Slot(ids[3]), 1) << "the member who moved into his slot stays";
 }

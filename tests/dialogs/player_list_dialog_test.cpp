@@ -19,6 +19,7 @@
 #include "database/universe.h"
 #include "dialogs/column_sets.h"
 #include "dialogs/contract_offer_dialog.h"
+#include "dialogs/listview_engine.h"
 #include "dialogs/player_list_dialog.h"
 #include "dialogs/player_list_kind.h"
 #include "dialogs/scouting_report.h"
@@ -488,4 +489,48 @@ TEST_F(PlayerListDialog, ASigningInsideAnotherTalkStillSignsThatTalksOwnPlayer) 
     EXPECT_EQ(team_of(ids[1]), USER) << "signed inside the talk";
     EXPECT_EQ(team_of(ids[2]), USER) << "the talk's own player";
     EXPECT_EQ(team_of(ids[3]), FREE_AGENT_TEAM) << "the player who took his slot";
+}
+
+// Scouting on the third free agent, the report stepped back to a free agent
+// before him, who is signed there: the row selected in the list stays on the
+// scouted player, and Sign talks with him and signs him.
+TEST_F(PlayerListDialog, ASigningFromTheReportLeavesTheSelectedRowOnItsPlayer) {
+    Make_Free_Agents(4);
+    for (int32_t n = 0; n < 4; ++n)
+        Set_Player_Vital_Stat(FREE_AGENT_TEAM, n, VITAL_PLAYER_ID, 910000 + n);
+    Set_User_Preference(CURRENT_WEEK, 3);
+    Universe.Header.Universe_Stats[SALARY_CAP] = 0;
+    Set_Team_Financial_Stat(USER, FINANCE_CASH, 90000000);
+    int32_t scouted = 0, signed_there = 0, after = 0;
+    Script_Dialog_Step([&](WINDOW_HANDLE list) {
+        scouted = Get_Player_ID(FREE_AGENT_TEAM, 2);
+        after = Get_Player_ID(FREE_AGENT_TEAM, 3);
+        Select_Listview_Player(List_Of(list), FREE_AGENT_TEAM, 2);
+        Script_Dialog_Step([&](WINDOW_HANDLE report) {
+            for (int32_t n = 0; n < 4 && Get_User_Preference(SELECTED_PLAYER_SLOT) >= 2; ++n)
+                Click_Dialog_Button(report, REPORT_PREVIOUS_BUTTON);
+            ASSERT_LT(Get_User_Preference(SELECTED_PLAYER_SLOT), 2) << "a free agent before him";
+            signed_there = Get_Player_ID(FREE_AGENT_TEAM, Get_User_Preference(SELECTED_PLAYER_SLOT));
+            Script_Dialog_Step([](WINDOW_HANDLE offer) { Click_Dialog_Button(offer, ACCEPT_BUTTON); });
+            Click_Dialog_Button(report, REPORT_GO_GET_BUTTON);
+            Click_Dialog_Button(report, ID_OK);
+        });
+        Click_Dialog_Button(list, PLAYER_SCOUTING_BUTTON);
+        int32_t team = -1, slot = -1;
+        ASSERT_GE(Get_Listview_Selected_Player(List_Of(list), &team, &slot), 0);
+        EXPECT_EQ(Get_Player_ID(team, slot), scouted) << "the selected row follows him";
+        Script_Dialog_Step([&scouted](WINDOW_HANDLE offer) {
+            EXPECT_EQ(Get_Player_ID(Get_User_Preference(SELECTED_PLAYER_TEAM),
+                                    Get_User_Preference(SELECTED_PLAYER_SLOT)),
+                      scouted)
+                << "the talk is with the scouted player";
+            Click_Dialog_Button(offer, ACCEPT_BUTTON);
+        });
+        Click_Dialog_Button(list, PLAYER_ACTION_BUTTON);
+        Click_Dialog_Button(list, ID_OK);
+    });
+    Do_Dialog(Main_Window, FREE_AGENTS_DIALOG, 0);
+    EXPECT_EQ(Team_Of_Player(signed_there), USER) << "signed from the report";
+    EXPECT_EQ(Team_Of_Player(scouted), USER) << "signed from the list";
+    EXPECT_EQ(Team_Of_Player(after), FREE_AGENT_TEAM) << "the free agent who moved into his slot";
 }

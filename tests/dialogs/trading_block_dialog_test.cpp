@@ -13,14 +13,19 @@
 #include "database/settings.h"
 #include "database/team_finances.h"
 #include "database/team_record.h"
+#include "dialogs/listview_engine.h"
 #include "dialogs/player_list_kind.h"
+#include "dialogs/scouting_report.h"
 #include "dialogs/trade_answer_dialogs.h"
 #include "dialogs/trades_dialog.h"
 #include "dialogs/trading_block_dialog.h"
 #include "frontoffice/finance_stats.h"
 #include "frontoffice/trade_offer.h"
+#include "frontoffice/trade_screens.h"
 #include "frontoffice/trading_block.h"
 #include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/list_box.h"
 #include "platform/list_view.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
@@ -199,4 +204,112 @@ TEST_F(TradingBlockDialog, PlayerListSortsTakesAColumnSetAndKeepsItForTheNextOpe
         Click_Dialog_Button(dialog, ID_CANCEL);
     });
     Do_Dialog(Main_Window, TRADING_BLOCK_DIALOG, 0);
+}
+
+namespace {
+// The roads on which a report opened over the block releases the player
+// standing before the one on the block, so that the roster closes up under
+// the block and its offers.
+constexpr int32_t BLOCKED = 5;
+
+struct BLOCK_ROAD {
+    int32_t Blocked_Id = 0;
+    int32_t Before_Id = 0;
+    int32_t After_Id = 0;
+    int32_t Partner = -1;
+};
+
+// The player of slot BLOCKED on the block, and the offers gathered for him.
+BLOCK_ROAD Put_Blocked_Player_Up(WINDOW_HANDLE dialog) {
+    BLOCK_ROAD road;
+    road.Before_Id = Get_Player_ID(USER, BLOCKED - 1);
+    road.Blocked_Id = Get_Player_ID(USER, BLOCKED);
+    road.After_Id = Get_Player_ID(USER, BLOCKED + 1);
+    Put_On_Block(dialog, Get_Block_Player_Row_Id(USER, BLOCKED));
+    Click_Dialog_Button(dialog, BLOCK_GET_OFFERS);
+    EXPECT_GT(Count_Dialog_Lines(dialog, BLOCK_OFFERS_LIST), 0);
+    return road;
+}
+
+// In a report showing the player on the block: Previous, and Release.
+void Release_The_Player_Before(WINDOW_HANDLE report) {
+    ASSERT_EQ(Get_Dialog_Template_Id(report), SCOUTING_REPORT_DIALOG);
+    Script_Message_Answer("Release Player?", ID_BOX_YES);
+    Click_Dialog_Button(report, REPORT_PREVIOUS_BUTTON);
+    Click_Dialog_Button(report, REPORT_RELEASE_BUTTON);
+}
+
+// The block and every offer still hold the player put on it, and the first
+// offer, opened and signed in the Trades dialog, trades him.
+void Trade_The_Blocked_Player(WINDOW_HANDLE dialog, BLOCK_ROAD* road) {
+    ASSERT_EQ(Team_Of_Player(road->Before_Id), FREE_AGENT_TEAM) << "released";
+    ASSERT_EQ(Count_Dialog_Lines(dialog, BLOCK_LIST), 1);
+    EXPECT_EQ(Get_Player_ID(USER, Current_Trade_Offer.Items[0][0]), road->Blocked_Id);
+    char shown[TRADE_ROW_TEXT_SIZE];
+    Format_Trade_Offer_Item(USER, BLOCKED - 1, shown);
+    EXPECT_EQ(Get_Dialog_Line_Text(dialog, BLOCK_LIST, 0), shown);
+    const int32_t lines = Count_Dialog_Lines(dialog, BLOCK_OFFERS_LIST);
+    ASSERT_GT(lines, 0) << "the offers for him stay";
+    for (const TRADE_OFFER& offer : Trading_Block_Offers) {
+        if (offer.Team[1] == NO_TRADE_TEAM) continue;
+        EXPECT_EQ(Get_Player_ID(USER, offer.Items[0][0]), road->Blocked_Id) << "an offer for him";
+    }
+    road->Partner =
+        Trading_Block_Offers[List_Box_Get_Item_Data(Get_Dialog_Item(dialog, BLOCK_OFFERS_LIST), 0)].Team[1];
+    Script_Dialog_Answer(TRADE_OFFER_RESPONSE_DIALOG, 1);
+    Choose_Dialog_Line(dialog, BLOCK_OFFERS_LIST, 0);
+    Script_Dialog_Step([](WINDOW_HANDLE trades) {
+        Click_Dialog_Button(trades, TRADE_SUBMIT);
+        Click_Dialog_Button(trades, ID_OK);
+    });
+    Double_Click_Dialog_Line(dialog, BLOCK_OFFERS_LIST);
+}
+
+void Expect_Only_The_Blocked_Player_Traded(const BLOCK_ROAD& road) {
+    ASSERT_GE(road.Partner, 0);
+    EXPECT_EQ(Get_User_Preference(TRADE_MADE_FLAG), 1);
+    EXPECT_EQ(Team_Of_Player(road.Blocked_Id), road.Partner) << "the player on the block was traded";
+    EXPECT_EQ(Team_Of_Player(road.After_Id), USER) << "the player who moved into his slot stays";
+}
+} // namespace
+
+// Scouting on the block's player, Previous to the player before him and
+// Release: the block, its row and its offers stay on him.
+TEST_F(TradingBlockDialog, AReleaseInTheBlocksReportLeavesTheBlockAndItsOffersOnTheirPlayer) {
+    BLOCK_ROAD road;
+    Script_Dialog_Step([&road](WINDOW_HANDLE dialog) {
+        road = Put_Blocked_Player_Up(dialog);
+        const WINDOW_HANDLE list = Get_Dialog_Item(dialog, BLOCK_PLAYER_LIST);
+        List_View_Set_Item_State(list, -1, 0, ITEM_SELECTED);
+        Select_Listview_Player(list, USER, BLOCKED);
+        Script_Dialog_Step(Release_The_Player_Before);
+        Click_Dialog_Button(dialog, BLOCK_SCOUTING);
+        Trade_The_Blocked_Player(dialog, &road);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADING_BLOCK_DIALOG, 0);
+    Expect_Only_The_Blocked_Player_Traded(road);
+}
+
+// An offer opened in the Trades dialog, where a report releases the player
+// before the one on the block, and no trade made: the block comes back on
+// its player, with its offers.
+TEST_F(TradingBlockDialog, AReleaseInTradeTalksWithoutATradeLeavesTheBlockOnItsPlayer) {
+    BLOCK_ROAD road;
+    Script_Dialog_Step([&road](WINDOW_HANDLE dialog) {
+        road = Put_Blocked_Player_Up(dialog);
+        Choose_Dialog_Line(dialog, BLOCK_OFFERS_LIST, 0);
+        Script_Dialog_Step([](WINDOW_HANDLE trades) {
+            Choose_Dialog_Line(trades, TRADE_USER_OFFER, 0);
+            Script_Dialog_Step(Release_The_Player_Before);
+            Click_Dialog_Button(trades, TRADE_USER_SCOUTING);
+            Click_Dialog_Button(trades, ID_OK);
+        });
+        Double_Click_Dialog_Line(dialog, BLOCK_OFFERS_LIST);
+        EXPECT_EQ(Get_User_Preference(TRADE_MADE_FLAG), 0);
+        Trade_The_Blocked_Player(dialog, &road);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADING_BLOCK_DIALOG, 0);
+    Expect_Only_The_Blocked_Player_Traded(road);
 }

@@ -184,3 +184,58 @@ TEST_F(ModalDialogs, TheCloseBoxGoesToTheInnermostModal) {
     EXPECT_EQ(commands[seen.Outer], std::vector<int32_t>{ID_CANCEL});
     EXPECT_TRUE(Is_Window(seen.Other)) << "the window on top was not the one closed";
 }
+
+namespace {
+// Three modal dialogs deep, the third over a modeless window of the second
+// (as a progress window is): each modal keeps every window of its owner
+// chain from input, and gives back only those it took.
+struct CHAIN_SEEN {
+    WINDOW_HANDLE Main = NO_WINDOW;
+    WINDOW_HANDLE Outer = NO_WINDOW;
+    WINDOW_HANDLE Middle = NO_WINDOW;
+    WINDOW_HANDLE Modeless = NO_WINDOW;
+    WINDOW_HANDLE Inner = NO_WINDOW;
+};
+CHAIN_SEEN chain;
+
+void Check_And_Close_The_Innermost(void*) {
+    chain.Inner = Get_Innermost_Modal_Dialog();
+    EXPECT_EQ(Get_Window_Owner(chain.Inner), chain.Modeless) << "owned by the window it was asked over";
+    for (WINDOW_HANDLE window : {chain.Modeless, chain.Middle, chain.Outer, chain.Main})
+        EXPECT_FALSE(Is_Window_Enabled(window)) << "window " << window << " of the owner chain";
+    Click_On(Get_Dialog_Item(chain.Inner, ID_OK));
+}
+
+void Open_The_Third_Over_A_Modeless_Window(void*) {
+    chain.Middle = Get_Innermost_Modal_Dialog();
+    EXPECT_TRUE(Is_Window_Enabled(chain.Middle));
+    chain.Modeless = Create_Modeless_Dialog(chain.Middle, INNER_TEMPLATE, Recording_Dialog, 0);
+    Script_Action(Check_And_Close_The_Innermost, nullptr);
+    EXPECT_EQ(Run_Modal_Dialog(chain.Modeless, INNER_TEMPLATE, Recording_Dialog, 0), 11);
+    EXPECT_TRUE(Is_Window_Enabled(chain.Modeless)) << "given back";
+    EXPECT_TRUE(Is_Window_Enabled(chain.Middle)) << "given back";
+    EXPECT_FALSE(Is_Window_Enabled(chain.Outer)) << "still under the middle dialog";
+    EXPECT_FALSE(Is_Window_Enabled(chain.Main));
+    Destroy_Window(chain.Modeless);
+    Click_On(Get_Dialog_Item(chain.Middle, ID_OK));
+}
+
+void Open_The_Second(void*) {
+    chain.Outer = Get_Innermost_Modal_Dialog();
+    Script_Action(Open_The_Third_Over_A_Modeless_Window, nullptr);
+    EXPECT_EQ(Run_Modal_Dialog(chain.Outer, OUTER_TEMPLATE, Recording_Dialog, 0), 11);
+    EXPECT_TRUE(Is_Window_Enabled(chain.Outer));
+    EXPECT_FALSE(Is_Window_Enabled(chain.Main));
+    Click_On(Get_Dialog_Item(chain.Outer, ID_OK));
+}
+} // namespace
+
+TEST_F(ModalDialogs, AModalThreeDeepKeepsItsWholeOwnerChainFromInput) {
+    chain = CHAIN_SEEN{};
+    chain.Main = Create_Window("#plain", "Main", WINDOW_VISIBLE, {0, 0, 640, 480}, NO_WINDOW, 0, 0);
+    Script_Action(Open_The_Second, nullptr);
+    EXPECT_EQ(Run_Modal_Dialog(chain.Main, OUTER_TEMPLATE, Recording_Dialog, 0), 11);
+    EXPECT_TRUE(Is_Window_Enabled(chain.Main));
+    EXPECT_TRUE(Get_Open_Modal_Dialogs().empty());
+    EXPECT_TRUE(reports.empty());
+}

@@ -9,23 +9,31 @@
 
 #include "database/game_names.h"
 #include "database/league_structure.h"
+#include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/playoff_bracket.h"
 #include "database/random_numbers.h"
 #include "database/roster_slots.h"
 #include "database/settings.h"
 #include "database/standings.h"
+#include "database/team_finances.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "dialogs/contract_offer_dialog.h"
+#include "dialogs/scouting_report.h"
+#include "frontoffice/contract_offer.h"
 #include "frontoffice/finance_stats.h"
 #include "frontoffice/player_potential.h"
 #include "frontoffice/roster_limits.h"
+#include "platform/dialogs.h"
 #include "platform/message_box.h"
+#include "platform/scripted_answers.h"
 #include "season/contract_renewals.h"
 #include "season/playoff_seeding.h"
 #include "season/season_calendar.h"
 #include "season/team_yearly_fields.h"
 #include "support/computer_league.h"
+#include "support/dialog_steps.h"
 #include "support/test_league.h"
 
 namespace {
@@ -275,4 +283,60 @@ TEST(TeamYearlyFields, SeasonFinishInTheOffSeasonKeepsTheEndedSeasonsPlaces) {
         EXPECT_EQ(Get_Team_Yearly_Int(team, 1, 3), codes[team]) << "team " << team;
         EXPECT_EQ(Get_Team_Yearly_Int(team, 2, 3), 0) << "nothing written into the new season";
     }
+}
+
+// The user's talk over his team's one expiring contract: from the talk's
+// report he steps back to the player before and releases him, then accepts.
+// The roster closed up under the pass, and the player who stood after the
+// talk's player still takes his year.
+TEST(ContractRenewals, AReleaseInsideTheUsersTalkSkipsNobodyAfterHim) {
+    Build_Computer_League();
+    Clear_Dialog_Steps();
+    constexpr int32_t TALK = 10;
+    Set_Team_Stat(RENEWING_TEAM, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Set_User_Team(RENEWING_TEAM);
+    Decide_Champion(0);
+    Universe.Header.Universe_Stats[SALARY_CAP] = 0;
+    Set_Team_Financial_Stat(RENEWING_TEAM, FINANCE_CASH, 90000000);
+    std::map<int32_t, int32_t> credited;
+    for (int32_t slot = 0; slot < TEST_ROSTER_SIZE; ++slot) {
+        Set_Player_Vital_Stat(RENEWING_TEAM, slot, VITAL_CONTRACT_YEARS, slot == TALK ? 1 : 3);
+        Set_Player_Vital_Stat(RENEWING_TEAM, slot, VITAL_CREDITED_SEASONS, 2);
+        credited[Get_Player_ID(RENEWING_TEAM, slot)] = 2;
+    }
+    const int32_t released = Get_Player_ID(RENEWING_TEAM, TALK - 1);
+    const int32_t talked = Get_Player_ID(RENEWING_TEAM, TALK);
+    const int32_t after = Get_Player_ID(RENEWING_TEAM, TALK + 1);
+    Script_Dialog_Step([](WINDOW_HANDLE offer) {
+        ASSERT_EQ(Get_Dialog_Template_Id(offer), CONTRACT_OFFER_DIALOG);
+        Click_Dialog_Button(offer, CONTRACT_SCOUTING_BUTTON);
+    });
+    Script_Message_Answer("Release Player?", ID_BOX_YES);
+    Script_Dialog_Step([](WINDOW_HANDLE report) {
+        ASSERT_EQ(Get_Dialog_Template_Id(report), SCOUTING_REPORT_DIALOG);
+        Click_Dialog_Button(report, REPORT_PREVIOUS_BUTTON);
+        Click_Dialog_Button(report, REPORT_RELEASE_BUTTON);
+    });
+    Script_Dialog_Step([](WINDOW_HANDLE offer) {
+        ASSERT_EQ(Get_Dialog_Template_Id(offer), CONTRACT_OFFER_DIALOG);
+        Click_Dialog_Button(offer, ACCEPT_BUTTON);
+    });
+    Renew_Team_Contracts(RENEWING_TEAM);
+    Clear_Dialog_Steps();
+
+    int32_t seen_after = 0;
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        if (!Is_Player_Slot_Used(RENEWING_TEAM, slot)) continue;
+        const int32_t id = Get_Player_ID(RENEWING_TEAM, slot);
+        ASSERT_NE(id, released) << "released from the report";
+        seen_after += id == after ? 1 : 0;
+        EXPECT_EQ(Get_Player_Vital_Stat(RENEWING_TEAM, slot, VITAL_CREDITED_SEASONS), 3)
+            << "player " << id << (id == after ? ", who stood after the talk," : "") << " took his year";
+        if (id == talked) continue;
+        EXPECT_EQ(Get_Player_Vital_Stat(RENEWING_TEAM, slot, VITAL_CONTRACT_YEARS), 2) << id;
+    }
+    EXPECT_EQ(seen_after, 1);
+    int32_t team = -1, slot = -1;
+    ASSERT_NE(Find_Player_By_ID(&team, &slot, talked), 0);
+    EXPECT_EQ(team, RENEWING_TEAM) << "the talk's player signed";
 }

@@ -444,6 +444,11 @@ int32_t Test_League_Player_ID(int32_t team, int32_t slot) {
     return team * 100 + slot + 1;
 }
 
+int32_t Team_Of_Player(int32_t id) {
+    int32_t team = -1, slot = -1;
+    return Find_Player_By_ID(&team, &slot, id) != 0 ? team : -1;
+}
+
 void Build_Test_League() {
     const std::string playbooks = Describe_Playbook_Folder();
     const auto built = std::find_if(Built_Leagues.begin(), Built_Leagues.end(),

@@ -18,3 +18,5 @@ void Build_Test_League();
 int32_t Test_League_Slot(int32_t position, int32_t n);
 // Player id the builder gives (team, slot).
 int32_t Test_League_Player_ID(int32_t team, int32_t slot);
+// Team of the player holding `id`, wherever he stands now; -1 when nobody does.
+int32_t Team_Of_Player(int32_t id);
