@@ -176,6 +176,22 @@ TEST_F(GameDayScreen, TheKickoffTabIsLabelledAndTheCalledPlaysTextsUseTheTabFont
     EXPECT_EQ(key_height, tab_height) << key;
 }
 
+// A developer adjustment of the game (Ctrl+F1 .. Ctrl+F12) lets the computer
+// choose the calls; the screen shows the adjusted game and the group of the
+// computer's suggestion at once, not at some later repaint.
+TEST_F(GameDayScreen, AnAdjustmentShowsTheAdjustedGameAndItsCallsAtOnce) {
+    GAME_RECORD* game = Start_Live_Game();
+    Set_User_Preference(OFFENSIVE_PLAY_PAGE, 5);
+    Repaint_View();
+    constexpr int32_t SECOND_SCORE_UP = 40140 + 3;
+    Do_Main_Window_Command(Main_Window, SECOND_SCORE_UP);
+    EXPECT_EQ(game->Score[1], 1);
+    EXPECT_NE(game->Current_Play.Defensive_Play, NO_PLAY_CALL) << "the computer's defence has called";
+    EXPECT_EQ(game->Current_Play.Offensive_Play, NO_PLAY_CALL) << "the user's offence stays open";
+    // The wind arrow of the weather row is shaken on every paint.
+    EXPECT_TRUE(Is_View_As_Freshly_Painted("adjusted-game", {242, 96, 352, 126}));
+}
+
 // The Playbook notice comes once a run and a cancelled notice calls nothing;
 // once both calls are in, the button leaves the snap (and the league's
 // random sequence) alone.
