@@ -60,6 +60,7 @@ void Start_User_Draft() {
                                      POSITION_DT, POSITION_LB, POSITION_CB, POSITION_S};
     for (int32_t n = 0; n < 60; ++n)
         Fabricate_Position_Player(POOL, n, POSITIONS[n % 12], 0);
+    Supply_Team_Records_File();
     Clear_Shown_Messages();
 }
 

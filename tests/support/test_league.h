@@ -18,3 +18,9 @@ void Build_Test_League();
 int32_t Test_League_Slot(int32_t position, int32_t n);
 // Player id the builder gives (team, slot).
 int32_t Test_League_Player_ID(int32_t team, int32_t slot);
+
+// The team records file every installation holds, which the start of a
+// season of 2022 or before reads: the test league's teams have no real
+// season on record, so it holds its header alone. Written under the current
+// folder.
+void Supply_Team_Records_File();
