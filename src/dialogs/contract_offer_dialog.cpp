@@ -192,7 +192,7 @@ void Paint_Contract_Offer(WINDOW_HANDLE dialog) {
     Draw_Text_On_Control(dialog, dc, CONTRACT_NAME_TEXT, name, BLACK, CENTRED);
     char text[CONTRACT_TEXT_SIZE];
     const int32_t user = Get_User_Preference(USER_TEAM);
-    Get_Payroll_Status_Text(text, Get_Cap_Room_After_Signing(user, team, slot), 1);
+    Get_Payroll_Status_Text(text, Get_Contract_Offer_Cap_Room(team, slot), 1);
     Draw_Text_On_Control(dialog, dc, CONTRACT_CAP_TEXT, text, DARK_GREEN, CENTRED);
     if (Get_User_Preference(OWNER_MODE) != 0) {
         Get_Team_Cash_Text(text);

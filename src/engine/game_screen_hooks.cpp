@@ -11,6 +11,7 @@
 #include "app/drawing_services.h"
 #include "app/main_window_dc.h"
 #include "app/skins.h"
+#include "app/window_graphics.h"
 #include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/safe_strings.h"
@@ -38,8 +39,6 @@ int32_t Get_Play_Call_State() {
     return defense ? 4 : 2;
 }
 
-// The main window is repainted by the game screen on its next paint; the
-// headless build has nothing to repaint.
 void Auto_Select_Play_Calls() {
     GAME_RECORD* game = Current_Game;
     if (game == nullptr) return;
@@ -67,6 +66,9 @@ void Auto_Select_Play_Calls() {
     } else {
         play.Defensive_Play = static_cast<uint8_t>(defense_call);
     }
+    // The screen shows the calls, the shown groups and whatever was adjusted
+    // before them.
+    Redraw_Main_Window();
 }
 
 int32_t Get_Timeout_Team(const GAME_RECORD* pGame) {

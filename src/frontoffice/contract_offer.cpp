@@ -132,8 +132,12 @@ void Change_Contract_Offer_Bonus(int32_t team, int32_t slot, int32_t bigger) {
     Set_Player_Contract_Demand(team, slot, 0);
 }
 
+int32_t Get_Contract_Offer_Cap_Room(int32_t team, int32_t slot) {
+    return Get_Cap_Room_After_Signing(Get_User_Preference(USER_TEAM), team, slot);
+}
+
 int32_t Check_Contract_Acceptance(int32_t team, int32_t slot, int32_t* room) {
-    const int32_t after = Get_Cap_Room_After_Signing(Get_User_Preference(USER_TEAM), team, slot);
+    const int32_t after = Get_Contract_Offer_Cap_Room(team, slot);
     if (room != nullptr) *room = after;
     if (after >= 0) return CONTRACT_FITS_CAP;
     return Get_User_Preference(COMMISSIONER_MODE) > 0 ? CONTRACT_OVER_CAP_ASKED : CONTRACT_OVER_CAP;

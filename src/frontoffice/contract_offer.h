@@ -61,6 +61,10 @@ enum CONTRACT_ACCEPTANCE : int32_t {
     CONTRACT_OVER_CAP,       // refused: over the cap
     CONTRACT_OVER_CAP_ASKED, // over the cap in Commissioner Mode: the user may override
 };
+// The cap room (thousands) the paying team has once the talk's player is
+// signed on the terms now under discussion: the one figure the talk both
+// shows and applies on ACCEPT.
+int32_t Get_Contract_Offer_Cap_Room(int32_t team, int32_t slot);
 // `room` receives the cap room after signing (thousands).
 int32_t Check_Contract_Acceptance(int32_t team, int32_t slot, int32_t* room);
 // The paying team's cash lowered by exactly the bonus.

@@ -133,29 +133,20 @@ int32_t Build_Counter_Offer(const TEAM_STRENGTH_TABLE& user_table, const TEAM_ST
         weights.Weight[slot] =
             Clamp_To_Int32(static_cast<int64_t>(weights.Weight[slot]) +
                            10LL * Clamp_Int(-1000000000, 1000000000, Get_Player_Value(partner, slot)));
-    // The partner adds what it can give while it still takes the deal; a
-    // player that would tip it below even is put back and not drawn again.
-    // Adding its players only lowers its score, so an offer it refuses as
-    // asked cannot be mended this way.
-    int32_t added_any = 0;
+    // The partner adds players one at a time, each kept, until it takes the
+    // deal. A player usually lowers its score, but an overpaid one (a
+    // negative net value) raises it, so a counter offer may need several.
     for (;;) {
-        const TRADE_OFFER kept = *offer;
         int32_t added = 0;
         for (int32_t draw = 0; draw < COUNTER_OFFER_DRAWS && !added; ++draw)
             added = Add_Random_Player_To_Offer(offer, 0, &weights);
-        if (!added) break;
-        if (Score_Trade_Offer(offer, partner_table) >= 1000) {
-            added_any = 1;
-            continue;
+        if (!added) {
+            // A counter offer that comes to nothing leaves the offer as the user made it.
+            *offer = asked;
+            return 0;
         }
-        for (int32_t i = 0; i < TRADE_ITEMS_PER_SIDE; ++i)
-            if (offer->Items[1][i] != kept.Items[1][i] && offer->Items[1][i] < PLAYERS_PER_TEAM)
-                weights.Weight[offer->Items[1][i]] = 0;
-        *offer = kept;
+        if (Score_Trade_Offer(offer, partner_table) >= 1000) return 1;
     }
-    // A counter offer that comes to nothing leaves the offer as the user made it.
-    if (!added_any) *offer = asked;
-    return added_any;
 }
 
 void Format_Trade_Roster_Row(int32_t team, int32_t slot, char* buffer) {

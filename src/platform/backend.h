@@ -69,9 +69,9 @@ struct PLATFORM_BACKEND {
     // The desktop's text clipboard, in the program's Windows-1252 text.
     void (*Put_Clipboard_Text)(const char* text);
     bool (*Get_Clipboard_Text)(std::string* text);
-    // Notes the caption and text of every box shown, for the runs that read
-    // them back (tests and tools); nullptr keeps no record.
-    void (*Note_Message_Box)(const char* caption, const char* text);
+    // Notes the caption, text and flags of every box shown, for the runs that
+    // read them back (tests and tools); nullptr keeps no record.
+    void (*Note_Message_Box)(const char* caption, const char* text, unsigned flags);
 };
 
 const PLATFORM_BACKEND& Get_Platform_Backend();

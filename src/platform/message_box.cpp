@@ -11,10 +11,10 @@ const PROGRAM_MESSAGE_BOX* program_box = nullptr;
 // Program boxes open now: a box asked for while one is open is drawn over it.
 int open_program_boxes = 0;
 
-void Record_Shown(const char* caption, const char* text) {
+void Record_Shown(const char* caption, const char* text, unsigned flags) {
     const PLATFORM_BACKEND& backend = Get_Platform_Backend();
     if (backend.Note_Message_Box != nullptr)
-        backend.Note_Message_Box(caption != nullptr ? caption : "", text != nullptr ? text : "");
+        backend.Note_Message_Box(caption != nullptr ? caption : "", text != nullptr ? text : "", flags);
 }
 
 bool Is_Label_Given(const char* label) {
@@ -118,7 +118,7 @@ int Show_Quick_Message(const char* format, ...) {
 }
 
 int Show_Message_Box(const char* text, const char* caption, unsigned flags) {
-    Record_Shown(caption, text);
+    Record_Shown(caption, text, flags);
     if (text == nullptr) text = "";
     if (caption == nullptr) caption = "";
     const unsigned buttons = flags & BOX_BUTTON_MASK;
@@ -133,7 +133,7 @@ int User_Message_Dialog(const char* caption, const char* text, const char* first
                         const char* third) {
     if (!Is_Label_Given(first))
         Report_Platform_Error("Missing string [stOK] in call to User_Message_Dialog()");
-    Record_Shown(caption, text);
+    Record_Shown(caption, text, 0);
     if (text == nullptr) text = "";
     if (caption == nullptr) caption = "";
     int answer = ID_BOX_CANCEL;

@@ -24,7 +24,9 @@ constexpr unsigned BOX_OK_CANCEL = 0x1;
 constexpr unsigned BOX_YES_NO_CANCEL = 0x3;
 constexpr unsigned BOX_YES_NO = 0x4;
 constexpr unsigned BOX_BUTTON_MASK = 0xF;
+constexpr unsigned BOX_QUESTION = 0x20;
 constexpr unsigned BOX_INFORMATION = 0x40;
+constexpr unsigned BOX_ICON_MASK = 0xF0;
 constexpr unsigned BOX_SECOND_DEFAULT = 0x100;
 constexpr unsigned BOX_TASK_MODAL = 0x2000;
 
@@ -59,6 +61,9 @@ bool Is_Message_Box_Busy();
 struct SHOWN_MESSAGE {
     std::string Caption;
     std::string Text;
+    // The flags the box was asked with (button set, icon, modality); 0 for a
+    // box of labelled buttons.
+    unsigned Flags = 0;
 };
 
 // The boxes shown, oldest first: kept by the null backend only (a run with a

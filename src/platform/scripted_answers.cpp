@@ -96,8 +96,8 @@ const std::vector<SHOWN_MESSAGE>& Get_Shown_Messages() {
     return shown_messages;
 }
 
-void Record_Shown_Message(const char* caption, const char* text) {
-    shown_messages.push_back({caption != nullptr ? caption : "", text != nullptr ? text : ""});
+void Record_Shown_Message(const char* caption, const char* text, unsigned flags) {
+    shown_messages.push_back({caption != nullptr ? caption : "", text != nullptr ? text : "", flags});
 }
 
 void Clear_Shown_Messages() {

@@ -79,7 +79,7 @@ void Script_Print_Result(int result);
 // Records the request; returns the scripted result.
 int Record_Print_Request(const char* path, const char* text);
 void Record_Played_Sound(const char* path);
-void Record_Shown_Message(const char* caption, const char* text);
+void Record_Shown_Message(const char* caption, const char* text, unsigned flags);
 void Record_Cursor_Request(int32_t shape);
 // Records the request; returns the scripted result (SHELL_OPEN_DONE when
 // none is scripted).

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <iterator>
 #include <map>
 #include <string>
@@ -153,4 +154,41 @@ bool Check_Career_Totals(const char* source) {
         },
         0, HALL_OF_FAME_TEAM);
     return sound;
+}
+
+bool Is_Later_Franchise_Report(const std::string& text, int32_t built_year) {
+    const std::string prefix = "Unrecognized team abbreviation: ";
+    const size_t open = text.rfind(" (");
+    if (text.rfind(prefix, 0) != 0 || open == std::string::npos || open <= prefix.size() ||
+        text.back() != ')')
+        return false;
+    const std::string abbreviation = text.substr(prefix.size(), open - prefix.size());
+    const std::string digits = text.substr(open + 2, text.size() - open - 3);
+    if (digits.empty() || digits.size() > 4 || digits.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    const int32_t year = std::atoi(digits.c_str());
+    if (year <= built_year) return false;
+    char name[64];
+    std::snprintf(name, sizeof name, "Input/Stats/%d_teams.csv", year);
+    std::ifstream in(name);
+    std::string line;
+    std::getline(in, line); // the header
+    while (std::getline(in, line))
+        if (line.substr(0, line.find(',')) == abbreviation) return true;
+    return false;
+}
+
+std::vector<std::string> Read_Build_Failures_Logged(int32_t built_year) {
+    std::vector<std::string> failures;
+    std::ifstream in("debug.txt");
+    std::string line;
+    while (std::getline(in, line)) {
+        // "<time> ERROR: <text>"; the further lines of a text that runs over
+        // several follow its first without a stamp.
+        const size_t mark = line.find(' ');
+        if (mark == std::string::npos || line.compare(mark, 8, " ERROR: ") != 0) continue;
+        const std::string text = line.substr(mark + 8);
+        if (!Is_Later_Franchise_Report(text, built_year)) failures.push_back(text);
+    }
+    return failures;
 }

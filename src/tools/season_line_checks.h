@@ -9,6 +9,8 @@
 // he threw in his line's passing columns, counted here). A broken check is reported naming the
 // player, the year and the file, and fails the build.
 #include <cstdint>
+#include <string>
+#include <vector>
 
 struct STATS_LINE;
 
@@ -35,3 +37,15 @@ void Note_Team_Season_Line(const STATS_LINE& line, int32_t year);
 // sums. False, with a report naming the team, the year, the statistic and
 // `source`, at the first that does not add up.
 bool Check_Team_Season_Sums(const char* source);
+
+// Whether an error the build logged (its text, without the time stamp) is
+// the seasons reader's report of a line of a later season whose team the
+// built season has not founded yet, such as "Unrecognized team abbreviation:
+// ATL (1966)" in the build of 1963 with ATL a team of that season's teams
+// file ("Input/Stats/1966_teams.csv"). Such a line is dropped, as it must
+// be, and is no failure of the build; any other unknown team is.
+bool Is_Later_Franchise_Report(const std::string& text, int32_t built_year);
+// The errors of the diagnostics log ("debug.txt" in the current folder)
+// that are failures of the build of `built_year`: all but the reports above.
+// Their texts, without the time stamp, in the order logged.
+std::vector<std::string> Read_Build_Failures_Logged(int32_t built_year);

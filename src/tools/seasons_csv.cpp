@@ -255,13 +255,10 @@ bool Find_Line_Player(const STATS_LINE& line, int32_t id, int32_t* team, int32_t
     return true;
 }
 
-// A line whose team the base year does not know yet.
-constexpr int32_t LATER_TEAM = -2;
-
-// The line's team; NO_TEAM when it is to be dropped (an unknown text is
-// reported unless it is an earlier year's multi-team total). Another
-// league's club gives SKIPPED_TEAM_CODE, a team of a later season that the
-// base year has not founded yet LATER_TEAM.
+// The line's team; NO_TEAM when it is to be dropped. An unknown text is
+// reported (a team of a later season that the base year has not founded yet
+// as well), unless it is an earlier year's multi-team total. Another
+// league's club gives SKIPPED_TEAM_CODE.
 int32_t Find_Line_Team(const STATS_LINE& line, int32_t year) {
     char text[STATS_LINE_LIMIT];
     safe_strncpy(text, line.Field(COLUMN_TEAM), sizeof text);
@@ -276,7 +273,6 @@ int32_t Find_Line_Team(const STATS_LINE& line, int32_t year) {
     const bool totals =
         strcasecmp(text, "2TM") == 0 || strcasecmp(text, "3TM") == 0 || strcasecmp(text, "4TM") == 0;
     if (year < Get_Universe_Stat(BASE_YEAR) && strlen(text) < 5 && totals) return NO_TEAM;
-    if (year > Get_Universe_Stat(BASE_YEAR)) return LATER_TEAM;
     Report_System_Error("Unrecognized team abbreviation: %s (%d)", text, year);
     return NO_TEAM;
 }
@@ -320,11 +316,10 @@ void Read_Season_Line_Form(const STATS_LINE& line) {
     if (!Find_Line_Player(line, id, &team, &slot)) return;
     if (!Read.Replay) Update_Position(line, team, slot, year);
     const int32_t line_team = Find_Line_Team(line, year);
-    if (line_team == NO_TEAM || (line_team == LATER_TEAM && Read.Replay)) return;
-    // A season with another league's club, or with a franchise the league
-    // founds later, has no season line of this league: its figures are
-    // credited all the same (a later season's line would be deleted anyway).
-    const bool without_line = line_team == SKIPPED_TEAM_CODE || line_team == LATER_TEAM;
+    if (line_team == NO_TEAM) return;
+    // A season with another league's club has no season line of this
+    // league: its figures are credited all the same.
+    const bool without_line = line_team == SKIPPED_TEAM_CODE;
     if (!Read.Replay && !Check_Season_File_Line(line, team, slot, year, line_team)) return;
     int32_t uniform = 0;
     if (!Figure(line, COLUMN_UNIFORM, &uniform)) return;

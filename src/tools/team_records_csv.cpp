@@ -15,6 +15,7 @@
 #include "database/text_files.h"
 #include "database/text_format.h"
 #include "personnel/team_lookup.h"
+#include "platform/message_box.h"
 #include "tools/stats_input.h"
 
 namespace {
@@ -34,8 +35,6 @@ enum TEAM_RECORD_COLUMN : int32_t {
 constexpr int32_t DIVISION_WINNER_CODE = 5;
 constexpr int32_t PLAYOFF_TEAM_CODE = 4;
 constexpr int32_t NEUTRAL_FINISH = 3;
-
-bool Missing_File_Logged = false;
 
 // First place is 5; second to fifth place 3, 2, 1, 0; a lower place of the
 // larger divisions of old (sixth to ninth) is 0 too, as is no finish given.
@@ -107,9 +106,10 @@ void Read_Team_Record_Line(const STATS_LINE& line) {
 void Load_Team_Records_CSV() {
     STATS_FILE file;
     if (!Open_Stats_File(&file, TEAM_RECORDS_FILE)) {
-        if (!Missing_File_Logged)
-            Log_Debug_Line("No %s: the season starts without the real team records", TEAM_RECORDS_FILE);
-        Missing_File_Logged = true;
+        // The file is part of the installation: the season starts without
+        // the real records, and the user is told how to get them back.
+        Show_Formatted_Message("Read Error", "Unable to open %s. Please re-install Football Korva.",
+                               TEAM_RECORDS_FILE);
         return;
     }
     Read_Stats_Header(&file);

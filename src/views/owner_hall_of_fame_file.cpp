@@ -54,7 +54,7 @@ void Fill_New_Owner_Hall_Of_Fame_Image(uint8_t* image) {
 }
 
 int32_t Rebuild_Owner_Hall_Of_Fame_File() {
-    Log_Debug_Line("Rebuilding permanent file.");
+    Report_System_Error("Rebuilding permanent file.");
     std::unique_ptr<uint8_t[]> image = New_Image();
     if (!image) return 0;
     Fill_New_Owner_Hall_Of_Fame_Image(image.get());
@@ -167,7 +167,7 @@ int32_t Retire_Owner() {
     const bool readable = Read_Owner_Hall_Of_Fame_File(image.get()) != 0;
     const int32_t tenth =
         Get_Fame_Entry_Int(image.get(), Get_Fame_Difficulty_Level(), FAME_ENTRIES - 1, FAME_RATING);
-    const unsigned flags = BOX_YES_NO | BOX_INFORMATION | BOX_TASK_MODAL;
+    const unsigned flags = BOX_YES_NO | BOX_QUESTION | BOX_TASK_MODAL;
     if (!readable || rating <= tenth) {
         char text[256];
         std::snprintf(

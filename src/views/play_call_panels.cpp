@@ -34,6 +34,8 @@ constexpr int32_t DIAGRAM_FONT = 2;
 constexpr int32_t STRIP_FONT = 1;
 constexpr int32_t KEY_FONT = 0;
 constexpr int32_t TAB_FONT = 2;
+// The route text and the grades under the called plays' diagrams.
+constexpr int32_t CALLED_TEXT_FONT = 2;
 constexpr RECT_AREA DESCRIPTION_STRIP = {11, 487, 758, 500};
 // The player panels with the live lines the light skins move down (they end
 // above the tab row).
@@ -177,7 +179,7 @@ void Draw_Called_Plays_Panel(DEVICE_CONTEXT* dc) {
     Draw_Design_Text(
         dc, text,
         {offense_rect.Left + 2, offense_rect.Bottom + 2, offense_rect.Right, offense_rect.Bottom + 13},
-        ONE_LINE, colour, STRIP_FONT);
+        ONE_LINE, colour, CALLED_TEXT_FONT);
     const int32_t type = offense_call < OFFENSIVE_PLAYS ? Get_Offensive_Play_Type(offense, offense_call) : -1;
     if (type == PLAY_TYPE_PUNT || type == PLAY_TYPE_FIELD_GOAL) return;
     Draw_Play_Diagram(dc, defense_rect, defense, defense_call, DIAGRAM_FONT, DIAGRAM_DEFENSE, false, true);
@@ -187,7 +189,7 @@ void Draw_Called_Plays_Panel(DEVICE_CONTEXT* dc) {
         Draw_Design_Text(dc, text,
                          {defense_rect.Left + 2 + k * quarter, defense_rect.Bottom + 2, defense_rect.Right,
                           defense_rect.Bottom + 13},
-                         ONE_LINE, colour, STRIP_FONT);
+                         ONE_LINE, colour, CALLED_TEXT_FONT);
     }
 }
 
@@ -213,7 +215,7 @@ void Draw_Play_Group_Tabs(DEVICE_CONTEXT* dc) {
             colour =
                 light ? Fix_View_Colour(Make_Colour(255, 255, 255)) : Pick_View_Colours(VIEW_LIGHT_COLOURS);
         Draw_Design_Text(dc, name, tab, TEXT_CENTRE | ONE_LINE, colour, TAB_FONT);
-        if (!human || side == CALL_SIDE_KICKOFF) continue;
+        if (!human) continue;
         char key[4];
         safe_sprintf(key, sizeof key, "%c", 'A' + k);
         Draw_Grey_Label_Box(dc, {tab.Right - 4, tab.Bottom - 8, tab.Right + 3, tab.Bottom}, key);

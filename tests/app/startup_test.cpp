@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <cstdint>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <string>
@@ -102,6 +102,13 @@ void Save_Empty_League_Game() {
 
 class StartUp : public FrameTest {
   protected:
+    // A returning user's start: the permanent file is there from the first.
+    void SetUp() override {
+        FrameTest::SetUp();
+        std::vector<uint8_t> image(OWNER_HALL_OF_FAME_SIZE);
+        Fill_New_Owner_Hall_Of_Fame_Image(image.data());
+        ASSERT_EQ(Write_Owner_Hall_Of_Fame_File(image.data()), 1);
+    }
     void TearDown() override {
         std::filesystem::remove_all("Databases");
         std::filesystem::remove("Test League.kor");
@@ -177,6 +184,25 @@ TEST_F(StartUp, CancellingTheWelcomeDialogEndsTheProgramBeforeTheLoop) {
     EXPECT_EQ(Count_Debug_Lines("Do_Splash_Screen() return TRUE"), 0);
     EXPECT_EQ(Count_Debug_Lines("Exited: Do_Splash_Screen()"), 1);
     EXPECT_FALSE(Is_Window(Status_Bar_Window)) << "no game was started";
+}
+
+// The first start makes the permanent file and reports it, once; the next
+// start finds it and reports nothing.
+TEST_F(StartUp, TheFirstStartBuildsThePermanentFileAndReportsItOnce) {
+    std::filesystem::remove("KorFame.dat");
+    Clear_Debug_Log();
+    Script_Dialog_Answer(WELCOME_DIALOG, ID_CANCEL);
+    EXPECT_EQ(Run_Program(), 0);
+    EXPECT_EQ(Count_Debug_Lines("ERROR: Rebuilding permanent file."), 1) << Read_Debug_Log_Text();
+    EXPECT_EQ(Count_Error_Lines(), 1) << Read_Debug_Log_Text();
+    std::error_code error;
+    EXPECT_EQ(std::filesystem::file_size("KorFame.dat", error),
+              static_cast<uintmax_t>(OWNER_HALL_OF_FAME_SIZE));
+
+    Clear_Debug_Log();
+    Script_Dialog_Answer(WELCOME_DIALOG, ID_CANCEL);
+    EXPECT_EQ(Run_Program(), 0);
+    EXPECT_EQ(Count_Error_Lines(), 0) << Read_Debug_Log_Text();
 }
 
 TEST_F(StartUp, CancelledNewGameReturnsToTheWelcomeDialog) {

@@ -62,6 +62,7 @@ void Prepare_User_Draft() {
                                      POSITION_DT, POSITION_LB, POSITION_CB, POSITION_S};
     for (int32_t n = 0; n < 60; ++n)
         Fabricate_Position_Player(POOL, n, POSITIONS[n % 12], 0);
+    Supply_Team_Records_File();
     Clear_Shown_Messages();
 }
 

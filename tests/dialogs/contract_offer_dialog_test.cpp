@@ -366,3 +366,81 @@ TEST_F(ContractOfferDialog, ARenewalTalkEndsWithItsPlayerReleasedInsideItAndLeav
     EXPECT_EQ(Vital(USER, slot, VITAL_CONTRACT_YEARS), terms[2]);
     EXPECT_EQ(Vital(USER, slot, VITAL_BONUS_YEARS), terms[3]);
 }
+
+namespace {
+// The room the talk's cap text shows now, as the display shows it (the
+// window is repainted only where it was invalidated), in dollars.
+int64_t Read_Shown_Cap_Room(WINDOW_HANDLE dialog) {
+    Update_Window(dialog);
+    int64_t shown = INT64_MIN;
+    for (int32_t i = 0; i < Get_Drawn_Text_Count(); ++i) {
+        const std::string text = Get_Drawn_Text(i)->Text;
+        const bool under = text.rfind("Room Under Salary Cap", 0) == 0;
+        if (!under && text.rfind("Exceeding Salary Cap", 0) != 0) continue;
+        int64_t room = 0;
+        for (const char c : text.substr(text.find('$') + 1)) {
+            if (c == '\n') break;
+            if (c >= '0' && c <= '9') room = 10 * room + (c - '0');
+        }
+        shown = under ? room : -room;
+    }
+    Clear_Drawn_Texts();
+    return shown;
+}
+
+int64_t League_Room_Dollars() {
+    return Get_Universe_Stat(SALARY_CAP) / 1000 * 1000LL -
+           1000LL * Get_Team_Financial_Stat(USER, FINANCE_PAYROLL);
+}
+} // namespace
+
+// Two renewals in a row, the first with a release made from the report opened
+// inside it: each talk shows the room its ACCEPT applies, and the second
+// starts from the room the first left.
+TEST_F(ContractOfferDialog, EachRenewalTalkShowsTheRoomItsAcceptApplies) {
+    Set_User_Preference(OWNER_MODE, 0);
+    Decide_Champion();
+    const int32_t first = Test_League_Slot(POSITION_WR, 1), second = first + 4;
+    ASSERT_TRUE(Is_Player_Slot_Used(USER, second));
+    for (const int32_t slot : {first, second})
+        Set_Player_Vital_Stat(USER, slot, VITAL_CONTRACT_YEARS, 1);
+    const int32_t second_id = Get_Player_ID(USER, second);
+    Universe.Header.Universe_Stats[SALARY_CAP] =
+        1000 * (Get_Team_Financial_Stat(USER, FINANCE_PAYROLL) + 900);
+    int64_t left = 0;
+    Script_Dialog_Step([](WINDOW_HANDLE offer) {
+        EXPECT_EQ(Read_Shown_Cap_Room(offer), League_Room_Dollars());
+        Click_Dialog_Button(offer, CONTRACT_SCOUTING_BUTTON);
+    });
+    Script_Message_Answer("Release Player?", ID_BOX_YES);
+    Script_Dialog_Step([](WINDOW_HANDLE report) {
+        ASSERT_EQ(Get_Dialog_Template_Id(report), SCOUTING_REPORT_DIALOG);
+        Click_Dialog_Button(report, REPORT_PREVIOUS_BUTTON);
+        Click_Dialog_Button(report, REPORT_RELEASE_BUTTON);
+    });
+    Script_Dialog_Step([&](WINDOW_HANDLE offer) {
+        ASSERT_EQ(Get_Dialog_Template_Id(offer), CONTRACT_OFFER_DIALOG);
+        EXPECT_EQ(Read_Shown_Cap_Room(offer), League_Room_Dollars()) << "the release is in the room shown";
+        Click_Dialog_Button(offer, ACCEPT_BUTTON);
+        left = League_Room_Dollars();
+    });
+    EXPECT_EQ(Check_Renew_Contract(USER, first, 1), 1);
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u) << "only the release question";
+
+    int32_t team = USER, slot = second;
+    ASSERT_TRUE(Find_Player_Again(second_id, &team, &slot));
+    const int32_t old_charge = Vital(USER, slot, VITAL_CAP_CHARGE);
+    int64_t shown = 0;
+    Script_Dialog_Step([&](WINDOW_HANDLE offer) {
+        shown = Read_Shown_Cap_Room(offer);
+        const int32_t raise = Vital(USER, slot, VITAL_CAP_CHARGE) - old_charge;
+        EXPECT_EQ(shown, left - 1000LL * raise) << "the second talk starts from the room the first left";
+        // The cap is moved to leave $1,000 less than the room shown.
+        Universe.Header.Universe_Stats[SALARY_CAP] -= static_cast<int32_t>(shown + 1000);
+        Click_Dialog_Button(offer, ACCEPT_BUTTON);
+        ASSERT_EQ(Get_Shown_Messages().size(), 2u);
+        EXPECT_EQ(Get_Shown_Messages().back().Text, "That contract would violate the salary cap by $1,000");
+        Click_Dialog_Button(offer, DECLINE_BUTTON);
+    });
+    EXPECT_EQ(Check_Renew_Contract(USER, slot, 1), 0);
+}

@@ -25,6 +25,7 @@
 #include "frontoffice/trade_legality.h"
 #include "frontoffice/trade_scoring.h"
 #include "frontoffice/trade_screens.h"
+#include "frontoffice/trade_values.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/list_box.h"
@@ -535,4 +536,79 @@ TEST_F(TradesDialog, ACounterOfferEitherLeavesTheOfferOrMakesOneThePartnerAccept
         Click_Dialog_Button(dialog, ID_OK);
     });
     Do_Dialog(Main_Window, TRADES_DIALOG, 0);
+}
+
+namespace {
+// Every partner player but `kept` is made overpaid: the smallest salary over
+// five years that leaves him a net trade value of -`loss` or less, so that
+// giving him away raises the partner's score.
+void Overpay_Partner_Players(int32_t kept, int32_t loss) {
+    for (int32_t slot = 0; slot < Get_First_Empty_Player_Slot(PARTNER); ++slot) {
+        if (slot == kept) continue;
+        Set_Player_Vital_Stat(PARTNER, slot, VITAL_CONTRACT_YEARS, 5);
+        int32_t low = 0, high = 400000;
+        while (low < high) {
+            const int32_t middle = low + (high - low) / 2;
+            Set_Player_Vital_Stat(PARTNER, slot, VITAL_SALARY, middle);
+            if (Get_Player_Net_Trade_Value(PARTNER, slot, 0) <= -loss)
+                high = middle;
+            else
+                low = middle + 1;
+        }
+        Set_Player_Vital_Stat(PARTNER, slot, VITAL_SALARY, low);
+    }
+}
+
+// The best score the offer reaches with one more partner player.
+int32_t Best_Score_With_One_More(const TRADE_OFFER& offer, const TEAM_STRENGTH_TABLE& table) {
+    int32_t best = INT32_MIN;
+    for (int32_t slot = 0; slot < Get_First_Empty_Player_Slot(PARTNER); ++slot) {
+        TRADE_OFFER more = offer;
+        if (!Can_Add_Trade_Item(&more, 1, slot)) continue;
+        Add_Trade_Item(&more, 1, slot);
+        if (Check_Trade_Legality(&more, nullptr)) best = std::max(best, Score_Trade_Offer(&more, table));
+    }
+    return best;
+}
+} // namespace
+
+// Overpaid players of a computer team are worth less than nothing to it: a
+// counter offer keeps adding them until the partner takes the deal, and stops
+// there; one that cannot get there leaves the offer and the league as they were.
+TEST_F(TradesDialog, ACounterOfferAddsOverpaidPlayersUntilThePartnerTakesTheDeal) {
+    Universe.Header.Universe_Stats[SALARY_CAP] = 0;
+    constexpr int32_t asked_for = 1;
+    for (const int32_t loss : {300, 100}) {
+        Overpay_Partner_Players(asked_for, loss);
+        Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+            TEAM_STRENGTH_TABLE table;
+            Build_Team_Strength_Table(PARTNER, &table);
+            Add_Item(dialog, 0, loss == 300 ? 30 : 45);
+            Add_Item(dialog, 1, asked_for);
+            const TRADE_OFFER asked = Current_Trade_Offer;
+            ASSERT_LT(Best_Score_With_One_More(asked, table), 1000) << "no one player is enough";
+            const TRADE_STATE league = Take_Trade_State();
+            Clear_Shown_Messages();
+            Click_Dialog_Button(dialog, TRADE_COUNTER);
+            Expect_Lists_Show_Offer(dialog);
+            EXPECT_EQ(Take_Trade_State(), league);
+            if (loss == 100) {
+                EXPECT_EQ(Last_Text(), "I can't make a suitable trade out of that.");
+                Expect_Same_Offer(Current_Trade_Offer, asked, "a failed counter offer");
+            } else {
+                EXPECT_TRUE(Get_Shown_Messages().empty()) << Last_Text();
+                const int32_t count = Get_Trade_Item_Count(&Current_Trade_Offer, 1);
+                EXPECT_GE(count, 3) << "two overpaid players or more";
+                EXPECT_EQ(Current_Trade_Offer.Items[1][0], asked_for);
+                for (int32_t n = 0; n < TRADE_ITEMS_PER_SIDE; ++n)
+                    EXPECT_EQ(Current_Trade_Offer.Items[0][n], asked.Items[0][n]);
+                EXPECT_GE(Score_Trade_Offer(&Current_Trade_Offer, table), 1000);
+                TRADE_OFFER one_less = Current_Trade_Offer;
+                one_less.Items[1][count - 1] = EMPTY_TRADE_ITEM;
+                EXPECT_LT(Score_Trade_Offer(&one_less, table), 1000) << "it stops once the deal is taken";
+            }
+            Click_Dialog_Button(dialog, ID_CANCEL);
+        });
+        Do_Dialog(Main_Window, TRADES_DIALOG, 0);
+    }
 }

@@ -207,7 +207,7 @@ TEST(TradeScreens, DebtRuleAndCounterOffers) {
     EXPECT_EQ(Build_Counter_Offer(Build_Needs(0), Build_Needs(1)), 0);
     EXPECT_EQ(Current_Trade_Offer.Items[1][0], EMPTY_TRADE_ITEM);
     EXPECT_EQ(Current_Trade_Offer.Items[0][0], EMPTY_TRADE_ITEM);
-    // A starter offered: the partner adds players while it still takes the deal.
+    // A starter offered: the partner adds players until it takes the deal.
     Current_Trade_Offer = Make_Trade_Offer(0, 1, {0});
     ASSERT_EQ(Build_Counter_Offer(Build_Needs(0), Build_Needs(1)), 1);
     EXPECT_NE(Current_Trade_Offer.Items[1][0], EMPTY_TRADE_ITEM);

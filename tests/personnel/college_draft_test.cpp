@@ -36,6 +36,7 @@
 #include "support/frame_fixture.h"
 #include "support/test_league.h"
 #include "tools/draft_class_database.h"
+#include "tools/team_records_csv.h"
 
 namespace {
 constexpr int32_t TEAMS = TEST_LEAGUE_TEAMS;
@@ -58,6 +59,7 @@ void Finish_Test_Season() {
     Set_User_Preference(CURRENT_WEEK, 100);
     Set_User_Preference(DRAFT_ROUND, NO_COLLEGE_DRAFT_ROUND);
     Reset_Draft_Pick_Ownership();
+    Supply_Team_Records_File();
     Clear_Shown_Messages();
 }
 
@@ -293,6 +295,21 @@ TEST(CollegeDraft, SmallPoolEndsTheDraftOnceWhenItEmpties) {
     EXPECT_FALSE(Is_College_Draft_Running());
     EXPECT_TRUE(Get_Shown_Messages().empty());
     EXPECT_EQ(Get_Draft_Pick_Owner(0, 3, 7), 8);
+}
+
+// The new season the draft's end sets up reads the installation's team
+// records: without that file the user is told to install the game again.
+TEST(CollegeDraft, TheNewSeasonWithoutTheTeamRecordsFileSaysSo) {
+    Finish_Test_Season();
+    Fill_Pool(5);
+    std::filesystem::remove(TEAM_RECORDS_FILE);
+    Finish_Off_Season();
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 0) << "the 2021 season is set up all the same";
+    ASSERT_EQ(Get_Shown_Messages().size(), 2u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "College Draft");
+    EXPECT_EQ(Get_Shown_Messages()[1].Caption, "Read Error");
+    EXPECT_EQ(Get_Shown_Messages()[1].Text,
+              std::string("Unable to open ") + TEAM_RECORDS_FILE + ". Please re-install Football Korva.");
 }
 
 TEST(CollegeDraft, ThePickThatEmptiesThePoolEndsTheDraftItself) {

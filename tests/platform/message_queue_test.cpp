@@ -198,6 +198,8 @@ TEST_F(MessageQueue, ScriptedBoxAnswersByCaptionWithCancelOrNoByDefault) {
     ASSERT_EQ(shown.size(), 12u);
     EXPECT_EQ(shown[3].Caption, "Load Game");
     EXPECT_EQ(shown[3].Text, "Cannot open a.kor");
+    EXPECT_EQ(shown[3].Flags, BOX_OK | BOX_INFORMATION | BOX_TASK_MODAL) << "the kind of box asked";
+    EXPECT_EQ(shown[0].Flags, BOX_YES_NO);
     EXPECT_EQ(shown[11].Text, "Which team calls the timeout?");
 }
 

@@ -88,15 +88,15 @@ TEST(TeamRecords, SeasonLinesSetScoreShareAndPoints) {
     std::filesystem::remove_all("input");
 }
 
-TEST(TeamRecords, MissingFileIsLoggedOnceAndNeverAsked) {
+TEST(TeamRecords, AMissingFileShowsItsReadErrorAndChangesNoTeam) {
     Build_Test_League();
     std::filesystem::remove(TEAM_RECORDS_FILE);
     const int32_t score = Get_Team_Stat(0, TEAM_STAT_TEAM_SCORE);
     Clear_Shown_Messages();
-    Clear_Debug_Log();
     Load_Team_Records_CSV();
-    Load_Team_Records_CSV();
-    EXPECT_TRUE(Get_Shown_Messages().empty()) << "no box in front of the user, season after season";
-    EXPECT_LE(Count_Debug_Lines("team_records.csv"), 1);
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Read Error");
+    EXPECT_EQ(Get_Shown_Messages()[0].Text,
+              std::string("Unable to open ") + TEAM_RECORDS_FILE + ". Please re-install Football Korva.");
     EXPECT_EQ(Get_Team_Stat(0, TEAM_STAT_TEAM_SCORE), score);
 }

@@ -27,6 +27,7 @@
 #include "database/universe.h"
 #include "engine/playbook_records.h"
 #include "season/league_rates.h"
+#include "tools/team_records_csv.h"
 
 namespace {
 
@@ -464,4 +465,12 @@ void Build_Test_League() {
     Reset_League_Derived_State();
     Count_Active_Teams();
     Build_All_Player_Hashes();
+}
+
+void Supply_Team_Records_File() {
+    const std::filesystem::path file(TEAM_RECORDS_FILE);
+    std::error_code failure;
+    std::filesystem::create_directories(file.parent_path(), failure);
+    std::ofstream(file, std::ios::binary)
+        << "Year,Lg,Tm,W,L,T,Div_Finish,Playoffs,PF,PA,PD,MoV,SoS,SRS,OSRS,DSRS\n";
 }

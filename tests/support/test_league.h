@@ -20,3 +20,9 @@ int32_t Test_League_Slot(int32_t position, int32_t n);
 int32_t Test_League_Player_ID(int32_t team, int32_t slot);
 // Team of the player holding `id`, wherever he stands now; -1 when nobody does.
 int32_t Team_Of_Player(int32_t id);
+
+// The team records file every installation holds, which the start of a
+// season of 2022 or before reads: the test league's teams have no real
+// season on record, so it holds its header alone. Written under the current
+// folder.
+void Supply_Team_Records_File();

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "app/diagnostics.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
@@ -153,6 +154,45 @@ TEST(SeasonBuildSteps, TheSeasonsFileCreditsTheYearsOfItsWindow) {
     EXPECT_EQ(read(season(year - 3, "POST")), 0);
     EXPECT_EQ(read(season(year - 25, "")), 0) << "25 years before is outside the window";
     EXPECT_EQ(read(season(year - 24, "")), 3000);
+    fs::remove("Input/Stats/Seasons.csv");
+    std::error_code left; // kept when another test put files there
+    fs::remove("Input/Stats", left);
+}
+
+// A season line of a later year whose team the built season does not hold
+// (a franchise founded after it) is told and dropped: the player's
+// prediction takes nothing from it, while a later year of one of the
+// league's teams still counts.
+TEST(SeasonBuildSteps, ALaterSeasonOfATeamTheLeagueDoesNotHoldIsToldAndDropped) {
+    Build_Test_League();
+    Reset_Diagnostics();
+    const int32_t later = Get_Current_Year() + 2;
+    const int32_t slot = Test_League_Slot(POSITION_QB, 0);
+    const std::string id = std::to_string(Get_Player_ID(3, slot));
+    std::ostringstream header;
+    for (int32_t column = 1; column <= 97; ++column)
+        header << (column > 1 ? "," : "") << "c" << column;
+    const std::string receiver = std::to_string(Get_Player_ID(3, Test_League_Slot(POSITION_WR, 0)));
+    auto read = [&](const std::string& team) {
+        fs::create_directories("Input/Stats");
+        // The passer's season, and his receiver's catches of it.
+        std::ofstream("Input/Stats/Seasons.csv", std::ios::binary)
+            << header.str() << "\nK," << id << ",," << later << "," << team
+            << ",12,A B,QB,,16,16,400,250,3000,20,10\nK," << receiver << ",," << later << "," << team
+            << ",80,C D,WR,,16,16" << std::string(14, ',') << ",250,3000,20\n";
+        const int32_t before = Get_Player_Stat(3, slot, SEASON_PREDICTED, PASSING_YARDS_STAT);
+        Begin_Stats_Input_Checks();
+        EXPECT_EQ(Load_Seasons_CSV(0), 1);
+        EXPECT_FALSE(Have_Stats_Inputs_Failed());
+        End_Stats_Input_Checks();
+        return Get_Player_Stat(3, slot, SEASON_PREDICTED, PASSING_YARDS_STAT) - before;
+    };
+    EXPECT_EQ(read("ZZX"), 0) << "no franchise of the league";
+    const std::string told = "Unrecognized team abbreviation: ZZX (" + std::to_string(later) + ")";
+    EXPECT_NE(std::string(Last_Error_Text).find(told), std::string::npos) << Last_Error_Text;
+    Reset_Diagnostics();
+    EXPECT_EQ(read(Abbreviation(5)), 3000) << "a later season of a team the league holds";
+    EXPECT_STREQ(Last_Error_Text, "");
     fs::remove("Input/Stats/Seasons.csv");
     std::error_code left; // kept when another test put files there
     fs::remove("Input/Stats", left);

@@ -212,3 +212,25 @@ TEST_F(SeasonLineChecks, ATeamWhosePassesAreNotCaughtIsRefused) {
     EXPECT_NE(error.find(" does not add up: its passers have "), std::string::npos) << error;
     EXPECT_NE(error.find(" completions, its receivers "), std::string::npos) << error;
 }
+
+// The build of 2040 reads lines of the years after it: an unknown team of a
+// later year that its own season's teams file holds was founded after 2040
+// and its lines are rightly dropped; a text no season knows, a team of the
+// built year or before, or any other error is a failure.
+TEST(LaterFranchiseReports, OnlyATeamOfItsOwnLaterSeasonIsNoFailure) {
+    fs::create_directories("Input/Stats");
+    std::ofstream("Input/Stats/2043_teams.csv")
+        << "Abbreviation,Location,Nickname\nAAA,Here,Ones\nBBB,There,Twos\n";
+    EXPECT_TRUE(Is_Later_Franchise_Report("Unrecognized team abbreviation: BBB (2043)", 2040));
+    EXPECT_FALSE(Is_Later_Franchise_Report("Unrecognized team abbreviation: BBQ (2043)", 2040))
+        << "no team of its season";
+    EXPECT_FALSE(Is_Later_Franchise_Report("Unrecognized team abbreviation: BBB (2043)", 2043))
+        << "the built season's own year";
+    EXPECT_FALSE(Is_Later_Franchise_Report("Unrecognized team abbreviation: AAA (2044)", 2040))
+        << "a season without a teams file";
+    EXPECT_FALSE(Is_Later_Franchise_Report("Unrecognized team abbreviation: Abbreviation (2043)", 2040))
+        << "the header is no team";
+    EXPECT_FALSE(Is_Later_Franchise_Report("Unrecognized Team Abbreviation: BBB", 2040));
+    EXPECT_FALSE(Is_Later_Franchise_Report("Unable to open BBB (2043)", 2040));
+    fs::remove("Input/Stats/2043_teams.csv");
+}

@@ -9,6 +9,7 @@
 
 #include "app/drawing_services.h"
 #include "app/main_window.h"
+#include "app/main_window_dc.h"
 #include "app/main_window_mouse.h"
 #include "app/modal_dialogs.h"
 #include "app/window_graphics.h"
@@ -35,12 +36,14 @@
 #include "platform/message_queue.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
+#include "playbooks/play_diagrams.h"
 #include "season/week_advance.h"
 #include "support/dialog_steps.h"
 #include "support/game_day_fixture.h"
 #include "support/test_league.h"
 #include "views/box_score_panels.h"
 #include "views/current_view.h"
+#include "views/defensive_keys.h"
 #include "views/game_day_panels.h"
 #include "views/game_day_screen.h"
 #include "views/games_view.h"
@@ -116,6 +119,77 @@ TEST_F(GameDayScreen, OnAKickoffTheNumberKeysCallKickoffPlaysAndTheTabRowShowsKi
     EXPECT_EQ(Do_Games_View_Command(KEY_A + 1), 0) << "group keys do nothing";
     EXPECT_EQ(Do_Games_View_Command(KEY_1 + 3), 1);
     EXPECT_EQ(game->Current_Play.Offensive_Play, 3) << "kickoff play 3, whatever group was shown";
+}
+
+namespace {
+const DRAWN_TEXT* Find_Drawn_Text(const std::string& text) {
+    for (int32_t i = Get_Drawn_Text_Count() - 1; i >= 0; --i)
+        if (text == Get_Drawn_Text(i)->Text) return Get_Drawn_Text(i);
+    return nullptr;
+}
+
+int32_t Drawn_Line_Height(const DRAWN_TEXT* drawn) {
+    return drawn != nullptr ? drawn->Box.Bottom - drawn->Box.Top : -1;
+}
+} // namespace
+
+// A user's kickoff tab carries its key letter like every group tab (a
+// computer's does not); the texts under the called plays' diagrams are laid
+// out in the tabs' font, one size above the description strip's.
+TEST_F(GameDayScreen, TheKickoffTabIsLabelledAndTheCalledPlaysTextsUseTheTabFont) {
+    GAME_RECORD* game = Start_Live_Game(KICKOFF_DOWN);
+    Repaint_View();
+    Take_View_Picture("kickoff-call");
+    const DRAWN_TEXT* label = Find_Drawn_Text("A");
+    const DRAWN_TEXT* tab = Find_Drawn_Text("Kickoffs");
+    ASSERT_NE(tab, nullptr);
+    EXPECT_TRUE(label != nullptr && label->Rect.Left > tab->Rect.Left)
+        << "the kickoff tab's label, at its lower right corner";
+    Set_Team_Stat(GAME_DAY_HOME, TEAM_STAT_CONTROL, TEAM_CONTROL_COMPUTER);
+    Repaint_View();
+    EXPECT_EQ(Find_Drawn_Text("A"), nullptr) << "a computer's kickoff has no key label";
+    Set_Team_Stat(GAME_DAY_HOME, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+
+    // A called pass, whose route is told under its diagram.
+    int32_t pass = 0;
+    char route[FORMATTED_TEXT_SIZE] = "";
+    for (; pass < 50 && route[0] == '\0'; ++pass)
+        Get_Primary_Route_Text(route, GAME_DAY_HOME, pass, false);
+    ASSERT_NE(route[0], '\0');
+    Set_Game_Down(game, 0);
+    game->Current_Play.Offensive_Play = static_cast<uint8_t>(pass - 1);
+    game->Current_Play.Defensive_Play = 3;
+    ASSERT_EQ(Get_Play_Call_State(), 4);
+    Repaint_View();
+    Take_View_Picture("called-plays");
+    const int32_t route_height = Drawn_Line_Height(Find_Drawn_Text(route));
+    char key[FORMATTED_TEXT_SIZE];
+    Draw_Defensive_Keys_Panel(key, MAIN_KEY_CATEGORIES[0], GAME_DAY_VISITOR, 3, true, false);
+    const int32_t key_height = Drawn_Line_Height(Find_Drawn_Text(key));
+    DEVICE_CONTEXT* dc = Acquire_Main_Window_DC();
+    Draw_Design_Text(dc, "Tab font", {0, 0, 200, 20}, TEXT_SINGLE_LINE, Make_Colour(0, 0, 0), 2);
+    Draw_Design_Text(dc, "Strip font", {0, 0, 200, 20}, TEXT_SINGLE_LINE, Make_Colour(0, 0, 0), 1);
+    Release_Main_Window_DC();
+    const int32_t tab_height = Drawn_Line_Height(Find_Drawn_Text("Tab font"));
+    ASSERT_NE(tab_height, Drawn_Line_Height(Find_Drawn_Text("Strip font")));
+    EXPECT_EQ(route_height, tab_height) << route;
+    EXPECT_EQ(key_height, tab_height) << key;
+}
+
+// A developer adjustment of the game (Ctrl+F1 .. Ctrl+F12) lets the computer
+// choose the calls; the screen shows the adjusted game and the group of the
+// computer's suggestion at once, not at some later repaint.
+TEST_F(GameDayScreen, AnAdjustmentShowsTheAdjustedGameAndItsCallsAtOnce) {
+    GAME_RECORD* game = Start_Live_Game();
+    Set_User_Preference(OFFENSIVE_PLAY_PAGE, 5);
+    Repaint_View();
+    constexpr int32_t SECOND_SCORE_UP = 40140 + 3;
+    Do_Main_Window_Command(Main_Window, SECOND_SCORE_UP);
+    EXPECT_EQ(game->Score[1], 1);
+    EXPECT_NE(game->Current_Play.Defensive_Play, NO_PLAY_CALL) << "the computer's defence has called";
+    EXPECT_EQ(game->Current_Play.Offensive_Play, NO_PLAY_CALL) << "the user's offence stays open";
+    // The wind arrow of the weather row is shaken on every paint.
+    EXPECT_TRUE(Is_View_As_Freshly_Painted("adjusted-game", {242, 96, 352, 126}));
 }
 
 // The Playbook notice comes once a run and a cancelled notice calls nothing;

@@ -148,6 +148,7 @@ TEST(OwnerHallOfFame, OnlyARatingAboveTheTenthQualifiesAndEnters) {
     EXPECT_EQ(Retire_Owner(), 1) << "he may retire anyway";
     ASSERT_EQ(Get_Shown_Messages().size(), 1u);
     EXPECT_NE(Get_Shown_Messages()[0].Text.find("Korva Rating of 61.3 does not qualify"), std::string::npos);
+    EXPECT_EQ(Get_Shown_Messages()[0].Flags, BOX_YES_NO | BOX_QUESTION | BOX_TASK_MODAL) << "a question";
     EXPECT_EQ(Read_Image(), before) << "613 equals the tenth: nothing is entered";
 
     Set_Team_Financial_Stat(OWNER, 74, 1);
@@ -155,6 +156,7 @@ TEST(OwnerHallOfFame, OnlyARatingAboveTheTenthQualifiesAndEnters) {
     Clear_Shown_Messages();
     EXPECT_EQ(Retire_Owner(), 0) << "No keeps the owner";
     EXPECT_NE(Get_Shown_Messages()[0].Text.find("Congratulations"), std::string::npos);
+    EXPECT_EQ(Get_Shown_Messages()[0].Flags, BOX_YES_NO | BOX_QUESTION | BOX_TASK_MODAL);
     EXPECT_EQ(Read_Image(), before);
 
     Script_Message_Answer("Retirement", ID_BOX_YES);

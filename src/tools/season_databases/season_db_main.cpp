@@ -10,9 +10,10 @@
 // class then loses the players the rosters of the season before hold, the
 // lines of the seasons the default league played are laid whole on those
 // the seasons file gave, and a season the default league played gets the
-// team history that league holds. Any
-// message the builder shows, any error it logs, a season line with more
-// starts than games and a failed build end the run with an error, naming them.
+// team history that league holds. Any message the builder shows, any error
+// it logs (but the seasons reader's report of a later season's franchise
+// that this season has not founded), a season line with more starts than
+// games and a failed build end the run with an error, naming them.
 #include <unistd.h>
 
 #include <cstdio>
@@ -41,6 +42,7 @@
 #include "tools/draft_class_database.h"
 #include "tools/season_database.h"
 #include "tools/season_databases/played_lines.h"
+#include "tools/season_line_checks.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -216,6 +218,22 @@ bool Lay_Played_Season_Lines(int32_t year) {
     return Save_Game(name, nullptr) == SAVE_OK;
 }
 
+// The errors the run logged that are failures, each told; their number.
+int32_t Report_Logged_Failures(int32_t year) {
+    if (Last_Error_Text[0] == '\0') return 0;
+    const std::vector<std::string> failures = Read_Build_Failures_Logged(year);
+    for (const std::string& text : failures)
+        std::fprintf(stderr, "korva_season_db %d: error logged: %s\n", year, text.c_str());
+    if (!failures.empty()) return static_cast<int32_t>(failures.size());
+    // Errors were kept but none is in the log: the log is no account of them.
+    std::ifstream in("debug.txt");
+    std::string line;
+    while (std::getline(in, line))
+        if (line.find(" ERROR: ") != std::string::npos) return 0;
+    std::fprintf(stderr, "korva_season_db %d: errors logged:\n%s", year, Last_Error_Text);
+    return 1;
+}
+
 int Usage() {
     std::fprintf(stderr, "usage: korva_season_db <installation> <year> <report folder>\n");
     return 2;
@@ -260,10 +278,7 @@ int main(int argc, char** argv) {
                      message.Text.c_str());
         result = 1;
     }
-    if (Last_Error_Text[0] != '\0') {
-        std::fprintf(stderr, "korva_season_db %d: errors logged:\n%s", year, Last_Error_Text);
-        result = 1;
-    }
+    if (Report_Logged_Failures(year) > 0) result = 1;
     if (!built) std::fprintf(stderr, "korva_season_db %d: the season database was not built\n", year);
     return result;
 }
