@@ -35,6 +35,7 @@
 #include "support/computer_league_dialogs.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
+#include "support/report_steps.h"
 #include "support/test_league.h"
 #include "support/view_frame.h"
 
@@ -412,12 +413,7 @@ TEST_F(ContractOfferDialog, EachRenewalTalkShowsTheRoomItsAcceptApplies) {
         EXPECT_EQ(Read_Shown_Cap_Room(offer), League_Room_Dollars());
         Click_Dialog_Button(offer, CONTRACT_SCOUTING_BUTTON);
     });
-    Script_Message_Answer("Release Player?", ID_BOX_YES);
-    Script_Dialog_Step([](WINDOW_HANDLE report) {
-        ASSERT_EQ(Get_Dialog_Template_Id(report), SCOUTING_REPORT_DIALOG);
-        Click_Dialog_Button(report, REPORT_PREVIOUS_BUTTON);
-        Click_Dialog_Button(report, REPORT_RELEASE_BUTTON);
-    });
+    Script_Dialog_Step(Release_The_Player_Before);
     Script_Dialog_Step([&](WINDOW_HANDLE offer) {
         ASSERT_EQ(Get_Dialog_Template_Id(offer), CONTRACT_OFFER_DIALOG);
         EXPECT_EQ(Read_Shown_Cap_Room(offer), League_Room_Dollars()) << "the release is in the room shown";

@@ -35,6 +35,7 @@
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
+#include "support/report_steps.h"
 
 namespace {
 using DepthChartDialogs = EditorDialogsTest;
@@ -397,11 +398,7 @@ DEPTH_ROAD Release_The_Player_Before_From_Report(WINDOW_HANDLE dialog, int32_t l
                           Get_Player_ID(USER, slot + 1)};
     EXPECT_GE(Line_Of_Slot(dialog, list, slot - 1), 0) << "the player before him is on the same list";
     Choose_Dialog_Line(dialog, list, Line_Of_Slot(dialog, list, slot));
-    Script_Dialog_Step([](WINDOW_HANDLE report) {
-        Script_Message_Answer("Release Player?", ID_BOX_YES);
-        Click_Dialog_Button(report, REPORT_PREVIOUS_BUTTON);
-        Click_Dialog_Button(report, REPORT_RELEASE_BUTTON);
-    });
+    Script_Dialog_Step(Release_The_Player_Before);
     Click_Dialog_Button(dialog, scouting);
     EXPECT_EQ(Team_Of_Player(road.Released_Id), FREE_AGENT_TEAM) << "released from the report";
     return road;

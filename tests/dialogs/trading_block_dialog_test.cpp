@@ -33,6 +33,7 @@
 #include "support/computer_league_dialogs.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
+#include "support/report_steps.h"
 #include "support/test_league.h"
 #include "support/trade_offers.h"
 
@@ -229,14 +230,6 @@ BLOCK_ROAD Put_Blocked_Player_Up(WINDOW_HANDLE dialog) {
     Click_Dialog_Button(dialog, BLOCK_GET_OFFERS);
     EXPECT_GT(Count_Dialog_Lines(dialog, BLOCK_OFFERS_LIST), 0);
     return road;
-}
-
-// In a report showing the player on the block: Previous, and Release.
-void Release_The_Player_Before(WINDOW_HANDLE report) {
-    ASSERT_EQ(Get_Dialog_Template_Id(report), SCOUTING_REPORT_DIALOG);
-    Script_Message_Answer("Release Player?", ID_BOX_YES);
-    Click_Dialog_Button(report, REPORT_PREVIOUS_BUTTON);
-    Click_Dialog_Button(report, REPORT_RELEASE_BUTTON);
 }
 
 // The block and every offer still hold the player put on it, and the first

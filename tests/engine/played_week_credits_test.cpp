@@ -30,17 +30,6 @@ constexpr int32_t WATCHED_GAMES = 8;
 // The passer's game counter of pass attempts.
 constexpr int32_t ATTEMPTS_COUNTER = 0;
 
-using SEASON_ROW = std::vector<int32_t>;
-
-std::vector<SEASON_ROW> Season_Rows(int32_t team) {
-    std::vector<SEASON_ROW> rows;
-    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-        const auto& stats = Universe.Teams[team].Players[slot].Season_Stats[SEASON_THIS];
-        rows.emplace_back(std::begin(stats), std::end(stats));
-    }
-    return rows;
-}
-
 // The place a commentary event gives each of its two players: the side that
 // snapped the ball (a passer, receiver, blocker), the other side (a rusher,
 // a defender in coverage), the man with the ball, the man who stops him, or

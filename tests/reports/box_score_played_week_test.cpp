@@ -29,18 +29,6 @@ namespace {
 
 constexpr int32_t PLAYED_WEEK = 3;
 
-using SEASON_ROW = std::vector<int32_t>;
-
-// This season's stored statistics of every player of a team, by slot.
-std::vector<SEASON_ROW> Season_Rows(int32_t team) {
-    std::vector<SEASON_ROW> rows;
-    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-        const auto& stats = Universe.Teams[team].Players[slot].Season_Stats[SEASON_THIS];
-        rows.emplace_back(std::begin(stats), std::end(stats));
-    }
-    return rows;
-}
-
 // One table row of the box score: the player's name and his cells after the
 // Team and Pos cells, as numbers (an empty cell is 0, "1.5" is 15 tenths).
 struct BOX_ROW {

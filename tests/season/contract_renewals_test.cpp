@@ -34,6 +34,7 @@
 #include "season/team_yearly_fields.h"
 #include "support/computer_league.h"
 #include "support/dialog_steps.h"
+#include "support/report_steps.h"
 #include "support/test_league.h"
 
 namespace {
@@ -311,12 +312,7 @@ TEST(ContractRenewals, AReleaseInsideTheUsersTalkSkipsNobodyAfterHim) {
         ASSERT_EQ(Get_Dialog_Template_Id(offer), CONTRACT_OFFER_DIALOG);
         Click_Dialog_Button(offer, CONTRACT_SCOUTING_BUTTON);
     });
-    Script_Message_Answer("Release Player?", ID_BOX_YES);
-    Script_Dialog_Step([](WINDOW_HANDLE report) {
-        ASSERT_EQ(Get_Dialog_Template_Id(report), SCOUTING_REPORT_DIALOG);
-        Click_Dialog_Button(report, REPORT_PREVIOUS_BUTTON);
-        Click_Dialog_Button(report, REPORT_RELEASE_BUTTON);
-    });
+    Script_Dialog_Step(Release_The_Player_Before);
     Script_Dialog_Step([](WINDOW_HANDLE offer) {
         ASSERT_EQ(Get_Dialog_Template_Id(offer), CONTRACT_OFFER_DIALOG);
         Click_Dialog_Button(offer, ACCEPT_BUTTON);

@@ -1,5 +1,6 @@
 #include "support/game_runner.h"
 
+#include "database/player_statistics.h"
 #include "database/random_numbers.h"
 #include "database/schedule_entries.h"
 #include "database/settings.h"
@@ -122,4 +123,13 @@ void Run_After_Snaps(int32_t snaps, void (*action)()) {
 
 void Stop_Advance_After_Snaps(int32_t snaps) {
     Run_After_Snaps(snaps, [] { Set_User_Preference(SIMULATION_RUNNING, 0); });
+}
+
+std::vector<SEASON_ROW> Season_Rows(int32_t team) {
+    std::vector<SEASON_ROW> rows;
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        const auto& stats = Universe.Teams[team].Players[slot].Season_Stats[SEASON_THIS];
+        rows.emplace_back(std::begin(stats), std::end(stats));
+    }
+    return rows;
 }

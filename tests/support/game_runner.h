@@ -3,6 +3,7 @@
 // of the league in the block, takes free game records and plays them through
 // the game driver with the calendar "advancing" and nobody watching.
 #include <cstdint>
+#include <vector>
 
 #include "database/game_record_layout.h"
 
@@ -29,3 +30,8 @@ void Stop_Advance_After_Snaps(int32_t snaps);
 // Empties the message queue and runs `action` after `snaps` snaps of the next
 // unwatched game, as a menu command arriving midway would.
 void Run_After_Snaps(int32_t snaps, void (*action)());
+
+// This season's stored statistics of every player of a team, by slot: taken
+// before and after games, their difference is what the games credited.
+using SEASON_ROW = std::vector<int32_t>;
+std::vector<SEASON_ROW> Season_Rows(int32_t team);
