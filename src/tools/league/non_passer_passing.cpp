@@ -1,10 +1,10 @@
 #include "tools/league/non_passer_passing.h"
 
 #include <array>
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <tuple>
+#include <utility>
 
 #include "database/league_structure.h"
 #include "database/player_record.h"
@@ -12,6 +12,7 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "engine/statistics_credit.h"
+#include "tools/league/tab_files.h"
 
 namespace {
 // The figures kept so far by year, team slot and player id.
@@ -67,39 +68,30 @@ void Add_Non_Passer_Passing_Credit(NON_PASSER_PASSING* figures, int32_t stat, in
 
 bool Write_Non_Passer_Passing(const std::string& path, const std::vector<NON_PASSER_PASSING>& passing,
                               std::string* error) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ostringstream out;
     for (const NON_PASSER_PASSING& p : passing)
         out << p.Year << '\t' << p.Team << '\t' << p.Player_Id << '\t' << p.Attempts << '\t' << p.Completions
             << '\t' << p.Yards << '\t' << p.Touchdowns << '\t' << p.Interceptions << '\n';
-    out.close();
-    if (!out) {
-        *error = "cannot write " + path;
-        return false;
-    }
-    return true;
+    return Write_Tab_File(path, out.str(), error);
 }
 
 bool Read_Non_Passer_Passing(const std::string& path, std::vector<NON_PASSER_PASSING>* passing,
                              std::string* error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        *error = "cannot read " + path;
+    std::vector<NON_PASSER_PASSING> read;
+    if (!Read_Tab_File(
+            path, "a passer's figures",
+            [&read](std::istringstream& fields) {
+                NON_PASSER_PASSING p;
+                std::string rest;
+                fields >> p.Year >> p.Team >> p.Player_Id >> p.Attempts >> p.Completions >> p.Yards >>
+                    p.Touchdowns >> p.Interceptions;
+                if (!fields || (fields >> rest)) return false;
+                read.push_back(p);
+                return true;
+            },
+            error))
         return false;
-    }
-    passing->clear();
-    std::string line;
-    for (int32_t number = 1; std::getline(in, line); ++number) {
-        std::istringstream fields(line);
-        NON_PASSER_PASSING p;
-        std::string rest;
-        fields >> p.Year >> p.Team >> p.Player_Id >> p.Attempts >> p.Completions >> p.Yards >> p.Touchdowns >>
-            p.Interceptions;
-        if (!fields || (fields >> rest)) {
-            *error = path + ", line " + std::to_string(number) + ": not a passer's figures";
-            return false;
-        }
-        passing->push_back(p);
-    }
+    *passing = std::move(read);
     return true;
 }
 

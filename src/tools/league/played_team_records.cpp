@@ -1,7 +1,7 @@
 #include "tools/league/played_team_records.h"
 
-#include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "database/game_queries.h"
 #include "database/game_record_layout.h"
@@ -12,6 +12,7 @@
 #include "database/team_record.h"
 #include "database/team_results.h"
 #include "database/universe.h"
+#include "tools/league/tab_files.h"
 
 namespace {
 constexpr int32_t FIRST_DIVISION_ROUND_SLOT = 16;
@@ -70,40 +71,31 @@ std::vector<PLAYED_TEAM_RECORD> Get_Played_Team_Records() {
 
 bool Write_Played_Team_Records(const std::string& path, const std::vector<PLAYED_TEAM_RECORD>& records,
                                std::string* error) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ostringstream out;
     for (const PLAYED_TEAM_RECORD& r : records)
         out << r.Year << '\t' << r.Team << '\t' << r.Wins << '\t' << r.Losses << '\t' << r.Ties << '\t'
             << r.Place << '\t' << r.Division_Teams << '\t' << r.Points_For << '\t' << r.Points_Against << '\t'
             << r.Playoffs << '\n';
-    out.close();
-    if (!out) {
-        *error = "cannot write " + path;
-        return false;
-    }
-    return true;
+    return Write_Tab_File(path, out.str(), error);
 }
 
 bool Read_Played_Team_Records(const std::string& path, std::vector<PLAYED_TEAM_RECORD>* records,
                               std::string* error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        *error = "cannot read " + path;
+    std::vector<PLAYED_TEAM_RECORD> read;
+    if (!Read_Tab_File(
+            path, "a team record",
+            [&read](std::istringstream& fields) {
+                PLAYED_TEAM_RECORD r;
+                char tab = 0;
+                fields >> r.Year >> r.Team >> r.Wins >> r.Losses >> r.Ties >> r.Place >> r.Division_Teams >>
+                    r.Points_For >> r.Points_Against;
+                if (!fields) return false;
+                if (fields.get(tab) && tab == '\t') std::getline(fields, r.Playoffs);
+                read.push_back(r);
+                return true;
+            },
+            error))
         return false;
-    }
-    records->clear();
-    std::string line;
-    for (int32_t number = 1; std::getline(in, line); ++number) {
-        std::istringstream fields(line);
-        PLAYED_TEAM_RECORD r;
-        char tab = 0;
-        fields >> r.Year >> r.Team >> r.Wins >> r.Losses >> r.Ties >> r.Place >> r.Division_Teams >>
-            r.Points_For >> r.Points_Against;
-        if (!fields) {
-            *error = path + ", line " + std::to_string(number) + ": not a team record";
-            return false;
-        }
-        if (fields.get(tab) && tab == '\t') std::getline(fields, r.Playoffs);
-        records->push_back(r);
-    }
+    *records = std::move(read);
     return true;
 }
