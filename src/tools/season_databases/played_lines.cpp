@@ -69,8 +69,10 @@ std::string Make_Played_Line(int32_t id, int32_t year, const std::string& team_t
             line += c == '"' ? std::string("\"\"") : std::string(1, c);
         line += '"';
     }
-    for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
-        line += "," + std::to_string(stats[stat]);
+    for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat) {
+        line += ',';
+        line += std::to_string(stats[stat]);
+    }
     return line;
 }
 
