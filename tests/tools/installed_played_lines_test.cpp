@@ -77,8 +77,10 @@ std::string Describe(const std::vector<LINE_FIGURES>& lines) {
     std::string text;
     for (const LINE_FIGURES& figures : lines) {
         text += "[";
-        for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
-            text += (stat > 0 ? " " : "") + std::to_string(figures[stat]);
+        for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat) {
+            if (stat > 0) text += ' ';
+            text += std::to_string(figures[stat]);
+        }
         text += "]";
     }
     return text;
