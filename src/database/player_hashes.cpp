@@ -512,6 +512,14 @@ bool Have_Rosters_Moved(const ROSTER_IDS& kept) {
     return Keep_Roster_Ids().Ids != kept.Ids;
 }
 
+PLAYER_WATCH Watch_Player(int32_t id) {
+    return {id, Get_Player_Checksum_By_ID(id), Keep_Roster_Ids()};
+}
+
+bool Has_Watched_Player_Moved(const PLAYER_WATCH& watch) {
+    return Get_Player_Checksum_By_ID(watch.Id) != watch.Checksum || Have_Rosters_Moved(watch.Rosters);
+}
+
 bool Find_Player_On_Team(int32_t id, int32_t team, int32_t* slot) {
     if (id == 0 || slot == nullptr) return false;
     auto holds = [id, team](int32_t s) {

@@ -52,6 +52,16 @@ struct ROSTER_IDS {
 ROSTER_IDS Keep_Roster_Ids();
 // Whether any slot holds another player, or none, than when `kept` was taken.
 bool Have_Rosters_Moved(const ROSTER_IDS& kept);
+// A player and every roster, kept before a dialog opened over a list of
+// players (a report, a talk) that may change him or move others.
+struct PLAYER_WATCH {
+    int32_t Id;
+    uint32_t Checksum;
+    ROSTER_IDS Rosters;
+};
+PLAYER_WATCH Watch_Player(int32_t id);
+// Whether the watched player's record changed or any roster moved since.
+bool Has_Watched_Player_Moved(const PLAYER_WATCH& watch);
 // The slot of the team's player holding `id`, looked for at *slot first (a
 // player is mostly found where he stood) and then over the whole roster; false,
 // with *slot unchanged, when he is not on the team. No lookup table is used.

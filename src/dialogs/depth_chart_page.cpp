@@ -256,14 +256,12 @@ void Scout_Depth_Chart_Row(WINDOW_HANDLE dialog, int32_t list_id, void (*refill)
     const int32_t team = Get_User_Preference(VIEWED_TEAM);
     const int32_t slot = Get_Selected_Depth_Slot(dialog, list_id);
     if (slot < 0) return;
-    const int32_t id = Get_Player_ID(team, slot);
-    const uint32_t before = Get_Player_Checksum_By_ID(id);
-    const ROSTER_IDS rosters = Keep_Roster_Ids();
+    const PLAYER_WATCH watch = Watch_Player(Get_Player_ID(team, slot));
     Scout_Depth_Chart_Player(dialog, slot);
     if (!Is_Window(dialog)) return;
-    if (only_when_changed && Get_Player_Checksum_By_ID(id) == before && !Have_Rosters_Moved(rosters)) return;
+    if (only_when_changed && !Has_Watched_Player_Moved(watch)) return;
     refill(dialog);
-    Select_Team_Player_Row(Get_Dialog_Item(dialog, list_id), team, id, slot);
+    Select_Team_Player_Row(Get_Dialog_Item(dialog, list_id), team, watch.Id, slot);
 }
 
 void Leave_Depth_Chart_Page(WINDOW_HANDLE dialog, int32_t next_id) {

@@ -216,15 +216,12 @@ bool Selected_Player(WINDOW_HANDLE dialog, int32_t* team, int32_t* slot) {
 // What a dialog opened over the list may change: the selected player's
 // record, and any roster, so that rows stand for other players.
 struct FOUND_PLAYERS_MARK {
-    int32_t Id;
-    uint32_t Checksum;
-    ROSTER_IDS Rosters;
+    PLAYER_WATCH Watch;
     int32_t Top_Row;
 };
 
 FOUND_PLAYERS_MARK Mark_Found_Players(WINDOW_HANDLE dialog, int32_t team, int32_t slot) {
-    const int32_t id = Get_Player_ID(team, slot);
-    return {id, Get_Player_Checksum_By_ID(id), Keep_Roster_Ids(),
+    return {Watch_Player(Get_Player_ID(team, slot)),
             Get_Listview_Top_Row(Get_Dialog_Item(dialog, PLAYER_LIST_VIEW))};
 }
 
@@ -237,11 +234,11 @@ FOUND_PLAYERS_MARK Mark_Found_Players(WINDOW_HANDLE dialog, int32_t team, int32_
 void Follow_Found_Players(WINDOW_HANDLE dialog, const FOUND_PLAYERS_MARK& mark) {
     Player_List_Kind = PLAYER_LIST_FIND_PLAYERS;
     if (!Is_Window(dialog)) return;
-    if (Get_Player_Checksum_By_ID(mark.Id) == mark.Checksum && !Have_Rosters_Moved(mark.Rosters)) return;
+    if (!Has_Watched_Player_Moved(mark.Watch)) return;
     const WINDOW_HANDLE list = Get_Dialog_Item(dialog, PLAYER_LIST_VIEW);
     Search_Find_Players(&Find_Players_Data);
     PLAYER_LOCATION where{};
-    if (Lookup_Player_ID_Hash(&where, mark.Id) != 0 &&
+    if (Lookup_Player_ID_Hash(&where, mark.Watch.Id) != 0 &&
         Find_Listview_Entry(where.Team, where.Slot, &Find_Players_Data) != 0)
         Select_Listview_Player(list, where.Team, where.Slot);
     else

@@ -83,13 +83,11 @@ int32_t Selected_Member(WINDOW_HANDLE dialog) {
 void Scout_Member(WINDOW_HANDLE dialog) {
     const int32_t slot = Selected_Member(dialog);
     if (slot < 0) return;
-    const int32_t id = Get_Player_ID(HALL_OF_FAME_TEAM, slot);
-    const uint32_t before = Get_Player_Checksum_By_ID(id);
-    const ROSTER_IDS rosters = Keep_Roster_Ids();
+    const PLAYER_WATCH watch = Watch_Player(Get_Player_ID(HALL_OF_FAME_TEAM, slot));
     Show_Scouting_Report(dialog, HALL_OF_FAME_TEAM, slot);
-    if (Is_Window(dialog) && (Get_Player_Checksum_By_ID(id) != before || Have_Rosters_Moved(rosters))) {
+    if (Is_Window(dialog) && Has_Watched_Player_Moved(watch)) {
         Fill_Hall_Of_Fame_List(dialog);
-        Select_Team_Player_Row(Get_Dialog_Item(dialog, HALL_OF_FAME_LIST), HALL_OF_FAME_TEAM, id, slot);
+        Select_Team_Player_Row(Get_Dialog_Item(dialog, HALL_OF_FAME_LIST), HALL_OF_FAME_TEAM, watch.Id, slot);
     }
     Update_Hall_Of_Fame_Buttons(dialog);
 }

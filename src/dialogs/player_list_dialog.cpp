@@ -154,17 +154,14 @@ void Scout_Selected_Player(WINDOW_HANDLE dialog) {
     if (Get_Listview_Selected_Player(list, &team, &slot) < 0 || !Is_Player_Address(team, slot)) return;
     if (Player_List_Kind == PLAYER_LIST_COLLEGE_DRAFT && Is_College_Draft_Underway() != 0)
         Sign_Drafted_Player(team, slot);
-    const int32_t id = Get_Player_ID(team, slot);
-    const uint32_t before = Get_Player_Checksum_By_ID(id);
-    const ROSTER_IDS rosters = Keep_Roster_Ids();
+    const PLAYER_WATCH watch = Watch_Player(Get_Player_ID(team, slot));
     const int32_t top_row = Get_Listview_Top_Row(list);
     Show_Scouting_Report(dialog, team, slot, &Player_List_Data);
     // The report may have changed him, or released, signed or traded players
     // so that the rows stand for others: the list is then built again.
-    if (!Is_Window(dialog) || (Get_Player_Checksum_By_ID(id) == before && !Have_Rosters_Moved(rosters)))
-        return;
+    if (!Is_Window(dialog) || !Has_Watched_Player_Moved(watch)) return;
     Refresh_Player_List_Dialog(dialog);
-    Follow_Player(dialog, id, top_row);
+    Follow_Player(dialog, watch.Id, top_row);
 }
 
 void Release_Selected_Player(WINDOW_HANDLE dialog) {
