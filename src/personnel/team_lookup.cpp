@@ -55,6 +55,27 @@ int32_t Find_Active_Team_By_String(int32_t index, const char* text) {
 bool Is_Acceptable_Name(const char* text) {
     return text != nullptr && text[0] != '\0' && strlen(text) <= MAX_TEAM_NAME_LENGTH;
 }
+
+// The team an abbreviation names: "FA" the free agents, an active team's
+// own, either name of a renamed or moved franchise (only its later one with
+// `later_only`), another league's club SKIPPED_TEAM_CODE; NO_TEAM otherwise.
+int32_t Find_Team_By_Abbreviation(const char* text, bool later_only) {
+    if (text == nullptr || text[0] == '\0' || strlen(text) > LONGEST_ABBREVIATION) return NO_TEAM;
+    if (strcasecmp(text, "FA") == 0) return FREE_AGENT_TEAM;
+    int32_t team = Find_Active_Team_By_String(ABBREVIATION_STRING, text);
+    if (team != NO_TEAM) return team;
+    // Each pair is an older abbreviation and the one it became.
+    for (const auto& pair : HISTORIC_ABBREVIATIONS) {
+        for (int32_t side = later_only ? 1 : 0; side < 2; ++side) {
+            if (strcasecmp(text, pair[side]) != 0) continue;
+            team = Find_Active_Team_By_String(ABBREVIATION_STRING, pair[1 - side]);
+            if (team != NO_TEAM) return team;
+        }
+    }
+    for (const char* skipped : SKIPPED_ABBREVIATIONS)
+        if (strcasecmp(text, skipped) == 0) return SKIPPED_TEAM_CODE;
+    return NO_TEAM;
+}
 } // namespace
 
 int32_t Get_Team_From_Abbreviation(const char* text, int32_t report) {
@@ -64,36 +85,13 @@ int32_t Get_Team_From_Abbreviation(const char* text, int32_t report) {
             return FREE_AGENT_TEAM;
         return NO_TEAM;
     }
-    if (strcasecmp(text, "FA") == 0) return FREE_AGENT_TEAM;
-    int32_t team = Find_Active_Team_By_String(ABBREVIATION_STRING, text);
-    if (team != NO_TEAM) return team;
-    for (const auto& pair : HISTORIC_ABBREVIATIONS) {
-        for (int32_t side = 0; side < 2; ++side) {
-            if (strcasecmp(text, pair[side]) != 0) continue;
-            team = Find_Active_Team_By_String(ABBREVIATION_STRING, pair[1 - side]);
-            if (team != NO_TEAM) return team;
-        }
-    }
-    for (const char* skipped : SKIPPED_ABBREVIATIONS)
-        if (strcasecmp(text, skipped) == 0) return SKIPPED_TEAM_CODE;
-    if (report) Report_System_Error("Unrecognized Team Abbreviation: %s", text);
-    return NO_TEAM;
+    const int32_t team = Find_Team_By_Abbreviation(text, false);
+    if (team == NO_TEAM && report) Report_System_Error("Unrecognized Team Abbreviation: %s", text);
+    return team;
 }
 
 int32_t Get_Team_From_Later_Abbreviation(const char* text) {
-    if (text == nullptr || text[0] == '\0' || strlen(text) > LONGEST_ABBREVIATION) return NO_TEAM;
-    if (strcasecmp(text, "FA") == 0) return FREE_AGENT_TEAM;
-    int32_t team = Find_Active_Team_By_String(ABBREVIATION_STRING, text);
-    if (team != NO_TEAM) return team;
-    // Each pair is an older abbreviation and the one it became.
-    for (const auto& pair : HISTORIC_ABBREVIATIONS) {
-        if (strcasecmp(text, pair[1]) != 0) continue;
-        team = Find_Active_Team_By_String(ABBREVIATION_STRING, pair[0]);
-        if (team != NO_TEAM) return team;
-    }
-    for (const char* skipped : SKIPPED_ABBREVIATIONS)
-        if (strcasecmp(text, skipped) == 0) return SKIPPED_TEAM_CODE;
-    return NO_TEAM;
+    return Find_Team_By_Abbreviation(text, true);
 }
 
 int32_t Find_Team_By_Full_Name(const char* text) {
