@@ -454,3 +454,21 @@ void Erase_Orphan_Season_Lines() {
 void Set_Commissioner_Mode(int32_t value) {
     Set_User_Preference(COMMISSIONER_MODE, value);
 }
+
+int32_t Find_Player_Season_Line(int32_t team, int32_t slot, int32_t year, int32_t line_team) {
+    for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n) {
+        const int32_t line = Get_Player_Season_Line(team, slot, n);
+        if (line != NO_SEASON_LINE && Get_Season_Line_Year(line) == year &&
+            Get_Season_Line_Team(line) == line_team)
+            return line;
+    }
+    return NO_SEASON_LINE;
+}
+
+bool Is_Longest_Kick_Stat(int32_t team, int32_t slot, int32_t stat) {
+    constexpr int32_t KICKER_GROUP = 3;
+    constexpr int32_t LONGEST_PUNT = 5;
+    constexpr int32_t LONGEST_FIELD_GOAL = 18;
+    return (stat == LONGEST_PUNT || stat == LONGEST_FIELD_GOAL) &&
+           Get_Player_Position_Group(team, slot) == KICKER_GROUP;
+}

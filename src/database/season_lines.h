@@ -53,6 +53,13 @@ void Set_Player_Latest_Season_Line(int32_t team, int32_t slot, int32_t line);
 int32_t Find_Player_Latest_Season_Line(int32_t team, int32_t slot);
 void Update_Player_Latest_Season_Line(int32_t team, int32_t slot);
 int32_t Add_Player_Season_Line(int32_t team, int32_t slot, int32_t year, int32_t line_team);
+// The player's line of that year and team (a line kind of any sort);
+// NO_SEASON_LINE when he has none.
+int32_t Find_Player_Season_Line(int32_t team, int32_t slot, int32_t year, int32_t line_team);
+// Whether `stat` is a kicker's longest punt (5) or longest field goal (18),
+// for the player at (team, slot): his lines join, and his career sums them,
+// by the longest, not by adding.
+bool Is_Longest_Kick_Stat(int32_t team, int32_t slot, int32_t stat);
 int32_t Get_Player_Current_Season_Line(int32_t team, int32_t slot);
 void Set_Player_Current_Season_Line_Stat(int32_t team, int32_t slot, int32_t stat, int32_t value);
 void Add_Player_Current_Season_Line_Stat(int32_t team, int32_t slot, int32_t stat, int32_t value);

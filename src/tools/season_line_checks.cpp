@@ -23,9 +23,6 @@
 namespace {
 constexpr int32_t COLUMN_TEAM = 5;
 constexpr int32_t COLUMN_GAMES = 10;
-constexpr int32_t KICKER_GROUP = 3;
-constexpr int32_t LONGEST_PUNT = 5;
-constexpr int32_t LONGEST_FIELD_GOAL = 18;
 
 // Columns of the seasons file whose team sums must match: a passing
 // figure and the receiving figure it pairs with. A player who is no
@@ -63,10 +60,6 @@ NAMED_PLAYER Name_Player(int32_t team, int32_t slot) {
     return player;
 }
 
-bool Is_Longest(int32_t team, int32_t slot, int32_t stat) {
-    return (stat == LONGEST_PUNT || stat == LONGEST_FIELD_GOAL) &&
-           Get_Player_Position_Group(team, slot) == KICKER_GROUP;
-}
 } // namespace
 
 void Begin_Season_Line_Checks() {
@@ -141,7 +134,7 @@ bool Check_Career_Totals(const char* source) {
             }
             for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS && sound; ++stat) {
                 const int32_t career = Get_Player_Stat(team, slot, SEASON_CAREER, stat);
-                if (Is_Longest(team, slot, stat) || career == sums[stat]) continue;
+                if (Is_Longest_Kick_Stat(team, slot, stat) || career == sums[stat]) continue;
                 const NAMED_PLAYER player = Name_Player(team, slot);
                 Report_System_Error(
                     "The %d season: career statistic %d of %s (player %d) is %d, but his season "
@@ -178,8 +171,9 @@ bool Is_Later_Franchise_Report(const std::string& text, int32_t built_year) {
     return false;
 }
 
-std::vector<std::string> Read_Build_Failures_Logged(int32_t built_year) {
+std::vector<std::string> Read_Build_Failures_Logged(int32_t built_year, int32_t* logged) {
     std::vector<std::string> failures;
+    if (logged != nullptr) *logged = 0;
     std::ifstream in("debug.txt");
     std::string line;
     while (std::getline(in, line)) {
@@ -188,6 +182,7 @@ std::vector<std::string> Read_Build_Failures_Logged(int32_t built_year) {
         const size_t mark = line.find(' ');
         if (mark == std::string::npos || line.compare(mark, 8, " ERROR: ") != 0) continue;
         const std::string text = line.substr(mark + 8);
+        if (logged != nullptr) ++*logged;
         if (!Is_Later_Franchise_Report(text, built_year)) failures.push_back(text);
     }
     return failures;

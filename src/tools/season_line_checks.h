@@ -47,5 +47,6 @@ bool Check_Team_Season_Sums(const char* source);
 bool Is_Later_Franchise_Report(const std::string& text, int32_t built_year);
 // The errors of the diagnostics log ("debug.txt" in the current folder)
 // that are failures of the build of `built_year`: all but the reports above.
-// Their texts, without the time stamp, in the order logged.
-std::vector<std::string> Read_Build_Failures_Logged(int32_t built_year);
+// Their texts, without the time stamp, in the order logged; `logged`, when
+// given, receives the number of all errors the log holds.
+std::vector<std::string> Read_Build_Failures_Logged(int32_t built_year, int32_t* logged = nullptr);

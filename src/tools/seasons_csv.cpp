@@ -36,7 +36,6 @@ constexpr int32_t LAST_TACKLE_ESTIMATE_YEAR = 1994;
 constexpr int32_t LAST_SACK_ESTIMATE_YEAR = 1981;
 constexpr int32_t LAST_TACKLE_ERA_YEAR = 1968;
 constexpr int32_t ERA_REFERENCE_YEAR = 2022;
-constexpr int32_t YEARS_BEFORE_READ = 25;
 constexpr int32_t YEARS_AFTER_READ = 15;
 constexpr int32_t SEASONS_STEPS = 35;
 constexpr int32_t KICKER_GROUP = 3;
@@ -260,15 +259,10 @@ bool Find_Line_Player(const STATS_LINE& line, int32_t id, int32_t* team, int32_t
 // as well), unless it is an earlier year's multi-team total. Another
 // league's club gives SKIPPED_TEAM_CODE.
 int32_t Find_Line_Team(const STATS_LINE& line, int32_t year) {
-    char text[STATS_LINE_LIMIT];
-    safe_strncpy(text, line.Field(COLUMN_TEAM), sizeof text);
-    if (text[0] == '\0') return NO_TEAM;
-    // A later season names its teams by its own abbreviations: one the league
-    // knows only as an older name belongs to a franchise founded since.
-    const bool later = year > Get_Universe_Stat(BASE_YEAR);
-    int32_t team = later ? Get_Team_From_Later_Abbreviation(text) : Get_Team_From_Abbreviation(text, 0);
-    if (team == NO_TEAM) team = Get_Team_From_Historic_Name(text, sizeof text);
+    if (line.Field(COLUMN_TEAM)[0] == '\0') return NO_TEAM;
+    const int32_t team = Find_Seasons_File_Team(line.Field(COLUMN_TEAM), year);
     if (team != NO_TEAM) return team;
+    char text[STATS_LINE_LIMIT];
     safe_strncpy(text, line.Field(COLUMN_TEAM), sizeof text);
     const bool totals =
         strcasecmp(text, "2TM") == 0 || strcasecmp(text, "3TM") == 0 || strcasecmp(text, "4TM") == 0;
@@ -294,12 +288,8 @@ void Update_Position(const STATS_LINE& line, int32_t team, int32_t slot, int32_t
 
 // The player's line of that team and year, made when he has none.
 int32_t Find_Or_Add_Season_Line(int32_t team, int32_t slot, int32_t year, int32_t line_team) {
-    for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n) {
-        const int32_t line = Get_Player_Season_Line(team, slot, n);
-        if (line == NO_SEASON_LINE) continue;
-        if (Get_Season_Line_Year(line) == year && Get_Season_Line_Team(line) == line_team) return line;
-    }
-    return Add_Player_Season_Line(team, slot, year, line_team);
+    const int32_t line = Find_Player_Season_Line(team, slot, year, line_team);
+    return line != NO_SEASON_LINE ? line : Add_Player_Season_Line(team, slot, year, line_team);
 }
 
 void Read_Season_Line_Form(const STATS_LINE& line) {
@@ -309,7 +299,7 @@ void Read_Season_Line_Form(const STATS_LINE& line) {
     if (!Whole_Number(line, COLUMN_YEAR, &year) || !Whole_Number(line, COLUMN_PLAYER_ID, &id)) return;
     const int32_t base_year = Get_Universe_Stat(BASE_YEAR);
     if (Read.Replay ? year != Get_Current_Year()
-                    : (year <= base_year - YEARS_BEFORE_READ || year >= base_year + YEARS_AFTER_READ))
+                    : (year <= base_year - SEASONS_FILE_YEARS_BEFORE || year >= base_year + YEARS_AFTER_READ))
         return;
     if (!Read.Replay) Note_Team_Season_Line(line, year);
     int32_t team = NO_TEAM, slot = NO_PLAYER;
@@ -385,7 +375,7 @@ void Show_Missing_Seasons_File() {
 void Add_Season_Stat(int32_t team, int32_t slot, int32_t year, int32_t stat, int32_t value, int32_t era) {
     if (value == 0 || !Is_Player_Slot_Used(team, slot) || stat < 0 || stat >= NUMBER_OF_SEASON_STATS) return;
     const int32_t base_year = Get_Universe_Stat(BASE_YEAR);
-    const bool longest = Get_Player_Position_Group(team, slot) == KICKER_GROUP && (stat == 18 || stat == 5);
+    const bool longest = Is_Longest_Kick_Stat(team, slot, stat);
     if (Read.Replay) {
         if (year == Get_Current_Year() && Get_Player_Stat(team, slot, SEASON_THIS, stat) == 0)
             Set_Player_Stat(team, slot, SEASON_THIS, stat, value);
@@ -467,4 +457,15 @@ int32_t Load_Seasons_CSV(int32_t replay) {
     Read = SEASONS_READ{};
     Universe.Header.Replay_Mode = replay_mode;
     return 1;
+}
+
+int32_t Find_Seasons_File_Team(const char* text, int32_t year) {
+    char name[STATS_LINE_LIMIT];
+    safe_strncpy(name, text, sizeof name);
+    if (name[0] == '\0') return NO_TEAM;
+    // A later season names its teams by its own abbreviations: one the league
+    // knows only as an older name belongs to a franchise founded since.
+    const bool later = year > Get_Universe_Stat(BASE_YEAR);
+    const int32_t team = later ? Get_Team_From_Later_Abbreviation(name) : Get_Team_From_Abbreviation(name, 0);
+    return team != NO_TEAM ? team : Get_Team_From_Historic_Name(name, sizeof name);
 }

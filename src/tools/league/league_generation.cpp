@@ -137,10 +137,9 @@ void Put_Back_Team_Yearly_Rows(const TEAM_YEARLY_ROWS* rows) {
 
 // Plays the season in memory up to its champion as a multi-season
 // simulation does, week by week; the off-season is left for the next
-// advance. False when the calendar stops moving first.
-// Plays the season up to its champion. An advance stops where the playoffs
-// start: there `at_regular_season_end` is asked once, and the season stops
-// when it answers false (with its reason in `error`).
+// advance. Where the playoffs start, `at_regular_season_end` is asked once,
+// and the season stops when it answers false (with its reason in `error`).
+// False when the calendar stops moving first, or then.
 bool Play_Until_Champion(std::string* error, const std::function<bool()>& at_regular_season_end) {
     Set_User_Preference(MULTI_SEASON_SIMULATION, 1);
     bool moving = true, regular_season = Get_User_Preference(CURRENT_WEEK) < Get_Playoff_Start_Week();

@@ -1,7 +1,6 @@
 #include "tools/season_databases/played_lines.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "database/league_structure.h"
 #include "database/player_hashes.h"
@@ -10,7 +9,7 @@
 #include "database/season_lines.h"
 #include "database/team_record_layout.h"
 #include "database/universe.h"
-#include "personnel/team_lookup.h"
+#include "tools/seasons_csv.h"
 #include "tools/stats_input.h"
 
 const char* const PLAYED_LINES_FILE = "Input/Stats/Played_Lines.csv";
@@ -19,38 +18,11 @@ const char* const PLAYED_LINES_HEADER =
 
 namespace {
 enum : int32_t { COLUMN_ID = 1, COLUMN_YEAR = 2, COLUMN_TEAM = 3, COLUMN_FIRST_STAT = 4 };
-// The seasons file's reach before its base year.
-constexpr int32_t YEARS_BEFORE_READ = 25;
-constexpr int32_t KICKER_GROUP = 3;
-// A kicker's longest punt and longest field goal: his career holds the most of his lines.
-constexpr int32_t LONGEST_PUNT = 5;
-constexpr int32_t LONGEST_FIELD_GOAL = 18;
-
-// The team of a line as the seasons file's reader finds it.
-int32_t Find_Team(const char* text) {
-    char name[STATS_LINE_LIMIT];
-    std::snprintf(name, sizeof name, "%s", text);
-    if (name[0] == '\0') return NO_TEAM;
-    const int32_t team = Get_Team_From_Abbreviation(name, 0);
-    return team != NO_TEAM ? team : Get_Team_From_Historic_Name(name, sizeof name);
-}
-
-int32_t Find_Season_Line(int32_t team, int32_t slot, int32_t year, int32_t line_team) {
-    for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n) {
-        const int32_t line = Get_Player_Season_Line(team, slot, n);
-        if (line != NO_SEASON_LINE && Get_Season_Line_Year(line) == year &&
-            Get_Season_Line_Team(line) == line_team)
-            return line;
-    }
-    return NO_SEASON_LINE;
-}
-
 // Sets the line's statistic and moves the player's totals of its seasons with it.
 void Lay_Stat(int32_t team, int32_t slot, int32_t line, int32_t stat, int32_t value, bool last_season) {
     const int32_t before = Get_Season_Line_Stat(line, stat);
     Set_Season_Line_Stat(line, stat, value);
-    const bool longest = Get_Player_Position_Group(team, slot) == KICKER_GROUP &&
-                         (stat == LONGEST_PUNT || stat == LONGEST_FIELD_GOAL);
+    const bool longest = Is_Longest_Kick_Stat(team, slot, stat);
     for (const int32_t season : {SEASON_CAREER, SEASON_LAST}) {
         if (season == SEASON_LAST && !last_season) continue;
         const int32_t total = Get_Player_Stat(team, slot, season, stat);
@@ -99,12 +71,12 @@ int32_t Lay_Played_Lines(std::string* error) {
             Close_Stats_File(&file);
             return -1;
         }
-        if (year >= base_year || year <= base_year - YEARS_BEFORE_READ) continue;
+        if (year >= base_year || year <= base_year - SEASONS_FILE_YEARS_BEFORE) continue;
         int32_t team = NO_TEAM, slot = NO_PLAYER;
         if (Find_Player_By_ID(&team, &slot, id) == 0) continue;
-        const int32_t line_team = Find_Team(line.Field(COLUMN_TEAM));
+        const int32_t line_team = Find_Seasons_File_Team(line.Field(COLUMN_TEAM), year);
         const int32_t season_line =
-            line_team == NO_TEAM ? NO_SEASON_LINE : Find_Season_Line(team, slot, year, line_team);
+            line_team == NO_TEAM ? NO_SEASON_LINE : Find_Player_Season_Line(team, slot, year, line_team);
         if (season_line == NO_SEASON_LINE) {
             *error = "player " + std::to_string(id) + " has no season line of " + std::to_string(year) +
                      " with " + line.Field(COLUMN_TEAM);

@@ -26,7 +26,6 @@
 std::vector<JOINED_SEASON_LINE> Join_Player_Season_Lines(int32_t team, int32_t slot, int32_t before_year,
                                                          int32_t first_year) {
     std::vector<JOINED_SEASON_LINE> joined;
-    const bool kicker = Get_Player_Position_Group(team, slot) == 3;
     for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n) {
         const int32_t line = Get_Player_Season_Line(team, slot, n);
         if (line == NO_SEASON_LINE) continue;
@@ -42,7 +41,7 @@ std::vector<JOINED_SEASON_LINE> Join_Player_Season_Lines(int32_t team, int32_t s
         for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat) {
             const int32_t figure = Get_Season_Line_Stat(line, stat);
             // A kicker's longest punt and field goal are the longest of his stays.
-            if (kicker && (stat == 5 || stat == 18))
+            if (Is_Longest_Kick_Stat(team, slot, stat))
                 same->Stats[stat] = std::max(same->Stats[stat], figure);
             else
                 same->Stats[stat] += figure;
