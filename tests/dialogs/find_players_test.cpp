@@ -24,6 +24,7 @@
 #include "platform/message_box.h"
 #include "platform/windows.h"
 #include "player_dialogs_fixture.h"
+#include "support/report_steps.h"
 
 namespace {
 class FindPlayers : public PlayerDialogsTest {
@@ -281,14 +282,8 @@ TEST_F(FindPlayers, ASigningFromTheReportLeavesTheFoundRowOnItsPlayer) {
     Script_Dialog_Step([&road](WINDOW_HANDLE dialog) {
         Find_And_Select_The_Third(dialog);
         Script_Dialog_Step([&road](WINDOW_HANDLE report) {
-            for (int32_t n = 0; n < 4 && Get_User_Preference(SELECTED_PLAYER_SLOT) >= 2; ++n)
-                Click_Dialog_Button(report, REPORT_PREVIOUS_BUTTON);
-            ASSERT_EQ(Get_User_Preference(SELECTED_PLAYER_TEAM), FREE_AGENT_TEAM);
-            ASSERT_LT(Get_User_Preference(SELECTED_PLAYER_SLOT), 2) << "a free agent before him";
-            road.Signed_There = Get_Player_ID(FREE_AGENT_TEAM, Get_User_Preference(SELECTED_PLAYER_SLOT));
             Script_Dialog_Step(Accept_The_Talk);
-            Click_Dialog_Button(report, REPORT_GO_GET_BUTTON);
-            Click_Dialog_Button(report, ID_OK);
+            road.Signed_There = Sign_An_Earlier_Free_Agent(report);
         });
         Click_Dialog_Button(dialog, PLAYER_SCOUTING_BUTTON);
         Sign_The_Selected_Row(dialog, &road);

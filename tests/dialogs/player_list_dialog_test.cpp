@@ -32,6 +32,7 @@
 #include "platform/message_box.h"
 #include "platform/windows.h"
 #include "player_dialogs_fixture.h"
+#include "support/report_steps.h"
 
 namespace {
 constexpr int32_t USER = 0;
@@ -507,13 +508,8 @@ TEST_F(PlayerListDialog, ASigningFromTheReportLeavesTheSelectedRowOnItsPlayer) {
         after = Get_Player_ID(FREE_AGENT_TEAM, 3);
         Select_Listview_Player(List_Of(list), FREE_AGENT_TEAM, 2);
         Script_Dialog_Step([&](WINDOW_HANDLE report) {
-            for (int32_t n = 0; n < 4 && Get_User_Preference(SELECTED_PLAYER_SLOT) >= 2; ++n)
-                Click_Dialog_Button(report, REPORT_PREVIOUS_BUTTON);
-            ASSERT_LT(Get_User_Preference(SELECTED_PLAYER_SLOT), 2) << "a free agent before him";
-            signed_there = Get_Player_ID(FREE_AGENT_TEAM, Get_User_Preference(SELECTED_PLAYER_SLOT));
             Script_Dialog_Step([](WINDOW_HANDLE offer) { Click_Dialog_Button(offer, ACCEPT_BUTTON); });
-            Click_Dialog_Button(report, REPORT_GO_GET_BUTTON);
-            Click_Dialog_Button(report, ID_OK);
+            signed_there = Sign_An_Earlier_Free_Agent(report);
         });
         Click_Dialog_Button(list, PLAYER_SCOUTING_BUTTON);
         int32_t team = -1, slot = -1;
