@@ -21,6 +21,7 @@
 #include "dialogs/defense_dialog.h"
 #include "dialogs/dialog_chain.h"
 #include "dialogs/dialog_setup.h"
+#include "dialogs/listview_engine.h"
 #include "dialogs/offense_dialog.h"
 #include "dialogs/player_texts.h"
 #include "dialogs/scouting_report.h"
@@ -254,14 +255,16 @@ void Scout_Depth_Chart_Player(WINDOW_HANDLE dialog, int32_t slot) {
 void Scout_Depth_Chart_Row(WINDOW_HANDLE dialog, int32_t list_id, void (*refill)(WINDOW_HANDLE),
                            bool only_when_changed) {
     const int32_t team = Get_User_Preference(VIEWED_TEAM);
+    const WINDOW_HANDLE list = Get_Dialog_Item(dialog, list_id);
     const int32_t slot = Get_Selected_Depth_Slot(dialog, list_id);
     if (slot < 0) return;
-    const PLAYER_WATCH watch = Watch_Player(Get_Player_ID(team, slot));
+    const LIST_BOX_ROW row = Get_List_Box_Row(list, team, List_Box_Get_Current_Selection(list));
+    const PLAYER_WATCH watch = Watch_Player(row.Id);
     Scout_Depth_Chart_Player(dialog, slot);
     if (!Is_Window(dialog)) return;
     if (only_when_changed && !Has_Watched_Player_Moved(watch)) return;
     refill(dialog);
-    Select_Team_Player_Row(Get_Dialog_Item(dialog, list_id), team, watch.Id, slot);
+    Select_List_Box_Row(list, team, row);
 }
 
 void Leave_Depth_Chart_Page(WINDOW_HANDLE dialog, int32_t next_id) {

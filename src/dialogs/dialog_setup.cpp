@@ -4,11 +4,9 @@
 
 #include "app/dialog_brushes.h"
 #include "app/dialog_services.h"
-#include "database/player_hashes.h"
 #include "database/safe_strings.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
-#include "platform/list_box.h"
 #include "platform/windows.h"
 
 void Set_Up_Skinned_Dialog(WINDOW_HANDLE dialog, std::initializer_list<int32_t> buttons) {
@@ -38,12 +36,4 @@ void Get_Dialog_Item_Text_Buffer(WINDOW_HANDLE dialog, int32_t id, char* buffer,
     if (buffer == nullptr || size <= 0) return;
     const std::string text = Get_Dialog_Item_Text(dialog, id);
     safe_strncpy(buffer, text.c_str(), size);
-}
-
-void Select_Team_Player_Row(WINDOW_HANDLE list, int32_t team, int32_t id, int32_t slot) {
-    int32_t row = -1;
-    if (Find_Player_On_Team(id, team, &slot))
-        for (int32_t n = 0; n < List_Box_Get_Count(list) && row < 0; ++n)
-            if (List_Box_Get_Item_Data(list, n) == slot) row = n;
-    List_Box_Set_Current_Selection(list, row);
 }

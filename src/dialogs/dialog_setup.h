@@ -25,7 +25,3 @@ intptr_t Answer_Dialog_Colour(uint32_t code, WINDOW_HANDLE dialog, uintptr_t wpa
 void Notify_Selection_Change(WINDOW_HANDLE dialog, int32_t id);
 // The text of control `id`, at most `size` - 1 bytes.
 void Get_Dialog_Item_Text_Buffer(WINDOW_HANDLE dialog, int32_t id, char* buffer, int32_t size);
-// In a list box whose rows hold the slots of one team's players: selects the
-// row of the player with `id` wherever on the team he stands now (looked for
-// at `slot` first), or no row when he has left the team.
-void Select_Team_Player_Row(WINDOW_HANDLE list, int32_t team, int32_t id, int32_t slot);

@@ -14,6 +14,7 @@
 #include "database/team_record.h"
 #include "database/text_format.h"
 #include "dialogs/dialog_setup.h"
+#include "dialogs/listview_engine.h"
 #include "dialogs/scouting_report.h"
 #include "dialogs/small_dialogs.h"
 #include "platform/combo_box.h"
@@ -83,11 +84,13 @@ int32_t Selected_Member(WINDOW_HANDLE dialog) {
 void Scout_Member(WINDOW_HANDLE dialog) {
     const int32_t slot = Selected_Member(dialog);
     if (slot < 0) return;
-    const PLAYER_WATCH watch = Watch_Player(Get_Player_ID(HALL_OF_FAME_TEAM, slot));
+    const WINDOW_HANDLE list = Get_Dialog_Item(dialog, HALL_OF_FAME_LIST);
+    const LIST_BOX_ROW row = Get_List_Box_Row(list, HALL_OF_FAME_TEAM, List_Box_Get_Current_Selection(list));
+    const PLAYER_WATCH watch = Watch_Player(row.Id);
     Show_Scouting_Report(dialog, HALL_OF_FAME_TEAM, slot);
     if (Is_Window(dialog) && Has_Watched_Player_Moved(watch)) {
         Fill_Hall_Of_Fame_List(dialog);
-        Select_Team_Player_Row(Get_Dialog_Item(dialog, HALL_OF_FAME_LIST), HALL_OF_FAME_TEAM, watch.Id, slot);
+        Select_List_Box_Row(list, HALL_OF_FAME_TEAM, row);
     }
     Update_Hall_Of_Fame_Buttons(dialog);
 }

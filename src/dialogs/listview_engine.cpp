@@ -9,8 +9,10 @@
 #include "app/diagnostics.h"
 #include "app/sounds_and_cursors.h"
 #include "database/league_structure.h"
+#include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
+#include "database/roster_slots.h"
 #include "database/safe_strings.h"
 #include "database/saved_game.h"
 #include "database/settings.h"
@@ -20,6 +22,7 @@
 #include "dialogs/player_texts.h"
 #include "platform/control_drawing.h"
 #include "platform/controls.h"
+#include "platform/list_box.h"
 #include "platform/list_view.h"
 #include "season/playoff_seeding.h"
 
@@ -407,6 +410,25 @@ int32_t Sign(int32_t value) {
     return value < 0 ? -1 : value > 0 ? 1 : 0;
 }
 
+// The code of the entry that stands for the player the list's row `row`
+// stood for: his own code when it still holds him, else the first entry
+// holding his id; -1 for none.
+int32_t Choose_Refilled_Row(const LISTVIEW_DATA* data, int32_t row) {
+    const int32_t id = Get_Listview_Row_Player_ID(data, row);
+    if (id == 0) return -1;
+    const intptr_t was = List_View_Get_Item_Data(data->List_Window, row);
+    int32_t first = -1;
+    for (uint16_t entry : data->Entries) {
+        const int16_t code = static_cast<int16_t>(entry);
+        if (code < 0 || code >= LISTVIEW_CODE_COUNT) continue;
+        const int32_t team = code / PLAYERS_PER_TEAM, slot = code % PLAYERS_PER_TEAM;
+        if (Is_Player_Slot_Used(team, slot) == 0 || Get_Player_ID(team, slot) != id) continue;
+        if (code == was) return code;
+        if (first < 0) first = code;
+    }
+    return first;
+}
+
 // The sort value of a row; rows the owner added under other item data have none.
 int32_t Value_Of(const int32_t* values, intptr_t code) {
     return Is_Player_Code(code) ? values[code] : -1;
@@ -464,6 +486,7 @@ void Init_Listview_Data(LISTVIEW_DATA* data) {
                             LIST_VIEW_FULL_ROW_SELECT | LIST_VIEW_GRID_LINES);
     }
     Clear_Listview_Entries(data);
+    std::fill(std::begin(data->Row_Player_Ids), std::end(data->Row_Player_Ids), 0);
 }
 
 LISTVIEW_DATA* Get_Listview_Data(WINDOW_HANDLE list) {
@@ -539,8 +562,10 @@ void Fill_Listview_Rows(LISTVIEW_DATA* data, WINDOW_HANDLE progress_bar) {
         Show_Window(progress_bar, true);
     }
     Compute_Listview_Sort_Values(data);
-    // Nothing selected remembers no player, so no row comes back selected.
-    const int32_t selected = Get_Listview_Selected_Player(list, nullptr, nullptr);
+    // The selected row's player, by the id his row kept: nothing selected
+    // remembers no player, so no row comes back selected.
+    const int32_t selected = Choose_Refilled_Row(data, List_View_Get_Next_Item(list, -1, ITEM_SELECTED));
+    std::fill(std::begin(data->Row_Player_Ids), std::end(data->Row_Player_Ids), 0);
     data->Fill_Flag = 1;
     Send_Window_Message(list, MSG_SET_REDRAW, 0, 0);
     Send_Window_Message(list, MSG_LIST_VIEW_DELETE_ALL_ITEMS, 0, 0);
@@ -559,6 +584,7 @@ void Fill_Listview_Rows(LISTVIEW_DATA* data, WINDOW_HANDLE progress_bar) {
         const int32_t team = code / PLAYERS_PER_TEAM, slot = code % PLAYERS_PER_TEAM;
         if (progress_bar != NO_WINDOW && rows % step == 0 && count > 0)
             Set_Progress(progress_bar, rows * LISTVIEW_CODE_COUNT / count);
+        data->Row_Player_Ids[code] = Is_Player_Slot_Used(team, slot) != 0 ? Get_Player_ID(team, slot) : 0;
         text[0] = '\0';
         if (!columns.empty()) Get_Listview_Cell(text, columns[0], team, slot);
         const int32_t row = List_View_Insert_Item(list, rows, text, code,
@@ -666,6 +692,85 @@ void Select_Listview_Player(WINDOW_HANDLE list, int32_t team, int32_t slot) {
     Send_Window_Message(list, MSG_LIST_VIEW_ENSURE_VISIBLE, static_cast<uintptr_t>(row), 0);
     List_View_Set_Item_State(list, row, ITEM_SELECTED | ITEM_FOCUSED, ITEM_SELECTED | ITEM_FOCUSED);
     Set_Focus(list);
+}
+
+int32_t Get_Listview_Row_Player_ID(const LISTVIEW_DATA* data, int32_t row) {
+    if (data == nullptr || row < 0 || !Is_Window(data->List_Window)) return 0;
+    const intptr_t code = List_View_Get_Item_Data(data->List_Window, row);
+    return Is_Player_Code(code) ? data->Row_Player_Ids[code] : 0;
+}
+
+bool Locate_Listview_Row_Player(const LISTVIEW_DATA* data, int32_t row, int32_t* team, int32_t* slot) {
+    const int32_t id = Get_Listview_Row_Player_ID(data, row);
+    if (id == 0 || team == nullptr || slot == nullptr) return false;
+    const intptr_t code = List_View_Get_Item_Data(data->List_Window, row);
+    const int32_t row_team = static_cast<int32_t>(code / PLAYERS_PER_TEAM);
+    int32_t now_slot = static_cast<int32_t>(code % PLAYERS_PER_TEAM);
+    if (!Find_Player_On_Team(id, row_team, &now_slot)) return false;
+    *team = row_team;
+    *slot = now_slot;
+    return true;
+}
+
+int32_t Find_Listview_Player_Row(const LISTVIEW_DATA* data, int32_t id) {
+    if (data == nullptr || id == 0) return -1;
+    const int32_t rows = List_View_Get_Item_Count(data->List_Window);
+    for (int32_t row = 0; row < rows; ++row)
+        if (Get_Listview_Row_Player_ID(data, row) == id) return row;
+    return -1;
+}
+
+bool Select_Listview_Player_ID(LISTVIEW_DATA* data, int32_t id) {
+    if (data == nullptr) return false;
+    const WINDOW_HANDLE list = data->List_Window;
+    Clear_Listview_Selection(list);
+    const int32_t row = Find_Listview_Player_Row(data, id);
+    if (row < 0) return false;
+    Send_Window_Message(list, MSG_LIST_VIEW_ENSURE_VISIBLE, static_cast<uintptr_t>(row), 0);
+    List_View_Set_Item_State(list, row, ITEM_SELECTED | ITEM_FOCUSED, ITEM_SELECTED | ITEM_FOCUSED);
+    Set_Focus(list);
+    return true;
+}
+
+LIST_BOX_ROW Get_List_Box_Row(WINDOW_HANDLE list, int32_t team, int32_t line) {
+    LIST_BOX_ROW row;
+    if (line < 0 || line >= List_Box_Get_Count(list) || !Is_Team_Record_Slot(team)) return row;
+    const intptr_t item = List_Box_Get_Item_Data(list, line);
+    const int32_t players = Get_First_Empty_Player_Slot(team);
+    if (item < 0) return row;
+    row.Team = team;
+    if (item < players)
+        row.Id = Get_Player_ID(team, static_cast<int32_t>(item));
+    else
+        row.Pick = static_cast<int32_t>(item - players);
+    return row;
+}
+
+void Select_List_Box_Row(WINDOW_HANDLE list, int32_t team, const LIST_BOX_ROW& row) {
+    intptr_t item = -1;
+    int32_t slot = 0;
+    if (row.Team == team && Is_Team_Record_Slot(team)) {
+        if (row.Id != 0 && Find_Player_On_Team(row.Id, team, &slot))
+            item = slot;
+        else if (row.Pick >= 0)
+            item = Get_First_Empty_Player_Slot(team) + row.Pick;
+    }
+    int32_t line = -1;
+    for (int32_t n = 0; item >= 0 && n < List_Box_Get_Count(list) && line < 0; ++n)
+        if (List_Box_Get_Item_Data(list, n) == item) line = n;
+    List_Box_Set_Current_Selection(list, line);
+}
+
+void Refill_List_Box(WINDOW_HANDLE list, int32_t team, std::vector<LIST_BOX_ROW>* kept,
+                     const std::function<void()>& fill) {
+    const size_t selected = static_cast<size_t>(List_Box_Get_Current_Selection(list));
+    const LIST_BOX_ROW chosen = selected < kept->size() ? (*kept)[selected] : LIST_BOX_ROW{};
+    kept->clear();
+    List_Box_Reset_Content(list);
+    fill();
+    for (int32_t line = 0; line < List_Box_Get_Count(list); ++line)
+        kept->push_back(Get_List_Box_Row(list, team, line));
+    Select_List_Box_Row(list, team, chosen);
 }
 
 int32_t Get_Listview_Selected_Player(WINDOW_HANDLE list, int32_t* team, int32_t* slot) {

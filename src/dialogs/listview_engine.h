@@ -15,6 +15,8 @@
 // Set_Listview_Sort_Column then Sort_Listview; a change of the statistics
 // season Refresh_Listview_Stat_Cells; closing Save_Listview_Column_Set.
 #include <cstdint>
+#include <functional>
+#include <vector>
 
 #include "platform/handles.h"
 #include "platform/windows.h"
@@ -82,6 +84,10 @@ struct LISTVIEW_DATA {
     int32_t Column_Ids[LISTVIEW_COLUMN_KINDS];
     LISTVIEW_COLUMN Descriptors[LISTVIEW_COLUMN_KINDS];
     char Heading_Overrides[LISTVIEW_COLUMN_KINDS][LISTVIEW_HEADING_SIZE];
+    // By code: the id of the player the code's row stood for when the rows
+    // were last filled (0 for no row), so that a row still names its player
+    // once releases, signings or trades have moved others into his slot.
+    int32_t Row_Player_Ids[LISTVIEW_CODE_COUNT];
 };
 
 // The record's name, dialog and list window are written; binds the list to
@@ -106,8 +112,9 @@ void Add_Listview_Column(LISTVIEW_DATA* data, int32_t id, int32_t position);
 // The header shows the data's column ids in order (ids of 113 or more are
 // skipped), the rows deleted, the columns auto-sized.
 void Rebuild_Listview_Columns(LISTVIEW_DATA* data);
-// One row per entry, in entry order; the selected player stays selected.
-// With a progress bar the fill is shown on it.
+// One row per entry, in entry order; the player the selected row stood for
+// stays selected wherever he stands now, and no row is selected when he is
+// not among the entries. With a progress bar the fill is shown on it.
 void Fill_Listview_Rows(LISTVIEW_DATA* data, WINDOW_HANDLE progress_bar);
 void Sort_Listview(LISTVIEW_DATA* data);
 // The comparison of two rows by their item data: the sort column, then the
@@ -124,6 +131,42 @@ void Set_Listview_Sort_Column(LISTVIEW_DATA* data, int32_t column);
 void Refresh_Listview_Stat_Cells(LISTVIEW_DATA* data);
 
 void Select_Listview_Player(WINDOW_HANDLE list, int32_t team, int32_t slot);
+
+// Which player a row is. A row keeps the id of the player it stood for when
+// the rows were filled; whoever moves into his slot afterwards is not he.
+// The id of the row's player, 0 for a row that names none (or no row).
+int32_t Get_Listview_Row_Player_ID(const LISTVIEW_DATA* data, int32_t row);
+// Where the row's player stands now on the team his row listed him with;
+// false when he has left that team or the row names no player.
+bool Locate_Listview_Row_Player(const LISTVIEW_DATA* data, int32_t row, int32_t* team, int32_t* slot);
+// The first row that stands for the player with `id`, -1 when none does.
+int32_t Find_Listview_Player_Row(const LISTVIEW_DATA* data, int32_t id);
+// Selects the row of the player with `id` (scrolled into view, focused), or
+// no row when none stands for him; whether he has one.
+bool Select_Listview_Player_ID(LISTVIEW_DATA* data, int32_t id);
+
+// A line of a list box whose item data are one team's player slots, then (on
+// the trade screens) its draft picks as the player count plus the pick's
+// place: the player it stands for by his id, or the pick by its place.
+struct LIST_BOX_ROW {
+    int32_t Team = -1;
+    int32_t Id = 0;    // 0: no player
+    int32_t Pick = -1; // -1: no pick
+};
+// What line `line` of the list stands for in the league as it is now (an
+// empty row for no line): read before a dialog that may move players opens.
+LIST_BOX_ROW Get_List_Box_Row(WINDOW_HANDLE list, int32_t team, int32_t line);
+// Selects the line of the row's player wherever he stands on the team now,
+// or the line of its pick; no line when he has left the team, the pick is
+// gone or the row is another team's.
+void Select_List_Box_Row(WINDOW_HANDLE list, int32_t team, const LIST_BOX_ROW& row);
+// Empties the list and fills it again through `fill` (which adds the lines
+// with their item data), then chooses the line of what the selected line
+// stood for when the list was last filled this way: its player wherever he
+// stands now, or its pick; none when he has gone. `kept` holds what each
+// line stands for, from one fill to the next.
+void Refill_List_Box(WINDOW_HANDLE list, int32_t team, std::vector<LIST_BOX_ROW>* kept,
+                     const std::function<void()>& fill);
 // The code of the first selected row, or -1; team and slot (either may be
 // nullptr) become 255 first and the code's parts when a row is selected.
 int32_t Get_Listview_Selected_Player(WINDOW_HANDLE list, int32_t* team, int32_t* slot);

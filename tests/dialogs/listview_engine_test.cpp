@@ -42,6 +42,10 @@ class ListviewEngine : public PlayerDialogsTest {
         for (int32_t id : columns)
             data_->Column_Ids[data_->Column_Count++] = id;
         Rebuild_Listview_Columns(data_.get());
+        Refill(codes);
+    }
+    // The rows written again from the entries, the columns kept.
+    void Refill(const std::vector<int32_t>& codes) {
         Clear_Listview_Entries(data_.get());
         for (size_t i = 0; i < codes.size(); ++i)
             data_->Entries[i] = static_cast<uint16_t>(codes[i]);
@@ -265,4 +269,29 @@ TEST_F(ListviewEngine, SeasonChangeRewritesStatisticCellsOnly) {
     Set_User_Preference(STAT_SEASON_CHOICE, SEASON_LAST);
     Refresh_Listview_Stat_Cells(data_.get());
     EXPECT_NE(List_View_Get_Item_Text(list_, 0, COLUMN_STAT_LINE).find("4100 Yds"), std::string::npos);
+}
+
+// A row names the player it was filled with. Once a deletion closes up the
+// roster, the rows find their players in their new slots (a deleted one
+// nowhere), a refill keeps the selection on the selected row's player, and
+// a refill without him among the entries selects no row.
+TEST_F(ListviewEngine, RowsKeepTheirPlayersAndARefillChoosesTheSamePlayerOrNone) {
+    constexpr int32_t TEAM = 2;
+    Show({COLUMN_NAME}, {Code(TEAM, 4), Code(TEAM, 5), Code(TEAM, 6)});
+    const int32_t chosen = Get_Player_ID(TEAM, 5), last = Get_Player_ID(TEAM, 6);
+    Select_Listview_Player(list_, TEAM, 5);
+    Delete_Player(TEAM, 4);
+    int32_t team = -1, slot = -1;
+    EXPECT_FALSE(Locate_Listview_Row_Player(data_.get(), 0, &team, &slot)) << "the deleted player's row";
+    ASSERT_TRUE(Locate_Listview_Row_Player(data_.get(), 1, &team, &slot));
+    EXPECT_EQ(Code(team, slot), Code(TEAM, 4)) << "moved up a slot";
+    EXPECT_EQ(Find_Listview_Player_Row(data_.get(), last), 2) << "his row, though his code is another's";
+    Refill({Code(TEAM, 4), Code(TEAM, 5)});
+    ASSERT_EQ(Get_Listview_Selected_Player(list_, &team, &slot), Code(TEAM, 4));
+    EXPECT_EQ(Get_Player_ID(team, slot), chosen) << "the same player's row, not his old slot's";
+    Refill({Code(TEAM, 5)});
+    EXPECT_LT(Get_Listview_Selected_Player(list_, &team, &slot), 0) << "he is not listed: no row";
+    EXPECT_TRUE(Select_Listview_Player_ID(data_.get(), last));
+    EXPECT_FALSE(Select_Listview_Player_ID(data_.get(), chosen));
+    EXPECT_LT(Get_Listview_Selected_Player(list_, &team, &slot), 0);
 }
