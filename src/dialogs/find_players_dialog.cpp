@@ -213,6 +213,17 @@ bool Selected_Player(WINDOW_HANDLE dialog, int32_t* team, int32_t* slot) {
            Is_Player_Address(*team, *slot);
 }
 
+void Selection_Changed(WINDOW_HANDLE dialog) {
+    int32_t team = NO_PLAYER, slot = NO_PLAYER;
+    if (Selected_Player(dialog, &team, &slot)) {
+        Set_App_Cursor(WAIT_CURSOR);
+        Show_Find_Player_Info(dialog, team, slot);
+        Set_App_Cursor(ARROW_CURSOR);
+    } else {
+        Show_Find_Player_Info(dialog, NO_TEAM, NO_PLAYER);
+    }
+}
+
 // What a dialog opened over the list may change: the selected player's
 // record, and any roster, so that rows stand for other players.
 struct FOUND_PLAYERS_MARK {
@@ -229,20 +240,20 @@ FOUND_PLAYERS_MARK Mark_Found_Players(WINDOW_HANDLE dialog, int32_t team, int32_
 // back (a list opened over it, the free-agent list from Go Get here or in a
 // report, takes its own), so the heading menu and closing work on this list's
 // column set. When the selected player changed or any roster moved, the search
-// runs again and the same player, found by his id, is selected when he is
-// still listed.
+// runs again and keeps his row selected while he is still found; when he is
+// not, no row is (the former view comes back). The info lines then describe
+// the row chosen, or no player.
 void Follow_Found_Players(WINDOW_HANDLE dialog, const FOUND_PLAYERS_MARK& mark) {
     Player_List_Kind = PLAYER_LIST_FIND_PLAYERS;
     if (!Is_Window(dialog)) return;
     if (!Has_Watched_Player_Moved(mark.Watch)) return;
     const WINDOW_HANDLE list = Get_Dialog_Item(dialog, PLAYER_LIST_VIEW);
     Search_Find_Players(&Find_Players_Data);
-    PLAYER_LOCATION where{};
-    if (Lookup_Player_ID_Hash(&where, mark.Watch.Id) != 0 &&
-        Find_Listview_Entry(where.Team, where.Slot, &Find_Players_Data) != 0)
-        Select_Listview_Player(list, where.Team, where.Slot);
-    else
+    if (!Select_Listview_Player_ID(&Find_Players_Data, mark.Watch.Id))
         Restore_Listview_Top_Row(list, mark.Top_Row);
+    // The lines describe players as they are now, whoever holds the slot.
+    info_dialog = NO_WINDOW;
+    Selection_Changed(dialog);
 }
 
 void Go_Get_Found_Player(WINDOW_HANDLE dialog) {
@@ -279,17 +290,6 @@ void Scout_Found_Player(WINDOW_HANDLE dialog) {
     const FOUND_PLAYERS_MARK mark = Mark_Found_Players(dialog, team, slot);
     Show_Scouting_Report(dialog, team, slot, &Find_Players_Data);
     Follow_Found_Players(dialog, mark);
-}
-
-void Selection_Changed(WINDOW_HANDLE dialog) {
-    int32_t team = NO_PLAYER, slot = NO_PLAYER;
-    if (Selected_Player(dialog, &team, &slot)) {
-        Set_App_Cursor(WAIT_CURSOR);
-        Show_Find_Player_Info(dialog, team, slot);
-        Set_App_Cursor(ARROW_CURSOR);
-    } else {
-        Show_Find_Player_Info(dialog, NO_TEAM, NO_PLAYER);
-    }
 }
 
 void Record_Layout_Once() {

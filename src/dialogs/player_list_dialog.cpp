@@ -136,15 +136,10 @@ void Set_Caption(WINDOW_HANDLE dialog) {
     Set_Window_Text(dialog, caption);
 }
 
-// The player last selected, found again by his id after the list changed.
+// The player last selected, his row chosen again after the list changed;
+// the former view when he is no longer listed.
 void Follow_Player(WINDOW_HANDLE dialog, int32_t id, int32_t top_row) {
-    PLAYER_LOCATION where{};
-    const WINDOW_HANDLE list = List_Of(dialog);
-    if (id != 0 && Lookup_Player_ID_Hash(&where, id) != 0 &&
-        Find_Listview_Entry(where.Team, where.Slot, &Player_List_Data) != 0)
-        Select_Listview_Player(list, where.Team, where.Slot);
-    else
-        Restore_Listview_Top_Row(list, top_row);
+    if (!Select_Listview_Player_ID(&Player_List_Data, id)) Restore_Listview_Top_Row(List_Of(dialog), top_row);
     Update_Player_List_Buttons(dialog);
 }
 
@@ -178,16 +173,15 @@ void Release_Selected_Player(WINDOW_HANDLE dialog) {
 // A report opened inside a talk may have signed, released or deleted other
 // players, so that the talk's player stands in another slot and the rows
 // stand for others, or taken him off his team: he is found again by his id,
-// and the list follows what changed. False when he has left the team.
+// and the list, built again, keeps his row selected while he is listed.
+// False when he has left the team.
 bool Follow_Talk_Player(WINDOW_HANDLE dialog, int32_t id, int32_t team, int32_t* slot,
                         const ROSTER_IDS& rosters) {
     const bool stays = Find_Player_On_Team(id, team, slot);
     if (Have_Rosters_Moved(rosters)) {
-        const WINDOW_HANDLE list = List_Of(dialog);
-        const int32_t top_row = Get_Listview_Top_Row(list);
+        const int32_t top_row = Get_Listview_Top_Row(List_Of(dialog));
         Refresh_Player_List_Dialog(dialog);
-        Restore_Listview_Top_Row(list, top_row);
-        Update_Player_List_Buttons(dialog);
+        Follow_Player(dialog, id, top_row);
     }
     return stays;
 }

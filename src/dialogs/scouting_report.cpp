@@ -131,24 +131,19 @@ void Size_Scouting_Report_Window(WINDOW_HANDLE dialog) {
 }
 
 // The next (step 1) or previous (-1) player of the list, wrapping; false
-// when the list has no row of the shown player or nothing to step to.
+// when the list has no row of the shown player or nothing to step to. A
+// talk inside the report may have moved players since the list was filled:
+// the rows are taken for the players they were filled with, wherever they
+// stand now, and a row whose player has left is passed over.
 bool Step_In_List(int32_t step, int32_t* team, int32_t* slot) {
-    const WINDOW_HANDLE list = report_list->List_Window;
-    const int32_t rows = List_View_Get_Item_Count(list);
-    if (rows <= 0) return false;
-    const intptr_t code = static_cast<intptr_t>(*team) * PLAYERS_PER_TEAM + *slot;
-    int32_t row = static_cast<int32_t>(
-        Send_Window_Message(list, MSG_LIST_VIEW_FIND_ITEM_DATA, static_cast<uintptr_t>(-1), code));
+    const int32_t rows = List_View_Get_Item_Count(report_list->List_Window);
+    if (rows <= 0 || !Is_Player_Address(*team, *slot) || Is_Player_Slot_Used(*team, *slot) == 0) return false;
+    int32_t row = Find_Listview_Player_Row(report_list, Get_Player_ID(*team, *slot));
     if (row < 0) return false;
     // Rows the owner added under other item data are no players: passed over.
     for (int32_t tries = 0; tries < rows; ++tries) {
         row = (row + step + rows) % rows;
-        const intptr_t next = List_View_Get_Item_Data(list, row);
-        if (next >= 0 && next < LISTVIEW_CODE_COUNT) {
-            *team = static_cast<int32_t>(next / PLAYERS_PER_TEAM);
-            *slot = static_cast<int32_t>(next % PLAYERS_PER_TEAM);
-            return true;
-        }
+        if (Locate_Listview_Row_Player(report_list, row, team, slot)) return true;
     }
     return false;
 }

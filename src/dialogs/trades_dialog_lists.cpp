@@ -1,6 +1,7 @@
 // The Trades dialog's lists, labels and buttons.
 #include <cctype>
 #include <string>
+#include <vector>
 
 #include "app/diagnostics.h"
 #include "database/game_names.h"
@@ -12,6 +13,7 @@
 #include "database/team_finances.h"
 #include "database/team_record.h"
 #include "database/text_format.h"
+#include "dialogs/listview_engine.h"
 #include "dialogs/trades_dialog.h"
 #include "frontoffice/depth_charts.h"
 #include "frontoffice/finance_stats.h"
@@ -25,6 +27,12 @@
 #include "platform/windows.h"
 
 namespace {
+// What each line of the two roster lists (then of the two offer lists) stood
+// for when it was filled, so that a refill after a report or a trade moved
+// players chooses the same player (or pick) again, not whoever now holds his
+// slot.
+std::vector<LIST_BOX_ROW> filled_rows[4];
+
 int32_t Roster_List_Id(int32_t side) {
     return side == 0 ? TRADE_USER_ROSTER : TRADE_PARTNER_ROSTER;
 }
@@ -106,41 +114,40 @@ void Fill_Trade_Team_List(WINDOW_HANDLE dialog) {
 
 void Fill_Trade_Roster_List(WINDOW_HANDLE dialog, int32_t side) {
     const WINDOW_HANDLE list = Get_Dialog_Item(dialog, Roster_List_Id(side));
-    const int32_t selected = List_Box_Get_Current_Selection(list);
-    List_Box_Reset_Content(list);
-    List_Box_Set_Tab_Stops(list, {std::begin(TRADE_ROSTER_TAB_STOPS), std::end(TRADE_ROSTER_TAB_STOPS)});
     const int32_t team = Side_Team(side);
-    if (!Is_Used_Franchise_Slot(team)) return;
-    // A computer partner's roster is put in order first, unless items of it
-    // are already in the offer (their codes are roster places).
-    if (side == 1 && Is_Computer_Team(team) && Get_Trade_Item_Count(&Current_Trade_Offer, 1) == 0) {
-        const KEEP_GAME_SAVED derived;
-        Auto_Set_Team_Depth_Chart(team);
-    }
-    char row[TRADE_ROW_TEXT_SIZE];
-    const int32_t players = Get_First_Empty_Player_Slot(team);
-    for (int32_t slot = 0; slot < players; ++slot) {
-        Format_Trade_Roster_Row(team, slot, row);
-        List_Box_Set_Item_Data(list, List_Box_Add_String(list, row), slot);
-    }
-    for (int32_t pick = 0; Format_Trade_Pick_Row(team, pick, row); ++pick)
-        List_Box_Set_Item_Data(list, List_Box_Add_String(list, row), players + pick);
-    if (selected >= 0 && selected < List_Box_Get_Count(list)) List_Box_Set_Current_Selection(list, selected);
+    Refill_List_Box(list, team, &filled_rows[side], [&]() {
+        List_Box_Set_Tab_Stops(list, {std::begin(TRADE_ROSTER_TAB_STOPS), std::end(TRADE_ROSTER_TAB_STOPS)});
+        if (!Is_Used_Franchise_Slot(team)) return;
+        // A computer partner's roster is put in order first, unless items of
+        // it are already in the offer (their codes are roster places).
+        if (side == 1 && Is_Computer_Team(team) && Get_Trade_Item_Count(&Current_Trade_Offer, 1) == 0) {
+            const KEEP_GAME_SAVED derived;
+            Auto_Set_Team_Depth_Chart(team);
+        }
+        char row[TRADE_ROW_TEXT_SIZE];
+        const int32_t players = Get_First_Empty_Player_Slot(team);
+        for (int32_t slot = 0; slot < players; ++slot) {
+            Format_Trade_Roster_Row(team, slot, row);
+            List_Box_Set_Item_Data(list, List_Box_Add_String(list, row), slot);
+        }
+        for (int32_t pick = 0; Format_Trade_Pick_Row(team, pick, row); ++pick)
+            List_Box_Set_Item_Data(list, List_Box_Add_String(list, row), players + pick);
+    });
 }
 
 void Fill_Trade_Offer_List(WINDOW_HANDLE dialog, int32_t side) {
     const WINDOW_HANDLE list = Get_Dialog_Item(dialog, Offer_List_Id(side));
-    const int32_t selected = List_Box_Get_Current_Selection(list);
-    List_Box_Reset_Content(list);
     const int32_t team = Side_Team(side);
-    if (!Is_Used_Franchise_Slot(team)) return;
-    const int32_t count = Get_Trade_Item_Count(&Current_Trade_Offer, side);
-    for (int32_t n = 0; n < count; ++n) {
-        char text[TRADE_ROW_TEXT_SIZE];
-        Format_Trade_Offer_Item(team, Current_Trade_Offer.Items[side][n], text);
-        List_Box_Add_String(list, text);
-    }
-    if (selected >= 0 && selected < count) List_Box_Set_Current_Selection(list, selected);
+    Refill_List_Box(list, team, &filled_rows[2 + side], [&]() {
+        if (!Is_Used_Franchise_Slot(team)) return;
+        const int32_t count = Get_Trade_Item_Count(&Current_Trade_Offer, side);
+        for (int32_t n = 0; n < count; ++n) {
+            char text[TRADE_ROW_TEXT_SIZE];
+            const uint8_t item = Current_Trade_Offer.Items[side][n];
+            Format_Trade_Offer_Item(team, item, text);
+            List_Box_Set_Item_Data(list, List_Box_Add_String(list, text), item);
+        }
+    });
 }
 
 void Update_Trade_Player_Counts(WINDOW_HANDLE dialog) {

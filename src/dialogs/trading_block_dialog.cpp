@@ -145,7 +145,8 @@ void Append_Block_Pick_Rows(WINDOW_HANDLE list, intptr_t selected) {
     }
 }
 
-// The user's players through the list engine, sorted, then his picks.
+// The user's players through the list engine, sorted, then his picks; the
+// row chosen stays on its player or pick, whoever moved into his slot.
 void Fill_Block_Player_List(WINDOW_HANDLE) {
     LISTVIEW_DATA& data = Trading_Block_Data;
     const intptr_t selected = Get_Listview_Selected_Player(data.List_Window, nullptr, nullptr);
@@ -160,6 +161,10 @@ void Fill_Block_Player_List(WINDOW_HANDLE) {
     Sort_Listview(&data);
     if (Is_Used_Franchise_Slot(team)) Append_Block_Pick_Rows(data.List_Window, selected);
     Auto_Size_Listview_Columns(data.List_Window);
+    const int32_t chosen = List_View_Get_Next_Item(data.List_Window, -1, ITEM_SELECTED);
+    if (chosen >= 0)
+        Send_Window_Message(data.List_Window, MSG_LIST_VIEW_ENSURE_VISIBLE, static_cast<uintptr_t>(chosen),
+                            0);
 }
 
 // A heading click sorts the players; the picks stay below them.
@@ -380,15 +385,13 @@ void Scout_From_Block(WINDOW_HANDLE dialog) {
     const bool moved = Have_Rosters_Moved(mark.Rosters);
     if (!moved && Get_Player_Checksum_By_ID(id) == before) return;
     // The report changed him, or moved players (stepping to another in it):
-    // the block, its offers and the list follow the players by id; a scouted
-    // player who left the team takes the block with him.
+    // the block, its offers and the list follow the players by id, the list
+    // keeping his row selected (none once he has gone); a scouted player who
+    // left the team takes the block with him.
     if (moved) Follow_Block_Players(dialog, mark);
     Fill_Block_Player_List(dialog);
     int32_t now_slot = slot;
-    if (Find_Player_On_Team(id, team, &now_slot)) {
-        Select_Item(dialog, now_slot);
-        return;
-    }
+    if (Find_Player_On_Team(id, team, &now_slot)) return;
     Clear_Trade_Offer_Items(&Current_Trade_Offer);
     Fill_Block_List(dialog);
     Clear_Offers(dialog);

@@ -12,11 +12,13 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "dialogs/contract_offer_dialog.h"
+#include "dialogs/edit_player_dialog.h"
 #include "dialogs/find_players_dialog.h"
 #include "dialogs/listview_engine.h"
 #include "dialogs/player_list_dialog.h"
 #include "dialogs/player_list_kind.h"
 #include "dialogs/scouting_report.h"
+#include "dialogs/trades_dialog.h"
 #include "frontoffice/finance_stats.h"
 #include "platform/combo_box.h"
 #include "platform/dialogs.h"
@@ -314,4 +316,100 @@ TEST_F(FindPlayers, ASigningInTheFreeAgentListFromGoGetLeavesTheFoundRowOnItsPla
     });
     Do_Dialog(Main_Window, FIND_PLAYERS_DIALOG, 0);
     Expect_The_Found_Player_Signed(road);
+}
+
+namespace {
+// In the report opened on the selected row, Commissioner Mode's Go Get
+// opens Edit Player, where `edit` acts on the shown player.
+void Edit_The_Selected_Row(WINDOW_HANDLE dialog, void (*edit)(WINDOW_HANDLE)) {
+    Script_Dialog_Step([edit](WINDOW_HANDLE report) {
+        Script_Dialog_Step(edit);
+        Click_Dialog_Button(report, REPORT_GO_GET_BUTTON);
+        if (Is_Window(report)) Click_Dialog_Button(report, ID_OK);
+    });
+    Click_Dialog_Button(dialog, PLAYER_SCOUTING_BUTTON);
+}
+
+void Delete_The_Player(WINDOW_HANDLE edit) {
+    ASSERT_EQ(Get_Dialog_Template_Id(edit), EDIT_PLAYER_DIALOG);
+    Script_Message_Answer("Delete Player", ID_BOX_OK);
+    Click_Dialog_Button(edit, EDIT_DELETE);
+}
+
+void Raise_The_Salary(WINDOW_HANDLE edit) {
+    ASSERT_EQ(Get_Dialog_Template_Id(edit), EDIT_PLAYER_DIALOG);
+    Type_Dialog_Text(edit, EDIT_SALARY, "5000000");
+    Click_Dialog_Button(edit, EDIT_DONE);
+}
+
+// No row chosen, the lines describe no player, and Go Get opens nothing.
+void Expect_Nobody_Chosen(WINDOW_HANDLE dialog) {
+    int32_t team = -1, slot = -1;
+    EXPECT_LT(Get_Listview_Selected_Player(Get_Dialog_Item(dialog, PLAYER_LIST_VIEW), &team, &slot), 0)
+        << "a row of player " << Get_Player_ID(team, slot) << " is chosen";
+    EXPECT_EQ(Get_Dialog_Item_Text(dialog, FIND_INFO_SECOND_LINE),
+              "To view all players at one team or position,\nchoose 'Sortable Stats' from the Team Menu.");
+    const int32_t opened = Count_Dialogs_Opened();
+    // Were a row still chosen, the trade Go Get proposes is forced through.
+    Script_Dialog_Step([](WINDOW_HANDLE trades) {
+        Click_Dialog_Button(trades, TRADE_SUBMIT);
+        Click_Dialog_Button(trades, ID_OK);
+    });
+    Click_Dialog_Button(dialog, FIND_GO_GET_BUTTON);
+    EXPECT_EQ(Count_Dialogs_Opened(), opened) << "Go Get with no row chosen";
+}
+} // namespace
+
+// The followed player drops out of the search run again after his report:
+// deleted there, or given a salary above the limit. No row stays chosen on
+// whoever holds his slot now, the lines describe no player, and Go Get
+// trades for nobody.
+TEST_F(FindPlayers, AFollowedPlayerWhoDropsOutOfTheSearchLeavesNoRowChosen) {
+    constexpr int32_t TEAM = 3, FIRST = 20;
+    Set_User_Team(USER);
+    Set_User_Preference(CURRENT_WEEK, 3);
+    Set_User_Preference(COMMISSIONER_MODE, 1);
+    Set_User_Preference(VIEWED_TEAM, USER);
+    int32_t ids[4];
+    for (int32_t n = 0; n < 4; ++n) {
+        Set_Player_Last_Name(TEAM, FIRST + n, (std::string("Qxjvw") + static_cast<char>('a' + n)).c_str());
+        ids[n] = Get_Player_ID(TEAM, FIRST + n);
+    }
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Search(dialog, FIND_ANY_PLAYER, "99", "50", "qxjvw");
+        ASSERT_EQ(Rows(dialog), 4);
+        Select_Listview_Player(Get_Dialog_Item(dialog, PLAYER_LIST_VIEW), TEAM, FIRST + 2);
+        Edit_The_Selected_Row(dialog, Delete_The_Player);
+        EXPECT_EQ(Rows(dialog), 3) << "the search ran again";
+        Expect_Nobody_Chosen(dialog);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, FIND_PLAYERS_DIALOG, 0);
+    Clear_Dialog_Steps();
+    EXPECT_EQ(Team_Of_Player(ids[2]), -1) << "deleted";
+    EXPECT_EQ(Team_Of_Player(ids[3]), TEAM) << "the player who moved into his slot stays";
+
+    // A free agent whose salary is raised past the limit of 1 million.
+    FOUND_ROAD road = Make_Found_Free_Agents();
+    Set_User_Preference(COMMISSIONER_MODE, 1);
+    for (int32_t n = 0; n < 4; ++n)
+        Set_Player_Vital_Stat(FREE_AGENT_TEAM, n, VITAL_SALARY, 900);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Search(dialog, FIND_ANY_PLAYER, "99", "1", "zyxwv");
+        ASSERT_EQ(Rows(dialog), 4);
+        Select_Listview_Player(Get_Dialog_Item(dialog, PLAYER_LIST_VIEW), FREE_AGENT_TEAM, 2);
+        EXPECT_NE(Get_Dialog_Item_Text(dialog, FIND_INFO_FIRST_LINE).find("Zyxwvc is seeking a $900,000"),
+                  std::string::npos);
+        Edit_The_Selected_Row(dialog, Raise_The_Salary);
+        EXPECT_EQ(Rows(dialog), 3) << "the search ran again";
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, FIND_INFO_FIRST_LINE).find("Zyxwv"), std::string::npos)
+            << "the lines of the player who dropped out";
+        Expect_Nobody_Chosen(dialog);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, FIND_PLAYERS_DIALOG, 0);
+    Clear_Dialog_Steps();
+    EXPECT_EQ(Get_Player_Vital_Stat(FREE_AGENT_TEAM, 2, VITAL_SALARY), 5000);
+    for (int32_t n = 0; n < 4; ++n)
+        EXPECT_EQ(Team_Of_Player(road.Ids[n]), FREE_AGENT_TEAM) << n;
 }

@@ -80,6 +80,20 @@ void Make_Free_Agents(int32_t count) {
         Copy_Player(FREE_AGENT_TEAM, n, 20, n);
 }
 
+// Four free agents with ids of their own from `first_id` on (not those of
+// the players they were copied from), whom the user can pay to sign, at a
+// week when signing is allowed.
+void Make_Signable_Free_Agents(int32_t first_id, int32_t ids[4]) {
+    Make_Free_Agents(4);
+    for (int32_t n = 0; n < 4; ++n) {
+        ids[n] = first_id + n;
+        Set_Player_Vital_Stat(FREE_AGENT_TEAM, n, VITAL_PLAYER_ID, ids[n]);
+    }
+    Set_User_Preference(CURRENT_WEEK, 3);
+    Universe.Header.Universe_Stats[SALARY_CAP] = 0;
+    Set_Team_Financial_Stat(USER, FINANCE_CASH, 90000000);
+}
+
 // The amount after the first "$" of a text, its thousands separators dropped.
 int64_t Dollar_Amount(const std::string& text) {
     int64_t amount = 0;
@@ -448,16 +462,8 @@ TEST_F(PlayerListDialog, CapLinesAndFantasyPicks) {
 // the free agent listed above him: the talk's player moves up a slot, and
 // accepting his own talk signs him, not the player who took his slot.
 TEST_F(PlayerListDialog, ASigningInsideAnotherTalkStillSignsThatTalksOwnPlayer) {
-    Make_Free_Agents(4);
-    // Ids of their own, not those of the players they were copied from.
     int32_t ids[4];
-    for (int32_t n = 0; n < 4; ++n) {
-        ids[n] = 900000 + n;
-        Set_Player_Vital_Stat(FREE_AGENT_TEAM, n, VITAL_PLAYER_ID, ids[n]);
-    }
-    Set_User_Preference(CURRENT_WEEK, 3);
-    Universe.Header.Universe_Stats[SALARY_CAP] = 0;
-    Set_Team_Financial_Stat(USER, FINANCE_CASH, 90000000);
+    Make_Signable_Free_Agents(900000, ids);
     Script_Dialog_Step([](WINDOW_HANDLE list) {
         Select_Listview_Player(List_Of(list), FREE_AGENT_TEAM, 2);
         Click_Dialog_Button(list, PLAYER_ACTION_BUTTON);
@@ -496,12 +502,8 @@ TEST_F(PlayerListDialog, ASigningInsideAnotherTalkStillSignsThatTalksOwnPlayer) 
 // before him, who is signed there: the row selected in the list stays on the
 // scouted player, and Sign talks with him and signs him.
 TEST_F(PlayerListDialog, ASigningFromTheReportLeavesTheSelectedRowOnItsPlayer) {
-    Make_Free_Agents(4);
-    for (int32_t n = 0; n < 4; ++n)
-        Set_Player_Vital_Stat(FREE_AGENT_TEAM, n, VITAL_PLAYER_ID, 910000 + n);
-    Set_User_Preference(CURRENT_WEEK, 3);
-    Universe.Header.Universe_Stats[SALARY_CAP] = 0;
-    Set_Team_Financial_Stat(USER, FINANCE_CASH, 90000000);
+    int32_t ids[4];
+    Make_Signable_Free_Agents(910000, ids);
     int32_t scouted = 0, signed_there = 0, after = 0;
     Script_Dialog_Step([&](WINDOW_HANDLE list) {
         scouted = Get_Player_ID(FREE_AGENT_TEAM, 2);
@@ -529,4 +531,92 @@ TEST_F(PlayerListDialog, ASigningFromTheReportLeavesTheSelectedRowOnItsPlayer) {
     EXPECT_EQ(Team_Of_Player(signed_there), USER) << "signed from the report";
     EXPECT_EQ(Team_Of_Player(scouted), USER) << "signed from the list";
     EXPECT_EQ(Team_Of_Player(after), FREE_AGENT_TEAM) << "the free agent who moved into his slot";
+}
+
+namespace {
+int32_t Shown_Player_ID() {
+    return Get_Player_ID(Get_User_Preference(SELECTED_PLAYER_TEAM),
+                         Get_User_Preference(SELECTED_PLAYER_SLOT));
+}
+} // namespace
+
+// Inside the talk with the third free agent the user signs, from the talk's
+// report, the free agent before him, then declines the talk: the list, built
+// again, keeps its row on the talk's player, and Sign talks with him again
+// and signs him, not the free agent who moved into his slot.
+TEST_F(PlayerListDialog, ADeclinedTalkThatSignedAnotherLeavesTheRowOnTheTalksPlayer) {
+    int32_t ids[4];
+    Make_Signable_Free_Agents(940000, ids);
+    Script_Dialog_Step([&ids](WINDOW_HANDLE list) {
+        Select_Listview_Player(List_Of(list), FREE_AGENT_TEAM, 2);
+        Script_Dialog_Step([](WINDOW_HANDLE offer) {
+            Script_Dialog_Step([](WINDOW_HANDLE report) {
+                Click_Dialog_Button(report, REPORT_PREVIOUS_BUTTON);
+                Script_Dialog_Step([](WINDOW_HANDLE inner) { Click_Dialog_Button(inner, ACCEPT_BUTTON); });
+                Click_Dialog_Button(report, REPORT_GO_GET_BUTTON);
+                Click_Dialog_Button(report, ID_OK);
+            });
+            Click_Dialog_Button(offer, CONTRACT_SCOUTING_BUTTON);
+            Click_Dialog_Button(offer, DECLINE_BUTTON);
+        });
+        Click_Dialog_Button(list, PLAYER_ACTION_BUTTON);
+        ASSERT_EQ(Team_Of_Player(ids[1]), USER) << "signed inside the talk";
+        int32_t team = -1, slot = -1;
+        ASSERT_GE(Get_Listview_Selected_Player(List_Of(list), &team, &slot), 0);
+        EXPECT_EQ(Get_Player_ID(team, slot), ids[2]) << "the row stays on the talk's player";
+        Script_Dialog_Step([](WINDOW_HANDLE offer) { Click_Dialog_Button(offer, ACCEPT_BUTTON); });
+        Click_Dialog_Button(list, PLAYER_ACTION_BUTTON);
+        Click_Dialog_Button(list, ID_OK);
+    });
+    Do_Dialog(Main_Window, FREE_AGENTS_DIALOG, 0);
+    EXPECT_EQ(Team_Of_Player(ids[0]), FREE_AGENT_TEAM);
+    EXPECT_EQ(Team_Of_Player(ids[1]), USER);
+    EXPECT_EQ(Team_Of_Player(ids[2]), USER) << "the talk's player, signed from his row";
+    EXPECT_EQ(Team_Of_Player(ids[3]), FREE_AGENT_TEAM) << "the free agent who moved into his slot";
+}
+
+// The report of the roster's last player, opened from the list; a talk with
+// him releases the player before him from the talk's own report, and is
+// declined. The report's steps follow the list's rows as they were filled:
+// Next from him wraps to the first row's player (not to the last slot, now
+// empty), Previous passes over the released player's row, and Release
+// releases the player shown.
+TEST_F(PlayerListDialog, TheReportsStepsAfterATalkThatMovedPlayersFollowTheListsRows) {
+    const int32_t last = Get_First_Empty_Player_Slot(USER) - 1;
+    // He earns less than he asks, so he may talk.
+    Set_Player_Vital_Stat(USER, last, VITAL_SALARY, 1);
+    Set_User_Preference(CURRENT_WEEK, 3);
+    const int32_t first = Get_Player_ID(USER, 0), talked = Get_Player_ID(USER, last);
+    const int32_t released = Get_Player_ID(USER, last - 1), before = Get_Player_ID(USER, last - 2);
+    Script_Dialog_Step([&](WINDOW_HANDLE list) {
+        ASSERT_EQ(Rows(list), last + 1);
+        Select_Listview_Player(List_Of(list), USER, last);
+        Script_Dialog_Step([&](WINDOW_HANDLE report) {
+            Script_Dialog_Step([](WINDOW_HANDLE offer) {
+                ASSERT_EQ(Get_Dialog_Template_Id(offer), CONTRACT_OFFER_DIALOG);
+                Script_Dialog_Step(Release_The_Player_Before);
+                Click_Dialog_Button(offer, CONTRACT_SCOUTING_BUTTON);
+                Click_Dialog_Button(offer, DECLINE_BUTTON);
+            });
+            Click_Dialog_Button(report, REPORT_GO_GET_BUTTON);
+            ASSERT_EQ(Team_Of_Player(released), FREE_AGENT_TEAM) << "released inside the talk";
+            EXPECT_EQ(Shown_Player_ID(), talked) << "the report follows him";
+            Click_Dialog_Button(report, REPORT_NEXT_BUTTON);
+            EXPECT_EQ(Shown_Player_ID(), first) << "the last row wraps to the first";
+            Click_Dialog_Button(report, REPORT_PREVIOUS_BUTTON);
+            EXPECT_EQ(Shown_Player_ID(), talked);
+            Click_Dialog_Button(report, REPORT_PREVIOUS_BUTTON);
+            EXPECT_EQ(Shown_Player_ID(), before) << "the released player's row is passed over";
+            Click_Dialog_Button(report, REPORT_NEXT_BUTTON);
+            Click_Dialog_Button(report, REPORT_NEXT_BUTTON);
+            Release_The_Shown_Player(report);
+            if (Is_Window(report)) Click_Dialog_Button(report, ID_OK);
+        });
+        Click_Dialog_Button(list, PLAYER_SCOUTING_BUTTON);
+        Click_Dialog_Button(list, ID_OK);
+    });
+    Do_Dialog(Main_Window, SORTABLE_STATS_DIALOG, 0);
+    EXPECT_EQ(Team_Of_Player(first), FREE_AGENT_TEAM) << "the player Next showed was released";
+    EXPECT_EQ(Team_Of_Player(talked), USER);
+    EXPECT_EQ(Team_Of_Player(before), USER);
 }

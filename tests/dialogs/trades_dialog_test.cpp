@@ -34,6 +34,7 @@
 #include "support/computer_league_dialogs.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
+#include "support/report_steps.h"
 #include "support/test_league.h"
 
 namespace {
@@ -611,4 +612,69 @@ TEST_F(TradesDialog, ACounterOfferAddsOverpaidPlayersUntilThePartnerTakesTheDeal
         });
         Do_Dialog(Main_Window, TRADES_DIALOG, 0);
     }
+}
+
+// With room on the partner's roster to give more, the counter offer still
+// stops at the first player with whom the partner takes the deal, though a
+// further overpaid player would raise its score again.
+TEST_F(TradesDialog, ACounterOfferStopsOnceTakenThoughThePartnerCouldGiveMore) {
+    Universe.Header.Universe_Stats[SALARY_CAP] = 0;
+    constexpr int32_t asked_for = 1;
+    // Six more players than the roster minimum needs, each of an id of his own.
+    const int32_t first_extra = Get_First_Empty_Player_Slot(PARTNER);
+    for (int32_t n = 0; n < 6; ++n) {
+        Copy_Player(PARTNER, first_extra + n, PARTNER, 20 + n);
+        Set_Player_Vital_Stat(PARTNER, first_extra + n, VITAL_PLAYER_ID, 930000 + n);
+    }
+    Overpay_Partner_Players(asked_for, 300);
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        TEAM_STRENGTH_TABLE table;
+        Build_Team_Strength_Table(PARTNER, &table);
+        Add_Item(dialog, 0, 30);
+        Add_Item(dialog, 1, asked_for);
+        ASSERT_LT(Best_Score_With_One_More(Current_Trade_Offer, table), 1000) << "no one player is enough";
+        Clear_Shown_Messages();
+        Click_Dialog_Button(dialog, TRADE_COUNTER);
+        EXPECT_TRUE(Get_Shown_Messages().empty()) << Last_Text();
+        const int32_t count = Get_Trade_Item_Count(&Current_Trade_Offer, 1);
+        ASSERT_GE(count, 3) << "two overpaid players or more";
+        EXPECT_GE(Score_Trade_Offer(&Current_Trade_Offer, table), 1000);
+        EXPECT_GE(Best_Score_With_One_More(Current_Trade_Offer, table), 1000)
+            << "the partner could still give another and take the deal";
+        TRADE_OFFER one_less = Current_Trade_Offer;
+        one_less.Items[1][count - 1] = EMPTY_TRADE_ITEM;
+        EXPECT_LT(Score_Trade_Offer(&one_less, table), 1000) << "it stops once the deal is taken";
+        Expect_Lists_Show_Offer(dialog);
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    Do_Dialog(Main_Window, TRADES_DIALOG, 0);
+}
+
+// Scouting on a player of the user's roster, the report stepped back to the
+// player before him, who is released there: Add to deal offers the chosen
+// player, and the trade made moves him, not the player who moved into his
+// slot.
+TEST_F(TradesDialog, AReleaseInTheReportLeavesTheChosenRosterRowOnItsPlayer) {
+    constexpr int32_t CHOSEN = 10, ASKED = 40;
+    Universe.Header.Universe_Stats[SALARY_CAP] = 0;
+    Set_Team_Stat(PARTNER, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    const int32_t released = Get_Player_ID(USER, CHOSEN - 1);
+    const int32_t chosen = Get_Player_ID(USER, CHOSEN);
+    const int32_t after = Get_Player_ID(USER, CHOSEN + 1);
+    const int32_t asked = Get_Player_ID(PARTNER, ASKED);
+    Script_Message_Answer("Permission Needed", ID_BOX_YES);
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        Choose_Dialog_Line(dialog, TRADE_USER_ROSTER, Line_Of_Item(dialog, TRADE_USER_ROSTER, CHOSEN));
+        Script_Dialog_Step(Release_The_Player_Before);
+        Click_Dialog_Button(dialog, TRADE_USER_SCOUTING);
+        Click_Dialog_Button(dialog, TRADE_USER_ADD);
+        Add_Item(dialog, 1, ASKED);
+        Click_Dialog_Button(dialog, TRADE_SUBMIT);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Main_Window_Command(Main_Window, ID_TRADES), true);
+    EXPECT_EQ(Team_Of_Player(released), FREE_AGENT_TEAM) << "released from the report";
+    EXPECT_EQ(Team_Of_Player(chosen), PARTNER) << "the chosen player was traded";
+    EXPECT_EQ(Team_Of_Player(after), USER) << "the player who moved into his slot stays";
+    EXPECT_EQ(Team_Of_Player(asked), USER);
 }

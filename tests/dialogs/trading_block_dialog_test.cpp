@@ -232,6 +232,34 @@ BLOCK_ROAD Put_Blocked_Player_Up(WINDOW_HANDLE dialog) {
     return road;
 }
 
+// The first offer listed, opened and signed in the Trades dialog; the team
+// that made it.
+int32_t Sign_The_First_Offer(WINDOW_HANDLE dialog) {
+    const int32_t partner =
+        Trading_Block_Offers[List_Box_Get_Item_Data(Get_Dialog_Item(dialog, BLOCK_OFFERS_LIST), 0)].Team[1];
+    Script_Dialog_Answer(TRADE_OFFER_RESPONSE_DIALOG, 1);
+    Choose_Dialog_Line(dialog, BLOCK_OFFERS_LIST, 0);
+    Script_Dialog_Step([](WINDOW_HANDLE trades) {
+        Click_Dialog_Button(trades, TRADE_SUBMIT);
+        Click_Dialog_Button(trades, ID_OK);
+    });
+    Double_Click_Dialog_Line(dialog, BLOCK_OFFERS_LIST);
+    return partner;
+}
+
+// The first offer opened in the Trades dialog, where a report on the
+// block's player releases the player before him; Done, with no trade made.
+void Release_The_Player_Before_The_Block_In_Talks(WINDOW_HANDLE dialog) {
+    Choose_Dialog_Line(dialog, BLOCK_OFFERS_LIST, 0);
+    Script_Dialog_Step([](WINDOW_HANDLE trades) {
+        Choose_Dialog_Line(trades, TRADE_USER_OFFER, 0);
+        Script_Dialog_Step(Release_The_Player_Before);
+        Click_Dialog_Button(trades, TRADE_USER_SCOUTING);
+        Click_Dialog_Button(trades, ID_OK);
+    });
+    Double_Click_Dialog_Line(dialog, BLOCK_OFFERS_LIST);
+}
+
 // The block and every offer still hold the player put on it, and the first
 // offer, opened and signed in the Trades dialog, trades him.
 void Trade_The_Blocked_Player(WINDOW_HANDLE dialog, BLOCK_ROAD* road) {
@@ -247,15 +275,7 @@ void Trade_The_Blocked_Player(WINDOW_HANDLE dialog, BLOCK_ROAD* road) {
         if (offer.Team[1] == NO_TRADE_TEAM) continue;
         EXPECT_EQ(Get_Player_ID(USER, offer.Items[0][0]), road->Blocked_Id) << "an offer for him";
     }
-    road->Partner =
-        Trading_Block_Offers[List_Box_Get_Item_Data(Get_Dialog_Item(dialog, BLOCK_OFFERS_LIST), 0)].Team[1];
-    Script_Dialog_Answer(TRADE_OFFER_RESPONSE_DIALOG, 1);
-    Choose_Dialog_Line(dialog, BLOCK_OFFERS_LIST, 0);
-    Script_Dialog_Step([](WINDOW_HANDLE trades) {
-        Click_Dialog_Button(trades, TRADE_SUBMIT);
-        Click_Dialog_Button(trades, ID_OK);
-    });
-    Double_Click_Dialog_Line(dialog, BLOCK_OFFERS_LIST);
+    road->Partner = Sign_The_First_Offer(dialog);
 }
 
 void Expect_Only_The_Blocked_Player_Traded(const BLOCK_ROAD& road) {
@@ -291,18 +311,84 @@ TEST_F(TradingBlockDialog, AReleaseInTradeTalksWithoutATradeLeavesTheBlockOnItsP
     BLOCK_ROAD road;
     Script_Dialog_Step([&road](WINDOW_HANDLE dialog) {
         road = Put_Blocked_Player_Up(dialog);
-        Choose_Dialog_Line(dialog, BLOCK_OFFERS_LIST, 0);
-        Script_Dialog_Step([](WINDOW_HANDLE trades) {
-            Choose_Dialog_Line(trades, TRADE_USER_OFFER, 0);
-            Script_Dialog_Step(Release_The_Player_Before);
-            Click_Dialog_Button(trades, TRADE_USER_SCOUTING);
-            Click_Dialog_Button(trades, ID_OK);
-        });
-        Double_Click_Dialog_Line(dialog, BLOCK_OFFERS_LIST);
+        Release_The_Player_Before_The_Block_In_Talks(dialog);
         EXPECT_EQ(Get_User_Preference(TRADE_MADE_FLAG), 0);
         Trade_The_Blocked_Player(dialog, &road);
         Click_Dialog_Button(dialog, ID_OK);
     });
     Do_Dialog(Main_Window, TRADING_BLOCK_DIALOG, 0);
     Expect_Only_The_Blocked_Player_Traded(road);
+}
+
+namespace {
+// The player of slot CHOSEN, chosen in the list while something opened over
+// the block releases a player: the road's players by id.
+constexpr int32_t CHOSEN = 10;
+
+struct CHOSEN_ROAD {
+    int32_t Chosen_Id = 0;
+    int32_t After_Id = 0;
+    int32_t Partner = -1;
+};
+
+CHOSEN_ROAD Choose_The_Player(WINDOW_HANDLE dialog) {
+    const CHOSEN_ROAD road{Get_Player_ID(USER, CHOSEN), Get_Player_ID(USER, CHOSEN + 1)};
+    Select_Listview_Player(Get_Dialog_Item(dialog, BLOCK_PLAYER_LIST), USER, CHOSEN);
+    return road;
+}
+} // namespace
+
+// Another player chosen in the list while the talks on an offer release a
+// player before him from a report, and no trade made: Add To List puts the
+// chosen player on the block, and the block traded takes him, not the
+// player who moved into his slot.
+TEST_F(TradingBlockDialog, TradeTalksWithoutATradeLeaveTheChosenRowOnItsPlayer) {
+    BLOCK_ROAD blocked;
+    CHOSEN_ROAD road;
+    Set_User_Preference(TRADE_MADE_FLAG, 0);
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        blocked = Put_Blocked_Player_Up(dialog);
+        road = Choose_The_Player(dialog);
+        Release_The_Player_Before_The_Block_In_Talks(dialog);
+        ASSERT_EQ(Team_Of_Player(blocked.Before_Id), FREE_AGENT_TEAM) << "released in the talks";
+        Click_Dialog_Button(dialog, BLOCK_ADD);
+        ASSERT_EQ(Count_Dialog_Lines(dialog, BLOCK_LIST), 2);
+        Click_Dialog_Button(dialog, BLOCK_GET_OFFERS);
+        ASSERT_GT(Count_Dialog_Lines(dialog, BLOCK_OFFERS_LIST), 0);
+        road.Partner = Sign_The_First_Offer(dialog);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADING_BLOCK_DIALOG, 0);
+    ASSERT_GE(road.Partner, 0);
+    EXPECT_EQ(Get_User_Preference(TRADE_MADE_FLAG), 1);
+    EXPECT_EQ(Team_Of_Player(blocked.Blocked_Id), road.Partner) << "the player first put on the block";
+    EXPECT_EQ(Team_Of_Player(road.Chosen_Id), road.Partner) << "the chosen player was traded";
+    EXPECT_EQ(Team_Of_Player(road.After_Id), USER) << "the player who moved into his slot stays";
+}
+
+// Scouting on a player chosen in the list, who is released in his report:
+// no row is chosen afterwards, so Add To List puts nobody on the block and
+// the player who moved into his slot is never offered.
+TEST_F(TradingBlockDialog, APlayerReleasedInHisReportLeavesNoRowChosen) {
+    CHOSEN_ROAD road;
+    Set_User_Preference(TRADE_MADE_FLAG, 0);
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        road = Choose_The_Player(dialog);
+        Script_Dialog_Step(Release_The_Shown_Player);
+        Click_Dialog_Button(dialog, BLOCK_SCOUTING);
+        ASSERT_EQ(Team_Of_Player(road.Chosen_Id), FREE_AGENT_TEAM) << "released from his report";
+        EXPECT_LT(List_View_Get_Next_Item(Get_Dialog_Item(dialog, BLOCK_PLAYER_LIST), -1, ITEM_SELECTED), 0)
+            << "no row chosen";
+        Click_Dialog_Button(dialog, BLOCK_ADD);
+        EXPECT_EQ(Count_Dialog_Lines(dialog, BLOCK_LIST), 0) << "nobody put on the block";
+        Clear_Shown_Messages();
+        Click_Dialog_Button(dialog, BLOCK_GET_OFFERS);
+        if (Count_Dialog_Lines(dialog, BLOCK_OFFERS_LIST) > 0) road.Partner = Sign_The_First_Offer(dialog);
+        EXPECT_EQ(Last_Caption(), "Trading Block") << "an empty block asks for a player first";
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADING_BLOCK_DIALOG, 0);
+    EXPECT_EQ(road.Partner, -1);
+    EXPECT_EQ(Get_User_Preference(TRADE_MADE_FLAG), 0);
+    EXPECT_EQ(Team_Of_Player(road.After_Id), USER) << "the player who moved into his slot stays";
 }

@@ -12,11 +12,16 @@
 #include "platform/window_messages.h"
 #include "support/dialog_steps.h"
 
-void Release_The_Player_Before(WINDOW_HANDLE report) {
+void Release_The_Shown_Player(WINDOW_HANDLE report) {
     ASSERT_EQ(Get_Dialog_Template_Id(report), SCOUTING_REPORT_DIALOG);
     Script_Message_Answer("Release Player?", ID_BOX_YES);
-    Click_Dialog_Button(report, REPORT_PREVIOUS_BUTTON);
     Click_Dialog_Button(report, REPORT_RELEASE_BUTTON);
+}
+
+void Release_The_Player_Before(WINDOW_HANDLE report) {
+    ASSERT_EQ(Get_Dialog_Template_Id(report), SCOUTING_REPORT_DIALOG);
+    Click_Dialog_Button(report, REPORT_PREVIOUS_BUTTON);
+    Release_The_Shown_Player(report);
 }
 
 int32_t Sign_An_Earlier_Free_Agent(WINDOW_HANDLE report) {
