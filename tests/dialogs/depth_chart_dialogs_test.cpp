@@ -390,8 +390,9 @@ int32_t Line_Of_Slot(WINDOW_HANDLE dialog, int32_t list, int32_t slot) {
     return -1;
 }
 
-// Chooses the row of `list` showing `slot`, opens its report with `scouting`,
-// and there releases the player before him with Previous and Release.
+// Chooses the row of `list` showing `slot`, opens its report with `scouting`
+// (0: a double click on the row), and there releases the player before him
+// with Previous and Release.
 DEPTH_ROAD Release_The_Player_Before_From_Report(WINDOW_HANDLE dialog, int32_t list, int32_t slot,
                                                  int32_t scouting) {
     const DEPTH_ROAD road{Get_Player_ID(USER, slot), Get_Player_ID(USER, slot - 1),
@@ -399,7 +400,10 @@ DEPTH_ROAD Release_The_Player_Before_From_Report(WINDOW_HANDLE dialog, int32_t l
     EXPECT_GE(Line_Of_Slot(dialog, list, slot - 1), 0) << "the player before him is on the same list";
     Choose_Dialog_Line(dialog, list, Line_Of_Slot(dialog, list, slot));
     Script_Dialog_Step(Release_The_Player_Before);
-    Click_Dialog_Button(dialog, scouting);
+    if (scouting != 0)
+        Click_Dialog_Button(dialog, scouting);
+    else
+        Double_Click_Dialog_Line(dialog, list);
     EXPECT_EQ(Team_Of_Player(road.Released_Id), FREE_AGENT_TEAM) << "released from the report";
     return road;
 }
@@ -426,23 +430,24 @@ void Release_From_The_Page(WINDOW_HANDLE dialog, const DEPTH_ROAD& road) {
 }
 } // namespace
 
-// Scouting on a reserve of the offence and of the defence, the report
-// stepped back to the reserve before him, who is released there: Release on
-// the page releases the scouted player.
+// Scouting on a reserve of the offence and of the defence, or a double click
+// on his row, the report stepped back to the reserve before him, who is
+// released there: Release on the page releases the scouted player.
 TEST_F(DepthChartDialogs, AReleaseInAReservesReportLeavesTheRowOnTheScoutedPlayer) {
-    Add_Kicking_Pairs(2); // room for four releases above the minimum roster
-    for (int32_t page : {OFFENSE_DIALOG, DEFENSE_DIALOG}) {
-        SCOPED_TRACE(page == OFFENSE_DIALOG ? "Offense" : "Defense");
-        DEPTH_ROAD road;
-        Script_Dialog_Step([&road](WINDOW_HANDLE dialog) {
-            const int32_t slot =
-                static_cast<int32_t>(List_Box_Get_Item_Data(Get_Dialog_Item(dialog, DEPTH_RESERVE_LIST), 3));
-            road = Release_The_Player_Before_From_Report(dialog, DEPTH_RESERVE_LIST, slot,
-                                                         DEPTH_RESERVE_SCOUTING);
-            Release_From_The_Page(dialog, road);
-        });
-        Do_Dialog(Main_Window, page, 0);
-    }
+    Add_Kicking_Pairs(4); // room for eight releases above the minimum roster
+    for (int32_t page : {OFFENSE_DIALOG, DEFENSE_DIALOG})
+        for (int32_t opener : {DEPTH_RESERVE_SCOUTING, 0}) {
+            SCOPED_TRACE(page == OFFENSE_DIALOG ? "Offense" : "Defense");
+            SCOPED_TRACE(opener != 0 ? "Scouting" : "double click");
+            DEPTH_ROAD road;
+            Script_Dialog_Step([&road, opener](WINDOW_HANDLE dialog) {
+                const int32_t slot = static_cast<int32_t>(
+                    List_Box_Get_Item_Data(Get_Dialog_Item(dialog, DEPTH_RESERVE_LIST), 3));
+                road = Release_The_Player_Before_From_Report(dialog, DEPTH_RESERVE_LIST, slot, opener);
+                Release_From_The_Page(dialog, road);
+            });
+            Do_Dialog(Main_Window, page, 0);
+        }
 }
 
 // The kicking list holds two kickers and two punters. Scouting on the

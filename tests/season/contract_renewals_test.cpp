@@ -286,53 +286,91 @@ TEST(TeamYearlyFields, SeasonFinishInTheOffSeasonKeepsTheEndedSeasonsPlaces) {
     }
 }
 
-// The user's talk over his team's one expiring contract: from the talk's
-// report he steps back to the player before and releases him, then accepts.
-// The roster closed up under the pass, and the player who stood after the
-// talk's player still takes his year.
-TEST(ContractRenewals, AReleaseInsideTheUsersTalkSkipsNobodyAfterHim) {
+namespace {
+// The player of slot TALK holds the one expiring contract of the renewing
+// team, which the user runs: the champion decided, no cap, cash to spare,
+// everyone else with 3 years left and every player with 2 seasons credited.
+constexpr int32_t TALK = 10;
+
+void Prepare_The_Users_Talk() {
     Build_Computer_League();
     Clear_Dialog_Steps();
-    constexpr int32_t TALK = 10;
     Set_Team_Stat(RENEWING_TEAM, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
     Set_User_Team(RENEWING_TEAM);
     Decide_Champion(0);
     Universe.Header.Universe_Stats[SALARY_CAP] = 0;
     Set_Team_Financial_Stat(RENEWING_TEAM, FINANCE_CASH, 90000000);
-    std::map<int32_t, int32_t> credited;
     for (int32_t slot = 0; slot < TEST_ROSTER_SIZE; ++slot) {
         Set_Player_Vital_Stat(RENEWING_TEAM, slot, VITAL_CONTRACT_YEARS, slot == TALK ? 1 : 3);
         Set_Player_Vital_Stat(RENEWING_TEAM, slot, VITAL_CREDITED_SEASONS, 2);
-        credited[Get_Player_ID(RENEWING_TEAM, slot)] = 2;
     }
-    const int32_t released = Get_Player_ID(RENEWING_TEAM, TALK - 1);
-    const int32_t talked = Get_Player_ID(RENEWING_TEAM, TALK);
-    const int32_t after = Get_Player_ID(RENEWING_TEAM, TALK + 1);
-    Script_Dialog_Step([](WINDOW_HANDLE offer) {
+}
+
+// The players of the talk: the one before him, released inside it, he, and
+// the one after him.
+struct TALK_ROAD {
+    int32_t Released = 0;
+    int32_t Talked = 0;
+    int32_t After = 0;
+};
+
+// The renewal pass, in whose talk the user opens the report, steps back to
+// the player before and releases him, then ends the talk with `button`.
+TALK_ROAD Release_Inside_The_Talk_Then(int32_t button) {
+    const TALK_ROAD road{Get_Player_ID(RENEWING_TEAM, TALK - 1), Get_Player_ID(RENEWING_TEAM, TALK),
+                         Get_Player_ID(RENEWING_TEAM, TALK + 1)};
+    Script_Dialog_Step([button](WINDOW_HANDLE offer) {
         ASSERT_EQ(Get_Dialog_Template_Id(offer), CONTRACT_OFFER_DIALOG);
+        Script_Dialog_Step(Release_The_Player_Before);
         Click_Dialog_Button(offer, CONTRACT_SCOUTING_BUTTON);
-    });
-    Script_Dialog_Step(Release_The_Player_Before);
-    Script_Dialog_Step([](WINDOW_HANDLE offer) {
-        ASSERT_EQ(Get_Dialog_Template_Id(offer), CONTRACT_OFFER_DIALOG);
-        Click_Dialog_Button(offer, ACCEPT_BUTTON);
+        Click_Dialog_Button(offer, button);
     });
     Renew_Team_Contracts(RENEWING_TEAM);
     Clear_Dialog_Steps();
+    return road;
+}
 
+// Every player left on the team took his year, the one after the talk's
+// player among them; all but the talk's player have a year less to run.
+void Expect_Everyone_Took_His_Year(const TALK_ROAD& road) {
     int32_t seen_after = 0;
     for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
         if (!Is_Player_Slot_Used(RENEWING_TEAM, slot)) continue;
         const int32_t id = Get_Player_ID(RENEWING_TEAM, slot);
-        ASSERT_NE(id, released) << "released from the report";
-        seen_after += id == after ? 1 : 0;
+        ASSERT_NE(id, road.Released) << "released from the report";
+        seen_after += id == road.After ? 1 : 0;
         EXPECT_EQ(Get_Player_Vital_Stat(RENEWING_TEAM, slot, VITAL_CREDITED_SEASONS), 3)
-            << "player " << id << (id == after ? ", who stood after the talk," : "") << " took his year";
-        if (id == talked) continue;
+            << "player " << id << (id == road.After ? ", who stood after the talk," : "") << " took his year";
+        if (id == road.Talked) continue;
         EXPECT_EQ(Get_Player_Vital_Stat(RENEWING_TEAM, slot, VITAL_CONTRACT_YEARS), 2) << id;
     }
     EXPECT_EQ(seen_after, 1);
+}
+} // namespace
+
+// The user's talk over his team's one expiring contract: from the talk's
+// report he steps back to the player before and releases him, then accepts.
+// The roster closed up under the pass, and the player who stood after the
+// talk's player still takes his year.
+TEST(ContractRenewals, AReleaseInsideTheUsersTalkSkipsNobodyAfterHim) {
+    Prepare_The_Users_Talk();
+    const TALK_ROAD road = Release_Inside_The_Talk_Then(ACCEPT_BUTTON);
+    Expect_Everyone_Took_His_Year(road);
     int32_t team = -1, slot = -1;
-    ASSERT_NE(Find_Player_By_ID(&team, &slot, talked), 0);
+    ASSERT_NE(Find_Player_By_ID(&team, &slot, road.Talked), 0);
     EXPECT_EQ(team, RENEWING_TEAM) << "the talk's player signed";
+}
+
+// The same, but the talk declined, so that its player leaves too: the roster
+// closed up twice under the pass, and the player who stood after the talk's
+// player still takes his year.
+TEST(ContractRenewals, ADeclinedTalkAfterAReleaseInsideItSkipsNobodyAfterThePlayerWhoLeft) {
+    Prepare_The_Users_Talk();
+    const TALK_ROAD road = Release_Inside_The_Talk_Then(DECLINE_BUTTON);
+    Expect_Everyone_Took_His_Year(road);
+    int32_t team = -1, slot = -1;
+    ASSERT_NE(Find_Player_By_ID(&team, &slot, road.Released), 0);
+    EXPECT_EQ(team, FREE_AGENT_TEAM) << "released from the report";
+    ASSERT_NE(Find_Player_By_ID(&team, &slot, road.Talked), 0);
+    EXPECT_EQ(team, FREE_AGENT_TEAM) << "the talk declined, its player left";
 }
