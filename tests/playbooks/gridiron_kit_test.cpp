@@ -25,6 +25,7 @@
 #include "playbooks/gridiron_kit.h"
 #include "playbooks/playbook_editor.h"
 #include "support/dialog_steps.h"
+#include "support/file_lines.h"
 #include "support/frame_fixture.h"
 #include "support/test_league.h"
 
@@ -32,11 +33,7 @@ namespace {
 constexpr int32_t TEAM = 5;
 
 std::vector<std::string> Read_Lines(const std::string& path) {
-    std::ifstream file(Resolve_File_Path(path.c_str()));
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(file, line);)
-        lines.push_back(line);
-    return lines;
+    return Read_File_Lines(Resolve_File_Path(path.c_str()));
 }
 
 // Width, height and the horizontal pixels a metre of a PNG file.

@@ -4,7 +4,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -22,6 +21,7 @@
 #include "playbooks/playbook_editor.h"
 #include "playbooks/playbook_files.h"
 #include "support/dialog_steps.h"
+#include "support/file_lines.h"
 #include "support/frame_fixture.h"
 
 namespace {
@@ -44,14 +44,6 @@ std::vector<int32_t> Selections(WINDOW_HANDLE dialog) {
     std::vector<int32_t> lines;
     for (int32_t n = 0; n < EDITOR_CARD_CONTROLS; ++n)
         lines.push_back(Get_Dialog_Line(dialog, EDITOR_FIRST_CARD_COMBO + n));
-    return lines;
-}
-
-std::vector<std::string> Read_Lines(const std::string& path) {
-    std::ifstream file(path);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(file, line);)
-        lines.push_back(line);
     return lines;
 }
 } // namespace
@@ -145,7 +137,7 @@ TEST_F(PlayCardControls, TheCardSheetListsTheSetAndCountsItsKinds) {
     ASSERT_EQ(Get_Shell_Requests().size(), 1u);
     EXPECT_EQ(Get_Shell_Requests()[0].Target, path);
 
-    const std::vector<std::string> lines = Read_Lines(path);
+    const std::vector<std::string> lines = Read_File_Lines(path);
     ASSERT_EQ(lines.size(), 1u + 25u + 3u + 12u + 1u + 5u);
     EXPECT_EQ(lines[0], "Number,Play Name,Score Type,Offense1,Offense2,Defense1,Defense2,Bonus Rating,Bonus "
                         "Position,Bonus Value");
