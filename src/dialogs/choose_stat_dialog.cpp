@@ -99,14 +99,6 @@ const CHOICE_VIEW* Find_Choice_View(int32_t dialog_id) {
     return nullptr;
 }
 
-// A button shows its heading on one line.
-std::string One_Line(const char* heading) {
-    std::string line = heading;
-    for (char& c : line)
-        if (c == '\n') c = ' ';
-    return line;
-}
-
 void Init_Choose_Stat(WINDOW_HANDLE dialog) {
     Set_Dialog_Control_Fonts(dialog);
     const CHOICE_VIEW* view = Find_Choice_View(Get_Dialog_Template_Id(dialog));
@@ -114,7 +106,7 @@ void Init_Choose_Stat(WINDOW_HANDLE dialog) {
         for (int32_t n = 0; n < view->Headings; ++n) {
             char heading[64] = "";
             view->Heading(n, heading, sizeof heading);
-            Set_Dialog_Item_Text(dialog, Get_Stat_Button_Id(n), One_Line(heading).c_str());
+            Set_Dialog_Item_Text(dialog, Get_Stat_Button_Id(n), Get_One_Line_Heading(heading).c_str());
         }
     if (view != nullptr && view->Dialog == CHOOSE_FINANCE_STAT_DIALOG && Get_Universe_Stat(SALARY_CAP) == 0)
         Set_Dialog_Item_Text(dialog, SALARY_BUDGET_BUTTON, "Salary Budget");

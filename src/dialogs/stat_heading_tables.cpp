@@ -72,3 +72,10 @@ void Get_Finance_Stat_Heading(int32_t index, char* out, int32_t size) {
 void Get_Standings_Stat_Heading(int32_t index, char* out, int32_t size) {
     Copy_Heading(STANDINGS_HEADINGS, STANDINGS_STAT_HEADINGS, index, out, size);
 }
+
+std::string Get_One_Line_Heading(const char* heading) {
+    std::string line = heading != nullptr ? heading : "";
+    for (char& c : line)
+        if (c == '\n') c = ' ';
+    return line;
+}

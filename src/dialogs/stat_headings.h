@@ -5,6 +5,7 @@
 // writes the heading of an index into `out` (`size` bytes); an index out of
 // range writes an empty text. Two-line headings hold "\n".
 #include <cstdint>
+#include <string>
 
 constexpr int32_t CALENDAR_STAT_HEADINGS = 20;
 constexpr int32_t FINANCE_STAT_HEADINGS = 50;
@@ -15,3 +16,6 @@ void Get_Calendar_Stat_Heading(int32_t index, char* out, int32_t size);
 // cap "Payroll" reads "Payroll Budget".
 void Get_Finance_Stat_Heading(int32_t index, char* out, int32_t size);
 void Get_Standings_Stat_Heading(int32_t index, char* out, int32_t size);
+// A heading on one line (its line breaks become spaces), as buttons and
+// lists show it.
+std::string Get_One_Line_Heading(const char* heading);

@@ -177,6 +177,12 @@ int32_t Stat_Lines(int32_t position, STAT_LINE lines[8]) {
     return count;
 }
 
+// A card's picture over the whole card, on its side for `landscape`.
+void Card_Background(DEVICE_CONTEXT* dc, const char* path, bool landscape = false) {
+    const int32_t width = Get_Gridiron_Card_Width(), height = Get_Gridiron_Card_Height();
+    Picture(dc, path, 0, 0, landscape ? height : width, landscape ? width : height);
+}
+
 void Draw_Footer(DEVICE_CONTEXT* dc, int32_t team, const char* label) {
     char name[TEXT_SIZE];
     Get_Gridiron_Team_Name(team, name, sizeof name);
@@ -186,8 +192,7 @@ void Draw_Footer(DEVICE_CONTEXT* dc, int32_t team, const char* label) {
 }
 
 void Draw_Blank_Card(DEVICE_CONTEXT* dc, bool defense) {
-    Picture(dc, defense ? "Gridiron/defense-player.png" : "Gridiron/offense-player.png", 0, 0,
-            GRIDIRON_CARD_WIDTH, GRIDIRON_CARD_HEIGHT);
+    Card_Background(dc, defense ? "Gridiron/defense-player.png" : "Gridiron/offense-player.png");
 }
 
 void Draw_Player_Card(DEVICE_CONTEXT* dc, int32_t team, int32_t card) {
@@ -296,7 +301,7 @@ void Draw_Category_Badge(DEVICE_CONTEXT* dc, bool defense, int32_t category, int
 }
 
 void Draw_Play_Card(DEVICE_CONTEXT* dc, int32_t team, int32_t card) {
-    Picture(dc, "Gridiron/Plays/play-card.png", 0, 0, GRIDIRON_CARD_WIDTH, GRIDIRON_CARD_HEIGHT);
+    Card_Background(dc, "Gridiron/Plays/play-card.png");
     int32_t plays[CARD_SET_PLAYS];
     const int32_t count = Get_Card_Set_Plays(team, plays);
     char label[TEXT_SIZE];
@@ -363,12 +368,12 @@ void Draw_Effect_Lines(DEVICE_CONTEXT* dc, int32_t team, int32_t play, int32_t t
 }
 
 void Draw_Defensive_Play_Card(DEVICE_CONTEXT* dc, int32_t team, int32_t card) {
-    Picture(dc, "Gridiron/Plays/Defensive-Play-Blank.png", 0, 0, GRIDIRON_CARD_WIDTH, GRIDIRON_CARD_HEIGHT);
+    Card_Background(dc, "Gridiron/Plays/Defensive-Play-Blank.png");
     Picture(dc, "Gridiron/Plays/Audible.png", 72, 64, 80, 80);
     char label[TEXT_SIZE];
     safe_sprintf(label, sizeof label, "Audible #%d", card - FIRST_DEFENSIVE_PLAY_CARD + 1);
     if (card == BEAST_MODE_CARD) {
-        Picture(dc, "Gridiron/Plays/audible-card.png", 0, 0, GRIDIRON_CARD_WIDTH, GRIDIRON_CARD_HEIGHT);
+        Card_Background(dc, "Gridiron/Plays/audible-card.png");
         Picture(dc, "Gridiron/Plays/Audible.png", 72, 64, 80, 80);
         Text(dc, "Beast Mode", {70, 300, 755, 420}, 96, true, BLUE_INK);
         Text(dc, "+10 to any offensive rating", {90, 480, 735, 700}, 56, false, INK,
@@ -391,7 +396,7 @@ void Draw_Defensive_Play_Card(DEVICE_CONTEXT* dc, int32_t team, int32_t card) {
 }
 
 void Draw_Checklist_Front(DEVICE_CONTEXT* dc, int32_t team) {
-    Picture(dc, "Gridiron/Plays/Roster-Blank.png", 0, 0, GRIDIRON_CARD_WIDTH, GRIDIRON_CARD_HEIGHT);
+    Card_Background(dc, "Gridiron/Plays/Roster-Blank.png");
     char name[TEXT_SIZE], line[TEXT_SIZE];
     Get_Gridiron_Team_Name(team, name, sizeof name);
     Text(dc, name, {60, 50, 765, 120}, 52, true, INK);
@@ -419,7 +424,7 @@ void Draw_Checklist_Front(DEVICE_CONTEXT* dc, int32_t team) {
 }
 
 void Draw_Checklist_Back(DEVICE_CONTEXT* dc, int32_t team) {
-    Picture(dc, "Gridiron/Plays/Playbook-Blank.png", 0, 0, GRIDIRON_CARD_HEIGHT, GRIDIRON_CARD_WIDTH);
+    Card_Background(dc, "Gridiron/Plays/Playbook-Blank.png", true);
     char name[TEXT_SIZE], line[TEXT_SIZE];
     Get_Gridiron_Team_Name(team, name, sizeof name);
     safe_sprintf(line, sizeof line, "%s Playbook", name);
@@ -459,8 +464,8 @@ void Draw_Gridiron_Card(DEVICE_CONTEXT* dc, int32_t team, int32_t card) {
     if (dc == nullptr || card < 0 || card >= GRIDIRON_DECK_CARDS) return;
     Save_Device_Context(dc);
     const bool landscape = card == CHECKLIST_BACK_CARD;
-    Fill(dc, 0, 0, landscape ? GRIDIRON_CARD_HEIGHT : GRIDIRON_CARD_WIDTH,
-         landscape ? GRIDIRON_CARD_WIDTH : GRIDIRON_CARD_HEIGHT, Make_Colour(250, 248, 240));
+    const int32_t width = Get_Gridiron_Card_Width(), height = Get_Gridiron_Card_Height();
+    Fill(dc, 0, 0, landscape ? height : width, landscape ? width : height, Make_Colour(250, 248, 240));
     switch (Get_Gridiron_Card_Kind(card)) {
     case 0:
     case 1:

@@ -141,6 +141,14 @@ void Card_Player_Name(int32_t team, int32_t slot, char* out) {
 }
 } // namespace
 
+int32_t Get_Gridiron_Card_Width() {
+    return Get_User_Preference(GRIDIRON_LARGE_CARDS_SETTING) != 0 ? 825 : 822;
+}
+
+int32_t Get_Gridiron_Card_Height() {
+    return Get_User_Preference(GRIDIRON_LARGE_CARDS_SETTING) != 0 ? 1125 : 1122;
+}
+
 int32_t Get_Gridiron_Card_Kind(int32_t card) {
     if (card < FIRST_DEFENSE_PLAYER_CARD) return 0;
     if (card < FIRST_PLAY_CARD) return 1;
@@ -438,7 +446,8 @@ int32_t Render_Gridiron_Deck(int32_t team) {
     if (!Is_Team(team)) return 0;
     const KEPT_SETTINGS kept = Keep_Settings();
     DRAWING_SURFACE surface{};
-    Resize_Drawing_Surface(&surface, GRIDIRON_CARD_HEIGHT, GRIDIRON_CARD_HEIGHT);
+    const int32_t width = Get_Gridiron_Card_Width(), height = Get_Gridiron_Card_Height();
+    Resize_Drawing_Surface(&surface, height, height);
     DEVICE_CONTEXT dc{};
     Attach_Device_Context(&dc, &surface);
     int32_t written = 0;
@@ -447,9 +456,8 @@ int32_t Render_Gridiron_Deck(int32_t team) {
         Draw_Gridiron_Card(&dc, team, card);
         const bool landscape = card == CHECKLIST_BACK_CARD;
         const std::string path = Output_File(Get_Gridiron_Card_File(team, card));
-        written += Save_DC_Area_To_PNG(&dc, 0, 0, landscape ? GRIDIRON_CARD_HEIGHT : GRIDIRON_CARD_WIDTH,
-                                       landscape ? GRIDIRON_CARD_WIDTH : GRIDIRON_CARD_HEIGHT, path.c_str(),
-                                       GRIDIRON_DOTS_PER_INCH);
+        written += Save_DC_Area_To_PNG(&dc, 0, 0, landscape ? height : width, landscape ? width : height,
+                                       path.c_str(), GRIDIRON_DOTS_PER_INCH);
         if (Get_Gridiron_Card_Kind(card) == 2) Write_Gridiron_Play_Line(team, card);
         if (card >= FIRST_DEFENSIVE_PLAY_CARD && card <= BEAST_MODE_CARD)
             Write_Gridiron_Audible_Line(team, card);
@@ -471,8 +479,6 @@ int32_t Make_Gridiron_Kit() {
     for (const char* sheet : {PLAYS_SHEET, AUDIBLES_SHEET, PLAYERS_SHEET})
         std::filesystem::remove(Output_File(sheet), error);
     std::filesystem::create_directories(Resolve_File_Path(OUTPUT_FOLDER), error);
-    Append(PLAYS_SHEET, "Play,Number,Play Type,Offense 1,Offense 2,Defense 1,Defense 2,Bonus,Result,Yards");
-    Append(AUDIBLES_SHEET, "Audible,Number,Side,Effect,Formation");
     // An operation already showing progress goes on stepping its own window.
     const bool opened = Open_Progress_Window("Making the Gridiron card kit...", GRIDIRON_DECK_CARDS) != 0;
     const int32_t written = Render_Gridiron_Deck(team);

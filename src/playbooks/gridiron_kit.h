@@ -10,8 +10,8 @@
 #include "platform/drawing_surface.h"
 
 constexpr int32_t GRIDIRON_DECK_CARDS = 54;
-constexpr int32_t GRIDIRON_CARD_WIDTH = 825;
-constexpr int32_t GRIDIRON_CARD_HEIGHT = 1125;
+// The setting that chooses the larger card pictures.
+constexpr int32_t GRIDIRON_LARGE_CARDS_SETTING = 19;
 constexpr int32_t GRIDIRON_DOTS_PER_INCH = 300;
 // Card numbers by kind.
 constexpr int32_t FIRST_OFFENSE_PLAYER_CARD = 0;
@@ -23,6 +23,12 @@ constexpr int32_t CHECKLIST_FRONT_CARD = 52;
 constexpr int32_t CHECKLIST_BACK_CARD = 53;
 constexpr int32_t UNIT_PLAYER_CARDS = 11;
 
+// A card picture's width and height: 822 x 1,122 pixels, or 825 x 1,125
+// while GRIDIRON_LARGE_CARDS_SETTING is set; the checklist's back lies on
+// its side (height x width).
+int32_t Get_Gridiron_Card_Width();
+int32_t Get_Gridiron_Card_Height();
+
 // The card being drawn while a deck is rendered (-1 between decks).
 extern int32_t Gridiron_Card_Number;
 
@@ -32,7 +38,7 @@ int32_t Make_Gridiron_Kit();
 // The deck of a team as "Team-%02d-Card-%02d.png" (cards 1-52) and the
 // checklist's two sides; returns the pictures written.
 int32_t Render_Gridiron_Deck(int32_t team);
-// Draws card `card` of the team on a surface of the card's size (1,125 x 825
+// Draws card `card` of the team on a surface of the card's size (on its side
 // for the checklist's back).
 void Draw_Gridiron_Card(DEVICE_CONTEXT* dc, int32_t team, int32_t card);
 // The file name of a card's picture in the output folder.

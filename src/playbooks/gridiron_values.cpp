@@ -151,11 +151,11 @@ int32_t Card_Rating(const PLAYER_RECORD& player, int32_t category) {
     return static_cast<int32_t>(v);
 }
 
-// Truncating division, lowered by one for a negative sum that does not divide
-// evenly.
+// Truncating division, lowered by one when the sum S is negative and no
+// multiple of the divisor.
 int64_t Divide_Base(int64_t s, int64_t numerator, int64_t divisor) {
     int64_t w = numerator / divisor;
-    if (s < 0 && numerator % divisor != 0) --w;
+    if (s < 0 && s % divisor != 0) --w;
     return w;
 }
 } // namespace

@@ -44,9 +44,6 @@ constexpr int32_t EDITOR_FIRST_SLOT_LABEL = 1500; // slots 0-10
 // The slot buttons, by formation slot 0-10.
 constexpr int32_t EDITOR_SLOT_BUTTONS[11] = {1277, 1278, 1279, 1280, 1281, 1282,
                                              1283, 1284, 1286, 1287, 1288};
-// The hidden play-card controls (values, count).
-constexpr int32_t EDITOR_FIRST_CARD_COMBO = 1457;
-constexpr int32_t EDITOR_CARD_COUNT = 1407;
 
 extern const DIALOG_TEMPLATE PLAYBOOK_EDITOR_DIALOG_TEMPLATE;
 

@@ -23,6 +23,7 @@
 #include "platform/message_box.h"
 #include "platform/windows.h"
 #include "playbooks/gridiron_kit.h"
+#include "playbooks/play_card_controls.h"
 #include "playbooks/play_diagrams.h"
 #include "playbooks/playbook_editor.h"
 #include "playbooks/playbook_editor_layout.h"
@@ -128,6 +129,17 @@ const DIALOG_CONTROL EDITOR_CONTROLS[] = {
     {CONTROL_COMBO_BOX, EDITOR_FIRST_CARD_COMBO + 6, {8, 4, 10, 40}, "", HIDDEN},
     {CONTROL_COMBO_BOX, EDITOR_FIRST_CARD_COMBO + 7, {8, 4, 10, 40}, "", HIDDEN},
     {CONTROL_COMBO_BOX, EDITOR_FIRST_CARD_COMBO + 8, {8, 4, 10, 40}, "", HIDDEN},
+    {CONTROL_STATIC_TEXT, EDITOR_FIRST_CARD_LABEL, {8, 4, 10, 10}, "Score Type", HIDDEN},
+    {CONTROL_STATIC_TEXT, EDITOR_FIRST_CARD_LABEL + 1, {8, 4, 10, 10}, "Offense #1", HIDDEN},
+    {CONTROL_STATIC_TEXT, EDITOR_FIRST_CARD_LABEL + 2, {8, 4, 10, 10}, "Offense #2", HIDDEN},
+    {CONTROL_STATIC_TEXT, EDITOR_FIRST_CARD_LABEL + 3, {8, 4, 10, 10}, "Defense #1", HIDDEN},
+    {CONTROL_STATIC_TEXT, EDITOR_FIRST_CARD_LABEL + 4, {8, 4, 10, 10}, "Defense #2", HIDDEN},
+    {CONTROL_STATIC_TEXT, EDITOR_FIRST_CARD_LABEL + 5, {8, 4, 10, 10}, "Bonus Rating", HIDDEN},
+    {CONTROL_STATIC_TEXT, EDITOR_FIRST_CARD_LABEL + 6, {8, 4, 10, 10}, "Bonus Position", HIDDEN},
+    {CONTROL_STATIC_TEXT, EDITOR_FIRST_CARD_LABEL + 7, {8, 4, 10, 10}, "Bonus Value", HIDDEN},
+    {CONTROL_STATIC_TEXT, EDITOR_FIRST_CARD_LABEL + 8, {8, 4, 10, 10}, "Play Type", HIDDEN},
+    {CONTROL_CHECK_BOX, EDITOR_CARD_SELECTION, {8, 4, 10, 10}, "Card Set", HIDDEN},
+    {CONTROL_STATIC_TEXT, EDITOR_CARD_FEEDBACK, {8, 4, 10, 10}, "Gridiron Editor Feedback", HIDDEN},
     {CONTROL_STATIC_TEXT, EDITOR_CARD_COUNT, {8, 4, 10, 10}, "", HIDDEN},
 };
 
@@ -285,6 +297,9 @@ intptr_t Handle_Command(WINDOW_HANDLE dialog, int32_t id, uint32_t notification)
         return 1;
     case EDITOR_CLEAR_RESULTS:
         Clear_Results(dialog);
+        return 1;
+    case EDITOR_CARD_SELECTION:
+        Toggle_Play_Card_Selection(dialog);
         return 1;
     case EDITOR_CARD_KIT:
         Store_Playbook_Editor_Text(dialog);

@@ -47,3 +47,7 @@ void Draw_Main_Window_Team_Logo(DEVICE_CONTEXT* dc) {
     Team_Logo_Rect = {client.Right - 8 - width, bottom - height, client.Right - 8, bottom};
     Draw_Cached_Bitmap(dc, slot, 255, Team_Logo_Rect.Left, Team_Logo_Rect.Top, width, height, 0, 0, -1, -1);
 }
+
+void Get_Team_Logo_Rect(RECT_AREA* rect) {
+    if (rect != nullptr) *rect = Team_Logo_Rect;
+}

@@ -4,5 +4,7 @@
 
 // Where the logo was last drawn (window pixels).
 extern RECT_AREA Team_Logo_Rect;
+// Copies Team_Logo_Rect into `rect`.
+void Get_Team_Logo_Rect(RECT_AREA* rect);
 
 void Draw_Main_Window_Team_Logo(DEVICE_CONTEXT* dc);

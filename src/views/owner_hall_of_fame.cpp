@@ -60,8 +60,6 @@ int32_t Read_Owner_Hall_Of_Fame_File(uint8_t* buffer) {
     case READ_OK:
         return 1;
     case READ_NO_FILE:
-        // The start-up makes the file; before that its absence is no error to show.
-        if (error == ENOENT) return 0;
         Show_Last_Error_Message(error, "File Error", "Could not open \"%s\" for reading.", FAME_FILE_NAME);
         return 0;
     case READ_NOTHING:

@@ -48,8 +48,8 @@ constexpr int32_t FAME_CLASS_BUILT_IN = 2;
 
 // Zero-fills `buffer` (OWNER_HALL_OF_FAME_SIZE bytes) and reads the file into
 // it; 1 when at least one byte was read (a short file leaves the rest zero).
-// A file that exists but cannot be opened or read is reported in a "File
-// Error" box; a missing one only gives 0.
+// A file that cannot be opened (a missing one too) or holds nothing is
+// reported in a "File Error" box.
 int32_t Read_Owner_Hall_Of_Fame_File(uint8_t* buffer);
 // The same without a box: the failure is only returned.
 int32_t Try_Read_Owner_Hall_Of_Fame_File(uint8_t* buffer);

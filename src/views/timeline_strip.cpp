@@ -1,5 +1,6 @@
 #include "views/timeline_strip.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -199,6 +200,18 @@ void Draw_Strip_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect
     Release_App_Font(font);
 }
 
+// Where a cell's text goes: one line in the strip's font, centred on the
+// frame's inner box (x + 13 .. x + 121). A text wider than that box, as the
+// strip's own "Renew Contracts" is in this font, is cut no sooner than the
+// frame's outer edges allow, and a gap short of the next cell's text.
+RECT_AREA Cell_Text_Box(int32_t x) {
+    constexpr int32_t INNER_LEFT = 13, INNER_RIGHT = 121, FRAME_WIDTH = 138, GAP = 10;
+    const int32_t spacing = Timeline_Cell_X[1] - Timeline_Cell_X[0];
+    const int32_t width = std::clamp(spacing - GAP, INNER_RIGHT - INNER_LEFT, FRAME_WIDTH);
+    const int32_t centre = x + (INNER_LEFT + INNER_RIGHT) / 2;
+    return {centre - width / 2, 8, centre - width / 2 + width, 33};
+}
+
 void Draw_Cell_Frame(DEVICE_CONTEXT* dc, int32_t x, COLOUR_VALUE colour) {
     PATH_COLLECTION paths;
     start_new_path(&paths, 0);
@@ -262,7 +275,9 @@ int32_t Confirm_Advance_Weeks(int32_t n) {
         safe_sprintf(text, sizeof text, "Simulate every game in week %d?", Week() + 1);
     } else {
         const int32_t team = Strip_Team();
-        if (Get_Team_Record_Char(team, RECORD_CHAR_PLAYOFF_LOSSES) > 0 || Get_Team_Playoff_Slot(team) <= 0)
+        // Nothing to ask the user whose team is out, or whose team holds the
+        // bracket's first slot.
+        if (Get_Team_Record_Char(team, RECORD_CHAR_PLAYOFF_LOSSES) > 0 || Get_Team_Playoff_Slot(team) == 0)
             return ID_BOX_YES;
         Get_Playoff_Simulation_Message(text);
     }
@@ -403,15 +418,12 @@ void Draw_Timeline_Strip(DEVICE_CONTEXT* dc) {
     if (off_season) Mark_Renewals_Done_When_Needless(steps);
     for (int32_t i = 0; i < TIMELINE_CELLS; ++i) {
         const int32_t x = Timeline_Cell_X[i];
-        Get_Timeline_Cell_Text(i, text);
-        // A cell with nothing in it (past the season's last milestone, the
-        // off-season's fifth) does nothing when clicked and is left out.
-        if (text[0] == '\0') continue;
+        // Every cell keeps its frame, an empty one too.
         Draw_Cell_Frame(dc, x, colour);
+        Get_Timeline_Cell_Text(i, text);
         const bool done = off_season && i < OFF_SEASON_STEPS && steps[i] != 0;
         Set_Text_Colour(dc, done ? DONE_COLOUR : colour);
-        // Inside the frame's strokes.
-        Draw_Strip_Text(dc, text, {x + 13, 8, x + 121, 30});
+        Draw_Text_In_Scaled_Rect(dc, text, Cell_Text_Box(x), ONE_LINE, 0);
     }
     Select_Font(dc, previous);
     Release_App_Font(font);

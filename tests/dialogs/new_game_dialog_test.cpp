@@ -27,6 +27,7 @@
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
 #include "support/test_league.h"
+#include "views/owner_hall_of_fame_file.h"
 
 namespace {
 constexpr int32_t SEASON_2022_LINE = 2022 - 1951;
@@ -271,4 +272,29 @@ TEST_F(NewGameDialog, TypedNamesMustBePlainAndTheTextStays) {
         EXPECT_FALSE(std::filesystem::exists(file, error)) << file;
     }
     EXPECT_FALSE(std::filesystem::exists("a")) << "no folder was made for a/b";
+}
+
+TEST_F(NewGameDialog, TheOwnerNameComesFromTheOwnerFileAndAMissingFileIsReported) {
+    // The file the start-up makes offers the name last entered.
+    Ensure_Owner_Hall_Of_Fame_File();
+    Store_User_Name_In_Fame_File("Owner Nine");
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, NEW_GAME_NAME_EDIT), "Owner Nine");
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    Clear_Shown_Messages();
+    EXPECT_EQ(Do_Dialog(Main_Window, NEW_GAME_DIALOG, 0), ID_CANCEL);
+    EXPECT_FALSE(Was_Message_Shown("File Error"));
+
+    // With the file gone since, the user is told and the name box is empty.
+    std::remove("KorFame.dat");
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, NEW_GAME_NAME_EDIT), "");
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    Clear_Shown_Messages();
+    EXPECT_EQ(Do_Dialog(Main_Window, NEW_GAME_DIALOG, 0), ID_CANCEL);
+    ASSERT_TRUE(Was_Message_Shown("File Error"));
+    EXPECT_EQ(Get_Shown_Messages()[0].Text.rfind("Could not open \"KorFame.dat\" for reading.\n\n", 0), 0u);
+    EXPECT_FALSE(std::filesystem::exists("KorFame.dat")) << "reading makes no file";
 }

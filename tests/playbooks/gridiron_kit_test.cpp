@@ -25,6 +25,7 @@
 #include "playbooks/gridiron_kit.h"
 #include "playbooks/playbook_editor.h"
 #include "support/dialog_steps.h"
+#include "support/file_lines.h"
 #include "support/frame_fixture.h"
 #include "support/test_league.h"
 
@@ -32,11 +33,7 @@ namespace {
 constexpr int32_t TEAM = 5;
 
 std::vector<std::string> Read_Lines(const std::string& path) {
-    std::ifstream file(Resolve_File_Path(path.c_str()));
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(file, line);)
-        lines.push_back(line);
-    return lines;
+    return Read_File_Lines(Resolve_File_Path(path.c_str()));
 }
 
 // Width, height and the horizontal pixels a metre of a PNG file.
@@ -128,8 +125,8 @@ TEST_F(GridironKit, TheEditorsCardKitButtonMakesADeckOfFiftyFourCardsAndChangesN
     for (int32_t card = 0; card < GRIDIRON_DECK_CARDS; ++card) {
         const PNG_FACTS facts = Read_PNG_Facts("Gridiron/Output/" + Get_Gridiron_Card_File(TEAM, card));
         const bool back = card == CHECKLIST_BACK_CARD;
-        EXPECT_EQ(facts.Width, back ? 1125u : 825u) << "card " << card;
-        EXPECT_EQ(facts.Height, back ? 825u : 1125u) << "card " << card;
+        EXPECT_EQ(facts.Width, back ? 1122u : 822u) << "card " << card;
+        EXPECT_EQ(facts.Height, back ? 822u : 1122u) << "card " << card;
         EXPECT_EQ(facts.Per_Metre, 11811u) << "300 dpi";
     }
     const auto players = Read_Lines("Gridiron/Output/Players.csv");
@@ -139,10 +136,10 @@ TEST_F(GridironKit, TheEditorsCardKitButtonMakesADeckOfFiftyFourCardsAndChangesN
     EXPECT_EQ(players.size(), 1u + 11u + 1u + 1u + 1u) << "eleven offensive players, no defender";
     EXPECT_EQ(players[12].rfind(",AVERAGE,", 0), 0u);
     const auto plays = Read_Lines("Gridiron/Output/Gridiron-Playbooks.csv");
-    ASSERT_EQ(plays.size(), 1u + 25u);
-    EXPECT_EQ(plays[1].rfind("\"Dive, \"\"Quick\"\"\",23,", 0), 0u) << "the chosen play first, quoted";
+    ASSERT_EQ(plays.size(), 25u) << "a line a play card, and no heading";
+    EXPECT_EQ(plays[0].rfind("\"Dive, \"\"Quick\"\"\",23,", 0), 0u) << "the chosen play first, quoted";
     const auto audibles = Read_Lines("Gridiron/Output/Gridiron-Audibles.csv");
-    ASSERT_EQ(audibles.size(), 1u + 5u);
+    ASSERT_EQ(audibles.size(), 5u) << "a line an audible, and no heading";
     EXPECT_EQ(audibles.back(), "Beast Mode,52,Offense,\"+10 to any offensive rating\",Any");
     ASSERT_EQ(Get_Shell_Requests().size(), 1u);
     EXPECT_NE(Get_Shell_Requests()[0].Target.find("Team-05-Print.htm"), std::string::npos);
@@ -154,6 +151,10 @@ TEST_F(GridironKit, TheEditorsCardKitButtonMakesADeckOfFiftyFourCardsAndChangesN
     }
     EXPECT_EQ(images, 54);
     EXPECT_EQ(pages, 6) << "nine cards a page";
+    // The larger pictures are the setting's choice.
+    Set_User_Preference(GRIDIRON_LARGE_CARDS_SETTING, 1);
+    EXPECT_EQ(Get_Gridiron_Card_Width(), 825);
+    EXPECT_EQ(Get_Gridiron_Card_Height(), 1125);
     EXPECT_EQ(Quote_Csv_Field("plain"), "plain");
     EXPECT_EQ(Quote_Csv_Field("a\nb"), "\"a\nb\"");
 

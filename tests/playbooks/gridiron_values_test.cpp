@@ -47,6 +47,10 @@ TEST_F(GridironValues, ValuesWorkedByHand) {
               1930 * 3 / 2 + 37260 / 19);
     // A quarterback with nothing: S = -1,228 divides to -3,227 (lowered), then the square root's sign.
     EXPECT_EQ(Value_Of(POSITION_QB, {}), 721);
+    // A corner with only a tackling input of 5: S = -13,875, whose product
+    // -208,100,000 divides evenly by 50,000 while S does not, so -4,162 is
+    // lowered to -4,163; the value is (-3,060 - 2,191 + 8,000) / 5.
+    EXPECT_EQ(Value_Of(POSITION_CB, {{CARD_TACKLING, 5}}), 549);
     // The best players need 64-bit products.
     EXPECT_EQ(Value_Of(POSITION_T, {{CARD_PASS_BLOCKING, 50}, {CARD_RUN_BLOCKING, 50}}), 57629);
     EXPECT_EQ(Value_Of(POSITION_WR, {{CARD_PASS_BLOCKING, 50},

@@ -27,6 +27,7 @@
 #include "support/dialog_steps.h"
 #include "support/game_runner.h"
 #include "support/test_league.h"
+#include "views/owner_hall_of_fame_file.h"
 
 void Reset_Frame_State() {
     // Start-up installs the crash handler; the rest of the binary keeps the sanitizers' own.
@@ -80,6 +81,9 @@ void LeagueFrameTest::TearDown() {
 void Start_Frame_Without_Loop() {
     Install_Frame_Services();
     Write_Debug_Log_Header();
+    // As the start-up does before the main window: the owner Hall of Fame
+    // file is there from then on.
+    Ensure_Owner_Hall_Of_Fame_File();
     ASSERT_TRUE(Register_Main_Window_Class());
     ASSERT_NE(Create_Main_Window(), NO_WINDOW);
 }

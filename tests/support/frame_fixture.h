@@ -26,7 +26,8 @@ class LeagueFrameTest : public FrameTest {
     void TearDown() override;
 };
 
-// Start-up as far as the message loop's entry: flags, log, main window.
+// Start-up as far as the message loop's entry: flags, log, the owner Hall
+// of Fame file, main window.
 void Start_Frame_Without_Loop();
 // A league of the test teams whose week 0 holds `games` games (team 2k at
 // home to 2k + 1), ready to be advanced; the rules the engine reads are set.

@@ -173,7 +173,17 @@ TEST(OwnerHallOfFame, OnlyARatingAboveTheTenthQualifiesAndEnters) {
     EXPECT_EQ(Get_Fame_Entry_Int(after.data(), 2, 9, FAME_FINANCIAL_SCORE), 1);
     EXPECT_EQ(std::memcmp(after.data(), before.data(), 2 * 5520), 0) << "the other levels stay";
     EXPECT_EQ(std::memcmp(after.data() + 2 * 5520, before.data() + 2 * 5520, 9 * 552), 0);
+
+    // With the file gone the owner is told so, and may still retire; no file is made.
     std::remove("KorFame.dat");
+    Clear_Shown_Messages();
+    Script_Message_Answer("Retirement", ID_BOX_YES);
+    EXPECT_EQ(Retire_Owner(), 1);
+    ASSERT_EQ(Get_Shown_Messages().size(), 2u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "File Error");
+    EXPECT_EQ(Get_Shown_Messages()[0].Text.rfind("Could not open \"KorFame.dat\" for reading.", 0), 0u);
+    EXPECT_NE(Get_Shown_Messages()[1].Text.find("does not qualify"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists("KorFame.dat"));
 }
 
 TEST(OwnerHallOfFame, EntriesStaySortedWithEqualRatingsInArrivalOrder) {

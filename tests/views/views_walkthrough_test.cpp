@@ -185,7 +185,8 @@ TEST_F(ViewsWalkthrough, EveryViewAnswersItsClicks) {
 
     // The user team's logo over the bars opens its player list.
     Paint_View_Picture(STANDINGS);
-    const RECT_AREA logo = Team_Logo_Rect;
+    RECT_AREA logo{};
+    Get_Team_Logo_Rect(&logo);
     ASSERT_GT(logo.Right, logo.Left);
     const int32_t x = (logo.Left + logo.Right) / 2 * 3 / 4, y = (logo.Top + logo.Bottom) / 2 * 3 / 4;
     EXPECT_EQ(Cursor_At(x, y), 1);

@@ -1,0 +1,147 @@
+// The season timeline strip as the user meets it in the status bar: what its
+// cells look like, and what a click on a cell asks before the season moves.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/app_fonts.h"
+#include "app/drawing_services.h"
+#include "app/status_bars.h"
+#include "database/playoff_bracket.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "database/team_results.h"
+#include "database/universe.h"
+#include "platform/backend.h"
+#include "platform/drawing_surface.h"
+#include "platform/message_box.h"
+#include "platform/message_queue.h"
+#include "platform/scripted_answers.h"
+#include "platform/text_render.h"
+#include "platform/window_messages.h"
+#include "platform/windows.h"
+#include "support/view_frame.h"
+#include "views/timeline_strip.h"
+
+namespace {
+constexpr int32_t STRIP_FONT = 19;
+// The played season: four games in five weeks, then the playoffs.
+constexpr int32_t FIRST_PLAYOFF_WEEK = 5;
+
+DRAWING_SURFACE Paint_Strip(const std::string& name) {
+    Clear_Drawn_Texts();
+    Repaint_Status_Bar();
+    Pump_Messages();
+    DRAWING_SURFACE strip{};
+    Render_Window(Status_Bar_Window, &strip);
+    Keep_View_Picture(strip, name);
+    return strip;
+}
+
+const DRAWN_TEXT* Find_Drawn(const std::string& text) {
+    for (int32_t i = 0; i < Get_Drawn_Text_Count(); ++i)
+        if (Get_Drawn_Text(i)->Text == text) return Get_Drawn_Text(i);
+    return nullptr;
+}
+
+// The width of a text on one line in the strip's font.
+int32_t Strip_Font_Width(const char* text) {
+    DRAWING_SURFACE scratch{};
+    DEVICE_CONTEXT dc{};
+    Attach_Device_Context(&dc, &scratch);
+    DRAWING_FONT* font = Get_App_Font(STRIP_FONT);
+    Select_Font(&dc, font);
+    const int32_t width = Measure_Text_Width(&dc, text, -1);
+    Release_App_Font(font);
+    return width;
+}
+
+// Whether the strip's colour is on the frame's top stroke over cell `cell`.
+bool Has_Frame(const DRAWING_SURFACE& strip, int32_t cell) {
+    const int32_t x = Timeline_Cell_X[cell] + 70, y = 8;
+    const COLOUR_VALUE pixel = Pixel_To_Colour(Get_Surface_Pixel(&strip, x, y));
+    return Colour_Red(pixel) > 200 && Colour_Green(pixel) > 200 && Colour_Blue(pixel) < 100;
+}
+
+// A left click on the middle of a cell, as the status bar gets it.
+void Click_Cell(int32_t cell) {
+    Send_Window_Message(Status_Bar_Window, MSG_LBUTTON_DOWN, MOUSE_LEFT_HELD,
+                        Pack_Point(Timeline_Cell_X[cell] + 67, 20));
+    Pump_Messages();
+}
+
+int32_t Count_Questions(const std::string& caption) {
+    int32_t count = 0;
+    for (const SHOWN_MESSAGE& message : Get_Shown_Messages())
+        if (message.Caption == caption) ++count;
+    return count;
+}
+
+// A franchise in use that holds no slot of the bracket.
+int32_t Find_Team_Out_Of_The_Bracket() {
+    for (int32_t team = 0; team < 32; ++team)
+        if (Get_Team_Stat(team, TEAM_STAT_CONTROL) != -1 && Get_Team_Playoff_Slot(team) < 0) return team;
+    return -1;
+}
+} // namespace
+
+using TimelineStrip = ViewFrameTest;
+
+TEST_F(TimelineStrip, EveryCellIsFramedAndItsTextIsOneLineInTheStripsFont) {
+    Open_Played_Season(4);
+    // The playoffs' second round: past the season's last milestone the two
+    // last cells are empty, and still framed.
+    Set_User_Preference(CURRENT_WEEK, FIRST_PLAYOFF_WEEK + 1);
+    const DRAWING_SURFACE strip = Paint_Strip("timeline_strip_empty_cells");
+    for (int32_t cell = 0; cell < TIMELINE_CELLS; ++cell)
+        EXPECT_TRUE(Has_Frame(strip, cell)) << "cell " << cell;
+
+    // A city too long for its cell keeps the strip's font on one line, in the
+    // cell's box down to row 33.
+    for (int32_t team = 0; team < 32; ++team)
+        Set_Team_String("San Bernardino", team, 1);
+    Set_User_Preference(CURRENT_WEEK, 0);
+    Paint_Strip("timeline_strip_long_names");
+    char text[128];
+    int32_t checked = 0;
+    for (int32_t cell = 0; cell < TIMELINE_CELLS; ++cell) {
+        Get_Timeline_Cell_Text(cell, text);
+        const DRAWN_TEXT* drawn = Find_Drawn(text);
+        ASSERT_NE(drawn, nullptr) << text;
+        EXPECT_EQ(drawn->Format & (TEXT_SINGLE_LINE | TEXT_WORD_BREAK), TEXT_SINGLE_LINE) << text;
+        EXPECT_EQ(drawn->Rect.Top, 8) << text;
+        EXPECT_EQ(drawn->Rect.Bottom, 33) << text;
+        EXPECT_EQ((drawn->Rect.Left + drawn->Rect.Right) / 2, Timeline_Cell_X[cell] + 67) << text;
+        if (std::string(text).find("San Bernardino") == std::string::npos) continue;
+        EXPECT_EQ(drawn->Box.Right - drawn->Box.Left, Strip_Font_Width(text)) << text << " in a smaller font";
+        ++checked;
+    }
+    EXPECT_GT(checked, 0);
+}
+
+TEST_F(TimelineStrip, APlayoffCellAsksUnlessTheUsersTeamIsOutOrInTheFirstSlot) {
+    Open_Played_Season(4);
+    Set_User_Preference(CURRENT_WEEK, FIRST_PLAYOFF_WEEK + 1);
+    Paint_Strip("timeline_strip_playoffs");
+
+    // A user whose team never made the bracket is still asked about the round.
+    const int32_t outsider = Find_Team_Out_Of_The_Bracket();
+    ASSERT_GE(outsider, 0);
+    Set_User_Preference(USER_TEAM, outsider);
+    Clear_Shown_Messages();
+    Script_Message_Answer("Confirm", ID_BOX_NO);
+    Click_Cell(0);
+    ASSERT_EQ(Count_Questions("Confirm"), 1);
+    EXPECT_EQ(Get_Shown_Messages().back().Text, "Simulate every Division Playoff Game?");
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), FIRST_PLAYOFF_WEEK + 1) << "\"No\" plays nothing";
+
+    // Nothing is asked of a user whose team lost in these playoffs, nor of
+    // one whose team holds the bracket's first slot.
+    Clear_Shown_Messages();
+    Set_Team_Record_Char(outsider, RECORD_CHAR_PLAYOFF_LOSSES, 1);
+    EXPECT_EQ(Confirm_Advance_Weeks(1), ID_BOX_YES);
+    Set_Team_Record_Char(outsider, RECORD_CHAR_PLAYOFF_LOSSES, 0);
+    Set_Playoff_Team(0, outsider);
+    EXPECT_EQ(Confirm_Advance_Weeks(1), ID_BOX_YES);
+    EXPECT_EQ(Count_Questions("Confirm"), 0);
+}
