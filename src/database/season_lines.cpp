@@ -472,3 +472,8 @@ bool Is_Longest_Kick_Stat(int32_t team, int32_t slot, int32_t stat) {
     return (stat == LONGEST_PUNT || stat == LONGEST_FIELD_GOAL) &&
            Get_Player_Position_Group(team, slot) == KICKER_GROUP;
 }
+
+int32_t Join_Season_Figure(int32_t team, int32_t slot, int32_t stat, int32_t total, int32_t figure) {
+    if (Is_Longest_Kick_Stat(team, slot, stat)) return total > figure ? total : figure;
+    return total + figure;
+}

@@ -60,6 +60,9 @@ int32_t Find_Player_Season_Line(int32_t team, int32_t slot, int32_t year, int32_
 // for the player at (team, slot): his lines join, and his career sums them,
 // by the longest, not by adding.
 bool Is_Longest_Kick_Stat(int32_t team, int32_t slot, int32_t stat);
+// A figure of one of the player's lines joined to a total of his lines: the
+// longer of the two for a longest kick, else their sum.
+int32_t Join_Season_Figure(int32_t team, int32_t slot, int32_t stat, int32_t total, int32_t figure);
 int32_t Get_Player_Current_Season_Line(int32_t team, int32_t slot);
 void Set_Player_Current_Season_Line_Stat(int32_t team, int32_t slot, int32_t stat, int32_t value);
 void Add_Player_Current_Season_Line_Stat(int32_t team, int32_t slot, int32_t stat, int32_t value);

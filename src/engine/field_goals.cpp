@@ -5,9 +5,7 @@
 #include "database/historical_norms.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
-#include "database/player_statistics.h"
 #include "database/random_numbers.h"
-#include "database/season_lines.h"
 #include "database/settings.h"
 #include "engine/announcer.h"
 #include "engine/downs_and_clock.h"
@@ -48,13 +46,9 @@ double Accuracy_Scale(int32_t year) {
     return static_cast<double>(season) / base;
 }
 
+// The kicker's longest field goal of his line, this season and his career.
 void Raise_Longest_Field_Goal(int32_t team, int32_t slot, int32_t distance) {
-    const int32_t line = Get_Player_Current_Season_Line(team, slot);
-    if (line >= 0 && distance > Get_Season_Line_Stat(line, STAT_LONGEST_FIELD_GOAL))
-        Set_Season_Line_Stat(line, STAT_LONGEST_FIELD_GOAL, distance);
-    for (int32_t season : {SEASON_THIS, SEASON_CAREER})
-        if (distance > Get_Player_Stat(team, slot, season, STAT_LONGEST_FIELD_GOAL))
-            Set_Player_Stat(team, slot, season, STAT_LONGEST_FIELD_GOAL, distance);
+    Keep_Longest_Kick(team, slot, STAT_LONGEST_FIELD_GOAL, distance, true);
 }
 
 // Yards to goal of the new offence after a miss.
@@ -131,7 +125,7 @@ void Resolve_Field_Goal(GAME_RECORD* pGame) {
         Add_Game_Points(pGame, side, 3);
         Set_Current_Play_Result(pGame, RESULT_FIELD_GOAL_GOOD);
         Credit_Game_Stat(pGame, team, kicker, KICKING_GROUP, attempt_stat + 1, 1);
-        if (Play_Player_Position(team, kicker) >= 0) Raise_Longest_Field_Goal(team, kicker, distance);
+        Raise_Longest_Field_Goal(team, kicker, distance);
     } else {
         Set_Current_Play_Result(pGame, RESULT_FIELD_GOAL_MISSED);
         Change_Possession(pGame);

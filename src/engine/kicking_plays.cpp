@@ -4,9 +4,7 @@
 #include "database/historical_norms.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
-#include "database/player_statistics.h"
 #include "database/random_numbers.h"
-#include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/universe.h"
 #include "engine/announcer.h"
@@ -65,13 +63,7 @@ int32_t To_Yards_Byte(int32_t yards) {
 
 // The punter's longest punt of this season and of his current season line.
 void Keep_Longest_Punt(int32_t team, int32_t slot, int32_t distance) {
-    if (Play_Player_Position(team, slot) < 0 || Get_Player_Position_Group(team, slot) != KICKING_GROUP)
-        return;
-    const int32_t line = Get_Player_Current_Season_Line(team, slot);
-    if (line >= 0 && distance > Get_Season_Line_Stat(line, STAT_LONGEST_PUNT))
-        Set_Season_Line_Stat(line, STAT_LONGEST_PUNT, distance);
-    if (distance > Get_Player_Stat(team, slot, SEASON_THIS, STAT_LONGEST_PUNT))
-        Set_Player_Stat(team, slot, SEASON_THIS, STAT_LONGEST_PUNT, distance);
+    Keep_Longest_Kick(team, slot, STAT_LONGEST_PUNT, distance, false);
 }
 
 // The touchdown chance of a kick return: `modern` from 2017 on, a thousandth
@@ -284,9 +276,16 @@ void Resolve_Punt(GAME_RECORD* pGame) {
     pGame->Snap_Yards = 0;
     Set_Play_Role_Ids(&pGame->Current_Play, ROLE_RETURNER, returner_id, ROLE_PUNTER, punter_id);
     pGame->Current_Play.Yard2 = 0;
-    if (spot < 1) {
+    // A punt into the end zone comes out to the 20 and counts to the goal
+    // line. The entry holds the distance before the kick is told: the lines
+    // of the kick read it.
+    const bool touchback = spot < 1;
+    if (touchback) {
         distance += spot;
         spot = 20;
+    }
+    pGame->Current_Play.Yard1 = static_cast<int8_t>(Clamp_Int(-128, 127, distance));
+    if (touchback) {
         Stop_Game_Clock(pGame);
         pGame->Snap_Seconds = static_cast<int8_t>(pGame->Snap_Seconds + 7 + Play_Random_Below(4));
         Set_Current_Play_Result(pGame, RESULT_PUNT_TOUCHBACK);
@@ -346,7 +345,6 @@ void Resolve_Punt(GAME_RECORD* pGame) {
         else
             Say(pGame, 21, distance - yards, 0, returner_id, Play_Player_Id(kicking_team, tackler));
     }
-    pGame->Current_Play.Yard1 = static_cast<int8_t>(Clamp_Int(-128, 127, distance));
     pGame->Yards_To_Goal = static_cast<int8_t>(spot);
 
     if (!Is_Conversion(pGame)) {

@@ -348,15 +348,15 @@ int32_t Weigh_Run_Tendency(GAME_RECORD* pGame) {
     }
     const int32_t deficit = Deficit(pGame);
     const int32_t clock = pGame->Clock;
-    if (clock >= HALF_SECONDS && clock < REGULATION_SECONDS) {
-        pass = Mul_Div_Round(pass, deficit + 28, 28);
-        const int32_t left = Seconds_Left_In_Half(pGame);
-        if (left < 300 && left > 0) {
-            if (deficit < 0)
-                pass = Mul_Div_Round(pass, left, 900);
-            else if ((deficit >= 9 && deficit <= 16) || (deficit >= 0 && deficit <= 8 && left < 120))
-                pass = Mul_Div_Round(pass, 900, left);
-        }
+    if (clock >= HALF_SECONDS && clock < REGULATION_SECONDS) pass = Mul_Div_Round(pass, deficit + 28, 28);
+    // The last five minutes of either half, and of an overtime period: a
+    // leader runs the clock, a side behind throws.
+    const int32_t left = Seconds_Left_In_Half(pGame);
+    if (left < 300 && left > 0) {
+        if (deficit < 0)
+            pass = Mul_Div_Round(pass, left, 900);
+        else if ((deficit >= 9 && deficit <= 16) || (deficit >= 0 && deficit <= 8 && left < 120))
+            pass = Mul_Div_Round(pass, 900, left);
     }
     const int32_t down = static_cast<int32_t>(Get_Game_Down(pGame));
     const int32_t togo = pGame->Yards_To_Go;

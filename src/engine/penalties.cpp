@@ -203,12 +203,11 @@ int Check_For_Penalty(GAME_RECORD* pGame) {
     pGame->Snap_Yards = static_cast<int8_t>(Clamp_Int(-120, 120, yards));
     if (call.First_Down) pGame->Yards_To_Go = 0;
 
-    // Only offensive linemen carry penalties in their lines: a defender's
-    // statistics 10 and 11 are the passes thrown into his coverage and the
-    // completions he allowed, which a flag is neither.
+    // Defenders and offensive linemen carry their penalties and penalty
+    // yards in their lines (statistics 10 and 11).
     const int32_t position = Play_Player_Position(team, slot);
     const int32_t group = position >= 0 ? Get_Position_Group(position) : -1;
-    if (!defensive && group == OFFENSIVE_LINE_GROUP) {
+    if ((defensive && group == DEFENSIVE_GROUP) || (!defensive && group == OFFENSIVE_LINE_GROUP)) {
         Increment_Player_Stat(team, slot, STAT_PENALTIES, 1);
         Increment_Player_Stat(team, slot, STAT_PENALTY_YARDS, magnitude);
     }

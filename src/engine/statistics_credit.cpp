@@ -14,6 +14,7 @@
 #include "database/universe.h"
 #include "engine/game_record.h"
 #include "engine/kicking_plays.h"
+#include "engine/play_resolution_support.h"
 #include "engine/playbook_records.h"
 #include "playbooks/playbook_queries.h"
 
@@ -21,6 +22,9 @@ namespace {
 
 constexpr int32_t CATEGORY_BY_POSITION[NUMBER_OF_POSITIONS] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 2, 2};
 constexpr int32_t ROUTE_ALTERNATE_TARGET = 37;
+// A passer's times sacked and the yards he lost on them.
+constexpr int32_t STAT_TIMES_SACKED = 14;
+constexpr int32_t STAT_SACK_YARDS = 15;
 
 // Game-screen weights of the five counters by position.
 constexpr int32_t COUNTER_WEIGHTS[NUMBER_OF_POSITIONS][GAME_PLAYER_COUNTERS] = {
@@ -171,6 +175,19 @@ void Add_Player_Season_Stat(int32_t team, int32_t slot, int32_t stat, int32_t am
 void Increment_Player_Stat(int32_t team, int32_t slot, int32_t stat, int32_t amount) {
     int32_t line = NO_SEASON_LINE;
     Add_Player_Season_Stat(team, slot, stat, amount, &line);
+}
+
+void Keep_Longest_Kick(int32_t team, int32_t slot, int32_t stat, int32_t distance, bool career) {
+    if (!Is_Player_Address(team, slot) || !Is_Player_Slot_Used(team, slot) || !Is_Season_Line_Week() ||
+        !Is_Longest_Kick_Stat(team, slot, stat))
+        return;
+    const int32_t line = Get_Player_Current_Season_Line(team, slot);
+    if (line >= 0 && distance > Get_Season_Line_Stat(line, stat)) Set_Season_Line_Stat(line, stat, distance);
+    for (const int32_t season : {SEASON_THIS, SEASON_CAREER}) {
+        if (season == SEASON_CAREER && !career) continue;
+        if (distance > Get_Player_Stat(team, slot, season, stat))
+            Set_Player_Stat(team, slot, season, stat, distance);
+    }
 }
 
 void Add_Team_Totals_Stat(int32_t team, int32_t category, int32_t season, int32_t stat, int32_t amount) {
@@ -570,12 +587,16 @@ int32_t Credit_Sack(GAME_RECORD* pGame) {
         Credit_Game_Stat(pGame, team, first, 2, 3, 1);
         Credit_Game_Stat(pGame, team, second, 2, 3, 1);
     }
+    const int32_t yards = pGame->Snap_Yards;
+    const int32_t lost = yards < 0 ? -yards : yards;
     if (!Is_Try(pGame)) {
-        int32_t yards = pGame->Snap_Yards;
         Increment_Game_Team_Total(pGame, defense, GAME_TOTAL_SACKS, 1);
-        Increment_Game_Team_Total(pGame, defense, GAME_TOTAL_SACK_YARDS, yards < 0 ? -yards : yards);
+        Increment_Game_Team_Total(pGame, defense, GAME_TOTAL_SACK_YARDS, lost);
         Increment_Game_Team_Total(pGame, offense, GAME_TOTAL_PASSING_YARDS, yards);
     }
+    // The passer is sacked for the yards the sackers' total takes.
+    const GAME_STAT_CREDIT sacked[] = {{STAT_TIMES_SACKED, 1}, {STAT_SACK_YARDS, lost}};
+    Credit_Passer(pGame, On_Field_Slot(pGame, offense, 0), sacked);
     Credit_Sack_Allowed(pGame);
     return first;
 }

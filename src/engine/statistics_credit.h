@@ -16,6 +16,12 @@ int32_t Get_Game_Counter_Index(int32_t category, int32_t stat);
 // Adds to the This and Career season stat and the current-season line of a
 // player; regular-season weeks only.
 void Increment_Player_Stat(int32_t team, int32_t slot, int32_t stat, int32_t amount);
+// Raises a kicker's longest kick, statistic `stat` (5 the longest punt, 18
+// the longest field goal), to `distance` where it is shorter: in his current
+// season line and this season, and with `career` in his career too. Only a
+// player of the kicking group holds these figures, and only the weeks whose
+// statistics count raise them (as Increment_Player_Stat).
+void Keep_Longest_Kick(int32_t team, int32_t slot, int32_t stat, int32_t distance, bool career);
 // Adds to a team totals stat (read, add, store).
 void Add_Team_Totals_Stat(int32_t team, int32_t category, int32_t season, int32_t stat, int32_t amount);
 

@@ -173,8 +173,11 @@ void Merge_Same_Year_Season_Lines(int32_t team, int32_t slot) {
             const int32_t earlier = Player_Line(team, slot, i - 1);
             const int32_t line = Player_Line(team, slot, i);
             if (Get_Season_Line_Year(earlier) != Get_Season_Line_Year(line)) continue;
+            // A kicker's longest kicks of the year are the longer of the two.
             for (int32_t stat = 0; stat < STATS_PER_LINE; ++stat)
-                Add_Season_Line_Stat(earlier, stat, Get_Season_Line_Stat(line, stat));
+                Set_Season_Line_Stat(earlier, stat,
+                                     Join_Season_Figure(team, slot, stat, Get_Season_Line_Stat(earlier, stat),
+                                                        Get_Season_Line_Stat(line, stat)));
             Delete_Player_Season_Line(team, slot, i);
             --last;
         }
@@ -195,7 +198,9 @@ void Cap_Last_Season_Statistics(int32_t team, int32_t slot) {
                 value = cap;
                 Set_Season_Line_Stat(line, stat, value);
             }
-            Add_Player_Stat(team, slot, SEASON_LAST, stat, value);
+            Set_Player_Stat(
+                team, slot, SEASON_LAST, stat,
+                Join_Season_Figure(team, slot, stat, Get_Player_Stat(team, slot, SEASON_LAST, stat), value));
         }
     }
 }

@@ -204,9 +204,11 @@ void Rebuild_All_Season_Totals() {
             const int32_t line_year = Get_Season_Line_Year(line);
             for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat) {
                 const int32_t value = Get_Season_Line_Stat(line, stat);
+                // A kicker's longest kicks are the longest of his lines.
                 auto add = [&](int32_t season) {
                     Set_Player_Stat(team, slot, season, stat,
-                                    Get_Player_Stat(team, slot, season, stat) + value);
+                                    Join_Season_Figure(team, slot, stat,
+                                                       Get_Player_Stat(team, slot, season, stat), value));
                 };
                 add(SEASON_CAREER);
                 Accumulate_League_History_Totals(team, slot, line_year, stat, value);

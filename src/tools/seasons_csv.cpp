@@ -380,6 +380,8 @@ void Add_Season_Stat(int32_t team, int32_t slot, int32_t year, int32_t stat, int
         if (year == Get_Current_Year() && Get_Player_Stat(team, slot, SEASON_THIS, stat) == 0)
             Set_Player_Stat(team, slot, SEASON_THIS, stat, value);
     } else {
+        // A longest kick raises the seasons it belongs to; any other figure
+        // adds to the career and last season.
         if (longest) {
             auto keep_longest = [&](int32_t season) {
                 if (value > Get_Player_Stat(team, slot, season, stat))
@@ -388,10 +390,11 @@ void Add_Season_Stat(int32_t team, int32_t slot, int32_t year, int32_t stat, int
             if (year <= base_year) keep_longest(SEASON_CAREER);
             if (year == base_year - 1) keep_longest(SEASON_LAST);
             if (year == base_year) keep_longest(SEASON_THIS);
+        } else {
+            if (year < base_year) Add_To_Season(team, slot, SEASON_CAREER, stat, value);
+            if (year == base_year - 1) Add_To_Season(team, slot, SEASON_LAST, stat, value);
         }
         Credit_Line(stat, value, longest);
-        if (year < base_year) Add_To_Season(team, slot, SEASON_CAREER, stat, value);
-        if (year == base_year - 1) Add_To_Season(team, slot, SEASON_LAST, stat, value);
         int64_t predicted = era != 0 ? Era_Scaled(stat, value, year) : value;
         if (year == base_year || year == base_year - 1) predicted *= 2;
         Add_To_Season(team, slot, SEASON_PREDICTED, stat, Held(predicted));

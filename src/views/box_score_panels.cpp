@@ -25,6 +25,7 @@
 #include "views/game_day_screen.h"
 #include "views/game_stat_lines.h"
 #include "views/play_calling.h"
+#include "views/view_drawing.h"
 
 int32_t Live_Box_Score_Player_Ids[2][LIVE_LINE_ENTRIES];
 
@@ -102,7 +103,10 @@ void Draw_Line(DEVICE_CONTEXT* dc, int32_t side, int32_t line, const char* label
     Draw_Design_Text(dc, name, {at.Left + 30, at.Top, at.Left + 128, bottom}, one_line, colour, PANEL_FONT);
     Draw_Design_Text(dc, number, {at.Left + 128, at.Top, at.Left + 148, bottom}, one_line | TEXT_CENTRE,
                      colour, PANEL_FONT);
-    Draw_Design_Text(dc, stats, {at.Left + 148, at.Top, at.Left + 253, bottom}, one_line, colour, PANEL_FONT);
+    // A long game line takes a smaller font rather than run past the panel.
+    const RECT_AREA game_line = {at.Left + 148, at.Top, at.Left + 253, bottom};
+    Draw_Design_Text(dc, stats, game_line, one_line, colour,
+                     Fit_View_Font_Row({{stats, game_line}}, one_line, PANEL_FONT));
 }
 
 // The live line's player: the one remembered while he is still on the team,

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 #include "database/settings.h"
 #include "engine/field_goals.h"
 #include "support/test_league.h"
@@ -33,7 +36,9 @@ TEST(FieldGoals, ConversionSpotFollowsTheSetting) {
 }
 
 #include "database/player_record.h"
+#include "database/player_statistics.h"
 #include "database/random_numbers.h"
+#include "database/season_lines.h"
 #include "engine/playbook_records.h"
 #include "special_teams_test_game.h"
 
@@ -131,4 +136,61 @@ TEST(FieldGoals, ConversionKickChanceAndScore) {
         good += result == RESULT_EXTRA_POINT_GOOD;
     }
     EXPECT_GT(good, 45);
+}
+
+namespace {
+
+constexpr int32_t LONGEST_FIELD_GOAL = 18;
+
+// A player's longest field goal in his current season line (-1 without one),
+// this season and his career.
+std::array<int32_t, 3> Longest_Field_Goal(int32_t team, int32_t slot) {
+    const int32_t line = Get_Player_Current_Season_Line(team, slot);
+    return {line >= 0 ? Get_Season_Line_Stat(line, LONGEST_FIELD_GOAL) : -1,
+            Get_Player_Stat(team, slot, SEASON_THIS, LONGEST_FIELD_GOAL),
+            Get_Player_Stat(team, slot, SEASON_CAREER, LONGEST_FIELD_GOAL)};
+}
+
+// Kicks from the 5 with `kicker` (a roster slot of team 1) in the week the
+// calendar stands in until a kick is good; its length, 0 when none was.
+int32_t Make_Field_Goal(int32_t kicker) {
+    for (uint32_t seed = 1; seed < 100; ++seed) {
+        GAME_RECORD* game = Special_Teams_Game(3, 5, 600, false);
+        game->On_Field[0][1] = static_cast<uint8_t>(kicker);
+        game->Current_Play.Offensive_Play = HARD_CODED_FIELD_GOAL_PLAY;
+        Seed_Random_Numbers(seed);
+        Resolve_Field_Goal(game);
+        if (Get_Current_Play_Result(game) == RESULT_FIELD_GOAL_GOOD) return game->Current_Play.Yard1;
+    }
+    return 0;
+}
+
+} // namespace
+
+// The longest field goal is a kicker's figure, kept in the weeks whose
+// statistics count: another man who kicks one keeps his own statistic 18
+// (his punt-return yards), and a playoff kick moves no season figure.
+TEST(FieldGoals, OnlyAKickerKeepsHisLongestFieldGoalAndOnlyInTheRegularSeason) {
+    Special_Teams_Game(3, 5);
+    const int32_t cornerback = Test_League_Slot(POSITION_CB, 0);
+    const int32_t kicker = Test_League_Slot(POSITION_K, 0);
+    const auto cornerback_before = Longest_Field_Goal(1, cornerback);
+    const auto kicker_before = Longest_Field_Goal(1, kicker);
+    ASSERT_LT(kicker_before[1], 22) << "this season's longest is shorter than a kick from the 5";
+
+    EXPECT_EQ(Make_Field_Goal(cornerback), 22);
+    EXPECT_EQ(Longest_Field_Goal(1, cornerback), cornerback_before) << "a cornerback's kick";
+
+    Set_User_Preference(CURRENT_WEEK, Universe.Season_Length);
+    EXPECT_EQ(Make_Field_Goal(kicker), 22);
+    EXPECT_EQ(Longest_Field_Goal(1, kicker), kicker_before) << "a playoff kick";
+
+    Set_User_Preference(CURRENT_WEEK, 3);
+    EXPECT_EQ(Make_Field_Goal(kicker), 22);
+    const auto kicker_after = Longest_Field_Goal(1, kicker);
+    if (kicker_before[0] >= 0) {
+        EXPECT_EQ(kicker_after[0], std::max(kicker_before[0], 22)) << "his season line";
+    }
+    EXPECT_EQ(kicker_after[1], 22) << "this season";
+    EXPECT_EQ(kicker_after[2], std::max(kicker_before[2], 22)) << "his career";
 }

@@ -149,6 +149,30 @@ TEST(OffensivePlayCalling, RunTendencyLeansOnDownAndDistance) {
     EXPECT_EQ(Get_Offensive_Run_Tendency(game), 1000) << "balance 0 never passes";
 }
 
+// In the last five minutes of either half and of an overtime period a team
+// ahead runs more and a team two scores behind throws more.
+TEST(OffensivePlayCalling, RunTendencyLeansOnTheClockLateInEitherHalfAndInOvertime) {
+    ASSERT_TRUE(Clock_Queries_Answer()) << "the game clock queries answer";
+    Build_Test_League();
+    GAME_RECORD* game = Start_Test_Game();
+    auto tendency_at = [game](int32_t clock, int32_t lead) {
+        game->Clock = static_cast<int16_t>(clock);
+        game->Score[0] = lead > 0 ? lead : 0;
+        game->Score[1] = lead < 0 ? -lead : 0;
+        return Get_Offensive_Run_Tendency(game);
+    };
+    EXPECT_GT(tendency_at(1600, 7), tendency_at(900, 7)) << "ahead with 3:20 left in the first half";
+    EXPECT_LT(tendency_at(1620, -10), tendency_at(900, -10))
+        << "behind by 10 with 3:00 left in the first half";
+
+    Set_User_Preference(REGULAR_SEASON_OVERTIME_FLAG, 1);
+    Set_User_Preference(REGULAR_SEASON_OVERTIME_RULE, 1);
+    Set_User_Preference(OVERTIME_MINUTES, 10);
+    game->Week = 3;
+    Universe.Season_Length = 17;
+    EXPECT_GT(tendency_at(4000, 3), tendency_at(3700, 3)) << "ahead with 3:20 left in a timed overtime";
+}
+
 TEST(OffensivePlayCalling, KneelDownWhenTheClockCanBeRunOut) {
     ASSERT_TRUE(Clock_Queries_Answer()) << "the game clock queries answer";
     Build_Test_League();

@@ -133,14 +133,14 @@ std::string Changed_Figures(const std::vector<std::pair<int32_t, int32_t>>& expe
 
 } // namespace
 
-// A defender's statistics 10 and 11 are the passes thrown into his coverage
-// and the completions he allowed: a flag on him adds to his team's penalty
-// counters only. An offensive lineman's flag still goes into his 10 and 11.
+// A defender's statistics 10 and 11 are his penalties and penalty yards, as
+// an offensive lineman's are: a flag on either goes into his line as well as
+// into his team's penalty counters; any other player's line keeps none.
 TEST(Penalties, FlagsKeepOutOfDefendersCoverageAndIntoLinemensLines) {
     Build_Test_League();
     const int32_t plays[2] = {Find_Play(true), Find_Play(false)};
-    int defensive = 0, linemen = 0;
-    for (int n = 0; n < 2000 && (defensive < 15 || linemen < 15); ++n) {
+    int defenders = 0, linemen = 0;
+    for (int n = 0; n < 2000 && (defenders < 15 || linemen < 15); ++n) {
         GAME_RECORD* game = Special_Teams_Game(n % 3, 20 + n % 70, 600, false);
         game->Current_Play.Offensive_Play = static_cast<uint8_t>(plays[n % 2]);
         const auto offence_before = Flag_Figures(1);
@@ -150,28 +150,25 @@ TEST(Penalties, FlagsKeepOutOfDefendersCoverageAndIntoLinemensLines) {
         const int32_t code = game->Current_Play.Yard2;
         const int32_t yards = game->Current_Play.Yard1;
         const std::string label = "snap " + std::to_string(n) + " code " + std::to_string(code);
-        if (Is_Defensive_Penalty(code)) {
-            ++defensive;
-            EXPECT_EQ(Changed_Figures(defence_before, Flag_Figures(2)), "")
-                << label << ": no defender's figures move";
-            EXPECT_EQ(game->Team_Totals[1][GAME_TOTAL_PENALTIES], 1) << label;
-            EXPECT_EQ(game->Team_Totals[1][GAME_TOTAL_PENALTY_YARDS], yards) << label;
-            continue;
-        }
+        const bool on_defence = Is_Defensive_Penalty(code) != 0;
         int32_t team = -1, slot = -1;
         ASSERT_NE(Find_Player_By_ID(&team, &slot, Get_Play_Role_Id(game->Current_Play, ROLE_PENALIZED)), 0)
             << label;
-        ASSERT_EQ(team, 1) << label;
-        auto expected = offence_before;
-        if (Get_Position_Group(Get_Player_Vital_Stat(team, slot, VITAL_POSITION)) == 1) {
-            ++linemen;
+        ASSERT_EQ(team, on_defence ? 2 : 1) << label;
+        auto expected = on_defence ? defence_before : offence_before;
+        const int32_t group = Get_Position_Group(Get_Player_Vital_Stat(team, slot, VITAL_POSITION));
+        if (group == (on_defence ? 2 : 1)) {
+            ++(on_defence ? defenders : linemen);
             expected[slot].first += 1;
             expected[slot].second += yards;
         }
-        EXPECT_EQ(Changed_Figures(expected, Flag_Figures(1)), "") << label;
-        EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_PENALTY_YARDS], yards) << label;
+        EXPECT_EQ(Changed_Figures(expected, Flag_Figures(team)), "") << label;
+        EXPECT_EQ(Changed_Figures(on_defence ? offence_before : defence_before, Flag_Figures(3 - team)), "")
+            << label << ": the other side's lines keep still";
+        EXPECT_EQ(game->Team_Totals[on_defence ? 1 : 0][GAME_TOTAL_PENALTIES], 1) << label;
+        EXPECT_EQ(game->Team_Totals[on_defence ? 1 : 0][GAME_TOTAL_PENALTY_YARDS], yards) << label;
     }
-    EXPECT_GE(defensive, 15);
+    EXPECT_GE(defenders, 15);
     EXPECT_GE(linemen, 15);
 }
 

@@ -2,10 +2,14 @@
 // figures and words land: a passer's attempts are his team's attempts (a
 // fumble is none), a fumble is no return touchdown, and every commentary
 // line names players of the right side in the passer's, receiver's and
-// carrier's places.
+// carrier's places; the sacks a team took are its passers' "Sacked" and
+// "Sack Yards", every flag on a defender or a lineman is in his penalties,
+// and a punt is told by its length. Playoff games leave every season figure
+// where it was.
 #include <gtest/gtest.h>
 
 #include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,11 +19,13 @@
 #include "database/player_statistics.h"
 #include "database/roster_slots.h"
 #include "database/schedule_entries.h"
+#include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/universe.h"
 #include "engine/announcer.h"
 #include "engine/game_driver.h"
 #include "engine/game_record.h"
+#include "engine/play_roles.h"
 #include "support/game_runner.h"
 #include "support/test_league.h"
 
@@ -165,6 +171,155 @@ void Expect_Passing_And_Fumbles_Add_Up(const GAME_RECORD* game, int32_t side,
     EXPECT_EQ(credited, game->Team_Totals[side][GAME_TOTAL_PASS_ATTEMPTS]) << label << ": season attempts";
 }
 
+// Statistics of a passer's line: times sacked and the yards lost on them.
+constexpr int32_t STAT_SACKED = 14;
+constexpr int32_t STAT_SACK_YARDS = 15;
+// A blocker's or defender's penalties and penalty yards.
+constexpr int32_t STAT_PENALTIES = 10;
+constexpr int32_t STAT_PENALTY_YARDS = 11;
+constexpr int32_t PASSING_CATEGORY = 3;
+constexpr int32_t EVENT_KICK_AWAY = 39;
+
+std::vector<SEASON_ROW> Differences(const std::vector<SEASON_ROW>& before,
+                                    const std::vector<SEASON_ROW>& after) {
+    std::vector<SEASON_ROW> d = after;
+    for (size_t slot = 0; slot < d.size(); ++slot)
+        for (size_t n = 0; n < d[slot].size(); ++n)
+            d[slot][n] -= before[slot][n];
+    return d;
+}
+
+int32_t Passing_Total(int32_t team, int32_t stat) {
+    return Universe.Teams[team].Totals[PASSING_CATEGORY][SEASON_THIS][stat];
+}
+
+// The sacks the other side made are the team's "Sacked" and "Sack Yards":
+// in its passing totals, and in its quarterbacks' lines when every pass of
+// the game was a quarterback's.
+void Expect_Sacks_In_The_Passers_Lines(const GAME_RECORD* game, int32_t side,
+                                       const std::vector<SEASON_ROW>& d, const int32_t totals_before[2],
+                                       const std::string& label) {
+    const int32_t team = game->Team[side];
+    const int32_t sacks = game->Team_Totals[1 - side][GAME_TOTAL_SACKS];
+    const int32_t yards = game->Team_Totals[1 - side][GAME_TOTAL_SACK_YARDS];
+    EXPECT_EQ(Passing_Total(team, STAT_SACKED) - totals_before[0], sacks) << label << ": the team's sacked";
+    EXPECT_EQ(Passing_Total(team, STAT_SACK_YARDS) - totals_before[1], yards) << label << ": its sack yards";
+    bool only_quarterbacks = true;
+    for (int32_t i = 0; i < game->Play_Log_Count && i < MAX_PLAY_LOG_ENTRIES; ++i) {
+        const PLAY_LOG_ENTRY& entry = game->Play_Log[i];
+        if (game->Team[(entry.Play_Word >> PLAY_WORD_SIDE_1_BALL_BIT) & 1] != team) continue;
+        int32_t passer_team = -1, passer_slot = -1;
+        const int32_t passer = Get_Play_Role_Id(entry, ROLE_PASSER);
+        if (passer > 0 && Find_Player_By_ID(&passer_team, &passer_slot, passer) != 0 &&
+            Get_Player_Vital_Stat(passer_team, passer_slot, VITAL_POSITION) != POSITION_QB)
+            only_quarterbacks = false;
+    }
+    if (!only_quarterbacks) return;
+    int32_t sacked = 0, lost = 0;
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        if (!Is_Player_Slot_Used(team, slot) ||
+            Get_Player_Vital_Stat(team, slot, VITAL_POSITION) != POSITION_QB)
+            continue;
+        sacked += d[slot][STAT_SACKED];
+        lost += d[slot][STAT_SACK_YARDS];
+    }
+    EXPECT_EQ(sacked, sacks) << label << ": the quarterbacks' Sacked";
+    EXPECT_EQ(lost, yards) << label << ": the quarterbacks' Sack Yards";
+}
+
+// Every flag the log gives a defender or an offensive lineman is one of his
+// penalties, its yards his penalty yards; nothing else moves those figures.
+// Returns the flags on defenders.
+int32_t Expect_Flags_In_The_Penalised_Lines(const GAME_RECORD* game, const std::vector<SEASON_ROW> d[2],
+                                            const std::string& label) {
+    std::map<std::pair<int32_t, int32_t>, std::pair<int32_t, int32_t>> flagged;
+    for (int32_t i = 0; i < game->Play_Log_Count && i < MAX_PLAY_LOG_ENTRIES; ++i) {
+        const PLAY_LOG_ENTRY& entry = game->Play_Log[i];
+        if (Get_Play_Result(entry.Play_Word) != RESULT_PENALTY) continue;
+        int32_t team = -1, slot = -1;
+        if (Find_Player_By_ID(&team, &slot, Get_Play_Role_Id(entry, ROLE_PENALIZED)) == 0) continue;
+        auto& [count, yards] = flagged[{team, slot}];
+        ++count;
+        yards += entry.Yard1;
+    }
+    int32_t on_defenders = 0;
+    for (int32_t side = 0; side < 2; ++side) {
+        const int32_t team = game->Team[side];
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            if (!Is_Player_Slot_Used(team, slot)) continue;
+            const int32_t group = Get_Position_Group(Get_Player_Vital_Stat(team, slot, VITAL_POSITION));
+            if (group != 1 && group != 2) continue;
+            const auto found = flagged.find({team, slot});
+            const std::pair<int32_t, int32_t> flags =
+                found == flagged.end() ? std::pair{0, 0} : found->second;
+            if (group == 2) on_defenders += flags.first;
+            const std::string who = label + " team " + std::to_string(team) + " slot " + std::to_string(slot);
+            EXPECT_EQ(d[side][slot][STAT_PENALTIES], flags.first) << who << ": his flags";
+            EXPECT_EQ(d[side][slot][STAT_PENALTY_YARDS], flags.second) << who << ": their yards";
+        }
+    }
+    return on_defenders;
+}
+
+// The kick-away line of every punt fits its length: a punt of 35 yards or
+// more is never told as a short one, one beyond 46 may be told as a long
+// one. Counts the punts told and those told as long ones.
+void Expect_Punts_Told_By_Their_Length(const GAME_RECORD* game, int32_t* told, int32_t* long_told,
+                                       const std::string& label) {
+    for (int32_t i = 0; i < game->Play_Log_Count && i < MAX_PLAY_LOG_ENTRIES; ++i) {
+        const PLAY_LOG_ENTRY& entry = game->Play_Log[i];
+        const int32_t result = Get_Play_Result(entry.Play_Word);
+        if (result < RESULT_PUNT_RETURNED || result > RESULT_PUNT_FUMBLED) continue;
+        for (const PLAY_EVENT_SLOT& slot : entry.Events) {
+            if (slot.Event_Id != EVENT_KICK_AWAY) continue;
+            ++*told;
+            const int32_t length = entry.Yard1;
+            const std::string where = label + " snap " + std::to_string(i) + ", a punt of " +
+                                      std::to_string(length) + " told by sentence " +
+                                      std::to_string(static_cast<int>(slot.Sentence));
+            if (length > 46) {
+                EXPECT_LT(static_cast<int>(slot.Sentence), 7) << where;
+                *long_told += slot.Sentence >= 5;
+            } else if (length >= 35) {
+                EXPECT_LT(static_cast<int>(slot.Sentence), 5) << where;
+            }
+        }
+    }
+}
+
+// Every season figure of a team's players: this season's, the career's and
+// the current season line's, by slot.
+constexpr const char* FIGURE_KINDS[] = {"this season", "career", "season line"};
+constexpr int32_t FIGURES_PER_PLAYER = 3 * NUMBER_OF_SEASON_STATS;
+
+std::vector<int32_t> Season_Figures(int32_t team) {
+    std::vector<int32_t> figures;
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        const auto& stats = Universe.Teams[team].Players[slot].Season_Stats;
+        for (const int32_t season : {SEASON_THIS, SEASON_CAREER})
+            figures.insert(figures.end(), std::begin(stats[season]), std::end(stats[season]));
+        const int32_t line =
+            Is_Player_Slot_Used(team, slot) ? Get_Player_Current_Season_Line(team, slot) : -1;
+        for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
+            figures.push_back(line >= 0 ? Get_Season_Line_Stat(line, stat) : 0);
+    }
+    return figures;
+}
+
+// The figures that moved, e.g. "slot 64 this season stat 5: 0 to 48; ";
+// empty when none did.
+std::string Moved_Figures(const std::vector<int32_t>& before, const std::vector<int32_t>& after) {
+    std::string moved;
+    for (size_t n = 0; n < after.size() && n < before.size(); ++n) {
+        if (after[n] == before[n]) continue;
+        const size_t kind = n % FIGURES_PER_PLAYER / NUMBER_OF_SEASON_STATS;
+        moved += "slot " + std::to_string(n / FIGURES_PER_PLAYER) + " " + FIGURE_KINDS[kind] + " stat " +
+                 std::to_string(n % NUMBER_OF_SEASON_STATS) + ": " + std::to_string(before[n]) + " to " +
+                 std::to_string(after[n]) + "; ";
+    }
+    return moved;
+}
+
 } // namespace
 
 TEST(PlayedWeekCredits, PassersFumblesAndCommentaryLandWhereTheyBelong) {
@@ -192,4 +347,62 @@ TEST(PlayedWeekCredits, PassersFumblesAndCommentaryLandWhereTheyBelong) {
     }
     EXPECT_GT(checked, 1000) << "the watched games were narrated";
     EXPECT_GT(fumbles, 0) << "the week had fumbles to credit";
+}
+
+TEST(PlayedWeekCredits, SacksFlagsAndPuntsLandWhereTheLogPutsThem) {
+    Build_Test_League();
+    Prepare_Game_Week(PLAYED_WEEK, 6161);
+    Set_User_Preference(PLAY_ANIMATION_DELAY, 0);
+    Universe.Header.Require_Click_After_Each_Play = 0;
+    int32_t sacks = 0, defenders_flagged = 0, punts = 0, long_punts = 0;
+    for (int32_t k = 0; k < WATCHED_GAMES; ++k) {
+        const int32_t home = 2 * k, visitor = 2 * k + 1;
+        Schedule_Test_Game(home, visitor, PLAYED_WEEK);
+        Set_Game_PBP_Flag(home, PLAYED_WEEK, 1);
+        const std::vector<SEASON_ROW> before[2] = {Season_Rows(visitor), Season_Rows(home)};
+        const int32_t totals_before[2][2] = {
+            {Passing_Total(visitor, STAT_SACKED), Passing_Total(visitor, STAT_SACK_YARDS)},
+            {Passing_Total(home, STAT_SACKED), Passing_Total(home, STAT_SACK_YARDS)}};
+        GAME_RECORD* game = Play_Test_Game(home, visitor, PLAYED_WEEK);
+        ASSERT_NE(game, nullptr);
+        ASSERT_EQ(Is_Game_Over(game), 1);
+        ASSERT_LE(game->Play_Log_Count, MAX_PLAY_LOG_ENTRIES) << "the log holds every snap";
+        const std::string label = "game " + std::to_string(k);
+        const std::vector<SEASON_ROW> d[2] = {Differences(before[0], Season_Rows(visitor)),
+                                              Differences(before[1], Season_Rows(home))};
+        for (int32_t side = 0; side < 2; ++side) {
+            Expect_Sacks_In_The_Passers_Lines(game, side, d[side], totals_before[side],
+                                              label + " side " + std::to_string(side));
+            sacks += game->Team_Totals[side][GAME_TOTAL_SACKS];
+        }
+        defenders_flagged += Expect_Flags_In_The_Penalised_Lines(game, d, label);
+        Expect_Punts_Told_By_Their_Length(game, &punts, &long_punts, label);
+    }
+    EXPECT_GT(sacks, 10) << "the week had sacks to credit";
+    EXPECT_GT(defenders_flagged, 5) << "the week had flags on defenders";
+    EXPECT_GT(punts, 40) << "the week's punts were told";
+    EXPECT_GT(long_punts, 0) << "a long punt is told as one";
+}
+
+TEST(PlayedWeekCredits, PlayoffGamesLeaveEverySeasonFigureAlone) {
+    Build_Test_League();
+    constexpr int32_t PLAYOFF_WEEK = 18;
+    Prepare_Game_Week(PLAYOFF_WEEK, 7373);
+    int32_t punts = 0, field_goals = 0;
+    for (int32_t k = 0; k < 4; ++k) {
+        const int32_t home = 2 * k, visitor = 2 * k + 1;
+        const std::vector<int32_t> before[2] = {Season_Figures(visitor), Season_Figures(home)};
+        GAME_RECORD* game = Play_Test_Game(home, visitor, PLAYOFF_WEEK);
+        ASSERT_NE(game, nullptr);
+        ASSERT_EQ(Is_Game_Over(game), 1);
+        EXPECT_EQ(Moved_Figures(before[0], Season_Figures(visitor)), "") << "game " << k << ", the visitors";
+        EXPECT_EQ(Moved_Figures(before[1], Season_Figures(home)), "") << "game " << k << ", the home team";
+        for (int32_t i = 0; i < game->Play_Log_Count && i < MAX_PLAY_LOG_ENTRIES; ++i) {
+            const int32_t result = Get_Play_Result(game->Play_Log[i].Play_Word);
+            punts += result >= RESULT_PUNT_RETURNED && result <= RESULT_PUNT_FUMBLED;
+            field_goals += result == RESULT_FIELD_GOAL_GOOD;
+        }
+    }
+    EXPECT_GT(punts, 5) << "the playoff games had punts";
+    EXPECT_GT(field_goals, 2) << "and field goals";
 }

@@ -20,6 +20,12 @@ TEST(TeamLookup, AbbreviationsWithTheLeaguesHistoricPairs) {
     EXPECT_EQ(Get_Team_From_Abbreviation("PHO", 1), 0) << "PHO-ARI is tried before PHO-PHX";
     EXPECT_EQ(Get_Team_From_Abbreviation("LA", 1), 2) << "LA-STL comes before LA-LAR";
     EXPECT_EQ(Get_Team_From_Abbreviation("MIA", 1), 4) << "a current abbreviation before the skipped list";
+    // The Raiders of the 2022 season go by "LV": their lines as "OAK" and
+    // "LVR" find them.
+    Set_Team_Abbreviation("LV", 5);
+    EXPECT_EQ(Get_Team_From_Abbreviation("OAK", 1), 5);
+    EXPECT_EQ(Get_Team_From_Abbreviation("LVR", 1), 5);
+    EXPECT_EQ(Get_Team_From_Later_Abbreviation("OAK"), NO_TEAM) << "a later season's OAK is no LV";
     EXPECT_EQ(Get_Team_From_Abbreviation("BOS", 1), SKIPPED_TEAM_CODE);
     EXPECT_EQ(Get_Team_From_Abbreviation("fa", 1), FREE_AGENT_TEAM);
     EXPECT_EQ(Get_Team_From_Abbreviation("Free Agents", 1), FREE_AGENT_TEAM);

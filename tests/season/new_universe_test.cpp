@@ -27,6 +27,7 @@
 namespace {
 constexpr int32_t STAT_PASSING_YARDS = 5;
 constexpr int32_t STAT_SACKS = 4;
+constexpr int32_t STAT_LONGEST_PUNT = 5;
 
 class NewUniverse : public testing::Test {
   protected:
@@ -102,6 +103,15 @@ TEST_F(NewUniverse, SeasonLinesAreMergedCappedAndKeptWithinTheSeason) {
     const int32_t sacks = Add_Line(0, de, year - 1, STAT_SACKS, 30);
     Cap_Last_Season_Statistics(0, de);
     EXPECT_EQ(Get_Season_Line_Stat(sacks, STAT_SACKS), 26);
+    // A punter who changed teams kept the longer of his longest punts.
+    const int32_t punter = Test_League_Slot(POSITION_P, 0);
+    Delete_All_Player_Season_Lines(0, punter);
+    const int32_t punts = Add_Line(0, punter, year - 1, STAT_LONGEST_PUNT, 58);
+    Add_Line(0, punter, year - 1, STAT_LONGEST_PUNT, 61, 1);
+    Merge_Same_Year_Season_Lines(0, punter);
+    EXPECT_EQ(Get_Season_Line_Stat(punts, STAT_LONGEST_PUNT), 61);
+    Cap_Last_Season_Statistics(0, punter);
+    EXPECT_EQ(Get_Player_Stat(0, punter, SEASON_LAST, STAT_LONGEST_PUNT), 61);
 
     // A 16-game line in a league of 14 games.
     Universe.Header.Universe_Stats[GAMES_PER_SEASON] = 14;

@@ -2,15 +2,18 @@
 // league that played their seasons: every line of a season the default
 // league played is, figure for figure, the line that league kept as the
 // season ended (the figures the seasons file has no column for included),
-// and every player's credited seasons are the seasons his lines hold.
+// every player's credited seasons are the seasons his lines hold, and a
+// kicker's longest kicks are the longest of his lines.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "database/league_structure.h"
@@ -87,6 +90,44 @@ std::string Describe(const std::vector<LINE_FIGURES>& lines) {
 }
 
 class InstalledPlayers : public InstalledDatabasesTest {};
+
+constexpr int32_t KICKING_GROUP = 3;
+constexpr int32_t LONGEST_KICKS[] = {5, 18};
+
+// The kickers of the loaded league whose stored longest punt or field goal
+// of last season or of the career is above the longest of the lines it
+// covers (with `exactly`, also one below it), each told; their number.
+int32_t Count_Longest_Kicks_Off_Their_Lines(const std::string& file, bool exactly, std::string* first) {
+    const int32_t year = Get_Current_Year();
+    int32_t off = 0;
+    For_Each_League_Player(
+        [&](int32_t team, int32_t slot) {
+            if (Get_Player_Position_Group(team, slot) != KICKING_GROUP) return;
+            for (const int32_t stat : LONGEST_KICKS) {
+                int32_t last = 0, career = 0;
+                for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n) {
+                    const int32_t line = Get_Player_Season_Line(team, slot, n);
+                    if (line == NO_SEASON_LINE) continue;
+                    const int32_t value = Get_Season_Line_Stat(line, stat);
+                    career = std::max(career, value);
+                    if (Get_Season_Line_Year(line) == year - 1) last = std::max(last, value);
+                }
+                const auto& stored = Get_Player_Record_Pointer(team, slot)->Season_Stats;
+                for (const auto& [season, longest] :
+                     {std::pair{SEASON_LAST, last}, std::pair{SEASON_CAREER, career}}) {
+                    const int32_t figure = stored[season][stat];
+                    if (figure == longest || (!exactly && figure < longest)) continue;
+                    if (off++ < 5)
+                        *first += file + ", " + Person(team, slot) + ": statistic " + std::to_string(stat) +
+                                  (season == SEASON_LAST ? " of last season " : " of the career ") +
+                                  std::to_string(figure) + ", his lines' longest " + std::to_string(longest) +
+                                  "\n";
+                }
+            }
+        },
+        0, HALL_OF_FAME_TEAM);
+    return off;
+}
 } // namespace
 
 TEST_F(InstalledPlayers, PlayedSeasonLinesAreTheLinesTheLeagueKept) {
@@ -158,4 +199,33 @@ TEST_F(InstalledPlayers, CreditedSeasonsAreTheSeasonsPlayed) {
     }
     EXPECT_GT(players, 72 * 1500);
     EXPECT_EQ(differing, 0) << first;
+}
+
+// A kicker who kicked for two teams in a season has two lines: his longest
+// punt and field goal of that season and of his career are the longest of
+// them, in every database built and (never above them; a rookie's college
+// lines are none of his league seasons) in every league file the default
+// league wrote.
+TEST_F(InstalledPlayers, LongestKicksAreTheLongestOfTheirLines) {
+    std::string first;
+    int32_t off = 0;
+    for (int32_t year = FIRST_DATABASE_YEAR; year <= LAST_DATABASE_YEAR; ++year) {
+        if (year == DEFAULT_LEAGUE_YEAR) continue;
+        char name[64];
+        std::snprintf(name, sizeof name, "Databases/universe-%d.dat", year);
+        const std::string path = Get_Installation_Folder() + "/" + name;
+        ASSERT_EQ(Load_Game(path.c_str()), 1) << path;
+        off += Count_Longest_Kicks_Off_Their_Lines(name, true, &first);
+    }
+    for (int32_t year = FIRST_PLAYED_YEAR; year <= LAST_DATABASE_YEAR; ++year) {
+        for (const char* form : {"League/Default-%d.dat", ENDED_SEASON_FILE_FORM}) {
+            char name[64];
+            std::snprintf(name, sizeof name, form, year);
+            const std::string path = Get_Installation_Folder() + "/" + name;
+            if (!std::filesystem::exists(path)) continue;
+            ASSERT_EQ(Load_Game(path.c_str()), 1) << path;
+            off += Count_Longest_Kicks_Off_Their_Lines(name, false, &first);
+        }
+    }
+    EXPECT_EQ(off, 0) << first;
 }

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/diagnostics.h"
 #include "database/league_structure.h"
@@ -219,4 +220,63 @@ TEST(SeasonBuildSteps, LeagueTotalsOfTheYearBeforeMakeTheReport) {
     in.close();
     fs::remove("HistoricalStats.txt");
     Clear_League_History_Totals(1980);
+}
+
+// A kicker's longest kick is the longest of his lines, never their sum: a
+// punter who punted for two teams last season keeps the longer of his two
+// longest punts as the seasons file credits them and as the builder sums
+// the careers again.
+TEST(SeasonBuildSteps, LongestKicksAreTheLongestOfTheLinesNotTheirSum) {
+    constexpr int32_t LONGEST_PUNT = 5;
+    Build_Test_League();
+    const int32_t year = Get_Current_Year();
+    Set_Base_Year(year);
+    const int32_t punter = Test_League_Slot(POSITION_P, 0);
+    Delete_All_Player_Season_Lines(3, punter);
+    for (int32_t season : {SEASON_THIS, SEASON_LAST, SEASON_CAREER})
+        Clear_Player_Season_Stats(3, punter, season);
+    // His two lines of last season: 8 games each, 30 punts for 1,300 yards,
+    // the longest 58 and 61.
+    auto punting = [&](int32_t team, int32_t longest) {
+        std::vector<std::string> fields(97);
+        fields[0] = "K";
+        fields[1] = std::to_string(Get_Player_ID(3, punter));
+        fields[3] = std::to_string(year - 1);
+        fields[4] = Abbreviation(team);
+        fields[5] = "4";
+        fields[6] = "A B";
+        fields[7] = "P";
+        fields[9] = fields[10] = "8";
+        fields[58] = "30";
+        fields[59] = "1300";
+        fields[73] = std::to_string(longest);
+        std::string line;
+        for (const std::string& field : fields)
+            line += (line.empty() ? "" : ",") + field;
+        return line;
+    };
+    std::ostringstream header;
+    for (int32_t column = 1; column <= 97; ++column)
+        header << (column > 1 ? "," : "") << "c" << column;
+    fs::create_directories("Input/Stats");
+    std::ofstream("Input/Stats/Seasons.csv", std::ios::binary) << header.str() << "\n"
+                                                               << punting(3, 58) << "\n"
+                                                               << punting(5, 61) << "\n";
+    Begin_Stats_Input_Checks();
+    EXPECT_EQ(Load_Seasons_CSV(0), 1);
+    EXPECT_FALSE(Have_Stats_Inputs_Failed());
+    End_Stats_Input_Checks();
+    fs::remove("Input/Stats/Seasons.csv");
+    std::error_code left; // kept when another test put files there
+    fs::remove("Input/Stats", left);
+    ASSERT_EQ(Count_Player_Season_Lines(3, punter), 2);
+    const auto& stored = Universe.Teams[3].Players[punter].Season_Stats;
+    EXPECT_EQ(stored[SEASON_LAST][LONGEST_PUNT], 61) << "read: last season";
+    EXPECT_EQ(stored[SEASON_CAREER][LONGEST_PUNT], 61) << "read: the career";
+    EXPECT_EQ(stored[SEASON_LAST][2], 60) << "his punts add up";
+
+    Rebuild_All_Season_Totals();
+    EXPECT_EQ(stored[SEASON_LAST][LONGEST_PUNT], 61) << "summed again: last season";
+    EXPECT_EQ(stored[SEASON_CAREER][LONGEST_PUNT], 61) << "summed again: the career";
+    EXPECT_EQ(stored[SEASON_CAREER][2], 60);
 }

@@ -465,7 +465,9 @@ void Make_Season_Statistics(HISTORY_RUN& run, int32_t year, const std::vector<TE
                 if (line != NO_SEASON_LINE) Set_Season_Line_Stat(line, stat, kept[stat]);
                 Set_Player_Stat(team, slot, SEASON_THIS, stat, kept[stat]);
                 Set_Player_Stat(team, slot, SEASON_CAREER, stat,
-                                Get_Player_Stat(team, slot, SEASON_CAREER, stat) + kept[stat]);
+                                Join_Season_Figure(team, slot, stat,
+                                                   Get_Player_Stat(team, slot, SEASON_CAREER, stat),
+                                                   kept[stat]));
             }
             if (line != NO_SEASON_LINE)
                 Set_Season_Line_Kind(line,

@@ -38,14 +38,10 @@ std::vector<JOINED_SEASON_LINE> Join_Player_Season_Lines(int32_t team, int32_t s
         });
         if (same == joined.end())
             same = joined.insert(joined.end(), JOINED_SEASON_LINE{line_year, line_team, {}});
-        for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat) {
-            const int32_t figure = Get_Season_Line_Stat(line, stat);
-            // A kicker's longest punt and field goal are the longest of his stays.
-            if (Is_Longest_Kick_Stat(team, slot, stat))
-                same->Stats[stat] = std::max(same->Stats[stat], figure);
-            else
-                same->Stats[stat] += figure;
-        }
+        // A kicker's longest punt and field goal are the longest of his stays.
+        for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
+            same->Stats[stat] =
+                Join_Season_Figure(team, slot, stat, same->Stats[stat], Get_Season_Line_Stat(line, stat));
     }
     std::erase_if(joined, [](const JOINED_SEASON_LINE& season) { return season.Stats[0] <= 0; });
     return joined;
