@@ -10,7 +10,9 @@
 // year, within the game's own), and ids are unique. Its players differ as
 // real ones do: the teams' leading passers, rushers and receivers are far
 // apart, no two kickers or punters share a season's line, and each season's
-// leaders reach what the real league's leaders of the decade reached.
+// leaders reach what the real league's leaders of the decade reached, while
+// its busiest teams and top passers come near their era's records only now
+// and then.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -253,6 +255,38 @@ TEST(SeasonInputs, SeasonsStayWithinWhatTheirEraReached) {
         EXPECT_LE(std::sqrt(squares) / mean, 0.16) << "the spread of the teams' pass attempts";
     }
     EXPECT_LE(seasons.Five_Thousand_Yard_Seasons, 1) << "the real league had one before 2008";
+}
+
+// A record is a bound the fictional seasons reach now and then, never one
+// they pile up on: a season's busiest passing team throws about 1.1 to 1.2
+// times the league's average team, as real ones did, seldom near the 1.3 of
+// the era's busiest, and no season's top passer sits on his decade's record
+// of attempts year after year.
+TEST(SeasonInputs, SeasonsSeldomReachTheirErasRecords) {
+    const SEASONS& seasons = Read_Seasons();
+    ASSERT_TRUE(seasons.Read);
+    std::vector<double> busiest;
+    int32_t on_the_record = 0;
+    for (int32_t year = FIRST_DATABASE_YEAR; year <= LAST_HISTORY_YEAR; ++year) {
+        int64_t most = 0, sum = 0, teams = 0;
+        for (const auto& [key, totals] : seasons.Teams)
+            if (key.first == year) {
+                most = std::max(most, totals.Attempts);
+                sum += totals.Attempts;
+                ++teams;
+            }
+        ASSERT_GT(sum, 0) << year;
+        busiest.push_back(Ratio(most * teams, sum));
+        on_the_record += seasons.Most_Passer_Attempts.at(year) == Get_Era_Passer_Attempts_Record(year);
+    }
+    std::vector<double> sorted = busiest;
+    std::sort(sorted.begin(), sorted.end());
+    const double median = sorted[sorted.size() / 2];
+    EXPECT_GE(median, 1.08) << "the busiest teams stand out";
+    EXPECT_LE(median, 1.22);
+    EXPECT_LE(std::count_if(busiest.begin(), busiest.end(), [](double ratio) { return ratio >= 1.27; }), 3)
+        << "seasons whose busiest team throws 1.27 times the average team";
+    EXPECT_LE(on_the_record, 1) << "seasons whose top passer's attempts are his decade's record";
 }
 
 TEST(SeasonInputs, RostersStayWithinTheLimitsAndIdsAreUnique) {
