@@ -12,7 +12,8 @@
 // apart, no two kickers or punters share a season's line, and each season's
 // leaders reach what the real league's leaders of the decade reached, while
 // its busiest teams and top passers come near their era's records only now
-// and then.
+// and then. A receiver's season the league played carries its yards after
+// the catch, as its line does.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -63,6 +64,7 @@ enum : int32_t {
     RECEPTIONS = 26,
     RECEIVING_YARDS = 27,
     RECEIVING_TOUCHDOWNS = 28,
+    YARDS_AFTER_CATCH = 92,
     SACKS = 43,
     DEFENSIVE_INTERCEPTIONS = 51,
     SEASON_VALUE = 95,
@@ -205,6 +207,40 @@ TEST(SeasonInputs, EveryPlayedTeamSeasonAddsUpWithAllItsPassers) {
         EXPECT_EQ(totals.Receiving_Touchdowns, totals.Passing_Touchdowns);
     }
     EXPECT_GT(other_passers, 0);
+}
+
+// The YAC column of a runner's or receiver's season the league played holds
+// the yards after the catch of his line (the played lines file keeps every
+// line whole); the history makes none and leaves the column empty.
+TEST(SeasonInputs, PlayedReceiversCarryTheirYardsAfterTheCatch) {
+    std::map<std::tuple<std::string, int64_t, std::string>, std::string> kept;
+    ASSERT_TRUE(For_Each_Input_Line("Input/Stats/Played_Lines.csv", [&](const STATS_LINE& line) {
+        kept[{line.Field(1), Number(line, 2), line.Field(3)}] = line.Field(4 + 6);
+    }));
+    int32_t played = 0, with_yards = 0, differing = 0, history_written = 0;
+    std::string first;
+    ASSERT_TRUE(For_Each_Input_Line("Input/Stats/Seasons.csv", [&](const STATS_LINE& line) {
+        const std::string position = line.Field(POSITION_COLUMN);
+        if (position != "RB" && position != "FB" && position != "TE" && position != "WR") return;
+        const int64_t year = Number(line, SEASON_YEAR);
+        const std::string written = line.Field(YARDS_AFTER_CATCH);
+        if (year <= LAST_HISTORY_YEAR) {
+            history_written += !written.empty();
+            return;
+        }
+        ++played;
+        const auto found = kept.find({line.Field(SEASON_PLAYER_ID), year, line.Field(SEASON_TEAM)});
+        const std::string expected = found != kept.end() ? found->second : "no played line";
+        with_yards += !written.empty() && written != "0";
+        if (written == expected) return;
+        if (differing++ == 0)
+            first = std::string(line.Field(SEASON_PLAYER_ID)) + " in " + std::to_string(year) + ": YAC \"" +
+                    written + "\", his line " + expected;
+    }));
+    EXPECT_GT(played, 5000);
+    EXPECT_GT(with_yards, 4000);
+    EXPECT_EQ(differing, 0) << first;
+    EXPECT_EQ(history_written, 0);
 }
 
 TEST(SeasonInputs, LeagueRatesFollowTheirEra) {

@@ -188,9 +188,10 @@ void Export_Career_Lines(EXPORT_RUN& run, size_t season, int32_t team, int32_t s
         std::string team_text = Team_Text(line.Team, 0);
         if (run.Lasting_Abbreviations.count(team_text) == 0) team_text = Team_Text(line.Team, 2);
         run.Files->Shared.Seasons.emplace_back(
-            id, Make_Season_Line(id, line.Year, team_text,
-                                 Get_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM), full_name, position,
-                                 line.Stats, Get_Played_Season_Value(line.Stats[0], line.Stats[1]), threw));
+            id,
+            Make_Season_Line(id, line.Year, team_text, Get_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM),
+                             full_name, position, line.Stats,
+                             Get_Played_Season_Value(line.Stats[0], line.Stats[1]), threw, true));
         // The whole line, for the figures the seasons file has no column for.
         run.Files->Files[PLAYED_LINES_FILE] += Make_Played_Line(id, line.Year, team_text, line.Stats) + "\n";
     }
