@@ -31,7 +31,7 @@ std::vector<JOINED_SEASON_LINE> Join_Player_Season_Lines(int32_t team, int32_t s
         if (line == NO_SEASON_LINE) continue;
         const int32_t line_year = Get_Season_Line_Year(line), line_team = Get_Season_Line_Team(line);
         if (line_year >= before_year || line_year < first_year || Get_Season_Line_Kind(line) < 0 ||
-            line_team < 0 || line_team >= MAX_FRANCHISES)
+            line_team < 0 || line_team >= MAX_FRANCHISES || !Is_Played_Season_Line(line))
             continue;
         auto same = std::find_if(joined.begin(), joined.end(), [&](const JOINED_SEASON_LINE& season) {
             return season.Year == line_year && season.Team == line_team;
@@ -47,7 +47,6 @@ std::vector<JOINED_SEASON_LINE> Join_Player_Season_Lines(int32_t team, int32_t s
                 same->Stats[stat] += figure;
         }
     }
-    std::erase_if(joined, [](const JOINED_SEASON_LINE& season) { return season.Stats[0] <= 0; });
     return joined;
 }
 
