@@ -12,6 +12,7 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -176,6 +177,66 @@ TEST_F(InstalledPlayers, PlayedSeasonLinesAreTheLinesTheLeagueKept) {
     EXPECT_GT(compared, 100000) << "every played season of every database is compared";
     EXPECT_EQ(differing, 0) << first;
     EXPECT_EQ(careers_off, 0) << "a career is the sum of its lines";
+}
+
+// The default league of 2019, which the league generator makes, holds the
+// seasons its players played as the built databases do: no line of a past
+// season without a game (the game opens one for a player who joins a team,
+// in case he plays for it), and every player's teams of each year before it
+// those the built 2020 database gives him.
+TEST_F(InstalledPlayers, TheDefaultLeagueHoldsTheSeasonsTheDatabasesHold) {
+    // Per person, how many teams he has a line with in each year.
+    auto read = [](int32_t* unplayed) {
+        std::map<std::string, std::map<int32_t, size_t>> people;
+        For_Each_League_Player(
+            [&](int32_t team, int32_t slot) {
+                std::map<int32_t, std::set<int32_t>> teams;
+                for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n) {
+                    const int32_t line = Get_Player_Season_Line(team, slot, n);
+                    const int32_t year = Get_Season_Line_Year(line);
+                    if (line == NO_SEASON_LINE || year < FIRST_PLAYED_YEAR || year >= DEFAULT_LEAGUE_YEAR ||
+                        Get_Season_Line_Kind(line) < 0 || Get_Season_Line_Team(line) < 0 ||
+                        Get_Season_Line_Team(line) >= MAX_FRANCHISES)
+                        continue;
+                    teams[year].insert(Get_Season_Line_Team(line));
+                    *unplayed += Get_Season_Line_Stat(line, 0) <= 0;
+                }
+                for (const auto& [year, held] : teams)
+                    people[Person(team, slot)][year] = held.size();
+            },
+            0, HALL_OF_FAME_TEAM);
+        return people;
+    };
+    ASSERT_GE(Load_New_Game_Season(DEFAULT_LEAGUE_YEAR, nullptr), 0);
+    int32_t unplayed = 0;
+    const auto league = read(&unplayed);
+    EXPECT_EQ(unplayed, 0) << "lines of seasons played without a game";
+    ASSERT_GE(Load_New_Game_Season(DEFAULT_LEAGUE_YEAR + 1, nullptr), 0);
+    int32_t built_unplayed = 0;
+    const auto built = read(&built_unplayed);
+    EXPECT_EQ(built_unplayed, 0);
+    int32_t compared = 0, differing = 0;
+    std::string first;
+    for (const auto& [person, years] : league) {
+        const auto found = built.find(person);
+        if (found == built.end()) continue;
+        ++compared;
+        if (found->second == years) continue;
+        if (differing++ < 3) {
+            first += person;
+            for (const auto* held : {&years, &found->second}) {
+                first += held == &years ? ":" : "; built:";
+                for (const auto& [year, teams] : *held) {
+                    char text[32];
+                    std::snprintf(text, sizeof text, " %dx%zu", year, teams);
+                    first += text;
+                }
+            }
+            first += "\n";
+        }
+    }
+    EXPECT_GT(compared, 1000);
+    EXPECT_EQ(differing, 0) << first;
 }
 
 TEST_F(InstalledPlayers, CreditedSeasonsAreTheSeasonsPlayed) {

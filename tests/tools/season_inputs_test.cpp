@@ -10,7 +10,10 @@
 // year, within the game's own), and ids are unique. Its players differ as
 // real ones do: the teams' leading passers, rushers and receivers are far
 // apart, no two kickers or punters share a season's line, and each season's
-// leaders reach what the real league's leaders of the decade reached.
+// leaders reach what the real league's leaders of the decade reached, while
+// its busiest teams and top passers come near their era's records only now
+// and then. A receiver's season the league played carries its yards after
+// the catch, as its line does.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -61,6 +64,7 @@ enum : int32_t {
     RECEPTIONS = 26,
     RECEIVING_YARDS = 27,
     RECEIVING_TOUCHDOWNS = 28,
+    YARDS_AFTER_CATCH = 92,
     SACKS = 43,
     DEFENSIVE_INTERCEPTIONS = 51,
     SEASON_VALUE = 95,
@@ -205,6 +209,40 @@ TEST(SeasonInputs, EveryPlayedTeamSeasonAddsUpWithAllItsPassers) {
     EXPECT_GT(other_passers, 0);
 }
 
+// The YAC column of a runner's or receiver's season the league played holds
+// the yards after the catch of his line (the played lines file keeps every
+// line whole); the history makes none and leaves the column empty.
+TEST(SeasonInputs, PlayedReceiversCarryTheirYardsAfterTheCatch) {
+    std::map<std::tuple<std::string, int64_t, std::string>, std::string> kept;
+    ASSERT_TRUE(For_Each_Input_Line("Input/Stats/Played_Lines.csv", [&](const STATS_LINE& line) {
+        kept[{line.Field(1), Number(line, 2), line.Field(3)}] = line.Field(4 + 6);
+    }));
+    int32_t played = 0, with_yards = 0, differing = 0, history_written = 0;
+    std::string first;
+    ASSERT_TRUE(For_Each_Input_Line("Input/Stats/Seasons.csv", [&](const STATS_LINE& line) {
+        const std::string position = line.Field(POSITION_COLUMN);
+        if (position != "RB" && position != "FB" && position != "TE" && position != "WR") return;
+        const int64_t year = Number(line, SEASON_YEAR);
+        const std::string written = line.Field(YARDS_AFTER_CATCH);
+        if (year <= LAST_HISTORY_YEAR) {
+            history_written += !written.empty();
+            return;
+        }
+        ++played;
+        const auto found = kept.find({line.Field(SEASON_PLAYER_ID), year, line.Field(SEASON_TEAM)});
+        const std::string expected = found != kept.end() ? found->second : "no played line";
+        with_yards += !written.empty() && written != "0";
+        if (written == expected) return;
+        if (differing++ == 0)
+            first = std::string(line.Field(SEASON_PLAYER_ID)) + " in " + std::to_string(year) + ": YAC \"" +
+                    written + "\", his line " + expected;
+    }));
+    EXPECT_GT(played, 5000);
+    EXPECT_GT(with_yards, 4000);
+    EXPECT_EQ(differing, 0) << first;
+    EXPECT_EQ(history_written, 0);
+}
+
 TEST(SeasonInputs, LeagueRatesFollowTheirEra) {
     const SEASONS& seasons = Read_Seasons();
     ASSERT_TRUE(seasons.Read);
@@ -253,6 +291,38 @@ TEST(SeasonInputs, SeasonsStayWithinWhatTheirEraReached) {
         EXPECT_LE(std::sqrt(squares) / mean, 0.16) << "the spread of the teams' pass attempts";
     }
     EXPECT_LE(seasons.Five_Thousand_Yard_Seasons, 1) << "the real league had one before 2008";
+}
+
+// A record is a bound the fictional seasons reach now and then, never one
+// they pile up on: a season's busiest passing team throws about 1.1 to 1.2
+// times the league's average team, as real ones did, seldom near the 1.3 of
+// the era's busiest, and no season's top passer sits on his decade's record
+// of attempts year after year.
+TEST(SeasonInputs, SeasonsSeldomReachTheirErasRecords) {
+    const SEASONS& seasons = Read_Seasons();
+    ASSERT_TRUE(seasons.Read);
+    std::vector<double> busiest;
+    int32_t on_the_record = 0;
+    for (int32_t year = FIRST_DATABASE_YEAR; year <= LAST_HISTORY_YEAR; ++year) {
+        int64_t most = 0, sum = 0, teams = 0;
+        for (const auto& [key, totals] : seasons.Teams)
+            if (key.first == year) {
+                most = std::max(most, totals.Attempts);
+                sum += totals.Attempts;
+                ++teams;
+            }
+        ASSERT_GT(sum, 0) << year;
+        busiest.push_back(Ratio(most * teams, sum));
+        on_the_record += seasons.Most_Passer_Attempts.at(year) == Get_Era_Passer_Attempts_Record(year);
+    }
+    std::vector<double> sorted = busiest;
+    std::sort(sorted.begin(), sorted.end());
+    const double median = sorted[sorted.size() / 2];
+    EXPECT_GE(median, 1.08) << "the busiest teams stand out";
+    EXPECT_LE(median, 1.22);
+    EXPECT_LE(std::count_if(busiest.begin(), busiest.end(), [](double ratio) { return ratio >= 1.27; }), 3)
+        << "seasons whose busiest team throws 1.27 times the average team";
+    EXPECT_LE(on_the_record, 1) << "seasons whose top passer's attempts are his decade's record";
 }
 
 TEST(SeasonInputs, RostersStayWithinTheLimitsAndIdsAreUnique) {

@@ -181,6 +181,32 @@ int32_t Get_Played_Season_Value(int32_t games, int32_t starts) {
     return std::max(1, (2 * starts + games) / 4);
 }
 
+bool Is_Played_Season_Line(int32_t line) {
+    return Get_Season_Line_Stat(line, 0) > 0;
+}
+
+void Drop_Unplayed_Season_Lines(int32_t year) {
+    For_Each_League_Player([year](int32_t team, int32_t slot) {
+        for (int32_t n = NUMBER_OF_SEASON_LINE_LINKS - 1; n >= 0; --n) {
+            const int32_t line = Get_Player_Season_Line(team, slot, n);
+            if (line == NO_SEASON_LINE || Get_Season_Line_Year(line) >= year ||
+                Get_Season_Line_Kind(line) < 0 || Is_Played_Season_Line(line))
+                continue;
+            // His totals stay the sums of his lines should a stray figure stand in it.
+            for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat) {
+                const int32_t value = Get_Season_Line_Stat(line, stat);
+                if (value == 0 || Is_Longest_Kick_Stat(team, slot, stat)) continue;
+                for (const int32_t season : {SEASON_CAREER, SEASON_LAST}) {
+                    if (season == SEASON_LAST && Get_Season_Line_Year(line) != year - 1) continue;
+                    Set_Player_Stat(team, slot, season, stat,
+                                    Get_Player_Stat(team, slot, season, stat) - value);
+                }
+            }
+            Delete_Player_Season_Line(team, slot, n);
+        }
+    });
+}
+
 void Keep_Played_Line_Values(int32_t year) {
     For_Each_League_Player([year](int32_t team, int32_t slot) {
         if (!Is_Value_Kept_In_Line(Get_Player_Vital_Stat(team, slot, VITAL_POSITION))) return;
@@ -399,6 +425,8 @@ void Make_Season_Database() {
     Universe.Header.Universe_Stats[FANTASY_DRAFT_FLAG] = 0;
     Apply_League_Rules_For_Year();
     Store_Universe_Stat(SALARY_CAP, Get_Season_Salary_Cap(year));
+    // Its lines are the seasons played, as a built database's are.
+    Drop_Unplayed_Season_Lines(year);
     // Each player is credited with the seasons he played, as a built
     // database credits him (the league's own count goes on for every year
     // on a roster, played or not); his minimum salary follows from it.

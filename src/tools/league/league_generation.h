@@ -64,8 +64,9 @@ bool Simulate_Until_Season(int32_t year, std::string* error,
 // is made as a league in its first season, then keeps its base year and
 // season index with the team records of the seasons played so far, which
 // are kept by season index, for Team History (a game started on it begins
-// in its season); the players keep their careers, season lines, draft
-// records and leaders, which carry calendar years; the settings are those of a built database, the
+// in its season); the players keep their careers, the lines of the seasons
+// they played (Drop_Unplayed_Season_Lines), draft records and leaders, which
+// carry calendar years; the settings are those of a built database, the
 // year's rules apply, and every player's predicted season is his typical
 // season from his final ratings, so a game started on the file keeps them.
 void Make_Season_Database();
@@ -83,6 +84,16 @@ bool Is_Value_Kept_In_Line(int32_t position);
 int32_t Get_Played_Line_Value(int32_t line);
 // The same value of a season of `games` games with `starts` starts.
 int32_t Get_Played_Season_Value(int32_t games, int32_t starts);
+// Whether a league line is of a season its player played: a game or more.
+// The game opens a line when a player joins a team (drafted, signed,
+// traded) in case he plays for it; one he never played for is no season of
+// his, and the seasons file, like any record of seasons, lists none.
+bool Is_Played_Season_Line(int32_t line);
+// Every league line of a season before `year` that is no played one goes
+// from its player, whose career and last season totals stay the sums of
+// his lines: the league database of `year` then holds the lines a built
+// database of that year holds.
+void Drop_Unplayed_Season_Lines(int32_t year);
 // Every league line of `year` of a blocker or defender gets its value, and
 // his career (and last season, when `year` is the one before the league's)
 // counts it.

@@ -6,11 +6,10 @@
 namespace {
 constexpr int32_t FIRST_DECADE = 1950;
 
-// The mean of the yearly league leaders of each decade, rounded, from the
-// league record books and the season leader tables of Pro Football
-// Reference (public record): passing, rushing and receiving yards,
-// interceptions, sacks. The seasons cut short by strikes (1982, 1987) are
-// left out of the means; the 2020s are 2020-2022.
+// The mean of the yearly league leaders of each decade, rounded (public
+// record): passing, rushing and receiving yards, interceptions, sacks. The
+// seasons cut short by strikes (1982, 1987) are left out of the means; the
+// 2020s are 2020-2022.
 constexpr double LEADERS[][NUMBER_OF_LEADER_CATEGORIES] = {{2650.0, 1100.0, 1100.0, 11.0, 0.0},  // 1950s
                                                            {3350.0, 1400.0, 1400.0, 11.0, 0.0},  // 1960s
                                                            {3050.0, 1500.0, 1100.0, 10.0, 0.0},  // 1970s

@@ -12,13 +12,11 @@ struct ERA_RECORD {
     int32_t Passing_Yards;
 };
 
-// The single-season records of each decade, from the league record books and
-// the season leader tables of Pro Football Reference (public record): the
-// most pass attempts by a passer (Tobin Rote 1954, George Blanda 1964, Fran
-// Tarkenton 1978, Dan Marino 1986, Drew Bledsoe 1994, Rich Gannon 2002) and
-// the most passing yards (Johnny Unitas 1959, Joe Namath 1967, Dan Fouts
-// 1979, Dan Marino 1984, Warren Moon 1991, Kurt Warner 2001). The 2000s
-// are 2000-2004, the years the fictional history makes.
+// The single-season records of each decade (public record): the most pass
+// attempts by a passer, set in 1954, 1964, 1978, 1986, 1994 and 2002, and the
+// most passing yards, set in 1959, 1967, 1979, 1984, 1991 and 2001, each the
+// record of its time. The 2000s are 2000-2004, the years the fictional
+// history makes.
 constexpr ERA_RECORD RECORDS[] = {{382, 2899},  // 1950s
                                   {505, 4007},  // 1960s
                                   {572, 4082},  // 1970s
@@ -26,13 +24,13 @@ constexpr ERA_RECORD RECORDS[] = {{382, 2899},  // 1950s
                                   {691, 4690},  // 1990s
                                   {618, 4830}}; // 2000s
 
-// Marino's 5,084 yards of 1984 was the only season of 5,000 passing yards
-// before 2008: the fictional years leave it his.
+// The 5,084 yards of 1984 were the only season of 5,000 passing yards
+// before 2008: the fictional years leave that record alone.
 constexpr int32_t FIVE_THOUSAND_YARDS = 5000;
 
 // The most pass attempts of a team season against the league's average of
-// its year: the 1994 Patriots' 699 (an average of about 540) and the 2012
-// Lions' 740 (about 565), the records of their times.
+// its year: 699 in 1994 (an average of about 540) and 740 in 2012 (about
+// 565), the records of their times.
 constexpr double TEAM_ATTEMPTS_OVER_AVERAGE = 1.3;
 
 const ERA_RECORD& Era_Record(int32_t year) {

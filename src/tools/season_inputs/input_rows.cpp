@@ -50,6 +50,8 @@ constexpr int32_t VITAL_BONUS_YEARS_FIELD = 25;
 constexpr int32_t FIRST_TACKLES_YEAR = 1994;
 constexpr int32_t FIRST_SACKS_YEAR = 1982;
 constexpr int32_t FIRST_PASSES_DEFENDED_YEAR = 2001;
+// The seasons file's column of a receiver's yards after the catch.
+constexpr int32_t SEASONS_YAC_COLUMN = 92;
 constexpr const char* LEADER_LIST_HEADERS[ALL_TIME_LEADER_KINDS] = {
     "ALL_TIME_LEADER_CAREER", "ALL_TIME_LEADER_SEASON", "ALL_TIME_LEADER_GAME"};
 
@@ -218,7 +220,7 @@ std::string Make_Player_Line(int32_t team, int32_t slot, int32_t id, const std::
 
 std::string Make_Season_Line(int32_t id, int32_t year, const std::string& team_abbreviation, int32_t uniform,
                              const std::string& full_name, int32_t position, const int32_t* stats,
-                             int32_t value, const int32_t* passing) {
+                             int32_t value, const int32_t* passing, bool yards_after_catch) {
     std::array<std::string, SEASONS_CSV_COLUMNS + 1> fields;
     fields[1] = Player_Key(id);
     fields[2] = Number(id);
@@ -257,6 +259,7 @@ std::string Make_Season_Line(int32_t id, int32_t year, const std::string& team_a
                                     {31, 13},
                                     {93, 5}})
             put(column, stat);
+        if (yards_after_catch) put(SEASONS_YAC_COLUMN, 6);
     } else if (group == 2) {
         if (year >= FIRST_TACKLES_YEAR) {
             put(40, 2);

@@ -37,11 +37,14 @@ std::string Make_Player_Line(int32_t team, int32_t slot, int32_t id, const std::
 // figures the league did not keep in that year are left empty. `passing`,
 // when given to a player who is no quarterback, holds the passes he threw
 // (attempts, completions, yards, touchdowns, interceptions) for the passing
-// columns, which a build reads only on a quarterback's line.
+// columns, which a build reads only on a quarterback's line. With
+// `yards_after_catch` a runner's or receiver's statistic 6, his yards after
+// the catch, goes into the YAC column (a season the league played keeps
+// them; the fictional history makes none and leaves the column empty).
 constexpr int32_t SEASON_LINE_PASSING_FIGURES = 5;
 std::string Make_Season_Line(int32_t id, int32_t year, const std::string& team_abbreviation, int32_t uniform,
                              const std::string& full_name, int32_t position, const int32_t* stats,
-                             int32_t value, const int32_t* passing = nullptr);
+                             int32_t value, const int32_t* passing = nullptr, bool yards_after_catch = false);
 // The player's line of the salaries file.
 std::string Make_Salary_Line(int32_t team, int32_t slot, int32_t id);
 // The team's line of the cap-room file: its full name and the room under the cap.

@@ -31,7 +31,7 @@ std::vector<JOINED_SEASON_LINE> Join_Player_Season_Lines(int32_t team, int32_t s
         if (line == NO_SEASON_LINE) continue;
         const int32_t line_year = Get_Season_Line_Year(line), line_team = Get_Season_Line_Team(line);
         if (line_year >= before_year || line_year < first_year || Get_Season_Line_Kind(line) < 0 ||
-            line_team < 0 || line_team >= MAX_FRANCHISES)
+            line_team < 0 || line_team >= MAX_FRANCHISES || !Is_Played_Season_Line(line))
             continue;
         auto same = std::find_if(joined.begin(), joined.end(), [&](const JOINED_SEASON_LINE& season) {
             return season.Year == line_year && season.Team == line_team;
@@ -43,7 +43,6 @@ std::vector<JOINED_SEASON_LINE> Join_Player_Season_Lines(int32_t team, int32_t s
             same->Stats[stat] =
                 Join_Season_Figure(team, slot, stat, same->Stats[stat], Get_Season_Line_Stat(line, stat));
     }
-    std::erase_if(joined, [](const JOINED_SEASON_LINE& season) { return season.Stats[0] <= 0; });
     return joined;
 }
 
@@ -184,9 +183,10 @@ void Export_Career_Lines(EXPORT_RUN& run, size_t season, int32_t team, int32_t s
         std::string team_text = Team_Text(line.Team, 0);
         if (run.Lasting_Abbreviations.count(team_text) == 0) team_text = Team_Text(line.Team, 2);
         run.Files->Shared.Seasons.emplace_back(
-            id, Make_Season_Line(id, line.Year, team_text,
-                                 Get_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM), full_name, position,
-                                 line.Stats, Get_Played_Season_Value(line.Stats[0], line.Stats[1]), threw));
+            id,
+            Make_Season_Line(id, line.Year, team_text, Get_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM),
+                             full_name, position, line.Stats,
+                             Get_Played_Season_Value(line.Stats[0], line.Stats[1]), threw, true));
         // The whole line, for the figures the seasons file has no column for.
         run.Files->Files[PLAYED_LINES_FILE] += Make_Played_Line(id, line.Year, team_text, line.Stats) + "\n";
     }

@@ -51,8 +51,8 @@ struct JOINED_SEASON_LINE {
     int32_t Stats[NUMBER_OF_SEASON_STATS];
 };
 // The league seasons of the player at (team, slot) from `first_year` up to
-// `before_year` with a franchise, in which he played a game: his lines
-// joined by year and team (a player who left a team and came back to it
+// `before_year` with a franchise: his lines of seasons played
+// (Is_Played_Season_Line) joined by year and team (a player who left a team and came back to it
 // within a year has a line for each stay, which the seasons file holds as
 // one; a kicker's longest kicks are the longest of them), in the order of
 // his links.

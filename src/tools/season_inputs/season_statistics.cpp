@@ -55,9 +55,13 @@ constexpr double MISSES_MANY = 0.87;
 constexpr double BENCHED_SHARE = 0.3;
 // How far the teams' passing and running volumes and their yards a
 // completion spread in a season: real seasons' team pass attempts spread
-// a tenth or so around their mean.
-constexpr double PASS_VOLUME_SPREAD = 0.13;
+// a tenth or so around their mean, their busiest team throwing about 1.1
+// to 1.2 times the average team.
+constexpr double PASS_VOLUME_SPREAD = 0.085;
 constexpr double RUN_VOLUME_SPREAD = 0.16;
+// A figure drawn past a bound that the real league's seasons reached is
+// kept below it, by a draw of up to this share of it.
+constexpr double BOUND_MARGIN = 0.03;
 constexpr double PASS_EFFICIENCY_SPREAD = 0.13;
 // The typical season of an average passer (ratings of 70).
 constexpr double TYPICAL_COMPLETION_RATE = 0.62;
@@ -248,15 +252,24 @@ double Passer_Distance(const ROSTER_PLAYER& p) {
                    0.85, 1.15);
 }
 
-// The passers' attempts with nobody above the era's record: a passer's
-// excess goes to the team's other passers as far as they stay below it, and
-// what none can take is not thrown. The attempts thrown.
+// `value`, or when it passes `bound` a figure of its own below it: a bound
+// the draws reach now and then, never one they pile up on.
+int32_t Held_Below(int32_t value, int32_t bound) {
+    if (value <= bound) return value;
+    return bound - static_cast<int32_t>(Unit() * bound * BOUND_MARGIN);
+}
+
+// The passers' attempts with nobody above the era's record: a passer past it
+// keeps a figure of his own below it, his excess goes to the team's other
+// passers as far as they stay below it, and what none can take is not
+// thrown. The attempts thrown.
 int32_t Hold_Passer_Attempts(std::vector<int32_t>* thrown, int32_t record) {
     std::vector<int32_t>& parts = *thrown;
     for (size_t n = 0; n < parts.size(); ++n) {
         if (parts[n] <= record) continue;
-        int32_t excess = parts[n] - record;
-        parts[n] = record;
+        const int32_t held = Held_Below(parts[n], record);
+        int32_t excess = parts[n] - held;
+        parts[n] = held;
         std::vector<double> room(parts.size(), 0.0);
         int32_t open = 0;
         for (size_t m = 0; m < parts.size(); ++m)
@@ -283,8 +296,8 @@ void Make_Passing_And_Receiving(std::vector<ROSTER_PLAYER>& roster, int32_t year
     // A team throws no more than the era's busiest real teams did, nor any
     // of its passers more than the era's record.
     int32_t attempts =
-        std::min(Rounded(norms.Pass_Attempts * games * (1.0 + 0.2 * quality) * strength.Pass_Volume),
-                 Get_Team_Pass_Attempts_Ceiling(norms.Pass_Attempts * games));
+        Held_Below(Rounded(norms.Pass_Attempts * games * (1.0 + 0.2 * quality) * strength.Pass_Volume),
+                   Get_Team_Pass_Attempts_Ceiling(norms.Pass_Attempts * games));
     SHARE_LIST passers =
         Weigh(roster, [](const ROSTER_PLAYER& p) { return p.Position == POSITION_QB ? p.Work : 0.0; });
     if (passers.Players.empty())
@@ -669,7 +682,12 @@ std::vector<TEAM_STRENGTH> Measure_Team_Strengths() {
         auto relative = [&](int32_t n) { return sums[n] > 0.0 ? raw[team][n] * counted / sums[n] : 1.0; };
         strengths[team] = TEAM_STRENGTH{relative(0), relative(1), relative(2), relative(3)};
     }
-    const std::vector<double> passing = Spread_Over_Teams(counted, PASS_VOLUME_SPREAD);
+    // Each team's passing volume is a draw of its own: how much a season's
+    // busiest team throws varies from year to year as the real league's did,
+    // and only a rare season comes near the era's busiest.
+    std::vector<double> passing(counted);
+    for (double& volume : passing)
+        volume = Spread(PASS_VOLUME_SPREAD);
     const std::vector<double> running = Spread_Over_Teams(counted, RUN_VOLUME_SPREAD);
     const std::vector<double> efficiency = Spread_Over_Teams(counted, PASS_EFFICIENCY_SPREAD);
     for (int32_t team = 0, n = 0; team < teams; ++team) {
