@@ -39,7 +39,7 @@ const HISTORY_EVENT League_History_Events[NUMBER_OF_HISTORY_EVENTS] = {
 
     TEAM_EVENT(1963, HISTORY_FRANCHISE_MOVE, "Dallas,Texans", "KC", "Kansas City,Chiefs"),
     TEAM_EVENT(1963, HISTORY_NAME_CHANGE, "New York,Titans", "NYJ", "New York,Jets"),
-    TEAM_EVENT(1965, HISTORY_STADIUM_NAME_CHANGE, "Green Bay,Packers", "", "Lambeau Field"),
+    TEAM_EVENT(1965, HISTORY_STADIUM_NAME_CHANGE, "Green Bay,Packers", "", "Green Bay Stadium"),
     EXPANSION(1966, "NFL", "Atlanta,Falcons", "ATL", 0, "Atlanta Stadium"),
     EXPANSION(1966, "AFL", "Miami,Dolphins", "MIA", 0, "Miami Orange Bowl"),
 
@@ -109,7 +109,7 @@ const HISTORY_EVENT League_History_Events[NUMBER_OF_HISTORY_EVENTS] = {
 
     TEAM_EVENT(1982, HISTORY_FRANCHISE_MOVE, "Oakland,Raiders", "RAI", "Los Angeles,Raiders"),
     TEAM_EVENT(1984, HISTORY_FRANCHISE_MOVE, "Baltimore,Colts", "IND", "Indianapolis,Colts"),
-    TEAM_EVENT(1987, HISTORY_NEW_STADIUM, "Miami,Dolphins", "", "Joe Robbie Stadium"),
+    TEAM_EVENT(1987, HISTORY_NEW_STADIUM, "Miami,Dolphins", "", "Dolphin Stadium"),
     TEAM_EVENT(1988, HISTORY_FRANCHISE_MOVE, "St. Louis,Cardinals", "PHX", "Phoenix,Cardinals"),
     TEAM_EVENT(1994, HISTORY_NAME_CHANGE, "Phoenix,Cardinals", "ARI", "Arizona,Cardinals"),
 
@@ -122,7 +122,7 @@ const HISTORY_EVENT League_History_Events[NUMBER_OF_HISTORY_EVENTS] = {
     {1996, HISTORY_NEW_FRANCHISE, "AFC", "Cleveland,Browns", "BAL", 1, "Baltimore,Ravens"},
     TEAM_EVENT(1996, HISTORY_NEW_STADIUM, "Carolina,Panthers", "", "Ericsson Stadium"),
     TEAM_EVENT(1997, HISTORY_FRANCHISE_MOVE, "Houston,Oilers", "TEN", "Tennessee,Oilers"),
-    TEAM_EVENT(1997, HISTORY_NEW_STADIUM, "Washington,Redskins", "", "Jack Kent Cooke Stadium"),
+    TEAM_EVENT(1997, HISTORY_NEW_STADIUM, "Washington,Redskins", "", "FedExField"),
     TEAM_EVENT(1997, HISTORY_STADIUM_NAME_CHANGE, "San Diego,Chargers", "", "Qualcomm Stadium"),
     TEAM_EVENT(1998, HISTORY_NEW_STADIUM, "Baltimore,Ravens", "", "Ravens Stadium"),
     TEAM_EVENT(1998, HISTORY_NEW_STADIUM, "Tampa Bay,Buccaneers", "", "Raymond James Stadium"),
@@ -130,7 +130,7 @@ const HISTORY_EVENT League_History_Events[NUMBER_OF_HISTORY_EVENTS] = {
     TEAM_EVENT(1999, HISTORY_NEW_STADIUM, "Tennessee,Titans", "", "Adelphia Coliseum"),
     TEAM_EVENT(1999, HISTORY_STADIUM_NAME_CHANGE, "Washington,Redskins", "", "FedExField"),
     EXPANSION(1999, "AFC", "Cleveland,Browns", "CLE", 1, "Cleveland Browns Stadium"),
-    TEAM_EVENT(2000, HISTORY_NEW_STADIUM, "Cincinnati,Bengals", "", "Paul Brown Stadium"),
+    TEAM_EVENT(2000, HISTORY_NEW_STADIUM, "Cincinnati,Bengals", "", "Paycor Stadium"),
     TEAM_EVENT(2001, HISTORY_NEW_STADIUM, "Denver,Broncos", "", "Invesco Field at Mile High"),
     TEAM_EVENT(2001, HISTORY_NEW_STADIUM, "Pittsburgh,Steelers", "", "Heinz Field"),
 
