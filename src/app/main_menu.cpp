@@ -30,7 +30,7 @@ constexpr MENU_ENTRY GAME_ITEMS[] = {{ID_NEW_GAME, "&New Game\tCtrl+N"},
                                      {ID_RETIRE, "Re&tire"},
                                      {ID_EXIT, "E&xit"}};
 constexpr MENU_ENTRY TEAM_ITEMS[] = {{40083, "&Offense...\tCtrl+O"},       {40020, "&Defense...\tCtrl+D"},
-                                     {40084, "&Special Teams...\tCtrl+K"}, {40115, "&Playbook...\tCtrl+P"},
+                                     {40084, "&Special Teams...\tCtrl+K"}, {40115, "&Playbook..."},
                                      {40077, "&Injury Contingency..."},    {40040, "View Other &Team..."}};
 constexpr MENU_ENTRY PLAYERS_ITEMS[] = {{40038, "Free &Agents...\tCtrl+A"},
                                         {ID_TRADES, "&Trades...\tCtrl+T"},
@@ -47,7 +47,7 @@ constexpr MENU_ENTRY NEWS_ITEMS[] = {
 constexpr MENU_ENTRY PLAY_ITEMS[] = {{ID_PLAY_ONE_WEEK, "One &Week\tCtrl+1"},
                                      {ID_PLAY_ONE_MONTH, "One &Month\tCtrl+4"},
                                      {ID_PLAY_HALF_SEASON, "&Half Season\tCtrl+8"},
-                                     {ID_PLAY_TRADING_DEADLINE, "Through &Trading Deadline\tCtrl+9"},
+                                     {ID_PLAY_TRADING_DEADLINE, "Through &Trading Deadline"},
                                      {ID_PLAY_REST_OF_SEASON, "Through &Playoffs\tCtrl+0"},
                                      {ID_PLAY_SEASONS, "Play Multiple &Seasons..."}};
 constexpr MENU_ENTRY HISTORY_ITEMS[] = {{40091, "Team &History...\tCtrl+H"},
@@ -97,7 +97,8 @@ constexpr ACCELERATOR ACCELERATOR_101[] = {
     {'F', CTRL, 40056},
     {'B', CTRL, 40089},
     {'C', CTRL, ID_COLLEGE_DRAFT},
-    // The Playbook item shows Ctrl+P, but the key has always opened the draft.
+    // The draft's other key: "Draft Picks" shows it while a fantasy draft
+    // runs. The Playbook item shows no key, since this one is taken.
     {'P', CTRL, ID_COLLEGE_DRAFT},
     {'X', CTRL, 40096},
     {'H', CTRL, 40091},
@@ -193,7 +194,7 @@ void Fill_Phase_Play_Menu(MENU_HANDLE menu) {
             if (week < TRADING_DEADLINE_WEEK)
                 Append_Menu_Item(menu, 0, ID_PLAY_HALF_SEASON, "&Two Months\tCtrl+8");
             if (week <= TRADING_DEADLINE_WEEK + 1)
-                Append_Menu_Item(menu, 0, ID_PLAY_TRADING_DEADLINE, "&Until Trading Deadline\tCtrl+9");
+                Append_Menu_Item(menu, 0, ID_PLAY_TRADING_DEADLINE, "&Until Trading Deadline");
             Append_Menu_Item(menu, 0, ID_PLAY_REST_OF_SEASON, "Until &Playoffs\tCtrl+0");
         } else {
             Append_Menu_Item(menu, 0, ID_PLAY_ONE_WEEK, "One &Week\tCtrl+1");

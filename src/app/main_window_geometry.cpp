@@ -1,6 +1,6 @@
 #include "app/main_window_geometry.h"
 
-#include "database/settings.h"
+#include "app/status_bars.h"
 #include "views/current_view.h"
 
 namespace {
@@ -23,5 +23,7 @@ void Get_Main_Window_Client_Rect(RECT_AREA* rect) {
 
 int32_t Get_View_Bars_Height() {
     if (!Is_News_View()) return 0;
-    return STATUS_BAR_HEIGHT + (Get_User_Preference(SHOW_NEWS_TICKER) != 0 ? NEWS_TICKER_HEIGHT : 0);
+    // Only the bars that are there take their room: while the college draft
+    // has taken them down, the view reaches the bottom of the window.
+    return (Status_Bar_Exists() != 0 ? STATUS_BAR_HEIGHT : 0) + Get_Ticker_Height();
 }

@@ -16,5 +16,6 @@ void Get_Main_Window_Outer_Rect(RECT_AREA* rect);
 // Client coordinates: left and top are 0.
 void Get_Main_Window_Client_Rect(RECT_AREA* rect);
 // Height the bars take from the client area while the current view is a
-// full-window view: 36, or 60 with the news ticker; otherwise 0.
+// full-window view: 36 for the status bar and 24 more for the news ticker,
+// each while it is there; otherwise 0.
 int32_t Get_View_Bars_Height();

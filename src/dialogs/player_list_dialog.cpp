@@ -36,7 +36,6 @@
 #include "frontoffice/finance_stats.h"
 #include "frontoffice/money.h"
 #include "personnel/college_draft_flow.h"
-#include "personnel/contract_length.h"
 #include "personnel/draft_state.h"
 #include "personnel/fantasy_draft.h"
 #include "personnel/free_agent_order.h"
@@ -800,13 +799,8 @@ void Fill_Fantasy_Scope_Box(WINDOW_HANDLE dialog) {
 
 void Refresh_Free_Agent_Demands() {
     const int32_t count = Get_First_Empty_Player_Slot(FREE_AGENT_TEAM);
-    for (int32_t slot = 0; slot < count; ++slot) {
-        const int32_t years = Get_Desired_Contract_Length(FREE_AGENT_TEAM, slot);
-        Set_Player_Vital_Stat(FREE_AGENT_TEAM, slot, VITAL_CONTRACT_YEARS, years);
-        Set_Player_Vital_Stat(FREE_AGENT_TEAM, slot, VITAL_BONUS_YEARS, years);
-        Set_Player_Vital_Stat(FREE_AGENT_TEAM, slot, VITAL_SIGNING_BONUS, 0);
-        Set_Player_Contract_Demand(FREE_AGENT_TEAM, slot, 0);
-    }
+    for (int32_t slot = 0; slot < count; ++slot)
+        Set_Desired_Contract_Demand(FREE_AGENT_TEAM, slot);
 }
 
 void Format_Payroll_Line(char* text, int32_t size, int32_t room, int32_t team) {

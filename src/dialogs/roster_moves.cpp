@@ -8,6 +8,7 @@
 #include "database/settings.h"
 #include "database/team_operations.h"
 #include "database/team_record.h"
+#include "frontoffice/contract_demand.h"
 #include "frontoffice/trade_offer.h"
 #include "personnel/player_identity.h"
 #include "personnel/player_retirement.h"
@@ -69,6 +70,12 @@ int32_t Move_Player_To_Team(int32_t destination, int32_t team, int32_t slot) {
     }
     if (!Is_Valid_Team_Code(destination)) return -1;
     if (Get_First_Empty_Player_Slot(destination) >= PLAYERS_PER_TEAM) return -1;
+    // A free agent without a contract (an undrafted prospect) signs for the
+    // terms he asks as a free agent: a franchise never carries a contract
+    // that has run out.
+    if (team == FREE_AGENT_TEAM && destination < MAX_FRANCHISES &&
+        Get_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS) < 1)
+        Set_Desired_Contract_Demand(team, slot);
     PLAYER_RECORD held;
     Copy_Player_To_Memory(&held, team, slot);
     Remove_Player(team, slot);

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <utility>
 
 #include "database/game_names.h"
@@ -120,13 +121,19 @@ int32_t Defending_Team(const GAME_RECORD* pGame) {
 }
 
 // Team of the event's player, or the team code given with the event.
-bool Event_Team(const WORD_CONTEXT& w, int32_t which, bool location, char* out) {
+// The team of the event's player `which`, or without him the team code the
+// event carries; -1 for none.
+int32_t Event_Team_Code(const WORD_CONTEXT& w, int32_t which) {
     int32_t team = 0;
     int32_t slot = 0;
-    if (Find_Player(w.Slot->Player_Id[which], &team, &slot)) return Team_Label(team, location, out);
+    if (Find_Player(w.Slot->Player_Id[which], &team, &slot)) return team;
     const int32_t code = which == 0 ? w.Slot->Argument_B : w.Slot->Argument_C;
-    if (code < 0) return false;
-    return Team_Label(code, location, out);
+    return code < 0 ? -1 : code;
+}
+
+bool Event_Team(const WORD_CONTEXT& w, int32_t which, bool location, char* out) {
+    const int32_t team = Event_Team_Code(w, which);
+    return team >= 0 && Team_Label(team, location, out);
 }
 
 // Yards from the spot of the event to the goal of the side with the ball.
@@ -431,6 +438,95 @@ bool Word_Value(const WORD_CONTEXT& w, int32_t macro, char* out) {
     }
 }
 
+// A team's name read as a plural: its last word ends in "s" ("Bears",
+// "49ers"; not "Express" nor "Pegasus" nor "Ibis") or in "men"; "Heat",
+// "Magic" and "Crimson Tide" are singular.
+bool Is_Plural_Name(const char* name) {
+    std::string word = name;
+    while (!word.empty() && (word.back() == ' ' || word.back() == '.' || word.back() == '!'))
+        word.pop_back();
+    const size_t space = word.find_last_of(' ');
+    if (space != std::string::npos) word.erase(0, space + 1);
+    for (char& c : word)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    const auto ends_with = [&word](const char* end) {
+        const size_t n = std::strlen(end);
+        return word.size() > n && word.compare(word.size() - n, n, end) == 0;
+    };
+    if (ends_with("men")) return true;
+    return ends_with("s") && !ends_with("ss") && !ends_with("us") && !ends_with("is");
+}
+
+// Whether the team a team word names reads as a plural. A display name that
+// falls back to the location names a place: singular.
+bool Is_Team_Word_Plural(const WORD_CONTEXT& w, int32_t macro) {
+    int32_t team = -1;
+    bool display = true;
+    switch (macro) {
+    case M_OFFENSIVETEAM:
+        team = w.Game->Possession_Team;
+        break;
+    case M_DEFENSIVETEAM:
+        team = Get_Game_Defense_Team(w.Game);
+        break;
+    case M_TEAM0:
+    case M_TEAM1:
+        team = Event_Team_Code(w, macro == M_TEAM0 ? 0 : 1);
+        break;
+    case M_WINNERTEAM: {
+        int32_t score[2];
+        const int32_t side = Winning_Side(w.Game, score);
+        if (side >= 0) team = w.Game->Team[side];
+        display = false;
+        break;
+    }
+    default:
+        return false;
+    }
+    if (team < 0 || Is_Valid_Team_Code(team) == 0) return false;
+    char nickname[FORMATTED_TEXT_SIZE] = {};
+    Get_Team_Nickname(team, nickname);
+    if (display) {
+        char shown[FORMATTED_TEXT_SIZE] = {};
+        Get_Team_Display_Name(team, shown);
+        if (std::strcmp(shown, nickname) != 0) return false;
+    }
+    return Is_Plural_Name(nickname);
+}
+
+// The sentence with each "{singular|plural}" choice made: a verb (or "its")
+// agrees with the team word nearest before it.
+void Make_Verbs_Agree(const WORD_CONTEXT& w, const char* text, char* out, int size) {
+    constexpr int32_t TEAM_WORDS[] = {M_OFFENSIVETEAM, M_DEFENSIVETEAM, M_TEAM0, M_TEAM1, M_WINNERTEAM};
+    std::string agreed;
+    int32_t subject = -1;
+    for (const char* p = text; *p != '\0';) {
+        bool word = false;
+        for (const int32_t macro : TEAM_WORDS) {
+            const size_t length = std::strlen(Commentary_Macros[macro]);
+            if (std::strncmp(p, Commentary_Macros[macro], length) != 0) continue;
+            subject = macro;
+            agreed.append(p, length);
+            p += length;
+            word = true;
+            break;
+        }
+        if (word) continue;
+        const char* bar = *p == '{' ? std::strchr(p, '|') : nullptr;
+        const char* close = bar != nullptr ? std::strchr(bar, '}') : nullptr;
+        if (close == nullptr) {
+            agreed.push_back(*p++);
+            continue;
+        }
+        if (subject >= 0 && Is_Team_Word_Plural(w, subject))
+            agreed.append(bar + 1, close);
+        else
+            agreed.append(p + 1, bar);
+        p = close + 1;
+    }
+    safe_strncpy(out, agreed.c_str(), size);
+}
+
 // First word of the table found where the text came from the sentence (not
 // from a value put in); its position in `text`, or -1.
 int32_t Find_Sentence_Word(const char* text, const bool* from_sentence, int32_t* macro) {
@@ -465,7 +561,7 @@ int32_t Expand_Commentary_Text(GAME_RECORD* pGame, const PLAY_EVENT_SLOT& slot, 
     WORD_CONTEXT w{pGame, &slot, slot.Player_Id[0] % (slot.Sentence + 10)};
     char line[COMMENTARY_LINE_SIZE];
     bool from_sentence[COMMENTARY_LINE_SIZE];
-    safe_strncpy(line, text, sizeof line);
+    Make_Verbs_Agree(w, text, line, sizeof line);
     int32_t length = static_cast<int32_t>(std::strlen(line));
     for (int32_t i = 0; i < length; ++i)
         from_sentence[i] = true;

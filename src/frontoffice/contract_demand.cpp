@@ -69,6 +69,15 @@ void Set_Player_Contract_Demand(int32_t team, int32_t slot, int32_t value) {
                           Round_Salary_Up(salary, Get_League_Minimum_Salary(seasons)));
 }
 
+void Set_Desired_Contract_Demand(int32_t team, int32_t slot) {
+    int32_t years = Get_Desired_Contract_Length(team, slot);
+    if (years < 1) years = 1;
+    Set_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS, years);
+    Set_Player_Vital_Stat(team, slot, VITAL_BONUS_YEARS, years);
+    Set_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS, 0);
+    Set_Player_Contract_Demand(team, slot, 0);
+}
+
 int32_t Get_Cap_Room_After_Signing(int32_t paying_team, int32_t team, int32_t slot) {
     const int32_t cap = Get_Universe_Stat(SALARY_CAP);
     if (cap == 0) return 0;

@@ -10,6 +10,10 @@ constexpr int32_t MAX_CONTRACT_OFFER_YEARS = 7;
 // discussion) and the salary demand (vital 11) for the years in vital 12.
 // `value` 0 means his Get_Player_Value.
 void Set_Player_Contract_Demand(int32_t team, int32_t slot, int32_t value);
+// The terms a player asks to sign for: his desired length (at least one
+// year) as contract years and bonus years, no bonus under discussion, then
+// his demand for those years.
+void Set_Desired_Contract_Demand(int32_t team, int32_t slot);
 // Cap room in thousands after the paying team signs the player: the cap less
 // the payroll the team will have with him (his present cap impact is counted
 // already when he is on it); 0 without a cap.

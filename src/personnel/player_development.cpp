@@ -141,6 +141,13 @@ bool Project_Rating_Steps(int32_t rating, int32_t years, bool moves, bool fades,
     *value = v;
     return true;
 }
+
+// One year of his contract is gone; the bonus still to be paid shrinks with it.
+void Count_Down_Contract_Year(int32_t team, int32_t slot, int32_t years, int32_t bonus) {
+    Set_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS, years - 1);
+    if (bonus != 0)
+        Set_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS, Mul_Div_Round(bonus, years - 1, years));
+}
 } // namespace
 
 float Get_Development_Amount(int32_t team, int32_t slot, int32_t yearly) {
@@ -245,9 +252,7 @@ int32_t Advance_Player_Year(int32_t team, int32_t slot) {
         return Check_Player_Retirement(team, slot) ? 0 : 1;
     }
     if (years - 1 > 0) {
-        Set_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS, years - 1);
-        if (bonus != 0)
-            Set_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS, Mul_Div_Round(bonus, years - 1, years));
+        Count_Down_Contract_Year(team, slot, years, bonus);
         return 1;
     }
     const int32_t id = Get_Player_ID(team, slot);
@@ -256,8 +261,14 @@ int32_t Advance_Player_Year(int32_t team, int32_t slot) {
     // the user's talk may have released players before him, who then stands
     // in another slot.
     int32_t now_slot = slot;
-    if (stays != 0 && Find_Player_On_Team(id, team, &now_slot) &&
-        Get_Player_Vital_Stat(team, now_slot, VITAL_CONTRACT_YEARS) < 0)
-        Report_System_Error("Check_Renew_Contract yielded negative contract length.");
+    if (stays == 0 || !Find_Player_On_Team(id, team, &now_slot)) return stays;
+    const int32_t renewed = Get_Player_Vital_Stat(team, now_slot, VITAL_CONTRACT_YEARS);
+    if (renewed < 0) Report_System_Error("Check_Renew_Contract yielded negative contract length.");
+    // The talk is held as the season ends, and the new contract's first year
+    // is that season: the talk offers "Two Year Extension" for three years.
+    // That year runs down now, as every other contract's year does.
+    if (renewed - 1 > 0)
+        Count_Down_Contract_Year(team, now_slot, renewed,
+                                 Get_Player_Vital_Stat(team, now_slot, VITAL_SIGNING_BONUS));
     return stays;
 }

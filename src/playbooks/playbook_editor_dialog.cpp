@@ -35,6 +35,8 @@ namespace {
 constexpr uint32_t TAB = WINDOW_TAB_STOP;
 constexpr uint32_t HIDDEN = CONTROL_HIDDEN;
 constexpr int32_t DIAGRAM_FONT = 5;
+// The diagram's frame is etched two pixels deep on each side.
+constexpr int32_t DIAGRAM_FRAME_EDGE = 2;
 constexpr unsigned BOX_QUESTION = 0x20;
 // Where the rows of player labels start on each side, and their pitch (dialog units).
 constexpr int32_t OFFENSE_ROWS_TOP = 88;
@@ -316,6 +318,10 @@ void Paint_Diagram(WINDOW_HANDLE dialog) {
     if (dc == nullptr) return;
     RECT_AREA rect;
     Get_Dialog_Item_Rect(dialog, EDITOR_DIAGRAM, &rect);
+    // The diagram lies inside its frame, whose edge would cover the bottom of
+    // the play's name under it.
+    rect = {rect.Left + DIAGRAM_FRAME_EDGE, rect.Top + DIAGRAM_FRAME_EDGE, rect.Right - DIAGRAM_FRAME_EDGE,
+            rect.Bottom - DIAGRAM_FRAME_EDGE};
     int32_t side = 0;
     const int32_t play = Get_Playbook_Editor_Play(&side, nullptr, nullptr);
     Draw_Play_Diagram(dc, rect, Get_User_Preference(VIEWED_TEAM), play, DIAGRAM_FONT, side, false, false);

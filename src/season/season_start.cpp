@@ -11,6 +11,7 @@
 #include "app/window_graphics.h"
 #include "database/game_queries.h"
 #include "database/league_structure.h"
+#include "database/player_record.h"
 #include "database/rating_normalisation.h"
 #include "database/season_lines.h"
 #include "database/settings.h"
@@ -19,6 +20,7 @@
 #include "database/team_operations.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "frontoffice/contract_demand.h"
 #include "frontoffice/depth_charts.h"
 #include "frontoffice/free_agent_market.h"
 #include "frontoffice/roster_moves.h"
@@ -43,7 +45,6 @@ constexpr int32_t NO_DRAFT_ROUND = 7;
 constexpr int32_t FIRST_TIMELINE_STATE = 176;
 constexpr int32_t VIEW_STANDINGS = 40030;
 constexpr int32_t LAST_REAL_RECORDS_YEAR = 2022;
-constexpr int32_t NUMBER_OF_POSITIONS = 15;
 constexpr int32_t SETUP_HEALING_WEEKS = 19;
 
 void Step_If(bool opened, int32_t steps) {
@@ -61,6 +62,8 @@ void Move_Draft_Picks_On(int32_t teams) {
         }
 }
 
+// Undrafted prospects join the free agents; having never signed, they ask
+// for a free agent's terms, which the signings of the computer teams weigh.
 void Release_Undrafted_Players() {
     for (int32_t left = Count_Draft_Pool_Players(); left > 0;) {
         int32_t team = NO_TEAM;
@@ -71,6 +74,10 @@ void Release_Undrafted_Players() {
         if (now >= left) break;
         left = now;
     }
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+        if (Is_Player_Slot_Used(FREE_AGENT_TEAM, slot) &&
+            Get_Player_Vital_Stat(FREE_AGENT_TEAM, slot, VITAL_CONTRACT_YEARS) < 1)
+            Set_Desired_Contract_Demand(FREE_AGENT_TEAM, slot);
 }
 } // namespace
 

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/main_menu.h"
@@ -71,10 +74,10 @@ TEST_F(MainMenu, PlayMenuFollowsTheRegularSeasonAndThePlayoffs) {
     Set_Week(3);
     EXPECT_EQ(Play_Menu_Items(),
               Phase_Items({"One &Week\tCtrl+1", "One &Month\tCtrl+4", "&Two Months\tCtrl+8",
-                           "&Until Trading Deadline\tCtrl+9", "Until &Playoffs\tCtrl+0"}));
+                           "&Until Trading Deadline", "Until &Playoffs\tCtrl+0"}));
     Set_Week(10);
     EXPECT_EQ(Play_Menu_Items(), Phase_Items({"One &Week\tCtrl+1", "One &Month\tCtrl+4",
-                                              "&Until Trading Deadline\tCtrl+9", "Until &Playoffs\tCtrl+0"}))
+                                              "&Until Trading Deadline", "Until &Playoffs\tCtrl+0"}))
         << "week 10 offers no two months";
     Set_Week(12);
     EXPECT_EQ(Play_Menu_Items(),
@@ -189,6 +192,84 @@ TEST_F(MainMenu, AcceleratorsRouteToTheirCommands) {
     Enable_Window(window, false);
     EXPECT_FALSE(Press(window, Function_Key(2), 0));
     EXPECT_TRUE(commands_received.empty());
+}
+
+namespace {
+struct SHOWN_KEY {
+    std::string Text;
+    int32_t Command;
+};
+
+// Every item of the menu's drop-downs that shows a key after its tab.
+std::vector<SHOWN_KEY> Shown_Keys(MENU_HANDLE menu) {
+    std::vector<SHOWN_KEY> keys;
+    for (int32_t title = 0; title < Get_Menu_Item_Count(menu); ++title) {
+        const MENU_HANDLE items = Get_Sub_Menu(menu, title);
+        for (int32_t i = 0; items != NO_MENU && i < Get_Menu_Item_Count(items); ++i) {
+            const std::string text = Get_Menu_Item_Text(items, i);
+            const size_t tab = text.find('\t');
+            if (tab != std::string::npos) keys.push_back({text.substr(tab + 1), Get_Menu_Item_Id(items, i)});
+        }
+    }
+    return keys;
+}
+
+// Presses the key a menu item names ("Ctrl+P", "F2", "Alt+Shift+X"); false
+// when no accelerator takes it.
+bool Press_Shown_Key(WINDOW_HANDLE window, std::string text) {
+    uint32_t modifiers = 0;
+    const std::pair<const char*, uint32_t> prefixes[] = {
+        {"Ctrl+", KEY_MODIFIER_CONTROL}, {"Alt+", KEY_MODIFIER_ALT}, {"Shift+", KEY_MODIFIER_SHIFT}};
+    for (bool found = true; found;) {
+        found = false;
+        for (const auto& [prefix, modifier] : prefixes)
+            if (text.rfind(prefix, 0) == 0) {
+                modifiers |= modifier;
+                text.erase(0, std::string(prefix).size());
+                found = true;
+            }
+    }
+    if (text.size() == 1) return Press(window, static_cast<uint32_t>(std::toupper(text[0])), modifiers);
+    if (text.size() > 1 && text[0] == 'F')
+        return Press(window, Function_Key(std::stoi(text.substr(1))), modifiers);
+    return false;
+}
+} // namespace
+
+// A key a menu item shows opens that item, in the menu as built and in the
+// forms the game's phases give it: the regular season's Play menu, a watched
+// game's, and the fantasy draft's, where the draft item shows its other key.
+TEST_F(MainMenu, EveryKeyAMenuShowsDoesWhatItsItemDoes) {
+    Register_Window_Class("#recorder", Record_Commands, Make_Colour(0, 0, 0));
+    const WINDOW_HANDLE window =
+        Create_Window("#recorder", "", WINDOW_VISIBLE, {0, 0, 200, 200}, NO_WINDOW, 0, 0);
+    Set_Window_Menu(window, Create_Main_Menu());
+    std::vector<SHOWN_KEY> keys = Shown_Keys(Get_Window_Menu(window));
+    const auto add_keys_of_main_menu = [&keys] {
+        for (const SHOWN_KEY& key : Shown_Keys(Get_Main_Menu()))
+            keys.push_back(key);
+    };
+    Set_Week(3);
+    add_keys_of_main_menu();
+    GAME_RECORD game{};
+    Current_Game = &game;
+    Set_Play_Menu_Mode(0);
+    add_keys_of_main_menu();
+    Current_Game = nullptr;
+    Set_Play_Menu_Mode(1);
+    Set_Draft_Menu_Texts(1);
+    add_keys_of_main_menu();
+    Set_Draft_Menu_Texts(0);
+    for (const std::string text : {"Ctrl+P", "Ctrl+Q"})
+        EXPECT_TRUE(
+            std::any_of(keys.begin(), keys.end(), [&](const SHOWN_KEY& key) { return key.Text == text; }))
+            << text << " is shown in one of the forms";
+
+    for (const SHOWN_KEY& key : keys) {
+        commands_received.clear();
+        EXPECT_TRUE(Press_Shown_Key(window, key.Text)) << key.Text << " is no key";
+        EXPECT_EQ(commands_received, std::vector<int32_t>{key.Command}) << key.Text;
+    }
 }
 
 TEST_F(MainMenu, ClickingTheMenuBarChoosesAnItem) {

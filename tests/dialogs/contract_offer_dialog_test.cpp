@@ -4,18 +4,22 @@
 #include <vector>
 
 #include "app/drawing_services.h"
+#include "app/main_menu.h"
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "database/league_structure.h"
+#include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/playoff_bracket.h"
 #include "database/roster_slots.h"
+#include "database/safe_strings.h"
 #include "database/settings.h"
 #include "database/team_finances.h"
 #include "database/team_operations.h"
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "dialogs/contract_offer_dialog.h"
+#include "dialogs/player_texts.h"
 #include "dialogs/scouting_report.h"
 #include "dialogs/trading_block_dialog.h"
 #include "frontoffice/contract_demand.h"
@@ -439,4 +443,61 @@ TEST_F(ContractOfferDialog, EachRenewalTalkShowsTheRoomItsAcceptApplies) {
         Click_Dialog_Button(offer, DECLINE_BUTTON);
     });
     EXPECT_EQ(Check_Renew_Contract(USER, slot, 1), 0);
+}
+
+namespace {
+// The contract terms the talk shows, as the display shows them.
+std::string Read_Shown_Terms(WINDOW_HANDLE dialog) {
+    Update_Window(dialog);
+    std::string terms;
+    for (int32_t i = 0; i < Get_Drawn_Text_Count(); ++i)
+        if (std::string(Get_Drawn_Text(i)->Text).find("(Through ") != std::string::npos)
+            terms = Get_Drawn_Text(i)->Text;
+    Clear_Drawn_Texts();
+    return terms;
+}
+} // namespace
+
+// The user plays on once the champion is known: the renewal talk of his one
+// expiring contract opens, he takes a year more than offered and accepts.
+// Once the season has rolled over, the player is signed through the year the
+// talk named, for the years of the extension it named.
+TEST_F(ContractOfferDialog, ARenewalAcceptedAsTheSeasonEndsRunsThroughTheYearTheTalkNamed) {
+    Decide_Champion();
+    const int32_t slot = Test_League_Slot(POSITION_WR, 1);
+    for (int32_t s = 0; s < Get_First_Empty_Player_Slot(USER); ++s)
+        Set_Player_Vital_Stat(USER, s, VITAL_CONTRACT_YEARS, s == slot ? 1 : 3);
+    const int32_t id = Get_Player_ID(USER, slot);
+    const int32_t ended_year = Get_Current_Year();
+    std::vector<std::string> terms;
+    Script_Dialog_Step([&](WINDOW_HANDLE offer) {
+        ASSERT_EQ(Get_Dialog_Template_Id(offer), CONTRACT_OFFER_DIALOG);
+        ASSERT_EQ(Get_Player_ID(USER, slot), id);
+        while (Is_Shown_And_Enabled(offer, FEWER_YEARS_BUTTON))
+            Click_Dialog_Button(offer, FEWER_YEARS_BUTTON);
+        terms.push_back(Read_Shown_Terms(offer));
+        Click_Dialog_Button(offer, MORE_YEARS_BUTTON);
+        terms.push_back(Read_Shown_Terms(offer));
+        Click_Dialog_Button(offer, ACCEPT_BUTTON);
+    });
+    Script_Message_Answer("Begin College Draft?", ID_BOX_NO);
+    Send_Window_Message(Main_Window, MSG_COMMAND, ID_PLAY_ONE_WEEK, 0);
+    EXPECT_TRUE(Get_Open_Modal_Dialogs().empty());
+    ASSERT_EQ(Get_User_Preference(CURRENT_WEEK), 100) << "the off-season has begun";
+    ASSERT_EQ(Get_Current_Year(), ended_year + 1);
+
+    // The shortest renewal is one year past the ended season; the one taken two.
+    ASSERT_EQ(terms.size(), 2u);
+    EXPECT_NE(terms[0].find("\nOne Year Extension\n(Through " + std::to_string(ended_year + 1) + ")\n"),
+              std::string::npos)
+        << terms[0];
+    EXPECT_NE(terms[1].find("\nTwo Year Extension\n(Through " + std::to_string(ended_year + 2) + ")\n"),
+              std::string::npos)
+        << terms[1];
+    int32_t now = NO_PLAYER;
+    ASSERT_TRUE(Find_Player_On_Team(id, USER, &now)) << "he signed";
+    char through[FORMATTED_TEXT_SIZE];
+    Format_Contract_End_Year(USER, now, through);
+    EXPECT_EQ(std::string(through), std::to_string(ended_year + 2));
+    EXPECT_EQ(Vital(USER, now, VITAL_CONTRACT_YEARS), 2) << "the years the roster lists show left";
 }

@@ -10,6 +10,7 @@
 #include "database/random_numbers.h"
 #include "database/schedule_entries.h"
 #include "database/settings.h"
+#include "database/team_record.h"
 #include "database/universe.h"
 #include "engine/announcer.h"
 #include "engine/game_record.h"
@@ -132,6 +133,9 @@ TEST(Announcer, EverySentenceExpandsFullyEvenWithDollarNames) {
                 const std::string rest = Without(line, DOLLAR_NAME);
                 EXPECT_EQ(rest.find('$'), std::string::npos)
                     << "event " << event << " sentence " << sentence << ": " << line;
+                EXPECT_EQ(rest.find_first_of("{|}"), std::string::npos)
+                    << "a verb's two forms are left in event " << event << " sentence " << sentence << ": "
+                    << line;
                 EXPECT_FALSE(line[0] >= 'a' && line[0] <= 'z') << line;
             }
         }
@@ -292,4 +296,65 @@ TEST(Announcer, PlayStartAndSackNarration) {
     Narrate_Sack(game, game->On_Field[1][2]);
     EXPECT_EQ(Random_Number(), before) << "an unwatched game draws nothing for narration";
     EXPECT_EQ(game->Current_Play.Events[0].Event_Id, NO_COMMENTARY_EVENT);
+}
+
+namespace {
+// The announcer's line for the table's sentence that reads `text` before its
+// words are filled in.
+std::string Say(GAME_RECORD* game, const char* text, int32_t a, int32_t b, int32_t c, int32_t p0,
+                int32_t p1) {
+    for (int32_t event = 0; event < COMMENTARY_EVENTS; ++event)
+        for (int32_t sentence = 0; sentence < COMMENTARY_SENTENCES; ++sentence)
+            if (std::strcmp(Commentary_Templates[event][sentence], text) == 0)
+                return Expand(game, Slot(event, sentence, a, b, c, p0, p1), text);
+    ADD_FAILURE() << "no sentence " << text;
+    return "";
+}
+} // namespace
+
+constexpr int32_t LOCATION_STRING = 1;
+constexpr int32_t NICKNAME_STRING = 2;
+
+// A team's name that reads as a plural takes a plural verb, and "their"; a
+// singular one ("Heat", "Express", or the city a "Football Team" is called
+// by) a singular verb, and "its".
+TEST(Announcer, VerbsAgreeWithTheTeamsName) {
+    GAME_RECORD* game = Watched_Game(1, 10, 60);
+    const char* const snap = "$OFFENSIVETEAM {snaps|snap} it.";
+    const char* const lines_up = "$OFFENSIVETEAM {lines|line} up on $DOWN and $TOGO.";
+    Set_Team_String("Bears", 0, NICKNAME_STRING);
+    EXPECT_EQ(Say(game, snap, 0, 0, 0, -1, -1), "Bears snap it.");
+    Set_Team_String("Vikings", 0, NICKNAME_STRING);
+    EXPECT_EQ(Say(game, lines_up, 0, 0, 0, -1, -1), "Vikings line up on second and ten.");
+    Set_Team_String("49ers", 0, NICKNAME_STRING);
+    EXPECT_EQ(Say(game, snap, 0, 0, 0, -1, -1), "49ers snap it.");
+    Set_Team_String("Minutemen", 0, NICKNAME_STRING);
+    EXPECT_EQ(Say(game, snap, 0, 0, 0, -1, -1), "Minutemen snap it.");
+    for (const char* singular : {"Heat", "Express", "Crimson Tide"}) {
+        Set_Team_String(singular, 0, NICKNAME_STRING);
+        EXPECT_EQ(Say(game, snap, 0, 0, 0, -1, -1), std::string(singular) + " snaps it.");
+    }
+    Set_Team_String("Football Team", 0, NICKNAME_STRING);
+    Set_Team_String("Los Angeles", 0, LOCATION_STRING);
+    EXPECT_EQ(Say(game, lines_up, 0, 0, 0, -1, -1), "Los Angeles lines up on second and ten.");
+
+    // The defence, a team named by the event's player, and the winner.
+    Set_Team_String("Rams", 1, NICKNAME_STRING);
+    EXPECT_EQ(Say(game, "$DEFENSIVETEAM {is|are} blitzing!", 0, 0, 0, -1, -1), "Rams are blitzing!");
+    const int32_t defender = Field_Id(game, 1, 2);
+    EXPECT_EQ(Say(game, "$TEAM0 {recovers|recover} {its|their} own kick!", 0, 0, 0, defender, -1),
+              "Rams recover their own kick!");
+    EXPECT_NE(Say(game, "$PLAYER0 falls on it, $TEAM0 {keeps|keep} possession.", 0, 0, 0, defender, -1)
+                  .find(", Rams keep possession."),
+              std::string::npos)
+        << "the verb agrees with the team, not with the player before it";
+    Set_Team_String("Heat", 1, NICKNAME_STRING);
+    EXPECT_EQ(Say(game, "$TEAM0 {recovers|recover} {its|their} own kick!", 0, 0, 0, defender, -1),
+              "Heat recovers its own kick!");
+    game->Score[1] = 10;
+    EXPECT_EQ(Say(game, "That's half time. $WINNERTEAM {leads|lead} by $DIFFERENCE.", 0, 0, 0, -1, -1),
+              "That's half time. Heat leads by ten.");
+    Set_Team_String("Titans", 1, NICKNAME_STRING);
+    EXPECT_EQ(Say(game, "At the half, $WINNERTEAM {has|have} $WINNERSCORE.", 0, 0, 0, -1, -1),
+              "At the half, Titans have ten.");
 }

@@ -361,11 +361,12 @@ TEST(Development, YearlyStepCountsSeasonsAndRunsTheContractDown) {
     EXPECT_EQ(Get_Player_Vital_Stat(TEAM, slot, VITAL_CREDITED_SEASONS), 5);
     EXPECT_EQ(Get_Player_Vital_Stat(TEAM, slot, VITAL_CONTRACT_YEARS), 2);
     EXPECT_EQ(Get_Player_Vital_Stat(TEAM, slot, VITAL_SIGNING_BONUS), 200);
-    // The last year of a contract leads to talks on a new one.
+    // The last year of a contract leads to talks on a new one, whose first
+    // year is the season that ends and runs down with it.
     Set_Player_Vital_Stat(TEAM, slot, VITAL_CONTRACT_YEARS, 1);
     EXPECT_EQ(Advance_Player_Year(TEAM, slot), 1);
     EXPECT_EQ(Get_Player_Vital_Stat(TEAM, slot, VITAL_CONTRACT_YEARS),
-              Get_Desired_Contract_Length(TEAM, slot));
+              Get_Desired_Contract_Length(TEAM, slot) - 1);
     // A player who never played is not credited with a season; thirty is the most.
     Set_Player_Vital_Stat(TEAM, slot, VITAL_CREDITED_SEASONS, 0);
     Set_Player_Stat(TEAM, slot, SEASON_CAREER, 0, 0);

@@ -9,10 +9,13 @@
 #include <filesystem>
 #include <string>
 
+#include "app/dialog_services.h"
+#include "app/drawing_services.h"
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
+#include "database/safe_strings.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
@@ -319,4 +322,29 @@ TEST_F(PlaybookEditor, ResultPanelsKeepTheirFontWhileTheWindowChangesSize) {
     EXPECT_EQ(Do_Dialog(Main_Window, PLAYBOOK_EDITOR_DIALOG, 0), 1);
     EXPECT_EQ(Get_User_Preference(PLAYBOOK_EDITOR_SLOT), 1) << "the choice made after the resize is kept";
     EXPECT_EQ(Count_Live_Fonts(), fonts) << "the old fonts went with the dialog";
+}
+
+// The play's name under its diagram shows whole: its letters, those that
+// reach below the line too, lie inside the diagram's etched frame.
+TEST_F(PlaybookEditor, ThePlaysNameShowsWholeUnderItsDiagram) {
+    safe_strncpy(Offence(0).Name, "Gypsy Jump Pass", sizeof Offence(0).Name);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Clear_Drawn_Texts();
+        Invalidate_Window(dialog, nullptr);
+        Update_Window(dialog);
+        RECT_AREA frame;
+        Get_Dialog_Item_Rect(dialog, EDITOR_DIAGRAM, &frame);
+        const DRAWN_TEXT* name = nullptr;
+        for (int32_t i = 0; i < Get_Drawn_Text_Count(); ++i)
+            if (std::string(Get_Drawn_Text(i)->Text) == "Gypsy Jump Pass") name = Get_Drawn_Text(i);
+        ASSERT_NE(name, nullptr) << "the name is drawn under the diagram";
+        constexpr int32_t ETCHED_EDGE = 2;
+        EXPECT_GE(name->Letters.Left, frame.Left + ETCHED_EDGE);
+        EXPECT_LE(name->Letters.Right, frame.Right - ETCHED_EDGE);
+        EXPECT_GT(name->Letters.Top, frame.Bottom - 30) << "under the diagram";
+        EXPECT_LE(name->Letters.Bottom, frame.Bottom - ETCHED_EDGE) << "the frame's edge covers no letter";
+        Keep_Dialog_Picture(dialog, "playbook_editor_play_name");
+        Click_Dialog_Button(dialog, EDITOR_DONE);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, PLAYBOOK_EDITOR_DIALOG, 0), 1);
 }

@@ -272,6 +272,22 @@ TEST(OffSeason, MultiSeasonSimulationRollsOverWithoutAskingAnyone) {
             EXPECT_GE(Count_Team_Position_Players(team, position), Get_Position_Roster_Minimum(position))
                 << "team " << team << " position " << position;
     }
+    // Every rostered player starts it under contract, the undrafted prospects
+    // the roster fill signed among them: at least a year left and a cap charge
+    // in the payroll. The free agents, those prospects too, ask for terms.
+    for (int32_t n = 0; n <= TEST_LEAGUE_TEAMS; ++n) {
+        const int32_t team = n < TEST_LEAGUE_TEAMS ? n : FREE_AGENT_TEAM;
+        for (int32_t slot = 0; slot < Get_First_Empty_Player_Slot(team); ++slot) {
+            EXPECT_GE(Get_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS), 1)
+                << "team " << team << " slot " << slot;
+            EXPECT_GT(Get_Player_Vital_Stat(team, slot, VITAL_SALARY), 0)
+                << "team " << team << " slot " << slot;
+            if (team != FREE_AGENT_TEAM) {
+                EXPECT_GT(Get_Player_Vital_Stat(team, slot, VITAL_CAP_CHARGE), 0)
+                    << "team " << team << " slot " << slot;
+            }
+        }
+    }
 }
 
 TEST(OffSeason, PastTheLastHistoryRowTheRowsMoveUpAndTheYearsGoOn) {

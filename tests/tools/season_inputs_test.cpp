@@ -490,4 +490,16 @@ TEST(SeasonLeaders, AreHeldToTheirDecadeWithinTheirTeams) {
     EXPECT_LE(second.Players[1].Stats[8], 1045);
     EXPECT_EQ(second.Players[1].Stats[8] + second.Players[2].Stats[8] + second.Players[3].Stats[8], 1250);
     EXPECT_EQ(first.Players[6].Stats[8], 500) << "a team that cannot reach it is left alone";
+
+    // Held to the band, a leader whose figure an earlier season's leader had
+    // gives yards to the teammate below him until his figure is his own.
+    std::array<std::set<int32_t>, YARDAGE_LEADER_CATEGORIES> taken;
+    taken[0] = {first.Players[0].Stats[5], first.Players[0].Stats[5] - 1};
+    const int32_t led = first.Players[0].Stats[5];
+    Set_Season_Leaders_Apart({&first, &second}, &taken);
+    EXPECT_EQ(first.Players[0].Stats[5], led - 2);
+    EXPECT_EQ(first.Players[0].Stats[5] + first.Players[1].Stats[5], 4100);
+    EXPECT_EQ(taken[0].count(led - 2), 1u) << "this season's figure is taken for the seasons after";
+    EXPECT_EQ(taken[1].count(second.Players[1].Stats[8]), 1u);
+    EXPECT_EQ(sums(second), second_sums);
 }

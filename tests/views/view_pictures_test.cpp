@@ -5,14 +5,21 @@
 #include <string>
 
 #include "app/drawing_services.h"
+#include "app/main_menu.h"
+#include "app/main_window.h"
+#include "app/main_window_dc.h"
 #include "app/main_window_geometry.h"
 #include "app/status_bars.h"
 #include "database/league_structure.h"
 #include "database/settings.h"
+#include "personnel/draft_state.h"
 #include "platform/backend.h"
+#include "platform/message_box.h"
 #include "platform/message_queue.h"
+#include "platform/scripted_answers.h"
 #include "platform/windows.h"
 #include "support/view_frame.h"
+#include "views/current_view.h"
 #include "views/leaders_view.h"
 #include "views/view_drawing.h"
 
@@ -86,4 +93,57 @@ TEST_F(ViewPictures, TheAllTimeLeadersAndAnEnlargedList) {
     Set_User_Preference(LEADER_STATE_SETTING, 1 << 8); // list 0 enlarged, career
     Keep_View_Picture(Paint_View_Picture(40032), "leaders_all_time_enlarged");
     EXPECT_GT(Count_Drawn_Texts("Through"), 0) << "the career list's columns";
+}
+
+namespace {
+// The rows of the screen's client area (under the menu bar) that hold not one
+// painted pixel: black from edge to edge.
+int32_t Count_Unpainted_Rows(const DRAWING_SURFACE& screen) {
+    int32_t rows = 0;
+    for (int32_t y = MENU_BAR_HEIGHT; y < screen.Height; ++y) {
+        bool painted = false;
+        for (int32_t x = 0; x < screen.Width && !painted; ++x)
+            painted = (screen.Pixels[static_cast<size_t>(y) * screen.Width + x] & 0x00FFFFFF) != 0;
+        if (!painted) ++rows;
+    }
+    return rows;
+}
+
+DRAWING_SURFACE Render_Main_Window_Screen() {
+    DRAWING_SURFACE screen{};
+    Render_Screen(&screen, VIEW_PICTURE_WIDTH, MENU_BAR_HEIGHT + VIEW_PICTURE_HEIGHT + STATUS_BAR_HEIGHT);
+    return screen;
+}
+} // namespace
+
+// The college draft takes the status bar and the news ticker down: its board
+// then fills the window to the bottom, and once the draft is over the bars
+// come back under the views (the ticker is a black band of its own).
+TEST_F(ViewPictures, TheDraftBoardFillsTheWindowWhileTheDraftHasTheBarsDown) {
+    Open_Played_Season(4);
+    Set_User_Preference(SHOW_NEWS_TICKER, 1);
+    Create_Status_Bar();
+    Set_Current_View(40030);
+    Pump_Messages();
+    const int32_t client_height = VIEW_PICTURE_HEIGHT + STATUS_BAR_HEIGHT;
+    EXPECT_EQ(Get_Back_Buffer_Surface()->Height, client_height - STATUS_BAR_HEIGHT - NEWS_TICKER_HEIGHT);
+
+    Script_Message_Answer("Begin College Draft?", ID_BOX_YES);
+    Send_Window_Message(Main_Window, MSG_COMMAND, ID_PLAY_ONE_WEEK, 0);
+    ASSERT_EQ(Is_College_Draft_Underway(), 1) << "the user's team is on the clock";
+    ASSERT_EQ(Status_Bar_Exists(), 0);
+    Pump_Messages();
+    EXPECT_EQ(Get_Current_View(), 40070);
+    EXPECT_EQ(Get_Back_Buffer_Surface()->Height, client_height);
+    const DRAWING_SURFACE during = Render_Main_Window_Screen();
+    EXPECT_EQ(Count_Unpainted_Rows(during), 0);
+    Keep_View_Picture(during, "draft_board_without_bars");
+
+    Script_Message_Answer("End College Draft?", ID_BOX_YES);
+    Send_Window_Message(Main_Window, MSG_COMMAND, ID_PLAY_END_DRAFT, 0);
+    ASSERT_EQ(Is_College_Draft_Underway(), 0);
+    EXPECT_EQ(Status_Bar_Exists(), 1);
+    Pump_Messages();
+    EXPECT_EQ(Get_Back_Buffer_Surface()->Height, client_height - STATUS_BAR_HEIGHT - NEWS_TICKER_HEIGHT);
+    Keep_View_Picture(Render_Main_Window_Screen(), "new_season_with_bars");
 }

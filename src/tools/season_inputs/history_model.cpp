@@ -1,11 +1,13 @@
 #include "tools/season_inputs/history_model.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <map>
 #include <memory>
+#include <set>
 #include <strings.h>
 #include <vector>
 
@@ -344,6 +346,8 @@ struct HISTORY_RUN {
     IDENTITIES Identities;
     // The abbreviation of every team in each year, for the draft columns.
     std::map<std::pair<int32_t, int32_t>, std::string> Team_Abbreviations;
+    // The figures the seasons' yardage leaders have led with.
+    std::array<std::set<int32_t>, YARDAGE_LEADER_CATEGORIES> Leader_Figures;
 };
 
 void Settle_All_Identities(HISTORY_RUN& run) {
@@ -446,6 +450,7 @@ void Make_Season_Statistics(HISTORY_RUN& run, int32_t year, const std::vector<TE
         season.push_back(&made[team]);
     }
     Hold_Season_Leaders(year, season, SEASON_LEADER_MARGIN);
+    Set_Season_Leaders_Apart(season, &run.Leader_Figures);
     for (int32_t team = 0; team < teams; ++team) {
         if (!Is_Used_Franchise_Slot(team)) continue;
         const TEAM_SEASON_FIGURES& figures = made[team];
@@ -585,7 +590,7 @@ bool Make_League_History(const HISTORY_OPTIONS& options, INPUT_COLLECTION* files
                          void (*log)(const char* line)) {
     Seed_Random_Numbers(options.Seed);
     if (!Found_History_League(options.Founding_Year, error)) return false;
-    HISTORY_RUN run{files, {}, {}};
+    HISTORY_RUN run{files, {}, {}, {}};
     for (int32_t year = options.Founding_Year; year <= options.Last_Year; ++year) {
         if (Get_Current_Year() != year || Get_User_Preference(CURRENT_WEEK) != 0) {
             *error = "the league is not at the start of " + std::to_string(year);

@@ -729,21 +729,42 @@ void Make_Team_Season_Figures(int32_t team, int32_t year, int32_t games, const T
     }
 }
 
+namespace {
+struct LEADER_STAT {
+    LEADER_CATEGORY Category;
+    int32_t Stat;
+    double Scale; // stored units per counted one (sacks are kept in halves)
+    bool (*Holds)(int32_t position);
+};
+
+// The categories in LEADER_CATEGORY order: the three yardages first.
+const LEADER_STAT LEADER_STATS[] = {
+    {LEADER_PASSING_YARDS, 5, 1.0, [](int32_t p) { return p == POSITION_QB; }},
+    {LEADER_RUSHING_YARDS, 8, 1.0, [](int32_t p) { return Is_Ball_Carrier(p); }},
+    {LEADER_RECEIVING_YARDS, 11, 1.0, [](int32_t p) { return Is_Receiver(p); }},
+    {LEADER_INTERCEPTIONS, 7, 1.0,
+     [](int32_t p) { return p >= 0 && Get_Position_Group(p) == DEFENCE_GROUP; }},
+    {LEADER_SACKS, 4, 2.0, [](int32_t p) { return p >= 0 && Get_Position_Group(p) == DEFENCE_GROUP; }}};
+
+// The player with the most of the category (the first on ties), and his
+// team; -1 when nobody holds it.
+int32_t Find_Category_Leader(const std::vector<TEAM_SEASON_FIGURES*>& teams, const LEADER_STAT& category,
+                             size_t* team, int32_t* slot) {
+    int32_t most = -1;
+    for (size_t t = 0; t < teams.size(); ++t)
+        for (int32_t s = 0; s < PLAYERS_PER_TEAM; ++s) {
+            const PLAYER_SEASON_FIGURES& player = teams[t]->Players[s];
+            if (!category.Holds(player.Position) || player.Stats[category.Stat] <= most) continue;
+            most = player.Stats[category.Stat];
+            *team = t;
+            *slot = s;
+        }
+    return most;
+}
+} // namespace
+
 void Hold_Season_Leaders(int32_t year, const std::vector<TEAM_SEASON_FIGURES*>& teams, double margin) {
-    struct CATEGORY {
-        LEADER_CATEGORY Category;
-        int32_t Stat;
-        double Scale; // stored units per counted one (sacks are kept in halves)
-        bool (*Holds)(int32_t position);
-    };
-    static const CATEGORY categories[] = {
-        {LEADER_PASSING_YARDS, 5, 1.0, [](int32_t p) { return p == POSITION_QB; }},
-        {LEADER_RUSHING_YARDS, 8, 1.0, [](int32_t p) { return Is_Ball_Carrier(p); }},
-        {LEADER_RECEIVING_YARDS, 11, 1.0, [](int32_t p) { return Is_Receiver(p); }},
-        {LEADER_INTERCEPTIONS, 7, 1.0,
-         [](int32_t p) { return p >= 0 && Get_Position_Group(p) == DEFENCE_GROUP; }},
-        {LEADER_SACKS, 4, 2.0, [](int32_t p) { return p >= 0 && Get_Position_Group(p) == DEFENCE_GROUP; }}};
-    for (const CATEGORY& category : categories) {
+    for (const LEADER_STAT& category : LEADER_STATS) {
         const double real = Get_Decade_Leader_Figure(year, category.Category) * category.Scale;
         if (real <= 0.0) continue;
         // Never above what the era's real passers reached.
@@ -751,18 +772,8 @@ void Hold_Season_Leaders(int32_t year, const std::vector<TEAM_SEASON_FIGURES*>& 
             category.Category == LEADER_PASSING_YARDS ? Get_Era_Passing_Yards_Ceiling(year) : INT32_MAX;
         const int32_t highest = std::min(static_cast<int32_t>(std::floor(real * (1.0 + margin))), ceiling);
         const int32_t lowest = static_cast<int32_t>(std::ceil(real * (1.0 - margin)));
-        // The player with the most, and his team.
         auto find_leader = [&](size_t* team, int32_t* slot) {
-            int32_t most = -1;
-            for (size_t t = 0; t < teams.size(); ++t)
-                for (int32_t s = 0; s < PLAYERS_PER_TEAM; ++s) {
-                    const PLAYER_SEASON_FIGURES& player = teams[t]->Players[s];
-                    if (!category.Holds(player.Position) || player.Stats[category.Stat] <= most) continue;
-                    most = player.Stats[category.Stat];
-                    *team = t;
-                    *slot = s;
-                }
-            return most;
+            return Find_Category_Leader(teams, category, team, slot);
         };
         // Moves `amount` between the player and his teammates of the
         // category who play: positive gives, in proportion to each one's
@@ -832,5 +843,33 @@ void Hold_Season_Leaders(int32_t year, const std::vector<TEAM_SEASON_FIGURES*>& 
             }
             break;
         }
+    }
+}
+
+void Set_Season_Leaders_Apart(const std::vector<TEAM_SEASON_FIGURES*>& teams,
+                              std::array<std::set<int32_t>, YARDAGE_LEADER_CATEGORIES>* taken) {
+    for (int32_t n = 0; n < YARDAGE_LEADER_CATEGORIES; ++n) {
+        const LEADER_STAT& category = LEADER_STATS[n];
+        std::set<int32_t>& figures = (*taken)[n];
+        size_t team = 0;
+        int32_t slot = 0;
+        int32_t most = Find_Category_Leader(teams, category, &team, &slot);
+        while (most > 0 && figures.count(most) != 0) {
+            // The teammate with the most of it who stays below him.
+            PLAYER_SEASON_FIGURES* players = teams[team]->Players;
+            int32_t mate = -1;
+            for (int32_t s = 0; s < PLAYERS_PER_TEAM; ++s) {
+                const int32_t has = players[s].Stats[category.Stat];
+                if (s == slot || !category.Holds(players[s].Position) || players[s].Stats[0] <= 0 ||
+                    has <= 0 || has + 1 >= most || (mate >= 0 && has <= players[mate].Stats[category.Stat]))
+                    continue;
+                mate = s;
+            }
+            if (mate < 0) break;
+            --players[slot].Stats[category.Stat];
+            ++players[mate].Stats[category.Stat];
+            most = Find_Category_Leader(teams, category, &team, &slot);
+        }
+        if (most > 0) figures.insert(most);
     }
 }

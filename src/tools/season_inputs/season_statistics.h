@@ -7,7 +7,9 @@
 // and each player's part of it stray from the averages as real ones do:
 // starters miss games hurt or benched and their reserves start, and every
 // share, rate and kick is drawn around what talent and role make likely.
+#include <array>
 #include <cstdint>
+#include <set>
 #include <vector>
 
 #include "database/player_record_layout.h"
@@ -68,3 +70,14 @@ void Make_Team_Season_Figures(int32_t team, int32_t year, int32_t games, const T
 // has above the band gives its excess to his teammates, and one below it
 // takes from theirs, so every team's figures still add up.
 void Hold_Season_Leaders(int32_t year, const std::vector<TEAM_SEASON_FIGURES*>& teams, double margin);
+
+// Passing, rushing and receiving yards: the leaders' categories that
+// Set_Season_Leaders_Apart keeps apart.
+constexpr int32_t YARDAGE_LEADER_CATEGORIES = 3;
+// Sets each of the season's yardage leaders apart from the seasons before:
+// while his figure is one an earlier season's leader had, he gives a yard to
+// the teammate with the most of it below him, so the team's figures still
+// add up. `taken` holds, a set a category, the figures led with so far, and
+// gets this season's.
+void Set_Season_Leaders_Apart(const std::vector<TEAM_SEASON_FIGURES*>& teams,
+                              std::array<std::set<int32_t>, YARDAGE_LEADER_CATEGORIES>* taken);
