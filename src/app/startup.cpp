@@ -24,11 +24,8 @@
 #include "app/welcome_dialog.h"
 #include "app/window_graphics.h"
 #include "database/league_structure.h"
-#include "database/path_resolver.h"
 #include "database/random_numbers.h"
 #include "database/saved_game.h"
-#include "database/settings.h"
-#include "database/universe.h"
 #include "platform/clock.h"
 #include "platform/crash_handler.h"
 #include "platform/error_reporter.h"
@@ -49,7 +46,6 @@ constexpr int32_t REMINDER_SWITCHED_OFF = 117;
 constexpr int32_t REMINDER_EVERY = 5;
 constexpr int32_t REMINDER_FROM_YEAR = 2024;
 constexpr int32_t REMINDER_FROM_MONTH = 9;
-constexpr int32_t DATABASE_YEAR = 2019;
 
 char crash_log_path[1024];
 char crash_file_stem[1024];
@@ -141,23 +137,8 @@ void Show_Startup_Reminder() {
 }
 
 int32_t Load_Startup_League() {
-    std::error_code error;
-    if (!std::filesystem::exists(Resolve_File_Path(DEFAULT_DATABASE_NAME), error)) {
-        // No league is installed: the game starts with an empty league, which
-        // a saved game can replace.
-        Clear_Universe();
-        Universe.Header.Universe_Stats[BASE_YEAR] = DATABASE_YEAR;
-        Set_User_Preference(SHOW_NEWS_TICKER, 1);
-        Set_Skin_Name("earth");
-        Log_Debug_Line("League database \"%s\" not found: starting with an empty league",
-                       DEFAULT_DATABASE_NAME);
-        Show_Formatted_Message(
-            "League Database Missing",
-            "The league database \"%s\" is not installed.\n\nFootball Korva starts with an "
-            "empty league: no games are played until a saved game is resumed.",
-            DEFAULT_DATABASE_NAME);
-        return 1;
-    }
+    // A missing or damaged league database ends the start: the loader has
+    // told the user which file to re-install.
     return Load_Game(DEFAULT_DATABASE_NAME) != 0 ? 1 : 0;
 }
 

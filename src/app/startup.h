@@ -19,8 +19,8 @@ void Install_Crash_Dump_Handler();
 // Wires the frame into the platform layer: its error reporter, its text for
 // the layer's labels, its message box.
 void Install_Frame_Services();
-// Loads "Databases/Universe-2019.dat"; when it is not installed, starts with
-// an empty league and says so. 0 when a file that is there fails to load.
+// Loads "Databases/Universe-2019.dat"; 0 when it is missing or fails to load
+// (the loader has shown its box).
 int32_t Load_Startup_League();
 // The main message loop; returns the quit code.
 int Run_Main_Message_Loop();

@@ -13,6 +13,7 @@
 #include "database/playoff_bracket.h"
 #include "database/settings.h"
 #include "database/string_table.h"
+#include "database/team_record.h"
 #include "database/universe.h"
 
 namespace {
@@ -79,13 +80,11 @@ void Put_Format(char* buffer, const char* format, ...) {
     va_end(args);
 }
 
-// Team strings are fixed fields that a damaged file may leave unterminated.
+// A team string through the team record's accessor, which answers the pools
+// with their fixed texts.
 void Copy_Team_String(int team, int string, char* buffer) {
-    char text[TEAM_STRING_LENGTH + 1];
-    const char* field = Universe.Teams[team].Strings[string];
-    size_t length = strnlen(field, TEAM_STRING_LENGTH);
-    std::memcpy(text, field, length);
-    text[length] = '\0';
+    char text[TEAM_STRING_LENGTH];
+    Get_Team_String(text, team, string);
     Put_Text(buffer, text);
 }
 

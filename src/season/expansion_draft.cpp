@@ -17,7 +17,6 @@
 #include "database/text_format.h"
 #include "database/universe.h"
 #include "dialogs/new_team.h"
-#include "dialogs/roster_moves.h"
 #include "frontoffice/depth_charts.h"
 #include "frontoffice/trade_values.h"
 #include "personnel/team_lookup.h"
@@ -121,11 +120,17 @@ void Finish_Losses(LOSSES_TEXT& losses) {
     if (losses.Omitted > 0) safe_strcatf(losses.Text, LOSSES_TEXT_SIZE, "... and %d more\n", losses.Omitted);
 }
 
-// The drafted player joins the expansion team (grouped with his unit); the
-// roster he leaves closes up behind him. -1 when the expansion team has no room.
+// The drafted player changes places with the expansion team's first empty
+// slot; he opens no season line, as his new franchise has played no season.
+// The roster he leaves closes up behind him, so no player after him drops out
+// of the position queries, which stop at the first empty slot. -1 when the
+// expansion team has no room.
 int32_t Take_Player(int32_t expansion_team, int32_t team, int32_t slot) {
-    const int32_t destination = Move_Player_To_Team(expansion_team, team, slot);
-    if (destination >= 0) Set_Player_Vital_Stat(expansion_team, destination, VITAL_EXPANSION_PROTECTED, 1);
+    const int32_t destination = Get_First_Empty_Player_Slot(expansion_team);
+    if (destination >= PLAYERS_PER_TEAM) return -1;
+    Swap_Players(expansion_team, destination, team, slot);
+    Remove_Player(team, slot);
+    Set_Player_Vital_Stat(expansion_team, destination, VITAL_EXPANSION_PROTECTED, 1);
     return destination;
 }
 

@@ -304,7 +304,7 @@ void Read_Season_Line_Form(const STATS_LINE& line) {
     if (!Read.Replay) Note_Team_Season_Line(line, year);
     int32_t team = NO_TEAM, slot = NO_PLAYER;
     if (!Find_Line_Player(line, id, &team, &slot)) return;
-    if (!Read.Replay) Update_Position(line, team, slot, year);
+    Update_Position(line, team, slot, year);
     const int32_t line_team = Find_Line_Team(line, year);
     if (line_team == NO_TEAM) return;
     // A season with another league's club has no season line of this
@@ -313,8 +313,7 @@ void Read_Season_Line_Form(const STATS_LINE& line) {
     if (!Read.Replay && !Check_Season_File_Line(line, team, slot, year, line_team)) return;
     int32_t uniform = 0;
     if (!Figure(line, COLUMN_UNIFORM, &uniform)) return;
-    if (!Read.Replay && uniform > 0 &&
-        (year == base_year || Get_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM) <= 0))
+    if (uniform > 0 && (year == base_year || Get_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM) <= 0))
         Set_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM, uniform);
     Read.Line =
         Read.Replay || without_line ? NO_SEASON_LINE : Find_Or_Add_Season_Line(team, slot, year, line_team);
@@ -352,14 +351,12 @@ void Read_Season_Line_Form(const STATS_LINE& line) {
     int32_t value = 0;
     if (!good || !Figure(line, COLUMN_VALUE, &value) || value < 1) return;
     if (group == 1 || group == 2) Add_Season_Stat(team, slot, year, 13, value, 0);
-    if (!Read.Replay) {
-        Set_Player_Vital_Stat(team, slot, 9,
-                              Held(static_cast<int64_t>(Get_Player_Vital_Stat(team, slot, 9)) + value));
-        const int32_t valued_year = base_year == ERA_REFERENCE_YEAR ? ERA_REFERENCE_YEAR - 1 : base_year;
-        if (year == valued_year)
-            Set_Player_Vital_Stat(team, slot, 23,
-                                  Held(static_cast<int64_t>(Get_Player_Vital_Stat(team, slot, 23)) + value));
-    }
+    Set_Player_Vital_Stat(team, slot, 9,
+                          Held(static_cast<int64_t>(Get_Player_Vital_Stat(team, slot, 9)) + value));
+    const int32_t valued_year = base_year == ERA_REFERENCE_YEAR ? ERA_REFERENCE_YEAR - 1 : base_year;
+    if (year == valued_year)
+        Set_Player_Vital_Stat(team, slot, 23,
+                              Held(static_cast<int64_t>(Get_Player_Vital_Stat(team, slot, 23)) + value));
     if (group == 2) Add_Old_Season_Estimates(line, team, slot, year, value);
 }
 

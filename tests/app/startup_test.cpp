@@ -89,25 +89,33 @@ void Save_League_As_Database() {
     ASSERT_EQ(Save_Game("Test League.kor", nullptr), SAVE_OK);
 }
 
-// A saved game of the empty league a start without a database makes.
-void Save_Empty_League_Game() {
+// A league without teams, saved as `file_name`.
+void Save_Empty_League(const char* file_name) {
     Clear_Universe();
     Universe.Header.Universe_Stats[BASE_YEAR] = 2019;
     Set_User_Preference(SHOW_NEWS_TICKER, 1);
     Set_Skin_Name("earth");
-    ASSERT_EQ(Save_Game("Empty League.kor", nullptr), SAVE_OK);
+    ASSERT_EQ(Save_Game(file_name, nullptr), SAVE_OK);
     Clear_Universe();
+}
+
+// A saved game of a league without teams.
+void Save_Empty_League_Game() {
+    Save_Empty_League("Empty League.kor");
 }
 } // namespace
 
 class StartUp : public FrameTest {
   protected:
-    // A returning user's start: the permanent file is there from the first.
+    // A returning user's start: the permanent file is there from the first,
+    // and the installation's league database (a league without teams).
     void SetUp() override {
         FrameTest::SetUp();
         std::vector<uint8_t> image(OWNER_HALL_OF_FAME_SIZE);
         Fill_New_Owner_Hall_Of_Fame_Image(image.data());
         ASSERT_EQ(Write_Owner_Hall_Of_Fame_File(image.data()), 1);
+        std::filesystem::create_directories("Databases");
+        Save_Empty_League(DEFAULT_DATABASE_NAME);
     }
     void TearDown() override {
         std::filesystem::remove_all("Databases");
@@ -131,9 +139,9 @@ TEST_F(StartUp, EmptyLeagueRunsToTheLoopAndExitsByTheCloseBox) {
     Script_Close_Request();
     EXPECT_EQ(Run_Program(), 0) << "the quit message's code";
 
-    EXPECT_EQ(Count_Debug_Lines("not found: starting with an empty league"), 1);
-    ASSERT_FALSE(Get_Shown_Messages().empty());
-    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "League Database Missing");
+    EXPECT_EQ(Count_Debug_Lines("not found: starting with an empty league"), 0);
+    for (const SHOWN_MESSAGE& shown : Get_Shown_Messages())
+        EXPECT_NE(shown.Caption, "League Database Missing") << "the installed league loads without a box";
     EXPECT_EQ(Count_Debug_Lines("Entering: Do_Splash_Screen()"), 1);
     EXPECT_EQ(Count_Debug_Lines("ID_NEWGAME Menu Launched"), 1);
     EXPECT_EQ(Count_Debug_Lines("Do_Splash_Screen() return TRUE"), 1);
@@ -175,6 +183,27 @@ TEST_F(StartUp, ExitChosenFromTheGameMenuEndsTheLoopAndShutsDown) {
     EXPECT_EQ(Count_Windows(), 0) << "every window went with the main window";
     EXPECT_EQ(Count_Scripted_Input(), 0) << "both clicks were taken by the menu";
     EXPECT_FALSE(Main_Window_Back_Buffer_Exists()) << "shutdown gave back the back buffer";
+}
+
+// Without its league database the program ends after the loader's box: no
+// welcome dialog, no loop.
+TEST_F(StartUp, AMissingLeagueDatabaseEndsTheProgramAfterTheLoadersBox) {
+    std::filesystem::remove_all("Databases");
+    Clear_Debug_Log();
+    Script_Dialog_Answer(WELCOME_DIALOG, ID_CANCEL);
+    const int32_t dialogs = Count_Dialogs_Opened();
+    EXPECT_EQ(Run_Program(), 0);
+    // The loader's own boxes: the file that could not be opened, then what to do.
+    ASSERT_EQ(Get_Shown_Messages().size(), 2u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "File Load Error");
+    EXPECT_EQ(Get_Shown_Messages()[1].Caption, "Read Error");
+    EXPECT_NE(Get_Shown_Messages()[1].Text.find("Please re-install"), std::string::npos)
+        << Get_Shown_Messages()[1].Text;
+    EXPECT_EQ(Count_Dialogs_Opened(), dialogs) << "the welcome dialog never opened";
+    EXPECT_EQ(Count_Debug_Lines("Entering: Do_Splash_Screen()"), 0);
+    EXPECT_FALSE(Main_Window_Back_Buffer_Exists()) << "the program shut down";
+    int answer = 0;
+    EXPECT_TRUE(Take_Scripted_Dialog_Answer(WELCOME_DIALOG, nullptr, &answer)) << "nobody took the answer";
 }
 
 TEST_F(StartUp, CancellingTheWelcomeDialogEndsTheProgramBeforeTheLoop) {

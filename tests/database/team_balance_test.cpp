@@ -40,8 +40,18 @@ TEST(TeamBalance, LevelsFromDistanceToTheMean) {
     Set_User_Preference(MULTI_SEASON_SIMULATION, 1);
     Update_Team_Strength_Levels();
     EXPECT_NE(Get_Team_Stat(1, TEAM_STAT_OFFENSIVE_BALANCE), 3);
+    // The reset covers the slots of a 32-team league: a 33rd and 34th team
+    // keep the levels they have.
+    for (int32_t team : {32, 33}) {
+        Set_Team_Stat(team, TEAM_STAT_CONTROL, TEAM_CONTROL_COMPUTER);
+        Set_Team_Stat(team, TEAM_STAT_OFFENSIVE_BALANCE, 4);
+    }
+    Set_Team_Stat(31, TEAM_STAT_OFFENSIVE_BALANCE, 4);
     Reset_Team_Strength_Levels();
     EXPECT_EQ(Get_Team_Stat(0, TEAM_STAT_OFFENSIVE_BALANCE), 10);
+    EXPECT_EQ(Get_Team_Stat(31, TEAM_STAT_OFFENSIVE_BALANCE), 10);
+    EXPECT_EQ(Get_Team_Stat(32, TEAM_STAT_OFFENSIVE_BALANCE), 4);
+    EXPECT_EQ(Get_Team_Stat(33, TEAM_STAT_OFFENSIVE_BALANCE), 4);
 }
 
 TEST(TeamBalance, HistoricSystemsByTableAndByNickname) {

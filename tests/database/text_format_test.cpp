@@ -252,23 +252,24 @@ TEST(TextFormat, TeamLabels) {
 
     Expect_Table(Get_Team_Location_Name,
                  {{3, "Chicago"},
-                  {36, "Free"},
+                  {36, "Free Agent"},
                   {37, ""},
                   {128, ""},
                   {-128, ""},
                   {255, "NFL Average"},
                   {-1, "NFL Average"}},
                  "location");
-    Expect_Table(Get_Team_Nickname, {{3, "Bears"}, {37, "Famers"}, {38, ""}}, "nickname");
+    // The pools' names are fixed texts, whatever their records hold.
+    Expect_Table(Get_Team_Nickname, {{3, "Bears"}, {36, ""}, {37, ""}, {38, ""}}, "nickname");
     Expect_Table(Get_Team_Display_Name, {{3, "Bears"}, {4, "Washington"}}, "display name");
     Expect_Table(
         Get_Team_Full_Name,
         {{3, "Chicago Bears"}, {36, "Free Agent"}, {37, "Hall Of Fame Inductee"}, {33, ""}, {128, ""}},
         "full name");
-    EXPECT_EQ(Format(Get_Team_Location_Name, 5), std::string(TEAM_STRING_LENGTH, 'L'))
+    EXPECT_EQ(Format(Get_Team_Location_Name, 5), std::string(TEAM_STRING_LENGTH - 1, 'L'))
         << "an unterminated team string is read within its field";
     EXPECT_EQ(Format(Get_Team_Full_Name, 5),
-              std::string(TEAM_STRING_LENGTH, 'L') + " " + std::string(TEAM_STRING_LENGTH, 'N'));
+              std::string(TEAM_STRING_LENGTH - 1, 'L') + " " + std::string(TEAM_STRING_LENGTH - 1, 'N'));
 
     Set_User_Preference(DRAFT_ROUND, 1);
     Expect_Table(Get_Team_Full_Name, {{38, "Second Round Draft Pick"}, {40, "Second Round Draft Pick"}},

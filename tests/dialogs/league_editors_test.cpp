@@ -10,7 +10,10 @@
 #include "database/cities.h"
 #include "database/game_names.h"
 #include "database/league_structure.h"
+#include "database/player_record.h"
 #include "database/saved_game.h"
+#include "database/schedule_entries.h"
+#include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/team_finances.h"
 #include "database/team_operations.h"
@@ -263,6 +266,50 @@ TEST_F(LeagueEditors, ALeagueOfOneTeamCannotBeLeftNorScheduled) {
     EXPECT_EQ(Do_Dialog(Main_Window, LEAGUE_EDITOR_DIALOG, 0), 1);
     EXPECT_TRUE(stayed);
     EXPECT_EQ(Count_Active_Teams(), 2);
+}
+
+// The user views a computer team and erases it while other teams are human-run
+// too. The view falls back on the user's own team, which stays his; a player's
+// blank line of this season (a roster move opens one) follows his team down a
+// slot; and a 17-game season, left as typed, gives way once 31 teams remain.
+TEST_F(LeagueEditors, ErasingATeamKeepsTheUsersTeamItsLinesAndALegalSeason) {
+    constexpr int32_t ERASED = 20;
+    constexpr int32_t LAST = TEST_LEAGUE_TEAMS - 1;
+    Store_Universe_Stat(GAMES_PER_SEASON, 17);
+    Set_Team_Stat(LAST, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Set_User_Preference(VIEWED_TEAM, ERASED);
+    // A player of team 25 with an empty line of this season for it.
+    const int32_t mover = 25;
+    const int32_t blank = Get_Player_Current_Season_Line(mover, 0);
+    ASSERT_NE(blank, NO_SEASON_LINE);
+    ASSERT_EQ(Is_Season_Line_Blank(blank), 1);
+    const int32_t lines = Count_Player_Season_Lines(mover, 0);
+    const int32_t id = Get_Player_Vital_Stat(mover, 0, VITAL_PLAYER_ID);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Script_Message_Answer("Erase Team", ID_BOX_YES);
+        Click_Dialog_Button(dialog, ERASE_TEAM_BUTTON);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, LEAGUE_EDITOR_DIALOG, 0), 1);
+    ASSERT_EQ(Count_Active_Teams(), TEST_LEAGUE_TEAMS - 1);
+
+    EXPECT_EQ(Get_User_Team(), USER) << "the user's team stays his";
+    EXPECT_EQ(Get_User_Preference(VIEWED_TEAM), USER) << "the view falls back on the user's team";
+
+    // The player now stands in slot 24; his lines name it, and playing on
+    // credits the line he has rather than a second one of the year.
+    const int32_t now = mover - 1;
+    ASSERT_EQ(Get_Player_Vital_Stat(now, 0, VITAL_PLAYER_ID), id);
+    for (int32_t n = 0; n < Count_Player_Season_Lines(now, 0); ++n)
+        EXPECT_EQ(Get_Season_Line_Team(Get_Player_Season_Line(now, 0, n)), now) << "line " << n;
+    EXPECT_EQ(Get_Player_Current_Season_Line(now, 0), blank);
+    EXPECT_EQ(Count_Player_Season_Lines(now, 0), lines);
+
+    EXPECT_TRUE(Was_Told("Invalid Entry",
+                         "The 17-game schedule can only be used for leagues with 32 teams.\n\n"
+                         "'Games per season' has been set to 16."));
+    EXPECT_EQ(Get_Universe_Stat(GAMES_PER_SEASON), 16);
+    EXPECT_EQ(Count_Weeks_With_Games(0, NUMBER_OF_SCHEDULE_WEEKS), 16) << "the new schedule has 16 games";
 }
 
 TEST_F(LeagueEditors, StadiumEditsFollowTheTeamAndCommissionerRules) {

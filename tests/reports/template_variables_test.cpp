@@ -155,6 +155,15 @@ TEST_F(TemplateVariables, TextsOfPlayersWeeksAndPositions) {
     EXPECT_EQ(weeks.find("Week 4"), std::string::npos);
 }
 
+// The pools are named by their fixed texts in a report.
+TEST_F(TemplateVariables, ThePoolsAreNamedByTheirFixedTexts) {
+    EXPECT_EQ(Value("<gdk:var TeamCityName[TEAM=36]>"), "Free Agent");
+    EXPECT_EQ(Value("<gdk:var TeamName[TEAM=36]>"), "");
+    EXPECT_EQ(Value("<gdk:var TeamFullName[TEAM=36]>"), "Free Agent");
+    EXPECT_EQ(Value("<gdk:var TeamCityName[TEAM=37]>"), "") << "only slots up to the free agents have a city";
+    EXPECT_EQ(Value("<gdk:var TeamCityName[TEAM=2]>"), "Austin");
+}
+
 TEST_F(TemplateVariables, AnEmptyLeaderEntryWritesNothing) {
     std::string out;
     Expand_Template_Text("<gdk:table tLeaders[LEAGUE=2][SEASON=0]></gdk:table>", {}, 0, &out);

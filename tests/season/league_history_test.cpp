@@ -11,6 +11,7 @@
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/roster_slots.h"
+#include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/text_format.h"
@@ -209,6 +210,8 @@ TEST(LeagueHistory, ExpansionDraftReportListsExactlyThePlayersWhoMoved) {
             team_of[Get_Player_ID(team, slot)] = text;
         }
     Enter_Off_Season_Before(1961);
+    // Roster moves record season lines, as in every loaded game.
+    Set_Header_Flag(HEADER_FLAG_SEASON_LINE_RECORDING, 1);
     Set_User_Preference(MULTI_SEASON_SIMULATION, 1);
     Apply_League_History_For_Next_Year();
     Set_User_Preference(MULTI_SEASON_SIMULATION, 0);
@@ -219,6 +222,10 @@ TEST(LeagueHistory, ExpansionDraftReportListsExactlyThePlayersWhoMoved) {
     for (int32_t slot = 0; slot < Get_First_Empty_Player_Slot(vikings); ++slot) {
         const auto before = team_of.find(Get_Player_ID(vikings, slot));
         if (before == team_of.end()) continue; // created to top the roster up
+        // A draftee has no season under a franchise that has played none.
+        for (int32_t n = 0; n < Count_Player_Season_Lines(vikings, slot); ++n)
+            EXPECT_NE(Get_Season_Line_Team(Get_Player_Season_Line(vikings, slot, n)), vikings)
+                << "line " << n << " of player " << Get_Player_ID(vikings, slot);
         char player[PLAYER_NAME_TEXT_SIZE];
         Get_Player_Full_Name(vikings, slot, player);
         const int32_t position = Get_Player_Vital_Stat(vikings, slot, VITAL_POSITION);

@@ -160,3 +160,44 @@ TEST(ReplayStats, FiguresBeyondAnySeasonAreHeldToFiveDigits) {
     EXPECT_EQ(Season(de, SEASON_THIS)[2], 0) << "no number is no figure";
     std::filesystem::remove_all("input");
 }
+
+namespace {
+// The slot of the player the builder put in `slot`, wherever he stands now.
+int32_t Now_At(int32_t slot) {
+    for (int32_t s = 0; s < PLAYERS_PER_TEAM; ++s)
+        if (Get_Player_ID(TEAM, s) == Test_League_Player_ID(TEAM, slot)) return s;
+    return slot;
+}
+} // namespace
+
+// A replayed season's line also gives the player his position and uniform of
+// the base year and adds his value to vital statistics 9 and 23; a later
+// year's line moves neither a basic position nor a uniform he has, and adds
+// its value to statistic 9 alone.
+TEST(ReplayStats, TheLineSetsPositionUniformAndValues) {
+    Build_Test_League();
+    const int32_t cb = Test_League_Slot(POSITION_CB, 0);
+    Set_Player_Byte_Field(TEAM, cb, PLAYER_BYTE_UNIFORM, 0);
+    Set_Player_Vital_Stat(TEAM, cb, 9, 100);
+    Set_Player_Vital_Stat(TEAM, cb, 23, 50);
+    std::filesystem::create_directories("input/stats");
+    std::ofstream("input/stats/seasons.csv")
+        << "VorlanID,PlayerID,SeasonFlag,Year,Team\n"
+        << Seasons_Line(cb, "", TEST_BASE_YEAR, {{6, "24"}, {8, "S"}, {10, "16"}, {95, "12"}})
+        << Seasons_Line(cb, "", TEST_BASE_YEAR + 1, {{6, "31"}, {8, "LB"}, {10, "15"}, {95, "7"}});
+    Load_Replay_Season_Stats();
+    int32_t slot = Now_At(cb);
+    EXPECT_EQ(Get_Player_Vital_Stat(TEAM, slot, VITAL_POSITION), POSITION_S);
+    EXPECT_EQ(Get_Player_Byte_Field(TEAM, slot, PLAYER_BYTE_UNIFORM), 24);
+    EXPECT_EQ(Get_Player_Vital_Stat(TEAM, slot, 9), 112);
+    EXPECT_EQ(Get_Player_Vital_Stat(TEAM, slot, 23), 62);
+
+    Set_User_Preference(CURRENT_SEASON_INDEX, 1);
+    Load_Replay_Season_Stats();
+    slot = Now_At(cb);
+    EXPECT_EQ(Get_Player_Vital_Stat(TEAM, slot, VITAL_POSITION), POSITION_S) << "a basic position stays";
+    EXPECT_EQ(Get_Player_Byte_Field(TEAM, slot, PLAYER_BYTE_UNIFORM), 24) << "his uniform stays";
+    EXPECT_EQ(Get_Player_Vital_Stat(TEAM, slot, 9), 119);
+    EXPECT_EQ(Get_Player_Vital_Stat(TEAM, slot, 23), 62) << "only the base year's value";
+    std::filesystem::remove_all("input");
+}

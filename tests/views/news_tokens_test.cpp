@@ -90,6 +90,17 @@ TEST(NewsTokens, SubstitutionStaysInItsBufferAndNeverExpandsWhatItInserted) {
     EXPECT_EQ(Count_Debug_Lines("Invalid Player in Substitute_News_Strings()"), 1);
 }
 
+// A free agent's team city is the pool's fixed name, whatever its record holds.
+TEST(NewsTokens, AFreeAgentsCityIsThePoolsName) {
+    Build_Test_League();
+    std::memcpy(&Universe.Teams[FREE_AGENT_TEAM].Players[0], &Universe.Teams[TEAM].Players[Player()],
+                sizeof(PLAYER_RECORD));
+    Set_Player_Last_Name(FREE_AGENT_TEAM, 0, "Quinlan");
+    char text[NEWS_TEXT_SIZE] = "{PLAYER LAST NAME} waits in {TEAM CITY}.";
+    Substitute_News_Strings(FREE_AGENT_TEAM, 0, text, sizeof text);
+    EXPECT_STREQ(text, "Quinlan waits in Free Agent.");
+}
+
 TEST(ScoutingComments, TheShownGradeHidesOnlyTheTruth) {
     EXPECT_EQ(Get_Shown_Scouting_Grade(8, 5), 8) << "a true 8 reaching 9 shows 8";
     EXPECT_EQ(Get_Shown_Scouting_Grade(9, 5), 8) << "a true 9 reaching 10 shows 8";
