@@ -12,6 +12,7 @@
 #include "database/league_structure.h"
 #include "database/load_repairs.h"
 #include "database/player_record.h"
+#include "database/roster_slots.h"
 #include "database/safe_strings.h"
 #include "database/saved_game.h"
 #include "database/settings.h"
@@ -379,6 +380,7 @@ TEST(LoadRepairs, EveryLoadRemovesPlayersWithoutAPosition) {
         EXPECT_LT(find(id_removed, &team), 0) << "position 15 removed";
         ASSERT_GE(find(id_kept, &team), 0);
         EXPECT_EQ(count(team), players - 1) << "the others stay";
+        EXPECT_EQ(Get_First_Empty_Player_Slot(team), players - 1) << "the roster closes up";
         EXPECT_EQ(Universe.Teams[36].Players[0].Vital_Stats[VITAL_PLAYER_ID], 0) << "a negative code too";
     }
 }
