@@ -65,7 +65,8 @@ bool Is_Valid_Name(const char* name) {
 }
 
 bool Fail(const std::string& reason) {
-    last_failure = "\"" + Get_Registry_File_Path() + "\" " + reason;
+    last_failure.assign(1, '"');
+    last_failure.append(Get_Registry_File_Path()).append("\" ").append(reason);
     return false;
 }
 

@@ -97,8 +97,8 @@ TEST(Registry, AFileEditedElsewhereReadsTheSameAfterEveryRewrite) {
 TEST(Registry, FilesAndValuesPastTheBoundsAreRefusedWithTheirReason) {
     Set_Registry_File_Path("registry_large.ini");
     const char* key = "SOFTWARE\\SportsKorva\\FootballKorva\\2019";
-    const std::string long_line =
-        "[" + std::string(key) + "]\nLastDir=text:" + std::string(100000, 'x') + "\n";
+    std::string long_line = "[";
+    long_line.append(key).append("]\nLastDir=text:").append(100000, 'x').append("\n");
     std::ofstream("registry_large.ini", std::ios::binary) << long_line;
     bool created = true;
     EXPECT_FALSE(Open_Registry_Key(key, &created));
