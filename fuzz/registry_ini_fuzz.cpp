@@ -2,7 +2,9 @@
 // lines): the input up to its first NUL byte is the file, the text behind it
 // (to the next NUL) a value to store. Storing a value gives it back exactly,
 // leaves the values already there as they were, and a second store of the
-// same value rewrites the file to the same bytes.
+// same value rewrites the file to the same bytes. A file larger than the game
+// writes is refused with its reason and left as it was; a value too long for
+// a line is not stored.
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -33,8 +35,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool had_folder = Get_Registry_Text(KEY, "SelfInstallDir", &folder_before);
     const bool had_version = Get_Registry_Number(KEY, "LastVer", &version_before);
     bool created = false;
-    Fuzz_Check(Open_Registry_Key(KEY, &created), "the key could not be opened");
-    Fuzz_Check(Set_Registry_Text(KEY, "LastDir", text.c_str()), "the value could not be stored");
+    // A file larger than the game writes is refused, with its reason, and left as it was.
+    const std::string file_before = Read_Whole_File("registry.ini");
+    if (!Open_Registry_Key(KEY, &created)) {
+        Fuzz_Check(!Get_Registry_Failure().empty(), "a refused file gave no reason");
+        Fuzz_Check(Read_Whole_File("registry.ini") == file_before, "a refused file was changed");
+        return 0;
+    }
+    if (!Set_Registry_Text(KEY, "LastDir", text.c_str())) {
+        Fuzz_Check(Get_Registry_Failure().find("is not stored") != std::string::npos,
+                   "the value could not be stored");
+        return 0;
+    }
 
     std::string back;
     Fuzz_Check(Get_Registry_Text(KEY, "LastDir", &back) && back == text, "the stored text came back changed");

@@ -290,7 +290,10 @@ void Get_Team_Logo_Path(char* buffer, int32_t team) {
         key = "BAL2";
     else if (strcasecmp(location, "Houston") == 0 && strcasecmp(nickname, "Oilers") == 0)
         key = "HOU2";
+    // A location is the league's own text: one that would reach outside the
+    // logos folder names no logo.
     for (const char* extension : {"png", "jpg", "gif"}) {
+        if (!Is_Safe_Picture_Name(key)) break;
         snprintf(buffer, LOGO_PATH_SIZE, "logos\\%s.%s", key, extension);
         if (FILE* file = Open_Resolved_File(buffer, "rb"); file != nullptr) {
             fclose(file);

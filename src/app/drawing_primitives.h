@@ -77,7 +77,8 @@ void Draw_Shadowed_Text_Scaled(DEVICE_CONTEXT* dc, const char* text, const RECT_
 
 constexpr int LOGO_PATH_SIZE = 64;
 // "logos\<key>.png" (else .jpg, else .gif) of the team's location, the key
-// telling apart the cities that had more than one franchise; else the filler.
+// telling apart the cities that had more than one franchise; else (and for a
+// location that is no plain file name) the filler.
 void Get_Team_Logo_Path(char* buffer, int32_t team);
 
 // Per mille of the width of a dialog's column-ruler control against 512.

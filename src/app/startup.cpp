@@ -103,7 +103,12 @@ void Seed_Random_Generators() {
 
 void Write_Install_Registry() {
     bool created = false;
-    if (!Open_Registry_Key(INSTALL_KEY, &created)) return;
+    if (!Open_Registry_Key(INSTALL_KEY, &created)) {
+        // The file is left as it is; its values are only ever written.
+        const std::string reason = Get_Registry_Failure();
+        if (!reason.empty()) Log_Debug_Line("Registry values not written: %s", reason.c_str());
+        return;
+    }
     const std::string folder = Current_Folder();
     if (created) {
         Set_Registry_Text(INSTALL_KEY, "SelfInstallDir", folder.c_str());

@@ -17,6 +17,7 @@
 #include "database/playoff_bracket.h"
 #include "database/rating_normalisation.h"
 #include "database/roster_slots.h"
+#include "database/saved_game.h"
 #include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/team_balance.h"
@@ -56,6 +57,8 @@ constexpr int STATISTICS_YEAR_STAT = 6;
 
 // The calendar week as the file held it, before the load bounded it.
 int32_t stored_week = 0;
+// The version of the file the repairs last ran for.
+int loaded_version = OWN_FILE_VERSION;
 
 // One repair: runs when first_version <= v < below_version.
 struct LOAD_REPAIR {
@@ -74,6 +77,14 @@ int Current_Week() {
 
 bool Is_Season_Over() {
     return Current_Week() >= Universe.Season_Length;
+}
+
+// A league this version wrote holds what the game made of it: repairs of
+// what older versions left behind have nothing to mend there, and would take
+// what the game wrote (a back slowed by age or injury, a leader list as the
+// last week left it) for damage.
+bool Is_Written_By_This_Version() {
+    return loaded_version == OWN_FILE_VERSION;
 }
 
 void Create_Draft_Pool_After_Season() {
@@ -193,8 +204,37 @@ void Require_Click_After_Each_Play() {
     Universe.Header.Require_Click_After_Each_Play = 1;
 }
 
+// Some files stored a year in the season index: counted from 1900 (120 is
+// 2020) or, rarely, in full. It becomes an index from 1998 again before any
+// repair reads the teams' history with it.
+void Convert_Year_In_Season_Index() {
+    const int season_index = Get_User_Preference(CURRENT_SEASON_INDEX);
+    if (season_index < 100) return;
+    const int year = season_index >= YEAR_INDEX_BASE ? season_index : season_index + 1900;
+    Set_User_Preference(CURRENT_SEASON_INDEX, year - YEAR_INDEX_BASE);
+    Universe.Header.Universe_Stats[BASE_YEAR] = YEAR_INDEX_BASE;
+    // The index counts the teams' history of 100 seasons: a year more than 99
+    // seasons after 1998 is the history's last season, the calendar year kept.
+    if (year - YEAR_INDEX_BASE > LAST_HISTORY_SEASON) {
+        Set_User_Preference(CURRENT_SEASON_INDEX, LAST_HISTORY_SEASON);
+        Universe.Header.Universe_Stats[BASE_YEAR] = year - LAST_HISTORY_SEASON;
+    }
+}
+
+// The season's record comes from the games it played. In the off-season the
+// games held are those of the season that ended, whose record stands in its
+// own row: the next season's row stays as it is until that season plays.
+void Rebuild_Season_Records() {
+    if (Current_Week() == OFF_SEASON_WEEK) return;
+    Rebuild_Team_Records_From_Games();
+}
+
+// Between the college draft and the season's end this game keeps the pool
+// empty (the season's end fills it): only a file of another version lacks
+// one. (Asking whether a draft runs ends a round left open without a pool.)
 void Create_Missing_Draft_Pool() {
-    if (Count_Draft_Pool_Players() == 0 && !Is_College_Draft_Running() && !Is_Season_Over())
+    if (Count_Draft_Pool_Players() == 0 && !Is_College_Draft_Running() && !Is_Season_Over() &&
+        !Is_Written_By_This_Version())
         Create_College_Draft_Pool();
 }
 
@@ -274,11 +314,11 @@ const LOAD_REPAIR LOAD_REPAIRS[] = {
     {ALWAYS_FROM, ALWAYS_BELOW, Clamp_Wild_Cards},
     {ALWAYS_FROM, ALWAYS_BELOW, Create_Missing_Draft_Pool},
     {ALWAYS_FROM, ALWAYS_BELOW, Rebuild_Game_Teams_From_Schedules},
-    {ALWAYS_FROM, ALWAYS_BELOW, Rebuild_Team_Records_From_Games},
+    {ALWAYS_FROM, ALWAYS_BELOW, Rebuild_Season_Records},
     {ALWAYS_FROM, ALWAYS_BELOW, Set_College_Draft_Order},
     {ALWAYS_FROM, ALWAYS_BELOW, Repair_Statistics_Year},
     {ALWAYS_FROM, ALWAYS_BELOW, Clear_Multi_Season_Simulation},
-    {ALWAYS_FROM, ALWAYS_BELOW, Rebuild_Team_Records_From_Games},
+    {ALWAYS_FROM, ALWAYS_BELOW, Rebuild_Season_Records},
 };
 } // namespace
 
@@ -286,10 +326,13 @@ void Run_Post_Load_Repairs(int version) {
     // The block was replaced whole: what was derived from the old one no longer
     // describes it.
     Reset_League_Derived_State();
+    Forget_Logged_History_Seasons();
+    loaded_version = version;
+    stored_week = Current_Week();
     // Every repair below, and everything after the load, computes with values
     // in their ranges.
-    stored_week = Current_Week();
     Bound_Loaded_League();
+    Convert_Year_In_Season_Index();
     for (const LOAD_REPAIR& repair : LOAD_REPAIRS)
         if (version >= repair.First_Version && version < repair.Below_Version) repair.Action();
 }
@@ -318,22 +361,6 @@ void Rebuild_Game_Teams_From_Schedules() {
 
 void Finish_Loaded_Game() {
     Current_Game = nullptr;
-    Forget_Logged_History_Seasons();
-    // Some files stored a year in the season index: counted from 1900 (120 is
-    // 2020) or, rarely, in full. It becomes an index from 1998 again.
-    const int season_index = Get_User_Preference(CURRENT_SEASON_INDEX);
-    if (season_index >= 100) {
-        const int year = season_index >= YEAR_INDEX_BASE ? season_index : season_index + 1900;
-        Set_User_Preference(CURRENT_SEASON_INDEX, year - YEAR_INDEX_BASE);
-        Universe.Header.Universe_Stats[BASE_YEAR] = YEAR_INDEX_BASE;
-        // The index counts the teams' history of 100 seasons: a year more
-        // than 99 seasons after 1998 is the history's last season, the
-        // calendar year kept.
-        if (year - YEAR_INDEX_BASE > LAST_HISTORY_SEASON) {
-            Set_User_Preference(CURRENT_SEASON_INDEX, LAST_HISTORY_SEASON);
-            Universe.Header.Universe_Stats[BASE_YEAR] = year - LAST_HISTORY_SEASON;
-        }
-    }
     Set_User_Preference(DAY_RUNNING, 0);
     Set_User_Preference(SIM_TO_QUARTER, 0);
     // The repairs ranked the teams and fixed the draft order in the slots the
@@ -343,8 +370,10 @@ void Finish_Loaded_Game() {
     Refresh_Active_Team_Count();
     Build_All_Player_Hashes();
     Set_Draft_Menu_Texts(Get_Universe_Stat(FANTASY_DRAFT_FLAG) >= 1 ? 1 : 0);
-    Update_All_Time_Leaders(2);
-    Fill_Missing_Player_Ratings();
+    const bool older_file = !Is_Written_By_This_Version();
+    // The leaders of another league may be in the slot cache.
+    if (older_file) Update_All_Time_Leaders(ATL_RESET_SLOT_CACHE | ATL_UPDATE_CAREER);
+    if (older_file) Fill_Missing_Player_Ratings();
     Sanity_Check_Player_IDs();
-    Raise_Skill_Position_Speed();
+    if (older_file) Raise_Skill_Position_Speed();
 }

@@ -2,11 +2,14 @@
 // What a load does after the file has been read into the block: the repairs of
 // older file versions in their fixed order, and the steps that every load runs.
 
-// Runs the post-load repair rows whose version condition holds for `version`.
+// Bounds the loaded league, turns a year stored as the season index back
+// into an index, and runs the post-load repair rows whose version condition
+// holds for `version`.
 void Run_Post_Load_Repairs(int version);
 
-// The steps of a successful load after the read: calendar year fix-up, cleared
-// run flags and the refreshed team count.
+// The steps of a successful load after the read: cleared run flags, teams in
+// name order, the refreshed team count and hashes, and the repairs of files
+// that older versions wrote.
 void Finish_Loaded_Game();
 
 // Sets the two team bytes of every game record a schedule entry names from the

@@ -184,3 +184,7 @@ int Is_Plain_File_Name(const char* name) {
     if (name == nullptr || name[0] == '\0') return 0;
     return strpbrk(name, "/\\") == nullptr && strstr(name, "..") == nullptr ? 1 : 0;
 }
+
+bool Is_Safe_Picture_Name(const char* name) {
+    return Is_Plain_File_Name(name) != 0 && strchr(name, ':') == nullptr;
+}

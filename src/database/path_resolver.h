@@ -21,3 +21,7 @@ void Note_Created_File(const std::string& path);
 // 1 when `name` can only name a file in the folder it is opened from: not
 // empty, without "/" or "\\", and without "..".
 int Is_Plain_File_Name(const char* name);
+// A plain file name that a picture's name is made from (a team's location, a
+// player's photo key): no ":" either, which would give the image cache the
+// flag letters behind it.
+bool Is_Safe_Picture_Name(const char* name);

@@ -45,7 +45,6 @@ constexpr uint32_t TEAM_AND_CITY_WORDS = 1180222;
 constexpr int FIRST_THREE_DIGIT_VERSION = 2180;
 constexpr int UNSUPPORTED_VERSION = 4101;
 constexpr int FIRST_CHECKSUM_VERSION = 2193;
-constexpr int OWN_FILE_VERSION = 2000;
 
 // The newest version of the earlier numbering whose files this game reads:
 // its repairs know that line's releases up to 8.x.

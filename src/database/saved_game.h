@@ -13,6 +13,7 @@ constexpr uint32_t LAST_SAVE_CHUNK_SIZE = 229824;
 constexpr uint32_t MAX_COMPRESSED_CHUNK = 459505;
 // The digits this system writes into the header; they read as version 2000.
 constexpr int SAVE_FILE_VERSION_DIGITS = 2002;
+constexpr int OWN_FILE_VERSION = 2000;
 constexpr int SECOND_NAME_LENGTH = 64;
 constexpr int SAVED_GAME_NAME_LENGTH = 256;
 

@@ -1,6 +1,7 @@
 #include "database/text_files.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdarg>
 #include <cstring>
 #include <filesystem>
@@ -139,14 +140,14 @@ int Skip_Line(FILE* file) {
 int Count_Remaining_Lines(FILE* file) {
     if (file == nullptr) return 0;
     // One line more than the line ends ahead: the last line counts whether
-    // or not it ends.
+    // or not it ends. A count past the largest int stays there.
     int lines = 1;
     char block[65536];
     size_t read = 0;
     while ((read = fread(block, 1, sizeof block, file)) > 0)
         for (const char* at = block;
              (at = static_cast<const char*>(memchr(at, '\n', block + read - at))) != nullptr; ++at)
-            ++lines;
+            if (lines < INT_MAX) ++lines;
     return lines;
 }
 

@@ -686,9 +686,3 @@ TEXT_COLOURS Get_Stat_Row_Color(int32_t team, int32_t slot, int32_t row) {
         return college ? Pick_Card_Colour(0x2EA6AA, 0x3232B4) : Fix_View_Colour(BLACK);
     return college ? Pick_Card_Colour(0xAAAAFF, 0xB45050) : Pick_Card_Colour(0x2EA6AA, 0x3232B4);
 }
-
-bool Is_Safe_Picture_Name(const char* name) {
-    if (name == nullptr || name[0] == '\0') return false;
-    return std::strchr(name, '/') == nullptr && std::strchr(name, '\\') == nullptr &&
-           std::strstr(name, "..") == nullptr && std::strchr(name, ':') == nullptr;
-}

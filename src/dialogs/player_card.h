@@ -61,5 +61,3 @@ int32_t Draw_Player_Photo(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t team
 int32_t Draw_Downloaded_Player_Photo(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t team, int32_t slot);
 void Draw_Scouting_Comment(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t team, int32_t slot);
 void Draw_Player_Stat_Page(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t team, int32_t slot);
-// A picture name the report may load: no path separator, no "..".
-bool Is_Safe_Picture_Name(const char* name);

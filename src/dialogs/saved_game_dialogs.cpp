@@ -72,7 +72,9 @@ std::string Selected_Game_File(WINDOW_HANDLE dialog) {
     if (selected < 0) return std::string();
     const std::string name = List_Box_Get_Text(list, selected);
     const int32_t check = Check_Saved_Game_Name(name.c_str());
-    if (check != SAVED_GAME_NAME_OK) {
+    // A file that is there has a name its folder took, if longer than a
+    // game is saved under.
+    if (check != SAVED_GAME_NAME_OK && check != SAVED_GAME_NAME_TOO_LONG) {
         Show_Formatted_Message("Saved Game", "%s", Describe_Saved_Game_Name_Check(check));
         return std::string();
     }

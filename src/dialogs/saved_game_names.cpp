@@ -83,7 +83,8 @@ const char* Describe_Saved_Game_Name_Check(int32_t check) {
         return "A saved game's name can't contain control characters such as tabs or line breaks.\n\nPlease "
                "choose another name.";
     case SAVED_GAME_NAME_TOO_LONG:
-        return "A saved game's name can be at most 255 characters long.\n\nPlease choose a shorter name.";
+        static_assert(SAVED_GAME_NAME_LIMIT == 247, "the message names the limit");
+        return "A saved game's name can be at most 247 characters long.\n\nPlease choose a shorter name.";
     default:
         return "";
     }

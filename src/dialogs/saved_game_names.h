@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <string>
 
-// The longest name the league's saved-game name field holds.
-constexpr int32_t SAVED_GAME_NAME_LIMIT = 255;
+// The longest name a game is saved under: its file, the name with ".kor",
+// is written as the name with ".kor.tmp" first, and a file's name holds at
+// most 255 bytes. (The league's saved-game name field holds 255.)
+constexpr int32_t SAVED_GAME_NAME_LIMIT = 247;
 // The size of the buffer a default name is written into.
 constexpr int32_t DEFAULT_SAVE_NAME_SIZE = 2048;
 // What the user is told when writing a saved game failed.
@@ -33,8 +35,8 @@ enum SAVED_GAME_NAME_CHECK : int32_t {
     SAVED_GAME_NAME_TOO_LONG,
 };
 // Whether `name` (without ".kor") may name a saved game in the current
-// folder: plain, without control characters, and no longer than the league
-// can keep.
+// folder: plain, without control characters, and short enough for its file
+// and the temporary file it is written through.
 int32_t Check_Saved_Game_Name(const char* name);
 // What the user is told about a name that fails; an empty text for a good one.
 const char* Describe_Saved_Game_Name_Check(int32_t check);

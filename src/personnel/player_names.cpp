@@ -20,6 +20,10 @@ namespace {
 constexpr int32_t FIRST_NAME_SIZE = 12;
 constexpr int32_t LAST_NAME_SIZE = 20;
 constexpr int32_t NAME_LINE_SIZE = 256;
+// The most a names file may hold. The installed ones hold well under 100 KB
+// of names; a file many times that is no list of names, and is refused
+// rather than read into memory whole.
+constexpr long long MOST_NAME_FILE_BYTES = 16LL << 20;
 
 struct NAME_SOURCE {
     const char* File_Name;
@@ -27,7 +31,8 @@ struct NAME_SOURCE {
     const char* Fallback;
     int32_t Entry_Size;
     char (*Entries)[LAST_NAME_SIZE];
-    bool Open_Failure_Reported;
+    // A file that cannot be opened or is too large is told once a run.
+    bool Failure_Reported;
     // Every entry before this one is empty: names are taken from the front.
     int32_t First_Left = 0;
 };
@@ -72,24 +77,35 @@ bool Same_File(const FILE_BYTES& kept, const struct stat& now) {
 }
 
 // The file's bytes from its start and their line ends, read anew unless they
-// are kept.
-const FILE_BYTES& Read_File_Bytes(FILE* file, FILE_BYTES& kept) {
+// are kept; none when the file holds more than a names file may (`size` then
+// tells how much at least).
+const FILE_BYTES* Read_File_Bytes(FILE* file, FILE_BYTES& kept, long long* size) {
     struct stat now {};
     const bool known = fstat(fileno(file), &now) == 0;
-    if (known && Same_File(kept, now)) return kept;
-    kept.Valid = false;
-    kept.Bytes.clear();
+    if (known && Same_File(kept, now)) return &kept;
+    kept = FILE_BYTES{};
+    if (known && now.st_size > MOST_NAME_FILE_BYTES) {
+        *size = now.st_size;
+        return nullptr;
+    }
     char block[65536];
     size_t read = 0;
-    while ((read = fread(block, 1, sizeof block, file)) > 0)
+    while ((read = fread(block, 1, sizeof block, file)) > 0) {
+        // A file that grows while it is read is bounded all the same.
+        if (static_cast<long long>(kept.Bytes.size() + read) > MOST_NAME_FILE_BYTES) {
+            kept = FILE_BYTES{};
+            *size = MOST_NAME_FILE_BYTES + 1;
+            return nullptr;
+        }
         kept.Bytes.insert(kept.Bytes.end(), block, block + read);
+    }
     if (known) {
         kept = FILE_BYTES{true, now.st_dev, now.st_ino, now.st_size, now.st_mtim, std::move(kept.Bytes), {}};
         // A file that changed while it was read is not kept.
         kept.Valid = static_cast<off_t>(kept.Bytes.size()) == now.st_size;
     }
     Find_Line_Ends(kept);
-    return kept;
+    return &kept;
 }
 
 // A reading position in a names file's bytes, moving as the stream functions
@@ -146,15 +162,27 @@ void Load_Names(NAME_SOURCE& source) {
     FILE* file = Open_Resolved_File(source.File_Name, "rt");
     if (file == nullptr) {
         // Every name would ask again: say it once, then use the fixed name quietly.
-        if (!source.Open_Failure_Reported)
+        if (!source.Failure_Reported)
             Show_Formatted_Message("File Error", "Couldn't open file: \"%s\"\n\n%s", source.File_Name,
                                    strerror(errno));
-        source.Open_Failure_Reported = true;
+        source.Failure_Reported = true;
         return;
     }
-    const FILE_BYTES& bytes =
-        Read_File_Bytes(file, &source == &First_Source ? Kept_Name_Files.First : Kept_Name_Files.Last);
+    long long size = 0;
+    const FILE_BYTES* read =
+        Read_File_Bytes(file, &source == &First_Source ? Kept_Name_Files.First : Kept_Name_Files.Last, &size);
     fclose(file);
+    if (read == nullptr) {
+        if (!source.Failure_Reported)
+            Show_Formatted_Message(
+                "File Error",
+                "Couldn't read file: \"%s\"\n\nIt holds %lld bytes or more; a names file may "
+                "hold at most %lld.",
+                source.File_Name, size, MOST_NAME_FILE_BYTES);
+        source.Failure_Reported = true;
+        return;
+    }
+    const FILE_BYTES& bytes = *read;
     // The lines of the file. The count kept in the settings is taken afresh: a
     // count from another installation (or a damaged one) would skip past the
     // end of the file or leave its end unused.
@@ -236,8 +264,8 @@ void Set_Random_Player_Name(int32_t team, int32_t slot) {
 void Clear_Name_Buffers() {
     memset(First_Names, 0, sizeof First_Names);
     memset(Last_Names, 0, sizeof Last_Names);
-    First_Source.Open_Failure_Reported = false;
-    Last_Source.Open_Failure_Reported = false;
+    First_Source.Failure_Reported = false;
+    Last_Source.Failure_Reported = false;
     First_Source.First_Left = 0;
     Last_Source.First_Left = 0;
     Kept_Name_Files = KEPT_NAME_FILES{};

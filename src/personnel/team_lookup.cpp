@@ -78,6 +78,14 @@ int32_t Find_Team_By_Abbreviation(const char* text, bool later_only) {
         if (strcasecmp(text, skipped) == 0) return SKIPPED_TEAM_CODE;
     return NO_TEAM;
 }
+
+// The name the league knows a renamed franchise's old name by (the first
+// match), or the text itself.
+const char* Get_Later_Team_Name(const char* text) {
+    for (const auto& rename : HISTORIC_NAMES)
+        if (strcasecmp(text, rename[0]) == 0) return rename[1];
+    return text;
+}
 } // namespace
 
 int32_t Get_Team_From_Abbreviation(const char* text, int32_t report) {
@@ -142,23 +150,28 @@ int32_t Get_Team_From_Name(const char* text) {
     return Find_Active_Team_By_String(NICKNAME_STRING, nickname);
 }
 
-int32_t Get_Team_From_Historic_Name(char* text, int32_t size) {
+int32_t Find_Team_From_Historic_Name(char* text, int32_t size) {
     if (text == nullptr || size <= 0) return NO_TEAM;
     // A league of an earlier era still has the franchise under its old name.
-    int32_t team = Get_Team_From_Name(text);
+    const int32_t team = Get_Team_From_Name(text);
     if (team != NO_TEAM) return team;
+    const char* name = Get_Later_Team_Name(text);
+    if (name == text) return NO_TEAM;
     // The lookup reads the whole new name even when the caller's buffer is too
     // small to take it back.
-    const char* name = text;
-    for (const auto& rename : HISTORIC_NAMES) {
-        if (strcasecmp(text, rename[0]) != 0) continue;
-        name = rename[1];
-        break;
-    }
-    if (name != text) team = Get_Team_From_Name(name);
-    if (team == NO_TEAM && name[0] != '\0')
-        Log_Debug_Line("Unrecognized Team Name: %s (%d)", name, Get_Current_Year());
-    if (name != text) safe_strncpy(text, name, size);
+    safe_strncpy(text, name, size);
+    return Get_Team_From_Name(name);
+}
+
+void Log_Unrecognized_Team_Name(const char* name) {
+    Log_Debug_Line("Unrecognized Team Name: %s (%d)", name, Get_Current_Year());
+}
+
+int32_t Get_Team_From_Historic_Name(char* text, int32_t size) {
+    if (text == nullptr || size <= 0) return NO_TEAM;
+    const char* name = Get_Later_Team_Name(text);
+    const int32_t team = Find_Team_From_Historic_Name(text, size);
+    if (team == NO_TEAM && name[0] != '\0') Log_Unrecognized_Team_Name(name);
     return team;
 }
 

@@ -31,6 +31,12 @@ int32_t Get_Team_From_Name(const char* text);
 // the franchise's later name (written back into `text`, a buffer of `size`
 // bytes), and a text that stays unknown is logged.
 int32_t Get_Team_From_Historic_Name(char* text, int32_t size);
+// The same lookup without the log line, for readers that tell of unknown
+// names themselves.
+int32_t Find_Team_From_Historic_Name(char* text, int32_t size);
+// The log line of an unknown name: "Unrecognized Team Name: %s (%d)" with the
+// season year.
+void Log_Unrecognized_Team_Name(const char* name);
 // The abbreviation first (unreported), then the historic name.
 int32_t Get_Team_From_Abbreviation_Or_Name(char* text, int32_t size);
 // The first active team with this nickname; 0 when none.

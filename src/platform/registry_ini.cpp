@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -14,7 +15,15 @@ struct INI_SECTION {
     std::vector<std::pair<std::string, std::string>> Values; // name, "type:value"
 };
 
+// The file holds a few short lines the game writes. A line may hold a name,
+// a type and a folder (up to 4,096 bytes, twice that escaped); a file past
+// these bounds was not written by the game and is refused unread.
+constexpr size_t REGISTRY_LINE_LIMIT = 16384;
+constexpr uintmax_t REGISTRY_FILE_LIMIT = 1 << 20;
+
 std::string chosen_path;
+// Why the last read or write failed; empty when it did not.
+std::string last_failure;
 
 // Line breaks and backslashes are kept escaped so every value stays on its line.
 std::string Escape(const std::string& text) {
@@ -55,13 +64,30 @@ bool Is_Valid_Name(const char* name) {
            std::string(name).find_first_of("=\n\r[") == std::string::npos;
 }
 
+bool Fail(const std::string& reason) {
+    last_failure.assign(1, '"');
+    last_failure.append(Get_Registry_File_Path()).append("\" ").append(reason);
+    return false;
+}
+
 // Reads the whole file; a missing file is an empty one.
 bool Read_Ini(std::vector<INI_SECTION>* sections) {
     sections->clear();
-    std::ifstream file(Get_Registry_File_Path());
-    if (!file) return !std::filesystem::exists(Get_Registry_File_Path());
+    const std::string path = Get_Registry_File_Path();
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return !std::filesystem::exists(path) || Fail("cannot be read.");
+    std::string text(REGISTRY_FILE_LIMIT + 1, '\0');
+    file.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<size_t>(file.gcount()));
+    if (text.size() > REGISTRY_FILE_LIMIT)
+        return Fail("holds more than " + std::to_string(REGISTRY_FILE_LIMIT) +
+                    " bytes, which the game never writes.");
+    std::istringstream lines(text);
     std::string line;
-    while (std::getline(file, line)) {
+    while (std::getline(lines, line)) {
+        if (line.size() > REGISTRY_LINE_LIMIT)
+            return Fail("has a line of " + std::to_string(line.size()) + " bytes, more than the " +
+                        std::to_string(REGISTRY_LINE_LIMIT) + " a line may hold.");
         // Every carriage return at a line's end goes: one written back would be
         // taken off by the next read, so the value would change at each rewrite.
         while (!line.empty() && line.back() == '\r')
@@ -84,7 +110,7 @@ bool Write_Ini(const std::vector<INI_SECTION>& sections) {
     const std::filesystem::path temporary = path.string() + ".new";
     {
         std::ofstream file(temporary, std::ios::trunc);
-        if (!file) return false;
+        if (!file) return Fail("cannot be written.");
         for (const INI_SECTION& section : sections) {
             file << '[' << section.Key << "]\n";
             for (const auto& [name, value] : section.Values)
@@ -93,12 +119,13 @@ bool Write_Ini(const std::vector<INI_SECTION>& sections) {
         file.flush();
         if (!file) {
             std::filesystem::remove(temporary, error);
-            return false;
+            return Fail("cannot be written.");
         }
     }
     std::filesystem::rename(temporary, path, error);
-    if (error) std::filesystem::remove(temporary, error);
-    return !error;
+    if (!error) return true;
+    std::filesystem::remove(temporary, error);
+    return Fail("cannot be written.");
 }
 
 INI_SECTION* Find_Section(std::vector<INI_SECTION>& sections, const std::string& key) {
@@ -108,7 +135,13 @@ INI_SECTION* Find_Section(std::vector<INI_SECTION>& sections, const std::string&
 }
 
 bool Set_Value(const char* key, const char* name, const std::string& typed_value) {
+    last_failure.clear();
     if (!Is_Valid_Key(key) || !Is_Valid_Name(name)) return false;
+    // A line the next read would refuse is not written.
+    if (std::strlen(key) + 2 > REGISTRY_LINE_LIMIT ||
+        std::strlen(name) + 1 + typed_value.size() > REGISTRY_LINE_LIMIT)
+        return Fail("would get a line longer than the " + std::to_string(REGISTRY_LINE_LIMIT) +
+                    " bytes a line may hold; the value of \"" + name + "\" is not stored.");
     std::vector<INI_SECTION> sections;
     if (!Read_Ini(&sections)) return false;
     INI_SECTION* section = Find_Section(sections, key);
@@ -127,6 +160,7 @@ bool Set_Value(const char* key, const char* name, const std::string& typed_value
 }
 
 bool Get_Value(const char* key, const char* name, std::string* typed_value) {
+    last_failure.clear();
     if (!Is_Valid_Key(key) || !Is_Valid_Name(name)) return false;
     std::vector<INI_SECTION> sections;
     if (!Read_Ini(&sections)) return false;
@@ -141,6 +175,10 @@ bool Get_Value(const char* key, const char* name, std::string* typed_value) {
     return false;
 }
 } // namespace
+
+std::string Get_Registry_Failure() {
+    return last_failure;
+}
 
 void Set_Registry_File_Path(const char* path) {
     chosen_path = path != nullptr ? path : "";
@@ -161,6 +199,7 @@ std::string Get_Registry_File_Path() {
 
 bool Open_Registry_Key(const char* key, bool* created) {
     if (created != nullptr) *created = false;
+    last_failure.clear();
     if (!Is_Valid_Key(key)) return false;
     std::vector<INI_SECTION> sections;
     if (!Read_Ini(&sections)) return false;

@@ -18,3 +18,8 @@ bool Set_Registry_Text(const char* key, const char* name, const char* text);
 bool Set_Registry_Number(const char* key, const char* name, uint32_t value);
 bool Get_Registry_Text(const char* key, const char* name, std::string* text);
 bool Get_Registry_Number(const char* key, const char* name, uint32_t* value);
+// Why the last call failed, naming the file ("\"<path>\" has a line of ...");
+// empty when it did not fail for a reason of the file's. A file larger than
+// the game writes (1 MB, or a line over 16 KB) is refused unread and left as
+// it is; a value that would make such a line is not stored.
+std::string Get_Registry_Failure();

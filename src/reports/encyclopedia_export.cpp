@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <string>
 
 #include "app/main_menu.h"
 #include "app/progress_window.h"
@@ -268,11 +269,18 @@ int32_t Export_HTML_Encyclopedia(WINDOW_HANDLE dialog, const char* style_sheet) 
         return 0;
     }
     Copy_Encyclopedia_Support_Files();
+    std::string large_template;
     for (const ENCYCLOPEDIA_PAGE& page : pages) {
-        if (Write_Template_Page(page.Template, page.Parameters, page.Count))
+        const int32_t written = Write_Template_Page(page.Template, page.Parameters, page.Count);
+        if (written == TEMPLATE_PAGE_WRITTEN) {
             ++Last_Result.Pages_Written;
-        else
+        } else {
             ++Last_Result.Pages_Failed;
+        }
+        if (written == TEMPLATE_TOO_LARGE) {
+            ++Last_Result.Pages_Of_Large_Templates;
+            if (large_template.empty()) large_template = page.Template;
+        }
         if (opened) Step_Progress(page.Steps);
         Pump_Messages();
         if (Is_Quit_Requested()) {
@@ -282,11 +290,19 @@ int32_t Export_HTML_Encyclopedia(WINDOW_HANDLE dialog, const char* style_sheet) 
     }
     if (opened) Close_Progress_Window();
     Restore_Main_Window();
-    if (Last_Result.Pages_Failed > 0 && !Last_Result.Stopped_By_Quit)
+    if (Last_Result.Pages_Failed > 0 && !Last_Result.Stopped_By_Quit) {
+        // A template too large to read fails every page made from it: said
+        // once, with the count.
+        std::string large;
+        if (Last_Result.Pages_Of_Large_Templates > 0)
+            large = "\n\n" + std::to_string(Last_Result.Pages_Of_Large_Templates) +
+                    " of them come from templates larger than the " + std::to_string(TEMPLATE_FILE_LIMIT) +
+                    " bytes a template may hold, such as \"HTML_Templates/" + large_template + "\".";
         Show_Formatted_Message("HTML Encyclopedia",
                                "%d of the %d pages of the HTML Encyclopedia in \"%s\" could "
-                               "not be written.",
+                               "not be written.%s",
                                Last_Result.Pages_Failed, Last_Result.Pages_Failed + Last_Result.Pages_Written,
-                               Export_Folder);
+                               Export_Folder, large.c_str());
+    }
     return 1;
 }

@@ -32,6 +32,8 @@ struct ENCYCLOPEDIA_PAGE {
 struct ENCYCLOPEDIA_EXPORT_RESULT {
     int32_t Pages_Written;
     int32_t Pages_Failed;
+    // Of the pages failed, those whose template was too large to be read.
+    int32_t Pages_Of_Large_Templates;
     bool Stopped_By_Quit;
     bool Folder_Failed;
 };

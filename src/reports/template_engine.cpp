@@ -417,30 +417,35 @@ bool Expand_Template_Text(const std::string& text, const TAG_PARAMETERS& page, i
 
 int32_t Write_Template_Page(const char* template_name, const TAG_PARAMETERS& page, int32_t count) {
     Reset_Template_Page_State();
-    if (template_name == nullptr) return 0;
+    if (template_name == nullptr) return TEMPLATE_PAGE_FAILED;
     char name[TEMPLATE_FOLDER_NAME_SIZE];
     safe_sprintf(name, sizeof name, "HTML_Templates/%s", template_name);
     FILE* file = Open_Resolved_File(name, "rb");
-    if (file == nullptr) return 0;
+    if (file == nullptr) return TEMPLATE_PAGE_FAILED;
     std::string text;
     char block[65536];
     size_t read;
-    while ((read = std::fread(block, 1, sizeof block, file)) > 0)
+    while ((read = std::fread(block, 1, sizeof block, file)) > 0) {
+        if (static_cast<long long>(text.size() + read) > TEMPLATE_FILE_LIMIT) {
+            std::fclose(file);
+            return TEMPLATE_TOO_LARGE;
+        }
         text.append(block, read);
+    }
     std::fclose(file);
     // The template is one NUL-terminated text: anything after a NUL is not read.
     text.resize(std::strlen(text.c_str()));
 
     const std::string path = Make_Encyclopedia_Page_Path(template_name, page, count);
-    if (path.empty()) return 0;
+    if (path.empty()) return TEMPLATE_PAGE_FAILED;
     std::string out;
     out.reserve(text.size() * 2);
-    if (!Expand_Template_Text(text, page, count, &out)) return 0;
+    if (!Expand_Template_Text(text, page, count, &out)) return TEMPLATE_PAGE_FAILED;
     FILE* output = std::fopen(path.c_str(), "wb");
-    if (output == nullptr) return 0;
+    if (output == nullptr) return TEMPLATE_PAGE_FAILED;
     const bool written = std::fwrite(out.data(), 1, out.size(), output) == out.size();
     const bool closed = std::fclose(output) == 0;
-    if (written && closed) return 1;
+    if (written && closed) return TEMPLATE_PAGE_WRITTEN;
     std::remove(path.c_str());
-    return 0;
+    return TEMPLATE_PAGE_FAILED;
 }

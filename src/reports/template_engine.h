@@ -65,11 +65,22 @@ struct TEMPLATE_PLAYER {
     uint8_t Slot;
 };
 
+// Write_Template_Page results.
+constexpr int32_t TEMPLATE_PAGE_FAILED = 0;
+constexpr int32_t TEMPLATE_PAGE_WRITTEN = 1;
+constexpr int32_t TEMPLATE_TOO_LARGE = 2;
+// The most a template file may hold. The installation's hold under 16 KB; a
+// template many times that is no page design, and is refused unread rather
+// than taken into memory whole.
+constexpr long long TEMPLATE_FILE_LIMIT = 1LL << 20;
+
 // Expands "HTML_Templates/" + `template_name` into the page's file (named by
 // Make_Encyclopedia_Page_Path); the first `count` slots of `page` are added
-// to every variable and table tag. 1 when the page was written; 0 when the
-// template cannot be read, the page has no path or cannot be written, or
-// its expansion passed the page's limits (nothing is left of it then).
+// to every variable and table tag. TEMPLATE_PAGE_WRITTEN when the page was
+// written; TEMPLATE_TOO_LARGE when the template holds more than
+// TEMPLATE_FILE_LIMIT bytes; TEMPLATE_PAGE_FAILED when the template cannot be
+// read, the page has no path or cannot be written, or its expansion passed
+// the page's limits (nothing is left of it then).
 int32_t Write_Template_Page(const char* template_name, const TAG_PARAMETERS& page, int32_t count);
 // The same expansion of a template text held in memory; false when the
 // expansion passed the page's limits (the output holds what was written).

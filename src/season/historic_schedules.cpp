@@ -4,8 +4,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "app/diagnostics.h"
 #include "database/league_structure.h"
 #include "database/path_resolver.h"
+#include "database/safe_strings.h"
 #include "database/schedule_entries.h"
 #include "database/text_files.h"
 #include "database/text_format.h"
@@ -38,6 +40,15 @@ int32_t Read_Schedule_File(const char* path) {
     FILE* file = Open_Resolved_File(path, "r");
     if (file == nullptr) return 0;
     int32_t entered = 0;
+    // Names the league does not know are logged once a file, with their count.
+    int64_t unknown = 0;
+    char first_unknown[FIELD_SIZE] = "";
+    auto look_up = [&](char* name) {
+        const int32_t team = Find_Team_From_Historic_Name(name, FIELD_SIZE);
+        if (team != NO_TEAM || name[0] == '\0') return team;
+        if (unknown++ == 0) safe_strncpy(first_unknown, name, sizeof first_unknown);
+        return team;
+    };
     char text[LINE_SIZE];
     if (!Skip_Line(file)) {
         For_Each_File_Line(file, text, LINE_SIZE, [&](char* line) {
@@ -49,13 +60,18 @@ int32_t Read_Schedule_File(const char* path) {
             Get_Next_Field(home, line, ',', FIELD_SIZE);
             const int32_t w = atoi(week) - 1;
             if (w < 0 || w >= SCHEDULE_WEEKS) return;
-            const int32_t home_team = Get_Team_From_Historic_Name(home, FIELD_SIZE);
-            const int32_t visitor = Get_Team_From_Historic_Name(away, FIELD_SIZE);
+            const int32_t home_team = look_up(home);
+            const int32_t visitor = look_up(away);
             if (!Is_Valid_Team_Code(home_team) || !Is_Valid_Team_Code(visitor)) return;
             entered += Schedule_Game(home_team, visitor, w, -1, -1);
         });
     }
     fclose(file);
+    if (unknown == 1) Log_Unrecognized_Team_Name(first_unknown);
+    if (unknown > 1)
+        Log_Debug_Line(
+            "Unrecognized Team Name: %s (%d), and %lld more names of teams not in the league in \"%s\"",
+            first_unknown, Get_Current_Year(), static_cast<long long>(unknown - 1), path);
     return entered;
 }
 
@@ -109,8 +125,14 @@ int32_t Write_Schedule_File(const char* name) {
     safe_sprintf(output, sizeof output, "Input/Schedules/%s.csv", name);
     FILE* file = Open_Resolved_File(input, "r");
     if (file == nullptr) return 0;
-    Delete_File(output);
-    Append_Line_To_File(output, "Week,Away_Team,Home_Team,Day,Date");
+    // The whole file is written through one stream, not opened again a line.
+    FILE* out = Open_Resolved_File(output, "wt");
+    if (out == nullptr) {
+        Log_Debug_Line("Write_Schedule_File: \"%s\" could not be written: %s", output, Get_Errno_Text());
+        fclose(file);
+        return 0;
+    }
+    fputs("Week,Away_Team,Home_Team,Day,Date\n", out);
     char text[LINE_SIZE];
     if (!Skip_Line(file)) {
         For_Each_File_Line(file, text, LINE_SIZE, [&](char* line) {
@@ -120,12 +142,16 @@ int32_t Write_Schedule_File(const char* name) {
             // Field 5 becomes the visitor and field 7 the home team.
             if (fields[6][0] != '@') Swap_Strings(fields[5], fields[7], FIELD_SIZE);
             if (atoi(fields[1]) > 0)
-                Append_Formatted_Line_To_File(output, "%s,%s,%s,%s,%s", fields[1], fields[5], fields[7],
-                                              fields[2], fields[3]);
+                fprintf(out, "%s,%s,%s,%s,%s\n", fields[1], fields[5], fields[7], fields[2], fields[3]);
         });
     }
     fclose(file);
-    return 1;
+    // A file cut short by a failed write is no schedule: it is removed.
+    const bool written = !ferror(out);
+    if (fclose(out) == 0 && written) return 1;
+    Log_Debug_Line("Write_Schedule_File: \"%s\" could not be written: %s", output, Get_Errno_Text());
+    Delete_File(output);
+    return 0;
 }
 
 void Convert_All_Schedule_Files() {

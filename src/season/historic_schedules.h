@@ -14,7 +14,8 @@ constexpr int32_t FIRST_SCHEDULE_FILE_YEAR = 1950;
 // has a file with games that fits the league.
 int32_t Load_Historic_Schedule();
 // Enters the games of one schedule file; returns how many were entered (0 for
-// a missing file).
+// a missing file). Names of teams the league does not know are logged in one
+// line a file, with their count.
 int32_t Read_Schedule_File(const char* path);
 // 1 when the teams of each league play equally many games over weeks 0-17.
 int32_t Is_Schedule_Balanced();
@@ -23,7 +24,8 @@ int32_t Skip_Historic_Schedule();
 // 1 when divisions 0-7 hold exactly four of the active teams each.
 int32_t Has_Eight_Divisions_Of_Four();
 // Converts "Input/Schedules/<name>.txt" into "<name>.csv"; 0 when the text
-// export cannot be opened.
+// export cannot be opened or the CSV file cannot be written (nothing is left
+// of it then).
 int32_t Write_Schedule_File(const char* name);
 // "<year>-NFL" for 1950-2019 and "<year>-AFL" for 1960-1969.
 void Convert_All_Schedule_Files();

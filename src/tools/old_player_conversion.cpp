@@ -1,5 +1,6 @@
 #include "tools/old_player_conversion.h"
 
+#include <array>
 #include <cstddef>
 #include <cstring>
 
@@ -17,28 +18,44 @@ constexpr int32_t OLD_VITAL_RINGS = 18;
 constexpr int32_t REPAIRED_RATINGS[] = {RATING_KICK_RETURNS, RATING_PUNT_RETURNS, RATING_PASS_BLOCKING,
                                         RATING_RUN_BLOCKING};
 
+// The teams a sweep removed players from.
+using TOUCHED_TEAMS = std::array<bool, TOTAL_NUMBER_OF_TEAMS>;
+
+void Remove_Player(int32_t team, int32_t slot, TOUCHED_TEAMS& touched) {
+    Delete_All_Player_Season_Lines(team, slot);
+    Clear_Player(team, slot);
+    touched[team] = true;
+}
+
+// The roster queries stop at a team's first empty slot, so every roster that
+// lost a player closes up after the sweep: the others keep their order (the
+// depth chart) and the returners follow their players.
+void Compact_Touched_Rosters(const TOUCHED_TEAMS& touched) {
+    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team)
+        if (touched[team]) Compact_Team_Roster(team);
+}
 } // namespace
 
-// The slot is emptied where it stands (with the player's season lines), so
-// the other players keep the slots the depth charts and returners name. A
-// negative code is no position either.
+// A negative code is no position either.
 void Remove_Invalid_Position_Players() {
-    For_Each_League_Player([](int32_t team, int32_t slot) {
+    TOUCHED_TEAMS touched{};
+    For_Each_League_Player([&](int32_t team, int32_t slot) {
         const int32_t position = Universe.Teams[team].Players[slot].Vital_Stats[VITAL_POSITION];
         if (position >= 0 && position < NUMBER_OF_POSITIONS) return;
         Log_Debug_Line("Removing player %d of team %d: position code %d", slot, team, position);
-        Delete_All_Player_Season_Lines(team, slot);
-        Clear_Player(team, slot);
+        Remove_Player(team, slot, touched);
     });
+    Compact_Touched_Rosters(touched);
 }
 
 // The read of a rating repairs it in place: a value that is not a number gets
 // the league baseline, one below 20 becomes 20. A player rated above 70 both
 // as a returner and as a blocker is a record the old versions damaged: he is
-// removed, his slot emptied where it stands like the sweep above.
+// removed like the sweep above.
 void Repair_Player_Ratings() {
+    TOUCHED_TEAMS touched{};
     For_Each_League_Player(
-        [](int32_t team, int32_t slot) {
+        [&](int32_t team, int32_t slot) {
             int32_t repaired[4] = {};
             for (int32_t n = 0; n < 4; ++n)
                 repaired[n] = static_cast<int32_t>(Get_Player_Rating(team, slot, REPAIRED_RATINGS[n]));
@@ -47,10 +64,10 @@ void Repair_Player_Ratings() {
             if (!returner || !blocker) return;
             Log_Debug_Line("Removing player %d of team %d: returner and blocker ratings of a damaged record",
                            slot, team);
-            Delete_All_Player_Season_Lines(team, slot);
-            Clear_Player(team, slot);
+            Remove_Player(team, slot, touched);
         },
         0, MAX_FRANCHISES - 1);
+    Compact_Touched_Rosters(touched);
 }
 
 // The two fields of a game record that older files kept further on.

@@ -2,11 +2,12 @@
 // In-place repairs of players and game records saved by older versions, and
 // the sweep of players no position can hold, run by every load.
 
-// Removes every player whose position code is not one of the 15 positions.
+// Removes every player whose position code is not one of the 15 positions;
+// each roster that lost a player is compacted, its order kept.
 void Remove_Invalid_Position_Players();
 // Repairs the return and blocking ratings of the franchises' players of files
-// older than version 1400, and removes (in place) a player rated above 70 as
-// both a returner and a blocker.
+// older than version 1400, and removes a player rated above 70 as both a
+// returner and a blocker; each roster that lost a player is compacted.
 void Repair_Player_Ratings();
 // In each game record the 16-bit fields at offsets 42 and 46 take the values
 // older files kept at 52 and 56.

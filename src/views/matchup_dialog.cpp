@@ -13,6 +13,8 @@
 #include "database/game_names.h"
 #include "database/game_queries.h"
 #include "database/league_structure.h"
+#include "database/path_resolver.h"
+#include "database/safe_strings.h"
 #include "database/schedule_entries.h"
 #include "database/settings.h"
 #include "database/team_record.h"
@@ -113,7 +115,7 @@ void Draw_Team_Logos(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, int32_t team, int
     Draw_Matchup_Logo_Frame(dialog, dc, downloaded);
     char name[LOGO_PATH_SIZE];
     Get_Downloaded_Logo_Name(name, sizeof name, team);
-    Draw_Cached_Image_Centered_On_Control(dialog, dc, downloaded, name);
+    if (name[0] != '\0') Draw_Cached_Image_Centered_On_Control(dialog, dc, downloaded, name);
     Get_Team_Logo_Path(name, team);
     Draw_Fitted_On_Control(dialog, dc, logo, name);
 }
@@ -195,6 +197,11 @@ void Draw_Matchup_Logos(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, const MATCHUP_
 void Get_Downloaded_Logo_Name(char* buffer, int32_t size, int32_t team) {
     char abbreviation[TEAM_STRING_LENGTH + 1] = "";
     Get_Team_String(abbreviation, team, 0);
+    // An abbreviation that would reach outside the folder names no picture.
+    if (!Is_Safe_Picture_Name(abbreviation)) {
+        safe_strncpy(buffer, "", size);
+        return;
+    }
     const int32_t year = std::min(Get_Current_Year(), NEWEST_LOGO_YEAR);
     safe_sprintf(buffer, size, "Logos/Downloads/%s-%d.png", abbreviation, year);
 }

@@ -39,5 +39,6 @@ void Draw_Matchup_Stars(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, const MATCHUP_
 void Draw_Matchup_Logos(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, const MATCHUP_INFO* info);
 void Draw_Matchup_Logo_Frame(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, int32_t control_id);
 // "Logos/Downloads/<abbreviation>-<year>.png" of the team for the season,
-// the year held at 2022 (the newest logos there are).
+// the year held at 2022 (the newest logos there are); empty when the
+// abbreviation is no plain file name.
 void Get_Downloaded_Logo_Name(char* buffer, int32_t size, int32_t team);

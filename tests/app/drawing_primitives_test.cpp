@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <string>
 
 #include "app/app_fonts.h"
 #include "app/drawing_primitives.h"
@@ -14,6 +15,7 @@
 #include "platform/text_render.h"
 #include "support/debug_log.h"
 #include "support/test_league.h"
+#include "views/matchup_dialog.h"
 
 namespace {
 class Primitives : public testing::Test {
@@ -185,6 +187,38 @@ TEST(TeamLogos, TheKeyTellsApartCitiesOfSeveralFranchisesAndFallsBackToTheFiller
     fclose(fopen("logos/ny1.png", "wb"));
     Get_Team_Logo_Path(path, 1);
     EXPECT_STREQ(path, "logos\\NY1.png");
+    std::filesystem::current_path(previous);
+    std::filesystem::remove_all(folder);
+    Build_Test_League();
+}
+
+// A league's team texts are its own: a location or abbreviation that would
+// lead out of the logo folders gives the filler, or no downloaded logo.
+TEST(TeamLogos, TextsThatLeadOutOfTheFolderNameNoPicture) {
+    Build_Test_League();
+    const std::filesystem::path previous = std::filesystem::current_path();
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "korva_logos_escape_test";
+    std::filesystem::create_directories(folder / "game" / "logos");
+    std::filesystem::current_path(folder / "game");
+    for (const char* file : {"../secret.png", "secret.png", "logos/Akron.png"})
+        fclose(fopen(file, "wb"));
+    char path[LOGO_PATH_SIZE];
+    for (const char* location : {"../secret", "..\\secret", "../../secret", "/tmp/secret", "Akron.png:L"}) {
+        Set_Team_Location(location, 1);
+        Get_Team_Logo_Path(path, 1);
+        EXPECT_STREQ(path, "logos\\LOGO_filler.png") << location;
+    }
+    Set_Team_Location("Akron", 1);
+    Get_Team_Logo_Path(path, 1);
+    EXPECT_STREQ(path, "logos\\Akron.png") << "a plain location still names its logo";
+
+    char name[64];
+    Set_Team_Abbreviation("../..", 1);
+    Get_Downloaded_Logo_Name(name, sizeof name, 1);
+    EXPECT_STREQ(name, "");
+    Set_Team_Abbreviation("BUF", 1);
+    Get_Downloaded_Logo_Name(name, sizeof name, 1);
+    EXPECT_NE(std::string(name).find("Logos/Downloads/BUF-"), std::string::npos);
     std::filesystem::current_path(previous);
     std::filesystem::remove_all(folder);
     Build_Test_League();

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -11,14 +12,24 @@
 #include "database/league_structure.h"
 #include "database/load_repairs.h"
 #include "database/player_record.h"
+#include "database/roster_slots.h"
+#include "database/safe_strings.h"
 #include "database/saved_game.h"
 #include "database/settings.h"
 #include "database/team_record.h"
+#include "database/team_results.h"
 #include "database/universe.h"
 #include "engine/game_record.h"
+#include "personnel/college_draft_flow.h"
+#include "personnel/draft_state.h"
 #include "platform/menus.h"
 #include "platform/message_box.h"
+#include "season/season_calendar.h"
+#include "season/week_advance.h"
+#include "support/debug_log.h"
 #include "support/game_runner.h"
+#include "support/old_saved_games.h"
+#include "support/played_season.h"
 #include "support/test_league.h"
 
 namespace {
@@ -65,7 +76,161 @@ MARKED_LEAGUE Build_Marked_League() {
 char Skin_Initial() {
     return Universe.Header.Skin_Name[0];
 }
+
+size_t First_Difference(const BYTES& a, const BYTES& b) {
+    size_t n = 0;
+    while (n < a.size() && n < b.size() && a[n] == b[n])
+        ++n;
+    return n;
+}
+
+// Saves the league as the game stands, resumes the file and saves it again:
+// the league the load leaves and the file saved back are what was written.
+void Expect_Resume_Keeps_Every_Byte(const char* moment) {
+    SCOPED_TRACE(moment);
+    ASSERT_EQ(Save_Game("written.kor", nullptr), SAVE_OK);
+    const BYTES written = Copy_Block();
+    ASSERT_EQ(Load_Game("written.kor"), 1);
+    EXPECT_EQ(First_Difference(written, Copy_Block()), UNIVERSE_SIZE) << "the first byte the load changed";
+    ASSERT_EQ(Save_Game("saved_back.kor", nullptr), SAVE_OK);
+    EXPECT_TRUE(Read_Bytes_Of_File("written.kor") == Read_Bytes_Of_File("saved_back.kor"))
+        << "the file saved back differs from the one resumed";
+}
+
+// Backs, receivers, tight ends and quarterbacks whose Speed age or injury
+// took below 40.
+int32_t Count_Slow_Skill_Players() {
+    int32_t slow = 0;
+    For_Each_League_Player([&](int32_t team, int32_t slot) {
+        const PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
+        const int32_t position = player.Vital_Stats[VITAL_POSITION];
+        if (position >= POSITION_QB && position <= POSITION_WR && player.Ratings[RATING_SPEED] < 40.0f)
+            ++slow;
+    });
+    return slow;
+}
+
+// Wins of the current season's record and of the finished games the league holds.
+int32_t Count_Recorded_Wins() {
+    int32_t wins = 0;
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
+        if (Is_Active_Team(team)) wins += Get_Team_Wins(team);
+    return wins;
+}
+
+int32_t Count_Won_Games() {
+    int32_t wins = 0;
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
+        if (Is_Active_Team(team)) wins += Count_Team_Results(team, RESULT_KIND_WINS, RESULTS_ANY_OPPONENT);
+    return wins;
+}
 } // namespace
+
+// Whenever the user saves, resuming that game and saving it again writes the
+// same file: a week into the season, at its end, in the off-season, during
+// the college draft and in a season after it.
+TEST(LoadRepairs, SavesTheGameWroteResumeToTheSameBytes) {
+    // A new game begins from a league the game loaded.
+    Start_Played_Season(17);
+    ASSERT_EQ(Save_Game("new_game.kor", nullptr), SAVE_OK);
+    ASSERT_EQ(Load_Game("new_game.kor"), 1);
+
+    Advance_Weeks(3);
+    ASSERT_GT(Count_Slow_Skill_Players(), 0) << "the weeks played slowed no skill player below 40";
+    Expect_Resume_Keeps_Every_Byte("a week save");
+
+    Advance_Weeks(22);
+    Advance_Weeks(22);
+    ASSERT_TRUE(Is_Champion_Decided());
+    Expect_Resume_Keeps_Every_Byte("the season's end");
+
+    Advance_Weeks(1);
+    ASSERT_EQ(Get_User_Preference(CURRENT_WEEK), 100);
+    ASSERT_GT(Count_Won_Games(), 0) << "the off-season holds the games of the season that ended";
+    EXPECT_EQ(Count_Recorded_Wins(), 0) << "the next season has no record before it plays";
+    Expect_Resume_Keeps_Every_Byte("the off-season");
+    EXPECT_EQ(Count_Recorded_Wins(), 0) << "last season's record stays in its own row";
+
+    // The draft stops while a human team is on the clock.
+    const int32_t human = 5;
+    Set_Team_Stat(human, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Finish_Off_Season();
+    ASSERT_TRUE(Is_College_Draft_Running());
+    Expect_Resume_Keeps_Every_Byte("the college draft");
+    Set_Team_Stat(human, TEAM_STAT_CONTROL, TEAM_CONTROL_COMPUTER);
+    Run_College_Draft();
+
+    Advance_Weeks(3);
+    ASSERT_EQ(Count_Draft_Pool_Players(), 0) << "the pool is filled again as the season ends";
+    Expect_Resume_Keeps_Every_Byte("a week of the next season");
+}
+
+// The repairs of what older versions left behind still mend their files.
+TEST(LoadRepairs, OlderFilesStillGetTheRatingAndDraftPoolRepairs) {
+    const int32_t back = Test_League_Slot(POSITION_RB, 0);
+    const int32_t guard = Test_League_Slot(POSITION_G, 0);
+    // Names single out the players, as loads put the teams in name order.
+    auto save_slow_players = [&](const char* digits) {
+        Build_Test_League();
+        safe_strncpy(Universe.Teams[3].Players[back].Last_Name, "Slowback", 20);
+        safe_strncpy(Universe.Teams[3].Players[guard].Last_Name, "Slowguard", 20);
+        Set_Player_Rating(3, back, RATING_SPEED, 24.5f);
+        Set_Player_Rating(3, guard, RATING_SPEED, 12.0f);
+        // A week of the season without a draft pool.
+        Universe.Season_Length = 17;
+        Set_User_Preference(CURRENT_WEEK, 4);
+        for (int32_t team = FIRST_COLLEGE_POOL_TEAM; team < TOTAL_NUMBER_OF_TEAMS; ++team)
+            memset(Universe.Teams[team].Players, 0, sizeof Universe.Teams[team].Players);
+        Save_As_Version("slow.kor", digits);
+    };
+    auto speed_of = [](const char* last_name) {
+        float speed = -1.0f;
+        For_Each_League_Player([&](int32_t team, int32_t slot) {
+            const PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
+            if (strcmp(player.Last_Name, last_name) == 0) speed = player.Ratings[RATING_SPEED];
+        });
+        return speed;
+    };
+    save_slow_players("2002");
+    ASSERT_EQ(Load_Game("slow.kor"), 1);
+    EXPECT_EQ(speed_of("Slowback"), 24.5f) << "this version's file keeps its slow back";
+    EXPECT_EQ(speed_of("Slowguard"), 12.0f);
+    EXPECT_EQ(Count_Draft_Pool_Players(), 0) << "the pool is filled as the season ends";
+
+    save_slow_players("1990");
+    ASSERT_EQ(Load_Game("slow.kor"), 1);
+    EXPECT_EQ(speed_of("Slowback"), 54.0f) << "a skill player below 40 gains 30";
+    EXPECT_EQ(speed_of("Slowguard"), 20.0f) << "Speed below 20 is raised to 20";
+    EXPECT_GT(Count_Draft_Pool_Players(), 0) << "a pool is made for the season";
+}
+
+// A season index that holds a year is an index again before the repairs read
+// the teams' history with it: the season's record is rebuilt in its own row
+// and nothing is logged.
+TEST(LoadRepairs, YearInTheSeasonIndexIsConvertedBeforeTheRecordsAreRebuilt) {
+    Build_Played_Season(17);
+    const int32_t year = Get_Current_Year();
+    // By the team's name: loads put the teams in name order.
+    auto wins_by_team = [] {
+        std::map<std::string, int32_t> wins;
+        for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
+            if (Is_Active_Team(team))
+                wins[std::string(Universe.Teams[team].Strings[0]) + Universe.Teams[team].Strings[1]] =
+                    Get_Team_Wins(team);
+        return wins;
+    };
+    const std::map<std::string, int32_t> played = wins_by_team();
+    ASSERT_GT(Count_Recorded_Wins(), 0);
+    // Older files kept the year counted from 1900 in the index.
+    Set_User_Preference(CURRENT_SEASON_INDEX, year - 1900);
+    ASSERT_EQ(Save_Game("year_index.kor", nullptr), SAVE_OK);
+    Clear_Debug_Log();
+    ASSERT_EQ(Load_Game("year_index.kor"), 1);
+    EXPECT_EQ(Get_Current_Year(), year);
+    EXPECT_EQ(Get_User_Preference(CURRENT_SEASON_INDEX), year - 1998);
+    EXPECT_TRUE(wins_by_team() == played) << "the season's record is rebuilt in the year's row";
+    EXPECT_EQ(Count_Debug_Lines("Invalid nYear"), 0) << Read_Debug_Log_Text();
+}
 
 TEST(LoadRepairs, NewerFileRunsOnlyItsBranchRows) {
     // Files of 2180-7799 are read through the layout converters; the repairs
@@ -215,6 +380,7 @@ TEST(LoadRepairs, EveryLoadRemovesPlayersWithoutAPosition) {
         EXPECT_LT(find(id_removed, &team), 0) << "position 15 removed";
         ASSERT_GE(find(id_kept, &team), 0);
         EXPECT_EQ(count(team), players - 1) << "the others stay";
+        EXPECT_EQ(Get_First_Empty_Player_Slot(team), players - 1) << "the roster closes up";
         EXPECT_EQ(Universe.Teams[36].Players[0].Vital_Stats[VITAL_PLAYER_ID], 0) << "a negative code too";
     }
 }

@@ -51,9 +51,7 @@ void Save_And_Load(const char* name) {
 constexpr int32_t TEAM = 5;
 
 // Every used player's stored Health and Durability, bit for bit, by player
-// id: the ratings an injury's lasting damage takes below 0. (A load raises
-// slow skill players' Speed, and ratings below 20 are raised when read, as
-// every load does; those are the load's repairs, not its bounds.)
+// id: the ratings an injury's lasting damage takes below 0.
 std::map<int32_t, std::array<uint32_t, 2>> Stored_Health() {
     std::map<int32_t, std::array<uint32_t, 2>> ratings;
     For_Each_League_Player([&](int32_t team, int32_t slot) {
@@ -103,8 +101,7 @@ TEST(LoadedLeagueBounds, SeasonsPlayedThroughInjuriesLoadAsSaved) {
 
 // The ratings editor stores anything from -1000 to 1000: the bounds keep all
 // of it and bring only what lies beyond back to it. A load keeps the values
-// no read repairs (those below 20 are raised when read, and a slow skill
-// player's Speed is raised, in every league).
+// as typed (those below 20 are raised when they are read).
 TEST(LoadedLeagueBounds, EditedRatingsLoadAsTyped) {
     Build_Played_Season(17);
     PLAYER_RECORD& player = Universe.Teams[TEAM].Players[2];

@@ -13,7 +13,6 @@
 #include <zlib.h>
 
 #include "database/league_structure.h"
-#include "database/load_repairs.h"
 #include "database/saved_game.h"
 #include "database/settings.h"
 #include "database/universe.h"
@@ -503,10 +502,12 @@ TEST(SaveLoad, YearStoredAsSeasonIndexBecomesIndex) {
     EXPECT_EQ(Universe.Header.Universe_Stats[3], 1998);
 
     Set_User_Preference(CURRENT_SEASON_INDEX, 2021);
-    Finish_Loaded_Game();
+    ASSERT_EQ(Save_Game("year.kor", nullptr), SAVE_OK);
+    ASSERT_EQ(Load_Game("year.kor"), 1);
     EXPECT_EQ(Get_User_Preference(CURRENT_SEASON_INDEX), 23) << "a year stored in full";
     Set_User_Preference(CURRENT_SEASON_INDEX, 99);
-    Finish_Loaded_Game();
+    ASSERT_EQ(Save_Game("year.kor", nullptr), SAVE_OK);
+    ASSERT_EQ(Load_Game("year.kor"), 1);
     EXPECT_EQ(Get_User_Preference(CURRENT_SEASON_INDEX), 99) << "an index below 100 stays";
 }
 

@@ -74,7 +74,7 @@ class SaveChangesPrompt : public FrameTest {
 } // namespace
 
 TEST_F(SaveChangesPrompt, ExitAfterAResumeAsksOnlyOnceTheUserChangedSomething) {
-    // A receiver too slow for his position: every load raises his speed.
+    // A receiver slowed below what his position starts with: a load keeps him as the game wrote him.
     const int32_t receiver = Test_League_Slot(POSITION_WR, 0);
     Set_Player_Rating(USER, receiver, RATING_SPEED, 25.5f);
     Script_Dialog_Step([](WINDOW_HANDLE dialog) {
@@ -85,7 +85,7 @@ TEST_F(SaveChangesPrompt, ExitAfterAResumeAsksOnlyOnceTheUserChangedSomething) {
     ASSERT_TRUE(std::filesystem::exists("Prompt Test.kor"));
 
     Resume_The_Saved_Game();
-    EXPECT_EQ(Get_Player_Rating(USER, receiver, RATING_SPEED), 65.0f) << "the load repaired the league";
+    EXPECT_EQ(Get_Player_Rating(USER, receiver, RATING_SPEED), 25.5f) << "the load kept the league as saved";
     // A change of the user's after the resume is caught; Cancel keeps the game.
     Set_Team_Financial_Stat(USER, FINANCE_TICKET_PRICE,
                             Get_Team_Financial_Stat(USER, FINANCE_TICKET_PRICE) + 100);

@@ -85,8 +85,42 @@ TEST_F(SavedGameNames, DefaultNamesFollowTheHumanTeamsAndTheSeasons) {
     EXPECT_EQ(Check_Saved_Game_Name("../x"), SAVED_GAME_NAME_NOT_PLAIN);
     EXPECT_EQ(Check_Saved_Game_Name("a\\b"), SAVED_GAME_NAME_NOT_PLAIN);
     EXPECT_EQ(Check_Saved_Game_Name("line\nbreak"), SAVED_GAME_NAME_CONTROL_CHARACTER);
-    EXPECT_EQ(Check_Saved_Game_Name(std::string(255, 'a').c_str()), SAVED_GAME_NAME_OK);
+    EXPECT_EQ(Check_Saved_Game_Name(std::string(255, 'a').c_str()), SAVED_GAME_NAME_TOO_LONG)
+        << "with \".kor.tmp\" too long for a file's name";
     EXPECT_EQ(Check_Saved_Game_Name(std::string(256, 'a').c_str()), SAVED_GAME_NAME_TOO_LONG);
+    EXPECT_EQ(Check_Saved_Game_Name(std::string(247, 'a').c_str()), SAVED_GAME_NAME_OK);
+    EXPECT_EQ(Check_Saved_Game_Name(std::string(248, 'a').c_str()), SAVED_GAME_NAME_TOO_LONG);
+}
+
+// The Save dialog takes the longest name whose file the folder can hold, as
+// written through its temporary file, and tells the user of a longer one.
+TEST_F(SavedGameNames, TheSaveDialogTakesTheLongestNameItsFilesCanHave) {
+    Start_Frame_Without_Loop();
+    for (const size_t length : {size_t{252}, size_t{248}, size_t{247}}) {
+        SCOPED_TRACE(length);
+        const std::string name(length, 'n');
+        Clear_Shown_Messages();
+        Script_Dialog_Step([&name](WINDOW_HANDLE dialog) {
+            Type_Dialog_Text(dialog, SAVE_NAME_EDIT, name);
+            Click_Dialog_Button(dialog, ID_OK);
+        });
+        if (length > 247) {
+            // Told, the dialog stays for the user to mend the name; Cancel closes it.
+            Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_CANCEL); });
+            Do_Main_Window_Command(Main_Window, ID_SAVE_GAME);
+            ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+            EXPECT_EQ(
+                Get_Shown_Messages()[0].Text,
+                "A saved game's name can be at most 247 characters long.\n\nPlease choose a shorter name.");
+            std::error_code error;
+            EXPECT_FALSE(std::filesystem::exists(name + ".kor", error));
+        } else {
+            EXPECT_TRUE(Do_Main_Window_Command(Main_Window, ID_SAVE_GAME));
+            EXPECT_TRUE(Get_Shown_Messages().empty());
+            EXPECT_TRUE(std::filesystem::exists(name + ".kor"));
+            EXPECT_STREQ(Universe.Header.Saved_Game_Name, name.c_str());
+        }
+    }
 }
 
 // A league founded in 2020, through its first season, the playoffs, the

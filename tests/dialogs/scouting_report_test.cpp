@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "database/league_structure.h"
+#include "database/path_resolver.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/roster_slots.h"

@@ -504,6 +504,36 @@ TEST(PlayerNames, ShortFilesGiveEveryLineAsWritten) {
     Clear_Name_Buffers();
 }
 
+// A names file far larger than any list of names is refused unread, told
+// once, and the fixed name serves; the other file is read as before.
+TEST(PlayerNames, AFileTooLargeToReadIsRefusedOnce) {
+    Start_Generation_Test(87);
+    std::filesystem::rename("names", "names.kept");
+    std::filesystem::create_directory("names");
+    std::ofstream("names/first.txt", std::ios::binary) << "Al\nBo\n";
+    std::ofstream("names/last.txt", std::ios::binary) << "Huge\n";
+    // Three gigabytes, of which the disk holds nothing.
+    std::filesystem::resize_file("names/last.txt", 3LL << 30);
+    Clear_Name_Buffers();
+    Clear_Shown_Messages();
+    for (int32_t n = 0; n < 20; ++n)
+        Set_Random_Player_Name(0, 5);
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u) << "told once";
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "File Error");
+    EXPECT_EQ(Get_Shown_Messages()[0].Text,
+              "Couldn't read file: \"names\\last.txt\"\n\nIt holds 3221225472 bytes "
+              "or more; a names file may hold at most 16777216.");
+    char last[20];
+    Get_Player_Last_Name(0, 5, last);
+    EXPECT_STREQ(last, "Smith");
+    char first[12];
+    Get_Player_First_Name(0, 5, first);
+    EXPECT_TRUE(strcmp(first, "Al") == 0 || strcmp(first, "Bo") == 0) << first;
+    std::filesystem::remove_all("names");
+    std::filesystem::rename("names.kept", "names");
+    Clear_Name_Buffers();
+}
+
 TEST(PlayerCreation, OldPositionCodesMakeRoomForTheFullback) {
     Build_Test_League();
     const int32_t blocker = Test_League_Slot(POSITION_RB, 0);

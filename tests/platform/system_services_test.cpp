@@ -92,6 +92,44 @@ TEST(Registry, AFileEditedElsewhereReadsTheSameAfterEveryRewrite) {
     Set_Registry_File_Path("");
 }
 
+// A file larger than the game ever writes is refused unread and left as it
+// is, and a value that would make a line too long is not stored.
+TEST(Registry, FilesAndValuesPastTheBoundsAreRefusedWithTheirReason) {
+    Set_Registry_File_Path("registry_large.ini");
+    const char* key = "SOFTWARE\\SportsKorva\\FootballKorva\\2019";
+    std::string long_line = "[";
+    long_line.append(key).append("]\nLastDir=text:").append(100000, 'x').append("\n");
+    std::ofstream("registry_large.ini", std::ios::binary) << long_line;
+    bool created = true;
+    EXPECT_FALSE(Open_Registry_Key(key, &created));
+    EXPECT_EQ(Get_Registry_Failure(),
+              "\"registry_large.ini\" has a line of 100013 bytes, more than the 16384 a line may hold.");
+    std::string text;
+    EXPECT_FALSE(Get_Registry_Text(key, "LastDir", &text));
+    EXPECT_FALSE(Set_Registry_Number(key, "LastVer", 3));
+    EXPECT_EQ(Read_File("registry_large.ini"), long_line) << "the file is left as it was";
+
+    // Three gigabytes without a line end, of which the disk holds nothing.
+    std::filesystem::resize_file("registry_large.ini", 3LL << 30);
+    EXPECT_FALSE(Open_Registry_Key(key, &created));
+    EXPECT_EQ(Get_Registry_Failure(),
+              "\"registry_large.ini\" holds more than 1048576 bytes, which the game never writes.");
+    EXPECT_EQ(std::filesystem::file_size("registry_large.ini"), 3ULL << 30);
+    std::remove("registry_large.ini");
+
+    ASSERT_TRUE(Open_Registry_Key(key, &created));
+    EXPECT_TRUE(Get_Registry_Failure().empty());
+    EXPECT_TRUE(Set_Registry_Text(key, "LastDir", std::string(8000, '\\').c_str())) << "a folder, escaped";
+    const std::string kept = Read_File("registry_large.ini");
+    EXPECT_FALSE(Set_Registry_Text(key, "LastDir", std::string(20000, 'y').c_str()));
+    EXPECT_NE(Get_Registry_Failure().find("the value of \"LastDir\" is not stored"), std::string::npos);
+    EXPECT_EQ(Read_File("registry_large.ini"), kept);
+    EXPECT_TRUE(Get_Registry_Text(key, "LastDir", &text));
+    EXPECT_EQ(text, std::string(8000, '\\'));
+    std::remove("registry_large.ini");
+    Set_Registry_File_Path("");
+}
+
 TEST(Desktop, FileSearchMatchesWildcardsAndCopiesWithoutOverwriting) {
     std::filesystem::create_directories("search_test/sub.kor");
     std::ofstream("search_test/One.KOR") << "one";

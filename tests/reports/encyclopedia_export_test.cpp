@@ -229,6 +229,25 @@ TEST_F(EncyclopediaExport, AFolderThatCannotBeMadeOrAPageThatCannotBeWrittenIsTo
     ASSERT_EQ(Get_Shown_Messages().size(), 1u);
     EXPECT_NE(Get_Shown_Messages()[0].Text.find(std::to_string(Count_Encyclopedia_Games()) + " of the"),
               std::string::npos);
+
+    // A template far larger than any page design is refused unread: its
+    // pages fail, and the message says why once, with their count.
+    fs::copy(Installation() + "/HTML_Templates/GameExport.template", "HTML_Templates/GameExport.template");
+    fs::resize_file("HTML_Templates/TeamDetail.template", 3LL << 30);
+    Clear_Shown_Messages();
+    Script_Message_Answer("Caution", ID_BOX_OK);
+    EXPECT_EQ(Export_HTML_Encyclopedia(NO_WINDOW, "default.css"), 1);
+    const int32_t teams = Count_Pages_Of("TeamDetail.template");
+    ASSERT_GT(teams, 1);
+    EXPECT_EQ(Get_Last_Export_Result().Pages_Failed, teams);
+    EXPECT_EQ(Get_Last_Export_Result().Pages_Of_Large_Templates, teams);
+    ASSERT_EQ(Get_Shown_Messages().size(), 2u) << "the question to overwrite, then the failures";
+    EXPECT_EQ(
+        Get_Shown_Messages()[1].Text,
+        std::to_string(teams) + " of the " + std::to_string(teams + Get_Last_Export_Result().Pages_Written) +
+            " pages of the HTML Encyclopedia in \"site\" could not be written.\n\n" + std::to_string(teams) +
+            " of them come from templates larger than the 1048576 bytes a template may hold, such as "
+            "\"HTML_Templates/TeamDetail.template\".");
 }
 
 TEST_F(EncyclopediaExport, AQuitStopsAfterThePageBeingWrittenAndGivesTheMenuBack) {

@@ -12,6 +12,7 @@
 #include "database/text_format.h"
 #include "database/universe.h"
 #include "season/historic_schedules.h"
+#include "support/debug_log.h"
 #include "support/history_test_league.h"
 #include "support/test_league.h"
 
@@ -124,6 +125,29 @@ TEST(HistoricSchedules, ALineWithOneTeamOnBothSidesIsNoGame) {
     Remove_Schedule_Files();
 }
 
+// Names of teams the league does not have are logged once a file, with their
+// count, however many rows name them.
+TEST(HistoricSchedules, UnknownTeamsOfAFileAreLoggedOnceWithTheirCount) {
+    Build_Test_League();
+    Remove_Schedule_Files();
+    const int32_t year = Get_Current_Year();
+    std::string text = std::string(HEADER) + "1," + Name(0) + "," + Name(1) + ",Sun,x\n";
+    for (int32_t row = 0; row < 20000; ++row)
+        text += "2,Gotham Knights,Metropolis Meteors,Sun,x\n";
+    Write_File("Input/Schedules/many.csv", text);
+    Write_File("Input/Schedules/one.csv", std::string(HEADER) + "3,Gotham Knights," + Name(1) + ",Sun,x\n");
+    Clear_Debug_Log();
+    EXPECT_EQ(Read_Schedule_File("Input/Schedules/many.csv"), 1) << "the known teams' game is entered";
+    EXPECT_EQ(Read_Schedule_File("Input/Schedules/one.csv"), 0);
+    const std::vector<std::string> lines = Read_Debug_Log();
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0],
+              "Unrecognized Team Name: Metropolis Meteors (" + std::to_string(year) +
+                  "), and 39999 more names of teams not in the league in \"Input/Schedules/many.csv\"");
+    EXPECT_EQ(lines[1], "Unrecognized Team Name: Gotham Knights (" + std::to_string(year) + ")");
+    Remove_Schedule_Files();
+}
+
 TEST(HistoricSchedules, ConverterOrdersVisitorAndHome) {
     Remove_Schedule_Files();
     EXPECT_EQ(Write_Schedule_File("1999-NFL"), 0) << "no export to read";
@@ -144,6 +168,13 @@ TEST(HistoricSchedules, ConverterOrdersVisitorAndHome) {
                                                "1,Dallas Cowboys,Washington Redskins,Sun,September 12",
                                                "1,Green Bay Packers,Chicago Bears,Sun,September 12",
                                                "2,Atlanta Falcons,Dallas Cowboys,Mon,September 20"}));
+
+    // A file that cannot be written is no schedule written.
+    std::filesystem::remove("Input/Schedules/1999-NFL.csv");
+    std::filesystem::create_directories("Input/Schedules/1999-NFL.csv/taken");
+    EXPECT_EQ(Write_Schedule_File("1999-NFL"), 0);
+    EXPECT_TRUE(std::filesystem::is_directory("Input/Schedules/1999-NFL.csv/taken"));
+    Remove_Schedule_Files();
 }
 
 TEST(HistoricSchedules, ShapeAndYearRules) {

@@ -318,15 +318,20 @@ TEST(YoungPlayerRatings, AnEvaluationAboveTheCeilingIsBroughtToIt) {
     EXPECT_EQ(Get_Player_Position_Rating(3, slot, POSITION_QB), older) << "25 is not young";
 }
 
-// Load-time sweeps empty the slots they clear in place, so depth charts keep
-// pointing at the players they held.
+// Load-time sweeps close up the rosters they remove players from, as the
+// position queries stop at the first empty slot: the others keep their order
+// (the depth chart), and a returner follows his player.
 TEST(LoadRepairs, RemovedPlayersLeaveTheirSlotsEmptyInPlace) {
     Build_Test_League();
     const int32_t next_id = Get_Player_ID(4, 11);
+    const int32_t players = Get_First_Empty_Player_Slot(4);
+    Universe.Teams[4].Returners[0] = 11;
     Set_Player_Vital_Stat(4, 10, VITAL_POSITION, 20);
     Remove_Invalid_Position_Players();
-    EXPECT_FALSE(Is_Player_Slot_Used(4, 10));
-    EXPECT_EQ(Get_Player_ID(4, 11), next_id) << "the roster is not compacted";
+    EXPECT_TRUE(Is_Player_Slot_Used(4, 10)) << "no hole is left";
+    EXPECT_EQ(Get_Player_ID(4, 10), next_id) << "the roster is compacted";
+    EXPECT_EQ(Get_First_Empty_Player_Slot(4), players - 1);
+    EXPECT_EQ(Universe.Teams[4].Returners[0], 10) << "the returner follows his player";
 
     // A returner who also blocks like a lineman is no player; a NaN rating
     // is the baseline, a low one 20.
@@ -338,10 +343,11 @@ TEST(LoadRepairs, RemovedPlayersLeaveTheirSlotsEmptyInPlace) {
     Set_Player_Rating(6, 30, RATING_KICK_RETURNS, 50.0f);
     Set_Player_Rating(6, 30, RATING_RUN_BLOCKING, 50.0f);
     Repair_Player_Ratings();
-    EXPECT_FALSE(Is_Player_Slot_Used(6, 20));
-    EXPECT_EQ(Get_Player_ID(6, 21), blocker_next);
-    EXPECT_TRUE(std::isfinite(Get_Player_Rating(6, 30, RATING_PUNT_RETURNS)));
-    EXPECT_EQ(Get_Player_Rating(6, 30, RATING_PASS_BLOCKING), 20.0f);
+    EXPECT_TRUE(Is_Player_Slot_Used(6, 20));
+    EXPECT_EQ(Get_Player_ID(6, 20), blocker_next);
+    // Slot 30's player is in slot 29 now.
+    EXPECT_TRUE(std::isfinite(Get_Player_Rating(6, 29, RATING_PUNT_RETURNS)));
+    EXPECT_EQ(Get_Player_Rating(6, 29, RATING_PASS_BLOCKING), 20.0f);
 }
 
 TEST(HistoryTotals, TeamCountsAndDefensiveFronts) {
