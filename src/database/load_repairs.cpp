@@ -200,7 +200,10 @@ void Set_Settings_65_To_69() {
         Set_User_Preference(n, 20);
 }
 
+// Older files had no such option. This version's own files carry the one the
+// user chose, which a resume keeps.
 void Require_Click_After_Each_Play() {
+    if (Is_Written_By_This_Version()) return;
     Universe.Header.Require_Click_After_Each_Play = 1;
 }
 

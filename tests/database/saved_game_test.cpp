@@ -362,7 +362,7 @@ TEST(SaveLoad, VersionDigitsAndOldFileSettings) {
     ASSERT_EQ(Load_Game("old_settings.kor"), 1);
     for (int n = 65; n <= 69; ++n)
         EXPECT_EQ(Get_User_Preference(n), 20) << "setting " << n;
-    EXPECT_EQ(Universe.Header.Require_Click_After_Each_Play, 1);
+    EXPECT_EQ(Universe.Header.Require_Click_After_Each_Play, 0) << "a resume keeps the user's choice";
     EXPECT_EQ(Get_User_Preference(MULTI_SEASON_SIMULATION), 0);
     EXPECT_EQ(Get_User_Preference(DAY_RUNNING), 0);
     EXPECT_EQ(Get_User_Preference(SIM_TO_QUARTER), 0);
