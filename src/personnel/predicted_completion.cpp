@@ -1,4 +1,7 @@
 // Completing predicted seasons and the kickers' longest kicks.
+#include <algorithm>
+#include <utility>
+
 #include "app/diagnostics.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
@@ -70,6 +73,17 @@ void Set_Blocking_Grades(int32_t team, int32_t slot, int32_t position) {
     Set_Offensive_Line_Stats(team, slot);
 }
 
+// The longest field goal of the player's lines of `year`; 0 when none holds one.
+int32_t Longest_Field_Goal_Of_Lines(int32_t team, int32_t slot, int32_t year) {
+    int32_t longest = 0;
+    for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n) {
+        const int32_t line = Get_Player_Season_Line(team, slot, n);
+        if (line != NO_SEASON_LINE && Get_Season_Line_Year(line) == year)
+            longest = std::max(longest, Get_Season_Line_Stat(line, STAT_LONG_FIELD_GOAL));
+    }
+    return longest;
+}
+
 bool Has_Return_Statistics(int32_t position) {
     return (position >= POSITION_RB && position <= POSITION_WR) || position == POSITION_CB ||
            position == POSITION_S;
@@ -134,10 +148,25 @@ void Complete_All_Kicker_Stats() {
         [](int32_t team, int32_t slot) {
             if (!Is_Active_Team(team) || Get_Player_Vital_Stat(team, slot, VITAL_POSITION) != POSITION_K)
                 return;
-            for (int32_t season = 0; season < NUMBER_OF_PLAYER_SEASONS; ++season)
-                if (Get_Player_Stat(team, slot, season, STAT_LONG_FIELD_GOAL) == 0 &&
-                    Get_Player_Stat(team, slot, season, SEASON_LINE_FIELD_GOALS_MADE) > 0)
-                    Set_Longest_Field_Goal(team, slot, season);
+            auto missing = [&](int32_t season) {
+                return Get_Player_Stat(team, slot, season, STAT_LONG_FIELD_GOAL) == 0 &&
+                       Get_Player_Stat(team, slot, season, SEASON_LINE_FIELD_GOALS_MADE) > 0;
+            };
+            // The lines first, then this and last season, which are the
+            // seasons of their lines: a season is never shorter than its
+            // lines' longest, a longest a line got here included. (The career
+            // reads the longest of them all.)
+            for (int32_t season = FIRST_SEASON_LINE_SELECTOR; season < NUMBER_OF_PLAYER_SEASONS; ++season)
+                if (missing(season)) Set_Longest_Field_Goal(team, slot, season);
+            const int32_t year = Get_Current_Year();
+            for (const auto& [season, line_year] :
+                 {std::pair{SEASON_THIS, year}, std::pair{SEASON_LAST, year - 1}}) {
+                const int32_t lines = Longest_Field_Goal_Of_Lines(team, slot, line_year);
+                if (lines > Get_Player_Stat(team, slot, season, STAT_LONG_FIELD_GOAL))
+                    Set_Player_Stat(team, slot, season, STAT_LONG_FIELD_GOAL, lines);
+            }
+            for (int32_t season = 0; season < FIRST_SEASON_LINE_SELECTOR; ++season)
+                if (missing(season)) Set_Longest_Field_Goal(team, slot, season);
         },
         0, MAX_FRANCHISES - 1);
 }

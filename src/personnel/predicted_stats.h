@@ -36,7 +36,8 @@ void Complete_Player_Predicted_Stats(int32_t team, int32_t slot, int32_t pull);
 // The same for every used slot of the franchises in use and of teams 36-40.
 void Complete_All_Predicted_Stats(int32_t pull);
 // Fills a missing longest field goal in every season of every kicker of the
-// active franchises.
+// active franchises: his lines first, then this and last season, each at
+// least the longest of its year's lines.
 void Complete_All_Kicker_Stats();
 // Statistic 18 of a season from its field goals by distance (two draws, taken
 // always; no chance in the predicted season).

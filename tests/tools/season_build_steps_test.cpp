@@ -4,6 +4,7 @@
 // seasons file credits, and the league totals report.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -15,11 +16,13 @@
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
+#include "database/random_numbers.h"
 #include "database/roster_slots.h"
 #include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "personnel/predicted_stats.h"
 #include "support/test_league.h"
 #include "tools/league_history_totals.h"
 #include "tools/season_database.h"
@@ -279,4 +282,50 @@ TEST(SeasonBuildSteps, LongestKicksAreTheLongestOfTheLinesNotTheirSum) {
     EXPECT_EQ(stored[SEASON_LAST][LONGEST_PUNT], 61) << "summed again: last season";
     EXPECT_EQ(stored[SEASON_CAREER][LONGEST_PUNT], 61) << "summed again: the career";
     EXPECT_EQ(stored[SEASON_CAREER][2], 60);
+}
+
+// A line of a kicker's that holds made field goals but no longest one has it
+// filled, and the season of the record it belongs to takes the longest of its
+// lines: last season and the career read what the lines hold, whatever the
+// draws.
+TEST(SeasonBuildSteps, AFilledLongestFieldGoalIsTheLongestOfItsSeason) {
+    constexpr int32_t LONGEST_FIELD_GOAL = 18;
+    Build_Test_League();
+    const int32_t year = Get_Current_Year();
+    Set_Base_Year(year);
+    const int32_t kicker = Test_League_Slot(POSITION_K, 0);
+    // Made from under 30 and from 30-39 yards, with the longest given or not.
+    auto add_line = [&](int32_t line_year, int32_t line_team, int32_t under_30, int32_t under_40,
+                        int32_t longest) {
+        const int32_t line = Add_Player_Season_Line(3, kicker, line_year, line_team);
+        ASSERT_NE(line, NO_SEASON_LINE);
+        Set_Season_Line_Stat(line, 0, 8);
+        Set_Season_Line_Stat(line, 10, under_30 + 1);
+        Set_Season_Line_Stat(line, 11, under_30);
+        Set_Season_Line_Stat(line, 12, under_40 + 1);
+        Set_Season_Line_Stat(line, 13, under_40);
+        Set_Season_Line_Stat(line, LONGEST_FIELD_GOAL, longest);
+    };
+    for (uint32_t seed = 1; seed <= 6; ++seed) {
+        SCOPED_TRACE(seed);
+        Delete_All_Player_Season_Lines(3, kicker);
+        add_line(year - 3, 3, 0, 2, 0);
+        add_line(year - 1, 5, 2, 0, 0);
+        add_line(year - 1, 3, 1, 0, 22);
+        Rebuild_All_Season_Totals();
+        Seed_Random_Numbers(seed);
+        Complete_All_Kicker_Stats();
+        int32_t last = 0, career = 0;
+        for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n) {
+            const int32_t line = Get_Player_Season_Line(3, kicker, n);
+            if (line == NO_SEASON_LINE) continue;
+            const int32_t longest = Get_Season_Line_Stat(line, LONGEST_FIELD_GOAL);
+            EXPECT_GE(longest, 22) << "every line that made one has its longest";
+            career = std::max(career, longest);
+            if (Get_Season_Line_Year(line) == year - 1) last = std::max(last, longest);
+        }
+        const auto& stored = Universe.Teams[3].Players[kicker].Season_Stats;
+        EXPECT_EQ(stored[SEASON_LAST][LONGEST_FIELD_GOAL], last);
+        EXPECT_EQ(Get_Player_Stat(3, kicker, SEASON_CAREER, LONGEST_FIELD_GOAL), career);
+    }
 }
