@@ -17,6 +17,7 @@
 #include "database/team_operations.h"
 #include "dialogs/roster_moves.h"
 #include "engine/snap_decisions.h"
+#include "frontoffice/contract_demand.h"
 #include "frontoffice/depth_charts.h"
 #include "frontoffice/finance_stats.h"
 #include "frontoffice/free_agent_market.h"
@@ -92,6 +93,9 @@ void Try_Computer_Signing(int32_t team, const TEAM_STRENGTH_TABLE& needs) {
     Random_Number();
     const int32_t slot = Random_Index(PLAYERS_PER_TEAM);
     if (!Is_Player_Slot_Used(FREE_AGENT_TEAM, slot)) return;
+    // No signing takes a team past the salary cap, as none of the user's
+    // may: a team over it sheds players down to 51 and may stay over.
+    if (Get_Cap_Room_After_Signing(team, FREE_AGENT_TEAM, slot) < 0) return;
     TRADE_OFFER offer;
     Init_Trade_Offer(&offer);
     offer.Team[0] = FREE_AGENT_TEAM;

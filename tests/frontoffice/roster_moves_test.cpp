@@ -14,6 +14,7 @@
 #include "database/universe.h"
 #include "frontoffice/finance_stats.h"
 #include "frontoffice/free_agent_market.h"
+#include "frontoffice/money.h"
 #include "frontoffice/roster_limits.h"
 #include "frontoffice/roster_minimums.h"
 #include "frontoffice/roster_moves.h"
@@ -180,4 +181,50 @@ TEST(RosterMoves, CutsKeepTheLastThreeSlotsFreeAndNeverGoBelowFiftyOne) {
         Computer_Sign_Or_Release(team);
         EXPECT_EQ(Get_First_Empty_Player_Slot(team), 51) << "team " << team;
     }
+}
+
+// The signing branch of a rich computer team under the cap takes a free
+// agent only with room for him: with the cap a thousand dollars short of his
+// charge he stays in the pool and the team's payroll under the cap; with room
+// to the dollar he signs.
+TEST(RosterMoves, AComputerSigningNeverTakesATeamPastTheCap) {
+    constexpr int32_t TEAM = 13;
+    // The league as built, its team rich enough to sign, the cap at `room`
+    // thousands past the payroll it would have with the free agent the
+    // seed's draw picks (none: false).
+    auto set_up = [&](uint32_t seed, int32_t room, int32_t* pick) {
+        Build_Computer_League();
+        Set_User_Preference(CURRENT_WEEK, SEASON_WEEK);
+        Set_Team_Financial_Stat(TEAM, FINANCIAL_STAT_CASH, 3 * Get_Base_Cash());
+        Seed_Random_Numbers(seed);
+        Random_Number();
+        Random_Number();
+        *pick = Random_Index(PLAYERS_PER_TEAM);
+        if (!Is_Player_Slot_Used(FREE_AGENT_TEAM, *pick)) return false;
+        Rescale_Player_Ratings(FREE_AGENT_TEAM, *pick, 95.0f);
+        Set_Player_Vital_Stat(FREE_AGENT_TEAM, *pick, VITAL_SALARY, 5000);
+        const int32_t charge = Get_Player_Vital_Stat(FREE_AGENT_TEAM, *pick, VITAL_CAP_CHARGE);
+        Universe.Header.Universe_Stats[SALARY_CAP] = (Get_Payroll_With_Newcomer(TEAM, charge) + room) * 1000;
+        Seed_Random_Numbers(seed);
+        return true;
+    };
+    // A seed whose free agent the team wants once it has the room.
+    int32_t pick = 0, id = 0;
+    uint32_t seed = 1;
+    for (; seed < 400; ++seed) {
+        if (!set_up(seed, 0, &pick)) continue;
+        id = Get_Player_ID(FREE_AGENT_TEAM, pick);
+        Computer_Sign_Or_Release(TEAM);
+        if (Holds(TEAM, id)) break;
+    }
+    ASSERT_LT(seed, 400u) << "no seed signs a free agent";
+    EXPECT_LE(Get_Team_Financial_Stat(TEAM, FINANCE_PAYROLL), Get_Universe_Stat(SALARY_CAP) / 1000);
+
+    ASSERT_TRUE(set_up(seed, -1, &pick));
+    const int32_t roster = Get_First_Empty_Player_Slot(TEAM);
+    Computer_Sign_Or_Release(TEAM);
+    EXPECT_FALSE(Holds(TEAM, id));
+    EXPECT_TRUE(Holds(FREE_AGENT_TEAM, id));
+    EXPECT_EQ(Get_First_Empty_Player_Slot(TEAM), roster) << "nobody shed for the cap";
+    EXPECT_LT(Get_Team_Financial_Stat(TEAM, FINANCE_PAYROLL), Get_Universe_Stat(SALARY_CAP) / 1000);
 }
