@@ -65,6 +65,9 @@ enum : int32_t {
     RECEIVING_YARDS = 27,
     RECEIVING_TOUCHDOWNS = 28,
     YARDS_AFTER_CATCH = 92,
+    LONGEST_FIELD_GOAL = 63,
+    // Field goals made under 20, 20-29, 30-39, 40-49 and from 50 yards.
+    FIRST_MADE_BAND = 82,
     SACKS = 43,
     DEFENSIVE_INTERCEPTIONS = 51,
     SEASON_VALUE = 95,
@@ -381,6 +384,33 @@ TEST(SeasonInputs, EachSeasonIsHeldOnceWithinItsSchedule) {
     EXPECT_GT(seasons.size(), 90000u);
     EXPECT_EQ(repeated, 0) << "a player's season with a team is one line";
     EXPECT_EQ(too_long, 0) << "no line holds more games than its year's schedule";
+}
+
+// A kicker's longest field goal lies in the band of his longest make, as
+// the game's lines count them (under 30, 30-39, 40-49, from 50 yards); a
+// season without one has none.
+TEST(SeasonInputs, AKickersLongestFieldGoalLiesInTheBandOfHisLongestMake) {
+    int32_t kickers = 0, off = 0;
+    std::string first;
+    ASSERT_TRUE(For_Each_Input_Line("Input/Stats/Seasons.csv", [&](const STATS_LINE& line) {
+        if (std::string(line.Field(POSITION_COLUMN)) != "K") return;
+        ++kickers;
+        // The file's bands under 20 and 20-29 are the game's one band under 30.
+        int32_t band = -1;
+        for (int32_t n = 3; n >= 0 && band < 0; --n)
+            if (Number(line, FIRST_MADE_BAND + n + 1) > 0 || (n == 0 && Number(line, FIRST_MADE_BAND) > 0))
+                band = n;
+        const int64_t longest = Number(line, LONGEST_FIELD_GOAL);
+        const bool within = band < 0    ? longest == 0
+                            : band == 0 ? longest > 0 && longest < 30
+                            : band == 3 ? longest >= 50
+                                        : longest >= 10 * (band + 2) && longest < 10 * (band + 3);
+        if (within || off++ > 0) return;
+        first = std::string(line.Field(SEASON_PLAYER_ID)) + " in " + line.Field(SEASON_YEAR) + ": longest " +
+                std::to_string(longest) + ", longest make in band " + std::to_string(band);
+    }));
+    EXPECT_GT(kickers, 2000);
+    EXPECT_EQ(off, 0) << first;
 }
 
 TEST(SeasonInputs, TeamLeadersDifferAsRealOnesDo) {

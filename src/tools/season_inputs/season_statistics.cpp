@@ -516,7 +516,8 @@ void Make_Returns(int32_t team, std::vector<ROSTER_PLAYER>& roster, int32_t game
 }
 
 // Field goals by distance: the team's tries vary with its season, the
-// kicker's makes with his accuracy around the era's rate.
+// kicker's makes with his accuracy around the era's rate; his longest lies in
+// the band of his longest make.
 void Make_Field_Goals(int32_t team, const ROSTER_PLAYER& kicker, int32_t games, const ERA_NORMS& norms,
                       int32_t* stats) {
     const int32_t attempts = Rounded(norms.Field_Goal_Attempts * games * Spread(0.2));
@@ -539,6 +540,7 @@ void Make_Field_Goals(int32_t team, const ROSTER_PLAYER& kicker, int32_t games, 
     stats[18] = stats[17] > 0   ? 50 + Random_Below(8)
                 : stats[15] > 0 ? 40 + Random_Below(10)
                 : stats[13] > 0 ? 30 + Random_Below(10)
+                : stats[11] > 0 ? 20 + Random_Below(10)
                                 : 0;
 }
 
