@@ -39,6 +39,14 @@ void Set_Base_Year(int32_t year) {
     Set_User_Preference(CURRENT_SEASON_INDEX, 0);
 }
 
+// The test league as a season built in its own year; that year.
+int32_t Build_Test_Season() {
+    Build_Test_League();
+    const int32_t year = Get_Current_Year();
+    Set_Base_Year(year);
+    return year;
+}
+
 std::string Abbreviation(int32_t team) {
     char text[TEAM_STRING_LENGTH] = "";
     Get_Team_String(text, team, 0);
@@ -231,9 +239,7 @@ TEST(SeasonBuildSteps, LeagueTotalsOfTheYearBeforeMakeTheReport) {
 // the careers again.
 TEST(SeasonBuildSteps, LongestKicksAreTheLongestOfTheLinesNotTheirSum) {
     constexpr int32_t LONGEST_PUNT = 5;
-    Build_Test_League();
-    const int32_t year = Get_Current_Year();
-    Set_Base_Year(year);
+    const int32_t year = Build_Test_Season();
     const int32_t punter = Test_League_Slot(POSITION_P, 0);
     Delete_All_Player_Season_Lines(3, punter);
     for (int32_t season : {SEASON_THIS, SEASON_LAST, SEASON_CAREER})
@@ -290,9 +296,7 @@ TEST(SeasonBuildSteps, LongestKicksAreTheLongestOfTheLinesNotTheirSum) {
 // draws.
 TEST(SeasonBuildSteps, AFilledLongestFieldGoalIsTheLongestOfItsSeason) {
     constexpr int32_t LONGEST_FIELD_GOAL = 18;
-    Build_Test_League();
-    const int32_t year = Get_Current_Year();
-    Set_Base_Year(year);
+    const int32_t year = Build_Test_Season();
     const int32_t kicker = Test_League_Slot(POSITION_K, 0);
     // Made from under 30 and from 30-39 yards, with the longest given or not.
     auto add_line = [&](int32_t line_year, int32_t line_team, int32_t under_30, int32_t under_40,
