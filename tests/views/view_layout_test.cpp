@@ -67,7 +67,7 @@ std::string Find_Long_Cell_Text_Faults() {
         const DRAWN_TEXT* text = Get_Drawn_Text(i);
         if (text->Box.Right - text->Box.Left <= text->Rect.Right - text->Rect.Left) continue;
         if ((text->Format & TEXT_SINGLE_LINE) == 0 || (text->Format & TEXT_NO_CLIP) != 0)
-            faults += "\"" + std::string(text->Text) + "\" is not cut on one line\n";
+            faults.append(1, '"').append(text->Text).append("\" is not cut on one line\n");
     }
     return faults;
 }
