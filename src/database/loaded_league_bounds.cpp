@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <iterator>
 
@@ -125,6 +126,7 @@ const FIELD_RANGE VITAL_STAT_RANGES[] = {
 // A franchise's division: league = division / 4. An empty slot may keep the
 // -1 a cleared league gives it, or the division of the team it held.
 const FIELD_RANGE DIVISION_RANGE = {TEAM_STAT_DIVISION, 0, NUMBER_OF_DIVISIONS - 1};
+static_assert(sizeof UNIVERSE_STATE::Division_Standings[0] == MOST_DIVISION_TEAMS);
 const FIELD_RANGE EMPTY_SLOT_DIVISION_RANGE = {TEAM_STAT_DIVISION, -1, NUMBER_OF_DIVISIONS - 1};
 
 // Team statistics: the defensive system (4-3, 3-4) and the offensive system,
@@ -144,9 +146,13 @@ const FIELD_RANGE STADIUM_STAT_RANGES[] = {
 };
 
 // Financial statistics: the fans' loyalty, kept near 700-1,300 by the
-// season's fan support and moved a step a home game by the ticket price.
+// season's fan support and moved a step a home game by the ticket price; the
+// ticket price (in cents) and the scouts' quality (per mille), which neither
+// the budgets nor the user take below 0.
 const FIELD_RANGE FINANCIAL_STAT_RANGES[] = {
     {0, 0, MOST_FAN_LOYALTY},
+    {1, 0, INT32_MAX},
+    {2, 0, INT32_MAX},
 };
 
 // A team's totals: a season's as a season of games adds up to, the career's
@@ -269,6 +275,21 @@ bool Get_Vital_Stat_Range(int32_t stat, FIELD_RANGE* range) {
     for (const FIELD_RANGE& entry : VITAL_STAT_RANGES) {
         if (entry.Index != stat) continue;
         if (range != nullptr) *range = entry;
+        return true;
+    }
+    return false;
+}
+
+bool Find_Unplayable_League(const UNIVERSE_STATE& league, char* reason, int32_t size) {
+    int32_t teams[NUMBER_OF_DIVISIONS] = {};
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
+        const TEAM_RECORD& record = league.Teams[team];
+        if (record.Team_Stats[TEAM_STAT_CONTROL] == TEAM_CONTROL_EMPTY) continue;
+        const int32_t division = Clamp(record.Team_Stats[TEAM_STAT_DIVISION], DIVISION_RANGE);
+        if (++teams[division] <= MOST_DIVISION_TEAMS) continue;
+        snprintf(reason, static_cast<size_t>(size),
+                 "puts more than %d teams in one division, which has places for %d in the standings.",
+                 MOST_DIVISION_TEAMS, MOST_DIVISION_TEAMS);
         return true;
     }
     return false;

@@ -232,6 +232,10 @@ void Read_Team_Line(const STATS_LINE& line) {
         Report_Field_Error(line, 15, "a division outside 0-7");
         return;
     }
+    if (Count_Division_Teams(figures[15]) >= MOST_DIVISION_TEAMS) {
+        Report_Field_Error(line, 15, "a division that already holds 13 teams");
+        return;
+    }
     // The seat grades (convenience, comfort, sight lines) and the fan base.
     for (int32_t column : {10, 11, 12})
         if (figures[column] < 0 || figures[column] > MOST_SEAT_GRADE) {

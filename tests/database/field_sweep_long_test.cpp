@@ -23,6 +23,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "database/league_structure.h"
 #include "database/saved_game.h"
 #include "database/settings.h"
 #include "database/universe.h"
@@ -103,7 +104,8 @@ BLOCK_FIELD_RECORDS Choose_Records() {
     while (pass_play < STORED_OFFENSIVE_PLAYS - 1 &&
            Universe.Teams[team].Playbooks.Offense.Plays[pass_play].Play_Type != PLAY_TYPE_PASS)
         ++pass_play;
-    return {team,
+    return {Count_Active_Teams(),
+            team,
             0,
             line,
             Find_Last_Game_Of(team),

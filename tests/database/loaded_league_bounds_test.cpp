@@ -36,6 +36,8 @@
 #include "frontoffice/returners.h"
 #include "personnel/college_draft_flow.h"
 #include "personnel/injuries.h"
+#include "personnel/scouting.h"
+#include "platform/message_box.h"
 #include "season/playoff_seeding.h"
 #include "season/season_calendar.h"
 #include "season/week_advance.h"
@@ -581,4 +583,49 @@ TEST(LoadedLeagueBounds, PlaybookCodesAndSystemsAreBounded) {
     Advance_Weeks(1);
     EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 3);
     EXPECT_EQ(Count_Error_Lines(), 0) << Read_Debug_Log_Text().substr(0, 2000);
+}
+
+// The user's team's scouts at a quality of -2,147,483,648 overflowed the
+// scouting spread, and a ticket price there the demand for a game. Neither
+// goes below 0 in a game; the load holds both there.
+TEST(LoadedLeagueBounds, TicketPricesAndScoutingQualityAreBounded) {
+    const std::vector<std::string> names = Start_Season_Naming({0, 11});
+    Universe.Teams[0].Financial_Stats[2] = INT_MIN;
+    Universe.Teams[11].Financial_Stats[1] = INT_MIN;
+    const int32_t price = Universe.Teams[0].Financial_Stats[1];
+    Save_And_Load("prices.kor");
+    EXPECT_EQ(Universe.Teams[Find_Team_Named(names[0])].Financial_Stats[2], 0);
+    EXPECT_EQ(Universe.Teams[Find_Team_Named(names[0])].Financial_Stats[1], price);
+    EXPECT_EQ(Universe.Teams[Find_Team_Named(names[1])].Financial_Stats[1], 0);
+    Set_User_Preference(SCOUTING_SPREAD_CACHE, 0);
+    EXPECT_GE(Get_Scouting_Spread(), 1);
+    Advance_Weeks(1);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 3);
+}
+
+// A division has thirteen places in the standings: a file that puts more
+// teams in one is refused with that reason, the league loaded before kept.
+TEST(LoadedLeagueBounds, AFileWithAnOverfullDivisionIsRefused) {
+    Start_Season_Naming({});
+    ASSERT_EQ(Save_Game("before.kor", nullptr), SAVE_OK);
+    for (int32_t team = 0; team < 32; ++team)
+        Universe.Teams[team].Team_Stats[TEAM_STAT_DIVISION] = team < 14 ? INT_MAX : team % 7;
+    ASSERT_EQ(Save_Game("overfull.kor", nullptr), SAVE_OK);
+    ASSERT_EQ(Load_Game("before.kor"), 1);
+    // A refused load shows the start-up view.
+    Set_User_Preference(CURRENT_VIEW, 0);
+    const BYTES before = Copy_Block();
+    Clear_Shown_Messages();
+    EXPECT_EQ(Load_Game("overfull.kor"), 0);
+    ASSERT_FALSE(Get_Shown_Messages().empty());
+    EXPECT_NE(Get_Shown_Messages().back().Text.find("puts more than 13 teams in one division"),
+              std::string::npos)
+        << Get_Shown_Messages().back().Text;
+    EXPECT_TRUE(before == Copy_Block()) << "the league loaded before is as it was";
+
+    // Thirteen teams fit.
+    for (int32_t team = 0; team < 32; ++team)
+        Universe.Teams[team].Team_Stats[TEAM_STAT_DIVISION] = team < 13 ? 7 : team % 7;
+    Save_And_Load("full.kor");
+    EXPECT_EQ(Count_Division_Teams(7), 13);
 }
