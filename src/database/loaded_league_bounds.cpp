@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <iterator>
 
@@ -127,6 +126,7 @@ const FIELD_RANGE VITAL_STAT_RANGES[] = {
 // -1 a cleared league gives it, or the division of the team it held.
 const FIELD_RANGE DIVISION_RANGE = {TEAM_STAT_DIVISION, 0, NUMBER_OF_DIVISIONS - 1};
 static_assert(sizeof UNIVERSE_STATE::Division_Standings[0] == MOST_DIVISION_TEAMS);
+constexpr int32_t DIVISIONS_PER_LEAGUE = NUMBER_OF_DIVISIONS / NUMBER_OF_LEAGUES;
 const FIELD_RANGE EMPTY_SLOT_DIVISION_RANGE = {TEAM_STAT_DIVISION, -1, NUMBER_OF_DIVISIONS - 1};
 
 // Team statistics: the defensive system (4-3, 3-4) and the offensive system,
@@ -249,6 +249,22 @@ void Bound_Team(TEAM_RECORD& team, bool franchise) {
     Repair_Defensive_Playbook(team.Playbooks.Defense);
 }
 
+// A division has its places in the standings: a team past them joins the
+// first division of its conference with room, else of the other conference
+// (the 36 franchises fit in either).
+void Bound_Division_Places() {
+    int32_t teams[NUMBER_OF_DIVISIONS] = {};
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
+        int32_t* stats = Universe.Teams[team].Team_Stats;
+        if (stats[TEAM_STAT_CONTROL] == TEAM_CONTROL_EMPTY) continue;
+        int32_t& division = stats[TEAM_STAT_DIVISION];
+        const int32_t first = division - division % DIVISIONS_PER_LEAGUE;
+        for (int32_t k = 0; teams[division] == MOST_DIVISION_TEAMS && k < NUMBER_OF_DIVISIONS; ++k)
+            division = (first + k) % NUMBER_OF_DIVISIONS;
+        ++teams[division];
+    }
+}
+
 void Bound_Game(GAME_RECORD& game) {
     for (int32_t& score : game.Score)
         score = Clamp(score, GAME_SCORE_RANGE);
@@ -280,21 +296,6 @@ bool Get_Vital_Stat_Range(int32_t stat, FIELD_RANGE* range) {
     return false;
 }
 
-bool Find_Unplayable_League(const UNIVERSE_STATE& league, char* reason, int32_t size) {
-    int32_t teams[NUMBER_OF_DIVISIONS] = {};
-    for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
-        const TEAM_RECORD& record = league.Teams[team];
-        if (record.Team_Stats[TEAM_STAT_CONTROL] == TEAM_CONTROL_EMPTY) continue;
-        const int32_t division = Clamp(record.Team_Stats[TEAM_STAT_DIVISION], DIVISION_RANGE);
-        if (++teams[division] <= MOST_DIVISION_TEAMS) continue;
-        snprintf(reason, static_cast<size_t>(size),
-                 "puts more than %d teams in one division, which has places for %d in the standings.",
-                 MOST_DIVISION_TEAMS, MOST_DIVISION_TEAMS);
-        return true;
-    }
-    return false;
-}
-
 float Bound_Loaded_Rating(float value, int32_t rating) {
     if (std::isnan(value)) return Get_Rating_Baseline(rating);
     if (value < LOWEST_RATING) return LOWEST_RATING;
@@ -317,6 +318,7 @@ void Bound_Loaded_League() {
     }
     for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team)
         Bound_Team(Universe.Teams[team], team < MAX_FRANCHISES);
+    Bound_Division_Places();
     for (GAME_RECORD& game : Universe.Games)
         Bound_Game(game);
     for (SEASON_LINE& line : Universe.Season_Lines)

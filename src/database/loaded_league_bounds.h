@@ -22,14 +22,6 @@ struct FIELD_RANGE {
     bool Zero_Kept = false;
 };
 
-struct UNIVERSE_STATE;
-
-// What makes a league that a file holds one the game cannot play: its teams
-// (their divisions bounded as the load bounds them) more than a division has
-// places for. Writes the reason, said of the file ("puts ..."), and returns
-// true; false for a league the load can take.
-bool Find_Unplayable_League(const UNIVERSE_STATE& league, char* reason, int32_t size);
-
 // Brings every bounded field of the league in the block into its range:
 // the header's league settings, the named settings, every player's vital
 // statistics and ratings, and the terminators of the texts of the records.

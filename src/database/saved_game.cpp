@@ -22,7 +22,6 @@
 #include "database/league_structure.h"
 #include "database/load_repairs.h"
 #include "database/loaded_file.h"
-#include "database/loaded_league_bounds.h"
 #include "database/path_resolver.h"
 #include "database/safe_strings.h"
 #include "database/season_lines.h"
@@ -534,15 +533,6 @@ int Read_Saved_Game(const char* file_name) {
         conversion_ok = Convert_Old_Universe_Block(scratch.get()) != 0;
     if (!conversion_ok) {
         Refuse_File("could not be converted from version %s: there is not enough memory.", shown_version);
-        return 0;
-    }
-
-    // A league the load cannot bound into one the game plays is refused, the
-    // block left as it was.
-    char unplayable[256];
-    if (Find_Unplayable_League(*reinterpret_cast<const UNIVERSE_STATE*>(scratch.get()), unplayable,
-                               sizeof unplayable)) {
-        Refuse_File("%s", unplayable);
         return 0;
     }
 

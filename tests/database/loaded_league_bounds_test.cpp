@@ -603,29 +603,23 @@ TEST(LoadedLeagueBounds, TicketPricesAndScoutingQualityAreBounded) {
     EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 3);
 }
 
-// A division has thirteen places in the standings: a file that puts more
-// teams in one is refused with that reason, the league loaded before kept.
-TEST(LoadedLeagueBounds, AFileWithAnOverfullDivisionIsRefused) {
-    Start_Season_Naming({});
-    ASSERT_EQ(Save_Game("before.kor", nullptr), SAVE_OK);
+// A division has thirteen places in the standings: the teams of a file past
+// them join the first divisions of their conference with room, and the
+// season goes on. Thirteen teams stay where they are.
+TEST(LoadedLeagueBounds, TeamsPastTheirDivisionsPlacesJoinOneWithRoom) {
+    const std::vector<std::string> names = Start_Season_Naming({0, 12, 13, 20});
     for (int32_t team = 0; team < 32; ++team)
-        Universe.Teams[team].Team_Stats[TEAM_STAT_DIVISION] = team < 14 ? INT_MAX : team % 7;
-    ASSERT_EQ(Save_Game("overfull.kor", nullptr), SAVE_OK);
-    ASSERT_EQ(Load_Game("before.kor"), 1);
-    // A refused load shows the start-up view.
-    Set_User_Preference(CURRENT_VIEW, 0);
-    const BYTES before = Copy_Block();
-    Clear_Shown_Messages();
-    EXPECT_EQ(Load_Game("overfull.kor"), 0);
-    ASSERT_FALSE(Get_Shown_Messages().empty());
-    EXPECT_NE(Get_Shown_Messages().back().Text.find("puts more than 13 teams in one division"),
-              std::string::npos)
-        << Get_Shown_Messages().back().Text;
-    EXPECT_TRUE(before == Copy_Block()) << "the league loaded before is as it was";
-
-    // Thirteen teams fit.
-    for (int32_t team = 0; team < 32; ++team)
-        Universe.Teams[team].Team_Stats[TEAM_STAT_DIVISION] = team < 13 ? 7 : team % 7;
-    Save_And_Load("full.kor");
+        Universe.Teams[team].Team_Stats[TEAM_STAT_DIVISION] = team < 20 ? INT_MAX : 6;
+    Save_And_Load("overfull.kor");
+    EXPECT_EQ(Get_Team_Division(Find_Team_Named(names[0])), 7);
+    EXPECT_EQ(Get_Team_Division(Find_Team_Named(names[1])), 7) << "the thirteenth";
+    EXPECT_EQ(Get_Team_Division(Find_Team_Named(names[2])), 4) << "the fourteenth, in the conference";
+    EXPECT_EQ(Get_Team_Division(Find_Team_Named(names[3])), 6);
     EXPECT_EQ(Count_Division_Teams(7), 13);
+    EXPECT_EQ(Count_Division_Teams(4), 7);
+    EXPECT_EQ(Count_Division_Teams(6), 12);
+    Clear_Debug_Log();
+    Advance_Weeks(1);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 3);
+    EXPECT_EQ(Count_Debug_Lines("Team not found"), 0);
 }
