@@ -13,6 +13,8 @@ extern int32_t Active_Team_Count;
 
 // Division of every valid code at or above the active count, and of the pools.
 constexpr int NO_DIVISION = 8;
+// A division holds at most this many teams: its places in the standings.
+constexpr int32_t MOST_DIVISION_TEAMS = 13;
 
 // Universe stats (header ints at offset 2,112).
 constexpr int GAMES_PER_SEASON = 0;

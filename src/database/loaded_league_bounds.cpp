@@ -10,7 +10,10 @@
 #include "database/player_statistics.h"
 #include "database/rating_normalisation.h"
 #include "database/settings.h"
+#include "database/team_record.h"
 #include "database/universe.h"
+#include "engine/offensive_systems.h"
+#include "engine/playbook_records.h"
 
 namespace {
 // The ratings the game writes: the ratings editor stores any value from
@@ -29,11 +32,14 @@ constexpr int32_t MOST_LEAGUE_MONEY = 2000000000;
 constexpr int32_t LAST_TEAM = TOTAL_NUMBER_OF_TEAMS - 1;
 constexpr int32_t LAST_GAME = MAX_GAME_RECORDS - 1;
 constexpr int32_t OFF_SEASON_WEEK = 100;
+constexpr int32_t MOST_GAME_POINTS = 9999;
 
 // League settings of the header (universe stats); the others hold any value.
 const FIELD_RANGE UNIVERSE_STAT_RANGES[] = {
     {GAMES_PER_SEASON, 0, 17},
-    {WILD_CARD_TEAMS, 0, 4},
+    // Conferences of three divisions take up to five wild cards; the load
+    // then holds the count to what the league's conferences allow.
+    {WILD_CARD_TEAMS, 0, 5},
     // No cap, or one a roster's salaries can be measured against.
     {SALARY_CAP, 1000000, MOST_LEAGUE_MONEY, true},
     {BASE_YEAR, 0, MOST_YEAR},
@@ -116,6 +122,55 @@ const FIELD_RANGE VITAL_STAT_RANGES[] = {
     {29, -1, 1},
 };
 
+// A franchise's division: league = division / 4. An empty slot may keep the
+// -1 a cleared league gives it, or the division of the team it held.
+const FIELD_RANGE DIVISION_RANGE = {TEAM_STAT_DIVISION, 0, NUMBER_OF_DIVISIONS - 1};
+static_assert(sizeof UNIVERSE_STATE::Division_Standings[0] == MOST_DIVISION_TEAMS);
+constexpr int32_t DIVISIONS_PER_LEAGUE = NUMBER_OF_DIVISIONS / NUMBER_OF_LEAGUES;
+const FIELD_RANGE EMPTY_SLOT_DIVISION_RANGE = {TEAM_STAT_DIVISION, -1, NUMBER_OF_DIVISIONS - 1};
+
+// Team statistics: the defensive system (4-3, 3-4) and the offensive system,
+// which index the engine's tables.
+const FIELD_RANGE TEAM_STAT_RANGES[] = {
+    {TEAM_STAT_DEFENSIVE_SYSTEM, 0, 1},
+    {TEAM_STAT_OFFENSIVE_SYSTEM, 0, NUMBER_OF_OFFENSIVE_SYSTEMS - 1},
+};
+
+// Stadium statistics: the seat grades (convenience, comfort, sight lines),
+// which the stadium editor sets from 800 (poor) to 1,200 (excellent) and a
+// built league from its teams file; the seating rating weighs them together.
+const FIELD_RANGE STADIUM_STAT_RANGES[] = {
+    {5, 0, MOST_SEAT_GRADE},
+    {6, 0, MOST_SEAT_GRADE},
+    {7, 0, MOST_SEAT_GRADE},
+};
+
+// Financial statistics: the fans' loyalty, kept near 700-1,300 by the
+// season's fan support and moved a step a home game by the ticket price; the
+// ticket price (in cents) and the scouts' quality (per mille), which neither
+// the budgets nor the user take below 0.
+const FIELD_RANGE FINANCIAL_STAT_RANGES[] = {
+    {0, 0, MOST_FAN_LOYALTY},
+    {1, 0, INT32_MAX},
+    {2, 0, INT32_MAX},
+};
+
+// A team's totals: a season's as a season of games adds up to, the career's
+// as a team's history of seasons does; the league's sums of them over every
+// franchise stay within 32 bits.
+const FIELD_RANGE TEAM_SEASON_TOTAL_RANGE = {0, -LARGEST_SEASON_FIGURE, LARGEST_SEASON_FIGURE};
+const FIELD_RANGE TEAM_CAREER_TOTAL_RANGE = {0, -LARGEST_SEASON_FIGURE* NUMBER_OF_HISTORY_SEASONS,
+                                             LARGEST_SEASON_FIGURE* NUMBER_OF_HISTORY_SEASONS};
+constexpr int32_t CAREER_TOTALS = 2;
+
+// A schedule entry's opponent: the slot + 1 of a franchise, negative for the
+// second team given to the scheduler, 0 for no game.
+const FIELD_RANGE SCHEDULE_OPPONENT_RANGE = {0, -MAX_FRANCHISES, MAX_FRANCHISES};
+
+// A game's score: what a game's points add up to, with room to spare; the
+// season's points of a team and their margins stay within 32 bits.
+const FIELD_RANGE GAME_SCORE_RANGE = {0, 0, MOST_GAME_POINTS};
+
 int32_t Clamp(int32_t value, const FIELD_RANGE& range) {
     if (value == 0 && range.Zero_Kept) return 0;
     if (value < 0 && range.Zero_Kept) return 0;
@@ -169,8 +224,57 @@ void Bound_Calendar_Year() {
     if (season < NUMBER_OF_HISTORY_SEASONS && base_year > MOST_YEAR - season) base_year = MOST_YEAR - season;
 }
 
+void Bound_Team(TEAM_RECORD& team, bool franchise) {
+    for (auto& text : team.Strings)
+        Terminate(text);
+    for (PLAYER_RECORD& player : team.Players)
+        Bound_Player(player);
+    if (franchise) {
+        const bool empty = team.Team_Stats[TEAM_STAT_CONTROL] == TEAM_CONTROL_EMPTY;
+        int32_t& division = team.Team_Stats[TEAM_STAT_DIVISION];
+        division = Clamp(division, empty ? EMPTY_SLOT_DIVISION_RANGE : DIVISION_RANGE);
+    }
+    Bound_Table(team.Team_Stats, TEAM_STAT_RANGES);
+    Bound_Table(team.Stadium_Stats, STADIUM_STAT_RANGES);
+    Bound_Table(team.Financial_Stats, FINANCIAL_STAT_RANGES);
+    for (auto& category : team.Totals)
+        for (int32_t season = 0; season < NUMBER_OF_TOTALS_SEASONS; ++season)
+            for (int32_t& total : category[season])
+                total =
+                    Clamp(total, season == CAREER_TOTALS ? TEAM_CAREER_TOTAL_RANGE : TEAM_SEASON_TOTAL_RANGE);
+    for (SCHEDULE_ENTRY& entry : team.Schedule)
+        entry.Values[SCHEDULE_OPPONENT_RANGE.Index] =
+            Clamp(entry.Values[SCHEDULE_OPPONENT_RANGE.Index], SCHEDULE_OPPONENT_RANGE);
+    Repair_Offensive_Playbook(team.Playbooks.Offense);
+    Repair_Defensive_Playbook(team.Playbooks.Defense);
+}
+
+// A division has its places in the standings: a team past them joins the
+// first division of its conference with room, else of the other conference
+// (the 36 franchises fit in either).
+void Bound_Division_Places() {
+    int32_t teams[NUMBER_OF_DIVISIONS] = {};
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
+        int32_t* stats = Universe.Teams[team].Team_Stats;
+        if (stats[TEAM_STAT_CONTROL] == TEAM_CONTROL_EMPTY) continue;
+        int32_t& division = stats[TEAM_STAT_DIVISION];
+        const int32_t first = division - division % DIVISIONS_PER_LEAGUE;
+        for (int32_t k = 0; teams[division] == MOST_DIVISION_TEAMS && k < NUMBER_OF_DIVISIONS; ++k)
+            division = (first + k) % NUMBER_OF_DIVISIONS;
+        ++teams[division];
+    }
+}
+
+void Bound_Game(GAME_RECORD& game) {
+    for (int32_t& score : game.Score)
+        score = Clamp(score, GAME_SCORE_RANGE);
+}
+
 void Bound_Header() {
     UNIVERSE_HEADER& header = Universe.Header;
+    // A league just loaded is not in the middle of an advance, whatever the
+    // flag said when it was saved (the auto-save is written during one).
+    header.Advance_In_Progress = 0;
     Bound_Table(header.Universe_Stats, UNIVERSE_STAT_RANGES);
     Terminate(header.Saved_Game_Name);
     Terminate(header.Second_Name);
@@ -203,15 +307,20 @@ void Bound_Loaded_League() {
     Bound_Header();
     Bound_Table(Universe.User_Preferences.Ints, SETTING_RANGES);
     Bound_Calendar_Year();
+    // The calendar runs forward: the regular season's weeks, then each mark
+    // of the post-season at or after the one before it (the schedule makes
+    // them the weeks that follow the season), so the playoffs can be reached.
     Universe.Season_Length = Clamp(Universe.Season_Length, SEASON_LENGTH_RANGE);
-    for (int32_t& mark : Universe.Post_Season_Days)
-        mark = Clamp(mark, POST_SEASON_MARK_RANGE);
-    for (TEAM_RECORD& team : Universe.Teams) {
-        for (auto& text : team.Strings)
-            Terminate(text);
-        for (PLAYER_RECORD& player : team.Players)
-            Bound_Player(player);
+    int32_t before = Universe.Season_Length;
+    for (int32_t& mark : Universe.Post_Season_Days) {
+        mark = Clamp(mark, {0, before, POST_SEASON_MARK_RANGE.Highest});
+        before = mark;
     }
+    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team)
+        Bound_Team(Universe.Teams[team], team < MAX_FRANCHISES);
+    Bound_Division_Places();
+    for (GAME_RECORD& game : Universe.Games)
+        Bound_Game(game);
     for (SEASON_LINE& line : Universe.Season_Lines)
         for (int32_t& figure : line.Stats)
             figure = Clamp(figure, SEASON_FIGURE_RANGE);

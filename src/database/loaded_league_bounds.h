@@ -3,8 +3,15 @@
 // bytes; the first step after reading brings every field the game computes
 // with into the range the game itself can produce, so that no later code has
 // to distrust a loaded league. A value already in its range is never touched:
-// a file the game wrote loads byte for byte as it was saved.
+// a file the game wrote loads byte for byte as it was saved, but for the flag
+// of an advance in progress, which a league just loaded never is.
 #include <cstdint>
+
+// The largest seat grade of a stadium (the stadium editor's grades run from
+// 800 to 1,200) and the largest fan loyalty of a team (kept near 700-1,300):
+// a built league's teams file may give no more.
+constexpr int32_t MOST_SEAT_GRADE = 10000;
+constexpr int32_t MOST_FAN_LOYALTY = 10000;
 
 // One bounded integer field of a table: entry `Index` lies in [Lowest,
 // Highest], or is 0 when 0 stands for none (`Zero_Kept`).

@@ -118,7 +118,9 @@ int32_t Clamp_Wild_Card_Teams() {
     if (wild_cards < least) wild_cards = least;
     if (wild_cards != stored) {
         Set_Universe_Stat(wild_cards);
-        Seed_Playoffs();
+        // A bracket whose games have begun keeps its results: seeded anew it
+        // would lose its winners, and a decided season its champion.
+        if (Get_User_Preference(CURRENT_WEEK) < Get_Playoff_Start_Week()) Seed_Playoffs();
     }
     return wild_cards;
 }

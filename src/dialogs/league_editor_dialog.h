@@ -8,6 +8,7 @@
 // lies outside its field is refused with a message naming the field.
 #include <cstdint>
 
+#include "database/league_structure.h"
 #include "platform/dialogs.h"
 #include "platform/handles.h"
 
@@ -68,7 +69,6 @@ constexpr int32_t LEAGUE_HELP_BUTTON = 9;
 
 // Limits of the league's shape.
 constexpr int32_t MOST_CONFERENCE_TEAMS = 18;
-constexpr int32_t MOST_DIVISION_TEAMS = 13;
 constexpr int32_t LEAST_SEASON_GAMES = 4;
 constexpr int32_t MOST_SEASON_GAMES = 17;
 constexpr int32_t MOST_INFLATION = 3000;

@@ -147,6 +147,13 @@ PLAYBOOK_READING_MARK Get_Playbook_Reading_Mark();
 // play changed through the setters here.
 void Forget_Playbook_Readings();
 
+// A playbook read from a file or a saved game is foreign input: every code
+// the engine uses as a table index or a run's hole is brought into its
+// range, and texts end within their fields. Returns the number of codes
+// repaired; a playbook the game wrote has none.
+int Repair_Offensive_Playbook(OFFENSIVE_PLAYBOOK& book);
+int Repair_Defensive_Playbook(DEFENSIVE_PLAYBOOK& book);
+
 void Set_Default_Playbooks(int team);
 void Reset_All_Team_Playbooks();
 void Clear_All_Play_Result_Data();

@@ -29,6 +29,7 @@ constexpr int32_t REFLECTION_CEILING = 99;
 constexpr int32_t DOUBLE_PULL_AGE = 30;
 constexpr int32_t MOST_CREDITED_SEASONS = 30;
 constexpr int32_t NORMAL_DECLINE_DIVISOR = 100;
+constexpr float WHOLE_RATING_PERCENT = 100.0f;
 // A growth rate above this reads as damaged and is drawn anew.
 constexpr int32_t HIGHEST_GROWTH_RATE = 250;
 // Health and Durability above this are read from the player's statistics.
@@ -171,7 +172,10 @@ float Get_Development_Amount(int32_t team, int32_t slot, int32_t yearly) {
         const float u2 = Random_Float(1.0f);
         amount += 2.0f * u1 - 2.0f * u2;
     }
-    return amount;
+    // A year's decline takes at most the whole of a rating: a player far past
+    // any career (a league whose year moved far from its players' births)
+    // loses no more than that.
+    return amount < -WHOLE_RATING_PERCENT ? -WHOLE_RATING_PERCENT : amount;
 }
 
 void Develop_Player(int32_t team, int32_t slot, int32_t yearly) {

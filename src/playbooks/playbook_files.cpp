@@ -21,57 +21,6 @@ DEFENSIVE_PLAYBOOK Scratch_Defensive_Playbook;
 
 namespace {
 
-constexpr int LAST_FORMATION = 47;
-
-// Replaces a code outside lo..hi by `fallback`; counts the repairs.
-template <typename T> void Repair_Code(T& value, int lo, int hi, int fallback, int& repairs) {
-    if (value >= lo && value <= hi) return;
-    value = static_cast<T>(fallback);
-    ++repairs;
-}
-
-// A playbook file is foreign input: every code the engine uses as a table
-// index is brought into range, so a damaged or hand-made file cannot make the
-// engine read outside its tables. Texts are terminated within their fields.
-int Repair_Offensive_Playbook(OFFENSIVE_PLAYBOOK& book) {
-    int repairs = 0;
-    for (OFFENSIVE_PLAY& play : book.Plays) {
-        play.Name[PLAY_NAME_LENGTH - 1] = '\0';
-        play.Description[PLAY_DESCRIPTION_LENGTH - 1] = '\0';
-        Repair_Code(play.Formation, 0, LAST_FORMATION, 0, repairs);
-        Repair_Code(play.Play_Type, 0, PLAY_TYPE_COUNT - 1, PLAY_TYPE_RUSH, repairs);
-        Repair_Code(play.Primary, 0, 1 + PLAY_RECEIVERS, 0, repairs);
-        Repair_Code(play.Option_Hole, 0, 9, 0, repairs);
-        // On runs the hole names one of the ten holes; on passes it is a depth.
-        bool run = play.Play_Type <= PLAY_TYPE_END_AROUND || play.Play_Type == PLAY_TYPE_COUNTER ||
-                   play.Play_Type == PLAY_TYPE_DOUBLE_REVERSE || play.Play_Type == PLAY_TYPE_REVERSE;
-        if (run) Repair_Code(play.Hole_Or_Depth, 0, 9, 0, repairs);
-        for (int32_t& route : play.Routes)
-            Repair_Code(route, -1, PASS_ROUTE_COUNT - 1, -1, repairs);
-    }
-    for (auto& folder : book.Folder_Names)
-        folder[FOLDER_NAME_LENGTH - 1] = '\0';
-    book.Notes[PLAYBOOK_NOTES_LENGTH - 1] = '\0';
-    book.Name[PLAYBOOK_NAME_LENGTH - 1] = '\0';
-    return repairs;
-}
-
-int Repair_Defensive_Playbook(DEFENSIVE_PLAYBOOK& book) {
-    int repairs = 0;
-    for (DEFENSIVE_PLAY& play : book.Plays) {
-        play.Name[PLAY_NAME_LENGTH - 1] = '\0';
-        play.Description[PLAY_DESCRIPTION_LENGTH - 1] = '\0';
-        Repair_Code(play.Formation, 0, LAST_FORMATION, 22, repairs);
-        for (int32_t& role : play.Roles)
-            Repair_Code(role, 0, DEFENSIVE_RESPONSIBILITY_COUNT - 1, 9, repairs);
-    }
-    for (auto& folder : book.Folder_Names)
-        folder[FOLDER_NAME_LENGTH - 1] = '\0';
-    book.Notes[PLAYBOOK_NOTES_LENGTH - 1] = '\0';
-    book.Name[PLAYBOOK_NAME_LENGTH - 1] = '\0';
-    return repairs;
-}
-
 // The viewed team, or -1 when the setting names no team record.
 int Viewed_Playbook_Team() {
     int32_t team = Get_User_Preference(VIEWED_TEAM);

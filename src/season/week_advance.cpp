@@ -298,7 +298,9 @@ void Advance_Weeks(int32_t weeks) {
     const int32_t end_of_season = Get_Playoff_Start_Week();
     if (Target() > end_of_season && Week() < end_of_season) Set_Target(end_of_season);
     if (Target() > Last_Playoff_Mark() + 1) Set_Target(Last_Playoff_Mark() + 1);
-    if (Is_Champion_Decided()) {
+    // A season whose playoff weeks are all behind it ends, even when its
+    // bracket names no champion: it has no games left to decide one.
+    if (Is_Champion_Decided() || (Week() > Last_Playoff_Mark() && Week() != OFF_SEASON_WEEK)) {
         Set_College_Draft_Order();
         Log_Timestamp_Line("Off-Season Started");
         Start_Off_Season();

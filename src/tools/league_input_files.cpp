@@ -12,6 +12,7 @@
 #include "app/diagnostics.h"
 #include "app/progress_window.h"
 #include "database/league_structure.h"
+#include "database/loaded_league_bounds.h"
 #include "database/player_record.h"
 #include "database/roster_slots.h"
 #include "database/safe_strings.h"
@@ -229,6 +230,20 @@ void Read_Team_Line(const STATS_LINE& line) {
     if (!Read_Money_Field(line, 14, &amount)) return;
     if (figures[15] < 0 || figures[15] >= NUMBER_OF_DIVISIONS) {
         Report_Field_Error(line, 15, "a division outside 0-7");
+        return;
+    }
+    if (Count_Division_Teams(figures[15]) >= MOST_DIVISION_TEAMS) {
+        Report_Field_Error(line, 15, "a division that already holds 13 teams");
+        return;
+    }
+    // The seat grades (convenience, comfort, sight lines) and the fan base.
+    for (int32_t column : {10, 11, 12})
+        if (figures[column] < 0 || figures[column] > MOST_SEAT_GRADE) {
+            Report_Field_Error(line, column, "a seat grade outside 0-10000");
+            return;
+        }
+    if (figures[13] < 0 || figures[13] > MOST_FAN_LOYALTY) {
+        Report_Field_Error(line, 13, "a fan base outside 0-10000");
         return;
     }
     const int32_t team = Refresh_Active_Team_Count();

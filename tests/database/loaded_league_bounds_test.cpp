@@ -10,10 +10,12 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "database/game_queries.h"
 #include "database/league_structure.h"
 #include "database/loaded_league_bounds.h"
 #include "database/player_record.h"
@@ -25,12 +27,21 @@
 #include "database/standings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "engine/game_driver.h"
+#include "engine/game_record.h"
+#include "engine/playbook_records.h"
+#include "engine/pregame_setup.h"
+#include "engine/team_unit_ratings.h"
 #include "frontoffice/player_value.h"
 #include "frontoffice/returners.h"
 #include "personnel/college_draft_flow.h"
 #include "personnel/injuries.h"
+#include "personnel/scouting.h"
+#include "platform/message_box.h"
+#include "season/playoff_seeding.h"
 #include "season/season_calendar.h"
 #include "season/week_advance.h"
+#include "support/debug_log.h"
 #include "support/old_saved_games.h"
 #include "support/played_season.h"
 #include "support/test_league.h"
@@ -321,4 +332,291 @@ TEST(LoadedLeagueBounds, RatingsOutsideTheScaleTakeTheNearestBoundOrTheBaseline)
     EXPECT_EQ(Bound_Loaded_Rating(-INFINITY, RATING_SPEED), -1000.0f);
     EXPECT_EQ(Bound_Loaded_Rating(-2.96f, RATING_HEALTH), -2.96f) << "an injured player's health is kept";
     EXPECT_EQ(Bound_Loaded_Rating(63.25f, RATING_SPEED), 63.25f) << "a rating in range keeps its fraction";
+}
+
+namespace {
+// The slot of the team whose first text (its location and name) is `name`
+// after a load, which sorts the teams by name.
+int32_t Find_Team_Named(const std::string& name) {
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
+        if (name == Universe.Teams[team].Strings[0] && Is_Active_Team(team)) return team;
+    return -1;
+}
+
+// A league two weeks into its season, with the texts naming `teams`.
+std::vector<std::string> Start_Season_Naming(std::initializer_list<int32_t> teams) {
+    Start_Played_Season(17);
+    Advance_Weeks(2);
+    std::vector<std::string> names;
+    for (int32_t team : teams)
+        names.push_back(Universe.Teams[team].Strings[0]);
+    return names;
+}
+} // namespace
+
+// A division far outside the eight was counted as a league of hundreds of
+// millions by the playoff race. The load holds an active team to divisions
+// 0-7 and keeps an empty slot's -1; the race and the week go on.
+TEST(LoadedLeagueBounds, DivisionsOutsideTheEightAreBounded) {
+    const std::vector<std::string> names = Start_Season_Naming({3, 9, 14});
+    Universe.Teams[3].Team_Stats[TEAM_STAT_DIVISION] = INT_MAX;
+    Universe.Teams[9].Team_Stats[TEAM_STAT_DIVISION] = INT_MIN;
+    Universe.Teams[14].Team_Stats[TEAM_STAT_DIVISION] = 7;  // the last division the editor offers
+    Universe.Teams[33].Team_Stats[TEAM_STAT_DIVISION] = -1; // an empty slot as a cleared league has it
+    Save_And_Load("divisions.kor");
+    EXPECT_EQ(Get_Team_Division(Find_Team_Named(names[0])), 7);
+    EXPECT_EQ(Get_Team_Division(Find_Team_Named(names[1])), 0);
+    EXPECT_EQ(Get_Team_Division(Find_Team_Named(names[2])), 7);
+    EXPECT_EQ(Universe.Teams[33].Team_Stats[TEAM_STAT_DIVISION], -1) << "an empty slot keeps its -1";
+    EXPECT_EQ(Count_League_Teams(0) + Count_League_Teams(1), 32);
+    for (int32_t team = 0; team < 32; ++team)
+        Get_Team_Magic_Number(team);
+    Advance_Weeks(1);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 3);
+}
+
+// A huge stored score made the teams' strength and the point spread
+// overflow. The load holds a score to 0-9,999; a score the game plays is kept.
+TEST(LoadedLeagueBounds, GameScoresAreBounded) {
+    Start_Season_Naming({});
+    GAME_RECORD& first = Universe.Games[0];
+    GAME_RECORD& second = Universe.Games[1];
+    ASSERT_TRUE(Is_Game_Over(&first) && Is_Game_Over(&second));
+    const int32_t kept = first.Score[1];
+    first.Score[0] = 1660944405;
+    second.Score[0] = INT_MIN;
+    second.Score[1] = 99; // the most the engine's testing keys set
+    Save_And_Load("scores.kor");
+    EXPECT_EQ(Universe.Games[0].Score[0], 9999);
+    EXPECT_EQ(Universe.Games[0].Score[1], kept);
+    EXPECT_EQ(Universe.Games[1].Score[0], 0);
+    EXPECT_EQ(Universe.Games[1].Score[1], 99);
+    for (int32_t team = 0; team < 32; ++team)
+        Get_Team_Strength_Rank(team);
+    Advance_Weeks(1);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 3);
+}
+
+// Seat grades at the ends of 32 bits overflowed the seating rating of every
+// home game. The load holds them to 0-10,000; the editor's grades are kept.
+TEST(LoadedLeagueBounds, SeatGradesAreBounded) {
+    const std::vector<std::string> names = Start_Season_Naming({4, 5});
+    for (int32_t grade = 5; grade <= 7; ++grade) {
+        Universe.Teams[4].Stadium_Stats[grade] = INT_MAX;
+        Universe.Teams[5].Stadium_Stats[grade] = grade == 7 ? INT_MIN : 1200;
+    }
+    Save_And_Load("seats.kor");
+    const int32_t full = Find_Team_Named(names[0]), mixed = Find_Team_Named(names[1]);
+    EXPECT_EQ(Universe.Teams[full].Stadium_Stats[5], MOST_SEAT_GRADE);
+    EXPECT_EQ(Universe.Teams[full].Stadium_Stats[7], MOST_SEAT_GRADE);
+    EXPECT_EQ(Get_Stadium_Seating_Rating(full), MOST_SEAT_GRADE);
+    EXPECT_EQ(Universe.Teams[mixed].Stadium_Stats[6], 1200) << "the editor's excellent grade";
+    EXPECT_EQ(Universe.Teams[mixed].Stadium_Stats[7], 0);
+    EXPECT_EQ(Get_Stadium_Seating_Rating(mixed), 960);
+    Advance_Weeks(1);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 3);
+}
+
+// The auto-save is written as an advance starts: loaded, it is not one in
+// the middle of an advance, and the next week is played.
+TEST(LoadedLeagueBounds, AnAutoSaveResumesAndPlaysOn) {
+    Start_Played_Season(17);
+    Set_User_Preference(AUTO_SAVE, 1);
+    Advance_Weeks(1);
+    ASSERT_EQ(Get_User_Preference(CURRENT_WEEK), 1);
+    ASSERT_EQ(Load_Game(AUTO_SAVE_FILE_NAME), 1);
+    ASSERT_EQ(Get_User_Preference(CURRENT_WEEK), 0);
+    Advance_Weeks(1);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 1);
+}
+
+// Conferences of three divisions take five wild cards: a league saved so
+// loads with five and the same bracket.
+TEST(LoadedLeagueBounds, FiveWildCardsOfThreeDivisionConferencesAreKept) {
+    Start_Played_Season(17);
+    // Divisions 3 and 7 are shared out over the other three of their conference.
+    for (int32_t team = 0; team < 32; ++team) {
+        int32_t& division = Universe.Teams[team].Team_Stats[TEAM_STAT_DIVISION];
+        if (division % 4 == 3) division -= 1 + team % 3;
+    }
+    ASSERT_EQ(Count_League_Divisions(0), 3);
+    ASSERT_EQ(Count_League_Divisions(1), 3);
+    Universe.Header.Universe_Stats[WILD_CARD_TEAMS] = 5;
+    Advance_Weeks(4);
+    Seed_Playoffs();
+    const std::vector<int8_t> bracket(Universe.Playoff_Bracket,
+                                      Universe.Playoff_Bracket + PLAYOFF_BRACKET_SLOTS);
+    Save_And_Load("five_wild_cards.kor");
+    EXPECT_EQ(Get_Universe_Stat(WILD_CARD_TEAMS), 5);
+    EXPECT_TRUE(bracket == std::vector<int8_t>(Universe.Playoff_Bracket,
+                                               Universe.Playoff_Bracket + PLAYOFF_BRACKET_SLOTS));
+}
+
+// A team's totals at the ends of 32 bits overflowed the next credit and the
+// league's sums. The load holds a season's to a season's figures and the
+// career's to a hundred seasons of them; the week and the sums go on.
+TEST(LoadedLeagueBounds, TeamTotalsAreBounded) {
+    const std::vector<std::string> names = Start_Season_Naming({5, 6});
+    TEAM_RECORD& team = Universe.Teams[5];
+    team.Totals[0][0][8] = INT_MAX;
+    team.Totals[3][2][8] = INT_MAX;
+    team.Totals[1][0][2] = INT_MIN;
+    Universe.Teams[6].Totals[3][2][8] = INT_MIN;
+    const int32_t kept = team.Totals[0][2][7];
+    Save_And_Load("totals.kor");
+    const TEAM_RECORD& loaded = Universe.Teams[Find_Team_Named(names[0])];
+    EXPECT_EQ(loaded.Totals[0][0][8], LARGEST_SEASON_FIGURE);
+    EXPECT_EQ(loaded.Totals[3][2][8], LARGEST_SEASON_FIGURE * 100);
+    EXPECT_EQ(loaded.Totals[1][0][2], -LARGEST_SEASON_FIGURE);
+    EXPECT_EQ(loaded.Totals[0][2][7], kept);
+    EXPECT_EQ(Universe.Teams[Find_Team_Named(names[1])].Totals[3][2][8], -LARGEST_SEASON_FIGURE * 100);
+    Advance_Weeks(1);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 3);
+    for (int32_t category = 0; category < 8; ++category)
+        for (int32_t stat : {130, 132, 133, 143, 147})
+            Get_League_Totals_Stat(category, 2, stat);
+}
+
+// A fan loyalty at the top of 32 bits overflowed the attendance of a game
+// the team visits; a schedule entry naming the opponent -2,147,483,648
+// overflowed its negation. The load holds both; the week is played.
+TEST(LoadedLeagueBounds, FanLoyaltyAndScheduledOpponentsAreBounded) {
+    const std::vector<std::string> names = Start_Season_Naming({7, 8});
+    Universe.Teams[7].Financial_Stats[0] = INT_MAX;
+    Universe.Teams[8].Schedule[2].Values[0] = INT_MIN;
+    const int32_t played = Universe.Teams[8].Schedule[1].Values[0];
+    Save_And_Load("fans.kor");
+    EXPECT_EQ(Universe.Teams[Find_Team_Named(names[0])].Financial_Stats[0], MOST_FAN_LOYALTY);
+    const TEAM_RECORD& scheduled = Universe.Teams[Find_Team_Named(names[1])];
+    EXPECT_EQ(scheduled.Schedule[2].Values[0], -MAX_FRANCHISES);
+    EXPECT_EQ(scheduled.Schedule[1].Values[0], played) << "the game the team played is kept";
+    Advance_Weeks(1);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 3);
+}
+
+// The post-season's marks run forward from the regular season: a last mark
+// before the current week held every advance back. A file's out-of-order
+// mark is raised to the one before it and the calendar moves on.
+TEST(LoadedLeagueBounds, PostSeasonMarksRunForward) {
+    Start_Season_Naming({});
+    const int32_t length = Universe.Season_Length;
+    for (int32_t mark = 0; mark < 5; ++mark)
+        ASSERT_EQ(Universe.Post_Season_Days[mark], length + 1 + mark) << "as the schedule makes them";
+    Save_And_Load("calendar_kept.kor");
+    EXPECT_EQ(Universe.Post_Season_Days[4], length + 5);
+    Universe.Post_Season_Days[4] = INT_MIN;
+    Universe.Post_Season_Days[1] = 0;
+    Save_And_Load("calendar.kor");
+    EXPECT_EQ(Universe.Post_Season_Days[0], length + 1);
+    EXPECT_EQ(Universe.Post_Season_Days[1], length + 1);
+    EXPECT_EQ(Universe.Post_Season_Days[4], length + 4);
+    Advance_Weeks(1);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 3);
+}
+
+// A season past its last playoff week ends: with its champion as the game
+// left it, after a load whose wild cards the league's conferences cut (the
+// played bracket is not seeded again), and with no champion in the bracket.
+TEST(LoadedLeagueBounds, ASeasonPastItsPlayoffsEnds) {
+    Build_Played_Season(17);
+    const std::string champion = Universe.Teams[Get_Played_Season_Champion()].Strings[0];
+    Universe.Header.Universe_Stats[WILD_CARD_TEAMS] = INT_MAX;
+    Save_And_Load("wild_cards.kor");
+    EXPECT_EQ(Get_Universe_Stat(WILD_CARD_TEAMS), 4) << "the most four divisions a conference allow";
+    ASSERT_TRUE(Is_Champion_Decided());
+    EXPECT_EQ(std::string(Universe.Teams[Get_Played_Season_Champion()].Strings[0]), champion);
+    Advance_Weeks(1);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 100);
+
+    Build_Played_Season(17);
+    Universe.Playoff_Bracket[30] = static_cast<int8_t>(NO_TEAM);
+    Save_And_Load("no_champion.kor");
+    ASSERT_FALSE(Is_Champion_Decided());
+    Advance_Weeks(1);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 100);
+}
+
+// A year thousands of years after the players' births aged each of them by
+// thousands of years at once, every rating of every player reported in the
+// log. A year's decline takes at most the whole of a rating.
+TEST(LoadedLeagueBounds, AYearFarFromThePlayersBirthsAgesThemQuietly) {
+    Build_Played_Season(17);
+    Universe.Header.Universe_Stats[BASE_YEAR] = INT_MAX;
+    Save_And_Load("far_year.kor");
+    ASSERT_EQ(Get_Current_Year(), MAX_CALENDAR_YEAR);
+    Clear_Debug_Log();
+    Advance_Weeks(1);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 100);
+    EXPECT_EQ(Count_Debug_Lines("Modify_Player_Ratings"), 0);
+    EXPECT_EQ(Count_Debug_Lines("out of bounds in Set_Player_Rating"), 0);
+    EXPECT_LT(Read_Debug_Log_Text().size(), 65536u);
+}
+
+// A team's playbook and systems are the engine's table indexes: a run's hole
+// at the ends of 32 bits overflowed the play matchups, and a defensive system
+// past the two logged a line for every snap. The load repairs the playbooks
+// as a playbook file's load does and holds the systems to their tables.
+TEST(LoadedLeagueBounds, PlaybookCodesAndSystemsAreBounded) {
+    const std::vector<std::string> names = Start_Season_Naming({10});
+    TEAM_RECORD& team = Universe.Teams[10];
+    int32_t run = 0, pass = 0;
+    while (team.Playbooks.Offense.Plays[run].Play_Type != PLAY_TYPE_RUSH)
+        ++run;
+    while (team.Playbooks.Offense.Plays[pass].Play_Type != PLAY_TYPE_PASS)
+        ++pass;
+    team.Playbooks.Offense.Plays[run].Hole_Or_Depth = INT_MIN;
+    team.Playbooks.Offense.Plays[pass].Hole_Or_Depth = 25; // a pass's depth is kept, as a file's is
+    team.Playbooks.Defense.Plays[0].Roles[3] = INT_MAX;
+    team.Team_Stats[TEAM_STAT_DEFENSIVE_SYSTEM] = INT_MAX;
+    team.Team_Stats[TEAM_STAT_OFFENSIVE_SYSTEM] = INT_MIN;
+    Save_And_Load("playbooks.kor");
+    const TEAM_RECORD& loaded = Universe.Teams[Find_Team_Named(names[0])];
+    EXPECT_EQ(loaded.Playbooks.Offense.Plays[run].Hole_Or_Depth, 0);
+    EXPECT_EQ(loaded.Playbooks.Offense.Plays[pass].Hole_Or_Depth, 25);
+    EXPECT_EQ(loaded.Playbooks.Defense.Plays[0].Roles[3], 9);
+    EXPECT_EQ(loaded.Team_Stats[TEAM_STAT_DEFENSIVE_SYSTEM], 1);
+    EXPECT_EQ(loaded.Team_Stats[TEAM_STAT_OFFENSIVE_SYSTEM], 0);
+    Clear_Debug_Log();
+    Advance_Weeks(1);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 3);
+    EXPECT_EQ(Count_Error_Lines(), 0) << Read_Debug_Log_Text().substr(0, 2000);
+}
+
+// The user's team's scouts at a quality of -2,147,483,648 overflowed the
+// scouting spread, and a ticket price there the demand for a game. Neither
+// goes below 0 in a game; the load holds both there.
+TEST(LoadedLeagueBounds, TicketPricesAndScoutingQualityAreBounded) {
+    const std::vector<std::string> names = Start_Season_Naming({0, 11});
+    Universe.Teams[0].Financial_Stats[2] = INT_MIN;
+    Universe.Teams[11].Financial_Stats[1] = INT_MIN;
+    const int32_t price = Universe.Teams[0].Financial_Stats[1];
+    Save_And_Load("prices.kor");
+    EXPECT_EQ(Universe.Teams[Find_Team_Named(names[0])].Financial_Stats[2], 0);
+    EXPECT_EQ(Universe.Teams[Find_Team_Named(names[0])].Financial_Stats[1], price);
+    EXPECT_EQ(Universe.Teams[Find_Team_Named(names[1])].Financial_Stats[1], 0);
+    Set_User_Preference(SCOUTING_SPREAD_CACHE, 0);
+    EXPECT_GE(Get_Scouting_Spread(), 1);
+    Advance_Weeks(1);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 3);
+}
+
+// A division has thirteen places in the standings: the teams of a file past
+// them join the first divisions of their conference with room, and the
+// season goes on. Thirteen teams stay where they are.
+TEST(LoadedLeagueBounds, TeamsPastTheirDivisionsPlacesJoinOneWithRoom) {
+    const std::vector<std::string> names = Start_Season_Naming({0, 12, 13, 20});
+    for (int32_t team = 0; team < 32; ++team)
+        Universe.Teams[team].Team_Stats[TEAM_STAT_DIVISION] = team < 20 ? INT_MAX : 6;
+    Save_And_Load("overfull.kor");
+    EXPECT_EQ(Get_Team_Division(Find_Team_Named(names[0])), 7);
+    EXPECT_EQ(Get_Team_Division(Find_Team_Named(names[1])), 7) << "the thirteenth";
+    EXPECT_EQ(Get_Team_Division(Find_Team_Named(names[2])), 4) << "the fourteenth, in the conference";
+    EXPECT_EQ(Get_Team_Division(Find_Team_Named(names[3])), 6);
+    EXPECT_EQ(Count_Division_Teams(7), 13);
+    EXPECT_EQ(Count_Division_Teams(4), 7);
+    EXPECT_EQ(Count_Division_Teams(6), 12);
+    Clear_Debug_Log();
+    Advance_Weeks(1);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 3);
+    EXPECT_EQ(Count_Debug_Lines("Team not found"), 0);
 }

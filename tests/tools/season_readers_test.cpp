@@ -16,6 +16,7 @@
 #include "database/player_record.h"
 #include "database/position_evaluation.h"
 #include "database/roster_slots.h"
+#include "database/saved_game.h"
 #include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/team_record.h"
@@ -27,6 +28,7 @@
 #include "tools/draft_class_database.h"
 #include "tools/html_text.h"
 #include "tools/league_history_totals.h"
+#include "tools/league_input_files.h"
 #include "tools/old_player_conversion.h"
 #include "tools/playbook_import.h"
 #include "tools/position_abbreviations.h"
@@ -114,6 +116,27 @@ TEST(TeamRecords, ScoreWinningShareAndAPlaceThatIsNoPlace) {
     // Another year's line is not this season's.
     Read_Team_Record_Line(Split(file, ("1990,NFL," + team + ",1,15,0,5,,100,500").c_str()));
     EXPECT_EQ(Get_Team_Stat(5, TEAM_STAT_TEAM_SCORE), 1029);
+}
+
+// A division takes no more teams than its places in the standings: the
+// fourteenth is refused with its line and field named.
+TEST(TeamLines, ADivisionTakesThirteenTeamsAtMost) {
+    Clear_Universe();
+    Universe.Header.Universe_Stats[BASE_YEAR] = 2020;
+    const STATS_FILE file = Named_File("input/stats/2020_teams.csv", 17);
+    Clear_Reports();
+    Begin_Stats_Input_Checks();
+    for (char n = 0; n < 14; ++n) {
+        const std::string line =
+            std::string("T") + static_cast<char>('A' + n) +
+            ",Place,Names,Field,60000,OPEN,GRASS,1990,1000000,1000,1000,1000,1000,50,3,,0";
+        Read_Team_Line(Split(file, line.c_str()));
+    }
+    EXPECT_TRUE(Have_Stats_Inputs_Failed());
+    End_Stats_Input_Checks();
+    EXPECT_EQ(Count_Division_Teams(3), 13);
+    EXPECT_NE(std::string(Last_Error_Text).find("2020_teams.csv, line 2, field 15"), std::string::npos)
+        << Last_Error_Text;
 }
 
 TEST(CombineSpeed, FortyTimesGiveSpeedsOfTheirAge) {
