@@ -2,11 +2,13 @@
 // its first eight teams kept only (so a run rates a few hundred players), in
 // the season of 1980 so the estimates of figures older seasons did not keep
 // are made too. Reading the file credits this-season figures only and leaves
-// the replay flag of the header as it was; when it credited any, the whole
+// the replay flag of the header as it was; besides them it may only set a
+// found player's position, uniform number and value figures; when it credited any, the whole
 // replay step runs: it rates every player from them and leaves every
 // this-season figure cleared. Each run starts from the same league.
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "database/league_structure.h"
 #include "database/player_hashes.h"
@@ -32,12 +34,44 @@ bool Has_This_Season_Figures() {
     return found;
 }
 
+// The fields of a found player the replay reader sets from his line besides
+// his this-season figures: the position, the uniform number and the value
+// figures 9 and 23.
+struct LINE_FIELDS {
+    int32_t Position, Expanded, Uniform, Value, Valued_Year;
+};
+
+LINE_FIELDS Get_Line_Fields(int32_t team, int32_t slot) {
+    return {Get_Player_Vital_Stat(team, slot, VITAL_POSITION),
+            Get_Player_Byte_Field(team, slot, PLAYER_BYTE_EXPANDED_POSITION),
+            Get_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM), Get_Player_Vital_Stat(team, slot, 9),
+            Get_Player_Vital_Stat(team, slot, 23)};
+}
+
+void Set_Line_Fields(int32_t team, int32_t slot, const LINE_FIELDS& fields) {
+    Set_Player_Vital_Stat(team, slot, VITAL_POSITION, fields.Position);
+    Set_Player_Byte_Field(team, slot, PLAYER_BYTE_EXPANDED_POSITION, fields.Expanded);
+    Set_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM, fields.Uniform);
+    Set_Player_Vital_Stat(team, slot, 9, fields.Value);
+    Set_Player_Vital_Stat(team, slot, 23, fields.Valued_Year);
+}
+
 // Whether the block differs from `league` once every player's this-season
-// figures are cleared again, as they are there, and the selected player is put
-// back: the reader keeps the last player it found there.
+// figures are cleared again, as they are there, his line fields are put back,
+// and the selected player is put back: the reader keeps the last player it
+// found there.
 bool Changed_Outside_This_Season(const uint8_t* league) {
-    For_Each_League_Player(
-        [&](int32_t team, int32_t slot) { Clear_Player_Season_Stats(team, slot, SEASON_THIS); });
+    static std::unique_ptr<uint8_t[]> read(new uint8_t[UNIVERSE_SIZE]);
+    memcpy(read.get(), Universe_Bytes(), UNIVERSE_SIZE);
+    memcpy(Universe_Bytes(), league, UNIVERSE_SIZE);
+    std::vector<LINE_FIELDS> kept_fields;
+    For_Each_League_Player([&](int32_t team, int32_t slot) { kept_fields.push_back(Get_Line_Fields(team, slot)); });
+    memcpy(Universe_Bytes(), read.get(), UNIVERSE_SIZE);
+    size_t next = 0;
+    For_Each_League_Player([&](int32_t team, int32_t slot) {
+        Clear_Player_Season_Stats(team, slot, SEASON_THIS);
+        Set_Line_Fields(team, slot, kept_fields[next++]);
+    });
     const auto* kept = reinterpret_cast<const UNIVERSE_STATE*>(league);
     for (const int32_t setting : {SELECTED_PLAYER_TEAM, SELECTED_PLAYER_SLOT})
         Set_User_Preference(setting, kept->User_Preferences.Ints[setting]);
