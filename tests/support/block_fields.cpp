@@ -32,6 +32,13 @@ struct FIELD_LIST {
             offsets.push_back(base + offset);
         return offsets;
     }
+    // "[n]" appended, not prepended: gcc -O3 misreads the prepend as an
+    // overlapping copy.
+    static void Append_Index(std::string* shown, size_t n) {
+        shown->push_back('[');
+        shown->append(std::to_string(n));
+        shown->push_back(']');
+    }
     // A member of the record: one field, or one per element of an array (of
     // any rank), named by its flat index.
     template <typename DECLARED> void Add(const char* name, size_t offset) {
@@ -41,16 +48,18 @@ struct FIELD_LIST {
         constexpr size_t count = sizeof(MEMBER) / sizeof(ELEMENT);
         for (size_t n = 0; n < count; ++n) {
             std::string shown = Record + "." + name;
-            if (std::is_array_v<MEMBER>) shown += "[" + std::to_string(n) + "]";
+            if (std::is_array_v<MEMBER>) Append_Index(&shown, n);
             Fields.push_back({shown, Offsets(offset + n * sizeof(ELEMENT)), Type_Of<ELEMENT>()});
         }
     }
     // Elements first..first+count-1 of an array member only.
     template <typename DECLARED> void Add_Range(const char* name, size_t offset, size_t first, size_t count) {
         using ELEMENT = std::remove_all_extents_t<std::remove_cvref_t<DECLARED>>;
-        for (size_t n = first; n < first + count; ++n)
-            Fields.push_back({Record + "." + name + "[" + std::to_string(n) + "]",
-                              Offsets(offset + n * sizeof(ELEMENT)), Type_Of<ELEMENT>()});
+        for (size_t n = first; n < first + count; ++n) {
+            std::string shown = Record + "." + name;
+            Append_Index(&shown, n);
+            Fields.push_back({shown, Offsets(offset + n * sizeof(ELEMENT)), Type_Of<ELEMENT>()});
+        }
     }
 };
 
