@@ -20,6 +20,7 @@
 #include "platform/dialogs.h"
 #include "platform/message_box.h"
 #include "platform/windows.h"
+#include "playbooks/gridiron_kit.h"
 #include "playbooks/gridiron_values.h"
 #include "playbooks/play_cards.h"
 #include "playbooks/playbook_editor.h"
@@ -125,16 +126,6 @@ int32_t Table_Share(int32_t field, int32_t value) {
     return Percent(count, SCORING_CARD_ROWS);
 }
 
-std::string Csv_Field(const char* text) {
-    if (std::strpbrk(text, ",\"") == nullptr) return text;
-    std::string quoted = "\"";
-    for (const char* c = text; *c != '\0'; ++c) {
-        if (*c == '"') quoted += '"';
-        quoted += *c;
-    }
-    return quoted + "\"";
-}
-
 const char* Category_Or_None(int32_t category) {
     return category >= 0 ? Get_Gridiron_Category_Name(category) : "None";
 }
@@ -238,7 +229,7 @@ std::string Export_Play_Cards_Csv(int32_t team) {
         const int32_t score_type = values[CARD_SCORE_TYPE] == 1 ? 1 : 0;
         char line[4 * TEXT_SIZE];
         safe_sprintf(line, sizeof line, "%d,%s,%s,%s,%s,%s,%s,%s,%s,+%d", play + 1,
-                     Csv_Field(play_name).c_str(), score_type == 1 ? "Touchdown" : "Field Goal",
+                     Quote_Csv_Field(play_name).c_str(), score_type == 1 ? "Touchdown" : "Field Goal",
                      Category_Or_None(Get_Play_Card_Category_Of(values, 1)),
                      Category_Or_None(Get_Play_Card_Category_Of(values, 2)),
                      Category_Or_None(Get_Play_Card_Category_Of(values, 3)),

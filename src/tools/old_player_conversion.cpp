@@ -21,7 +21,7 @@ constexpr int32_t REPAIRED_RATINGS[] = {RATING_KICK_RETURNS, RATING_PUNT_RETURNS
 // The teams a sweep removed players from.
 using TOUCHED_TEAMS = std::array<bool, TOTAL_NUMBER_OF_TEAMS>;
 
-void Remove_Player(int32_t team, int32_t slot, TOUCHED_TEAMS& touched) {
+void Remove_Swept_Player(int32_t team, int32_t slot, TOUCHED_TEAMS& touched) {
     Delete_All_Player_Season_Lines(team, slot);
     Clear_Player(team, slot);
     touched[team] = true;
@@ -43,7 +43,7 @@ void Remove_Invalid_Position_Players() {
         const int32_t position = Universe.Teams[team].Players[slot].Vital_Stats[VITAL_POSITION];
         if (position >= 0 && position < NUMBER_OF_POSITIONS) return;
         Log_Debug_Line("Removing player %d of team %d: position code %d", slot, team, position);
-        Remove_Player(team, slot, touched);
+        Remove_Swept_Player(team, slot, touched);
     });
     Compact_Touched_Rosters(touched);
 }
@@ -64,7 +64,7 @@ void Repair_Player_Ratings() {
             if (!returner || !blocker) return;
             Log_Debug_Line("Removing player %d of team %d: returner and blocker ratings of a damaged record",
                            slot, team);
-            Remove_Player(team, slot, touched);
+            Remove_Swept_Player(team, slot, touched);
         },
         0, MAX_FRANCHISES - 1);
     Compact_Touched_Rosters(touched);
