@@ -20,9 +20,9 @@ constexpr uint32_t DIAGRAM_SELECTED_COLOUR = 0xFFFFFFFF;
 constexpr uint32_t DIAGRAM_PRIMARY_COLOUR = 0xFFAAAAFF;
 constexpr uint32_t DIAGRAM_SELECTED_PRIMARY_COLOUR = 0xFFD7D7FF;
 constexpr uint32_t DIAGRAM_PLAYER_FILL = 0xFF2EA6AA;
-// Zones are washed over the field, so the assignments under them show.
-constexpr uint32_t DIAGRAM_ZONE_FILL = 0x602FBDA6;
-constexpr uint32_t DIAGRAM_CURRENT_ZONE_FILL = 0x8038D6CB;
+// Zones are solid discs over the field; the one of the play in use is lighter.
+constexpr uint32_t DIAGRAM_ZONE_FILL = 0xFF2FBDA6;
+constexpr uint32_t DIAGRAM_CURRENT_ZONE_FILL = 0xFF38D6CB;
 // Line widths in yards.
 constexpr double DIAGRAM_LINE_WIDTH = 0.3;
 constexpr double DIAGRAM_PRIMARY_WIDTH = 0.45;

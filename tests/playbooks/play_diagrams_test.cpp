@@ -303,6 +303,16 @@ TEST_F(PlayDiagrams, ThreeDeepZonesDropTenYardsApart) {
     EXPECT_EQ(Adjust_Deep_Zone_Depth(5, 0, 0, 2.0), 2.0);
     const DRAWING_SURFACE surface = Draw_On_Surface(5, 0, DIAGRAM_DEFENSE);
     Keep_Surface(surface, "diagram_three_deep");
+    // The discs are solid: the field's noise and the defender's line to the
+    // middle of his zone do not show through (300 x 200 pixels over 34 x 22
+    // yards, depth growing upward).
+    for (int32_t i = 0; i < 3; ++i) {
+        const int32_t cx = static_cast<int32_t>((lateral[i] + 17.0) * 300.0 / 34.0);
+        const int32_t cy = static_cast<int32_t>((17.0 - depth[i]) * 200.0 / 22.0);
+        for (auto [dx, dy] : {std::pair{0, 0}, {-9, 0}, {9, 0}, {0, -9}, {0, 9}, {6, 6}})
+            EXPECT_EQ(Get_Surface_Pixel(&surface, cx + dx, cy + dy), 0xFFA6BD2Fu)
+                << "zone " << i << " at (" << cx + dx << ", " << cy + dy << ")";
+    }
 }
 
 TEST_F(PlayDiagrams, WindowsAndPrimaryRouteTexts) {
