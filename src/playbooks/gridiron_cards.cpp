@@ -12,6 +12,7 @@
 #include "app/image_drawing.h"
 #include "app/vector_paths.h"
 #include "database/player_record.h"
+#include "database/settings.h"
 #include "database/string_table.h"
 #include "database/team_record.h"
 #include "database/text_format.h"
@@ -205,6 +206,7 @@ void Draw_Player_Card(DEVICE_CONTEXT* dc, int32_t team, int32_t card) {
         Draw_Footer(dc, team, label);
         return;
     }
+    Set_User_Preference(SELECTED_PLAYER_SLOT, slot);
     const COLOUR_VALUE colour = Team_Colour(team);
     const COLOUR_VALUE ink = defense ? UMBER_INK : BLUE_INK;
     const int32_t franchise = Team_Franchise(team);

@@ -10,7 +10,6 @@
 #include "app/diagnostics.h"
 #include "app/dib_sections.h"
 #include "app/main_window.h"
-#include "app/progress_window.h"
 #include "database/path_resolver.h"
 #include "database/player_record.h"
 #include "database/safe_strings.h"
@@ -22,11 +21,12 @@
 #include "database/universe.h"
 #include "engine/formations.h"
 #include "engine/playbook_records.h"
+#include "platform/windows.h"
 #include "playbooks/franchise_table.h"
 #include "playbooks/gridiron_values.h"
 #include "playbooks/play_cards.h"
 #include "playbooks/playbook_files.h"
-#include "reports/shell_open.h"
+#include "views/current_view.h"
 
 int32_t Gridiron_Card_Number = -1;
 
@@ -38,9 +38,14 @@ constexpr const char* PLAYERS_SHEET = "Players.csv";
 constexpr int32_t TEXT_SIZE = 256;
 constexpr int32_t NEW_YORK_NFC = 21;
 constexpr int32_t NEW_YORK_AFC = 22;
+// The main window's view while a deck is drawn.
+constexpr int32_t GRIDIRON_DECK_VIEW = 40037;
 
-// Long play names of the installed playbooks and the shorter ones cards print.
-const char* const SHORT_PLAY_NAMES[34][2] = {
+// Long play names and the shorter ones cards print: two names of the card
+// game's own books, then the long names of the installed playbooks.
+const char* const SHORT_PLAY_NAMES[36][2] = {
+    {"Full House Play Action Go Power O", "Full House Play Action Go"},
+    {"SHOTGUN SPLIT HB INSIDE DRAW", "SHOTGUN SPLIT HB DRAW"},
     {"Gun Third 101 Play Action Rollout", "Gun 3rd 101 PA Rollout"},
     {"Full House 410 Cross Play Action", "Full Hse 410 Cross PA"},
     {"H-Back 204 Slingshot Play Action", "H-Back 204 Slingshot PA"},
@@ -98,38 +103,14 @@ std::string Number(int32_t value) {
     return std::to_string(value);
 }
 
-std::string Html_Text(const char* text) {
-    std::string out;
-    for (const char* c = text; *c != '\0'; ++c) {
-        if (*c == '&')
-            out += "&amp;";
-        else if (*c == '<')
-            out += "&lt;";
-        else if (*c == '>')
-            out += "&gt;";
-        else
-            out += *c;
+// The first slot of the packed roster holding a player of the unit, or -1.
+int32_t Find_First_Unit_Slot(int32_t team, bool defense) {
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        const PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
+        if (player.Vital_Stats[0] == 0) return -1;
+        if (Is_Unit_Position(player.Vital_Stats[VITAL_POSITION], defense)) return slot;
     }
-    return out;
-}
-
-// The settings the kit leaves as it found them: the view, the viewed team and
-// the player shown.
-struct KEPT_SETTINGS {
-    int32_t Values[4];
-};
-constexpr int32_t KEPT[4] = {CURRENT_VIEW, VIEWED_TEAM, SELECTED_PLAYER_TEAM, SELECTED_PLAYER_SLOT};
-
-KEPT_SETTINGS Keep_Settings() {
-    KEPT_SETTINGS kept{};
-    for (int32_t i = 0; i < 4; ++i)
-        kept.Values[i] = Get_User_Preference(KEPT[i]);
-    return kept;
-}
-
-void Restore_Settings(const KEPT_SETTINGS& kept) {
-    for (int32_t i = 0; i < 4; ++i)
-        Set_User_Preference(KEPT[i], kept.Values[i]);
+    return -1;
 }
 
 void Card_Player_Name(int32_t team, int32_t slot, char* out) {
@@ -159,16 +140,14 @@ int32_t Get_Gridiron_Card_Kind(int32_t card) {
 int32_t Get_Gridiron_Card_Player(int32_t team, int32_t card) {
     if (!Is_Team(team) || card < 0 || card >= FIRST_PLAY_CARD) return -1;
     const bool defense = card >= FIRST_DEFENSE_PLAYER_CARD;
-    int32_t wanted = card - (defense ? FIRST_DEFENSE_PLAYER_CARD : FIRST_OFFENSE_PLAYER_CARD);
-    // The unit's players in roster order; a unit of fewer players leaves its
-    // last cards blank (no player is made for them).
-    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-        const PLAYER_RECORD& player = Universe.Teams[team].Players[slot];
-        if (player.Vital_Stats[0] == 0 || !Is_Unit_Position(player.Vital_Stats[VITAL_POSITION], defense))
-            continue;
-        if (wanted-- == 0) return slot;
-    }
-    return -1;
+    // The unit's first player and the ten slots after it, its starters in
+    // depth-chart order. A team without a player of the unit gets blank
+    // cards: making the kit creates no player.
+    const int32_t first = Find_First_Unit_Slot(team, defense);
+    if (first < 0) return -1;
+    const int32_t slot = first + card - (defense ? FIRST_DEFENSE_PLAYER_CARD : FIRST_OFFENSE_PLAYER_CARD);
+    if (slot >= PLAYERS_PER_TEAM || Universe.Teams[team].Players[slot].Vital_Stats[0] == 0) return -1;
+    return slot;
 }
 
 int32_t Get_Gridiron_Defensive_Play(int32_t team, int32_t card) {
@@ -330,11 +309,9 @@ void Write_Gridiron_Audible_Line(int32_t team, int32_t card) {
     }
     char text[TEXT_SIZE];
     safe_sprintf(text, sizeof text, "%s %s %s %s", effect[0], effect[1], effect[2], effect[3]);
-    std::string joined = text;
-    while (!joined.empty() && joined.back() == ' ')
-        joined.pop_back();
     std::string quoted = "\"";
-    for (char c : joined) {
+    for (const char* at = text; *at != '\0'; ++at) {
+        const char c = *at;
         if (c == '"') quoted += '"';
         quoted += c;
     }
@@ -409,42 +386,12 @@ void Write_Gridiron_Players_Sheet(int32_t team) {
                               defense_average(2) + "," + defense_average(3) + ",,," + defense_average(4));
 }
 
-std::string Write_Gridiron_Print_Sheet(int32_t team) {
-    char name[64];
-    std::snprintf(name, sizeof name, "Team-%02d-Print.htm", team);
-    const std::string path = Output_File(name);
-    FILE* file = std::fopen(path.c_str(), "w");
-    if (file == nullptr) return std::string();
-    char team_name[TEXT_SIZE];
-    Get_Gridiron_Team_Name(team, team_name, sizeof team_name);
-    // Cards print at their trim size of 2.5 x 3.5 inches, the bleed cut off:
-    // three by three fill 7.5 x 10.5 inches, inside the margins of Letter and A4.
-    std::fprintf(
-        file,
-        "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"windows-1252\">\n<title>%s: Gridiron "
-        "Cards</title>\n"
-        "<style>\n@page { margin: 0.25in; }\nbody { margin: 0; }\n"
-        ".page { display: grid; grid-template-columns: repeat(3, 2.5in); grid-template-rows: repeat(3, "
-        "3.5in); width: 7.5in; height: 10.5in; break-after: page; page-break-after: always; }\n"
-        ".card { position: relative; width: 2.5in; height: 3.5in; overflow: hidden; }\n"
-        ".card img { position: absolute; left: -0.125in; top: -0.125in; width: 2.75in; height: 3.75in; }\n"
-        ".card img.landscape { left: -0.625in; top: 0.375in; width: 3.75in; height: 2.75in; transform: "
-        "rotate(90deg); }\n</style>\n</head>\n<body>\n",
-        Html_Text(team_name).c_str());
-    for (int32_t card = 0; card < GRIDIRON_DECK_CARDS; ++card) {
-        if (card % 9 == 0) std::fprintf(file, "<div class=\"page\">\n");
-        std::fprintf(file, "<div class=\"card\"><img%s src=\"%s\" alt=\"Card %d\"></div>\n",
-                     card == CHECKLIST_BACK_CARD ? " class=\"landscape\"" : "",
-                     Get_Gridiron_Card_File(team, card).c_str(), card + 1);
-        if (card % 9 == 8 || card == GRIDIRON_DECK_CARDS - 1) std::fprintf(file, "</div>\n");
-    }
-    std::fprintf(file, "</body>\n</html>\n");
-    return std::fclose(file) == 0 ? path : std::string();
-}
-
 int32_t Render_Gridiron_Deck(int32_t team) {
     if (!Is_Team(team)) return 0;
-    const KEPT_SETTINGS kept = Keep_Settings();
+    // The main window shows the team while its cards are drawn.
+    Set_User_Preference(SELECTED_PLAYER_TEAM, team);
+    Set_User_Preference(VIEWED_TEAM, team);
+    Set_Current_View(GRIDIRON_DECK_VIEW);
     DRAWING_SURFACE surface{};
     const int32_t width = Get_Gridiron_Card_Width(), height = Get_Gridiron_Card_Height();
     Resize_Drawing_Surface(&surface, height, height);
@@ -453,6 +400,7 @@ int32_t Render_Gridiron_Deck(int32_t team) {
     int32_t written = 0;
     for (int32_t card = 0; card < GRIDIRON_DECK_CARDS; ++card) {
         Gridiron_Card_Number = card;
+        Repaint_Window(Main_Window);
         Draw_Gridiron_Card(&dc, team, card);
         const bool landscape = card == CHECKLIST_BACK_CARD;
         const std::string path = Output_File(Get_Gridiron_Card_File(team, card));
@@ -461,11 +409,9 @@ int32_t Render_Gridiron_Deck(int32_t team) {
         if (Get_Gridiron_Card_Kind(card) == 2) Write_Gridiron_Play_Line(team, card);
         if (card >= FIRST_DEFENSIVE_PLAY_CARD && card <= BEAST_MODE_CARD)
             Write_Gridiron_Audible_Line(team, card);
-        Step_Progress(1);
     }
     Gridiron_Card_Number = -1;
     Free_Gridiron_Card_Fonts();
-    Restore_Settings(kept);
     return written;
 }
 
@@ -479,15 +425,10 @@ int32_t Make_Gridiron_Kit() {
     for (const char* sheet : {PLAYS_SHEET, AUDIBLES_SHEET, PLAYERS_SHEET})
         std::filesystem::remove(Output_File(sheet), error);
     std::filesystem::create_directories(Resolve_File_Path(OUTPUT_FOLDER), error);
-    // An operation already showing progress goes on stepping its own window.
-    const bool opened = Open_Progress_Window("Making the Gridiron card kit...", GRIDIRON_DECK_CARDS) != 0;
     const int32_t written = Render_Gridiron_Deck(team);
     Write_Gridiron_Players_Sheet(team);
-    const std::string page = Write_Gridiron_Print_Sheet(team);
-    if (opened) Close_Progress_Window();
     Log_Debug_Line("Gridiron kit of team %d: %d of %d cards written", team, written, GRIDIRON_DECK_CARDS);
-    if (!page.empty()) Shell_Open(Main_Window, page.c_str());
-    return written == GRIDIRON_DECK_CARDS && !page.empty() ? 1 : 0;
+    return written == GRIDIRON_DECK_CARDS ? 1 : 0;
 }
 
 void Load_Default_Franchise_Playbooks() {

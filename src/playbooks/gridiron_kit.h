@@ -1,9 +1,9 @@
 #pragma once
 // The printable card game "Gridiron": for one team a deck of 54 card
 // pictures (22 player cards, 25 play cards, 4 defensive plays and an
-// audible, a two-sided checklist), the three sheets that list the cards'
-// contents, and a page that prints the deck nine cards a sheet. Making the
-// kit reads the league and changes nothing in it.
+// audible, a two-sided checklist) and the three sheets that list the cards'
+// contents. Making the kit changes nothing of the league but the screens'
+// choices: the view, the viewed team and the player shown.
 #include <cstdint>
 #include <string>
 
@@ -32,11 +32,13 @@ int32_t Get_Gridiron_Card_Height();
 // The card being drawn while a deck is rendered (-1 between decks).
 extern int32_t Gridiron_Card_Number;
 
-// Makes the viewed team's kit in "Gridiron/Output" under the progress window
-// and opens its print page in the browser. Returns 1 when every file was written.
+// Makes the viewed team's kit in "Gridiron/Output": the deck, then
+// "Players.csv". Returns 1 when every card picture was written.
 int32_t Make_Gridiron_Kit();
 // The deck of a team as "Team-%02d-Card-%02d.png" (cards 1-52) and the
-// checklist's two sides; returns the pictures written.
+// checklist's two sides, with the main window showing the team (view 40037,
+// the team viewed and its player shown) and repainted before each card;
+// returns the pictures written.
 int32_t Render_Gridiron_Deck(int32_t team);
 // Draws card `card` of the team on a surface of the card's size (on its side
 // for the checklist's back).
@@ -45,8 +47,9 @@ void Draw_Gridiron_Card(DEVICE_CONTEXT* dc, int32_t team, int32_t card);
 std::string Get_Gridiron_Card_File(int32_t team, int32_t card);
 // 0 offensive player, 1 defensive player, 2 play, 3 defensive play or checklist.
 int32_t Get_Gridiron_Card_Kind(int32_t card);
-// The team's roster slot on a player card, -1 for a blank card (the unit has
-// fewer players).
+// The team's roster slot on a player card: the unit's first player and the
+// ten slots after it; -1 for a blank card (an empty slot, or no player of
+// the unit).
 int32_t Get_Gridiron_Card_Player(int32_t team, int32_t card);
 // The team's defensive play on cards 47-50.
 int32_t Get_Gridiron_Defensive_Play(int32_t team, int32_t card);
@@ -68,8 +71,6 @@ void Get_Gridiron_Team_Name(int32_t team, char* out, int32_t size);
 void Write_Gridiron_Players_Sheet(int32_t team);
 void Write_Gridiron_Play_Line(int32_t team, int32_t card);
 void Write_Gridiron_Audible_Line(int32_t team, int32_t card);
-// "Team-%02d-Print.htm": the 54 pictures at their trim size, nine a page.
-std::string Write_Gridiron_Print_Sheet(int32_t team);
 // A field of a comma-separated line: quoted (with doubled quotes) when it
 // holds a comma, a quote or a line break.
 std::string Quote_Csv_Field(const std::string& text);

@@ -236,15 +236,8 @@ int32_t Get_Card_Set_Plays(int32_t team, int32_t plays[CARD_SET_PLAYS]) {
     const OFFENSIVE_PLAYBOOK* book = Get_Team_Offensive_Playbook(team);
     int32_t count = 0;
     if (book == nullptr) return 0;
-    bool taken[OFFENSIVE_PLAYS] = {};
-    for (int32_t play = 0; play < OFFENSIVE_PLAYS && count < CARD_SET_PLAYS; ++play)
-        if (book->Card_Selection[play] != 0 && play < STORED_OFFENSIVE_PLAYS &&
-            Is_Offensive_Play_Defined(team, play)) {
-            plays[count++] = play;
-            taken[play] = true;
-        }
     for (int32_t play = 0; play < STORED_OFFENSIVE_PLAYS && count < CARD_SET_PLAYS; ++play)
-        if (!taken[play] && Is_Offensive_Play_Defined(team, play)) plays[count++] = play;
+        if (book->Card_Selection[play] != 0 && Is_Offensive_Play_Defined(team, play)) plays[count++] = play;
     return count;
 }
 

@@ -55,9 +55,9 @@ void Rebuild_Play_Cards_From_Table(int32_t team);
 void Recompute_Play_Card_Bonuses(int32_t team);
 // Plays chosen for the team's card set (non-zero selection bytes of 60).
 int32_t Count_Chosen_Play_Cards(int32_t team);
-// The 25 plays of the team's card set: the chosen plays in play order, then
-// (fewer chosen) the other defined plays 0-53 in play order. Returns how many
-// were found.
+// The plays of the team's card set: its chosen plays in play order, at most
+// 25; a set of fewer chosen plays leaves the last play cards blank. Returns
+// how many were found.
 int32_t Get_Card_Set_Plays(int32_t team, int32_t plays[CARD_SET_PLAYS]);
 // The feedback on a card's values ("This is a legal play card. ..." or the
 // error and warnings). A buffer of at least 512 bytes.

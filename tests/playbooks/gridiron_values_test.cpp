@@ -162,18 +162,21 @@ TEST_F(GridironValues, CardCategoriesAndTheCardSet) {
     EXPECT_EQ(Get_Play_Card_Category(2, 4, 3), 409);
     EXPECT_EQ(Get_Play_Card_Category(2, 4, 4), -1) << "stored as 4, read as none";
     EXPECT_EQ(Universe.Teams[2].Playbooks.Offense.Plays[4].Card_Values[4], 4);
-    // Three chosen plays come first; the set is filled in play order.
+    // The set is the chosen plays in play order and no other: three chosen
+    // plays make three play cards.
     OFFENSIVE_PLAYBOOK& book = Universe.Teams[2].Playbooks.Offense;
     std::memset(book.Card_Selection, 0, sizeof book.Card_Selection);
     book.Card_Selection[40] = book.Card_Selection[7] = book.Card_Selection[52] = 1;
     EXPECT_EQ(Count_Chosen_Play_Cards(2), 3);
     int32_t plays[CARD_SET_PLAYS];
-    ASSERT_EQ(Get_Card_Set_Plays(2, plays), CARD_SET_PLAYS);
+    ASSERT_EQ(Get_Card_Set_Plays(2, plays), 3) << "no play the user did not choose";
     EXPECT_EQ(plays[0], 7);
     EXPECT_EQ(plays[1], 40);
     EXPECT_EQ(plays[2], 52);
-    EXPECT_EQ(plays[3], 0);
-    EXPECT_EQ(plays[4], 1);
+    // More than 25 chosen: the first 25 in play order.
+    std::memset(book.Card_Selection, 1, sizeof book.Card_Selection);
+    ASSERT_EQ(Get_Card_Set_Plays(2, plays), CARD_SET_PLAYS);
+    EXPECT_EQ(plays[24], 24);
     // A play without card values shows its row of the table; the block keeps its own.
     int8_t values[9];
     std::memset(book.Plays[12].Card_Values, 0xFF, 9);
