@@ -116,7 +116,11 @@ TEST_F(PlayCardControls, TheCardCombosShowStoreAndCheckAPlaysValuesAndTheBoxChoo
 }
 
 TEST_F(PlayCardControls, TheCardSheetListsTheSetAndCountsItsKinds) {
+    // A set of 25 chosen plays: this one and the last 24 of the book.
+    std::memset(Book().Card_Selection, 0, sizeof Book().Card_Selection);
     Book().Card_Selection[PLAY] = 1;
+    for (int32_t play = 30; play < 54; ++play)
+        Book().Card_Selection[play] = 1;
     std::strcpy(Book().Plays[PLAY].Name, "Strong 'I' Counter, Weak Side Pitch");
     const int8_t values[9] = {1, 2, 1, 0, 3, 2, 1, 5, 0};
     std::memcpy(Book().Plays[PLAY].Card_Values, values, sizeof values);
@@ -129,8 +133,8 @@ TEST_F(PlayCardControls, TheCardSheetListsTheSetAndCountsItsKinds) {
     EXPECT_EQ(std::filesystem::path(path).filename().string(),
               std::string(nickname) + "-" + std::to_string(Get_Current_Year()) + "-Plays.csv");
 
-    // The long name is told once, the file opened in the shell.
-    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    // The long name is told (first, as its play is), the file opened in the shell.
+    ASSERT_GE(Get_Shown_Messages().size(), 1u);
     EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Play Name Too Long");
     EXPECT_EQ(Get_Shown_Messages()[0].Text, "Warning: Play Name Length Is 35 Characters.\n\n(Play Number 4: "
                                             "Strong 'I' Counter, Weak Side Pitch)");
@@ -155,5 +159,15 @@ TEST_F(PlayCardControls, TheCardSheetListsTheSetAndCountsItsKinds) {
     EXPECT_EQ(count_of(43) + count_of(44) + count_of(45) + count_of(46), 25);
     EXPECT_EQ(lines[30].rfind("Pass Blocking,", 0), 0u);
     EXPECT_NE(lines[30].find(",\"[25%]\""), std::string::npos);
+    std::filesystem::remove(path);
+
+    // The sheet lists the chosen plays and no other.
+    std::memset(Book().Card_Selection, 0, sizeof Book().Card_Selection);
+    Book().Card_Selection[PLAY] = 1;
+    ASSERT_EQ(Export_Play_Cards_Csv(TEAM), path);
+    const std::vector<std::string> one = Read_File_Lines(path);
+    ASSERT_EQ(one.size(), 1u + 1u + 3u + 12u + 1u + 5u);
+    EXPECT_EQ(one[2], "Score Type,Count,Percent,Ideal");
+    EXPECT_EQ(one[17], ",4,,[2-4]");
     std::filesystem::remove(path);
 }
