@@ -1,8 +1,11 @@
 #include "playbooks/playbook_files.h"
 
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <string>
+#include <type_traits>
 
 #include "app/diagnostics.h"
 #include "database/file_replacement.h"
@@ -25,6 +28,40 @@ namespace {
 int Viewed_Playbook_Team() {
     int32_t team = Get_User_Preference(VIEWED_TEAM);
     return (team >= 0 && team < TOTAL_NUMBER_OF_TEAMS) ? team : -1;
+}
+
+// Plays of a block as read that stand as they are: a name, and every code in
+// range (the repaired copy holds the same codes).
+template <typename BOOK> int32_t Count_Sound_Plays(const BOOK& read, const BOOK& repaired) {
+    using PLAY = std::remove_cvref_t<decltype(read.Plays[0])>;
+    constexpr size_t FIRST_CODE = offsetof(PLAY, Formation);
+    constexpr size_t CODES = offsetof(PLAY, Description) - FIRST_CODE;
+    int32_t sound = 0;
+    for (size_t p = 0; p < std::size(read.Plays); ++p) {
+        const auto* as_read = reinterpret_cast<const uint8_t*>(&read.Plays[p]) + FIRST_CODE;
+        const auto* mended = reinterpret_cast<const uint8_t*>(&repaired.Plays[p]) + FIRST_CODE;
+        if (read.Plays[p].Name[0] != '\0' && std::memcmp(as_read, mended, CODES) == 0) ++sound;
+    }
+    return sound;
+}
+
+// Repairs a block read from a file; false when it holds no sound play at all
+// (a file of zeros, or of anything but a playbook), which is no playbook.
+template <typename BOOK> bool Repair_Read_Playbook(BOOK& book, const std::string& path) {
+    static BOOK as_read;
+    as_read = book;
+    int repairs = 0;
+    if constexpr (std::is_same_v<BOOK, DEFENSIVE_PLAYBOOK>)
+        repairs = Repair_Defensive_Playbook(book);
+    else
+        repairs = Repair_Offensive_Playbook(book);
+    if (Count_Sound_Plays(as_read, book) == 0) {
+        Report_System_Error("Playbook file %s holds no play; the playbook is left as it was", path.c_str());
+        return false;
+    }
+    if (repairs > 0)
+        Log_Debug_Line("Playbook file %s: %d out-of-range codes repaired", path.c_str(), repairs);
+    return true;
 }
 
 } // namespace
@@ -53,9 +90,7 @@ int Load_Playbook_File(int team, int bDefense, const char* name) {
                        path.c_str(), got, size);
         return 0;
     }
-    int repairs = bDefense ? Repair_Defensive_Playbook(defense) : Repair_Offensive_Playbook(offense);
-    if (repairs > 0)
-        Log_Debug_Line("Playbook file %s: %d out-of-range codes repaired", path.c_str(), repairs);
+    if (bDefense ? !Repair_Read_Playbook(defense, path) : !Repair_Read_Playbook(offense, path)) return 0;
 
     if (bDefense)
         std::memcpy(Is_Valid_Team_Code(team) ? &Universe.Teams[team].Playbooks.Defense

@@ -22,7 +22,9 @@ extern DEFENSIVE_PLAYBOOK Scratch_Defensive_Playbook;
 // team's block: teams 36-40, or a franchise slot in use; any other team number
 // loads into the scratch block of that side. The file is read and checked in
 // a scratch copy first, so a missing, short or unreadable file changes
-// nothing; codes that would index a table out of range are repaired. Returns 1
+// nothing; codes that would index a table out of range are repaired. A block
+// without one named play whose codes are all in range is no playbook: it is
+// reported and refused. At most one block is read from any file. Returns 1
 // when the block was loaded, 0 otherwise.
 int Load_Playbook_File(int team, int bDefense, const char* name);
 

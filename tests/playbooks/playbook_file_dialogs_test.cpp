@@ -224,4 +224,17 @@ TEST_F(PlaybookFileDialogs, LoadListsTheSideDeletesAndWarnsWhenEmpty) {
     EXPECT_EQ(Do_Dialog(Main_Window, LOAD_PLAYBOOK_DIALOG, 0), 2);
     EXPECT_EQ(Count_Shown_Messages("Read Error"), 1);
     EXPECT_EQ(std::memcmp(&before, &Universe.Teams[TEAM].Playbooks.Defense, sizeof before), 0);
+    // So is a file of zeros of the exact size: it holds no play.
+    std::filesystem::resize_file("playbooks/Zone.dpb", 0);
+    std::filesystem::resize_file("playbooks/Zone.dpb", DEFENSIVE_PLAYBOOK_SIZE);
+    Script_Message_Answer("Read Error", ID_BOX_OK);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, ANALYZER_PLAYS), "") << "nothing to analyze";
+        Click_Dialog_Button(dialog, ID_OK);
+        EXPECT_EQ(Get_Innermost_Dialog(), dialog);
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, LOAD_PLAYBOOK_DIALOG, 0), 2);
+    EXPECT_EQ(Count_Shown_Messages("Read Error"), 2);
+    EXPECT_EQ(std::memcmp(&before, &Universe.Teams[TEAM].Playbooks.Defense, sizeof before), 0);
 }

@@ -200,3 +200,42 @@ TEST_F(PlaybookFiles, ViewedTeamWriterAndName) {
     EXPECT_EQ(Write_Playbook_File("playbooks/Nobody.opb"), 1);
     EXPECT_FALSE(std::filesystem::exists("playbooks/Nobody.opb"));
 }
+
+TEST_F(PlaybookFiles, ABlockWithoutOneSoundPlayIsRefusedAndTheTeamKeepsItsBook) {
+    Fill_Team_Playbooks(2);
+    const TEAM_PLAYBOOK_BLOCK before = Universe.Teams[2].Playbooks;
+    // Zeros of the exact size, a sparse gigabyte, an endless device, and a
+    // block of bytes whose every play has a name but codes out of range.
+    const std::vector<uint8_t> zeros(sizeof(OFFENSIVE_PLAYBOOK), 0);
+    Write_File("playbooks/Zeros.opb", zeros.data(), zeros.size());
+    Write_File("playbooks/Zeros.dpb", zeros.data(), sizeof(DEFENSIVE_PLAYBOOK));
+    Write_File("playbooks/Huge.opb", "", 0);
+    std::filesystem::resize_file("playbooks/Huge.opb", uint64_t{1} << 30);
+    std::filesystem::create_symlink("/dev/zero", "playbooks/Endless.dpb");
+    const std::vector<uint8_t> noise(sizeof(OFFENSIVE_PLAYBOOK), 0xEE);
+    Write_File("playbooks/Noise.opb", noise.data(), noise.size());
+    for (const auto& [name, defense] :
+         {std::pair{"Zeros", 0}, {"Zeros", 1}, {"Huge", 0}, {"Endless", 1}, {"Noise", 0}}) {
+        Clear_Debug_Log();
+        EXPECT_EQ(Load_Playbook_File(2, defense, name), 0) << name << " " << defense;
+        EXPECT_NE(Read_Debug_Log_Text().find("ERROR: Playbook file playbooks/" + std::string(name) +
+                                             (defense ? ".dpb" : ".opb") + " holds no play"),
+                  std::string::npos)
+            << name << " is reported";
+    }
+    EXPECT_EQ(std::memcmp(&before, &Universe.Teams[2].Playbooks, sizeof before), 0)
+        << "the team keeps its book";
+
+    // One sound play makes a playbook; the others are repaired as before.
+    OFFENSIVE_PLAYBOOK one;
+    std::memcpy(&one, noise.data(), sizeof one);
+    one.Plays[9] = before.Offense.Plays[9];
+    Write_File("playbooks/One.opb", &one, sizeof one);
+    Clear_Debug_Log();
+    ASSERT_EQ(Load_Playbook_File(2, 0, "One"), 1);
+    EXPECT_EQ(std::memcmp(&Universe.Teams[2].Playbooks.Offense.Plays[9], &one.Plays[9], sizeof one.Plays[9]),
+              0);
+    EXPECT_TRUE(Get_Offensive_Play_Type(2, 0) >= 0 && Get_Offensive_Play_Type(2, 0) <= 22);
+    EXPECT_NE(Read_Debug_Log_Text().find("out-of-range codes repaired"), std::string::npos);
+    EXPECT_EQ(Read_Debug_Log_Text().find("ERROR"), std::string::npos);
+}
