@@ -96,6 +96,13 @@ void Restore_Main_Window() {
 }
 } // namespace
 
+int32_t Get_Encyclopedia_Progress_Range() {
+    const int32_t seasons = std::min(Get_User_Preference(CURRENT_SEASON_INDEX) + 1, MOST_SEASONS);
+    const int32_t leagues = Count_Leagues();
+    return 3 * Count_Active_Teams() + 3736 + (leagues + 2) * seasons + Count_Encyclopedia_Games() + leagues +
+           Get_User_Preference(CURRENT_WEEK) + 1;
+}
+
 const ENCYCLOPEDIA_EXPORT_RESULT& Get_Last_Export_Result() {
     return Last_Result;
 }
@@ -253,10 +260,7 @@ int32_t Export_HTML_Encyclopedia(WINDOW_HANDLE dialog, const char* style_sheet) 
     Redraw_Main_Window();
 
     const std::vector<ENCYCLOPEDIA_PAGE> pages = List_Encyclopedia_Pages();
-    int32_t steps = 0;
-    for (const ENCYCLOPEDIA_PAGE& page : pages)
-        steps += page.Steps;
-    const bool opened = Open_Progress_Window("Exporting universe...", steps) != 0;
+    const bool opened = Open_Progress_Window("Exporting universe...", Get_Encyclopedia_Progress_Range()) != 0;
     std::string failed_folder;
     if (!Make_Encyclopedia_Folders(&failed_folder)) {
         if (opened) Close_Progress_Window();

@@ -45,6 +45,10 @@ struct ENCYCLOPEDIA_EXPORT_RESULT {
 // cannot be written are counted and told.
 int32_t Export_HTML_Encyclopedia(WINDOW_HANDLE dialog, const char* style_sheet);
 const ENCYCLOPEDIA_EXPORT_RESULT& Get_Last_Export_Result();
+// The progress window's range: 3 x teams + 3,736 + (leagues + 2) x seasons +
+// games + leagues + the current week + 1. The bar steps once a page, and once
+// for each of the 37 x 100 team slots of the player pages.
+int32_t Get_Encyclopedia_Progress_Range();
 // Every page the export writes, in the order written.
 std::vector<ENCYCLOPEDIA_PAGE> List_Encyclopedia_Pages();
 // 1 when the index or any page the export would write exists already.

@@ -268,7 +268,7 @@ int32_t Write_Player_Stats_File(const char* path, int32_t choice, int32_t period
         written &= Write_Text(file, "<HTML>\n<HEAD><TITLE>" + title +
                                         "</TITLE></HEAD>\n\n<BODY TEXT=\"#FFFFFF\" BGCOLOR=\"#008000\" "
                                         "LINK=\"#80FF00\" VLINK=\"#60BF00\">\n<CENTER><H1>" +
-                                        title + "</H1></CENTER>\n<PRE>\n");
+                                        title + "</CENTER></H1>\n<PRE>\n");
     written &= Write_Text(file, Format_Player_Stats_Line(0, -1, period, category, format));
 
     // Highest value first; equal values keep team-then-slot order.
@@ -292,7 +292,7 @@ int32_t Write_Player_Stats_File(const char* path, int32_t choice, int32_t period
             Write_Text(file, Format_Player_Stats_Line(player.Team, player.Slot, period, category, format));
 
     if (format == STATS_FORMAT_HTML)
-        written &= Write_Text(file, "</PRE>\n<P>\n<CENTER><H5>\n</H5></CENTER>\n</BODY>\n</HTML>\n");
+        written &= Write_Text(file, "</PRE>\n<P>\n<CENTER><H5>\n</CENTER></H5>\n</BODY>\n</HTML>\n");
     written &= std::fclose(file) == 0;
     return written ? 1 : 0;
 }

@@ -432,7 +432,11 @@ int32_t Write_Template_Page(const char* template_name, const TAG_PARAMETERS& pag
         }
         text.append(block, read);
     }
+    // A template that cannot be read to its end (a folder in its place among
+    // them) is no template: its page is not written.
+    const bool unreadable = std::ferror(file) != 0;
     std::fclose(file);
+    if (unreadable) return TEMPLATE_PAGE_FAILED;
     // The template is one NUL-terminated text: anything after a NUL is not read.
     text.resize(std::strlen(text.c_str()));
 

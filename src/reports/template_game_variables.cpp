@@ -91,7 +91,7 @@ int32_t Leader_Id(const GAME_RECORD* game, int32_t side, int32_t stat, int32_t p
 
 std::string Leader_Link(const GAME_RECORD* game, int32_t side, int32_t stat, int32_t position) {
     int32_t team = 0, slot = 0;
-    if (!Find_Player_Of_Id(Leader_Id(game, side, stat, position), &team, &slot)) return "<a>";
+    if (!Find_Player_Of_Id(Leader_Id(game, side, stat, position), &team, &slot)) return "";
     return Player_Page_Link(team, slot, 1);
 }
 
@@ -339,7 +339,7 @@ bool Evaluate_Game_Variable(const std::string& name, const TAG_PARAMETERS& p, st
     } else if (name == "GameDetailRef") {
         *out = Open_Link(type == 1 ? "../" : "./", "GameDetails/", Get_Game_Page_Name(index));
     } else if (name == "GameTeamRef") {
-        *out = game != nullptr && Is_Side(type) ? Team_Detail_Link(game->Team[type], 1) : "<a>";
+        *out = game != nullptr && Is_Side(type) ? Team_Detail_Link(game->Team[type], 1) : "";
     } else if (name == "GameTeam") {
         *out = game != nullptr && Is_Side(type) ? Team_Full_Name_Text(game->Team[type]) : "";
     } else if (name == "GameTeamLogo") {

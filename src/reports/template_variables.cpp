@@ -303,9 +303,9 @@ std::string Player_Line_Team(int32_t slot, int32_t team, int32_t season) {
 }
 
 std::string Player_Line_Team_Link(int32_t slot, int32_t team, int32_t season) {
-    if (season < FIRST_SEASON_LINE_SELECTOR || !Is_Player_Slot_Used(team, slot)) return "<a>";
+    if (season < FIRST_SEASON_LINE_SELECTOR || !Is_Player_Slot_Used(team, slot)) return "";
     const int32_t line = Get_Player_Season_Line(team, slot, season - FIRST_SEASON_LINE_SELECTOR);
-    if (line == NO_SEASON_LINE) return "<a>";
+    if (line == NO_SEASON_LINE) return "";
     return Team_Page_Link(Get_Season_Line_Team(line), 1);
 }
 
@@ -329,9 +329,9 @@ std::string Leader_Entry_Text(int32_t count, int32_t field) {
 }
 
 std::string Leader_Link(int32_t count, int32_t type, bool team_link) {
-    if (count < 0 || count >= 10) return "<a>";
+    if (count < 0 || count >= 10) return "";
     const TOP_TEN_ENTRY& entry = Get_Template_Leader_List().Entries[count];
-    if (entry.Value == 0) return "<a>";
+    if (entry.Value == 0) return "";
     return team_link ? Team_Page_Link(entry.Team, type) : Player_Page_Link(entry.Team, entry.Slot, type);
 }
 
@@ -339,7 +339,7 @@ std::string League_Leaders_Link(int32_t league, int32_t seasons_back, int32_t ty
     int32_t kind = seasons_back;
     if (type == 1 && (seasons_back == -1 || seasons_back == -2)) kind = seasons_back == -1 ? -2 : -1;
     const std::string page = Get_Leaders_Page_Name(league, kind);
-    if (page.empty()) return "<a>";
+    if (page.empty()) return "";
     return "<a href=\"" + Encode_Link_Path(page) + "\">";
 }
 
@@ -517,8 +517,8 @@ bool Evaluate_League_Variable(const std::string& name, const TAG_PARAMETERS& p, 
     else if (name == "TeamRef")
         *out = season == -1 ? Team_Page_Link(team, type) : Team_Detail_Link(team, type);
     else if (name == "OpponentRef")
-        *out = Week_Game(week, team) != nullptr ? Team_Page_Link(Get_Team_Week_Opponent(team, week), type)
-                                                : "<a>";
+        *out =
+            Week_Game(week, team) != nullptr ? Team_Page_Link(Get_Team_Week_Opponent(team, week), type) : "";
     else if (name == "PlayerRef")
         *out = Player_Page_Link(team, player, type);
     else if (name == "LeagueLeadersRef")
@@ -616,7 +616,7 @@ std::string Get_Link_Root(int32_t type) {
 }
 
 std::string Open_Link(const std::string& root, const char* folder, const std::string& page) {
-    if (page.empty()) return "<a>";
+    if (page.empty()) return "";
     return "<a href=\"" + root + folder + Encode_Link_Path(page) + "\">";
 }
 

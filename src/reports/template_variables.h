@@ -4,8 +4,8 @@
 // the encyclopedia, a player's statistic, a leader, a play of a game's log)
 // and is replaced by it. Values are HTML fragments; league text in them is
 // escaped, links are percent-encoded and lead only to pages the
-// encyclopedia holds (an anchor without an address stands where a link has
-// no page, so the template's "</a>" still closes it).
+// encyclopedia holds: where a link has no page (an unused slot, a week
+// without a game, a season line of no league team) it is empty.
 #include <cstdint>
 #include <string>
 

@@ -14,7 +14,7 @@ inline int32_t Param(const TAG_PARAMETERS& parameters, int32_t key) {
 
 // "../" for a page one folder down (TYPE 1), "./" for a page in the root.
 std::string Get_Link_Root(int32_t type);
-// `<a href="` + the encoded path + `">`, or "<a>" when the page is missing.
+// `<a href="` + the encoded path + `">`; empty when the page is missing.
 std::string Open_Link(const std::string& root, const char* folder, const std::string& page);
 std::string Team_Page_Link(int32_t team, int32_t type);
 std::string Team_Detail_Link(int32_t team, int32_t type);

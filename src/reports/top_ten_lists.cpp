@@ -19,14 +19,13 @@ constexpr int32_t GAMES_STAT = 0;
 
 // Inserts before the first entry the value beats (higher, or lower when
 // `lower_wins`); the tenth entry drops out.
-void Insert_Entry(TOP_TEN_LIST* list, int32_t team, int32_t slot, int32_t value, bool lower_wins,
-                  int32_t second = 0) {
+void Insert_Entry(TOP_TEN_LIST* list, int32_t team, int32_t slot, int32_t value, bool lower_wins) {
     for (int32_t i = 0; i < LIST_LENGTH; ++i) {
         const int32_t held = list->Entries[i].Value;
         if (lower_wins ? value < held : value > held) {
             std::memmove(&list->Entries[i + 1], &list->Entries[i],
                          sizeof(TOP_TEN_ENTRY) * (LIST_LENGTH - 1 - i));
-            list->Entries[i] = {static_cast<uint8_t>(team), static_cast<uint8_t>(slot), value, second};
+            list->Entries[i] = {static_cast<uint8_t>(team), static_cast<uint8_t>(slot), value, 0};
             return;
         }
     }
@@ -37,9 +36,9 @@ int32_t League_Of(int32_t team) {
     return Get_Team_Division(team) / 4;
 }
 
-// Calls value(team, slot, &second) for every player who may lead: the
-// skill players of the franchises in use of the league and of the free
-// agents; positive values enter the list.
+// Calls value(team, slot) for every player who may lead: the skill players
+// of the franchises in use of the league and of the free agents; positive
+// values enter the list. An entry's second word stays 0.
 template <typename F> void Fill_Player_List(TOP_TEN_LIST* list, int32_t league, F value) {
     if (list == nullptr) return;
     std::memset(list, 0, sizeof *list);
@@ -50,16 +49,15 @@ template <typename F> void Fill_Player_List(TOP_TEN_LIST* list, int32_t league, 
             if (!Is_Player_Slot_Used(team, slot)) continue;
             const int32_t position = Translate_Expanded_Position(Get_Player_Vital_Stat(team, slot, 1));
             if (Get_Position_Group(position) != 0) continue;
-            int32_t second = 0;
-            const int32_t entry = value(team, slot, &second);
-            if (entry > 0) Insert_Entry(list, team, slot, entry, false, second);
+            const int32_t entry = value(team, slot);
+            if (entry > 0) Insert_Entry(list, team, slot, entry, false);
         }
     }
 }
 } // namespace
 
 void Build_Top_Ten_Player_List(TOP_TEN_LIST* list, int32_t league, int32_t category, int32_t season) {
-    Fill_Player_List(list, league, [category, season](int32_t team, int32_t slot, int32_t*) {
+    Fill_Player_List(list, league, [category, season](int32_t team, int32_t slot) {
         return Get_Player_Leader_Value(team, slot, category, season);
     });
 }
@@ -102,7 +100,7 @@ void Build_Template_Leader_List(TOP_TEN_LIST* list, int32_t league, int32_t cate
         return;
     }
     if (seasons_back == LEADERS_BEST_SEASON) {
-        Fill_Player_List(list, league, [category](int32_t team, int32_t slot, int32_t* year) {
+        Fill_Player_List(list, league, [category](int32_t team, int32_t slot) {
             int32_t best = 0;
             for (int32_t link = 0; link < NUMBER_OF_SEASON_LINE_LINKS; ++link) {
                 const int32_t line = Get_Player_Season_Line(team, slot, link);
@@ -111,17 +109,14 @@ void Build_Template_Leader_List(TOP_TEN_LIST* list, int32_t league, int32_t cate
                 if (line_team < 0 || line_team >= MAX_FRANCHISES) continue;
                 const int32_t value =
                     Get_Player_Leader_Value(team, slot, category, FIRST_SEASON_LINE_SELECTOR + link);
-                if (value > best) {
-                    best = value;
-                    *year = Get_Season_Line_Year(line);
-                }
+                if (value > best) best = value;
             }
             return best;
         });
         return;
     }
     const int32_t year = Get_Current_Year() - seasons_back;
-    Fill_Player_List(list, league, [category, year](int32_t team, int32_t slot, int32_t*) {
+    Fill_Player_List(list, league, [category, year](int32_t team, int32_t slot) {
         const int32_t link = Find_Player_Year_Season_Link(team, slot, year);
         return link < 0 ? 0
                         : Get_Player_Leader_Value(team, slot, category, FIRST_SEASON_LINE_SELECTOR + link);

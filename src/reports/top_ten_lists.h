@@ -8,7 +8,7 @@ struct TOP_TEN_ENTRY {
     uint8_t Team;
     uint8_t Slot;
     int32_t Value;
-    int32_t Second;
+    int32_t Second; // set to 0 by every list builder
 };
 #pragma pack(pop)
 
@@ -24,8 +24,8 @@ void Build_Top_Ten_Player_List(TOP_TEN_LIST* list, int32_t league, int32_t categ
 void Build_Top_Ten_Team_List(TOP_TEN_LIST* list, int32_t category);
 
 // The leaders of a report table, among the same players as above. Seasons
-// back -1: careers; -2: each player's best season, its year in the entry's
-// second word; 0 and up: the season that many years back, read from each
+// back -1: careers; -2: each player's best season; 0 and up: the season
+// that many years back, read from each
 // player's season line of that year (with two teams that year, the line of
 // more games).
 constexpr int32_t LEADERS_CAREER = -1;

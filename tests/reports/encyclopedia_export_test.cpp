@@ -190,6 +190,15 @@ TEST_F(EncyclopediaExport, PagesFollowTheCalendarAndTheLeagues) {
         player_pages += std::string(page.Template) == "PlayerDetail.template";
     }
     EXPECT_EQ(steps, static_cast<int32_t>(List_Encyclopedia_Pages().size()) - player_pages + 3700);
+    // Its window's range: 3 T + 3,736 + (N + 2) S + G + N + week + 1, with
+    // one season, two leagues back, 41 games and week 5.
+    Set_League_Abbreviation(1, "South");
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        Set_Team_Stat(team, TEAM_STAT_DIVISION, team % 8);
+    Set_Team_Stat(31, TEAM_STAT_CONTROL, TEAM_CONTROL_COMPUTER);
+    Set_User_Preference(CURRENT_GAME_NUMBER, 40);
+    ASSERT_EQ(Count_Leagues(), 2);
+    EXPECT_EQ(Get_Encyclopedia_Progress_Range(), 3 * TEST_LEAGUE_TEAMS + 3736 + 4 * 1 + 41 + 2 + 5 + 1);
 }
 
 TEST_F(EncyclopediaExport, AnExistingEncyclopediaIsOverwrittenOnlyAfterAsking) {
@@ -248,6 +257,21 @@ TEST_F(EncyclopediaExport, AFolderThatCannotBeMadeOrAPageThatCannotBeWrittenIsTo
             " pages of the HTML Encyclopedia in \"site\" could not be written.\n\n" + std::to_string(teams) +
             " of them come from templates larger than the 1048576 bytes a template may hold, such as "
             "\"HTML_Templates/TeamDetail.template\".");
+
+    // A folder in place of a template is no template either: its page is
+    // not written, and that is told.
+    fs::copy(Installation() + "/HTML_Templates/TeamDetail.template", "HTML_Templates/TeamDetail.template",
+             fs::copy_options::overwrite_existing);
+    fs::remove("HTML_Templates/index.template");
+    fs::create_directory("HTML_Templates/index.template");
+    fs::remove("site/index.htm");
+    Clear_Shown_Messages();
+    Script_Message_Answer("Caution", ID_BOX_OK);
+    EXPECT_EQ(Export_HTML_Encyclopedia(NO_WINDOW, "default.css"), 1);
+    EXPECT_EQ(Get_Last_Export_Result().Pages_Failed, 1);
+    EXPECT_FALSE(fs::exists("site/index.htm")) << "no empty page stands for it";
+    ASSERT_EQ(Get_Shown_Messages().size(), 2u);
+    EXPECT_EQ(Get_Shown_Messages()[1].Text.find("1 of the "), 0u);
 }
 
 TEST_F(EncyclopediaExport, AQuitStopsAfterThePageBeingWrittenAndGivesTheMenuBack) {

@@ -154,13 +154,18 @@ TEST_F(PlayerStatsExport, EveryFormatIsWrittenPrintedAndViewedFromTheDialog) {
         found |= line.find("Smith & <Jones>") != std::string::npos;
     }
     EXPECT_TRUE(found) << "the printer gets the name as it reads";
-    const std::vector<std::string> html = Read_Lines("Output/stats.htm");
-    std::string text;
-    for (const std::string& line : html)
-        text += line + "\n";
+    std::ifstream html_file("Output/stats.htm", std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(html_file)), std::istreambuf_iterator<char>());
     EXPECT_NE(text.find("Smith &amp; &lt;Jones&gt;"), std::string::npos);
-    EXPECT_NE(text.find("<CENTER><H1>2020  Offense</H1></CENTER>"), std::string::npos)
-        << "tags close in order";
+    // The page's head and foot as the game has always written them, each
+    // heading closing its centring first.
+    const std::string head = "<HTML>\n<HEAD><TITLE>2020  Offense</TITLE></HEAD>\n\n<BODY TEXT=\"#FFFFFF\" "
+                             "BGCOLOR=\"#008000\" LINK=\"#80FF00\" VLINK=\"#60BF00\">\n<CENTER><H1>2020  "
+                             "Offense</CENTER></H1>\n<PRE>\n";
+    const std::string foot = "</PRE>\n<P>\n<CENTER><H5>\n</CENTER></H5>\n</BODY>\n</HTML>\n";
+    EXPECT_EQ(text.substr(0, head.size()), head);
+    ASSERT_GE(text.size(), foot.size());
+    EXPECT_EQ(text.substr(text.size() - foot.size()), foot);
     if (Is_Tidy_Installed()) {
         fs::create_directories("Output/page");
         fs::copy_file("Output/stats.htm", "Output/page/stats.htm");

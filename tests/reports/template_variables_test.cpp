@@ -70,14 +70,27 @@ TEST_F(TemplateVariables, LinksLeadOnlyToPagesTheEncyclopediaHolds) {
               "<a href=\"../teams/Austin%20Bears.htm\">");
     EXPECT_EQ(Value("<gdk:var TeamRef[TEAM=2][SEASON=0]>"),
               "<a href=\"./TeamsDetail/Austin%20Bears%202020.htm\">");
-    EXPECT_EQ(Value("<gdk:var TeamRef[TEAM=36][SEASON=-1]>"), "<a>") << "the free agents have no team page";
+    // A link with no page is empty.
+    EXPECT_EQ(Value("<gdk:var TeamRef[TEAM=36][SEASON=-1]>"), "") << "the free agents have no team page";
     Set_Team_Stat(31, TEAM_STAT_CONTROL, TEAM_CONTROL_EMPTY);
-    EXPECT_EQ(Value("<gdk:var TeamRef[TEAM=31][SEASON=-1]>"), "<a>");
-    EXPECT_EQ(Value("<gdk:var PlayerRef[TEAM=0][PLAYER=99][TYPE=1]>"), "<a>") << "an empty slot";
+    EXPECT_EQ(Value("<gdk:var TeamRef[TEAM=31][SEASON=-1]>"), "");
+    EXPECT_EQ(Value("<gdk:var PlayerRef[TEAM=0][PLAYER=99][TYPE=1]>"), "") << "an empty slot";
+    EXPECT_EQ(Value("<gdk:var OpponentRef[TEAM=0][WEEK=3][TYPE=1]>"), "") << "a week without a game";
+    EXPECT_EQ(Value("<gdk:var GameLeaderRef[GAME=0][STAT=2][POS=0][TYPE=0]>"), "")
+        << "a game without a leader";
+    EXPECT_EQ(Value("<gdk:var ScheduleLeaderRef[TEAM=0][WEEK=3][STAT=2][POS=0]>"), "");
+    // A season line's team link: the line's league team, none for the career
+    // row or a college season.
+    const int32_t line = Get_Player_Season_Line(0, 0, 0);
+    ASSERT_NE(line, NO_SEASON_LINE);
+    EXPECT_EQ(Value("<gdk:var PlayerTeamRef[TEAM=0][PLAYER=0][SEASON=4]>").find("<a href=\"../teams/"), 0u);
+    EXPECT_EQ(Value("<gdk:var PlayerTeamRef[TEAM=0][PLAYER=0][SEASON=2]>"), "") << "the career row";
+    Set_Season_Line_Team(line, -2);
+    EXPECT_EQ(Value("<gdk:var PlayerTeamRef[TEAM=0][PLAYER=0][SEASON=4]>"), "") << "a college season";
     Set_Player_Last_Name(0, 0, "D'Or/Ant");
     const std::string link = Value("<gdk:var PlayerRef[TEAM=0][PLAYER=0][TYPE=1]>");
     EXPECT_EQ(link.find("<a href=\"../players/D%27Or-Ant%2C%20"), 0u) << link;
-    EXPECT_EQ(Value("<gdk:var GameDetailRef[GAME=400][TYPE=1]>"), "<a>");
+    EXPECT_EQ(Value("<gdk:var GameDetailRef[GAME=400][TYPE=1]>"), "");
 
     // The leaders pages: TYPE 1 reads -1 as best seasons and -2 as all time.
     Set_League_Abbreviation(0, "North");
@@ -170,7 +183,8 @@ TEST_F(TemplateVariables, AnEmptyLeaderEntryWritesNothing) {
     // The test league has played no games this season: every entry is empty.
     for (const char* name : {"LeaderName", "LeaderTeam", "LeaderStat", "LeaderStatYear"})
         EXPECT_EQ(Value(std::string("<gdk:var ") + name + "[COUNT=0]>"), "") << name;
-    EXPECT_EQ(Value("<gdk:var LeaderRef[COUNT=0][TYPE=1]>"), "<a>");
+    EXPECT_EQ(Value("<gdk:var LeaderRef[COUNT=0][TYPE=1]>"), "");
+    EXPECT_EQ(Value("<gdk:var LeaderTeamRef[COUNT=0][TYPE=1]>"), "");
 
     // Careers, and the best seasons among the season lines, with their years.
     const int32_t back = Test_League_Slot(POSITION_RB, 0);
@@ -186,10 +200,12 @@ TEST_F(TemplateVariables, AnEmptyLeaderEntryWritesNothing) {
         const int32_t above = list.Entries[n - 1].Value, below = list.Entries[n].Value;
         EXPECT_GE(above, below);
     }
-    // The best seasons carry their year.
+    // The best seasons: the value of the best line, and no year (the lists
+    // leave an entry's second word 0, so no leader table shows one).
     Expand_Template_Text("<gdk:table tLeaders[LEAGUE=2][SEASON=-2]></gdk:table>", {}, 0, &careers);
-    EXPECT_EQ(Value("<gdk:var LeaderStatYear[COUNT=0]>"), "(2018)");
+    EXPECT_EQ(Value("<gdk:var LeaderStatYear[COUNT=0]>"), "");
     EXPECT_EQ(Value("<gdk:var LeaderStat[COUNT=0]>"), "310");
+    EXPECT_EQ(Get_Template_Leader_List().Entries[0].Second, 0);
     // A season's leaders read the season line of that year.
     Expand_Template_Text("<gdk:table tLeaders[LEAGUE=2][SEASON=2]></gdk:table>", {}, 0, &careers);
     EXPECT_EQ(Value("<gdk:var LeaderStat[COUNT=0]>"), "310");
