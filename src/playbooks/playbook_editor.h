@@ -34,13 +34,16 @@ constexpr int32_t EDITOR_VIEW_DEPTH_CHART = 1027;
 constexpr int32_t EDITOR_CLEAR_RESULTS = 1028;
 constexpr int32_t EDITOR_CARD_KIT = 1479;
 // Labels of our own: the rushing hole, play-action hole, primary, play type
-// and formation combos, and one player label per formation slot.
+// and formation combos, and one player label per formation slot; five
+// labels of the selected player's statistics, hidden.
 constexpr int32_t EDITOR_HOLE_LABEL = 1480;
 constexpr int32_t EDITOR_PLAY_ACTION_LABEL = 1481;
 constexpr int32_t EDITOR_PRIMARY_LABEL = 1482;
 constexpr int32_t EDITOR_PLAY_TYPE_LABEL = 1483;
 constexpr int32_t EDITOR_NOTES_LABEL = 1484;
-constexpr int32_t EDITOR_FIRST_SLOT_LABEL = 1500; // slots 0-10
+constexpr int32_t EDITOR_FIRST_SLOT_LABEL = 1500;  // slots 0-10
+constexpr int32_t EDITOR_FIRST_PLAYER_STAT = 1490; // 1490-1494
+constexpr int32_t EDITOR_PLAYER_STATS = 5;
 // The slot buttons, by formation slot 0-10.
 constexpr int32_t EDITOR_SLOT_BUTTONS[11] = {1277, 1278, 1279, 1280, 1281, 1282,
                                              1283, 1284, 1286, 1287, 1288};
@@ -93,3 +96,26 @@ const char* Get_Hole_Name(int32_t hole);
 bool Play_Has_Result_Data(int32_t team, int32_t side, int32_t play);
 // The play as one line of source text (a buffer of at least 512 bytes).
 void Write_Play_As_Initializer(char* buffer, int32_t side, int32_t team, int32_t play);
+
+// A folder's name by side (0: folders 0-5, 1: folders 0-2), or by the folder
+// combo's number 0-8 (the six offensive folders, then the three defensive).
+// The getters fill a buffer of at least 32 bytes ("" for no folder); the
+// setters cut the name to 31 characters.
+void Get_Playbook_Folder_Name(int32_t side, int32_t team, int32_t folder, char* buffer);
+void Set_Playbook_Folder_Name(int32_t side, int32_t team, int32_t folder, const char* name);
+void Get_Playbook_Folder_Name_By_Number(int32_t team, int32_t number, char* buffer);
+void Set_Playbook_Folder_Name_By_Number(int32_t team, int32_t number, const char* name);
+// The name of the side's play (a buffer of at least 54 bytes).
+void Get_Play_Name_By_Side(int32_t side, int32_t team, int32_t play, char* buffer);
+// The combo of a play field (formation, play type, holes, primary, routes
+// or roles); NO_WINDOW for any other id.
+WINDOW_HANDLE Get_Playbook_Editor_Combo(WINDOW_HANDLE dialog, int32_t id);
+// "Overall", "3rd Down", "<4 To Go", "11+ To Go", "vs. Blitz" of the
+// offensive result counters; "Inside Rushes" ... "Long Passes" of the
+// defensive ones; "" outside.
+const char* Get_Result_Situation_Name(int32_t situation);
+const char* Get_Result_Category_Name(int32_t category);
+// Five "%s: %d" labels of the statistics, in the season the roster screens
+// show, of the player in the highlighted formation slot of the shown play:
+// games, games started and three of his position. Empty with no player.
+void Show_Slot_Player_Stats(WINDOW_HANDLE dialog);

@@ -143,6 +143,12 @@ const DIALOG_CONTROL EDITOR_CONTROLS[] = {
     {CONTROL_CHECK_BOX, EDITOR_CARD_SELECTION, {8, 4, 10, 10}, "Card Set", HIDDEN},
     {CONTROL_STATIC_TEXT, EDITOR_CARD_FEEDBACK, {8, 4, 10, 10}, "Gridiron Editor Feedback", HIDDEN},
     {CONTROL_STATIC_TEXT, EDITOR_CARD_COUNT, {8, 4, 10, 10}, "", HIDDEN},
+    // The selected player's statistics, hidden like the card controls.
+    {CONTROL_STATIC_TEXT, EDITOR_FIRST_PLAYER_STAT, {8, 4, 10, 10}, "", HIDDEN},
+    {CONTROL_STATIC_TEXT, EDITOR_FIRST_PLAYER_STAT + 1, {8, 4, 10, 10}, "", HIDDEN},
+    {CONTROL_STATIC_TEXT, EDITOR_FIRST_PLAYER_STAT + 2, {8, 4, 10, 10}, "", HIDDEN},
+    {CONTROL_STATIC_TEXT, EDITOR_FIRST_PLAYER_STAT + 3, {8, 4, 10, 10}, "", HIDDEN},
+    {CONTROL_STATIC_TEXT, EDITOR_FIRST_PLAYER_STAT + 4, {8, 4, 10, 10}, "", HIDDEN},
 };
 
 // The per-run clicks of "&Clear Result Data" in this opening of the dialog.
@@ -245,13 +251,8 @@ void Highlight_Combo_Slot(WINDOW_HANDLE dialog, int32_t id) {
     Redraw_Control_Area(dialog, EDITOR_DIAGRAM);
 }
 
-bool Is_Play_Combo(int32_t id) {
-    return id == EDITOR_FORMATION_COMBO || id == EDITOR_PLAY_TYPE_COMBO ||
-           (id >= EDITOR_RUSHING_HOLE && id <= 1402);
-}
-
 intptr_t Handle_Command(WINDOW_HANDLE dialog, int32_t id, uint32_t notification) {
-    if (Is_Play_Combo(id)) {
+    if (Get_Playbook_Editor_Combo(dialog, id) != NO_WINDOW) {
         if (notification == NOTIFY_COMBO_SELECTION_CHANGE) Apply_Playbook_Editor_Combo(dialog, id);
         if (notification == NOTIFY_COMBO_DROP_DOWN || notification == NOTIFY_COMBO_SET_FOCUS)
             Highlight_Combo_Slot(dialog, id);

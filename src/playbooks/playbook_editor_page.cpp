@@ -32,6 +32,7 @@
 #include "playbooks/playbook_editor_layout.h"
 #include "playbooks/playbook_files.h"
 #include "playbooks/playbook_queries.h"
+#include "reports/player_stats_export.h"
 #include "views/defensive_keys.h"
 #include "views/diagram_highlight.h"
 
@@ -55,6 +56,21 @@ const char* const HOLE_NAMES[10] = {"0 (C/RG)",
                                     "9 (Far Outside Left)"};
 const char* const SITUATION_NAMES[OFFENSIVE_SITUATIONS] = {"Overall", "3rd Down", "<4 To Go", "11+ To Go",
                                                            "vs. Blitz"};
+// The five statistics the player labels show, by position: the category of
+// the Print dialog's lists and five of its choices.
+struct SLOT_PLAYER_STATS {
+    int32_t Category;
+    int32_t Choices[EDITOR_PLAYER_STATS];
+};
+constexpr SLOT_PLAYER_STATS SLOT_STATS_BY_POSITION[NUMBER_OF_POSITIONS] = {
+    {STATS_OFFENSE, {0, 1, 5, 6, 4}},    {STATS_OFFENSE, {0, 1, 7, 8, 9}},
+    {STATS_OFFENSE, {0, 1, 7, 8, 9}},    {STATS_OFFENSE, {0, 1, 10, 11, 12}},
+    {STATS_OFFENSE, {0, 1, 10, 11, 12}}, {STATS_OFFENSE, {0, 1, 13, 14, 15}},
+    {STATS_OFFENSE, {0, 1, 13, 14, 15}}, {STATS_OFFENSE, {0, 1, 13, 14, 15}},
+    {STATS_DEFENSE, {0, 1, 2, 4, 7}},    {STATS_DEFENSE, {0, 1, 2, 4, 7}},
+    {STATS_DEFENSE, {0, 1, 2, 4, 7}},    {STATS_DEFENSE, {0, 1, 2, 7, 6}},
+    {STATS_DEFENSE, {0, 1, 2, 7, 6}},    {STATS_KICKING, {0, 1, 7, 9, 11}},
+    {STATS_KICKING, {0, 1, 2, 3, 4}}};
 const char* const CATEGORY_NAMES[DEFENSIVE_CATEGORIES] = {"Inside Rushes", "Outside Rushes", "Draw Plays",
                                                           "Short Passes",  "Medium Passes",  "Long Passes"};
 
@@ -77,7 +93,7 @@ void Show_Item(WINDOW_HANDLE dialog, int32_t id, bool show) {
 
 void Fill_Combo(WINDOW_HANDLE dialog, int32_t id, const char* const* lines, int32_t count,
                 int32_t selection) {
-    const WINDOW_HANDLE combo = Item(dialog, id);
+    const WINDOW_HANDLE combo = Get_Playbook_Editor_Combo(dialog, id);
     Combo_Box_Reset_Content(combo);
     for (int32_t i = 0; i < count; ++i)
         Combo_Box_Add_String(combo, lines[i]);
@@ -111,23 +127,30 @@ DEFENSIVE_PLAY* Defensive_Record(int32_t team, int32_t play) {
     return book != nullptr && play >= 0 && play < DEFENSIVE_PLAYS ? &book->Plays[play] : nullptr;
 }
 
+// The name field of a side's folder, or null.
+char* Folder_Name_Field(int32_t side, int32_t team, int32_t folder) {
+    if (side == 0) {
+        OFFENSIVE_PLAYBOOK* book = Get_Team_Offensive_Playbook(team);
+        return book != nullptr && folder >= 0 && folder < OFFENSIVE_FOLDERS ? book->Folder_Names[folder]
+                                                                            : nullptr;
+    }
+    DEFENSIVE_PLAYBOOK* book = Get_Team_Defensive_Playbook(team);
+    return book != nullptr && folder >= 0 && folder < DEFENSIVE_FOLDERS ? book->Folder_Names[folder]
+                                                                        : nullptr;
+}
+
 void Fill_Folder_Combo(WINDOW_HANDLE dialog, int32_t team, int32_t side, int32_t folder) {
     const WINDOW_HANDLE combo = Item(dialog, EDITOR_FOLDER_COMBO);
     Combo_Box_Reset_Content(combo);
-    const OFFENSIVE_PLAYBOOK* offense = Get_Team_Offensive_Playbook(team);
-    const DEFENSIVE_PLAYBOOK* defense = Get_Team_Defensive_Playbook(team);
-    char line[FOLDER_NAME_LENGTH + 16];
-    for (int32_t f = 0; f < OFFENSIVE_FOLDERS; ++f) {
-        safe_sprintf(line, sizeof line, "Offense: %s", offense->Folder_Names[f]);
-        Combo_Box_Add_String(combo, line);
-    }
-    for (int32_t f = 0; f < DEFENSIVE_FOLDERS; ++f) {
-        safe_sprintf(line, sizeof line, "Defense: %s", defense->Folder_Names[f]);
+    char name[FOLDER_NAME_LENGTH], line[FOLDER_NAME_LENGTH + 16];
+    for (int32_t number = 0; number < OFFENSIVE_FOLDERS + DEFENSIVE_FOLDERS; ++number) {
+        Get_Playbook_Folder_Name_By_Number(team, number, name);
+        safe_sprintf(line, sizeof line, number < OFFENSIVE_FOLDERS ? "Offense: %s" : "Defense: %s", name);
         Combo_Box_Add_String(combo, line);
     }
     Combo_Box_Set_Current_Selection(combo, side * OFFENSIVE_FOLDERS + folder);
-    Set_Dialog_Item_Text(dialog, EDITOR_FOLDER_NAME,
-                         side == 0 ? offense->Folder_Names[folder] : defense->Folder_Names[folder]);
+    Get_Playbook_Folder_Name(side, team, folder, name);
+    Set_Dialog_Item_Text(dialog, EDITOR_FOLDER_NAME, name);
 }
 
 void Fill_Play_Combo(WINDOW_HANDLE dialog, int32_t team, int32_t side, int32_t folder, int32_t slot) {
@@ -136,10 +159,7 @@ void Fill_Play_Combo(WINDOW_HANDLE dialog, int32_t team, int32_t side, int32_t f
     const int32_t count = side == 0 && folder == OFFENSIVE_FOLDERS - 1 ? LAST_FOLDER_PLAYS : 10;
     char name[PLAY_NAME_LENGTH];
     for (int32_t i = 0; i < count; ++i) {
-        if (side == 0)
-            Get_Offensive_Play_Name(team, folder * 10 + i, name, sizeof name);
-        else
-            Get_Defensive_Play_Name(team, folder * 10 + i, name, sizeof name);
+        Get_Play_Name_By_Side(side, team, folder * 10 + i, name);
         Combo_Box_Add_String(combo, name);
     }
     Combo_Box_Set_Current_Selection(combo, slot);
@@ -533,14 +553,14 @@ void Show_Play_Results(WINDOW_HANDLE dialog) {
         for (int32_t s = 0; s < OFFENSIVE_SITUATIONS; ++s) {
             const int32_t n = r.Called[play][s];
             if (n == 0) {
-                safe_sprintf(text, sizeof text, "%s\n(0 Plays)", SITUATION_NAMES[s]);
+                safe_sprintf(text, sizeof text, "%s\n(0 Plays)", Get_Result_Situation_Name(s));
             } else {
                 const double plays = n;
                 safe_sprintf(
                     text, sizeof text,
                     "%s\n(%d Play%s)\n%.1f Yards/Play\nFirst Down: %.0f%%\nTouchdown: %.0f%%\nTurnover: "
                     "%.0f%%\nSack: %.0f%%",
-                    SITUATION_NAMES[s], n, n >= 2 ? "s" : "", r.Yards[play][s] / plays,
+                    Get_Result_Situation_Name(s), n, n >= 2 ? "s" : "", r.Yards[play][s] / plays,
                     r.First_Downs[play][s] * 100.0 / plays, r.Touchdowns[play][s] * 100.0 / plays,
                     r.Turnovers[play][s] * 100.0 / plays, r.Sacks[play][s] * 100.0 / plays);
             }
@@ -557,16 +577,16 @@ void Show_Play_Results(WINDOW_HANDLE dialog) {
         const int32_t n = r.Called[play][c];
         if (n == 0) {
             safe_sprintf(text, sizeof text, "Versus\n%s\n(%d Plays)\n\n\n\n\n\n\nRating: %s",
-                         CATEGORY_NAMES[c], n, rating);
+                         Get_Result_Category_Name(c), n, rating);
         } else {
             const double plays = n;
             safe_sprintf(
                 text, sizeof text,
                 "Versus\n%s\n(%d Play%s)\n%.1f Yards/Play\nFirst Down: %.0f%%\nTouchdown: %.0f%%\nTurnover: "
                 "%.0f%%\nSack: %.0f%%\n\nRating: %s",
-                CATEGORY_NAMES[c], n, "s", r.Yards[play][c] / plays, r.First_Downs[play][c] * 100.0 / plays,
-                r.Touchdowns[play][c] * 100.0 / plays, r.Turnovers[play][c] * 100.0 / plays,
-                r.Sacks[play][c] * 100.0 / plays, rating);
+                Get_Result_Category_Name(c), n, "s", r.Yards[play][c] / plays,
+                r.First_Downs[play][c] * 100.0 / plays, r.Touchdowns[play][c] * 100.0 / plays,
+                r.Turnovers[play][c] * 100.0 / plays, r.Sacks[play][c] * 100.0 / plays, rating);
         }
         Set_Dialog_Item_Text(dialog, EDITOR_FIRST_RESULT + c, text);
     }
@@ -585,10 +605,7 @@ void Fill_Playbook_Editor_Page(WINDOW_HANDLE dialog) {
     Fill_Folder_Combo(dialog, team, side, folder);
     Fill_Play_Combo(dialog, team, side, folder, slot);
     char text[PLAYBOOK_NOTES_LENGTH];
-    if (side == 0)
-        Get_Offensive_Play_Name(team, play, text, PLAY_NAME_LENGTH);
-    else
-        Get_Defensive_Play_Name(team, play, text, PLAY_NAME_LENGTH);
+    Get_Play_Name_By_Side(side, team, play, text);
     Set_Dialog_Item_Text(dialog, EDITOR_PLAY_NAME, text);
     Get_Play_Description_By_Kind(side, team, play, text);
     Set_Dialog_Item_Text(dialog, EDITOR_PLAY_COMMENT, text);
@@ -614,16 +631,15 @@ void Store_Playbook_Editor_Text(WINDOW_HANDLE dialog) {
     if (offense == nullptr || defense == nullptr) return;
     int32_t side = 0, folder = 0;
     const int32_t play = Get_Playbook_Editor_Play(&side, &folder, nullptr);
+    const std::string folder_name = Get_Dialog_Item_Text(dialog, EDITOR_FOLDER_NAME);
+    Set_Playbook_Folder_Name(side, team, folder,
+                             folder_name.empty() ? "Unnamed Folder" : folder_name.c_str());
     if (side == 0) {
-        Store_Text(dialog, EDITOR_FOLDER_NAME, offense->Folder_Names[folder], FOLDER_NAME_LENGTH,
-                   "Unnamed Folder");
         Store_Text(dialog, EDITOR_PLAY_NAME, offense->Plays[play].Name, PLAY_NAME_LENGTH, "Unnamed Play");
         Store_Text(dialog, EDITOR_PLAY_COMMENT, offense->Plays[play].Description, PLAY_DESCRIPTION_LENGTH,
                    nullptr);
         Store_Text(dialog, EDITOR_NOTES, offense->Notes, PLAYBOOK_NOTES_LENGTH, nullptr);
     } else {
-        Store_Text(dialog, EDITOR_FOLDER_NAME, defense->Folder_Names[folder], FOLDER_NAME_LENGTH,
-                   "Unnamed Folder");
         Store_Text(dialog, EDITOR_PLAY_NAME, defense->Plays[play].Name, PLAY_NAME_LENGTH, "Unnamed Play");
         Store_Text(dialog, EDITOR_PLAY_COMMENT, defense->Plays[play].Description, PLAY_DESCRIPTION_LENGTH,
                    nullptr);
@@ -635,7 +651,7 @@ void Apply_Playbook_Editor_Combo(WINDOW_HANDLE dialog, int32_t id) {
     const int32_t team = Get_User_Preference(VIEWED_TEAM);
     int32_t side = 0;
     const int32_t play = Get_Playbook_Editor_Play(&side, nullptr, nullptr);
-    const int32_t selection = Combo_Box_Get_Current_Selection(Item(dialog, id));
+    const int32_t selection = Combo_Box_Get_Current_Selection(Get_Playbook_Editor_Combo(dialog, id));
     if (selection < 0) return;
     int32_t value = selection;
     if (side != 0 && id == EDITOR_FORMATION_COMBO) value = selection + FIRST_DEFENSIVE_FORMATION;
@@ -662,4 +678,74 @@ void Apply_Playbook_Editor_Combo(WINDOW_HANDLE dialog, int32_t id) {
             "play being shown.");
     }
     Fill_Playbook_Editor_Page(dialog);
+}
+
+void Get_Playbook_Folder_Name(int32_t side, int32_t team, int32_t folder, char* buffer) {
+    if (buffer == nullptr) return;
+    const char* field = Folder_Name_Field(side, team, folder);
+    safe_strncpy(buffer, field != nullptr ? field : "", FOLDER_NAME_LENGTH);
+}
+
+void Set_Playbook_Folder_Name(int32_t side, int32_t team, int32_t folder, const char* name) {
+    char* field = Folder_Name_Field(side, team, folder);
+    if (field != nullptr && name != nullptr) safe_strncpy(field, name, FOLDER_NAME_LENGTH);
+}
+
+void Get_Playbook_Folder_Name_By_Number(int32_t team, int32_t number, char* buffer) {
+    const bool defense = number >= OFFENSIVE_FOLDERS;
+    Get_Playbook_Folder_Name(defense ? 1 : 0, team, defense ? number - OFFENSIVE_FOLDERS : number, buffer);
+}
+
+void Set_Playbook_Folder_Name_By_Number(int32_t team, int32_t number, const char* name) {
+    const bool defense = number >= OFFENSIVE_FOLDERS;
+    Set_Playbook_Folder_Name(defense ? 1 : 0, team, defense ? number - OFFENSIVE_FOLDERS : number, name);
+}
+
+void Get_Play_Name_By_Side(int32_t side, int32_t team, int32_t play, char* buffer) {
+    if (buffer == nullptr) return;
+    if (side == 0)
+        Get_Offensive_Play_Name(team, play, buffer, PLAY_NAME_LENGTH);
+    else
+        Get_Defensive_Play_Name(team, play, buffer, PLAY_NAME_LENGTH);
+}
+
+WINDOW_HANDLE Get_Playbook_Editor_Combo(WINDOW_HANDLE dialog, int32_t id) {
+    const bool field = id == EDITOR_FORMATION_COMBO || id == EDITOR_PLAY_TYPE_COMBO ||
+                       (id >= EDITOR_RUSHING_HOLE && id <= EDITOR_PRIMARY);
+    return field ? Item(dialog, id) : NO_WINDOW;
+}
+
+const char* Get_Result_Situation_Name(int32_t situation) {
+    return situation >= 0 && situation < OFFENSIVE_SITUATIONS ? SITUATION_NAMES[situation] : "";
+}
+
+const char* Get_Result_Category_Name(int32_t category) {
+    return category >= 0 && category < DEFENSIVE_CATEGORIES ? CATEGORY_NAMES[category] : "";
+}
+
+void Show_Slot_Player_Stats(WINDOW_HANDLE dialog) {
+    const int32_t team = Get_User_Preference(VIEWED_TEAM);
+    int32_t side = 0;
+    const int32_t play = Get_Playbook_Editor_Play(&side, nullptr, nullptr);
+    const int32_t formation =
+        side == 0 ? Get_Offensive_Play_Formation(team, play) : Get_Defensive_Play_Formation(team, play);
+    int32_t player_team = 0, player_slot = 0;
+    const bool found =
+        Highlighted_Formation_Slot >= 0 &&
+        Find_Slot_Player(team, formation, Highlighted_Formation_Slot, &player_team, &player_slot);
+    const int32_t position =
+        found ? Translate_Expanded_Position(Get_Player_Vital_Stat(player_team, player_slot, VITAL_POSITION))
+              : -1;
+    const int32_t season = Clamp(Get_User_Preference(STAT_SEASON_CHOICE), SEASON_THIS, SEASON_PREDICTED);
+    for (int32_t n = 0; n < EDITOR_PLAYER_STATS; ++n) {
+        char text[LABEL_SIZE] = "";
+        if (position >= 0 && position < NUMBER_OF_POSITIONS) {
+            const SLOT_PLAYER_STATS& shown = SLOT_STATS_BY_POSITION[position];
+            const int32_t choice = shown.Choices[n];
+            safe_sprintf(text, sizeof text, "%s: %d", Get_Stats_Sort_Name(shown.Category, choice),
+                         Get_Player_Stat(player_team, player_slot, season,
+                                         Get_Stats_Sort_Statistic(shown.Category, choice)));
+        }
+        Set_Dialog_Item_Text(dialog, EDITOR_FIRST_PLAYER_STAT + n, text);
+    }
 }

@@ -152,6 +152,28 @@ TEST_F(GridironValues, PlayCardBonusesWorkedByHand) {
     card[CARD_BONUS_RATING] = 4;
     Check_Play_Card(card, text);
     EXPECT_STREQ(text, "ERROR:\nThe bonus rating MUST match one of the offensive ratings.");
+
+    // Recomputing a team's bonuses writes each play's bonus value from its
+    // other values; a card in error gets 0. Team -1 recomputes every team in use.
+    const int8_t inside_run[9] = {1, 3, 1, 0, 3, 3, 1, 0, 0};
+    int8_t* values_2 = Universe.Teams[2].Playbooks.Offense.Plays[4].Card_Values;
+    int8_t* values_3 = Universe.Teams[3].Playbooks.Offense.Plays[0].Card_Values;
+    int8_t* unused = Universe.Teams[34].Playbooks.Offense.Plays[0].Card_Values;
+    std::memcpy(values_2, inside_run, 9);
+    std::memcpy(values_3, inside_run, 9);
+    std::memcpy(unused, inside_run, 9);
+    values_3[CARD_OFFENSE_2] = 3; // Goal Line twice: -5
+    values_3[CARD_BONUS_VALUE] = 12;
+    Recompute_Play_Card_Bonuses(2);
+    EXPECT_EQ(values_2[CARD_BONUS_VALUE], 7);
+    EXPECT_EQ(values_3[CARD_BONUS_VALUE], 12) << "another team's play is left";
+    values_2[CARD_BONUS_VALUE] = 0;
+    ASSERT_FALSE(Is_Used_Franchise_Slot(34));
+    Recompute_Play_Card_Bonuses(-1);
+    EXPECT_EQ(values_2[CARD_BONUS_VALUE], 7);
+    EXPECT_EQ(values_3[CARD_BONUS_VALUE], 0) << "a card in error has no bonus";
+    EXPECT_EQ(unused[CARD_BONUS_VALUE], 0) << "a slot not in use is left";
+    EXPECT_EQ(std::memcmp(values_2, inside_run, CARD_BONUS_VALUE), 0) << "the other values stay";
 }
 
 TEST_F(GridironValues, CardCategoriesAndTheCardSet) {

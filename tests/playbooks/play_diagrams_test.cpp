@@ -434,3 +434,39 @@ TEST_F(PlayDiagrams, SheetsOfEachPlayOfAShippedBook) {
     sheet(4, DIAGRAM_KICKOFF, "book_kickoffs");
     EXPECT_EQ(Count_Error_Lines(), 0);
 }
+
+TEST_F(PlayDiagrams, DescriptionsByKindNotesAndArrowFlags) {
+    char text[PLAYBOOK_NOTES_LENGTH];
+    std::strcpy(Universe.Teams[2].Playbooks.Offense.Plays[7].Description, "Both guards pull.");
+    std::strcpy(Universe.Teams[2].Playbooks.Defense.Plays[7].Description, "Two deep, man under.");
+    Get_Play_Description_By_Kind(DIAGRAM_OFFENSE, 2, 7, text);
+    EXPECT_STREQ(text, "Both guards pull.");
+    Get_Play_Description_By_Kind(DIAGRAM_DEFENSE, 2, 7, text);
+    EXPECT_STREQ(text, "Two deep, man under.");
+    // A kicking play's text is the built-in row of its number modulo 10.
+    char row[PLAY_DESCRIPTION_LENGTH];
+    Get_Special_Teams_Play_Description(3, row, sizeof row);
+    Get_Play_Description_By_Kind(DIAGRAM_KICKOFF, 2, 13, text);
+    EXPECT_STREQ(text, row);
+
+    std::strcpy(Universe.Teams[2].Playbooks.Offense.Notes, "Runs first.");
+    std::strcpy(Universe.Teams[2].Playbooks.Defense.Notes, "Blitz on third down.");
+    Get_Playbook_Notes(0, 2, text);
+    EXPECT_STREQ(text, "Runs first.");
+    Get_Playbook_Notes(1, 2, text);
+    EXPECT_STREQ(text, "Blitz on third down.");
+    Get_Playbook_Notes(0, DEFAULT_PLAYBOOK_TEAM, text);
+    EXPECT_STREQ(text, DEFAULT_OFFENSIVE_NOTES) << "the built-in playbook's notes";
+    Get_Playbook_Notes(1, DEFAULT_PLAYBOOK_TEAM, text);
+    EXPECT_STREQ(text, DEFAULT_DEFENSIVE_NOTES);
+
+    // Any of the three arrow sizes makes an arrowed segment; no other flag does.
+    for (int32_t bit = 0; bit < 11; ++bit) {
+        const int32_t flag = 1 << bit;
+        const bool arrow =
+            flag == ROUTE_FLAG_ARROW || flag == ROUTE_FLAG_ARROW_MEDIUM || flag == ROUTE_FLAG_ARROW_LARGE;
+        EXPECT_EQ(Is_Arrow_Segment(flag), arrow) << "flag " << flag;
+        EXPECT_EQ(Is_Arrow_Segment(flag | ROUTE_FLAG_WIGGLE | ROUTE_FLAG_NEW_PATH), arrow) << "flag " << flag;
+    }
+    EXPECT_FALSE(Is_Arrow_Segment(0));
+}

@@ -14,11 +14,14 @@
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "database/league_structure.h"
+#include "database/player_hashes.h"
 #include "database/player_record.h"
+#include "database/player_statistics.h"
 #include "database/safe_strings.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "engine/formation_depth_charts.h"
 #include "engine/formations.h"
 #include "engine/playbook_records.h"
 #include "platform/controls.h"
@@ -347,4 +350,80 @@ TEST_F(PlaybookEditor, ThePlaysNameShowsWholeUnderItsDiagram) {
         Click_Dialog_Button(dialog, EDITOR_DONE);
     });
     EXPECT_EQ(Do_Dialog(Main_Window, PLAYBOOK_EDITOR_DIALOG, 0), 1);
+}
+
+TEST_F(PlaybookEditor, FolderAndPlayNamesByNumberAndTheSelectedPlayersStatistics) {
+    // Folders by side and by the folder combo's number 0-8.
+    char name[64];
+    Set_Playbook_Folder_Name(0, TEAM, 2, "A folder name far longer than thirty-one letters");
+    Get_Playbook_Folder_Name(0, TEAM, 2, name);
+    EXPECT_STREQ(name, "A folder name far longer than t") << "cut to 31 characters";
+    Set_Playbook_Folder_Name_By_Number(TEAM, 7, "Nickel");
+    EXPECT_STREQ(Universe.Teams[TEAM].Playbooks.Defense.Folder_Names[1], "Nickel") << "number 7: defence 1";
+    Get_Playbook_Folder_Name_By_Number(TEAM, 2, name);
+    EXPECT_STREQ(name, "A folder name far longer than t");
+    Get_Playbook_Folder_Name_By_Number(TEAM, 9, name);
+    EXPECT_STREQ(name, "") << "no tenth folder";
+    Get_Playbook_Folder_Name(1, TEAM, 3, name);
+    EXPECT_STREQ(name, "") << "the defence has three";
+    Set_Playbook_Folder_Name(1, 55, 0, "Nowhere");
+    // Plays by side; the result counters' names.
+    std::strcpy(Defence(12).Name, "Zone Blitz");
+    Get_Play_Name_By_Side(1, TEAM, 12, name);
+    EXPECT_STREQ(name, "Zone Blitz");
+    Get_Play_Name_By_Side(0, TEAM, 12, name);
+    EXPECT_STREQ(name, Offence(12).Name);
+    EXPECT_STREQ(Get_Result_Situation_Name(2), "<4 To Go");
+    EXPECT_STREQ(Get_Result_Situation_Name(5), "");
+    EXPECT_STREQ(Get_Result_Category_Name(2), "Draw Plays");
+    EXPECT_STREQ(Get_Result_Category_Name(6), "");
+
+    // The quarterback of the shown play, his statistics labelled.
+    const int32_t formation = Offence(0).Formation;
+    PLAYER_LOCATION quarterback{};
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Line_Text(dialog, EDITOR_FOLDER_COMBO, 7), "Defense: Nickel");
+        EXPECT_NE(Get_Playbook_Editor_Combo(dialog, EDITOR_FIRST_ROUTE + 4), NO_WINDOW);
+        EXPECT_NE(Get_Playbook_Editor_Combo(dialog, EDITOR_FORMATION_COMBO), NO_WINDOW);
+        EXPECT_EQ(Get_Playbook_Editor_Combo(dialog, EDITOR_PLAY_COMBO), NO_WINDOW) << "no field of a play";
+        Show_Slot_Player_Stats(dialog);
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, EDITOR_FIRST_PLAYER_STAT), "") << "no player selected";
+        ASSERT_NE(Lookup_Player_ID_Hash(&quarterback, Get_Formation_Depth_Chart_Entry(TEAM, formation, 0)),
+                  0);
+        const int32_t stats[5][2] = {{0, 16}, {1, 15}, {5, 4012}, {6, 31}, {4, 9}};
+        for (const auto& [stat, value] : stats)
+            Set_Player_Stat(quarterback.Team, quarterback.Slot, SEASON_THIS, stat, value);
+        Highlighted_Formation_Slot = 0;
+        Show_Slot_Player_Stats(dialog);
+        const char* expected[5] = {"Games: 16", "Games Started: 15", "Pass Yards: 4012", "Pass TDs: 31",
+                                   "INT Thrown: 9"};
+        for (int32_t n = 0; n < EDITOR_PLAYER_STATS; ++n)
+            EXPECT_EQ(Get_Dialog_Item_Text(dialog, EDITOR_FIRST_PLAYER_STAT + n), expected[n]);
+        Click_Dialog_Button(dialog, EDITOR_DONE);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, PLAYBOOK_EDITOR_DIALOG, 0), 1);
+}
+
+TEST_F(PlaybookEditor, APlayAsOneLineOfSourceText) {
+    OFFENSIVE_PLAY& run = Offence(3);
+    std::strcpy(run.Name, "Power O");
+    run.Formation = 4;
+    run.Play_Type = PLAY_TYPE_RUSH;
+    run.Primary = 3;
+    run.Hole_Or_Depth = 5;
+    const int32_t routes[5] = {41, 54, 40, 42, 0};
+    std::memcpy(run.Routes, routes, sizeof routes);
+    std::strcpy(run.Description, "The back follows the pulling guard.");
+    char line[512];
+    Write_Play_As_Initializer(line, 0, TEAM, 3);
+    EXPECT_STREQ(line,
+                 "{\"Power O\",4,0,0,0,0,3,5,{41,54,40,42,0},\"The back follows the pulling guard.\"},");
+    DEFENSIVE_PLAY& cover = Defence(21);
+    std::strcpy(cover.Name, "Cover 2");
+    cover.Formation = 22;
+    const int32_t roles[11] = {0, 0, 0, 0, 9, 9, 9, 13, 13, 8, 8};
+    std::memcpy(cover.Roles, roles, sizeof roles);
+    std::strcpy(cover.Description, "");
+    Write_Play_As_Initializer(line, 1, TEAM, 21);
+    EXPECT_STREQ(line, "{\"Cover 2\",22,{0,0,0,0,9,9,9,13,13,8,8},\"\"},");
 }

@@ -86,6 +86,9 @@ TEST(PlaybookQueries, OffensivePlayTests) {
     EXPECT_TRUE(Is_Trick_Pass_Play(0, 12));
     EXPECT_TRUE(Is_Special_Pass_Play(0, 12));
     EXPECT_FALSE(Is_Trick_Pass_Play(DEFAULT_PLAYBOOK_TEAM, 12)) << "team 255 reads the default play";
+    // The play-action routes: "Play Action Dump", "Play Action Flat", "Play Action".
+    for (int route = -1; route < 57; ++route)
+        EXPECT_EQ(Is_Play_Action_Route(route), route == 31 || route == 32 || route == 37) << route;
 }
 
 TEST(PlaybookQueries, ZoneDropSpots) {
