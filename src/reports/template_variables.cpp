@@ -707,11 +707,14 @@ const GAME_RECORD* Get_Template_Game(int32_t game) {
     return &Universe.Games[game];
 }
 
+std::string Strip_Template_Tag(const std::string& tag) {
+    return tag.size() > VARIABLE_HEAD ? tag.substr(VARIABLE_HEAD, tag.size() - VARIABLE_HEAD - 1)
+                                      : std::string();
+}
+
 void Evaluate_Template_Variable(std::string* tag) {
     if (tag == nullptr) return;
-    std::string name = tag->size() > VARIABLE_HEAD
-                           ? tag->substr(VARIABLE_HEAD, tag->size() - VARIABLE_HEAD - 1)
-                           : std::string();
+    std::string name = Strip_Template_Tag(*tag);
     TAG_PARAMETERS parameters{};
     Parse_Tag_Parameters(&name, &parameters);
     std::string value;

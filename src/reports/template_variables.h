@@ -14,6 +14,9 @@
 // Replaces the variable tag in `tag` by its value; an unknown name leaves the
 // name (with any parameter groups that were not taken off) as the text.
 void Evaluate_Template_Variable(std::string* tag);
+// A variable tag without "<gdk:var", the character after it and the final
+// ">": its name and parameter groups ("" for a tag of 10 characters or fewer).
+std::string Strip_Template_Tag(const std::string& tag);
 
 // Game record `game` of the league; null outside the records.
 const GAME_RECORD* Get_Template_Game(int32_t game);

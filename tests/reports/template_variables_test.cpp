@@ -168,6 +168,15 @@ TEST_F(TemplateVariables, TextsOfPlayersWeeksAndPositions) {
     EXPECT_EQ(weeks.find("Week 4"), std::string::npos);
 }
 
+TEST_F(TemplateVariables, StrippingATagLeavesItsNameAndGroups) {
+    EXPECT_EQ(Strip_Template_Tag("<gdk:var Year[SEASON=2]>"), "Year[SEASON=2]");
+    EXPECT_EQ(Strip_Template_Tag("<gdk:varXTeamName>"), "TeamName") << "the separator may be any character";
+    EXPECT_EQ(Strip_Template_Tag("<gdk:var Y>"), "Y");
+    EXPECT_EQ(Strip_Template_Tag("<gdk:var >"), "") << "10 characters leave no name";
+    EXPECT_EQ(Strip_Template_Tag("<gdk:var>"), "");
+    EXPECT_EQ(Value("<gdk:var >"), "") << "an empty name is written as it is";
+}
+
 // The pools are named by their fixed texts in a report.
 TEST_F(TemplateVariables, ThePoolsAreNamedByTheirFixedTexts) {
     EXPECT_EQ(Value("<gdk:var TeamCityName[TEAM=36]>"), "Free Agent");
