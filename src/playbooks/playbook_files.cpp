@@ -103,11 +103,15 @@ int Load_Playbook_File(int team, int bDefense, const char* name) {
     return 1;
 }
 
-int Write_Team_Playbook_File(const char* path, int team, int bDefense) {
+namespace {
+// Opens the file a block replaces, ends a given dialog with 1 once it is
+// open, and writes the block. 0 written, 1 not opened, 2 not written.
+int Write_Block(const char* path, int team, int bDefense, WINDOW_HANDLE dialog) {
     if (path == nullptr || team < 0 || team >= TOTAL_NUMBER_OF_TEAMS) return 1;
     const std::string resolved = Resolve_File_Path(path);
     FILE* file = Open_Replacement_File(resolved);
     if (file == nullptr) return 1;
+    if (dialog != NO_WINDOW) End_Dialog(dialog, 1);
     const TEAM_PLAYBOOK_BLOCK& block = Universe.Teams[team].Playbooks;
     const void* data =
         bDefense ? static_cast<const void*>(&block.Defense) : static_cast<const void*>(&block.Offense);
@@ -115,15 +119,19 @@ int Write_Team_Playbook_File(const char* path, int team, int bDefense) {
     const bool written = std::fwrite(data, 1, size, file) == size;
     return Commit_Replacement_File(file, resolved, written) ? 0 : 2;
 }
+} // namespace
+
+int Write_Team_Playbook_File(const char* path, int team, int bDefense) {
+    return Write_Block(path, team, bDefense, NO_WINDOW);
+}
 
 int Write_Playbook_File(const char* path, WINDOW_HANDLE dialog) {
-    if (dialog != NO_WINDOW) End_Dialog(dialog, 1);
     int team = Viewed_Playbook_Team();
     if (team < 0) {
         Report_System_Error("Invalid Viewed_Team in Write_Playbook_File(%s)", path ? path : "");
         return 1;
     }
-    return Write_Team_Playbook_File(path, team, Get_User_Preference(PLAYBOOK_EDITOR_SIDE) != 0);
+    return Write_Block(path, team, Get_User_Preference(PLAYBOOK_EDITOR_SIDE) != 0, dialog);
 }
 
 void Set_Playbook_Name(const char* name) {

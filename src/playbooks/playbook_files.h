@@ -36,7 +36,8 @@ int Write_Team_Playbook_File(const char* path, int team, int bDefense);
 
 // Writes the viewed team's block of the playbook editor's current side (the
 // dialogs make the viewed team valid first; a team number outside the team
-// records is refused with 1); a given dialog is ended with 1 first.
+// records is refused with 1); a given dialog is ended with 1 once the file is
+// open, so a name that cannot be opened leaves it open.
 int Write_Playbook_File(const char* path, WINDOW_HANDLE dialog = NO_WINDOW);
 
 // Stores `name`, cut to 37 characters, as the playbook name of the viewed

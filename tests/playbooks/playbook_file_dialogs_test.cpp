@@ -165,12 +165,18 @@ TEST_F(PlaybookFileDialogs, AnOverwriteCancelledOrFailedKeepsTheOldFile) {
     });
     EXPECT_EQ(Do_Dialog(Main_Window, SAVE_PLAYBOOK_DIALOG, 0), 0);
     EXPECT_EQ(Read_File("playbooks/Keep.opb"), old);
-    // A write that cannot be made (its temporary file is blocked) is told
-    // and the old file stays whole.
+    // A file that cannot be opened (its temporary file is blocked) is told,
+    // the dialog stays open for another name, and the old file stays whole.
     std::filesystem::create_directory("playbooks/Keep.opb.tmp");
     Script_Message_Answer("Filename in use", ID_BOX_OK);
     Script_Message_Answer("File Open Error", ID_BOX_OK);
-    EXPECT_EQ(Save_As("Keep"), 1);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Type_Dialog_Text(dialog, PLAYBOOK_NAME_EDIT, "Keep");
+        Click_Dialog_Button(dialog, ID_OK);
+        EXPECT_EQ(Get_Innermost_Dialog(), dialog) << "the dialog stays";
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, SAVE_PLAYBOOK_DIALOG, 0), 0);
     EXPECT_EQ(Count_Shown_Messages("File Open Error"), 1);
     EXPECT_EQ(Read_File("playbooks/Keep.opb"), old);
     std::filesystem::remove("playbooks/Keep.opb.tmp");
