@@ -105,10 +105,10 @@ void Render_Diagram(DEVICE_CONTEXT* dc, PLAY_DIAGRAM* d, const RECT_AREA& window
     Free_Path_Collection(&d->Paths);
 }
 
-// Whether the diagram of a play shows the key that calls it: a team the user
-// runs, while no seasons are simulated.
-bool Shows_Play_Key(bool defined, int32_t team) {
-    return defined && Is_Used_Franchise_Slot(team) &&
+// Whether a captioned diagram shows the key that calls its play: a team the
+// user runs, while no seasons are simulated.
+bool Shows_Play_Key(bool captioned, int32_t team) {
+    return captioned && Is_Used_Franchise_Slot(team) &&
            Get_Team_Stat(team, TEAM_STAT_CONTROL) == TEAM_CONTROL_HUMAN &&
            Get_User_Preference(MULTI_SEASON_SIMULATION) == 0;
 }
@@ -120,11 +120,11 @@ RECT_AREA Get_Play_Key_Box(const RECT_AREA& rect) {
 }
 constexpr int32_t PLAY_KEY_ROOM = 10;
 
-void Draw_Caption(DEVICE_CONTEXT* dc, const RECT_AREA& rect, bool frame, int32_t team, int32_t play,
-                  int32_t font, int32_t kind, bool keyed) {
+// The caption of a play with a name, in application font `font` (0 or more).
+void Draw_Caption(DEVICE_CONTEXT* dc, const RECT_AREA& rect, bool frame, const char* play_name, int32_t font,
+                  int32_t kind, bool keyed) {
     char name[NAME_SIZE];
-    Get_Diagram_Play_Name(kind, team, play, name);
-    if (font < 0 || name[0] == '\0') return;
+    safe_strncpy(name, play_name, NAME_SIZE);
     if (Current_Game != nullptr && Get_Game_Down(Current_Game) == CONVERSION_ATTEMPT &&
         std::strcmp(name, "Field Goal") == 0)
         safe_strncpy(name, "Extra Point", NAME_SIZE);
@@ -318,8 +318,12 @@ void Draw_Play_Diagram(DEVICE_CONTEXT* dc, const RECT_AREA& rect, int32_t team, 
         Draw_Absolute_Line(dc, {window.Left, window.Top, window.Right - 1, window.Bottom - 1},
                            Make_Colour(0, 0, 0));
     }
-    const bool keyed = Shows_Play_Key(defined, team);
-    Draw_Caption(dc, frame ? rect : window, frame, team, play, font, kind, keyed);
+    // The caption, and with it the key box, only for a named play and a font.
+    char name[NAME_SIZE];
+    Get_Diagram_Play_Name(kind, team, play, name);
+    const bool captioned = font >= 0 && name[0] != '\0';
+    const bool keyed = Shows_Play_Key(captioned, team);
+    if (captioned) Draw_Caption(dc, frame ? rect : window, frame, name, font, kind, keyed);
     Restore_Device_Context(dc);
     // The key that calls the play, for a team the user runs.
     if (keyed) {

@@ -246,6 +246,14 @@ TEST_F(PlayDiagrams, CaptionsAndKeyBoxes) {
     Draw_On_Surface(3, 12, DIAGRAM_DEFENSE);
     EXPECT_FALSE(Drew_Text("3")) << "no keys while seasons are simulated";
     Set_User_Preference(MULTI_SEASON_SIMULATION, 0);
+    // Without a caption (a card's diagram) there is no key box either.
+    DRAWING_SURFACE bare{};
+    Resize_Drawing_Surface(&bare, 300, 200);
+    DEVICE_CONTEXT dc{};
+    Attach_Device_Context(&dc, &bare);
+    Clear_Drawn_Texts();
+    Draw_Play_Diagram(&dc, {0, 0, 300, 200}, 3, 12, NO_DIAGRAM_CAPTION, DIAGRAM_DEFENSE, false, false);
+    EXPECT_EQ(Get_Drawn_Text_Count(), 0) << "no caption, no key";
     // An undefined play draws no field.
     Universe.Teams[3].Playbooks.Defense.Plays[12].Name[0] = '\0';
     const DRAWING_SURFACE empty = Draw_On_Surface(3, 12, DIAGRAM_DEFENSE, 40, 30);
