@@ -189,9 +189,10 @@ std::string Team_Offense_Leader(int32_t stat, int32_t team, int32_t seasons_back
 std::string Team_Totals_Text(int32_t team, int32_t category, int32_t stat) {
     if (!Is_Team_Code(team)) return "";
     const int32_t value = Get_Team_Totals_Stat(team, category, 0, stat);
-    if ((category == 0 && stat == 103) || (category == 4 && stat == 143))
-        return Format_Number("%.1f", value / 10.0);
-    if (category == 0 && stat == 112) return Format_Number("%.2f", value / 100.0);
+    // The same figures of the offence and of its opponents; the defence's
+    // sacks are counted in tenths too.
+    if (stat == 103 || (category == 4 && stat == 143)) return Format_Number("%.1f", value / 10.0);
+    if (stat == 112) return Format_Number("%.2f", value / 100.0);
     return std::to_string(value);
 }
 
@@ -360,7 +361,7 @@ std::string Select_List(int32_t type) {
         "leaders", "player_pos", "player_name", "player_team"};
     if (type < 1 || type > 9) return "";
     std::string out = std::string("<select onChange='OnChange(this)' name=\"") + NAMES[type] + "\">\n";
-    out += "<option value=\"-100\" selected></option>\n";
+    out += "<option value=\"-100\" selected></option>";
     const int32_t current = Get_Encyclopedia_Year(0);
     const int32_t seasons = std::clamp(Get_User_Preference(CURRENT_SEASON_INDEX), 0, 99) + 1;
     switch (type) {
@@ -371,13 +372,14 @@ std::string Select_List(int32_t type) {
         break;
     }
     case 2:
-        out += Option("-1", std::to_string(current));
+        out += "<option value=\"-1\">\n" + std::to_string(current) + "</option>\n";
         for (int32_t back = 1; back < seasons; ++back)
             out += Option(std::to_string(current - back), std::to_string(current - back));
         break;
     case 3:
         for (int32_t back = 0; back < seasons; ++back)
-            out += Option(std::to_string(current - back), std::to_string(current - back));
+            out += "<option value=\"" + std::to_string(current - back) + "\" >" +
+                   std::to_string(current - back) + "</option>\n";
         break;
     case 4:
     case 5:
@@ -644,8 +646,7 @@ bool Find_Player_Of_Id(int32_t id, int32_t* team, int32_t* slot) {
 
 std::string Team_Logo_Image(int32_t team) {
     if (!Is_Team_Code(team)) return "";
-    return "<img src=\"../" + Encode_Link_Path(Get_Encyclopedia_Logo_Path(team)) + "\" alt=\"" +
-           Team_Full_Name_Text(team) + "\" border=\"0\">";
+    return "<img src=\"../" + Encode_Link_Path(Get_Encyclopedia_Logo_Path(team)) + "\" border=\"0\">";
 }
 
 std::string Team_Full_Name_Text(int32_t team) {

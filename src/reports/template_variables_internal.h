@@ -25,7 +25,7 @@ bool Find_Player_Of_Id(int32_t id, int32_t* team, int32_t* slot);
 std::string Team_Full_Name_Text(int32_t team);
 std::string Player_Full_Name_Text(int32_t team, int32_t slot);
 std::string Team_Abbreviation_Text(int32_t team);
-// `<img src="../Logos/..." alt="<team>" border="0">` (pages one folder down).
+// `<img src="../Logos/..." border="0">` (pages one folder down).
 std::string Team_Logo_Image(int32_t team);
 bool Is_Template_Game_Over(const GAME_RECORD* game);
 std::string Format_Number(const char* format, ...) __attribute__((format(printf, 1, 2)));

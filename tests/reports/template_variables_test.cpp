@@ -15,6 +15,7 @@
 #include "engine/game_injuries.h"
 #include "engine/game_record.h"
 #include "reports/encyclopedia_pages.h"
+#include "reports/html_text.h"
 #include "reports/template_engine.h"
 #include "reports/template_variables.h"
 #include "support/test_league.h"
@@ -104,8 +105,8 @@ TEST_F(TemplateVariables, LinksLeadOnlyToPagesTheEncyclopediaHolds) {
               "<a href=\"../leagueleaders/NFL%20Leaders%202020.htm\">");
     EXPECT_EQ(Value("<gdk:var TimeLeaderCategory[SEASON=-1][TYPE=1]>"), "Best Season");
     EXPECT_EQ(Value("<gdk:var TimeLeaderCategory[SEASON=-1][TYPE=0]>"), "All Time");
-    EXPECT_EQ(Value("<gdk:var TeamLogo[TEAM=0]>").find("<img src=\"../Logos/"), 0u);
-    EXPECT_NE(Value("<gdk:var TeamLogo[TEAM=0]>").find(" alt=\"Akron Comets\""), std::string::npos);
+    EXPECT_EQ(Value("<gdk:var TeamLogo[TEAM=0]>"),
+              "<img src=\"../" + Encode_Link_Path(Get_Encyclopedia_Logo_Path(0)) + "\" border=\"0\">");
 }
 
 TEST_F(TemplateVariables, StatisticCellsKeepTheRowsColumns) {
@@ -132,6 +133,16 @@ TEST_F(TemplateVariables, StatisticCellsKeepTheRowsColumns) {
     EXPECT_EQ(Value("<gdk:var TableStatCaption[POS=16][TEAM=-1]>"),
               Value("<gdk:var TableStatCaption[POS=8][TEAM=-1]>"))
         << "the defensive unit's list shows the defenders' captions";
+    // Team totals: yards a play in tenths and a rush in hundredths, for the
+    // offence and for its opponents; the opponents' sacks in tenths.
+    Set_Team_Totals_Stat(0, 3, 0, 5, 570);
+    Set_Team_Totals_Stat(0, 3, 0, 2, 100);
+    Set_Team_Totals_Stat(0, 4, 0, 5, 3120);
+    EXPECT_EQ(Value("<gdk:var TeamOffense[STAT=103][TEAM=0]>"), "5.7");
+    EXPECT_EQ(Value("<gdk:var TeamDefense[STAT=103][TEAM=0]>"), "5.7") << "in tenths for the opponents too";
+    const std::string per_rush = Value("<gdk:var TeamDefense[STAT=112][TEAM=0]>");
+    EXPECT_EQ(per_rush.size() - per_rush.find('.'), 3u) << "in hundredths: " << per_rush;
+    EXPECT_EQ(Value("<gdk:var TeamDefense[STAT=5][TEAM=0]>"), "3120");
     EXPECT_EQ(Value("<gdk:var TeamPointsFor[TEAM=0][SEASON=1]>"), "-");
     EXPECT_EQ(Value("<gdk:var TeamPointsFor[TEAM=0][SEASON=0]>"), "0");
 }
@@ -166,6 +177,16 @@ TEST_F(TemplateVariables, TextsOfPlayersWeeksAndPositions) {
     EXPECT_NE(weeks.find("<option value=\"2\">Week 2</option>"), std::string::npos);
     EXPECT_NE(weeks.find("<option value=\"-1\">Week 3</option>"), std::string::npos) << "the last week";
     EXPECT_EQ(weeks.find("Week 4"), std::string::npos);
+    // The seasons: the current one first, as the season summary's value -1.
+    Set_User_Preference(CURRENT_SEASON_INDEX, 1);
+    EXPECT_EQ(Value("<gdk:var Select[TYPE=2]>"),
+              "<select onChange='OnChange(this)' name=\"season_year\">\n<option value=\"-100\" "
+              "selected></option><option value=\"-1\">\n2021</option>\n<option "
+              "value=\"2020\">2020</option>\n</select>\n");
+    EXPECT_EQ(Value("<gdk:var Select[TYPE=3]>"),
+              "<select onChange='OnChange(this)' name=\"leaders_year\">\n<option value=\"-100\" "
+              "selected></option><option value=\"2021\" >2021</option>\n<option value=\"2020\" "
+              ">2020</option>\n</select>\n");
 }
 
 TEST_F(TemplateVariables, StrippingATagLeavesItsNameAndGroups) {
