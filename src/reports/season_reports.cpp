@@ -102,7 +102,8 @@ void Write_Season_Awards(const char* name, int32_t teams) {
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
             if (!Is_Player_Slot_Used(team, slot)) continue;
             const int32_t score = Get_Award_Score(team, slot);
-            const int32_t group = Get_Position_Group(Get_Player_Vital_Stat(team, slot, VITAL_POSITION));
+            const int32_t group = Get_Position_Group(
+                Translate_Expanded_Position(Get_Player_Vital_Stat(team, slot, VITAL_POSITION)));
             if (group == GROUP_OFFENCE) Consider(&most_valuable, team, slot, score);
             if (group == GROUP_DEFENCE) Consider(&defensive, team, slot, score);
             if (Get_Player_Vital_Stat(team, slot, VITAL_CREDITED_SEASONS) == 0)

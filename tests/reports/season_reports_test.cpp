@@ -22,6 +22,7 @@
 #include "reports/season_reports.h"
 #include "season/playoff_seeding.h"
 #include "support/test_league.h"
+#include "views/timeline_strip.h"
 
 namespace {
 using LINES = std::vector<std::string>;
@@ -258,4 +259,19 @@ TEST(SeasonReports, AStarterAlreadyChosenIsChosenAgainWhenNobodyElseScores) {
         if (Get_Starter_Slot_Position(255, 0, k) == POSITION_WR) receivers.push_back(lines[6 + k]);
     ASSERT_EQ(receivers.size(), 2u);
     EXPECT_EQ(receivers[0], receivers[1]);
+
+    // With no defender scoring, the first defender found is the defensive
+    // player of the year, an expanded position counted as its own position.
+    int32_t first = 0;
+    while (Get_Position_Group(Get_Player_Vital_Stat(0, first, VITAL_POSITION)) != 2)
+        ++first;
+    const int32_t position = Get_Player_Vital_Stat(0, first, VITAL_POSITION);
+    int32_t expanded = NUMBER_OF_POSITIONS;
+    while (Translate_Expanded_Position(expanded) != position)
+        ++expanded;
+    Set_Player_Vital_Stat(0, first, VITAL_POSITION, expanded);
+    Write_Awards_Report();
+    char name[FORMATTED_TEXT_SIZE];
+    Get_Player_Name_With_Team(0, first, name);
+    EXPECT_EQ(Read_Lines("Output/Awards21.txt")[1], std::string("    DEFENSIVE PLAYER OF THE YEAR: ") + name);
 }
