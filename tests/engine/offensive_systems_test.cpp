@@ -127,6 +127,8 @@ void Write_Offensive_Playbook_File(const char* name, const char* notes) {
     static OFFENSIVE_PLAYBOOK image;
     std::memset(&image, 0, sizeof image);
     std::strcpy(image.Notes, notes);
+    // A playbook file holds at least one play.
+    std::strcpy(image.Plays[0].Name, "Dive");
     std::filesystem::create_directories("playbooks");
     std::ofstream file(std::string("playbooks/") + name + ".opb", std::ios::binary);
     file.write(reinterpret_cast<const char*>(&image), sizeof image);

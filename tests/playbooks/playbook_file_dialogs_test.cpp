@@ -68,6 +68,18 @@ class PlaybookFileDialogs : public FrameTest {
     char previous_[4096] = {};
 };
 
+// Saves under `name` where the dialog is to stay open (a save refused or
+// not confirmed), then cancels it; returns the dialog's result.
+int32_t Save_As_And_Stay(const std::string& name) {
+    Script_Dialog_Step([name](WINDOW_HANDLE dialog) {
+        Type_Dialog_Text(dialog, PLAYBOOK_NAME_EDIT, name);
+        Click_Dialog_Button(dialog, ID_OK);
+        EXPECT_EQ(Get_Innermost_Dialog(), dialog) << "the dialog stays";
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    return Do_Dialog(Main_Window, SAVE_PLAYBOOK_DIALOG, 0);
+}
+
 int32_t Save_As(const std::string& name) {
     Script_Dialog_Step([name](WINDOW_HANDLE dialog) {
         Type_Dialog_Text(dialog, PLAYBOOK_NAME_EDIT, name);
@@ -157,26 +169,14 @@ TEST_F(PlaybookFileDialogs, AnOverwriteCancelledOrFailedKeepsTheOldFile) {
     std::strcpy(Universe.Teams[TEAM].Playbooks.Offense.Notes, "a newer book");
     // Cancelling the question leaves the dialog open with the name stored.
     Script_Message_Answer("Filename in use", ID_BOX_CANCEL);
-    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
-        Type_Dialog_Text(dialog, PLAYBOOK_NAME_EDIT, "Keep");
-        Click_Dialog_Button(dialog, ID_OK);
-        EXPECT_EQ(Get_Innermost_Dialog(), dialog) << "the dialog stays";
-        Click_Dialog_Button(dialog, ID_CANCEL);
-    });
-    EXPECT_EQ(Do_Dialog(Main_Window, SAVE_PLAYBOOK_DIALOG, 0), 0);
+    EXPECT_EQ(Save_As_And_Stay("Keep"), 0);
     EXPECT_EQ(Read_File("playbooks/Keep.opb"), old);
     // A file that cannot be opened (its temporary file is blocked) is told,
     // the dialog stays open for another name, and the old file stays whole.
     std::filesystem::create_directory("playbooks/Keep.opb.tmp");
     Script_Message_Answer("Filename in use", ID_BOX_OK);
     Script_Message_Answer("File Open Error", ID_BOX_OK);
-    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
-        Type_Dialog_Text(dialog, PLAYBOOK_NAME_EDIT, "Keep");
-        Click_Dialog_Button(dialog, ID_OK);
-        EXPECT_EQ(Get_Innermost_Dialog(), dialog) << "the dialog stays";
-        Click_Dialog_Button(dialog, ID_CANCEL);
-    });
-    EXPECT_EQ(Do_Dialog(Main_Window, SAVE_PLAYBOOK_DIALOG, 0), 0);
+    EXPECT_EQ(Save_As_And_Stay("Keep"), 0);
     EXPECT_EQ(Count_Shown_Messages("File Open Error"), 1);
     EXPECT_EQ(Read_File("playbooks/Keep.opb"), old);
     std::filesystem::remove("playbooks/Keep.opb.tmp");
@@ -187,13 +187,7 @@ TEST_F(PlaybookFileDialogs, AnOverwriteCancelledOrFailedKeepsTheOldFile) {
 
 TEST_F(PlaybookFileDialogs, OnlyAPlainFileNameIsSaved) {
     std::strcpy(Universe.Teams[TEAM].Playbooks.Offense.Name, "Before");
-    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
-        Type_Dialog_Text(dialog, PLAYBOOK_NAME_EDIT, "../x");
-        Click_Dialog_Button(dialog, ID_OK);
-        EXPECT_EQ(Get_Innermost_Dialog(), dialog) << "the typed name stays to be mended";
-        Click_Dialog_Button(dialog, ID_CANCEL);
-    });
-    EXPECT_EQ(Do_Dialog(Main_Window, SAVE_PLAYBOOK_DIALOG, 0), 0);
+    EXPECT_EQ(Save_As_And_Stay("../x"), 0) << "the typed name stays to be mended";
     EXPECT_EQ(Count_Shown_Messages("File Open Error"), 1);
     EXPECT_FALSE(std::filesystem::exists("x.opb"));
     EXPECT_STREQ(Universe.Teams[TEAM].Playbooks.Offense.Name, "Before") << "nothing stored";

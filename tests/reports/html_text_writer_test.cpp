@@ -4,24 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "database/player_record.h"
 #include "reports/html_text_writer.h"
+#include "support/file_lines.h"
 #include "support/test_league.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-std::string Read_File(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 class HtmlTextWriter : public testing::Test {
   protected:
     void SetUp() override {
@@ -45,7 +37,7 @@ TEST_F(HtmlTextWriter, TextIsHeldUntilFlushedAndTooLargeATextIsRefused) {
     EXPECT_TRUE(Append_HTML_Text(&writer_, "<p>"));
     EXPECT_TRUE(Append_HTML_Formatted_Text(&writer_, "%d of %s", 3, "four"));
     EXPECT_TRUE(Append_HTML_Text_Line(&writer_, "</p>"));
-    EXPECT_EQ(Read_File("writer/page.htm"), "") << "nothing is written before a flush";
+    EXPECT_EQ(Read_File_Text("writer/page.htm"), "") << "nothing is written before a flush";
     EXPECT_STREQ(writer_.Buffer, "<p>3 of four</p>\n");
     EXPECT_TRUE(Replace_HTML_Text(&writer_, "<h1>"));
     EXPECT_STREQ(writer_.Buffer, "<h1>") << "the buffer holds the new text only";
@@ -70,7 +62,7 @@ TEST_F(HtmlTextWriter, TextIsHeldUntilFlushedAndTooLargeATextIsRefused) {
     EXPECT_TRUE(Append_HTML_Text(&writer_, "end"));
     EXPECT_TRUE(Close_HTML_Text_Writer(&writer_));
     EXPECT_EQ(writer_.Buffer, nullptr);
-    EXPECT_EQ(Read_File("writer/page.htm"), "<h1>kept" + block + "[twelve chars]" + block + "end");
+    EXPECT_EQ(Read_File_Text("writer/page.htm"), "<h1>kept" + block + "[twelve chars]" + block + "end");
 }
 
 TEST_F(HtmlTextWriter, PlayerLinksInBothOrders) {

@@ -1,6 +1,7 @@
 #include "support/file_lines.h"
 
 #include <fstream>
+#include <sstream>
 
 std::vector<std::string> Read_File_Lines(const std::string& path) {
     std::ifstream file(path);
@@ -8,4 +9,11 @@ std::vector<std::string> Read_File_Lines(const std::string& path) {
     for (std::string line; std::getline(file, line);)
         lines.push_back(line);
     return lines;
+}
+
+std::string Read_File_Text(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
 }

@@ -12,17 +12,11 @@
 #include "database/universe.h"
 #include "engine/game_driver.h"
 #include "reports/template_engine.h"
+#include "support/file_lines.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-std::string Read_File(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 std::string Decode_Address(const std::string& address) {
     std::string out;
     for (size_t n = 0; n < address.size(); ++n) {
@@ -78,7 +72,7 @@ std::vector<std::string> Find_Broken_Links(const std::string& folder) {
     const std::regex address("(?:href|src|HREF|SRC)=\"([^\"]*)\"");
     std::vector<std::string> broken;
     for (const std::string& page : List_Site_Pages(folder)) {
-        const std::string text = Read_File(page);
+        const std::string text = Read_File_Text(page);
         for (std::sregex_iterator match(text.begin(), text.end(), address), end; match != end; ++match) {
             std::string target = (*match)[1];
             if (target.find("://") != std::string::npos || target.rfind("#", 0) == 0) continue;
