@@ -212,29 +212,21 @@ TEST_F(PlaybookFileDialogs, LoadListsTheSideDeletesAndWarnsWhenEmpty) {
     EXPECT_EQ(Do_Dialog(Main_Window, LOAD_PLAYBOOK_DIALOG, 0), 2);
     EXPECT_FALSE(std::filesystem::exists("playbooks/Blitz.dpb"));
     EXPECT_TRUE(std::filesystem::exists("playbooks/Zone.dpb"));
-    // A file one byte short is refused and the dialog stays.
-    std::filesystem::resize_file("playbooks/Zone.dpb", DEFENSIVE_PLAYBOOK_SIZE - 1);
+    // A file one byte short is refused and the dialog stays; so is a file of
+    // zeros of the exact size, which holds no play.
     const DEFENSIVE_PLAYBOOK before = Universe.Teams[TEAM].Playbooks.Defense;
-    Script_Message_Answer("Read Error", ID_BOX_OK);
-    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
-        Double_Click_Dialog_Line(dialog, PLAYBOOK_FILE_LIST);
-        EXPECT_EQ(Get_Innermost_Dialog(), dialog);
-        Click_Dialog_Button(dialog, ID_CANCEL);
-    });
-    EXPECT_EQ(Do_Dialog(Main_Window, LOAD_PLAYBOOK_DIALOG, 0), 2);
-    EXPECT_EQ(Count_Shown_Messages("Read Error"), 1);
-    EXPECT_EQ(std::memcmp(&before, &Universe.Teams[TEAM].Playbooks.Defense, sizeof before), 0);
-    // So is a file of zeros of the exact size: it holds no play.
-    std::filesystem::resize_file("playbooks/Zone.dpb", 0);
-    std::filesystem::resize_file("playbooks/Zone.dpb", DEFENSIVE_PLAYBOOK_SIZE);
-    Script_Message_Answer("Read Error", ID_BOX_OK);
-    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
-        EXPECT_EQ(Get_Dialog_Item_Text(dialog, ANALYZER_PLAYS), "") << "nothing to analyze";
-        Click_Dialog_Button(dialog, ID_OK);
-        EXPECT_EQ(Get_Innermost_Dialog(), dialog);
-        Click_Dialog_Button(dialog, ID_CANCEL);
-    });
-    EXPECT_EQ(Do_Dialog(Main_Window, LOAD_PLAYBOOK_DIALOG, 0), 2);
-    EXPECT_EQ(Count_Shown_Messages("Read Error"), 2);
-    EXPECT_EQ(std::memcmp(&before, &Universe.Teams[TEAM].Playbooks.Defense, sizeof before), 0);
+    for (int32_t attempt = 0; attempt < 2; ++attempt) {
+        std::filesystem::resize_file("playbooks/Zone.dpb", attempt == 0 ? DEFENSIVE_PLAYBOOK_SIZE - 1 : 0);
+        if (attempt == 1) std::filesystem::resize_file("playbooks/Zone.dpb", DEFENSIVE_PLAYBOOK_SIZE);
+        Script_Message_Answer("Read Error", ID_BOX_OK);
+        Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+            EXPECT_EQ(Get_Dialog_Item_Text(dialog, ANALYZER_PLAYS), "") << "nothing to analyze";
+            Double_Click_Dialog_Line(dialog, PLAYBOOK_FILE_LIST);
+            EXPECT_EQ(Get_Innermost_Dialog(), dialog);
+            Click_Dialog_Button(dialog, ID_CANCEL);
+        });
+        EXPECT_EQ(Do_Dialog(Main_Window, LOAD_PLAYBOOK_DIALOG, 0), 2);
+        EXPECT_EQ(Count_Shown_Messages("Read Error"), attempt + 1);
+        EXPECT_EQ(std::memcmp(&before, &Universe.Teams[TEAM].Playbooks.Defense, sizeof before), 0);
+    }
 }
