@@ -24,6 +24,7 @@
 #include "frontoffice/player_potential.h"
 #include "personnel/player_development.h"
 #include "platform/message_box.h"
+#include "season/replay_stats.h"
 #include "support/test_league.h"
 #include "tools/draft_class_database.h"
 #include "tools/html_text.h"
@@ -33,6 +34,7 @@
 #include "tools/playbook_import.h"
 #include "tools/position_abbreviations.h"
 #include "tools/season_ratings.h"
+#include "tools/seasons_csv.h"
 #include "tools/stats_input.h"
 #include "tools/team_records_csv.h"
 #include "tools/young_player_ratings.h"
@@ -398,4 +400,36 @@ TEST(HtmlText, TagsAreRemovedAndAnOpenTagKept) {
     text[sizeof text - 1] = '\0';
     Strip_HTML_Tags(text);
     EXPECT_EQ(strlen(text), static_cast<size_t>(STRIPPED_TEXT_LIMIT));
+}
+
+// A folder where a statistics file belongs is no file: the replay season's
+// load says the file cannot be opened and changes nothing.
+TEST(StatsFiles, AFolderInPlaceOfTheSeasonsFileIsNoFile) {
+    const fs::path folder = fs::absolute("stats-folder-test");
+    fs::remove_all(folder);
+    fs::create_directories(folder / "input" / "stats" / "seasons.csv");
+    struct IN_FOLDER {
+        fs::path Previous = fs::current_path();
+        explicit IN_FOLDER(const fs::path& folder) { fs::current_path(folder); }
+        ~IN_FOLDER() { fs::current_path(Previous); }
+    };
+    std::unique_ptr<IN_FOLDER> in_folder(new IN_FOLDER(folder));
+    Build_Test_League();
+    Clear_Reports();
+    STATS_FILE file;
+    EXPECT_FALSE(Open_Stats_File(&file, "input/stats/seasons.csv"));
+    EXPECT_EQ(file.File, nullptr);
+    std::unique_ptr<uint8_t[]> league(new uint8_t[UNIVERSE_SIZE]);
+    memcpy(league.get(), Universe_Bytes(), UNIVERSE_SIZE);
+    EXPECT_EQ(Load_Replay_Season_Stats(), 0);
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Read Error");
+    EXPECT_EQ(Get_Shown_Messages()[0].Text.rfind("Unable to open input/stats/seasons.csv.", 0), 0u)
+        << Get_Shown_Messages()[0].Text;
+    EXPECT_EQ(memcmp(league.get(), Universe_Bytes(), UNIVERSE_SIZE), 0) << "the league is as it was";
+    Clear_Reports();
+    EXPECT_EQ(Load_Seasons_CSV(1), 0);
+    EXPECT_EQ(Get_Shown_Messages().size(), 1u);
+    in_folder.reset();
+    fs::remove_all(folder);
 }
