@@ -26,6 +26,7 @@
 #include "personnel/player_development.h"
 #include "platform/message_box.h"
 #include "season/replay_stats.h"
+#include "support/scratch_folder.h"
 #include "support/test_league.h"
 #include "tools/draft_class_database.h"
 #include "tools/html_text.h"
@@ -444,15 +445,8 @@ TEST(HtmlText, TagsAreRemovedAndAnOpenTagKept) {
 // A folder where a statistics file belongs is no file: the replay season's
 // load says the file cannot be opened and changes nothing.
 TEST(StatsFiles, AFolderInPlaceOfTheSeasonsFileIsNoFile) {
-    const fs::path folder = fs::absolute("stats-folder-test");
-    fs::remove_all(folder);
-    fs::create_directories(folder / "input" / "stats" / "seasons.csv");
-    struct IN_FOLDER {
-        fs::path Previous = fs::current_path();
-        explicit IN_FOLDER(const fs::path& folder) { fs::current_path(folder); }
-        ~IN_FOLDER() { fs::current_path(Previous); }
-    };
-    std::unique_ptr<IN_FOLDER> in_folder(new IN_FOLDER(folder));
+    const SCRATCH_FOLDER folder("stats-folder-test");
+    fs::create_directories("input/stats/seasons.csv");
     Build_Test_League();
     Clear_Reports();
     STATS_FILE file;
@@ -469,6 +463,4 @@ TEST(StatsFiles, AFolderInPlaceOfTheSeasonsFileIsNoFile) {
     Clear_Reports();
     EXPECT_EQ(Load_Seasons_CSV(1), 0);
     EXPECT_EQ(Get_Shown_Messages().size(), 1u);
-    in_folder.reset();
-    fs::remove_all(folder);
 }
