@@ -28,6 +28,7 @@
 #include "personnel/predicted_stats.h"
 #include "platform/message_box.h"
 #include "reports/ratings_export.h"
+#include "tools/rating_from_stats.h"
 #include "tools/ratings_rebuild.h"
 #include "tools/season_database.h"
 #include "tools/web_import.h"
@@ -100,6 +101,17 @@ int32_t Ratio(int64_t a, int64_t b) {
     return b == 0 ? 0 : static_cast<int32_t>((2 * a + (a >= 0 ? b : -b)) / (2 * b));
 }
 
+// Appends the ratings lines of the players of `position` to an exported file,
+// walking the teams as the export does: the franchises in use and the free
+// agents.
+void Append_Position_Ratings_Rows(const std::string& path, int32_t position) {
+    For_Each_League_Player(
+        [&](int32_t team, int32_t slot) {
+            if (Position(team, slot) == position) Write_Player_Ratings_Row(path.c_str(), team, slot);
+        },
+        0, FREE_AGENT_TEAM);
+}
+
 int32_t Salary_Band(int32_t salary_thousands) {
     const int32_t millions = salary_thousands / 1000;
     int32_t floor = 0;
@@ -128,8 +140,12 @@ int32_t Export_Replay_Mode_Player_Ratings() {
             Step();
             continue;
         }
-        for (int32_t position : {POSITION_T, POSITION_G, POSITION_C})
-            Export_Player_Ratings_CSV(position, year);
+        // One file holds the year: the linemen as stored, then the others as
+        // their last season rates them.
+        Export_Player_Ratings_CSV(POSITION_T, year);
+        const std::string path = Get_Player_Ratings_Path(year);
+        for (int32_t position : {POSITION_G, POSITION_C})
+            Append_Position_Ratings_Rows(path, position);
         For_Each_League_Player([](int32_t team, int32_t slot) {
             for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
                 Set_Player_Stat(team, slot, SEASON_PREDICTED, stat,
@@ -141,7 +157,7 @@ int32_t Export_Replay_Mode_Player_Ratings() {
         Fill_Missing_Player_Ratings();
         Normalize_Player_Ratings();
         for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position)
-            if (!Is_Lineman(position)) Export_Player_Ratings_CSV(position, year);
+            if (!Is_Lineman(position)) Append_Position_Ratings_Rows(path, position);
         ++exported;
     }
     if (opened) Close_Progress_Window();
@@ -247,7 +263,8 @@ int32_t Find_Long_Play_Names() {
 int32_t Get_Player_Rating_Excess(int32_t team, int32_t slot) {
     const int32_t group = Get_Position_Group(Position(team, slot));
     auto excess = [&](int32_t rating) {
-        const int32_t value = static_cast<int32_t>(Get_Player_Rating(team, slot, rating));
+        const int32_t value =
+            static_cast<int32_t>(Get_Rating_From_Season_Stats(team, slot, SEASON_LAST, rating));
         return value > RATING_FLOOR ? value - RATING_FLOOR : 0;
     };
     int32_t sum = 0;

@@ -6,9 +6,10 @@
 #include <cstdint>
 
 // For each year Y 1951-2021 the database of Y + 1 is loaded and its players'
-// ratings of Y exported ("Output/Ratings/Y_Player_Ratings.csv"): the linemen
-// as stored, the others rebuilt from their last season. A year whose database
-// cannot be loaded is skipped. Returns the years exported.
+// ratings of Y exported into one file ("Output/Ratings/Y_Player_Ratings.csv"):
+// the linemen first, as stored, then the other positions in order, rebuilt
+// from their last season. A year whose database cannot be loaded is
+// skipped. Returns the years exported.
 int32_t Export_Replay_Mode_Player_Ratings();
 // Every season 1951-2022: its database loaded and all its ratings exported.
 int32_t Export_Every_Season_Player_Ratings();
@@ -27,7 +28,8 @@ int32_t Write_Fractions_Table();
 // of team slots 0, 4, 5, 6, 10 and 22.
 int32_t Find_Long_Play_Names();
 // The sum of (rating - 65, at least 0) over the ratings that count for the
-// player's position group: seven for the skill positions, four for the others.
+// player's position group, each as his last season rates it: seven for the
+// skill positions, four for the others.
 int32_t Get_Player_Rating_Excess(int32_t team, int32_t slot);
 // Salary bands: 0 -> 0, 2 -> 1, 3 -> 2, 5 -> 3, 8 -> 4, 10 -> 5, 12 -> 6,
 // 15 -> 7, any other index -> 8.

@@ -116,10 +116,9 @@ void Take_Class_Record(int32_t team, int32_t slot, const PLAYER_RECORD& record,
         Clear_Player(team, slot);
         return;
     }
-    if (!Is_Whole_Player_Record(record) || league_people.count(Person_Key(record)) != 0) {
-        Log_Debug_Line("Draft class record for team %d slot %d is not a whole player or already in the "
-                       "league: left empty",
-                       team, slot);
+    if (league_people.count(Person_Key(record)) != 0) {
+        Log_Debug_Line("Draft class record for team %d slot %d is already in the league: left empty", team,
+                       slot);
         memset(player, 0, sizeof *player);
         Clear_Player(team, slot);
         return;
@@ -211,12 +210,23 @@ void Load_Draft_Class_Database() {
         Log_Debug_Line("Leaving Load_Draft_Class_Database() [failure]");
         return;
     }
-    // A short file reads as far as it goes; the records beyond are empty.
     std::unique_ptr<PLAYER_RECORD[]> records(new PLAYER_RECORD[DRAFT_CLASS_POOL_RECORDS]());
     const size_t read = fread(records.get(), 1, sizeof(PLAYER_RECORD) * DRAFT_CLASS_POOL_RECORDS, file);
+    const bool whole_size = read == sizeof(PLAYER_RECORD) * DRAFT_CLASS_POOL_RECORDS &&
+                            fseek(file, 0, SEEK_END) == 0 && ftell(file) == DRAFT_CLASS_FILE_SIZE;
     fclose(file);
-    memset(reinterpret_cast<uint8_t*>(records.get()) + read, 0,
-           sizeof(PLAYER_RECORD) * DRAFT_CLASS_POOL_RECORDS - read);
+    // A file cut short or grown, or a record that is no whole player, is a
+    // damaged class: the user is told, as of a missing one, and the pool is
+    // generated instead.
+    bool damaged = !whole_size;
+    for (int32_t i = 0; i < DRAFT_CLASS_POOL_RECORDS && !damaged; ++i)
+        damaged = records[i].Vital_Stats[VITAL_PLAYER_ID] != 0 && !Is_Whole_Player_Record(records[i]);
+    if (damaged) {
+        Show_Formatted_Message("Generating Random Rookies", "%s is damaged. Generating random rookies.",
+                               name);
+        Log_Debug_Line("Leaving Load_Draft_Class_Database() [failure]");
+        return;
+    }
     const std::set<std::string> league_people = League_People();
     for (int32_t i = 0; i < DRAFT_CLASS_POOL_RECORDS; ++i)
         Take_Class_Record(FIRST_COLLEGE_POOL_TEAM + i / PLAYERS_PER_TEAM, i % PLAYERS_PER_TEAM, records[i],

@@ -25,10 +25,12 @@ int32_t Write_Draft_Class_File(const char* file_name, const PLAYER_RECORD* recor
 int32_t Write_Draft_Class_Database();
 // Loads the coming draft's class (the season year + 1) into the pool slots:
 // the first 300 records, each a fresh prospect of his name, body and
-// position with a new id and a new college career; a record that is not a
-// whole player (a text without its end, an unknown position, a rating that is
-// no number of the game's range), or a person the league already holds (by
-// name and birth date), leaves its slot empty. A missing file before 2023 tells the
-// user that the pool is generated instead. While a season database is being
-// built nothing is loaded (the games started on it load the class).
+// position with a new id and a new college career; a person the league
+// already holds (by name and birth date) leaves his slot empty. A missing
+// file before 2023 tells the user that the pool is generated instead, and so
+// does a damaged one (not of the class file's size, or holding a record that
+// is no whole player: a text without its end, an unknown position, a rating
+// that is no number of the game's range), of which nothing is loaded. While a
+// season database is being built nothing is loaded (the games started on it
+// load the class).
 void Load_Draft_Class_Database();

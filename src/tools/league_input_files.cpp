@@ -34,6 +34,7 @@
 #include "tools/html_text.h"
 #include "tools/position_abbreviations.h"
 #include "tools/roster_import.h"
+#include "tools/season_contracts.h"
 #include "tools/stats_input.h"
 
 namespace {
@@ -280,7 +281,7 @@ void Read_Team_Line(const STATS_LINE& line) {
 
 bool Load_Teams_CSV() {
     char name[64];
-    safe_sprintf(name, sizeof name, "input/stats/%d_%s.csv", Get_Universe_Stat(BASE_YEAR), "teams");
+    Make_Year_Stats_Input_Path(name, sizeof name, Get_Universe_Stat(BASE_YEAR), "teams");
     STATS_FILE file;
     if (!Open_Stats_File(&file, name)) {
         Missing_Input("File Read Error",

@@ -44,14 +44,13 @@ bool Find_Rated_Player(const char* key, int32_t* team, int32_t* slot) {
 }
 
 void Read_Player_Rating_Line(RATINGS_LOAD& load, const STATS_LINE& line) {
-    // Every rating is read before any is stored: a malformed line changes nothing.
+    // Every rating is read before any is stored: a malformed line changes
+    // nothing. An empty column stores 0, which a read of the rating raises to
+    // the least rating.
     float values[LAST_FILE_RATING + 2] = {};
-    bool given[LAST_FILE_RATING + 2] = {};
     for (int32_t rating = FIRST_FILE_RATING; rating <= LAST_FILE_RATING + 1; ++rating) {
-        const int32_t column = FIRST_RATING_COLUMN + rating - FIRST_FILE_RATING;
         double value = 0.0;
-        if (!Read_Decimal_Field(line, column, &value)) return;
-        given[rating] = line.Field(column)[0] != '\0';
+        if (!Read_Decimal_Field(line, FIRST_RATING_COLUMN + rating - FIRST_FILE_RATING, &value)) return;
         values[rating] = static_cast<float>(value);
     }
     const char* key = line.Field(1);
@@ -74,9 +73,8 @@ void Read_Player_Rating_Line(RATINGS_LOAD& load, const STATS_LINE& line) {
         if (load.Check_Duplicates) Set_Player_Vital_Stat(team, slot, VITAL_MARKED, 1);
     }
     for (int32_t rating = FIRST_FILE_RATING; rating <= LAST_FILE_RATING + 1; ++rating)
-        if (given[rating])
-            Set_Player_Rating(team, slot, rating <= LAST_FILE_RATING ? rating : RATING_DURABILITY,
-                              values[rating]);
+        Set_Player_Rating(team, slot, rating <= LAST_FILE_RATING ? rating : RATING_DURABILITY,
+                          values[rating]);
 }
 } // namespace
 

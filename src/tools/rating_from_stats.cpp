@@ -37,6 +37,10 @@ int32_t Get_Rating_Statistic_Code(int32_t rating) {
 }
 
 float Get_Rating_From_Stats(int32_t team, int32_t slot, int32_t rating) {
+    return Get_Rating_From_Season_Stats(team, slot, SEASON_PREDICTED, rating);
+}
+
+float Get_Rating_From_Season_Stats(int32_t team, int32_t slot, int32_t season, int32_t rating) {
     const int32_t code = Get_Rating_Statistic(team, slot, rating);
     if (code < 0) {
         Report_System_Error("nRating out of bounds in Get_Rating_From_Stats(%d,%d,[%d])", team, slot, rating);
@@ -45,7 +49,7 @@ float Get_Rating_From_Stats(int32_t team, int32_t slot, int32_t rating) {
     // The scouts' error is how the user sees a player; the player's own ratings
     // never take it on.
     Hold_Scouting_Error(true);
-    const int32_t value = Get_Player_Stat(team, slot, SEASON_PREDICTED, code);
+    const int32_t value = Get_Player_Stat(team, slot, season, code);
     Hold_Scouting_Error(false);
     return static_cast<float>(value);
 }

@@ -10,6 +10,9 @@ int32_t Get_Rating_Statistic_Code(int32_t rating);
 // Pass Blocking and Run Blocking are his predicted statistics 6 and 5. The
 // estimates are read as they truly are, without the user's scouting error.
 float Get_Rating_From_Stats(int32_t team, int32_t slot, int32_t rating);
+// The same rating as `season` of the player's (This, Last, Career or
+// Predicted) gives it.
+float Get_Rating_From_Season_Stats(int32_t team, int32_t slot, int32_t season, int32_t rating);
 // Ratings 0..26 rebuilt in order, each stored before the next is derived; a
 // value beyond +-1,000 is reported by the rating store and kept.
 void Set_Player_Ratings_From_Stats(int32_t team, int32_t slot);

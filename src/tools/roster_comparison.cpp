@@ -8,6 +8,7 @@
 #include "database/text_files.h"
 #include "database/text_format.h"
 #include "platform/message_box.h"
+#include "tools/season_contracts.h"
 
 namespace {
 constexpr int32_t LINE_LIMIT = 2048;
@@ -36,8 +37,8 @@ int32_t File_Has_Line_With_Text(const char* file_name, const char* text) {
 void Write_Free_Agents_CSV() {
     Delete_File(FREE_AGENTS_FILE);
     char old_name[64], new_name[64];
-    safe_sprintf(old_name, sizeof old_name, "input/stats/%d_%s.csv", 2021, "rosters");
-    safe_sprintf(new_name, sizeof new_name, "input/stats/%d_%s.csv", 2022, "rosters");
+    Make_Year_Stats_Input_Path(old_name, sizeof old_name, 2021, "rosters");
+    Make_Year_Stats_Input_Path(new_name, sizeof new_name, 2022, "rosters");
     FILE* file = Open_Resolved_File(old_name, "rt");
     if (file == nullptr) {
         Show_Formatted_Message("Read Error", "Unable to open %s.", old_name);

@@ -19,6 +19,7 @@
 #include "personnel/team_lookup.h"
 #include "platform/message_box.h"
 #include "tools/position_abbreviations.h"
+#include "tools/season_contracts.h"
 #include "tools/stats_input.h"
 
 ROSTER_IMPORT_ENTRY Roster_Import_Entries[ROSTER_IMPORT_LIMIT];
@@ -164,7 +165,7 @@ void Clear_Roster_Import_Entries() {
 bool Read_Rosters_CSV(int32_t year) {
     Clear_Roster_Import_Entries();
     char name[64];
-    safe_sprintf(name, sizeof name, "input/stats/%d_%s.csv", year, "rosters");
+    Make_Year_Stats_Input_Path(name, sizeof name, year, "rosters");
     STATS_FILE file;
     if (!Open_Stats_File(&file, name)) {
         Show_Missing_File(name);

@@ -101,6 +101,18 @@ void Move_Payroll_To_Figure(int32_t team, int64_t figure) {
     }
 }
 
+} // namespace
+
+void Make_Stats_Input_Path(char* out, size_t size, const char* name) {
+    safe_sprintf(out, static_cast<int32_t>(size), "input/stats/%s.csv", name);
+}
+
+void Make_Year_Stats_Input_Path(char* out, size_t size, int32_t year, const char* name) {
+    char year_name[64];
+    safe_sprintf(year_name, sizeof year_name, "%d_%s", year, name);
+    Make_Stats_Input_Path(out, size, year_name);
+}
+
 void Read_Cap_Room_Line(const STATS_LINE& line, bool last_line, const char* file_name) {
     const int32_t team = Get_Team_From_Name(line.Field(1));
     if (!Is_Used_Franchise_Slot(team)) {
@@ -120,7 +132,6 @@ void Read_Cap_Room_Line(const STATS_LINE& line, bool last_line, const char* file
         while (Payroll_Dollars(team) > figure && Drop_Short_Contract_Bonuses(team, years, figure)) {
         }
 }
-} // namespace
 
 void Clear_All_Salaries() {
     For_Each_League_Player(
@@ -170,7 +181,7 @@ void Read_Salary_Line(const STATS_LINE& line) {
 void Load_Salaries_CSV() {
     if (Get_Universe_Stat(BASE_YEAR) < FIRST_SALARIES_YEAR) return;
     char name[64];
-    safe_sprintf(name, sizeof name, "input/stats/%d_%s.csv", Get_Universe_Stat(BASE_YEAR), "salaries");
+    Make_Year_Stats_Input_Path(name, sizeof name, Get_Universe_Stat(BASE_YEAR), "salaries");
     STATS_FILE file;
     if (!Open_Stats_File(&file, name)) {
         Show_Formatted_Message(
@@ -210,7 +221,7 @@ void Set_Pre_Cap_Salaries() {
 
 void Load_Cap_Room_CSV() {
     char name[64];
-    safe_sprintf(name, sizeof name, "input/stats/%d_%s.csv", Get_Universe_Stat(BASE_YEAR), "caproom");
+    Make_Year_Stats_Input_Path(name, sizeof name, Get_Universe_Stat(BASE_YEAR), "caproom");
     STATS_FILE file;
     if (!Open_Stats_File(&file, name)) return;
     // The file has no header: every line is a team's.

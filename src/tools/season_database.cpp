@@ -384,8 +384,8 @@ bool Create_Season_Database(int32_t year) {
     kept.Keep();
     Begin_Stats_Input_Checks();
     Clear_League_History_Totals(year - 1);
-    Start_Name_Report(DOUBLE_NAMES_REPORT, "Names found twice in game database:\n");
-    Start_Name_Report(UNKNOWN_NAMES_REPORT, "Names not found in game database:\n");
+    Start_Name_Report(DOUBLE_NAMES_REPORT, "Names found twice in game database:\n\n");
+    Start_Name_Report(UNKNOWN_NAMES_REPORT, "Names not found in game database:\n\n");
     auto fail = [&kept]() {
         End_Stats_Input_Checks();
         kept.Put_Back();

@@ -409,9 +409,9 @@ void Read_Season_Line(const STATS_LINE& line) {
 }
 
 int32_t Check_Seasons_CSV() {
-    FILE* file = Open_Resolved_File(SEASONS_CSV_NAME, "r");
-    if (file != nullptr) {
-        fclose(file);
+    STATS_FILE file;
+    if (Open_Stats_File(&file, SEASONS_CSV_NAME)) {
+        Close_Stats_File(&file);
         return 1;
     }
     Show_Missing_Seasons_File();

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <sys/stat.h>
+
 #include "app/diagnostics.h"
 #include "database/path_resolver.h"
 #include "database/safe_strings.h"
@@ -63,6 +65,12 @@ bool Open_Stats_File(STATS_FILE* file, const char* name) {
     *file = STATS_FILE{};
     safe_strncpy(file->Name, name, sizeof file->Name);
     file->File = Open_Resolved_File(name, "rb");
+    // A folder opens on this system but holds no lines: it is no file.
+    struct stat status {};
+    if (file->File != nullptr && (fstat(fileno(file->File), &status) != 0 || S_ISDIR(status.st_mode))) {
+        fclose(file->File);
+        file->File = nullptr;
+    }
     return file->File != nullptr;
 }
 

@@ -209,13 +209,10 @@ void Write_Player_Salary_Line(const char* site_id, int32_t team, int32_t uniform
     int32_t years = 0, average = 0, bonus = 0, cap_hit = 0;
     Get_Player_Contract_Data(contracts.c_str(), &years, &average, first, last);
     Get_Player_Salary_Cap_Data(cap.c_str(), &bonus, &cap_hit, first, last);
+    // A player without a figure on either page gets no line.
+    if (average < 1 && bonus < 1 && cap_hit < 1) return;
     char line[1024];
     const std::string abbreviation = Team_Text(team, 0);
-    if (average < 1 && bonus < 1 && cap_hit < 1) {
-        snprintf(line, sizeof line, "%s,%s,%s,%s", first, last, abbreviation.c_str(), position);
-        Append_Import_Line(SALARIES_MISSING_CSV, line);
-        return;
-    }
     char salaries[64];
     snprintf(salaries, sizeof salaries, "Input/Stats/%d_salaries.csv", MODERN_DOWNLOAD_YEAR);
     snprintf(line, sizeof line, "%s,,%s,%d,%s,%s,%s,,,,%d,%d,%d,%d,%d", site_id, abbreviation.c_str(),

@@ -19,6 +19,7 @@
 #include "engine/playbook_records.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
+#include "reports/ratings_export.h"
 #include "support/debug_log.h"
 #include "support/test_league.h"
 #include "tools/developer_tools.h"
@@ -39,6 +40,7 @@ class DeveloperTools : public testing::Test {
             std::filesystem::remove(name);
         std::filesystem::remove_all("Input/Stats");
         std::filesystem::remove_all("Input/Downloads");
+        std::filesystem::remove_all("Output/Ratings");
     }
 };
 
@@ -179,4 +181,63 @@ TEST_F(DeveloperTools, PassesOverThePlayersByValue) {
     Script_Message_Answer("Download Football Data", ID_BOX_YES);
     Download_Data_Prompt();
     EXPECT_EQ(Lines_Of("Input/Stats/2020_rosters.csv").size(), 1u) << "the header; no saved pages";
+}
+
+// The replay export writes the whole year into its one file: the linemen's
+// lines as their stored ratings gave them before the rebuild, then every
+// other position's as its rebuilt ratings give them.
+TEST_F(DeveloperTools, TheReplayExportKeepsEveryPositionOfTheYear) {
+    // Each position's lines of the league in the block, in team and slot order.
+    auto rows_of = [](int32_t position) {
+        std::vector<std::string> rows;
+        For_Each_League_Player(
+            [&](int32_t team, int32_t slot) {
+                if (Get_Player_Vital_Stat(team, slot, VITAL_POSITION) == position)
+                    rows.push_back(Format_Player_Ratings_Row(team, slot));
+            },
+            0, FREE_AGENT_TEAM);
+        return rows;
+    };
+    Save_Database_Of(1952);
+    ASSERT_EQ(Load_Game("databases/universe-1952.dat"), 1);
+    std::vector<std::string> expected;
+    for (int32_t position : {POSITION_T, POSITION_G, POSITION_C}) {
+        const std::vector<std::string> rows = rows_of(position);
+        ASSERT_FALSE(rows.empty());
+        expected.insert(expected.end(), rows.begin(), rows.end());
+    }
+    const size_t linemen = expected.size();
+
+    EXPECT_EQ(Export_Replay_Mode_Player_Ratings(), 1);
+    // The block holds the rebuilt league of the exported year.
+    for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position) {
+        if (position == POSITION_T || position == POSITION_G || position == POSITION_C) continue;
+        const std::vector<std::string> rows = rows_of(position);
+        ASSERT_FALSE(rows.empty()) << position;
+        expected.insert(expected.end(), rows.begin(), rows.end());
+    }
+    const std::vector<std::string> lines = Lines_Of(Get_Player_Ratings_Path(1951));
+    ASSERT_EQ(lines.size(), 1 + expected.size()) << "one heading, then every player once";
+    EXPECT_EQ(lines[0].rfind("PlayerID,1951_Team,", 0), 0u) << lines[0];
+    for (size_t n = 0; n < expected.size(); ++n)
+        ASSERT_EQ(lines[n + 1], expected[n])
+            << "line " << n + 2
+            << (n < linemen ? ": the linemen as stored before the rebuild"
+                            : ": the other positions, rebuilt, in position order");
+}
+
+// The payroll table's rating excess reads what the player's last season
+// rates, not his stored ratings.
+TEST_F(DeveloperTools, RatingExcessReadsTheLastSeason) {
+    const int32_t slot = Test_League_Slot(POSITION_QB, 0);
+    const int32_t excess = Get_Player_Rating_Excess(2, slot);
+    ASSERT_GT(excess, 0) << "a starting quarterback's last season rates above 65 somewhere";
+    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
+        Set_Player_Rating(2, slot, rating, 20.0f);
+    EXPECT_EQ(Get_Player_Rating_Excess(2, slot), excess) << "stored ratings play no part";
+    // A record season of passing rates higher.
+    for (const auto& [stat, value] :
+         {std::pair{0, 17}, {1, 17}, {2, 600}, {3, 480}, {4, 2}, {5, 6500}, {6, 60}})
+        Set_Player_Stat(2, slot, SEASON_LAST, stat, value);
+    EXPECT_GT(Get_Player_Rating_Excess(2, slot), excess);
 }

@@ -22,7 +22,9 @@
 #include "database/player_statistics.h"
 #include "database/saved_game.h"
 #include "database/season_lines.h"
+#include "database/settings.h"
 #include "database/team_record_layout.h"
+#include "database/universe.h"
 #include "season/new_game_choices.h"
 #include "support/installed_seasons.h"
 #include "support/season_build_folder.h"
@@ -264,9 +266,11 @@ TEST_F(InstalledPlayers, CreditedSeasonsAreTheSeasonsPlayed) {
 
 // A kicker who kicked for two teams in a season has two lines: his longest
 // punt and field goal of that season and of his career are the longest of
-// them, in every database built and (never above them; a rookie's college
-// lines are none of his league seasons) in every league file the default
-// league wrote.
+// them, in every database built, as saved and as the rebuild of the totals
+// writes them again (a read of a career's longest kick would mend a sum
+// the rebuild left), and (never above them; a rookie's college lines are
+// none of his league seasons) in every league file the default league
+// wrote.
 TEST_F(InstalledPlayers, LongestKicksAreTheLongestOfTheirLines) {
     std::string first;
     int32_t off = 0;
@@ -277,6 +281,14 @@ TEST_F(InstalledPlayers, LongestKicksAreTheLongestOfTheirLines) {
         const std::string path = Get_Installation_Folder() + "/" + name;
         ASSERT_EQ(Load_Game(path.c_str()), 1) << path;
         off += Count_Longest_Kicks_Off_Their_Lines(name, true, &first);
+        // What the rebuild of the totals writes, before any read of a
+        // career's longest kick stores the longest of the lines over it,
+        // with the season as the build held it (a season the default league
+        // played keeps that league's base year).
+        Universe.Header.Universe_Stats[BASE_YEAR] = Get_Current_Year();
+        Set_User_Preference(CURRENT_SEASON_INDEX, 0);
+        Rebuild_All_Season_Totals();
+        off += Count_Longest_Kicks_Off_Their_Lines(std::string(name) + " rebuilt", true, &first);
     }
     for (int32_t year = FIRST_PLAYED_YEAR; year <= LAST_DATABASE_YEAR; ++year) {
         for (const char* form : {"League/Default-%d.dat", ENDED_SEASON_FILE_FORM}) {

@@ -165,6 +165,9 @@ TEST_F(SeasonDatabase, TheYearIsClampedAndAFailedBuildKeepsTheLeagueAndTheOldFil
     // A year below 1951 builds 1951.
     ASSERT_TRUE(Create_Season_Database(1900)) << Last_Error_Text << Shown_Messages();
     EXPECT_EQ(Get_Universe_Stat(BASE_YEAR), 1951);
+    // The name reports start with their heading and two empty lines.
+    EXPECT_EQ(Read_Whole_File("output/roster-doubles.txt"), "Names found twice in game database:\n\n\n");
+    EXPECT_EQ(Read_Whole_File("output/roster-unknowns.txt"), "Names not found in game database:\n\n\n");
     const std::string database = Read_Whole_File(Database_Name(1951));
     const std::string rookies = Read_Whole_File(Class_Name(1951));
     ASSERT_FALSE(database.empty());

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -24,6 +25,8 @@
 #include "frontoffice/player_potential.h"
 #include "personnel/player_development.h"
 #include "platform/message_box.h"
+#include "season/replay_stats.h"
+#include "support/scratch_folder.h"
 #include "support/test_league.h"
 #include "tools/draft_class_database.h"
 #include "tools/html_text.h"
@@ -33,6 +36,7 @@
 #include "tools/playbook_import.h"
 #include "tools/position_abbreviations.h"
 #include "tools/season_ratings.h"
+#include "tools/seasons_csv.h"
 #include "tools/stats_input.h"
 #include "tools/team_records_csv.h"
 #include "tools/young_player_ratings.h"
@@ -57,6 +61,17 @@ STATS_FILE Named_File(const char* name, int32_t header_fields = 0) {
     snprintf(file.Name, sizeof file.Name, "%s", name);
     file.Header_Fields = header_fields;
     return file;
+}
+
+// A class of 300 players of another league: the test league's bodies under
+// names of their own.
+std::unique_ptr<PLAYER_RECORD[]> Make_Class_Records() {
+    std::unique_ptr<PLAYER_RECORD[]> records(new PLAYER_RECORD[DRAFT_CLASS_RECORDS]());
+    for (int32_t n = 0; n < DRAFT_CLASS_POOL_RECORDS; ++n) {
+        records[n] = *Get_Player_Record_Pointer(n % TEST_LEAGUE_TEAMS, n / TEST_LEAGUE_TEAMS);
+        snprintf(records[n].Last_Name, sizeof records[n].Last_Name, "Prospect%d", n);
+    }
+    return records;
 }
 
 std::string Full_Name(int32_t team) {
@@ -253,23 +268,13 @@ TEST(DraftClassFile, ASeasonWithoutRookiesWritesAZeroFile) {
 // The pool filled from a class file: an empty record leaves its slot
 // cleared; a whole record becomes a prospect with a fresh id whose season
 // lines are his own (the file's links named the writing league's lines);
-// a record of broken texts, an unknown position or wild ratings, or of a
-// person the league already holds, is not taken.
+// a record of a person the league already holds is not taken.
 TEST(DraftClassFile, LoadingFillsThePoolWithFreshProspects) {
     Build_Test_League();
     const int32_t year = Get_Current_Year() + 1;
-    std::unique_ptr<PLAYER_RECORD[]> records(new PLAYER_RECORD[DRAFT_CLASS_RECORDS]());
-    // Players of another league: the test league's bodies under names of their own.
-    for (int32_t n = 0; n < DRAFT_CLASS_POOL_RECORDS; ++n) {
-        records[n] = *Get_Player_Record_Pointer(n % TEST_LEAGUE_TEAMS, n / TEST_LEAGUE_TEAMS);
-        snprintf(records[n].Last_Name, sizeof records[n].Last_Name, "Prospect%d", n);
-    }
+    std::unique_ptr<PLAYER_RECORD[]> records = Make_Class_Records();
     records[155] = *Get_Player_Record_Pointer(3, 4);
     memset(&records[150], 0, sizeof records[150]);
-    memset(records[151].Last_Name, 'x', sizeof records[151].Last_Name);
-    records[152].Vital_Stats[VITAL_POSITION] = 99;
-    records[153].Ratings[RATING_SPEED] = std::nanf("");
-    records[154].Ratings[RATING_ACCURACY] = 3.0e9f;
     fs::create_directories("databases");
     const std::string name = "databases/rookies-" + std::to_string(year) + ".dat";
     ASSERT_EQ(Write_Draft_Class_File(name.c_str(), records.get()), 0);
@@ -284,10 +289,7 @@ TEST(DraftClassFile, LoadingFillsThePoolWithFreshProspects) {
     Load_Draft_Class_Database();
     EXPECT_TRUE(Get_Shown_Messages().empty());
     EXPECT_FALSE(Is_Player_Slot_Used(39, 50)) << "record 150 is empty";
-    EXPECT_FALSE(Is_Player_Slot_Used(39, 51)) << "a name without its end";
-    EXPECT_FALSE(Is_Player_Slot_Used(39, 52)) << "no position the game knows";
-    EXPECT_FALSE(Is_Player_Slot_Used(39, 53)) << "a rating that is no number";
-    EXPECT_FALSE(Is_Player_Slot_Used(39, 54)) << "a rating beyond the game's range";
+    EXPECT_TRUE(Is_Player_Slot_Used(39, 51));
     EXPECT_FALSE(Is_Player_Slot_Used(39, 55)) << "a person the league already holds";
     EXPECT_TRUE(Is_Player_Slot_Used(38, 0));
     EXPECT_TRUE(Is_Player_Slot_Used(40, 99));
@@ -299,6 +301,46 @@ TEST(DraftClassFile, LoadingFillsThePoolWithFreshProspects) {
     EXPECT_EQ(Get_Season_Line_Year(first_line), first_line_year);
     for (int32_t n = 0; n < Count_Player_Season_Lines(38, 0); ++n)
         EXPECT_NE(Get_Player_Season_Line(38, 0, n), first_line);
+    fs::remove(name);
+    std::error_code left; // kept when another test put files there
+    fs::remove("databases", left);
+}
+
+// A damaged class file (a record of broken texts, an unknown position or
+// wild ratings, or a file cut short) says so as a missing one does, and
+// nothing of it is loaded: the pool is generated instead.
+TEST(DraftClassFile, ADamagedFileSaysSoAndLoadsNothing) {
+    Build_Test_League();
+    const int32_t year = Get_Current_Year() + 1;
+    const std::string name = "databases/rookies-" + std::to_string(year) + ".dat";
+    fs::create_directories("databases");
+    const std::function<void(PLAYER_RECORD*)> damages[] = {
+        [](PLAYER_RECORD* records) { memset(records[151].Last_Name, 'x', sizeof records[151].Last_Name); },
+        [](PLAYER_RECORD* records) { records[152].Vital_Stats[VITAL_POSITION] = 99; },
+        [](PLAYER_RECORD* records) { records[153].Ratings[RATING_SPEED] = std::nanf(""); },
+        [](PLAYER_RECORD* records) { records[154].Ratings[RATING_ACCURACY] = 3.0e9f; },
+        nullptr,
+    };
+    for (const auto& damage : damages) {
+        SCOPED_TRACE(&damage - damages);
+        std::unique_ptr<PLAYER_RECORD[]> records = Make_Class_Records();
+        if (damage) damage(records.get());
+        ASSERT_EQ(Write_Draft_Class_File(name.c_str(), records.get()), 0);
+        if (!damage) fs::resize_file(name, DRAFT_CLASS_FILE_SIZE - 1);
+        for (int32_t team = FIRST_COLLEGE_POOL_TEAM; team < FIRST_COLLEGE_POOL_TEAM + 3; ++team)
+            for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+                Clear_Player(team, slot);
+        Clear_Reports();
+        Load_Draft_Class_Database();
+        ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+        EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Generating Random Rookies");
+        EXPECT_EQ(Get_Shown_Messages()[0].Text, name + " is damaged. Generating random rookies.");
+        int32_t loaded = 0;
+        for (int32_t team = FIRST_COLLEGE_POOL_TEAM; team < FIRST_COLLEGE_POOL_TEAM + 3; ++team)
+            for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+                loaded += Is_Player_Slot_Used(team, slot) ? 1 : 0;
+        EXPECT_EQ(loaded, 0);
+    }
     fs::remove(name);
     std::error_code left; // kept when another test put files there
     fs::remove("databases", left);
@@ -398,4 +440,27 @@ TEST(HtmlText, TagsAreRemovedAndAnOpenTagKept) {
     text[sizeof text - 1] = '\0';
     Strip_HTML_Tags(text);
     EXPECT_EQ(strlen(text), static_cast<size_t>(STRIPPED_TEXT_LIMIT));
+}
+
+// A folder where a statistics file belongs is no file: the replay season's
+// load says the file cannot be opened and changes nothing.
+TEST(StatsFiles, AFolderInPlaceOfTheSeasonsFileIsNoFile) {
+    const SCRATCH_FOLDER folder("stats-folder-test");
+    fs::create_directories("input/stats/seasons.csv");
+    Build_Test_League();
+    Clear_Reports();
+    STATS_FILE file;
+    EXPECT_FALSE(Open_Stats_File(&file, "input/stats/seasons.csv"));
+    EXPECT_EQ(file.File, nullptr);
+    std::unique_ptr<uint8_t[]> league(new uint8_t[UNIVERSE_SIZE]);
+    memcpy(league.get(), Universe_Bytes(), UNIVERSE_SIZE);
+    EXPECT_EQ(Load_Replay_Season_Stats(), 0);
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Read Error");
+    EXPECT_EQ(Get_Shown_Messages()[0].Text.rfind("Unable to open input/stats/seasons.csv.", 0), 0u)
+        << Get_Shown_Messages()[0].Text;
+    EXPECT_EQ(memcmp(league.get(), Universe_Bytes(), UNIVERSE_SIZE), 0) << "the league is as it was";
+    Clear_Reports();
+    EXPECT_EQ(Load_Seasons_CSV(1), 0);
+    EXPECT_EQ(Get_Shown_Messages().size(), 1u);
 }
