@@ -247,6 +247,7 @@ void Draft_Selected_Prospect(WINDOW_HANDLE dialog) {
         return;
     }
     if (!Follow_Talk_Player(dialog, id, team, &slot, rosters) || result != CONTRACT_ACCEPTED) return;
+    if (!Check_Draft_Roster_Room(drafting_team, team, slot)) return;
     const int32_t top_row = Get_Listview_Top_Row(list);
     // The list steps aside while the computer makes its picks, and is back in
     // place, showing the pool, the cap room and the roster as they are now,
