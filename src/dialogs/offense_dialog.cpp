@@ -69,12 +69,13 @@ int32_t Viewed_Team() {
 void Init_Offense(WINDOW_HANDLE dialog) {
     Open_Depth_Chart_Page(dialog, "Offense", OFFENSE_BUTTONS,
                           static_cast<int32_t>(sizeof OFFENSE_BUTTONS / sizeof OFFENSE_BUTTONS[0]));
+    // Laid out while its lists are empty, the page opens at its designed height.
+    Lay_Out_Depth_Chart_Page(dialog);
     Show_Offensive_Lineup_Labels(dialog);
     Fill_Starting_Personnel_Combo(dialog);
     Fill_Run_Pass_Balance_Combo(dialog);
-    Fill_Offense_Depth_Lists(dialog);
     Update_Offense_Buttons(dialog);
-    Lay_Out_Depth_Chart_Page(dialog);
+    Fill_Offense_Depth_Lists(dialog);
 }
 
 void Leave(WINDOW_HANDLE dialog, int32_t next_id) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/dialog_services.h"
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "app/team_lists.h"
@@ -463,4 +464,50 @@ TEST_F(DepthChartDialogs, AReleaseInAKickersReportLeavesTheRowOnTheScoutedKicker
         Release_From_The_Page(dialog, road);
     });
     Do_Dialog(Main_Window, SPECIAL_TEAMS_DIALOG, 0);
+}
+
+// Offense and Defense open at their designed height, the reserves in a list
+// that scrolls; choosing a team then fits the list to its rows. A page opened
+// on a pool groups its roster by unit too; the Hall of Fame keeps its order.
+TEST_F(DepthChartDialogs, PagesOpenAtTheirDesignedHeightAndGroupAnyViewedRoster) {
+    auto height = [](const RECT_AREA& rect) { return rect.Bottom - rect.Top; };
+    // Two more receivers, so that both reserve lists hold more than they show.
+    const int32_t count = Get_First_Empty_Player_Slot(USER);
+    for (int32_t n = 0; n < 2; ++n)
+        Copy_Player(USER, count + n, USER, Test_League_Slot(POSITION_WR, 0));
+    for (const int32_t page : {OFFENSE_DIALOG, DEFENSE_DIALOG}) {
+        SCOPED_TRACE(page == OFFENSE_DIALOG ? "Offense" : "Defense");
+        Set_User_Preference(VIEWED_TEAM, USER);
+        Script_Dialog_Step([&height](WINDOW_HANDLE dialog) {
+            RECT_AREA opened{}, list{};
+            Get_Window_Rect(dialog, &opened);
+            EXPECT_EQ(height(opened), height(Depth_Chart_Layout.Captured_Rect)) << "the designed height";
+            Get_Dialog_Item_Rect(dialog, DEPTH_RESERVE_LIST, &list);
+            const int32_t shown = height(list) / std::max(1, height(Depth_Chart_Layout.Unit_Rect));
+            EXPECT_GT(Count_Dialog_Lines(dialog, DEPTH_RESERVE_LIST), shown) << "more reserves than it shows";
+            Keep_Dialog_Picture(dialog, Get_Dialog_Template_Id(dialog) == OFFENSE_DIALOG ? "offense_opened"
+                                                                                         : "defense_opened");
+            Choose_Dialog_Line(dialog, TEAM_SELECTOR, USER);
+            RECT_AREA fitted{};
+            Get_Window_Rect(dialog, &fitted);
+            EXPECT_GT(height(fitted), height(opened)) << "a team chosen fits the list to its rows";
+            Press_Escape(dialog);
+        });
+        Do_Dialog(Main_Window, page, 0);
+    }
+    // A kicker, a quarterback and a linebacker, in that order.
+    for (const int32_t team : {FREE_AGENT_TEAM, HALL_OF_FAME_TEAM}) {
+        Copy_Player(team, 0, USER, Test_League_Slot(POSITION_K, 0));
+        Copy_Player(team, 1, USER, Test_League_Slot(POSITION_QB, 0));
+        Copy_Player(team, 2, USER, Test_League_Slot(POSITION_LB, 0));
+    }
+    const std::vector<int32_t> members = Roster_Ids(HALL_OF_FAME_TEAM);
+    for (const int32_t team : {FREE_AGENT_TEAM, HALL_OF_FAME_TEAM}) {
+        Set_User_Preference(VIEWED_TEAM, team);
+        Script_Dialog_Step([](WINDOW_HANDLE dialog) { Press_Escape(dialog); });
+        Do_Dialog(Main_Window, OFFENSE_DIALOG, 0);
+    }
+    Expect_Grouped_And_Compact(FREE_AGENT_TEAM);
+    EXPECT_EQ(Get_Player_Vital_Stat(FREE_AGENT_TEAM, 0, VITAL_POSITION), POSITION_QB);
+    EXPECT_EQ(Roster_Ids(HALL_OF_FAME_TEAM), members) << "the Hall of Fame keeps its order";
 }
