@@ -452,3 +452,56 @@ TEST_F(LeagueEditors, CitiesKeepExactDegreesAndTheirTeams) {
     EXPECT_EQ(Get_City_Stat(0, CITY_LONGITUDE), -73935);
     EXPECT_EQ(Get_City_Stat(0, CITY_LATITUDE), -500);
 }
+
+// Outside Commissioner Mode, during a season: the league's names, money,
+// rules and settings stay open to edits; only the home and nickname edits,
+// Add and Erase, the city and week combos are closed, and the season's
+// length while the season runs. A nickname longer than 13 characters is
+// noted at every apply.
+TEST_F(LeagueEditors, OnlyTheNamedControlsCloseAndALongNicknameIsNotedAtEveryApply) {
+    Set_User_Preference(COMMISSIONER_MODE, 0);
+    Universe.Season_Length = 17;
+    Set_User_Preference(CURRENT_WEEK, 5);
+    Set_Team_String("Thunderbolts Club", USER, 2);
+    Script_Message_Answer("Team Editing Disabled", ID_BOX_NO);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        auto enabled = [dialog](int32_t id) { return Is_Window_Enabled(Get_Dialog_Item(dialog, id)); };
+        for (int32_t id :
+             {LEAGUE_NAME_EDITS[0], LEAGUE_NAME_EDITS[1], DIVISION_NAME_EDITS[0], DIVISION_NAME_EDITS[7],
+              WILD_CARDS_EDIT, SALARY_CAP_EDIT, INFLATION_EDIT, START_YEAR_EDIT, SUPER_BOWL_BOX,
+              SAME_DIVISION_BOX, OVERTIME_GAMES_BOX, TWO_POINT_BOX, FICTIONAL_ROOKIES_BOX, KICKOFF_COMBO,
+              EXTRA_POINT_COMBO, OVERTIME_LENGTH_COMBO, PLAYOFF_OVERTIME_COMBO, SALARY_DEMANDS_COMBO,
+              PLAYER_AGING_COMBO})
+            EXPECT_TRUE(enabled(id)) << "control " << id;
+        EXPECT_FALSE(enabled(SEASON_GAMES_EDIT)) << "the season in progress keeps its length";
+        for (int32_t id : {TEAM_HOME_EDIT, TEAM_NICKNAME_EDIT, ADD_TEAM_BUTTON, ERASE_TEAM_BUTTON,
+                           TEAM_CITY_COMBO, CURRENT_DATE_COMBO})
+            EXPECT_FALSE(enabled(id)) << "control " << id;
+        Show_Inflation_Label(dialog);
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, INFLATION_LABEL), "Inflation Factor: (2022 Season = '1000')");
+        Click_Dialog_Button(dialog, LEAGUE_REFRESH_BUTTON);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Clear_Shown_Messages();
+    EXPECT_EQ(Do_Dialog(Main_Window, LEAGUE_EDITOR_DIALOG, 0), 1);
+    int32_t notes = 0;
+    for (const SHOWN_MESSAGE& message : Get_Shown_Messages())
+        if (message.Caption == "Team Nickname") {
+            ++notes;
+            EXPECT_EQ(message.Text, "For display purposes, we recommend limiting the team nickname "
+                                    "(Thunderbolts Club) to 13 characters.");
+        }
+    EXPECT_EQ(notes, 2) << "Refresh and Done each apply the team info";
+
+    // Between seasons the season's length is open again.
+    Set_User_Preference(CURRENT_WEEK, 0);
+    Script_Message_Answer("Team Editing Disabled", ID_BOX_NO);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_TRUE(Is_Window_Enabled(Get_Dialog_Item(dialog, SEASON_GAMES_EDIT)));
+        Type_Dialog_Text(dialog, TEAM_NICKNAME_EDIT, "Bolts");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Clear_Shown_Messages();
+    Do_Dialog(Main_Window, LEAGUE_EDITOR_DIALOG, 0);
+    EXPECT_FALSE(Was_Told("Team Nickname", "")) << "a short nickname is no note";
+}
