@@ -25,6 +25,7 @@
 #include "dialogs/stadium_value.h"
 #include "editor_dialogs_fixture.h"
 #include "frontoffice/finance_stats.h"
+#include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
@@ -338,7 +339,7 @@ TEST_F(LeagueEditors, StadiumEditsFollowTheTeamAndCommissionerRules) {
     EXPECT_EQ(Get_Team_Stadium_Stat(USER, STADIUM_SURFACE), 0);
     Get_Team_Stadium_Name(name, OTHER);
     EXPECT_STREQ(name, "New Field") << "Cancel stores too";
-    EXPECT_EQ(Get_Team_Stadium_Stat(USER, STADIUM_COMFORT), 950) << "a grade left alone keeps its value";
+    EXPECT_EQ(Get_Team_Stadium_Stat(USER, STADIUM_COMFORT), 950) << "dropped with the other edits";
 
     Set_User_Preference(COMMISSIONER_MODE, 1);
     Set_User_Preference(VIEWED_TEAM, USER);
@@ -353,6 +354,8 @@ TEST_F(LeagueEditors, StadiumEditsFollowTheTeamAndCommissionerRules) {
     Get_Team_Stadium_Name(name, USER);
     EXPECT_STREQ(name, "Harbor Park") << "in Commissioner Mode a team switch stores";
     EXPECT_EQ(Get_Team_Stadium_Stat(USER, STADIUM_SIGHT_LINES), 1200);
+    EXPECT_EQ(Get_Team_Stadium_Stat(USER, STADIUM_COMFORT), 1000)
+        << "a grade is stored as its choice: 950 showed as Average, stored as 1000";
     EXPECT_EQ(Get_Team_Stadium_Stat(USER, STADIUM_CAPACITY), 60000) << "250,000 seats are refused";
     EXPECT_TRUE(Was_Told("Invalid Entry", "Capacity must be a whole number from 0 to 200000"));
 
@@ -504,4 +507,75 @@ TEST_F(LeagueEditors, OnlyTheNamedControlsCloseAndALongNicknameIsNotedAtEveryApp
     Clear_Shown_Messages();
     Do_Dialog(Main_Window, LEAGUE_EDITOR_DIALOG, 0);
     EXPECT_FALSE(Was_Told("Team Nickname", "")) << "a short nickname is no note";
+}
+
+// An editor with a picture list offers the pictures of its folder and keeps
+// the one chosen; with no pictures the user is told and the list is closed.
+// The Stadium Editor has no list of its own: one is added to it here.
+TEST_F(LeagueEditors, PictureListsOfferTheFolderAndKeepTheChoice) {
+    std::filesystem::create_directories("dialogs/stadiums");
+    std::filesystem::create_directories("Cities");
+    for (const char* file : {"dialogs/stadiums/Bay.jpg", "dialogs/stadiums/Harbor.jpg",
+                             "dialogs/stadiums/notes.txt", "Cities/Akron.jpg", "Cities/Boston.jpg"})
+        std::fclose(std::fopen(file, "w"));
+    Set_Team_String("harbor.JPG", USER, 4);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        const WINDOW_HANDLE list =
+            Create_Window(Get_Control_Class_Name(CONTROL_LIST_BOX), "", WINDOW_CHILD | WINDOW_VISIBLE,
+                          {10, 10, 110, 60}, dialog, STADIUM_PICTURE_LIST, 0);
+        Fill_Stadium_Art_List(dialog);
+        ASSERT_EQ(Count_Dialog_Lines(dialog, STADIUM_PICTURE_LIST), 2) << "the pictures, nothing else";
+        EXPECT_TRUE(Is_Window_Enabled(list));
+        Fill_Stadium_Fields(dialog);
+        EXPECT_EQ(
+            Get_Dialog_Line_Text(dialog, STADIUM_PICTURE_LIST, Get_Dialog_Line(dialog, STADIUM_PICTURE_LIST)),
+            "Harbor.jpg")
+            << "the team's picture, case ignored";
+        Choose_Dialog_Line(dialog, STADIUM_PICTURE_LIST, 0);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, STADIUM_EDITOR_DIALOG, 0);
+    char picture[FORMATTED_TEXT_SIZE] = "";
+    Get_Team_String(picture, USER, 4);
+    EXPECT_STREQ(picture, "Bay.jpg");
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_OK); });
+    Do_Dialog(Main_Window, STADIUM_EDITOR_DIALOG, 0);
+    Get_Team_String(picture, USER, 4);
+    EXPECT_STREQ(picture, "Bay.jpg") << "the editor without a list leaves the picture";
+
+    const int32_t city = Get_Team_Stat(USER, TEAM_STAT_HOME_CITY);
+    Set_User_Preference(SELECTED_CITY, city);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Fill_City_Art_List(dialog);
+        ASSERT_EQ(Count_Dialog_Lines(dialog, CITY_PICTURE_LIST), 2);
+        Choose_Dialog_Line(dialog, CITY_PICTURE_LIST, 1);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, CITY_EDITOR_DIALOG, 0);
+    char photo[FORMATTED_TEXT_SIZE] = "";
+    Get_City_Photo(city, photo);
+    EXPECT_STREQ(photo, "Boston.jpg");
+
+    std::filesystem::remove_all("dialogs");
+    std::filesystem::remove_all("Cities");
+    Clear_Shown_Messages();
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Fill_City_Art_List(dialog);
+        EXPECT_EQ(Count_Dialog_Lines(dialog, CITY_PICTURE_LIST), 0);
+        EXPECT_FALSE(Is_Window_Enabled(Get_Dialog_Item(dialog, CITY_PICTURE_LIST)));
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, CITY_EDITOR_DIALOG, 0);
+    Get_City_Photo(city, photo);
+    EXPECT_STREQ(photo, "Boston.jpg") << "nothing chosen in an empty list";
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Fill_Stadium_Art_List(dialog);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, STADIUM_EDITOR_DIALOG, 0);
+    EXPECT_TRUE(Was_Told("No art files",
+                         "There are no art files in the 'Cities' directory. City pictures will "
+                         "not be displayed."));
+    EXPECT_TRUE(Was_Told("No art files", "There are no art files in the Stadium directory. Stadium pictures "
+                                         "will not be displayed."));
 }
