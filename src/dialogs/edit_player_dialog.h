@@ -95,6 +95,8 @@ void Show_Player_Rating_Summary(WINDOW_HANDLE dialog);
 // others are stored. True when every field was taken.
 bool Save_Edit_Player_Fields(WINDOW_HANDLE dialog);
 void Clear_Edit_Player_Stats(WINDOW_HANDLE dialog);
+// Marks the dialog for painting again, where the ratings just worked out show.
+void Invalidate_Player_Picture_Area(WINDOW_HANDLE dialog);
 // The names and the college hold what their fields take: 11, 19 and 23 characters.
 void Limit_Edit_Player_Texts(WINDOW_HANDLE dialog);
 

@@ -42,6 +42,9 @@ const char* const LINEUPS[OFFENSIVE_SYSTEMS][STARTER_ROWS] = {
     {"QB", "RB", "RB", "TE", "WR", "WR", "LT", "LG", "C", "RG", "RT"},
 };
 
+const char* const PLAYBOOK_SYSTEM_NAMES[OFFENSIVE_SYSTEMS] = {"Default", "Single Back", "Double Tight End",
+                                                              "West Coast Power Run"};
+
 const char* const BALANCE_NAMES[BALANCES] = {
     "+100% Rush", "+90% Rush", "+80% Rush", "+70% Rush", "+60% Rush", "+50% Rush", "+40% Rush",
     "+30% Rush",  "+20% Rush", "+10% Rush", "Balanced",  "+10% Pass", "+20% Pass", "+30% Pass",
@@ -340,4 +343,10 @@ int32_t Count_Playbook_System_Matches(int32_t team) {
             GOOD_SYSTEM_MATCH)
             ++count;
     return count;
+}
+
+void Get_Playbook_System_Name(char* out, int32_t index) {
+    if (out == nullptr) return;
+    safe_strncpy(out, index >= 0 && index < OFFENSIVE_SYSTEMS ? PLAYBOOK_SYSTEM_NAMES[index] : "",
+                 FORMATTED_TEXT_SIZE);
 }

@@ -736,14 +736,18 @@ void Update_Player_List_Cap_Text(WINDOW_HANDLE dialog) {
         Format_Payroll_Line(line, sizeof line, room, viewed);
     }
     Set_Text(dialog, PLAYER_CAP_LINE, line);
-    if (Get_Dialog_Item(dialog, PLAYER_TITLE_LINE) != NO_WINDOW) {
-        const int32_t team = Get_User_Preference(COMMISSIONER_MODE) != 0 ? viewed : Get_User_Team();
-        char name[FORMATTED_TEXT_SIZE] = "", title[FORMATTED_TEXT_SIZE + 2];
-        if (Is_Listed_Team(team)) Get_Team_Full_Name(team, name);
-        Make_Upper_Case(name);
-        safe_sprintf(title, sizeof title, " %s", name);
-        Set_Text(dialog, PLAYER_TITLE_LINE, title);
-    }
+    Update_User_Team_Title(dialog);
+}
+
+void Update_User_Team_Title(WINDOW_HANDLE dialog) {
+    if (Get_Dialog_Item(dialog, PLAYER_TITLE_LINE) == NO_WINDOW) return;
+    const int32_t team =
+        Get_User_Preference(COMMISSIONER_MODE) != 0 ? Get_User_Preference(VIEWED_TEAM) : Get_User_Team();
+    char name[FORMATTED_TEXT_SIZE] = "", title[FORMATTED_TEXT_SIZE + 2];
+    if (Is_Listed_Team(team)) Get_Team_Full_Name(team, name);
+    Make_Upper_Case(name);
+    safe_sprintf(title, sizeof title, " %s", name);
+    Set_Text(dialog, PLAYER_TITLE_LINE, title);
 }
 
 void Update_Player_Count_Text(WINDOW_HANDLE dialog) {

@@ -19,7 +19,9 @@
 #include "database/roster_slots.h"
 #include "database/saved_game.h"
 #include "database/settings.h"
+#include "database/team_playbook_block.h"
 #include "database/team_record.h"
+#include "database/text_format.h"
 #include "database/universe.h"
 #include "dialogs/defense_dialog.h"
 #include "dialogs/depth_chart_page.h"
@@ -510,4 +512,56 @@ TEST_F(DepthChartDialogs, PagesOpenAtTheirDesignedHeightAndGroupAnyViewedRoster)
     Expect_Grouped_And_Compact(FREE_AGENT_TEAM);
     EXPECT_EQ(Get_Player_Vital_Stat(FREE_AGENT_TEAM, 0, VITAL_POSITION), POSITION_QB);
     EXPECT_EQ(Roster_Ids(HALL_OF_FAME_TEAM), members) << "the Hall of Fame keeps its order";
+}
+
+// How well a playbook suits the offensive system: the mean match of its 54
+// plays and the 6 built-in ones, rounded (sum + 30) / 60, and the count of
+// plays that match at 800 or more.
+TEST_F(DepthChartDialogs, PlaybookSystemMatchIsTheRoundedMeanOfSixtyPlays) {
+    Set_Team_Stat(USER, TEAM_STAT_OFFENSIVE_SYSTEM, 0);
+    OFFENSIVE_PLAYBOOK* book = Get_Team_Offensive_Playbook(USER);
+    int32_t built_in = 0, built_in_good = 0;
+    for (int32_t play = STORED_OFFENSIVE_PLAYS; play < OFFENSIVE_PLAYS; ++play) {
+        const int32_t match =
+            Get_Offensive_Formation_System_Match(0, Get_Offensive_Play_Formation(USER, play));
+        built_in += match;
+        built_in_good += match >= 800 ? 1 : 0;
+    }
+    // System 0: formation 4 matches at 700, formation 1 at 1750, formation 0 at 1500.
+    for (int32_t play = 0; play < STORED_OFFENSIVE_PLAYS; ++play)
+        book->Plays[play].Formation = play == 0 ? 1 : 4;
+    const int32_t sum = 1750 + 53 * 700 + built_in;
+    EXPECT_EQ(Get_Playbook_System_Match(USER), (sum + 30) / 60);
+    EXPECT_EQ(Count_Playbook_System_Matches(USER), 1 + built_in_good);
+    book->Plays[1].Formation = 0;
+    EXPECT_EQ(Get_Playbook_System_Match(USER), (sum + 800 + 30) / 60);
+    EXPECT_EQ(Count_Playbook_System_Matches(USER), 2 + built_in_good) << "1,500 counts";
+    // Under system 1 formation 4 matches at 1000.
+    Set_Team_Stat(USER, TEAM_STAT_OFFENSIVE_SYSTEM, 1);
+    EXPECT_GE(Count_Playbook_System_Matches(USER), 52);
+    char name[FORMATTED_TEXT_SIZE];
+    const char* names[] = {"Default", "Single Back", "Double Tight End", "West Coast Power Run", ""};
+    for (int32_t index = 0; index < 5; ++index) {
+        Get_Playbook_System_Name(name, index);
+        EXPECT_STREQ(name, names[index]) << index;
+    }
+    Get_Playbook_System_Name(name, -1);
+    EXPECT_STREQ(name, "");
+}
+
+TEST_F(DepthChartDialogs, ADefensiveFormationMatchesFullyAtAThousand) {
+    EXPECT_TRUE(Is_Defensive_Formation_Full_Match(0, FULL_4_3_FORMATION));
+    EXPECT_FALSE(Is_Defensive_Formation_Full_Match(1, FULL_4_3_FORMATION));
+    EXPECT_TRUE(Is_Defensive_Formation_Full_Match(1, FULL_3_4_FORMATION));
+    EXPECT_FALSE(Is_Defensive_Formation_Full_Match(0, FULL_3_4_FORMATION));
+    EXPECT_FALSE(Is_Defensive_Formation_Full_Match(0, 28)) << "700 is no full match";
+    EXPECT_FALSE(Is_Defensive_Formation_Full_Match(1, 38)) << "500 neither";
+    EXPECT_FALSE(Is_Defensive_Formation_Full_Match(0, -1)) << "an empty play";
+    EXPECT_FALSE(Is_Defensive_Formation_Full_Match(2, FULL_4_3_FORMATION)) << "no third scheme";
+    // The special teams row is the depth charts' row, games for kickers.
+    const int32_t kicker = Test_League_Slot(POSITION_K, 0);
+    char row[DEPTH_ROW_SIZE], depth[DEPTH_ROW_SIZE];
+    Format_Special_Teams_Row(USER, kicker, row);
+    Format_Depth_Chart_Row(USER, kicker, depth);
+    EXPECT_STREQ(row, depth);
 }

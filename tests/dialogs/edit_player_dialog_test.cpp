@@ -22,6 +22,7 @@
 #include "frontoffice/salaries.h"
 #include "platform/dialogs.h"
 #include "platform/message_box.h"
+#include "platform/message_queue.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
 
@@ -339,4 +340,21 @@ TEST_F(EditPlayerDialogs, EachPressOfPlusOrMinusMovesTheShownOverallByOne) {
         EXPECT_EQ(static_cast<int32_t>(Get_Player_Position_Rating(USER, slot, position)), shown.back())
             << "the overall shown is his, position " << position;
     }
+}
+
+// "Calculate Ratings" marks the dialog for painting again, where the new
+// ratings show.
+TEST_F(EditPlayerDialogs, CalculatedRatingsArePaintedAgain) {
+    const int32_t slot = Test_League_Slot(POSITION_WR, 0);
+    bool invalid = false, painted = true;
+    Edit(slot, [&](WINDOW_HANDLE dialog) {
+        Pump_Messages();
+        painted = !Is_Window_Invalid(dialog);
+        Click_Dialog_Button(dialog, EDIT_CALCULATE);
+        invalid = Is_Window_Invalid(dialog);
+        Invalidate_Player_Picture_Area(dialog);
+        Click_Dialog_Button(dialog, EDIT_DONE);
+    });
+    EXPECT_TRUE(painted) << "nothing waits to be painted before";
+    EXPECT_TRUE(invalid);
 }

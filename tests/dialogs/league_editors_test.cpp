@@ -11,6 +11,7 @@
 #include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
+#include "database/playoff_bracket.h"
 #include "database/saved_game.h"
 #include "database/schedule_entries.h"
 #include "database/season_lines.h"
@@ -30,6 +31,8 @@
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
+#include "season/playoff_seeding.h"
+#include "season/season_calendar.h"
 
 namespace {
 constexpr int32_t USER = USER_TEAM_SLOT;
@@ -578,4 +581,32 @@ TEST_F(LeagueEditors, PictureListsOfferTheFolderAndKeepTheChoice) {
                          "not be displayed."));
     EXPECT_TRUE(Was_Told("No art files", "There are no art files in the Stadium directory. Stadium pictures "
                                          "will not be displayed."));
+}
+
+// The teams may be edited in Commissioner Mode before the regular season
+// ends or once the champion is decided; the league's shape only in week 0 or
+// once the champion is decided.
+TEST_F(LeagueEditors, EditingRightsFollowCommissionerModeAndTheCalendar) {
+    Universe.Season_Length = 17;
+    Clear_Playoff_Bracket();
+    struct CASE {
+        int32_t Commissioner, Week;
+        bool Champion, Teams, League;
+    };
+    const CASE cases[] = {{1, 0, false, true, true},   {1, 5, false, true, false},
+                          {1, 16, false, true, false}, {1, 17, false, false, false},
+                          {1, 21, true, true, true},   {0, 0, false, false, false},
+                          {0, 21, true, false, false}};
+    for (const CASE& c : cases) {
+        Set_User_Preference(COMMISSIONER_MODE, c.Commissioner);
+        Set_User_Preference(CURRENT_WEEK, c.Week);
+        Clear_Playoff_Bracket();
+        if (c.Champion) {
+            Set_Playoff_Team(28, USER);
+            Set_Playoff_Team(30, USER);
+        }
+        ASSERT_EQ(Is_Champion_Decided(), c.Champion) << "week " << c.Week;
+        EXPECT_EQ(Can_Edit_Teams(), c.Teams) << "commissioner " << c.Commissioner << ", week " << c.Week;
+        EXPECT_EQ(Can_Edit_League(), c.League) << "commissioner " << c.Commissioner << ", week " << c.Week;
+    }
 }

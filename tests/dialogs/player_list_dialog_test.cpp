@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,7 @@
 #include "frontoffice/finance_stats.h"
 #include "personnel/draft_state.h"
 #include "platform/combo_box.h"
+#include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/list_box.h"
 #include "platform/list_view.h"
@@ -219,6 +221,31 @@ TEST_F(PlayerListDialog, ColumnGroupsRefillInListedOrderAndLeaveTheProgressBarSh
         Click_Dialog_Button(dialog, ID_OK);
     });
     EXPECT_EQ(Do_Dialog(Main_Window, SORTABLE_STATS_DIALOG, 0), 1);
+}
+
+// A player list with a title line shows the user's team there in capitals,
+// after a blank; in Commissioner Mode the team it views.
+TEST_F(PlayerListDialog, TheTitleLineNamesTheUsersTeamOrInCommissionerModeTheViewedOne) {
+    auto upper = [](int32_t team) {
+        char name[64];
+        Get_Team_Full_Name(team, name);
+        std::string text = std::string(" ") + name;
+        for (char& c : text)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return text;
+    };
+    Script_Dialog_Step([&upper](WINDOW_HANDLE dialog) {
+        Update_User_Team_Title(dialog); // no title line: nothing to write
+        Create_Window(Get_Control_Class_Name(CONTROL_STATIC_TEXT), "", WINDOW_CHILD | WINDOW_VISIBLE,
+                      {10, 10, 200, 24}, dialog, PLAYER_TITLE_LINE, 0);
+        Choose_Dialog_Line(dialog, TEAM_SELECTOR, Selector_Line(dialog, TEAM_ITEM_DATA_BASE + 7));
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, PLAYER_TITLE_LINE), upper(USER)) << "the user's team";
+        Set_User_Preference(COMMISSIONER_MODE, 1);
+        Update_User_Team_Title(dialog);
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, PLAYER_TITLE_LINE), upper(7)) << "the viewed team";
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, SORTABLE_STATS_DIALOG, 0);
 }
 
 TEST_F(PlayerListDialog, HeadingLineOfTheSelectorTakesTheLineBelowIt) {
