@@ -2,7 +2,6 @@
 
 #include <cstring>
 #include <string>
-#include <strings.h>
 
 #include "app/context_help.h"
 #include "app/dialog_services.h"
@@ -14,6 +13,7 @@
 #include "database/team_record.h"
 #include "database/text_format.h"
 #include "dialogs/dialog_setup.h"
+#include "dialogs/picture_lists.h"
 #include "dialogs/typed_numbers.h"
 #include "platform/combo_box.h"
 #include "platform/controls.h"
@@ -234,14 +234,10 @@ void Apply_City_Fields(WINDOW_HANDLE dialog) {
 }
 
 void Select_City_Photo(WINDOW_HANDLE dialog) {
-    const WINDOW_HANDLE list = Get_Dialog_Item(dialog, CITY_PICTURE_LIST);
-    const int32_t count = List_Box_Get_Count(list);
-    if (count > 0 && Is_City_Shown()) {
+    if (Is_City_Shown()) {
         char photo[FORMATTED_TEXT_SIZE] = "";
         Get_City_Photo(Shown_City(), photo);
-        for (int32_t i = 0; i < count; ++i)
-            if (strcasecmp(List_Box_Get_Text(list, i).c_str(), photo) == 0)
-                List_Box_Set_Current_Selection(list, i);
+        Select_Picture_File(Get_Dialog_Item(dialog, CITY_PICTURE_LIST), photo);
     }
     Invalidate_City_Picture_Area(dialog);
 }
@@ -255,6 +251,12 @@ void Set_City_Photo_From_List(WINDOW_HANDLE dialog) {
 
 void Invalidate_City_Picture_Area(WINDOW_HANDLE dialog) {
     Redraw_Window(dialog);
+}
+
+void Fill_City_Art_List(WINDOW_HANDLE dialog) {
+    Fill_Picture_File_List(dialog, CITY_PICTURE_LIST, "Cities", "*.jpg",
+                           "There are no art files in the 'Cities' directory. City pictures will not be "
+                           "displayed.");
 }
 
 void Show_City_Name(WINDOW_HANDLE dialog) {

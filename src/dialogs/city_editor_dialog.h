@@ -41,6 +41,9 @@ void Apply_City_Fields(WINDOW_HANDLE dialog);
 void Select_City_Photo(WINDOW_HANDLE dialog);
 void Set_City_Photo_From_List(WINDOW_HANDLE dialog);
 void Invalidate_City_Picture_Area(WINDOW_HANDLE dialog);
+// The city pictures of "Cities" (*.jpg) into the picture list; with none the
+// user is told ("No art files") and an empty list disabled.
+void Fill_City_Art_List(WINDOW_HANDLE dialog);
 void Show_City_Name(WINDOW_HANDLE dialog);
 // 1 when the name was stored; 0 for an empty name, which is refused.
 int32_t Set_City_Name_From_Dialog(WINDOW_HANDLE dialog);

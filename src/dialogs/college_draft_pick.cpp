@@ -29,11 +29,13 @@ int32_t Check_User_Draft_Pick(int32_t pool_team, int32_t pool_slot) {
                                "That player is not in the draft pool, so nobody was drafted.");
         return -1;
     }
-    if (Get_First_Empty_Player_Slot(team) >= PLAYERS_PER_TEAM) {
-        Show_Team_Full_Message(pool_team, pool_slot);
-        return -1;
-    }
     return team;
+}
+
+bool Check_Draft_Roster_Room(int32_t team, int32_t pool_team, int32_t pool_slot) {
+    if (Get_First_Empty_Player_Slot(team) < PLAYERS_PER_TEAM) return true;
+    Show_Team_Full_Message(pool_team, pool_slot);
+    return false;
 }
 
 int32_t Make_User_Draft_Pick(int32_t team, int32_t pool_team, int32_t pool_slot,
@@ -51,6 +53,7 @@ int32_t Draft_Pool_Player_For_User(int32_t pool_team, int32_t pool_slot) {
     const int32_t team = Check_User_Draft_Pick(pool_team, pool_slot);
     if (team < 0) return 0;
     Sign_Drafted_Player(pool_team, pool_slot);
+    if (!Check_Draft_Roster_Room(team, pool_team, pool_slot)) return 0;
     return Make_User_Draft_Pick(team, pool_team, pool_slot);
 }
 

@@ -192,7 +192,6 @@ void Apply_Column_Chooser(WINDOW_HANDLE dialog) {
             Add_Listview_Column(data, id, List_View_Get_Column_Count(list));
         Send_Window_Message(list, MSG_LIST_VIEW_DELETE_ALL_ITEMS, 0, 0);
         Fill_Listview_Rows(data, Get_Dialog_Item(dialog, LIST_PROGRESS_BAR));
-        Show_Window(Get_Dialog_Item(dialog, LIST_PROGRESS_BAR), false);
         Auto_Size_Listview_Columns(list);
         Sort_Listview(data);
     }
@@ -346,10 +345,7 @@ void Apply_Column_Preset(LISTVIEW_DATA* data, int32_t row) {
     Set_App_Cursor(WAIT_CURSOR);
     Set_Listview_Default_Columns(data, row);
     Rebuild_Listview_Columns(data);
-    const WINDOW_HANDLE progress = Get_Dialog_Item(data->Dialog_Window, LIST_PROGRESS_BAR);
-    Fill_Listview_Rows(data, progress);
-    if (progress != NO_WINDOW) Show_Window(progress, false);
-    Sort_Listview(data);
+    Fill_Listview_Rows(data, Get_Dialog_Item(data->Dialog_Window, LIST_PROGRESS_BAR));
     Set_App_Cursor(ARROW_CURSOR);
 }
 

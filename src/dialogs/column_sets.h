@@ -51,7 +51,8 @@ void Load_Listview_Column_Set(LISTVIEW_DATA* data);
 void Save_Listview_Column_Set(LISTVIEW_DATA* data);
 // The columns of a default row (the sort column stays).
 void Set_Listview_Default_Columns(LISTVIEW_DATA* data, int32_t row);
-// The columns of a default row shown: rebuilt, filled and sorted.
+// The columns of a default row shown: rebuilt and filled in the order of
+// the entries, with the owner dialog's progress bar (shown when rows came).
 void Apply_Column_Preset(LISTVIEW_DATA* data, int32_t row);
 // The default columns of the list's kind.
 void Restore_Default_Columns(LISTVIEW_DATA* data);

@@ -63,11 +63,12 @@ int32_t First_Defensive_Slot(int32_t team) {
 void Init_Defense(WINDOW_HANDLE dialog) {
     Open_Depth_Chart_Page(dialog, "Defense", DEFENSE_BUTTONS,
                           static_cast<int32_t>(sizeof DEFENSE_BUTTONS / sizeof DEFENSE_BUTTONS[0]));
+    // Laid out while its lists are empty, the page opens at its designed height.
+    Lay_Out_Depth_Chart_Page(dialog);
     Show_Defensive_Lineup_Labels(dialog);
     Fill_Defensive_Scheme_Combo(dialog);
-    Fill_Defense_Depth_Lists(dialog);
     Update_Defense_Buttons(dialog);
-    Lay_Out_Depth_Chart_Page(dialog);
+    Fill_Defense_Depth_Lists(dialog);
 }
 
 void Leave(WINDOW_HANDLE dialog, int32_t next_id) {

@@ -188,9 +188,10 @@ void Open_Depth_Chart_Page(WINDOW_HANDLE dialog, const char* caption, const int3
     for (int32_t i = 0; i < count; ++i)
         Set_Dialog_Controls_App_Font(dialog, DIALOG_BUTTON_FONT, {buttons[i]});
     Validate_Viewed_Team();
-    // A franchise's roster is kept in unit order; the pools keep the order of their own lists.
-    if (Is_Franchise_Slot(Get_User_Preference(VIEWED_TEAM)))
-        Sort_Roster_By_Position(Get_User_Preference(VIEWED_TEAM));
+    // The Hall of Fame keeps its members in the order of their votes, where
+    // each induction finds its place.
+    const int32_t team = Get_User_Preference(VIEWED_TEAM);
+    if (team != HALL_OF_FAME_TEAM) Sort_Roster_By_Position(team);
     Set_Window_Text(dialog, caption);
     Set_Team_Dialog_Caption(dialog);
     Fill_Team_Selector(dialog);

@@ -89,13 +89,14 @@ void Enable_Depth_List_Buttons(WINDOW_HANDLE dialog, int32_t list_id, int32_t up
 // his row again; false when no row was selected or the move leaves the list.
 bool Move_Depth_Chart_Row(WINDOW_HANDLE dialog, int32_t list_id, int32_t step);
 
-// Opening a page: fonts and the button font, the roster grouped by unit,
-// the viewed team made valid, the caption, the team selector and the
-// statistics season.
+// Opening a page: fonts and the button font, the viewed team made valid and
+// its roster grouped by unit (a pool's too; the Hall of Fame keeps its vote
+// order), the caption, the team selector and the statistics season.
 void Open_Depth_Chart_Page(WINDOW_HANDLE dialog, const char* caption, const int32_t* buttons, int32_t count);
 // The Offense and Defense pages' layout: made the first time in a run, then
 // the dialog's controls captured and the reserve list fitted to its rows;
-// the dialog is centred over its owner.
+// the dialog is centred over its owner. Run before the lists are filled, it
+// leaves the page at its designed height.
 void Lay_Out_Depth_Chart_Page(WINDOW_HANDLE dialog);
 // The viewed team from the selector (Set_Viewed_Team); false when the line
 // chosen names no team.

@@ -128,6 +128,7 @@ void Calculate_Ratings(WINDOW_HANDLE dialog) {
     Save_Edit_Player_Fields(dialog);
     Set_Player_Ratings_From_Stats(team, slot);
     Refresh_Edit_Player(dialog);
+    Invalidate_Player_Picture_Area(dialog);
 }
 
 void Clear_Edited_Player(WINDOW_HANDLE dialog) {
@@ -340,4 +341,8 @@ intptr_t Edit_Player_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t 
     default:
         return 0;
     }
+}
+
+void Invalidate_Player_Picture_Area(WINDOW_HANDLE dialog) {
+    Invalidate_Window(dialog, nullptr);
 }

@@ -95,6 +95,8 @@ void Show_Player_Rating_Summary(WINDOW_HANDLE dialog);
 // others are stored. True when every field was taken.
 bool Save_Edit_Player_Fields(WINDOW_HANDLE dialog);
 void Clear_Edit_Player_Stats(WINDOW_HANDLE dialog);
+// Marks the dialog for painting again, where the ratings just worked out show.
+void Invalidate_Player_Picture_Area(WINDOW_HANDLE dialog);
 // The names and the college hold what their fields take: 11, 19 and 23 characters.
 void Limit_Edit_Player_Texts(WINDOW_HANDLE dialog);
 
@@ -102,8 +104,9 @@ void Fill_Edit_Ratings_Fields(WINDOW_HANDLE dialog);
 // Ratings 1-26 from their edits; a text that is no number or lies beyond
 // +-1,000 is refused and the rating keeps its value. True when all were taken.
 bool Save_Edit_Ratings_Fields(WINDOW_HANDLE dialog);
-// Steps the player's ratings until his rating at his position reaches the
-// target (at most 1,000 steps), then his typical season follows them.
+// Steps the player's ratings until his rating at his position, in the whole
+// points the overall shows, reaches the target (at most 1,000 steps), then
+// his typical season follows them.
 void Adjust_Overall_Rating(int32_t team, int32_t slot, int32_t target);
 void Raise_Overall_Rating(int32_t team, int32_t slot);
 void Lower_Overall_Rating(int32_t team, int32_t slot);

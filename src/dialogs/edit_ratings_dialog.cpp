@@ -178,12 +178,12 @@ bool Save_Edit_Ratings_Fields(WINDOW_HANDLE dialog) {
 }
 
 void Adjust_Overall_Rating(int32_t team, int32_t slot, int32_t target) {
-    float current = Overall(team, slot);
-    const bool raise = static_cast<float>(target) > current;
+    int32_t current = static_cast<int32_t>(Overall(team, slot));
+    const bool raise = target > current;
     for (int32_t step = 0; step < MOST_STEPS; ++step) {
-        if (raise ? current >= static_cast<float>(target) : current <= static_cast<float>(target)) break;
+        if (raise ? current >= target : current <= target) break;
         Modify_Player_Ratings(team, slot, raise ? RAISE_STEP : LOWER_STEP, false);
-        current = Overall(team, slot);
+        current = static_cast<int32_t>(Overall(team, slot));
     }
     Calculate_Typical_Season_From_Ratings(team, slot);
 }

@@ -585,7 +585,7 @@ void Show_Find_Player_Info(WINDOW_HANDLE dialog, int32_t team, int32_t slot) {
         Format_Payroll_Sentence(first, user, LARGE_PAYROLL_ROOM, true);
         safe_strncpy(
             second,
-            "To view all players at one team or position,\nchoose 'Sortable Stats' from the Team Menu.",
+            "To view all players at one team or position,\nchoose 'Sortable Stats' from the Players Menu.",
             sizeof second);
     } else if (team < FREE_AGENT_TEAM) {
         char location[TEAM_STRING_LENGTH] = "", needs[TEXT_SIZE] = "";

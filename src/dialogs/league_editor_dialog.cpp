@@ -504,9 +504,7 @@ void Init_League_Editor(WINDOW_HANDLE dialog) {
     Fill_Team_Info(dialog);
     Fill_League_Info(dialog);
     Fill_Current_Week_Combo(dialog);
-    char label[FORMATTED_TEXT_SIZE];
-    safe_sprintf(label, sizeof label, "Inflation Factor: (%d Season = '1000')", BASE_SEASON);
-    Set_Dialog_Item_Text(dialog, INFLATION_LABEL, label);
+    Show_Inflation_Label(dialog);
     Show_Division_Team_Counts(dialog);
     Schedule_Needs_Rebuild = false;
 }
@@ -722,24 +720,9 @@ void Fill_League_Info(WINDOW_HANDLE dialog) {
     Check(dialog, TWO_POINT_BOX, Get_User_Preference(TWO_POINT_CONVERSION_RULE) != 0);
     Check(dialog, FICTIONAL_ROOKIES_BOX, Universe.Header.Fictional_Players_Flag != FICTIONAL_FLAG_OFF);
     Fill_Rule_Combos_Selection(dialog);
-    const bool commissioner = Get_User_Preference(COMMISSIONER_MODE) != 0;
-    const bool shape = Can_Edit_League();
-    for (int32_t id : LEAGUE_NAME_EDITS)
-        Enable(dialog, id, commissioner);
-    for (int32_t id : DIVISION_NAME_EDITS)
-        Enable(dialog, id, commissioner);
-    // The season's shape changes only between seasons: a new schedule mid-season would undo it.
-    for (int32_t id : {SEASON_GAMES_EDIT, WILD_CARDS_EDIT, START_YEAR_EDIT})
-        Enable(dialog, id, shape);
-    for (int32_t id : {SALARY_CAP_EDIT, INFLATION_EDIT, SUPER_BOWL_BOX, SAME_DIVISION_BOX, OVERTIME_GAMES_BOX,
-                       TWO_POINT_BOX, FICTIONAL_ROOKIES_BOX})
-        Enable(dialog, id, commissioner);
-    for (const RULE_COMBO& rule : RULE_COMBOS)
-        Enable(dialog, rule.Id, commissioner);
-    for (int32_t id : {EXTRA_POINT_COMBO, OVERTIME_LENGTH_COMBO})
-        Enable(dialog, id, commissioner);
-    for (int32_t id : PERCENT_COMBOS)
-        Enable(dialog, id, commissioner);
+    // The season's length changes only between seasons: a new schedule mid-season would throw away the
+    // season in progress.
+    Enable(dialog, SEASON_GAMES_EDIT, !Is_Season_Under_Way());
 }
 
 void Apply_League_Info(WINDOW_HANDLE dialog) {
@@ -793,11 +776,9 @@ void Apply_Team_Info(WINDOW_HANDLE dialog) {
     const int32_t team = Viewed_Team();
     if (!Is_Team_Shown()) return;
     Store_Text(dialog, TEAM_HOME_EDIT, 1, team);
-    char old_nickname[FORMATTED_TEXT_SIZE] = "";
-    Get_Team_String(old_nickname, team, 2);
     const std::string nickname = Get_Dialog_Item_Text(dialog, TEAM_NICKNAME_EDIT);
     Store_Text(dialog, TEAM_NICKNAME_EDIT, 2, team);
-    if (nickname.size() > static_cast<size_t>(NICKNAME_DISPLAY_LENGTH) && nickname != old_nickname)
+    if (nickname.size() > static_cast<size_t>(NICKNAME_DISPLAY_LENGTH))
         Show_Formatted_Message(
             "Team Nickname",
             "For display purposes, we recommend limiting the team nickname (%s) to 13 characters.",
@@ -853,6 +834,12 @@ void Show_Division_Team_Counts(WINDOW_HANDLE dialog) {
         safe_sprintf(text, sizeof text, "%d team%s", teams, teams == 1 ? "" : "s");
         Set_Dialog_Item_Text(dialog, DIVISION_COUNT_TEXTS[division], text);
     }
+}
+
+void Show_Inflation_Label(WINDOW_HANDLE dialog) {
+    char label[FORMATTED_TEXT_SIZE];
+    safe_sprintf(label, sizeof label, "Inflation Factor: (%d Season = '1000')", BASE_SEASON);
+    Set_Dialog_Item_Text(dialog, INFLATION_LABEL, label);
 }
 
 void Update_League_Editor_Buttons(WINDOW_HANDLE dialog) {

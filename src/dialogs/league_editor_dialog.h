@@ -93,6 +93,8 @@ void Fill_Division_Combo(WINDOW_HANDLE dialog);
 void Fill_City_Combo(WINDOW_HANDLE dialog);
 void Fill_Current_Week_Combo(WINDOW_HANDLE dialog);
 void Show_Division_Team_Counts(WINDOW_HANDLE dialog);
+// Label 1466: "Inflation Factor: (2022 Season = '1000')".
+void Show_Inflation_Label(WINDOW_HANDLE dialog);
 void Update_League_Editor_Buttons(WINDOW_HANDLE dialog);
 // Refuses (0, told) a league of more than 18 teams or a division of more
 // than 13; otherwise stores the league info, clears the names of empty
@@ -104,6 +106,8 @@ void Check_League_Editor_Access();
 
 // The league's rules, apart from the dialog.
 int32_t Has_Two_Teams();
+// A season is played: its champion not decided and the week not 0.
+bool Is_Season_Under_Way();
 // Commissioner Mode and the season not under way (champion decided, or week 0).
 bool Can_Add_Or_Erase_Teams();
 bool Can_Edit_Teams();

@@ -28,10 +28,6 @@ void Set_Message(char* message, const char* text) {
     if (message != nullptr) safe_strncpy(message, text, TEXT_BUFFER_SIZE);
 }
 
-bool Is_Season_Under_Way() {
-    return !Is_Champion_Decided() && Get_Current_Week() != 0;
-}
-
 // The first division of `league` with teams and room, else its first empty one.
 int32_t Division_With_Room(int32_t league) {
     const int32_t first = league * DIVISIONS_PER_LEAGUE;
@@ -44,6 +40,10 @@ int32_t Division_With_Room(int32_t league) {
     return -1;
 }
 } // namespace
+
+bool Is_Season_Under_Way() {
+    return !Is_Champion_Decided() && Get_Current_Week() != 0;
+}
 
 int32_t Has_Two_Teams() {
     return Count_Active_Teams() >= 2 ? 1 : 0;

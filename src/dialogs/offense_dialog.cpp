@@ -42,6 +42,9 @@ const char* const LINEUPS[OFFENSIVE_SYSTEMS][STARTER_ROWS] = {
     {"QB", "RB", "RB", "TE", "WR", "WR", "LT", "LG", "C", "RG", "RT"},
 };
 
+const char* const PLAYBOOK_SYSTEM_NAMES[OFFENSIVE_SYSTEMS] = {"Default", "Single Back", "Double Tight End",
+                                                              "West Coast Power Run"};
+
 const char* const BALANCE_NAMES[BALANCES] = {
     "+100% Rush", "+90% Rush", "+80% Rush", "+70% Rush", "+60% Rush", "+50% Rush", "+40% Rush",
     "+30% Rush",  "+20% Rush", "+10% Rush", "Balanced",  "+10% Pass", "+20% Pass", "+30% Pass",
@@ -69,12 +72,13 @@ int32_t Viewed_Team() {
 void Init_Offense(WINDOW_HANDLE dialog) {
     Open_Depth_Chart_Page(dialog, "Offense", OFFENSE_BUTTONS,
                           static_cast<int32_t>(sizeof OFFENSE_BUTTONS / sizeof OFFENSE_BUTTONS[0]));
+    // Laid out while its lists are empty, the page opens at its designed height.
+    Lay_Out_Depth_Chart_Page(dialog);
     Show_Offensive_Lineup_Labels(dialog);
     Fill_Starting_Personnel_Combo(dialog);
     Fill_Run_Pass_Balance_Combo(dialog);
-    Fill_Offense_Depth_Lists(dialog);
     Update_Offense_Buttons(dialog);
-    Lay_Out_Depth_Chart_Page(dialog);
+    Fill_Offense_Depth_Lists(dialog);
 }
 
 void Leave(WINDOW_HANDLE dialog, int32_t next_id) {
@@ -339,4 +343,10 @@ int32_t Count_Playbook_System_Matches(int32_t team) {
             GOOD_SYSTEM_MATCH)
             ++count;
     return count;
+}
+
+void Get_Playbook_System_Name(char* out, int32_t index) {
+    if (out == nullptr) return;
+    safe_strncpy(out, index >= 0 && index < OFFENSIVE_SYSTEMS ? PLAYBOOK_SYSTEM_NAMES[index] : "",
+                 FORMATTED_TEXT_SIZE);
 }

@@ -42,3 +42,6 @@ int32_t Find_Unsuitable_Offensive_Starter(int32_t team);
 // or more.
 int32_t Get_Playbook_System_Match(int32_t team);
 int32_t Count_Playbook_System_Matches(int32_t team);
+// The name of playbook system `index` (0-3): "Default", "Single Back",
+// "Double Tight End", "West Coast Power Run"; empty for any other.
+void Get_Playbook_System_Name(char* out, int32_t index);

@@ -12,6 +12,7 @@
 #include "app/dialog_services.h"
 #include "app/main_window.h"
 #include "app/news_ticker.h"
+#include "app/skins.h"
 #include "app/status_bars.h"
 #include "app/window_graphics.h"
 #include "database/league_structure.h"
@@ -23,6 +24,7 @@
 #include "dialogs/dialog_setup.h"
 #include "platform/combo_box.h"
 #include "platform/controls.h"
+#include "platform/drawing_surface.h"
 #include "platform/list_box.h"
 #include "platform/message_box.h"
 #include "platform/windows.h"
@@ -261,8 +263,9 @@ void Fill_Options(WINDOW_HANDLE dialog) {
     Fill_Combo(dialog, OPTION_DEFENSE_CALLING_COMBO, {"Manual", "Automatic"},
                Get_User_Preference(AUTO_CALL_DEFENSE));
     Fill_Difficulty_Combo(dialog);
-    Fill_Combo(dialog, OPTION_FINANCE_MODE_COMBO, {"General Manager Mode", "Owner Mode"},
-               Get_User_Preference(OWNER_MODE) == 1 ? 1 : 0);
+    Fill_Finance_Mode_Combo(Item(dialog, OPTION_FINANCE_MODE_COMBO));
+    Combo_Box_Set_Current_Selection(Item(dialog, OPTION_FINANCE_MODE_COMBO),
+                                    Get_User_Preference(OWNER_MODE) == 1 ? 1 : 0);
     Fill_Reversion_Combo(dialog);
     Fill_Skin_Combo(Item(dialog, OPTION_SKIN_COMBO));
     Enable_Special_Tool_Button(dialog);
@@ -358,6 +361,19 @@ void Apply_Skin_Choice(WINDOW_HANDLE dialog) {
 void Fill_Difficulty_Combo(WINDOW_HANDLE dialog) {
     Fill_Combo(dialog, OPTION_DIFFICULTY_COMBO, {"Fan", "Coach", "Head Coach", "Korva"},
                Get_User_Preference(DIFFICULTY_LEVEL));
+}
+
+void Fill_Finance_Mode_Combo(WINDOW_HANDLE combo) {
+    Combo_Box_Reset_Content(combo);
+    for (const char* mode : {"General Manager Mode", "Owner Mode"})
+        Combo_Box_Add_String(combo, mode);
+}
+
+void Paint_Skin_Background(WINDOW_HANDLE window, DEVICE_CONTEXT* dc) {
+    if (dc == nullptr) return;
+    RECT_AREA client;
+    Get_Client_Rect(window, &client);
+    Fill_Surface_Area(dc, client, Get_Skin_Color());
 }
 
 void Fill_Reversion_Combo(WINDOW_HANDLE dialog) {

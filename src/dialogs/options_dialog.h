@@ -6,6 +6,8 @@
 #include "platform/dialogs.h"
 #include "platform/handles.h"
 
+struct DEVICE_CONTEXT;
+
 constexpr int32_t OPTIONS_DIALOG = 147;
 constexpr int32_t DID_YOU_KNOW_DIALOG = 156;
 
@@ -60,6 +62,11 @@ void Apply_Skin_Choice(WINDOW_HANDLE dialog);
 void Fill_Difficulty_Combo(WINDOW_HANDLE dialog);
 // List 1011: "-100%" .. "+100%", with Reversion_To_Mean selected.
 void Fill_Reversion_Combo(WINDOW_HANDLE dialog);
+// The two financial modes, "General Manager Mode" and "Owner Mode", as the
+// combo's lines.
+void Fill_Finance_Mode_Combo(WINDOW_HANDLE combo);
+// The window's client area in the skin's colour.
+void Paint_Skin_Background(WINDOW_HANDLE window, DEVICE_CONTEXT* dc);
 // The developer button (10) stays only in a build tagged "TEST" or "TOOL".
 void Enable_Special_Tool_Button(WINDOW_HANDLE dialog);
 // Hint `index` (0-3) into `out`; an empty text for any other index.

@@ -125,7 +125,8 @@ int32_t Draw_Named_Photo(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, const char* k
 }
 
 void Draw_Background(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t team, int32_t slot) {
-    const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+    const int32_t position =
+        Is_Player_Address(team, slot) ? Get_Player_Vital_Stat(team, slot, VITAL_POSITION) : -1;
     const char* picture = "dialogs/scouting/scouting-ol.jpg";
     if (position == POSITION_QB)
         picture = "dialogs/scouting/scouting-qb.jpg";

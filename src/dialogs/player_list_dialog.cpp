@@ -79,7 +79,7 @@ const DIALOG_CONTROL PLAYER_LIST_CONTROLS[] = {
     {CONTROL_STATIC_TEXT, PLAYER_COUNT_TEXT, {8, 224, 110, 10}, "", 0},
     {CONTROL_STATIC_TEXT, PLAYER_CAP_LINE, {120, 224, 244, 10}, "", 0},
     {CONTROL_STATIC_TEXT, PLAYER_ROSTER_NOTE, {8, 236, 356, 18}, "", 0},
-    {CONTROL_PROGRESS_BAR, LIST_PROGRESS_BAR, {250, 14, 114, 7}, "", CONTROL_HIDDEN},
+    {CONTROL_PROGRESS_BAR, LIST_PROGRESS_BAR, {260, 19, 104, 4}, "", CONTROL_HIDDEN},
     {CONTROL_PUSH_BUTTON, HELP_BUTTON, {370, 222, 70, 14}, "&Help", BUTTON},
     {CONTROL_PUSH_BUTTON, ID_OK, {370, 240, 70, 14}, "&Done", BUTTON | CONTROL_DEFAULT_BUTTON},
 };
@@ -247,6 +247,7 @@ void Draft_Selected_Prospect(WINDOW_HANDLE dialog) {
         return;
     }
     if (!Follow_Talk_Player(dialog, id, team, &slot, rosters) || result != CONTRACT_ACCEPTED) return;
+    if (!Check_Draft_Roster_Room(drafting_team, team, slot)) return;
     const int32_t top_row = Get_Listview_Top_Row(list);
     // The list steps aside while the computer makes its picks, and is back in
     // place, showing the pool, the cap room and the roster as they are now,
@@ -735,14 +736,18 @@ void Update_Player_List_Cap_Text(WINDOW_HANDLE dialog) {
         Format_Payroll_Line(line, sizeof line, room, viewed);
     }
     Set_Text(dialog, PLAYER_CAP_LINE, line);
-    if (Get_Dialog_Item(dialog, PLAYER_TITLE_LINE) != NO_WINDOW) {
-        const int32_t team = Get_User_Preference(COMMISSIONER_MODE) != 0 ? viewed : Get_User_Team();
-        char name[FORMATTED_TEXT_SIZE] = "", title[FORMATTED_TEXT_SIZE + 2];
-        if (Is_Listed_Team(team)) Get_Team_Full_Name(team, name);
-        Make_Upper_Case(name);
-        safe_sprintf(title, sizeof title, " %s", name);
-        Set_Text(dialog, PLAYER_TITLE_LINE, title);
-    }
+    Update_User_Team_Title(dialog);
+}
+
+void Update_User_Team_Title(WINDOW_HANDLE dialog) {
+    if (Get_Dialog_Item(dialog, PLAYER_TITLE_LINE) == NO_WINDOW) return;
+    const int32_t team =
+        Get_User_Preference(COMMISSIONER_MODE) != 0 ? Get_User_Preference(VIEWED_TEAM) : Get_User_Team();
+    char name[FORMATTED_TEXT_SIZE] = "", title[FORMATTED_TEXT_SIZE + 2];
+    if (Is_Listed_Team(team)) Get_Team_Full_Name(team, name);
+    Make_Upper_Case(name);
+    safe_sprintf(title, sizeof title, " %s", name);
+    Set_Text(dialog, PLAYER_TITLE_LINE, title);
 }
 
 void Update_Player_Count_Text(WINDOW_HANDLE dialog) {

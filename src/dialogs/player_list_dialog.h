@@ -59,6 +59,9 @@ bool Is_Player_List_Open();
 void Build_Player_List_Entries(LISTVIEW_DATA* data);
 void Update_Player_List_Buttons(WINDOW_HANDLE dialog);
 void Update_Player_List_Cap_Text(WINDOW_HANDLE dialog);
+// Title line 1121, when the dialog has one: a blank and the user's team's
+// full name in capitals (the viewed team's in Commissioner Mode).
+void Update_User_Team_Title(WINDOW_HANDLE dialog);
 void Update_Player_Count_Text(WINDOW_HANDLE dialog);
 void Fill_Position_Filter_Box(WINDOW_HANDLE dialog);
 void Fill_Fantasy_Scope_Box(WINDOW_HANDLE dialog);

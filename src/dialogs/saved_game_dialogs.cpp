@@ -65,16 +65,14 @@ WINDOW_HANDLE Game_List(WINDOW_HANDLE dialog) {
 }
 
 // The file of the selected entry ("<entry>.kor"); empty when nothing is
-// selected or the entry is no name a saved game may have (the user is told).
+// selected or the entry would name another file (the user is told).
 std::string Selected_Game_File(WINDOW_HANDLE dialog) {
     const WINDOW_HANDLE list = Game_List(dialog);
     const int32_t selected = List_Box_Get_Current_Selection(list);
     if (selected < 0) return std::string();
     const std::string name = List_Box_Get_Text(list, selected);
-    const int32_t check = Check_Saved_Game_Name(name.c_str());
-    // A file that is there has a name its folder took, if longer than a
-    // game is saved under.
-    if (check != SAVED_GAME_NAME_OK && check != SAVED_GAME_NAME_TOO_LONG) {
+    const int32_t check = Check_Listed_Game_Name(name.c_str());
+    if (check != SAVED_GAME_NAME_OK) {
         Show_Formatted_Message("Saved Game", "%s", Describe_Saved_Game_Name_Check(check));
         return std::string();
     }

@@ -73,6 +73,14 @@ int32_t Check_Saved_Game_Name(const char* name) {
     return SAVED_GAME_NAME_OK;
 }
 
+int32_t Check_Listed_Game_Name(const char* name) {
+    if (name == nullptr || name[0] == '\0') return SAVED_GAME_NAME_EMPTY;
+    if (std::strpbrk(name, "/\\") != nullptr) return SAVED_GAME_NAME_SEPARATOR;
+    for (const char* c = name; *c != '\0'; ++c)
+        if (Is_Control_Character(static_cast<unsigned char>(*c))) return SAVED_GAME_NAME_CONTROL_CHARACTER;
+    return SAVED_GAME_NAME_OK;
+}
+
 const char* Describe_Saved_Game_Name_Check(int32_t check) {
     switch (check) {
     case SAVED_GAME_NAME_EMPTY:
@@ -82,6 +90,8 @@ const char* Describe_Saved_Game_Name_Check(int32_t check) {
     case SAVED_GAME_NAME_CONTROL_CHARACTER:
         return "A saved game's name can't contain control characters such as tabs or line breaks.\n\nPlease "
                "choose another name.";
+    case SAVED_GAME_NAME_SEPARATOR:
+        return "A saved game's name can't contain \"/\" or \"\\\".\n\nPlease rename the file.";
     case SAVED_GAME_NAME_TOO_LONG:
         static_assert(SAVED_GAME_NAME_LIMIT == 247, "the message names the limit");
         return "A saved game's name can be at most 247 characters long.\n\nPlease choose a shorter name.";

@@ -33,11 +33,17 @@ enum SAVED_GAME_NAME_CHECK : int32_t {
     SAVED_GAME_NAME_NOT_PLAIN,
     SAVED_GAME_NAME_CONTROL_CHARACTER,
     SAVED_GAME_NAME_TOO_LONG,
+    // "/" or "\" in the name of a file found in the folder
+    SAVED_GAME_NAME_SEPARATOR,
 };
 // Whether `name` (without ".kor") may name a saved game in the current
 // folder: plain, without control characters, and short enough for its file
 // and the temporary file it is written through.
 int32_t Check_Saved_Game_Name(const char* name);
+// Whether a saved game found in the current folder (`name` without ".kor")
+// may be resumed or deleted: a name without a path separator or a control
+// character, so that it names that file and no other; dots are its own.
+int32_t Check_Listed_Game_Name(const char* name);
 // What the user is told about a name that fails; an empty text for a good one.
 const char* Describe_Saved_Game_Name_Check(int32_t check);
 

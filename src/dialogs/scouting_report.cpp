@@ -51,13 +51,15 @@ constexpr int32_t HAND_CURSOR = 1;
 constexpr int32_t ARROW_CURSOR = 0;
 constexpr int32_t WEB_ADDRESS_SIZE = 256;
 
+// Where the buttons stand before the window takes the design frame's size
+// and lays them out again.
 const DIALOG_CONTROL REPORT_CONTROLS[] = {
-    {CONTROL_PUSH_BUTTON, REPORT_PREVIOUS_BUTTON, {0, 308, 98, 13}, "<< Previous Player", BUTTON},
-    {CONTROL_PUSH_BUTTON, REPORT_NEXT_BUTTON, {98, 308, 98, 13}, "Next Player >>", BUTTON},
-    {CONTROL_PUSH_BUTTON, REPORT_RELEASE_BUTTON, {196, 308, 86, 13}, "&Release", BUTTON},
-    {CONTROL_PUSH_BUTTON, REPORT_GO_GET_BUTTON, {282, 308, 85, 13}, "&Go Get", BUTTON},
-    {CONTROL_PUSH_BUTTON, HELP_BUTTON, {367, 308, 61, 13}, "&Help", BUTTON},
-    {CONTROL_PUSH_BUTTON, ID_OK, {428, 308, 61, 13}, "&Done", BUTTON | CONTROL_DEFAULT_BUTTON},
+    {CONTROL_PUSH_BUTTON, REPORT_PREVIOUS_BUTTON, {0, 253, 64, 11}, "<< Previous Player", BUTTON},
+    {CONTROL_PUSH_BUTTON, REPORT_NEXT_BUTTON, {64, 253, 64, 11}, "Next Player >>", BUTTON},
+    {CONTROL_PUSH_BUTTON, REPORT_RELEASE_BUTTON, {128, 253, 56, 11}, "&Release", BUTTON},
+    {CONTROL_PUSH_BUTTON, REPORT_GO_GET_BUTTON, {184, 253, 56, 11}, "&Go Get", BUTTON},
+    {CONTROL_PUSH_BUTTON, HELP_BUTTON, {240, 253, 40, 11}, "&Help", BUTTON},
+    {CONTROL_PUSH_BUTTON, ID_OK, {280, 253, 40, 11}, "&Done", BUTTON | CONTROL_DEFAULT_BUTTON},
 };
 // Left to right along the bottom, and where their edges stand in per mille.
 constexpr int32_t BUTTON_ORDER[] = {REPORT_PREVIOUS_BUTTON, REPORT_NEXT_BUTTON, REPORT_RELEASE_BUTTON,
@@ -371,7 +373,8 @@ void Do_Scouting_Report_Mouse(WINDOW_HANDLE dialog, uint32_t code, int32_t x, in
 
 void Init_Report(WINDOW_HANDLE dialog, intptr_t parameter) {
     report_list = reinterpret_cast<LISTVIEW_DATA*>(parameter);
-    Remove_Dead_Season_Line_Links(Shown_Team(), Shown_Slot());
+    if (Is_Player_Address(Shown_Team(), Shown_Slot()))
+        Remove_Dead_Season_Line_Links(Shown_Team(), Shown_Slot());
     if (!App_Fonts_Are_Loaded()) Load_App_Fonts();
     Set_Dialog_Control_Fonts(dialog);
     Set_User_Preference(STAT_PAGE_OFFSET, 0);
@@ -385,10 +388,10 @@ void Init_Report(WINDOW_HANDLE dialog, intptr_t parameter) {
 const DIALOG_TEMPLATE SCOUTING_REPORT_DIALOG_TEMPLATE = {
     SCOUTING_REPORT_DIALOG,
     "Scouting Report",
-    490,
-    322,
+    320,
+    264,
     "MS Sans Serif",
-    8,
+    10,
     WINDOW_CAPTION | WINDOW_BORDER,
     REPORT_CONTROLS,
     static_cast<int32_t>(sizeof REPORT_CONTROLS / sizeof REPORT_CONTROLS[0]),
@@ -450,11 +453,10 @@ intptr_t Scouting_Report_Dialog_Proc(WINDOW_HANDLE window, uint32_t code, uintpt
 
 int32_t Show_Scouting_Report(WINDOW_HANDLE parent, int32_t team, int32_t slot, LISTVIEW_DATA* list) {
     if (list != nullptr && Get_Listview_Selected_Player(list->List_Window, &team, &slot) < 0) return -1;
-    if (!Is_Player_Address(team, slot) || Is_Player_Slot_Used(team, slot) == 0) {
+    // The report of an empty slot opens all the same, with nothing on it to act on.
+    if (!Is_Player_Address(team, slot) || Is_Player_Slot_Used(team, slot) == 0)
         Show_Formatted_Message("Scouting Error", "Couldn't find: TEAM:%d  PLAYER:%d",
                                static_cast<int8_t>(team), static_cast<int8_t>(slot));
-        return 0;
-    }
     Set_User_Preference(SELECTED_PLAYER_TEAM, team);
     Set_User_Preference(SELECTED_PLAYER_SLOT, slot);
     const bool has_parent = parent != NO_WINDOW && Is_Window(parent);
@@ -475,6 +477,15 @@ int32_t Show_Scouting_Report(WINDOW_HANDLE parent, int32_t team, int32_t slot, L
         Refresh_Bars_And_Do_Dialog(parent, FREE_AGENTS_DIALOG);
     if (then == PENDING_TRADES) Refresh_Bars_And_Do_Dialog(parent, TRADES_DIALOG);
     return result;
+}
+
+int32_t Show_Scouting_Report_From_List(LISTVIEW_DATA* list) {
+    if (list == nullptr) return -1;
+    return Show_Scouting_Report(Get_Parent_Window(list->List_Window), NO_TEAM, -1, list);
+}
+
+int32_t Show_Scouting_Report_For_Player(WINDOW_HANDLE parent, int32_t team, int32_t slot) {
+    return Show_Scouting_Report(parent, team, slot);
 }
 
 void Update_Scouting_Report_Buttons(WINDOW_HANDLE dialog) {

@@ -31,9 +31,14 @@ intptr_t Scouting_Report_Dialog_Proc(WINDOW_HANDLE window, uint32_t code, uintpt
 // Opens the report over `parent`. With a list the player is its selected row
 // (none selected: -1 at once, nothing opened), and Previous and Next step
 // through its rows; without one, the player at (team, slot), and the steps
-// go through his team's roster. An empty slot is reported and nothing opens
-// (0). Returns the dialog's result.
+// go through his team's roster. An empty slot is reported ("Couldn't find:
+// TEAM:%d  PLAYER:%d") and the report opens on it all the same, with nothing
+// to act on. Returns the dialog's result.
 int32_t Show_Scouting_Report(WINDOW_HANDLE parent, int32_t team, int32_t slot, LISTVIEW_DATA* list = nullptr);
+// The report of a list's selected player, over the list's parent window.
+int32_t Show_Scouting_Report_From_List(LISTVIEW_DATA* list);
+// The report of the player at (team, slot), stepping through his roster.
+int32_t Show_Scouting_Report_For_Player(WINDOW_HANDLE parent, int32_t team, int32_t slot);
 // The buttons laid out along the bottom and set for the shown player.
 void Update_Scouting_Report_Buttons(WINDOW_HANDLE dialog);
 // True when the player may talk about a new contract now: he holds out, or

@@ -70,10 +70,6 @@ void Reset_Game_Session_Settings() {
     char name[DEFAULT_SAVE_NAME_SIZE];
     Get_Default_Save_Name(name, sizeof name);
     Set_Saved_Game_Name(name);
-    // A game starts with nothing waiting and every game played on screen.
-    Set_User_Preference(WAITING_FOR_CLICK, 0);
-    Set_User_Preference(SIMULATE_ALL_GAMES, 0);
-    Set_User_Preference(SIM_TO_QUARTER, 0);
 }
 
 // Every kind of player list gets its default columns, sorted by nothing.

@@ -325,3 +325,7 @@ int32_t Get_Returner_Index(int32_t team, int32_t slot) {
     }
     return 0;
 }
+
+void Format_Special_Teams_Row(int32_t team, int32_t slot, char* out) {
+    Format_Depth_Chart_Row(team, slot, out);
+}

@@ -30,6 +30,8 @@ void Update_Special_Teams_Buttons(WINDOW_HANDLE dialog);
 // "%d Kick Returns - %d.%d Yard Avg." (kind 0) or "%d Punt Returns - %d.%d
 // Yard Avg." (kind 1) when he has any. `out` holds DEPTH_ROW_SIZE bytes.
 void Format_Returner_Row(int32_t team, int32_t slot, char* out, int32_t kind);
+// The kicking list's row: the depth charts' row (Format_Depth_Chart_Row).
+void Format_Special_Teams_Row(int32_t team, int32_t slot, char* out);
 bool Has_Misplaced_Kicking_Starter(int32_t team);
 
 // True for a player of the team's compact roster at RB, FB, TE, WR, CB or S.

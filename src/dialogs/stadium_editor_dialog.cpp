@@ -11,18 +11,21 @@
 #include "database/team_record.h"
 #include "database/text_format.h"
 #include "dialogs/dialog_setup.h"
+#include "dialogs/picture_lists.h"
 #include "dialogs/small_dialogs.h"
 #include "dialogs/stadium_value.h"
 #include "dialogs/typed_numbers.h"
 #include "platform/combo_box.h"
 #include "platform/controls.h"
 #include "platform/edit_control.h"
+#include "platform/list_box.h"
 #include "platform/windows.h"
 
 namespace {
 constexpr uint32_t BUTTON = WINDOW_TAB_STOP;
 constexpr int32_t HELP_BUTTON = 9;
 constexpr int32_t STADIUM_NAME_STRING = 3;
+constexpr int32_t STADIUM_PICTURE_STRING = 4;
 constexpr int32_t STADIUM_NAME_LENGTH = 31;
 constexpr int32_t GRADES = 5;
 constexpr int32_t GRADE_STATS[3] = {STADIUM_CONVENIENCE, STADIUM_COMFORT, STADIUM_SIGHT_LINES};
@@ -141,6 +144,12 @@ void Fill_Stadium_Fields(WINDOW_HANDLE dialog) {
     for (int32_t k = 0; k < 3; ++k)
         Select(dialog, STADIUM_GRADE_COMBOS[k],
                Get_Seating_Grade_Index(Get_Team_Stadium_Stat(team, GRADE_STATS[k])));
+    const WINDOW_HANDLE pictures = Get_Dialog_Item(dialog, STADIUM_PICTURE_LIST);
+    if (pictures != NO_WINDOW) {
+        char picture[FORMATTED_TEXT_SIZE] = "";
+        Get_Team_String(picture, team, STADIUM_PICTURE_STRING);
+        Select_Picture_File(pictures, picture);
+    }
 }
 
 void Apply_Stadium_Fields(WINDOW_HANDLE dialog) {
@@ -148,6 +157,12 @@ void Apply_Stadium_Fields(WINDOW_HANDLE dialog) {
     if (!Has_Stadium(team)) return;
     const std::string name = Get_Dialog_Item_Text(dialog, STADIUM_NAME_EDIT);
     Set_Team_String(name.c_str(), team, STADIUM_NAME_STRING);
+    const WINDOW_HANDLE pictures = Get_Dialog_Item(dialog, STADIUM_PICTURE_LIST);
+    if (pictures != NO_WINDOW) {
+        const int32_t line = List_Box_Get_Current_Selection(pictures);
+        const std::string picture = line >= 0 ? List_Box_Get_Text(pictures, line) : std::string();
+        Set_Team_String(picture.c_str(), team, STADIUM_PICTURE_STRING);
+    }
     int32_t index = Selected(dialog, STADIUM_SURFACE_COMBO);
     if (index >= 0) Set_Team_Stadium_Stat(team, STADIUM_SURFACE, index);
     index = Selected(dialog, STADIUM_STRUCTURE_COMBO);
@@ -158,10 +173,14 @@ void Apply_Stadium_Fields(WINDOW_HANDLE dialog) {
         Set_Team_Stadium_Stat(team, STADIUM_CAPACITY, capacity);
     for (int32_t k = 0; k < 3; ++k) {
         index = Selected(dialog, STADIUM_GRADE_COMBOS[k]);
-        // A grade the user left as shown keeps its exact stored value.
-        if (index >= 0 && index != Get_Seating_Grade_Index(Get_Team_Stadium_Stat(team, GRADE_STATS[k])))
-            Set_Team_Stadium_Stat(team, GRADE_STATS[k], Get_Seating_Grade_Value(index));
+        if (index >= 0) Set_Team_Stadium_Stat(team, GRADE_STATS[k], Get_Seating_Grade_Value(index));
     }
+}
+
+void Fill_Stadium_Art_List(WINDOW_HANDLE dialog) {
+    Fill_Picture_File_List(dialog, STADIUM_PICTURE_LIST, "dialogs/stadiums", "*.jpg",
+                           "There are no art files in the Stadium directory. Stadium pictures will not be "
+                           "displayed.");
 }
 
 void Invalidate_Stadium_Picture_Area(WINDOW_HANDLE dialog) {

@@ -153,6 +153,38 @@ TEST(CollegeDraftPick, UserOnTheClockPicksFromTheScriptedList) {
     EXPECT_EQ(Get_Shown_Messages().back().Caption, "College Draft") << "the pool ran dry in round 2";
 }
 
+// The user on the clock with 100 players picks from the list: the talk about
+// the pick's terms comes first, and only then is he told that his roster is
+// full; nobody is drafted and the clock stays.
+TEST(CollegeDraftPick, AFullRosterIsToldAfterThePicksTermsAreAgreed) {
+    Start_User_Draft();
+    Finish_Off_Season();
+    ASSERT_EQ(Get_User_Preference(DRAFT_PICK), 0);
+    for (int32_t slot = Get_First_Empty_Player_Slot(USER); slot < PLAYERS_PER_TEAM; ++slot)
+        Fabricate_Position_Player(USER, slot, POSITION_LB, 0);
+    ASSERT_EQ(Get_First_Empty_Player_Slot(USER), PLAYERS_PER_TEAM);
+    Clear_Shown_Messages();
+    bool talked = false;
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Choose_Dialog_Line(dialog, PLAYER_POSITION_BOX, ANY_POSITION);
+        Select_Listview_Player(Get_Dialog_Item(dialog, PLAYER_LIST_VIEW), POOL, 7);
+        Click_Dialog_Button(dialog, PLAYER_ACTION_BUTTON);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Script_Dialog_Step([&talked](WINDOW_HANDLE talk) {
+        talked = Get_Dialog_Template_Id(talk) == CONTRACT_OFFER_DIALOG;
+        EXPECT_TRUE(Get_Shown_Messages().empty()) << "nothing is told before the talk";
+        End_Dialog(talk, 1);
+    });
+    Do_Main_Window_Command(NO_WINDOW, ID_COLLEGE_DRAFT);
+    EXPECT_TRUE(talked) << "the pick's terms are talked over first";
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Too Many Players");
+    EXPECT_EQ(Get_User_Preference(DRAFT_PICK), 0) << "the user is still on the clock";
+    EXPECT_EQ(Count_Draft_Pool_Players(), 60);
+    EXPECT_EQ(Get_First_Empty_Player_Slot(USER), PLAYERS_PER_TEAM);
+}
+
 TEST(CollegeDraftPick, NoHumanTeamIsOnTheClockWhileSeasonsAreSimulated) {
     Start_User_Draft();
     Set_User_Preference(MULTI_SEASON_SIMULATION, 1);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/dialog_services.h"
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "app/team_lists.h"
@@ -18,7 +19,9 @@
 #include "database/roster_slots.h"
 #include "database/saved_game.h"
 #include "database/settings.h"
+#include "database/team_playbook_block.h"
 #include "database/team_record.h"
+#include "database/text_format.h"
 #include "database/universe.h"
 #include "dialogs/defense_dialog.h"
 #include "dialogs/depth_chart_page.h"
@@ -463,4 +466,102 @@ TEST_F(DepthChartDialogs, AReleaseInAKickersReportLeavesTheRowOnTheScoutedKicker
         Release_From_The_Page(dialog, road);
     });
     Do_Dialog(Main_Window, SPECIAL_TEAMS_DIALOG, 0);
+}
+
+// Offense and Defense open at their designed height, the reserves in a list
+// that scrolls; choosing a team then fits the list to its rows. A page opened
+// on a pool groups its roster by unit too; the Hall of Fame keeps its order.
+TEST_F(DepthChartDialogs, PagesOpenAtTheirDesignedHeightAndGroupAnyViewedRoster) {
+    auto height = [](const RECT_AREA& rect) { return rect.Bottom - rect.Top; };
+    // Two more receivers, so that both reserve lists hold more than they show.
+    const int32_t count = Get_First_Empty_Player_Slot(USER);
+    for (int32_t n = 0; n < 2; ++n)
+        Copy_Player(USER, count + n, USER, Test_League_Slot(POSITION_WR, 0));
+    for (const int32_t page : {OFFENSE_DIALOG, DEFENSE_DIALOG}) {
+        SCOPED_TRACE(page == OFFENSE_DIALOG ? "Offense" : "Defense");
+        Set_User_Preference(VIEWED_TEAM, USER);
+        Script_Dialog_Step([&height](WINDOW_HANDLE dialog) {
+            RECT_AREA opened{}, list{};
+            Get_Window_Rect(dialog, &opened);
+            EXPECT_EQ(height(opened), height(Depth_Chart_Layout.Captured_Rect)) << "the designed height";
+            Get_Dialog_Item_Rect(dialog, DEPTH_RESERVE_LIST, &list);
+            const int32_t shown = height(list) / std::max(1, height(Depth_Chart_Layout.Unit_Rect));
+            EXPECT_GT(Count_Dialog_Lines(dialog, DEPTH_RESERVE_LIST), shown) << "more reserves than it shows";
+            Keep_Dialog_Picture(dialog, Get_Dialog_Template_Id(dialog) == OFFENSE_DIALOG ? "offense_opened"
+                                                                                         : "defense_opened");
+            Choose_Dialog_Line(dialog, TEAM_SELECTOR, USER);
+            RECT_AREA fitted{};
+            Get_Window_Rect(dialog, &fitted);
+            EXPECT_GT(height(fitted), height(opened)) << "a team chosen fits the list to its rows";
+            Press_Escape(dialog);
+        });
+        Do_Dialog(Main_Window, page, 0);
+    }
+    // A kicker, a quarterback and a linebacker, in that order.
+    for (const int32_t team : {FREE_AGENT_TEAM, HALL_OF_FAME_TEAM}) {
+        Copy_Player(team, 0, USER, Test_League_Slot(POSITION_K, 0));
+        Copy_Player(team, 1, USER, Test_League_Slot(POSITION_QB, 0));
+        Copy_Player(team, 2, USER, Test_League_Slot(POSITION_LB, 0));
+    }
+    const std::vector<int32_t> members = Roster_Ids(HALL_OF_FAME_TEAM);
+    for (const int32_t team : {FREE_AGENT_TEAM, HALL_OF_FAME_TEAM}) {
+        Set_User_Preference(VIEWED_TEAM, team);
+        Script_Dialog_Step([](WINDOW_HANDLE dialog) { Press_Escape(dialog); });
+        Do_Dialog(Main_Window, OFFENSE_DIALOG, 0);
+    }
+    Expect_Grouped_And_Compact(FREE_AGENT_TEAM);
+    EXPECT_EQ(Get_Player_Vital_Stat(FREE_AGENT_TEAM, 0, VITAL_POSITION), POSITION_QB);
+    EXPECT_EQ(Roster_Ids(HALL_OF_FAME_TEAM), members) << "the Hall of Fame keeps its order";
+}
+
+// How well a playbook suits the offensive system: the mean match of its 54
+// plays and the 6 built-in ones, rounded (sum + 30) / 60, and the count of
+// plays that match at 800 or more.
+TEST_F(DepthChartDialogs, PlaybookSystemMatchIsTheRoundedMeanOfSixtyPlays) {
+    Set_Team_Stat(USER, TEAM_STAT_OFFENSIVE_SYSTEM, 0);
+    OFFENSIVE_PLAYBOOK* book = Get_Team_Offensive_Playbook(USER);
+    int32_t built_in = 0, built_in_good = 0;
+    for (int32_t play = STORED_OFFENSIVE_PLAYS; play < OFFENSIVE_PLAYS; ++play) {
+        const int32_t match =
+            Get_Offensive_Formation_System_Match(0, Get_Offensive_Play_Formation(USER, play));
+        built_in += match;
+        built_in_good += match >= 800 ? 1 : 0;
+    }
+    // System 0: formation 4 matches at 700, formation 1 at 1750, formation 0 at 1500.
+    for (int32_t play = 0; play < STORED_OFFENSIVE_PLAYS; ++play)
+        book->Plays[play].Formation = play == 0 ? 1 : 4;
+    const int32_t sum = 1750 + 53 * 700 + built_in;
+    EXPECT_EQ(Get_Playbook_System_Match(USER), (sum + 30) / 60);
+    EXPECT_EQ(Count_Playbook_System_Matches(USER), 1 + built_in_good);
+    book->Plays[1].Formation = 0;
+    EXPECT_EQ(Get_Playbook_System_Match(USER), (sum + 800 + 30) / 60);
+    EXPECT_EQ(Count_Playbook_System_Matches(USER), 2 + built_in_good) << "1,500 counts";
+    // Under system 1 formation 4 matches at 1000.
+    Set_Team_Stat(USER, TEAM_STAT_OFFENSIVE_SYSTEM, 1);
+    EXPECT_GE(Count_Playbook_System_Matches(USER), 52);
+    char name[FORMATTED_TEXT_SIZE];
+    const char* names[] = {"Default", "Single Back", "Double Tight End", "West Coast Power Run", ""};
+    for (int32_t index = 0; index < 5; ++index) {
+        Get_Playbook_System_Name(name, index);
+        EXPECT_STREQ(name, names[index]) << index;
+    }
+    Get_Playbook_System_Name(name, -1);
+    EXPECT_STREQ(name, "");
+}
+
+TEST_F(DepthChartDialogs, ADefensiveFormationMatchesFullyAtAThousand) {
+    EXPECT_TRUE(Is_Defensive_Formation_Full_Match(0, FULL_4_3_FORMATION));
+    EXPECT_FALSE(Is_Defensive_Formation_Full_Match(1, FULL_4_3_FORMATION));
+    EXPECT_TRUE(Is_Defensive_Formation_Full_Match(1, FULL_3_4_FORMATION));
+    EXPECT_FALSE(Is_Defensive_Formation_Full_Match(0, FULL_3_4_FORMATION));
+    EXPECT_FALSE(Is_Defensive_Formation_Full_Match(0, 28)) << "700 is no full match";
+    EXPECT_FALSE(Is_Defensive_Formation_Full_Match(1, 38)) << "500 neither";
+    EXPECT_FALSE(Is_Defensive_Formation_Full_Match(0, -1)) << "an empty play";
+    EXPECT_FALSE(Is_Defensive_Formation_Full_Match(2, FULL_4_3_FORMATION)) << "no third scheme";
+    // The special teams row is the depth charts' row, games for kickers.
+    const int32_t kicker = Test_League_Slot(POSITION_K, 0);
+    char row[DEPTH_ROW_SIZE], depth[DEPTH_ROW_SIZE];
+    Format_Special_Teams_Row(USER, kicker, row);
+    Format_Depth_Chart_Row(USER, kicker, depth);
+    EXPECT_STREQ(row, depth);
 }

@@ -22,6 +22,7 @@
 #include "frontoffice/salaries.h"
 #include "platform/dialogs.h"
 #include "platform/message_box.h"
+#include "platform/message_queue.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
 
@@ -295,14 +296,65 @@ TEST_F(EditPlayerDialogs, RatingsAreBoundedAndTheOverallSteps) {
 
     const int32_t overall = static_cast<int32_t>(Get_Player_Position_Rating(USER, slot, POSITION_QB));
     Raise_Overall_Rating(USER, slot);
-    EXPECT_GE(static_cast<int32_t>(Get_Player_Position_Rating(USER, slot, POSITION_QB)), overall + 1);
+    EXPECT_EQ(static_cast<int32_t>(Get_Player_Position_Rating(USER, slot, POSITION_QB)), overall + 1);
     Lower_Overall_Rating(USER, slot);
     Lower_Overall_Rating(USER, slot);
-    EXPECT_LE(static_cast<int32_t>(Get_Player_Position_Rating(USER, slot, POSITION_QB)), overall);
+    EXPECT_EQ(static_cast<int32_t>(Get_Player_Position_Rating(USER, slot, POSITION_QB)), overall - 1);
     // Ratings that cannot rise further: the steps stop, the overall stays.
     for (int32_t rating = 1; rating < 27; ++rating)
         Set_Player_Rating(USER, slot, rating, 99.0f);
     const float top = Get_Player_Position_Rating(USER, slot, POSITION_QB);
     Adjust_Overall_Rating(USER, slot, 1000);
     EXPECT_FLOAT_EQ(Get_Player_Position_Rating(USER, slot, POSITION_QB), top);
+}
+
+// Each press of "+" or "-" in Edit Ratings (opened from Edit Player) moves
+// the overall it shows by exactly one point, for players of every position
+// group.
+TEST_F(EditPlayerDialogs, EachPressOfPlusOrMinusMovesTheShownOverallByOne) {
+    for (const int32_t position : {POSITION_QB, POSITION_RB, POSITION_G, POSITION_LB, POSITION_K}) {
+        const int32_t slot = Test_League_Slot(position, 0);
+        std::vector<int32_t> shown;
+        Edit(slot, [&shown](WINDOW_HANDLE dialog) {
+            Script_Dialog_Step([&shown](WINDOW_HANDLE ratings) {
+                auto overall = [ratings] {
+                    const std::string text = Get_Dialog_Item_Text(ratings, RATING_OVERALL_TEXT);
+                    return std::stoi(text.substr(text.find(':') + 1));
+                };
+                shown.push_back(overall());
+                for (const int32_t button : {RATING_LOWER, RATING_LOWER, RATING_LOWER, RATING_RAISE,
+                                             RATING_RAISE, RATING_RAISE, RATING_RAISE}) {
+                    Click_Dialog_Button(ratings, button);
+                    shown.push_back(overall());
+                }
+                Click_Dialog_Button(ratings, EDIT_DONE);
+            });
+            Click_Dialog_Button(dialog, EDIT_RATINGS_BUTTON);
+            Click_Dialog_Button(dialog, EDIT_DONE);
+        });
+        ASSERT_EQ(shown.size(), 8u) << "position " << position;
+        const std::vector<int32_t> steps = {-1, -1, -1, 1, 1, 1, 1};
+        for (size_t press = 0; press < steps.size(); ++press)
+            EXPECT_EQ(shown[press + 1] - shown[press], steps[press])
+                << "position " << position << ", press " << press + 1;
+        EXPECT_EQ(static_cast<int32_t>(Get_Player_Position_Rating(USER, slot, position)), shown.back())
+            << "the overall shown is his, position " << position;
+    }
+}
+
+// "Calculate Ratings" marks the dialog for painting again, where the new
+// ratings show.
+TEST_F(EditPlayerDialogs, CalculatedRatingsArePaintedAgain) {
+    const int32_t slot = Test_League_Slot(POSITION_WR, 0);
+    bool invalid = false, painted = true;
+    Edit(slot, [&](WINDOW_HANDLE dialog) {
+        Pump_Messages();
+        painted = !Is_Window_Invalid(dialog);
+        Click_Dialog_Button(dialog, EDIT_CALCULATE);
+        invalid = Is_Window_Invalid(dialog);
+        Invalidate_Player_Picture_Area(dialog);
+        Click_Dialog_Button(dialog, EDIT_DONE);
+    });
+    EXPECT_TRUE(painted) << "nothing waits to be painted before";
+    EXPECT_TRUE(invalid);
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/main_menu.h"
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "column_set_steps.h"
@@ -23,12 +24,14 @@
 #include "platform/combo_box.h"
 #include "platform/dialogs.h"
 #include "platform/list_view.h"
+#include "platform/menus.h"
 #include "platform/message_box.h"
 #include "platform/windows.h"
 #include "player_dialogs_fixture.h"
 #include "support/report_steps.h"
 
 namespace {
+constexpr int32_t SORTABLE_STATS_COMMAND = 40096;
 class FindPlayers : public PlayerDialogsTest {
   protected:
     void SetUp() override {
@@ -163,7 +166,18 @@ TEST_F(FindPlayers, InfoLinesDescribeThePlayerAndTheCapPosition) {
         EXPECT_EQ(payroll.rfind(std::string("The ") + nickname, 0), 0u) << payroll;
         EXPECT_EQ(
             Get_Dialog_Item_Text(dialog, FIND_INFO_SECOND_LINE),
-            "To view all players at one team or position,\nchoose 'Sortable Stats' from the Team Menu.");
+            "To view all players at one team or position,\nchoose 'Sortable Stats' from the Players Menu.");
+        // The menu the line names is the one that holds Sortable Stats.
+        const MENU_HANDLE menu = Get_Main_Menu();
+        MENU_HANDLE holder{};
+        int32_t place = -1;
+        ASSERT_TRUE(Find_Menu_Command(menu, SORTABLE_STATS_COMMAND, &holder, &place));
+        EXPECT_EQ(Get_Menu_Item_Text(holder, place), "So&rtable Stats...\tCtrl+X");
+        bool under_players = false;
+        for (int32_t title = 0; title < Get_Menu_Item_Count(menu); ++title)
+            if (Get_Sub_Menu(menu, title) == holder)
+                under_players = Get_Menu_Item_Text(menu, title) == "&Players";
+        EXPECT_TRUE(under_players);
         Show_Find_Player_Info(dialog, FREE_AGENT_TEAM, 0);
         char name[64];
         Get_Player_Full_Name(FREE_AGENT_TEAM, 0, name);
@@ -348,7 +362,7 @@ void Expect_Nobody_Chosen(WINDOW_HANDLE dialog) {
     EXPECT_LT(Get_Listview_Selected_Player(Get_Dialog_Item(dialog, PLAYER_LIST_VIEW), &team, &slot), 0)
         << "a row of player " << Get_Player_ID(team, slot) << " is chosen";
     EXPECT_EQ(Get_Dialog_Item_Text(dialog, FIND_INFO_SECOND_LINE),
-              "To view all players at one team or position,\nchoose 'Sortable Stats' from the Team Menu.");
+              "To view all players at one team or position,\nchoose 'Sortable Stats' from the Players Menu.");
     const int32_t opened = Count_Dialogs_Opened();
     // Were a row still chosen, the trade Go Get proposes is forced through.
     Script_Dialog_Step([](WINDOW_HANDLE trades) {

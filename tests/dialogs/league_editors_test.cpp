@@ -11,6 +11,7 @@
 #include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
+#include "database/playoff_bracket.h"
 #include "database/saved_game.h"
 #include "database/schedule_entries.h"
 #include "database/season_lines.h"
@@ -25,10 +26,13 @@
 #include "dialogs/stadium_value.h"
 #include "editor_dialogs_fixture.h"
 #include "frontoffice/finance_stats.h"
+#include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
+#include "season/playoff_seeding.h"
+#include "season/season_calendar.h"
 
 namespace {
 constexpr int32_t USER = USER_TEAM_SLOT;
@@ -338,7 +342,7 @@ TEST_F(LeagueEditors, StadiumEditsFollowTheTeamAndCommissionerRules) {
     EXPECT_EQ(Get_Team_Stadium_Stat(USER, STADIUM_SURFACE), 0);
     Get_Team_Stadium_Name(name, OTHER);
     EXPECT_STREQ(name, "New Field") << "Cancel stores too";
-    EXPECT_EQ(Get_Team_Stadium_Stat(USER, STADIUM_COMFORT), 950) << "a grade left alone keeps its value";
+    EXPECT_EQ(Get_Team_Stadium_Stat(USER, STADIUM_COMFORT), 950) << "dropped with the other edits";
 
     Set_User_Preference(COMMISSIONER_MODE, 1);
     Set_User_Preference(VIEWED_TEAM, USER);
@@ -353,6 +357,8 @@ TEST_F(LeagueEditors, StadiumEditsFollowTheTeamAndCommissionerRules) {
     Get_Team_Stadium_Name(name, USER);
     EXPECT_STREQ(name, "Harbor Park") << "in Commissioner Mode a team switch stores";
     EXPECT_EQ(Get_Team_Stadium_Stat(USER, STADIUM_SIGHT_LINES), 1200);
+    EXPECT_EQ(Get_Team_Stadium_Stat(USER, STADIUM_COMFORT), 1000)
+        << "a grade is stored as its choice: 950 showed as Average, stored as 1000";
     EXPECT_EQ(Get_Team_Stadium_Stat(USER, STADIUM_CAPACITY), 60000) << "250,000 seats are refused";
     EXPECT_TRUE(Was_Told("Invalid Entry", "Capacity must be a whole number from 0 to 200000"));
 
@@ -451,4 +457,156 @@ TEST_F(LeagueEditors, CitiesKeepExactDegreesAndTheirTeams) {
     std::filesystem::remove("cities.kor");
     EXPECT_EQ(Get_City_Stat(0, CITY_LONGITUDE), -73935);
     EXPECT_EQ(Get_City_Stat(0, CITY_LATITUDE), -500);
+}
+
+// Outside Commissioner Mode, during a season: the league's names, money,
+// rules and settings stay open to edits; only the home and nickname edits,
+// Add and Erase, the city and week combos are closed, and the season's
+// length while the season runs. A nickname longer than 13 characters is
+// noted at every apply.
+TEST_F(LeagueEditors, OnlyTheNamedControlsCloseAndALongNicknameIsNotedAtEveryApply) {
+    Set_User_Preference(COMMISSIONER_MODE, 0);
+    Universe.Season_Length = 17;
+    Set_User_Preference(CURRENT_WEEK, 5);
+    Set_Team_String("Thunderbolts Club", USER, 2);
+    Script_Message_Answer("Team Editing Disabled", ID_BOX_NO);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        auto enabled = [dialog](int32_t id) { return Is_Window_Enabled(Get_Dialog_Item(dialog, id)); };
+        for (int32_t id :
+             {LEAGUE_NAME_EDITS[0], LEAGUE_NAME_EDITS[1], DIVISION_NAME_EDITS[0], DIVISION_NAME_EDITS[7],
+              WILD_CARDS_EDIT, SALARY_CAP_EDIT, INFLATION_EDIT, START_YEAR_EDIT, SUPER_BOWL_BOX,
+              SAME_DIVISION_BOX, OVERTIME_GAMES_BOX, TWO_POINT_BOX, FICTIONAL_ROOKIES_BOX, KICKOFF_COMBO,
+              EXTRA_POINT_COMBO, OVERTIME_LENGTH_COMBO, PLAYOFF_OVERTIME_COMBO, SALARY_DEMANDS_COMBO,
+              PLAYER_AGING_COMBO})
+            EXPECT_TRUE(enabled(id)) << "control " << id;
+        EXPECT_FALSE(enabled(SEASON_GAMES_EDIT)) << "the season in progress keeps its length";
+        for (int32_t id : {TEAM_HOME_EDIT, TEAM_NICKNAME_EDIT, ADD_TEAM_BUTTON, ERASE_TEAM_BUTTON,
+                           TEAM_CITY_COMBO, CURRENT_DATE_COMBO})
+            EXPECT_FALSE(enabled(id)) << "control " << id;
+        Show_Inflation_Label(dialog);
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, INFLATION_LABEL), "Inflation Factor: (2022 Season = '1000')");
+        Click_Dialog_Button(dialog, LEAGUE_REFRESH_BUTTON);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Clear_Shown_Messages();
+    EXPECT_EQ(Do_Dialog(Main_Window, LEAGUE_EDITOR_DIALOG, 0), 1);
+    int32_t notes = 0;
+    for (const SHOWN_MESSAGE& message : Get_Shown_Messages())
+        if (message.Caption == "Team Nickname") {
+            ++notes;
+            EXPECT_EQ(message.Text, "For display purposes, we recommend limiting the team nickname "
+                                    "(Thunderbolts Club) to 13 characters.");
+        }
+    EXPECT_EQ(notes, 2) << "Refresh and Done each apply the team info";
+
+    // Between seasons the season's length is open again.
+    Set_User_Preference(CURRENT_WEEK, 0);
+    Script_Message_Answer("Team Editing Disabled", ID_BOX_NO);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_TRUE(Is_Window_Enabled(Get_Dialog_Item(dialog, SEASON_GAMES_EDIT)));
+        Type_Dialog_Text(dialog, TEAM_NICKNAME_EDIT, "Bolts");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Clear_Shown_Messages();
+    Do_Dialog(Main_Window, LEAGUE_EDITOR_DIALOG, 0);
+    EXPECT_FALSE(Was_Told("Team Nickname", "")) << "a short nickname is no note";
+}
+
+// An editor with a picture list offers the pictures of its folder and keeps
+// the one chosen; with no pictures the user is told and the list is closed.
+// The Stadium Editor has no list of its own: one is added to it here.
+TEST_F(LeagueEditors, PictureListsOfferTheFolderAndKeepTheChoice) {
+    std::filesystem::create_directories("dialogs/stadiums");
+    std::filesystem::create_directories("Cities");
+    for (const char* file : {"dialogs/stadiums/Bay.jpg", "dialogs/stadiums/Harbor.jpg",
+                             "dialogs/stadiums/notes.txt", "Cities/Akron.jpg", "Cities/Boston.jpg"})
+        std::fclose(std::fopen(file, "w"));
+    Set_Team_String("harbor.JPG", USER, 4);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        const WINDOW_HANDLE list =
+            Create_Window(Get_Control_Class_Name(CONTROL_LIST_BOX), "", WINDOW_CHILD | WINDOW_VISIBLE,
+                          {10, 10, 110, 60}, dialog, STADIUM_PICTURE_LIST, 0);
+        Fill_Stadium_Art_List(dialog);
+        ASSERT_EQ(Count_Dialog_Lines(dialog, STADIUM_PICTURE_LIST), 2) << "the pictures, nothing else";
+        EXPECT_TRUE(Is_Window_Enabled(list));
+        Fill_Stadium_Fields(dialog);
+        EXPECT_EQ(
+            Get_Dialog_Line_Text(dialog, STADIUM_PICTURE_LIST, Get_Dialog_Line(dialog, STADIUM_PICTURE_LIST)),
+            "Harbor.jpg")
+            << "the team's picture, case ignored";
+        Choose_Dialog_Line(dialog, STADIUM_PICTURE_LIST, 0);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, STADIUM_EDITOR_DIALOG, 0);
+    char picture[FORMATTED_TEXT_SIZE] = "";
+    Get_Team_String(picture, USER, 4);
+    EXPECT_STREQ(picture, "Bay.jpg");
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_OK); });
+    Do_Dialog(Main_Window, STADIUM_EDITOR_DIALOG, 0);
+    Get_Team_String(picture, USER, 4);
+    EXPECT_STREQ(picture, "Bay.jpg") << "the editor without a list leaves the picture";
+
+    const int32_t city = Get_Team_Stat(USER, TEAM_STAT_HOME_CITY);
+    Set_User_Preference(SELECTED_CITY, city);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Fill_City_Art_List(dialog);
+        ASSERT_EQ(Count_Dialog_Lines(dialog, CITY_PICTURE_LIST), 2);
+        Choose_Dialog_Line(dialog, CITY_PICTURE_LIST, 1);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, CITY_EDITOR_DIALOG, 0);
+    char photo[FORMATTED_TEXT_SIZE] = "";
+    Get_City_Photo(city, photo);
+    EXPECT_STREQ(photo, "Boston.jpg");
+
+    std::filesystem::remove_all("dialogs");
+    std::filesystem::remove_all("Cities");
+    Clear_Shown_Messages();
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Fill_City_Art_List(dialog);
+        EXPECT_EQ(Count_Dialog_Lines(dialog, CITY_PICTURE_LIST), 0);
+        EXPECT_FALSE(Is_Window_Enabled(Get_Dialog_Item(dialog, CITY_PICTURE_LIST)));
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, CITY_EDITOR_DIALOG, 0);
+    Get_City_Photo(city, photo);
+    EXPECT_STREQ(photo, "Boston.jpg") << "nothing chosen in an empty list";
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Fill_Stadium_Art_List(dialog);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, STADIUM_EDITOR_DIALOG, 0);
+    EXPECT_TRUE(Was_Told("No art files",
+                         "There are no art files in the 'Cities' directory. City pictures will "
+                         "not be displayed."));
+    EXPECT_TRUE(Was_Told("No art files", "There are no art files in the Stadium directory. Stadium pictures "
+                                         "will not be displayed."));
+}
+
+// The teams may be edited in Commissioner Mode before the regular season
+// ends or once the champion is decided; the league's shape only in week 0 or
+// once the champion is decided.
+TEST_F(LeagueEditors, EditingRightsFollowCommissionerModeAndTheCalendar) {
+    Universe.Season_Length = 17;
+    Clear_Playoff_Bracket();
+    struct CASE {
+        int32_t Commissioner, Week;
+        bool Champion, Teams, League;
+    };
+    const CASE cases[] = {{1, 0, false, true, true},   {1, 5, false, true, false},
+                          {1, 16, false, true, false}, {1, 17, false, false, false},
+                          {1, 21, true, true, true},   {0, 0, false, false, false},
+                          {0, 21, true, false, false}};
+    for (const CASE& c : cases) {
+        Set_User_Preference(COMMISSIONER_MODE, c.Commissioner);
+        Set_User_Preference(CURRENT_WEEK, c.Week);
+        Clear_Playoff_Bracket();
+        if (c.Champion) {
+            Set_Playoff_Team(28, USER);
+            Set_Playoff_Team(30, USER);
+        }
+        ASSERT_EQ(Is_Champion_Decided(), c.Champion) << "week " << c.Week;
+        EXPECT_EQ(Can_Edit_Teams(), c.Teams) << "commissioner " << c.Commissioner << ", week " << c.Week;
+        EXPECT_EQ(Can_Edit_League(), c.League) << "commissioner " << c.Commissioner << ", week " << c.Week;
+    }
 }

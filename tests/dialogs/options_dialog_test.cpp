@@ -3,13 +3,16 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
+#include "app/skins.h"
 #include "database/league_structure.h"
 #include "database/settings.h"
 #include "database/universe.h"
 #include "dialogs/options_dialog.h"
+#include "platform/drawing_surface.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
@@ -158,4 +161,41 @@ TEST_F(OptionsDialog, DidYouKnowClosesWithOkAndKeepsItsHints) {
     EXPECT_STREQ(hint, "Fans love cheap food.");
     Get_Hint_Text(4, hint, sizeof hint);
     EXPECT_STREQ(hint, "");
+}
+
+// The financial mode's lines, and a window painted in the skin's colour:
+// each skin its own.
+TEST_F(OptionsDialog, FinanceModesAndTheSkinBackground) {
+    Set_User_Preference(OWNER_MODE, 1);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Count_Dialog_Lines(dialog, OPTION_FINANCE_MODE_COMBO), 2);
+        EXPECT_EQ(Get_Dialog_Line_Text(dialog, OPTION_FINANCE_MODE_COMBO, 0), "General Manager Mode");
+        EXPECT_EQ(Get_Dialog_Line_Text(dialog, OPTION_FINANCE_MODE_COMBO, 1), "Owner Mode");
+        EXPECT_EQ(Get_Dialog_Line(dialog, OPTION_FINANCE_MODE_COMBO), 1) << "Owner Mode is on";
+        Fill_Finance_Mode_Combo(Get_Dialog_Item(dialog, OPTION_FINANCE_MODE_COMBO));
+        EXPECT_EQ(Count_Dialog_Lines(dialog, OPTION_FINANCE_MODE_COMBO), 2) << "filled afresh, not added to";
+
+        RECT_AREA client;
+        Get_Client_Rect(dialog, &client);
+        DRAWING_SURFACE surface{};
+        ASSERT_NE(Resize_Drawing_Surface(&surface, client.Right + 4, client.Bottom + 4), 0);
+        DEVICE_CONTEXT dc{};
+        Attach_Device_Context(&dc, &surface);
+        std::vector<uint32_t> colours;
+        for (const char* skin : {"earth", "ice"}) {
+            Set_Skin_Name(skin);
+            Paint_Skin_Background(dialog, &dc);
+            const uint32_t colour = Colour_To_Pixel(Get_Skin_Color());
+            EXPECT_EQ(Get_Surface_Pixel(&surface, 0, 0), colour) << skin;
+            EXPECT_EQ(Get_Surface_Pixel(&surface, client.Right - 1, client.Bottom - 1), colour) << skin;
+            EXPECT_NE(Get_Surface_Pixel(&surface, client.Right + 1, client.Bottom + 1), colour)
+                << "nothing outside the window";
+            colours.push_back(colour);
+        }
+        EXPECT_NE(colours[0], colours[1]);
+        Free_Drawing_Surface(&surface);
+        Set_Skin_Name("earth");
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    Do_Dialog(Main_Window, OPTIONS_DIALOG, 0);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "app/team_lists.h"
+#include "column_set_steps.h"
 #include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
@@ -27,7 +29,9 @@
 #include "frontoffice/finance_stats.h"
 #include "personnel/draft_state.h"
 #include "platform/combo_box.h"
+#include "platform/controls.h"
 #include "platform/dialogs.h"
+#include "platform/list_box.h"
 #include "platform/list_view.h"
 #include "platform/message_box.h"
 #include "platform/windows.h"
@@ -166,6 +170,82 @@ TEST_F(PlayerListDialog, SortableStatsListsEveryActivePlayerSortsAndOpensAnyRows
     EXPECT_EQ(Player_List_Team_Filter, SCOPE_ALL_ACTIVE) << "the roster list remembers its scope";
     EXPECT_EQ(Get_User_Preference(241), COLUMN_AGE + 1) << "the sort column is saved with the set";
     EXPECT_EQ(Get_Last_Dialog_Id(), SCOUTING_REPORT_DIALOG) << "the report opened inside it";
+}
+
+// The list sorted by age: the default columns from the heading menu, and a
+// group of the chooser, show the rows again in the order they were listed
+// (slot by slot), unsorted, and the progress bar that filled them stays up;
+// a column the chooser adds leaves the rows sorted and its own bar up.
+TEST_F(PlayerListDialog, ColumnGroupsRefillInListedOrderAndLeaveTheProgressBarShown) {
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        const WINDOW_HANDLE list = List_Of(dialog);
+        const WINDOW_HANDLE bar = Get_Dialog_Item(dialog, LIST_PROGRESS_BAR);
+        auto in_slot_order = [list] {
+            for (int32_t row = 1; row < List_View_Get_Item_Count(list); ++row)
+                if (List_View_Get_Item_Data(list, row) < List_View_Get_Item_Data(list, row - 1)) return false;
+            return true;
+        };
+        Send_List_Notice(dialog, PLAYER_LIST_VIEW, NOTIFY_COLUMN_CLICK, COLUMN_AGE);
+        ASSERT_FALSE(in_slot_order()) << "sorted by age";
+        EXPECT_FALSE(Is_Window_Shown(bar)) << "the list's own fill hides its bar";
+        Choose_Default_Columns_From_Menu(dialog, PLAYER_LIST_VIEW);
+        EXPECT_EQ(Shown_Column_Ids(list), Default_Column_Row(0));
+        EXPECT_EQ(Rows(dialog), TEST_ROSTER_SIZE);
+        EXPECT_TRUE(in_slot_order()) << "the default columns are not sorted";
+        EXPECT_TRUE(Is_Window_Shown(bar)) << "the default columns leave the bar up";
+        Keep_Dialog_Picture(dialog, "sortable_stats_default_columns");
+        Send_List_Notice(dialog, PLAYER_LIST_VIEW, NOTIFY_COLUMN_CLICK, COLUMN_AGE);
+        Send_List_Notice(dialog, PLAYER_LIST_VIEW, NOTIFY_COLUMN_CLICK, COLUMN_AGE);
+        ASSERT_FALSE(in_slot_order());
+        Script_Dialog_Step([&](WINDOW_HANDLE chooser) {
+            const WINDOW_HANDLE box = Get_Dialog_Item(chooser, COLUMN_CHOOSER_LIST);
+            int32_t weight = -1;
+            for (int32_t line = 0; line < List_Box_Get_Count(box); ++line)
+                if (List_Box_Get_Item_Data(box, line) == 13) weight = line;
+            ASSERT_GE(weight, 0);
+            List_Box_Set_Selection(box, true, weight);
+            Send_Window_Message(box, MSG_LIST_SET_CARET_INDEX, static_cast<uintptr_t>(weight), 0);
+            Send_Window_Message(chooser, MSG_COMMAND,
+                                Pack_Command(COLUMN_CHOOSER_LIST, NOTIFY_LIST_SELECTION_CHANGE),
+                                static_cast<intptr_t>(box));
+            EXPECT_EQ(Shown_Column_Ids(list).back(), 13) << "Weight added at the end";
+            EXPECT_FALSE(in_slot_order()) << "a column added keeps the rows sorted";
+            EXPECT_TRUE(Is_Window_Shown(Get_Dialog_Item(chooser, LIST_PROGRESS_BAR)))
+                << "the chooser's bar stays up";
+            Click_Dialog_Button(chooser, 1344);
+            EXPECT_EQ(Shown_Column_Ids(list), Default_Column_Row(12)) << "the Kicking group";
+            EXPECT_TRUE(in_slot_order()) << "a group is not sorted";
+            Click_Dialog_Button(chooser, ID_OK);
+        });
+        Click_Dialog_Button(dialog, PLAYER_EDIT_COLUMNS_BUTTON);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, SORTABLE_STATS_DIALOG, 0), 1);
+}
+
+// A player list with a title line shows the user's team there in capitals,
+// after a blank; in Commissioner Mode the team it views.
+TEST_F(PlayerListDialog, TheTitleLineNamesTheUsersTeamOrInCommissionerModeTheViewedOne) {
+    auto upper = [](int32_t team) {
+        char name[64];
+        Get_Team_Full_Name(team, name);
+        std::string text = std::string(" ") + name;
+        for (char& c : text)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return text;
+    };
+    Script_Dialog_Step([&upper](WINDOW_HANDLE dialog) {
+        Update_User_Team_Title(dialog); // no title line: nothing to write
+        Create_Window(Get_Control_Class_Name(CONTROL_STATIC_TEXT), "", WINDOW_CHILD | WINDOW_VISIBLE,
+                      {10, 10, 200, 24}, dialog, PLAYER_TITLE_LINE, 0);
+        Choose_Dialog_Line(dialog, TEAM_SELECTOR, Selector_Line(dialog, TEAM_ITEM_DATA_BASE + 7));
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, PLAYER_TITLE_LINE), upper(USER)) << "the user's team";
+        Set_User_Preference(COMMISSIONER_MODE, 1);
+        Update_User_Team_Title(dialog);
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, PLAYER_TITLE_LINE), upper(7)) << "the viewed team";
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, SORTABLE_STATS_DIALOG, 0);
 }
 
 TEST_F(PlayerListDialog, HeadingLineOfTheSelectorTakesTheLineBelowIt) {

@@ -18,6 +18,7 @@
 #include "database/universe.h"
 #include "dialogs/save_prompts.h"
 #include "dialogs/saved_game_dialogs.h"
+#include "dialogs/saved_game_names.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
@@ -133,6 +134,52 @@ TEST_F(SavedGameRefusals, ResumeTellsWhichFileAndWhyAndKeepsTheLeague) {
         EXPECT_EQ(memcmp(before.data(), Universe_Bytes(), UNIVERSE_SIZE), 0) << "the league is as it was";
         EXPECT_TRUE(Is_Game_Saved()) << "a refused load is no change";
     }
+}
+
+// Dots are part of a saved game's own name: a game saved as "my..league.kor"
+// is listed, resumed and deleted like any other. A name with a separator
+// would name another file and is refused.
+TEST_F(SavedGameRefusals, AGameWithTwoDotsInItsNameIsResumedAndDeleted) {
+    const FOLDER_SCOPE folder("two-dots");
+    Set_Saved_Game_Name("my..league");
+    ASSERT_EQ(Save_Game("my..league.kor", nullptr), SAVE_OK);
+    ASSERT_EQ(Save_Game("Other.kor", nullptr), SAVE_OK);
+    Set_Saved_Game_Name("elsewhere");
+    Clear_Shown_Messages();
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        int32_t line = -1;
+        for (int32_t i = 0; i < Count_Dialog_Lines(dialog, SAVED_GAME_LIST); ++i)
+            if (Get_Dialog_Line_Text(dialog, SAVED_GAME_LIST, i) == "my..league") line = i;
+        ASSERT_GE(line, 0) << "listed without its extension";
+        Choose_Dialog_Line(dialog, SAVED_GAME_LIST, line);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, RESUME_GAME_DIALOG, 0), 1) << "resumed";
+    EXPECT_STREQ(Universe.Header.Saved_Game_Name, "my..league") << "the league of that file";
+    EXPECT_TRUE(Get_Shown_Messages().empty());
+
+    Script_Message_Answer("Confirm File Deletion", ID_BOX_YES);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        for (int32_t i = 0; i < Count_Dialog_Lines(dialog, SAVED_GAME_LIST); ++i)
+            if (Get_Dialog_Line_Text(dialog, SAVED_GAME_LIST, i) == "my..league")
+                Choose_Dialog_Line(dialog, SAVED_GAME_LIST, i);
+        Click_Dialog_Button(dialog, DELETE_GAME_BUTTON);
+        EXPECT_EQ(Count_Dialog_Lines(dialog, SAVED_GAME_LIST), 1) << "the list is filled again";
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    Do_Dialog(Main_Window, RESUME_GAME_DIALOG, 0);
+    EXPECT_FALSE(std::filesystem::exists("my..league.kor")) << "deleted";
+    EXPECT_TRUE(std::filesystem::exists("Other.kor"));
+    const SHOWN_MESSAGE* asked = Last_Message("Confirm File Deletion");
+    ASSERT_NE(asked, nullptr);
+    EXPECT_EQ(asked->Text, "Are you sure you want to delete 'my..league.kor'?");
+
+    EXPECT_EQ(Check_Listed_Game_Name("my..league"), SAVED_GAME_NAME_OK);
+    EXPECT_EQ(Check_Listed_Game_Name(".."), SAVED_GAME_NAME_OK) << "the file \"...kor\" in the folder";
+    EXPECT_EQ(Check_Listed_Game_Name("back\\slash"), SAVED_GAME_NAME_SEPARATOR);
+    EXPECT_EQ(Check_Listed_Game_Name("tab\there"), SAVED_GAME_NAME_CONTROL_CHARACTER);
+    EXPECT_EQ(Check_Listed_Game_Name(std::string(250, 'a').c_str()), SAVED_GAME_NAME_OK)
+        << "a file that is there has a name its folder took";
 }
 
 // Saves in the Save Game dialog under `name`, which fails; the box the user

@@ -207,14 +207,24 @@ TEST_F(ScoutingReport, StepsThroughTheRosterAndThePoolsPassingEmptyPools) {
         Click_Dialog_Button(report, ID_OK);
     });
     Show_Scouting_Report(Main_Window, 5, 0);
-    // An empty slot is told of and opens nothing.
+    // An empty slot is told of, and the report opens on it with nothing to
+    // act on; Next goes on to the team's first player.
     Clear_Shown_Messages();
     const int32_t opened = Count_Dialogs_Opened();
-    EXPECT_EQ(Show_Scouting_Report(Main_Window, 5, 99), 0);
+    Script_Dialog_Step([](WINDOW_HANDLE report) {
+        EXPECT_EQ(Shown_Code(), 599);
+        EXPECT_FALSE(Is_Window_Enabled(Get_Dialog_Item(report, REPORT_GO_GET_BUTTON)));
+        EXPECT_FALSE(Is_Window_Enabled(Get_Dialog_Item(report, REPORT_RELEASE_BUTTON)));
+        Keep_Dialog_Picture(report, "scouting_report_empty_slot");
+        Click_Dialog_Button(report, REPORT_NEXT_BUTTON);
+        EXPECT_EQ(Shown_Code(), 500);
+        Click_Dialog_Button(report, ID_OK);
+    });
+    EXPECT_EQ(Show_Scouting_Report(Main_Window, 5, 99), 1);
     ASSERT_EQ(Get_Shown_Messages().size(), 1u);
     EXPECT_EQ(Get_Shown_Messages()[0].Text, "Couldn't find: TEAM:5  PLAYER:99");
     EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Scouting Error");
-    EXPECT_EQ(Count_Dialogs_Opened(), opened);
+    EXPECT_EQ(Count_Dialogs_Opened(), opened + 1) << "the report opened";
 }
 
 TEST_F(ScoutingReport, ButtonsFollowTheModeAndCancelledTalksRestoreTheContract) {
@@ -487,4 +497,44 @@ TEST_F(ScoutingReport, APlayerReleasedInsideHisOwnTalkEndsItAndNoOtherPlayerTake
         for (int32_t i = 0; i < 4; ++i)
             EXPECT_EQ(now.Terms[i], was.Terms[i]) << "player " << was.Id << " vital " << CONTRACT_VITALS[i];
     }
+}
+
+// The two openers: from a list, its selected row's player, stepping through
+// the list's rows (nothing selected: nothing opens); for a player, him,
+// stepping through his roster.
+TEST_F(ScoutingReport, OpenersTakeTheListsSelectionOrThePlayerGiven) {
+    if (!Is_Window_Class_Registered(Get_Control_Class_Name(CONTROL_LIST_VIEW))) Register_Controls();
+    const WINDOW_HANDLE list =
+        Create_Window(Get_Control_Class_Name(CONTROL_LIST_VIEW), "", WINDOW_CHILD | WINDOW_VISIBLE,
+                      {10, 10, 410, 310}, Main_Window, 1124, 0);
+    auto data = std::make_unique<LISTVIEW_DATA>();
+    data->Dialog_Window = Main_Window;
+    data->List_Window = list;
+    Init_Listview_Data(data.get());
+    data->Column_Count = 1;
+    Rebuild_Listview_Columns(data.get());
+    const int32_t codes[] = {712, 305, 410};
+    for (int32_t n = 0; n < 3; ++n)
+        data->Entries[n] = static_cast<uint16_t>(codes[n]);
+    Fill_Listview_Rows(data.get(), NO_WINDOW);
+    const int32_t opened = Count_Dialogs_Opened();
+    EXPECT_EQ(Show_Scouting_Report_From_List(data.get()), -1) << "no row selected";
+    EXPECT_EQ(Count_Dialogs_Opened(), opened);
+    Select_Listview_Player(list, 3, 5);
+    Script_Dialog_Step([](WINDOW_HANDLE report) {
+        EXPECT_EQ(Shown_Code(), 305);
+        EXPECT_EQ(Get_Window_Owner(report), Main_Window) << "over the list's parent";
+        Click_Dialog_Button(report, REPORT_NEXT_BUTTON);
+        EXPECT_EQ(Shown_Code(), 410) << "the list's next row";
+        Click_Dialog_Button(report, ID_OK);
+    });
+    EXPECT_EQ(Show_Scouting_Report_From_List(data.get()), 1);
+    Script_Dialog_Step([](WINDOW_HANDLE report) {
+        EXPECT_EQ(Shown_Code(), 402);
+        Click_Dialog_Button(report, REPORT_NEXT_BUTTON);
+        EXPECT_EQ(Shown_Code(), 403) << "his roster's next player";
+        Click_Dialog_Button(report, ID_OK);
+    });
+    EXPECT_EQ(Show_Scouting_Report_For_Player(Main_Window, 4, 2), 1);
+    Destroy_Window(list);
 }

@@ -230,7 +230,15 @@ TEST_F(SmallDialogs, SessionDefaultsFollowTheYearAndTheHumanTeam) {
     Set_Team_Stat(6, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
     Set_Team_String("Owner Six", 6, 5);
     Set_User_Preference(USER_TEAM, 0);
+    // The state of a game being played is no default of a new game: a load
+    // and the end of each game and week clear it.
+    Set_User_Preference(WAITING_FOR_CLICK, 1);
+    Set_User_Preference(SIM_TO_QUARTER, 3);
+    Set_User_Preference(SIMULATE_ALL_GAMES, 1);
     Reset_Game_Session_Settings();
+    EXPECT_EQ(Get_User_Preference(WAITING_FOR_CLICK), 1);
+    EXPECT_EQ(Get_User_Preference(SIM_TO_QUARTER), 3);
+    EXPECT_EQ(Get_User_Preference(SIMULATE_ALL_GAMES), 1);
     char heading[64];
     Get_Finance_Stat_Heading(Get_User_Preference(112), heading, sizeof heading);
     EXPECT_STREQ(heading, "Avg. Age") << "1965";
