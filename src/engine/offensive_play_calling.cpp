@@ -26,6 +26,7 @@
 #include "database/team_record.h"
 #include "database/team_results.h"
 #include "database/universe.h"
+#include "engine/defensive_play_calling.h"
 #include "engine/downs_and_clock.h"
 #include "engine/formations.h"
 #include "engine/game_record.h"
@@ -108,6 +109,21 @@ int32_t Get_Play_Search_Category(int32_t play_type) {
 
 int32_t Is_Half_Ending(const GAME_RECORD* pGame) {
     return pGame != nullptr && Seconds_Left_In_Half(pGame) <= 9 ? 1 : 0;
+}
+
+int32_t Is_Game_Ending(const GAME_RECORD* pGame) {
+    return pGame != nullptr && pGame->Clock >= HALF_SECONDS && Is_Half_Ending(pGame) ? 1 : 0;
+}
+
+void Record_Offensive_Play_Call(GAME_RECORD* pGame, int32_t play) {
+    if (pGame == nullptr) return;
+    Last_Offensive_Play = play;
+    if (play >= 0 && play < OFFENSIVE_PLAY_NUMBERS) ++Offensive_Play_Use_Counts[Offense_Side(pGame)][play];
+}
+
+void Store_Computer_Defensive_Call(GAME_RECORD* pGame) {
+    if (pGame == nullptr) return;
+    Set_User_Preference(PBP_DEFENSIVE_PLAY, Choose_Defensive_Play(pGame));
 }
 
 int32_t Is_Overtime_Possession_Rule_Over(const GAME_RECORD* pGame) {
