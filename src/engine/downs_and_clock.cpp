@@ -178,6 +178,8 @@ void Return_Excess_Seconds(GAME_RECORD* pGame, int32_t excess) {
 void Add_Result_Counts(uint16_t& called, uint16_t& yards, uint8_t& turnovers, uint8_t& touchdowns,
                        uint8_t& successes, uint8_t& sacks, bool turnover, int32_t gain, int32_t to_go,
                        int32_t result) {
+    // A one-byte counter stops at 255: wrapping back to 0 would show a play
+    // called for seasons as one that never gained a first down.
     auto bump = [](uint8_t& counter) {
         if (counter < 255) ++counter;
     };
@@ -418,7 +420,14 @@ void Run_Period_Events(GAME_RECORD* pGame) {
         return;
     }
     if (left < 901 && left + seconds >= 901) {
+        // The end of quarter 1 or 3; in overtime, of a period that is not the
+        // last of a half (a 15-minute overtime period lands here on its
+        // mark, which the clock keeps rather than going back to 2,700).
         int32_t mark = clock < HALF_SECONDS ? QUARTER_SECONDS : 2700;
+        if (clock > REGULATION_SECONDS) {
+            const int32_t length = Get_Overtime_Period_Length(pGame);
+            mark = REGULATION_SECONDS + (clock - REGULATION_SECONDS) / length * length;
+        }
         Return_Excess_Seconds(pGame, clock - mark);
         pGame->Clock = static_cast<int16_t>(mark);
         Stop_Game_Clock(pGame);

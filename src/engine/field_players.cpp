@@ -24,6 +24,7 @@
 #include "engine/formations.h"
 #include "engine/game_record.h"
 #include "engine/game_screen_hooks.h"
+#include "engine/play_resolution_support.h"
 #include "engine/playbook_records.h"
 #include "engine/roster_index.h"
 #include "engine/snap_answers.h"
@@ -43,17 +44,6 @@ bool Is_Team_Index(int32_t team) {
 // Roster queries answer NO_PLAYER (255) or -1 for nobody.
 bool Is_Roster_Slot(int32_t slot) {
     return slot >= 0 && slot < PLAYERS_PER_TEAM;
-}
-
-// A rating read for a decision: not a number becomes the league baseline, a
-// value below 20 becomes 20, and the repaired value is stored back.
-float Read_Repaired_Rating(int32_t team, int32_t slot, int32_t rating) {
-    float value = Get_Player_Rating(team, slot, rating);
-    float repaired = value;
-    if (std::isnan(repaired)) repaired = Get_Rating_Baseline(rating);
-    if (repaired < MINIMUM_RATING) repaired = MINIMUM_RATING;
-    if (repaired != value) Set_Player_Rating(team, slot, rating, repaired);
-    return repaired;
 }
 
 int32_t Offense_Team(const GAME_RECORD* pGame) {

@@ -335,6 +335,8 @@ void Run_Game_Play_Loop(GAME_RECORD* pGame) {
         const bool handed_over = Get_User_Preference(SIM_TO_QUARTER) > 0;
         Put_Ball_At_Conversion_Spot(pGame);
         Count_Calls(pGame);
+        // The screen shows the snap as called before it is played.
+        if (Is_Watched_Now(pGame)) Redraw_Main_Window();
         Resolve_Play(pGame);
         if (handed_over) {
             if (Get_Game_Quarter(pGame) >= Get_User_Preference(SIM_TO_QUARTER) || Is_Game_Over(pGame))

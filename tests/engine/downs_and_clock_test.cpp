@@ -286,3 +286,31 @@ TEST(DownsAndClock, KickoffSpotsTimedOvertimeAndSnapsThatEndTheirPeriod) {
     game->Snap_Seconds = 10;
     EXPECT_TRUE(Does_Snap_End_Period(game)) << "ten seconds left of a ten-minute overtime";
 }
+
+// A timed overtime period of a quarter's length (every playoff period) ends
+// on its own mark, as the quarters do: the clock stays there and the teams
+// change ends; it does not go back into the fourth quarter.
+TEST(DownsAndClock, AQuarterLongOvertimePeriodEndsOnItsMark) {
+    for (const int32_t week : {18, 3}) {
+        GAME_RECORD* game = Crafted_Game(4490, 0, 10, 70);
+        game->Week = static_cast<int16_t>(week);
+        game->Score[0] = game->Score[1] = 10;
+        game->Wind_Direction = 90;
+        game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS] = 2000;
+        game->Team_Totals[1][GAME_TOTAL_POSSESSION_SECONDS] = 2490;
+        Set_User_Preference(PLAYOFF_OVERTIME_RULE, 1);
+        Set_User_Preference(REGULAR_SEASON_OVERTIME_RULE, 1);
+        Set_User_Preference(REGULAR_SEASON_OVERTIME_FLAG, 1);
+        Set_User_Preference(OVERTIME_MINUTES, 15);
+        Play(game, RESULT_RUN_MIDDLE, 2, 20);
+        EXPECT_EQ(game->Clock, 4500) << "week " << week;
+        EXPECT_EQ(game->Wind_Direction, 270) << "the teams change ends, week " << week;
+        EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS] +
+                      game->Team_Totals[1][GAME_TOTAL_POSSESSION_SECONDS],
+                  game->Clock)
+            << "week " << week;
+        EXPECT_EQ(Get_Game_Quarter(game), 6) << "the second overtime period, week " << week;
+        EXPECT_EQ(Is_Game_Over(game), week == 3 ? 1 : 0)
+            << (week == 3 ? "a regular-season tie stands" : "a playoff game plays on");
+    }
+}
