@@ -21,6 +21,7 @@
 #include "engine/game_record.h"
 #include "engine/game_screen_hooks.h"
 #include "engine/kicking_plays.h"
+#include "engine/offensive_play_calling.h"
 #include "engine/play_loop.h"
 #include "engine/playbook_records.h"
 #include "engine/pregame_setup.h"

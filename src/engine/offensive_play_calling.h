@@ -36,5 +36,7 @@ int32_t Get_Top_Receiver_Threat(GAME_RECORD* pGame);
 // A snap's offensive call: the last call, counted in the calling side's
 // play-use table (plays 0-59).
 void Record_Offensive_Play_Call(GAME_RECORD* pGame, int32_t play);
+// Zeroes both play-use tables (play_matchups.h) and sets both last calls to -1.
+void Reset_Play_Use_Counts();
 // The computer's defensive call, stored as the user's (PBP_DEFENSIVE_PLAY).
 void Store_Computer_Defensive_Call(GAME_RECORD* pGame);

@@ -42,6 +42,12 @@ void Record_Offensive_Play_Call(GAME_RECORD* pGame, int32_t play) {
         ++Offensive_Play_Use_Counts[Get_Offense_Side(pGame)][play];
 }
 
+void Reset_Play_Use_Counts() {
+    Clear_Play_Use_Counts();
+    Last_Offensive_Play = -1;
+    Last_Defensive_Play = -1;
+}
+
 void Store_Computer_Defensive_Call(GAME_RECORD* pGame) {
     if (pGame == nullptr) return;
     Set_User_Preference(PBP_DEFENSIVE_PLAY, Choose_Defensive_Play(pGame));

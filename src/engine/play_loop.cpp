@@ -218,12 +218,6 @@ void Dispatch_Snap(GAME_RECORD* pGame) {
 
 } // namespace
 
-void Reset_Play_Use_Counts() {
-    Clear_Play_Use_Counts();
-    Last_Offensive_Play = -1;
-    Last_Defensive_Play = -1;
-}
-
 bool Is_Team_User_Called(int32_t team) {
     if (team < 0 || team >= MAX_FRANCHISES) return true;
     int32_t control = Get_Team_Stat(team, TEAM_STAT_CONTROL);
