@@ -457,46 +457,66 @@ bool Is_Plural_Name(const char* name) {
     return ends_with("s") && !ends_with("ss") && !ends_with("us") && !ends_with("is");
 }
 
-// Whether the team a team word names reads as a plural. A display name that
-// falls back to the location names a place: singular.
-bool Is_Team_Word_Plural(const WORD_CONTEXT& w, int32_t macro) {
-    int32_t team = -1;
-    bool display = true;
+// The team a team word names, and whether the word shows the team's display
+// name (which may fall back to its place); -1 for none.
+int32_t Team_Word_Team(const WORD_CONTEXT& w, int32_t macro, bool* display) {
+    *display = true;
     switch (macro) {
     case M_OFFENSIVETEAM:
-        team = w.Game->Possession_Team;
-        break;
+        return w.Game->Possession_Team;
     case M_DEFENSIVETEAM:
-        team = Get_Game_Defense_Team(w.Game);
-        break;
+        return Get_Game_Defense_Team(w.Game);
     case M_TEAM0:
     case M_TEAM1:
-        team = Event_Team_Code(w, macro == M_TEAM0 ? 0 : 1);
-        break;
+        return Event_Team_Code(w, macro == M_TEAM0 ? 0 : 1);
     case M_WINNERTEAM: {
         int32_t score[2];
         const int32_t side = Winning_Side(w.Game, score);
-        if (side >= 0) team = w.Game->Team[side];
-        display = false;
-        break;
+        *display = false;
+        return side >= 0 ? w.Game->Team[side] : -1;
     }
     default:
-        return false;
+        return -1;
     }
-    if (team < 0 || Is_Valid_Team_Code(team) == 0) return false;
+}
+
+// Whether a team word shows the team's place rather than its nickname: a
+// display name that falls back to the location.
+bool Is_Team_Word_Place(const WORD_CONTEXT& w, int32_t macro) {
+    bool display = true;
+    const int32_t team = Team_Word_Team(w, macro, &display);
+    if (!display || team < 0 || Is_Valid_Team_Code(team) == 0) return false;
+    char nickname[FORMATTED_TEXT_SIZE] = {};
+    char shown[FORMATTED_TEXT_SIZE] = {};
+    Get_Team_Nickname(team, nickname);
+    Get_Team_Display_Name(team, shown);
+    return std::strcmp(shown, nickname) != 0;
+}
+
+// Whether the team a team word names reads as a plural. A display name that
+// falls back to the location names a place: singular.
+bool Is_Team_Word_Plural(const WORD_CONTEXT& w, int32_t macro) {
+    bool display = true;
+    const int32_t team = Team_Word_Team(w, macro, &display);
+    if (team < 0 || Is_Valid_Team_Code(team) == 0 || Is_Team_Word_Place(w, macro)) return false;
     char nickname[FORMATTED_TEXT_SIZE] = {};
     Get_Team_Nickname(team, nickname);
-    if (display) {
-        char shown[FORMATTED_TEXT_SIZE] = {};
-        Get_Team_Display_Name(team, shown);
-        if (std::strcmp(shown, nickname) != 0) return false;
-    }
     return Is_Plural_Name(nickname);
 }
 
+// True when the text ends in the article "the " or "The " as a word of its own.
+bool Ends_With_Article(const std::string& text) {
+    const size_t n = text.size();
+    if (n < 4 || (text.compare(n - 4, 4, "the ") != 0 && text.compare(n - 4, 4, "The ") != 0)) return false;
+    if (n == 4) return true;
+    const char before = text[n - 5];
+    return !((before >= 'a' && before <= 'z') || (before >= 'A' && before <= 'Z'));
+}
+
 // The sentence with each "{singular|plural}" choice made: a verb (or "its")
-// agrees with the team word nearest before it.
-void Make_Verbs_Agree(const WORD_CONTEXT& w, const char* text, char* out, int size) {
+// agrees with the team word nearest before it. A team word's article ("the
+// Bears") is dropped when the word shows a place ("Washington").
+void Fit_Sentence_To_Teams(const WORD_CONTEXT& w, const char* text, char* out, int size) {
     constexpr int32_t TEAM_WORDS[] = {M_OFFENSIVETEAM, M_DEFENSIVETEAM, M_TEAM0, M_TEAM1, M_WINNERTEAM};
     std::string agreed;
     int32_t subject = -1;
@@ -506,6 +526,7 @@ void Make_Verbs_Agree(const WORD_CONTEXT& w, const char* text, char* out, int si
             const size_t length = std::strlen(Commentary_Macros[macro]);
             if (std::strncmp(p, Commentary_Macros[macro], length) != 0) continue;
             subject = macro;
+            if (Ends_With_Article(agreed) && Is_Team_Word_Place(w, macro)) agreed.erase(agreed.size() - 4);
             agreed.append(p, length);
             p += length;
             word = true;
@@ -561,7 +582,7 @@ int32_t Expand_Commentary_Text(GAME_RECORD* pGame, const PLAY_EVENT_SLOT& slot, 
     WORD_CONTEXT w{pGame, &slot, slot.Player_Id[0] % (slot.Sentence + 10)};
     char line[COMMENTARY_LINE_SIZE];
     bool from_sentence[COMMENTARY_LINE_SIZE];
-    Make_Verbs_Agree(w, text, line, sizeof line);
+    Fit_Sentence_To_Teams(w, text, line, sizeof line);
     int32_t length = static_cast<int32_t>(std::strlen(line));
     for (int32_t i = 0; i < length; ++i)
         from_sentence[i] = true;

@@ -16,6 +16,7 @@
 #include "engine/downs_and_clock.h"
 #include "engine/game_record.h"
 #include "engine/offensive_play_calling.h"
+#include "engine/play_loop.h"
 #include "engine/play_matchups.h"
 #include "engine/playbook_records.h"
 #include "engine/snap_answers.h"
@@ -425,4 +426,11 @@ int32_t Choose_Defensive_Play(GAME_RECORD* pGame) {
     for (int32_t d = 1; d < DEFENSIVE_PLAY_NUMBERS; ++d)
         if (running[d] >= t) return d;
     return DEFENSIVE_PLAY_NUMBERS - 1;
+}
+
+void Record_Defensive_Play_Call(GAME_RECORD* pGame, int32_t play) {
+    if (pGame == nullptr) return;
+    Last_Defensive_Play = play;
+    if (play >= 0 && play < DEFENSIVE_PLAY_NUMBERS)
+        ++Defensive_Play_Use_Counts[Get_Defense_Side(pGame)][play];
 }

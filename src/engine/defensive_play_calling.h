@@ -19,3 +19,6 @@ int32_t Get_Pass_Focus_Match(int32_t formation_a, int32_t formation_b);
 int32_t Get_Team_Defensive_System_Match(int32_t team, int32_t formation);
 int32_t Get_Play_Matchup_Value(int32_t oteam, int32_t o, int32_t dteam, int32_t d);
 void Build_Play_Matchup_Table(GAME_RECORD* pGame);
+// A snap's defensive call: the last call, counted in the defending side's
+// play-use table (plays 0-29).
+void Record_Defensive_Play_Call(GAME_RECORD* pGame, int32_t play);

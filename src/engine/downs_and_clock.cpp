@@ -32,6 +32,7 @@ constexpr int32_t SAFETY_FREE_KICK_SPOT = 80;
 constexpr int32_t TRY_SPOT = 2;
 // Set by the down update for the period events of the same snap.
 bool Snap_Was_Try = false;
+int Snap_Possession_Side = 0;
 
 int32_t Score_Lead(const GAME_RECORD* pGame, int side) {
     return pGame->Score[side] - pGame->Score[1 - side];
@@ -96,8 +97,7 @@ void Update_Kept_Ball(GAME_RECORD* pGame, uint32_t down_before, int32_t result) 
         Set_Game_Down(pGame, down);
         pGame->Yards_To_Go = To_Byte(pGame->Yards_To_Go - pGame->Snap_Yards);
         if (down == 4) {
-            if (pGame->Clock > REGULATION_SECONDS)
-                pGame->Overtime_Possessions |= static_cast<int16_t>(1 << side);
+            if (Is_Past_Regulation(pGame)) pGame->Overtime_Possessions |= static_cast<int16_t>(1 << side);
             if (!Is_Game_Over(pGame)) Turn_Over_On_Downs(pGame);
         } else if (down > 4) {
             Report_System_Error("Invalid Down Number: %d (CONVERSION_ATTEMPT = 11)\nResult:%d\nPlay "
@@ -164,19 +164,22 @@ void Update_After_Try(GAME_RECORD* pGame, int32_t result) {
 }
 
 // Takes back the seconds a snap ran past a clock mark from the time of
-// possession they were added to: the side that had the ball when the snap
-// began, also after a turnover. A touchdown that leaves a try pending gives
-// them back too (the try itself counts no totals, hence the direct write), so
-// the time of possession never runs ahead of the clock.
+// possession they were added to: the side that held the ball after the play,
+// even when a turnover on downs has handed it over since. A touchdown that
+// leaves a try pending gives them back too (the try itself counts no totals,
+// hence the direct write), so the time of possession never runs ahead of the
+// clock.
 void Return_Excess_Seconds(GAME_RECORD* pGame, int32_t excess) {
     if (excess <= 0) return;
-    uint16_t& seconds = pGame->Team_Totals[Snap_Offense_Side(pGame)][GAME_TOTAL_POSSESSION_SECONDS];
+    uint16_t& seconds = pGame->Team_Totals[Snap_Possession_Side][GAME_TOTAL_POSSESSION_SECONDS];
     seconds = static_cast<uint16_t>(seconds - excess);
 }
 
 void Add_Result_Counts(uint16_t& called, uint16_t& yards, uint8_t& turnovers, uint8_t& touchdowns,
                        uint8_t& successes, uint8_t& sacks, bool turnover, int32_t gain, int32_t to_go,
                        int32_t result) {
+    // A one-byte counter stops at 255: wrapping back to 0 would show a play
+    // called for seasons as one that never gained a first down.
     auto bump = [](uint8_t& counter) {
         if (counter < 255) ++counter;
     };
@@ -186,9 +189,9 @@ void Add_Result_Counts(uint16_t& called, uint16_t& yards, uint8_t& turnovers, ui
         return;
     }
     yards = static_cast<uint16_t>(yards + gain);
-    if (result == RESULT_TOUCHDOWN_PASS || result == RESULT_TOUCHDOWN_RUN) bump(touchdowns);
+    if (Is_Touchdown_Counter_Result(result)) bump(touchdowns);
     if (gain >= to_go) bump(successes);
-    if (result == RESULT_SACK || result == RESULT_PASS_FUMBLE) bump(sacks);
+    if (Is_Sack_Counter_Result(result)) bump(sacks);
 }
 
 } // namespace
@@ -361,7 +364,10 @@ void Update_Down_And_Distance(GAME_RECORD* pGame) {
     if (seconds > period_left) seconds = period_left;
     pGame->Snap_Seconds = static_cast<int8_t>(Clamp_Int(0, 127, seconds));
     pGame->Clock = static_cast<int16_t>(pGame->Clock + seconds);
-    Increment_Game_Team_Total(pGame, Snap_Offense_Side(pGame), GAME_TOTAL_POSSESSION_SECONDS, seconds);
+    // The snap's time belongs to the side holding the ball after the play: a
+    // kick's or a return's seconds go to the team that fielded it.
+    Snap_Possession_Side = Get_Offense_Side(pGame);
+    Increment_Game_Team_Total(pGame, Snap_Possession_Side, GAME_TOTAL_POSSESSION_SECONDS, seconds);
 
     if (pGame->Down_Word & POSSESSION_CHANGE_BITS) {
         Set_Game_Down(pGame, 0);
@@ -414,7 +420,14 @@ void Run_Period_Events(GAME_RECORD* pGame) {
         return;
     }
     if (left < 901 && left + seconds >= 901) {
+        // The end of quarter 1 or 3; in overtime, of a period that is not the
+        // last of a half (a 15-minute overtime period lands here on its
+        // mark, which the clock keeps rather than going back to 2,700).
         int32_t mark = clock < HALF_SECONDS ? QUARTER_SECONDS : 2700;
+        if (clock > REGULATION_SECONDS) {
+            const int32_t length = Get_Overtime_Period_Length(pGame);
+            mark = REGULATION_SECONDS + (clock - REGULATION_SECONDS) / length * length;
+        }
         Return_Excess_Seconds(pGame, clock - mark);
         pGame->Clock = static_cast<int16_t>(mark);
         Stop_Game_Clock(pGame);

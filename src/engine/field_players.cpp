@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app/diagnostics.h"
+#include "app/window_graphics.h"
 #include "database/game_queries.h"
 #include "database/league_structure.h"
 #include "database/player_hashes.h"
@@ -23,6 +24,7 @@
 #include "engine/formations.h"
 #include "engine/game_record.h"
 #include "engine/game_screen_hooks.h"
+#include "engine/play_resolution_support.h"
 #include "engine/playbook_records.h"
 #include "engine/roster_index.h"
 #include "engine/snap_answers.h"
@@ -42,17 +44,6 @@ bool Is_Team_Index(int32_t team) {
 // Roster queries answer NO_PLAYER (255) or -1 for nobody.
 bool Is_Roster_Slot(int32_t slot) {
     return slot >= 0 && slot < PLAYERS_PER_TEAM;
-}
-
-// A rating read for a decision: not a number becomes the league baseline, a
-// value below 20 becomes 20, and the repaired value is stored back.
-float Read_Repaired_Rating(int32_t team, int32_t slot, int32_t rating) {
-    float value = Get_Player_Rating(team, slot, rating);
-    float repaired = value;
-    if (std::isnan(repaired)) repaired = Get_Rating_Baseline(rating);
-    if (repaired < MINIMUM_RATING) repaired = MINIMUM_RATING;
-    if (repaired != value) Set_Player_Rating(team, slot, rating, repaired);
-    return repaired;
 }
 
 int32_t Offense_Team(const GAME_RECORD* pGame) {
@@ -224,8 +215,7 @@ void Set_Play_Formations(GAME_RECORD* pGame) {
     int32_t offense_formation = -1;
     int32_t defense_formation = -1;
     if (down == KICKOFF_DOWN || down == FREE_KICK_DOWN) {
-        const bool onside =
-            SPECIAL_TEAMS_PLAYS[play % SPECIAL_TEAMS_PLAY_COUNT].Play_Type == PLAY_TYPE_ONSIDE_KICK;
+        const bool onside = Get_Special_Teams_Play_Type(play) == PLAY_TYPE_ONSIDE_KICK;
         offense_formation = onside ? FORMATION_ONSIDE_KICKOFF : FORMATION_KICKOFF;
         defense_formation = FORMATION_KICK_RETURN;
     } else if (down == CONVERSION_ATTEMPT && Play_Type_Or_None(offense, play) == PLAY_TYPE_FIELD_GOAL) {
@@ -311,6 +301,8 @@ int32_t Decide_Two_Point_Try(GAME_RECORD* pGame) {
     const int32_t team = Offense_Team(pGame);
     if (team >= 0 && team < MAX_FRANCHISES && Get_Team_Stat(team, TEAM_STAT_CONTROL) == TEAM_CONTROL_HUMAN &&
         Get_User_Preference(MULTI_SEASON_SIMULATION) == 0) {
+        // The question is asked over the touchdown's score, not the last snap's.
+        Redraw_Main_Window();
         return Show_Message_Box("Go For Two?", "Point After Touchdown", BOX_YES_NO) == ID_BOX_YES ? 1 : 0;
     }
     return Two_Point_Chart(pGame);
@@ -349,6 +341,14 @@ int32_t Get_Depth_Chart_Position_Player(int32_t team, int32_t position, int32_t 
         slot = Get_Team_Uninjured_Position_Player(team, position, n);
     }
     return Is_Roster_Slot(slot) ? slot : -1;
+}
+
+int32_t Get_Formation_Slot_Player(int32_t team, int32_t formation, int32_t slot, int32_t deeper) {
+    const int32_t position = Get_Formation_Slot_Position(formation, slot, FORMATION_SLOT_POSITION);
+    int32_t depth = Get_Formation_Slot_Position(formation, slot, FORMATION_SLOT_DEPTH);
+    if (position < 0 || depth < 0) return -1;
+    if (deeper && formation < FIRST_SPECIAL_TEAMS_FORMATION && depth == 0) depth = 1;
+    return Get_Depth_Chart_Position_Player(team, position, depth);
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/diagnostics.h"
+#include "database/player_hashes.h"
 #include "database/universe.h"
 #include "engine/formations.h"
 
@@ -78,4 +79,13 @@ void Set_Formation_Depth_Chart_Row(int32_t team, int32_t formation, const int32_
 
 bool Is_Formation_Depth_Chart_Entry_Set(int32_t team, int32_t formation, int32_t slot) {
     return Get_Formation_Depth_Chart_Entry(team, formation, slot) > 0;
+}
+
+int32_t Get_Formation_Depth_Chart_Slot(int32_t team, int32_t formation, int32_t slot) {
+    const int32_t id = Get_Formation_Depth_Chart_Entry(team, formation, slot);
+    if (id <= 0) return -1;
+    int32_t found_team = -1;
+    int32_t found_slot = -1;
+    if (!Find_Player_By_ID(&found_team, &found_slot, id) || found_team != team) return -1;
+    return found_slot >= 0 && found_slot < PLAYERS_PER_TEAM ? found_slot : -1;
 }

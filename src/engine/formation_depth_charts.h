@@ -38,3 +38,6 @@ inline bool Is_Formation_Depth_Chart_Row(int32_t team, int32_t formation, const 
 void Set_Formation_Depth_Chart_Row(int32_t team, int32_t formation, const int32_t* player_ids);
 // True when the entry names a player (id above 0).
 bool Is_Formation_Depth_Chart_Entry_Set(int32_t team, int32_t formation, int32_t slot);
+// The roster slot of the entry's player, found by his id; -1 when the entry
+// names nobody or a player who is not on the team.
+int32_t Get_Formation_Depth_Chart_Slot(int32_t team, int32_t formation, int32_t slot);

@@ -21,7 +21,9 @@
 #include "engine/game_record.h"
 #include "engine/game_screen_hooks.h"
 #include "engine/kicking_plays.h"
+#include "engine/offensive_play_calling.h"
 #include "engine/play_loop.h"
+#include "engine/playbook_records.h"
 #include "engine/pregame_setup.h"
 #include "engine/snap_decisions.h"
 #include "engine/statistics_credit.h"
@@ -151,7 +153,7 @@ int Begin_Game(GAME_RECORD* pGame) {
     Set_User_Preference(SIM_TO_QUARTER, 0);
     Clear_Play_By_Play_Work_Buffers();
     Game_Screen_Mode = 1;
-    if (pGame->Clock > REGULATION_SECONDS) Write_Period_Header(pGame, Get_Game_Quarter(pGame));
+    if (Is_Past_Regulation(pGame)) Write_Period_Header(pGame, Get_Game_Quarter(pGame));
     Close_Game_Pages(pGame);
     Draw_Scoreboard(pGame);
     Current_Game = nullptr;

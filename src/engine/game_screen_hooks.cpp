@@ -49,6 +49,9 @@ void Auto_Select_Play_Calls() {
         Set_User_Preference(OFFENSIVE_PLAY_PAGE, offense_call / 10);
     else
         play.Offensive_Play = static_cast<uint8_t>(offense_call);
+    // The screen shows each change as it is made: the offence's, then the
+    // defence's.
+    Redraw_Main_Window();
     const int32_t defense_call = Choose_Defensive_Play(game);
     if (Is_Team_User_Called(game->Team[1 - off]) && Get_User_Preference(AUTO_CALL_DEFENSE) != 1) {
         // The kick test reads the offensive call that stands in the play: the
@@ -66,8 +69,6 @@ void Auto_Select_Play_Calls() {
     } else {
         play.Defensive_Play = static_cast<uint8_t>(defense_call);
     }
-    // The screen shows the calls, the shown groups and whatever was adjusted
-    // before them.
     Redraw_Main_Window();
 }
 

@@ -14,6 +14,7 @@
 #include "engine/play_loop.h"
 #include "engine/play_resolution_support.h"
 #include "engine/play_roles.h"
+#include "engine/playbook_records.h"
 #include "engine/pregame_setup.h"
 #include "engine/statistics_credit.h"
 
@@ -249,7 +250,7 @@ void Resolve_Punt(GAME_RECORD* pGame) {
     const int32_t returner = Field_Slot(pGame, receiving_side, 0);
     const int32_t punter_id = Play_Player_Id(kicking_team, punter);
     const int32_t returner_id = Play_Player_Id(receiving_team, returner);
-    if (pGame->Clock > REGULATION_END)
+    if (Is_Past_Regulation(pGame))
         pGame->Overtime_Possessions = static_cast<int16_t>(pGame->Overtime_Possessions | (1 << kicking_side));
     Set_Game_Down(pGame, PUNT_DOWN);
 

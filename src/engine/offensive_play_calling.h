@@ -24,9 +24,19 @@ int32_t Should_Squib_Kick(const GAME_RECORD* pGame);
 int32_t Should_Onside_Kick(const GAME_RECORD* pGame);
 int32_t Should_Kneel_Down(const GAME_RECORD* pGame);
 int32_t Is_Half_Ending(const GAME_RECORD* pGame);
+// Is_Half_Ending once the first half is over: the game's last seconds.
+int32_t Is_Game_Ending(const GAME_RECORD* pGame);
 int32_t Is_Overtime_Possession_Rule_Over(const GAME_RECORD* pGame);
 int32_t Limit_Running_Back_Workload(int32_t team, int32_t slot, int32_t weight);
 // The carries a running back may take before his weight is cut, and his
 // carries so far; false for a slot without a player.
 bool Get_Running_Back_Workload(int32_t team, int32_t slot, int32_t* limit, int32_t* carries);
 int32_t Get_Top_Receiver_Threat(GAME_RECORD* pGame);
+
+// A snap's offensive call: the last call, counted in the calling side's
+// play-use table (plays 0-59).
+void Record_Offensive_Play_Call(GAME_RECORD* pGame, int32_t play);
+// Zeroes both play-use tables (play_matchups.h) and sets both last calls to -1.
+void Reset_Play_Use_Counts();
+// The computer's defensive call, stored as the user's (PBP_DEFENSIVE_PLAY).
+void Store_Computer_Defensive_Call(GAME_RECORD* pGame);

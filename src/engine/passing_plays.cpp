@@ -166,9 +166,10 @@ void Apply_Completion(GAME_RECORD* pGame, int32_t receiver, int32_t route, int32
         }
     }
     pGame->Snap_Yards = static_cast<int8_t>(yards);
-    // A pass that reaches the end zone gains the yards to the goal line, as
-    // the ball and the play log do; a catch in the end zone adds none after it.
-    const int32_t gained = yards < to_goal ? e : yards;
+    // The pass gains what the play log records: no more than the yards to the
+    // goal line on a touchdown, and no more than the loss to the goal line on
+    // a safety. A catch in the end zone adds no yards after it.
+    const int32_t gained = yards;
     const int32_t caught = c < gained ? c : gained;
     const GAME_STAT_CREDIT throw_credits[] = {{2, 1}, {3, 1}, {5, gained}};
     Credit_Passer(pGame, passer, throw_credits);

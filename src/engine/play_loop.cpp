@@ -66,7 +66,7 @@ int32_t Offense_Play_Type(const GAME_RECORD* pGame, int32_t play) {
 
 int32_t Special_Teams_Play_Type(int32_t play) {
     if (play < 0) return -1;
-    return SPECIAL_TEAMS_PLAYS[play % SPECIAL_TEAMS_PLAY_COUNT].Play_Type;
+    return Get_Special_Teams_Play_Type(play);
 }
 
 bool Is_Kick_Down(uint32_t down) {
@@ -155,13 +155,8 @@ void Put_Ball_At_Conversion_Spot(GAME_RECORD* pGame) {
 
 void Count_Calls(GAME_RECORD* pGame) {
     if (Get_Game_Down(pGame) > 3) return;
-    int32_t offense_call = pGame->Current_Play.Offensive_Play;
-    int32_t defense_call = pGame->Current_Play.Defensive_Play;
-    Last_Offensive_Play = offense_call;
-    Last_Defensive_Play = defense_call;
-    int off = Get_Offense_Side(pGame);
-    if (offense_call < OFFENSIVE_PLAYS) ++Offensive_Play_Use_Counts[off][offense_call];
-    if (defense_call < DEFENSIVE_PLAYS) ++Defensive_Play_Use_Counts[1 - off][defense_call];
+    Record_Offensive_Play_Call(pGame, pGame->Current_Play.Offensive_Play);
+    Record_Defensive_Play_Call(pGame, pGame->Current_Play.Defensive_Play);
 }
 
 void Copy_Situation_To_Play_Word(GAME_RECORD* pGame) {
@@ -223,12 +218,6 @@ void Dispatch_Snap(GAME_RECORD* pGame) {
 
 } // namespace
 
-void Reset_Play_Use_Counts() {
-    Clear_Play_Use_Counts();
-    Last_Offensive_Play = -1;
-    Last_Defensive_Play = -1;
-}
-
 bool Is_Team_User_Called(int32_t team) {
     if (team < 0 || team >= MAX_FRANCHISES) return true;
     int32_t control = Get_Team_Stat(team, TEAM_STAT_CONTROL);
@@ -249,7 +238,7 @@ int Is_Waiting_For_Play_Calls(const GAME_RECORD* pGame) {
 
 void Change_Possession(GAME_RECORD* pGame) {
     int side = Get_Offense_Side(pGame);
-    if (pGame->Clock > REGULATION_SECONDS)
+    if (Is_Past_Regulation(pGame))
         pGame->Overtime_Possessions = static_cast<int16_t>(pGame->Overtime_Possessions | (1 << side));
     pGame->Possession_Team = pGame->Team[1 - side];
     pGame->Yards_To_Goal = static_cast<int8_t>(100 - pGame->Yards_To_Goal);
@@ -340,6 +329,8 @@ void Run_Game_Play_Loop(GAME_RECORD* pGame) {
         const bool handed_over = Get_User_Preference(SIM_TO_QUARTER) > 0;
         Put_Ball_At_Conversion_Spot(pGame);
         Count_Calls(pGame);
+        // The screen shows the snap as called before it is played.
+        if (Is_Watched_Now(pGame)) Redraw_Main_Window();
         Resolve_Play(pGame);
         if (handed_over) {
             if (Get_Game_Quarter(pGame) >= Get_User_Preference(SIM_TO_QUARTER) || Is_Game_Over(pGame))
@@ -347,8 +338,9 @@ void Run_Game_Play_Loop(GAME_RECORD* pGame) {
             // The game-day screen follows the snaps the computer plays whole:
             // scoreboard, situation and calls.
             if (Is_Watched_Now(pGame)) Redraw_Main_Window();
-            continue;
         }
+        // The snap that ends a stretch handed to the computer is played back
+        // like any other: the stretch is over once Sim_To_Quarter is reset.
         Animate_Play(pGame);
     }
     Report_System_Error("Game stopped after %d snaps in Run_Game_Play_Loop()", MAX_SNAPS_PER_RUN);

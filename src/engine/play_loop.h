@@ -16,9 +16,6 @@ extern int32_t Down_Distance_Counts[4][DOWN_DISTANCE_ROWS];
 extern int32_t Last_Offensive_Play;
 extern int32_t Last_Defensive_Play;
 
-// Zeroes both play-use tables (play_matchups.h) and sets both last calls to -1.
-void Reset_Play_Use_Counts();
-
 // Runs snaps until the calendar stops, the target week is reached, the game is
 // over or the program is asked to quit.
 void Run_Game_Play_Loop(GAME_RECORD* pGame);

@@ -94,6 +94,18 @@ int32_t Get_Defensive_Play_Redundancy_Multiplier(const GAME_RECORD* pGame, int32
     return m < REDUNDANCY_FLOOR ? REDUNDANCY_FLOOR : m;
 }
 
+int32_t Get_Coverage_Redundancy_Sum(const GAME_RECORD* pGame, int32_t o, int32_t d) {
+    if (pGame == nullptr) return 1000 + 3000;
+    Get_Pass_Coverage_Multiplier(pGame->Possession_Team, o, pGame->Team[Get_Defense_Side(pGame)], d);
+    return Get_Offensive_Play_Redundancy_Multiplier(pGame, o) + 3000;
+}
+
+int32_t Get_Pass_Rush_Redundancy_Sum(const GAME_RECORD* pGame, int32_t o, int32_t d) {
+    if (pGame == nullptr) return 1000 + 3000;
+    Get_Pass_Rush_Multiplier(pGame->Possession_Team, o, pGame->Team[Get_Defense_Side(pGame)], d);
+    return Get_Offensive_Play_Redundancy_Multiplier(pGame, o) + 3000;
+}
+
 int32_t Get_Primary_Route_Depth(int32_t team, int32_t play) {
     // Receivers are on-field slots 1-5; the route accessor reports any other.
     int32_t receiver = Get_Offensive_Play_Primary_Receiver(team, play) - 1;

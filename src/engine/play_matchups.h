@@ -33,6 +33,13 @@ float Get_Pass_Rush_Multiplier(int32_t oteam, int32_t o, int32_t dteam, int32_t 
 float Get_Pass_Coverage_Multiplier(int32_t oteam, int32_t o, int32_t dteam, int32_t d);
 float Get_Pass_Defense_Multiplier(int32_t oteam, int32_t o, int32_t dteam, int32_t d);
 
+// The pass coverage (or pass rush) multiplier of the current snap's offensive
+// play o against defensive play d, evaluated for its reports; the answer is
+// the offence's redundancy of o plus 3,000, the figure the pass outcome
+// divides the multiplier by.
+int32_t Get_Coverage_Redundancy_Sum(const GAME_RECORD* pGame, int32_t o, int32_t d);
+int32_t Get_Pass_Rush_Redundancy_Sum(const GAME_RECORD* pGame, int32_t o, int32_t d);
+
 // Per-mille run defence of defensive play d against run o (at least 100).
 int32_t Get_Game_Pass_Rush_Multiplier(int32_t oteam, int32_t o, int32_t dteam, int32_t d);
 

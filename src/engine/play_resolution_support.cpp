@@ -1,8 +1,11 @@
 #include "engine/play_resolution_support.h"
 
+#include <cmath>
+
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/random_numbers.h"
+#include "database/rating_normalisation.h"
 #include "engine/announcer.h"
 #include "engine/game_record.h"
 #include "engine/kicking_plays.h"
@@ -149,6 +152,14 @@ int32_t Defense_Id(const GAME_RECORD* pGame, int32_t slot) {
 
 float Offense_Rating(const GAME_RECORD* pGame, int32_t slot, int32_t rating) {
     return Get_Player_Rating(Get_Offense_Team(pGame), slot, rating);
+}
+
+float Read_Repaired_Rating(int32_t team, int32_t slot, int32_t rating) {
+    const float value = Get_Player_Rating(team, slot, rating);
+    float repaired = std::isnan(value) ? Get_Rating_Baseline(rating) : value;
+    if (repaired < MINIMUM_RATING) repaired = MINIMUM_RATING;
+    if (repaired != value) Set_Player_Rating(team, slot, rating, repaired);
+    return repaired;
 }
 
 bool Is_Conversion(const GAME_RECORD* pGame) {

@@ -21,6 +21,9 @@ int32_t Offense_Id(const GAME_RECORD* pGame, int32_t slot);
 int32_t Defense_Id(const GAME_RECORD* pGame, int32_t slot);
 // A rating of the offence's player in a roster slot (read with its repairs).
 float Offense_Rating(const GAME_RECORD* pGame, int32_t slot, int32_t rating);
+// A rating read for a decision: not a number becomes the league baseline, a
+// value below 20 becomes 20, and the repaired value is stored back.
+float Read_Repaired_Rating(int32_t team, int32_t slot, int32_t rating);
 // 1 on a try after a touchdown.
 bool Is_Conversion(const GAME_RECORD* pGame);
 // Queues an announcer event of the snap with its two arguments and players.

@@ -11,6 +11,7 @@
 #include "engine/formations.h"
 #include "engine/game_record.h"
 #include "engine/offensive_systems.h"
+#include "engine/snap_decisions.h"
 #include "platform/message_queue.h"
 #include "playbooks/playbook_queries.h"
 
@@ -303,6 +304,34 @@ void Get_Special_Teams_Play_Description(int play, char* buffer, int size) {
 
 bool Is_Special_Teams_Play_Defined(int play) {
     return Special_Teams_Row(play).Name[0] != '\0';
+}
+
+int32_t Get_Special_Teams_Play_Formation(int play) {
+    return Special_Teams_Row(play).Formation;
+}
+
+int32_t Get_Special_Teams_Play_Type(int play) {
+    return Special_Teams_Row(play).Play_Type;
+}
+
+int32_t Get_Special_Teams_Play_Route(int play, int receiver) {
+    if (receiver < 0 || receiver >= PLAY_RECEIVERS) {
+        Report_System_Error("Invalid nReceiver in Get_Special_Teams_Play_Route(%d, [%d])", play, receiver);
+        return -1;
+    }
+    return Special_Teams_Row(play).Routes[receiver];
+}
+
+bool Is_Touchdown_Counter_Result(int32_t result) {
+    return result == RESULT_TOUCHDOWN_PASS || result == RESULT_TOUCHDOWN_RUN;
+}
+
+bool Is_Sack_Counter_Result(int32_t result) {
+    return result == RESULT_SACK || result == RESULT_PASS_FUMBLE;
+}
+
+bool Is_Past_Regulation(const GAME_RECORD* pGame) {
+    return pGame != nullptr && pGame->Clock > REGULATION_SECONDS;
 }
 
 int Get_Offensive_Formation_System_Match(int system, int formation) {

@@ -123,6 +123,17 @@ bool Is_Defensive_Play_Defined(int team, int play);
 void Get_Special_Teams_Play_Name(int play, char* buffer, int size);
 void Get_Special_Teams_Play_Description(int play, char* buffer, int size);
 bool Is_Special_Teams_Play_Defined(int play);
+int32_t Get_Special_Teams_Play_Formation(int play);
+int32_t Get_Special_Teams_Play_Type(int play);
+// The route of receiver 0-4 of the row; -1 (reported) for another receiver.
+int32_t Get_Special_Teams_Play_Route(int play, int receiver);
+
+// The results the playbooks' counters count: touchdowns (6, 12), and sacks
+// with the pass-play fumbles (3, 5).
+bool Is_Touchdown_Counter_Result(int32_t result);
+bool Is_Sack_Counter_Result(int32_t result);
+// More than the 3,600 seconds of regulation have been played.
+bool Is_Past_Regulation(const GAME_RECORD* pGame);
 
 // Per-mille fit of a formation to an offensive system (0-3) or defensive
 // system (0 4-3, 1 3-4).

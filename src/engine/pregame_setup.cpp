@@ -515,13 +515,21 @@ int32_t Get_Stadium_Seating_Rating(int32_t team) {
 }
 
 int32_t Compute_Attendance_From_Demand(int32_t demand, int32_t capacity, int32_t price, int32_t floor) {
-    // A sell-out fills the stadium and no more: the crowd a game reports, and
-    // the gate it earns, never exceed the seats the stadium holds.
-    if (demand >= capacity) return capacity > 0 ? capacity : 0;
-    const int32_t share = price == 0 ? 0 : Mul_Div_Round(floor, 70, price);
-    int32_t attendance = Mul_Div_Round(share, capacity, 100) + Mul_Div_Round(demand, 100 - share, 100);
-    if (price > floor) attendance = Mul_Div_Round(attendance, floor, price);
-    if (attendance > capacity) attendance = capacity;
+    int32_t attendance = 0;
+    if (demand >= capacity) {
+        // A sell-out: standing room lets the crowd pass the seat count, by a
+        // twenty-first of the excess above 105 % and never beyond 110 %.
+        attendance = (4 * capacity + 2) / 5 + demand / 5;
+        if (attendance > Mul_Div_Round(capacity, 105, 100)) {
+            attendance = attendance / 21 + capacity;
+            const int32_t most = Mul_Div_Round(capacity, 110, 100);
+            if (attendance > most) attendance = most;
+        }
+    } else {
+        const int32_t share = price == 0 ? 0 : Mul_Div_Round(floor, 70, price);
+        attendance = Mul_Div_Round(share, capacity, 100) + Mul_Div_Round(demand, 100 - share, 100);
+        if (price > floor) attendance = Mul_Div_Round(attendance, floor, price);
+    }
     return attendance > 0 ? attendance : 0;
 }
 

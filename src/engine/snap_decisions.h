@@ -73,6 +73,10 @@ int32_t Is_Blowout(const GAME_RECORD* pGame);
 int32_t Get_Depth_Chart_Position_Player(int32_t team, int32_t position, int32_t n);
 // The same answer read from the team's roster index is
 // Get_Indexed_Depth_Chart_Player (engine/roster_index.h).
+// The player of a formation's on-field slot by its position and depth; with
+// `deeper` set, a first-string place of a formation before the kicking
+// formations takes the next player at the position.
+int32_t Get_Formation_Slot_Player(int32_t team, int32_t formation, int32_t slot, int32_t deeper);
 int32_t Find_Most_Overstaffed_Position(int32_t team);
 // The player the team would miss least at its most overstaffed position, or -1.
 int32_t Find_Surplus_Position_Player(int32_t team);

@@ -94,7 +94,7 @@ void Draw_Kind_Layer(PLAY_DIAGRAM* d, int32_t kind, int32_t team, int32_t play) 
         Draw_Defensive_Players(d, team, play);
     } else {
         Draw_Offensive_Routes(d, team, play, true);
-        Draw_Offensive_Players(d, SPECIAL_TEAMS_PLAYS[((play % 10) + 10) % 10].Formation);
+        Draw_Offensive_Players(d, Get_Special_Teams_Play_Formation(play));
         Draw_Kick_Arrow(d);
     }
 }

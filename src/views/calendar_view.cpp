@@ -22,6 +22,7 @@
 #include "dialogs/stat_headings.h"
 #include "engine/game_driver.h"
 #include "engine/game_record.h"
+#include "engine/playbook_records.h"
 #include "platform/text_render.h"
 #include "views/current_view.h"
 #include "views/point_spreads.h"
@@ -151,7 +152,7 @@ void Draw_Week_Row(DEVICE_CONTEXT* dc, int32_t team, int32_t week, int32_t* last
     if (played) {
         const int32_t high = std::max(game->Score[0], game->Score[1]),
                       low = std::min(game->Score[0], game->Score[1]);
-        safe_sprintf(text, sizeof text, "%d-%d%s", high, low, game->Clock > 3600 ? " (OT)" : "");
+        safe_sprintf(text, sizeof text, "%d-%d%s", high, low, Is_Past_Regulation(game) ? " (OT)" : "");
     } else {
         Format_Kickoff_Time(Get_Team_Schedule_Stat(team, week, SCHEDULE_KICKOFF), text);
     }

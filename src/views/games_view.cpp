@@ -24,6 +24,7 @@
 #include "engine/game_record.h"
 #include "engine/game_screen_hooks.h"
 #include "engine/play_text.h"
+#include "engine/playbook_records.h"
 #include "platform/control_drawing.h"
 #include "platform/message_box.h"
 #include "platform/text_render.h"
@@ -222,7 +223,7 @@ void Draw_Team_Comparison_Labels(DEVICE_CONTEXT* dc) {
     static const char* const QUARTERS[4] = {"Q1", "Q2", "Q3", "Q4"};
     for (int32_t k = 0; k < 4; ++k)
         Draw_Design_Text(dc, QUARTERS[k], {356 + 22 * k, 4, 378 + 22 * k, 17}, CENTRED, heading, SMALL_FONT);
-    if (game->Clock > 3600) Draw_Design_Text(dc, "OT", {444, 4, 466, 17}, CENTRED, heading, SMALL_FONT);
+    if (Is_Past_Regulation(game)) Draw_Design_Text(dc, "OT", {444, 4, 466, 17}, CENTRED, heading, SMALL_FONT);
     Draw_Design_Text(dc, Is_Game_Over(game) ? "Final" : "Score", {466, 4, 510, 17}, CENTRED, heading,
                      SMALL_FONT);
 }
@@ -251,7 +252,7 @@ void Draw_Games_View_Scoreboard(DEVICE_CONTEXT* dc) {
         const int32_t top = 15 + 13 * side, bottom = 30 + 13 * side;
         Draw_Design_Text(dc, text, {260, top, 356, bottom}, ONE_LINE, colour, SMALL_FONT);
         for (int32_t period = 0; period < 5; ++period) {
-            if (period >= quarter || (period == 4 && game->Clock <= 3600)) continue;
+            if (period >= quarter || (period == 4 && !Is_Past_Regulation(game))) continue;
             safe_sprintf(text, sizeof text, "%d", Get_Game_Period_Score(game, period, side));
             Draw_Design_Text(dc, text, {356 + 22 * period, top, 378 + 22 * period, bottom}, CENTRED, colour,
                              SMALL_FONT);

@@ -317,44 +317,74 @@ constexpr int32_t NICKNAME_STRING = 2;
 
 // A team's name that reads as a plural takes a plural verb, and "their"; a
 // singular one ("Heat", "Express", or the city a "Football Team" is called
-// by) a singular verb, and "its".
-TEST(Announcer, VerbsAgreeWithTheTeamsName) {
+// by) a singular verb, and "its". A nickname reads with its article ("The
+// Bears" at the start of a sentence); a city goes without.
+TEST(Announcer, VerbsAndArticlesAgreeWithTheTeamsName) {
     GAME_RECORD* game = Watched_Game(1, 10, 60);
-    const char* const snap = "$OFFENSIVETEAM {snaps|snap} it.";
-    const char* const lines_up = "$OFFENSIVETEAM {lines|line} up on $DOWN and $TOGO.";
+    const char* const snap = "The $OFFENSIVETEAM {snaps|snap} it.";
+    const char* const lines_up = "The $OFFENSIVETEAM {lines|line} up on $DOWN and $TOGO.";
+    const char* const goes_for_two = "The $OFFENSIVETEAM will go for two.";
+    const char* const inches = "$DOWN and inches for the $OFFENSIVETEAM.";
     Set_Team_String("Bears", 0, NICKNAME_STRING);
-    EXPECT_EQ(Say(game, snap, 0, 0, 0, -1, -1), "Bears snap it.");
+    EXPECT_EQ(Say(game, snap, 0, 0, 0, -1, -1), "The Bears snap it.");
+    EXPECT_EQ(Say(game, inches, 0, 0, 0, -1, -1), "Second and inches for the Bears.");
     Set_Team_String("Vikings", 0, NICKNAME_STRING);
-    EXPECT_EQ(Say(game, lines_up, 0, 0, 0, -1, -1), "Vikings line up on second and ten.");
+    EXPECT_EQ(Say(game, lines_up, 0, 0, 0, -1, -1), "The Vikings line up on second and ten.");
     Set_Team_String("49ers", 0, NICKNAME_STRING);
-    EXPECT_EQ(Say(game, snap, 0, 0, 0, -1, -1), "49ers snap it.");
+    EXPECT_EQ(Say(game, snap, 0, 0, 0, -1, -1), "The 49ers snap it.");
     Set_Team_String("Minutemen", 0, NICKNAME_STRING);
-    EXPECT_EQ(Say(game, snap, 0, 0, 0, -1, -1), "Minutemen snap it.");
+    EXPECT_EQ(Say(game, snap, 0, 0, 0, -1, -1), "The Minutemen snap it.");
     for (const char* singular : {"Heat", "Express", "Crimson Tide"}) {
         Set_Team_String(singular, 0, NICKNAME_STRING);
-        EXPECT_EQ(Say(game, snap, 0, 0, 0, -1, -1), std::string(singular) + " snaps it.");
+        EXPECT_EQ(Say(game, snap, 0, 0, 0, -1, -1), "The " + std::string(singular) + " snaps it.");
+        EXPECT_EQ(Say(game, goes_for_two, 0, 0, 0, -1, -1),
+                  "The " + std::string(singular) + " will go for two.");
     }
     Set_Team_String("Football Team", 0, NICKNAME_STRING);
     Set_Team_String("Los Angeles", 0, LOCATION_STRING);
     EXPECT_EQ(Say(game, lines_up, 0, 0, 0, -1, -1), "Los Angeles lines up on second and ten.");
+    EXPECT_EQ(Say(game, inches, 0, 0, 0, -1, -1), "Second and inches for Los Angeles.");
 
     // The defence, a team named by the event's player, and the winner.
     Set_Team_String("Rams", 1, NICKNAME_STRING);
-    EXPECT_EQ(Say(game, "$DEFENSIVETEAM {is|are} blitzing!", 0, 0, 0, -1, -1), "Rams are blitzing!");
+    EXPECT_EQ(Say(game, "The $DEFENSIVETEAM {is|are} blitzing!", 0, 0, 0, -1, -1), "The Rams are blitzing!");
+    EXPECT_EQ(Say(game, "$DOWN and a long $TOGO. The $DEFENSIVETEAM will be looking for the pass.", 0, 0, 0,
+                  -1, -1),
+              "Second and a long ten. The Rams will be looking for the pass.");
     const int32_t defender = Field_Id(game, 1, 2);
-    EXPECT_EQ(Say(game, "$TEAM0 {recovers|recover} {its|their} own kick!", 0, 0, 0, defender, -1),
-              "Rams recover their own kick!");
-    EXPECT_NE(Say(game, "$PLAYER0 falls on it, $TEAM0 {keeps|keep} possession.", 0, 0, 0, defender, -1)
-                  .find(", Rams keep possession."),
+    EXPECT_EQ(Say(game, "The $TEAM0 {recovers|recover} {its|their} own kick!", 0, 0, 0, defender, -1),
+              "The Rams recover their own kick!");
+    EXPECT_NE(Say(game, "$PLAYER0 falls on it, the $TEAM0 {keeps|keep} possession.", 0, 0, 0, defender, -1)
+                  .find(", the Rams keep possession."),
               std::string::npos)
         << "the verb agrees with the team, not with the player before it";
     Set_Team_String("Heat", 1, NICKNAME_STRING);
-    EXPECT_EQ(Say(game, "$TEAM0 {recovers|recover} {its|their} own kick!", 0, 0, 0, defender, -1),
-              "Heat recovers its own kick!");
+    EXPECT_EQ(Say(game, "The $TEAM0 {recovers|recover} {its|their} own kick!", 0, 0, 0, defender, -1),
+              "The Heat recovers its own kick!");
     game->Score[1] = 10;
-    EXPECT_EQ(Say(game, "That's half time. $WINNERTEAM {leads|lead} by $DIFFERENCE.", 0, 0, 0, -1, -1),
-              "That's half time. Heat leads by ten.");
+    EXPECT_EQ(Say(game, "That's half time. The $WINNERTEAM {leads|lead} by $DIFFERENCE.", 0, 0, 0, -1, -1),
+              "That's half time. The Heat leads by ten.");
     Set_Team_String("Titans", 1, NICKNAME_STRING);
-    EXPECT_EQ(Say(game, "At the half, $WINNERTEAM {has|have} $WINNERSCORE.", 0, 0, 0, -1, -1),
-              "At the half, Titans have ten.");
+    EXPECT_EQ(Say(game, "At the half, the $WINNERTEAM {has|have} $WINNERSCORE.", 0, 0, 0, -1, -1),
+              "At the half, the Titans have ten.");
+    // The winner is always called by his nickname, so "Football Team" keeps
+    // its article; the defence shown by its city does not.
+    Set_Team_String("Football Team", 1, NICKNAME_STRING);
+    Set_Team_String("Washington", 1, LOCATION_STRING);
+    EXPECT_EQ(Say(game, "Half time. The $WINNERTEAM on top.", 0, 0, 0, -1, -1),
+              "Half time. The Football Team on top.");
+    EXPECT_EQ(Say(game, "Short! The $DEFENSIVETEAM {gets|get} the ball.", 0, 0, 0, -1, -1),
+              "Short! Washington gets the ball.");
+
+    // Every team's name of the table comes with its article.
+    for (int32_t event = 0; event < COMMENTARY_EVENTS; ++event)
+        for (int32_t sentence = 0; sentence < COMMENTARY_SENTENCES; ++sentence) {
+            const std::string text = Commentary_Templates[event][sentence];
+            for (const char* word : {"$OFFENSIVETEAM", "$DEFENSIVETEAM", "$TEAM0", "$TEAM1", "$WINNERTEAM"})
+                for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) {
+                    const std::string before = at >= 4 ? text.substr(at - 4, 4) : "";
+                    EXPECT_TRUE(before == "the " || before == "The ")
+                        << "event " << event << " sentence " << sentence << ": " << text;
+                }
+        }
 }

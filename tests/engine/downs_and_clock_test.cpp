@@ -126,7 +126,7 @@ TEST(DownsAndClock, TwoMinuteWarningStopsTheClockInTheFourthQuarter) {
     EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS], 40);
 }
 
-TEST(DownsAndClock, TurnoverPastTheTwoMinuteMarkReturnsTheExcessToTheSideThatHadTheBall) {
+TEST(DownsAndClock, TurnoverPastTheTwoMinuteMarkCreditsAndReturnsTheExcessOfTheSideNowInPossession) {
     GAME_RECORD* game = Crafted_Game(3440, 0, 10, 70);
     // An interception: the defence (side 1) has the ball when the down update runs.
     game->Possession_Team = game->Team[1];
@@ -134,10 +134,18 @@ TEST(DownsAndClock, TurnoverPastTheTwoMinuteMarkReturnsTheExcessToTheSideThatHad
     game->Down_Word |= 1u << 12;
     Play(game, RESULT_INTERCEPTION, 0, 50);
     EXPECT_EQ(game->Clock, 3480);
-    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS], 40)
-        << "the snap's seconds up to the mark stay with the side that snapped the ball";
-    EXPECT_EQ(game->Team_Totals[1][GAME_TOTAL_POSSESSION_SECONDS], 0)
-        << "the intercepting side loses no time it never had";
+    EXPECT_EQ(game->Team_Totals[1][GAME_TOTAL_POSSESSION_SECONDS], 40)
+        << "the snap's seconds up to the mark go to the side holding the ball after the play";
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS], 0)
+        << "the side that threw the ball loses no time it was never given";
+
+    // A failed fourth down past the mark: the seconds go to the side that ran
+    // the play, and the excess comes back from it after the ball went over.
+    game = Crafted_Game(3440, 3, 10, 40);
+    Play(game, RESULT_RUN_MIDDLE, 2, 50);
+    EXPECT_EQ(game->Possession_Team, game->Team[1]) << "the ball went over on downs";
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS], 40);
+    EXPECT_EQ(game->Team_Totals[1][GAME_TOTAL_POSSESSION_SECONDS], 0);
 }
 
 TEST(DownsAndClock, TryAfterAScoreOnTheQuarterMarkDoesNotEndTheQuarterAgain) {
@@ -190,7 +198,8 @@ TEST(DownsAndClock, TouchdownPastTheTwoMinuteWarningKeepsPossessionWithinTheCloc
               game->Clock);
 
     // An interception returned for a touchdown across the warning: the
-    // seconds belong to the side that threw it.
+    // seconds belong to the side holding the ball after the play, the one
+    // that returned it.
     game = Crafted_Game(1670, 1, 10, 40);
     game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS] = 800;
     game->Team_Totals[1][GAME_TOTAL_POSSESSION_SECONDS] = 870;
@@ -199,8 +208,8 @@ TEST(DownsAndClock, TouchdownPastTheTwoMinuteWarningKeepsPossessionWithinTheCloc
     game->Yards_To_Goal = 60;
     Play(game, RESULT_INTERCEPTION_TOUCHDOWN, 60, 20);
     EXPECT_EQ(game->Clock, 1680);
-    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS], 810);
-    EXPECT_EQ(game->Team_Totals[1][GAME_TOTAL_POSSESSION_SECONDS], 870);
+    EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS], 800);
+    EXPECT_EQ(game->Team_Totals[1][GAME_TOTAL_POSSESSION_SECONDS], 880);
 }
 
 // Overtime is worked out once for every part of the game: the game's own week
@@ -242,4 +251,66 @@ TEST(DownsAndClock, OvertimeRulesFollowTheGamesWeekAndOnePeriodLength) {
     EXPECT_EQ(Is_Overtime_Possession_Rule_Over(game), 0) << "the playoffs' first-possession rule";
     Start_Game_Period(game);
     EXPECT_EQ(game->Timeouts[0], 3);
+}
+
+// The kickoff's spots by the league's rules, whether the game's overtime runs
+// on the clock, and whether a snap uses up its period (never a try).
+TEST(DownsAndClock, KickoffSpotsTimedOvertimeAndSnapsThatEndTheirPeriod) {
+    GAME_RECORD* game = Crafted_Game(880, 0, 10, 70);
+    const int32_t spots[][3] = {{0, 0, 70}, {1, 0, 65}, {2, 0, 60}, {3, 1, 65}};
+    for (const auto& spot : spots) {
+        Set_User_Preference(KICKOFF_SPOT_CODE, spot[0]);
+        Set_User_Preference(KICKOFF_TOUCHBACK_RULE, spot[1]);
+        EXPECT_EQ(Get_Kickoff_Spot(), spot[2]) << "spot code " << spot[0];
+        EXPECT_EQ(Get_Kickoff_Touchback_Spot(), spot[1] == 1 ? 75 : 80) << "touchback rule " << spot[1];
+    }
+
+    for (int32_t rule = 0; rule <= 4; ++rule) {
+        Set_User_Preference(REGULAR_SEASON_OVERTIME_RULE, rule);
+        Set_User_Preference(PLAYOFF_OVERTIME_RULE, 2);
+        EXPECT_EQ(Is_Overtime_Timed(game), rule != 2 && rule != 3) << "regular-season rule " << rule;
+    }
+    game->Week = 18; // a playoff game plays the playoff rule
+    EXPECT_FALSE(Is_Overtime_Timed(game));
+
+    game->Week = 3;
+    game->Snap_Seconds = 19;
+    EXPECT_FALSE(Does_Snap_End_Period(game)) << "20 seconds are left in the quarter";
+    game->Snap_Seconds = 20;
+    EXPECT_TRUE(Does_Snap_End_Period(game));
+    Set_Game_Down(game, CONVERSION_ATTEMPT);
+    EXPECT_FALSE(Does_Snap_End_Period(game)) << "a try runs no clock";
+    Set_Game_Down(game, 2);
+    game->Clock = 3600 + 590;
+    Set_User_Preference(REGULAR_SEASON_OVERTIME_RULE, 1);
+    game->Snap_Seconds = 10;
+    EXPECT_TRUE(Does_Snap_End_Period(game)) << "ten seconds left of a ten-minute overtime";
+}
+
+// A timed overtime period of a quarter's length (every playoff period) ends
+// on its own mark, as the quarters do: the clock stays there and the teams
+// change ends; it does not go back into the fourth quarter.
+TEST(DownsAndClock, AQuarterLongOvertimePeriodEndsOnItsMark) {
+    for (const int32_t week : {18, 3}) {
+        GAME_RECORD* game = Crafted_Game(4490, 0, 10, 70);
+        game->Week = static_cast<int16_t>(week);
+        game->Score[0] = game->Score[1] = 10;
+        game->Wind_Direction = 90;
+        game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS] = 2000;
+        game->Team_Totals[1][GAME_TOTAL_POSSESSION_SECONDS] = 2490;
+        Set_User_Preference(PLAYOFF_OVERTIME_RULE, 1);
+        Set_User_Preference(REGULAR_SEASON_OVERTIME_RULE, 1);
+        Set_User_Preference(REGULAR_SEASON_OVERTIME_FLAG, 1);
+        Set_User_Preference(OVERTIME_MINUTES, 15);
+        Play(game, RESULT_RUN_MIDDLE, 2, 20);
+        EXPECT_EQ(game->Clock, 4500) << "week " << week;
+        EXPECT_EQ(game->Wind_Direction, 270) << "the teams change ends, week " << week;
+        EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_POSSESSION_SECONDS] +
+                      game->Team_Totals[1][GAME_TOTAL_POSSESSION_SECONDS],
+                  game->Clock)
+            << "week " << week;
+        EXPECT_EQ(Get_Game_Quarter(game), 6) << "the second overtime period, week " << week;
+        EXPECT_EQ(Is_Game_Over(game), week == 3 ? 1 : 0)
+            << (week == 3 ? "a regular-season tie stands" : "a playoff game plays on");
+    }
 }

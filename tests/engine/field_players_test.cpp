@@ -3,6 +3,7 @@
 #include <cstring>
 #include <utility>
 
+#include "app/window_graphics.h"
 #include "database/player_record.h"
 #include "database/roster_queries.h"
 #include "database/settings.h"
@@ -15,6 +16,8 @@
 #include "engine/snap_decisions.h"
 #include "game_calls_test_support.h"
 #include "platform/message_box.h"
+#include "platform/scripted_answers.h"
+#include "support/game_day_fixture.h"
 #include "support/test_league.h"
 
 namespace {
@@ -58,6 +61,31 @@ TEST(FieldPlayers, MissingOrForeignPlayerLeavesTheSlotEmpty) {
     Load_Field_Players(game, 1);
     for (int slot = 0; slot < ON_FIELD_PLAYERS; ++slot)
         EXPECT_EQ(game->On_Field[1][slot], NO_PLAYER) << "a formation out of range fields nobody";
+}
+
+// A depth-chart entry's roster slot is found by the player's id, and nobody
+// (-1) where the entry names no one or a player of another team; a formation
+// slot's player is the depth chart's player at its position and depth, one
+// deeper on request in a first-string place before the kicking formations.
+TEST(FieldPlayers, DepthChartSlotsAndFormationSlotPlayers) {
+    int32_t qb = 0;
+    Start_Pro_Set_Game(&qb);
+    Set_Formation_Depth_Chart_Entry(0, PRO_SET, 2, Get_Player_ID(1, 0));
+    EXPECT_EQ(Get_Formation_Depth_Chart_Slot(0, PRO_SET, 0), qb);
+    EXPECT_EQ(Get_Formation_Depth_Chart_Slot(0, PRO_SET, 1), -1) << "an empty entry";
+    EXPECT_EQ(Get_Formation_Depth_Chart_Slot(0, PRO_SET, 2), -1) << "a player of another team";
+    const int32_t backup = Test_League_Slot(POSITION_QB, 1);
+    std::swap(Universe.Teams[0].Players[qb], Universe.Teams[0].Players[backup]);
+    EXPECT_EQ(Get_Formation_Depth_Chart_Slot(0, PRO_SET, 0), backup) << "found where he moved";
+    std::swap(Universe.Teams[0].Players[qb], Universe.Teams[0].Players[backup]);
+
+    EXPECT_EQ(Get_Formation_Slot_Player(0, PRO_SET, 0, 0), qb);
+    EXPECT_EQ(Get_Formation_Slot_Player(0, PRO_SET, 0, 1), backup) << "the backup quarterback";
+    const int32_t second_receiver = Test_League_Slot(POSITION_WR, 1);
+    EXPECT_EQ(Get_Formation_Slot_Player(0, PRO_SET, 3, 0), second_receiver) << "WR2 of the pro set";
+    EXPECT_EQ(Get_Formation_Slot_Player(0, PRO_SET, 3, 1), second_receiver) << "a second-string place";
+    const int32_t kicker = Test_League_Slot(POSITION_K, 0);
+    EXPECT_EQ(Get_Formation_Slot_Player(0, FORMATION_KICKOFF, 0, 1), kicker) << "a kicking formation";
 }
 
 TEST(FieldPlayers, ALoadedRowFollowsThePlayersAndTheDepthChart) {
@@ -174,6 +202,41 @@ TEST(FieldPlayers, TwoPointChartByScoreAndQuarter) {
     Set_User_Preference(TWO_POINT_CONVERSION_RULE, 0);
     EXPECT_EQ(Two_Point_Chart(game), 0) << "rule off";
     EXPECT_EQ(Decide_Two_Point_Try(game), 0) << "rule off";
+}
+
+namespace {
+// The wind arrow of the weather row, shaken on every paint of a live game.
+constexpr RECT_AREA WIND_ARROW = {242, 96, 352, 126};
+
+struct SEEN_BEHIND_BOX {
+    bool Fresh = false;
+    int32_t Colours = 0;
+};
+
+void Look_Behind_Box(void* context) {
+    SEEN_BEHIND_BOX* seen = static_cast<SEEN_BEHIND_BOX*>(context);
+    seen->Colours = Take_Screen_Picture("go-for-two");
+    seen->Fresh = Is_View_As_Freshly_Painted("go-for-two-behind", WIND_ARROW);
+}
+} // namespace
+
+using TwoPointQuestion = GameDayTest;
+
+// The user's team has just scored: the question is asked over a screen that
+// shows the touchdown's score, not the one of the snap before.
+TEST_F(TwoPointQuestion, GoForTwoIsAskedOverTheNewScore) {
+    GAME_RECORD* game = Start_Live_Game(CONVERSION_ATTEMPT);
+    Set_User_Preference(TWO_POINT_CONVERSION_RULE, 1);
+    game->Score[0] = 10;
+    game->Score[1] = 3;
+    Redraw_Main_Window();
+    game->Score[1] += 6;
+    SEEN_BEHIND_BOX seen;
+    Script_Message_Answer("Point After Touchdown", ID_BOX_YES, Look_Behind_Box, &seen);
+    EXPECT_EQ(Decide_Two_Point_Try(game), 1) << "the user answered yes";
+    EXPECT_TRUE(seen.Fresh) << "the screen behind the question was painted after the score";
+    EXPECT_GT(seen.Colours, 1);
+    Current_Game = nullptr;
 }
 
 TEST(FieldPlayers, BlowoutNeedsTheFourthQuarter) {

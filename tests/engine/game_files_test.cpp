@@ -10,6 +10,7 @@
 #include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/safe_strings.h"
+#include "database/schedule_entries.h"
 #include "database/settings.h"
 #include "database/text_format.h"
 #include "database/universe.h"
@@ -226,20 +227,29 @@ TEST(GameFiles, PagesReplaceOldOnesAndAreFoundWhateverTheirCase) {
     Clear_Game_Text_Buffers();
 }
 
-// The recap of a played game is dated on the day of its week, whatever its
-// kickoff time; the weeks that fall after New Year carry the next year.
-TEST(GameFiles, TheRecapOfAPlayedGameIsDatedOnItsWeeksDay) {
+// The recap of a played game is dated on the day the schedule gives it within
+// its week, whatever its kickoff time: the Thursday opener the day after the
+// week's Wednesday, a Sunday game four days on, a Monday game five; the days
+// that fall after New Year carry the next year.
+TEST(GameFiles, TheRecapOfAPlayedGameIsDatedOnItsScheduledDay) {
     Build_Test_League();
     Set_User_Preference(CURRENT_SEASON_INDEX, 2024 - TEST_BASE_YEAR);
+    constexpr int32_t MONDAY = 0, THURSDAY = 3, SUNDAY = 6;
     struct DATED_WEEK {
         int32_t Week;
+        int32_t Weekday;
         const char* Date;
     };
-    const DATED_WEEK weeks[] = {
-        {0, "September 7, 2024"}, {16, "December 28, 2024"}, {18, "January 11, 2025"}};
+    const DATED_WEEK weeks[] = {{0, THURSDAY, "September 8, 2024"},
+                                {0, SUNDAY, "September 11, 2024"},
+                                {16, SUNDAY, "January 1, 2025"},
+                                {18, MONDAY, "January 16, 2025"}};
+    int32_t pair = 0;
     for (const DATED_WEEK& dated : weeks) {
         Prepare_Game_Week(dated.Week, 11);
-        const GAME_RECORD* game = Play_Test_Game(2, 3, dated.Week);
+        const int32_t home = 2 + 2 * pair++;
+        ASSERT_EQ(Schedule_Game(home, home + 1, dated.Week, dated.Weekday, 2020), 1);
+        const GAME_RECORD* game = Play_Test_Game(home, home + 1, dated.Week);
         ASSERT_NE(game, nullptr);
         ASSERT_EQ(Is_Game_Over(game), 1) << "week " << dated.Week;
         char name[64];

@@ -8,6 +8,7 @@
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "engine/defensive_play_calling.h"
 #include "engine/game_record.h"
 #include "engine/offensive_play_calling.h"
 #include "engine/play_loop.h"
@@ -245,4 +246,46 @@ TEST(OffensivePlayCalling, SituationalCallIsSettledPerSnap) {
         SNAP_ANSWERS_SCOPE snap;
         EXPECT_EQ(Choose_Offensive_Play(game), HARD_CODED_FIELD_GOAL_PLAY) << "short again";
     }
+}
+
+// The half's last nine seconds end the game only once the first half is over;
+// a recorded call becomes the last call and is counted for the side that made
+// it; the computer's defensive call can be stored as the user's.
+TEST(OffensivePlayCalling, GameEndingAndRecordedCalls) {
+    ASSERT_TRUE(Clock_Queries_Answer());
+    Build_Test_League();
+    GAME_RECORD* game = Start_Test_Game();
+    game->Clock = 1791;
+    EXPECT_EQ(Is_Half_Ending(game), 1);
+    EXPECT_EQ(Is_Game_Ending(game), 0) << "the end of the first half";
+    game->Clock = 3590;
+    EXPECT_EQ(Is_Game_Ending(game), 0) << "ten seconds left";
+    game->Clock = 3591;
+    EXPECT_EQ(Is_Game_Ending(game), 1);
+
+    Reset_Play_Use_Counts();
+    game->Possession_Team = game->Team[1];
+    Record_Offensive_Play_Call(game, 12);
+    Record_Offensive_Play_Call(game, 12);
+    Record_Defensive_Play_Call(game, 7);
+    EXPECT_EQ(Last_Offensive_Play, 12);
+    EXPECT_EQ(Last_Defensive_Play, 7);
+    EXPECT_EQ(Offensive_Play_Use_Counts[1][12], 2) << "the home side had the ball";
+    EXPECT_EQ(Offensive_Play_Use_Counts[0][12], 0);
+    EXPECT_EQ(Defensive_Play_Use_Counts[0][7], 1) << "the visitors defended";
+    Record_Offensive_Play_Call(game, NO_PLAY_CALL);
+    EXPECT_EQ(Last_Offensive_Play, NO_PLAY_CALL) << "an open call is remembered, not counted";
+    Reset_Play_Use_Counts();
+    EXPECT_EQ(Offensive_Play_Use_Counts[1][12], 0);
+    EXPECT_EQ(Last_Defensive_Play, -1);
+
+    game->Clock = 300;
+    Set_User_Preference(PBP_DEFENSIVE_PLAY, -1);
+    Seed_Random_Numbers(21);
+    Store_Computer_Defensive_Call(game);
+    const int32_t stored = Get_User_Preference(PBP_DEFENSIVE_PLAY);
+    Seed_Random_Numbers(21);
+    EXPECT_EQ(stored, Choose_Defensive_Play(game)) << "the computer's call for the same draws";
+    EXPECT_GE(stored, 0);
+    EXPECT_LT(stored, DEFENSIVE_PLAYS);
 }

@@ -260,10 +260,11 @@ TEST(PassingPlays, LookingOffACoveredReceiverNamesTheDoubleCoverage) {
     Set_User_Preference(SIMULATION_RUNNING, 0);
 }
 
-// A touchdown pass caught past the goal line counts its yards to the goal line
-// in the team's passing yards and in the passer's and receiver's lines, as the
-// ball and the play log do.
-TEST(PassingPlays, TouchdownPassIsCreditedToTheGoalLine) {
+// A touchdown pass caught past the goal line, or a pass downed in the
+// passer's own end zone, counts its yards to the goal line in the team's
+// passing yards and in the passer's and receiver's lines, as the ball and the
+// play log do.
+TEST(PassingPlays, TouchdownAndSafetyPassesAreCreditedToTheGoalLine) {
     GAME_RECORD* game = Crafted_Snap(0, 10, 12, Pass_Play());
     const int32_t passer = game->On_Field[0][0];
     const int32_t receiver = game->On_Field[0][3];
@@ -289,6 +290,20 @@ TEST(PassingPlays, TouchdownPassIsCreditedToTheGoalLine) {
     EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_PASSING_YARDS], 12);
     EXPECT_EQ(Get_Player_Stat(0, receiver, SEASON_THIS, 6), after_catch + 4)
         << "4 yards after the catch to the line";
+
+    // A screen caught 3 yards behind the line at the own 1 and downed 2 yards
+    // deep in the end zone: a safety, logged and credited at the goal line.
+    game = Crafted_Snap(0, 10, 99, Pass_Play());
+    const int32_t passing_before = Get_Player_Stat(0, passer, SEASON_THIS, 5);
+    const int32_t receiving_before = Get_Player_Stat(0, receiver, SEASON_THIS, 11);
+    Seed_Random_Numbers(3);
+    Implement_Pass_Result(game, receiver, PASS_OUTCOME_COMPLETE, 11, -3, -2);
+    ASSERT_EQ(Result_Of(game), RESULT_SAFETY);
+    EXPECT_EQ(game->Snap_Yards, -1);
+    EXPECT_EQ(game->Current_Play.Yard1, -1);
+    EXPECT_EQ(static_cast<int16_t>(game->Team_Totals[0][GAME_TOTAL_PASSING_YARDS]), -1);
+    EXPECT_EQ(Get_Player_Stat(0, passer, SEASON_THIS, 5), passing_before - 1);
+    EXPECT_EQ(Get_Player_Stat(0, receiver, SEASON_THIS, 11), receiving_before - 1);
 }
 
 // A pass's entry keeps the passer first; the second place holds what the pass

@@ -218,6 +218,29 @@ TEST_F(PlayMatchups, RunMatchupStaysWithinItsBounds) {
     EXPECT_EQ(Count_Error_Lines(), 0);
 }
 
+// The sums of the pass outcome's divisors: the offence's redundancy of the
+// call plus 3,000, with the coverage or the rush multiplier evaluated, so
+// an unknown responsibility is reported.
+TEST_F(PlayMatchups, CoverageAndRushRedundancySumsAddTheOffencesRedundancy) {
+    game->Team[1] = 0; // the defence plays team 0's playbook
+    Set_Primary_Route(19);
+    Set_All_Roles(0, 8, 36);
+    game->Possession_Team = 3;
+    EXPECT_EQ(Get_Coverage_Redundancy_Sum(game, 20, 0), 4000) << "a call never made";
+    Offensive_Play_Use_Counts[0][20] = 10;
+    EXPECT_EQ(Get_Coverage_Redundancy_Sum(game, 20, 0), 667 + 3000);
+    EXPECT_EQ(Get_Pass_Rush_Redundancy_Sum(game, 20, 0), 667 + 3000);
+    Defensive_Play_Use_Counts[1][0] = 50;
+    EXPECT_EQ(Get_Pass_Rush_Redundancy_Sum(game, 20, 0), 667 + 3000) << "the defence's uses do not count";
+    EXPECT_EQ(Count_Error_Lines(), 0);
+
+    Universe.Teams[0].Playbooks.Defense.Plays[0].Roles[4] = 25;
+    Get_Coverage_Redundancy_Sum(game, 20, 0);
+    EXPECT_EQ(Count_Debug_Lines("Unhandled defensive responsbility in Get_Pass_Coverage_Multiplier()"), 1);
+    Get_Pass_Rush_Redundancy_Sum(game, 20, 0);
+    EXPECT_EQ(Count_Debug_Lines("Unhandled defensive responsbility in Get_Pass_Rush_Multiplier()"), 1);
+}
+
 TEST_F(PlayMatchups, RunDefenseOfADefensivePlay) {
     // A stacked goal-line defence stops an inside run better than a prevent.
     int stack = Get_Game_Pass_Rush_Multiplier(DEFAULTS, 0, DEFAULTS, 13);

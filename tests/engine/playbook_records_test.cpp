@@ -9,6 +9,7 @@
 #include "engine/game_record.h"
 #include "engine/playbook_records.h"
 #include "playbook_test_support.h"
+#include "support/debug_log.h"
 #include "support/installation_folders.h"
 
 namespace {
@@ -396,4 +397,33 @@ TEST(PlaybookRecords, PlayNamesAreCutToTheBufferAndTheField) {
     char cut[PLAY_NAME_LENGTH] = {};
     Get_Offensive_Play_Name(2, 0, cut, sizeof cut);
     EXPECT_EQ(std::string(cut), std::string(sizeof play.Name - 1, 'A'));
+}
+
+// A special-teams row by play number mod 10: the kickoffs' formations, types
+// and routes; the result codes the playbook counters count; and the overtime
+// test of the clock.
+TEST(PlaybookRecords, SpecialTeamsRowsCounterResultsAndRegulation) {
+    EXPECT_EQ(Get_Special_Teams_Play_Formation(0), 39);
+    EXPECT_EQ(Get_Special_Teams_Play_Formation(12), 40) << "play 12 is row 2, the onside kick";
+    EXPECT_EQ(Get_Special_Teams_Play_Type(13), PLAY_TYPE_ONSIDE_KICK) << "the surprise onside kick";
+    EXPECT_EQ(Get_Special_Teams_Play_Type(1), PLAY_TYPE_KICKOFF);
+    EXPECT_EQ(Get_Special_Teams_Play_Type(7), PLAY_TYPE_RUSH) << "an empty row";
+    EXPECT_EQ(Get_Special_Teams_Play_Route(3, 0), 7);
+    EXPECT_EQ(Get_Special_Teams_Play_Route(1, 4), 8);
+    EXPECT_EQ(Get_Special_Teams_Play_Route(0, 0), -1) << "the kicker runs no route";
+    EXPECT_EQ(Get_Special_Teams_Play_Route(0, 5), -1) << "only five receivers";
+    EXPECT_NE(Read_Debug_Log_Text().find("Invalid nReceiver in Get_Special_Teams_Play_Route(0, [5])"),
+              std::string::npos);
+
+    for (int32_t result = 0; result <= RESULT_NOT_RESOLVED; ++result) {
+        EXPECT_EQ(Is_Touchdown_Counter_Result(result), result == 6 || result == 12) << result;
+        EXPECT_EQ(Is_Sack_Counter_Result(result), result == 3 || result == 5) << result;
+    }
+
+    GAME_RECORD game{};
+    game.Clock = 3600;
+    EXPECT_FALSE(Is_Past_Regulation(&game)) << "the last second of regulation";
+    game.Clock = 3601;
+    EXPECT_TRUE(Is_Past_Regulation(&game));
+    EXPECT_FALSE(Is_Past_Regulation(nullptr));
 }

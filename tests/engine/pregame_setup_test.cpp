@@ -84,17 +84,22 @@ TEST(PregameSetup, RetractableRoofClosesInBadWeather) {
     EXPECT_GT(open, 0);
 }
 
-TEST(PregameSetup, AttendanceBlendsCapacityAndDemand) {
+TEST(PregameSetup, AttendanceBlendsCapacityAndDemandAndASellOutPassesTheSeats) {
     // Demand below capacity, price at the floor: 70 % of the capacity and 30 %
     // of the demand.
     EXPECT_EQ(Compute_Attendance_From_Demand(40000, 60000, 5000, 5000), 42000 + 12000);
     // Twice the floor: share 35 %, then halved.
     EXPECT_EQ(Compute_Attendance_From_Demand(40000, 60000, 10000, 5000), (21000 + 26000) / 2);
-    // At or above capacity the stadium is full, and no fuller.
-    EXPECT_EQ(Compute_Attendance_From_Demand(1000000, 60000, 5000, 5000), 60000);
-    EXPECT_EQ(Compute_Attendance_From_Demand(61000, 60000, 5000, 5000), 60000);
-    // Tickets far below the floor draw more than the share of the seats.
-    EXPECT_EQ(Compute_Attendance_From_Demand(50000, 60000, 1000, 5000), 60000);
+    // A sell-out: four fifths of the seats plus a fifth of the demand, up to
+    // 105 % of the seats; past that a twenty-first of the crowd above the
+    // seats, and never more than 110 % of them.
+    EXPECT_EQ(Compute_Attendance_From_Demand(61000, 60000, 5000, 5000), 48000 + 12200);
+    EXPECT_EQ(Compute_Attendance_From_Demand(75000, 60000, 5000, 5000), 63000) << "105 % exactly";
+    EXPECT_EQ(Compute_Attendance_From_Demand(90000, 60000, 5000, 5000), 66000 / 21 + 60000);
+    EXPECT_EQ(Compute_Attendance_From_Demand(1000000, 60000, 5000, 5000), 66000) << "110 % of the seats";
+    // Tickets far below the floor draw more than the share of the seats, and
+    // this branch has no cap.
+    EXPECT_EQ(Compute_Attendance_From_Demand(50000, 60000, 1000, 5000), 210000 - 125000);
     EXPECT_EQ(Compute_Attendance_From_Demand(-90000, 60000, 100000, 5000), 0) << "never negative";
     EXPECT_EQ(Compute_Attendance_From_Demand(1000, 60000, 0, 5000), 1000) << "free tickets: no share";
 }

@@ -1,5 +1,6 @@
 // Finish Quarter and Finish Game on the game-day screen: the computer plays
-// the snaps handed to it without stopping on them, and the screen the user
+// the snaps handed to it without stopping on them but for the last, which is
+// played back (with its click) as the stretch ends, and the screen the user
 // comes back to is drawn whole.
 #include <gtest/gtest.h>
 
@@ -27,7 +28,6 @@
 
 namespace {
 constexpr int32_t MOST_TURNS = 5000;
-constexpr uint32_t CONVERSION_DOWN = 11;
 // The wind arrow of the weather row, shaken on every paint of a live game.
 constexpr RECT_AREA WIND_ARROW = {242, 96, 352, 126};
 
@@ -36,17 +36,10 @@ enum FINISH_PHASE { CALLING, FINISHING_QUARTER, FINISHING_GAME };
 struct FINISHER {
     int32_t Turns = 0;
     int32_t Phase = CALLING;
-    int32_t Quarter = 0; // the quarter Finish Quarter was chosen in
+    int32_t Quarter = 0;       // the quarter Finish Quarter was chosen in
+    bool Ending_Shown[3] = {}; // the snap that ended the stretch was played back
     std::vector<std::string> Problems;
 };
-
-// The quarter a logged snap began in: the try after a score at the end of a
-// half belongs to that half.
-int32_t Snap_Quarter(const PLAY_LOG_ENTRY& snap) {
-    const int32_t clock = snap.Clock;
-    const bool late_try = (clock == 1800 || clock == 3600) && (snap.Play_Word & 0xFF) == CONVERSION_DOWN;
-    return clock / 900 + (late_try ? 0 : 1);
-}
 
 void Note_Once(FINISHER* f, const std::string& problem) {
     for (const std::string& noted : f->Problems)
@@ -60,24 +53,30 @@ void Note_Once(FINISHER* f, const std::string& problem) {
 void Finish(void* context) {
     FINISHER* f = static_cast<FINISHER*>(context);
     if (++f->Turns > MOST_TURNS || !Is_Live_Game_Shown()) return;
+    const GAME_RECORD* game = Current_Game;
     const bool waiting = Get_User_Preference(WAITING_FOR_CLICK) != 0;
     const int32_t state = Get_Play_Call_State();
-    if (f->Phase == FINISHING_GAME) {
-        Note_Once(f, "the screen stopped on a snap after Finish Game");
-        if (waiting) Press_Key(KEY_ENTER);
-        return;
-    }
     if (waiting || state == 4) {
-        // A snap played back: after Finish Quarter only one of the next quarter.
-        if (f->Phase == FINISHING_QUARTER && Snap_Quarter(Current_Game->Current_Play) <= f->Quarter) {
-            Note_Once(f, "the screen stopped on a snap handed to the computer");
-            Take_View_Picture("finish-quarter-stop");
+        // A snap played back: after Finish Quarter or Finish Game none while
+        // the stretch runs, and the one that ends it.
+        if (f->Phase != CALLING) {
+            const bool ended =
+                f->Phase == FINISHING_GAME ? Is_Game_Over(game) == 1 : Get_Game_Quarter(game) > f->Quarter;
+            if (!ended) {
+                Note_Once(f, "the screen stopped on a snap handed to the computer");
+                Take_View_Picture("finish-stretch-stop");
+            } else if (f->Phase == FINISHING_GAME || game->Current_Play.Clock < f->Quarter * 900) {
+                f->Ending_Shown[f->Phase] = true;
+            }
         }
         if (waiting) Press_Key(KEY_ENTER);
         return;
     }
     if (state < 1 || state > 3) return;
-    const GAME_RECORD* game = Current_Game;
+    if (f->Phase == FINISHING_GAME) {
+        Note_Once(f, "the user was asked for a call after Finish Game");
+        return;
+    }
     if (f->Phase == CALLING) {
         f->Quarter = Get_Game_Quarter(game);
         Script_Key_Press('Q', KEY_MODIFIER_CONTROL);
@@ -96,7 +95,7 @@ void Finish(void* context) {
 
 using GameDayFinish = GameDayTest;
 
-TEST_F(GameDayFinish, FinishQuarterAndFinishGameStopOnNoHandedOverSnapAndLeaveAWholeScreen) {
+TEST_F(GameDayFinish, FinishQuarterAndFinishGamePlayBackOnlyTheirLastSnapAndLeaveAWholeScreen) {
     Start_Game_Day();
     Set_User_Preference(PLAY_ANIMATION_DELAY, 0);
     Universe.Header.Require_Click_After_Each_Play = 1;
@@ -106,6 +105,8 @@ TEST_F(GameDayFinish, FinishQuarterAndFinishGameStopOnNoHandedOverSnapAndLeaveAW
     for (const std::string& problem : finisher.Problems)
         ADD_FAILURE() << problem;
     EXPECT_EQ(finisher.Phase, FINISHING_GAME) << "the user reached a call after Finish Quarter";
+    EXPECT_TRUE(finisher.Ending_Shown[FINISHING_QUARTER]) << "the snap ending the quarter is played back";
+    EXPECT_TRUE(finisher.Ending_Shown[FINISHING_GAME]) << "the game's last snap is played back";
     EXPECT_FALSE(Is_Quit_Requested()) << "the game waited for a click nobody was asked for";
     EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 1) << "the week's advance ran to its end";
     EXPECT_EQ(Get_User_Preference(SIM_TO_QUARTER), 0);

@@ -61,6 +61,7 @@ struct WALKER {
     bool Kickoff = false, Punt = false, Defence_Key = false, Defence_Click = false;
     int32_t Enters = 0, Click_Continues = 0;
     bool Finishing = false;
+    int32_t Waits_After_Finishing = 0; // click waits after Finish Game
     bool Pictures[5] = {};
     bool Pointed = false;
 };
@@ -204,8 +205,14 @@ void Call_Defence(WALKER* w) {
 
 void Walk(void* context) {
     WALKER* w = static_cast<WALKER*>(context);
-    if (++w->Turns > MOST_TURNS || w->Finishing || !Is_Live_Game_Shown()) return;
+    if (++w->Turns > MOST_TURNS || !Is_Live_Game_Shown()) return;
     if (Get_User_Preference(WAITING_FOR_CLICK) != 0) {
+        if (w->Finishing) {
+            // The game's last snap is played back, and waits for its click.
+            ++w->Waits_After_Finishing;
+            Press_Key(KEY_ENTER);
+            return;
+        }
         if (!w->Pictures[4]) {
             w->Pictures[4] = true;
             Take_View_Picture("game-day-playback");
@@ -220,6 +227,7 @@ void Walk(void* context) {
         }
         return;
     }
+    if (w->Finishing) return;
     const int32_t state = Get_Play_Call_State();
     // The menu (and its keys) is greyed while a play is shown: the user asks
     // when the screen waits for his call.
@@ -271,6 +279,8 @@ TEST_F(GameDayWalkthrough, AUserCallsHisTeamsSnapsByKeysAndClicksThenFinishesThe
     EXPECT_TRUE(Covered_Everything(&walker)) << "the game ended before every kind of call was made";
     EXPECT_TRUE(walker.Finishing) << "Finish Game handed the rest to the computer";
     EXPECT_FALSE(Is_Quit_Requested()) << "the finished game waited for a click nobody gave";
+    EXPECT_EQ(walker.Waits_After_Finishing, 1)
+        << "only the game's last snap is played back after Finish Game";
     EXPECT_EQ(Get_User_Preference(SIM_TO_QUARTER), 0);
     const GAME_RECORD* game = Get_Game_Record(0);
     ASSERT_EQ(Is_Game_Over(game), 1);
