@@ -78,6 +78,6 @@ int32_t Get_Selected_Trade_Item(WINDOW_HANDLE dialog, int32_t side);
 // rules refuse is told with its reason and changes nothing (the offer and
 // Trade_Made_Flag stay). Returns whether the trade happened.
 int32_t Carry_Out_User_Trade(TRADE_OFFER* offer, WINDOW_HANDLE dialog);
-// The partner adds what it would give while still accepting; "Nope", with
-// the offer as it was, when it would add nothing.
+// The partner adds players until it takes the deal; "Nope" when no further
+// player can be added first, what it added staying in the offer.
 void Get_Counter_Offer(WINDOW_HANDLE dialog);

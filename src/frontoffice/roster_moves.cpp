@@ -70,8 +70,6 @@ int32_t Release_Cash(int32_t cash_ratio, int64_t step) {
 void Try_Computer_Release(int32_t team, int32_t cash_ratio, int64_t step, const TEAM_STRENGTH_TABLE& needs) {
     const int32_t slot = Random_Index(PLAYERS_PER_TEAM);
     if (!Is_Player_Slot_Used(team, slot)) return;
-    // A release never leaves fewer players than a trade may.
-    if (Get_First_Empty_Player_Slot(team) <= MIN_TRADE_ROSTER) return;
     if (Is_Player_Within_Position_Quota(team, slot) && Get_Team_Magic_Number(team) != NO_MAGIC_NUMBER) return;
     TRADE_OFFER offer;
     Init_Trade_Offer(&offer);

@@ -123,7 +123,6 @@ void Get_Trade_Cap_Line(int32_t team, char* buffer) {
 
 int32_t Build_Counter_Offer(const TEAM_STRENGTH_TABLE& user_table, const TEAM_STRENGTH_TABLE& partner_table) {
     TRADE_OFFER* offer = &Current_Trade_Offer;
-    const TRADE_OFFER asked = *offer;
     const int32_t user = Get_Trade_Side_Team(*offer, 0), partner = Get_Trade_Side_Team(*offer, 1);
     TRADE_CANDIDATE_WEIGHTS weights;
     Build_Trade_Candidate_Weights(partner, user, partner_table, user_table, Get_Offer_Side_Quality(offer, 0),
@@ -140,11 +139,8 @@ int32_t Build_Counter_Offer(const TEAM_STRENGTH_TABLE& user_table, const TEAM_ST
         int32_t added = 0;
         for (int32_t draw = 0; draw < COUNTER_OFFER_DRAWS && !added; ++draw)
             added = Add_Random_Player_To_Offer(offer, 0, &weights);
-        if (!added) {
-            // A counter offer that comes to nothing leaves the offer as the user made it.
-            *offer = asked;
-            return 0;
-        }
+        // The players already added stay in the offer for the user to weigh.
+        if (!added) return 0;
         if (Score_Trade_Offer(offer, partner_table) >= 1000) return 1;
     }
 }

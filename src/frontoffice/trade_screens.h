@@ -26,8 +26,8 @@ void Get_Draft_Pick_Label(int32_t team, int32_t item, char* buffer);
 void Get_Trade_Cap_Line(int32_t team, char* buffer);
 // Current_Trade_Offer: team B adds its players, drawn by how much the user
 // would want them, until it scores the offer at 1000 or more. Returns 1 then;
-// 0, with the offer exactly as it was, when no further player can be added
-// first.
+// 0 when no further player can be added first, the players added so far
+// staying in the offer.
 int32_t Build_Counter_Offer(const TEAM_STRENGTH_TABLE& user_table, const TEAM_STRENGTH_TABLE& partner_table);
 // Implement_Trade, then the offer's items and cash cleared, its carried-out
 // word and Trade_Made_Flag set. Returns whether the trade happened; a refused

@@ -113,6 +113,19 @@ void Expect_Same_Offer(const TRADE_OFFER& seen, const TRADE_OFFER& expected, con
     EXPECT_EQ(seen.Cash, expected.Cash) << what;
 }
 
+// A counter offer that came to nothing: the user's side and the cash as the
+// user made them, the partner's side beginning with what was asked and
+// holding the players the partner added after it.
+void Expect_Failed_Counter_Offer_Kept(const TRADE_OFFER& seen, const TRADE_OFFER& asked) {
+    for (int32_t n = 0; n < TRADE_ITEMS_PER_SIDE; ++n)
+        EXPECT_EQ(seen.Items[0][n], asked.Items[0][n]) << "what the user gives stays, item " << n;
+    EXPECT_EQ(seen.Cash, asked.Cash);
+    const int32_t asked_count = Get_Trade_Item_Count(&asked, 1);
+    for (int32_t n = 0; n < asked_count; ++n)
+        EXPECT_EQ(seen.Items[1][n], asked.Items[1][n]) << "what was asked stays first, item " << n;
+    EXPECT_GT(Get_Trade_Item_Count(&seen, 1), asked_count) << "the players added stay in the offer";
+}
+
 // The offer lists show the offer's items, in order, and nothing else.
 void Expect_Lists_Show_Offer(WINDOW_HANDLE dialog) {
     for (int32_t side = 0; side < 2; ++side) {
@@ -345,11 +358,14 @@ TEST_F(TradesDialog, CounterOffersBalancingAndTheDoubleCapWarning) {
         EXPECT_EQ(Last_Caption(), "Salary Cap");
         EXPECT_EQ(Last_Text().rfind("A trade cannot be constructed between ", 0), 0u);
         Universe.Header.Universe_Stats[SALARY_CAP] = 0;
-        // Nothing offered: the partner adds players but never accepts.
+        // Nothing offered: the partner adds players but never accepts, and
+        // what it added is left in the offer.
         Click_Dialog_Button(dialog, TRADE_COUNTER);
         EXPECT_EQ(Last_Caption(), "Nope");
         EXPECT_EQ(Last_Text(), "I can't make a suitable trade out of that.");
-        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_PARTNER_OFFER), 0) << "nothing is left of it";
+        EXPECT_GT(Count_Dialog_Lines(dialog, TRADE_PARTNER_OFFER), 0) << "what the partner added stays";
+        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_PARTNER_OFFER),
+                  Get_Trade_Item_Count(&Current_Trade_Offer, 1));
         Click_Dialog_Button(dialog, TRADE_CLEAR);
         EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_PARTNER_OFFER), 0);
         // A starter for a first-round pick: the partner's counter makes it worth his while.
@@ -499,9 +515,10 @@ TEST_F(TradesDialog, APlayerReleasedFromTheReportLeavesTheOfferAndTheRestStay) {
     EXPECT_EQ(Do_Main_Window_Command(Main_Window, ID_TRADES), true);
 }
 
-// A counter offer that fails leaves both sides as the user made them; one
-// that succeeds is a deal the partner then accepts when it is submitted.
-TEST_F(TradesDialog, ACounterOfferEitherLeavesTheOfferOrMakesOneThePartnerAccepts) {
+// A counter offer that fails leaves what the user made and what the partner
+// added; one that succeeds is a deal the partner then accepts when it is
+// submitted.
+TEST_F(TradesDialog, ACounterOfferEitherKeepsWhatItAddedOrMakesOneThePartnerAccepts) {
     Script_Dialog_Answer(TRADE_OFFER_RESPONSE_DIALOG, 0);
     Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
         TEAM_STRENGTH_TABLE partner_table;
@@ -515,7 +532,7 @@ TEST_F(TradesDialog, ACounterOfferEitherLeavesTheOfferOrMakesOneThePartnerAccept
         Click_Dialog_Button(dialog, TRADE_COUNTER);
         EXPECT_EQ(Last_Caption(), "Nope");
         EXPECT_EQ(Last_Text(), "I can't make a suitable trade out of that.");
-        Expect_Same_Offer(Current_Trade_Offer, asked, "a failed counter offer");
+        Expect_Failed_Counter_Offer_Kept(Current_Trade_Offer, asked);
         Expect_Lists_Show_Offer(dialog);
 
         // The user's starters for the partner's counter.
@@ -575,7 +592,8 @@ int32_t Best_Score_With_One_More(const TRADE_OFFER& offer, const TEAM_STRENGTH_T
 
 // Overpaid players of a computer team are worth less than nothing to it: a
 // counter offer keeps adding them until the partner takes the deal, and stops
-// there; one that cannot get there leaves the offer and the league as they were.
+// there; one that cannot get there leaves the league as it was and the
+// players it added in the offer.
 TEST_F(TradesDialog, ACounterOfferAddsOverpaidPlayersUntilThePartnerTakesTheDeal) {
     Universe.Header.Universe_Stats[SALARY_CAP] = 0;
     constexpr int32_t asked_for = 1;
@@ -595,7 +613,7 @@ TEST_F(TradesDialog, ACounterOfferAddsOverpaidPlayersUntilThePartnerTakesTheDeal
             EXPECT_EQ(Take_Trade_State(), league);
             if (loss == 100) {
                 EXPECT_EQ(Last_Text(), "I can't make a suitable trade out of that.");
-                Expect_Same_Offer(Current_Trade_Offer, asked, "a failed counter offer");
+                Expect_Failed_Counter_Offer_Kept(Current_Trade_Offer, asked);
             } else {
                 EXPECT_TRUE(Get_Shown_Messages().empty()) << Last_Text();
                 const int32_t count = Get_Trade_Item_Count(&Current_Trade_Offer, 1);

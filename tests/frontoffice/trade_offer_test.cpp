@@ -8,6 +8,7 @@
 #include "database/player_record.h"
 #include "database/roster_queries.h"
 #include "database/roster_slots.h"
+#include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/team_finances.h"
 #include "database/team_record.h"
@@ -232,4 +233,29 @@ TEST(TradeExecution, TwoFullRostersExchangePlayersAndLoseNobody) {
     // The computer teams cut down afterwards; those cut are free agents.
     for (int32_t id : ids)
         EXPECT_TRUE(Slot_Of(17, id) >= 0 || Slot_Of(18, id) >= 0 || Slot_Of(FREE_AGENT_TEAM, id) >= 0) << id;
+}
+
+TEST(TradeExecution, ANewcomerTakesTheFirstFreeSlotWhereTheDepartedStarterStood) {
+    Build_Computer_League();
+    constexpr int32_t human = 21, partner = 22;
+    Set_Team_Stat(human, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Set_User_Team(human);
+    // The user's starting quarterback goes for the partner's backup, who is
+    // worse than the user's own backup: he still takes the starter's slot.
+    const int32_t starter = Get_Team_Position_Player(human, POSITION_QB, 0);
+    const int32_t backup_id = Get_Player_ID(human, Get_Team_Position_Player(human, POSITION_QB, 1));
+    const int32_t newcomer = Get_Team_Position_Player(partner, POSITION_QB, 1);
+    Rescale_Player_Ratings(partner, newcomer, 40.0f);
+    const int32_t newcomer_id = Get_Player_ID(partner, newcomer);
+    // He keeps his number even when a team-mate wears it.
+    const int32_t number = Get_Player_Byte_Field(human, starter + 1, PLAYER_BYTE_UNIFORM);
+    Set_Player_Byte_Field(partner, newcomer, PLAYER_BYTE_UNIFORM, number);
+    ASSERT_EQ(Implement(Make_Trade_Offer(human, partner, {starter}, {newcomer})), 1);
+    EXPECT_EQ(Get_Player_ID(human, starter), newcomer_id) << "in the departed starter's slot";
+    EXPECT_EQ(Get_Player_ID(human, Get_Team_Position_Player(human, POSITION_QB, 1)), backup_id);
+    EXPECT_EQ(Get_Player_Byte_Field(human, starter, PLAYER_BYTE_UNIFORM), number);
+    EXPECT_EQ(Get_Player_Latest_Season_Line(human, starter) >= 0 &&
+                  Get_Season_Line_Team(Get_Player_Latest_Season_Line(human, starter)) == human,
+              true)
+        << "a season line with his new team";
 }
