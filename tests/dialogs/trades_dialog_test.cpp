@@ -696,3 +696,56 @@ TEST_F(TradesDialog, AReleaseInTheReportLeavesTheChosenRosterRowOnItsPlayer) {
     EXPECT_EQ(Team_Of_Player(after), USER) << "the player who moved into his slot stays";
     EXPECT_EQ(Team_Of_Player(asked), USER);
 }
+
+// The lines chosen in the lists stay on what they stood for when the lists
+// are filled again: a draft pick chosen in the partner's roster stays chosen
+// after Clear Offer refills it, and Add to deal adds that pick (no line is
+// chosen once the pick is gone); an offered player chosen in the offer list
+// stays chosen when a release in his report moves him up a line.
+TEST_F(TradesDialog, ChosenLinesFollowTheirPicksAndPlayersThroughARefill) {
+    Universe.Header.Universe_Stats[SALARY_CAP] = 0;
+    constexpr int32_t FIRST = 9, MIDDLE = 30, CHOSEN = 10;
+    const int32_t chosen_id = Get_Player_ID(USER, CHOSEN);
+    Script_Message_Answer("Release Player?", ID_BOX_YES);
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        const int32_t players = Get_First_Empty_Player_Slot(PARTNER);
+        const int32_t picks = Count_Team_Owned_Draft_Picks(PARTNER);
+        ASSERT_GT(picks, 3);
+        Choose_Dialog_Line(dialog, TRADE_PARTNER_ROSTER,
+                           Line_Of_Item(dialog, TRADE_PARTNER_ROSTER, players + 2));
+        Click_Dialog_Button(dialog, TRADE_CLEAR);
+        const int32_t line = Get_Dialog_Line(dialog, TRADE_PARTNER_ROSTER);
+        ASSERT_GE(line, 0) << "the pick's line is still chosen";
+        EXPECT_EQ(List_Box_Get_Item_Data(Get_Dialog_Item(dialog, TRADE_PARTNER_ROSTER), line), players + 2);
+        Click_Dialog_Button(dialog, TRADE_PARTNER_ADD);
+        EXPECT_EQ(Current_Trade_Offer.Items[1][0], players + 2) << "that pick is added";
+        // The partner's last pick chosen, then given to another team.
+        Choose_Dialog_Line(dialog, TRADE_PARTNER_ROSTER,
+                           Line_Of_Item(dialog, TRADE_PARTNER_ROSTER, players + picks - 1));
+        int32_t year = 0, round = 0, issuer = 0;
+        ASSERT_TRUE(Find_Team_Draft_Pick(PARTNER, picks - 1, &year, &round, &issuer));
+        Set_Draft_Pick_Owner(year, round, issuer, 5);
+        Click_Dialog_Button(dialog, TRADE_CLEAR);
+        EXPECT_EQ(Get_Dialog_Line(dialog, TRADE_PARTNER_ROSTER), -1) << "the pick is gone";
+        Click_Dialog_Button(dialog, TRADE_PARTNER_ADD);
+        EXPECT_EQ(Get_Trade_Item_Count(&Current_Trade_Offer, 1), 0) << "nothing is added";
+
+        // Three players offered; the third chosen in the offer list, and the
+        // first released from the report opened on the third.
+        Add_Item(dialog, 0, FIRST);
+        Add_Item(dialog, 0, MIDDLE);
+        Add_Item(dialog, 0, CHOSEN);
+        Choose_Dialog_Line(dialog, TRADE_USER_OFFER, 2);
+        ASSERT_EQ(Get_Selected_Trade_Item(dialog, 0), CHOSEN) << "the roster follows the offer list";
+        Script_Dialog_Step(Release_The_Player_Before);
+        Click_Dialog_Button(dialog, TRADE_USER_SCOUTING);
+        ASSERT_EQ(Get_Trade_Item_Count(&Current_Trade_Offer, 0), 2) << "the released player left the offer";
+        EXPECT_EQ(Get_Dialog_Line(dialog, TRADE_USER_OFFER), 1) << "the chosen player's line, moved up";
+        EXPECT_EQ(Get_Player_ID(USER, Current_Trade_Offer.Items[0][1]), chosen_id);
+        Double_Click_Dialog_Line(dialog, TRADE_USER_OFFER);
+        ASSERT_EQ(Get_Trade_Item_Count(&Current_Trade_Offer, 0), 1);
+        EXPECT_EQ(Current_Trade_Offer.Items[0][0], MIDDLE - 1) << "the chosen player was taken off";
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADES_DIALOG, 0);
+}

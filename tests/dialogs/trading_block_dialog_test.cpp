@@ -392,3 +392,32 @@ TEST_F(TradingBlockDialog, APlayerReleasedInHisReportLeavesNoRowChosen) {
     EXPECT_EQ(Get_User_Preference(TRADE_MADE_FLAG), 0);
     EXPECT_EQ(Team_Of_Player(road.After_Id), USER) << "the player who moved into his slot stays";
 }
+
+// The row chosen in the player list, scrolled to at its end, is chosen and
+// in view again after the list is filled anew (the statistics season chosen),
+// and Add To List puts that pick on the block.
+TEST_F(TradingBlockDialog, TheChosenRowIsInViewAfterARefill) {
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        const WINDOW_HANDLE list = Get_Dialog_Item(dialog, BLOCK_PLAYER_LIST);
+        const int32_t rows = List_View_Get_Item_Count(list);
+        const int32_t per_page =
+            static_cast<int32_t>(Send_Window_Message(list, MSG_LIST_VIEW_GET_COUNT_PER_PAGE, 0, 0));
+        ASSERT_GT(rows, per_page + 10) << "a list longer than its page";
+        const intptr_t last_pick = List_View_Get_Item_Data(list, rows - 1);
+        ASSERT_GE(last_pick, Get_Block_Pick_Row_Id(0));
+        List_View_Set_Item_State(list, rows - 1, ITEM_SELECTED | ITEM_FOCUSED, ITEM_SELECTED | ITEM_FOCUSED);
+        Send_Window_Message(list, MSG_LIST_VIEW_ENSURE_VISIBLE, static_cast<uintptr_t>(rows - 1), 0);
+        Choose_Dialog_Line(dialog, BLOCK_SEASON_COMBO, 1);
+        const int32_t chosen = List_View_Get_Next_Item(list, -1, ITEM_SELECTED);
+        ASSERT_GE(chosen, 0);
+        EXPECT_EQ(List_View_Get_Item_Data(list, chosen), last_pick);
+        const int32_t top =
+            static_cast<int32_t>(Send_Window_Message(list, MSG_LIST_VIEW_GET_TOP_INDEX, 0, 0));
+        EXPECT_LE(top, chosen);
+        EXPECT_LT(chosen, top + per_page) << "the chosen row is in view";
+        Click_Dialog_Button(dialog, BLOCK_ADD);
+        EXPECT_EQ(Current_Trade_Offer.Items[0][0], Get_Block_Row_Item(USER, last_pick));
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADING_BLOCK_DIALOG, 0);
+}
