@@ -67,6 +67,10 @@ void Update_Trade_Cap_Lines(WINDOW_HANDLE dialog);
 void Update_Trade_Status_Text(WINDOW_HANDLE dialog);
 void Update_Trade_Cash_Lines(WINDOW_HANDLE dialog);
 void Update_Trade_Cash_Edits(WINDOW_HANDLE dialog);
+// The cap lines and the cash lines together.
+void Update_Trade_Money_Lines(WINDOW_HANDLE dialog);
+// Empties both offer lists (1126 and 1032).
+void Reset_Trade_Offer_Lists(WINDOW_HANDLE dialog);
 void Show_Owner_Mode_Trade_Controls(WINDOW_HANDLE dialog);
 // The roster list of a side selects the item chosen in its offer list.
 void Sync_Trade_List_Selection(WINDOW_HANDLE dialog, int32_t side);
@@ -81,3 +85,7 @@ int32_t Carry_Out_User_Trade(TRADE_OFFER* offer, WINDOW_HANDLE dialog);
 // The partner adds players until it takes the deal; "Nope" when no further
 // player can be added first, what it added staying in the offer.
 void Get_Counter_Offer(WINDOW_HANDLE dialog);
+// Both teams' needs, then Current_Trade_Offer balanced with cash (the
+// partner pays) or with the partner's picks; "Nope" when it is not changed.
+// Returns whether it was.
+int32_t Balance_Current_Trade(int32_t with_cash);

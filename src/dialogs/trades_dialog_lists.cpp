@@ -230,6 +230,16 @@ void Update_Trade_Cash_Edits(WINDOW_HANDLE dialog) {
         Show_Control(dialog, id, owner);
 }
 
+void Update_Trade_Money_Lines(WINDOW_HANDLE dialog) {
+    Update_Trade_Cap_Lines(dialog);
+    Update_Trade_Cash_Lines(dialog);
+}
+
+void Reset_Trade_Offer_Lists(WINDOW_HANDLE dialog) {
+    List_Box_Reset_Content(Get_Dialog_Item(dialog, TRADE_USER_OFFER));
+    List_Box_Reset_Content(Get_Dialog_Item(dialog, TRADE_PARTNER_OFFER));
+}
+
 void Show_Owner_Mode_Trade_Controls(WINDOW_HANDLE dialog) {
     const bool owner = Is_Owner_Mode_On();
     for (int32_t id : {TRADE_USER_CASH_SPIN, TRADE_PARTNER_CASH_SPIN}) {

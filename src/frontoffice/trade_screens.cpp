@@ -209,6 +209,10 @@ void Format_Trade_Offer_Item(int32_t team, int32_t item, char* buffer) {
                  Get_Position_Short_Name(Get_Player_Vital_Stat(team, item, VITAL_POSITION)));
 }
 
+void Set_Current_Trade_Offer(const TRADE_OFFER* offer) {
+    if (offer != nullptr) Current_Trade_Offer = *offer;
+}
+
 int32_t Carry_Out_Trade_Offer(TRADE_OFFER* offer) {
     if (offer == nullptr || !Implement_Trade(offer)) return 0;
     Clear_Trade_Offer_Items(offer);
@@ -225,12 +229,8 @@ void Get_Refused_Trade_Reason(const TRADE_OFFER* offer, char* reason) {
                  TEXT_BUFFER_SIZE);
 }
 
-int32_t Get_Trade_Cash_Step() {
-    return Get_Money_Step(Get_Universe_Stat(INFLATION_FACTOR)) * 1000;
-}
-
 int32_t Get_Trade_Cash_Limit(int32_t team) {
-    const int64_t step = Get_Trade_Cash_Step();
+    const int64_t step = Get_Money_Step_Dollars();
     const int64_t cash = Get_Team_Financial_Stat(team, FINANCE_CASH);
     int64_t limit = cash - cash % step;
     if (limit > MOST_TRADE_CASH) limit = MOST_TRADE_CASH;
@@ -238,7 +238,7 @@ int32_t Get_Trade_Cash_Limit(int32_t team) {
 }
 
 int32_t Step_Trade_Cash(int32_t amount, int32_t up, int32_t paying_team) {
-    const int64_t step = Get_Trade_Cash_Step();
+    const int64_t step = Get_Money_Step_Dollars();
     return Hold_Trade_Cash(static_cast<int64_t>(amount) + (up ? step : -step), paying_team);
 }
 

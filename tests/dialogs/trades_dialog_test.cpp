@@ -9,6 +9,7 @@
 #include "app/main_menu.h"
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
+#include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/player_hashes.h"
 #include "database/player_record.h"
@@ -745,6 +746,66 @@ TEST_F(TradesDialog, ChosenLinesFollowTheirPicksAndPlayersThroughARefill) {
         Double_Click_Dialog_Line(dialog, TRADE_USER_OFFER);
         ASSERT_EQ(Get_Trade_Item_Count(&Current_Trade_Offer, 0), 1);
         EXPECT_EQ(Current_Trade_Offer.Items[0][0], MIDDLE - 1) << "the chosen player was taken off";
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADES_DIALOG, 0);
+}
+
+// The dialog's own operations: the money lines follow the teams' payrolls
+// and cash together; the offer lists empty while the offer keeps its items;
+// balancing an offer the partner would not take says "Nope" and changes
+// nothing, one it would take is balanced with its picks.
+TEST_F(TradesDialog, MoneyLinesOfferListsAndBalancingOperations) {
+    Set_User_Preference(OWNER_MODE, 1);
+    Universe.Header.Universe_Stats[SALARY_CAP] = 0;
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Set_Team_Financial_Stat(USER, FINANCE_CASH, 7000000);
+        Set_Team_Financial_Stat(PARTNER, FINANCE_CASH, 12500000);
+        Universe.Header.Universe_Stats[SALARY_CAP] =
+            1000 * (Get_Team_Financial_Stat(USER, FINANCE_PAYROLL) + 250);
+        Update_Trade_Money_Lines(dialog);
+        char nickname[64];
+        Get_Team_Nickname(USER, nickname);
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, TRADE_USER_CAP_LINE),
+                  "The " + std::string(nickname) + " are $250,000 under the salary cap");
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, TRADE_USER_CASH_LINE), "(Cash: $7.0M)");
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, TRADE_PARTNER_CASH_LINE), "(Cash: $12.5M)");
+        Universe.Header.Universe_Stats[SALARY_CAP] = 0;
+
+        Add_Item(dialog, 0, 0);
+        Add_Item(dialog, 1, 30);
+        Reset_Trade_Offer_Lists(dialog);
+        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_USER_OFFER), 0);
+        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_PARTNER_OFFER), 0);
+        EXPECT_EQ(Get_Trade_Item_Count(&Current_Trade_Offer, 0), 1) << "the offer keeps its items";
+
+        // A backup asked for nothing: the partner would not take it.
+        Click_Dialog_Button(dialog, TRADE_CLEAR);
+        Add_Item(dialog, 1, 30);
+        const TRADE_OFFER asked = Current_Trade_Offer;
+        for (const int32_t cash : {1, 0}) {
+            Clear_Shown_Messages();
+            EXPECT_EQ(Balance_Current_Trade(cash), 0);
+            EXPECT_EQ(Last_Caption(), "Nope");
+            EXPECT_EQ(Last_Text(),
+                      cash ? "I can't balance that trade with the cash available.\n\n(It may already "
+                             "be balanced)"
+                           : "I can't balance that trade with draft picks.\n\n(It may already be "
+                             "balanced)");
+            Expect_Same_Offer(Current_Trade_Offer, asked, "an offer not balanced");
+        }
+        // The user's starter for nothing: the partner adds picks and stays above even.
+        Click_Dialog_Button(dialog, TRADE_CLEAR);
+        Add_Item(dialog, 0, 0);
+        Clear_Shown_Messages();
+        ASSERT_EQ(Balance_Current_Trade(0), 1);
+        EXPECT_TRUE(Get_Shown_Messages().empty());
+        const int32_t players = Get_First_Empty_Player_Slot(PARTNER);
+        ASSERT_GE(Get_Trade_Item_Count(&Current_Trade_Offer, 1), 1);
+        EXPECT_GE(Current_Trade_Offer.Items[1][0], players) << "a pick";
+        TEAM_STRENGTH_TABLE table;
+        Build_Team_Strength_Table(PARTNER, &table);
+        EXPECT_GT(Score_Trade_Offer(&Current_Trade_Offer, table), 1000);
         Click_Dialog_Button(dialog, ID_OK);
     });
     Do_Dialog(Main_Window, TRADES_DIALOG, 0);

@@ -421,3 +421,48 @@ TEST_F(TradingBlockDialog, TheChosenRowIsInViewAfterARefill) {
     });
     Do_Dialog(Main_Window, TRADING_BLOCK_DIALOG, 0);
 }
+
+// The block's set-up operations: the cash spin, edit and label only in Owner
+// Mode, the user's team in capitals as caption and team A, the partner as
+// team B (team 1 when the setting names the user's own team), the cash edit
+// at "0"; the buttons follow the row chosen.
+TEST_F(TradingBlockDialog, TeamsCashControlsAndButtonsAreSetUpByMode) {
+    for (const int32_t owner : {0, 1}) {
+        Set_User_Preference(OWNER_MODE, owner);
+        Script_Dialog_Step([owner](WINDOW_HANDLE dialog) {
+            const auto shown = [dialog](int32_t id) { return Is_Window_Shown(Get_Dialog_Item(dialog, id)); };
+            Set_User_Preference(TRADE_PARTNER_TEAM, USER);
+            Set_Dialog_Item_Text(dialog, BLOCK_CASH_EDIT, "$300,000");
+            Show_Window(Get_Dialog_Item(dialog, BLOCK_CASH_SPIN), owner == 0);
+            Show_Block_Cash_Spin(dialog);
+            EXPECT_EQ(shown(BLOCK_CASH_SPIN), owner == 1) << "Owner Mode " << owner;
+            Update_Block_Teams_And_Buttons(dialog);
+            EXPECT_EQ(shown(BLOCK_CASH_EDIT), owner == 1);
+            EXPECT_EQ(shown(BLOCK_CASH_LABEL), owner == 1);
+            EXPECT_EQ(Get_Dialog_Item_Text(dialog, BLOCK_CASH_EDIT), "0");
+            EXPECT_EQ(Get_Dialog_Item_Text(dialog, BLOCK_USER_CAPTION), " AKRON COMETS");
+            EXPECT_EQ(Current_Trade_Offer.Team[0], USER);
+            EXPECT_EQ(Current_Trade_Offer.Team[1], 1) << "not the user's own team";
+            Set_User_Preference(TRADE_PARTNER_TEAM, 7);
+            Set_Block_Teams_And_Cash_Controls(dialog);
+            EXPECT_EQ(Current_Trade_Offer.Team[1], 7);
+            // Nothing chosen: neither button; a player chosen: both; once he
+            // is on the block, Scouting alone.
+            const WINDOW_HANDLE list = Get_Dialog_Item(dialog, BLOCK_PLAYER_LIST);
+            List_View_Set_Item_State(list, -1, 0, ITEM_SELECTED);
+            Update_Trading_Block_Buttons(dialog);
+            EXPECT_FALSE(Is_Window_Enabled(Get_Dialog_Item(dialog, BLOCK_ADD)));
+            EXPECT_FALSE(Is_Window_Enabled(Get_Dialog_Item(dialog, BLOCK_SCOUTING)));
+            Select_Listview_Player(list, USER, 4);
+            Update_Trading_Block_Buttons(dialog);
+            EXPECT_TRUE(Is_Window_Enabled(Get_Dialog_Item(dialog, BLOCK_ADD)));
+            EXPECT_TRUE(Is_Window_Enabled(Get_Dialog_Item(dialog, BLOCK_SCOUTING)));
+            Click_Dialog_Button(dialog, BLOCK_ADD);
+            Update_Trading_Block_Buttons(dialog);
+            EXPECT_FALSE(Is_Window_Enabled(Get_Dialog_Item(dialog, BLOCK_ADD)));
+            EXPECT_TRUE(Is_Window_Enabled(Get_Dialog_Item(dialog, BLOCK_SCOUTING)));
+            Click_Dialog_Button(dialog, ID_OK);
+        });
+        Do_Dialog(Main_Window, TRADING_BLOCK_DIALOG, 0);
+    }
+}
