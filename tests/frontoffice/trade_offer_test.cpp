@@ -19,6 +19,7 @@
 #include "frontoffice/trade_execution.h"
 #include "frontoffice/trade_items.h"
 #include "frontoffice/trade_legality.h"
+#include "frontoffice/trade_screens.h"
 #include "personnel/player_generation.h"
 #include "support/computer_league.h"
 #include "support/debug_log.h"
@@ -258,4 +259,50 @@ TEST(TradeExecution, ANewcomerTakesTheFirstFreeSlotWhereTheDepartedStarterStood)
                   Get_Season_Line_Team(Get_Player_Latest_Season_Line(human, starter)) == human,
               true)
         << "a season line with his new team";
+}
+
+// The pick lookups of the trade screens: a team's tradeable picks counted by
+// draft, the item code of its n-th pick first owned by a given team (none
+// once it has no such pick), an offer handed to the screens, and the fewest
+// players a trade may leave: 51, less the picks still to make while the
+// college draft runs.
+TEST(TradeItems, PickLookupsHandedOffersAndTheRosterMinimum) {
+    Build_Computer_League();
+    // Team 6 owns its own 21 picks and, in the second draft, team 9's first round pick.
+    Set_Draft_Pick_Owner(1, 0, 9, 6);
+    EXPECT_EQ(Count_Team_Owned_Draft_Picks_In_Year(6, 0), 7);
+    EXPECT_EQ(Count_Team_Owned_Draft_Picks_In_Year(6, 1), 8);
+    EXPECT_EQ(Count_Team_Owned_Draft_Picks_In_Year(6, 3), 0) << "no fourth draft";
+    EXPECT_EQ(Count_Team_Owned_Draft_Picks(6), 22);
+    EXPECT_EQ(Count_Team_Owned_Draft_Picks_In_Year(9, 1), 6);
+    const int32_t players = Get_First_Empty_Player_Slot(6);
+    const int32_t code = Find_Pick_Code_By_First_Owner(6, 9, 0);
+    ASSERT_GE(code, players);
+    int32_t year = 0, round = 0, issuer = 0;
+    ASSERT_TRUE(Find_Team_Draft_Pick(6, code - players, &year, &round, &issuer));
+    EXPECT_EQ(year, 1);
+    EXPECT_EQ(round, 0);
+    EXPECT_EQ(issuer, 9);
+    EXPECT_EQ(Find_Pick_Code_By_First_Owner(6, 9, 1), -1) << "only one of team 9's";
+    const int32_t own_last = Find_Pick_Code_By_First_Owner(6, 6, 20);
+    ASSERT_GE(own_last, players);
+    ASSERT_TRUE(Find_Team_Draft_Pick(6, own_last - players, &year, &round, &issuer));
+    EXPECT_EQ(year * 100 + round * 10 + (issuer == 6), 261) << "its own last pick";
+    EXPECT_EQ(Find_Pick_Code_By_First_Owner(6, 6, 21), -1);
+    EXPECT_EQ(Find_Pick_Code_By_First_Owner(6, 6, -1), -1);
+
+    const TRADE_OFFER offer = Make_Trade_Offer(6, 9, {2, code}, {4}, 5000);
+    Set_Current_Trade_Offer(&offer);
+    EXPECT_EQ(std::memcmp(&Current_Trade_Offer, &offer, sizeof offer), 0);
+
+    EXPECT_EQ(Get_Trade_Roster_Minimum(6), MIN_TRADE_ROSTER) << "no draft";
+    Set_User_Preference(DRAFT_ROUND, 0);
+    Set_User_Preference(DRAFT_PICK, 0);
+    Copy_Player(38, 0, 6, 5);
+    Set_Player_Vital_Stat(38, 0, VITAL_PLAYER_ID, 777001);
+    EXPECT_EQ(Get_Trade_Roster_Minimum(6), MIN_TRADE_ROSTER - 7) << "seven picks still to make";
+    EXPECT_EQ(Get_Trade_Roster_Minimum(9), MIN_TRADE_ROSTER - 7);
+    EXPECT_EQ(Get_Trade_Roster_Minimum(NO_TEAM), MIN_TRADE_ROSTER) << "no team, no picks";
+    Set_User_Preference(DRAFT_ROUND, 7);
+    EXPECT_EQ(Get_Trade_Roster_Minimum(6), MIN_TRADE_ROSTER) << "the draft is over";
 }
