@@ -56,6 +56,9 @@ intptr_t Trades_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wpara
 // the error logged, when the dialog has no combo; NO_TRADE_TEAM when the
 // combo lists no team.
 int32_t Get_Trade_Team(WINDOW_HANDLE dialog);
+// " " and the team's full name in capitals into the control (a blank for a
+// team that is no franchise in use): the user's side of the trade screens.
+void Set_User_Team_Caption(WINDOW_HANDLE dialog, int32_t control_id, int32_t team);
 void Init_Trades_Dialog_Lists(WINDOW_HANDLE dialog);
 void Fill_Trade_Team_List(WINDOW_HANDLE dialog);
 // Side 0: the user's roster and picks; side 1: the partner's.

@@ -83,16 +83,21 @@ int32_t Get_Trade_Team(WINDOW_HANDLE dialog) {
     return Is_Used_Franchise_Slot(user) && index >= user ? index + 1 : index;
 }
 
-void Fill_Trade_Team_List(WINDOW_HANDLE dialog) {
-    const int32_t user = Get_Trade_User_Team();
+void Set_User_Team_Caption(WINDOW_HANDLE dialog, int32_t control_id, int32_t team) {
     char name[FORMATTED_TEXT_SIZE] = "";
-    if (user != NO_TRADE_TEAM) Get_Team_Full_Name(user, name);
+    if (Is_Used_Franchise_Slot(team)) Get_Team_Full_Name(team, name);
     STRING_PREPEND_WARNING_OFF
     std::string caption = " " + std::string(name);
     STRING_PREPEND_WARNING_ON
     for (char& c : caption)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    Set_Dialog_Item_Text(dialog, TRADE_USER_CAPTION, caption.c_str());
+    Set_Dialog_Item_Text(dialog, control_id, caption.c_str());
+}
+
+void Fill_Trade_Team_List(WINDOW_HANDLE dialog) {
+    const int32_t user = Get_Trade_User_Team();
+    Set_User_Team_Caption(dialog, TRADE_USER_CAPTION, user);
+    char name[FORMATTED_TEXT_SIZE] = "";
     const WINDOW_HANDLE combo = Get_Dialog_Item(dialog, TRADE_PARTNER_COMBO);
     Combo_Box_Reset_Content(combo);
     const int32_t teams = Count_Active_Teams();

@@ -1,6 +1,5 @@
 #include "dialogs/trading_block_dialog.h"
 
-#include <cctype>
 #include <string>
 #include <vector>
 
@@ -37,7 +36,6 @@
 #include "platform/list_box.h"
 #include "platform/list_view.h"
 #include "platform/message_box.h"
-#include "platform/string_warnings.h"
 #include "platform/windows.h"
 
 namespace {
@@ -542,14 +540,7 @@ void Show_Block_Cash_Spin(WINDOW_HANDLE dialog) {
 
 void Set_Block_Teams_And_Cash_Controls(WINDOW_HANDLE dialog) {
     const int32_t user = Get_User_Team();
-    char name[FORMATTED_TEXT_SIZE] = "";
-    if (Is_Used_Franchise_Slot(user)) Get_Team_Full_Name(user, name);
-    STRING_PREPEND_WARNING_OFF
-    std::string caption = " " + std::string(name);
-    STRING_PREPEND_WARNING_ON
-    for (char& c : caption)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    Set_Dialog_Item_Text(dialog, BLOCK_USER_CAPTION, caption.c_str());
+    Set_User_Team_Caption(dialog, BLOCK_USER_CAPTION, user);
     int32_t partner = Get_User_Preference(TRADE_PARTNER_TEAM);
     if (!Is_Used_Franchise_Slot(partner) || partner == user) partner = user == 0 ? 1 : 0;
     Current_Trade_Offer.Team[0] = static_cast<uint8_t>(Is_Used_Franchise_Slot(user) ? user : NO_TRADE_TEAM);

@@ -53,5 +53,8 @@ int32_t Get_Cap_Or_Payroll_Budget(int32_t team);
 int32_t Get_Team_Payroll_Per_Game(int32_t team);
 // Operating expenses of one game: (per capita income + 25,000) x 20, inflated.
 int32_t Get_Team_Operating_Expenses(int32_t team);
+// The sum of a financial statistic over the active franchises, and how many
+// there are.
+int64_t Sum_Active_Team_Financial_Stat(int32_t n, int32_t* teams);
 // Adds to a stored financial statistic (cash is clamped by the setter).
 void Add_Team_Financial_Stat(int32_t team, int32_t n, int64_t amount);

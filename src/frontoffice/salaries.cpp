@@ -5,7 +5,6 @@
 #include "database/player_record.h"
 #include "database/random_numbers.h"
 #include "database/settings.h"
-#include "database/team_finances.h"
 #include "frontoffice/finance_stats.h"
 #include "frontoffice/money.h"
 
@@ -98,13 +97,8 @@ int32_t Get_Rookie_Scale_On_The_Clock() {
 }
 
 int32_t Get_League_Payroll_Average_Per_Cap() {
-    int64_t total = 0;
     int32_t teams = 0;
-    for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
-        if (!Is_Active_Team(team)) continue;
-        total += Get_Team_Financial_Stat(team, FINANCE_PAYROLL);
-        ++teams;
-    }
+    const int64_t total = Sum_Active_Team_Financial_Stat(FINANCE_PAYROLL, &teams);
     if (teams == 0) return 0;
     return Clamp_To_Int32(Mul_Div_Round_64(1000, total * 1000 / teams, Get_Universe_Stat(SALARY_CAP)));
 }

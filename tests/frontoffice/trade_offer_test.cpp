@@ -49,6 +49,12 @@ void Resize_Roster(int32_t team, int32_t players) {
         Create_Player_For_Team(team, Get_First_Empty_Player_Slot(team), POSITION_LB, 60);
 }
 
+// The team becomes the one the user runs.
+void Make_User_Team(int32_t team) {
+    Set_Team_Stat(team, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Set_User_Team(team);
+}
+
 int32_t Legal(const TRADE_OFFER& offer) {
     return Check_Trade_Legality(&offer, nullptr);
 }
@@ -202,8 +208,7 @@ TEST(TradeExecution, RefusedTradesMoveNobody) {
 TEST(TradeExecution, AHumanTeamStartsABetterNewcomerAndKeepsItsOrder) {
     Build_Computer_League();
     constexpr int32_t human = 13, partner = 14;
-    Set_Team_Stat(human, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
-    Set_User_Team(human);
+    Make_User_Team(human);
     const int32_t newcomer = Get_Team_Position_Player(partner, POSITION_QB, 0);
     Rescale_Player_Ratings(partner, newcomer, 95.0f);
     const int32_t newcomer_id = Get_Player_ID(partner, newcomer);
@@ -239,8 +244,7 @@ TEST(TradeExecution, TwoFullRostersExchangePlayersAndLoseNobody) {
 TEST(TradeExecution, ANewcomerTakesTheFirstFreeSlotWhereTheDepartedStarterStood) {
     Build_Computer_League();
     constexpr int32_t human = 21, partner = 22;
-    Set_Team_Stat(human, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
-    Set_User_Team(human);
+    Make_User_Team(human);
     // The user's starting quarterback goes for the partner's backup, who is
     // worse than the user's own backup: he still takes the starter's slot.
     const int32_t starter = Get_Team_Position_Player(human, POSITION_QB, 0);
