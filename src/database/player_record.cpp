@@ -34,9 +34,13 @@ int32_t Read_Vital(PLAYER_RECORD& player, int32_t stat) {
     return value;
 }
 
+// The signing bonus counts against the cap in equal shares: what is still to
+// count (the bonus field, which each year's roll-over cuts by a share) over
+// the years still to run, so that every year of the contract carries the
+// same share and the shares add up to the whole bonus.
 int32_t Get_Bonus_Per_Year(const PLAYER_RECORD& player) {
-    int32_t years = player.Vital_Stats[VITAL_BONUS_YEARS];
-    if (years == 0) return 0;
+    int32_t years = player.Vital_Stats[VITAL_CONTRACT_YEARS];
+    if (years < 1) return 0;
     // 64-bit so that the one overflowing quotient (minimum over -1) saturates.
     int64_t share = static_cast<int64_t>(player.Vital_Stats[VITAL_SIGNING_BONUS]) / years;
     return share > INT32_MAX ? INT32_MAX : static_cast<int32_t>(share);

@@ -68,6 +68,7 @@ struct PAYROLL_FIELDS {
     int32_t Salary;
     int32_t Signing_Bonus;
     int32_t Bonus_Years;
+    int32_t Contract_Years;
     int32_t Credited_Seasons;
 };
 struct PAYROLL_INPUT {
@@ -99,6 +100,7 @@ void Read_Payroll_Input(int32_t team, PAYROLL_INPUT& input) {
         fields.Salary = vital[VITAL_SALARY];
         fields.Signing_Bonus = vital[VITAL_SIGNING_BONUS];
         fields.Bonus_Years = vital[VITAL_BONUS_YEARS];
+        fields.Contract_Years = vital[VITAL_CONTRACT_YEARS];
         fields.Credited_Seasons = vital[VITAL_CREDITED_SEASONS];
     }
 }
@@ -115,6 +117,7 @@ bool Matches_Payroll_Input(int32_t team, const PAYROLL_INPUT& input) {
         if (fields.Id == 0) continue;
         if (vital[VITAL_SALARY] != fields.Salary || vital[VITAL_SIGNING_BONUS] != fields.Signing_Bonus ||
             vital[VITAL_BONUS_YEARS] != fields.Bonus_Years ||
+            vital[VITAL_CONTRACT_YEARS] != fields.Contract_Years ||
             vital[VITAL_CREDITED_SEASONS] != fields.Credited_Seasons)
             return false;
     }

@@ -226,6 +226,13 @@ void Set_Number(WINDOW_HANDLE dialog, int32_t id, int64_t value) {
     Set_Text(dialog, id, digits);
 }
 
+// Populations and capacities read as plain numbers.
+void Set_Plain_Number(WINDOW_HANDLE dialog, int32_t id, int64_t value) {
+    char digits[FORMATTED_TEXT_SIZE];
+    safe_sprintf(digits, FORMATTED_TEXT_SIZE, "%lld", static_cast<long long>(value));
+    Set_Text(dialog, id, digits);
+}
+
 void Set_Year_Label(WINDOW_HANDLE dialog, int32_t id, const char* format, int32_t year) {
     char text[FORMATTED_TEXT_SIZE];
     safe_sprintf(text, FORMATTED_TEXT_SIZE, format, year);
@@ -439,10 +446,10 @@ void Fill_Tickets_Dialog(WINDOW_HANDLE dialog) {
     Set_Number(dialog, ATTENDANCE_LAST_TEXT, Per_Game(Stat(FINANCE_HOME_ATTENDANCE_LAST), home_games_last));
     Set_Number(dialog, ATTENDANCE_THIS_TOTAL_TEXT, Stat(FINANCE_HOME_ATTENDANCE));
     Set_Number(dialog, ATTENDANCE_LAST_TOTAL_TEXT, Stat(FINANCE_HOME_ATTENDANCE_LAST));
-    Set_Number(dialog, CITY_POPULATION_TEXT, Get_Team_City_Stat(team, CITY_POPULATION));
-    Set_Number(dialog, REGION_POPULATION_TEXT, Get_Team_City_Stat(team, REGION_POPULATION));
+    Set_Plain_Number(dialog, CITY_POPULATION_TEXT, Get_Team_City_Stat(team, CITY_POPULATION));
+    Set_Plain_Number(dialog, REGION_POPULATION_TEXT, Get_Team_City_Stat(team, REGION_POPULATION));
     Set_Money(dialog, INCOME_TEXT, Get_Team_City_Stat(team, CITY_INCOME));
-    Set_Number(dialog, CAPACITY_TEXT, capacity);
+    Set_Plain_Number(dialog, CAPACITY_TEXT, capacity);
     Set_Up_Spins(dialog, {TICKET_PRICE_SPIN});
 }
 

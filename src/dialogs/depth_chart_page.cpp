@@ -28,6 +28,7 @@
 #include "dialogs/small_dialogs.h"
 #include "dialogs/special_teams_dialog.h"
 #include "frontoffice/depth_charts.h"
+#include "frontoffice/trade_legality.h"
 #include "personnel/draft_state.h"
 #include "platform/combo_box.h"
 #include "platform/controls.h"
@@ -122,8 +123,7 @@ bool Is_Depth_Chart_Editable(int32_t team) {
 }
 
 int32_t Get_Depth_Chart_Minimum_Roster(int32_t team) {
-    if (Is_College_Draft_Running()) return MINIMUM_ROSTER_SIZE - Count_Team_Draft_Picks(team);
-    return MINIMUM_ROSTER_SIZE;
+    return Get_Trade_Roster_Minimum(team);
 }
 
 void Update_Depth_Chart_Note(WINDOW_HANDLE dialog, bool editable) {

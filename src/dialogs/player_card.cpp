@@ -184,8 +184,9 @@ void Second_Column_Field(int32_t row, int32_t team, int32_t slot, char* out) {
             Get_Player_Injury_Text(team, slot, out);
             Capitalise(out);
         } else if (franchise) {
+            // The bonus field holds what is still to count against the cap.
             const int32_t bonus = Get_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS);
-            if (bonus > 0) Write_Thousands(out, "Signing Bonus: ", bonus);
+            if (bonus > 0) Write_Thousands(out, "Remaining Bonus: ", bonus);
         }
         return;
     case 5:

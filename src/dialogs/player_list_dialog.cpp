@@ -35,6 +35,7 @@
 #include "frontoffice/contract_texts.h"
 #include "frontoffice/finance_stats.h"
 #include "frontoffice/money.h"
+#include "frontoffice/trade_legality.h"
 #include "personnel/college_draft_flow.h"
 #include "personnel/draft_state.h"
 #include "personnel/fantasy_draft.h"
@@ -576,10 +577,7 @@ void Set_Control_Enabled(WINDOW_HANDLE dialog, int32_t id, bool enabled) {
 // The fewest players the viewed team may keep: fewer while it still holds
 // picks of the running college draft.
 int32_t Minimum_Roster(int32_t viewed) {
-    if (Get_User_Preference(DRAFT_ROUND) < NO_COLLEGE_DRAFT_ROUND && Is_College_Draft_Running() != 0 &&
-        Is_Valid_Team_Code(viewed))
-        return MINIMUM_ROSTER - Count_Team_Draft_Picks(viewed);
-    return MINIMUM_ROSTER;
+    return Get_Trade_Roster_Minimum(viewed);
 }
 } // namespace
 

@@ -1,7 +1,7 @@
 #pragma once
 // Moving a player record from one team into another, keeping the
-// destination's roster grouped by unit. Every move of a player between teams
-// goes through here.
+// destination's roster grouped by unit: signings, releases and the other
+// single moves (a trade places its newcomers itself).
 #include <cstdint>
 
 // Moves the player into the destination after its last player of his unit

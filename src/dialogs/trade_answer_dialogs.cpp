@@ -1,5 +1,6 @@
 #include "dialogs/trade_answer_dialogs.h"
 
+#include "app/dialog_services.h"
 #include "app/drawing_primitives.h"
 #include "app/image_drawing.h"
 #include "app/modal_dialogs.h"
@@ -16,6 +17,7 @@
 #include "database/text_format.h"
 #include "dialogs/dialog_setup.h"
 #include "dialogs/dialog_text_painting.h"
+#include "frontoffice/trade_screens.h"
 #include "frontoffice/trade_talk.h"
 #include "platform/controls.h"
 #include "platform/list_box.h"
@@ -74,6 +76,13 @@ template <size_t N> constexpr int32_t Count_Of(const DIALOG_CONTROL (&)[N]) {
 
 int32_t answering_team = 0;
 int32_t answering_score = 0;
+
+// The status bar and the news ticker repainted, where they exist, before a
+// general manager's dialog opens over them.
+void Repaint_Bars() {
+    if (Status_Bar_Exists()) Repaint_Status_Bar();
+    if (News_Ticker_Exists()) Repaint_News_Ticker();
+}
 
 void Paint_Face(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, int32_t team) {
     char face[FORMATTED_TEXT_SIZE];
@@ -177,9 +186,21 @@ const DIALOG_TEMPLATE TRADE_OFFER_DIALOG_TEMPLATE = {TRADE_OFFER_DIALOG,
 int32_t Open_Trade_Offer_Response(int32_t team, int32_t score) {
     answering_team = team;
     answering_score = score;
-    if (Status_Bar_Exists()) Repaint_Status_Bar();
-    if (News_Ticker_Exists()) Repaint_News_Ticker();
+    Repaint_Bars();
     return Do_Dialog(NO_WINDOW, TRADE_OFFER_RESPONSE_DIALOG, 0) == 1 ? 1 : 0;
+}
+
+int32_t Open_Trade_Hint() {
+    Repaint_Bars();
+    return Do_Dialog(NO_WINDOW, TRADE_HINT_DIALOG, 0);
+}
+
+void Move_Control_By(WINDOW_HANDLE dialog, int32_t control_id, int32_t dx, int32_t dy) {
+    const WINDOW_HANDLE control = Get_Dialog_Item(dialog, control_id);
+    if (control == NO_WINDOW) return;
+    RECT_AREA rect;
+    Get_Dialog_Item_Rect(dialog, control_id, &rect);
+    Move_Window(control, {rect.Left + dx, rect.Top + dy, rect.Right + dx, rect.Bottom + dy});
 }
 
 int32_t Get_Answering_Team() {
@@ -247,7 +268,7 @@ intptr_t Trade_Hint_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t w
 
 int32_t Open_Trade_Offer(const TRADE_OFFER* offer) {
     if (offer == nullptr) return 0;
-    Current_Trade_Offer = *offer;
+    Set_Current_Trade_Offer(offer);
     const int32_t result = Do_Dialog(NO_WINDOW, TRADE_OFFER_DIALOG, 0);
     if (result != 1) return result;
     Swap_Trade_Offer_Sides(&Current_Trade_Offer);

@@ -36,6 +36,12 @@ int32_t Get_Answering_Score();
 intptr_t Trade_Offer_Response_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wparam,
                                           intptr_t lparam);
 
+// The hint dialog opened after the status bar and the news ticker are
+// repainted, as the response dialog is; returns its result.
+int32_t Open_Trade_Hint();
+// Shifts a control of the dialog by (dx, dy) in the dialog's client
+// coordinates; nothing for a control the dialog lacks.
+void Move_Control_By(WINDOW_HANDLE dialog, int32_t control_id, int32_t dx, int32_t dy);
 // The hint of the team in Trade_Partner_Team: its needs, greatest first.
 intptr_t Trade_Hint_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wparam, intptr_t lparam);
 void Fill_Trade_Hint_List(WINDOW_HANDLE dialog);

@@ -142,8 +142,7 @@ void Init_Trades_Dialog(WINDOW_HANDLE dialog) {
         Init_Trade_Offer(&Current_Trade_Offer);
     Show_Owner_Mode_Trade_Controls(dialog);
     Init_Trades_Dialog_Lists(dialog);
-    Update_Trade_Cap_Lines(dialog);
-    Update_Trade_Cash_Lines(dialog);
+    Update_Trade_Money_Lines(dialog);
     Sync_Trade_List_Selection(dialog, 0);
     Sync_Trade_List_Selection(dialog, 1);
     Refresh_Offer_State(dialog);
@@ -216,8 +215,7 @@ void Scout_Selected_Player(WINDOW_HANDLE dialog, int32_t side) {
                     Add_Trade_Item(&Current_Trade_Offer, side, asked.Items[side][place]);
         Refill_Rosters_And_Offer(dialog);
     }
-    Update_Trade_Cap_Lines(dialog);
-    Update_Trade_Cash_Lines(dialog);
+    Update_Trade_Money_Lines(dialog);
     Refresh_Offer_State(dialog);
 }
 
@@ -231,16 +229,14 @@ void Choose_Partner(WINDOW_HANDLE dialog) {
     List_Box_Reset_Content(Get_Dialog_Item(dialog, TRADE_PARTNER_OFFER));
     Fill_Trade_Roster_List(dialog, 1);
     Update_Trade_Player_Counts(dialog);
-    Update_Trade_Cap_Lines(dialog);
-    Update_Trade_Cash_Lines(dialog);
+    Update_Trade_Money_Lines(dialog);
     Set_User_Preference(TRADE_PARTNER_TEAM, partner);
     Refresh_Offer_State(dialog);
 }
 
 void Clear_Offer(WINDOW_HANDLE dialog) {
     Clear_Trade_Offer_Items(&Current_Trade_Offer);
-    List_Box_Reset_Content(Get_Dialog_Item(dialog, TRADE_USER_OFFER));
-    List_Box_Reset_Content(Get_Dialog_Item(dialog, TRADE_PARTNER_OFFER));
+    Reset_Trade_Offer_Lists(dialog);
     Set_Dialog_Item_Text(dialog, TRADE_USER_CASH_EDIT, "0");
     Set_Dialog_Item_Text(dialog, TRADE_PARTNER_CASH_EDIT, "0");
     Fill_Trade_Roster_List(dialog, 1);
@@ -374,16 +370,7 @@ void Submit_Offer(WINDOW_HANDLE dialog) {
 }
 
 void Balance_With(WINDOW_HANDLE dialog, bool cash) {
-    TEAM_STRENGTH_TABLE user_table, partner_table;
-    Build_Both_Tables(&user_table, &partner_table);
-    const int32_t changed =
-        cash ? Balance_Offer_With_Cash(partner_table) : Balance_Offer_With_Draft_Picks(partner_table);
-    if (!changed)
-        Show_Formatted_Message(
-            "Nope", cash ? "I can't balance that trade with the cash available.\n\n(It may already "
-                           "be balanced)"
-                         : "I can't balance that trade with draft picks.\n\n(It may already be "
-                           "balanced)");
+    Balance_Current_Trade(cash ? 1 : 0);
     if (cash)
         Update_Trade_Cash_Edits(dialog);
     else
@@ -464,17 +451,29 @@ int32_t Carry_Out_User_Trade(TRADE_OFFER* offer, WINDOW_HANDLE dialog) {
         Show_Formatted_Message("Illegal Trade", "%s", reason);
         return 0;
     }
-    List_Box_Reset_Content(Get_Dialog_Item(dialog, TRADE_USER_OFFER));
-    List_Box_Reset_Content(Get_Dialog_Item(dialog, TRADE_PARTNER_OFFER));
+    Reset_Trade_Offer_Lists(dialog);
     Set_Dialog_Item_Text(dialog, TRADE_USER_CASH_EDIT, "0");
     Set_Dialog_Item_Text(dialog, TRADE_PARTNER_CASH_EDIT, "0");
     Fill_Trade_Team_List(dialog);
     Update_Trade_Buttons(dialog);
     Refill_Rosters_And_Offer(dialog);
-    Update_Trade_Cap_Lines(dialog);
-    Update_Trade_Cash_Lines(dialog);
+    Update_Trade_Money_Lines(dialog);
     Refresh_Offer_State(dialog);
     return 1;
+}
+
+int32_t Balance_Current_Trade(int32_t with_cash) {
+    TEAM_STRENGTH_TABLE user_table, partner_table;
+    Build_Both_Tables(&user_table, &partner_table);
+    const int32_t changed =
+        with_cash ? Balance_Offer_With_Cash(partner_table) : Balance_Offer_With_Draft_Picks(partner_table);
+    if (!changed)
+        Show_Formatted_Message(
+            "Nope", with_cash ? "I can't balance that trade with the cash available.\n\n(It may already "
+                                "be balanced)"
+                              : "I can't balance that trade with draft picks.\n\n(It may already be "
+                                "balanced)");
+    return changed;
 }
 
 void Get_Counter_Offer(WINDOW_HANDLE dialog) {

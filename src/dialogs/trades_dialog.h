@@ -56,6 +56,9 @@ intptr_t Trades_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wpara
 // the error logged, when the dialog has no combo; NO_TRADE_TEAM when the
 // combo lists no team.
 int32_t Get_Trade_Team(WINDOW_HANDLE dialog);
+// " " and the team's full name in capitals into the control (a blank for a
+// team that is no franchise in use): the user's side of the trade screens.
+void Set_User_Team_Caption(WINDOW_HANDLE dialog, int32_t control_id, int32_t team);
 void Init_Trades_Dialog_Lists(WINDOW_HANDLE dialog);
 void Fill_Trade_Team_List(WINDOW_HANDLE dialog);
 // Side 0: the user's roster and picks; side 1: the partner's.
@@ -67,6 +70,10 @@ void Update_Trade_Cap_Lines(WINDOW_HANDLE dialog);
 void Update_Trade_Status_Text(WINDOW_HANDLE dialog);
 void Update_Trade_Cash_Lines(WINDOW_HANDLE dialog);
 void Update_Trade_Cash_Edits(WINDOW_HANDLE dialog);
+// The cap lines and the cash lines together.
+void Update_Trade_Money_Lines(WINDOW_HANDLE dialog);
+// Empties both offer lists (1126 and 1032).
+void Reset_Trade_Offer_Lists(WINDOW_HANDLE dialog);
 void Show_Owner_Mode_Trade_Controls(WINDOW_HANDLE dialog);
 // The roster list of a side selects the item chosen in its offer list.
 void Sync_Trade_List_Selection(WINDOW_HANDLE dialog, int32_t side);
@@ -78,6 +85,10 @@ int32_t Get_Selected_Trade_Item(WINDOW_HANDLE dialog, int32_t side);
 // rules refuse is told with its reason and changes nothing (the offer and
 // Trade_Made_Flag stay). Returns whether the trade happened.
 int32_t Carry_Out_User_Trade(TRADE_OFFER* offer, WINDOW_HANDLE dialog);
-// The partner adds what it would give while still accepting; "Nope", with
-// the offer as it was, when it would add nothing.
+// The partner adds players until it takes the deal; "Nope" when no further
+// player can be added first, what it added staying in the offer.
 void Get_Counter_Offer(WINDOW_HANDLE dialog);
+// Both teams' needs, then Current_Trade_Offer balanced with cash (the
+// partner pays) or with the partner's picks; "Nope" when it is not changed.
+// Returns whether it was.
+int32_t Balance_Current_Trade(int32_t with_cash);

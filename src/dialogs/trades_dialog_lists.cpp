@@ -83,16 +83,21 @@ int32_t Get_Trade_Team(WINDOW_HANDLE dialog) {
     return Is_Used_Franchise_Slot(user) && index >= user ? index + 1 : index;
 }
 
-void Fill_Trade_Team_List(WINDOW_HANDLE dialog) {
-    const int32_t user = Get_Trade_User_Team();
+void Set_User_Team_Caption(WINDOW_HANDLE dialog, int32_t control_id, int32_t team) {
     char name[FORMATTED_TEXT_SIZE] = "";
-    if (user != NO_TRADE_TEAM) Get_Team_Full_Name(user, name);
+    if (Is_Used_Franchise_Slot(team)) Get_Team_Full_Name(team, name);
     STRING_PREPEND_WARNING_OFF
     std::string caption = " " + std::string(name);
     STRING_PREPEND_WARNING_ON
     for (char& c : caption)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    Set_Dialog_Item_Text(dialog, TRADE_USER_CAPTION, caption.c_str());
+    Set_Dialog_Item_Text(dialog, control_id, caption.c_str());
+}
+
+void Fill_Trade_Team_List(WINDOW_HANDLE dialog) {
+    const int32_t user = Get_Trade_User_Team();
+    Set_User_Team_Caption(dialog, TRADE_USER_CAPTION, user);
+    char name[FORMATTED_TEXT_SIZE] = "";
     const WINDOW_HANDLE combo = Get_Dialog_Item(dialog, TRADE_PARTNER_COMBO);
     Combo_Box_Reset_Content(combo);
     const int32_t teams = Count_Active_Teams();
@@ -228,6 +233,16 @@ void Update_Trade_Cash_Edits(WINDOW_HANDLE dialog) {
     for (int32_t id :
          {TRADE_USER_CASH_EDIT, TRADE_PARTNER_CASH_EDIT, TRADE_USER_CASH_LABEL, TRADE_PARTNER_CASH_LABEL})
         Show_Control(dialog, id, owner);
+}
+
+void Update_Trade_Money_Lines(WINDOW_HANDLE dialog) {
+    Update_Trade_Cap_Lines(dialog);
+    Update_Trade_Cash_Lines(dialog);
+}
+
+void Reset_Trade_Offer_Lists(WINDOW_HANDLE dialog) {
+    List_Box_Reset_Content(Get_Dialog_Item(dialog, TRADE_USER_OFFER));
+    List_Box_Reset_Content(Get_Dialog_Item(dialog, TRADE_PARTNER_OFFER));
 }
 
 void Show_Owner_Mode_Trade_Controls(WINDOW_HANDLE dialog) {

@@ -1,6 +1,5 @@
 #include "dialogs/trading_block_dialog.h"
 
-#include <cctype>
 #include <string>
 #include <vector>
 
@@ -37,7 +36,6 @@
 #include "platform/list_box.h"
 #include "platform/list_view.h"
 #include "platform/message_box.h"
-#include "platform/string_warnings.h"
 #include "platform/windows.h"
 
 namespace {
@@ -221,13 +219,6 @@ void Fill_Block_List(WINDOW_HANDLE dialog) {
     }
 }
 
-void Update_Block_Buttons(WINDOW_HANDLE dialog) {
-    const int32_t item = Selected_Item(dialog);
-    Enable_Window(Get_Dialog_Item(dialog, BLOCK_ADD), Can_Add_Trade_Item(&Current_Trade_Offer, 0, item) != 0);
-    Enable_Window(Get_Dialog_Item(dialog, BLOCK_SCOUTING),
-                  item >= 0 && Is_Trade_Player_Item(Current_Trade_Offer, 0, item));
-}
-
 void Write_Offers_List(WINDOW_HANDLE dialog) {
     const WINDOW_HANDLE list = Get_Dialog_Item(dialog, BLOCK_OFFERS_LIST);
     List_Box_Reset_Content(list);
@@ -262,26 +253,8 @@ void Init_Trading_Block(WINDOW_HANDLE dialog) {
         const KEEP_GAME_SAVED derived;
         Auto_Set_Computer_Depth_Charts(0);
     }
-    const bool owner = Is_Owner_Mode_On();
-    Send_Window_Message(Get_Dialog_Item(dialog, BLOCK_CASH_SPIN), MSG_UP_DOWN_SET_RANGE, 0, 1);
-    Show_Window(Get_Dialog_Item(dialog, BLOCK_CASH_SPIN), owner);
-    const int32_t user = Get_User_Team();
-    char name[FORMATTED_TEXT_SIZE] = "";
-    if (Is_Used_Franchise_Slot(user)) Get_Team_Full_Name(user, name);
-    STRING_PREPEND_WARNING_OFF
-    std::string caption = " " + std::string(name);
-    STRING_PREPEND_WARNING_ON
-    for (char& c : caption)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    Set_Dialog_Item_Text(dialog, BLOCK_USER_CAPTION, caption.c_str());
-    int32_t partner = Get_User_Preference(TRADE_PARTNER_TEAM);
-    if (!Is_Used_Franchise_Slot(partner) || partner == user) partner = user == 0 ? 1 : 0;
-    Current_Trade_Offer.Team[0] = static_cast<uint8_t>(Is_Used_Franchise_Slot(user) ? user : NO_TRADE_TEAM);
-    Current_Trade_Offer.Team[1] = static_cast<uint8_t>(partner);
-    Set_Dialog_Item_Text(dialog, BLOCK_CASH_EDIT, "0");
-    Show_Window(Get_Dialog_Item(dialog, BLOCK_CASH_EDIT), owner);
-    Show_Window(Get_Dialog_Item(dialog, BLOCK_CASH_LABEL), owner);
-    Update_Block_Buttons(dialog);
+    Show_Block_Cash_Spin(dialog);
+    Update_Block_Teams_And_Buttons(dialog);
     block_backup = Current_Trade_Offer;
     Write_Roster_Warning(dialog);
 }
@@ -456,7 +429,7 @@ void Open_Offer(WINDOW_HANDLE dialog) {
     block_backup = Current_Trade_Offer;
     if (Trading_Block_Offers[record].Team[1] == NO_TRADE_TEAM) return;
     const BLOCK_MARK mark = Mark_Block(block_backup);
-    Current_Trade_Offer = Trading_Block_Offers[record];
+    Set_Current_Trade_Offer(&Trading_Block_Offers[record]);
     Set_User_Preference(TRADE_PARTNER_TEAM, OFFER_IN_HAND);
     Set_User_Preference(TRADE_MADE_FLAG, 0);
     Enable_Window(dialog, false);
@@ -503,7 +476,7 @@ bool Handle_List_View_Notice(WINDOW_HANDLE dialog, const NOTIFY_INFO* notice) {
     default:
         break;
     }
-    Update_Block_Buttons(dialog);
+    Update_Trading_Block_Buttons(dialog);
     return true;
 }
 
@@ -558,6 +531,37 @@ const DIALOG_TEMPLATE TRADING_BLOCK_DIALOG_TEMPLATE = {TRADING_BLOCK_DIALOG,
                                                        BLOCK_CONTROLS,
                                                        static_cast<int32_t>(std::size(BLOCK_CONTROLS)),
                                                        ID_CANCEL};
+
+void Show_Block_Cash_Spin(WINDOW_HANDLE dialog) {
+    const WINDOW_HANDLE spin = Get_Dialog_Item(dialog, BLOCK_CASH_SPIN);
+    Send_Window_Message(spin, MSG_UP_DOWN_SET_RANGE, 0, 1);
+    Show_Window(spin, Is_Owner_Mode_On());
+}
+
+void Set_Block_Teams_And_Cash_Controls(WINDOW_HANDLE dialog) {
+    const int32_t user = Get_User_Team();
+    Set_User_Team_Caption(dialog, BLOCK_USER_CAPTION, user);
+    int32_t partner = Get_User_Preference(TRADE_PARTNER_TEAM);
+    if (!Is_Used_Franchise_Slot(partner) || partner == user) partner = user == 0 ? 1 : 0;
+    Current_Trade_Offer.Team[0] = static_cast<uint8_t>(Is_Used_Franchise_Slot(user) ? user : NO_TRADE_TEAM);
+    Current_Trade_Offer.Team[1] = static_cast<uint8_t>(partner);
+    const bool owner = Is_Owner_Mode_On();
+    Set_Dialog_Item_Text(dialog, BLOCK_CASH_EDIT, "0");
+    Show_Window(Get_Dialog_Item(dialog, BLOCK_CASH_EDIT), owner);
+    Show_Window(Get_Dialog_Item(dialog, BLOCK_CASH_LABEL), owner);
+}
+
+void Update_Trading_Block_Buttons(WINDOW_HANDLE dialog) {
+    const int32_t item = Selected_Item(dialog);
+    Enable_Window(Get_Dialog_Item(dialog, BLOCK_ADD), Can_Add_Trade_Item(&Current_Trade_Offer, 0, item) != 0);
+    Enable_Window(Get_Dialog_Item(dialog, BLOCK_SCOUTING),
+                  item >= 0 && Is_Trade_Player_Item(Current_Trade_Offer, 0, item));
+}
+
+void Update_Block_Teams_And_Buttons(WINDOW_HANDLE dialog) {
+    Set_Block_Teams_And_Cash_Controls(dialog);
+    Update_Trading_Block_Buttons(dialog);
+}
 
 int32_t Get_Block_Player_Row_Id(int32_t team, int32_t slot) {
     return team * 100 + slot;
@@ -629,7 +633,7 @@ intptr_t Trading_Block_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_
             return 1;
         }
         const bool handled = Handle_Block_Command(dialog, id, Command_Notification(wparam));
-        if (Is_Window(dialog)) Update_Block_Buttons(dialog);
+        if (Is_Window(dialog)) Update_Trading_Block_Buttons(dialog);
         return handled ? 1 : 0;
     }
     default:

@@ -40,3 +40,14 @@ int32_t Get_Trading_Block_Offers(WINDOW_HANDLE dialog);
 int32_t Get_Block_Player_Row_Id(int32_t team, int32_t slot);
 int32_t Get_Block_Pick_Row_Id(int32_t k);
 int32_t Get_Block_Row_Item(int32_t team, intptr_t row_id);
+// The cash spin 1209 with its range 0..1, shown only in Owner Mode.
+void Show_Block_Cash_Spin(WINDOW_HANDLE dialog);
+// The user's team in the caption and as team A, the partner (Trade_Partner_
+// Team, or team 1 or 0 when that is none or the user's own) as team B, the
+// cash edit at "0" and, with its label, shown only in Owner Mode.
+void Set_Block_Teams_And_Cash_Controls(WINDOW_HANDLE dialog);
+// "&Add To List" while the chosen row's item can go on the block,
+// "&Scouting" while it is a player.
+void Update_Trading_Block_Buttons(WINDOW_HANDLE dialog);
+// Set_Block_Teams_And_Cash_Controls, then Update_Trading_Block_Buttons.
+void Update_Block_Teams_And_Buttons(WINDOW_HANDLE dialog);

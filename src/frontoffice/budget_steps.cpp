@@ -18,15 +18,14 @@ int32_t Hold(int64_t value, int32_t most) {
 
 int32_t Get_Budget_User_Team() {
     const int32_t user = Get_User_Preference(USER_TEAM);
-    if (Is_Used_Franchise_Slot(user)) return user;
-    if (user >= FREE_AGENT_TEAM && user < TOTAL_NUMBER_OF_TEAMS) return user;
-    return NO_BUDGET_TEAM;
+    if (Is_Active_Team(user) || user == FREE_AGENT_TEAM) return user;
+    if (user > HALL_OF_FAME_TEAM && user < TOTAL_NUMBER_OF_TEAMS) return user;
+    return user == HALL_OF_FAME_TEAM ? HALL_OF_FAME_TEAM : 0;
 }
 
 int32_t Is_Team_Budget_Editable(int32_t team) {
     if (Get_User_Preference(COMMISSIONER_MODE) != 0) return 1;
-    const int32_t user = Get_Budget_User_Team();
-    return user != NO_BUDGET_TEAM && team == user ? 1 : 0;
+    return team == Get_Budget_User_Team() ? 1 : 0;
 }
 
 int32_t Step_Ticket_Price(int32_t price, int32_t up) {

@@ -10,9 +10,9 @@ constexpr int32_t MOST_TICKET_PRICE = 50000;
 constexpr int32_t MOST_CONCESSION_PRICE = 10000;
 constexpr int32_t MOST_STAFF_BUDGET = 50000000;
 
-// The user's team as the budget screens count it: a franchise in use, a pool
-// (36-40), or NO_BUDGET_TEAM when User_Team is neither.
-constexpr int32_t NO_BUDGET_TEAM = -1;
+// The user's team as the budget screens count it: an active franchise, the
+// free agents (36) or a draft pool (38-40) as it stands; any other User_Team
+// counts as 37 when it is 37 and as team 0 otherwise.
 int32_t Get_Budget_User_Team();
 // 1 when the user may change the team's prices and budgets.
 int32_t Is_Team_Budget_Editable(int32_t team);

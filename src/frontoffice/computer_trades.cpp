@@ -347,7 +347,7 @@ int32_t Balance_Offer_With_Draft_Picks(const TEAM_STRENGTH_TABLE& table_b) {
 
 int32_t Balance_Offer_With_Cash(const TEAM_STRENGTH_TABLE& table_b) {
     return Balance_Current_Offer(table_b, [](const TRADE_OFFER& base, auto try_offer) {
-        const int64_t step = static_cast<int64_t>(Get_Money_Step(Get_Universe_Stat(INFLATION_FACTOR))) * 1000;
+        const int64_t step = Get_Money_Step_Dollars();
         if (step <= 0) return;
         const int64_t limit = Get_Team_Financial_Stat(Get_Trade_Side_Team(base, 1), FINANCE_CASH) / 2;
         for (int64_t cash = 0; - cash < limit; cash -= step) {

@@ -37,9 +37,7 @@ void Set_Player_Contract_Demand(int32_t team, int32_t slot, int32_t value) {
     int32_t salary;
     int32_t demand;
     if (Is_Draft_Pool_Team(team)) {
-        const int32_t round = Get_User_Preference(DRAFT_ROUND);
-        const int32_t pick = Get_User_Preference(DRAFT_PICK);
-        salary = Get_Rookie_Scale_Salary(round, pick);
+        salary = Get_Rookie_Scale_On_The_Clock();
         const int32_t best = Update_Draft_Pool_Values();
         demand = Get_Draft_Pool_Bonus_Demand(Get_Player_Vital_Stat(team, slot, VITAL_DRAFT_POOL_VALUE), best);
     } else {

@@ -52,7 +52,10 @@ void Fix_Rookie_Contract(int32_t team, int32_t slot, int32_t with_bonus) {
     if (!with_bonus) return;
     const int32_t code = Get_Player_Vital_Stat(team, slot, VITAL_DRAFT_SLOT);
     const int32_t pick_value = Get_Draft_Pick_Value(code / 100000 - 1, code % 100000 / 1000 - 1);
-    const int32_t floor = pick_value - 2 * pick_value / 5;
+    // At least 60 % of the pick's value over the rookie contract: the field
+    // holds what is still to count, the share of the years still to run.
+    const int32_t years = Get_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS);
+    const int32_t floor = (pick_value - 2 * pick_value / 5) * years / ROOKIE_CONTRACT_YEARS;
     if (Get_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS) < floor)
         Set_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS, floor);
 }

@@ -57,3 +57,13 @@ int32_t Record_Team_Division_Finish(int32_t team) {
     if (place >= 1 && place <= 3) return 4 - place;
     return 0;
 }
+
+void Raise_Fan_Loyalty(int32_t team) {
+    const int32_t loyalty = Get_Team_Financial_Stat(team, FINANCE_FAN_LOYALTY);
+    if (loyalty < MAX_FAN_LOYALTY) Set_Team_Financial_Stat(team, FINANCE_FAN_LOYALTY, loyalty + 1);
+}
+
+void Lower_Fan_Loyalty(int32_t team) {
+    const int32_t loyalty = Get_Team_Financial_Stat(team, FINANCE_FAN_LOYALTY);
+    if (loyalty > MIN_FAN_LOYALTY) Set_Team_Financial_Stat(team, FINANCE_FAN_LOYALTY, loyalty - 1);
+}

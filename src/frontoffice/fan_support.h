@@ -13,3 +13,7 @@ int32_t Record_Team_Division_Finish(int32_t team);
 // Season index whose history the season-end steps write: the season just
 // ended (the index before the off-season moved it on).
 int32_t Get_Finished_Season_Index();
+// Fan loyalty one point up (or down) while it stays within 700..1300: a
+// loyalty already at or beyond that bound is left as it is.
+void Raise_Fan_Loyalty(int32_t team);
+void Lower_Fan_Loyalty(int32_t team);

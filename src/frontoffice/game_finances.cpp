@@ -68,7 +68,7 @@ void Pay_Regular_Season_Costs(int32_t team, int64_t* cash) {
     Add_Team_Financial_Stat(team, FINANCE_PAYROLL_PAID, payroll);
     *cash -= payroll;
     const int32_t dividend = Get_Owner_Dividend_Per_Game(team);
-    Set_Team_Financial_Stat(team, FINANCE_DIVIDEND_GAME, dividend);
+    Set_Team_Dividend_Stat(team, dividend);
     Add_Team_Financial_Stat(team, FINANCE_DIVIDENDS, dividend);
     *cash -= dividend;
     *cash -= Spend_Staff_Budget(team, FINANCE_MEDICAL_BUDGET, FINANCE_MEDICAL_SPENT, FINANCE_MEDICAL_QUALITY,

@@ -30,8 +30,12 @@ void Set_Player_Initial_Contract(int32_t team, int32_t slot) {
     const int32_t into = ((seasons % length) + length) % length;
     Set_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS, into == 0 ? length : into);
     Set_Player_Contract_Demand(team, slot, 0);
+    // The bonus is a third of the salary over the whole contract; the field
+    // holds what is still to count against the cap, the share of the years
+    // still to run.
     const int64_t bonus = static_cast<int64_t>(Get_Player_Vital_Stat(team, slot, VITAL_SALARY)) * length / 3;
-    Set_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS, Clamp_To_Int32(bonus));
+    const int32_t years = Get_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS);
+    Set_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS, Clamp_To_Int32(bonus * years / length));
 }
 
 void Recalculate_All_Contracts() {

@@ -24,7 +24,7 @@ void Set_Product(int32_t team, int32_t n, int64_t value) {
 void Reset_Team_Cash(int32_t team) {
     const int64_t value = Compute_Franchise_Value(team);
     Reset_Team_Staff_Quality(team);
-    Set_Team_Financial_Stat(team, FINANCE_DIVIDEND_GAME, Get_Owner_Dividend_Per_Game(team));
+    Set_Team_Dividend_Stat(team, Get_Owner_Dividend_Per_Game(team));
     Set_Product(team, FINANCE_CASH, Get_Base_Cash() / 2 + 5 * value);
 }
 

@@ -15,13 +15,8 @@ constexpr int32_t SHARED_REVENUE_EXTRA = 370000;
 
 int32_t Update_League_Wealth_Factor() {
     if (!Is_Owner_Mode()) return 1000;
-    int64_t total = 0;
     int32_t teams = 0;
-    for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
-        if (!Is_Active_Team(team)) continue;
-        total += Get_Team_Financial_Stat(team, FINANCE_CASH);
-        ++teams;
-    }
+    const int64_t total = Sum_Active_Team_Financial_Stat(FINANCE_CASH, &teams);
     if (teams == 0) return 0;
     const int64_t factor = Mul_Div_Round_64(total / teams, 1000, Get_Base_Cash());
     const int32_t wealth =

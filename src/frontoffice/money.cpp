@@ -66,6 +66,10 @@ int32_t Get_Money_Step(int32_t amount) {
     return 1;
 }
 
+int32_t Get_Money_Step_Dollars() {
+    return Get_Money_Step(Get_Universe_Stat(INFLATION_FACTOR)) * 1000;
+}
+
 int32_t Round_To_Money_Step(int32_t amount) {
     const int64_t step = Get_Money_Step(Get_Universe_Stat(INFLATION_FACTOR));
     const int64_t lifted = static_cast<int64_t>(amount) + step / 2;
@@ -106,6 +110,23 @@ int32_t Get_Team_Payroll_Budget(int32_t team) {
     const int64_t revenue = Get_Team_Financial_Stat(team, FINANCE_PROJECTED_REVENUE);
     const int64_t cash = Get_Team_Financial_Stat(team, FINANCE_CASH);
     return Clamp_To_Int32((revenue + cap) / 2 + (cash - Get_Base_Cash()) / 4);
+}
+
+int64_t Sum_Active_Team_Financial_Stat(int32_t n, int32_t* teams) {
+    int64_t total = 0;
+    int32_t count = 0;
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
+        if (!Is_Active_Team(team)) continue;
+        total += Get_Team_Financial_Stat(team, n);
+        ++count;
+    }
+    if (teams != nullptr) *teams = count;
+    return total;
+}
+
+int32_t Get_Cap_Or_Payroll_Budget(int32_t team) {
+    const int32_t cap = Get_Universe_Stat(SALARY_CAP);
+    return cap != 0 ? cap : Get_Team_Payroll_Budget(team);
 }
 
 int32_t Get_Team_Payroll_Per_Game(int32_t team) {

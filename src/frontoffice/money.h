@@ -24,6 +24,9 @@ int32_t Get_Base_Cash();
 // Step of the money spin buttons and automatic prices for a per-mille amount
 // (callers pass Inflation_Factor, or a quarter of it for concession prices).
 int32_t Get_Money_Step(int32_t amount);
+// The money step of Inflation_Factor in thousands of dollars, as dollars:
+// the step of the trade screens' cash and of the computer's cash offers.
+int32_t Get_Money_Step_Dollars();
 // The amount rounded to the nearest multiple of the money step, halves up.
 int32_t Round_To_Money_Step(int32_t amount);
 // The amount floored to a multiple of `step` (step 0 leaves it).
@@ -44,9 +47,14 @@ int32_t Get_Team_Income_Ratio(int32_t team);
 
 // (projected revenue + the inflated base-year cap) / 2 + (cash - base cash) / 4.
 int32_t Get_Team_Payroll_Budget(int32_t team);
+// The salary cap in dollars, or without one the team's payroll budget.
+int32_t Get_Cap_Or_Payroll_Budget(int32_t team);
 // Dollars of salary paid per game: each player's salary x 1000 / games.
 int32_t Get_Team_Payroll_Per_Game(int32_t team);
 // Operating expenses of one game: (per capita income + 25,000) x 20, inflated.
 int32_t Get_Team_Operating_Expenses(int32_t team);
+// The sum of a financial statistic over the active franchises, and how many
+// there are.
+int64_t Sum_Active_Team_Financial_Stat(int32_t n, int32_t* teams);
 // Adds to a stored financial statistic (cash is clamped by the setter).
 void Add_Team_Financial_Stat(int32_t team, int32_t n, int64_t amount);

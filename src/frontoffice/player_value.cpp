@@ -13,6 +13,7 @@
 #include "database/universe.h"
 #include "frontoffice/player_potential.h"
 #include "frontoffice/player_production.h"
+#include "frontoffice/rating_bounds.h"
 #include "frontoffice/rating_value.h"
 #include "personnel/contract_length.h"
 #include "personnel/personnel_settings.h"
@@ -98,6 +99,16 @@ bool Counts_Return_Value(int32_t position) {
 int32_t Take_Player_Value(int32_t team, int32_t slot);
 } // namespace
 
+int32_t Get_Production_Plus_Receiving_Value(int32_t team, int32_t slot, int32_t season) {
+    int32_t production = Get_Player_Production_Value(team, slot, season);
+    if (!Is_Player_Slot_Used(team, slot) ||
+        !Counts_Return_Value(Get_Player_Vital_Stat(team, slot, VITAL_POSITION)))
+        return production;
+    const int32_t returns =
+        Get_Player_Stat(team, slot, season, 302) + Get_Player_Stat(team, slot, season, 303);
+    return production + (returns < 101 ? returns / 2 : returns - 50);
+}
+
 bool Is_Player_Value_Kept(int32_t team, int32_t slot) {
     return Is_Player_Address(team, slot) && Kept_Values[team][slot].Known;
 }
@@ -127,21 +138,14 @@ int32_t Take_Player_Value(int32_t team, int32_t slot) {
     if (!Is_Player_Address(team, slot) || !Is_Player_Slot_Used(team, slot)) return 0;
     const int32_t seasons = Get_Player_Vital_Stat(team, slot, VITAL_CREDITED_SEASONS);
     const int32_t age = Get_Player_Calendar_Age(team, slot);
-    const float current = Ensure_Player_Minimum_Rating(team, slot);
+    const int32_t current = Get_Evaluation_Rating_Value(team, slot);
     const float potential = Get_Player_Potential(team, slot);
     const int32_t rating_value =
-        (Get_Rating_Value(team, slot, static_cast<float>(static_cast<int32_t>(potential))) +
-         Get_Rating_Value(team, slot, static_cast<float>(static_cast<int32_t>(current)))) /
-        2;
+        (Get_Rating_Value(team, slot, static_cast<float>(Truncate_Rating(potential))) + current) / 2;
     // A rookie is judged 88 % on his ratings, a veteran 70 %.
     const int32_t weight = 88 - 12 * seasons > 70 ? 88 - 12 * seasons : 70;
     const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
-    int32_t production = Get_Player_Production_Value(team, slot, SEASON_LAST);
-    if (Counts_Return_Value(position)) {
-        const int32_t returns =
-            Get_Player_Stat(team, slot, SEASON_LAST, 302) + Get_Player_Stat(team, slot, SEASON_LAST, 303);
-        production += returns < 101 ? returns / 2 : returns - 50;
-    }
+    const int32_t production = Get_Production_Plus_Receiving_Value(team, slot, SEASON_LAST);
     int32_t value = Mul_Div_Round(weight, rating_value, 100) + Mul_Div_Round(100 - weight, production, 100);
     const int32_t peak = Get_Position_Peak_Age(position);
     if (age > peak)

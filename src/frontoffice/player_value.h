@@ -11,3 +11,7 @@ int32_t Get_Player_Value(int32_t team, int32_t slot);
 // draw or a repair, so that asked again before his record changes it would
 // be the same and do nothing else.
 bool Is_Player_Value_Kept(int32_t team, int32_t slot);
+// His production of the season kind plus, for running backs, fullbacks,
+// tight ends, receivers, cornerbacks and safeties, the term of his stats 302
+// and 303 of that season: their sum halved below 101, less 50 from 101 on.
+int32_t Get_Production_Plus_Receiving_Value(int32_t team, int32_t slot, int32_t season);

@@ -70,8 +70,6 @@ int32_t Release_Cash(int32_t cash_ratio, int64_t step) {
 void Try_Computer_Release(int32_t team, int32_t cash_ratio, int64_t step, const TEAM_STRENGTH_TABLE& needs) {
     const int32_t slot = Random_Index(PLAYERS_PER_TEAM);
     if (!Is_Player_Slot_Used(team, slot)) return;
-    // A release never leaves fewer players than a trade may.
-    if (Get_First_Empty_Player_Slot(team) <= MIN_TRADE_ROSTER) return;
     if (Is_Player_Within_Position_Quota(team, slot) && Get_Team_Magic_Number(team) != NO_MAGIC_NUMBER) return;
     TRADE_OFFER offer;
     Init_Trade_Offer(&offer);
@@ -180,7 +178,7 @@ void Do_Automatic_Signings() {
 
 void Computer_Sign_Or_Release(int32_t team) {
     const int32_t cash_ratio = Get_Team_Financial_Stat(team, FINANCE_CASH_RATIO);
-    const int64_t step = static_cast<int64_t>(Get_Money_Step(Get_Universe_Stat(INFLATION_FACTOR))) * 1000;
+    const int64_t step = Get_Money_Step_Dollars();
     const int32_t players = Get_First_Empty_Player_Slot(team);
     const int32_t fill = players > 0 ? Mul_Div_Round(65000, 1, players) : 0;
     Cut_Roster_To_Limit(team);

@@ -4,6 +4,8 @@
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/random_numbers.h"
+#include "database/settings.h"
+#include "frontoffice/finance_stats.h"
 #include "frontoffice/money.h"
 
 namespace {
@@ -84,6 +86,21 @@ int32_t Get_Rookie_Scale_Salary(int32_t round, int32_t pick) {
     if (!Is_Draft_Round(round)) return minimum;
     const int32_t salary = Convert_Standard_Salary(Interpolate_Round(ROOKIE_SCALE_ANCHORS[round], pick));
     return salary > minimum ? salary : minimum;
+}
+
+int32_t Get_Rookie_Scale_Plus_Quarter_Pick_Value(int32_t round, int32_t pick) {
+    return Get_Rookie_Scale_Salary(round, pick) + Get_Draft_Pick_Value(round, pick) / 4;
+}
+
+int32_t Get_Rookie_Scale_On_The_Clock() {
+    return Get_Rookie_Scale_Salary(Get_User_Preference(DRAFT_ROUND), Get_User_Preference(DRAFT_PICK));
+}
+
+int32_t Get_League_Payroll_Average_Per_Cap() {
+    int32_t teams = 0;
+    const int64_t total = Sum_Active_Team_Financial_Stat(FINANCE_PAYROLL, &teams);
+    if (teams == 0) return 0;
+    return Clamp_To_Int32(Mul_Div_Round_64(1000, total * 1000 / teams, Get_Universe_Stat(SALARY_CAP)));
 }
 
 int32_t Apply_Age_Salary_Curve(int32_t amount, int32_t age) {

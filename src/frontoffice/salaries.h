@@ -25,6 +25,14 @@ int32_t Get_Draft_Pick_Value(int32_t round, int32_t pick);
 // Yearly salary of a rookie drafted at (round 0-6, pick), never below the
 // minimum for no experience; a round outside 0-6 gives that minimum.
 int32_t Get_Rookie_Scale_Salary(int32_t round, int32_t pick);
+// The rookie scale of a pick plus a quarter of its value: what a team's own
+// pick will cost it.
+int32_t Get_Rookie_Scale_Plus_Quarter_Pick_Value(int32_t round, int32_t pick);
+// The rookie scale of the pick on the clock (Draft_Round, Draft_Pick).
+int32_t Get_Rookie_Scale_On_The_Clock();
+// The mean payroll of the active franchises in per mille of the salary cap,
+// rounded; 0 without a cap or a franchise.
+int32_t Get_League_Payroll_Average_Per_Cap();
 // amount x the age curve's percent / 100, rounded; ages clamp to 20..39.
 int32_t Apply_Age_Salary_Curve(int32_t amount, int32_t age);
 // A salary as contracts hold it: the minimum when not above it, otherwise

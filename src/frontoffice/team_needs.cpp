@@ -14,6 +14,7 @@
 #include "frontoffice/player_potential.h"
 #include "frontoffice/player_value.h"
 #include "frontoffice/rating_bounds.h"
+#include "frontoffice/rating_value.h"
 #include "frontoffice/roster_minimums.h"
 #include "frontoffice/trade_offer.h"
 #include "personnel/contract_length.h"
@@ -205,8 +206,7 @@ int32_t Get_Position_Strength_Metric(int32_t team, int32_t position) {
         const int32_t slot = Player_At(team, position, n);
         const int32_t age = Get_Player_Calendar_Age(team, slot);
         const int32_t value = Player_Value(team, slot);
-        int32_t future = Get_Bounded_Rating_Value(team, slot, Get_Player_Potential(team, slot));
-        if (future < 0) future = 0;
+        const int32_t future = Get_Potential_Rating_Value(team, slot);
         const int32_t merit = static_cast<int32_t>((static_cast<int64_t>(future) + value) / 2);
         int64_t contribution;
         if (age >= peak)

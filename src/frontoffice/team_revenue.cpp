@@ -134,3 +134,7 @@ int32_t Get_Owner_Dividend_Per_Game(int32_t team) {
         dividend = Mul_Div_Round_64(dividend, Mul_Div_Round_64(cash, 1000, 20 * value), 1000);
     return Clamp_To_Int32(dividend);
 }
+
+void Set_Team_Dividend_Stat(int32_t team, int32_t dividend) {
+    Set_Team_Financial_Stat(team, FINANCE_DIVIDEND_GAME, dividend);
+}

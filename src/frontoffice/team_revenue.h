@@ -22,3 +22,5 @@ int32_t Adjust_Revenue_For_Payroll(int32_t team, int32_t price_level);
 int32_t Compute_Franchise_Value(int32_t team);
 // Dollars paid to the owner per regular-season game.
 int32_t Get_Owner_Dividend_Per_Game(int32_t team);
+// Stores the owner dividend per game (financial stat 56).
+void Set_Team_Dividend_Stat(int32_t team, int32_t dividend);

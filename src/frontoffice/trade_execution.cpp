@@ -10,7 +10,6 @@
 #include "database/settings.h"
 #include "database/team_finances.h"
 #include "database/team_record.h"
-#include "dialogs/roster_moves.h"
 #include "frontoffice/depth_charts.h"
 #include "frontoffice/finance_stats.h"
 #include "frontoffice/player_value.h"
@@ -59,39 +58,19 @@ void Promote_Arriving_Starter(int32_t team, int32_t slot) {
     if (value > Get_Player_Value(team, last)) Swap_Players(team, slot, team, last);
 }
 
-int32_t Find_Player_Slot_By_ID(int32_t team, int32_t id) {
-    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
-        if (Is_Player_Slot_Used(team, slot) && Get_Player_ID(team, slot) == id) return slot;
-    return -1;
-}
-
-void Welcome_Traded_Player(int32_t team, int32_t id) {
-    const int32_t slot = Find_Player_Slot_By_ID(team, id);
-    if (slot < 0 || team == FREE_AGENT_TEAM) return;
+// The player takes the first free slot of his new team, with a season line
+// for it; a human team starts him when he is better than its last starter.
+void Place_Traded_Player(int32_t team, const PLAYER_RECORD& player) {
+    const int32_t slot = Find_Empty_Player_Slot(team);
+    if (slot < 0) {
+        Show_Formatted_Message("ERROR", "Unable to fit traded player onto team.");
+        return;
+    }
+    Copy_Player_From_Memory(team, slot, &player);
+    if (team == FREE_AGENT_TEAM) return;
     const int32_t line = Add_Player_Season_Line(team, slot, Get_Current_Year(), team);
     if (line != NO_SEASON_LINE) Set_Player_Latest_Season_Line(team, slot, line);
     if (Is_Human_Team(team)) Promote_Arriving_Starter(team, slot);
-}
-
-// The player of `id` moves from `from` to `to` (through the one roster move
-// of the game, which keeps the destination grouped by unit), with a season
-// line for his new team; false when he is not there or the move is refused.
-bool Move_Traded_Player(int32_t from, int32_t to, int32_t id) {
-    const int32_t slot = Find_Player_Slot_By_ID(from, id);
-    if (slot < 0) return false;
-    if (Move_Player_To_Team(to, from, slot) < 0) return false;
-    Welcome_Traded_Player(to, id);
-    return true;
-}
-
-bool Exchange_Traded_Players(int32_t team_a, int32_t id_a, int32_t team_b, int32_t id_b) {
-    const int32_t slot_a = Find_Player_Slot_By_ID(team_a, id_a);
-    const int32_t slot_b = Find_Player_Slot_By_ID(team_b, id_b);
-    if (slot_a < 0 || slot_b < 0 || !Exchange_Players_Between_Teams(team_a, slot_a, team_b, slot_b))
-        return false;
-    Welcome_Traded_Player(team_b, id_a);
-    Welcome_Traded_Player(team_a, id_b);
-    return true;
 }
 
 void Pay_Trade_Cash(int32_t team, int32_t cash_before, int64_t change) {
@@ -156,38 +135,27 @@ int32_t Implement_Trade(const TRADE_OFFER* offer) {
     }
     Transfer_Traded_Draft_Picks(offer, players);
 
-    // The players are known by their ids: slots shift as the rosters change.
-    struct TRADED_PLAYER {
-        int32_t From, To, Id;
-        bool Moved;
-    };
-    TRADED_PLAYER moving[TRADE_BUFFER_PLAYERS];
-    int32_t count = 0;
+    // Every departing player is held first and then cleared from his team,
+    // so each arriving player can take the first free slot of his new team:
+    // in a trade of one starter for another the newcomer stands where the
+    // departed starter stood.
+    PLAYER_RECORD held[TRADE_BUFFER_PLAYERS];
+    bool is_held[TRADE_BUFFER_PLAYERS] = {};
     for (int32_t side = 0; side < 2; ++side)
-        for (int32_t item : offer->Items[side]) {
+        for (int32_t place = 0; place < TRADE_ITEMS_PER_SIDE; ++place) {
+            const int32_t item = offer->Items[side][place];
             if (!Is_Trade_Item_Present(item) || item >= players[side]) continue;
-            const int32_t team = Get_Trade_Side_Team(*offer, side);
-            moving[count++] = {team, Get_Trade_Side_Team(*offer, 1 - side), Get_Player_ID(team, item), false};
+            const int32_t n = side * TRADE_ITEMS_PER_SIDE + place;
+            Copy_Player_To_Memory(&held[n], Get_Trade_Side_Team(*offer, side), item);
+            is_held[n] = true;
         }
-    // A full roster takes its newcomers once its own departing players have
-    // left; two full rosters exchange a pair of players.
-    for (bool progress = true; progress;) {
-        progress = false;
-        for (int32_t n = 0; n < count; ++n)
-            if (!moving[n].Moved && Move_Traded_Player(moving[n].From, moving[n].To, moving[n].Id))
-                moving[n].Moved = progress = true;
-        for (int32_t n = 0; n < count && !progress; ++n)
-            for (int32_t k = n + 1; k < count && !progress; ++k) {
-                TRADED_PLAYER& a = moving[n];
-                TRADED_PLAYER& b = moving[k];
-                if (a.Moved || b.Moved || a.From != b.To || a.To != b.From) continue;
-                if (!Exchange_Traded_Players(a.From, a.Id, b.From, b.Id)) continue;
-                a.Moved = b.Moved = progress = true;
-            }
-    }
-    for (int32_t n = 0; n < count; ++n)
-        if (!moving[n].Moved && Find_Player_Slot_By_ID(moving[n].From, moving[n].Id) >= 0)
-            Show_Formatted_Message("ERROR", "Unable to fit traded player onto team.");
+    for (int32_t side = 0; side < 2; ++side)
+        for (int32_t place = 0; place < TRADE_ITEMS_PER_SIDE; ++place)
+            if (is_held[side * TRADE_ITEMS_PER_SIDE + place])
+                Clear_Player(Get_Trade_Side_Team(*offer, side), offer->Items[side][place]);
+    for (int32_t n = 0; n < TRADE_BUFFER_PLAYERS; ++n)
+        if (is_held[n])
+            Place_Traded_Player(Get_Trade_Side_Team(*offer, 1 - n / TRADE_ITEMS_PER_SIDE), held[n]);
 
     const int32_t team_a = Get_Trade_Side_Team(*offer, 0), team_b = Get_Trade_Side_Team(*offer, 1);
     Compact_Team_Roster(team_a);

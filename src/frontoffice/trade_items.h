@@ -8,6 +8,11 @@
 // Future draft picks the team owns and can still trade (those of the running
 // college draft already made excluded).
 int32_t Count_Team_Owned_Draft_Picks(int32_t team);
+// The same count for one draft (year index 0-2).
+int32_t Count_Team_Owned_Draft_Picks_In_Year(int32_t team, int32_t year);
+// The item code of the n-th (from 0) of the team's tradeable picks that first
+// belonged to `first_owner`, in the order of its picks; -1 when none.
+int32_t Find_Pick_Code_By_First_Owner(int32_t team, int32_t first_owner, int32_t n);
 // 1 when the item names something, is not on that side yet and the side has room.
 int32_t Can_Add_Trade_Item(const TRADE_OFFER* offer, int32_t side, int32_t item);
 // Puts the item in the side's first empty place.

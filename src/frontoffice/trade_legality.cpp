@@ -63,7 +63,8 @@ int32_t Is_Trade_Offer_Well_Formed(const TRADE_OFFER* offer) {
 }
 
 int32_t Get_Trade_Roster_Minimum(int32_t team) {
-    if (Is_College_Draft_Underway()) return MIN_TRADE_ROSTER - Count_Team_Draft_Picks(team);
+    if (Is_College_Draft_Underway() && Is_Valid_Team_Code(team))
+        return MIN_TRADE_ROSTER - Count_Team_Draft_Picks(team);
     return MIN_TRADE_ROSTER;
 }
 

@@ -123,7 +123,6 @@ void Get_Trade_Cap_Line(int32_t team, char* buffer) {
 
 int32_t Build_Counter_Offer(const TEAM_STRENGTH_TABLE& user_table, const TEAM_STRENGTH_TABLE& partner_table) {
     TRADE_OFFER* offer = &Current_Trade_Offer;
-    const TRADE_OFFER asked = *offer;
     const int32_t user = Get_Trade_Side_Team(*offer, 0), partner = Get_Trade_Side_Team(*offer, 1);
     TRADE_CANDIDATE_WEIGHTS weights;
     Build_Trade_Candidate_Weights(partner, user, partner_table, user_table, Get_Offer_Side_Quality(offer, 0),
@@ -140,11 +139,8 @@ int32_t Build_Counter_Offer(const TEAM_STRENGTH_TABLE& user_table, const TEAM_ST
         int32_t added = 0;
         for (int32_t draw = 0; draw < COUNTER_OFFER_DRAWS && !added; ++draw)
             added = Add_Random_Player_To_Offer(offer, 0, &weights);
-        if (!added) {
-            // A counter offer that comes to nothing leaves the offer as the user made it.
-            *offer = asked;
-            return 0;
-        }
+        // The players already added stay in the offer for the user to weigh.
+        if (!added) return 0;
         if (Score_Trade_Offer(offer, partner_table) >= 1000) return 1;
     }
 }
@@ -213,6 +209,10 @@ void Format_Trade_Offer_Item(int32_t team, int32_t item, char* buffer) {
                  Get_Position_Short_Name(Get_Player_Vital_Stat(team, item, VITAL_POSITION)));
 }
 
+void Set_Current_Trade_Offer(const TRADE_OFFER* offer) {
+    if (offer != nullptr) Current_Trade_Offer = *offer;
+}
+
 int32_t Carry_Out_Trade_Offer(TRADE_OFFER* offer) {
     if (offer == nullptr || !Implement_Trade(offer)) return 0;
     Clear_Trade_Offer_Items(offer);
@@ -229,12 +229,8 @@ void Get_Refused_Trade_Reason(const TRADE_OFFER* offer, char* reason) {
                  TEXT_BUFFER_SIZE);
 }
 
-int32_t Get_Trade_Cash_Step() {
-    return Get_Money_Step(Get_Universe_Stat(INFLATION_FACTOR)) * 1000;
-}
-
 int32_t Get_Trade_Cash_Limit(int32_t team) {
-    const int64_t step = Get_Trade_Cash_Step();
+    const int64_t step = Get_Money_Step_Dollars();
     const int64_t cash = Get_Team_Financial_Stat(team, FINANCE_CASH);
     int64_t limit = cash - cash % step;
     if (limit > MOST_TRADE_CASH) limit = MOST_TRADE_CASH;
@@ -242,7 +238,7 @@ int32_t Get_Trade_Cash_Limit(int32_t team) {
 }
 
 int32_t Step_Trade_Cash(int32_t amount, int32_t up, int32_t paying_team) {
-    const int64_t step = Get_Trade_Cash_Step();
+    const int64_t step = Get_Money_Step_Dollars();
     return Hold_Trade_Cash(static_cast<int64_t>(amount) + (up ? step : -step), paying_team);
 }
 

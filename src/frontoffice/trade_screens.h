@@ -26,9 +26,12 @@ void Get_Draft_Pick_Label(int32_t team, int32_t item, char* buffer);
 void Get_Trade_Cap_Line(int32_t team, char* buffer);
 // Current_Trade_Offer: team B adds its players, drawn by how much the user
 // would want them, until it scores the offer at 1000 or more. Returns 1 then;
-// 0, with the offer exactly as it was, when no further player can be added
-// first.
+// 0 when no further player can be added first, the players added so far
+// staying in the offer.
 int32_t Build_Counter_Offer(const TEAM_STRENGTH_TABLE& user_table, const TEAM_STRENGTH_TABLE& partner_table);
+// Copies the offer into Current_Trade_Offer, the offer the trade screens
+// hand each other.
+void Set_Current_Trade_Offer(const TRADE_OFFER* offer);
 // Implement_Trade, then the offer's items and cash cleared, its carried-out
 // word and Trade_Made_Flag set. Returns whether the trade happened; a refused
 // trade leaves the offer, the word and the flag as they were.
@@ -37,8 +40,6 @@ int32_t Carry_Out_Trade_Offer(TRADE_OFFER* offer);
 // the rules allow it but it still could not be carried out.
 void Get_Refused_Trade_Reason(const TRADE_OFFER* offer, char* reason);
 
-// Cash in the trade screens moves in steps of the money step in thousands.
-int32_t Get_Trade_Cash_Step();
 // The most a team can put into a trade: its cash floored to the step, at most
 // 100,000,000 and at least 0.
 int32_t Get_Trade_Cash_Limit(int32_t team);

@@ -13,6 +13,7 @@
 #include "frontoffice/player_potential.h"
 #include "frontoffice/player_value.h"
 #include "frontoffice/rating_bounds.h"
+#include "frontoffice/rating_value.h"
 #include "frontoffice/salaries.h"
 #include "personnel/draft_order.h"
 #include "personnel/draft_state.h"
@@ -53,8 +54,7 @@ int32_t Get_Player_Trade_Value(int32_t team, int32_t slot) {
     if (growth > 0) {
         // A young player is valued partly on what he will become.
         if (growth > MAX_GROWTH_YEARS) growth = MAX_GROWTH_YEARS;
-        int32_t future = Get_Bounded_Rating_Value(team, slot, static_cast<float>(potential));
-        if (future < 0) future = 0;
+        const int32_t future = Get_Potential_Rating_Value(team, slot);
         value =
             Mul_Div_Round((15 - growth) * 50, value, 1000) + Mul_Div_Round((growth + 5) * 50, future, 1000);
     }

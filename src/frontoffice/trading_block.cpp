@@ -83,7 +83,7 @@ bool Is_Acceptable_Answer(TRADE_OFFER* offer, const TEAM_STRENGTH_TABLE& user_ta
 }
 
 int32_t Offer_Cash_For_Block(TRADE_OFFER* offer, const TEAM_STRENGTH_TABLE& team_table) {
-    const int64_t step = static_cast<int64_t>(Get_Money_Step(Get_Universe_Stat(INFLATION_FACTOR))) * 1000;
+    const int64_t step = Get_Money_Step_Dollars();
     if (step <= 0) return 0;
     const int64_t cash = Get_Team_Financial_Stat(Get_Trade_Side_Team(*offer, 1), FINANCE_CASH);
     // The most the team pays, in whole steps, at which it still accepts.

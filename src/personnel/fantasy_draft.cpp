@@ -425,8 +425,7 @@ int32_t Choose_Fantasy_Draft_Player(int32_t team, uint8_t* chosen_team, uint8_t*
 }
 
 int32_t Get_Fantasy_Cap_Room(int32_t team) {
-    const int32_t cap = Get_Universe_Stat(SALARY_CAP);
-    int64_t room = cap != 0 ? cap / 1000 : Get_Team_Payroll_Budget(team) / 1000;
+    int64_t room = Get_Cap_Or_Payroll_Budget(team) / 1000;
     For_Each_League_Player([&](int32_t owner, int32_t slot) {
         if (Get_Player_Vital_Stat(owner, slot, VITAL_FANTASY_TEAM) == team)
             room -= Get_Player_Vital_Stat(owner, slot, VITAL_CAP_CHARGE);

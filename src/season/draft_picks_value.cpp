@@ -40,7 +40,7 @@ int32_t Get_Team_Draft_Picks_Value(int32_t team) {
             const int32_t issuer = Get_Draft_Order_Team(pick);
             if (!Is_Franchise_Slot(issuer)) continue;
             if (Get_Draft_Pick_Owner(THIS_YEARS_DRAFT, round, issuer) != team) continue;
-            total += Get_Rookie_Scale_Salary(round, pick) + Get_Draft_Pick_Value(round, pick) / 4;
+            total += Get_Rookie_Scale_Plus_Quarter_Pick_Value(round, pick);
         }
     return Clamp_To_Int32(total);
 }

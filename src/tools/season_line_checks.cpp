@@ -45,8 +45,12 @@ struct TEAM_SEASON_SUMS {
 std::map<std::pair<int32_t, std::string>, TEAM_SEASON_SUMS> Team_Seasons;
 
 // Lines read so far: the player (team and slot), year and team slot, with
-// the number of the line that gave them.
-std::map<std::tuple<int32_t, int32_t, int32_t, int32_t>, int32_t> Lines_Read;
+// the number of the line that gave them and the team it names.
+struct LINE_READ {
+    int32_t Number;
+    std::string Team;
+};
+std::map<std::tuple<int32_t, int32_t, int32_t, int32_t>, LINE_READ> Lines_Read;
 
 struct NAMED_PLAYER {
     char Name[PLAYER_NAME_TEXT_SIZE];
@@ -58,6 +62,19 @@ NAMED_PLAYER Name_Player(int32_t team, int32_t slot) {
     Get_Player_Full_Name(team, slot, player.Name);
     player.Id = Get_Player_ID(team, slot);
     return player;
+}
+
+// Whether the teams file of the year ("Input/Stats/%d_teams.csv") lists a
+// club of that abbreviation.
+bool Is_Abbreviation_Of_Year(const std::string& abbreviation, int32_t year) {
+    char name[64];
+    std::snprintf(name, sizeof name, "Input/Stats/%d_teams.csv", year);
+    std::ifstream in(name);
+    std::string line;
+    std::getline(in, line); // the header
+    while (std::getline(in, line))
+        if (line.substr(0, line.find(',')) == abbreviation) return true;
+    return false;
 }
 
 } // namespace
@@ -110,11 +127,19 @@ bool Check_Season_File_Line(const STATS_LINE& line, int32_t team, int32_t slot, 
         return false;
     }
     if (!Is_Franchise_Slot(line_team)) return true;
-    const auto [held, added] = Lines_Read.try_emplace({team, slot, year, line_team}, line.Line_Number);
+    const auto [held, added] = Lines_Read.try_emplace({team, slot, year, line_team},
+                                                      LINE_READ{line.Line_Number, line.Field(COLUMN_TEAM)});
     if (added) return true;
+    // Two clubs of a later season may be one franchise of the built year (a
+    // club that moved away, and the one later founded in its old city): a
+    // player of both has a line with each, which the builder adds together.
+    const std::string text = line.Field(COLUMN_TEAM);
+    if (year > Get_Universe_Stat(BASE_YEAR) && text != held->second.Team &&
+        Is_Abbreviation_Of_Year(text, year) && Is_Abbreviation_Of_Year(held->second.Team, year))
+        return true;
     const NAMED_PLAYER player = Name_Player(team, slot);
     snprintf(problem, sizeof problem, "%s (player %d) already has a line of %d with %s, line %d", player.Name,
-             player.Id, year, line.Field(COLUMN_TEAM), held->second);
+             player.Id, year, line.Field(COLUMN_TEAM), held->second.Number);
     Report_Field_Error(line, COLUMN_TEAM, problem);
     return false;
 }
@@ -160,15 +185,7 @@ bool Is_Later_Franchise_Report(const std::string& text, int32_t built_year) {
     if (digits.empty() || digits.size() > 4 || digits.find_first_not_of("0123456789") != std::string::npos)
         return false;
     const int32_t year = std::atoi(digits.c_str());
-    if (year <= built_year) return false;
-    char name[64];
-    std::snprintf(name, sizeof name, "Input/Stats/%d_teams.csv", year);
-    std::ifstream in(name);
-    std::string line;
-    std::getline(in, line); // the header
-    while (std::getline(in, line))
-        if (line.substr(0, line.find(',')) == abbreviation) return true;
-    return false;
+    return year > built_year && Is_Abbreviation_Of_Year(abbreviation, year);
 }
 
 std::vector<std::string> Read_Build_Failures_Logged(int32_t built_year, int32_t* logged) {

@@ -2,7 +2,8 @@
 // Checks of the seasons a database is built from. A line of the seasons file
 // may not hold more games than its year's schedule, nor be the second line
 // of a player with the same year and team (the builder would add the two
-// together); and once the season is built, each player's career totals must
+// together), unless the two are clubs of a later season's teams file that
+// the built year knows as one franchise; and once the season is built, each player's career totals must
 // be the sums of his season lines; and every team's season must add up: the
 // passes its passers completed are the ones its receivers caught, for the
 // same yards and touchdowns (a player who is no quarterback keeps the passes

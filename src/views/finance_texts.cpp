@@ -9,7 +9,6 @@
 #include "database/money_text.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
-#include "database/position_evaluation.h"
 #include "database/random_numbers.h"
 #include "database/roster_queries.h"
 #include "database/safe_strings.h"
@@ -20,7 +19,6 @@
 #include "engine/team_unit_ratings.h"
 #include "frontoffice/money.h"
 #include "frontoffice/rating_value.h"
-#include "personnel/random_ratings.h"
 #include "personnel/scouting.h"
 #include "views/view_drawing.h"
 
@@ -29,7 +27,6 @@ constexpr int32_t TEXT_SIZE = 32;
 constexpr int32_t RETURNER = 15;
 constexpr int32_t NO_ENTRY = -1;
 constexpr int32_t UNIT_ENTRIES = 5;
-constexpr float REPAIR_EVALUATION = 25.0f;
 
 struct UNIT_ENTRY {
     int32_t Position;
@@ -68,13 +65,7 @@ int32_t Unit_Entry_Value(int32_t team, const UNIT_ENTRY& entry) {
     if (Count_Team_Position_Players(team, entry.Position) <= entry.Depth) return 0;
     const int32_t slot = Get_Team_Position_Player(team, entry.Position, entry.Depth);
     if (!Is_Player_Slot_Used(team, slot)) return 0;
-    const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
-    float evaluation = Get_Player_Position_Rating(team, slot, position);
-    if (evaluation < REPAIR_EVALUATION) {
-        Randomize_Player_Ratings(team, slot);
-        evaluation = Get_Player_Position_Rating(team, slot, position);
-    }
-    return Get_Rating_Value(team, slot, static_cast<float>(static_cast<int32_t>(evaluation)));
+    return Get_Evaluation_Rating_Value(team, slot);
 }
 
 void Format_Money(int32_t dollars, char* out) {

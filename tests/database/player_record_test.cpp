@@ -11,6 +11,7 @@
 #include "database/universe.h"
 #include "frontoffice/money.h"
 #include "frontoffice/salaries.h"
+#include "personnel/player_development.h"
 #include "platform/message_box.h"
 #include "support/debug_log.h"
 #include "support/test_league.h"
@@ -109,11 +110,16 @@ TEST(PlayerRecord, VitalStatReadsRepairPeakAgeAndDevelopment) {
     EXPECT_LT(development, 135);
     EXPECT_EQ(player->Vital_Stats[VITAL_DEVELOPMENT], development);
 
-    player->Vital_Stats[VITAL_BONUS_YEARS] = 0;
+    // The bonus still to count over the years still to run, whatever the
+    // contract's length at signing.
+    player->Vital_Stats[VITAL_CONTRACT_YEARS] = 0;
     EXPECT_EQ(Get_Player_Vital_Stat(4, 4, VITAL_BONUS_PER_YEAR), 0) << "no division by zero";
     player->Vital_Stats[VITAL_SIGNING_BONUS] = 900;
-    player->Vital_Stats[VITAL_BONUS_YEARS] = 4;
+    player->Vital_Stats[VITAL_CONTRACT_YEARS] = 4;
+    player->Vital_Stats[VITAL_BONUS_YEARS] = 6;
     EXPECT_EQ(Get_Player_Vital_Stat(4, 4, VITAL_BONUS_PER_YEAR), 225);
+    player->Vital_Stats[VITAL_CONTRACT_YEARS] = -2;
+    EXPECT_EQ(Get_Player_Vital_Stat(4, 4, VITAL_BONUS_PER_YEAR), 0) << "no years left, nothing to count";
     Set_Player_Vital_Stat(4, 4, VITAL_CREDITED_SEASONS, 44);
     EXPECT_EQ(player->Vital_Stats[VITAL_CREDITED_SEASONS], 30);
 }
@@ -233,6 +239,7 @@ TEST(PlayerRecord, CapChargeOfAMinimumContractIsHeldToTheVeteranMinimum) {
         Set_Player_Vital_Stat(0, slot, VITAL_SALARY, c.Salary);
         Set_Player_Vital_Stat(0, slot, VITAL_SIGNING_BONUS, c.Bonus);
         Set_Player_Vital_Stat(0, slot, VITAL_BONUS_YEARS, c.Bonus_Years);
+        Set_Player_Vital_Stat(0, slot, VITAL_CONTRACT_YEARS, c.Bonus_Years);
         EXPECT_EQ(Get_Player_Vital_Stat(0, slot, VITAL_CAP_CHARGE), c.Charge)
             << c.Salary << " " << c.Bonus << " over " << c.Bonus_Years;
     }
@@ -280,4 +287,28 @@ TEST(PlayerRecord, VitalStatsAtTheRepairBoundsReadAsStored) {
     EXPECT_GE(development, 75);
     EXPECT_LT(development, 135);
     EXPECT_EQ(Get_Random_Draw_Count(), draws + 1);
+}
+
+// A $300,000 bonus over four years charges a quarter of it every year as the
+// roll-overs cut what is still to count, and the four charges add up to it.
+TEST(PlayerRecord, ASigningBonusCountsInEqualSharesThatAddUpToIt) {
+    Build_Test_League();
+    const int32_t slot = 7;
+    Set_Player_Vital_Stat(2, slot, VITAL_SALARY, 2000);
+    Set_Player_Vital_Stat(2, slot, VITAL_SIGNING_BONUS, 300);
+    Set_Player_Vital_Stat(2, slot, VITAL_CONTRACT_YEARS, 4);
+    Set_Player_Vital_Stat(2, slot, VITAL_BONUS_YEARS, 4);
+    const int32_t id = Get_Player_ID(2, slot);
+    int32_t counted = 0;
+    for (int32_t year = 0; year < 4; ++year) {
+        ASSERT_EQ(Get_Player_ID(2, slot), id);
+        const int32_t charge = Get_Player_Vital_Stat(2, slot, VITAL_CAP_CHARGE);
+        EXPECT_EQ(charge, 2000 + 75) << "year " << year + 1;
+        counted += charge - Get_Player_Vital_Stat(2, slot, VITAL_SALARY);
+        if (year < 3) {
+            ASSERT_EQ(Advance_Player_Year(2, slot), 1);
+        }
+    }
+    EXPECT_EQ(counted, 300) << "the whole bonus counts";
+    EXPECT_EQ(Get_Player_Vital_Stat(2, slot, VITAL_BONUS_YEARS), 4) << "the length at signing is kept";
 }

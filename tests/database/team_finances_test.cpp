@@ -217,9 +217,10 @@ TEST(TeamFinances, PayrollFollowsEveryFieldOfTheCapCharges) {
             Set_Player_Vital_Stat(team, top, VITAL_SALARY,
                                   Get_Player_Vital_Stat(team, top, VITAL_SALARY) + 7);
         },
-        [&] { Set_Player_Vital_Stat(team, top, VITAL_BONUS_YEARS, 2); },
+        // The bonus still to count is charged over the years still to run.
+        [&] { Set_Player_Vital_Stat(team, top, VITAL_CONTRACT_YEARS, 2); },
         [&] { Set_Player_Vital_Stat(team, top, VITAL_SIGNING_BONUS, 9000); },
-        [&] { Set_Player_Vital_Stat(team, top, VITAL_BONUS_YEARS, 4); },
+        [&] { Set_Player_Vital_Stat(team, top, VITAL_CONTRACT_YEARS, 4); },
         // A minimum-salary player on a one-year bonus is charged at most the
         // second-year minimum, which his credited seasons and the year set.
         [&] {

@@ -9,6 +9,7 @@
 #include "database/league_structure.h"
 #include "database/settings.h"
 #include "database/team_finances.h"
+#include "database/team_history.h"
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "dialogs/budget_dialogs.h"
@@ -76,6 +77,14 @@ TEST_F(BudgetDialogs, TicketPriceStepsAndItsBounds) {
         Set_Team_Financial_Stat(USER, FINANCE_TICKET_PRICE, 50);
         Spin(dialog, TICKET_PRICE_SPIN, 0);
         EXPECT_EQ(Get_Team_Financial_Stat(USER, FINANCE_TICKET_PRICE), 0) << "never below 0";
+        // The market's populations and the stadium's capacity are plain numbers.
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, CITY_POPULATION_TEXT),
+                  std::to_string(Get_Team_City_Stat(USER, 0)));
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, REGION_POPULATION_TEXT),
+                  std::to_string(Get_Team_City_Stat(USER, 1)));
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, CAPACITY_TEXT),
+                  std::to_string(Get_Team_Stadium_Stat(USER, 0)));
+        ASSERT_GE(Get_Team_Stadium_Stat(USER, 0), 1000) << "a capacity that would take a separator";
         Keep_Dialog_Picture(dialog, "tickets");
         // View Other Team: the page, its caption and its spin follow the team chosen.
         Script_Dialog_Step([](WINDOW_HANDLE other) {
@@ -150,14 +159,25 @@ TEST_F(BudgetDialogs, StaffBudgetsChangeForTheUsersTeamOnly) {
     });
     EXPECT_EQ(Do_Dialog(Main_Window, EXPENSES_DIALOG, 0), 1);
 
-    // A user's team that names no team makes no page editable.
+    // A user's team that names no team counts as team 0: its page is
+    // editable and no other is; the Hall of Fame (37) counts as itself.
     Set_User_Preference(USER_TEAM, 77);
+    for (const int32_t viewed : {0, 1}) {
+        Set_User_Preference(VIEWED_TEAM, viewed);
+        Script_Dialog_Step([viewed](WINDOW_HANDLE dialog) {
+            EXPECT_EQ(Is_Enabled(dialog, TICKET_PRICE_SPIN), viewed == 0) << "team " << viewed;
+            const std::vector<int32_t> before = Take_Finances();
+            Spin(dialog, TICKET_PRICE_SPIN, 1);
+            EXPECT_EQ(Changed(before, Take_Finances()),
+                      viewed == 0 ? std::vector<int32_t>{FINANCE_TICKET_PRICE} : std::vector<int32_t>{});
+            Click_Dialog_Button(dialog, ID_OK);
+        });
+        Do_Dialog(Main_Window, TICKETS_DIALOG, 0);
+    }
+    Set_User_Preference(USER_TEAM, HALL_OF_FAME_TEAM);
     Set_User_Preference(VIEWED_TEAM, 0);
     Script_Dialog_Step([](WINDOW_HANDLE dialog) {
-        EXPECT_FALSE(Is_Enabled(dialog, TICKET_PRICE_SPIN));
-        const std::vector<int32_t> before = Take_Finances();
-        Spin(dialog, TICKET_PRICE_SPIN, 1);
-        EXPECT_TRUE(Changed(before, Take_Finances()).empty());
+        EXPECT_FALSE(Is_Enabled(dialog, TICKET_PRICE_SPIN)) << "the Hall of Fame is not team 0";
         Click_Dialog_Button(dialog, ID_OK);
     });
     Do_Dialog(Main_Window, TICKETS_DIALOG, 0);

@@ -7,6 +7,7 @@
 #include "database/player_record.h"
 #include "database/roster_slots.h"
 #include "dialogs/roster_moves.h"
+#include "frontoffice/contract_demand.h"
 #include "personnel/player_generation.h"
 #include "platform/message_box.h"
 #include "support/test_league.h"
@@ -98,4 +99,41 @@ TEST(RosterMoves, RefusedAndTrivialMovesChangeNothing) {
     EXPECT_EQ(Get_Player_ID(7, OFFENCE + DEFENCE - 1), lb);
     EXPECT_TRUE(Is_Grouped_By_Unit(7));
     EXPECT_EQ(Exchange_Players_Between_Teams(7, 0, 7, 1), 0);
+}
+
+// A free agent without a contract (years 0) signs for the terms he asks as a
+// free agent: his desired years as contract and bonus years, and the bonus
+// and salary he demands for them; one under contract keeps his terms.
+TEST(RosterMoves, AFreeAgentWithoutAContractSignsForHisDemand) {
+    Build_Test_League();
+    Copy_Player(FREE_AGENT_TEAM, 0, 3, Test_League_Slot(POSITION_RB, 1));
+    Set_Player_Vital_Stat(FREE_AGENT_TEAM, 0, VITAL_PLAYER_ID, 901001);
+    Set_Player_Vital_Stat(FREE_AGENT_TEAM, 0, VITAL_CONTRACT_YEARS, 0);
+    Set_Player_Vital_Stat(FREE_AGENT_TEAM, 0, VITAL_BONUS_YEARS, 0);
+    Set_Player_Vital_Stat(FREE_AGENT_TEAM, 0, VITAL_SIGNING_BONUS, 700);
+    Set_Player_Vital_Stat(FREE_AGENT_TEAM, 0, VITAL_SALARY, 1);
+    // His demand, worked out on a copy of him in the pool.
+    Copy_Player(FREE_AGENT_TEAM, 1, FREE_AGENT_TEAM, 0);
+    Set_Player_Vital_Stat(FREE_AGENT_TEAM, 1, VITAL_PLAYER_ID, 901002);
+    Set_Desired_Contract_Demand(FREE_AGENT_TEAM, 1);
+    const int32_t years = Get_Player_Vital_Stat(FREE_AGENT_TEAM, 1, VITAL_CONTRACT_YEARS);
+    const int32_t salary = Get_Player_Vital_Stat(FREE_AGENT_TEAM, 1, VITAL_SALARY);
+    const int32_t bonus = Get_Player_Vital_Stat(FREE_AGENT_TEAM, 1, VITAL_SIGNING_BONUS);
+    ASSERT_GE(years, 1);
+    ASSERT_GT(salary, 1);
+    const int32_t slot = Move_Player_To_Team(2, FREE_AGENT_TEAM, 0);
+    ASSERT_GE(slot, 0);
+    ASSERT_EQ(Get_Player_ID(2, slot), 901001);
+    EXPECT_EQ(Get_Player_Vital_Stat(2, slot, VITAL_CONTRACT_YEARS), years);
+    EXPECT_EQ(Get_Player_Vital_Stat(2, slot, VITAL_BONUS_YEARS), years);
+    EXPECT_EQ(Get_Player_Vital_Stat(2, slot, VITAL_SIGNING_BONUS), bonus);
+    EXPECT_EQ(Get_Player_Vital_Stat(2, slot, VITAL_SALARY), salary);
+
+    // Under contract: his terms stand (the copy is now first in the pool).
+    Set_Player_Vital_Stat(FREE_AGENT_TEAM, 0, VITAL_CONTRACT_YEARS, 2);
+    Set_Player_Vital_Stat(FREE_AGENT_TEAM, 0, VITAL_SALARY, 777);
+    const int32_t kept = Move_Player_To_Team(2, FREE_AGENT_TEAM, 0);
+    ASSERT_GE(kept, 0);
+    EXPECT_EQ(Get_Player_Vital_Stat(2, kept, VITAL_CONTRACT_YEARS), 2);
+    EXPECT_EQ(Get_Player_Vital_Stat(2, kept, VITAL_SALARY), 777);
 }

@@ -83,7 +83,7 @@ TEST_F(ScoutingReport, CardFieldsByValue) {
     ASSERT_LT(cap_impact, 1000);
     EXPECT_EQ(Card(1, 3, 4, 2), "Cap Impact: $" + std::to_string(cap_impact) + ",000");
     Set_Player_Vital_Stat(4, 2, VITAL_SIGNING_BONUS, 1250);
-    EXPECT_EQ(Card(1, 4, 4, 2), "Signing Bonus: $1,250,000");
+    EXPECT_EQ(Card(1, 4, 4, 2), "Remaining Bonus: $1,250,000") << "the bonus still to count";
     // Out for the season, or holding out on a computer team.
     Universe.Post_Season_Days[3] = 21;
     Set_User_Preference(CURRENT_WEEK, 10);

@@ -5,7 +5,9 @@
 #include "app/dialog_services.h"
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
+#include "database/game_names.h"
 #include "database/league_structure.h"
+#include "database/player_record.h"
 #include "database/roster_slots.h"
 #include "database/safe_strings.h"
 #include "database/settings.h"
@@ -13,6 +15,7 @@
 #include "dialogs/trade_answer_dialogs.h"
 #include "dialogs/trades_dialog.h"
 #include "frontoffice/trade_scoring.h"
+#include "frontoffice/trade_screens.h"
 #include "frontoffice/trade_talk.h"
 #include "platform/drawing_surface.h"
 #include "platform/message_queue.h"
@@ -21,6 +24,7 @@
 #include "support/computer_league_dialogs.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
+#include "support/test_league.h"
 #include "support/trade_offers.h"
 
 namespace {
@@ -115,4 +119,50 @@ TEST_F(TradeAnswerDialogs, TheHintListsThePartnersNeedsAndTheOfferOpensTheTrades
     EXPECT_EQ(Open_Trade_Offer(&proposed), 1);
     EXPECT_EQ(Get_Last_Dialog_Id(), TRADES_DIALOG);
     EXPECT_EQ(Get_User_Preference(TRADE_PARTNER_TEAM), PARTNER);
+}
+
+// The Trade Offer dialog opened on its own: its title names the proposing
+// team (after the user's owner when two teams are run by people), one row
+// per player of each side with rating, cap impact and years, and "&No
+// Thanks" ends it with 0. Move_Control_By shifts a control; the hint opens
+// through its own opener too.
+TEST_F(TradeAnswerDialogs, TheTradeOfferDialogShowsTheProposalAndEndsByItsButtons) {
+    const TRADE_OFFER proposed = Make_Trade_Offer(PARTNER, USER, {3, TEST_ROSTER_SIZE + 1}, {7});
+    Set_Current_Trade_Offer(&proposed);
+    char nickname[64], owner[64], row[TEXT_BUFFER_SIZE];
+    Get_Team_Nickname(PARTNER, nickname);
+    Get_Team_String(owner, USER, 5);
+    Set_Player_Vital_Stat(PARTNER, 3, VITAL_SALARY, 2345);
+    Set_Player_Vital_Stat(PARTNER, 3, VITAL_SIGNING_BONUS, 0);
+    Format_Trade_Offer_Player_Row(PARTNER, 3, row);
+    const std::string give_row = row;
+    EXPECT_NE(give_row.find(")\t("), std::string::npos) << give_row;
+    EXPECT_NE(give_row.find("\t$2.34M\t"), std::string::npos) << give_row;
+    for (const int32_t humans : {1, 2}) {
+        Set_Team_Stat(USER, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+        Set_Team_Stat(9, TEAM_STAT_CONTROL, humans == 2 ? TEAM_CONTROL_HUMAN : TEAM_CONTROL_COMPUTER);
+        Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+            const std::string title = "The " + std::string(nickname) + "...";
+            EXPECT_EQ(Get_Dialog_Item_Text(dialog, TRADE_OFFER_TITLE),
+                      humans == 2 ? std::string(owner) + ": " + title : title);
+            ASSERT_EQ(Count_Dialog_Lines(dialog, TRADE_OFFER_GIVE_LIST), 1) << "the pick has no row";
+            EXPECT_EQ(Get_Dialog_Line_Text(dialog, TRADE_OFFER_GIVE_LIST, 0), give_row);
+            EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_OFFER_TAKE_LIST), 1);
+            RECT_AREA before, after;
+            Get_Dialog_Item_Rect(dialog, GM_FACE_PICTURE, &before);
+            Move_Control_By(dialog, GM_FACE_PICTURE, 5, -3);
+            Get_Dialog_Item_Rect(dialog, GM_FACE_PICTURE, &after);
+            EXPECT_EQ(after.Left, before.Left + 5);
+            EXPECT_EQ(after.Top, before.Top - 3);
+            EXPECT_EQ(after.Right - after.Left, before.Right - before.Left) << "the same size";
+            Click_Dialog_Button(dialog, ID_CANCEL);
+        });
+        EXPECT_EQ(Do_Dialog(Main_Window, TRADE_OFFER_DIALOG, 0), 0);
+    }
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Template_Id(dialog), TRADE_HINT_DIALOG);
+        EXPECT_GE(Count_Dialog_Lines(dialog, TRADE_HINT_LIST), 1);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Open_Trade_Hint(), 1);
 }

@@ -9,6 +9,7 @@
 #include "app/main_menu.h"
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
+#include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/player_hashes.h"
 #include "database/player_record.h"
@@ -111,6 +112,19 @@ void Expect_Same_Offer(const TRADE_OFFER& seen, const TRADE_OFFER& expected, con
                 << what << ", side " << side << " item " << n;
     }
     EXPECT_EQ(seen.Cash, expected.Cash) << what;
+}
+
+// A counter offer that came to nothing: the user's side and the cash as the
+// user made them, the partner's side beginning with what was asked and
+// holding the players the partner added after it.
+void Expect_Failed_Counter_Offer_Kept(const TRADE_OFFER& seen, const TRADE_OFFER& asked) {
+    for (int32_t n = 0; n < TRADE_ITEMS_PER_SIDE; ++n)
+        EXPECT_EQ(seen.Items[0][n], asked.Items[0][n]) << "what the user gives stays, item " << n;
+    EXPECT_EQ(seen.Cash, asked.Cash);
+    const int32_t asked_count = Get_Trade_Item_Count(&asked, 1);
+    for (int32_t n = 0; n < asked_count; ++n)
+        EXPECT_EQ(seen.Items[1][n], asked.Items[1][n]) << "what was asked stays first, item " << n;
+    EXPECT_GT(Get_Trade_Item_Count(&seen, 1), asked_count) << "the players added stay in the offer";
 }
 
 // The offer lists show the offer's items, in order, and nothing else.
@@ -345,11 +359,14 @@ TEST_F(TradesDialog, CounterOffersBalancingAndTheDoubleCapWarning) {
         EXPECT_EQ(Last_Caption(), "Salary Cap");
         EXPECT_EQ(Last_Text().rfind("A trade cannot be constructed between ", 0), 0u);
         Universe.Header.Universe_Stats[SALARY_CAP] = 0;
-        // Nothing offered: the partner adds players but never accepts.
+        // Nothing offered: the partner adds players but never accepts, and
+        // what it added is left in the offer.
         Click_Dialog_Button(dialog, TRADE_COUNTER);
         EXPECT_EQ(Last_Caption(), "Nope");
         EXPECT_EQ(Last_Text(), "I can't make a suitable trade out of that.");
-        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_PARTNER_OFFER), 0) << "nothing is left of it";
+        EXPECT_GT(Count_Dialog_Lines(dialog, TRADE_PARTNER_OFFER), 0) << "what the partner added stays";
+        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_PARTNER_OFFER),
+                  Get_Trade_Item_Count(&Current_Trade_Offer, 1));
         Click_Dialog_Button(dialog, TRADE_CLEAR);
         EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_PARTNER_OFFER), 0);
         // A starter for a first-round pick: the partner's counter makes it worth his while.
@@ -499,9 +516,10 @@ TEST_F(TradesDialog, APlayerReleasedFromTheReportLeavesTheOfferAndTheRestStay) {
     EXPECT_EQ(Do_Main_Window_Command(Main_Window, ID_TRADES), true);
 }
 
-// A counter offer that fails leaves both sides as the user made them; one
-// that succeeds is a deal the partner then accepts when it is submitted.
-TEST_F(TradesDialog, ACounterOfferEitherLeavesTheOfferOrMakesOneThePartnerAccepts) {
+// A counter offer that fails leaves what the user made and what the partner
+// added; one that succeeds is a deal the partner then accepts when it is
+// submitted.
+TEST_F(TradesDialog, ACounterOfferEitherKeepsWhatItAddedOrMakesOneThePartnerAccepts) {
     Script_Dialog_Answer(TRADE_OFFER_RESPONSE_DIALOG, 0);
     Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
         TEAM_STRENGTH_TABLE partner_table;
@@ -515,7 +533,7 @@ TEST_F(TradesDialog, ACounterOfferEitherLeavesTheOfferOrMakesOneThePartnerAccept
         Click_Dialog_Button(dialog, TRADE_COUNTER);
         EXPECT_EQ(Last_Caption(), "Nope");
         EXPECT_EQ(Last_Text(), "I can't make a suitable trade out of that.");
-        Expect_Same_Offer(Current_Trade_Offer, asked, "a failed counter offer");
+        Expect_Failed_Counter_Offer_Kept(Current_Trade_Offer, asked);
         Expect_Lists_Show_Offer(dialog);
 
         // The user's starters for the partner's counter.
@@ -575,7 +593,8 @@ int32_t Best_Score_With_One_More(const TRADE_OFFER& offer, const TEAM_STRENGTH_T
 
 // Overpaid players of a computer team are worth less than nothing to it: a
 // counter offer keeps adding them until the partner takes the deal, and stops
-// there; one that cannot get there leaves the offer and the league as they were.
+// there; one that cannot get there leaves the league as it was and the
+// players it added in the offer.
 TEST_F(TradesDialog, ACounterOfferAddsOverpaidPlayersUntilThePartnerTakesTheDeal) {
     Universe.Header.Universe_Stats[SALARY_CAP] = 0;
     constexpr int32_t asked_for = 1;
@@ -595,7 +614,7 @@ TEST_F(TradesDialog, ACounterOfferAddsOverpaidPlayersUntilThePartnerTakesTheDeal
             EXPECT_EQ(Take_Trade_State(), league);
             if (loss == 100) {
                 EXPECT_EQ(Last_Text(), "I can't make a suitable trade out of that.");
-                Expect_Same_Offer(Current_Trade_Offer, asked, "a failed counter offer");
+                Expect_Failed_Counter_Offer_Kept(Current_Trade_Offer, asked);
             } else {
                 EXPECT_TRUE(Get_Shown_Messages().empty()) << Last_Text();
                 const int32_t count = Get_Trade_Item_Count(&Current_Trade_Offer, 1);
@@ -677,4 +696,117 @@ TEST_F(TradesDialog, AReleaseInTheReportLeavesTheChosenRosterRowOnItsPlayer) {
     EXPECT_EQ(Team_Of_Player(chosen), PARTNER) << "the chosen player was traded";
     EXPECT_EQ(Team_Of_Player(after), USER) << "the player who moved into his slot stays";
     EXPECT_EQ(Team_Of_Player(asked), USER);
+}
+
+// The lines chosen in the lists stay on what they stood for when the lists
+// are filled again: a draft pick chosen in the partner's roster stays chosen
+// after Clear Offer refills it, and Add to deal adds that pick (no line is
+// chosen once the pick is gone); an offered player chosen in the offer list
+// stays chosen when a release in his report moves him up a line.
+TEST_F(TradesDialog, ChosenLinesFollowTheirPicksAndPlayersThroughARefill) {
+    Universe.Header.Universe_Stats[SALARY_CAP] = 0;
+    constexpr int32_t FIRST = 9, MIDDLE = 30, CHOSEN = 10;
+    const int32_t chosen_id = Get_Player_ID(USER, CHOSEN);
+    Script_Message_Answer("Release Player?", ID_BOX_YES);
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        const int32_t players = Get_First_Empty_Player_Slot(PARTNER);
+        const int32_t picks = Count_Team_Owned_Draft_Picks(PARTNER);
+        ASSERT_GT(picks, 3);
+        Choose_Dialog_Line(dialog, TRADE_PARTNER_ROSTER,
+                           Line_Of_Item(dialog, TRADE_PARTNER_ROSTER, players + 2));
+        Click_Dialog_Button(dialog, TRADE_CLEAR);
+        const int32_t line = Get_Dialog_Line(dialog, TRADE_PARTNER_ROSTER);
+        ASSERT_GE(line, 0) << "the pick's line is still chosen";
+        EXPECT_EQ(List_Box_Get_Item_Data(Get_Dialog_Item(dialog, TRADE_PARTNER_ROSTER), line), players + 2);
+        Click_Dialog_Button(dialog, TRADE_PARTNER_ADD);
+        EXPECT_EQ(Current_Trade_Offer.Items[1][0], players + 2) << "that pick is added";
+        // The partner's last pick chosen, then given to another team.
+        Choose_Dialog_Line(dialog, TRADE_PARTNER_ROSTER,
+                           Line_Of_Item(dialog, TRADE_PARTNER_ROSTER, players + picks - 1));
+        int32_t year = 0, round = 0, issuer = 0;
+        ASSERT_TRUE(Find_Team_Draft_Pick(PARTNER, picks - 1, &year, &round, &issuer));
+        Set_Draft_Pick_Owner(year, round, issuer, 5);
+        Click_Dialog_Button(dialog, TRADE_CLEAR);
+        EXPECT_EQ(Get_Dialog_Line(dialog, TRADE_PARTNER_ROSTER), -1) << "the pick is gone";
+        Click_Dialog_Button(dialog, TRADE_PARTNER_ADD);
+        EXPECT_EQ(Get_Trade_Item_Count(&Current_Trade_Offer, 1), 0) << "nothing is added";
+
+        // Three players offered; the third chosen in the offer list, and the
+        // first released from the report opened on the third.
+        Add_Item(dialog, 0, FIRST);
+        Add_Item(dialog, 0, MIDDLE);
+        Add_Item(dialog, 0, CHOSEN);
+        Choose_Dialog_Line(dialog, TRADE_USER_OFFER, 2);
+        ASSERT_EQ(Get_Selected_Trade_Item(dialog, 0), CHOSEN) << "the roster follows the offer list";
+        Script_Dialog_Step(Release_The_Player_Before);
+        Click_Dialog_Button(dialog, TRADE_USER_SCOUTING);
+        ASSERT_EQ(Get_Trade_Item_Count(&Current_Trade_Offer, 0), 2) << "the released player left the offer";
+        EXPECT_EQ(Get_Dialog_Line(dialog, TRADE_USER_OFFER), 1) << "the chosen player's line, moved up";
+        EXPECT_EQ(Get_Player_ID(USER, Current_Trade_Offer.Items[0][1]), chosen_id);
+        Double_Click_Dialog_Line(dialog, TRADE_USER_OFFER);
+        ASSERT_EQ(Get_Trade_Item_Count(&Current_Trade_Offer, 0), 1);
+        EXPECT_EQ(Current_Trade_Offer.Items[0][0], MIDDLE - 1) << "the chosen player was taken off";
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADES_DIALOG, 0);
+}
+
+// The dialog's own operations: the money lines follow the teams' payrolls
+// and cash together; the offer lists empty while the offer keeps its items;
+// balancing an offer the partner would not take says "Nope" and changes
+// nothing, one it would take is balanced with its picks.
+TEST_F(TradesDialog, MoneyLinesOfferListsAndBalancingOperations) {
+    Set_User_Preference(OWNER_MODE, 1);
+    Universe.Header.Universe_Stats[SALARY_CAP] = 0;
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Set_Team_Financial_Stat(USER, FINANCE_CASH, 7000000);
+        Set_Team_Financial_Stat(PARTNER, FINANCE_CASH, 12500000);
+        Universe.Header.Universe_Stats[SALARY_CAP] =
+            1000 * (Get_Team_Financial_Stat(USER, FINANCE_PAYROLL) + 250);
+        Update_Trade_Money_Lines(dialog);
+        char nickname[64];
+        Get_Team_Nickname(USER, nickname);
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, TRADE_USER_CAP_LINE),
+                  "The " + std::string(nickname) + " are $250,000 under the salary cap");
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, TRADE_USER_CASH_LINE), "(Cash: $7.0M)");
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, TRADE_PARTNER_CASH_LINE), "(Cash: $12.5M)");
+        Universe.Header.Universe_Stats[SALARY_CAP] = 0;
+
+        Add_Item(dialog, 0, 0);
+        Add_Item(dialog, 1, 30);
+        Reset_Trade_Offer_Lists(dialog);
+        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_USER_OFFER), 0);
+        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_PARTNER_OFFER), 0);
+        EXPECT_EQ(Get_Trade_Item_Count(&Current_Trade_Offer, 0), 1) << "the offer keeps its items";
+
+        // A backup asked for nothing: the partner would not take it.
+        Click_Dialog_Button(dialog, TRADE_CLEAR);
+        Add_Item(dialog, 1, 30);
+        const TRADE_OFFER asked = Current_Trade_Offer;
+        for (const int32_t cash : {1, 0}) {
+            Clear_Shown_Messages();
+            EXPECT_EQ(Balance_Current_Trade(cash), 0);
+            EXPECT_EQ(Last_Caption(), "Nope");
+            EXPECT_EQ(Last_Text(),
+                      cash ? "I can't balance that trade with the cash available.\n\n(It may already "
+                             "be balanced)"
+                           : "I can't balance that trade with draft picks.\n\n(It may already be "
+                             "balanced)");
+            Expect_Same_Offer(Current_Trade_Offer, asked, "an offer not balanced");
+        }
+        // The user's starter for nothing: the partner adds picks and stays above even.
+        Click_Dialog_Button(dialog, TRADE_CLEAR);
+        Add_Item(dialog, 0, 0);
+        Clear_Shown_Messages();
+        ASSERT_EQ(Balance_Current_Trade(0), 1);
+        EXPECT_TRUE(Get_Shown_Messages().empty());
+        const int32_t players = Get_First_Empty_Player_Slot(PARTNER);
+        ASSERT_GE(Get_Trade_Item_Count(&Current_Trade_Offer, 1), 1);
+        EXPECT_GE(Current_Trade_Offer.Items[1][0], players) << "a pick";
+        TEAM_STRENGTH_TABLE table;
+        Build_Team_Strength_Table(PARTNER, &table);
+        EXPECT_GT(Score_Trade_Offer(&Current_Trade_Offer, table), 1000);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADES_DIALOG, 0);
 }

@@ -392,3 +392,77 @@ TEST_F(TradingBlockDialog, APlayerReleasedInHisReportLeavesNoRowChosen) {
     EXPECT_EQ(Get_User_Preference(TRADE_MADE_FLAG), 0);
     EXPECT_EQ(Team_Of_Player(road.After_Id), USER) << "the player who moved into his slot stays";
 }
+
+// The row chosen in the player list, scrolled to at its end, is chosen and
+// in view again after the list is filled anew (the statistics season chosen),
+// and Add To List puts that pick on the block.
+TEST_F(TradingBlockDialog, TheChosenRowIsInViewAfterARefill) {
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        const WINDOW_HANDLE list = Get_Dialog_Item(dialog, BLOCK_PLAYER_LIST);
+        const int32_t rows = List_View_Get_Item_Count(list);
+        const int32_t per_page =
+            static_cast<int32_t>(Send_Window_Message(list, MSG_LIST_VIEW_GET_COUNT_PER_PAGE, 0, 0));
+        ASSERT_GT(rows, per_page + 10) << "a list longer than its page";
+        const intptr_t last_pick = List_View_Get_Item_Data(list, rows - 1);
+        ASSERT_GE(last_pick, Get_Block_Pick_Row_Id(0));
+        List_View_Set_Item_State(list, rows - 1, ITEM_SELECTED | ITEM_FOCUSED, ITEM_SELECTED | ITEM_FOCUSED);
+        Send_Window_Message(list, MSG_LIST_VIEW_ENSURE_VISIBLE, static_cast<uintptr_t>(rows - 1), 0);
+        Choose_Dialog_Line(dialog, BLOCK_SEASON_COMBO, 1);
+        const int32_t chosen = List_View_Get_Next_Item(list, -1, ITEM_SELECTED);
+        ASSERT_GE(chosen, 0);
+        EXPECT_EQ(List_View_Get_Item_Data(list, chosen), last_pick);
+        const int32_t top =
+            static_cast<int32_t>(Send_Window_Message(list, MSG_LIST_VIEW_GET_TOP_INDEX, 0, 0));
+        EXPECT_LE(top, chosen);
+        EXPECT_LT(chosen, top + per_page) << "the chosen row is in view";
+        Click_Dialog_Button(dialog, BLOCK_ADD);
+        EXPECT_EQ(Current_Trade_Offer.Items[0][0], Get_Block_Row_Item(USER, last_pick));
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADING_BLOCK_DIALOG, 0);
+}
+
+// The block's set-up operations: the cash spin, edit and label only in Owner
+// Mode, the user's team in capitals as caption and team A, the partner as
+// team B (team 1 when the setting names the user's own team), the cash edit
+// at "0"; the buttons follow the row chosen.
+TEST_F(TradingBlockDialog, TeamsCashControlsAndButtonsAreSetUpByMode) {
+    for (const int32_t owner : {0, 1}) {
+        Set_User_Preference(OWNER_MODE, owner);
+        Script_Dialog_Step([owner](WINDOW_HANDLE dialog) {
+            const auto shown = [dialog](int32_t id) { return Is_Window_Shown(Get_Dialog_Item(dialog, id)); };
+            Set_User_Preference(TRADE_PARTNER_TEAM, USER);
+            Set_Dialog_Item_Text(dialog, BLOCK_CASH_EDIT, "$300,000");
+            Show_Window(Get_Dialog_Item(dialog, BLOCK_CASH_SPIN), owner == 0);
+            Show_Block_Cash_Spin(dialog);
+            EXPECT_EQ(shown(BLOCK_CASH_SPIN), owner == 1) << "Owner Mode " << owner;
+            Update_Block_Teams_And_Buttons(dialog);
+            EXPECT_EQ(shown(BLOCK_CASH_EDIT), owner == 1);
+            EXPECT_EQ(shown(BLOCK_CASH_LABEL), owner == 1);
+            EXPECT_EQ(Get_Dialog_Item_Text(dialog, BLOCK_CASH_EDIT), "0");
+            EXPECT_EQ(Get_Dialog_Item_Text(dialog, BLOCK_USER_CAPTION), " AKRON COMETS");
+            EXPECT_EQ(Current_Trade_Offer.Team[0], USER);
+            EXPECT_EQ(Current_Trade_Offer.Team[1], 1) << "not the user's own team";
+            Set_User_Preference(TRADE_PARTNER_TEAM, 7);
+            Set_Block_Teams_And_Cash_Controls(dialog);
+            EXPECT_EQ(Current_Trade_Offer.Team[1], 7);
+            // Nothing chosen: neither button; a player chosen: both; once he
+            // is on the block, Scouting alone.
+            const WINDOW_HANDLE list = Get_Dialog_Item(dialog, BLOCK_PLAYER_LIST);
+            List_View_Set_Item_State(list, -1, 0, ITEM_SELECTED);
+            Update_Trading_Block_Buttons(dialog);
+            EXPECT_FALSE(Is_Window_Enabled(Get_Dialog_Item(dialog, BLOCK_ADD)));
+            EXPECT_FALSE(Is_Window_Enabled(Get_Dialog_Item(dialog, BLOCK_SCOUTING)));
+            Select_Listview_Player(list, USER, 4);
+            Update_Trading_Block_Buttons(dialog);
+            EXPECT_TRUE(Is_Window_Enabled(Get_Dialog_Item(dialog, BLOCK_ADD)));
+            EXPECT_TRUE(Is_Window_Enabled(Get_Dialog_Item(dialog, BLOCK_SCOUTING)));
+            Click_Dialog_Button(dialog, BLOCK_ADD);
+            Update_Trading_Block_Buttons(dialog);
+            EXPECT_FALSE(Is_Window_Enabled(Get_Dialog_Item(dialog, BLOCK_ADD)));
+            EXPECT_TRUE(Is_Window_Enabled(Get_Dialog_Item(dialog, BLOCK_SCOUTING)));
+            Click_Dialog_Button(dialog, ID_OK);
+        });
+        Do_Dialog(Main_Window, TRADING_BLOCK_DIALOG, 0);
+    }
+}

@@ -27,19 +27,27 @@ TEST(BudgetSteps, PricesAndBudgetsMoveByTheirStepsWithinTheirBounds) {
     EXPECT_EQ(Step_Ticket_Price(10000, 1), 10200) << "the step grows with inflation";
 }
 
-TEST(BudgetSteps, OnlyTheUsersTeamIsEditableAndAnInvalidUserTeamMakesNone) {
+TEST(BudgetSteps, OnlyTheUsersTeamIsEditableAndAnInvalidUserTeamCountsAsTeamZero) {
     Build_Test_League();
     Set_User_Preference(COMMISSIONER_MODE, 0);
     Set_User_Preference(USER_TEAM, 4);
     EXPECT_EQ(Is_Team_Budget_Editable(4), 1);
     EXPECT_EQ(Is_Team_Budget_Editable(0), 0);
     Set_User_Preference(USER_TEAM, 77);
-    EXPECT_EQ(Get_Budget_User_Team(), NO_BUDGET_TEAM);
-    EXPECT_EQ(Is_Team_Budget_Editable(0), 0) << "not counted as team 0";
+    EXPECT_EQ(Get_Budget_User_Team(), 0);
+    EXPECT_EQ(Is_Team_Budget_Editable(0), 1) << "counted as team 0";
+    EXPECT_EQ(Is_Team_Budget_Editable(1), 0);
     Set_User_Preference(USER_TEAM, -1);
+    EXPECT_EQ(Is_Team_Budget_Editable(0), 1);
+    Set_User_Preference(USER_TEAM, TEST_LEAGUE_TEAMS + 1);
+    EXPECT_EQ(Get_Budget_User_Team(), 0) << "a franchise slot not in use";
+    Set_User_Preference(USER_TEAM, HALL_OF_FAME_TEAM);
+    EXPECT_EQ(Get_Budget_User_Team(), HALL_OF_FAME_TEAM) << "37 counts as itself";
     EXPECT_EQ(Is_Team_Budget_Editable(0), 0);
-    Set_User_Preference(USER_TEAM, FREE_AGENT_TEAM);
-    EXPECT_EQ(Get_Budget_User_Team(), FREE_AGENT_TEAM) << "a pool stays itself";
+    for (const int32_t pool : {FREE_AGENT_TEAM, 38, 40}) {
+        Set_User_Preference(USER_TEAM, pool);
+        EXPECT_EQ(Get_Budget_User_Team(), pool) << "a pool stays itself";
+    }
     Set_User_Preference(COMMISSIONER_MODE, 1);
     EXPECT_EQ(Is_Team_Budget_Editable(9), 1);
 }

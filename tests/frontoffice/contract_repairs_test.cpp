@@ -31,8 +31,9 @@ TEST(ContractRepairs, RookieContractsOfTheNewerClassesGetFourYearTerms) {
 
     EXPECT_EQ(Get_Player_Vital_Stat(0, 1, VITAL_BONUS_YEARS), 4);
     EXPECT_EQ(Get_Player_Vital_Stat(0, 1, VITAL_CONTRACT_YEARS), 2) << "drafted 2020: two years";
-    EXPECT_EQ(Get_Player_Vital_Stat(0, 1, VITAL_SIGNING_BONUS), 25268 - 2 * 25268 / 5)
-        << "a bonus below 60 % of the first pick's value is raised to it";
+    EXPECT_EQ(Get_Player_Vital_Stat(0, 1, VITAL_SIGNING_BONUS), (25268 - 2 * 25268 / 5) * 2 / 4)
+        << "a bonus below 60 % of the first pick's value is raised to it, two of its four years still "
+           "to count";
     EXPECT_EQ(Get_Player_Vital_Stat(0, 2, VITAL_BONUS_YEARS), 0) << "classes before 2019 keep their terms";
     EXPECT_EQ(Get_Player_Vital_Stat(0, 3, VITAL_CONTRACT_YEARS), 9) << "a contract already marked stays";
     EXPECT_EQ(Get_Player_Vital_Stat(FREE_AGENT_TEAM, 0, VITAL_CONTRACT_YEARS), 4)

@@ -30,11 +30,16 @@ TEST(InitialContracts, ExperiencePlacesAPlayerPartWayThroughHisContract) {
     Set_Player_Initial_Contract(team, slot);
     EXPECT_EQ(Get_Player_Vital_Stat(team, slot, VITAL_BONUS_YEARS), length);
     EXPECT_EQ(Get_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS), 1);
-    EXPECT_EQ(Get_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS),
-              Get_Player_Vital_Stat(team, slot, VITAL_SALARY) * length / 3);
+    // A third of the salary over the whole contract, of which the share of
+    // the one year left is still to count: the cap charges a share a year.
+    const int32_t salary = Get_Player_Vital_Stat(team, slot, VITAL_SALARY);
+    EXPECT_EQ(Get_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS), salary * length / 3 / length);
     Set_Player_Vital_Stat(team, slot, VITAL_CREDITED_SEASONS, 2 * length);
     Set_Player_Initial_Contract(team, slot);
     EXPECT_EQ(Get_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS), length);
+    EXPECT_EQ(Get_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS),
+              Get_Player_Vital_Stat(team, slot, VITAL_SALARY) * length / 3)
+        << "the whole bonus still to count";
 }
 
 TEST(InitialContracts, PayrollScaledToNinetyPercentOfTheCap) {

@@ -268,3 +268,58 @@ TEST(PlayerValue, KeptValuesFollowTheRecordAndTheYear) {
     EXPECT_EQ(Get_Player_Value(TEAM, slot), quarterback);
     EXPECT_EQ(Get_Player_Value(TEAM, other), at_33);
 }
+
+// The rating-value routines: the running back's year factor alone, the
+// inverse of the rating value (for a guard, a running back and a worth of
+// nothing), the worth of the whole evaluation and of the potential, and
+// production with the return term of the positions that have
+// one.
+TEST(PlayerValue, RatingValueRoutinesAndProductionWithReturns) {
+    Build_Test_League();
+    EXPECT_EQ(Get_Running_Back_Year_Factor(1995), 50);
+    EXPECT_EQ(Get_Running_Back_Year_Factor(1996), 31);
+    EXPECT_EQ(Get_Running_Back_Year_Factor(2014), 49);
+    EXPECT_EQ(Get_Running_Back_Year_Factor(2015), 50);
+    EXPECT_EQ(Get_Running_Back_Year_Factor(1980), 50) << "before 1996 no cut";
+
+    const int32_t guard = Test_League_Slot(POSITION_G, 0);
+    EXPECT_NEAR(Get_Rating_From_Value(TEAM, guard, 681), 70.0f, 0.01f);
+    EXPECT_NEAR(Get_Rating_From_Value(TEAM, guard, 4900), 82.5f, 0.01f);
+    EXPECT_NEAR(Get_Rating_From_Value(TEAM, guard, 225), 65.0f, 0.01f);
+    EXPECT_FLOAT_EQ(Get_Rating_From_Value(TEAM, guard, 0), 50.0f) << "the top rating worth nothing";
+    EXPECT_FLOAT_EQ(Get_Rating_From_Value(TEAM, guard, -40), 50.0f);
+    const int32_t back = Test_League_Slot(POSITION_RB, 0);
+    Universe.Header.Universe_Stats[BASE_YEAR] = 1996;
+    const int32_t worth = Get_Rating_Value(TEAM, back, 74.0f);
+    EXPECT_NEAR(Get_Rating_From_Value(TEAM, back, worth), 74.0f, 0.05f) << "through both factors";
+    Universe.Header.Universe_Stats[BASE_YEAR] = TEST_BASE_YEAR;
+
+    const int32_t end = Settled_Player(POSITION_DE);
+    Rescale_Player_Ratings(TEAM, end, 71.6f);
+    EXPECT_EQ(Get_Evaluation_Rating_Value(TEAM, end), Get_Rating_Value(TEAM, end, 71.0f)) << "the whole part";
+    EXPECT_EQ(Get_Potential_Rating_Value(TEAM, end),
+              Get_Rating_Value(TEAM, end, Get_Player_Potential(TEAM, end)));
+
+    // A receiver's return grades (stats 302 and 303, which his return
+    // ratings make in the predicted season) below 101 count half, from 101 on
+    // all but 50.
+    const int32_t receiver = Settled_Player(POSITION_WR);
+    bool seen_low = false, seen_high = false;
+    for (const float returns_rating : {40.0f, 53.0f, 56.0f, 90.0f}) {
+        Set_Player_Rating(TEAM, receiver, RATING_KICK_RETURNS, returns_rating);
+        Set_Player_Rating(TEAM, receiver, RATING_PUNT_RETURNS, returns_rating);
+        const int32_t returns = Get_Player_Stat(TEAM, receiver, SEASON_PREDICTED, 302) +
+                                Get_Player_Stat(TEAM, receiver, SEASON_PREDICTED, 303);
+        seen_low = seen_low || returns < 101;
+        seen_high = seen_high || returns >= 101;
+        EXPECT_EQ(Get_Production_Plus_Receiving_Value(TEAM, receiver, SEASON_PREDICTED),
+                  Get_Player_Production_Value(TEAM, receiver, SEASON_PREDICTED) +
+                      (returns < 101 ? returns / 2 : returns - 50))
+            << returns;
+    }
+    EXPECT_TRUE(seen_low && seen_high) << "both sides of 101 met";
+    const int32_t tackle = Settled_Player(POSITION_T);
+    EXPECT_EQ(Get_Production_Plus_Receiving_Value(TEAM, tackle, SEASON_LAST),
+              Get_Player_Production_Value(TEAM, tackle, SEASON_LAST))
+        << "no return term for a tackle";
+}

@@ -18,6 +18,7 @@
 #include "frontoffice/roster_limits.h"
 #include "frontoffice/roster_minimums.h"
 #include "frontoffice/roster_moves.h"
+#include "frontoffice/trade_legality.h"
 #include "personnel/player_generation.h"
 #include "support/computer_league.h"
 #include "support/debug_log.h"
@@ -227,4 +228,31 @@ TEST(RosterMoves, AComputerSigningNeverTakesATeamPastTheCap) {
     EXPECT_TRUE(Holds(FREE_AGENT_TEAM, id));
     EXPECT_EQ(Get_First_Empty_Player_Slot(TEAM), roster) << "nobody shed for the cap";
     EXPECT_LT(Get_Team_Financial_Stat(TEAM, FINANCE_PAYROLL), Get_Universe_Stat(SALARY_CAP) / 1000);
+}
+
+// A poor computer team's release branch lets a player go whatever its size:
+// at 51 players, a linebacker beyond his position's quota drawn for release
+// leaves it with 50.
+TEST(RosterMoves, APoorComputerTeamReleasesBelowFiftyTwo) {
+    constexpr int32_t TEAM = 14;
+    Build_Computer_League();
+    Set_User_Preference(CURRENT_WEEK, SEASON_WEEK);
+    Set_Team_Financial_Stat(TEAM, FINANCIAL_STAT_CASH, Get_Base_Cash() / 4);
+    Grow_Roster(TEAM, TEST_ROSTER_SIZE + 1);
+    while (Get_First_Empty_Player_Slot(TEAM) > MIN_TRADE_ROSTER)
+        Delete_Player(TEAM, Test_League_Slot(POSITION_WR, 0));
+    const int32_t extra = MIN_TRADE_ROSTER - 1;
+    ASSERT_EQ(Get_Player_Vital_Stat(TEAM, extra, VITAL_POSITION), POSITION_LB);
+    ASSERT_EQ(Is_Player_Within_Position_Quota(TEAM, extra), 0) << "the extra linebacker";
+    const int32_t id = Get_Player_ID(TEAM, extra);
+    uint32_t seed = 1;
+    for (;; ++seed) {
+        Seed_Random_Numbers(seed);
+        if (Random_Index(PLAYERS_PER_TEAM) == extra) break;
+    }
+    Seed_Random_Numbers(seed);
+    Computer_Sign_Or_Release(TEAM);
+    EXPECT_FALSE(Holds(TEAM, id));
+    EXPECT_TRUE(Holds(FREE_AGENT_TEAM, id));
+    EXPECT_EQ(Get_First_Empty_Player_Slot(TEAM), MIN_TRADE_ROSTER - 1);
 }

@@ -5,7 +5,9 @@
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/settings.h"
+#include "database/team_finances.h"
 #include "database/universe.h"
+#include "frontoffice/finance_stats.h"
 #include "frontoffice/money.h"
 #include "frontoffice/salaries.h"
 #include "frontoffice/salary_value.h"
@@ -160,4 +162,33 @@ TEST(SalaryValue, ComparableSalariesInATeamScopeFollowTheTeam) {
         const COMPARABLE_PLAYERS_SCOPE pool(FREE_AGENT_TEAM);
         EXPECT_EQ(comparables(), after) << "a pool's scope lists every franchise";
     }
+}
+
+// What a team's own pick costs it (the rookie scale plus a quarter of the
+// pick's value), the rookie scale of the pick on the clock, a pool player's
+// bonus demand (the clock's pick value scaled by his pool value over the
+// best), and the league's mean payroll per mille of the cap.
+TEST(SalaryScales, PickCostsOnTheClockAndTheLeaguesPayrollAverage) {
+    Build_Test_League();
+    EXPECT_EQ(Get_Rookie_Scale_Plus_Quarter_Pick_Value(0, 0), 3153 + 25268 / 4);
+    EXPECT_EQ(Get_Rookie_Scale_Plus_Quarter_Pick_Value(7, 0), Get_League_Minimum_Salary(0))
+        << "no eighth round: the minimum and no value";
+    Set_User_Preference(DRAFT_ROUND, 0);
+    Set_User_Preference(DRAFT_PICK, 16);
+    EXPECT_EQ(Get_Rookie_Scale_On_The_Clock(), Get_Rookie_Scale_Salary(0, 16));
+    EXPECT_EQ(Get_Draft_Pool_Bonus_Demand(500, 1000), (8309 + 1) / 2) << "half the best pool value";
+    EXPECT_EQ(Get_Draft_Pool_Bonus_Demand(1000, 1000), 8309);
+    EXPECT_EQ(Get_Draft_Pool_Bonus_Demand(700, 0), 0) << "an empty pool asks nothing";
+    Set_User_Preference(DRAFT_ROUND, 2);
+    Set_User_Preference(DRAFT_PICK, 0);
+    EXPECT_EQ(Get_Rookie_Scale_On_The_Clock(), Get_Rookie_Scale_Salary(2, 0));
+
+    int64_t payrolls = 0;
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        payrolls += Get_Team_Financial_Stat(team, FINANCE_PAYROLL);
+    Universe.Header.Universe_Stats[SALARY_CAP] =
+        static_cast<int32_t>(payrolls * 1000 / TEST_LEAGUE_TEAMS * 2);
+    EXPECT_EQ(Get_League_Payroll_Average_Per_Cap(), 500) << "half the cap";
+    Universe.Header.Universe_Stats[SALARY_CAP] = 0;
+    EXPECT_EQ(Get_League_Payroll_Average_Per_Cap(), 0) << "no cap";
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 #include "database/cities.h"
 #include "database/league_structure.h"
@@ -441,4 +442,31 @@ TEST(Money, MulDivRoundsHalvesAwayFromZeroAtEveryWidth) {
             EXPECT_TRUE(2 * (error < 0 ? -error : error) <= static_cast<__int128>(c < 0 ? -c : c))
                 << a << " " << c;
         }
+}
+
+// The finance model's small steps: the dividend stored alone, the cap or
+// (without one) the payroll budget, the money step in dollars, and fan
+// loyalty moved one point while it stays within 700..1300.
+TEST(MoneyOperations, DividendCapOrBudgetMoneyStepAndFanLoyaltySteps) {
+    Build_Test_League();
+    Set_User_Preference(OWNER_MODE, 1);
+    Set_Team_Dividend_Stat(3, 123456);
+    EXPECT_EQ(Get_Team_Financial_Stat(3, FINANCE_DIVIDEND_GAME), 123456);
+    Universe.Header.Universe_Stats[SALARY_CAP] = 150000000;
+    EXPECT_EQ(Get_Cap_Or_Payroll_Budget(3), 150000000);
+    Universe.Header.Universe_Stats[SALARY_CAP] = 0;
+    EXPECT_EQ(Get_Cap_Or_Payroll_Budget(3), Get_Team_Payroll_Budget(3));
+    EXPECT_EQ(Get_Money_Step_Dollars(), 100000);
+    Universe.Header.Universe_Stats[INFLATION_FACTOR] = 1600;
+    EXPECT_EQ(Get_Money_Step_Dollars(), 200000);
+    for (const auto& [start, raised, lowered] :
+         {std::tuple{1000, 1001, 999}, std::tuple{1299, 1300, 1298}, std::tuple{1300, 1300, 1299},
+          std::tuple{700, 701, 700}, std::tuple{1350, 1350, 1349}, std::tuple{650, 651, 650}}) {
+        Set_Team_Financial_Stat(4, FINANCE_FAN_LOYALTY, start);
+        Raise_Fan_Loyalty(4);
+        EXPECT_EQ(Get_Team_Financial_Stat(4, FINANCE_FAN_LOYALTY), raised) << "raised from " << start;
+        Set_Team_Financial_Stat(4, FINANCE_FAN_LOYALTY, start);
+        Lower_Fan_Loyalty(4);
+        EXPECT_EQ(Get_Team_Financial_Stat(4, FINANCE_FAN_LOYALTY), lowered) << "lowered from " << start;
+    }
 }

@@ -10,6 +10,7 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "frontoffice/finance_stats.h"
+#include "frontoffice/money.h"
 #include "frontoffice/trade_items.h"
 #include "frontoffice/trade_screens.h"
 #include "frontoffice/trading_block.h"
@@ -37,7 +38,7 @@ TEST(TradeCash, TypedAmountsAreReadWithOverflowChecksAndHeldToWhatTheTeamCanPay)
     Universe.Header.Universe_Stats[INFLATION_FACTOR] = 1000;
     Set_User_Preference(OWNER_MODE, 1);
     Set_Team_Financial_Stat(3, FINANCE_CASH, 2345678);
-    EXPECT_EQ(Get_Trade_Cash_Step(), 100000);
+    EXPECT_EQ(Get_Money_Step_Dollars(), 100000);
     EXPECT_EQ(Get_Trade_Cash_Limit(3), 2300000) << "floored to the step";
     EXPECT_EQ(Hold_Trade_Cash(9999999999LL, 3), 2300000);
     EXPECT_EQ(Hold_Trade_Cash(-5, 3), 0);

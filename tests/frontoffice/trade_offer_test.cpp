@@ -8,6 +8,7 @@
 #include "database/player_record.h"
 #include "database/roster_queries.h"
 #include "database/roster_slots.h"
+#include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/team_finances.h"
 #include "database/team_record.h"
@@ -18,6 +19,7 @@
 #include "frontoffice/trade_execution.h"
 #include "frontoffice/trade_items.h"
 #include "frontoffice/trade_legality.h"
+#include "frontoffice/trade_screens.h"
 #include "personnel/player_generation.h"
 #include "support/computer_league.h"
 #include "support/debug_log.h"
@@ -45,6 +47,12 @@ void Resize_Roster(int32_t team, int32_t players) {
         Delete_Player(team, Test_League_Slot(POSITION_WR, 0));
     while (Get_First_Empty_Player_Slot(team) < players)
         Create_Player_For_Team(team, Get_First_Empty_Player_Slot(team), POSITION_LB, 60);
+}
+
+// The team becomes the one the user runs.
+void Make_User_Team(int32_t team) {
+    Set_Team_Stat(team, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Set_User_Team(team);
 }
 
 int32_t Legal(const TRADE_OFFER& offer) {
@@ -200,8 +208,7 @@ TEST(TradeExecution, RefusedTradesMoveNobody) {
 TEST(TradeExecution, AHumanTeamStartsABetterNewcomerAndKeepsItsOrder) {
     Build_Computer_League();
     constexpr int32_t human = 13, partner = 14;
-    Set_Team_Stat(human, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
-    Set_User_Team(human);
+    Make_User_Team(human);
     const int32_t newcomer = Get_Team_Position_Player(partner, POSITION_QB, 0);
     Rescale_Player_Ratings(partner, newcomer, 95.0f);
     const int32_t newcomer_id = Get_Player_ID(partner, newcomer);
@@ -232,4 +239,74 @@ TEST(TradeExecution, TwoFullRostersExchangePlayersAndLoseNobody) {
     // The computer teams cut down afterwards; those cut are free agents.
     for (int32_t id : ids)
         EXPECT_TRUE(Slot_Of(17, id) >= 0 || Slot_Of(18, id) >= 0 || Slot_Of(FREE_AGENT_TEAM, id) >= 0) << id;
+}
+
+TEST(TradeExecution, ANewcomerTakesTheFirstFreeSlotWhereTheDepartedStarterStood) {
+    Build_Computer_League();
+    constexpr int32_t human = 21, partner = 22;
+    Make_User_Team(human);
+    // The user's starting quarterback goes for the partner's backup, who is
+    // worse than the user's own backup: he still takes the starter's slot.
+    const int32_t starter = Get_Team_Position_Player(human, POSITION_QB, 0);
+    const int32_t backup_id = Get_Player_ID(human, Get_Team_Position_Player(human, POSITION_QB, 1));
+    const int32_t newcomer = Get_Team_Position_Player(partner, POSITION_QB, 1);
+    Rescale_Player_Ratings(partner, newcomer, 40.0f);
+    const int32_t newcomer_id = Get_Player_ID(partner, newcomer);
+    // He keeps his number even when a team-mate wears it.
+    const int32_t number = Get_Player_Byte_Field(human, starter + 1, PLAYER_BYTE_UNIFORM);
+    Set_Player_Byte_Field(partner, newcomer, PLAYER_BYTE_UNIFORM, number);
+    ASSERT_EQ(Implement(Make_Trade_Offer(human, partner, {starter}, {newcomer})), 1);
+    EXPECT_EQ(Get_Player_ID(human, starter), newcomer_id) << "in the departed starter's slot";
+    EXPECT_EQ(Get_Player_ID(human, Get_Team_Position_Player(human, POSITION_QB, 1)), backup_id);
+    EXPECT_EQ(Get_Player_Byte_Field(human, starter, PLAYER_BYTE_UNIFORM), number);
+    EXPECT_EQ(Get_Player_Latest_Season_Line(human, starter) >= 0 &&
+                  Get_Season_Line_Team(Get_Player_Latest_Season_Line(human, starter)) == human,
+              true)
+        << "a season line with his new team";
+}
+
+// The pick lookups of the trade screens: a team's tradeable picks counted by
+// draft, the item code of its n-th pick first owned by a given team (none
+// once it has no such pick), an offer handed to the screens, and the fewest
+// players a trade may leave: 51, less the picks still to make while the
+// college draft runs.
+TEST(TradeItems, PickLookupsHandedOffersAndTheRosterMinimum) {
+    Build_Computer_League();
+    // Team 6 owns its own 21 picks and, in the second draft, team 9's first round pick.
+    Set_Draft_Pick_Owner(1, 0, 9, 6);
+    EXPECT_EQ(Count_Team_Owned_Draft_Picks_In_Year(6, 0), 7);
+    EXPECT_EQ(Count_Team_Owned_Draft_Picks_In_Year(6, 1), 8);
+    EXPECT_EQ(Count_Team_Owned_Draft_Picks_In_Year(6, 3), 0) << "no fourth draft";
+    EXPECT_EQ(Count_Team_Owned_Draft_Picks(6), 22);
+    EXPECT_EQ(Count_Team_Owned_Draft_Picks_In_Year(9, 1), 6);
+    const int32_t players = Get_First_Empty_Player_Slot(6);
+    const int32_t code = Find_Pick_Code_By_First_Owner(6, 9, 0);
+    ASSERT_GE(code, players);
+    int32_t year = 0, round = 0, issuer = 0;
+    ASSERT_TRUE(Find_Team_Draft_Pick(6, code - players, &year, &round, &issuer));
+    EXPECT_EQ(year, 1);
+    EXPECT_EQ(round, 0);
+    EXPECT_EQ(issuer, 9);
+    EXPECT_EQ(Find_Pick_Code_By_First_Owner(6, 9, 1), -1) << "only one of team 9's";
+    const int32_t own_last = Find_Pick_Code_By_First_Owner(6, 6, 20);
+    ASSERT_GE(own_last, players);
+    ASSERT_TRUE(Find_Team_Draft_Pick(6, own_last - players, &year, &round, &issuer));
+    EXPECT_EQ(year * 100 + round * 10 + (issuer == 6), 261) << "its own last pick";
+    EXPECT_EQ(Find_Pick_Code_By_First_Owner(6, 6, 21), -1);
+    EXPECT_EQ(Find_Pick_Code_By_First_Owner(6, 6, -1), -1);
+
+    const TRADE_OFFER offer = Make_Trade_Offer(6, 9, {2, code}, {4}, 5000);
+    Set_Current_Trade_Offer(&offer);
+    EXPECT_EQ(std::memcmp(&Current_Trade_Offer, &offer, sizeof offer), 0);
+
+    EXPECT_EQ(Get_Trade_Roster_Minimum(6), MIN_TRADE_ROSTER) << "no draft";
+    Set_User_Preference(DRAFT_ROUND, 0);
+    Set_User_Preference(DRAFT_PICK, 0);
+    Copy_Player(38, 0, 6, 5);
+    Set_Player_Vital_Stat(38, 0, VITAL_PLAYER_ID, 777001);
+    EXPECT_EQ(Get_Trade_Roster_Minimum(6), MIN_TRADE_ROSTER - 7) << "seven picks still to make";
+    EXPECT_EQ(Get_Trade_Roster_Minimum(9), MIN_TRADE_ROSTER - 7);
+    EXPECT_EQ(Get_Trade_Roster_Minimum(NO_TEAM), MIN_TRADE_ROSTER) << "no team, no picks";
+    Set_User_Preference(DRAFT_ROUND, 7);
+    EXPECT_EQ(Get_Trade_Roster_Minimum(6), MIN_TRADE_ROSTER) << "the draft is over";
 }

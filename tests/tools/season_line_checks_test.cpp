@@ -135,6 +135,20 @@ TEST_F(SeasonLineChecks, ALaterSeasonsOldAbbreviationIsALaterFranchise) {
     EXPECT_TRUE(Read({Line(year, "TEN", 4), Line(year, "HOU", 3)})) << Last_Error_Text;
     EXPECT_FALSE(Read({Line(year, "SD", 4), Line(year, "LAC", 3)}))
         << "the moved franchise's two names are one team";
+    // Two clubs of that season's teams file that the built year knows as one
+    // franchise (one moved away, the other was founded in its old city
+    // since) are two lines of the player, added together.
+    Set_Team_String("CLE", 7, 0);
+    fs::create_directories("Input/Stats");
+    std::ofstream teams("Input/Stats/" + std::to_string(year) + "_teams.csv", std::ios::binary);
+    teams << "Abbreviation,Location,Nickname\nBAL,Baltimore,Ravens\nCLE,Cleveland,Browns\nSD,San "
+             "Diego,Chargers\n";
+    teams.close();
+    ASSERT_EQ(Get_Team_From_Later_Abbreviation("BAL"), 7);
+    EXPECT_TRUE(Read({Line(year, "BAL", 4), Line(year, "CLE", 3)})) << Last_Error_Text;
+    EXPECT_FALSE(Read({Line(year, "CLE", 4), Line(year, "CLE", 3)})) << "one club named twice";
+    EXPECT_FALSE(Read({Line(year, "SD", 4), Line(year, "LAC", 3)}))
+        << "a club the season's teams file does not list is no second club";
 }
 
 TEST_F(SeasonLineChecks, ACareerThatIsNotTheSumOfItsLinesIsRefused) {
