@@ -87,7 +87,7 @@ int32_t Find_Team_Out_Of_The_Bracket() {
 
 using TimelineStrip = ViewFrameTest;
 
-TEST_F(TimelineStrip, EveryCellIsFramedAndItsTextIsOneLineInTheStripsFont) {
+TEST_F(TimelineStrip, EveryCellIsFramedAndItsTextIsOneLineInsideTheFrame) {
     Open_Played_Season(4);
     // The playoffs' second round: past the season's last milestone the two
     // last cells are empty, and still framed.
@@ -96,27 +96,41 @@ TEST_F(TimelineStrip, EveryCellIsFramedAndItsTextIsOneLineInTheStripsFont) {
     for (int32_t cell = 0; cell < TIMELINE_CELLS; ++cell)
         EXPECT_TRUE(Has_Frame(strip, cell)) << "cell " << cell;
 
-    // A city too long for its cell keeps the strip's font on one line, in the
-    // cell's box down to row 33.
+    // A city too long for the strip's font takes the largest smaller font
+    // that holds the text on one line between the frame's slanted outlines
+    // (x + 13 .. x + 121, down to row 33); a text that fits keeps the
+    // strip's font.
     for (int32_t team = 0; team < 32; ++team)
         Set_Team_String("San Bernardino", team, 1);
     Set_User_Preference(CURRENT_WEEK, 0);
     Paint_Strip("timeline_strip_long_names");
     char text[128];
-    int32_t checked = 0;
+    int32_t shrunk = 0, kept = 0;
     for (int32_t cell = 0; cell < TIMELINE_CELLS; ++cell) {
         Get_Timeline_Cell_Text(cell, text);
         const DRAWN_TEXT* drawn = Find_Drawn(text);
         ASSERT_NE(drawn, nullptr) << text;
-        EXPECT_EQ(drawn->Format & (TEXT_SINGLE_LINE | TEXT_WORD_BREAK), TEXT_SINGLE_LINE) << text;
+        const int32_t x = Timeline_Cell_X[cell];
+        EXPECT_EQ(drawn->Format & (TEXT_SINGLE_LINE | TEXT_WORD_BREAK | TEXT_NO_CLIP), TEXT_SINGLE_LINE)
+            << text;
+        EXPECT_EQ(drawn->Rect.Left, x + 13) << text;
+        EXPECT_EQ(drawn->Rect.Right, x + 121) << text;
         EXPECT_EQ(drawn->Rect.Top, 8) << text;
         EXPECT_EQ(drawn->Rect.Bottom, 33) << text;
-        EXPECT_EQ((drawn->Rect.Left + drawn->Rect.Right) / 2, Timeline_Cell_X[cell] + 67) << text;
-        if (std::string(text).find("San Bernardino") == std::string::npos) continue;
-        EXPECT_EQ(drawn->Box.Right - drawn->Box.Left, Strip_Font_Width(text)) << text << " in a smaller font";
-        ++checked;
+        EXPECT_GE(drawn->Box.Left, x + 13) << text << " crosses the left outline";
+        EXPECT_LE(drawn->Box.Right, x + 121) << text << " crosses the right outline";
+        const int32_t width = drawn->Box.Right - drawn->Box.Left;
+        if (Strip_Font_Width(text) > 108) {
+            EXPECT_LT(width, Strip_Font_Width(text)) << text << " in a smaller font";
+            EXPECT_GT(width, 108 * 3 / 4) << text << " in a font much smaller than it needs";
+            ++shrunk;
+        } else {
+            EXPECT_EQ(width, Strip_Font_Width(text)) << text << " in the strip's font";
+            ++kept;
+        }
     }
-    EXPECT_GT(checked, 0);
+    EXPECT_GT(shrunk, 0);
+    EXPECT_GT(kept, 0) << "the bye weeks' texts";
 }
 
 TEST_F(TimelineStrip, APlayoffCellAsksUnlessTheUsersTeamIsOutOrInTheFirstSlot) {
