@@ -159,3 +159,40 @@ TEST_F(TimelineStrip, APlayoffCellAsksUnlessTheUsersTeamIsOutOrInTheFirstSlot) {
     EXPECT_EQ(Confirm_Advance_Weeks(1), ID_BOX_YES);
     EXPECT_EQ(Count_Questions("Confirm"), 0);
 }
+
+// While the strip is switched off it is grey and deaf to the mouse; switched
+// on it answers again. A reset opens the off-season's first two steps and
+// waits the last two, which show in the dim colour.
+TEST_F(TimelineStrip, SwitchedOffTheStripIsGreyAndDeafAndAResetOpensTheFirstTwoSteps) {
+    Open_Played_Season(4);
+    Set_User_Preference(CURRENT_WEEK, 2);
+    Set_Timeline_Enabled(0);
+    Paint_Strip("timeline_strip_switched_off");
+    char text[128];
+    Get_Timeline_Label_Text(text);
+    ASSERT_NE(Find_Drawn(text), nullptr);
+    EXPECT_EQ(Find_Drawn(text)->Colour, Make_Colour(180, 180, 180));
+    EXPECT_FALSE(Is_Timeline_Hot_Spot(Timeline_Cell_X[0] + 67, 20));
+    Clear_Shown_Messages();
+    Click_Cell(0);
+    EXPECT_EQ(Count_Questions("Confirm"), 0) << "a click does nothing";
+    Set_Timeline_Enabled(1);
+    Paint_Strip("timeline_strip_switched_on");
+    EXPECT_EQ(Find_Drawn(text)->Colour, Make_Colour(255, 255, 0));
+    EXPECT_TRUE(Is_Timeline_Hot_Spot(Timeline_Cell_X[0] + 67, 20));
+    Script_Message_Answer("Confirm", ID_BOX_NO);
+    Click_Cell(0);
+    EXPECT_EQ(Count_Questions("Confirm"), 1);
+
+    // The off-season: the first two steps open, the other two waiting.
+    for (int32_t k = 0; k < OFF_SEASON_STEPS; ++k)
+        Set_User_Preference(OFF_SEASON_STEPS_SETTING + k, k % 2);
+    Reset_Off_Season_Steps();
+    for (int32_t k = 0; k < OFF_SEASON_STEPS; ++k)
+        EXPECT_EQ(Get_User_Preference(OFF_SEASON_STEPS_SETTING + k), k < 2 ? 0 : 1) << "step " << k;
+    Set_User_Preference(CURRENT_WEEK, FIRST_PLAYOFF_WEEK + 4);
+    Paint_Strip("timeline_strip_off_season_reset");
+    EXPECT_EQ(Find_Drawn("Free Agents")->Colour, Make_Colour(255, 255, 0));
+    EXPECT_EQ(Find_Drawn("College Draft")->Colour, Make_Colour(160, 160, 0));
+    EXPECT_EQ(Find_Drawn("Begin Season")->Colour, Make_Colour(160, 160, 0));
+}
