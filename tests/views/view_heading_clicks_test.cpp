@@ -29,14 +29,16 @@ int32_t Count_Button_Sounds() {
     return count;
 }
 
-// The leaders' mode and season selector each time the main window paints.
-std::vector<int32_t> painted_modes, painted_states;
+// The leaders' mode and season selector, and the sounds played so far, each
+// time the main window paints.
+std::vector<int32_t> painted_modes, painted_states, painted_sounds;
 WINDOW_PROCEDURE window_procedure = nullptr;
 
 intptr_t Note_Paint(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam, intptr_t lparam) {
     if (code == MSG_PAINT) {
         painted_modes.push_back(Get_User_Preference(LEADER_MODE_SETTING));
         painted_states.push_back(Get_User_Preference(LEADER_STATE_SETTING));
+        painted_sounds.push_back(Count_Button_Sounds());
     }
     return Call_Window_Procedure(window_procedure, window, code, wparam, lparam);
 }
@@ -44,6 +46,7 @@ intptr_t Note_Paint(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam, intpt
 void Start_Noting_Paints() {
     painted_modes.clear();
     painted_states.clear();
+    painted_sounds.clear();
 }
 } // namespace
 
@@ -73,10 +76,16 @@ TEST_F(HeadingClicks, OneClickPlaysOneSound) {
     EXPECT_EQ(Get_Leaders_Enlarged_List(), 1);
     EXPECT_EQ(Count_Button_Sounds(), before + 1) << "the caption button";
 
+    // The standings' heading sounds once its column shows blank.
     Paint_View_Picture(STANDINGS);
+    window_procedure = Subclass_Window(Main_Window, Note_Paint);
+    Start_Noting_Paints();
     before = Count_Button_Sounds();
     Click(390, 80);
     EXPECT_EQ(Count_Button_Sounds(), before + 1) << "a standings heading";
+    ASSERT_FALSE(painted_sounds.empty());
+    EXPECT_EQ(painted_sounds.front(), before) << "the blank column is painted before the sound";
+    Subclass_Window(Main_Window, window_procedure);
 }
 
 TEST_F(HeadingClicks, TheLeadersHeadingBoxShowsOnceAsItStoodBeforeTheTurnIsStored) {
