@@ -124,8 +124,8 @@ TEST_F(GamesView, AGameBeingPlayedTakesTheGameDayLayoutWatchedOrNot) {
     ASSERT_FALSE(Is_Live_Game_Shown());
     for (const int32_t running : {1, 0}) {
         Set_User_Preference(SIMULATION_RUNNING, running);
-        Paint_View_Picture(GAMES);
         const std::string when = running ? "simulated" : "stopped";
+        Keep_View_Picture(Paint_View_Picture(GAMES), "games_view_" + when);
         EXPECT_EQ(Get_Displayed_Game(), Get_Game_Record(shown)) << when;
         EXPECT_EQ(Current_Background_Name, Skin_Path("news\\pbp.jpg")) << when;
         EXPECT_FALSE(Was_Text_Drawn("Player of the Game:")) << when;
