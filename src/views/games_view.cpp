@@ -312,7 +312,7 @@ void Draw_Team_Comparison_Values(DEVICE_CONTEXT* dc) {
 
 void Draw_Situation_Line(DEVICE_CONTEXT* dc) {
     const GAME_RECORD* game = Get_Displayed_Game();
-    if (dc == nullptr || game == nullptr || Get_User_Preference(SHOWN_GAME_INDEX) == -1) return;
+    if (dc == nullptr || game == nullptr) return;
     char text[FORMATTED_TEXT_SIZE + 32];
     if (!Is_Game_Being_Played()) {
         char best[FORMATTED_TEXT_SIZE];

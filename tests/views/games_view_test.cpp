@@ -22,6 +22,7 @@
 #include "database/universe.h"
 #include "engine/game_driver.h"
 #include "engine/game_record.h"
+#include "engine/play_loop.h"
 #include "platform/drawing_surface.h"
 #include "support/game_runner.h"
 #include "support/view_frame.h"
@@ -141,6 +142,12 @@ TEST_F(GamesView, AGameBeingPlayedTakesTheGameDayLayoutWatchedOrNot) {
             EXPECT_EQ(Count_Drawn_Texts(other), 0) << when;
         }
     }
+    // The pointer's bookkeeping follows the game being played too: with its
+    // offence to call, a move over nothing forgets the play pointed before.
+    playing->Current_Play.Offensive_Play = NO_PLAY_CALL;
+    Set_User_Preference(PBP_OFFENSIVE_PLAY, 3);
+    EXPECT_FALSE(Track_Games_View_Mouse(300, 200));
+    EXPECT_EQ(Get_User_Preference(PBP_OFFENSIVE_PLAY), -1);
     std::memset(playing, 0, sizeof *playing);
     Current_Game = nullptr;
     Set_User_Preference(SIMULATION_RUNNING, 0);
