@@ -49,15 +49,6 @@ const LIVE_LINE DEFENSE_LINES[LIVE_LINES_PER_SIDE] = {
     {"FS", 12, 1}, {"NB", 11, 2}, {"DB", 12, 2}, {"C3", 11, 3}, {"PR", 15, 1}};
 const LIVE_LINE KICK_RETURNER_LINE = {"KR", 15, 0};
 
-struct LINE_GEOMETRY {
-    int32_t Left;
-    int32_t Top;
-};
-
-LINE_GEOMETRY Line_Place(int32_t side, int32_t line) {
-    return {511 * side + 4, 28 + 12 * line + Get_Skin_Panel_Line_Shift()};
-}
-
 int32_t Listed_Line_Limit() {
     return Is_Ice_Or_Fire_Skin() != 0 ? LIGHT_SKIN_LISTED_LINES : LISTED_LINES_PER_SIDE;
 }
@@ -95,7 +86,7 @@ int32_t Find_Side_Entry(const GAME_RECORD* pGame, int32_t side, int32_t id) {
 
 void Draw_Line(DEVICE_CONTEXT* dc, int32_t side, int32_t line, const char* label, const char* name,
                const char* number, const char* stats, const TEXT_COLOURS& colour) {
-    const LINE_GEOMETRY at = Line_Place(side, line);
+    const LINE_CORNER at = Get_Player_Line_Corner(side, line);
     const int32_t bottom = at.Top + 12;
     const uint32_t one_line = TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE;
     Draw_Design_Text(dc, label, {at.Left, at.Top, at.Left + 30, bottom}, one_line | TEXT_CENTRE, colour,
@@ -206,6 +197,10 @@ void Draw_Finished_Side(DEVICE_CONTEXT* dc, const GAME_RECORD* pGame, int32_t si
 }
 } // namespace
 
+LINE_CORNER Get_Player_Line_Corner(int32_t side, int32_t line) {
+    return {511 * side + 4, 28 + 12 * line + Get_Skin_Panel_Line_Shift()};
+}
+
 void Clear_Live_Box_Score_Player_Ids() {
     std::memset(Live_Box_Score_Player_Ids, 0, sizeof Live_Box_Score_Player_Ids);
 }
@@ -239,7 +234,7 @@ int32_t Find_Listed_Game_Entry(const GAME_RECORD* pGame, int32_t side, int32_t n
 
 bool Is_In_Player_Line(int32_t n, int32_t x, int32_t y) {
     if (n < 0 || n >= PLAYER_LINE_IDS) return false;
-    const LINE_GEOMETRY at = Line_Place(n / LISTED_LINES_PER_SIDE, n % LISTED_LINES_PER_SIDE);
+    const LINE_CORNER at = Get_Player_Line_Corner(n / LISTED_LINES_PER_SIDE, n % LISTED_LINES_PER_SIDE);
     return x >= at.Left && x < at.Left + 253 && y >= at.Top && y < at.Top + 12;
 }
 

@@ -29,6 +29,14 @@ struct LIVE_LINE {
 // Line 0..16 of the side's live list (offence or defence by possession).
 LIVE_LINE Get_Live_Line(const GAME_RECORD* pGame, int32_t side, int32_t line);
 
+// The top-left design corner of line `line` of a side's panel: x 511 x side
+// + 4, y 28 + 12 x line, 30 lower with the ice and fire skins.
+struct LINE_CORNER {
+    int32_t Left;
+    int32_t Top;
+};
+LINE_CORNER Get_Player_Line_Corner(int32_t side, int32_t line);
+
 void Draw_Box_Score_Players(DEVICE_CONTEXT* dc);
 // Whether the design point lies on line id n (0..35).
 bool Is_In_Player_Line(int32_t n, int32_t x, int32_t y);

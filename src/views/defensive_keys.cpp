@@ -27,16 +27,19 @@ int32_t Main_Sum(const int32_t* g) {
 }
 } // namespace
 
-void Get_Defensive_Key_Means(int32_t team, int32_t play, int32_t means[DEFENSIVE_KEY_CATEGORIES]) {
-    int32_t sums[DEFENSIVE_KEY_CATEGORIES] = {}, counts[DEFENSIVE_KEY_CATEGORIES] = {};
+int32_t Get_Defensive_Key_Mean(int32_t team, int32_t play, int32_t category) {
+    int32_t sum = 0, count = 0;
     for (int32_t offense = 0; offense < STORED_OFFENSIVE_PLAYS; ++offense) {
-        const int32_t category = Get_Offensive_Play_Category(DEFAULT_PLAYBOOK_TEAM, offense);
-        if (category < 0 || category >= DEFENSIVE_KEY_CATEGORIES) continue;
-        sums[category] += Get_Play_Matchup_Value(DEFAULT_PLAYBOOK_TEAM, offense, team, play);
-        ++counts[category];
+        if (Get_Offensive_Play_Category(DEFAULT_PLAYBOOK_TEAM, offense) != category) continue;
+        sum += Get_Play_Matchup_Value(DEFAULT_PLAYBOOK_TEAM, offense, team, play);
+        ++count;
     }
+    return sum / (count > 0 ? count : 1);
+}
+
+void Get_Defensive_Key_Means(int32_t team, int32_t play, int32_t means[DEFENSIVE_KEY_CATEGORIES]) {
     for (int32_t c = 0; c < DEFENSIVE_KEY_CATEGORIES; ++c)
-        means[c] = sums[c] / (counts[c] > 0 ? counts[c] : 1);
+        means[c] = Get_Defensive_Key_Mean(team, play, c);
 }
 
 void Compute_Defensive_Key_Grades(const int32_t means[DEFENSIVE_KEY_CATEGORIES],
@@ -92,4 +95,8 @@ int32_t Draw_Defensive_Keys_Panel(char* buffer, int32_t category, int32_t team, 
     safe_sprintf(buffer, KEY_TEXT_SIZE, "%s: %s", use_long ? LONG_LABELS[category] : SHORT_LABELS[category],
                  grade);
     return use_long ? 1 : 0;
+}
+
+void Draw_Defensive_Keys_Panel_No_Label(char* buffer, int32_t category, int32_t team, int32_t play) {
+    Draw_Defensive_Keys_Panel(buffer, category, team, play, false, false);
 }

@@ -8,8 +8,10 @@ constexpr int32_t DEFENSIVE_KEY_CATEGORIES = 6;
 // The four kinds the screen shows: inside runs, outside runs, short passes, deep passes.
 constexpr int32_t MAIN_KEY_CATEGORIES[4] = {0, 1, 3, 5};
 
-// The mean matchup value (per mille) of the default offensive plays of each
-// category against the team's defensive play.
+// The mean matchup value (per mille) of the default offensive plays of a
+// category against the team's defensive play (integer division; no play of
+// the category counts as one), and the same for each category.
+int32_t Get_Defensive_Key_Mean(int32_t team, int32_t play, int32_t category);
 void Get_Defensive_Key_Means(int32_t team, int32_t play, int32_t means[DEFENSIVE_KEY_CATEGORIES]);
 // The grade indexes (0 "F " .. 13 "A+" once clamped) from the six means.
 void Compute_Defensive_Key_Grades(const int32_t means[DEFENSIVE_KEY_CATEGORIES],
@@ -20,3 +22,5 @@ void Compute_Defensive_Key_Grades(const int32_t means[DEFENSIVE_KEY_CATEGORIES],
 // labels were used. A buffer of at least 32 bytes.
 int32_t Draw_Defensive_Keys_Panel(char* buffer, int32_t category, int32_t team, int32_t play, bool with_label,
                                   bool long_allowed);
+// The grade alone.
+void Draw_Defensive_Keys_Panel_No_Label(char* buffer, int32_t category, int32_t team, int32_t play);

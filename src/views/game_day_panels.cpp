@@ -38,7 +38,6 @@ constexpr int32_t STRIP_BOTTOM = 81;
 // The wind arrow's centre, between "Wind" and the speed in the weather row.
 constexpr double ARROW_CENTRE_X = 297.0;
 constexpr double ARROW_CENTRE_Y = 111.0;
-constexpr RECT_AREA ARROW_BOX = {284, 100, 310, 122};
 
 int32_t remembered_frame = -1;
 // The shake's own generator: painting must not move the league's sequence.
@@ -104,20 +103,25 @@ void Draw_Wind_Arrow(DEVICE_CONTEXT* dc) {
     const int32_t wind = Wind_Speed(game);
     if (wind < CALM_WIND) return;
     const double radians = Get_Wind_Arrow_Angle(game) * M_PI / 180.0 - M_PI / 2.0;
-    // The arrow grows with the wind and stays inside the weather row.
-    const double scale = std::min(static_cast<double>(wind + 2), 30.0) / 30.0;
+    // The arrow grows with the wind: its scale factor is the wind + 2.
+    const double scale = (wind + 2) / 30.0;
     const double half = 3.5 + 5.5 * scale;
     const double head = 2.5 + 1.5 * scale;
     const double c = std::cos(radians), s = std::sin(radians);
     auto X = [&](double along, double across) { return ARROW_CENTRE_X + along * c - across * s; };
     auto Y = [&](double along, double across) { return ARROW_CENTRE_Y + along * s + across * c; };
+    // Drawn into a square round its centre that holds it at any angle.
+    const int32_t reach = static_cast<int32_t>(std::ceil(half + head)) + 1;
+    const RECT_AREA arrow_box = {
+        static_cast<int32_t>(ARROW_CENTRE_X) - reach, static_cast<int32_t>(ARROW_CENTRE_Y) - reach,
+        static_cast<int32_t>(ARROW_CENTRE_X) + reach + 1, static_cast<int32_t>(ARROW_CENTRE_Y) + reach + 1};
     // White, or dark with the dark text; where the context fits text to its
     // ground the arrow follows the same rule, so it is dark only on a light ground.
     const COLOUR_VALUE light = Make_Colour(255, 255, 255), dark = Make_Colour(40, 40, 90);
     const bool white = Is_Ice_Or_Fire_Skin() != 0 || !Is_Dark_Text();
     COLOUR_VALUE arrow_colour = white ? light : dark;
     RECT_AREA box;
-    if (dc->State.Text_Colour_Choice != nullptr && Design_To_Window_Rect(ARROW_BOX, &box)) {
+    if (dc->State.Text_Colour_Choice != nullptr && Design_To_Window_Rect(arrow_box, &box)) {
         const COLOUR_VALUE other = white ? dark : light;
         arrow_colour = Fit_Colour_To_Ground(dc, box, arrow_colour, &other);
     }
@@ -140,7 +144,7 @@ void Draw_Wind_Arrow(DEVICE_CONTEXT* dc) {
                             X(-half, shaft),
                             Y(-half, shaft)};
     Add_Polygon(&paths, arrow, 7, colour);
-    Render_In_Design_Rect(dc, &paths, ARROW_BOX);
+    Render_In_Design_Rect(dc, &paths, arrow_box);
     Free_Path_Collection(&paths);
 }
 
@@ -189,22 +193,18 @@ void Draw_Field_Strip(DEVICE_CONTEXT* dc, const GAME_RECORD* pGame) {
     const double band[] = {x - 1.0, STRIP_TOP,    x + 1.0, STRIP_TOP,
                            x + 1.0, STRIP_BOTTOM, x - 1.0, STRIP_BOTTOM};
     Add_Polygon(&paths, band, 4, Make_Path_Colour(70, 120, 255, 220));
-    // The first-down line in yellow, with a pennant of the marker's size
-    // pointing the way the offence goes (it shrinks on short yardage so it
-    // stays clear of the line of scrimmage).
-    const uint32_t down = Get_Game_Down(pGame);
-    if (down <= 3 && to_go > 0) {
-        const int32_t direction = Attack_Direction(pGame);
-        double first_down = x + direction * STRIP_YARDS_WIDTH * to_go / 100.0;
-        first_down = std::max<double>(STRIP_LEFT, std::min<double>(STRIP_RIGHT, first_down));
-        const double line[] = {first_down - 0.8, STRIP_TOP,    first_down + 0.8, STRIP_TOP,
-                               first_down + 0.8, STRIP_BOTTOM, first_down - 0.8, STRIP_BOTTOM};
-        Add_Polygon(&paths, line, 4, Make_Path_Colour(255, 230, 40, 230));
-        const double tip = first_down + direction * size / 2.0;
-        const double pennant[] = {
-            first_down, STRIP_TOP, tip, STRIP_TOP + size / 4.0, first_down, STRIP_TOP + size / 2.0};
-        Add_Polygon(&paths, pennant, 3, Make_Path_Colour(255, 230, 40, 240));
-    }
+    // The first-down line in yellow at its place on every snap, with a
+    // pennant of the marker's size pointing the way the offence goes.
+    const int32_t direction = Attack_Direction(pGame);
+    double first_down = x + direction * STRIP_YARDS_WIDTH * to_go / 100.0;
+    first_down = std::max<double>(STRIP_LEFT, std::min<double>(STRIP_RIGHT, first_down));
+    const double line[] = {first_down - 0.8, STRIP_TOP,    first_down + 0.8, STRIP_TOP,
+                           first_down + 0.8, STRIP_BOTTOM, first_down - 0.8, STRIP_BOTTOM};
+    Add_Polygon(&paths, line, 4, Make_Path_Colour(255, 230, 40, 230));
+    const double tip = first_down + direction * size / 2.0;
+    const double pennant[] = {
+        first_down, STRIP_TOP, tip, STRIP_TOP + size / 4.0, first_down, STRIP_TOP + size / 2.0};
+    Add_Polygon(&paths, pennant, 3, Make_Path_Colour(255, 230, 40, 240));
     Render_In_Design_Rect(dc, &paths, {STRIP_LEFT - 20, STRIP_TOP, STRIP_RIGHT + 20, STRIP_BOTTOM});
     Free_Path_Collection(&paths);
 }

@@ -57,6 +57,10 @@ bool Is_Live_Game_Shown() {
     return false;
 }
 
+bool Is_Game_Being_Played() {
+    return Current_Game != nullptr;
+}
+
 GAME_RECORD* Get_Displayed_Game() {
     if (Is_Live_Game_Shown()) return Current_Game;
     const int32_t index = Get_User_Preference(SHOWN_GAME_INDEX);

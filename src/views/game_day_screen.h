@@ -35,6 +35,10 @@ constexpr COLOUR_VALUE GREY_TAB_COLOUR = Make_Colour(113, 113, 113);
 // True while the calendar advances and the game being played has one of its
 // teams watched this week: that game is the one on screen.
 bool Is_Live_Game_Shown();
+// A game is being played (`Current_Game` is set), watched or not: the view
+// then takes the game-day screen's background, tab row, situation line and
+// lower panel.
+bool Is_Game_Being_Played();
 // The game every panel of the view shows: the live game, else the record at
 // `Shown_Game_Index` (nullptr for none or an index outside the records).
 GAME_RECORD* Get_Displayed_Game();

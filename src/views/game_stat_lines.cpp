@@ -119,17 +119,28 @@ int32_t Find_Player_Of_The_Game(const GAME_RECORD* pGame, int32_t side) {
     return best;
 }
 
-void Format_Player_Of_The_Game(const GAME_RECORD* pGame, int32_t side, char* buffer, bool last_names) {
-    buffer[0] = '\0';
-    const int32_t entry = Find_Player_Of_The_Game(pGame, side);
+void Get_Game_Entry_Full_Name(const GAME_RECORD* pGame, int32_t side, int32_t entry, char* out) {
+    out[0] = '\0';
     int32_t team = 0, slot = 0;
-    if (entry < 0 || !Find_Game_Entry_Player(pGame, side, entry, &team, &slot)) return;
-    char name[PLAYER_NAME_TEXT_SIZE];
-    if (last_names)
-        Get_Player_Last_Name(team, slot, name);
-    else
-        Get_Player_Full_Name(team, slot, name);
-    char line[FORMATTED_TEXT_SIZE];
-    Format_Game_Player_Line(line, pGame, side, entry);
+    if (Find_Game_Entry_Player(pGame, side, entry, &team, &slot)) Get_Player_Full_Name(team, slot, out);
+}
+
+void Get_Game_Entry_Last_Name(const GAME_RECORD* pGame, int32_t side, int32_t entry, char* out) {
+    out[0] = '\0';
+    int32_t team = 0, slot = 0;
+    if (Find_Game_Entry_Player(pGame, side, entry, &team, &slot)) Get_Player_Last_Name(team, slot, out);
+}
+
+void Format_Player_Of_The_Game(const GAME_RECORD* pGame, int32_t side, char* buffer, bool last_names) {
+    // Without an entry that scored, both the name and the line stay empty.
+    char name[PLAYER_NAME_TEXT_SIZE] = "", line[FORMATTED_TEXT_SIZE] = "";
+    const int32_t entry = Find_Player_Of_The_Game(pGame, side);
+    if (entry >= 0) {
+        if (last_names)
+            Get_Game_Entry_Last_Name(pGame, side, entry, name);
+        else
+            Get_Game_Entry_Full_Name(pGame, side, entry, name);
+        Format_Game_Player_Line(line, pGame, side, entry);
+    }
     safe_sprintf(buffer, FORMATTED_TEXT_SIZE, "%s: %s", name, line);
 }

@@ -66,6 +66,10 @@ RECT_AREA Team_Name_Rect(int32_t side) {
     return {19 + 590 * side, 7, 160 + 590 * side, 21};
 }
 
+RECT_AREA Team_Record_Rect(int32_t side) {
+    return {190 + 350 * side, 7, 228 + 350 * side, 21};
+}
+
 RECT_AREA Other_Game_Box(int32_t k) {
     const int32_t c = k % 6, r = k / 6;
     return {128 * c + 6, 56 * r + 295, 128 * c + 124, 56 * r + 341};
@@ -90,8 +94,16 @@ COLOUR_VALUE Situation_Colour() {
     return Is_Dark_Text() ? WHITE : Make_Colour(210, 180, 110);
 }
 
-int32_t Winning_Side(const GAME_RECORD* pGame) {
+// The side whose player the situation line names: side 1 when it scored
+// more, else side 0.
+int32_t Situation_Winning_Side(const GAME_RECORD* pGame) {
     return pGame->Score[1] > pGame->Score[0] ? 1 : 0;
+}
+
+// The side a box of the other games lights up: side 0 when it scored more,
+// else side 1 (a tie lights side 1).
+int32_t Box_Winning_Side(const GAME_RECORD* pGame) {
+    return pGame->Score[0] > pGame->Score[1] ? 0 : 1;
 }
 
 void Format_Record(char* buffer, int32_t team) {
@@ -162,12 +174,38 @@ void Week_Tab_Span(int32_t* first, int32_t* count) {
     Get_Week_Tab_Range(Shown_Week(), first, &last);
     *count = std::min(WEEK_TABS, std::max(0, last - *first + 1));
 }
+
+int32_t Count_Completed_Records() {
+    return std::min(Count_Completed_Games(), MAX_GAME_RECORDS);
+}
+
+// A click on the scoreboard's side: the team becomes the viewed team (and
+// the user's, when he runs it), then its depth chart opens during a watched
+// game, else its calendar.
+void Act_On_Scoreboard_Team(int32_t team) {
+    Set_User_Preference(VIEWED_TEAM, team);
+    if (Is_Used_Franchise_Slot(team) && Get_Team_Stat(team, TEAM_STAT_CONTROL) == TEAM_CONTROL_HUMAN &&
+        Get_User_Preference(MULTI_SEASON_SIMULATION) == 0)
+        Set_User_Preference(USER_TEAM, team);
+    if (Is_Live_Game_Shown()) {
+        Refresh_Bars_And_Do_Dialog(Main_Window, DEPTH_CHART_DIALOG);
+        Clear_Live_Box_Score_Player_Ids();
+        Redraw_Main_Window();
+    } else {
+        Set_Current_View(CALENDAR_VIEW);
+    }
+}
 } // namespace
 
 void Get_Games_View_Background(char* buffer) {
-    safe_strncpy(buffer, Is_Live_Game_Shown() ? "news\\pbp.jpg" : "news\\games.jpg",
+    safe_strncpy(buffer, Is_Game_Being_Played() ? "news\\pbp.jpg" : "news\\games.jpg",
                  CURRENT_BACKGROUND_NAME_SIZE);
     Get_Skin_File_Path(buffer, CURRENT_BACKGROUND_NAME_SIZE);
+}
+
+void Draw_Games_View_Background_Only(DEVICE_CONTEXT* dc) {
+    Get_Games_View_Background(Current_Background_Name);
+    Draw_Screen_Background(dc);
 }
 
 void Paint_Games_View(DEVICE_CONTEXT* dc) {
@@ -184,8 +222,7 @@ void Paint_Games_View(DEVICE_CONTEXT* dc) {
         const int32_t last = Get_Team_Last_Game_Index(Get_User_Team());
         if (last != -1 || shown != -1) Set_User_Preference(SHOWN_GAME_INDEX, last);
     }
-    Get_Games_View_Background(Current_Background_Name);
-    Draw_Screen_Background(dc);
+    Draw_Games_View_Background_Only(dc);
     if (Get_Displayed_Game() != nullptr) {
         Draw_Team_Comparison_Labels(dc);
         Draw_Games_View_Scoreboard(dc);
@@ -244,7 +281,7 @@ void Draw_Games_View_Scoreboard(DEVICE_CONTEXT* dc) {
         Draw_Design_Text(dc, text, name_box, CENTRED, colour,
                          Fit_View_Font_Row({{text, name_box}}, CENTRED, NAME_FONT));
         Format_Record(text, team);
-        Draw_Design_Text(dc, text, {190 + 350 * side, 7, 228 + 350 * side, 21}, CENTRED, colour, TEXT_FONT);
+        Draw_Design_Text(dc, text, Team_Record_Rect(side), CENTRED, colour, TEXT_FONT);
         Get_Nickname(text, team);
         Draw_Design_Text(dc, text, {254 + 172 * side, 124, 340 + 172 * side, 140}, CENTRED, colour,
                          TEXT_FONT);
@@ -278,9 +315,9 @@ void Draw_Situation_Line(DEVICE_CONTEXT* dc) {
     const GAME_RECORD* game = Get_Displayed_Game();
     if (dc == nullptr || game == nullptr) return;
     char text[FORMATTED_TEXT_SIZE + 32];
-    if (!Is_Live_Game_Shown()) {
+    if (!Is_Game_Being_Played()) {
         char best[FORMATTED_TEXT_SIZE];
-        Format_Player_Of_The_Game(game, Winning_Side(game), best, false);
+        Format_Player_Of_The_Game(game, Situation_Winning_Side(game), best, false);
         safe_sprintf(text, sizeof text, "Player of the Game:\n%s", best);
         Draw_Shadowed(dc, text, {271, 64, 496, 96}, TEXT_CENTRE | TEXT_WORD_BREAK, TEXT_FONT);
         return;
@@ -300,7 +337,7 @@ void Draw_Situation_Line(DEVICE_CONTEXT* dc) {
 
 void Draw_Games_View_Tabs(DEVICE_CONTEXT* dc) {
     if (dc == nullptr) return;
-    if (Is_Live_Game_Shown()) {
+    if (Is_Game_Being_Played()) {
         Draw_Play_Group_Tabs(dc);
         return;
     }
@@ -333,19 +370,32 @@ int32_t Draw_Week_Tabs(DEVICE_CONTEXT* dc) {
     return week - first;
 }
 
+int32_t Find_First_Completed_Week_Game_By_Home(int32_t week, int32_t team) {
+    const int32_t completed = Count_Completed_Records();
+    for (int32_t n = 0; n < completed; ++n) {
+        const GAME_RECORD* game = Get_Game_Record(n);
+        if (Get_Game_Week(game) == week && game->Team[1] == team) return n;
+    }
+    return -1;
+}
+
+int32_t Find_First_Completed_Week_Game(int32_t week, int32_t team) {
+    const int32_t completed = Count_Completed_Records();
+    for (int32_t n = 0; n < completed; ++n) {
+        const GAME_RECORD* game = Get_Game_Record(n);
+        if (Get_Game_Week(game) == week && (game->Team[0] == team || game->Team[1] == team)) return n;
+    }
+    return -1;
+}
+
 int32_t List_Other_Games(int32_t* records, int32_t most) {
-    const int32_t completed = std::min(Count_Completed_Games(), MAX_GAME_RECORDS);
     const int32_t week = Shown_Week();
     const int32_t shown = Get_User_Preference(SHOWN_GAME_INDEX);
     int32_t count = 0;
     const int32_t teams = Count_Active_Teams();
     for (int32_t team = 0; team < teams && count < most; ++team) {
-        for (int32_t n = 0; n < completed; ++n) {
-            const GAME_RECORD* game = Get_Game_Record(n);
-            if (Get_Game_Week(game) != week || game->Team[1] != team) continue;
-            if (n != shown) records[count++] = n;
-            break;
-        }
+        const int32_t n = Find_First_Completed_Week_Game_By_Home(week, team);
+        if (n >= 0 && n != shown) records[count++] = n;
     }
     return count;
 }
@@ -358,7 +408,7 @@ void Draw_Other_Games_Panel(DEVICE_CONTEXT* dc) {
     for (int32_t k = 0; k < count; ++k) {
         const GAME_RECORD* game = Get_Game_Record(records[k]);
         const int32_t c = k % 6, r = k / 6;
-        const int32_t winner = Winning_Side(game);
+        const int32_t winner = Box_Winning_Side(game);
         for (int32_t side = 0; side < 2; ++side) {
             const VIEW_COLOURS& forms = side == winner ? VIEW_ACCENT_COLOURS : VIEW_LIGHT_COLOURS;
             const TEXT_COLOURS colour =
@@ -416,19 +466,18 @@ bool Do_Scoreboard_Team_Click(bool act, int32_t x, int32_t y) {
     if (game == nullptr) return false;
     for (int32_t side = 0; side < 2; ++side) {
         if (!Is_Inside(Team_Name_Rect(side), x, y)) continue;
-        if (!act) return true;
-        const int32_t team = game->Team[side];
-        Set_User_Preference(VIEWED_TEAM, team);
-        if (Is_Used_Franchise_Slot(team) && Get_Team_Stat(team, TEAM_STAT_CONTROL) == TEAM_CONTROL_HUMAN &&
-            Get_User_Preference(MULTI_SEASON_SIMULATION) == 0)
-            Set_User_Preference(USER_TEAM, team);
-        if (Is_Live_Game_Shown()) {
-            Refresh_Bars_And_Do_Dialog(Main_Window, DEPTH_CHART_DIALOG);
-            Clear_Live_Box_Score_Player_Ids();
-            Redraw_Main_Window();
-        } else {
-            Set_Current_View(CALENDAR_VIEW);
-        }
+        if (act) Act_On_Scoreboard_Team(game->Team[side]);
+        return true;
+    }
+    return false;
+}
+
+bool Do_Scoreboard_Record_Click(int32_t x, int32_t y) {
+    const GAME_RECORD* game = Get_Displayed_Game();
+    if (game == nullptr) return false;
+    for (int32_t side = 0; side < 2; ++side) {
+        if (!Is_Inside(Team_Record_Rect(side), x, y)) continue;
+        Act_On_Scoreboard_Team(game->Team[side]);
         return true;
     }
     return false;
@@ -439,7 +488,7 @@ bool Track_Games_View_Mouse(int32_t x, int32_t y) {
     PLAY_POINTER_TRACK track;
     Begin_Play_Pointer_Track(&track);
     const bool live = Is_Live_Game_Shown();
-    const int32_t state = live ? Get_Play_Call_State() : 0;
+    const int32_t state = Get_Play_Call_State();
     const bool call_open = state >= 1 && state <= 3;
     bool hot = Do_Scoreboard_Team_Click(false, x, y);
     if (!hot && y < CALL_TAB_TOP) hot = Find_Player_Line(x, y) >= 0;
@@ -453,6 +502,7 @@ bool Track_Games_View_Mouse(int32_t x, int32_t y) {
     }
     if (!hot && y >= CALL_TAB_BOTTOM) {
         if (!call_open) {
+            // The boxes are hot where a click takes them: not under a watched game.
             hot = !live && Do_Other_Games_Click(false, x, y);
         } else {
             Track_Play_Buttons(&track, x, y);
@@ -461,7 +511,7 @@ bool Track_Games_View_Mouse(int32_t x, int32_t y) {
         }
     }
     if (!hot && (Is_Inside(BOX_SCORE_BUTTON, x, y) || Is_Inside(RECAP_BUTTON, x, y))) hot = true;
-    if (live) Finish_Play_Pointer_Track(track);
+    Finish_Play_Pointer_Track(track);
     return hot;
 }
 

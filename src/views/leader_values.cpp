@@ -7,6 +7,7 @@
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/safe_strings.h"
+#include "database/season_lines.h"
 #include "database/text_format.h"
 #include "season/season_calendar.h"
 #include "views/view_drawing.h"
@@ -151,6 +152,22 @@ int32_t Get_Player_Leader_Value(int32_t team, int32_t slot, int32_t category, in
     if (position < 0 || position >= NUMBER_OF_POSITIONS) return 0;
     if ((CATEGORIES[category].Groups & Get_Leader_Group(position)) == 0) return 0;
     return Get_Queried_Leader_Value(Prepare_Leader_Query(category, season), team, slot);
+}
+
+int32_t Find_Best_Season_Line(int32_t team, int32_t slot, int32_t category) {
+    int32_t best = NO_SEASON_LINE, best_value = 0;
+    if (!Is_Valid_Team_Code(team) || !Is_Player_Slot_Used(team, slot)) return best;
+    for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n) {
+        const int32_t line = Get_Player_Season_Line(team, slot, n);
+        // College seasons are no league seasons.
+        if (line == NO_SEASON_LINE || Get_Season_Line_Kind(line) < 0) continue;
+        const int32_t value = Get_Player_Leader_Value(team, slot, category, FIRST_SEASON_LINE_SELECTOR + n);
+        if (value > best_value) {
+            best_value = value;
+            best = line;
+        }
+    }
+    return best;
 }
 
 void Get_Leader_Stat_Heading(int32_t category, char* out, int32_t size) {

@@ -37,6 +37,10 @@ int32_t Get_Queried_Leader_Value(const LEADER_QUERY& query, int32_t team, int32_
 // 1 when the category has no minimum or the player reaches its minimum,
 // scaled to the season's length and, for this season, to its progress.
 int32_t Is_Leader_Qualified(int32_t team, int32_t slot, int32_t season, int32_t category);
+// The player's league season line (a row of the season-line table) with the
+// highest value in the category, the earliest of equals; NO_SEASON_LINE when
+// none has a value above 0.
+int32_t Find_Best_Season_Line(int32_t team, int32_t slot, int32_t category);
 // The category's heading ("Pass Yards"); an empty text for an unknown category.
 void Get_Leader_Stat_Heading(int32_t category, char* out, int32_t size);
 // A value as the category shows it; an empty text for an unknown category.

@@ -402,12 +402,14 @@ void Do_Leaders_Click(int32_t x, int32_t y) {
         Play_Sound_Effect("button.wav");
         int32_t next = (mode + 1) % 4;
         if (next == LEADERS_SECOND_LEAGUE && Count_Leagues() < 2) next = LEADERS_BOTH_LEAGUES;
+        Repaint_Design_Box(LEFT_HEADING);
         Set_User_Preference(LEADER_MODE_SETTING, next);
         Repaint_View();
         return;
     }
     if (Is_Point_In_Design_Rect(RIGHT_HEADING, x, y)) {
         Play_Sound_Effect("button.wav");
+        Repaint_Design_Box(RIGHT_HEADING);
         if (mode == LEADERS_ALL_TIME)
             Set_State_Byte(2, (Get_Leaders_All_Time_Kind() + 1) % 3);
         else
@@ -425,7 +427,8 @@ void Do_Leaders_Click(int32_t x, int32_t y) {
             Repaint_View();
             return;
         }
-        Choose_View_Column_Stat(LEADER_HEADING_DIALOG, LEADER_CATEGORY_SETTING + k, LEADER_CHOOSING_MARKER);
+        Choose_View_Column_Stat(LEADER_HEADING_DIALOG, LEADER_CATEGORY_SETTING + k, LEADER_CHOOSING_MARKER,
+                                NO_COLUMN_SOUND);
         return;
     }
     const int32_t rows = enlarged != 0 ? ENLARGED_ROWS : LEADER_LIST_ROWS;

@@ -89,27 +89,6 @@ void Initialise(WINDOW_HANDLE dialog) {
                       matchup_info.Second_Team, matchup_info.Week);
 }
 
-// The picture fitted into a control keeping its shape, centred on it.
-void Draw_Fitted_On_Control(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, int32_t control_id, const char* name) {
-    RECT_AREA rect;
-    Get_Dialog_Item_Rect(dialog, control_id, &rect);
-    BITMAP_CACHE_ENTRY* slot = Take_Cached_Image(dc, name);
-    if (slot == nullptr || slot->Width <= 0 || slot->Height <= 0) return;
-    const int32_t room_w = rect.Right - rect.Left, room_h = rect.Bottom - rect.Top;
-    int32_t w = slot->Width, h = slot->Height;
-    if (w > room_w || h > room_h) {
-        if (w * room_h > h * room_w) {
-            h = h * room_w / w;
-            w = room_w;
-        } else {
-            w = w * room_h / h;
-            h = room_h;
-        }
-    }
-    Draw_Cached_Bitmap(dc, slot, 255, (rect.Left + rect.Right - w) / 2, (rect.Top + rect.Bottom - h) / 2, w,
-                       h, 0, 0, -1, -1);
-}
-
 void Draw_Team_Logos(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, int32_t team, int32_t downloaded,
                      int32_t logo) {
     Draw_Matchup_Logo_Frame(dialog, dc, downloaded);
@@ -117,7 +96,7 @@ void Draw_Team_Logos(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, int32_t team, int
     Get_Downloaded_Logo_Name(name, sizeof name, team);
     if (name[0] != '\0') Draw_Cached_Image_Centered_On_Control(dialog, dc, downloaded, name);
     Get_Team_Logo_Path(name, team);
-    Draw_Fitted_On_Control(dialog, dc, logo, name);
+    Draw_Cached_Image_Centered_On_Control(dialog, dc, logo, name);
 }
 } // namespace
 
@@ -192,6 +171,12 @@ void Draw_Matchup_Logo_Frame(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, int32_t c
 void Draw_Matchup_Logos(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, const MATCHUP_INFO* info) {
     Draw_Team_Logos(dialog, dc, info->Second_Team, MATCHUP_SECOND_DOWNLOADED_LOGO, MATCHUP_SECOND_LOGO);
     Draw_Team_Logos(dialog, dc, info->First_Team, MATCHUP_FIRST_DOWNLOADED_LOGO, MATCHUP_FIRST_LOGO);
+}
+
+void Draw_Matchup_Bar(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc) {
+    char name[CURRENT_BACKGROUND_NAME_SIZE] = "Dialogs\\Matchup\\matchupbar.png";
+    Get_Skin_File_Path(name, sizeof name);
+    Draw_Cached_Image_On_Control(dialog, dc, MATCHUP_WATCH_BAR, name);
 }
 
 void Get_Downloaded_Logo_Name(char* buffer, int32_t size, int32_t team) {

@@ -38,6 +38,8 @@ void Show_Matchup_Point_Spread(WINDOW_HANDLE dialog, const MATCHUP_INFO* info);
 void Draw_Matchup_Stars(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, const MATCHUP_INFO* info);
 void Draw_Matchup_Logos(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, const MATCHUP_INFO* info);
 void Draw_Matchup_Logo_Frame(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, int32_t control_id);
+// The skin's "Dialogs\Matchup\matchupbar.png" over the hidden "(Watch Games)" control.
+void Draw_Matchup_Bar(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc);
 // "Logos/Downloads/<abbreviation>-<year>.png" of the team for the season,
 // the year held at 2022 (the newest logos there are); empty when the
 // abbreviation is no plain file name.

@@ -10,14 +10,14 @@ constexpr uint32_t BUTTON = WINDOW_TAB_STOP;
 // font the buttons are given.
 constexpr int32_t BUTTON_WIDTH = 116;
 
-// Unit k's stars and label lie 18 units below unit k - 1's. The labels are
-// centred on x 150 and as wide as the room between the stars, so the longest
-// fits in the bold font they are given.
+// Unit k's stars and label lie 18 units below unit k - 1's. The labels stand
+// at x 120 and reach the second team's stars, so the longest fits in the
+// bold font they are given.
 constexpr DIALOG_UNIT_RECT Stars(int32_t x, int32_t k) {
     return {x, 144 + 18 * k, 66, 13};
 }
 constexpr DIALOG_UNIT_RECT Label(int32_t k) {
-    return {105, 147 + 18 * k, 90, 10};
+    return {120, 147 + 18 * k, 77, 10};
 }
 
 const DIALOG_CONTROL MATCHUP_CONTROLS[] = {
@@ -34,11 +34,11 @@ const DIALOG_CONTROL MATCHUP_CONTROLS[] = {
     {CONTROL_STATIC_IMAGE, MATCHUP_FIRST_STARS + 2, Stars(37, 2), "", 0},
     {CONTROL_STATIC_IMAGE, MATCHUP_FIRST_STARS + 3, Stars(37, 3), "", 0},
     {CONTROL_STATIC_IMAGE, MATCHUP_FIRST_STARS + 4, Stars(37, 4), "", 0},
-    {CONTROL_STATIC_TEXT, MATCHUP_UNIT_LABELS[0], Label(0), "Running", CENTRED},
-    {CONTROL_STATIC_TEXT, MATCHUP_UNIT_LABELS[1], Label(1), "Passing", CENTRED},
-    {CONTROL_STATIC_TEXT, MATCHUP_UNIT_LABELS[2], Label(2), "Run Defense", CENTRED},
-    {CONTROL_STATIC_TEXT, MATCHUP_UNIT_LABELS[3], Label(3), "Pass Defense", CENTRED},
-    {CONTROL_STATIC_TEXT, MATCHUP_UNIT_LABELS[4], Label(4), "Special Teams", CENTRED},
+    {CONTROL_STATIC_TEXT, MATCHUP_UNIT_LABELS[0], Label(0), "Running", 0},
+    {CONTROL_STATIC_TEXT, MATCHUP_UNIT_LABELS[1], Label(1), "Passing", 0},
+    {CONTROL_STATIC_TEXT, MATCHUP_UNIT_LABELS[2], Label(2), "Run Defense", 0},
+    {CONTROL_STATIC_TEXT, MATCHUP_UNIT_LABELS[3], Label(3), "Pass Defense", 0},
+    {CONTROL_STATIC_TEXT, MATCHUP_UNIT_LABELS[4], Label(4), "Special Teams", 0},
     {CONTROL_STATIC_IMAGE, MATCHUP_SECOND_STARS + 0, Stars(197, 0), "", 0},
     {CONTROL_STATIC_IMAGE, MATCHUP_SECOND_STARS + 1, Stars(197, 1), "", 0},
     {CONTROL_STATIC_IMAGE, MATCHUP_SECOND_STARS + 2, Stars(197, 2), "", 0},

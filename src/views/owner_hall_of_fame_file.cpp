@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <new>
 
@@ -62,10 +63,12 @@ int32_t Rebuild_Owner_Hall_Of_Fame_File() {
 }
 
 int32_t Ensure_Owner_Hall_Of_Fame_File() {
-    if (FILE* file = Open_Resolved_File(FAME_FILE_NAME, "rb")) {
-        std::fclose(file);
-        return 0;
-    }
+    // The name is looked up, not opened: a file that is there but cannot be
+    // read keeps its retired owners, and its readers say it cannot be read.
+    std::error_code error;
+    const std::filesystem::file_status status =
+        std::filesystem::symlink_status(Resolve_File_Path(FAME_FILE_NAME), error);
+    if (!error && std::filesystem::exists(status)) return 0;
     Rebuild_Owner_Hall_Of_Fame_File();
     return 1;
 }

@@ -224,10 +224,6 @@ void Draw_Play_Group_Tabs(DEVICE_CONTEXT* dc) {
 
 void Draw_Games_View_Lower_Panel(DEVICE_CONTEXT* dc, bool only_changed) {
     if (dc == nullptr) return;
-    if (!Is_Live_Game_Shown()) {
-        Draw_Other_Games_Panel(dc);
-        return;
-    }
     switch (Get_Play_Call_State()) {
     case 1:
         Draw_Play_Call_Panel(dc, CALL_SIDE_OFFENSE, only_changed);

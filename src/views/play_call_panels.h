@@ -9,7 +9,7 @@
 #include "platform/drawing_surface.h"
 
 // By the call state: the call panel of the side to call, the called plays,
-// or (no live game) the week's other games. `only_changed` draws only the
+// or (no game being played) the week's other games. `only_changed` draws only the
 // buttons whose state is not "unchanged".
 void Draw_Games_View_Lower_Panel(DEVICE_CONTEXT* dc, bool only_changed);
 void Draw_Play_Group_Tabs(DEVICE_CONTEXT* dc);

@@ -95,7 +95,9 @@ void Draw_Connectors(DEVICE_CONTEXT* dc) {
     const int32_t g = gap.Right - gap.Left, h = g / 2;
     const COLOUR_VALUE black = Make_Colour(0, 0, 0);
     for (int32_t place = 16; place < PLAYOFF_PLACES; ++place) {
-        const int32_t a = 2 * place - 32, b = 2 * place - 31;
+        int32_t feeders[2];
+        Get_Playoff_Feeders(place, feeders);
+        const int32_t a = feeders[0], b = feeders[1];
         if (Get_Playoff_Slot_Kind(place) != 2 || Get_Playoff_Slot_Kind(b) == 0) continue;
         RECT_AREA box = Place_Box(place);
         Scale_Rect_To_Window(&box);
@@ -132,11 +134,56 @@ void Draw_Place(DEVICE_CONTEXT* dc, int32_t place) {
     Draw_Skin_Picture(dc, "News\\Box.png", grown);
 }
 
-// The texts of a place with a team and their design boxes: the name (with
-// the record for a direct entry) and, for a place fed by a game, its score;
-// false for a place that shows none.
-bool Get_Place_Texts(int32_t place, std::string* name_text, RECT_AREA* name_box, std::string* score_text,
-                     RECT_AREA* score_box) {
+constexpr uint32_t ONE_LINE = TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE;
+
+// Font 6 for the bracket's texts, unless one of them does not fit its box:
+// then the largest smaller font they all fit in.
+int32_t Get_Bracket_Font_Row() {
+    std::vector<TEXT_CELL> cells;
+    for (int32_t place = 0; place < PLAYOFF_PLACES; ++place) {
+        TEXT_CELL name, score;
+        if (!Get_Playoff_Place_Texts(place, &name.Text, &name.Rect, &score.Text, &score.Rect)) continue;
+        cells.push_back(name);
+        cells.push_back(score);
+    }
+    return Fit_View_Font_Row(cells, ONE_LINE, NAME_FONT);
+}
+
+void Draw_Place_Texts(DEVICE_CONTEXT* dc, int32_t place) {
+    std::string name, score;
+    RECT_AREA name_box, score_box;
+    if (!Get_Playoff_Place_Texts(place, &name, &name_box, &score, &score_box)) return;
+    Set_View_Text_Colours(dc, Team_Colours(Get_Playoff_Team(place)));
+    Draw_View_Text(dc, name.c_str(), name_box, ONE_LINE);
+    if (!score.empty()) Draw_View_Text(dc, score.c_str(), score_box, ONE_LINE);
+}
+
+bool Is_In_Place(int32_t place, int32_t x, int32_t y) {
+    RECT_AREA upper, lower;
+    Get_Playoff_Slot_Box(place, 0, &upper);
+    Get_Playoff_Slot_Box(place, 1, &lower);
+    return Is_Point_In_Design_Rect(upper, x, y) || Is_Point_In_Design_Rect(lower, x, y);
+}
+
+int32_t Feeders_Game(int32_t place) {
+    int32_t feeders[2];
+    if (!Get_Playoff_Feeders(place, feeders)) return -1;
+    return Find_Game_Between_Teams(Get_Playoff_Team(feeders[0]), Get_Playoff_Team(feeders[1]));
+}
+} // namespace
+
+bool Get_Playoff_Feeders(int32_t place, int32_t out[2]) {
+    if (place < 16 || place >= PLAYOFF_PLACES) {
+        out[0] = out[1] = -1;
+        return false;
+    }
+    out[0] = 2 * place - 32;
+    out[1] = 2 * place - 31;
+    return true;
+}
+
+bool Get_Playoff_Place_Texts(int32_t place, std::string* name_text, RECT_AREA* name_box,
+                             std::string* score_text, RECT_AREA* score_box) {
     const int32_t kind = Get_Playoff_Slot_Kind(place);
     const int32_t team = Get_Playoff_Team(place);
     if (kind == 0 || !Is_Valid_Team_Code(team)) return false;
@@ -155,48 +202,13 @@ bool Get_Place_Texts(int32_t place, std::string* name_text, RECT_AREA* name_box,
         return true;
     }
     *name_text = name;
-    const int32_t a = Get_Playoff_Score(2 * place - 32), b = Get_Playoff_Score(2 * place - 31);
+    int32_t feeders[2];
+    Get_Playoff_Feeders(place, feeders);
+    const int32_t a = Get_Playoff_Score(feeders[0]), b = Get_Playoff_Score(feeders[1]);
     safe_sprintf(text, sizeof text, "%d-%d", a > b ? a : b, a > b ? b : a);
     *score_text = text;
     return true;
 }
-
-constexpr uint32_t ONE_LINE = TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE;
-
-// Font 6 for the bracket's texts, unless one of them does not fit its box:
-// then the largest smaller font they all fit in.
-int32_t Get_Bracket_Font_Row() {
-    std::vector<TEXT_CELL> cells;
-    for (int32_t place = 0; place < PLAYOFF_PLACES; ++place) {
-        TEXT_CELL name, score;
-        if (!Get_Place_Texts(place, &name.Text, &name.Rect, &score.Text, &score.Rect)) continue;
-        cells.push_back(name);
-        cells.push_back(score);
-    }
-    return Fit_View_Font_Row(cells, ONE_LINE, NAME_FONT);
-}
-
-void Draw_Place_Texts(DEVICE_CONTEXT* dc, int32_t place) {
-    std::string name, score;
-    RECT_AREA name_box, score_box;
-    if (!Get_Place_Texts(place, &name, &name_box, &score, &score_box)) return;
-    Set_View_Text_Colours(dc, Team_Colours(Get_Playoff_Team(place)));
-    Draw_View_Text(dc, name.c_str(), name_box, ONE_LINE);
-    if (!score.empty()) Draw_View_Text(dc, score.c_str(), score_box, ONE_LINE);
-}
-
-bool Is_In_Place(int32_t place, int32_t x, int32_t y) {
-    RECT_AREA upper, lower;
-    Get_Playoff_Slot_Box(place, 0, &upper);
-    Get_Playoff_Slot_Box(place, 1, &lower);
-    return Is_Point_In_Design_Rect(upper, x, y) || Is_Point_In_Design_Rect(lower, x, y);
-}
-
-int32_t Feeders_Game(int32_t place) {
-    if (place < 16) return -1;
-    return Find_Game_Between_Teams(Get_Playoff_Team(2 * place - 32), Get_Playoff_Team(2 * place - 31));
-}
-} // namespace
 
 void Get_Playoff_Slot_Box(int32_t place, int32_t half, RECT_AREA* out) {
     if (out == nullptr) return;
@@ -213,8 +225,9 @@ void Get_Playoff_Slot_Box(int32_t place, int32_t half, RECT_AREA* out) {
 
 int32_t Is_Playoff_Slot_Direct(int32_t place) {
     if (place < 0 || place >= PLAYOFF_PLACES) return 0;
-    if (place < 16) return 1;
-    const int32_t a = 2 * place - 32, b = 2 * place - 31;
+    int32_t feeders[2];
+    if (!Get_Playoff_Feeders(place, feeders)) return 1;
+    const int32_t a = feeders[0], b = feeders[1];
     return !Has_Team(a) && !Has_Team(b) && Is_Playoff_Slot_Direct(a) && Is_Playoff_Slot_Direct(b) ? 1 : 0;
 }
 

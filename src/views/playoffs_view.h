@@ -2,6 +2,7 @@
 // The playoff bracket page (view 40069): sixteen seed places, the winners'
 // places of each round and the champion's place.
 #include <cstdint>
+#include <string>
 
 #include "platform/drawing_surface.h"
 
@@ -11,6 +12,15 @@ void Paint_Playoffs_View(DEVICE_CONTEXT* dc);
 // The design box of a place; a place fed by a game has an upper (half 0) and
 // a lower (half 1) box, a direct-entry place with a team one box (both halves).
 void Get_Playoff_Slot_Box(int32_t place, int32_t half, RECT_AREA* out);
+// The two places whose game fills place 16..30: 2 x place - 32 and
+// 2 x place - 31; false (and -1, -1) for a seed place or one out of range.
+bool Get_Playoff_Feeders(int32_t place, int32_t out[2]);
+// The texts of a place with a team and their design boxes: the name (with
+// the record, when the team has a decision, for a direct entry) and, for a
+// place fed by a game, the feeders' score with the higher first; false for a
+// place that shows none.
+bool Get_Playoff_Place_Texts(int32_t place, std::string* name_text, RECT_AREA* name_box,
+                             std::string* score_text, RECT_AREA* score_box);
 // 1 when the place's whole feeding subtree is empty (every seed place is one).
 int32_t Is_Playoff_Slot_Direct(int32_t place);
 // 0 a direct-entry place without a team, 1 one with a team, 2 a place fed by a game.

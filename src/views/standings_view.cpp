@@ -30,7 +30,6 @@ constexpr VIEW_COLOURS HUMAN_COLOURS = {0x45F9FF, 0x00006E};
 constexpr VIEW_COLOURS AVERAGE_COLOURS = {0xD7D7FF, 0x821E1E};
 // The division headers' colours, both light: the headers lie on the league's dark bar.
 constexpr VIEW_COLOURS DIVISION_COLOURS = {0x45F9FF, 0xFFFFFF};
-constexpr COLOUR_VALUE LEAGUE_BAR_COLOURS[2] = {0x101060, 0x703000};
 constexpr RECT_AREA TITLE_BAND = {0, 12, 768, 66};
 
 int32_t Column_Left(int32_t column) {
@@ -97,7 +96,7 @@ void Draw_Title(DEVICE_CONTEXT* dc, int32_t league) {
 
 void Draw_Division_Header(DEVICE_CONTEXT* dc, int32_t league, int32_t division) {
     const int32_t y = Get_Division_Top(division);
-    Fill_Design_Rect(dc, {0, y, 297, y + 16}, LEAGUE_BAR_COLOURS[league]);
+    Fill_Design_Rect(dc, {0, y, 297, y + 16}, Get_League_Colour(league));
     const COLOUR_VALUE colour = Pick_View_Colour(DIVISION_COLOURS);
     char name[DIVISION_NAME_LENGTH + 1] = "";
     Get_Division_Name(division, name);
@@ -129,8 +128,17 @@ int32_t Get_Division_Top(int32_t division) {
     return top;
 }
 
-void Paint_Standings_View(DEVICE_CONTEXT* dc) {
+COLOUR_VALUE Get_League_Colour(int32_t league) {
+    static constexpr COLOUR_VALUE LEAGUE_BAR_COLOURS[2] = {0x101060, 0x703000};
+    return LEAGUE_BAR_COLOURS[league == 1 ? 1 : 0];
+}
+
+void Paint_Standings_Background(DEVICE_CONTEXT* dc) {
     Draw_View_Background(dc, "news\\standing.jpg");
+}
+
+void Paint_Standings_View(DEVICE_CONTEXT* dc) {
+    Paint_Standings_Background(dc);
     Set_Background_Mode(dc, BACKGROUND_TRANSPARENT);
     const int32_t league = Get_Shown_League();
     Draw_Title(dc, league);
@@ -196,7 +204,7 @@ void Do_Standings_Click(int32_t x, int32_t y) {
         const int32_t left = Heading_Left(k, true);
         if (Is_Point_In_Design_Rect({left, 72, left + 84, 91}, x, y))
             Choose_View_Column_Stat(CHOOSE_STANDINGS_STAT_DIALOG, STANDINGS_COLUMN_SETTING + k,
-                                    STANDINGS_CHOOSING_MARKER);
+                                    STANDINGS_CHOOSING_MARKER, SOUND_AFTER_BLANKING);
     }
     const int32_t league = Get_Shown_League();
     for (int32_t division = First_Division(league); division <= Last_Division(league); ++division)

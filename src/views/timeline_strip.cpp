@@ -44,6 +44,8 @@ int32_t Timeline_Enabled = 1;
 namespace {
 constexpr int32_t TEXT_SIZE = FORMATTED_TEXT_SIZE;
 constexpr int32_t STRIP_FONT = 19;
+// The smallest font a strip text is made in when no font row holds it.
+constexpr int32_t SMALLEST_MADE_FONT = 6;
 constexpr int32_t OFF_SEASON_WEEK = 100;
 constexpr int32_t SCHEDULE_WEEKS = 22;
 constexpr int32_t FREE_AGENTS_DIALOG = 130;
@@ -181,35 +183,48 @@ void Do_Off_Season_Step(int32_t step) {
     Repaint_Status_Bar();
 }
 
-// A text of the strip in its font, centred on one line; a text too long for
-// its place is drawn on one line in the largest smaller font it fits in, and
-// broken onto two only where no such font holds it on one.
-void Draw_Strip_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect) {
-    constexpr uint32_t WRAPPED = TEXT_CENTRE | TEXT_VERTICAL_CENTRE | TEXT_WORD_BREAK;
-    const int32_t one_line = Find_Fitting_Font_Row({text}, rect, ONE_LINE, STRIP_FONT);
-    if (one_line == STRIP_FONT) {
-        Draw_Text_In_Scaled_Rect(dc, text, rect, ONE_LINE, 0);
-        return;
-    }
-    const bool wrapped = one_line == SMALLEST_TEXT_BOX_FONT_ROW;
-    DRAWING_FONT* font =
-        Get_App_Font(wrapped ? Find_Fitting_Font_Row({text}, rect, WRAPPED, STRIP_FONT) : one_line);
+bool Fits_On_One_Line(DEVICE_CONTEXT* dc, DRAWING_FONT* font, const char* text, const RECT_AREA& rect) {
     DRAWING_FONT* previous = Select_Font(dc, font);
-    Draw_Text_In_Scaled_Rect(dc, text, rect, wrapped ? WRAPPED : ONE_LINE, 0);
+    const bool fits = Measure_Text_Width(dc, text, -1) <= rect.Right - rect.Left;
     Select_Font(dc, previous);
-    Release_App_Font(font);
+    return fits;
 }
 
-// Where a cell's text goes: one line in the strip's font, centred on the
-// frame's inner box (x + 13 .. x + 121). A text wider than that box, as the
-// strip's own "Renew Contracts" is in this font, is cut no sooner than the
-// frame's outer edges allow, and a gap short of the next cell's text.
+void Draw_In_Font(DEVICE_CONTEXT* dc, DRAWING_FONT* font, const char* text, const RECT_AREA& rect) {
+    DRAWING_FONT* previous = Select_Font(dc, font);
+    Draw_Text_In_Scaled_Rect(dc, text, rect, ONE_LINE, 0);
+    Select_Font(dc, previous);
+}
+
+// A text of the strip, centred on one line in its box: in the strip's font,
+// or, when it is wider than the box, in the largest font row it fits in. A
+// text that no row holds (a far week at a long city: "Week 17 @San
+// Francisco") takes the strip's face made as large as fits, so it is never
+// wrapped nor cut.
+void Draw_Strip_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect) {
+    const int32_t row = Find_Fitting_Font_Row({text}, rect, ONE_LINE, STRIP_FONT);
+    DRAWING_FONT* font = Get_App_Font(row);
+    const bool fits = font != nullptr && Fits_On_One_Line(dc, font, text, rect);
+    if (fits) Draw_In_Font(dc, font, text, rect);
+    Release_App_Font(font);
+    if (fits) return;
+    FONT_REQUEST request{};
+    request.Weight = App_Font_Table[STRIP_FONT].Weight;
+    snprintf(request.Face, sizeof request.Face, "%s", App_Font_Faces[App_Font_Table[STRIP_FONT].Face]);
+    for (request.Height = Get_App_Font_Height(SMALLEST_TEXT_BOX_FONT_ROW) - 1;
+         request.Height >= SMALLEST_MADE_FONT; --request.Height) {
+        DRAWING_FONT* made = Create_Font(request);
+        if (made == nullptr) return;
+        const bool last = request.Height == SMALLEST_MADE_FONT || Fits_On_One_Line(dc, made, text, rect);
+        if (last) Draw_In_Font(dc, made, text, rect);
+        Delete_Font(made);
+        if (last) return;
+    }
+}
+
+// A cell's text lies inside the frame's slanted outlines.
 RECT_AREA Cell_Text_Box(int32_t x) {
-    constexpr int32_t INNER_LEFT = 13, INNER_RIGHT = 121, FRAME_WIDTH = 138, GAP = 10;
-    const int32_t spacing = Timeline_Cell_X[1] - Timeline_Cell_X[0];
-    const int32_t width = std::clamp(spacing - GAP, INNER_RIGHT - INNER_LEFT, FRAME_WIDTH);
-    const int32_t centre = x + (INNER_LEFT + INNER_RIGHT) / 2;
-    return {centre - width / 2, 8, centre - width / 2 + width, 33};
+    return {x + 13, 8, x + 121, 33};
 }
 
 void Draw_Cell_Frame(DEVICE_CONTEXT* dc, int32_t x, COLOUR_VALUE colour) {
@@ -423,7 +438,7 @@ void Draw_Timeline_Strip(DEVICE_CONTEXT* dc) {
         Get_Timeline_Cell_Text(i, text);
         const bool done = off_season && i < OFF_SEASON_STEPS && steps[i] != 0;
         Set_Text_Colour(dc, done ? DONE_COLOUR : colour);
-        Draw_Text_In_Scaled_Rect(dc, text, Cell_Text_Box(x), ONE_LINE, 0);
+        Draw_Strip_Text(dc, text, Cell_Text_Box(x));
     }
     Select_Font(dc, previous);
     Release_App_Font(font);

@@ -110,12 +110,13 @@ int32_t Get_Setting_Index(int32_t setting, int32_t count, int32_t fallback) {
     return value >= 0 && value < count ? value : fallback;
 }
 
-bool Choose_View_Column_Stat(int32_t dialog, int32_t setting, int32_t marker) {
-    Play_Sound_Effect("button.wav");
+bool Choose_View_Column_Stat(int32_t dialog, int32_t setting, int32_t marker, COLUMN_CLICK_SOUND sound) {
+    if (sound == SOUND_BEFORE_BLANKING) Play_Sound_Effect("button.wav");
     Set_User_Preference(CHOSEN_STAT_SETTING, setting);
     const int32_t old_value = Get_User_Preference(setting);
     Set_User_Preference(setting, marker);
     Repaint_View();
+    if (sound == SOUND_AFTER_BLANKING) Play_Sound_Effect("button.wav");
     const bool chosen =
         Refresh_Bars_And_Do_Dialog(Main_Window, dialog) != 0 && Get_User_Preference(setting) != marker;
     if (!chosen) Set_User_Preference(setting, old_value);
@@ -125,4 +126,9 @@ bool Choose_View_Column_Stat(int32_t dialog, int32_t setting, int32_t marker) {
 
 void Repaint_View() {
     Redraw_Main_Window();
+}
+
+void Repaint_Design_Box(const RECT_AREA& design) {
+    Invalidate_Design_Rect(design);
+    Update_Game_Day_Window();
 }

@@ -70,11 +70,16 @@ int64_t Round_Line_Ratio(int64_t x, int64_t m, int64_t n);
 // outside 0 .. count - 1 reads as `fallback`.
 int32_t Get_Setting_Index(int32_t setting, int32_t count, int32_t fallback);
 
-// The click on a chosen column's heading: plays "button.wav", names the
-// column's setting in setting 44, shows the column blank (`marker`) while
-// dialog `dialog` chooses its stat, and gives the column its old stat back
-// when the dialog is cancelled or leaves the marker in place. The view is
-// painted afresh before and after. True when a stat was chosen.
-bool Choose_View_Column_Stat(int32_t dialog, int32_t setting, int32_t marker);
+// The click on a chosen column's heading: names the column's setting in
+// setting 44, shows the column blank (`marker`) while dialog `dialog` chooses
+// its stat, and gives the column its old stat back when the dialog is
+// cancelled or leaves the marker in place. The view is painted afresh before
+// and after. "button.wav" is played first, once the column shows blank, or
+// not at all (the caller played it). True when a stat was chosen.
+enum COLUMN_CLICK_SOUND { SOUND_BEFORE_BLANKING, SOUND_AFTER_BLANKING, NO_COLUMN_SOUND };
+bool Choose_View_Column_Stat(int32_t dialog, int32_t setting, int32_t marker,
+                             COLUMN_CLICK_SOUND sound = SOUND_BEFORE_BLANKING);
 // Marks the view for painting again and repaints the main window.
 void Repaint_View();
+// Copies a design rectangle of the view's picture to the screen now, as it stands.
+void Repaint_Design_Box(const RECT_AREA& design);

@@ -8,14 +8,17 @@
 
 #include "database/game_names.h"
 #include "database/league_structure.h"
+#include "database/player_record.h"
 #include "database/safe_strings.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "engine/defensive_play_calling.h"
 #include "engine/game_record.h"
 #include "engine/playbook_records.h"
 #include "personnel/scouting.h"
 #include "support/test_league.h"
+#include "views/box_score_panels.h"
 #include "views/defensive_keys.h"
 #include "views/game_stat_lines.h"
 #include "views/games_view_texts.h"
@@ -278,4 +281,67 @@ TEST(GameDayTexts, DefensiveKeyGradesReachTheirSumsAndStayWithinTheLetters) {
     safe_strncpy(book->Plays[0].Description, long_text.c_str(), PLAY_DESCRIPTION_LENGTH);
     EXPECT_EQ(Draw_Defensive_Keys_Panel(text, 5, 4, 0, true, true), 0) << "a description of 76 characters";
     EXPECT_EQ(std::string(text).rfind("Deep: ", 0), 0u);
+}
+
+// Each category's mean runs over the default playbook's plays of that
+// category; a category without plays means 0. The grade alone is the
+// labelled text's grade.
+TEST(GameDayTexts, DefensiveKeyMeansByCategoryAndTheGradeWithoutLabel) {
+    Build_Test_League();
+    int32_t sum = 0, count = 0;
+    for (int32_t play = 0; play < STORED_OFFENSIVE_PLAYS; ++play)
+        if (Get_Offensive_Play_Category(DEFAULT_PLAYBOOK_TEAM, play) == 0) {
+            sum += Get_Play_Matchup_Value(DEFAULT_PLAYBOOK_TEAM, play, 4, 0);
+            ++count;
+        }
+    ASSERT_GT(count, 0);
+    EXPECT_EQ(Get_Defensive_Key_Mean(4, 0, 0), sum / count) << "inside runs";
+    EXPECT_EQ(Get_Defensive_Key_Mean(4, 0, DEFENSIVE_KEY_CATEGORIES), 0) << "no play of the category";
+    int32_t means[DEFENSIVE_KEY_CATEGORIES], grades[DEFENSIVE_KEY_CATEGORIES];
+    Get_Defensive_Key_Means(4, 0, means);
+    Compute_Defensive_Key_Grades(means, grades);
+    for (int32_t category = 0; category < DEFENSIVE_KEY_CATEGORIES; ++category) {
+        EXPECT_EQ(means[category], Get_Defensive_Key_Mean(4, 0, category)) << category;
+        char alone[32], labelled[32], letter[8];
+        Draw_Defensive_Keys_Panel_No_Label(alone, category, 4, 0);
+        Get_Letter_Grade(grades[category], letter);
+        EXPECT_STREQ(alone, letter) << category;
+        Draw_Defensive_Keys_Panel(labelled, category, 4, 0, true, false);
+        EXPECT_EQ(std::string(labelled).substr(std::strlen(labelled) - std::strlen(alone)), alone)
+            << labelled;
+    }
+}
+
+// A game entry names its player while he is in the league; the player lines'
+// corners move down 30 with the light skins, and the lines' hit boxes with them.
+TEST(GameDayTexts, GameEntryNamesAndPlayerLineCorners) {
+    Build_Test_League();
+    GAME_RECORD game = Blank_Game();
+    game.Player_Ids[1][3] = Get_Player_Vital_Stat(4, 0, VITAL_PLAYER_ID);
+    game.Player_Ids[1][4] = 999999;
+    char full[PLAYER_NAME_TEXT_SIZE], last[PLAYER_NAME_TEXT_SIZE], expected[PLAYER_NAME_TEXT_SIZE];
+    Get_Game_Entry_Full_Name(&game, 1, 3, full);
+    Get_Player_Full_Name(4, 0, expected);
+    EXPECT_STREQ(full, expected);
+    Get_Game_Entry_Last_Name(&game, 1, 3, last);
+    Get_Player_Last_Name(4, 0, expected);
+    EXPECT_STREQ(last, expected);
+    for (const int32_t entry : {4, 5, -1, GAME_LISTED_PLAYERS}) {
+        Get_Game_Entry_Full_Name(&game, 1, entry, full);
+        Get_Game_Entry_Last_Name(&game, 1, entry, last);
+        EXPECT_STREQ(full, "") << "entry " << entry;
+        EXPECT_STREQ(last, "") << "entry " << entry;
+    }
+
+    Set_Skin_Name("earth");
+    EXPECT_EQ(Get_Player_Line_Corner(0, 0).Left, 4);
+    EXPECT_EQ(Get_Player_Line_Corner(0, 0).Top, 28);
+    EXPECT_EQ(Get_Player_Line_Corner(1, 16).Left, 515);
+    EXPECT_EQ(Get_Player_Line_Corner(1, 16).Top, 28 + 12 * 16);
+    EXPECT_TRUE(Is_In_Player_Line(LISTED_LINES_PER_SIDE + 2, 515, 52));
+    Set_Skin_Name("Ice");
+    EXPECT_EQ(Get_Player_Line_Corner(1, 16).Top, 58 + 12 * 16);
+    EXPECT_FALSE(Is_In_Player_Line(LISTED_LINES_PER_SIDE + 2, 515, 52));
+    EXPECT_TRUE(Is_In_Player_Line(LISTED_LINES_PER_SIDE + 2, 515, 82));
+    Set_Skin_Name("earth");
 }

@@ -6,6 +6,7 @@
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
+#include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/universe.h"
 #include "support/test_league.h"
@@ -209,4 +210,30 @@ TEST(LeaderValues, CareerValuesReadAsTheStatisticsGiveThem) {
                 << heading << " of position " << position;
         }
     }
+}
+
+// A player's best season for a category is the league season line with the
+// highest value in it, the earliest of equals; college seasons and players
+// who may not lead the category have none.
+TEST(LeaderValues, TheBestSeasonLineOfACategory) {
+    Build_Test_League();
+    constexpr int32_t PASS_YARDS = 2, PASS_YARDS_STAT = 5;
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    Delete_All_Player_Season_Lines(0, qb);
+    EXPECT_EQ(Find_Best_Season_Line(0, qb, PASS_YARDS), NO_SEASON_LINE) << "no lines";
+    const int32_t yards[] = {3100, 4200, 4200, 2500};
+    int32_t lines[4];
+    for (int32_t n = 0; n < 4; ++n) {
+        lines[n] = Add_Player_Season_Line(0, qb, 2015 + n, 0);
+        ASSERT_NE(lines[n], NO_SEASON_LINE);
+        Set_Season_Line_Stat(lines[n], PASS_YARDS_STAT, yards[n]);
+    }
+    EXPECT_EQ(Find_Best_Season_Line(0, qb, PASS_YARDS), lines[1]) << "the earlier of two 4,200-yard seasons";
+    const int32_t college = Add_Player_Season_Line(0, qb, 2014, 0);
+    ASSERT_NE(college, NO_SEASON_LINE);
+    Set_Season_Line_Kind(college, -1);
+    Set_Season_Line_Stat(college, PASS_YARDS_STAT, 5000);
+    EXPECT_EQ(Find_Best_Season_Line(0, qb, PASS_YARDS), lines[1]) << "a college season is no league season";
+    EXPECT_EQ(Find_Best_Season_Line(0, qb, RUSH_YARDS), NO_SEASON_LINE) << "a quarterback leads no rushing";
+    EXPECT_EQ(Find_Best_Season_Line(0, 99, PASS_YARDS), NO_SEASON_LINE) << "an empty slot";
 }

@@ -236,3 +236,30 @@ TEST(OwnerHallOfFame, AnUnreadableFileIsNeverOverwrittenAndItsTextsEndInTheirFie
     EXPECT_STREQ(text, "") << "a level out of range";
     std::remove("KorFame.dat");
 }
+
+// Start-up looks the file's name up: a file that is there but cannot be
+// opened (here a link to nothing) keeps its place and is never rebuilt over;
+// its readers say it cannot be read.
+TEST(OwnerHallOfFame, AFileThatExistsButCannotBeReadIsNeverRebuilt) {
+    std::remove("KorFame.dat");
+    std::filesystem::create_symlink("KorFame-gone.dat", "KorFame.dat");
+    Clear_Shown_Messages();
+    EXPECT_EQ(Ensure_Owner_Hall_Of_Fame_File(), 0);
+    EXPECT_TRUE(std::filesystem::is_symlink("KorFame.dat")) << "not rebuilt";
+    EXPECT_FALSE(std::filesystem::exists("KorFame-gone.dat")) << "nothing written through the link";
+    std::vector<uint8_t> image(OWNER_HALL_OF_FAME_SIZE);
+    EXPECT_EQ(Read_Owner_Hall_Of_Fame_File(image.data()), 0);
+    ASSERT_FALSE(Get_Shown_Messages().empty());
+    EXPECT_EQ(Get_Shown_Messages().back().Caption, "File Error");
+    std::remove("KorFame.dat");
+
+    // The name is matched as the resolver matches every installation file;
+    // without any file of that name the built-in one is made.
+    { std::ofstream other_case("korfame.dat", std::ios::binary); }
+    EXPECT_EQ(Ensure_Owner_Hall_Of_Fame_File(), 0);
+    EXPECT_EQ(std::filesystem::file_size("korfame.dat"), 0u) << "left as it is";
+    std::remove("korfame.dat");
+    EXPECT_EQ(Ensure_Owner_Hall_Of_Fame_File(), 1);
+    EXPECT_EQ(File_Size(), OWNER_HALL_OF_FAME_SIZE);
+    std::remove("KorFame.dat");
+}

@@ -87,7 +87,7 @@ int32_t Find_Team_Out_Of_The_Bracket() {
 
 using TimelineStrip = ViewFrameTest;
 
-TEST_F(TimelineStrip, EveryCellIsFramedAndItsTextIsOneLineInTheStripsFont) {
+TEST_F(TimelineStrip, EveryCellIsFramedAndItsTextIsOneLineInsideTheFrame) {
     Open_Played_Season(4);
     // The playoffs' second round: past the season's last milestone the two
     // last cells are empty, and still framed.
@@ -96,27 +96,41 @@ TEST_F(TimelineStrip, EveryCellIsFramedAndItsTextIsOneLineInTheStripsFont) {
     for (int32_t cell = 0; cell < TIMELINE_CELLS; ++cell)
         EXPECT_TRUE(Has_Frame(strip, cell)) << "cell " << cell;
 
-    // A city too long for its cell keeps the strip's font on one line, in the
-    // cell's box down to row 33.
+    // A city too long for the strip's font takes the largest smaller font
+    // that holds the text on one line between the frame's slanted outlines
+    // (x + 13 .. x + 121, down to row 33); a text that fits keeps the
+    // strip's font.
     for (int32_t team = 0; team < 32; ++team)
         Set_Team_String("San Bernardino", team, 1);
     Set_User_Preference(CURRENT_WEEK, 0);
     Paint_Strip("timeline_strip_long_names");
     char text[128];
-    int32_t checked = 0;
+    int32_t shrunk = 0, kept = 0;
     for (int32_t cell = 0; cell < TIMELINE_CELLS; ++cell) {
         Get_Timeline_Cell_Text(cell, text);
         const DRAWN_TEXT* drawn = Find_Drawn(text);
         ASSERT_NE(drawn, nullptr) << text;
-        EXPECT_EQ(drawn->Format & (TEXT_SINGLE_LINE | TEXT_WORD_BREAK), TEXT_SINGLE_LINE) << text;
+        const int32_t x = Timeline_Cell_X[cell];
+        EXPECT_EQ(drawn->Format & (TEXT_SINGLE_LINE | TEXT_WORD_BREAK | TEXT_NO_CLIP), TEXT_SINGLE_LINE)
+            << text;
+        EXPECT_EQ(drawn->Rect.Left, x + 13) << text;
+        EXPECT_EQ(drawn->Rect.Right, x + 121) << text;
         EXPECT_EQ(drawn->Rect.Top, 8) << text;
         EXPECT_EQ(drawn->Rect.Bottom, 33) << text;
-        EXPECT_EQ((drawn->Rect.Left + drawn->Rect.Right) / 2, Timeline_Cell_X[cell] + 67) << text;
-        if (std::string(text).find("San Bernardino") == std::string::npos) continue;
-        EXPECT_EQ(drawn->Box.Right - drawn->Box.Left, Strip_Font_Width(text)) << text << " in a smaller font";
-        ++checked;
+        EXPECT_GE(drawn->Box.Left, x + 13) << text << " crosses the left outline";
+        EXPECT_LE(drawn->Box.Right, x + 121) << text << " crosses the right outline";
+        const int32_t width = drawn->Box.Right - drawn->Box.Left;
+        if (Strip_Font_Width(text) > 108) {
+            EXPECT_LT(width, Strip_Font_Width(text)) << text << " in a smaller font";
+            EXPECT_GT(width, 108 * 3 / 4) << text << " in a font much smaller than it needs";
+            ++shrunk;
+        } else {
+            EXPECT_EQ(width, Strip_Font_Width(text)) << text << " in the strip's font";
+            ++kept;
+        }
     }
-    EXPECT_GT(checked, 0);
+    EXPECT_GT(shrunk, 0);
+    EXPECT_GT(kept, 0) << "the bye weeks' texts";
 }
 
 TEST_F(TimelineStrip, APlayoffCellAsksUnlessTheUsersTeamIsOutOrInTheFirstSlot) {
@@ -144,4 +158,41 @@ TEST_F(TimelineStrip, APlayoffCellAsksUnlessTheUsersTeamIsOutOrInTheFirstSlot) {
     Set_Playoff_Team(0, outsider);
     EXPECT_EQ(Confirm_Advance_Weeks(1), ID_BOX_YES);
     EXPECT_EQ(Count_Questions("Confirm"), 0);
+}
+
+// While the strip is switched off it is grey and deaf to the mouse; switched
+// on it answers again. A reset opens the off-season's first two steps and
+// waits the last two, which show in the dim colour.
+TEST_F(TimelineStrip, SwitchedOffTheStripIsGreyAndDeafAndAResetOpensTheFirstTwoSteps) {
+    Open_Played_Season(4);
+    Set_User_Preference(CURRENT_WEEK, 2);
+    Set_Timeline_Enabled(0);
+    Paint_Strip("timeline_strip_switched_off");
+    char text[128];
+    Get_Timeline_Label_Text(text);
+    ASSERT_NE(Find_Drawn(text), nullptr);
+    EXPECT_EQ(Find_Drawn(text)->Colour, Make_Colour(180, 180, 180));
+    EXPECT_FALSE(Is_Timeline_Hot_Spot(Timeline_Cell_X[0] + 67, 20));
+    Clear_Shown_Messages();
+    Click_Cell(0);
+    EXPECT_EQ(Count_Questions("Confirm"), 0) << "a click does nothing";
+    Set_Timeline_Enabled(1);
+    Paint_Strip("timeline_strip_switched_on");
+    EXPECT_EQ(Find_Drawn(text)->Colour, Make_Colour(255, 255, 0));
+    EXPECT_TRUE(Is_Timeline_Hot_Spot(Timeline_Cell_X[0] + 67, 20));
+    Script_Message_Answer("Confirm", ID_BOX_NO);
+    Click_Cell(0);
+    EXPECT_EQ(Count_Questions("Confirm"), 1);
+
+    // The off-season: the first two steps open, the other two waiting.
+    for (int32_t k = 0; k < OFF_SEASON_STEPS; ++k)
+        Set_User_Preference(OFF_SEASON_STEPS_SETTING + k, k % 2);
+    Reset_Off_Season_Steps();
+    for (int32_t k = 0; k < OFF_SEASON_STEPS; ++k)
+        EXPECT_EQ(Get_User_Preference(OFF_SEASON_STEPS_SETTING + k), k < 2 ? 0 : 1) << "step " << k;
+    Set_User_Preference(CURRENT_WEEK, FIRST_PLAYOFF_WEEK + 4);
+    Paint_Strip("timeline_strip_off_season_reset");
+    EXPECT_EQ(Find_Drawn("Free Agents")->Colour, Make_Colour(255, 255, 0));
+    EXPECT_EQ(Find_Drawn("College Draft")->Colour, Make_Colour(160, 160, 0));
+    EXPECT_EQ(Find_Drawn("Begin Season")->Colour, Make_Colour(160, 160, 0));
 }

@@ -4,7 +4,9 @@
 
 #include <string>
 
+#include "app/design_scaling.h"
 #include "app/drawing_services.h"
+#include "app/image_drawing.h"
 #include "app/main_menu.h"
 #include "app/main_window.h"
 #include "app/main_window_dc.h"
@@ -21,6 +23,7 @@
 #include "support/view_frame.h"
 #include "views/current_view.h"
 #include "views/leaders_view.h"
+#include "views/standings_view.h"
 #include "views/view_drawing.h"
 
 namespace {
@@ -146,4 +149,30 @@ TEST_F(ViewPictures, TheDraftBoardFillsTheWindowWhileTheDraftHasTheBarsDown) {
     Pump_Messages();
     EXPECT_EQ(Get_Back_Buffer_Surface()->Height, client_height - STATUS_BAR_HEIGHT - NEWS_TICKER_HEIGHT);
     Keep_View_Picture(Render_Main_Window_Screen(), "new_season_with_bars");
+}
+
+// The standings' division bars are in their league's colour; the view's
+// background can be drawn alone, without a text.
+TEST_F(ViewPictures, TheStandingsBarsTakeTheirLeaguesColourAndTheBackgroundComesAlone) {
+    Open_Played_Season(4);
+    EXPECT_EQ(Get_League_Colour(0), static_cast<COLOUR_VALUE>(0x101060));
+    EXPECT_EQ(Get_League_Colour(1), static_cast<COLOUR_VALUE>(0x703000));
+    EXPECT_EQ(Get_League_Colour(7), Get_League_Colour(0)) << "an index out of range";
+    for (const int32_t league : {0, 1}) {
+        Set_User_Preference(SHOWN_LEAGUE, league);
+        const DRAWING_SURFACE& picture = Paint_View_Picture(40030);
+        // The bar's left end, below the division name's start.
+        RECT_AREA bar = {2, Get_Division_Top(4 * league) + 2, 3, Get_Division_Top(4 * league) + 3};
+        Scale_Rect_To_Window(&bar);
+        EXPECT_EQ(Pixel_To_Colour(Get_Surface_Pixel(&picture, bar.Left, bar.Top)), Get_League_Colour(league))
+            << "league " << league;
+    }
+    Clear_Drawn_Texts();
+    DEVICE_CONTEXT* dc = Acquire_Main_Window_DC();
+    ASSERT_NE(dc, nullptr);
+    Current_Background_Name[0] = '\0';
+    Paint_Standings_Background(dc);
+    Release_Main_Window_DC();
+    EXPECT_NE(std::string(Current_Background_Name).find("standing.jpg"), std::string::npos);
+    EXPECT_EQ(Get_Drawn_Text_Count(), 0);
 }

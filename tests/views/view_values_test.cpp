@@ -210,6 +210,48 @@ TEST(ViewValues, TheBracketsByesEnterWhereTheyStand) {
     EXPECT_STREQ(text, "1,400");
 }
 
+// A place after the seeds is fed by places 2s - 32 and 2s - 31; its texts
+// are the team's name and the feeders' score, the higher first, while a
+// direct entry shows its name and record in one box.
+TEST(ViewValues, ThePlacesFeedersAndTexts) {
+    Build_Test_League();
+    for (int32_t place = 0; place < PLAYOFF_PLACES; ++place)
+        Set_Playoff_Team(place, NO_TEAM);
+    int32_t feeders[2];
+    EXPECT_TRUE(Get_Playoff_Feeders(16, feeders));
+    EXPECT_EQ(feeders[0], 0);
+    EXPECT_EQ(feeders[1], 1);
+    EXPECT_TRUE(Get_Playoff_Feeders(30, feeders));
+    EXPECT_EQ(feeders[0], 28);
+    EXPECT_EQ(feeders[1], 29);
+    for (const int32_t place : {15, 0, -1, 31}) {
+        EXPECT_FALSE(Get_Playoff_Feeders(place, feeders)) << place;
+        EXPECT_EQ(feeders[0], -1) << place;
+    }
+
+    Set_Playoff_Team(0, 4);
+    Set_Playoff_Team(1, 5);
+    Set_Playoff_Team(16, 5);
+    Set_Playoff_Score(0, 17);
+    Set_Playoff_Score(1, 24);
+    Set_Team_Record_Char(4, RECORD_CHAR_WINS, 10);
+    Set_Team_Record_Char(4, RECORD_CHAR_LOSSES, 6);
+    std::string name, score;
+    RECT_AREA name_box, score_box;
+    ASSERT_TRUE(Get_Playoff_Place_Texts(16, &name, &name_box, &score, &score_box));
+    char team_name[FORMATTED_TEXT_SIZE];
+    Get_Team_Display_Name(5, team_name);
+    EXPECT_EQ(name, team_name);
+    EXPECT_EQ(score, "24-17") << "the winner's points first, whichever feeder he came from";
+    EXPECT_EQ(name_box.Top + 14, score_box.Top);
+    ASSERT_TRUE(Get_Playoff_Place_Texts(0, &name, &name_box, &score, &score_box));
+    Get_Team_Display_Name(4, team_name);
+    EXPECT_EQ(name, std::string(team_name) + " (10-6)");
+    EXPECT_EQ(score, "");
+    EXPECT_EQ(name_box.Top, score_box.Top) << "one box";
+    EXPECT_FALSE(Get_Playoff_Place_Texts(2, &name, &name_box, &score, &score_box)) << "an empty place";
+}
+
 TEST(ViewValues, DraftBoardLinesAndPicks) {
     EXPECT_EQ(Get_Draft_Board_Pick(3, 0, 32), 65) << "round 3 of 32 teams";
     EXPECT_EQ(Get_Draft_Board_Pick(1, 31, 32), 32);

@@ -52,17 +52,26 @@ void Draw_Helmet(ART_CANVAS* c, ART_COLOUR shell, bool mirror) {
     Stroke_Art_Path(c, upright, 3, mask);
 }
 
-// A round emblem with up to three letters.
+// The small team logos are as large as the matchup dialog's logo control
+// shows them (100 x 22 dialog units): a banner with a roundel and the letters.
+constexpr int SMALL_LOGO_WIDTH = 150;
+constexpr int SMALL_LOGO_HEIGHT = 36;
+
+// A banner in the team's colour: a roundel at the left and the letters
+// beside it in the trim colour.
 void Draw_Logo(ART_CANVAS* c, ART_COLOUR base, const char* letters) {
     const ART_COLOUR trim = Trim_Colour(base);
-    Fill_Art_Ellipse(c, 64, 64, 62, 62, trim);
-    Fill_Art_Ellipse(c, 64, 64, 54, 54, base);
-    agg::path_storage ring;
-    ring.move_to(64 - 44, 64);
-    ring.arc_to(44, 44, 0, false, true, 64 + 44, 64);
-    ring.arc_to(44, 44, 0, false, true, 64 - 44, 64);
-    Stroke_Art_Path(c, ring, 2, Mix_Colours(trim, base, 0.4));
-    Draw_Art_Text(c, letters, 8, 20, 120, 108, strlen(letters) > 2 ? 40 : 52, true, trim);
+    const double w = SMALL_LOGO_WIDTH, h = SMALL_LOGO_HEIGHT;
+    Fill_Art_Rounded_Rect(c, 1, 1, w - 1, h - 1, 8, trim);
+    Fill_Art_Rounded_Rect(c, 3.5, 3.5, w - 3.5, h - 3.5, 6, base);
+    Fill_Art_Ellipse(c, 19, h / 2, 13, 13, trim);
+    Fill_Art_Ellipse(c, 19, h / 2, 10, 10, base);
+    agg::path_storage star;
+    Add_Art_Star(star, 19, h / 2 + 0.5, 8, 3.4);
+    Fill_Art_Path(c, star, trim);
+    Fill_Art_Rect(c, 38, 8, 40, h - 8, Mix_Colours(trim, base, 0.4));
+    Draw_Art_Text(c, letters, 42, 2, static_cast<int32_t>(w) - 6, static_cast<int32_t>(h) - 2, 26, true,
+                  trim);
 }
 
 struct LOGO_KEY {
@@ -120,14 +129,14 @@ int Write_Team_Logos(const std::string& root) {
     int ok = 1;
     for (const LOGO_KEY& key : LOGO_KEYS) {
         ART_CANVAS c;
-        Start_Canvas(&c, 128, 128, CLEAR);
+        Start_Canvas(&c, SMALL_LOGO_WIDTH, SMALL_LOGO_HEIGHT, CLEAR);
         ART_COLOUR base = Art_Colour_From_Value(Franchise_Table[key.Franchise].Colour);
         if (base.R + base.G + base.B < 30) base = Art_Colour(36, 36, 40);
         Draw_Logo(&c, base, key.Letters);
         ok &= Save_Canvas_PNG(c, root + "logos/" + key.Key + ".png");
     }
     ART_CANVAS filler;
-    Start_Canvas(&filler, 128, 128, CLEAR);
+    Start_Canvas(&filler, SMALL_LOGO_WIDTH, SMALL_LOGO_HEIGHT, CLEAR);
     Draw_Logo(&filler, Art_Colour(120, 120, 126), "FK");
     ok &= Save_Canvas_PNG(filler, root + "logos/LOGO_filler.png");
     return ok;
