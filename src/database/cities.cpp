@@ -325,20 +325,25 @@ int32_t Read_Cities_File(FILE* file, CITY_RECORD* cities, char* error, int error
     error[0] = '\0';
     static char line[IMPORT_LINE_BUFFER];
     int32_t imported = 0;
-    int32_t ignored = 0;
-    for (int32_t line_number = 1;; ++line_number) {
+    // One line for each of the 100 rows: a line with an empty name uses up
+    // its row, and nothing past the hundredth line is read.
+    for (int32_t row = 0; row < MAX_CITIES; ++row) {
+        const int32_t line_number = row + 1;
         line[0] = '\0';
-        const int at_end = Read_Line(line, file, sizeof line);
+        int length = 0;
+        const int at_end = Read_Counted_Line(line, file, sizeof line, &length);
         // A read error is no end of the file: what was read so far is not the table.
         if (ferror(file)) {
             snprintf(error, error_size, "The city import file \"%s\" could not be read (%s).",
                      CITIES_FILE_NAME, Get_Errno_Text());
             return -1;
         }
-        if (at_end && line[0] == '\0') break;
+        if (at_end && length == 0) break;
         char reason[256] = "";
         CITY_RECORD city;
-        if (std::strlen(line) > static_cast<size_t>(MAX_CITY_LINE_LENGTH))
+        if (std::strlen(line) != static_cast<size_t>(length))
+            snprintf(reason, sizeof reason, "it holds a zero byte, which no text line does");
+        else if (length > MAX_CITY_LINE_LENGTH)
             snprintf(reason, sizeof reason, "the line is longer than %d characters", MAX_CITY_LINE_LENGTH);
         else
             Parse_City_Line(line, &city, reason, sizeof reason);
@@ -347,15 +352,9 @@ int32_t Read_Cities_File(FILE* file, CITY_RECORD* cities, char* error, int error
                      line_number, CITIES_FILE_NAME, reason);
             return -1;
         }
-        if (city.Name[0] != '\0') {
-            if (imported < MAX_CITIES)
-                cities[imported++] = city;
-            else
-                ++ignored;
-        }
+        if (city.Name[0] != '\0') cities[imported++] = city;
         if (at_end) break;
     }
-    if (ignored > 0) Log_Debug_Line("City import kept %d cities and left out %d more", MAX_CITIES, ignored);
     return imported;
 }
 
@@ -381,6 +380,13 @@ void Import_Cities() {
     fclose(file);
     if (imported < 0) {
         Show_Formatted_Message("Import City Error", "%s\n\nNo cities were changed.", error);
+        return;
+    }
+    // A file that yields no city at all would only erase the table.
+    if (imported == 0) {
+        Show_Formatted_Message("Import City Error",
+                               "The city import file \"%s\" holds no city.\n\nNo cities were changed.",
+                               CITIES_FILE_NAME);
         return;
     }
     for (int32_t n = 0; n < MAX_CITIES; ++n)

@@ -37,12 +37,15 @@ int32_t Find_Best_Free_City();
 // "Cities.txt": one line per city, the name and then ten statistics. A name
 // that holds a comma or begins with a quote is written in quotes (its quotes
 // doubled) and read back whole. The export replaces the file only when every
-// line was written; the import changes nothing unless the whole file was read
-// and every line is valid.
+// line was written; the import changes nothing unless its lines were read,
+// every one is valid and at least one holds a city.
 void Export_Cities();
 void Import_Cities();
 
-// Reads and checks a whole cities file into `cities` (MAX_CITIES rows, the
-// cities packed from row 0, the rest empty). Returns the number of cities, or
-// -1 with the reason in `error` for a read error or an invalid line.
+// Reads and checks the first 100 lines of a cities file into `cities`
+// (MAX_CITIES rows, the cities packed from row 0, the rest empty): one line
+// a row, a line with an empty name leaving its row empty. Returns the number
+// of cities, or -1 with the reason in `error` for a read error or an invalid
+// line (one longer than 2,047 characters or holding a zero byte among them).
+// An import refuses a file that holds no city.
 int32_t Read_Cities_File(FILE* file, CITY_RECORD* cities, char* error, int error_size);

@@ -33,7 +33,6 @@
 #include "personnel/draft_order.h"
 #include "personnel/draft_pool.h"
 #include "personnel/draft_state.h"
-#include "personnel/fantasy_draft.h"
 #include "personnel/position_codes.h"
 #include "platform/message_box.h"
 #include "season/all_time_leaders.h"
@@ -150,10 +149,6 @@ void Update_League_Revenue() {
     Compute_Shared_Revenue_Per_Game();
 }
 
-void Load_Fantasy_Draft_When_Running() {
-    if (Get_Universe_Stat(FANTASY_DRAFT_FLAG) >= 1) Load_Fantasy_Draft_State();
-}
-
 void Download_Photos_And_Logos() {
     const bool opened = Open_Progress_Window("Downloading Player Photos and Team Logos", 75) != 0;
     Copy_All_Player_Photos();
@@ -232,12 +227,11 @@ void Rebuild_Season_Records() {
     Rebuild_Team_Records_From_Games();
 }
 
-// Between the college draft and the season's end this game keeps the pool
-// empty (the season's end fills it): only a file of another version lacks
-// one. (Asking whether a draft runs ends a round left open without a pool.)
+// A league in its season without a draft pool gets next year's class now;
+// the season's end keeps a pool it finds. (Asking whether a draft runs ends
+// a round left open without a pool.)
 void Create_Missing_Draft_Pool() {
-    if (Count_Draft_Pool_Players() == 0 && !Is_College_Draft_Running() && !Is_Season_Over() &&
-        !Is_Written_By_This_Version())
+    if (Count_Draft_Pool_Players() == 0 && !Is_College_Draft_Running() && !Is_Season_Over())
         Create_College_Draft_Pool();
 }
 
@@ -299,7 +293,7 @@ const LOAD_REPAIR LOAD_REPAIRS[] = {
     {ALWAYS_FROM, 1163, Rebuild_Ratings_From_Stats},
     {ALWAYS_FROM, 1210, Repair_Old_Player_Heights},
     {ALWAYS_FROM, 1287, Update_League_Revenue},
-    {ALWAYS_FROM, 1306, Load_Fantasy_Draft_When_Running},
+    {ALWAYS_FROM, 1306, Load_Fantasy_Draft_State_If_Drafting},
     {ALWAYS_FROM, 1311, Normalize_Player_Ratings},
     {ALWAYS_FROM, 1410, Set_Overtime_Length_For_Year},
     {ALWAYS_FROM, 1491, Reset_Listview_Column_Sets},

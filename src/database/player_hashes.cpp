@@ -560,6 +560,7 @@ int32_t Sanity_Check_Player_IDs() {
     }
     // The new ids are drawn as Generate_Unique_Player_ID draws them, asking
     // a count of the block's ids instead of walking the block for each.
+    const std::unordered_set<int32_t> shared(duplicated.begin(), duplicated.end());
     HELD_IDS held;
     for (const TEAM_RECORD& record : Universe.Teams)
         for (const PLAYER_RECORD& player : record.Players)
@@ -569,15 +570,16 @@ int32_t Sanity_Check_Player_IDs() {
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
             int32_t& stored = Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID];
             if (stored == 0) continue;
-            int32_t original = stored;
-            for (int32_t id : duplicated) {
-                if (id != original) continue;
-                int32_t renumbered = Generate_Unique_Player_ID_With(team, slot, Is_Held, &held);
-                --held.Count[stored];
-                stored = renumbered;
-                ++held.Count[renumbered];
-                Log_Debug_Line("Duplicate Player ID found: %d.  Changing to %d.", original, renumbered);
-            }
+            const int32_t original = stored;
+            // Every holder of a shared id is renumbered once, however many
+            // others share it: one new id and one log line a player, so a
+            // league whose players all hold one id is put right in a walk.
+            if (shared.count(original) == 0) continue;
+            const int32_t renumbered = Generate_Unique_Player_ID_With(team, slot, Is_Held, &held);
+            --held.Count[stored];
+            stored = renumbered;
+            ++held.Count[renumbered];
+            Log_Debug_Line("Duplicate Player ID found: %d.  Changing to %d.", original, renumbered);
         }
     }
     Log_Debug_Line("%d Duplicate player ID's were found.  Sanity Checking YBY.",

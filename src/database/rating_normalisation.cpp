@@ -28,12 +28,13 @@ float Limited(float value, float low, float high) {
     return value >= high ? high : value < low ? low : value;
 }
 
-void Normalize_Rating(int32_t rating) {
+// Moves rating r of the franchises and the free agents so that the league's
+// starters meet its baseline mean and target spread.
+void Shift_And_Stretch_Rating(int32_t rating) {
     int32_t counted = 0;
     float mean = Get_League_Rating_Sample(rating, &counted);
-    // The shift and the stretch reach the franchises and the free agents; the
-    // final softening every record. A rating no starter carries has no league
-    // mean to move toward.
+    // A rating no starter carries has no league mean to move toward: its
+    // mean of 0 would add the whole baseline to every player.
     if (counted == 0) return;
     float shift = Get_Rating_Baseline(rating) - mean;
     For_Each_League_Player(
@@ -53,6 +54,11 @@ void Normalize_Rating(int32_t rating) {
             },
             0, FREE_AGENT_TEAM);
     }
+}
+
+// Softens rating r of every record: wild values become 60, the ends are
+// drawn halfway in, and the rating stays within 1-99.
+void Soften_Rating(int32_t rating) {
     For_Each_League_Player([&](int32_t team, int32_t slot) {
         float value = Universe.Teams[team].Players[slot].Ratings[rating];
         if (std::isnan(value) || value > 1000.0f || value < -100.0f)
@@ -63,6 +69,11 @@ void Normalize_Rating(int32_t rating) {
             value = (value + 20.0f) / 2.0f;
         Set_Player_Rating(team, slot, rating, Limited(value, 1.0f, 99.0f));
     });
+}
+
+void Normalize_Rating(int32_t rating) {
+    Shift_And_Stretch_Rating(rating);
+    Soften_Rating(rating);
 }
 
 } // namespace

@@ -7,7 +7,9 @@
 #include "database/roster_slots.h"
 #include "database/settings.h"
 #include "database/team_record.h"
+#include "database/team_results.h"
 #include "database/universe.h"
+#include "frontoffice/rating_value.h"
 #include "personnel/draft_state.h"
 #include "personnel/player_generation.h"
 #include "season/season_calendar.h"
@@ -104,6 +106,30 @@ int32_t Get_Team_Position_Players(int32_t team, int32_t position, int32_t* slots
         return ++found == count;
     });
     return found;
+}
+
+int32_t Get_Team_Position_Player_Any(int32_t team, int32_t position, int32_t n) {
+    if (position != ANY_DEFENDER_POSITION && position != ANY_LINEMAN_POSITION)
+        return Get_Team_Position_Player(team, position, n);
+    if (n < 0) return -1;
+    const int32_t count = Roster_Count(team);
+    for (int32_t slot = 0; slot < count; ++slot)
+        if (Plays_Position(team, slot, position) && n-- == 0) return slot;
+    return -1;
+}
+
+int32_t Get_N_Player(int32_t team, int32_t position, int32_t n) {
+    if (team == ALL_TEAMS)
+        return position == -1 ? Get_N_Universe_Player(n) : Get_N_Position_Player(position, n);
+    if (position == -1) return n >= 0 && n < Roster_Count(team) ? n : -1;
+    return Get_Team_Position_Player_Any(team, position, n);
+}
+
+int32_t Get_Team_Position_Player_Value(int32_t team, int32_t position, int32_t n) {
+    const int32_t slot = Get_Team_Position_Player_Any(team, position, n);
+    if (slot < 0) return 0;
+    // A player rated below 25 at his position has his ratings drawn again first.
+    return Get_Rating_Value(team, slot, Ensure_Player_Minimum_Rating(team, slot));
 }
 
 int32_t Get_Team_Position_Player_Safe(int32_t team, int32_t position, int32_t n) {
@@ -255,4 +281,39 @@ int32_t Has_Player_In_Last_Contract_Year(int32_t team) {
 int32_t Get_Unit_Size(int32_t unit) {
     static const int32_t SIZES[NUMBER_OF_UNITS] = {11, 11, 2};
     return unit >= 0 && unit < NUMBER_OF_UNITS ? SIZES[unit] : 0;
+}
+
+int32_t Get_Unit_Starters_End_Slot(int32_t team, int32_t unit) {
+    const int32_t first = Find_Or_Create_Unit_Player(team, unit);
+    // A team without a player of the unit has nobody behind its starters.
+    if (first < 0 || first >= PLAYERS_PER_TEAM) return PLAYERS_PER_TEAM;
+    const int32_t end = first + Get_Unit_Size(unit);
+    return end < PLAYERS_PER_TEAM ? end : PLAYERS_PER_TEAM;
+}
+
+int32_t Is_Player_Behind_Unit_Starters(int32_t team, int32_t slot) {
+    if (!Is_Player_Slot_Used(team, slot)) return 0;
+    const int32_t unit = Get_Player_Unit(team, slot);
+    if (unit < 0 || unit >= NUMBER_OF_UNITS) return 0;
+    return slot >= Get_Unit_Starters_End_Slot(team, unit) ? 1 : 0;
+}
+
+void Move_Player_To_Unit_Place(int32_t team, int32_t slot, int32_t place) {
+    if (!Is_Player_Slot_Used(team, slot) || place < 0) return;
+    const int32_t unit = Get_Player_Unit(team, slot);
+    if (unit < 0 || unit >= NUMBER_OF_UNITS) return;
+    const int32_t first = Find_Or_Create_Unit_Player(team, unit);
+    if (first < 0 || first + place >= PLAYERS_PER_TEAM) return;
+    Swap_Players(team, slot, team, first + place);
+}
+
+int32_t Count_Teams_With_Better_Points(int32_t team, int32_t scored) {
+    const int32_t own = Get_Team_Points_Total(team, scored);
+    int32_t better = 0;
+    for (int32_t other = 0; other < MAX_FRANCHISES; ++other) {
+        if (!Is_Active_Team(other)) continue;
+        const int32_t points = Get_Team_Points_Total(other, scored);
+        if (scored ? points > own : points < own) ++better;
+    }
+    return better;
 }

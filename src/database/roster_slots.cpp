@@ -23,7 +23,6 @@
 
 namespace {
 constexpr int32_t POSITION_QUOTA[NUMBER_OF_POSITIONS] = {2, 3, 1, 3, 6, 4, 4, 2, 5, 4, 7, 5, 5, 1, 1};
-constexpr int32_t UNIT_QUOTA[3] = {11, 11, 2};
 constexpr int32_t KICK_AND_PUNT_RETURNERS = 2;
 
 void Clear_Record(PLAYER_RECORD& player) {
@@ -247,8 +246,8 @@ int32_t Is_Player_Within_Unit_Quota(int32_t team, int32_t slot) {
         return 0;
     int32_t unit = Get_Player_Unit(team, slot);
     if (unit < 0) return 0;
-    int32_t first = Find_Or_Create_Unit_Player(team, unit);
-    return slot <= first + UNIT_QUOTA[unit] - 1;
+    // The unit's quota is its size on the field.
+    return slot < Get_Unit_Starters_End_Slot(team, unit) ? 1 : 0;
 }
 
 namespace {

@@ -52,7 +52,7 @@ constexpr int LAST_KNOWN_EARLIER_VERSION = 8999;
 
 int game_loaded = 0;
 // Why the last read failed, said of the file ("is cut short: ..."), for the
-// message that the load shows; empty when it did not fail.
+// line that the load logs; empty when it did not fail.
 std::string read_failure;
 // Why the last save failed.
 SAVE_FAILURE save_failure;
@@ -287,10 +287,16 @@ bool Is_Known_Version(int version) {
            (version >= FIRST_THREE_DIGIT_VERSION && version <= LAST_KNOWN_EARLIER_VERSION);
 }
 
-// Files of this system (the digits it writes read as version 2000) and files
-// from 2193 on store the team checksum; older ones may not.
+// Files of the earlier numbering from 2193 on have their team checksum tested
+// at load; this system's own files (version 2000) and older ones do not.
+bool Is_Checksum_Tested(int version) {
+    return version >= FIRST_CHECKSUM_VERSION;
+}
+
+// Files that store the team checksum they were written with: this system's
+// own and those from 2193 on.
 bool Carries_Checksum(int version) {
-    return version == OWN_FILE_VERSION || version >= FIRST_CHECKSUM_VERSION;
+    return version == OWN_FILE_VERSION || Is_Checksum_Tested(version);
 }
 
 // Notes why a save failed: the file it was to write, as a full path the user
@@ -540,7 +546,7 @@ int Read_Saved_Game(const char* file_name) {
 
     // The team array's sum was worked out as it was inflated.
     const bool checksum_matches = Get_Game_Checksum() == static_cast<uint32_t>(team_sum) + 7200u;
-    if (!converted && Carries_Checksum(version) && !checksum_matches)
+    if (!converted && Is_Checksum_Tested(version) && !checksum_matches)
         Show_Formatted_Message("Load Game Warning", "Game data has changed since last written to disk.\n\n"
                                                     "The file may have been edited, or corrupted.");
     read_file_as_saved = !converted && Carries_Checksum(version) && checksum_matches;
@@ -561,16 +567,14 @@ int Load_Game(const char* file_name) {
         Set_Current_View(0);
         const char* shown_name = file_name ? file_name : "";
         Log_Debug_Line("Load_Game: \"%s\" %s", shown_name, read_failure.c_str());
-        // The message names the file and says what is wrong with it.
+        // What is wrong with the file stays in the log line above.
         if (Is_Default_Database(shown_name))
-            Show_Formatted_Message("Read Error",
-                                   "Couldn't load game data. Please re-install %s.\n\nThe file \"%s\" %s",
-                                   GAME_TITLE, shown_name, read_failure.c_str());
+            Show_Formatted_Message("Read Error", "Couldn't load game data. Please re-install %s.",
+                                   GAME_TITLE);
         else
             Show_Formatted_Message(
-                "Read Error",
-                "Couldn't load the game \"%s\".\n\nThere was an error in reading the file.\n\nThe file %s",
-                shown_name, read_failure.c_str());
+                "Read Error", "Couldn't load the game \"%s\".\n\nThere was an error in reading the file.",
+                shown_name);
         return 0;
     }
     game_loaded = 1;

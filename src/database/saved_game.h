@@ -48,8 +48,8 @@ const SAVE_FAILURE& Get_Last_Save_Failure();
 int Save_Game(const char* file_name, void* dialog);
 
 // Loads a league file into the block and runs the load steps. 1 loaded, 0 failed
-// (a message naming the file and what is wrong with it has been shown, and
-// the block is as it was). Files that are cut short, damaged, of a version
+// (a message naming the file has been shown, what is wrong with it has been
+// logged, and the block is as it was). Files that are cut short, damaged, of a version
 // this game does not know or followed by anything are refused. A file that holds its
 // league as it was saved leaves the game counted as saved, its load repairs
 // included.

@@ -269,6 +269,10 @@ int32_t Get_Team_Financial_Stat(int32_t team, int32_t n) {
     return Get_Computed_Stat(team, n);
 }
 
+int32_t Get_Team_Ticket_Price(int32_t team) {
+    return Get_Team_Financial_Stat(team, FINANCIAL_STAT_TICKET_PRICE);
+}
+
 void Set_Team_Financial_Stat(int32_t team, int32_t n, int32_t value) {
     if (Is_No_Team(team)) return;
     if (team < 0 || team > FREE_AGENT_TEAM) {

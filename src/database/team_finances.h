@@ -12,6 +12,9 @@ constexpr int32_t MAX_TEAM_CASH = 1000000000;
 constexpr int32_t LAST_COMPUTED_FINANCIAL_STAT = 109;
 
 int32_t Get_Team_Financial_Stat(int32_t team, int32_t n);
+// Financial stat 1, the ticket price.
+constexpr int32_t FINANCIAL_STAT_TICKET_PRICE = 1;
+int32_t Get_Team_Ticket_Price(int32_t team);
 void Set_Team_Financial_Stat(int32_t team, int32_t n, int32_t value);
 // The payroll (financial stat 89, $K) the team would have once a player with
 // cap charge `charge` joins it: a newcomer can push the smallest of the

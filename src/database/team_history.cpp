@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "app/diagnostics.h"
+#include "database/cities.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/random_numbers.h"
@@ -178,6 +180,18 @@ int32_t Get_Team_City_Stat(int32_t team, int32_t n) {
         static_cast<uint32_t>(team) < TOTAL_NUMBER_OF_TEAMS ? Get_Team_Stat(team, TEAM_STAT_HOME_CITY) : 0;
     if (static_cast<uint32_t>(city) >= MAX_CITIES) return 0;
     return Universe.Cities[city].Stats[n];
+}
+
+void Set_Team_City_Stat(int32_t team, int32_t n, int32_t value) {
+    // The city the getter reads: a team number of 41 or more names city 0.
+    const int32_t city =
+        static_cast<uint32_t>(team) < TOTAL_NUMBER_OF_TEAMS ? Get_Team_Stat(team, TEAM_STAT_HOME_CITY) : 0;
+    Set_City_Stat(city, n, value);
+}
+
+void Set_Header_Marker_Words() {
+    const int32_t words[2] = {HEADER_MARKER_WORD_0, HEADER_MARKER_WORD_1};
+    memcpy(reinterpret_cast<uint8_t*>(&Universe.Header) + HEADER_MARKER_OFFSET, words, sizeof words);
 }
 
 float Get_League_Rating_Sample(int32_t rating, int32_t* counted) {

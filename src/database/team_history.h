@@ -3,6 +3,7 @@
 // last playoff rounds and division orders of past seasons, ranks in team
 // totals, wild-card bounds, city statistics of teams, and the league mean and
 // spread of a rating over the starters.
+#include <cstddef>
 #include <cstdint>
 
 int32_t Get_Team_History_Stat(int32_t team, int32_t n);
@@ -10,6 +11,16 @@ int32_t Get_Season_Finish_Team(int32_t slot, int32_t which, int32_t seasons_back
 int32_t Get_Division_Place_Team(int32_t division, int32_t place, int32_t season);
 int32_t Get_Team_Stat_Rank(int32_t team, int32_t category, int32_t stat);
 int32_t Get_Team_City_Stat(int32_t team, int32_t n);
+// Sets statistic n of the team's home city (a team number of 41 or more
+// names city 0), with Set_City_Stat's checks and messages.
+void Set_Team_City_Stat(int32_t team, int32_t n, int32_t value);
+
+// The two header words at block offsets 1,856 and 1,860 (the league rates
+// read as pairs of 16-bit values: 420 and 625, then 1,120 and 2,350).
+constexpr size_t HEADER_MARKER_OFFSET = 1856;
+constexpr int32_t HEADER_MARKER_WORD_0 = 40960420;
+constexpr int32_t HEADER_MARKER_WORD_1 = 154010720;
+void Set_Header_Marker_Words();
 
 float Get_League_Rating_Mean(int32_t rating);
 float Get_League_Rating_Spread(int32_t rating);

@@ -14,6 +14,7 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "frontoffice/roster_limits.h"
+#include "personnel/fantasy_draft.h"
 #include "personnel/free_agent_order.h"
 #include "platform/message_box.h"
 
@@ -204,6 +205,10 @@ void Erase_Team_Record(int32_t team) {
 
 void Zero_All_Team_Records() {
     memset(Universe.Teams, 0, sizeof Universe.Teams);
+}
+
+void Load_Fantasy_Draft_State_If_Drafting() {
+    if (Get_Universe_Stat(FANTASY_DRAFT_FLAG) >= 1) Load_Fantasy_Draft_State();
 }
 
 void Set_Draft_Order_Entry(int32_t i, int32_t team) {

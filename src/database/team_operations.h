@@ -10,6 +10,9 @@ void Erase_All_Team_Records();
 void Erase_Team_Record(int32_t team);
 void Zero_All_Team_Records();
 void Set_Draft_Order_Entry(int32_t i, int32_t team);
+// Loads the saved fantasy-draft state while the league's fantasy draft runs
+// (its flag, universe stat 4, is at least 1).
+void Load_Fantasy_Draft_State_If_Drafting();
 
 // Removes a franchise; its players go to the Free Agent pool unless
 // keep_players is set. Returns 1 when the team was erased, 0 otherwise.

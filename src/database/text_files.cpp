@@ -63,14 +63,26 @@ const char* const ERROR_TEXTS[ERROR_TEXT_COUNT] = {
     "Unknown error (ErrNo Too Large)",
 };
 
+// The most characters one read passes over in a line: a line that runs on
+// past them (a file of one endless line, a device that never ends) ends the
+// reading there, as the end of the file does, so no reader is held by it.
+constexpr long LINE_READ_BOUND = 1L << 20;
+
 // Reads one line, character by character, keeping at most `capacity` - 1 of
 // them. Returns the number of characters stored; `overflowed` tells whether
-// any had to be dropped and `at_end` whether the stream ended.
+// any had to be dropped and `at_end` whether the stream ended (or the line
+// ran past the read bound).
 int Read_Characters(FILE* file, char* buffer, int capacity, bool* overflowed, bool* at_end) {
     int stored = 0;
+    long passed = 0;
     *overflowed = false;
     *at_end = false;
     for (;;) {
+        if (++passed > LINE_READ_BOUND) {
+            *overflowed = true;
+            *at_end = true;
+            break;
+        }
         int c = getc_unlocked(file);
         if (c == EOF) {
             *at_end = true;
@@ -114,7 +126,12 @@ int Read_Line_Limit(const char* file_name, char* buffer, FILE* file, int limit) 
     return at_end ? 1 : 0;
 }
 
-int Read_Line(char* buffer, FILE* file, int size) {
+int Read_Line_Limit_Unnamed(char* buffer, FILE* file) {
+    return Read_Line_Limit("'Filename Unknown'", buffer, file, UNNAMED_LINE_LIMIT);
+}
+
+int Read_Counted_Line(char* buffer, FILE* file, int size, int* length) {
+    if (length != nullptr) *length = 0;
     if (file == nullptr || buffer == nullptr || size <= 0) return 1;
     // An exhausted file adds nothing: the caller's buffer keeps what it held.
     int first = fgetc(file);
@@ -124,17 +141,47 @@ int Read_Line(char* buffer, FILE* file, int size) {
     bool at_end = false;
     int stored = Read_Characters(file, buffer, size, &overflowed, &at_end);
     buffer[stored] = '\0';
+    if (length != nullptr) *length = stored;
     return at_end ? 1 : 0;
 }
 
-int Skip_Line(FILE* file) {
-    if (file == nullptr) return 1;
+int Read_Line(char* buffer, FILE* file, int size) {
+    return Read_Counted_Line(buffer, file, size, nullptr);
+}
+
+namespace {
+// Drops the rest of the line, handing each character read to `seen`; 1 at
+// the end of the file (or past the read bound), else 0.
+template <typename SEEN> int Pass_Over_Line(FILE* file, SEEN seen) {
     // The files are read by one thread: no lock per character.
-    for (;;) {
+    for (long passed = 0; passed < LINE_READ_BOUND; ++passed) {
         int c = getc_unlocked(file);
         if (c == EOF) return 1;
+        seen(static_cast<char>(c));
         if (c == '\n') return 0;
     }
+    return 1;
+}
+} // namespace
+
+int Skip_Line(FILE* file) {
+    if (file == nullptr) return 1;
+    return Pass_Over_Line(file, [](char) {});
+}
+
+int Skip_Line_Into(FILE* file, char* character) {
+    if (file == nullptr) return 0;
+    return Pass_Over_Line(file, [character](char c) {
+        if (character != nullptr) *character = c;
+    });
+}
+
+int Can_Open_File_For_Reading(const char* file_name) {
+    if (file_name == nullptr || file_name[0] == '\0') return 0;
+    FILE* file = Open_Resolved_File(file_name, "r");
+    if (file == nullptr) return 0;
+    fclose(file);
+    return 1;
 }
 
 int Count_Remaining_Lines(FILE* file) {

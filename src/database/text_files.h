@@ -7,16 +7,27 @@
 
 #include "database/safe_strings.h"
 
+// Every line reader passes over at most a mebibyte of one line: a line that
+// runs on past it (a file of one endless line, a device such as /dev/zero)
+// ends the read there as the end of the file does, so no reader is held by
+// it or reads a huge file whole.
+
 // Reads one line into `buffer` (`limit` bytes) without its line end. Characters
 // beyond limit - 1 are dropped; the first such line of a run is reported once
 // in a "Read_Line_Limit" box naming `file_name`. Returns 1 when the end of the
 // file was reached during the read (a null stream counts as the end), else 0.
 int Read_Line_Limit(const char* file_name, char* buffer, FILE* file, int limit);
+// Read_Line_Limit of a 2,048-byte buffer, naming the file "'Filename Unknown'".
+constexpr int UNNAMED_LINE_LIMIT = 2048;
+int Read_Line_Limit_Unnamed(char* buffer, FILE* file);
 // Reads one line into `buffer` without its line end; returns 0, or 1 at the
 // end of the file (or for a null stream). A read that finds the file already
 // exhausted leaves `buffer` as it was; a last line without a line end is
 // returned terminated. Characters beyond size - 1 are dropped silently.
 int Read_Line(char* buffer, FILE* file, int size = TEXT_BUFFER_SIZE);
+// Read_Line that also gives the number of characters stored (zero bytes of
+// the line among them, which end the text early); 0 when nothing was read.
+int Read_Counted_Line(char* buffer, FILE* file, int size, int* length);
 // Calls action(line) for every non-empty line from the stream's position to
 // its end, the last one also without a line end; lines are cut at size - 1
 // characters.
@@ -30,6 +41,11 @@ template <typename F> void For_Each_File_Line(FILE* file, char* buffer, int size
 }
 // Drops the rest of the current line; 1 at the end of the file or for a null stream.
 int Skip_Line(FILE* file);
+// Skip_Line that leaves the last character it read in `character`; 0 for a
+// null stream.
+int Skip_Line_Into(FILE* file, char* character);
+// Whether the file opens for reading (mode "r", through the path resolver).
+int Can_Open_File_For_Reading(const char* file_name);
 // The lines from the file's position to its end, as many as Skip_Line calls
 // until it reaches the end (a last line without its end counts); the file is
 // left at its end.

@@ -12,6 +12,7 @@
 #include "database/player_statistics.h"
 #include "database/roster_slots.h"
 #include "database/safe_strings.h"
+#include "database/saved_game.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/text_format.h"
@@ -248,10 +249,13 @@ void Fill_Trade_Hint_List(WINDOW_HANDLE dialog) {
 intptr_t Trade_Hint_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wparam, intptr_t lparam) {
     if (Is_Dialog_Colour_Message(code)) return Answer_Dialog_Colour(code, dialog, wparam, lparam);
     switch (code) {
-    case MSG_INIT_DIALOG:
+    case MSG_INIT_DIALOG: {
         Set_Up_Skinned_Dialog(dialog, {ID_OK});
+        // The hint works out the league's need norms it has not kept yet.
+        const KEEP_GAME_SAVED derived;
         Fill_Trade_Hint_List(dialog);
         return 1;
+    }
     case MSG_PAINT:
         Paint_Face_Only(dialog, Hint_Team());
         return 1;

@@ -549,7 +549,7 @@ int32_t Get_Game_Attendance(const GAME_RECORD* pGame) {
     x = Mul_Div_Round(x, home_ratio, 1000);
     x = Mul_Div_Round(x, 1000 + visitor_ratio, 2000);
     x = Mul_Div_Round(x, 1000 + Get_Team_Financial_Stat(visitor, 0), 2000);
-    const int32_t price = Get_Team_Financial_Stat(home, 1);
+    const int32_t price = Get_Team_Ticket_Price(home);
     const int32_t market = Mul_Div_Round(Get_Team_Market_Size(home), Get_Stadium_Seating_Rating(home), 1000);
     // A price level of 0 leaves no demand rather than dividing by it.
     int32_t demand = x == 0 ? 0 : Mul_Div_Round(market, x - price, x);

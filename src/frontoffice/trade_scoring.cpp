@@ -28,7 +28,7 @@ int32_t Need_Position(int32_t team, int32_t slot) {
 bool Is_Unit_Starter(int32_t team, int32_t slot) {
     const int32_t unit = Get_Player_Unit(team, slot);
     if (unit < 0 || unit > 2) return false;
-    return slot <= Find_Or_Create_Unit_Player(team, unit) + Get_Unit_Size(unit) - 1;
+    return !Is_Player_Behind_Unit_Starters(team, slot);
 }
 } // namespace
 

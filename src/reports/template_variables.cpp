@@ -198,14 +198,7 @@ std::string Team_Totals_Text(int32_t team, int32_t category, int32_t stat) {
 
 std::string Points_Rank(int32_t team, bool scored) {
     if (!Is_Team_Code(team)) return "";
-    const int32_t own = Get_Team_Points_Total(team, scored ? 1 : 0);
-    int32_t rank = 1;
-    for (int32_t other = 0; other < MAX_FRANCHISES; ++other) {
-        if (!Is_Active_Team(other)) continue;
-        const int32_t points = Get_Team_Points_Total(other, scored ? 1 : 0);
-        if (scored ? points > own : points < own) ++rank;
-    }
-    return std::to_string(rank);
+    return std::to_string(1 + Count_Teams_With_Better_Points(team, scored ? 1 : 0));
 }
 
 const GAME_RECORD* Week_Game(int32_t week, int32_t team) {

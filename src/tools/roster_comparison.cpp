@@ -47,7 +47,7 @@ void Write_Free_Agents_CSV() {
     char line[LINE_LIMIT], rest[LINE_LIMIT], key[LINE_LIMIT];
     for (;;) {
         line[0] = '\0';
-        const int end = Read_Line_Limit("'Filename Unknown'", line, file, LINE_LIMIT);
+        const int end = Read_Line_Limit_Unnamed(line, file);
         if (line[0] != '\0') {
             safe_strncpy(rest, line, sizeof rest);
             Get_Next_Field(key, rest, ',', sizeof key);

@@ -80,10 +80,16 @@ void Close_Stats_File(STATS_FILE* file) {
 }
 
 namespace {
+// The most characters passed over in the rest of a line longer than the
+// limit: a line that runs on past them (a file of one endless line, a device
+// that never ends) ends the file there, so no reader is held by it.
+constexpr int64_t LONG_LINE_PASS_BOUND = 1LL << 20;
+
 // Reads one physical line; 0 at the end of the file, 1 for a line, -1 for a
 // line longer than the limit (the rest of it is passed over).
-int32_t Read_Physical_Line(FILE* file, char* buffer) {
-    if (fgets(buffer, STATS_LINE_LIMIT, file) == nullptr) {
+int32_t Read_Physical_Line(STATS_FILE* stats, char* buffer) {
+    FILE* file = stats->File;
+    if (stats->Ended || fgets(buffer, STATS_LINE_LIMIT, file) == nullptr) {
         buffer[0] = '\0';
         return 0;
     }
@@ -96,8 +102,13 @@ int32_t Read_Physical_Line(FILE* file, char* buffer) {
         int c = getc_unlocked(file);
         if (c != '\n' && c != EOF) {
             too_long = !(c == '\r' && ((c = getc_unlocked(file)) == '\n' || c == EOF));
-            while (c != '\n' && c != EOF)
+            for (int64_t passed = 0; c != '\n' && c != EOF; ++passed) {
+                if (passed == LONG_LINE_PASS_BOUND) {
+                    stats->Ended = true;
+                    break;
+                }
                 c = getc_unlocked(file);
+            }
         }
     }
     if (length > 0 && buffer[length - 1] == '\r') buffer[--length] = '\0';
@@ -107,9 +118,11 @@ int32_t Read_Physical_Line(FILE* file, char* buffer) {
 
 bool Read_Stats_Header(STATS_FILE* file) {
     char text[STATS_LINE_LIMIT];
-    const int32_t read = Read_Physical_Line(file->File, text);
+    const int32_t read = Read_Physical_Line(file, text);
     if (read == 0) return false;
     ++file->Line_Number;
+    // A header that runs on without end ends the file: said, as a line would be.
+    if (file->Ended) Report_Line_Error(file, file->Line_Number, 0, "longer than 2,047 characters");
     STATS_LINE header;
     // A header is taken as it is; its field count bounds the lines.
     const int32_t saved = file->Header_Fields;
@@ -124,7 +137,7 @@ bool Read_Stats_Header(STATS_FILE* file) {
 int32_t Read_Stats_Line(STATS_FILE* file, STATS_LINE* line) {
     char text[STATS_LINE_LIMIT];
     for (;;) {
-        const int32_t read = Read_Physical_Line(file->File, text);
+        const int32_t read = Read_Physical_Line(file, text);
         if (read == 0) return 0;
         ++file->Line_Number;
         if (read < 0) {

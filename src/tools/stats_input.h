@@ -21,6 +21,8 @@ struct STATS_FILE {
     int32_t Header_Fields = 0;
     // Whether a line may hold no more fields than the header names.
     bool Check_Field_Count = true;
+    // Set once a line ran on past what a read passes over: the file ends there.
+    bool Ended = false;
 };
 
 struct STATS_LINE {

@@ -266,8 +266,70 @@ TEST(Cities, LastLineWithoutLineEndIsReadWhole) {
     EXPECT_EQ(Get_City_Stat(1, 9), 9) << "a Windows line end is not part of the last field";
 
     Write_Cities_File("");
-    Import_Confirmed();
-    EXPECT_EQ(Count_Cities(), 0) << "an empty file leaves no city";
+    const SHOWN_MESSAGE result = Import_Confirmed();
+    EXPECT_EQ(result.Text, "The city import file \"Cities.txt\" holds no city.\n\nNo cities were changed.");
+    EXPECT_EQ(Count_Cities(), 2) << "an empty file keeps the cities";
+}
+
+// One line for each of the hundred rows: a line without a name uses up its
+// row, and nothing past line 100 is read, so a bad line 101 refuses nothing.
+TEST(Cities, ImportReadsOneLineForEachOfTheHundredRows) {
+    Reset_City_League(0);
+    std::string text;
+    for (int n = 0; n < 100; ++n)
+        text += n % 10 == 3 ? std::string(",1,2\n") : "Town" + std::to_string(100 + n) + ",7\n";
+    text += "Late,not a number\nLater,1\n";
+    Write_Cities_File(text);
+    const SHOWN_MESSAGE result = Import_Confirmed();
+    EXPECT_EQ(result.Text, "90 cities imported from \"Cities.txt\"");
+    ASSERT_EQ(Count_Cities(), 90) << "ten nameless lines used up their rows";
+    for (int n = 0; n < 90; ++n)
+        EXPECT_EQ(City_Name(n).rfind("Town", 0), 0u) << "row " << n << " holds " << City_Name(n);
+}
+
+// Files that yield no city, or hold zero bytes, are refused with a message
+// and the cities stay as they were.
+TEST(Cities, ImportWithoutACityOrWithZeroBytesKeepsTheCities) {
+    CITY_RECORD before[MAX_CITIES];
+    Keep_Two_Cities(before);
+    const struct {
+        const char* what;
+        std::string text;
+        const char* told;
+    } cases[] = {
+        {"nameless lines", ",1,2\n,3\n", "The city import file \"Cities.txt\" holds no city.\n\n"},
+        {"a zero byte first", std::string("\0", 1),
+         "Line 1 of the city import file \"Cities.txt\" is not valid: it holds a zero byte"},
+        {"all zeros", std::string(5000, '\0'),
+         "Line 1 of the city import file \"Cities.txt\" is not valid: it holds a zero byte"},
+        {"a zero byte before a real file", std::string("\0", 1) + "Chicago,1\nDenver,2\n",
+         "Line 1 of the city import file \"Cities.txt\" is not valid: it holds a zero byte"},
+        {"a zero byte inside a later line", std::string("Chicago,1\nDen") + '\0' + "ver,2\n",
+         "Line 2 of the city import file \"Cities.txt\" is not valid: it holds a zero byte"},
+    };
+    for (const auto& refused : cases) {
+        SCOPED_TRACE(refused.what);
+        Write_Cities_File(refused.text);
+        const SHOWN_MESSAGE result = Import_Confirmed();
+        EXPECT_EQ(result.Caption, "Import City Error");
+        EXPECT_EQ(result.Text.rfind(refused.told, 0), 0u) << result.Text;
+        EXPECT_EQ(std::memcmp(before, Universe.Cities, sizeof before), 0);
+    }
+}
+
+// A Cities.txt that never ends (a link to /dev/zero) is read only as far as
+// a line may run, and refused.
+TEST(Cities, EndlessImportFileIsRefused) {
+    CITY_RECORD before[MAX_CITIES];
+    Keep_Two_Cities(before);
+    std::remove(CITIES_FILE_NAME);
+    std::filesystem::create_symlink("/dev/zero", CITIES_FILE_NAME);
+    const SHOWN_MESSAGE result = Import_Confirmed();
+    std::remove(CITIES_FILE_NAME);
+    EXPECT_EQ(result.Caption, "Import City Error");
+    EXPECT_EQ(result.Text.rfind("Line 1 of the city import file \"Cities.txt\" is not valid", 0), 0u)
+        << result.Text;
+    EXPECT_EQ(std::memcmp(before, Universe.Cities, sizeof before), 0);
 }
 
 TEST(Cities, ImportKeepsAtMostOneHundredCitiesAndCutsLongNames) {

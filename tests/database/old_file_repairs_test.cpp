@@ -50,3 +50,25 @@ TEST(OldFileRepairs, RedZoneBlendAndItsInputRepairs) {
     EXPECT_FLOAT_EQ(wr.Ratings[RATING_RECEIVING], 70.0f) << "a missing rating enters as its baseline";
     EXPECT_FLOAT_EQ(wr.Ratings[RATING_RED_ZONE], 0.6f * 70.0f + 0.2f * 80.0f + 0.2f * 80.0f);
 }
+
+// Running backs' ratings 8-12 rise by a fifth of their distance to 115;
+// other ratings and other players keep theirs.
+TEST(OldFileRepairs, RunningBackRatingsRiseTowardOneHundredFifteen) {
+    Build_Test_League();
+    PLAYER_RECORD& back = Universe.Teams[4].Players[0];
+    back.Vital_Stats[VITAL_POSITION] = POSITION_RB;
+    PLAYER_RECORD& receiver = Universe.Teams[4].Players[1];
+    receiver.Vital_Stats[VITAL_POSITION] = POSITION_WR;
+    for (int32_t rating = RATING_SPEED; rating <= RATING_KICK_RETURNS; ++rating) {
+        back.Ratings[rating] = 60.0f;
+        receiver.Ratings[rating] = 60.0f;
+    }
+    back.Ratings[RATING_HANDS] = 95.0f;
+    Raise_Running_Back_Ratings();
+    for (int32_t rating = RATING_POWER; rating <= RATING_RECEIVING; ++rating)
+        EXPECT_FLOAT_EQ(back.Ratings[rating], 71.0f) << "rating " << rating;
+    EXPECT_FLOAT_EQ(back.Ratings[RATING_HANDS], 99.0f) << "95 + 20 / 5";
+    EXPECT_FLOAT_EQ(back.Ratings[RATING_SPEED], 60.0f) << "speed is no part of it";
+    EXPECT_FLOAT_EQ(back.Ratings[RATING_KICK_RETURNS], 60.0f);
+    EXPECT_FLOAT_EQ(receiver.Ratings[RATING_POWER], 60.0f) << "a receiver keeps his";
+}

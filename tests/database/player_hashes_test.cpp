@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <set>
 #include <strings.h>
 #include <vector>
 
@@ -13,6 +15,7 @@
 #include "database/player_record.h"
 #include "database/random_numbers.h"
 #include "database/roster_slots.h"
+#include "database/saved_game.h"
 #include "database/universe.h"
 #include "personnel/player_identity.h"
 #include "platform/debugger.h"
@@ -238,7 +241,8 @@ TEST(PlayerHashes, NamesSharingAStartFindTheSlotsOfTheWalk) {
 
 namespace {
 // The renumbering of duplicated ids as a walk of the block for every id
-// tried: each slot holding a duplicated id gets Generate_Unique_Player_ID.
+// tried: each slot holding a duplicated id gets Generate_Unique_Player_ID
+// once.
 std::vector<int32_t> Renumber_By_Lookups(const std::vector<int32_t>& duplicated) {
     std::vector<int32_t> ids;
     for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team) {
@@ -247,8 +251,8 @@ std::vector<int32_t> Renumber_By_Lookups(const std::vector<int32_t>& duplicated)
             int32_t& stored = Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID];
             const int32_t original = stored;
             if (original == 0) continue;
-            for (int32_t id : duplicated)
-                if (id == original) stored = Generate_Unique_Player_ID(team, slot);
+            if (std::find(duplicated.begin(), duplicated.end(), original) != duplicated.end())
+                stored = Generate_Unique_Player_ID(team, slot);
         }
     }
     for (const TEAM_RECORD& record : Universe.Teams)
@@ -265,7 +269,7 @@ TEST(PlayerHashes, SanityCheckRenumbersAsLookupsWould) {
     Build_Test_League();
     const int32_t shared = Get_Player_ID(2, 4);
     Set_Player_Vital_Stat(5, 9, VITAL_PLAYER_ID, shared);
-    Set_Player_Vital_Stat(7, 1, VITAL_PLAYER_ID, shared); // three holders: renumbered twice
+    Set_Player_Vital_Stat(7, 1, VITAL_PLAYER_ID, shared); // three holders: each renumbered once
     const int32_t pair = Get_Player_ID(0, 0);
     Set_Player_Vital_Stat(1, 1, VITAL_PLAYER_ID, pair);
     // The first id the first duplicate's renumbering tries is taken by
@@ -377,4 +381,31 @@ TEST(PlayerHashes, RemakeScopesFollowIdsChangedBetweenThem) {
     EXPECT_EQ(Held_In_Scope(6, 12, {shared, 777002, 777003}), (std::vector<bool>{false, true, true}));
     Set_Player_Vital_Stat(5, 5, VITAL_PLAYER_ID, 0);
     EXPECT_EQ(Held_In_Scope(5, 5, {777002}), (std::vector<bool>{false}));
+}
+
+// A league whose players all hold one id loads with every player renumbered
+// once: one log line a player, and the ids unique afterwards.
+TEST(PlayerHashes, LeagueWhosePlayersShareOneIdLoadsRenumberedOnce) {
+    Build_Test_League();
+    int32_t players = 0;
+    For_Each_League_Player([&](int32_t team, int32_t slot) {
+        Universe.Teams[team].Players[slot].Vital_Stats[VITAL_PLAYER_ID] = 4242;
+        ++players;
+    });
+    ASSERT_EQ(Save_Game("one_id.kor", nullptr), SAVE_OK);
+    Clear_Debug_Log();
+    ASSERT_EQ(Load_Game("one_id.kor"), 1);
+    std::set<int32_t> ids;
+    int32_t loaded = 0;
+    For_Each_League_Player([&](int32_t team, int32_t slot) {
+        ids.insert(Get_Player_ID(team, slot));
+        ++loaded;
+    });
+    EXPECT_EQ(static_cast<int32_t>(ids.size()), loaded) << "every player holds an id of his own";
+    EXPECT_EQ(ids.count(4242), 0u);
+    EXPECT_EQ(Count_Debug_Lines("Duplicate Player ID found: 4242.  Changing to"), players)
+        << "one line a player renumbered";
+    EXPECT_EQ(Count_Debug_Lines("Duplicate Player ID found:"), players) << "nobody is renumbered twice";
+    EXPECT_EQ(Sanity_Check_Player_IDs(), 1) << "no shared id is left";
+    remove("one_id.kor");
 }

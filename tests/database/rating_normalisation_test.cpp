@@ -55,6 +55,30 @@ TEST(RatingNormalisation, PoolRatingsAreBroughtIntoRange) {
     EXPECT_FLOAT_EQ(Universe.Teams[39].Players[0].Ratings[RATING_CONTROL], 15.0f);
 }
 
+// A rating that no starter carries (the league has no punter) is neither
+// shifted nor stretched, but still softened in every record.
+TEST(RatingNormalisation, RatingNoStarterCarriesIsOnlySoftened) {
+    Build_Test_League();
+    const int32_t punter = Test_League_Slot(POSITION_P, 0);
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        Set_Player_Vital_Stat(team, punter, VITAL_POSITION, POSITION_K);
+    ASSERT_EQ(Get_League_Rating_Mean(RATING_PUNT_DISTANCE), 0.0f) << "no starter carries the rating";
+    Universe.Teams[2].Players[punter].Ratings[RATING_PUNT_DISTANCE] = 50.0f;
+    const float free_agent_values[] = {97.0f, 10.0f, 1500.0f, -300.0f};
+    const float softened[] = {96.0f, 15.0f, 60.0f, 60.0f};
+    for (int32_t n = 0; n < 4; ++n) {
+        Set_Player_Vital_Stat(FREE_AGENT_TEAM, n, VITAL_PLAYER_ID, 900100 + n);
+        Set_Player_Vital_Stat(FREE_AGENT_TEAM, n, VITAL_POSITION, POSITION_P);
+        Universe.Teams[FREE_AGENT_TEAM].Players[n].Ratings[RATING_PUNT_DISTANCE] = free_agent_values[n];
+    }
+    Normalize_Player_Ratings();
+    EXPECT_FLOAT_EQ(Universe.Teams[2].Players[punter].Ratings[RATING_PUNT_DISTANCE], 50.0f)
+        << "not moved by the baseline of 75";
+    for (int32_t n = 0; n < 4; ++n)
+        EXPECT_FLOAT_EQ(Universe.Teams[FREE_AGENT_TEAM].Players[n].Ratings[RATING_PUNT_DISTANCE], softened[n])
+            << "free agent " << n << " rated " << free_agent_values[n];
+}
+
 TEST(RatingNormalisation, SkillPositionSpeedIsRaised) {
     Build_Test_League();
     struct CASE {

@@ -4,11 +4,14 @@
 
 #include "database/league_structure.h"
 #include "database/player_record.h"
+#include "database/position_evaluation.h"
 #include "database/roster_queries.h"
 #include "database/roster_slots.h"
 #include "database/settings.h"
 #include "database/team_record.h"
+#include "database/team_results.h"
 #include "database/universe.h"
+#include "frontoffice/rating_value.h"
 #include "support/debug_log.h"
 #include "support/test_league.h"
 
@@ -189,4 +192,109 @@ TEST(RosterQueries, LeagueOrderWalksActiveTeams) {
         for (int slot = 0; slot < TEST_ROSTER_SIZE; ++slot)
             if (Universe.Teams[team].Players[slot].Last_Name[0] == last_name[0]) ++same_initial;
     EXPECT_EQ(Count_Players_With_Last_Initial(static_cast<uint8_t>(last_name[0])), same_initial);
+}
+
+// The pseudo-positions 16 and 17 find the n-th defender and lineman in slot
+// order, and the dispatcher picks its lookup by team 255 and position -1.
+TEST(RosterQueries, AnyPositionLookupAndTheDispatcherByTeamAndPosition) {
+    Build_Roster_League();
+    const int32_t first_defender = Test_League_Slot(POSITION_DE, 0);
+    EXPECT_EQ(Get_Team_Position_Player_Any(3, ANY_DEFENDER_POSITION, 0), first_defender);
+    EXPECT_EQ(Get_Team_Position_Player_Any(3, ANY_DEFENDER_POSITION, 7), first_defender + 7);
+    EXPECT_EQ(Get_Team_Position_Player_Any(3, ANY_LINEMAN_POSITION, 4), Test_League_Slot(POSITION_T, 4));
+    EXPECT_EQ(Get_Team_Position_Player_Any(3, ANY_LINEMAN_POSITION, 5), Test_League_Slot(POSITION_G, 1))
+        << "the fifth lineman after four tackles is the second guard";
+    const int32_t linemen = Count_Team_Position_Players(3, ANY_LINEMAN_POSITION);
+    EXPECT_EQ(Get_Team_Position_Player_Any(3, ANY_LINEMAN_POSITION, linemen), -1);
+    EXPECT_EQ(Get_Team_Position_Player_Any(3, POSITION_WR, 2), Test_League_Slot(POSITION_WR, 2));
+
+    EXPECT_EQ(Get_N_Player(ALL_TEAMS, -1, TEST_ROSTER_SIZE + 4), Get_N_Universe_Player(TEST_ROSTER_SIZE + 4));
+    EXPECT_EQ(Get_N_Player(ALL_TEAMS, POSITION_K, 3), Get_N_Position_Player(POSITION_K, 3));
+    EXPECT_EQ(Get_N_Player(5, -1, 12), 12) << "a team's n-th player is its slot n";
+    EXPECT_EQ(Get_N_Player(5, -1, TEST_ROSTER_SIZE), -1);
+    EXPECT_EQ(Get_N_Player(5, ANY_DEFENDER_POSITION, 1), first_defender + 1);
+    EXPECT_EQ(Get_N_Player(5, POSITION_QB, 1), 1);
+}
+
+// The value of the n-th player at a position is Get_Rating_Value of his
+// rating there: a stronger player at the same place is worth more.
+TEST(RosterQueries, PositionPlayerValueIsTheWorthOfHisRating) {
+    Build_Roster_League();
+    const int32_t slot = Test_League_Slot(POSITION_CB, 1);
+    const int32_t expected = Get_Rating_Value(7, slot, Ensure_Player_Minimum_Rating(7, slot));
+    EXPECT_GT(expected, 0);
+    EXPECT_EQ(Get_Team_Position_Player_Value(7, POSITION_CB, 1), expected);
+    EXPECT_EQ(Get_Team_Position_Player_Value(7, POSITION_CB, 99), 0) << "no such player";
+    EXPECT_EQ(
+        Get_Team_Position_Player_Value(7, ANY_DEFENDER_POSITION, slot - Test_League_Slot(POSITION_DE, 0)),
+        expected)
+        << "the same player found as the n-th defender";
+    for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating)
+        Set_Player_Rating(7, slot, rating, 99.0f);
+    EXPECT_GT(Get_Team_Position_Player_Value(7, POSITION_CB, 1), expected);
+}
+
+// A unit's starters end its size after its first slot; a player behind them
+// is moved into a place of his unit by exchanging slots.
+TEST(RosterQueries, UnitStartersEndSlotAndPlaces) {
+    Build_Roster_League();
+    const int32_t first_defender = Test_League_Slot(POSITION_DE, 0);
+    EXPECT_EQ(Get_Unit_Starters_End_Slot(2, 0), 11);
+    EXPECT_EQ(Get_Unit_Starters_End_Slot(2, 1), first_defender + 11);
+    EXPECT_EQ(Get_Unit_Starters_End_Slot(2, 2), Test_League_Slot(POSITION_K, 0) + 2);
+    EXPECT_EQ(Is_Player_Behind_Unit_Starters(2, 10), 0);
+    EXPECT_EQ(Is_Player_Behind_Unit_Starters(2, 11), 1);
+    EXPECT_EQ(Is_Player_Behind_Unit_Starters(2, first_defender + 10), 0);
+    EXPECT_EQ(Is_Player_Behind_Unit_Starters(2, first_defender + 11), 1);
+    EXPECT_EQ(Is_Player_Behind_Unit_Starters(2, TEST_ROSTER_SIZE), 0) << "an empty slot";
+
+    const int32_t safety = Test_League_Slot(POSITION_S, 4);
+    const int32_t safety_id = Get_Player_ID(2, safety);
+    const int32_t third_id = Get_Player_ID(2, first_defender + 2);
+    Move_Player_To_Unit_Place(2, safety, 2);
+    EXPECT_EQ(Get_Player_ID(2, first_defender + 2), safety_id) << "the safety is the defence's third man";
+    EXPECT_EQ(Get_Player_ID(2, safety), third_id) << "the one there takes the safety's slot";
+    EXPECT_EQ(Is_Player_Behind_Unit_Starters(2, first_defender + 2), 0);
+    Move_Player_To_Unit_Place(2, safety, 99);
+    EXPECT_EQ(Get_Player_ID(2, safety), third_id) << "a place past the roster moves nobody";
+
+    // A team without a kicker gets one made in its first empty slot.
+    for (int32_t slot = Test_League_Slot(POSITION_K, 0); slot < TEST_ROSTER_SIZE; ++slot)
+        Clear_Player(2, slot);
+    EXPECT_EQ(Get_Unit_Starters_End_Slot(2, 2), Test_League_Slot(POSITION_K, 0) + 2);
+    EXPECT_TRUE(Is_Player_Slot_Used(2, Test_League_Slot(POSITION_K, 0)));
+}
+
+// Teams that scored more points over the season's games, or allowed fewer.
+TEST(RosterQueries, TeamsWithBetterPointsOverTheSeasonsGames) {
+    Build_Roster_League();
+    memset(Universe.Games, 0, sizeof Universe.Games);
+    const int32_t games[][4] = {{0, 1, 30, 20}, {2, 3, 10, 35}, {1, 2, 17, 17}};
+    for (int n = 0; n < 3; ++n) {
+        Universe.Games[n].Team[0] = static_cast<uint8_t>(games[n][0]);
+        Universe.Games[n].Team[1] = static_cast<uint8_t>(games[n][1]);
+        Universe.Games[n].Score[0] = games[n][2];
+        Universe.Games[n].Score[1] = games[n][3];
+    }
+    // Scored: 0 30, 1 37, 2 27, 3 35; allowed: 0 20, 1 47, 2 52, 3 10; the
+    // other teams played no game.
+    EXPECT_EQ(Count_Teams_With_Better_Points(1, 1), 0);
+    EXPECT_EQ(Count_Teams_With_Better_Points(0, 1), 2);
+    EXPECT_EQ(Count_Teams_With_Better_Points(2, 1), 3);
+    EXPECT_EQ(Count_Teams_With_Better_Points(3, 0), TEST_LEAGUE_TEAMS - 4)
+        << "the teams that allowed no point allowed fewer";
+    EXPECT_EQ(Count_Teams_With_Better_Points(2, 0), TEST_LEAGUE_TEAMS - 1);
+}
+
+// Whether any player of a team is in the last year of his contract.
+TEST(RosterQueries, PlayerInTheLastContractYear) {
+    Build_Roster_League();
+    for (int32_t slot = 0; slot < TEST_ROSTER_SIZE; ++slot)
+        Set_Player_Vital_Stat(9, slot, VITAL_CONTRACT_YEARS, 3);
+    EXPECT_EQ(Has_Player_In_Last_Contract_Year(9), 0);
+    Set_Player_Vital_Stat(9, 40, VITAL_CONTRACT_YEARS, 1);
+    EXPECT_EQ(Has_Player_In_Last_Contract_Year(9), 1);
+    Set_Player_Vital_Stat(9, 40, VITAL_CONTRACT_YEARS, 0);
+    EXPECT_EQ(Has_Player_In_Last_Contract_Year(9), 0) << "an expired contract is no last year";
+    EXPECT_EQ(Has_Player_In_Last_Contract_Year(41), 0);
 }

@@ -6,6 +6,8 @@
 #include "database/schedule_entries.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "season/schedule_templates.h"
+#include "season/season_calendar.h"
 #include "support/debug_log.h"
 
 namespace {
@@ -177,4 +179,45 @@ TEST(ScheduleEntries, WeekWideQueriesAndPairingCounts) {
     Clear_Scheduled_Games(0);
     EXPECT_EQ(Get_Team_Schedule_Stat(0, 0, SCHEDULE_GAME_INDEX), -1);
     EXPECT_EQ(Get_Team_Schedule_Stat(0, 2, SCHEDULE_OPPONENT), 0);
+}
+
+// A game scheduled without a weekday or kickoff is dated from the reference
+// season's table: week mod 17, game ((second x first) mod 37) mod 16, moved
+// on by 2 in a league of fewer than 32 teams; an open date is Sunday at 1300.
+TEST(ScheduleEntries, DefaultTimeDatesTheGameFromTheReferenceSeason) {
+    Reset_Scheduled_League(32);
+    ASSERT_EQ(Schedule_Game_Default_Time(3, 7, 20), 1);
+    const int32_t cell = ((7 * 3) % 37) % 16;
+    const int32_t day = Get_2017_NFL_Schedule_Opponent(20 % 17, cell, 2);
+    ASSERT_GT(day, 0);
+    for (int team : {3, 7}) {
+        EXPECT_EQ(Get_Team_Schedule_Stat(team, 20, SCHEDULE_WEEKDAY), Get_Weekday(day)) << "team " << team;
+        EXPECT_EQ(Get_Team_Schedule_Stat(team, 20, SCHEDULE_KICKOFF),
+                  Get_2017_NFL_Schedule_Opponent(20 % 17, cell, 3))
+            << "team " << team;
+    }
+    EXPECT_EQ(Schedule_Game_Default_Time(3, 9, 20), 0) << "team 3 already plays that week";
+    Reset_Scheduled_League(30);
+    ASSERT_EQ(Schedule_Game_Default_Time(3, 7, 4), 1);
+    const int32_t moved = (cell + 2) % 16;
+    const int32_t moved_day = Get_2017_NFL_Schedule_Opponent(4, moved, 2);
+    EXPECT_EQ(Get_Team_Schedule_Stat(3, 4, SCHEDULE_WEEKDAY), moved_day > 0 ? Get_Weekday(moved_day) : 6);
+}
+
+// The place of a team's game among the week's game records.
+TEST(ScheduleEntries, TeamWeekGamePositionAmongTheWeeksRecords) {
+    Reset_Scheduled_League(8);
+    for (int game = 0; game < 4; ++game) {
+        ASSERT_EQ(Schedule_Game(2 * game, 2 * game + 1, 1, 6, 1300), 1);
+        for (int team : {2 * game, 2 * game + 1})
+            Set_Team_Schedule_Stat(team, 1, SCHEDULE_GAME_INDEX, 10 + game);
+        Universe.Games[10 + game].Team[0] = static_cast<uint8_t>(2 * game + 1);
+        Universe.Games[10 + game].Team[1] = static_cast<uint8_t>(2 * game);
+    }
+    EXPECT_EQ(Find_Team_Week_Game_Position(1, 0), 0);
+    EXPECT_EQ(Find_Team_Week_Game_Position(1, 5), 2);
+    EXPECT_EQ(Find_Team_Week_Game_Index(1, 5), 12);
+    EXPECT_EQ(Find_Team_Week_Game_Position(1, 9), -1) << "a team without a game that week";
+    Universe.Games[13].Team[1] = 7;
+    EXPECT_EQ(Find_Team_Week_Game_Position(1, 7), -1) << "a record of a team against itself is no game";
 }

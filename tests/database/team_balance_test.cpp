@@ -69,3 +69,19 @@ TEST(TeamBalance, HistoricSystemsByTableAndByNickname) {
     Assign_Historic_Defensive_Systems();
     EXPECT_EQ(Get_Team_Stat(5, TEAM_STAT_DEFENSIVE_SYSTEM), 1);
 }
+
+// The historic systems of the base year, then every level of a 32-team
+// league back to 10.
+TEST(TeamBalance, HistoricSystemsAndLevelsResetTogether) {
+    Build_Test_League();
+    Universe.Header.Universe_Stats[BASE_YEAR] = 2009;
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        Set_Team_Stat(team, TEAM_STAT_OFFENSIVE_BALANCE, team % 5);
+    Assign_Historic_Systems_And_Reset_Levels();
+    EXPECT_EQ(Get_Team_Stat(0, TEAM_STAT_DEFENSIVE_SYSTEM), 0) << "slot 0 is 4-3 before 2010";
+    EXPECT_EQ(Get_Team_Stat(21, TEAM_STAT_DEFENSIVE_SYSTEM), 1) << "slot 21 is 3-4 before 2011";
+    EXPECT_EQ(Get_Team_Stat(24, TEAM_STAT_DEFENSIVE_SYSTEM), 1);
+    EXPECT_EQ(Get_Team_Stat(4, TEAM_STAT_DEFENSIVE_SYSTEM), 0);
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        EXPECT_EQ(Get_Team_Stat(team, TEAM_STAT_OFFENSIVE_BALANCE), 10) << "team " << team;
+}

@@ -288,3 +288,16 @@ TEST(TeamFinances, PayrollWithANewcomerIsThePayrollOnceHeHasJoined) {
         Delete_Player(team, slot);
     EXPECT_EQ(Get_Payroll_With_Newcomer(team, 777), Get_Team_Financial_Stat(team, 89) + 777);
 }
+
+// The ticket price is financial stat 1 of a team, and of the league mean.
+TEST(TeamFinances, TicketPriceIsStatOne) {
+    Reset_Finance_League(3);
+    Set_Team_Financial_Stat(0, 1, 52);
+    Set_Team_Financial_Stat(1, 1, 60);
+    Set_Team_Financial_Stat(2, 1, 71);
+    EXPECT_EQ(Get_Team_Ticket_Price(1), 60);
+    EXPECT_EQ(Get_Team_Ticket_Price(LEAGUE_MEAN_TEAM), 61) << "(52 + 60 + 71) / 3, truncated";
+    EXPECT_EQ(Get_Team_Ticket_Price(NO_TEAM), 0);
+    Set_User_Preference(OWNER_MODE, 0);
+    EXPECT_EQ(Get_Team_Ticket_Price(2), 71) << "the price is no owner's budget to hide";
+}

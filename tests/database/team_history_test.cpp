@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "database/cities.h"
 #include "database/league_structure.h"
 #include "database/playoff_bracket.h"
@@ -66,4 +68,37 @@ TEST(TeamHistory, FinishOfASeasonOutsideTheHistoryIsLoggedNotReported) {
     EXPECT_EQ(Get_Season_Finish_Team(28, 1, 5), NO_PLAYER) << "season index -4 holds no finish";
     EXPECT_EQ(Count_Debug_Lines("Invalid nYear in Get_Team_Yearly_Int"), 1);
     EXPECT_EQ(Count_Error_Lines(), 0) << "a season outside the history is a logged line, not an error";
+}
+
+// Setting a statistic of a team's home city, with the city setter's checks;
+// a team number of 41 or more names city 0, as the getter reads it.
+TEST(TeamHistory, TeamCityStatisticIsSetInItsHomeCity) {
+    Build_Test_League();
+    Clear_Debug_Log();
+    Set_Team_Stat(4, TEAM_STAT_HOME_CITY, 9);
+    Set_Team_City_Stat(4, 3, 31000);
+    EXPECT_EQ(Get_City_Stat(9, 3), 31000);
+    EXPECT_EQ(Get_Team_City_Stat(4, 3), 31000);
+    Set_Team_City_Stat(41, 2, 777);
+    EXPECT_EQ(Get_City_Stat(0, 2), 777) << "team 41 names city 0";
+    Set_Team_City_Stat(4, 10, 5);
+    EXPECT_EQ(Count_Debug_Lines("Invalid nStat in Set_City_Stat()"), 1);
+    Set_Team_Stat(4, TEAM_STAT_HOME_CITY, 100);
+    Set_Team_City_Stat(4, 0, 5);
+    EXPECT_EQ(Count_Debug_Lines("Invalid nCity in Set_City_Stat()"), 1);
+}
+
+// The two header words at block offsets 1,856 and 1,860.
+TEST(TeamHistory, HeaderMarkerWordsAreStoredAtTheirOffsets) {
+    Build_Test_League();
+    Set_Header_Marker_Words();
+    const uint8_t* block = Universe_Bytes();
+    int32_t words[2];
+    std::memcpy(words, block + 1856, sizeof words);
+    EXPECT_EQ(words[0], 40960420);
+    EXPECT_EQ(words[1], 154010720);
+    const int32_t first_rate = Universe.Header.League_Rates[0];
+    const int32_t last_rate = Universe.Header.League_Rates[3];
+    EXPECT_EQ(first_rate, 420) << "the league rates read them as 16-bit pairs";
+    EXPECT_EQ(last_rate, 2350);
 }

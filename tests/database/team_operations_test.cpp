@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <random>
@@ -10,12 +11,15 @@
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/roster_slots.h"
+#include "database/saved_game.h"
 #include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/team_operations.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "personnel/fantasy_draft.h"
 #include "platform/message_box.h"
+#include "support/debug_log.h"
 #include "support/test_league.h"
 
 namespace {
@@ -307,4 +311,53 @@ TEST(TeamOperations, BackupRestoreAndControl) {
     Set_All_Teams_Control(1);
     for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
         EXPECT_EQ(Get_Team_Stat(team, TEAM_STAT_CONTROL), team < TEST_LEAGUE_TEAMS ? 1 : -1) << team;
+}
+
+// Erasing records: all of them (franchises emptied, pools zeroed), one of
+// them (zeroed, its slot unused), or zeroing all 41 at once.
+TEST(TeamOperations, RecordsAreErasedWholeOrOneByOne) {
+    Build_Test_League();
+    Clear_Debug_Log();
+    Erase_Team_Record(4);
+    EXPECT_EQ(Get_Team_Stat(4, TEAM_STAT_CONTROL), TEAM_CONTROL_EMPTY);
+    EXPECT_EQ(Is_Player_Slot_Used(4, 0), 0);
+    EXPECT_EQ(Get_Team_Stat(5, TEAM_STAT_CONTROL), TEAM_CONTROL_COMPUTER) << "the next team stays";
+    Erase_Team_Record(41);
+    EXPECT_EQ(Count_Error_Lines(), 1) << "a team past the records is reported";
+
+    Build_Test_League();
+    Erase_All_Team_Records();
+    EXPECT_EQ(Count_Active_Teams(), 0);
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
+        EXPECT_EQ(Get_Team_Stat(team, TEAM_STAT_CONTROL), TEAM_CONTROL_EMPTY) << "team " << team;
+    for (int32_t team = FREE_AGENT_TEAM; team < TOTAL_NUMBER_OF_TEAMS; ++team) {
+        const TEAM_RECORD blank{};
+        EXPECT_EQ(memcmp(&Universe.Teams[team], &blank, sizeof blank), 0) << "pool " << team << " is zeroed";
+    }
+
+    Build_Test_League();
+    Zero_All_Team_Records();
+    const TEAM_RECORD blank{};
+    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team)
+        EXPECT_EQ(memcmp(&Universe.Teams[team], &blank, sizeof blank), 0) << "team " << team;
+}
+
+// The fantasy-draft state is loaded beside the saved game only while the
+// league's fantasy draft runs.
+TEST(TeamOperations, FantasyDraftStateLoadsOnlyWhileDrafting) {
+    Build_Test_League();
+    Set_Saved_Game_Name("drafting");
+    {
+        std::ofstream file("drafting.draft", std::ios::binary);
+        const std::string state(sizeof Universe.Tail.Fantasy_Draft_State, '\x07');
+        file << state;
+    }
+    memset(Universe.Tail.Fantasy_Draft_State, 0, sizeof Universe.Tail.Fantasy_Draft_State);
+    Universe.Header.Universe_Stats[FANTASY_DRAFT_FLAG] = 0;
+    Load_Fantasy_Draft_State_If_Drafting();
+    EXPECT_EQ(Universe.Tail.Fantasy_Draft_State[100], 0) << "no draft runs: nothing is loaded";
+    Universe.Header.Universe_Stats[FANTASY_DRAFT_FLAG] = 1;
+    Load_Fantasy_Draft_State_If_Drafting();
+    EXPECT_EQ(Universe.Tail.Fantasy_Draft_State[100], 7) << "the draft runs: its state is loaded";
+    std::remove("drafting.draft");
 }

@@ -235,3 +235,36 @@ TEST(TeamRecord, ReturnerOnAnIneligibleSlotIsChosenAnew) {
     Set_Team_Returner(3, 4, 1);
     EXPECT_EQ(Count_Debug_Lines("nTeam out of bounds in Set_Team_Returner(3,4,1)"), 1);
 }
+
+// The defensive system stored by its name; unknown names store "4-3".
+TEST(TeamRecord, DefensiveSystemSetByName) {
+    Reset_Team_League(4);
+    Set_Team_Defensive_System_By_Name(2, "3-4");
+    EXPECT_EQ(Get_Team_Stat(2, TEAM_STAT_DEFENSIVE_SYSTEM), 1);
+    Set_Team_Defensive_System_By_Name(2, "Nickel");
+    EXPECT_EQ(Get_Team_Stat(2, TEAM_STAT_DEFENSIVE_SYSTEM), 0);
+    Set_Team_Defensive_System_By_Name(NO_TEAM, "3-4");
+    EXPECT_EQ(Count_Error_Lines(), 0) << "NO_TEAM is ignored silently";
+    Set_Team_Defensive_System_By_Name(41, "3-4");
+    EXPECT_EQ(Count_Debug_Lines("nTeam out of bounds in Set_Team_Stat(<41>,4,1)"), 1);
+}
+
+// Clearing every active team's totals leaves other slots alone; the copy of
+// this season's totals into last season's goes category by category.
+TEST(TeamRecord, AllTeamTotalsClearedAndThisSeasonCopiedToLast) {
+    Reset_Team_League(3);
+    for (int team : {0, 2, 3, FREE_AGENT_TEAM})
+        for (int category = 0; category < NUMBER_OF_TOTALS_CATEGORIES; ++category)
+            for (int season = 0; season < NUMBER_OF_TOTALS_SEASONS; ++season)
+                Set_Team_Totals_Stat(team, category, season, 7, 100 * category + 10 * season + team);
+    Copy_Team_Current_Totals_To_Previous(2);
+    for (int category = 0; category < NUMBER_OF_TOTALS_CATEGORIES; ++category) {
+        EXPECT_EQ(Get_Team_Totals_Stat(2, category, 1, 7), 100 * category + 2) << "category " << category;
+        EXPECT_EQ(Get_Team_Totals_Stat(2, category, 2, 7), 100 * category + 22) << "the career stays";
+    }
+    Clear_All_Team_Totals();
+    EXPECT_EQ(Get_Team_Totals_Stat(0, 5, 2, 7), 0);
+    EXPECT_EQ(Get_Team_Totals_Stat(2, 5, 1, 7), 0);
+    EXPECT_EQ(Get_Team_Totals_Stat(3, 5, 1, 7), 513) << "an unused slot keeps its totals";
+    EXPECT_EQ(Get_Team_Totals_Stat(FREE_AGENT_TEAM, 5, 1, 7), 546) << "the pools keep theirs";
+}

@@ -238,3 +238,16 @@ TEST(TeamResults, CountsInAScopeMatchTheWalkOfTheRecords) {
     EXPECT_EQ(kept, walked);
     EXPECT_GT(Count_Team_Results(3, RESULT_KIND_TIES, RESULTS_ANY_OPPONENT), 0) << "the tie is counted";
 }
+
+// A game record is in use once its season year is set.
+TEST(TeamResults, GameRecordInUseByItsSeasonYear) {
+    Reset_Results_League(4);
+    GAME_RECORD* game = Get_Game_Record(40);
+    ASSERT_NE(game, nullptr);
+    EXPECT_EQ(Is_Game_In_Use(game), 0);
+    game->Season_Year = 2021;
+    EXPECT_EQ(Is_Game_In_Use(game), 1);
+    game->Season_Year = 0;
+    EXPECT_EQ(Is_Game_In_Use(game), 0) << "a cleared year";
+    EXPECT_EQ(Is_Game_In_Use(nullptr), 0);
+}

@@ -68,6 +68,12 @@ TEST(TextFiles, ReadLineLimitCutsLongLinesAndWarnsOncePerRun) {
     EXPECT_EQ(Read_Line_Limit("teams.csv", buffer, file, 5), 1);
     EXPECT_STREQ(buffer, "");
     fclose(file);
+
+    // A line that never ends stops the read as the end of the file does.
+    FILE* endless = fopen("/dev/zero", "r");
+    ASSERT_NE(endless, nullptr);
+    EXPECT_EQ(Read_Line_Limit("DraftTalent.txt", buffer, endless, 5), 1);
+    fclose(endless);
 }
 
 TEST(TextFiles, ReadLineLimitTakesCrlfLinesWithoutTheCarriageReturn) {
@@ -119,6 +125,51 @@ TEST(TextFiles, ReadLineKeepsTheBufferOnceTheFileIsExhausted) {
     EXPECT_EQ(Read_Line(buffer, long_line, sizeof buffer), 0);
     EXPECT_STREQ(buffer, "next") << "and the rest of the long line is dropped";
     fclose(long_line);
+}
+
+// A line that runs on past a mebibyte (a link to /dev/zero, one huge line)
+// ends every reader's read there, as the end of the file would.
+TEST(TextFiles, LineReadersStopOnALineThatNeverEnds) {
+    FILE* endless = fopen("/dev/zero", "r");
+    ASSERT_NE(endless, nullptr);
+    char buffer[64];
+    int length = -1;
+    EXPECT_EQ(Read_Counted_Line(buffer, endless, sizeof buffer, &length), 1);
+    EXPECT_EQ(length, 63) << "the line's zero bytes are counted";
+    EXPECT_EQ(Read_Line(buffer, endless, sizeof buffer), 1);
+    EXPECT_EQ(Skip_Line(endless), 1);
+    char last = 'x';
+    EXPECT_EQ(Skip_Line_Into(endless, &last), 1);
+    EXPECT_EQ(last, '\0');
+    fclose(endless);
+
+    const long huge = 3L << 20;
+    FILE* one_line = Open_Text(std::string(static_cast<size_t>(huge), 'z'));
+    EXPECT_EQ(Read_Line(buffer, one_line, sizeof buffer), 1);
+    EXPECT_EQ(std::string(buffer), std::string(63, 'z'));
+    EXPECT_LT(ftell(one_line), huge) << "the file is not read whole";
+    fclose(one_line);
+}
+
+TEST(TextFiles, UnnamedReaderSkipperWithItsLastCharacterAndTheOpenTest) {
+    FILE* file = Open_Text(std::string(2047, 'a') + "\nxy\nz");
+    char buffer[UNNAMED_LINE_LIMIT];
+    const int warnings = Count_Long_Line_Warnings();
+    EXPECT_EQ(Read_Line_Limit_Unnamed(buffer, file), 0);
+    EXPECT_EQ(std::string(buffer), std::string(2047, 'a')) << "2,047 characters fit";
+    EXPECT_EQ(Count_Long_Line_Warnings(), warnings);
+    char last = 0;
+    EXPECT_EQ(Skip_Line_Into(file, &last), 0);
+    EXPECT_EQ(last, '\n') << "the line end is the last character read";
+    EXPECT_EQ(Skip_Line_Into(file, &last), 1);
+    EXPECT_EQ(last, 'z');
+    EXPECT_EQ(Skip_Line_Into(nullptr, &last), 0) << "a null stream gives 0";
+    fclose(file);
+
+    Write_File("Input/Readable.txt", "x");
+    EXPECT_EQ(Can_Open_File_For_Reading("input\\readable.TXT"), 1) << "opened through the resolver";
+    EXPECT_EQ(Can_Open_File_For_Reading("Input/Missing.txt"), 0);
+    EXPECT_EQ(Can_Open_File_For_Reading(""), 0);
 }
 
 TEST(TextFiles, SkipLineAndCounters) {

@@ -16,6 +16,7 @@
 #include "database/universe.h"
 #include "platform/file_search.h"
 #include "platform/message_box.h"
+#include "support/debug_log.h"
 #include "support/old_saved_games.h"
 #include "support/test_league.h"
 #include "tools/old_player_conversion.h"
@@ -275,15 +276,17 @@ TEST_F(OldSavedGames, FilesThatDoNotHoldTheirVersionsLayoutAreRefusedByName) {
         Build_Test_League();
         const std::vector<uint8_t> league(Universe_Bytes(), Universe_Bytes() + UNIVERSE_SIZE);
         Clear_Shown_Messages();
+        Clear_Debug_Log();
         EXPECT_EQ(Load_Game(refused.Name), 0);
-        // One message names the file and says what is wrong with it.
-        const std::string told = std::string("Couldn't load the game \"") + refused.Name +
-                                 "\".\n\nThere was an error in reading the file.\n\nThe file does not hold a "
-                                 "league of version " +
-                                 refused.Shown + ", as its header says: ";
+        // One message names the file; the log says what is wrong with it.
         ASSERT_EQ(Get_Shown_Messages().size(), 1u);
         EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Read Error");
-        EXPECT_EQ(Get_Shown_Messages()[0].Text.rfind(told, 0), 0u) << Get_Shown_Messages()[0].Text;
+        EXPECT_EQ(Get_Shown_Messages()[0].Text, std::string("Couldn't load the game \"") + refused.Name +
+                                                    "\".\n\nThere was an error in reading the file.");
+        const std::string logged = std::string("Load_Game: \"") + refused.Name +
+                                   "\" does not hold a league of version " + refused.Shown +
+                                   ", as its header says: ";
+        EXPECT_EQ(Count_Debug_Lines(logged), 1) << Read_Debug_Log_Text();
         EXPECT_EQ(memcmp(Universe_Bytes(), league.data(), UNIVERSE_SIZE), 0) << "the league stays";
     }
 }

@@ -233,6 +233,39 @@ TEST(StatsLines, AnOverLongLineIsReportedAndTheNextLineRead) {
     fs::remove("long.csv");
 }
 
+// A line that runs on past a mebibyte ends the statistics file there: a
+// team records file linked to /dev/zero is reported once and read no
+// further, and a file of one huge line is not read whole.
+TEST(StatsLines, ALineThatNeverEndsEndsTheFile) {
+    fs::create_directories("input/stats");
+    fs::remove(TEAM_RECORDS_FILE);
+    fs::create_symlink("/dev/zero", TEAM_RECORDS_FILE);
+    Clear_Reports();
+    Load_Team_Records_CSV();
+    EXPECT_NE(std::string(Last_Error_Text).find("team_records.csv, line 1: longer than 2,047 characters"),
+              std::string::npos)
+        << Last_Error_Text;
+    fs::remove(TEAM_RECORDS_FILE);
+
+    const long huge = 3L << 20;
+    {
+        std::FILE* out = std::fopen("huge.csv", "wb");
+        ASSERT_NE(out, nullptr);
+        std::fputs("a,b\n", out);
+        std::fputs(std::string(static_cast<size_t>(huge), 'x').c_str(), out);
+        std::fclose(out);
+    }
+    STATS_FILE file;
+    ASSERT_TRUE(Open_Stats_File(&file, "huge.csv"));
+    ASSERT_TRUE(Read_Stats_Header(&file));
+    STATS_LINE line;
+    EXPECT_EQ(Read_Stats_Line(&file, &line), -1) << "the huge line is reported";
+    EXPECT_LT(std::ftell(file.File), huge) << "and passed over no further than a line may run";
+    EXPECT_EQ(Read_Stats_Line(&file, &line), 0) << "the file ends there";
+    Close_Stats_File(&file);
+    fs::remove("huge.csv");
+}
+
 // A season without a rookie still writes its whole class file, of zeros.
 TEST(DraftClassFile, ASeasonWithoutRookiesWritesAZeroFile) {
     Build_Test_League();
