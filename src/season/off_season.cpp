@@ -151,7 +151,7 @@ int32_t Start_Off_Season() {
             Show_Message_Box("The College Draft is ready to begin.\n\nPress 'Yes' to begin the draft.\n"
                              "Press 'No' to pause so that you can sign free agents or trade draft "
                              "picks before the draft.",
-                             "Begin College Draft?", BOX_YES_NO | BOX_TASK_MODAL);
+                             "Begin College Draft?", BOX_YES_NO | BOX_QUESTION | BOX_TASK_MODAL);
         if (answer != ID_BOX_YES) {
             Show_Formatted_Message("College Draft",
                                    "To start the College Draft, choose 'Start Draft' from the Play Menu.");
