@@ -157,7 +157,7 @@ void Format_Week_Short_Name(int32_t week, char* buffer) {
 // negative day of January.
 void Format_Day_Of_Year(int32_t day, char* buffer) {
     Put_Format(buffer, "%s %d", Find_Resource_String(STRING_MONTH_NAMES + Get_Month_Of_Day(day)),
-               Get_Day_Of_Month(day));
+               Get_Day_Of_Month(day) + 1);
 }
 
 void Format_Date_With_Year(int32_t day, int32_t year, char* buffer) {

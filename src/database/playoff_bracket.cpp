@@ -150,7 +150,7 @@ int32_t Get_Month_Of_Day(int32_t day) {
 
 int32_t Get_Day_Of_Month(int32_t day) {
     int32_t month;
-    return Walk_Months(day, &month) + 1;
+    return Walk_Months(day, &month);
 }
 
 int32_t Get_Current_Day_Number() {

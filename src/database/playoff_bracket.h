@@ -28,10 +28,11 @@ constexpr int DAYS_PER_YEAR = 365;
 int32_t Get_Week_Day_Number(int32_t week);
 // Month 0-11 of a day number, taken modulo the year (a negative day counts back).
 int32_t Get_Month_Of_Day(int32_t day);
-// Day of that month, 1-31.
+// Day of that month counted from 0 (0-30); a date's text adds one.
 int32_t Get_Day_Of_Month(int32_t day);
 int32_t Get_Current_Day_Number();
 int32_t Get_Current_Month();
+// Day of the month of the current week, counted from 0 as above.
 int32_t Get_Current_Day_Of_Month();
 int32_t Get_Current_Calendar_Year();
 int32_t Get_Season_Year();

@@ -20,6 +20,7 @@
 #include "database/text_format.h"
 #include "dialogs/column_sets.h"
 #include "dialogs/player_texts.h"
+#include "personnel/predicted_stats.h"
 #include "platform/control_drawing.h"
 #include "platform/controls.h"
 #include "platform/list_box.h"
@@ -386,7 +387,7 @@ void Fill_Cell(CELL* cell, const LISTVIEW_COLUMN& column, int32_t team, int32_t 
     case 111:
     case 112: {
         const int32_t code = vital(source);
-        if (code != 0) cell->Number(id == 111 ? code / 100000 : code % 1000);
+        if (code != 0) cell->Number(id == 111 ? Get_Draft_Code_Round(code) : Get_Draft_Code_Pick(code));
         return;
     }
     default:

@@ -18,6 +18,7 @@
 #include "dialogs/player_texts.h"
 #include "dialogs/position_columns.h"
 #include "personnel/injuries.h"
+#include "personnel/predicted_stats.h"
 
 namespace {
 constexpr int32_t VITAL_INDUCTION_YEAR = 19;
@@ -111,7 +112,7 @@ void Draft_Slot_Field(int32_t team, int32_t slot, char* out) {
         Write(out, "Undrafted Free Agent");
         return;
     }
-    const int32_t round = code / 100000, pick = code % 1000;
+    const int32_t round = Get_Draft_Code_Round(code), pick = Get_Draft_Code_Pick(code);
     if (round != 0) {
         char ordinal[FORMATTED_TEXT_SIZE];
         Format_Ordinal_Number(round, ordinal);

@@ -81,3 +81,7 @@ int32_t Get_Player_Career_Score(int32_t team, int32_t slot) {
         return 0;
     }
 }
+
+int32_t Get_Player_Career_Score_With_Rings(int32_t team, int32_t slot) {
+    return Get_Player_Career_Score(team, slot) + 3 * Get_Player_Byte_Field(team, slot, PLAYER_BYTE_RINGS);
+}

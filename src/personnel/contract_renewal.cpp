@@ -200,25 +200,33 @@ int32_t Check_Renew_Contract(int32_t team, int32_t slot, int32_t release) {
     return 0;
 }
 
+void Repair_Player_Contract_Demand(int32_t team, int32_t slot) {
+    int32_t value = 0;
+    const int32_t bonus = Get_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS);
+    if (bonus > ABSURD_CONTRACT_FIGURE || bonus < -ABSURD_CONTRACT_FIGURE) {
+        value = Get_Player_Value(team, slot);
+        Set_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS, Get_Player_Contract_Demand(team, slot, value));
+    }
+    const int32_t length = Get_Player_Vital_Stat(team, slot, VITAL_BONUS_YEARS);
+    if (length > ABSURD_CONTRACT_FIGURE || length < -ABSURD_CONTRACT_FIGURE) {
+        // The bonus is spread over the years he has left.
+        Set_Player_Vital_Stat(team, slot, VITAL_BONUS_YEARS,
+                              Get_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS));
+        Set_Player_Contract_Demand(team, slot, value);
+    }
+}
+
 void Repair_Contract_Demands() {
     for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
         if (!Is_Used_Franchise_Slot(team)) continue;
-        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-            if (!Is_Player_Slot_Used(team, slot)) continue;
-            int32_t value = 0;
-            const int32_t bonus = Get_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS);
-            if (bonus > ABSURD_CONTRACT_FIGURE || bonus < -ABSURD_CONTRACT_FIGURE) {
-                value = Get_Player_Value(team, slot);
-                Set_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS,
-                                      Get_Player_Contract_Demand(team, slot, value));
-            }
-            const int32_t length = Get_Player_Vital_Stat(team, slot, VITAL_BONUS_YEARS);
-            if (length > ABSURD_CONTRACT_FIGURE || length < -ABSURD_CONTRACT_FIGURE) {
-                // The bonus is spread over the years he has left.
-                Set_Player_Vital_Stat(team, slot, VITAL_BONUS_YEARS,
-                                      Get_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS));
-                Set_Player_Contract_Demand(team, slot, value);
-            }
-        }
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+            if (Is_Player_Slot_Used(team, slot)) Repair_Player_Contract_Demand(team, slot);
     }
+}
+
+int32_t Get_Contract_Cycle_Year(int32_t team, int32_t slot) {
+    const int32_t length = Get_Desired_Contract_Length(team, slot);
+    if (length < 1) return 0;
+    const int32_t year = Get_Player_Vital_Stat(team, slot, VITAL_CREDITED_SEASONS) % length;
+    return year == 0 ? length : year;
 }

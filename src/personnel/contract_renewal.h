@@ -12,3 +12,9 @@ int32_t Check_Renew_Contract(int32_t team, int32_t slot, int32_t release);
 // Absurd signing bonuses and contract lengths of every used player of the used
 // franchises are worked out again from the player's value.
 void Repair_Contract_Demands();
+// The same repair of one player.
+void Repair_Player_Contract_Demand(int32_t team, int32_t slot);
+// The year of the contract cycle he is in: his credited seasons modulo the
+// contract length he wants, that length itself for a remainder of 0; 0 for an
+// empty slot.
+int32_t Get_Contract_Cycle_Year(int32_t team, int32_t slot);

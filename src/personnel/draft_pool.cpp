@@ -80,7 +80,10 @@ int32_t Choose_Random_Position() {
 }
 
 int32_t Get_Draft_Pool_Slot_Grade(int32_t team, int32_t slot) {
-    const int32_t place = (team - FIRST_COLLEGE_POOL_TEAM) * PLAYERS_PER_TEAM + slot;
+    return Get_Draft_Pool_Place_Grade((team - FIRST_COLLEGE_POOL_TEAM) * PLAYERS_PER_TEAM + slot);
+}
+
+int32_t Get_Draft_Pool_Place_Grade(int32_t place) {
     return 80 - place / 10 + (place < 3 ? (4 - place) / 2 : 0);
 }
 

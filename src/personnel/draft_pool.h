@@ -20,3 +20,5 @@ int32_t Choose_Random_Position();
 // The grade of pool place (team - 38) x 100 + slot: 82, 81, 81, then 80 down by
 // one every ten places.
 int32_t Get_Draft_Pool_Slot_Grade(int32_t team, int32_t slot);
+// The same grade of a place 0-299 of the combined pool.
+int32_t Get_Draft_Pool_Place_Grade(int32_t place);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "app/diagnostics.h"
@@ -25,10 +24,8 @@
 #include "database/text_format.h"
 #include "database/universe.h"
 #include "dialogs/player_list_dialog.h"
-#include "frontoffice/contract_demand.h"
 #include "frontoffice/money.h"
 #include "frontoffice/player_potential.h"
-#include "frontoffice/player_value.h"
 #include "frontoffice/salary_value.h"
 #include "frontoffice/trade_values.h"
 #include "personnel/contract_renewal.h"
@@ -45,7 +42,6 @@ constexpr int32_t FINANCE_REVENUE = 14;
 constexpr int32_t FINANCE_CASH = 68;
 constexpr int32_t FINANCE_RANKING = 83;
 constexpr int32_t ALL_POSITIONS_FILTER = 15;
-constexpr int32_t OUT_OF_RANGE_CONTRACT = 202995;
 constexpr float RANDOMIZE_BELOW = 25.0f;
 
 constexpr int32_t POSITION_WEIGHTS[NUMBER_OF_POSITIONS] = {1200, 1100, 1000, 1000, 1100, 1100, 1100, 1000,
@@ -488,14 +484,8 @@ void Finish_Fantasy_Draft() {
     Implement_Draft_Teams();
     const int32_t teams = Active_Teams();
     for (int32_t team = 0; team < teams; ++team)
-        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-            if (!Is_Player_Slot_Used(team, slot)) continue;
-            if (std::abs(Get_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS)) > OUT_OF_RANGE_CONTRACT)
-                Set_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS,
-                                      Get_Player_Contract_Demand(team, slot, Get_Player_Value(team, slot)));
-            if (std::abs(Get_Player_Vital_Stat(team, slot, VITAL_BONUS_YEARS)) > OUT_OF_RANGE_CONTRACT)
-                Set_Player_Contract_Demand(team, slot, 0);
-        }
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+            if (Is_Player_Slot_Used(team, slot)) Repair_Player_Contract_Demand(team, slot);
     End_Fantasy_Draft_State();
     Redraw_Main_Window();
 }

@@ -124,6 +124,15 @@ int32_t Get_Injury_Group(int32_t type) {
     return Is_Valid_Type(type) ? type / 60 : -1;
 }
 
+int32_t Get_Injury_Body_Area(int32_t type) {
+    // The first type of each area after the first.
+    static constexpr int32_t AREA_STARTS[] = {1,  8,  18, 29,  36,  43,  60,  70,  73,
+                                              82, 89, 99, 120, 127, 134, 139, 146, 151};
+    if (!Is_Valid_Type(type)) return -1;
+    return static_cast<int32_t>(std::upper_bound(std::begin(AREA_STARTS), std::end(AREA_STARTS), type) -
+                                std::begin(AREA_STARTS));
+}
+
 void Get_Player_Injury_Text(int32_t team, int32_t slot, char* out) {
     if (Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT) == 0) {
         safe_strncpy(out, "Healthy", INJURY_NAME_SIZE);
@@ -203,12 +212,8 @@ void Apply_Lasting_Injury_Damage(int32_t team, int32_t slot, int32_t type, int32
     float damage = static_cast<float>(weeks) * 2.0f * static_cast<float>(Uniform());
     if (damage < 0.0f) damage = 0.0f;
     const int32_t modifier = static_cast<int32_t>(-10.0f * damage);
-    if (modifier != 0) {
-        for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
-            Modify_Predicted_Player_Stats(team, slot, SEASON_PREDICTED, stat, modifier,
-                                          Get_Injury_Group(type), 1);
-        Reconcile_Predicted_Player_Stats(team, slot);
-    }
+    if (modifier != 0)
+        Modify_Randomly_And_Reconcile_Predicted_Stats(team, slot, modifier, Get_Injury_Group(type));
     Modify_Player_Ratings(team, slot, -damage / 100.0f, false);
     Modify_Player_Ratings(team, slot, -damage / 100.0f, true);
 }
@@ -236,6 +241,13 @@ void Clear_Suspensions() {
     });
 }
 
+int32_t Does_Team_Play_This_Week(int32_t team) {
+    const int32_t week = Current_Week();
+    return week <= LAST_SUSPENSION_HEALING_WEEK && Get_Team_Schedule_Stat(team, week, SCHEDULE_OPPONENT) != 0
+               ? 1
+               : 0;
+}
+
 void Heal_Player_Week(int32_t team, int32_t slot) {
     if (!Is_Player_Address(team, slot)) return;
     Set_Player_Vital_Stat(team, slot, VITAL_LOADED_MARKER,
@@ -244,9 +256,7 @@ void Heal_Player_Week(int32_t team, int32_t slot) {
     if (weeks_out == 0) return;
     if (weeks_out > 0 && Is_Suspension_Type(Get_Player_Vital_Stat(team, slot, VITAL_INJURY_TYPE))) {
         // A suspension is served only in weeks the team plays.
-        const int32_t week = Current_Week();
-        if (week > LAST_SUSPENSION_HEALING_WEEK || Get_Team_Schedule_Stat(team, week, SCHEDULE_OPPONENT) == 0)
-            return;
+        if (!Does_Team_Play_This_Week(team)) return;
     }
     if (weeks_out - 1 <= 0)
         Clear_Player_Injury(team, slot);

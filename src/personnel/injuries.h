@@ -31,6 +31,9 @@ int32_t Get_Injury_Index(const char* name);
 int32_t Is_Suspension_Type(int32_t type);
 // 0 legs, 1 arms, 2 trunk and head, 3 absences; -1 for no type.
 int32_t Get_Injury_Group(int32_t type);
+// The body area of a type, 0-18 in table order (0 the plain leg, 1 the foot,
+// 2 the ankle ... 18 the abdomen and what follows it); -1 for no type.
+int32_t Get_Injury_Body_Area(int32_t type);
 
 // Player queries.
 void Get_Player_Injury_Text(int32_t team, int32_t slot, char* out);
@@ -48,6 +51,8 @@ int32_t Choose_Injury_Type(int32_t team, int32_t slot);
 void Apply_Lasting_Injury_Damage(int32_t team, int32_t slot, int32_t type, int32_t weeks);
 
 // Healing.
+// The team has a game in the current week, which is no later than week 21.
+int32_t Does_Team_Play_This_Week(int32_t team);
 void Clear_Player_Injury(int32_t team, int32_t slot);
 void Clear_Suspensions();
 void Heal_Player_Week(int32_t team, int32_t slot);

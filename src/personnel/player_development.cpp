@@ -192,6 +192,15 @@ void Develop_Player(int32_t team, int32_t slot, int32_t yearly) {
         [&](int32_t rating, float value) { Set_Player_Rating(team, slot, rating, value); });
 }
 
+void Develop_All_Players() {
+    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team) {
+        // The Hall of Fame's vitals 19 and 20 hold each member's induction
+        // year and vote share, not development figures.
+        if (team == HALL_OF_FAME_TEAM || !Is_Valid_Team_Code(team)) continue;
+        For_Each_League_Player([](int32_t t, int32_t s) { Develop_Player(t, s, 0); }, team, team);
+    }
+}
+
 bool Project_Development(int32_t team, int32_t slot, int32_t years, float* ratings) {
     if (!Is_Player_Address(team, slot)) return false;
     const PLAYER_RECORD& player = Universe.Teams[team].Players[slot];

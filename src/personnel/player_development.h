@@ -17,6 +17,9 @@ float Get_Development_Amount(int32_t team, int32_t slot, int32_t yearly);
 // One year of rating change. Without `yearly` it takes no draws (the
 // projection of a player's peak).
 void Develop_Player(int32_t team, int32_t slot, int32_t yearly);
+// Develop_Player without chance for every player of the franchises in use, the
+// free agents and the draft pools.
+void Develop_All_Players();
 // The ratings `years` steps without chance would leave, worked out on a copy
 // in `ratings` (NUMBER_OF_PLAYER_RATINGS values) with nothing written or drawn.
 // False when a step would read a rating the accessors repair, write one they

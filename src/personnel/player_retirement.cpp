@@ -66,8 +66,7 @@ void Retire_Player(int32_t team, int32_t slot) {
 int32_t Consider_Hall_Of_Fame_Induction(int32_t team, int32_t slot) {
     if (Get_Player_Vital_Stat(team, slot, VITAL_CREDITED_SEASONS) < FIRST_VOTED_SEASONS) return 0;
     const int32_t year = Get_Current_Year();
-    int32_t s =
-        Get_Player_Career_Score(team, slot) + 3 * Get_Player_Byte_Field(team, slot, PLAYER_BYTE_RINGS);
+    int32_t s = Get_Player_Career_Score_With_Rings(team, slot);
     if (year < 2000) s = Mul_Div_Round(s, 2200 - year, 200);
     const int32_t members = Get_First_Empty_Player_Slot(HALL_OF_FAME_TEAM);
     if (members > 10) {

@@ -143,6 +143,10 @@ void Complete_All_Predicted_Stats(int32_t pull) {
         [pull](int32_t team, int32_t slot) { Complete_Player_Predicted_Stats(team, slot, pull); });
 }
 
+void Complete_All_Predicted_Stats_For_Base_Year() {
+    Complete_All_Predicted_Stats(Get_Universe_Stat(BASE_YEAR) == RATED_YEAR ? 25 : 51);
+}
+
 void Complete_All_Kicker_Stats() {
     For_Each_League_Player(
         [](int32_t team, int32_t slot) {
@@ -202,4 +206,25 @@ void Set_Longest_Punt(int32_t team, int32_t slot, int32_t season) {
         longest += static_cast<int32_t>(static_cast<float>(spread) * Random_Float(1.0f));
     }
     Set_Player_Stat(team, slot, season, STAT_LONG_PUNT, longest);
+}
+
+void Randomize_Punter_Last_Seasons() {
+    For_Each_League_Player(
+        [](int32_t team, int32_t slot) {
+            if (!Is_Active_Team(team) || Get_Player_Vital_Stat(team, slot, VITAL_POSITION) != POSITION_P)
+                return;
+            const int32_t punts = 40 + Random_Int(21);
+            const int32_t longer = Random_Int(25);
+            const int32_t shorter = Random_Int(25);
+            const int32_t yards = punts * (400 + longer - shorter) / 10;
+            const int32_t longest = 55 + Random_Int(11);
+            const int32_t touchbacks = 4 + Random_Int(5);
+            const int32_t games = std::min(punts / 3 + Random_Int(5), FULL_SEASON_GAMES);
+            Set_Player_Stat(team, slot, SEASON_LAST, 2, punts);
+            Set_Player_Stat(team, slot, SEASON_LAST, 3, yards);
+            Set_Player_Stat(team, slot, SEASON_LAST, STAT_LONG_PUNT, longest);
+            Set_Player_Stat(team, slot, SEASON_LAST, 6, touchbacks);
+            Set_Player_Stat(team, slot, SEASON_LAST, 0, games);
+        },
+        0, MAX_FRANCHISES - 1);
 }

@@ -9,6 +9,7 @@
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/random_numbers.h"
+#include "personnel/predicted_consistency.h"
 #include "personnel/predicted_stats_tables.h"
 
 namespace {
@@ -32,18 +33,56 @@ int32_t Clamp_To_Int32(int64_t value) {
 // round, his pick).
 void Apply_Rookie_Change(int32_t team, int32_t slot, int32_t position, int32_t per_mille) {
     const int32_t draft_slot = Get_Player_Vital_Stat(team, slot, VITAL_DRAFT_SLOT);
-    int32_t round = draft_slot / 100000;
+    int32_t round = Get_Draft_Code_Round(draft_slot);
     if (round == 0) return;
     if (position == POSITION_K || position == POSITION_P) round = round - 2 < 1 ? 1 : round - 2;
     int32_t strength = (10 - round) * 10;
-    if (round == 1) strength += 40 - draft_slot % 1000;
-    const int32_t modifier = Mul_Div_Round(strength, per_mille, 1000);
+    if (round == 1) strength += 40 - Get_Draft_Code_Pick(draft_slot);
+    Modify_All_Predicted_Stats(team, slot, Mul_Div_Round(strength, per_mille, 1000),
+                               PREDICTION_CHANGE_DRAFT_POSITION);
+}
+
+void Modify_Predicted_Line(int32_t team, int32_t slot, int32_t modifier, int32_t kind,
+                           int32_t random_rounding, bool reconcile) {
     for (int32_t stat = 0; stat < NUMBER_OF_PREDICTED_STATS; ++stat)
-        Modify_Predicted_Player_Stats(team, slot, SEASON_PREDICTED, stat, modifier,
-                                      PREDICTION_CHANGE_DRAFT_POSITION, 0);
+        Modify_Predicted_Player_Stats(team, slot, SEASON_PREDICTED, stat, modifier, kind, random_rounding);
+    if (reconcile) Reconcile_Predicted_Player_Stats(team, slot);
 }
 
 } // namespace
+
+int32_t Get_Draft_Code_Round(int32_t code) {
+    return code / 100000;
+}
+
+int32_t Get_Draft_Code_Pick(int32_t code) {
+    return code % 1000;
+}
+
+void Modify_All_Predicted_Stats(int32_t team, int32_t slot, int32_t modifier, int32_t kind) {
+    Modify_Predicted_Line(team, slot, modifier, kind, 0, false);
+}
+
+void Modify_All_Predicted_Stats_Randomly(int32_t team, int32_t slot, int32_t modifier, int32_t kind) {
+    Modify_Predicted_Line(team, slot, modifier, kind, 1, false);
+}
+
+void Modify_And_Reconcile_Predicted_Stats(int32_t team, int32_t slot, int32_t modifier, int32_t kind) {
+    Modify_Predicted_Line(team, slot, modifier, kind, 0, true);
+}
+
+void Modify_Randomly_And_Reconcile_Predicted_Stats(int32_t team, int32_t slot, int32_t modifier,
+                                                   int32_t kind) {
+    Modify_Predicted_Line(team, slot, modifier, kind, 1, true);
+}
+
+void Add_Typical_Season_Share(int32_t team, int32_t slot, int32_t season, int32_t per_mille) {
+    const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+    for (int32_t stat = 0; stat < NUMBER_OF_PREDICTED_STATS; ++stat)
+        Set_Player_Stat(team, slot, season, stat,
+                        Get_Player_Stat(team, slot, season, stat) +
+                            Mul_Div_Round(Get_Typical_Season_Stat(position, stat), per_mille, 1000));
+}
 
 bool Is_Predicted_Stat_Protected(int32_t position, int32_t stat) {
     const int32_t group = Get_Position_Group(position);

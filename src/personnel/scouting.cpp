@@ -23,10 +23,9 @@ int32_t Scouting_Error_Holds = 0;
 const char* const LETTER_GRADES[NUMBER_OF_LETTER_GRADES] = {"F ", "F",  "D-", "D ", "D+", "C-", "C ",
                                                             "C+", "B-", "B ", "B+", "A-", "A ", "A+"};
 
-// |a^3 + 10 b^3 + M^2 + S^2| mod `bound` for a = id / 10 and b = id mod 10, with
-// the month and the season index, the sums wrapping in 32 bits: a number that
-// stays fixed for a player through a month.
-int32_t Player_Month_Hash(int32_t player_id, int32_t bound) {
+} // namespace
+
+int32_t Get_Player_Month_Hash(int32_t player_id, int32_t bound) {
     const uint32_t a = static_cast<uint32_t>(player_id / 10);
     const uint32_t b = static_cast<uint32_t>(player_id % 10);
     const uint32_t month = static_cast<uint32_t>(Get_Current_Month());
@@ -35,10 +34,8 @@ int32_t Player_Month_Hash(int32_t player_id, int32_t bound) {
     // Taken as a signed 32-bit value; the magnitude in 64 bits so that the most
     // negative sum has one too.
     const int64_t magnitude = std::llabs(static_cast<int64_t>(static_cast<int32_t>(sum)));
-    return static_cast<int32_t>(magnitude % bound);
+    return bound < 1 ? 0 : static_cast<int32_t>(magnitude % bound);
 }
-
-} // namespace
 
 int32_t Get_Team_Scouting_Rating(int32_t team) {
     if (Is_No_Team(team)) return 1000;
@@ -80,7 +77,7 @@ int32_t Get_Scouting_Error(int32_t team, int32_t slot, int32_t player_id) {
         starts = Get_Player_Stat(team, slot, SEASON_LAST, 1);
     }
     seasons = Clamp_Int(0, MOST_COUNTED_SEASONS, seasons);
-    int32_t divisor = 15 * seasons + 12 + 2 * starts + Player_Month_Hash(player_id, 100);
+    int32_t divisor = 15 * seasons + 12 + 2 * starts + Get_Player_Month_Hash(player_id, 100);
     // Corrupt negative starts must not leave a zero or negative divisor.
     if (divisor < 1) divisor = 1;
     const int32_t x = spread / divisor;

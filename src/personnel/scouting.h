@@ -17,6 +17,10 @@ int32_t Get_Team_Scouting_Rating(int32_t team);
 // The spread of the user's scouting errors this week, worked out once a week
 // from the difficulty level and the user team's scouts and kept in a setting.
 int32_t Get_Scouting_Spread();
+// |a^3 + 10 b^3 + M^2 + S^2| mod `bound`, with a = id / 10, b = id mod 10, the
+// current month M and season index S, the sums wrapping in 32 bits: fixed for a
+// player through a month. 0 for a bound below 1.
+int32_t Get_Player_Month_Hash(int32_t player_id, int32_t bound);
 // The user's scouting error on a player, -12..12: fixed for a player within a
 // month, smaller for players with more seasons and more starts. 0 in
 // Commissioner Mode, with perfect scouting, and while the error is held.

@@ -15,8 +15,7 @@ constexpr int32_t NAME_WORDS = 3;
 constexpr const char* TWO_WORD_NICKNAME = "Football Team";
 
 // Historic abbreviations: a text equal to either member finds the active team
-// abbreviated by the other member. Tried in this order. The last two follow
-// the Raiders to the "LV" the league's 2022 season gives them.
+// abbreviated by the other member. Tried in this order.
 const char* const HISTORIC_ABBREVIATIONS[][2] = {
     {"BAL", "IND"}, {"STL", "PHX"},  {"RAM", "STL"}, {"LARI", "OAK"}, {"CLE", "BAL"},  {"HOU", "TEN"},
     {"LA", "STL"},  {"LA", "LAR"},   {"STL", "LAR"}, {"LARM", "LAR"}, {"LARM", "LA"},  {"LARM", "STL"},
@@ -24,8 +23,7 @@ const char* const HISTORIC_ABBREVIATIONS[][2] = {
     {"NY", "NYG"},  {"CHIC", "STL"}, {"CRD", "STL"}, {"STL", "ARI"},  {"ARZ", "ARI"},  {"PHX", "ARI"},
     {"PHO", "ARI"}, {"PHO", "PHX"},  {"NOR", "NO"},  {"NWE", "NE"},   {"GNB", "GB"},   {"SFO", "SF"},
     {"SDG", "SD"},  {"TAM", "TB"},   {"JAX", "JAC"}, {"KAN", "KC"},   {"CLV", "CLE"},  {"HST", "HOU"},
-    {"BLT", "BAL"}, {"SD", "LAC"},   {"SDG", "LAC"}, {"CHH", "CRA"},  {"BUF", "BBA"},  {"NYT", "NYJ"},
-    {"OAK", "LV"},  {"LVR", "LV"}};
+    {"BLT", "BAL"}, {"SD", "LAC"},   {"SDG", "LAC"}, {"CHH", "CRA"},  {"BUF", "BBA"},  {"NYT", "NYJ"}};
 
 // Clubs of other leagues that share the imports' files.
 const char* const SKIPPED_ABBREVIATIONS[] = {"BCL", "BDA", "BOS", "BUF", "CHR",

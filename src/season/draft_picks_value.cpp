@@ -25,9 +25,10 @@ void Fix_Draft_Order(bool draft_running) {
     else
         Set_Projected_Draft_Order();
 }
-} // namespace
 
-int32_t Get_Team_Draft_Picks_Value(int32_t team) {
+// The sum of `cost` over the picks of this year's draft that the team owns,
+// each at the place in the draft order of the team it was issued to.
+template <typename COST> int32_t Sum_Team_Draft_Picks(int32_t team, COST cost) {
     const int32_t teams = Count_Active_Teams();
     const int32_t draft_round = Get_User_Preference(DRAFT_ROUND);
     const int32_t draft_pick = Get_User_Preference(DRAFT_PICK);
@@ -40,7 +41,20 @@ int32_t Get_Team_Draft_Picks_Value(int32_t team) {
             const int32_t issuer = Get_Draft_Order_Team(pick);
             if (!Is_Franchise_Slot(issuer)) continue;
             if (Get_Draft_Pick_Owner(THIS_YEARS_DRAFT, round, issuer) != team) continue;
-            total += Get_Rookie_Scale_Plus_Quarter_Pick_Value(round, pick);
+            total += cost(round, pick);
         }
     return Clamp_To_Int32(total);
+}
+} // namespace
+
+int32_t Get_Team_Draft_Picks_Value(int32_t team) {
+    return Sum_Team_Draft_Picks(team, [](int32_t round, int32_t pick) {
+        return static_cast<int64_t>(Get_Rookie_Scale_Plus_Quarter_Pick_Value(round, pick));
+    });
+}
+
+int32_t Get_Team_Draft_Picks_Pure_Value(int32_t team) {
+    return Sum_Team_Draft_Picks(team, [](int32_t round, int32_t pick) {
+        return static_cast<int64_t>(Get_Draft_Pick_Value(round, pick));
+    });
 }

@@ -9,3 +9,5 @@
 // during the season the projected one; a running draft keeps its own order,
 // and the picks it has made no longer count. It never ends a draft.
 int32_t Get_Team_Draft_Picks_Value(int32_t team);
+// The same walk over the same picks, summing only each pick's draft value.
+int32_t Get_Team_Draft_Picks_Pure_Value(int32_t team);

@@ -246,10 +246,12 @@ void Run_Expansion_Draft_For_Year(int32_t year) {
             if (round >= Get_New_Team_Position_Count(position)) continue;
             for (int32_t expansion_team = 0; expansion_team < teams; ++expansion_team) {
                 if (!Is_Expansion_Team(expansion_team)) continue;
-                if (Get_First_Empty_Player_Slot(expansion_team) >= EXPANSION_ROSTER_LIMIT) continue;
+                // The choice is looked for even for a full roster: looking may
+                // draw (a rating repair), and every pick draws in its turn.
                 int32_t team = NO_TEAM;
                 int32_t slot = NO_PLAYER;
                 if (!Find_Expansion_Draft_Choice(expansion_team, position, &team, &slot)) continue;
+                if (Get_First_Empty_Player_Slot(expansion_team) >= EXPANSION_ROSTER_LIMIT) continue;
                 const int32_t drafted = Take_Player(expansion_team, team, slot);
                 if (drafted < 0) continue;
                 Report_Pick(report, expansion_team, drafted, team);

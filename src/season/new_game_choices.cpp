@@ -140,11 +140,13 @@ int32_t Find_Notable_Players(int32_t team, int32_t slots[NOTABLE_PLAYER_LINES]) 
     if (!Is_Valid_Team_Code(team)) return 0;
     bool shown[PLAYERS_PER_TEAM] = {};
     int32_t count = 0;
+    // A pass scores every player it reaches, so one that fills the last line
+    // still rates (and may redraw) the players after it.
     for (int32_t bar = NOTABLE_FIRST_BAR; bar > NOTABLE_LAST_BAR && count < NOTABLE_PLAYER_LINES;
          bar -= NOTABLE_BAR_STEP)
-        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM && count < NOTABLE_PLAYER_LINES; ++slot) {
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
             if (shown[slot] || !Is_Player_Slot_Used(team, slot)) continue;
-            if (Notable_Score(team, slot) < bar) continue;
+            if (Notable_Score(team, slot) < bar || count >= NOTABLE_PLAYER_LINES) continue;
             shown[slot] = true;
             slots[count++] = slot;
         }

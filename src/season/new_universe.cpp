@@ -18,6 +18,7 @@
 #include "frontoffice/depth_charts.h"
 #include "frontoffice/money.h"
 #include "frontoffice/player_potential.h"
+#include "personnel/contract_length.h"
 #include "personnel/random_ratings.h"
 #include "personnel/rating_adjustment.h"
 #include "personnel/roster_text.h"
@@ -32,8 +33,6 @@ constexpr int32_t SHUFFLE_PASSES = 10;
 constexpr float RANDOMIZE_BELOW = 25.0f;
 constexpr float FREE_AGENT_MEAN = 62.0f;
 constexpr int32_t TIER_THRESHOLDS[] = {59, 63, 66, 69, 75, 80, 85, 90, 93};
-constexpr int32_t PEAK_AGES[NUMBER_OF_POSITIONS] = {32, 27, 29, 29, 29, 28, 30, 29,
-                                                    29, 30, 29, 28, 28, 35, 35};
 
 // City statistics 0-9 of an equal market.
 constexpr int32_t EQUAL_CITY_STATS[] = {1000000, 2500000, 20000, 25000, 0, 114000, 42000, 3, 0, 0};
@@ -224,18 +223,7 @@ int32_t All_Players_Fantasy_Drafted() {
     return 1;
 }
 
-int32_t Get_Position_Peak_Age(int32_t position, int32_t year) {
-    const int32_t basic = Clamp_Int(0, NUMBER_OF_POSITIONS - 1, position);
-    int32_t age = PEAK_AGES[basic];
-    if (basic == POSITION_QB) {
-        const int32_t later = (year - 1950) / 20;
-        if (later > 0) age += later;
-    }
-    return age;
-}
-
 void Reset_Player_Default_Fields() {
-    const int32_t year = Get_Current_Year();
     for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team) {
         if (!Is_Present_Team(team)) continue;
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
@@ -243,9 +231,8 @@ void Reset_Player_Default_Fields() {
             Set_Player_Vital_Stat(team, slot, VITAL_DECLINE_RATE, 100);
             Set_Player_Vital_Stat(team, slot, VITAL_GROWTH_RATE, 100);
             Set_Player_Vital_Stat(team, slot, VITAL_PEAK_AGE, 25);
-            Set_Player_Vital_Stat(
-                team, slot, VITAL_PEAK_AGE_LIMIT,
-                Get_Position_Peak_Age(Get_Player_Vital_Stat(team, slot, VITAL_POSITION), year));
+            Set_Player_Vital_Stat(team, slot, VITAL_PEAK_AGE_LIMIT,
+                                  Get_Position_Peak_Age(Get_Player_Vital_Stat(team, slot, VITAL_POSITION)));
         }
     }
 }

@@ -55,9 +55,6 @@ int32_t All_Players_Fantasy_Drafted();
 // Fixed development fields for every player of the present teams: growth and
 // decline 100, growth until 25, the peak age of his position.
 void Reset_Player_Default_Fields();
-// Peak age of a position 0-14 (clamped) in `year`; quarterbacks peak later
-// in later eras.
-int32_t Get_Position_Peak_Age(int32_t position, int32_t year);
 
 // Fictional players (fictional_universe.cpp): every player renamed, the
 // league shuffled and traded, rosters filled to the minimum, each player's

@@ -111,11 +111,9 @@ void Adjust_Team_Predicted_Stats(int32_t team, int32_t modifier) {
     if (modifier == 0) return;
     if (!Is_Used_Franchise_Slot(team) && !(team >= FREE_AGENT_TEAM && team < TOTAL_NUMBER_OF_TEAMS)) return;
     for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-        if (!Is_Player_Slot_Used(team, slot)) continue;
-        for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
-            Modify_Predicted_Player_Stats(team, slot, SEASON_PREDICTED, stat, modifier,
-                                          PREDICTION_CHANGE_TEAM_RESULT, 1);
-        Reconcile_Predicted_Player_Stats(team, slot);
+        if (Is_Player_Slot_Used(team, slot))
+            Modify_Randomly_And_Reconcile_Predicted_Stats(team, slot, modifier,
+                                                          PREDICTION_CHANGE_TEAM_RESULT);
     }
 }
 
@@ -153,7 +151,7 @@ int32_t Start_Off_Season() {
             Show_Message_Box("The College Draft is ready to begin.\n\nPress 'Yes' to begin the draft.\n"
                              "Press 'No' to pause so that you can sign free agents or trade draft "
                              "picks before the draft.",
-                             "Begin College Draft?", BOX_YES_NO | BOX_TASK_MODAL);
+                             "Begin College Draft?", BOX_YES_NO | BOX_QUESTION | BOX_TASK_MODAL);
         if (answer != ID_BOX_YES) {
             Show_Formatted_Message("College Draft",
                                    "To start the College Draft, choose 'Start Draft' from the Play Menu.");

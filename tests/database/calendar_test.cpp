@@ -16,16 +16,16 @@ void Reset_Calendar(int32_t week) {
 
 TEST(Calendar, DayNumbersTurnIntoMonthsAndDaysOfACommonYear) {
     EXPECT_EQ(Get_Month_Of_Day(0), 0) << "1 January";
-    EXPECT_EQ(Get_Day_Of_Month(0), 1);
+    EXPECT_EQ(Get_Day_Of_Month(0), 0) << "days of the month count from 0";
     EXPECT_EQ(Get_Month_Of_Day(30), 0) << "31 January";
     EXPECT_EQ(Get_Month_Of_Day(31), 1) << "1 February";
     EXPECT_EQ(Get_Month_Of_Day(58), 1) << "28 February, no leap day";
     EXPECT_EQ(Get_Month_Of_Day(59), 2) << "1 March";
     EXPECT_EQ(Get_Month_Of_Day(364), 11);
-    EXPECT_EQ(Get_Day_Of_Month(364), 31) << "31 December";
+    EXPECT_EQ(Get_Day_Of_Month(364), 30) << "31 December";
     EXPECT_EQ(Get_Month_Of_Day(365), 0) << "the next year starts again in January";
     EXPECT_EQ(Get_Month_Of_Day(-1), 11) << "a negative day counts back from the end of the year";
-    EXPECT_EQ(Get_Day_Of_Month(-1), 31);
+    EXPECT_EQ(Get_Day_Of_Month(-1), 30);
 }
 
 TEST(Calendar, WeeksStartInSeptemberAndTheOffSeasonInApril) {
@@ -35,14 +35,14 @@ TEST(Calendar, WeeksStartInSeptemberAndTheOffSeasonInApril) {
 
     Reset_Calendar(0);
     EXPECT_EQ(Get_Current_Month(), 8) << "week 0 falls in September";
-    EXPECT_EQ(Get_Current_Day_Of_Month(), 7);
+    EXPECT_EQ(Get_Current_Day_Of_Month(), 6) << "7 September";
     Reset_Calendar(17);
     EXPECT_EQ(Get_Current_Day_Number(), 368);
     EXPECT_EQ(Get_Current_Month(), 0) << "week 17 is in January of the next year";
-    EXPECT_EQ(Get_Current_Day_Of_Month(), 4);
+    EXPECT_EQ(Get_Current_Day_Of_Month(), 3) << "4 January";
     Reset_Calendar(100);
     EXPECT_EQ(Get_Current_Month(), 3) << "the off-season week is in April";
-    EXPECT_EQ(Get_Current_Day_Of_Month(), 15);
+    EXPECT_EQ(Get_Current_Day_Of_Month(), 14) << "15 April";
 }
 
 TEST(Calendar, DateTextAgreesWithTheMonthQueries) {
@@ -53,7 +53,8 @@ TEST(Calendar, DateTextAgreesWithTheMonthQueries) {
                                              "May",       "June",     "July",     "August",
                                              "September", "October",  "November", "December"};
         char expected[64];
-        snprintf(expected, sizeof expected, "%s %d", months[Get_Month_Of_Day(day)], Get_Day_Of_Month(day));
+        snprintf(expected, sizeof expected, "%s %d", months[Get_Month_Of_Day(day)],
+                 Get_Day_Of_Month(day) + 1);
         EXPECT_STREQ(text, expected) << "day " << day;
     }
     Format_Day_Of_Year(249, text);

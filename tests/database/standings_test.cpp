@@ -217,7 +217,7 @@ TEST(PlayoffBracket, CalendarQueries) {
     Set_User_Preference(CURRENT_WEEK, 0);
     EXPECT_EQ(Get_Current_Day_Number(), 249);
     EXPECT_EQ(Get_Current_Month(), 8) << "day 249 falls in September";
-    EXPECT_EQ(Get_Current_Day_Of_Month(), 7);
+    EXPECT_EQ(Get_Current_Day_Of_Month(), 6) << "7 September, counted from 0";
     Set_User_Preference(CURRENT_WEEK, 18);
     EXPECT_EQ(Get_Current_Month(), 0) << "day 375 is in January";
     EXPECT_EQ(Get_Current_Calendar_Year(), 2022);

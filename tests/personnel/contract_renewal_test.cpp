@@ -18,6 +18,7 @@
 #include "frontoffice/salary_value.h"
 #include "personnel/contract_length.h"
 #include "personnel/contract_renewal.h"
+#include "personnel/player_generation.h"
 #include "platform/message_box.h"
 #include "support/computer_league.h"
 #include "support/test_league.h"
@@ -225,4 +226,38 @@ TEST(ContractRenewal, AbsurdBonusesAndLengthsAreWorkedOutAgain) {
     EXPECT_EQ(Get_Player_Vital_Stat(TEAM, slot, VITAL_BONUS_YEARS), 3)
         << "the bonus spreads over his years left";
     Expect_Same_Contract(Read_Contract(TEAM, slot + 1), sound);
+}
+
+TEST(ContractRenewal, OnePlayersRepairLeavesTheOthersAndTheCycleYearWrapsAtTheLength) {
+    Build_Computer_League();
+    const int32_t slot = 9;
+    for (int32_t s : {slot, slot + 1}) {
+        Set_Player_Vital_Stat(TEAM, s, VITAL_SIGNING_BONUS, 300000);
+        Set_Player_Vital_Stat(TEAM, s, VITAL_CONTRACT_YEARS, 2);
+    }
+    const CONTRACT other = Read_Contract(TEAM, slot + 1);
+    Repair_Player_Contract_Demand(TEAM, slot);
+    EXPECT_LE(Get_Player_Vital_Stat(TEAM, slot, VITAL_SIGNING_BONUS), 202995);
+    Expect_Same_Contract(Read_Contract(TEAM, slot + 1), other);
+    // A sound contract is left as it is.
+    const CONTRACT repaired = Read_Contract(TEAM, slot);
+    Repair_Player_Contract_Demand(TEAM, slot);
+    Expect_Same_Contract(Read_Contract(TEAM, slot), repaired);
+
+    // A pool prospect wants four years: his seasons count 1, 2, 3, 4, 1, ...
+    const int32_t pool = 38;
+    Create_Player_For_Team(pool, 0, POSITION_WR, 1.0f);
+    ASSERT_EQ(Get_Desired_Contract_Length(pool, 0), 4);
+    const int32_t cycle[][2] = {{1, 1}, {3, 3}, {4, 4}, {5, 1}, {8, 4}, {0, 4}};
+    for (const auto& [seasons, year] : cycle) {
+        Set_Player_Vital_Stat(pool, 0, VITAL_CREDITED_SEASONS, seasons);
+        EXPECT_EQ(Get_Contract_Cycle_Year(pool, 0), year) << seasons << " seasons";
+    }
+    // A franchise player's length follows his value, which his seasons move.
+    Set_Player_Vital_Stat(TEAM, slot, VITAL_CREDITED_SEASONS, 7);
+    const int32_t length = Get_Desired_Contract_Length(TEAM, slot);
+    ASSERT_GE(length, 2);
+    EXPECT_EQ(Get_Contract_Cycle_Year(TEAM, slot), 7 % length == 0 ? length : 7 % length);
+    const int32_t empty = Get_First_Empty_Player_Slot(TEAM);
+    EXPECT_EQ(Get_Contract_Cycle_Year(TEAM, empty), 0) << "an empty slot wants no contract";
 }

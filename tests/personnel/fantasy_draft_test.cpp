@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -186,4 +187,23 @@ TEST_F(FantasyDraft, CancelAbortsAndCancelledAnnouncementsStayOff) {
     End_Fantasy_Draft_Command();
     EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE);
     EXPECT_EQ(Teams_By_Id(), before) << "an aborted draft moves nobody";
+}
+
+TEST_F(FantasyDraft, FinishingRepairsAnAbsurdContractLengthAsTheRepairOfOnePlayerDoes) {
+    Begin_Fantasy_Draft(FANTASY_ORDER_RANDOM, FANTASY_ORDER_SNAKE);
+    // A player his own team drafted, whose contract length went absurd during the draft.
+    const int32_t team = 0, slot = 3;
+    const int32_t id = Get_Player_ID(team, slot);
+    Set_Player_Vital_Stat(team, slot, VITAL_FANTASY_TEAM, team);
+    Set_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS, 2);
+    Set_Player_Vital_Stat(team, slot, VITAL_BONUS_YEARS, 300000);
+    Finish_Fantasy_Draft();
+    EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE);
+    int32_t now = -1;
+    for (int32_t s = 0; s < PLAYERS_PER_TEAM; ++s)
+        if (Is_Player_Slot_Used(team, s) && Get_Player_ID(team, s) == id) now = s;
+    ASSERT_GE(now, 0) << "he stays with the team that drafted him";
+    EXPECT_EQ(Get_Player_Vital_Stat(team, now, VITAL_BONUS_YEARS), 2)
+        << "the length is the years he has left, not left absurd";
+    EXPECT_LE(std::abs(Get_Player_Vital_Stat(team, now, VITAL_SIGNING_BONUS)), 202995);
 }

@@ -230,3 +230,25 @@ TEST(InjuryNotice, OnlyLongInjuriesOfHumanTeamsStopTheSimulation) {
               std::string::npos)
         << Get_Shown_Messages()[0].Text;
 }
+
+TEST(InjuryQueries, BodyAreasFollowTheTableAndTeamsPlayOnlyInScheduledWeeks) {
+    // The first and last type of a few areas: the plain leg, the foot, the
+    // ankle, the shoulder, the wrist with the arm names after it, the abdomen.
+    const int32_t examples[][2] = {{0, 0},    {1, 1},    {7, 1},    {8, 2},    {17, 2},
+                                   {18, 3},   {60, 7},   {69, 7},   {99, 12},  {119, 12},
+                                   {120, 13}, {150, 17}, {151, 18}, {185, 18}, {199, 18}};
+    for (const auto& [type, area] : examples)
+        EXPECT_EQ(Get_Injury_Body_Area(type), area) << "type " << type;
+    EXPECT_EQ(Get_Injury_Body_Area(NO_INJURY), -1);
+    EXPECT_EQ(Get_Injury_Body_Area(NUMBER_OF_INJURY_TYPES), -1);
+
+    Build_Test_League();
+    Set_User_Preference(CURRENT_WEEK, 21);
+    Set_Team_Schedule_Stat(TEAM, 21, SCHEDULE_OPPONENT, 5);
+    EXPECT_EQ(Does_Team_Play_This_Week(TEAM), 1);
+    Set_Team_Schedule_Stat(TEAM, 21, SCHEDULE_OPPONENT, 0);
+    EXPECT_EQ(Does_Team_Play_This_Week(TEAM), 0) << "a bye week";
+    Set_Team_Schedule_Stat(TEAM, 22, SCHEDULE_OPPONENT, 5);
+    Set_User_Preference(CURRENT_WEEK, 22);
+    EXPECT_EQ(Does_Team_Play_This_Week(TEAM), 0) << "nothing counts past week 21";
+}

@@ -389,3 +389,53 @@ TEST(Development, YearlyStepCountsSeasonsAndRunsTheContractDown) {
     Add_Worthless_Free_Agent(0, POSITION_P, 40);
     EXPECT_EQ(Get_Desired_Contract_Length(FREE_AGENT_TEAM, 0), 1);
 }
+
+TEST(Development, EveryPlayerDevelopsWithoutChanceButTheHallOfFameStays) {
+    Build_Test_League();
+    const int32_t veteran = Test_League_Slot(POSITION_RB, 0);
+    Set_Development(TEAM, veteran, 25, 28, 150, 100);
+    Set_Age(TEAM, veteran, 31);
+    const int32_t agent = Get_First_Empty_Player_Slot(FREE_AGENT_TEAM);
+    Add_Worthless_Free_Agent(agent, POSITION_WR, 22);
+    Set_Development(FREE_AGENT_TEAM, agent, 25, 28, 150, 100);
+    Copy_Player(HALL_OF_FAME_TEAM, 0, TEAM, Test_League_Slot(POSITION_QB, 0));
+    Set_Player_Vital_Stat(HALL_OF_FAME_TEAM, 0, VITAL_INDUCTION_YEAR, 1990);
+    Set_Player_Vital_Stat(HALL_OF_FAME_TEAM, 0, VITAL_VOTE_SHARE, 95);
+
+    // What one step without chance makes of each, taken one by one.
+    const PLAYER_RECORD veteran_before = Universe.Teams[TEAM].Players[veteran];
+    const PLAYER_RECORD agent_before = Universe.Teams[FREE_AGENT_TEAM].Players[agent];
+    Develop_Player(TEAM, veteran, 0);
+    Develop_Player(FREE_AGENT_TEAM, agent, 0);
+    const PLAYER_RECORD veteran_after = Universe.Teams[TEAM].Players[veteran];
+    const PLAYER_RECORD agent_after = Universe.Teams[FREE_AGENT_TEAM].Players[agent];
+    Universe.Teams[TEAM].Players[veteran] = veteran_before;
+    Universe.Teams[FREE_AGENT_TEAM].Players[agent] = agent_before;
+    const PLAYER_RECORD member = Universe.Teams[HALL_OF_FAME_TEAM].Players[0];
+
+    const uint64_t draws = Get_Random_Draw_Count();
+    Develop_All_Players();
+    EXPECT_EQ(Get_Random_Draw_Count(), draws) << "no chance in it";
+    EXPECT_EQ(memcmp(&Universe.Teams[TEAM].Players[veteran], &veteran_after, sizeof veteran_after), 0);
+    EXPECT_EQ(memcmp(&Universe.Teams[FREE_AGENT_TEAM].Players[agent], &agent_after, sizeof agent_after), 0);
+    EXPECT_LT(veteran_after.Ratings[RATING_SPEED], veteran_before.Ratings[RATING_SPEED]) << "he did decline";
+    EXPECT_EQ(memcmp(&Universe.Teams[HALL_OF_FAME_TEAM].Players[0], &member, sizeof member), 0)
+        << "a member's vitals 19 and 20 are his induction, not his development";
+}
+
+TEST(HallOfFame, VotersCountThreeForEveryRingAndPoolPlacesGradeFromTheTop) {
+    Build_Test_League();
+    const int32_t slot = Test_League_Slot(POSITION_WR, 0);
+    Give_Great_Career(TEAM, slot);
+    Set_Player_Byte_Field(TEAM, slot, PLAYER_BYTE_RINGS, 0);
+    EXPECT_EQ(Get_Player_Career_Score_With_Rings(TEAM, slot), 95);
+    Set_Player_Byte_Field(TEAM, slot, PLAYER_BYTE_RINGS, 2);
+    EXPECT_EQ(Get_Player_Career_Score_With_Rings(TEAM, slot), 101);
+    EXPECT_EQ(Get_Player_Career_Score(TEAM, slot), 95) << "the career score itself counts no rings";
+
+    const int32_t grades[][2] = {{0, 82}, {1, 81}, {2, 81}, {3, 80}, {9, 80}, {10, 79}, {100, 70}, {299, 51}};
+    for (const auto& [place, grade] : grades) {
+        EXPECT_EQ(Get_Draft_Pool_Place_Grade(place), grade) << "place " << place;
+        EXPECT_EQ(Get_Draft_Pool_Slot_Grade(38 + place / 100, place % 100), grade) << "place " << place;
+    }
+}

@@ -2,15 +2,19 @@
 // season, and the draft input files they are drawn with.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <utility>
+#include <vector>
 
 #include "database/historical_norms.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/random_numbers.h"
+#include "database/roster_slots.h"
 #include "database/season_lines.h"
 #include "database/universe.h"
 #include "personnel/college_history.h"
@@ -153,4 +157,59 @@ TEST(DraftInputFiles, ReadFifteenPositionsAndKeepWhatALineDoesNotGive) {
     EXPECT_EQ(Get_Shown_Messages()[0].Text, "Input/DraftStrategy.txt file is missing.");
     std::filesystem::remove_all("Input");
     std::filesystem::rename("Input.kept", "Input");
+}
+
+TEST(PredictedCompletion, TheBaseYearSetsThePullAndPuntersGetADrawnLastSeason) {
+    Build_Test_League();
+    static std::vector<TEAM_RECORD> start;
+    start.assign(std::begin(Universe.Teams), std::end(Universe.Teams));
+    for (const auto& [base_year, pull] : {std::pair{2022, 25}, std::pair{2019, 51}}) {
+        SCOPED_TRACE(base_year);
+        std::copy(start.begin(), start.end(), Universe.Teams);
+        Universe.Header.Universe_Stats[BASE_YEAR] = base_year;
+        Seed_Random_Numbers(11);
+        Complete_All_Predicted_Stats(pull);
+        const std::vector<TEAM_RECORD> expected(std::begin(Universe.Teams), std::end(Universe.Teams));
+        std::copy(start.begin(), start.end(), Universe.Teams);
+        Seed_Random_Numbers(11);
+        Complete_All_Predicted_Stats_For_Base_Year();
+        EXPECT_EQ(memcmp(Universe.Teams, expected.data(), sizeof Universe.Teams), 0);
+    }
+
+    std::copy(start.begin(), start.end(), Universe.Teams);
+    const int32_t team = 2;
+    const int32_t punter = Test_League_Slot(POSITION_P, 0);
+    const int32_t kicker = Test_League_Slot(POSITION_K, 0);
+    const int32_t agent = Get_First_Empty_Player_Slot(FREE_AGENT_TEAM);
+    Copy_Player(FREE_AGENT_TEAM, agent, team, punter);
+    const PLAYER_RECORD kicker_before = Universe.Teams[team].Players[kicker];
+    const PLAYER_RECORD agent_before = Universe.Teams[FREE_AGENT_TEAM].Players[agent];
+    // The first punter of the league is team 0's: his draws come first.
+    Seed_Random_Numbers(3);
+    const int32_t punts = 40 + Random_Int(21);
+    const int32_t longer = Random_Int(25);
+    const int32_t shorter = Random_Int(25);
+    const int32_t longest = 55 + Random_Int(11);
+    const int32_t touchbacks = 4 + Random_Int(5);
+    const int32_t games = std::min(punts / 3 + Random_Int(5), 17);
+    Seed_Random_Numbers(3);
+    Randomize_Punter_Last_Seasons();
+    auto last = [](int32_t t, int32_t s, int32_t stat) { return Get_Player_Stat(t, s, SEASON_LAST, stat); };
+    EXPECT_EQ(last(0, punter, 2), punts);
+    EXPECT_EQ(last(0, punter, 3), punts * (400 + longer - shorter) / 10);
+    EXPECT_EQ(last(0, punter, 5), longest);
+    EXPECT_EQ(last(0, punter, 6), touchbacks);
+    EXPECT_EQ(last(0, punter, 0), games);
+    for (int32_t t = 0; t < MAX_FRANCHISES; ++t) {
+        if (!Is_Active_Team(t)) continue;
+        SCOPED_TRACE(t);
+        EXPECT_GE(last(t, punter, 2), 40);
+        EXPECT_LE(last(t, punter, 2), 60);
+        EXPECT_GE(last(t, punter, 3), last(t, punter, 2) * 376 / 10);
+        EXPECT_LE(last(t, punter, 3), last(t, punter, 2) * 424 / 10);
+        EXPECT_LE(last(t, punter, 0), 17);
+    }
+    EXPECT_EQ(memcmp(&Universe.Teams[team].Players[kicker], &kicker_before, sizeof kicker_before), 0);
+    EXPECT_EQ(memcmp(&Universe.Teams[FREE_AGENT_TEAM].Players[agent], &agent_before, sizeof agent_before), 0)
+        << "only the franchises' punters";
 }

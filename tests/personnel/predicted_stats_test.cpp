@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "database/historical_norms.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/random_numbers.h"
+#include "database/universe.h"
 #include "personnel/predicted_consistency.h"
 #include "personnel/predicted_stats.h"
 #include "support/debug_log.h"
@@ -174,4 +177,70 @@ TEST(PredictedConsistency, LinemenAndKickersGetTheirFloors) {
     EXPECT_EQ(S(kicker, 10), Get_Position_Stat_Benchmark(POSITION_K, 10))
         << "a kicker without field goals gets one benchmark season";
     EXPECT_EQ(S(kicker, 18), 40) << "longest field goal held to his attempts as read plus 40";
+}
+
+TEST(PredictedChange, WholeLineChangesAreTheOneChangeForEveryStatistic) {
+    Build_Test_League();
+    const int32_t rb = Crafted_Player(POSITION_RB);
+    for (int32_t stat = 0; stat < 20; ++stat)
+        Set_S(rb, stat, 40 + 7 * stat);
+    const PLAYER_RECORD start = Universe.Teams[TEAM].Players[rb];
+    using WHOLE_LINE = void (*)(int32_t, int32_t, int32_t, int32_t);
+    const struct {
+        WHOLE_LINE Change;
+        int32_t Random;
+        bool Reconcile;
+    } forms[] = {{Modify_All_Predicted_Stats, 0, false},
+                 {Modify_All_Predicted_Stats_Randomly, 1, false},
+                 {Modify_And_Reconcile_Predicted_Stats, 0, true},
+                 {Modify_Randomly_And_Reconcile_Predicted_Stats, 1, true}};
+    for (const auto& form : forms) {
+        SCOPED_TRACE(testing::Message() << "random " << form.Random << ", reconciled " << form.Reconcile);
+        Universe.Teams[TEAM].Players[rb] = start;
+        Seed_Random_Numbers(77);
+        const uint64_t first = Get_Random_Draw_Count();
+        for (int32_t stat = 0; stat < 20; ++stat)
+            Modify_Predicted_Player_Stats(TEAM, rb, SEASON_PREDICTED, stat, -120, 1, form.Random);
+        if (form.Reconcile) Reconcile_Predicted_Player_Stats(TEAM, rb);
+        const PLAYER_RECORD expected = Universe.Teams[TEAM].Players[rb];
+        const uint64_t draws = Get_Random_Draw_Count() - first;
+
+        Universe.Teams[TEAM].Players[rb] = start;
+        Seed_Random_Numbers(77);
+        const uint64_t second = Get_Random_Draw_Count();
+        form.Change(TEAM, rb, -120, 1);
+        EXPECT_EQ(memcmp(&Universe.Teams[TEAM].Players[rb], &expected, sizeof expected), 0);
+        EXPECT_EQ(Get_Random_Draw_Count() - second, draws);
+    }
+    Universe.Teams[TEAM].Players[rb] = start;
+    Modify_And_Reconcile_Predicted_Stats(TEAM, rb, 0, 1);
+    Universe.Teams[TEAM].Players[rb] = start;
+    Modify_All_Predicted_Stats(TEAM, rb, 0, 2);
+    EXPECT_EQ(memcmp(&Universe.Teams[TEAM].Players[rb], &start, sizeof start), 0) << "a modifier of 0";
+}
+
+TEST(PredictedChange, ProtectedStatisticsTypicalSharesAndDraftCodes) {
+    for (int32_t position = POSITION_QB; position <= POSITION_P; ++position)
+        for (int32_t stat = 0; stat < 20; ++stat) {
+            const bool line = position >= POSITION_T && position <= POSITION_C && (stat == 5 || stat == 6);
+            const bool kick = position >= POSITION_K && (stat == 5 || stat == 18);
+            EXPECT_EQ(Is_Predicted_Stat_Protected(position, stat), line || kick)
+                << "position " << position << ", statistic " << stat;
+        }
+
+    Build_Test_League();
+    const int32_t te = Crafted_Player(POSITION_TE);
+    Set_Player_Stat(TEAM, te, SEASON_LAST, 10, 5);
+    Add_Typical_Season_Share(TEAM, te, SEASON_LAST, 250);
+    EXPECT_EQ(Get_Player_Stat(TEAM, te, SEASON_LAST, 10), 25) << "5 + a quarter of 80 catches";
+    EXPECT_EQ(Get_Player_Stat(TEAM, te, SEASON_LAST, 3), 23) << "93 targets x 250 / 1000 = 23.25";
+    Add_Typical_Season_Share(TEAM, te, SEASON_LAST, -250);
+    EXPECT_EQ(Get_Player_Stat(TEAM, te, SEASON_LAST, 10), 5);
+    EXPECT_EQ(S(te, 10), 0) << "only the season named";
+
+    // Third round, fourth pick of it, 68th overall.
+    EXPECT_EQ(Get_Draft_Code_Round(304068), 3);
+    EXPECT_EQ(Get_Draft_Code_Pick(304068), 68);
+    EXPECT_EQ(Get_Draft_Code_Round(0), 0);
+    EXPECT_EQ(Get_Draft_Code_Pick(0), 0);
 }

@@ -116,3 +116,22 @@ TEST(Scouting, LetterGradesClampTheirIndex) {
     Get_Letter_Grade(400, grade);
     EXPECT_STREQ(grade, "A+");
 }
+
+TEST(Scouting, PlayerMonthHashHoldsThroughAMonthAndTakesItsBound) {
+    Build_Test_League();
+    Set_User_Preference(CURRENT_SEASON_INDEX, 0);
+    Set_User_Preference(CURRENT_WEEK, 0);
+    // |12^3 + 10 x 3^3 + 8^2 + 0^2| = 2,062 in September of the first season.
+    EXPECT_EQ(Get_Player_Month_Hash(123, 100), 62);
+    EXPECT_EQ(Get_Player_Month_Hash(123, 10000), 2062);
+    EXPECT_EQ(Get_Player_Month_Hash(123, 7), 4);
+    Set_User_Preference(CURRENT_WEEK, 1);
+    EXPECT_EQ(Get_Player_Month_Hash(123, 100), 62) << "the same month, the same number";
+    Set_User_Preference(CURRENT_SEASON_INDEX, 3);
+    EXPECT_EQ(Get_Player_Month_Hash(123, 100), 71) << "the season index adds its square";
+    EXPECT_EQ(Get_Player_Month_Hash(-1, 100), 63) << "a = 0, b = -1: |-10 + 64 + 9|";
+    EXPECT_EQ(Get_Player_Month_Hash(123, 0), 0) << "no bound, no number";
+    const int32_t wrapped = Get_Player_Month_Hash(2000000000, 100);
+    EXPECT_GE(wrapped, 0) << "a sum that wraps still gives a number within the bound";
+    EXPECT_LT(wrapped, 100);
+}

@@ -20,12 +20,15 @@ TEST(TeamLookup, AbbreviationsWithTheLeaguesHistoricPairs) {
     EXPECT_EQ(Get_Team_From_Abbreviation("PHO", 1), 0) << "PHO-ARI is tried before PHO-PHX";
     EXPECT_EQ(Get_Team_From_Abbreviation("LA", 1), 2) << "LA-STL comes before LA-LAR";
     EXPECT_EQ(Get_Team_From_Abbreviation("MIA", 1), 4) << "a current abbreviation before the skipped list";
-    // The Raiders of the 2022 season go by "LV": their lines as "OAK" and
-    // "LVR" find them.
-    Set_Team_Abbreviation("LV", 5);
+    // The Raiders go by "LVR" since their move: their lines as "OAK" find
+    // them, and "LV" is no name of theirs.
+    Set_Team_Abbreviation("LVR", 5);
     EXPECT_EQ(Get_Team_From_Abbreviation("OAK", 1), 5);
     EXPECT_EQ(Get_Team_From_Abbreviation("LVR", 1), 5);
-    EXPECT_EQ(Get_Team_From_Later_Abbreviation("OAK"), NO_TEAM) << "a later season's OAK is no LV";
+    EXPECT_EQ(Get_Team_From_Later_Abbreviation("OAK"), NO_TEAM) << "a later season's OAK is no LVR";
+    EXPECT_EQ(Get_Team_From_Abbreviation("LV", 0), NO_TEAM) << "the pairs hold no LV";
+    Set_Team_Abbreviation("LV", 5);
+    EXPECT_EQ(Get_Team_From_Abbreviation("OAK", 0), NO_TEAM) << "nor does OAK find a team abbreviated LV";
     EXPECT_EQ(Get_Team_From_Abbreviation("BOS", 1), SKIPPED_TEAM_CODE);
     EXPECT_EQ(Get_Team_From_Abbreviation("fa", 1), FREE_AGENT_TEAM);
     EXPECT_EQ(Get_Team_From_Abbreviation("Free Agents", 1), FREE_AGENT_TEAM);

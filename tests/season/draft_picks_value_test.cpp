@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "database/league_structure.h"
@@ -112,4 +113,28 @@ TEST(DraftPicksValue, AfterTheFinalThePicksAreValuedAtTheComingDraftsOrder) {
         EXPECT_EQ(Get_Team_Draft_Picks_Value(TEAM), expected) << "off-season " << off_season;
         EXPECT_EQ(Get_Draft_Place(TEAM), place);
     }
+}
+
+TEST(DraftPicksValue, PureValueSumsOnlyTheDraftValueOfTheSamePicks) {
+    Build_Computer_League();
+    const int32_t own = Get_Draft_Place(TEAM);
+    const int32_t partner = Get_Draft_Place(TRADING_PARTNER);
+    ASSERT_GE(own, 0);
+    ASSERT_GE(partner, 0);
+    Set_Draft_Pick_Owner(0, 2, TRADING_PARTNER, TEAM);
+    Set_Draft_Pick_Owner(0, 6, TEAM, 1);
+    Set_Draft_Pick_Owner(1, 0, TRADING_PARTNER, TEAM);
+    int32_t expected = Get_Draft_Pick_Value(2, partner);
+    for (int32_t round = 0; round < DRAFT_ROUNDS - 1; ++round)
+        expected += Get_Draft_Pick_Value(round, own);
+    EXPECT_EQ(Get_Team_Draft_Picks_Pure_Value(TEAM), expected);
+
+    // In the draft's third round, past the team's pick: only the picks to come.
+    Set_User_Preference(CURRENT_WEEK, 100);
+    Set_User_Preference(DRAFT_ROUND, 2);
+    Set_User_Preference(DRAFT_PICK, std::max(own, partner) + 1);
+    expected = 0;
+    for (int32_t round = 3; round < DRAFT_ROUNDS - 1; ++round)
+        expected += Get_Draft_Pick_Value(round, own);
+    EXPECT_EQ(Get_Team_Draft_Picks_Pure_Value(TEAM), expected);
 }

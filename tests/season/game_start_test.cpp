@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
 #include "database/league_structure.h"
 #include "database/player_record.h"
+#include "database/player_statistics.h"
 #include "database/position_evaluation.h"
 #include "database/random_numbers.h"
 #include "database/roster_queries.h"
@@ -210,4 +212,29 @@ TEST_F(GameStart, NewGameChoices) {
         Format_Notable_Player(9, slots[n], line, sizeof line);
         EXPECT_NE(std::string(line).find(" ("), std::string::npos) << line;
     }
+}
+
+TEST_F(GameStart, NotablePlayersPassScoresEveryPlayerItReachesAfterTheLastLineIsFilled) {
+    Build_Test_League();
+    const int32_t team = 9;
+    // Five quarterbacks with long careers clear the first bar at once.
+    for (int32_t slot = 0; slot < NOTABLE_PLAYER_LINES; ++slot) {
+        Set_Player_Vital_Stat(team, slot, VITAL_POSITION, POSITION_QB);
+        Set_Player_Stat(team, slot, SEASON_CAREER, 3, 20000);
+    }
+    // A player past them with damaged ratings has them repaired when he is
+    // scored.
+    const int32_t weak = Get_First_Empty_Player_Slot(team) - 1;
+    ASSERT_GT(weak, NOTABLE_PLAYER_LINES);
+    for (float& rating : Universe.Teams[team].Players[weak].Ratings)
+        rating = 0.0f;
+
+    int32_t slots[NOTABLE_PLAYER_LINES];
+    ASSERT_EQ(Find_Notable_Players(team, slots), NOTABLE_PLAYER_LINES);
+    for (int32_t n = 0; n < NOTABLE_PLAYER_LINES; ++n)
+        EXPECT_EQ(slots[n], n);
+    float highest = 0.0f;
+    for (float rating : Universe.Teams[team].Players[weak].Ratings)
+        highest = std::max(highest, rating);
+    EXPECT_GE(highest, MINIMUM_RATING) << "the first pass went on past the fifth line and rated him";
 }

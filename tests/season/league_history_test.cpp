@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -341,4 +342,37 @@ TEST(LeagueHistory, StateNamesAndLeagueNames) {
     Build_1951_League();
     EXPECT_EQ(Get_League_Index_From_Name("nfl"), 0);
     EXPECT_EQ(Get_League_Index_From_Name("XFL"), 0) << "an unknown league counts as the first";
+}
+
+TEST(LeagueHistory, AFullExpansionRosterStillLooksAtEveryCandidateInTurn) {
+    Build_1951_League();
+    Set_User_Preference(MULTI_SEASON_SIMULATION, 1);
+    const int32_t expansion = Create_Expansion_Team("Test,Expansion", 0, "TXP", "Field");
+    ASSERT_GE(expansion, 0);
+    for (int32_t slot = Get_First_Empty_Player_Slot(expansion); slot < 70; ++slot)
+        Create_Player_For_Team(expansion, slot, slot % NUMBER_OF_POSITIONS, 1.0f);
+    // Backups of a team of the same league whose ratings are damaged: the
+    // look for a choice repairs them, even though no pick can be made.
+    int32_t team = 0;
+    while (team == expansion || Get_Team_Conference(team) != Get_Team_Conference(expansion))
+        ++team;
+    const int32_t count = Get_First_Empty_Player_Slot(team);
+    ASSERT_GT(count, 30);
+    for (int32_t slot = 30; slot < count; ++slot)
+        for (float& rating : Universe.Teams[team].Players[slot].Ratings)
+            rating = 0.0f;
+    Run_Expansion_Draft();
+    Set_User_Preference(MULTI_SEASON_SIMULATION, 0);
+    EXPECT_EQ(Get_First_Empty_Player_Slot(expansion), 70) << "a full roster drafts nobody";
+    ASSERT_EQ(Get_First_Empty_Player_Slot(team), count);
+    int32_t open = 0;
+    for (int32_t slot = 30; slot < count; ++slot) {
+        if (Get_Player_Vital_Stat(team, slot, 29) != 0) continue;
+        ++open;
+        float highest = 0.0f;
+        for (float rating : Universe.Teams[team].Players[slot].Ratings)
+            highest = std::max(highest, rating);
+        EXPECT_GE(highest, MINIMUM_RATING) << "slot " << slot << " was looked at";
+    }
+    EXPECT_GT(open, 0) << "some of them were open to the draft";
 }

@@ -20,6 +20,7 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "frontoffice/player_potential.h"
+#include "personnel/contract_length.h"
 #include "platform/message_box.h"
 #include "season/new_universe.h"
 #include "support/test_league.h"
@@ -228,9 +229,13 @@ TEST_F(NewUniverse, VeteransAreNotVariedAndDefaultFieldsFollowThePosition) {
     Vary_Player_Ratings_For_New_Game();
     EXPECT_FLOAT_EQ(Own_Rating(0, slot), rating);
 
-    EXPECT_EQ(Get_Position_Peak_Age(POSITION_QB, 2020), 35) << "32 and three eras";
-    EXPECT_EQ(Get_Position_Peak_Age(POSITION_RB, 2020), 27);
-    EXPECT_EQ(Get_Position_Peak_Age(40, 2020), 35) << "clamped to punter";
+    // The peak ages are the yearly step's, in the league's own year.
+    const int32_t base_year = Get_Universe_Stat(BASE_YEAR);
+    Universe.Header.Universe_Stats[BASE_YEAR] = 2020 - Get_User_Preference(CURRENT_SEASON_INDEX);
+    EXPECT_EQ(Get_Position_Peak_Age(POSITION_QB), 35) << "32 and three eras";
+    EXPECT_EQ(Get_Position_Peak_Age(POSITION_RB), 27);
+    EXPECT_EQ(Get_Position_Peak_Age(40), 35) << "clamped to punter";
+    Universe.Header.Universe_Stats[BASE_YEAR] = base_year;
     Reset_Player_Default_Fields();
     EXPECT_EQ(Get_Player_Vital_Stat(0, slot, VITAL_PEAK_AGE_LIMIT), 29);
     EXPECT_EQ(Get_Player_Vital_Stat(0, slot, VITAL_PEAK_AGE), 25);
