@@ -573,7 +573,7 @@ void Show_Play_Results(WINDOW_HANDLE dialog) {
     const DEFENSIVE_RESULT_DATA& r = Get_Team_Defensive_Playbook(team)->Results;
     for (int32_t c = 0; c < DEFENSIVE_CATEGORIES; ++c) {
         char rating[40];
-        Draw_Defensive_Keys_Panel(rating, c, team, play, false, false);
+        Draw_Defensive_Keys_Panel_No_Label(rating, c, team, play);
         const int32_t n = r.Called[play][c];
         if (n == 0) {
             safe_sprintf(text, sizeof text, "Versus\n%s\n(%d Plays)\n\n\n\n\n\n\nRating: %s",
