@@ -248,3 +248,24 @@ TEST(GameDriver, AGameEndedByAnOvertimeTouchdownCountsForEveryoneWhoPlayed) {
     EXPECT_EQ(Get_Player_Stat(1, 3, SEASON_THIS, 0), benched) << "he did not take the field";
     EXPECT_EQ(Get_Team_Wins(1), 1);
 }
+
+TEST(GameDriver, WorkTableFlagZeroesBothBuffersEvenUnused) {
+    char* first = Get_Play_By_Play_Work_Buffer(0);
+    char* second = Get_Play_By_Play_Work_Buffer(1);
+    first[PBP_WORK_BUFFER_SIZE - 1] = 'x';
+    second[0] = 'y';
+    Set_Work_Tables_Flag();
+    EXPECT_EQ(Work_Tables_Flag, 1);
+    EXPECT_EQ(first[PBP_WORK_BUFFER_SIZE - 1], 0);
+    EXPECT_EQ(second[0], 0);
+
+    // Written without being handed out again: the end of a game would leave them.
+    first[5] = 'z';
+    second[PBP_SECOND_WORK_BUFFER_SIZE - 1] = 'w';
+    Clear_Play_By_Play_Work_Buffers();
+    EXPECT_EQ(first[5], 'z');
+    Clear_Work_Tables_Flag();
+    EXPECT_EQ(Work_Tables_Flag, 0);
+    EXPECT_EQ(first[5], 0);
+    EXPECT_EQ(second[PBP_SECOND_WORK_BUFFER_SIZE - 1], 0);
+}
