@@ -131,8 +131,7 @@ int32_t Compute_Passer_Rating(int32_t n, int32_t c, int32_t y, int32_t t, int32_
 
 void Scale_Player_Season_Stats(int32_t team, int32_t slot, int32_t season, int32_t percent) {
     for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
-        Set_Player_Stat(team, slot, season, stat,
-                        Mul_Div_Round(Stat(team, slot, season, stat), percent, 100));
+        Set_Player_Stat(team, slot, season, stat, Percent_Of(Stat(team, slot, season, stat), percent));
 }
 
 void Scale_All_Player_Season_Stats(int32_t season, int32_t percent) {
@@ -239,7 +238,7 @@ int32_t Get_Player_Build_Figure(int32_t team, int32_t slot) {
 int32_t Get_Rushing_Production(int32_t team, int32_t slot, int32_t season) {
     int32_t x = Stat(team, slot, season, 8) + 30 * Stat(team, slot, season, 9);
     if (Get_Player_Vital_Stat(team, slot, VITAL_POSITION) == POSITION_QB) x = x + 100 + x / 4;
-    return Mul_Div_Round(95, x, 100);
+    return Percent_Of(95, x);
 }
 
 int32_t Get_Receiving_Touchdown_Share(int32_t team, int32_t slot, int32_t season) {
@@ -251,8 +250,8 @@ int32_t Get_Receiving_Touchdown_Share(int32_t team, int32_t slot, int32_t season
 int32_t Get_Receiving_Production(int32_t team, int32_t slot, int32_t season) {
     int32_t x = Stat(team, slot, season, 11) + 30 * Stat(team, slot, season, 12);
     int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
-    if (position == POSITION_RB || position == POSITION_FB) return Mul_Div_Round(120, x, 100);
-    if (position == POSITION_TE) return Mul_Div_Round(110, x, 100);
+    if (position == POSITION_RB || position == POSITION_FB) return Percent_Of(120, x);
+    if (position == POSITION_TE) return Percent_Of(110, x);
     return x;
 }
 
