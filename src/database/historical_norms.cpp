@@ -41,9 +41,11 @@ const int32_t* Historical_Table(int32_t stat) {
     }
 }
 
-// Rounds v / 10 to nearest, halves away from zero.
-int32_t Round_Tenth(int32_t v) {
-    return v >= 0 ? (v + 5) / 10 : (v - 5) / 10;
+// A passer-rating term: v / d rounded as Mul_Div_Round rounds, then held to
+// 0..2375. Taken in 64 bits so that no rate of a damaged line overflows it.
+int32_t Passer_Rating_Term(int64_t v, int64_t d) {
+    const int64_t magnitude = ((v < 0 ? -v : v) + d / 2) / d;
+    return static_cast<int32_t>(std::clamp<int64_t>(v < 0 ? -magnitude : magnitude, 0, 2375));
 }
 
 int32_t Stat(int32_t team, int32_t slot, int32_t season, int32_t stat) {
@@ -119,17 +121,23 @@ int32_t Get_Position_Stat_Benchmark(int32_t position, int32_t stat) {
 }
 
 int32_t Compute_Passer_Rating(int32_t n, int32_t c, int32_t y, int32_t t, int32_t i) {
-    int32_t a1 = Clamp_Int(0, 2375, (Mul_Div_Round(1000, c, n) - 300) * 5);
-    int32_t a2 = std::max(0, std::min(Round_Tenth((Mul_Div_Round(100, y, n) - 300) * 25), 2375));
-    int32_t a3 = std::max(0, std::min(Mul_Div_Round(1000, t, n) * 20, 2375));
-    int32_t a4 = Clamp_Int(0, 2375, (95 - Mul_Div_Round(1000, i, n)) * 25);
+    auto rate = [n](int32_t k, int32_t v) { return static_cast<int64_t>(Mul_Div_Round(k, v, n)); };
+    int32_t a1 = Passer_Rating_Term((rate(1000, c) - 300) * 5, 1);
+    int32_t a2 = Passer_Rating_Term((rate(100, y) - 300) * 25, 10);
+    int32_t a3 = Passer_Rating_Term(rate(1000, t) * 20, 1);
+    int32_t a4 = Passer_Rating_Term((95 - rate(1000, i)) * 25, 1);
     return Clamp_Int(0, 1583, (a1 + a2 + a3 + a4) / 6);
 }
 
 void Scale_Player_Season_Stats(int32_t team, int32_t slot, int32_t season, int32_t percent) {
     for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
-        Set_Player_Stat(team, slot, season, stat,
-                        Mul_Div_Round(Stat(team, slot, season, stat), percent, 100));
+        Set_Player_Stat(team, slot, season, stat, Percent_Of(Stat(team, slot, season, stat), percent));
+}
+
+void Scale_All_Player_Season_Stats(int32_t season, int32_t percent) {
+    For_Each_League_Player([season, percent](int32_t team, int32_t slot) {
+        Scale_Player_Season_Stats(team, slot, season, percent);
+    });
 }
 
 void Fill_Missing_Heights_And_Weights() {
@@ -145,16 +153,33 @@ void Fill_Missing_Heights_And_Weights() {
 
 void Repair_Player_Birth_Years() {
     For_Each_Listed_Player(true, [](int32_t team, int32_t slot) {
-        // A damaged birth date may hold any value, so the sums are taken in 64
-        // bits; with the year inside the calendar the repaired date keeps its
-        // month and day and always fits again.
-        const int64_t year = Get_Current_Year();
+        // A damaged birth date may hold any value, so the age is taken in 64 bits.
         const int64_t born = Get_Player_Vital_Stat(team, slot, VITAL_BIRTH_DATE);
-        const int64_t age = year - born / 10000;
-        if (age > 100 || age < 17)
-            Set_Player_Vital_Stat(team, slot, VITAL_BIRTH_DATE,
-                                  static_cast<int32_t>(born + ((year - 22) - born / 10000) * 10000));
+        const int64_t age = Get_Current_Year() - born / 10000;
+        if (age > 100 || age < 17) Repair_Player_Birth_Year(team, slot);
     });
+}
+
+int32_t Repair_Player_Birth_Year(int32_t team, int32_t slot) {
+    if (!Is_Player_Address(team, slot)) return 0;
+    // With the year inside the calendar the repaired date keeps its month and
+    // day and always fits again.
+    const int64_t year = Get_Current_Year();
+    const int64_t born = Get_Player_Vital_Stat(team, slot, VITAL_BIRTH_DATE);
+    const int32_t repaired = static_cast<int32_t>(born + ((year - 22) - born / 10000) * 10000);
+    Set_Player_Vital_Stat(team, slot, VITAL_BIRTH_DATE, repaired);
+    return repaired;
+}
+
+int32_t Set_Player_Age(int32_t team, int32_t slot, int32_t age) {
+    if (!Is_Player_Address(team, slot)) return 0;
+    const int64_t years = static_cast<int64_t>(Get_Player_Age(team, slot)) - age;
+    const int64_t born =
+        static_cast<int64_t>(Get_Player_Vital_Stat(team, slot, VITAL_BIRTH_DATE)) + years * 10000;
+    // An age that would put the birth date outside the field leaves it as it is.
+    if (born >= INT32_MIN && born <= INT32_MAX)
+        Set_Player_Vital_Stat(team, slot, VITAL_BIRTH_DATE, static_cast<int32_t>(born));
+    return Get_Player_Vital_Stat(team, slot, VITAL_BIRTH_DATE);
 }
 
 void Get_Player_College_Display_Name(int32_t team, int32_t slot, char* out) {
@@ -213,7 +238,7 @@ int32_t Get_Player_Build_Figure(int32_t team, int32_t slot) {
 int32_t Get_Rushing_Production(int32_t team, int32_t slot, int32_t season) {
     int32_t x = Stat(team, slot, season, 8) + 30 * Stat(team, slot, season, 9);
     if (Get_Player_Vital_Stat(team, slot, VITAL_POSITION) == POSITION_QB) x = x + 100 + x / 4;
-    return Mul_Div_Round(95, x, 100);
+    return Percent_Of(95, x);
 }
 
 int32_t Get_Receiving_Touchdown_Share(int32_t team, int32_t slot, int32_t season) {
@@ -225,8 +250,8 @@ int32_t Get_Receiving_Touchdown_Share(int32_t team, int32_t slot, int32_t season
 int32_t Get_Receiving_Production(int32_t team, int32_t slot, int32_t season) {
     int32_t x = Stat(team, slot, season, 11) + 30 * Stat(team, slot, season, 12);
     int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
-    if (position == POSITION_RB || position == POSITION_FB) return Mul_Div_Round(120, x, 100);
-    if (position == POSITION_TE) return Mul_Div_Round(110, x, 100);
+    if (position == POSITION_RB || position == POSITION_FB) return Percent_Of(120, x);
+    if (position == POSITION_TE) return Percent_Of(110, x);
     return x;
 }
 
@@ -234,6 +259,10 @@ int32_t Get_Lineman_Vital_Figure(int32_t team, int32_t slot) {
     int32_t ratio =
         Mul_Div_Round(3, Get_Player_Vital_Stat(team, slot, 9), Get_Player_Vital_Stat(team, slot, 8));
     return (ratio + 3 * Get_Player_Vital_Stat(team, slot, 23)) / 4;
+}
+
+int32_t Get_Lineman_Vital_Rating(int32_t team, int32_t slot) {
+    return Get_Lineman_Vital_Figure(team, slot) + 70;
 }
 
 int32_t Scale_By_Predicted_Playing_Time(int32_t team, int32_t slot, int32_t value) {
@@ -276,4 +305,29 @@ int32_t Compute_Player_Rating_Blend(int32_t team, int32_t slot) {
     if (q < 20) q = (q + 20) / 2;
     if (q > 80) q = (q + 80) / 2;
     return Clamp_Int(0, 100, q);
+}
+
+int32_t Is_Rating_Blend_High(int32_t team, int32_t slot) {
+    return Compute_Player_Rating_Blend(team, slot) >= 70;
+}
+
+int32_t Get_Tenth_Clamped(int32_t value) {
+    return Clamp_Int(0, 99, value / 10);
+}
+
+int32_t Scale_By_Root_Count(int32_t a, int32_t n) {
+    const int64_t root_of = (10000 * static_cast<int64_t>(n) + 200) / 400;
+    const int32_t q =
+        n == 0
+            ? 0
+            : Rounded_Signed_Sqrt(static_cast<int32_t>(std::clamp<int64_t>(root_of, INT32_MIN, INT32_MAX)));
+    const int64_t factor = static_cast<int64_t>(q) + 100;
+    int64_t r = 0;
+    if (a != 0) {
+        r = (a * factor + 100) / 200;
+        // One lower when q + 100 is no multiple of 200 and the signs differ.
+        if (factor % 200 != 0 && (a < 0) != (factor < 0)) --r;
+    }
+    // A large negative value scaled up is held at the floor of the range.
+    return static_cast<int32_t>(std::max<int64_t>(std::min<int64_t>(r, q / 2 + 50), INT32_MIN));
 }

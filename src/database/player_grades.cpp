@@ -18,7 +18,9 @@ int32_t Squeeze_Below(int32_t v, int32_t m) {
     return v < m ? (v + m) / 2 : v;
 }
 
-int32_t Percent_Of(int32_t f, int32_t v) {
+// f per cent of v as the grades take it: (f * v + 50) / 100 truncated, one
+// less for a negative v (unlike Percent_Of, which rounds halves away from zero).
+int32_t Truncated_Percent_Of(int32_t f, int32_t v) {
     int32_t r = (f * v + 50) / 100;
     return v < 0 ? r - 1 : r;
 }
@@ -60,12 +62,12 @@ int32_t Blocking_Grade(int32_t team, int32_t slot, int32_t code, int32_t positio
     int32_t v = Time_Weighted(figure, w) / 2 + 460;
     bool line = position >= POSITION_T;
     if (code == 420) {
-        if (position == POSITION_G) v = Percent_Of(91, v);
-        if (position == POSITION_T) v = Percent_Of(95, v);
+        if (position == POSITION_G) v = Truncated_Percent_Of(91, v);
+        if (position == POSITION_T) v = Truncated_Percent_Of(95, v);
         if (line) v = Squeeze_Below(v, 650);
         return Squeeze_Above(v, 800);
     }
-    if (position == POSITION_T) v = Percent_Of(98, v);
+    if (position == POSITION_T) v = Truncated_Percent_Of(98, v);
     if (line) v = Squeeze_Below(v, 650);
     v = Squeeze_Above(v, 700);
     if (position == POSITION_FB) {

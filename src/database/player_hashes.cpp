@@ -9,6 +9,7 @@
 
 #include "app/diagnostics.h"
 #include "database/league_structure.h"
+#include "database/player_entries.h"
 #include "database/player_record.h"
 #include "database/safe_strings.h"
 #include "database/universe.h"
@@ -222,7 +223,7 @@ int32_t Lookup_Text(TEXT_HASH& hash, PLAYER_LOCATION* out, const char* text) {
     PLAYER_LOCATION where = hash.Locations[index];
     if (hash.Keys[index][0] != 0 && Is_Record_Location(where)) {
         char current[NAME_KEY_SIZE] = {};
-        if (Is_Player_Slot_Used(where.Team, where.Slot)) hash.Key_Of(where.Team, where.Slot, current);
+        if (Is_Player_Location_Used(where)) hash.Key_Of(where.Team, where.Slot, current);
         if (current[0] != 0 && Same_Text_Ignoring_Case(current, key)) {
             Write_Location(out, where);
             return 1;
@@ -256,8 +257,7 @@ int32_t Lookup_Text(TEXT_HASH& hash, PLAYER_LOCATION* out, const char* text) {
 
 int32_t Find_With(int32_t found, PLAYER_LOCATION where, int32_t* team_out, int32_t* slot_out) {
     if (!found) return 0;
-    if (team_out != nullptr) *team_out = where.Team;
-    if (slot_out != nullptr) *slot_out = where.Slot;
+    Split_Player_Location(where, team_out, slot_out);
     return 1;
 }
 } // namespace

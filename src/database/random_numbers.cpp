@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "database/league_structure.h"
+#include "platform/drawing_surface.h"
 
 RANDOM_NUMBER_STATE Random_Number_State = {{}, 625, 0};
 
@@ -121,6 +122,17 @@ int32_t Apply_Random_Variance(int32_t value, int32_t spread) {
     return Mul_Div_Round(factor, value, 1000);
 }
 
+int32_t Random_Bool() {
+    return static_cast<int32_t>(Random_Number() >> 31);
+}
+
+float Apply_Random_Variance_Float(float x, float spread) {
+    float factor = 1.0f;
+    for (int i = 0; i < 2; ++i)
+        factor *= static_cast<float>(1.0 + Random_Fraction() * (2.0 * spread) - spread);
+    return x * factor;
+}
+
 int32_t Rounded_Signed_Sqrt(int32_t x) {
     x = Clamp_Int(-1000000000, 1000000000, x);
     if (x >= 0) return static_cast<int32_t>(std::sqrt(static_cast<double>(x)) + 0.5);
@@ -136,4 +148,86 @@ int32_t Get_Rank_Grade_Index(int32_t rank) {
 
 int32_t Get_Value_Grade_Index(int32_t value) {
     return Clamp_Int(0, 12, (value + 29) / 59 - 9);
+}
+
+int32_t Min_Int(int32_t a, int32_t b) {
+    return a < b ? a : b;
+}
+
+int32_t Max_Int(int32_t a, int32_t b) {
+    return a > b ? a : b;
+}
+
+float Min_Float(float a, float b) {
+    return a < b ? a : b;
+}
+
+double Min_Double(double a, double b) {
+    return a < b ? a : b;
+}
+
+void Swap_Ints(int32_t* a, int32_t* b) {
+    if (a == nullptr || b == nullptr) return;
+    const int32_t held = *a;
+    *a = *b;
+    *b = held;
+}
+
+int32_t Percent_Of(int32_t a, int32_t b) {
+    return Mul_Div_Round(a, b, 100);
+}
+
+void Toggle_Flag_Bit(int32_t* flag) {
+    if (flag != nullptr) *flag ^= 1;
+}
+
+float Signed_Sqrt_Float(float x) {
+    return x < 0.0f ? -std::sqrt(-x) : std::sqrt(x);
+}
+
+int32_t Integer_Log(int32_t value, int32_t base) {
+    if (base < 2) return 0;
+    int32_t power = 0;
+    for (; value >= base; value /= base)
+        ++power;
+    return power;
+}
+
+// The remainder is taken as the floor of the division would leave it, so a
+// negative value also rounds to its nearest multiple (-8 to -10 for m = 5,
+// not to -5); the sums are formed in 64 bits.
+int32_t Round_To_Multiple(int32_t value, int32_t m) {
+    if (m <= 0) return value;
+    const int64_t shifted = static_cast<int64_t>(value) + m / 2;
+    const int64_t remainder = ((shifted % m) + m) % m;
+    int64_t result = shifted - remainder;
+    if (result > INT32_MAX) result -= m;
+    return static_cast<int32_t>(result);
+}
+
+int32_t Round_Down_To_Multiple(int32_t value, int32_t m) {
+    if (m <= 0) return value;
+    return value - value % m;
+}
+
+int32_t Get_Value_From_Grade_Index(int32_t index) {
+    return static_cast<int32_t>(static_cast<int64_t>(index) * 59 + 587);
+}
+
+int32_t Get_Rank_From_Grade_Index(int32_t index) {
+    return static_cast<int32_t>((static_cast<int64_t>(index) + 8) * 100);
+}
+
+int32_t Get_Five_Step_Grade(int32_t value) {
+    const int64_t grade = (static_cast<int64_t>(value) + 50) / 100 - 8;
+    return static_cast<int32_t>(grade < 0 ? 0 : grade > 4 ? 4 : grade);
+}
+
+int32_t Is_Rect_Inside_Rect(const RECT_AREA& inner, const RECT_AREA& outer) {
+    return inner.Left >= outer.Left && inner.Top >= outer.Top && inner.Right <= outer.Right &&
+           inner.Bottom <= outer.Bottom;
+}
+
+int32_t Do_Rects_Overlap(const RECT_AREA& a, const RECT_AREA& b) {
+    return a.Left <= b.Right && b.Left <= a.Right && a.Top <= b.Bottom && b.Top <= a.Bottom;
 }

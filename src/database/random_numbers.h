@@ -3,6 +3,8 @@
 // integer routines used to scale money, ratings and percentages exactly.
 #include <cstdint>
 
+struct RECT_AREA;
+
 // The uniform fraction every draw is turned into: r / (2^32 - 1), so it lies in [0, 1].
 constexpr double RANDOM_FRACTION = 1.0 / 4294967295.0;
 
@@ -71,6 +73,10 @@ int32_t Random_Index(int32_t n);
 int32_t Random_Range(int32_t lo, int32_t hi);
 float Random_Float(float x);
 int32_t Apply_Random_Variance(int32_t value, int32_t spread);
+// 0 or 1: the top bit of one draw.
+int32_t Random_Bool();
+// x scaled by two factors 1 + u * 2s - s, one draw each, in single precision.
+float Apply_Random_Variance_Float(float x, float spread);
 
 // a * b / c with a 64-bit product, rounded to nearest with halves away from
 // zero; 0 when a or c is 0. Inline: the engine rounds with it at every snap.
@@ -91,3 +97,33 @@ int32_t Get_Value_Grade_Index(int32_t value);
 inline int32_t Clamp_Int(int32_t lo, int32_t hi, int32_t x) {
     return x > hi ? (hi < lo ? lo : hi) : (x < lo ? lo : x);
 }
+
+int32_t Min_Int(int32_t a, int32_t b);
+int32_t Max_Int(int32_t a, int32_t b);
+float Min_Float(float a, float b);
+double Min_Double(double a, double b);
+void Swap_Ints(int32_t* a, int32_t* b);
+// a * b / 100, rounded as Mul_Div_Round rounds.
+int32_t Percent_Of(int32_t a, int32_t b);
+// Flips the low bit of the flag word.
+void Toggle_Flag_Bit(int32_t* flag);
+// The square root of |x| with the sign of x.
+float Signed_Sqrt_Float(float x);
+// How many times `base` divides into `value` before it drops below it: 0
+// below the base, and for a base below 2 (which would never stop).
+int32_t Integer_Log(int32_t value, int32_t base);
+// `value` to the nearest multiple of m (halves upward), and toward zero to a
+// multiple of m; a multiple m of 0 or below leaves the value as it is.
+int32_t Round_To_Multiple(int32_t value, int32_t m);
+int32_t Round_Down_To_Multiple(int32_t value, int32_t m);
+// Values standing for the grade indices: index * 59 + 587 on the value
+// scale, (index + 8) * 100 on the rank scale, and a grade 0-4 of a value in
+// steps of 100.
+int32_t Get_Value_From_Grade_Index(int32_t index);
+int32_t Get_Rank_From_Grade_Index(int32_t index);
+int32_t Get_Five_Step_Grade(int32_t value);
+
+// Rectangles as left, top, right, bottom with every edge inside: whether
+// `inner` lies within `outer`, and whether two share at least one point.
+int32_t Is_Rect_Inside_Rect(const RECT_AREA& inner, const RECT_AREA& outer);
+int32_t Do_Rects_Overlap(const RECT_AREA& a, const RECT_AREA& b);

@@ -6,6 +6,7 @@
 
 #include "app/diagnostics.h"
 #include "database/league_structure.h"
+#include "database/player_entries.h"
 #include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
@@ -175,8 +176,7 @@ void Clear_Player(int32_t team, int32_t slot) {
 void Remove_Player(int32_t team, int32_t slot) {
     Clear_Player(team, slot);
     if (!Is_Player_Address(team, slot)) return;
-    for (int32_t k = slot; k < PLAYERS_PER_TEAM - 1; ++k)
-        Swap_Players(team, k, team, k + 1);
+    Move_Player_To_Last_Slot(team, slot);
 }
 
 void Delete_Player(int32_t team, int32_t slot) {
@@ -191,8 +191,7 @@ void Compact_Team_Roster(int32_t team) {
         for (int32_t s = 0; s < PLAYERS_PER_TEAM - 1; ++s) {
             if (Is_Player_Slot_Used(team, s) || !Is_Player_Slot_Used(team, s + 1)) continue;
             Clear_Player(team, s);
-            for (int32_t k = s; k < PLAYERS_PER_TEAM - 1; ++k)
-                Swap_Players(team, k, team, k + 1);
+            Move_Player_To_Last_Slot(team, s);
             changed = true;
             break;
         }

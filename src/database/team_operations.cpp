@@ -7,6 +7,7 @@
 #include "app/diagnostics.h"
 #include "app/team_lists.h"
 #include "database/league_structure.h"
+#include "database/player_entries.h"
 #include "database/player_record.h"
 #include "database/roster_slots.h"
 #include "database/season_lines.h"
@@ -272,8 +273,7 @@ void Release_Player_To_Free_Agents(int32_t team, int32_t slot) {
     }
     Swap_Players(FREE_AGENT_TEAM, free_slot, team, slot);
     Clear_Player(team, slot);
-    for (int32_t s = slot; s < PLAYERS_PER_TEAM - 1; ++s)
-        Swap_Players(team, s, team, s + 1);
+    Move_Player_To_Last_Slot(team, slot);
     Sort_Free_Agents();
 }
 

@@ -81,11 +81,28 @@ char* Get_Play_By_Play_Work_Buffer(int32_t which) {
     return which == 0 ? Play_By_Play_Work_Buffer : Play_By_Play_Second_Work_Buffer;
 }
 
-void Clear_Play_By_Play_Work_Buffers() {
-    if (!Work_Buffers_Handed_Out) return;
+namespace {
+void Zero_Play_By_Play_Work_Buffers() {
     std::memset(Play_By_Play_Work_Buffer, 0, sizeof(Play_By_Play_Work_Buffer));
     std::memset(Play_By_Play_Second_Work_Buffer, 0, sizeof(Play_By_Play_Second_Work_Buffer));
     Work_Buffers_Handed_Out = false;
+}
+} // namespace
+
+void Clear_Play_By_Play_Work_Buffers() {
+    if (Work_Buffers_Handed_Out) Zero_Play_By_Play_Work_Buffers();
+}
+
+int32_t Work_Tables_Flag = 0;
+
+void Clear_Work_Tables_Flag() {
+    Work_Tables_Flag = 0;
+    Zero_Play_By_Play_Work_Buffers();
+}
+
+void Set_Work_Tables_Flag() {
+    Work_Tables_Flag = 1;
+    Zero_Play_By_Play_Work_Buffers();
 }
 
 int Play_Game(int32_t home, int32_t visitor, int32_t week, GAME_RECORD* pGame) {

@@ -14,6 +14,11 @@ constexpr int32_t PBP_SECOND_WORK_BUFFER_SIZE = 656000;
 // that never touched them costs no zeroing of a megabyte and a half.
 char* Get_Play_By_Play_Work_Buffer(int32_t which);
 void Clear_Play_By_Play_Work_Buffers();
+// The work tables' flag word, cleared or set together with zeroing both
+// buffers whether or not they were handed out.
+extern int32_t Work_Tables_Flag;
+void Clear_Work_Tables_Flag();
+void Set_Work_Tables_Flag();
 
 // Game-screen mode flag the views read: set when a game finishes, cleared
 // whenever a watched snap waits for the user's call.

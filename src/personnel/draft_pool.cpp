@@ -3,10 +3,10 @@
 #include "app/diagnostics.h"
 #include "app/progress_window.h"
 #include "database/league_structure.h"
+#include "database/player_entries.h"
 #include "database/player_record.h"
 #include "database/random_numbers.h"
 #include "database/roster_slots.h"
-#include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/universe.h"
 #include "personnel/draft_input_files.h"
@@ -32,10 +32,8 @@ constexpr int32_t POSITION_WEIGHT_TOTAL = 127;
 
 void Empty_Draft_Pool() {
     for (int32_t team = FIRST_COLLEGE_POOL_TEAM; team < TOTAL_NUMBER_OF_TEAMS; ++team)
-        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-            Delete_All_Player_Season_Lines(team, slot);
-            Clear_Player(team, slot);
-        }
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+            Erase_Player(team, slot);
 }
 
 // The first pool team with room, and its first empty slot; false when all are full.
@@ -56,8 +54,7 @@ void Remove_Underage_Prospects() {
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
             if (!Is_Player_Slot_Used(team, slot) || Get_Player_Calendar_Age(team, slot) >= YOUNGEST_PROSPECT)
                 continue;
-            Delete_All_Player_Season_Lines(team, slot);
-            Clear_Player(team, slot);
+            Erase_Player(team, slot);
         }
         Compact_Team_Roster(team);
     }

@@ -9,8 +9,6 @@ namespace {
 // Old rosters knew 14 positions, RB (1) being the last before the gap.
 constexpr int32_t LAST_CODE_BEFORE_FULLBACK = POSITION_RB;
 constexpr int32_t LAST_OLD_CODE = POSITION_P - 1;
-// A back whose rating blend reaches this was a fullback.
-constexpr int32_t FULLBACK_BLEND = 70;
 } // namespace
 
 void Convert_Old_Position_Codes() {
@@ -19,8 +17,8 @@ void Convert_Old_Position_Codes() {
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
             if (!Is_Player_Slot_Used(team, slot)) continue;
             const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
-            if (position == LAST_CODE_BEFORE_FULLBACK &&
-                Compute_Player_Rating_Blend(team, slot) >= FULLBACK_BLEND)
+            // A back whose rating blend is high was a fullback.
+            if (position == LAST_CODE_BEFORE_FULLBACK && Is_Rating_Blend_High(team, slot))
                 Set_Player_Vital_Stat(team, slot, VITAL_POSITION, POSITION_FB);
             // A code that is not an old one (already the punter) is left for
             // the invalid-position sweep rather than pushed out of range.

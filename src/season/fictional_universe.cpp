@@ -5,6 +5,7 @@
 
 #include "app/progress_window.h"
 #include "database/league_structure.h"
+#include "database/player_entries.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/random_numbers.h"
@@ -121,10 +122,8 @@ void Create_Fictional_Universe() {
 
     // The real season's undrafted class would give real names back.
     for (int32_t team = FIRST_COLLEGE_POOL_TEAM; team < TOTAL_NUMBER_OF_TEAMS; ++team)
-        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-            Delete_All_Player_Season_Lines(team, slot);
-            Clear_Player(team, slot);
-        }
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+            Erase_Player(team, slot);
 }
 
 void Fill_Fictional_Minimum_Roster(int32_t team) {

@@ -5,9 +5,9 @@
 #include <cstring>
 
 #include "app/diagnostics.h"
+#include "database/player_entries.h"
 #include "database/player_record.h"
 #include "database/roster_slots.h"
-#include "database/season_lines.h"
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "frontoffice/money.h"
@@ -22,8 +22,7 @@ constexpr int32_t REPAIRED_RATINGS[] = {RATING_KICK_RETURNS, RATING_PUNT_RETURNS
 using TOUCHED_TEAMS = std::array<bool, TOTAL_NUMBER_OF_TEAMS>;
 
 void Remove_Swept_Player(int32_t team, int32_t slot, TOUCHED_TEAMS& touched) {
-    Delete_All_Player_Season_Lines(team, slot);
-    Clear_Player(team, slot);
+    Erase_Player(team, slot);
     touched[team] = true;
 }
 

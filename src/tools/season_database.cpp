@@ -16,6 +16,7 @@
 #include "database/historical_norms.h"
 #include "database/league_structure.h"
 #include "database/path_resolver.h"
+#include "database/player_entries.h"
 #include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
@@ -164,8 +165,7 @@ void Remove_Unplayable_Players() {
                 team < MAX_FRANCHISES && (age > OLDEST_PLAYER_AGE || age < YOUNGEST_PLAYER_AGE);
             const bool nameless = player->First_Name[0] == '\0' && player->Last_Name[0] == '\0';
             if (!unplayable && !nameless) continue;
-            Delete_All_Player_Season_Lines(team, slot);
-            Clear_Player(team, slot);
+            Erase_Player(team, slot);
         }
         if (Is_Valid_Team_Code(team)) Compact_Team_Roster(team);
     }

@@ -7,6 +7,7 @@
 
 #include "database/random_numbers.h"
 #include "database/universe.h"
+#include "platform/drawing_surface.h"
 
 namespace {
 // The 1998 seeding, written out independently of the generator under test.
@@ -212,4 +213,56 @@ TEST(RandomNumbers, SkippingDrawsMovesTheSequenceAsDrawingThem) {
         EXPECT_EQ(Get_Random_Draw_Count() - skipped_from, count) << count;
         EXPECT_EQ(Random_Number(), drawn_next) << count;
     }
+}
+
+TEST(RandomNumbers, BoolAndFloatVarianceTakeTheirDrawsInOrder) {
+    Seed_Random_Numbers(2024);
+    std::mt19937 reference = Reference_Engine(2024);
+    for (int draw = 0; draw < 200; ++draw) {
+        ASSERT_EQ(Random_Bool(), static_cast<int32_t>(reference() >> 31)) << "the top bit, draw " << draw;
+        const float first = static_cast<float>(1.0 + reference() * RANDOM_FRACTION * 0.4f - 0.2f);
+        const float second = static_cast<float>(1.0 + reference() * RANDOM_FRACTION * 0.4f - 0.2f);
+        ASSERT_EQ(Apply_Random_Variance_Float(250.0f, 0.2f), 250.0f * (1.0f * first * second)) << draw;
+    }
+}
+
+TEST(IntegerMaths, SmallRoutinesAtTheirEdges) {
+    EXPECT_EQ(Min_Int(-3, 2) * 10 + Max_Int(-3, 2), -28);
+    EXPECT_EQ(Min_Float(1.5f, -0.5f), -0.5f);
+    EXPECT_EQ(Min_Double(2.0, 2.5), 2.0);
+    int32_t a = 4, b = -9, flag = 6;
+    Swap_Ints(&a, &b);
+    Toggle_Flag_Bit(&flag);
+    EXPECT_TRUE(a == -9 && b == 4 && flag == 7);
+    EXPECT_FLOAT_EQ(Signed_Sqrt_Float(-16.0f), -4.0f);
+    EXPECT_EQ(Percent_Of(-15, 50), -8) << "-7.5 rounds away from zero, as Mul_Div_Round rounds";
+    EXPECT_EQ(Percent_Of(2000000000, 50), 1000000000) << "the product must not overflow";
+    EXPECT_EQ(Integer_Log(1000, 10), 3);
+    EXPECT_EQ(Integer_Log(999, 10), 2);
+    EXPECT_EQ(Integer_Log(9, 10), 0) << "below the base";
+    EXPECT_EQ(Integer_Log(50, 1), 0) << "a base of 1 would never stop";
+
+    EXPECT_EQ(Round_To_Multiple(15, 10), 20) << "a half rounds upward";
+    EXPECT_EQ(Round_To_Multiple(-8, 5), -10) << "a negative value to its nearest multiple";
+    EXPECT_EQ(Round_To_Multiple(-15, 10), -10);
+    EXPECT_EQ(Round_To_Multiple(7, 0), 7) << "no multiple leaves the value";
+    EXPECT_EQ(Round_To_Multiple(INT32_MAX, 10), 2147483640) << "the multiple above would not fit";
+    EXPECT_EQ(Round_Down_To_Multiple(-19, 5), -15) << "toward zero";
+    EXPECT_EQ(Round_Down_To_Multiple(7, 0), 7);
+
+    EXPECT_EQ(Get_Value_From_Grade_Index(2), 705);
+    EXPECT_EQ(Get_Rank_From_Grade_Index(13), 2100);
+    EXPECT_EQ(Get_Five_Step_Grade(849), 0) << "(849 + 50) / 100 - 8";
+    EXPECT_EQ(Get_Five_Step_Grade(1149), 3);
+    EXPECT_EQ(Get_Five_Step_Grade(INT32_MAX), 4) << "clamped above";
+}
+
+TEST(IntegerMaths, RectanglesCountTheirEdgesAsInside) {
+    const RECT_AREA outer{10, 20, 110, 220};
+    EXPECT_TRUE(Is_Rect_Inside_Rect(outer, outer));
+    EXPECT_FALSE(Is_Rect_Inside_Rect({9, 20, 50, 220}, outer));
+    EXPECT_FALSE(Is_Rect_Inside_Rect({10, 20, 50, 221}, outer));
+    EXPECT_TRUE(Do_Rects_Overlap(outer, {110, 220, 130, 240})) << "sharing one corner point";
+    EXPECT_FALSE(Do_Rects_Overlap({0, 0, 9, 400}, outer));
+    EXPECT_FALSE(Do_Rects_Overlap({0, 221, 400, 300}, outer));
 }

@@ -248,3 +248,16 @@ TEST(GameDriver, AGameEndedByAnOvertimeTouchdownCountsForEveryoneWhoPlayed) {
     EXPECT_EQ(Get_Player_Stat(1, 3, SEASON_THIS, 0), benched) << "he did not take the field";
     EXPECT_EQ(Get_Team_Wins(1), 1);
 }
+
+TEST(GameDriver, WorkTableFlagZeroesBothBuffersEvenUnused) {
+    char* first = Get_Play_By_Play_Work_Buffer(0);
+    char* second = Get_Play_By_Play_Work_Buffer(1);
+    Set_Work_Tables_Flag();
+    // Written without being handed out again: the end of a game leaves them.
+    first[5] = 'z';
+    second[PBP_SECOND_WORK_BUFFER_SIZE - 1] = 'w';
+    Clear_Play_By_Play_Work_Buffers();
+    EXPECT_TRUE(Work_Tables_Flag == 1 && first[5] == 'z');
+    Clear_Work_Tables_Flag();
+    EXPECT_TRUE(Work_Tables_Flag == 0 && first[5] == 0 && second[PBP_SECOND_WORK_BUFFER_SIZE - 1] == 0);
+}
