@@ -575,5 +575,6 @@ TEST_F(ScoutingReport, NameLineColoursFollowTheSkinAndTheColourSet) {
             EXPECT_EQ(Drawn_Colour(name), plain) << look;
             EXPECT_EQ(Drawn_Colour("Quarterback"), light ? 0xFFFFFFu : plain) << look;
             EXPECT_EQ(Drawn_Colour(team), light ? 0xFFFFFFu : second != 0 ? 0x00006Eu : 0x45F9FFu) << look;
+            EXPECT_FALSE(Was_Text_Drawn("Average NFL Starter")) << "a passer has no scouting note";
         }
 }
