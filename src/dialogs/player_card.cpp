@@ -19,6 +19,7 @@
 #include "dialogs/position_columns.h"
 #include "personnel/injuries.h"
 #include "personnel/predicted_stats.h"
+#include "views/view_drawing.h"
 
 namespace {
 constexpr int32_t VITAL_INDUCTION_YEAR = 19;
@@ -47,14 +48,13 @@ void Capitalise(char* text) {
 // A value kept in tenths or hundredths with its sign in front of the whole
 // number ("-1.50", never "-1.-50"); `width` pads the whole part.
 void Write_Decimal(char* out, int32_t value, int32_t scale, int32_t width = 0) {
-    const int32_t magnitude = std::abs(value);
-    const int32_t whole = magnitude / scale, part = magnitude % scale;
-    if (value < 0)
-        safe_sprintf(out, CARD_TEXT_SIZE, scale == 100 ? "-%d.%02d" : "-%d.%d", whole, part);
+    if (value >= 0 && width > 0)
+        safe_sprintf(out, CARD_TEXT_SIZE, scale == 100 ? "%*d.%02d" : "%*d.%d", width, value / scale,
+                     value % scale);
     else if (scale == 100)
-        safe_sprintf(out, CARD_TEXT_SIZE, "%*d.%02d", width, whole, part);
+        Format_Signed_Hundredths(out, CARD_TEXT_SIZE, value);
     else
-        safe_sprintf(out, CARD_TEXT_SIZE, "%*d.%d", width, whole, part);
+        Format_Signed_Tenths(out, CARD_TEXT_SIZE, value);
 }
 
 // "$%d,000" below a million, else "$%d,%03d,000", after a label.

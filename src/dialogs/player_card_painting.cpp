@@ -174,7 +174,8 @@ void Draw_Top_Line(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t team, int32
     if (display < 0 || display > LAST_DEPTH_SLOT) display = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
     text[0] = '\0';
     Get_Depth_Slot_Name(display, text);
-    draw({399, y, 577, 31}, Pick_Card_Colour(WHITE, BLACK), ONE_LINE | TEXT_RIGHT);
+    draw({399, y, 577, 31}, light ? Fix_View_Colour(WHITE) : Pick_Card_Colour(WHITE, BLACK),
+         ONE_LINE | TEXT_RIGHT);
 }
 
 void Draw_Card_Grid(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t team, int32_t slot, bool downloaded) {
@@ -228,13 +229,7 @@ void Draw_Accuracy_Note(WINDOW_HANDLE window, DEVICE_CONTEXT* dc, int32_t team, 
     HELD_FONT font(dc, Fit_Font_Row(window, {"Average NFL Starter = 70"}, starter, ONE_LINE, FONT_SMALL));
     Draw_Card_Text(window, dc, "Average NFL Starter = 70", starter, Pick_Card_Colour(0x2EA6AA, 0x3232B4),
                    ONE_LINE | TEXT_CENTRE);
-    if (Get_User_Preference(SCOUTING_SPREAD_CACHE) == 0) {
-        const int32_t spread =
-            ((Get_User_Preference(DIFFICULTY_LEVEL) + 15) * 100 - Get_Team_Scouting_Rating(Get_User_Team())) /
-            4;
-        Set_User_Preference(SCOUTING_SPREAD_CACHE, std::max(1, spread));
-    }
-    int32_t accuracy = Get_User_Preference(SCOUTING_SPREAD_CACHE) / 50 + 1;
+    int32_t accuracy = Get_Scouting_Spread() / 50 + 1;
     const char* note = "";
     if (Get_User_Preference(COMMISSIONER_MODE) != 0) {
         accuracy = 1;

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "database/league_structure.h"
@@ -17,6 +16,7 @@
 #include "database/text_format.h"
 #include "frontoffice/salaries.h"
 #include "personnel/injuries.h"
+#include "views/view_drawing.h"
 
 namespace {
 // A name longer than this has no room for the whole holdout mark.
@@ -51,14 +51,17 @@ struct SUMMARY_STATS {
     int32_t operator()(int32_t stat) const { return Get_Player_Stat(Team, Slot, Season, stat); }
 };
 
-// Whole part and the remainder's digits of a statistic kept in tenths or
-// hundredths; the remainder is written without its sign.
-int32_t Whole(int32_t value, int32_t scale) {
-    return value / scale;
-}
-int32_t Part(int32_t value, int32_t scale) {
-    return std::abs(value % scale);
-}
+// A statistic kept in tenths or hundredths, its sign written before the
+// whole part: a rate between -1 and 0 keeps its minus ("-0.50").
+struct DECIMAL_TEXT {
+    char Text[FORMATTED_TEXT_SIZE];
+    DECIMAL_TEXT(int32_t value, int32_t scale) {
+        if (scale == 100)
+            Format_Signed_Hundredths(Text, sizeof Text, value);
+        else
+            Format_Signed_Tenths(Text, sizeof Text, value);
+    }
+};
 } // namespace
 
 void Append_Player_Status_Suffix(char* name, int32_t team, int32_t slot) {
@@ -82,8 +85,8 @@ int32_t Get_Player_Stat_Summary(int32_t team, int32_t slot, int32_t season, char
     switch (Get_Player_Vital_Stat(team, slot, VITAL_POSITION)) {
     case POSITION_QB:
         if (s(0) <= 0) return 0;
-        safe_sprintf(out, FORMATTED_TEXT_SIZE, "%d.%d%%, %d Yds, %d TD, %d Int", Whole(s(101), 10),
-                     Part(s(101), 10), s(5), s(6), s(4));
+        safe_sprintf(out, FORMATTED_TEXT_SIZE, "%s%%, %d Yds, %d TD, %d Int", DECIMAL_TEXT(s(101), 10).Text,
+                     s(5), s(6), s(4));
         return s(5);
     case POSITION_RB:
     case POSITION_FB:
@@ -102,8 +105,8 @@ int32_t Get_Player_Stat_Summary(int32_t team, int32_t slot, int32_t season, char
     case POSITION_G:
     case POSITION_C:
         if (s(4) <= 0 && s(7) <= 0) return 0;
-        safe_sprintf(out, FORMATTED_TEXT_SIZE, "%d.%02d Yards/Rush, %d.%02d Sacks", Whole(s(112), 100),
-                     Part(s(112), 100), Whole(s(144), 100), Part(s(144), 100));
+        safe_sprintf(out, FORMATTED_TEXT_SIZE, "%s Yards/Rush, %s Sacks", DECIMAL_TEXT(s(112), 100).Text,
+                     DECIMAL_TEXT(s(144), 100).Text);
         return s(112);
     case POSITION_DE:
     case POSITION_DT:
@@ -111,18 +114,17 @@ int32_t Get_Player_Stat_Summary(int32_t team, int32_t slot, int32_t season, char
     case POSITION_CB:
     case POSITION_S:
         if (s(0) <= 0) return 0;
-        safe_sprintf(out, FORMATTED_TEXT_SIZE, "%d Tackles, %d.%d Sacks, %d PD, %d Int", s(147),
-                     Whole(s(143), 10), Part(s(143), 10), s(6), s(7));
+        safe_sprintf(out, FORMATTED_TEXT_SIZE, "%d Tackles, %s Sacks, %d PD, %d Int", s(147),
+                     DECIMAL_TEXT(s(143), 10).Text, s(6), s(7));
         return s(147);
     case POSITION_K:
         if (s(0) <= 0) return 0;
-        safe_sprintf(out, FORMATTED_TEXT_SIZE, "%d FGs, %d.%d%% Success", s(121), Whole(s(123), 10),
-                     Part(s(123), 10));
+        safe_sprintf(out, FORMATTED_TEXT_SIZE, "%d FGs, %s%% Success", s(121), DECIMAL_TEXT(s(123), 10).Text);
         return s(121);
     case POSITION_P:
         if (s(0) <= 0) return 0;
-        safe_sprintf(out, FORMATTED_TEXT_SIZE, "%d Punts, Average: %d.%d Yards", s(2), Whole(s(115), 10),
-                     Part(s(115), 10));
+        safe_sprintf(out, FORMATTED_TEXT_SIZE, "%d Punts, Average: %s Yards", s(2),
+                     DECIMAL_TEXT(s(115), 10).Text);
         return s(3);
     default:
         return 0;

@@ -293,3 +293,57 @@ TEST(PlayerStatistics, AnEmptySlotHasNoFiguresWhateverItsRecordHolds) {
     EXPECT_EQ(Count_Debug_Lines("Unrecognized SEASON_STAT in Get_Player_Stat(0,"), 1)
         << "a code past the stored figures is no stored figure";
 }
+
+namespace {
+// A season line of the given year holding stat 10 and stat 4, linked as the
+// player's link n.
+void Link_Line(int32_t team, int32_t slot, int32_t n, int32_t year, int32_t stat10, int32_t stat4) {
+    const int32_t line = Find_Free_Season_Line();
+    ASSERT_GE(line, 0);
+    Set_Season_Line_Year(line, year);
+    Set_Season_Line_Team(line, team);
+    Set_Season_Line_Stat(line, 10, stat10);
+    Set_Season_Line_Stat(line, 4, stat4);
+    Set_Player_Season_Line_Link(team, slot, n, line);
+}
+} // namespace
+
+TEST(PlayerStatistics, CareerRatioOfStat10ToStat4SumsTheLinesWhereItDoesNotExceed) {
+    Build_Test_League();
+    const int32_t wr = Test_League_Slot(POSITION_WR, 0), de = Test_League_Slot(POSITION_DE, 0);
+    for (const int32_t slot : {wr, de}) {
+        Make_Position(0, slot, Get_Player_Vital_Stat(0, slot, VITAL_POSITION));
+        Clear_Player_Season_Line_Links(0, slot);
+        Link_Line(0, slot, 0, 2000, 3, 10);
+        Link_Line(0, slot, 1, 2001, 20, 5);
+        Link_Line(0, slot, 29, 2002, 2, 10);
+        Set_Player_Stat(0, slot, SEASON_CAREER, 10, 1);
+        Set_Player_Stat(0, slot, SEASON_CAREER, 4, 3);
+        Set_Player_Stat(0, slot, SEASON_THIS, 10, 1);
+        Set_Player_Stat(0, slot, SEASON_THIS, 4, 3);
+    }
+    EXPECT_EQ(Get_Player_Stat(0, wr, SEASON_CAREER, 148), 250)
+        << "5 of 20 over the first and the thirtieth link; the line with 20 of 5 and the career row are left "
+           "out";
+    EXPECT_EQ(Get_Player_Stat(0, wr, SEASON_THIS, 148), 333) << "any other season: its own row";
+    EXPECT_EQ(Get_Player_Stat(0, de, SEASON_CAREER, 148), 0) << "a defender's career has none";
+    EXPECT_EQ(Get_Player_Stat(0, de, SEASON_THIS, 148), 333);
+}
+
+// Code 161 is his share of what his roster tackled and sacked this season:
+// tackle points (10 a solo tackle, 5 an assist) and sacks in tenths.
+TEST(PlayerStatistics, TackleShareIsHisPartOfTheRostersTacklesAndSacks) {
+    Build_Test_League();
+    for (int32_t slot = 0; slot < Get_First_Empty_Player_Slot(0); ++slot)
+        Clear_Player_Season_Stats(0, slot, SEASON_THIS);
+    const int32_t first = Test_League_Slot(POSITION_LB, 0), second = Test_League_Slot(POSITION_LB, 1);
+    Set_Player_Stat(0, first, SEASON_THIS, 2, 6);
+    Set_Player_Stat(0, first, SEASON_THIS, 3, 4);
+    Set_Player_Stat(0, first, SEASON_THIS, 4, 2);
+    Set_Player_Stat(0, second, SEASON_THIS, 2, 3);
+    EXPECT_EQ(Get_Player_Stat(0, first, SEASON_THIS, 161), 75) << "60 + 20 + 10 of 120";
+    EXPECT_EQ(Get_Player_Stat(0, second, SEASON_THIS, 161), 25);
+    Clear_Player_Season_Stats(0, first, SEASON_THIS);
+    Clear_Player_Season_Stats(0, second, SEASON_THIS);
+    EXPECT_EQ(Get_Player_Stat(0, first, SEASON_THIS, 161), 0) << "a roster that tackled nobody";
+}

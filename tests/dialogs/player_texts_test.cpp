@@ -77,6 +77,18 @@ TEST(PlayerTexts, StatisticsSummaryByPosition) {
     EXPECT_EQ(key, 0);
 }
 
+TEST(PlayerTexts, StatisticsSummaryKeepsTheMinusOfARateBetweenMinusOneAndZero) {
+    Build_Test_League();
+    int32_t key = 0;
+    EXPECT_EQ(Summary(POSITION_C, {{7, 2}, {8, -1}}, &key), "-0.50 Yards/Rush, 0.00 Sacks")
+        << "two rushes behind him lost a yard";
+    EXPECT_EQ(key, -50);
+    EXPECT_EQ(Summary(POSITION_T, {{7, 2}, {8, -3}}), "-1.50 Yards/Rush, 0.00 Sacks");
+    EXPECT_EQ(Summary(POSITION_P, {{0, 1}, {2, 2}, {3, -1}}), "2 Punts, Average: -0.5 Yards");
+    EXPECT_EQ(Summary(POSITION_K, {{0, 16}, {10, 3}, {11, 2}}), "2 FGs, 66.7% Success");
+    EXPECT_EQ(Summary(POSITION_QB, {{0, 16}, {2, 3}, {3, 2}, {5, 30}, {6, 1}}), "66.7%, 30 Yds, 1 TD, 0 Int");
+}
+
 TEST(PlayerTexts, SalaryIsNeverBelowTheMinimumAndFortyTimesFollowSpeed) {
     Build_Test_League();
     char text[FORMATTED_TEXT_SIZE];

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/drawing_services.h"
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "database/league_structure.h"
@@ -537,4 +538,43 @@ TEST_F(ScoutingReport, OpenersTakeTheListsSelectionOrThePlayerGiven) {
     });
     EXPECT_EQ(Show_Scouting_Report_For_Player(Main_Window, 4, 2), 1);
     Destroy_Window(list);
+}
+
+namespace {
+// The colour the last drawn text holding `text` was asked for.
+COLOUR_VALUE Drawn_Colour(const std::string& text) {
+    for (int32_t i = Get_Drawn_Text_Count() - 1; i >= 0; --i)
+        if (std::string(Get_Drawn_Text(i)->Text) == text) return Get_Drawn_Text(i)->Colour;
+    ADD_FAILURE() << "\"" << text << "\" was not drawn";
+    return 0x123456;
+}
+} // namespace
+
+// The name line: the name takes white or, with the second colour set, black
+// on every skin; the team and the position are white on the ice and fire
+// skins whatever the colour set holds.
+TEST_F(ScoutingReport, NameLineColoursFollowTheSkinAndTheColourSet) {
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    char name[CARD_TEXT_SIZE], team[CARD_TEXT_SIZE];
+    Format_Card_Player_Name(6, qb, name);
+    Get_Team_String(team, 6, 2);
+    for (const char* skin : {"earth", "ice", "fire"})
+        for (int32_t second = 0; second < 2; ++second) {
+            Set_Skin_Name(skin);
+            Set_User_Preference(SECOND_COLOUR_SET, second);
+            const std::string look = std::string(skin) + (second != 0 ? ", second colours" : "");
+            Clear_Drawn_Texts();
+            Script_Dialog_Step([&](WINDOW_HANDLE report) {
+                Keep_Dialog_Picture(report,
+                                    "scouting_name_line_" + std::string(skin) + std::to_string(second));
+                Click_Dialog_Button(report, ID_OK);
+            });
+            Show_Scouting_Report(Main_Window, 6, qb);
+            const bool light = std::string(skin) != "earth";
+            const COLOUR_VALUE plain = second != 0 ? 0x000000 : 0xFFFFFF;
+            EXPECT_EQ(Drawn_Colour(name), plain) << look;
+            EXPECT_EQ(Drawn_Colour("Quarterback"), light ? 0xFFFFFFu : plain) << look;
+            EXPECT_EQ(Drawn_Colour(team), light ? 0xFFFFFFu : second != 0 ? 0x00006Eu : 0x45F9FFu) << look;
+            EXPECT_FALSE(Was_Text_Drawn("Average NFL Starter")) << "a passer has no scouting note";
+        }
 }
