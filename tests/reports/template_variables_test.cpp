@@ -235,7 +235,8 @@ TEST_F(TemplateVariables, AnEmptyLeaderEntryWritesNothing) {
     Expand_Template_Text("<gdk:table tLeaders[LEAGUE=2][SEASON=-2]></gdk:table>", {}, 0, &careers);
     EXPECT_EQ(Value("<gdk:var LeaderStatYear[COUNT=0]>"), "");
     EXPECT_EQ(Value("<gdk:var LeaderStat[COUNT=0]>"), "310");
-    EXPECT_EQ(Get_Template_Leader_List().Entries[0].Second, 0);
+    const int32_t second = Get_Template_Leader_List().Entries[0].Second;
+    EXPECT_EQ(second, 0);
     // A season's leaders read the season line of that year.
     Expand_Template_Text("<gdk:table tLeaders[LEAGUE=2][SEASON=2]></gdk:table>", {}, 0, &careers);
     EXPECT_EQ(Value("<gdk:var LeaderStat[COUNT=0]>"), "310");
