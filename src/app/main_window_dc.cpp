@@ -18,10 +18,7 @@ RECT_AREA Invalid_Rect{};
 
 int32_t Create_Main_Window_Back_Buffer(int32_t width, int32_t height) {
     DRAWING_SURFACE fresh{};
-    if (!Resize_Drawing_Surface(&fresh, width, height)) {
-        Report_System_Error("Unable to create the MainWindow back buffer (%d x %d)", width, height);
-        return 0;
-    }
+    if (!Resize_Drawing_Surface(&fresh, width, height)) return 0;
     Back_Buffer = std::move(fresh);
     Attach_Device_Context(&Back_Buffer_DC, &Back_Buffer);
     // Every view writes on a skin's picture: its text is fitted to what lies under it.
@@ -80,16 +77,12 @@ DEVICE_CONTEXT* Acquire_Main_Window_DC() {
     return &Back_Buffer_DC;
 }
 
-// One release too many reports the count it would fall to (-1) and leaves the
-// count at 0, so the next balanced take and release are not reported again.
+// A release with the count already at 0 or below is reported with the count
+// it falls to; the count is not held at 0, and the state is restored anyway.
 void Release_Main_Window_DC() {
-    if (DC_Use_Count <= 0) {
+    if (DC_Use_Count-- <= 0)
         Report_System_Error("Trying to release MainWindow DC too many times!\n\nCount is at: %d",
-                            DC_Use_Count - 1);
-        DC_Use_Count = 0;
-        return;
-    }
-    --DC_Use_Count;
+                            DC_Use_Count);
     Restore_Device_Context(&Back_Buffer_DC);
 }
 

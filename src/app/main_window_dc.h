@@ -29,7 +29,8 @@ const DRAWING_SURFACE* Get_Back_Buffer_Surface();
 
 // The back buffer's device context, or nullptr when there is no back buffer.
 DEVICE_CONTEXT* Acquire_Main_Window_DC();
-// Gives the context back; releasing more often than it was taken is reported.
+// Gives the context back and restores its state; releasing more often than it
+// was taken is reported, and the count goes below 0.
 void Release_Main_Window_DC();
 int32_t Get_Main_Window_DC_Count();
 

@@ -120,8 +120,10 @@ uint16_t start_new_path(PATH_COLLECTION* collection, int32_t back) {
             if (earlier.Flags != 0 && (earlier.Flags & PATH_INHERITED) == 0 && ++found == wanted)
                 source = &earlier;
         }
+        // The path that many places before the new one; -1 when there is none.
+        const int32_t old_index = c->Count - 1 + back;
         Log_Debug_Flagged(DTXT_AGG, "start_new_path(%d) THIS=%d OLD=%d", back, created.Serial,
-                          source != nullptr ? source->Serial : -1);
+                          old_index >= 0 ? c->Attributes[static_cast<size_t>(old_index)].Serial : -1);
         if (source != nullptr) {
             const uint16_t serial = created.Serial;
             created = *source;

@@ -76,6 +76,29 @@ TEST_F(Paths, ALaterPathCanTakeTheAttributesOfAnEarlierOne) {
     EXPECT_EQ(Get_Newest_Path(&paths_)->Colour, Make_Path_Colour(9, 9, 9));
 }
 
+// The trace of a path started with a step back names the serial of the path
+// that many places before it, whichever path the attributes come from.
+TEST_F(Paths, TheStepBackTraceNamesThePathThatManyPlacesBefore) {
+    Add_Box(0, 0, 10, 10);
+    Set_Path_Flags(&paths_, PATH_FILL);
+    Add_Box(20, 0, 30, 10); // no flags: passed over by the step back
+    Add_Box(40, 0, 50, 10);
+    Set_Path_Colour(&paths_, Make_Path_Colour(7, 7, 7));
+    Set_Path_Flags(&paths_, PATH_STROKE);
+    std::string trace;
+    Capture_Debugger_Output(&trace);
+    Command_Line_Flags |= DTXT_AGG;
+    start_new_path(&paths_, -2);
+    paths_.Vertices.move_to(0, 0);
+    paths_.Vertices.line_to(5, 5);
+    start_new_path(&paths_, -9);
+    Command_Line_Flags &= ~DTXT_AGG;
+    Capture_Debugger_Output(nullptr);
+    EXPECT_EQ(paths_.Attributes[3].Flags, PATH_FILL) << "the second flagged path back, serial 0";
+    EXPECT_NE(trace.find("start_new_path(-2) THIS=3 OLD=1"), std::string::npos) << trace;
+    EXPECT_NE(trace.find("start_new_path(-9) THIS=4 OLD=-1"), std::string::npos) << "no path that far back";
+}
+
 TEST_F(Paths, AFilledBoxMatchesItsReferenceImageExactlyOnPixelEdges) {
     Add_Box(10, 10, 30, 20);
     Set_Path_Colour(&paths_, Make_Path_Colour(200, 0, 0));
