@@ -20,8 +20,12 @@ int32_t Create_Main_Window_Back_Buffer_For_Window();
 // Frees the back buffer; a use count other than 0 is reported and cleared.
 void Destroy_Main_Window_Back_Buffer();
 int32_t Main_Window_Back_Buffer_Exists();
+// The size the back buffer stands for (the buffer's own until recomputed).
 int32_t Get_Back_Buffer_Width();
 int32_t Get_Back_Buffer_Height();
+// Takes the width and height from the main window's view area again without
+// making the buffer anew.
+void Recompute_Back_Buffer_Size();
 // (0, 0, width, height) of the back buffer; before it exists (reported, as a
 // caller asked too early) the view area of the main window.
 void Get_Back_Buffer_Rect(RECT_AREA* rect);
