@@ -182,17 +182,7 @@ int32_t Render_Paths(DEVICE_CONTEXT* dc, PATH_COLLECTION* collection, int32_t x,
     if (c->Window_Left == 0 && c->Window_Top == 0 && c->Window_Right == 0 && c->Window_Bottom == 0 &&
         c->Count > 0) {
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-        agg::bounding_rect_single(c->Vertices, 0, &x1, &y1, &x2, &y2);
-        for (int32_t i = 1; i < c->Count; ++i) {
-            double a = 0, b = 0, cc = 0, d = 0;
-            if (agg::bounding_rect_single(
-                    c->Vertices, static_cast<unsigned>(c->Starts[static_cast<size_t>(i)]), &a, &b, &cc, &d)) {
-                x1 = std::min(x1, a);
-                y1 = std::min(y1, b);
-                x2 = std::max(x2, cc);
-                y2 = std::max(y2, d);
-            }
-        }
+        Get_Path_Bounding_Rect(c, &x1, &y1, &x2, &y2);
         c->Window_Left = static_cast<int32_t>(x1);
         c->Window_Top = static_cast<int32_t>(y1);
         c->Window_Right = static_cast<int32_t>(x2);
