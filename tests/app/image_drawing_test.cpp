@@ -163,6 +163,16 @@ TEST_F(Drawing, KeepingTheAspectShrinksTheHeightOfAWidePicture) {
         << "200% into 100%: half the height";
     EXPECT_EQ(Draw_Cached_Image_In_Rect(dc_, "wide.png", 0, 20, 10, 10, 0), 10);
     EXPECT_EQ(Draw_Cached_Image_In_Rect(dc_, "nothing.png", 0, 0, 10, 10, 1), 0);
+    // At twice the design size the picture is drawn twice as large, and the
+    // height handed back is still the design height, halved.
+    Set_Main_Window_Geometry({0, 0, 1536, 1014}, {0, 0, 1536, 1014});
+    Fill_Surface_Area(dc_, {0, 0, 64, 64}, Make_Colour(255, 255, 255));
+    EXPECT_EQ(Draw_Cached_Image_In_Rect(dc_, "wide.png", 0, 0, 10, 10, 1), 5) << "in design units";
+    EXPECT_EQ(Colour_Red(At(19, 9)), 90u) << "20 x 10 pixels drawn";
+    EXPECT_EQ(At(19, 10), Make_Colour(255, 255, 255));
+    EXPECT_EQ(At(20, 5), Make_Colour(255, 255, 255));
+    Set_Main_Window_Geometry({0, 0, 768, 507}, {0, 0, 768, 507});
+    Fill_Surface_Area(dc_, {0, 0, 64, 64}, Make_Colour(255, 255, 255));
     EXPECT_EQ(Draw_Cached_Image_Centered(dc_, "wide.png", 40, 40), 10);
     EXPECT_EQ(Colour_Red(At(31, 36)), 90u) << "centred on the point";
     EXPECT_EQ(At(29, 36), Make_Colour(255, 255, 255));
