@@ -30,20 +30,28 @@ void Delete_Pen_Or_Report(DRAWING_PEN* pen, const char* routine) {
 void Delete_Brush_Or_Report(DRAWING_BRUSH* brush, const char* routine) {
     if (!Delete_Brush(brush)) Report_System_Error("Couldn't delete hBrush in %s()", routine);
 }
-} // namespace
 
-void Fill_Rectangle(DEVICE_CONTEXT* dc, int32_t left, int32_t top, int32_t right, int32_t bottom,
-                    COLOUR_VALUE colour) {
+// A shape drawn with a solid brush of the colour and no pen, the context's
+// state kept; the routine's name goes into the deletion reports.
+template <typename DRAW>
+void Fill_With_Solid_Brush(DEVICE_CONTEXT* dc, COLOUR_VALUE colour, const char* routine, DRAW draw) {
     if (dc == nullptr) return;
     Save_Device_Context(dc);
     DRAWING_BRUSH* brush = Create_Solid_Brush(colour);
     DRAWING_PEN* pen = Create_Pen(PEN_NULL, 1, colour);
     Select_Brush(dc, brush);
     Select_Pen(dc, pen);
-    Draw_Rectangle(dc, left, top, right + 1, bottom + 1);
+    draw();
     Restore_Device_Context(dc);
-    Delete_Brush_Or_Report(brush, "Fill_Rectangle");
-    Delete_Pen_Or_Report(pen, "Fill_Rectangle");
+    Delete_Brush_Or_Report(brush, routine);
+    Delete_Pen_Or_Report(pen, routine);
+}
+} // namespace
+
+void Fill_Rectangle(DEVICE_CONTEXT* dc, int32_t left, int32_t top, int32_t right, int32_t bottom,
+                    COLOUR_VALUE colour) {
+    Fill_With_Solid_Brush(dc, colour, "Fill_Rectangle",
+                          [&] { Draw_Rectangle(dc, left, top, right + 1, bottom + 1); });
 }
 
 int32_t Fill_Rectangle_Borderless(DEVICE_CONTEXT* dc, const RECT_AREA& rect, COLOUR_VALUE colour) {
@@ -74,30 +82,14 @@ void Draw_Absolute_Line(DEVICE_CONTEXT* dc, const RECT_AREA& rect, COLOUR_VALUE 
 }
 
 void Fill_Polygon(DEVICE_CONTEXT* dc, const POINT_XY* points, int32_t count, COLOUR_VALUE colour) {
-    if (dc == nullptr || points == nullptr) return;
-    Save_Device_Context(dc);
-    DRAWING_BRUSH* brush = Create_Solid_Brush(colour);
-    DRAWING_PEN* pen = Create_Pen(PEN_NULL, 1, colour);
-    Select_Brush(dc, brush);
-    Select_Pen(dc, pen);
-    Draw_Polygon(dc, points, count);
-    Restore_Device_Context(dc);
-    Delete_Brush_Or_Report(brush, "Fill_Polygon");
-    Delete_Pen_Or_Report(pen, "Fill_Polygon");
+    if (points == nullptr) return;
+    Fill_With_Solid_Brush(dc, colour, "Fill_Polygon", [&] { Draw_Polygon(dc, points, count); });
 }
 
 void Fill_Ellipse(DEVICE_CONTEXT* dc, int32_t left, int32_t top, int32_t right, int32_t bottom,
                   COLOUR_VALUE colour) {
-    if (dc == nullptr) return;
-    Save_Device_Context(dc);
-    DRAWING_BRUSH* brush = Create_Solid_Brush(colour);
-    DRAWING_PEN* pen = Create_Pen(PEN_NULL, 1, colour);
-    Select_Brush(dc, brush);
-    Select_Pen(dc, pen);
-    Draw_Ellipse(dc, left, top, right + 1, bottom + 1);
-    Restore_Device_Context(dc);
-    Delete_Brush_Or_Report(brush, "Fill_Ellipse");
-    Delete_Pen_Or_Report(pen, "Fill_Ellipse");
+    Fill_With_Solid_Brush(dc, colour, "Fill_Ellipse",
+                          [&] { Draw_Ellipse(dc, left, top, right + 1, bottom + 1); });
 }
 
 void Draw_Scaled_Line(DEVICE_CONTEXT* dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
