@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <algorithm>
 #include <cstring>
 #include <ctime>
 #include <memory>
@@ -96,6 +97,22 @@ RECT_AREA Size_Opening_Window(const RECT_AREA& placement) {
         sized.Left + static_cast<int32_t>(static_cast<float>(sized.Bottom - sized.Top) * Get_Shape_Ratio());
     return sized;
 }
+
+// The window opened maximized: sized as above from the work area, but on a
+// screen narrower than the window's shape the width from the height would
+// run past the screen's edge, so there the width is the work area's and the
+// height follows from it (never below the minimum).
+RECT_AREA Size_Maximized_Window(const RECT_AREA& area) {
+    RECT_AREA sized = Size_Opening_Window(area);
+    int32_t minimum_width = 0, minimum_height = 0;
+    Get_Outer_Minimum(&minimum_width, &minimum_height);
+    const int32_t room = area.Right - area.Left;
+    if (sized.Right - sized.Left <= room || room < minimum_width) return sized;
+    sized.Right = sized.Left + room;
+    sized.Bottom = sized.Top + std::max(minimum_height,
+                                        static_cast<int32_t>(static_cast<float>(room) / Get_Shape_Ratio()));
+    return sized;
+}
 } // namespace
 
 bool Register_Main_Window_Class() {
@@ -144,10 +161,10 @@ WINDOW_HANDLE Create_Main_Window() {
     Set_Primary_Window(Main_Window);
     // A remembered placement is judged where the window will really be: a
     // small rectangle that touches the screen can grow off it.
-    RECT_AREA sized = Size_Opening_Window(maximized ? area : placement);
+    RECT_AREA sized = maximized ? Size_Maximized_Window(area) : Size_Opening_Window(placement);
     if (!maximized && !Is_On_Work_Area(sized, area)) {
         maximized = true;
-        sized = Size_Opening_Window(area);
+        sized = Size_Maximized_Window(area);
     }
     RECT_AREA created;
     Get_Window_Rect(Main_Window, &created);

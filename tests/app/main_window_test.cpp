@@ -147,6 +147,20 @@ TEST_F(MainWindow, OpensAtTheRememberedPlacementOrMaximizedAlwaysInItsShape) {
         << "width from the height, not the screen's";
     EXPECT_EQ(rect.Right - rect.Left, 1177);
     EXPECT_EQ(Get_Back_Buffer_Width(), 1177) << "the view is drawn across the window's width";
+    // On a screen narrower than the shape the width from the height would
+    // leave the screen: the window takes the screen's width, the height from it.
+    Destroy_All_Windows();
+    Set_Null_Surface_Size(1024, 768);
+    ASSERT_NE(Create_Main_Window(), NO_WINDOW);
+    Get_Window_Rect(Main_Window, &rect);
+    EXPECT_EQ(rect.Right - rect.Left, 1024) << "not the 1130 the height would give";
+    EXPECT_EQ(rect.Bottom - rect.Top, 696);
+    Destroy_All_Windows();
+    Set_Null_Surface_Size(1280, 1024);
+    ASSERT_NE(Create_Main_Window(), NO_WINDOW);
+    Get_Window_Rect(Main_Window, &rect);
+    EXPECT_EQ(rect.Right - rect.Left, 1280);
+    EXPECT_EQ(rect.Bottom - rect.Top, static_cast<int32_t>(1280.0f / (1024.0f / 696.0f)));
     // A screen below the minimum still gets a window of the minimum size.
     Destroy_All_Windows();
     Set_Null_Surface_Size(900, 600);
