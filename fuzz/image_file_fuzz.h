@@ -25,7 +25,6 @@ inline void Fuzz_Image_File(const char* extension, const uint8_t* data, size_t s
         started = true;
     }
     Reset_Fuzz_Messages();
-    Reset_Failed_Image_Log();
     std::string flags;
     const char letters[] = {'L', 'X', 'I', 'D', 'O', 'A'};
     for (size_t bit = 0; bit < sizeof letters; ++bit)

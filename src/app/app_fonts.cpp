@@ -2,8 +2,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <set>
-#include <string>
 #include <strings.h>
 
 #include "app/diagnostics.h"
@@ -27,8 +25,6 @@ int32_t Use_Counts[APP_FONT_COUNT];
 int32_t Heights[APP_FONT_COUNT];
 bool Loaded = false;
 RECT_AREA Font_Window_Rect;
-// Each face substitution is logged once per run.
-std::set<std::string> Logged_Substitutions;
 } // namespace
 
 const APP_FONT_DEF App_Font_Table[APP_FONT_COUNT] = {
@@ -99,8 +95,7 @@ int32_t Create_App_Font(int32_t row) {
     Handles[row] = Create_Font(request);
     Heights[row] = height;
     const char* used = Handles[row] != nullptr ? Get_Font_Face_Used(Handles[row]) : "<UNKNOWN>";
-    if (strcasecmp(used, request.Face) != 0 &&
-        Logged_Substitutions.insert(std::string(request.Face) + "\n" + used).second)
+    if (strcasecmp(used, request.Face) != 0)
         Log_Debug_Line("Creating font #%d \"%s\" returned 0x%08x and used font \"%s\"", row, request.Face,
                        static_cast<unsigned>(reinterpret_cast<uintptr_t>(Handles[row])), used);
     return 1;
@@ -140,8 +135,4 @@ int32_t Get_App_Font_Height(int32_t row) {
 
 void Get_App_Font_Window_Rect(RECT_AREA* rect) {
     if (rect != nullptr) *rect = Font_Window_Rect;
-}
-
-void Reset_App_Font_Substitution_Log() {
-    Logged_Substitutions.clear();
 }

@@ -36,7 +36,5 @@ bool App_Fonts_Are_Loaded();
 int32_t Get_App_Font_Use_Count(int32_t row);
 // The line height the row was last made with.
 int32_t Get_App_Font_Height(int32_t row);
-// Forgets which face substitutions were logged.
-void Reset_App_Font_Substitution_Log();
 // The main window's outer rectangle at the last font creation.
 void Get_App_Font_Window_Rect(RECT_AREA* rect);

@@ -8,9 +8,11 @@
 #include <unistd.h>
 
 #include "app/diagnostics.h"
+#include "app/message_box_dialog.h"
 #include "database/path_resolver.h"
 #include "dialogs/player_list_kind.h"
 #include "platform/backend.h"
+#include "platform/desktop.h"
 #include "platform/message_box.h"
 #include "reports/shell_open.h"
 
@@ -66,15 +68,20 @@ const char* Get_Context_Help_Topic(int32_t id) {
     return "playing";
 }
 
-void Open_Help_Topic(const char* topic, bool asked) {
+std::string Get_Help_Page_Path(const char* topic) {
     const std::string folder = Current_Folder_For_Help();
-    if (folder.empty() || topic == nullptr) return;
+    if (folder.empty() || topic == nullptr) return std::string();
     char name[128];
     std::snprintf(name, sizeof name, "Help\\%s.htm", topic);
-    // The folder's case as installed; a page that is not installed is not
-    // handed to the desktop, but the user who asked for it hears where it
-    // was looked for.
-    const std::string page = folder + "/" + Resolve_File_Path(name);
+    // The folder's case as installed.
+    return folder + "/" + Resolve_File_Path(name);
+}
+
+void Open_Help_Topic(const char* topic, bool asked) {
+    const std::string page = Get_Help_Page_Path(topic);
+    if (page.empty()) return;
+    // A page that is not installed is not handed to the desktop, but the user
+    // who asked for it hears where it was looked for.
     std::error_code error;
     if (!std::filesystem::exists(page, error)) {
         if (asked)
@@ -93,9 +100,14 @@ void Open_Context_Help(int32_t id) {
     Open_Help_Topic(Get_Context_Help_Topic(id));
 }
 
-int32_t Launch_URL(WINDOW_HANDLE, const char* address, bool asked) {
+int32_t Launch_URL(WINDOW_HANDLE, const char* address) {
     if (address == nullptr) return SHELL_OPEN_FAILED;
     char folder[CURRENT_FOLDER_LIMIT] = "";
     const char* working = getcwd(folder, sizeof folder) != nullptr ? folder : nullptr;
-    return asked ? Open_With_Desktop(address, working) : Open_With_Desktop_Unasked(address, working);
+    errno = 0;
+    const int32_t result = Shell_Open_Target(address, working);
+    if (result <= 32)
+        Show_Last_Error_Message(errno != 0 ? errno : result, "Error Launching URL",
+                                "Error %d.  Could not access: \"%s\"", result, address);
+    return result;
 }

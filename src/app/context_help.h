@@ -1,6 +1,7 @@
 #pragma once
 // Opening the help page of a dialog or a view, and web addresses.
 #include <cstdint>
+#include <string>
 
 #include "platform/handles.h"
 
@@ -13,8 +14,11 @@ void Open_Context_Help(int32_t id);
 // The same for a topic named directly. A page the game opens by itself
 // (`asked` false) that is missing or refused is only logged.
 void Open_Help_Topic(const char* topic, bool asked = true);
-// Opens a web address with the current folder as working folder; when the
-// desktop refuses, Open_With_Desktop shows "Error Launching URL" (only logged
-// for an address the game opens by itself, `asked` false). Returns the
-// desktop's result (above 32 when it took the request).
-int32_t Launch_URL(WINDOW_HANDLE owner, const char* address, bool asked = true);
+// The full path of a topic's page in the installation's "Help" folder; ""
+// when the current folder cannot be read.
+std::string Get_Help_Page_Path(const char* topic);
+// Opens a web address (or a page of the installation, by its full path) with
+// the current folder as working folder; every refusal of the desktop is shown
+// under "Error Launching URL". Returns the desktop's result (above 32 when it
+// took the request).
+int32_t Launch_URL(WINDOW_HANDLE owner, const char* address);

@@ -35,38 +35,9 @@ long Get_Log_Time() {
     return static_cast<long>(static_cast<int32_t>(static_cast<uint32_t>(time(nullptr))));
 }
 
-// The log held open by the scopes that asked for it, opened at their first
-// line and closed when the last of them ends; its lines are gathered in a
-// buffer written out when full, at an error line and when the scopes end.
-constexpr size_t HELD_LOG_BUFFER = 65536;
-int Held_Log_Scopes = 0;
-FILE* Held_Log = nullptr;
-char Held_Log_Buffer[HELD_LOG_BUFFER];
-
-void Close_Held_Log() {
-    if (Held_Log != nullptr) std::fclose(Held_Log);
-    Held_Log = nullptr;
-}
-
-void Flush_Held_Log() {
-    if (Held_Log != nullptr) std::fflush(Held_Log);
-}
-
-// Opened and closed per line so the log is complete up to a crash (held open
-// by a DEBUG_LOG_SCOPE, up to the last buffer full); a log that cannot be
-// opened drops the line.
+// Opened and closed for every line so the log is complete up to a crash; a
+// log that cannot be opened drops the line.
 void Append_Log_File_Line(const char* line) {
-    if (Held_Log_Scopes > 0) {
-        if (Held_Log == nullptr) {
-            Held_Log = std::fopen(LOG_FILE_NAME, "a");
-            if (Held_Log != nullptr) std::setvbuf(Held_Log, Held_Log_Buffer, _IOFBF, sizeof Held_Log_Buffer);
-        }
-        if (Held_Log != nullptr) {
-            std::fputs(line, Held_Log);
-            std::fputc('\n', Held_Log);
-        }
-        return;
-    }
     if (FILE* file = std::fopen(LOG_FILE_NAME, "a")) {
         std::fputs(line, file);
         std::fputc('\n', file);
@@ -183,17 +154,7 @@ void Write_Display_Lines() {
 }
 } // namespace
 
-DEBUG_LOG_SCOPE::DEBUG_LOG_SCOPE() {
-    ++Held_Log_Scopes;
-}
-
-DEBUG_LOG_SCOPE::~DEBUG_LOG_SCOPE() {
-    if (--Held_Log_Scopes == 0) Close_Held_Log();
-}
-
 void Write_Debug_Log_Header() {
-    // A log held open would go on writing to the file deleted here.
-    Close_Held_Log();
     std::remove(LOG_FILE_NAME);
     char line[LOG_TEXT_SIZE];
     time_t now = time(nullptr);
@@ -222,8 +183,6 @@ static void Write_Stamped_Log_Line(char (&line)[LOG_TEXT_SIZE], bool is_error, c
     else
         Format_Line(line, "%ld %s", Get_Log_Time(), text);
     Append_Log_File_Line(line);
-    // An error is in the file before anything else happens.
-    if (is_error) Flush_Held_Log();
     Send_Line_To_Debugger(line);
 }
 

@@ -15,17 +15,6 @@ extern char Last_Error_Text[LAST_ERROR_TEXT_SIZE];
 // 1 at start; 0 once the user answered Cancel to a "System Error!" box.
 extern int Error_Boxes_Enabled;
 
-// While one of these lives, debug.txt is opened at the first line and kept
-// open instead of opened and closed per line, its lines written out a 64 KB
-// buffer at a time, at every error line and when the last scope ends: for
-// work that logs many lines at once.
-struct DEBUG_LOG_SCOPE {
-    DEBUG_LOG_SCOPE();
-    ~DEBUG_LOG_SCOPE();
-    DEBUG_LOG_SCOPE(const DEBUG_LOG_SCOPE&) = delete;
-    DEBUG_LOG_SCOPE& operator=(const DEBUG_LOG_SCOPE&) = delete;
-};
-
 // Deletes "debug.txt" and writes the header: version, flags, operating system,
 // platform layer and display.
 void Write_Debug_Log_Header();

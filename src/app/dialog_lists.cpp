@@ -1,7 +1,9 @@
 #include "app/dialog_lists.h"
 
 #include <cstdio>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/dialog_services.h"
 #include "app/drawing_primitives.h"
@@ -15,20 +17,36 @@
 #include "platform/list_box.h"
 #include "platform/windows.h"
 
+char* Cut_String_At_Char(char* text, char ch) {
+    if (text == nullptr) return nullptr;
+    if (char* found = std::strchr(text, ch); found != nullptr) *found = '\0';
+    return text;
+}
+
+char* Remove_File_Extension(char* text) {
+    if (text == nullptr) return nullptr;
+    if (char* dot = std::strrchr(text, '.'); dot != nullptr) *dot = '\0';
+    return text;
+}
+
 namespace {
-std::string Without_Extension(const std::string& text) {
-    const size_t dot = text.rfind('.');
-    return dot == std::string::npos ? text : text.substr(0, dot);
+// A list line without its extension; false for a line without a dot, which stays.
+bool Get_Text_Without_Extension(const std::string& line, std::string* cut) {
+    if (line.find('.') == std::string::npos) return false;
+    std::vector<char> text(line.begin(), line.end());
+    text.push_back('\0');
+    *cut = Remove_File_Extension(text.data());
+    return true;
 }
 } // namespace
 
 void Strip_Listbox_Extensions(WINDOW_HANDLE list) {
     const int32_t selected = List_Box_Get_Current_Selection(list);
     for (int32_t i = 0; i < List_Box_Get_Count(list); ++i) {
-        const std::string text = List_Box_Get_Text(list, i);
-        if (text.find('.') == std::string::npos) continue;
+        std::string cut;
+        if (!Get_Text_Without_Extension(List_Box_Get_Text(list, i), &cut)) continue;
         List_Box_Delete_String(list, i);
-        List_Box_Insert_String(list, i, Without_Extension(text).c_str());
+        List_Box_Insert_String(list, i, cut.c_str());
     }
     List_Box_Set_Current_Selection(list, selected);
 }
@@ -36,11 +54,11 @@ void Strip_Listbox_Extensions(WINDOW_HANDLE list) {
 void Strip_Combo_Extensions(WINDOW_HANDLE combo) {
     const int32_t selected = Combo_Box_Get_Current_Selection(combo);
     for (int32_t i = 0; i < Combo_Box_Get_Count(combo); ++i) {
-        const std::string text = Combo_Box_Get_Text(combo, i);
-        if (text.find('.') == std::string::npos) continue;
+        std::string cut;
+        if (!Get_Text_Without_Extension(Combo_Box_Get_Text(combo, i), &cut)) continue;
         Send_Window_Message(combo, MSG_COMBO_DELETE_STRING, static_cast<uintptr_t>(i), 0);
         Send_Window_Message(combo, MSG_COMBO_INSERT_STRING, static_cast<uintptr_t>(i),
-                            reinterpret_cast<intptr_t>(Without_Extension(text).c_str()));
+                            reinterpret_cast<intptr_t>(cut.c_str()));
     }
     Combo_Box_Set_Current_Selection(combo, selected);
 }

@@ -6,6 +6,10 @@
 
 #include "platform/handles.h"
 
+// Ends the text at its first `ch` (nothing changes without one); returns it.
+char* Cut_String_At_Char(char* text, char ch);
+// Ends the text at its last "." (the dot goes too); returns it.
+char* Remove_File_Extension(char* text);
 // Cuts every line at its last "." (the dot goes too) and selects again the
 // line that was selected. Lines without a dot stay as they are.
 void Strip_Listbox_Extensions(WINDOW_HANDLE list);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "platform/drawing_shapes.h"
 #include "platform/drawing_surface.h"
 #include "platform/handles.h"
 
@@ -22,10 +23,6 @@ void Set_Dialog_Controls_App_Font(WINDOW_HANDLE dialog, int32_t row, std::initia
 void Set_Fitting_Control_App_Font(WINDOW_HANDLE dialog, int32_t id, int32_t row);
 // Centres the window over `parent`, then moves it inside the work area.
 void Center_Window_Over_Parent(WINDOW_HANDLE window, WINDOW_HANDLE parent);
-struct POINT_XY {
-    int32_t X;
-    int32_t Y;
-};
 // The top-left pixel that centres a width x height box on the point (x, y)
 // given in dialog units.
 void Center_In_Dialog_Units(int32_t width, int32_t height, int32_t x, int32_t y, POINT_XY* point);

@@ -45,6 +45,16 @@ int32_t SimpleCreateDIBSectionDC(DIB_SECTION_DC* record, DEVICE_CONTEXT* dc, int
     return 1;
 }
 
+int32_t SimpleCreateDIBSectionDC_24(DIB_SECTION_DC* record, DEVICE_CONTEXT* dc, int32_t width,
+                                    int32_t height) {
+    return SimpleCreateDIBSectionDC(record, dc, 3, width, height);
+}
+
+int32_t SimpleCreateDIBSectionDC_32(DIB_SECTION_DC* record, DEVICE_CONTEXT* dc, int32_t width,
+                                    int32_t height) {
+    return SimpleCreateDIBSectionDC(record, dc, 4, width, height);
+}
+
 int32_t Free_DIB_Section_DC(DIB_SECTION_DC* record) {
     if (record == nullptr) return 0;
     Free_Pixel_Buffer(record->Pixels);

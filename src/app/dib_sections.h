@@ -21,6 +21,11 @@ struct DIB_SECTION_DC {
 // (reported) when the surface cannot be made.
 int32_t SimpleCreateDIBSectionDC(DIB_SECTION_DC* record, DEVICE_CONTEXT* dc, int32_t bytes_per_pixel,
                                  int32_t width, int32_t height);
+// The same with 3 and with 4 bytes a pixel.
+int32_t SimpleCreateDIBSectionDC_24(DIB_SECTION_DC* record, DEVICE_CONTEXT* dc, int32_t width,
+                                    int32_t height);
+int32_t SimpleCreateDIBSectionDC_32(DIB_SECTION_DC* record, DEVICE_CONTEXT* dc, int32_t width,
+                                    int32_t height);
 int32_t Free_DIB_Section_DC(DIB_SECTION_DC* record);
 PIXEL_SOURCE DIB_Section_Pixels(const DIB_SECTION_DC& record);
 // Stack blur of the section with the radii truncated to whole pixels.

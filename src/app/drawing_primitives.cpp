@@ -30,20 +30,28 @@ void Delete_Pen_Or_Report(DRAWING_PEN* pen, const char* routine) {
 void Delete_Brush_Or_Report(DRAWING_BRUSH* brush, const char* routine) {
     if (!Delete_Brush(brush)) Report_System_Error("Couldn't delete hBrush in %s()", routine);
 }
-} // namespace
 
-void Fill_Rectangle(DEVICE_CONTEXT* dc, int32_t left, int32_t top, int32_t right, int32_t bottom,
-                    COLOUR_VALUE colour) {
+// A shape drawn with a solid brush of the colour and no pen, the context's
+// state kept; the routine's name goes into the deletion reports.
+template <typename DRAW>
+void Fill_With_Solid_Brush(DEVICE_CONTEXT* dc, COLOUR_VALUE colour, const char* routine, DRAW draw) {
     if (dc == nullptr) return;
     Save_Device_Context(dc);
     DRAWING_BRUSH* brush = Create_Solid_Brush(colour);
     DRAWING_PEN* pen = Create_Pen(PEN_NULL, 1, colour);
     Select_Brush(dc, brush);
     Select_Pen(dc, pen);
-    Draw_Rectangle(dc, left, top, right + 1, bottom + 1);
+    draw();
     Restore_Device_Context(dc);
-    Delete_Brush_Or_Report(brush, "Fill_Rectangle");
-    Delete_Pen_Or_Report(pen, "Fill_Rectangle");
+    Delete_Brush_Or_Report(brush, routine);
+    Delete_Pen_Or_Report(pen, routine);
+}
+} // namespace
+
+void Fill_Rectangle(DEVICE_CONTEXT* dc, int32_t left, int32_t top, int32_t right, int32_t bottom,
+                    COLOUR_VALUE colour) {
+    Fill_With_Solid_Brush(dc, colour, "Fill_Rectangle",
+                          [&] { Draw_Rectangle(dc, left, top, right + 1, bottom + 1); });
 }
 
 int32_t Fill_Rectangle_Borderless(DEVICE_CONTEXT* dc, const RECT_AREA& rect, COLOUR_VALUE colour) {
@@ -71,6 +79,44 @@ void Draw_Absolute_Line(DEVICE_CONTEXT* dc, const RECT_AREA& rect, COLOUR_VALUE 
     Move_To(dc, x, y);
     Select_Pen(dc, old);
     Delete_Pen_Or_Report(pen, "Draw_Absolute_Line");
+}
+
+void Fill_Polygon(DEVICE_CONTEXT* dc, const POINT_XY* points, int32_t count, COLOUR_VALUE colour) {
+    if (points == nullptr) return;
+    Fill_With_Solid_Brush(dc, colour, "Fill_Polygon", [&] { Draw_Polygon(dc, points, count); });
+}
+
+void Fill_Ellipse(DEVICE_CONTEXT* dc, int32_t left, int32_t top, int32_t right, int32_t bottom,
+                  COLOUR_VALUE colour) {
+    Fill_With_Solid_Brush(dc, colour, "Fill_Ellipse",
+                          [&] { Draw_Ellipse(dc, left, top, right + 1, bottom + 1); });
+}
+
+void Draw_Scaled_Line(DEVICE_CONTEXT* dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                      COLOUR_VALUE colour) {
+    if (dc == nullptr) return;
+    RECT_AREA view;
+    Get_View_Rect(&view);
+    DRAWING_PEN* pen = Create_Pen(PEN_SOLID, 1, colour);
+    DRAWING_PEN* old = Select_Pen(dc, pen);
+    const int32_t x = dc->State.Position_X, y = dc->State.Position_Y;
+    Move_To(dc, Scale_X_To_Window(view, x1), Scale_Y_To_Window(view, y1));
+    Line_To(dc, Scale_X_To_Window(view, x2), Scale_Y_To_Window(view, y2));
+    Move_To(dc, x, y);
+    Select_Pen(dc, old);
+    Delete_Pen_Or_Report(pen, "Draw_Scaled_Line");
+}
+
+void Fill_Scaled_Rectangle(DEVICE_CONTEXT* dc, const RECT_AREA& design_rect, COLOUR_VALUE colour) {
+    RECT_AREA rect = design_rect;
+    Scale_Rect_To_Window(&rect);
+    Fill_Rectangle(dc, rect.Left, rect.Top, rect.Right, rect.Bottom, colour);
+}
+
+void Fill_Scaled_Ellipse(DEVICE_CONTEXT* dc, const RECT_AREA& design_rect, COLOUR_VALUE colour) {
+    RECT_AREA rect = design_rect;
+    Scale_Rect_To_Window(&rect);
+    Fill_Ellipse(dc, rect.Left, rect.Top, rect.Right, rect.Bottom, colour);
 }
 
 void Draw_Scaled_Frame_Color(DEVICE_CONTEXT* dc, const RECT_AREA* rect, COLOUR_VALUE colour) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/drawing_random.h"
+#include "platform/drawing_shapes.h"
 #include "platform/drawing_surface.h"
 #include "platform/handles.h"
 
@@ -20,6 +21,18 @@ void Fill_Rectangle(DEVICE_CONTEXT* dc, int32_t left, int32_t top, int32_t right
 int32_t Fill_Rectangle_Borderless(DEVICE_CONTEXT* dc, const RECT_AREA& rect, COLOUR_VALUE colour);
 // A 1-pixel outline through the four corners, all of them included.
 void Draw_Absolute_Line(DEVICE_CONTEXT* dc, const RECT_AREA& rect, COLOUR_VALUE colour);
+// The polygon's inside, its outline not added; and the ellipse inscribed in
+// (left, top)-(right, bottom) with right and bottom included.
+void Fill_Polygon(DEVICE_CONTEXT* dc, const POINT_XY* points, int32_t count, COLOUR_VALUE colour);
+void Fill_Ellipse(DEVICE_CONTEXT* dc, int32_t left, int32_t top, int32_t right, int32_t bottom,
+                  COLOUR_VALUE colour);
+// A 1-pixel line between two design points scaled to the window (its end
+// point not drawn), and the fills of a design rectangle and of the ellipse
+// in it scaled to the window.
+void Draw_Scaled_Line(DEVICE_CONTEXT* dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                      COLOUR_VALUE colour);
+void Fill_Scaled_Rectangle(DEVICE_CONTEXT* dc, const RECT_AREA& design_rect, COLOUR_VALUE colour);
+void Fill_Scaled_Ellipse(DEVICE_CONTEXT* dc, const RECT_AREA& design_rect, COLOUR_VALUE colour);
 // The outline of a design rectangle scaled to the window, black or coloured.
 void Draw_Scaled_Frame(DEVICE_CONTEXT* dc, const RECT_AREA* rect);
 void Draw_Scaled_Frame_Color(DEVICE_CONTEXT* dc, const RECT_AREA* rect, COLOUR_VALUE colour);

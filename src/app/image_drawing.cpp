@@ -126,18 +126,19 @@ int32_t Draw_Cached_Image_In_Rect(DEVICE_CONTEXT* dc, const char* name, int32_t 
                                   int32_t h, int32_t keep_aspect) {
     BITMAP_CACHE_ENTRY* slot = Take_Cached_Image(dc, name);
     if (slot == nullptr || slot->Height <= 0) return 0;
+    // The height handed back is the design height, shrunk as the drawn one is.
+    int32_t design_h = h;
     Scale_Design_Box(&x, &y, &w, &h);
-    int32_t target_h = h;
-    if (keep_aspect != 0 && target_h > 0) {
+    if (keep_aspect != 0 && h > 0) {
         const int32_t image_percent = Mul_Div_Round(slot->Width, 100, slot->Height);
-        const int32_t target_percent = Mul_Div_Round(w, 100, target_h);
+        const int32_t target_percent = Mul_Div_Round(w, 100, h);
         if (image_percent > target_percent && image_percent > 0) {
-            target_h = Mul_Div_Round(target_h, target_percent, image_percent);
-            h = target_h;
+            h = Mul_Div_Round(h, target_percent, image_percent);
+            design_h = Mul_Div_Round(design_h, target_percent, image_percent);
         }
     }
-    Draw_Cached_Bitmap(dc, slot, 255, x, y, w, target_h, 0, 0, -1, -1);
-    return h;
+    Draw_Cached_Bitmap(dc, slot, 255, x, y, w, h, 0, 0, -1, -1);
+    return design_h;
 }
 
 int32_t Draw_Cached_Image_On_Control(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, int32_t control_id,
@@ -160,18 +161,28 @@ int32_t Draw_Cached_Image_Centered_On_Control(WINDOW_HANDLE dialog, DEVICE_CONTE
                               (rect.Top + rect.Bottom - slot->Height) / 2, -1, -1, 0, 0, -1, -1);
 }
 
-int32_t Draw_Screen_Background(DEVICE_CONTEXT* dc) {
+int32_t Draw_Background_Image_Without_Logo(DEVICE_CONTEXT* dc) {
     if (dc == nullptr) return 0;
     BITMAP_CACHE_ENTRY* slot = Take_Background(dc, Current_Background_Name);
     RECT_AREA whole;
     Get_Back_Buffer_Rect(&whole);
-    int32_t drawn = 0;
     if (slot->Bitmap != nullptr)
-        drawn = Draw_Cached_Bitmap(dc, slot, 255, 0, 0, whole.Right, whole.Bottom, 0, 0, -1, -1) != 0 ? 1 : 0;
-    else if (slot->Pixels != nullptr)
-        Fill_Surface_Area(dc, whole, MISSING_IMAGE_COLOUR);
+        return Draw_Cached_Bitmap(dc, slot, 255, 0, 0, whole.Right, whole.Bottom, 0, 0, -1, -1) != 0 ? 1 : 0;
+    if (slot->Pixels != nullptr) Fill_Surface_Area(dc, whole, MISSING_IMAGE_COLOUR);
+    return 0;
+}
+
+int32_t Draw_Screen_Background(DEVICE_CONTEXT* dc) {
+    if (dc == nullptr) return 0;
+    const int32_t drawn = Draw_Background_Image_Without_Logo(dc);
     if (Get_Status_Bars_Height() >= 1 && !Is_Watched_Game_On_Screen()) Draw_Main_Window_Team_Logo(dc);
     return drawn;
+}
+
+BITMAP_CACHE_ENTRY* Choose_Background_Slot(int32_t width, int32_t height) {
+    for (BITMAP_CACHE_ENTRY& slot : Background_Cache)
+        if (!Is_Bitmap_Cache_Entry_Empty(&slot) && slot.Width == width && slot.Height == height) return &slot;
+    return nullptr;
 }
 
 int32_t Draw_Background_Image(DEVICE_CONTEXT* dc, const char* name, int32_t alpha, int32_t x1, int32_t y1,

@@ -45,8 +45,15 @@ int32_t Draw_Cached_Image_On_Control(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, i
 int32_t Draw_Cached_Image_Centered_On_Control(WINDOW_HANDLE dialog, DEVICE_CONTEXT* dc, int32_t control_id,
                                               const char* name);
 
-// The current screen's background over the back buffer; 1 when drawn.
+// The current screen's background over the back buffer, then the user team's
+// logo in the corner while the bars are shown and no watched game is on
+// screen; 1 when the background was drawn.
 int32_t Draw_Screen_Background(DEVICE_CONTEXT* dc);
+// The same without the logo.
+int32_t Draw_Background_Image_Without_Logo(DEVICE_CONTEXT* dc);
+// The background slot holding a picture of exactly width x height; nullptr
+// when neither does.
+BITMAP_CACHE_ENTRY* Choose_Background_Slot(int32_t width, int32_t height);
 // The background `name` (nullptr: the first background slot) with `alpha`:
 // with all four coordinates -1 over the whole back buffer, with none -1 the
 // inclusive rectangle (x1, y1)-(x2, y2) of the picture at the same place; any

@@ -8,8 +8,6 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
-#include <set>
-#include <string>
 #include <strings.h>
 
 #include "app/builtin_pattern.h"
@@ -22,8 +20,6 @@
 #include "platform/pixel_blits.h"
 
 namespace {
-std::set<std::string> Logged_Failures;
-
 // Each channel three quarters of the way to RGB(102, 102, 153).
 void Wash_Pixel(uint8_t* bgr) {
     bgr[0] = static_cast<uint8_t>(153 - (153 - bgr[0]) / 4);
@@ -340,7 +336,6 @@ int Load_File_Into_Bitmap_Cache(DEVICE_CONTEXT* dc, const char* name, BITMAP_CAC
     if (loaded == 2) return 1; // size only
     if (loaded == 0) {
         Clear_Bitmap_Cache_Entry(entry);
-        if (Logged_Failures.insert(file).second) Log_Debug_Line("Unable to load image \"%s\"", file);
         return 0;
     }
     safe_strncpy(entry->Name, requested, BITMAP_CACHE_NAME_SIZE);
@@ -353,8 +348,4 @@ int Load_File_Into_Bitmap_Cache(DEVICE_CONTEXT* dc, const char* name, BITMAP_CAC
         entry->Height = entry->Info.Header.Height;
     }
     return 1;
-}
-
-void Reset_Failed_Image_Log() {
-    Logged_Failures.clear();
 }

@@ -9,9 +9,7 @@
 constexpr const char BUILTIN_PATTERN_NAME[] = "SportsKorvaLogoPattern.jpg";
 
 // Loads `name` ("file" or "file:FLAGS") into `entry`. Returns 1, or 0 when the
-// image cannot be had (the slot is then left empty and the file's name is
-// logged the first time). `dc` is the context the picture will be drawn on.
+// image cannot be had (the slot is then left empty; a missing or undecodable
+// file is no error, only the PNG reader's own failures are reported). `dc` is
+// the context the picture will be drawn on.
 int Load_File_Into_Bitmap_Cache(DEVICE_CONTEXT* dc, const char* name, BITMAP_CACHE_ENTRY* entry);
-
-// Forgets which failed images were already logged.
-void Reset_Failed_Image_Log();

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <algorithm>
 #include <cstring>
 #include <ctime>
 #include <memory>
@@ -85,9 +86,9 @@ void Paint_Main_Window(WINDOW_HANDLE window) {
     End_Paint(window, &paint);
 }
 
-// The rectangle a remembered placement opens at: the height grown to the
-// outer minimum, the width set from the height by the shape ratio.
-RECT_AREA Size_Remembered_Placement(const RECT_AREA& placement) {
+// The rectangle the window opens at: the height grown to the outer minimum,
+// the width set from the height by the shape ratio.
+RECT_AREA Size_Opening_Window(const RECT_AREA& placement) {
     int32_t minimum_width = 0, minimum_height = 0;
     Get_Outer_Minimum(&minimum_width, &minimum_height);
     RECT_AREA sized = placement;
@@ -97,15 +98,19 @@ RECT_AREA Size_Remembered_Placement(const RECT_AREA& placement) {
     return sized;
 }
 
-// The rectangle of a window filling the work area: all of it, and never below
-// the minimum. The views scale to any shape, and a window held to the shape
-// ratio would leave a black strip beside it on a screen of another shape.
+// The window opened maximized: sized as above from the work area, but on a
+// screen narrower than the window's shape the width from the height would
+// run past the screen's edge, so there the width is the work area's and the
+// height follows from it (never below the minimum).
 RECT_AREA Size_Maximized_Window(const RECT_AREA& area) {
+    RECT_AREA sized = Size_Opening_Window(area);
     int32_t minimum_width = 0, minimum_height = 0;
     Get_Outer_Minimum(&minimum_width, &minimum_height);
-    RECT_AREA sized = area;
-    if (sized.Bottom - sized.Top < minimum_height) sized.Bottom = sized.Top + minimum_height;
-    if (sized.Right - sized.Left < minimum_width) sized.Right = sized.Left + minimum_width;
+    const int32_t room = area.Right - area.Left;
+    if (sized.Right - sized.Left <= room || room < minimum_width) return sized;
+    sized.Right = sized.Left + room;
+    sized.Bottom = sized.Top + std::max(minimum_height,
+                                        static_cast<int32_t>(static_cast<float>(room) / Get_Shape_Ratio()));
     return sized;
 }
 } // namespace
@@ -156,13 +161,14 @@ WINDOW_HANDLE Create_Main_Window() {
     Set_Primary_Window(Main_Window);
     // A remembered placement is judged where the window will really be: a
     // small rectangle that touches the screen can grow off it.
-    RECT_AREA sized = {0, 0, 0, 0};
-    if (!maximized) {
-        sized = Size_Remembered_Placement(placement);
-        maximized = !Is_On_Work_Area(sized, area);
+    RECT_AREA sized = maximized ? Size_Maximized_Window(area) : Size_Opening_Window(placement);
+    if (!maximized && !Is_On_Work_Area(sized, area)) {
+        maximized = true;
+        sized = Size_Maximized_Window(area);
     }
-    if (maximized) sized = Size_Maximized_Window(area);
-    Move_Window(Main_Window, sized);
+    RECT_AREA created;
+    Get_Window_Rect(Main_Window, &created);
+    if (std::memcmp(&created, &sized, sizeof sized) != 0) Move_Window(Main_Window, sized);
     Follow_Main_Window_Size(Main_Window);
     Set_Window_Show_State(Main_Window, maximized ? SHOW_STATE_MAXIMIZED : SHOW_STATE_NORMAL);
     Update_Main_Window_Title();

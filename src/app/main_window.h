@@ -24,8 +24,10 @@ constexpr int32_t MINIMUM_CLIENT_HEIGHT = 676;
 
 // True when registered (or already registered).
 bool Register_Main_Window_Class();
-// Creates and shows the main window at the remembered placement, or filling
-// the work area when none is remembered; NO_WINDOW on failure.
+// Creates and shows the main window at the remembered placement, or
+// maximized over the work area when none is remembered; either way the height
+// is raised to the minimum and the width follows from the height by the
+// window's shape. NO_WINDOW on failure.
 WINDOW_HANDLE Create_Main_Window();
 // Remembers the window's rectangle (zeros when it fills the work area; nothing
 // when it is put away) in the owner Hall of Fame file.

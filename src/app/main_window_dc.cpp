@@ -10,6 +10,10 @@ namespace {
 DRAWING_SURFACE Back_Buffer{};
 DEVICE_CONTEXT Back_Buffer_DC{};
 bool Back_Buffer_Made = false;
+// The view area's size the buffer stands for; set with the buffer and by
+// Recompute_Back_Buffer_Size, which leaves the buffer as it is.
+int32_t Back_Buffer_Width = DEFAULT_BACK_BUFFER_WIDTH;
+int32_t Back_Buffer_Height = DEFAULT_BACK_BUFFER_HEIGHT;
 int32_t DC_Use_Count = 0;
 bool Invalid_Marked = false;
 int32_t Last_Painted_View = -1;
@@ -18,15 +22,14 @@ RECT_AREA Invalid_Rect{};
 
 int32_t Create_Main_Window_Back_Buffer(int32_t width, int32_t height) {
     DRAWING_SURFACE fresh{};
-    if (!Resize_Drawing_Surface(&fresh, width, height)) {
-        Report_System_Error("Unable to create the MainWindow back buffer (%d x %d)", width, height);
-        return 0;
-    }
+    if (!Resize_Drawing_Surface(&fresh, width, height)) return 0;
     Back_Buffer = std::move(fresh);
     Attach_Device_Context(&Back_Buffer_DC, &Back_Buffer);
     // Every view writes on a skin's picture: its text is fitted to what lies under it.
     Set_Text_Colour_Choice(&Back_Buffer_DC, Choose_Contrasting_Text_Colour);
     Back_Buffer_Made = true;
+    Back_Buffer_Width = Back_Buffer.Width;
+    Back_Buffer_Height = Back_Buffer.Height;
     DC_Use_Count = 0;
     return 1;
 }
@@ -53,10 +56,17 @@ int32_t Main_Window_Back_Buffer_Exists() {
     return Back_Buffer_Made ? 1 : 0;
 }
 int32_t Get_Back_Buffer_Width() {
-    return Back_Buffer_Made ? Back_Buffer.Width : DEFAULT_BACK_BUFFER_WIDTH;
+    return Back_Buffer_Made ? Back_Buffer_Width : DEFAULT_BACK_BUFFER_WIDTH;
 }
 int32_t Get_Back_Buffer_Height() {
-    return Back_Buffer_Made ? Back_Buffer.Height : DEFAULT_BACK_BUFFER_HEIGHT;
+    return Back_Buffer_Made ? Back_Buffer_Height : DEFAULT_BACK_BUFFER_HEIGHT;
+}
+
+void Recompute_Back_Buffer_Size() {
+    RECT_AREA view;
+    Get_View_Rect(&view);
+    Back_Buffer_Width = view.Right - view.Left;
+    Back_Buffer_Height = view.Bottom - view.Top;
 }
 
 void Get_Back_Buffer_Rect(RECT_AREA* rect) {
@@ -80,16 +90,12 @@ DEVICE_CONTEXT* Acquire_Main_Window_DC() {
     return &Back_Buffer_DC;
 }
 
-// One release too many reports the count it would fall to (-1) and leaves the
-// count at 0, so the next balanced take and release are not reported again.
+// A release with the count already at 0 or below is reported with the count
+// it falls to; the count is not held at 0, and the state is restored anyway.
 void Release_Main_Window_DC() {
-    if (DC_Use_Count <= 0) {
+    if (DC_Use_Count-- <= 0)
         Report_System_Error("Trying to release MainWindow DC too many times!\n\nCount is at: %d",
-                            DC_Use_Count - 1);
-        DC_Use_Count = 0;
-        return;
-    }
-    --DC_Use_Count;
+                            DC_Use_Count);
     Restore_Device_Context(&Back_Buffer_DC);
 }
 

@@ -20,8 +20,12 @@ int32_t Create_Main_Window_Back_Buffer_For_Window();
 // Frees the back buffer; a use count other than 0 is reported and cleared.
 void Destroy_Main_Window_Back_Buffer();
 int32_t Main_Window_Back_Buffer_Exists();
+// The size the back buffer stands for (the buffer's own until recomputed).
 int32_t Get_Back_Buffer_Width();
 int32_t Get_Back_Buffer_Height();
+// Takes the width and height from the main window's view area again without
+// making the buffer anew.
+void Recompute_Back_Buffer_Size();
 // (0, 0, width, height) of the back buffer; before it exists (reported, as a
 // caller asked too early) the view area of the main window.
 void Get_Back_Buffer_Rect(RECT_AREA* rect);
@@ -29,7 +33,8 @@ const DRAWING_SURFACE* Get_Back_Buffer_Surface();
 
 // The back buffer's device context, or nullptr when there is no back buffer.
 DEVICE_CONTEXT* Acquire_Main_Window_DC();
-// Gives the context back; releasing more often than it was taken is reported.
+// Gives the context back and restores its state; releasing more often than it
+// was taken is reported, and the count goes below 0.
 void Release_Main_Window_DC();
 int32_t Get_Main_Window_DC_Count();
 

@@ -1,6 +1,7 @@
 #include "app/news_ticker.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -14,6 +15,7 @@
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/safe_strings.h"
+#include "database/schedule_entries.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
@@ -24,6 +26,7 @@
 #include "platform/windows.h"
 #include "reports/top_ten_lists.h"
 #include "season/score_ticker.h"
+#include "views/point_spreads.h"
 
 namespace {
 constexpr COLOUR_VALUE TICKER_BACKGROUND = Make_Colour(0, 0, 0);
@@ -33,6 +36,7 @@ constexpr int32_t TEXT_TOP = 2;
 constexpr int32_t OFF_SEASON_WEEK = 100;
 constexpr int32_t LAST_SLOT_FIRST_WEEK = 4;
 constexpr int32_t LOWEST_LIST_VALUE = 0x0FFFFFFF;
+constexpr int32_t TEAM_STRING_NICKNAME = 2;
 // Leader categories of the three player lists: pass, rush and receiving yards.
 constexpr int32_t PLAYER_LIST_CATEGORIES[3] = {2, 11, 15};
 const char* const PLAYER_LIST_FORMATS[3] = {
@@ -265,6 +269,27 @@ void Build_News_Ticker_Items() {
         Build_Player_Slot(1 + i, i);
     Build_Team_Slot(4, 0);
     Build_Team_Slot(5, 4);
+}
+
+void Build_Week_Games_Ticker_Line(char* buffer) {
+    if (buffer == nullptr) return;
+    const int32_t week = Get_User_Preference(CURRENT_WEEK);
+    std::string entries;
+    for (int32_t home = 0; home < Active_Team_Count; ++home) {
+        // The first team given to the scheduler is at home; its entry holds
+        // the visitor as a positive code.
+        if (Get_Team_Week_Game_Side(home, week) != 1) continue;
+        const int32_t visitor = Get_Team_Week_Opponent(home, week);
+        if (!Is_Used_Franchise_Slot(visitor)) continue;
+        char visitor_name[32] = "", home_name[32] = "", text[160];
+        Get_Team_String(visitor_name, visitor, TEAM_STRING_NICKNAME);
+        Get_Team_String(home_name, home, TEAM_STRING_NICKNAME);
+        // The favourite's margin in whole points (the line is in tenths).
+        const int32_t spread = std::abs(Get_Point_Spread_By_Rating(visitor, home));
+        std::snprintf(text, sizeof text, "%s at %s (-%d),     ", visitor_name, home_name, (spread + 5) / 10);
+        Append_Text(&entries, text);
+    }
+    std::snprintf(buffer, TICKER_TEXT_SIZE, "Week %d games:     %s.", week + 1, entries.c_str());
 }
 
 void Take_News_Ticker_DC() {

@@ -22,6 +22,10 @@ void Destroy_News_Ticker();
 void Stop_News_Ticker();
 // Fills the six texts from the league's news.
 void Build_News_Ticker_Items();
+// A ticker line of the current week's games, "Week %d games:     %s." of
+// "%s at %s (-%d),     " entries (visitor, home, the favourite's margin in
+// whole points), into a buffer of TICKER_TEXT_SIZE. Not among the ticker's slots.
+void Build_Week_Games_Ticker_Line(char* buffer);
 // Starts scrolling the current text from the right edge.
 void Start_Ticker_Item_Scroll(WINDOW_HANDLE ticker);
 // Takes the ticker's device context afresh (giving back the one it kept).

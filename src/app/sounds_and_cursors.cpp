@@ -19,6 +19,10 @@ int32_t Play_Sound_Effect(const char* file) {
     return Play_Sound_File(Resolve_File_Path(name).c_str());
 }
 
+int32_t Stop_Sound_Effect() {
+    return Play_Sound_File("");
+}
+
 int32_t Load_App_Cursors() {
     app_cursors[0] = CURSOR_ARROW;
     app_cursors[4] = CURSOR_WAIT;

@@ -135,7 +135,7 @@ void Show_Startup_Reminder() {
     // A damaged file's countdown starts over rather than count past its range.
     if (countdown < 0 || countdown > REMINDER_EVERY) countdown = REMINDER_EVERY;
     if (countdown == 0) {
-        Launch_URL(Main_Window, REMINDER_PAGE, false);
+        Launch_URL(Main_Window, Get_Help_Page_Path(REMINDER_PAGE_TOPIC).c_str());
         countdown = REMINDER_EVERY;
     }
     Set_Owner_Hall_Of_Fame_Value((REMINDER_COUNTDOWN_OFFSET - VALUE_SLOTS_OFFSET) / 4, countdown - 1);

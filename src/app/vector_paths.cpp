@@ -120,8 +120,10 @@ uint16_t start_new_path(PATH_COLLECTION* collection, int32_t back) {
             if (earlier.Flags != 0 && (earlier.Flags & PATH_INHERITED) == 0 && ++found == wanted)
                 source = &earlier;
         }
+        // The path that many places before the new one; -1 when there is none.
+        const int32_t old_index = c->Count - 1 + back;
         Log_Debug_Flagged(DTXT_AGG, "start_new_path(%d) THIS=%d OLD=%d", back, created.Serial,
-                          source != nullptr ? source->Serial : -1);
+                          old_index >= 0 ? c->Attributes[static_cast<size_t>(old_index)].Serial : -1);
         if (source != nullptr) {
             const uint16_t serial = created.Serial;
             created = *source;
@@ -180,17 +182,7 @@ int32_t Render_Paths(DEVICE_CONTEXT* dc, PATH_COLLECTION* collection, int32_t x,
     if (c->Window_Left == 0 && c->Window_Top == 0 && c->Window_Right == 0 && c->Window_Bottom == 0 &&
         c->Count > 0) {
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-        agg::bounding_rect_single(c->Vertices, 0, &x1, &y1, &x2, &y2);
-        for (int32_t i = 1; i < c->Count; ++i) {
-            double a = 0, b = 0, cc = 0, d = 0;
-            if (agg::bounding_rect_single(
-                    c->Vertices, static_cast<unsigned>(c->Starts[static_cast<size_t>(i)]), &a, &b, &cc, &d)) {
-                x1 = std::min(x1, a);
-                y1 = std::min(y1, b);
-                x2 = std::max(x2, cc);
-                y2 = std::max(y2, d);
-            }
-        }
+        Get_Path_Bounding_Rect(c, &x1, &y1, &x2, &y2);
         c->Window_Left = static_cast<int32_t>(x1);
         c->Window_Top = static_cast<int32_t>(y1);
         c->Window_Right = static_cast<int32_t>(x2);

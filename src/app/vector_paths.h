@@ -3,6 +3,7 @@
 // width and fill or stroke, rendered in one pass through AGG into a 32-bit
 // off-screen surface that is then alpha-blended onto a device context.
 #include <agg_path_storage.h>
+#include <agg_span_gradient.h>
 
 #include <cstdint>
 #include <vector>
@@ -106,3 +107,45 @@ void Construct_Diagram_Path_Pair(DIAGRAM_PATH_PAIR* pair);
 
 // The length of path `index` with its curves flattened; 0 for none.
 double Measure_Path_Length(PATH_COLLECTION* collection, int32_t index);
+
+// A rectangle and a hexagon (six corners 60 degrees apart from
+// `start_degrees`, at distance r from the centre) as closed shapes.
+void Add_Rectangle_To_Path(agg::path_storage* storage, double x1, double y1, double x2, double y2);
+void Add_Hexagon_To_Path(agg::path_storage* storage, double cx, double cy, double r, double start_degrees);
+// The rectangle around every vertex of the collection; false when it has none.
+bool Get_Path_Bounding_Rect(PATH_COLLECTION* collection, double* x1, double* y1, double* x2, double* y2);
+// A platform colour as a path colour, opaque.
+uint32_t Colour_To_Rgba(COLOUR_VALUE colour);
+// Builds paths from a description: "M x y" starts a path at the point,
+// "L x y" draws a line to it, "Z" closes the shape, "#RRGGBB" (or
+// "#RRGGBBAA") colours the newest path; numbers may carry "." and "-",
+// and blanks or commas separate the parts. Returns the number of paths
+// started; -1 (reported) at the first part it cannot read, the paths read
+// before it kept.
+int32_t Parse_Path_Description(PATH_COLLECTION* collection, const char* text);
+
+// A gradient shape behind a virtual call, so that one span generator can
+// take any of them.
+class gradient_polymorphic_wrapper_base {
+  public:
+    virtual ~gradient_polymorphic_wrapper_base() = default;
+    virtual int calculate(int x, int y, int d) const = 0;
+};
+// The shape's distance reflected: taken modulo 2d and mirrored above d, so
+// the colours run out and back in rings.
+template <class GRADIENT> class gradient_polymorphic_wrapper : public gradient_polymorphic_wrapper_base {
+  public:
+    int calculate(int x, int y, int d) const override {
+        if (d <= 0) return 0;
+        const int twice = 2 * d;
+        int distance = Gradient.calculate(x, y, d) % twice;
+        if (distance < 0) distance += twice;
+        return distance >= d ? twice - distance : distance;
+    }
+    GRADIENT Gradient;
+};
+// A circle filling the middle of (x, y, w, h) with a radial gradient between
+// two random colours (from `source`, else the league generator), reflected
+// every quarter of the circle's size.
+int32_t Draw_Radial_Gradient_Demo(DEVICE_CONTEXT* dc, int32_t x, int32_t y, int32_t w, int32_t h,
+                                  DRAWING_RANDOM* source = nullptr);

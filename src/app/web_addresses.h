@@ -5,7 +5,9 @@ constexpr const char* MAKER_SOCIAL_PAGE = "https://footballkorva.example/communi
 constexpr const char* STORE_SEARCH_PAGE = "https://footballkorva.example/store?search=football+korva";
 constexpr const char* FREE_UPDATE_PAGE = "https://footballkorva.example/updates";
 constexpr const char* PRODUCT_PAGE = "https://footballkorva.example/football-korva";
-constexpr const char* REMINDER_PAGE = "https://footballkorva.example/whats-new";
+// The start-up reminder's page ships with the installation, in its "Help"
+// folder, so it opens without a connection.
+constexpr const char* REMINDER_PAGE_TOPIC = "whatsnew";
 // Where players report a problem the game noticed.
 constexpr const char* SUPPORT_ADDRESS = "support@footballkorva.example";
 // The statistics site whose player pages the Scouting Report links to

@@ -555,8 +555,6 @@ int Read_Saved_Game(const char* file_name) {
 }
 
 int Load_Game(const char* file_name) {
-    // The repairs of a load may log a line per player.
-    DEBUG_LOG_SCOPE log;
     const int was_loaded = game_loaded;
     Active_Team_Count = -1;
     game_loaded = 0;

@@ -56,7 +56,8 @@ struct PLATFORM_BACKEND {
     int (*Ask_Message_Box)(const char* text, const char* caption, unsigned flags, int fallback);
     // The scripted end result of dialog `dialog_id` (or of its caption), if any.
     bool (*Take_Dialog_Answer)(int dialog_id, const char* caption, int* answer);
-    // Starts playing a WAV file (stopping any sound still playing); 1 when it plays.
+    // Starts playing a WAV file (stopping any sound still playing); 1 when it
+    // plays. An empty path stops the sound playing and plays nothing.
     int (*Play_Sound)(const char* path);
     // Shows a CURSOR_SHAPE.
     void (*Set_Cursor)(int32_t shape);

@@ -82,7 +82,7 @@ void Show_Cursor_Shape(int32_t shape) {
 }
 
 int Play_Sound_File(const char* path) {
-    if (path == nullptr || path[0] == '\0') return 0;
+    if (path == nullptr) return 0;
     return Get_Platform_Backend().Play_Sound(path);
 }
 

@@ -20,7 +20,8 @@ enum CURSOR_SHAPE : int32_t {
 int32_t Load_Cursor_Resource(int32_t resource);
 void Show_Cursor_Shape(int32_t shape);
 
-// Plays a WAV file asynchronously, stopping any sound still playing; 1 when it plays.
+// Plays a WAV file asynchronously, stopping any sound still playing; 1 when it
+// plays. An empty path plays the empty sound: it only stops what is playing.
 int Play_Sound_File(const char* path);
 
 // Opens `target` (a file, a folder or an address) with `directory` as the

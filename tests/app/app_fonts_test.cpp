@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "app/app_fonts.h"
 #include "app/main_window_dc.h"
 #include "app/main_window_geometry.h"
@@ -14,7 +17,6 @@ class Fonts : public testing::Test {
         // Scaled rows follow the window: every test starts at the minimum size.
         Set_Main_Window_Geometry({0, 0, 1024, 676}, {0, 0, 1024, 676});
         Free_App_Fonts(true);
-        Reset_App_Font_Substitution_Log();
         Clear_Debug_Log();
     }
     void TearDown() override {
@@ -56,19 +58,51 @@ TEST_F(Fonts, UseCountsCatchOneReleaseTooManyAndRow36IsNone) {
               1);
     EXPECT_EQ(Get_App_Font_Use_Count(4), 0);
     Release_App_Font(nullptr);
+
+    // The counts on one log line, " %2d" for each of the 36 rows.
+    Get_App_Font(4);
+    Get_App_Font(4);
+    for (int32_t n = 0; n < 12; ++n)
+        Get_App_Font(35);
+    Log_App_Font_Use_Counts();
+    std::string counts;
+    for (int32_t row = 0; row < APP_FONT_COUNT; ++row)
+        counts += row == 4 ? "  2" : row == 35 ? " 12" : "  0";
+    const std::vector<std::string> lines = Read_Debug_Log();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), counts);
 }
 
-TEST_F(Fonts, FaceSubstitutionsAreLoggedOncePerFace) {
+namespace {
+int32_t Count_Rows(int32_t face, bool scaled_only) {
+    int32_t rows = 0;
+    for (const APP_FONT_DEF& row : App_Font_Table)
+        if (row.Face == face && (!scaled_only || row.Scaled == 1)) ++rows;
+    return rows;
+}
+} // namespace
+
+// Every font made whose face differs from the one asked for is logged, at
+// every creation: the first load, a load after all were freed, and the scaled
+// rows made again by a later load.
+TEST_F(Fonts, FaceSubstitutionsAreLoggedAtEveryCreation) {
+    constexpr int32_t ARIAL = 3, STENCIL = 11;
+    const int32_t arial_rows = Count_Rows(ARIAL, false);
+    ASSERT_EQ(arial_rows, 19);
     Load_App_Fonts();
-    EXPECT_EQ(Count_Debug_Lines("\"Arial\" returned"), 1) << "Arial becomes Liberation Sans, logged once";
-    EXPECT_EQ(Count_Debug_Lines("used font \"Liberation Sans\""), 1);
-    EXPECT_EQ(Count_Debug_Lines("\"Stencil Std\" returned"), 1);
-    EXPECT_EQ(Count_Debug_Lines("used font \"DejaVu Sans\""), 5) << "the five faces without a free namesake";
+    EXPECT_EQ(Count_Debug_Lines("\"Arial\" returned"), arial_rows) << "Arial becomes Liberation Sans";
+    EXPECT_EQ(Count_Debug_Lines("used font \"Liberation Sans\""), arial_rows);
+    EXPECT_EQ(Count_Debug_Lines("Creating font #0 \"Arial\" returned"), 1);
+    EXPECT_EQ(Count_Debug_Lines("\"Stencil Std\" returned"), Count_Rows(STENCIL, false));
+    EXPECT_EQ(Count_Debug_Lines("used font \"DejaVu Sans\""), 15)
+        << "the rows of the five faces without a free namesake";
     Free_App_Fonts(true);
     Load_App_Fonts();
-    EXPECT_EQ(Count_Debug_Lines("\"Arial\" returned"), 1) << "not again on the next load";
+    EXPECT_EQ(Count_Debug_Lines("\"Arial\" returned"), 2 * arial_rows) << "again at the next load";
     const int32_t fonts = Count_Live_Fonts();
     Load_App_Fonts();
+    EXPECT_EQ(Count_Debug_Lines("\"Arial\" returned"), 2 * arial_rows + Count_Rows(ARIAL, true))
+        << "and for each scaled row made again";
     EXPECT_EQ(Count_Live_Fonts(), fonts) << "a scaled row made again gives its old font back";
 }
 

@@ -9,10 +9,12 @@
 
 #include "app/command_line_flags.h"
 #include "app/diagnostics.h"
+#include "database/saved_game.h"
 #include "platform/backend.h"
 #include "platform/clock.h"
 #include "platform/debugger.h"
 #include "platform/message_box.h"
+#include "platform/scripted_answers.h"
 
 namespace {
 std::vector<std::string> Read_Log_Lines() {
@@ -197,31 +199,34 @@ TEST_F(Diagnostics, StopwatchLogsAndShowsElapsedMilliseconds) {
     EXPECT_EQ(Get_Shown_Messages()[0].Text, "1.005");
 }
 
-// A scope holds the log open: its lines reach the file at an error line and
-// when the scope ends, a header written meanwhile still starts a fresh file,
-// and lines after the scope go straight to the file again.
-TEST_F(Diagnostics, HeldLogWritesItsLinesAtAnErrorAndAtItsEnd) {
-    {
-        DEBUG_LOG_SCOPE held;
-        Log_Debug_Line("first %d", 1);
-        {
-            DEBUG_LOG_SCOPE nested;
-            Log_Debug_Line("second");
-        }
-        EXPECT_EQ(Report_System_Error("third"), -1);
-        std::vector<std::string> lines = Read_Log_Lines();
-        ASSERT_EQ(lines.size(), 3u) << "an error line takes the lines before it along";
-        EXPECT_TRUE(std::regex_search(lines[0], std::regex(R"(^-?\d+ first 1$)"))) << lines[0];
-        EXPECT_TRUE(std::regex_search(lines[2], std::regex(R"( ERROR: third$)"))) << lines[2];
+namespace {
+// The log as it stands on disk while the "Read Error" box is up.
+void Keep_Log_Lines(void* context) {
+    *static_cast<std::vector<std::string>*>(context) = Read_Log_Lines();
+}
+} // namespace
 
-        Write_Debug_Log_Header();
-        Log_Debug_Line("after the header");
-    }
+// Every line is in the file as soon as it is logged, during a load too, so
+// the log is complete up to a crash: an error line, a line after a header
+// and the line a failed load writes before it shows its box.
+TEST_F(Diagnostics, EveryLineIsInTheFileAsSoonAsItIsLoggedAlsoDuringALoad) {
+    Log_Debug_Line("first %d", 1);
+    ASSERT_EQ(Read_Log_Lines().size(), 1u);
+    EXPECT_TRUE(std::regex_search(Read_Log_Lines()[0], std::regex(R"(^-?\d+ first 1$)")));
+    EXPECT_EQ(Report_System_Error("second"), -1);
+    EXPECT_TRUE(std::regex_search(Read_Log_Lines().back(), std::regex(R"( ERROR: second$)")));
+
+    Write_Debug_Log_Header();
+    Log_Debug_Line("after the header");
     std::vector<std::string> lines = Read_Log_Lines();
-    ASSERT_FALSE(lines.empty());
     EXPECT_TRUE(std::regex_search(lines.back(), std::regex(R"( after the header$)")));
     for (const std::string& line : lines)
         EXPECT_EQ(line.find("first"), std::string::npos) << "the old lines went with the old file";
-    Log_Debug_Line("unheld");
-    EXPECT_TRUE(std::regex_search(Read_Log_Lines().back(), std::regex(R"( unheld$)")));
+
+    std::vector<std::string> during_load;
+    Script_Message_Answer("Read Error", ID_BOX_OK, Keep_Log_Lines, &during_load);
+    EXPECT_EQ(Load_Game("no such league.kor"), 0);
+    ASSERT_FALSE(during_load.empty()) << "the box came up";
+    EXPECT_NE(during_load.back().find("Load_Game: \"no such league.kor\""), std::string::npos)
+        << "the load's line is on disk before its box shows: " << during_load.back();
 }

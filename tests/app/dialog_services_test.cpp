@@ -445,6 +445,20 @@ TEST_F(DialogServices, OwnerDrawnTeamListMarksTheUsersTeamWithItsHelmet) {
     std::filesystem::remove("gridiron");
 }
 
+TEST(DialogStrings, CutAtACharacterAndFileExtensions) {
+    char name[] = "Dallas 2019.kor";
+    EXPECT_STREQ(Remove_File_Extension(name), "Dallas 2019");
+    char dotted[] = "my.league.kor";
+    EXPECT_STREQ(Remove_File_Extension(dotted), "my.league") << "only the last dot";
+    char plain[] = "no extension";
+    EXPECT_STREQ(Remove_File_Extension(plain), "no extension");
+    char line[] = "Quarterback\tQB\t12";
+    EXPECT_STREQ(Cut_String_At_Char(line, '\t'), "Quarterback") << "at the first one";
+    char none[] = "Kicker";
+    EXPECT_STREQ(Cut_String_At_Char(none, ':'), "Kicker");
+    EXPECT_EQ(Cut_String_At_Char(nullptr, ':'), nullptr);
+}
+
 TEST_F(DialogServices, ListFillersAndExtensionStrippers) {
     const DIALOG_CONTROL controls[] = {
         {CONTROL_COMBO_BOX, 1, {0, 0, 80, 60}, "", 0},

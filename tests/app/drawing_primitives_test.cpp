@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -12,6 +13,7 @@
 #include "database/saved_game.h"
 #include "database/team_record.h"
 #include "platform/drawing_objects.h"
+#include "platform/png_file.h"
 #include "platform/text_render.h"
 #include "support/debug_log.h"
 #include "support/test_league.h"
@@ -97,6 +99,74 @@ TEST_F(Primitives, ScaledFramesFollowTheWindowAndANullRectangleDrawsNothing) {
     EXPECT_EQ(box.Top, 200);
     EXPECT_EQ(box.Bottom, 400);
     Draw_Scaled_Frame(dc_, nullptr);
+}
+
+// A polygon and an ellipse fill the pixels whose centres lie inside them,
+// without an outline; the scaled calls take design units to the window.
+TEST_F(Primitives, PolygonsEllipsesAndScaledShapesFillTheirInsides) {
+    const POINT_XY triangle[] = {{10, 10}, {30, 10}, {10, 30}};
+    Fill_Polygon(dc_, triangle, 3, RED);
+    EXPECT_EQ(At(10, 10), RED) << "the corner pixel's centre is inside";
+    EXPECT_EQ(At(28, 10), RED);
+    EXPECT_EQ(At(30, 10), WHITE) << "the right end of the top edge is outside";
+    EXPECT_EQ(At(10, 28), RED);
+    EXPECT_EQ(At(10, 29), WHITE) << "a centre on the slanted edge is outside";
+    EXPECT_EQ(At(18, 18), RED);
+    EXPECT_EQ(At(19, 20), WHITE);
+    EXPECT_EQ(At(20, 20), WHITE) << "the far side of the slanted edge";
+    const POINT_XY line[] = {{50, 10}, {60, 10}};
+    Fill_Polygon(dc_, line, 2, RED);
+    EXPECT_EQ(At(55, 10), WHITE) << "two points enclose nothing";
+
+    // (40, 40)-(49, 49) inclusive: a circle ten pixels across.
+    Fill_Ellipse(dc_, 40, 40, 49, 49, RED);
+    EXPECT_EQ(At(44, 40), RED) << "top row of the circle";
+    EXPECT_EQ(At(40, 44), RED);
+    EXPECT_EQ(At(49, 45), RED);
+    EXPECT_EQ(At(45, 49), RED);
+    EXPECT_EQ(At(40, 40), WHITE) << "the corners of the box lie outside";
+    EXPECT_EQ(At(49, 49), WHITE);
+    EXPECT_EQ(At(50, 45), WHITE);
+    int32_t row_widths[10] = {};
+    for (int32_t y = 0; y < 10; ++y)
+        for (int32_t x = 38; x < 52; ++x)
+            row_widths[y] += At(x, 40 + y) == RED;
+    for (int32_t y = 0; y < 5; ++y)
+        EXPECT_EQ(row_widths[y], row_widths[9 - y]) << "symmetric, row " << y;
+    EXPECT_EQ(row_widths[4], 10);
+
+    // At twice the design size a design unit is two pixels.
+    Destroy_Main_Window_Back_Buffer();
+    Set_Main_Window_Geometry({0, 0, 1536, 1014}, {0, 0, 1536, 1014});
+    ASSERT_EQ(Create_Main_Window_Back_Buffer(1536, 1014), 1);
+    dc_ = Acquire_Main_Window_DC();
+    Fill_Surface_Area(dc_, {0, 0, 1536, 1014}, WHITE);
+    Fill_Scaled_Rectangle(dc_, {10, 10, 19, 19}, RED);
+    RECT_AREA box = Painted_Box(Get_Back_Buffer_Surface(), RED);
+    EXPECT_EQ(box.Left, 20);
+    EXPECT_EQ(box.Top, 20);
+    EXPECT_EQ(box.Right, 38) << "the scaled right edge, included";
+    Fill_Surface_Area(dc_, {0, 0, 1536, 1014}, WHITE);
+    Fill_Scaled_Ellipse(dc_, {100, 100, 149, 149}, RED);
+    box = Painted_Box(Get_Back_Buffer_Surface(), RED);
+    EXPECT_EQ(box.Left, 200);
+    EXPECT_EQ(box.Right, 298);
+    EXPECT_EQ(box.Bottom, 298);
+    const COLOUR_VALUE blue = Make_Colour(0, 0, 200);
+    Draw_Scaled_Line(dc_, 300, 100, 400, 100, blue);
+    box = Painted_Box(Get_Back_Buffer_Surface(), blue);
+    EXPECT_EQ(box.Left, 600);
+    EXPECT_EQ(box.Right, 799) << "the end point is not drawn";
+    EXPECT_EQ(box.Top, 200);
+    EXPECT_EQ(box.Bottom, 200);
+    const POINT_XY star[] = {{500, 300}, {540, 420}, {440, 345}, {560, 345}, {460, 420}};
+    Fill_Polygon(dc_, star, 5, blue);
+    EXPECT_EQ(At(500, 370), WHITE) << "the star's middle is crossed twice: outside";
+    EXPECT_EQ(At(500, 320), blue);
+    Write_Surface_PNG(Get_Back_Buffer_Surface(), "shapes.png");
+    if (const char* folder = std::getenv("KORVA_PICTURE_DIR"))
+        Write_Surface_PNG(Get_Back_Buffer_Surface(), (std::string(folder) + "/shapes.png").c_str());
+    std::filesystem::remove("shapes.png");
 }
 
 TEST_F(Primitives, TheTextBoxShrinksItsFontUntilTheTextFits) {

@@ -32,7 +32,7 @@ uint32_t Pixel(int32_t x, int32_t y) {
 }
 } // namespace
 
-TEST_F(DrawingServices, ReleasingTheBackBufferContextTooOftenIsReportedOnce) {
+TEST_F(DrawingServices, ReleasingTheBackBufferContextTooOftenIsReportedAndCountsOnBelowZero) {
     DEVICE_CONTEXT* dc = Acquire_Main_Window_DC();
     ASSERT_NE(dc, nullptr);
     Set_Text_Colour(dc, Make_Colour(1, 2, 3));
@@ -44,11 +44,14 @@ TEST_F(DrawingServices, ReleasingTheBackBufferContextTooOftenIsReportedOnce) {
     Release_Main_Window_DC();
     EXPECT_EQ(Count_Debug_Lines("Trying to release MainWindow DC too many times!"), 1);
     EXPECT_NE(Read_Debug_Log_Text().find("Count is at: -1"), std::string::npos);
-    EXPECT_EQ(Get_Main_Window_DC_Count(), 0) << "the count does not stay below zero";
+    EXPECT_EQ(Get_Main_Window_DC_Count(), -1) << "the count is not clamped";
     Acquire_Main_Window_DC();
+    Set_Text_Colour(dc, Make_Colour(4, 5, 6));
     Release_Main_Window_DC();
-    EXPECT_EQ(Count_Debug_Lines("Trying to release MainWindow DC too many times!"), 1)
-        << "the next balanced pair is not reported again";
+    EXPECT_EQ(Count_Debug_Lines("Trying to release MainWindow DC too many times!"), 2)
+        << "the next pair starts from -1, so its release is reported too";
+    EXPECT_NE(dc->State.Text_Colour, Make_Colour(4, 5, 6)) << "a reported release still restores the state";
+    EXPECT_EQ(Get_Main_Window_DC_Count(), -1);
 }
 
 TEST_F(DrawingServices, NoContextWithoutABackBuffer) {
@@ -56,8 +59,8 @@ TEST_F(DrawingServices, NoContextWithoutABackBuffer) {
     EXPECT_EQ(Acquire_Main_Window_DC(), nullptr);
     EXPECT_EQ(Get_Main_Window_DC_Count(), 0);
     ASSERT_EQ(Create_Main_Window_Back_Buffer(0, 10), 0) << "an impossible size is refused";
-    Acquire_Main_Window_DC();
-    EXPECT_EQ(Count_Error_Lines(), 1);
+    EXPECT_EQ(Acquire_Main_Window_DC(), nullptr);
+    EXPECT_EQ(Count_Error_Lines(), 0) << "the refusal is the result alone";
 }
 
 TEST_F(DrawingServices, FillRectangleIncludesRightAndBottomAndStaysOnTheSurface) {

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "app/app_fonts.h"
+#include "app/dib_sections.h"
 #include "app/drawing_primitives.h"
 #include "app/drawing_services.h"
 #include "app/image_drawing.h"
 #include "app/main_window_geometry.h"
 #include "app/skins.h"
 #include "database/league_structure.h"
+#include "database/safe_strings.h"
 #include "image_test_files.h"
 #include "platform/dialogs.h"
 #include "platform/windows.h"
@@ -119,6 +121,39 @@ TEST_F(Drawing, BackgroundsDrawWholeOrByRectangleAndRefuseMixedCoordinates) {
     EXPECT_EQ(Count_Debug_Lines("Whaaaaa?"), 1);
     EXPECT_EQ(Draw_Background_Image(dc_, "field.png", 255, -1, -1, -1, -1), 1);
     EXPECT_EQ(Colour_Blue(At(63, 63)), 7u) << "the whole back buffer, stretched once on loading";
+
+    // The slot of a background by its size: stretched to the back buffer on loading.
+    EXPECT_EQ(Choose_Background_Slot(64, 64), Find_Bitmap_Cache_Entry(Background_Cache, 2, "field.png:B"));
+    EXPECT_EQ(Choose_Background_Slot(8, 8), nullptr) << "no slot holds the picture at its own size";
+    Fill_Surface_Area(dc_, {0, 0, 64, 64}, Make_Colour(255, 255, 255));
+    safe_strncpy(Current_Background_Name, "field.png", sizeof Current_Background_Name);
+    EXPECT_EQ(Draw_Background_Image_Without_Logo(dc_), 1);
+    EXPECT_EQ(Colour_Blue(At(0, 0)), 7u) << "the current screen's background";
+    Current_Background_Name[0] = '\0';
+}
+
+// The back buffer's size follows the view area when recomputed, without a
+// new buffer; the section wrappers make 3- and 4-byte pixels in padded rows.
+TEST_F(Drawing, TheBackBufferSizeIsRecomputedWithoutANewBuffer) {
+    const DRAWING_SURFACE* buffer = Get_Back_Buffer_Surface();
+    Set_Main_Window_Geometry({0, 0, 100, 80}, {0, 0, 100, 80});
+    Recompute_Back_Buffer_Size();
+    EXPECT_EQ(Get_Back_Buffer_Width(), 100);
+    EXPECT_EQ(Get_Back_Buffer_Height(), 80);
+    EXPECT_EQ(Get_Back_Buffer_Surface(), buffer);
+    EXPECT_EQ(Get_Back_Buffer_Surface()->Width, 64) << "the buffer itself is not made again";
+
+    DIB_SECTION_DC section;
+    ASSERT_EQ(SimpleCreateDIBSectionDC_24(&section, dc_, 3, 2), 1);
+    EXPECT_EQ(section.Bytes_Per_Pixel, 3);
+    EXPECT_EQ(section.Stride, 12) << "9 bytes padded to 12";
+    EXPECT_EQ(section.Row_Fill, 3);
+    Free_DIB_Section_DC(&section);
+    ASSERT_EQ(SimpleCreateDIBSectionDC_32(&section, dc_, 3, 2), 1);
+    EXPECT_EQ(section.Bytes_Per_Pixel, 4);
+    EXPECT_EQ(section.Stride, 12);
+    EXPECT_EQ(section.Info.Header.Bits_Per_Pixel, 32);
+    Free_DIB_Section_DC(&section);
 }
 
 TEST_F(Drawing, KeepingTheAspectShrinksTheHeightOfAWidePicture) {
@@ -128,6 +163,16 @@ TEST_F(Drawing, KeepingTheAspectShrinksTheHeightOfAWidePicture) {
         << "200% into 100%: half the height";
     EXPECT_EQ(Draw_Cached_Image_In_Rect(dc_, "wide.png", 0, 20, 10, 10, 0), 10);
     EXPECT_EQ(Draw_Cached_Image_In_Rect(dc_, "nothing.png", 0, 0, 10, 10, 1), 0);
+    // At twice the design size the picture is drawn twice as large, and the
+    // height handed back is still the design height, halved.
+    Set_Main_Window_Geometry({0, 0, 1536, 1014}, {0, 0, 1536, 1014});
+    Fill_Surface_Area(dc_, {0, 0, 64, 64}, Make_Colour(255, 255, 255));
+    EXPECT_EQ(Draw_Cached_Image_In_Rect(dc_, "wide.png", 0, 0, 10, 10, 1), 5) << "in design units";
+    EXPECT_EQ(Colour_Red(At(19, 9)), 90u) << "20 x 10 pixels drawn";
+    EXPECT_EQ(At(19, 10), Make_Colour(255, 255, 255));
+    EXPECT_EQ(At(20, 5), Make_Colour(255, 255, 255));
+    Set_Main_Window_Geometry({0, 0, 768, 507}, {0, 0, 768, 507});
+    Fill_Surface_Area(dc_, {0, 0, 64, 64}, Make_Colour(255, 255, 255));
     EXPECT_EQ(Draw_Cached_Image_Centered(dc_, "wide.png", 40, 40), 10);
     EXPECT_EQ(Colour_Red(At(31, 36)), 90u) << "centred on the point";
     EXPECT_EQ(At(29, 36), Make_Colour(255, 255, 255));

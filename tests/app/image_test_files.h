@@ -29,7 +29,6 @@ class Image_Folder_Test : public testing::Test {
         ASSERT_NE(getcwd(previous_, sizeof previous_), nullptr);
         ASSERT_EQ(chdir(folder_.c_str()), 0);
         Init_Image_Caches();
-        Reset_Failed_Image_Log();
         bitmaps_before_ = Count_Live_Pixel_Buffers();
     }
     void TearDown() override {

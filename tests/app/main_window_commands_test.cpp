@@ -131,6 +131,9 @@ TEST_F(MainWindowCommands, NavigationButtonsSwitchViewsUnlessAGameIsWatched) {
     EXPECT_NE(Get_Played_Sounds()[0].find("sound/button.wav"), std::string::npos);
     Set_User_Preference(SOUNDS_ENABLED, 0);
     EXPECT_EQ(Play_Sound_Effect("button.wav"), 0) << "sounds off";
+    EXPECT_EQ(Stop_Sound_Effect(), 1) << "stopping plays the empty sound, sounds on or off";
+    ASSERT_EQ(Get_Played_Sounds().size(), 3u);
+    EXPECT_EQ(Get_Played_Sounds()[2], "");
 
     GAME_RECORD game{};
     Watch_Game(&game);

@@ -9,6 +9,7 @@
 
 #include "app/bitmap_cache.h"
 #include "app/drawing_services.h"
+#include "app/image_drawing.h"
 #include "app/main_window.h"
 #include "app/main_window_dc.h"
 #include "app/news_ticker.h"
@@ -17,6 +18,7 @@
 #include "database/league_structure.h"
 #include "database/saved_game.h"
 #include "database/settings.h"
+#include "database/team_record.h"
 #include "database/universe.h"
 #include "platform/backend.h"
 #include "platform/clock.h"
@@ -31,6 +33,7 @@
 #include "views/current_view.h"
 #include "views/owner_hall_of_fame.h"
 #include "views/owner_hall_of_fame_file.h"
+#include "views/point_spreads.h"
 
 namespace {
 constexpr int32_t STANDINGS_VIEW = 40030;
@@ -108,7 +111,7 @@ TEST_F(MainWindow, PictureShowsMenuBarViewTickerAndStatusBar) {
     EXPECT_GT(picture_pixels, (status_top - view_top) / 2) << "the start-up picture fills the view";
 }
 
-TEST_F(MainWindow, OpensAtTheRememberedPlacementOrFillingTheScreen) {
+TEST_F(MainWindow, OpensAtTheRememberedPlacementOrMaximizedAlwaysInItsShape) {
     Start_Frame_Without_Loop();
     EXPECT_EQ(Get_Window_Show_State(Main_Window), SHOW_STATE_MAXIMIZED)
         << "a fresh Hall of Fame file has zeros";
@@ -132,14 +135,32 @@ TEST_F(MainWindow, OpensAtTheRememberedPlacementOrFillingTheScreen) {
     Read_Window_Placement(&remembered);
     EXPECT_EQ(remembered.Right, 0) << "a window filling the screen is remembered as zeros";
 
-    // On a screen of another shape the window fills it, with no strip beside it.
+    // On a screen of another shape the window opened maximized keeps the
+    // shape: the whole height, the width from it.
     Destroy_All_Windows();
     Set_Null_Surface_Size(1280, 800);
     ASSERT_NE(Create_Main_Window(), NO_WINDOW);
+    EXPECT_EQ(Get_Window_Show_State(Main_Window), SHOW_STATE_MAXIMIZED);
+    Get_Window_Rect(Main_Window, &rect);
+    EXPECT_EQ(rect.Bottom - rect.Top, 800);
+    EXPECT_EQ(rect.Right - rect.Left, static_cast<int32_t>(800.0f * (1024.0f / 696.0f)))
+        << "width from the height, not the screen's";
+    EXPECT_EQ(rect.Right - rect.Left, 1177);
+    EXPECT_EQ(Get_Back_Buffer_Width(), 1177) << "the view is drawn across the window's width";
+    // On a screen narrower than the shape the width from the height would
+    // leave the screen: the window takes the screen's width, the height from it.
+    Destroy_All_Windows();
+    Set_Null_Surface_Size(1024, 768);
+    ASSERT_NE(Create_Main_Window(), NO_WINDOW);
+    Get_Window_Rect(Main_Window, &rect);
+    EXPECT_EQ(rect.Right - rect.Left, 1024) << "not the 1130 the height would give";
+    EXPECT_EQ(rect.Bottom - rect.Top, 696);
+    Destroy_All_Windows();
+    Set_Null_Surface_Size(1280, 1024);
+    ASSERT_NE(Create_Main_Window(), NO_WINDOW);
     Get_Window_Rect(Main_Window, &rect);
     EXPECT_EQ(rect.Right - rect.Left, 1280);
-    EXPECT_EQ(rect.Bottom - rect.Top, 800);
-    EXPECT_EQ(Get_Back_Buffer_Width(), 1280) << "the view is drawn across the whole width";
+    EXPECT_EQ(rect.Bottom - rect.Top, static_cast<int32_t>(1280.0f / (1024.0f / 696.0f)));
     // A screen below the minimum still gets a window of the minimum size.
     Destroy_All_Windows();
     Set_Null_Surface_Size(900, 600);
@@ -374,6 +395,39 @@ TEST_F(MainWindow, TeamLogoIsShownAgainAfterAResize) {
     Move_Window(Main_Window, {0, 0, 1200, 830});
     Pump_Messages();
     EXPECT_EQ(logo_pixel(), green) << "the logo after a change of size";
+
+    // The background drawn without the logo step leaves the corner as it was.
+    DEVICE_CONTEXT* dc = Acquire_Main_Window_DC();
+    ASSERT_NE(dc, nullptr);
+    const RECT_AREA whole = {0, 0, Get_Back_Buffer_Width(), Get_Back_Buffer_Height()};
+    Fill_Surface_Area(dc, whole, Make_Colour(0, 0, 0));
+    const int32_t x = whole.Right - 8 - SIDE / 2, y = whole.Bottom - SIDE / 2;
+    Draw_Background_Image_Without_Logo(dc);
+    EXPECT_NE(Pixel_At(*Get_Back_Buffer_Surface(), x, y), green) << "no logo";
+    Draw_Screen_Background(dc);
+    EXPECT_EQ(Pixel_At(*Get_Back_Buffer_Surface(), x, y), green) << "the screen background adds it";
+    Release_Main_Window_DC();
     Free_Image_Caches();
     std::filesystem::remove_all("logos");
+}
+
+// The line of the week's games names each game's visitor at its home team
+// (the team the scheduler was given first) with the favourite's margin.
+TEST_F(MainWindow, WeekGamesLineNamesVisitorsAtHomeTeamsWithTheMargin) {
+    Prepare_League_With_Week_Games(2);
+    char line[TICKER_TEXT_SIZE];
+    Build_Week_Games_Ticker_Line(line);
+    std::string expected = "Week 1 games:     ";
+    for (int32_t game = 0; game < 2; ++game) {
+        char home[32], visitor[32];
+        Get_Team_String(home, 2 * game, 2);
+        Get_Team_String(visitor, 2 * game + 1, 2);
+        const int32_t spread = std::abs(Get_Point_Spread_By_Rating(2 * game + 1, 2 * game));
+        expected +=
+            std::string(visitor) + " at " + home + " (-" + std::to_string((spread + 5) / 10) + "),     ";
+    }
+    EXPECT_EQ(std::string(line), expected + ".");
+    Set_User_Preference(CURRENT_WEEK, 5);
+    Build_Week_Games_Ticker_Line(line);
+    EXPECT_EQ(std::string(line), "Week 6 games:     .") << "a week without games";
 }

@@ -26,6 +26,7 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "engine/game_driver.h"
+#include "platform/backend.h"
 #include "platform/keys.h"
 #include "platform/menus.h"
 #include "platform/message_box.h"
@@ -326,6 +327,15 @@ TEST_F(StartUp, RegistryValuesAreWrittenOnceAndRefreshedEveryStart) {
     EXPECT_EQ(number, 2002u);
 }
 
+namespace {
+int Refusing_Shell(const char* target, const char* directory) {
+    Record_Shell_Request(target, directory);
+    return 2;
+}
+} // namespace
+
+// The reminder opens the page the installation ships, at the first start and
+// then every fifth; a refusal of the desktop is told like any other.
 TEST_F(StartUp, ReminderPageOpensEveryFifthStartUnlessSwitchedOff) {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -338,6 +348,14 @@ TEST_F(StartUp, ReminderPageOpensEveryFifthStartUnlessSwitchedOff) {
         Show_Startup_Reminder();
     EXPECT_EQ(Get_Shell_Requests().size(), reminding ? 2u : 0u) << "the first start and the sixth";
     EXPECT_EQ(Get_Owner_Hall_Of_Fame_Value((23020 - 22080) / 4), reminding ? 4 : 0) << "the countdown";
+    if (reminding) {
+        const std::filesystem::path page = Get_Shell_Requests()[0].Target;
+        EXPECT_EQ(page, std::filesystem::current_path() / "Help" / "whatsnew.htm")
+            << "a page of the installation, not an address";
+        EXPECT_TRUE(std::filesystem::exists(std::string(KORVA_DATA_DIR) + "/Help/whatsnew.htm"))
+            << "the installation ships it";
+        EXPECT_TRUE(Get_Shown_Messages().empty());
+    }
     Set_Owner_Hall_Of_Fame_Value((23024 - 22080) / 4, 117);
     for (int start = 0; start < 6; ++start)
         Show_Startup_Reminder();
@@ -349,6 +367,17 @@ TEST_F(StartUp, ReminderPageOpensEveryFifthStartUnlessSwitchedOff) {
     Show_Startup_Reminder();
     EXPECT_EQ(Get_Owner_Hall_Of_Fame_Value((23020 - 22080) / 4), reminding ? 4 : INT32_MIN);
     EXPECT_EQ(Get_Shell_Requests().size(), reminding ? 2u : 0u) << "no page for a damaged countdown";
+
+    if (!reminding) return;
+    PLATFORM_BACKEND refusing = Get_Null_Backend();
+    refusing.Shell_Open = Refusing_Shell;
+    Set_Platform_Backend(&refusing);
+    Set_Owner_Hall_Of_Fame_Value((23020 - 22080) / 4, 0);
+    Show_Startup_Reminder();
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u) << "the refusal is told";
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Error Launching URL");
+    EXPECT_NE(Get_Shown_Messages()[0].Text.find("whatsnew.htm"), std::string::npos)
+        << Get_Shown_Messages()[0].Text;
 }
 
 TEST_F(StartUp, LastErrorMessagesCarryTheSystemsTextAndAreLogged) {
@@ -427,6 +456,6 @@ TEST_F(StartUp, FirstPaintShowsTheStartUpPictureBeforeAnyLeagueIsLoaded) {
     const uint32_t pixel = Get_Surface_Pixel(view, view->Width / 2, view->Height / 4);
     Free_Image_Caches();
     std::filesystem::remove("skins");
-    EXPECT_EQ(Count_Debug_Lines("Unable to load image"), 0) << Read_Debug_Log_Text();
+    EXPECT_EQ(Count_Error_Lines(), 0) << Read_Debug_Log_Text();
     EXPECT_NE(pixel & 0xFFFFFFu, 0u) << "the view shows a picture, not black";
 }

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "app/command_line_flags.h"
 #include "app/dib_sections.h"
 #include "app/vector_paths.h"
 #include "platform/debugger.h"
+#include "platform/png_file.h"
 #include "support/debug_log.h"
 
 namespace {
@@ -74,6 +77,29 @@ TEST_F(Paths, ALaterPathCanTakeTheAttributesOfAnEarlierOne) {
     paths_.Override_Colour = Make_Path_Colour(9, 9, 9);
     Set_Path_Colour(&paths_, Make_Path_Colour(1, 1, 1));
     EXPECT_EQ(Get_Newest_Path(&paths_)->Colour, Make_Path_Colour(9, 9, 9));
+}
+
+// The trace of a path started with a step back names the serial of the path
+// that many places before it, whichever path the attributes come from.
+TEST_F(Paths, TheStepBackTraceNamesThePathThatManyPlacesBefore) {
+    Add_Box(0, 0, 10, 10);
+    Set_Path_Flags(&paths_, PATH_FILL);
+    Add_Box(20, 0, 30, 10); // no flags: passed over by the step back
+    Add_Box(40, 0, 50, 10);
+    Set_Path_Colour(&paths_, Make_Path_Colour(7, 7, 7));
+    Set_Path_Flags(&paths_, PATH_STROKE);
+    std::string trace;
+    Capture_Debugger_Output(&trace);
+    Command_Line_Flags |= DTXT_AGG;
+    start_new_path(&paths_, -2);
+    paths_.Vertices.move_to(0, 0);
+    paths_.Vertices.line_to(5, 5);
+    start_new_path(&paths_, -9);
+    Command_Line_Flags &= ~DTXT_AGG;
+    Capture_Debugger_Output(nullptr);
+    EXPECT_EQ(paths_.Attributes[3].Flags, PATH_FILL) << "the second flagged path back, serial 0";
+    EXPECT_NE(trace.find("start_new_path(-2) THIS=3 OLD=1"), std::string::npos) << trace;
+    EXPECT_NE(trace.find("start_new_path(-9) THIS=4 OLD=-1"), std::string::npos) << "no path that far back";
 }
 
 TEST_F(Paths, AFilledBoxMatchesItsReferenceImageExactlyOnPixelEdges) {
@@ -209,4 +235,95 @@ TEST_F(Paths, AnInsanePathIsSkippedAndAShadowFallsDownAndRight) {
     EXPECT_EQ(At(30, 20), 0xFFFF0000u);
     EXPECT_LT(At(42, 32) & 0xFF, 250u) << "the shadow darkens below and right of the box";
     EXPECT_EQ(At(15, 5), 0xFFFFFFFFu);
+}
+
+// Shapes added to paths, their bounding rectangle, a colour of the platform
+// as a path colour, and paths read from a description, rendered.
+TEST_F(Paths, ShapesAndDescriptionsBuildPathsThatRender) {
+    start_new_path(&paths_, 0);
+    Add_Hexagon_To_Path(&paths_.Vertices, 20, 20, 10, 0);
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    ASSERT_TRUE(Get_Path_Bounding_Rect(&paths_, &x1, &y1, &x2, &y2));
+    EXPECT_DOUBLE_EQ(x1, 10) << "the first corner at 0 degrees, the fourth at 180";
+    EXPECT_DOUBLE_EQ(x2, 30);
+    EXPECT_NEAR(y1, 20 - 10 * std::sqrt(3.0) / 2, 1e-9) << "corners at 60 and 120 degrees";
+    EXPECT_NEAR(y2, 20 + 10 * std::sqrt(3.0) / 2, 1e-9);
+    start_new_path(&paths_, 0);
+    Add_Rectangle_To_Path(&paths_.Vertices, -5, 3, 50, 8);
+    ASSERT_TRUE(Get_Path_Bounding_Rect(&paths_, &x1, &y1, &x2, &y2));
+    EXPECT_DOUBLE_EQ(x1, -5) << "over every path";
+    EXPECT_DOUBLE_EQ(x2, 50);
+    EXPECT_NEAR(y2, 20 + 10 * std::sqrt(3.0) / 2, 1e-9);
+    PATH_COLLECTION empty;
+    EXPECT_FALSE(Get_Path_Bounding_Rect(&empty, &x1, &y1, &x2, &y2));
+
+    EXPECT_EQ(Colour_To_Rgba(Make_Colour(10, 20, 30)), Make_Path_Colour(10, 20, 30, 255));
+
+    Free_Path_Collection(&paths_);
+    paths_ = PATH_COLLECTION{};
+    EXPECT_EQ(Parse_Path_Description(
+                  &paths_, "M 10,10 L 50 10 L 50 -.5 L10 -.5 Z #00C800  m2.5 40 l 20 40 l 2.5 50 z"),
+              2);
+    ASSERT_EQ(paths_.Count, 2);
+    EXPECT_EQ(paths_.Attributes[0].Colour, Make_Path_Colour(0, 200, 0, 255));
+    paths_.Attributes[0].Flags = PATH_FILL;
+    paths_.Attributes[1].Colour = Colour_To_Rgba(Make_Colour(0, 0, 255));
+    paths_.Attributes[1].Flags = PATH_FILL;
+    paths_.Window_Right = 60;
+    paths_.Window_Bottom = 60;
+    Render_Paths(&dc_, &paths_, 0, 0, 60, 60, 0);
+    EXPECT_EQ(At(30, 5), 0xFF00C800u) << "the first shape, y from -0.5 to 10";
+    EXPECT_EQ(At(30, 12), 0xFFFFFFFFu);
+    EXPECT_EQ(At(8, 45), 0xFF0000FFu) << "the triangle";
+    EXPECT_EQ(At(30, 45), 0xFFFFFFFFu);
+
+    Clear_Debug_Log();
+    const int32_t before = paths_.Count;
+    EXPECT_EQ(Parse_Path_Description(&paths_, "M 1 1 L 2 2 #12345 L 3 3"), -1) << "five hex digits";
+    EXPECT_EQ(paths_.Count, before + 1) << "the path read before the fault stays";
+    EXPECT_EQ(Count_Debug_Lines("Bad path description at character 12: \"#12345 L 3 3\""), 1);
+    EXPECT_EQ(Parse_Path_Description(&paths_, "L 1 2"), 1 - 1) << "a line goes on the newest path";
+    PATH_COLLECTION fresh;
+    EXPECT_EQ(Parse_Path_Description(&fresh, "L 1 2"), -1) << "but needs one";
+    EXPECT_EQ(Parse_Path_Description(&fresh, "M 1"), -1) << "a point needs two numbers";
+    EXPECT_EQ(Parse_Path_Description(&fresh, "Q 1 1"), -1);
+    Free_Path_Collection(&fresh);
+}
+
+// The reflecting wrapper takes the radial distance modulo twice the length
+// and mirrors it above the length: rings out and back.
+TEST_F(Paths, TheRadialGradientIsReflectedIntoRings) {
+    gradient_polymorphic_wrapper<agg::gradient_radial> radial;
+    const gradient_polymorphic_wrapper_base& shape = radial;
+    struct CASE {
+        int X, Y, D, Expected;
+        const char* What;
+    };
+    // Read through a volatile so that the compiler does not fold the square
+    // root's table lookups of constant points.
+    EXPECT_EQ(shape.calculate(0, 0, 0), 0);
+    const CASE cases[] = {{0, 0, 100, 0, "the centre"},
+                          {60, 0, 100, 60, "within the length"},
+                          {0, 100, 100, 100, "the full length"},
+                          {130, 0, 100, 70, "mirrored above the length"},
+                          {0, -230, 100, 30, "modulo twice the length"},
+                          {5, 5, 0, 0, "no length"}};
+    for (const CASE& c : cases) {
+        volatile int x = c.X, y = c.Y, d = c.D;
+        EXPECT_NEAR(shape.calculate(x, y, d), c.Expected, 1) << c.What << " (the square root is a fast one)";
+    }
+
+    DRAWING_RANDOM colours;
+    Seed_Drawing_Random(&colours, 7);
+    ASSERT_EQ(Draw_Radial_Gradient_Demo(&dc_, 10, 0, 60, 60, &colours), 1);
+    DRAWING_RANDOM same;
+    Seed_Drawing_Random(&same, 7);
+    const uint32_t inner_red = static_cast<uint32_t>(Next_Drawing_Random(&same)) >> 7;
+    EXPECT_NEAR(static_cast<double>((At(40, 30) >> 16) & 0xFF), inner_red, 2.0)
+        << "the first colour at the centre";
+    EXPECT_EQ(At(11, 1), 0xFFFFFFFFu) << "outside the circle";
+    Write_Surface_PNG(&surface_, "gradient.png");
+    if (const char* folder = std::getenv("KORVA_PICTURE_DIR"))
+        Write_Surface_PNG(&surface_, (std::string(folder) + "/radial_gradient.png").c_str());
+    std::remove("gradient.png");
 }

@@ -88,6 +88,14 @@ void Start_Frame_Without_Loop() {
     ASSERT_NE(Create_Main_Window(), NO_WINDOW);
 }
 
+void Fill_Screen_With_Main_Window() {
+    RECT_AREA area;
+    Get_Platform_Backend().Get_Work_Area(&area);
+    Set_Window_Show_State(Main_Window, SHOW_STATE_MAXIMIZED);
+    Move_Window(Main_Window, area);
+    Pump_Messages();
+}
+
 void Prepare_League_With_Week_Games(int32_t games) {
     Build_Test_League();
     Prepare_Game_Week(0, 2024);

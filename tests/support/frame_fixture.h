@@ -29,6 +29,9 @@ class LeagueFrameTest : public FrameTest {
 // Start-up as far as the message loop's entry: flags, log, the owner Hall
 // of Fame file, main window.
 void Start_Frame_Without_Loop();
+// The main window, shown maximized, made to fill the work area as a
+// desktop's window manager makes a maximized window do.
+void Fill_Screen_With_Main_Window();
 // A league of the test teams whose week 0 holds `games` games (team 2k at
 // home to 2k + 1), ready to be advanced; the rules the engine reads are set.
 void Prepare_League_With_Week_Games(int32_t games);

@@ -54,6 +54,7 @@ void Open_League_In_Frame() {
     Init_Image_Caches();
     Ensure_Owner_Hall_Of_Fame_File();
     Start_Frame_Without_Loop();
+    Fill_Screen_With_Main_Window();
     ASSERT_NE(Load_Game("played.kor"), 0);
     Create_Status_Bar();
     Clear_Shown_Messages();

@@ -428,6 +428,11 @@ bool Open_Audio() {
 }
 
 int Play_SDL_Sound(const char* path) {
+    if (path[0] == '\0') {
+        // The empty sound: what is playing stops.
+        if (audio_device != 0) SDL_ClearQueuedAudio(audio_device);
+        return 1;
+    }
     if (!Open_Audio()) return 0;
     SDL_AudioSpec wav_spec{};
     Uint8* wav = nullptr;
