@@ -237,8 +237,8 @@ TEST(StatsLines, AnOverLongLineIsReportedAndTheNextLineRead) {
 // team records file linked to /dev/zero is reported once and read no
 // further, and a file of one huge line is not read whole.
 TEST(StatsLines, ALineThatNeverEndsEndsTheFile) {
+    const SCRATCH_FOLDER folder("endless-line-test");
     fs::create_directories("input/stats");
-    fs::remove(TEAM_RECORDS_FILE);
     fs::create_symlink("/dev/zero", TEAM_RECORDS_FILE);
     Clear_Reports();
     Load_Team_Records_CSV();
@@ -263,7 +263,6 @@ TEST(StatsLines, ALineThatNeverEndsEndsTheFile) {
     EXPECT_LT(std::ftell(file.File), huge) << "and passed over no further than a line may run";
     EXPECT_EQ(Read_Stats_Line(&file, &line), 0) << "the file ends there";
     Close_Stats_File(&file);
-    fs::remove("huge.csv");
 }
 
 // A season without a rookie still writes its whole class file, of zeros.
