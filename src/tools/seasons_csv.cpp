@@ -425,10 +425,7 @@ int32_t Load_Seasons_CSV(int32_t replay) {
         Fail_Stats_Inputs();
         return 0;
     }
-    int32_t lines = 0;
-    for (int c = 0; (c = fgetc(file.File)) != EOF;)
-        lines += c == '\n';
-    rewind(file.File);
+    const int32_t lines = Count_Stats_Lines(&file);
     // The replay form has always read lines longer than their header; the
     // build form holds every line to it.
     file.Check_Field_Count = replay == 0;

@@ -34,6 +34,7 @@
 #include "tools/league_input_files.h"
 #include "tools/old_player_conversion.h"
 #include "tools/playbook_import.h"
+#include "tools/player_ratings_file.h"
 #include "tools/position_abbreviations.h"
 #include "tools/season_ratings.h"
 #include "tools/seasons_csv.h"
@@ -264,6 +265,57 @@ TEST(StatsLines, ALineThatNeverEndsEndsTheFile) {
     EXPECT_EQ(Read_Stats_Line(&file, &line), 0) << "the file ends there";
     Close_Stats_File(&file);
     fs::remove("huge.csv");
+}
+
+namespace {
+// Bytes this process has read from files and devices so far.
+long long Bytes_Read_So_Far() {
+    std::FILE* io = std::fopen("/proc/self/io", "r");
+    if (io == nullptr) return -1;
+    long long bytes = -1;
+    if (std::fscanf(io, "rchar: %lld", &bytes) != 1) bytes = -1;
+    std::fclose(io);
+    return bytes;
+}
+} // namespace
+
+// A seasons file that never ends (a link to /dev/zero, a gigabyte of zeros
+// with no line end) is counted and read only as far as a line may run: the
+// replay season's read ends with the long-line report, as the other readers
+// do; a ratings file likewise.
+TEST(StatsLines, AnEndlessSeasonsFileIsReadOnlyAsFarAsALineRuns) {
+    const SCRATCH_FOLDER folder("endless-seasons-test");
+    fs::create_directories("input/stats");
+    Build_Test_League();
+    const long long most = 16LL << 20;
+    auto load = [&](const char* what) {
+        Clear_Reports();
+        const long long before = Bytes_Read_So_Far();
+        ASSERT_GE(before, 0) << "the read count of the process is not available";
+        EXPECT_EQ(Load_Seasons_CSV(1), 1) << what;
+        EXPECT_LT(Bytes_Read_So_Far() - before, most) << what << " is not read whole";
+        EXPECT_NE(std::string(Last_Error_Text).find("seasons.csv, line 1: longer than 2,047 characters"),
+                  std::string::npos)
+            << what << ": " << Last_Error_Text;
+        EXPECT_TRUE(Get_Shown_Messages().empty()) << what << " opened";
+    };
+    fs::create_symlink("/dev/zero", SEASONS_CSV_NAME);
+    load("a link to /dev/zero");
+    fs::remove(SEASONS_CSV_NAME);
+    {
+        std::FILE* out = std::fopen(SEASONS_CSV_NAME, "wb");
+        ASSERT_NE(out, nullptr);
+        std::fclose(out);
+    }
+    fs::resize_file(SEASONS_CSV_NAME, 1LL << 30);
+    load("a sparse file of a gigabyte");
+    fs::remove(SEASONS_CSV_NAME);
+
+    fs::create_symlink("/dev/zero", "endless_ratings.csv");
+    const long long before = Bytes_Read_So_Far();
+    EXPECT_EQ(Load_Player_Ratings_File(0, "endless_ratings.csv"), 1);
+    EXPECT_LT(Bytes_Read_So_Far() - before, most) << "the ratings file is not read whole";
+    fs::remove("endless_ratings.csv");
 }
 
 // A season without a rookie still writes its whole class file, of zeros.
