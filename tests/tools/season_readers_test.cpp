@@ -15,6 +15,7 @@
 #include "app/diagnostics.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
+#include "database/player_statistics.h"
 #include "database/position_evaluation.h"
 #include "database/roster_slots.h"
 #include "database/saved_game.h"
@@ -32,6 +33,7 @@
 #include "tools/html_text.h"
 #include "tools/league_history_totals.h"
 #include "tools/league_input_files.h"
+#include "tools/offensive_line_stats.h"
 #include "tools/old_player_conversion.h"
 #include "tools/playbook_import.h"
 #include "tools/player_ratings_file.h"
@@ -316,6 +318,30 @@ TEST(StatsLines, AnEndlessSeasonsFileIsReadOnlyAsFarAsALineRuns) {
     EXPECT_EQ(Load_Player_Ratings_File(0, "endless_ratings.csv"), 1);
     EXPECT_LT(Bytes_Read_So_Far() - before, most) << "the ratings file is not read whole";
     fs::remove("endless_ratings.csv");
+}
+
+// The offensive line's figures come from its blocking grades by position: a
+// player whose position is an expanded code of the line (a left tackle) is
+// filled as the tackle he is, and no one off the line is touched.
+TEST(OffensiveLineStats, AnExpandedLinePositionIsFilledAsItsBasicPosition) {
+    Build_Test_League();
+    const int32_t tackle = Test_League_Slot(POSITION_T, 0);
+    const int32_t guard = Test_League_Slot(POSITION_G, 0);
+    const int32_t runner = Test_League_Slot(POSITION_RB, 0);
+    constexpr int32_t LEFT_TACKLE = 21;
+    Set_Player_Vital_Stat(2, tackle, VITAL_POSITION, LEFT_TACKLE);
+    for (int32_t slot : {tackle, guard, runner}) {
+        Set_Player_Stat(2, slot, SEASON_PREDICTED, 6, 80);
+        Set_Player_Stat(2, slot, SEASON_PREDICTED, 5, 70);
+        Set_Player_Stat(2, slot, SEASON_PREDICTED, 7, 1);
+    }
+    Fill_Offensive_Line_Stats();
+    EXPECT_EQ(Get_Player_Stat(2, tackle, SEASON_PREDICTED, 4), 20 * 14 / 30) << "a tackle's sack factor";
+    EXPECT_EQ(Get_Player_Stat(2, tackle, SEASON_PREDICTED, 8), (70 - 19) * 15);
+    EXPECT_EQ(Get_Player_Stat(2, tackle, SEASON_PREDICTED, 7), 225);
+    EXPECT_EQ(Get_Player_Stat(2, guard, SEASON_PREDICTED, 4), 20 * 18 / 30);
+    EXPECT_EQ(Get_Player_Stat(2, guard, SEASON_PREDICTED, 8), (70 - 22) * 15);
+    EXPECT_EQ(Get_Player_Stat(2, runner, SEASON_PREDICTED, 7), 1) << "a runner is no lineman";
 }
 
 // A season without a rookie still writes its whole class file, of zeros.
