@@ -13,6 +13,7 @@
 #include <string>
 
 #include "app/diagnostics.h"
+#include "database/cities.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
@@ -29,6 +30,7 @@
 #include "season/replay_stats.h"
 #include "support/scratch_folder.h"
 #include "support/test_league.h"
+#include "tools/city_lookup.h"
 #include "tools/draft_class_database.h"
 #include "tools/html_text.h"
 #include "tools/league_history_totals.h"
@@ -155,6 +157,28 @@ TEST(TeamLines, ADivisionTakesThirteenTeamsAtMost) {
     EXPECT_EQ(Count_Division_Teams(3), 13);
     EXPECT_NE(std::string(Last_Error_Text).find("2020_teams.csv, line 2, field 15"), std::string::npos)
         << Last_Error_Text;
+}
+
+// A team line without a home city names none of the unused city records:
+// it is told, and the team takes the first city, as for an unknown name.
+TEST(TeamLines, AnEmptyCityNameIsNoCity) {
+    Build_Test_League();
+    // Named cities first, the rest of the table unused.
+    for (int32_t city = 0; city < MAX_CITIES; ++city)
+        Set_City_Name(city, city < 6 ? ("City " + std::to_string(city)).c_str() : "");
+    EXPECT_EQ(Find_City_By_Name(""), -1);
+    EXPECT_EQ(Find_City_By_Name("city 5"), 5) << "case is ignored";
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
+        Set_Team_Stat(team, TEAM_STAT_CONTROL, TEAM_CONTROL_EMPTY);
+    Refresh_Active_Team_Count();
+    const STATS_FILE file = Named_File("input/stats/2020_teams.csv", 17);
+    Clear_Reports();
+    Read_Team_Line(
+        Split(file, "TA,Place,Names,Field,60000,OPEN,GRASS,1990,1000000,1000,1000,1000,1000,50,3,,0"));
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Invalid City Name");
+    EXPECT_EQ(Get_Shown_Messages()[0].Text, "Can't find '' among City Names. Using first city in list.");
+    EXPECT_EQ(Get_Team_Stat(0, TEAM_STAT_HOME_CITY), 0);
 }
 
 TEST(CombineSpeed, FortyTimesGiveSpeedsOfTheirAge) {
