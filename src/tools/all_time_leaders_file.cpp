@@ -153,7 +153,8 @@ void Load_All_Time_Leaders_File() {
     LIST_STATE list;
     STATS_LINE line;
     for (int32_t read = 0; (read = Read_Stats_Line(&file, &line)) != 0 && !Should_Stop_Stats_Reading();) {
-        if (opened) Step_Progress(1);
+        // The window already open (a build's) is stepped when none of its own could open.
+        Step_Progress(1);
         if (read > 0) Read_Leader_Line(line, &list);
     }
     Close_Stats_File(&file);

@@ -6,6 +6,7 @@
 #include "database/city_record_layout.h"
 
 int32_t Find_City_By_Name(const char* name) {
+    // An empty name names no city: it would match the first unused record.
     if (name == nullptr || name[0] == '\0') return -1;
     char city[sizeof(CITY_RECORD::Name)];
     for (int32_t n = 0; n < MAX_CITIES; ++n) {

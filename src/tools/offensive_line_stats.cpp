@@ -3,8 +3,19 @@
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 
-void Set_Offensive_Line_Stats(int32_t team, int32_t slot) {
+namespace {
+// His basic position; an expanded one (a left tackle, a right guard) is
+// translated to the basic position it stands for.
+int32_t Get_Line_Position(int32_t team, int32_t slot) {
     const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+    return position >= NUMBER_OF_POSITIONS && position < NUMBER_OF_EXPANDED_POSITIONS
+               ? Translate_Expanded_Position(position)
+               : position;
+}
+} // namespace
+
+void Set_Offensive_Line_Stats(int32_t team, int32_t slot) {
+    const int32_t position = Get_Line_Position(team, slot);
     const int32_t pass = Get_Player_Stat(team, slot, SEASON_PREDICTED, 6);
     const int32_t run = Get_Player_Stat(team, slot, SEASON_PREDICTED, 5);
     int32_t sack_factor = 22;
@@ -23,7 +34,7 @@ void Set_Offensive_Line_Stats(int32_t team, int32_t slot) {
 
 void Fill_Offensive_Line_Stats() {
     For_Each_League_Player([](int32_t team, int32_t slot) {
-        const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+        const int32_t position = Get_Line_Position(team, slot);
         if (position == POSITION_T || position == POSITION_G || position == POSITION_C)
             Set_Offensive_Line_Stats(team, slot);
     });

@@ -81,10 +81,7 @@ void Read_Player_Rating_Line(RATINGS_LOAD& load, const STATS_LINE& line) {
 int32_t Load_Player_Ratings_File(int32_t show_message, const char* file_name) {
     STATS_FILE file;
     if (!Open_Stats_File(&file, file_name)) return 0;
-    int32_t lines = 0;
-    for (int c = 0; (c = fgetc(file.File)) != EOF;)
-        lines += c == '\n';
-    rewind(file.File);
+    const int32_t lines = Count_Stats_Lines(&file);
     const bool opened = Open_Progress_Window("Loading Player Ratings", lines / LINES_PER_STEP) != 0;
     RATINGS_LOAD load{true};
     Clear_Fantasy_Draft_Picks();

@@ -210,11 +210,15 @@ bool Add_Old_Season_Estimates(const STATS_LINE& line, int32_t team, int32_t slot
     return true;
 }
 
+// The last line's player stands for this line's when it has his positive id,
+// or (without an id) his external id, or (with neither) his full name. A
+// line's own id decides: another id under the same external id is another
+// player.
 bool Is_Same_As_Last(int32_t id, const char* external_id, const char* name) {
     if (!Read.Has_Last) return false;
     if (id > 0) return id == Read.Last_Id;
     if (external_id[0] != '\0') return strcmp(external_id, Read.Last_External_Id) == 0;
-    return Read.Last_Id <= 0 && Read.Last_External_Id[0] == '\0' && strcmp(name, Read.Last_Name) == 0;
+    return strcmp(name, Read.Last_Name) == 0;
 }
 
 bool Find_Line_Player(const STATS_LINE& line, int32_t id, int32_t* team, int32_t* slot) {
@@ -425,10 +429,7 @@ int32_t Load_Seasons_CSV(int32_t replay) {
         Fail_Stats_Inputs();
         return 0;
     }
-    int32_t lines = 0;
-    for (int c = 0; (c = fgetc(file.File)) != EOF;)
-        lines += c == '\n';
-    rewind(file.File);
+    const int32_t lines = Count_Stats_Lines(&file);
     // The replay form has always read lines longer than their header; the
     // build form holds every line to it.
     file.Check_Field_Count = replay == 0;

@@ -118,7 +118,8 @@ void Write_Simulator_Report(int32_t format) {
     SIMULATOR_RECORD record;
     Read_Simulator_Data(&record);
     Delete_File(report.File);
-    Write_Line(report, Format("%d SEASONS SIMULATED", record.Seasons));
+    // The count's own line end and the one every line gets: an empty line follows it.
+    Write_Line(report, Format("%d SEASONS SIMULATED\n", record.Seasons));
     for (int32_t division = 0; division < NUMBER_OF_DIVISIONS; ++division) {
         const int32_t teams = Count_Division_Teams(division);
         if (teams <= 0) continue;

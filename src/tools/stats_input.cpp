@@ -116,6 +116,16 @@ int32_t Read_Physical_Line(STATS_FILE* stats, char* buffer) {
 }
 } // namespace
 
+int32_t Count_Stats_Lines(STATS_FILE* file) {
+    char text[STATS_LINE_LIMIT];
+    int32_t lines = 0;
+    while (Read_Physical_Line(file, text) != 0)
+        if (lines < INT32_MAX) ++lines;
+    rewind(file->File);
+    file->Ended = false;
+    return lines;
+}
+
 bool Read_Stats_Header(STATS_FILE* file) {
     char text[STATS_LINE_LIMIT];
     const int32_t read = Read_Physical_Line(file, text);

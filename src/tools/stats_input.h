@@ -39,6 +39,10 @@ struct STATS_LINE {
 // Opens the file for reading (through the path resolver); false when it cannot be opened.
 bool Open_Stats_File(STATS_FILE* file, const char* name);
 void Close_Stats_File(STATS_FILE* file);
+// The lines of the file as the reads below take them, the header among
+// them, counted from its start; the file is then read again from its start. A
+// line that runs on without end ends the count as it ends a read.
+int32_t Count_Stats_Lines(STATS_FILE* file);
 // Reads the header line and takes its field count as the most a line may hold;
 // false at the end of the file.
 bool Read_Stats_Header(STATS_FILE* file);

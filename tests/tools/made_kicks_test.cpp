@@ -17,6 +17,7 @@
 #include "database/team_record.h"
 #include "support/season_build_folder.h"
 #include "support/test_league.h"
+#include "tools/season_inputs/era_norms.h"
 #include "tools/season_inputs/history_model.h"
 #include "tools/season_inputs/season_statistics.h"
 
@@ -42,6 +43,49 @@ TEST(MadeKicks, AllMakesUnderThirtyYardsGiveALongestOfTwentyToTwentyNine) {
         }
     EXPECT_GT(short_seasons, 0) << "no season made only short kicks: the case is not reached";
     EXPECT_EQ(first, "");
+}
+
+// The field goals of one kicker's season, made directly over many draws and
+// volumes: his longest always lies in the band of his longest make (a season
+// whose makes were all from under 30 yards has a longest of 20-29), never
+// above it, and 0 only without a make; no band makes more than it tries.
+TEST(MadeKicks, TheLongestFieldGoalLiesInTheBandOfTheLongestMake) {
+    Build_Test_League();
+    int32_t kicker = -1;
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM && kicker < 0; ++slot)
+        if (Is_Player_Slot_Used(0, slot) && Get_Player_Vital_Stat(0, slot, VITAL_POSITION) == POSITION_K)
+            kicker = slot;
+    ASSERT_GE(kicker, 0) << "the test league's first team has no kicker";
+    ERA_NORMS norms = Get_Era_Norms(1951);
+    // Bands by the longest make: none, under 30, 30-39, 40-49, 50 and over.
+    int32_t seasons[5] = {}, off = 0;
+    std::string first;
+    for (uint32_t seed = 1; seed <= 400; ++seed) {
+        // From a try every few games to three a game, most rarely made.
+        norms.Field_Goal_Attempts = 0.1 * (seed % 30 + 1);
+        norms.Field_Goal_Rate = 0.2 + 0.02 * (seed % 40);
+        Seed_Random_Numbers(seed);
+        int32_t stats[NUMBER_OF_SEASON_STATS] = {};
+        Make_Field_Goals(0, kicker, 12, norms, stats);
+        const int32_t band = stats[17] > 0   ? 4
+                             : stats[15] > 0 ? 3
+                             : stats[13] > 0 ? 2
+                             : stats[11] > 0 ? 1
+                                             : 0;
+        ++seasons[band];
+        const int32_t low[5] = {0, 20, 30, 40, 50}, high[5] = {0, 29, 39, 49, 57};
+        bool right = stats[18] >= low[band] && stats[18] <= high[band];
+        for (int32_t n = 0; n < 4; ++n)
+            right = right && stats[11 + 2 * n] >= 0 && stats[11 + 2 * n] <= stats[10 + 2 * n];
+        if (right || off++ > 0) continue;
+        first = "seed " + std::to_string(seed) + ": makes";
+        for (int32_t n = 0; n < 4; ++n)
+            first += " " + std::to_string(stats[11 + 2 * n]) + "/" + std::to_string(stats[10 + 2 * n]);
+        first += ", longest " + std::to_string(stats[18]);
+    }
+    for (int32_t band = 0; band < 5; ++band)
+        EXPECT_GT(seasons[band], 0) << "no season's longest make fell in band " << band;
+    EXPECT_EQ(off, 0) << first;
 }
 
 // Five seasons made without games, from the installation's names and draft

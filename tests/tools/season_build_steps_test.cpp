@@ -14,6 +14,7 @@
 
 #include "app/diagnostics.h"
 #include "database/league_structure.h"
+#include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/random_numbers.h"
@@ -33,6 +34,7 @@ namespace {
 namespace fs = std::filesystem;
 constexpr int32_t GAMES_STAT = 0;
 constexpr int32_t PASSING_YARDS_STAT = 5;
+constexpr int32_t RUSHING_YARDS_STAT = 8;
 
 void Set_Base_Year(int32_t year) {
     Universe.Header.Universe_Stats[BASE_YEAR] = year;
@@ -208,6 +210,53 @@ TEST(SeasonBuildSteps, ALaterSeasonOfATeamTheLeagueDoesNotHoldIsToldAndDropped) 
     fs::remove("Input/Stats/Seasons.csv");
     std::error_code left; // kept when another test put files there
     fs::remove("Input/Stats", left);
+}
+
+// The player a seasons line names is the last line's when the line carries
+// his id, or, without an id or an external id, his name: a line of only a name
+// stays with the player of the line before it, though the name alone finds
+// his namesake; a line with another id under the same external id is that
+// other player's.
+TEST(SeasonBuildSteps, ALineOfTheLastPlayersNameStaysWithHim) {
+    const int32_t year = Build_Test_Season();
+    const int32_t slot = Test_League_Slot(POSITION_QB, 0);
+    for (int32_t team : {1, 3}) {
+        Set_Player_First_Name(team, slot, "Quill");
+        Set_Player_Last_Name(team, slot, "Namesake");
+    }
+    Build_All_Player_Hashes();
+    int32_t namesake = NO_TEAM, found_slot = NO_PLAYER;
+    ASSERT_NE(Find_Player_By_Full_Name(&namesake, &found_slot, "Quill Namesake"), 0);
+    ASSERT_TRUE(namesake == 1 || namesake == 3);
+    const int32_t player = namesake == 1 ? 3 : 1;
+    const std::string id = std::to_string(Get_Player_ID(player, slot));
+    const std::string namesake_id = std::to_string(Get_Player_ID(namesake, slot));
+    const int32_t player_before = Get_Player_Stat(player, slot, SEASON_CAREER, RUSHING_YARDS_STAT);
+    const int32_t namesake_before = Get_Player_Stat(namesake, slot, SEASON_CAREER, RUSHING_YARDS_STAT);
+    std::ostringstream header;
+    for (int32_t column = 1; column <= 97; ++column)
+        header << (column > 1 ? "," : "") << "c" << column;
+    // Rushing yards: figures no teammate's need to match.
+    auto rushing = [&](const std::string& keys, int32_t season_year, int32_t team, int32_t yards) {
+        return keys + ",," + std::to_string(season_year) + "," + Abbreviation(team) +
+               ",12,Quill Namesake,QB,,16,16" + std::string(9, ',') + ",30," + std::to_string(yards) + "\n";
+    };
+    fs::create_directories("Input/Stats");
+    std::ofstream("Input/Stats/Seasons.csv", std::ios::binary)
+        << header.str() << "\n"
+        << rushing("K1," + id, year - 4, player, 300) << rushing(",", year - 3, player, 20)
+        << rushing("K1," + namesake_id, year - 3, namesake, 4);
+    Begin_Stats_Input_Checks();
+    EXPECT_EQ(Load_Seasons_CSV(0), 1);
+    EXPECT_FALSE(Have_Stats_Inputs_Failed()) << Last_Error_Text;
+    End_Stats_Input_Checks();
+    fs::remove("Input/Stats/Seasons.csv");
+    std::error_code left; // kept when another test put files there
+    fs::remove("Input/Stats", left);
+    EXPECT_EQ(Get_Player_Stat(player, slot, SEASON_CAREER, RUSHING_YARDS_STAT) - player_before, 320)
+        << "the line of only his name is his";
+    EXPECT_EQ(Get_Player_Stat(namesake, slot, SEASON_CAREER, RUSHING_YARDS_STAT) - namesake_before, 4)
+        << "the namesake has only the line of his own id";
 }
 
 // The league totals of the year before the base year, and the report's

@@ -13,8 +13,10 @@
 #include <string>
 
 #include "app/diagnostics.h"
+#include "database/cities.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
+#include "database/player_statistics.h"
 #include "database/position_evaluation.h"
 #include "database/roster_slots.h"
 #include "database/saved_game.h"
@@ -28,12 +30,15 @@
 #include "season/replay_stats.h"
 #include "support/scratch_folder.h"
 #include "support/test_league.h"
+#include "tools/city_lookup.h"
 #include "tools/draft_class_database.h"
 #include "tools/html_text.h"
 #include "tools/league_history_totals.h"
 #include "tools/league_input_files.h"
+#include "tools/offensive_line_stats.h"
 #include "tools/old_player_conversion.h"
 #include "tools/playbook_import.h"
+#include "tools/player_ratings_file.h"
 #include "tools/position_abbreviations.h"
 #include "tools/season_ratings.h"
 #include "tools/seasons_csv.h"
@@ -154,6 +159,28 @@ TEST(TeamLines, ADivisionTakesThirteenTeamsAtMost) {
         << Last_Error_Text;
 }
 
+// A team line without a home city names none of the unused city records:
+// it is told, and the team takes the first city, as for an unknown name.
+TEST(TeamLines, AnEmptyCityNameIsNoCity) {
+    Build_Test_League();
+    // Named cities first, the rest of the table unused.
+    for (int32_t city = 0; city < MAX_CITIES; ++city)
+        Set_City_Name(city, city < 6 ? ("City " + std::to_string(city)).c_str() : "");
+    EXPECT_EQ(Find_City_By_Name(""), -1);
+    EXPECT_EQ(Find_City_By_Name("city 5"), 5) << "case is ignored";
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
+        Set_Team_Stat(team, TEAM_STAT_CONTROL, TEAM_CONTROL_EMPTY);
+    Refresh_Active_Team_Count();
+    const STATS_FILE file = Named_File("input/stats/2020_teams.csv", 17);
+    Clear_Reports();
+    Read_Team_Line(
+        Split(file, "TA,Place,Names,Field,60000,OPEN,GRASS,1990,1000000,1000,1000,1000,1000,50,3,,0"));
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Invalid City Name");
+    EXPECT_EQ(Get_Shown_Messages()[0].Text, "Can't find '' among City Names. Using first city in list.");
+    EXPECT_EQ(Get_Team_Stat(0, TEAM_STAT_HOME_CITY), 0);
+}
+
 TEST(CombineSpeed, FortyTimesGiveSpeedsOfTheirAge) {
     EXPECT_NEAR(Get_Combine_Speed(4.40, 22), 87.96, 1e-3);
     EXPECT_NEAR(Get_Combine_Speed(4.40, 30), 77.96, 1e-3);
@@ -263,6 +290,81 @@ TEST(StatsLines, ALineThatNeverEndsEndsTheFile) {
     EXPECT_LT(std::ftell(file.File), huge) << "and passed over no further than a line may run";
     EXPECT_EQ(Read_Stats_Line(&file, &line), 0) << "the file ends there";
     Close_Stats_File(&file);
+}
+
+namespace {
+// Bytes this process has read from files and devices so far.
+long long Bytes_Read_So_Far() {
+    std::FILE* io = std::fopen("/proc/self/io", "r");
+    if (io == nullptr) return -1;
+    long long bytes = -1;
+    if (std::fscanf(io, "rchar: %lld", &bytes) != 1) bytes = -1;
+    std::fclose(io);
+    return bytes;
+}
+} // namespace
+
+// A seasons file that never ends (a link to /dev/zero, a gigabyte of zeros
+// with no line end) is counted and read only as far as a line may run: the
+// replay season's read ends with the long-line report, as the other readers
+// do; a ratings file likewise.
+TEST(StatsLines, AnEndlessSeasonsFileIsReadOnlyAsFarAsALineRuns) {
+    const SCRATCH_FOLDER folder("endless-seasons-test");
+    fs::create_directories("input/stats");
+    Build_Test_League();
+    const long long most = 16LL << 20;
+    auto load = [&](const char* what) {
+        Clear_Reports();
+        const long long before = Bytes_Read_So_Far();
+        ASSERT_GE(before, 0) << "the read count of the process is not available";
+        EXPECT_EQ(Load_Seasons_CSV(1), 1) << what;
+        EXPECT_LT(Bytes_Read_So_Far() - before, most) << what << " is not read whole";
+        EXPECT_NE(std::string(Last_Error_Text).find("seasons.csv, line 1: longer than 2,047 characters"),
+                  std::string::npos)
+            << what << ": " << Last_Error_Text;
+        EXPECT_TRUE(Get_Shown_Messages().empty()) << what << " opened";
+    };
+    fs::create_symlink("/dev/zero", SEASONS_CSV_NAME);
+    load("a link to /dev/zero");
+    fs::remove(SEASONS_CSV_NAME);
+    {
+        std::FILE* out = std::fopen(SEASONS_CSV_NAME, "wb");
+        ASSERT_NE(out, nullptr);
+        std::fclose(out);
+    }
+    fs::resize_file(SEASONS_CSV_NAME, 1LL << 30);
+    load("a sparse file of a gigabyte");
+    fs::remove(SEASONS_CSV_NAME);
+
+    fs::create_symlink("/dev/zero", "endless_ratings.csv");
+    const long long before = Bytes_Read_So_Far();
+    EXPECT_EQ(Load_Player_Ratings_File(0, "endless_ratings.csv"), 1);
+    EXPECT_LT(Bytes_Read_So_Far() - before, most) << "the ratings file is not read whole";
+    fs::remove("endless_ratings.csv");
+}
+
+// The offensive line's figures come from its blocking grades by position: a
+// player whose position is an expanded code of the line (a left tackle) is
+// filled as the tackle he is, and no one off the line is touched.
+TEST(OffensiveLineStats, AnExpandedLinePositionIsFilledAsItsBasicPosition) {
+    Build_Test_League();
+    const int32_t tackle = Test_League_Slot(POSITION_T, 0);
+    const int32_t guard = Test_League_Slot(POSITION_G, 0);
+    const int32_t runner = Test_League_Slot(POSITION_RB, 0);
+    constexpr int32_t LEFT_TACKLE = 21;
+    Set_Player_Vital_Stat(2, tackle, VITAL_POSITION, LEFT_TACKLE);
+    for (int32_t slot : {tackle, guard, runner}) {
+        Set_Player_Stat(2, slot, SEASON_PREDICTED, 6, 80);
+        Set_Player_Stat(2, slot, SEASON_PREDICTED, 5, 70);
+        Set_Player_Stat(2, slot, SEASON_PREDICTED, 7, 1);
+    }
+    Fill_Offensive_Line_Stats();
+    EXPECT_EQ(Get_Player_Stat(2, tackle, SEASON_PREDICTED, 4), 20 * 14 / 30) << "a tackle's sack factor";
+    EXPECT_EQ(Get_Player_Stat(2, tackle, SEASON_PREDICTED, 8), (70 - 19) * 15);
+    EXPECT_EQ(Get_Player_Stat(2, tackle, SEASON_PREDICTED, 7), 225);
+    EXPECT_EQ(Get_Player_Stat(2, guard, SEASON_PREDICTED, 4), 20 * 18 / 30);
+    EXPECT_EQ(Get_Player_Stat(2, guard, SEASON_PREDICTED, 8), (70 - 22) * 15);
+    EXPECT_EQ(Get_Player_Stat(2, runner, SEASON_PREDICTED, 7), 1) << "a runner is no lineman";
 }
 
 // A season without a rookie still writes its whole class file, of zeros.

@@ -3,9 +3,11 @@
 // not at all, and the reports show the tallies by their formulas.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -150,8 +152,8 @@ TEST_F(SeasonSimulator, RunsLeaveTheLeagueAsItWasAndTallyEachFinishedSeason) {
     ASSERT_FALSE(text.empty());
     EXPECT_EQ(text[0], "2 SEASONS SIMULATED");
     const std::vector<std::string> csv = Report_Lines(SIMULATOR_CSV_REPORT);
-    ASSERT_GT(csv.size(), 2u);
-    EXPECT_EQ(csv[2].rfind("Team,Division,Won,Lost,WC,LC,1R,1st,Wild,2nd,3rd,4th,,Scored", 0), 0u) << csv[2];
+    ASSERT_GT(csv.size(), 3u);
+    EXPECT_EQ(csv[3].rfind("Team,Division,Won,Lost,WC,LC,1R,1st,Wild,2nd,3rd,4th,,Scored", 0), 0u) << csv[3];
 }
 
 TEST_F(SeasonSimulator, AStoppedRunAddsNothingAndEndsTheSimulator) {
@@ -192,10 +194,11 @@ TEST_F(SeasonSimulator, ReportsShowAveragesAndColumnsByTheDivisionsSize) {
 
     Write_Simulator_Report(SIMULATOR_REPORT_TEXT);
     const std::vector<std::string> text = Report_Lines(SIMULATOR_TEXT_REPORT);
-    ASSERT_GE(text.size(), 6u);
+    ASSERT_GE(text.size(), 7u);
     EXPECT_EQ(text[0], "20 SEASONS SIMULATED");
-    EXPECT_EQ(text[1], "");
-    EXPECT_EQ(Count_Fields(text[2], ' ') > 0, true);
+    EXPECT_EQ(text[1], "") << "the count's line ends twice";
+    EXPECT_EQ(text[2], "") << "and the division's empty line follows";
+    EXPECT_EQ(Count_Fields(text[3], ' ') > 0, true);
     char nickname[TEAM_STRING_LENGTH];
     Get_Team_String(nickname, 0, 2);
     char division[16];
@@ -203,11 +206,21 @@ TEST_F(SeasonSimulator, ReportsShowAveragesAndColumnsByTheDivisionsSize) {
     char expected[256];
     snprintf(expected, sizeof expected, "%20s %12s %3d.%02d %3d.%02d %4d %4d %4d %4d %4d %4d %4d %4d %4d",
              nickname, division, 9, 5, 6, 95, 1, 3, 5, 10, 9, 4, 3, 2, 1);
-    EXPECT_EQ(text[3], expected)
+    EXPECT_EQ(text[4], expected)
         << "columns WC, LC, 1R, 1st, Wild, 2nd, 3rd, 4th, 5+ from counters 8 down to 0";
+
+    {
+        std::ifstream in(SIMULATOR_TEXT_REPORT, std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+        char start[128];
+        snprintf(start, sizeof start, "20 SEASONS SIMULATED\n\n\n%20s %12s %6s %6s %4s", "Team", "Division",
+                 "Won", "Lost", "WC");
+        EXPECT_EQ(bytes.rfind(start, 0), 0u) << bytes.substr(0, 80);
+    }
 
     Write_Simulator_Report(SIMULATOR_REPORT_CSV);
     const std::vector<std::string> csv = Report_Lines(SIMULATOR_CSV_REPORT);
+    EXPECT_EQ(csv[0] + "|" + csv[1] + "|" + csv[2], "20 SEASONS SIMULATED||");
     std::vector<int32_t> columns;
     for (const std::string& line : csv)
         if (line.rfind("Team,Division", 0) == 0)
@@ -216,11 +229,11 @@ TEST_F(SeasonSimulator, ReportsShowAveragesAndColumnsByTheDivisionsSize) {
     EXPECT_EQ(columns[0], 13) << "five teams";
     EXPECT_EQ(columns[1], 11) << "three teams";
     EXPECT_EQ(columns[2], 12) << "four teams";
-    ASSERT_GT(csv.size(), 3u);
-    EXPECT_EQ(csv[3].rfind(
+    ASSERT_GT(csv.size(), 4u);
+    EXPECT_EQ(csv[4].rfind(
                   std::string(nickname) + "," + division + ",9.05,6.95,1,3,5,10,9,4,3,2,1,,20.0,20.1,,", 0),
               0u)
-        << csv[3];
+        << csv[4];
     bool finances = false;
     for (const std::string& line : csv)
         if (line.find(",50001,200000001,-2") != std::string::npos) finances = true;
@@ -230,9 +243,9 @@ TEST_F(SeasonSimulator, ReportsShowAveragesAndColumnsByTheDivisionsSize) {
     ASSERT_TRUE(Reset_Simulator_Data());
     Write_Simulator_Report(SIMULATOR_REPORT_TEXT);
     const std::vector<std::string> empty = Report_Lines(SIMULATOR_TEXT_REPORT);
-    ASSERT_GE(empty.size(), 4u);
+    ASSERT_GE(empty.size(), 5u);
     EXPECT_EQ(empty[0], "0 SEASONS SIMULATED");
-    EXPECT_NE(empty[3].find("  0.00   0.00"), std::string::npos) << empty[3];
+    EXPECT_NE(empty[4].find("  0.00   0.00"), std::string::npos) << empty[4];
     EXPECT_EQ(Get_Simulator_Average_Hundredths(5, 0), 0);
 }
 

@@ -515,35 +515,6 @@ void Make_Returns(int32_t team, std::vector<ROSTER_PLAYER>& roster, int32_t game
     }
 }
 
-// Field goals by distance: the team's tries vary with its season, the
-// kicker's makes with his accuracy around the era's rate; his longest lies in
-// the band of his longest make.
-void Make_Field_Goals(int32_t team, const ROSTER_PLAYER& kicker, int32_t games, const ERA_NORMS& norms,
-                      int32_t* stats) {
-    const int32_t attempts = Rounded(norms.Field_Goal_Attempts * games * Spread(0.2));
-    std::vector<double> bands = {0.36, 0.30, 0.24, 0.10};
-    const double leg = Clamped(Get_Player_Rating(team, kicker.Slot, RATING_FG_DISTANCE) / 70.0, 0.8, 1.2);
-    bands[3] *= leg * Spread(0.3);
-    bands[2] *= Spread(0.15);
-    const std::vector<int32_t> tried = Share_Total(attempts, bands);
-    const double base[4] = {0.95, 0.83, 0.66, 0.45};
-    double expected = 0.0;
-    for (int32_t band = 0; band < 4; ++band)
-        expected += tried[band] * base[band];
-    const double aim = Clamped(Get_Player_Rating(team, kicker.Slot, RATING_FG_ACCURACY) / 70.0, 0.85, 1.15);
-    const double scale = expected > 0.0 ? attempts * norms.Field_Goal_Rate / expected : 0.0;
-    for (int32_t band = 0; band < 4; ++band) {
-        const double rate = Clamped(base[band] * scale * std::pow(aim, 0.5) * Spread(0.05), 0.0, 0.99);
-        stats[10 + 2 * band] = tried[band];
-        stats[11 + 2 * band] = Successes(tried[band], rate);
-    }
-    stats[18] = stats[17] > 0   ? 50 + Random_Below(8)
-                : stats[15] > 0 ? 40 + Random_Below(10)
-                : stats[13] > 0 ? 30 + Random_Below(10)
-                : stats[11] > 0 ? 20 + Random_Below(10)
-                                : 0;
-}
-
 void Make_Kicking(int32_t team, std::vector<ROSTER_PLAYER>& roster, int32_t year, int32_t games,
                   const ERA_NORMS& norms, int32_t touchdowns, TEAM_SEASON_FIGURES* figures) {
     const double offence = Clamped(figures->Passing_Yards + figures->Rushing_Yards, 1.0, 1e9);
@@ -558,7 +529,7 @@ void Make_Kicking(int32_t team, std::vector<ROSTER_PLAYER>& roster, int32_t year
                 year >= 2015 ? 0.94 : Clamped(0.90 + 0.0015 * (year - 1951), 0.90, 0.99);
             stats[8] = touchdowns;
             stats[9] = Successes(touchdowns, extra_point_rate);
-            Make_Field_Goals(team, player, games, norms, stats);
+            Make_Field_Goals(team, player.Slot, games, norms, stats);
         } else if (player.Position == POSITION_P) {
             // A team that gains less punts more.
             const double stalled = Clamped(std::pow(league_offence / offence, 0.7), 0.75, 1.3);
@@ -583,6 +554,34 @@ int32_t Season_Value(int32_t team, const ROSTER_PLAYER& player, const PLAYER_SEA
     return std::max(1, Rounded(value));
 }
 } // namespace
+
+// Field goals by distance: the team's tries vary with its season, the
+// kicker's makes with his accuracy around the era's rate; his longest lies in
+// the band of his longest make.
+void Make_Field_Goals(int32_t team, int32_t slot, int32_t games, const ERA_NORMS& norms, int32_t* stats) {
+    const int32_t attempts = Rounded(norms.Field_Goal_Attempts * games * Spread(0.2));
+    std::vector<double> bands = {0.36, 0.30, 0.24, 0.10};
+    const double leg = Clamped(Get_Player_Rating(team, slot, RATING_FG_DISTANCE) / 70.0, 0.8, 1.2);
+    bands[3] *= leg * Spread(0.3);
+    bands[2] *= Spread(0.15);
+    const std::vector<int32_t> tried = Share_Total(attempts, bands);
+    const double base[4] = {0.95, 0.83, 0.66, 0.45};
+    double expected = 0.0;
+    for (int32_t band = 0; band < 4; ++band)
+        expected += tried[band] * base[band];
+    const double aim = Clamped(Get_Player_Rating(team, slot, RATING_FG_ACCURACY) / 70.0, 0.85, 1.15);
+    const double scale = expected > 0.0 ? attempts * norms.Field_Goal_Rate / expected : 0.0;
+    for (int32_t band = 0; band < 4; ++band) {
+        const double rate = Clamped(base[band] * scale * std::pow(aim, 0.5) * Spread(0.05), 0.0, 0.99);
+        stats[10 + 2 * band] = tried[band];
+        stats[11 + 2 * band] = Successes(tried[band], rate);
+    }
+    stats[18] = stats[17] > 0   ? 50 + Random_Below(8)
+                : stats[15] > 0 ? 40 + Random_Below(10)
+                : stats[13] > 0 ? 30 + Random_Below(10)
+                : stats[11] > 0 ? 20 + Random_Below(10)
+                                : 0;
+}
 
 std::vector<int32_t> Share_Total(int32_t total, const std::vector<double>& weights) {
     std::vector<int32_t> parts(weights.size(), 0);

@@ -63,6 +63,14 @@ std::vector<bool> Choose_Season_Roster(int32_t team, int32_t year);
 void Make_Team_Season_Figures(int32_t team, int32_t year, int32_t games, const TEAM_STRENGTH& strength,
                               TEAM_SEASON_FIGURES* figures);
 
+struct ERA_NORMS;
+// The kicker's (team, slot) field goals of a season of `games` games in the
+// era of `norms`, into `stats` (his season's 20 figures): tries and makes by
+// distance (figures 10-17) and his longest make (figure 18), which lies in
+// the distance band of his longest make: 50-57, 40-49, 30-39 or 20-29 yards,
+// 0 without a make.
+void Make_Field_Goals(int32_t team, int32_t slot, int32_t games, const ERA_NORMS& norms, int32_t* stats);
+
 // Holds the season's leaders in passing, rushing and receiving yards,
 // interceptions and (once counted) sacks within `margin` of what the real
 // league's leaders of the decade reached, and every passer's yards below the
