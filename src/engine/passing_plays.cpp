@@ -21,6 +21,7 @@
 #include "engine/running_plays.h"
 #include "engine/statistics_credit.h"
 #include "engine/unit_multipliers.h"
+#include "platform/message_box.h"
 #include "playbooks/playbook_queries.h"
 
 namespace {
@@ -431,9 +432,11 @@ int32_t Get_Throw_Depth_Limit(GAME_RECORD* pGame, int32_t receiver) {
 void Narrate_Scramble(GAME_RECORD* pGame) {
     const int32_t passer_id = Offense_Id(pGame, Passer_Slot(pGame));
     if (Is_Drop_Back_From_Center(pGame)) Say(pGame, 2, 0, 0, passer_id, -1);
-    int32_t primary = 0;
-    Choose_Pass_Target(pGame, &primary);
-    if (primary != 0) Narrate_Pass_Pressure(pGame, Pick_Defender_Below_Role_4(pGame));
+    // The rush is told when the look went to the primary receiver, whether the
+    // primary roll chose him or the look elsewhere came back to him.
+    const int32_t target = Choose_Pass_Target(pGame, nullptr);
+    if (target == Primary_Receiver_Index(pGame))
+        Narrate_Pass_Pressure(pGame, Pick_Defender_Below_Role_4(pGame));
     Say(pGame, 50, 0, 0, passer_id, -1);
 }
 
@@ -519,7 +522,7 @@ void Implement_Pass_Result(GAME_RECORD* pGame, int32_t receiver, int32_t outcome
     if (pGame == nullptr) return;
     if (outcome < 0 || outcome > 5) {
         Set_Current_Play_Result(pGame, outcome < 0 ? RESULT_NOT_RESOLVED : outcome);
-        Report_System_Error("Invalid value in Implement_Pass_Result()");
+        Show_Quick_Message("Invalid value in Implement_Pass_Result()");
         return;
     }
     Set_Current_Play_Result(pGame, outcome);

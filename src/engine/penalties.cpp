@@ -47,7 +47,6 @@ constexpr int32_t STAT_PENALTIES = 10;
 constexpr int32_t STAT_PENALTY_YARDS = 11;
 // Commentary events of a flagged snap.
 constexpr int32_t EVENT_DROP_BACK = 2;
-constexpr int32_t EVENT_PASS_THROWN = 11;
 constexpr int32_t EVENT_TACKLE = 21;
 constexpr int32_t EVENT_FLAG = 41;
 
@@ -168,17 +167,17 @@ void Narrate_Flagged_Play(GAME_RECORD* pGame, const PENALTY_CALL& call, bool run
                          Play_Player_Id(defense, tackler));
         return;
     }
-    // The defender is drawn as on every flagged pass; the pass line itself
-    // names the receiver and the passer, as a pass that is not flagged does.
-    // A foul that drew no receiver (holding, roughing) names the play's
-    // primary receiver, so the line never lacks the man thrown to.
+    // The pass is told as one broken up at the spot of the foul: thrown to the
+    // receiver (its line names him and the passer, as a pass that is not
+    // flagged does) and knocked down by the defender. A foul that drew no
+    // receiver (holding, roughing) names the play's primary receiver, so the
+    // line never lacks the man thrown to.
     const int32_t passer = Get_Offense_Field_Slot(pGame, 0);
-    Choose_Game_Event_Player(pGame, DEFENSIVE_GROUP, 2, 1);
     const int32_t receiver = call.Receiver != NO_FIELD_PLAYER ? call.Receiver : Get_Primary_Receiver(pGame);
     if (Is_Drop_Back_From_Center(pGame))
         Queue_Commentary(pGame, EVENT_DROP_BACK, 0, 0, 0, Play_Player_Id(offense, passer), -1);
-    Queue_Commentary(pGame, EVENT_PASS_THROWN, call.Depth, 0, 0, Play_Player_Id(offense, receiver),
-                     Play_Player_Id(offense, passer));
+    const int32_t defender = Choose_Game_Event_Player(pGame, DEFENSIVE_GROUP, 2, 1);
+    Narrate_Incomplete_Pass(pGame, receiver, defender, call.Depth, 0);
 }
 
 } // namespace

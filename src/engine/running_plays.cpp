@@ -232,9 +232,11 @@ void Narrate_Run(GAME_RECORD* pGame, int32_t carrier, int32_t tackler, int32_t g
     if (Play_Random_Below(100) < 10) {
         const int32_t defender = Get_Defense_Field_Slot(pGame, Play_Random_Below(4));
         const int32_t blocker = Find_Hole_Blocker(pGame);
+        // The man he eluded is named by the hit; the broken tackle names
+        // the carrier alone.
         if (defender != tackler && gain > 5) {
             Say(pGame, 16, 0, 0, Defense_Id(pGame, defender), carrier_id);
-            Say(pGame, 19, 0, 0, carrier_id, Defense_Id(pGame, defender));
+            Say(pGame, 19, 0, 0, carrier_id, -1);
         }
         if (blocker != NO_FIELD_PLAYER && gain > 3 + Play_Random_Below(20) && scramble == 0 &&
             blocker != carrier)

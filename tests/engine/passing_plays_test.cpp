@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <iterator>
+#include <string>
 #include <vector>
 
 #include "database/player_statistics.h"
@@ -9,9 +10,11 @@
 #include "engine/formations.h"
 #include "engine/game_record.h"
 #include "engine/passing_plays.h"
+#include "engine/play_loop.h"
 #include "engine/play_resolution_support.h"
 #include "engine/play_roles.h"
 #include "engine/unit_multipliers.h"
+#include "platform/message_box.h"
 #include "play_resolution_test_support.h"
 #include "playbooks/playbook_queries.h"
 #include "support/debug_log.h"
@@ -113,16 +116,23 @@ TEST(PassingPlays, CompletionCountsOneAttemptAndItsYards) {
     EXPECT_EQ(game->Team_Totals[0][GAME_TOTAL_PASS_ATTEMPTS], 1);
 }
 
-TEST(PassingPlays, InvalidOutcomeSetsOnlyTheResultWord) {
+// An outcome the pass has none of is shown in a quick message, not logged,
+// and leaves the snap with only its result word set.
+TEST(PassingPlays, InvalidOutcomeSetsOnlyTheResultWordAndIsShown) {
     GAME_RECORD* game = Crafted_Snap(1, 10, 60, Pass_Play());
     Clear_Debug_Log();
+    Clear_Shown_Messages();
     const GAME_RECORD before = *game;
     Implement_Pass_Result(game, game->On_Field[0][3], 7, 1, 8, 14);
     EXPECT_EQ(Result_Of(game), 7);
     GAME_RECORD expected = before;
     expected.Current_Play.Play_Word = game->Current_Play.Play_Word;
     EXPECT_EQ(std::memcmp(&expected, game, sizeof(GAME_RECORD)), 0);
-    EXPECT_EQ(Count_Debug_Lines("Invalid value in Implement_Pass_Result()"), 1);
+    const std::vector<SHOWN_MESSAGE> shown = Get_Shown_Messages();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].Caption, "Quick Message");
+    EXPECT_EQ(shown[0].Text, "Invalid value in Implement_Pass_Result()");
+    EXPECT_EQ(Count_Debug_Lines("Invalid value in Implement_Pass_Result()"), 0);
 }
 
 TEST(PassingPlays, QuarterbackArmBelowSixtyIsRaisedOnlyForQuarterbacks) {
@@ -257,6 +267,46 @@ TEST(PassingPlays, LookingOffACoveredReceiverNamesTheDoubleCoverage) {
         EXPECT_TRUE(slot->Sentence == 13 || slot->Sentence == 14) << "sentence " << int{slot->Sentence};
     }
     EXPECT_GT(looked_off, 0);
+    Set_User_Preference(SIMULATION_RUNNING, 0);
+}
+
+// Before a scramble the announcer tells of the rush whenever the quarterback
+// looked to his primary receiver: when the primary roll chose him and when
+// the look elsewhere came back to him; a look elsewhere tells no rush.
+TEST(PassingPlays, ScrambleTellsTheRushWhenThePrimaryReceiverWasTheLook) {
+    GAME_RECORD* game = Crafted_Snap(0, 10, 60);
+    // A pass from a deep snap: no drop-back line comes before the look.
+    const int32_t play = Find_Test_Play([game](int32_t p) {
+        game->Formation[0] = Get_Offensive_Play_Formation(0, p);
+        game->Current_Play.Offensive_Play = static_cast<uint8_t>(p);
+        return Is_Passing_Play(0, p) && Get_Offensive_Play_Primary_Receiver(0, p) >= 1 &&
+               !Is_Drop_Back_From_Center(game);
+    });
+    ASSERT_GE(play, 0);
+    Watch_Crafted_Game();
+    int32_t rolled = 0, came_back = 0, elsewhere = 0;
+    for (uint32_t seed = 1; seed <= 300; ++seed) {
+        Clear_Current_Play(game);
+        game->Current_Play.Offensive_Play = static_cast<uint8_t>(play);
+        game->Formation[0] = Get_Offensive_Play_Formation(0, play);
+        Seed_Random_Numbers(seed);
+        int32_t by_roll = 0;
+        const int32_t target = Choose_Pass_Target(game, &by_roll);
+        const bool primary = target == Get_Offensive_Play_Primary_Receiver(0, play) - 1;
+        Clear_Current_Play(game);
+        game->Current_Play.Offensive_Play = static_cast<uint8_t>(play);
+        Seed_Random_Numbers(seed);
+        Narrate_Scramble(game);
+        const std::string label = "seed " + std::to_string(seed);
+        EXPECT_EQ(Find_Event(game, 6) != nullptr, primary) << label << ", chosen by the roll: " << by_roll;
+        ASSERT_NE(Find_Event(game, 50), nullptr) << label << ": he runs with it";
+        rolled += primary && by_roll != 0;
+        came_back += primary && by_roll == 0;
+        elsewhere += !primary;
+    }
+    EXPECT_GT(rolled, 0);
+    EXPECT_GT(came_back, 0);
+    EXPECT_GT(elsewhere, 0);
     Set_User_Preference(SIMULATION_RUNNING, 0);
 }
 

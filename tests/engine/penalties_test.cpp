@@ -172,8 +172,9 @@ TEST(Penalties, FlagsKeepOutOfDefendersCoverageAndIntoLinemensLines) {
     EXPECT_GE(linemen, 15);
 }
 
-// A pass that draws a flag is told as a pass: its pass line names the
-// receiver and the passer, both of the side with the ball.
+// A pass that draws a flag is told as a pass broken up at the spot: its pass
+// line names the receiver and the passer, both of the side with the ball,
+// and the knock-down names a defender at the same depth.
 TEST(Penalties, FlaggedPassLineNamesThePasserAndTheReceiver) {
     Build_Test_League();
     const int32_t pass = Find_Play(false);
@@ -211,6 +212,14 @@ TEST(Penalties, FlaggedPassLineNamesThePasserAndTheReceiver) {
         if (std::strstr(Commentary_Templates[11][thrown->Sentence], "$PLAYER1") != nullptr) {
             EXPECT_NE(std::string(line).find(last), std::string::npos) << label << ": " << line;
         }
+        const PLAY_EVENT_SLOT* knocked = nullptr;
+        for (const PLAY_EVENT_SLOT& event : game->Current_Play.Events)
+            if (event.Event_Id == 12) knocked = &event;
+        ASSERT_NE(knocked, nullptr) << label << ": the defender breaks it up";
+        EXPECT_GT(knocked, thrown) << label << ": after the throw";
+        ASSERT_NE(Find_Player_By_ID(&team, &slot, knocked->Player_Id[0]), 0) << label;
+        EXPECT_EQ(team, 2) << label << ": a defender knocks it down";
+        EXPECT_EQ(knocked->Argument_A, thrown->Argument_A) << label << ": at the spot of the throw";
     }
     EXPECT_EQ(told, 10) << "flagged passes were told";
 }

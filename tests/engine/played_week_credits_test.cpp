@@ -5,11 +5,15 @@
 // carrier's places; the sacks a team took are its passers' "Sacked" and
 // "Sack Yards", every flag on a defender or a lineman is in his penalties,
 // and a punt is told by its length. Playoff games leave every season figure
-// where it was.
+// where it was. Every completed pass, one downed in the passer's end zone
+// included, gives the passer, the receiver and the team the yards its log
+// row records.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <iterator>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -26,6 +30,7 @@
 #include "engine/game_driver.h"
 #include "engine/game_record.h"
 #include "engine/play_roles.h"
+#include "engine/playbook_records.h"
 #include "support/game_runner.h"
 #include "support/test_league.h"
 
@@ -320,6 +325,103 @@ std::string Moved_Figures(const std::vector<int32_t>& before, const std::vector<
     return moved;
 }
 
+// Passing yards, a passer's and a receiver's statistic.
+constexpr int32_t STAT_PASSING_YARDS = 5;
+constexpr int32_t STAT_RECEIVING_YARDS = 11;
+
+int32_t Position_Of(int32_t id) {
+    int32_t team = -1, slot = -1;
+    if (id <= 0 || Find_Player_By_ID(&team, &slot, id) == 0) return -1;
+    return Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+}
+
+// The completed passes of one side of a game as its log rows record them.
+struct COMPLETIONS {
+    std::map<int32_t, int32_t> Passer_Yards;   // by passer id
+    std::map<int32_t, int32_t> Receiver_Yards; // by receiver id
+    int32_t Yards = 0;
+    int32_t Safeties = 0; // completions downed in the passer's end zone
+    int32_t Safety_Yards = 0;
+    bool One_Passer = true; // every pass of the side thrown by one quarterback
+};
+
+// A safety on a pass play whose man downed is no passer of the side is a
+// completion caught behind the line and carried back into the end zone (a
+// sack or a scramble downs the passer).
+COMPLETIONS Read_Completions(const GAME_RECORD* game, int32_t side) {
+    COMPLETIONS c;
+    const int32_t team = game->Team[side];
+    std::set<int32_t> passers;
+    for (int32_t i = 0; i < game->Play_Log_Count && i < MAX_PLAY_LOG_ENTRIES; ++i) {
+        const PLAY_LOG_ENTRY& entry = game->Play_Log[i];
+        if (((entry.Play_Word >> PLAY_WORD_SIDE_1_BALL_BIT) & 1) != static_cast<uint32_t>(side)) continue;
+        if ((entry.Play_Word & 0xFF) == CONVERSION_ATTEMPT) continue;
+        const int32_t passer = Get_Play_Role_Id(entry, ROLE_PASSER);
+        if (passer > 0) passers.insert(passer);
+    }
+    c.One_Passer = passers.size() == 1 && Position_Of(*passers.begin()) == POSITION_QB;
+    for (int32_t i = 0; i < game->Play_Log_Count && i < MAX_PLAY_LOG_ENTRIES; ++i) {
+        const PLAY_LOG_ENTRY& entry = game->Play_Log[i];
+        if (((entry.Play_Word >> PLAY_WORD_SIDE_1_BALL_BIT) & 1) != static_cast<uint32_t>(side)) continue;
+        if ((entry.Play_Word & 0xFF) == CONVERSION_ATTEMPT) continue;
+        const int32_t result = Get_Play_Result(entry.Play_Word);
+        int32_t passer = -1, receiver = -1;
+        if (result == RESULT_COMPLETED_PASS || result == RESULT_TOUCHDOWN_PASS) {
+            passer = Get_Play_Role_Id(entry, ROLE_PASSER);
+            receiver = Get_Play_Role_Id(entry, ROLE_RECEIVER);
+        } else if (result == RESULT_SAFETY && Is_Passing_Play(team, entry.Offensive_Play)) {
+            receiver = Get_Play_Role_Id(entry, ROLE_DOWNED);
+            if (passers.count(receiver) != 0 || Position_Of(receiver) == POSITION_QB) continue;
+            // The row names the man downed, not the passer: the side's only
+            // passer threw it.
+            if (c.One_Passer) passer = *passers.begin();
+            ++c.Safeties;
+            c.Safety_Yards += entry.Yard1;
+        } else {
+            continue;
+        }
+        c.Yards += entry.Yard1;
+        if (passer > 0) c.Passer_Yards[passer] += entry.Yard1;
+        if (receiver > 0) c.Receiver_Yards[receiver] += entry.Yard1;
+    }
+    return c;
+}
+
+// The yards the log gives each completion are the passer's, the receiver's
+// and the team's: in the game's total, the team's season passing total and
+// the players' lines. Returns the completions downed for a safety.
+int32_t Expect_Completions_Credit_The_Logged_Yards(const GAME_RECORD* game, int32_t side,
+                                                   const std::vector<SEASON_ROW>& d, int32_t team_yards,
+                                                   const std::string& label) {
+    const int32_t team = game->Team[side];
+    const COMPLETIONS c = Read_Completions(game, side);
+    // The game's figure is net of the yards lost on sacks.
+    EXPECT_EQ(static_cast<int16_t>(game->Team_Totals[side][GAME_TOTAL_PASSING_YARDS]),
+              c.Yards - game->Team_Totals[1 - side][GAME_TOTAL_SACK_YARDS])
+        << label << ": the game's passing yards";
+    EXPECT_EQ(team_yards, c.Yards) << label << ": the team's season passing yards";
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        if (!Is_Player_Slot_Used(team, slot)) continue;
+        const int32_t id = Get_Player_ID(team, slot);
+        const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+        const std::string who = label + " slot " + std::to_string(slot);
+        if (position == POSITION_QB && c.One_Passer) {
+            const auto found = c.Passer_Yards.find(id);
+            EXPECT_EQ(d[slot][STAT_PASSING_YARDS], found == c.Passer_Yards.end() ? 0 : found->second)
+                << who << ": the passer's yards";
+        } else if (position != POSITION_QB && Get_Position_Group(position) == 0) {
+            const auto found = c.Receiver_Yards.find(id);
+            EXPECT_EQ(d[slot][STAT_RECEIVING_YARDS], found == c.Receiver_Yards.end() ? 0 : found->second)
+                << who << ": the receiver's yards";
+        }
+    }
+    if (c.Safeties > 0) {
+        EXPECT_TRUE(c.One_Passer) << label << ": the safety's passer is known";
+        EXPECT_LT(c.Safety_Yards, 0) << label << ": the safety loses the yards to the goal line";
+    }
+    return c.Safeties;
+}
+
 } // namespace
 
 TEST(PlayedWeekCredits, PassersFumblesAndCommentaryLandWhereTheyBelong) {
@@ -405,4 +507,42 @@ TEST(PlayedWeekCredits, PlayoffGamesLeaveEverySeasonFigureAlone) {
     }
     EXPECT_GT(punts, 5) << "the playoff games had punts";
     EXPECT_GT(field_goals, 2) << "and field goals";
+}
+
+// A game between two teams whose backs are slow, strong and cannot catch:
+// the passer can reach them only behind the line, so a screen thrown from
+// deep in his own end is downed in the end zone (on this seed, once). The
+// pass's yards stop at the goal line in its log row, and the passer, the
+// receiver and the team are credited those yards, as for every other
+// completion of the game.
+TEST(PlayedWeekCredits, CompletionsCreditTheYardsTheirLogRowsRecord) {
+    constexpr int32_t WEEK = 10;
+    Build_Test_League();
+    std::memset(Universe.Games, 0, sizeof(Universe.Games));
+    for (int32_t team = 0; team < 2; ++team) {
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            if (!Is_Player_Slot_Used(team, slot)) continue;
+            const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+            if (position != POSITION_RB && position != POSITION_FB) continue;
+            Set_Player_Rating(team, slot, RATING_SPEED, 20.0f);
+            Set_Player_Rating(team, slot, RATING_RECEIVING, 20.0f);
+            Set_Player_Rating(team, slot, RATING_POWER, 99.0f);
+        }
+    }
+    Prepare_Game_Week(WEEK, 187);
+    const std::vector<SEASON_ROW> before[2] = {Season_Rows(1), Season_Rows(0)};
+    const int32_t yards_before[2] = {Passing_Total(1, STAT_PASSING_YARDS),
+                                     Passing_Total(0, STAT_PASSING_YARDS)};
+    const GAME_RECORD* game = Play_Test_Game(0, 1, WEEK);
+    ASSERT_NE(game, nullptr);
+    ASSERT_EQ(Is_Game_Over(game), 1);
+    ASSERT_EQ(game->Team[0], 1);
+    int32_t safeties = 0;
+    for (int32_t side = 0; side < 2; ++side) {
+        const int32_t team = game->Team[side];
+        safeties += Expect_Completions_Credit_The_Logged_Yards(
+            game, side, Differences(before[side], Season_Rows(team)),
+            Passing_Total(team, STAT_PASSING_YARDS) - yards_before[side], "side " + std::to_string(side));
+    }
+    EXPECT_EQ(safeties, 1) << "the game holds a completion downed for a safety";
 }

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <iterator>
+#include <string>
 #include <vector>
 
+#include "database/player_hashes.h"
 #include "database/player_statistics.h"
+#include "database/schedule_entries.h"
+#include "database/settings.h"
 #include "database/team_record.h"
 #include "engine/game_record.h"
 #include "engine/play_resolution_support.h"
@@ -245,4 +249,47 @@ TEST(RunningPlays, FumblesLandInTheStatisticOfTheirKindOfPlayer) {
             EXPECT_EQ(game->Player_Counters[0][slot][counter], 0)
                 << "slot " << slot << " counter " << counter << ": a fumble is no attempt nor touchdown";
     }
+}
+
+// The two ways a run is told past a defender: the short telling (no hand-off
+// line) has the carrier elude a front man, and its broken tackle names the
+// carrier alone; the long telling (after the hand-off) names the defender
+// whose tackle he broke.
+TEST(RunningPlays, BrokenTackleLinesNameTheDefenderOnlyInTheLongTelling) {
+    const int32_t play = Run_Play();
+    GAME_RECORD* game = Crafted_Snap(0, 10, 60, play);
+    Set_User_Preference(SIMULATION_RUNNING, 1);
+    Set_User_Preference(SIM_TO_QUARTER, 0);
+    Schedule_Game(1, 0, 1, 6, 1300);
+    Set_Game_PBP_Flag(0, 1, 1);
+    const int32_t carrier = game->On_Field[0][1];
+    const int32_t tackler = game->On_Field[1][5];
+    int32_t short_told = 0, long_told = 0;
+    for (uint32_t seed = 1; seed <= 1500 && (short_told < 3 || long_told < 3); ++seed) {
+        Clear_Current_Play(game);
+        game->Current_Play.Offensive_Play = static_cast<uint8_t>(play);
+        Seed_Random_Numbers(seed);
+        Narrate_Run(game, carrier, tackler, 8, 0);
+        const PLAY_EVENT_SLOT* hand_off = nullptr;
+        const PLAY_EVENT_SLOT* broken = nullptr;
+        for (const PLAY_EVENT_SLOT& event : game->Current_Play.Events) {
+            if (event.Event_Id == 27) hand_off = &event;
+            if (event.Event_Id == 19) broken = &event;
+        }
+        if (broken == nullptr) continue;
+        const std::string label = "seed " + std::to_string(seed);
+        EXPECT_EQ(broken->Player_Id[0], Get_Player_ID(0, carrier)) << label;
+        if (hand_off == nullptr) {
+            ++short_told;
+            EXPECT_EQ(broken->Player_Id[1], -1) << label << ": the carrier alone";
+            EXPECT_GE(broken->Sentence, 10) << label << ": a sentence that names nobody else";
+        } else {
+            ++long_told;
+            int32_t team = -1, slot = -1;
+            ASSERT_NE(Find_Player_By_ID(&team, &slot, broken->Player_Id[1]), 0) << label;
+            EXPECT_EQ(team, 1) << label << ": the defender whose tackle he broke";
+        }
+    }
+    EXPECT_EQ(short_told, 3);
+    EXPECT_EQ(long_told, 3);
 }

@@ -3,6 +3,9 @@
 #include "platform/message_box.h"
 
 #include <cstring>
+#include <vector>
+
+#include "app/main_window.h"
 
 #include "database/schedule_entries.h"
 #include "database/settings.h"
@@ -15,6 +18,9 @@
 #include "engine/play_loop.h"
 #include "engine/playbook_records.h"
 #include "platform/message_queue.h"
+#include "platform/window_messages.h"
+#include "platform/windows.h"
+#include "support/game_day_fixture.h"
 #include "support/game_runner.h"
 #include "support/test_league.h"
 #include "views/game_day_view.h"
@@ -158,4 +164,130 @@ TEST(WatchedSnapCalls, WatchedSnapClearsTheScreenTextsAndAsksTheDefenceOnFourthD
     EXPECT_GT(touchdowns, 0);
     EXPECT_EQ(questions, touchdowns) << "one question per try, each answered by kicking";
     Current_Game = nullptr;
+}
+
+namespace {
+
+// What the game screen showed each time the main window painted while a
+// game was being played: the snaps logged, the calls standing in the current
+// play, its result (32 until it is played) and the two play-list pages.
+struct PAINT_SEEN {
+    int32_t Snaps;
+    int32_t Offense;
+    int32_t Defense;
+    int32_t Result;
+    int32_t Offense_Page;
+    int32_t Defense_Page;
+    uint32_t Down;
+};
+std::vector<PAINT_SEEN> Paints_Seen;
+WINDOW_PROCEDURE Main_Window_Procedure = nullptr;
+
+intptr_t Record_Paint(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam, intptr_t lparam) {
+    if (code == MSG_PAINT && Current_Game != nullptr) {
+        const PLAY_LOG_ENTRY& play = Current_Game->Current_Play;
+        Paints_Seen.push_back({Current_Game->Play_Log_Count, play.Offensive_Play, play.Defensive_Play,
+                               Get_Current_Play_Result(Current_Game),
+                               Get_User_Preference(OFFENSIVE_PLAY_PAGE),
+                               Get_User_Preference(DEFENSIVE_PLAY_PAGE), Get_Game_Down(Current_Game)});
+    }
+    return Call_Window_Procedure(Main_Window_Procedure, window, code, wparam, lparam);
+}
+
+void Record_Main_Window_Paints() {
+    Paints_Seen.clear();
+    Main_Window_Procedure = Subclass_Window(Main_Window, Record_Paint);
+}
+
+// The user calls every play of his side from the game screen's lists and
+// stops the calendar once a few snaps are played. Notes the logged snaps at
+// which his call completed the snap's calls.
+struct CALLER {
+    int32_t Snaps_To_Play = 0;
+    std::vector<int32_t> Completed_At;
+};
+
+void Call_Each_Play(void* context) {
+    CALLER* caller = static_cast<CALLER*>(context);
+    GAME_RECORD* game = Current_Game;
+    if (game == nullptr) return;
+    if (game->Play_Log_Count >= caller->Snaps_To_Play) {
+        Set_User_Preference(SIMULATION_RUNNING, 0);
+        return;
+    }
+    PLAY_LOG_ENTRY& play = game->Current_Play;
+    const int32_t state = Get_Play_Call_State();
+    if (state == 1 || state == 3) {
+        int32_t call = state == 3 ? 0 : Get_User_Preference(OFFENSIVE_PLAY_PAGE) * 10;
+        if (Get_Game_Down(game) == CONVERSION_ATTEMPT) call = HARD_CODED_FIELD_GOAL_PLAY;
+        Set_User_Preference(PBP_OFFENSIVE_PLAY, call);
+        play.Offensive_Play = static_cast<uint8_t>(call);
+    } else if (state == 2) {
+        const int32_t call = Get_User_Preference(DEFENSIVE_PLAY_PAGE) * 10;
+        Set_User_Preference(PBP_DEFENSIVE_PLAY, call);
+        play.Defensive_Play = static_cast<uint8_t>(call);
+    } else {
+        return;
+    }
+    if (Is_Waiting_For_Play_Calls(game) == 0) caller->Completed_At.push_back(game->Play_Log_Count);
+}
+
+} // namespace
+
+using WatchedSnapPaints = GameDayTest;
+
+// A watched snap is shown on the game screen as called before it is played:
+// after the user's call completes the snap's calls, the main window paints
+// once more with the calls in place and the snap not yet resolved.
+TEST_F(WatchedSnapPaints, TheScreenShowsTheCalledSnapBeforeItIsPlayed) {
+    GAME_RECORD* game = Start_Live_Game();
+    Set_User_Preference(PLAY_ANIMATION_DELAY, 0);
+    Universe.Header.Require_Click_After_Each_Play = 0;
+    Set_User_Preference(AUTO_CALL_OFFENSE, 0);
+    Set_User_Preference(AUTO_CALL_DEFENSE, 0);
+    Universe.Header.Target_Week = 1;
+    Record_Main_Window_Paints();
+    CALLER caller;
+    caller.Snaps_To_Play = 12;
+    Start_Game_Day_User(Call_Each_Play, &caller);
+    Run_Game_Play_Loop(game);
+    Stop_Game_Day_User();
+    Subclass_Window(Main_Window, Main_Window_Procedure);
+    ASSERT_GE(caller.Completed_At.size(), 8u) << "the user called the snaps";
+    for (const int32_t snaps : caller.Completed_At) {
+        bool shown = false;
+        for (const PAINT_SEEN& seen : Paints_Seen)
+            shown |=
+                seen.Snaps == snaps && seen.Offense != NO_PLAY_CALL && seen.Result == RESULT_NOT_RESOLVED &&
+                (seen.Defense != NO_PLAY_CALL || seen.Down == KICKOFF_DOWN || seen.Down == FREE_KICK_DOWN);
+        EXPECT_TRUE(shown) << "the snap after " << snaps << " logged snaps was not shown as called";
+    }
+    EXPECT_GE(game->Play_Log_Count, 12);
+}
+
+// Auto Select on the game screen shows each side's change as it is made:
+// the offence's call (or, for a user calling his offence, its list turned to
+// the suggestion) on one paint, then the defence's on the next.
+TEST_F(WatchedSnapPaints, AutoSelectShowsTheOffencesChangeThenTheDefences) {
+    GAME_RECORD* game = Start_Live_Game();
+    Record_Main_Window_Paints();
+    Set_User_Preference(AUTO_CALL_OFFENSE, 1);
+    Auto_Select_Play_Calls();
+    ASSERT_EQ(Paints_Seen.size(), 2u);
+    EXPECT_NE(Paints_Seen[0].Offense, NO_PLAY_CALL) << "the offence's call is shown first";
+    EXPECT_EQ(Paints_Seen[0].Defense, NO_PLAY_CALL) << "before the defence's";
+    EXPECT_EQ(Paints_Seen[1].Offense, game->Current_Play.Offensive_Play);
+    EXPECT_NE(Paints_Seen[1].Defense, NO_PLAY_CALL) << "then the defence's call";
+
+    Clear_Current_Play(game);
+    Set_User_Preference(AUTO_CALL_OFFENSE, 0);
+    Set_User_Preference(OFFENSIVE_PLAY_PAGE, -1);
+    Paints_Seen.clear();
+    Auto_Select_Play_Calls();
+    ASSERT_EQ(Paints_Seen.size(), 2u);
+    EXPECT_GE(Paints_Seen[0].Offense_Page, 0) << "the user's list turns to the suggestion first";
+    EXPECT_EQ(Paints_Seen[0].Offense, NO_PLAY_CALL) << "his call stays his";
+    EXPECT_EQ(Paints_Seen[0].Defense, NO_PLAY_CALL);
+    EXPECT_NE(Paints_Seen[1].Defense, NO_PLAY_CALL) << "then the computer's defence";
+    Subclass_Window(Main_Window, Main_Window_Procedure);
 }
