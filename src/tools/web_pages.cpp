@@ -16,6 +16,9 @@
 
 namespace {
 constexpr int32_t MOST_PAGE_LINES = 1000001;
+// No saved player page comes near this; a link to an endless device or a
+// runaway file stops here rather than filling the disk with its copy.
+constexpr long MOST_PAGE_BYTES = 64L << 20;
 constexpr int32_t SEASON_WEEKS = 24;
 constexpr int32_t RESERVE_WEEKS = 8;
 constexpr int32_t OUT_WEEKS = 3;
@@ -282,7 +285,15 @@ int32_t Write_Row_Per_Line_Copy(const char* page, const char* copy) {
     }
     // The last five characters seen, to tell "tbody>" and "</tr>" behind a blank.
     char recent[6] = {};
+    long copied = 0;
     for (int c = fgetc(in); c != EOF; c = fgetc(in)) {
+        if (++copied > MOST_PAGE_BYTES) {
+            fclose(in);
+            fclose(out);
+            remove(Resolve_File_Path(copy).c_str());
+            Report_System_Error("%s is larger than %ld bytes: not read", page, MOST_PAGE_BYTES);
+            return 0;
+        }
         const bool after_row = strcmp(recent, "body>") == 0 || strcmp(recent, "</tr>") == 0;
         fputc(c == ' ' && after_row ? '\n' : c, out);
         memmove(recent, recent + 1, 4);

@@ -23,6 +23,7 @@
 #include "platform/string_warnings.h"
 #include "support/debug_log.h"
 #include "support/test_league.h"
+#include "tools/player_pages.h"
 #include "tools/seasons_csv.h"
 #include "tools/web_import.h"
 #include "tools/web_pages.h"
@@ -339,4 +340,22 @@ TEST_F(WebImport, PageReadersStayInsideTheirBuffers) {
     char stat[4];
     EXPECT_TRUE(Get_Stat_Cell("<td data-stat=\"g\"><b>16</b> games</td>", "g", stat, sizeof stat));
     EXPECT_STREQ(stat, "16 ");
+}
+
+// A saved page that never ends (a link to an endless device) is copied only
+// so far, refused with a message, and leaves no copy behind.
+TEST_F(WebImport, AnEndlessPlayerPageIsRefusedWithoutFillingTheDisk) {
+    std::filesystem::create_directories("Input/Downloads/Players");
+    std::filesystem::create_symlink("/dev/zero", "Input/Downloads/Players/endless.txt");
+    char position[8] = "";
+    EXPECT_EQ(Parse_Player_Page("endless", "Endless Page", position), 0);
+    EXPECT_EQ(Count_Debug_Lines("endless.txt is larger than"), 1);
+    EXPECT_FALSE(std::filesystem::exists("Input/Downloads/Players/endless-parsed.txt"));
+
+    Write_Page("Input/Downloads/Players/short.txt", "<tbody> <tr>a</tr> <tr>b</tr>");
+    EXPECT_EQ(Write_Row_Per_Line_Copy("Input/Downloads/Players/short.txt",
+                                      "Input/Downloads/Players/short-parsed.txt"),
+              1);
+    EXPECT_EQ(Lines_Of("Input/Downloads/Players/short-parsed.txt"),
+              (std::vector<std::string>{"<tbody>", "<tr>a</tr>", "<tr>b</tr>"}));
 }
