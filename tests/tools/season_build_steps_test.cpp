@@ -265,6 +265,9 @@ TEST(SeasonBuildSteps, LeagueTotalsOfTheYearBeforeMakeTheReport) {
     Build_Test_League();
     const int32_t slot = Test_League_Slot(POSITION_QB, 0);
     Set_Base_Year(1981);
+    // The totals are the process's own table: start both years from nothing,
+    // whatever a rebuild run before this test left in them.
+    Clear_League_History_Totals(1979);
     Clear_League_History_Totals(1980);
     Accumulate_League_History_Totals(1, slot, 1980, PASSING_YARDS_STAT, 2814);
     Accumulate_League_History_Totals(1, slot, 1980, 3, 200);
