@@ -258,8 +258,10 @@ int32_t Find_Best_Free_City() {
         int64_t people = static_cast<int64_t>(stats[0]) + stats[1] + 10 * static_cast<int64_t>(stats[2]);
         if (people == 0) continue;
         int64_t income = static_cast<int64_t>(stats[3]) + 25000;
-        int64_t product = people * income;
-        int64_t score = (product + 25000) / 50000;
+        // The market of an imported or edited city may take any figures: the
+        // product of the largest outgrows 64 bits, its score does not.
+        const __int128 product = static_cast<__int128>(people) * income;
+        int64_t score = static_cast<int64_t>((product + 25000) / 50000);
         if (product < 0 && income % 50000 != 0) --score;
         if (score > best_score) {
             best_score = score;

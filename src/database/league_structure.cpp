@@ -213,7 +213,8 @@ int32_t Is_Multi_Player() {
 int32_t Get_Nth_Human_Team(int32_t n) {
     int32_t humans = Count_Human_Teams();
     if (humans == 0) return 0;
-    if (n < 0 || n >= humans) n = 0;
+    if (n < 0) return -NO_TEAM;
+    if (n >= humans) n = 0;
     for (int team = 0; team < MAX_FRANCHISES; ++team) {
         if (!Is_Human_Team(team)) continue;
         if (n-- == 0) return team;
@@ -404,6 +405,8 @@ bool Is_Draft_Pick_Spent(int32_t year, int32_t round, int32_t issuer) {
 }
 
 int32_t Find_Team_Draft_Pick(int32_t team, int32_t n, int32_t* year, int32_t* round, int32_t* issuer) {
+    // No team owns a pick before its first.
+    if (n < 0) return 0;
     int32_t active = Count_Active_Teams();
     for (int32_t y = 0; y < DRAFT_YEARS; ++y)
         for (int32_t r = 0; r < DRAFT_ROUNDS; ++r)

@@ -6,6 +6,7 @@
 
 #include "database/cities.h"
 #include "database/league_structure.h"
+#include "database/playoff_bracket.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/text_format.h"
@@ -95,9 +96,8 @@ int32_t Legal_Games_Per_Season(int64_t typed, int32_t teams, char* message) {
 }
 
 void Get_Wild_Card_Range(int32_t divisions, int32_t* least, int32_t* most) {
-    divisions = std::clamp(divisions, 1, 4);
-    *least = divisions == 3 ? 1 : 0;
-    *most = divisions == 3 ? 5 : divisions == 4 ? 4 : 0;
+    *least = Get_Min_Wild_Cards_For_Divisions(divisions);
+    *most = Get_Max_Wild_Cards_For_Divisions(divisions);
 }
 
 int32_t Legal_Wild_Card_Teams(int64_t typed, char* message) {

@@ -166,6 +166,21 @@ TEST(Cities, BestFreeCityIsTheRichestMarketNoTeamUses) {
     EXPECT_EQ(Find_Best_Free_City(), 0) << "the first of equal scores wins";
 }
 
+TEST(Cities, BestFreeCityWeighsImportedMarketsOfAnySize) {
+    Reset_City_League(1);
+    Set_Team_Stat(0, TEAM_STAT_HOME_CITY, 99);
+    // Figures as large as a line may hold: Giant's market times its income
+    // runs past 64 bits before it is scaled down to a score; Large's does not.
+    Write_Cities_File("Tiny,1000,0,0,0\n"
+                      "Large,2000000000,2000000000,200000000,1000000000\n"
+                      "Giant,2000000000,2000000000,200000000,2000000000\n");
+    ASSERT_EQ(Import_Confirmed().Caption, "City Import Complete");
+    ASSERT_EQ(City_Name(0), "Giant");
+    EXPECT_EQ(Find_Best_Free_City(), 0) << "the largest market is the best";
+    Set_Team_Stat(0, TEAM_STAT_HOME_CITY, 0);
+    EXPECT_EQ(Find_Best_Free_City(), 1) << "with Giant taken, Large";
+}
+
 TEST(Cities, ExportWritesTheNameAndTenStatistics) {
     Reset_City_League(0);
     Add_Named_City("Austin");

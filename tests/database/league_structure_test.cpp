@@ -96,6 +96,7 @@ TEST(LeagueStructure, ControlQueriesHonourMultiSeasonSimulation) {
     EXPECT_TRUE(Is_Multi_Player());
     EXPECT_EQ(Get_Nth_Human_Team(1), 9);
     EXPECT_EQ(Get_Nth_Human_Team(5), 4) << "n past the count is taken as 0";
+    EXPECT_EQ(Get_Nth_Human_Team(-1), -128) << "no human team comes before the first";
     EXPECT_FALSE(Is_Computer_Team(4));
     EXPECT_FALSE(Is_Computer_Team(33)) << "empty slot";
 
@@ -212,6 +213,9 @@ TEST(LeagueStructure, DraftPicksSkipThoseAlreadyMade) {
     EXPECT_EQ(round, 1);
     EXPECT_EQ(issuer, 30) << "pick 30 comes before the team's own in draft order";
     EXPECT_FALSE(Find_Team_Draft_Pick(5, 22, &year, &round, &issuer));
+    year = round = issuer = -1;
+    EXPECT_FALSE(Find_Team_Draft_Pick(5, -1, &year, &round, &issuer)) << "no pick comes before the first";
+    EXPECT_EQ(issuer, -1) << "nothing is named";
 
     // Round 2 of a running draft (Draft_Round 1), third pick: this year's
     // round-1 picks and round 2's first two picks are spent.

@@ -42,6 +42,32 @@ TEST(RatingNormalisation, StartersMeetTheTargetMeanAndSpread) {
     }
 }
 
+// Starters at 68.5 and 71.5 in Accuracy: mean 70, mean deviation 1.5. The
+// shift adds 5 (baseline 75); the stretch factor 12 / 1.5 = 8 is softened to
+// sqrt(8) x sqrt(2) = 4 about the new mean 75, then limited to 20-99.
+TEST(RatingNormalisation, ShiftToTheBaselineThenStretchBySoftenedFactor) {
+    Build_Test_League();
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        for (int32_t slot = 0; slot < TEST_ROSTER_SIZE; ++slot)
+            Set_Player_Rating(team, slot, RATING_ACCURACY, team % 2 == 0 ? 68.5f : 71.5f);
+    const float free_agent_values[] = {70.0f, 80.0f, 60.0f};
+    const float expected[] = {75.0f, 97.0f, 35.0f}; // 80 -> 85 -> 115, limited to 99, softened to 97
+    for (int32_t n = 0; n < 3; ++n) {
+        Set_Player_Vital_Stat(FREE_AGENT_TEAM, n, VITAL_PLAYER_ID, 900200 + n);
+        Set_Player_Vital_Stat(FREE_AGENT_TEAM, n, VITAL_POSITION, POSITION_QB);
+        Universe.Teams[FREE_AGENT_TEAM].Players[n].Ratings[RATING_ACCURACY] = free_agent_values[n];
+    }
+    ASSERT_FLOAT_EQ(Get_League_Rating_Mean(RATING_ACCURACY), 70.0f);
+    ASSERT_FLOAT_EQ(Get_League_Rating_Spread(RATING_ACCURACY), 1.5f);
+    Normalize_Player_Ratings();
+    EXPECT_FLOAT_EQ(Universe.Teams[0].Players[0].Ratings[RATING_ACCURACY], 69.0f) << "73.5 stretched down";
+    EXPECT_FLOAT_EQ(Universe.Teams[1].Players[0].Ratings[RATING_ACCURACY], 81.0f) << "76.5 stretched up";
+    for (int32_t n = 0; n < 3; ++n)
+        EXPECT_FLOAT_EQ(Universe.Teams[FREE_AGENT_TEAM].Players[n].Ratings[RATING_ACCURACY], expected[n])
+            << "free agent rated " << free_agent_values[n];
+    EXPECT_FLOAT_EQ(Get_League_Rating_Spread(RATING_ACCURACY), 6.0f);
+}
+
 TEST(RatingNormalisation, PoolRatingsAreBroughtIntoRange) {
     Build_Test_League();
     Set_Player_Vital_Stat(39, 0, VITAL_PLAYER_ID, 900001);
