@@ -208,22 +208,24 @@ void Init_New_Game_Dialog(WINDOW_HANDLE dialog) {
     Show_Notable_Players(dialog);
 }
 
+// True for the commands the dialog answers as handled: the two list changes
+// and Play. Cancel, Help and the option boxes act and answer 0.
 bool Handle_Command(WINDOW_HANDLE dialog, int32_t id, uint32_t notification) {
     if (id == NEW_GAME_SEASON_COMBO) {
-        if (notification == NOTIFY_COMBO_SELECTION_CHANGE) Season_Changed(dialog);
+        if (notification != NOTIFY_COMBO_SELECTION_CHANGE) return false;
+        Season_Changed(dialog);
         return true;
     }
     if (id == NEW_GAME_TEAM_COMBO) {
-        if (notification == NOTIFY_COMBO_SELECTION_CHANGE) {
-            Show_Notable_Players(dialog);
-            Show_Franchise_Statistics(dialog);
-        }
+        if (notification != NOTIFY_COMBO_SELECTION_CHANGE) return false;
+        Show_Notable_Players(dialog);
+        Show_Franchise_Statistics(dialog);
         return true;
     }
     for (const OPTION_BOX& box : OPTION_BOXES)
         if (id == box.Id) {
             if (notification == NOTIFY_BUTTON_CLICKED) Option_Box_Clicked(dialog, box.Option, box.Id);
-            return true;
+            return false;
         }
     switch (id) {
     case NEW_GAME_PLAY_BUTTON:
@@ -232,7 +234,7 @@ bool Handle_Command(WINDOW_HANDLE dialog, int32_t id, uint32_t notification) {
         return true;
     case ID_CANCEL:
         End_Dialog(dialog, ID_CANCEL);
-        return true;
+        return false;
     case HELP_BUTTON:
         Open_Context_Help(NEW_GAME_DIALOG);
         return false;

@@ -216,8 +216,9 @@ void Swap_Playoff_Slots(int32_t a, int32_t b) {
         return;
     }
     Exchange_Slot(a, b);
-    if (a >= FIRST_SECOND_ROUND_SLOT && b >= FIRST_SECOND_ROUND_SLOT && a < LEAGUE_CHAMPION_SLOT &&
-        b < LEAGUE_CHAMPION_SLOT) {
+    // Every slot from 16 up, the champion's included, is fed by two slots
+    // below it, which travel with it.
+    if (a >= FIRST_SECOND_ROUND_SLOT && b >= FIRST_SECOND_ROUND_SLOT) {
         Exchange_Slot(2 * a - 32, 2 * b - 32);
         Exchange_Slot(2 * a - 31, 2 * b - 31);
     }

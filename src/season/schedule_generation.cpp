@@ -206,8 +206,11 @@ int32_t Get_Team_Schedule_Position(int32_t team) {
     const int32_t division = Get_Team_Division(team);
     int32_t position = Get_Team_Division_Standing(team);
     const int32_t teams = Count_Active_Teams();
-    for (int32_t other = 0; other < teams; ++other)
-        if (Get_Team_Division(other) < division) ++position;
+    // Only teams of the lower divisions count; a slot not in use has none.
+    for (int32_t other = 0; other < teams; ++other) {
+        const int32_t other_division = Get_Team_Division(other);
+        if (other_division >= 0 && other_division < division) ++position;
+    }
     return position;
 }
 

@@ -22,6 +22,7 @@
 #include "dialogs/new_game_dialog.h"
 #include "dialogs/save_prompts.h"
 #include "dialogs/saved_game_dialogs.h"
+#include "platform/controls.h"
 #include "platform/message_box.h"
 #include "platform/windows.h"
 #include "support/dialog_steps.h"
@@ -156,7 +157,19 @@ TEST_F(NewGameDialog, SeasonsFranchisesFiguresAndReplayModeFollowTheChoices) {
         EXPECT_TRUE(Was_Message_Shown("New Game"));
         EXPECT_EQ(Get_Innermost_Dialog(), dialog);
         Choose_Dialog_Line(dialog, NEW_GAME_SEASON_COMBO, 1985 - 1951);
-        Click_Dialog_Button(dialog, ID_CANCEL);
+
+        // The procedure answers 1 for a list's change of selection and 0 for
+        // the list's other notices, the option boxes and Cancel, which still
+        // ends the dialog.
+        const auto answer = [dialog](int32_t id, uint32_t notification) {
+            return New_Game_Dialog_Proc(dialog, MSG_COMMAND, Pack_Command(id, notification), 0);
+        };
+        EXPECT_EQ(answer(NEW_GAME_TEAM_COMBO, NOTIFY_COMBO_SELECTION_CHANGE), 1);
+        EXPECT_EQ(answer(NEW_GAME_TEAM_COMBO, NOTIFY_COMBO_DROP_DOWN), 0);
+        EXPECT_EQ(answer(NEW_GAME_SEASON_COMBO, NOTIFY_COMBO_CLOSE_UP), 0);
+        EXPECT_EQ(Get_Universe_Stat(BASE_YEAR), 1985) << "only a change of selection loads a season";
+        EXPECT_EQ(answer(NEW_GAME_EQUALIZE_BOX, NOTIFY_BUTTON_CLICKED), 0);
+        EXPECT_EQ(answer(ID_CANCEL, NOTIFY_BUTTON_CLICKED), 0);
     });
     EXPECT_EQ(Do_Dialog(Main_Window, NEW_GAME_DIALOG, 0), ID_CANCEL);
     EXPECT_EQ(Get_Universe_Stat(BASE_YEAR), 1985) << "a cancelled dialog keeps the season it loaded";

@@ -21,6 +21,7 @@
 #include "personnel/team_lookup.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
+#include "playbooks/franchise_table.h"
 #include "season/expansion_draft.h"
 #include "season/league_history.h"
 #include "support/debug_log.h"
@@ -129,6 +130,11 @@ TEST(LeagueHistory, LeagueOf1951EndsIn2020AsTheRealLeague) {
     EXPECT_EQ(Get_Team_From_Abbreviation("BAL", 0), Find_Test_Team("Baltimore Ravens"));
     EXPECT_EQ(Get_Team_From_Abbreviation("OAK", 0), Find_Test_Team("Las Vegas Raiders"));
     EXPECT_EQ(Get_Team_From_Abbreviation("SD", 0), Find_Test_Team("Los Angeles Chargers"));
+    // The franchise table knows the moved Colts by that abbreviation too: their
+    // helmet and colours are the Colts'.
+    char colts[TEAM_STRING_LENGTH];
+    Get_Team_String(colts, Find_Test_Team("Indianapolis Colts"), 0);
+    EXPECT_EQ(Get_Franchise_Index(colts), 13);
     char stadium[32];
     Get_Team_String(stadium, Find_Test_Team("Las Vegas Raiders"), 3);
     EXPECT_STREQ(stadium, "Allegiant Stadium");

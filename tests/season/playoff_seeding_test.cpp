@@ -330,6 +330,16 @@ TEST(PlayoffSeeding, SwapsCarryTheFeedingSlots) {
     Swap_Playoff_Slots(2, 3);
     EXPECT_EQ(Get_Playoff_Team(2), 3);
     EXPECT_EQ(Get_Playoff_Team(0), 4) << "first-round slots feed nothing to carry";
+    // The champion's slot is fed by the two conference champions.
+    for (int slot = 0; slot < 31; ++slot)
+        Set_Playoff_Team(slot, slot);
+    Swap_Playoff_Slots(30, 24);
+    EXPECT_EQ(Get_Playoff_Team(30), 24);
+    EXPECT_EQ(Get_Playoff_Team(24), 30);
+    EXPECT_EQ(Get_Playoff_Team(28), 16) << "slot 30's feeders change places with slot 24's";
+    EXPECT_EQ(Get_Playoff_Team(29), 17);
+    EXPECT_EQ(Get_Playoff_Team(16), 28);
+    EXPECT_EQ(Get_Playoff_Score(17), 129);
 }
 
 TEST(PlayoffSeeding, EachSeedingReadsTheRecordsAfresh) {

@@ -324,6 +324,21 @@ TEST(ScheduleTemplates, CompactSlotsFollowTheDivisionsIn1977) {
         Expect_Week_From_Table(t, team_on_slot, week);
 }
 
+TEST(ScheduleTemplates, CompactSlotsCountOnlyTheTeamsOfLowerDivisions) {
+    // Three divisions of four; slot 1 falls out of use, so the league is the
+    // eleven used slots among 0-10 and slot 1 belongs to no division.
+    Build_Shaped_League({0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2}, 1959, 12);
+    Universe.Teams[1].Team_Stats[TEAM_STAT_CONTROL] = TEAM_CONTROL_EMPTY;
+    Update_Standings();
+    ASSERT_EQ(Count_Active_Teams(), 11);
+    for (int team : {0, 2, 3})
+        EXPECT_EQ(Get_Team_Schedule_Position(team), Get_Team_Division_Standing(team)) << "team " << team;
+    for (int team = 4; team <= 7; ++team)
+        EXPECT_EQ(Get_Team_Schedule_Position(team), Get_Team_Division_Standing(team) + 3) << "team " << team;
+    for (int team = 8; team <= 10; ++team)
+        EXPECT_EQ(Get_Team_Schedule_Position(team), Get_Team_Division_Standing(team) + 7) << "team " << team;
+}
+
 TEST(ScheduleTemplates, SixteenGameTablesAndMapsByYear) {
     struct CASE {
         int year, map_year, table_year;
