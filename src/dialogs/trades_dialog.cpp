@@ -309,8 +309,8 @@ bool Complete_Trade(WINDOW_HANDLE dialog) {
 bool Tell_Illegal(const TRADE_OFFER* offer) {
     char reason[TEXT_BUFFER_SIZE] = "";
     if (Check_Trade_Legality(offer, reason)) return false;
-    Show_Formatted_Message("Illegal Trade", "%s",
-                           reason[0] != '\0' ? reason : "The offer names no team to trade with.");
+    // An offer that is not well formed is refused with no reason to give.
+    Show_Formatted_Message("Illegal Trade", "%s", reason);
     return true;
 }
 

@@ -812,8 +812,8 @@ TEST_F(TradesDialog, MoneyLinesOfferListsAndBalancingOperations) {
 }
 
 // An offer in hand from the Trading Block whose pick has since changed hands:
-// the pick shows as a joke item and the line under the offer calls the trade
-// illegal, though the rules give no reason. The cash spins step from the
+// the pick shows as a joke item, and the line under the offer and the answer
+// to Submit call the trade illegal, though the rules give no reason. The cash spins step from the
 // amount an edit holds, one typed past what the team can pay stepping down
 // to that limit.
 TEST_F(TradesDialog, AnOfferInHandWithAPickGoneIsIllegalAndTheCashSpinsStepFromTheTypedAmount) {
@@ -836,6 +836,9 @@ TEST_F(TradesDialog, AnOfferInHandWithAPickGoneIsIllegalAndTheCashSpinsStepFromT
         EXPECT_EQ(Get_Dialog_Line_Text(dialog, TRADE_PARTNER_OFFER, 0), joke);
         EXPECT_EQ(std::string(joke).find("Round"), std::string::npos) << joke;
         EXPECT_EQ(Get_Dialog_Item_Text(dialog, TRADE_STATUS_TEXT), "Illegal Trade: ");
+        Click_Dialog_Button(dialog, TRADE_SUBMIT);
+        EXPECT_EQ(Last_Caption(), "Illegal Trade") << "the partner is not asked";
+        EXPECT_EQ(Last_Text(), "") << "the rules give no reason";
 
         Type_Dialog_Text(dialog, TRADE_PARTNER_CASH_EDIT, "$50,000,000");
         Spin(dialog, TRADE_PARTNER_CASH_SPIN, 0);
