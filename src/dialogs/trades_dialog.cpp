@@ -254,7 +254,7 @@ void Spin_Cash(WINDOW_HANDLE dialog, int32_t spin, int32_t up) {
     int64_t typed = 0;
     const std::string text = Get_Dialog_Item_Text(dialog, edit);
     if (!Read_Trade_Cash_Text(text.c_str(), &typed)) typed = 0;
-    const int32_t amount = Step_Trade_Cash(Hold_Trade_Cash(typed, payer), up, payer);
+    const int32_t amount = Step_Trade_Cash(typed, up, payer);
     char digits[FORMATTED_TEXT_SIZE];
     Format_Number_Commas(amount, digits);
     STRING_PREPEND_WARNING_OFF
@@ -309,8 +309,8 @@ bool Complete_Trade(WINDOW_HANDLE dialog) {
 bool Tell_Illegal(const TRADE_OFFER* offer) {
     char reason[TEXT_BUFFER_SIZE] = "";
     if (Check_Trade_Legality(offer, reason)) return false;
-    Show_Formatted_Message("Illegal Trade", "%s",
-                           reason[0] != '\0' ? reason : "The offer names no team to trade with.");
+    // An offer that is not well formed is refused with no reason to give.
+    Show_Formatted_Message("Illegal Trade", "%s", reason);
     return true;
 }
 

@@ -205,8 +205,9 @@ void Update_Trade_Cap_Lines(WINDOW_HANDLE dialog) {
 void Update_Trade_Status_Text(WINDOW_HANDLE dialog) {
     char reason[TEXT_BUFFER_SIZE] = "";
     std::string status = "Double-click players to add them to trade.";
-    if (!Check_Trade_Legality(&Current_Trade_Offer, reason) && reason[0] != '\0')
-        status = "Illegal Trade: " + std::string(reason);
+    // An offer that is not well formed (a pick its team no longer owns) is
+    // illegal with no reason to give.
+    if (!Check_Trade_Legality(&Current_Trade_Offer, reason)) status = "Illegal Trade: " + std::string(reason);
     Set_Dialog_Item_Text(dialog, TRADE_STATUS_TEXT, status.c_str());
 }
 

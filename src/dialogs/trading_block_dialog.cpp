@@ -374,7 +374,7 @@ void Spin_Block_Cash(WINDOW_HANDLE dialog, int32_t up) {
     int64_t typed = 0;
     const std::string text = Get_Dialog_Item_Text(dialog, BLOCK_CASH_EDIT);
     if (!Read_Trade_Cash_Text(text.c_str(), &typed)) typed = 0;
-    const int32_t amount = Step_Trade_Cash(Hold_Trade_Cash(typed, User()), up, User());
+    const int32_t amount = Step_Trade_Cash(typed, up, User());
     char digits[FORMATTED_TEXT_SIZE];
     Format_Number_Commas(amount, digits);
     Set_Dialog_Item_Text(dialog, BLOCK_CASH_EDIT, digits);

@@ -5,6 +5,8 @@
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/random_numbers.h"
+#include "database/universe.h"
+#include "frontoffice/rating_bounds.h"
 
 namespace {
 // a * b / c rounded to nearest, halves away from zero, in 64 bits; 0 when c is 0.
@@ -33,6 +35,13 @@ struct SEASON_ROW {
     int64_t operator()(int32_t stat) const { return Stats[stat]; }
 };
 
+// A rating as the record holds it, with no repair on reading; 20 for a
+// player outside the stored teams and slots.
+float Stored_Rating(const SEASON_READER& s, int32_t rating) {
+    if (!Is_Player_Address(s.Team, s.Slot)) return MINIMUM_RATING;
+    return Universe.Teams[s.Team].Players[s.Slot].Ratings[rating];
+}
+
 int64_t Skill_Production(const SEASON_READER& s, int32_t position) {
     int64_t total = 0;
     if (position == POSITION_QB) {
@@ -53,10 +62,10 @@ int64_t Skill_Production(const SEASON_READER& s, int32_t position) {
     }
     if (position == POSITION_TE) total += receiving * 800;
     if (position >= POSITION_RB && position <= POSITION_WR) {
-        // Blocking backs and ends are worth their blocking too.
-        const float blocking = 0.5f * Get_Player_Rating(s.Team, s.Slot, RATING_RUN_BLOCKING) +
-                               0.5f * Get_Player_Rating(s.Team, s.Slot, RATING_PASS_BLOCKING);
-        const int32_t whole = static_cast<int32_t>(blocking);
+        // Blocking backs and ends are worth their blocking too, read as stored.
+        const float blocking =
+            0.5f * Stored_Rating(s, RATING_RUN_BLOCKING) + 0.5f * Stored_Rating(s, RATING_PASS_BLOCKING);
+        const int32_t whole = Truncate_Rating(blocking);
         if (whole > 70) {
             int64_t bonus = static_cast<int64_t>(whole - 70) * 30000;
             if (position == POSITION_FB) bonus *= 2;

@@ -237,9 +237,9 @@ int32_t Get_Trade_Cash_Limit(int32_t team) {
     return limit < 0 ? 0 : static_cast<int32_t>(limit);
 }
 
-int32_t Step_Trade_Cash(int32_t amount, int32_t up, int32_t paying_team) {
+int32_t Step_Trade_Cash(int64_t amount, int32_t up, int32_t paying_team) {
     const int64_t step = Get_Money_Step_Dollars();
-    return Hold_Trade_Cash(static_cast<int64_t>(amount) + (up ? step : -step), paying_team);
+    return Hold_Trade_Cash(amount + (up ? step : -step), paying_team);
 }
 
 bool Read_Trade_Cash_Text(const char* text, int64_t* amount) {

@@ -43,8 +43,9 @@ void Get_Refused_Trade_Reason(const TRADE_OFFER* offer, char* reason);
 // The most a team can put into a trade: its cash floored to the step, at most
 // 100,000,000 and at least 0.
 int32_t Get_Trade_Cash_Limit(int32_t team);
-// One spin step of an amount the team pays, held to its limit.
-int32_t Step_Trade_Cash(int32_t amount, int32_t up, int32_t paying_team);
+// One spin step of the amount an edit holds, then held to what the paying
+// team can put in (an amount typed past that limit steps down to the limit).
+int32_t Step_Trade_Cash(int64_t amount, int32_t up, int32_t paying_team);
 // Reads the text of a cash edit ("$", "," and blanks are ignored; an empty
 // text is 0). False, with `amount` untouched, when the text is no whole
 // number of dollars or lies past any amount a team can hold.

@@ -810,3 +810,43 @@ TEST_F(TradesDialog, MoneyLinesOfferListsAndBalancingOperations) {
     });
     Do_Dialog(Main_Window, TRADES_DIALOG, 0);
 }
+
+// An offer in hand from the Trading Block whose pick has since changed hands:
+// the pick shows as a joke item, and the line under the offer and the answer
+// to Submit call the trade illegal, though the rules give no reason. The cash spins step from the
+// amount an edit holds, one typed past what the team can pay stepping down
+// to that limit.
+TEST_F(TradesDialog, AnOfferInHandWithAPickGoneIsIllegalAndTheCashSpinsStepFromTheTypedAmount) {
+    const int32_t players = Get_First_Empty_Player_Slot(PARTNER);
+    Init_Trade_Offer(&Current_Trade_Offer);
+    Current_Trade_Offer.Team[0] = USER;
+    Current_Trade_Offer.Team[1] = PARTNER;
+    Current_Trade_Offer.Items[0][0] = 3;
+    Current_Trade_Offer.Items[1][0] =
+        static_cast<uint8_t>(players + Count_Team_Owned_Draft_Picks(PARTNER) - 1);
+    int32_t year = 0, round = 0, issuer = 0;
+    ASSERT_TRUE(
+        Find_Team_Draft_Pick(PARTNER, Count_Team_Owned_Draft_Picks(PARTNER) - 1, &year, &round, &issuer));
+    Set_Draft_Pick_Owner(year, round, issuer, 5);
+    Set_User_Preference(TRADE_PARTNER_TEAM, -128);
+    Set_Team_Financial_Stat(PARTNER, FINANCE_CASH, 3456789);
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        char joke[TRADE_ROW_TEXT_SIZE];
+        Format_Trade_Offer_Item(PARTNER, Current_Trade_Offer.Items[1][0], joke);
+        EXPECT_EQ(Get_Dialog_Line_Text(dialog, TRADE_PARTNER_OFFER, 0), joke);
+        EXPECT_EQ(std::string(joke).find("Round"), std::string::npos) << joke;
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, TRADE_STATUS_TEXT), "Illegal Trade: ");
+        Click_Dialog_Button(dialog, TRADE_SUBMIT);
+        EXPECT_EQ(Last_Caption(), "Illegal Trade") << "the partner is not asked";
+        EXPECT_EQ(Last_Text(), "") << "the rules give no reason";
+
+        Type_Dialog_Text(dialog, TRADE_PARTNER_CASH_EDIT, "$50,000,000");
+        Spin(dialog, TRADE_PARTNER_CASH_SPIN, 0);
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, TRADE_PARTNER_CASH_EDIT), "$3,400,000");
+        EXPECT_EQ(Current_Trade_Offer.Cash, -3400000) << "the partner pays";
+        Spin(dialog, TRADE_PARTNER_CASH_SPIN, 0);
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, TRADE_PARTNER_CASH_EDIT), "$3,300,000");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADES_DIALOG, 0);
+}

@@ -119,6 +119,11 @@ TEST_F(TradingBlockDialog, SettingsOutOfRangeTheCashSpinAndTheRoadOutOfTheDraft)
             Send_Window_Message(dialog, MSG_VERTICAL_SCROLL, SCROLL_THUMB_POSITION | (1u << 16),
                                 static_cast<intptr_t>(Get_Dialog_Item(dialog, BLOCK_CASH_SPIN)));
         EXPECT_EQ(Get_Dialog_Item_Text(dialog, BLOCK_CASH_EDIT), "200,000");
+        // An amount typed past it steps down from what was typed: to the limit.
+        Type_Dialog_Text(dialog, BLOCK_CASH_EDIT, "9,000,000");
+        Send_Window_Message(dialog, MSG_VERTICAL_SCROLL, SCROLL_THUMB_POSITION,
+                            static_cast<intptr_t>(Get_Dialog_Item(dialog, BLOCK_CASH_SPIN)));
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, BLOCK_CASH_EDIT), "200,000");
         Put_On_Block(dialog, Get_Block_Player_Row_Id(USER, 5));
         Click_Dialog_Button(dialog, BLOCK_GET_OFFERS);
         EXPECT_EQ(Get_Dialog_Item_Text(dialog, BLOCK_CASH_EDIT), "0") << "asking for cash offers none";

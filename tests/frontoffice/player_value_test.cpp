@@ -119,6 +119,15 @@ TEST(PlayerValue, ReceiversProduceByRushingReceivingAndTheirOtherFigures) {
     EXPECT_EQ(Get_Player_Production_Value(TEAM, slot, SEASON_LAST), 2099)
         << "stat 6, when there is one, stands in for a third of 11";
     EXPECT_EQ(Get_Player_Production_Value(TEAM, slot, SEASON_THIS), 0) << "another season's figures";
+    // The blocking figure reads the ratings as stored, a low one unrepaired:
+    // (10 + 125) / 2 = 67.5 earns no blocking bonus, and the record keeps its 10.
+    Set_Player_Stat(TEAM, slot, SEASON_LAST, 6, 0);
+    Set_Player_Rating(TEAM, slot, RATING_PASS_BLOCKING, 125.0f);
+    Universe.Teams[TEAM].Players[slot].Ratings[RATING_RUN_BLOCKING] = 10.0f;
+    EXPECT_EQ(Get_Player_Production_Value(TEAM, slot, SEASON_LAST), 2199);
+    EXPECT_FLOAT_EQ(Universe.Teams[TEAM].Players[slot].Ratings[RATING_RUN_BLOCKING], 10.0f);
+    Set_Player_Rating(TEAM, slot, RATING_RUN_BLOCKING, 20.0f);
+    EXPECT_EQ(Get_Player_Production_Value(TEAM, slot, SEASON_LAST), 2259) << "72.5: 2 x 30,000 more";
 }
 
 TEST(PlayerPotential, ProjectionReplaysGrowthAndPutsTheRatingsBack) {
