@@ -171,10 +171,10 @@ void Get_Box_File_Name(char* buffer) {
 void Get_Recap_File_Name(char* buffer) {
     Make_File_Name(buffer, "Recap", Get_Current_Year(), Get_User_Preference(CURRENT_GAME_NUMBER));
 }
-void Get_Shown_Box_File_Name(char* buffer) {
+void Get_Chosen_Game_Box_File_Name(char* buffer) {
     Make_File_Name(buffer, "Box", Shown_Game_Year(), Get_User_Preference(SHOWN_GAME_INDEX));
 }
-void Get_Shown_Recap_File_Name(char* buffer) {
+void Get_Chosen_Game_Recap_File_Name(char* buffer) {
     Make_File_Name(buffer, "Recap", Shown_Game_Year(), Get_User_Preference(SHOWN_GAME_INDEX));
 }
 

@@ -20,8 +20,8 @@ bool Is_Plain_Play_Text_Kept(const GAME_RECORD* pGame);
 // played, and of the game chosen on the games screens. Buffers of at least 64 bytes.
 void Get_Box_File_Name(char* buffer);
 void Get_Recap_File_Name(char* buffer);
-void Get_Shown_Box_File_Name(char* buffer);
-void Get_Shown_Recap_File_Name(char* buffer);
+void Get_Chosen_Game_Box_File_Name(char* buffer);
+void Get_Chosen_Game_Recap_File_Name(char* buffer);
 
 // Game start: heading of the plain text and the HTML page head. The box-score
 // top (logos, teams with records, score by period) is added to the page head

@@ -74,12 +74,17 @@ void Format_Percent_Of(int32_t made, int32_t attempts, char* out) {
     safe_sprintf(out, TEXT_SIZE, "%lld%% (%d/%d)", static_cast<long long>(pct), made, attempts);
 }
 
+// A team total of the game: the totals are signed, a side may lose yards.
+int32_t Game_Total(const GAME_RECORD* game, int32_t side, int32_t n) {
+    return static_cast<int16_t>(game->Team_Totals[side][n]);
+}
+
 void Format_Yards_Per_Play(const GAME_RECORD* game, int32_t side, char* out) {
-    const int64_t yards = static_cast<int64_t>(game->Team_Totals[side][GAME_TOTAL_PASSING_YARDS]) +
-                          game->Team_Totals[side][GAME_TOTAL_RUSHING_YARDS];
-    const int64_t plays = static_cast<int64_t>(game->Team_Totals[side][GAME_TOTAL_PASS_ATTEMPTS]) +
-                          game->Team_Totals[side][GAME_TOTAL_RUSHES] +
-                          game->Team_Totals[1 - side][GAME_TOTAL_SACKS];
+    const int64_t yards = static_cast<int64_t>(Game_Total(game, side, GAME_TOTAL_PASSING_YARDS)) +
+                          Game_Total(game, side, GAME_TOTAL_RUSHING_YARDS);
+    const int64_t plays = static_cast<int64_t>(Game_Total(game, side, GAME_TOTAL_PASS_ATTEMPTS)) +
+                          Game_Total(game, side, GAME_TOTAL_RUSHES) +
+                          Game_Total(game, 1 - side, GAME_TOTAL_SACKS);
     const int64_t q = plays == 0 ? 0 : Round_Line_Ratio(yards, 10, plays);
     Format_Signed_Tenths(out, TEXT_SIZE, q);
 }
@@ -208,9 +213,7 @@ void Get_Calendar_Stat_Text(int32_t team, int32_t week, int32_t stat, char* out)
     }
     if (game == nullptr) return;
     const int32_t own = game->Team[1] == team ? 1 : 0, other = 1 - own;
-    const auto total = [game](int32_t side, int32_t n) {
-        return static_cast<int32_t>(game->Team_Totals[side][n]);
-    };
+    const auto total = [game](int32_t side, int32_t n) { return Game_Total(game, side, n); };
     const auto counter = [game](int32_t side, int32_t n) {
         return static_cast<int32_t>(game->Team_Stats[side][n]);
     };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 
 #include "database/game_names.h"
 #include "database/league_structure.h"
@@ -174,19 +175,25 @@ int32_t Get_Team_Unit_Against_League(int32_t team, int32_t unit) {
                      : static_cast<int32_t>(Round_Line_Ratio(Get_Team_Unit_Rating(team, unit), 1100, mean));
 }
 
+namespace {
+// The weighted units of a side, each rated in turn: a rating may give a
+// player new ratings, so the order of the draws is the units' order.
+int64_t Sum_Weighted_Units(int32_t team, int32_t first_unit, const std::initializer_list<int64_t>& weights) {
+    int64_t sum = 0;
+    int32_t unit = first_unit;
+    for (const int64_t weight : weights)
+        sum += weight * Get_Team_Unit_Against_League(team, unit++);
+    return sum;
+}
+} // namespace
+
 int32_t Get_Team_Offense_Grade(int32_t team) {
-    const auto u = [team](int32_t unit) {
-        return static_cast<int64_t>(Get_Team_Unit_Against_League(team, unit));
-    };
-    const int64_t o = (7 * u(0) + 2 * u(1) + 2 * u(2) + 4 * u(3) + 5 * u(4)) / 20;
+    const int64_t o = Sum_Weighted_Units(team, 0, {7, 2, 2, 4, 5}) / 20;
     return Side_Grade(static_cast<int32_t>(o), Get_Team_Offense_Rank(team));
 }
 
 int32_t Get_Team_Defense_Grade(int32_t team) {
-    const auto u = [team](int32_t unit) {
-        return static_cast<int64_t>(Get_Team_Unit_Against_League(team, unit));
-    };
-    const int64_t d = (3 * u(5) + 3 * u(6) + 2 * u(7) + 2 * u(8)) / 10;
+    const int64_t d = Sum_Weighted_Units(team, 5, {3, 3, 2, 2}) / 10;
     return Side_Grade(static_cast<int32_t>(d), Get_Team_Defense_Rank(team));
 }
 

@@ -24,14 +24,15 @@ constexpr int32_t ROW_FONT = 9;
 constexpr int32_t HEADING_FONT_ROW = 5;
 constexpr int32_t CELL_LEFT[9] = {29, 162, 232, 302, 372, 442, 512, 582, 652};
 
+// A text below zero takes its colour first, the league average's too.
 VIEW_COLOURS Cell_Colours(int32_t team, const char* text) {
-    if (team == FINANCE_LEAGUE_ROW) return {Make_Colour(255, 215, 215), Make_Colour(30, 30, 130)};
     const bool human = Is_Human_Team(team) != 0;
     if (text[0] == '-') {
         if (human) return {Make_Colour(255, 170, 170), Make_Colour(110, 0, 0)};
         return {Make_Colour(210, 180, 110), Make_Colour(180, 50, 50)};
     }
     if (human) return VIEW_ACCENT_COLOURS;
+    if (team == FINANCE_LEAGUE_ROW) return {Make_Colour(255, 215, 215), Make_Colour(30, 30, 130)};
     return {Make_Colour(170, 166, 46), Make_Colour(180, 50, 50)};
 }
 

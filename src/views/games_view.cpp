@@ -137,11 +137,12 @@ void Draw_Shadowed(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect, 
     if (font != nullptr) Release_App_Font(font);
 }
 
+// The row's text colour, white (black with the dark text), gives the captions.
 void Draw_Button(DEVICE_CONTEXT* dc, const RECT_AREA& design, const char* caption) {
     RECT_AREA window;
     if (!Design_To_Window_Rect(design, &window)) return;
     Draw_Frame_Control(dc, window, FRAME_BUTTON, 0);
-    Draw_Design_Text(dc, caption, design, CENTRED, BLACK, SMALL_FONT);
+    Draw_Design_Text(dc, caption, design, CENTRED, Pick_View_Colours(VIEW_LIGHT_COLOURS), SMALL_FONT);
 }
 
 // Opens a game page; a missing file or folder is said so.
@@ -156,9 +157,9 @@ void Open_Game_Page(bool recap) {
             Get_Box_File_Name(name);
         }
     } else if (recap) {
-        Get_Shown_Recap_File_Name(name);
+        Get_Chosen_Game_Recap_File_Name(name);
     } else {
-        Get_Shown_Box_File_Name(name);
+        Get_Chosen_Game_Box_File_Name(name);
     }
     if (Shell_Open(Main_Window, name)) return;
     Show_Formatted_Message(
@@ -415,17 +416,17 @@ void Draw_Other_Games_Panel(DEVICE_CONTEXT* dc) {
                 light
                     ? Fix_View_Colour(side == winner ? Make_Colour(52, 52, 52) : BLACK, {forms.Light, BLACK})
                     : Pick_View_Colours(forms);
-            const RECT_AREA line = {128 * c + 26, 56 * r + 297 + 15 * side, 128 * c + 104,
-                                    56 * r + 312 + 15 * side};
+            // Each line from its top down to the box's foot.
+            const RECT_AREA line = {128 * c + 26, 56 * r + 297 + 15 * side, 128 * c + 104, 56 * r + 346};
             // The name keeps clear of the score at the line's end, in a
             // smaller font where it needs the room.
             const RECT_AREA name = {line.Left, line.Top, line.Right - SCORE_ROOM, line.Bottom};
             char text[FORMATTED_TEXT_SIZE];
             Get_Team_Display_Name(game->Team[side], text);
-            Draw_Design_Text(dc, text, name, ONE_LINE, colour,
-                             Fit_View_Font_Row({{text, name}}, ONE_LINE, NAME_FONT));
+            Draw_Design_Text(dc, text, name, TEXT_SINGLE_LINE, colour,
+                             Fit_View_Font_Row({{text, name}}, TEXT_SINGLE_LINE, NAME_FONT));
             safe_sprintf(text, sizeof text, "%d", game->Score[side]);
-            Draw_Design_Text(dc, text, line, ONE_LINE | TEXT_RIGHT, colour, NAME_FONT);
+            Draw_Design_Text(dc, text, line, TEXT_SINGLE_LINE | TEXT_RIGHT, colour, NAME_FONT);
         }
         char best[FORMATTED_TEXT_SIZE];
         Format_Player_Of_The_Game(game, winner, best, true);

@@ -59,8 +59,9 @@ int32_t Get_Point_Spread_By_Rating(int32_t team_a, int32_t team_b) {
     const int32_t rating_a = Get_Team_Overall_Rating(team_a);
     const int32_t d = rating_a - Get_Team_Overall_Rating(team_b);
     // Ranks count the better teams (0 = best).
-    const int32_t e = Get_Team_Strength_Rank(team_b) - Get_Team_Strength_Rank(team_a);
-    return Compute_Point_Spread(d, e, Active_Team_Count);
+    const int32_t rank_b = Get_Team_Strength_Rank(team_b);
+    const int32_t e = rank_b - Get_Team_Strength_Rank(team_a);
+    return Compute_Point_Spread(d, e, Count_Active_Teams());
 }
 
 int32_t Compute_Over_Under(int32_t offense_ranks, int32_t defense_ranks, int32_t active_teams, int32_t year) {
@@ -76,9 +77,12 @@ int32_t Compute_Over_Under(int32_t offense_ranks, int32_t defense_ranks, int32_t
 }
 
 int32_t Get_Over_Under_By_Rank(int32_t team_a, int32_t team_b) {
-    const int32_t offense = Get_Team_Offense_Rank(team_a) + 1 + Get_Team_Offense_Rank(team_b) + 1;
-    const int32_t defense = Get_Team_Defense_Rank(team_a) + 1 + Get_Team_Defense_Rank(team_b) + 1;
-    return Compute_Over_Under(offense, defense, Active_Team_Count, Get_Current_Year());
+    // Each rank in a statement of its own, team a's first: a rank may draw.
+    const int32_t offense_a = Get_Team_Offense_Rank(team_a) + 1;
+    const int32_t offense = offense_a + Get_Team_Offense_Rank(team_b) + 1;
+    const int32_t defense_a = Get_Team_Defense_Rank(team_a) + 1;
+    const int32_t defense = defense_a + Get_Team_Defense_Rank(team_b) + 1;
+    return Compute_Over_Under(offense, defense, Count_Active_Teams(), Get_Current_Year());
 }
 
 int32_t Get_Point_Spread_By_Rank(int32_t team_a, int32_t team_b) {

@@ -30,6 +30,7 @@ class FinancesView : public ViewFrameTest {};
 struct PAINTED_ROW {
     int32_t Team;
     std::vector<std::string> Cells;
+    std::vector<COLOUR_VALUE> Colours;
 };
 
 // The rows of the shown league as painted: its teams in order, then the
@@ -40,7 +41,7 @@ std::vector<PAINTED_ROW> Paint_Rows(int32_t league, const std::string& picture) 
     std::vector<PAINTED_ROW> rows;
     for (int32_t row = 0; row < 18; ++row) {
         const int32_t team = Get_Finance_Row_Team(league, row);
-        if (team == FINANCE_LEAGUE_ROW || Is_Active_Team(team)) rows.push_back({team, {}});
+        if (team == FINANCE_LEAGUE_ROW || Is_Active_Team(team)) rows.push_back({team, {}, {}});
     }
     // The rows end with the average's name and cells (the status bar may paint after them).
     int32_t average = -1;
@@ -53,8 +54,10 @@ std::vector<PAINTED_ROW> Paint_Rows(int32_t league, const std::string& picture) 
         char expected[128] = "NFL Average";
         if (rows[r].Team != FINANCE_LEAGUE_ROW) Get_Team_Location_Name(rows[r].Team, expected);
         EXPECT_EQ(std::string(Get_Drawn_Text(name)->Text), expected) << "row " << r;
-        for (int32_t k = 1; k <= COLUMNS; ++k)
+        for (int32_t k = 1; k <= COLUMNS; ++k) {
             rows[r].Cells.push_back(Get_Drawn_Text(name + k)->Text);
+            rows[r].Colours.push_back(Get_Drawn_Text(name + k)->Colour);
+        }
     }
     return rows;
 }
@@ -138,5 +141,46 @@ TEST_F(FinancesView, TheLeagueAverageRowAveragesEveryTeamsFigures) {
             const std::string& cell = rows.back().Cells[static_cast<size_t>(k)];
             EXPECT_FALSE(cell.empty() || cell == VIEW_DASH) << "stat " << shown[static_cast<size_t>(k)];
         }
+    }
+}
+
+// A figure below zero takes the colour of one, the league average's too:
+// the human team's in its own, every other row's in the other.
+TEST_F(FinancesView, AFigureBelowZeroTakesItsColourInTheAverageRowToo) {
+    Build_Test_League();
+    Open_League_In_Frame();
+    Set_User_Preference(OWNER_MODE, 1);
+    const int32_t human = Get_Nth_Team_In_Conference(0, 0);
+    Set_Team_Stat(human, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    // The financial score (shown as "Bonus") below zero everywhere.
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        Set_Team_Financial_Stat(team, 74, -15 - team);
+    Show_Columns({20, 6, 20, 6, 20, 6, 20, 6});
+    const COLOUR_VALUE BELOW_ZERO = Make_Colour(210, 180, 110), HUMAN_BELOW_ZERO = Make_Colour(255, 170, 170);
+    const COLOUR_VALUE AVERAGE = Make_Colour(255, 215, 215), OTHER = Make_Colour(170, 166, 46);
+    for (const int32_t dark : {0, 1}) {
+        Set_User_Preference(DARK_TEXT_SETTING, dark);
+        bool average_seen = false;
+        for (const PAINTED_ROW& row : Paint_Rows(0, "finances_below_zero_" + std::to_string(dark))) {
+            ASSERT_EQ(row.Colours.size(), static_cast<size_t>(COLUMNS));
+            ASSERT_EQ(row.Cells[0][0], '-') << "team " << row.Team;
+            COLOUR_VALUE negative = BELOW_ZERO, positive = OTHER;
+            if (row.Team == human) {
+                negative = HUMAN_BELOW_ZERO;
+                positive = VIEW_ACCENT_COLOURS.Light;
+            } else if (row.Team == FINANCE_LEAGUE_ROW) {
+                positive = AVERAGE;
+                average_seen = true;
+            }
+            if (dark != 0) {
+                negative = row.Team == human ? Make_Colour(110, 0, 0) : Make_Colour(180, 50, 50);
+                positive = row.Team == human                ? VIEW_ACCENT_COLOURS.Dark
+                           : row.Team == FINANCE_LEAGUE_ROW ? Make_Colour(30, 30, 130)
+                                                            : Make_Colour(180, 50, 50);
+            }
+            EXPECT_EQ(row.Colours[0], negative) << "team " << row.Team << ", dark text " << dark;
+            EXPECT_EQ(row.Colours[1], positive) << "team " << row.Team << ", dark text " << dark;
+        }
+        EXPECT_TRUE(average_seen);
     }
 }

@@ -5,6 +5,7 @@
 // the background alone).
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -269,4 +270,48 @@ TEST_F(GamesView, TheRecordBoxesTheWeeksGameSearchesAndTheBackgroundAlone) {
     Release_Main_Window_DC();
     EXPECT_EQ(Current_Background_Name, Skin_Path("news\\games.jpg"));
     EXPECT_EQ(Get_Drawn_Text_Count(), 0);
+}
+
+// The row of a finished game: the result buttons' captions take the row's
+// text colour (the picture fits it to the buttons' face), and the lines of
+// the week's other games stand from their tops down to their box's foot.
+TEST_F(GamesView, TheResultButtonsTakeTheRowsColourAndTheOtherGamesLinesReachTheirBoxsFoot) {
+    Open_Played_Season(4);
+    const auto last_drawn = [](const char* text) -> const DRAWN_TEXT* {
+        const DRAWN_TEXT* found = nullptr;
+        for (int32_t i = 0; i < Get_Drawn_Text_Count(); ++i)
+            if (std::strcmp(Get_Drawn_Text(i)->Text, text) == 0) found = Get_Drawn_Text(i);
+        return found;
+    };
+    for (const int32_t dark : {0, 1}) {
+        Set_User_Preference(DARK_TEXT_SETTING, dark);
+        Paint_View_Picture(GAMES);
+        for (const char* caption : {"Box Score", "Play-By-Play"}) {
+            const DRAWN_TEXT* drawn = last_drawn(caption);
+            ASSERT_NE(drawn, nullptr) << caption;
+            EXPECT_EQ(drawn->Colour, dark ? 0x000000u : WHITE) << caption << ", dark text " << dark;
+        }
+    }
+    Set_User_Preference(DARK_TEXT_SETTING, 0);
+
+    int32_t records[36];
+    ASSERT_GT(List_Other_Games(records, 36), 0);
+    const GAME_RECORD* other = Get_Game_Record(records[0]);
+    char score[16];
+    RECT_AREA foot = {0, 346, 1, 346};
+    Scale_Rect_To_Window(&foot);
+    for (int32_t side = 0; side < 2; ++side) {
+        snprintf(score, sizeof score, "%d", other->Score[side]);
+        RECT_AREA top = {0, 297 + 15 * side, 1, 297 + 15 * side};
+        Scale_Rect_To_Window(&top);
+        bool found = false;
+        for (int32_t i = 0; i < Get_Drawn_Text_Count(); ++i) {
+            const DRAWN_TEXT* drawn = Get_Drawn_Text(i);
+            if (std::strcmp(drawn->Text, score) != 0 || drawn->Rect.Top != top.Top) continue;
+            found = true;
+            EXPECT_EQ(drawn->Rect.Bottom, foot.Top) << "side " << side;
+            EXPECT_EQ(drawn->Format & TEXT_VERTICAL_CENTRE, 0u) << "side " << side << ": from the line's top";
+        }
+        EXPECT_TRUE(found) << "side " << side << "'s score " << score;
+    }
 }

@@ -163,7 +163,7 @@ TEST_F(TimelineStrip, APlayoffCellAsksUnlessTheUsersTeamIsOutOrInTheFirstSlot) {
 // While the strip is switched off it is grey and deaf to the mouse; switched
 // on it answers again. A reset opens the off-season's first two steps and
 // waits the last two, which show in the dim colour.
-TEST_F(TimelineStrip, SwitchedOffTheStripIsGreyAndDeafAndAResetOpensTheFirstTwoSteps) {
+TEST_F(TimelineStrip, SwitchedOffTheStripIsGreyAndDeafAResetOpensTheFirstTwoStepsAndTheFifthCellHoldsNone) {
     Open_Played_Season(4);
     Set_User_Preference(CURRENT_WEEK, 2);
     Set_Timeline_Enabled(0);
@@ -195,4 +195,16 @@ TEST_F(TimelineStrip, SwitchedOffTheStripIsGreyAndDeafAndAResetOpensTheFirstTwoS
     EXPECT_EQ(Find_Drawn("Free Agents")->Colour, Make_Colour(255, 255, 0));
     EXPECT_EQ(Find_Drawn("College Draft")->Colour, Make_Colour(160, 160, 0));
     EXPECT_EQ(Find_Drawn("Begin Season")->Colour, Make_Colour(160, 160, 0));
+
+    // The fifth cell of the off-season holds no step: a click there marks
+    // nothing (the four steps are all there are) and moves nothing.
+    Clear_Shown_Messages();
+    const int32_t after_steps = Get_User_Preference(OFF_SEASON_STEPS_SETTING + OFF_SEASON_STEPS);
+    EXPECT_FALSE(Is_Timeline_Hot_Spot(Timeline_Cell_X[4] + 67, 20));
+    Click_Cell(4);
+    for (int32_t k = 0; k < OFF_SEASON_STEPS; ++k)
+        EXPECT_EQ(Get_User_Preference(OFF_SEASON_STEPS_SETTING + k), k < 2 ? 0 : 1) << "step " << k;
+    EXPECT_EQ(Get_User_Preference(OFF_SEASON_STEPS_SETTING + OFF_SEASON_STEPS), after_steps);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), FIRST_PLAYOFF_WEEK + 4);
+    EXPECT_TRUE(Get_Shown_Messages().empty());
 }

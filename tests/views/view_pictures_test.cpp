@@ -42,6 +42,7 @@ constexpr VIEW_CASE VIEWS[] = {
     {40069, "playoffs", "Super Bowl"},
     {40070, "draft_board", "Draft: Round 1"},
     {40074, "champions", "2021"},
+    {40086, "games", "Box Score"},
 };
 } // namespace
 

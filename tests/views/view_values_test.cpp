@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <iterator>
 #include <string>
+#include <utility>
 
 #include "database/game_names.h"
 #include "database/game_queries.h"
@@ -14,6 +16,7 @@
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "engine/game_record.h"
 #include "personnel/draft_picks.h"
 #include "personnel/scouting.h"
 #include "platform/string_warnings.h"
@@ -158,6 +161,37 @@ TEST(ViewValues, CalendarTextsOfKickoffsAndDowns) {
     EXPECT_STREQ(text, "") << "a week without a game";
     Get_Calendar_Stat_Text(0, 0, 20, text);
     EXPECT_STREQ(text, "") << "the choosing marker";
+}
+
+// A side that lost yards on the ground shows them below zero in its own
+// cells and in its opponent's, and its yards a play with them.
+TEST(ViewValues, CalendarCellsOfYardsLostKeepTheirMinus) {
+    Build_Test_League();
+    Clear_All_Game_Records();
+    GAME_RECORD* game = Get_Game_Record(0);
+    game->Team[0] = 1;
+    game->Team[1] = 0;
+    game->Season_Year = 2020;
+    Set_Team_Schedule_Stat(0, 0, SCHEDULE_OPPONENT, 2);
+    Set_Team_Schedule_Stat(0, 0, SCHEDULE_GAME_INDEX, 0);
+    Set_Team_Schedule_Stat(1, 0, SCHEDULE_OPPONENT, -1);
+    Set_Team_Schedule_Stat(1, 0, SCHEDULE_GAME_INDEX, 0);
+    // The visitor: 5 rushes for 7 yards lost and no pass; the home side
+    // gained 57 through the air and lost 7 running.
+    game->Team_Totals[0][GAME_TOTAL_RUSHES] = 5;
+    game->Team_Totals[0][GAME_TOTAL_RUSHING_YARDS] = static_cast<uint16_t>(-7);
+    game->Team_Totals[1][GAME_TOTAL_RUSHES] = 4;
+    game->Team_Totals[1][GAME_TOTAL_RUSHING_YARDS] = static_cast<uint16_t>(-7);
+    game->Team_Totals[1][GAME_TOTAL_PASSING_YARDS] = 57;
+    game->Team_Totals[1][GAME_TOTAL_PASS_ATTEMPTS] = 21;
+    const std::pair<int32_t, int32_t> cells[] = {{1, 3}, {1, 0},  {0, 5},  {0, 1}, {0, 3},
+                                                 {0, 0}, {1, 10}, {0, 11}, {0, 10}};
+    const char* const shown[] = {"-7", "-7", "-7", "-7", "-7", "50", "-1.4", "-1.4", "2.0"};
+    char text[32];
+    for (size_t k = 0; k < std::size(cells); ++k) {
+        Get_Calendar_Stat_Text(cells[k].first, 0, cells[k].second, text);
+        EXPECT_STREQ(text, shown[k]) << "team " << cells[k].first << ", statistic " << cells[k].second;
+    }
 }
 
 TEST(ViewValues, TheBracketsByesEnterWhereTheyStand) {
