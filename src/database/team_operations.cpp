@@ -235,8 +235,9 @@ int32_t Erase_Team(int32_t team, int32_t keep_players) {
                      "There is not enough room for %d players on the Free Agent list. The least valuable %d "
                      "players will be eliminated.",
                      count, overflow);
-            if (User_Message_Dialog("Not Enough Room", text, "OK", "Cancel", nullptr) == ID_BOX_CANCEL)
-                return 0;
+            // "Cancel" is the second button, which answers as the box's "no";
+            // only "OK" goes on to eliminate players.
+            if (User_Message_Dialog("Not Enough Room", text, "OK", "Cancel", nullptr) != ID_BOX_YES) return 0;
         }
         for (int32_t slot = PLAYERS_PER_TEAM - 1; slot >= 0; --slot)
             if (Is_Player_Slot_Used(team, slot)) Release_Player_To_Free_Agents(team, slot);

@@ -208,7 +208,13 @@ TEST(TeamOperations, EraseTeamAsksBeforeOverfillingTheFreeAgentPool) {
     EXPECT_EQ(Get_Shown_Messages()[0].Text, "There is not enough room for 40 players on the Free Agent list. "
                                             "The least valuable 10 players will be "
                                             "eliminated.");
-    EXPECT_EQ(memcmp(saved.get(), &Universe, sizeof Universe), 0) << "cancel changes nothing";
+    EXPECT_EQ(memcmp(saved.get(), &Universe, sizeof Universe), 0) << "closing the box changes nothing";
+
+    // "Cancel" is the box's second button.
+    Script_Message_Answer("Not Enough Room", ID_BOX_NO);
+    EXPECT_EQ(Erase_Team(0, 0), 0);
+    ASSERT_EQ(Get_Shown_Messages().size(), 2u);
+    EXPECT_EQ(memcmp(saved.get(), &Universe, sizeof Universe), 0) << "the Cancel button changes nothing";
 
     Script_Message_Answer("Not Enough Room", ID_BOX_YES); // the first button, "OK"
     EXPECT_EQ(Erase_Team(0, 0), 1);
