@@ -198,14 +198,17 @@ int32_t Count_Team_Available_Position_Players(int32_t team, int32_t position) {
 }
 
 int32_t Find_Or_Create_Unit_Player(int32_t team, int32_t unit) {
-    if (!Is_Team_Record_Slot(team) || unit < 0 || unit >= NUMBER_OF_UNITS) return NO_PLAYER;
+    // A code that is no team in use has no roster to give a player to: its
+    // slot 0 reads as empty, and a player made there would belong to nobody.
+    if (!Is_Valid_Team_Code(team) || unit < 0 || unit >= NUMBER_OF_UNITS) return NO_PLAYER;
     // One creation at most: should it leave the slot empty, the team has no
     // player of the unit to give.
     for (int attempt = 0; attempt < 2; ++attempt) {
         int32_t slot = 0;
         while (slot < PLAYERS_PER_TEAM && Is_Player_Slot_Used(team, slot) && !Is_In_Unit(team, slot, unit))
             ++slot;
-        if (slot >= PLAYERS_PER_TEAM) return NO_PLAYER;
+        // A full roster without a player of the unit: the slot past the last.
+        if (slot >= PLAYERS_PER_TEAM) return slot;
         if (Is_Player_Slot_Used(team, slot)) return slot;
         if (attempt == 1) break;
         int32_t width = UNIT_LAST_POSITION[unit] - UNIT_FIRST_POSITION[unit] + 1;

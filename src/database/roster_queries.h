@@ -36,6 +36,10 @@ bool Is_Player_Available(int32_t team, int32_t slot);
 // Weeks out below which a player counts as available: 1 in the season, more
 // in the off-season and after the final.
 int32_t Get_Availability_Limit();
+// The first slot whose player lies in the unit (0 offence, 1 defence, 2
+// kicking); a team with none gets one of a random position of the unit in its
+// first empty slot. 100 for a full roster without one; NO_PLAYER for a code
+// that is no team in use.
 int32_t Find_Or_Create_Unit_Player(int32_t team, int32_t unit);
 int32_t Find_Last_Unit_Player(int32_t team, int32_t unit);
 int32_t Count_Team_Draft_Picks(int32_t team);

@@ -33,12 +33,6 @@ void Clear_Record(PLAYER_RECORD& player) {
     player.Latest_Season_Line = NO_SEASON_LINE;
 }
 
-// Team numbers are signed bytes, so NO_TEAM (128 as a byte) is the negative
-// team -128 to the range checks and their messages.
-int32_t Signed_Team(int32_t team) {
-    return Is_No_Team(team) ? -NO_TEAM : team;
-}
-
 float Repaired_Rating(float value, int32_t rating) {
     if (std::isnan(value)) return Get_Rating_Baseline(rating);
     return value < MINIMUM_RATING ? MINIMUM_RATING : value;
@@ -50,8 +44,8 @@ int32_t Get_Position_Quota(int32_t position) {
 }
 
 void Copy_Player(int32_t dst_team, int32_t dst_slot, int32_t src_team, int32_t src_slot) {
-    dst_team = Signed_Team(dst_team);
-    src_team = Signed_Team(src_team);
+    dst_team = Get_Signed_Team(dst_team);
+    src_team = Get_Signed_Team(src_team);
     if (dst_team < 0 || dst_slot < 0) {
         Report_System_Error("Negative destination in Copy_Player()");
         return;
@@ -76,7 +70,7 @@ void Copy_Player(int32_t dst_team, int32_t dst_slot, int32_t src_team, int32_t s
 }
 
 void Copy_Player_To_Memory(PLAYER_RECORD* buffer, int32_t team, int32_t slot) {
-    team = Signed_Team(team);
+    team = Get_Signed_Team(team);
     if (team < 0 || slot < 0) {
         Report_System_Error("Negative source in Copy_Player_To_Memory()");
         return;
@@ -89,7 +83,7 @@ void Copy_Player_To_Memory(PLAYER_RECORD* buffer, int32_t team, int32_t slot) {
 }
 
 void Copy_Player_From_Memory(int32_t team, int32_t slot, const PLAYER_RECORD* buffer) {
-    team = Signed_Team(team);
+    team = Get_Signed_Team(team);
     if (team < 0 || slot < 0) {
         Report_System_Error("Negative destination in Copy_Player_From_Memory()");
         return;
@@ -116,8 +110,8 @@ static void Notify_Watched_Game_Of_Roster_Change(int32_t team_a, int32_t team_b)
 }
 
 void Swap_Players(int32_t team_a, int32_t slot_a, int32_t team_b, int32_t slot_b) {
-    team_a = Signed_Team(team_a);
-    team_b = Signed_Team(team_b);
+    team_a = Get_Signed_Team(team_a);
+    team_b = Get_Signed_Team(team_b);
     const char* problem = nullptr;
     if (team_a > 40 || team_b > 40)
         problem = "Invalid Team in Swap_Players(%d,%d,%d,%d)";

@@ -178,6 +178,34 @@ void Clear_Games_Against(int32_t team) {
     }
 }
 
+// A run of swaps of neighbouring franchise slots, worked out on the slot
+// numbers and then made at once by Move_Team_Slots; the viewed team's slot is
+// followed through them.
+struct NEIGHBOUR_SWAPS {
+    int32_t Holder[MAX_FRANCHISES]; // the slot whose team is at each place
+    int32_t Viewed;
+    bool Viewed_Moved = false;
+    int32_t Swaps = 0;
+
+    NEIGHBOUR_SWAPS() : Viewed(Get_User_Preference(VIEWED_TEAM)) {
+        for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
+            Holder[team] = team;
+    }
+    void Swap(int32_t c) {
+        std::swap(Holder[c], Holder[c + 1]);
+        if (Viewed == c || Viewed == c + 1) Viewed_Moved = true;
+        Viewed = Viewed == c ? c + 1 : (Viewed == c + 1 ? c : Viewed);
+        ++Swaps;
+    }
+    void Make() const {
+        if (Swaps == 0) return;
+        int32_t to[MAX_FRANCHISES];
+        for (int32_t place = 0; place < MAX_FRANCHISES; ++place)
+            to[Holder[place]] = place;
+        Move_Team_Slots(to, Viewed_Moved);
+    }
+};
+
 // Compares location, then nickname, byte by byte as unsigned characters.
 bool Sorts_After(int32_t c, int32_t d) {
     // strncmp compares as unsigned char.
@@ -235,8 +263,9 @@ int32_t Erase_Team(int32_t team, int32_t keep_players) {
                      "There is not enough room for %d players on the Free Agent list. The least valuable %d "
                      "players will be eliminated.",
                      count, overflow);
-            if (User_Message_Dialog("Not Enough Room", text, "OK", "Cancel", nullptr) == ID_BOX_CANCEL)
-                return 0;
+            // "Cancel" is the second button, which answers as the box's "no";
+            // only "OK" goes on to eliminate players.
+            if (User_Message_Dialog("Not Enough Room", text, "OK", "Cancel", nullptr) != ID_BOX_YES) return 0;
         }
         for (int32_t slot = PLAYERS_PER_TEAM - 1; slot >= 0; --slot)
             if (Is_Player_Slot_Used(team, slot)) Release_Player_To_Free_Agents(team, slot);
@@ -317,38 +346,25 @@ void Swap_Team_Slots(int32_t a, int32_t b) {
 }
 
 void Compact_Team_Slots() {
+    // 36 passes in which every unused slot changes places with the next one.
+    NEIGHBOUR_SWAPS swaps;
     for (int32_t pass = 0; pass < MAX_FRANCHISES; ++pass)
-        for (int32_t c = 0; c < MAX_FRANCHISES - 1; ++c)
-            if (!Is_Used_Franchise_Slot(c) && Is_Used_Franchise_Slot(c + 1)) Swap_Team_Slots(c, c + 1);
+        for (int32_t c = 0; c + 1 < MAX_FRANCHISES; ++c)
+            if (!Is_Used_Franchise_Slot(swaps.Holder[c])) swaps.Swap(c);
+    swaps.Make();
     Refresh_Active_Team_Count();
 }
 
 int32_t Sort_Teams_By_Name() {
-    // The swaps of a bubble sort of the active slots, worked out on the slot
-    // numbers and then made at once; the viewed team's slot is followed
-    // through them.
+    // A bubble sort of the active slots.
     int32_t n = Refresh_Active_Team_Count();
     if (n > MAX_FRANCHISES) n = MAX_FRANCHISES;
-    int32_t holder[MAX_FRANCHISES]; // the slot whose team is at each place
-    for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
-        holder[team] = team;
-    int32_t viewed = Get_User_Preference(VIEWED_TEAM);
-    bool viewed_moved = false;
-    int32_t swaps = 0;
+    NEIGHBOUR_SWAPS swaps;
     for (int32_t pass = 0; pass < n; ++pass)
         for (int32_t c = 0; c + 1 < n; ++c)
-            if (Sorts_After(holder[c], holder[c + 1])) {
-                std::swap(holder[c], holder[c + 1]);
-                if (viewed == c || viewed == c + 1) viewed_moved = true;
-                viewed = viewed == c ? c + 1 : (viewed == c + 1 ? c : viewed);
-                ++swaps;
-            }
-    if (swaps == 0) return 0;
-    int32_t to[MAX_FRANCHISES];
-    for (int32_t place = 0; place < MAX_FRANCHISES; ++place)
-        to[holder[place]] = place;
-    Move_Team_Slots(to, viewed_moved);
-    return swaps;
+            if (Sorts_After(swaps.Holder[c], swaps.Holder[c + 1])) swaps.Swap(c);
+    swaps.Make();
+    return swaps.Swaps;
 }
 
 void Set_All_Teams_Control(int32_t value) {

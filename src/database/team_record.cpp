@@ -97,6 +97,7 @@ bool Is_Used_Franchise_Slot(int32_t team) {
 }
 
 void Get_Team_String(char* buffer, int32_t team, int32_t index) {
+    team = Get_Signed_Team(team);
     if (!Is_Team_Record_Slot(team)) {
         if (team < 0)
             Report_System_Error("Negative nTeam in Get_Team_String(st, [%d], %d)", team, index);

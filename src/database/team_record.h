@@ -42,6 +42,11 @@ constexpr int TEAM_CONTROL_HUMAN = 1;
 inline bool Is_No_Team(int32_t team) {
     return team == NO_TEAM || team == -NO_TEAM;
 }
+// Team numbers are signed bytes, so NO_TEAM (128 as a byte) is the negative
+// team -128 to the range checks and their messages.
+inline int32_t Get_Signed_Team(int32_t team) {
+    return Is_No_Team(team) ? -NO_TEAM : team;
+}
 // True for a code that addresses a team record of the block: slots 0-40.
 inline bool Is_Team_Record_Slot(int32_t team) {
     return team >= 0 && team < TOTAL_NUMBER_OF_TEAMS;

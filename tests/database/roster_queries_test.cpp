@@ -147,6 +147,21 @@ TEST(RosterQueries, MissingUnitPlayerIsCreatedInTheFirstEmptySlot) {
     EXPECT_TRUE(position == POSITION_K || position == POSITION_P) << "position " << position;
     EXPECT_EQ(Find_Or_Create_Unit_Player(0, 2), 2) << "the second call finds the created player";
     EXPECT_EQ(Find_Or_Create_Unit_Player(41, 2), NO_PLAYER);
+
+    Universe.Teams[5].Team_Stats[TEAM_STAT_CONTROL] = TEAM_CONTROL_EMPTY;
+    EXPECT_EQ(Find_Or_Create_Unit_Player(5, 2), NO_PLAYER) << "a franchise slot not in use";
+    EXPECT_EQ(Universe.Teams[5].Players[0].Vital_Stats[VITAL_PLAYER_ID], 0)
+        << "no player is made for a slot not in use";
+
+    // A full roster of quarterbacks and defensive ends has no kicker and no
+    // room for one: the scan runs past the last slot.
+    for (int32_t slot = 3; slot < PLAYERS_PER_TEAM; ++slot) {
+        Set_Player_Vital_Stat(0, slot, VITAL_PLAYER_ID, 100 + slot);
+        Set_Player_Vital_Stat(0, slot, VITAL_POSITION, POSITION_QB);
+    }
+    Set_Player_Vital_Stat(0, 2, VITAL_POSITION, POSITION_DE);
+    EXPECT_EQ(Find_Or_Create_Unit_Player(0, 2), PLAYERS_PER_TEAM);
+    EXPECT_EQ(Get_Unit_Starters_End_Slot(0, 2), PLAYERS_PER_TEAM) << "nobody is behind the starters";
 }
 
 TEST(RosterQueries, DraftPicksStillToBeMade) {

@@ -208,7 +208,13 @@ TEST(TeamOperations, EraseTeamAsksBeforeOverfillingTheFreeAgentPool) {
     EXPECT_EQ(Get_Shown_Messages()[0].Text, "There is not enough room for 40 players on the Free Agent list. "
                                             "The least valuable 10 players will be "
                                             "eliminated.");
-    EXPECT_EQ(memcmp(saved.get(), &Universe, sizeof Universe), 0) << "cancel changes nothing";
+    EXPECT_EQ(memcmp(saved.get(), &Universe, sizeof Universe), 0) << "closing the box changes nothing";
+
+    // "Cancel" is the box's second button.
+    Script_Message_Answer("Not Enough Room", ID_BOX_NO);
+    EXPECT_EQ(Erase_Team(0, 0), 0);
+    ASSERT_EQ(Get_Shown_Messages().size(), 2u);
+    EXPECT_EQ(memcmp(saved.get(), &Universe, sizeof Universe), 0) << "the Cancel button changes nothing";
 
     Script_Message_Answer("Not Enough Room", ID_BOX_YES); // the first button, "OK"
     EXPECT_EQ(Erase_Team(0, 0), 1);
@@ -295,6 +301,58 @@ TEST(TeamOperations, SortingAtOnceLeavesWhatSwapBySwapLeaves) {
         for (size_t i = 0; i < UNIVERSE_SIZE && first_difference == UNIVERSE_SIZE; ++i)
             if (Universe_Bytes()[i] != swapped[i]) first_difference = i;
         EXPECT_EQ(first_difference, UNIVERSE_SIZE) << "arrangement " << arrangement;
+    }
+}
+
+namespace {
+// Packing as 36 passes of single swaps: each unused slot changes places with
+// the slot after it.
+void Compact_Swap_By_Swap() {
+    for (int32_t pass = 0; pass < MAX_FRANCHISES; ++pass)
+        for (int32_t c = 0; c + 1 < MAX_FRANCHISES; ++c)
+            if (!Is_Used_Franchise_Slot(c)) Swap_Team_Slots(c, c + 1);
+}
+} // namespace
+
+// Packing moves every team at once; the league it leaves is the one the swaps
+// of every pass would leave, to the last byte: the records of unused slots
+// move along, and a viewed or user's team in an unused slot follows its record.
+TEST(TeamOperations, PackingAtOnceLeavesWhatTheSwapsOfEveryPassLeave) {
+    for (int32_t arrangement = 0; arrangement < 2; ++arrangement) {
+        Build_Referenced_League();
+        for (int32_t team = TEST_LEAGUE_TEAMS; team < MAX_FRANCHISES; ++team) {
+            char text[TEAM_STRING_LENGTH];
+            snprintf(text, sizeof text, "U%02d", team);
+            Set_Team_String(text, team, 7);
+        }
+        for (int32_t team : {3, 4, 20})
+            Set_Team_Stat(team, TEAM_STAT_CONTROL, TEAM_CONTROL_EMPTY);
+        if (arrangement == 0) {
+            // The user's own team was just emptied.
+            Set_User_Preference(VIEWED_TEAM, 4);
+            Set_User_Preference(USER_TEAM, 4);
+        } else {
+            Set_Team_Stat(10, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+            Set_User_Preference(VIEWED_TEAM, 10);
+            Set_User_Preference(USER_TEAM, 33);
+        }
+        std::unique_ptr<uint8_t[]> start(new uint8_t[UNIVERSE_SIZE]);
+        std::memcpy(start.get(), Universe_Bytes(), UNIVERSE_SIZE);
+        Compact_Swap_By_Swap();
+        std::unique_ptr<uint8_t[]> swapped(new uint8_t[UNIVERSE_SIZE]);
+        std::memcpy(swapped.get(), Universe_Bytes(), UNIVERSE_SIZE);
+        std::memcpy(Universe_Bytes(), start.get(), UNIVERSE_SIZE);
+        Compact_Team_Slots();
+        EXPECT_EQ(Stamp(2), "F02") << "arrangement " << arrangement;
+        EXPECT_EQ(Stamp(3), "F05") << "the used slots close up in order";
+        EXPECT_EQ(Stamp(TEST_LEAGUE_TEAMS - 4), "F31");
+        size_t first_difference = UNIVERSE_SIZE;
+        for (size_t i = 0; i < UNIVERSE_SIZE && first_difference == UNIVERSE_SIZE; ++i)
+            if (Universe_Bytes()[i] != swapped[i]) first_difference = i;
+        EXPECT_EQ(first_difference, UNIVERSE_SIZE) << "arrangement " << arrangement;
+        if (arrangement == 0) {
+            EXPECT_EQ(Stamp(Get_User_Preference(USER_TEAM)), "F04") << "the user's team follows its record";
+        }
     }
 }
 

@@ -44,6 +44,9 @@ TEST(TeamRecord, PoolSlotsAnswerFixedStringsAndBadTeamsGiveOutOfRange) {
     EXPECT_EQ(Count_Debug_Lines("nTeam >= TOTAL_NUMBER_OF_TEAMS in Get_Team_String(st, [41], 0)"), 1);
     EXPECT_EQ(Team_String(-128, 1), "OUTOFRANGE");
     EXPECT_EQ(Count_Debug_Lines("Negative nTeam in Get_Team_String(st, [-128], 1)"), 1);
+    EXPECT_EQ(Team_String(NO_TEAM, 2), "OUTOFRANGE");
+    EXPECT_EQ(Count_Debug_Lines("Negative nTeam in Get_Team_String(st, [-128], 2)"), 1)
+        << "NO_TEAM is a negative team byte";
     EXPECT_EQ(Team_String(3, 8), "") << "a string index past the eight strings reads nothing";
 }
 
