@@ -195,8 +195,9 @@ void Prompt_User_Draft_Pick() {
     const int32_t team = Get_Draft_Pick_On_The_Clock_Owner();
     if (team < 0 || team >= MAX_FRANCHISES) return;
     Set_User_Team(team);
-    if (Get_User_Preference(DRAFT_ROUND) == 0) {
-        if (Get_Current_View() != DRAFT_BOARD_VIEW) Set_Current_View(DRAFT_BOARD_VIEW);
+    // The first round brings the board up; once it is up it is painted afresh.
+    if (Get_User_Preference(DRAFT_ROUND) == 0 && Get_Current_View() != DRAFT_BOARD_VIEW) {
+        Set_Current_View(DRAFT_BOARD_VIEW);
     } else if (Get_Current_View() == DRAFT_BOARD_VIEW) {
         Set_Last_Painted_View(-1);
         Redraw_Main_Window();

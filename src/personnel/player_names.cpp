@@ -8,6 +8,7 @@
 #include <cstring>
 #include <vector>
 
+#include "app/message_box_dialog.h"
 #include "database/path_resolver.h"
 #include "database/player_record.h"
 #include "database/random_numbers.h"
@@ -163,8 +164,7 @@ void Load_Names(NAME_SOURCE& source) {
     if (file == nullptr) {
         // Every name would ask again: say it once, then use the fixed name quietly.
         if (!source.Failure_Reported)
-            Show_Formatted_Message("File Error", "Couldn't open file: \"%s\"\n\n%s", source.File_Name,
-                                   strerror(errno));
+            Show_Last_Error_Message(errno, "File Error", "Couldn't open file: \"%s\"", source.File_Name);
         source.Failure_Reported = true;
         return;
     }

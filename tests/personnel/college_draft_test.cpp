@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/main_window_dc.h"
 #include "app/news_ticker.h"
 #include "app/status_bars.h"
 #include "database/game_names.h"
@@ -37,6 +38,7 @@
 #include "support/test_league.h"
 #include "tools/draft_class_database.h"
 #include "tools/team_records_csv.h"
+#include "views/current_view.h"
 
 namespace {
 constexpr int32_t TEAMS = TEST_LEAGUE_TEAMS;
@@ -400,4 +402,49 @@ TEST_F(CollegeDraftWindow, StatusBarIsDownDuringTheDraftAndBackForTheNewSeason) 
     EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 0);
     EXPECT_TRUE(Status_Bar_Exists());
     EXPECT_TRUE(News_Ticker_Exists());
+}
+
+// When the user's team is on the clock the draft board is up: the first round
+// brings it up, and a board already up is painted afresh, in the first round
+// as in any later one.
+TEST_F(CollegeDraftWindow, TheUserOnTheClockFindsTheBoardUpAndPaintedAfresh) {
+    constexpr int32_t DRAFT_BOARD = 40070, STANDINGS = 40030, STALE_VIEW = 12345;
+    Start_Frame_Without_Loop();
+    Finish_Test_Season();
+    Fill_Pool(60);
+    Set_College_Draft_Order();
+    const int32_t first = Get_Draft_Order_Team(0);
+    Set_Team_Stat(first, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Finish_Off_Season();
+    ASSERT_EQ(Get_User_Preference(DRAFT_ROUND), 0);
+    ASSERT_EQ(Get_User_Preference(DRAFT_PICK), 0);
+    ASSERT_EQ(Get_Current_View(), DRAFT_BOARD);
+    EXPECT_EQ(Get_User_Team(), first);
+
+    for (const int32_t round : {0, 3}) {
+        Set_User_Preference(DRAFT_ROUND, round);
+        Set_Last_Painted_View(STALE_VIEW);
+        Clear_Shown_Messages();
+        Prompt_User_Draft_Pick();
+        EXPECT_NE(Get_Last_Painted_View(), STALE_VIEW)
+            << "the board is painted afresh in round " << round + 1;
+        EXPECT_EQ(Get_Current_View(), DRAFT_BOARD);
+        ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+        EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Round " + std::to_string(round + 1) + ": Pick #1");
+        char name[64];
+        Get_Team_Full_Name(first, name);
+        EXPECT_EQ(Get_Shown_Messages()[0].Text,
+                  std::string(name) +
+                      ": Make your draft pick.\n\n(Choose 'College Draft' from 'Players' menu.)");
+    }
+
+    // Another view: the first round brings the board up, a later round leaves it.
+    Set_User_Preference(DRAFT_ROUND, 0);
+    Set_Current_View(STANDINGS);
+    Prompt_User_Draft_Pick();
+    EXPECT_EQ(Get_Current_View(), DRAFT_BOARD);
+    Set_User_Preference(DRAFT_ROUND, 3);
+    Set_Current_View(STANDINGS);
+    Prompt_User_Draft_Pick();
+    EXPECT_EQ(Get_Current_View(), STANDINGS);
 }

@@ -416,16 +416,25 @@ TEST(PlayerNames, FilesWithoutUsableLinesFallBackToFixedNames) {
     }
     EXPECT_EQ(Get_User_Preference(FIRST_NAME_LINE_COUNT), 301) << "the count is taken from the file";
 
-    // A missing file is reported once, and the fixed names serve.
+    // A missing file is reported once, with the system's reason, in a box and
+    // in the log, and the fixed names serve.
     std::filesystem::remove_all("names");
     Clear_Name_Buffers();
     Clear_Shown_Messages();
+    Clear_Debug_Log();
     for (int32_t n = 0; n < 20; ++n)
         Set_Random_Player_Name(0, 5);
     int32_t reports = 0;
-    for (const SHOWN_MESSAGE& message : Get_Shown_Messages())
-        if (message.Caption == "File Error") ++reports;
+    for (const SHOWN_MESSAGE& message : Get_Shown_Messages()) {
+        if (message.Caption != "File Error") continue;
+        ++reports;
+        EXPECT_EQ(message.Text.rfind("Couldn't open file: \"names\\", 0), 0u) << message.Text;
+        EXPECT_NE(message.Text.find(".txt\"\n\n"), std::string::npos)
+            << "the reason follows: " << message.Text;
+    }
     EXPECT_EQ(reports, 2) << "one for each file";
+    EXPECT_EQ(Count_Debug_Lines("Couldn't open file: \"names\\first.txt\""), 1);
+    EXPECT_EQ(Count_Debug_Lines("Couldn't open file: \"names\\last.txt\""), 1);
     char last[20];
     Get_Player_Last_Name(0, 5, last);
     EXPECT_STREQ(last, "Smith");
