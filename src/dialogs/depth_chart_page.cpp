@@ -6,7 +6,6 @@
 #include "app/context_help.h"
 #include "app/dialog_lists.h"
 #include "app/dialog_services.h"
-#include "app/drawing_primitives.h"
 #include "app/image_drawing.h"
 #include "app/team_lists.h"
 #include "database/league_structure.h"
@@ -94,14 +93,6 @@ void Format_Row(int32_t team, int32_t slot, char* out, bool games_for_kickers) {
     Append_Column(out, text, COLUMN_WIDTHS[4]);
 }
 
-// Tab stops in dialog units, scaled like the other column rulers when the
-// dialog scale is known.
-std::vector<int32_t> Scaled_Stops(const int32_t stops[4]) {
-    int32_t scaled[4] = {stops[0], stops[1], stops[2], stops[3]};
-    if (Dialog_Scale_Factor > 0) Scale_Column_Positions(scaled, 4);
-    return std::vector<int32_t>(scaled, scaled + 4);
-}
-
 bool Is_Regular_Season_Over() {
     const int32_t week = Get_Current_Week();
     return week != 0 && week != OFF_SEASON_WEEK && week >= Get_Season_Length();
@@ -138,7 +129,10 @@ void Update_Depth_Chart_Note(WINDOW_HANDLE dialog, bool editable) {
 void Fill_Depth_Chart_List(WINDOW_HANDLE list, int32_t team, int32_t first, int32_t last, int32_t unit,
                            const int32_t stops[4], void (*format)(int32_t, int32_t, char*)) {
     if (list == NO_WINDOW) return;
-    List_Box_Set_Tab_Stops(list, Scaled_Stops(stops));
+    // The list turns the stops into pixels with the dialog's own units, the
+    // units its headings stand in: scaled again by the welcome screen's
+    // measure, the columns would leave their headings.
+    List_Box_Set_Tab_Stops(list, std::vector<int32_t>(stops, stops + 4));
     const int32_t selected = List_Box_Get_Current_Selection(list);
     List_Box_Reset_Content(list);
     if (Is_Valid_Team_Code(team)) {

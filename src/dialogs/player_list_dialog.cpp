@@ -575,8 +575,10 @@ void Set_Control_Enabled(WINDOW_HANDLE dialog, int32_t id, bool enabled) {
 }
 
 // The fewest players the viewed team may keep: fewer while it still holds
-// picks of the running college draft.
+// picks of the running college draft. Looking at the draft ends one left
+// running over an empty pool, with its message.
 int32_t Minimum_Roster(int32_t viewed) {
+    Is_College_Draft_Running();
     return Get_Trade_Roster_Minimum(viewed);
 }
 } // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/dialog_services.h"
+#include "app/drawing_primitives.h"
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "app/team_lists.h"
@@ -512,6 +513,29 @@ TEST_F(DepthChartDialogs, PagesOpenAtTheirDesignedHeightAndGroupAnyViewedRoster)
     Expect_Grouped_And_Compact(FREE_AGENT_TEAM);
     EXPECT_EQ(Get_Player_Vital_Stat(FREE_AGENT_TEAM, 0, VITAL_POSITION), POSITION_QB);
     EXPECT_EQ(Roster_Ids(HALL_OF_FAME_TEAM), members) << "the Hall of Fame keeps its order";
+}
+
+// The welcome screen measures its 400-unit picture against 512 pixels, 1,172
+// per mille: the rows of a page stand where they stand before it, under the
+// headings laid out in the dialog's units.
+TEST_F(DepthChartDialogs, ColumnsStayUnderTheirHeadingsWhateverTheWelcomeScreenMeasured) {
+    const int32_t factors[2] = {0, 1172};
+    std::vector<uint32_t> rows[2];
+    for (int32_t k = 0; k < 2; ++k) {
+        Dialog_Scale_Factor = factors[k];
+        Set_User_Preference(VIEWED_TEAM, USER);
+        Script_Dialog_Step([&rows, k](WINDOW_HANDLE dialog) {
+            Keep_Dialog_Picture(dialog, k == 0 ? "offense_unscaled" : "offense_after_welcome");
+            DRAWING_SURFACE picture{};
+            Render_Window(Get_Dialog_Item(dialog, DEPTH_STARTER_LIST), &picture);
+            rows[k] = picture.Pixels;
+            Press_Escape(dialog);
+        });
+        Do_Dialog(Main_Window, OFFENSE_DIALOG, 0);
+    }
+    Dialog_Scale_Factor = 0;
+    ASSERT_FALSE(rows[0].empty());
+    EXPECT_TRUE(rows[0] == rows[1]) << "the starters' columns moved with the welcome screen's measure";
 }
 
 // How well a playbook suits the offensive system: the mean match of its 54

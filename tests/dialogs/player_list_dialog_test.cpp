@@ -319,6 +319,14 @@ TEST_F(PlayerListDialog, ReleaseFollowsTheRosterMinimumAndTheDraftsPicks) {
     Delete_Player(USER, 47);
     note_and_release(&note, &enabled);
     EXPECT_EQ(note, "This team is below the minimum roster size.");
+    // A draft left running over an emptied pool ends at the list's first look,
+    // and the team's picks no longer lower the minimum.
+    Delete_Player(FIRST_COLLEGE_POOL_TEAM, 0);
+    Clear_Shown_Messages();
+    note_and_release(&note, &enabled);
+    EXPECT_TRUE(Message_Shown("College Draft")) << "the draft's end is told";
+    EXPECT_EQ(Get_User_Preference(DRAFT_ROUND), 7);
+    EXPECT_EQ(note, "This team is below the minimum roster size.") << "47 players against 51";
     Set_User_Preference(DRAFT_ROUND, 7);
     for (int32_t slot = 47; slot < 95; ++slot)
         Copy_Player(USER, slot, 9, slot - 47);
