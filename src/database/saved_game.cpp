@@ -343,6 +343,7 @@ int Save_Game(const char* file_name, void*) {
     struct stat target;
     if (stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode)) {
         Note_Save_Failure(path, EISDIR);
+        Log_Debug_Line("Save_Game: \"%s\" could not be created: %s", file_name, strerror(EISDIR));
         // Callers that read errno after a failed save find the reason there too.
         errno = EISDIR;
         return SAVE_CANNOT_CREATE;

@@ -152,18 +152,11 @@ intptr_t Handle_Resume_Command(WINDOW_HANDLE dialog, int32_t id, uint32_t notifi
     }
 }
 
-// Names the file and the reason; the sentence that blames the name stays
-// only when the system's reason is about the name.
 void Tell_Save_Failure(int result) {
-    std::string opening = Get_Save_Write_Error_Text(Get_Last_Save_Failure().Error);
-    if (result == SAVE_CANNOT_CREATE) {
-        const int error_number = Get_Last_Save_Failure().Error;
-        const bool name_at_fault = error_number == 0 || error_number == ENAMETOOLONG ||
-                                   error_number == EINVAL || error_number == EILSEQ;
-        opening = "Football Korva was unable to save a game with that file name.";
-        if (name_at_fault) opening += " It may contain some invalid characters.";
-    }
-    const std::string text = Describe_Save_Failure(result, opening.c_str());
+    const std::string text = Describe_Save_Failure(result == SAVE_CANNOT_CREATE
+                                                       ? "Football Korva was unable to save a game with that "
+                                                         "file name. It may contain some invalid characters."
+                                                       : SAVE_WRITE_ERROR_TEXT);
     if (text.empty()) return;
     Show_Message_Box(text.c_str(), result == SAVE_CANNOT_CREATE ? "File Open Error" : "File Write Error",
                      BOX_OK | BOX_INFORMATION | BOX_TASK_MODAL);

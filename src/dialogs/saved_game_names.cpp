@@ -38,30 +38,11 @@ std::string Plain_Team_Name(const char* name) {
 }
 } // namespace
 
-const char* Get_Save_Write_Error_Text(int32_t error_number) {
-    const bool out_of_space = error_number == 0 || error_number == ENOSPC || error_number == EDQUOT;
-    return out_of_space ? SAVE_WRITE_ERROR_TEXT : "Football Korva was unable to write the saved game file.";
-}
-
-std::string Describe_Save_Failure(int32_t result, const char* opening) {
-    const SAVE_FAILURE& failure = Get_Last_Save_Failure();
-    if (failure.Told) return "";
-    std::string text = opening != nullptr ? opening : "";
-    if (failure.File.empty() || failure.Error == 0) return text;
-    char reason[1024];
-    if (failure.Error == EISDIR)
-        snprintf(reason, sizeof reason, "\n\n\"%s\" is a folder, so no game can be saved under its name: %s.",
-                 failure.File.c_str(), strerror(failure.Error));
-    else if (failure.In_Folder)
-        snprintf(reason, sizeof reason, "\n\nNo file can be created in the folder \"%s\": %s.",
-                 failure.File.c_str(), strerror(failure.Error));
-    else if (result == SAVE_WRITE_FAILED)
-        snprintf(reason, sizeof reason, "\n\nWriting \"%s\" failed: %s.", failure.File.c_str(),
-                 strerror(failure.Error));
-    else
-        snprintf(reason, sizeof reason, "\n\nThe file \"%s\" could not be created: %s.", failure.File.c_str(),
-                 strerror(failure.Error));
-    return text + reason;
+std::string Describe_Save_Failure(const char* opening) {
+    // The file and the system's reason are in debug.txt, where the save
+    // logged them; the box says only what the game says of every failure.
+    if (Get_Last_Save_Failure().Told) return "";
+    return opening != nullptr ? opening : "";
 }
 
 int32_t Check_Saved_Game_Name(const char* name) {
@@ -154,8 +135,8 @@ void Auto_Save_Game() {
     const int result = Save_Game(file.c_str(), nullptr);
     if (result == SAVE_OK) return;
     const std::string text = Describe_Save_Failure(
-        result, result == SAVE_CANNOT_CREATE ? "Football Korva was unable to automatically save the game."
-                                             : Get_Save_Write_Error_Text(Get_Last_Save_Failure().Error));
+        result == SAVE_CANNOT_CREATE ? "Football Korva was unable to automatically save the game."
+                                     : SAVE_WRITE_ERROR_TEXT);
     if (!text.empty())
         Show_Message_Box(text.c_str(), result == SAVE_CANNOT_CREATE ? "File Open Error" : "File Write Error",
                          BOX_OK | BOX_INFORMATION);

@@ -16,15 +16,10 @@ constexpr const char* SAVE_WRITE_ERROR_TEXT =
     "Football Korva was unable to write the saved game file, probably because of low hard drive space. You "
     "can use the 'Resume' dialog to erase old saved game files.";
 
-// The opening of the message of a failed write: SAVE_WRITE_ERROR_TEXT when
-// the disk may be full (the system said so, or said nothing), else one that
-// leaves the reason to the system's words that follow it.
-const char* Get_Save_Write_Error_Text(int32_t error_number);
-// What the user is told when Save_Game returned `result` (SAVE_CANNOT_CREATE
-// or SAVE_WRITE_FAILED): `opening` ("Football Korva was unable to ..."), then
-// the file and the system's reason. Empty when the save has told the user
-// itself.
-std::string Describe_Save_Failure(int32_t result, const char* opening);
+// What the user is told when a save failed: `opening`, the game's own text
+// for the failure ("Football Korva was unable to ..."). Empty when the save
+// has told the user itself.
+std::string Describe_Save_Failure(const char* opening);
 
 enum SAVED_GAME_NAME_CHECK : int32_t {
     SAVED_GAME_NAME_OK,

@@ -200,17 +200,19 @@ const SHOWN_MESSAGE* Save_Failing_As(const std::string& name, bool overwrite = f
     return Last_Message("File Open Error");
 }
 
-// A save into a folder the game can't write to names the file and the
-// system's reason, and does not blame the name. A folder gone from under the
-// game can't be written by anyone, root included.
+// The box of a save that could not open its file says the game's own words;
+// the file and the system's reason go to debug.txt. A folder gone from under
+// the game can't be written by anyone, root included.
+const char* const OPEN_ERROR_TEXT =
+    "Football Korva was unable to save a game with that file name. It may contain some invalid characters.";
+
 TEST_F(SavedGameRefusals, SaveIntoAFolderThatIsGoneSaysSo) {
     Set_Saved_Game_Name("Before");
     const FOLDER_SCOPE folder("vanished");
     std::filesystem::remove(folder.Path);
     const SHOWN_MESSAGE* told = Save_Failing_As("Lost Game");
     ASSERT_NE(told, nullptr);
-    EXPECT_EQ(told->Text, "Football Korva was unable to save a game with that file name.\n\n"
-                          "The file \"Lost Game.kor\" could not be created: No such file or directory.");
+    EXPECT_EQ(told->Text, OPEN_ERROR_TEXT);
     EXPECT_STREQ(Universe.Header.Saved_Game_Name, "Before") << "a failed save keeps the name";
 }
 
@@ -221,24 +223,34 @@ TEST_F(SavedGameRefusals, SaveIntoAReadOnlyFolderSaysSo) {
     if (access(".", W_OK) == 0) GTEST_SKIP() << "this user writes into read-only folders";
     const SHOWN_MESSAGE* told = Save_Failing_As("Locked Game");
     ASSERT_NE(told, nullptr);
-    EXPECT_EQ(told->Text, "Football Korva was unable to save a game with that file name.\n\nNo file can be "
-                          "created in the folder \"" +
-                              folder.Path.string() + "\": Permission denied.")
-        << "the folder is named, not the file";
+    EXPECT_EQ(told->Text, OPEN_ERROR_TEXT);
     EXPECT_FALSE(std::filesystem::exists(folder.Path / "Locked Game.kor"));
 }
 
-// A folder that has the saved game's name is said to be one: nothing about
-// the disk being full, and nothing is written beside it.
+// A folder that has the saved game's name cannot be opened as its file:
+// nothing about the disk being full, and nothing is written beside it.
 TEST_F(SavedGameRefusals, SaveOntoAFolderSaysItIsAFolder) {
     const FOLDER_SCOPE folder("folder-target");
     std::filesystem::create_directory("Folder Game.kor");
+    Clear_Debug_Log();
     const SHOWN_MESSAGE* told = Save_Failing_As("Folder Game", true);
     ASSERT_NE(told, nullptr);
-    EXPECT_EQ(told->Text, "Football Korva was unable to save a game with that file name.\n\n\"" +
-                              (folder.Path / "Folder Game.kor").string() +
-                              "\" is a folder, so no game can be saved under its name: Is a directory.");
+    EXPECT_EQ(told->Text, OPEN_ERROR_TEXT);
+    EXPECT_EQ(Count_Debug_Lines("Save_Game: \"Folder Game.kor\" could not be created: Is a directory"), 1)
+        << "the reason is logged";
     EXPECT_EQ(Last_Message("File Write Error"), nullptr);
     EXPECT_TRUE(std::filesystem::is_directory("Folder Game.kor"));
     EXPECT_FALSE(std::filesystem::exists("Folder Game.kor.tmp"));
+}
+
+// The automatic save says its own words when its file cannot be opened.
+TEST_F(SavedGameRefusals, AnAutomaticSaveThatCannotOpenItsFileSaysSo) {
+    const FOLDER_SCOPE folder("auto-save-target");
+    Set_Saved_Game_Name("Auto Folder");
+    std::filesystem::create_directory("Auto Folder.kor");
+    Clear_Shown_Messages();
+    Auto_Save_Game();
+    const SHOWN_MESSAGE* told = Last_Message("File Open Error");
+    ASSERT_NE(told, nullptr);
+    EXPECT_EQ(told->Text, "Football Korva was unable to automatically save the game.");
 }
