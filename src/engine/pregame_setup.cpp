@@ -3,6 +3,7 @@
 // play resolution reads.
 #include "engine/pregame_setup.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -515,11 +516,13 @@ int32_t Get_Stadium_Seating_Rating(int32_t team) {
 }
 
 int32_t Compute_Attendance_From_Demand(int32_t demand, int32_t capacity, int32_t price, int32_t floor) {
-    int32_t attendance = 0;
+    // Sums in 64 bits: a loaded league's capacity and demand may lie anywhere
+    // in their range.
+    int64_t attendance = 0;
     if (demand >= capacity) {
         // A sell-out: standing room lets the crowd pass the seat count, by a
         // twenty-first of the excess above 105 % and never beyond 110 %.
-        attendance = (4 * capacity + 2) / 5 + demand / 5;
+        attendance = (4 * static_cast<int64_t>(capacity) + 2) / 5 + demand / 5;
         if (attendance > Mul_Div_Round(capacity, 105, 100)) {
             attendance = attendance / 21 + capacity;
             const int32_t most = Mul_Div_Round(capacity, 110, 100);
@@ -527,10 +530,15 @@ int32_t Compute_Attendance_From_Demand(int32_t demand, int32_t capacity, int32_t
         }
     } else {
         const int32_t share = price == 0 ? 0 : Mul_Div_Round(floor, 70, price);
-        attendance = Mul_Div_Round(share, capacity, 100) + Mul_Div_Round(demand, 100 - share, 100);
-        if (price > floor) attendance = Mul_Div_Round(attendance, floor, price);
+        const int64_t rest = 100 - static_cast<int64_t>(share);
+        attendance =
+            static_cast<int64_t>(Mul_Div_Round(share, capacity, 100)) +
+            Mul_Div_Round(demand, static_cast<int32_t>(std::clamp<int64_t>(rest, INT32_MIN, INT32_MAX)), 100);
+        if (attendance > INT32_MAX) attendance = INT32_MAX;
+        if (price > floor) attendance = Mul_Div_Round(static_cast<int32_t>(attendance), floor, price);
     }
-    return attendance > 0 ? attendance : 0;
+    if (attendance > INT32_MAX) return INT32_MAX;
+    return attendance > 0 ? static_cast<int32_t>(attendance) : 0;
 }
 
 int32_t Get_Game_Attendance(const GAME_RECORD* pGame) {
