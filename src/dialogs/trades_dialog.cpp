@@ -270,8 +270,9 @@ void Spin_Cash(WINDOW_HANDLE dialog, int32_t spin, int32_t up) {
     Set_Dialog_Item_Text(dialog, user_pays ? TRADE_PARTNER_CASH_EDIT : TRADE_USER_CASH_EDIT, "0");
 }
 
-// The cash both edits hold, each held to what its team can pay. False, with
-// the offer's cash unchanged, when one of them is no amount.
+// The cash both edits hold, the user's amount less the partner's, as typed:
+// a team may pay more than it has. False, with the offer's cash unchanged,
+// when one of them is no amount.
 bool Read_Offer_Cash(WINDOW_HANDLE dialog) {
     int64_t amounts[2] = {0, 0};
     const int32_t edits[2] = {TRADE_USER_CASH_EDIT, TRADE_PARTNER_CASH_EDIT};
@@ -284,9 +285,8 @@ bool Read_Offer_Cash(WINDOW_HANDLE dialog) {
                                    text.c_str());
             return false;
         }
-        amounts[side] = Hold_Trade_Cash(amounts[side], Get_Trade_Side_Team(Current_Trade_Offer, side));
     }
-    Current_Trade_Offer.Cash = static_cast<int32_t>(amounts[0] - amounts[1]);
+    Current_Trade_Offer.Cash = Hold_Typed_Offer_Cash(amounts[0] - amounts[1]);
     Update_Trade_Cash_Edits(dialog);
     return true;
 }

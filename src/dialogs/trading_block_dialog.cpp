@@ -402,7 +402,7 @@ void Get_Offers(WINDOW_HANDLE dialog) {
                                text.c_str());
         return;
     }
-    Current_Trade_Offer.Cash = Hold_Trade_Cash(cash, User());
+    Current_Trade_Offer.Cash = Hold_Typed_Offer_Cash(cash);
     List_Box_Reset_Content(Get_Dialog_Item(dialog, BLOCK_OFFERS_LIST));
     const int32_t request = Selected_Request(dialog);
     if (request == BLOCK_REQUEST_CASH) {

@@ -1,6 +1,8 @@
 // Trade screen operations.
 #include "frontoffice/trade_screens.h"
 
+#include <algorithm>
+
 #include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/money_text.h"
@@ -30,6 +32,8 @@ constexpr int32_t COUNTER_OFFER_DRAWS = 1000;
 constexpr int32_t FIRST_NAMELESS_TEAM = 38;
 // The most cash one side may put into a trade.
 constexpr int64_t MOST_TRADE_CASH = 100000000;
+// No trade moves more cash than lies between the debt floor and the ceiling.
+constexpr int64_t MOST_CASH_MOVED = 1100000000;
 // Typed amounts above this are no amount at all.
 constexpr int64_t MOST_READ_CASH = 9999999999LL;
 const char* const JOKE_ITEMS[] = {"a bag of footballs", "a shiny new helmet", "some ointment",
@@ -265,6 +269,10 @@ bool Read_Trade_Cash_Text(const char* text, int64_t* amount) {
     if (negative && !digits) return false;
     *amount = negative ? -value : value;
     return true;
+}
+
+int32_t Hold_Typed_Offer_Cash(int64_t amount) {
+    return static_cast<int32_t>(std::clamp<int64_t>(amount, -MOST_CASH_MOVED, MOST_CASH_MOVED));
 }
 
 int32_t Hold_Trade_Cash(int64_t amount, int32_t paying_team) {

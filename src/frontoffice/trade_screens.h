@@ -52,6 +52,11 @@ int32_t Step_Trade_Cash(int64_t amount, int32_t up, int32_t paying_team);
 bool Read_Trade_Cash_Text(const char* text, int64_t* amount);
 // A typed amount held to what the paying team can put in.
 int32_t Hold_Trade_Cash(int64_t amount, int32_t paying_team);
+// The cash of an offer typed by the user: taken as it stands, so a team may
+// pay more than it holds and end in debt, but never more than separates the
+// debt floor from the cash ceiling (1,100,000,000 either way), which keeps
+// the offer's figure whole.
+int32_t Hold_Typed_Offer_Cash(int64_t amount);
 
 // Size of the row texts below.
 constexpr int32_t TRADE_ROW_TEXT_SIZE = 256;

@@ -253,13 +253,20 @@ TEST_F(TradesDialog, FullSidesTypedCashAndTheLiveStatus) {
             EXPECT_EQ(Last_Caption(), "Cash") << typed;
             EXPECT_EQ(Current_Trade_Offer.Cash, 12345) << typed;
         }
-        // An amount past what the team can pay is held to its limit.
+        // An amount past what the team holds is offered as typed: the team
+        // may pay itself into debt. Only past the span between the debt
+        // floor and the cash ceiling is it held.
+        ASSERT_LT(Get_Trade_Cash_Limit(USER), 900000000);
         Type_Dialog_Text(dialog, TRADE_USER_CASH_EDIT, "$900,000,000");
         Type_Dialog_Text(dialog, TRADE_PARTNER_CASH_EDIT, "0");
         Script_Dialog_Answer(TRADE_OFFER_RESPONSE_DIALOG, 0);
         Click_Dialog_Button(dialog, TRADE_SUBMIT);
-        EXPECT_EQ(Current_Trade_Offer.Cash, Get_Trade_Cash_Limit(USER));
-        EXPECT_LE(Current_Trade_Offer.Cash, 100000000);
+        EXPECT_EQ(Current_Trade_Offer.Cash, 900000000);
+        Type_Dialog_Text(dialog, TRADE_USER_CASH_EDIT, "0");
+        Type_Dialog_Text(dialog, TRADE_PARTNER_CASH_EDIT, "9,999,999,999");
+        Script_Dialog_Answer(TRADE_OFFER_RESPONSE_DIALOG, 0);
+        Click_Dialog_Button(dialog, TRADE_SUBMIT);
+        EXPECT_EQ(Current_Trade_Offer.Cash, -1100000000);
         Click_Dialog_Button(dialog, ID_OK);
     });
     EXPECT_EQ(Do_Dialog(Main_Window, TRADES_DIALOG, 0), ID_OK);

@@ -125,6 +125,13 @@ TEST_F(TradingBlockDialog, SettingsOutOfRangeTheCashSpinAndTheRoadOutOfTheDraft)
                             static_cast<intptr_t>(Get_Dialog_Item(dialog, BLOCK_CASH_SPIN)));
         EXPECT_EQ(Get_Dialog_Item_Text(dialog, BLOCK_CASH_EDIT), "200,000");
         Put_On_Block(dialog, Get_Block_Player_Row_Id(USER, 5));
+        // Typed past what the team holds, the amount goes into the offers as
+        // it stands.
+        Choose_Dialog_Line(dialog, BLOCK_REQUEST_COMBO, BLOCK_REQUEST_ANY_PLAYERS);
+        Type_Dialog_Text(dialog, BLOCK_CASH_EDIT, "9,000,000");
+        Click_Dialog_Button(dialog, BLOCK_GET_OFFERS);
+        EXPECT_EQ(Current_Trade_Offer.Cash, 9000000);
+        Choose_Dialog_Line(dialog, BLOCK_REQUEST_COMBO, BLOCK_REQUEST_CASH);
         Click_Dialog_Button(dialog, BLOCK_GET_OFFERS);
         EXPECT_EQ(Get_Dialog_Item_Text(dialog, BLOCK_CASH_EDIT), "0") << "asking for cash offers none";
         Choose_Dialog_Line(dialog, BLOCK_REQUEST_COMBO, BLOCK_REQUEST_ANY_PLAYERS);
