@@ -153,10 +153,6 @@ void Play_Scheduled_Game(int32_t home, int32_t week, int32_t* k) {
     GAME_RECORD* game = Take_Game_Record(home, visitor, week);
     if (Play_Game(home, visitor, week, game) == 0) return;
     Finish_Game(game, week);
-    // The Games view follows the user's games: a finished game of a human-run
-    // team, watched or not, is the one it shows.
-    if (game != &Unkept_Game && (Is_Human_Team(home) || Is_Human_Team(visitor)))
-        Set_User_Preference(SHOWN_GAME_INDEX, static_cast<int32_t>(game - Universe.Games));
     Count_Return_Touchdowns(game);
     if (game == &Unkept_Game) {
         Set_Team_Schedule_Stat(home, week, SCHEDULE_GAME_INDEX, PLAYED_WITHOUT_RECORD);

@@ -23,7 +23,9 @@
 #include "dialogs/save_prompts.h"
 #include "dialogs/saved_game_dialogs.h"
 #include "platform/controls.h"
+#include "platform/keys.h"
 #include "platform/message_box.h"
+#include "platform/scripted_answers.h"
 #include "platform/windows.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
@@ -159,8 +161,9 @@ TEST_F(NewGameDialog, SeasonsFranchisesFiguresAndReplayModeFollowTheChoices) {
         Choose_Dialog_Line(dialog, NEW_GAME_SEASON_COMBO, 1985 - 1951);
 
         // The procedure answers 1 for a list's change of selection and 0 for
-        // the list's other notices, the option boxes and Cancel, which still
-        // ends the dialog.
+        // the list's other notices, the option boxes and the cancel command
+        // (Escape or the close box: the dialog has no Cancel button), which
+        // still ends the dialog.
         const auto answer = [dialog](int32_t id, uint32_t notification) {
             return New_Game_Dialog_Proc(dialog, MSG_COMMAND, Pack_Command(id, notification), 0);
         };
@@ -169,6 +172,7 @@ TEST_F(NewGameDialog, SeasonsFranchisesFiguresAndReplayModeFollowTheChoices) {
         EXPECT_EQ(answer(NEW_GAME_SEASON_COMBO, NOTIFY_COMBO_CLOSE_UP), 0);
         EXPECT_EQ(Get_Universe_Stat(BASE_YEAR), 1985) << "only a change of selection loads a season";
         EXPECT_EQ(answer(NEW_GAME_EQUALIZE_BOX, NOTIFY_BUTTON_CLICKED), 0);
+        EXPECT_EQ(Get_Dialog_Item(dialog, ID_CANCEL), NO_WINDOW);
         EXPECT_EQ(answer(ID_CANCEL, NOTIFY_BUTTON_CLICKED), 0);
     });
     EXPECT_EQ(Do_Dialog(Main_Window, NEW_GAME_DIALOG, 0), ID_CANCEL);
@@ -287,13 +291,15 @@ TEST_F(NewGameDialog, TypedNamesMustBePlainAndTheTextStays) {
     EXPECT_FALSE(std::filesystem::exists("a")) << "no folder was made for a/b";
 }
 
+// The user leaves the dialog each time without playing: with Escape, then
+// with the close box.
 TEST_F(NewGameDialog, TheOwnerNameComesFromTheOwnerFileAndAMissingFileIsReported) {
     // The file the start-up makes offers the name last entered.
     Ensure_Owner_Hall_Of_Fame_File();
     Store_User_Name_In_Fame_File("Owner Nine");
     Script_Dialog_Step([](WINDOW_HANDLE dialog) {
         EXPECT_EQ(Get_Dialog_Item_Text(dialog, NEW_GAME_NAME_EDIT), "Owner Nine");
-        Click_Dialog_Button(dialog, ID_CANCEL);
+        Script_Key_Press(KEY_ESCAPE, 0);
     });
     Clear_Shown_Messages();
     EXPECT_EQ(Do_Dialog(Main_Window, NEW_GAME_DIALOG, 0), ID_CANCEL);
@@ -303,7 +309,7 @@ TEST_F(NewGameDialog, TheOwnerNameComesFromTheOwnerFileAndAMissingFileIsReported
     std::remove("KorFame.dat");
     Script_Dialog_Step([](WINDOW_HANDLE dialog) {
         EXPECT_EQ(Get_Dialog_Item_Text(dialog, NEW_GAME_NAME_EDIT), "");
-        Click_Dialog_Button(dialog, ID_CANCEL);
+        Script_Close_Request();
     });
     Clear_Shown_Messages();
     EXPECT_EQ(Do_Dialog(Main_Window, NEW_GAME_DIALOG, 0), ID_CANCEL);

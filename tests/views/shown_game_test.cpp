@@ -1,6 +1,6 @@
-// The game the Games view shows follows the user's games: the one he has just
-// simulated from the matchup dialog or watched to its end, week after week,
-// and none at all once a new season's records are cleared.
+// The game the Games view shows: the user's last game when none is chosen,
+// then the game he chose, kept while weeks are played until a week tab
+// moves it, and none at all once a new season's records are cleared.
 #include <gtest/gtest.h>
 
 #include "app/drawing_services.h"
@@ -22,6 +22,7 @@
 #include "support/view_frame.h"
 #include "views/current_view.h"
 #include "views/game_day_screen.h"
+#include "views/games_view.h"
 #include "views/matchup_dialog_template.h"
 #include "views/timeline_strip.h"
 
@@ -59,6 +60,16 @@ void Expect_Users_Game_Of_Week_Shown(int32_t week) {
     EXPECT_EQ(game->Team[1], GAME_DAY_HOME);
     EXPECT_EQ(Is_Game_Over(game), 1);
 }
+
+// The user clicks the tab of `week` in the Games view's row of week tabs.
+void Click_Week_Tab(int32_t week) {
+    const int32_t tab = Draw_Week_Tabs(nullptr) + week - Get_Game_Week(Get_Displayed_Game());
+    Click_Design_Point(159 + 99 * tab + 45, 275);
+    while (Deliver_Next_Scripted_Input()) {
+    }
+    Pump_Messages();
+}
+
 // Neither a result nor a team of the emptied records (team 0 against itself).
 void Expect_No_Scoreboard() {
     char name[FORMATTED_TEXT_SIZE];
@@ -72,7 +83,7 @@ void Expect_No_Scoreboard() {
 
 using ShownGame = GameDayTest;
 
-TEST_F(ShownGame, TheGamesViewFollowsTheUsersGameWhetherSimulatedOrWatched) {
+TEST_F(ShownGame, TheGamesViewKeepsItsGameWhileWeeksArePlayedUntilTheUserChoosesAnother) {
     Start_Game_Day("earth", 2);
     Schedule_Later_Weeks();
     Set_User_Preference(PLAY_ANIMATION_DELAY, 0);
@@ -80,22 +91,28 @@ TEST_F(ShownGame, TheGamesViewFollowsTheUsersGameWhetherSimulatedOrWatched) {
     Set_User_Preference(AUTO_CALL_OFFENSE, 1);
     Set_User_Preference(AUTO_CALL_DEFENSE, 1);
 
-    // Week 0 simulated; the user looks at the Games view afterwards.
+    // Week 0 simulated; the user looks at the Games view afterwards: with no
+    // game chosen yet it shows his last game.
     Play_Week_Choosing(MATCHUP_SIMULATE_BUTTON);
     ASSERT_EQ(Get_User_Preference(CURRENT_WEEK), 1);
     Expect_Users_Game_Of_Week_Shown(0);
 
-    // Week 1 simulated with the view open: it moves on from last week's game.
+    // Week 1 simulated with the view open: the view keeps the game it shows
+    // until the user takes week 1's tab.
     Play_Week_Choosing(MATCHUP_SIMULATE_BUTTON);
     ASSERT_EQ(Get_User_Preference(CURRENT_WEEK), 2);
+    Expect_Users_Game_Of_Week_Shown(0);
+    Click_Week_Tab(1);
     Expect_Users_Game_Of_Week_Shown(1);
 
-    // Week 2 watched to its end (the computer calls every snap): the view
-    // shows it, not the other game played after it.
+    // Week 2 watched to its end (the computer calls every snap): once it is
+    // over the view shows the chosen game again, and week 2's tab his.
     Play_Week_Choosing(MATCHUP_PLAY_BUTTON);
     ASSERT_EQ(Get_User_Preference(CURRENT_WEEK), 3);
     EXPECT_FALSE(Is_Quit_Requested());
     EXPECT_EQ(Count_Completed_Games(), 2 * WEEKS);
+    Expect_Users_Game_Of_Week_Shown(1);
+    Click_Week_Tab(2);
     Expect_Users_Game_Of_Week_Shown(2);
 }
 
