@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <sstream>
 #include <string>
 
 #include "database/player_record.h"
@@ -78,10 +79,12 @@ TEST(MadeKicks, TheLongestFieldGoalLiesInTheBandOfTheLongestMake) {
         for (int32_t n = 0; n < 4; ++n)
             right = right && stats[11 + 2 * n] >= 0 && stats[11 + 2 * n] <= stats[10 + 2 * n];
         if (right || off++ > 0) continue;
-        first = "seed " + std::to_string(seed) + ": makes";
+        std::ostringstream line;
+        line << "seed " << seed << ": makes";
         for (int32_t n = 0; n < 4; ++n)
-            first += " " + std::to_string(stats[11 + 2 * n]) + "/" + std::to_string(stats[10 + 2 * n]);
-        first += ", longest " + std::to_string(stats[18]);
+            line << ' ' << stats[11 + 2 * n] << '/' << stats[10 + 2 * n];
+        line << ", longest " << stats[18];
+        first = line.str();
     }
     for (int32_t band = 0; band < 5; ++band)
         EXPECT_GT(seasons[band], 0) << "no season's longest make fell in band " << band;
