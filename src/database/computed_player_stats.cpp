@@ -39,7 +39,7 @@ int32_t H(int32_t code) {
 int32_t Return_Value(int64_t s, int64_t rate, int64_t add, int64_t divisor) {
     if (s == 0) return 0;
     const int64_t value = (s * rate + add) / divisor;
-    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+    return Clamp_To_Int32(value);
 }
 
 // A ratio against the historical norm is 0 when the norm is 0.

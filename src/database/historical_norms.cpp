@@ -317,10 +317,7 @@ int32_t Get_Tenth_Clamped(int32_t value) {
 
 int32_t Scale_By_Root_Count(int32_t a, int32_t n) {
     const int64_t root_of = (10000 * static_cast<int64_t>(n) + 200) / 400;
-    const int32_t q =
-        n == 0
-            ? 0
-            : Rounded_Signed_Sqrt(static_cast<int32_t>(std::clamp<int64_t>(root_of, INT32_MIN, INT32_MAX)));
+    const int32_t q = n == 0 ? 0 : Rounded_Signed_Sqrt(Clamp_To_Int32(root_of));
     const int64_t factor = static_cast<int64_t>(q) + 100;
     int64_t r = 0;
     if (a != 0) {

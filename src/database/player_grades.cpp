@@ -1,6 +1,5 @@
 // Grades on a scale of several hundred built from playing time, production and
 // the player's stored figures (codes 420-430 of Get_Player_Stat).
-#include <algorithm>
 
 #include "database/historical_norms.h"
 #include "database/player_record.h"
@@ -26,7 +25,7 @@ int32_t Truncated_Percent_Of(int32_t f, int32_t v) {
 }
 
 int32_t Sqrt64(int64_t x) {
-    return Rounded_Signed_Sqrt(static_cast<int32_t>(std::clamp<int64_t>(x, INT32_MIN, INT32_MAX)));
+    return Rounded_Signed_Sqrt(Clamp_To_Int32(x));
 }
 
 // (a * w + 16) / 32, one less when w is not a multiple of 32 and a and w differ in sign.

@@ -2,6 +2,7 @@
 
 #include "database/player_record.h"
 #include "database/player_statistics.h"
+#include "database/random_numbers.h"
 #include "season/season_calendar.h"
 
 namespace {
@@ -19,10 +20,7 @@ void Add_Player_Season_Stats(int32_t team, int32_t slot, int32_t to, int32_t fro
         // Summed in 64 bits and held to the field, so damaged figures cannot overflow.
         const int64_t sum = static_cast<int64_t>(Get_Player_Stat(team, slot, to, stat)) +
                             Get_Player_Stat(team, slot, from, stat);
-        Set_Player_Stat(team, slot, to, stat,
-                        static_cast<int32_t>(sum > INT32_MAX   ? INT32_MAX
-                                             : sum < INT32_MIN ? INT32_MIN
-                                                               : sum));
+        Set_Player_Stat(team, slot, to, stat, Clamp_To_Int32(sum));
     }
 }
 

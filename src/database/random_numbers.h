@@ -78,6 +78,11 @@ int32_t Random_Bool();
 // x scaled by two factors 1 + u * 2s - s, one draw each, in single precision.
 float Apply_Random_Variance_Float(float x, float spread);
 
+// The value clamped into the int32 range.
+inline int32_t Clamp_To_Int32(int64_t value) {
+    return value > INT32_MAX ? INT32_MAX : value < INT32_MIN ? INT32_MIN : static_cast<int32_t>(value);
+}
+
 // a * b / c with a 64-bit product, rounded to nearest with halves away from
 // zero; 0 when a or c is 0. Inline: the engine rounds with it at every snap.
 inline int32_t Mul_Div_Round(int32_t a, int32_t b, int32_t c) {

@@ -39,7 +39,7 @@ bool Involves(const GAME_RECORD* game, int32_t team) {
 int32_t Get_Score_Margin(const GAME_RECORD* game, int32_t team) {
     int32_t side = Get_Game_Team_Byte(game, 0) == team ? 0 : 1;
     int64_t margin = static_cast<int64_t>(Get_Game_Score(game, side)) - Get_Game_Score(game, 1 - side);
-    return static_cast<int32_t>(std::clamp<int64_t>(margin, INT32_MIN, INT32_MAX));
+    return Clamp_To_Int32(margin);
 }
 
 void Write_Record_Text(char* buffer, int32_t wins, int32_t losses, int32_t ties, bool spaced) {

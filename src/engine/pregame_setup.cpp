@@ -3,7 +3,6 @@
 // play resolution reads.
 #include "engine/pregame_setup.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -530,15 +529,11 @@ int32_t Compute_Attendance_From_Demand(int32_t demand, int32_t capacity, int32_t
         }
     } else {
         const int32_t share = price == 0 ? 0 : Mul_Div_Round(floor, 70, price);
-        const int64_t rest = 100 - static_cast<int64_t>(share);
-        attendance =
-            static_cast<int64_t>(Mul_Div_Round(share, capacity, 100)) +
-            Mul_Div_Round(demand, static_cast<int32_t>(std::clamp<int64_t>(rest, INT32_MIN, INT32_MAX)), 100);
-        if (attendance > INT32_MAX) attendance = INT32_MAX;
-        if (price > floor) attendance = Mul_Div_Round(static_cast<int32_t>(attendance), floor, price);
+        attendance = static_cast<int64_t>(Mul_Div_Round(share, capacity, 100)) +
+                     Mul_Div_Round(demand, Clamp_To_Int32(100 - static_cast<int64_t>(share)), 100);
+        if (price > floor) attendance = Mul_Div_Round(Clamp_To_Int32(attendance), floor, price);
     }
-    if (attendance > INT32_MAX) return INT32_MAX;
-    return attendance > 0 ? static_cast<int32_t>(attendance) : 0;
+    return attendance > 0 ? Clamp_To_Int32(attendance) : 0;
 }
 
 int32_t Get_Game_Attendance(const GAME_RECORD* pGame) {

@@ -41,12 +41,6 @@ int64_t Mul_Div_Round_64(int64_t a, int64_t b, int64_t c) {
     return static_cast<int64_t>(quotient);
 }
 
-int32_t Clamp_To_Int32(int64_t value) {
-    if (value > INT32_MAX) return INT32_MAX;
-    if (value < INT32_MIN) return INT32_MIN;
-    return static_cast<int32_t>(value);
-}
-
 int32_t Apply_Inflation(int32_t amount) {
     return Clamp_To_Int32(Mul_Div_Round_64(amount, Get_Universe_Stat(INFLATION_FACTOR), 1000));
 }

@@ -4,6 +4,8 @@
 // and operating expenses. Amounts are dollars unless said otherwise.
 #include <cstdint>
 
+#include "database/random_numbers.h"
+
 // The cap of the base year, in dollars; with no inflation a league's cap.
 constexpr int32_t BASE_YEAR_CAP = 208200000;
 // The per capita income ($) at which prices and costs stand as built in.
@@ -14,8 +16,6 @@ constexpr int32_t MAX_GAMES_PER_SEASON = 17;
 // round(a x b / c) on 64-bit operands (128-bit product): halves rounded away
 // from zero, 0 when a or c is 0.
 int64_t Mul_Div_Round_64(int64_t a, int64_t b, int64_t c);
-// The value clamped into the int32 range.
-int32_t Clamp_To_Int32(int64_t value);
 
 // round(amount x Inflation_Factor / 1000).
 int32_t Apply_Inflation(int32_t amount);

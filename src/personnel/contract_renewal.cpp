@@ -130,7 +130,7 @@ int32_t Get_Computer_Renewal_Offer(int32_t team, int32_t slot, const RENEWAL_TER
     // An empty payroll leaves all the room: the offer is weighed as against
     // the smallest payroll, never divided down to nothing.
     const int64_t weighed = Mul_Div_Round_64(offer, cap > 0 ? cap : budget, std::max(payroll, 1));
-    return static_cast<int32_t>(std::clamp<int64_t>(weighed, INT32_MIN, INT32_MAX));
+    return Clamp_To_Int32(weighed);
 }
 
 // The human owner talks in the Contract Offer dialog, unless Commissioner Mode

@@ -1,7 +1,6 @@
 #include "personnel/predicted_stats.h"
 
 #include <cstdlib>
-#include <limits>
 
 #include "app/diagnostics.h"
 #include "database/historical_norms.h"
@@ -21,12 +20,6 @@ constexpr int32_t ROOKIE_CHANGE_YEAR = 2022;
 // 4 for a quarterback, else the position group (0 skill, 1 line, 2 defence, 3 kickers).
 int32_t Prediction_Group(int32_t position) {
     return position == POSITION_QB ? 4 : Get_Position_Group(position);
-}
-
-int32_t Clamp_To_Int32(int64_t value) {
-    if (value > std::numeric_limits<int32_t>::max()) return std::numeric_limits<int32_t>::max();
-    if (value < std::numeric_limits<int32_t>::min()) return std::numeric_limits<int32_t>::min();
-    return static_cast<int32_t>(value);
 }
 
 // A drafted rookie's prediction moves with his draft round (and, in the first
