@@ -82,10 +82,15 @@ uint32_t Colour_To_Rgba(COLOUR_VALUE colour) {
 }
 
 namespace {
-// Reads a number ("-12.5", "3", ".5") at `text`; false when there is none.
-bool Read_Path_Number(const char** text, double* value) {
+// Steps over the blanks and commas that separate the parts of a description.
+void Skip_Path_Separators(const char** text) {
     while (**text == ' ' || **text == ',' || **text == '\t' || **text == '\n' || **text == '\r')
         ++*text;
+}
+
+// Reads a number ("-12.5", "3", ".5") at `text`; false when there is none.
+bool Read_Path_Number(const char** text, double* value) {
+    Skip_Path_Separators(text);
     const char* start = *text;
     const char* p = start;
     if (*p == '-') ++p;
@@ -122,8 +127,7 @@ int32_t Parse_Path_Description(PATH_COLLECTION* collection, const char* text) {
     int32_t started = 0;
     const char* p = text;
     for (;;) {
-        while (*p == ' ' || *p == ',' || *p == '\t' || *p == '\n' || *p == '\r')
-            ++p;
+        Skip_Path_Separators(&p);
         if (*p == '\0') return started;
         const char* at = p;
         const char command = static_cast<char>(std::toupper(static_cast<unsigned char>(*p)));

@@ -1,6 +1,5 @@
 #include "dialogs/saved_game_dialogs.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <string>

@@ -1,6 +1,5 @@
 #include "dialogs/saved_game_names.h"
 
-#include <cerrno>
 #include <cstring>
 #include <string>
 #include <strings.h>
@@ -22,6 +21,12 @@ constexpr int32_t DEFAULT_NAME_YEAR_TAIL = 6;
 
 bool Is_Control_Character(unsigned char c) {
     return c < 0x20 || c == 0x7F;
+}
+
+bool Has_Control_Character(const char* name) {
+    for (const char* c = name; *c != '\0'; ++c)
+        if (Is_Control_Character(static_cast<unsigned char>(*c))) return true;
+    return false;
 }
 
 // A team's name as part of a file name: separators, control characters and
@@ -48,8 +53,7 @@ std::string Describe_Save_Failure(const char* opening) {
 int32_t Check_Saved_Game_Name(const char* name) {
     if (name == nullptr || name[0] == '\0') return SAVED_GAME_NAME_EMPTY;
     if (Is_Plain_File_Name(name) == 0) return SAVED_GAME_NAME_NOT_PLAIN;
-    for (const char* c = name; *c != '\0'; ++c)
-        if (Is_Control_Character(static_cast<unsigned char>(*c))) return SAVED_GAME_NAME_CONTROL_CHARACTER;
+    if (Has_Control_Character(name)) return SAVED_GAME_NAME_CONTROL_CHARACTER;
     if (std::strlen(name) > static_cast<size_t>(SAVED_GAME_NAME_LIMIT)) return SAVED_GAME_NAME_TOO_LONG;
     return SAVED_GAME_NAME_OK;
 }
@@ -57,8 +61,7 @@ int32_t Check_Saved_Game_Name(const char* name) {
 int32_t Check_Listed_Game_Name(const char* name) {
     if (name == nullptr || name[0] == '\0') return SAVED_GAME_NAME_EMPTY;
     if (std::strpbrk(name, "/\\") != nullptr) return SAVED_GAME_NAME_SEPARATOR;
-    for (const char* c = name; *c != '\0'; ++c)
-        if (Is_Control_Character(static_cast<unsigned char>(*c))) return SAVED_GAME_NAME_CONTROL_CHARACTER;
+    if (Has_Control_Character(name)) return SAVED_GAME_NAME_CONTROL_CHARACTER;
     return SAVED_GAME_NAME_OK;
 }
 

@@ -22,6 +22,7 @@
 #include "frontoffice/trade_talk.h"
 #include "platform/controls.h"
 #include "platform/list_box.h"
+#include "platform/rect_math.h"
 #include "platform/text_render.h"
 #include "platform/windows.h"
 
@@ -201,7 +202,7 @@ void Move_Control_By(WINDOW_HANDLE dialog, int32_t control_id, int32_t dx, int32
     if (control == NO_WINDOW) return;
     RECT_AREA rect;
     Get_Dialog_Item_Rect(dialog, control_id, &rect);
-    Move_Window(control, {rect.Left + dx, rect.Top + dy, rect.Right + dx, rect.Bottom + dy});
+    Move_Window(control, Offset_Rect(rect, dx, dy));
 }
 
 int32_t Get_Answering_Team() {

@@ -176,8 +176,14 @@ void Week_Tab_Span(int32_t* first, int32_t* count) {
     *count = std::min(WEEK_TABS, std::max(0, last - *first + 1));
 }
 
-int32_t Count_Completed_Records() {
-    return std::min(Count_Completed_Games(), MAX_GAME_RECORDS);
+// The first completed game record of the week that `takes`; -1 when none.
+template <typename TAKES> int32_t Find_First_Completed_Week_Record(int32_t week, TAKES takes) {
+    const int32_t completed = std::min(Count_Completed_Games(), MAX_GAME_RECORDS);
+    for (int32_t n = 0; n < completed; ++n) {
+        const GAME_RECORD* game = Get_Game_Record(n);
+        if (Get_Game_Week(game) == week && takes(*game)) return n;
+    }
+    return -1;
 }
 
 // A click on the scoreboard's side: the team becomes the viewed team (and
@@ -372,21 +378,13 @@ int32_t Draw_Week_Tabs(DEVICE_CONTEXT* dc) {
 }
 
 int32_t Find_First_Completed_Week_Game_By_Home(int32_t week, int32_t team) {
-    const int32_t completed = Count_Completed_Records();
-    for (int32_t n = 0; n < completed; ++n) {
-        const GAME_RECORD* game = Get_Game_Record(n);
-        if (Get_Game_Week(game) == week && game->Team[1] == team) return n;
-    }
-    return -1;
+    return Find_First_Completed_Week_Record(week,
+                                            [team](const GAME_RECORD& game) { return game.Team[1] == team; });
 }
 
 int32_t Find_First_Completed_Week_Game(int32_t week, int32_t team) {
-    const int32_t completed = Count_Completed_Records();
-    for (int32_t n = 0; n < completed; ++n) {
-        const GAME_RECORD* game = Get_Game_Record(n);
-        if (Get_Game_Week(game) == week && (game->Team[0] == team || game->Team[1] == team)) return n;
-    }
-    return -1;
+    return Find_First_Completed_Week_Record(
+        week, [team](const GAME_RECORD& game) { return game.Team[0] == team || game.Team[1] == team; });
 }
 
 int32_t List_Other_Games(int32_t* records, int32_t most) {
