@@ -480,28 +480,36 @@ int32_t Team_Word_Team(const WORD_CONTEXT& w, int32_t macro, bool* display) {
     }
 }
 
-// Whether a team word shows the team's place rather than its nickname: a
-// display name that falls back to the location.
-bool Is_Team_Word_Place(const WORD_CONTEXT& w, int32_t macro) {
+// The nickname of the team a team word names, and whether the word shows the
+// team's place instead (a display name that falls back to the location);
+// false when the word names no team.
+bool Read_Team_Word(const WORD_CONTEXT& w, int32_t macro, char* nickname, bool* place) {
     bool display = true;
     const int32_t team = Team_Word_Team(w, macro, &display);
-    if (!display || team < 0 || Is_Valid_Team_Code(team) == 0) return false;
-    char nickname[FORMATTED_TEXT_SIZE] = {};
-    char shown[FORMATTED_TEXT_SIZE] = {};
+    if (team < 0 || Is_Valid_Team_Code(team) == 0) return false;
     Get_Team_Nickname(team, nickname);
-    Get_Team_Display_Name(team, shown);
-    return std::strcmp(shown, nickname) != 0;
+    *place = false;
+    if (display) {
+        char shown[FORMATTED_TEXT_SIZE] = {};
+        Get_Team_Display_Name(team, shown);
+        *place = std::strcmp(shown, nickname) != 0;
+    }
+    return true;
 }
 
-// Whether the team a team word names reads as a plural. A display name that
-// falls back to the location names a place: singular.
-bool Is_Team_Word_Plural(const WORD_CONTEXT& w, int32_t macro) {
-    bool display = true;
-    const int32_t team = Team_Word_Team(w, macro, &display);
-    if (team < 0 || Is_Valid_Team_Code(team) == 0 || Is_Team_Word_Place(w, macro)) return false;
+// Whether a team word shows the team's place rather than its nickname.
+bool Is_Team_Word_Place(const WORD_CONTEXT& w, int32_t macro) {
     char nickname[FORMATTED_TEXT_SIZE] = {};
-    Get_Team_Nickname(team, nickname);
-    return Is_Plural_Name(nickname);
+    bool place = false;
+    return Read_Team_Word(w, macro, nickname, &place) && place;
+}
+
+// Whether the team a team word names reads as a plural. A word that shows a
+// place is singular.
+bool Is_Team_Word_Plural(const WORD_CONTEXT& w, int32_t macro) {
+    char nickname[FORMATTED_TEXT_SIZE] = {};
+    bool place = false;
+    return Read_Team_Word(w, macro, nickname, &place) && !place && Is_Plural_Name(nickname);
 }
 
 // True when the text ends in the article "the " or "The " as a word of its own.

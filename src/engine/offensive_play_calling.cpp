@@ -60,22 +60,14 @@ bool Is_Scrimmage_Down(uint32_t down) {
     return down <= 3;
 }
 
-bool Is_Team_Index(int32_t team) {
-    return team >= 0 && team < TOTAL_NUMBER_OF_TEAMS;
-}
-
 int32_t Seconds_Left_In_Half(const GAME_RECORD* pGame) {
     return Get_Half_Time_Left(pGame);
-}
-
-bool Is_Valid_Roster_Slot(int32_t slot) {
-    return slot >= 0 && slot < PLAYERS_PER_TEAM;
 }
 
 } // namespace
 
 bool Get_Running_Back_Workload(int32_t team, int32_t slot, int32_t* limit, int32_t* carries) {
-    if (!Is_Team_Index(team) || !Is_Valid_Roster_Slot(slot) || !Is_Player_Slot_Used(team, slot)) return false;
+    if (!Is_Player_Address(team, slot) || !Is_Player_Slot_Used(team, slot)) return false;
     const float durability = Read_Repaired_Rating(team, slot, RATING_DURABILITY);
     const int32_t games = Get_Player_Stat(team, slot, SEASON_THIS, 0);
     *carries = Get_Player_Stat(team, slot, SEASON_THIS, 7);
@@ -98,13 +90,13 @@ int32_t Limit_Running_Back_Workload(int32_t team, int32_t slot, int32_t weight) 
 namespace {
 int32_t Weigh_Top_Receiver_Threat(GAME_RECORD* pGame) {
     const int32_t team = Offense_Team(pGame);
-    if (!Is_Team_Index(team)) return 0;
+    if (!Is_Team_Record_Slot(team)) return 0;
     int32_t receivers[2];
     Get_Team_Position_Players(team, POSITION_WR, receivers, 2);
     const int32_t first = receivers[0];
     const int32_t second = receivers[1];
     auto rating_of = [team](int32_t slot) -> int32_t {
-        if (!Is_Valid_Roster_Slot(slot)) return 0;
+        if (!Is_Player_Address(team, slot)) return 0;
         float r = Get_Player_Position_Rating(team, slot, POSITION_WR);
         if (r < 25.0f) {
             Randomize_Player_Ratings(team, slot);
@@ -114,7 +106,7 @@ int32_t Weigh_Top_Receiver_Threat(GAME_RECORD* pGame) {
     };
     const int32_t d = rating_of(first) - rating_of(second);
     int32_t v = 0;
-    if (Is_Valid_Roster_Slot(first)) {
+    if (Is_Player_Address(team, first)) {
         const int32_t side = Offense_Side(pGame);
         v = Get_Game_Player_Counter(pGame, side, first, 3) +
             5 * Get_Game_Player_Counter(pGame, side, first, 2) +
@@ -172,8 +164,7 @@ int32_t Weigh_Run_Tendency(GAME_RECORD* pGame) {
     int32_t pass = 60;
     for (int32_t field_slot = 0; field_slot <= 5; ++field_slot) {
         const int32_t slot = pGame->On_Field[side][field_slot];
-        const bool present =
-            Is_Team_Index(team) && Is_Valid_Roster_Slot(slot) && Is_Player_Slot_Used(team, slot);
+        const bool present = Is_Player_Address(team, slot) && Is_Player_Slot_Used(team, slot);
         const int32_t position = present ? Get_Player_Vital_Stat(team, slot, VITAL_POSITION) : -1;
         // The running, receiving and passing composites of the player; a slot
         // without a player counts 20 in each.
@@ -241,7 +232,7 @@ int32_t Weigh_Run_Tendency(GAME_RECORD* pGame) {
         pass = Mul_Div_Round(pass, (togoal + 30) * 20, 1000);
         if (togoal < 5) run = Mul_Div_Round(run, 6, togoal + 1);
     }
-    const int32_t balance = Is_Team_Index(team) ? Get_Team_Stat(team, TEAM_STAT_OFFENSIVE_BALANCE) : 10;
+    const int32_t balance = Is_Team_Record_Slot(team) ? Get_Team_Stat(team, TEAM_STAT_OFFENSIVE_BALANCE) : 10;
     if (balance > 10)
         run = Mul_Div_Round(run, 20 - balance, 10);
     else if (balance < 10)
@@ -295,7 +286,7 @@ int32_t Choose_Offensive_Play(GAME_RECORD* pGame) {
     if (down == CONVERSION_ATTEMPT) {
         if (!Two_Point_Chart(pGame)) return HARD_CODED_FIELD_GOAL_PLAY;
         const int32_t r = static_cast<int32_t>(Random_Number() * RANDOM_FRACTION * 100.0);
-        const int32_t s = Is_Team_Index(team) ? Get_Team_Stat(team, TEAM_STAT_OFFENSIVE_BALANCE) : 10;
+        const int32_t s = Is_Team_Record_Slot(team) ? Get_Team_Stat(team, TEAM_STAT_OFFENSIVE_BALANCE) : 10;
         if (r < (60 * s + 5) / 10) return Find_Offensive_Play(pGame, PLAY_CATEGORY_PASS, 3);
         if (r % 10 >= 8) return Find_Offensive_Play(pGame, PLAY_CATEGORY_DRAW, 2);
         return Find_Offensive_Play(pGame, PLAY_CATEGORY_RUN, 2);

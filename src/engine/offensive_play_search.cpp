@@ -29,16 +29,6 @@
 #include "engine/playbook_records.h"
 #include "engine/snap_answers.h"
 
-namespace {
-bool Is_Team_Index(int32_t team) {
-    return team >= 0 && team < TOTAL_NUMBER_OF_TEAMS;
-}
-
-bool Is_Valid_Roster_Slot(int32_t slot) {
-    return slot >= 0 && slot < PLAYERS_PER_TEAM;
-}
-} // namespace
-
 int32_t Get_Play_Search_Category(int32_t play_type) {
     switch (play_type) {
     case 0:
@@ -159,13 +149,13 @@ PLAYBOOK_PROFILE Playbook_Profiles[TOTAL_NUMBER_OF_TEAMS];
 PLAYBOOK_PROFILE Loose_Profile;
 
 int32_t Offensive_System_Of(int32_t team) {
-    return Is_Team_Index(team) ? Get_Team_Stat(team, TEAM_STAT_OFFENSIVE_SYSTEM) : 0;
+    return Is_Team_Record_Slot(team) ? Get_Team_Stat(team, TEAM_STAT_OFFENSIVE_SYSTEM) : 0;
 }
 
 void Read_Playbook_Profile(int32_t team, PLAYBOOK_PROFILE& profile) {
     profile.In_Use = Is_Valid_Team_Code(team) != 0;
     profile.System = Offensive_System_Of(team);
-    if (Is_Team_Index(team))
+    if (Is_Team_Record_Slot(team))
         for (int32_t p = 0; p < STORED_OFFENSIVE_PLAYS; ++p)
             profile.Signatures[p].Take(Universe.Teams[team].Playbooks.Offense.Plays[p]);
     std::memset(profile.Keyed, 0, sizeof profile.Keyed);
@@ -193,7 +183,7 @@ void Read_Playbook_Profile(int32_t team, PLAYBOOK_PROFILE& profile) {
 // when they may have been edited since the last comparison: outside the calls
 // of a snap always, inside them when the playbook reading mark moved.
 PLAYBOOK_PROFILE& Playbook_Profile(int32_t team) {
-    if (!Is_Team_Index(team)) {
+    if (!Is_Team_Record_Slot(team)) {
         Read_Playbook_Profile(team, Loose_Profile);
         return Loose_Profile;
     }
@@ -521,16 +511,15 @@ void Prepare_Play_Search(GAME_RECORD* pGame, int32_t category, PLAY_SEARCH& sear
     const bool pass = category == PLAY_CATEGORY_PASS;
     search.Threat = pass ? Get_Top_Receiver_Threat(pGame) : 0;
     search.Second_Back =
-        search.System == 3 && Is_Team_Index(team) ? Get_Team_Position_Player(team, POSITION_RB, 1) : -1;
-    search.First_Receiver = pass && search.Threat != 0 && Is_Team_Index(team)
+        search.System == 3 && Is_Team_Record_Slot(team) ? Get_Team_Position_Player(team, POSITION_RB, 1) : -1;
+    search.First_Receiver = pass && search.Threat != 0 && Is_Team_Record_Slot(team)
                                 ? Get_Team_Position_Player(team, POSITION_WR, 0)
                                 : -1;
     search.Adjustment = Get_Offensive_Redundancy_Adjustment(pGame);
     for (int32_t k = 0; k <= PLAY_RECEIVERS; ++k) {
         KEY_PLAYER& key = search.Keys[k];
         key.Slot = pGame->On_Field[side][k];
-        key.Valid =
-            Is_Team_Index(team) && Is_Valid_Roster_Slot(key.Slot) && Is_Player_Slot_Used(team, key.Slot);
+        key.Valid = Is_Player_Address(team, key.Slot) && Is_Player_Slot_Used(team, key.Slot);
         key.Position = key.Valid ? Get_Player_Vital_Stat(team, key.Slot, VITAL_POSITION) : -1;
         key.Extra_Known = false;
         key.Workload = false;
@@ -547,7 +536,7 @@ void Prepare_Play_Search(GAME_RECORD* pGame, int32_t category, PLAY_SEARCH& sear
     search.Stamp = Last_Search_Stamp;
     const int32_t kind = Kept_Kind(category);
     search.Keep =
-        Get_Snap_Answers_Epoch() != 0 && Is_Team_Index(team) && kind >= 0 && &profile != &Loose_Profile;
+        Get_Snap_Answers_Epoch() != 0 && Is_Team_Record_Slot(team) && kind >= 0 && &profile != &Loose_Profile;
     search.Kept = search.Keep ? &Kept_Weights[team][kind] : &Loose_Weights;
     search.Eligible_Count = 0;
     search.Weighed_Count = 0;

@@ -170,16 +170,15 @@ void Apply_Completion(GAME_RECORD* pGame, int32_t receiver, int32_t route, int32
     // The pass gains what the play log records: no more than the yards to the
     // goal line on a touchdown, and no more than the loss to the goal line on
     // a safety. A catch in the end zone adds no yards after it.
-    const int32_t gained = yards;
-    const int32_t caught = c < gained ? c : gained;
-    const GAME_STAT_CREDIT throw_credits[] = {{2, 1}, {3, 1}, {5, gained}};
+    const int32_t caught = c < yards ? c : yards;
+    const GAME_STAT_CREDIT throw_credits[] = {{2, 1}, {3, 1}, {5, yards}};
     Credit_Passer(pGame, passer, throw_credits);
     // The last catch credit, a first down, only when the pass gained the yards to go.
-    const GAME_STAT_CREDIT catch_credits[] = {{4, 1}, {10, 1}, {11, gained}, {6, gained - caught}, {5, 1}};
-    Credit_Receiver(pGame, receiver, std::span(catch_credits).first(gained >= pGame->Yards_To_Go ? 5 : 4));
+    const GAME_STAT_CREDIT catch_credits[] = {{4, 1}, {10, 1}, {11, yards}, {6, yards - caught}, {5, 1}};
+    Credit_Receiver(pGame, receiver, std::span(catch_credits).first(yards >= pGame->Yards_To_Go ? 5 : 4));
     // The attempt itself was counted with every throw.
     Increment_Game_Team_Total(pGame, offense_side, GAME_TOTAL_COMPLETIONS, 1);
-    Increment_Game_Team_Total(pGame, offense_side, GAME_TOTAL_PASSING_YARDS, gained);
+    Increment_Game_Team_Total(pGame, offense_side, GAME_TOTAL_PASSING_YARDS, yards);
     const int32_t passer_id = Offense_Id(pGame, passer);
     const int32_t receiver_id = Offense_Id(pGame, receiver);
     switch (Get_Current_Play_Result(pGame)) {

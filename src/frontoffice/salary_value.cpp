@@ -43,8 +43,7 @@ int32_t Apply_League_Salary_Factors(int32_t team, int32_t slot, int32_t salary) 
     const int32_t level = Get_User_Preference(DIFFICULTY_LEVEL);
     if (human || team == FREE_AGENT_TEAM) salary = Mul_Div_Round(salary, level + 10, 10);
     if (human) {
-        const int32_t career =
-            Get_Player_Career_Score(team, slot) + 3 * Get_Player_Byte_Field(team, slot, PLAYER_BYTE_RINGS);
+        const int32_t career = Get_Player_Career_Score_With_Rings(team, slot);
         if (career > CAREER_PREMIUM_THRESHOLD) {
             const int32_t premium =
                 Mul_Div_Round((level + 1) * (career - CAREER_PREMIUM_THRESHOLD), 1000, 185);

@@ -30,12 +30,6 @@ constexpr int32_t POSITION_WEIGHT[NUMBER_OF_POSITIONS] = {6,  7,  5,  7,  12, 10
                                                           11, 10, 16, 11, 11, 3,  3};
 constexpr int32_t POSITION_WEIGHT_TOTAL = 127;
 
-void Empty_Draft_Pool() {
-    for (int32_t team = FIRST_COLLEGE_POOL_TEAM; team < TOTAL_NUMBER_OF_TEAMS; ++team)
-        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
-            Erase_Player(team, slot);
-}
-
 // The first pool team with room, and its first empty slot; false when all are full.
 bool Find_Pool_Room(int32_t* team, int32_t* slot) {
     for (int32_t t = FIRST_COLLEGE_POOL_TEAM; t < TOTAL_NUMBER_OF_TEAMS; ++t) {
@@ -74,6 +68,12 @@ int32_t Choose_Random_Position() {
         if (r <= covered) return position;
     }
     return POSITION_P;
+}
+
+void Empty_Draft_Pool() {
+    for (int32_t team = FIRST_COLLEGE_POOL_TEAM; team < TOTAL_NUMBER_OF_TEAMS; ++team)
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+            Erase_Player(team, slot);
 }
 
 int32_t Get_Draft_Pool_Slot_Grade(int32_t team, int32_t slot) {

@@ -2,6 +2,8 @@
 // The college draft class in the pools (team slots 38-40).
 #include <cstdint>
 
+// Erases every player of the pools, season lines and all.
+void Empty_Draft_Pool();
 // Empties the pools and builds the coming draft's class: a loaded real class
 // where there is one, topped up with generated prospects, then graded and
 // sorted. While a draft runs (week 100, a round below 7 and players left)

@@ -5,7 +5,6 @@
 
 #include "app/progress_window.h"
 #include "database/league_structure.h"
-#include "database/player_entries.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/random_numbers.h"
@@ -16,6 +15,7 @@
 #include "frontoffice/computer_trades.h"
 #include "frontoffice/depth_charts.h"
 #include "frontoffice/initial_contracts.h"
+#include "personnel/draft_pool.h"
 #include "personnel/player_dimensions.h"
 #include "personnel/player_generation.h"
 #include "personnel/player_identity.h"
@@ -121,9 +121,7 @@ void Create_Fictional_Universe() {
     if (opened) Close_Progress_Window();
 
     // The real season's undrafted class would give real names back.
-    for (int32_t team = FIRST_COLLEGE_POOL_TEAM; team < TOTAL_NUMBER_OF_TEAMS; ++team)
-        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
-            Erase_Player(team, slot);
+    Empty_Draft_Pool();
 }
 
 void Fill_Fictional_Minimum_Roster(int32_t team) {
