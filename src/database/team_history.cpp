@@ -174,19 +174,22 @@ int32_t Get_Team_Stat_Rank(int32_t team, int32_t category, int32_t stat) {
     return rank;
 }
 
+namespace {
+// The team's home city; a team number of 41 or more names city 0.
+int32_t Team_Home_City(int32_t team) {
+    return static_cast<uint32_t>(team) < TOTAL_NUMBER_OF_TEAMS ? Get_Team_Stat(team, TEAM_STAT_HOME_CITY) : 0;
+}
+} // namespace
+
 int32_t Get_Team_City_Stat(int32_t team, int32_t n) {
     if (static_cast<uint32_t>(n) >= NUMBER_OF_CITY_STATS) return 0;
-    int32_t city =
-        static_cast<uint32_t>(team) < TOTAL_NUMBER_OF_TEAMS ? Get_Team_Stat(team, TEAM_STAT_HOME_CITY) : 0;
+    const int32_t city = Team_Home_City(team);
     if (static_cast<uint32_t>(city) >= MAX_CITIES) return 0;
     return Universe.Cities[city].Stats[n];
 }
 
 void Set_Team_City_Stat(int32_t team, int32_t n, int32_t value) {
-    // The city the getter reads: a team number of 41 or more names city 0.
-    const int32_t city =
-        static_cast<uint32_t>(team) < TOTAL_NUMBER_OF_TEAMS ? Get_Team_Stat(team, TEAM_STAT_HOME_CITY) : 0;
-    Set_City_Stat(city, n, value);
+    Set_City_Stat(Team_Home_City(team), n, value);
 }
 
 void Set_Header_Marker_Words() {

@@ -90,14 +90,7 @@ bool Write_Player_Ratings_Row(const char* path, int32_t team, int32_t slot) {
     return Append_Line_To_File(path, Format_Player_Ratings_Row(team, slot).c_str()) == 1;
 }
 
-int32_t Export_Player_Ratings_CSV(int32_t position, int32_t year) {
-    const std::string path = Get_Player_Ratings_Path(year);
-    Create_File_Folder(path.c_str());
-    Delete_File(path.c_str());
-    if (Append_Formatted_Line_To_File(path.c_str(), RATINGS_HEADING, year) != 1) {
-        Show_Formatted_Message("Export Player Ratings", "Unable to write \"%s\".", path.c_str());
-        return 0;
-    }
+int32_t Append_Player_Ratings_Rows(const char* path, int32_t position) {
     int32_t written = 0;
     for (int32_t team = 0; team <= LAST_EXPORTED_TEAM; ++team) {
         if (team < MAX_FRANCHISES && !Is_Used_Franchise_Slot(team)) continue;
@@ -106,10 +99,21 @@ int32_t Export_Player_Ratings_CSV(int32_t position, int32_t year) {
             if (position != RATINGS_ALL_POSITIONS &&
                 Get_Player_Vital_Stat(team, slot, VITAL_POSITION) != position)
                 continue;
-            if (Write_Player_Ratings_Row(path.c_str(), team, slot)) ++written;
+            if (Write_Player_Ratings_Row(path, team, slot)) ++written;
         }
     }
     return written;
+}
+
+int32_t Export_Player_Ratings_CSV(int32_t position, int32_t year) {
+    const std::string path = Get_Player_Ratings_Path(year);
+    Create_File_Folder(path.c_str());
+    Delete_File(path.c_str());
+    if (Append_Formatted_Line_To_File(path.c_str(), RATINGS_HEADING, year) != 1) {
+        Show_Formatted_Message("Export Player Ratings", "Unable to write \"%s\".", path.c_str());
+        return 0;
+    }
+    return Append_Player_Ratings_Rows(path.c_str(), position);
 }
 
 void Export_Player_Ratings_Command() {

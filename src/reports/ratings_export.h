@@ -24,6 +24,9 @@ std::string Format_Player_Ratings_Row(int32_t team, int32_t slot);
 // from the outside database at the very start of a game) or it could not be
 // written.
 bool Write_Player_Ratings_Row(const char* path, int32_t team, int32_t slot);
+// Appends the lines of the players of `position` (15: all) of the franchises
+// in use and the free agents to the file at `path`; returns the lines written.
+int32_t Append_Player_Ratings_Rows(const char* path, int32_t position);
 // Advanced Tools' "Export Player Ratings": asks whether to export the position
 // chosen in Sortable Stats or every player, exports and tells how many lines
 // were written.

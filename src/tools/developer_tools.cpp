@@ -101,17 +101,6 @@ int32_t Ratio(int64_t a, int64_t b) {
     return b == 0 ? 0 : static_cast<int32_t>((2 * a + (a >= 0 ? b : -b)) / (2 * b));
 }
 
-// Appends the ratings lines of the players of `position` to an exported file,
-// walking the teams as the export does: the franchises in use and the free
-// agents.
-void Append_Position_Ratings_Rows(const std::string& path, int32_t position) {
-    For_Each_League_Player(
-        [&](int32_t team, int32_t slot) {
-            if (Position(team, slot) == position) Write_Player_Ratings_Row(path.c_str(), team, slot);
-        },
-        0, FREE_AGENT_TEAM);
-}
-
 int32_t Salary_Band(int32_t salary_thousands) {
     const int32_t millions = salary_thousands / 1000;
     int32_t floor = 0;
@@ -145,7 +134,7 @@ int32_t Export_Replay_Mode_Player_Ratings() {
         Export_Player_Ratings_CSV(POSITION_T, year);
         const std::string path = Get_Player_Ratings_Path(year);
         for (int32_t position : {POSITION_G, POSITION_C})
-            Append_Position_Ratings_Rows(path, position);
+            Append_Player_Ratings_Rows(path.c_str(), position);
         For_Each_League_Player([](int32_t team, int32_t slot) {
             for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
                 Set_Player_Stat(team, slot, SEASON_PREDICTED, stat,
@@ -157,7 +146,7 @@ int32_t Export_Replay_Mode_Player_Ratings() {
         Fill_Missing_Player_Ratings();
         Normalize_Player_Ratings();
         for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position)
-            if (!Is_Lineman(position)) Append_Position_Ratings_Rows(path, position);
+            if (!Is_Lineman(position)) Append_Player_Ratings_Rows(path.c_str(), position);
         ++exported;
     }
     if (opened) Close_Progress_Window();

@@ -34,7 +34,6 @@
 #include "tools/html_text.h"
 #include "tools/position_abbreviations.h"
 #include "tools/roster_import.h"
-#include "tools/season_contracts.h"
 #include "tools/stats_input.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "database/text_files.h"
 #include "database/text_format.h"
 #include "platform/message_box.h"
-#include "tools/season_contracts.h"
+#include "tools/stats_input.h"
 
 namespace {
 constexpr int32_t LINE_LIMIT = 2048;

@@ -19,7 +19,6 @@
 #include "personnel/team_lookup.h"
 #include "platform/message_box.h"
 #include "tools/position_abbreviations.h"
-#include "tools/season_contracts.h"
 #include "tools/stats_input.h"
 
 ROSTER_IMPORT_ENTRY Roster_Import_Entries[ROSTER_IMPORT_LIMIT];

@@ -103,16 +103,6 @@ void Move_Payroll_To_Figure(int32_t team, int64_t figure) {
 
 } // namespace
 
-void Make_Stats_Input_Path(char* out, size_t size, const char* name) {
-    safe_sprintf(out, static_cast<int32_t>(size), "input/stats/%s.csv", name);
-}
-
-void Make_Year_Stats_Input_Path(char* out, size_t size, int32_t year, const char* name) {
-    char year_name[64];
-    safe_sprintf(year_name, sizeof year_name, "%d_%s", year, name);
-    Make_Stats_Input_Path(out, size, year_name);
-}
-
 void Read_Cap_Room_Line(const STATS_LINE& line, bool last_line, const char* file_name) {
     const int32_t team = Get_Team_From_Name(line.Field(1));
     if (!Is_Used_Franchise_Slot(team)) {

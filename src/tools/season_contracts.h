@@ -2,7 +2,6 @@
 // Contracts of a built season: the salaries file from 2017, the model that
 // brings pre-cap payrolls to 95 per cent of the cap, and the cap-room file
 // that moves each payroll toward the team's cap figure.
-#include <cstddef>
 #include <cstdint>
 
 // "input/stats/<year>_salaries.csv", read from 2017 only: every salary is
@@ -30,8 +29,3 @@ void Load_Cap_Room_CSV();
 // is above the cap. A name of no team is warned about, naming `file_name`,
 // unless the line is the file's last.
 void Read_Cap_Room_Line(const STATS_LINE& line, bool last_line, const char* file_name);
-
-// "input/stats/<name>.csv", cut to `size`.
-void Make_Stats_Input_Path(char* out, size_t size, const char* name);
-// "input/stats/<year>_<name>.csv", cut to `size`.
-void Make_Year_Stats_Input_Path(char* out, size_t size, int32_t year, const char* name);

@@ -11,6 +11,7 @@
 #include "app/diagnostics.h"
 #include "database/path_resolver.h"
 #include "database/safe_strings.h"
+#include "database/text_format.h"
 
 namespace {
 bool Checks_Running = false;
@@ -59,6 +60,16 @@ void Report_Not_A_Number(const STATS_LINE& line, int32_t column, const char* kin
 const char* STATS_LINE::Field(int32_t column) const {
     if (column < 1 || column > Count) return EMPTY_FIELD;
     return Text + Starts[column - 1];
+}
+
+void Make_Stats_Input_Path(char* out, size_t size, const char* name) {
+    safe_sprintf(out, static_cast<int32_t>(size), "input/stats/%s.csv", name);
+}
+
+void Make_Year_Stats_Input_Path(char* out, size_t size, int32_t year, const char* name) {
+    char year_name[64];
+    safe_sprintf(year_name, sizeof year_name, "%d_%s", year, name);
+    Make_Stats_Input_Path(out, size, year_name);
 }
 
 bool Open_Stats_File(STATS_FILE* file, const char* name) {

@@ -7,6 +7,7 @@
 // naming the file, the line and the field, and is not used. While a season
 // database is being built every such report, and every missing file the
 // build cannot do without, fails the build.
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 
@@ -36,6 +37,10 @@ struct STATS_LINE {
     const char* Field(int32_t column) const;
 };
 
+// "input/stats/<name>.csv", cut to `size`.
+void Make_Stats_Input_Path(char* out, size_t size, const char* name);
+// "input/stats/<year>_<name>.csv", cut to `size`.
+void Make_Year_Stats_Input_Path(char* out, size_t size, int32_t year, const char* name);
 // Opens the file for reading (through the path resolver); false when it cannot be opened.
 bool Open_Stats_File(STATS_FILE* file, const char* name);
 void Close_Stats_File(STATS_FILE* file);
