@@ -62,6 +62,8 @@ struct JPEG_ERROR {
 void Return_From_JPEG_Error(j_common_ptr info) {
     longjmp(reinterpret_cast<JPEG_ERROR*>(info->err)->Return_Point, 1);
 }
+// libjpeg's warnings and traces are not printed; an error returns to the
+// reader above.
 void Keep_JPEG_Message(j_common_ptr) {}
 
 // The memory source of the built-in image: everything is offered at once.

@@ -8,6 +8,8 @@
 namespace {
 int surface_width = 1024;
 int surface_height = 768;
+// No device delivers events here: scripted input arrives when the program
+// waits for it.
 void Poll_No_Events() {}
 
 bool Deliver_Input() {
