@@ -193,6 +193,36 @@ TEST_F(PlaybookFileDialogs, OnlyAPlainFileNameIsSaved) {
     EXPECT_STREQ(Universe.Teams[TEAM].Playbooks.Offense.Name, "Before") << "nothing stored";
 }
 
+TEST_F(PlaybookFileDialogs, ANameWithDotsIsSavedListedLoadedAndDeleted) {
+    // Separators and control characters are refused; dots are letters of the name.
+    EXPECT_EQ(Save_As_And_Stay("Wing\\T"), 0);
+    EXPECT_EQ(Save_As_And_Stay("Wing\tT"), 0);
+    EXPECT_EQ(Count_Shown_Messages("File Open Error"), 2);
+    ASSERT_EQ(Save_As("Wing..T"), 1);
+    EXPECT_EQ(Count_Shown_Messages("File Open Error"), 2) << "two dots are no fault";
+    EXPECT_STREQ(Universe.Teams[TEAM].Playbooks.Offense.Name, "Wing..T");
+    ASSERT_EQ(std::filesystem::file_size("playbooks/Wing..T.opb"), 19680u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("playbooks"), {}), 1) << "no other file";
+
+    const OFFENSIVE_PLAYBOOK saved = Universe.Teams[TEAM].Playbooks.Offense;
+    std::strcpy(Universe.Teams[TEAM].Playbooks.Offense.Notes, "changed since");
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        ASSERT_EQ(Count_Dialog_Lines(dialog, PLAYBOOK_FILE_LIST), 1);
+        EXPECT_EQ(Get_Dialog_Line_Text(dialog, PLAYBOOK_FILE_LIST, 0), "Wing..T");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, LOAD_PLAYBOOK_DIALOG, 0), 1);
+    EXPECT_EQ(std::memcmp(&Universe.Teams[TEAM].Playbooks.Offense, &saved, sizeof saved), 0);
+
+    // Deleting it asks first and removes it; the emptied list is told and closes.
+    Script_Message_Answer("Confirm File Deletion", ID_BOX_YES);
+    Script_Message_Answer("No Offensive Playbooks Files", ID_BOX_OK);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, PLAYBOOK_DELETE_BUTTON); });
+    EXPECT_EQ(Do_Dialog(Main_Window, LOAD_PLAYBOOK_DIALOG, 0), 2);
+    EXPECT_EQ(Count_Shown_Messages("Confirm File Deletion"), 1);
+    EXPECT_FALSE(std::filesystem::exists("playbooks/Wing..T.opb"));
+}
+
 TEST_F(PlaybookFileDialogs, LoadListsTheSideDeletesAndWarnsWhenEmpty) {
     Set_User_Preference(PLAYBOOK_EDITOR_SIDE, 1);
     Script_Message_Answer("No Defensive Playbooks Files", ID_BOX_OK);
