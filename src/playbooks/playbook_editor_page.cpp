@@ -450,12 +450,15 @@ void Repair_Play_Assignments(int32_t team, int32_t side, int32_t play, int32_t d
         Set_Offensive_Play_Primary_Receiver(team, play, chosen + 1);
     }
     if (Has_Receiver_Route_31_32_37(team, play) && record->Hole_Or_Depth < 0) record->Hole_Or_Depth = 2;
+    // The carrier keeps his running route. The others step to a route their
+    // position may run (a route past the assignable ones steps into them
+    // unless its kind already fits); whatever is still no assignable route,
+    // a fitting running route or a code outside the table, becomes the hitch.
     for (int32_t r = 0; r < PLAY_RECEIVERS; ++r) {
         if (r == carrier) continue;
         const int32_t position = Formation_Slot_Position(record->Formation, r + 1);
-        int32_t route = record->Routes[r];
-        if (route < 0 || route >= ASSIGNABLE_ROUTES) route = 0;
-        record->Routes[r] = Fix_Route_For_Position(position, route, direction);
+        const int32_t route = Fix_Route_For_Position(position, record->Routes[r], direction);
+        record->Routes[r] = route >= 0 && route < ASSIGNABLE_ROUTES ? route : 0;
     }
 }
 

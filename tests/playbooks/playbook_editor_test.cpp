@@ -5,9 +5,11 @@
 
 #include <unistd.h>
 
+#include <array>
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "app/dialog_services.h"
 #include "app/drawing_services.h"
@@ -152,6 +154,41 @@ TEST_F(PlaybookEditor, RepairsAfterAChange) {
     Repair_Play_Assignments(TEAM, 1, 4, 1);
     EXPECT_EQ(defence.Roles[tackle], 9);
     EXPECT_EQ(defence.Roles[9], 3);
+}
+
+TEST_F(PlaybookEditor, ChangingTheCarrierStepsHisOldRouteBeforeAnyIsZeroed) {
+    // An end around in formation 0 (receivers RB, FB, WR, TE, WR), carried by
+    // the running back; a tight end left with a rush route and a receiver with
+    // a code from a damaged file.
+    OFFENSIVE_PLAY& play = Offence(0);
+    play.Formation = 0;
+    play.Play_Type = PLAY_TYPE_END_AROUND;
+    play.Primary = 2;
+    play.Hole_Or_Depth = 6;
+    const int32_t routes[5] = {45, 9, 9, 54, 57};
+    std::memcpy(play.Routes, routes, sizeof routes);
+    std::memset(Universe.Teams[TEAM].Playbooks.Offense.Results.Called[0], 0,
+                sizeof Universe.Teams[TEAM].Playbooks.Offense.Results.Called[0]);
+    std::vector<std::array<int32_t, 5>> seen;
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        // The fullback takes the ball: the back's reverse route, which a back
+        // may not run, steps up to the out; the rush route and the damaged code
+        // become the hitch.
+        Choose_Dialog_Line(dialog, EDITOR_PRIMARY, 2);
+        seen.push_back({play.Routes[0], play.Routes[1], play.Routes[2], play.Routes[3], play.Routes[4]});
+        // Back to the running back: the fullback's route steps down to the quick out.
+        Choose_Dialog_Line(dialog, EDITOR_PRIMARY, 1);
+        seen.push_back({play.Routes[0], play.Routes[1], play.Routes[2], play.Routes[3], play.Routes[4]});
+        Click_Dialog_Button(dialog, EDITOR_DONE);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, PLAYBOOK_EDITOR_DIALOG, 0), 1);
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0], (std::array<int32_t, 5>{3, 45, 9, 0, 0}));
+    EXPECT_EQ(seen[1], (std::array<int32_t, 5>{45, 1, 9, 0, 0}));
+    for (int32_t r = 1; r < PLAY_RECEIVERS; ++r)
+        EXPECT_TRUE(Is_Route_Kind_Allowed(Formation_Slot_Table[0][r + 1].Position,
+                                          Pass_Route_Table[play.Routes[r]].Kind))
+            << "receiver " << r << " runs only what his position may";
 }
 
 TEST_F(PlaybookEditor, SettingsFromALoadedGameAreClamped) {
