@@ -253,9 +253,9 @@ int32_t Compute_Gridiron_Value(int32_t position, const int32_t inputs[GRIDIRON_C
     case POSITION_LB:
     case POSITION_CB:
     case POSITION_S: {
-        // The front seven's run defense counts a little less; it never goes below 0.
-        if (position == POSITION_DE || position == POSITION_DT || position == POSITION_LB)
-            RD = std::max<int64_t>(0, RD - 5);
+        // The front seven's run defense counts a little less: an input below 5
+        // goes negative, and its cube then lowers the sum.
+        if (position == POSITION_DE || position == POSITION_DT || position == POSITION_LB) RD -= 5;
         const int64_t s = TK * TK * TK + CV * CV * CV + PR * PR * PR + RD * RD * RD - 14000;
         w = Divide_Base(s, s * 15000 + 25000, 50000);
         break;

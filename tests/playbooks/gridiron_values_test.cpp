@@ -69,6 +69,31 @@ TEST_F(GridironValues, ValuesWorkedByHand) {
         70723);
 }
 
+TEST_F(GridironValues, TheFrontSevensRunDefenseIsLoweredByFiveEvenBelowZero) {
+    // Three inputs of 20 and no run defense: RD - 5 = -5 takes 125 off S =
+    // 9,875, so w = 2,963 and the value 2,581 + 1,559 (4,176 were it held at 0).
+    const auto front = [](int32_t position, int32_t run_defense) {
+        return Value_Of(position, {{CARD_TACKLING, 20},
+                                   {CARD_COVERAGE, 20},
+                                   {CARD_PASS_RUSH, 20},
+                                   {CARD_RUN_DEFENSE, run_defense}});
+    };
+    EXPECT_EQ(front(POSITION_DE, 0), 4140);
+    EXPECT_EQ(front(POSITION_LB, 10), front(POSITION_CB, 5)) << "a linebacker's 10 counts as 5";
+    EXPECT_EQ(front(POSITION_S, 0), 4176) << "the secondary keeps its input";
+
+    // The statistic that the lists show: a defensive end at the floor of every
+    // defensive rating has inputs of 0, and his run defense of -5 makes S
+    // -14,125 (w -4,238, value 536), where a cornerback's -14,000 gives 543.
+    const int32_t end = Test_League_Slot(POSITION_DE, 0), corner = Test_League_Slot(POSITION_CB, 0);
+    for (const int32_t slot : {end, corner})
+        for (const int32_t rating :
+             {RATING_RUN_DEFENSE, RATING_PASS_RUSH, RATING_PASS_COVERAGE, RATING_TACKLING})
+            Universe.Teams[4].Players[slot].Ratings[rating] = 0.0f;
+    EXPECT_EQ(Get_Player_Stat(4, end, 0, 412), 536);
+    EXPECT_EQ(Get_Player_Stat(4, corner, 0, 412), 543);
+}
+
 TEST_F(GridironValues, CardRatingsAndTheirInputs) {
     const int32_t tackle = Test_League_Slot(POSITION_T, 0), receiver = Test_League_Slot(POSITION_WR, 0);
     PLAYER_RECORD& t = Universe.Teams[3].Players[tackle];
