@@ -250,10 +250,10 @@ std::string Play_Touchdown(const GAME_RECORD* game, int32_t play, const PLAY_LOG
     Running_Score[side] += own;
     Running_Score[1 - side] += other;
     if (own == 0 && other == 0) return "";
-    return "<tr><td align=\"center\" colspan=\"7\"><font size=\"+1\"><b>&lt;&lt;&lt; " +
+    return "<tr><td align=\"center\" colspan=\"7\"><font size=\"+1\"><b><<< " +
            Team_Full_Name_Text(game->Team[0]) + "  " + std::to_string(Running_Score[0]) + " - " +
            std::to_string(Running_Score[1]) + "  " + Team_Full_Name_Text(game->Team[1]) +
-           " &gt;&gt;&gt;</b></font></td></tr>";
+           " >>></b></font></td></tr>";
 }
 
 std::string Play_Injury(const PLAY_LOG_ENTRY& entry) {
@@ -263,9 +263,9 @@ std::string Play_Injury(const PLAY_LOG_ENTRY& entry) {
     char nickname[FORMATTED_TEXT_SIZE] = "", position[FORMATTED_TEXT_SIZE] = "";
     if (team < FIRST_POOL_WITHOUT_NAME) Get_Team_String(nickname, team, 2);
     Get_Position_Name(Get_Player_Vital_Stat(team, slot, VITAL_POSITION), position);
-    return "<tr> <td align=\"left\" colspan=\"7\"><b>&lt;&lt; " + Escape_HTML_Text(nickname) + " " +
+    return "<tr> <td align=\"left\" colspan=\"7\"><b><< " + Escape_HTML_Text(nickname) + " " +
            Escape_HTML_Text(position) + " " + Player_Full_Name_Text(team, slot) +
-           " was injured on the play &gt;&gt;</b></td></tr>";
+           " was injured on the play >></b></td></tr>";
 }
 
 bool Evaluate_Play_Variable(const std::string& name, const GAME_RECORD* game, int32_t play,

@@ -240,8 +240,8 @@ std::string Table_Stat_Captions(int32_t slot, int32_t team, int32_t position) {
         if (!Is_Player_Slot_Used(team, slot)) return "";
         position = Player_Position(team, slot);
     }
-    // The unit lists show the captions of their first position.
-    if (position == ANY_DEFENDER_POSITION) position = POSITION_DE;
+    // The offensive line shows the captions of its tackles (only "Games", as
+    // every lineman); the defensive unit is no position and shows "Games" alone.
     if (position == ANY_LINEMAN_POSITION) position = POSITION_T;
     std::string cells;
     for (int32_t category = 0; category < NUMBER_OF_STAT_CATEGORIES; ++category)

@@ -128,6 +128,30 @@ TEST_F(EncyclopediaExport, TwoPlayedWeeksMakeATidySiteWhoseLinksAllResolve) {
     EXPECT_NE(odd.find("O&#39;Neil &amp; &lt;Sons&gt;/x"), std::string::npos) << "the name, escaped";
     EXPECT_EQ(odd.find("<Sons>"), std::string::npos);
 
+    // The defensive unit has no captions of its own: its list page shows the
+    // defenders' row in place of its position's, and a team's Defense table
+    // asks for the defenders'.
+    const std::string defenders = "<th>Player</th><th>Team</th><td align=\"center\">Games</td><td "
+                                  "align=\"center\">Tackles</td>";
+    const std::string line = Read_File("site/SortedPlayers/DLindex.htm");
+    EXPECT_NE(line.find("<tr class=\"unit-captions\">" + defenders + "<td"), std::string::npos);
+    EXPECT_NE(line.find("<tr class=\"position-captions\"><th>Player</th><th>Team</th><td "
+                        "align=\"center\">Games</td></tr>"),
+              std::string::npos);
+    const std::string team = Read_File("site/TeamsDetail/" + Get_Team_Detail_Page_Name(0));
+    EXPECT_NE(team.find("<h2>Defense</h2>\n<table class=\"data\">\n<thead><tr><th>Player</th><td "
+                        "align=\"center\">Games</td><td align=\"center\">Tackles</td>"),
+              std::string::npos);
+    // A game's page marks its scores with the plain characters.
+    std::string marked;
+    for (int32_t game = 0; game < Count_Encyclopedia_Games() && marked.empty(); ++game) {
+        const std::string page = Read_File("site/GameDetails/" + Get_Game_Page_Name(game));
+        if (page.find("<b><<< ") != std::string::npos && page.find(" >>></b>") != std::string::npos)
+            marked = page;
+    }
+    EXPECT_FALSE(marked.empty()) << "no game page with a marked score";
+    EXPECT_EQ(marked.find("&lt;&lt;"), std::string::npos);
+
     if (Is_Tidy_Installed()) {
         const std::vector<std::string> errors = Find_Tidy_Errors("site");
         EXPECT_TRUE(errors.empty()) << errors.size() << " tidy errors, the first: " << errors.front();

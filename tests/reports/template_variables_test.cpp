@@ -130,9 +130,12 @@ TEST_F(TemplateVariables, StatisticCellsKeepTheRowsColumns) {
     EXPECT_EQ(captions,
               "<td align=\"center\">Games</td><td align=\"center\">FG Made</td><td align=\"center\">FG "
               "Att.</td><td align=\"center\">FG %</td><td align=\"center\">PAT %</td>");
-    EXPECT_EQ(Value("<gdk:var TableStatCaption[POS=16][TEAM=-1]>"),
-              Value("<gdk:var TableStatCaption[POS=8][TEAM=-1]>"))
-        << "the defensive unit's list shows the defenders' captions";
+    EXPECT_EQ(Value("<gdk:var TableStatCaption[POS=16][TEAM=-1]>"), "<td align=\"center\">Games</td>")
+        << "the defensive unit is no position: the captions of none";
+    EXPECT_EQ(Value("<gdk:var TableStatCaption[POS=17][TEAM=-1]>"), "<td align=\"center\">Games</td>")
+        << "the offensive line shows its tackles' captions";
+    EXPECT_EQ(Value("<gdk:var TableStatCaption[POS=8][TEAM=-1]>").find("<td align=\"center\">Tackles</td>"),
+              std::string("<td align=\"center\">Games</td>").size());
     // Team totals: yards a play in tenths and a rush in hundredths, for the
     // offence and for its opponents; the opponents' sacks in tenths.
     Set_Team_Totals_Stat(0, 3, 0, 5, 570);
@@ -273,12 +276,16 @@ TEST_F(TemplateVariables, PlaysCarryTheirDownSpotAndRunningScore) {
     EXPECT_NE(scores.find("Akron Comets  9 - 9  Albany Rams"), std::string::npos)
         << "a missed point after: six";
     EXPECT_NE(scores.find("Akron Comets  9 - 15  Albany Rams"), std::string::npos);
-    EXPECT_EQ(scores.find("<<"), std::string::npos) << "escaped";
+    // The marks are the characters themselves; the names between them are escaped.
+    EXPECT_NE(scores.find("<b><<< Akron Comets  7 - 0  Albany Rams >>></b>"), std::string::npos) << scores;
+    EXPECT_EQ(scores.find("&lt;"), std::string::npos);
+    Set_Team_Nickname("R<ams> & Co", 1);
+    EXPECT_NE(Plays("PlayTD").find("  Albany R&lt;ams&gt; &amp; Co >>></b>"), std::string::npos);
 
     Universe.Games[0].Play_Log[4].Events[INJURY_EVENT_SLOT] = {INJURY_EVENT_ID,         0, 0, 0, 0, {0, 0, 0},
                                                                {Get_Player_ID(1, 0), 0}};
     const std::string injuries = Plays("PlayInjury");
-    EXPECT_NE(injuries.find("&lt;&lt; Rams "), std::string::npos) << injuries;
-    EXPECT_NE(injuries.find(" was injured on the play &gt;&gt;"), std::string::npos);
+    EXPECT_NE(injuries.find("<b><< R&lt;ams&gt; &amp; Co "), std::string::npos) << injuries;
+    EXPECT_NE(injuries.find(" was injured on the play >></b>"), std::string::npos);
     EXPECT_EQ(Plays("PlayResult").find("[<"), std::string::npos);
 }

@@ -89,7 +89,7 @@ std::vector<std::string> Find_Broken_Links(const std::string& folder) {
 std::vector<std::string> Find_Wrong_Running_Scores() {
     std::vector<std::string> wrong;
     const int32_t games = std::min(Get_User_Preference(CURRENT_GAME_NUMBER) + 1, MAX_GAME_RECORDS);
-    const std::regex running("&lt;&lt;&lt; .*  (-?[0-9]+) - (-?[0-9]+)  .* &gt;&gt;&gt;");
+    const std::regex running("<<< .*  (-?[0-9]+) - (-?[0-9]+)  .* >>>");
     for (int32_t index = 0; index < games; ++index) {
         const GAME_RECORD& game = Universe.Games[index];
         if (game.Season_Year == 0 || !Is_Game_Over(&game)) continue;
