@@ -327,10 +327,10 @@ void Init_Find_Players(WINDOW_HANDLE dialog) {
     Start_Listview_Data(&data, "LV_Listview-FindPlayers", dialog, Get_Dialog_Item(dialog, PLAYER_LIST_VIEW));
     Clear_Listview_Selection(data.List_Window);
     Record_Layout_Once();
-    const bool remembered = Find_Players_Layout.Maximised != 0;
     Update_List_Dialog_Layout(dialog, &Find_Players_Layout, LIST_LAYOUT_RECORD);
     Update_List_Dialog_Layout(dialog, &Find_Players_Layout, LIST_LAYOUT_GROW);
-    if (!remembered && Is_Window(Main_Window)) Center_Window_Over_Parent(dialog, Main_Window);
+    // The size the user left comes back; the place is always over the main window.
+    if (Is_Window(Main_Window)) Center_Window_Over_Parent(dialog, Main_Window);
 }
 
 bool Handle_Notify(WINDOW_HANDLE dialog, const NOTIFY_INFO* info) {

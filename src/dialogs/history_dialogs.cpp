@@ -344,8 +344,10 @@ void Format_Team_History_Averages(int32_t team, char texts[4][HISTORY_TEXT_SIZE]
     char number[FORMATTED_TEXT_SIZE];
     Format_Wide_Number_Commas(attendance / n, number);
     safe_sprintf(texts[0], HISTORY_TEXT_SIZE, "Attendance: %s", number);
-    // Rounded to the nearest dollar on either side of zero.
-    const int64_t average_profit = (profit + (profit < 0 ? -(n / 2) : n / 2)) / n;
+    // Half the seasons added, then divided rounding down: the nearest dollar
+    // on either side of zero (a loss the same every season averages to itself).
+    const int64_t shifted = profit + n / 2;
+    const int64_t average_profit = shifted / n - (shifted % n < 0 ? 1 : 0);
     Format_Wide_Number_Commas(average_profit < 0 ? -average_profit : average_profit, number);
     safe_sprintf(texts[1], HISTORY_TEXT_SIZE, average_profit < 0 ? "Profit: -$%s" : "Profit: $%s", number);
     safe_sprintf(texts[2], HISTORY_TEXT_SIZE, "Record: %d-%d", static_cast<int32_t>((wins + (n - 1) / 2) / n),

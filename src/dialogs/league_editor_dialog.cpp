@@ -280,9 +280,10 @@ void Store_Wild_Cards(WINDOW_HANDLE dialog) {
     const int32_t stored = Get_Universe_Stat(WILD_CARD_TEAMS);
     int64_t typed = stored;
     Read_Dialog_Number(dialog, WILD_CARDS_EDIT, "Wild Card Teams", 0, INT32_MAX, stored, &typed);
-    char message[TEXT_BUFFER_SIZE];
-    const int32_t wild_cards = Legal_Wild_Card_Teams(typed, message);
-    if (message[0] != '\0') Show_Formatted_Message("Invalid Entry", "%s", message);
+    char messages[NUMBER_OF_LEAGUES][TEXT_BUFFER_SIZE];
+    const int32_t wild_cards = Legal_Wild_Card_Teams(typed, messages);
+    for (const char* message : messages)
+        if (message[0] != '\0') Show_Formatted_Message("Invalid Entry", "%s", message);
     Set_Number(dialog, WILD_CARDS_EDIT, wild_cards);
     Set_Universe_Stat(wild_cards);
 }
@@ -846,7 +847,4 @@ void Update_League_Editor_Buttons(WINDOW_HANDLE dialog) {
     const bool allowed = Can_Add_Or_Erase_Teams();
     Enable(dialog, ADD_TEAM_BUTTON, allowed);
     Enable(dialog, ERASE_TEAM_BUTTON, allowed && Count_Active_Teams() > 0);
-    const bool commissioner = Get_User_Preference(COMMISSIONER_MODE) != 0;
-    Enable(dialog, ALL_HUMAN_BUTTON, commissioner);
-    Enable(dialog, ALL_CPU_BUTTON, commissioner);
 }

@@ -9,6 +9,8 @@
 #include <cstdint>
 
 #include "database/league_structure.h"
+#include "database/safe_strings.h"
+#include "database/universe.h"
 #include "platform/dialogs.h"
 #include "platform/handles.h"
 
@@ -118,8 +120,10 @@ bool Can_Edit_League();
 int32_t Legal_Games_Per_Season(int64_t typed, int32_t teams, char* message);
 // The wild cards a conference of `divisions` divisions (taken as 1-4) may have.
 void Get_Wild_Card_Range(int32_t divisions, int32_t* least, int32_t* most);
-// Wild cards made legal for every league in use; `message` as above.
-int32_t Legal_Wild_Card_Teams(int64_t typed, char* message);
+// Wild cards made legal for every league in use, league after league, each
+// checking the number the one before left; `messages[league]` says why that
+// league changed it, empty when it stood.
+int32_t Legal_Wild_Card_Teams(int64_t typed, char messages[NUMBER_OF_LEAGUES][TEXT_BUFFER_SIZE]);
 // Moves every team, and the name, of one league or division into another
 // (whose names are then cleared in the old one).
 void Move_League(int32_t to, int32_t from);

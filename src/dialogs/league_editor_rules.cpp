@@ -100,10 +100,11 @@ void Get_Wild_Card_Range(int32_t divisions, int32_t* least, int32_t* most) {
     *most = Get_Max_Wild_Cards_For_Divisions(divisions);
 }
 
-int32_t Legal_Wild_Card_Teams(int64_t typed, char* message) {
-    Set_Message(message, "");
+int32_t Legal_Wild_Card_Teams(int64_t typed, char messages[NUMBER_OF_LEAGUES][TEXT_BUFFER_SIZE]) {
     int64_t wild_cards = typed;
     for (int32_t league = 0; league < NUMBER_OF_LEAGUES; ++league) {
+        char* message = messages != nullptr ? messages[league] : nullptr;
+        Set_Message(message, "");
         if (Count_League_Teams(league) == 0) continue;
         const int32_t divisions = std::clamp(Count_League_Divisions(league), 1, 4);
         int32_t least = 0, most = 0;

@@ -186,12 +186,13 @@ void Turn_On_Replay_Mode() {
                            "Season stats will be loaded at the beginning of the next season.");
 }
 
-// The ticker follows its box; the status bar moves to its new place.
+// The ticker follows its box, with or without a status bar over it (the
+// college draft takes the status bar down); the status bar moves to its new place.
 void Apply_News_Ticker_Choice(bool wanted) {
     const bool shown = News_Ticker_Exists() != 0;
     if (shown && !wanted)
         Destroy_News_Ticker();
-    else if (!shown && wanted && Status_Bar_Exists() != 0)
+    else if (!shown && wanted)
         Create_News_Ticker(Main_Window);
     else
         return;

@@ -117,7 +117,8 @@ bool Scope_Takes_Team(int32_t scope, int32_t team, bool* known) {
     if (scope == SCOPE_ALL_ACTIVE) return team <= FREE_AGENT_TEAM;
     if (scope >= SCOPE_FIRST_LEAGUE && scope < SCOPE_FIRST_LEAGUE + 1000)
         return Is_Used_Franchise_Slot(team) && Get_Team_Division(team) / 4 == scope - SCOPE_FIRST_LEAGUE;
-    if (scope == SCOPE_FANTASY_DRAFTED || scope == SCOPE_FANTASY_UNDRAFTED) return team <= FREE_AGENT_TEAM;
+    // A fantasy draft deals out every player of every team and pool.
+    if (scope == SCOPE_FANTASY_DRAFTED || scope == SCOPE_FANTASY_UNDRAFTED) return true;
     if (scope == SCOPE_FREE_AGENTS) return team == FREE_AGENT_TEAM;
     if (scope == SCOPE_COLLEGE_POOL) return team >= FIRST_COLLEGE_POOL_TEAM;
     *known = false;
@@ -669,9 +670,8 @@ void Build_Player_List_Entries(LISTVIEW_DATA* data) {
             data->Entries[count++] = static_cast<uint16_t>(team * PLAYERS_PER_TEAM + slot);
         }
     }
-    const WINDOW_HANDLE progress = Get_Dialog_Item(data->Dialog_Window, LIST_PROGRESS_BAR);
-    Fill_Listview_Rows(data, progress);
-    if (progress != NO_WINDOW) Show_Window(progress, false);
+    // The fill hides its bar only when it inserted no row.
+    Fill_Listview_Rows(data, Get_Dialog_Item(data->Dialog_Window, LIST_PROGRESS_BAR));
     Update_Player_Count_Text(data->Dialog_Window);
     if (fantasy) Show_Fantasy_Picks_Summary(data->Dialog_Window);
     Set_App_Cursor(ARROW_CURSOR);

@@ -38,14 +38,13 @@ const DIALOG_CONTROL VIEW_ENCYCLOPEDIA_CONTROLS[] = {
     {CONTROL_EDIT, EXPORT_FOLDER_EDIT, {10, 22, 200, 13}, "", STOP},
     {CONTROL_PUSH_BUTTON, BROWSE_FOLDER_BUTTON, {216, 21, 50, 15}, "Browse", STOP},
     {CONTROL_STATIC_TEXT, UNNAMED_CONTROL, {10, 44, 200, 10}, "Choose Design:", 0},
-    {CONTROL_COMBO_BOX, DESIGN_LIST, {10, 56, 200, 80}, "", STOP},
+    {CONTROL_COMBO_BOX, DESIGN_LIST, {10, 56, 200, 64}, "", STOP},
     {CONTROL_PUSH_BUTTON,
      EXPORT_AND_VIEW_BUTTON,
      {10, 82, 256, 16},
      "Export and View HTML Encyclopedia",
      STOP | CONTROL_DEFAULT_BUTTON},
     {CONTROL_PUSH_BUTTON, VIEW_ENCYCLOPEDIA_BUTTON, {10, 102, 256, 16}, "View HTML Encyclopedia", STOP},
-    {CONTROL_PUSH_BUTTON, ID_CANCEL, {216, 126, 50, 15}, "Close", STOP},
 };
 
 const DIALOG_CONTROL CHOOSE_FOLDER_CONTROLS[] = {
@@ -149,7 +148,7 @@ void Take_Browsed_Folder(WINDOW_HANDLE dialog) {
 const DIALOG_TEMPLATE VIEW_ENCYCLOPEDIA_DIALOG_TEMPLATE = {VIEW_ENCYCLOPEDIA_DIALOG,
                                                            "View Encyclopedia",
                                                            276,
-                                                           148,
+                                                           128,
                                                            "MS Sans Serif",
                                                            8,
                                                            WINDOW_CAPTION | WINDOW_BORDER,
@@ -286,8 +285,8 @@ intptr_t View_Encyclopedia_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uint
     if (Is_Dialog_Colour_Message(code)) return Answer_Dialog_Colour(code, dialog, wparam, lparam);
     switch (code) {
     case MSG_INIT_DIALOG:
-        Set_Up_Skinned_Dialog(
-            dialog, {BROWSE_FOLDER_BUTTON, EXPORT_AND_VIEW_BUTTON, VIEW_ENCYCLOPEDIA_BUTTON, ID_CANCEL});
+        Set_Up_Skinned_Dialog(dialog,
+                              {BROWSE_FOLDER_BUTTON, EXPORT_AND_VIEW_BUTTON, VIEW_ENCYCLOPEDIA_BUTTON});
         Load_Export_Settings(dialog);
         return 1;
     case MSG_COMMAND:
@@ -302,6 +301,7 @@ intptr_t View_Encyclopedia_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uint
         case VIEW_ENCYCLOPEDIA_BUTTON:
             View_Only(dialog);
             return 1;
+        // Escape and the close box: the dialog has no button of its own to end it.
         case ID_OK:
         case ID_CANCEL:
             End_Dialog(dialog, Command_Id(wparam));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "app/main_menu.h"
@@ -21,6 +22,7 @@
 #include "dialogs/scouting_report.h"
 #include "dialogs/trades_dialog.h"
 #include "frontoffice/finance_stats.h"
+#include "platform/backend.h"
 #include "platform/combo_box.h"
 #include "platform/dialogs.h"
 #include "platform/list_view.h"
@@ -426,4 +428,33 @@ TEST_F(FindPlayers, AFollowedPlayerWhoDropsOutOfTheSearchLeavesNoRowChosen) {
     EXPECT_EQ(Get_Player_Vital_Stat(FREE_AGENT_TEAM, 2, VITAL_SALARY), 5000);
     for (int32_t n = 0; n < 4; ++n)
         EXPECT_EQ(Team_Of_Player(road.Ids[n]), FREE_AGENT_TEAM) << n;
+}
+
+// The dialog opens centred over the main window, at the size the user left
+// it, however far aside it was moved when it closed.
+TEST_F(FindPlayers, OpensCentredOverTheMainWindowWhereverItWasLeft) {
+    RECT_AREA area;
+    Get_Platform_Backend().Get_Work_Area(&area);
+    RECT_AREA left{};
+    Script_Dialog_Step([&area, &left](WINDOW_HANDLE dialog) {
+        RECT_AREA rect;
+        Get_Window_Rect(dialog, &rect);
+        left = {area.Left, area.Top, area.Left + rect.Right - rect.Left, area.Top + rect.Bottom - rect.Top};
+        Move_Window(dialog, left);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, FIND_PLAYERS_DIALOG, 0);
+    RECT_AREA main, opened{};
+    Get_Window_Rect(Main_Window, &main);
+    Script_Dialog_Step([&opened](WINDOW_HANDLE dialog) {
+        Get_Window_Rect(dialog, &opened);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, FIND_PLAYERS_DIALOG, 0);
+    const int32_t width = opened.Right - opened.Left;
+    EXPECT_EQ(width, left.Right - left.Left) << "the size it was left at";
+    const int32_t centred =
+        std::clamp(main.Left + (main.Right - main.Left - width) / 2, area.Left, area.Right - width);
+    ASSERT_NE(centred, left.Left) << "the main window leaves room to tell the places apart";
+    EXPECT_EQ(opened.Left, centred) << "centred over the main window, not where it was left";
 }

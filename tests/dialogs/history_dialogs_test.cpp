@@ -102,6 +102,25 @@ TEST_F(HistoryDialogs, SeasonLinesRecordsAndAveragesOverACentury) {
     EXPECT_EQ(Do_Dialog(Main_Window, TEAM_HISTORY_DIALOG, 0), 1);
 }
 
+// The average profit adds half the seasons to the total, losses as profits,
+// before it divides: losses of 3 and 2 dollars average to -2, profits of 3
+// and 2 to 3.
+TEST_F(HistoryDialogs, TheAverageProfitAddsHalfTheSeasonsToANegativeTotalToo) {
+    constexpr int32_t TEAM = 6;
+    Set_User_Preference(CURRENT_SEASON_INDEX, 2);
+    Set_User_Preference(VIEWED_TEAM, TEAM);
+    for (const int32_t sign : {-1, 1}) {
+        Set_Team_Yearly_Int(TEAM, 0, 1, 3 * sign);
+        Set_Team_Yearly_Int(TEAM, 1, 1, 2 * sign);
+        Script_Dialog_Step([sign](WINDOW_HANDLE dialog) {
+            EXPECT_EQ(Get_Dialog_Item_Text(dialog, HISTORY_AVERAGE_TEXTS[1]),
+                      sign < 0 ? "Profit: -$2" : "Profit: $3");
+            Click_Dialog_Button(dialog, ID_OK);
+        });
+        Do_Dialog(Main_Window, TEAM_HISTORY_DIALOG, 0);
+    }
+}
+
 TEST_F(HistoryDialogs, HallOfFameListsMembersFromTheSeasonAfterTheirInduction) {
     const int32_t year = Get_Current_Year();
     for (int32_t n = 0; n < 3; ++n) {

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
@@ -101,15 +102,50 @@ TEST(LeagueEditorRules, SeasonLengthStaysLegal) {
 }
 
 TEST_F(LeagueEditors, WildCardsFitTheDivisions) {
-    char message[TEXT_BUFFER_SIZE];
-    EXPECT_EQ(Legal_Wild_Card_Teams(5, message), 4) << "two leagues of four divisions";
-    EXPECT_STREQ(message, "Conferences with 4 divisions cannot have more than 4 wild card teams.");
+    char messages[NUMBER_OF_LEAGUES][TEXT_BUFFER_SIZE];
+    EXPECT_EQ(Legal_Wild_Card_Teams(5, messages), 4) << "two leagues of four divisions";
+    EXPECT_STREQ(messages[0], "Conferences with 4 divisions cannot have more than 4 wild card teams.");
+    EXPECT_STREQ(messages[1], "") << "the second league takes the 4 the first left";
     // Three divisions a league: at least one wild card.
     Put_In_Division(12, 4, 2);
     Put_In_Division(28, 4, 6);
     ASSERT_EQ(Count_League_Divisions(0), 3);
-    EXPECT_EQ(Legal_Wild_Card_Teams(0, message), 1);
-    EXPECT_STREQ(message, "Conferences with 3 divisions must have at least 1 wild card team.");
+    EXPECT_EQ(Legal_Wild_Card_Teams(0, messages), 1);
+    EXPECT_STREQ(messages[0], "Conferences with 3 divisions must have at least 1 wild card team.");
+    EXPECT_STREQ(messages[1], "");
+}
+
+// Outside Commissioner Mode "All Human" and "All CPU" stay open and act. When
+// both leagues correct the wild cards, each correction is told, in league
+// order, and the second league's stands.
+TEST_F(LeagueEditors, ControlButtonsActOutsideCommissionerModeAndEachLeaguesWildCardFixIsTold) {
+    Set_User_Preference(COMMISSIONER_MODE, 0);
+    // League 0 of two divisions (no wild card), league 1 of three (at least one).
+    Put_In_Division(8, 4, 0);
+    Put_In_Division(12, 4, 1);
+    Put_In_Division(28, 4, 6);
+    ASSERT_EQ(Count_League_Divisions(0), 2);
+    ASSERT_EQ(Count_League_Divisions(1), 3);
+    Script_Message_Answer("Team Editing Disabled", ID_BOX_NO);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_TRUE(Is_Window_Enabled(Get_Dialog_Item(dialog, ALL_HUMAN_BUTTON)));
+        EXPECT_TRUE(Is_Window_Enabled(Get_Dialog_Item(dialog, ALL_CPU_BUTTON)));
+        Script_Message_Answer("Human Control", ID_BOX_YES);
+        Click_Dialog_Button(dialog, ALL_HUMAN_BUTTON);
+        EXPECT_EQ(Count_Human_Teams(), TEST_LEAGUE_TEAMS) << "every team is the user's";
+        EXPECT_EQ(Get_User_Team(), USER);
+        Type_Dialog_Text(dialog, WILD_CARDS_EDIT, "2");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, LEAGUE_EDITOR_DIALOG, 0), 1);
+    EXPECT_EQ(Get_User_Preference(COMMISSIONER_MODE), 0);
+    std::vector<std::string> told;
+    for (const SHOWN_MESSAGE& message : Get_Shown_Messages())
+        if (message.Caption == "Invalid Entry") told.push_back(message.Text);
+    ASSERT_EQ(told.size(), 2u) << "one message a league";
+    EXPECT_EQ(told[0], "Conferences with 2 divisions cannot have more than 0 wild card team.");
+    EXPECT_EQ(told[1], "Conferences with 3 divisions must have at least 1 wild card team.");
+    EXPECT_EQ(Get_Universe_Stat(WILD_CARD_TEAMS), 1);
 }
 
 TEST_F(LeagueEditors, LeagueAndTeamEditsAreCheckedStoredAndSaved) {

@@ -6,8 +6,11 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "app/main_window_geometry.h"
 #include "app/modal_dialogs.h"
+#include "app/news_ticker.h"
 #include "app/skins.h"
+#include "app/status_bars.h"
 #include "database/league_structure.h"
 #include "database/settings.h"
 #include "database/universe.h"
@@ -198,4 +201,40 @@ TEST_F(OptionsDialog, FinanceModesAndTheSkinBackground) {
         Click_Dialog_Button(dialog, ID_CANCEL);
     });
     Do_Dialog(Main_Window, OPTIONS_DIALOG, 0);
+}
+
+// During the college draft the status bar is down; ticking the news ticker
+// puts the ticker up at the bottom of the main window all the same, and the
+// status bar the draft's end brings back docks above it.
+TEST_F(OptionsDialog, TheTickerBoxCreatesTheTickerWithNoStatusBarUp) {
+    Set_User_Preference(SHOW_NEWS_TICKER, 0);
+    Create_Status_Bar();
+    Destroy_Status_Bar();
+    ASSERT_FALSE(Status_Bar_Exists());
+    ASSERT_FALSE(News_Ticker_Exists());
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_FALSE(Is_Dialog_Box_Ticked(dialog, OPTION_NEWS_TICKER_BOX));
+        Click_Dialog_Button(dialog, OPTION_NEWS_TICKER_BOX);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, OPTIONS_DIALOG, 0);
+    EXPECT_EQ(Get_User_Preference(SHOW_NEWS_TICKER), 1);
+    ASSERT_TRUE(News_Ticker_Exists()) << "the box created the ticker";
+    RECT_AREA ticker;
+    Get_Window_Rect(News_Ticker_Window, &ticker);
+    EXPECT_EQ(ticker.Bottom - ticker.Top, NEWS_TICKER_HEIGHT);
+    EXPECT_EQ(Get_Status_Bars_Height(), NEWS_TICKER_HEIGHT) << "the ticker alone";
+
+    const WINDOW_HANDLE first = News_Ticker_Window;
+    Create_Status_Bar();
+    EXPECT_EQ(News_Ticker_Window, first) << "the ticker up stays the one";
+    EXPECT_EQ(Get_Status_Bars_Height(), STATUS_BAR_HEIGHT + NEWS_TICKER_HEIGHT);
+
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Click_Dialog_Button(dialog, OPTION_NEWS_TICKER_BOX);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, OPTIONS_DIALOG, 0);
+    EXPECT_FALSE(News_Ticker_Exists());
+    EXPECT_EQ(Get_Status_Bars_Height(), STATUS_BAR_HEIGHT);
 }

@@ -174,8 +174,9 @@ TEST_F(PlayerListDialog, SortableStatsListsEveryActivePlayerSortsAndOpensAnyRows
 
 // The list sorted by age: the default columns from the heading menu, and a
 // group of the chooser, show the rows again in the order they were listed
-// (slot by slot), unsorted, and the progress bar that filled them stays up;
-// a column the chooser adds leaves the rows sorted and its own bar up.
+// (slot by slot), unsorted, and the progress bar that filled them stays up,
+// as the list's own fill leaves it; a column the chooser adds leaves the rows
+// sorted and its own bar up.
 TEST_F(PlayerListDialog, ColumnGroupsRefillInListedOrderAndLeaveTheProgressBarShown) {
     Script_Dialog_Step([](WINDOW_HANDLE dialog) {
         const WINDOW_HANDLE list = List_Of(dialog);
@@ -187,7 +188,7 @@ TEST_F(PlayerListDialog, ColumnGroupsRefillInListedOrderAndLeaveTheProgressBarSh
         };
         Send_List_Notice(dialog, PLAYER_LIST_VIEW, NOTIFY_COLUMN_CLICK, COLUMN_AGE);
         ASSERT_FALSE(in_slot_order()) << "sorted by age";
-        EXPECT_FALSE(Is_Window_Shown(bar)) << "the list's own fill hides its bar";
+        EXPECT_TRUE(Is_Window_Shown(bar)) << "the list's own fill leaves its bar up over its rows";
         Choose_Default_Columns_From_Menu(dialog, PLAYER_LIST_VIEW);
         EXPECT_EQ(Shown_Column_Ids(list), Default_Column_Row(0));
         EXPECT_EQ(Rows(dialog), TEST_ROSTER_SIZE);
@@ -517,6 +518,51 @@ TEST_F(PlayerListDialog, GoGetOnAProspectFromTheDraftListOpensNoSecondList) {
     });
     Do_Dialog(Main_Window, COLLEGE_DRAFT_DIALOG, 0);
     EXPECT_EQ(opened, 1) << "the report alone";
+}
+
+// During a fantasy draft the Drafted and Undrafted lists take the players of
+// every team and pool (never the Hall of Fame's). The progress bar stays up
+// over a list it filled and is hidden when no row was listed.
+TEST_F(PlayerListDialog, FantasyDraftListsTakeEveryPoolAndTheBarStaysOverFilledRows) {
+    constexpr int32_t SECOND_POOL = FIRST_COLLEGE_POOL_TEAM + 1;
+    Copy_Player(FIRST_COLLEGE_POOL_TEAM, 0, 12, 0);
+    Copy_Player(SECOND_POOL, 0, 13, 0);
+    Copy_Player(HALL_OF_FAME_TEAM, 0, 14, 0);
+    Universe.Header.Universe_Stats[FANTASY_DRAFT_FLAG] = 1;
+    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team)
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+            if (Is_Player_Slot_Used(team, slot) != 0) Set_Player_Vital_Stat(team, slot, 26, -128);
+    // A prospect of the first pool is already taken by team 5.
+    Set_Player_Vital_Stat(FIRST_COLLEGE_POOL_TEAM, 0, 26, 5);
+    const int32_t prospect_position = Get_Player_Vital_Stat(FIRST_COLLEGE_POOL_TEAM, 0, VITAL_POSITION);
+    Script_Dialog_Step([prospect_position](WINDOW_HANDLE dialog) {
+        const WINDOW_HANDLE list = List_Of(dialog);
+        const WINDOW_HANDLE bar = Get_Dialog_Item(dialog, LIST_PROGRESS_BAR);
+        auto listed = [list](int32_t team) {
+            return Send_Window_Message(list, MSG_LIST_VIEW_FIND_ITEM_DATA, static_cast<uintptr_t>(-1),
+                                       team * PLAYERS_PER_TEAM) >= 0;
+        };
+        Choose_Dialog_Line(dialog, TEAM_SELECTOR, Selector_Line(dialog, SCOPE_FANTASY_DRAFTED));
+        EXPECT_EQ(Get_Window_Text(dialog), "Sortable Stats: Drafted Players");
+        ASSERT_EQ(Rows(dialog), 1) << "the prospect team 5 drafted";
+        EXPECT_EQ(List_View_Get_Item_Data(list, 0), FIRST_COLLEGE_POOL_TEAM * PLAYERS_PER_TEAM);
+        EXPECT_TRUE(Is_Window_Shown(bar)) << "a filled list keeps its bar up";
+        Choose_Dialog_Line(dialog, PLAYER_POSITION_BOX, (prospect_position + 1) % 15);
+        EXPECT_EQ(Rows(dialog), 0);
+        EXPECT_FALSE(Is_Window_Shown(bar)) << "no row: the bar is hidden";
+        Choose_Dialog_Line(dialog, PLAYER_POSITION_BOX, 15);
+        Choose_Dialog_Line(dialog, TEAM_SELECTOR, Selector_Line(dialog, SCOPE_FANTASY_UNDRAFTED));
+        EXPECT_EQ(Rows(dialog), Count_Listed_Players(0, FREE_AGENT_TEAM) + 1)
+            << "every undrafted player of the league and the pools";
+        EXPECT_TRUE(listed(SECOND_POOL)) << "the second pool's prospect";
+        EXPECT_FALSE(listed(FIRST_COLLEGE_POOL_TEAM)) << "already drafted";
+        EXPECT_FALSE(listed(HALL_OF_FAME_TEAM));
+        EXPECT_TRUE(Is_Window_Shown(bar));
+        Keep_Dialog_Picture(dialog, "sortable_stats_undrafted_players");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, SORTABLE_STATS_DIALOG, 0);
+    Universe.Header.Universe_Stats[FANTASY_DRAFT_FLAG] = 0;
 }
 
 TEST_F(PlayerListDialog, CapLinesAndFantasyPicks) {

@@ -7,11 +7,14 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "database/path_resolver.h"
 #include "database/safe_strings.h"
+#include "platform/controls.h"
+#include "platform/keys.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
@@ -81,6 +84,12 @@ TEST_F(EncyclopediaDialogs, ExportAndViewKeepsTheChoicesAndOpensTheIndex) {
         EXPECT_EQ(Get_Dialog_Line_Text(dialog, DESIGN_LIST, Get_Dialog_Line(dialog, DESIGN_LIST)),
                   "default.css");
         Keep_Dialog_Picture(dialog, "view_encyclopedia");
+        std::vector<std::string> buttons;
+        for (WINDOW_HANDLE child : Get_Child_Windows(dialog))
+            if (Get_Control_Kind(child) == CONTROL_PUSH_BUTTON) buttons.push_back(Get_Window_Text(child));
+        EXPECT_EQ(buttons, (std::vector<std::string>{"Browse", "Export and View HTML Encyclopedia",
+                                                     "View HTML Encyclopedia"}))
+            << "no button of its own to close it";
         Type_Dialog_Text(dialog, EXPORT_FOLDER_EDIT, "My Site/");
         Choose_Dialog_Line(dialog, DESIGN_LIST, 1);
         Click_Dialog_Button(dialog, EXPORT_AND_VIEW_BUTTON);
@@ -102,9 +111,9 @@ TEST_F(EncyclopediaDialogs, ExportAndViewKeepsTheChoicesAndOpensTheIndex) {
         Click_Dialog_Button(dialog, EXPORT_AND_VIEW_BUTTON);
         EXPECT_EQ(Get_Innermost_Dialog(), dialog) << "declined: the dialog stays";
         Click_Dialog_Button(dialog, VIEW_ENCYCLOPEDIA_BUTTON);
-        Click_Dialog_Button(dialog, ID_CANCEL);
+        Script_Key_Press(KEY_ESCAPE, 0);
     });
-    Do_Dialog(Main_Window, VIEW_ENCYCLOPEDIA_DIALOG, 0);
+    EXPECT_EQ(Do_Dialog(Main_Window, VIEW_ENCYCLOPEDIA_DIALOG, 0), ID_CANCEL) << "Escape ends it";
     EXPECT_EQ(Read_File("My Site/index.htm"), "kept");
     EXPECT_EQ(Count_Opened("/My Site/index.htm"), 2u) << "View opened the existing index";
 }
@@ -120,9 +129,9 @@ TEST_F(EncyclopediaDialogs, TheFolderIsCheckedBeforeAnythingHappens) {
         Click_Dialog_Button(dialog, VIEW_ENCYCLOPEDIA_BUTTON);
         Type_Dialog_Text(dialog, EXPORT_FOLDER_EDIT, std::string(100, 'f'));
         Click_Dialog_Button(dialog, VIEW_ENCYCLOPEDIA_BUTTON);
-        Click_Dialog_Button(dialog, ID_CANCEL);
+        Script_Close_Request();
     });
-    Do_Dialog(Main_Window, VIEW_ENCYCLOPEDIA_DIALOG, 0);
+    EXPECT_EQ(Do_Dialog(Main_Window, VIEW_ENCYCLOPEDIA_DIALOG, 0), ID_CANCEL) << "the close box ends it";
     const std::vector<SHOWN_MESSAGE>& shown = Get_Shown_Messages();
     ASSERT_EQ(shown.size(), 4u);
     EXPECT_EQ(shown[0].Text, "You must choose output dir.");
@@ -171,7 +180,7 @@ TEST_F(EncyclopediaDialogs, ChooseExportFolderBrowsesFromThePlacesDownAndUp) {
     Script_Dialog_Step([here](WINDOW_HANDLE dialog) {
         EXPECT_EQ(Get_Dialog_Item_Text(dialog, EXPORT_FOLDER_EDIT), here + "/Elsewhere")
             << "Cancel changes nothing";
-        Click_Dialog_Button(dialog, ID_CANCEL);
+        Script_Key_Press(KEY_ESCAPE, 0);
     });
     Do_Dialog(Main_Window, VIEW_ENCYCLOPEDIA_DIALOG, 0);
 
