@@ -553,9 +553,8 @@ int32_t Search_Find_Players(LISTVIEW_DATA* data) {
     if (found == 0)
         Show_Formatted_Message(
             "Search Failed", "Couldn't find any players with those parameters. Try broadening your search.");
-    const WINDOW_HANDLE progress = Get_Dialog_Item(dialog, LIST_PROGRESS_BAR);
-    Fill_Listview_Rows(data, progress);
-    if (progress != NO_WINDOW) Show_Window(progress, false);
+    // The fill shows the bar and hides it again only when no row went in.
+    Fill_Listview_Rows(data, Get_Dialog_Item(dialog, LIST_PROGRESS_BAR));
     Sort_Listview(data);
     Auto_Size_Listview_Columns(data->List_Window);
     Set_App_Cursor(ARROW_CURSOR);

@@ -83,6 +83,8 @@ TEST_F(FindPlayers, LimitsOfSalaryAgeRatingsNameAndProspects) {
         EXPECT_EQ(Get_Dialog_Line_Text(dialog, FIND_POSITION_BOX, FIND_ANY_PLAYER), "Any Player");
         Search(dialog, POSITION_QB, "99", "2");
         EXPECT_TRUE(Listed(dialog, 3, qb)) << "a salary limit of 2 million takes 2,000 thousand";
+        EXPECT_TRUE(Is_Window_Shown(Get_Dialog_Item(dialog, LIST_PROGRESS_BAR)))
+            << "the bar stays over the rows it filled";
         EXPECT_FALSE(Listed(dialog, 4, qb));
         EXPECT_FALSE(Listed(dialog, FIRST_COLLEGE_POOL_TEAM, 0)) << "prospects only while the draft runs";
         const int32_t age = Get_Player_Age(3, qb);
@@ -95,6 +97,8 @@ TEST_F(FindPlayers, LimitsOfSalaryAgeRatingsNameAndProspects) {
         Click_Dialog_Button(dialog, FIND_BUTTON);
         EXPECT_EQ(Rows(dialog), 0);
         EXPECT_TRUE(Was_Message_Shown("Search Failed"));
+        EXPECT_FALSE(Is_Window_Shown(Get_Dialog_Item(dialog, LIST_PROGRESS_BAR)))
+            << "an empty search hides it";
         Choose_Dialog_Line(dialog, FIND_POSITION_BOX, FIND_ANY_PLAYER);
         EXPECT_FALSE(Is_Window_Shown(Get_Dialog_Item(dialog, FIND_RATING_EDITS[0])));
         Click_Dialog_Button(dialog, FIND_BUTTON);
