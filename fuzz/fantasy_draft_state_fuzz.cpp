@@ -1,9 +1,11 @@
 // The fantasy-draft state file "<saved game name>.draft": the input up to its
 // first NUL byte is the saved game's name, the rest the file, written beside
 // the game when the name is a plain file name. A file of the whole state
-// replaces it; anything else (no file, a short one, a name that reaches
-// elsewhere) leaves it as it was. The window title and the date lines then
-// show the draft's round and pick from whatever was read.
+// whose order is a draft of the league (every round up to the last the draft
+// plays gives each team one pick, the round and pick inside the draft) replaces it;
+// anything else (no file, a short one, an order that is no draft, a name that
+// reaches elsewhere) leaves it as a missing file does. The window title and
+// the date lines then show the draft's round and pick from whatever stands.
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -19,8 +21,32 @@
 #include "fuzz_support.h"
 #include "personnel/fantasy_draft.h"
 
+namespace {
+// The league's teams, each once, in every round the draft can reach; the
+// round and pick inside the draft.
+bool Is_Draft_Order(const uint8_t* state) {
+    const int32_t teams = Count_Active_Teams();
+    int32_t round = 0, pick = 0;
+    memcpy(&round, state + 8, sizeof round);
+    memcpy(&pick, state + 12, sizeof pick);
+    if (teams <= 0 || teams > FANTASY_DRAFT_TEAMS || round < 0 || round >= FANTASY_DRAFT_ROUNDS || pick < 0 ||
+        pick >= teams)
+        return false;
+    for (int32_t r = 0; r < FANTASY_DRAFT_LAST_ROUND; ++r) {
+        uint64_t seen = 0;
+        for (int32_t p = 0; p < teams; ++p) {
+            const int32_t team = state[14416 + r * FANTASY_DRAFT_TEAMS + p];
+            if (team >= teams) return false;
+            seen |= uint64_t{1} << team;
+        }
+        if (seen != (uint64_t{1} << teams) - 1) return false;
+    }
+    return true;
+}
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    Enter_Fuzz_Folder_With_Empty_League();
+    Enter_Fuzz_Folder_With_Test_League();
     Reset_Fuzz_Messages();
     const FUZZ_PARTS parts = Split_Fuzz_Input(data, size);
     const std::string name(reinterpret_cast<const char*>(parts.First), parts.First_Size);
@@ -35,13 +61,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     memcpy(before, Universe.Tail.Fantasy_Draft_State, sizeof before);
     std::error_code error;
     const bool whole = plain && std::filesystem::file_size(file_name, error) >= sizeof before && !error;
+    const bool draft = whole && Is_Draft_Order(parts.Second);
     RANDOM_STATE generator;
     Save_Random_State(&generator);
     const int loaded = Load_Fantasy_Draft_State();
-    Fuzz_Check(loaded == (whole ? 1 : 0), "a whole state file was refused or a partial one taken");
+    Fuzz_Check(loaded == (draft ? 1 : 0), "a whole draft was refused, or a partial file or no draft taken");
     if (loaded) {
         Fuzz_Check(memcmp(Universe.Tail.Fantasy_Draft_State, parts.Second, sizeof before) == 0,
                    "the state is not the file's");
+        Fuzz_Check(Is_Fantasy_Draft_State_Usable(), "the state taken is not usable");
     } else if (!plain) {
         Fuzz_Check(memcmp(Universe.Tail.Fantasy_Draft_State, before, sizeof before) == 0,
                    "a refused name changed the state");

@@ -356,10 +356,21 @@ void Write_Name_Seeds() {
 }
 
 void Write_Fantasy_Draft_Seeds() {
+    // A state of zeros, which is no draft, and a draft of the test league's
+    // teams with every round in slot order.
     BYTES state(sizeof Universe.Tail.Fantasy_Draft_State);
+    const std::string name = "League (2020)";
+    BYTES zeros(name.begin(), name.end());
+    zeros.push_back(0);
+    zeros.insert(zeros.end(), state.begin(), state.end());
+    Write_Seed("fantasy_draft_state", "zeros", zeros);
     const int32_t round_and_pick[2] = {3, 17};
     memcpy(state.data() + 8, round_and_pick, sizeof round_and_pick);
-    const std::string name = "League (2020)";
+    constexpr size_t ORDER_OFFSET = 14416;
+    constexpr size_t ROUNDS = 100, TEAMS = 36;
+    for (size_t round = 0; round < ROUNDS; ++round)
+        for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+            state[ORDER_OFFSET + round * TEAMS + static_cast<size_t>(team)] = static_cast<uint8_t>(team);
     BYTES input(name.begin(), name.end());
     input.push_back(0);
     input.insert(input.end(), state.begin(), state.end());

@@ -192,16 +192,11 @@ constexpr CONCESSION_COLUMN CONCESSION_COLUMNS[] = {
      SOUVENIR_LAST_TEXT},
 };
 
-// The team the dialog shows: the viewed team, made a franchise in use first
-// (a pool or an empty slot has no books).
+// The team the dialog shows: the viewed team made valid, a franchise in use
+// or one of the pools 36-40, whose own figures are shown.
 int32_t Shown_Team() {
     Validate_Viewed_Team();
-    const int32_t viewed = Get_User_Preference(VIEWED_TEAM);
-    if (Is_Used_Franchise_Slot(viewed)) return viewed;
-    const int32_t user = Get_User_Preference(USER_TEAM);
-    const int32_t team = Is_Used_Franchise_Slot(user) ? user : 0;
-    Set_User_Preference(VIEWED_TEAM, team);
-    return team;
+    return Get_User_Preference(VIEWED_TEAM);
 }
 
 int32_t Stat(int32_t n) {

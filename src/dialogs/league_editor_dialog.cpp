@@ -272,6 +272,16 @@ void Store_Flags(WINDOW_HANDLE dialog) {
     Set_User_Preference(TWO_POINT_CONVERSION_RULE, Is_Checked(dialog, TWO_POINT_BOX) ? 1 : 0);
     const bool fictional = Is_Checked(dialog, FICTIONAL_ROOKIES_BOX);
     const bool was_fictional = Universe.Header.Fictional_Players_Flag != FICTIONAL_FLAG_OFF;
+    // Fictional rookies take effect with a new pool, which a running draft
+    // can't have: the box goes back and the user is told when to try again.
+    if (fictional && !was_fictional && Is_Draft_Pool_In_Use()) {
+        Check(dialog, FICTIONAL_ROOKIES_BOX, false);
+        Show_Formatted_Message("Fictional Rookies",
+                               "The College Draft is under way and picks from the pool it started with.\n\n"
+                               "Check 'Fictional Rookies' again once the draft is over to rebuild the draft "
+                               "pool with fictional players.");
+        return;
+    }
     Universe.Header.Fictional_Players_Flag = fictional ? 1 : 0;
     if (fictional && !was_fictional) Create_College_Draft_Pool();
 }

@@ -201,11 +201,13 @@ int Is_Game_Over(const GAME_RECORD* pGame) {
         if (period_left) return 0;
         return tie_stands || !level ? 1 : 0;
     case 1:
-        if (period_left || !tie_stands) {
+        // The first-possession tests hold only while the period runs: a
+        // short lead whose answer ran out of time wins.
+        if (period_left) {
             if (Is_Short_Lead_Without_Answer(pGame) || clock == REGULATION_SECONDS) return 0;
             return level ? 0 : 1;
         }
-        return 1;
+        return tie_stands || !level ? 1 : 0;
     case 2:
         if (clock == REGULATION_SECONDS) return 0;
         return level ? 0 : 1;

@@ -78,8 +78,8 @@ void Run_College_Draft() {
 }
 
 bool Run_Computer_Draft_Picks() {
-    // A draft already over has set up the new season, whose view stays.
-    if (Get_User_Preference(DRAFT_ROUND) >= NO_COLLEGE_DRAFT_ROUND) return false;
+    // The board comes up even when the last pick has just ended the draft, so
+    // the user sees the pick he made.
     Set_Current_View(DRAFT_BOARD_VIEW);
     Init_Trade_Offer(&Current_Trade_Offer);
     while (Is_College_Draft_Running()) {

@@ -12,9 +12,9 @@
 void Finish_Off_Season();
 // The Play menu's "Continue Draft".
 void College_Draft_Menu_Command();
-// Runs picks until a human team is on the clock (unless Multi_Season_Simulation
-// is set) or the draft ends; every end sets up the new season. Nothing when
-// no draft runs.
+// Shows the draft board and clears the trade offer, then runs picks until a
+// human team is on the clock (unless Multi_Season_Simulation is set) or the
+// draft ends; every end sets up the new season. No pick when no draft runs.
 void Run_College_Draft();
 // Run_College_Draft without the word to the user: true when a human team is
 // on the clock of a running draft, for the caller to bring its windows up to

@@ -117,10 +117,14 @@ void Grade_College_Draft_Pool() {
     Remove_Underage_Prospects();
 }
 
-void Create_College_Draft_Pool() {
+bool Is_Draft_Pool_In_Use() {
     // A draft under way (it runs only in the off-season) picks from the
     // class it started with.
-    if (Get_User_Preference(CURRENT_WEEK) == OFF_SEASON_WEEK && Is_College_Draft_Underway()) {
+    return Get_User_Preference(CURRENT_WEEK) == OFF_SEASON_WEEK && Is_College_Draft_Underway();
+}
+
+void Create_College_Draft_Pool() {
+    if (Is_Draft_Pool_In_Use()) {
         Log_Debug_Line("The college draft is running: its pool is kept.");
         return;
     }

@@ -4,10 +4,13 @@
 
 // Erases every player of the pools, season lines and all.
 void Empty_Draft_Pool();
+// True while a draft runs (week 100, a round below 7 and players left): its
+// class is never replaced, or the later rounds would draft a new class and
+// leave the old rookies behind.
+bool Is_Draft_Pool_In_Use();
 // Empties the pools and builds the coming draft's class: a loaded real class
 // where there is one, topped up with generated prospects, then graded and
-// sorted. While a draft runs (week 100, a round below 7 and players left)
-// the pool stays as it is.
+// sorted. While the pool is in use by a draft it stays as it is.
 void Create_College_Draft_Pool();
 // Tops the pool up to the class size with generated prospects, each with a
 // college career.

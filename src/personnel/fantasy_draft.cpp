@@ -272,14 +272,46 @@ int32_t Get_Fantasy_Overall_Pick_ID(int32_t overall) {
     return Get_Fantasy_Draft_Pick_ID(round, pick);
 }
 
-bool Is_Fantasy_Draft_State_Usable() {
+namespace {
+// Why a state block is no draft of this league, or false when it is one: the
+// round and pick lie inside the draft, and every round it can reach, those
+// already made included, gives each active team exactly one pick.
+bool Find_Draft_State_Fault(const uint8_t* state, char* why, int32_t size) {
     const int32_t teams = Active_Teams();
-    const int32_t round = Get_Fantasy_Draft_Round(), pick = Get_Fantasy_Draft_Pick();
-    if (teams <= 0 || round < 0 || round >= FANTASY_DRAFT_ROUNDS || pick < 0 || pick >= teams) return false;
-    for (int32_t r = round; r < FANTASY_DRAFT_LAST_ROUND && r < FANTASY_DRAFT_ROUNDS; ++r)
-        for (int32_t p = 0; p < teams; ++p)
-            if (!Is_Active_Team(Get_Fantasy_Draft_Order(r, p))) return false;
-    return true;
+    int32_t round = 0, pick = 0;
+    std::memcpy(&round, state + ROUND_OFFSET, sizeof round);
+    std::memcpy(&pick, state + PICK_OFFSET, sizeof pick);
+    if (teams <= 0) {
+        safe_sprintf(why, size, "the league has no team to draft");
+        return true;
+    }
+    if (round < 0 || round >= FANTASY_DRAFT_ROUNDS || pick < 0 || pick >= teams) {
+        safe_sprintf(why, size, "round %d, pick %d lies outside a draft of %d teams", round, pick, teams);
+        return true;
+    }
+    for (int32_t r = 0; r < FANTASY_DRAFT_LAST_ROUND && r < FANTASY_DRAFT_ROUNDS; ++r) {
+        bool picked[FANTASY_DRAFT_TEAMS] = {};
+        const uint8_t* order = state + ORDER_OFFSET + static_cast<size_t>(r) * FANTASY_DRAFT_TEAMS;
+        for (int32_t p = 0; p < teams; ++p) {
+            const int32_t team = order[p];
+            if (team >= teams || !Is_Active_Team(team)) {
+                safe_sprintf(why, size, "round %d names team %d, which is not in the league", r + 1, team);
+                return true;
+            }
+            if (picked[team]) {
+                safe_sprintf(why, size, "team %d picks more than once in round %d", team, r + 1);
+                return true;
+            }
+            picked[team] = true;
+        }
+    }
+    return false;
+}
+} // namespace
+
+bool Is_Fantasy_Draft_State_Usable() {
+    char why[TEXT_BUFFER_SIZE];
+    return !Find_Draft_State_Fault(State(), why, sizeof why);
 }
 
 namespace {
@@ -531,7 +563,9 @@ int Load_Fantasy_Draft_State() {
         Log_Debug_Line("Load_Fantasy_Draft_State: no file \"%s\"", file_name);
         return 0;
     }
-    // Read whole before it replaces anything, so a short file loses nothing.
+    // Read whole and checked before it replaces anything: a short file, or
+    // one whose order is no draft of this league (zeros, noise, a device),
+    // counts as missing and loses nothing.
     uint8_t state[sizeof Universe.Tail.Fantasy_Draft_State];
     const size_t read = fread(state, 1, sizeof state, file);
     fclose(file);
@@ -540,12 +574,12 @@ int Load_Fantasy_Draft_State() {
                        sizeof state);
         return 0;
     }
+    char why[TEXT_BUFFER_SIZE];
+    if (Find_Draft_State_Fault(state, why, sizeof why)) {
+        Log_Debug_Line("Load_Fantasy_Draft_State: \"%s\" is no fantasy draft: %s", file_name, why);
+        return 0;
+    }
     std::memcpy(State(), state, sizeof state);
-    // Checked before the draft goes on with it: a damaged state ends the
-    // draft at its next step instead of naming teams or slots that are not there.
-    if (Is_Fantasy_Draft_State_Usable())
-        Mark_Recorded_Picks();
-    else
-        Log_Debug_Line("Load_Fantasy_Draft_State: \"%s\" holds no usable draft state", file_name);
+    Mark_Recorded_Picks();
     return 1;
 }

@@ -48,9 +48,9 @@ int32_t Get_Fantasy_Draft_Team();
 int32_t Get_Fantasy_Draft_Pick_ID(int32_t round, int32_t pick);
 // The player id of overall pick `overall` (0-based), 0 for a pick not yet made.
 int32_t Get_Fantasy_Overall_Pick_ID(int32_t overall);
-// True when the round, the pick and every entry of the order the draft can
-// reach name the active teams: a state read from an older file is checked
-// with this before the draft goes on with it.
+// True when the round and the pick lie inside the draft and every round the
+// draft can reach, those already made included, gives each active team
+// exactly one pick: a damaged state ends the draft instead of going on with it.
 bool Is_Fantasy_Draft_State_Usable();
 
 // Rows of the draft order dialog: one per pick of the first 65 rounds. A row
@@ -95,7 +95,8 @@ void End_Fantasy_Draft_Command();
 
 // For a game of an older layout loaded while its draft ran: the order is made
 // afresh and "<saved game name>.draft" read over the state. Returns 1 when the
-// file was read; 0 leaves the fresh order (a missing or short file, or a
-// saved-game name that is not a plain file name). The players' marks are
+// file was read; 0 leaves the fresh order (a missing or short file, one whose
+// order is no draft of this league, or a saved-game name that is not a plain
+// file name), with the reason in the diagnostics log. The players' marks are
 // kept and the draft continues by a posted step.
 int Load_Fantasy_Draft_State();

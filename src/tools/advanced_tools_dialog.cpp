@@ -111,6 +111,18 @@ void Clear_All_Time_Leaders() {
     memset(Universe.Tail.All_Time_Leaders, 0, sizeof Universe.Tail.All_Time_Leaders);
 }
 
+// A running draft keeps the class it started with; the user is told so
+// instead of the command doing nothing.
+void Fill_Draft_Pool_Command() {
+    if (Is_Draft_Pool_In_Use()) {
+        Show_Formatted_Message("Fill College Draft Pool",
+                               "The College Draft is under way and picks from the pool it started with.\n\n"
+                               "The draft pool can be filled again once the draft is over.");
+        return;
+    }
+    Create_College_Draft_Pool();
+}
+
 // The tools that end the dialog first; the main window owns what they show.
 bool Run_Closing_Tool(WINDOW_HANDLE dialog, int32_t id) {
     switch (id) {
@@ -143,7 +155,7 @@ bool Run_Closing_Tool(WINDOW_HANDLE dialog, int32_t id) {
         Import_Playbooks(1);
         break;
     case TOOL_DRAFT_POOL:
-        Create_College_Draft_Pool();
+        Fill_Draft_Pool_Command();
         break;
     default:
         break;

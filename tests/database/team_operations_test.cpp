@@ -20,6 +20,7 @@
 #include "personnel/fantasy_draft.h"
 #include "platform/message_box.h"
 #include "support/debug_log.h"
+#include "support/fantasy_draft_files.h"
 #include "support/test_league.h"
 
 namespace {
@@ -405,11 +406,7 @@ TEST(TeamOperations, RecordsAreErasedWholeOrOneByOne) {
 TEST(TeamOperations, FantasyDraftStateLoadsOnlyWhileDrafting) {
     Build_Test_League();
     Set_Saved_Game_Name("drafting");
-    {
-        std::ofstream file("drafting.draft", std::ios::binary);
-        const std::string state(sizeof Universe.Tail.Fantasy_Draft_State, '\x07');
-        file << state;
-    }
+    Write_Fantasy_Draft_State_File("drafting.draft", Make_Fantasy_Draft_State(TEST_LEAGUE_TEAMS, 0, 0, 7));
     memset(Universe.Tail.Fantasy_Draft_State, 0, sizeof Universe.Tail.Fantasy_Draft_State);
     Universe.Header.Universe_Stats[FANTASY_DRAFT_FLAG] = 0;
     Load_Fantasy_Draft_State_If_Drafting();

@@ -25,6 +25,7 @@
 namespace {
 constexpr int32_t USER = 4;
 constexpr int32_t OTHER = 9;
+constexpr int32_t POOL = FIRST_COLLEGE_POOL_TEAM;
 
 class BudgetDialogs : public ComputerLeagueDialogTest {
   protected:
@@ -190,4 +191,46 @@ TEST_F(BudgetDialogs, StaffBudgetsChangeForTheUsersTeamOnly) {
     Do_Dialog(Main_Window, TICKETS_DIALOG, 0);
     ASSERT_FALSE(Get_Shell_Requests().empty());
     EXPECT_NE(Get_Shell_Requests().back().Target.find("tickets.htm"), std::string::npos);
+}
+
+// A pool is a team the dialogs may view: its own figures are shown and it
+// stays the viewed team; it is editable only when it is the user's team.
+TEST_F(BudgetDialogs, APoolShowsItsOwnFiguresAndStaysViewed) {
+    TEAM_RECORD& hall = Universe.Teams[HALL_OF_FAME_TEAM];
+    hall.Financial_Stats[FINANCE_TICKET_PRICE] = 1234;
+    Set_User_Preference(USER_TEAM, HALL_OF_FAME_TEAM);
+    Set_User_Preference(VIEWED_TEAM, HALL_OF_FAME_TEAM);
+    Script_Dialog_Step([&hall](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, TICKET_PRICE_EDIT), "12.34") << "the pool's own price";
+        EXPECT_EQ(Get_User_Preference(VIEWED_TEAM), HALL_OF_FAME_TEAM);
+        EXPECT_TRUE(Is_Enabled(dialog, TICKET_PRICE_SPIN)) << "the user's own pool";
+        const std::vector<int32_t> before = Take_Finances();
+        Spin(dialog, TICKET_PRICE_SPIN, 1);
+        EXPECT_EQ(hall.Financial_Stats[FINANCE_TICKET_PRICE], 1300);
+        EXPECT_TRUE(Changed(before, Take_Finances()).empty()) << "no franchise's price moves";
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TICKETS_DIALOG, 0);
+    EXPECT_EQ(Get_User_Preference(VIEWED_TEAM), HALL_OF_FAME_TEAM);
+
+    // The draft pool viewed by the user of a franchise: its books, read only.
+    Universe.Teams[POOL].Financial_Stats[FINANCE_CASH] = -2500000;
+    Universe.Teams[POOL].Financial_Stats[FINANCE_SCOUTING_BUDGET] = 70000;
+    Set_User_Preference(USER_TEAM, USER);
+    Set_User_Preference(VIEWED_TEAM, POOL);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, CASH_TEXT), "-$2,500,000");
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, SCOUTING_BUDGET_EDIT), "$70,000");
+        char name[128];
+        Get_Team_Full_Name(POOL, name);
+        EXPECT_EQ(Get_Window_Text(dialog),
+                  "Expenses (" + std::to_string(Get_Current_Year()) + " " + name + ")");
+        EXPECT_FALSE(Is_Enabled(dialog, SCOUTING_BUDGET_SPIN));
+        EXPECT_EQ(Get_User_Preference(VIEWED_TEAM), POOL);
+        Keep_Dialog_Picture(dialog, "expenses_of_the_draft_pool");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, EXPENSES_DIALOG, 0);
+    EXPECT_EQ(Get_User_Preference(VIEWED_TEAM), POOL) << "the viewed team is left as it was";
+    EXPECT_EQ(Get_User_Team(), USER);
 }

@@ -7,6 +7,7 @@
 #include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
+#include "database/playoff_bracket.h"
 #include "database/random_numbers.h"
 #include "database/roster_slots.h"
 #include "database/settings.h"
@@ -194,6 +195,41 @@ TEST(CollegeDraftPick, NoHumanTeamIsOnTheClockWhileSeasonsAreSimulated) {
     EXPECT_EQ(Count_Drafted_By(USER), 2);
     for (const SHOWN_MESSAGE& message : Get_Shown_Messages())
         EXPECT_EQ(message.Caption.rfind("Round", 0), std::string::npos) << message.Caption;
+}
+
+// The champion picks last in every round: his pick that ends the seventh
+// round ends the draft, and the board, not the new season's standings, shows
+// it; the trade offer is cleared for the season.
+TEST(CollegeDraftPick, TheChampionsLastPickEndsTheDraftOnTheBoard) {
+    Start_User_Draft();
+    Set_Playoff_Team(30, USER);
+    Finish_Off_Season();
+    ASSERT_EQ(Get_User_Preference(DRAFT_ROUND), 0);
+    ASSERT_EQ(Get_User_Preference(DRAFT_PICK), TEST_LEAGUE_TEAMS - 1) << "the champion picks last";
+    ASSERT_EQ(Get_Draft_Pick_On_The_Clock_Owner(), USER);
+    Set_User_Preference(DRAFT_ROUND, 6);
+    Current_Trade_Offer.Team[0] = static_cast<uint8_t>(USER);
+    Current_Trade_Offer.Items[0][0] = 3;
+    int32_t pool_team = 0, pool_slot = 0;
+    ASSERT_TRUE(Get_Draft_Pool_Player(0, &pool_team, &pool_slot));
+    const int32_t id = Get_Player_ID(pool_team, pool_slot);
+    Clear_Shown_Messages();
+    Script_Dialog_Answer(CONTRACT_OFFER_DIALOG, 1);
+    Script_Dialog_Step([pool_team, pool_slot](WINDOW_HANDLE dialog) {
+        Choose_Dialog_Line(dialog, PLAYER_POSITION_BOX, ANY_POSITION);
+        Select_Listview_Player(Get_Dialog_Item(dialog, PLAYER_LIST_VIEW), pool_team, pool_slot);
+        Click_Dialog_Button(dialog, PLAYER_ACTION_BUTTON);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Main_Window_Command(NO_WINDOW, ID_COLLEGE_DRAFT);
+    const int32_t slot = Find_Slot(USER, id);
+    ASSERT_GE(slot, 0) << "drafted";
+    EXPECT_EQ(Get_Player_Vital_Stat(USER, slot, VITAL_DRAFT_SLOT) / 1000, 732) << "round 7, pick 32";
+    EXPECT_EQ(Get_User_Preference(DRAFT_ROUND), NO_COLLEGE_DRAFT_ROUND);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 0) << "the new season is set up";
+    EXPECT_EQ(Get_User_Preference(CURRENT_VIEW), 40070) << "the draft board shows the last pick";
+    EXPECT_EQ(Current_Trade_Offer.Team[0], NO_TEAM);
+    EXPECT_EQ(Current_Trade_Offer.Items[0][0], 255);
 }
 
 // The user cannot pay the bonus of the player he picks and answers that he

@@ -27,6 +27,9 @@
 #include "dialogs/stadium_value.h"
 #include "editor_dialogs_fixture.h"
 #include "frontoffice/finance_stats.h"
+#include "personnel/draft_pool_players.h"
+#include "personnel/draft_state.h"
+#include "personnel/player_generation.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/message_box.h"
@@ -500,6 +503,56 @@ TEST_F(LeagueEditors, CitiesKeepExactDegreesAndTheirTeams) {
 // Add and Erase, the city and week combos are closed, and the season's
 // length while the season runs. A nickname longer than 13 characters is
 // noted at every apply.
+// Fictional rookies come with a new pool, which a draft waiting on the
+// user's pick can't have: the box goes back, the user is told, and the flag
+// and the draft's class stay; once the draft is over the box builds the pool.
+TEST_F(LeagueEditors, FictionalRookiesWaitForARunningDraftToEnd) {
+    for (int32_t slot = 0; slot < 20; ++slot)
+        Fabricate_Position_Player(FIRST_COLLEGE_POOL_TEAM, slot, POSITION_LB, 0);
+    auto pool_ids = [] {
+        std::vector<int32_t> ids;
+        int32_t team = 0, slot = 0;
+        for (int32_t i = 0; Get_Draft_Pool_Player(i, &team, &slot); ++i)
+            ids.push_back(Get_Player_ID(team, slot));
+        return ids;
+    };
+    const std::vector<int32_t> before = pool_ids();
+    Universe.Header.Fictional_Players_Flag = 0;
+    Set_User_Preference(CURRENT_WEEK, 100);
+    Set_User_Preference(DRAFT_ROUND, 3);
+    Set_User_Preference(DRAFT_PICK, 0);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        ASSERT_EQ(Is_Dialog_Button_Checked(dialog, FICTIONAL_ROOKIES_BOX), BUTTON_UNCHECKED);
+        Click_Dialog_Button(dialog, FICTIONAL_ROOKIES_BOX);
+        Click_Dialog_Button(dialog, LEAGUE_REFRESH_BUTTON);
+        EXPECT_EQ(Is_Dialog_Button_Checked(dialog, FICTIONAL_ROOKIES_BOX), BUTTON_UNCHECKED)
+            << "the box is as it was";
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, LEAGUE_EDITOR_DIALOG, 0);
+    EXPECT_EQ(Universe.Header.Fictional_Players_Flag, 0);
+    EXPECT_EQ(pool_ids(), before) << "the running draft's class stays";
+    int told = 0;
+    for (const SHOWN_MESSAGE& message : Get_Shown_Messages())
+        if (message.Caption == "Fictional Rookies") {
+            ++told;
+            EXPECT_EQ(message.Text,
+                      "The College Draft is under way and picks from the pool it started with.\n\n"
+                      "Check 'Fictional Rookies' again once the draft is over to rebuild the "
+                      "draft pool with fictional players.");
+        }
+    EXPECT_EQ(told, 1) << "told once, at the apply that found the box ticked";
+
+    Set_User_Preference(DRAFT_ROUND, NO_COLLEGE_DRAFT_ROUND);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Click_Dialog_Button(dialog, FICTIONAL_ROOKIES_BOX);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, LEAGUE_EDITOR_DIALOG, 0);
+    EXPECT_EQ(Universe.Header.Fictional_Players_Flag, 1);
+    EXPECT_GT(pool_ids().size(), before.size()) << "a whole new class";
+}
+
 TEST_F(LeagueEditors, OnlyTheNamedControlsCloseAndALongNicknameIsNotedAtEveryApply) {
     Set_User_Preference(COMMISSIONER_MODE, 0);
     Universe.Season_Length = 17;

@@ -68,6 +68,21 @@ TEST(GameOver, RegulationAndOvertimeRules) {
         EXPECT_EQ(Is_Game_Over(game), 1) << "playoff mode " << mode;
         game->Score[1] = 17;
     }
+    // Playoff mode 1: a field goal waits for the answer only while the period
+    // runs; once it has run out the lead wins, answered or not.
+    Set_User_Preference(PLAYOFF_OVERTIME_RULE, 1);
+    game->Score[0] = 17;
+    game->Score[1] = 20;
+    game->Clock = 4000;
+    game->Overtime_Possessions = 2;
+    EXPECT_EQ(Is_Game_Over(game), 0) << "side 0 may still answer the field goal";
+    game->Clock = 4500;
+    EXPECT_EQ(Is_Game_Over(game), 1) << "the answering drive ran out of time";
+    game->Overtime_Possessions = 3;
+    EXPECT_EQ(Is_Game_Over(game), 1) << "both sides have had the ball";
+    game->Score[1] = 17;
+    EXPECT_EQ(Is_Game_Over(game), 0) << "a level playoff game plays on";
+
     Set_User_Preference(PLAYOFF_OVERTIME_RULE, 2);
     EXPECT_EQ(Get_Game_Time_Left(game), UNTIMED_OVERTIME_SECONDS);
 }

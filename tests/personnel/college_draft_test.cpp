@@ -329,14 +329,14 @@ TEST(CollegeDraft, ThePickThatEmptiesThePoolEndsTheDraftItself) {
     EXPECT_EQ(Get_Shown_Messages()[0].Caption, "College Draft");
 
     // Starting a draft over an empty pool ends it the same way, once, and the
-    // new season's standings stay on screen.
+    // draft then brings its board up over the new season's standings.
     Set_User_Preference(CURRENT_WEEK, 100);
     Clear_Shown_Messages();
     Finish_Off_Season();
     EXPECT_EQ(Get_User_Preference(DRAFT_ROUND), NO_COLLEGE_DRAFT_ROUND);
     EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 0);
     EXPECT_EQ(Get_Shown_Messages().size(), 1u);
-    EXPECT_EQ(Get_User_Preference(CURRENT_VIEW), 40030);
+    EXPECT_EQ(Get_User_Preference(CURRENT_VIEW), 40070);
 }
 
 TEST(CollegeDraft, QueriesAndPoolUpkeepLeaveARunningDraftAlone) {

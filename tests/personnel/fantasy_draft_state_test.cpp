@@ -3,26 +3,38 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
 #include "database/path_resolver.h"
+#include "database/player_record.h"
+#include "database/random_numbers.h"
 #include "database/saved_game.h"
 #include "database/universe.h"
 #include "personnel/fantasy_draft.h"
+#include "support/debug_log.h"
+#include "support/fantasy_draft_files.h"
+#include "support/test_league.h"
 
 namespace {
 constexpr size_t STATE_SIZE = sizeof Universe.Tail.Fantasy_Draft_State;
+constexpr int32_t VITAL_FANTASY_TEAM = 26;
+constexpr int32_t NOT_DRAFTED = -128;
 
 void Write_State_File(const std::string& name, uint8_t fill) {
-    std::ofstream out(name, std::ios::binary | std::ios::trunc);
-    const std::vector<char> bytes(STATE_SIZE, static_cast<char>(fill));
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    Write_Fantasy_Draft_State_File(name, Make_Fantasy_Draft_State(TEST_LEAGUE_TEAMS, 0, 0, fill));
+}
+
+std::vector<uint8_t> Current_State() {
+    return std::vector<uint8_t>(Universe.Tail.Fantasy_Draft_State,
+                                Universe.Tail.Fantasy_Draft_State + STATE_SIZE);
 }
 } // namespace
 
 TEST(FantasyDraftState, SavedGameNameMustNameAFileBesideTheGame) {
+    Build_Test_League();
     // The game's folder is a subfolder, with a state file waiting one level up.
     std::filesystem::create_directory("games");
     Write_State_File("outside.draft", 0x11);
@@ -41,7 +53,78 @@ TEST(FantasyDraftState, SavedGameNameMustNameAFileBesideTheGame) {
     EXPECT_EQ(Load_Fantasy_Draft_State(), 1);
     EXPECT_EQ(Universe.Tail.Fantasy_Draft_State[STATE_SIZE - 1], 0x22);
     ASSERT_EQ(chdir(".."), 0);
+    std::filesystem::remove_all("games");
+    std::filesystem::remove("outside.draft");
 
     EXPECT_EQ(Is_Plain_File_Name("My League 2031"), 1);
     EXPECT_EQ(Is_Plain_File_Name("a..b"), 0);
+}
+
+// A file whose order is no draft of the league (zeros, a device, a huge
+// sparse file, noise, a round already made that names a team twice) is taken
+// as a missing file: the fresh order stands, no player is marked, and the
+// log says why. A draft's own file is taken whole and marks its picks.
+TEST(FantasyDraftState, AFileWhoseOrderIsNoDraftCountsAsMissing) {
+    Build_Test_League();
+    Set_Saved_Game_Name("league");
+    const std::string file = "league.draft";
+    // Round 4 is on the clock; team 3 took the player in team 2's slot 0.
+    std::vector<uint8_t> draft = Make_Fantasy_Draft_State(TEST_LEAGUE_TEAMS, 3, 0, 0);
+    const int32_t taken = Get_Player_ID(2, 0);
+    std::memcpy(draft.data() + 16 + 3 * 4, &taken, sizeof taken);
+
+    std::vector<uint8_t> noise(STATE_SIZE);
+    uint32_t seed = 12345;
+    for (uint8_t& byte : noise) {
+        seed = seed * 1103515245u + 12345u;
+        byte = static_cast<uint8_t>(seed >> 16);
+    }
+    std::vector<uint8_t> twice = draft;
+    twice[14416 + 5] = 4;
+
+    struct CASE {
+        const char* Name;
+        std::function<void()> Write;
+        const char* Why;
+    };
+    const CASE cases[] = {
+        {"zeros", [&] { Write_Fantasy_Draft_State_File(file, std::vector<uint8_t>(STATE_SIZE, 0)); },
+         "team 0 picks more than once in round 1"},
+        {"/dev/zero", [&] { std::filesystem::create_symlink("/dev/zero", file); },
+         "team 0 picks more than once in round 1"},
+        {"1 GB of nothing",
+         [&] {
+             std::ofstream(file, std::ios::binary).put('\0');
+             std::filesystem::resize_file(file, uintmax_t{1} << 30);
+         },
+         "team 0 picks more than once in round 1"},
+        {"noise", [&] { Write_Fantasy_Draft_State_File(file, noise); }, ""},
+        {"a made round names a team twice", [&] { Write_Fantasy_Draft_State_File(file, twice); },
+         "team 4 picks more than once in round 1"},
+    };
+    for (const CASE& bad : cases) {
+        SCOPED_TRACE(bad.Name);
+        Set_Player_Vital_Stat(2, 0, VITAL_FANTASY_TEAM, NOT_DRAFTED);
+        std::memset(Universe.Tail.Fantasy_Draft_State, 0x5A, STATE_SIZE);
+        RANDOM_STATE generator;
+        Save_Random_State(&generator);
+        bad.Write();
+        Clear_Debug_Log();
+        EXPECT_EQ(Load_Fantasy_Draft_State(), 0);
+        EXPECT_EQ(Count_Debug_Lines("\"league.draft\" is no fantasy draft: " + std::string(bad.Why)), 1);
+        EXPECT_EQ(Get_Player_Vital_Stat(2, 0, VITAL_FANTASY_TEAM), NOT_DRAFTED) << "nobody is marked";
+        const std::vector<uint8_t> refused = Current_State();
+        std::filesystem::remove(file);
+        std::memset(Universe.Tail.Fantasy_Draft_State, 0x5A, STATE_SIZE);
+        Load_Random_State(&generator);
+        EXPECT_EQ(Load_Fantasy_Draft_State(), 0);
+        EXPECT_TRUE(Current_State() == refused) << "the state a missing file leaves";
+    }
+
+    Write_Fantasy_Draft_State_File(file, draft);
+    EXPECT_EQ(Load_Fantasy_Draft_State(), 1);
+    EXPECT_TRUE(Current_State() == draft);
+    EXPECT_EQ(Get_Player_Vital_Stat(2, 0, VITAL_FANTASY_TEAM), 3) << "the pick made is marked";
+    EXPECT_TRUE(Is_Fantasy_Draft_State_Usable());
+    std::filesystem::remove(file);
 }

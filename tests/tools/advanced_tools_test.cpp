@@ -23,7 +23,9 @@
 #include "database/team_finances.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "personnel/draft_pool_players.h"
 #include "personnel/draft_state.h"
+#include "personnel/player_generation.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
@@ -171,6 +173,40 @@ TEST_F(AdvancedTools, ClosingToolsEndTheDialogBeforeTheyRun) {
     EXPECT_TRUE(counted);
     Open_From_Tools_Menu([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, TOOL_BALANCE_PAYROLLS); });
     EXPECT_TRUE(Get_Open_Modal_Dialogs().empty());
+}
+
+// The ids of the draft pool, in pool order.
+std::vector<int32_t> Pool_Ids() {
+    std::vector<int32_t> ids;
+    int32_t team = 0, slot = 0;
+    for (int32_t i = 0; Get_Draft_Pool_Player(i, &team, &slot); ++i)
+        ids.push_back(Get_Player_ID(team, slot));
+    return ids;
+}
+
+// A draft waiting on the user's pick keeps the class it started with: the
+// command says so and changes nothing; once the draft is over it fills the pool.
+TEST_F(AdvancedTools, FillingThePoolWaitsForARunningDraftToEnd) {
+    for (int32_t slot = 0; slot < 20; ++slot)
+        Fabricate_Position_Player(FIRST_COLLEGE_POOL_TEAM, slot, POSITION_LB, 0);
+    Set_User_Preference(CURRENT_WEEK, 100);
+    Set_User_Preference(DRAFT_ROUND, 2);
+    Set_User_Preference(DRAFT_PICK, 5);
+    const std::vector<int32_t> before = Pool_Ids();
+    ASSERT_EQ(before.size(), 20u);
+    Clear_Shown_Messages();
+    Open_From_Tools_Menu([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, TOOL_DRAFT_POOL); });
+    EXPECT_EQ(Pool_Ids(), before) << "the running draft's class stays";
+    EXPECT_TRUE(Was_Told("Fill College Draft Pool",
+                         "The College Draft is under way and picks from the pool it started with.\n\n"
+                         "The draft pool can be filled again once the draft is over."));
+    EXPECT_EQ(Get_User_Preference(DRAFT_ROUND), 2);
+
+    Set_User_Preference(DRAFT_ROUND, NO_COLLEGE_DRAFT_ROUND);
+    Clear_Shown_Messages();
+    Open_From_Tools_Menu([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, TOOL_DRAFT_POOL); });
+    EXPECT_GT(Pool_Ids().size(), before.size()) << "a whole new class";
+    EXPECT_FALSE(Was_Told("Fill College Draft Pool", ""));
 }
 
 TEST_F(AdvancedTools, BuildsOfferToSaveFirstAndKeepTheUsersGameName) {
