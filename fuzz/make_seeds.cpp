@@ -78,14 +78,14 @@ void Write_Saved_Game_Seeds() {
     BYTES refused = cleared;
     memcpy(refused.data() + 13, "4101", 4);
     Write_Seed("saved_game_raw", "v4101.kor", refused);
-    // Refused with their reason: a version no release wrote, bytes after the
-    // league, a part cut short and a part longer than any can be.
+    // Refused with their reason: a version no release wrote, a part cut short
+    // and a part longer than any can be. Bytes after the league are not read.
     refused = cleared;
     memcpy(refused.data() + 13, "9999", 4);
     Write_Seed("saved_game_raw", "v9999.kor", refused);
-    refused = cleared;
-    refused.push_back(0);
-    Write_Seed("saved_game_raw", "trailing_byte.kor", refused);
+    BYTES trailing = cleared;
+    trailing.push_back(0);
+    Write_Seed("saved_game_raw", "trailing_byte.kor", trailing);
     Write_Seed("saved_game_raw", "cut_in_part.kor", BYTES(cleared.begin(), cleared.begin() + 40));
     refused = cleared;
     memset(refused.data() + 25, 0xFF, 4);
