@@ -145,6 +145,7 @@ void Write_Cities_Seeds() {
         "cities_file", "hand_made.txt",
         std::string("Chicago,12.9,-3.5\r\n,5,6\nDenver,1,2,3,4,5,6,7,8,9,10,Ghost,11\n\"Open,1\nLast,1,2"));
     Write_Seed("cities_file", "bad_number.txt", std::string("Chicago,1\nDenver,abc\n"));
+    Write_Seed("cities_file", "beyond_32_bits.txt", std::string("Chicago,1\nDenver,12,2147483648\n"));
 }
 
 void Write_Text_Seeds() {
