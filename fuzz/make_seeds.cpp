@@ -78,14 +78,14 @@ void Write_Saved_Game_Seeds() {
     BYTES refused = cleared;
     memcpy(refused.data() + 13, "4101", 4);
     Write_Seed("saved_game_raw", "v4101.kor", refused);
-    // Refused with their reason: a version no release wrote, bytes after the
-    // league, a part cut short and a part longer than any can be.
+    // Refused with their reason: a version no release wrote, a part cut short
+    // and a part longer than any can be. Bytes after the league are not read.
     refused = cleared;
     memcpy(refused.data() + 13, "9999", 4);
     Write_Seed("saved_game_raw", "v9999.kor", refused);
-    refused = cleared;
-    refused.push_back(0);
-    Write_Seed("saved_game_raw", "trailing_byte.kor", refused);
+    BYTES trailing = cleared;
+    trailing.push_back(0);
+    Write_Seed("saved_game_raw", "trailing_byte.kor", trailing);
     Write_Seed("saved_game_raw", "cut_in_part.kor", BYTES(cleared.begin(), cleared.begin() + 40));
     refused = cleared;
     memset(refused.data() + 25, 0xFF, 4);
@@ -145,6 +145,7 @@ void Write_Cities_Seeds() {
         "cities_file", "hand_made.txt",
         std::string("Chicago,12.9,-3.5\r\n,5,6\nDenver,1,2,3,4,5,6,7,8,9,10,Ghost,11\n\"Open,1\nLast,1,2"));
     Write_Seed("cities_file", "bad_number.txt", std::string("Chicago,1\nDenver,abc\n"));
+    Write_Seed("cities_file", "beyond_32_bits.txt", std::string("Chicago,1\nDenver,12,2147483648\n"));
 }
 
 void Write_Text_Seeds() {

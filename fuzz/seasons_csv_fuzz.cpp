@@ -5,7 +5,8 @@
 // the replay flag of the header as it was; besides them it may only set a
 // found player's position, uniform number and value figures; when it credited any, the whole
 // replay step runs: it rates every player from them and leaves every
-// this-season figure cleared. Each run starts from the same league.
+// this-season figure cleared. A file without a line of the season's year
+// makes the replay step change nothing. Each run starts from the same league.
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -65,7 +66,8 @@ bool Changed_Outside_This_Season(const uint8_t* league) {
     memcpy(read.get(), Universe_Bytes(), UNIVERSE_SIZE);
     memcpy(Universe_Bytes(), league, UNIVERSE_SIZE);
     std::vector<LINE_FIELDS> kept_fields;
-    For_Each_League_Player([&](int32_t team, int32_t slot) { kept_fields.push_back(Get_Line_Fields(team, slot)); });
+    For_Each_League_Player(
+        [&](int32_t team, int32_t slot) { kept_fields.push_back(Get_Line_Fields(team, slot)); });
     memcpy(Universe_Bytes(), read.get(), UNIVERSE_SIZE);
     size_t next = 0;
     For_Each_League_Player([&](int32_t team, int32_t slot) {
@@ -106,10 +108,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Fuzz_Check(Universe.Header.Replay_Mode == replay_mode, "the replay flag was left changed");
     Fuzz_Check(!Changed_Outside_This_Season(league.get()),
                "reading the file changed more than this-season figures");
-    if (!Has_This_Season_Figures()) return 0;
+    if (!Has_This_Season_Figures()) {
+        // A file without a line of the season's year is told and changes nothing.
+        if (Seasons_CSV_Holds_Year(Get_Current_Year())) return 0;
+        memcpy(Universe_Bytes(), league.get(), UNIVERSE_SIZE);
+        Fuzz_Check(Load_Replay_Season_Stats() == 0, "a file without the season's year was loaded");
+        Fuzz_Check(Last_Message_Caption() == "Read Error", "a file without the season's year was not told");
+        Fuzz_Check(memcmp(Universe_Bytes(), league.get(), UNIVERSE_SIZE) == 0,
+                   "a file without the season's year changed the league");
+        return 0;
+    }
 
     memcpy(Universe_Bytes(), league.get(), UNIVERSE_SIZE);
-    Load_Replay_Season_Stats();
+    Fuzz_Check(Load_Replay_Season_Stats() == 1, "a file that credited figures was not loaded");
     Fuzz_Check(Universe.Header.Replay_Mode == replay_mode, "the replay step left the replay flag changed");
     Fuzz_Check(Last_Message_Caption().empty(), "the replay step showed a message");
     Fuzz_Check(!Has_This_Season_Figures(), "a this-season figure was left behind");

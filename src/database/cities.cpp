@@ -1,7 +1,5 @@
 #include "database/cities.h"
 
-#include <cerrno>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -29,25 +27,25 @@ bool Is_City_Row(int32_t n) {
     return n >= 0 && n < MAX_CITIES;
 }
 
-// Reads a statistic field: a decimal number truncated toward zero; an empty
-// field is 0. Returns false for anything that is not a number in range.
+// Reads a statistic field: the decimal number it begins with (after blanks:
+// an optional sign, digits, an optional point and digits), truncated toward
+// zero; a field that begins with no such number is 0 ("abc" 0, "12abc" 12).
+// No hexadecimal, exponent or other form is taken. Returns false only for a
+// number beyond what a statistic holds.
 bool Parse_City_Stat(const char* field, int32_t* value) {
-    const char* start = field;
-    while (*start == ' ' || *start == '\t')
-        ++start;
-    if (*start == '\0') {
-        *value = 0;
-        return true;
+    const char* c = field;
+    while (*c == ' ' || *c == '\t')
+        ++c;
+    const bool negative = *c == '-';
+    if (*c == '-' || *c == '+') ++c;
+    // The whole part; its decimals are cut off.
+    int64_t number = 0;
+    for (; *c >= '0' && *c <= '9'; ++c) {
+        number = number * 10 + (*c - '0');
+        if (number > 2147483648LL) return false;
     }
-    errno = 0;
-    char* end = nullptr;
-    double number = strtod(start, &end);
-    if (end == start || errno == ERANGE || !std::isfinite(number)) return false;
-    while (*end == ' ' || *end == '\t')
-        ++end;
-    if (*end != '\0') return false;
-    number = std::trunc(number);
-    if (number < -2147483648.0 || number > 2147483647.0) return false;
+    if (negative) number = -number;
+    if (number > 2147483647LL) return false;
     *value = static_cast<int32_t>(number);
     return true;
 }
@@ -99,7 +97,7 @@ bool Parse_City_Line(char* line, CITY_RECORD* city, char* error, int error_size)
     for (int s = 0; s < NUMBER_OF_CITY_STATS && line[0] != '\0'; ++s) {
         Get_Next_Field(field, line, ',', sizeof field);
         if (!Parse_City_Stat(field, &city->Stats[s])) {
-            snprintf(error, error_size, "statistic %d (\"%.40s\") is not a whole or decimal number", s + 1,
+            snprintf(error, error_size, "statistic %d (\"%.40s\") is beyond what a statistic holds", s + 1,
                      field);
             return false;
         }
@@ -240,12 +238,12 @@ void Delete_Current_City() {
     Set_City_Photo(selected, "");
     for (int32_t s = 0; s < NUMBER_OF_CITY_STATS; ++s)
         Set_City_Stat(selected, s, 0);
+    // The selection follows the emptied row past the cities below it, and
+    // from there, below the cities, moves back onto the last one.
     Compact_Cities();
-    // The selection stays on the row that now holds the next city rather than
-    // following the emptied row to the bottom of the table.
-    int32_t count = Count_Cities();
-    if (selected >= count) selected = count > 0 ? count - 1 : 0;
-    Set_User_Preference(SELECTED_CITY, selected);
+    selected = Get_User_Preference(SELECTED_CITY);
+    const int32_t count = Count_Cities();
+    if (selected >= count) Set_User_Preference(SELECTED_CITY, count > 0 ? count - 1 : 0);
 }
 
 int32_t Find_Best_Free_City() {

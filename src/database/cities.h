@@ -46,6 +46,8 @@ void Import_Cities();
 // (MAX_CITIES rows, the cities packed from row 0, the rest empty): one line
 // a row, a line with an empty name leaving its row empty. Returns the number
 // of cities, or -1 with the reason in `error` for a read error or an invalid
-// line (one longer than 2,047 characters or holding a zero byte among them).
+// line (one longer than 2,047 characters, holding a zero byte among them, or
+// with a statistic beyond 32 bits). A statistic is the decimal number its
+// field begins with, truncated; a field of no number is 0.
 // An import refuses a file that holds no city.
 int32_t Read_Cities_File(FILE* file, CITY_RECORD* cities, char* error, int error_size);

@@ -474,9 +474,8 @@ void Set_Current_Week(int32_t week) {
 void Store_User_Name_In_Fame_File(const char* name) {
     if (name == nullptr) return;
     Update_Owner_Hall_Of_Fame_File([name](uint8_t* image) {
-        char* field = reinterpret_cast<char*>(image + OWNER_NAME_OFFSET);
-        std::memset(field, 0, OWNER_NAME_LENGTH);
-        safe_strncpy(field, name, OWNER_NAME_LENGTH);
+        // The name and its terminator; the field's bytes after them stay.
+        safe_strncpy(reinterpret_cast<char*>(image + OWNER_NAME_OFFSET), name, OWNER_NAME_LENGTH);
         return true;
     });
 }

@@ -225,8 +225,8 @@ INFLATE_RESULT Inflate_Chunks(FILE* file, uint8_t* destination, const char* capt
         const int status = inflate(&stream, Z_FINISH);
         const uint32_t produced = static_cast<uint32_t>(stream.total_out);
         const bool overflowed = status == Z_BUF_ERROR && stream.avail_out == 0;
-        // A part holds its stream and nothing else.
-        const bool leftover = status == Z_STREAM_END && stream.avail_in != 0;
+        // Bytes of the part after its stream's end are not read: the stream's
+        // own check has vouched for what it unpacked.
         inflateEnd(&stream);
         if (overflowed) {
             Log_Debug_Line("Inflate_Universe_Chunks: chunk %d runs past %u bytes", chunk, size);
@@ -247,7 +247,7 @@ INFLATE_RESULT Inflate_Chunks(FILE* file, uint8_t* destination, const char* capt
                     part, SAVE_FILE_CHUNKS);
             return CHUNKS_DO_NOT_FIT;
         }
-        if (status != Z_STREAM_END || leftover) {
+        if (status != Z_STREAM_END) {
             Log_Debug_Line("Inflate_Universe_Chunks: chunk %d is corrupt (%d)", chunk, status);
             Refuse_File("is damaged: part %d of the %d parts that hold the league does not unpack.", part,
                         SAVE_FILE_CHUNKS);
@@ -268,14 +268,6 @@ INFLATE_RESULT Inflate_Chunks(FILE* file, uint8_t* destination, const char* capt
         return CHUNKS_DO_NOT_FIT;
     }
     return CHUNKS_INFLATED;
-}
-
-// Bytes left in `file` after its position (what follows the league).
-long Bytes_Left(FILE* file) {
-    const long position = ftell(file);
-    if (position < 0 || fseek(file, 0, SEEK_END) != 0) return fgetc(file) == EOF ? 0 : 1;
-    const long end = ftell(file);
-    return end > position ? end - position : 0;
 }
 
 // The versions whose files this game reads: its own (2000) and those before
@@ -348,13 +340,12 @@ int Save_Game(const char* file_name, void*) {
         errno = EISDIR;
         return SAVE_CANNOT_CREATE;
     }
+    // A read-only saved game is not replaced, though a rename could do it:
+    // the file cannot be opened for writing, which the caller tells.
     if (Is_Read_Only_File(path)) {
-        Show_Formatted_Message("Save Error",
-                               "The saved game \"%s\" is read-only, so it was not replaced.\n\n"
-                               "Save the game under another name, or make the file writable and save again.",
-                               file_name);
         Note_Save_Failure(path, EACCES);
-        save_failure.Told = true;
+        Log_Debug_Line("Save_Game: \"%s\" could not be created: %s", file_name, strerror(EACCES));
+        errno = EACCES;
         return SAVE_CANNOT_CREATE;
     }
 
@@ -521,15 +512,9 @@ int Read_Saved_Game(const char* file_name) {
                     detail.c_str());
     }
     if (inflated != CHUNKS_INFLATED) return 0;
-    // Nothing follows the league in a file this game or its earlier versions
-    // wrote; more means the file is not what it claims to be.
-    const long extra = Bytes_Left(file.get());
+    // The parts that filled the league are all the file is read for: what
+    // follows them is not looked at.
     file.reset();
-    if (extra > 0) {
-        Refuse_File("goes on for %ld byte%s after the end of the league, which no saved game does.", extra,
-                    extra == 1 ? "" : "s");
-        return 0;
-    }
 
     const bool converted = Is_Old_Layout_Version(version);
     bool conversion_ok = true;

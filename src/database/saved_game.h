@@ -42,15 +42,17 @@ const SAVE_FAILURE& Get_Last_Save_Failure();
 
 // Writes the league to `file_name`: into a temporary file beside it that
 // replaces the old file only when everything was written and synced to disk.
-// A read-only saved game is not replaced (SAVE_CANNOT_CREATE, with a message).
+// A read-only saved game is not replaced (SAVE_CANNOT_CREATE, logged; the
+// caller tells the user).
 // Returns SAVE_OK, SAVE_CANNOT_CREATE or SAVE_WRITE_FAILED. `dialog` is the
 // save dialog that asked for it, or none; the dialog layer closes it.
 int Save_Game(const char* file_name, void* dialog);
 
 // Loads a league file into the block and runs the load steps. 1 loaded, 0 failed
 // (a message naming the file has been shown, what is wrong with it has been
-// logged, and the block is as it was). Files that are cut short, damaged, of a version
-// this game does not know or followed by anything are refused. A file that holds its
+// logged, and the block is as it was). Files that are cut short, damaged or of a
+// version this game does not know are refused; bytes after the parts that fill the
+// league are not read. A file that holds its
 // league as it was saved leaves the game counted as saved, its load repairs
 // included.
 int Load_Game(const char* file_name);

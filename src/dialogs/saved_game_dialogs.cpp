@@ -165,8 +165,10 @@ void Save_Under_Typed_Name(WINDOW_HANDLE dialog) {
     const std::string name = Get_Dialog_Item_Text(dialog, SAVE_NAME_EDIT).substr(0, SAVE_NAME_EDIT_LIMIT);
     const int32_t check = Check_Saved_Game_Name(name.c_str());
     if (check != SAVED_GAME_NAME_OK) {
-        // The text stays for the user to mend.
+        // The text stays for the user to mend, and what he types next goes
+        // into the name box, whatever the click on Save left the focus on.
         Show_Formatted_Message("Save Game", "%s", Describe_Saved_Game_Name_Check(check));
+        Set_Focus(Get_Dialog_Item(dialog, SAVE_NAME_EDIT));
         return;
     }
     const std::string file = name + ".kor";

@@ -6,7 +6,6 @@
 
 #include "database/game_names.h"
 #include "database/league_structure.h"
-#include "database/path_resolver.h"
 #include "database/safe_strings.h"
 #include "database/saved_game.h"
 #include "database/settings.h"
@@ -29,14 +28,17 @@ bool Has_Control_Character(const char* name) {
     return false;
 }
 
-// A team's name as part of a file name: separators, control characters and
-// the second dot of a pair are left out.
+bool Has_Separator(const char* name) {
+    return std::strpbrk(name, "/\\") != nullptr;
+}
+
+// A team's name as part of a file name: separators and control characters
+// are left out.
 std::string Plain_Team_Name(const char* name) {
     std::string plain;
     for (const char* c = name; *c != '\0'; ++c) {
         const unsigned char byte = static_cast<unsigned char>(*c);
         if (*c == '/' || *c == '\\' || Is_Control_Character(byte)) continue;
-        if (*c == '.' && !plain.empty() && plain.back() == '.') continue;
         plain.push_back(*c);
     }
     return plain;
@@ -52,7 +54,9 @@ std::string Describe_Save_Failure(const char* opening) {
 
 int32_t Check_Saved_Game_Name(const char* name) {
     if (name == nullptr || name[0] == '\0') return SAVED_GAME_NAME_EMPTY;
-    if (Is_Plain_File_Name(name) == 0) return SAVED_GAME_NAME_NOT_PLAIN;
+    // Without a separator the name is that of a file in the folder: dots,
+    // ".." among them, are its own.
+    if (Has_Separator(name)) return SAVED_GAME_NAME_NOT_PLAIN;
     if (Has_Control_Character(name)) return SAVED_GAME_NAME_CONTROL_CHARACTER;
     if (std::strlen(name) > static_cast<size_t>(SAVED_GAME_NAME_LIMIT)) return SAVED_GAME_NAME_TOO_LONG;
     return SAVED_GAME_NAME_OK;
@@ -60,7 +64,7 @@ int32_t Check_Saved_Game_Name(const char* name) {
 
 int32_t Check_Listed_Game_Name(const char* name) {
     if (name == nullptr || name[0] == '\0') return SAVED_GAME_NAME_EMPTY;
-    if (std::strpbrk(name, "/\\") != nullptr) return SAVED_GAME_NAME_SEPARATOR;
+    if (Has_Separator(name)) return SAVED_GAME_NAME_SEPARATOR;
     if (Has_Control_Character(name)) return SAVED_GAME_NAME_CONTROL_CHARACTER;
     return SAVED_GAME_NAME_OK;
 }
@@ -70,7 +74,7 @@ const char* Describe_Saved_Game_Name_Check(int32_t check) {
     case SAVED_GAME_NAME_EMPTY:
         return "Please type a name for the saved game.";
     case SAVED_GAME_NAME_NOT_PLAIN:
-        return "A saved game's name can't contain \"/\", \"\\\" or \"..\".\n\nPlease choose another name.";
+        return "A saved game's name can't contain \"/\" or \"\\\".\n\nPlease choose another name.";
     case SAVED_GAME_NAME_CONTROL_CHARACTER:
         return "A saved game's name can't contain control characters such as tabs or line breaks.\n\nPlease "
                "choose another name.";

@@ -24,7 +24,7 @@ std::string Describe_Save_Failure(const char* opening);
 enum SAVED_GAME_NAME_CHECK : int32_t {
     SAVED_GAME_NAME_OK,
     SAVED_GAME_NAME_EMPTY,
-    // "/", "\" or ".." (Is_Plain_File_Name)
+    // "/" or "\" in a typed or stored name
     SAVED_GAME_NAME_NOT_PLAIN,
     SAVED_GAME_NAME_CONTROL_CHARACTER,
     SAVED_GAME_NAME_TOO_LONG,
@@ -32,8 +32,9 @@ enum SAVED_GAME_NAME_CHECK : int32_t {
     SAVED_GAME_NAME_SEPARATOR,
 };
 // Whether `name` (without ".kor") may name a saved game in the current
-// folder: plain, without control characters, and short enough for its file
-// and the temporary file it is written through.
+// folder: without a path separator or a control character (dots are its
+// own), and short enough for its file and the temporary file it is written
+// through.
 int32_t Check_Saved_Game_Name(const char* name);
 // Whether a saved game found in the current folder (`name` without ".kor")
 // may be resumed or deleted: a name without a path separator or a control
@@ -45,8 +46,8 @@ const char* Describe_Saved_Game_Name_Check(int32_t check);
 // The league's default name into `out` (`size` bytes, DEFAULT_SAVE_NAME_SIZE
 // is enough): "%d teams - %d players (%d)" with more than one human team,
 // else the user's team and its first and current years, "%s (%d)" or
-// "%s (%d-%d)". The team's name loses any character that would make the
-// name other than plain.
+// "%s (%d-%d)". The team's name loses its path separators and control
+// characters.
 void Get_Default_Save_Name(char* out, int32_t size);
 // After the first season, a saved-game name that is the default of an
 // earlier season becomes the current default.

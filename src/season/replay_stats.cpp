@@ -3,11 +3,13 @@
 #include <cstdint>
 
 #include "database/historical_norms.h"
+#include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/random_numbers.h"
 #include "database/rating_normalisation.h"
 #include "database/team_record_layout.h"
+#include "platform/message_box.h"
 #include "tools/ratings_rebuild.h"
 #include "tools/seasons_csv.h"
 
@@ -44,8 +46,17 @@ void Set_Predicted_From_This_Season(int32_t team, int32_t slot, bool keep_predic
 } // namespace
 
 int32_t Load_Replay_Season_Stats() {
-    // A missing file stops everything before any prediction is touched.
+    // A missing file, or one without the season's year, stops everything
+    // before any prediction is touched: reading it would only zero the
+    // predictions and rate every player from nothing.
     if (!Check_Seasons_CSV()) return 0;
+    const int32_t year = Get_Current_Year();
+    if (!Seasons_CSV_Holds_Year(year)) {
+        Show_Formatted_Message("Read Error",
+                               "%s holds no statistics of the %d season.\n\nNo season stats were loaded.",
+                               SEASONS_CSV_NAME, year);
+        return 0;
+    }
     For_Each_Non_Lineman([](int32_t team, int32_t slot) {
         const int32_t games = Get_Player_Stat(team, slot, SEASON_PREDICTED, 0);
         if (games > KEPT_PREDICTED_GAMES)

@@ -6,6 +6,7 @@
 // Loads the real season of the current year into every player's predicted
 // season (after blending it with a little of the old prediction to derive his
 // ratings) and clears the this-season statistics for play. Without the
-// seasons file nothing changes beyond the one "Read Error" notice. Returns 1
-// when the season's statistics were loaded, 0 when they could not be read.
+// seasons file, or when it holds no line of the current season's year,
+// nothing changes beyond one "Read Error" notice. Returns 1 when the season's
+// statistics were loaded, 0 when there were none to load.
 int32_t Load_Replay_Season_Stats();

@@ -108,13 +108,25 @@ bool Figure(const STATS_LINE& line, int32_t column, int32_t* value) {
     return true;
 }
 
+// A whole number as the replay form reads it: what the field begins with, 0
+// for no number or one beyond 32 bits.
+int32_t Leading_Whole_Number(const char* text) {
+    const long long number = strtoll(text, nullptr, 10);
+    return number > INT32_MAX || number < INT32_MIN ? 0 : static_cast<int32_t>(number);
+}
+
 // A number that is no figure (a year, a player id): read whole, never held
 // within a season's bound.
 bool Whole_Number(const STATS_LINE& line, int32_t column, int32_t* value) {
     if (!Read.Replay) return Read_Int_Field(line, column, value);
-    const long long number = strtoll(line.Field(column), nullptr, 10);
-    *value = number > INT32_MAX || number < INT32_MIN ? 0 : static_cast<int32_t>(number);
+    *value = Leading_Whole_Number(line.Field(column));
     return true;
+}
+
+// Preseason, postseason and all-star lines are no part of a season.
+bool Is_Other_Games_Line(const STATS_LINE& line) {
+    const char* flag = line.Field(COLUMN_SEASON_FLAG);
+    return strcasecmp(flag, "PRE") == 0 || strcasecmp(flag, "POST") == 0 || strcasecmp(flag, "PRO") == 0;
 }
 
 // Half sacks: the decimal count doubled, held like any other figure.
@@ -297,8 +309,7 @@ int32_t Find_Or_Add_Season_Line(int32_t team, int32_t slot, int32_t year, int32_
 }
 
 void Read_Season_Line_Form(const STATS_LINE& line) {
-    const char* flag = line.Field(COLUMN_SEASON_FLAG);
-    if (strcasecmp(flag, "PRE") == 0 || strcasecmp(flag, "POST") == 0 || strcasecmp(flag, "PRO") == 0) return;
+    if (Is_Other_Games_Line(line)) return;
     int32_t year = 0, id = 0;
     if (!Whole_Number(line, COLUMN_YEAR, &year) || !Whole_Number(line, COLUMN_PLAYER_ID, &id)) return;
     const int32_t base_year = Get_Universe_Stat(BASE_YEAR);
@@ -420,6 +431,22 @@ int32_t Check_Seasons_CSV() {
     }
     Show_Missing_Seasons_File();
     return 0;
+}
+
+int32_t Seasons_CSV_Holds_Year(int32_t year) {
+    STATS_FILE file;
+    if (!Open_Stats_File(&file, SEASONS_CSV_NAME)) return 0;
+    // Lines as the replay form takes them; what is malformed is said by the read.
+    file.Quiet = true;
+    file.Check_Field_Count = false;
+    Read_Stats_Header(&file);
+    STATS_LINE line;
+    bool found = false;
+    for (int32_t read = 0; !found && (read = Read_Stats_Line(&file, &line)) != 0;)
+        found =
+            read > 0 && !Is_Other_Games_Line(line) && Leading_Whole_Number(line.Field(COLUMN_YEAR)) == year;
+    Close_Stats_File(&file);
+    return found ? 1 : 0;
 }
 
 int32_t Load_Seasons_CSV(int32_t replay) {

@@ -25,6 +25,7 @@ void Note_Failure() {
 }
 
 void Report_Line_Error(const STATS_FILE* file, int32_t line_number, int32_t column, const char* problem) {
+    if (file != nullptr && file->Quiet) return;
     const char* name = file != nullptr ? file->Name : "";
     if (column > 0)
         Report_System_Error("Malformed input in %s, line %d, field %d: %s", name, line_number, column,

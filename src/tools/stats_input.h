@@ -24,6 +24,9 @@ struct STATS_FILE {
     bool Check_Field_Count = true;
     // Set once a line ran on past what a read passes over: the file ends there.
     bool Ended = false;
+    // Whether malformed lines go unreported: a look through the file that
+    // its read proper reports on.
+    bool Quiet = false;
 };
 
 struct STATS_LINE {

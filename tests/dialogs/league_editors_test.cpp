@@ -498,6 +498,48 @@ TEST_F(LeagueEditors, CitiesKeepExactDegreesAndTheirTeams) {
     EXPECT_EQ(Get_City_Stat(0, CITY_LATITUDE), -500);
 }
 
+// Erasing a city moves the cities below it up and selects the last one, the
+// erased row having sunk past them; the teams keep their cities. Erasing the
+// only city leaves the selection at the top of an empty table.
+TEST_F(LeagueEditors, ErasingACitySelectsTheLastCity) {
+    const int32_t erased = TEST_LEAGUE_TEAMS + 1;
+    ASSERT_LT(erased + 1, cities) << "a city in the middle of the table";
+    char last[FORMATTED_TEXT_SIZE] = "", below[FORMATTED_TEXT_SIZE] = "";
+    Get_City_Name(cities - 1, last);
+    Get_City_Name(erased + 1, below);
+    Set_User_Preference(SELECTED_CITY, 0);
+    Script_Dialog_Step([erased](WINDOW_HANDLE dialog) {
+        Choose_Dialog_Line(dialog, CITY_SELECTOR, erased);
+        Click_Dialog_Button(dialog, ERASE_CITY_BUTTON);
+        EXPECT_EQ(Get_Dialog_Line(dialog, CITY_SELECTOR), Count_Cities() - 1) << "the last city is shown";
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, CITY_EDITOR_DIALOG, 0);
+    ASSERT_EQ(Count_Cities(), cities - 1);
+    EXPECT_EQ(Get_User_Preference(SELECTED_CITY), cities - 2);
+    char name[FORMATTED_TEXT_SIZE] = "";
+    Get_City_Name(cities - 2, name);
+    EXPECT_STREQ(name, last);
+    Get_City_Name(erased, name);
+    EXPECT_STREQ(name, below) << "the city below moved up";
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        EXPECT_EQ(Get_Team_Stat(team, TEAM_STAT_HOME_CITY), team) << "team " << team;
+
+    // One city, no team's home.
+    for (int32_t n = 1; n < MAX_CITIES; ++n)
+        Clear_City(n);
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        Set_Team_Stat(team, TEAM_STAT_HOME_CITY, MAX_CITIES - 1);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Click_Dialog_Button(dialog, ERASE_CITY_BUTTON);
+        EXPECT_EQ(Count_Dialog_Lines(dialog, CITY_SELECTOR), 0);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, CITY_EDITOR_DIALOG, 0);
+    EXPECT_EQ(Count_Cities(), 0);
+    EXPECT_EQ(Get_User_Preference(SELECTED_CITY), 0);
+}
+
 // Outside Commissioner Mode, during a season: the league's names, money,
 // rules and settings stay open to edits; only the home and nickname edits,
 // Add and Erase, the city and week combos are closed, and the season's

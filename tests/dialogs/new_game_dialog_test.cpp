@@ -182,6 +182,11 @@ TEST_F(NewGameDialog, SeasonsFranchisesFiguresAndReplayModeFollowTheChoices) {
 }
 
 TEST_F(NewGameDialog, PlayStartsSeasonZeroAndTheGameSavesAndResumesWhole) {
+    // The owner of the game before had a longer name.
+    Ensure_Owner_Hall_Of_Fame_File();
+    Store_User_Name_In_Fame_File("A Former Owner Of Long Name");
+    std::vector<uint8_t> before(OWNER_HALL_OF_FAME_SIZE);
+    ASSERT_EQ(Read_Owner_Hall_Of_Fame_File(before.data()), 1);
     Script_Dialog_Step([](WINDOW_HANDLE dialog) {
         Choose_Dialog_Line(dialog, NEW_GAME_TEAM_COMBO, 9);
         Type_Dialog_Text(dialog, NEW_GAME_NAME_EDIT, "Owner Nine");
@@ -198,6 +203,16 @@ TEST_F(NewGameDialog, PlayStartsSeasonZeroAndTheGameSavesAndResumesWhole) {
     char owner[TEAM_STRING_LENGTH];
     Get_Team_String(owner, 9, 5);
     EXPECT_STREQ(owner, "Owner Nine");
+    // The owner file holds the new name over the old one: the name and its
+    // end, the rest of the field as it was.
+    std::vector<uint8_t> fame(OWNER_HALL_OF_FAME_SIZE);
+    ASSERT_EQ(Read_Owner_Hall_Of_Fame_File(fame.data()), 1);
+    const char* stored = reinterpret_cast<const char*>(fame.data() + OWNER_NAME_OFFSET);
+    EXPECT_STREQ(stored, "Owner Nine");
+    const size_t kept = sizeof "Owner Nine";
+    EXPECT_EQ(std::memcmp(stored + kept, before.data() + OWNER_NAME_OFFSET + kept, OWNER_NAME_LENGTH - kept),
+              0)
+        << "the field after the name keeps its bytes";
     EXPECT_TRUE(Status_Bar_Exists());
     char team_name[64];
     Get_Team_Full_Name(9, team_name);

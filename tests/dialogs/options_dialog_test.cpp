@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -115,6 +116,51 @@ TEST_F(OptionsDialog, ReplayModeIsOnOnlyWhenItsStatisticsCanBeHad) {
     });
     Do_Dialog(Main_Window, OPTIONS_DIALOG, 0);
     EXPECT_EQ(Universe.Header.Replay_Mode, 0) << "cleared from 2022 on";
+}
+
+// A seasons file that holds no line of the season's year has nothing to
+// load: the user is told, and the league and Replay Mode stay as they were.
+TEST_F(OptionsDialog, ReplayModeStaysOffWhenTheSeasonsFileHasNoLineOfTheYear) {
+    Universe.Header.Universe_Stats[BASE_YEAR] = 1985;
+    Set_User_Preference(CURRENT_SEASON_INDEX, 0);
+    Set_User_Preference(CURRENT_WEEK, 0);
+    Universe.Header.Replay_Mode = 0;
+    const auto done = [](bool tick) {
+        Script_Dialog_Step([tick](WINDOW_HANDLE dialog) {
+            if (tick) Click_Dialog_Button(dialog, OPTION_REPLAY_BOX);
+            Click_Dialog_Button(dialog, ID_OK);
+        });
+        Do_Dialog(Main_Window, OPTIONS_DIALOG, 0);
+    };
+    // The league as Done leaves it with Replay Mode untouched.
+    done(false);
+    const std::vector<uint8_t> league(Universe_Bytes(), Universe_Bytes() + UNIVERSE_SIZE);
+
+    const std::string header = "VorlanID,PlayerID,SeasonFlag,Year,Team\n";
+    const std::vector<std::pair<const char*, std::string>> files = {
+        {"empty", ""},
+        {"zeros", std::string(4096, '\0')},
+        {"garbage", "\x01\xff\\,,,\"x\n\n;;abc,def\n"},
+        {"header only", header},
+        {"other years", header + "X,1,,1984,T05\nX,1,POST,1985,T05\nX,1,,19850,T05\n"},
+        {"/dev/zero", ""}};
+    std::filesystem::create_directories("input/stats");
+    for (const auto& [name, text] : files) {
+        SCOPED_TRACE(name);
+        std::filesystem::remove("input/stats/seasons.csv");
+        if (std::string(name) == "/dev/zero")
+            std::filesystem::create_symlink("/dev/zero", "input/stats/seasons.csv");
+        else
+            std::ofstream("input/stats/seasons.csv", std::ios::binary) << text;
+        Clear_Shown_Messages();
+        done(true);
+        EXPECT_TRUE(Was_Told("input/stats/seasons.csv holds no statistics of the 1985 season.\n\nNo season "
+                             "stats were loaded."));
+        EXPECT_FALSE(Was_Told("Season stats have been loaded for the current season."));
+        EXPECT_EQ(Universe.Header.Replay_Mode, 0);
+        EXPECT_EQ(memcmp(league.data(), Universe_Bytes(), UNIVERSE_SIZE), 0) << "the league is as it was";
+    }
+    std::filesystem::remove_all("input");
 }
 
 TEST_F(OptionsDialog, SkinsAreTheFoldersTheLeagueCanNameAndHelpOpensItsPage) {

@@ -17,7 +17,9 @@
 #include "dialogs/saved_game_dialogs.h"
 #include "dialogs/saved_game_names.h"
 #include "platform/dialogs.h"
+#include "platform/keys.h"
 #include "platform/message_box.h"
+#include "platform/scripted_answers.h"
 #include "platform/windows.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
@@ -64,14 +66,15 @@ TEST_F(SavedGameNames, DefaultNamesFollowTheHumanTeamsAndTheSeasons) {
     Set_User_Preference(USER_TEAM, 9);
     Set_Team_String("Twin/Back\\Slash", 9, 1);
     Set_Team_String("Dots..", 9, 2);
-    EXPECT_EQ(Default_Name(), "TwinBackSlash Dots. (2019-2021)") << "the team's name loses its separators";
+    EXPECT_EQ(Default_Name(), "TwinBackSlash Dots.. (2019-2021)")
+        << "the team's name loses its separators and keeps its dots";
     EXPECT_EQ(Check_Saved_Game_Name(Default_Name().c_str()), SAVED_GAME_NAME_OK);
 
     // A name that is an earlier season's default follows the seasons; a name
     // of the user's own stays.
-    Set_Saved_Game_Name("twinbackslash dots. (2019-2020)");
+    Set_Saved_Game_Name("twinbackslash dots.. (2019-2020)");
     Update_Default_Save_Name();
-    EXPECT_STREQ(Universe.Header.Saved_Game_Name, "TwinBackSlash Dots. (2019-2021)");
+    EXPECT_STREQ(Universe.Header.Saved_Game_Name, "TwinBackSlash Dots.. (2019-2021)");
     Set_Saved_Game_Name("My League");
     Update_Default_Save_Name();
     EXPECT_STREQ(Universe.Header.Saved_Game_Name, "My League");
@@ -84,6 +87,9 @@ TEST_F(SavedGameNames, DefaultNamesFollowTheHumanTeamsAndTheSeasons) {
     EXPECT_EQ(Check_Saved_Game_Name(""), SAVED_GAME_NAME_EMPTY);
     EXPECT_EQ(Check_Saved_Game_Name("../x"), SAVED_GAME_NAME_NOT_PLAIN);
     EXPECT_EQ(Check_Saved_Game_Name("a\\b"), SAVED_GAME_NAME_NOT_PLAIN);
+    for (const char* dotted : {"my..league", "..", "...", "League.."})
+        EXPECT_EQ(Check_Saved_Game_Name(dotted), SAVED_GAME_NAME_OK)
+            << dotted << " names a file of the folder";
     EXPECT_EQ(Check_Saved_Game_Name("line\nbreak"), SAVED_GAME_NAME_CONTROL_CHARACTER);
     EXPECT_EQ(Check_Saved_Game_Name(std::string(255, 'a').c_str()), SAVED_GAME_NAME_TOO_LONG)
         << "with \".kor.tmp\" too long for a file's name";
@@ -176,6 +182,55 @@ TEST_F(SavedGameNames, AutoSaveNeverWritesUnderANameThatIsNotPlain) {
     EXPECT_TRUE(std::filesystem::exists(fallback + ".kor"));
     EXPECT_EQ(std::string(Universe.Header.Saved_Game_Name), fallback);
     EXPECT_EQ(Get_Game_Checksum(), Compute_Game_Checksum());
+}
+
+// Two dots in a row are part of a name like any other characters: the Save
+// dialog saves under it, and the automatic save keeps a stored one.
+TEST_F(SavedGameNames, ANameWithTwoDotsIsSavedUnderItsOwnName) {
+    Start_Frame_Without_Loop();
+    Set_Saved_Game_Name("Season..One");
+    std::string offered;
+    Script_Dialog_Step([&offered](WINDOW_HANDLE dialog) {
+        offered = Get_Dialog_Item_Text(dialog, SAVE_NAME_EDIT);
+        Type_Dialog_Text(dialog, SAVE_NAME_EDIT, "my..league");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_TRUE(Do_Main_Window_Command(Main_Window, ID_SAVE_GAME));
+    EXPECT_EQ(offered, "Season..One") << "the stored name is offered";
+    EXPECT_TRUE(Get_Shown_Messages().empty());
+    EXPECT_TRUE(std::filesystem::exists("my..league.kor"));
+    EXPECT_STREQ(Universe.Header.Saved_Game_Name, "my..league");
+
+    Set_Saved_Game_Name("Season..Two");
+    Auto_Save_Game();
+    EXPECT_TRUE(std::filesystem::exists("Season..Two.kor"));
+    EXPECT_STREQ(Universe.Header.Saved_Game_Name, "Season..Two");
+}
+
+// Save clicked with an empty name: told, and what the user types next goes
+// into the name box, so Enter then saves under it.
+TEST_F(SavedGameNames, AfterAnEmptyNameTheNameBoxTakesWhatIsTypedNext) {
+    Start_Frame_Without_Loop();
+    Clear_Shown_Messages();
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Type_Dialog_Text(dialog, SAVE_NAME_EDIT, "");
+        RECT_AREA save;
+        Get_Window_Rect(Get_Dialog_Item(dialog, ID_OK), &save);
+        Script_Mouse_Click((save.Left + save.Right) / 2, (save.Top + save.Bottom) / 2);
+        Script_Dialog_Step([](WINDOW_HANDLE again) {
+            ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+            EXPECT_EQ(Get_Shown_Messages()[0].Text, "Please type a name for the saved game.");
+            EXPECT_EQ(Get_Focus(), Get_Dialog_Item(again, SAVE_NAME_EDIT));
+            Keep_Dialog_Picture(again, "save_game_name_refused");
+        });
+        for (const char c : std::string("Mine"))
+            Script_Character(static_cast<uint32_t>(c));
+        Script_Key_Press(KEY_ENTER, 0);
+    });
+    EXPECT_TRUE(Do_Main_Window_Command(Main_Window, ID_SAVE_GAME));
+    EXPECT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_TRUE(std::filesystem::exists("Mine.kor"));
+    EXPECT_STREQ(Universe.Header.Saved_Game_Name, "Mine");
 }
 
 TEST_F(SavedGameNames, ResumeListOffersTheNewestAndClosesWhenTheLastIsDeleted) {

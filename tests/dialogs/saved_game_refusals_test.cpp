@@ -113,9 +113,6 @@ TEST_F(SavedGameRefusals, ResumeTellsWhichFileAndWhyAndKeepsTheLeague) {
     memcpy(bytes.data() + 13, "9999", 4);
     cases.push_back({"Unknown Version", bytes,
                      "is marked as version 9.999, which this version of Football Korva does not know."});
-    bytes = whole;
-    bytes.insert(bytes.end(), 16, '\0');
-    cases.push_back({"Trailing", bytes, "goes on for 16 bytes after the end of the league"});
     for (const CASE& refused : cases)
         Write_File(refused.name + ".kor", refused.bytes);
 
@@ -138,6 +135,24 @@ TEST_F(SavedGameRefusals, ResumeTellsWhichFileAndWhyAndKeepsTheLeague) {
         EXPECT_EQ(memcmp(before.data(), Universe_Bytes(), UNIVERSE_SIZE), 0) << "the league is as it was";
         EXPECT_TRUE(Is_Game_Saved()) << "a refused load is no change";
     }
+
+    // Bytes after the parts that hold the league are not read: the game
+    // resumes as it was saved.
+    BYTES trailing = whole;
+    trailing.insert(trailing.end(), 16, '\0');
+    Write_File("Trailing.kor", trailing);
+    ASSERT_EQ(Load_Game("Whole.kor"), 1);
+    const std::vector<uint8_t> saved(Universe_Bytes(), Universe_Bytes() + UNIVERSE_SIZE);
+    Clear_Shown_Messages();
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        for (int32_t i = 0; i < Count_Dialog_Lines(dialog, SAVED_GAME_LIST); ++i)
+            if (Get_Dialog_Line_Text(dialog, SAVED_GAME_LIST, i) == "Trailing")
+                Choose_Dialog_Line(dialog, SAVED_GAME_LIST, i);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, RESUME_GAME_DIALOG, 0), 1) << "resumed";
+    EXPECT_EQ(Last_Message("Read Error"), nullptr);
+    EXPECT_EQ(memcmp(saved.data(), Universe_Bytes(), UNIVERSE_SIZE), 0) << "the league of the file";
 }
 
 // Dots are part of a saved game's own name: a game saved as "my..league.kor"
@@ -225,6 +240,22 @@ TEST_F(SavedGameRefusals, SaveIntoAReadOnlyFolderSaysSo) {
     ASSERT_NE(told, nullptr);
     EXPECT_EQ(told->Text, OPEN_ERROR_TEXT);
     EXPECT_FALSE(std::filesystem::exists(folder.Path / "Locked Game.kor"));
+}
+
+// A read-only saved game is not replaced: the Save dialog tells it as a file
+// it could not open, in its own words and nothing more, and the league
+// keeps its name.
+TEST_F(SavedGameRefusals, SaveOverAReadOnlyGameIsToldAsAFileThatCannotBeOpened) {
+    const FOLDER_SCOPE folder("read-only-game");
+    Write_File("Locked Game.kor", BYTES{'o', 'l', 'd'});
+    std::filesystem::permissions("Locked Game.kor", std::filesystem::perms::owner_read);
+    Set_Saved_Game_Name("Before");
+    const SHOWN_MESSAGE* told = Save_Failing_As("Locked Game", true);
+    ASSERT_NE(told, nullptr);
+    EXPECT_EQ(told->Text, OPEN_ERROR_TEXT);
+    EXPECT_EQ(Get_Shown_Messages().size(), 2u) << "the overwrite question and the one box";
+    EXPECT_EQ(Read_File("Locked Game.kor"), (BYTES{'o', 'l', 'd'}));
+    EXPECT_STREQ(Universe.Header.Saved_Game_Name, "Before");
 }
 
 // A folder that has the saved game's name cannot be opened as its file:
