@@ -501,8 +501,7 @@ bool Track_Games_View_Mouse(int32_t x, int32_t y) {
     }
     if (!hot && y >= CALL_TAB_BOTTOM) {
         if (!call_open) {
-            // The boxes are hot where a click takes them: not under a watched game.
-            hot = !live && Do_Other_Games_Click(false, x, y);
+            hot = Do_Other_Games_Click(false, x, y);
         } else {
             Track_Play_Buttons(&track, x, y);
             if (track.Answered) return true;

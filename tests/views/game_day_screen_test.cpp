@@ -249,6 +249,30 @@ TEST_F(GameDayScreen, ClicksOnTabsAndButtonsCallPlaysAndPointingLightsThem) {
     }
 }
 
+// No call open (both calls in, the snap being played back) puts the pointer
+// over the week's other games: their boxes take the hot cursor, during a
+// watched game too.
+TEST_F(GameDayScreen, TheOtherGamesBoxesAreHotWhileNoCallIsOpen) {
+    GAME_RECORD* first = Start_Live_Game();
+    // The week's first game is over; the user's is being played in the second record.
+    GAME_RECORD* game = Get_Game_Record(1);
+    std::memcpy(game, first, sizeof *game);
+    std::memset(first, 0, sizeof *first);
+    first->Team[0] = 3;
+    first->Team[1] = 2;
+    first->Season_Year = game->Season_Year;
+    first->Clock = 3600;
+    first->Score[1] = 17;
+    Current_Game = game;
+    Set_User_Preference(SHOWN_GAME_INDEX, 1);
+    ASSERT_EQ(Get_Play_Call_State(), 1);
+    game->Current_Play.Offensive_Play = 12;
+    game->Current_Play.Defensive_Play = 3;
+    ASSERT_EQ(Get_Play_Call_State(), 4);
+    EXPECT_TRUE(Track_Games_View_Mouse(60, 300)) << "the first game's box";
+    EXPECT_FALSE(Track_Games_View_Mouse(200, 300)) << "no second box";
+}
+
 TEST_F(GameDayScreen, AnUnsetPrimaryReceiverOrUnknownFormationNamesNoKeyPlayerAndLightsNobody) {
     GAME_RECORD* game = Start_Live_Game();
     const int32_t play = 10;
