@@ -214,7 +214,8 @@ int32_t Get_Team_Totals_Stat(int32_t team, int32_t category, int32_t season, int
                    : 0;
     };
     if (stat < 101 || stat > 153) return 0;
-    return Compute_Totals_Stat(stat, own, other, Get_Team_Games_Played(team));
+    // The totals take in the playoff games too, and so do their games.
+    return Compute_Totals_Stat(stat, own, other, Get_Team_Games_Played_With_Playoffs(team));
 }
 
 int32_t Get_League_Totals_Stat(int32_t category, int32_t season, int32_t stat) {
@@ -230,7 +231,7 @@ int32_t Get_League_Totals_Stat(int32_t category, int32_t season, int32_t stat) {
     if (stat < 101 || stat > 153 || stat == 103) return 0;
     auto own = [&](int k) { return sum(category, k); };
     auto other = [&](int k) { return sum(category + 3, k); };
-    int32_t value = Compute_Totals_Stat(stat, own, other, Count_League_Games_Played());
+    int32_t value = Compute_Totals_Stat(stat, own, other, Count_League_Games_Played_With_Playoffs());
     if (stat == 148 && value > 1000) value = 1000;
     return value;
 }

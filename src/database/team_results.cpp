@@ -178,6 +178,11 @@ int32_t Count_League_Games_Played() {
     return total;
 }
 
+int32_t Count_League_Games_Played_With_Playoffs() {
+    return Count_League_Games_Played() + Sum_League_Record_Char(RECORD_CHAR_PLAYOFF_WINS) +
+           Sum_League_Record_Char(RECORD_CHAR_PLAYOFF_LOSSES);
+}
+
 int32_t Sum_League_Record_Char(int32_t n) {
     int32_t total = 0;
     for (int32_t team = 0; team < MAX_FRANCHISES; ++team)

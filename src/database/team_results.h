@@ -32,6 +32,8 @@ int32_t Get_Team_Away_Losses(int32_t team);
 int32_t Get_Team_Away_Ties(int32_t team);
 int32_t Get_Team_Winning_Percentage(int32_t team);
 int32_t Get_Team_Games_Played(int32_t team);
+// The games a team's season totals are credited from: the regular season's
+// and the playoffs'.
 int32_t Get_Team_Games_Played_With_Playoffs(int32_t team);
 
 // Buffers take at least 32 bytes.
@@ -42,6 +44,8 @@ void Format_Team_Season_Record(char* buffer, int32_t team, int32_t seasons_back)
 int32_t Is_Game_Played(GAME_RECORD* game);
 int32_t Is_Game_In_Use(const GAME_RECORD* game);
 int32_t Count_League_Games_Played();
+// The same with the playoff games, summed over the active teams.
+int32_t Count_League_Games_Played_With_Playoffs();
 int32_t Sum_League_Record_Char(int32_t n);
 
 int32_t Get_Team_Last_Game_Index(int32_t team);

@@ -26,6 +26,7 @@
 #include "engine/playbook_records.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
+#include "views/game_day_view.h"
 
 // The calls are the ones stored in the current play (255 while open); the
 // two PBP settings only name the play under the pointer.
@@ -42,6 +43,8 @@ int32_t Get_Play_Call_State() {
 void Auto_Select_Play_Calls() {
     GAME_RECORD* game = Current_Game;
     if (game == nullptr) return;
+    // The adjusted snap's panels choose their players afresh.
+    Clear_Live_Box_Score_Player_Ids();
     PLAY_LOG_ENTRY& play = game->Current_Play;
     const int off = Get_Offense_Side(game);
     const int32_t offense_call = Choose_Offensive_Play(game);

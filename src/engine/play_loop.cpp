@@ -299,6 +299,9 @@ void Run_Game_Play_Loop(GAME_RECORD* pGame) {
         if (!Is_Calendar_Advancing() || Target_Week_Reached() || Is_Quit_Requested() || Is_Game_Over(pGame))
             return;
         Clear_Current_Play(pGame);
+        // The game-day panels show each snap's own players, the snaps handed
+        // to the computer too.
+        if (Is_Watched_Now(pGame)) Clear_Live_Box_Score_Player_Ids();
         // A resolver that gains nothing leaves the yards alone, so the last
         // snap's gain must not carry over.
         pGame->Snap_Seconds = 0;
@@ -329,8 +332,12 @@ void Run_Game_Play_Loop(GAME_RECORD* pGame) {
         const bool handed_over = Get_User_Preference(SIM_TO_QUARTER) > 0;
         Put_Ball_At_Conversion_Spot(pGame);
         Count_Calls(pGame);
-        // The screen shows the snap as called before it is played.
-        if (Is_Watched_Now(pGame)) Redraw_Main_Window();
+        // The screen shows the snap as called before it is played, and its
+        // panels keep showing it until it has been played back.
+        if (Is_Watched_Now(pGame)) {
+            Hold_Live_Box_Score_Snap(pGame);
+            Redraw_Main_Window();
+        }
         Resolve_Play(pGame);
         if (handed_over) {
             if (Get_Game_Quarter(pGame) >= Get_User_Preference(SIM_TO_QUARTER) || Is_Game_Over(pGame))

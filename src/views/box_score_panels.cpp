@@ -53,13 +53,51 @@ int32_t Listed_Line_Limit() {
     return Is_Ice_Or_Fire_Skin() != 0 ? LIGHT_SKIN_LISTED_LINES : LISTED_LINES_PER_SIDE;
 }
 
-bool Is_Kick_Down(const GAME_RECORD* pGame) {
+// The snap the live lists stand for: the game's two teams, the team that
+// defends and whether it is a kick. It is held from the first line chosen
+// (or from the snap's play) until the lists are emptied, so a snap played
+// back shows its own players under its own labels while the game's record
+// already holds the next snap's situation.
+struct LIVE_SNAP {
+    bool Held = false;
+    int32_t Teams[2] = {};
+    int32_t Defense_Team = 0;
+    bool Kick = false;
+};
+LIVE_SNAP held_snap;
+
+LIVE_SNAP Coming_Snap(const GAME_RECORD* pGame) {
     const uint32_t down = Get_Game_Down(pGame);
-    return down == KICKOFF_DOWN || down == FREE_KICK_DOWN;
+    return {true,
+            {pGame->Team[0], pGame->Team[1]},
+            Get_Game_Defense_Team(pGame),
+            down == KICKOFF_DOWN || down == FREE_KICK_DOWN};
+}
+
+bool Is_Snap_Held_For(const GAME_RECORD* pGame) {
+    return held_snap.Held && held_snap.Teams[0] == pGame->Team[0] && held_snap.Teams[1] == pGame->Team[1];
+}
+
+// The held snap while it is one of this game's, else the game's coming one.
+LIVE_SNAP Shown_Snap(const GAME_RECORD* pGame) {
+    return Is_Snap_Held_For(pGame) ? held_snap : Coming_Snap(pGame);
+}
+
+bool Is_Kick_Down(const GAME_RECORD* pGame) {
+    return Shown_Snap(pGame).Kick;
 }
 
 bool Is_Defense_List(const GAME_RECORD* pGame, int32_t side) {
-    return pGame->Team[side] == Get_Game_Defense_Team(pGame);
+    return pGame->Team[side] == Shown_Snap(pGame).Defense_Team;
+}
+
+int32_t Shown_Defense_Team(const GAME_RECORD* pGame) {
+    return Shown_Snap(pGame).Defense_Team;
+}
+
+int32_t Shown_Offense_Team(const GAME_RECORD* pGame) {
+    const int32_t defense = Shown_Defense_Team(pGame);
+    return pGame->Team[0] == defense ? pGame->Team[1] : pGame->Team[0];
 }
 
 bool Formation_Slot_Is(int32_t formation, int32_t slot, int32_t position, int32_t depth) {
@@ -123,6 +161,7 @@ bool Live_Line_Player(const GAME_RECORD* pGame, int32_t side, int32_t line, int3
 }
 
 void Draw_Live_Side(DEVICE_CONTEXT* dc, const GAME_RECORD* pGame, int32_t side) {
+    Hold_Live_Box_Score_Snap(pGame);
     const int32_t team = pGame->Team[side];
     for (int32_t line = 0; line < LIVE_LINES_PER_SIDE; ++line) {
         int32_t slot = 0;
@@ -203,6 +242,11 @@ LINE_CORNER Get_Player_Line_Corner(int32_t side, int32_t line) {
 
 void Clear_Live_Box_Score_Player_Ids() {
     std::memset(Live_Box_Score_Player_Ids, 0, sizeof Live_Box_Score_Player_Ids);
+    held_snap.Held = false;
+}
+
+void Hold_Live_Box_Score_Snap(const GAME_RECORD* pGame) {
+    if (pGame != nullptr && !Is_Snap_Held_For(pGame)) held_snap = Coming_Snap(pGame);
 }
 
 LIVE_LINE Get_Live_Line(const GAME_RECORD* pGame, int32_t side, int32_t line) {
@@ -272,7 +316,7 @@ bool Is_Shown_Play_Primary_Receiver(const GAME_RECORD* pGame, int32_t side, int3
     if (pGame == nullptr || Is_Defense_List(pGame, side) || Is_Kick_Down(pGame)) return false;
     const int32_t state = Get_Play_Call_State();
     if (state != 1 && state != 4) return false;
-    const int32_t team = Get_Game_Offense_Team(pGame);
+    const int32_t team = Shown_Offense_Team(pGame);
     const int32_t play = Get_Shown_Play_Number(CALL_SIDE_OFFENSE);
     if (play < 0 || play >= OFFENSIVE_PLAYS || !Is_Offensive_Play_Defined(team, play)) return false;
     // An unset receiver or an unknown formation lights nobody.
@@ -288,13 +332,13 @@ bool Is_In_Shown_Play_Formation(const GAME_RECORD* pGame, int32_t side, int32_t 
     int32_t formation = -1;
     if (Is_Defense_List(pGame, side)) {
         if (state != 2 && state != 4) return false;
-        const int32_t team = Get_Game_Defense_Team(pGame);
+        const int32_t team = Shown_Defense_Team(pGame);
         const int32_t play = Get_Shown_Play_Number(CALL_SIDE_DEFENSE);
         if (play < 0 || play >= DEFENSIVE_PLAYS || !Is_Defensive_Play_Defined(team, play)) return false;
         formation = Get_Defensive_Play_Formation(team, play);
     } else {
         if (state != 1 && state != 4) return false;
-        const int32_t team = Get_Game_Offense_Team(pGame);
+        const int32_t team = Shown_Offense_Team(pGame);
         const int32_t play = Get_Shown_Play_Number(CALL_SIDE_OFFENSE);
         if (play < 0 || play >= OFFENSIVE_PLAYS || !Is_Offensive_Play_Defined(team, play)) return false;
         formation = Get_Offensive_Play_Formation(team, play);

@@ -26,7 +26,8 @@ struct LIVE_LINE {
     int32_t Position; // 15: the returner slot
     int32_t Depth;
 };
-// Line 0..16 of the side's live list (offence or defence by possession).
+// Line 0..16 of the side's live list: offence or defence by possession in
+// the snap the lists stand for (the one held, else the game's coming one).
 LIVE_LINE Get_Live_Line(const GAME_RECORD* pGame, int32_t side, int32_t line);
 
 // The top-left design corner of line `line` of a side's panel: x 511 x side

@@ -51,6 +51,9 @@ constexpr int32_t SCORE_ROOM = 20;
 constexpr int32_t CLOCK_FONT = 14;
 constexpr int32_t WEEK_TABS = 6;
 constexpr int32_t OTHER_GAME_BOXES = 36;
+// The inside of the frame the background draws round the other games.
+constexpr int32_t PANEL_INSIDE_LEFT = 12;
+constexpr int32_t PANEL_INSIDE_RIGHT = 756;
 constexpr uint32_t ONE_LINE = TEXT_VERTICAL_CENTRE | TEXT_SINGLE_LINE;
 constexpr uint32_t CENTRED = TEXT_CENTRE | ONE_LINE;
 constexpr RECT_AREA BOX_SCORE_BUTTON = {346, 105, 422, 120};
@@ -73,6 +76,15 @@ RECT_AREA Team_Record_Rect(int32_t side) {
 RECT_AREA Other_Game_Box(int32_t k) {
     const int32_t c = k % 6, r = k / 6;
     return {128 * c + 6, 56 * r + 295, 128 * c + 124, 56 * r + 341};
+}
+
+// The line of a box of the other games that names the game's best player:
+// from the line's top to the box's foot, across the box's column but inside
+// the panel's frame.
+RECT_AREA Performer_Line(int32_t k) {
+    const RECT_AREA box = Other_Game_Box(k);
+    return {std::max(box.Left - 2, PANEL_INSIDE_LEFT), box.Top + 32,
+            std::min(box.Right + 2, PANEL_INSIDE_RIGHT), box.Bottom};
 }
 
 TEXT_COLOURS Scoreboard_Name_Colours(int32_t side) {
@@ -426,11 +438,14 @@ void Draw_Other_Games_Panel(DEVICE_CONTEXT* dc) {
             safe_sprintf(text, sizeof text, "%d", game->Score[side]);
             Draw_Design_Text(dc, text, line, TEXT_SINGLE_LINE | TEXT_RIGHT, colour, NAME_FONT);
         }
+        // The game's best player on one line under the teams, clear of the
+        // panel's frame, in a smaller font where he needs the room.
         char best[FORMATTED_TEXT_SIZE];
         Format_Player_Of_The_Game(game, winner, best, true);
-        Draw_Design_Text(dc, best, {128 * c + 1, 56 * r + 327, 128 * c + 129, 56 * r + 385},
-                         TEXT_CENTRE | TEXT_WORD_BREAK, Get_Game_Day_Colours(GAME_DAY_SECONDARY_TEXT),
-                         TEXT_FONT);
+        const RECT_AREA performer = Performer_Line(k);
+        Draw_Design_Text(dc, best, performer, TEXT_CENTRE | TEXT_SINGLE_LINE,
+                         Get_Game_Day_Colours(GAME_DAY_SECONDARY_TEXT),
+                         Fit_View_Font_Row({{best, performer}}, TEXT_CENTRE | TEXT_SINGLE_LINE, TEXT_FONT));
     }
 }
 
@@ -501,8 +516,7 @@ bool Track_Games_View_Mouse(int32_t x, int32_t y) {
     }
     if (!hot && y >= CALL_TAB_BOTTOM) {
         if (!call_open) {
-            // The boxes are hot where a click takes them: not under a watched game.
-            hot = !live && Do_Other_Games_Click(false, x, y);
+            hot = Do_Other_Games_Click(false, x, y);
         } else {
             Track_Play_Buttons(&track, x, y);
             if (track.Answered) return true;

@@ -280,8 +280,12 @@ void Paint_Playoffs_View(DEVICE_CONTEXT* dc) {
         RECT_AREA box = {Place_Box(28).Left, final_box.Top, Place_Box(28).Right, final_box.Bottom};
         COLOUR_VALUE colour = Is_Fire_Skin() ? 0xAADAD7 : Make_Colour(255, 255, 255);
         if (Is_Earth_Skin()) {
-            box = {final_box.Left, final_box.Top - 2 * BOX_HEIGHT, final_box.Right,
-                   final_box.Top - BOX_HEIGHT};
+            // One box height tall, standing on the champion's place as it is
+            // drawn (its picture round both half-boxes), a unit clear of it
+            // for the letters' tails: the place is drawn after the title and
+            // would hide any part of it that reached in.
+            const int32_t foot = Whole_Box(30).Top - 1;
+            box = {final_box.Left, foot - BOX_HEIGHT, final_box.Right, foot};
             colour = Make_Colour(0, 0, 0);
         }
         // The title is taller than the box it is centred on; it is drawn whole.

@@ -50,12 +50,14 @@ void Format_Per_Games(int64_t amount, int64_t games, char* text) {
     Format_Signed_Tenths(text, TEXT_SIZE, Round_Ratio(amount, 10, games));
 }
 
+// A team's totals, and the scores and figures of its game records, take in
+// its playoff games too: a figure a game divides by every game it played.
 void Format_Per_Game(int32_t team, int64_t amount, char* text) {
-    Format_Per_Games(amount, Get_Team_Games_Played(team), text);
+    Format_Per_Games(amount, Get_Team_Games_Played_With_Playoffs(team), text);
 }
 
 void Format_Per_League_Game(int64_t amount, char* text) {
-    Format_Per_Games(amount, Count_League_Games_Played(), text);
+    Format_Per_Games(amount, Count_League_Games_Played_With_Playoffs(), text);
 }
 
 // "%d.%02d" of a / b.
@@ -292,7 +294,8 @@ void Get_Team_Stat_Text(int32_t team, int32_t id, char* text) {
         Format_Percent(Get_Team_Game_Stat_Total(team, 17), Get_Team_Game_Stat_Total(team, 16), text);
         break;
     case 38:
-        Format_Possession(Get_Team_Game_Stat_Total(team, 18), Get_Team_Games_Played(team), text);
+        Format_Possession(Get_Team_Game_Stat_Total(team, 18), Get_Team_Games_Played_With_Playoffs(team),
+                          text);
         break;
     case 39:
         Format_Team_Record_Against_Spread(team, text);
@@ -368,7 +371,7 @@ void Get_League_Stat_Text(int32_t id, char* text) {
         Format_Percent(Get_League_Game_Stat_Total(17), Get_League_Game_Stat_Total(16), text);
         break;
     case 38:
-        Format_Possession(Get_League_Game_Stat_Total(18), games, text);
+        Format_Possession(Get_League_Game_Stat_Total(18), Count_League_Games_Played_With_Playoffs(), text);
         break;
     default:
         safe_strncpy(text, VIEW_DASH, TEXT_SIZE);

@@ -8,6 +8,7 @@
 #include "app/bitmap_cache.h"
 #include "app/design_scaling.h"
 #include "app/dialog_services.h"
+#include "app/drawing_services.h"
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "app/status_bars.h"
@@ -189,6 +190,17 @@ DRAWING_SURFACE Client_Picture() {
     return picture;
 }
 } // namespace
+
+std::string Get_Drawn_Cell_Text(int32_t x, int32_t y) {
+    RECT_AREA at = {x, y, x + 1, y + 1};
+    Scale_Rect_To_Window(&at);
+    std::string text;
+    for (int32_t i = 0; i < Get_Drawn_Text_Count(); ++i) {
+        const DRAWN_TEXT* drawn = Get_Drawn_Text(i);
+        if (drawn->Rect.Left == at.Left && drawn->Rect.Top == at.Top) text = drawn->Text;
+    }
+    return text;
+}
 
 int32_t Take_View_Picture(const std::string& name) {
     return Keep_Picture(Client_Picture(), name);

@@ -53,6 +53,10 @@ int32_t Get_Open_Dialog_Id();
 // `before`, when given, looks at the open dialog first.
 void Script_Dialog_Control_Click(int32_t dialog_id, int32_t control_id, void (*before)() = nullptr);
 
+// The last text drawn (since the trace was cleared) in a cell whose top-left
+// design corner is (x, y); empty when none was.
+std::string Get_Drawn_Cell_Text(int32_t x, int32_t y);
+
 // The client area of the main window (1024 x 676) as a picture; written to
 // KORVA_PICTURE_DIR/<name>.png when that folder is given. Returns the number
 // of distinct colours in the picture (a picture of one colour shows nothing).

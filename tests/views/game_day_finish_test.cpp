@@ -5,16 +5,20 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/drawing_services.h"
+#include "app/window_graphics.h"
 #include "database/game_queries.h"
 #include "database/league_structure.h"
+#include "database/player_record.h"
 #include "database/settings.h"
 #include "database/universe.h"
 #include "engine/game_driver.h"
 #include "engine/game_record.h"
 #include "engine/game_screen_hooks.h"
+#include "engine/playbook_records.h"
 #include "platform/keys.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
@@ -22,9 +26,11 @@
 #include "season/week_advance.h"
 #include "support/frame_fixture.h"
 #include "support/game_day_fixture.h"
+#include "views/box_score_panels.h"
 #include "views/current_view.h"
 #include "views/game_day_screen.h"
 #include "views/matchup_dialog_template.h"
+#include "views/play_calling.h"
 
 namespace {
 constexpr int32_t MOST_TURNS = 5000;
@@ -122,4 +128,136 @@ TEST_F(GameDayFinish, FinishQuarterAndFinishGamePlayBackOnlyTheirLastSnapAndLeav
     EXPECT_TRUE(Was_Text_Drawn("Player of the Game:"));
     EXPECT_FALSE(Was_Text_Drawn("Click to continue..."));
     Take_View_Picture("finish-final");
+}
+
+namespace {
+// The position a live line's label stands for: -1 for the returners, whom
+// any position may be, -2 for a text that is no label.
+int32_t Label_Position(const std::string& label) {
+    static const std::pair<const char*, int32_t> POSITIONS[] = {
+        {"QB", 0},  {"RB", 1},  {"FB", 2},  {"TE", 3},  {"WR", 4}, {"LT", 5},  {"RT", 5},  {"LG", 6},
+        {"RG", 6},  {"C", 7},   {"DE", 8},  {"DT", 9},  {"DL", 9}, {"LB", 10}, {"CB", 11}, {"NB", 11},
+        {"C3", 11}, {"SS", 12}, {"FS", 12}, {"DB", 12}, {"K", 13}, {"P", 14},  {"PR", -1}, {"KR", -1}};
+    for (const auto& [text, position] : POSITIONS)
+        if (label == text) return position;
+    return -2;
+}
+
+struct PLAYBACK_WATCHER {
+    int32_t Turns = 0;
+    int32_t Calls = 0; // the calls the user made himself
+    int32_t Phase = CALLING;
+    int32_t Looks[3] = {}; // snaps played back and looked at, by phase
+    std::vector<std::string> Problems;
+};
+
+void Note_Problem(PLAYBACK_WATCHER* w, const std::string& problem) {
+    for (const std::string& noted : w->Problems)
+        if (noted == problem) return;
+    w->Problems.push_back(problem);
+}
+
+// The panels while the snap just played back waits for the user's click:
+// the side that had the ball lists the offence, the other the defence (its
+// returner a kick returner on a kick), each label beside a player of its
+// position, of the side's team.
+void Look_At_Played_Back_Snap(PLAYBACK_WATCHER* w) {
+    const GAME_RECORD* game = Current_Game;
+    Clear_Drawn_Texts();
+    Redraw_Main_Window();
+    const uint32_t word = game->Current_Play.Play_Word;
+    const int32_t ball_side = (word >> PLAY_WORD_SIDE_1_BALL_BIT) & 1;
+    const uint32_t down = word & 0xFF;
+    const bool kick = down == KICKOFF_DOWN || down == FREE_KICK_DOWN;
+    const std::string when = w->Phase == CALLING             ? "a snap the user called"
+                             : w->Phase == FINISHING_QUARTER ? "the snap ending Finish Quarter"
+                                                             : "the snap ending Finish Game";
+    for (int32_t side = 0; side < 2; ++side)
+        for (int32_t line = 0; line < LIVE_LINES_PER_SIDE; ++line) {
+            int32_t team = 0, slot = 0;
+            if (!Get_Player_Line_Player(side * LISTED_LINES_PER_SIDE + line, &team, &slot)) continue;
+            const LINE_CORNER at = Get_Player_Line_Corner(side, line);
+            const std::string label = Get_Drawn_Cell_Text(at.Left, at.Top);
+            const int32_t position = Label_Position(label);
+            const bool offense = side == ball_side;
+            if (team != game->Team[side]) Note_Problem(w, when + ": a player of the other team");
+            if (line == 0 && label != (offense ? "QB" : "DE"))
+                Note_Problem(w, when + ": \"" + label + "\" heads the side " +
+                                    (offense ? "with" : "without") + " the ball");
+            if (line == LIVE_LINES_PER_SIDE - 1 && !offense && label != (kick ? "KR" : "PR"))
+                Note_Problem(w, when + ": \"" + label + "\" for the returner");
+            if (position == -2 ||
+                (position >= 0 && position != Get_Player_Vital_Stat(team, slot, VITAL_POSITION)))
+                Note_Problem(w, when + ": \"" + label + "\" beside a player of another position");
+        }
+    if (++w->Looks[w->Phase] == 1 && w->Phase == FINISHING_QUARTER)
+        Take_View_Picture("finish-quarter-playback");
+}
+
+// A button of the shown group that calls a play of the side to call.
+int32_t Callable_Button(const GAME_RECORD* game, int32_t state) {
+    if (state == 3) return 0;
+    const bool offense = state == 1;
+    const int32_t group = Get_Shown_Play_Group(offense ? CALL_SIDE_OFFENSE : CALL_SIDE_DEFENSE);
+    const int32_t team = offense ? Get_Game_Offense_Team(game) : Get_Game_Defense_Team(game);
+    for (int32_t n = 0; n < 10; ++n) {
+        const int32_t play = 10 * group + n;
+        if (offense ? Is_Offensive_Play_Defined(team, play) : Is_Defensive_Play_Defined(team, play)) return n;
+    }
+    return -1;
+}
+
+// The user calls the first forty snaps himself, then chooses Finish Quarter
+// and, at the next quarter's first call, Finish Game; he looks at the
+// panels at every click a played-back snap waits for.
+void Watch_Playbacks(void* context) {
+    PLAYBACK_WATCHER* w = static_cast<PLAYBACK_WATCHER*>(context);
+    if (++w->Turns > MOST_TURNS || !Is_Live_Game_Shown()) return;
+    const GAME_RECORD* game = Current_Game;
+    if (Get_User_Preference(WAITING_FOR_CLICK) != 0) {
+        Look_At_Played_Back_Snap(w);
+        Press_Key(KEY_ENTER);
+        return;
+    }
+    const int32_t state = Get_Play_Call_State();
+    if (state < 1 || state > 3) return;
+    if (w->Phase == CALLING && w->Calls < 40) {
+        const int32_t button = Callable_Button(game, state);
+        if (button < 0) {
+            Note_Problem(w, "nothing to call");
+            return;
+        }
+        ++w->Calls;
+        Press_Key(button < 9 ? '1' + button : '0');
+        return;
+    }
+    if (w->Phase == CALLING) {
+        Script_Key_Press('Q', KEY_MODIFIER_CONTROL);
+        w->Phase = FINISHING_QUARTER;
+    } else if (w->Phase == FINISHING_QUARTER) {
+        Script_Message_Answer("Finish Game", ID_BOX_OK);
+        Script_Key_Press('G', KEY_MODIFIER_CONTROL);
+        w->Phase = FINISHING_GAME;
+    }
+}
+} // namespace
+
+// A snap played back shows the players who played it under their own
+// labels, though the game has moved on to the next snap's situation (a punt,
+// a turnover, the kickoff after a score), and so does the snap that ends
+// Finish Quarter or Finish Game, whose players were never called on screen.
+TEST_F(GameDayFinish, APlayedBackSnapShowsItsOwnPlayersUnderTheirOwnLabels) {
+    Start_Game_Day();
+    Set_User_Preference(PLAY_ANIMATION_DELAY, 0);
+    Universe.Header.Require_Click_After_Each_Play = 1;
+    PLAYBACK_WATCHER watcher;
+    Play_Watched_Week(Watch_Playbacks, &watcher);
+
+    for (const std::string& problem : watcher.Problems)
+        ADD_FAILURE() << problem;
+    EXPECT_EQ(watcher.Phase, FINISHING_GAME);
+    EXPECT_GE(watcher.Looks[CALLING], 30) << "the snaps the user called";
+    EXPECT_EQ(watcher.Looks[FINISHING_QUARTER], 1) << "the snap ending the quarter";
+    EXPECT_EQ(watcher.Looks[FINISHING_GAME], 1) << "the game's last snap";
+    ASSERT_EQ(Is_Game_Over(Get_Game_Record(0)), 1);
 }

@@ -3,6 +3,7 @@
 // panels and the matchup dialog.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -23,12 +24,15 @@
 #include "database/text_format.h"
 #include "database/universe.h"
 #include "dialogs/depth_chart_page.h"
+#include "dialogs/listview_engine.h"
+#include "dialogs/player_card.h"
 #include "engine/formation_depth_charts.h"
 #include "engine/formations.h"
 #include "engine/game_record.h"
 #include "engine/game_screen_hooks.h"
 #include "engine/play_loop.h"
 #include "engine/playbook_records.h"
+#include "personnel/scouting.h"
 #include "platform/backend.h"
 #include "platform/dialogs.h"
 #include "platform/keys.h"
@@ -249,6 +253,30 @@ TEST_F(GameDayScreen, ClicksOnTabsAndButtonsCallPlaysAndPointingLightsThem) {
     }
 }
 
+// No call open (both calls in, the snap being played back) puts the pointer
+// over the week's other games: their boxes take the hot cursor, during a
+// watched game too.
+TEST_F(GameDayScreen, TheOtherGamesBoxesAreHotWhileNoCallIsOpen) {
+    GAME_RECORD* first = Start_Live_Game();
+    // The week's first game is over; the user's is being played in the second record.
+    GAME_RECORD* game = Get_Game_Record(1);
+    std::memcpy(game, first, sizeof *game);
+    std::memset(first, 0, sizeof *first);
+    first->Team[0] = 3;
+    first->Team[1] = 2;
+    first->Season_Year = game->Season_Year;
+    first->Clock = 3600;
+    first->Score[1] = 17;
+    Current_Game = game;
+    Set_User_Preference(SHOWN_GAME_INDEX, 1);
+    ASSERT_EQ(Get_Play_Call_State(), 1);
+    game->Current_Play.Offensive_Play = 12;
+    game->Current_Play.Defensive_Play = 3;
+    ASSERT_EQ(Get_Play_Call_State(), 4);
+    EXPECT_TRUE(Track_Games_View_Mouse(60, 300)) << "the first game's box";
+    EXPECT_FALSE(Track_Games_View_Mouse(200, 300)) << "no second box";
+}
+
 TEST_F(GameDayScreen, AnUnsetPrimaryReceiverOrUnknownFormationNamesNoKeyPlayerAndLightsNobody) {
     GAME_RECORD* game = Start_Live_Game();
     const int32_t play = 10;
@@ -316,6 +344,47 @@ TEST_F(GameDayScreen, ThePlaybackShowsOneLinePerEventThenTheSummary) {
     EXPECT_EQ(std::string(Get_Drawn_Text(count - 1)->Text).find(name), std::string::npos)
         << "the middle button is not the last thing drawn over";
     EXPECT_TRUE(Was_Text_Drawn(name));
+}
+
+// A live line's number and the figures the roster lists and the card show
+// (the overall, or the punt-return rating on the returner line) are one
+// figure when the scouts see the player as he is; otherwise the roster and
+// the card give the scouts' report of the line's figure.
+TEST_F(GameDayScreen, ALiveLinesNumberIsTheRostersFigureAsTheScoutsReportIt) {
+    GAME_RECORD* game = Start_Live_Game();
+    for (const int32_t perfect : {1, 0}) {
+        Set_User_Preference(PERFECT_SCOUTING, perfect);
+        for (const uint32_t down : {0u, static_cast<uint32_t>(KICKOFF_DOWN)}) {
+            Set_Game_Down(game, down);
+            Clear_Live_Box_Score_Player_Ids();
+            Repaint_View();
+            for (int32_t n = 0; n < PLAYER_LINE_IDS; ++n) {
+                const int32_t side = n / LISTED_LINES_PER_SIDE, line = n % LISTED_LINES_PER_SIDE;
+                int32_t team = 0, slot = 0;
+                if (!Get_Player_Line_Player(n, &team, &slot)) continue;
+                const LINE_CORNER at = Get_Player_Line_Corner(side, line);
+                const std::string label = Get_Drawn_Cell_Text(at.Left, at.Top);
+                const std::string number = Get_Drawn_Cell_Text(at.Left + 128, at.Top);
+                char roster[64], card[CARD_TEXT_SIZE];
+                const bool returner = label == "PR" || label == "KR";
+                Get_Listview_Cell(roster, returner ? 94 : 3, team, slot);
+                Format_Player_Card_Field(3, 0, team, slot, card);
+                const std::string where = label + " of side " + std::to_string(side) + ", down " +
+                                          std::to_string(down) + (perfect ? ", perfect scouting" : "");
+                if (returner) {
+                    EXPECT_EQ(number, roster) << where << ": the punt-return rating";
+                } else if (perfect) {
+                    EXPECT_EQ(number, roster) << where;
+                    EXPECT_EQ(number, card) << where;
+                } else {
+                    const int32_t reported =
+                        std::clamp(Apply_Scouting_Error(team, slot, std::stoi(number)), 20, 99);
+                    EXPECT_EQ(std::to_string(reported), roster) << where;
+                    EXPECT_EQ(std::to_string(reported), card) << where;
+                }
+            }
+        }
+    }
 }
 
 TEST_F(GameDayScreen, TheWeatherRowSaysDomeCalmOrTheWind) {

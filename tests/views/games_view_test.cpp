@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <set>
 #include <string>
 
 #include "app/design_scaling.h"
@@ -16,6 +17,7 @@
 #include "app/skins.h"
 #include "database/game_queries.h"
 #include "database/league_structure.h"
+#include "database/player_record.h"
 #include "database/schedule_entries.h"
 #include "database/settings.h"
 #include "database/team_record.h"
@@ -25,6 +27,7 @@
 #include "engine/game_record.h"
 #include "engine/play_loop.h"
 #include "platform/drawing_surface.h"
+#include "platform/text_render.h"
 #include "support/game_runner.h"
 #include "support/view_frame.h"
 #include "views/current_view.h"
@@ -152,6 +155,34 @@ TEST_F(GamesView, AGameBeingPlayedTakesTheGameDayLayoutWatchedOrNot) {
     std::memset(playing, 0, sizeof *playing);
     Current_Game = nullptr;
     Set_User_Preference(SIMULATION_RUNNING, 0);
+}
+
+// The week's other games name each game's best player on one line across
+// his game's column, inside the panel's frame: a long name and a passer's
+// line take a smaller font, never a second line, never the frame.
+TEST_F(GamesView, TheOtherGamesBestPlayersKeepToOneLineInsideThePanel) {
+    Open_Played_Season(4);
+    for (int32_t team = 0; team < Count_Active_Teams(); ++team)
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+            if (Is_Player_Slot_Used(team, slot)) Set_Player_Last_Name(team, slot, "Sprayberry");
+    int32_t records[36];
+    const int32_t boxes = List_Other_Games(records, 36);
+    ASSERT_GE(boxes, 6) << "a whole row of boxes, the frame on both sides";
+    Keep_View_Picture(Paint_View_Picture(GAMES), "games_view_long_names");
+    RECT_AREA inside = {12, 285, 756, 507};
+    Scale_Rect_To_Window(&inside);
+    std::set<std::pair<int32_t, int32_t>> lines;
+    for (int32_t i = 0; i < Get_Drawn_Text_Count(); ++i) {
+        const DRAWN_TEXT* text = Get_Drawn_Text(i);
+        if (std::string(text->Text).rfind("Sprayberry: ", 0) != 0) continue;
+        lines.insert({text->Rect.Left, text->Rect.Top});
+        EXPECT_NE(text->Format & TEXT_SINGLE_LINE, 0u) << text->Text;
+        EXPECT_LE(text->Box.Right - text->Box.Left, text->Rect.Right - text->Rect.Left)
+            << text->Text << ": whole";
+        EXPECT_GE(text->Letters.Left, inside.Left) << text->Text;
+        EXPECT_LE(text->Letters.Right, inside.Right) << text->Text;
+    }
+    EXPECT_EQ(static_cast<int32_t>(lines.size()), boxes);
 }
 
 TEST_F(GamesView, ATiedGameLightsSideOneInItsBoxAndTheSituationLineNamesSideZero) {

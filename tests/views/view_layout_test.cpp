@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "app/design_scaling.h"
 #include "app/drawing_services.h"
 #include "app/main_window.h"
 #include "app/main_window_dc.h"
@@ -33,6 +34,7 @@
 #include "views/game_day_screen.h"
 #include "views/main_window_logo.h"
 #include "views/matchup_dialog_template.h"
+#include "views/playoffs_view.h"
 #include "views/view_drawing.h"
 
 namespace {
@@ -106,6 +108,34 @@ TEST_F(ViewLayout, EveryViewsTextsFitTheirCellsOnANearlySquareScreen) {
         Keep_View_Picture(Paint_View_Picture(view), "view_layout_1280x1024_" + std::to_string(view));
         EXPECT_EQ(Join_Faults(Find_Drawn_Text_Faults()) + Find_Texts_Under_The_Logo(), "") << "view " << view;
     }
+}
+
+// On the earth skin the championship's title stands on the champion's
+// place, in a box one box height tall over the place as drawn: the place is
+// painted after the title and would hide what reached into it.
+TEST_F(ViewLayout, TheEarthSkinsChampionshipTitleStandsWholeOnTheChampionsPlace) {
+    Open_Played_Season(4);
+    ASSERT_NE(Universe.Header.Championship_Round_Flag, 0);
+    Set_Skin_Name("earth");
+    Keep_View_Picture(Paint_View_Picture(40069), "playoffs_earth_title");
+    const DRAWN_TEXT* title = nullptr;
+    for (int32_t i = 0; i < Get_Drawn_Text_Count(); ++i)
+        if (std::string(Get_Drawn_Text(i)->Text).rfind("Super Bowl ", 0) == 0) title = Get_Drawn_Text(i);
+    ASSERT_NE(title, nullptr);
+    RECT_AREA upper;
+    Get_Playoff_Slot_Box(30, 0, &upper);
+    // The place's picture covers its half-boxes grown by 4; the title's box
+    // stands a unit above it.
+    RECT_AREA above = {upper.Left, upper.Top - 5 - 14, upper.Right, upper.Top - 5};
+    Scale_Rect_To_Window(&above);
+    EXPECT_EQ(title->Rect.Top, above.Top);
+    EXPECT_EQ(title->Rect.Bottom, above.Bottom);
+    RECT_AREA picture = {upper.Left - 4, upper.Top - 4, upper.Right + 4, upper.Top};
+    Scale_Rect_To_Window(&picture);
+    const RECT_AREA& letters = title->Letters;
+    EXPECT_GE(letters.Left, above.Left) << "as wide as the place";
+    EXPECT_LE(letters.Right, above.Right) << "as wide as the place";
+    EXPECT_LE(letters.Bottom, picture.Top) << "clear of the place";
 }
 
 TEST_F(ViewLayout, TheTimelineStripsTextsFitTheirCellsThroughTheSeason) {

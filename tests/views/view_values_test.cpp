@@ -15,12 +15,15 @@
 #include "database/schedule_entries.h"
 #include "database/settings.h"
 #include "database/team_record.h"
+#include "database/team_results.h"
 #include "database/universe.h"
+#include "engine/game_driver.h"
 #include "engine/game_record.h"
 #include "personnel/draft_picks.h"
 #include "personnel/scouting.h"
 #include "platform/string_warnings.h"
 #include "season/historic_reference.h"
+#include "support/played_season.h"
 #include "support/test_league.h"
 #include "views/calendar_view.h"
 #include "views/draft_board_view.h"
@@ -84,6 +87,48 @@ TEST(ViewValues, StandingsBeforeAnyGameShowDashesAndZeroes) {
     EXPECT_EQ(Team_Text(0, 17), "+3");
     Set_Team_Totals_Stat(0, 3, 0, 4, 5);
     EXPECT_EQ(Team_Text(0, 17), "-2");
+}
+
+namespace {
+// "%d.%d" of the amount a game, rounded to the tenth.
+std::string Tenths_A_Game(int64_t amount, int64_t games) {
+    const int64_t tenths = (amount * 10 + games / 2) / games;
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+}
+} // namespace
+
+// Once the playoffs are played a team's totals and its game records take in
+// its playoff games: its figures a game divide by every game it played, as
+// its game records count them, and the league row by all the league's.
+TEST(ViewValues, FiguresAGameAfterThePlayoffsDivideByEveryGamePlayed) {
+    Build_Played_Season(4);
+    const int32_t team = Get_Played_Season_Champion();
+    int64_t games = 0, scored = 0, allowed = 0, rushes = 0, rushing_yards = 0, league_games = 0,
+            league_points = 0;
+    for (int32_t n = 0; n < MAX_GAME_RECORDS; ++n) {
+        const GAME_RECORD* game = Get_Game_Record(n);
+        if (Is_Game_Over(game) != 1) continue;
+        league_games += 2;
+        league_points += game->Score[0] + game->Score[1];
+        for (int32_t side = 0; side < 2; ++side) {
+            if (game->Team[side] != team) continue;
+            ++games;
+            scored += game->Score[side];
+            allowed += game->Score[1 - side];
+            rushes += Get_Game_Team_Total(game, side, GAME_TOTAL_RUSHES);
+            rushing_yards += Get_Game_Team_Total(game, side, GAME_TOTAL_RUSHING_YARDS);
+        }
+    }
+    const int32_t playoff_games = Get_Team_Record_Char(team, RECORD_CHAR_PLAYOFF_WINS) +
+                                  Get_Team_Record_Char(team, RECORD_CHAR_PLAYOFF_LOSSES);
+    ASSERT_GT(playoff_games, 0) << "the champion played in the playoffs";
+    ASSERT_EQ(games, Get_Team_Games_Played(team) + playoff_games);
+    EXPECT_EQ(Team_Text(team, 7), Tenths_A_Game(scored, games)) << "points scored";
+    EXPECT_EQ(Team_Text(team, 8), Tenths_A_Game(allowed, games)) << "points allowed";
+    EXPECT_EQ(Team_Text(team, 28), Tenths_A_Game(rushes, games)) << "rushes";
+    EXPECT_EQ(League_Text(7), Tenths_A_Game(league_points, league_games)) << "the league's points";
+    EXPECT_EQ(Get_Team_Totals_Stat(team, 0, 0, 134), (rushing_yards * 10 + games / 2) / games)
+        << "the rushing ranks' yards a game, in tenths";
 }
 
 TEST(ViewValues, FinanceRowsEndWithTheLeagueAverage) {
