@@ -200,13 +200,13 @@ TEST_F(BudgetDialogs, APoolShowsItsOwnFiguresAndStaysViewed) {
     hall.Financial_Stats[FINANCE_TICKET_PRICE] = 1234;
     Set_User_Preference(USER_TEAM, HALL_OF_FAME_TEAM);
     Set_User_Preference(VIEWED_TEAM, HALL_OF_FAME_TEAM);
-    Script_Dialog_Step([&hall](WINDOW_HANDLE dialog) {
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
         EXPECT_EQ(Get_Dialog_Item_Text(dialog, TICKET_PRICE_EDIT), "12.34") << "the pool's own price";
         EXPECT_EQ(Get_User_Preference(VIEWED_TEAM), HALL_OF_FAME_TEAM);
         EXPECT_TRUE(Is_Enabled(dialog, TICKET_PRICE_SPIN)) << "the user's own pool";
         const std::vector<int32_t> before = Take_Finances();
         Spin(dialog, TICKET_PRICE_SPIN, 1);
-        EXPECT_EQ(hall.Financial_Stats[FINANCE_TICKET_PRICE], 1300);
+        EXPECT_EQ(Universe.Teams[HALL_OF_FAME_TEAM].Financial_Stats[FINANCE_TICKET_PRICE], 1300);
         EXPECT_TRUE(Changed(before, Take_Finances()).empty()) << "no franchise's price moves";
         Click_Dialog_Button(dialog, ID_OK);
     });

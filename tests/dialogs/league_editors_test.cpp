@@ -502,13 +502,13 @@ TEST_F(LeagueEditors, CitiesKeepExactDegreesAndTheirTeams) {
 // erased row having sunk past them; the teams keep their cities. Erasing the
 // only city leaves the selection at the top of an empty table.
 TEST_F(LeagueEditors, ErasingACitySelectsTheLastCity) {
-    const int32_t erased = TEST_LEAGUE_TEAMS + 1;
+    constexpr int32_t erased = TEST_LEAGUE_TEAMS + 1;
     ASSERT_LT(erased + 1, cities) << "a city in the middle of the table";
     char last[FORMATTED_TEXT_SIZE] = "", below[FORMATTED_TEXT_SIZE] = "";
     Get_City_Name(cities - 1, last);
     Get_City_Name(erased + 1, below);
     Set_User_Preference(SELECTED_CITY, 0);
-    Script_Dialog_Step([erased](WINDOW_HANDLE dialog) {
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
         Choose_Dialog_Line(dialog, CITY_SELECTOR, erased);
         Click_Dialog_Button(dialog, ERASE_CITY_BUTTON);
         EXPECT_EQ(Get_Dialog_Line(dialog, CITY_SELECTOR), Count_Cities() - 1) << "the last city is shown";
