@@ -106,8 +106,15 @@ int32_t Launch_URL(WINDOW_HANDLE, const char* address) {
     const char* working = getcwd(folder, sizeof folder) != nullptr ? folder : nullptr;
     errno = 0;
     const int32_t result = Shell_Open_Target(address, working);
-    if (result <= 32)
-        Show_Last_Error_Message(errno != 0 ? errno : result, "Error Launching URL",
-                                "Error %d.  Could not access: \"%s\"", result, address);
+    if (result > 32) return result;
+    const int error = errno != 0 ? errno : result;
+    // Only a page of the installation that is not there is to blame; an
+    // address, or a page that is there, the desktop could not open.
+    std::error_code missing;
+    if (address[0] == '/' && !std::filesystem::exists(address, missing))
+        Show_Last_Error_Message(error, "Error Launching URL", "Error %d.  Could not access: \"%s\"", result,
+                                address);
+    else
+        Tell_Desktop_Refusal(address, result, error);
     return result;
 }

@@ -18,7 +18,8 @@ void Open_Help_Topic(const char* topic, bool asked = true);
 // when the current folder cannot be read.
 std::string Get_Help_Page_Path(const char* topic);
 // Opens a web address (or a page of the installation, by its full path) with
-// the current folder as working folder; every refusal of the desktop is shown
-// under "Error Launching URL". Returns the desktop's result (above 32 when it
-// took the request).
+// the current folder as working folder; every refusal of the desktop is
+// shown: a page that is not there under "Error Launching URL", anything else
+// as the desktop's (Tell_Desktop_Refusal). Returns the desktop's result (above
+// 32 when it took the request).
 int32_t Launch_URL(WINDOW_HANDLE owner, const char* address);

@@ -14,9 +14,10 @@
 #include "platform/backend.h"
 
 namespace {
-// The exit code of a child that found no "lp" or "xdg-open" to run (or no
-// working folder to run it in).
+// The exit code of a child that found no "lp" or "xdg-open" to run.
 constexpr int EXIT_NO_COMMAND = 127;
+// The exit code of an opener's child that found no working folder to run in.
+constexpr int EXIT_NO_FOLDER = 125;
 // How long an opener has to report a failure before it counts as started: a
 // desktop opener that cannot open a target says so at once, while one that
 // did may stay with the program it started for as long as that runs.
@@ -48,15 +49,19 @@ int Wait_For_Opener_Verdict(int pipe_end) {
 
 // The error an opener's exit code stands for: xdg-open exits 1 for a bad
 // request, 2 for a file that is not there, 3 when a program it needs is
-// missing and 4 when opening failed.
+// missing and 4 when opening failed. A desktop without xdg-open (Debian's
+// xdg-utils), or without a program it needs, lacks a package: the target is
+// not to blame.
 int Error_Of_Opener_Exit(int code) {
     switch (code) {
     case 1:
         return EINVAL;
     case 2:
+    case EXIT_NO_FOLDER:
+        return ENOENT;
     case 3:
     case EXIT_NO_COMMAND:
-        return ENOENT;
+        return ENOPKG;
     default:
         return ENOTSUP;
     }
@@ -162,7 +167,7 @@ int Start_Desktop_Opener(const char* target, const char* directory) {
         signal(SIGPIPE, SIG_IGN);
         const pid_t opener = fork();
         if (opener == 0) {
-            if (directory != nullptr && directory[0] != '\0' && chdir(directory) != 0) _exit(EXIT_NO_COMMAND);
+            if (directory != nullptr && directory[0] != '\0' && chdir(directory) != 0) _exit(EXIT_NO_FOLDER);
             execlp("xdg-open", "xdg-open", target, static_cast<char*>(nullptr));
             _exit(EXIT_NO_COMMAND);
         }

@@ -35,6 +35,7 @@ int Print_File_Target(const char* path, const char* text);
 int Run_Print_Command(const char* path, const char* text);
 // Starts "xdg-open target" detached from this process. SHELL_OPEN_DONE when it
 // started and has not failed within a moment; SHELL_OPEN_FAILED, with errno
-// set, when there is no xdg-open (or no such working folder) or it exited
-// with an error, as it does when nothing on the desktop can open the target.
+// set, when there is no xdg-open (ENOPKG) or no such working folder (ENOENT),
+// or it exited with an error, as it does when nothing on the desktop can open
+// the target.
 int Start_Desktop_Opener(const char* target, const char* directory);

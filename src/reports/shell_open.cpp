@@ -75,8 +75,7 @@ int32_t Open_And_Tell(const char* target, const char* folder, bool asked, bool* 
         return result;
     }
     if (address) {
-        Show_Last_Error_Message(error, "Error Launching URL", "Error %d.  Could not access: \"%s\"", result,
-                                target);
+        Tell_Desktop_Refusal(target, result, error);
         *told = true;
         return result;
     }
@@ -84,15 +83,19 @@ int32_t Open_And_Tell(const char* target, const char* folder, bool asked, bool* 
     if (!std::filesystem::exists(resolved, missing)) return result;
     std::error_code unused;
     const std::string full = std::filesystem::absolute(resolved, unused).lexically_normal().string();
-    Log_Debug_Line("The desktop could not open \"%s\" (%d, %s)", full.c_str(), result, std::strerror(error));
-    Show_Formatted_Message("Could Not Open",
-                           "Your desktop could not open this for Football Korva:\n\n%s\n\nYou can open it "
-                           "yourself, in a web browser or a file manager.",
-                           full.c_str());
+    Tell_Desktop_Refusal(full.c_str(), result, error);
     *told = true;
     return result;
 }
 } // namespace
+
+void Tell_Desktop_Refusal(const char* target, int32_t result, int error) {
+    Log_Debug_Line("The desktop could not open \"%s\" (%d, %s)", target, result, std::strerror(error));
+    Show_Formatted_Message("Could Not Open",
+                           "Your desktop could not open this for Football Korva:\n\n%s\n\nYou can open it "
+                           "yourself, in a web browser or a file manager.",
+                           target);
+}
 
 int32_t Open_With_Desktop(const char* target, const char* folder) {
     bool told = false;

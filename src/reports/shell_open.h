@@ -8,12 +8,16 @@
 
 // Hands `target` (a file, a folder or a web address) to the desktop with
 // `folder` as the working folder (nullptr: the current one). File names go
-// through the installation's path resolver; addresses pass as they are. This
-// is the one place a refusal is told: an address under "Error Launching URL",
-// a file or folder that is there with its full path, so that the user can
-// open it by hand. A file that is not there is left to the caller to tell.
+// through the installation's path resolver; addresses pass as they are. A
+// refusal is told (Tell_Desktop_Refusal): an address as it is, a file or
+// folder that is there with its full path, so that the user can open it by
+// hand. A file that is not there is left to the caller to tell.
 // Returns the desktop's result, above 32 when it took the request.
 int32_t Open_With_Desktop(const char* target, const char* folder);
+// Tells the user that the desktop could not open `target` (an address, or a
+// file that is there by its full path) and logs the desktop's `result` and
+// `error`: the target is not to blame, and the user may open it by hand.
+void Tell_Desktop_Refusal(const char* target, int32_t result, int error);
 // The same for a page the game opens by itself, which the user did not ask
 // for (the start-up reminder, the first start's help page): a refusal is
 // only logged, so nothing the game opens unasked stops a player with a box.

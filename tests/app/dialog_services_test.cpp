@@ -170,11 +170,18 @@ TEST_F(DialogServices, LaunchUrlShowsTheErrorWhenTheDesktopRefuses) {
     Set_Platform_Backend(&refusing);
     EXPECT_EQ(Launch_URL(NO_WINDOW, "https://footballkorva.example/x"), 2);
     ASSERT_EQ(Get_Shown_Messages().size(), 1u);
-    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Error Launching URL");
-    EXPECT_EQ(Get_Shown_Messages()[0].Text.rfind(
-                  "Error 2.  Could not access: \"https://footballkorva.example/x\"", 0),
-              0u)
-        << Get_Shown_Messages()[0].Text;
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Could Not Open") << "the address is not to blame";
+    EXPECT_EQ(
+        Get_Shown_Messages()[0].Text,
+        "Your desktop could not open this for Football Korva:\n\nhttps://footballkorva.example/x\n\nYou "
+        "can open it yourself, in a web browser or a file manager.");
+    // Only a page that is not there is said to be missing.
+    const std::string missing = (std::filesystem::current_path() / "Help" / "nowhere.htm").string();
+    EXPECT_EQ(Launch_URL(NO_WINDOW, missing.c_str()), 2);
+    ASSERT_EQ(Get_Shown_Messages().size(), 2u);
+    EXPECT_EQ(Get_Shown_Messages()[1].Caption, "Error Launching URL");
+    EXPECT_EQ(Get_Shown_Messages()[1].Text.rfind("Error 2.  Could not access: \"" + missing + "\"", 0), 0u)
+        << Get_Shown_Messages()[1].Text;
 }
 
 TEST_F(DialogServices, BuildDateNamesWeekdayAndMonthFromTheStringTable) {

@@ -1,14 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "app/context_help.h"
 #include "app/main_menu.h"
 #include "app/main_window.h"
 #include "app/main_window_mouse.h"
 #include "app/sounds_and_cursors.h"
 #include "app/status_bars.h"
+#include "app/web_addresses.h"
 #include "database/league_structure.h"
 #include "database/schedule_entries.h"
 #include "database/settings.h"
@@ -16,6 +19,7 @@
 #include "database/universe.h"
 #include "engine/game_record.h"
 #include "platform/backend.h"
+#include "platform/desktop.h"
 #include "platform/dialogs.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
@@ -300,7 +304,40 @@ TEST_F(MainWindowCommands, HelpPagesAndLinksTheDesktopCannotOpenAreToldByTheirPa
 
     Script_Shell_Result(SHELL_OPEN_FAILED);
     Do_Main_Window_Command(Main_Window, 40073);
-    EXPECT_EQ(Last_Caption(), "Error Launching URL") << "the product page";
+    EXPECT_EQ(Last_Caption(), "Could Not Open") << "the product page";
+    EXPECT_NE(Last_Text().find("\n\nhttps://"), std::string::npos) << Last_Text();
     EXPECT_EQ(Get_Shown_Messages().size(), 3u);
+    std::filesystem::remove_all("Help");
+}
+
+// A machine without the desktop opener (xdg-open, which scripts/setup
+// installs): the search path holds none, and the real opener is asked. The
+// start-up reminder's page, which is installed, and Help > Ordering Info's
+// address are told as the desktop's failure, not as missing.
+TEST_F(MainWindowCommands, WithoutADesktopOpenerTheReminderAndOrderingInfoBlameTheDesktop) {
+    std::filesystem::create_directories("Help");
+    std::ofstream("Help/whatsnew.htm") << "<html></html>";
+    std::filesystem::create_directories("no-opener");
+    const char* kept = std::getenv("PATH");
+    const std::string kept_path = kept != nullptr ? kept : "";
+    setenv("PATH", std::filesystem::absolute("no-opener").c_str(), 1);
+    PLATFORM_BACKEND desktop = Get_Null_Backend();
+    desktop.Shell_Open = Start_Desktop_Opener;
+    Set_Platform_Backend(&desktop);
+    Clear_Shown_Messages();
+    const std::string page = Get_Help_Page_Path(REMINDER_PAGE_TOPIC);
+    const int32_t result = Launch_URL(Main_Window, page.c_str());
+    Do_Main_Window_Command(Main_Window, 40073);
+    Set_Platform_Backend(nullptr);
+    setenv("PATH", kept_path.c_str(), 1);
+    EXPECT_LE(result, 32);
+    const std::string words = "Your desktop could not open this for Football Korva:\n\n";
+    const std::string by_hand = "\n\nYou can open it yourself, in a web browser or a file manager.";
+    ASSERT_EQ(Get_Shown_Messages().size(), 2u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Could Not Open");
+    EXPECT_EQ(Get_Shown_Messages()[0].Text, words + page + by_hand);
+    EXPECT_EQ(Get_Shown_Messages()[1].Caption, "Could Not Open");
+    EXPECT_EQ(Get_Shown_Messages()[1].Text, words + PRODUCT_PAGE + by_hand);
+    std::filesystem::remove_all("no-opener");
     std::filesystem::remove_all("Help");
 }

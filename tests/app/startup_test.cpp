@@ -4,6 +4,7 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -372,12 +373,20 @@ TEST_F(StartUp, ReminderPageOpensEveryFifthStartUnlessSwitchedOff) {
     PLATFORM_BACKEND refusing = Get_Null_Backend();
     refusing.Shell_Open = Refusing_Shell;
     Set_Platform_Backend(&refusing);
+    std::filesystem::create_directory("Help");
+    std::ofstream("Help/whatsnew.htm") << "<html></html>";
     Set_Owner_Hall_Of_Fame_Value((23020 - 22080) / 4, 0);
     Show_Startup_Reminder();
     ASSERT_EQ(Get_Shown_Messages().size(), 1u) << "the refusal is told";
-    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Error Launching URL");
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Could Not Open") << "the page is there";
     EXPECT_NE(Get_Shown_Messages()[0].Text.find("whatsnew.htm"), std::string::npos)
         << Get_Shown_Messages()[0].Text;
+    // A page missing from the installation is named as missing.
+    std::filesystem::remove_all("Help");
+    Set_Owner_Hall_Of_Fame_Value((23020 - 22080) / 4, 0);
+    Show_Startup_Reminder();
+    ASSERT_EQ(Get_Shown_Messages().size(), 2u);
+    EXPECT_EQ(Get_Shown_Messages()[1].Caption, "Error Launching URL");
 }
 
 TEST_F(StartUp, LastErrorMessagesCarryTheSystemsTextAndAreLogged) {

@@ -47,6 +47,16 @@ std::string Read_Cities_File() {
     return text.str();
 }
 
+// Bytes this process has read from files and devices so far.
+long long Bytes_Read_So_Far() {
+    std::FILE* io = std::fopen("/proc/self/io", "r");
+    if (io == nullptr) return -1;
+    long long bytes = -1;
+    if (std::fscanf(io, "rchar: %lld", &bytes) != 1) bytes = -1;
+    std::fclose(io);
+    return bytes;
+}
+
 // Runs the import with the confirmation answered yes; returns the last box shown.
 SHOWN_MESSAGE Import_Confirmed() {
     Clear_Shown_Messages();
@@ -344,10 +354,18 @@ TEST(Cities, ImportWithoutACityOrWithZeroBytesKeepsTheCities) {
 }
 
 // A Cities.txt that never ends (a link to /dev/zero) is read only as far as
-// a line may run, and refused.
+// a line may run, and refused; so is one of a line of sixteen mebibytes,
+// which is left unread past the first.
 TEST(Cities, EndlessImportFileIsRefused) {
     CITY_RECORD before[MAX_CITIES];
     Keep_Two_Cities(before);
+    Write_Cities_File(std::string(size_t{16} << 20, 'z') + "\nAustin,1\n");
+    const long long read_before = Bytes_Read_So_Far();
+    const SHOWN_MESSAGE long_line = Import_Confirmed();
+    EXPECT_LT(Bytes_Read_So_Far() - read_before, 4LL << 20) << "read no further than a line may run";
+    EXPECT_EQ(long_line.Caption, "Import City Error");
+    EXPECT_EQ(std::memcmp(before, Universe.Cities, sizeof before), 0);
+    ASSERT_FALSE(HasFailure()) << "a file that never ends would not be left either";
     std::remove(CITIES_FILE_NAME);
     std::filesystem::create_symlink("/dev/zero", CITIES_FILE_NAME);
     const SHOWN_MESSAGE result = Import_Confirmed();

@@ -36,6 +36,12 @@ std::string Read_File(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
+// One line of as many characters as a read passes over (a mebibyte), so that
+// its line end lies just past what a read takes, and a line after it.
+std::string Line_Past_The_Read_Bound() {
+    return std::string(size_t{1} << 20, 'z') + "\nnext\n";
+}
+
 int Count_Long_Line_Warnings() {
     int count = 0;
     for (const SHOWN_MESSAGE& message : Get_Shown_Messages())
@@ -69,7 +75,13 @@ TEST(TextFiles, ReadLineLimitCutsLongLinesAndWarnsOncePerRun) {
     EXPECT_STREQ(buffer, "");
     fclose(file);
 
-    // A line that never ends stops the read as the end of the file does.
+    // A line that runs past the mebibyte a read passes over ends the read
+    // there, as the end of the file does: the line after it is not reached.
+    FILE* past_the_bound = Open_Text(Line_Past_The_Read_Bound());
+    EXPECT_EQ(Read_Line_Limit("DraftTalent.txt", buffer, past_the_bound, 5), 1);
+    fclose(past_the_bound);
+    ASSERT_FALSE(HasFailure()) << "a line that never ends would not end the read either";
+    // So a line that never ends stops the read.
     FILE* endless = fopen("/dev/zero", "r");
     ASSERT_NE(endless, nullptr);
     EXPECT_EQ(Read_Line_Limit("DraftTalent.txt", buffer, endless, 5), 1);
@@ -130,6 +142,24 @@ TEST(TextFiles, ReadLineKeepsTheBufferOnceTheFileIsExhausted) {
 // A line that runs on past a mebibyte (a link to /dev/zero, one huge line)
 // ends every reader's read there, as the end of the file would.
 TEST(TextFiles, LineReadersStopOnALineThatNeverEnds) {
+    // Just past the bound, with a line after it: each reader ends there.
+    char line[64];
+    int counted = -1;
+    FILE* past = Open_Text(Line_Past_The_Read_Bound());
+    EXPECT_EQ(Read_Counted_Line(line, past, sizeof line, &counted), 1) << "Read_Counted_Line";
+    fclose(past);
+    past = Open_Text(Line_Past_The_Read_Bound());
+    EXPECT_EQ(Read_Line(line, past, sizeof line), 1) << "Read_Line";
+    fclose(past);
+    past = Open_Text(Line_Past_The_Read_Bound());
+    EXPECT_EQ(Skip_Line(past), 1) << "Skip_Line";
+    fclose(past);
+    past = Open_Text(Line_Past_The_Read_Bound());
+    char seen = 0;
+    EXPECT_EQ(Skip_Line_Into(past, &seen), 1) << "Skip_Line_Into";
+    fclose(past);
+    ASSERT_FALSE(HasFailure()) << "a line that never ends would not end the reads either";
+
     FILE* endless = fopen("/dev/zero", "r");
     ASSERT_NE(endless, nullptr);
     char buffer[64];

@@ -14,6 +14,7 @@
 #include "database/settings.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
+#include "support/installation_mirror.h"
 #include "support/test_league.h"
 
 class PlayerDialogsTest : public FrameTest {
@@ -23,11 +24,11 @@ class PlayerDialogsTest : public FrameTest {
         Build_Test_League();
         Clear_Dialog_Steps();
         Start_Frame_Without_Loop();
-        for (const char* folder : {"skins", "photos"}) {
-            std::error_code error;
-            std::filesystem::remove(folder, error);
-            std::filesystem::create_symlink(std::string(KORVA_DATA_DIR) + "/" + folder, folder);
-        }
+        std::error_code error;
+        std::filesystem::remove("skins", error);
+        std::filesystem::create_symlink(std::string(KORVA_DATA_DIR) + "/skins", "skins");
+        // The position pictures, without the photos a game copied.
+        Mirror_Installation_Folders({"photos"});
         Set_Skin_Name("earth");
         Init_Image_Caches();
         // Every position (the last choice of the lists' position box).
@@ -37,9 +38,8 @@ class PlayerDialogsTest : public FrameTest {
     void TearDown() override {
         Clear_Dialog_Steps();
         FrameTest::TearDown();
-        for (const char* folder : {"skins", "photos"}) {
-            std::error_code error;
-            std::filesystem::remove(folder, error);
-        }
+        std::error_code error;
+        std::filesystem::remove("skins", error);
+        Remove_Installation_Mirrors();
     }
 };

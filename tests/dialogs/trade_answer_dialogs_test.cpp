@@ -121,11 +121,11 @@ TEST_F(TradeAnswerDialogs, TheHintListsThePartnersNeedsAndTheOfferOpensTheTrades
     EXPECT_EQ(Get_User_Preference(TRADE_PARTNER_TEAM), PARTNER);
 }
 
-// The Trade Offer dialog opened on its own: its title names the proposing
-// team (after the user's owner when two teams are run by people), one row
-// per player of each side with rating, cap impact and years, and "&No
-// Thanks" ends it with 0. Move_Control_By shifts a control; the hint opens
-// through its own opener too.
+// The Trade Offer dialog (Trade_Offer_Dialog_Proc) opened on its own: its
+// title names the proposing team (after the user's owner when two teams are
+// run by people), one row per player of each side with rating, cap impact and
+// years; "&No Thanks" ends it with 0 and "&Let's Talk" with 1. Move_Control_By
+// shifts a control; the hint opens through its own opener too.
 TEST_F(TradeAnswerDialogs, TheTradeOfferDialogShowsTheProposalAndEndsByItsButtons) {
     const TRADE_OFFER proposed = Make_Trade_Offer(PARTNER, USER, {3, TEST_ROSTER_SIZE + 1}, {7});
     Set_Current_Trade_Offer(&proposed);
@@ -157,8 +157,12 @@ TEST_F(TradeAnswerDialogs, TheTradeOfferDialogShowsTheProposalAndEndsByItsButton
             EXPECT_EQ(after.Right - after.Left, before.Right - before.Left) << "the same size";
             Click_Dialog_Button(dialog, ID_CANCEL);
         });
-        EXPECT_EQ(Do_Dialog(Main_Window, TRADE_OFFER_DIALOG, 0), 0);
+        EXPECT_EQ(Do_Dialog(Main_Window, TRADE_OFFER_DIALOG, 0), 0)
+            << "Trade_Offer_Dialog_Proc ends on No Thanks";
     }
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_OK); });
+    EXPECT_EQ(Do_Dialog(Main_Window, TRADE_OFFER_DIALOG, 0), 1)
+        << "Trade_Offer_Dialog_Proc ends on Let's Talk";
     Script_Dialog_Step([](WINDOW_HANDLE dialog) {
         EXPECT_EQ(Get_Dialog_Template_Id(dialog), TRADE_HINT_DIALOG);
         EXPECT_GE(Count_Dialog_Lines(dialog, TRADE_HINT_LIST), 1);

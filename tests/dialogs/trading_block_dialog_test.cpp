@@ -93,7 +93,8 @@ TEST_F(TradingBlockDialog, AnOfferFromTheBlockIsSignedInTheTradesDialog) {
             Click_Dialog_Button(trades, ID_OK);
         });
         Double_Click_Dialog_Line(dialog, BLOCK_OFFERS_LIST);
-        EXPECT_EQ(Count_Dialog_Lines(dialog, BLOCK_LIST), 0) << "a trade made empties the block";
+        EXPECT_EQ(Count_Dialog_Lines(dialog, BLOCK_LIST), 0)
+            << "a trade made empties the block: Init_Trading_Block sets it up anew";
         EXPECT_EQ(Count_Dialog_Lines(dialog, BLOCK_OFFERS_LIST), 0);
         Click_Dialog_Button(dialog, ID_OK);
     });
@@ -106,13 +107,17 @@ TEST_F(TradingBlockDialog, AnOfferFromTheBlockIsSignedInTheTradesDialog) {
     EXPECT_EQ(Get_User_Preference(TRADE_MADE_FLAG), 1);
 }
 
+// Init_Trading_Block, run as the block opens: the request and the partner
+// the settings name, brought into range, and the offer in hand kept only
+// while the college draft runs.
 TEST_F(TradingBlockDialog, SettingsOutOfRangeTheCashSpinAndTheRoadOutOfTheDraft) {
     Set_User_Preference(TRADING_BLOCK_REQUEST, 250);
     Set_User_Preference(STAT_SEASON_CHOICE, 77);
     Set_User_Preference(TRADE_PARTNER_TEAM, -128);
     Set_Team_Financial_Stat(USER, FINANCE_CASH, 250000);
     Script_Dialog_Step([](WINDOW_HANDLE dialog) {
-        EXPECT_EQ(Get_Dialog_Line(dialog, BLOCK_REQUEST_COMBO), BLOCK_REQUEST_CASH) << "the last request";
+        EXPECT_EQ(Get_Dialog_Line(dialog, BLOCK_REQUEST_COMBO), BLOCK_REQUEST_CASH)
+            << "Init_Trading_Block chooses the last request";
         EXPECT_EQ(Current_Trade_Offer.Team[1], 1) << "a partner the block can name";
         // The cash spin stops at what the team has, in whole steps.
         for (int32_t n = 0; n < 4; ++n)
@@ -143,7 +148,8 @@ TEST_F(TradingBlockDialog, SettingsOutOfRangeTheCashSpinAndTheRoadOutOfTheDraft)
     });
     EXPECT_EQ(Do_Dialog(Main_Window, TRADING_BLOCK_DIALOG, 0), ID_CANCEL);
 
-    // Outside the draft the block starts empty; while it runs a well-formed one stays.
+    // Init_Trading_Block: outside the draft the block starts empty; while it
+    // runs a well-formed one stays.
     Current_Trade_Offer = Make_Trade_Offer(USER, 1, {5});
     Script_Dialog_Step([](WINDOW_HANDLE dialog) {
         EXPECT_EQ(Count_Dialog_Lines(dialog, BLOCK_LIST), 0);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "database/cities.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
@@ -102,6 +104,13 @@ TEST(PregameSetup, AttendanceBlendsCapacityAndDemandAndASellOutPassesTheSeats) {
     EXPECT_EQ(Compute_Attendance_From_Demand(50000, 60000, 1000, 5000), 210000 - 125000);
     EXPECT_EQ(Compute_Attendance_From_Demand(-90000, 60000, 100000, 5000), 0) << "never negative";
     EXPECT_EQ(Compute_Attendance_From_Demand(1000, 60000, 0, 5000), 1000) << "free tickets: no share";
+    // The largest stadium whose crowd past the seats a count still holds (110 %
+    // of it within 32 bits): four times its seats are summed in 64 bits.
+    constexpr int32_t largest = static_cast<int32_t>(INT32_MAX / 110LL * 100);
+    EXPECT_EQ(Compute_Attendance_From_Demand(largest, largest, 5000, 5000), largest) << "a sell-out fills it";
+    EXPECT_EQ(Compute_Attendance_From_Demand(INT32_MAX, largest, 5000, 5000),
+              static_cast<int32_t>((4LL * largest + 2) / 5 + INT32_MAX / 5))
+        << "four fifths of the seats and a fifth of the largest crowd";
 }
 
 TEST(PregameSetup, BlowoutPutsTheBackupQuarterbackIn) {

@@ -194,7 +194,11 @@ TEST(Desktop, OpenerReportsAMissingOrFailingXdgOpenAsAFailure) {
     setenv("OPENER_EXIT", "3", 1); // nothing on the desktop to open it with
     errno = 0;
     EXPECT_EQ(Start_Desktop_Opener("Output/Box-20-001.htm", nullptr), SHELL_OPEN_FAILED);
-    EXPECT_EQ(errno, ENOENT);
+    EXPECT_EQ(errno, ENOPKG) << "the desktop lacks a program, the page is not to blame";
+    opener.Opened();
+    setenv("OPENER_EXIT", "2", 1);
+    EXPECT_EQ(Start_Desktop_Opener("Output/Box-20-001.htm", nullptr), SHELL_OPEN_FAILED);
+    EXPECT_EQ(errno, ENOENT) << "the opener found no such file";
     EXPECT_EQ(opener.Opened(), here + "|Output/Box-20-001.htm\n");
     setenv("OPENER_EXIT", "4", 1);
     EXPECT_EQ(Start_Desktop_Opener("Output/Box-20-001.htm", nullptr), SHELL_OPEN_FAILED);
@@ -202,10 +206,12 @@ TEST(Desktop, OpenerReportsAMissingOrFailingXdgOpenAsAFailure) {
     opener.Opened();
 
     unsetenv("OPENER_EXIT");
+    errno = 0;
     EXPECT_EQ(Start_Desktop_Opener("Help/contents.htm", "no_such_folder"), SHELL_OPEN_FAILED);
+    EXPECT_EQ(errno, ENOENT) << "no such working folder";
     EXPECT_EQ(opener.Opened(), "") << "not run without its working folder";
     std::filesystem::remove(opener.Folder + "/xdg-open");
     errno = 0;
     EXPECT_EQ(Start_Desktop_Opener("Help/contents.htm", nullptr), SHELL_OPEN_FAILED) << "no xdg-open at all";
-    EXPECT_EQ(errno, ENOENT);
+    EXPECT_EQ(errno, ENOPKG) << "a missing opener is no missing page";
 }

@@ -3,6 +3,7 @@
 // and the league and its random sequence otherwise as they were.
 #include <gtest/gtest.h>
 
+#include <strings.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -72,9 +73,14 @@ class GridironKit : public FrameTest {
         std::filesystem::remove_all("kit");
         std::filesystem::create_directories("kit");
         ASSERT_EQ(chdir("kit"), 0);
-        // A copy of the installation's card art: the kit writes beside it.
-        std::filesystem::copy(std::filesystem::path(KORVA_DATA_DIR) / "gridiron", "gridiron",
-                              std::filesystem::copy_options::recursive);
+        // A copy of the installation's card art: the kit writes beside it,
+        // into an output folder of its own (not one a game made there).
+        const std::filesystem::path art = std::filesystem::path(KORVA_DATA_DIR) / "gridiron";
+        std::filesystem::create_directories("gridiron");
+        for (const auto& entry : std::filesystem::directory_iterator(art))
+            if (strcasecmp(entry.path().filename().c_str(), "output") != 0)
+                std::filesystem::copy(entry.path(), "gridiron" / entry.path().filename(),
+                                      std::filesystem::copy_options::recursive);
         Clear_Dialog_Steps();
         Start_Frame_Without_Loop();
         Init_Image_Caches();

@@ -26,18 +26,24 @@ cleanup() {
 trap cleanup EXIT
 
 "$league_writer" "$work/game"
-# The installation's pictures and sounds, beside the test's own league. The
-# output folder, which the game writes into and Advanced Tools clears, is a
-# copy of its own.
-for entry in "$installation"/*; do
+# The installation's pictures, sounds and input files, beside the test's own
+# league: each of its folders mirrored (folders of the game's own whose files
+# link to the installation's), so that what the game writes stays here. What
+# a game played in the installation left there is left out: the files of the
+# folder itself (saved games, the owners' file, the log), the reports and
+# pages of the output folders, the logos and photos it copied, the
+# encyclopedia and its settings. The output folder, which Advanced Tools
+# clears, starts empty.
+for entry in "$installation"/*/; do
   name="$(basename "$entry")"
-  [ "$name" = "Databases" ] || [ -e "$work/game/$name" ] && continue
-  if [ "$(echo "$name" | tr '[:upper:]' '[:lower:]')" = output ]; then
-    cp -r "$entry" "$work/game/$name"
-  else
-    ln -s "$entry" "$work/game/$name"
-  fi
+  case "$(echo "$name" | tr '[:upper:]' '[:lower:]')" in
+    databases | output | html_export) continue ;;
+  esac
+  [ -e "$work/game/$name" ] && continue
+  cp -rs "$(cd "$entry" && pwd)" "$work/game/$name"
 done
+find "$work/game" -mindepth 2 -maxdepth 2 -type d \( -iname downloads -o -iname output \) -exec rm -rf {} +
+find "$work/game" -mindepth 2 -maxdepth 2 -iname settings.ini -delete
 # And the draft classes, which a game reads when it makes the coming draft's pool.
 mkdir -p "$work/game/Databases"
 for class in "$installation"/Databases/rookies-*.dat; do

@@ -1,6 +1,7 @@
 #include "support/installation_mirror.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -18,6 +19,16 @@ fs::path Installation_Folder(const char* name) {
     return fs::path(data != nullptr ? data : KORVA_DATA_DIR) / name;
 }
 
+// The folders a game fills in the installation (the logos and photos it
+// copies, "Downloads", and the card kits it makes, "Output"): what a game
+// played there left in them is not the test's.
+bool Is_Filled_By_A_Game(const fs::path& folder) {
+    std::string name = folder.filename().string();
+    for (char& c : name)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return name == "downloads" || name == "output";
+}
+
 void Mirror_Installation_Folder(const char* name) {
     std::error_code error;
     fs::remove_all(name, error);
@@ -27,10 +38,15 @@ void Mirror_Installation_Folder(const char* name) {
          !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
         std::error_code entry_error;
         const fs::path copy = fs::path(name) / fs::relative(it->path(), source, entry_error);
-        if (it->is_directory(entry_error))
+        if (it->is_directory(entry_error)) {
+            if (Is_Filled_By_A_Game(it->path())) {
+                it.disable_recursion_pending();
+                continue;
+            }
             fs::create_directories(copy, entry_error);
-        else
+        } else {
             fs::create_symlink(it->path(), copy, entry_error);
+        }
     }
 }
 } // namespace

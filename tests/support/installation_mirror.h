@@ -9,7 +9,9 @@
 
 // Makes each folder of `names` in the current folder mirror the installation's
 // folder of that name (the same sub-folders, each file a link to the
-// installation's file) and notes what the installation's folder holds.
+// installation's file) and notes what the installation's folder holds. The
+// sub-folders a game fills ("Downloads", "Output") are left out: what a game
+// played in the installation left there is no part of it.
 void Mirror_Installation_Folders(std::initializer_list<const char*> names);
 // Removes the mirrors and checks that the installation's folders hold
 // exactly what they held when mirrored.

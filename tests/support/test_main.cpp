@@ -35,12 +35,13 @@ void Copy_Installation_Inputs(const std::filesystem::path& folder) {
                 std::filesystem::copy_file(it->path(), folder / relative, copy_error);
         }
     }
-    // The player-generation files of the Input folder, not the season
-    // statistics generated beside them (tests that read those name them).
+    // The player-generation files of the Input folder (its text files), not
+    // the season statistics generated beside them (tests that read those name
+    // them), nor what a game played there wrote (the encyclopedia's settings).
     std::error_code error;
     std::filesystem::create_directory(folder / "Input", error);
     for (const auto& entry : std::filesystem::directory_iterator(source / "Input", error))
-        if (entry.is_regular_file())
+        if (entry.is_regular_file() && entry.path().extension() == ".txt")
             std::filesystem::copy(entry.path(), folder / "Input" / entry.path().filename(), error);
 }
 } // namespace

@@ -110,15 +110,18 @@ TEST_F(InstalledNewGame, TheProgramStartsAndNewGameStartsItsDefaultSeasonTelling
     Script_Close_Request();
     Run_Football_Korva(2, ARGUMENTS);
 
-    // The reminder opens through Launch_URL, which tells every refusal; the
-    // help page's refusal is only logged.
+    // The reminder opens through Launch_URL, which tells every refusal: the
+    // desktop could not open the page, which is there; the help page's
+    // refusal is only logged.
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
     const bool reminding =
         local.tm_year + 1900 > 2024 || (local.tm_year + 1900 == 2024 && local.tm_mon + 1 >= 9);
-    const std::string refused_reminder = "\"Error Launching URL\": Error 2.  Could not access: \"" +
-                                         Get_Help_Page_Path("whatsnew") + "\"\n\n" + std::strerror(2) + "\n";
+    const std::string refused_reminder =
+        "\"Could Not Open\": Your desktop could not open this for Football Korva:\n\n" +
+        Get_Help_Page_Path("whatsnew") +
+        "\n\nYou can open it yourself, in a web browser or a file manager.\n";
     const std::string told = reminding ? refused_reminder : "";
     EXPECT_GE(Get_Shell_Requests().size(), 2u) << "the reminder and the help page were asked for";
     EXPECT_EQ(seen.Seasons_Listed, LAST_NEW_GAME_SEASON - FIRST_NEW_GAME_SEASON + 1);

@@ -61,6 +61,20 @@ STATS_LINE Split(const STATS_FILE& file, const char* text, bool* ok = nullptr) {
     return line;
 }
 
+void Write_Text_File(const std::string& path, const std::string& text) {
+    std::FILE* out = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(out, nullptr) << path;
+    std::fwrite(text.data(), 1, text.size(), out);
+    std::fclose(out);
+}
+
+// A line that runs on just past what a read passes over: the 2,047
+// characters a line holds, the one that tells it runs on, then a mebibyte
+// more; its line end comes one character after the read has stopped.
+std::string Line_Past_The_Pass_Bound() {
+    return std::string(STATS_LINE_LIMIT + (size_t{1} << 20), 'x');
+}
+
 STATS_FILE Named_File(const char* name, int32_t header_fields = 0) {
     STATS_FILE file;
     snprintf(file.Name, sizeof file.Name, "%s", name);
@@ -261,19 +275,22 @@ TEST(StatsLines, AnOverLongLineIsReportedAndTheNextLineRead) {
 }
 
 // A line that runs on past a mebibyte ends the statistics file there: a
-// team records file linked to /dev/zero is reported once and read no
-// further, and a file of one huge line is not read whole.
+// line just past what a read passes over leaves the line after it unread, a
+// file of one huge line is not read whole, and a team records file linked to
+// /dev/zero is reported once and read no further.
 TEST(StatsLines, ALineThatNeverEndsEndsTheFile) {
     const SCRATCH_FOLDER folder("endless-line-test");
     fs::create_directories("input/stats");
-    fs::create_symlink("/dev/zero", TEAM_RECORDS_FILE);
-    Clear_Reports();
-    Load_Team_Records_CSV();
-    EXPECT_NE(std::string(Last_Error_Text).find("team_records.csv, line 1: longer than 2,047 characters"),
-              std::string::npos)
-        << Last_Error_Text;
-    fs::remove(TEAM_RECORDS_FILE);
-
+    {
+        STATS_FILE file;
+        Write_Text_File("past.csv", "a,b\n" + Line_Past_The_Pass_Bound() + "\nc,d\n");
+        ASSERT_TRUE(Open_Stats_File(&file, "past.csv"));
+        ASSERT_TRUE(Read_Stats_Header(&file));
+        STATS_LINE line;
+        EXPECT_EQ(Read_Stats_Line(&file, &line), -1) << "the long line is reported";
+        EXPECT_EQ(Read_Stats_Line(&file, &line), 0) << "and the file ends there, before \"c,d\"";
+        Close_Stats_File(&file);
+    }
     const long huge = 3L << 20;
     {
         std::FILE* out = std::fopen("huge.csv", "wb");
@@ -290,6 +307,15 @@ TEST(StatsLines, ALineThatNeverEndsEndsTheFile) {
     EXPECT_LT(std::ftell(file.File), huge) << "and passed over no further than a line may run";
     EXPECT_EQ(Read_Stats_Line(&file, &line), 0) << "the file ends there";
     Close_Stats_File(&file);
+    ASSERT_FALSE(HasFailure()) << "a line that never ends would not end the file either";
+
+    fs::create_symlink("/dev/zero", TEAM_RECORDS_FILE);
+    Clear_Reports();
+    Load_Team_Records_CSV();
+    EXPECT_NE(std::string(Last_Error_Text).find("team_records.csv, line 1: longer than 2,047 characters"),
+              std::string::npos)
+        << Last_Error_Text;
+    fs::remove(TEAM_RECORDS_FILE);
 }
 
 namespace {
@@ -307,25 +333,41 @@ long long Bytes_Read_So_Far() {
 // A seasons file that never ends (a link to /dev/zero, a gigabyte of zeros
 // with no line end) is counted and read only as far as a line may run: the
 // replay season's read ends with the long-line report, as the other readers
-// do; a ratings file likewise.
+// do; a ratings file likewise. First a file whose first line runs just past
+// that, with lines after it: neither the count nor the read goes on to them.
 TEST(StatsLines, AnEndlessSeasonsFileIsReadOnlyAsFarAsALineRuns) {
     const SCRATCH_FOLDER folder("endless-seasons-test");
     fs::create_directories("input/stats");
     Build_Test_League();
     const long long most = 16LL << 20;
-    auto load = [&](const char* what) {
+    auto load = [&](const char* what, long long bytes) {
         Clear_Reports();
         const long long before = Bytes_Read_So_Far();
         ASSERT_GE(before, 0) << "the read count of the process is not available";
         EXPECT_EQ(Load_Seasons_CSV(1), 1) << what;
-        EXPECT_LT(Bytes_Read_So_Far() - before, most) << what << " is not read whole";
+        EXPECT_LT(Bytes_Read_So_Far() - before, bytes) << what << " is not read whole";
         EXPECT_NE(std::string(Last_Error_Text).find("seasons.csv, line 1: longer than 2,047 characters"),
                   std::string::npos)
             << what << ": " << Last_Error_Text;
         EXPECT_TRUE(Get_Shown_Messages().empty()) << what << " opened";
     };
+    // The count and the read each pass over a mebibyte and a little more;
+    // the lines after the long one, sixteen mebibytes, are left unread.
+    const std::string past = Line_Past_The_Pass_Bound() + "\n" + std::string(8 << 20, 'x') + "\n" +
+                             std::string(8 << 20, 'y') + "\n";
+    const long long both_passes = 8LL << 20;
+    Write_Text_File(SEASONS_CSV_NAME, past);
+    load("a line just past the bound", both_passes);
+    Write_Text_File("past_ratings.csv", past);
+    const long long ratings_before = Bytes_Read_So_Far();
+    EXPECT_EQ(Load_Player_Ratings_File(0, "past_ratings.csv"), 1);
+    EXPECT_LT(Bytes_Read_So_Far() - ratings_before, both_passes) << "the ratings file is not read whole";
+    fs::remove("past_ratings.csv");
+    ASSERT_FALSE(HasFailure()) << "a file that never ends would not be left either";
+
+    fs::remove(SEASONS_CSV_NAME);
     fs::create_symlink("/dev/zero", SEASONS_CSV_NAME);
-    load("a link to /dev/zero");
+    load("a link to /dev/zero", most);
     fs::remove(SEASONS_CSV_NAME);
     {
         std::FILE* out = std::fopen(SEASONS_CSV_NAME, "wb");
@@ -333,7 +375,7 @@ TEST(StatsLines, AnEndlessSeasonsFileIsReadOnlyAsFarAsALineRuns) {
         std::fclose(out);
     }
     fs::resize_file(SEASONS_CSV_NAME, 1LL << 30);
-    load("a sparse file of a gigabyte");
+    load("a sparse file of a gigabyte", most);
     fs::remove(SEASONS_CSV_NAME);
 
     fs::create_symlink("/dev/zero", "endless_ratings.csv");

@@ -4,6 +4,7 @@
 // import.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -343,9 +344,21 @@ TEST_F(WebImport, PageReadersStayInsideTheirBuffers) {
 }
 
 // A saved page that never ends (a link to an endless device) is copied only
-// so far, refused with a message, and leaves no copy behind.
+// so far, refused with a message, and leaves no copy behind; so is a page
+// one byte longer than the copy takes (64 MB).
 TEST_F(WebImport, AnEndlessPlayerPageIsRefusedWithoutFillingTheDisk) {
     std::filesystem::create_directories("Input/Downloads/Players");
+    Write_Page("Input/Downloads/Players/past.txt", "");
+    std::filesystem::resize_file("Input/Downloads/Players/past.txt", (uintmax_t{64} << 20) + 1);
+    Clear_Debug_Log();
+    EXPECT_EQ(Write_Row_Per_Line_Copy("Input/Downloads/Players/past.txt",
+                                      "Input/Downloads/Players/past-parsed.txt"),
+              0);
+    EXPECT_EQ(Count_Debug_Lines("past.txt is larger than"), 1);
+    EXPECT_FALSE(std::filesystem::exists("Input/Downloads/Players/past-parsed.txt"));
+    std::filesystem::remove("Input/Downloads/Players/past.txt");
+    ASSERT_FALSE(HasFailure()) << "a page that never ends would not be refused either";
+    Clear_Debug_Log();
     std::filesystem::create_symlink("/dev/zero", "Input/Downloads/Players/endless.txt");
     char position[8] = "";
     EXPECT_EQ(Parse_Player_Page("endless", "Endless Page", position), 0);

@@ -82,11 +82,13 @@ void Look_At_Dialog() {
 using MatchupDialog = GameDayTest;
 
 TEST_F(MatchupDialog, TheSmallLogosAreDrawnAtTheirOwnSizeCentredOnTheirControls) {
-    // The installation's small logos are as large as the control shows them.
+    // The installation's small logos are as large as the control shows them
+    // (the pictures the build draws: not what a game copies into a folder).
     const int32_t width = Dialog_Units_To_Pixels_X(100), height = Dialog_Units_To_Pixels_Y(22);
     int32_t logos = 0;
     for (const std::string& name : List_Installation_Folder("logos")) {
-        if (name.find('/') != std::string::npos) continue;
+        if (name.find('/') != std::string::npos || name.size() < 4 || name.substr(name.size() - 4) != ".png")
+            continue;
         DRAWING_SURFACE logo{};
         ASSERT_EQ(Read_Surface_PNG(("logos/" + name).c_str(), &logo), 1) << name;
         EXPECT_EQ(logo.Width, width) << name;
