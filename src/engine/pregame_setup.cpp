@@ -29,6 +29,7 @@
 #include "engine/running_plays.h"
 #include "engine/snap_decisions.h"
 #include "engine/statistics_credit.h"
+#include "frontoffice/money.h"
 #include "frontoffice/position_fitness.h"
 #include "frontoffice/team_revenue.h"
 #include "views/weather.h"
@@ -521,10 +522,12 @@ int32_t Compute_Attendance_From_Demand(int32_t demand, int32_t capacity, int32_t
     if (demand >= capacity) {
         // A sell-out: standing room lets the crowd pass the seat count, by a
         // twenty-first of the excess above 105 % and never beyond 110 %.
+        // The 105 % and 110 % marks of a capacity near the top of its range
+        // lie past 32 bits, so they are worked out in 64 bits too.
         attendance = (4 * static_cast<int64_t>(capacity) + 2) / 5 + demand / 5;
-        if (attendance > Mul_Div_Round(capacity, 105, 100)) {
+        if (attendance > Mul_Div_Round_64(capacity, 105, 100)) {
             attendance = attendance / 21 + capacity;
-            const int32_t most = Mul_Div_Round(capacity, 110, 100);
+            const int64_t most = Mul_Div_Round_64(capacity, 110, 100);
             if (attendance > most) attendance = most;
         }
     } else {

@@ -111,6 +111,8 @@ TEST(PregameSetup, AttendanceBlendsCapacityAndDemandAndASellOutPassesTheSeats) {
     EXPECT_EQ(Compute_Attendance_From_Demand(INT32_MAX, largest, 5000, 5000),
               static_cast<int32_t>((4LL * largest + 2) / 5 + INT32_MAX / 5))
         << "four fifths of the seats and a fifth of the largest crowd";
+    EXPECT_EQ(Compute_Attendance_From_Demand(INT32_MAX, INT32_MAX, 5000, 5000), INT32_MAX)
+        << "the largest stadium a count holds, sold out, is full: its 105 % mark is no 32-bit figure";
 }
 
 TEST(PregameSetup, BlowoutPutsTheBackupQuarterbackIn) {
