@@ -18,7 +18,9 @@
 namespace {
 constexpr int32_t FOUNDING_YEAR = 2005;
 
-// A working folder that sees the installation's inputs, as the generator's.
+// A working folder of this run's own that sees the installation's inputs, as
+// the generator's: the games the year plays save the league at its
+// off-season there, and the folder goes when the run ends.
 void Enter_Working_Folder() {
     static bool entered = false;
     if (entered) return;
@@ -26,11 +28,15 @@ void Enter_Working_Folder() {
     namespace fs = std::filesystem;
     const char* data = std::getenv("KORVA_DATA_DIR");
     const fs::path source = data != nullptr ? fs::path(data) : fs::path(KORVA_DATA_DIR);
-    const fs::path folder = fs::temp_directory_path() / "korva-bench-league";
-    fs::create_directories(folder);
+    static std::string folder = (fs::temp_directory_path() / "korva-bench-league-XXXXXX").string();
+    if (mkdtemp(folder.data()) == nullptr) std::abort();
+    std::atexit([] {
+        std::error_code ignored;
+        fs::remove_all(folder, ignored);
+    });
     std::error_code error;
     for (const char* input : {"Cities.txt", "League", "names", "Input", "playbooks"})
-        if (!fs::exists(folder / input)) fs::create_symlink(source / input, folder / input, error);
+        fs::create_symlink(source / input, fs::path(folder) / input, error);
     if (chdir(folder.c_str()) != 0) std::abort();
 }
 

@@ -2,11 +2,13 @@
 // beside the season in season_bench.cpp: the advance after the final runs the
 // season reports, every roster's yearly step and contract renewals, the rows
 // of history, the statistics roll, the college draft and the set-up of the
-// next season, unattended as a multi-season simulation runs it.
+// next season, unattended as a multi-season simulation runs it, in a copy of
+// the installation's names, playbooks and input tables.
 #include <benchmark/benchmark.h>
 
 #include "database/random_numbers.h"
 #include "database/settings.h"
+#include "installation_copy.h"
 #include "season/league_rules.h"
 #include "season/season_calendar.h"
 #include "season/season_start.h"
@@ -16,6 +18,8 @@
 namespace {
 
 void Finish_Benchmark_Season(uint32_t seed) {
+    // The off-season saves the league under its name in the current folder.
+    Enter_Installation_Copy();
     Build_Test_League();
     Apply_League_Rules_For_Year();
     Set_User_Preference(CURRENT_SEASON_INDEX, 1);

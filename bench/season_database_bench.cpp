@@ -50,6 +50,10 @@ void Enter_Working_Folder() {
     for (const auto& entry : fs::directory_iterator(source / "Input", error))
         Link(entry.path(), folder / "Input" / entry.path().filename());
     Link(source / "Databases" / "Universe-2019.dat", folder / "Databases" / "Universe-2019.dat");
+    // The draft classes a built league starts with, as the build has them.
+    for (const auto& entry : fs::directory_iterator(source / "Databases", error))
+        if (entry.path().filename().string().rfind("rookies-", 0) == 0)
+            Link(entry.path(), folder / "Databases" / entry.path().filename());
     if (chdir(folder.c_str()) != 0) std::abort();
 }
 

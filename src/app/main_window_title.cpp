@@ -28,6 +28,9 @@ int32_t Read_Fantasy_Draft_Int(int32_t offset) {
 }
 } // namespace
 
+// Before the first league is loaded (the main window is made first) the block
+// is empty, without a base year: it holds no draft to ask about, and the
+// question would mend the empty block's draft round as a damaged league's.
 void Get_Main_Window_Title(char* buffer) {
     if (buffer == nullptr) return;
     const int32_t year = Get_Current_Year();
@@ -41,7 +44,7 @@ void Get_Main_Window_Title(char* buffer) {
         snprintf(buffer, MAIN_WINDOW_TITLE_SIZE, "%s %s (Fantasy Draft: Round %lld, Pick %lld)", GAME_NAME,
                  GAME_NUMBER, static_cast<long long>(Read_Fantasy_Draft_Int(8)) + 1,
                  static_cast<long long>(Read_Fantasy_Draft_Int(12)) + 1);
-    } else if (Is_College_Draft_Running()) {
+    } else if (Get_Universe_Stat(BASE_YEAR) != 0 && Is_College_Draft_Running()) {
         snprintf(buffer, MAIN_WINDOW_TITLE_SIZE, "%s %s (%d Draft)", GAME_NAME, GAME_NUMBER, year);
     } else if (week != OFF_SEASON_WEEK && week < Universe.Post_Season_Days[4]) {
         char week_name[FORMATTED_TEXT_SIZE];

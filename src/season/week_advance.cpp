@@ -22,6 +22,7 @@
 #include "database/standings.h"
 #include "database/team_balance.h"
 #include "database/universe.h"
+#include "dialogs/saved_game_names.h"
 #include "engine/defensive_play_calling.h"
 #include "engine/game_driver.h"
 #include "engine/game_record.h"
@@ -300,6 +301,10 @@ void Advance_Weeks(int32_t weeks) {
         Set_College_Draft_Order();
         Log_Timestamp_Line("Off-Season Started");
         Start_Off_Season();
+        // The season just ended is kept under the game's own name. The Season
+        // Simulator's runs get here with every team computer-run and are
+        // thrown away: saving one would write it over the user's game.
+        if (Simulator_Seasons <= 0) Auto_Save_Game();
     } else if (Week() != OFF_SEASON_WEEK) {
         Play_Weeks();
     }

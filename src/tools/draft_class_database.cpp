@@ -8,6 +8,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "app/diagnostics.h"
 #include "database/league_structure.h"
@@ -39,6 +40,22 @@ constexpr int32_t DRAFT_GRADE_STAT = 299;
 // Highest rating a class record may carry (the game's run up to 100).
 constexpr float LARGEST_CLASS_RATING = 120.0f;
 constexpr const char* CLASS_COUNTS_FILE = "Draft-Class-Rookies.csv";
+constexpr const char* GENERATING_CAPTION = "Generating Random Rookies";
+
+std::vector<std::string>* Class_Message_Sink = nullptr;
+
+// "<file> not found. Generating random rookies." and the like: shown, or
+// kept for the end of the build that set a sink.
+void Tell_Generated_Pool(const char* name, const char* reason) {
+    char text[160];
+    snprintf(text, sizeof text, "%s %s. Generating random rookies.", name, reason);
+    if (Class_Message_Sink == nullptr) {
+        Show_Formatted_Message(GENERATING_CAPTION, "%s", text);
+        return;
+    }
+    Log_Debug_Line("%s", text);
+    Class_Message_Sink->push_back(text);
+}
 
 int32_t Draft_Value(int32_t team, int32_t slot) {
     int32_t value = static_cast<int32_t>(Get_Player_Potential(team, slot) * 2.0f);
@@ -195,10 +212,16 @@ int32_t Write_Draft_Class_Database() {
     return 0;
 }
 
+void Set_Draft_Class_Message_Sink(std::vector<std::string>* texts) {
+    Class_Message_Sink = texts;
+}
+
 void Load_Draft_Class_Database() {
-    // A league being built gets a generated pool: every game started on the
-    // database loads the coming class itself, and no build waits for another.
-    if (Get_Universe_Stat(DATABASE_BUILD_FLAG) != 0 || Are_Stats_Input_Checks_Running()) return;
+    // While a database is built, the shipped league it loads for its cities
+    // (a league without the build's mark) keeps the pool it generates: that
+    // pool is thrown away, and no build may depend on class files other
+    // builds are writing. The built league takes its class.
+    if (Are_Stats_Input_Checks_Running() && Get_Universe_Stat(DATABASE_BUILD_FLAG) == 0) return;
     const int32_t year = Get_Current_Year() + 1;
     Log_Debug_Line("Entering Load_Draft_Class_Database()");
     char name[64];
@@ -206,7 +229,7 @@ void Load_Draft_Class_Database() {
     FILE* file = Open_Resolved_File(name, "rb");
     if (file == nullptr) {
         if (year > LAST_DRAFT_CLASS_YEAR) return;
-        Show_Formatted_Message("Generating Random Rookies", "%s not found. Generating random rookies.", name);
+        Tell_Generated_Pool(name, "not found");
         Log_Debug_Line("Leaving Load_Draft_Class_Database() [failure]");
         return;
     }
@@ -222,8 +245,7 @@ void Load_Draft_Class_Database() {
     for (int32_t i = 0; i < DRAFT_CLASS_POOL_RECORDS && !damaged; ++i)
         damaged = records[i].Vital_Stats[VITAL_PLAYER_ID] != 0 && !Is_Whole_Player_Record(records[i]);
     if (damaged) {
-        Show_Formatted_Message("Generating Random Rookies", "%s is damaged. Generating random rookies.",
-                               name);
+        Tell_Generated_Pool(name, "is damaged");
         Log_Debug_Line("Leaving Load_Draft_Class_Database() [failure]");
         return;
     }

@@ -4,6 +4,8 @@
 // records (756,000 bytes, unused records zero), best prospects first. A game
 // that reaches the draft of that year fills its college pool from the file.
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "database/player_record_layout.h"
 
@@ -31,6 +33,11 @@ int32_t Write_Draft_Class_Database();
 // does a damaged one (not of the class file's size, or holding a record that
 // is no whole player: a text without its end, an unknown position, a rating
 // that is no number of the game's range), of which nothing is loaded. While a
-// season database is being built nothing is loaded (the games started on it
-// load the class).
+// season database is being built, the built league takes its class (its
+// messages go to the sink below when one is set); the shipped league the
+// build loads for its cities keeps the pool it generates.
 void Load_Draft_Class_Database();
+// While set, what Load_Draft_Class_Database would tell the user is added to
+// `texts` (and logged) instead of shown: a build of many seasons tells it
+// once at its end. nullptr shows it again.
+void Set_Draft_Class_Message_Sink(std::vector<std::string>* texts);

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/diagnostics.h"
 #include "app/main_window_dc.h"
@@ -37,6 +38,7 @@
 #include "personnel/draft_order.h"
 #include "personnel/draft_picks.h"
 #include "personnel/predicted_stats.h"
+#include "platform/message_box.h"
 #include "reports/ratings_export.h"
 #include "season/all_time_leaders.h"
 #include "season/game_start.h"
@@ -86,6 +88,10 @@ constexpr const char* SHIPPED_LEAGUE = "Databases/Universe-2019.dat";
 constexpr const char* DOUBLE_NAMES_REPORT = "output/roster-doubles.txt";
 constexpr const char* UNKNOWN_NAMES_REPORT = "output/roster-unknowns.txt";
 constexpr const char* CLASS_COUNTS_FILE = "Draft-Class-Rookies.csv";
+
+// What the starts of the built leagues would have told of their draft
+// classes, told once the builds are over.
+std::vector<std::string> Class_Messages;
 
 int32_t Build_Year() {
     return Get_Universe_Stat(BASE_YEAR);
@@ -370,7 +376,11 @@ bool Build_Season_Database() {
     int32_t& building = Universe.Header.Universe_Stats[DATABASE_BUILD_FLAG];
     const int32_t kept = building;
     building = 1;
+    // The league starts with the class of its coming draft; what its start
+    // would tell of a missing class is told when the build is over.
+    Set_Draft_Class_Message_Sink(&Class_Messages);
     Start_Game(0);
+    Set_Draft_Class_Message_Sink(nullptr);
     building = kept;
     Set_User_Preference(CURRENT_VIEW, STANDINGS_VIEW);
     Set_Last_Painted_View(-1);
@@ -378,7 +388,19 @@ bool Build_Season_Database() {
     return true;
 }
 
-bool Create_Season_Database(int32_t year) {
+namespace {
+void Tell_Class_Messages() {
+    if (Class_Messages.empty()) return;
+    std::string text;
+    for (const std::string& line : Class_Messages)
+        text += (text.empty() ? "" : "\n") + line;
+    Class_Messages.clear();
+    Show_Formatted_Message("Generating Random Rookies", "%s", text.c_str());
+}
+
+// One season as Create_Season_Database builds it, its class messages kept
+// for the caller to tell; a build that stops keeps none.
+bool Build_And_Save_Season(int32_t year) {
     year = std::clamp(year, FIRST_DATABASE_YEAR, LAST_DATABASE_YEAR);
     KEPT_LEAGUE kept;
     kept.Keep();
@@ -386,9 +408,11 @@ bool Create_Season_Database(int32_t year) {
     Clear_League_History_Totals(year - 1);
     Start_Name_Report(DOUBLE_NAMES_REPORT, "Names found twice in game database:\n\n");
     Start_Name_Report(UNKNOWN_NAMES_REPORT, "Names not found in game database:\n\n");
-    auto fail = [&kept]() {
+    const size_t told_before = Class_Messages.size();
+    auto fail = [&kept, told_before]() {
         End_Stats_Input_Checks();
         kept.Put_Back();
+        Class_Messages.resize(told_before);
         return false;
     };
     if (Load_Game(SHIPPED_LEAGUE) != 1) return fail();
@@ -412,12 +436,20 @@ bool Create_Season_Database(int32_t year) {
     Export_Player_Ratings_CSV(RATINGS_ALL_POSITIONS, Get_Current_Year());
     return true;
 }
+} // namespace
+
+bool Create_Season_Database(int32_t year) {
+    const bool saved = Build_And_Save_Season(year);
+    Tell_Class_Messages();
+    return saved;
+}
 
 bool Create_Historical_Databases(int32_t first_year, int32_t last_year) {
     bool all = true;
     for (int32_t year = first_year; year <= last_year; ++year)
-        all = Create_Season_Database(year) && all;
+        all = Build_And_Save_Season(year) && all;
     Write_Historical_Stats_Report();
+    Tell_Class_Messages();
     return all;
 }
 

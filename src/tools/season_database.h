@@ -18,10 +18,14 @@ constexpr int32_t DATABASE_BUILD_FLAG = 6;
 // the league that was loaded before and leaves the old files as they were.
 // The database and its class are written through replacement files and
 // take their names together at the end. True when both were saved; the
-// built league then stays loaded, started as a new game would be.
+// built league then stays loaded, started as a new game would be. The
+// league is started with the class of the coming draft
+// ("databases/rookies-<year + 1>.dat"); when it was missing or damaged the
+// user is told once the build is over.
 bool Create_Season_Database(int32_t year);
 // Create_Season_Database for every year from first to last (nothing when
-// first > last), then the historical totals report. True when every year saved.
+// first > last), then the historical totals report; the draft classes
+// missing on the way are told together at the end. True when every year saved.
 bool Create_Historical_Databases(int32_t first_year, int32_t last_year);
 // 1951 through 2021, then the report.
 bool Create_All_Historical_Databases();

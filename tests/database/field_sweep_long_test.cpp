@@ -38,6 +38,7 @@
 #include "support/debug_log.h"
 #include "support/old_saved_games.h"
 #include "support/played_season.h"
+#include "support/scratch_folder.h"
 
 namespace {
 using BYTES = std::vector<uint8_t>;
@@ -359,6 +360,7 @@ std::vector<BLOCK_FIELD> Chosen_Fields(const BLOCK_FIELD_RECORDS& records) {
 } // namespace
 
 TEST(FieldSweep, EveryFieldAtItsExtremesLoadsAndPlaysOn) {
+    const PLAYING_FOLDER playing("field-sweep");
     const std::vector<SAVED_LEAGUE> leagues = Save_Leagues();
     std::vector<std::vector<BLOCK_FIELD>> fields;
     std::vector<SWEEP_TASK> tasks;

@@ -30,6 +30,7 @@
 #include "support/game_runner.h"
 #include "support/old_saved_games.h"
 #include "support/played_season.h"
+#include "support/scratch_folder.h"
 #include "support/test_league.h"
 
 namespace {
@@ -176,6 +177,7 @@ int32_t Count_Won_Games() {
 // season after the draft, whose pool the game keeps empty, the resume makes
 // next year's class and changes nothing else.
 TEST(LoadRepairs, SavesTheGameWroteResumeToTheSameBytes) {
+    const PLAYING_FOLDER playing("resumed-saves");
     // A new game begins from a league the game loaded.
     Start_Played_Season(17);
     ASSERT_EQ(Save_Game("new_game.kor", nullptr), SAVE_OK);

@@ -44,6 +44,7 @@
 #include "support/debug_log.h"
 #include "support/old_saved_games.h"
 #include "support/played_season.h"
+#include "support/scratch_folder.h"
 #include "support/test_league.h"
 
 namespace {
@@ -194,6 +195,7 @@ TEST(LoadedLeagueBounds, LoadedYearAndSeasonIndexStayInTheCalendarAndTheHistory)
 }
 
 TEST(LoadedLeagueBounds, LeaguesTheGameWroteAreLeftAsTheyAre) {
+    const PLAYING_FOLDER playing("written-leagues");
     const std::string shipped = std::string(KORVA_DATA_DIR) + "/Databases/Universe-2019.dat";
     ASSERT_EQ(Load_Game(shipped.c_str()), 1);
     BYTES before = Copy_Block();
@@ -243,6 +245,7 @@ TEST(LoadedLeagueBounds, OldFileLinemanGamesDoNotOverflowTheRatingsRebuild) {
 }
 
 TEST(LoadedLeagueBounds, HeaderSettingsAreBoundedForTheSeasonAfterTheLoad) {
+    const PLAYING_FOLDER playing("bounded-settings");
     // The champion decided: the next step renews contracts against the cap.
     Build_Played_Season(17);
     Universe.Header.Universe_Stats[SALARY_CAP] = 255;
@@ -524,6 +527,7 @@ TEST(LoadedLeagueBounds, PostSeasonMarksRunForward) {
 // left it, after a load whose wild cards the league's conferences cut (the
 // played bracket is not seeded again), and with no champion in the bracket.
 TEST(LoadedLeagueBounds, ASeasonPastItsPlayoffsEnds) {
+    const PLAYING_FOLDER playing("past-playoffs");
     Build_Played_Season(17);
     const std::string champion = Universe.Teams[Get_Played_Season_Champion()].Strings[0];
     Universe.Header.Universe_Stats[WILD_CARD_TEAMS] = INT_MAX;
@@ -546,6 +550,7 @@ TEST(LoadedLeagueBounds, ASeasonPastItsPlayoffsEnds) {
 // thousands of years at once, every rating of every player reported in the
 // log. A year's decline takes at most the whole of a rating.
 TEST(LoadedLeagueBounds, AYearFarFromThePlayersBirthsAgesThemQuietly) {
+    const PLAYING_FOLDER playing("far-year");
     Build_Played_Season(17);
     Universe.Header.Universe_Stats[BASE_YEAR] = INT_MAX;
     Save_And_Load("far_year.kor");

@@ -40,6 +40,7 @@
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
 #include "support/report_steps.h"
+#include "support/scratch_folder.h"
 #include "support/test_league.h"
 #include "support/view_frame.h"
 
@@ -463,6 +464,7 @@ std::string Read_Shown_Terms(WINDOW_HANDLE dialog) {
 // Once the season has rolled over, the player is signed through the year the
 // talk named, for the years of the extension it named.
 TEST_F(ContractOfferDialog, ARenewalAcceptedAsTheSeasonEndsRunsThroughTheYearTheTalkNamed) {
+    const PLAYING_FOLDER playing("renewal-season-end");
     Decide_Champion();
     const int32_t slot = Test_League_Slot(POSITION_WR, 1);
     for (int32_t s = 0; s < Get_First_Empty_Player_Slot(USER); ++s)

@@ -35,6 +35,7 @@
 #include "season/season_start.h"
 #include "season/week_advance.h"
 #include "support/computer_league.h"
+#include "support/scratch_folder.h"
 #include "support/test_league.h"
 
 namespace {
@@ -242,6 +243,7 @@ void Expect_Save_Load_Save_Identical() {
 } // namespace
 
 TEST(LeagueYearsLong, TenSimulatedYearsKeepTheLeagueWhole) {
+    const PLAYING_FOLDER playing("ten-years");
     Build_Computer_League();
     Apply_League_Rules_For_Year();
     Seed_Random_Numbers(2026);

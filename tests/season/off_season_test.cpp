@@ -35,6 +35,7 @@
 #include "season/off_season.h"
 #include "season/season_calendar.h"
 #include "support/computer_league.h"
+#include "support/scratch_folder.h"
 #include "support/test_league.h"
 
 namespace {
@@ -291,6 +292,7 @@ TEST(OffSeason, MultiSeasonSimulationRollsOverWithoutAskingAnyone) {
 }
 
 TEST(OffSeason, PastTheLastHistoryRowTheRowsMoveUpAndTheYearsGoOn) {
+    const PLAYING_FOLDER playing("century");
     constexpr int32_t LAST_ROW = 99;
     constexpr int32_t BILLS = 7;
     Finish_Test_Season(LAST_ROW);

@@ -32,6 +32,7 @@
 #include "season/season_calendar.h"
 #include "season/season_start.h"
 #include "season/week_advance.h"
+#include "support/scratch_folder.h"
 #include "support/test_league.h"
 
 namespace {
@@ -144,6 +145,7 @@ SEASON_RESULT Play_Test_Season(uint32_t seed) {
 } // namespace
 
 TEST(SeasonCycle, FullSeasonEndsWithAChampion) {
+    const PLAYING_FOLDER playing("full-season");
     Start_Test_Season(2021);
     EXPECT_EQ(Universe.Season_Length, 18) << "17 games and an open week";
     Advance_Weeks(22);

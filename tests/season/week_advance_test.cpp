@@ -27,6 +27,7 @@
 #include "season/week_advance.h"
 #include "support/debug_log.h"
 #include "support/game_runner.h"
+#include "support/scratch_folder.h"
 #include "support/test_league.h"
 #include "views/current_view.h"
 
@@ -187,6 +188,7 @@ TEST(WeekAdvance, QuitStopsBetweenGamesAndLeavesTheWeekAsPlayed) {
 }
 
 TEST(WeekAdvance, ChampionThenOffSeasonThenNothingInWeek100) {
+    const PLAYING_FOLDER playing("off-season-week-100");
     Build_Small_League(4, 2010, 1, 1);
     Advance_Weeks(22);
     Advance_Weeks(22);
@@ -215,6 +217,7 @@ TEST(WeekAdvance, ChampionThenOffSeasonThenNothingInWeek100) {
 }
 
 TEST(WeekAdvance, SimulatedSeasonsGoOnPastTheLastHistoryRow) {
+    const PLAYING_FOLDER playing("past-last-row");
     Build_Small_League(4, 2010, 1, 1);
     // 2010 is the league's hundredth season.
     Universe.Header.Universe_Stats[BASE_YEAR] = 2010 - 99;
@@ -238,6 +241,7 @@ TEST(WeekAdvance, SimulatedSeasonsGoOnPastTheLastHistoryRow) {
 // largest year: the seasons are played up to it, no further, and a season
 // played in it starts the next one in the same year.
 TEST(WeekAdvance, SimulatedSeasonsStopAtTheLargestYear) {
+    const PLAYING_FOLDER playing("largest-year");
     Build_Small_League(4, MAX_CALENDAR_YEAR - 1, 1, 1);
     Simulate_Seasons(3);
     EXPECT_EQ(Get_Current_Year(), MAX_CALENDAR_YEAR);

@@ -25,3 +25,23 @@ void SCRATCH_FOLDER::Write(const std::string& path, const std::string& text) con
     std::ofstream out(file, std::ios::binary);
     out << text;
 }
+
+PLAYING_FOLDER::PLAYING_FOLDER(const std::string& name)
+    : Previous(fs::current_path()), Folder(fs::absolute(name)) {
+    std::error_code failure;
+    fs::remove_all(Folder, failure);
+    fs::create_directories(Folder, failure);
+    for (const auto& entry : fs::directory_iterator(Previous, failure)) {
+        const fs::path& path = entry.path();
+        if (path == Folder || path.filename() == "debug.txt" || path.extension() == ".kor") continue;
+        std::error_code link_failure;
+        fs::create_symlink(path, Folder / path.filename(), link_failure);
+    }
+    fs::current_path(Folder, failure);
+}
+
+PLAYING_FOLDER::~PLAYING_FOLDER() {
+    std::error_code failure;
+    fs::current_path(Previous, failure);
+    fs::remove_all(Folder, failure);
+}

@@ -18,3 +18,21 @@ class SCRATCH_FOLDER {
     std::filesystem::path Previous;
     std::filesystem::path Folder;
 };
+
+// A fresh folder for a test that plays a season into its off-season, where
+// the game is saved under its name in the current folder. Everything the
+// folder it is entered from holds (the installation inputs copied for the
+// test, links a fixture made) is seen through links, but for the saved games
+// and the log; what the test writes stays in the new folder, which is left
+// and removed at the end.
+class PLAYING_FOLDER {
+  public:
+    explicit PLAYING_FOLDER(const std::string& name);
+    ~PLAYING_FOLDER();
+    PLAYING_FOLDER(const PLAYING_FOLDER&) = delete;
+    PLAYING_FOLDER& operator=(const PLAYING_FOLDER&) = delete;
+
+  private:
+    std::filesystem::path Previous;
+    std::filesystem::path Folder;
+};

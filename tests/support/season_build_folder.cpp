@@ -56,6 +56,11 @@ std::string Enter_Season_Build_Folder(const std::string& name) {
         Link(installation / "Input" / input, folder / "Input" / input);
     Link_Files(installation / "Input" / "Stats", folder / "Input" / "Stats");
     Link(installation / "Databases" / "Universe-2019.dat", folder / "Databases" / "Universe-2019.dat");
+    // The draft classes, which a built league starts with: a season built
+    // here writes its own class in place of the link.
+    for (const auto& entry : fs::directory_iterator(installation / "Databases", failure))
+        if (entry.path().filename().string().rfind("rookies-", 0) == 0)
+            Link(entry.path(), folder / "Databases" / entry.path().filename());
     fs::current_path(folder, failure);
     return previous.string();
 }

@@ -3,8 +3,8 @@
 // files, as the build builds them: the installation's inputs linked in (the
 // statistics files one by one, in folders of its own, so that a test can put
 // a changed copy in the place of one), and a databases folder of its own
-// holding a link to the start-up league, into which the built seasons are
-// written.
+// holding links to the start-up league and the installed draft classes, into
+// which the built seasons are written.
 #include <string>
 
 // Makes the folder `name` under the current folder and enters it; returns

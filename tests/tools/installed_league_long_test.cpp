@@ -22,6 +22,7 @@
 #include "season/week_advance.h"
 #include "support/league_checks.h"
 #include "support/league_figures.h"
+#include "support/scratch_folder.h"
 
 namespace {
 constexpr int32_t SEASONS = 10;
@@ -72,6 +73,7 @@ void Print_Figures_Beside_2019(const LEAGUE_FIGURES& f) {
 } // namespace
 
 TEST(InstalledLeagueLong, TenSeasonsOfAGameStartedOnThe2019League) {
+    const PLAYING_FOLDER playing("ten-seasons-2019");
     const std::string path = Installation() + "/Databases/Universe-2019.dat";
     ASSERT_EQ(Load_Game(path.c_str()), 1);
     Seed_Random_Numbers(2019);

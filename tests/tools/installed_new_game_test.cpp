@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <set>
@@ -22,16 +24,19 @@
 #include "database/league_structure.h"
 #include "database/roster_slots.h"
 #include "database/safe_strings.h"
+#include "database/saved_game.h"
 #include "database/schedule_entries.h"
 #include "database/settings.h"
 #include "dialogs/new_game_dialog.h"
 #include "dialogs/saved_game_names.h"
 #include "engine/game_driver.h"
+#include "personnel/draft_state.h"
 #include "platform/backend.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
 #include "season/new_game_choices.h"
 #include "season/week_advance.h"
+#include "support/debug_log.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
 #include "support/installation_folders.h"
@@ -132,6 +137,31 @@ TEST_F(InstalledNewGame, TheProgramStartsAndNewGameStartsItsDefaultSeasonTelling
     EXPECT_EQ(seen.Year_Started, LAST_NEW_GAME_SEASON);
     EXPECT_EQ(seen.User_Team, 0) << "the first franchise listed is the user's";
     EXPECT_EQ(seen.Messages_After_Play, told) << "starting the game says nothing";
+}
+
+// The program starts on the installed league: the main window, made before
+// the league is loaded, asks nothing of the empty block, and the league loads
+// as it was written, so no repair is logged. Neither is one by a load of the
+// New Game dialog's first season.
+TEST_F(InstalledNewGame, TheStartingLeaguesLoadWithoutARepair) {
+    const char* const repair = "A draft round was set outside the off-season";
+    Clear_Debug_Log();
+    Script_Dialog_Answer(WELCOME_DIALOG, ID_CANCEL);
+    Run_Football_Korva(2, ARGUMENTS);
+    ASSERT_EQ(Get_Current_Year(), 2019) << "the installed league was loaded";
+    EXPECT_EQ(Read_Debug_Log_Text().find(repair), std::string::npos) << Read_Debug_Log_Text();
+
+    for (const char* database : {DEFAULT_DATABASE_NAME, "databases/universe-2022.dat"}) {
+        SCOPED_TRACE(database);
+        Clear_Debug_Log();
+        Clear_Shown_Messages();
+        ASSERT_EQ(Load_Game(database), 1);
+        EXPECT_EQ(Read_Debug_Log_Text().find(repair), std::string::npos) << Read_Debug_Log_Text();
+        EXPECT_EQ(Count_Error_Lines(), 0) << Read_Debug_Log_Text();
+        EXPECT_EQ(Shown_Messages_Text(), "");
+        EXPECT_EQ(Get_User_Preference(DRAFT_ROUND), NO_COLLEGE_DRAFT_ROUND);
+        EXPECT_GT(Count_Draft_Pool_Players(), 0) << "the coming draft's pool";
+    }
 }
 
 TEST_F(InstalledNewGame, SeasonsOfEveryEraOpenFromTheListAndStartWithoutAMessage) {

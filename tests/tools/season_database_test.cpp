@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -197,6 +198,59 @@ TEST_F(SeasonDatabase, TheYearIsClampedAndAFailedBuildKeepsTheLeagueAndTheOldFil
     EXPECT_EQ(Read_Whole_File(Class_Name(1951)), rookies);
 }
 
+namespace {
+// The names of the players of a class file's records that reach the pool.
+std::vector<std::string> Class_Names(const std::string& path) {
+    std::vector<std::string> names;
+    std::unique_ptr<PLAYER_RECORD[]> records(new PLAYER_RECORD[DRAFT_CLASS_POOL_RECORDS]());
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return names;
+    const size_t read = std::fread(records.get(), sizeof(PLAYER_RECORD), DRAFT_CLASS_POOL_RECORDS, file);
+    std::fclose(file);
+    for (size_t n = 0; n < read; ++n)
+        if (records[n].Vital_Stats[VITAL_PLAYER_ID] != 0)
+            names.push_back(std::string(records[n].First_Name) + " " + records[n].Last_Name);
+    return names;
+}
+
+std::set<std::string> Pool_Names() {
+    std::set<std::string> names;
+    for (int32_t team = FIRST_COLLEGE_POOL_TEAM; team < TOTAL_NUMBER_OF_TEAMS; ++team)
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+            if (Is_Player_Slot_Used(team, slot)) {
+                char name[PLAYER_NAME_TEXT_SIZE];
+                Get_Player_Full_Name(team, slot, name);
+                names.insert(name);
+            }
+    return names;
+}
+} // namespace
+
+// A season is built as a game started on it drafts: with the class of its
+// coming draft in its college pool, in the file as in the league built.
+// Seasons built one after another whose coming class is missing are told
+// of once, together, when the builds are over.
+TEST_F(SeasonDatabase, TheBuiltLeaguesPoolIsItsComingClassAndMissingClassesAreToldOnce) {
+    Seed_Random_Numbers(1990);
+    ASSERT_TRUE(Create_Season_Database(1990)) << Last_Error_Text << Shown_Messages();
+    EXPECT_EQ(Shown_Messages(), "");
+    const std::vector<std::string> drafted = Class_Names(Class_Name(1991));
+    ASSERT_GT(drafted.size(), 100u);
+    const std::set<std::string> pool = Pool_Names();
+    for (const std::string& name : drafted)
+        EXPECT_EQ(pool.count(name), 1u) << name << " of the 1991 class";
+    ASSERT_EQ(Load_Game(Database_Name(1990).c_str()), 1);
+    EXPECT_TRUE(Pool_Names() == pool) << "the database keeps the pool";
+
+    fs::remove(Class_Name(1971));
+    fs::remove(Class_Name(1972));
+    Clear_Reports();
+    ASSERT_TRUE(Create_Historical_Databases(1970, 1971)) << Last_Error_Text << Shown_Messages();
+    EXPECT_EQ(Shown_Messages(),
+              "Generating Random Rookies: databases/rookies-1971.dat not found. Generating random rookies.\n"
+              "databases/rookies-1972.dat not found. Generating random rookies.\n");
+}
+
 // One malformed line in each input file a season reads: its file, line and
 // field are named, the build stops, and neither the league in memory nor
 // the files of an earlier build change.
@@ -262,9 +316,11 @@ TEST_F(SeasonDatabase, AMalformedLineInEachFileIsNamedAndChangesNothing) {
         // The next damage is made on the whole files again.
         Leave_Season_Build_Folder(previous);
         previous = Enter_Season_Build_Folder("season-build-" + std::to_string(&damage - damages));
-        fs::copy_file(previous + "/season-build/" + Database_Name(1951), Database_Name(1951));
-        fs::copy_file(previous + "/season-build/" + Class_Name(1951), Class_Name(1951));
-        fs::copy_file(previous + "/season-build/" + Database_Name(2022), Database_Name(2022));
-        fs::copy_file(previous + "/season-build/" + Class_Name(2022), Class_Name(2022));
+        // The class files built take the places of the installed ones' links.
+        for (const std::string& name :
+             {Database_Name(1951), Class_Name(1951), Database_Name(2022), Class_Name(2022)}) {
+            fs::remove(name);
+            fs::copy_file(previous + "/season-build/" + name, name);
+        }
     }
 }

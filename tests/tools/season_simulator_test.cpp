@@ -3,6 +3,7 @@
 // not at all, and the reports show the tallies by their formulas.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -12,11 +13,13 @@
 #include <string>
 #include <vector>
 
+#include "app/main_menu.h"
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "app/progress_window.h"
 #include "database/league_structure.h"
 #include "database/random_numbers.h"
+#include "database/saved_game.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
@@ -25,11 +28,15 @@
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
 #include "season/league_rules.h"
+#include "season/season_calendar.h"
 #include "season/season_start.h"
 #include "season/week_advance.h"
+#include "support/debug_log.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
 #include "support/installation_folders.h"
+#include "support/scratch_folder.h"
+#include "support/season_build_folder.h"
 #include "support/test_league.h"
 #include "tools/season_simulator.h"
 #include "tools/simulation_tool_dialog.h"
@@ -154,6 +161,59 @@ TEST_F(SeasonSimulator, RunsLeaveTheLeagueAsItWasAndTallyEachFinishedSeason) {
     const std::vector<std::string> csv = Report_Lines(SIMULATOR_CSV_REPORT);
     ASSERT_GT(csv.size(), 3u);
     EXPECT_EQ(csv[3].rfind("Team,Division,Won,Lost,WC,LC,1R,1st,Wild,2nd,3rd,4th,,Scored", 0), 0u) << csv[3];
+}
+
+namespace {
+// The saved games of the current folder, by file name.
+std::vector<std::string> Saved_Games() {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+        if (entry.path().extension() == ".kor") names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+} // namespace
+
+// When its off-season starts the game is kept under its name: the week the
+// user plays after the final writes "<name>.kor", which resumes into the
+// off-season. A run of the Season Simulator started after the final reaches
+// an off-season of its own, every team run by the computer, and is thrown
+// away: it saves nothing, and the user's file stays as he saved it.
+TEST_F(SeasonSimulator, OnlyTheUsersOwnOffSeasonSavesTheGameUnderItsName) {
+    const PLAYING_FOLDER playing("off-season-save");
+    Build_Small_League();
+    Set_User_Preference(AUTO_SAVE, 0);
+    Clear_Dialog_Steps();
+    Start_Frame_Without_Loop();
+    Set_Saved_Game_Name("Our League");
+    for (int32_t n = 0; n < 4 && !Is_Champion_Decided(); ++n)
+        Do_Main_Window_Command(Main_Window, ID_PLAY_REST_OF_SEASON);
+    ASSERT_TRUE(Is_Champion_Decided());
+    ASSERT_EQ(Save_Game("Our League.kor", nullptr), SAVE_OK);
+    const std::string saved = Read_Whole_File("Our League.kor");
+
+    Clear_Debug_Log();
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Type_Dialog_Text(dialog, SIMULATION_SEASONS_EDIT, "2");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_TRUE(Do_Main_Window_Command(Main_Window, 40135));
+    ASSERT_EQ(Read_Record().Seasons, 2);
+    EXPECT_NE(Read_Debug_Log_Text().find("Off-Season Started"), std::string::npos)
+        << "the runs reached their off-season";
+    EXPECT_EQ(Saved_Games(), std::vector<std::string>{"Our League.kor"});
+    EXPECT_TRUE(Read_Whole_File("Our League.kor") == saved) << "the user's game is as he saved it";
+
+    ASSERT_TRUE(Is_Champion_Decided()) << "the league was put back";
+    Do_Main_Window_Command(Main_Window, ID_PLAY_ONE_WEEK);
+    ASSERT_EQ(Get_User_Preference(CURRENT_WEEK), 100);
+    EXPECT_EQ(Saved_Games(), std::vector<std::string>{"Our League.kor"});
+    EXPECT_FALSE(Read_Whole_File("Our League.kor") == saved) << "saved again";
+    Clear_Universe();
+    ASSERT_EQ(Load_Game("Our League.kor"), 1);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 100) << "the off-season it was saved in";
+    EXPECT_EQ(Get_Current_Year(), 1986);
+    EXPECT_STREQ(Universe.Header.Saved_Game_Name, "Our League");
 }
 
 TEST_F(SeasonSimulator, AStoppedRunAddsNothingAndEndsTheSimulator) {

@@ -19,6 +19,7 @@
 #include "season/week_advance.h"
 #include "support/game_day_fixture.h"
 #include "support/game_runner.h"
+#include "support/scratch_folder.h"
 #include "support/view_frame.h"
 #include "views/current_view.h"
 #include "views/game_day_screen.h"
@@ -119,6 +120,7 @@ TEST_F(ShownGame, TheGamesViewKeepsItsGameWhileWeeksArePlayedUntilTheUserChooses
 using ShownGameOfSeason = ViewFrameTest;
 
 TEST_F(ShownGameOfSeason, ANewSeasonShowsNoGameUntilOneIsPlayed) {
+    const PLAYING_FOLDER playing("new-season-games");
     Open_Played_Season(4);
     const DRAWING_SURFACE& played = Paint_View_Picture(GAMES_VIEW_ID);
     Keep_View_Picture(played, "games-view-played-season");

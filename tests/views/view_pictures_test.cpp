@@ -20,6 +20,7 @@
 #include "platform/message_queue.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
+#include "support/scratch_folder.h"
 #include "support/view_frame.h"
 #include "views/current_view.h"
 #include "views/leaders_view.h"
@@ -124,6 +125,7 @@ DRAWING_SURFACE Render_Main_Window_Screen() {
 // then fills the window to the bottom, and once the draft is over the bars
 // come back under the views (the ticker is a black band of its own).
 TEST_F(ViewPictures, TheDraftBoardFillsTheWindowWhileTheDraftHasTheBarsDown) {
+    const PLAYING_FOLDER playing("draft-board-bars");
     Open_Played_Season(4);
     Set_User_Preference(SHOW_NEWS_TICKER, 1);
     Create_Status_Bar();

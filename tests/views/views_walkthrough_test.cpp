@@ -25,6 +25,7 @@
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
 #include "platform/window_messages.h"
+#include "support/scratch_folder.h"
 #include "support/view_frame.h"
 #include "views/current_view.h"
 #include "views/leaders_view.h"
@@ -195,6 +196,7 @@ TEST_F(ViewsWalkthrough, EveryViewAnswersItsClicks) {
 }
 
 TEST_F(ViewsWalkthrough, TheComputersDraftLeavesTheUsersTeamHis) {
+    const PLAYING_FOLDER playing("computer-draft");
     Open_Played_Season(4);
     const int32_t champion = Get_User_Preference(USER_TEAM);
     // Free agents first: the step is marked and the list opens.

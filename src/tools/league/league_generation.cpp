@@ -159,6 +159,12 @@ bool Play_Until_Champion(std::string* error, const std::function<bool()>& at_reg
     return moving && sound;
 }
 
+// The automatic save at each season's end names the league; the files
+// written from it carry no saved-game name, as before any game was saved.
+void Clear_Saved_Game_Name() {
+    std::memset(Universe.Header.Saved_Game_Name, 0, sizeof Universe.Header.Saved_Game_Name);
+}
+
 void Clear_Team_Yearly_History() {
     for (TEAM_RECORD& team : Universe.Teams) {
         std::memset(team.Yearly_Chars, 0, sizeof team.Yearly_Chars);
@@ -355,6 +361,7 @@ bool Save_Ended_Season(const std::string& installation, std::string* error) {
     const int saved = Work_On_League_Copy([&] {
         Put_Back_Left_Players();
         Keep_Played_Line_Values(year);
+        Clear_Saved_Game_Name();
         return Save_Game(path.c_str(), nullptr);
     });
     if (saved != SAVE_OK) *error = "cannot write " + path;
@@ -419,6 +426,7 @@ void Make_Season_Database() {
     Set_User_Preference(CURRENT_SEASON_INDEX, 0);
     Set_User_Preference(CURRENT_WEEK, 0);
     Clear_Team_Yearly_History();
+    Clear_Saved_Game_Name();
     Set_User_Preference(MULTI_SEASON_SIMULATION, 0);
     Set_User_Preference(SIMULATION_RUNNING, 0);
     Set_User_Preference(SHOWN_GAME_INDEX, -1);
