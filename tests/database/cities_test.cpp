@@ -14,6 +14,7 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "platform/message_box.h"
+#include "support/file_lines.h"
 
 namespace {
 void Reset_City_League(int teams) {
@@ -45,16 +46,6 @@ std::string Read_Cities_File() {
     std::stringstream text;
     text << file.rdbuf();
     return text.str();
-}
-
-// Bytes this process has read from files and devices so far.
-long long Bytes_Read_So_Far() {
-    std::FILE* io = std::fopen("/proc/self/io", "r");
-    if (io == nullptr) return -1;
-    long long bytes = -1;
-    if (std::fscanf(io, "rchar: %lld", &bytes) != 1) bytes = -1;
-    std::fclose(io);
-    return bytes;
 }
 
 // Runs the import with the confirmation answered yes; returns the last box shown.

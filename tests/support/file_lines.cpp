@@ -1,5 +1,6 @@
 #include "support/file_lines.h"
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -16,4 +17,13 @@ std::string Read_File_Text(const std::string& path) {
     std::ostringstream text;
     text << file.rdbuf();
     return text.str();
+}
+
+long long Bytes_Read_So_Far() {
+    std::FILE* io = std::fopen("/proc/self/io", "r");
+    if (io == nullptr) return -1;
+    long long bytes = -1;
+    if (std::fscanf(io, "rchar: %lld", &bytes) != 1) bytes = -1;
+    std::fclose(io);
+    return bytes;
 }

@@ -1,14 +1,18 @@
 #include "support/installed_seasons.h"
 
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 
 #include "database/league_structure.h"
+#include "database/player_record.h"
 #include "database/settings.h"
 #include "platform/message_box.h"
 #include "season/new_game_choices.h"
 #include "support/league_checks.h"
 #include "support/season_build_folder.h"
+#include "tools/draft_class_database.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -63,4 +67,17 @@ std::string Open_Installed_Season(int32_t year) {
 void InstalledDatabasesTest::SetUp() {
     Link_Installed_Databases();
     Clear_Shown_Messages();
+}
+
+std::vector<std::string> Draft_Class_File_Names(const std::string& path) {
+    std::vector<std::string> names;
+    std::unique_ptr<PLAYER_RECORD[]> records(new PLAYER_RECORD[DRAFT_CLASS_POOL_RECORDS]());
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return names;
+    const size_t read = std::fread(records.get(), sizeof(PLAYER_RECORD), DRAFT_CLASS_POOL_RECORDS, file);
+    std::fclose(file);
+    for (size_t n = 0; n < read; ++n)
+        if (records[n].Vital_Stats[VITAL_PLAYER_ID] != 0)
+            names.push_back(std::string(records[n].First_Name) + " " + records[n].Last_Name);
+    return names;
 }

@@ -3,6 +3,7 @@
 // opens them from the game's own folder.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -22,3 +23,7 @@ class InstalledDatabasesTest : public testing::Test {
 // of its first franchise; what went wrong, one problem a line ("" when
 // nothing did).
 std::string Open_Installed_Season(int32_t year);
+// The names ("first last") of the players of a draft class file's records
+// that reach the college pool, in the file's order (none for a file that
+// cannot be read).
+std::vector<std::string> Draft_Class_File_Names(const std::string& path);

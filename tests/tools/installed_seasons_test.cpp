@@ -30,14 +30,8 @@ namespace fs = std::filesystem;
 // The players' names of the first records of a class file, as many times as each occurs.
 std::map<std::string, int32_t> Class_Names(const std::string& path) {
     std::map<std::string, int32_t> names;
-    std::unique_ptr<PLAYER_RECORD[]> records(new PLAYER_RECORD[DRAFT_CLASS_POOL_RECORDS]());
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return names;
-    const size_t read = std::fread(records.get(), sizeof(PLAYER_RECORD), DRAFT_CLASS_POOL_RECORDS, file);
-    std::fclose(file);
-    for (size_t n = 0; n < read; ++n)
-        if (records[n].Vital_Stats[VITAL_PLAYER_ID] != 0)
-            ++names[std::string(records[n].First_Name) + " " + records[n].Last_Name];
+    for (const std::string& name : Draft_Class_File_Names(path))
+        ++names[name];
     return names;
 }
 

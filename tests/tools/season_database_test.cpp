@@ -26,6 +26,7 @@
 #include "season/game_start.h"
 #include "season/week_advance.h"
 #include "support/debug_log.h"
+#include "support/installed_seasons.h"
 #include "support/league_checks.h"
 #include "support/season_build_folder.h"
 #include "tools/draft_class_database.h"
@@ -199,20 +200,6 @@ TEST_F(SeasonDatabase, TheYearIsClampedAndAFailedBuildKeepsTheLeagueAndTheOldFil
 }
 
 namespace {
-// The names of the players of a class file's records that reach the pool.
-std::vector<std::string> Class_Names(const std::string& path) {
-    std::vector<std::string> names;
-    std::unique_ptr<PLAYER_RECORD[]> records(new PLAYER_RECORD[DRAFT_CLASS_POOL_RECORDS]());
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return names;
-    const size_t read = std::fread(records.get(), sizeof(PLAYER_RECORD), DRAFT_CLASS_POOL_RECORDS, file);
-    std::fclose(file);
-    for (size_t n = 0; n < read; ++n)
-        if (records[n].Vital_Stats[VITAL_PLAYER_ID] != 0)
-            names.push_back(std::string(records[n].First_Name) + " " + records[n].Last_Name);
-    return names;
-}
-
 std::set<std::string> Pool_Names() {
     std::set<std::string> names;
     for (int32_t team = FIRST_COLLEGE_POOL_TEAM; team < TOTAL_NUMBER_OF_TEAMS; ++team)
@@ -234,7 +221,7 @@ TEST_F(SeasonDatabase, TheBuiltLeaguesPoolIsItsComingClassAndMissingClassesAreTo
     Seed_Random_Numbers(1990);
     ASSERT_TRUE(Create_Season_Database(1990)) << Last_Error_Text << Shown_Messages();
     EXPECT_EQ(Shown_Messages(), "");
-    const std::vector<std::string> drafted = Class_Names(Class_Name(1991));
+    const std::vector<std::string> drafted = Draft_Class_File_Names(Class_Name(1991));
     ASSERT_GT(drafted.size(), 100u);
     const std::set<std::string> pool = Pool_Names();
     for (const std::string& name : drafted)

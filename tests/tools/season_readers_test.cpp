@@ -28,6 +28,7 @@
 #include "personnel/player_development.h"
 #include "platform/message_box.h"
 #include "season/replay_stats.h"
+#include "support/file_lines.h"
 #include "support/scratch_folder.h"
 #include "support/test_league.h"
 #include "tools/city_lookup.h"
@@ -317,18 +318,6 @@ TEST(StatsLines, ALineThatNeverEndsEndsTheFile) {
         << Last_Error_Text;
     fs::remove(TEAM_RECORDS_FILE);
 }
-
-namespace {
-// Bytes this process has read from files and devices so far.
-long long Bytes_Read_So_Far() {
-    std::FILE* io = std::fopen("/proc/self/io", "r");
-    if (io == nullptr) return -1;
-    long long bytes = -1;
-    if (std::fscanf(io, "rchar: %lld", &bytes) != 1) bytes = -1;
-    std::fclose(io);
-    return bytes;
-}
-} // namespace
 
 // A seasons file that never ends (a link to /dev/zero, a gigabyte of zeros
 // with no line end) is counted and read only as far as a line may run: the
