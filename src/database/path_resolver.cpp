@@ -182,7 +182,21 @@ void Note_Created_File(const std::string& path) {
 
 int Is_Plain_File_Name(const char* name) {
     if (name == nullptr || name[0] == '\0') return 0;
-    return strpbrk(name, "/\\") == nullptr && strstr(name, "..") == nullptr ? 1 : 0;
+    return !Has_Path_Separator(name) && strstr(name, "..") == nullptr ? 1 : 0;
+}
+
+bool Has_Path_Separator(const char* name) {
+    return strpbrk(name, "/\\") != nullptr;
+}
+
+bool Has_Control_Character(const char* name) {
+    for (const char* c = name; *c != '\0'; ++c)
+        if (static_cast<unsigned char>(*c) < 0x20 || *c == 0x7F) return true;
+    return false;
+}
+
+bool Is_Folder_File_Name(const char* name) {
+    return name != nullptr && name[0] != '\0' && !Has_Path_Separator(name) && !Has_Control_Character(name);
 }
 
 bool Is_Safe_Picture_Name(const char* name) {

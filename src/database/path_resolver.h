@@ -21,6 +21,14 @@ void Note_Created_File(const std::string& path);
 // 1 when `name` can only name a file in the folder it is opened from: not
 // empty, without "/" or "\\", and without "..".
 int Is_Plain_File_Name(const char* name);
+// Whether `name` holds a folder separator ("/" or "\\").
+bool Has_Path_Separator(const char* name);
+// Whether `name` holds a control character (below 0x20, or 0x7F).
+bool Has_Control_Character(const char* name);
+// Whether `name` names a file of the folder it is opened from, dots being
+// letters like any other: not empty, without a separator or a control
+// character.
+bool Is_Folder_File_Name(const char* name);
 // A plain file name that a picture's name is made from (a team's location, a
 // player's photo key): no ":" either, which would give the image cache the
 // flag letters behind it.

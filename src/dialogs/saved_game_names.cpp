@@ -6,6 +6,7 @@
 
 #include "database/game_names.h"
 #include "database/league_structure.h"
+#include "database/path_resolver.h"
 #include "database/safe_strings.h"
 #include "database/saved_game.h"
 #include "database/settings.h"
@@ -18,28 +19,13 @@ namespace {
 // parenthesis that end every default name.
 constexpr int32_t DEFAULT_NAME_YEAR_TAIL = 6;
 
-bool Is_Control_Character(unsigned char c) {
-    return c < 0x20 || c == 0x7F;
-}
-
-bool Has_Control_Character(const char* name) {
-    for (const char* c = name; *c != '\0'; ++c)
-        if (Is_Control_Character(static_cast<unsigned char>(*c))) return true;
-    return false;
-}
-
-bool Has_Separator(const char* name) {
-    return std::strpbrk(name, "/\\") != nullptr;
-}
-
-// A team's name as part of a file name: separators and control characters
-// are left out.
+// A team's name as part of a file name: the characters that may stand in a
+// file name of the folder (no separator, no control character).
 std::string Plain_Team_Name(const char* name) {
     std::string plain;
     for (const char* c = name; *c != '\0'; ++c) {
-        const unsigned char byte = static_cast<unsigned char>(*c);
-        if (*c == '/' || *c == '\\' || Is_Control_Character(byte)) continue;
-        plain.push_back(*c);
+        const char one[2] = {*c, '\0'};
+        if (Is_Folder_File_Name(one)) plain.push_back(*c);
     }
     return plain;
 }
@@ -53,18 +39,19 @@ std::string Describe_Save_Failure(const char* opening) {
 }
 
 int32_t Check_Saved_Game_Name(const char* name) {
-    if (name == nullptr || name[0] == '\0') return SAVED_GAME_NAME_EMPTY;
     // Without a separator the name is that of a file in the folder: dots,
-    // ".." among them, are its own.
-    if (Has_Separator(name)) return SAVED_GAME_NAME_NOT_PLAIN;
-    if (Has_Control_Character(name)) return SAVED_GAME_NAME_CONTROL_CHARACTER;
+    // ".." among them, are its own. A typed name is told of a separator in
+    // its own words, and also held to the length its files can take.
+    const int32_t check = Check_Listed_Game_Name(name);
+    if (check == SAVED_GAME_NAME_SEPARATOR) return SAVED_GAME_NAME_NOT_PLAIN;
+    if (check != SAVED_GAME_NAME_OK) return check;
     if (std::strlen(name) > static_cast<size_t>(SAVED_GAME_NAME_LIMIT)) return SAVED_GAME_NAME_TOO_LONG;
     return SAVED_GAME_NAME_OK;
 }
 
 int32_t Check_Listed_Game_Name(const char* name) {
     if (name == nullptr || name[0] == '\0') return SAVED_GAME_NAME_EMPTY;
-    if (Has_Separator(name)) return SAVED_GAME_NAME_SEPARATOR;
+    if (Has_Path_Separator(name)) return SAVED_GAME_NAME_SEPARATOR;
     if (Has_Control_Character(name)) return SAVED_GAME_NAME_CONTROL_CHARACTER;
     return SAVED_GAME_NAME_OK;
 }

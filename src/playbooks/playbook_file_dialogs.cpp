@@ -71,18 +71,6 @@ const char* Side_Extension() {
     return Is_Defense_Side() ? ".dpb" : ".opb";
 }
 
-// A playbook file lies in the playbooks folder: its name holds no folder
-// separator and no control character. Dots are letters like any other, so
-// "Wing..T" is a name of its own (the extension keeps it from being "..").
-bool Is_Playbook_File_Name(const std::string& name) {
-    if (name.empty()) return false;
-    for (const char c : name) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        if (c == '/' || c == '\\' || u < 0x20 || u == 0x7F) return false;
-    }
-    return true;
-}
-
 std::string Selected_Item(WINDOW_HANDLE dialog) {
     const WINDOW_HANDLE list = Get_Dialog_Item(dialog, PLAYBOOK_FILE_LIST);
     const int32_t selected = List_Box_Get_Current_Selection(list);
@@ -95,7 +83,7 @@ void Delete_Selected_Playbook(WINDOW_HANDLE dialog) {
     const std::string file = item + Side_Extension();
     char question[600];
     std::snprintf(question, sizeof question, "Are you sure you want to delete '%s'?", file.c_str());
-    if (Is_Playbook_File_Name(file) &&
+    if (Is_Folder_File_Name(file.c_str()) &&
         Show_Message_Box(question, "Confirm File Deletion", BOX_YES_NO | BOX_QUESTION | BOX_TASK_MODAL) ==
             ID_BOX_YES) {
         const std::string path = std::string(PLAYBOOK_FOLDER) + "/" + file;
@@ -176,7 +164,7 @@ void Save_Under_Typed_Name(WINDOW_HANDLE dialog) {
         Get_Dialog_Item_Text(dialog, PLAYBOOK_NAME_EDIT).substr(0, PLAYBOOK_NAME_EDIT_LIMIT);
     const std::string file = name + Side_Extension();
     // A playbook name is a file in the playbooks folder, never a path.
-    if (!Is_Playbook_File_Name(name)) {
+    if (!Is_Folder_File_Name(name.c_str())) {
         Tell_Playbook_Save_Failure(1);
         return;
     }
