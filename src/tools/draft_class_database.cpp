@@ -40,7 +40,6 @@ constexpr int32_t DRAFT_GRADE_STAT = 299;
 // Highest rating a class record may carry (the game's run up to 100).
 constexpr float LARGEST_CLASS_RATING = 120.0f;
 constexpr const char* CLASS_COUNTS_FILE = "Draft-Class-Rookies.csv";
-constexpr const char* GENERATING_CAPTION = "Generating Random Rookies";
 
 std::vector<std::string>* Class_Message_Sink = nullptr;
 
@@ -50,7 +49,7 @@ void Tell_Generated_Pool(const char* name, const char* reason) {
     char text[160];
     snprintf(text, sizeof text, "%s %s. Generating random rookies.", name, reason);
     if (Class_Message_Sink == nullptr) {
-        Show_Formatted_Message(GENERATING_CAPTION, "%s", text);
+        Show_Formatted_Message(GENERATING_ROOKIES_CAPTION, "%s", text);
         return;
     }
     Log_Debug_Line("%s", text);

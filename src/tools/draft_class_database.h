@@ -41,3 +41,5 @@ void Load_Draft_Class_Database();
 // `texts` (and logged) instead of shown: a build of many seasons tells it
 // once at its end. nullptr shows it again.
 void Set_Draft_Class_Message_Sink(std::vector<std::string>* texts);
+// The caption those messages are shown under.
+constexpr const char* GENERATING_ROOKIES_CAPTION = "Generating Random Rookies";

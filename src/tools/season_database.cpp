@@ -395,7 +395,7 @@ void Tell_Class_Messages() {
     for (const std::string& line : Class_Messages)
         text += (text.empty() ? "" : "\n") + line;
     Class_Messages.clear();
-    Show_Formatted_Message("Generating Random Rookies", "%s", text.c_str());
+    Show_Formatted_Message(GENERATING_ROOKIES_CAPTION, "%s", text.c_str());
 }
 
 // One season as Create_Season_Database builds it, its class messages kept
