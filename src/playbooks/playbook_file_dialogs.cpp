@@ -19,6 +19,7 @@
 #include "database/text_format.h"
 #include "database/universe.h"
 #include "dialogs/dialog_setup.h"
+#include "dialogs/saved_game_names.h"
 #include "engine/formations.h"
 #include "engine/playbook_records.h"
 #include "platform/controls.h"
@@ -163,11 +164,30 @@ void Save_Under_Typed_Name(WINDOW_HANDLE dialog) {
     const std::string name =
         Get_Dialog_Item_Text(dialog, PLAYBOOK_NAME_EDIT).substr(0, PLAYBOOK_NAME_EDIT_LIMIT);
     const std::string file = name + Side_Extension();
-    // A playbook name is a file in the playbooks folder, never a path.
-    if (!Is_Folder_File_Name(name.c_str())) {
+    // A playbook name is a file in the playbooks folder, never a path. Its
+    // file is written through "<name>.opb.tmp" (or ".dpb.tmp") as a saved
+    // game's is through "<name>.kor.tmp", so the saved-game name's test holds
+    // it to the length a file's name can take.
+    static_assert(sizeof ".opb" == sizeof ".kor" && sizeof ".dpb" == sizeof ".kor");
+    const int32_t check = Check_Saved_Game_Name(name.c_str());
+    if (check == SAVED_GAME_NAME_TOO_LONG) {
+        // The text stays for the user to shorten.
+        Show_Formatted_Message("Save Playbook",
+                               "A playbook's name can be at most %d characters long.\n\nPlease choose a "
+                               "shorter name.",
+                               SAVED_GAME_NAME_LIMIT);
+        Set_Focus(Get_Dialog_Item(dialog, PLAYBOOK_NAME_EDIT));
+        return;
+    }
+    if (check != SAVED_GAME_NAME_OK) {
         Tell_Playbook_Save_Failure(1);
         return;
     }
+    // The file is the block, name and all, so the name is stored before the
+    // write; a write that fails gives the playbook its former name back.
+    char former[PLAYBOOK_NAME_LENGTH] = {};
+    char* field = Get_Playbook_Name_Field();
+    if (field != nullptr) memcpy(former, field, sizeof former);
     Set_Playbook_Name(name.c_str());
     const std::string path = std::string(PLAYBOOK_FOLDER) + "/" + file;
     std::error_code error;
@@ -177,7 +197,9 @@ void Save_Under_Typed_Name(WINDOW_HANDLE dialog) {
         return;
     std::filesystem::create_directories(Resolve_File_Path(PLAYBOOK_FOLDER), error);
     const int result = Write_Playbook_File(path.c_str(), dialog);
-    if (result != 0) Tell_Playbook_Save_Failure(result);
+    if (result == 0) return;
+    if (field != nullptr) memcpy(field, former, sizeof former);
+    Tell_Playbook_Save_Failure(result);
 }
 } // namespace
 

@@ -134,11 +134,16 @@ int Write_Playbook_File(const char* path, WINDOW_HANDLE dialog) {
     return Write_Block(path, team, Get_User_Preference(PLAYBOOK_EDITOR_SIDE) != 0, dialog);
 }
 
-void Set_Playbook_Name(const char* name) {
+char* Get_Playbook_Name_Field() {
     int team = Viewed_Playbook_Team();
-    if (team < 0 || name == nullptr) return;
+    if (team < 0) return nullptr;
     TEAM_PLAYBOOK_BLOCK& block = Universe.Teams[team].Playbooks;
-    char* field = Get_User_Preference(PLAYBOOK_EDITOR_SIDE) ? block.Defense.Name : block.Offense.Name;
+    return Get_User_Preference(PLAYBOOK_EDITOR_SIDE) ? block.Defense.Name : block.Offense.Name;
+}
+
+void Set_Playbook_Name(const char* name) {
+    char* field = Get_Playbook_Name_Field();
+    if (field == nullptr || name == nullptr) return;
     safe_strncpy(field, name, PLAYBOOK_NAME_LENGTH);
 }
 

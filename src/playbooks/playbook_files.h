@@ -40,6 +40,9 @@ int Write_Team_Playbook_File(const char* path, int team, int bDefense);
 // open, so a name that cannot be opened leaves it open.
 int Write_Playbook_File(const char* path, WINDOW_HANDLE dialog = NO_WINDOW);
 
+// The playbook name field (PLAYBOOK_NAME_LENGTH bytes) of the viewed team's
+// block of the current side; null when the viewed team names no team record.
+char* Get_Playbook_Name_Field();
 // Stores `name`, cut to 37 characters, as the playbook name of the viewed
 // team's block of the current side.
 void Set_Playbook_Name(const char* name);

@@ -163,7 +163,9 @@ void Add_Season_To_Simulator_Record(SIMULATOR_RECORD* record) {
     for (int32_t team = 0; team < teams; ++team) {
         Add_Held(record->Wins[team], Get_Team_Yearly_Char(team, season, RECORD_CHAR_WINS));
         Add_Held(record->Losses[team], Get_Team_Yearly_Char(team, season, RECORD_CHAR_LOSSES));
-        Add_Held(record->Games[team], Get_Team_Games_Played(team));
+        // The points are summed over every game of the season, the playoffs'
+        // too, and so are the games they are reported a game over.
+        Add_Held(record->Games[team], Get_Team_Games_Played_With_Playoffs(team));
         Add_Held(record->Points_Scored[team], Get_Team_Points_Total(team, 1));
         Add_Held(record->Points_Allowed[team], Get_Team_Points_Total(team, 0));
         int32_t* finishes = record->Finishes[team];

@@ -28,6 +28,9 @@ constexpr int32_t FINISH_CHAMPION = 8;
 struct SIMULATOR_RECORD {
     int32_t Seasons;
     int32_t Finishes[SIMULATOR_TEAMS][SIMULATOR_FINISHES];
+    // The games the points below came from: the regular season's and the
+    // playoffs'. (A file written before the playoff games were counted holds
+    // the regular season's alone for its earlier seasons.)
     int32_t Games[SIMULATOR_TEAMS];
     int32_t Wins[SIMULATOR_TEAMS];
     int32_t Losses[SIMULATOR_TEAMS];

@@ -92,6 +92,7 @@ std::string Team_Line(const REPORT& report, const SIMULATOR_RECORD& record, int3
     for (int32_t column = 0; column < columns; ++column)
         line += Format(report.Csv ? ",%d" : " %4d", record.Finishes[team][COLUMN_COUNTERS[column]]);
     if (report.Csv) {
+        // Points a game over the games they came from, the playoffs' included.
         const int32_t scored = Tenths_Per_Game(record.Points_Scored[team], record.Games[team]);
         const int32_t allowed = Tenths_Per_Game(record.Points_Allowed[team], record.Games[team]);
         line += ",," + Tenths(scored) + "," + Tenths(allowed);

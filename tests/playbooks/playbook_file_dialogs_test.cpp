@@ -22,6 +22,7 @@
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
+#include "playbooks/playbook_editor.h"
 #include "playbooks/playbook_file_dialogs.h"
 #include "playbooks/playbook_files.h"
 #include "support/dialog_steps.h"
@@ -191,6 +192,74 @@ TEST_F(PlaybookFileDialogs, OnlyAPlainFileNameIsSaved) {
     EXPECT_EQ(Count_Shown_Messages("File Open Error"), 1);
     EXPECT_FALSE(std::filesystem::exists("x.opb"));
     EXPECT_STREQ(Universe.Teams[TEAM].Playbooks.Offense.Name, "Before") << "nothing stored";
+}
+
+namespace {
+const char* Offence_Name() {
+    return Universe.Teams[TEAM].Playbooks.Offense.Name;
+}
+
+std::string Last_Shown_Text(const std::string& caption) {
+    std::string text;
+    for (const SHOWN_MESSAGE& shown : Get_Shown_Messages())
+        if (shown.Caption == caption) text = shown.Text;
+    return text;
+}
+} // namespace
+
+// From the Playbook Editor's Save button: a name too long for its file is
+// told as too long, and a write that fails for another reason is told as
+// before; either way the team's playbook keeps its name, byte for byte.
+TEST_F(PlaybookFileDialogs, ARefusedSaveLeavesThePlaybooksName) {
+    OFFENSIVE_PLAYBOOK& book = Universe.Teams[TEAM].Playbooks.Offense;
+    std::strcpy(book.Name, "Keep");
+    const OFFENSIVE_PLAYBOOK before = book;
+    Script_Message_Answer("Filename in use", ID_BOX_OK);
+    Script_Dialog_Step([](WINDOW_HANDLE editor) {
+        Click_Dialog_Button(editor, EDITOR_SAVE);
+        Click_Dialog_Button(editor, EDITOR_DONE);
+    });
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, PLAYBOOK_NAME_EDIT), "Keep");
+        const std::string too_long(248, 'M');
+        Type_Dialog_Text(dialog, PLAYBOOK_NAME_EDIT, too_long);
+        Click_Dialog_Button(dialog, ID_OK);
+        EXPECT_EQ(Last_Shown_Text("Save Playbook"),
+                  "A playbook's name can be at most 247 characters long.\n\nPlease choose a shorter name.");
+        EXPECT_EQ(Count_Shown_Messages("File Open Error"), 0) << "not told as invalid characters";
+        EXPECT_EQ(Get_Innermost_Dialog(), dialog) << "the dialog stays";
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, PLAYBOOK_NAME_EDIT), too_long)
+            << "the name stays to be mended";
+        EXPECT_STREQ(Offence_Name(), "Keep");
+
+        // A folder that cannot be written in (a file stands in its place).
+        std::filesystem::remove_all("playbooks");
+        std::ofstream("playbooks") << "not a folder";
+        Type_Dialog_Text(dialog, PLAYBOOK_NAME_EDIT, "Fresh");
+        Click_Dialog_Button(dialog, ID_OK);
+        EXPECT_EQ(Count_Shown_Messages("File Open Error"), 1);
+        EXPECT_EQ(Get_Innermost_Dialog(), dialog) << "the dialog stays for another try";
+        EXPECT_STREQ(Offence_Name(), "Keep");
+
+        // A file that is opened and written but cannot take its name (a
+        // folder holds it): the write fails and the dialog has closed.
+        std::filesystem::remove("playbooks");
+        std::filesystem::create_directories("playbooks/Fresh.opb/inside");
+        Click_Dialog_Button(dialog, ID_OK);
+        EXPECT_EQ(Count_Shown_Messages("Filename in use"), 1);
+        EXPECT_EQ(Count_Shown_Messages("File Write Error"), 1);
+        EXPECT_STREQ(Offence_Name(), "Keep");
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, PLAYBOOK_EDITOR_DIALOG, 0), 1);
+    EXPECT_EQ(std::memcmp(&book, &before, sizeof book), 0) << "the playbook is as it was";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("playbooks"), {}), 1) << "no file was left";
+
+    // The longest name a file can take is saved, and stored cut to 37 characters.
+    std::filesystem::remove_all("playbooks/Fresh.opb");
+    const std::string longest(247, 'M');
+    ASSERT_EQ(Save_As(longest), 1);
+    EXPECT_EQ(std::filesystem::file_size("playbooks/" + longest + ".opb"), 19680u);
+    EXPECT_EQ(std::string(book.Name), std::string(37, 'M'));
 }
 
 TEST_F(PlaybookFileDialogs, ANameWithDotsIsSavedListedLoadedAndDeleted) {

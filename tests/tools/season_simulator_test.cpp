@@ -17,11 +17,13 @@
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "app/progress_window.h"
+#include "database/game_queries.h"
 #include "database/league_structure.h"
 #include "database/random_numbers.h"
 #include "database/saved_game.h"
 #include "database/settings.h"
 #include "database/team_record.h"
+#include "database/team_results.h"
 #include "database/universe.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
@@ -214,6 +216,85 @@ TEST_F(SeasonSimulator, OnlyTheUsersOwnOffSeasonSavesTheGameUnderItsName) {
     EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 100) << "the off-season it was saved in";
     EXPECT_EQ(Get_Current_Year(), 1986);
     EXPECT_STREQ(Universe.Header.Saved_Game_Name, "Our League");
+}
+
+namespace {
+// The games a season of the league holds, its playoffs' too, as the user
+// plays it to its champion; the same on every random path.
+int32_t Count_Games_Of_A_Played_Season() {
+    for (int32_t n = 0; n < 4 && !Is_Champion_Decided(); ++n)
+        Do_Main_Window_Command(Main_Window, ID_PLAY_REST_OF_SEASON);
+    EXPECT_TRUE(Is_Champion_Decided());
+    int32_t games = 0;
+    for (GAME_RECORD& game : Universe.Games)
+        games += Is_Game_Played(&game) != 0 ? 1 : 0;
+    return games;
+}
+
+// "24.4": points a game in tenths, rounded half up.
+std::string Per_Game_Text(int32_t points, int32_t games) {
+    const int32_t tenths = (points * 20 + games) / (2 * games);
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+}
+} // namespace
+
+// The report gives points a game over every game they came from, the
+// playoffs' too, as the league's own per-game figures are given.
+TEST_F(SeasonSimulator, TheReportGivesPointsAGameOverTheGamesTheyCameFrom) {
+    Clear_Dialog_Steps();
+    for (const uint32_t seed : {4321u, 17u, 2u}) {
+        SCOPED_TRACE(seed);
+        Build_Small_League();
+        if (Main_Window == NO_WINDOW) Start_Frame_Without_Loop();
+        const int32_t season_games = Count_Games_Of_A_Played_Season();
+        int32_t regular_games = 0;
+        for (int32_t team = 0; team < 8; ++team)
+            regular_games += Get_Team_Wins(team) + Get_Team_Losses(team) + Get_Team_Ties(team);
+        ASSERT_EQ(regular_games, 8 * 3) << "three games a team";
+        ASSERT_GT(season_games, 12) << "and playoff games";
+
+        Build_Small_League();
+        Seed_Random_Numbers(seed);
+        Clean();
+        Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+            Type_Dialog_Text(dialog, SIMULATION_SEASONS_EDIT, "2");
+            Click_Dialog_Button(dialog, ID_OK);
+        });
+        EXPECT_TRUE(Do_Main_Window_Command(Main_Window, 40135));
+        const SIMULATOR_RECORD record = Read_Record();
+        ASSERT_EQ(record.Seasons, 2);
+        int32_t games = 0, scored = 0, allowed = 0;
+        for (int32_t team = 0; team < 8; ++team) {
+            games += record.Games[team];
+            scored += record.Points_Scored[team];
+            allowed += record.Points_Allowed[team];
+            if (record.Finishes[team][FINISH_PLAYOFFS] > 0) {
+                EXPECT_GT(record.Games[team], record.Wins[team] + record.Losses[team])
+                    << "team " << team << " played in the playoffs";
+            }
+        }
+        EXPECT_EQ(games, 2 * 2 * season_games) << "each team's every game of both runs, playoffs too";
+        EXPECT_EQ(scored, allowed);
+
+        // The team lines, division by division in division order.
+        std::vector<std::string> lines;
+        for (const std::string& line : Report_Lines(SIMULATOR_CSV_REPORT)) {
+            if (line.rfind("TEAM FINANCES", 0) == 0) break;
+            if (line.find(",,") != std::string::npos && line.rfind("Team,", 0) != 0) lines.push_back(line);
+        }
+        std::vector<int32_t> teams;
+        for (int32_t division = 0; division < NUMBER_OF_DIVISIONS; ++division)
+            for (int32_t n = 0; n < Count_Division_Teams(division); ++n)
+                teams.push_back(Get_Nth_Team_In_Division(division, n));
+        ASSERT_EQ(lines.size(), teams.size());
+        for (size_t n = 0; n < teams.size(); ++n) {
+            const int32_t team = teams[n];
+            const std::string figures = ",," + Per_Game_Text(record.Points_Scored[team], record.Games[team]) +
+                                        "," + Per_Game_Text(record.Points_Allowed[team], record.Games[team]) +
+                                        ",,";
+            EXPECT_NE(lines[n].find(figures), std::string::npos) << lines[n] << " has " << figures;
+        }
+    }
 }
 
 TEST_F(SeasonSimulator, AStoppedRunAddsNothingAndEndsTheSimulator) {
