@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/drawing_services.h"
+#include "app/main_menu.h"
 #include "app/window_graphics.h"
 #include "database/game_queries.h"
 #include "database/league_structure.h"
@@ -20,6 +21,7 @@
 #include "engine/game_screen_hooks.h"
 #include "engine/playbook_records.h"
 #include "platform/keys.h"
+#include "platform/menus.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
 #include "platform/scripted_answers.h"
@@ -260,4 +262,95 @@ TEST_F(GameDayFinish, APlayedBackSnapShowsItsOwnPlayersUnderTheirOwnLabels) {
     EXPECT_EQ(watcher.Looks[FINISHING_QUARTER], 1) << "the snap ending the quarter";
     EXPECT_EQ(watcher.Looks[FINISHING_GAME], 1) << "the game's last snap";
     ASSERT_EQ(Is_Game_Over(Get_Game_Record(0)), 1);
+}
+
+namespace {
+struct PLAYBACK_FINISHER {
+    int32_t Turns = 0;
+    int32_t Calls = 0; // the calls the user made himself
+    int32_t Phase = CALLING;
+    int32_t Quarter = 0;       // the quarter Finish Quarter was chosen in
+    size_t Boxes_Before = 0;   // the boxes shown before it
+    bool Next_Quarter = false; // the user's first call came in the next quarter
+    std::vector<std::string> Problems;
+};
+
+void Note_Finisher_Problem(PLAYBACK_FINISHER* f, const std::string& problem) {
+    for (const std::string& noted : f->Problems)
+        if (noted == problem) return;
+    f->Problems.push_back(problem);
+}
+
+// The user calls the snaps himself; after his third call, while a snap is
+// played back (the menus greyed), he presses Ctrl+Q. The quarter is then the computer's: no
+// call, no click and no question until the next quarter's first call, where
+// he chooses Finish Game.
+void Finish_During_Playback(void* context) {
+    PLAYBACK_FINISHER* f = static_cast<PLAYBACK_FINISHER*>(context);
+    if (++f->Turns > MOST_TURNS || !Is_Live_Game_Shown()) return;
+    const GAME_RECORD* game = Current_Game;
+    const bool in_handed_quarter = f->Phase == FINISHING_QUARTER && Get_Game_Quarter(game) == f->Quarter;
+    if (f->Phase == CALLING && f->Calls >= 3 &&
+        !Is_Menu_Command_Enabled(Get_Main_Menu(), ID_FINISH_QUARTER)) {
+        f->Quarter = Get_Game_Quarter(game);
+        f->Boxes_Before = Get_Shown_Messages().size();
+        Script_Key_Press('Q', KEY_MODIFIER_CONTROL);
+        f->Phase = FINISHING_QUARTER;
+        return;
+    }
+    if (Get_User_Preference(WAITING_FOR_CLICK) != 0) {
+        if (in_handed_quarter && !Is_Game_Over(game))
+            Note_Finisher_Problem(f, "a click was asked in the quarter handed to the computer");
+        Press_Key(KEY_ENTER);
+        return;
+    }
+    const int32_t state = Get_Play_Call_State();
+    if (state < 1 || state > 3) return;
+    if (f->Phase == CALLING) {
+        const int32_t button = Callable_Button(game, state);
+        if (button < 0) {
+            Note_Finisher_Problem(f, "nothing to call");
+            return;
+        }
+        ++f->Calls;
+        Press_Key(button < 9 ? '1' + button : '0');
+        return;
+    }
+    if (in_handed_quarter)
+        Note_Finisher_Problem(f, "a call was asked in the quarter handed to the computer");
+    else if (f->Phase == FINISHING_QUARTER)
+        f->Next_Quarter = Get_Game_Quarter(game) == f->Quarter + 1;
+    if (f->Phase == FINISHING_QUARTER && Get_Shown_Messages().size() != f->Boxes_Before)
+        Note_Finisher_Problem(f, "a question was asked in the quarter handed to the computer: " +
+                                     Get_Shown_Messages().back().Caption);
+    if (f->Phase == FINISHING_GAME) {
+        Note_Finisher_Problem(f, "the user was asked for a call after Finish Game");
+        return;
+    }
+    Script_Message_Answer("Finish Game", ID_BOX_OK);
+    Script_Key_Press('G', KEY_MODIFIER_CONTROL);
+    f->Phase = FINISHING_GAME;
+}
+} // namespace
+
+// Ctrl+Q pressed while a snap is played back, when every menu is greyed,
+// still finishes the quarter: the computer plays it to its end.
+TEST_F(GameDayFinish, FinishQuarterPressedDuringAPlayBackHandsTheQuarterToTheComputer) {
+    Start_Game_Day();
+    // Long enough a play-back for the user to press his key in it.
+    Set_User_Preference(PLAY_ANIMATION_DELAY, 100);
+    Universe.Header.Require_Click_After_Each_Play = 1;
+    PLAYBACK_FINISHER finisher;
+    Play_Watched_Week(Finish_During_Playback, &finisher);
+
+    for (const std::string& problem : finisher.Problems)
+        ADD_FAILURE() << problem;
+    ASSERT_NE(finisher.Phase, CALLING) << "the user pressed Ctrl+Q during a play-back";
+    EXPECT_EQ(finisher.Phase, FINISHING_GAME) << "the user reached a call after Finish Quarter";
+    EXPECT_TRUE(finisher.Next_Quarter) << "the computer played the quarter to its end, and no further";
+    EXPECT_EQ(Get_User_Preference(SIM_TO_QUARTER), 0);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 1) << "the week's advance ran to its end";
+    EXPECT_EQ(Is_Game_Over(Get_Game_Record(0)), 1);
+    // The menus come back once the play-back is over.
+    EXPECT_TRUE(Is_Menu_Command_Enabled(Get_Main_Menu(), ID_HELP_CONTENTS));
 }
