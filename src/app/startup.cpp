@@ -18,6 +18,7 @@
 #include "app/main_menu.h"
 #include "app/main_window.h"
 #include "app/main_window_dc.h"
+#include "app/main_window_mouse.h"
 #include "app/message_box_dialog.h"
 #include "app/sounds_and_cursors.h"
 #include "app/web_addresses.h"
@@ -54,12 +55,20 @@ void Report_Through_Log(const char* text) {
     Report_System_Error("%s", text);
 }
 
+// Finish Quarter, Finish Game and Call Timeout act on the watched game from
+// inside its play loop, whose play-back of a snap greys the menus: their keys
+// reach the game all the same.
+bool Is_Watched_Game_Command(int32_t command) {
+    return (command == ID_FINISH_QUARTER || command == ID_FINISH_GAME || command == ID_CALL_TIMEOUT) &&
+           Is_Game_Being_Watched();
+}
+
 bool Translate_Main_Accelerators(const WINDOW_MESSAGE& message) {
     if (message.Code != MSG_KEY_DOWN || !Is_Window(Main_Window)) return false;
     if (Get_Top_Level_Window(message.Window) != Main_Window) return false;
     int32_t count = 0;
     const ACCELERATOR* table = Get_Accelerator_Table(&count);
-    return Translate_Accelerator(message.Window, table, count, message);
+    return Translate_Accelerator(message.Window, table, count, message, Is_Watched_Game_Command);
 }
 
 int32_t Read_Fame_Int(const uint8_t* image, int32_t offset) {

@@ -135,7 +135,11 @@ void Animate_Play(const GAME_RECORD* pGame) {
     if (!Is_Calendar_Advancing() || !Is_Watched_Now(pGame) || Get_User_Preference(SIM_TO_QUARTER) > 0) return;
     int32_t step = Get_Animation_Step();
     Enable_Main_Menu(0);
-    for (int32_t frame = 0; frame < ANIMATION_FRAMES && !Is_Quit_Requested(); ++frame) {
+    // Finish Quarter or Finish Game chosen during the play-back ends it: the
+    // snaps handed to the computer are not played back.
+    for (int32_t frame = 0;
+         frame < ANIMATION_FRAMES && !Is_Quit_Requested() && Get_User_Preference(SIM_TO_QUARTER) <= 0;
+         ++frame) {
         int32_t wait = Draw_Play_Result_Panel(nullptr, frame, 0);
         if (wait > 0) Wait_Pumping_Messages(wait * step);
     }

@@ -12,9 +12,13 @@ struct ACCELERATOR {
     int32_t Command;
 };
 
+// Whether a command its menu shows greyed is sent all the same.
+using ACCELERATOR_OVERRIDE = bool (*)(int32_t command);
+
 // A key press matching an entry sends MSG_COMMAND (the command with
 // NOTIFY_ACCELERATOR) to `window` and returns true. Nothing is sent while the
 // window's top-level window is disabled; a command that the window's menu
-// offers only greyed is swallowed without being sent.
+// offers only greyed is swallowed without being sent, unless `greyed_sent`
+// (when given) says it goes through.
 bool Translate_Accelerator(WINDOW_HANDLE window, const ACCELERATOR* table, int32_t count,
-                           const WINDOW_MESSAGE& message);
+                           const WINDOW_MESSAGE& message, ACCELERATOR_OVERRIDE greyed_sent = nullptr);

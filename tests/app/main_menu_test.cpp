@@ -192,6 +192,19 @@ TEST_F(MainMenu, AcceleratorsRouteToTheirCommands) {
     Enable_Window(window, false);
     EXPECT_FALSE(Press(window, Function_Key(2), 0));
     EXPECT_TRUE(commands_received.empty());
+
+    // A greyed command the caller lets through is sent; the others stay swallowed.
+    Enable_Window(window, true);
+    for (int32_t position = 0; position < Get_Menu_Item_Count(menu); ++position)
+        Enable_Menu_Item_At(menu, position, false);
+    int32_t count = 0;
+    const ACCELERATOR* table = Get_Accelerator_Table(&count);
+    const auto new_game_only = [](int32_t command) { return command == ID_NEW_GAME; };
+    for (const uint32_t key : {'S', 'N'})
+        EXPECT_TRUE(Translate_Accelerator(
+            window, table, count, {window, MSG_KEY_DOWN, key, static_cast<intptr_t>(KEY_MODIFIER_CONTROL)},
+            new_game_only));
+    EXPECT_EQ(commands_received, std::vector<int32_t>{ID_NEW_GAME});
 }
 
 namespace {

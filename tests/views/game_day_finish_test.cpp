@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/drawing_services.h"
+#include "app/main_menu.h"
 #include "app/window_graphics.h"
 #include "database/game_queries.h"
 #include "database/league_structure.h"
@@ -20,6 +21,7 @@
 #include "engine/game_screen_hooks.h"
 #include "engine/playbook_records.h"
 #include "platform/keys.h"
+#include "platform/menus.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
 #include "platform/scripted_answers.h"
@@ -47,10 +49,30 @@ struct FINISHER {
     std::vector<std::string> Problems;
 };
 
-void Note_Once(FINISHER* f, const std::string& problem) {
-    for (const std::string& noted : f->Problems)
+void Note_Once(std::vector<std::string>* problems, const std::string& problem) {
+    for (const std::string& noted : *problems)
         if (noted == problem) return;
-    f->Problems.push_back(problem);
+    problems->push_back(problem);
+}
+
+void Report_Problems(const std::vector<std::string>& problems) {
+    for (const std::string& problem : problems)
+        ADD_FAILURE() << problem;
+}
+
+// The user's week, each snap played back at `delay` and waiting for his click.
+void Play_Clicked_Week(int32_t delay, GAME_DAY_USER user, void* context) {
+    Start_Game_Day();
+    Set_User_Preference(PLAY_ANIMATION_DELAY, delay);
+    Universe.Header.Require_Click_After_Each_Play = 1;
+    Play_Watched_Week(user, context);
+}
+
+// Ctrl+G, and OK to "Simulate the remainder of this game?".
+void Choose_Finish_Game(int32_t* phase) {
+    Script_Message_Answer("Finish Game", ID_BOX_OK);
+    Script_Key_Press('G', KEY_MODIFIER_CONTROL);
+    *phase = FINISHING_GAME;
 }
 
 // The user calls nothing himself: at his first call he chooses Finish
@@ -69,7 +91,7 @@ void Finish(void* context) {
             const bool ended =
                 f->Phase == FINISHING_GAME ? Is_Game_Over(game) == 1 : Get_Game_Quarter(game) > f->Quarter;
             if (!ended) {
-                Note_Once(f, "the screen stopped on a snap handed to the computer");
+                Note_Once(&f->Problems, "the screen stopped on a snap handed to the computer");
                 Take_View_Picture("finish-stretch-stop");
             } else if (f->Phase == FINISHING_GAME || game->Current_Play.Clock < f->Quarter * 900) {
                 f->Ending_Shown[f->Phase] = true;
@@ -80,7 +102,7 @@ void Finish(void* context) {
     }
     if (state < 1 || state > 3) return;
     if (f->Phase == FINISHING_GAME) {
-        Note_Once(f, "the user was asked for a call after Finish Game");
+        Note_Once(&f->Problems, "the user was asked for a call after Finish Game");
         return;
     }
     if (f->Phase == CALLING) {
@@ -90,26 +112,20 @@ void Finish(void* context) {
         return;
     }
     if (Get_Game_Quarter(game) != f->Quarter + 1)
-        Note_Once(f, "Finish Quarter did not stop at the next quarter's first call");
+        Note_Once(&f->Problems, "Finish Quarter did not stop at the next quarter's first call");
     if (!Is_View_As_Freshly_Painted("finish-next-call", WIND_ARROW))
-        Note_Once(f, "the call after Finish Quarter is not on a screen drawn whole");
-    Script_Message_Answer("Finish Game", ID_BOX_OK);
-    Script_Key_Press('G', KEY_MODIFIER_CONTROL);
-    f->Phase = FINISHING_GAME;
+        Note_Once(&f->Problems, "the call after Finish Quarter is not on a screen drawn whole");
+    Choose_Finish_Game(&f->Phase);
 }
 } // namespace
 
 using GameDayFinish = GameDayTest;
 
 TEST_F(GameDayFinish, FinishQuarterAndFinishGamePlayBackOnlyTheirLastSnapAndLeaveAWholeScreen) {
-    Start_Game_Day();
-    Set_User_Preference(PLAY_ANIMATION_DELAY, 0);
-    Universe.Header.Require_Click_After_Each_Play = 1;
     FINISHER finisher;
-    Play_Watched_Week(Finish, &finisher);
+    Play_Clicked_Week(0, Finish, &finisher);
 
-    for (const std::string& problem : finisher.Problems)
-        ADD_FAILURE() << problem;
+    Report_Problems(finisher.Problems);
     EXPECT_EQ(finisher.Phase, FINISHING_GAME) << "the user reached a call after Finish Quarter";
     EXPECT_TRUE(finisher.Ending_Shown[FINISHING_QUARTER]) << "the snap ending the quarter is played back";
     EXPECT_TRUE(finisher.Ending_Shown[FINISHING_GAME]) << "the game's last snap is played back";
@@ -151,12 +167,6 @@ struct PLAYBACK_WATCHER {
     std::vector<std::string> Problems;
 };
 
-void Note_Problem(PLAYBACK_WATCHER* w, const std::string& problem) {
-    for (const std::string& noted : w->Problems)
-        if (noted == problem) return;
-    w->Problems.push_back(problem);
-}
-
 // The panels while the snap just played back waits for the user's click:
 // the side that had the ball lists the offence, the other the defence (its
 // returner a kick returner on a kick), each label beside a player of its
@@ -180,15 +190,15 @@ void Look_At_Played_Back_Snap(PLAYBACK_WATCHER* w) {
             const std::string label = Get_Drawn_Cell_Text(at.Left, at.Top);
             const int32_t position = Label_Position(label);
             const bool offense = side == ball_side;
-            if (team != game->Team[side]) Note_Problem(w, when + ": a player of the other team");
+            if (team != game->Team[side]) Note_Once(&w->Problems, when + ": a player of the other team");
             if (line == 0 && label != (offense ? "QB" : "DE"))
-                Note_Problem(w, when + ": \"" + label + "\" heads the side " +
-                                    (offense ? "with" : "without") + " the ball");
+                Note_Once(&w->Problems, when + ": \"" + label + "\" heads the side " +
+                                            (offense ? "with" : "without") + " the ball");
             if (line == LIVE_LINES_PER_SIDE - 1 && !offense && label != (kick ? "KR" : "PR"))
-                Note_Problem(w, when + ": \"" + label + "\" for the returner");
+                Note_Once(&w->Problems, when + ": \"" + label + "\" for the returner");
             if (position == -2 ||
                 (position >= 0 && position != Get_Player_Vital_Stat(team, slot, VITAL_POSITION)))
-                Note_Problem(w, when + ": \"" + label + "\" beside a player of another position");
+                Note_Once(&w->Problems, when + ": \"" + label + "\" beside a player of another position");
         }
     if (++w->Looks[w->Phase] == 1 && w->Phase == FINISHING_QUARTER)
         Take_View_Picture("finish-quarter-playback");
@@ -224,7 +234,7 @@ void Watch_Playbacks(void* context) {
     if (w->Phase == CALLING && w->Calls < 40) {
         const int32_t button = Callable_Button(game, state);
         if (button < 0) {
-            Note_Problem(w, "nothing to call");
+            Note_Once(&w->Problems, "nothing to call");
             return;
         }
         ++w->Calls;
@@ -235,9 +245,7 @@ void Watch_Playbacks(void* context) {
         Script_Key_Press('Q', KEY_MODIFIER_CONTROL);
         w->Phase = FINISHING_QUARTER;
     } else if (w->Phase == FINISHING_QUARTER) {
-        Script_Message_Answer("Finish Game", ID_BOX_OK);
-        Script_Key_Press('G', KEY_MODIFIER_CONTROL);
-        w->Phase = FINISHING_GAME;
+        Choose_Finish_Game(&w->Phase);
     }
 }
 } // namespace
@@ -247,17 +255,92 @@ void Watch_Playbacks(void* context) {
 // a turnover, the kickoff after a score), and so does the snap that ends
 // Finish Quarter or Finish Game, whose players were never called on screen.
 TEST_F(GameDayFinish, APlayedBackSnapShowsItsOwnPlayersUnderTheirOwnLabels) {
-    Start_Game_Day();
-    Set_User_Preference(PLAY_ANIMATION_DELAY, 0);
-    Universe.Header.Require_Click_After_Each_Play = 1;
     PLAYBACK_WATCHER watcher;
-    Play_Watched_Week(Watch_Playbacks, &watcher);
+    Play_Clicked_Week(0, Watch_Playbacks, &watcher);
 
-    for (const std::string& problem : watcher.Problems)
-        ADD_FAILURE() << problem;
+    Report_Problems(watcher.Problems);
     EXPECT_EQ(watcher.Phase, FINISHING_GAME);
     EXPECT_GE(watcher.Looks[CALLING], 30) << "the snaps the user called";
     EXPECT_EQ(watcher.Looks[FINISHING_QUARTER], 1) << "the snap ending the quarter";
     EXPECT_EQ(watcher.Looks[FINISHING_GAME], 1) << "the game's last snap";
     ASSERT_EQ(Is_Game_Over(Get_Game_Record(0)), 1);
+}
+
+namespace {
+struct PLAYBACK_FINISHER {
+    int32_t Turns = 0;
+    int32_t Calls = 0; // the calls the user made himself
+    int32_t Phase = CALLING;
+    int32_t Quarter = 0;       // the quarter Finish Quarter was chosen in
+    size_t Boxes_Before = 0;   // the boxes shown before it
+    bool Next_Quarter = false; // the user's first call came in the next quarter
+    std::vector<std::string> Problems;
+};
+
+// The user calls the snaps himself; after his third call, while a snap is
+// played back (the menus greyed), he presses Ctrl+Q. The quarter is then the
+// computer's: no call, no click and no question until the next quarter's
+// first call, where he chooses Finish Game.
+void Finish_During_Playback(void* context) {
+    PLAYBACK_FINISHER* f = static_cast<PLAYBACK_FINISHER*>(context);
+    if (++f->Turns > MOST_TURNS || !Is_Live_Game_Shown()) return;
+    const GAME_RECORD* game = Current_Game;
+    const bool in_handed_quarter = f->Phase == FINISHING_QUARTER && Get_Game_Quarter(game) == f->Quarter;
+    if (f->Phase == CALLING && f->Calls >= 3 &&
+        !Is_Menu_Command_Enabled(Get_Main_Menu(), ID_FINISH_QUARTER)) {
+        f->Quarter = Get_Game_Quarter(game);
+        f->Boxes_Before = Get_Shown_Messages().size();
+        Script_Key_Press('Q', KEY_MODIFIER_CONTROL);
+        f->Phase = FINISHING_QUARTER;
+        return;
+    }
+    if (Get_User_Preference(WAITING_FOR_CLICK) != 0) {
+        if (in_handed_quarter && !Is_Game_Over(game))
+            Note_Once(&f->Problems, "a click was asked in the quarter handed to the computer");
+        Press_Key(KEY_ENTER);
+        return;
+    }
+    const int32_t state = Get_Play_Call_State();
+    if (state < 1 || state > 3) return;
+    if (f->Phase == CALLING) {
+        const int32_t button = Callable_Button(game, state);
+        if (button < 0) {
+            Note_Once(&f->Problems, "nothing to call");
+            return;
+        }
+        ++f->Calls;
+        Press_Key(button < 9 ? '1' + button : '0');
+        return;
+    }
+    if (in_handed_quarter)
+        Note_Once(&f->Problems, "a call was asked in the quarter handed to the computer");
+    else if (f->Phase == FINISHING_QUARTER)
+        f->Next_Quarter = Get_Game_Quarter(game) == f->Quarter + 1;
+    if (f->Phase == FINISHING_QUARTER && Get_Shown_Messages().size() != f->Boxes_Before)
+        Note_Once(&f->Problems, "a question was asked in the quarter handed to the computer: " +
+                                    Get_Shown_Messages().back().Caption);
+    if (f->Phase == FINISHING_GAME) {
+        Note_Once(&f->Problems, "the user was asked for a call after Finish Game");
+        return;
+    }
+    Choose_Finish_Game(&f->Phase);
+}
+} // namespace
+
+// Ctrl+Q pressed while a snap is played back, when every menu is greyed,
+// still finishes the quarter: the computer plays it to its end.
+TEST_F(GameDayFinish, FinishQuarterPressedDuringAPlayBackHandsTheQuarterToTheComputer) {
+    PLAYBACK_FINISHER finisher;
+    // Play-backs long enough for the user to press his key in one.
+    Play_Clicked_Week(100, Finish_During_Playback, &finisher);
+
+    Report_Problems(finisher.Problems);
+    ASSERT_NE(finisher.Phase, CALLING) << "the user pressed Ctrl+Q during a play-back";
+    EXPECT_EQ(finisher.Phase, FINISHING_GAME) << "the user reached a call after Finish Quarter";
+    EXPECT_TRUE(finisher.Next_Quarter) << "the computer played the quarter to its end, and no further";
+    EXPECT_EQ(Get_User_Preference(SIM_TO_QUARTER), 0);
+    EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 1) << "the week's advance ran to its end";
+    EXPECT_EQ(Is_Game_Over(Get_Game_Record(0)), 1);
+    // The menus come back once the play-back is over.
+    EXPECT_TRUE(Is_Menu_Command_Enabled(Get_Main_Menu(), ID_HELP_CONTENTS));
 }

@@ -42,6 +42,19 @@ const char* const NAV_LABELS[7] = {"Calendar", "Standings", "Finances", "Leaders
                                    "Games",    "Playoffs",  "Draft"};
 const int NAV_EDGES[8] = {27, 105, 194, 276, 350, 418, 496, 553};
 
+// The row of seven navigation buttons under a view, on its strip.
+void Draw_Navigation_Buttons(ART_CANVAS* c, const SKIN_PALETTE& skin) {
+    Fill_Art_Rect(c, DX(20), DY(464), DX(560), DY(497), Mix_Colours(skin.Band, skin.Bottom, 0.4));
+    for (int b = 0; b < 7; ++b) {
+        const double left = DX(NAV_EDGES[b]) + 3, right = DX(NAV_EDGES[b + 1]) - 3;
+        Fill_Art_Rounded_Rect(c, left, DY(466), right, DY(493), 8, skin.Band);
+        Stroke_Art_Rounded_Rect(c, left, DY(466), right, DY(493), 8, 2, skin.Line);
+        Draw_Art_Text(c, NAV_LABELS[b], static_cast<int32_t>(left), static_cast<int32_t>(DY(466)),
+                      static_cast<int32_t>(right), static_cast<int32_t>(DY(493)), 17, true,
+                      Art_Colour(255, 255, 255));
+    }
+}
+
 // The common ground of every view: the gradient, faint yard lines, the title
 // band and (unless the view's lower half is taken, as on the game-day screen)
 // the row of navigation buttons.
@@ -57,16 +70,7 @@ void Draw_View_Ground(ART_CANVAS* c, const SKIN_PALETTE& skin, const char* title
         Draw_Art_Text(c, title, static_cast<int32_t>(DX(600)), static_cast<int32_t>(DY(14)),
                       static_cast<int32_t>(DX(760)), static_cast<int32_t>(DY(64)), 22, true,
                       Mix_Colours(skin.Ink, skin.Band, 0.35));
-    if (!navigation) return;
-    Fill_Art_Rect(c, DX(20), DY(462), DX(560), DY(497), Mix_Colours(skin.Band, skin.Bottom, 0.4));
-    for (int b = 0; b < 7; ++b) {
-        const double left = DX(NAV_EDGES[b]) + 3, right = DX(NAV_EDGES[b + 1]) - 3;
-        Fill_Art_Rounded_Rect(c, left, DY(466), right, DY(493), 8, skin.Band);
-        Stroke_Art_Rounded_Rect(c, left, DY(466), right, DY(493), 8, 2, skin.Line);
-        Draw_Art_Text(c, NAV_LABELS[b], static_cast<int32_t>(left), static_cast<int32_t>(DY(466)),
-                      static_cast<int32_t>(right), static_cast<int32_t>(DY(493)), 17, true,
-                      Art_Colour(255, 255, 255));
-    }
+    if (navigation) Draw_Navigation_Buttons(c, skin);
 }
 
 bool Is_Light_Skin(const SKIN_PALETTE& skin) {
@@ -214,9 +218,10 @@ int Write_View_Backgrounds(const std::string& folder, const SKIN_PALETTE& skin) 
 
     Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
     Draw_View_Ground(&c, skin, nullptr);
-    // The column headings, then the weeks' rows.
+    // The column headings, then the weeks' rows: the last, a playoff week's,
+    // ends at 461.
     Draw_Text_Panel(&c, skin, 368, 68, 762, 101);
-    Draw_Text_Panel(&c, skin, 2, 103, 762, 460);
+    Draw_Text_Panel(&c, skin, 2, 103, 762, 463);
     ok &= Save_View(&c, folder, "news/calendar.jpg");
 
     Start_Canvas(&c, VIEW_WIDTH, VIEW_HEIGHT, skin.Bottom);
@@ -276,6 +281,8 @@ int Write_View_Backgrounds(const std::string& folder, const SKIN_PALETTE& skin) 
         Draw_Trophy(&c, VIEW_WIDTH / 2.0, 150, 260 + 40 * level, gold);
         Draw_Art_Text(&c, champion_titles[level], 0, 30, VIEW_WIDTH, 120, 56, true, Art_Colour(90, 70, 30),
                       "Times New Roman");
+        // The champions view is a view like the others: its buttons work.
+        Draw_Navigation_Buttons(&c, skin);
         ok &= Save_View(&c, folder, champion_names[level]);
     }
 
