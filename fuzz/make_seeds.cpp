@@ -242,6 +242,9 @@ void Write_Seasons_Seeds() {
                header + Seasons_Line(4, qb, "external", YEAR, {{10, "12"}, {3, "POST"}}) +
                    Seasons_Line(4, de, "name", YEAR, {{10, "9"}, {95, "4"}}) +
                    Seasons_Line(5, de, "name", YEAR, {{5, "2TM"}, {10, "7"}}));
+    // Lines of the year that name no player of the league and his team.
+    Write_Seed("seasons_csv", "the_year_without_players",
+               header + "X,1,,1980\n,,,1980abc,T01\n\x01\xfe,zz,;;,1980,~~,-,\"q\",??,,,,\n");
 }
 
 BYTES Read_Installation_File(const char* name) {
