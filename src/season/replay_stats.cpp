@@ -47,6 +47,7 @@ void Set_Predicted_From_This_Season(int32_t team, int32_t slot, bool keep_predic
                                                        : static_cast<int32_t>(sum));
     }
 }
+
 // Whether any player holds a figure of this season: the file's, when every
 // this-season figure was cleared before it was read.
 bool Has_This_Season_Figure() {
