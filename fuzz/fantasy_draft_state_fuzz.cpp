@@ -1,8 +1,9 @@
 // The fantasy-draft state file "<saved game name>.draft": the input up to its
 // first NUL byte is the saved game's name, the rest the file, written beside
 // the game when the name is a plain file name. A file of the whole state
-// whose order is a draft of the league (every round up to the last the draft
-// plays gives each team one pick, the round and pick inside the draft) replaces it;
+// whose order is a draft of the league (every round the draft plays gives
+// each team one pick, the round and pick inside those rounds or at the first
+// pick after the last, where a whole draft ends) replaces it;
 // anything else (no file, a short one, an order that is no draft, a name that
 // reaches elsewhere) leaves it as a missing file does. The window title and
 // the date lines then show the draft's round and pick from whatever stands.
@@ -22,16 +23,17 @@
 #include "personnel/fantasy_draft.h"
 
 namespace {
-// The league's teams, each once, in every round the draft can reach; the
-// round and pick inside the draft.
+// The league's teams, each once, in every round the draft plays; the round
+// and pick inside those rounds, or at the first pick after the last one (a
+// whole draft).
 bool Is_Draft_Order(const uint8_t* state) {
     const int32_t teams = Count_Active_Teams();
     int32_t round = 0, pick = 0;
     memcpy(&round, state + 8, sizeof round);
     memcpy(&pick, state + 12, sizeof pick);
-    if (teams <= 0 || teams > FANTASY_DRAFT_TEAMS || round < 0 || round >= FANTASY_DRAFT_ROUNDS || pick < 0 ||
-        pick >= teams)
-        return false;
+    if (teams <= 0 || teams > FANTASY_DRAFT_TEAMS) return false;
+    const bool playing = round >= 0 && round < FANTASY_DRAFT_LAST_ROUND && pick >= 0 && pick < teams;
+    if (!playing && !(round == FANTASY_DRAFT_LAST_ROUND && pick == 0)) return false;
     for (int32_t r = 0; r < FANTASY_DRAFT_LAST_ROUND; ++r) {
         uint64_t seen = 0;
         for (int32_t p = 0; p < teams; ++p) {
@@ -70,6 +72,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Fuzz_Check(memcmp(Universe.Tail.Fantasy_Draft_State, parts.Second, sizeof before) == 0,
                    "the state is not the file's");
         Fuzz_Check(Is_Fantasy_Draft_State_Usable(), "the state taken is not usable");
+        // A draft still playing has a team of the league on the clock.
+        Fuzz_Check(Get_Fantasy_Draft_Round() == FANTASY_DRAFT_LAST_ROUND ||
+                       Is_Active_Team(Get_Fantasy_Draft_Team()),
+                   "the state taken puts no team of the league on the clock");
     } else if (!plain) {
         Fuzz_Check(memcmp(Universe.Tail.Fantasy_Draft_State, before, sizeof before) == 0,
                    "a refused name changed the state");

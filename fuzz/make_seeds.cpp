@@ -242,6 +242,9 @@ void Write_Seasons_Seeds() {
                header + Seasons_Line(4, qb, "external", YEAR, {{10, "12"}, {3, "POST"}}) +
                    Seasons_Line(4, de, "name", YEAR, {{10, "9"}, {95, "4"}}) +
                    Seasons_Line(5, de, "name", YEAR, {{5, "2TM"}, {10, "7"}}));
+    // Lines of the year that name no player of the league and his team.
+    Write_Seed("seasons_csv", "the_year_without_players",
+               header + "X,1,,1980\n,,,1980abc,T01\n\x01\xfe,zz,;;,1980,~~,-,\"q\",??,,,,\n");
 }
 
 BYTES Read_Installation_File(const char* name) {
@@ -379,6 +382,19 @@ void Write_Fantasy_Draft_Seeds() {
     const int32_t last_round[2] = {INT_MAX, INT_MIN};
     memcpy(input.data() + name.size() + 1 + 8, last_round, sizeof last_round);
     Write_Seed("fantasy_draft_state", "round_at_the_limit", input);
+    // A whole draft, a round past the draft's whose order names no team, and
+    // a pick inside the round after the last.
+    const size_t head = name.size() + 1;
+    const int32_t whole_draft[2] = {65, 0};
+    memcpy(input.data() + head + 8, whole_draft, sizeof whole_draft);
+    Write_Seed("fantasy_draft_state", "whole_draft", input);
+    const int32_t past_the_draft[2] = {70, 0};
+    memcpy(input.data() + head + 8, past_the_draft, sizeof past_the_draft);
+    memset(input.data() + head + ORDER_OFFSET + 70 * TEAMS, 200, TEAMS);
+    Write_Seed("fantasy_draft_state", "past_the_draft", input);
+    const int32_t inside_the_last[2] = {65, 3};
+    memcpy(input.data() + head + 8, inside_the_last, sizeof inside_the_last);
+    Write_Seed("fantasy_draft_state", "inside_the_round_after_the_last", input);
     input.resize(name.size() + 1 + 100);
     Write_Seed("fantasy_draft_state", "short", input);
     Write_Seed("fantasy_draft_state", "elsewhere", std::string("../league") + '\0' + "state");

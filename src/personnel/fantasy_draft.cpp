@@ -274,9 +274,12 @@ int32_t Get_Fantasy_Overall_Pick_ID(int32_t overall) {
 
 namespace {
 // Why a state block is no draft of this league, or false when it is one: the
-// round and pick lie inside the draft, and every round it can reach, those
-// already made included, gives each active team exactly one pick.
+// round and pick lie inside the rounds the draft plays, or at the first pick
+// after its last round, where the last pick of a whole draft leaves it; and
+// every round it plays, those already made included, gives each active team
+// exactly one pick.
 bool Find_Draft_State_Fault(const uint8_t* state, char* why, int32_t size) {
+    static_assert(FANTASY_DRAFT_LAST_ROUND < FANTASY_DRAFT_ROUNDS);
     const int32_t teams = Active_Teams();
     int32_t round = 0, pick = 0;
     std::memcpy(&round, state + ROUND_OFFSET, sizeof round);
@@ -285,11 +288,14 @@ bool Find_Draft_State_Fault(const uint8_t* state, char* why, int32_t size) {
         safe_sprintf(why, size, "the league has no team to draft");
         return true;
     }
-    if (round < 0 || round >= FANTASY_DRAFT_ROUNDS || pick < 0 || pick >= teams) {
-        safe_sprintf(why, size, "round %d, pick %d lies outside a draft of %d teams", round, pick, teams);
+    const bool playing = round >= 0 && round < FANTASY_DRAFT_LAST_ROUND && pick >= 0 && pick < teams;
+    const bool finished = round == FANTASY_DRAFT_LAST_ROUND && pick == 0;
+    if (!playing && !finished) {
+        safe_sprintf(why, size, "round %d, pick %d lies outside a draft of %d rounds of %d teams", round,
+                     pick, FANTASY_DRAFT_LAST_ROUND, teams);
         return true;
     }
-    for (int32_t r = 0; r < FANTASY_DRAFT_LAST_ROUND && r < FANTASY_DRAFT_ROUNDS; ++r) {
+    for (int32_t r = 0; r < FANTASY_DRAFT_LAST_ROUND; ++r) {
         bool picked[FANTASY_DRAFT_TEAMS] = {};
         const uint8_t* order = state + ORDER_OFFSET + static_cast<size_t>(r) * FANTASY_DRAFT_TEAMS;
         for (int32_t p = 0; p < teams; ++p) {
@@ -386,6 +392,11 @@ void Run_Fantasy_Draft() {
         Redraw_Main_Window();
         return;
     }
+    // Every round has been played: nobody is asked for a pick past the last.
+    if (Get_Fantasy_Draft_Round() >= FANTASY_DRAFT_LAST_ROUND) {
+        Finish_Fantasy_Draft();
+        return;
+    }
     const int32_t team = Get_Fantasy_Draft_Team();
     Update_Main_Window_Title();
     Redraw_Main_Window();
@@ -408,8 +419,7 @@ void Run_Fantasy_Draft() {
     }
     Pump_Messages();
     uint8_t chosen_team = 0, chosen_slot = 0;
-    if (Get_Fantasy_Draft_Round() < FANTASY_DRAFT_LAST_ROUND &&
-        Choose_Fantasy_Draft_Player(team, &chosen_team, &chosen_slot)) {
+    if (Choose_Fantasy_Draft_Player(team, &chosen_team, &chosen_slot)) {
         Announce_Fantasy_Draft_Pick(chosen_team, chosen_slot, team);
         return;
     }

@@ -48,9 +48,10 @@ int32_t Get_Fantasy_Draft_Team();
 int32_t Get_Fantasy_Draft_Pick_ID(int32_t round, int32_t pick);
 // The player id of overall pick `overall` (0-based), 0 for a pick not yet made.
 int32_t Get_Fantasy_Overall_Pick_ID(int32_t overall);
-// True when the round and the pick lie inside the draft and every round the
-// draft can reach, those already made included, gives each active team
-// exactly one pick: a damaged state ends the draft instead of going on with it.
+// True when the round and the pick lie inside the rounds the draft plays (or
+// at the first pick after the last, where a whole draft ends) and every round
+// it plays, those already made included, gives each active team exactly one
+// pick: a damaged state ends the draft instead of going on with it.
 bool Is_Fantasy_Draft_State_Usable();
 
 // Rows of the draft order dialog: one per pick of the first 65 rounds. A row

@@ -1,6 +1,9 @@
 #include "season/replay_stats.h"
 
 #include <cstdint>
+#include <cstring>
+#include <memory>
+#include <new>
 
 #include "database/historical_norms.h"
 #include "database/league_structure.h"
@@ -9,6 +12,7 @@
 #include "database/random_numbers.h"
 #include "database/rating_normalisation.h"
 #include "database/team_record_layout.h"
+#include "database/universe.h"
 #include "platform/message_box.h"
 #include "tools/ratings_rebuild.h"
 #include "tools/seasons_csv.h"
@@ -43,20 +47,34 @@ void Set_Predicted_From_This_Season(int32_t team, int32_t slot, bool keep_predic
                                                        : static_cast<int32_t>(sum));
     }
 }
+
+// Whether any player holds a figure of this season: the file's, when every
+// this-season figure was cleared before it was read.
+bool Has_This_Season_Figure() {
+    bool found = false;
+    For_Each_League_Player([&](int32_t team, int32_t slot) {
+        for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS && !found; ++stat)
+            found = Get_Player_Stat(team, slot, SEASON_THIS, stat) != 0;
+    });
+    return found;
+}
 } // namespace
 
 int32_t Load_Replay_Season_Stats() {
-    // A missing file, or one without the season's year, stops everything
-    // before any prediction is touched: reading it would only zero the
-    // predictions and rate every player from nothing.
     if (!Check_Seasons_CSV()) return 0;
-    const int32_t year = Get_Current_Year();
-    if (!Seasons_CSV_Holds_Year(year)) {
+    // The predictions are shrunk before the file is read, and only the read
+    // tells whether the file gives any player of the league a figure of the
+    // season: the league is kept aside until then and put back whole when it
+    // gives none, for loading nothing would only zero the predictions and
+    // rate every player from nothing.
+    const std::unique_ptr<uint8_t[]> kept(new (std::nothrow) uint8_t[UNIVERSE_SIZE]);
+    if (!kept) {
         Show_Formatted_Message("Read Error",
-                               "%s holds no statistics of the %d season.\n\nNo season stats were loaded.",
-                               SEASONS_CSV_NAME, year);
+                               "There is not enough memory to read %s.\n\nNo season stats were loaded.",
+                               SEASONS_CSV_NAME);
         return 0;
     }
+    std::memcpy(kept.get(), Universe_Bytes(), UNIVERSE_SIZE);
     For_Each_Non_Lineman([](int32_t team, int32_t slot) {
         const int32_t games = Get_Player_Stat(team, slot, SEASON_PREDICTED, 0);
         if (games > KEPT_PREDICTED_GAMES)
@@ -65,7 +83,15 @@ int32_t Load_Replay_Season_Stats() {
     });
     For_Each_League_Player(
         [](int32_t team, int32_t slot) { Clear_Player_Season_Stats(team, slot, SEASON_THIS); });
-    if (!Load_Seasons_CSV(1)) return 0;
+    const bool read = Load_Seasons_CSV(1) != 0;
+    if (!read || !Has_This_Season_Figure()) {
+        std::memcpy(Universe_Bytes(), kept.get(), UNIVERSE_SIZE);
+        if (read)
+            Show_Formatted_Message("Read Error",
+                                   "%s holds no statistics of the %d season.\n\nNo season stats were loaded.",
+                                   SEASONS_CSV_NAME, Get_Current_Year());
+        return 0;
+    }
     For_Each_Non_Lineman(
         [](int32_t team, int32_t slot) { Set_Predicted_From_This_Season(team, slot, true); });
     Set_All_Ratings_From_Stats();

@@ -433,22 +433,6 @@ int32_t Check_Seasons_CSV() {
     return 0;
 }
 
-int32_t Seasons_CSV_Holds_Year(int32_t year) {
-    STATS_FILE file;
-    if (!Open_Stats_File(&file, SEASONS_CSV_NAME)) return 0;
-    // Lines as the replay form takes them; what is malformed is said by the read.
-    file.Quiet = true;
-    file.Check_Field_Count = false;
-    Read_Stats_Header(&file);
-    STATS_LINE line;
-    bool found = false;
-    for (int32_t read = 0; !found && (read = Read_Stats_Line(&file, &line)) != 0;)
-        found =
-            read > 0 && !Is_Other_Games_Line(line) && Leading_Whole_Number(line.Field(COLUMN_YEAR)) == year;
-    Close_Stats_File(&file);
-    return found ? 1 : 0;
-}
-
 int32_t Load_Seasons_CSV(int32_t replay) {
     STATS_FILE file;
     if (!Open_Stats_File(&file, SEASONS_CSV_NAME)) {

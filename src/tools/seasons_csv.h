@@ -19,11 +19,6 @@ int32_t Find_Seasons_File_Team(const char* text, int32_t year);
 // 1 when the seasons file can be opened; otherwise tells the user once
 // ("Read Error") and returns 0.
 int32_t Check_Seasons_CSV();
-// 1 when the file holds a line of the regular season of `year` as the replay
-// form reads it (the year field begins with that number); 0 when it holds
-// none or cannot be opened. Nothing is reported or changed. It reads no
-// further than the replay read would.
-int32_t Seasons_CSV_Holds_Year(int32_t year);
 // Reads the file in its replay form (flag 1) or its build form (0), with
 // Replay_Mode set to the flag while it reads; 1 when it was read, 0 when it
 // could not be opened. The build form refuses malformed lines (reported,

@@ -13,6 +13,7 @@
 #include "app/skins.h"
 #include "app/status_bars.h"
 #include "database/league_structure.h"
+#include "database/random_numbers.h"
 #include "database/settings.h"
 #include "database/universe.h"
 #include "dialogs/options_dialog.h"
@@ -20,6 +21,7 @@
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
+#include "season/season_start.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
 #include "support/test_league.h"
@@ -118,8 +120,11 @@ TEST_F(OptionsDialog, ReplayModeIsOnOnlyWhenItsStatisticsCanBeHad) {
     EXPECT_EQ(Universe.Header.Replay_Mode, 0) << "cleared from 2022 on";
 }
 
-// A seasons file that holds no line of the season's year has nothing to
-// load: the user is told, and the league and Replay Mode stay as they were.
+// A seasons file that gives no player of the league a figure of the season's
+// year (no line of the year, or lines of it that name no player of the
+// league and his team) has nothing to load: the user is told, and the league
+// and Replay Mode stay as they were. A season started in Replay Mode over
+// such a file goes as it goes without the mode's load.
 TEST_F(OptionsDialog, ReplayModeStaysOffWhenTheSeasonsFileHasNoLineOfTheYear) {
     Universe.Header.Universe_Stats[BASE_YEAR] = 1985;
     Set_User_Preference(CURRENT_SEASON_INDEX, 0);
@@ -143,7 +148,10 @@ TEST_F(OptionsDialog, ReplayModeStaysOffWhenTheSeasonsFileHasNoLineOfTheYear) {
         {"garbage", "\x01\xff\\,,,\"x\n\n;;abc,def\n"},
         {"header only", header},
         {"other years", header + "X,1,,1984,T05\nX,1,POST,1985,T05\nX,1,,19850,T05\n"},
-        {"/dev/zero", ""}};
+        {"/dev/zero", ""},
+        {"the year without a team", header + "X,1,,1985\n"},
+        {"the year without a player", header + ",,,1985abc,T05\n"},
+        {"garbage fields of the year", header + "\x01\xfe,zz,;;,1985,~~,-,\"q\",??,,,,\n"}};
     std::filesystem::create_directories("input/stats");
     for (const auto& [name, text] : files) {
         SCOPED_TRACE(name);
@@ -159,6 +167,33 @@ TEST_F(OptionsDialog, ReplayModeStaysOffWhenTheSeasonsFileHasNoLineOfTheYear) {
         EXPECT_FALSE(Was_Told("Season stats have been loaded for the current season."));
         EXPECT_EQ(Universe.Header.Replay_Mode, 0);
         EXPECT_EQ(memcmp(league.data(), Universe_Bytes(), UNIVERSE_SIZE), 0) << "the league is as it was";
+    }
+
+    // The season's start in Replay Mode: over lines of the year that name no
+    // player the league starts its season exactly as over a file without
+    // the year, and the user is told the same.
+    Universe.Header.Replay_Mode = 1;
+    RANDOM_STATE generator;
+    Save_Random_State(&generator);
+    const std::vector<uint8_t> replaying(Universe_Bytes(), Universe_Bytes() + UNIVERSE_SIZE);
+    const auto start_season = [&](const std::string& text) {
+        std::filesystem::remove("input/stats/seasons.csv");
+        std::ofstream("input/stats/seasons.csv", std::ios::binary) << text;
+        memcpy(Universe_Bytes(), replaying.data(), UNIVERSE_SIZE);
+        Load_Random_State(&generator);
+        Clear_Shown_Messages();
+        Start_Season(0);
+        EXPECT_TRUE(Was_Told("input/stats/seasons.csv holds no statistics of the 1985 season.\n\nNo season "
+                             "stats were loaded."));
+        return std::vector<uint8_t>(Universe_Bytes(), Universe_Bytes() + UNIVERSE_SIZE);
+    };
+    const std::vector<uint8_t> without_the_year = start_season(header);
+    EXPECT_EQ(Universe.Header.Replay_Mode, 1) << "the mode stays on for the next season";
+    for (const auto& [name, text] : files) {
+        if (std::string(name).rfind("the year", 0) != 0 && std::string(name) != "garbage fields of the year")
+            continue;
+        SCOPED_TRACE(std::string("season start: ") + name);
+        EXPECT_TRUE(start_season(text) == without_the_year) << "the season starts as without the year";
     }
     std::filesystem::remove_all("input");
 }

@@ -61,9 +61,9 @@ TEST(FantasyDraftState, SavedGameNameMustNameAFileBesideTheGame) {
 }
 
 // A file whose order is no draft of the league (zeros, a device, a huge
-// sparse file, noise, a round already made that names a team twice) is taken
-// as a missing file: the fresh order stands, no player is marked, and the
-// log says why. A draft's own file is taken whole and marks its picks.
+// sparse file, noise, a round already made that names a team twice, a round
+// past those the draft plays) is taken as a missing file: the fresh order stands, no player is marked, and
+// the log says why. A draft's own file is taken whole and marks its picks.
 TEST(FantasyDraftState, AFileWhoseOrderIsNoDraftCountsAsMissing) {
     Build_Test_League();
     Set_Saved_Game_Name("league");
@@ -81,6 +81,14 @@ TEST(FantasyDraftState, AFileWhoseOrderIsNoDraftCountsAsMissing) {
     }
     std::vector<uint8_t> twice = draft;
     twice[14416 + 5] = 4;
+    // Rounds the table holds past those the draft plays: one whose order
+    // names no team, one inside the round after the last, the table's last.
+    std::vector<uint8_t> past = draft;
+    past[8] = 70;
+    std::memset(past.data() + 14416 + 70 * FANTASY_DRAFT_TEAMS, 200, FANTASY_DRAFT_TEAMS);
+    const std::vector<uint8_t> inside_after_last =
+        Make_Fantasy_Draft_State(TEST_LEAGUE_TEAMS, FANTASY_DRAFT_LAST_ROUND, 3, 0);
+    const std::vector<uint8_t> table_end = Make_Fantasy_Draft_State(TEST_LEAGUE_TEAMS, 99, 0, 0);
 
     struct CASE {
         const char* Name;
@@ -101,6 +109,13 @@ TEST(FantasyDraftState, AFileWhoseOrderIsNoDraftCountsAsMissing) {
         {"noise", [&] { Write_Fantasy_Draft_State_File(file, noise); }, ""},
         {"a made round names a team twice", [&] { Write_Fantasy_Draft_State_File(file, twice); },
          "team 4 picks more than once in round 1"},
+        {"a round past the draft", [&] { Write_Fantasy_Draft_State_File(file, past); },
+         "round 70, pick 0 lies outside a draft of 65 rounds of 32 teams"},
+        {"a pick inside the round after the last",
+         [&] { Write_Fantasy_Draft_State_File(file, inside_after_last); },
+         "round 65, pick 3 lies outside a draft of 65 rounds of 32 teams"},
+        {"the table's last round", [&] { Write_Fantasy_Draft_State_File(file, table_end); },
+         "round 99, pick 0 lies outside a draft of 65 rounds of 32 teams"},
     };
     for (const CASE& bad : cases) {
         SCOPED_TRACE(bad.Name);
@@ -125,6 +140,14 @@ TEST(FantasyDraftState, AFileWhoseOrderIsNoDraftCountsAsMissing) {
     EXPECT_EQ(Load_Fantasy_Draft_State(), 1);
     EXPECT_TRUE(Current_State() == draft);
     EXPECT_EQ(Get_Player_Vital_Stat(2, 0, VITAL_FANTASY_TEAM), 3) << "the pick made is marked";
+    EXPECT_TRUE(Is_Fantasy_Draft_State_Usable());
+
+    // A whole draft stands at the first pick after the last round.
+    const std::vector<uint8_t> whole =
+        Make_Fantasy_Draft_State(TEST_LEAGUE_TEAMS, FANTASY_DRAFT_LAST_ROUND, 0, 0);
+    Write_Fantasy_Draft_State_File(file, whole);
+    EXPECT_EQ(Load_Fantasy_Draft_State(), 1);
+    EXPECT_TRUE(Current_State() == whole);
     EXPECT_TRUE(Is_Fantasy_Draft_State_Usable());
     std::filesystem::remove(file);
 }

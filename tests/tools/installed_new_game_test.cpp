@@ -27,6 +27,7 @@
 #include "database/saved_game.h"
 #include "database/schedule_entries.h"
 #include "database/settings.h"
+#include "database/universe.h"
 #include "dialogs/new_game_dialog.h"
 #include "dialogs/saved_game_names.h"
 #include "engine/game_driver.h"
@@ -179,6 +180,9 @@ TEST_F(InstalledNewGame, SeasonsOfEveryEraOpenFromTheListAndStartWithoutAMessage
         EXPECT_EQ(seen.Messages_Before_Play, "") << "choosing the season says nothing";
         EXPECT_EQ(seen.Year_Started, year);
         EXPECT_EQ(seen.Messages_After_Play, "");
+        // A historical season starts in Replay Mode: the installation's
+        // seasons file gave its players their real season without a word.
+        EXPECT_EQ(Universe.Header.Replay_Mode, year < 2022 ? 1 : 0);
         EXPECT_TRUE(Is_Active_Team(seen.User_Team));
         // The game is saved under the user's team and the one season it has played.
         char name[DEFAULT_SAVE_NAME_SIZE], team[FORMATTED_TEXT_SIZE];
