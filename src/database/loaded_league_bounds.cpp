@@ -36,6 +36,8 @@ constexpr int32_t OFF_SEASON_WEEK = 100;
 constexpr int32_t MOST_GAME_POINTS = 9999;
 // The fantasy-draft mark of a player nobody has drafted yet.
 constexpr int32_t NOT_FANTASY_DRAFTED = -128;
+// The trade partner setting while the trade screens hold an offer in hand.
+constexpr int32_t NO_TRADE_PARTNER = -128;
 // A prospect of the youngest class the Edit Player dialog gives: a freshman.
 constexpr int32_t FRESHMAN_SEASONS = -4;
 
@@ -70,7 +72,9 @@ const FIELD_RANGE UNIVERSE_STAT_RANGES[] = {
 // Named settings that count or index a table. Rule codes and flags, which the
 // game only compares, hold any value.
 const FIELD_RANGE SETTING_RANGES[] = {
-    {CURRENT_GAME_NUMBER, -1, LAST_GAME},
+    // A week whose games fill every record plays the rest in none: the
+    // number past the last record.
+    {CURRENT_GAME_NUMBER, -1, MAX_GAME_RECORDS},
     // A season index of 100 or more is a year, which the load turns back
     // into an index.
     {CURRENT_SEASON_INDEX, 0, MOST_YEAR},
@@ -79,7 +83,8 @@ const FIELD_RANGE SETTING_RANGES[] = {
     {VIEWED_TEAM, -1, LAST_TEAM},
     {SELECTED_PLAYER_TEAM, -1, LAST_TEAM},
     {SELECTED_PLAYER_SLOT, -1, PLAYERS_PER_TEAM - 1},
-    {TRADE_PARTNER_TEAM, -1, LAST_TEAM},
+    // -128 while the trade screens hold an offer in hand.
+    {TRADE_PARTNER_TEAM, NO_TRADE_PARTNER, LAST_TEAM},
     {USER_TEAM, -1, LAST_TEAM},
     {SHOWN_GAME_INDEX, -1, LAST_GAME},
     {DRAFT_ROUND, 0, 7},
@@ -120,7 +125,10 @@ const FIELD_RANGE VITAL_STAT_RANGES[] = {
     {VITAL_WEEKS_OUT, -1, 200},
     {17, -100000000, 100000000},
     {19, -10000, MOST_YEAR},
-    {VITAL_DEVELOPMENT, -1000, 1000},
+    // The growth rate: a prospect's 1000 / 4 at most, raised by the draft
+    // talent file's potential bonus (a 16-bit figure); above 250 it is drawn
+    // again when it is read.
+    {VITAL_DEVELOPMENT, -1000, 1000 / 4 + INT16_MAX},
     {VITAL_PEAK_AGE, 0, 100},
     {VITAL_PEAK_AGE_LIMIT, 0, 100},
     {23, -10000, 10000}, // games of the valued year
