@@ -440,7 +440,8 @@ bool Save_Body_And_Contract(WINDOW_HANDLE dialog, int32_t team, int32_t slot) {
          {std::tuple{EDIT_CONTRACT_YEARS, VITAL_BONUS_YEARS, "Contract Years"},
           std::tuple{EDIT_YEARS_LEFT, VITAL_CONTRACT_YEARS, "Years Remaining"}}) {
         int32_t years = 0;
-        if (!Read_Dialog_Int(dialog, id, name, INT32_MIN, Vital_Range(vital).Highest,
+        const FIELD_RANGE range = Vital_Range(vital);
+        if (!Read_Dialog_Int(dialog, id, name, range.Lowest, range.Highest,
                              Get_Player_Vital_Stat(team, slot, vital), &years))
             all = false;
         Set_Player_Vital_Stat(team, slot, vital, years < 1 ? 1 : years);

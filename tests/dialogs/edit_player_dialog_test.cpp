@@ -408,7 +408,7 @@ TEST_F(EditPlayerDialogs, EveryValueTheDialogStoresLoadsAsTyped) {
     EXPECT_TRUE(Was_Told("Invalid Entry", "Seasons Played must be a whole number from -4"));
     EXPECT_TRUE(Was_Told("Invalid Entry", "Annual Salary must be a whole number from 0 to 2000000000"));
     EXPECT_TRUE(Was_Told("Invalid Entry", "Injured Weeks must be a whole number from 0 to 200"));
-    EXPECT_TRUE(Was_Told("Invalid Entry", "Years Remaining must be a whole number"));
+    EXPECT_TRUE(Was_Told("Invalid Entry", "Years Remaining must be a whole number from 0 to 20"));
     EXPECT_TRUE(Was_Told("Invalid Entry",
                          "The statistic \"Interceptions\" must be a whole number from -99999 to 99999"));
     for (size_t k = 0; k < vitals.size(); ++k)

@@ -21,6 +21,7 @@
 #include "frontoffice/depth_charts.h"
 #include "frontoffice/trade_execution.h"
 #include "platform/dialogs.h"
+#include "platform/input.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
 #include "platform/scripted_answers.h"
@@ -210,8 +211,10 @@ TEST_F(SaveChangesPrompt, MovingTheMouseOverAViewLeavesAResumedGameSaved) {
         RECT_AREA client;
         Get_Client_Rect(Main_Window, &client);
         const int32_t view_height = client.Bottom - Get_Status_Bars_Height();
-        Send_Window_Message(Main_Window, MSG_MOUSE_MOVE, 0,
-                            Pack_Point(300 * client.Right / 768, 480 * view_height / 507));
+        int32_t x = 300 * client.Right / 768, y = 480 * view_height / 507;
+        Client_To_Screen(Main_Window, &x, &y);
+        Route_Mouse_Event(MSG_MOUSE_MOVE, x, y, 0);
+        Pump_Messages();
     };
     move_over_the_view();
     ASSERT_EQ(Get_User_Preference(HOVER_CURSOR), 1) << "the move reached the main window";
