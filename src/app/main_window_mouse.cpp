@@ -30,7 +30,6 @@
 namespace {
 constexpr int32_t DESIGN_WIDTH_UNITS = 768;
 constexpr int32_t DESIGN_HEIGHT_UNITS = 507;
-constexpr int32_t HOVER_CURSOR_SETTING = 95;
 
 struct NAV_BUTTON {
     RECT_AREA Rect;
@@ -273,7 +272,7 @@ void Do_Main_Window_Mouse(WINDOW_HANDLE, uint32_t message, int32_t x, int32_t y)
         int32_t hover = Is_Over_Team_Label(x, y) ? 1 : Get_View_Hot_Spot_Cursor(x, y);
         if (!Is_Game_Being_Watched() && Is_Over_Nav_Button_Bar(x, y)) hover = 1;
         Set_App_Cursor(hover);
-        Set_User_Preference(HOVER_CURSOR_SETTING, hover);
+        Set_User_Preference(HOVER_CURSOR, hover);
     } else if (message == MSG_LBUTTON_DOWN) {
         if (Is_Over_Team_Label(x, y)) {
             Do_Team_Label_Click();

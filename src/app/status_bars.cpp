@@ -16,7 +16,6 @@ const char* const STATUS_BAR_CLASS = "#status-bar";
 
 namespace {
 constexpr int32_t DESIGN_BAR_WIDTH = 768;
-constexpr int32_t HOVER_CURSOR_SETTING = 95;
 WINDOW_PROCEDURE bar_procedure = nullptr;
 
 // What the bar class does itself: nothing but the default handling.
@@ -63,7 +62,7 @@ intptr_t Status_Bar_Proc(WINDOW_HANDLE window, uint32_t code, uintptr_t wparam, 
     case MSG_MOUSE_MOVE: {
         const int32_t hover = Is_Timeline_Hot_Spot(Design_X(Point_X(lparam)), Point_Y(lparam)) ? 1 : 0;
         Set_App_Cursor(hover);
-        Set_User_Preference(HOVER_CURSOR_SETTING, hover);
+        Set_User_Preference(HOVER_CURSOR, hover);
         break;
     }
     default:

@@ -14,6 +14,7 @@
 #include "database/universe.h"
 #include "engine/offensive_systems.h"
 #include "engine/playbook_records.h"
+#include "personnel/fantasy_draft.h"
 
 namespace {
 // The ratings the game writes: the ratings editor stores any value from
@@ -33,6 +34,12 @@ constexpr int32_t LAST_TEAM = TOTAL_NUMBER_OF_TEAMS - 1;
 constexpr int32_t LAST_GAME = MAX_GAME_RECORDS - 1;
 constexpr int32_t OFF_SEASON_WEEK = 100;
 constexpr int32_t MOST_GAME_POINTS = 9999;
+// The fantasy-draft mark of a player nobody has drafted yet.
+constexpr int32_t NOT_FANTASY_DRAFTED = -128;
+// The trade partner setting while the trade screens hold an offer in hand.
+constexpr int32_t NO_TRADE_PARTNER = -128;
+// A prospect of the youngest class the Edit Player dialog gives: a freshman.
+constexpr int32_t FRESHMAN_SEASONS = -4;
 
 // League settings of the header (universe stats); the others hold any value.
 const FIELD_RANGE UNIVERSE_STAT_RANGES[] = {
@@ -40,10 +47,12 @@ const FIELD_RANGE UNIVERSE_STAT_RANGES[] = {
     // Conferences of three divisions take up to five wild cards; the load
     // then holds the count to what the league's conferences allow.
     {WILD_CARD_TEAMS, 0, 5},
-    // No cap, or one a roster's salaries can be measured against.
-    {SALARY_CAP, 1000000, MOST_LEAGUE_MONEY, true},
+    // No cap, or one a roster's salaries can be measured against; the League
+    // Editor takes no other.
+    {SALARY_CAP, LEAST_SALARY_CAP, MOST_LEAGUE_MONEY, true},
     {BASE_YEAR, 0, MOST_YEAR},
-    {FANTASY_DRAFT_FLAG, 0, 1},
+    // None, running, or the computer making the remaining picks.
+    {FANTASY_DRAFT_FLAG, FANTASY_DRAFT_NONE, FANTASY_DRAFT_COMPUTER_FINISHES},
     {TRADE_REPUTATION, -2000, 2000},
     {INFLATION_FACTOR, 0, 100000},
     {SHARED_REVENUE_PER_GAME, 0, MOST_LEAGUE_MONEY},
@@ -63,7 +72,9 @@ const FIELD_RANGE UNIVERSE_STAT_RANGES[] = {
 // Named settings that count or index a table. Rule codes and flags, which the
 // game only compares, hold any value.
 const FIELD_RANGE SETTING_RANGES[] = {
-    {CURRENT_GAME_NUMBER, -1, LAST_GAME},
+    // A week whose games fill every record plays the rest in none: the
+    // number past the last record.
+    {CURRENT_GAME_NUMBER, -1, MAX_GAME_RECORDS},
     // A season index of 100 or more is a year, which the load turns back
     // into an index.
     {CURRENT_SEASON_INDEX, 0, MOST_YEAR},
@@ -72,7 +83,8 @@ const FIELD_RANGE SETTING_RANGES[] = {
     {VIEWED_TEAM, -1, LAST_TEAM},
     {SELECTED_PLAYER_TEAM, -1, LAST_TEAM},
     {SELECTED_PLAYER_SLOT, -1, PLAYERS_PER_TEAM - 1},
-    {TRADE_PARTNER_TEAM, -1, LAST_TEAM},
+    // -128 while the trade screens hold an offer in hand.
+    {TRADE_PARTNER_TEAM, NO_TRADE_PARTNER, LAST_TEAM},
     {USER_TEAM, -1, LAST_TEAM},
     {SHOWN_GAME_INDEX, -1, LAST_GAME},
     {DRAFT_ROUND, 0, 7},
@@ -93,7 +105,8 @@ const FIELD_RANGE SEASON_LENGTH_RANGE = {0, 0, NUMBER_OF_SCHEDULE_WEEKS};
 const FIELD_RANGE POST_SEASON_MARK_RANGE = {0, 0, OFF_SEASON_WEEK - 1};
 
 // Vital statistics by index. Ids, dates of record, codes and marks the game
-// only compares are left as they are.
+// only compares are left as they are. The Edit Player dialog takes what these
+// ranges hold and no more, so every value it stores loads as it was saved.
 const FIELD_RANGE VITAL_STAT_RANGES[] = {
     {VITAL_HEIGHT, 0, 120},
     {VITAL_WEIGHT, 0, 1000},
@@ -101,22 +114,28 @@ const FIELD_RANGE VITAL_STAT_RANGES[] = {
     {VITAL_BIRTH_DATE, 0, MOST_YEAR * 10000 + 1231},
     {VITAL_LOADED_MARKER, 0, 100000},
     {7, -MOST_LEAGUE_MONEY / 2, MOST_LEAGUE_MONEY / 2}, // cap figure in dollars
-    {VITAL_CREDITED_SEASONS, -1, 50},
+    // A prospect counts his college years below 0: -1 a senior down to -4 a
+    // freshman (the draft pool's younger classes are juniors and sophomores).
+    {VITAL_CREDITED_SEASONS, FRESHMAN_SEASONS, 50},
     {9, -10000, 10000}, // games of his career
     {VITAL_SIGNING_BONUS, 0, MOST_PLAYER_MONEY},
     {VITAL_SALARY, 0, MOST_PLAYER_MONEY},
-    {VITAL_CONTRACT_YEARS, 0, 20},
+    {VITAL_CONTRACT_YEARS, 0, MOST_CONTRACT_YEARS},
     {VITAL_INJURY_TYPE, -1, 199},
     {VITAL_WEEKS_OUT, -1, 200},
     {17, -100000000, 100000000},
     {19, -10000, MOST_YEAR},
-    {VITAL_DEVELOPMENT, -1000, 1000},
+    // The growth rate: a prospect's 1000 / 4 at most, raised by the draft
+    // talent file's potential bonus (a 16-bit figure); above 250 it is drawn
+    // again when it is read.
+    {VITAL_DEVELOPMENT, -1000, 1000 / 4 + INT16_MAX},
     {VITAL_PEAK_AGE, 0, 100},
     {VITAL_PEAK_AGE_LIMIT, 0, 100},
     {23, -10000, 10000}, // games of the valued year
     {24, -1000, 1000},
-    {VITAL_BONUS_YEARS, 0, 20},
-    {26, -1, TOTAL_NUMBER_OF_TEAMS},
+    {VITAL_BONUS_YEARS, 0, MOST_CONTRACT_YEARS},
+    // The team that drafted him in a fantasy draft; -128 while undrafted.
+    {26, NOT_FANTASY_DRAFTED, TOTAL_NUMBER_OF_TEAMS},
     {27, -1, 1},
     {VITAL_DRAFT_POOL_VALUE, 0, 100000},
     {29, -1, 1},
@@ -199,7 +218,7 @@ void Bound_Player(PLAYER_RECORD& player) {
     Bound_Table(player.Vital_Stats, VITAL_STAT_RANGES);
     for (int32_t season = 0; season < NUMBER_OF_STORED_SEASONS; ++season)
         for (int32_t& figure : player.Season_Stats[season])
-            figure = Clamp(figure, season == SEASON_CAREER ? CAREER_FIGURE_RANGE : SEASON_FIGURE_RANGE);
+            figure = Clamp(figure, Get_Player_Figure_Range(season));
     for (int32_t rating = 0; rating < NUMBER_OF_PLAYER_RATINGS; ++rating) {
         float value;
         memcpy(&value, &player.Ratings[rating], sizeof value);
@@ -287,13 +306,27 @@ void Bound_Header() {
 }
 } // namespace
 
-bool Get_Vital_Stat_Range(int32_t stat, FIELD_RANGE* range) {
-    for (const FIELD_RANGE& entry : VITAL_STAT_RANGES) {
-        if (entry.Index != stat) continue;
+namespace {
+template <size_t N> bool Find_Range(const FIELD_RANGE (&ranges)[N], int32_t index, FIELD_RANGE* range) {
+    for (const FIELD_RANGE& entry : ranges) {
+        if (entry.Index != index) continue;
         if (range != nullptr) *range = entry;
         return true;
     }
     return false;
+}
+} // namespace
+
+bool Get_Vital_Stat_Range(int32_t stat, FIELD_RANGE* range) {
+    return Find_Range(VITAL_STAT_RANGES, stat, range);
+}
+
+bool Get_Universe_Stat_Range(int32_t stat, FIELD_RANGE* range) {
+    return Find_Range(UNIVERSE_STAT_RANGES, stat, range);
+}
+
+FIELD_RANGE Get_Player_Figure_Range(int32_t season) {
+    return season == SEASON_CAREER ? CAREER_FIGURE_RANGE : SEASON_FIGURE_RANGE;
 }
 
 float Bound_Loaded_Rating(float value, int32_t rating) {

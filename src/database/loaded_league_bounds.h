@@ -12,6 +12,10 @@
 // a built league's teams file may give no more.
 constexpr int32_t MOST_SEAT_GRADE = 10000;
 constexpr int32_t MOST_FAN_LOYALTY = 10000;
+// The least salary cap a league has when it has one, in dollars.
+constexpr int32_t LEAST_SALARY_CAP = 1000000;
+// The longest contract a player's record holds, in years.
+constexpr int32_t MOST_CONTRACT_YEARS = 20;
 
 // One bounded integer field of a table: entry `Index` lies in [Lowest,
 // Highest], or is 0 when 0 stands for none (`Zero_Kept`).
@@ -30,6 +34,12 @@ void Bound_Loaded_League();
 // The range of vital statistic `stat` of a player record; false for a vital
 // statistic that holds any value (an id, a date, a code).
 bool Get_Vital_Stat_Range(int32_t stat, FIELD_RANGE* range);
+// The range of league setting `stat` of the header (universe stats); false
+// for one that holds any value.
+bool Get_Universe_Stat_Range(int32_t stat, FIELD_RANGE* range);
+// The range of a player's figure of stored season `season` (a career's is a
+// whole career of seasons) or of a season line (any other season).
+FIELD_RANGE Get_Player_Figure_Range(int32_t season);
 
 // A stored rating brought into its range: not a number becomes the rating's
 // baseline, and a value beyond the ratings' bounds the nearest bound.

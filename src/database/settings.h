@@ -53,6 +53,8 @@ enum USER_PREFERENCE : int32_t {
     DAY_RUNNING = 94,
     // The same entry as the trade screens use it: a trade was carried out.
     TRADE_MADE_FLAG = 94,
+    // The cursor the last move of the mouse chose (1 the hand over a hot spot).
+    HOVER_CURSOR = 95,
     MULTI_SEASON_SIMULATION = 96,
     GAME_CHECKSUM = 98,
     TRADING_BLOCK_REQUEST = 99,

@@ -28,7 +28,9 @@ constexpr int32_t FIRST_COLUMN_SET = 240;
 constexpr int32_t COLUMN_SET_ENTRIES = 80;
 
 // What the comparison leaves out. Settings that only say where the user is
-// looking and how a list shows; the saved team checksum, which the save
+// looking and how a list shows, and those the pointer writes as it moves (the
+// cursor it chose, the play under it on the game-day screen, which only the
+// drawing reads); the saved team checksum, which the save
 // writes itself; and the draft order, which during the season is the
 // projected one, worked out again from the standings whenever a pick is
 // valued (it changes for good only with games played or a draft, which
@@ -37,14 +39,16 @@ constexpr RANGE LEFT_OUT[] = {
     {Int_Setting(CURRENT_VIEW), 4 * 6}, // view, statistics season, viewed team, player, trade partner
     {Int_Setting(SHOWN_GAME_INDEX), 4},
     {Int_Setting(DRAFT_BOARD_ROUND), 4 * 2},
-    {Int_Setting(SEASONS_TO_PLAY), 4 * 3}, // that count, the shown league, the selected city
-    {Int_Setting(OFFENSIVE_PLAY_PAGE), 4 * 2},
+    {Int_Setting(SEASONS_TO_PLAY), 4 * 3},     // that count, the shown league, the selected city
+    {Int_Setting(OFFENSIVE_PLAY_PAGE), 4 * 4}, // the play pages and the plays under the pointer
+    {Int_Setting(HOVER_CURSOR), 4},
     {Int_Setting(GAME_CHECKSUM), 4},
     {Short_Setting(FIRST_COLUMN_SET), 2 * COLUMN_SET_ENTRIES},
     {offsetof(UNIVERSE_STATE, Draft_Order), sizeof(UNIVERSE_STATE::Draft_Order)},
 };
 static_assert(STAT_SEASON_CHOICE == CURRENT_VIEW + 1 && TRADE_PARTNER_TEAM == CURRENT_VIEW + 5);
-static_assert(DRAFT_BOARD_YEAR == DRAFT_BOARD_ROUND + 1 && DEFENSIVE_PLAY_PAGE == OFFENSIVE_PLAY_PAGE + 1);
+static_assert(DRAFT_BOARD_YEAR == DRAFT_BOARD_ROUND + 1 && DEFENSIVE_PLAY_PAGE == OFFENSIVE_PLAY_PAGE + 1 &&
+              PBP_OFFENSIVE_PLAY == OFFENSIVE_PLAY_PAGE + 2 && PBP_DEFENSIVE_PLAY == OFFENSIVE_PLAY_PAGE + 3);
 static_assert(SHOWN_LEAGUE == SEASONS_TO_PLAY + 1 && SELECTED_CITY == SEASONS_TO_PLAY + 2);
 
 // Compared in pages, so that keeping the copy again after a small change

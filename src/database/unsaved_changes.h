@@ -2,8 +2,8 @@
 // The league as it was last saved or loaded, kept whole so that the
 // save-changes prompt sees every change since: teams, settings, draft picks,
 // games, history. Only where the user is looking (the view, the team or
-// player a page shows, a page's position) is left out, as is the stored team
-// checksum itself.
+// player a page shows, a page's position, what the pointer last passed over)
+// is left out, as is the stored team checksum itself.
 
 // Keeps a copy of the league as it now stands.
 void Keep_Saved_Copy();

@@ -8,6 +8,7 @@
 #include "app/team_lists.h"
 #include "database/game_names.h"
 #include "database/league_structure.h"
+#include "database/loaded_league_bounds.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/position_evaluation.h"
@@ -353,19 +354,30 @@ void Set_Dollars(WINDOW_HANDLE dialog, int32_t id, int32_t thousands) {
     Set_Dialog_Item_Text(dialog, id, shown);
 }
 
-// A field stored as a vital statistic within low..high.
+// The values a vital statistic may take here: those a saved game loads as
+// they were stored, so that nothing typed is changed by a save and a load.
+FIELD_RANGE Vital_Range(int32_t vital) {
+    FIELD_RANGE range{vital, INT32_MIN, INT32_MAX};
+    Get_Vital_Stat_Range(vital, &range);
+    return range;
+}
+
+// A field stored as a vital statistic within its range, and not below `least`.
 void Store_Vital(WINDOW_HANDLE dialog, int32_t id, const char* field, int32_t team, int32_t slot,
-                 int32_t vital, int64_t low, int64_t high, bool* all) {
+                 int32_t vital, bool* all, int64_t least = INT32_MIN) {
+    const FIELD_RANGE range = Vital_Range(vital);
     int32_t value = 0;
-    if (!Read_Dialog_Int(dialog, id, field, low, high, Get_Player_Vital_Stat(team, slot, vital), &value))
+    if (!Read_Dialog_Int(dialog, id, field, std::max<int64_t>(least, range.Lowest), range.Highest,
+                         Get_Player_Vital_Stat(team, slot, vital), &value))
         *all = false;
     Set_Player_Vital_Stat(team, slot, vital, value);
 }
 
-// Dollars into thousands, rounded; false (and nothing stored) when refused.
-bool Read_Dollars(WINDOW_HANDLE dialog, int32_t id, const char* field, int32_t current_thousands,
-                  int32_t* thousands) {
-    const int64_t most = static_cast<int64_t>(INT32_MAX) * 1000;
+// Dollars into thousands of vital `vital`, rounded; false (and nothing
+// stored) when refused.
+bool Read_Dollars(WINDOW_HANDLE dialog, int32_t id, const char* field, int32_t vital,
+                  int32_t current_thousands, int32_t* thousands) {
+    const int64_t most = static_cast<int64_t>(Vital_Range(vital).Highest) * 1000;
     int64_t dollars = 0;
     const bool taken = Read_Dialog_Number(dialog, id, field, 0, most,
                                           static_cast<int64_t>(current_thousands) * 1000, &dollars);
@@ -397,11 +409,12 @@ bool Save_Body_And_Contract(WINDOW_HANDLE dialog, int32_t team, int32_t slot) {
         Set_Integer(dialog, EDIT_BIRTH_DATE, birth);
         all = false;
     }
-    Store_Vital(dialog, EDIT_HEIGHT, "Height (In.)", team, slot, VITAL_HEIGHT, 0, INT32_MAX, &all);
-    Store_Vital(dialog, EDIT_WEIGHT, "Weight", team, slot, VITAL_WEIGHT, 0, INT32_MAX, &all);
+    Store_Vital(dialog, EDIT_HEIGHT, "Height (In.)", team, slot, VITAL_HEIGHT, &all);
+    Store_Vital(dialog, EDIT_WEIGHT, "Weight", team, slot, VITAL_WEIGHT, &all);
+    // A prospect's college years count below 0; more than 30 seasons are 30.
     int32_t seasons = 0;
-    if (!Read_Dialog_Int(dialog, EDIT_SEASONS, "Seasons Played", INT32_MIN, INT32_MAX,
-                         Get_Player_Vital_Stat(team, slot, VITAL_CREDITED_SEASONS), &seasons))
+    if (!Read_Dialog_Int(dialog, EDIT_SEASONS, "Seasons Played", Vital_Range(VITAL_CREDITED_SEASONS).Lowest,
+                         INT32_MAX, Get_Player_Vital_Stat(team, slot, VITAL_CREDITED_SEASONS), &seasons))
         all = false;
     Set_Player_Vital_Stat(team, slot, VITAL_CREDITED_SEASONS,
                           seasons > MOST_CREDITED_SEASONS ? MOST_CREDITED_SEASONS : seasons);
@@ -411,14 +424,15 @@ bool Save_Body_And_Contract(WINDOW_HANDLE dialog, int32_t team, int32_t slot) {
         all = false;
     Set_Player_Byte_Field(team, slot, PLAYER_BYTE_UNIFORM, uniform);
     int32_t salary = 0;
-    if (!Read_Dollars(dialog, EDIT_SALARY, "Annual Salary", Get_Player_Vital_Stat(team, slot, VITAL_SALARY),
-                      &salary))
+    if (!Read_Dollars(dialog, EDIT_SALARY, "Annual Salary", VITAL_SALARY,
+                      Get_Player_Vital_Stat(team, slot, VITAL_SALARY), &salary))
         all = false;
-    const int32_t minimum =
-        Get_League_Minimum_Salary(std::max(0, Get_Player_Vital_Stat(team, slot, VITAL_CREDITED_SEASONS)));
+    const int32_t minimum = std::min(
+        Get_League_Minimum_Salary(std::max(0, Get_Player_Vital_Stat(team, slot, VITAL_CREDITED_SEASONS))),
+        Vital_Range(VITAL_SALARY).Highest);
     Set_Player_Vital_Stat(team, slot, VITAL_SALARY, salary < minimum ? minimum : salary);
     int32_t bonus = 0;
-    if (!Read_Dollars(dialog, EDIT_BONUS, "Signing Bonus",
+    if (!Read_Dollars(dialog, EDIT_BONUS, "Signing Bonus", VITAL_SIGNING_BONUS,
                       Get_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS), &bonus))
         all = false;
     Set_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS, bonus);
@@ -426,8 +440,9 @@ bool Save_Body_And_Contract(WINDOW_HANDLE dialog, int32_t team, int32_t slot) {
          {std::tuple{EDIT_CONTRACT_YEARS, VITAL_BONUS_YEARS, "Contract Years"},
           std::tuple{EDIT_YEARS_LEFT, VITAL_CONTRACT_YEARS, "Years Remaining"}}) {
         int32_t years = 0;
-        if (!Read_Dialog_Int(dialog, id, name, INT32_MIN, INT32_MAX, Get_Player_Vital_Stat(team, slot, vital),
-                             &years))
+        const FIELD_RANGE range = Vital_Range(vital);
+        if (!Read_Dialog_Int(dialog, id, name, range.Lowest, range.Highest,
+                             Get_Player_Vital_Stat(team, slot, vital), &years))
             all = false;
         Set_Player_Vital_Stat(team, slot, vital, years < 1 ? 1 : years);
     }
@@ -457,14 +472,11 @@ bool Save_Draft_And_Development(WINDOW_HANDLE dialog, int32_t team, int32_t slot
     const int64_t draft_slot = static_cast<int64_t>(round) * DRAFT_ROUND_FACTOR + pick;
     if (draft_slot >= INT32_MIN && draft_slot <= INT32_MAX)
         Set_Player_Vital_Stat(team, slot, VITAL_DRAFT_SLOT, static_cast<int32_t>(draft_slot));
-    Store_Vital(dialog, EDIT_INJURED_WEEKS, "Injured Weeks", team, slot, VITAL_WEEKS_OUT, 0, INT32_MAX, &all);
-    Store_Vital(dialog, EDIT_PEAK_START, "Peak Start", team, slot, VITAL_PEAK_AGE, INT32_MIN, INT32_MAX,
-                &all);
-    Store_Vital(dialog, EDIT_PEAK_END, "Peak End", team, slot, VITAL_PEAK_AGE_LIMIT, INT32_MIN, INT32_MAX,
-                &all);
-    Store_Vital(dialog, EDIT_POTENTIAL, "Potential", team, slot, VITAL_DEVELOPMENT, INT32_MIN, INT32_MAX,
-                &all);
-    Store_Vital(dialog, EDIT_LONGEVITY, "Longevity", team, slot, 19, INT32_MIN, INT32_MAX, &all);
+    Store_Vital(dialog, EDIT_INJURED_WEEKS, "Injured Weeks", team, slot, VITAL_WEEKS_OUT, &all, 0);
+    Store_Vital(dialog, EDIT_PEAK_START, "Peak Start", team, slot, VITAL_PEAK_AGE, &all);
+    Store_Vital(dialog, EDIT_PEAK_END, "Peak End", team, slot, VITAL_PEAK_AGE_LIMIT, &all);
+    Store_Vital(dialog, EDIT_POTENTIAL, "Potential", team, slot, VITAL_DEVELOPMENT, &all);
+    Store_Vital(dialog, EDIT_LONGEVITY, "Longevity", team, slot, 19, &all);
     return all;
 }
 
@@ -484,12 +496,14 @@ bool Save_Row_Statistics(WINDOW_HANDLE dialog, int32_t team, int32_t slot) {
             Set_Season_Line_Team(line, static_cast<int32_t>(Combo_Box_Get_Item_Data(combo, index)));
     }
     const char* const* labels = STAT_LABELS[Labels_Of(Get_Player_Vital_Stat(team, slot, VITAL_POSITION))];
+    // A season's figures as a season holds them, a career's as a career does.
+    const FIELD_RANGE figures = Get_Player_Figure_Range(Row());
     for (int32_t stat = 0; stat < EDIT_STATS; ++stat) {
         char field[LINE_SIZE];
         safe_sprintf(field, sizeof field, "The statistic \"%s\"",
                      labels[stat][0] != '\0' ? labels[stat] : "-");
         int32_t value = 0;
-        if (!Read_Dialog_Int(dialog, EDIT_FIRST_STAT + stat, field, INT32_MIN, INT32_MAX,
+        if (!Read_Dialog_Int(dialog, EDIT_FIRST_STAT + stat, field, figures.Lowest, figures.Highest,
                              Get_Player_Stat(team, slot, Row(), stat), &value))
             all = false;
         if (value != Get_Player_Stat(team, slot, Row(), stat))

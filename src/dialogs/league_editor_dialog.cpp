@@ -12,6 +12,7 @@
 #include "database/cities.h"
 #include "database/game_names.h"
 #include "database/league_structure.h"
+#include "database/loaded_league_bounds.h"
 #include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/standings.h"
@@ -298,9 +299,29 @@ void Store_Wild_Cards(WINDOW_HANDLE dialog) {
     Set_Universe_Stat(wild_cards);
 }
 
+// The cap is none (0) or one a saved game loads as it was typed.
+int64_t Read_Salary_Cap(WINDOW_HANDLE dialog) {
+    const int64_t stored = Get_Universe_Stat(SALARY_CAP);
+    FIELD_RANGE range{SALARY_CAP, 0, INT32_MAX};
+    Get_Universe_Stat_Range(SALARY_CAP, &range);
+    int64_t cap = stored;
+    if (!Read_Dialog_Number(dialog, SALARY_CAP_EDIT, "Salary Cap", 0, range.Highest, stored, &cap))
+        return stored;
+    if (cap == 0 || cap == stored || cap >= range.Lowest) return cap;
+    char least[FORMATTED_TEXT_SIZE], most[FORMATTED_TEXT_SIZE], kept[FORMATTED_TEXT_SIZE];
+    char rule[3 * FORMATTED_TEXT_SIZE];
+    Format_Number_Commas(range.Lowest, least);
+    Format_Number_Commas(range.Highest, most);
+    Format_Number_Commas(static_cast<int32_t>(stored), kept);
+    safe_sprintf(rule, sizeof rule, "must be 0 (no cap) or from $%s to $%s", least, most);
+    char shown[FORMATTED_TEXT_SIZE + 1];
+    safe_sprintf(shown, sizeof shown, "$%s", kept);
+    Show_Field_Refused("Salary Cap", rule, shown);
+    return stored;
+}
+
 void Store_Money(WINDOW_HANDLE dialog) {
-    int64_t cap = Get_Universe_Stat(SALARY_CAP);
-    Read_Dialog_Number(dialog, SALARY_CAP_EDIT, "Salary Cap", 0, INT32_MAX, cap, &cap);
+    const int64_t cap = Read_Salary_Cap(dialog);
     Store_Universe_Stat(SALARY_CAP, static_cast<int32_t>(cap));
     Set_Money(dialog, SALARY_CAP_EDIT, cap);
     int64_t inflation = Get_Universe_Stat(INFLATION_FACTOR);

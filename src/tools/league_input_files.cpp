@@ -1,5 +1,6 @@
 #include "tools/league_input_files.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
@@ -306,6 +307,11 @@ void Read_Player_Line(const STATS_LINE& line) {
         !Read_Int_Field(line, 14, &seasons) || !Read_Int_Field(line, 19, &draft_year) ||
         !Read_Int_Field(line, 20, &draft_round) || !Read_Int_Field(line, 21, &draft_pick) ||
         !Read_Birth_Date(line, &month, &day, &year))
+        return;
+    if (!Check_Vital_Field(line, 11, VITAL_HEIGHT, height, "a height") ||
+        !Check_Vital_Field(line, 12, VITAL_WEIGHT, weight, "a weight") ||
+        !Check_Vital_Field(line, 14, VITAL_CREDITED_SEASONS, std::min(seasons, MOST_CREDITED_SEASONS),
+                           "seasons played"))
         return;
     if (id < 0) {
         Report_Field_Error(line, 3, "a negative player id");

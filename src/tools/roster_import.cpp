@@ -79,7 +79,9 @@ int32_t Find_Field_Team(const char* field, bool historic) {
 void Read_Roster_Line(const STATS_LINE& line) {
     if (Roster_Import_Count >= ROSTER_IMPORT_LIMIT) return;
     int32_t id = 0, weeks_out = 0;
-    if (!Read_Int_Field(line, 2, &id) || !Read_Int_Field(line, 12, &weeks_out)) return;
+    if (!Read_Int_Field(line, 2, &id) || !Read_Int_Field(line, 12, &weeks_out) ||
+        !Check_Vital_Field(line, 12, VITAL_WEEKS_OUT, weeks_out, "weeks out"))
+        return;
     const int32_t team = Find_Field_Team(line.Field(5), false);
     if (team == NO_TEAM) return;
     ROSTER_IMPORT_ENTRY& entry = Roster_Import_Entries[Roster_Import_Count];

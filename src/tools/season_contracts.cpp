@@ -143,6 +143,16 @@ void Read_Salary_Line(const STATS_LINE& line) {
         !Read_Money_Field(line, 13, &bonus) || !Read_Int_Field(line, 14, &length) ||
         !Read_Money_Field(line, 15, &cap_figure))
         return;
+    // Each figure as the player's record keeps it.
+    if ((weeks_out > 0 && !Check_Vital_Field(line, 9, VITAL_WEEKS_OUT, weeks_out, "weeks out")) ||
+        !Check_Vital_Field(line, 11, VITAL_CONTRACT_YEARS, std::max(1, years), "contract years") ||
+        !Check_Vital_Field(line, 12, VITAL_SALARY, std::max<int64_t>(0, salary) / 1000,
+                           "a salary in thousands") ||
+        !Check_Vital_Field(line, 13, VITAL_SIGNING_BONUS, std::max<int64_t>(0, bonus) / 1000,
+                           "a signing bonus in thousands") ||
+        !Check_Vital_Field(line, 14, VITAL_BONUS_YEARS, std::max(1, length), "bonus years") ||
+        !Check_Vital_Field(line, 15, VITAL_CAP_FIGURE, std::max<int64_t>(0, cap_figure), "a cap figure"))
+        return;
     int32_t team = NO_TEAM, slot = NO_PLAYER;
     if (!Find_Salary_Player(line, id, &team, &slot)) {
         Append_Formatted_Line_To_File(MISSING_SALARIES_FILE, "%s,%s,%s,%s", line.Field(5), line.Field(6),

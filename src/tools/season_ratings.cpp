@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 #include "app/progress_window.h"
@@ -85,6 +86,11 @@ void Read_Combine_Line(const STATS_LINE& line) {
     double forty_time = 0.0;
     if (!Read_Decimal_Field(line, 8, &forty_time)) return;
     int32_t team = NO_TEAM, slot = NO_PLAYER;
+    // In hundredths of a second, as the record keeps it.
+    const int64_t hundredths = forty_time < 1e9 ? static_cast<int64_t>(forty_time * 100) : INT64_MAX;
+    if (forty_time > 4.0 &&
+        !Check_Vital_Field(line, 8, VITAL_FORTY_TIME, hundredths, "a forty time in hundredths"))
+        return;
     if (!Find_Combine_Player(line, &team, &slot) || forty_time <= 4.0) return;
     const int32_t age = Season_Year() - Birth_Year(team, slot);
     if (Is_Player_Slot_Used(team, slot))

@@ -12,6 +12,7 @@
 #include "app/progress_window.h"
 #include "database/historical_norms.h"
 #include "database/league_structure.h"
+#include "database/loaded_league_bounds.h"
 #include "database/path_resolver.h"
 #include "database/player_hashes.h"
 #include "database/player_record.h"
@@ -93,6 +94,16 @@ SEASONS_READ Read;
 
 int32_t Held(int64_t value) {
     return static_cast<int32_t>(std::clamp<int64_t>(value, -LARGEST_SEASON_FIGURE, LARGEST_SEASON_FIGURE));
+}
+
+// Adds `value` to vital statistic `vital` of the player, held within what a
+// saved game keeps of it.
+void Add_To_Held_Vital(int32_t team, int32_t slot, int32_t vital, int32_t value) {
+    FIELD_RANGE range{vital, INT32_MIN, INT32_MAX};
+    Get_Vital_Stat_Range(vital, &range);
+    const int64_t sum = static_cast<int64_t>(Get_Player_Vital_Stat(team, slot, vital)) + value;
+    Set_Player_Vital_Stat(team, slot, vital,
+                          static_cast<int32_t>(std::clamp<int64_t>(sum, range.Lowest, range.Highest)));
 }
 
 // A figure of the line. The replay form takes what the field begins with
@@ -366,12 +377,9 @@ void Read_Season_Line_Form(const STATS_LINE& line) {
     int32_t value = 0;
     if (!good || !Figure(line, COLUMN_VALUE, &value) || value < 1) return;
     if (group == 1 || group == 2) Add_Season_Stat(team, slot, year, 13, value, 0);
-    Set_Player_Vital_Stat(team, slot, 9,
-                          Held(static_cast<int64_t>(Get_Player_Vital_Stat(team, slot, 9)) + value));
+    Add_To_Held_Vital(team, slot, 9, value);
     const int32_t valued_year = base_year == ERA_REFERENCE_YEAR ? ERA_REFERENCE_YEAR - 1 : base_year;
-    if (year == valued_year)
-        Set_Player_Vital_Stat(team, slot, 23,
-                              Held(static_cast<int64_t>(Get_Player_Vital_Stat(team, slot, 23)) + value));
+    if (year == valued_year) Add_To_Held_Vital(team, slot, 23, value);
     if (group == 2) Add_Old_Season_Estimates(line, team, slot, year, value);
 }
 

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 
 #include "app/diagnostics.h"
+#include "database/loaded_league_bounds.h"
 #include "database/path_resolver.h"
 #include "database/safe_strings.h"
 #include "database/text_format.h"
@@ -238,6 +239,17 @@ bool Split_Stats_Line(const STATS_FILE* file, int32_t line_number, const char* t
 
 void Report_Field_Error(const STATS_LINE& line, int32_t column, const char* problem) {
     Report_Line_Error(line.Source, line.Line_Number, column, problem);
+}
+
+bool Check_Vital_Field(const STATS_LINE& line, int32_t column, int32_t vital, int64_t value,
+                       const char* what) {
+    FIELD_RANGE range{vital, 0, 0};
+    if (!Get_Vital_Stat_Range(vital, &range) || (value >= range.Lowest && value <= range.Highest))
+        return true;
+    char problem[128];
+    snprintf(problem, sizeof problem, "%s outside %d to %d", what, range.Lowest, range.Highest);
+    Report_Field_Error(line, column, problem);
+    return false;
 }
 
 bool Read_Int_Field(const STATS_LINE& line, int32_t column, int32_t* value) {

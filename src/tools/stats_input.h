@@ -75,6 +75,11 @@ bool Read_Money_Field(const STATS_LINE& line, int32_t column, int64_t* value);
 // Reports a field that breaks the form in some other way (an impossible date
 // or height, a place outside the range, ...).
 void Report_Field_Error(const STATS_LINE& line, int32_t column, const char* problem);
+// A figure to be stored as vital statistic `vital` of a player: true when a
+// saved game keeps it as it is; otherwise reported as `what` outside its
+// range, and false.
+bool Check_Vital_Field(const STATS_LINE& line, int32_t column, int32_t vital, int64_t value,
+                       const char* what);
 
 // The build's account of its inputs. Begin clears it; every report above, and
 // Report_Missing_Stats_File, count as a failure while it runs.

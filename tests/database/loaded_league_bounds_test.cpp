@@ -631,3 +631,33 @@ TEST(LoadedLeagueBounds, TeamsPastTheirDivisionsPlacesJoinOneWithRoom) {
     EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 3);
     EXPECT_EQ(Count_Debug_Lines("Team not found"), 0);
 }
+
+// The edges of what the game writes stay as written, and one step past them
+// is brought back to the edge: an undrafted player's fantasy mark (-128), a
+// freshman's college years (-4), the computer finishing a fantasy draft (2),
+// an offer in the trade screens' hands (-128), the game number past the last
+// record (300), the least cap (1,000,000).
+TEST(LoadedLeagueBounds, TheEdgesOfWhatTheGameWritesAreKept) {
+    Build_Test_League();
+    PLAYER_RECORD& player = Universe.Teams[TEAM].Players[3];
+    int32_t* const stats = Universe.Header.Universe_Stats;
+    int32_t* const settings = Universe.User_Preferences.Ints;
+    const struct {
+        int32_t* Field;
+        int32_t Edge, Past;
+    } edges[] = {
+        {&player.Vital_Stats[26], -128, -129},       {&player.Vital_Stats[VITAL_CREDITED_SEASONS], -4, -5},
+        {&stats[FANTASY_DRAFT_FLAG], 2, 3},          {&stats[SALARY_CAP], 1000000, 999999},
+        {&settings[TRADE_PARTNER_TEAM], -128, -129}, {&settings[CURRENT_GAME_NUMBER], 300, 301},
+    };
+    for (const auto& edge : edges)
+        *edge.Field = edge.Edge;
+    const BYTES written = Copy_Block();
+    Bound_Loaded_League();
+    EXPECT_TRUE(written == Copy_Block()) << "every edge kept";
+    for (const auto& edge : edges)
+        *edge.Field = edge.Past;
+    Bound_Loaded_League();
+    for (const auto& edge : edges)
+        EXPECT_EQ(*edge.Field, edge.Edge) << "one past " << edge.Edge;
+}

@@ -2,26 +2,36 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "app/main_menu.h"
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
+#include "app/team_lists.h"
 #include "database/game_names.h"
 #include "database/league_structure.h"
+#include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "dialogs/change_position_dialog.h"
 #include "dialogs/fantasy_draft_dialogs.h"
+#include "dialogs/player_list_dialog.h"
+#include "dialogs/saved_game_dialogs.h"
 #include "personnel/fantasy_draft.h"
+#include "platform/combo_box.h"
+#include "platform/list_view.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
+#include "platform/scripted_answers.h"
 #include "platform/windows.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
+#include "support/scratch_folder.h"
 #include "support/test_league.h"
 
 namespace {
@@ -232,4 +242,84 @@ TEST_F(DraftAndPositionDialogs, ChangePositionAsksFirstAndConvertsTheRatings) {
     EXPECT_EQ(Do_Dialog(Main_Window, CHANGE_POSITION_DIALOG, 0), ID_CANCEL);
     Clear_Dialog_Steps();
     EXPECT_EQ(std::memcmp(Universe_Bytes(), before.data(), UNIVERSE_SIZE), 0);
+}
+
+// A game saved in round 3 of a fantasy draft resumes its draft: every pick
+// and every undrafted player as saved, the undrafted listed under "Undrafted
+// Players", and End Fantasy Draft's Yes carries every pick out.
+TEST_F(DraftAndPositionDialogs, AFantasyDraftSavedInRoundThreeResumesWithItsUndraftedPlayers) {
+    const SCRATCH_FOLDER folder("fantasy-round-three");
+    std::filesystem::create_directories("Output");
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        Set_Team_Stat(team, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_OK); });
+    Choose_Fantasy_Draft_Command();
+    ASSERT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_RUNNING);
+    // Each user on the clock takes the first player nobody has drafted, as a
+    // pick from the list does, into the fourth pick of round 3.
+    while (Get_Fantasy_Draft_Round() < 2 || Get_Fantasy_Draft_Pick() < 3) {
+        bool picked = false;
+        for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS && !picked; ++team)
+            for (int32_t slot = 0; slot < PLAYERS_PER_TEAM && !picked; ++slot)
+                if (team != HALL_OF_FAME_TEAM && Is_Player_Slot_Used(team, slot) &&
+                    Get_Player_Vital_Stat(team, slot, VITAL_FANTASY_TEAM) == NOT_DRAFTED) {
+                    Announce_Fantasy_Draft_Pick(team, slot, Get_Fantasy_Draft_Team());
+                    picked = true;
+                }
+        ASSERT_TRUE(picked);
+        Pump_Messages();
+    }
+    const std::vector<int32_t> marks = Fantasy_Marks();
+    std::map<int32_t, int32_t> drafted;
+    int32_t listable = 0;
+    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team)
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            if (team == HALL_OF_FAME_TEAM || !Is_Player_Slot_Used(team, slot)) continue;
+            const int32_t mark = Get_Player_Vital_Stat(team, slot, VITAL_FANTASY_TEAM);
+            if (mark == NOT_DRAFTED)
+                ++listable;
+            else
+                drafted[Get_Player_ID(team, slot)] = mark;
+        }
+    ASSERT_EQ(static_cast<int32_t>(drafted.size()), 2 * TEST_LEAGUE_TEAMS + 3);
+
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Type_Dialog_Text(dialog, SAVE_NAME_EDIT, "Round Three");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    ASSERT_TRUE(Do_Main_Window_Command(Main_Window, ID_SAVE_GAME));
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_OK); });
+    ASSERT_TRUE(Do_Main_Window_Command(Main_Window, ID_RESUME_GAME));
+    EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_RUNNING);
+    EXPECT_EQ(Get_Fantasy_Draft_Round(), 2);
+    EXPECT_EQ(Get_Fantasy_Draft_Pick(), 3);
+    EXPECT_EQ(Fantasy_Marks(), marks) << "every pick and every undrafted player as saved";
+
+    int32_t rows = -1;
+    Script_Dialog_Step([&rows](WINDOW_HANDLE dialog) {
+        const WINDOW_HANDLE selector = Get_Dialog_Item(dialog, TEAM_SELECTOR);
+        for (int32_t line = 0; line < Combo_Box_Get_Count(selector); ++line)
+            if (Combo_Box_Get_Item_Data(selector, line) == SCOPE_FANTASY_UNDRAFTED)
+                Choose_Dialog_Line(dialog, TEAM_SELECTOR, line);
+        rows = List_View_Get_Item_Count(Get_Dialog_Item(dialog, PLAYER_LIST_VIEW));
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, SORTABLE_STATS_DIALOG, 0);
+    EXPECT_EQ(rows, listable) << "the Undrafted Players list holds every player still to be drafted";
+
+    // Yes: the computer makes the remaining picks, then carries the draft out.
+    Clear_Shown_Messages();
+    Script_Message_Answer("End Fantasy Draft", ID_BOX_YES);
+    Choose_Fantasy_Draft_Command();
+    for (int32_t n = 0; n < 10000 && Get_Fantasy_Draft_Flag() != FANTASY_DRAFT_NONE; ++n)
+        Pump_Messages();
+    EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE) << "the draft ended";
+    EXPECT_EQ(Count_Messages("Error in Implement_Draft_Teams()"), 0) << "every player reached his team";
+    Build_Player_ID_Hash();
+    for (const auto& [id, team] : drafted) {
+        PLAYER_LOCATION where{};
+        ASSERT_TRUE(Lookup_Player_ID_Hash(&where, id));
+        EXPECT_EQ(where.Team, team) << "player " << id << " went to the team that drafted him";
+    }
+    Clear_Scripted_Answers();
 }

@@ -358,3 +358,60 @@ TEST_F(EditPlayerDialogs, CalculatedRatingsArePaintedAgain) {
     EXPECT_TRUE(painted) << "nothing waits to be painted before";
     EXPECT_TRUE(invalid);
 }
+
+// Every value the dialog stores loads as it was typed: the fields take what
+// a saved game keeps (a freshman's -4 seasons, 120 inches, $2,000,000,000 a
+// year, 20-year contracts) and refuse what lies past it, keeping their value.
+TEST_F(EditPlayerDialogs, EveryValueTheDialogStoresLoadsAsTyped) {
+    const int32_t slot = Test_League_Slot(POSITION_QB, 1);
+    const std::vector<std::pair<int32_t, std::string>> typed = {
+        {EDIT_HEIGHT, "120"},          {EDIT_WEIGHT, "1000"},
+        {EDIT_SEASONS, "-4"},          {EDIT_SALARY, "$2,000,000,000"},
+        {EDIT_BONUS, "2000000000"},    {EDIT_CONTRACT_YEARS, "20"},
+        {EDIT_YEARS_LEFT, "20"},       {EDIT_INJURED_WEEKS, "200"},
+        {EDIT_PEAK_START, "0"},        {EDIT_PEAK_END, "100"},
+        {EDIT_POTENTIAL, "-1000"},     {EDIT_LONGEVITY, "1000"},
+        {EDIT_FIRST_STAT + 4, "99999"}};
+    Edit(slot, [&typed](WINDOW_HANDLE dialog) {
+        for (const auto& [id, text] : typed)
+            Type_Dialog_Text(dialog, id, text);
+        Click_Dialog_Button(dialog, EDIT_DONE);
+    });
+    EXPECT_TRUE(Get_Shown_Messages().empty());
+    const std::vector<int32_t> vitals = {VITAL_HEIGHT,         VITAL_WEIGHT,        VITAL_CREDITED_SEASONS,
+                                         VITAL_SALARY,         VITAL_SIGNING_BONUS, VITAL_BONUS_YEARS,
+                                         VITAL_CONTRACT_YEARS, VITAL_WEEKS_OUT,     VITAL_PEAK_AGE,
+                                         VITAL_PEAK_AGE_LIMIT, VITAL_DEVELOPMENT,   19};
+    const std::vector<int32_t> stored = {120, 1000, -4, 2000000, 2000000, 20, 20, 200, 0, 100, -1000, 1000};
+    for (size_t k = 0; k < vitals.size(); ++k)
+        EXPECT_EQ(Get_Player_Vital_Stat(USER, slot, vitals[k]), stored[k])
+            << "vital " << vitals[k] << " as typed";
+    EXPECT_EQ(Get_Player_Stat(USER, slot, SEASON_THIS, 4), 99999);
+    ASSERT_EQ(Save_Game("typed.kor", nullptr), SAVE_OK);
+    ASSERT_EQ(Load_Game("typed.kor"), 1);
+    std::filesystem::remove("typed.kor");
+    for (size_t k = 0; k < vitals.size(); ++k)
+        EXPECT_EQ(Get_Player_Vital_Stat(USER, slot, vitals[k]), stored[k])
+            << "vital " << vitals[k] << " loaded";
+    EXPECT_EQ(Get_Player_Stat(USER, slot, SEASON_THIS, 4), 99999);
+
+    Edit(slot, [](WINDOW_HANDLE dialog) {
+        Type_Dialog_Text(dialog, EDIT_HEIGHT, "121");
+        Type_Dialog_Text(dialog, EDIT_SEASONS, "-5");
+        Type_Dialog_Text(dialog, EDIT_SALARY, "$2,000,001,000");
+        Type_Dialog_Text(dialog, EDIT_INJURED_WEEKS, "201");
+        Type_Dialog_Text(dialog, EDIT_YEARS_LEFT, "21");
+        Type_Dialog_Text(dialog, EDIT_FIRST_STAT + 4, "100000");
+        Click_Dialog_Button(dialog, EDIT_DONE);
+    });
+    EXPECT_TRUE(Was_Told("Invalid Entry", "Height (In.) must be a whole number from 0 to 120"));
+    EXPECT_TRUE(Was_Told("Invalid Entry", "Seasons Played must be a whole number from -4"));
+    EXPECT_TRUE(Was_Told("Invalid Entry", "Annual Salary must be a whole number from 0 to 2000000000"));
+    EXPECT_TRUE(Was_Told("Invalid Entry", "Injured Weeks must be a whole number from 0 to 200"));
+    EXPECT_TRUE(Was_Told("Invalid Entry", "Years Remaining must be a whole number from 0 to 20"));
+    EXPECT_TRUE(Was_Told("Invalid Entry",
+                         "The statistic \"Interceptions\" must be a whole number from -99999 to 99999"));
+    for (size_t k = 0; k < vitals.size(); ++k)
+        EXPECT_EQ(Get_Player_Vital_Stat(USER, slot, vitals[k]), stored[k])
+            << "vital " << vitals[k] << " kept";
+}

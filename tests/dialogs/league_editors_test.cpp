@@ -741,3 +741,29 @@ TEST_F(LeagueEditors, EditingRightsFollowCommissionerModeAndTheCalendar) {
         EXPECT_EQ(Can_Edit_League(), c.League) << "commissioner " << c.Commissioner << ", week " << c.Week;
     }
 }
+
+// The cap is none or one a saved game keeps as typed: a cap from $1 to
+// $999,999 or above $2,000,000,000 is refused and the cap kept.
+TEST_F(LeagueEditors, ASalaryCapIsNoneOrOneASavedGameKeeps) {
+    const auto type_cap = [](const char* text) {
+        Script_Dialog_Step([text](WINDOW_HANDLE dialog) {
+            Type_Dialog_Text(dialog, SALARY_CAP_EDIT, text);
+            Click_Dialog_Button(dialog, ID_OK);
+        });
+        Do_Dialog(Main_Window, LEAGUE_EDITOR_DIALOG, 0);
+    };
+    type_cap("$1,000,000");
+    EXPECT_EQ(Get_Universe_Stat(SALARY_CAP), 1000000);
+    type_cap("$999,999");
+    EXPECT_TRUE(Was_Told("Invalid Entry",
+                         "Salary Cap must be 0 (no cap) or from $1,000,000 to $2,000,000,000. "
+                         "It keeps its value of $1,000,000."));
+    EXPECT_EQ(Get_Universe_Stat(SALARY_CAP), 1000000);
+    type_cap("$2,000,000,001");
+    EXPECT_TRUE(Was_Told("Invalid Entry", "Salary Cap must be a whole number from 0 to 2000000000"));
+    EXPECT_EQ(Get_Universe_Stat(SALARY_CAP), 1000000);
+    type_cap("$2,000,000,000");
+    EXPECT_EQ(Get_Universe_Stat(SALARY_CAP), 2000000000);
+    type_cap("0");
+    EXPECT_EQ(Get_Universe_Stat(SALARY_CAP), 0) << "no cap";
+}

@@ -8,6 +8,7 @@
 #include "app/main_menu.h"
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
+#include "app/status_bars.h"
 #include "database/player_record.h"
 #include "database/roster_slots.h"
 #include "database/saved_game.h"
@@ -20,9 +21,11 @@
 #include "frontoffice/depth_charts.h"
 #include "frontoffice/trade_execution.h"
 #include "platform/dialogs.h"
+#include "platform/input.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
 #include "platform/scripted_answers.h"
+#include "platform/window_messages.h"
 #include "platform/windows.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
@@ -191,4 +194,39 @@ TEST_F(SaveChangesPrompt, ExitAsksAfterADraftPickWasTraded) {
     EXPECT_TRUE(Close_Main_Window(Main_Window)) << "Yes saved the game, then Exit went on";
     EXPECT_EQ(Prompts_Shown(), 2);
     EXPECT_TRUE(Is_Game_Saved()) << "the save took in the traded picks";
+}
+
+// Moving the mouse is no change: the cursor it chooses and the play it points
+// at on the game-day screen are written at every move and read only by the
+// drawing, so neither Resume Game nor Exit asks after a move over a view.
+TEST_F(SaveChangesPrompt, MovingTheMouseOverAViewLeavesAResumedGameSaved) {
+    Set_User_Preference(HOVER_CURSOR, 0);
+    Save_Through_The_Dialog();
+    Resume_The_Saved_Game();
+    ASSERT_TRUE(Is_Game_Saved()) << "a fresh load with no change";
+    // Over the navigation buttons under the view, as the display reports a
+    // move of the mouse.
+    Fill_Screen_With_Main_Window();
+    const auto move_over_the_view = [] {
+        RECT_AREA client;
+        Get_Client_Rect(Main_Window, &client);
+        const int32_t view_height = client.Bottom - Get_Status_Bars_Height();
+        int32_t x = 300 * client.Right / 768, y = 480 * view_height / 507;
+        Client_To_Screen(Main_Window, &x, &y);
+        Route_Mouse_Event(MSG_MOUSE_MOVE, x, y, 0);
+        Pump_Messages();
+    };
+    move_over_the_view();
+    ASSERT_EQ(Get_User_Preference(HOVER_CURSOR), 1) << "the move reached the main window";
+    // The plays the pointer last passed over on the game-day screen.
+    Set_User_Preference(PBP_OFFENSIVE_PLAY, 7);
+    Set_User_Preference(PBP_DEFENSIVE_PLAY, 12);
+    EXPECT_TRUE(Is_Game_Saved());
+    Resume_The_Saved_Game();
+    EXPECT_EQ(Prompts_Shown(), 0) << "Resume Game asked after a move of the mouse";
+    move_over_the_view();
+    ASSERT_EQ(Get_User_Preference(HOVER_CURSOR), 1);
+    EXPECT_TRUE(Close_Main_Window(Main_Window));
+    EXPECT_EQ(Prompts_Shown(), 0) << "Exit asked after a move of the mouse";
+    EXPECT_FALSE(Is_Window(Main_Window));
 }

@@ -199,5 +199,13 @@ TEST(ReplayStats, TheLineSetsPositionUniformAndValues) {
     EXPECT_EQ(Get_Player_Byte_Field(TEAM, slot, PLAYER_BYTE_UNIFORM), 24) << "his uniform stays";
     EXPECT_EQ(Get_Player_Vital_Stat(TEAM, slot, 9), 119);
     EXPECT_EQ(Get_Player_Vital_Stat(TEAM, slot, 23), 62) << "only the base year's value";
+
+    // A value past what a career adds up to: the sum stays where a saved game keeps it.
+    Set_User_Preference(CURRENT_SEASON_INDEX, 2);
+    std::ofstream("input/stats/seasons.csv")
+        << "VorlanID,PlayerID,SeasonFlag,Year,Team\n"
+        << Seasons_Line(cb, "", TEST_BASE_YEAR + 2, {{6, "24"}, {8, "S"}, {10, "16"}, {95, "99999"}});
+    Load_Replay_Season_Stats();
+    EXPECT_EQ(Get_Player_Vital_Stat(TEAM, Now_At(cb), 9), 10000);
     std::filesystem::remove_all("input");
 }

@@ -277,6 +277,15 @@ TEST_F(SeasonDatabase, AMalformedLineInEachFileIsNamedAndChangesNothing) {
          "1,BUF,A,B,QB,QB,nan,50,50,50,50,50,50,50,50,50,50,50,50,50,50,50,50,50,50,50,50,50,50,50,50,50",
          "2022_Player_Ratings.csv, line"},
         {2022, "Input/Stats/atl.txt", 2, "Ann,Arbor,many", "atl.txt, line 2"},
+        // Figures a player's record does not keep as they are.
+        {1951, "Input/Stats/1951_rosters.csv", 2, "K1,12,A,B,CHI,QB,,,,,,500,,,",
+         "field 12: weeks out outside -1 to 200"},
+        {1951, "Input/Stats/Players.csv", 0, "K1,,1,,10,A,B,,QB,,6'2\",1200,X,1,,,,,1950,1,1,,6,1,1,1,1930",
+         "field 12: a weight outside 0 to 1000"},
+        {1951, "Input/Stats/Combine_Results.csv", 0, "K1,1,A B,1950,QB,,,50000",
+         "field 8: a forty time in hundredths outside 0 to 10000"},
+        {2022, "Input/Stats/2022_salaries.csv", 0, "K1,1,BUF,1,A,B,QB,,0,,1,$2100000000,0,1,0",
+         "field 12: a salary in thousands outside 0 to 2000000"},
     };
     // The build of an earlier run, and a league of its own in memory.
     ASSERT_TRUE(Create_Season_Database(1951)) << Last_Error_Text << Shown_Messages();
