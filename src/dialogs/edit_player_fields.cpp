@@ -439,9 +439,9 @@ bool Save_Body_And_Contract(WINDOW_HANDLE dialog, int32_t team, int32_t slot) {
     for (const auto& [id, vital, name] :
          {std::tuple{EDIT_CONTRACT_YEARS, VITAL_BONUS_YEARS, "Contract Years"},
           std::tuple{EDIT_YEARS_LEFT, VITAL_CONTRACT_YEARS, "Years Remaining"}}) {
+        // Anything below 1 is stored as 1; only the top is what a save keeps.
         int32_t years = 0;
-        const FIELD_RANGE range = Vital_Range(vital);
-        if (!Read_Dialog_Int(dialog, id, name, range.Lowest, range.Highest,
+        if (!Read_Dialog_Int(dialog, id, name, INT32_MIN, Vital_Range(vital).Highest,
                              Get_Player_Vital_Stat(team, slot, vital), &years))
             all = false;
         Set_Player_Vital_Stat(team, slot, vital, years < 1 ? 1 : years);

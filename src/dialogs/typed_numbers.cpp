@@ -123,7 +123,15 @@ void Show_Field_Refused(const char* field, const char* rule, const char* kept) {
 
 void Show_Number_Refused(const char* field, int64_t low, int64_t high, int64_t kept) {
     char rule[FORMATTED_TEXT_SIZE];
-    safe_sprintf(rule, sizeof rule, "must be a whole number from %" PRId64 " to %" PRId64, low, high);
+    // A side a 32-bit field sets no bound of its own is not named.
+    if (low <= INT32_MIN && high >= INT32_MAX)
+        safe_sprintf(rule, sizeof rule, "must be a whole number");
+    else if (low <= INT32_MIN)
+        safe_sprintf(rule, sizeof rule, "must be a whole number of at most %" PRId64, high);
+    else if (high >= INT32_MAX)
+        safe_sprintf(rule, sizeof rule, "must be a whole number of at least %" PRId64, low);
+    else
+        safe_sprintf(rule, sizeof rule, "must be a whole number from %" PRId64 " to %" PRId64, low, high);
     char old[FORMATTED_TEXT_SIZE];
     safe_sprintf(old, sizeof old, "%" PRId64, kept);
     Show_Field_Refused(field, rule, old);

@@ -28,7 +28,8 @@ bool Is_Real_Date(int64_t yyyymmdd);
 
 // Shows "<field> <rule>. It keeps its value of <kept>." under "Invalid Entry".
 void Show_Field_Refused(const char* field, const char* rule, const char* kept);
-// The same with the rule "must be a whole number from <low> to <high>".
+// The same with the rule "must be a whole number from <low> to <high>" (or
+// "of at most <high>", "of at least <low>" where a side is the 32-bit limit).
 void Show_Number_Refused(const char* field, int64_t low, int64_t high, int64_t kept);
 
 // Reads edit `id` as a whole number of `field`. The number shown for

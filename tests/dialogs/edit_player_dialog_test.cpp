@@ -68,7 +68,7 @@ TEST_F(EditPlayerDialogs, ContractFieldsFollowTheirRulesAndSurviveASave) {
                        Type_Dialog_Text(dialog, EDIT_BONUS, "750,400");
                        Type_Dialog_Text(dialog, EDIT_SEASONS, "40");
                        Type_Dialog_Text(dialog, EDIT_CONTRACT_YEARS, "0");
-                       Type_Dialog_Text(dialog, EDIT_YEARS_LEFT, "0");
+                       Type_Dialog_Text(dialog, EDIT_YEARS_LEFT, "-3");
                        Type_Dialog_Text(dialog, EDIT_FIRST_NAME, "Duane");
                        Type_Dialog_Text(dialog, EDIT_BIRTH_DATE, "19960229");
                        Choose_Dialog_Line(dialog, EDIT_ROW, 1);
@@ -83,7 +83,7 @@ TEST_F(EditPlayerDialogs, ContractFieldsFollowTheirRulesAndSurviveASave) {
     EXPECT_EQ(Get_Player_Vital_Stat(USER, slot, VITAL_SIGNING_BONUS), 750)
         << "750,400 dollars are 750 thousand";
     EXPECT_EQ(Get_Player_Vital_Stat(USER, slot, VITAL_BONUS_YEARS), 1) << "contract years at least 1";
-    EXPECT_EQ(Get_Player_Vital_Stat(USER, slot, VITAL_CONTRACT_YEARS), 1);
+    EXPECT_EQ(Get_Player_Vital_Stat(USER, slot, VITAL_CONTRACT_YEARS), 1) << "-3 years remaining are 1";
     EXPECT_EQ(Get_Player_Vital_Stat(USER, slot, VITAL_BIRTH_DATE), 19960229);
     EXPECT_EQ(Get_Player_Stat(USER, slot, SEASON_LAST, 8), 1234) << "last season's rushing yards";
 
@@ -405,10 +405,10 @@ TEST_F(EditPlayerDialogs, EveryValueTheDialogStoresLoadsAsTyped) {
         Click_Dialog_Button(dialog, EDIT_DONE);
     });
     EXPECT_TRUE(Was_Told("Invalid Entry", "Height (In.) must be a whole number from 0 to 120"));
-    EXPECT_TRUE(Was_Told("Invalid Entry", "Seasons Played must be a whole number from -4"));
+    EXPECT_TRUE(Was_Told("Invalid Entry", "Seasons Played must be a whole number of at least -4"));
     EXPECT_TRUE(Was_Told("Invalid Entry", "Annual Salary must be a whole number from 0 to 2000000000"));
     EXPECT_TRUE(Was_Told("Invalid Entry", "Injured Weeks must be a whole number from 0 to 200"));
-    EXPECT_TRUE(Was_Told("Invalid Entry", "Years Remaining must be a whole number from 0 to 20"));
+    EXPECT_TRUE(Was_Told("Invalid Entry", "Years Remaining must be a whole number of at most 20"));
     EXPECT_TRUE(Was_Told("Invalid Entry",
                          "The statistic \"Interceptions\" must be a whole number from -99999 to 99999"));
     for (size_t k = 0; k < vitals.size(); ++k)

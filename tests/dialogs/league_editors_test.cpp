@@ -221,7 +221,7 @@ TEST_F(LeagueEditors, LeagueAndTeamEditsAreCheckedStoredAndSaved) {
         Click_Dialog_Button(dialog, ID_OK);
     });
     Do_Dialog(Main_Window, LEAGUE_EDITOR_DIALOG, 0);
-    EXPECT_TRUE(Was_Told("Invalid Entry", "Inflation Factor must be a whole number from 1 to"));
+    EXPECT_TRUE(Was_Told("Invalid Entry", "Inflation Factor must be a whole number of at least 1"));
     EXPECT_GE(Get_Universe_Stat(INFLATION_FACTOR), 1);
     EXPECT_EQ(Get_Universe_Stat(BASE_YEAR), 1994);
     EXPECT_EQ(Get_Current_Season_Index(), 0);
