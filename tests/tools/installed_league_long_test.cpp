@@ -2,7 +2,7 @@
 // seeds: every season ends with a champion and begins the next year, and the
 // league keeps the rules of play at every season's end and start. The
 // league's figures per team and game over all the seasons are printed beside
-// the real league's of 2019. A long run: `ctest -L long`; about twenty
+// the real league's of 2019. A long run: `ctest -L long`; ten to fifteen
 // seconds a seed.
 #include <gtest/gtest.h>
 
@@ -27,8 +27,7 @@
 
 namespace {
 constexpr int32_t SEASONS = 10;
-// Seeds whose paths once met a computer team signing a free agent far past
-// the cap (1, 4, 5, 6), and the seed the test played from before.
+// Each seed is a path of its own through the ten seasons.
 constexpr uint32_t SEEDS[] = {1, 4, 5, 6, 2019};
 
 std::string Installation() {
