@@ -15,14 +15,9 @@
 
 #include <string>
 
-#include "database/random_numbers.h"
 #include "database/settings.h"
 #include "database/universe.h"
 #include "installation_copy.h"
-#include "platform/message_box.h"
-#include "platform/message_queue.h"
-#include "season/league_rules.h"
-#include "season/season_start.h"
 #include "season/week_advance.h"
 #include "support/computer_league.h"
 
@@ -30,12 +25,7 @@ namespace {
 
 void Start_Benchmark_Year(uint32_t seed) {
     Enter_Installation_Copy();
-    Build_Computer_League();
-    Apply_League_Rules_For_Year();
-    Seed_Random_Numbers(seed);
-    Clear_Shown_Messages();
-    Reset_Message_Queue();
-    Start_Season(0);
+    Start_Computer_League_Season(seed);
 }
 
 void BM_LeagueYear(benchmark::State& state) {

@@ -88,6 +88,10 @@ int32_t Get_Cap_Room_After_Signing(int32_t paying_team, int32_t team, int32_t sl
     return Clamp_To_Int32(cap / 1000 - static_cast<int64_t>(payroll));
 }
 
+bool Can_Sign_Within_Salary_Cap(int32_t paying_team, int32_t team, int32_t slot) {
+    return Get_Cap_Room_After_Signing(paying_team, team, slot) >= 0;
+}
+
 int32_t Count_Affordable_Draft_Pool_Players() {
     const int32_t cash = Get_Team_Financial_Stat(Get_User_Preference(USER_TEAM), FINANCE_CASH) / 1000;
     // The pool values are refreshed once for the whole count.

@@ -18,6 +18,9 @@ void Set_Desired_Contract_Demand(int32_t team, int32_t slot);
 // the payroll the team will have with him (his present cap impact is counted
 // already when he is on it); 0 without a cap.
 int32_t Get_Cap_Room_After_Signing(int32_t paying_team, int32_t team, int32_t slot);
+// Whether the paying team may sign the player and stay within the salary cap
+// (exactly at it is within; always, without a cap).
+bool Can_Sign_Within_Salary_Cap(int32_t paying_team, int32_t team, int32_t slot);
 // College draft pool players whose bonus demand the user's cash covers.
 int32_t Count_Affordable_Draft_Pool_Players();
 // One year less (more) offered, then the demand anew.

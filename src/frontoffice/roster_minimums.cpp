@@ -8,6 +8,7 @@
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "dialogs/roster_moves.h"
+#include "frontoffice/contract_demand.h"
 #include "frontoffice/roster_limits.h"
 #include "personnel/player_generation.h"
 
@@ -16,10 +17,24 @@ constexpr int32_t MINIMUM_PLAYERS[NUMBER_OF_POSITIONS] = {2, 2, 1, 3, 5, 3, 3, 2
 // A roster this full first lets its surplus player go.
 constexpr int32_t CROWDED_ROSTER = 93;
 
-// One more available player at the position: a free agent, else a new player.
+// The available free agent of the position in the highest pool slot whom
+// the team can sign within the salary cap (anyone for NO_TEAM), -1 when none.
+int32_t Find_Top_Free_Agent(int32_t position, int32_t team) {
+    for (int32_t slot = PLAYERS_PER_TEAM - 1; slot >= 0; --slot)
+        if (Is_Player_Available(FREE_AGENT_TEAM, slot) &&
+            Get_Player_Vital_Stat(FREE_AGENT_TEAM, slot, VITAL_POSITION) == position &&
+            (team == NO_TEAM || Can_Sign_Within_Salary_Cap(team, FREE_AGENT_TEAM, slot)))
+            return slot;
+    return -1;
+}
+
+// One more available player at the position: a free agent the team can pay
+// within the cap, else a new player. Those the market has left in the pool
+// are often stars no team could pay, and one of them would take the team
+// far past the cap.
 bool Add_Position_Player(int32_t team, int32_t position) {
     if (Get_First_Empty_Player_Slot(team) > CROWDED_ROSTER) Cut_One_Player_If_Over_Limit(team);
-    const int32_t free_agent = Find_Available_Free_Agent(position);
+    const int32_t free_agent = Find_Top_Free_Agent(position, team);
     if (free_agent >= 0 && Move_Player_To_Team(team, FREE_AGENT_TEAM, free_agent) >= 0) return true;
     const int32_t slot = Find_Empty_Player_Slot(team);
     if (slot < 0) return false;
@@ -34,11 +49,7 @@ int32_t Get_Position_Roster_Minimum(int32_t position) {
 }
 
 int32_t Find_Available_Free_Agent(int32_t position) {
-    for (int32_t slot = PLAYERS_PER_TEAM - 1; slot >= 0; --slot)
-        if (Is_Player_Available(FREE_AGENT_TEAM, slot) &&
-            Get_Player_Vital_Stat(FREE_AGENT_TEAM, slot, VITAL_POSITION) == position)
-            return slot;
-    return -1;
+    return Find_Top_Free_Agent(position, NO_TEAM);
 }
 
 int32_t Fill_Roster_Minimums(int32_t team) {

@@ -93,7 +93,7 @@ void Try_Computer_Signing(int32_t team, const TEAM_STRENGTH_TABLE& needs) {
     if (!Is_Player_Slot_Used(FREE_AGENT_TEAM, slot)) return;
     // No signing takes a team past the salary cap, as none of the user's
     // may: a team over it sheds players down to 51 and may stay over.
-    if (Get_Cap_Room_After_Signing(team, FREE_AGENT_TEAM, slot) < 0) return;
+    if (!Can_Sign_Within_Salary_Cap(team, FREE_AGENT_TEAM, slot)) return;
     TRADE_OFFER offer;
     Init_Trade_Offer(&offer);
     offer.Team[0] = FREE_AGENT_TEAM;

@@ -5,7 +5,6 @@
 
 #include "database/league_structure.h"
 #include "database/player_record.h"
-#include "database/random_numbers.h"
 #include "database/roster_slots.h"
 #include "database/settings.h"
 #include "database/team_finances.h"
@@ -13,26 +12,12 @@
 #include "frontoffice/finance_stats.h"
 #include "frontoffice/roster_limits.h"
 #include "frontoffice/trade_legality.h"
-#include "platform/message_box.h"
-#include "platform/message_queue.h"
-#include "season/league_rules.h"
 #include "season/season_calendar.h"
-#include "season/season_start.h"
 #include "season/week_advance.h"
 #include "support/computer_league.h"
 #include "support/test_league.h"
 
 namespace {
-// The computer-run test league at the start of its 2020 season.
-void Start_Computer_Season(uint32_t seed) {
-    Build_Computer_League();
-    Apply_League_Rules_For_Year();
-    Seed_Random_Numbers(seed);
-    Clear_Shown_Messages();
-    Reset_Message_Queue();
-    Start_Season(0);
-}
-
 void Expect_Week_Kept_The_Rules(const LEAGUE_CENSUS& before, int32_t week) {
     SCOPED_TRACE(week);
     const LEAGUE_CENSUS after = Take_League_Census();
@@ -55,7 +40,7 @@ void Expect_Week_Kept_The_Rules(const LEAGUE_CENSUS& before, int32_t week) {
 // may leave a position short until the next week's signings fill it before the
 // games; the checks by phase below see that.)
 TEST(ComputerSeasonLong, AdvancingTheCalendarKeepsEveryRosterLegal) {
-    Start_Computer_Season(2016);
+    Start_Computer_League_Season(2016);
     for (int32_t week = 0; !Is_Champion_Decided() && week < 30; ++week) {
         const LEAGUE_CENSUS before = Take_League_Census();
         Advance_Weeks(1);

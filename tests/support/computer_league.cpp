@@ -28,6 +28,10 @@
 #include "personnel/free_agent_order.h"
 #include "personnel/injuries.h"
 #include "personnel/player_retirement.h"
+#include "platform/message_box.h"
+#include "platform/message_queue.h"
+#include "season/league_rules.h"
+#include "season/season_start.h"
 #include "support/game_runner.h"
 #include "support/test_league.h"
 #include "support/test_markets.h"
@@ -110,6 +114,15 @@ void Build_Computer_League() {
     Set_Projected_Draft_Order();
     Replenish_Free_Agents();
     Auto_Set_Computer_Depth_Charts(0);
+}
+
+void Start_Computer_League_Season(uint32_t seed) {
+    Build_Computer_League();
+    Apply_League_Rules_For_Year();
+    Seed_Random_Numbers(seed);
+    Clear_Shown_Messages();
+    Reset_Message_Queue();
+    Start_Season(0);
 }
 
 void Run_Computer_Moves_Before_Games(int32_t week) {

@@ -8,6 +8,9 @@
 #include <vector>
 
 void Build_Computer_League();
+// The computer-run test league at the start of its 2020 season (its rules
+// applied, the schedule made), the generator seeded before the start.
+void Start_Computer_League_Season(uint32_t seed);
 // The calendar at the week, then the computer moves before its games (the
 // automatic signings) and the league's money for the week.
 void Run_Computer_Moves_Before_Games(int32_t week);

@@ -21,7 +21,7 @@
 namespace {
 constexpr int32_t LEAGUE_TEAMS = 32;
 constexpr int32_t DIVISION_TEAMS = 4;
-constexpr int32_t SMALLEST_ROSTER = 45;
+constexpr int32_t SMALLEST_DATABASE_ROSTER = 45;
 constexpr int32_t YOUNGEST_PLAYER = 20;
 constexpr int32_t OLDEST_PLAYER = 45;
 // Kickers and punters have played on to 48 in the real league.
@@ -40,7 +40,32 @@ std::string Team_Name(int32_t team) {
 } // namespace
 
 namespace {
-std::string Find_Faults(bool cap_yields_to_roster, bool default_league) {
+// How payrolls stand against the cap.
+enum class CAP_RULE {
+    KEPT,
+    // A team over it holds no more than the players the cap passes shed it to.
+    YIELDS_TO_ROSTER,
+    NOT_CHECKED,
+};
+
+int32_t Sum_Of_Position_Minimums() {
+    int32_t sum = 0;
+    for (int32_t position = 0; position < POSITIONS; ++position)
+        sum += Get_Position_Roster_Minimum(position);
+    return sum;
+}
+
+void Add_Cap_Fault(std::ostringstream& faults, int32_t team, CAP_RULE cap_rule) {
+    const int64_t cap = Get_Universe_Stat(SALARY_CAP);
+    const int32_t players = Get_First_Empty_Player_Slot(team);
+    const int64_t payroll = static_cast<int64_t>(Get_Team_Financial_Stat(team, FINANCE_PAYROLL)) * 1000;
+    if (cap_rule != CAP_RULE::NOT_CHECKED && payroll > cap &&
+        !(cap_rule == CAP_RULE::YIELDS_TO_ROSTER && players <= MIN_TRADE_ROSTER))
+        faults << Team_Name(team) << ": payroll " << payroll << " over the cap " << cap << " with " << players
+               << " players\n";
+}
+
+std::string Find_Faults(CAP_RULE cap_rule, bool default_league, int32_t smallest_roster) {
     std::ostringstream faults;
     const int32_t teams = Count_Active_Teams();
     if (default_league && teams != LEAGUE_TEAMS) faults << teams << " franchises\n";
@@ -48,10 +73,9 @@ std::string Find_Faults(bool cap_yields_to_roster, bool default_league) {
         if (Count_Division_Teams(division) != DIVISION_TEAMS)
             faults << "division " << division << " has " << Count_Division_Teams(division) << " franchises\n";
 
-    const int64_t cap = Get_Universe_Stat(SALARY_CAP);
     for (int32_t team = 0; team < teams; ++team) {
         const int32_t players = Get_First_Empty_Player_Slot(team);
-        if (players < SMALLEST_ROSTER || players > ROSTER_ROOM_LIMIT)
+        if (players < smallest_roster || players > ROSTER_ROOM_LIMIT)
             faults << Team_Name(team) << ": roster of " << players << "\n";
         for (int32_t slot = players; slot < PLAYERS_PER_TEAM; ++slot)
             if (Is_Player_Slot_Used(team, slot)) faults << Team_Name(team) << ": player after a gap\n";
@@ -59,10 +83,7 @@ std::string Find_Faults(bool cap_yields_to_roster, bool default_league) {
             if (Count_Team_Position_Players(team, position) < Get_Position_Roster_Minimum(position))
                 faults << Team_Name(team) << ": " << Count_Team_Position_Players(team, position) << " at "
                        << Get_Position_Short_Name(position) << "\n";
-        const int64_t payroll = static_cast<int64_t>(Get_Team_Financial_Stat(team, FINANCE_PAYROLL)) * 1000;
-        if (payroll > cap && !(cap_yields_to_roster && players <= MIN_TRADE_ROSTER))
-            faults << Team_Name(team) << ": payroll " << payroll << " over the cap " << cap << " with "
-                   << players << " players\n";
+        Add_Cap_Fault(faults, team, cap_rule);
     }
 
     std::map<int32_t, int32_t> ids;
@@ -95,12 +116,23 @@ std::string Find_Faults(bool cap_yields_to_roster, bool default_league) {
 }
 } // namespace
 
-std::string Find_League_Faults(bool cap_yields_to_roster) {
-    return Find_Faults(cap_yields_to_roster, true);
+std::string Find_League_Faults() {
+    return Find_Faults(CAP_RULE::KEPT, true, SMALLEST_DATABASE_ROSTER);
+}
+
+std::string Find_Played_League_Faults() {
+    return Find_Faults(CAP_RULE::NOT_CHECKED, true, Sum_Of_Position_Minimums());
+}
+
+std::string Find_Cap_Pass_Faults() {
+    std::ostringstream faults;
+    for (int32_t team = 0; team < Count_Active_Teams(); ++team)
+        Add_Cap_Fault(faults, team, CAP_RULE::YIELDS_TO_ROSTER);
+    return faults.str();
 }
 
 std::string Find_Season_Faults() {
-    return Find_Faults(true, false);
+    return Find_Faults(CAP_RULE::YIELDS_TO_ROSTER, false, SMALLEST_DATABASE_ROSTER);
 }
 
 POSITION_AGES Get_Position_Ages(int32_t position) {

@@ -7,10 +7,19 @@
 #include <string>
 
 // The problems found, one a line; empty when the league keeps every rule.
-// In play the cap yields to the roster minimum: a team over the cap sheds
-// players only down to the smallest roster a trade may leave
-// (`cap_yields_to_roster`); a league database keeps every payroll under it.
-std::string Find_League_Faults(bool cap_yields_to_roster = false);
+// A league database keeps every payroll under the cap and at least 45
+// players on every roster.
+std::string Find_League_Faults();
+// The rules a league in play keeps at a season's start, once the gaps are
+// filled: every position of every roster at its minimum (so a roster holds
+// at least their sum, 39 players) and no roster past the room the cuts keep.
+// The cap is not checked: the off-season's renewals and rookie contracts, a
+// replacement created for a gap and the new year's lower cap may each take
+// a team past it, and only the weekly cap passes shed it.
+std::string Find_Played_League_Faults();
+// Teams over the cap with more than the 51 players the weekly cap passes
+// shed a team to (a team filling a gap that week skips them).
+std::string Find_Cap_Pass_Faults();
 // The same rules for a league of any season, as its games were played: its
 // franchises and divisions are those of its year, its players are 17 to 50
 // (the ages a built season keeps), and the cap yields to the roster minimum.

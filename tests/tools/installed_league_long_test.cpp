@@ -1,8 +1,9 @@
-// Ten seasons of a game started on the installed 2019 league: every season
-// ends with a champion and begins the next year, and the league keeps its
-// rules at every season's start. The league's figures per team and game over
-// the ten seasons are printed beside the real league's of 2019. A long run:
-// `ctest -L long`.
+// Ten seasons of a game started on the installed 2019 league, from several
+// seeds: every season ends with a champion and begins the next year, and the
+// league keeps the rules of play at every season's end and start. The
+// league's figures per team and game over all the seasons are printed beside
+// the real league's of 2019. A long run: `ctest -L long`; ten to fifteen
+// seconds a seed.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -26,6 +27,8 @@
 
 namespace {
 constexpr int32_t SEASONS = 10;
+// Each seed is a path of its own through the ten seasons.
+constexpr uint32_t SEEDS[] = {1, 4, 5, 6, 2019};
 
 std::string Installation() {
     const char* data = std::getenv("KORVA_DATA_DIR");
@@ -70,20 +73,24 @@ void Print_Figures_Beside_2019(const LEAGUE_FIGURES& f) {
     for (const auto& row : rows)
         std::printf("%-22s %8.2f %8.2f\n", row.Name, row.Ours, row.Real);
 }
-} // namespace
 
-TEST(InstalledLeagueLong, TenSeasonsOfAGameStartedOnThe2019League) {
+// Plays ten seasons from the seed, adding their games to the figures.
+void Play_Ten_Seasons(uint32_t seed, LEAGUE_FIGURES& figures) {
     const PLAYING_FOLDER playing("ten-seasons-2019");
     const std::string path = Installation() + "/Databases/Universe-2019.dat";
+    // The load creates the missing draft pool, and with it names, from the
+    // generator as it stands: seeded before it too, the path is the seed's
+    // whatever ran before in this process.
+    Seed_Random_Numbers(seed);
     ASSERT_EQ(Load_Game(path.c_str()), 1);
-    Seed_Random_Numbers(2019);
+    Seed_Random_Numbers(seed);
     Clear_Shown_Messages();
     Set_All_Teams_Computer_Controlled();
     Start_Game(0);
     ASSERT_EQ(Find_League_Faults(), "") << "the new game";
     const int32_t hall_of_fame = Get_First_Empty_Player_Slot(HALL_OF_FAME_TEAM);
+    const int64_t games_before = figures.Games;
 
-    LEAGUE_FIGURES figures{};
     for (int32_t season = 0; season < SEASONS; ++season) {
         SCOPED_TRACE(2019 + season);
         // The season is played as Simulate_Seasons plays it, stopping once
@@ -93,15 +100,28 @@ TEST(InstalledLeagueLong, TenSeasonsOfAGameStartedOnThe2019League) {
             Advance_Weeks(22);
         Set_User_Preference(MULTI_SEASON_SIMULATION, 0);
         ASSERT_TRUE(Is_Champion_Decided());
+        // The weekly cap passes have run since the off-season's crossings;
+        // the positions are not checked here, as a team out of the race
+        // may release a player its position needs until the next fill.
+        EXPECT_EQ(Find_Cap_Pass_Faults(), "") << "the season's end";
         Add_Season_Games(figures);
         Simulate_Seasons(1);
         Clear_Shown_Messages();
         ASSERT_EQ(Get_Current_Year(), 2020 + season);
         ASSERT_EQ(Get_User_Preference(CURRENT_WEEK), 0);
-        EXPECT_EQ(Find_League_Faults(true), "");
+        EXPECT_EQ(Find_Played_League_Faults(), "") << "the season's start";
     }
     EXPECT_GE(Get_First_Empty_Player_Slot(HALL_OF_FAME_TEAM), hall_of_fame)
         << "the Hall of Fame keeps its members";
+    EXPECT_GT(figures.Games - games_before, SEASONS * 256);
+}
+} // namespace
+
+TEST(InstalledLeagueLong, TenSeasonsOfAGameStartedOnThe2019League) {
+    LEAGUE_FIGURES figures{};
+    for (uint32_t seed : SEEDS) {
+        SCOPED_TRACE(testing::Message() << "seed " << seed);
+        Play_Ten_Seasons(seed, figures);
+    }
     Print_Figures_Beside_2019(figures);
-    EXPECT_GT(figures.Games, SEASONS * 256);
 }
