@@ -63,11 +63,7 @@ class SavedGameRefusals : public LeagueFrameTest {};
 // refused the dialog comes back and is cancelled.
 void Resume_In_The_Dialog(const std::string& name) {
     Script_Dialog_Step([name](WINDOW_HANDLE dialog) {
-        int32_t line = -1;
-        for (int32_t i = 0; i < Count_Dialog_Lines(dialog, SAVED_GAME_LIST); ++i)
-            if (Get_Dialog_Line_Text(dialog, SAVED_GAME_LIST, i) == name) line = i;
-        ASSERT_GE(line, 0) << name << " is offered";
-        Choose_Dialog_Line(dialog, SAVED_GAME_LIST, line);
+        ASSERT_TRUE(Choose_Dialog_Line_Reading(dialog, SAVED_GAME_LIST, name)) << name << " is offered";
         Click_Dialog_Button(dialog, ID_OK);
     });
     Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_CANCEL); });
@@ -145,9 +141,7 @@ TEST_F(SavedGameRefusals, ResumeTellsWhichFileAndWhyAndKeepsTheLeague) {
     const std::vector<uint8_t> saved(Universe_Bytes(), Universe_Bytes() + UNIVERSE_SIZE);
     Clear_Shown_Messages();
     Script_Dialog_Step([](WINDOW_HANDLE dialog) {
-        for (int32_t i = 0; i < Count_Dialog_Lines(dialog, SAVED_GAME_LIST); ++i)
-            if (Get_Dialog_Line_Text(dialog, SAVED_GAME_LIST, i) == "Trailing")
-                Choose_Dialog_Line(dialog, SAVED_GAME_LIST, i);
+        Choose_Dialog_Line_Reading(dialog, SAVED_GAME_LIST, "Trailing");
         Click_Dialog_Button(dialog, ID_OK);
     });
     EXPECT_EQ(Do_Dialog(Main_Window, RESUME_GAME_DIALOG, 0), 1) << "resumed";
@@ -166,11 +160,8 @@ TEST_F(SavedGameRefusals, AGameWithTwoDotsInItsNameIsResumedAndDeleted) {
     Set_Saved_Game_Name("elsewhere");
     Clear_Shown_Messages();
     Script_Dialog_Step([](WINDOW_HANDLE dialog) {
-        int32_t line = -1;
-        for (int32_t i = 0; i < Count_Dialog_Lines(dialog, SAVED_GAME_LIST); ++i)
-            if (Get_Dialog_Line_Text(dialog, SAVED_GAME_LIST, i) == "my..league") line = i;
-        ASSERT_GE(line, 0) << "listed without its extension";
-        Choose_Dialog_Line(dialog, SAVED_GAME_LIST, line);
+        ASSERT_TRUE(Choose_Dialog_Line_Reading(dialog, SAVED_GAME_LIST, "my..league"))
+            << "listed without its extension";
         Click_Dialog_Button(dialog, ID_OK);
     });
     EXPECT_EQ(Do_Dialog(Main_Window, RESUME_GAME_DIALOG, 0), 1) << "resumed";
@@ -179,9 +170,7 @@ TEST_F(SavedGameRefusals, AGameWithTwoDotsInItsNameIsResumedAndDeleted) {
 
     Script_Message_Answer("Confirm File Deletion", ID_BOX_YES);
     Script_Dialog_Step([](WINDOW_HANDLE dialog) {
-        for (int32_t i = 0; i < Count_Dialog_Lines(dialog, SAVED_GAME_LIST); ++i)
-            if (Get_Dialog_Line_Text(dialog, SAVED_GAME_LIST, i) == "my..league")
-                Choose_Dialog_Line(dialog, SAVED_GAME_LIST, i);
+        Choose_Dialog_Line_Reading(dialog, SAVED_GAME_LIST, "my..league");
         Click_Dialog_Button(dialog, DELETE_GAME_BUTTON);
         EXPECT_EQ(Count_Dialog_Lines(dialog, SAVED_GAME_LIST), 1) << "the list is filled again";
         Click_Dialog_Button(dialog, ID_CANCEL);

@@ -52,9 +52,7 @@ void Save_Drafting_Game(const std::vector<uint8_t>& state) {
 // run the draft step the load posted, and every step it posts after.
 void Resume_Drafting_Game() {
     Script_Dialog_Step([](WINDOW_HANDLE dialog) {
-        for (int32_t line = 0; line < Count_Dialog_Lines(dialog, SAVED_GAME_LIST); ++line)
-            if (Get_Dialog_Line_Text(dialog, SAVED_GAME_LIST, line) == "Drafting")
-                Choose_Dialog_Line(dialog, SAVED_GAME_LIST, line);
+        Choose_Dialog_Line_Reading(dialog, SAVED_GAME_LIST, "Drafting");
         Click_Dialog_Button(dialog, ID_OK);
     });
     ASSERT_EQ(Do_Dialog(Main_Window, RESUME_GAME_DIALOG, 0), 1) << "resumed";

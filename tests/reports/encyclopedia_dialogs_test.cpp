@@ -153,11 +153,7 @@ TEST_F(EncyclopediaDialogs, ChooseExportFolderBrowsesFromThePlacesDownAndUp) {
         EXPECT_EQ(Get_Dialog_Line_Text(dialog, PLACE_LIST, 0), "/");
         EXPECT_EQ(Get_Dialog_Line_Text(dialog, PLACE_LIST, Count_Dialog_Lines(dialog, PLACE_LIST) - 1), here);
         EXPECT_EQ(Get_Dialog_Line_Text(dialog, FOLDER_LIST, 0), "..");
-        int32_t elsewhere = -1;
-        for (int32_t line = 0; line < Count_Dialog_Lines(dialog, FOLDER_LIST); ++line)
-            if (Get_Dialog_Line_Text(dialog, FOLDER_LIST, line) == "Elsewhere") elsewhere = line;
-        ASSERT_GE(elsewhere, 0);
-        Choose_Dialog_Line(dialog, FOLDER_LIST, elsewhere);
+        ASSERT_TRUE(Choose_Dialog_Line_Reading(dialog, FOLDER_LIST, "Elsewhere"));
         EXPECT_EQ(Get_Dialog_Item_Text(dialog, EXPORT_FOLDER_EDIT), here + "/Elsewhere")
             << "shown, not entered";
         EXPECT_STREQ(Browse_Folder, here.c_str());

@@ -90,6 +90,19 @@ int32_t Count_Dialog_Lines(WINDOW_HANDLE dialog, int32_t id) {
     return Is_List_Box(control) ? List_Box_Get_Count(control) : Combo_Box_Get_Count(control);
 }
 
+int32_t Find_Dialog_Line(WINDOW_HANDLE dialog, int32_t id, const std::string& text) {
+    for (int32_t line = 0; line < Count_Dialog_Lines(dialog, id); ++line)
+        if (Get_Dialog_Line_Text(dialog, id, line) == text) return line;
+    return -1;
+}
+
+bool Choose_Dialog_Line_Reading(WINDOW_HANDLE dialog, int32_t id, const std::string& text) {
+    const int32_t line = Find_Dialog_Line(dialog, id, text);
+    if (line < 0) return false;
+    Choose_Dialog_Line(dialog, id, line);
+    return true;
+}
+
 bool Is_Dialog_Box_Ticked(WINDOW_HANDLE dialog, int32_t id) {
     return Is_Dialog_Button_Checked(dialog, id) == BUTTON_CHECKED;
 }

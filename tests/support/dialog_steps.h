@@ -19,6 +19,12 @@ WINDOW_HANDLE Get_Innermost_Dialog();
 void Click_Dialog_Button(WINDOW_HANDLE dialog, int32_t id);
 // Chooses line `index` of a combo box or list box as the user would.
 void Choose_Dialog_Line(WINDOW_HANDLE dialog, int32_t id, int32_t index);
+// The index of the first line of a combo box or list box reading `text`,
+// -1 when no line does.
+int32_t Find_Dialog_Line(WINDOW_HANDLE dialog, int32_t id, const std::string& text);
+// Chooses the first line reading `text` as the user would; false (and no
+// choice) when no line does.
+bool Choose_Dialog_Line_Reading(WINDOW_HANDLE dialog, int32_t id, const std::string& text);
 // A double click on the chosen line of a list box.
 void Double_Click_Dialog_Line(WINDOW_HANDLE dialog, int32_t id);
 // Replaces an edit's text as typing would (its change is told).
