@@ -105,7 +105,8 @@ void Add_To_Held_Vital(int32_t team, int32_t slot, int32_t vital, int32_t value)
 
 // The columns whose figures a real season may hold below 0: yards (sacks'
 // and punts' too) and the longest kick and punt. Every other column the
-// seasons read takes counts (games, starts, attempts, catches, touchdowns).
+// read takes holds a count (games, starts, attempts, catches, touchdowns),
+// or the uniform or the value, neither of which is kept below 1.
 constexpr int32_t SIGNED_COLUMNS[] = {14, 20, 22, 27, 33, 37, 60, 63, 74};
 
 bool Is_Counting_Column(int32_t column) {
