@@ -16,6 +16,12 @@ constexpr int32_t FIRST_SEASON_LINE_SELECTOR = 4;
 // season reaches six digits, and the sums and scales the statistics go
 // through stay within 32 bits.
 constexpr int32_t LARGEST_SEASON_FIGURE = 99999;
+// A season figure held within that bound, as a saved game keeps it.
+inline int32_t Hold_Season_Figure(int64_t value) {
+    return static_cast<int32_t>(value > LARGEST_SEASON_FIGURE    ? LARGEST_SEASON_FIGURE
+                                : value < -LARGEST_SEASON_FIGURE ? -LARGEST_SEASON_FIGURE
+                                                                 : value);
+}
 
 void Set_Player_Stat(int32_t team, int32_t slot, int32_t season, int32_t stat, int32_t value);
 void Add_Player_Stat(int32_t team, int32_t slot, int32_t season, int32_t stat, int32_t value);

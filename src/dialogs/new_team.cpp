@@ -14,11 +14,10 @@
 #include "frontoffice/team_budgets.h"
 #include "personnel/draft_picks.h"
 #include "personnel/player_generation.h"
+#include "season/league_rules.h"
 
 namespace {
 constexpr int32_t NEW_TEAM_COUNTS[NUMBER_OF_POSITIONS] = {3, 4, 2, 4, 6, 4, 4, 2, 5, 4, 7, 5, 5, 1, 1};
-// Games one week of a season can hold in all; a league plays them two teams a game.
-constexpr int32_t SCHEDULED_GAMES_LIMIT = 285;
 constexpr int32_t NEW_STADIUM_CAPACITY = 55000;
 constexpr int32_t STANDARD_GRADE = 1000;
 constexpr int32_t TICKET_PRICE = 1;
@@ -36,7 +35,7 @@ int32_t Add_New_Team(int32_t fill_roster) {
     int32_t n = Count_Active_Teams();
     const int32_t games = Get_Universe_Stat(GAMES_PER_SEASON);
     if (n >= MAX_FRANCHISES) return -1;
-    if (games > 0 && n >= SCHEDULED_GAMES_LIMIT / games * 2) return -1;
+    if (games > 0 && n >= Get_Most_Teams_For_Season_Games(games)) return -1;
     // The league's teams are slots 0 .. n - 1; a gap would put the new team on a used slot.
     if (Is_Used_Franchise_Slot(n)) {
         Compact_Team_Slots();

@@ -25,8 +25,11 @@ struct PREDICTED_LINE {
     int32_t Team;
     int32_t Slot;
     int32_t Get(int32_t stat) const { return Get_Player_Stat(Team, Slot, SEASON_PREDICTED, stat); }
-    void Set(int32_t stat, int32_t value) const {
-        Set_Player_Stat(Team, Slot, SEASON_PREDICTED, stat, value);
+    // The bounds below follow from the line's own figures; a damaged line
+    // (a figure near a season's bound) must not take them past what a saved
+    // game keeps of a season.
+    void Set(int32_t stat, int64_t value) const {
+        Set_Player_Stat(Team, Slot, SEASON_PREDICTED, stat, Hold_Season_Figure(value));
     }
 };
 

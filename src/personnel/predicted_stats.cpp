@@ -1,10 +1,12 @@
 #include "personnel/predicted_stats.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "app/diagnostics.h"
 #include "database/historical_norms.h"
 #include "database/league_structure.h"
+#include "database/loaded_league_bounds.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
 #include "database/random_numbers.h"
@@ -131,7 +133,10 @@ void Modify_Predicted_Player_Stats(int32_t team, int32_t slot, int32_t season, i
         new_value = Mul_Div_Round(old_value, 1000 + weighted, 1000);
         if (new_value < old_value / 2) new_value = old_value / 2;
     }
-    Set_Player_Stat(team, slot, season, stat, Clamp_To_Int32(new_value));
+    // Held where a saved game keeps the season's figures.
+    const FIELD_RANGE kept = Get_Player_Figure_Range(season);
+    Set_Player_Stat(team, slot, season, stat,
+                    static_cast<int32_t>(std::clamp<int64_t>(new_value, kept.Lowest, kept.Highest)));
 }
 
 void Add_Predicted_Benchmark_Share(int32_t team, int32_t slot, int32_t per_mille) {
@@ -140,8 +145,10 @@ void Add_Predicted_Benchmark_Share(int32_t team, int32_t slot, int32_t per_mille
     for (int32_t stat = 0; stat < NUMBER_OF_PREDICTED_STATS; ++stat) {
         if (Is_Predicted_Stat_Protected(position, stat)) continue;
         const int32_t share = Mul_Div_Round(Get_Position_Stat_Benchmark(position, stat), per_mille, 1000);
-        Set_Player_Stat(team, slot, SEASON_PREDICTED, stat,
-                        Get_Player_Stat(team, slot, SEASON_PREDICTED, stat) + share);
+        Set_Player_Stat(
+            team, slot, SEASON_PREDICTED, stat,
+            Hold_Season_Figure(static_cast<int64_t>(Get_Player_Stat(team, slot, SEASON_PREDICTED, stat)) +
+                               share));
     }
     if (Get_Current_Year() == ROOKIE_CHANGE_YEAR &&
         Get_Player_Stat(team, slot, SEASON_CAREER, 0) < ROOKIE_CAREER_GAMES)

@@ -15,6 +15,14 @@
 
 namespace {
 constexpr int32_t MOST_GAMES_PER_SEASON = 17;
+// The one league 17 games are scheduled for, and the games a league of more
+// teams than a 16-game season's records hold plays instead.
+constexpr int32_t SEVENTEEN_GAME_TEAMS = 32;
+constexpr int32_t GAMES_WITHOUT_SEVENTEENTH = 16;
+constexpr int32_t GAMES_OF_THE_LARGEST_LEAGUES = 14;
+// The regular season's games a season's game records hold in all; a league
+// plays them two teams a game.
+constexpr int32_t SCHEDULED_GAMES_LIMIT = 285;
 constexpr int32_t FIRST_CHAMPIONSHIP_GAME_YEAR = 1966;
 constexpr int32_t LEAGUES_EXCHANGED_YEAR = 1970;
 constexpr int32_t MODERN_RULES_YEAR = 1974;
@@ -125,8 +133,23 @@ int32_t Get_Games_Per_Season_For_Year(int32_t year) {
     return 17;
 }
 
+int32_t Get_Most_Teams_For_Season_Games(int32_t games) {
+    return games > 0 ? SCHEDULED_GAMES_LIMIT / games * 2 : MAX_FRANCHISES;
+}
+
+int32_t Fit_Season_Games_To_Teams(int32_t games, int32_t teams) {
+    if (games >= MOST_GAMES_PER_SEASON && teams != SEVENTEEN_GAME_TEAMS) games = GAMES_WITHOUT_SEVENTEENTH;
+    if (games > GAMES_OF_THE_LARGEST_LEAGUES && teams > Get_Most_Teams_For_Season_Games(games))
+        games = GAMES_OF_THE_LARGEST_LEAGUES;
+    return games;
+}
+
 void Set_Games_Per_Season_For_Year(int32_t confirm) {
-    const int32_t games = Get_Games_Per_Season_For_Year(Get_Current_Year());
+    int32_t games = Get_Games_Per_Season_For_Year(Get_Current_Year());
+    // A league the League Editor has grown or shrunk keeps the season its
+    // teams can play; a block with no league yet takes the year's.
+    const int32_t teams = Count_Active_Teams();
+    if (teams > 0) games = Fit_Season_Games_To_Teams(games, teams);
     const int32_t current = Universe_Stat(GAMES_PER_SEASON);
     if (confirm && games != current) {
         char text[128];

@@ -17,8 +17,16 @@ void Propose_Salary_Cap_For_Year(int32_t confirm);
 
 // Regular-season games of a calendar year: 12, 14, 16 or 17.
 int32_t Get_Games_Per_Season_For_Year(int32_t year);
-// Store the year's games per season and wild cards per conference; with
-// `confirm` set a change is first put to the user, who may cancel it.
+// The games a season of `teams` teams plays for the `games` its year gives,
+// by the League Editor's rules: 17 only with exactly 32 teams (else 16), and
+// 14 for a league of more teams than a 16-game season's game records hold.
+int32_t Fit_Season_Games_To_Teams(int32_t games, int32_t teams);
+// The most teams whose season of `games` games a team the season's game
+// records hold (32 at 17 games, 34 at 16, 40 at 14).
+int32_t Get_Most_Teams_For_Season_Games(int32_t games);
+// Store the year's games per season, fitted to the league's teams, and wild
+// cards per conference; with `confirm` set a change is first put to the user,
+// who may cancel it.
 void Set_Games_Per_Season_For_Year(int32_t confirm);
 void Set_Wild_Card_Teams_For_Year(int32_t confirm);
 

@@ -11,6 +11,7 @@
 #include "database/player_statistics.h"
 #include "database/random_numbers.h"
 #include "database/rating_normalisation.h"
+#include "database/settings.h"
 #include "database/team_record_layout.h"
 #include "database/universe.h"
 #include "platform/message_box.h"
@@ -40,11 +41,7 @@ void Set_Predicted_From_This_Season(int32_t team, int32_t slot, bool keep_predic
         const int64_t real = Get_Player_Stat(team, slot, SEASON_THIS, stat);
         const int64_t kept = keep_prediction ? Get_Player_Stat(team, slot, SEASON_PREDICTED, stat) : 0;
         // A statistic at its bound stays there rather than grow past it.
-        const int64_t sum = real + kept;
-        Set_Player_Stat(team, slot, SEASON_PREDICTED, stat,
-                        sum > LARGEST_SEASON_FIGURE    ? LARGEST_SEASON_FIGURE
-                        : sum < -LARGEST_SEASON_FIGURE ? -LARGEST_SEASON_FIGURE
-                                                       : static_cast<int32_t>(sum));
+        Set_Player_Stat(team, slot, SEASON_PREDICTED, stat, Hold_Season_Figure(real + kept));
     }
 }
 
@@ -100,5 +97,17 @@ int32_t Load_Replay_Season_Stats() {
         [](int32_t team, int32_t slot) { Set_Predicted_From_This_Season(team, slot, false); });
     For_Each_League_Player(
         [](int32_t team, int32_t slot) { Clear_Player_Season_Stats(team, slot, SEASON_THIS); });
+    return 1;
+}
+
+int32_t End_Replay_Mode_Past_Real_Seasons() {
+    if (Get_Replay_Mode() == 0 || Get_Current_Year() < FIRST_SEASON_WITHOUT_REPLAY) return 0;
+    Universe.Header.Replay_Mode = 0;
+    if (Get_User_Preference(MULTI_SEASON_SIMULATION) == 0)
+        Show_Formatted_Message("Replay Mode Ended",
+                               "Real season statistics go no further than the %d season, so Replay Mode "
+                               "has been turned off.\n\nThe %d season and the seasons after it are played "
+                               "without real statistics.",
+                               FIRST_SEASON_WITHOUT_REPLAY - 1, Get_Current_Year());
     return 1;
 }

@@ -3,6 +3,10 @@
 // did that year, read from the seasons statistics file.
 #include <cstdint>
 
+// The first season of which no real statistics exist: Replay Mode serves
+// only the seasons before it.
+constexpr int32_t FIRST_SEASON_WITHOUT_REPLAY = 2022;
+
 // Loads the real season of the current year into every player's predicted
 // season (after blending it with a little of the old prediction to derive his
 // ratings) and clears the this-season statistics for play. Without the
@@ -12,3 +16,10 @@
 // Returns 1 when the season's statistics were loaded, 0 when there were none
 // to load.
 int32_t Load_Replay_Season_Stats();
+
+// At the start of a season Replay Mode cannot serve (2022 or later), a mode
+// still on is turned off: the seasons from here on are played without real
+// statistics, as the Options dialog offers them. The user is told once, when
+// it is turned off, unless a multi-season simulation is running, which asks
+// and tells nothing. Returns 1 when it was turned off here.
+int32_t End_Replay_Mode_Past_Real_Seasons();

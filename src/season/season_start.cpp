@@ -144,6 +144,9 @@ void Start_Season(int32_t copy_logos) {
     Erase_Orphan_Season_Lines();
     Step_If(opened, 2);
     if (Get_Current_Year() <= LAST_REAL_RECORDS_YEAR) Load_Team_Records_CSV();
+    // The seasons file ends with the last real season; past it the replay has
+    // nothing to read, so the mode ends rather than fail every season.
+    End_Replay_Mode_Past_Real_Seasons();
     if (Get_Replay_Mode() != 0) Load_Replay_Season_Stats();
     Normalize_Player_Ratings();
     Do_Automatic_Signings();

@@ -1,6 +1,7 @@
 #include "tools/season_simulator.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -47,6 +48,12 @@ constexpr int32_t PLACE_COUNTERS[] = {FINISH_FIRST, 3, 2, 1};
 
 void Add_Held(int32_t& sum, int64_t value) {
     sum = Clamp_To_Int32(static_cast<int64_t>(sum) + value);
+}
+
+// The money totals are held at the ends of 64 bits as the counters are at
+// those of 32: a damaged record's total near an end stays there.
+void Add_Held(int64_t& sum, int64_t value) {
+    if (__builtin_add_overflow(sum, value, &sum)) sum = value < 0 ? INT64_MIN : INT64_MAX;
 }
 
 int32_t Current_Week() {
@@ -177,8 +184,8 @@ void Add_Season_To_Simulator_Record(SIMULATOR_RECORD* record) {
         if (code >= FINISH_PLAYOFFS) Add_Held(finishes[FINISH_PLAYOFFS], 1);
         const int32_t place = Find_Division_Place(team);
         Add_Held(finishes[place >= 0 && place < 4 ? PLACE_COUNTERS[place] : FINISH_FIFTH_OR_LOWER], 1);
-        record->Revenue[team] += Get_Team_Financial_Stat(team, FINANCE_REVENUE);
-        record->Profit[team] += Get_Team_Financial_Stat(team, FINANCE_PROFIT);
+        Add_Held(record->Revenue[team], Get_Team_Financial_Stat(team, FINANCE_REVENUE));
+        Add_Held(record->Profit[team], Get_Team_Financial_Stat(team, FINANCE_PROFIT));
         Add_Held(record->Attendance[team], Get_Team_Financial_Stat(team, FINANCE_HOME_ATTENDANCE));
     }
 }

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <strings.h>
 
 #include "app/diagnostics.h"
@@ -92,10 +93,6 @@ struct SEASONS_READ {
 };
 SEASONS_READ Read;
 
-int32_t Held(int64_t value) {
-    return static_cast<int32_t>(std::clamp<int64_t>(value, -LARGEST_SEASON_FIGURE, LARGEST_SEASON_FIGURE));
-}
-
 // Adds `value` to vital statistic `vital` of the player, held within what a
 // saved game keeps of it.
 void Add_To_Held_Vital(int32_t team, int32_t slot, int32_t vital, int32_t value) {
@@ -106,16 +103,29 @@ void Add_To_Held_Vital(int32_t team, int32_t slot, int32_t vital, int32_t value)
                           static_cast<int32_t>(std::clamp<int64_t>(sum, range.Lowest, range.Highest)));
 }
 
+// The columns whose figures a real season may hold below 0: yards (sacks'
+// and punts' too) and the longest kick and punt. Every other column the
+// read takes holds a count (games, starts, attempts, catches, touchdowns),
+// or the uniform or the value, neither of which is kept below 1.
+constexpr int32_t SIGNED_COLUMNS[] = {14, 20, 22, 27, 33, 37, 60, 63, 74};
+
+bool Is_Counting_Column(int32_t column) {
+    return std::find(std::begin(SIGNED_COLUMNS), std::end(SIGNED_COLUMNS), column) ==
+           std::end(SIGNED_COLUMNS);
+}
+
 // A figure of the line. The replay form takes what the field begins with
-// (no number is 0); the build form refuses a field that is not a number.
-// Either way a figure is held within a season's bound.
+// (no number is 0, and neither is a count below 0, which no season holds);
+// the build form refuses a field that is not a number. Either way a figure
+// is held within a season's bound.
 bool Figure(const STATS_LINE& line, int32_t column, int32_t* value) {
     if (Read.Replay) {
-        *value = Held(strtol(line.Field(column), nullptr, 10));
+        *value = Hold_Season_Figure(strtol(line.Field(column), nullptr, 10));
+        if (*value < 0 && Is_Counting_Column(column)) *value = 0;
         return true;
     }
     if (!Read_Int_Field(line, column, value)) return false;
-    *value = Held(*value);
+    *value = Hold_Season_Figure(*value);
     return true;
 }
 
@@ -145,7 +155,7 @@ bool Half_Sacks(const STATS_LINE& line, int32_t* value) {
     double sacks = 0.0;
     if (Read.Replay) {
         sacks = strtod(line.Field(COLUMN_SACKS), nullptr);
-        if (std::isnan(sacks)) sacks = 0.0;
+        if (std::isnan(sacks) || sacks < 0) sacks = 0.0;
     } else if (!Read_Decimal_Field(line, COLUMN_SACKS, &sacks)) {
         return false;
     }
@@ -182,12 +192,14 @@ void Credit_Line(int32_t stat, int32_t value, bool longest) {
     if (Read.Line == NO_SEASON_LINE) return;
     const int32_t now = Get_Season_Line_Stat(Read.Line, stat);
     Set_Season_Line_Stat(Read.Line, stat,
-                         longest ? std::max(now, value) : Held(static_cast<int64_t>(now) + value));
+                         longest ? std::max(now, value)
+                                 : Hold_Season_Figure(static_cast<int64_t>(now) + value));
 }
 
 void Add_To_Season(int32_t team, int32_t slot, int32_t season, int32_t stat, int32_t value) {
-    Set_Player_Stat(team, slot, season, stat,
-                    Held(static_cast<int64_t>(Get_Player_Stat(team, slot, season, stat)) + value));
+    Set_Player_Stat(
+        team, slot, season, stat,
+        Hold_Season_Figure(static_cast<int64_t>(Get_Player_Stat(team, slot, season, stat)) + value));
 }
 
 void Credit(const STATS_LINE& line, int32_t team, int32_t slot, int32_t year, const ROUTE* routes,
@@ -199,7 +211,8 @@ void Credit(const STATS_LINE& line, int32_t team, int32_t slot, int32_t year, co
             *good = false;
             return;
         }
-        Add_Season_Stat(team, slot, year, routes[n].Stat, Held(static_cast<int64_t>(value) + second), 0);
+        Add_Season_Stat(team, slot, year, routes[n].Stat,
+                        Hold_Season_Figure(static_cast<int64_t>(value) + second), 0);
     }
 }
 
@@ -221,7 +234,7 @@ bool Add_Old_Season_Estimates(const STATS_LINE& line, int32_t team, int32_t slot
     const int64_t played = static_cast<int64_t>(games) + starts;
     auto estimate = [&](int32_t stat, int64_t weight, int64_t divisor, int32_t era) {
         const int64_t total = Get_Average_Stat(position, stat) * played * weight;
-        Add_Season_Stat(team, slot, year, stat, Held((total + divisor / 2) / divisor), era);
+        Add_Season_Stat(team, slot, year, stat, Hold_Season_Figure((total + divisor / 2) / divisor), era);
     };
     if (year <= LAST_PASS_DEFENDED_ESTIMATE_YEAR)
         estimate(6, value + 2 * static_cast<int64_t>(interceptions), 280, 0);
@@ -417,12 +430,12 @@ void Add_Season_Stat(int32_t team, int32_t slot, int32_t year, int32_t stat, int
         Credit_Line(stat, value, longest);
         int64_t predicted = era != 0 ? Era_Scaled(stat, value, year) : value;
         if (year == base_year || year == base_year - 1) predicted *= 2;
-        Add_To_Season(team, slot, SEASON_PREDICTED, stat, Held(predicted));
+        Add_To_Season(team, slot, SEASON_PREDICTED, stat, Hold_Season_Figure(predicted));
     }
     if (era != 0 && year <= LAST_TACKLE_ERA_YEAR && stat == 2) {
         const int32_t sacks = (value + 7) / 15;
         Add_To_Season(team, slot, SEASON_PREDICTED, 14, sacks);
-        Add_To_Season(team, slot, SEASON_PREDICTED, 15, Held(7 * static_cast<int64_t>(sacks)));
+        Add_To_Season(team, slot, SEASON_PREDICTED, 15, Hold_Season_Figure(7 * static_cast<int64_t>(sacks)));
     }
 }
 

@@ -10,9 +10,11 @@
 #include "app/team_lists.h"
 #include "database/cities.h"
 #include "database/game_names.h"
+#include "database/game_queries.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/playoff_bracket.h"
+#include "database/random_numbers.h"
 #include "database/saved_game.h"
 #include "database/schedule_entries.h"
 #include "database/season_lines.h"
@@ -20,6 +22,7 @@
 #include "database/team_finances.h"
 #include "database/team_operations.h"
 #include "database/team_record.h"
+#include "database/team_results.h"
 #include "database/universe.h"
 #include "dialogs/city_editor_dialog.h"
 #include "dialogs/league_editor_dialog.h"
@@ -27,6 +30,7 @@
 #include "dialogs/stadium_value.h"
 #include "editor_dialogs_fixture.h"
 #include "frontoffice/finance_stats.h"
+#include "personnel/draft_pool.h"
 #include "personnel/draft_pool_players.h"
 #include "personnel/draft_state.h"
 #include "personnel/player_generation.h"
@@ -35,8 +39,13 @@
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
+#include "season/game_start.h"
+#include "season/league_rules.h"
+#include "season/off_season.h"
 #include "season/playoff_seeding.h"
 #include "season/season_calendar.h"
+#include "season/week_advance.h"
+#include "views/standings_texts.h"
 
 namespace {
 constexpr int32_t USER = USER_TEAM_SLOT;
@@ -766,4 +775,76 @@ TEST_F(LeagueEditors, ASalaryCapIsNoneOrOneASavedGameKeeps) {
     EXPECT_EQ(Get_Universe_Stat(SALARY_CAP), 2000000000);
     type_cap("0");
     EXPECT_EQ(Get_Universe_Stat(SALARY_CAP), 0) << "no cap";
+}
+
+namespace {
+// The games a team has on the season's schedule.
+int32_t Scheduled_Games(int32_t team) {
+    return Count_First_Listed_Games(team) + Count_Second_Listed_Games(team);
+}
+} // namespace
+
+// A league of the 17-game era that the League Editor grows to 33 teams plays
+// 16 games, and so does its next season, whose year gives 17 games to a
+// league of 32: its schedule fits the season's game records, so the
+// standings' points a game count every game a team played.
+TEST_F(LeagueEditors, ALeagueGrownTo33TeamsPlaysItsNextSeasonWith16Games) {
+    Set_User_Preference(CURRENT_SEASON_INDEX, 1);
+    Apply_League_Rules_For_Year();
+    ASSERT_EQ(Get_Universe_Stat(GAMES_PER_SEASON), 17) << "2021";
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Script_Message_Answer("Add New Team", ID_BOX_YES);
+        Click_Dialog_Button(dialog, ADD_TEAM_BUTTON);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    ASSERT_EQ(Do_Dialog(Main_Window, LEAGUE_EDITOR_DIALOG, 0), 1);
+    ASSERT_EQ(Count_Active_Teams(), 33);
+    ASSERT_EQ(Get_Universe_Stat(GAMES_PER_SEASON), 16);
+
+    // The 2021 season ends with its champion; the off-season, the draft and
+    // the start of 2022 follow in one advance, as a simulation runs them.
+    Supply_Team_Records_File();
+    Set_User_Preference(DRAFT_ROUND, NO_COLLEGE_DRAFT_ROUND);
+    Create_College_Draft_Pool();
+    Universe.Header.Championship_Round_Flag = 1;
+    Set_User_Preference(CURRENT_WEEK, Universe.Season_Length + 4);
+    Set_Playoff_Team(28, 3);
+    Set_Playoff_Team(29, 20);
+    Set_Playoff_Team(30, 3);
+    ASSERT_TRUE(Is_Champion_Decided());
+    Seed_Random_Numbers(33);
+    Set_User_Preference(MULTI_SEASON_SIMULATION, 1);
+    Start_Off_Season();
+    ASSERT_EQ(Get_Current_Year(), 2022);
+    ASSERT_EQ(Get_User_Preference(CURRENT_WEEK), 0) << "the 2022 season has started";
+    EXPECT_EQ(Count_Active_Teams(), 33);
+    EXPECT_EQ(Get_Universe_Stat(GAMES_PER_SEASON), 16);
+    int32_t games = 0;
+    for (int32_t team = 0; team < 33; ++team) {
+        EXPECT_EQ(Scheduled_Games(team), 16) << "team " << team;
+        games += Scheduled_Games(team);
+    }
+    EXPECT_LE(games / 2, 285) << "the regular season fits the records the standings read";
+
+    // The season is played to its champion, every team run by the computer.
+    Set_User_Preference(MULTI_SEASON_SIMULATION, 0);
+    Set_All_Teams_Computer_Controlled();
+    Advance_Weeks(22);
+    Advance_Weeks(22);
+    ASSERT_TRUE(Is_Champion_Decided());
+    for (int32_t team = 0; team < 33; ++team) {
+        SCOPED_TRACE(team);
+        EXPECT_EQ(Get_Team_Games_Played(team), 16);
+        int64_t points = 0;
+        for (int32_t index = 0; index < MAX_GAME_RECORDS; ++index)
+            for (int32_t side = 0; side < 2; ++side)
+                if (Get_Game_Team_Byte(&Universe.Games[index], side) == team)
+                    points += Get_Game_Score(&Universe.Games[index], side);
+        const int64_t played = Get_Team_Games_Played_With_Playoffs(team);
+        const int64_t tenths = (points * 20 + played) / (2 * played);
+        char text[64];
+        Get_Team_Stat_Text(team, TEAM_STAT_TEXT_POINTS_SCORED, text);
+        EXPECT_EQ(std::string(text), std::to_string(tenths / 10) + "." + std::to_string(tenths % 10))
+            << points << " points in " << played << " games";
+    }
 }

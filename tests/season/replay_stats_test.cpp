@@ -2,17 +2,23 @@
 
 #include <array>
 #include <climits>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "database/league_structure.h"
+#include "database/loaded_league_bounds.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
+#include "database/settings.h"
 #include "database/universe.h"
+#include "personnel/predicted_stats.h"
 #include "platform/message_box.h"
 #include "season/replay_stats.h"
+#include "season/season_start.h"
 #include "support/test_league.h"
 #include "tools/seasons_csv.h"
 
@@ -154,7 +160,7 @@ TEST(ReplayStats, FiguresBeyondAnySeasonAreHeldToFiveDigits) {
         << Seasons_Line(de, "", 2020, {{10, "15"}, {43, "1e300"}, {40, "nan"}});
     ASSERT_EQ(Load_Seasons_CSV(1), 1);
     EXPECT_EQ(Season(qb, SEASON_THIS)[0], 99999);
-    EXPECT_EQ(Season(qb, SEASON_THIS)[1], -99999);
+    EXPECT_EQ(Season(qb, SEASON_THIS)[1], 0) << "starts below 0 are no starts";
     EXPECT_EQ(Season(qb, SEASON_THIS)[2], 77) << "a figure within reason stands";
     EXPECT_EQ(Season(de, SEASON_THIS)[4], 99999) << "half sacks beyond any number";
     EXPECT_EQ(Season(de, SEASON_THIS)[2], 0) << "no number is no figure";
@@ -207,5 +213,117 @@ TEST(ReplayStats, TheLineSetsPositionUniformAndValues) {
         << Seasons_Line(cb, "", TEST_BASE_YEAR + 2, {{6, "24"}, {8, "S"}, {10, "16"}, {95, "99999"}});
     Load_Replay_Season_Stats();
     EXPECT_EQ(Get_Player_Vital_Stat(TEAM, Now_At(cb), 9), 10000);
+    std::filesystem::remove_all("input");
+}
+
+// A damaged seasons file: counts below 0 (games, starts, catches, rushes,
+// touchdowns, fumbles, sacks) are no figures, while yards below 0 are real
+// and stay. What the read leaves, and what an injury's reconciliation then
+// makes of it (a receiver with no catches and one with a season's bound of
+// them), is what a saved game keeps: the load's bounds change nothing.
+TEST(ReplayStats, CountsBelowZeroAreNoFiguresAndEveryFigureIsOneASaveKeeps) {
+    Build_Test_League();
+    const int32_t wr = Test_League_Slot(POSITION_WR, 0);
+    const int32_t te = Test_League_Slot(POSITION_TE, 0);
+    const int32_t lb = Test_League_Slot(POSITION_LB, 0);
+    std::filesystem::create_directories("input/stats");
+    std::ofstream("input/stats/seasons.csv")
+        << "VorlanID,PlayerID,SeasonFlag,Year,Team\n"
+        << Seasons_Line(wr, "", TEST_BASE_YEAR,
+                        {{10, "-16"},
+                         {11, "-3"},
+                         {21, "-5"},
+                         {22, "-12"},
+                         {23, "-1"},
+                         {25, "-40"},
+                         {26, "-99999"},
+                         {27, "-20"},
+                         {28, "-2"},
+                         {30, "-4"},
+                         {36, "-2"},
+                         {37, "-9"}})
+        << Seasons_Line(te, "", TEST_BASE_YEAR, {{10, "16"}, {26, "99999"}, {27, "99999"}, {28, "99999"}})
+        << Seasons_Line(lb, "", TEST_BASE_YEAR,
+                        {{10, "-3"}, {40, "-50"}, {43, "-2.5"}, {51, "-1"}, {53, "-1"}});
+    ASSERT_EQ(Load_Replay_Season_Stats(), 1);
+
+    const auto receiver = Season(wr, SEASON_PREDICTED);
+    for (int32_t stat : {0, 1, 2, 4, 7, 9, 10, 12, 14})
+        EXPECT_EQ(receiver[stat], 0) << "count " << stat;
+    EXPECT_EQ(receiver[8], -12) << "rushing yards below 0 stand";
+    EXPECT_EQ(receiver[11], -20) << "receiving yards below 0 stand";
+    EXPECT_EQ(receiver[15], -9) << "return yards below 0 stand";
+    const auto linebacker = Season(lb, SEASON_PREDICTED);
+    for (int32_t stat : {0, 2, 4, 7, 9})
+        EXPECT_EQ(linebacker[stat], 0) << "count " << stat;
+
+    // An injury moves each prediction and makes it consistent again.
+    for (int32_t slot : {wr, te})
+        Modify_Randomly_And_Reconcile_Predicted_Stats(TEAM, Now_At(slot), -300, 0);
+    std::vector<PLAYER_RECORD> before(Universe.Teams[TEAM].Players,
+                                      Universe.Teams[TEAM].Players + PLAYERS_PER_TEAM);
+    for (int32_t slot : {wr, te, lb})
+        for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat) {
+            const int32_t figure = Get_Player_Stat(TEAM, Now_At(slot), SEASON_PREDICTED, stat);
+            EXPECT_LE(figure, LARGEST_SEASON_FIGURE) << "slot " << slot << " stat " << stat;
+            EXPECT_GE(figure, -LARGEST_SEASON_FIGURE) << "slot " << slot << " stat " << stat;
+        }
+    EXPECT_GE(Get_Player_Stat(TEAM, Now_At(wr), SEASON_PREDICTED, 10), 0) << "catches";
+    Bound_Loaded_League();
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+        EXPECT_EQ(std::memcmp(&before[slot], &Universe.Teams[TEAM].Players[slot], sizeof(PLAYER_RECORD)), 0)
+            << "a load would change slot " << slot;
+    std::filesystem::remove_all("input");
+}
+
+// The start of a season past the last real one (2022 on) ends Replay Mode
+// before its read, so it never tells of a read that cannot be: the user is
+// told once that the seasons go on without real statistics, and a
+// multi-season simulation ends the mode without a word. Before 2022 a
+// seasons file without the year's lines is still told.
+TEST(ReplayStats, ASeasonPastTheRealOnesEndsReplayModeOnceBeforeItsRead) {
+    auto captions = [] {
+        std::string text;
+        for (const SHOWN_MESSAGE& shown : Get_Shown_Messages())
+            text += shown.Caption + ": " + shown.Text + "\n";
+        return text;
+    };
+    Build_Test_League();
+    std::filesystem::remove_all("input/stats");
+    Supply_Team_Records_File();
+    Universe.Header.Universe_Stats[BASE_YEAR] = 2021;
+    Set_User_Preference(CURRENT_SEASON_INDEX, 1);
+    Universe.Header.Replay_Mode = 1;
+    Clear_Shown_Messages();
+    Start_Season(0);
+    EXPECT_EQ(Universe.Header.Replay_Mode, 0);
+    EXPECT_EQ(captions(),
+              "Replay Mode Ended: Real season statistics go no further than the 2021 season, so Replay Mode "
+              "has been turned off.\n\nThe 2022 season and the seasons after it are played without real "
+              "statistics.\n");
+    Clear_Shown_Messages();
+    Set_User_Preference(CURRENT_SEASON_INDEX, 2);
+    Start_Season(0);
+    EXPECT_EQ(captions(), "") << "the next season says nothing";
+
+    Universe.Header.Replay_Mode = 1;
+    Set_User_Preference(MULTI_SEASON_SIMULATION, 1);
+    Start_Season(0);
+    Set_User_Preference(MULTI_SEASON_SIMULATION, 0);
+    EXPECT_EQ(Universe.Header.Replay_Mode, 0);
+    EXPECT_EQ(captions(), "") << "a simulation of many seasons asks and tells nothing";
+
+    // 2021, with a seasons file that holds no line of the year.
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    std::filesystem::create_directories("input/stats");
+    std::ofstream("input/stats/seasons.csv") << "VorlanID,PlayerID,SeasonFlag,Year,Team\n"
+                                             << Seasons_Line(qb, "", 2019, {{10, "16"}});
+    Set_User_Preference(CURRENT_SEASON_INDEX, 0);
+    Universe.Header.Replay_Mode = 1;
+    Start_Season(0);
+    EXPECT_EQ(Universe.Header.Replay_Mode, 1) << "a historical season keeps the mode";
+    EXPECT_NE(captions().find("Read Error: input/stats/seasons.csv holds no statistics of the 2021 season."),
+              std::string::npos)
+        << captions();
     std::filesystem::remove_all("input");
 }

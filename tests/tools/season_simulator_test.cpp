@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -457,4 +458,39 @@ TEST_F(SeasonSimulator, TheDialogAsksForOneToAThousandSeasonsAndShowsTheReports)
     EXPECT_TRUE(Block() == before);
     EXPECT_EQ(Read_Record().Seasons, 0);
     Unlink_Installation_Folders();
+}
+
+// A damaged record whose money totals lie near the ends of 64 bits: a run
+// adds its season's revenue and profit held at those ends, as the counters
+// are held at the ends of 32 bits, and the reports show the held averages
+// rather than a total wrapped round to the other end.
+TEST_F(SeasonSimulator, MoneyTotalsNearTheEndsOf64BitsAreHeldThere) {
+    Build_Small_League();
+    SIMULATOR_RECORD damaged{};
+    damaged.Seasons = 1;
+    for (int32_t team = 0; team < SIMULATOR_TEAMS; ++team) {
+        damaged.Revenue[team] = INT64_MAX - 10;
+        damaged.Profit[team] = INT64_MIN + 10;
+    }
+    ASSERT_TRUE(Write_Simulator_Data(damaged));
+    Run_Season_Simulator(1);
+
+    const SIMULATOR_RECORD record = Read_Record();
+    ASSERT_EQ(record.Seasons, 2);
+    for (int32_t team = 0; team < 8; ++team) {
+        EXPECT_EQ(record.Revenue[team], INT64_MAX) << "team " << team << " earned more than 10 dollars";
+        EXPECT_LT(record.Profit[team], INT64_MIN / 2) << "team " << team << ": the profit stays at its end";
+    }
+    int32_t finance_lines = 0;
+    bool finances = false;
+    for (const std::string& line : Report_Lines(SIMULATOR_CSV_REPORT)) {
+        if (line.rfind("TEAM FINANCES", 0) == 0) {
+            finances = true;
+            continue;
+        }
+        if (!finances || line.empty()) continue;
+        ++finance_lines;
+        EXPECT_NE(line.find(",2147483647,-2147483648"), std::string::npos) << line;
+    }
+    EXPECT_EQ(finance_lines, 8);
 }
