@@ -34,6 +34,7 @@ constexpr int32_t LAST_TEAM = TOTAL_NUMBER_OF_TEAMS - 1;
 constexpr int32_t LAST_GAME = MAX_GAME_RECORDS - 1;
 constexpr int32_t OFF_SEASON_WEEK = 100;
 constexpr int32_t MOST_GAME_POINTS = 9999;
+constexpr int32_t VITAL_FANTASY_TEAM = 26;
 // The fantasy-draft mark of a player nobody has drafted yet.
 constexpr int32_t NOT_FANTASY_DRAFTED = -128;
 // The trade partner setting while the trade screens hold an offer in hand.
@@ -134,8 +135,8 @@ const FIELD_RANGE VITAL_STAT_RANGES[] = {
     {23, -10000, 10000}, // games of the valued year
     {24, -1000, 1000},
     {VITAL_BONUS_YEARS, 0, MOST_CONTRACT_YEARS},
-    // The team that drafted him in a fantasy draft; -128 while undrafted.
-    {26, NOT_FANTASY_DRAFTED, TOTAL_NUMBER_OF_TEAMS},
+    // 26, the team that drafted him in a fantasy draft, is bounded apart
+    // (Bound_Fantasy_Draft_Marks).
     {27, -1, 1},
     {VITAL_DRAFT_POOL_VALUE, 0, 100000},
     {29, -1, 1},
@@ -284,6 +285,21 @@ void Bound_Division_Places() {
     }
 }
 
+// A fantasy-draft mark the game writes is -128 (undrafted) or a franchise
+// in use that a draft serves. Any other mark is read as undrafted: kept, a
+// retired or college-pool destination would carry the player off at the end
+// of the draft.
+void Bound_Fantasy_Draft_Marks() {
+    for (TEAM_RECORD& team : Universe.Teams)
+        for (PLAYER_RECORD& player : team.Players) {
+            if (player.Vital_Stats[VITAL_PLAYER_ID] == 0) continue;
+            int32_t& mark = player.Vital_Stats[VITAL_FANTASY_TEAM];
+            const bool franchise = mark >= 0 && mark < MAX_FRANCHISES && mark < FANTASY_DRAFT_TEAMS &&
+                                   Universe.Teams[mark].Team_Stats[TEAM_STAT_CONTROL] != TEAM_CONTROL_EMPTY;
+            if (!franchise) mark = NOT_FANTASY_DRAFTED;
+        }
+}
+
 void Bound_Game(GAME_RECORD& game) {
     for (int32_t& score : game.Score)
         score = Clamp(score, GAME_SCORE_RANGE);
@@ -351,6 +367,7 @@ void Bound_Loaded_League() {
     }
     for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team)
         Bound_Team(Universe.Teams[team], team < MAX_FRANCHISES);
+    Bound_Fantasy_Draft_Marks();
     Bound_Division_Places();
     for (GAME_RECORD& game : Universe.Games)
         Bound_Game(game);

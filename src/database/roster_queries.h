@@ -30,6 +30,8 @@ int32_t Get_Team_Uninjured_Position_Player(int32_t team, int32_t position, int32
 int32_t Count_Team_Position_Players(int32_t team, int32_t position);
 int32_t Count_Team_Unit_Players(int32_t team, int32_t unit);
 int32_t Count_Team_Available_Position_Players(int32_t team, int32_t position);
+// A test of one player of a team.
+using PLAYER_FILTER = bool (*)(int32_t team, int32_t slot);
 // True when the player can play now: not injured, or (in the off-season and
 // after the final) healed before the next season's games.
 bool Is_Player_Available(int32_t team, int32_t slot);

@@ -845,7 +845,9 @@ void Format_Fantasy_Picks_Text(char* text, int32_t size, int32_t team) {
     text[0] = '\0';
     for (int32_t position = 0; position < NUMBER_OF_POSITIONS; ++position) {
         const int32_t count = Count_Fantasy_Drafted_At_Position(team, position);
-        if (count > 0) safe_strcatf(text, size, "%d %s\n", count, Get_Position_Short_Name(position));
+        if (count > 0)
+            safe_strcatf(text, size, "%s%d %s", text[0] != '\0' ? ", " : "", count,
+                         Get_Position_Short_Name(position));
     }
     if (text[0] == '\0') safe_strncpy(text, "None", size);
 }
@@ -857,7 +859,9 @@ void Show_Fantasy_Picks_Summary(WINDOW_HANDLE dialog) {
     char name[FORMATTED_TEXT_SIZE] = "", picks[TEXT_SIZE], text[TEXT_SIZE + FORMATTED_TEXT_SIZE];
     if (Is_Team_Record_Slot(team)) Get_Team_Display_Name(team, name);
     Format_Fantasy_Picks_Text(picks, sizeof picks, team);
-    safe_sprintf(text, sizeof text, "%s Picks:\n%s", name, picks);
+    // One paragraph: the note has room for two lines, which the counts of
+    // every position fill at most.
+    safe_sprintf(text, sizeof text, "%s Picks: %s", name, picks);
     Set_Text(dialog, PLAYER_ROSTER_NOTE, text);
 }
 

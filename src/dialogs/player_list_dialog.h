@@ -72,7 +72,8 @@ void Refresh_Free_Agent_Demands();
 void Format_Payroll_Line(char* text, int32_t size, int32_t room, int32_t team);
 void Update_Free_Agent_Cap_Text(WINDOW_HANDLE dialog);
 void Update_Roster_Size_Text(WINDOW_HANDLE dialog);
-// "%d %s\n" for each position the team took in the fantasy draft, "None" for none.
+// "%d %s" for each position the team took in the fantasy draft, joined by
+// ", "; "None" for none.
 void Format_Fantasy_Picks_Text(char* text, int32_t size, int32_t team);
 void Show_Fantasy_Picks_Summary(WINDOW_HANDLE dialog);
 // "Sortable Stats: ..." or the list's own caption for a scope.

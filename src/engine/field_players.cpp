@@ -396,14 +396,43 @@ int32_t Requery_Depth_Chart_Player(ROSTER_INDEX* index, int32_t position, int32_
     return slot;
 }
 
-int32_t Find_Most_Overstaffed_Position(int32_t team) {
-    if (!Is_Team_Index(team)) return 0;
+namespace {
+// Available players of the position, counting only those `eligible` takes
+// (every player without it).
+int32_t Count_Eligible_Position_Players(int32_t team, int32_t position, PLAYER_FILTER eligible) {
+    if (eligible == nullptr) return Count_Team_Available_Position_Players(team, position);
+    const int32_t limit = Get_Availability_Limit();
+    int32_t players = 0;
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+        if (Is_Player_Slot_Used(team, slot) &&
+            Get_Player_Vital_Stat(team, slot, VITAL_POSITION) == position &&
+            Get_Player_Vital_Stat(team, slot, VITAL_WEEKS_OUT) < limit && eligible(team, slot))
+            ++players;
+    return players;
+}
+
+bool Is_Eligible(int32_t team, int32_t slot, PLAYER_FILTER eligible) {
+    return eligible == nullptr || eligible(team, slot);
+}
+
+bool Has_Eligible_Player_At(int32_t team, int32_t position, PLAYER_FILTER eligible) {
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+        if (Is_Player_Slot_Used(team, slot) &&
+            Get_Player_Vital_Stat(team, slot, VITAL_POSITION) == position && eligible(team, slot))
+            return true;
+    return false;
+}
+
+// The most overstaffed position; with a filter, only the players it takes
+// count, and only a position holding one of them can be chosen.
+int32_t Find_Overstaffed_Position(int32_t team, PLAYER_FILTER eligible) {
     const int32_t last = team == FREE_AGENT_TEAM ? POSITION_P : POSITION_S;
     int32_t best = 0;
     int32_t best_score = INT32_MIN;
     for (int32_t position = 0; position <= last; ++position) {
+        if (eligible != nullptr && !Has_Eligible_Player_At(team, position, eligible)) continue;
         const int32_t score =
-            11 * Count_Team_Available_Position_Players(team, position) - 10 * POSITION_QUOTA[position];
+            11 * Count_Eligible_Position_Players(team, position, eligible) - 10 * POSITION_QUOTA[position];
         if (score >= best_score) {
             best_score = score;
             best = position;
@@ -412,14 +441,16 @@ int32_t Find_Most_Overstaffed_Position(int32_t team) {
     return best;
 }
 
-int32_t Find_Surplus_Position_Player(int32_t team) {
+int32_t Find_Surplus_Player(int32_t team, PLAYER_FILTER eligible) {
     if (!Is_Team_Index(team)) return -1;
-    const int32_t position = Find_Most_Overstaffed_Position(team);
+    const int32_t position = Find_Overstaffed_Position(team, eligible);
     const bool active = team < MAX_FRANCHISES && Is_Used_Franchise_Slot(team);
     int32_t best = -1;
     int64_t best_score = 0;
     for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-        if (!Is_Player_Slot_Used(team, slot) || Get_Player_Vital_Stat(team, slot, VITAL_POSITION) != position)
+        if (!Is_Player_Slot_Used(team, slot) ||
+            Get_Player_Vital_Stat(team, slot, VITAL_POSITION) != position ||
+            !Is_Eligible(team, slot, eligible))
             continue;
         float rating = Get_Player_Position_Rating(team, slot, position);
         if (rating < 25.0f) {
@@ -440,4 +471,18 @@ int32_t Find_Surplus_Position_Player(int32_t team) {
         }
     }
     return best;
+}
+} // namespace
+
+int32_t Find_Most_Overstaffed_Position(int32_t team) {
+    if (!Is_Team_Index(team)) return 0;
+    return Find_Overstaffed_Position(team, nullptr);
+}
+
+int32_t Find_Surplus_Position_Player(int32_t team) {
+    return Find_Surplus_Player(team, nullptr);
+}
+
+int32_t Find_Surplus_Eligible_Player(int32_t team, PLAYER_FILTER eligible) {
+    return Find_Surplus_Player(team, eligible);
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "database/game_record_layout.h"
+#include "database/roster_queries.h"
 
 constexpr int32_t REGULATION_SECONDS = 3600;
 constexpr int32_t HALF_SECONDS = 1800;
@@ -80,3 +81,7 @@ int32_t Get_Formation_Slot_Player(int32_t team, int32_t formation, int32_t slot,
 int32_t Find_Most_Overstaffed_Position(int32_t team);
 // The player the team would miss least at its most overstaffed position, or -1.
 int32_t Find_Surplus_Position_Player(int32_t team);
+// As Find_Surplus_Position_Player among only the players `eligible` takes:
+// the position is the most overstaffed by their count, among the positions
+// holding one of them; -1 when the team holds none.
+int32_t Find_Surplus_Eligible_Player(int32_t team, PLAYER_FILTER eligible);

@@ -10,8 +10,13 @@
 #include "personnel/player_retirement.h"
 
 int32_t Cut_One_Player_If_Over_Limit(int32_t team) {
+    return Cut_One_Eligible_Player_If_Over_Limit(team, nullptr);
+}
+
+int32_t Cut_One_Eligible_Player_If_Over_Limit(int32_t team, PLAYER_FILTER eligible) {
     if (!Is_Team_Record_Slot(team) || Get_First_Empty_Player_Slot(team) < ROSTER_CUT_SIZE) return 0;
-    const int32_t slot = Find_Surplus_Position_Player(team);
+    const int32_t slot = eligible == nullptr ? Find_Surplus_Position_Player(team)
+                                             : Find_Surplus_Eligible_Player(team, eligible);
     if (slot < 0) return 0;
     if (team < FREE_AGENT_TEAM)
         Release_Player_To_Free_Agents(team, slot);

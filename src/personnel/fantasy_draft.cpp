@@ -29,6 +29,7 @@
 #include "frontoffice/salary_value.h"
 #include "frontoffice/trade_values.h"
 #include "personnel/contract_renewal.h"
+#include "personnel/player_generation.h"
 #include "personnel/random_ratings.h"
 #include "personnel/roster_text.h"
 #include "platform/message_box.h"
@@ -315,6 +316,28 @@ bool Find_Draft_State_Fault(const uint8_t* state, char* why, int32_t size) {
 }
 } // namespace
 
+namespace {
+// Why a draft file's picks already made do not all carry the player id the
+// game records with each pick (a player's id, or -1 for a pick whose slot
+// held nobody), or false when they do. The order must be sound first.
+bool Find_Missing_Pick_Id(const uint8_t* state, char* why, int32_t size) {
+    const int32_t teams = Active_Teams();
+    int32_t round = 0, pick = 0;
+    std::memcpy(&round, state + ROUND_OFFSET, sizeof round);
+    std::memcpy(&pick, state + PICK_OFFSET, sizeof pick);
+    for (int32_t r = 0; r <= round && r < FANTASY_DRAFT_LAST_ROUND; ++r)
+        for (int32_t p = 0; p < teams && (r < round || p < pick); ++p) {
+            int32_t id = 0;
+            std::memcpy(&id, state + Id_Offset(r, p), sizeof id);
+            if (id > 0 || id == -1) continue;
+            safe_sprintf(why, size, "pick %d of round %d, already made, records no player (%d)", p + 1, r + 1,
+                         id);
+            return true;
+        }
+    return false;
+}
+} // namespace
+
 bool Is_Fantasy_Draft_State_Usable() {
     char why[TEXT_BUFFER_SIZE];
     return !Find_Draft_State_Fault(State(), why, sizeof why);
@@ -381,15 +404,61 @@ void Set_Fantasy_Draft_Order(int32_t first_round, int32_t later_rounds) {
     Run_Fantasy_Draft();
 }
 
+namespace {
+// The place on the clock whose team of the user's is being asked for its
+// pick, round * 100 + pick; -1 while nobody is asked.
+int32_t place_being_asked = -1;
+// Set while the draft is carried out.
+bool finishing = false;
+
+int32_t Place_On_The_Clock() {
+    return Get_Fantasy_Draft_Round() * FANTASY_DRAFT_ROUNDS + Get_Fantasy_Draft_Pick();
+}
+
+// A state no draft reaches: the draft is ended, with every player where he
+// was before it, and the user is told.
+void End_Damaged_Draft() {
+    const int32_t round = Get_Fantasy_Draft_Round(), pick = Get_Fantasy_Draft_Pick();
+    Report_System_Error("Invalid fantasy draft state (round %d, pick %d) in Run_Fantasy_Draft()", round,
+                        pick);
+    End_Fantasy_Draft_State();
+    Redraw_Main_Window();
+    Show_Formatted_Message(
+        "Fantasy Draft Ended",
+        "The fantasy draft cannot go on from round %lld, pick %lld, which no draft of this "
+        "league reaches. The draft has been ended and its picks undone: every player stays "
+        "with the team he was with before it.",
+        static_cast<long long>(round) + 1, static_cast<long long>(pick) + 1);
+}
+
+// Asks the user's team on the clock for its pick.
+void Ask_For_User_Pick(int32_t team) {
+    Set_User_Team(team);
+    // An open player list shows the new team on the clock.
+    Refresh_Player_List_Dialog(NO_WINDOW);
+    char name[PLAYER_NAME_TEXT_SIZE];
+    Get_Team_Full_Name(team, name);
+    char caption[64];
+    safe_sprintf(caption, sizeof caption, "Round %d / Pick %d", Get_Fantasy_Draft_Round() + 1,
+                 Get_Fantasy_Draft_Pick() + 1);
+    place_being_asked = Place_On_The_Clock();
+    Show_Formatted_Message(caption,
+                           "%s, please make your pick. Choose 'Sortable Stats' from the Player Menu. "
+                           "Then view 'Undrafted Players'.",
+                           name);
+    place_being_asked = -1;
+}
+} // namespace
+
+bool Is_Fantasy_Pick_On_The_Clock() {
+    return Get_Fantasy_Draft_Flag() != FANTASY_DRAFT_NONE && !finishing && Is_Fantasy_Draft_State_Usable() &&
+           Get_Fantasy_Draft_Round() < FANTASY_DRAFT_LAST_ROUND;
+}
+
 void Run_Fantasy_Draft() {
-    if (Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_NONE) return;
+    if (Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_NONE || finishing) return;
     if (!Is_Fantasy_Draft_State_Usable()) {
-        // A damaged state names no team that could pick: the draft stops with
-        // every player where he is.
-        Report_System_Error("Invalid fantasy draft state (round %d, pick %d) in Run_Fantasy_Draft()",
-                            Get_Fantasy_Draft_Round(), Get_Fantasy_Draft_Pick());
-        End_Fantasy_Draft_State();
-        Redraw_Main_Window();
+        End_Damaged_Draft();
         return;
     }
     // Every round has been played: nobody is asked for a pick past the last.
@@ -397,27 +466,23 @@ void Run_Fantasy_Draft() {
         Finish_Fantasy_Draft();
         return;
     }
+    // A second step for the place whose user is being asked (a step posted
+    // twice, run by the question's own message loop) would only ask again.
+    const int32_t place = Place_On_The_Clock();
+    if (place == place_being_asked) return;
     const int32_t team = Get_Fantasy_Draft_Team();
     Update_Main_Window_Title();
     Redraw_Main_Window();
     if (Get_Fantasy_Draft_Flag() != FANTASY_DRAFT_COMPUTER_FINISHES && !Is_Computer_Run(team)) {
-        if (Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_RUNNING) {
-            Set_User_Team(team);
-            // An open player list shows the new team on the clock.
-            Refresh_Player_List_Dialog(NO_WINDOW);
-            char name[PLAYER_NAME_TEXT_SIZE];
-            Get_Team_Full_Name(team, name);
-            char caption[64];
-            safe_sprintf(caption, sizeof caption, "Round %d / Pick %d", Get_Fantasy_Draft_Round() + 1,
-                         Get_Fantasy_Draft_Pick() + 1);
-            Show_Formatted_Message(caption,
-                                   "%s, please make your pick. Choose 'Sortable Stats' from the Player Menu. "
-                                   "Then view 'Undrafted Players'.",
-                                   name);
-        }
+        if (Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_RUNNING) Ask_For_User_Pick(team);
         return;
     }
     Pump_Messages();
+    // The messages may have made this pick (the user's Draft click in the
+    // player list, or a second step posted by that click) or ended the draft.
+    // A pick made meanwhile posted the step that goes on from it: this one
+    // is spent, and never picks for a team no longer on the clock.
+    if (Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_NONE || finishing || Place_On_The_Clock() != place) return;
     uint8_t chosen_team = 0, chosen_slot = 0;
     if (Choose_Fantasy_Draft_Player(team, &chosen_team, &chosen_slot)) {
         Announce_Fantasy_Draft_Pick(chosen_team, chosen_slot, team);
@@ -493,6 +558,9 @@ int32_t Count_Fantasy_Drafted_At_Position(int32_t team, int32_t position) {
 }
 
 void Announce_Fantasy_Draft_Pick(int32_t player_team, int32_t player_slot, int32_t drafting_team) {
+    // A pick asked for after the last round (a Draft click before the step
+    // that completes the draft) has no place to go.
+    if (!Is_Fantasy_Pick_On_The_Clock()) return;
     const int32_t teams = Active_Teams();
     const int32_t round = Get_Fantasy_Draft_Round(), pick = Get_Fantasy_Draft_Pick();
     const bool valid = Is_Player_Slot_Used(player_team, player_slot) != 0;
@@ -519,6 +587,10 @@ void Announce_Fantasy_Draft_Pick(int32_t player_team, int32_t player_slot, int32
 }
 
 void Finish_Fantasy_Draft() {
+    // The message's own loop may run a step still waiting: the draft is
+    // carried out once.
+    if (finishing) return;
+    finishing = true;
     if (Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_RUNNING)
         Show_Formatted_Message(
             "Fantasy Draft Complete",
@@ -526,9 +598,17 @@ void Finish_Fantasy_Draft() {
     Implement_Draft_Teams();
     const int32_t teams = Active_Teams();
     for (int32_t team = 0; team < teams; ++team)
-        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
-            if (Is_Player_Slot_Used(team, slot)) Repair_Player_Contract_Demand(team, slot);
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            if (!Is_Player_Slot_Used(team, slot)) continue;
+            // A prospect of the college pools joins his team without a
+            // contract: he signs a replacement player's terms, keeping his
+            // college seasons.
+            if (Get_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS) < 1)
+                Set_Replacement_Contract(team, slot);
+            Repair_Player_Contract_Demand(team, slot);
+        }
     End_Fantasy_Draft_State();
+    finishing = false;
     Redraw_Main_Window();
 }
 
@@ -550,6 +630,8 @@ void End_Fantasy_Draft_Command() {
         Run_Fantasy_Draft();
     } else if (answer == ID_BOX_CANCEL) {
         End_Fantasy_Draft_State();
+        // The header shows the date again, not the pick on the clock.
+        Redraw_Main_Window();
     }
 }
 
@@ -585,7 +667,7 @@ int Load_Fantasy_Draft_State() {
         return 0;
     }
     char why[TEXT_BUFFER_SIZE];
-    if (Find_Draft_State_Fault(state, why, sizeof why)) {
+    if (Find_Draft_State_Fault(state, why, sizeof why) || Find_Missing_Pick_Id(state, why, sizeof why)) {
         Log_Debug_Line("Load_Fantasy_Draft_State: \"%s\" is no fantasy draft: %s", file_name, why);
         return 0;
     }

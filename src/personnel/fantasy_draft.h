@@ -51,8 +51,12 @@ int32_t Get_Fantasy_Overall_Pick_ID(int32_t overall);
 // True when the round and the pick lie inside the rounds the draft plays (or
 // at the first pick after the last, where a whole draft ends) and every round
 // it plays, those already made included, gives each active team exactly one
-// pick: a damaged state ends the draft instead of going on with it.
+// pick: a damaged state ends the draft instead of going on with it, and the
+// user is told.
 bool Is_Fantasy_Draft_State_Usable();
+// True while a draft runs with a place on the clock to take a pick: not past
+// its last round, not being carried out, its state usable.
+bool Is_Fantasy_Pick_On_The_Clock();
 
 // Rows of the draft order dialog: one per pick of the first 65 rounds. A row
 // is shown when the team filter (setting 86) is "all teams" or names the team
@@ -74,7 +78,9 @@ void Set_Fantasy_Draft_Order(int32_t first_round, int32_t later_rounds);
 // One step: a human team on the clock is asked to pick; a computer team picks
 // (its announcement posts the message that brings the next step); when nobody
 // is left worth taking, or the last round is reached, the draft completes. A
-// damaged state ends the draft with every player where he is.
+// damaged state ends the draft with every player where he is, and says so.
+// However many steps are posted, each place on the clock gets one pick: a
+// step whose place was taken while it dispatched messages does nothing more.
 void Run_Fantasy_Draft();
 // The computer's choice for `team`: 1 with the player's team and slot, or 0
 // (team 255) when there is no one left to take.
@@ -84,9 +90,12 @@ int32_t Get_Fantasy_Cap_Room(int32_t team);
 // The weight each position still has for `team`: 0 once it has drafted its target.
 void Get_Fantasy_Position_Needs(int32_t team, int32_t needs[15]);
 int32_t Count_Fantasy_Drafted_At_Position(int32_t team, int32_t position);
-// Records a pick and moves the draft on to the next.
+// Records a pick and moves the draft on to the next; nothing while no place
+// is on the clock.
 void Announce_Fantasy_Draft_Pick(int32_t player_team, int32_t player_slot, int32_t drafting_team);
-// Carries the teams out, repairs out-of-range contract fields and ends the draft.
+// Carries the teams out, gives a player left without a contract a
+// replacement player's terms, repairs out-of-range contract fields and ends
+// the draft.
 void Finish_Fantasy_Draft();
 // Leaves fantasy-draft mode; the players stay where they are.
 void End_Fantasy_Draft_State();
@@ -97,7 +106,8 @@ void End_Fantasy_Draft_Command();
 // For a game of an older layout loaded while its draft ran: the order is made
 // afresh and "<saved game name>.draft" read over the state. Returns 1 when the
 // file was read; 0 leaves the fresh order (a missing or short file, one whose
-// order is no draft of this league, or a saved-game name that is not a plain
-// file name), with the reason in the diagnostics log. The players' marks are
+// order is no draft of this league, one with a pick already made that records
+// no player, or a saved-game name that is not a plain file name), with the
+// reason in the diagnostics log. The players' marks are
 // kept and the draft continues by a posted step.
 int Load_Fantasy_Draft_State();

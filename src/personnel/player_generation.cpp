@@ -162,6 +162,10 @@ void Create_Replacement_Player(int32_t team, int32_t slot, int32_t position, flo
     if (adjustment < -0.7f) adjustment = -0.7f;
     Modify_Player_Ratings(team, slot, adjustment, false);
     Set_Player_Vital_Stat(team, slot, VITAL_CREDITED_SEASONS, 0);
+    Set_Replacement_Contract(team, slot);
+}
+
+void Set_Replacement_Contract(int32_t team, int32_t slot) {
     Set_Player_Vital_Stat(team, slot, VITAL_SALARY, Get_League_Minimum_Salary(0));
     Set_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS, 0);
     Set_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS, 1);

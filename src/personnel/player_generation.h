@@ -17,6 +17,9 @@ void Create_Player_For_Team(int32_t team, int32_t slot, int32_t position, float 
 // One try of Create_Player_For_Team: a prospect made older and weaker by
 // `weakness`, on a one-year contract at the league minimum.
 void Create_Replacement_Player(int32_t team, int32_t slot, int32_t position, float weakness);
+// A replacement player's terms: the league minimum salary for no experience,
+// no bonus, one year.
+void Set_Replacement_Contract(int32_t team, int32_t slot);
 
 // The pieces every new player gets.
 void Init_New_Player_Fields(int32_t team, int32_t slot);

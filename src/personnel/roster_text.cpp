@@ -10,12 +10,14 @@
 #include "database/path_resolver.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
+#include "database/roster_slots.h"
 #include "database/season_lines.h"
 #include "database/team_operations.h"
 #include "database/text_files.h"
 #include "database/text_format.h"
 #include "dialogs/roster_moves.h"
 #include "frontoffice/depth_charts.h"
+#include "frontoffice/roster_limits.h"
 #include "platform/message_box.h"
 #include "season/new_universe.h"
 
@@ -181,6 +183,48 @@ void Reset_Fantasy_Draft_Marks() {
     Clear_Fantasy_Draft_Picks();
 }
 
+namespace {
+bool Is_Undrafted(int32_t team, int32_t slot) {
+    return Get_Player_Vital_Stat(team, slot, VITAL_FANTASY_TEAM) == NO_FANTASY_TEAM;
+}
+
+// Releases a franchise player nobody drafted. A full free-agent pool first
+// loses its surplus player as the roster cut chooses him, but only among the
+// players nobody drafted: a drafted free agent still waiting for room on his
+// new team is never the one to go. False, with the player left where he is,
+// while every player of a full pool is such a drafted free agent.
+bool Release_Undrafted_Player(int32_t team, int32_t slot) {
+    if (Find_Empty_Player_Slot(FREE_AGENT_TEAM) < 0 &&
+        !Cut_One_Eligible_Player_If_Over_Limit(FREE_AGENT_TEAM, Is_Undrafted))
+        return false;
+    Release_Player_To_Free_Agents(team, slot);
+    return true;
+}
+
+// Moves one unplaced player toward his fantasy team; true when his slot now
+// holds the next player of the roster.
+bool Place_Drafted_Player(int32_t team, int32_t slot) {
+    const int32_t destination = Get_Player_Vital_Stat(team, slot, VITAL_FANTASY_TEAM);
+    if (destination == team || (destination == NO_FANTASY_TEAM && team >= FREE_AGENT_TEAM)) {
+        Set_Player_Vital_Stat(team, slot, VITAL_FANTASY_PLACED, 1);
+        return false;
+    }
+    if (destination == NO_FANTASY_TEAM) return Release_Undrafted_Player(team, slot);
+    const int32_t id = Get_Player_ID(team, slot);
+    if (Move_Player_To_Team(destination, team, slot) < 0) return false;
+    PLAYER_LOCATION where{};
+    if (Lookup_Player_ID_Hash(&where, id)) {
+        Set_Player_Vital_Stat(where.Team, where.Slot, VITAL_FANTASY_PLACED, 1);
+        if (where.Team != FREE_AGENT_TEAM) {
+            const int32_t line =
+                Add_Player_Season_Line(where.Team, where.Slot, Get_Current_Year(), where.Team);
+            Set_Player_Latest_Season_Line(where.Team, where.Slot, line);
+        }
+    }
+    return true;
+}
+} // namespace
+
 void Implement_Draft_Teams() {
     // Counting pass: players already where they belong are placed; undrafted
     // players of a franchise go to the free agents.
@@ -194,12 +238,10 @@ void Implement_Draft_Teams() {
             if (fantasy_team == team) {
                 Set_Player_Vital_Stat(team, slot, VITAL_FANTASY_PLACED, 1);
             } else if (fantasy_team == NO_FANTASY_TEAM) {
-                if (team >= FREE_AGENT_TEAM) {
+                if (team >= FREE_AGENT_TEAM)
                     Set_Player_Vital_Stat(team, slot, VITAL_FANTASY_PLACED, 1);
-                } else {
-                    Release_Player_To_Free_Agents(team, slot);
+                else if (Release_Undrafted_Player(team, slot))
                     --slot;
-                }
             } else {
                 ++to_move;
             }
@@ -208,31 +250,15 @@ void Implement_Draft_Teams() {
     char caption[FORMATTED_TEXT_SIZE];
     safe_sprintf(caption, sizeof caption, "Moving %d Players...", to_move);
     const bool opened = Open_Progress_Window(caption, to_move) != 0;
+    // A full destination refuses a move, and a full pool an undrafted
+    // player: a later pass retries once players have left.
     for (int32_t pass = 0; pass < MOVING_PASSES && !All_Players_Fantasy_Drafted(); ++pass) {
         For_Each_Listed_Team([&](int32_t team) {
-            for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
-                if (!Is_Player_Slot_Used(team, slot) ||
-                    Get_Player_Vital_Stat(team, slot, VITAL_FANTASY_PLACED) != 0)
-                    continue;
-                const int32_t destination = Get_Player_Vital_Stat(team, slot, VITAL_FANTASY_TEAM);
-                if (destination == team || destination == NO_FANTASY_TEAM) {
-                    Set_Player_Vital_Stat(team, slot, VITAL_FANTASY_PLACED, 1);
-                    continue;
-                }
-                const int32_t id = Get_Player_ID(team, slot);
-                if (Move_Player_To_Team(destination, team, slot) < 0) continue;
-                PLAYER_LOCATION where{};
-                if (Lookup_Player_ID_Hash(&where, id)) {
-                    Set_Player_Vital_Stat(where.Team, where.Slot, VITAL_FANTASY_PLACED, 1);
-                    if (where.Team != FREE_AGENT_TEAM) {
-                        const int32_t line =
-                            Add_Player_Season_Line(where.Team, where.Slot, Get_Current_Year(), where.Team);
-                        Set_Player_Latest_Season_Line(where.Team, where.Slot, line);
-                    }
-                }
-                // The slot now holds the next player of this roster.
-                --slot;
-            }
+            for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+                if (Is_Player_Slot_Used(team, slot) &&
+                    Get_Player_Vital_Stat(team, slot, VITAL_FANTASY_PLACED) == 0 &&
+                    Place_Drafted_Player(team, slot))
+                    --slot;
         });
         Step_Progress(1);
     }

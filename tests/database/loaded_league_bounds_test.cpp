@@ -661,3 +661,16 @@ TEST(LoadedLeagueBounds, TheEdgesOfWhatTheGameWritesAreKept) {
     for (const auto& edge : edges)
         EXPECT_EQ(*edge.Field, edge.Edge) << "one past " << edge.Edge;
 }
+
+// A fantasy-draft mark is -128 or a franchise of the league; any other (the
+// retired destination 41, a pool, a slot without a team) reads as undrafted.
+TEST(LoadedLeagueBounds, FantasyDraftMarksNameATeamOfTheLeagueOrNone) {
+    Build_Test_League();
+    const int32_t marks[][2] = {{-128, -128}, {0, 0},     {31, 31},  {33, -128},
+                                {36, -128},   {40, -128}, {41, -128}};
+    for (int32_t n = 0; n < 7; ++n)
+        Universe.Teams[TEAM].Players[n].Vital_Stats[26] = marks[n][0];
+    Bound_Loaded_League();
+    for (int32_t n = 0; n < 7; ++n)
+        EXPECT_EQ(Universe.Teams[TEAM].Players[n].Vital_Stats[26], marks[n][1]) << "mark " << marks[n][0];
+}

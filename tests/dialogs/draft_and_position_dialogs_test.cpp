@@ -3,23 +3,28 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "app/main_menu.h"
 #include "app/main_window.h"
+#include "app/main_window_dc.h"
 #include "app/modal_dialogs.h"
 #include "app/team_lists.h"
 #include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/player_hashes.h"
 #include "database/player_record.h"
+#include "database/roster_slots.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "dialogs/change_position_dialog.h"
 #include "dialogs/fantasy_draft_dialogs.h"
+#include "dialogs/listview_engine.h"
 #include "dialogs/player_list_dialog.h"
 #include "dialogs/saved_game_dialogs.h"
 #include "personnel/fantasy_draft.h"
@@ -39,6 +44,8 @@ constexpr int32_t VITAL_FANTASY_TEAM = 26;
 constexpr int32_t NOT_DRAFTED = -128;
 
 class DraftAndPositionDialogs : public LeagueFrameTest {};
+// The user's team in a draft of one user.
+constexpr int32_t DRAFTING_USER = 3;
 
 int32_t Count_Messages(const std::string& caption) {
     int32_t count = 0;
@@ -67,6 +74,17 @@ int32_t Count_Drafted(const std::vector<int32_t>& marks) {
 // The Tools menu's fantasy draft command, as the user chooses it.
 void Choose_Fantasy_Draft_Command() {
     Send_Window_Message(Main_Window, MSG_COMMAND, ID_FANTASY_DRAFT, 0);
+}
+
+// Selects the viewed team's first undrafted player in the open player list
+// and clicks Draft.
+void Draft_From_List(WINDOW_HANDLE list_dialog) {
+    const int32_t team = Get_User_Preference(VIEWED_TEAM);
+    int32_t slot = 0;
+    while (Get_Player_Vital_Stat(team, slot, VITAL_FANTASY_TEAM) != NOT_DRAFTED)
+        ++slot;
+    Select_Listview_Player(Get_Dialog_Item(list_dialog, PLAYER_LIST_VIEW), team, slot);
+    Click_Dialog_Button(list_dialog, PLAYER_ACTION_BUTTON);
 }
 
 void Select_Player(int32_t team, int32_t slot) {
@@ -181,7 +199,13 @@ TEST_F(DraftAndPositionDialogs, TheDraftCommandWhileTheComputerFinishesKeepsEver
     EXPECT_EQ(Get_Fantasy_Draft_Round(), round);
     EXPECT_EQ(Get_Fantasy_Draft_Pick(), pick);
     EXPECT_EQ(Fantasy_Marks(), marks) << "every pick mark stands";
-    End_Fantasy_Draft_State();
+
+    // Cancel aborts the draft, and the header drops the pick at once.
+    Set_Last_Painted_View(-7);
+    Script_Message_Answer("End Fantasy Draft", ID_BOX_CANCEL);
+    Choose_Fantasy_Draft_Command();
+    EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE);
+    EXPECT_NE(Get_Last_Painted_View(), -7) << "the main window is painted afresh";
 }
 
 TEST_F(DraftAndPositionDialogs, SettingUpAFantasyDraftWorksOutAbsurdContractsAgain) {
@@ -322,4 +346,47 @@ TEST_F(DraftAndPositionDialogs, AFantasyDraftSavedInRoundThreeResumesWithItsUndr
         EXPECT_EQ(where.Team, team) << "player " << id << " went to the team that drafted him";
     }
     Clear_Scripted_Answers();
+}
+
+// The user's Draft click in the player list while a computer team is on the
+// clock (its step still waiting) makes that team's pick; every later place
+// then gets one pick, by the team on the clock, to the draft's end.
+TEST_F(DraftAndPositionDialogs, ADraftClickDuringTheComputersTurnKeepsOnePickAPlace) {
+    const SCRATCH_FOLDER folder("fantasy-click");
+    std::filesystem::create_directories("Output");
+    Set_Team_Stat(DRAFTING_USER, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Set_User_Preference(VIEWED_TEAM, DRAFTING_USER);
+    // Pick 4 of round 1 is the user's; the snake brings him back at pick 29.
+    Begin_Fantasy_Draft(FANTASY_ORDER_ALPHABETICAL, FANTASY_ORDER_SNAKE);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        ASSERT_EQ(Get_Fantasy_Draft_Pick(), DRAFTING_USER);
+        Draft_From_List(dialog);
+        ASSERT_FALSE(Is_Human_Team(Get_Fantasy_Draft_Team())) << "the computer is on the clock";
+        Draft_From_List(dialog);
+    });
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Fantasy_Draft_Round() * 100 + Get_Fantasy_Draft_Pick(), 128) << "the user's next turn";
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, SORTABLE_STATS_DIALOG, 0);
+    EXPECT_EQ(Count_Messages("Round 2 / Pick 29"), 1) << "the user is asked once";
+    Script_Message_Answer("End Fantasy Draft", ID_BOX_YES);
+    Choose_Fantasy_Draft_Command();
+    for (int32_t n = 0; n < 10000 && Get_Fantasy_Draft_Flag() != FANTASY_DRAFT_NONE; ++n)
+        Pump_Messages();
+    ASSERT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE) << "the draft ran to its end";
+
+    // Every player of the league was taken, 53 rounds of 32, each by the team
+    // on the clock at his pick and now with it.
+    Build_Player_ID_Hash();
+    int32_t wrong = 0;
+    for (int32_t round = 0; round < TEST_ROSTER_SIZE; ++round)
+        for (int32_t pick = 0; pick < TEST_LEAGUE_TEAMS; ++pick) {
+            PLAYER_LOCATION where{};
+            wrong += !Lookup_Player_ID_Hash(&where, Get_Fantasy_Draft_Pick_ID(round, pick)) ||
+                     where.Team != Get_Fantasy_Draft_Order(round, pick);
+        }
+    EXPECT_EQ(wrong, 0) << "picks not with the team on the clock at them";
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        EXPECT_EQ(Get_First_Empty_Player_Slot(team), TEST_ROSTER_SIZE) << "team " << team;
 }

@@ -36,6 +36,7 @@
 #include "platform/message_box.h"
 #include "platform/windows.h"
 #include "player_dialogs_fixture.h"
+#include "support/layout_checks.h"
 #include "support/report_steps.h"
 
 namespace {
@@ -578,9 +579,21 @@ TEST_F(PlayerListDialog, CapLinesAndFantasyPicks) {
     for (int32_t slot = 0; slot < TEST_ROSTER_SIZE; ++slot)
         Set_Player_Vital_Stat(USER, slot, 26, slot < 3 ? 5 : -128);
     Format_Fantasy_Picks_Text(line, sizeof line, 5);
-    EXPECT_STREQ(line, "2 QB\n1 RB\n") << "team 5 took the first three players of team 0";
+    EXPECT_STREQ(line, "2 QB, 1 RB") << "team 5 took the first three players of team 0";
     Format_Fantasy_Picks_Text(line, sizeof line, 6);
     EXPECT_STREQ(line, "None");
+    // Team 0 on the clock, marked as the taker of most of the league, three
+    // figures at every position: its picks block still reads whole.
+    Universe.Header.Universe_Stats[FANTASY_DRAFT_FLAG] = 1;
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        const std::string note = Get_Dialog_Item_Text(dialog, PLAYER_ROSTER_NOTE);
+        EXPECT_EQ(note.rfind("Comets Picks: 62 QB, 93 RB, ", 0), 0u) << note;
+        EXPECT_EQ(note.substr(note.size() - 10), "31 K, 31 P");
+        EXPECT_EQ(Join_Faults(Find_Control_Layout_Faults(dialog)), "");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, SORTABLE_STATS_DIALOG, 0);
+    Universe.Header.Universe_Stats[FANTASY_DRAFT_FLAG] = 0;
     Format_Player_List_Caption(line, sizeof line, 7777);
     EXPECT_STREQ(line, "Sortable Stats");
     Script_Dialog_Step([](WINDOW_HANDLE dialog) {

@@ -62,7 +62,8 @@ TEST(FantasyDraftState, SavedGameNameMustNameAFileBesideTheGame) {
 
 // A file whose order is no draft of the league (zeros, a device, a huge
 // sparse file, noise, a round already made that names a team twice, a round
-// past those the draft plays) is taken as a missing file: the fresh order stands, no player is marked, and
+// past those the draft plays, a pick already made that records no player) is
+// taken as a missing file: the fresh order stands, no player is marked, and
 // the log says why. A draft's own file is taken whole and marks its picks.
 TEST(FantasyDraftState, AFileWhoseOrderIsNoDraftCountsAsMissing) {
     Build_Test_League();
@@ -89,6 +90,12 @@ TEST(FantasyDraftState, AFileWhoseOrderIsNoDraftCountsAsMissing) {
     const std::vector<uint8_t> inside_after_last =
         Make_Fantasy_Draft_State(TEST_LEAGUE_TEAMS, FANTASY_DRAFT_LAST_ROUND, 3, 0);
     const std::vector<uint8_t> table_end = Make_Fantasy_Draft_State(TEST_LEAGUE_TEAMS, 99, 0, 0);
+    // Picks already made that record no player: one changed round byte that
+    // jumps the draft to round 64, and a made pick whose id was lost.
+    std::vector<uint8_t> jumped = draft;
+    jumped[8] = 63;
+    std::vector<uint8_t> lost_id = draft;
+    std::memset(lost_id.data() + 16 + (2 * FANTASY_DRAFT_TEAMS + 30) * 4, 0, 4);
 
     struct CASE {
         const char* Name;
@@ -116,6 +123,10 @@ TEST(FantasyDraftState, AFileWhoseOrderIsNoDraftCountsAsMissing) {
          "round 65, pick 3 lies outside a draft of 65 rounds of 32 teams"},
         {"the table's last round", [&] { Write_Fantasy_Draft_State_File(file, table_end); },
          "round 99, pick 0 lies outside a draft of 65 rounds of 32 teams"},
+        {"a round byte jumped to round 64", [&] { Write_Fantasy_Draft_State_File(file, jumped); },
+         "pick 1 of round 4, already made, records no player (0)"},
+        {"a made pick without its id", [&] { Write_Fantasy_Draft_State_File(file, lost_id); },
+         "pick 31 of round 3, already made, records no player (0)"},
     };
     for (const CASE& bad : cases) {
         SCOPED_TRACE(bad.Name);

@@ -19,10 +19,12 @@
 #include "database/universe.h"
 #include "frontoffice/roster_limits.h"
 #include "frontoffice/roster_minimums.h"
+#include "frontoffice/salaries.h"
 #include "personnel/fantasy_draft.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
 #include "platform/scripted_answers.h"
+#include "support/installed_seasons.h"
 #include "support/test_league.h"
 
 namespace {
@@ -155,6 +157,12 @@ TEST_F(FantasyDraft, DamagedStateEndsTheDraftWithEveryPlayerInPlace) {
     Run_Fantasy_Draft();
     EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE);
     EXPECT_EQ(Teams_By_Id(), before);
+    // The user is told, in plain words, not left to find it in the log.
+    ASSERT_EQ(Get_Shown_Messages().size(), 1u);
+    EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Fantasy Draft Ended");
+    EXPECT_EQ(Get_Shown_Messages()[0].Text.rfind("The fantasy draft cannot go on from round 3, pick 1,", 0),
+              0u)
+        << Get_Shown_Messages()[0].Text;
 }
 
 TEST_F(FantasyDraft, CancelAbortsAndCancelledAnnouncementsStayOff) {
@@ -206,4 +214,45 @@ TEST_F(FantasyDraft, FinishingRepairsAnAbsurdContractLengthAsTheRepairOfOnePlaye
     EXPECT_EQ(Get_Player_Vital_Stat(team, now, VITAL_BONUS_YEARS), 2)
         << "the length is the years he has left, not left absurd";
     EXPECT_LE(std::abs(Get_Player_Vital_Stat(team, now, VITAL_SIGNING_BONUS)), 202995);
+}
+
+namespace {
+class FantasyDraftOfASeason : public InstalledDatabasesTest {};
+} // namespace
+
+// A 2022 fantasy draft the user hands to the computer after his first pick:
+// every one of the 2,080 picks reaches the team that made it, 65 on each,
+// and every rostered player is under contract, a prospect of the college
+// class on a replacement's terms with his college seasons kept.
+TEST_F(FantasyDraftOfASeason, ThePicksOf2022AllReachTheirTeamsUnderContract) {
+    ASSERT_EQ(Open_Installed_Season(2022), "");
+    std::filesystem::create_directories("Output");
+    ASSERT_EQ(Count_Active_Teams(), 32);
+    Begin_Fantasy_Draft(FANTASY_ORDER_ALPHABETICAL, FANTASY_ORDER_SNAKE);
+    ASSERT_TRUE(Is_Human_Team(Get_Fantasy_Draft_Team()));
+    Announce_Fantasy_Draft_Pick(FREE_AGENT_TEAM, 0, 0);
+    Script_Message_Answer("End Fantasy Draft", ID_BOX_YES);
+    End_Fantasy_Draft_Command();
+    EXPECT_LT(Run_Draft_To_End(), 10000);
+    ASSERT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE);
+
+    const std::map<int32_t, int32_t> team_of_id = Teams_By_Id();
+    int32_t placed = 0, prospects = 0, uncontracted = 0;
+    for (int32_t overall = 0; overall < 2080; ++overall) {
+        const auto found = team_of_id.find(Get_Fantasy_Draft_Pick_ID(overall / 32, overall % 32));
+        placed +=
+            found != team_of_id.end() && found->second == Get_Fantasy_Draft_Order(overall / 32, overall % 32);
+    }
+    EXPECT_EQ(placed, 2080) << "picks with the team that made them";
+    for (int32_t team = 0; team < 32; ++team) {
+        EXPECT_EQ(Get_First_Empty_Player_Slot(team), 65) << "team " << team;
+        for (int32_t slot = 0; slot < 65; ++slot) {
+            uncontracted += Get_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS) < 1;
+            prospects += Get_Player_Vital_Stat(team, slot, VITAL_CREDITED_SEASONS) < 0 &&
+                         Get_Player_Vital_Stat(team, slot, VITAL_SALARY) == Get_League_Minimum_Salary(0) &&
+                         Get_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS) == 0;
+        }
+    }
+    EXPECT_EQ(uncontracted, 0) << "rostered players under no contract";
+    EXPECT_GT(prospects, 100) << "the college class on a replacement's terms";
 }

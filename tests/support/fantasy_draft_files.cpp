@@ -5,9 +5,11 @@
 
 #include "database/universe.h"
 #include "personnel/fantasy_draft.h"
+#include "support/test_league.h"
 
 namespace {
 // Four ints (the two options, the round, the pick), the ids taken, the order.
+constexpr size_t IDS_OFFSET = 16;
 constexpr size_t ORDER_OFFSET = 14416;
 } // namespace
 
@@ -18,6 +20,14 @@ std::vector<uint8_t> Make_Fantasy_Draft_State(int32_t teams, int32_t round, int3
     for (int32_t r = 0; r < FANTASY_DRAFT_ROUNDS; ++r)
         for (int32_t p = 0; p < teams; ++p)
             state[ORDER_OFFSET + static_cast<size_t>(r) * FANTASY_DRAFT_TEAMS + p] = static_cast<uint8_t>(p);
+    // The game records the id of the player each pick took.
+    for (int32_t r = 0; r <= round && r < FANTASY_DRAFT_ROUNDS; ++r)
+        for (int32_t p = 0; p < teams && (r < round || p < pick); ++p) {
+            const int32_t id = Test_League_Player_ID(p, r);
+            std::memcpy(state.data() + IDS_OFFSET +
+                            sizeof id * (static_cast<size_t>(r) * FANTASY_DRAFT_TEAMS + p),
+                        &id, sizeof id);
+        }
     return state;
 }
 
