@@ -92,11 +92,17 @@ int32_t Is_Schedule_Balanced() {
 
 // A year whose files enter no game does not count as found, so a season
 // without a schedule file falls back to the templates or the generator rather
-// than starting with no games at all.
+// than starting with no games at all. Nor does the search go on past such a
+// year: an earlier year's files are tried only while the later year had files
+// that did not fit the league (a team they miss), never in place of files
+// that are not there, so the seasons after the last year with files (the
+// merged league of 1970 on) are never played on that year's schedule.
 int32_t Load_Historic_Schedule() {
     for (int32_t year = Get_Current_Year(); year >= FIRST_SCHEDULE_FILE_YEAR; --year) {
-        if (Enter_Season_Files(year) > 0 && Is_Schedule_Balanced()) return 1;
+        const int32_t entered = Enter_Season_Files(year);
+        if (entered > 0 && Is_Schedule_Balanced()) return 1;
         Clear_All_Team_Schedules();
+        if (entered == 0) break;
     }
     return 0;
 }

@@ -383,8 +383,11 @@ void Read_Season_Line_Form(const STATS_LINE& line) {
             !Figure(line, COLUMN_INTERCEPTION_RETURN_TD, &interception_touchdowns))
             return;
         Add_Season_Stat(team, slot, year, 4, half_sacks, 0);
-        Add_Season_Stat(team, slot, year, 9, fumble_touchdowns, 1);
-        Add_Season_Stat(team, slot, year, 9, interception_touchdowns, 1);
+        // The game keeps a defender's return touchdowns as one figure: the
+        // two columns are credited together, so a replayed season, which
+        // takes a figure only while it is still 0, keeps both.
+        Add_Season_Stat(team, slot, year, 9,
+                        Held(static_cast<int64_t>(fumble_touchdowns) + interception_touchdowns), 1);
     }
     if (group == KICKER_GROUP) Credit(line, team, slot, year, KICKER, std::size(KICKER), &good);
     int32_t value = 0;

@@ -113,6 +113,21 @@ TEST(HistoricSchedules, WithoutAScheduleFileTheSeasonFallsBackToTheGenerator) {
     EXPECT_EQ(Count_Games(), 0);
 }
 
+// The files end with the two leagues: a season after the last year with
+// files is not played on that year's schedule, which would keep the merged
+// conferences apart; it goes to the templates or the generator.
+TEST(HistoricSchedules, ASeasonAfterTheLastYearWithFilesIsNotPlayedOnItsSchedule) {
+    Build_1951_League();
+    Apply_History_Through(1970);
+    Enter_Off_Season_Before(1971); // the season of 1970
+    Remove_Schedule_Files();
+    Write_File("Input/Schedules/1969-NFL.csv",
+               std::string(HEADER) + Week_Of_League(ANY_LEAGUE, 1) + Week_Of_League(ANY_LEAGUE, 2));
+    EXPECT_EQ(Load_Historic_Schedule(), 0);
+    EXPECT_EQ(Count_Games(), 0);
+    Remove_Schedule_Files();
+}
+
 TEST(HistoricSchedules, ALineWithOneTeamOnBothSidesIsNoGame) {
     Build_Test_League();
     Remove_Schedule_Files();

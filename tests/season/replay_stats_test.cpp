@@ -108,6 +108,25 @@ TEST(ReplayStats, RealSeasonBecomesThePrediction) {
         EXPECT_EQ(Season(slot, SEASON_THIS), zero);
 }
 
+// The seasons file keeps a defender's fumble-return and interception-return
+// touchdowns apart; the game keeps them as one figure, and a replayed season
+// has them all, not only the first column's.
+TEST(ReplayStats, ADefendersReturnTouchdownsOfBothKindsAreOneFigure) {
+    Build_Test_League();
+    const int32_t safety = Test_League_Slot(POSITION_S, 0);
+    Fill_Seasons(safety);
+    std::filesystem::create_directories("input/stats");
+    std::ofstream("input/stats/seasons.csv")
+        << "VorlanID,PlayerID,SeasonFlag,Year,Team\n"
+        << Seasons_Line(safety, "", 2020,
+                        {{10, "16"}, {11, "16"}, {48, "2"}, {50, "1"}, {51, "5"}, {53, "2"}, {95, "9"}});
+    Load_Replay_Season_Stats();
+    const auto season = Season(safety, SEASON_PREDICTED);
+    EXPECT_EQ(season[7], 5) << "interceptions";
+    EXPECT_EQ(season[8], 2) << "fumble recoveries";
+    EXPECT_EQ(season[9], 3) << "one fumble return and two interception returns";
+}
+
 TEST(ReplayStats, MissingFileGivesOneNoticeAndChangesNothing) {
     Build_Test_League();
     const int32_t qb = Test_League_Slot(POSITION_QB, 0);

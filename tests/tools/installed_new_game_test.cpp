@@ -13,6 +13,7 @@
 #include <ctime>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "app/context_help.h"
 #include "app/main_window.h"
@@ -36,6 +37,7 @@
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
 #include "season/new_game_choices.h"
+#include "season/season_calendar.h"
 #include "season/week_advance.h"
 #include "support/debug_log.h"
 #include "support/dialog_steps.h"
@@ -222,4 +224,46 @@ TEST_F(InstalledNewGame, AnEarlySeasonWithItsCutRostersPlaysItsFirstWeek) {
     EXPECT_EQ(games.size(), 6u) << "twelve franchises, six games";
     EXPECT_GE(smallest_roster, 51) << "no team played short of the game's smallest roster";
     EXPECT_EQ(Shown_Messages_Text(), "\"Confirm\": Simulate every game in week 1?\n");
+}
+
+// A season of two leagues (1960-1969) plays each league's own schedule file,
+// so a New Game of 1962 or of 1969 started from the dialog has no game between
+// the leagues, every team of a league plays the season's fourteen games, and
+// nobody meets an opponent more than twice.
+TEST_F(InstalledNewGame, ASeasonOfTwoLeaguesHasNoGameBetweenThem) {
+    Start_Frame_Without_Loop();
+    ASSERT_EQ(Load_Startup_League(), 1);
+    // Each league's teams a game: 14 and 8 teams in 1962, 16 and 10 in 1969.
+    for (const auto& [year, season_games] : {std::pair{1962, 154}, std::pair{1969, 182}}) {
+        SCOPED_TRACE(year);
+        Clear_Shown_Messages();
+        NEW_GAME_SEEN seen;
+        Script_New_Game_Choice(&seen, year);
+        Do_Dialog(Main_Window, NEW_GAME_DIALOG, 0);
+        Look_At_League(&seen);
+        ASSERT_EQ(seen.Year_Started, year);
+        EXPECT_EQ(seen.Messages_After_Play, "");
+        ASSERT_EQ(Count_Leagues(), 2);
+        int32_t games = 0;
+        std::string crossing;
+        for (int32_t team = 0; team < Count_Active_Teams(); ++team) {
+            char name[FORMATTED_TEXT_SIZE];
+            Get_Team_Full_Name(team, name);
+            SCOPED_TRACE(name);
+            EXPECT_EQ(Count_First_Listed_Games(team) + Count_Second_Listed_Games(team), 14);
+            games += Count_First_Listed_Games(team);
+            for (int32_t week = 0; week < Get_Season_Length(); ++week) {
+                const int32_t opponent = Get_Team_Week_Opponent(team, week);
+                if (!Is_Active_Team(opponent)) continue;
+                EXPECT_LE(Count_Games_Against(team, opponent), 2);
+                if (Get_Team_Conference(opponent) == Get_Team_Conference(team)) continue;
+                char other[FORMATTED_TEXT_SIZE];
+                Get_Team_Full_Name(opponent, other);
+                crossing += std::string(name) + " - " + other + " in week " + std::to_string(week + 1) + "\n";
+            }
+        }
+        EXPECT_EQ(games, season_games);
+        EXPECT_EQ(crossing, "") << "games between the leagues";
+        EXPECT_LE(Get_Season_Length(), 18);
+    }
 }

@@ -1,7 +1,9 @@
 // The season databases the build installs, as New Game opens them: a season
 // loads with the loader's checks as that year's league, starts as a game, a
 // game of 1975 fills its college pool from the 1976 draft class file, and no
-// season line of any of them credits more starts than games.
+// season line of any of them holds a figure its player could not have: more
+// starts than games, a touchdown without its carry, catch, completion or
+// takeaway, more made than tried.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -9,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "database/league_structure.h"
 #include "database/player_record.h"
@@ -88,10 +91,64 @@ TEST_F(InstalledSeasons, AGameOf1975DraftsThe1976ClassFromItsFile) {
     EXPECT_EQ(missing, 0) << "every new prospect of the file is in the pool";
 }
 
-TEST_F(InstalledSeasons, NoSeasonLineOfAnyYearHasMoreStartsThanGames) {
+namespace {
+// The team code of a prospect's college season (a byte), which the player
+// generation makes and no seasons file holds.
+constexpr int32_t COLLEGE_SEASON_TEAM = 128;
+
+// The figures of a season line, in the game's layout, that a player of the
+// position class could not have: what he made against what he tried. Each
+// rule: its text, the statistics made (summed) and those of their chances.
+struct LINE_RULE {
+    const char* Text;
+    std::vector<int32_t> Made;
+    std::vector<int32_t> Chances;
+};
+
+const std::vector<LINE_RULE>& Line_Rules(int32_t position) {
+    static const std::vector<LINE_RULE> passer = {{"completions above passes", {3}, {2}},
+                                                  {"completions and interceptions above passes", {3, 4}, {2}},
+                                                  {"touchdown passes above completions", {6}, {3}},
+                                                  {"rushing touchdowns above rushes", {9}, {7}},
+                                                  {"fumbles lost above fumbles", {13}, {19}}};
+    static const std::vector<LINE_RULE> carrier = {{"rushing touchdowns above rushes", {9}, {7}},
+                                                   {"receiving touchdowns above catches", {12}, {10}},
+                                                   {"fumbles lost above fumbles", {13}, {2}},
+                                                   {"kick return touchdowns above returns", {16}, {14}},
+                                                   {"punt return touchdowns above returns", {19}, {17}}};
+    static const std::vector<LINE_RULE> defender = {
+        {"return touchdowns above interceptions and recoveries", {9}, {7, 8}},
+        {"kick return touchdowns above returns", {16}, {14}},
+        {"punt return touchdowns above returns", {19}, {17}}};
+    static const std::vector<LINE_RULE> kicker = {{"field goals made under 30 yards above tried", {11}, {10}},
+                                                  {"field goals made of 30-39 yards above tried", {13}, {12}},
+                                                  {"field goals made of 40-49 yards above tried", {15}, {14}},
+                                                  {"field goals made from 50 yards above tried", {17}, {16}},
+                                                  {"extra points made above tried", {9}, {8}}};
+    static const std::vector<LINE_RULE> none;
+    if (position == POSITION_QB) return passer;
+    switch (position >= 0 && position < NUMBER_OF_POSITIONS ? Get_Position_Group(position) : -1) {
+    case 0:
+        return carrier;
+    case 2:
+        return defender;
+    case 3:
+        return kicker;
+    default:
+        return none;
+    }
+}
+} // namespace
+
+TEST_F(InstalledSeasons, NoSeasonLineOfAnyYearHoldsAFigureItsChancesCannot) {
     std::map<int32_t, int32_t> faults_by_year;
     std::string first_faults;
     int32_t lines = 0;
+    auto note = [&](int32_t year, int32_t line_year, const std::string& fault) {
+        if (faults_by_year[line_year]++ == 0)
+            first_faults += "the " + std::to_string(year) + " database: a line of " +
+                            std::to_string(line_year) + " with " + fault + "\n";
+    };
     for (int32_t year = 1951; year <= 2022; ++year) {
         ASSERT_GE(Load_New_Game_Season(year, nullptr), 0) << year;
         for (int32_t line = 0; line < MAX_SEASON_LINES; ++line) {
@@ -100,12 +157,33 @@ TEST_F(InstalledSeasons, NoSeasonLineOfAnyYearHasMoreStartsThanGames) {
             ++lines;
             const int32_t games = Get_Season_Line_Stat(line, 0);
             const int32_t starts = Get_Season_Line_Stat(line, 1);
-            if (starts <= games) continue;
-            if (faults_by_year[line_year]++ == 0)
-                first_faults += "the " + std::to_string(year) + " database: a line of " +
-                                std::to_string(line_year) + " with " + std::to_string(starts) +
-                                " starts in " + std::to_string(games) + " games\n";
+            if (starts > games)
+                note(year, line_year,
+                     std::to_string(starts) + " starts in " + std::to_string(games) + " games");
         }
+        // The other figures of his seasons in the league by the class of the
+        // player whose line it is.
+        For_Each_League_Player([&](int32_t team, int32_t slot) {
+            const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+            for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n) {
+                const int32_t line = Get_Player_Season_Line(team, slot, n);
+                if (line < 0 || line >= MAX_SEASON_LINES || Get_Season_Line_Year(line) == 0 ||
+                    (Get_Season_Line_Team(line) & 0xFF) == COLLEGE_SEASON_TEAM)
+                    continue;
+                for (const LINE_RULE& rule : Line_Rules(position)) {
+                    int64_t made = 0, chances = 0;
+                    for (int32_t stat : rule.Made)
+                        made += Get_Season_Line_Stat(line, stat);
+                    for (int32_t stat : rule.Chances)
+                        chances += Get_Season_Line_Stat(line, stat);
+                    if (made <= chances) continue;
+                    const PLAYER_RECORD* player = Get_Player_Record_Pointer(team, slot);
+                    note(year, Get_Season_Line_Year(line),
+                         std::string(rule.Text) + " (" + player->First_Name + " " + player->Last_Name + ", " +
+                             std::to_string(made) + " in " + std::to_string(chances) + ")");
+                }
+            }
+        });
     }
     EXPECT_TRUE(faults_by_year.empty()) << faults_by_year.size() << " seasons with faults, first of each:\n"
                                         << first_faults;

@@ -49,8 +49,8 @@ TEST(TeamSeasonFigures, TakeTheirDrawsInOneOrderOnEveryCompiler) {
         uint64_t Draws;
     };
     // Two eras: one before sacks and tackles were counted, one after.
-    const CASE cases[] = {{0, 1962, 14, 0xf6ff3a160cd4ccc0ull, 1151},
-                          {7, 1998, 16, 0x27d9f21fa0d03021ull, 1149}};
+    const CASE cases[] = {{0, 1962, 14, 0xeb49af64bb427404ull, 1151},
+                          {7, 1998, 16, 0x0dc7416cf9caf731ull, 1149}};
     for (const CASE& season : cases) {
         Seed_Random_Numbers(52u);
         const uint64_t before = Get_Random_Draw_Count();

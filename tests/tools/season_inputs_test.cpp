@@ -26,6 +26,7 @@
 #include <set>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "database/player_record.h"
@@ -35,6 +36,7 @@
 #include "tools/season_inputs/decade_leaders.h"
 #include "tools/season_inputs/era_norms.h"
 #include "tools/season_inputs/era_records.h"
+#include "tools/season_inputs/input_rows.h"
 #include "tools/season_inputs/season_statistics.h"
 #include "tools/stats_input.h"
 
@@ -386,6 +388,91 @@ TEST(SeasonInputs, EachSeasonIsHeldOnceWithinItsSchedule) {
     EXPECT_EQ(too_long, 0) << "no line holds more games than its year's schedule";
 }
 
+// Every line of the seasons file is a season a player could have had: a
+// touchdown comes with its carry, catch, completion, interception, fumble
+// recovery or return, yards with their carry, catch or completion, a pass
+// is caught, missed or intercepted, a kick made was tried, a fumble lost was
+// fumbled, and a start is a game. Each line
+// that breaks a rule is named with the rule.
+TEST(SeasonInputs, NoLineHoldsAFigureItsChancesCannot) {
+    struct RULE {
+        const char* Text;
+        std::vector<int32_t> Made;
+        std::vector<int32_t> Chances;
+    };
+    const RULE rules[] = {
+        {"starts (GS) above games (G)", {11}, {10}},
+        {"completions above passes", {13}, {12}},
+        {"completions and interceptions above passes", {13, 16}, {12}},
+        {"touchdown passes above completions", {15}, {13}},
+        {"rushing touchdowns above rushes", {23}, {21}},
+        {"receiving touchdowns above catches", {28}, {26}},
+        {"catches above targets", {26}, {25}},
+        {"fumbles lost above fumbles", {31}, {30}},
+        {"punt return touchdowns above punt returns", {34}, {32}},
+        {"kick return touchdowns above kick returns", {38}, {36}},
+        {"fumble return touchdowns (Fum_Ret_TD) above fumble recoveries (FR)", {50}, {48}},
+        {"interception return touchdowns (Int_Return_TD) above interceptions (Int)", {53}, {51}},
+        {"field goals made above tried", {62}, {61}},
+        {"field goals made under 20 yards above tried", {82}, {87}},
+        {"field goals made of 20-29 yards above tried", {83}, {88}},
+        {"field goals made of 30-39 yards above tried", {84}, {89}},
+        {"field goals made of 40-49 yards above tried", {85}, {90}},
+        {"field goals made from 50 yards above tried", {86}, {91}},
+        {"extra points made above tried", {64}, {69}},
+    };
+    auto sum = [](const STATS_LINE& line, const std::vector<int32_t>& columns) {
+        int64_t total = 0;
+        for (int32_t column : columns)
+            total += Number(line, column);
+        return total;
+    };
+    // Yards come with a carry, a catch or a completion.
+    const RULE yardages[] = {{"rushing yards without a rush", {22}, {21}},
+                             {"receiving yards without a catch", {27}, {26}},
+                             {"passing yards without a completion", {14}, {13}}};
+    int32_t lines = 0, broken = 0;
+    std::string named;
+    ASSERT_TRUE(For_Each_Input_Line("Input/Stats/Seasons.csv", [&](const STATS_LINE& line) {
+        ++lines;
+        auto name = [&](const char* text, int64_t made, int64_t chances) {
+            if (++broken <= 40)
+                named += "line " + std::to_string(line.Line_Number) + " (" + line.Field(SEASON_PLAYER_ID) +
+                         ", " + line.Field(SEASON_YEAR) + " " + line.Field(SEASON_TEAM) + ", " +
+                         line.Field(POSITION_COLUMN) + "): " + text + ", " + std::to_string(made) + " in " +
+                         std::to_string(chances) + "\n";
+        };
+        for (const RULE& rule : rules) {
+            const int64_t made = sum(line, rule.Made), chances = sum(line, rule.Chances);
+            if (made > chances) name(rule.Text, made, chances);
+        }
+        for (const RULE& rule : yardages) {
+            const int64_t yards = sum(line, rule.Made), chances = sum(line, rule.Chances);
+            if (yards != 0 && chances <= 0) name(rule.Text, yards, chances);
+        }
+    }));
+    EXPECT_GT(lines, 90000);
+    EXPECT_EQ(broken, 0) << "lines breaking a rule (the first 40):\n" << named;
+}
+
+// A defender's return touchdowns, one figure in the game, go to the file's
+// two columns in proportion to his interceptions and recoveries, each within
+// its own.
+TEST(SeasonInputs, ADefendersReturnTouchdownsAreSplitWithinTheirTakeaways) {
+    auto split = [](int32_t touchdowns, int32_t interceptions, int32_t recoveries) {
+        const DEFENSIVE_TOUCHDOWNS returned =
+            Split_Defensive_Touchdowns(touchdowns, interceptions, recoveries);
+        return std::pair{returned.Interception_Returns, returned.Fumble_Returns};
+    };
+    EXPECT_EQ(split(0, 4, 2), std::pair(0, 0));
+    EXPECT_EQ(split(1, 0, 1), std::pair(0, 1)) << "no interception, no interception return";
+    EXPECT_EQ(split(1, 1, 0), std::pair(1, 0));
+    EXPECT_EQ(split(2, 6, 2), std::pair(2, 0)) << "1.5 interception returns, half up";
+    EXPECT_EQ(split(3, 1, 5), std::pair(1, 2)) << "three in six chances";
+    EXPECT_EQ(split(3, 1, 2), std::pair(1, 2)) << "every chance a touchdown";
+    EXPECT_EQ(split(2, 3, 0), std::pair(2, 0));
+}
+
 // A kicker's longest field goal lies in the band of his longest make, as
 // the game's lines count them (under 30, 30-39, 40-49, from 50 yards); a
 // season without one has none.
@@ -417,6 +504,9 @@ TEST(SeasonInputs, TeamLeadersDifferAsRealOnesDo) {
     const SEASONS& seasons = Read_Seasons();
     ASSERT_TRUE(seasons.Read);
     const char* const kinds[3] = {"passer", "rusher", "receiver"};
+    // The spread of a season of twelve teams is itself a draw: a season now
+    // and then comes out closer together than 0.15, none bunched.
+    std::array<int32_t, 3> close_seasons{};
     for (int32_t year = FIRST_DATABASE_YEAR; year <= LAST_HISTORY_YEAR; ++year) {
         SCOPED_TRACE(year);
         for (int32_t n = 0; n < 3; ++n) {
@@ -429,12 +519,16 @@ TEST(SeasonInputs, TeamLeadersDifferAsRealOnesDo) {
                 mean += y / yards.size();
             for (double y : yards)
                 squares += (y - mean) * (y - mean) / yards.size();
-            EXPECT_GE(std::sqrt(squares) / mean, 0.15) << "the teams' leading " << kinds[n] << "s";
+            const double spread = std::sqrt(squares) / mean;
+            EXPECT_GE(spread, 0.1) << "the teams' leading " << kinds[n] << "s";
+            close_seasons[n] += spread < 0.15;
         }
         const auto repeated = seasons.Repeated_Kicking_Lines.find(year);
         EXPECT_EQ(repeated == seasons.Repeated_Kicking_Lines.end() ? 0 : repeated->second, 0)
             << "a kicker's or punter's line is his own";
     }
+    for (int32_t n = 0; n < 3; ++n)
+        EXPECT_LE(close_seasons[n], 2) << "seasons whose leading " << kinds[n] << "s spread less than 0.15";
 }
 
 TEST(SeasonInputs, SeasonLeadersReachWhatTheirDecadesLeadersReached) {
@@ -470,7 +564,8 @@ TEST(SeasonInputs, SeasonLeadersReachWhatTheirDecadesLeadersReached) {
 
 // A season whose leaders stray from their decade's is brought back within
 // the band by moving figures between teammates only: a leader far above
-// gives his excess to his teammates (never past the band's top), a league
+// gives his excess to his teammates who play and gained some (never past
+// the band's top), a league
 // whose best falls short gathers the best team's share to its best player,
 // and every team keeps its totals.
 TEST(SeasonLeaders, AreHeldToTheirDecadeWithinTheirTeams) {
@@ -478,10 +573,13 @@ TEST(SeasonLeaders, AreHeldToTheirDecadeWithinTheirTeams) {
     for (TEAM_SEASON_FIGURES* team : {&first, &second})
         for (PLAYER_SEASON_FIGURES& player : team->Players)
             player.Position = -1;
+    // Yards come with the completions or carries they were gained in.
     auto put = [](TEAM_SEASON_FIGURES* team, int32_t slot, int32_t position, int32_t stat, int32_t value) {
         team->Players[slot].Position = position;
         team->Players[slot].Stats[0] = 12;
         team->Players[slot].Stats[stat] = value;
+        if (stat == 5 && value > 0) team->Players[slot].Stats[3] = value / 12 + 1;
+        if (stat == 8 && value > 0) team->Players[slot].Stats[7] = value / 4 + 1;
     };
     // 1955: passing yards far above the decade's 2,650, interceptions of
     // two teammates far above its 11, rushing short of its 1,100.
@@ -493,6 +591,8 @@ TEST(SeasonLeaders, AreHeldToTheirDecadeWithinTheirTeams) {
     put(&first, 5, POSITION_S, 7, 2);
     put(&first, 6, POSITION_RB, 8, 500);
     put(&first, 7, POSITION_FB, 8, 300);
+    // A passer who played without completing a pass gains no yards.
+    put(&first, 8, POSITION_QB, 5, 0);
     put(&second, 0, POSITION_QB, 5, 2000);
     put(&second, 1, POSITION_RB, 8, 600);
     put(&second, 2, POSITION_FB, 8, 550);
@@ -513,6 +613,7 @@ TEST(SeasonLeaders, AreHeldToTheirDecadeWithinTheirTeams) {
     EXPECT_GE(first.Players[0].Stats[5], 2502);
     EXPECT_LE(first.Players[0].Stats[5], 2899);
     EXPECT_EQ(first.Players[0].Stats[5] + first.Players[1].Stats[5], 4100);
+    EXPECT_EQ(first.Players[8].Stats[5], 0) << "no yards without a completion";
     for (int32_t slot = 2; slot <= 5; ++slot)
         EXPECT_LE(first.Players[slot].Stats[7], 13) << slot;
     // The best team's best runner reaches the band's lower part (1,100 × 0.8 to × 0.95).
@@ -532,4 +633,39 @@ TEST(SeasonLeaders, AreHeldToTheirDecadeWithinTheirTeams) {
     EXPECT_EQ(taken[0].count(led - 2), 1u) << "this season's figure is taken for the seasons after";
     EXPECT_EQ(taken[1].count(second.Players[1].Stats[8]), 1u);
     EXPECT_EQ(sums(second), second_sums);
+}
+
+// A figure a player's chances cannot hold goes to the teammates who can take
+// it, in proportion to their room, so the team keeps its totals; what none
+// can take is dropped.
+TEST(SeasonFigures, ATouchdownPastItsChancesGoesToATeammateWhoCanTakeIt) {
+    static TEAM_SEASON_FIGURES team{};
+    for (PLAYER_SEASON_FIGURES& player : team.Players)
+        player.Position = -1;
+    auto put = [](int32_t slot, int32_t position, std::initializer_list<std::pair<int32_t, int32_t>> stats) {
+        team.Players[slot].Position = position;
+        for (const auto& [stat, value] : stats)
+            team.Players[slot].Stats[stat] = value;
+    };
+    put(0, POSITION_WR, {{7, 5}, {9, 6}, {10, 40}, {12, 3}});   // six rushing touchdowns in five rushes
+    put(1, POSITION_RB, {{7, 200}, {9, 4}, {10, 20}, {12, 0}}); // room for every one of them
+    put(2, POSITION_TE, {{10, 2}, {12, 4}});                    // four catches' touchdowns in two catches
+    put(3, POSITION_QB, {{2, 300}, {3, 10}, {4, 3}, {6, 12}});  // twelve touchdown passes in ten completions
+    put(4, POSITION_QB, {{2, 20}, {3, 12}, {4, 9}, {6, 0}}); // nine interceptions in eight passes not caught
+    put(5, POSITION_S, {{7, 0}, {8, 0}, {9, 1}});            // a return touchdown without a takeaway
+    put(6, POSITION_CB, {{7, 3}, {8, 1}, {9, 0}});
+    put(7, POSITION_LB, {{7, 0}, {8, 0}, {9, 4}}); // four more: room is left for three
+    Keep_Figures_Possible(&team);
+    auto stat = [](int32_t slot, int32_t n) { return team.Players[slot].Stats[n]; };
+    EXPECT_EQ(stat(0, 9), 5);
+    EXPECT_EQ(stat(1, 9), 5) << "the rush past the receiver's goes to the back";
+    EXPECT_EQ(stat(2, 12), 2);
+    EXPECT_EQ(stat(0, 12) + stat(1, 12), 5) << "the receiving touchdowns stay whole";
+    EXPECT_EQ(stat(3, 6), 10);
+    EXPECT_EQ(stat(4, 6), 2) << "the passing touchdowns stay whole";
+    EXPECT_EQ(stat(4, 4), 8);
+    EXPECT_EQ(stat(3, 4), 4) << "and so do the interceptions";
+    EXPECT_EQ(stat(5, 9), 0);
+    EXPECT_EQ(stat(7, 9), 0);
+    EXPECT_EQ(stat(6, 9), 4) << "the defence keeps what its takeaways hold and drops the rest";
 }

@@ -53,6 +53,7 @@
 #include "tools/league/league_generation.h"
 #include "tools/season_inputs/era_norms.h"
 #include "tools/season_inputs/input_rows.h"
+#include "tools/season_inputs/league_schedules.h"
 #include "tools/season_inputs/season_statistics.h"
 #include "tools/season_inputs/stadiums.h"
 
@@ -393,9 +394,13 @@ void Fill_Short_Rosters() {
     }
 }
 
-// The year's own files and the players met for the first time.
-void Export_Season_Files(HISTORY_RUN& run, int32_t year) {
+// The year's own files and the players met for the first time; false with
+// the reason in `error` when a season of two leagues cannot be scheduled.
+bool Export_Season_Files(HISTORY_RUN& run, int32_t year, std::string* error) {
     INPUT_COLLECTION& files = *run.Files;
+    // Two leagues play apart: each league's schedule from its own teams.
+    if (!Make_Two_League_Schedule_Files(year, Get_Universe_Stat(GAMES_PER_SEASON), &files.Files, error))
+        return false;
     const int32_t teams = Refresh_Active_Team_Count();
     files.Files[Year_File("Input/Stats/leagues/%d_league.csv", year)] =
         std::string(LEAGUE_FILE_HEADER) + "\n" + Make_League_Lines();
@@ -435,6 +440,7 @@ void Export_Season_Files(HISTORY_RUN& run, int32_t year) {
         files.Files[Year_File("Input/Stats/%d_salaries.csv", year)] = salary_lines;
         files.Files[Year_File("Input/Stats/%d_caproom.csv", year)] = cap_room_lines;
     }
+    return true;
 }
 
 // The season's statistics of every player, into his season line and the
@@ -602,7 +608,7 @@ bool Make_League_History(const HISTORY_OPTIONS& options, INPUT_COLLECTION* files
         const SEASON_CHAMPIONS crowned = Get_Season_Champions(year);
         if (year >= options.First_Exported_Year) {
             if (!Check_Crowned_Teams(crowned, year, error)) return false;
-            Export_Season_Files(run, year);
+            if (!Export_Season_Files(run, year, error)) return false;
         }
         Make_Season_Statistics(run, year, Measure_Team_Strengths());
         const std::vector<TEAM_RESULT> results = Play_Season_Results(year, crowned);

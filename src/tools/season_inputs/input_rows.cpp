@@ -218,6 +218,19 @@ std::string Make_Player_Line(int32_t team, int32_t slot, int32_t id, const std::
                  Number(birth / 10000)});
 }
 
+DEFENSIVE_TOUCHDOWNS Split_Defensive_Touchdowns(int32_t touchdowns, int32_t interceptions,
+                                                int32_t recoveries) {
+    const int32_t chances = std::max(0, interceptions) + std::max(0, recoveries);
+    int32_t returned = 0;
+    if (chances > 0)
+        returned = static_cast<int32_t>(
+            (2 * static_cast<int64_t>(touchdowns) * std::max(0, interceptions) + chances) / (2 * chances));
+    const int32_t most = std::max(0, std::min(touchdowns, interceptions));
+    const int32_t least = std::min(most, std::max(0, touchdowns - std::max(0, recoveries)));
+    returned = std::clamp(returned, least, most);
+    return {returned, touchdowns - returned};
+}
+
 std::string Make_Season_Line(int32_t id, int32_t year, const std::string& team_abbreviation, int32_t uniform,
                              const std::string& full_name, int32_t position, const int32_t* stats,
                              int32_t value, const int32_t* passing, bool yards_after_catch) {
@@ -270,7 +283,9 @@ std::string Make_Season_Line(int32_t id, int32_t year, const std::string& team_a
         put(47, 5);
         put(48, 8);
         put(51, 7);
-        put(53, 9);
+        const DEFENSIVE_TOUCHDOWNS returned = Split_Defensive_Touchdowns(stats[9], stats[7], stats[8]);
+        fields[50] = Number(returned.Fumble_Returns);
+        fields[53] = Number(returned.Interception_Returns);
     } else if (group == 3) {
         // Kickers and punters write both column sets: a kicker may have punted.
         for (auto [column, stat] : {std::pair{63, 18},

@@ -33,6 +33,16 @@ std::string Make_Team_Line(int32_t team, const STADIUM_FIGURES& stadium);
 std::string Make_Roster_Line(int32_t team, int32_t slot, int32_t id);
 // The player's line of the players file.
 std::string Make_Player_Line(int32_t team, int32_t slot, int32_t id, const std::string& draft_team);
+// A defender's return touchdowns (the game keeps one figure) split into
+// the seasons file's two columns, in proportion to his interceptions and
+// fumble recoveries (half up), each within its own: a touchdown past both
+// counts as a fumble return.
+struct DEFENSIVE_TOUCHDOWNS {
+    int32_t Interception_Returns;
+    int32_t Fumble_Returns;
+};
+DEFENSIVE_TOUCHDOWNS Split_Defensive_Touchdowns(int32_t touchdowns, int32_t interceptions,
+                                                int32_t recoveries);
 // A seasons line from a season of 20 statistics in the game's layout; the
 // figures the league did not keep in that year are left empty. `passing`,
 // when given to a player who is no quarterback, holds the passes he threw

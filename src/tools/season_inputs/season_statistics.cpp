@@ -66,6 +66,12 @@ constexpr double PASS_EFFICIENCY_SPREAD = 0.13;
 // The typical season of an average passer (ratings of 70).
 constexpr double TYPICAL_COMPLETION_RATE = 0.62;
 constexpr double TYPICAL_YARDS_PER_COMPLETION = 11.2;
+// A player's scoring rate a carry or a catch is his typical season's,
+// steadied by so many carries or catches at the league's rate: one whose
+// typical season holds few carries scores as often as the league does
+// from his, not as often as a back from twenty.
+constexpr double STEADYING_CARRIES = 20.0;
+constexpr double STEADYING_CATCHES = 10.0;
 
 struct ROSTER_PLAYER {
     int32_t Slot;
@@ -314,10 +320,13 @@ void Make_Passing_And_Receiving(std::vector<ROSTER_PLAYER>& roster, int32_t year
                                    Clamped(1.0 + 0.12 * quality, 0.85, 1.15) * Spread(0.04)));
     const int32_t yards = Rounded(completions * norms.Yards_Per_Completion * (1.0 + 0.08 * quality) *
                                   strength.Pass_Efficiency * Spread(0.08));
+    // Every touchdown pass is a completion, and a pass is caught, dropped or intercepted.
     const int32_t touchdowns =
-        Rounded(attempts * norms.Touchdown_Rate * Clamped(1.0 + 0.35 * quality, 0.6, 1.4) * Spread(0.1));
+        std::min(completions, Rounded(attempts * norms.Touchdown_Rate *
+                                      Clamped(1.0 + 0.35 * quality, 0.6, 1.4) * Spread(0.1)));
     const int32_t interceptions =
-        Rounded(attempts * norms.Interception_Rate * Clamped(1.0 - 0.35 * quality, 0.6, 1.4) * Spread(0.1));
+        std::min(attempts - completions, Rounded(attempts * norms.Interception_Rate *
+                                                 Clamped(1.0 - 0.35 * quality, 0.6, 1.4) * Spread(0.1)));
     const int32_t sacks = Rounded(norms.Sacks * games * Clamped(1.0 - 0.2 * quality, 0.7, 1.3) * Spread(0.2));
     figures->Attempts = attempts;
     figures->Completions = completions;
@@ -353,11 +362,13 @@ void Make_Passing_And_Receiving(std::vector<ROSTER_PLAYER>& roster, int32_t year
     if (catchers.Players.empty()) return;
     const std::vector<int32_t> caught = Credit_Share(figures, catchers, completions, 10);
     SHARE_LIST by_yards = catchers, by_scores = catchers;
+    const double scoring_catches = Ratio(touchdowns, completions, 0.0);
     for (size_t n = 0; n < caught.size(); ++n) {
         const int32_t* typical = catchers.Players[n]->Typical;
         by_yards.Weights[n] =
             caught[n] * Ratio(typical[11], typical[10], norms.Yards_Per_Completion) * Spread(0.08);
-        by_scores.Weights[n] = caught[n] * (typical[12] + 0.5) / (typical[10] + 1.0) * Spread(0.4);
+        by_scores.Weights[n] = caught[n] * (typical[12] + STEADYING_CATCHES * scoring_catches) /
+                               (typical[10] + STEADYING_CATCHES) * Spread(0.4);
         int32_t* stats = figures->Players[catchers.Players[n]->Slot].Stats;
         stats[4] += Rounded(caught[n] * Ratio(attempts, completions, 1.6));
         stats[5] += Rounded(caught[n] * 0.55);
@@ -374,8 +385,10 @@ void Make_Rushing(std::vector<ROSTER_PLAYER>& roster, int32_t games, const ERA_N
     const double quality = Clamped(strength.Running, 0.7, 1.3) - 1.0;
     const int32_t rushes = Rounded(norms.Rushes * games * (1.0 + 0.15 * quality) * strength.Run_Volume);
     const int32_t yards = Rounded(rushes * norms.Yards_Per_Rush * (1.0 + 0.1 * quality) * Spread(0.06));
+    // Every rushing touchdown is a carry.
     const int32_t touchdowns =
-        Rounded(norms.Rushing_Touchdowns * games * Clamped(1.0 + 0.35 * quality, 0.6, 1.4) * Spread(0.2));
+        std::min(rushes, Rounded(norms.Rushing_Touchdowns * games * Clamped(1.0 + 0.35 * quality, 0.6, 1.4) *
+                                 Spread(0.2)));
     figures->Rushes = rushes;
     figures->Rushing_Yards = yards;
     figures->Rushing_Touchdowns = touchdowns;
@@ -395,11 +408,13 @@ void Make_Rushing(std::vector<ROSTER_PLAYER>& roster, int32_t games, const ERA_N
     if (runners.Players.empty()) return;
     const std::vector<int32_t> carries = Credit_Share(figures, runners, rushes, 7);
     SHARE_LIST by_yards = runners, by_scores = runners;
+    const double scoring_carries = Ratio(touchdowns, rushes, 0.0);
     for (size_t n = 0; n < carries.size(); ++n) {
         const int32_t* typical = runners.Players[n]->Typical;
         by_yards.Weights[n] =
             carries[n] * Clamped(Ratio(typical[8], typical[7], norms.Yards_Per_Rush), 1.0, 7.0) * Spread(0.1);
-        by_scores.Weights[n] = carries[n] * (typical[9] + 0.5) / (typical[7] + 1.0) * Spread(0.35);
+        by_scores.Weights[n] = carries[n] * (typical[9] + STEADYING_CARRIES * scoring_carries) /
+                               (typical[7] + STEADYING_CARRIES) * Spread(0.35);
     }
     Credit_Share(figures, by_yards, yards, 8);
     Credit_Share(figures, by_scores, touchdowns, 9);
@@ -544,6 +559,37 @@ void Make_Kicking(int32_t team, std::vector<ROSTER_PLAYER>& roster, int32_t year
     }
 }
 
+// What a player of `holds` has of `stat` past what his chances allow
+// (`room` of his figures) goes to his teammates of `holds` with room left,
+// in proportion to it, so the team's figure stays whole; what none of them
+// can take is not credited.
+template <typename H, typename R>
+void Keep_Within(TEAM_SEASON_FIGURES* figures, int32_t stat, H holds, R room) {
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        PLAYER_SEASON_FIGURES& player = figures->Players[slot];
+        if (player.Position < 0 || !holds(player.Position)) continue;
+        const int32_t excess = player.Stats[stat] - std::max(0, room(player.Stats));
+        if (excess <= 0) continue;
+        player.Stats[stat] -= excess;
+        std::vector<int32_t> mates;
+        std::vector<double> space;
+        int32_t open = 0;
+        for (int32_t other = 0; other < PLAYERS_PER_TEAM; ++other) {
+            const PLAYER_SEASON_FIGURES& mate = figures->Players[other];
+            if (other == slot || mate.Position < 0 || !holds(mate.Position)) continue;
+            const int32_t left = room(mate.Stats) - mate.Stats[stat];
+            if (left <= 0) continue;
+            mates.push_back(other);
+            space.push_back(left);
+            open += left;
+        }
+        // Parts in proportion to the room never pass it.
+        const std::vector<int32_t> given = Share_Total(std::min(excess, open), space);
+        for (size_t n = 0; n < mates.size(); ++n)
+            figures->Players[mates[n]].Stats[stat] += given[n];
+    }
+}
+
 int32_t Season_Value(int32_t team, const ROSTER_PLAYER& player, const PLAYER_SEASON_FIGURES& season,
                      int32_t games) {
     if (season.Stats[0] <= 0) return 0;
@@ -581,6 +627,16 @@ void Make_Field_Goals(int32_t team, int32_t slot, int32_t games, const ERA_NORMS
                 : stats[13] > 0 ? 30 + Random_Below(10)
                 : stats[11] > 0 ? 20 + Random_Below(10)
                                 : 0;
+}
+
+void Keep_Figures_Possible(TEAM_SEASON_FIGURES* figures) {
+    auto passer = [](int32_t position) { return position == POSITION_QB; };
+    auto defender = [](int32_t position) { return Get_Position_Group(position) == DEFENCE_GROUP; };
+    Keep_Within(figures, 6, passer, [](const int32_t* stats) { return stats[3]; });
+    Keep_Within(figures, 4, passer, [](const int32_t* stats) { return stats[2] - stats[3]; });
+    Keep_Within(figures, 9, Is_Ball_Carrier, [](const int32_t* stats) { return stats[7]; });
+    Keep_Within(figures, 12, Is_Receiver, [](const int32_t* stats) { return stats[10]; });
+    Keep_Within(figures, 9, defender, [](const int32_t* stats) { return stats[7] + stats[8]; });
 }
 
 std::vector<int32_t> Share_Total(int32_t total, const std::vector<double>& weights) {
@@ -728,6 +784,7 @@ void Make_Team_Season_Figures(int32_t team, int32_t year, int32_t games, const T
             Season_Value(team, player, figures->Players[player.Slot], games);
         figures->Players[player.Slot].Position = player.Position;
     }
+    Keep_Figures_Possible(figures);
 }
 
 namespace {
@@ -736,16 +793,19 @@ struct LEADER_STAT {
     int32_t Stat;
     double Scale; // stored units per counted one (sacks are kept in halves)
     bool (*Holds)(int32_t position);
+    // The statistic a player needs some of to hold any of the category's
+    // (yards come with completions, carries or catches); -1 for none.
+    int32_t Base;
 };
 
 // The categories in LEADER_CATEGORY order: the three yardages first.
 const LEADER_STAT LEADER_STATS[] = {
-    {LEADER_PASSING_YARDS, 5, 1.0, [](int32_t p) { return p == POSITION_QB; }},
-    {LEADER_RUSHING_YARDS, 8, 1.0, [](int32_t p) { return Is_Ball_Carrier(p); }},
-    {LEADER_RECEIVING_YARDS, 11, 1.0, [](int32_t p) { return Is_Receiver(p); }},
-    {LEADER_INTERCEPTIONS, 7, 1.0,
-     [](int32_t p) { return p >= 0 && Get_Position_Group(p) == DEFENCE_GROUP; }},
-    {LEADER_SACKS, 4, 2.0, [](int32_t p) { return p >= 0 && Get_Position_Group(p) == DEFENCE_GROUP; }}};
+    {LEADER_PASSING_YARDS, 5, 1.0, [](int32_t p) { return p == POSITION_QB; }, 3},
+    {LEADER_RUSHING_YARDS, 8, 1.0, [](int32_t p) { return Is_Ball_Carrier(p); }, 7},
+    {LEADER_RECEIVING_YARDS, 11, 1.0, [](int32_t p) { return Is_Receiver(p); }, 10},
+    {LEADER_INTERCEPTIONS, 7, 1.0, [](int32_t p) { return p >= 0 && Get_Position_Group(p) == DEFENCE_GROUP; },
+     -1},
+    {LEADER_SACKS, 4, 2.0, [](int32_t p) { return p >= 0 && Get_Position_Group(p) == DEFENCE_GROUP; }, -1}};
 
 // The player with the most of the category (the first on ties), and his
 // team; -1 when nobody holds it.
@@ -785,7 +845,9 @@ void Hold_Season_Leaders(int32_t year, const std::vector<TEAM_SEASON_FIGURES*>& 
             std::vector<double> weights;
             for (int32_t s = 0; s < PLAYERS_PER_TEAM; ++s) {
                 const PLAYER_SEASON_FIGURES& mate = figures->Players[s];
-                if (s == slot || !category.Holds(mate.Position) || mate.Stats[0] <= 0) continue;
+                if (s == slot || !category.Holds(mate.Position) || mate.Stats[0] <= 0 ||
+                    (category.Base >= 0 && mate.Stats[category.Base] <= 0))
+                    continue;
                 mates.push_back(s);
                 // A teammate is given up to the band's top, and gives what he has.
                 weights.push_back(amount > 0 ? std::max(0, highest - mate.Stats[category.Stat])
@@ -845,6 +907,9 @@ void Hold_Season_Leaders(int32_t year, const std::vector<TEAM_SEASON_FIGURES*>& 
             break;
         }
     }
+    // A defender who gave up interceptions keeps no return touchdown without one.
+    for (TEAM_SEASON_FIGURES* figures : teams)
+        Keep_Figures_Possible(figures);
 }
 
 void Set_Season_Leaders_Apart(const std::vector<TEAM_SEASON_FIGURES*>& teams,

@@ -63,6 +63,15 @@ std::vector<bool> Choose_Season_Roster(int32_t team, int32_t year);
 void Make_Team_Season_Figures(int32_t team, int32_t year, int32_t games, const TEAM_STRENGTH& strength,
                               TEAM_SEASON_FIGURES* figures);
 
+// Moves every figure a player's chances cannot hold to his teammates who
+// can take it, so the team's figures still add up: a passer's touchdowns
+// within his completions and his interceptions within his passes not
+// caught, a ball carrier's rushing touchdowns within his carries, a
+// receiver's touchdowns within his catches, a defender's return touchdowns
+// within his interceptions and fumble recoveries. What no teammate can take
+// is dropped.
+void Keep_Figures_Possible(TEAM_SEASON_FIGURES* figures);
+
 struct ERA_NORMS;
 // The kicker's (team, slot) field goals of a season of `games` games in the
 // era of `norms`, into `stats` (his season's 20 figures): tries and makes by
