@@ -387,7 +387,8 @@ void Read_Season_Line_Form(const STATS_LINE& line) {
         // two columns are credited together, so a replayed season, which
         // takes a figure only while it is still 0, keeps both.
         Add_Season_Stat(team, slot, year, 9,
-                        Held(static_cast<int64_t>(fumble_touchdowns) + interception_touchdowns), 1);
+                        Hold_Season_Figure(static_cast<int64_t>(fumble_touchdowns) + interception_touchdowns),
+                        1);
     }
     if (group == KICKER_GROUP) Credit(line, team, slot, year, KICKER, std::size(KICKER), &good);
     int32_t value = 0;
