@@ -1,14 +1,11 @@
 // Program entry: the game on the SDL2 display.
-#include <cstdio>
-
 #include "app/startup.h"
+#include "platform/display_choice.h"
 #include "platform/sdl/sdl_backend.h"
 
 int main(int argc, char** argv) {
-    if (!Start_SDL_Backend()) {
-        std::fprintf(stderr, "Football Korva: no display could be opened.\n");
-        return 1;
-    }
+    // Without a display the game has told why on stderr and ends.
+    if (!Start_SDL_Backend()) return NO_DISPLAY_EXIT_CODE;
     Use_SDL_Backend();
     const int exit_code = Run_Football_Korva(argc, argv);
     Stop_SDL_Backend();

@@ -9,7 +9,6 @@
 #include "app/main_menu.h"
 #include "app/main_window_geometry.h"
 #include "app/main_window_mouse.h"
-#include "app/main_window_title.h"
 #include "app/status_bars.h"
 #include "app/window_graphics.h"
 #include "database/league_structure.h"
@@ -171,7 +170,8 @@ WINDOW_HANDLE Create_Main_Window() {
     if (std::memcmp(&created, &sized, sizeof sized) != 0) Move_Window(Main_Window, sized);
     Follow_Main_Window_Size(Main_Window);
     Set_Window_Show_State(Main_Window, maximized ? SHOW_STATE_MAXIMIZED : SHOW_STATE_NORMAL);
-    Update_Main_Window_Title();
+    // The window keeps the game's name as its title until a league is in
+    // play: the calendar sets the full title when a game starts or resumes.
     Show_Window(Main_Window, true);
     Set_Focus(Main_Window);
     Update_Window(Main_Window);

@@ -84,7 +84,7 @@ const FIELD_RANGE SETTING_RANGES[] = {
     {VIEWED_TEAM, -1, LAST_TEAM},
     {SELECTED_PLAYER_TEAM, -1, LAST_TEAM},
     {SELECTED_PLAYER_SLOT, -1, PLAYERS_PER_TEAM - 1},
-    // -128 while the trade screens hold an offer in hand.
+    // -128 while the trade screens hold an offer in hand (read below as no partner).
     {TRADE_PARTNER_TEAM, NO_TRADE_PARTNER, LAST_TEAM},
     {USER_TEAM, -1, LAST_TEAM},
     {SHOWN_GAME_INDEX, -1, LAST_GAME},
@@ -99,6 +99,10 @@ const FIELD_RANGE SETTING_RANGES[] = {
     {PLAY_ANIMATION_DELAY, 0, 10000},
     {STATISTICS_YEAR, 0, MOST_YEAR},
 };
+
+// The trade partner setting of a game that has chosen none: the Trades
+// dialog then offers the first team that is not the user's.
+constexpr int32_t NO_PARTNER_CHOSEN = -1;
 
 // The calendar: regular-season weeks, and the weeks that mark the rounds of
 // the post-season.
@@ -355,6 +359,11 @@ float Bound_Loaded_Rating(float value, int32_t rating) {
 void Bound_Loaded_League() {
     Bound_Header();
     Bound_Table(Universe.User_Preferences.Ints, SETTING_RANGES);
+    // The offer the trade screens held is not saved with the game: a loaded
+    // game holds none, and its mark is read as no partner, so the Trades
+    // dialog never takes up whatever offer memory still holds.
+    if (Universe.User_Preferences.Ints[TRADE_PARTNER_TEAM] == NO_TRADE_PARTNER)
+        Universe.User_Preferences.Ints[TRADE_PARTNER_TEAM] = NO_PARTNER_CHOSEN;
     Bound_Calendar_Year();
     // The calendar runs forward: the regular season's weeks, then each mark
     // of the post-season at or after the one before it (the schedule makes

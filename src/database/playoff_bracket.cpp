@@ -131,6 +131,31 @@ int32_t Get_Week_Day_Number(int32_t week) {
 }
 
 namespace {
+constexpr int32_t DAYS_PER_WEEK = 7;
+constexpr int32_t WEDNESDAY = 2;
+// Day number of 1 September in a 365-day year.
+constexpr int32_t FIRST_OF_SEPTEMBER = 243;
+
+// Weekday (0 Monday to 6 Sunday) of 1 September of a Gregorian year.
+int32_t Weekday_Of_First_September(int64_t year) {
+    // Days from 1 March of year 0 to 1 September of the year, counted by the
+    // Gregorian leap rule; 1 March of year 0 fell on a Wednesday.
+    const int64_t days = 365 * year + year / 4 - year / 100 + year / 400 + 184;
+    return static_cast<int32_t>(((days + WEDNESDAY) % DAYS_PER_WEEK + DAYS_PER_WEEK) % DAYS_PER_WEEK);
+}
+} // namespace
+
+int32_t Get_Season_Week_Day_Number(int32_t season_year, int32_t week, int32_t weekday) {
+    const int32_t first = Weekday_Of_First_September(season_year);
+    const int32_t labor_day = FIRST_OF_SEPTEMBER + (DAYS_PER_WEEK - first) % DAYS_PER_WEEK;
+    const int32_t days_after_wednesday =
+        ((weekday - WEDNESDAY) % DAYS_PER_WEEK + DAYS_PER_WEEK) % DAYS_PER_WEEK;
+    // A week read from a damaged file wraps as 32-bit arithmetic does instead of overflowing.
+    return static_cast<int32_t>(static_cast<uint32_t>(labor_day + 2 + days_after_wednesday) +
+                                static_cast<uint32_t>(DAYS_PER_WEEK) * static_cast<uint32_t>(week));
+}
+
+namespace {
 // Day of the year 0-364 of a day number, and its month.
 int32_t Walk_Months(int32_t day, int32_t* month) {
     int32_t rest = ((day % DAYS_PER_YEAR) + DAYS_PER_YEAR) % DAYS_PER_YEAR;

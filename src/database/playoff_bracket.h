@@ -26,6 +26,12 @@ inline constexpr int MONTH_LENGTHS[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31
 constexpr int DAYS_PER_YEAR = 365;
 // Day number of a week: 104 for the off-season week 100, else 7 * week + 249.
 int32_t Get_Week_Day_Number(int32_t week);
+// Day number (from 1 January of `season_year`, past 364 in the next year) of
+// the day `weekday` (0 Monday to 6 Sunday) of `week`, by the season year's own
+// calendar: week 0 runs from the Wednesday after Labor Day (the first Monday
+// of September) to the Tuesday after, and each week is the next seven days.
+// Within the schedule's weeks a day never reaches 29 February of the next year.
+int32_t Get_Season_Week_Day_Number(int32_t season_year, int32_t week, int32_t weekday);
 // Month 0-11 of a day number, taken modulo the year (a negative day counts back).
 int32_t Get_Month_Of_Day(int32_t day);
 // Day of that month counted from 0 (0-30); a date's text adds one.

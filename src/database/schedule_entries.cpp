@@ -56,6 +56,14 @@ template <typename MATCH> int32_t Count_Pairing_Weeks(int32_t team, const MATCH&
 }
 } // namespace
 
+int32_t Get_Team_Week_Weekday(int32_t team, int32_t week) {
+    if (!Is_Team_Record_Slot(team) || !Is_Week(week)) return -1;
+    const SCHEDULE_ENTRY& entry = Entry(team, week);
+    if (entry.Values[SCHEDULE_OPPONENT] == 0) return -1;
+    const int32_t weekday = entry.Values[SCHEDULE_WEEKDAY];
+    return weekday >= 0 && weekday <= SUNDAY ? weekday : -1;
+}
+
 int32_t Get_Team_Schedule_Stat(int32_t team, int32_t week, int32_t field) {
     if (!Is_Team_Record_Slot(team)) {
         Log_Debug_Line("Invalid nTeam in Get_Team_Schedule_Stat(%d,%d,%d)", team, week, field);

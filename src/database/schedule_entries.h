@@ -18,6 +18,10 @@ bool Game_Scheduled_Today(int32_t team, int32_t week);
 int32_t Get_Team_Week_Opponent(int32_t team, int32_t week);
 int32_t Get_Team_Week_Game_Side(int32_t team, int32_t week);
 int32_t Get_Team_Week_Schedule_Stat_1(int32_t team, int32_t week);
+// The weekday (0 Monday to 6 Sunday) the team's game of the week is played
+// on, as the calendar shows it; -1 when the week holds no game of the team or
+// its entry no weekday.
+int32_t Get_Team_Week_Weekday(int32_t team, int32_t week);
 int32_t Get_Team_Own_Schedule_Stat_1(int32_t team, int32_t week);
 // Whether either team, counted only when it is a franchise (0-35), has a
 // watched game in the week: Get_Team_Week_Schedule_Stat_1 of each, in one call.

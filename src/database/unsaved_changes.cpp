@@ -21,6 +21,9 @@ constexpr size_t Short_Setting(int32_t n) {
            2 * static_cast<size_t>(n - NUMBER_OF_INT_PREFERENCES);
 }
 
+// The mark of the Find Players dialog's first depth-chart pass, cleared at
+// every opening of the dialog and read by nothing else.
+constexpr int32_t FIND_DEPTH_CHARTS_SET = 18;
 // The count the Play Multiple Seasons dialog starts again from at every opening.
 constexpr int32_t SEASONS_TO_PLAY = 41;
 // The player lists' column sets and sort columns: 16-bit settings 240-319.
@@ -28,14 +31,15 @@ constexpr int32_t FIRST_COLUMN_SET = 240;
 constexpr int32_t COLUMN_SET_ENTRIES = 80;
 
 // What the comparison leaves out. Settings that only say where the user is
-// looking and how a list shows, and those the pointer writes as it moves (the
-// cursor it chose, the play under it on the game-day screen, which only the
-// drawing reads); the saved team checksum, which the save
-// writes itself; and the draft order, which during the season is the
-// projected one, worked out again from the standings whenever a pick is
-// valued (it changes for good only with games played or a draft, which
-// change the league elsewhere too).
+// looking and how a list shows, or what a dialog did since it opened, and
+// those the pointer writes as it moves (the cursor it chose, the play under
+// it on the game-day screen, which only the drawing reads); the saved team
+// checksum, which the save writes itself; and the draft order, which during
+// the season is the projected one, worked out again from the standings
+// whenever a pick is valued (it changes for good only with games played or a
+// draft, which change the league elsewhere too).
 constexpr RANGE LEFT_OUT[] = {
+    {Int_Setting(FIND_DEPTH_CHARTS_SET), 4},
     {Int_Setting(CURRENT_VIEW), 4 * 6}, // view, statistics season, viewed team, player, trade partner
     {Int_Setting(SHOWN_GAME_INDEX), 4},
     {Int_Setting(DRAFT_BOARD_ROUND), 4 * 2},

@@ -122,13 +122,20 @@ void Show_Field_Refused(const char* field, const char* rule, const char* kept) {
 }
 
 void Show_Number_Refused(const char* field, int64_t low, int64_t high, int64_t kept) {
+    Show_Number_Refused(field, low, high, kept, nullptr);
+}
+
+void Show_Number_Refused(const char* field, int64_t low, int64_t high, int64_t kept, const int64_t* typed) {
     char rule[FORMATTED_TEXT_SIZE];
-    // A side a 32-bit field sets no bound of its own is not named.
-    if (low <= INT32_MIN && high >= INT32_MAX)
+    // A side a 32-bit field sets no bound of its own is not named, unless the
+    // typed number lies beyond it: that is the bound it broke.
+    const bool name_low = low > INT32_MIN || (typed != nullptr && *typed < low);
+    const bool name_high = high < INT32_MAX || (typed != nullptr && *typed > high);
+    if (!name_low && !name_high)
         safe_sprintf(rule, sizeof rule, "must be a whole number");
-    else if (low <= INT32_MIN)
+    else if (!name_low)
         safe_sprintf(rule, sizeof rule, "must be a whole number of at most %" PRId64, high);
-    else if (high >= INT32_MAX)
+    else if (!name_high)
         safe_sprintf(rule, sizeof rule, "must be a whole number of at least %" PRId64, low);
     else
         safe_sprintf(rule, sizeof rule, "must be a whole number from %" PRId64 " to %" PRId64, low, high);
@@ -141,11 +148,12 @@ bool Read_Dialog_Number(WINDOW_HANDLE dialog, int32_t id, const char* field, int
                         int64_t current, int64_t* value) {
     const std::string text = Get_Dialog_Item_Text(dialog, id);
     int64_t typed = 0;
-    if (Parse_Typed_Number(text.c_str(), &typed) && (typed == current || (typed >= low && typed <= high))) {
+    const bool parsed = Parse_Typed_Number(text.c_str(), &typed);
+    if (parsed && (typed == current || (typed >= low && typed <= high))) {
         *value = typed;
         return true;
     }
-    Show_Number_Refused(field, low, high, current);
+    Show_Number_Refused(field, low, high, current, parsed ? &typed : nullptr);
     char shown[FORMATTED_TEXT_SIZE];
     safe_sprintf(shown, sizeof shown, "%" PRId64, current);
     Set_Dialog_Item_Text(dialog, id, shown);

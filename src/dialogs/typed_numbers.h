@@ -31,6 +31,9 @@ void Show_Field_Refused(const char* field, const char* rule, const char* kept);
 // The same with the rule "must be a whole number from <low> to <high>" (or
 // "of at most <high>", "of at least <low>" where a side is the 32-bit limit).
 void Show_Number_Refused(const char* field, int64_t low, int64_t high, int64_t kept);
+// The same for the number the user typed (null when the text was no number):
+// a 32-bit limit the number lies beyond is named as well.
+void Show_Number_Refused(const char* field, int64_t low, int64_t high, int64_t kept, const int64_t* typed);
 
 // Reads edit `id` as a whole number of `field`. The number shown for
 // `current` is taken back as it is; any other number must lie within

@@ -178,26 +178,17 @@ void Get_Chosen_Game_Recap_File_Name(char* buffer) {
     Make_File_Name(buffer, "Recap", Shown_Game_Year(), Get_User_Preference(SHOWN_GAME_INDEX));
 }
 
-// The game's date: the day the schedule gives it within its week (a week's
-// day number falls on its Wednesday, so Thursday is the day after and Monday
-// five days on), in the next year for the weeks that fall in January. The
-// record's game day holds the kickoff time, not a day.
+// The game's date: the day of its week the calendar shows it on (the home
+// team's schedule entry), dated by the season year's own calendar; Sunday
+// when the entry names no day. The record's game day holds the kickoff time,
+// not a day.
 namespace {
-constexpr int32_t WEEK_DAY_NUMBER_WEEKDAY = 2; // Wednesday, 0 being Monday
-constexpr int32_t DAYS_PER_WEEK = 7;
-
-int32_t Get_Scheduled_Day_In_Week(const GAME_RECORD* pGame) {
-    const int32_t home = pGame->Team[1];
-    const int32_t week = pGame->Week;
-    if (home >= TOTAL_NUMBER_OF_TEAMS || week < 0 || week >= NUMBER_OF_SCHEDULE_WEEKS) return 0;
-    if (Get_Team_Schedule_Stat(home, week, SCHEDULE_OPPONENT) == 0) return 0;
-    const int32_t weekday = Get_Team_Schedule_Stat(home, week, SCHEDULE_WEEKDAY);
-    if (weekday < 0 || weekday >= DAYS_PER_WEEK) return 0;
-    return (weekday - WEEK_DAY_NUMBER_WEEKDAY + DAYS_PER_WEEK) % DAYS_PER_WEEK;
-}
+constexpr int32_t SUNDAY = 6;
 
 void Format_Game_Date(const GAME_RECORD* pGame, char* date) {
-    const int32_t day = Get_Week_Day_Number(pGame->Week) + Get_Scheduled_Day_In_Week(pGame);
+    const int32_t weekday = Get_Team_Week_Weekday(pGame->Team[1], pGame->Week);
+    const int32_t day =
+        Get_Season_Week_Day_Number(pGame->Season_Year, pGame->Week, weekday < 0 ? SUNDAY : weekday);
     Format_Date_With_Year(day % DAYS_PER_YEAR, pGame->Season_Year + day / DAYS_PER_YEAR, date);
 }
 } // namespace

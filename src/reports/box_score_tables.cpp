@@ -465,7 +465,9 @@ void Write_Scoring_Play_Row(const GAME_RECORD* pGame, const char* sentence) {
     char clock[32];
     char result[32];
     Get_Quarter_Label(pGame, quarter, sizeof quarter);
-    Format_Game_Clock(pGame, 0, clock, sizeof clock);
+    // The row is written after the clock has moved: a score on a period's
+    // last play finds the next period untouched, and is timed at 0:00 of its own.
+    Format_Game_Clock(pGame, 1, clock, sizeof clock);
     Get_Play_Result_Name(Get_Play_Result(play.Play_Word), result, sizeof result);
     Append_Box<"<TR class=%s>">(side == 0 ? "none" : "highlight");
     Append_Box<"<TD width=\"6%%\" class=lml>%s</TD>\n">(Team_Text(pGame, side, 0, 40).c_str());

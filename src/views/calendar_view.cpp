@@ -146,8 +146,8 @@ void Draw_Week_Row(DEVICE_CONTEXT* dc, int32_t team, int32_t week, int32_t* last
         const int32_t own = game->Score[side], other = game->Score[1 - side];
         safe_sprintf(text, sizeof text, "%s (%s)", own > other ? "W" : (own < other ? "L" : "T"), record);
     } else {
-        const int32_t weekday = Get_Team_Schedule_Stat(team, week, SCHEDULE_WEEKDAY);
-        if (weekday >= 0 && weekday <= 6)
+        const int32_t weekday = Get_Team_Week_Weekday(team, week);
+        if (weekday >= 0)
             Load_Resource_String(STRING_WEEKDAY_NAMES + weekday, text);
         else
             safe_strncpy(text, "ERROR", sizeof text);

@@ -28,12 +28,15 @@
 #include "views/game_day_screen.h"
 #include "views/games_view.h"
 #include "views/play_calling.h"
+#include "views/view_drawing.h"
 
 namespace {
 constexpr int32_t DIAGRAM_FONT = 2;
 constexpr int32_t STRIP_FONT = 1;
 constexpr int32_t KEY_FONT = 0;
 constexpr int32_t TAB_FONT = 2;
+// How far into a play-group tab its key box reaches from the right.
+constexpr int32_t KEY_BOX_REACH = 4;
 // The route text and the grades under the called plays' diagrams.
 constexpr int32_t CALLED_TEXT_FONT = 2;
 constexpr RECT_AREA DESCRIPTION_STRIP = {11, 487, 758, 500};
@@ -214,11 +217,16 @@ void Draw_Play_Group_Tabs(DEVICE_CONTEXT* dc) {
         if (k == shown)
             colour =
                 light ? Fix_View_Colour(Make_Colour(255, 255, 255)) : Pick_View_Colours(VIEW_LIGHT_COLOURS);
-        Draw_Design_Text(dc, name, tab, TEXT_CENTRE | ONE_LINE, colour, TAB_FONT);
+        // A long design name ("Play Action & Deep") is drawn in the largest
+        // font in which it fits beside the tab's key box.
+        const RECT_AREA label = {tab.Left, tab.Top, human ? tab.Right - KEY_BOX_REACH : tab.Right,
+                                 tab.Bottom};
+        Draw_Design_Text(dc, name, label, TEXT_CENTRE | ONE_LINE, colour,
+                         Fit_View_Font_Row({{name, label}}, TEXT_CENTRE | ONE_LINE, TAB_FONT));
         if (!human) continue;
         char key[4];
         safe_sprintf(key, sizeof key, "%c", 'A' + k);
-        Draw_Grey_Label_Box(dc, {tab.Right - 4, tab.Bottom - 8, tab.Right + 3, tab.Bottom}, key);
+        Draw_Grey_Label_Box(dc, {tab.Right - KEY_BOX_REACH, tab.Bottom - 8, tab.Right + 3, tab.Bottom}, key);
     }
 }
 

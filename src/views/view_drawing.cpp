@@ -59,7 +59,9 @@ int32_t Fit_View_Font_Row(const std::vector<TEXT_CELL>& cells, uint32_t format, 
     std::vector<TEXT_CELL> scaled = cells;
     for (TEXT_CELL& cell : scaled)
         Scale_Rect_To_Window(&cell.Rect);
-    return Find_Fitting_Font_Row(scaled, format, row);
+    // Measured as the view draws its texts: an "&" is a letter, not the mark
+    // of the next one.
+    return Find_Fitting_Font_Row(scaled, format | TEXT_NO_PREFIX, row);
 }
 
 void Draw_View_Text(DEVICE_CONTEXT* dc, const char* text, const RECT_AREA& rect, uint32_t format,

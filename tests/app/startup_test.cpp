@@ -36,6 +36,7 @@
 #include "platform/windows.h"
 #include "season/score_ticker.h"
 #include "support/debug_log.h"
+#include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
 #include "views/owner_hall_of_fame_file.h"
 
@@ -161,6 +162,26 @@ TEST_F(StartUp, EmptyLeagueRunsToTheLoopAndExitsByTheCloseBox) {
     std::string text;
     EXPECT_TRUE(Get_Registry_Text("SOFTWARE\\SportsKorva\\FootballKorva\\2019", "InitType", &text));
     EXPECT_EQ(text, "CD");
+}
+
+// The welcome screen comes before any league is in play: the new window is
+// titled with the game's name alone, not with the calendar of the database
+// loaded behind it. The resumed game then gives the window its full title.
+TEST_F(StartUp, TheWelcomeScreenIsTitledWithTheGamesNameAlone) {
+    Save_Empty_League_Game();
+    std::string welcome_title;
+    Script_Dialog_Step([&welcome_title](WINDOW_HANDLE dialog) {
+        welcome_title = Get_Window_Text(Main_Window);
+        Click_Dialog_Button(dialog, WELCOME_RESUME_GAME);
+    });
+    Script_Key_Press(KEY_ENTER, 0);
+    RUN_OBSERVATION seen;
+    Script_Action(Observe, &seen);
+    Script_Close_Request();
+    EXPECT_EQ(Run_Program(), 0);
+    EXPECT_EQ(welcome_title, "Football Korva");
+    EXPECT_EQ(seen.Title, "Football Korva 23 (2019-2020 Offseason)");
+    Clear_Dialog_Steps();
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <ctime>
 
 #include "database/game_names.h"
 #include "database/playoff_bracket.h"
@@ -59,4 +60,43 @@ TEST(Calendar, DateTextAgreesWithTheMonthQueries) {
     }
     Format_Day_Of_Year(249, text);
     EXPECT_STREQ(text, "September 7");
+}
+
+// A season's games are dated by that year's own calendar: every day of every
+// week falls on the weekday asked for, as the real calendar has it (the date
+// read the way the date text reads it), and week 0 opens on the Wednesday
+// after Labor Day.
+TEST(Calendar, ASeasonsWeekdaysFallOnThoseOfItsOwnYear) {
+    int32_t wrong = 0;
+    for (int32_t year = 1920; year <= 2100; ++year) {
+        for (int32_t week = 0; week < 23; ++week) {
+            for (int32_t weekday = 0; weekday < 7; ++weekday) {
+                const int32_t day = Get_Season_Week_Day_Number(year, week, weekday);
+                std::tm date{};
+                date.tm_year = year + day / DAYS_PER_YEAR - 1900;
+                date.tm_mon = Get_Month_Of_Day(day);
+                date.tm_mday = Get_Day_Of_Month(day) + 1;
+                date.tm_hour = 12;
+                const std::tm asked = date;
+                timegm(&date);
+                const bool same_day = date.tm_mon == asked.tm_mon && date.tm_mday == asked.tm_mday;
+                if (!same_day || (date.tm_wday + 6) % 7 != weekday) ++wrong;
+            }
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+    const struct {
+        int32_t Year, Week, Weekday;
+        const char* Date;
+    } days[] = {
+        {1962, 0, 2, "September 5"}, // Labor Day was Monday 3 September
+        {1962, 0, 6, "September 9"},  {1962, 0, 3, "September 6"}, {1962, 0, 0, "September 10"},
+        {2022, 0, 6, "September 11"}, {2022, 0, 2, "September 7"}, {1962, 17, 6, "January 6"},
+        {2015, 0, 3, "September 10"}, // Labor Day on 7 September
+    };
+    char text[FORMATTED_TEXT_SIZE];
+    for (const auto& d : days) {
+        Format_Day_Of_Year(Get_Season_Week_Day_Number(d.Year, d.Week, d.Weekday), text);
+        EXPECT_STREQ(text, d.Date) << d.Year << " week " << d.Week << " weekday " << d.Weekday;
+    }
 }

@@ -635,8 +635,10 @@ TEST(LoadedLeagueBounds, TeamsPastTheirDivisionsPlacesJoinOneWithRoom) {
 // The edges of what the game writes stay as written, and one step past them
 // is brought back to the edge: an undrafted player's fantasy mark (-128), a
 // freshman's college years (-4), the computer finishing a fantasy draft (2),
-// an offer in the trade screens' hands (-128), the game number past the last
-// record (300), the least cap (1,000,000).
+// the game number past the last record (300), the least cap (1,000,000). The
+// mark of an offer in the trade screens' hands (-128) is the one value the
+// game writes that loads otherwise: the offer is not saved, so it loads as no
+// partner (-1), and so does one step past it.
 TEST(LoadedLeagueBounds, TheEdgesOfWhatTheGameWritesAreKept) {
     Build_Test_League();
     PLAYER_RECORD& player = Universe.Teams[TEAM].Players[3];
@@ -646,9 +648,9 @@ TEST(LoadedLeagueBounds, TheEdgesOfWhatTheGameWritesAreKept) {
         int32_t* Field;
         int32_t Edge, Past;
     } edges[] = {
-        {&player.Vital_Stats[26], -128, -129},       {&player.Vital_Stats[VITAL_CREDITED_SEASONS], -4, -5},
-        {&stats[FANTASY_DRAFT_FLAG], 2, 3},          {&stats[SALARY_CAP], 1000000, 999999},
-        {&settings[TRADE_PARTNER_TEAM], -128, -129}, {&settings[CURRENT_GAME_NUMBER], 300, 301},
+        {&player.Vital_Stats[26], -128, -129},      {&player.Vital_Stats[VITAL_CREDITED_SEASONS], -4, -5},
+        {&stats[FANTASY_DRAFT_FLAG], 2, 3},         {&stats[SALARY_CAP], 1000000, 999999},
+        {&settings[CURRENT_GAME_NUMBER], 300, 301},
     };
     for (const auto& edge : edges)
         *edge.Field = edge.Edge;
@@ -660,6 +662,11 @@ TEST(LoadedLeagueBounds, TheEdgesOfWhatTheGameWritesAreKept) {
     Bound_Loaded_League();
     for (const auto& edge : edges)
         EXPECT_EQ(*edge.Field, edge.Edge) << "one past " << edge.Edge;
+    for (const int32_t mark : {-128, -129}) {
+        settings[TRADE_PARTNER_TEAM] = mark;
+        Bound_Loaded_League();
+        EXPECT_EQ(settings[TRADE_PARTNER_TEAM], -1) << "an offer in hand, " << mark;
+    }
 }
 
 // A fantasy-draft mark is -128 or a franchise of the league; any other (the

@@ -414,4 +414,15 @@ TEST_F(EditPlayerDialogs, EveryValueTheDialogStoresLoadsAsTyped) {
     for (size_t k = 0; k < vitals.size(); ++k)
         EXPECT_EQ(Get_Player_Vital_Stat(USER, slot, vitals[k]), stored[k])
             << "vital " << vitals[k] << " kept";
+
+    // A number beyond the field's 32-bit limit is told that limit too.
+    Edit(slot, [](WINDOW_HANDLE dialog) {
+        Type_Dialog_Text(dialog, EDIT_SEASONS, "3000000000");
+        Type_Dialog_Text(dialog, EDIT_YEARS_LEFT, "-3000000000");
+        Click_Dialog_Button(dialog, EDIT_DONE);
+    });
+    EXPECT_TRUE(Was_Told("Invalid Entry", "Seasons Played must be a whole number from -4 to 2147483647. It "
+                                          "keeps its value of -4."));
+    EXPECT_TRUE(Was_Told("Invalid Entry", "Years Remaining must be a whole number from -2147483648 to 20"));
+    EXPECT_EQ(Get_Player_Vital_Stat(USER, slot, VITAL_CREDITED_SEASONS), -4) << "kept";
 }

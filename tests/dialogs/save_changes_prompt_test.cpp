@@ -16,6 +16,7 @@
 #include "database/team_finances.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "dialogs/find_players_dialog.h"
 #include "dialogs/options_dialog.h"
 #include "dialogs/saved_game_dialogs.h"
 #include "frontoffice/depth_charts.h"
@@ -228,5 +229,28 @@ TEST_F(SaveChangesPrompt, MovingTheMouseOverAViewLeavesAResumedGameSaved) {
     ASSERT_EQ(Get_User_Preference(HOVER_CURSOR), 1);
     EXPECT_TRUE(Close_Main_Window(Main_Window));
     EXPECT_EQ(Prompts_Shown(), 0) << "Exit asked after a move of the mouse";
+    EXPECT_FALSE(Is_Window(Main_Window));
+}
+
+// Opening Find Players is no change: the opening clears the mark of the first
+// search's depth-chart pass (setting 18), which nothing but this comparison
+// reads. A game saved after a search, resumed, and Find Players opened and
+// closed: Exit asks nothing.
+TEST_F(SaveChangesPrompt, OpeningFindPlayersAfterASaveLeavesTheGameSaved) {
+    constexpr int32_t FIND_PLAYERS_COMMAND = 40056;
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Click_Dialog_Button(dialog, FIND_BUTTON);
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    ASSERT_TRUE(Do_Main_Window_Command(Main_Window, FIND_PLAYERS_COMMAND));
+    ASSERT_EQ(Get_User_Preference(FIND_DEPTH_CHARTS_SET), 1) << "the search's depth-chart pass ran";
+    Save_Through_The_Dialog();
+    Resume_The_Saved_Game();
+    ASSERT_TRUE(Is_Game_Saved()) << "a fresh load with no change";
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_CANCEL); });
+    ASSERT_TRUE(Do_Main_Window_Command(Main_Window, FIND_PLAYERS_COMMAND));
+    EXPECT_EQ(Get_User_Preference(FIND_DEPTH_CHARTS_SET), 0) << "the opening cleared the mark";
+    EXPECT_TRUE(Close_Main_Window(Main_Window));
+    EXPECT_EQ(Prompts_Shown(), 0) << "Exit asked after Find Players was opened";
     EXPECT_FALSE(Is_Window(Main_Window));
 }

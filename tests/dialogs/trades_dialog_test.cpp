@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/roster_slots.h"
+#include "database/saved_game.h"
 #include "database/settings.h"
 #include "database/team_finances.h"
 #include "database/team_record.h"
@@ -37,6 +39,7 @@
 #include "support/frame_fixture.h"
 #include "support/report_steps.h"
 #include "support/test_league.h"
+#include "support/trade_offers.h"
 
 namespace {
 constexpr int32_t USER = 0;
@@ -322,6 +325,28 @@ TEST_F(TradesDialog, AHumanPartnerIsAskedOnlyAboutALegalOfferAndARefusedTradeIsN
     EXPECT_EQ(Get_User_Preference(TRADE_MADE_FLAG), 1);
     EXPECT_EQ(Take_Trade_State().Ids[0].size(), before.Ids[0].size());
     EXPECT_NE(Take_Trade_State().Ids[0], before.Ids[0]);
+}
+
+// A game saved while the trade screens held an offer (the partner setting's
+// -128) saves the mark but not the offer. Loaded, the mark means no partner:
+// the Trades dialog starts a new offer with the first team that is not the
+// user's, and never takes up the offer memory still holds.
+TEST_F(TradesDialog, ALoadedOfferInHandIsNoPartner) {
+    constexpr int32_t OTHER = 3, OFFER_IN_HAND = -128;
+    Current_Trade_Offer = Make_Trade_Offer(USER, OTHER, {0}, {1});
+    Set_User_Preference(TRADE_PARTNER_TEAM, OFFER_IN_HAND);
+    ASSERT_EQ(Save_Game("offer in hand.kor", nullptr), SAVE_OK);
+    ASSERT_EQ(Load_Game("offer in hand.kor"), 1);
+    std::filesystem::remove("offer in hand.kor");
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Trade_Team(dialog), PARTNER) << "the first team that is not the user's";
+        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_USER_OFFER), 0) << "no item of the old offer";
+        EXPECT_EQ(Count_Dialog_Lines(dialog, TRADE_PARTNER_OFFER), 0);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, TRADES_DIALOG, 0);
+    EXPECT_EQ(Get_User_Preference(TRADE_PARTNER_TEAM), PARTNER);
+    EXPECT_EQ(Current_Trade_Offer.Team[1], PARTNER);
 }
 
 TEST_F(TradesDialog, SettingsOutOfRangeAndALeagueOfOneTeamChooseNothingAmiss) {

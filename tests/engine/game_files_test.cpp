@@ -228,9 +228,11 @@ TEST(GameFiles, PagesReplaceOldOnesAndAreFoundWhateverTheirCase) {
 }
 
 // The recap of a played game is dated on the day the schedule gives it within
-// its week, whatever its kickoff time: the Thursday opener the day after the
-// week's Wednesday, a Sunday game four days on, a Monday game five; the days
-// that fall after New Year carry the next year.
+// its week, whatever its kickoff time, in the season year's own calendar: in
+// 2024 week 0 runs from Wednesday 4 September (after Labor Day on the 2nd), so
+// the Thursday opener is on the 5th, a Sunday game on the 8th, and a Monday
+// game five days after its week's Wednesday; the days that fall after New
+// Year carry the next year.
 TEST(GameFiles, TheRecapOfAPlayedGameIsDatedOnItsScheduledDay) {
     Build_Test_League();
     Set_User_Preference(CURRENT_SEASON_INDEX, 2024 - TEST_BASE_YEAR);
@@ -240,10 +242,10 @@ TEST(GameFiles, TheRecapOfAPlayedGameIsDatedOnItsScheduledDay) {
         int32_t Weekday;
         const char* Date;
     };
-    const DATED_WEEK weeks[] = {{0, THURSDAY, "September 8, 2024"},
-                                {0, SUNDAY, "September 11, 2024"},
-                                {16, SUNDAY, "January 1, 2025"},
-                                {18, MONDAY, "January 16, 2025"}};
+    const DATED_WEEK weeks[] = {{0, THURSDAY, "September 5, 2024"},
+                                {0, SUNDAY, "September 8, 2024"},
+                                {16, SUNDAY, "December 29, 2024"},
+                                {18, MONDAY, "January 13, 2025"}};
     int32_t pair = 0;
     for (const DATED_WEEK& dated : weeks) {
         Prepare_Game_Week(dated.Week, 11);
@@ -259,4 +261,31 @@ TEST(GameFiles, TheRecapOfAPlayedGameIsDatedOnItsScheduledDay) {
             << "week " << dated.Week << ": " << recap.substr(0, recap.find("</TITLE>"));
     }
     std::filesystem::remove_all("Output");
+}
+
+// The box score dates a game on the weekday the calendar view shows for it,
+// in the season year's own calendar: a week-1 Sunday game of 1962 is played
+// on 9 September 1962 (a Sunday), not on 2022's 11 September (a Tuesday in 1962).
+TEST(GameFiles, AGameIsDatedOnTheCalendarsWeekdayOfItsOwnSeason) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    const struct {
+        int32_t Year, Week, Weekday;
+        const char* Title;
+    } games[] = {
+        {1962, 0, 6, "<TITLE>September 9, 1962: "},  {1962, 0, 3, "<TITLE>September 6, 1962: "},
+        {2022, 0, 6, "<TITLE>September 11, 2022: "}, {1962, 17, 6, "<TITLE>January 6, 1963: "},
+        {1962, 4, 0, "<TITLE>October 8, 1962: "},
+    };
+    for (const auto& g : games) {
+        Clear_Scheduled_Games(0);
+        Clear_Scheduled_Games(1);
+        ASSERT_EQ(Schedule_Game(1, 0, g.Week, g.Weekday, 1300), 1);
+        ASSERT_EQ(Get_Team_Week_Weekday(0, g.Week), g.Weekday) << "the calendar's weekday";
+        game->Season_Year = static_cast<uint16_t>(g.Year);
+        game->Week = static_cast<int16_t>(g.Week);
+        Clear_Game_Text_Buffers();
+        Write_Game_Start_Text(game);
+        EXPECT_NE(Get_Page_Head_Text().find(g.Title), std::string::npos) << Get_Page_Head_Text();
+    }
+    Clear_Game_Text_Buffers();
 }

@@ -66,6 +66,37 @@ TEST(BoxScoreTables, ScoringRowsFollowTheScoringSideAndScore) {
     EXPECT_NE(Get_Box_Score_HTML().find(">Lee &amp; &quot;Ray&quot; &lt;TD&gt;</TD>"), std::string::npos);
 }
 
+// The row is written after the clock has moved on: a score on a period's
+// last play, and its try, read 0:00 of their own period, never the untouched
+// 15:00 of the next one.
+TEST(BoxScoreTables, AScoreOnAPeriodsLastPlayIsTimedAtItsEnd) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    game->Current_Play.Play_Word = static_cast<uint32_t>(RESULT_TOUCHDOWN_RUN) << PLAY_WORD_RESULT_SHIFT;
+    const struct {
+        int clock;
+        uint32_t down;
+        const char* time;
+    } cases[] = {
+        {1800, 1, "<TD width=\"6%\" class=lmc>2nd Q</TD><TD width=\"6%\" class=lmc>0:00</TD>"},
+        {1800, CONVERSION_ATTEMPT,
+         "<TD width=\"6%\" class=lmc>2nd Q</TD><TD width=\"6%\" class=lmc>0:00</TD>"},
+        {2700, 1, "<TD width=\"6%\" class=lmc>3rd Q</TD><TD width=\"6%\" class=lmc>0:00</TD>"},
+        {3600, 1, "<TD width=\"6%\" class=lmc>4th Q</TD><TD width=\"6%\" class=lmc>0:00</TD>"},
+        {3600, CONVERSION_ATTEMPT,
+         "<TD width=\"6%\" class=lmc>4th Q</TD><TD width=\"6%\" class=lmc>0:00</TD>"},
+        {1000, 1, "<TD width=\"6%\" class=lmc>2nd Q</TD><TD width=\"6%\" class=lmc>13:20</TD>"},
+    };
+    for (const auto& c : cases) {
+        game->Clock = static_cast<int16_t>(c.clock);
+        Set_Game_Down(game, c.down);
+        Get_Box_Score_HTML().clear();
+        Write_Scoring_Play_Row(game, "Touchdown");
+        EXPECT_NE(Get_Box_Score_HTML().find(c.time), std::string::npos)
+            << "clock " << c.clock << ", down " << c.down << ": " << Get_Box_Score_HTML();
+    }
+    Get_Box_Score_HTML().clear();
+}
+
 TEST(BoxScoreTables, QuarterLabelAtTheEndOfRegulationAndInOvertime) {
     GAME_RECORD* game = Build_Output_Test_Game();
     char label[16];

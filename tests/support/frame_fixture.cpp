@@ -7,6 +7,7 @@
 #include "app/drawing_services.h"
 #include "app/main_window.h"
 #include "app/main_window_dc.h"
+#include "app/main_window_title.h"
 #include "app/startup.h"
 #include "app/status_bars.h"
 #include "database/league_structure.h"
@@ -86,6 +87,9 @@ void Start_Frame_Without_Loop() {
     Ensure_Owner_Hall_Of_Fame_File();
     ASSERT_TRUE(Register_Main_Window_Class());
     ASSERT_NE(Create_Main_Window(), NO_WINDOW);
+    // A league built before the frame is in play: the window gets its
+    // title, as a new game or a resume gives it.
+    Update_Main_Window_Title();
 }
 
 void Fill_Screen_With_Main_Window() {

@@ -5,6 +5,7 @@
 // the strip's font takes a smaller one, never wrapped, never cut.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "app/design_scaling.h"
@@ -18,6 +19,7 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "engine/game_screen_hooks.h"
+#include "engine/playbook_records.h"
 #include "platform/backend.h"
 #include "platform/keys.h"
 #include "platform/message_box.h"
@@ -209,4 +211,26 @@ TEST_F(GameDayLayout, TheGameDayScreensTextsFitTheirCellsThroughAGame) {
     Clear_Drawn_Texts();
     Redraw_Main_Window();
     EXPECT_EQ(Join_Faults(Find_Drawn_Text_Faults(0, Get_Back_Buffer_Surface())), "") << "the final";
+}
+
+// The shipped offensive designs' longest group names ("Play Action & Deep"
+// and its like) stand whole on their play-calling tabs, clear of each tab's
+// key box, for a team the user calls.
+TEST_F(GameDayLayout, TheLongestPlayGroupNamesFitTheirTabsBesideTheKeyBoxes) {
+    Start_Live_Game();
+    ASSERT_EQ(Get_Play_Call_State(), 1) << "the user's offence calls";
+    static const char* const NAMES[] = {"Play Action & Deep", "Screens & Movement", "Fullback & Screens",
+                                        "QB Draws & Outside", "Medium & Long",      "Trick/Special"};
+    OFFENSIVE_PLAYBOOK* book = Get_Team_Offensive_Playbook(GAME_DAY_HOME);
+    ASSERT_NE(book, nullptr);
+    for (int32_t group = 0; group < OFFENSIVE_FOLDERS && group < 6; ++group) {
+        std::memset(book->Folder_Names[group], 0, FOLDER_NAME_LENGTH);
+        std::memcpy(book->Folder_Names[group], NAMES[group], std::strlen(NAMES[group]));
+    }
+    Clear_Drawn_Texts();
+    Redraw_Main_Window();
+    for (const char* name : NAMES)
+        EXPECT_TRUE(Was_Text_Drawn(name)) << name;
+    EXPECT_EQ(Join_Faults(Find_Drawn_Text_Faults(0, Get_Back_Buffer_Surface())), "");
+    Take_View_Picture("long-play-group-tabs");
 }

@@ -3,12 +3,14 @@
 #include <SDL.h>
 #include <cstddef>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "platform/backend.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
+#include "platform/display_choice.h"
 #include "platform/error_reporter.h"
 #include "platform/input.h"
 #include "platform/keys.h"
@@ -36,6 +38,10 @@ int filled_width = 0, filled_height = 0;
 // Presents while polling at most this often; waiting always presents.
 constexpr uint32_t POLL_PRESENT_INTERVAL = 15;
 
+void Tell_Missing_Display(const char* reason) {
+    std::fprintf(stderr, "%s\n", Describe_Missing_Display(std::getenv("DISPLAY"), reason).c_str());
+}
+
 RECT_AREA Primary_Rect() {
     RECT_AREA rect = {0, 0, 0, 0};
     Get_Window_Rect(Get_Primary_Window(), &rect);
@@ -49,8 +55,12 @@ void Create_SDL_Window() {
     sdl_window = SDL_CreateWindow(Get_Window_Text(Get_Primary_Window()).c_str(), rect.Left, rect.Top, width,
                                   height, SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
     if (sdl_window == nullptr) {
+        // The display was lost after the start (a start tries a window
+        // first): the game cannot go on unseen.
         Report_Platform_Error("SDL_CreateWindow failed: %s", SDL_GetError());
-        return;
+        Tell_Missing_Display(SDL_GetError());
+        SDL_Quit();
+        std::exit(NO_DISPLAY_EXIT_CODE);
     }
 }
 
@@ -535,9 +545,30 @@ bool Start_SDL_Backend() {
     // at a high cost) for every ticker step.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-        std::fprintf(stderr, "SDL could not start: %s\n", SDL_GetError());
+        Tell_Missing_Display(SDL_GetError());
         return false;
     }
+    // With no display reached SDL may fall back to a driver that shows
+    // nothing; the game would then run on unseen.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!Is_Video_Driver_Accepted(driver, std::getenv("SDL_VIDEODRIVER"))) {
+        const std::string shown = driver != nullptr ? driver : "";
+        const std::string reason = "SDL found only its \"" + shown +
+                                   "\" video driver, which shows nothing (SDL_VIDEODRIVER=" + shown +
+                                   " runs the game without a screen).";
+        Tell_Missing_Display(reason.c_str());
+        SDL_Quit();
+        return false;
+    }
+    // A display that takes no window is no display either: tried once before
+    // the game starts, so that it ends before it has done anything.
+    SDL_Window* trial = SDL_CreateWindow("Football Korva", 0, 0, 1, 1, SDL_WINDOW_HIDDEN);
+    if (trial == nullptr) {
+        Tell_Missing_Display(SDL_GetError());
+        SDL_Quit();
+        return false;
+    }
+    SDL_DestroyWindow(trial);
     return true;
 }
 
