@@ -10,6 +10,8 @@
 #include "database/settings.h"
 #include "platform/message_box.h"
 #include "season/new_game_choices.h"
+#include "support/dialog_steps.h"
+#include "support/installation_folders.h"
 #include "support/league_checks.h"
 #include "support/season_build_folder.h"
 #include "tools/draft_class_database.h"
@@ -67,6 +69,19 @@ std::string Open_Installed_Season(int32_t year) {
 void InstalledDatabasesTest::SetUp() {
     Link_Installed_Databases();
     Clear_Shown_Messages();
+}
+
+void InstalledFrameTest::SetUp() {
+    FrameTest::SetUp();
+    Link_Installed_Databases();
+    Link_Installation_Folders();
+}
+
+void InstalledFrameTest::TearDown() {
+    Clear_Dialog_Steps();
+    Unlink_Installation_Folders();
+    Unlink_Installed_Databases();
+    FrameTest::TearDown();
 }
 
 std::vector<std::string> Draft_Class_File_Names(const std::string& path) {

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/frame_fixture.h"
+
 // Enters a folder of its own under the current folder, holding links to the
 // installation's databases, names, playbooks and input files (player
 // generation, the seasons' statistics); Unlink leaves and removes it.
@@ -17,6 +19,13 @@ class InstalledDatabasesTest : public testing::Test {
   protected:
     void SetUp() override;
     void TearDown() override { Unlink_Installed_Databases(); }
+};
+// A clean frame in such a folder, with the installation's other folders
+// (help, templates, art) linked as the game finds them beside its databases.
+class InstalledFrameTest : public FrameTest {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
 };
 // Loads the year's database as New Game does, checks it is that year's
 // league at its start, keeping the league's rules, and starts it as a game

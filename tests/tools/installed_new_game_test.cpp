@@ -42,7 +42,6 @@
 #include "support/debug_log.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
-#include "support/installation_folders.h"
 #include "support/installed_seasons.h"
 #include "views/timeline_strip.h"
 
@@ -90,20 +89,7 @@ void Script_New_Game_Choice(NEW_GAME_SEEN* seen, int32_t year) {
     });
 }
 
-class InstalledNewGame : public FrameTest {
-  protected:
-    void SetUp() override {
-        FrameTest::SetUp();
-        Link_Installed_Databases();
-        Link_Installation_Folders();
-    }
-    void TearDown() override {
-        Clear_Dialog_Steps();
-        Unlink_Installation_Folders();
-        Unlink_Installed_Databases();
-        FrameTest::TearDown();
-    }
-};
+class InstalledNewGame : public InstalledFrameTest {};
 } // namespace
 
 TEST_F(InstalledNewGame, TheProgramStartsAndNewGameStartsItsDefaultSeasonTellingOnlyTheRefusedReminder) {

@@ -26,26 +26,12 @@
 #include "season/week_advance.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
-#include "support/installation_folders.h"
 #include "support/installed_seasons.h"
 
 namespace {
 constexpr int32_t OFF_SEASON_WEEK = 100;
 
-class InstalledReplaySeasons : public FrameTest {
-  protected:
-    void SetUp() override {
-        FrameTest::SetUp();
-        Link_Installed_Databases();
-        Link_Installation_Folders();
-    }
-    void TearDown() override {
-        Clear_Dialog_Steps();
-        Unlink_Installation_Folders();
-        Unlink_Installed_Databases();
-        FrameTest::TearDown();
-    }
-};
+class InstalledReplaySeasons : public InstalledFrameTest {};
 
 std::string Messages_Told(const char* skipped) {
     std::string text;
