@@ -185,6 +185,11 @@ void Apply_Event(const HISTORY_EVENT& row, int32_t team) {
 bool Needs_Team(int32_t type) {
     return type < HISTORY_NEW_LEAGUE || type > HISTORY_DIVISION_NAME_CHANGE;
 }
+
+// Rows that give a franchise a new location and nickname.
+bool Renames_Franchise(int32_t type) {
+    return type == HISTORY_FRANCHISE_MOVE || type == HISTORY_NEW_FRANCHISE || type == HISTORY_NAME_CHANGE;
+}
 } // namespace
 
 int32_t Get_League_Index_From_Name(const char* name) {
@@ -207,6 +212,27 @@ void Apply_League_History_Events(int32_t year) {
         if (!Announce_Event(row, team, old_name)) continue;
         Apply_Event(row, team);
     }
+}
+
+std::string Get_Renamed_Franchise_Abbreviation(const char* abbreviation, int32_t since, int32_t year) {
+    std::string result = abbreviation != nullptr ? abbreviation : "";
+    // The franchise ("location,nickname") the last row by `since` that gave
+    // the abbreviation named.
+    std::string franchise;
+    for (const HISTORY_EVENT& row : League_History_Events) {
+        if (row.Year > since) break;
+        if (result.empty() || result != row.Abbreviation) continue;
+        if (row.Type == HISTORY_EXPANSION_TEAM) franchise = row.Team;
+        if (Renames_Franchise(row.Type)) franchise = row.Text;
+    }
+    if (franchise.empty()) return result;
+    for (const HISTORY_EVENT& row : League_History_Events) {
+        if (row.Year <= since || row.Year > year || !Renames_Franchise(row.Type) || franchise != row.Team)
+            continue;
+        franchise = row.Text;
+        if (row.Abbreviation[0] != '\0') result = row.Abbreviation;
+    }
+    return result;
 }
 
 void Apply_League_History_For_Next_Year() {

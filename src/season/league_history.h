@@ -5,6 +5,7 @@
 // applies the rows of the coming year; expansion teams are stocked by an
 // expansion draft.
 #include <cstdint>
+#include <string>
 
 constexpr int32_t HISTORY_TEXT_LENGTH = 32;
 
@@ -48,6 +49,11 @@ void Apply_League_History_Events(int32_t year);
 void Expand_League_For_Year(int32_t year);
 // Both of the above for the coming season (season year + 1).
 void Apply_League_History_For_Next_Year();
+// The abbreviation the table's rows have given, by `year`, the franchise
+// that a row of `since` or before gave `abbreviation`: "PHX" of 1990 is
+// "ARZ" by 1994. The abbreviation itself when no row gave it or none renamed
+// the franchise since.
+std::string Get_Renamed_Franchise_Abbreviation(const char* abbreviation, int32_t since, int32_t year);
 // League 0 or 1 whose name equals the text (no case); 0 when none does.
 int32_t Get_League_Index_From_Name(const char* name);
 

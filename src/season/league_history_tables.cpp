@@ -1,5 +1,8 @@
 #include "season/league_history.h"
 
+// A franchise goes by the abbreviation the league's own files and the helmet
+// table know it by ("ARZ" for Arizona, "LA" for the Rams in Los Angeles), so
+// it reads the same and wears its own helmet in every season.
 // Rows are applied in table order, so within a year a league or team gets its
 // new name before the rows that name it so, and franchise moves come before
 // the stadium rows of the new city. Expansion rows (type 0) are applied after
@@ -111,7 +114,7 @@ const HISTORY_EVENT League_History_Events[NUMBER_OF_HISTORY_EVENTS] = {
     TEAM_EVENT(1984, HISTORY_FRANCHISE_MOVE, "Baltimore,Colts", "IND", "Indianapolis,Colts"),
     TEAM_EVENT(1987, HISTORY_NEW_STADIUM, "Miami,Dolphins", "", "Dolphin Stadium"),
     TEAM_EVENT(1988, HISTORY_FRANCHISE_MOVE, "St. Louis,Cardinals", "PHX", "Phoenix,Cardinals"),
-    TEAM_EVENT(1994, HISTORY_NAME_CHANGE, "Phoenix,Cardinals", "ARI", "Arizona,Cardinals"),
+    TEAM_EVENT(1994, HISTORY_NAME_CHANGE, "Phoenix,Cardinals", "ARZ", "Arizona,Cardinals"),
 
     TEAM_EVENT(1995, HISTORY_FRANCHISE_MOVE, "Los Angeles,Rams", "STL", "St. Louis,Rams"),
     TEAM_EVENT(1995, HISTORY_FRANCHISE_MOVE, "Los Angeles,Raiders", "OAK", "Oakland,Raiders"),
@@ -175,7 +178,7 @@ const HISTORY_EVENT League_History_Events[NUMBER_OF_HISTORY_EVENTS] = {
     TEAM_EVENT(2014, HISTORY_NEW_STADIUM, "San Francisco,49ers", "", "Levi's Stadium"),
     TEAM_EVENT(2014, HISTORY_STADIUM_NAME_CHANGE, "Houston,Texans", "", "NRG Stadium"),
     TEAM_EVENT(2015, HISTORY_STADIUM_NAME_CHANGE, "Tennessee,Titans", "", "Nissan Stadium"),
-    TEAM_EVENT(2016, HISTORY_FRANCHISE_MOVE, "St. Louis,Rams", "LAR", "Los Angeles,Rams"),
+    TEAM_EVENT(2016, HISTORY_FRANCHISE_MOVE, "St. Louis,Rams", "LA", "Los Angeles,Rams"),
     TEAM_EVENT(2016, HISTORY_NEW_STADIUM, "Minnesota,Vikings", "", "U.S. Bank Stadium"),
     TEAM_EVENT(2016, HISTORY_STADIUM_NAME_CHANGE, "Miami,Dolphins", "", "Hard Rock Stadium"),
     TEAM_EVENT(2017, HISTORY_FRANCHISE_MOVE, "San Diego,Chargers", "LAC", "Los Angeles,Chargers"),

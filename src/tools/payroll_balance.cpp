@@ -5,6 +5,8 @@
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/team_finances.h"
+#include "database/team_record.h"
+#include "database/text_format.h"
 #include "frontoffice/initial_contracts.h"
 #include "frontoffice/money.h"
 #include "frontoffice/salaries.h"
@@ -63,4 +65,22 @@ void Balance_Team_Payrolls() {
     for (int32_t team = 0; team < teams; ++team)
         Scale_Team_Payroll(team,
                            Get_Balanced_Payroll_Target(Get_Team_Financial_Stat(team, FINANCE_PAYROLL), cap));
+}
+
+std::vector<std::string> Find_Payrolls_Below_Cap_Share(int32_t percent) {
+    std::vector<std::string> found;
+    const int64_t cap = Get_Universe_Stat(SALARY_CAP);
+    if (cap <= 0) return found;
+    const int32_t teams = Count_Active_Teams();
+    for (int32_t team = 0; team < teams; ++team) {
+        const int64_t payroll = static_cast<int64_t>(Get_Team_Financial_Stat(team, FINANCE_PAYROLL)) * 1000;
+        if (payroll * 100 >= cap * percent) continue;
+        char abbreviation[TEAM_STRING_LENGTH] = "";
+        Get_Team_String(abbreviation, team, 0);
+        char line[128];
+        safe_sprintf(line, sizeof line, "%s stores a payroll of $%lld against a cap of $%lld", abbreviation,
+                     static_cast<long long>(payroll), static_cast<long long>(cap));
+        found.push_back(line);
+    }
+    return found;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // Re-pricing contracts so that payrolls sit at a level the cap allows.
 #include <cstdint>
+#include <string>
+#include <vector>
 
 // Scales the salaries (never below a player's league minimum, and leaving
 // players paid exactly the minimum alone) and bonuses of a team, up to 20
@@ -13,3 +15,7 @@ int64_t Get_Balanced_Payroll_Target(int64_t payroll_thousands, int64_t cap);
 // Fresh contracts for every player, then, under a cap, every active team's
 // payroll scaled to its balanced target.
 void Balance_Team_Payrolls();
+// The active teams whose payroll lies below `percent` per cent of the cap,
+// one line each: "<abbreviation> stores a payroll of $<payroll> against a cap
+// of $<cap>". None for a league without a cap.
+std::vector<std::string> Find_Payrolls_Below_Cap_Share(int32_t percent);

@@ -19,6 +19,7 @@
 #include "personnel/roster_text.h"
 #include "personnel/team_lookup.h"
 #include "platform/message_box.h"
+#include "season/cap_room_average.h"
 #include "tools/league_input_files.h"
 #include "tools/payroll_balance.h"
 #include "tools/position_abbreviations.h"
@@ -217,6 +218,18 @@ void Set_Pre_Cap_Salaries() {
     const int32_t teams = Refresh_Active_Team_Count();
     for (int32_t team = 0; team < teams; ++team)
         if (Is_Used_Franchise_Slot(team)) Scale_Team_Payroll(team, target);
+}
+
+void Balance_Built_Season_Payrolls() {
+    if (Get_Universe_Stat(BASE_YEAR) >= FIRST_SALARIES_YEAR) return;
+    // Priced against the league's cap room as it stands before the pass,
+    // every team comes off the minimum together; the balance a new game
+    // makes then starts from a league near the cap and leaves it there.
+    {
+        const CAP_ROOM_AVERAGE_HOLD league_room;
+        Balance_Team_Payrolls();
+    }
+    Balance_Team_Payrolls();
 }
 
 void Load_Cap_Room_CSV() {

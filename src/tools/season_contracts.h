@@ -19,6 +19,15 @@ void Clear_All_Salaries();
 void Mark_Contracted_Players();
 // Before 2015: every active team's payroll scaled to 95 % of the cap.
 void Set_Pre_Cap_Salaries();
+// The last step before a built season is saved. A season without a salaries
+// file (before 2017) has its payrolls balanced once more: first with every
+// team priced against the league's cap room as it stood before the pass,
+// then as a new game balances them. Pricing the league team by team against
+// the room as it changes can leave the last teams at the league minimum,
+// where scaling never moves them, and a season from 2015 is not balanced
+// when a game starts, so the database must store the payrolls the game plays
+// with. Real contracts are kept as they are.
+void Balance_Built_Season_Payrolls();
 // "input/stats/<year>_caproom.csv" (no header; a missing file is silent):
 // each team's payroll moved by its players' cap figures toward the cap less
 // its cap room, then bonuses dropped, shortest contracts first, while it is

@@ -426,6 +426,7 @@ bool Build_And_Save_Season(int32_t year) {
     Auto_Set_All_Depth_Charts(0);
     Update_Team_Strength_Levels();
     if (!Check_Career_Totals(SEASONS_CSV_NAME) || Have_Stats_Inputs_Failed()) return fail();
+    Balance_Built_Season_Payrolls();
     std::unique_ptr<PLAYER_RECORD[]> records(new PLAYER_RECORD[DRAFT_CLASS_RECORDS]);
     const int32_t rookies = Gather_Draft_Class(records.get());
     Set_User_Preference(SETTING_PERFECT_SCOUTING, 1);

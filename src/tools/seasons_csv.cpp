@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
+#include <string>
 #include <strings.h>
 
 #include "app/diagnostics.h"
@@ -27,6 +28,7 @@
 #include "personnel/roster_text.h"
 #include "personnel/team_lookup.h"
 #include "platform/message_box.h"
+#include "season/league_history.h"
 #include "tools/league_input_files.h"
 #include "tools/position_abbreviations.h"
 #include "tools/season_line_checks.h"
@@ -503,6 +505,13 @@ int32_t Find_Seasons_File_Team(const char* text, int32_t year) {
     // A later season names its teams by its own abbreviations: one the league
     // knows only as an older name belongs to a franchise founded since.
     const bool later = year > Get_Universe_Stat(BASE_YEAR);
-    const int32_t team = later ? Get_Team_From_Later_Abbreviation(name) : Get_Team_From_Abbreviation(name, 0);
-    return team != NO_TEAM ? team : Get_Team_From_Historic_Name(name, sizeof name);
+    int32_t team = later ? Get_Team_From_Later_Abbreviation(name) : Get_Team_From_Abbreviation(name, 0);
+    if (team != NO_TEAM) return team;
+    team = Get_Team_From_Historic_Name(name, sizeof name);
+    if (team != NO_TEAM || later) return team;
+    // An earlier season's abbreviation of a franchise the league's history
+    // has renamed since, which no historic pair leads to ("PHX" of the
+    // Cardinals, who are "ARZ" from 1994).
+    const std::string renamed = Get_Renamed_Franchise_Abbreviation(text, year, Get_Current_Year());
+    return renamed != text ? Get_Team_From_Abbreviation(renamed.c_str(), 0) : NO_TEAM;
 }

@@ -93,7 +93,7 @@ TEST(LeagueHistory, LeagueOf1951EndsIn2020AsTheRealLeague) {
         {"Green Bay Packers", "GB", 1},     {"Minnesota Vikings", "MIN", 1},
         {"Atlanta Falcons", "ATL", 2},      {"Carolina Panthers", "CAR", 2},
         {"New Orleans Saints", "NO", 2},    {"Tampa Bay Buccaneers", "TB", 2},
-        {"Arizona Cardinals", "ARI", 3},    {"Los Angeles Rams", "LAR", 3},
+        {"Arizona Cardinals", "ARZ", 3},    {"Los Angeles Rams", "LA", 3},
         {"San Francisco 49ers", "SF", 3},   {"Seattle Seahawks", "SEA", 3},
         {"Buffalo Bills", "BUF", 4},        {"Miami Dolphins", "MIA", 4},
         {"New England Patriots", "NE", 4},  {"New York Jets", "NYJ", 4},
@@ -381,4 +381,16 @@ TEST(LeagueHistory, AFullExpansionRosterStillLooksAtEveryCandidateInTurn) {
         EXPECT_GE(highest, MINIMUM_RATING) << "slot " << slot << " was looked at";
     }
     EXPECT_GT(open, 0) << "some of them were open to the draft";
+}
+
+TEST(LeagueHistory, AnOlderAbbreviationLeadsToTheNameTheFranchiseGoesByLater) {
+    EXPECT_EQ(Get_Renamed_Franchise_Abbreviation("PHX", 1990, 1994), "ARZ");
+    EXPECT_EQ(Get_Renamed_Franchise_Abbreviation("PHX", 1990, 1993), "PHX") << "not renamed yet";
+    EXPECT_EQ(Get_Renamed_Franchise_Abbreviation("STL", 1970, 2000), "ARZ") << "the Cardinals of 1970";
+    EXPECT_EQ(Get_Renamed_Franchise_Abbreviation("STL", 2000, 2016), "LA") << "the Rams of 2000";
+    EXPECT_EQ(Get_Renamed_Franchise_Abbreviation("DTX", 1952, 1990), "IND");
+    EXPECT_EQ(Get_Renamed_Franchise_Abbreviation("DTX", 1961, 1990), "KC");
+    EXPECT_EQ(Get_Renamed_Franchise_Abbreviation("OAK", 2019, 2022), "LVR");
+    EXPECT_EQ(Get_Renamed_Franchise_Abbreviation("CHI", 1960, 2022), "CHI") << "never renamed";
+    EXPECT_EQ(Get_Renamed_Franchise_Abbreviation("XYZ", 1990, 2022), "XYZ") << "no row gives it";
 }

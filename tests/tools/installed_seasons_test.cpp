@@ -1,12 +1,14 @@
 // The season databases the build installs, as New Game opens them: a season
 // loads with the loader's checks as that year's league, starts as a game, a
-// game of 1975 fills its college pool from the 1976 draft class file, and no
-// season line of any of them holds a figure its player could not have: more
+// game of 1975 fills its college pool from the 1976 draft class file, no
+// season line of any of them holds a figure its player could not have (more
 // starts than games, a touchdown without its carry, catch, completion or
-// takeaway, more made than tried.
+// takeaway, more made than tried), and every one stores payrolls near its cap
+// that a started game plays with.
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -17,6 +19,7 @@
 #include "database/player_record.h"
 #include "database/season_lines.h"
 #include "database/settings.h"
+#include "database/team_finances.h"
 #include "database/team_record_layout.h"
 #include "database/universe.h"
 #include "personnel/draft_pool.h"
@@ -26,6 +29,7 @@
 #include "support/league_checks.h"
 #include "support/season_build_folder.h"
 #include "tools/draft_class_database.h"
+#include "tools/payroll_balance.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -55,6 +59,14 @@ std::map<std::string, int32_t> Pool_Names() {
 
 std::map<std::string, int32_t> League_Names() {
     return Team_Names(0, HALL_OF_FAME_TEAM);
+}
+
+// Every active team's payroll in thousands of dollars.
+std::vector<int64_t> Payrolls() {
+    std::vector<int64_t> payrolls;
+    for (int32_t team = 0; team < Count_Active_Teams(); ++team)
+        payrolls.push_back(Get_Team_Financial_Stat(team, 89));
+    return payrolls;
 }
 
 class InstalledSeasons : public InstalledDatabasesTest {};
@@ -188,4 +200,33 @@ TEST_F(InstalledSeasons, NoSeasonLineOfAnyYearHoldsAFigureItsChancesCannot) {
     EXPECT_TRUE(faults_by_year.empty()) << faults_by_year.size() << " seasons with faults, first of each:\n"
                                         << first_faults;
     EXPECT_GT(lines, 72 * 1000) << "every database holds its players' careers";
+}
+
+// What the New Game dialog shows of a franchise's payroll is what the
+// database stores; the game then plays the season with near enough the same.
+TEST_F(InstalledSeasons, EveryDatabaseStoresPayrollsNearItsCapThatTheStartedGameKeeps) {
+    std::string low;
+    for (int32_t year = 1951; year <= 2022; ++year) {
+        ASSERT_GE(Load_New_Game_Season(year, nullptr), 0) << year;
+        for (const std::string& team : Find_Payrolls_Below_Cap_Share(80))
+            low += std::to_string(year) + ": " + team + "\n";
+    }
+    EXPECT_EQ(low, "");
+
+    for (int32_t year : {1962, 1978, 2015, 2016}) {
+        SCOPED_TRACE(year);
+        ASSERT_GE(Load_New_Game_Season(year, nullptr), 0);
+        const std::vector<int64_t> stored = Payrolls();
+        const int64_t cap = Get_Universe_Stat(SALARY_CAP) / 1000;
+        ASSERT_EQ(Open_Installed_Season(year), "");
+        const std::vector<int64_t> played = Payrolls();
+        ASSERT_EQ(played.size(), stored.size());
+        for (size_t team = 0; team < stored.size(); ++team) {
+            SCOPED_TRACE(team);
+            // Before 2015 the start balances the payrolls again, from the
+            // balanced ones; from 2015 it keeps them.
+            EXPECT_LE(std::abs(played[team] - stored[team]), year < 2015 ? cap * 6 / 100 : 0);
+            EXPECT_GE(played[team] * 100, cap * 80);
+        }
+    }
 }

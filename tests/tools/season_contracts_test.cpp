@@ -1,9 +1,12 @@
-// The contracts of a built season: the names of the statistics files, and
-// the cap-room line that moves a team's payroll toward the cap less its room
-// and then drops bonuses, shortest contracts first, while it is above it.
+// The contracts of a built season: the names of the statistics files, the
+// cap-room line that moves a team's payroll toward the cap less its room
+// and then drops bonuses, shortest contracts first, while it is above it,
+// and the payrolls a built season stores: balanced near the cap without
+// real contracts, a team far below the cap named.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "database/league_structure.h"
 #include "database/player_record.h"
@@ -11,8 +14,12 @@
 #include "database/team_finances.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "dialogs/inflation_factor.h"
+#include "frontoffice/salaries.h"
 #include "platform/message_box.h"
+#include "season/league_rules.h"
 #include "support/test_league.h"
+#include "tools/payroll_balance.h"
 #include "tools/season_contracts.h"
 #include "tools/stats_input.h"
 
@@ -29,6 +36,31 @@ std::string Team_Name(int32_t team) {
 
 int64_t Payroll_Dollars(int32_t team) {
     return static_cast<int64_t>(Get_Team_Financial_Stat(team, FINANCE_PAYROLL)) * 1000;
+}
+
+// The league's payrolls in per cent of the cap, team by team.
+std::vector<int64_t> Payroll_Shares() {
+    std::vector<int64_t> shares;
+    for (int32_t team = 0; team < Count_Active_Teams(); ++team)
+        shares.push_back(Payroll_Dollars(team) * 100 / Get_Universe_Stat(SALARY_CAP));
+    return shares;
+}
+
+// The test league as a built season of `year` whose pricing left its last
+// team's players all at the league minimum, without bonuses.
+void Build_Season_With_A_Minimum_Team(int32_t year) {
+    Build_Test_League();
+    Universe.Header.Universe_Stats[BASE_YEAR] = year;
+    Set_User_Preference(CURRENT_SEASON_INDEX, 0);
+    Store_Universe_Stat(SALARY_CAP, Get_Season_Salary_Cap(year));
+    Update_Inflation_Factor();
+    const int32_t team = TEST_LEAGUE_TEAMS - 1;
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        if (!Is_Player_Slot_Used(team, slot)) continue;
+        Set_Player_Vital_Stat(team, slot, VITAL_SALARY, Get_Player_Minimum_Salary(team, slot));
+        Set_Player_Vital_Stat(team, slot, VITAL_SIGNING_BONUS, 0);
+    }
+    Set_Team_Abbreviation("MIN", team);
 }
 
 // Reads `text` as a line of the cap-room file.
@@ -91,4 +123,41 @@ TEST(SeasonContracts, ACapRoomLineMovesThePayrollTowardItsFigure) {
     EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Import Warning");
     EXPECT_EQ(Get_Shown_Messages()[0].Text,
               "Error in input/stats/2020_caproom.csv. Can't find team name: Nowhere Nobodies");
+}
+
+TEST(SeasonContracts, ABuiltSeasonStoresPayrollsNearTheCapAndALowOneIsNamed) {
+    // A season without a salaries file is balanced as a new game balances
+    // it: the team left at the minimum is priced again.
+    for (int32_t year : {1962, 2015, 2016}) {
+        SCOPED_TRACE(year);
+        Build_Season_With_A_Minimum_Team(year);
+        // The team at the minimum is named, the league's last.
+        const std::vector<std::string> low = Find_Payrolls_Below_Cap_Share(80);
+        ASSERT_FALSE(low.empty());
+        EXPECT_EQ(low.back(), "MIN stores a payroll of $" +
+                                  std::to_string(Payroll_Dollars(TEST_LEAGUE_TEAMS - 1)) +
+                                  " against a cap of $" + std::to_string(Get_Universe_Stat(SALARY_CAP)));
+        Balance_Built_Season_Payrolls();
+        EXPECT_EQ(Find_Payrolls_Below_Cap_Share(80), std::vector<std::string>{});
+        for (int64_t share : Payroll_Shares()) {
+            EXPECT_GE(share, 91);
+            EXPECT_LE(share, 97);
+        }
+    }
+
+    // Real contracts are kept as the salaries file gave them, and a team
+    // they leave far below the cap is still named.
+    Build_Season_With_A_Minimum_Team(2017);
+    const std::vector<int64_t> before = Payroll_Shares();
+    Balance_Built_Season_Payrolls();
+    EXPECT_EQ(Payroll_Shares(), before);
+    const std::vector<std::string> low = Find_Payrolls_Below_Cap_Share(80);
+    ASSERT_FALSE(low.empty());
+    EXPECT_EQ(low.back().substr(0, 4), "MIN ");
+    EXPECT_EQ(Find_Payrolls_Below_Cap_Share(0), std::vector<std::string>{});
+
+    // A league without a cap has no share to fall below.
+    Store_Universe_Stat(SALARY_CAP, 0);
+    EXPECT_EQ(Find_Payrolls_Below_Cap_Share(80), std::vector<std::string>{});
+    Build_Test_League();
 }

@@ -1,6 +1,6 @@
 // Season databases built from the installation's statistics files, as the
 // build and the Advanced Tools build them: seasons of every era load with the
-// loader's checks and play a week; the rebuilt 2022 keeps the default
+// loader's checks, store payrolls near the cap and play a week; the rebuilt 2022 keeps the default
 // league's players and contracts; and a malformed line in any input file is
 // named, stops the build and changes nothing.
 #include <gtest/gtest.h>
@@ -30,6 +30,7 @@
 #include "support/league_checks.h"
 #include "support/season_build_folder.h"
 #include "tools/draft_class_database.h"
+#include "tools/payroll_balance.h"
 #include "tools/season_database.h"
 #include "tools/season_line_checks.h"
 
@@ -125,6 +126,7 @@ TEST_F(SeasonDatabase, SeasonsOfEveryEraBuildLoadAndPlayAWeek) {
         EXPECT_EQ(Get_Current_Year(), year);
         EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), 0);
         EXPECT_EQ(Find_Season_Faults(), "");
+        EXPECT_EQ(Find_Payrolls_Below_Cap_Share(80), std::vector<std::string>{}) << "payrolls near the cap";
         Set_All_Teams_Computer_Controlled();
         Set_User_Preference(COMMISSIONER_MODE, 0);
         Set_User_Preference(MULTI_SEASON_SIMULATION, 1);

@@ -1,7 +1,9 @@
 // Every season 1951-2022: built from the installation's statistics files by
 // the builder in a folder of the test's own, each without a message or an
-// error but the reports of later seasons' franchises, as a league of its year that keeps the league's rules; and every
-// installed season opened by New Game and started. A long run: `ctest -L long`.
+// error but the reports of later seasons' franchises, as a league of its
+// year that keeps the league's rules and stores payrolls near its cap; and
+// every installed season opened by New Game and started. A long run:
+// `ctest -L long`.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -17,6 +19,7 @@
 #include "support/league_checks.h"
 #include "support/season_build_folder.h"
 #include "tools/draft_class_database.h"
+#include "tools/payroll_balance.h"
 #include "tools/season_database.h"
 #include "tools/season_line_checks.h"
 
@@ -34,6 +37,7 @@ TEST(SeasonDatabasesLong, EverySeasonIsBuiltWithoutAMessage) {
         EXPECT_EQ(Read_Build_Failures_Logged(year), std::vector<std::string>{});
         EXPECT_EQ(Get_Current_Year(), year);
         EXPECT_EQ(Find_Season_Faults(), "");
+        EXPECT_EQ(Find_Payrolls_Below_Cap_Share(80), std::vector<std::string>{});
         const std::string rookies = "Databases/rookies-" + std::to_string(year) + ".dat";
         EXPECT_EQ(std::filesystem::file_size(rookies), static_cast<uintmax_t>(DRAFT_CLASS_FILE_SIZE));
     }

@@ -81,21 +81,23 @@ struct LOGO_KEY {
 };
 
 // The locations of the real league's franchises past and present, and the
-// keys that tell apart the cities that had more than one.
+// keys that tell apart the cities that had more than one. The letters are the
+// abbreviation the league's files give the franchise playing there (a city
+// two franchises shared under one key shows the one that stayed).
 const LOGO_KEY LOGO_KEYS[] = {
-    {"Arizona", "ARI", 0},       {"Atlanta", "ATL", 1},
+    {"Arizona", "ARZ", 0},       {"Atlanta", "ATL", 1},
     {"Baltimore", "BAL", 2},     {"Buffalo", "BUF", 3},
     {"Carolina", "CAR", 4},      {"Chicago", "CHI", 5},
     {"Cincinnati", "CIN", 6},    {"Cleveland", "CLE", 7},
     {"Dallas", "DAL", 8},        {"Denver", "DEN", 9},
     {"Detroit", "DET", 10},      {"Green Bay", "GB", 11},
     {"Houston", "HOU", 12},      {"Indianapolis", "IND", 13},
-    {"Jacksonville", "JAX", 14}, {"Kansas City", "KC", 15},
-    {"Las Vegas", "LV", 23},     {"LA1", "LA", 23},
-    {"LA2", "LA", 16},           {"LA3", "LA", 26},
+    {"Jacksonville", "JAC", 14}, {"Kansas City", "KC", 15},
+    {"Las Vegas", "LVR", 23},    {"LA1", "RAI", 23},
+    {"LA2", "LA", 16},           {"LA3", "LAC", 26},
     {"Miami", "MIA", 17},        {"Minnesota", "MIN", 18},
     {"New England", "NE", 19},   {"New Orleans", "NO", 20},
-    {"NY1", "NY", 22},           {"NY2", "NY", 21},
+    {"NY1", "NYJ", 22},          {"NY2", "NYG", 21},
     {"Oakland", "OAK", 23},      {"Philadelphia", "PHI", 24},
     {"Pittsburgh", "PIT", 25},   {"San Diego", "SD", 26},
     {"San Francisco", "SF", 27}, {"Seattle", "SEA", 28},
@@ -104,7 +106,7 @@ const LOGO_KEY LOGO_KEYS[] = {
     {"STL2", "STL", 0},          {"BAL2", "BAL", 13},
     {"HOU2", "HOU", 30},         {"Phoenix", "PHX", 0},
     {"Boston", "BOS", 19},       {"Portsmouth", "POR", 10},
-    {"Brooklyn", "BKN", 21},     {"Chicago Cardinals", "CHI", 0},
+    {"Brooklyn", "BKN", 21},     {"Chicago Cardinals", "CRD", 0},
 };
 } // namespace
 
@@ -123,6 +125,12 @@ int Write_Helmets(const std::string& root) {
         }
     }
     return ok;
+}
+
+const char* Get_Team_Logo_Letters(const char* key) {
+    for (const LOGO_KEY& logo : LOGO_KEYS)
+        if (strcmp(logo.Key, key) == 0) return logo.Letters;
+    return nullptr;
 }
 
 int Write_Team_Logos(const std::string& root) {
@@ -148,41 +156,43 @@ struct LOGO_ERA {
     int Index;
     int First_Year;
     int Last_Year;
-    const char* Letters; // the city's letters drawn on the logo
+    const char* Letters; // the team's abbreviation in the league's files
     int Franchise;       // colour row
 };
 
 // The historical list of nicknames (seasons up to 2020) by the real league's
 // public record: which franchise played under each nickname, where. Before
-// 1963 the Texans count as the Chiefs and the Titans (and Oilers) as the Jets.
+// 1963 the Texans count as the Chiefs and the Titans (and Oilers) as the Jets:
+// the Oilers of those years wear the Titans' logo.
 const LOGO_ERA HISTORICAL_LOGO_ERAS[] = {
-    {0, 1951, 1959, "CHI", 0},   {0, 1960, 1987, "STL", 0},   {0, 1988, 1993, "PHX", 0},
-    {0, 1994, 2020, "ARI", 0},   {1, 1966, 2020, "ATL", 1},   {2, 1996, 2020, "BAL", 2},
+    {0, 1951, 1959, "CRD", 0},   {0, 1960, 1987, "STL", 0},   {0, 1988, 1993, "PHX", 0},
+    {0, 1994, 2020, "ARZ", 0},   {1, 1966, 2020, "ATL", 1},   {2, 1996, 2020, "BAL", 2},
     {3, 1960, 2020, "BUF", 3},   {4, 1995, 2020, "CAR", 4},   {5, 1951, 2020, "CHI", 5},
     {6, 1968, 2020, "CIN", 6},   {7, 1951, 1995, "CLE", 7},   {7, 1999, 2020, "CLE", 7},
     {8, 1960, 2020, "DAL", 8},   {9, 1960, 2020, "DEN", 9},   {10, 1951, 2020, "DET", 10},
     {11, 1951, 2020, "GB", 11},  {12, 2002, 2020, "HOU", 12}, {13, 1953, 1983, "BAL", 13},
-    {13, 1984, 2020, "IND", 13}, {14, 1995, 2020, "JAX", 14}, {15, 1952, 1952, "DAL", 15},
-    {15, 1960, 1962, "DAL", 15}, {15, 1963, 2020, "KC", 15},  {16, 1960, 1960, "LA", 26},
-    {16, 1961, 2016, "SD", 26},  {16, 2017, 2020, "LA", 26},  {17, 1951, 1994, "LA", 16},
+    {13, 1984, 2020, "IND", 13}, {14, 1995, 2020, "JAC", 14}, {15, 1952, 1952, "DTX", 15},
+    {15, 1960, 1962, "DTX", 15}, {15, 1963, 2020, "KC", 15},  {16, 1960, 1960, "LAC", 26},
+    {16, 1961, 2016, "SD", 26},  {16, 2017, 2020, "LAC", 26}, {17, 1951, 1994, "LA", 16},
     {17, 1995, 2015, "STL", 16}, {17, 2016, 2020, "LA", 16},  {18, 1966, 2020, "MIA", 17},
     {19, 1961, 2020, "MIN", 18}, {20, 1960, 1970, "BOS", 19}, {20, 1971, 2020, "NE", 19},
-    {21, 1967, 2020, "NO", 20},  {22, 1951, 2020, "NY", 21},  {23, 1960, 2020, "NY", 22},
-    {24, 1960, 1981, "OAK", 23}, {24, 1982, 1994, "LA", 23},  {24, 1995, 2019, "OAK", 23},
-    {24, 2020, 2020, "LV", 23},  {25, 1951, 2020, "PHI", 24}, {26, 1951, 2020, "PIT", 25},
-    {27, 1951, 2020, "SF", 27},  {28, 1976, 2020, "SEA", 28}, {29, 1976, 2020, "TB", 29},
-    {30, 1963, 1996, "HOU", 30}, {30, 1997, 2020, "TEN", 30}, {31, 1951, 2020, "WAS", 31},
+    {21, 1967, 2020, "NO", 20},  {22, 1951, 2020, "NYG", 21}, {23, 1960, 1962, "NYT", 22},
+    {23, 1963, 2020, "NYJ", 22}, {24, 1960, 1981, "OAK", 23}, {24, 1982, 1994, "RAI", 23},
+    {24, 1995, 2019, "OAK", 23}, {24, 2020, 2020, "LVR", 23}, {25, 1951, 2020, "PHI", 24},
+    {26, 1951, 2020, "PIT", 25}, {27, 1951, 2020, "SF", 27},  {28, 1976, 2020, "SEA", 28},
+    {29, 1976, 2020, "TB", 29},  {30, 1963, 1996, "HOU", 30}, {30, 1997, 2020, "TEN", 30},
+    {31, 1951, 2020, "WAS", 31},
 };
 
 // The modern list (2021 and 2022), index by index.
 const LOGO_ERA MODERN_LOGO_ERAS[] = {
-    {0, 2021, 2022, "ARI", 0},   {1, 2021, 2022, "ATL", 1},   {2, 2021, 2022, "BAL", 2},
+    {0, 2021, 2022, "ARZ", 0},   {1, 2021, 2022, "ATL", 1},   {2, 2021, 2022, "BAL", 2},
     {3, 2021, 2022, "BUF", 3},   {4, 2021, 2022, "CAR", 4},   {5, 2021, 2022, "CHI", 5},
     {6, 2021, 2022, "CIN", 6},   {7, 2021, 2022, "CLE", 7},   {8, 2021, 2022, "DAL", 8},
     {9, 2021, 2022, "DEN", 9},   {10, 2021, 2022, "DET", 10}, {11, 2021, 2022, "GB", 11},
-    {12, 2021, 2022, "HOU", 12}, {13, 2021, 2022, "IND", 13}, {14, 2021, 2022, "JAX", 14},
-    {15, 2021, 2022, "KC", 15},  {16, 2021, 2022, "LV", 23},  {17, 2021, 2022, "LAC", 26},
-    {18, 2021, 2022, "LAR", 16}, {19, 2021, 2022, "MIA", 17}, {20, 2021, 2022, "MIN", 18},
+    {12, 2021, 2022, "HOU", 12}, {13, 2021, 2022, "IND", 13}, {14, 2021, 2022, "JAC", 14},
+    {15, 2021, 2022, "KC", 15},  {16, 2021, 2022, "LVR", 23}, {17, 2021, 2022, "LAC", 26},
+    {18, 2021, 2022, "LA", 16},  {19, 2021, 2022, "MIA", 17}, {20, 2021, 2022, "MIN", 18},
     {21, 2021, 2022, "NE", 19},  {22, 2021, 2022, "NO", 20},  {23, 2021, 2022, "NYG", 21},
     {24, 2021, 2022, "NYJ", 22}, {25, 2021, 2022, "PHI", 24}, {26, 2021, 2022, "PIT", 25},
     {27, 2021, 2022, "SF", 27},  {28, 2021, 2022, "SEA", 28}, {29, 2021, 2022, "TB", 29},
@@ -246,6 +256,17 @@ int Write_Era_Logos(const std::string& root, const LOGO_ERA& era) {
     return ok;
 }
 } // namespace
+
+const char* Get_Season_Logo_Letters(int index, int year) {
+    auto in = [index, year](const LOGO_ERA& era) {
+        return era.Index == index && era.First_Year <= year && year <= era.Last_Year;
+    };
+    for (const LOGO_ERA& era : HISTORICAL_LOGO_ERAS)
+        if (in(era)) return era.Letters;
+    for (const LOGO_ERA& era : MODERN_LOGO_ERAS)
+        if (in(era)) return era.Letters;
+    return nullptr;
+}
 
 // The logos a game copies into "Logos/Downloads" for each season: PNG
 // pictures under "Input/Stats/Historical/<logo index><year>.gz", for every

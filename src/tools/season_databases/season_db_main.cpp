@@ -13,7 +13,8 @@
 // team history that league holds. Any message the builder shows, any error
 // it logs (but the seasons reader's report of a later season's franchise
 // that this season has not founded), a season line with more starts than
-// games and a failed build end the run with an error, naming them.
+// games, a team whose payroll is below 80 % of the season's cap and a failed
+// build end the run with an error, naming them.
 #include <unistd.h>
 
 #include <cstdio>
@@ -40,6 +41,7 @@
 #include "database/universe.h"
 #include "platform/message_box.h"
 #include "tools/draft_class_database.h"
+#include "tools/payroll_balance.h"
 #include "tools/season_database.h"
 #include "tools/season_databases/played_lines.h"
 #include "tools/season_line_checks.h"
@@ -90,6 +92,18 @@ int32_t Report_Starts_Above_Games(int32_t year) {
         }
     });
     return found;
+}
+
+// Every team whose payroll lies below 80 % of the season's cap, each told;
+// their number. The builder balances the payrolls of seasons without real
+// contracts near the cap, and real contracts sit near it too.
+int32_t Report_Low_Payrolls(int32_t year) {
+    constexpr int32_t LOWEST_PAYROLL_PERCENT = 80;
+    const std::vector<std::string> low = Find_Payrolls_Below_Cap_Share(LOWEST_PAYROLL_PERCENT);
+    for (const std::string& team : low)
+        std::fprintf(stderr, "korva_season_db %d: %s, below %d%% of it\n", year, team.c_str(),
+                     LOWEST_PAYROLL_PERCENT);
+    return static_cast<int32_t>(low.size());
 }
 
 // The player ids of a season's rosters file (free agents included): the
@@ -257,6 +271,7 @@ int main(int argc, char** argv) {
     const bool built = Create_Season_Database(year);
     int result = built ? 0 : 1;
     if (built && Report_Starts_Above_Games(year) > 0) result = 1;
+    if (built && Report_Low_Payrolls(year) > 0) result = 1;
     if (built && !Lay_Played_Season_Lines(year)) result = 1;
     // The builder's messages, before the played league is loaded.
     const std::vector<SHOWN_MESSAGE> shown = Get_Shown_Messages();
