@@ -1,5 +1,6 @@
 #include "platform/display_choice.h"
 
+#include <cstring>
 #include <strings.h>
 
 namespace {
@@ -8,15 +9,13 @@ bool Shows_Nothing(const char* driver) {
 }
 
 bool Is_Named_In_List(const char* driver, const char* list) {
-    const std::string text = list;
-    size_t start = 0;
-    for (;;) {
-        const size_t end = text.find(',', start);
-        const std::string name =
-            text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        if (strcasecmp(name.c_str(), driver) == 0) return true;
-        if (end == std::string::npos) return false;
-        start = end + 1;
+    const size_t length = std::strlen(driver);
+    for (const char* name = list;; ++name) {
+        const char* end = std::strchr(name, ',');
+        const size_t size = end != nullptr ? static_cast<size_t>(end - name) : std::strlen(name);
+        if (size == length && strncasecmp(name, driver, length) == 0) return true;
+        if (end == nullptr) return false;
+        name = end;
     }
 }
 } // namespace
@@ -29,11 +28,17 @@ bool Is_Video_Driver_Accepted(const char* driver, const char* requested) {
 
 std::string Describe_Missing_Display(const char* display, const char* reason) {
     std::string text = "Football Korva cannot open its window: no display could be reached (";
-    if (display == nullptr || *display == '\0')
-        text += "DISPLAY is not set";
-    else
-        text += "DISPLAY is \"" + std::string(display) + "\"";
-    text += ").";
-    if (reason != nullptr && *reason != '\0') text += " " + std::string(reason);
+    if (display == nullptr || *display == '\0') {
+        text.append("DISPLAY is not set");
+    } else {
+        text.append("DISPLAY is \"");
+        text.append(display);
+        text.append("\"");
+    }
+    text.append(").");
+    if (reason != nullptr && *reason != '\0') {
+        text.append(" ");
+        text.append(reason);
+    }
     return text;
 }
