@@ -3,8 +3,9 @@
 // the game when the name is a plain file name. A file of the whole state
 // whose order is a draft of the league (every round the draft plays gives
 // each team one pick, the round and pick inside those rounds or at the first
-// pick after the last, where a whole draft ends) replaces it;
-// anything else (no file, a short one, an order that is no draft, a name that
+// pick after the last, where a whole draft ends) and whose picks already
+// made each record the player taken (an id above 0, or -1 for a slot that
+// held nobody) replaces it; anything else (no file, a short one, an order that is no draft, a name that
 // reaches elsewhere) leaves it as a missing file does. The window title and
 // the date lines then show the draft's round and pick from whatever stands.
 #include <cstring>
@@ -25,7 +26,7 @@
 namespace {
 // The league's teams, each once, in every round the draft plays; the round
 // and pick inside those rounds, or at the first pick after the last one (a
-// whole draft).
+// whole draft); every pick before the one on the clock records its player.
 bool Is_Draft_Order(const uint8_t* state) {
     const int32_t teams = Count_Active_Teams();
     int32_t round = 0, pick = 0;
@@ -43,6 +44,13 @@ bool Is_Draft_Order(const uint8_t* state) {
         }
         if (seen != (uint64_t{1} << teams) - 1) return false;
     }
+    for (int32_t r = 0; r <= round && r < FANTASY_DRAFT_LAST_ROUND; ++r)
+        for (int32_t p = 0; p < teams && (r < round || p < pick); ++p) {
+            int32_t id = 0;
+            memcpy(&id, state + 16 + sizeof id * (static_cast<size_t>(r) * FANTASY_DRAFT_TEAMS + p),
+                   sizeof id);
+            if (id <= 0 && id != -1) return false;
+        }
     return true;
 }
 } // namespace

@@ -372,9 +372,15 @@ void Write_Fantasy_Draft_Seeds() {
     memcpy(state.data() + 8, round_and_pick, sizeof round_and_pick);
     constexpr size_t ORDER_OFFSET = 14416;
     constexpr size_t ROUNDS = 100, TEAMS = 36;
+    // Every pick records a player id, as the game records each pick it makes.
+    constexpr size_t IDS_OFFSET = 16;
     for (size_t round = 0; round < ROUNDS; ++round)
-        for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team) {
             state[ORDER_OFFSET + round * TEAMS + static_cast<size_t>(team)] = static_cast<uint8_t>(team);
+            const int32_t id = static_cast<int32_t>(round * TEAMS) + team + 1;
+            memcpy(state.data() + IDS_OFFSET + sizeof id * (round * TEAMS + static_cast<size_t>(team)), &id,
+                   sizeof id);
+        }
     BYTES input(name.begin(), name.end());
     input.push_back(0);
     input.insert(input.end(), state.begin(), state.end());
