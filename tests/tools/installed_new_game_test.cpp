@@ -89,6 +89,17 @@ void Script_New_Game_Choice(NEW_GAME_SEEN* seen, int32_t year) {
     });
 }
 
+// Opens New Game from the main window with no message left over, chooses
+// `year` and plays: what the dialog showed and the league it started.
+NEW_GAME_SEEN Start_New_Game_Of(int32_t year) {
+    Clear_Shown_Messages();
+    NEW_GAME_SEEN seen;
+    Script_New_Game_Choice(&seen, year);
+    Do_Dialog(Main_Window, NEW_GAME_DIALOG, 0);
+    Look_At_League(&seen);
+    return seen;
+}
+
 class InstalledNewGame : public InstalledFrameTest {};
 } // namespace
 
@@ -159,11 +170,7 @@ TEST_F(InstalledNewGame, SeasonsOfEveryEraOpenFromTheListAndStartWithoutAMessage
     ASSERT_EQ(Shown_Messages_Text(), "");
     for (int32_t year : {1951, 1960, 1966, 1970, 1978, 1987, 1995, 2002, 2010, 2018, 2019, 2020, 2021}) {
         SCOPED_TRACE(year);
-        Clear_Shown_Messages();
-        NEW_GAME_SEEN seen;
-        Script_New_Game_Choice(&seen, year);
-        Do_Dialog(Main_Window, NEW_GAME_DIALOG, 0);
-        Look_At_League(&seen);
+        const NEW_GAME_SEEN seen = Start_New_Game_Of(year);
         EXPECT_EQ(seen.Selected, std::to_string(year));
         EXPECT_EQ(seen.Messages_Before_Play, "") << "choosing the season says nothing";
         EXPECT_EQ(seen.Year_Started, year);
@@ -183,11 +190,7 @@ TEST_F(InstalledNewGame, SeasonsOfEveryEraOpenFromTheListAndStartWithoutAMessage
 TEST_F(InstalledNewGame, AnEarlySeasonWithItsCutRostersPlaysItsFirstWeek) {
     Start_Frame_Without_Loop();
     ASSERT_EQ(Load_Startup_League(), 1);
-    Clear_Shown_Messages();
-    NEW_GAME_SEEN seen;
-    Script_New_Game_Choice(&seen, 1951);
-    Do_Dialog(Main_Window, NEW_GAME_DIALOG, 0);
-    Look_At_League(&seen);
+    const NEW_GAME_SEEN seen = Start_New_Game_Of(1951);
     ASSERT_EQ(seen.Year_Started, 1951);
     EXPECT_EQ(seen.Messages_After_Play, "");
 
@@ -222,11 +225,7 @@ TEST_F(InstalledNewGame, ASeasonOfTwoLeaguesHasNoGameBetweenThem) {
     // Each league's teams a game: 14 and 8 teams in 1962, 16 and 10 in 1969.
     for (const auto& [year, season_games] : {std::pair{1962, 154}, std::pair{1969, 182}}) {
         SCOPED_TRACE(year);
-        Clear_Shown_Messages();
-        NEW_GAME_SEEN seen;
-        Script_New_Game_Choice(&seen, year);
-        Do_Dialog(Main_Window, NEW_GAME_DIALOG, 0);
-        Look_At_League(&seen);
+        const NEW_GAME_SEEN seen = Start_New_Game_Of(year);
         ASSERT_EQ(seen.Year_Started, year);
         EXPECT_EQ(seen.Messages_After_Play, "");
         ASSERT_EQ(Count_Leagues(), 2);
