@@ -190,6 +190,17 @@ bool Needs_Team(int32_t type) {
 bool Renames_Franchise(int32_t type) {
     return type == HISTORY_FRANCHISE_MOVE || type == HISTORY_NEW_FRANCHISE || type == HISTORY_NAME_CHANGE;
 }
+
+// Carries a franchise ("location,nickname") and its abbreviation through the
+// rows of the years after `since` up to `year` that rename it.
+void Follow_Franchise(std::string* franchise, std::string* abbreviation, int32_t since, int32_t year) {
+    for (const HISTORY_EVENT& row : League_History_Events) {
+        if (row.Year <= since || row.Year > year || !Renames_Franchise(row.Type) || *franchise != row.Team)
+            continue;
+        *franchise = row.Text;
+        if (row.Abbreviation[0] != '\0') *abbreviation = row.Abbreviation;
+    }
+}
 } // namespace
 
 int32_t Get_League_Index_From_Name(const char* name) {
@@ -226,13 +237,14 @@ std::string Get_Renamed_Franchise_Abbreviation(const char* abbreviation, int32_t
         if (Renames_Franchise(row.Type)) franchise = row.Text;
     }
     if (franchise.empty()) return result;
-    for (const HISTORY_EVENT& row : League_History_Events) {
-        if (row.Year <= since || row.Year > year || !Renames_Franchise(row.Type) || franchise != row.Team)
-            continue;
-        franchise = row.Text;
-        if (row.Abbreviation[0] != '\0') result = row.Abbreviation;
-    }
+    Follow_Franchise(&franchise, &result, since, year);
     return result;
+}
+
+std::string Get_Franchise_Name_In_Year(const std::string& franchise, int32_t since, int32_t year) {
+    std::string name = franchise, abbreviation;
+    Follow_Franchise(&name, &abbreviation, since, year);
+    return name;
 }
 
 void Apply_League_History_For_Next_Year() {

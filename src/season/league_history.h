@@ -1,5 +1,5 @@
 #pragma once
-// The real league's history from 1952 to 2020 as a built-in table of events:
+// The real league's history from 1952 to 2022 as a built-in table of events:
 // franchise moves, renamings and re-foundings, stadiums, leagues and divisions
 // founded, renamed and realigned, and expansion franchises. Each off-season
 // applies the rows of the coming year; expansion teams are stocked by an
@@ -38,7 +38,7 @@ struct HISTORY_EVENT {
     char Text[HISTORY_TEXT_LENGTH];
 };
 
-constexpr int32_t NUMBER_OF_HISTORY_EVENTS = 159;
+constexpr int32_t NUMBER_OF_HISTORY_EVENTS = 161;
 extern const HISTORY_EVENT League_History_Events[NUMBER_OF_HISTORY_EVENTS];
 
 // Applies the rows of types 1-12 of the year, asking a human owner before his
@@ -54,6 +54,10 @@ void Apply_League_History_For_Next_Year();
 // "ARZ" by 1994. The abbreviation itself when no row gave it or none renamed
 // the franchise since.
 std::string Get_Renamed_Franchise_Abbreviation(const char* abbreviation, int32_t since, int32_t year);
+// The name ("location,nickname") the table's rows of the years after `since`
+// up to `year` carry the franchise `franchise` on to: the New York Yanks of
+// 1951 are the Baltimore Colts by 1953. The name itself when no row renamed it.
+std::string Get_Franchise_Name_In_Year(const std::string& franchise, int32_t since, int32_t year);
 // League 0 or 1 whose name equals the text (no case); 0 when none does.
 int32_t Get_League_Index_From_Name(const char* name);
 

@@ -191,6 +191,8 @@ const HISTORY_EVENT League_History_Events[NUMBER_OF_HISTORY_EVENTS] = {
     TEAM_EVENT(2020, HISTORY_NEW_STADIUM, "Los Angeles,Chargers", "", "SoFi Stadium"),
     TEAM_EVENT(2020, HISTORY_NEW_STADIUM, "Los Angeles,Rams", "", "SoFi Stadium"),
     TEAM_EVENT(2020, HISTORY_STADIUM_NAME_CHANGE, "Buffalo,Bills", "", "Bills Stadium"),
+    TEAM_EVENT(2020, HISTORY_NAME_CHANGE, "Washington,Redskins", "", "Washington,Football Team"),
+    TEAM_EVENT(2022, HISTORY_NAME_CHANGE, "Washington,Football Team", "", "Washington,Commanders"),
 };
 
 #undef EXPANSION

@@ -62,7 +62,8 @@ std::set<std::string> Read_Lines(const char* path) {
 } // namespace
 
 TEST(LeagueHistory, TableHoldsTheRowsOfEveryType) {
-    const int32_t expected[NUMBER_OF_HISTORY_EVENT_TYPES] = {20, 12, 3, 4, 0, 32, 0, 18, 1, 2, 7, 11, 49};
+    // Washington's two renamings of 2020 and 2022 among the name changes.
+    const int32_t expected[NUMBER_OF_HISTORY_EVENT_TYPES] = {20, 12, 3, 6, 0, 32, 0, 18, 1, 2, 7, 11, 49};
     int32_t counts[NUMBER_OF_HISTORY_EVENT_TYPES] = {};
     int32_t previous_year = 0;
     for (const HISTORY_EVENT& row : League_History_Events) {
@@ -71,7 +72,7 @@ TEST(LeagueHistory, TableHoldsTheRowsOfEveryType) {
         ++counts[row.Type];
         EXPECT_GE(row.Year, previous_year) << "rows stand in year order";
         EXPECT_GE(row.Year, 1952);
-        EXPECT_LE(row.Year, 2020);
+        EXPECT_LE(row.Year, 2022);
         previous_year = row.Year;
     }
     for (int32_t type = 0; type < NUMBER_OF_HISTORY_EVENT_TYPES; ++type)
@@ -88,7 +89,7 @@ TEST(LeagueHistory, LeagueOf1951EndsIn2020AsTheRealLeague) {
     };
     const FRANCHISE franchises_2020[] = {
         {"Dallas Cowboys", "DAL", 0},       {"New York Giants", "NYG", 0},
-        {"Philadelphia Eagles", "PHI", 0},  {"Washington Redskins", "WAS", 0},
+        {"Philadelphia Eagles", "PHI", 0},  {"Washington Football Team", "WAS", 0},
         {"Chicago Bears", "CHI", 1},        {"Detroit Lions", "DET", 1},
         {"Green Bay Packers", "GB", 1},     {"Minnesota Vikings", "MIN", 1},
         {"Atlanta Falcons", "ATL", 2},      {"Carolina Panthers", "CAR", 2},
@@ -180,6 +181,39 @@ TEST(LeagueHistory, League1959Reaches1960WithTheAflAndTheCowboys) {
     }
     EXPECT_GE(Get_First_Empty_Player_Slot(Find_Test_Team("Dallas Cowboys")), 57);
     EXPECT_TRUE(Rosters_Have_No_Holes());
+}
+
+TEST(LeagueHistory, WashingtonBecomesTheFootballTeamIn2020AndTheCommandersIn2022) {
+    Build_1951_League();
+    Apply_History_Through(2019);
+    int32_t washington = Find_Test_Team("Washington Redskins");
+    ASSERT_GE(washington, 0);
+    const int32_t city = Get_Team_Stat(washington, TEAM_STAT_HOME_CITY);
+    Enter_Off_Season_Before(2020);
+    Clear_Shown_Messages();
+    Apply_League_History_For_Next_Year();
+    EXPECT_TRUE(Was_Shown("League News", "The Washington Redskins have changed their name to the Washington "
+                                         "Football Team."));
+    washington = Find_Test_Team("Washington Football Team");
+    ASSERT_GE(washington, 0);
+    EXPECT_EQ(Find_Test_Team("Washington Redskins"), -1);
+    EXPECT_EQ(Abbreviation(washington), "WAS") << "the abbreviation stays";
+    EXPECT_EQ(Get_Team_Stat(washington, TEAM_STAT_HOME_CITY), city) << "a name change keeps the home city";
+
+    // A human owner is asked; his yes renames his team.
+    Apply_History_Through(2021);
+    Set_Team_Stat(washington, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Enter_Off_Season_Before(2022);
+    Clear_Shown_Messages();
+    Script_Message_Answer("Name Change", ID_BOX_YES);
+    Apply_League_History_For_Next_Year();
+    EXPECT_TRUE(Was_Shown("Name Change", "Would you like to change the Washington Football Team to the "
+                                         "Washington Commanders?"));
+    washington = Find_Test_Team("Washington Commanders");
+    ASSERT_GE(washington, 0);
+    EXPECT_EQ(Abbreviation(washington), "WAS");
+    EXPECT_EQ(Get_Team_Stat(washington, TEAM_STAT_CONTROL), TEAM_CONTROL_HUMAN);
+    EXPECT_EQ(Count_Active_Teams(), 32);
 }
 
 TEST(LeagueHistory, HumanOwnerDecidesAboutHisTeam) {
@@ -393,4 +427,21 @@ TEST(LeagueHistory, AnOlderAbbreviationLeadsToTheNameTheFranchiseGoesByLater) {
     EXPECT_EQ(Get_Renamed_Franchise_Abbreviation("OAK", 2019, 2022), "LVR");
     EXPECT_EQ(Get_Renamed_Franchise_Abbreviation("CHI", 1960, 2022), "CHI") << "never renamed";
     EXPECT_EQ(Get_Renamed_Franchise_Abbreviation("XYZ", 1990, 2022), "XYZ") << "no row gives it";
+}
+
+TEST(LeagueHistory, AFranchiseOfASeasonIsFollowedThroughItsRenamingsToTheYearAsked) {
+    // The Yanks of 1951 became the Texans of 1952 and the Colts of 1953, who
+    // moved in 1984; the Texans of the other league, founded in 1960, are
+    // another franchise, which became the Chiefs.
+    EXPECT_EQ(Get_Franchise_Name_In_Year("New York,Yanks", 1951, 1952), "Dallas,Texans");
+    EXPECT_EQ(Get_Franchise_Name_In_Year("New York,Yanks", 1951, 1970), "Baltimore,Colts");
+    EXPECT_EQ(Get_Franchise_Name_In_Year("New York,Yanks", 1951, 2000), "Indianapolis,Colts");
+    EXPECT_EQ(Get_Franchise_Name_In_Year("Dallas,Texans", 1952, 1962), "Baltimore,Colts");
+    EXPECT_EQ(Get_Franchise_Name_In_Year("Dallas,Texans", 1961, 1970), "Kansas City,Chiefs");
+    EXPECT_EQ(Get_Franchise_Name_In_Year("Dallas,Texans", 1961, 1962), "Dallas,Texans") << "not moved yet";
+    EXPECT_EQ(Get_Franchise_Name_In_Year("St. Louis,Cardinals", 1987, 2000), "Arizona,Cardinals");
+    EXPECT_EQ(Get_Franchise_Name_In_Year("Houston,Oilers", 1996, 2010), "Tennessee,Titans");
+    EXPECT_EQ(Get_Franchise_Name_In_Year("Washington,Redskins", 2019, 2021), "Washington,Football Team");
+    EXPECT_EQ(Get_Franchise_Name_In_Year("Washington,Redskins", 2019, 2022), "Washington,Commanders");
+    EXPECT_EQ(Get_Franchise_Name_In_Year("Chicago,Bears", 1951, 2022), "Chicago,Bears") << "never renamed";
 }

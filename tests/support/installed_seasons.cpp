@@ -1,15 +1,22 @@
 #include "support/installed_seasons.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/settings.h"
+#include "database/universe.h"
+#include "personnel/college_draft_flow.h"
+#include "personnel/draft_state.h"
 #include "platform/message_box.h"
+#include "platform/scripted_answers.h"
 #include "season/new_game_choices.h"
+#include "season/week_advance.h"
 #include "support/dialog_steps.h"
 #include "support/installation_folders.h"
 #include "support/league_checks.h"
@@ -95,4 +102,53 @@ std::vector<std::string> Draft_Class_File_Names(const std::string& path) {
         if (records[n].Vital_Stats[VITAL_PLAYER_ID] != 0)
             names.push_back(std::string(records[n].First_Name) + " " + records[n].Last_Name);
     return names;
+}
+
+std::vector<SEASONS_FILE_LINE> Read_Installed_Seasons_Lines() {
+    std::vector<SEASONS_FILE_LINE> lines;
+    std::ifstream in(Get_Installation_Folder() + "/Input/Stats/Seasons.csv");
+    std::string text;
+    std::getline(in, text);
+    while (std::getline(in, text)) {
+        // Columns 2-5 and 10: player id, season flag, year, team, games.
+        std::vector<std::string> fields(1);
+        for (char c : text) {
+            if (c != ',') {
+                fields.back() += c;
+            } else if (fields.size() < 10) {
+                fields.emplace_back();
+            } else {
+                break;
+            }
+        }
+        if (fields.size() < 10) continue;
+        SEASONS_FILE_LINE line;
+        line.Player_Id = std::atoi(fields[1].c_str());
+        line.Flag = fields[2];
+        line.Year = std::atoi(fields[3].c_str());
+        line.Team = fields[4];
+        line.Games = std::atoi(fields[9].c_str());
+        line.Text = text;
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+bool Play_Installed_Game_Into(int32_t year) {
+    constexpr int32_t OFF_SEASON_WEEK = 100;
+    for (int32_t step = 0; step < 200 && Get_Current_Year() < year; ++step) {
+        const int32_t week = Get_User_Preference(CURRENT_WEEK);
+        const int32_t season = Get_Current_Year();
+        if (week == OFF_SEASON_WEEK && Universe.Header.Advance_In_Progress == 0) {
+            if (Is_College_Draft_Running())
+                College_Draft_Menu_Command();
+            else
+                Finish_Off_Season();
+        } else {
+            Script_Message_Answer("Begin College Draft?", ID_BOX_YES);
+            Advance_Weeks(22);
+        }
+        if (Get_User_Preference(CURRENT_WEEK) == week && Get_Current_Year() == season) return false;
+    }
+    return Get_Current_Year() == year && Get_User_Preference(CURRENT_WEEK) == 0;
 }

@@ -36,3 +36,19 @@ std::string Open_Installed_Season(int32_t year);
 // that reach the college pool, in the file's order (none for a file that
 // cannot be read).
 std::vector<std::string> Draft_Class_File_Names(const std::string& path);
+// A line of the installation's seasons file, as the build reads its columns.
+struct SEASONS_FILE_LINE {
+    int32_t Player_Id = 0;
+    std::string Flag;
+    int32_t Year = 0;
+    std::string Team;
+    int32_t Games = 0;
+    // The whole line as the file holds it.
+    std::string Text;
+};
+// Every line of "Input/Stats/Seasons.csv" of the installation after its header.
+std::vector<SEASONS_FILE_LINE> Read_Installed_Seasons_Lines();
+// Plays the loaded game on as the Play menu does, the user starting each
+// college draft when asked, until the season of `year` has started; false
+// when the calendar stops moving first.
+bool Play_Installed_Game_Into(int32_t year);

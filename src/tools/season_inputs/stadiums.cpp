@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "database/team_record.h"
+#include "season/league_history.h"
 #include "tools/league/league_franchises.h"
 
 namespace {
@@ -47,12 +48,14 @@ int32_t Era_Capacity(int32_t year) {
     return 64000;
 }
 
+constexpr int32_t MODERN_TABLE_YEAR = 2019;
+
 const std::vector<FRANCHISE_ROW>& Modern_Table() {
     static std::vector<FRANCHISE_ROW> rows;
     static bool read = false;
     if (!read) {
         std::string error;
-        Read_Franchise_Table(Get_Franchise_Table_Name(2019), &rows, &error);
+        Read_Franchise_Table(Get_Franchise_Table_Name(MODERN_TABLE_YEAR), &rows, &error);
         read = true;
     }
     return rows;
@@ -70,7 +73,12 @@ STADIUM_FIGURES Get_Model_Stadium(int32_t team, int32_t year) {
     STADIUM_FIGURES stadium{location + " Stadium", Era_Capacity(year), ROOF_OPEN, GRASS};
     for (const FRANCHISE_ROW& row : Modern_Table()) {
         if (strcasecmp(row.Location.c_str(), location.c_str()) != 0) continue;
-        if (strcasecmp(row.Nickname.c_str(), nickname.c_str()) != 0) continue;
+        // A franchise the history has renamed since, in the same place, keeps its building.
+        const std::string named =
+            Get_Franchise_Name_In_Year(row.Location + "," + row.Nickname, MODERN_TABLE_YEAR, year);
+        if (strcasecmp(row.Nickname.c_str(), nickname.c_str()) != 0 &&
+            strcasecmp(named.c_str(), (location + "," + nickname).c_str()) != 0)
+            continue;
         stadium.Name = row.Stadium;
         if (year >= FIRST_TABLE_YEAR) {
             stadium.Capacity = row.Capacity;
