@@ -31,6 +31,7 @@
 #include "season/league_history.h"
 #include "tools/league_input_files.h"
 #include "tools/position_abbreviations.h"
+#include "tools/season_franchises.h"
 #include "tools/season_line_checks.h"
 #include "tools/stats_input.h"
 
@@ -475,6 +476,7 @@ int32_t Load_Seasons_CSV(int32_t replay) {
     Universe.Header.Replay_Mode = static_cast<int16_t>(replay);
     Read = SEASONS_READ{};
     Read.Replay = replay != 0;
+    Forget_Season_Team_Files();
     Begin_Season_Line_Checks();
     Build_All_Player_Hashes();
     Build_Player_Lookup_Index();
@@ -502,6 +504,13 @@ int32_t Find_Seasons_File_Team(const char* text, int32_t year) {
     char name[STATS_LINE_LIMIT];
     safe_strncpy(name, text, sizeof name);
     if (name[0] == '\0') return NO_TEAM;
+    // An earlier season's team as that season's team file names it: the
+    // franchise the history carries it on to, before any abbreviation rule,
+    // which knows neither the year nor this league's own franchises.
+    if (year < Get_Universe_Stat(BASE_YEAR)) {
+        const int32_t franchise = Find_Team_Of_Season_Franchise(name, year);
+        if (franchise != NO_TEAM) return franchise;
+    }
     // A later season names its teams by its own abbreviations: one the league
     // knows only as an older name belongs to a franchise founded since.
     const bool later = year > Get_Universe_Stat(BASE_YEAR);

@@ -10,10 +10,11 @@
 constexpr const char* SEASONS_CSV_NAME = "input/stats/seasons.csv";
 // A build reads the lines of the years after base year - 25.
 constexpr int32_t SEASONS_FILE_YEARS_BEFORE = 25;
-// The team a line of `year` names by `text` (its abbreviation in that
-// season, a historic name, or the abbreviation of an earlier season of a
-// franchise the league's history has renamed since), as the reader takes
-// it: a team slot,
+// The team a line of `year` names by `text`, as the reader takes it: for an
+// earlier season whose team file names the text, the franchise the league's
+// history carries that team on to; otherwise the text as an abbreviation of
+// that season, a historic name, or the abbreviation of an earlier season of
+// a franchise the league's history has renamed since. A team slot,
 // SKIPPED_TEAM_CODE for another league's club, NO_TEAM when unknown. Nothing
 // is reported.
 int32_t Find_Seasons_File_Team(const char* text, int32_t year);

@@ -9,6 +9,7 @@
 #include "database/season_lines.h"
 #include "database/team_record_layout.h"
 #include "database/universe.h"
+#include "tools/season_franchises.h"
 #include "tools/seasons_csv.h"
 #include "tools/stats_input.h"
 
@@ -56,6 +57,7 @@ int32_t Lay_Played_Lines(std::string* error) {
     }
     Read_Stats_Header(&file);
     Build_All_Player_Hashes();
+    Forget_Season_Team_Files();
     const int32_t base_year = Get_Universe_Stat(BASE_YEAR);
     int32_t changed = 0;
     STATS_LINE line;

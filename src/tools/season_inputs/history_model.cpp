@@ -394,6 +394,17 @@ void Fill_Short_Rosters() {
     }
 }
 
+// The year's team file: the franchises as they played that season. The
+// seasons before the first exported one have it too, since their players'
+// lines name those franchises.
+void Export_Team_File(HISTORY_RUN& run, int32_t year) {
+    std::string team_lines = std::string(TEAMS_FILE_HEADER) + "\n";
+    for (int32_t team = 0; team < Refresh_Active_Team_Count(); ++team)
+        if (Is_Used_Franchise_Slot(team))
+            team_lines += Make_Team_Line(team, Get_Model_Stadium(team, year)) + "\n";
+    run.Files->Files[Year_File("Input/Stats/%d_teams.csv", year)] = team_lines;
+}
+
 // The year's own files and the players met for the first time; false with
 // the reason in `error` when a season of two leagues cannot be scheduled.
 bool Export_Season_Files(HISTORY_RUN& run, int32_t year, std::string* error) {
@@ -404,13 +415,12 @@ bool Export_Season_Files(HISTORY_RUN& run, int32_t year, std::string* error) {
     const int32_t teams = Refresh_Active_Team_Count();
     files.Files[Year_File("Input/Stats/leagues/%d_league.csv", year)] =
         std::string(LEAGUE_FILE_HEADER) + "\n" + Make_League_Lines();
-    std::string team_lines = std::string(TEAMS_FILE_HEADER) + "\n";
     std::string roster_lines = std::string(ROSTERS_FILE_HEADER) + "\n";
     std::string salary_lines = std::string(SALARIES_FILE_HEADER) + "\n";
     std::string cap_room_lines;
+    Export_Team_File(run, year);
     for (int32_t team = 0; team < teams; ++team) {
         if (!Is_Used_Franchise_Slot(team)) continue;
-        team_lines += Make_Team_Line(team, Get_Model_Stadium(team, year)) + "\n";
         files.Shared.Personnel.push_back(Make_Personnel_Line(team, year));
         cap_room_lines += Make_Cap_Room_Line(team) + "\n";
     }
@@ -434,7 +444,6 @@ bool Export_Season_Files(HISTORY_RUN& run, int32_t year, std::string* error) {
             files.Shared.Combine[id] = Make_Combine_Line(team, slot, id, draft_year > 0 ? draft_year : year);
         }
     }
-    files.Files[Year_File("Input/Stats/%d_teams.csv", year)] = team_lines;
     files.Files[Year_File("Input/Stats/%d_rosters.csv", year)] = roster_lines;
     if (year >= FIRST_CONTRACT_FILES_YEAR) {
         files.Files[Year_File("Input/Stats/%d_salaries.csv", year)] = salary_lines;
@@ -609,6 +618,8 @@ bool Make_League_History(const HISTORY_OPTIONS& options, INPUT_COLLECTION* files
         if (year >= options.First_Exported_Year) {
             if (!Check_Crowned_Teams(crowned, year, error)) return false;
             if (!Export_Season_Files(run, year, error)) return false;
+        } else {
+            Export_Team_File(run, year);
         }
         Make_Season_Statistics(run, year, Measure_Team_Strengths());
         const std::vector<TEAM_RESULT> results = Play_Season_Results(year, crowned);

@@ -5,7 +5,8 @@
 // the records crown the real champions, and the game's own off-season runs
 // (contracts, development, retirement, the league's history of moves and
 // expansions, the college draft). The statistics input files of each season
-// from the first exported year are collected on the way.
+// from the first exported year are collected on the way, and the team files
+// of the seasons before it, whose lines the players' careers hold.
 #include <cstdint>
 #include <string>
 

@@ -1,0 +1,74 @@
+#include "tools/season_franchises.h"
+
+#include <cstring>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "database/league_structure.h"
+#include "database/universe.h"
+#include "personnel/team_lookup.h"
+#include "season/league_history.h"
+#include "tools/stats_input.h"
+
+namespace {
+enum : int32_t { COLUMN_ABBREVIATION = 1, COLUMN_LOCATION = 2, COLUMN_NICKNAME = 3 };
+
+// The league's own record keeps the Browns' seasons before their move with
+// the Browns it founded again in 1999, though the history starts the Ravens
+// from them: those seasons are not carried on.
+const char* const RECORDS_KEPT_BY_NAME[] = {"Cleveland,Browns"};
+
+// Each team file read: abbreviation and franchise ("location,nickname"), in
+// the file's order.
+using TEAM_FILE = std::vector<std::pair<std::string, std::string>>;
+std::map<int32_t, TEAM_FILE> Team_Files;
+
+const TEAM_FILE& Get_Team_File(int32_t year) {
+    const auto found = Team_Files.find(year);
+    if (found != Team_Files.end()) return found->second;
+    TEAM_FILE& teams = Team_Files[year];
+    char name[64];
+    Make_Year_Stats_Input_Path(name, sizeof name, year, "teams");
+    STATS_FILE file;
+    // The build reads and reports only its own season's file.
+    file.Quiet = true;
+    if (!Open_Stats_File(&file, name)) return teams;
+    Read_Stats_Header(&file);
+    STATS_LINE line;
+    for (int32_t read = 0; (read = Read_Stats_Line(&file, &line)) != 0;) {
+        if (read < 0) continue;
+        const char* abbreviation = line.Field(COLUMN_ABBREVIATION);
+        const char* location = line.Field(COLUMN_LOCATION);
+        const char* nickname = line.Field(COLUMN_NICKNAME);
+        if (abbreviation[0] == '\0' || nickname[0] == '\0') continue;
+        teams.emplace_back(abbreviation, std::string(location) + "," + nickname);
+    }
+    Close_Stats_File(&file);
+    return teams;
+}
+
+bool Is_Record_Kept_By_Name(const std::string& franchise) {
+    for (const char* kept : RECORDS_KEPT_BY_NAME)
+        if (franchise == kept) return true;
+    return false;
+}
+} // namespace
+
+int32_t Find_Team_Of_Season_Franchise(const char* abbreviation, int32_t year) {
+    if (abbreviation == nullptr || abbreviation[0] == '\0') return NO_TEAM;
+    for (const auto& [text, franchise] : Get_Team_File(year)) {
+        if (text != abbreviation) continue;
+        const std::string name =
+            Is_Record_Kept_By_Name(franchise)
+                ? franchise
+                : Get_Franchise_Name_In_Year(franchise, year, Get_Universe_Stat(BASE_YEAR));
+        return Find_Team_By_Full_Name(name.c_str());
+    }
+    return NO_TEAM;
+}
+
+void Forget_Season_Team_Files() {
+    Team_Files.clear();
+}
