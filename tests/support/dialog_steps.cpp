@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <deque>
 
+#include "app/dialog_services.h"
 #include "platform/combo_box.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
@@ -12,6 +13,7 @@
 #include "platform/png_file.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
+#include "support/frame_fixture.h"
 
 namespace {
 using STEP = std::function<void(WINDOW_HANDLE)>;
@@ -115,4 +117,18 @@ int32_t Keep_Dialog_Picture(WINDOW_HANDLE window, const std::string& name) {
     if (const char* folder = std::getenv("KORVA_PICTURE_DIR"))
         Write_Surface_PNG(&picture, (std::string(folder) + "/" + name + ".png").c_str());
     return picture.Width;
+}
+
+std::vector<uint32_t> Get_Screen_Pixels_Over_Control(WINDOW_HANDLE dialog, int32_t control) {
+    RECT_AREA rect;
+    Get_Dialog_Item_Rect(dialog, control, &rect);
+    Client_To_Screen(dialog, &rect.Left, &rect.Top);
+    Client_To_Screen(dialog, &rect.Right, &rect.Bottom);
+    DRAWING_SURFACE screen{};
+    Render_Screen(&screen, TEST_SCREEN_WIDTH, TEST_SCREEN_HEIGHT);
+    std::vector<uint32_t> pixels;
+    for (int32_t y = rect.Top; y < rect.Bottom; ++y)
+        for (int32_t x = rect.Left; x < rect.Right; ++x)
+            pixels.push_back(Get_Surface_Pixel(&screen, x, y));
+    return pixels;
 }

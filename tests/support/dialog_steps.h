@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/handles.h"
 
@@ -37,3 +38,6 @@ bool Is_Dialog_Box_Ticked(WINDOW_HANDLE dialog, int32_t id);
 // Renders the window into "$KORVA_PICTURE_DIR/<name>.png" when that folder
 // is given; returns the picture's width (0 when nothing was drawn).
 int32_t Keep_Dialog_Picture(WINDOW_HANDLE window, const std::string& name);
+// The screen's pixels (of a TEST_SCREEN_WIDTH x TEST_SCREEN_HEIGHT screen)
+// over a control of the dialog, row by row.
+std::vector<uint32_t> Get_Screen_Pixels_Over_Control(WINDOW_HANDLE dialog, int32_t control);

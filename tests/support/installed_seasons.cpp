@@ -7,10 +7,13 @@
 #include <fstream>
 #include <memory>
 
+#include "app/main_window.h"
+#include "app/modal_dialogs.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/settings.h"
 #include "database/universe.h"
+#include "dialogs/new_game_dialog.h"
 #include "personnel/college_draft_flow.h"
 #include "personnel/draft_state.h"
 #include "platform/message_box.h"
@@ -151,4 +154,12 @@ bool Play_Installed_Game_Into(int32_t year) {
         if (Get_User_Preference(CURRENT_WEEK) == week && Get_Current_Year() == season) return false;
     }
     return Get_Current_Year() == year && Get_User_Preference(CURRENT_WEEK) == 0;
+}
+
+void Choose_Installed_New_Game(int32_t year) {
+    Script_Dialog_Step([year](WINDOW_HANDLE dialog) {
+        Choose_Dialog_Line(dialog, NEW_GAME_SEASON_COMBO, year - FIRST_NEW_GAME_SEASON);
+        Click_Dialog_Button(dialog, NEW_GAME_PLAY_BUTTON);
+    });
+    Do_Dialog(Main_Window, NEW_GAME_DIALOG, 0);
 }

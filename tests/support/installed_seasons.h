@@ -52,3 +52,7 @@ std::vector<SEASONS_FILE_LINE> Read_Installed_Seasons_Lines();
 // college draft when asked, until the season of `year` has started; false
 // when the calendar stops moving first.
 bool Play_Installed_Game_Into(int32_t year);
+// With the frame started and the start-up league loaded, opens New Game from
+// the main window, chooses `year` in its season list and plays, as the user
+// does.
+void Choose_Installed_New_Game(int32_t year);

@@ -13,7 +13,6 @@
 #include "database/league_structure.h"
 #include "database/settings.h"
 #include "database/universe.h"
-#include "dialogs/new_game_dialog.h"
 #include "dialogs/options_dialog.h"
 #include "personnel/college_draft_flow.h"
 #include "personnel/draft_state.h"
@@ -22,7 +21,6 @@
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
 #include "season/game_start.h"
-#include "season/new_game_choices.h"
 #include "season/week_advance.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
@@ -43,11 +41,7 @@ std::string Messages_Told(const char* skipped) {
 TEST_F(InstalledReplaySeasons, AGameOf2021PlaysInto2023WithoutAReadError) {
     Start_Frame_Without_Loop();
     ASSERT_EQ(Load_Startup_League(), 1);
-    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
-        Choose_Dialog_Line(dialog, NEW_GAME_SEASON_COMBO, 2021 - FIRST_NEW_GAME_SEASON);
-        Click_Dialog_Button(dialog, NEW_GAME_PLAY_BUTTON);
-    });
-    Do_Dialog(Main_Window, NEW_GAME_DIALOG, 0);
+    Choose_Installed_New_Game(2021);
     ASSERT_EQ(Get_Current_Year(), 2021);
     ASSERT_EQ(Universe.Header.Replay_Mode, 1) << "a historical season starts in Replay Mode";
     Set_All_Teams_Computer_Controlled();

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "app/dialog_services.h"
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "app/startup.h"
@@ -18,13 +17,8 @@
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
-#include "dialogs/new_game_dialog.h"
-#include "platform/dialogs.h"
-#include "platform/drawing_surface.h"
 #include "platform/message_box.h"
-#include "platform/windows.h"
 #include "season/game_start.h"
-#include "season/new_game_choices.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
 #include "support/installed_seasons.h"
@@ -53,16 +47,9 @@ std::string Full_Name(int32_t team) {
 
 // The pixels of the dialog's control on the screen that are not white.
 int32_t Count_Drawn_Pixels(WINDOW_HANDLE dialog, int32_t control) {
-    RECT_AREA rect;
-    Get_Dialog_Item_Rect(dialog, control, &rect);
-    Client_To_Screen(dialog, &rect.Left, &rect.Top);
-    Client_To_Screen(dialog, &rect.Right, &rect.Bottom);
-    DRAWING_SURFACE screen{};
-    Render_Screen(&screen, TEST_SCREEN_WIDTH, TEST_SCREEN_HEIGHT);
     int32_t drawn = 0;
-    for (int32_t y = rect.Top; y < rect.Bottom; ++y)
-        for (int32_t x = rect.Left; x < rect.Right; ++x)
-            if ((Get_Surface_Pixel(&screen, x, y) & WHITE) != WHITE) ++drawn;
+    for (uint32_t pixel : Get_Screen_Pixels_Over_Control(dialog, control))
+        if ((pixel & WHITE) != WHITE) ++drawn;
     return drawn;
 }
 
@@ -107,11 +94,7 @@ std::string Stadium_Of_Washington(int32_t year) {
 TEST_F(InstalledWashington, TheFootballTeamOf2021BecomesTheCommandersOf2022WithItsLogo) {
     Start_Frame_Without_Loop();
     ASSERT_EQ(Load_Startup_League(), 1);
-    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
-        Choose_Dialog_Line(dialog, NEW_GAME_SEASON_COMBO, 2021 - FIRST_NEW_GAME_SEASON);
-        Click_Dialog_Button(dialog, NEW_GAME_PLAY_BUTTON);
-    });
-    Do_Dialog(Main_Window, NEW_GAME_DIALOG, 0);
+    Choose_Installed_New_Game(2021);
     ASSERT_EQ(Get_Current_Year(), 2021);
     int32_t washington = Find_Washington();
     ASSERT_GE(washington, 0);

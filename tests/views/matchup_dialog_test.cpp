@@ -19,6 +19,7 @@
 #include "platform/drawing_surface.h"
 #include "platform/png_file.h"
 #include "platform/windows.h"
+#include "support/dialog_steps.h"
 #include "support/game_day_fixture.h"
 #include "support/installation_mirror.h"
 #include "views/matchup_dialog.h"
@@ -45,20 +46,6 @@ void Control_Centre(WINDOW_HANDLE dialog, int32_t control, int32_t* x, int32_t* 
     Client_To_Screen(dialog, x, y);
 }
 
-std::vector<uint32_t> Pixels_Over_Control(WINDOW_HANDLE dialog, int32_t control) {
-    RECT_AREA rect;
-    Get_Dialog_Item_Rect(dialog, control, &rect);
-    Client_To_Screen(dialog, &rect.Left, &rect.Top);
-    Client_To_Screen(dialog, &rect.Right, &rect.Bottom);
-    DRAWING_SURFACE screen{};
-    Render_Screen(&screen, TEST_SCREEN_WIDTH, TEST_SCREEN_HEIGHT);
-    std::vector<uint32_t> pixels;
-    for (int32_t y = rect.Top; y < rect.Bottom; ++y)
-        for (int32_t x = rect.Left; x < rect.Right; ++x)
-            pixels.push_back(Get_Surface_Pixel(&screen, x, y));
-    return pixels;
-}
-
 void Look_At_Dialog() {
     const WINDOW_HANDLE dialog = Get_Open_Modal_Dialogs().back();
     Update_Window(dialog);
@@ -71,11 +58,11 @@ void Look_At_Dialog() {
     // The control is 150 pixels wide: 90 from its centre lies beyond it, inside the logo.
     seen.Inside_Logo_Beyond_Control = Pixel_To_Colour(Get_Surface_Pixel(&screen, x + 90, y + 20));
     seen.Beyond_Logo = Pixel_To_Colour(Get_Surface_Pixel(&screen, x + 110, y + 10));
-    seen.Bar_Pixels_Before = Pixels_Over_Control(dialog, MATCHUP_WATCH_BAR);
+    seen.Bar_Pixels_Before = Get_Screen_Pixels_Over_Control(dialog, MATCHUP_WATCH_BAR);
     DEVICE_CONTEXT* dc = Get_Window_DC(dialog);
     Draw_Matchup_Bar(dialog, dc);
     Release_Window_DC(dialog, dc);
-    seen.Bar_Pixels = Pixels_Over_Control(dialog, MATCHUP_WATCH_BAR);
+    seen.Bar_Pixels = Get_Screen_Pixels_Over_Control(dialog, MATCHUP_WATCH_BAR);
 }
 } // namespace
 
