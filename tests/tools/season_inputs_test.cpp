@@ -37,6 +37,7 @@
 #include "tools/season_inputs/era_norms.h"
 #include "tools/season_inputs/era_records.h"
 #include "tools/season_inputs/input_rows.h"
+#include "tools/season_inputs/season_leaders.h"
 #include "tools/season_inputs/season_statistics.h"
 #include "tools/stats_input.h"
 

@@ -33,6 +33,11 @@ constexpr int32_t FIVE_THOUSAND_YARDS = 5000;
 // 565), the records of their times.
 constexpr double TEAM_ATTEMPTS_OVER_AVERAGE = 1.3;
 
+// The most carries of a team season against the league's average of its
+// year: 653 in the 14 games of 1976, about 1.3 times that season's average
+// team.
+constexpr double TEAM_RUSHES_OVER_AVERAGE = 1.3;
+
 const ERA_RECORD& Era_Record(int32_t year) {
     const int32_t decade =
         std::clamp((year - FIRST_DECADE) / 10, 0, static_cast<int32_t>(std::size(RECORDS)) - 1);
@@ -50,4 +55,8 @@ int32_t Get_Era_Passing_Yards_Ceiling(int32_t year) {
 
 int32_t Get_Team_Pass_Attempts_Ceiling(double league_attempts) {
     return static_cast<int32_t>(std::floor(TEAM_ATTEMPTS_OVER_AVERAGE * std::max(0.0, league_attempts)));
+}
+
+int32_t Get_Team_Rushes_Ceiling(double league_rushes) {
+    return static_cast<int32_t>(std::floor(TEAM_RUSHES_OVER_AVERAGE * std::max(0.0, league_rushes)));
 }
