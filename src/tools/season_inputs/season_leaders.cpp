@@ -261,8 +261,10 @@ bool Plays_For(const LEADER_STAT& category, const PLAYER_SEASON_FIGURES& player)
 }
 
 // The player gives `amount` of the category to his teammates who play and
-// have the chances it goes by, in proportion to those chances, none past a
-// bound; the figures of the category's play go along in proportion.
+// have the chances it goes by, in proportion to those chances (a figure that
+// moves alone by their room below the top), none past a bound; the figures
+// of the category's play go along in proportion, so each keeps his yards a
+// chance within those of the two.
 void Give_To_Teammates(const SEASON_BOUNDS& bounds, int32_t index, TEAM_SEASON_FIGURES* figures, int32_t slot,
                        int32_t amount) {
     const LEADER_STAT& category = LEADER_STATS[index];
