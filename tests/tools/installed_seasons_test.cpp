@@ -3,10 +3,12 @@
 // game of 1975 fills its college pool from the 1976 draft class file, no
 // season line of any of them holds a figure its player could not have (more
 // starts than games, a touchdown without its carry, catch, completion or
-// takeaway, more made than tried), and every one stores payrolls near its cap
-// that a started game plays with.
+// takeaway, more made than tried, yards without their completion, carry or
+// catch or past the 99 a play gains for each), and every one stores payrolls
+// near its cap that a started game plays with.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -108,26 +110,37 @@ namespace {
 // generation makes and no seasons file holds.
 constexpr int32_t COLLEGE_SEASON_TEAM = 128;
 
+// The most yards a completion, carry or catch gains or loses.
+constexpr int64_t MOST_YARDS_A_CHANCE = 99;
+
 // The figures of a season line, in the game's layout, that a player of the
 // position class could not have: what he made against what he tried. Each
-// rule: its text, the statistics made (summed) and those of their chances.
+// rule: its text, the statistics made (summed), those of their chances, and
+// how much of what was made one chance holds at most (yards gained or lost).
 struct LINE_RULE {
     const char* Text;
     std::vector<int32_t> Made;
     std::vector<int32_t> Chances;
+    int64_t Per_Chance = 1;
 };
 
 const std::vector<LINE_RULE>& Line_Rules(int32_t position) {
-    static const std::vector<LINE_RULE> passer = {{"completions above passes", {3}, {2}},
-                                                  {"completions and interceptions above passes", {3, 4}, {2}},
-                                                  {"touchdown passes above completions", {6}, {3}},
-                                                  {"rushing touchdowns above rushes", {9}, {7}},
-                                                  {"fumbles lost above fumbles", {13}, {19}}};
-    static const std::vector<LINE_RULE> carrier = {{"rushing touchdowns above rushes", {9}, {7}},
-                                                   {"receiving touchdowns above catches", {12}, {10}},
-                                                   {"fumbles lost above fumbles", {13}, {2}},
-                                                   {"kick return touchdowns above returns", {16}, {14}},
-                                                   {"punt return touchdowns above returns", {19}, {17}}};
+    static const std::vector<LINE_RULE> passer = {
+        {"completions above passes", {3}, {2}},
+        {"completions and interceptions above passes", {3, 4}, {2}},
+        {"touchdown passes above completions", {6}, {3}},
+        {"rushing touchdowns above rushes", {9}, {7}},
+        {"fumbles lost above fumbles", {13}, {19}},
+        {"passing yards beyond 99 a completion", {5}, {3}, MOST_YARDS_A_CHANCE},
+        {"rushing yards beyond 99 a rush", {8}, {7}, MOST_YARDS_A_CHANCE}};
+    static const std::vector<LINE_RULE> carrier = {
+        {"rushing touchdowns above rushes", {9}, {7}},
+        {"receiving touchdowns above catches", {12}, {10}},
+        {"fumbles lost above fumbles", {13}, {2}},
+        {"kick return touchdowns above returns", {16}, {14}},
+        {"punt return touchdowns above returns", {19}, {17}},
+        {"rushing yards beyond 99 a rush", {8}, {7}, MOST_YARDS_A_CHANCE},
+        {"receiving yards beyond 99 a catch", {11}, {10}, MOST_YARDS_A_CHANCE}};
     static const std::vector<LINE_RULE> defender = {
         {"return touchdowns above interceptions and recoveries", {9}, {7, 8}},
         {"kick return touchdowns above returns", {16}, {14}},
@@ -188,7 +201,7 @@ TEST_F(InstalledSeasons, NoSeasonLineOfAnyYearHoldsAFigureItsChancesCannot) {
                         made += Get_Season_Line_Stat(line, stat);
                     for (int32_t stat : rule.Chances)
                         chances += Get_Season_Line_Stat(line, stat);
-                    if (made <= chances) continue;
+                    if (std::llabs(made) <= rule.Per_Chance * std::max<int64_t>(chances, 0)) continue;
                     const PLAYER_RECORD* player = Get_Player_Record_Pointer(team, slot);
                     note(year, Get_Season_Line_Year(line),
                          std::string(rule.Text) + " (" + player->First_Name + " " + player->Last_Name + ", " +

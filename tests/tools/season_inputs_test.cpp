@@ -37,7 +37,9 @@
 #include "tools/season_inputs/era_norms.h"
 #include "tools/season_inputs/era_records.h"
 #include "tools/season_inputs/input_rows.h"
+#include "tools/season_inputs/season_leaders.h"
 #include "tools/season_inputs/season_statistics.h"
+#include "tools/season_inputs/volume_records.h"
 #include "tools/stats_input.h"
 
 namespace {
@@ -48,6 +50,9 @@ constexpr int32_t SMALLEST_ROSTER = 51;
 constexpr int32_t SMALLEST_PLAYED_ROSTER = 45;
 constexpr int32_t LARGEST_ROSTER = 100;
 constexpr int32_t LAST_HISTORY_YEAR = 2004;
+// The most yards a completion, carry or catch gains (or loses): the field's
+// length less a yard.
+constexpr int64_t MOST_YARDS_A_CHANCE = 99;
 
 // Seasons file columns.
 enum : int32_t {
@@ -62,6 +67,7 @@ enum : int32_t {
     PASSING_TOUCHDOWNS = 15,
     INTERCEPTIONS = 16,
     RUSHES = 21,
+    TARGETS = 25,
     RUSHING_YARDS = 22,
     RECEPTIONS = 26,
     RECEIVING_YARDS = 27,
@@ -267,8 +273,9 @@ TEST(SeasonInputs, LeagueRatesFollowTheirEra) {
 }
 
 // No fictional season passes what the real league's seasons of its era
-// reached: a passer's attempts and yards, a team's attempts; and each year's
-// teams throw about as evenly as real seasons' teams did.
+// reached: a passer's attempts and yards, a team's attempts and carries (the
+// busiest real teams about 1.3 times their season's average); and each
+// year's teams throw about as evenly as real seasons' teams did.
 TEST(SeasonInputs, SeasonsStayWithinWhatTheirEraReached) {
     const SEASONS& seasons = Read_Seasons();
     ASSERT_TRUE(seasons.Read);
@@ -280,12 +287,16 @@ TEST(SeasonInputs, SeasonsStayWithinWhatTheirEraReached) {
         EXPECT_LE(seasons.Leaders.at(year)[LEADER_PASSING_YARDS], Get_Era_Passing_Yards_Ceiling(year));
         const int32_t most_team = Get_Team_Pass_Attempts_Ceiling(Get_Era_Norms(year).Pass_Attempts *
                                                                  Get_Games_Per_Season_For_Year(year));
+        const double league_rushes = Get_Era_Norms(year).Rushes * Get_Games_Per_Season_For_Year(year);
+        const int32_t most_rushes = Get_Team_Rushes_Ceiling(league_rushes);
+        EXPECT_LE(most_rushes, 1.3 * league_rushes);
         std::vector<double> attempts;
         for (const auto& [key, totals] : seasons.Teams)
             if (key.first == year) {
                 attempts.push_back(static_cast<double>(totals.Attempts));
                 EXPECT_LE(totals.Attempts, most_team) << key.second;
                 EXPECT_LE(totals.Attempts, 760) << key.second;
+                EXPECT_LE(totals.Rushes, most_rushes) << key.second;
             }
         ASSERT_GE(attempts.size(), 12u);
         double mean = 0.0, squares = 0.0;
@@ -328,6 +339,58 @@ TEST(SeasonInputs, SeasonsSeldomReachTheirErasRecords) {
     EXPECT_LE(std::count_if(busiest.begin(), busiest.end(), [](double ratio) { return ratio >= 1.27; }), 3)
         << "seasons whose busiest team throws 1.27 times the average team";
     EXPECT_LE(on_the_record, 1) << "seasons whose top passer's attempts are his decade's record";
+}
+
+// No player-season of the history carries, catches or is thrown to more
+// than any real one ever was (416 carries, 149 catches, 205 targets), and
+// no season's leader passes the record standing at its season's end by more
+// than 15 %: its real leaders passed an old record now and then, and so do
+// its own, in some seasons only. The records are those of the public record
+// at the seasons the problems were seen in.
+TEST(SeasonInputs, VolumesStayWithinTheRecordsOfTheirTime) {
+    EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_CARRIES, 1951), 263);
+    EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_CARRIES, 1978), 339);
+    EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_CARRIES, 2004), 410);
+    EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_CATCHES, 1951), 84);
+    EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_CATCHES, 2004), 143);
+    const struct {
+        const char* Name;
+        int32_t Column;
+        VOLUME_KIND Kind;
+        int64_t Mark;
+    } volumes[] = {{"carries", RUSHES, VOLUME_CARRIES, 416},
+                   {"catches", RECEPTIONS, VOLUME_CATCHES, 149},
+                   {"targets", TARGETS, VOLUME_TARGETS, 205}};
+    std::map<int32_t, std::array<int64_t, 3>> leaders;
+    std::string past_marks;
+    ASSERT_TRUE(For_Each_Input_Line("Input/Stats/Seasons.csv", [&](const STATS_LINE& line) {
+        const int32_t year = static_cast<int32_t>(Number(line, SEASON_YEAR));
+        if (line.Field(SEASON_FLAG)[0] != '\0' || year > LAST_HISTORY_YEAR) return;
+        for (int32_t n = 0; n < 3; ++n) {
+            const int64_t figure = Number(line, volumes[n].Column);
+            leaders[year][n] = std::max(leaders[year][n], figure);
+            if (figure > volumes[n].Mark)
+                past_marks += std::string(line.Field(SEASON_PLAYER_ID)) + " in " + std::to_string(year) +
+                              " " + line.Field(SEASON_TEAM) + ": " + std::to_string(figure) + " " +
+                              volumes[n].Name + "\n";
+        }
+    }));
+    EXPECT_EQ(past_marks, "") << "player-seasons past the all-time marks";
+    ASSERT_GE(leaders.size(), static_cast<size_t>(LAST_HISTORY_YEAR - FIRST_DATABASE_YEAR + 1));
+    std::array<int32_t, 3> passing{};
+    for (const auto& [year, most] : leaders) {
+        SCOPED_TRACE(year);
+        for (int32_t n = 0; n < 3; ++n) {
+            const int32_t standing = Get_Standing_Volume_Record(volumes[n].Kind, year);
+            if (standing <= 0) continue; // not counted then: the all-time mark holds
+            EXPECT_LE(most[n], standing * 115 / 100)
+                << "the season's leader in " << volumes[n].Name << ", the record standing " << standing;
+            passing[n] += year >= FIRST_DATABASE_YEAR && most[n] > standing;
+        }
+    }
+    for (int32_t n = 0; n < 2; ++n)
+        EXPECT_LE(passing[n], (LAST_HISTORY_YEAR - FIRST_DATABASE_YEAR + 1) / 3)
+            << "seasons whose leader in " << volumes[n].Name << " passes the record standing";
 }
 
 TEST(SeasonInputs, RostersStayWithinTheLimitsAndIdsAreUnique) {
@@ -392,8 +455,9 @@ TEST(SeasonInputs, EachSeasonIsHeldOnceWithinItsSchedule) {
 // touchdown comes with its carry, catch, completion, interception, fumble
 // recovery or return, yards with their carry, catch or completion, a pass
 // is caught, missed or intercepted, a kick made was tried, a fumble lost was
-// fumbled, and a start is a game. Each line
-// that breaks a rule is named with the rule.
+// fumbled, and a start is a game; no completion, carry or catch gains more
+// than the 99 yards a play can. Each line that breaks a rule is named with
+// the rule.
 TEST(SeasonInputs, NoLineHoldsAFigureItsChancesCannot) {
     struct RULE {
         const char* Text;
@@ -427,10 +491,10 @@ TEST(SeasonInputs, NoLineHoldsAFigureItsChancesCannot) {
             total += Number(line, column);
         return total;
     };
-    // Yards come with a carry, a catch or a completion.
-    const RULE yardages[] = {{"rushing yards without a rush", {22}, {21}},
-                             {"receiving yards without a catch", {27}, {26}},
-                             {"passing yards without a completion", {14}, {13}}};
+    // Yards come with a carry, a catch or a completion, at most 99 (gained or lost) each.
+    const RULE yardages[] = {{"rushing yards beyond 99 a rush (or without one)", {22}, {21}},
+                             {"receiving yards beyond 99 a catch (or without one)", {27}, {26}},
+                             {"passing yards beyond 99 a completion (or without one)", {14}, {13}}};
     int32_t lines = 0, broken = 0;
     std::string named;
     ASSERT_TRUE(For_Each_Input_Line("Input/Stats/Seasons.csv", [&](const STATS_LINE& line) {
@@ -448,7 +512,8 @@ TEST(SeasonInputs, NoLineHoldsAFigureItsChancesCannot) {
         }
         for (const RULE& rule : yardages) {
             const int64_t yards = sum(line, rule.Made), chances = sum(line, rule.Chances);
-            if (yards != 0 && chances <= 0) name(rule.Text, yards, chances);
+            if (std::llabs(yards) > MOST_YARDS_A_CHANCE * std::max<int64_t>(chances, 0))
+                name(rule.Text, yards, chances);
         }
     }));
     EXPECT_GT(lines, 90000);

@@ -33,6 +33,17 @@ constexpr int32_t FIVE_THOUSAND_YARDS = 5000;
 // 565), the records of their times.
 constexpr double TEAM_ATTEMPTS_OVER_AVERAGE = 1.3;
 
+// The most carries of a team season against the league's average of its
+// year: 653 in the 14 games of 1976, about 1.3 times that season's average
+// team.
+constexpr double TEAM_RUSHES_OVER_AVERAGE = 1.3;
+
+// The most a team may reach that the busiest real teams reached `times`
+// the league's average of their season.
+int32_t Times_League_Average(double times, double league_average) {
+    return static_cast<int32_t>(std::floor(times * std::max(0.0, league_average)));
+}
+
 const ERA_RECORD& Era_Record(int32_t year) {
     const int32_t decade =
         std::clamp((year - FIRST_DECADE) / 10, 0, static_cast<int32_t>(std::size(RECORDS)) - 1);
@@ -49,5 +60,9 @@ int32_t Get_Era_Passing_Yards_Ceiling(int32_t year) {
 }
 
 int32_t Get_Team_Pass_Attempts_Ceiling(double league_attempts) {
-    return static_cast<int32_t>(std::floor(TEAM_ATTEMPTS_OVER_AVERAGE * std::max(0.0, league_attempts)));
+    return Times_League_Average(TEAM_ATTEMPTS_OVER_AVERAGE, league_attempts);
+}
+
+int32_t Get_Team_Rushes_Ceiling(double league_rushes) {
+    return Times_League_Average(TEAM_RUSHES_OVER_AVERAGE, league_rushes);
 }

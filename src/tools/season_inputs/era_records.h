@@ -1,6 +1,6 @@
 #pragma once
-// The most the real league's passers and passing teams reached in a season
-// of each era: the ceiling the fictional seasons stay under.
+// The most the real league's passers, passing and running teams reached in
+// a season of each era: the ceiling the fictional seasons stay under.
 #include <cstdint>
 
 // The most pass attempts one passer made in a season of the decade of
@@ -16,3 +16,8 @@ int32_t Get_Era_Passing_Yards_Ceiling(int32_t year);
 // is `league_attempts` a team: the real record teams threw about 1.3 times
 // their season's average.
 int32_t Get_Team_Pass_Attempts_Ceiling(double league_attempts);
+
+// The most carries a team may make in a season whose league average is
+// `league_rushes` a team: the real record teams ran about 1.3 times their
+// season's average as well.
+int32_t Get_Team_Rushes_Ceiling(double league_rushes);

@@ -54,6 +54,7 @@
 #include "tools/season_inputs/era_norms.h"
 #include "tools/season_inputs/input_rows.h"
 #include "tools/season_inputs/league_schedules.h"
+#include "tools/season_inputs/season_leaders.h"
 #include "tools/season_inputs/season_statistics.h"
 #include "tools/season_inputs/stadiums.h"
 

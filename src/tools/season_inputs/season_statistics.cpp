@@ -14,9 +14,20 @@
 #include "database/team_record.h"
 #include "engine/team_unit_ratings.h"
 #include "personnel/typical_season.h"
-#include "tools/season_inputs/decade_leaders.h"
 #include "tools/season_inputs/era_norms.h"
 #include "tools/season_inputs/era_records.h"
+
+double Draw_Fraction() {
+    return (Random_Number() + 0.5) / 4294967296.0;
+}
+
+bool Is_Ball_Carrier(int32_t position) {
+    return position >= POSITION_QB && position <= POSITION_WR;
+}
+
+bool Is_Receiver(int32_t position) {
+    return position >= POSITION_RB && position <= POSITION_WR;
+}
 
 namespace {
 constexpr int32_t MOST_RANKS = 6;
@@ -93,17 +104,12 @@ int32_t Rounded(double value) {
     return static_cast<int32_t>(std::lround(std::max(0.0, value)));
 }
 
-// A draw in (0, 1).
-double Unit() {
-    return (Random_Number() + 0.5) / 4294967296.0;
-}
-
 // A factor around 1 whose logarithm is normal with deviation `deviation`,
 // kept within two and a half deviations: how far a season strays from its expectation.
 double Spread(double deviation) {
     // Two draws, in this order: the radius, then the angle.
-    const double radius = std::sqrt(-2.0 * std::log(Unit()));
-    const double normal = radius * std::cos(2.0 * std::numbers::pi * Unit());
+    const double radius = std::sqrt(-2.0 * std::log(Draw_Fraction()));
+    const double normal = radius * std::cos(2.0 * std::numbers::pi * Draw_Fraction());
     return std::exp(deviation * Clamped(normal, -2.5, 2.5));
 }
 
@@ -111,7 +117,7 @@ double Spread(double deviation) {
 int32_t Successes(int32_t tries, double rate) {
     int32_t made = 0;
     for (int32_t n = 0; n < tries; ++n)
-        made += Unit() < rate;
+        made += Draw_Fraction() < rate;
     return made;
 }
 
@@ -180,14 +186,6 @@ std::vector<int32_t> Credit_Share(TEAM_SEASON_FIGURES* figures, const SHARE_LIST
     return parts;
 }
 
-bool Is_Ball_Carrier(int32_t position) {
-    return position >= POSITION_QB && position <= POSITION_WR;
-}
-
-bool Is_Receiver(int32_t position) {
-    return position >= POSITION_RB && position <= POSITION_WR;
-}
-
 double Ratio(int32_t numerator, int32_t denominator, double otherwise) {
     return denominator > 0 ? static_cast<double>(numerator) / denominator : otherwise;
 }
@@ -195,15 +193,15 @@ double Ratio(int32_t numerator, int32_t denominator, double otherwise) {
 // Starts a starter misses: about a third play every game, most others miss
 // a few, and about one in eight is hurt or benched for half the season or more.
 int32_t Draw_Missed_Starts(int32_t games) {
-    const double draw = Unit();
+    const double draw = Draw_Fraction();
     if (draw < MISSES_NONE || games < 2) return 0;
     double share = 0.0;
     if (draw < MISSES_FEW)
-        share = 0.04 + 0.16 * Unit();
+        share = 0.04 + 0.16 * Draw_Fraction();
     else if (draw < MISSES_MANY)
-        share = 0.2 + 0.3 * Unit();
+        share = 0.2 + 0.3 * Draw_Fraction();
     else
-        share = 0.5 + 0.45 * Unit();
+        share = 0.5 + 0.45 * Draw_Fraction();
     return std::clamp(Rounded(share * games), 1, games - 1);
 }
 
@@ -220,12 +218,12 @@ void Set_Games(std::vector<ROSTER_PLAYER>& roster, int32_t games, TEAM_SEASON_FI
             stats[1] = stats[0];
         } else if (player.Starter) {
             const int32_t missed = Draw_Missed_Starts(games);
-            const bool benched = missed > 0 && Unit() < BENCHED_SHARE;
+            const bool benched = missed > 0 && Draw_Fraction() < BENCHED_SHARE;
             stats[1] = games - missed;
             stats[0] = benched ? games - Random_Below(missed / 2 + 1) : stats[1];
             open_starts[player.Position] += missed;
         } else {
-            const double appearances = games * (0.25 + 0.6 * player.Share) * (0.5 + Unit());
+            const double appearances = games * (0.25 + 0.6 * player.Share) * (0.5 + Draw_Fraction());
             stats[0] = std::min(games, Rounded(appearances) + Random_Below(3));
             stats[1] = 0;
         }
@@ -262,7 +260,7 @@ double Passer_Distance(const ROSTER_PLAYER& p) {
 // the draws reach now and then, never one they pile up on.
 int32_t Held_Below(int32_t value, int32_t bound) {
     if (value <= bound) return value;
-    return bound - static_cast<int32_t>(Unit() * bound * BOUND_MARGIN);
+    return bound - static_cast<int32_t>(Draw_Fraction() * bound * BOUND_MARGIN);
 }
 
 // The passers' attempts with nobody above the era's record: a passer past it
@@ -383,7 +381,10 @@ void Make_Passing_And_Receiving(std::vector<ROSTER_PLAYER>& roster, int32_t year
 void Make_Rushing(std::vector<ROSTER_PLAYER>& roster, int32_t games, const ERA_NORMS& norms,
                   const TEAM_STRENGTH& strength, TEAM_SEASON_FIGURES* figures) {
     const double quality = Clamped(strength.Running, 0.7, 1.3) - 1.0;
-    const int32_t rushes = Rounded(norms.Rushes * games * (1.0 + 0.15 * quality) * strength.Run_Volume);
+    // A team runs no more than the era's busiest real teams did.
+    const int32_t rushes =
+        Held_Below(Rounded(norms.Rushes * games * (1.0 + 0.15 * quality) * strength.Run_Volume),
+                   Get_Team_Rushes_Ceiling(norms.Rushes * games));
     const int32_t yards = Rounded(rushes * norms.Yards_Per_Rush * (1.0 + 0.1 * quality) * Spread(0.06));
     // Every rushing touchdown is a carry.
     const int32_t touchdowns =
@@ -515,7 +516,7 @@ void Make_Returns(int32_t team, std::vector<ROSTER_PLAYER>& roster, int32_t game
         const int32_t total = Rounded(kind.Per_Game * games * Spread(0.15));
         int32_t main = total;
         if (kind.First_Stat == 14 && second_kick >= 0) {
-            main = Rounded(total * (0.55 + 0.4 * Unit()));
+            main = Rounded(total * (0.55 + 0.4 * Draw_Fraction()));
             int32_t* other = figures->Players[second_kick].Stats;
             other[14] += total - main;
             other[15] += Rounded((total - main) * kind.Average * 0.95 * Spread(0.1));
@@ -632,6 +633,11 @@ void Make_Field_Goals(int32_t team, int32_t slot, int32_t games, const ERA_NORMS
 void Keep_Figures_Possible(TEAM_SEASON_FIGURES* figures) {
     auto passer = [](int32_t position) { return position == POSITION_QB; };
     auto defender = [](int32_t position) { return Get_Position_Group(position) == DEFENCE_GROUP; };
+    // Yards come with their completions, carries or catches, never more than a play gains each.
+    Keep_Within(figures, 5, passer, [](const int32_t* stats) { return MOST_YARDS_A_PLAY * stats[3]; });
+    Keep_Within(figures, 8, Is_Ball_Carrier,
+                [](const int32_t* stats) { return MOST_YARDS_A_PLAY * stats[7]; });
+    Keep_Within(figures, 11, Is_Receiver, [](const int32_t* stats) { return MOST_YARDS_A_PLAY * stats[10]; });
     Keep_Within(figures, 6, passer, [](const int32_t* stats) { return stats[3]; });
     Keep_Within(figures, 4, passer, [](const int32_t* stats) { return stats[2] - stats[3]; });
     Keep_Within(figures, 9, Is_Ball_Carrier, [](const int32_t* stats) { return stats[7]; });
@@ -785,157 +791,4 @@ void Make_Team_Season_Figures(int32_t team, int32_t year, int32_t games, const T
         figures->Players[player.Slot].Position = player.Position;
     }
     Keep_Figures_Possible(figures);
-}
-
-namespace {
-struct LEADER_STAT {
-    LEADER_CATEGORY Category;
-    int32_t Stat;
-    double Scale; // stored units per counted one (sacks are kept in halves)
-    bool (*Holds)(int32_t position);
-    // The statistic a player needs some of to hold any of the category's
-    // (yards come with completions, carries or catches); -1 for none.
-    int32_t Base;
-};
-
-// The categories in LEADER_CATEGORY order: the three yardages first.
-const LEADER_STAT LEADER_STATS[] = {
-    {LEADER_PASSING_YARDS, 5, 1.0, [](int32_t p) { return p == POSITION_QB; }, 3},
-    {LEADER_RUSHING_YARDS, 8, 1.0, [](int32_t p) { return Is_Ball_Carrier(p); }, 7},
-    {LEADER_RECEIVING_YARDS, 11, 1.0, [](int32_t p) { return Is_Receiver(p); }, 10},
-    {LEADER_INTERCEPTIONS, 7, 1.0, [](int32_t p) { return p >= 0 && Get_Position_Group(p) == DEFENCE_GROUP; },
-     -1},
-    {LEADER_SACKS, 4, 2.0, [](int32_t p) { return p >= 0 && Get_Position_Group(p) == DEFENCE_GROUP; }, -1}};
-
-// The player with the most of the category (the first on ties), and his
-// team; -1 when nobody holds it.
-int32_t Find_Category_Leader(const std::vector<TEAM_SEASON_FIGURES*>& teams, const LEADER_STAT& category,
-                             size_t* team, int32_t* slot) {
-    int32_t most = -1;
-    for (size_t t = 0; t < teams.size(); ++t)
-        for (int32_t s = 0; s < PLAYERS_PER_TEAM; ++s) {
-            const PLAYER_SEASON_FIGURES& player = teams[t]->Players[s];
-            if (!category.Holds(player.Position) || player.Stats[category.Stat] <= most) continue;
-            most = player.Stats[category.Stat];
-            *team = t;
-            *slot = s;
-        }
-    return most;
-}
-} // namespace
-
-void Hold_Season_Leaders(int32_t year, const std::vector<TEAM_SEASON_FIGURES*>& teams, double margin) {
-    for (const LEADER_STAT& category : LEADER_STATS) {
-        const double real = Get_Decade_Leader_Figure(year, category.Category) * category.Scale;
-        if (real <= 0.0) continue;
-        // Never above what the era's real passers reached.
-        const int32_t ceiling =
-            category.Category == LEADER_PASSING_YARDS ? Get_Era_Passing_Yards_Ceiling(year) : INT32_MAX;
-        const int32_t highest = std::min(static_cast<int32_t>(std::floor(real * (1.0 + margin))), ceiling);
-        const int32_t lowest = static_cast<int32_t>(std::ceil(real * (1.0 - margin)));
-        auto find_leader = [&](size_t* team, int32_t* slot) {
-            return Find_Category_Leader(teams, category, team, slot);
-        };
-        // Moves `amount` between the player and his teammates of the
-        // category who play: positive gives, in proportion to each one's
-        // room below the band's top, negative takes, in proportion to what
-        // each one has.
-        auto move = [&](TEAM_SEASON_FIGURES* figures, int32_t slot, int32_t amount) {
-            std::vector<int32_t> mates;
-            std::vector<double> weights;
-            for (int32_t s = 0; s < PLAYERS_PER_TEAM; ++s) {
-                const PLAYER_SEASON_FIGURES& mate = figures->Players[s];
-                if (s == slot || !category.Holds(mate.Position) || mate.Stats[0] <= 0 ||
-                    (category.Base >= 0 && mate.Stats[category.Base] <= 0))
-                    continue;
-                mates.push_back(s);
-                // A teammate is given up to the band's top, and gives what he has.
-                weights.push_back(amount > 0 ? std::max(0, highest - mate.Stats[category.Stat])
-                                             : mate.Stats[category.Stat]);
-            }
-            if (mates.empty()) return;
-            if (amount < 0) {
-                int32_t held = 0;
-                for (int32_t s : mates)
-                    held += figures->Players[s].Stats[category.Stat];
-                amount = -std::min(-amount, held);
-            }
-            const std::vector<int32_t> parts = Share_Total(std::abs(amount), weights);
-            for (size_t n = 0; n < mates.size(); ++n) {
-                const int32_t part =
-                    amount > 0 ? parts[n]
-                               : -std::min(parts[n], figures->Players[mates[n]].Stats[category.Stat]);
-                figures->Players[mates[n]].Stats[category.Stat] += part;
-                figures->Players[slot].Stats[category.Stat] -= part;
-            }
-        };
-        for (int32_t pass = 0; pass < static_cast<int32_t>(teams.size()) * 3; ++pass) {
-            size_t team = 0;
-            int32_t slot = 0;
-            const int32_t most = find_leader(&team, &slot);
-            if (most < 0) break;
-            if (most > highest) {
-                // Each player above the band keeps a figure of his own in
-                // its upper part, so no two seasons' leaders share one.
-                const int32_t kept = highest - static_cast<int32_t>(Unit() * real * margin * 0.75);
-                move(teams[team], slot, most - kept);
-                continue;
-            }
-            if (most < lowest) {
-                // The best player of the team with the most of it gathers his teammates' share.
-                int64_t richest = -1;
-                for (size_t t = 0; t < teams.size(); ++t) {
-                    int64_t sum = 0;
-                    int32_t best = -1;
-                    for (int32_t s = 0; s < PLAYERS_PER_TEAM; ++s) {
-                        const PLAYER_SEASON_FIGURES& player = teams[t]->Players[s];
-                        if (!category.Holds(player.Position)) continue;
-                        sum += player.Stats[category.Stat];
-                        if (best < 0 ||
-                            player.Stats[category.Stat] > teams[t]->Players[best].Stats[category.Stat])
-                            best = s;
-                    }
-                    if (best >= 0 && sum > richest) {
-                        richest = sum;
-                        team = t;
-                        slot = best;
-                    }
-                }
-                const int32_t reached = lowest + static_cast<int32_t>(Unit() * real * margin * 0.75);
-                move(teams[team], slot, teams[team]->Players[slot].Stats[category.Stat] - reached);
-            }
-            break;
-        }
-    }
-    // A defender who gave up interceptions keeps no return touchdown without one.
-    for (TEAM_SEASON_FIGURES* figures : teams)
-        Keep_Figures_Possible(figures);
-}
-
-void Set_Season_Leaders_Apart(const std::vector<TEAM_SEASON_FIGURES*>& teams,
-                              std::array<std::set<int32_t>, YARDAGE_LEADER_CATEGORIES>* taken) {
-    for (int32_t n = 0; n < YARDAGE_LEADER_CATEGORIES; ++n) {
-        const LEADER_STAT& category = LEADER_STATS[n];
-        std::set<int32_t>& figures = (*taken)[n];
-        size_t team = 0;
-        int32_t slot = 0;
-        int32_t most = Find_Category_Leader(teams, category, &team, &slot);
-        while (most > 0 && figures.count(most) != 0) {
-            // The teammate with the most of it who stays below him.
-            PLAYER_SEASON_FIGURES* players = teams[team]->Players;
-            int32_t mate = -1;
-            for (int32_t s = 0; s < PLAYERS_PER_TEAM; ++s) {
-                const int32_t has = players[s].Stats[category.Stat];
-                if (s == slot || !category.Holds(players[s].Position) || players[s].Stats[0] <= 0 ||
-                    has <= 0 || has + 1 >= most || (mate >= 0 && has <= players[mate].Stats[category.Stat]))
-                    continue;
-                mate = s;
-            }
-            if (mate < 0) break;
-            --players[slot].Stats[category.Stat];
-            ++players[mate].Stats[category.Stat];
-            most = Find_Category_Leader(teams, category, &team, &slot);
-        }
-        if (most > 0) figures.insert(most);
-    }
 }

@@ -7,9 +7,7 @@
 // and each player's part of it stray from the averages as real ones do:
 // starters miss games hurt or benched and their reserves start, and every
 // share, rate and kick is drawn around what talent and role make likely.
-#include <array>
 #include <cstdint>
-#include <set>
 #include <vector>
 
 #include "database/player_record_layout.h"
@@ -29,6 +27,16 @@ struct TEAM_SEASON_FIGURES {
     int32_t Rushes, Rushing_Yards, Rushing_Touchdowns;
     int32_t Receptions, Receiving_Yards, Receiving_Touchdowns;
 };
+
+// The most yards one play gains: a completion, catch or carry is worth no more.
+constexpr int32_t MOST_YARDS_A_PLAY = 99;
+
+// A draw in (0, 1).
+double Draw_Fraction();
+
+// Who holds a ball carrier's figures (QB, RB, FB, TE, WR) and a receiver's (RB, FB, TE, WR).
+bool Is_Ball_Carrier(int32_t position);
+bool Is_Receiver(int32_t position);
 
 // Strength of a team's units against the league's mean (1.0 the mean).
 struct TEAM_STRENGTH {
@@ -64,7 +72,9 @@ void Make_Team_Season_Figures(int32_t team, int32_t year, int32_t games, const T
                               TEAM_SEASON_FIGURES* figures);
 
 // Moves every figure a player's chances cannot hold to his teammates who
-// can take it, so the team's figures still add up: a passer's touchdowns
+// can take it, so the team's figures still add up: passing, rushing and
+// receiving yards within the most a play gains for each of the player's
+// completions, carries or catches (none without them), a passer's touchdowns
 // within his completions and his interceptions within his passes not
 // caught, a ball carrier's rushing touchdowns within his carries, a
 // receiver's touchdowns within his catches, a defender's return touchdowns
@@ -79,22 +89,3 @@ struct ERA_NORMS;
 // the distance band of his longest make: 50-57, 40-49, 30-39 or 20-29 yards,
 // 0 without a make.
 void Make_Field_Goals(int32_t team, int32_t slot, int32_t games, const ERA_NORMS& norms, int32_t* stats);
-
-// Holds the season's leaders in passing, rushing and receiving yards,
-// interceptions and (once counted) sacks within `margin` of what the real
-// league's leaders of the decade reached, and every passer's yards below the
-// era's ceiling (era_records.h): the most a player of the league
-// has above the band gives its excess to his teammates, and one below it
-// takes from theirs, so every team's figures still add up.
-void Hold_Season_Leaders(int32_t year, const std::vector<TEAM_SEASON_FIGURES*>& teams, double margin);
-
-// Passing, rushing and receiving yards: the leaders' categories that
-// Set_Season_Leaders_Apart keeps apart.
-constexpr int32_t YARDAGE_LEADER_CATEGORIES = 3;
-// Sets each of the season's yardage leaders apart from the seasons before:
-// while his figure is one an earlier season's leader had, he gives a yard to
-// the teammate with the most of it below him, so the team's figures still
-// add up. `taken` holds, a set a category, the figures led with so far, and
-// gets this season's.
-void Set_Season_Leaders_Apart(const std::vector<TEAM_SEASON_FIGURES*>& teams,
-                              std::array<std::set<int32_t>, YARDAGE_LEADER_CATEGORIES>* taken);

@@ -1,0 +1,41 @@
+// The real league's single-season records of volume (public record), each
+// as it was set: the season and the figure. The league's record books count
+// both leagues of the 1960s.
+#include <iterator>
+
+#include "tools/season_inputs/volume_records.h"
+
+namespace {
+// Rushing attempts: the record of 1937 stood through the history's first
+// seasons; those of 1947 and 1949 beat it, and it rose in 1959, 1961, 1973,
+// 1977 and every season from 1979 to 1981, then in 1983, 1984, 1998 and 2006.
+constexpr STANDING_RECORD CARRIES[] = {{1937, 216}, {1947, 217}, {1949, 263}, {1959, 290}, {1961, 305},
+                                       {1973, 332}, {1977, 339}, {1979, 369}, {1980, 373}, {1981, 378},
+                                       {1983, 390}, {1984, 407}, {1998, 410}, {2006, 416}};
+
+// Receptions: set in 1937, 1940, 1942, 1949 and 1950, by the younger league
+// in 1960, 1961 and 1964, then in 1984, 1992 to 1995, 2002 and 2019.
+constexpr STANDING_RECORD CATCHES[] = {{1937, 41},  {1940, 58},  {1942, 74},  {1949, 77},  {1950, 84},
+                                       {1960, 92},  {1961, 100}, {1964, 101}, {1984, 106}, {1992, 108},
+                                       {1993, 112}, {1994, 122}, {1995, 123}, {2002, 143}, {2019, 149}};
+
+// The passes thrown to a receiver were not counted before 1992, and the
+// tables hold no record of the first seasons they were: every season is
+// held to the all-time mark, the bound that holds for all of them.
+constexpr int32_t ALL_TIME_MARKS[NUMBER_OF_VOLUME_KINDS] = {416, 149, 205};
+} // namespace
+
+std::span<const STANDING_RECORD> Get_Volume_Record_Progression(VOLUME_KIND kind) {
+    switch (kind) {
+    case VOLUME_CARRIES:
+        return CARRIES;
+    case VOLUME_CATCHES:
+        return CATCHES;
+    default:
+        return {};
+    }
+}
+
+int32_t Get_All_Time_Volume_Mark(VOLUME_KIND kind) {
+    return kind >= 0 && kind < NUMBER_OF_VOLUME_KINDS ? ALL_TIME_MARKS[kind] : 0;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The most carries, catches and targets one player of the real league had in
+// a season, as the records stood season by season: the bounds a fictional
+// season's volumes stay within.
+#include <cstdint>
+#include <span>
+
+enum VOLUME_KIND : int32_t { VOLUME_CARRIES, VOLUME_CATCHES, VOLUME_TARGETS, NUMBER_OF_VOLUME_KINDS };
+
+// A single-season record: the season it was set in and its figure.
+struct STANDING_RECORD {
+    int32_t Year;
+    int32_t Figure;
+};
+
+// Every record of the kind in the order it was set (volume_record_tables.cpp);
+// empty for a kind whose early counts the tables do not hold.
+std::span<const STANDING_RECORD> Get_Volume_Record_Progression(VOLUME_KIND kind);
+
+// The most of the kind any real season has held.
+int32_t Get_All_Time_Volume_Mark(VOLUME_KIND kind);
+
+// The record of the kind standing at the end of the season of `year` (the
+// oldest record of the tables for the years before it); 0 when the tables
+// hold none.
+int32_t Get_Standing_Volume_Record(VOLUME_KIND kind, int32_t year);
+
+// How far past the record standing at its season's end a fictional season's
+// leader may go: real leaders pass an old record now and then.
+constexpr double RECORD_PASSING_MARGIN = 0.15;
+
+// The most of the kind one player of a fictional season of `year` may have:
+// the standing record and its margin, never past the all-time mark.
+int32_t Get_Era_Volume_Ceiling(VOLUME_KIND kind, int32_t year);
