@@ -63,12 +63,16 @@ void Make_File_Name(char* buffer, const char* kind, int32_t year, int32_t game) 
 
 // The link to the logo the season's copy wrote for the team, from the page's
 // folder one level below the installation's root, with the folders spelled
-// as they are on disk (the copy's "Logos" may be the installation's "logos");
-// empty when the team's abbreviation names no file.
+// as they are on disk (the copy's "Logos" may be the installation's "logos").
+// Empty when there is no such file (a nickname the logo lists do not know
+// was never copied): the page then shows no picture rather than a broken one.
 std::string Logo_Link(int32_t team, int32_t season_year) {
     char path[IMAGE_DOWNLOAD_PATH_SIZE];
     if (Format_Downloaded_Logo_Path(team, season_year, path) == 0) return "";
-    return "../" + Encode_Link_Path(Resolve_File_Path(path));
+    const std::string resolved = Resolve_File_Path(path);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(resolved, error)) return "";
+    return "../" + Encode_Link_Path(resolved);
 }
 
 int32_t Shown_Game_Year() {

@@ -297,9 +297,9 @@ TEST(GameFiles, AGameIsDatedOnTheCalendarsWeekdayOfItsOwnSeason) {
 
 // The box score shows the logos the season's copy wrote: named by the team's
 // abbreviation and the season's year (2022 for any later season), reached
-// from the page's folder with the folders spelled as they are on disk. An
-// abbreviation that names no file gets no picture, and one that a link would
-// read otherwise is percent-encoded.
+// from the page's folder with the folders spelled as they are on disk. A team
+// whose logo was not copied, or whose abbreviation names no file, gets no
+// picture, and a name that a link would read otherwise is percent-encoded.
 TEST(GameFiles, BoxScoreLinksTheLogosTheSeasonsCopyWrote) {
     const SCRATCH_FOLDER folder("box-score-logos");
     GAME_RECORD* game = Build_Output_Test_Game();
@@ -314,26 +314,34 @@ TEST(GameFiles, BoxScoreLinksTheLogosTheSeasonsCopyWrote) {
         Clear_Game_Text_Buffers();
         return cells;
     };
+    const std::string none = "<TD class=ltc></TD>";
     std::vector<std::string> cells = logo_cells();
     ASSERT_EQ(cells.size(), 2u);
-    EXPECT_EQ(cells[0], "<TD class=ltc><IMG src=\"../Logos/Downloads/T00-2022.png\"></TD>");
-    EXPECT_EQ(cells[1], "<TD class=ltc><IMG src=\"../Logos/Downloads/T01-2022.png\"></TD>");
+    EXPECT_EQ(cells[0], none) << "nothing copied yet";
+    EXPECT_EQ(cells[1], none);
 
-    // The installation's own spelling of the folder, in a season of its own logos.
+    // The copies in the installation's own spelling of the folder.
     std::filesystem::create_directories("logos/Downloads");
     std::filesystem::create_directories("Output");
-    std::ofstream("logos/Downloads/T00-2021.png") << "logo";
-    game->Season_Year = 2021;
+    for (const char* name :
+         {"T00-2022.png", "T01-2022.png", "Comets-2024.png", "T00-2021.png", "N#Y-2021.png"})
+        std::ofstream(std::string("logos/Downloads/") + name) << "logo";
     cells = logo_cells();
-    EXPECT_EQ(cells[0], "<TD class=ltc><IMG src=\"../logos/Downloads/T00-2021.png\"></TD>");
+    EXPECT_EQ(cells[0], "<TD class=ltc><IMG src=\"../logos/Downloads/T00-2022.png\"></TD>");
+    EXPECT_EQ(cells[1], "<TD class=ltc><IMG src=\"../logos/Downloads/T01-2022.png\"></TD>");
     const std::string link = cells[0].substr(24, cells[0].size() - 24 - 7);
     EXPECT_TRUE(std::filesystem::exists("Output/" + link)) << link << " from the page's folder";
 
+    game->Season_Year = 2021;
+    cells = logo_cells();
+    EXPECT_EQ(cells[0], "<TD class=ltc><IMG src=\"../logos/Downloads/T00-2021.png\"></TD>");
+    EXPECT_EQ(cells[1], none) << "no copy of the season";
+
     Set_Team_Abbreviation("N#Y", 0);
-    Set_Team_Abbreviation("../X", 1);
+    Set_Team_Abbreviation("../T00", 1);
     cells = logo_cells();
     EXPECT_EQ(cells[0], "<TD class=ltc><IMG src=\"../logos/Downloads/N%23Y-2021.png\"></TD>");
-    EXPECT_EQ(cells[1], "<TD class=ltc></TD>") << "an abbreviation that names no file";
+    EXPECT_EQ(cells[1], none) << "an abbreviation that names no file of the folder";
 }
 
 // A score is timed in the box score by the clock the game keeps: a safety
