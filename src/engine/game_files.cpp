@@ -234,10 +234,11 @@ void Write_Box_Score_Top(const GAME_RECORD* pGame) {
     head += "<TABLE class=table1 cellSpacing=0 cellPadding=0 align=\"center\" width=970><TBODY><TR>\n";
     for (int side = 0; side < 2; ++side) {
         const std::string link = Logo_Link(pGame->Team[side], pGame->Season_Year);
+        // Each logo keeps its half of the row, also beside a team shown without one.
         if (link.empty())
-            head += "<TD class=ltc></TD>\n";
+            head += "<TD width=\"50%\" class=ltc></TD>\n";
         else
-            Append_Built_Format<"<TD class=ltc><IMG src=\"%s\"></TD>\n">(head, link.c_str());
+            Append_Built_Format<"<TD width=\"50%%\" class=ltc><IMG src=\"%s\"></TD>\n">(head, link.c_str());
     }
     head += "</TR><TR><TD colspan=2 class=ltc>";
     head += Escape_HTML(Display_Name(pGame->Team[0]).c_str()) + " (" + Record_Text(pGame->Team[0]) + ") at " +

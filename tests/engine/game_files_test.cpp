@@ -308,13 +308,14 @@ TEST(GameFiles, BoxScoreLinksTheLogosTheSeasonsCopyWrote) {
         Write_Box_Score_Top(game);
         std::vector<std::string> cells;
         const std::string& head = Get_Page_Head_Text();
-        for (size_t at = head.find("<TD class=ltc>"); cells.size() < 2 && at != std::string::npos;
-             at = head.find("<TD class=ltc>", at + 1))
+        const std::string cell = "<TD width=\"50%\" class=ltc>";
+        for (size_t at = head.find(cell); cells.size() < 2 && at != std::string::npos;
+             at = head.find(cell, at + 1))
             cells.push_back(head.substr(at, head.find("</TD>", at) + 5 - at));
         Clear_Game_Text_Buffers();
         return cells;
     };
-    const std::string none = "<TD class=ltc></TD>";
+    const std::string none = "<TD width=\"50%\" class=ltc></TD>";
     std::vector<std::string> cells = logo_cells();
     ASSERT_EQ(cells.size(), 2u);
     EXPECT_EQ(cells[0], none) << "nothing copied yet";
@@ -327,20 +328,20 @@ TEST(GameFiles, BoxScoreLinksTheLogosTheSeasonsCopyWrote) {
          {"T00-2022.png", "T01-2022.png", "Comets-2024.png", "T00-2021.png", "N#Y-2021.png"})
         std::ofstream(std::string("logos/Downloads/") + name) << "logo";
     cells = logo_cells();
-    EXPECT_EQ(cells[0], "<TD class=ltc><IMG src=\"../logos/Downloads/T00-2022.png\"></TD>");
-    EXPECT_EQ(cells[1], "<TD class=ltc><IMG src=\"../logos/Downloads/T01-2022.png\"></TD>");
-    const std::string link = cells[0].substr(24, cells[0].size() - 24 - 7);
+    EXPECT_EQ(cells[0], "<TD width=\"50%\" class=ltc><IMG src=\"../logos/Downloads/T00-2022.png\"></TD>");
+    EXPECT_EQ(cells[1], "<TD width=\"50%\" class=ltc><IMG src=\"../logos/Downloads/T01-2022.png\"></TD>");
+    const std::string link = cells[0].substr(36, cells[0].size() - 36 - 7);
     EXPECT_TRUE(std::filesystem::exists("Output/" + link)) << link << " from the page's folder";
 
     game->Season_Year = 2021;
     cells = logo_cells();
-    EXPECT_EQ(cells[0], "<TD class=ltc><IMG src=\"../logos/Downloads/T00-2021.png\"></TD>");
+    EXPECT_EQ(cells[0], "<TD width=\"50%\" class=ltc><IMG src=\"../logos/Downloads/T00-2021.png\"></TD>");
     EXPECT_EQ(cells[1], none) << "no copy of the season";
 
     Set_Team_Abbreviation("N#Y", 0);
     Set_Team_Abbreviation("../T00", 1);
     cells = logo_cells();
-    EXPECT_EQ(cells[0], "<TD class=ltc><IMG src=\"../logos/Downloads/N%23Y-2021.png\"></TD>");
+    EXPECT_EQ(cells[0], "<TD width=\"50%\" class=ltc><IMG src=\"../logos/Downloads/N%23Y-2021.png\"></TD>");
     EXPECT_EQ(cells[1], none) << "an abbreviation that names no file of the folder";
 }
 
