@@ -23,6 +23,8 @@
 #include "engine/play_text.h"
 #include "engine/row_text.h"
 #include "reports/box_score_tables.h"
+#include "reports/html_text.h"
+#include "tools/image_downloads.h"
 
 namespace {
 
@@ -57,6 +59,20 @@ std::string Record_Text(int32_t team) {
 
 void Make_File_Name(char* buffer, const char* kind, int32_t year, int32_t game) {
     std::snprintf(buffer, 64, "Output\\%s-%02d-%03d.htm", kind, ((year % 100) + 100) % 100, game);
+}
+
+// The link to the logo the season's copy wrote for the team, from the page's
+// folder one level below the installation's root, with the folders spelled
+// as they are on disk (the copy's "Logos" may be the installation's "logos").
+// Empty when there is no such file (a nickname the logo lists do not know
+// was never copied): the page then shows no picture rather than a broken one.
+std::string Logo_Link(int32_t team, int32_t season_year) {
+    char path[IMAGE_DOWNLOAD_PATH_SIZE];
+    if (Format_Downloaded_Logo_Path(team, season_year, path) == 0) return "";
+    const std::string resolved = Resolve_File_Path(path);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(resolved, error)) return "";
+    return "../" + Encode_Link_Path(resolved);
 }
 
 int32_t Shown_Game_Year() {
@@ -216,9 +232,14 @@ void Write_Box_Score_Top(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return;
     std::string& head = Page_Head_Text;
     head += "<TABLE class=table1 cellSpacing=0 cellPadding=0 align=\"center\" width=970><TBODY><TR>\n";
-    for (int side = 0; side < 2; ++side)
-        Append_Built_Format<"<TD class=ltc><IMG src=\"Logos/Downloads/%s-%d.png\"></TD>\n">(
-            head, Escape_HTML(Team_String(pGame->Team[side], 2).c_str()).c_str(), pGame->Season_Year);
+    for (int side = 0; side < 2; ++side) {
+        const std::string link = Logo_Link(pGame->Team[side], pGame->Season_Year);
+        // Each logo keeps its half of the row, also beside a team shown without one.
+        if (link.empty())
+            head += "<TD width=\"50%\" class=ltc></TD>\n";
+        else
+            Append_Built_Format<"<TD width=\"50%%\" class=ltc><IMG src=\"%s\"></TD>\n">(head, link.c_str());
+    }
     head += "</TR><TR><TD colspan=2 class=ltc>";
     head += Escape_HTML(Display_Name(pGame->Team[0]).c_str()) + " (" + Record_Text(pGame->Team[0]) + ") at " +
             Escape_HTML(Display_Name(pGame->Team[1]).c_str()) + " (" + Record_Text(pGame->Team[1]) + ")";

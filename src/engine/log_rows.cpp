@@ -9,7 +9,6 @@
 #include "engine/play_text.h"
 #include "engine/playbook_records.h"
 #include "engine/row_text.h"
-#include "reports/box_score_tables.h"
 
 namespace {
 
@@ -163,9 +162,7 @@ void Finish_Play_Log_Row(GAME_RECORD* pGame) {
     html += "<TD width=\"38%\" class=lmc>";
     Append_Escaped_HTML(html, sentence);
     html += "</TD></TR>\r";
-    int32_t result = Get_Play_Result(pGame->Current_Play.Play_Word);
-    if (Is_Scoring_Result(result)) Write_Scoring_Play_Row(pGame, sentence);
-    switch (result) {
+    switch (Get_Play_Result(pGame->Current_Play.Play_Word)) {
     case 8:
     case 15:
     case 27:

@@ -33,6 +33,7 @@
 #include "engine/team_unit_ratings.h"
 #include "platform/message_queue.h"
 #include "playbooks/playbook_queries.h"
+#include "reports/box_score_tables.h"
 #include "views/game_day_view.h"
 
 int32_t Down_Distance_Counts[4][DOWN_DISTANCE_ROWS];
@@ -378,6 +379,10 @@ void Resolve_Play(GAME_RECORD* pGame) {
     Finish_Play_Log_Row(pGame);
     if (!penalty && !kick_try) Roll_For_Game_Injury(pGame);
     Run_Period_Events(pGame);
+    // The box score times a score by the clock the game keeps: a snap that
+    // ran past the two-minute warning is put back to 2:00 above, and the
+    // try and the kickoff after it are snapped there.
+    if (Is_Scoring_Result(Get_Current_Play_Result(pGame))) Write_Scoring_Play_Row(pGame);
 }
 
 void Run_Scrimmage_Play(GAME_RECORD* pGame) {

@@ -465,8 +465,10 @@ void Write_Scoring_Play_Row(const GAME_RECORD* pGame, const char* sentence) {
     char clock[32];
     char result[32];
     Get_Quarter_Label(pGame, quarter, sizeof quarter);
-    // The row is written after the clock has moved: a score on a period's
-    // last play finds the next period untouched, and is timed at 0:00 of its own.
+    // The row is written once the snap's clock has run and its period events
+    // are done: a score on a period's last play finds the next period
+    // untouched, and is timed at 0:00 of its own; one that ran past the
+    // two-minute warning finds the clock put back to 2:00.
     Format_Game_Clock(pGame, 1, clock, sizeof clock);
     Get_Play_Result_Name(Get_Play_Result(play.Play_Word), result, sizeof result);
     Append_Box<"<TR class=%s>">(side == 0 ? "none" : "highlight");

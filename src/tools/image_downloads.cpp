@@ -79,7 +79,11 @@ void Make_Folder(const char* folder) {
 } // namespace
 
 int32_t Get_Logo_Year() {
-    return std::min(Get_Current_Year(), LAST_LOGO_YEAR);
+    return Get_Season_Logo_Year(Get_Current_Year());
+}
+
+int32_t Get_Season_Logo_Year(int32_t season_year) {
+    return std::min(season_year, LAST_LOGO_YEAR);
 }
 
 int32_t Find_Logo_Index_Of_Nickname(const char* nickname, int32_t logo_year) {
@@ -133,14 +137,20 @@ int32_t Get_Player_Photo_Source_Path(int32_t team, int32_t slot, char* out) {
     return 1;
 }
 
-int32_t Get_Downloaded_Logo_Path(int32_t team, char* out) {
+int32_t Format_Downloaded_Logo_Path(int32_t team, int32_t season_year, char* out) {
     if (out == nullptr) return 0;
     out[0] = '\0';
     if (!Is_Team_Record_Slot(team)) return 0;
     char key[TEAM_STRING_LENGTH] = "";
     Get_Team_String(key, team, 0);
     if (Is_Plain_File_Name(key) == 0) return 0;
-    safe_sprintf(out, IMAGE_DOWNLOAD_PATH_SIZE, "%s/%s-%d.png", LOGO_FOLDER, key, Get_Logo_Year());
+    safe_sprintf(out, IMAGE_DOWNLOAD_PATH_SIZE, "%s/%s-%d.png", LOGO_FOLDER, key,
+                 Get_Season_Logo_Year(season_year));
+    return 1;
+}
+
+int32_t Get_Downloaded_Logo_Path(int32_t team, char* out) {
+    if (Format_Downloaded_Logo_Path(team, Get_Current_Year(), out) == 0) return 0;
     FILE* file = Open_Resolved_File(out, "rb");
     if (file == nullptr) return 0;
     std::fclose(file);

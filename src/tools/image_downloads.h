@@ -23,6 +23,8 @@ int32_t Copy_Player_Photo(int32_t team, int32_t slot);
 
 // The current year, at most 2022.
 int32_t Get_Logo_Year();
+// The logo year of a season: its year, at most 2022.
+int32_t Get_Season_Logo_Year(int32_t season_year);
 // The place of the team's nickname in the modern list of 32 (the Football
 // Team's place also for "Commanders"); -1 for none, and for the college pool.
 int32_t Find_Team_Logo_Index(int32_t team);
@@ -41,6 +43,10 @@ int32_t Get_Player_Photo_Source_Path(int32_t team, int32_t slot, char* out);
 // "Logos/Downloads/<team string 0>-<logo year>.png"; 1 when that file can be
 // opened for reading. Empty, and 0, when team string 0 is not a plain name.
 int32_t Get_Downloaded_Logo_Path(int32_t team, char* out);
+// The same name for the logo year of `season_year`, the name a copy made in
+// that season gave the file; 1 when the name was written, whether or not the
+// file is there.
+int32_t Format_Downloaded_Logo_Path(int32_t team, int32_t season_year, char* out);
 // "Input/Stats/Historical/<logo index><logo year>.gz"; 0 with an empty text
 // when the team has no logo index.
 int32_t Get_Team_Logo_Source_Path(int32_t team, char* out);

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "database/game_names.h"
 #include "database/league_structure.h"
@@ -17,10 +18,14 @@
 #include "engine/game_driver.h"
 #include "engine/game_files.h"
 #include "engine/game_record.h"
+#include "engine/play_loop.h"
+#include "engine/playbook_records.h"
+#include "game_test_support.h"
 #include "platform/message_queue.h"
 #include "reports/box_score_tables.h"
 #include "support/game_output_support.h"
 #include "support/game_runner.h"
+#include "support/scratch_folder.h"
 #include "support/test_league.h"
 
 TEST(GameFiles, BoxAndRecapPagesOfGameSevenIn2024) {
@@ -288,4 +293,90 @@ TEST(GameFiles, AGameIsDatedOnTheCalendarsWeekdayOfItsOwnSeason) {
         EXPECT_NE(Get_Page_Head_Text().find(g.Title), std::string::npos) << Get_Page_Head_Text();
     }
     Clear_Game_Text_Buffers();
+}
+
+// The box score shows the logos the season's copy wrote: named by the team's
+// abbreviation and the season's year (2022 for any later season), reached
+// from the page's folder with the folders spelled as they are on disk. A team
+// whose logo was not copied, or whose abbreviation names no file, gets no
+// picture, and a name that a link would read otherwise is percent-encoded.
+TEST(GameFiles, BoxScoreLinksTheLogosTheSeasonsCopyWrote) {
+    const SCRATCH_FOLDER folder("box-score-logos");
+    GAME_RECORD* game = Build_Output_Test_Game();
+    auto logo_cells = [game] {
+        Clear_Game_Text_Buffers();
+        Write_Box_Score_Top(game);
+        std::vector<std::string> cells;
+        const std::string& head = Get_Page_Head_Text();
+        const std::string cell = "<TD width=\"50%\" class=ltc>";
+        for (size_t at = head.find(cell); cells.size() < 2 && at != std::string::npos;
+             at = head.find(cell, at + 1))
+            cells.push_back(head.substr(at, head.find("</TD>", at) + 5 - at));
+        Clear_Game_Text_Buffers();
+        return cells;
+    };
+    const std::string none = "<TD width=\"50%\" class=ltc></TD>";
+    std::vector<std::string> cells = logo_cells();
+    ASSERT_EQ(cells.size(), 2u);
+    EXPECT_EQ(cells[0], none) << "nothing copied yet";
+    EXPECT_EQ(cells[1], none);
+
+    // The copies in the installation's own spelling of the folder.
+    std::filesystem::create_directories("logos/Downloads");
+    std::filesystem::create_directories("Output");
+    for (const char* name :
+         {"T00-2022.png", "T01-2022.png", "Comets-2024.png", "T00-2021.png", "N#Y-2021.png"})
+        std::ofstream(std::string("logos/Downloads/") + name) << "logo";
+    cells = logo_cells();
+    EXPECT_EQ(cells[0], "<TD width=\"50%\" class=ltc><IMG src=\"../logos/Downloads/T00-2022.png\"></TD>");
+    EXPECT_EQ(cells[1], "<TD width=\"50%\" class=ltc><IMG src=\"../logos/Downloads/T01-2022.png\"></TD>");
+    const std::string link = cells[0].substr(36, cells[0].size() - 36 - 7);
+    EXPECT_TRUE(std::filesystem::exists("Output/" + link)) << link << " from the page's folder";
+
+    game->Season_Year = 2021;
+    cells = logo_cells();
+    EXPECT_EQ(cells[0], "<TD width=\"50%\" class=ltc><IMG src=\"../logos/Downloads/T00-2021.png\"></TD>");
+    EXPECT_EQ(cells[1], none) << "no copy of the season";
+
+    Set_Team_Abbreviation("N#Y", 0);
+    Set_Team_Abbreviation("../T00", 1);
+    cells = logo_cells();
+    EXPECT_EQ(cells[0], "<TD width=\"50%\" class=ltc><IMG src=\"../logos/Downloads/N%23Y-2021.png\"></TD>");
+    EXPECT_EQ(cells[1], none) << "an abbreviation that names no file of the folder";
+}
+
+// A score is timed in the box score by the clock the game keeps: a safety
+// whose snap runs past the two-minute warning reads 2:00, where the clock is
+// put back for the free kick, and one on the half's last snap 0:00 of its
+// quarter. A kneel-down on fourth down from the offence's own 1 is a safety
+// whatever the draws, and no flag can fall on it.
+TEST(GameFiles, ScoringRowsReadTheClockTheGameKeeps) {
+    struct CASE {
+        int32_t Clock;
+        int32_t Kept_Clock;
+        const char* Cells;
+    };
+    const CASE cases[] = {
+        {3475, 3480, "<TD width=\"6%\" class=lmc>4th Q</TD><TD width=\"6%\" class=lmc>2:00</TD>"},
+        {1795, 1800, "<TD width=\"6%\" class=lmc>2nd Q</TD><TD width=\"6%\" class=lmc>0:00</TD>"},
+    };
+    for (const CASE& c : cases) {
+        SCOPED_TRACE(c.Clock);
+        GAME_RECORD* game = Crafted_Game(c.Clock, 3, 10, 99);
+        game->Timeouts[0] = 0;
+        game->Timeouts[1] = 0;
+        game->Current_Play.Offensive_Play = KNEEL_DOWN_PLAY;
+        game->Current_Play.Defensive_Play = 0;
+        Set_User_Preference(SIMULATION_RUNNING, 1);
+        Clear_Game_Text_Buffers();
+        Resolve_Play(game);
+        Set_User_Preference(SIMULATION_RUNNING, 0);
+        ASSERT_EQ(Get_Play_Result(game->Current_Play.Play_Word), RESULT_SAFETY);
+        EXPECT_EQ(game->Clock, c.Kept_Clock);
+        const std::string box = Get_Box_Score_HTML();
+        EXPECT_NE(box.find(std::string(c.Cells) + "<TD width=\"20%\" class=lmc>Safety</TD>"),
+                  std::string::npos)
+            << box;
+        Clear_Game_Text_Buffers();
+    }
 }
