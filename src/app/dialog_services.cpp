@@ -80,6 +80,53 @@ void Set_Fitting_Control_App_Font(WINDOW_HANDLE dialog, int32_t id, int32_t row)
     Set_Dialog_Controls_App_Font(dialog, row, {id});
 }
 
+namespace {
+// No font a dialog makes to fit its texts is smaller than this (pixels a line).
+constexpr int32_t SMALLEST_FITTED_FONT = 6;
+
+// Whether every text fits its control's place in `font`.
+bool Control_Texts_Fit(WINDOW_HANDLE dialog, const std::vector<CONTROL_TEXT>& texts, DRAWING_FONT* font) {
+    for (const CONTROL_TEXT& text : texts) {
+        RECT_AREA area;
+        uint32_t flags = 0;
+        const WINDOW_HANDLE control = Get_Dialog_Item(dialog, text.Id);
+        if (control == NO_WINDOW || !Get_Control_Text_Layout(control, &area, &flags)) continue;
+        if (!Do_Cells_Fit_Font({{text.Text, area}}, flags, font)) return false;
+    }
+    return true;
+}
+
+void Set_Controls_Font(WINDOW_HANDLE dialog, const std::vector<CONTROL_TEXT>& texts, DRAWING_FONT* font) {
+    for (const CONTROL_TEXT& text : texts)
+        if (const WINDOW_HANDLE control = Get_Dialog_Item(dialog, text.Id); control != NO_WINDOW)
+            Set_Window_Font(control, font, true);
+}
+} // namespace
+
+void Set_Fitting_Controls_Font(WINDOW_HANDLE dialog, const std::vector<CONTROL_TEXT>& texts, int32_t row) {
+    DRAWING_FONT* given = Get_App_Font(row);
+    if (given == nullptr) return;
+    const bool fits = Control_Texts_Fit(dialog, texts, given);
+    Set_Controls_Font(dialog, texts, given);
+    Release_App_Font(given);
+    if (fits) return;
+    FONT_REQUEST request{};
+    request.Weight = App_Font_Table[row].Weight;
+    snprintf(request.Face, sizeof request.Face, "%s", App_Font_Faces[App_Font_Table[row].Face]);
+    for (int32_t height = Get_App_Font_Height(row) - 1; height >= SMALLEST_FITTED_FONT; --height) {
+        request.Height = height;
+        DRAWING_FONT* font = Create_Font(request);
+        if (font == nullptr) return;
+        if (height > SMALLEST_FITTED_FONT && !Control_Texts_Fit(dialog, texts, font)) {
+            Delete_Font(font);
+            continue;
+        }
+        Keep_Font_With_Window(dialog, font);
+        Set_Controls_Font(dialog, texts, font);
+        return;
+    }
+}
+
 void Center_Window_Over_Parent(WINDOW_HANDLE window, WINDOW_HANDLE parent) {
     Centre_Window_Over(window, parent);
 }

@@ -5,6 +5,8 @@
 // About dialog.
 #include <cstdint>
 #include <initializer_list>
+#include <string>
+#include <vector>
 
 #include "platform/drawing_shapes.h"
 #include "platform/drawing_surface.h"
@@ -21,6 +23,17 @@ void Set_Dialog_Controls_App_Font(WINDOW_HANDLE dialog, int32_t row, std::initia
 // the place the control lays it out in, the largest smaller font of the
 // text box in which it does.
 void Set_Fitting_Control_App_Font(WINDOW_HANDLE dialog, int32_t id, int32_t row);
+// A text a control may come to show.
+struct CONTROL_TEXT {
+    int32_t Id;
+    std::string Text;
+};
+// Gives every control named in `texts` application font `row`. A scaled row
+// grows with the main window while a dialog keeps its size: when a text does
+// not fit the place its control lays it out in, in that font, they all get a
+// font of the dialog's own instead (kept with the dialog), the largest no
+// larger than the row in which every text fits.
+void Set_Fitting_Controls_Font(WINDOW_HANDLE dialog, const std::vector<CONTROL_TEXT>& texts, int32_t row);
 // Centres the window over `parent`, then moves it inside the work area.
 void Center_Window_Over_Parent(WINDOW_HANDLE window, WINDOW_HANDLE parent);
 // The top-left pixel that centres a width x height box on the point (x, y)

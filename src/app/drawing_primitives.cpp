@@ -202,13 +202,9 @@ int32_t Draw_Text_Fitting_Box(DEVICE_CONTEXT* dc, const RECT_AREA& rect, const c
     return row;
 }
 
-namespace {
-// Whether each text's lines are no wider than its cell and its letters lie
-// between the cell's top and bottom.
-bool Cells_Fit_In_Font(const std::vector<TEXT_CELL>& cells, uint32_t flags, int32_t row) {
+bool Do_Cells_Fit_Font(const std::vector<TEXT_CELL>& cells, uint32_t flags, DRAWING_FONT* font) {
     DEVICE_CONTEXT dc;
     Attach_Device_Context(&dc, nullptr);
-    DRAWING_FONT* font = Get_App_Font(row);
     Select_Font(&dc, font);
     FONT_METRICS metrics{};
     Get_Font_Metrics(&dc, &metrics);
@@ -227,6 +223,13 @@ bool Cells_Fit_In_Font(const std::vector<TEXT_CELL>& cells, uint32_t flags, int3
                       letters_bottom = top + height - metrics.Height + ink_bottom;
         if (measured.Right > cell.Rect.Right || letters_top < 0 || letters_bottom > room) fit = false;
     }
+    return fit;
+}
+
+namespace {
+bool Cells_Fit_In_Font(const std::vector<TEXT_CELL>& cells, uint32_t flags, int32_t row) {
+    DRAWING_FONT* font = Get_App_Font(row);
+    const bool fit = Do_Cells_Fit_Font(cells, flags, font);
     Release_App_Font(font);
     return fit;
 }

@@ -71,6 +71,9 @@ struct TEXT_CELL {
     RECT_AREA Rect;
 };
 int32_t Find_Fitting_Font_Row(const std::vector<TEXT_CELL>& cells, uint32_t flags, int32_t preferred_row);
+// Whether each text, laid out by `flags` in `font`, has lines no wider than
+// its cell and letters between the cell's top and bottom.
+bool Do_Cells_Fit_Font(const std::vector<TEXT_CELL>& cells, uint32_t flags, DRAWING_FONT* font);
 // The design rectangle is scaled to the window in place, narrowed by a
 // twentieth of its width on each side, and filled with the text centred and
 // word-wrapped.

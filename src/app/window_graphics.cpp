@@ -35,7 +35,12 @@ void Fit_Back_Buffer_To_View() {
     // A context taken on the old buffer must be given back first; the size is
     // taken up again at the next change.
     if (Get_Main_Window_DC_Count() > 0) return;
-    if (Create_Main_Window_Back_Buffer(width, height)) Set_Last_Painted_View(-1);
+    if (!Create_Main_Window_Back_Buffer(width, height)) return;
+    // The window still shows the view painted at the old size (under bars
+    // that came or went): all of it is painted afresh, not only the strip a
+    // bar uncovered.
+    Set_Last_Painted_View(-1);
+    Invalidate_Window(Main_Window, nullptr);
 }
 
 void Redraw_Main_Window() {

@@ -1,5 +1,6 @@
 #include "dialogs/choose_stat_dialog.h"
 
+#include <algorithm>
 #include <string>
 
 #include "app/app_fonts.h"
@@ -9,6 +10,7 @@
 #include "dialogs/dialog_setup.h"
 #include "dialogs/stat_headings.h"
 #include "platform/controls.h"
+#include "platform/text_render.h"
 #include "platform/windows.h"
 #include "views/leader_values.h"
 
@@ -85,18 +87,64 @@ struct CHOICE_VIEW {
     void (*Heading)(int32_t index, char* out, int32_t size);
     int32_t First_Entry;
     int32_t Last_Entry;
+    int32_t Columns;
 };
 constexpr CHOICE_VIEW CHOICE_VIEWS[] = {
-    {CHOOSE_STANDINGS_STAT_DIALOG, STANDINGS_STAT_HEADINGS, Get_Standings_Stat_Heading, 100, 104},
-    {CHOOSE_LEADER_STAT_DIALOG, NUMBER_OF_LEADER_CATEGORIES, Get_Leader_Stat_Heading, 113, 116},
-    {CHOOSE_FINANCE_STAT_DIALOG, FINANCE_STAT_HEADINGS, Get_Finance_Stat_Heading, 105, 112},
-    {CHOOSE_CALENDAR_STAT_DIALOG, CALENDAR_STAT_HEADINGS, Get_Calendar_Stat_Heading, 119, 123},
+    {CHOOSE_STANDINGS_STAT_DIALOG, STANDINGS_STAT_HEADINGS, Get_Standings_Stat_Heading, 100, 104,
+     STANDINGS_COLUMNS},
+    {CHOOSE_LEADER_STAT_DIALOG, NUMBER_OF_LEADER_CATEGORIES, Get_Leader_Stat_Heading, 113, 116,
+     LEADER_COLUMNS},
+    {CHOOSE_FINANCE_STAT_DIALOG, FINANCE_STAT_HEADINGS, Get_Finance_Stat_Heading, 105, 112, FINANCE_COLUMNS},
+    {CHOOSE_CALENDAR_STAT_DIALOG, CALENDAR_STAT_HEADINGS, Get_Calendar_Stat_Heading, 119, 123,
+     CALENDAR_COLUMNS},
 };
 
 const CHOICE_VIEW* Find_Choice_View(int32_t dialog_id) {
     for (const CHOICE_VIEW& view : CHOICE_VIEWS)
         if (view.Dialog == dialog_id) return &view;
     return nullptr;
+}
+
+// The pixels the widest heading lacks on its button, in the button's font
+// (0 when every heading fits).
+int32_t Measure_Missing_Button_Width(WINDOW_HANDLE dialog, int32_t headings) {
+    int32_t missing = 0;
+    for (int32_t n = 0; n < headings; ++n) {
+        const WINDOW_HANDLE button = Get_Dialog_Item(dialog, Get_Stat_Button_Id(n));
+        RECT_AREA area;
+        if (button == NO_WINDOW || !Get_Control_Text_Layout(button, &area, nullptr)) continue;
+        DEVICE_CONTEXT dc;
+        Attach_Device_Context(&dc, nullptr);
+        Select_Font(&dc, Get_Window_Font(button));
+        const int32_t width = Measure_Text_Width(&dc, Get_Window_Text(button).c_str(), -1);
+        Select_Font(&dc, nullptr);
+        missing = std::max(missing, width - (area.Right - area.Left));
+    }
+    return missing;
+}
+
+// The headings' font grows with the main window while the template's dialog
+// units do not: every button is widened by what the widest heading lacks,
+// its column moved over to make room, and the dialog and Cancel with them.
+void Fit_Choice_Buttons(WINDOW_HANDLE dialog, const CHOICE_VIEW& view) {
+    const int32_t missing = Measure_Missing_Button_Width(dialog, view.Headings);
+    if (missing <= 0) return;
+    const int32_t rows = Rows_Of(view.Headings, view.Columns);
+    for (int32_t n = 0; n < view.Headings; ++n) {
+        RECT_AREA rect;
+        Get_Dialog_Item_Rect(dialog, Get_Stat_Button_Id(n), &rect);
+        const int32_t shift = (n / rows) * missing;
+        Move_Window(Get_Dialog_Item(dialog, Get_Stat_Button_Id(n)),
+                    {rect.Left + shift, rect.Top, rect.Right + shift + missing, rect.Bottom});
+    }
+    const int32_t grown = view.Columns * missing;
+    RECT_AREA cancel;
+    Get_Dialog_Item_Rect(dialog, ID_CANCEL, &cancel);
+    Move_Window(Get_Dialog_Item(dialog, ID_CANCEL),
+                {cancel.Left + grown, cancel.Top, cancel.Right + grown, cancel.Bottom});
+    RECT_AREA outer;
+    Get_Window_Rect(dialog, &outer);
+    Move_Window(dialog, {outer.Left, outer.Top, outer.Right + grown, outer.Bottom});
 }
 
 void Init_Choose_Stat(WINDOW_HANDLE dialog) {
@@ -112,6 +160,7 @@ void Init_Choose_Stat(WINDOW_HANDLE dialog) {
         Set_Dialog_Item_Text(dialog, SALARY_BUDGET_BUTTON, "Salary Budget");
     Set_Stat_Button_Fonts(dialog);
     Set_Dialog_Controls_App_Font(dialog, DIALOG_BUTTON_FONT, {ID_CANCEL});
+    if (view != nullptr) Fit_Choice_Buttons(dialog, *view);
     Center_Window_Over_Parent(dialog, Get_Window_Owner(dialog));
 }
 

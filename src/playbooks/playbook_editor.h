@@ -70,7 +70,6 @@ void Apply_Playbook_Editor_Combo(WINDOW_HANDLE dialog, int32_t id);
 // The advice about clearing old results is given once a run; this forgets
 // that it was given (a new run of the program, for tests).
 void Reset_Result_Data_Advice();
-void Show_Play_Results(WINDOW_HANDLE dialog);
 
 // Mends a play's assignments after a change: roles and routes the slot's
 // position may not take, the ball carrier's route, the hole of a sweep, the

@@ -29,6 +29,7 @@
 #include "playbooks/playbook_editor_layout.h"
 #include "playbooks/playbook_file_dialogs.h"
 #include "playbooks/playbook_files.h"
+#include "playbooks/result_panels.h"
 #include "views/diagram_highlight.h"
 
 namespace {
@@ -44,7 +45,6 @@ constexpr int32_t DEFENSE_ROWS_TOP = 24;
 constexpr int32_t ROW_PITCH = 15;
 constexpr int32_t LABEL_X = 374;
 constexpr int32_t LABEL_WIDTH = 92;
-constexpr int32_t RESULT_FONT = 0;
 constexpr int32_t COMBO_X = 468;
 constexpr int32_t COMBO_WIDTH = 128;
 constexpr int32_t COMBO_DROP_HEIGHT = 100;
@@ -382,10 +382,7 @@ intptr_t Playbook_Editor_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintpt
         Edit_Set_Limit(Get_Dialog_Item(dialog, EDITOR_PLAY_COMMENT), PLAY_DESCRIPTION_LENGTH - 1);
         Edit_Set_Limit(Get_Dialog_Item(dialog, EDITOR_NOTES), PLAYBOOK_NOTES_LENGTH - 1);
         // The results and the players' values in the small font, to fit their panels.
-        for (int32_t panel = 0; panel < EDITOR_RESULT_PANELS; ++panel)
-            Set_Dialog_Controls_App_Font(dialog, RESULT_FONT, {EDITOR_FIRST_RESULT + panel});
-        for (int32_t id : EDITOR_SLOT_BUTTONS)
-            Set_Dialog_Controls_App_Font(dialog, RESULT_FONT, {id});
+        Fit_Editor_Small_Fonts(dialog);
         clear_clicks = 0;
         {
             // The page fills in a depth chart the team's formations lack.

@@ -32,15 +32,14 @@
 #include "playbooks/playbook_editor_layout.h"
 #include "playbooks/playbook_files.h"
 #include "playbooks/playbook_queries.h"
+#include "playbooks/result_panels.h"
 #include "reports/player_stats_export.h"
-#include "views/defensive_keys.h"
 #include "views/diagram_highlight.h"
 
 namespace {
 constexpr int32_t ASSIGNABLE_ROUTES = 43; // codes 0-42
 constexpr int32_t ROLE_COUNT = DEFENSIVE_RESPONSIBILITY_COUNT;
 constexpr int32_t LAST_FOLDER_PLAYS = 4; // plays 50-53
-constexpr int32_t PANEL_TEXT_SIZE = 320;
 constexpr int32_t LABEL_SIZE = 64;
 constexpr int32_t SCOUTED_OVERALL = 225;
 constexpr const char* NOT_AVAILABLE = "[Not Available]";
@@ -546,55 +545,6 @@ void Write_Play_As_Initializer(char* buffer, int32_t side, int32_t team, int32_t
                  roles[5], roles[6], roles[7], roles[8], roles[9], roles[10], description);
 }
 
-void Show_Play_Results(WINDOW_HANDLE dialog) {
-    const int32_t team = Get_User_Preference(VIEWED_TEAM);
-    int32_t side = 0;
-    const int32_t play = Get_Playbook_Editor_Play(&side, nullptr, nullptr);
-    char text[PANEL_TEXT_SIZE];
-    if (side == 0) {
-        const OFFENSIVE_RESULT_DATA& r = Get_Team_Offensive_Playbook(team)->Results;
-        for (int32_t s = 0; s < OFFENSIVE_SITUATIONS; ++s) {
-            const int32_t n = r.Called[play][s];
-            if (n == 0) {
-                safe_sprintf(text, sizeof text, "%s\n(0 Plays)", Get_Result_Situation_Name(s));
-            } else {
-                const double plays = n;
-                safe_sprintf(
-                    text, sizeof text,
-                    "%s\n(%d Play%s)\n%.1f Yards/Play\nFirst Down: %.0f%%\nTouchdown: %.0f%%\nTurnover: "
-                    "%.0f%%\nSack: %.0f%%",
-                    Get_Result_Situation_Name(s), n, n >= 2 ? "s" : "", r.Yards[play][s] / plays,
-                    r.First_Downs[play][s] * 100.0 / plays, r.Touchdowns[play][s] * 100.0 / plays,
-                    r.Turnovers[play][s] * 100.0 / plays, r.Sacks[play][s] * 100.0 / plays);
-            }
-            Set_Dialog_Item_Text(dialog, EDITOR_FIRST_RESULT + s, text);
-        }
-        Get_Primary_Route_Text(text, team, play, true);
-        Set_Dialog_Item_Text(dialog, EDITOR_FIRST_RESULT + OFFENSIVE_SITUATIONS, text);
-        return;
-    }
-    const DEFENSIVE_RESULT_DATA& r = Get_Team_Defensive_Playbook(team)->Results;
-    for (int32_t c = 0; c < DEFENSIVE_CATEGORIES; ++c) {
-        char rating[40];
-        Draw_Defensive_Keys_Panel_No_Label(rating, c, team, play);
-        const int32_t n = r.Called[play][c];
-        if (n == 0) {
-            safe_sprintf(text, sizeof text, "Versus\n%s\n(%d Plays)\n\n\n\n\n\n\nRating: %s",
-                         Get_Result_Category_Name(c), n, rating);
-        } else {
-            const double plays = n;
-            safe_sprintf(
-                text, sizeof text,
-                "Versus\n%s\n(%d Play%s)\n%.1f Yards/Play\nFirst Down: %.0f%%\nTouchdown: %.0f%%\nTurnover: "
-                "%.0f%%\nSack: %.0f%%\n\nRating: %s",
-                Get_Result_Category_Name(c), n, "s", r.Yards[play][c] / plays,
-                r.First_Downs[play][c] * 100.0 / plays, r.Touchdowns[play][c] * 100.0 / plays,
-                r.Turnovers[play][c] * 100.0 / plays, r.Sacks[play][c] * 100.0 / plays, rating);
-        }
-        Set_Dialog_Item_Text(dialog, EDITOR_FIRST_RESULT + c, text);
-    }
-}
-
 void Fill_Playbook_Editor_Page(WINDOW_HANDLE dialog) {
     Validate_Viewed_Team();
     const int32_t team = Get_User_Preference(VIEWED_TEAM);
@@ -632,8 +582,8 @@ void Store_Playbook_Editor_Text(WINDOW_HANDLE dialog) {
     OFFENSIVE_PLAYBOOK* offense = Get_Team_Offensive_Playbook(team);
     DEFENSIVE_PLAYBOOK* defense = Get_Team_Defensive_Playbook(team);
     if (offense == nullptr || defense == nullptr) return;
-    int32_t side = 0, folder = 0;
-    const int32_t play = Get_Playbook_Editor_Play(&side, &folder, nullptr);
+    int32_t side = 0, folder = 0, slot = 0;
+    const int32_t play = Get_Playbook_Editor_Play(&side, &folder, &slot);
     const std::string folder_name = Get_Dialog_Item_Text(dialog, EDITOR_FOLDER_NAME);
     Set_Playbook_Folder_Name(side, team, folder,
                              folder_name.empty() ? "Unnamed Folder" : folder_name.c_str());
@@ -648,6 +598,13 @@ void Store_Playbook_Editor_Text(WINDOW_HANDLE dialog) {
                    nullptr);
         Store_Text(dialog, EDITOR_NOTES, defense->Notes, PLAYBOOK_NOTES_LENGTH, nullptr);
     }
+    // The folder and play lists show the names as stored (a renamed play, an
+    // empty name become "Unnamed Play"), the shown play still chosen.
+    Fill_Folder_Combo(dialog, team, side, folder);
+    Fill_Play_Combo(dialog, team, side, folder, slot);
+    char name[PLAY_NAME_LENGTH];
+    Get_Play_Name_By_Side(side, team, play, name);
+    Set_Dialog_Item_Text(dialog, EDITOR_PLAY_NAME, name);
 }
 
 void Apply_Playbook_Editor_Combo(WINDOW_HANDLE dialog, int32_t id) {

@@ -24,6 +24,7 @@
 #include "personnel/team_lookup.h"
 #include "platform/message_box.h"
 #include "season/game_start.h"
+#include "season/replay_stats.h"
 #include "season/team_yearly_fields.h"
 #include "tools/player_ratings_file.h"
 
@@ -183,4 +184,5 @@ void Begin_New_Game(const NEW_GAME_CHOICES& choices) {
     Log_Debug_Line("Start_Game(TRUE)");
     Start_Game(1);
     Create_Status_Bar();
+    Tell_Replay_Mode_Ended();
 }

@@ -22,6 +22,9 @@ namespace {
 constexpr int32_t OFFENSIVE_LINE_GROUP = 1;
 // A prediction is shrunk to about this many games before the real season is added.
 constexpr int32_t KEPT_PREDICTED_GAMES = 4;
+// The season whose start ended Replay Mode while the user is still to be
+// told (0: nothing to tell). Kept for this run of the program only.
+int32_t replay_end_untold_year = 0;
 
 // Offensive linemen keep their predictions and ratings; a position that does
 // not translate counts as a non-lineman.
@@ -103,11 +106,19 @@ int32_t Load_Replay_Season_Stats() {
 int32_t End_Replay_Mode_Past_Real_Seasons() {
     if (Get_Replay_Mode() == 0 || Get_Current_Year() < FIRST_SEASON_WITHOUT_REPLAY) return 0;
     Universe.Header.Replay_Mode = 0;
-    if (Get_User_Preference(MULTI_SEASON_SIMULATION) == 0)
-        Show_Formatted_Message("Replay Mode Ended",
-                               "Real season statistics go no further than the %d season, so Replay Mode "
-                               "has been turned off.\n\nThe %d season and the seasons after it are played "
-                               "without real statistics.",
-                               FIRST_SEASON_WITHOUT_REPLAY - 1, Get_Current_Year());
+    replay_end_untold_year = Get_User_Preference(MULTI_SEASON_SIMULATION) == 0 ? Get_Current_Year() : 0;
     return 1;
+}
+
+void Tell_Replay_Mode_Ended() {
+    const int32_t year = replay_end_untold_year;
+    replay_end_untold_year = 0;
+    // A note left by a season start that was not followed by its set-up
+    // (a tool's league) is not told in another season.
+    if (year == 0 || year != Get_Current_Year()) return;
+    Show_Formatted_Message("Replay Mode Ended",
+                           "Real season statistics go no further than the %d season, so Replay Mode has been "
+                           "turned off.\n\nThe %d season and the seasons after it are played without real "
+                           "statistics.",
+                           FIRST_SEASON_WITHOUT_REPLAY - 1, year);
 }

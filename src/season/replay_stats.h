@@ -19,7 +19,13 @@ int32_t Load_Replay_Season_Stats();
 
 // At the start of a season Replay Mode cannot serve (2022 or later), a mode
 // still on is turned off: the seasons from here on are played without real
-// statistics, as the Options dialog offers them. The user is told once, when
-// it is turned off, unless a multi-season simulation is running, which asks
-// and tells nothing. Returns 1 when it was turned off here.
+// statistics, as the Options dialog offers them. The user is to be told once
+// (by Tell_Replay_Mode_Ended), unless a multi-season simulation is running,
+// which asks and tells nothing. Returns 1 when it was turned off here.
 int32_t End_Replay_Mode_Past_Real_Seasons();
+
+// Tells the user that Replay Mode ended with the start of the current season,
+// when it did and has not been told yet. Called once the new season is set up
+// and the status bar is back, so the notice stands over the whole screen of
+// the new season rather than over a half-made one.
+void Tell_Replay_Mode_Ended();

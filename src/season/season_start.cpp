@@ -120,6 +120,7 @@ void Setup_New_Season() {
     Start_Season(1);
     Create_Status_Bar();
     Update_Play_Menu();
+    Tell_Replay_Mode_Ended();
 }
 
 void Start_Season(int32_t copy_logos) {

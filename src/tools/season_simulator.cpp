@@ -12,6 +12,7 @@
 #include "app/main_menu.h"
 #include "app/main_window_title.h"
 #include "app/progress_window.h"
+#include "app/status_bars.h"
 #include "app/window_graphics.h"
 #include "database/file_replacement.h"
 #include "database/league_derived_state.h"
@@ -228,9 +229,13 @@ void Run_Season_Simulator(int32_t seasons) {
     Simulator_Seasons = 0;
     Update_Main_Window_Title();
     if (opened) Close_Progress_Window();
-    Redraw_Main_Window();
     Write_Simulator_Report(SIMULATOR_REPORT_TEXT);
     Write_Simulator_Report(SIMULATOR_REPORT_CSV);
     // The reports read the teams' unit ratings, which may touch the players.
     Restore_League(saved.get());
+    // The last run's weeks left their news in the ticker and their week and
+    // record on the status bar: both tell of the league put back, as the
+    // views do.
+    Refresh_Main_Window_And_Ticker();
+    Repaint_Status_Bar();
 }

@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "app/main_window_dc.h"
 #include "app/modal_dialogs.h"
+#include "app/news_ticker.h"
 #include "app/status_bars.h"
 #include "database/game_names.h"
 #include "database/league_structure.h"
@@ -19,10 +21,12 @@
 #include "database/team_finances.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "dialogs/fantasy_draft_dialogs.h"
 #include "dialogs/new_game_dialog.h"
 #include "dialogs/save_prompts.h"
 #include "dialogs/saved_game_dialogs.h"
 #include "platform/controls.h"
+#include "platform/dialogs.h"
 #include "platform/keys.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
@@ -331,4 +335,31 @@ TEST_F(NewGameDialog, TheOwnerNameComesFromTheOwnerFileAndAMissingFileIsReported
     ASSERT_TRUE(Was_Message_Shown("File Error"));
     EXPECT_EQ(Get_Shown_Messages()[0].Text.rfind("Could not open \"KorFame.dat\" for reading.\n\n", 0), 0u);
     EXPECT_FALSE(std::filesystem::exists("KorFame.dat")) << "reading makes no file";
+}
+
+// A new game with the fantasy draft: the new game took the bars down, the
+// season's start painted the standings over the whole window and the bars
+// came back under them. While Start Fantasy Draft is open the window shows
+// the view as painted above the bars, its navigation buttons clear of them.
+TEST_F(NewGameDialog, TheFantasyDraftQuestionFindsTheViewRepaintedAboveTheBars) {
+    Set_User_Preference(SHOW_NEWS_TICKER, 1);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Choose_Dialog_Line(dialog, NEW_GAME_TEAM_COMBO, 9);
+        Click_Dialog_Button(dialog, NEW_GAME_FANTASY_BOX);
+        Click_Dialog_Button(dialog, NEW_GAME_PLAY_BUTTON);
+    });
+    bool asked = false;
+    Script_Dialog_Step([&asked](WINDOW_HANDLE dialog) {
+        asked = Get_Dialog_Template_Id(dialog) == START_FANTASY_DRAFT_DIALOG;
+        EXPECT_EQ(Status_Bar_Exists(), 1);
+        EXPECT_EQ(Count_Stale_View_Rows(), 0)
+            << "rows of the window that do not show the view as painted now";
+        RECT_AREA client;
+        Get_Client_Rect(Main_Window, &client);
+        EXPECT_EQ(Get_Back_Buffer_Surface()->Height, client.Bottom - STATUS_BAR_HEIGHT - NEWS_TICKER_HEIGHT);
+        Keep_Dialog_Picture(Main_Window, "new_game_fantasy_draft_question");
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    ASSERT_EQ(Do_Dialog(Main_Window, NEW_GAME_DIALOG, 0), 1);
+    EXPECT_TRUE(asked);
 }

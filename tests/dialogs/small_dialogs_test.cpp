@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "app/team_lists.h"
+#include "app/window_graphics.h"
 #include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/saved_game.h"
@@ -16,6 +17,7 @@
 #include "dialogs/session_settings.h"
 #include "dialogs/small_dialogs.h"
 #include "dialogs/stat_headings.h"
+#include "platform/backend.h"
 #include "platform/controls.h"
 #include "platform/edit_control.h"
 #include "platform/message_box.h"
@@ -23,6 +25,7 @@
 #include "platform/windows.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
+#include "support/layout_checks.h"
 #include "support/resize_under_dialog.h"
 #include "support/test_league.h"
 
@@ -258,4 +261,30 @@ TEST_F(SmallDialogs, SessionDefaultsFollowTheYearAndTheHumanTeam) {
     Reset_Game_Session_Settings();
     Get_Finance_Stat_Heading(Get_User_Preference(112), heading, sizeof heading);
     EXPECT_STREQ(heading, "SB Wins") << "1966";
+}
+
+// On a screen larger than the main window's minimum the application fonts
+// grow with the window: every heading of every Choose Stat still shows whole
+// on its button ("Red Zone Touchdowns" was cut on a full-HD screen).
+TEST_F(SmallDialogs, ChooseStatHeadingsFitTheirButtonsOnALargeWindow) {
+    for (const int32_t height : {1080, 1440}) {
+        Set_Null_Surface_Size(height * 16 / 9, height);
+        Fill_Screen_With_Main_Window();
+        Reinit_Window_Graphics();
+        for (const int32_t id : {CHOOSE_STANDINGS_STAT_DIALOG, CHOOSE_LEADER_STAT_DIALOG,
+                                 CHOOSE_FINANCE_STAT_DIALOG, CHOOSE_CALENDAR_STAT_DIALOG}) {
+            Script_Dialog_Step([id, height](WINDOW_HANDLE dialog) {
+                EXPECT_EQ(Join_Faults(Find_Control_Layout_Faults(dialog)), "")
+                    << "dialog " << id << " at " << height;
+                Keep_Dialog_Picture(dialog,
+                                    "choose_stat_" + std::to_string(id) + "_" + std::to_string(height));
+                Click_Dialog_Button(dialog, Get_Stat_Button_Id(1));
+            });
+            int32_t first = 0;
+            ASSERT_TRUE(Get_Choose_Stat_Entries(id, &first, nullptr));
+            Set_User_Preference(CHOSEN_STAT_ENTRY, first);
+            EXPECT_EQ(Do_Dialog(Main_Window, id, 0), 1) << "the widened button still chooses";
+            EXPECT_EQ(Get_User_Preference(first), 1);
+        }
+    }
 }

@@ -193,3 +193,36 @@ TEST_F(GridironKit, TheEditorsCardKitButtonMakesADeckOfFiftyFourCardsAndShowsThe
                 std::string(folder) + "/kit-" + Get_Gridiron_Card_File(TEAM, card),
                 std::filesystem::copy_options::overwrite_existing);
 }
+
+// A playbook that chooses no play for the card set (as no installed one
+// does, and the editor offers no choice): every play card is the bare face
+// that only its "Play #n" footer tells apart, and no play is written to the
+// plays sheet. Choosing a play puts it on the first card.
+TEST_F(GridironKit, WithoutChosenPlaysThePlayCardsAreBareAndThePlaysSheetIsNotWritten) {
+    uint8_t* chosen = Universe.Teams[TEAM].Playbooks.Offense.Card_Selection;
+    std::memset(chosen, 0, 60);
+    std::filesystem::create_directories(Resolve_File_Path("Gridiron/Output"));
+    // The card above its footer (the team's name and the card's label).
+    constexpr int32_t FOOTER_TOP = 1030;
+    auto face = [](int32_t card) {
+        DRAWING_SURFACE surface{};
+        Resize_Drawing_Surface(&surface, Get_Gridiron_Card_Width(), Get_Gridiron_Card_Height());
+        DEVICE_CONTEXT dc{};
+        Attach_Device_Context(&dc, &surface);
+        Draw_Gridiron_Card(&dc, TEAM, card);
+        return std::vector<uint32_t>(
+            surface.Pixels.begin(), surface.Pixels.begin() + static_cast<size_t>(FOOTER_TOP) * surface.Width);
+    };
+    const std::vector<uint32_t> first = face(FIRST_PLAY_CARD);
+    for (int32_t card = FIRST_PLAY_CARD; card < FIRST_PLAY_CARD + 25; ++card) {
+        if (card > FIRST_PLAY_CARD) {
+            EXPECT_TRUE(face(card) == first) << "card " << card << " is bare";
+        }
+        Write_Gridiron_Play_Line(TEAM, card);
+    }
+    EXPECT_FALSE(std::filesystem::exists(Resolve_File_Path("Gridiron/Output/Gridiron-Playbooks.csv")));
+    chosen[3] = 1;
+    EXPECT_FALSE(face(FIRST_PLAY_CARD) == first) << "the chosen play's card shows it";
+    Write_Gridiron_Play_Line(TEAM, FIRST_PLAY_CARD);
+    EXPECT_EQ(Read_Lines("Gridiron/Output/Gridiron-Playbooks.csv").size(), 1u);
+}

@@ -18,6 +18,7 @@
 #include "engine/offensive_systems.h"
 #include "engine/playbook_records.h"
 #include "engine/playbook_test_support.h"
+#include "playbooks/play_cards.h"
 #include "playbooks/playbook_files.h"
 #include "playbooks/playbook_queries.h"
 
@@ -139,6 +140,9 @@ TEST_F(InstalledPlaybooks, EveryBookTheGameOpensLoadsWhole) {
     for (const std::string& name : Opened_Offensive_Names()) {
         ASSERT_EQ(Load_Playbook_File(BOOK_TEAM, 0, name.c_str()), 1) << name;
         EXPECT_STREQ(Universe.Teams[BOOK_TEAM].Playbooks.Offense.Name, name.c_str());
+        // As the readme says: no shipped book chooses plays for the card
+        // kit, whose play cards then come out bare.
+        EXPECT_EQ(Count_Chosen_Play_Cards(BOOK_TEAM), 0) << name;
     }
     for (const std::string& name : Opened_Defensive_Names())
         ASSERT_EQ(Load_Playbook_File(BOOK_TEAM, 1, name.c_str()), 1) << name;

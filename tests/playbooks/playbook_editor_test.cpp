@@ -15,6 +15,7 @@
 #include "app/drawing_services.h"
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
+#include "app/window_graphics.h"
 #include "database/league_structure.h"
 #include "database/player_hashes.h"
 #include "database/player_record.h"
@@ -26,6 +27,7 @@
 #include "engine/formation_depth_charts.h"
 #include "engine/formations.h"
 #include "engine/playbook_records.h"
+#include "platform/backend.h"
 #include "platform/controls.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
@@ -37,6 +39,7 @@
 #include "playbooks/playbook_files.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
+#include "support/layout_checks.h"
 #include "support/resize_under_dialog.h"
 #include "support/test_league.h"
 #include "views/diagram_highlight.h"
@@ -463,4 +466,76 @@ TEST_F(PlaybookEditor, APlayAsOneLineOfSourceText) {
     std::strcpy(cover.Description, "");
     Write_Play_As_Initializer(line, 1, TEAM, 21);
     EXPECT_STREQ(line, "{\"Cover 2\",22,{0,0,0,0,9,9,9,13,13,8,8},\"\"},");
+}
+
+// On a screen larger than the main window's minimum the small font grows
+// with the window while the editor keeps its size: the result panels and
+// the slot buttons then take a font of their own in which every line shows,
+// the "Sack" line of a panel with plays on record too; a choice afterwards
+// still works.
+TEST_F(PlaybookEditor, ResultPanelsShowEveryLineOnALargeWindow) {
+    OFFENSIVE_RESULT_DATA& offence = Universe.Teams[TEAM].Playbooks.Offense.Results;
+    offence.Called[0][0] = 4;
+    offence.Sacks[0][0] = 1;
+    DEFENSIVE_RESULT_DATA& defence = Universe.Teams[TEAM].Playbooks.Defense.Results;
+    defence.Called[0][3] = 4;
+    defence.Sacks[0][3] = 1;
+    for (const int32_t height : {1080, 1440}) {
+        Set_Null_Surface_Size(height * 16 / 9, height);
+        Fill_Screen_With_Main_Window();
+        Reinit_Window_Graphics();
+        for (const int32_t side : {0, 1}) {
+            Set_User_Preference(PLAYBOOK_EDITOR_SIDE, side);
+            Set_User_Preference(PLAYBOOK_EDITOR_SLOT, 0);
+            Script_Dialog_Step([side, height](WINDOW_HANDLE dialog) {
+                const std::string where = "side " + std::to_string(side) + " at " + std::to_string(height);
+                EXPECT_EQ(Join_Faults(Find_Control_Layout_Faults(dialog)), "") << where;
+                EXPECT_NE(Get_Dialog_Item_Text(dialog, EDITOR_FIRST_RESULT + 3 * side).find("Sack: 25%"),
+                          std::string::npos)
+                    << where;
+                Keep_Dialog_Picture(dialog,
+                                    "playbook_editor_" + std::to_string(side) + "_" + std::to_string(height));
+                Choose_Dialog_Line(dialog, EDITOR_PLAY_COMBO, 1);
+                EXPECT_EQ(Join_Faults(Find_Control_Layout_Faults(dialog)), "") << "the next play, " << where;
+                Click_Dialog_Button(dialog, EDITOR_DONE);
+            });
+            EXPECT_EQ(Do_Dialog(Main_Window, PLAYBOOK_EDITOR_DIALOG, 0), 1);
+            EXPECT_EQ(Get_User_Preference(PLAYBOOK_EDITOR_SLOT), 1);
+        }
+    }
+}
+
+// A play renamed and stored (by saving the playbook) shows its new name in
+// the play list at once, its folder's new name in the folder list, and a
+// play whose name was emptied shows the name it was stored under.
+TEST_F(PlaybookEditor, AStoredNameShowsInTheListsAtOnce) {
+    Set_User_Preference(PLAYBOOK_EDITOR_SLOT, 3);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Type_Dialog_Text(dialog, EDITOR_PLAY_NAME, "Power Left");
+        Type_Dialog_Text(dialog, EDITOR_FOLDER_NAME, "Goal Line");
+        Click_Dialog_Button(dialog, EDITOR_SAVE);
+        EXPECT_EQ(Get_Dialog_Line_Text(dialog, EDITOR_PLAY_COMBO, 3), "Power Left");
+        EXPECT_EQ(Get_Dialog_Line(dialog, EDITOR_PLAY_COMBO), 3) << "the shown play stays chosen";
+        EXPECT_EQ(Get_Dialog_Line_Text(dialog, EDITOR_FOLDER_COMBO, 0), "Offense: Goal Line");
+        EXPECT_EQ(Get_Dialog_Line(dialog, EDITOR_FOLDER_COMBO), 0);
+        Keep_Dialog_Picture(dialog, "playbook_editor_renamed");
+        Type_Dialog_Text(dialog, EDITOR_PLAY_NAME, "");
+        Click_Dialog_Button(dialog, EDITOR_SAVE);
+        EXPECT_EQ(Get_Dialog_Line_Text(dialog, EDITOR_PLAY_COMBO, 3), "Unnamed Play");
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, EDITOR_PLAY_NAME), "Unnamed Play");
+        // Another play chosen, then this one again: the list still agrees.
+        Choose_Dialog_Line(dialog, EDITOR_PLAY_COMBO, 1);
+        Type_Dialog_Text(dialog, EDITOR_PLAY_NAME, "Counter Trey");
+        Choose_Dialog_Line(dialog, EDITOR_PLAY_COMBO, 3);
+        EXPECT_EQ(Get_Dialog_Line_Text(dialog, EDITOR_PLAY_COMBO, 1), "Counter Trey");
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, EDITOR_PLAY_NAME), "Unnamed Play");
+        Click_Dialog_Button(dialog, EDITOR_DONE);
+    });
+    // Both Save Playbook dialogs are cancelled.
+    Script_Dialog_Answer(SAVE_PLAYBOOK_DIALOG, 0);
+    Script_Dialog_Answer(SAVE_PLAYBOOK_DIALOG, 0);
+    EXPECT_EQ(Do_Dialog(Main_Window, PLAYBOOK_EDITOR_DIALOG, 0), 1);
+    EXPECT_STREQ(Offence(3).Name, "Unnamed Play");
+    EXPECT_STREQ(Offence(1).Name, "Counter Trey");
+    EXPECT_STREQ(Universe.Teams[TEAM].Playbooks.Offense.Folder_Names[0], "Goal Line");
 }

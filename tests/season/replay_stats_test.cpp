@@ -297,9 +297,10 @@ TEST(ReplayStats, CountsBelowZeroAreNoFiguresAndEveryFigureIsOneASaveKeeps) {
 
 // The start of a season past the last real one (2022 on) ends Replay Mode
 // before its read, so it never tells of a read that cannot be: the user is
-// told once that the seasons go on without real statistics, and a
-// multi-season simulation ends the mode without a word. Before 2022 a
-// seasons file without the year's lines is still told.
+// told once that the seasons go on without real statistics (when the season
+// is set up, not in the middle of its start), and a multi-season simulation
+// ends the mode without a word. Before 2022 a seasons file without the
+// year's lines is still told.
 TEST(ReplayStats, ASeasonPastTheRealOnesEndsReplayModeOnceBeforeItsRead) {
     auto captions = [] {
         std::string text;
@@ -316,21 +317,34 @@ TEST(ReplayStats, ASeasonPastTheRealOnesEndsReplayModeOnceBeforeItsRead) {
     Clear_Shown_Messages();
     Start_Season(0);
     EXPECT_EQ(Universe.Header.Replay_Mode, 0);
+    EXPECT_EQ(captions(), "") << "the start itself tells nothing yet";
+    Tell_Replay_Mode_Ended();
     EXPECT_EQ(captions(),
               "Replay Mode Ended: Real season statistics go no further than the 2021 season, so Replay Mode "
               "has been turned off.\n\nThe 2022 season and the seasons after it are played without real "
               "statistics.\n");
     Clear_Shown_Messages();
+    Tell_Replay_Mode_Ended();
+    EXPECT_EQ(captions(), "") << "told once";
     Set_User_Preference(CURRENT_SEASON_INDEX, 2);
     Start_Season(0);
+    Tell_Replay_Mode_Ended();
     EXPECT_EQ(captions(), "") << "the next season says nothing";
 
     Universe.Header.Replay_Mode = 1;
     Set_User_Preference(MULTI_SEASON_SIMULATION, 1);
     Start_Season(0);
+    Tell_Replay_Mode_Ended();
     Set_User_Preference(MULTI_SEASON_SIMULATION, 0);
     EXPECT_EQ(Universe.Header.Replay_Mode, 0);
     EXPECT_EQ(captions(), "") << "a simulation of many seasons asks and tells nothing";
+
+    // A start whose set-up never came is not told in a later season.
+    Universe.Header.Replay_Mode = 1;
+    Start_Season(0);
+    Set_User_Preference(CURRENT_SEASON_INDEX, 3);
+    Tell_Replay_Mode_Ended();
+    EXPECT_EQ(captions(), "") << "a later season does not tell of an earlier start";
 
     // 2021, with a seasons file that holds no line of the year.
     const int32_t qb = Test_League_Slot(POSITION_QB, 0);

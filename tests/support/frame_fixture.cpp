@@ -124,3 +124,18 @@ bool Was_Text_Drawn(const std::string& text) {
         if (std::string(Get_Drawn_Text(i)->Text).find(text) != std::string::npos) return true;
     return false;
 }
+
+int32_t Count_Stale_View_Rows() {
+    Pump_Messages();
+    const DRAWING_SURFACE* view = Get_Back_Buffer_Surface();
+    const DRAWING_SURFACE* shown = Get_Window_Surface(Main_Window);
+    if (view == nullptr || shown == nullptr) return -1;
+    int32_t stale = 0;
+    for (int32_t y = 0; y < view->Height; ++y)
+        for (int32_t x = 0; x < view->Width; ++x)
+            if (Get_Surface_Pixel(view, x, y) != Get_Surface_Pixel(shown, x, y)) {
+                ++stale;
+                break;
+            }
+    return stale;
+}

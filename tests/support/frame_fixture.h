@@ -37,3 +37,7 @@ void Fill_Screen_With_Main_Window();
 void Prepare_League_With_Week_Games(int32_t games);
 // Whether any text drawn since the last Clear_Drawn_Texts contains `text`.
 bool Was_Text_Drawn(const std::string& text);
+// The rows of the main window's view area (the back buffer's height) that do
+// not show the view as it is painted now: a window left showing a view
+// painted at another size, under bars that came or went.
+int32_t Count_Stale_View_Rows();

@@ -17,7 +17,9 @@
 #include "app/main_menu.h"
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
+#include "app/news_ticker.h"
 #include "app/progress_window.h"
+#include "app/status_bars.h"
 #include "database/game_queries.h"
 #include "database/league_structure.h"
 #include "database/random_numbers.h"
@@ -493,4 +495,39 @@ TEST_F(SeasonSimulator, MoneyTotalsNearTheEndsOf64BitsAreHeldThere) {
         EXPECT_NE(line.find(",2147483647,-2147483648"), std::string::npos) << line;
     }
     EXPECT_EQ(finance_lines, 8);
+}
+
+// The simulator plays seasons in the league the user sees and then puts the
+// league back: the news ticker and the status bar then tell of the league put
+// back (its leaders of the season so far, the user's record and week), not of
+// the last simulated season.
+TEST_F(SeasonSimulator, TheTickerAndTheStatusBarShowTheLeaguePutBack) {
+    Build_Small_League();
+    Set_Team_Stat(2, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Set_User_Preference(USER_TEAM, 2);
+    Set_User_Preference(SHOW_NEWS_TICKER, 1);
+    Start_Frame_Without_Loop();
+    Create_Status_Bar();
+    Advance_Weeks(2);
+    Pump_Messages();
+    ASSERT_EQ(Get_User_Preference(CURRENT_WEEK), 2);
+    std::vector<std::string> texts;
+    for (int32_t slot = 0; slot < TICKER_TEXT_SLOTS; ++slot)
+        texts.push_back(Get_News_Ticker_Text(slot));
+    DRAWING_SURFACE bar_before{};
+    Render_Window(Status_Bar_Window, &bar_before);
+
+    Run_Season_Simulator(1);
+    Pump_Messages();
+    for (int32_t slot = 0; slot < TICKER_TEXT_SLOTS; ++slot)
+        EXPECT_EQ(Get_News_Ticker_Text(slot), texts[slot]) << "ticker slot " << slot;
+    EXPECT_EQ(Get_News_Ticker_Slot(), 0) << "the ticker starts over with the welcome";
+    DRAWING_SURFACE bar_after{};
+    Render_Window(Status_Bar_Window, &bar_after);
+    Keep_Dialog_Picture(Status_Bar_Window, "status_bar_after_simulator");
+    ASSERT_EQ(bar_after.Width, bar_before.Width);
+    ASSERT_EQ(bar_after.Height, bar_before.Height);
+    EXPECT_TRUE(bar_before.Pixels == bar_after.Pixels)
+        << "the status bar shows the week and record it showed before";
+    Destroy_Status_Bar();
 }

@@ -11,9 +11,11 @@
 #include "app/main_window.h"
 #include "app/main_window_dc.h"
 #include "app/main_window_geometry.h"
+#include "app/news_ticker.h"
 #include "app/status_bars.h"
 #include "database/league_structure.h"
 #include "database/settings.h"
+#include "database/universe.h"
 #include "personnel/draft_state.h"
 #include "platform/backend.h"
 #include "platform/message_box.h"
@@ -178,4 +180,44 @@ TEST_F(ViewPictures, TheStandingsBarsTakeTheirLeaguesColourAndTheBackgroundComes
     Release_Main_Window_DC();
     EXPECT_NE(std::string(Current_Background_Name).find("standing.jpg"), std::string::npos);
     EXPECT_EQ(Get_Drawn_Text_Count(), 0);
+}
+
+// A historical game whose college draft ends into 2022, past the real
+// seasons: Replay Mode ends with the new season's start, and the user is
+// told when that season stands set up on the screen, its bars back under the
+// standings, not while the bars are down in the middle of the start.
+TEST_F(ViewPictures, ReplayModeEndedIsToldOverTheNewSeasonWithItsBars) {
+    const PLAYING_FOLDER playing("replay-mode-ended");
+    Open_Played_Season(4);
+    Set_User_Preference(SHOW_NEWS_TICKER, 1);
+    Create_Status_Bar();
+    Set_Current_View(40030);
+    Universe.Header.Replay_Mode = 1;
+    Script_Message_Answer("Begin College Draft?", ID_BOX_YES);
+    Send_Window_Message(Main_Window, MSG_COMMAND, ID_PLAY_ONE_WEEK, 0);
+    ASSERT_EQ(Is_College_Draft_Underway(), 1);
+    ASSERT_EQ(Get_Current_Year(), 2022);
+
+    struct SEEN {
+        bool Told = false;
+        int32_t Bars = 0, Stale_Rows = -1, Height = 0;
+    } seen;
+    Script_Message_Answer("End College Draft?", ID_BOX_YES);
+    Script_Message_Answer(
+        "Replay Mode Ended", ID_BOX_OK,
+        [](void* context) {
+            SEEN& at = *static_cast<SEEN*>(context);
+            at.Told = true;
+            at.Bars = Status_Bar_Exists() + (News_Ticker_Exists() != 0 ? 1 : 0);
+            at.Stale_Rows = Count_Stale_View_Rows();
+            at.Height = Get_Back_Buffer_Surface()->Height;
+            Keep_View_Picture(Render_Main_Window_Screen(), "replay_mode_ended");
+        },
+        &seen);
+    Send_Window_Message(Main_Window, MSG_COMMAND, ID_PLAY_END_DRAFT, 0);
+    EXPECT_EQ(Universe.Header.Replay_Mode, 0);
+    ASSERT_TRUE(seen.Told);
+    EXPECT_EQ(seen.Bars, 2) << "the status bar and the news ticker";
+    EXPECT_EQ(seen.Height, VIEW_PICTURE_HEIGHT + STATUS_BAR_HEIGHT - STATUS_BAR_HEIGHT - NEWS_TICKER_HEIGHT);
+    EXPECT_EQ(seen.Stale_Rows, 0);
 }
