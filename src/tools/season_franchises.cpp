@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "database/league_structure.h"
+#include "database/season_line_layout.h"
+#include "database/season_lines.h"
 #include "database/universe.h"
 #include "personnel/team_lookup.h"
 #include "season/league_history.h"
@@ -54,6 +56,14 @@ bool Is_Record_Kept_By_Name(const std::string& franchise) {
         if (franchise == kept) return true;
     return false;
 }
+
+// Moves every line of a year before `before` from `from` to `to`.
+void Move_Lines_Before(int32_t from, int32_t to, int32_t before) {
+    for (int32_t line = 0; line < MAX_SEASON_LINES; ++line)
+        if (!Is_Season_Line_Blank(line) && Get_Season_Line_Team(line) == from &&
+            Get_Season_Line_Year(line) < before)
+            Set_Season_Line_Team(line, to);
+}
 } // namespace
 
 int32_t Find_Team_Of_Season_Franchise(const char* abbreviation, int32_t year) {
@@ -71,4 +81,19 @@ int32_t Find_Team_Of_Season_Franchise(const char* abbreviation, int32_t year) {
 
 void Forget_Season_Team_Files() {
     Team_Files.clear();
+}
+
+void Keep_Refounded_Franchise_Lines() {
+    const int32_t year = Get_Current_Year();
+    for (const char* kept : RECORDS_KEPT_BY_NAME) {
+        const int32_t refounded = Find_Team_By_Full_Name(kept);
+        if (refounded == NO_TEAM) continue;
+        for (const HISTORY_EVENT& row : League_History_Events) {
+            if (row.Type != HISTORY_NEW_FRANCHISE || row.Year > year || std::strcmp(row.Team, kept) != 0)
+                continue;
+            const std::string continued = Get_Franchise_Name_In_Year(kept, row.Year - 1, year);
+            const int32_t team = Find_Team_By_Full_Name(continued.c_str());
+            if (team != NO_TEAM && team != refounded) Move_Lines_Before(team, refounded, row.Year);
+        }
+    }
 }

@@ -13,3 +13,9 @@
 int32_t Find_Team_Of_Season_Franchise(const char* abbreviation, int32_t year);
 // Forgets the team files read so far, so that the next look reads them again.
 void Forget_Season_Team_Files();
+// A franchise the league founds again after the history carried its old
+// one on under another name (the Browns of 1999, whose forerunners became the
+// Ravens in 1996) takes back the lines of the seasons before that change: the
+// league's own record keeps them with the name. The continuing franchise
+// keeps its later ones.
+void Keep_Refounded_Franchise_Lines();

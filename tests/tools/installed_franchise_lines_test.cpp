@@ -18,11 +18,13 @@
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/saved_game.h"
+#include "database/season_line_layout.h"
 #include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "season/new_game_choices.h"
 #include "support/installed_seasons.h"
+#include "tools/season_franchises.h"
 
 namespace {
 // A franchise's full names, each from its year on ("" while it holds no
@@ -78,11 +80,16 @@ class InstalledFranchiseLines : public InstalledDatabasesTest {};
 } // namespace
 
 TEST_F(InstalledFranchiseLines, EveryEarlierSeasonIsOnItsFranchiseInEveryDatabase) {
-    // The lines followed, by player id: year, text.
+    // The lines followed, by player id: year, text; and each player's
+    // external id, since a database's own prospect may carry the id of a
+    // player retired long before.
     std::map<int32_t, std::vector<std::pair<int32_t, std::string>>> followed;
+    std::map<int32_t, std::string> external_ids;
     for (const SEASONS_FILE_LINE& line : Read_Installed_Seasons_Lines())
-        if (line.Games > 0 && line.Flag.empty() && Franchise_Of(line.Team, line.Year) != nullptr)
+        if (line.Games > 0 && line.Flag.empty() && Franchise_Of(line.Team, line.Year) != nullptr) {
             followed[line.Player_Id].emplace_back(line.Year, line.Team);
+            external_ids[line.Player_Id] = line.Text.substr(0, line.Text.find(','));
+        }
     ASSERT_GT(followed.size(), 1000u);
 
     std::map<std::string, int32_t> checked;
@@ -95,6 +102,9 @@ TEST_F(InstalledFranchiseLines, EveryEarlierSeasonIsOnItsFranchiseInEveryDatabas
                 if (!Is_Player_Slot_Used(team, slot)) continue;
                 const auto lines = followed.find(Get_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID));
                 if (lines == followed.end()) continue;
+                char external_id[PLAYER_NAME_TEXT_SIZE] = "";
+                Get_Player_External_ID(team, slot, external_id);
+                if (external_ids[lines->first] != external_id) continue;
                 for (const auto& [year, text] : lines->second) {
                     if (year >= database || year <= database - 25) continue;
                     const std::string expected = Name_In(*Franchise_Of(text, year), database);
@@ -122,4 +132,44 @@ TEST_F(InstalledFranchiseLines, EveryEarlierSeasonIsOnItsFranchiseInEveryDatabas
                              "STL before 1990", "STL from 1990", "HOU before 1990", "HOU from 1990",
                              "BAL before 1990", "BAL from 1990", "CLE before 1990", "CLE from 1990"})
         EXPECT_GT(checked[kind], 50) << kind << " lines were looked at";
+}
+
+TEST_F(InstalledFranchiseLines, TheRefoundedBrownsTakeBackTheirSeasonsFromTheRavens) {
+    ASSERT_EQ(Load_Game("Databases/universe-1999.dat"), 1);
+    int32_t browns = NO_TEAM, ravens = NO_TEAM;
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
+        if (Team_Full_Name(team) == "Cleveland Browns") browns = team;
+        if (Team_Full_Name(team) == "Baltimore Ravens") ravens = team;
+    }
+    ASSERT_NE(browns, NO_TEAM);
+    ASSERT_NE(ravens, NO_TEAM);
+    // As a league that played through 1996 holds them: the Browns' seasons on
+    // the franchise the Ravens continue, beside the Ravens' own.
+    std::vector<int32_t> before_move, after_move;
+    for (int32_t line = 0; line < MAX_SEASON_LINES; ++line) {
+        if (Is_Season_Line_Blank(line)) continue;
+        const int32_t team = Get_Season_Line_Team(line), year = Get_Season_Line_Year(line);
+        if (team == browns && year < 1996) {
+            Set_Season_Line_Team(line, ravens);
+            before_move.push_back(line);
+        }
+        if (team == ravens && year >= 1996) after_move.push_back(line);
+    }
+    ASSERT_GT(before_move.size(), 20u);
+    ASSERT_GT(after_move.size(), 20u);
+
+    Keep_Refounded_Franchise_Lines();
+    for (int32_t line : before_move)
+        EXPECT_EQ(Get_Season_Line_Team(line), browns) << Get_Season_Line_Year(line);
+    for (int32_t line : after_move)
+        EXPECT_EQ(Get_Season_Line_Team(line), ravens) << Get_Season_Line_Year(line);
+
+    // Without the Browns (1996-98) the Ravens keep every season.
+    ASSERT_EQ(Load_Game("Databases/universe-1997.dat"), 1);
+    std::map<int32_t, int32_t> teams;
+    for (int32_t line = 0; line < MAX_SEASON_LINES; ++line)
+        if (!Is_Season_Line_Blank(line)) teams[line] = Get_Season_Line_Team(line);
+    Keep_Refounded_Franchise_Lines();
+    for (const auto& [line, team] : teams)
+        ASSERT_EQ(Get_Season_Line_Team(line), team) << line;
 }

@@ -51,6 +51,7 @@
 #include "season/playoff_seeding.h"
 #include "tools/city_lookup.h"
 #include "tools/league/league_generation.h"
+#include "tools/season_franchises.h"
 #include "tools/season_inputs/era_norms.h"
 #include "tools/season_inputs/input_rows.h"
 #include "tools/season_inputs/league_schedules.h"
@@ -638,6 +639,7 @@ bool Make_League_History(const HISTORY_OPTIONS& options, INPUT_COLLECTION* files
         Create_College_Draft_Pool();
         Set_College_Draft_Order();
         Start_Off_Season();
+        Keep_Refounded_Franchise_Lines();
         Clear_Shown_Messages();
     }
     if (!options.League_File.empty()) {
