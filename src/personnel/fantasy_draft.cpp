@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <set>
 
 #include "app/diagnostics.h"
 #include "app/main_menu.h"
@@ -320,17 +321,18 @@ namespace {
 // Why a draft file's picks already made are not all the picks the saved
 // league holds, or false when they are: each made pick records the id of a
 // player of the league (a franchise in use or a pool) whose saved mark is
-// the team that pick belonged to. The game records the player of every pick
-// it makes; an id of nobody, or of a player marked for another team (or for
-// none), is a file of another league or another moment of this one, and
-// taken it would re-deal players the league never saw drafted. The order
-// must be sound first.
+// the team that pick belonged to, and no player is taken twice. The game
+// records the player of every pick it makes; an id of nobody, or of a player
+// marked for another team (or for none), is a file of another league or
+// another moment of this one, and taken it would re-deal players the league
+// never saw drafted. The order must be sound first.
 bool Find_Unrecorded_Pick(const uint8_t* state, char* why, int32_t size) {
     const int32_t teams = Active_Teams();
     int32_t round = 0, pick = 0;
     std::memcpy(&round, state + ROUND_OFFSET, sizeof round);
     std::memcpy(&pick, state + PICK_OFFSET, sizeof pick);
     Build_Player_ID_Hash();
+    std::set<int32_t> taken;
     for (int32_t r = 0; r <= round && r < FANTASY_DRAFT_LAST_ROUND; ++r)
         for (int32_t p = 0; p < teams && (r < round || p < pick); ++p) {
             int32_t id = 0;
@@ -350,6 +352,11 @@ bool Find_Unrecorded_Pick(const uint8_t* state, char* why, int32_t size) {
                              "pick %d of round %d, already made, took player %d for team %d, but his saved "
                              "mark is %d",
                              p + 1, r + 1, id, team, mark);
+                return true;
+            }
+            if (!taken.insert(id).second) {
+                safe_sprintf(why, size, "pick %d of round %d, already made, took player %d a second time",
+                             p + 1, r + 1, id);
                 return true;
             }
         }

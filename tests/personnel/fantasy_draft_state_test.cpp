@@ -129,6 +129,9 @@ TEST(FantasyDraftState, AFileWhoseOrderIsNoDraftCountsAsMissing) {
     Put_Id(nobody, 1, 7, 99999);
     std::vector<uint8_t> other_mark = draft;
     Put_Id(other_mark, 2, 0, Get_Player_ID(5, 0));
+    // Team 0 takes its first player again in round 2.
+    std::vector<uint8_t> twice_taken = draft;
+    Put_Id(twice_taken, 1, 0, Get_Player_ID(0, 0));
 
     struct CASE {
         const char* Name;
@@ -167,6 +170,8 @@ TEST(FantasyDraftState, AFileWhoseOrderIsNoDraftCountsAsMissing) {
         {"a made pick of a player marked for another team",
          [&] { Write_Fantasy_Draft_State_File(file, other_mark); },
          "pick 1 of round 3, already made, took player 501 for team 0, but his saved mark is 5"},
+        {"a player taken twice", [&] { Write_Fantasy_Draft_State_File(file, twice_taken); },
+         "pick 1 of round 2, already made, took player 1 a second time"},
     };
     for (const CASE& bad : cases) {
         SCOPED_TRACE(bad.Name);
