@@ -4,20 +4,28 @@
 // whose order is a draft of the league (every round the draft plays gives
 // each team one pick, the round and pick inside those rounds or at the first
 // pick after the last, where a whole draft ends) and whose picks already
-// made each record the player taken (an id above 0, or -1 for a slot that
-// held nobody) replaces it; anything else (no file, a short one, an order that is no draft, a name that
-// reaches elsewhere) leaves it as a missing file does. The window title and
-// the date lines then show the draft's round and pick from whatever stands.
+// made each record a player of the league whose saved mark is the team that
+// made the pick, none taken twice, replaces it (the league's players are
+// first marked with the picks the file records, as the game marks each pick
+// it makes, so a file of this league's draft is taken); anything else (no
+// file, a short one, an order that is no draft, a pick of nobody, a name
+// that reaches elsewhere) leaves it as a missing file does. The window title
+// and the date lines then show the draft's round and pick from whatever
+// stands.
 #include <cstring>
 #include <filesystem>
+#include <set>
 #include <string>
 
 #include "app/date_lines.h"
 #include "app/main_window_title.h"
 #include "database/league_structure.h"
 #include "database/path_resolver.h"
+#include "database/player_hashes.h"
+#include "database/player_record.h"
 #include "database/random_numbers.h"
 #include "database/safe_strings.h"
+#include "database/team_record.h"
 #include "database/text_format.h"
 #include "database/universe.h"
 #include "fuzz_support.h"
@@ -44,14 +52,43 @@ bool Is_Draft_Order(const uint8_t* state) {
         }
         if (seen != (uint64_t{1} << teams) - 1) return false;
     }
+    Build_Player_ID_Hash();
+    std::set<int32_t> taken;
     for (int32_t r = 0; r <= round && r < FANTASY_DRAFT_LAST_ROUND; ++r)
         for (int32_t p = 0; p < teams && (r < round || p < pick); ++p) {
             int32_t id = 0;
             memcpy(&id, state + 16 + sizeof id * (static_cast<size_t>(r) * FANTASY_DRAFT_TEAMS + p),
                    sizeof id);
-            if (id <= 0 && id != -1) return false;
+            PLAYER_LOCATION at{};
+            if (id <= 0 || Lookup_Player_ID_Hash(&at, id) == 0) return false;
+            const bool pool = at.Team == FREE_AGENT_TEAM ||
+                              (at.Team >= FIRST_COLLEGE_POOL_TEAM && at.Team < TOTAL_NUMBER_OF_TEAMS);
+            if (!pool && !(at.Team < teams && Is_Active_Team(at.Team))) return false;
+            if (Get_Player_Vital_Stat(at.Team, at.Slot, 26) != state[14416 + r * FANTASY_DRAFT_TEAMS + p])
+                return false;
+            if (!taken.insert(id).second) return false;
         }
     return true;
+}
+
+// Marks each player a made pick of the file names with the team of the
+// pick, as the game marks the player of each pick it makes.
+void Mark_File_Picks(const uint8_t* state) {
+    const int32_t teams = Count_Active_Teams();
+    int32_t round = 0, pick = 0;
+    memcpy(&round, state + 8, sizeof round);
+    memcpy(&pick, state + 12, sizeof pick);
+    if (teams <= 0 || teams > FANTASY_DRAFT_TEAMS) return;
+    Build_Player_ID_Hash();
+    for (int32_t r = 0; r <= round && r < FANTASY_DRAFT_LAST_ROUND; ++r)
+        for (int32_t p = 0; p < teams && (r < round || p < pick); ++p) {
+            int32_t id = 0;
+            memcpy(&id, state + 16 + sizeof id * (static_cast<size_t>(r) * FANTASY_DRAFT_TEAMS + p),
+                   sizeof id);
+            PLAYER_LOCATION at{};
+            if (id > 0 && Lookup_Player_ID_Hash(&at, id) != 0)
+                Set_Player_Vital_Stat(at.Team, at.Slot, 26, state[14416 + r * FANTASY_DRAFT_TEAMS + p]);
+        }
 }
 } // namespace
 
@@ -71,6 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     memcpy(before, Universe.Tail.Fantasy_Draft_State, sizeof before);
     std::error_code error;
     const bool whole = plain && std::filesystem::file_size(file_name, error) >= sizeof before && !error;
+    if (whole && parts.Second_Size >= sizeof before) Mark_File_Picks(parts.Second);
     const bool draft = whole && Is_Draft_Order(parts.Second);
     RANDOM_STATE generator;
     Save_Random_State(&generator);

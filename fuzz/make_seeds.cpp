@@ -372,12 +372,14 @@ void Write_Fantasy_Draft_Seeds() {
     memcpy(state.data() + 8, round_and_pick, sizeof round_and_pick);
     constexpr size_t ORDER_OFFSET = 14416;
     constexpr size_t ROUNDS = 100, TEAMS = 36;
-    // Every pick records a player id, as the game records each pick it makes.
+    // Every pick records a player id, as the game records each pick it makes:
+    // a team's pick of round r took the player of its slot r (past the
+    // rosters, an id of nobody).
     constexpr size_t IDS_OFFSET = 16;
     for (size_t round = 0; round < ROUNDS; ++round)
         for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team) {
             state[ORDER_OFFSET + round * TEAMS + static_cast<size_t>(team)] = static_cast<uint8_t>(team);
-            const int32_t id = static_cast<int32_t>(round * TEAMS) + team + 1;
+            const int32_t id = Test_League_Player_ID(team, static_cast<int32_t>(round));
             memcpy(state.data() + IDS_OFFSET + sizeof id * (round * TEAMS + static_cast<size_t>(team)), &id,
                    sizeof id);
         }

@@ -33,6 +33,7 @@
 #include "personnel/draft_order.h"
 #include "personnel/draft_pool.h"
 #include "personnel/draft_state.h"
+#include "personnel/fantasy_draft.h"
 #include "personnel/position_codes.h"
 #include "platform/message_box.h"
 #include "season/all_time_leaders.h"
@@ -294,6 +295,8 @@ const LOAD_REPAIR LOAD_REPAIRS[] = {
     {ALWAYS_FROM, 1210, Repair_Old_Player_Heights},
     {ALWAYS_FROM, 1287, Update_League_Revenue},
     {ALWAYS_FROM, 1306, Load_Fantasy_Draft_State_If_Drafting},
+    // The marks a file holds count only as the picks it records.
+    {ALWAYS_FROM, ALWAYS_BELOW, Settle_Fantasy_Draft_Marks},
     {ALWAYS_FROM, 1311, Normalize_Player_Ratings},
     {ALWAYS_FROM, 1410, Set_Overtime_Length_For_Year},
     {ALWAYS_FROM, 1491, Reset_Listview_Column_Sets},

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <set>
 
 #include "app/diagnostics.h"
 #include "app/main_menu.h"
@@ -317,22 +318,47 @@ bool Find_Draft_State_Fault(const uint8_t* state, char* why, int32_t size) {
 } // namespace
 
 namespace {
-// Why a draft file's picks already made do not all carry the player id the
-// game records with each pick (a player's id, or -1 for a pick whose slot
-// held nobody), or false when they do. The order must be sound first.
-bool Find_Missing_Pick_Id(const uint8_t* state, char* why, int32_t size) {
+// Why a draft file's picks already made are not all the picks the saved
+// league holds, or false when they are: each made pick records the id of a
+// player of the league (a franchise in use or a pool) whose saved mark is
+// the team that pick belonged to, and no player is taken twice. The game
+// records the player of every pick it makes; an id of nobody, or of a player
+// marked for another team (or for none), is a file of another league or
+// another moment of this one, and taken it would re-deal players the league
+// never saw drafted. The order must be sound first.
+bool Find_Unrecorded_Pick(const uint8_t* state, char* why, int32_t size) {
     const int32_t teams = Active_Teams();
     int32_t round = 0, pick = 0;
     std::memcpy(&round, state + ROUND_OFFSET, sizeof round);
     std::memcpy(&pick, state + PICK_OFFSET, sizeof pick);
+    Build_Player_ID_Hash();
+    std::set<int32_t> taken;
     for (int32_t r = 0; r <= round && r < FANTASY_DRAFT_LAST_ROUND; ++r)
         for (int32_t p = 0; p < teams && (r < round || p < pick); ++p) {
             int32_t id = 0;
             std::memcpy(&id, state + Id_Offset(r, p), sizeof id);
-            if (id > 0 || id == -1) continue;
-            safe_sprintf(why, size, "pick %d of round %d, already made, records no player (%d)", p + 1, r + 1,
-                         id);
-            return true;
+            const int32_t team = state[ORDER_OFFSET + static_cast<size_t>(r) * FANTASY_DRAFT_TEAMS + p];
+            PLAYER_LOCATION where{};
+            if (id <= 0 || Lookup_Player_ID_Hash(&where, id) == 0 || !Is_Candidate_Team(where.Team, teams) ||
+                !Is_Player_Slot_Used(where.Team, where.Slot)) {
+                safe_sprintf(why, size,
+                             "pick %d of round %d, already made, records no player of the league (%d)", p + 1,
+                             r + 1, id);
+                return true;
+            }
+            const int32_t mark = Get_Player_Vital_Stat(where.Team, where.Slot, VITAL_FANTASY_TEAM);
+            if (mark != team) {
+                safe_sprintf(why, size,
+                             "pick %d of round %d, already made, took player %d for team %d, but his saved "
+                             "mark is %d",
+                             p + 1, r + 1, id, team, mark);
+                return true;
+            }
+            if (!taken.insert(id).second) {
+                safe_sprintf(why, size, "pick %d of round %d, already made, took player %d a second time",
+                             p + 1, r + 1, id);
+                return true;
+            }
         }
     return false;
 }
@@ -635,6 +661,19 @@ void End_Fantasy_Draft_Command() {
     }
 }
 
+void Settle_Fantasy_Draft_Marks() {
+    // Without a draft the marks are read by nothing, and a draft begins by
+    // clearing them: they stay as saved (a shuffle's destinations, a new
+    // player's 0), so the game loads as it was written.
+    if (Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_NONE) return;
+    // Only the team a player was drafted by: the placed mark's field also
+    // serves the game engine.
+    For_Each_League_Player([](int32_t team, int32_t slot) {
+        Set_Player_Vital_Stat(team, slot, VITAL_FANTASY_TEAM, NOT_DRAFTED);
+    });
+    if (Is_Fantasy_Draft_State_Usable()) Mark_Recorded_Picks();
+}
+
 int Load_Fantasy_Draft_State() {
     char saved_name[sizeof Universe.Header.Saved_Game_Name + 1];
     safe_strncpy(saved_name, Universe.Header.Saved_Game_Name, sizeof saved_name);
@@ -644,7 +683,8 @@ int Load_Fantasy_Draft_State() {
         return 0;
     }
     // The fresh order stands when the file is missing. The players' marks
-    // are their picks so far, saved with them, and are kept.
+    // are their picks so far, saved with them: a file is taken only when its
+    // picks are those marks.
     Prepare_Draft_Order(FANTASY_ORDER_RANDOM, FANTASY_ORDER_SNAKE);
     Post_Window_Message(Main_Window, MSG_MAIN_WINDOW_USER, 0, 0);
     char file_name[sizeof saved_name + 8];
@@ -667,7 +707,7 @@ int Load_Fantasy_Draft_State() {
         return 0;
     }
     char why[TEXT_BUFFER_SIZE];
-    if (Find_Draft_State_Fault(state, why, sizeof why) || Find_Missing_Pick_Id(state, why, sizeof why)) {
+    if (Find_Draft_State_Fault(state, why, sizeof why) || Find_Unrecorded_Pick(state, why, sizeof why)) {
         Log_Debug_Line("Load_Fantasy_Draft_State: \"%s\" is no fantasy draft: %s", file_name, why);
         return 0;
     }

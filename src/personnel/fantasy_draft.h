@@ -107,7 +107,14 @@ void End_Fantasy_Draft_Command();
 // afresh and "<saved game name>.draft" read over the state. Returns 1 when the
 // file was read; 0 leaves the fresh order (a missing or short file, one whose
 // order is no draft of this league, one with a pick already made that records
-// no player, or a saved-game name that is not a plain file name), with the
-// reason in the diagnostics log. The players' marks are
-// kept and the draft continues by a posted step.
+// no player of the league or one whose saved mark is another team, or a
+// saved-game name that is not a plain file name), with the reason in the
+// diagnostics log. The players' marks are kept (a file read marks its picks)
+// and the draft continues by a posted step.
 int Load_Fantasy_Draft_State();
+// While a draft runs, every player's fantasy mark made to agree with the
+// picks the league records: on a usable state the players its made picks
+// took carry the teams that took them and nobody else is marked; on another
+// nobody is marked. Run on every loaded league, whose marks may say
+// anything; without a draft the marks are left as they are.
+void Settle_Fantasy_Draft_Marks();

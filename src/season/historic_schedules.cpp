@@ -5,10 +5,12 @@
 #include <cstring>
 
 #include "app/diagnostics.h"
+#include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/path_resolver.h"
 #include "database/safe_strings.h"
 #include "database/schedule_entries.h"
+#include "database/team_record.h"
 #include "database/text_files.h"
 #include "database/text_format.h"
 #include "database/universe.h"
@@ -43,6 +45,9 @@ int32_t Read_Schedule_File(const char* path) {
     // Names the league does not know are logged once a file, with their count.
     int64_t unknown = 0;
     char first_unknown[FIELD_SIZE] = "";
+    int64_t self_games = 0;
+    char first_self_game[FIELD_SIZE] = "";
+    int32_t first_self_game_week = 0;
     auto look_up = [&](char* name) {
         const int32_t team = Find_Team_From_Historic_Name(name, FIELD_SIZE);
         if (team != NO_TEAM || name[0] == '\0') return team;
@@ -63,10 +68,23 @@ int32_t Read_Schedule_File(const char* path) {
             const int32_t home_team = look_up(home);
             const int32_t visitor = look_up(away);
             if (!Is_Valid_Team_Code(home_team) || !Is_Valid_Team_Code(visitor)) return;
+            // A team never plays itself; such rows are told once a file, as
+            // unknown names are, however many a hand-made file holds.
+            if (home_team == visitor) {
+                if (self_games++ == 0) {
+                    safe_strncpy(first_self_game, home, sizeof first_self_game);
+                    first_self_game_week = w + 1;
+                }
+                return;
+            }
             entered += Schedule_Game(home_team, visitor, w, -1, -1);
         });
     }
     fclose(file);
+    if (self_games > 0)
+        Log_Debug_Line("Read_Schedule_File: %lld games of a team against itself skipped in \"%s\", the first "
+                       "of the %s in week %d",
+                       static_cast<long long>(self_games), path, first_self_game, first_self_game_week);
     if (unknown == 1) Log_Unrecognized_Team_Name(first_unknown);
     if (unknown > 1)
         Log_Debug_Line(
@@ -90,17 +108,45 @@ int32_t Is_Schedule_Balanced() {
     return 1;
 }
 
+namespace {
+// Why the schedule entered does not give every active team the season's
+// games, or false when it does. A league's teams playing equally many games
+// is not enough: a league whose file was empty, missing or cut short would
+// play none, or a season of another length.
+bool Find_Short_Season(char* why, int32_t size) {
+    const int32_t games = Get_Universe_Stat(GAMES_PER_SEASON);
+    const int32_t teams = Count_Active_Teams();
+    for (int32_t team = 0; team < teams; ++team) {
+        if (!Is_Used_Franchise_Slot(team)) continue;
+        const int32_t played = Count_First_Listed_Games(team) + Count_Second_Listed_Games(team);
+        if (played == games) continue;
+        char name[FORMATTED_TEXT_SIZE];
+        Get_Team_Full_Name(team, name);
+        safe_sprintf(why, size, "the %s play %d of the season's %d games", name, played, games);
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
 // A year whose files enter no game does not count as found, so a season
 // without a schedule file falls back to the templates or the generator rather
 // than starting with no games at all. Nor does the search go on past such a
 // year: an earlier year's files are tried only while the later year had files
-// that did not fit the league (a team they miss), never in place of files
-// that are not there, so the seasons after the last year with files (the
-// merged league of 1970 on) are never played on that year's schedule.
+// that did not fit the league (a team they miss or play short), never in
+// place of files that are not there, so the seasons after the last year with
+// files (the merged league of 1970 on) are never played on that year's
+// schedule. Each year's files that do not fit are logged with the reason.
 int32_t Load_Historic_Schedule() {
-    for (int32_t year = Get_Current_Year(); year >= FIRST_SCHEDULE_FILE_YEAR; --year) {
+    const int32_t season = Get_Current_Year();
+    for (int32_t year = season; year >= FIRST_SCHEDULE_FILE_YEAR; --year) {
         const int32_t entered = Enter_Season_Files(year);
-        if (entered > 0 && Is_Schedule_Balanced()) return 1;
+        char why[FORMATTED_TEXT_SIZE];
+        if (entered > 0 && !Find_Short_Season(why, sizeof why)) return 1;
+        if (entered > 0)
+            Log_Debug_Line("Load_Historic_Schedule: the schedule files of %d do not fit the season of %d: %s",
+                           year, season, why);
         Clear_All_Team_Schedules();
         if (entered == 0) break;
     }

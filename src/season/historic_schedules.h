@@ -9,13 +9,14 @@
 constexpr int32_t FIRST_SCHEDULE_FILE_YEAR = 1950;
 
 // Enters the schedule of the season year, or of the latest year before it
-// whose files give every team of a league the same number of games. 1 when a
-// schedule was entered; 0 (the schedules cleared) when no year down to 1950
-// has a file with games that fits the league.
+// whose files give every active team the season's games (Games_Per_Season);
+// each year whose files have games but do not fit is logged with the
+// reason. 1 when a schedule was entered; 0 (the schedules cleared) when no
+// year down to 1950 has a file with games that fits the league.
 int32_t Load_Historic_Schedule();
 // Enters the games of one schedule file; returns how many were entered (0 for
-// a missing file). Names of teams the league does not know are logged in one
-// line a file, with their count.
+// a missing file). Names of teams the league does not know, and rows of a
+// team against itself, are logged in one line a file each, with their count.
 int32_t Read_Schedule_File(const char* path);
 // 1 when the teams of each league play equally many games over weeks 0-17.
 int32_t Is_Schedule_Balanced();

@@ -151,16 +151,23 @@ bool Read_Simulator_Data(SIMULATOR_RECORD* record) {
     SIMULATOR_RECORD read{};
     const size_t count = fread(&read, 1, sizeof read, file);
     const bool longer = count == sizeof read && fgetc(file) != EOF;
+    // A file that cannot be read (a folder of that name, a failing disk)
+    // holds tallies nobody can see: it is left alone, and nothing is added.
+    const bool failed = ferror(file) != 0;
     fclose(file);
+    if (failed) {
+        Show_Formatted_Message("File Error", "Couldn't read \"%s\".", SIMULATOR_DATA_FILE);
+        return false;
+    }
     if (count == sizeof read && !longer) {
         *record = read;
         return true;
     }
     // Tallies of an unknown layout are no tallies: the file starts again.
-    Show_Formatted_Message("Season Simulator",
-                           "\"%s\" did not hold the simulator's record of %d bytes, so it was cleared.",
-                           SIMULATOR_DATA_FILE, static_cast<int>(sizeof read));
-    Reset_Simulator_Data();
+    const bool cleared = Reset_Simulator_Data();
+    Show_Formatted_Message("Season Simulator", "\"%s\" did not hold the simulator's record of %d bytes, %s.",
+                           SIMULATOR_DATA_FILE, static_cast<int>(sizeof read),
+                           cleared ? "so it was cleared" : "and it could not be cleared");
     return true;
 }
 

@@ -64,7 +64,8 @@ void Run_Season_Simulator(int32_t seasons);
 
 // Reads "Simulator.dat" into `record`. A missing file is created as zeros; a
 // file of another size than the record's is cleared, with a notice, and read
-// as zeros. False, after telling the user, when it cannot be opened at all.
+// as zeros. False, after telling the user, when it cannot be opened or read
+// (a folder of that name): `record` is then zeros and the file is left alone.
 bool Read_Simulator_Data(SIMULATOR_RECORD* record);
 // Writes the record through a replacement file; false, after telling the user,
 // when it cannot be written.

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/main_menu.h"
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "database/game_names.h"
@@ -22,6 +23,7 @@
 #include "personnel/fantasy_draft.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
+#include "platform/scripted_answers.h"
 #include "support/dialog_steps.h"
 #include "support/fantasy_draft_files.h"
 #include "support/frame_fixture.h"
@@ -29,7 +31,6 @@
 #include "support/test_league.h"
 
 namespace {
-constexpr int32_t VITAL_FANTASY_TEAM = 26;
 constexpr int32_t ROUND_OFFSET = 8;
 constexpr size_t ORDER_OFFSET = 14416;
 // A team of the user's.
@@ -124,11 +125,12 @@ TEST_F(FantasyDraftResume, ARoundPastTheDraftIsNotTaken) {
 TEST_F(FantasyDraftResume, AWholeDraftCompletesWhenResumed) {
     const SCRATCH_FOLDER folder("fantasy-resume-whole");
     std::filesystem::create_directories("Output");
-    // Every player was drafted by the team he is with: nobody moves.
-    For_Each_League_Player(
-        [](int32_t team, int32_t slot) { Set_Player_Vital_Stat(team, slot, VITAL_FANTASY_TEAM, team); });
+    // Every franchise player was drafted by the team he is with, and the
+    // last rounds took the pools' players, as the saved marks say.
+    Add_Fantasy_Draft_Pool_Players(TEST_LEAGUE_TEAMS);
     const std::vector<uint8_t> state =
         Make_Fantasy_Draft_State(TEST_LEAGUE_TEAMS, FANTASY_DRAFT_LAST_ROUND, 0, 0);
+    Mark_Fantasy_Draft_State_Picks(TEST_LEAGUE_TEAMS, state);
     ASSERT_EQ(state[ORDER_OFFSET + FANTASY_DRAFT_LAST_ROUND * FANTASY_DRAFT_TEAMS], DRAFTING_TEAM);
     std::memcpy(Universe.Tail.Fantasy_Draft_State, state.data(), state.size());
     const int32_t players = Count_League_Players();
@@ -142,4 +144,51 @@ TEST_F(FantasyDraftResume, AWholeDraftCompletesWhenResumed) {
     EXPECT_TRUE(Messages_Captioned("Error in Implement_Draft_Teams()").empty());
     EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE);
     EXPECT_EQ(Count_League_Players(), players);
+}
+
+// The marks a saved game holds count only as the picks it records: a game
+// saved during a draft whose players' marks say otherwise (one team's
+// players all marked for another) is resumed with the marks its picks give,
+// and the draft is carried out without a player left behind.
+TEST_F(FantasyDraftResume, LoadedMarksAreThoseOfTheRecordedPicks) {
+    const SCRATCH_FOLDER folder("fantasy-resume-marks");
+    std::filesystem::create_directories("Output");
+    Add_Fantasy_Draft_Pool_Players(TEST_LEAGUE_TEAMS);
+    const std::vector<uint8_t> state =
+        Make_Fantasy_Draft_State(TEST_LEAGUE_TEAMS, FANTASY_DRAFT_LAST_ROUND, 0, 0);
+    std::memcpy(Universe.Tail.Fantasy_Draft_State, state.data(), state.size());
+    Mark_Fantasy_Draft_State_Picks(TEST_LEAGUE_TEAMS, state);
+    for (int32_t slot = 0; slot < TEST_ROSTER_SIZE; ++slot)
+        Set_Player_Vital_Stat(1, slot, 26, 2);
+    const int32_t players = Count_League_Players();
+    Set_Saved_Game_Name("Marked");
+    ASSERT_EQ(Save_Game("Marked.kor", nullptr), SAVE_OK);
+    Clear_Universe();
+    Clear_Shown_Messages();
+
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Choose_Dialog_Line_Reading(dialog, SAVED_GAME_LIST, "Marked");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    ASSERT_EQ(Do_Dialog(Main_Window, RESUME_GAME_DIALOG, 0), 1) << "resumed";
+    for (int32_t slot = 0; slot < TEST_ROSTER_SIZE; ++slot)
+        EXPECT_EQ(Get_Player_Vital_Stat(1, slot, 26), 1) << "slot " << slot << ", taken by his own team";
+    // The user has the computer end the draft.
+    Script_Message_Answer("End Fantasy Draft", ID_BOX_YES);
+    Send_Window_Message(Main_Window, MSG_COMMAND, ID_FANTASY_DRAFT, 0);
+    Pump_Messages();
+    EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE) << "the draft was carried out";
+    EXPECT_TRUE(Messages_Captioned("Error in Implement_Draft_Teams()").empty());
+    EXPECT_EQ(Count_League_Players(), players);
+    for (int32_t slot = 0; slot < TEST_ROSTER_SIZE; ++slot)
+        EXPECT_EQ(Team_Of_Player(Test_League_Player_ID(1, slot)), 1)
+            << "slot " << slot << " stays with his team";
+
+    // No draft runs: the marks, which nothing reads then and a draft clears
+    // as it begins, load as they were saved.
+    ASSERT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE);
+    Set_Player_Vital_Stat(3, 0, 26, 4);
+    ASSERT_EQ(Save_Game("Marked.kor", nullptr), SAVE_OK);
+    ASSERT_EQ(Load_Game("Marked.kor"), 1);
+    EXPECT_EQ(Get_Player_Vital_Stat(3, 0, 26), 4);
 }

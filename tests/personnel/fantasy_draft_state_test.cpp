@@ -12,6 +12,7 @@
 #include "database/player_record.h"
 #include "database/random_numbers.h"
 #include "database/saved_game.h"
+#include "database/team_record.h"
 #include "database/universe.h"
 #include "personnel/fantasy_draft.h"
 #include "support/debug_log.h"
@@ -21,7 +22,6 @@
 namespace {
 constexpr size_t STATE_SIZE = sizeof Universe.Tail.Fantasy_Draft_State;
 constexpr int32_t VITAL_FANTASY_TEAM = 26;
-constexpr int32_t NOT_DRAFTED = -128;
 
 void Write_State_File(const std::string& name, uint8_t fill) {
     Write_Fantasy_Draft_State_File(name, Make_Fantasy_Draft_State(TEST_LEAGUE_TEAMS, 0, 0, fill));
@@ -60,19 +60,40 @@ TEST(FantasyDraftState, SavedGameNameMustNameAFileBesideTheGame) {
     EXPECT_EQ(Is_Plain_File_Name("a..b"), 0);
 }
 
+namespace {
+// Every player's fantasy mark, team by team and slot by slot.
+std::vector<int32_t> All_Marks() {
+    std::vector<int32_t> marks;
+    for (const TEAM_RECORD& team : Universe.Teams)
+        for (const PLAYER_RECORD& player : team.Players)
+            marks.push_back(player.Vital_Stats[VITAL_FANTASY_TEAM]);
+    return marks;
+}
+
+void Put_Id(std::vector<uint8_t>& state, int32_t round, int32_t pick, int32_t id) {
+    std::memcpy(state.data() + 16 + (static_cast<size_t>(round) * FANTASY_DRAFT_TEAMS + pick) * 4, &id, 4);
+}
+} // namespace
+
 // A file whose order is no draft of the league (zeros, a device, a huge
 // sparse file, noise, a round already made that names a team twice, a round
-// past those the draft plays, a pick already made that records no player) is
-// taken as a missing file: the fresh order stands, no player is marked, and
-// the log says why. A draft's own file is taken whole and marks its picks.
+// past those the draft plays), or whose picks already made are not those the
+// saved league's players carry (a pick that records no player, or -1, or a
+// player nobody is, or one whose saved mark is another team's), is taken as
+// a missing file: the fresh order stands, no player's mark changes, and the
+// log says why. A draft's own file is taken whole and marks its picks.
 TEST(FantasyDraftState, AFileWhoseOrderIsNoDraftCountsAsMissing) {
     Build_Test_League();
     Set_Saved_Game_Name("league");
     const std::string file = "league.draft";
-    // Round 4 is on the clock; team 3 took the player in team 2's slot 0.
+    // Round 4 is on the clock; in round 1 teams 2 and 3 took each other's
+    // first players, and the league's players carry the picks made.
     std::vector<uint8_t> draft = Make_Fantasy_Draft_State(TEST_LEAGUE_TEAMS, 3, 0, 0);
-    const int32_t taken = Get_Player_ID(2, 0);
-    std::memcpy(draft.data() + 16 + 3 * 4, &taken, sizeof taken);
+    Put_Id(draft, 0, 2, Get_Player_ID(3, 0));
+    Put_Id(draft, 0, 3, Get_Player_ID(2, 0));
+    Mark_Fantasy_Draft_State_Picks(TEST_LEAGUE_TEAMS, draft);
+    ASSERT_EQ(Get_Player_Vital_Stat(2, 0, VITAL_FANTASY_TEAM), 3);
+    const std::vector<int32_t> marks = All_Marks();
 
     std::vector<uint8_t> noise(STATE_SIZE);
     uint32_t seed = 12345;
@@ -95,7 +116,22 @@ TEST(FantasyDraftState, AFileWhoseOrderIsNoDraftCountsAsMissing) {
     std::vector<uint8_t> jumped = draft;
     jumped[8] = 63;
     std::vector<uint8_t> lost_id = draft;
-    std::memset(lost_id.data() + 16 + (2 * FANTASY_DRAFT_TEAMS + 30) * 4, 0, 4);
+    Put_Id(lost_id, 2, 30, 0);
+    // An old file at round 64 whose made picks hold -1, the id of a pick
+    // whose slot held nobody, which no pick the game makes records.
+    std::vector<uint8_t> minus_ones = Make_Fantasy_Draft_State(TEST_LEAGUE_TEAMS, 63, 0, 0);
+    for (int32_t r = 0; r < 63; ++r)
+        for (int32_t p = 0; p < TEST_LEAGUE_TEAMS; ++p)
+            Put_Id(minus_ones, r, p, -1);
+    // A made pick naming a player nobody is, and one naming a player the
+    // saved league marks for another team (team 5 took him in round 1).
+    std::vector<uint8_t> nobody = draft;
+    Put_Id(nobody, 1, 7, 99999);
+    std::vector<uint8_t> other_mark = draft;
+    Put_Id(other_mark, 2, 0, Get_Player_ID(5, 0));
+    // Team 0 takes its first player again in round 2.
+    std::vector<uint8_t> twice_taken = draft;
+    Put_Id(twice_taken, 1, 0, Get_Player_ID(0, 0));
 
     struct CASE {
         const char* Name;
@@ -124,21 +160,30 @@ TEST(FantasyDraftState, AFileWhoseOrderIsNoDraftCountsAsMissing) {
         {"the table's last round", [&] { Write_Fantasy_Draft_State_File(file, table_end); },
          "round 99, pick 0 lies outside a draft of 65 rounds of 32 teams"},
         {"a round byte jumped to round 64", [&] { Write_Fantasy_Draft_State_File(file, jumped); },
-         "pick 1 of round 4, already made, records no player (0)"},
+         "pick 1 of round 4, already made, records no player of the league (0)"},
         {"a made pick without its id", [&] { Write_Fantasy_Draft_State_File(file, lost_id); },
-         "pick 31 of round 3, already made, records no player (0)"},
+         "pick 31 of round 3, already made, records no player of the league (0)"},
+        {"round 64 with -1 for every made pick", [&] { Write_Fantasy_Draft_State_File(file, minus_ones); },
+         "pick 1 of round 1, already made, records no player of the league (-1)"},
+        {"a made pick of nobody", [&] { Write_Fantasy_Draft_State_File(file, nobody); },
+         "pick 8 of round 2, already made, records no player of the league (99999)"},
+        {"a made pick of a player marked for another team",
+         [&] { Write_Fantasy_Draft_State_File(file, other_mark); },
+         "pick 1 of round 3, already made, took player 501 for team 0, but his saved mark is 5"},
+        {"a player taken twice", [&] { Write_Fantasy_Draft_State_File(file, twice_taken); },
+         "pick 1 of round 2, already made, took player 1 a second time"},
     };
     for (const CASE& bad : cases) {
         SCOPED_TRACE(bad.Name);
-        Set_Player_Vital_Stat(2, 0, VITAL_FANTASY_TEAM, NOT_DRAFTED);
         std::memset(Universe.Tail.Fantasy_Draft_State, 0x5A, STATE_SIZE);
         RANDOM_STATE generator;
         Save_Random_State(&generator);
         bad.Write();
         Clear_Debug_Log();
         EXPECT_EQ(Load_Fantasy_Draft_State(), 0);
-        EXPECT_EQ(Count_Debug_Lines("\"league.draft\" is no fantasy draft: " + std::string(bad.Why)), 1);
-        EXPECT_EQ(Get_Player_Vital_Stat(2, 0, VITAL_FANTASY_TEAM), NOT_DRAFTED) << "nobody is marked";
+        EXPECT_EQ(Count_Debug_Lines("\"league.draft\" is no fantasy draft: " + std::string(bad.Why)), 1)
+            << Read_Debug_Log_Text();
+        EXPECT_TRUE(All_Marks() == marks) << "no mark changes";
         const std::vector<uint8_t> refused = Current_State();
         std::filesystem::remove(file);
         std::memset(Universe.Tail.Fantasy_Draft_State, 0x5A, STATE_SIZE);
@@ -153,11 +198,15 @@ TEST(FantasyDraftState, AFileWhoseOrderIsNoDraftCountsAsMissing) {
     EXPECT_EQ(Get_Player_Vital_Stat(2, 0, VITAL_FANTASY_TEAM), 3) << "the pick made is marked";
     EXPECT_TRUE(Is_Fantasy_Draft_State_Usable());
 
-    // A whole draft stands at the first pick after the last round.
+    // A whole draft stands at the first pick after the last round, every
+    // pick a player of the league's.
+    Add_Fantasy_Draft_Pool_Players(TEST_LEAGUE_TEAMS);
     const std::vector<uint8_t> whole =
         Make_Fantasy_Draft_State(TEST_LEAGUE_TEAMS, FANTASY_DRAFT_LAST_ROUND, 0, 0);
+    Mark_Fantasy_Draft_State_Picks(TEST_LEAGUE_TEAMS, whole);
     Write_Fantasy_Draft_State_File(file, whole);
-    EXPECT_EQ(Load_Fantasy_Draft_State(), 1);
+    Clear_Debug_Log();
+    EXPECT_EQ(Load_Fantasy_Draft_State(), 1) << Read_Debug_Log_Text();
     EXPECT_TRUE(Current_State() == whole);
     EXPECT_TRUE(Is_Fantasy_Draft_State_Usable());
     std::filesystem::remove(file);

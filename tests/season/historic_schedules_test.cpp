@@ -12,6 +12,8 @@
 #include "database/text_format.h"
 #include "database/universe.h"
 #include "season/historic_schedules.h"
+#include "season/league_rules.h"
+#include "season/schedule_generation.h"
 #include "support/debug_log.h"
 #include "support/history_test_league.h"
 #include "support/test_league.h"
@@ -47,6 +49,14 @@ std::string Week_Of_League(int32_t league, int32_t week, const std::string& left
     return text;
 }
 
+// The weeks first..last of a league, each as Week_Of_League writes it.
+std::string Weeks_Of_League(int32_t league, int32_t first, int32_t last, const std::string& left_out = "") {
+    std::string text;
+    for (int32_t week = first; week <= last; ++week)
+        text += Week_Of_League(league, week, left_out);
+    return text;
+}
+
 int32_t Count_Games() {
     int32_t games = 0;
     for (int32_t team = 0; team < Count_Active_Teams(); ++team)
@@ -62,24 +72,31 @@ TEST(HistoricSchedules, BothLeaguesOfTheYearAreEnteredAndCheckedApart) {
     Apply_History_Through(1965);
     Enter_Off_Season_Before(1966); // the season of 1965
     Remove_Schedule_Files();
+    Set_Games_Per_Season_For_Year(0);
+    ASSERT_EQ(Get_Universe_Stat(GAMES_PER_SEASON), 14);
     const int32_t browns = Find_Test_Team("Cleveland Browns");
     const int32_t giants = Find_Test_Team("New York Giants");
-    // The AFL plays two weeks, the NFL one: each league is even on its own.
-    std::string nfl = Week_Of_League(0, 1);
+    // Each league plays its own fourteen weeks, the NFL from week 1 and the
+    // AFL from week 3: each league is whole on its own.
+    std::string nfl = Weeks_Of_League(0, 1, 14);
     nfl.pop_back(); // the last line ends without a line break
     Write_File("Input/Schedules/1965-NFL.csv", std::string(HEADER) +
                                                    "19,Cleveland Browns,New York Giants,Sun,Jan 2\n"
                                                    "Wildcard,Cleveland Browns,New York Giants,Sun,Jan 2\n"
-                                                   "2,Cleveland Browns,Gotham Knights,Sun,Sept 19\n" +
+                                                   "15,Cleveland Browns,Gotham Knights,Sun,Sept 19\n" +
                                                    nfl);
-    Write_File("Input/Schedules/1965-AFL.csv",
-               std::string(HEADER) + Week_Of_League(1, 1) + Week_Of_League(1, 2));
+    Write_File("Input/Schedules/1965-AFL.csv", std::string(HEADER) + Weeks_Of_League(1, 3, 16));
+    Clear_Debug_Log();
     EXPECT_EQ(Load_Historic_Schedule(), 1);
-    EXPECT_EQ(Count_Games(), 7 + 4 + 4) << "playoff, text-week and unknown-team rows are skipped";
+    EXPECT_EQ(Count_Games(), 14 * 7 + 14 * 4) << "playoff, text-week and unknown-team rows are skipped";
     EXPECT_NE(Get_Team_Schedule_Stat(browns, 0, 0), 0);
     EXPECT_EQ(Get_Team_Schedule_Stat(giants, 18, 0), 0);
-    for (int32_t team = 0; team < Count_Active_Teams(); ++team)
-        EXPECT_NE(Get_Team_Schedule_Stat(team, 0, 0), 0) << Name(team) << ", the last line included";
+    for (int32_t team = 0; team < Count_Active_Teams(); ++team) {
+        EXPECT_EQ(Count_First_Listed_Games(team) + Count_Second_Listed_Games(team), 14) << Name(team);
+        const int32_t last_week = Get_Team_Conference(team) == 0 ? 13 : 15;
+        EXPECT_NE(Get_Team_Schedule_Stat(team, last_week, 0), 0) << Name(team) << ", the last line included";
+    }
+    EXPECT_EQ(Count_Debug_Lines("Load_Historic_Schedule"), 0) << "the year's files fit";
 }
 
 TEST(HistoricSchedules, AYearThatLeavesATeamOutFallsBackToTheYearBefore) {
@@ -87,14 +104,77 @@ TEST(HistoricSchedules, AYearThatLeavesATeamOutFallsBackToTheYearBefore) {
     Apply_History_Through(1975);
     Enter_Off_Season_Before(1976);
     Remove_Schedule_Files();
+    Set_Games_Per_Season_For_Year(0);
+    ASSERT_EQ(Get_Universe_Stat(GAMES_PER_SEASON), 14);
     const std::string left_out = Name(Count_Active_Teams() - 1); // Washington, the last slot
     ASSERT_EQ(left_out, "Washington Redskins");
-    Write_File("Input/Schedules/1975-NFL.csv", std::string(HEADER) + Week_Of_League(ANY_LEAGUE, 1, left_out));
-    Write_File("Input/Schedules/1974-NFL.csv",
-               std::string(HEADER) + Week_Of_League(ANY_LEAGUE, 1) + Week_Of_League(ANY_LEAGUE, 2));
+    Write_File("Input/Schedules/1975-NFL.csv",
+               std::string(HEADER) + Weeks_Of_League(ANY_LEAGUE, 1, 14, left_out));
+    Write_File("Input/Schedules/1974-NFL.csv", std::string(HEADER) + Weeks_Of_League(ANY_LEAGUE, 1, 14));
+    Clear_Debug_Log();
     EXPECT_EQ(Load_Historic_Schedule(), 1);
-    EXPECT_EQ(Count_Games(), 26) << "the 1974 schedule, two weeks of thirteen games";
+    EXPECT_EQ(Count_Games(), 14 * 13) << "the 1974 schedule, fourteen weeks of thirteen games";
     EXPECT_NE(Get_Team_Schedule_Stat(Count_Active_Teams() - 1, 0, 0), 0);
+    EXPECT_EQ(Count_Debug_Lines("Load_Historic_Schedule: the schedule files of 1975 do not fit the season of "
+                                "1975: the "),
+              1);
+    EXPECT_EQ(Count_Debug_Lines(" play 0 of the season's 14 games"), 1) << "a team the file misses";
+}
+
+// A year is taken only when every team of the league has the season's
+// games: a league whose file is empty (or missing, or unreadable) would
+// play no game while the other league plays its season, and a file cut
+// short a season of a few games. Such a year falls back to the year before,
+// and says why; with no year that fits, the season goes to the templates or
+// the generator.
+TEST(HistoricSchedules, AYearWhoseFilesGiveATeamLessThanItsSeasonFallsBack) {
+    Build_1951_League();
+    Apply_History_Through(1962);
+    Enter_Off_Season_Before(1963); // the season of 1962
+    Remove_Schedule_Files();
+    Set_Games_Per_Season_For_Year(0);
+    ASSERT_EQ(Get_Universe_Stat(GAMES_PER_SEASON), 14);
+    ASSERT_EQ(Count_Leagues(), 2);
+    const std::string first_nfl = Name(0);
+    ASSERT_EQ(Get_Team_Conference(0), 0);
+    Write_File("Input/Schedules/1962-AFL.csv", std::string(HEADER) + Weeks_Of_League(1, 1, 14));
+    Write_File("Input/Schedules/1961-NFL.csv", std::string(HEADER) + Weeks_Of_League(0, 2, 15));
+    Write_File("Input/Schedules/1961-AFL.csv", std::string(HEADER) + Weeks_Of_League(1, 2, 15));
+    struct CASE {
+        const char* Name;
+        std::string Nfl_Text;
+        int32_t Played;
+    };
+    const CASE cases[] = {{"an empty NFL file", HEADER, 0},
+                          {"no NFL file", "", 0},
+                          {"an NFL file cut after seven weeks", HEADER + Weeks_Of_League(0, 1, 7), 7},
+                          {"an NFL file with a week too many", HEADER + Weeks_Of_League(0, 1, 15), 15}};
+    for (const CASE& c : cases) {
+        SCOPED_TRACE(c.Name);
+        std::filesystem::remove("Input/Schedules/1962-NFL.csv");
+        if (!c.Nfl_Text.empty()) Write_File("Input/Schedules/1962-NFL.csv", c.Nfl_Text);
+        Clear_All_Team_Schedules();
+        Clear_Debug_Log();
+        EXPECT_EQ(Load_Historic_Schedule(), 1);
+        for (int32_t team = 0; team < Count_Active_Teams(); ++team) {
+            EXPECT_EQ(Count_First_Listed_Games(team) + Count_Second_Listed_Games(team), 14) << Name(team);
+            EXPECT_EQ(Get_Team_Schedule_Stat(team, 0, 0), 0) << Name(team) << ": the 1961 weeks 2-15";
+        }
+        EXPECT_EQ(
+            Count_Debug_Lines("Load_Historic_Schedule: the schedule files of 1962 do not fit the season "
+                              "of 1962: the " +
+                              first_nfl + " play " + std::to_string(c.Played) + " of the season's 14 games"),
+            1)
+            << Read_Debug_Log_Text();
+    }
+    // Without the year before, nothing fits: no game is left behind.
+    std::filesystem::remove("Input/Schedules/1961-NFL.csv");
+    Clear_All_Team_Schedules();
+    Clear_Debug_Log();
+    EXPECT_EQ(Load_Historic_Schedule(), 0);
+    EXPECT_EQ(Count_Games(), 0);
+    EXPECT_EQ(Count_Debug_Lines("the schedule files of 1961 do not fit the season of 1962"), 1);
+    Remove_Schedule_Files();
 }
 
 TEST(HistoricSchedules, WithoutAScheduleFileTheSeasonFallsBackToTheGenerator) {
@@ -128,15 +208,27 @@ TEST(HistoricSchedules, ASeasonAfterTheLastYearWithFilesIsNotPlayedOnItsSchedule
     Remove_Schedule_Files();
 }
 
+// A row of a team against itself is no game. However many a hand-made file
+// holds, they are told in one line, as unknown names are.
 TEST(HistoricSchedules, ALineWithOneTeamOnBothSidesIsNoGame) {
     Build_Test_League();
     Remove_Schedule_Files();
     const std::string first = Name(0);
-    Write_File("Input/Schedules/list.csv", std::string(HEADER) + "1," + first + "," + first + ",Sun,x\n2," +
-                                               first + "," + Name(1) + ",Sun,x\n");
+    std::string text =
+        std::string(HEADER) + "1," + first + "," + first + ",Sun,x\n2," + first + "," + Name(1) + ",Sun,x\n";
+    for (int32_t row = 0; row < 20000; ++row)
+        text += std::to_string(3 + row % 15) + "," + Name(2) + "," + Name(2) + ",Sun,x\n";
+    Write_File("Input/Schedules/list.csv", text);
+    Clear_Debug_Log();
     EXPECT_EQ(Read_Schedule_File("Input/Schedules/list.csv"), 1);
     EXPECT_EQ(Get_Team_Schedule_Stat(0, 0, SCHEDULE_OPPONENT), 0) << "a team never plays itself";
     EXPECT_EQ(Get_Team_Week_Opponent(1, 1), 0) << "the next line is read as before";
+    EXPECT_EQ(Get_Team_Schedule_Stat(2, 2, SCHEDULE_OPPONENT), 0);
+    const std::vector<std::string> lines = Read_Debug_Log();
+    ASSERT_EQ(lines.size(), 1u) << Read_Debug_Log_Text();
+    EXPECT_EQ(lines[0], "Read_Schedule_File: 20001 games of a team against itself skipped in "
+                        "\"Input/Schedules/list.csv\", the first of the " +
+                            first + " in week 1");
     Remove_Schedule_Files();
 }
 

@@ -90,6 +90,31 @@ TEST(InstalledLeague, EachFileLoadsAtTheStartOfItsYearWithItsHistoryAndKeepsTheL
     }
 }
 
+// A file holds the seasons its players played, and no league line of its own
+// season or later: a game started on it opens those as its players play.
+// The college seasons of its prospects and rookies stay.
+TEST(InstalledLeague, NoFileHoldsALeagueLineOfItsOwnSeason) {
+    for (const SHIPPED_FILE& file : SHIPPED_FILES) {
+        SCOPED_TRACE(file.Name);
+        ASSERT_TRUE(Load_Shipped(file));
+        int32_t own_season = 0, college = 0;
+        for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team)
+            for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+                if (!Is_Player_Slot_Used(team, slot)) continue;
+                for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n) {
+                    const int32_t line = Get_Player_Season_Line(team, slot, n);
+                    if (line == NO_SEASON_LINE) continue;
+                    if (Get_Season_Line_Kind(line) < 0)
+                        ++college;
+                    else if (Get_Season_Line_Year(line) >= file.Year)
+                        ++own_season;
+                }
+            }
+        EXPECT_EQ(own_season, 0);
+        EXPECT_GT(college, 1000) << "the college seasons stay";
+    }
+}
+
 TEST(InstalledLeague, FranchisesAreTheSeasonsTable) {
     for (const SHIPPED_FILE& file : SHIPPED_FILES) {
         SCOPED_TRACE(file.Name);

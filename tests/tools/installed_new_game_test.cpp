@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
+#include <fstream>
 #include <set>
 #include <string>
 #include <utility>
@@ -23,10 +25,12 @@
 #include "database/game_names.h"
 #include "database/game_queries.h"
 #include "database/league_structure.h"
+#include "database/player_record.h"
 #include "database/roster_slots.h"
 #include "database/safe_strings.h"
 #include "database/saved_game.h"
 #include "database/schedule_entries.h"
+#include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/universe.h"
 #include "dialogs/new_game_dialog.h"
@@ -251,4 +255,71 @@ TEST_F(InstalledNewGame, ASeasonOfTwoLeaguesHasNoGameBetweenThem) {
         EXPECT_EQ(crossing, "") << "games between the leagues";
         EXPECT_LE(Get_Season_Length(), 18);
     }
+}
+
+// A season of two leagues whose NFL schedule file is empty is not played on
+// it: no NFL team sits out the season while the AFL plays. The year before,
+// whose files fit the league, gives every team its fourteen games, and the
+// log says why 1962's were not taken.
+TEST_F(InstalledNewGame, ASeasonWhoseScheduleFileIsEmptyStillGivesEveryTeamItsGames) {
+    namespace fs = std::filesystem;
+    // The test's own schedule folder: links to the installation's files, but
+    // for an empty NFL file of 1962.
+    const fs::path schedules = "Input/Schedules";
+    const fs::path installed = fs::read_symlink(schedules);
+    ASSERT_TRUE(fs::remove(schedules));
+    fs::create_directory(schedules);
+    for (const fs::directory_entry& entry : fs::directory_iterator(installed))
+        fs::create_symlink(entry.path(), schedules / entry.path().filename());
+    fs::remove(schedules / "1962-NFL.csv");
+    std::ofstream(schedules / "1962-NFL.csv") << "Week,Away_Team,Home_Team,Day,Date\n";
+
+    Start_Frame_Without_Loop();
+    ASSERT_EQ(Load_Startup_League(), 1);
+    Clear_Debug_Log();
+    const NEW_GAME_SEEN seen = Start_New_Game_Of(1962);
+    ASSERT_EQ(seen.Year_Started, 1962);
+    EXPECT_EQ(seen.Messages_After_Play, "");
+    ASSERT_EQ(Count_Leagues(), 2);
+    for (int32_t team = 0; team < Count_Active_Teams(); ++team) {
+        char name[FORMATTED_TEXT_SIZE];
+        Get_Team_Full_Name(team, name);
+        EXPECT_EQ(Count_First_Listed_Games(team) + Count_Second_Listed_Games(team), 14) << name;
+    }
+    EXPECT_EQ(Count_Debug_Lines("the schedule files of 1962 do not fit the season of 1962"), 1)
+        << Read_Debug_Log_Text();
+}
+
+// The start-up league holds no line of its own season: a New Game of 2019
+// opens each player's line of the season as he plays it, so after a week no
+// player shows an empty row of 2019 above his real one.
+TEST_F(InstalledNewGame, AfterAWeekOfTheDefaultSeasonNoPlayerHasTwoRowsOfOneYearAndTeam) {
+    Start_Frame_Without_Loop();
+    ASSERT_EQ(Load_Startup_League(), 1);
+    const NEW_GAME_SEEN seen = Start_New_Game_Of(2019);
+    ASSERT_EQ(seen.Year_Started, 2019);
+    Script_Message_Answer("Confirm", ID_BOX_YES);
+    Do_Timeline_Week_Action(0, 1);
+    ASSERT_EQ(Get_User_Preference(CURRENT_WEEK), 1);
+    int32_t players = 0, credited = 0;
+    std::string doubled;
+    for (int32_t team = 0; team < Count_Active_Teams(); ++team)
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            if (!Is_Player_Slot_Used(team, slot)) continue;
+            ++players;
+            std::set<std::pair<int32_t, int32_t>> rows;
+            for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n) {
+                const int32_t line = Get_Player_Season_Line(team, slot, n);
+                if (line == NO_SEASON_LINE || Get_Season_Line_Kind(line) < 0) continue;
+                if (Get_Season_Line_Year(line) == 2019 && Get_Season_Line_Stat(line, 0) > 0) ++credited;
+                if (rows.insert({Get_Season_Line_Year(line), Get_Season_Line_Team(line)}).second) continue;
+                char name[PLAYER_NAME_TEXT_SIZE];
+                Get_Player_Full_Name(team, slot, name);
+                doubled += std::string(name) + ": two rows of " + std::to_string(Get_Season_Line_Year(line)) +
+                           " with team " + std::to_string(Get_Season_Line_Team(line)) + "\n";
+            }
+        }
+    EXPECT_GT(players, 32 * 45);
+    EXPECT_GT(credited, 32 * 22) << "the week's games were credited to rows of 2019";
+    EXPECT_EQ(doubled, "");
 }

@@ -421,6 +421,23 @@ TEST_F(SeasonSimulator, ARecordFileOfTheWrongSizeStartsAgainWithANotice) {
     EXPECT_TRUE(std::filesystem::exists(SIMULATOR_DATA_FILE));
 }
 
+// A record file that opens but cannot be read (a folder of that name) is
+// not said to be cleared, which it is not: the user is told it could not be
+// read, and it is left as it is.
+TEST_F(SeasonSimulator, ARecordFileThatCannotBeReadIsToldAsSuchAndLeftAlone) {
+    std::filesystem::create_directories(std::string(SIMULATOR_DATA_FILE) + "/kept");
+    SIMULATOR_RECORD record;
+    record.Seasons = 7;
+    Clear_Shown_Messages();
+    EXPECT_FALSE(Read_Simulator_Data(&record));
+    EXPECT_EQ(record.Seasons, 0) << "nothing is read";
+    EXPECT_TRUE(Was_Told("File Error", "Couldn't read \"Simulator.dat\"."));
+    for (const SHOWN_MESSAGE& shown : Get_Shown_Messages())
+        EXPECT_EQ(shown.Text.find("cleared"), std::string::npos) << shown.Text;
+    EXPECT_TRUE(std::filesystem::is_directory(std::string(SIMULATOR_DATA_FILE) + "/kept"));
+    std::filesystem::remove_all(SIMULATOR_DATA_FILE);
+}
+
 TEST_F(SeasonSimulator, TheDialogAsksForOneToAThousandSeasonsAndShowsTheReports) {
     Build_Test_League();
     Clear_Dialog_Steps();

@@ -195,9 +195,12 @@ void Drop_Unplayed_Season_Lines(int32_t year) {
     For_Each_League_Player([year](int32_t team, int32_t slot) {
         for (int32_t n = NUMBER_OF_SEASON_LINE_LINKS - 1; n >= 0; --n) {
             const int32_t line = Get_Player_Season_Line(team, slot, n);
-            if (line == NO_SEASON_LINE || Get_Season_Line_Year(line) >= year ||
-                Get_Season_Line_Kind(line) < 0 || Is_Played_Season_Line(line))
-                continue;
+            if (line == NO_SEASON_LINE || Get_Season_Line_Kind(line) < 0) continue;
+            // A line of the database's own season (or later) is one the game
+            // opened for a player who joined a team since the last season
+            // ended; a game started on the file opens his line of the season
+            // as he plays, and would show this one, empty, above it.
+            if (Get_Season_Line_Year(line) < year && Is_Played_Season_Line(line)) continue;
             // His totals stay the sums of his lines should a stray figure stand in it.
             for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat) {
                 const int32_t value = Get_Season_Line_Stat(line, stat);

@@ -89,10 +89,11 @@ int32_t Get_Played_Season_Value(int32_t games, int32_t starts);
 // traded) in case he plays for it; one he never played for is no season of
 // his, and the seasons file, like any record of seasons, lists none.
 bool Is_Played_Season_Line(int32_t line);
-// Every league line of a season before `year` that is no played one goes
-// from its player, whose career and last season totals stay the sums of
-// his lines: the league database of `year` then holds the lines a built
-// database of that year holds.
+// Every league line of a season before `year` that is no played one, and
+// every league line of `year` and later, goes from its player, whose career
+// and last season totals stay the sums of his lines (college lines stay):
+// the league database of `year` then holds the lines a built database of
+// that year holds, the seasons played before it.
 void Drop_Unplayed_Season_Lines(int32_t year);
 // Every league line of `year` of a blocker or defender gets its value, and
 // his career (and last season, when `year` is the one before the league's)
