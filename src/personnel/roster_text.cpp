@@ -251,8 +251,10 @@ void Implement_Draft_Teams() {
     safe_sprintf(caption, sizeof caption, "Moving %d Players...", to_move);
     const bool opened = Open_Progress_Window(caption, to_move) != 0;
     // A full destination refuses a move, and a full pool an undrafted
-    // player: a later pass retries once players have left.
-    for (int32_t pass = 0; pass < MOVING_PASSES && !All_Players_Fantasy_Drafted(); ++pass) {
+    // player: a later pass retries once players have left. The first pass
+    // always runs, since the franchises' players may all stand where they
+    // belong while a drafted free agent or college player still waits.
+    for (int32_t pass = 0; pass < MOVING_PASSES && (pass == 0 || !All_Players_Fantasy_Drafted()); ++pass) {
         For_Each_Listed_Team([&](int32_t team) {
             for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
                 if (Is_Player_Slot_Used(team, slot) &&

@@ -150,6 +150,25 @@ TEST(RosterText, FantasyDraftResultIsCarriedOut) {
         [](int32_t t, int32_t s) { EXPECT_EQ(Get_Player_Vital_Stat(t, s, VITAL_FANTASY_PLACED), 0); });
 }
 
+TEST(RosterText, AFreeAgentDraftedReachesHisTeamWhenEveryFranchisePlayerStays) {
+    Build_Test_League();
+    Reset_Fantasy_Draft_Marks();
+    // Every franchise player is taken by his own team, so none of them needs
+    // a move; the one free agent drafted does.
+    For_Each_League_Player([](int32_t team, int32_t slot) {
+        if (team < MAX_FRANCHISES) Set_Player_Vital_Stat(team, slot, VITAL_FANTASY_TEAM, team);
+    });
+    const int32_t id = Get_Player_ID(2, 4);
+    Release_Player_To_Free_Agents(2, 4);
+    const auto [team, slot] = Where(id);
+    ASSERT_EQ(team, FREE_AGENT_TEAM);
+    Set_Player_Vital_Stat(team, slot, VITAL_FANTASY_TEAM, 3);
+    Clear_Shown_Messages();
+    Implement_Draft_Teams();
+    EXPECT_TRUE(Get_Shown_Messages().empty());
+    EXPECT_EQ(Where(id).first, 3);
+}
+
 TEST(RosterText, RawLastNamesAreConverted) {
     // The installation's name files are kept aside for the other tests.
     std::filesystem::rename("names", "names.kept");
