@@ -4,10 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 
 #include "app/startup.h"
@@ -15,6 +13,7 @@
 #include "database/settings.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
+#include "support/file_lines.h"
 #include "support/installation_mirror.h"
 #include "support/installed_seasons.h"
 #include "views/timeline_strip.h"
@@ -38,12 +37,6 @@ class BoxScoreLogos : public InstalledFrameTest {
     }
 };
 
-std::string Read_File(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 } // namespace
 
 TEST_F(BoxScoreLogos, EveryLogoLinkOfAPlayedWeeksBoxPagesNamesTheCopiedFile) {
@@ -64,7 +57,7 @@ TEST_F(BoxScoreLogos, EveryLogoLinkOfAPlayedWeeksBoxPagesNamesTheCopiedFile) {
         const std::string name = entry.path().filename().string();
         if (!std::regex_match(name, page_name)) continue;
         ++pages;
-        const std::string page = Read_File(entry.path());
+        const std::string page = Read_File_Text(entry.path().string());
         int32_t page_links = 0;
         for (std::sregex_iterator at(page.begin(), page.end(), image), end; at != end; ++at) {
             const std::string link = (*at)[1];

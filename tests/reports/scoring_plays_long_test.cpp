@@ -2,26 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <regex>
-#include <sstream>
 #include <string>
 
 #include "database/settings.h"
 #include "season/week_advance.h"
+#include "support/file_lines.h"
 #include "support/played_season.h"
 #include "support/scratch_folder.h"
 
-namespace {
 namespace fs = std::filesystem;
-
-std::string Read_File(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-} // namespace
 
 // Within a quarter, each scoring row shows no more time left than the row
 // before it: a score whose snap ran past the two-minute warning reads 2:00,
@@ -43,7 +33,7 @@ TEST(ScoringPlays, NoQuarterOfASeasonsBoxScoresRunsItsClockBackwards) {
         const std::string name = entry.path().filename().string();
         if (!std::regex_match(name, page_name)) continue;
         ++pages;
-        const std::string page = Read_File(entry.path());
+        const std::string page = Read_File_Text(entry.path().string());
         std::string quarter;
         int32_t left = 0;
         for (std::sregex_iterator at(page.begin(), page.end(), row), end; at != end; ++at) {
