@@ -87,6 +87,8 @@ class GridironKit : public FrameTest {
     }
     void TearDown() override {
         Clear_Dialog_Steps();
+        // Cards drawn one by one keep their fonts until the kit frees them.
+        Free_Gridiron_Card_Fonts();
         FrameTest::TearDown();
         ASSERT_EQ(chdir(previous_), 0);
         std::filesystem::remove_all("kit");
