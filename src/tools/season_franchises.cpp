@@ -3,7 +3,6 @@
 #include <cstring>
 #include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "database/league_structure.h"
@@ -22,12 +21,21 @@ enum : int32_t { COLUMN_ABBREVIATION = 1, COLUMN_LOCATION = 2, COLUMN_NICKNAME =
 // from them: those seasons are not carried on.
 const char* const RECORDS_KEPT_BY_NAME[] = {"Cleveland,Browns"};
 
-// Each team file read: abbreviation and franchise ("location,nickname"), in
-// the file's order.
-using TEAM_FILE = std::vector<std::pair<std::string, std::string>>;
+// A team a file names: its abbreviation, its franchise ("location,nickname")
+// and, once looked up, the active team continuing it. The league's
+// franchises stay as they are through one read of a statistics file, and
+// each read forgets the files first.
+constexpr int32_t NOT_LOOKED_UP = -1;
+struct FILE_TEAM {
+    std::string Abbreviation;
+    std::string Franchise;
+    int32_t Team = NOT_LOOKED_UP;
+};
+// Each team file read, its teams in the file's order.
+using TEAM_FILE = std::vector<FILE_TEAM>;
 std::map<int32_t, TEAM_FILE> Team_Files;
 
-const TEAM_FILE& Get_Team_File(int32_t year) {
+TEAM_FILE& Get_Team_File(int32_t year) {
     const auto found = Team_Files.find(year);
     if (found != Team_Files.end()) return found->second;
     TEAM_FILE& teams = Team_Files[year];
@@ -45,7 +53,7 @@ const TEAM_FILE& Get_Team_File(int32_t year) {
         const char* location = line.Field(COLUMN_LOCATION);
         const char* nickname = line.Field(COLUMN_NICKNAME);
         if (abbreviation[0] == '\0' || nickname[0] == '\0') continue;
-        teams.emplace_back(abbreviation, std::string(location) + "," + nickname);
+        teams.push_back({abbreviation, std::string(location) + "," + nickname});
     }
     Close_Stats_File(&file);
     return teams;
@@ -68,13 +76,16 @@ void Move_Lines_Before(int32_t from, int32_t to, int32_t before) {
 
 int32_t Find_Team_Of_Season_Franchise(const char* abbreviation, int32_t year) {
     if (abbreviation == nullptr || abbreviation[0] == '\0') return NO_TEAM;
-    for (const auto& [text, franchise] : Get_Team_File(year)) {
-        if (text != abbreviation) continue;
-        const std::string name =
-            Is_Record_Kept_By_Name(franchise)
-                ? franchise
-                : Get_Franchise_Name_In_Year(franchise, year, Get_Universe_Stat(BASE_YEAR));
-        return Find_Team_By_Full_Name(name.c_str());
+    for (FILE_TEAM& team : Get_Team_File(year)) {
+        if (team.Abbreviation != abbreviation) continue;
+        if (team.Team == NOT_LOOKED_UP) {
+            const std::string name =
+                Is_Record_Kept_By_Name(team.Franchise)
+                    ? team.Franchise
+                    : Get_Franchise_Name_In_Year(team.Franchise, year, Get_Universe_Stat(BASE_YEAR));
+            team.Team = Find_Team_By_Full_Name(name.c_str());
+        }
+        return team.Team;
     }
     return NO_TEAM;
 }
