@@ -295,8 +295,6 @@ const LOAD_REPAIR LOAD_REPAIRS[] = {
     {ALWAYS_FROM, 1210, Repair_Old_Player_Heights},
     {ALWAYS_FROM, 1287, Update_League_Revenue},
     {ALWAYS_FROM, 1306, Load_Fantasy_Draft_State_If_Drafting},
-    // The marks a file holds count only as the picks it records.
-    {ALWAYS_FROM, ALWAYS_BELOW, Settle_Fantasy_Draft_Marks},
     {ALWAYS_FROM, 1311, Normalize_Player_Ratings},
     {ALWAYS_FROM, 1410, Set_Overtime_Length_For_Year},
     {ALWAYS_FROM, 1491, Reset_Listview_Column_Sets},
@@ -319,6 +317,9 @@ const LOAD_REPAIR LOAD_REPAIRS[] = {
     {ALWAYS_FROM, ALWAYS_BELOW, Repair_Statistics_Year},
     {ALWAYS_FROM, ALWAYS_BELOW, Clear_Multi_Season_Simulation},
     {ALWAYS_FROM, ALWAYS_BELOW, Rebuild_Season_Records},
+    // The marks a file holds count only as the picks it records; settled
+    // last, so a player a repair created is marked as the rest.
+    {ALWAYS_FROM, ALWAYS_BELOW, Settle_Fantasy_Draft_Marks},
 };
 } // namespace
 

@@ -28,6 +28,7 @@
 #include "database/settings.h"
 #include "database/universe.h"
 #include "database/unsaved_changes.h"
+#include "personnel/fantasy_draft.h"
 #include "platform/message_box.h"
 #include "tools/old_universe_conversion.h"
 #include "views/current_view.h"
@@ -355,6 +356,7 @@ int Save_Game(const char* file_name, void*) {
         return SAVE_CANNOT_CREATE;
     }
 
+    Clear_Fantasy_Marks_Outside_A_Draft();
     // The file carries the checksum of what it holds, but the league keeps its
     // old one unless the save succeeds.
     const uint32_t old_checksum = Get_Game_Checksum();

@@ -661,17 +661,25 @@ void End_Fantasy_Draft_Command() {
     }
 }
 
-void Settle_Fantasy_Draft_Marks() {
-    // Without a draft the marks are read by nothing, and a draft begins by
-    // clearing them: they stay as saved (a shuffle's destinations, a new
-    // player's 0), so the game loads as it was written.
-    if (Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_NONE) return;
+namespace {
+void Clear_Every_Fantasy_Mark() {
     // Only the team a player was drafted by: the placed mark's field also
     // serves the game engine.
     For_Each_League_Player([](int32_t team, int32_t slot) {
         Set_Player_Vital_Stat(team, slot, VITAL_FANTASY_TEAM, NOT_DRAFTED);
     });
-    if (Is_Fantasy_Draft_State_Usable()) Mark_Recorded_Picks();
+}
+} // namespace
+
+void Settle_Fantasy_Draft_Marks() {
+    // A loaded file's marks count only as the picks it records.
+    Clear_Every_Fantasy_Mark();
+    if (Get_Fantasy_Draft_Flag() != FANTASY_DRAFT_NONE && Is_Fantasy_Draft_State_Usable())
+        Mark_Recorded_Picks();
+}
+
+void Clear_Fantasy_Marks_Outside_A_Draft() {
+    if (Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_NONE) Clear_Every_Fantasy_Mark();
 }
 
 int Load_Fantasy_Draft_State() {

@@ -112,9 +112,12 @@ void End_Fantasy_Draft_Command();
 // diagnostics log. The players' marks are kept (a file read marks its picks)
 // and the draft continues by a posted step.
 int Load_Fantasy_Draft_State();
-// While a draft runs, every player's fantasy mark made to agree with the
-// picks the league records: on a usable state the players its made picks
-// took carry the teams that took them and nobody else is marked; on another
-// nobody is marked. Run on every loaded league, whose marks may say
-// anything; without a draft the marks are left as they are.
+// Every player's fantasy mark made to agree with the picks the league
+// records: while a draft runs on a usable state the players its made picks
+// took carry the teams that took them and nobody else is marked; otherwise
+// nobody is marked. Run on every loaded league, whose marks may say anything.
 void Settle_Fantasy_Draft_Marks();
+// Without a draft under way nobody has been drafted: every mark becomes the
+// no-team value. Run before a league is saved, so a file the game wrote
+// holds the marks its load settles on and resumes to the same bytes.
+void Clear_Fantasy_Marks_Outside_A_Draft();

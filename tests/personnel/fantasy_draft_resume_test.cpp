@@ -184,11 +184,12 @@ TEST_F(FantasyDraftResume, LoadedMarksAreThoseOfTheRecordedPicks) {
         EXPECT_EQ(Team_Of_Player(Test_League_Player_ID(1, slot)), 1)
             << "slot " << slot << " stays with his team";
 
-    // No draft runs: the marks, which nothing reads then and a draft clears
-    // as it begins, load as they were saved.
+    // No draft runs: a mark the file holds then records no pick, and every
+    // player loads undrafted.
     ASSERT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE);
     Set_Player_Vital_Stat(3, 0, 26, 4);
     ASSERT_EQ(Save_Game("Marked.kor", nullptr), SAVE_OK);
     ASSERT_EQ(Load_Game("Marked.kor"), 1);
-    EXPECT_EQ(Get_Player_Vital_Stat(3, 0, 26), 4);
+    EXPECT_EQ(Get_Player_Vital_Stat(3, 0, 26), -128);
+    EXPECT_EQ(Get_Player_Vital_Stat(1, 0, 26), -128);
 }
