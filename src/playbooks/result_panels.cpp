@@ -27,14 +27,24 @@ constexpr const char* WIDEST_ROUTE = "Primary Route:\n99-99 Yards";
 // primary receiver.
 constexpr const char* WIDEST_SLOT_VALUE = "100*";
 
-PLAY_RESULT_COUNTS Offense_Counts(const OFFENSIVE_RESULT_DATA& r, int32_t play, int32_t situation) {
-    return {r.Called[play][situation],     r.Yards[play][situation],     r.First_Downs[play][situation],
-            r.Touchdowns[play][situation], r.Turnovers[play][situation], r.Sacks[play][situation]};
+// The counters of situation or category `n` of a play, offence or defence.
+template <typename RESULT_DATA> PLAY_RESULT_COUNTS Counts_Of(const RESULT_DATA& r, int32_t play, int32_t n) {
+    return {r.Called[play][n],     r.Yards[play][n],     r.First_Downs[play][n],
+            r.Touchdowns[play][n], r.Turnovers[play][n], r.Sacks[play][n]};
 }
 
-PLAY_RESULT_COUNTS Defense_Counts(const DEFENSIVE_RESULT_DATA& r, int32_t play, int32_t category) {
-    return {r.Called[play][category],     r.Yards[play][category],     r.First_Downs[play][category],
-            r.Touchdowns[play][category], r.Turnovers[play][category], r.Sacks[play][category]};
+// "(n Plays)" and the rates of a called play, one a line; `plays_word` is
+// "Play" or "Plays" as the panel counts them.
+std::string Format_Result_Rates(const PLAY_RESULT_COUNTS& counts, const char* plays_word) {
+    char text[RESULT_PANEL_TEXT_SIZE];
+    const double plays = counts.Called;
+    safe_sprintf(text, sizeof text,
+                 "(%d %s)\n%.1f Yards/Play\nFirst Down: %.0f%%\nTouchdown: %.0f%%\nTurnover: %.0f%%\nSack: "
+                 "%.0f%%",
+                 counts.Called, plays_word, counts.Yards / plays, counts.First_Downs * 100.0 / plays,
+                 counts.Touchdowns * 100.0 / plays, counts.Turnovers * 100.0 / plays,
+                 counts.Sacks * 100.0 / plays);
+    return text;
 }
 
 // The tallest and widest text each side writes in each panel.
@@ -61,13 +71,8 @@ void Format_Offense_Result_Panel(char* text, int32_t situation, const PLAY_RESUL
         safe_sprintf(text, RESULT_PANEL_TEXT_SIZE, "%s\n(0 Plays)", name);
         return;
     }
-    const double plays = n;
-    safe_sprintf(text, RESULT_PANEL_TEXT_SIZE,
-                 "%s\n(%d Play%s)\n%.1f Yards/Play\nFirst Down: %.0f%%\nTouchdown: %.0f%%\nTurnover: "
-                 "%.0f%%\nSack: %.0f%%",
-                 name, n, n >= 2 ? "s" : "", counts.Yards / plays, counts.First_Downs * 100.0 / plays,
-                 counts.Touchdowns * 100.0 / plays, counts.Turnovers * 100.0 / plays,
-                 counts.Sacks * 100.0 / plays);
+    safe_sprintf(text, RESULT_PANEL_TEXT_SIZE, "%s\n%s", name,
+                 Format_Result_Rates(counts, n >= 2 ? "Plays" : "Play").c_str());
 }
 
 void Format_Defense_Result_Panel(char* text, int32_t category, const PLAY_RESULT_COUNTS& counts,
@@ -79,13 +84,8 @@ void Format_Defense_Result_Panel(char* text, int32_t category, const PLAY_RESULT
                      rating);
         return;
     }
-    const double plays = n;
-    safe_sprintf(text, RESULT_PANEL_TEXT_SIZE,
-                 "Versus\n%s\n(%d Play%s)\n%.1f Yards/Play\nFirst Down: %.0f%%\nTouchdown: %.0f%%\nTurnover: "
-                 "%.0f%%\nSack: %.0f%%\n\nRating: %s",
-                 name, n, "s", counts.Yards / plays, counts.First_Downs * 100.0 / plays,
-                 counts.Touchdowns * 100.0 / plays, counts.Turnovers * 100.0 / plays,
-                 counts.Sacks * 100.0 / plays, rating);
+    safe_sprintf(text, RESULT_PANEL_TEXT_SIZE, "Versus\n%s\n%s\n\nRating: %s", name,
+                 Format_Result_Rates(counts, "Plays").c_str(), rating);
 }
 
 void Show_Play_Results(WINDOW_HANDLE dialog) {
@@ -96,7 +96,7 @@ void Show_Play_Results(WINDOW_HANDLE dialog) {
     if (side == 0) {
         const OFFENSIVE_RESULT_DATA& r = Get_Team_Offensive_Playbook(team)->Results;
         for (int32_t s = 0; s < OFFENSIVE_SITUATIONS; ++s) {
-            Format_Offense_Result_Panel(text, s, Offense_Counts(r, play, s));
+            Format_Offense_Result_Panel(text, s, Counts_Of(r, play, s));
             Set_Dialog_Item_Text(dialog, EDITOR_FIRST_RESULT + s, text);
         }
         Get_Primary_Route_Text(text, team, play, true);
@@ -107,7 +107,7 @@ void Show_Play_Results(WINDOW_HANDLE dialog) {
     for (int32_t c = 0; c < DEFENSIVE_CATEGORIES; ++c) {
         char rating[40];
         Draw_Defensive_Keys_Panel_No_Label(rating, c, team, play);
-        Format_Defense_Result_Panel(text, c, Defense_Counts(r, play, c), rating);
+        Format_Defense_Result_Panel(text, c, Counts_Of(r, play, c), rating);
         Set_Dialog_Item_Text(dialog, EDITOR_FIRST_RESULT + c, text);
     }
 }

@@ -13,7 +13,6 @@
 #include "tools/season_inputs/volume_records.h"
 
 namespace {
-constexpr int32_t DEFENCE_GROUP = 2;
 constexpr int32_t NO_STAT = -1;
 constexpr int32_t MOST_CHANCES = 3;
 // Every category is held once more: a later category's moves may take a
@@ -30,14 +29,6 @@ constexpr double VOLUME_HELD_SPAN = 0.12;
 // Tries at taking a smaller share when a player's gathering would pass one
 // of his bounds.
 constexpr int32_t GATHERING_TRIES = 8;
-
-bool Is_Passer(int32_t position) {
-    return position == POSITION_QB;
-}
-
-bool Is_Defender(int32_t position) {
-    return position >= 0 && position < NUMBER_OF_POSITIONS && Get_Position_Group(position) == DEFENCE_GROUP;
-}
 
 // The figures of one kind of play that move together between teammates:
 // its chances, each within the next (a receiver's first downs within his

@@ -17,6 +17,10 @@
 #include "tools/season_inputs/era_norms.h"
 #include "tools/season_inputs/era_records.h"
 
+namespace {
+constexpr int32_t DEFENCE_GROUP = 2;
+} // namespace
+
 double Draw_Fraction() {
     return (Random_Number() + 0.5) / 4294967296.0;
 }
@@ -27,6 +31,14 @@ bool Is_Ball_Carrier(int32_t position) {
 
 bool Is_Receiver(int32_t position) {
     return position >= POSITION_RB && position <= POSITION_WR;
+}
+
+bool Is_Passer(int32_t position) {
+    return position == POSITION_QB;
+}
+
+bool Is_Defender(int32_t position) {
+    return position >= 0 && position < NUMBER_OF_POSITIONS && Get_Position_Group(position) == DEFENCE_GROUP;
 }
 
 namespace {
@@ -54,7 +66,6 @@ constexpr int32_t STARTERS[NUMBER_OF_POSITIONS] = {1, 1, 1, 1, 2, 2, 2, 1, 2, 2,
 constexpr int32_t SMALLEST_GAME_ROSTER = 51;
 // Players of each position on a full roster of 53.
 constexpr int32_t FULL_ROSTER[NUMBER_OF_POSITIONS] = {3, 4, 1, 3, 6, 4, 4, 2, 4, 4, 7, 5, 4, 1, 1};
-constexpr int32_t DEFENCE_GROUP = 2;
 constexpr int32_t KICK_RETURNER = 0;
 constexpr int32_t PUNT_RETURNER = 1;
 // How a starter's season goes: below the first draw he plays every game,
@@ -631,18 +642,16 @@ void Make_Field_Goals(int32_t team, int32_t slot, int32_t games, const ERA_NORMS
 }
 
 void Keep_Figures_Possible(TEAM_SEASON_FIGURES* figures) {
-    auto passer = [](int32_t position) { return position == POSITION_QB; };
-    auto defender = [](int32_t position) { return Get_Position_Group(position) == DEFENCE_GROUP; };
     // Yards come with their completions, carries or catches, never more than a play gains each.
-    Keep_Within(figures, 5, passer, [](const int32_t* stats) { return MOST_YARDS_A_PLAY * stats[3]; });
+    Keep_Within(figures, 5, Is_Passer, [](const int32_t* stats) { return MOST_YARDS_A_PLAY * stats[3]; });
     Keep_Within(figures, 8, Is_Ball_Carrier,
                 [](const int32_t* stats) { return MOST_YARDS_A_PLAY * stats[7]; });
     Keep_Within(figures, 11, Is_Receiver, [](const int32_t* stats) { return MOST_YARDS_A_PLAY * stats[10]; });
-    Keep_Within(figures, 6, passer, [](const int32_t* stats) { return stats[3]; });
-    Keep_Within(figures, 4, passer, [](const int32_t* stats) { return stats[2] - stats[3]; });
+    Keep_Within(figures, 6, Is_Passer, [](const int32_t* stats) { return stats[3]; });
+    Keep_Within(figures, 4, Is_Passer, [](const int32_t* stats) { return stats[2] - stats[3]; });
     Keep_Within(figures, 9, Is_Ball_Carrier, [](const int32_t* stats) { return stats[7]; });
     Keep_Within(figures, 12, Is_Receiver, [](const int32_t* stats) { return stats[10]; });
-    Keep_Within(figures, 9, defender, [](const int32_t* stats) { return stats[7] + stats[8]; });
+    Keep_Within(figures, 9, Is_Defender, [](const int32_t* stats) { return stats[7] + stats[8]; });
 }
 
 std::vector<int32_t> Share_Total(int32_t total, const std::vector<double>& weights) {

@@ -34,9 +34,12 @@ constexpr int32_t MOST_YARDS_A_PLAY = 99;
 // A draw in (0, 1).
 double Draw_Fraction();
 
-// Who holds a ball carrier's figures (QB, RB, FB, TE, WR) and a receiver's (RB, FB, TE, WR).
+// Who holds a ball carrier's figures (QB, RB, FB, TE, WR), a receiver's
+// (RB, FB, TE, WR), a passer's (QB) and a defender's.
 bool Is_Ball_Carrier(int32_t position);
 bool Is_Receiver(int32_t position);
+bool Is_Passer(int32_t position);
+bool Is_Defender(int32_t position);
 
 // Strength of a team's units against the league's mean (1.0 the mean).
 struct TEAM_STRENGTH {

@@ -61,6 +61,18 @@ const std::vector<FRANCHISE_ROW>& Modern_Table() {
     return rows;
 }
 
+// Whether the table's row is the franchise of that name in `year`: by its
+// own name, or the one the history has renamed it to in the same place,
+// which keeps its building.
+bool Is_Row_Of_Franchise(const FRANCHISE_ROW& row, const std::string& location, const std::string& nickname,
+                         int32_t year) {
+    if (strcasecmp(row.Location.c_str(), location.c_str()) != 0) return false;
+    if (strcasecmp(row.Nickname.c_str(), nickname.c_str()) == 0) return true;
+    const std::string renamed =
+        Get_Franchise_Name_In_Year(row.Location + "," + row.Nickname, MODERN_TABLE_YEAR, year);
+    return strcasecmp(renamed.c_str(), (location + "," + nickname).c_str()) == 0;
+}
+
 std::string Team_Text(int32_t team, int32_t index) {
     char text[TEAM_STRING_LENGTH] = "";
     Get_Team_String(text, team, index);
@@ -72,13 +84,7 @@ STADIUM_FIGURES Get_Model_Stadium(int32_t team, int32_t year) {
     const std::string location = Team_Text(team, 1), nickname = Team_Text(team, 2);
     STADIUM_FIGURES stadium{location + " Stadium", Era_Capacity(year), ROOF_OPEN, GRASS};
     for (const FRANCHISE_ROW& row : Modern_Table()) {
-        if (strcasecmp(row.Location.c_str(), location.c_str()) != 0) continue;
-        // A franchise the history has renamed since, in the same place, keeps its building.
-        const std::string named =
-            Get_Franchise_Name_In_Year(row.Location + "," + row.Nickname, MODERN_TABLE_YEAR, year);
-        if (strcasecmp(row.Nickname.c_str(), nickname.c_str()) != 0 &&
-            strcasecmp(named.c_str(), (location + "," + nickname).c_str()) != 0)
-            continue;
+        if (!Is_Row_Of_Franchise(row, location, nickname, year)) continue;
         stadium.Name = row.Stadium;
         if (year >= FIRST_TABLE_YEAR) {
             stadium.Capacity = row.Capacity;
