@@ -297,7 +297,10 @@ void Release_Player_To_Free_Agents(int32_t team, int32_t slot) {
     }
     int32_t free_slot = Find_Empty_Player_Slot(FREE_AGENT_TEAM);
     if (free_slot < 0) {
-        Cut_One_Player_If_Over_Limit(FREE_AGENT_TEAM);
+        // During a fantasy draft a pool of drafted players waiting for their
+        // teams lets nobody go: the player stays rather than take the place
+        // of one of them.
+        if (!Cut_One_Player_If_Over_Limit(FREE_AGENT_TEAM)) return;
         free_slot = PLAYERS_PER_TEAM - 1;
     }
     Swap_Players(FREE_AGENT_TEAM, free_slot, team, slot);

@@ -17,6 +17,9 @@ void Load_Fantasy_Draft_State_If_Drafting();
 // Removes a franchise; its players go to the Free Agent pool unless
 // keep_players is set. Returns 1 when the team was erased, 0 otherwise.
 int32_t Erase_Team(int32_t team, int32_t keep_players);
+// Moves the player into the Free Agent pool, a full pool first cutting one of
+// its players; when the cut may take nobody (a fantasy draft's pool of drafted
+// players) he stays where he is.
 void Release_Player_To_Free_Agents(int32_t team, int32_t slot);
 
 // `buffer` holds a whole team record (sizeof(TEAM_RECORD) bytes).

@@ -278,9 +278,10 @@ void Store_Flags(WINDOW_HANDLE dialog) {
     if (fictional && !was_fictional && Is_Draft_Pool_In_Use()) {
         Check(dialog, FICTIONAL_ROOKIES_BOX, false);
         Show_Formatted_Message("Fictional Rookies",
-                               "The College Draft is under way and picks from the pool it started with.\n\n"
+                               "The %s is under way and picks from the pool it started with.\n\n"
                                "Check 'Fictional Rookies' again once the draft is over to rebuild the draft "
-                               "pool with fictional players.");
+                               "pool with fictional players.",
+                               Get_Pool_Draft_Name());
         return;
     }
     Universe.Header.Fictional_Players_Flag = fictional ? 1 : 0;

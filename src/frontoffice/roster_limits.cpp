@@ -7,10 +7,14 @@
 #include "database/team_operations.h"
 #include "database/team_record.h"
 #include "engine/snap_decisions.h"
+#include "personnel/fantasy_marks.h"
 #include "personnel/player_retirement.h"
 
 int32_t Cut_One_Player_If_Over_Limit(int32_t team) {
-    return Cut_One_Eligible_Player_If_Over_Limit(team, nullptr);
+    // While a fantasy draft runs, a drafted player belongs to the team that
+    // took him, wherever he waits: only players nobody drafted may go.
+    return Cut_One_Eligible_Player_If_Over_Limit(team, Is_Fantasy_Draft_Under_Way() ? Is_Fantasy_Undrafted
+                                                                                    : nullptr);
 }
 
 int32_t Cut_One_Eligible_Player_If_Over_Limit(int32_t team, PLAYER_FILTER eligible) {

@@ -13,6 +13,7 @@
 #include "personnel/draft_pool_players.h"
 #include "personnel/draft_pool_sort.h"
 #include "personnel/draft_state.h"
+#include "personnel/fantasy_marks.h"
 #include "personnel/personnel_settings.h"
 #include "personnel/player_generation.h"
 #include "platform/message_queue.h"
@@ -118,14 +119,20 @@ void Grade_College_Draft_Pool() {
 }
 
 bool Is_Draft_Pool_In_Use() {
-    // A draft under way (it runs only in the off-season) picks from the
-    // class it started with.
-    return Get_User_Preference(CURRENT_WEEK) == OFF_SEASON_WEEK && Is_College_Draft_Underway();
+    // A college draft under way (it runs only in the off-season) picks from
+    // the class it started with; the prospects a fantasy draft took wait in
+    // the pool until the draft is carried out.
+    return (Get_User_Preference(CURRENT_WEEK) == OFF_SEASON_WEEK && Is_College_Draft_Underway()) ||
+           Is_Fantasy_Draft_Under_Way();
+}
+
+const char* Get_Pool_Draft_Name() {
+    return Is_Fantasy_Draft_Under_Way() ? "Fantasy Draft" : "College Draft";
 }
 
 void Create_College_Draft_Pool() {
     if (Is_Draft_Pool_In_Use()) {
-        Log_Debug_Line("The college draft is running: its pool is kept.");
+        Log_Debug_Line("The %s is running: its pool is kept.", Get_Pool_Draft_Name());
         return;
     }
     Empty_Draft_Pool();

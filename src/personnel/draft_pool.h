@@ -6,8 +6,11 @@
 void Empty_Draft_Pool();
 // True while a draft runs (week 100, a round below 7 and players left): its
 // class is never replaced, or the later rounds would draft a new class and
-// leave the old rookies behind.
+// leave the old rookies behind. Also while a fantasy draft runs, whose picks
+// of the pool would be lost.
 bool Is_Draft_Pool_In_Use();
+// "Fantasy Draft" while one runs, else "College Draft": the draft that keeps the pool.
+const char* Get_Pool_Draft_Name();
 // Empties the pools and builds the coming draft's class: a loaded real class
 // where there is one, topped up with generated prospects, then graded and
 // sorted. While the pool is in use by a draft it stays as it is.

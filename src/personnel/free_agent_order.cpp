@@ -68,8 +68,14 @@ void Replenish_Free_Agents() {
              Count_Team_Position_Players(FREE_AGENT_TEAM, position) < Get_Position_Roster_Minimum(position) &&
              created < PLAYERS_PER_TEAM;
              ++created) {
-            while (Get_First_Empty_Player_Slot(FREE_AGENT_TEAM) >= POOL_ROOM_LIMIT)
+            while (Get_First_Empty_Player_Slot(FREE_AGENT_TEAM) >= POOL_ROOM_LIMIT) {
+                const int32_t held = Count_Team_Position_Players(FREE_AGENT_TEAM, position);
                 if (!Cut_One_Player_If_Over_Limit(FREE_AGENT_TEAM)) return;
+                // During a fantasy draft a pool of drafted players may have
+                // no one to let go but the players made for it: one made at
+                // this very position would only be made again.
+                if (Count_Team_Position_Players(FREE_AGENT_TEAM, position) < held) return;
+            }
             const int32_t slot = Get_First_Empty_Player_Slot(FREE_AGENT_TEAM);
             Create_Player_For_Team(FREE_AGENT_TEAM, slot, position, REPLACEMENT_PLAYER_WEAKNESS);
             if (!Is_Player_Slot_Used(FREE_AGENT_TEAM, slot)) return;

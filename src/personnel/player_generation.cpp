@@ -19,6 +19,7 @@
 #include "frontoffice/salaries.h"
 #include "personnel/college_history.h"
 #include "personnel/contract_length.h"
+#include "personnel/fantasy_marks.h"
 #include "personnel/personnel_settings.h"
 #include "personnel/player_development.h"
 #include "personnel/player_dimensions.h"
@@ -202,6 +203,8 @@ void Init_New_Player_Fields(int32_t team, int32_t slot) {
     Set_Player_Vital_Stat(team, slot, VITAL_DRAFT_SLOT, 0);
     Assign_New_Player_ID(team, slot);
     Set_Development_Fields(team, slot);
+    // His cleared record would read as drafted by team 0.
+    Mark_New_Player_For_Fantasy_Draft(team, slot);
 }
 
 void Set_Development_Fields(int32_t team, int32_t slot) {

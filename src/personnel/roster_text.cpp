@@ -18,6 +18,7 @@
 #include "dialogs/roster_moves.h"
 #include "frontoffice/depth_charts.h"
 #include "frontoffice/roster_limits.h"
+#include "personnel/fantasy_marks.h"
 #include "platform/message_box.h"
 #include "season/new_universe.h"
 
@@ -184,18 +185,13 @@ void Reset_Fantasy_Draft_Marks() {
 }
 
 namespace {
-bool Is_Undrafted(int32_t team, int32_t slot) {
-    return Get_Player_Vital_Stat(team, slot, VITAL_FANTASY_TEAM) == NO_FANTASY_TEAM;
-}
-
 // Releases a franchise player nobody drafted. A full free-agent pool first
-// loses its surplus player as the roster cut chooses him, but only among the
-// players nobody drafted: a drafted free agent still waiting for room on his
-// new team is never the one to go. False, with the player left where he is,
-// while every player of a full pool is such a drafted free agent.
+// loses its surplus player as the roster cut chooses him, which during the
+// draft is never a drafted free agent still waiting for room on his new
+// team. False, with the player left where he is, while every player of a
+// full pool is such a drafted free agent.
 bool Release_Undrafted_Player(int32_t team, int32_t slot) {
-    if (Find_Empty_Player_Slot(FREE_AGENT_TEAM) < 0 &&
-        !Cut_One_Eligible_Player_If_Over_Limit(FREE_AGENT_TEAM, Is_Undrafted))
+    if (Find_Empty_Player_Slot(FREE_AGENT_TEAM) < 0 && !Cut_One_Player_If_Over_Limit(FREE_AGENT_TEAM))
         return false;
     Release_Player_To_Free_Agents(team, slot);
     return true;
@@ -226,6 +222,10 @@ bool Place_Drafted_Player(int32_t team, int32_t slot) {
 } // namespace
 
 void Implement_Draft_Teams() {
+    // Players the releases' pool upkeep or the roster fills make meanwhile
+    // belong to nobody and stay where they are made; no cut takes a drafted
+    // player.
+    const FANTASY_CARRY_OUT_SCOPE carrying_out;
     // Counting pass: players already where they belong are placed; undrafted
     // players of a franchise go to the free agents.
     int32_t to_move = 0;

@@ -116,8 +116,9 @@ void Clear_All_Time_Leaders() {
 void Fill_Draft_Pool_Command() {
     if (Is_Draft_Pool_In_Use()) {
         Show_Formatted_Message("Fill College Draft Pool",
-                               "The College Draft is under way and picks from the pool it started with.\n\n"
-                               "The draft pool can be filled again once the draft is over.");
+                               "The %s is under way and picks from the pool it started with.\n\n"
+                               "The draft pool can be filled again once the draft is over.",
+                               Get_Pool_Draft_Name());
         return;
     }
     Create_College_Draft_Pool();

@@ -17,10 +17,12 @@
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "dialogs/roster_moves.h"
 #include "frontoffice/roster_limits.h"
 #include "frontoffice/roster_minimums.h"
 #include "frontoffice/salaries.h"
 #include "personnel/fantasy_draft.h"
+#include "personnel/free_agent_order.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
 #include "platform/scripted_answers.h"
@@ -214,6 +216,56 @@ TEST_F(FantasyDraft, FinishingRepairsAnAbsurdContractLengthAsTheRepairOfOnePlaye
     EXPECT_EQ(Get_Player_Vital_Stat(team, now, VITAL_BONUS_YEARS), 2)
         << "the length is the years he has left, not left absurd";
     EXPECT_LE(std::abs(Get_Player_Vital_Stat(team, now, VITAL_SIGNING_BONUS)), 202995);
+}
+
+// While the picks are made the user signs any kicker the pool has, and the
+// free-agent list (its opening tops the pool up) makes a new one. Nobody has
+// drafted him: he counts for no team, any team may take him, and the draft
+// carried out leaves him with the team that did, or in the pool.
+TEST_F(FantasyDraft, AFreeAgentMadeDuringThePicksIsNobodysPick) {
+    const int32_t user = 0;
+    Set_Team_Stat(user, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Begin_Fantasy_Draft(FANTASY_ORDER_ALPHABETICAL, FANTASY_ORDER_REVERSE);
+    ASSERT_EQ(Get_Fantasy_Draft_Team(), user) << "the user's team is asked first";
+    for (int32_t slot = PLAYERS_PER_TEAM - 1; slot >= 0; --slot) {
+        if (Is_Player_Slot_Used(FREE_AGENT_TEAM, slot) &&
+            Get_Player_Vital_Stat(FREE_AGENT_TEAM, slot, VITAL_POSITION) == POSITION_K) {
+            ASSERT_GE(Move_Player_To_Team(user, FREE_AGENT_TEAM, slot), 0);
+        }
+    }
+    Sort_Free_Agents();
+    int32_t made = -1;
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+        if (Is_Player_Slot_Used(FREE_AGENT_TEAM, slot) &&
+            Get_Player_Vital_Stat(FREE_AGENT_TEAM, slot, VITAL_POSITION) == POSITION_K)
+            made = slot;
+    ASSERT_GE(made, 0) << "the pool has a kicker again";
+    const int32_t id = Get_Player_ID(FREE_AGENT_TEAM, made);
+    EXPECT_EQ(Get_Player_Vital_Stat(FREE_AGENT_TEAM, made, VITAL_FANTASY_TEAM), -128);
+    EXPECT_EQ(Count_Fantasy_Drafted_At_Position(user, POSITION_K), 0) << "the user has drafted no kicker";
+
+    // The user takes a quarterback; the computer makes every other pick.
+    Announce_Fantasy_Draft_Pick(1, Test_League_Slot(POSITION_QB, 0), user);
+    Script_Message_Answer("End Fantasy Draft", ID_BOX_YES);
+    End_Fantasy_Draft_Command();
+    EXPECT_LT(Run_Draft_To_End(), 10000);
+    ASSERT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE);
+
+    const std::map<int32_t, int32_t> team_of_id = Teams_By_Id();
+    std::map<int32_t, int32_t> drafter;
+    for (int32_t round = 0; round < FANTASY_DRAFT_LAST_ROUND; ++round)
+        for (int32_t pick = 0; pick < TEST_LEAGUE_TEAMS; ++pick)
+            if (Get_Fantasy_Draft_Pick_ID(round, pick) > 0)
+                drafter[Get_Fantasy_Draft_Pick_ID(round, pick)] = Get_Fantasy_Draft_Order(round, pick);
+    ASSERT_TRUE(team_of_id.count(id)) << "the new kicker is still in the league";
+    const auto taken = drafter.find(id);
+    EXPECT_EQ(team_of_id.at(id), taken != drafter.end() ? taken->second : FREE_AGENT_TEAM);
+    for (const auto& [player, team] : team_of_id) {
+        if (team >= TEST_LEAGUE_TEAMS) continue;
+        const auto found = drafter.find(player);
+        EXPECT_TRUE(found != drafter.end() && found->second == team)
+            << "team " << team << " holds player " << player << ", whom it did not draft";
+    }
 }
 
 namespace {

@@ -16,6 +16,7 @@
 #include "database/season_lines.h"
 #include "database/team_operations.h"
 #include "database/text_format.h"
+#include "personnel/player_generation.h"
 #include "personnel/roster_text.h"
 #include "platform/message_box.h"
 #include "support/test_league.h"
@@ -167,6 +168,52 @@ TEST(RosterText, AFreeAgentDraftedReachesHisTeamWhenEveryFranchisePlayerStays) {
     Implement_Draft_Teams();
     EXPECT_TRUE(Get_Shown_Messages().empty());
     EXPECT_EQ(Where(id).first, 3);
+}
+
+// A pool nearly full of drafted linebackers waiting for their teams, and no
+// player of any other position: each release of an undrafted franchise
+// player makes the pool's upkeep make players of the positions it lacks and,
+// once it is nearly full, let players go. The new players belong to nobody
+// and stay free agents; only players nobody drafted are let go.
+TEST(RosterText, ThePoolsUpkeepWhileADraftIsCarriedOutTouchesNoPick) {
+    Build_Test_League();
+    Reset_Fantasy_Draft_Marks();
+    For_Each_League_Player([](int32_t team, int32_t slot) {
+        if (team < MAX_FRANCHISES) Set_Player_Vital_Stat(team, slot, VITAL_FANTASY_TEAM, team);
+    });
+    constexpr int32_t WAITING = 90;
+    std::vector<std::pair<int32_t, int32_t>> picks; // id, drafting team
+    int32_t drafted[TEST_LEAGUE_TEAMS] = {};
+    for (int32_t slot = 0; slot < WAITING; ++slot) {
+        const int32_t team = slot % TEST_LEAGUE_TEAMS;
+        Fabricate_Position_Player(FREE_AGENT_TEAM, slot, POSITION_LB, 0);
+        Set_Player_Vital_Stat(FREE_AGENT_TEAM, slot, VITAL_FANTASY_TEAM, team);
+        picks.emplace_back(Get_Player_ID(FREE_AGENT_TEAM, slot), team);
+        ++drafted[team];
+    }
+    // Team 2's last receiver, linebacker and cornerback are nobody's picks.
+    for (const int32_t slot : {Test_League_Slot(POSITION_WR, 5), Test_League_Slot(POSITION_LB, 6),
+                               Test_League_Slot(POSITION_CB, 4)})
+        Set_Player_Vital_Stat(2, slot, VITAL_FANTASY_TEAM, -128);
+    Set_Header_Flag(HEADER_FLAG_SEASON_LINE_RECORDING, 0);
+    Clear_Shown_Messages();
+    Implement_Draft_Teams();
+    EXPECT_TRUE(Get_Shown_Messages().empty());
+    int32_t gone = 0, elsewhere = 0;
+    for (const auto& [id, team] : picks) {
+        const int32_t now = Where(id).first;
+        gone += now == NO_TEAM;
+        elsewhere += now != NO_TEAM && now != team;
+    }
+    EXPECT_EQ(gone, 0) << "drafted free agents retired";
+    EXPECT_EQ(elsewhere, 0) << "drafted free agents not with their teams";
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        EXPECT_EQ(Get_First_Empty_Player_Slot(team), TEST_ROSTER_SIZE + drafted[team] - (team == 2 ? 3 : 0))
+            << "team " << team << ": its own players and those it drafted, nobody else";
+    const int32_t left = Get_First_Empty_Player_Slot(FREE_AGENT_TEAM);
+    EXPECT_GT(left, 1) << "the players the pool made stay free agents";
+    for (int32_t slot = 0; slot < left; ++slot)
+        EXPECT_EQ(Get_Player_Vital_Stat(FREE_AGENT_TEAM, slot, VITAL_FANTASY_TEAM), -128) << "slot " << slot;
 }
 
 TEST(RosterText, RawLastNamesAreConverted) {

@@ -25,6 +25,7 @@
 #include "database/universe.h"
 #include "personnel/draft_pool_players.h"
 #include "personnel/draft_state.h"
+#include "personnel/fantasy_draft.h"
 #include "personnel/player_generation.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
@@ -207,6 +208,28 @@ TEST_F(AdvancedTools, FillingThePoolWaitsForARunningDraftToEnd) {
     Open_From_Tools_Menu([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, TOOL_DRAFT_POOL); });
     EXPECT_GT(Pool_Ids().size(), before.size()) << "a whole new class";
     EXPECT_FALSE(Was_Told("Fill College Draft Pool", ""));
+}
+
+// A fantasy draft under way has taken prospects of the pool, who wait there
+// until the draft is carried out: filling the pool would erase its picks.
+TEST_F(AdvancedTools, FillingThePoolWaitsForARunningFantasyDraftToEnd) {
+    for (int32_t slot = 0; slot < 20; ++slot)
+        Fabricate_Position_Player(FIRST_COLLEGE_POOL_TEAM, slot, POSITION_LB, 0);
+    // Every team is the user's, so the draft waits at each pick; the first takes a prospect.
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        Set_Team_Stat(team, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Clear_Shown_Messages();
+    Begin_Fantasy_Draft(FANTASY_ORDER_ALPHABETICAL, FANTASY_ORDER_REVERSE);
+    const int32_t taken = Get_Player_ID(FIRST_COLLEGE_POOL_TEAM, 4);
+    Announce_Fantasy_Draft_Pick(FIRST_COLLEGE_POOL_TEAM, 4, 0);
+    const std::vector<int32_t> before = Pool_Ids();
+    Open_From_Tools_Menu([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, TOOL_DRAFT_POOL); });
+    EXPECT_EQ(Pool_Ids(), before) << "the pool and the prospect drafted from it stay";
+    EXPECT_EQ(Team_Of_Player(taken), FIRST_COLLEGE_POOL_TEAM);
+    EXPECT_TRUE(Was_Told("Fill College Draft Pool",
+                         "The Fantasy Draft is under way and picks from the pool it started with.\n\n"
+                         "The draft pool can be filled again once the draft is over."));
+    End_Fantasy_Draft_State();
 }
 
 TEST_F(AdvancedTools, BuildsOfferToSaveFirstAndKeepTheUsersGameName) {

@@ -1,0 +1,228 @@
+// A fantasy draft run from the Tools menu over a New Game of an installed
+// season, the computer making every pick, ends with each pick on the team
+// that made it, no player nobody drafted on a franchise and no drafted player
+// gone: also when the user has first signed the free agents of a position the
+// pool then has to make again while the draft is carried out, and in leagues
+// the League Editor shrank.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <initializer_list>
+#include <map>
+#include <string>
+
+#include "app/main_menu.h"
+#include "app/main_window.h"
+#include "app/modal_dialogs.h"
+#include "app/startup.h"
+#include "database/league_structure.h"
+#include "database/player_record.h"
+#include "database/roster_slots.h"
+#include "database/settings.h"
+#include "database/team_record.h"
+#include "dialogs/league_editor_dialog.h"
+#include "dialogs/listview_engine.h"
+#include "dialogs/player_list_dialog.h"
+#include "frontoffice/contract_offer.h"
+#include "personnel/fantasy_draft.h"
+#include "platform/message_box.h"
+#include "platform/message_queue.h"
+#include "platform/scripted_answers.h"
+#include "support/dialog_steps.h"
+#include "support/installed_seasons.h"
+#include "support/test_league.h"
+
+namespace {
+// More steps than a draft of 36 teams has picks.
+constexpr int32_t MOST_DRAFT_STEPS = 36 * FANTASY_DRAFT_LAST_ROUND + 100;
+
+class FantasyDraftCarryOut : public InstalledFrameTest {
+  protected:
+    void SetUp() override {
+        InstalledFrameTest::SetUp();
+        Start_Frame_Without_Loop();
+        ASSERT_EQ(Load_Startup_League(), 1);
+    }
+};
+
+// New Game of the season, the user's team the first franchise.
+void Start_New_Game(int32_t year) {
+    Choose_Installed_New_Game(year);
+    ASSERT_EQ(Get_Current_Year(), year);
+    std::filesystem::create_directories("Output");
+    Clear_Shown_Messages();
+}
+
+int32_t Find_Free_Agent_At(int32_t position) {
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+        if (Is_Player_Slot_Used(FREE_AGENT_TEAM, slot) &&
+            Get_Player_Vital_Stat(FREE_AGENT_TEAM, slot, VITAL_POSITION) == position)
+            return slot;
+    return -1;
+}
+
+// The user lists the free agents of each position in turn and signs every
+// one of them, each agreeing to the offer; returns how many he signed.
+int32_t Sign_Every_Free_Agent_At(std::initializer_list<int32_t> positions) {
+    int32_t signed_up = 0;
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        for (const int32_t position : positions) {
+            Choose_Dialog_Line(dialog, PLAYER_POSITION_BOX, position);
+            // A pool never holds this many of one position.
+            for (int32_t slot = Find_Free_Agent_At(position); slot >= 0 && signed_up < 20;
+                 slot = Find_Free_Agent_At(position)) {
+                const int32_t id = Get_Player_ID(FREE_AGENT_TEAM, slot);
+                Select_Listview_Player(Get_Dialog_Item(dialog, PLAYER_LIST_VIEW), FREE_AGENT_TEAM, slot);
+                Script_Dialog_Answer(CONTRACT_OFFER_DIALOG, CONTRACT_ACCEPTED);
+                Click_Dialog_Button(dialog, PLAYER_ACTION_BUTTON);
+                if (Team_Of_Player(id) != Get_User_Team()) break;
+                ++signed_up;
+            }
+        }
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Do_Dialog(Main_Window, FREE_AGENTS_DIALOG, 0);
+    return signed_up;
+}
+
+// Tools > Fantasy Draft with the dialog's defaults; at the user's first pick
+// he has the computer make all the remaining picks.
+void Run_Fantasy_Draft_From_Tools_Menu() {
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_OK); });
+    Send_Window_Message(Main_Window, MSG_COMMAND, ID_FANTASY_DRAFT, 0);
+    // Each pick posts the step of the next, until the user is asked.
+    WINDOW_MESSAGE waiting{};
+    for (int32_t step = 0; step < MOST_DRAFT_STEPS && Peek_Window_Message(&waiting, false); ++step)
+        Pump_Messages();
+    ASSERT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_RUNNING) << "waiting for the user's pick";
+    Script_Message_Answer("End Fantasy Draft", ID_BOX_YES);
+    Send_Window_Message(Main_Window, MSG_COMMAND, ID_FANTASY_DRAFT, 0);
+    for (int32_t step = 0; step < MOST_DRAFT_STEPS && Get_Fantasy_Draft_Flag() != FANTASY_DRAFT_NONE; ++step)
+        Pump_Messages();
+    ASSERT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE) << "the draft was carried out";
+}
+
+// The league's players by id, where they stand (the Hall of Fame left out).
+std::map<int32_t, int32_t> Teams_By_Id() {
+    std::map<int32_t, int32_t> teams;
+    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team) {
+        if (team == HALL_OF_FAME_TEAM) continue;
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+            if (Is_Player_Slot_Used(team, slot)) teams[Get_Player_ID(team, slot)] = team;
+    }
+    return teams;
+}
+
+// What the league shows against the picks the draft recorded: each picked
+// player on the team that picked him, every franchise player picked by his
+// team. "" when all holds, else the counts and a first example of each.
+std::string Find_Carry_Out_Faults(int32_t* picks) {
+    const int32_t teams = Count_Active_Teams();
+    std::map<int32_t, int32_t> drafter;
+    for (int32_t round = 0; round < FANTASY_DRAFT_LAST_ROUND; ++round)
+        for (int32_t pick = 0; pick < teams; ++pick) {
+            const int32_t id = Get_Fantasy_Draft_Pick_ID(round, pick);
+            if (id > 0) drafter[id] = Get_Fantasy_Draft_Order(round, pick);
+        }
+    *picks = static_cast<int32_t>(drafter.size());
+    const std::map<int32_t, int32_t> where = Teams_By_Id();
+    int32_t gone = 0, elsewhere = 0, undrafted = 0;
+    std::string first;
+    for (const auto& [id, team] : drafter) {
+        const auto found = where.find(id);
+        if (found == where.end()) {
+            if (gone++ == 0) first += " player " + std::to_string(id) + " gone;";
+        } else if (found->second != team) {
+            if (elsewhere++ == 0)
+                first += " player " + std::to_string(id) + " of team " + std::to_string(team) + " on " +
+                         std::to_string(found->second) + ";";
+        }
+    }
+    for (const auto& [id, team] : where) {
+        if (team >= teams) continue;
+        const auto found = drafter.find(id);
+        if (found == drafter.end() || found->second != team) {
+            if (undrafted++ == 0)
+                first += " team " + std::to_string(team) + " holds player " + std::to_string(id) +
+                         (found == drafter.end() ? " nobody drafted;" : " another team drafted;");
+        }
+    }
+    if (gone + elsewhere + undrafted == 0) return "";
+    return std::to_string(gone) + " drafted players gone, " + std::to_string(elsewhere) +
+           " on another team, " + std::to_string(undrafted) +
+           " franchise players not drafted by their team:" + first;
+}
+
+bool Was_Told(const std::string& caption) {
+    for (const SHOWN_MESSAGE& message : Get_Shown_Messages())
+        if (message.Caption == caption) return true;
+    return false;
+}
+
+// The user turns Commissioner Mode on and has the League Editor erase the
+// league's last team other than his own, `count` times: with its players, or
+// sending them to the free agents.
+void Erase_Last_Teams(int32_t count, bool with_players) {
+    Set_User_Preference(COMMISSIONER_MODE, 1);
+    for (int32_t n = 0; n < count; ++n) {
+        const int32_t teams = Count_Active_Teams();
+        Set_User_Preference(VIEWED_TEAM, Get_User_Team() == teams - 1 ? teams - 2 : teams - 1);
+        Script_Dialog_Step([with_players](WINDOW_HANDLE dialog) {
+            Script_Message_Answer("Erase Team", with_players ? ID_BOX_YES : ID_BOX_NO);
+            // Sent to a full pool, the least valuable of them retire.
+            if (!with_players) Script_Message_Answer("Not Enough Room", ID_BOX_YES);
+            Click_Dialog_Button(dialog, ERASE_TEAM_BUTTON);
+            Click_Dialog_Button(dialog, ID_OK);
+        });
+        Do_Dialog(Main_Window, LEAGUE_EDITOR_DIALOG, 0);
+        ASSERT_EQ(Count_Active_Teams(), teams - 1);
+    }
+    Clear_Shown_Messages();
+}
+
+void Expect_Every_Pick_Carried_Out(int32_t expected_picks) {
+    int32_t picks = 0;
+    EXPECT_EQ(Find_Carry_Out_Faults(&picks), "");
+    EXPECT_EQ(picks, expected_picks);
+    EXPECT_FALSE(Was_Told("Error in Implement_Draft_Teams()"));
+}
+} // namespace
+
+// Both fullbacks of the pool signed: the pool makes a fullback again while
+// the undrafted franchise players are released, and lets players go to keep
+// room; neither may touch a pick.
+TEST_F(FantasyDraftCarryOut, TheFullbacksOfThePoolSignedFirst) {
+    Start_New_Game(2022);
+    ASSERT_GE(Sign_Every_Free_Agent_At({POSITION_FB}), 1);
+    ASSERT_LT(Find_Free_Agent_At(POSITION_FB), 0) << "no fullback left in the pool";
+    Run_Fantasy_Draft_From_Tools_Menu();
+    Expect_Every_Pick_Carried_Out(32 * FANTASY_DRAFT_LAST_ROUND);
+}
+
+// The pool's kicker and punter signed: the pool makes each again.
+TEST_F(FantasyDraftCarryOut, TheKickerAndPunterOfThePoolSignedFirst) {
+    Start_New_Game(2022);
+    // Listed again, the pool would make a kicker at once: both in one visit.
+    ASSERT_GE(Sign_Every_Free_Agent_At({POSITION_K, POSITION_P}), 2);
+    ASSERT_LT(Find_Free_Agent_At(POSITION_K), 0);
+    ASSERT_LT(Find_Free_Agent_At(POSITION_P), 0);
+    Run_Fantasy_Draft_From_Tools_Menu();
+    Expect_Every_Pick_Carried_Out(32 * FANTASY_DRAFT_LAST_ROUND);
+}
+
+// 1970 with six teams erased, their players sent to the free agents.
+TEST_F(FantasyDraftCarryOut, A1970LeagueTheEditorShrankBySixTeams) {
+    Start_New_Game(1970);
+    const int32_t teams = Count_Active_Teams() - 6;
+    Erase_Last_Teams(6, false);
+    Run_Fantasy_Draft_From_Tools_Menu();
+    Expect_Every_Pick_Carried_Out(teams * FANTASY_DRAFT_LAST_ROUND);
+}
+
+// 2022 down to 24 teams, the erased teams' players sent to the free agents.
+TEST_F(FantasyDraftCarryOut, A2022LeagueTheEditorShrankTo24Teams) {
+    Start_New_Game(2022);
+    Erase_Last_Teams(8, false);
+    Run_Fantasy_Draft_From_Tools_Menu();
+    Expect_Every_Pick_Carried_Out(24 * FANTASY_DRAFT_LAST_ROUND);
+}
