@@ -4,8 +4,9 @@
 // season line of any of them holds a figure its player could not have (more
 // starts than games, a touchdown without its carry, catch, completion or
 // takeaway, more made than tried, yards without their completion, carry or
-// catch or past the 99 a play gains for each), and every one stores payrolls
-// near its cap that a started game plays with.
+// catch or past the 99 a play gains for each; a passing season of the
+// history more than 15 % past the record standing at its end), and every one
+// stores payrolls near its cap that a started game plays with.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -32,6 +33,7 @@
 #include "support/season_build_folder.h"
 #include "tools/draft_class_database.h"
 #include "tools/payroll_balance.h"
+#include "tools/season_inputs/volume_records.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -112,6 +114,10 @@ constexpr int32_t COLLEGE_SEASON_TEAM = 128;
 
 // The most yards a completion, carry or catch gains or loses.
 constexpr int64_t MOST_YARDS_A_CHANCE = 99;
+
+// The last season of the history the league was made with; the game played
+// the seasons after it.
+constexpr int32_t LAST_HISTORY_YEAR = 2004;
 
 // The figures of a season line, in the game's layout, that a player of the
 // position class could not have: what he made against what he tried. Each
@@ -207,6 +213,17 @@ TEST_F(InstalledSeasons, NoSeasonLineOfAnyYearHoldsAFigureItsChancesCannot) {
                          std::string(rule.Text) + " (" + player->First_Name + " " + player->Last_Name + ", " +
                              std::to_string(made) + " in " + std::to_string(chances) + ")");
                 }
+                // A passer of the history stays within the record of his time.
+                const int32_t line_year = Get_Season_Line_Year(line);
+                if (position != POSITION_QB || line_year > LAST_HISTORY_YEAR) continue;
+                const int32_t standing = Get_Standing_Volume_Record(VOLUME_PASSING_YARDS, line_year);
+                const int32_t yards = Get_Season_Line_Stat(line, 5);
+                if (yards <= standing * 115 / 100) continue;
+                const PLAYER_RECORD* player = Get_Player_Record_Pointer(team, slot);
+                note(year, line_year,
+                     std::to_string(yards) + " passing yards, the record standing " +
+                         std::to_string(standing) + " (" + player->First_Name + " " + player->Last_Name +
+                         ")");
             }
         });
     }

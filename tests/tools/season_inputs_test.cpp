@@ -49,6 +49,8 @@ constexpr int32_t SMALLEST_ROSTER = 51;
 // one a few players short, as the installed league's own checks allow.
 constexpr int32_t SMALLEST_PLAYED_ROSTER = 45;
 constexpr int32_t LARGEST_ROSTER = 100;
+// The history's league is founded in 1938; its seasons' files from 1951 on.
+constexpr int32_t FIRST_HISTORY_YEAR = 1938;
 constexpr int32_t LAST_HISTORY_YEAR = 2004;
 // The most yards a completion, carry or catch gains (or loses): the field's
 // length less a yard.
@@ -126,7 +128,8 @@ struct TOTALS {
     }
 };
 
-// The lines of the fictional history: regular seasons of 1951-2004.
+// The lines of the fictional history: regular seasons of 1951-2004, and
+// the leaders of every season from the league's founding.
 struct SEASONS {
     std::map<std::pair<int32_t, std::string>, TOTALS> Teams;
     std::map<int32_t, TOTALS> Years;
@@ -149,24 +152,25 @@ const SEASONS& Read_Seasons() {
     if (seasons.Read) return seasons;
     seasons.Read = For_Each_Input_Line("Input/Stats/Seasons.csv", [](const STATS_LINE& line) {
         const int32_t year = static_cast<int32_t>(Number(line, SEASON_YEAR));
-        if (line.Field(SEASON_FLAG)[0] != '\0' || year < FIRST_DATABASE_YEAR || year > LAST_HISTORY_YEAR)
+        if (line.Field(SEASON_FLAG)[0] != '\0' || year < FIRST_HISTORY_YEAR || year > LAST_HISTORY_YEAR)
             return;
-        seasons.Teams[{year, line.Field(SEASON_TEAM)}].Add(line);
-        seasons.Years[year].Add(line);
-        std::array<int64_t, 3>& most = seasons.Team_Leaders[{year, line.Field(SEASON_TEAM)}];
         const int64_t yards[3] = {Number(line, PASSING_YARDS), Number(line, RUSHING_YARDS),
                                   Number(line, RECEIVING_YARDS)};
         std::array<double, NUMBER_OF_LEADER_CATEGORIES>& leaders = seasons.Leaders[year];
-        for (int32_t n = 0; n < 3; ++n) {
-            most[n] = std::max(most[n], yards[n]);
+        for (int32_t n = 0; n < 3; ++n)
             leaders[n] = std::max(leaders[n], static_cast<double>(yards[n]));
-        }
-        int64_t& attempts = seasons.Most_Passer_Attempts[year];
-        attempts = std::max(attempts, Number(line, PASS_ATTEMPTS));
-        seasons.Five_Thousand_Yard_Seasons += Number(line, PASSING_YARDS) >= 5000;
         leaders[LEADER_INTERCEPTIONS] = std::max(leaders[LEADER_INTERCEPTIONS],
                                                  static_cast<double>(Number(line, DEFENSIVE_INTERCEPTIONS)));
         leaders[LEADER_SACKS] = std::max(leaders[LEADER_SACKS], std::atof(line.Field(SACKS)));
+        if (year < FIRST_DATABASE_YEAR) return;
+        seasons.Teams[{year, line.Field(SEASON_TEAM)}].Add(line);
+        seasons.Years[year].Add(line);
+        std::array<int64_t, 3>& most = seasons.Team_Leaders[{year, line.Field(SEASON_TEAM)}];
+        for (int32_t n = 0; n < 3; ++n)
+            most[n] = std::max(most[n], yards[n]);
+        int64_t& attempts = seasons.Most_Passer_Attempts[year];
+        attempts = std::max(attempts, Number(line, PASS_ATTEMPTS));
+        seasons.Five_Thousand_Yard_Seasons += Number(line, PASSING_YARDS) >= 5000;
         const std::string position = line.Field(POSITION_COLUMN);
         if (position == "K" || position == "P") {
             std::string figures;
@@ -341,53 +345,65 @@ TEST(SeasonInputs, SeasonsSeldomReachTheirErasRecords) {
     EXPECT_LE(on_the_record, 1) << "seasons whose top passer's attempts are his decade's record";
 }
 
-// No player-season of the history carries, catches or is thrown to more
-// than any real one ever was (416 carries, 149 catches, 205 targets), and
-// no season's leader passes the record standing at its season's end by more
-// than 15 %: its real leaders passed an old record now and then, and so do
-// its own, in some seasons only. The records are those of the public record
-// at the seasons the problems were seen in.
+// No player-season of the history carries, catches, is thrown to or throws
+// for more than any real one ever was (416 carries, 149 catches, 205
+// targets, 5,477 passing yards), and none, from the league's founding on,
+// passes the record standing at its season's end by more than 15 %: its
+// real leaders passed an old record now and then, and so do its own, in some
+// seasons only. The records are those of the public record at the seasons
+// the problems were seen in; the passers of 1938-1942 once held up to 1.8
+// times theirs.
 TEST(SeasonInputs, VolumesStayWithinTheRecordsOfTheirTime) {
     EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_CARRIES, 1951), 263);
     EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_CARRIES, 1978), 339);
     EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_CARRIES, 2004), 410);
     EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_CATCHES, 1951), 84);
     EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_CATCHES, 2004), 143);
+    EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_PASSING_YARDS, 1938), 1239);
+    EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_PASSING_YARDS, 1939), 1324);
+    EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_PASSING_YARDS, 1942), 2021);
+    EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_PASSING_YARDS, 1959), 2938);
+    EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_PASSING_YARDS, 1960), 3099);
+    EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_PASSING_YARDS, 2004), 5084);
+    constexpr int32_t KINDS = 4;
     const struct {
         const char* Name;
         int32_t Column;
         VOLUME_KIND Kind;
         int64_t Mark;
-    } volumes[] = {{"carries", RUSHES, VOLUME_CARRIES, 416},
-                   {"catches", RECEPTIONS, VOLUME_CATCHES, 149},
-                   {"targets", TARGETS, VOLUME_TARGETS, 205}};
-    std::map<int32_t, std::array<int64_t, 3>> leaders;
-    std::string past_marks;
+    } volumes[KINDS] = {{"carries", RUSHES, VOLUME_CARRIES, 416},
+                        {"catches", RECEPTIONS, VOLUME_CATCHES, 149},
+                        {"targets", TARGETS, VOLUME_TARGETS, 205},
+                        {"passing yards", PASSING_YARDS, VOLUME_PASSING_YARDS, 5477}};
+    std::map<int32_t, std::array<int64_t, KINDS>> leaders;
+    std::string past_marks, past_records;
+    int32_t lines_past_records = 0;
     ASSERT_TRUE(For_Each_Input_Line("Input/Stats/Seasons.csv", [&](const STATS_LINE& line) {
         const int32_t year = static_cast<int32_t>(Number(line, SEASON_YEAR));
         if (line.Field(SEASON_FLAG)[0] != '\0' || year > LAST_HISTORY_YEAR) return;
-        for (int32_t n = 0; n < 3; ++n) {
+        for (int32_t n = 0; n < KINDS; ++n) {
             const int64_t figure = Number(line, volumes[n].Column);
             leaders[year][n] = std::max(leaders[year][n], figure);
-            if (figure > volumes[n].Mark)
-                past_marks += std::string(line.Field(SEASON_PLAYER_ID)) + " in " + std::to_string(year) +
-                              " " + line.Field(SEASON_TEAM) + ": " + std::to_string(figure) + " " +
-                              volumes[n].Name + "\n";
+            const std::string who = std::string(line.Field(SEASON_PLAYER_ID)) + " in " +
+                                    std::to_string(year) + " " + line.Field(SEASON_TEAM) + ": " +
+                                    std::to_string(figure) + " " + volumes[n].Name;
+            if (figure > volumes[n].Mark) past_marks += who + "\n";
+            // Not counted then: the all-time mark holds.
+            const int32_t standing = Get_Standing_Volume_Record(volumes[n].Kind, year);
+            if (standing > 0 && figure > standing * 115 / 100 && lines_past_records++ < 40)
+                past_records += who + ", the record standing " + std::to_string(standing) + "\n";
         }
     }));
     EXPECT_EQ(past_marks, "") << "player-seasons past the all-time marks";
+    EXPECT_EQ(lines_past_records, 0)
+        << "player-seasons more than 15 % past the record of their time (the first 40):\n"
+        << past_records;
     ASSERT_GE(leaders.size(), static_cast<size_t>(LAST_HISTORY_YEAR - FIRST_DATABASE_YEAR + 1));
-    std::array<int32_t, 3> passing{};
-    for (const auto& [year, most] : leaders) {
-        SCOPED_TRACE(year);
-        for (int32_t n = 0; n < 3; ++n) {
-            const int32_t standing = Get_Standing_Volume_Record(volumes[n].Kind, year);
-            if (standing <= 0) continue; // not counted then: the all-time mark holds
-            EXPECT_LE(most[n], standing * 115 / 100)
-                << "the season's leader in " << volumes[n].Name << ", the record standing " << standing;
-            passing[n] += year >= FIRST_DATABASE_YEAR && most[n] > standing;
-        }
-    }
+    std::array<int32_t, 2> passing{};
+    for (const auto& [year, most] : leaders)
+        for (int32_t n = 0; n < 2; ++n)
+            passing[n] +=
+                year >= FIRST_DATABASE_YEAR && most[n] > Get_Standing_Volume_Record(volumes[n].Kind, year);
     for (int32_t n = 0; n < 2; ++n)
         EXPECT_LE(passing[n], (LAST_HISTORY_YEAR - FIRST_DATABASE_YEAR + 1) / 3)
             << "seasons whose leader in " << volumes[n].Name << " passes the record standing";
@@ -596,23 +612,34 @@ TEST(SeasonInputs, TeamLeadersDifferAsRealOnesDo) {
         EXPECT_LE(close_seasons[n], 2) << "seasons whose leading " << kinds[n] << "s spread less than 0.15";
 }
 
+// Every season's leaders from 1951 reach what the real leaders of their
+// decade reached. The file holds the seasons before 1951 of the players who
+// still played then only: of those the passers stay within what the
+// passing leaders of their time reached, near the record of their season
+// (1,239 yards in 1938, 2,938 from 1947), not the 1950s' 2,650 from the
+// league's first season on.
 TEST(SeasonInputs, SeasonLeadersReachWhatTheirDecadesLeadersReached) {
     const SEASONS& seasons = Read_Seasons();
     ASSERT_TRUE(seasons.Read);
     const char* const names[NUMBER_OF_LEADER_CATEGORIES] = {"passing yards", "rushing yards",
                                                             "receiving yards", "interceptions", "sacks"};
-    for (int32_t year = FIRST_DATABASE_YEAR; year <= LAST_HISTORY_YEAR; ++year) {
+    for (int32_t year = FIRST_HISTORY_YEAR; year <= LAST_HISTORY_YEAR; ++year) {
         SCOPED_TRACE(year);
         const auto found = seasons.Leaders.find(year);
+        if (year < FIRST_DATABASE_YEAR && found == seasons.Leaders.end()) continue;
         ASSERT_NE(found, seasons.Leaders.end());
-        for (int32_t n = 0; n < NUMBER_OF_LEADER_CATEGORIES; ++n) {
+        const int32_t held =
+            year < FIRST_DATABASE_YEAR ? LEADER_PASSING_YARDS + 1 : NUMBER_OF_LEADER_CATEGORIES;
+        for (int32_t n = 0; n < held; ++n) {
             const double real = Get_Decade_Leader_Figure(year, static_cast<LEADER_CATEGORY>(n));
             const double leader = found->second[n];
             if (real == 0.0) {
                 EXPECT_EQ(leader, 0.0) << names[n] << " before the league counted them";
                 continue;
             }
-            EXPECT_GE(leader, 0.75 * real) << names[n];
+            if (year >= FIRST_DATABASE_YEAR) {
+                EXPECT_GE(leader, 0.75 * real) << names[n];
+            }
             EXPECT_LE(leader, 1.25 * real) << names[n];
         }
     }

@@ -1,9 +1,10 @@
 // A fictional season's leaders are held to their time by moving figures
 // between teammates, and the figures move as a season is played: yards with
 // the completions, carries and catches they were gained in, shared by the
-// teammates' own, never past the 99 yards a play gains; carries, catches and
-// targets within the records standing in the season. Each case is held over
-// many draws, as the history holds every season on a draw path of its own.
+// teammates' own, never past the 99 yards a play gains; carries, catches,
+// targets and passing yards within the records standing in the season. Each
+// case is held over many draws, as the history holds every season on a draw
+// path of its own.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -111,6 +112,45 @@ TEST(SeasonLeaders, VolumesAreHeldToTheRecordsOfTheirSeasonWithTheirYards) {
             << "the fullback, with the most carries of the others, takes the most of his";
         EXPECT_GT(team.Players[1].Stats[8], 560);
     }
+}
+
+// A passer's yards stay within the record standing at his season's end
+// and 15 %: in 1939 (1,324 yards) a passer of 2,379 yards on 118
+// completions is held to a leader's season of his time, and in 1960 (3,099
+// yards) one of 4,000 below 3,563, though the 1960s' passers reached 4,007
+// later on. The completions and attempts he gives up take their yards to
+// his backups, so he keeps his yards a completion, and his touchdowns and
+// interceptions stay within what he has left.
+TEST(SeasonLeaders, PassersAreHeldToTheRecordOfTheirSeasonWithTheirCompletions) {
+    static TEAM_SEASON_FIGURES team, other;
+    const struct { int32_t Year, Yards, Most; } seasons[] = {{1939, 2379, 1522}, {1960, 4000, 3563}};
+    for (const auto& season : seasons)
+        for (uint32_t seed = 1; seed <= SEEDS; ++seed) {
+            SCOPED_TRACE(std::to_string(season.Year) + ", seed " + std::to_string(seed));
+            Clear_Team(&team);
+            Clear_Team(&other);
+            const int32_t completions = season.Year == 1939 ? 118 : 240;
+            Put(&team, 0, POSITION_QB,
+                {{2, completions * 2}, {3, completions}, {4, 12}, {5, season.Yards}, {6, 20}});
+            Put(&team, 1, POSITION_QB, {{2, 40}, {3, 18}, {4, 3}, {5, 250}, {6, 2}});
+            Put(&team, 2, POSITION_QB, {{2, 12}, {3, 5}, {5, 60}});
+            Put(&team, 3, POSITION_WR,
+                {{10, completions}, {4, completions * 2}, {5, completions / 2}, {11, season.Yards}});
+            Put(&other, 0, POSITION_QB, {{2, 200}, {3, 100}, {5, season.Yards / 2}});
+            const auto sums = Sums(team);
+            const double rate = Per(team.Players[0], 5, 3);
+            Seed_Random_Numbers(seed);
+            Hold_Season_Leaders(season.Year, {&team, &other}, 0.2);
+            EXPECT_EQ(Sums(team), sums);
+            EXPECT_EQ(Find_Impossible_Line(team), "");
+            for (const PLAYER_SEASON_FIGURES& player : team.Players)
+                EXPECT_LE(player.Stats[5], season.Most);
+            const PLAYER_SEASON_FIGURES& passer = team.Players[0];
+            EXPECT_GE(passer.Stats[5], season.Most * 3 / 4) << "still the season's leading passer";
+            EXPECT_NEAR(Per(passer, 5, 3), rate, 0.5) << "his completions left with his yards";
+            EXPECT_LE(passer.Stats[6], passer.Stats[3]);
+            EXPECT_GT(team.Players[1].Stats[5], 250);
+        }
 }
 
 // The leaders' yards go to the teammates who gained theirs in the most

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <iterator>
 
+#include "tools/season_inputs/volume_records.h"
+
 namespace {
 constexpr int32_t FIRST_DECADE = 1950;
 
@@ -56,7 +58,10 @@ int32_t Get_Era_Passer_Attempts_Record(int32_t year) {
 }
 
 int32_t Get_Era_Passing_Yards_Ceiling(int32_t year) {
-    return std::min(Era_Record(year).Passing_Yards, FIVE_THOUSAND_YARDS - 1);
+    int32_t ceiling = std::min(Get_Era_Volume_Ceiling(VOLUME_PASSING_YARDS, year), FIVE_THOUSAND_YARDS - 1);
+    // The decades' records hold from the first decade they were kept for.
+    if (year >= FIRST_DECADE) ceiling = std::min(ceiling, Era_Record(year).Passing_Yards);
+    return ceiling;
 }
 
 int32_t Get_Team_Pass_Attempts_Ceiling(double league_attempts) {

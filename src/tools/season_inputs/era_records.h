@@ -8,8 +8,10 @@
 int32_t Get_Era_Passer_Attempts_Record(int32_t year);
 
 // The most passing yards a passer of a fictional season of `year` may
-// reach: the decade's record, but below the 5,000 yards that one real
-// season passed before 2008.
+// reach: the record standing at the season's end and its margin, as for
+// carries and catches (volume_records.h); from the 1950s never past the
+// decade's record either; and below the 5,000 yards that one real season
+// passed before 2008.
 int32_t Get_Era_Passing_Yards_Ceiling(int32_t year);
 
 // The most pass attempts a team may make in a season whose league average

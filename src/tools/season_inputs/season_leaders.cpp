@@ -85,13 +85,10 @@ LEADER_BAND Measure_Band(const LEADER_STAT& category, int32_t year, double margi
         // The draws in this order: whether the record may fall, then by how much.
         const bool passing = Draw_Fraction() < RECORD_PASSING_SEASONS;
         const double past = passing ? RECORD_PASSING_MARGIN * Draw_Fraction() : 0.0;
-        const int32_t ceiling = Get_Era_Volume_Ceiling(category.Volume, year);
         const int32_t standing = Get_Standing_Volume_Record(category.Volume, year);
         band.Held = true;
-        band.Highest = standing > 0
-                           ? std::min(ceiling, static_cast<int32_t>(std::floor(standing * (1.0 + past))))
-                           : ceiling;
-        band.Span = VOLUME_HELD_SPAN * (standing > 0 ? standing : ceiling);
+        band.Highest = Get_Volume_Bound(category.Volume, year, past);
+        band.Span = VOLUME_HELD_SPAN * (standing > 0 ? standing : band.Highest);
         return band;
     }
     const double real = Get_Decade_Leader_Figure(year, category.Decade) * category.Scale;

@@ -1,6 +1,6 @@
-// The real league's single-season records of volume (public record), each
-// as it was set: the season and the figure. The league's record books count
-// both leagues of the 1960s.
+// The real league's single-season records of volume and of passing yards
+// (public record), each as it was set: the season and the figure. The
+// league's record books count both leagues of the 1960s.
 #include <iterator>
 
 #include "tools/season_inputs/volume_records.h"
@@ -19,10 +19,19 @@ constexpr STANDING_RECORD CATCHES[] = {{1937, 41},  {1940, 58},  {1942, 74},  {1
                                        {1960, 92},  {1961, 100}, {1964, 101}, {1984, 106}, {1992, 108},
                                        {1993, 112}, {1994, 122}, {1995, 123}, {2002, 143}, {2019, 149}};
 
-// The passes thrown to a receiver were not counted before 1992, and the
-// tables hold no record of the first seasons they were: every season is
-// held to the all-time mark, the bound that holds for all of them.
-constexpr int32_t ALL_TIME_MARKS[NUMBER_OF_VOLUME_KINDS] = {416, 149, 205};
+// Passing yards: the record of 1936 stood through the history's first
+// season; it rose every season from 1939 to 1943, in 1947, in 1960 and 1961,
+// 1967, every season from 1979 to 1981, in 1984, 2011 and 2013.
+constexpr STANDING_RECORD PASSING_YARDS[] = {{1936, 1239}, {1939, 1324}, {1940, 1367}, {1941, 1479},
+                                             {1942, 2021}, {1943, 2194}, {1947, 2938}, {1960, 3099},
+                                             {1961, 3723}, {1967, 4007}, {1979, 4082}, {1980, 4715},
+                                             {1981, 4802}, {1984, 5084}, {2011, 5476}, {2013, 5477}};
+
+// The most of each kind any season has held. The passes thrown to a
+// receiver were not counted before 1992, and the tables hold no record of
+// the first seasons they were: every season is held to the all-time mark,
+// the bound that holds for all of them.
+constexpr int32_t ALL_TIME_MARKS[NUMBER_OF_VOLUME_KINDS] = {416, 149, 205, 5477};
 } // namespace
 
 std::span<const STANDING_RECORD> Get_Volume_Record_Progression(VOLUME_KIND kind) {
@@ -31,6 +40,8 @@ std::span<const STANDING_RECORD> Get_Volume_Record_Progression(VOLUME_KIND kind)
         return CARRIES;
     case VOLUME_CATCHES:
         return CATCHES;
+    case VOLUME_PASSING_YARDS:
+        return PASSING_YARDS;
     default:
         return {};
     }

@@ -12,9 +12,13 @@ int32_t Get_Standing_Volume_Record(VOLUME_KIND kind, int32_t year) {
     return standing;
 }
 
-int32_t Get_Era_Volume_Ceiling(VOLUME_KIND kind, int32_t year) {
+int32_t Get_Volume_Bound(VOLUME_KIND kind, int32_t year, double past) {
     const int32_t mark = Get_All_Time_Volume_Mark(kind);
     const int32_t standing = Get_Standing_Volume_Record(kind, year);
     if (standing <= 0) return mark;
-    return std::min(mark, static_cast<int32_t>(std::floor(standing * (1.0 + RECORD_PASSING_MARGIN))));
+    return std::min(mark, static_cast<int32_t>(std::floor(standing * (1.0 + past))));
+}
+
+int32_t Get_Era_Volume_Ceiling(VOLUME_KIND kind, int32_t year) {
+    return Get_Volume_Bound(kind, year, RECORD_PASSING_MARGIN);
 }

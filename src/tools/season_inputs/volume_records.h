@@ -1,11 +1,17 @@
 #pragma once
 // The most carries, catches and targets one player of the real league had in
-// a season, as the records stood season by season: the bounds a fictional
-// season's volumes stay within.
+// a season, and the most passing yards, as the records stood season by
+// season: the bounds a fictional season's volumes and passers stay within.
 #include <cstdint>
 #include <span>
 
-enum VOLUME_KIND : int32_t { VOLUME_CARRIES, VOLUME_CATCHES, VOLUME_TARGETS, NUMBER_OF_VOLUME_KINDS };
+enum VOLUME_KIND : int32_t {
+    VOLUME_CARRIES,
+    VOLUME_CATCHES,
+    VOLUME_TARGETS,
+    VOLUME_PASSING_YARDS,
+    NUMBER_OF_VOLUME_KINDS
+};
 
 // A single-season record: the season it was set in and its figure.
 struct STANDING_RECORD {
@@ -28,6 +34,11 @@ int32_t Get_Standing_Volume_Record(VOLUME_KIND kind, int32_t year);
 // How far past the record standing at its season's end a fictional season's
 // leader may go: real leaders pass an old record now and then.
 constexpr double RECORD_PASSING_MARGIN = 0.15;
+
+// The standing record of the kind in the season of `year` and the share
+// `past` of it more, never past the all-time mark (that mark alone when the
+// tables hold no record).
+int32_t Get_Volume_Bound(VOLUME_KIND kind, int32_t year, double past);
 
 // The most of the kind one player of a fictional season of `year` may have:
 // the standing record and its margin, never past the all-time mark.
