@@ -796,6 +796,9 @@ int Load_Fantasy_Draft_State() {
     return 1;
 }
 
+namespace {
+// "Output/Fantasy Draft.txt" written again from the picks the state records:
+// its header and one line a pick made, as the draft writes them.
 void Write_Fantasy_Draft_Report() {
     Start_Draft_Report();
     const int32_t teams = Active_Teams();
@@ -816,6 +819,7 @@ void Write_Fantasy_Draft_Report() {
             Append_Line_To_File(FANTASY_DRAFT_REPORT, line);
         }
 }
+} // namespace
 
 void Continue_Loaded_Fantasy_Draft() {
     if (Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_NONE) return;

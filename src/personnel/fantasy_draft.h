@@ -123,15 +123,12 @@ void End_Fantasy_Draft_Command();
 // those picks are then marked. Otherwise (no such file, a short one, one
 // whose order is no draft of this league or whose picks are not the
 // league's marks, or a saved-game name that is not a plain file name)
-// returns 0 and the file is not read: the draft the saved league holds goes
-// on when it is such a whole draft itself, else the draft starts again from
-// its first pick with a fresh order, as Set_Fantasy_Draft_Order leaves a
-// new one, every mark and recorded pick cleared. The reason goes to the
-// diagnostics log. The load that shows the game posts the draft's next step.
+// returns 0 and nothing of the file is taken: the draft the saved league
+// holds goes on when it is such a whole draft itself, else the draft starts
+// again from its first pick with a fresh order, as Set_Fantasy_Draft_Order
+// leaves a new one, every mark and recorded pick cleared. The reason goes to
+// the diagnostics log. The load that shows the game posts the next step.
 int Load_Fantasy_Draft_State();
-// Writes "Output/Fantasy Draft.txt" again from the picks the state records,
-// its header and one line a pick made, as the draft writes them.
-void Write_Fantasy_Draft_Report();
 // A game just loaded and shown whose draft runs goes on from where its save
 // stands: its report is written again from the picks the save records (so
 // the picks the game made after that save are not in it twice) and the
