@@ -9,9 +9,10 @@
 // first marked with the picks the file records, as the game marks each pick
 // it makes, so a file of this league's draft is taken); anything else (no
 // file, a short one, an order that is no draft, a pick of nobody, a name
-// that reaches elsewhere) leaves it as a missing file does. The window title
-// and the date lines then show the draft's round and pick from whatever
-// stands.
+// that reaches elsewhere) leaves it as a missing file does: the saved state,
+// here no draft, starts again from its first pick with a fresh order, no
+// pick recorded and nobody marked. The window title and the date lines then
+// show the draft's round and pick from whatever stands.
 #include <cstring>
 #include <filesystem>
 #include <set>
@@ -122,15 +123,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Fuzz_Check(Get_Fantasy_Draft_Round() == FANTASY_DRAFT_LAST_ROUND ||
                        Is_Active_Team(Get_Fantasy_Draft_Team()),
                    "the state taken puts no team of the league on the clock");
-    } else if (!plain) {
-        Fuzz_Check(memcmp(Universe.Tail.Fantasy_Draft_State, before, sizeof before) == 0,
-                   "a refused name changed the state");
     } else {
-        // A plain name deals a fresh order before it reads the file: a refused
-        // file leaves the state as a missing one does, from the same draws.
+        Fuzz_Check(Is_Fantasy_Draft_State_Usable() && Get_Fantasy_Draft_Round() == 0 &&
+                       Get_Fantasy_Draft_Pick() == 0,
+                   "a refused file left no draft at its first pick");
+        static const uint8_t no_picks[sizeof(int32_t) * FANTASY_DRAFT_ROUNDS * FANTASY_DRAFT_TEAMS] = {};
+        Fuzz_Check(memcmp(Universe.Tail.Fantasy_Draft_State + 16, no_picks, sizeof no_picks) == 0,
+                   "a refused file left picks recorded");
+        bool marked = false;
+        for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team)
+            for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+                marked = marked ||
+                         (Is_Player_Slot_Used(team, slot) && Get_Player_Vital_Stat(team, slot, 26) != -128);
+        Fuzz_Check(!marked, "a refused file left a player marked");
+        // A refused file leaves the state as a missing one does, from the
+        // same draws.
         static uint8_t refused[sizeof before];
         memcpy(refused, Universe.Tail.Fantasy_Draft_State, sizeof refused);
-        std::filesystem::remove(file_name, error);
+        if (plain) std::filesystem::remove(file_name, error);
         memcpy(Universe.Tail.Fantasy_Draft_State, before, sizeof before);
         Load_Random_State(&generator);
         Fuzz_Check(Load_Fantasy_Draft_State() == 0, "a missing file was taken");

@@ -322,6 +322,9 @@ bool Is_Default_Database(const char* file_name) {
 } // namespace
 
 int Save_Game(const char* file_name, void*) {
+    // The progress window lets messages through: a draft step among them
+    // would change the league while it is written.
+    const FANTASY_DRAFT_STEPS_HELD draft_held;
     save_failure = SAVE_FAILURE{};
     if (file_name == nullptr || file_name[0] == '\0') {
         save_failure.Error = ENOENT;

@@ -7,6 +7,7 @@
 #include "database/settings.h"
 #include "engine/game_record.h"
 #include "engine/game_screen_hooks.h"
+#include "personnel/fantasy_draft.h"
 #include "platform/message_box.h"
 #include "season/week_advance.h"
 
@@ -15,11 +16,16 @@ int32_t Do_Save_Game(WINDOW_HANDLE owner) {
         Stop_Day_With_Message("Save Game", "Can't save game data while playing games.");
         return 0;
     }
+    // The file holds the game as the window showed it when the user asked
+    // to save: the draft makes no pick under the dialog.
+    const FANTASY_DRAFT_STEPS_HELD draft_held;
     return Refresh_Bars_And_Do_Dialog(owner, SAVE_GAME_DIALOG);
 }
 
 int32_t Check_Save_Changes(WINDOW_HANDLE owner) {
     if (Is_Game_Saved()) return 1;
+    // Nor under the question: a Yes saves the game the user was asked about.
+    const FANTASY_DRAFT_STEPS_HELD draft_held;
     switch (Show_Message_Box("Save changes to current game since last save?", "Game Not Saved",
                              BOX_YES_NO_CANCEL | BOX_INFORMATION | BOX_TASK_MODAL)) {
     case ID_BOX_YES:

@@ -24,6 +24,7 @@
 #include "engine/game_record.h"
 #include "engine/game_screen_hooks.h"
 #include "personnel/draft_state.h"
+#include "personnel/fantasy_draft.h"
 #include "platform/controls.h"
 #include "platform/edit_control.h"
 #include "platform/file_search.h"
@@ -112,6 +113,8 @@ void Show_Loaded_Game() {
     } else {
         Refresh_Main_Window_And_Ticker();
     }
+    // A fantasy draft goes on from where the save stands.
+    Continue_Loaded_Fantasy_Draft();
 }
 
 void Resume_Selected_Game(WINDOW_HANDLE dialog) {

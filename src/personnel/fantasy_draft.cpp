@@ -193,14 +193,27 @@ int64_t Candidate_Value(int32_t team, int32_t slot, const int32_t* needs, int32_
     return value;
 }
 
+// The report's line of a pick: the overall pick number, the drafting team,
+// the player and his position; a player team of NO_TEAM is a pick of nobody,
+// whose name and position stay empty.
 void Report_Line(char* line, size_t size, int32_t player_team, int32_t player_slot, int32_t drafting_team,
                  int32_t overall) {
     char team_name[PLAYER_NAME_TEXT_SIZE];
-    char player_name[PLAYER_NAME_TEXT_SIZE];
+    char player_name[PLAYER_NAME_TEXT_SIZE] = "";
+    const char* position = "";
     Get_Team_Full_Name(drafting_team, team_name);
-    Get_Player_Full_Name(player_team, player_slot, player_name);
+    if (player_team != NO_TEAM) {
+        Get_Player_Full_Name(player_team, player_slot, player_name);
+        position = Get_Position_Short_Name(Own_Position(player_team, player_slot));
+    }
     safe_sprintf(line, static_cast<int>(size), "%3d. %-25s %-25s %s", overall, team_name, player_name,
-                 Get_Position_Short_Name(Own_Position(player_team, player_slot)));
+                 position);
+}
+
+// The report of a draft with no pick made: its header alone.
+void Start_Draft_Report() {
+    Delete_File(FANTASY_DRAFT_REPORT);
+    Append_Formatted_Line_To_File(FANTASY_DRAFT_REPORT, " #   %-25s %-30s %s", "TEAM", "PLAYER", "POS");
 }
 
 // Marks the players of the picks already made with the team that took them.
@@ -419,14 +432,22 @@ void Begin_Fantasy_Draft(int32_t first_round, int32_t later_rounds) {
     Set_Fantasy_Draft_Order(first_round, later_rounds);
 }
 
-void Set_Fantasy_Draft_Order(int32_t first_round, int32_t later_rounds) {
+namespace {
+// The order of a draft about to make its first pick, from the two options;
+// every player's marks are cleared. The round, the pick and the picks
+// recorded are the caller's to clear.
+void Set_Up_Draft_Order(int32_t first_round, int32_t later_rounds) {
     Prepare_Draft_Order(first_round, later_rounds);
     Reset_Fantasy_Draft_Marks();
     // The draft weighs every player by his contract: absurd figures are
     // worked out again before the first pick.
     Repair_Contract_Demands();
-    Delete_File(FANTASY_DRAFT_REPORT);
-    Append_Formatted_Line_To_File(FANTASY_DRAFT_REPORT, " #   %-25s %-30s %s", "TEAM", "PLAYER", "POS");
+}
+} // namespace
+
+void Set_Fantasy_Draft_Order(int32_t first_round, int32_t later_rounds) {
+    Set_Up_Draft_Order(first_round, later_rounds);
+    Start_Draft_Report();
     Run_Fantasy_Draft();
 }
 
@@ -436,6 +457,14 @@ namespace {
 int32_t place_being_asked = -1;
 // Set while the draft is carried out.
 bool finishing = false;
+// Holds on the draft's steps (a game being saved), and whether a step came
+// while they stood.
+int32_t step_holds = 0;
+bool step_waiting = false;
+
+void Post_Fantasy_Draft_Step() {
+    Post_Window_Message(Main_Window, MSG_MAIN_WINDOW_USER, 0, 0);
+}
 
 int32_t Place_On_The_Clock() {
     return Get_Fantasy_Draft_Round() * FANTASY_DRAFT_ROUNDS + Get_Fantasy_Draft_Pick();
@@ -481,8 +510,25 @@ bool Is_Fantasy_Pick_On_The_Clock() {
            Get_Fantasy_Draft_Round() < FANTASY_DRAFT_LAST_ROUND;
 }
 
+void Hold_Fantasy_Draft_Steps() {
+    ++step_holds;
+}
+
+void Release_Fantasy_Draft_Steps() {
+    if (step_holds > 0) --step_holds;
+    if (step_holds > 0 || !step_waiting) return;
+    step_waiting = false;
+    Post_Fantasy_Draft_Step();
+}
+
 void Run_Fantasy_Draft() {
     if (Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_NONE || finishing) return;
+    // A game is being saved: the file holds the draft as it stood when the
+    // save began, and this step runs once the save is over.
+    if (step_holds > 0) {
+        step_waiting = true;
+        return;
+    }
     if (!Is_Fantasy_Draft_State_Usable()) {
         End_Damaged_Draft();
         return;
@@ -609,7 +655,7 @@ void Announce_Fantasy_Draft_Pick(int32_t player_team, int32_t player_slot, int32
     const int32_t next = teams > 0 ? (pick + 1) % teams : 0;
     Write_State_Int(PICK_OFFSET, next);
     if (next == 0) Write_State_Int(ROUND_OFFSET, round + 1);
-    Post_Window_Message(Main_Window, MSG_MAIN_WINDOW_USER, 0, 0);
+    Post_Fantasy_Draft_Step();
 }
 
 void Finish_Fantasy_Draft() {
@@ -682,44 +728,103 @@ void Clear_Fantasy_Marks_Outside_A_Draft() {
     if (Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_NONE) Clear_Every_Fantasy_Mark();
 }
 
+namespace {
+// Without a draft file to take, the draft the saved league holds goes on
+// when it is whole: an order of the league's draft, and each pick made
+// recording a player whom the league marks for the team that made it. Any
+// other draft starts again from its first pick as a new one would, every
+// mark and recorded pick cleared: picks recorded for another order, or
+// marks that no recorded pick made, would hand players to teams that never
+// picked them.
+void Go_On_Without_Draft_File() {
+    char why[TEXT_BUFFER_SIZE];
+    if (!Find_Draft_State_Fault(State(), why, sizeof why) &&
+        !Find_Unrecorded_Pick(State(), why, sizeof why)) {
+        Log_Debug_Line("Load_Fantasy_Draft_State: the saved game's own draft goes on from round %d, pick %d",
+                       Get_Fantasy_Draft_Round() + 1, Get_Fantasy_Draft_Pick() + 1);
+        Set_Draft_Menu_Texts(1);
+        return;
+    }
+    Log_Debug_Line("Load_Fantasy_Draft_State: the saved game holds no whole draft (%s): the draft starts "
+                   "again from its first pick",
+                   why);
+    std::memset(State(), 0, sizeof Universe.Tail.Fantasy_Draft_State);
+    Set_Up_Draft_Order(FANTASY_ORDER_RANDOM, FANTASY_ORDER_SNAKE);
+}
+} // namespace
+
 int Load_Fantasy_Draft_State() {
     char saved_name[sizeof Universe.Header.Saved_Game_Name + 1];
     safe_strncpy(saved_name, Universe.Header.Saved_Game_Name, sizeof saved_name);
     // The name comes from the loaded file: it may only name a file beside the game.
     if (!Is_Plain_File_Name(saved_name)) {
         Log_Debug_Line("Load_Fantasy_Draft_State: refused the saved-game name \"%s\"", saved_name);
+        Go_On_Without_Draft_File();
         return 0;
     }
-    // The fresh order stands when the file is missing. The players' marks
-    // are their picks so far, saved with them: a file is taken only when its
-    // picks are those marks.
-    Prepare_Draft_Order(FANTASY_ORDER_RANDOM, FANTASY_ORDER_SNAKE);
-    Post_Window_Message(Main_Window, MSG_MAIN_WINDOW_USER, 0, 0);
     char file_name[sizeof saved_name + 8];
     snprintf(file_name, sizeof file_name, "%s.draft", saved_name);
 
     FILE* file = Open_Resolved_File(file_name, "rb");
     if (file == nullptr) {
         Log_Debug_Line("Load_Fantasy_Draft_State: no file \"%s\"", file_name);
+        Go_On_Without_Draft_File();
         return 0;
     }
     // Read whole and checked before it replaces anything: a short file, or
     // one whose order is no draft of this league (zeros, noise, a device),
-    // counts as missing and loses nothing.
+    // counts as missing. The players' marks are the picks made so far, saved
+    // with them: a file is taken only when its picks are those marks.
     uint8_t state[sizeof Universe.Tail.Fantasy_Draft_State];
     const size_t read = fread(state, 1, sizeof state, file);
     fclose(file);
     if (read != sizeof state) {
         Log_Debug_Line("Load_Fantasy_Draft_State: \"%s\" holds %zu of %zu bytes", file_name, read,
                        sizeof state);
+        Go_On_Without_Draft_File();
         return 0;
     }
     char why[TEXT_BUFFER_SIZE];
     if (Find_Draft_State_Fault(state, why, sizeof why) || Find_Unrecorded_Pick(state, why, sizeof why)) {
         Log_Debug_Line("Load_Fantasy_Draft_State: \"%s\" is no fantasy draft: %s", file_name, why);
+        Go_On_Without_Draft_File();
         return 0;
     }
     std::memcpy(State(), state, sizeof state);
+    Set_Draft_Menu_Texts(1);
     Mark_Recorded_Picks();
     return 1;
+}
+
+namespace {
+// "Output/Fantasy Draft.txt" written again from the picks the state records:
+// its header and one line a pick made, as the draft writes them.
+void Write_Fantasy_Draft_Report() {
+    Start_Draft_Report();
+    const int32_t teams = Active_Teams();
+    const int32_t last_round = std::min(Get_Fantasy_Draft_Round(), FANTASY_DRAFT_LAST_ROUND - 1);
+    Build_Player_ID_Hash();
+    for (int32_t round = 0; round <= last_round; ++round)
+        for (int32_t pick = 0; pick < teams; ++pick) {
+            if (round == Get_Fantasy_Draft_Round() && pick >= Get_Fantasy_Draft_Pick()) return;
+            // A pick made on an empty player slot took nobody.
+            PLAYER_LOCATION where{NO_TEAM, NO_PLAYER};
+            const int32_t id = Get_Fantasy_Draft_Pick_ID(round, pick);
+            if (id <= 0 || Lookup_Player_ID_Hash(&where, id) == 0 ||
+                !Is_Player_Slot_Used(where.Team, where.Slot))
+                where = {NO_TEAM, NO_PLAYER};
+            char line[256];
+            Report_Line(line, sizeof line, where.Team, where.Slot, Get_Fantasy_Draft_Order(round, pick),
+                        round * teams + pick + 1);
+            Append_Line_To_File(FANTASY_DRAFT_REPORT, line);
+        }
+}
+} // namespace
+
+void Continue_Loaded_Fantasy_Draft() {
+    if (Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_NONE) return;
+    // The report goes on from the picks the save records, not from what the
+    // game wrote after the save.
+    if (Is_Fantasy_Draft_State_Usable()) Write_Fantasy_Draft_Report();
+    Post_Fantasy_Draft_Step();
 }

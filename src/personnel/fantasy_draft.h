@@ -81,7 +81,20 @@ void Set_Fantasy_Draft_Order(int32_t first_round, int32_t later_rounds);
 // damaged state ends the draft with every player where he is, and says so.
 // However many steps are posted, each place on the clock gets one pick: a
 // step whose place was taken while it dispatched messages does nothing more.
+// A step that comes while the steps are held waits for the hold to end.
 void Run_Fantasy_Draft();
+// While a game is saved no step of the draft runs, so the file holds the
+// draft as it stood when the save began: a step that comes meanwhile waits,
+// and is posted again when the last hold ends. Holds nest.
+void Hold_Fantasy_Draft_Steps();
+void Release_Fantasy_Draft_Steps();
+// Holds the draft's steps for its own life.
+struct FANTASY_DRAFT_STEPS_HELD {
+    FANTASY_DRAFT_STEPS_HELD() { Hold_Fantasy_Draft_Steps(); }
+    ~FANTASY_DRAFT_STEPS_HELD() { Release_Fantasy_Draft_Steps(); }
+    FANTASY_DRAFT_STEPS_HELD(const FANTASY_DRAFT_STEPS_HELD&) = delete;
+    FANTASY_DRAFT_STEPS_HELD& operator=(const FANTASY_DRAFT_STEPS_HELD&) = delete;
+};
 // The computer's choice for `team`: 1 with the player's team and slot, or 0
 // (team 255) when there is no one left to take.
 int32_t Choose_Fantasy_Draft_Player(int32_t team, uint8_t* chosen_team, uint8_t* chosen_slot);
@@ -103,15 +116,24 @@ void End_Fantasy_Draft_State();
 // aborted, or the user goes back to it.
 void End_Fantasy_Draft_Command();
 
-// For a game of an older layout loaded while its draft ran: the order is made
-// afresh and "<saved game name>.draft" read over the state. Returns 1 when the
-// file was read; 0 leaves the fresh order (a missing or short file, one whose
-// order is no draft of this league, one with a pick already made that records
-// no player of the league or one whose saved mark is another team, or a
-// saved-game name that is not a plain file name), with the reason in the
-// diagnostics log. The players' marks are kept (a file read marks its picks)
-// and the draft continues by a posted step.
+// For a game of an older layout loaded while its draft ran: "<saved game
+// name>.draft" is read over the state. Returns 1 when the file was taken: a
+// whole file whose order is a draft of this league and whose picks already
+// made each record a player the league marks for the team that made it;
+// those picks are then marked. Otherwise (no such file, a short one, one
+// whose order is no draft of this league or whose picks are not the
+// league's marks, or a saved-game name that is not a plain file name)
+// returns 0 and nothing of the file is taken: the draft the saved league
+// holds goes on when it is such a whole draft itself, else the draft starts
+// again from its first pick with a fresh order, as Set_Fantasy_Draft_Order
+// leaves a new one, every mark and recorded pick cleared. The reason goes to
+// the diagnostics log. The load that shows the game posts the next step.
 int Load_Fantasy_Draft_State();
+// A game just loaded and shown whose draft runs goes on from where its save
+// stands: its report is written again from the picks the save records (so
+// the picks the game made after that save are not in it twice) and the
+// draft's next step is posted. Nothing while no draft runs.
+void Continue_Loaded_Fantasy_Draft();
 // Every player's fantasy mark made to agree with the picks the league
 // records: while a draft runs on a usable state the players its made picks
 // took carry the teams that took them and nobody else is marked; otherwise

@@ -10,7 +10,6 @@
 
 #include "database/path_resolver.h"
 #include "database/player_record.h"
-#include "database/random_numbers.h"
 #include "database/saved_game.h"
 #include "database/team_record.h"
 #include "database/universe.h"
@@ -42,12 +41,16 @@ TEST(FantasyDraftState, SavedGameNameMustNameAFileBesideTheGame) {
     Write_State_File("league.draft", 0x22);
     Write_State_File("..draft", 0x33);
 
-    std::memset(Universe.Tail.Fantasy_Draft_State, 0, STATE_SIZE);
+    // A name that reaches elsewhere counts as a missing file: the saved
+    // state, no draft, is started again from its first pick.
     for (const char* name : {"../outside", "..\\outside", "sub/league", "..", ""}) {
         SCOPED_TRACE(name);
+        std::memset(Universe.Tail.Fantasy_Draft_State, 0, STATE_SIZE);
         Set_Saved_Game_Name(name);
         EXPECT_EQ(Load_Fantasy_Draft_State(), 0);
-        EXPECT_EQ(Universe.Tail.Fantasy_Draft_State[0], 0) << "the state is left as it was";
+        EXPECT_EQ(Get_Fantasy_First_Round_Option(), FANTASY_ORDER_RANDOM);
+        EXPECT_TRUE(Is_Fantasy_Draft_State_Usable());
+        EXPECT_EQ(Universe.Tail.Fantasy_Draft_State[STATE_SIZE - 1], 0) << "no file was read";
     }
     Set_Saved_Game_Name("league");
     EXPECT_EQ(Load_Fantasy_Draft_State(), 1);
@@ -80,8 +83,10 @@ void Put_Id(std::vector<uint8_t>& state, int32_t round, int32_t pick, int32_t id
 // past those the draft plays), or whose picks already made are not those the
 // saved league's players carry (a pick that records no player, or -1, or a
 // player nobody is, or one whose saved mark is another team's), is taken as
-// a missing file: the fresh order stands, no player's mark changes, and the
-// log says why. A draft's own file is taken whole and marks its picks.
+// a missing file: the draft the saved league holds goes on, no player's mark
+// changes, and the log says why. A saved league whose draft is not whole
+// starts it again from its first pick, every mark cleared. A draft's own
+// file is taken whole and marks its picks.
 TEST(FantasyDraftState, AFileWhoseOrderIsNoDraftCountsAsMissing) {
     Build_Test_League();
     Set_Saved_Game_Name("league");
@@ -173,24 +178,41 @@ TEST(FantasyDraftState, AFileWhoseOrderIsNoDraftCountsAsMissing) {
         {"a player taken twice", [&] { Write_Fantasy_Draft_State_File(file, twice_taken); },
          "pick 1 of round 2, already made, took player 1 a second time"},
     };
+    // The saved league holds the draft whose picks its players carry.
+    const std::vector<uint8_t> saved = Make_Fantasy_Draft_State(TEST_LEAGUE_TEAMS, 3, 0, 0x5A);
+    std::vector<uint8_t> saved_picks = saved;
+    Put_Id(saved_picks, 0, 2, Get_Player_ID(3, 0));
+    Put_Id(saved_picks, 0, 3, Get_Player_ID(2, 0));
     for (const CASE& bad : cases) {
         SCOPED_TRACE(bad.Name);
-        std::memset(Universe.Tail.Fantasy_Draft_State, 0x5A, STATE_SIZE);
-        RANDOM_STATE generator;
-        Save_Random_State(&generator);
+        std::memcpy(Universe.Tail.Fantasy_Draft_State, saved_picks.data(), STATE_SIZE);
         bad.Write();
         Clear_Debug_Log();
         EXPECT_EQ(Load_Fantasy_Draft_State(), 0);
         EXPECT_EQ(Count_Debug_Lines("\"league.draft\" is no fantasy draft: " + std::string(bad.Why)), 1)
             << Read_Debug_Log_Text();
+        EXPECT_EQ(Count_Debug_Lines("the saved game's own draft goes on from round 4, pick 1"), 1);
         EXPECT_TRUE(All_Marks() == marks) << "no mark changes";
-        const std::vector<uint8_t> refused = Current_State();
+        EXPECT_TRUE(Current_State() == saved_picks) << "the saved draft stands";
         std::filesystem::remove(file);
-        std::memset(Universe.Tail.Fantasy_Draft_State, 0x5A, STATE_SIZE);
-        Load_Random_State(&generator);
         EXPECT_EQ(Load_Fantasy_Draft_State(), 0);
-        EXPECT_TRUE(Current_State() == refused) << "the state a missing file leaves";
+        EXPECT_TRUE(Current_State() == saved_picks) << "as a missing file leaves it";
     }
+
+    // Without a file, a saved state that is no whole draft (noise) starts
+    // the draft again from its first pick: a fresh order, nobody marked.
+    std::memset(Universe.Tail.Fantasy_Draft_State, 0x5A, STATE_SIZE);
+    Clear_Debug_Log();
+    EXPECT_EQ(Load_Fantasy_Draft_State(), 0);
+    EXPECT_EQ(Count_Debug_Lines("the draft starts again from its first pick"), 1) << Read_Debug_Log_Text();
+    EXPECT_TRUE(Is_Fantasy_Draft_State_Usable());
+    EXPECT_EQ(Get_Fantasy_Draft_Round(), 0);
+    EXPECT_EQ(Get_Fantasy_Draft_Pick(), 0);
+    EXPECT_EQ(Get_Fantasy_Draft_Pick_ID(2, 0), 0) << "no pick is recorded";
+    For_Each_League_Player([](int32_t team, int32_t slot) {
+        ASSERT_EQ(Get_Player_Vital_Stat(team, slot, VITAL_FANTASY_TEAM), -128) << "nobody is marked";
+    });
+    Mark_Fantasy_Draft_State_Picks(TEST_LEAGUE_TEAMS, draft);
 
     Write_Fantasy_Draft_State_File(file, draft);
     EXPECT_EQ(Load_Fantasy_Draft_State(), 1);
