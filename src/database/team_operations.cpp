@@ -134,7 +134,8 @@ void Move_Team_Settings(const int32_t* to, bool viewed_moved) {
 
 // Moves the team of every franchise slot s to slot to[s] (a permutation of
 // the slots) with everything that names it: schedules, settings, season
-// lines, game records and league tables. Moving teams one swap at a time
+// lines, game records, league tables and a running fantasy draft's order
+// and picks. Moving teams one swap at a time
 // or all at once leaves the same league, but for the user's team, which
 // follows a human viewed team that took part in any of the swaps.
 void Move_Team_Slots(const int32_t* to, bool viewed_moved) {
@@ -164,6 +165,7 @@ void Move_Team_Slots(const int32_t* to, bool viewed_moved) {
     Move_Season_Line_Teams(to);
     Move_Game_Record_Teams(to);
     Move_League_Tables(to);
+    Move_Fantasy_Draft_Teams(to);
 }
 
 // Clears the entries of other franchises that face `team`, so no schedule

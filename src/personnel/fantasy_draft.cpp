@@ -821,6 +821,24 @@ void Write_Fantasy_Draft_Report() {
 }
 } // namespace
 
+void Move_Fantasy_Draft_Teams(const int32_t* to) {
+    if (Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_NONE) return;
+    const int32_t teams = Active_Teams();
+    for (int32_t round = 0; round < FANTASY_DRAFT_ROUNDS; ++round)
+        for (int32_t pick = 0; pick < FANTASY_DRAFT_TEAMS; ++pick) {
+            const int32_t team = Get_Fantasy_Draft_Order(round, pick);
+            if (team < MAX_FRANCHISES) Set_Order(round, pick, to[team]);
+        }
+    For_Each_League_Player([to](int32_t team, int32_t slot) {
+        const int32_t drafter = Get_Player_Vital_Stat(team, slot, VITAL_FANTASY_TEAM);
+        if (drafter >= 0 && drafter < MAX_FRANCHISES)
+            Set_Player_Vital_Stat(team, slot, VITAL_FANTASY_TEAM, to[drafter]);
+    });
+    // The order dialog's filter names a team, or all of them by their count.
+    const int32_t filter = Get_User_Preference(FANTASY_TEAM_FILTER);
+    if (filter >= 0 && filter < teams) Set_User_Preference(FANTASY_TEAM_FILTER, to[filter]);
+}
+
 void Continue_Loaded_Fantasy_Draft() {
     if (Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_NONE) return;
     // The report goes on from the picks the save records, not from what the

@@ -134,6 +134,11 @@ int Load_Fantasy_Draft_State();
 // the picks the game made after that save are not in it twice) and the
 // draft's next step is posted. Nothing while no draft runs.
 void Continue_Loaded_Fantasy_Draft();
+// Teams moved between franchise slots (slot s to to[s], a permutation of the
+// slots: a re-sort by name, a league packed after an erased team) take their
+// places in the draft's order and their picks with them, so every pick stays
+// with the team that made it. Nothing while no draft runs.
+void Move_Fantasy_Draft_Teams(const int32_t* to);
 // Every player's fantasy mark made to agree with the picks the league
 // records: while a draft runs on a usable state the players its made picks
 // took carry the teams that took them and nobody else is marked; otherwise

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <initializer_list>
 #include <map>
+#include <set>
 #include <string>
 
 #include "app/main_menu.h"
@@ -25,6 +26,7 @@
 #include "dialogs/player_list_dialog.h"
 #include "frontoffice/contract_offer.h"
 #include "personnel/fantasy_draft.h"
+#include "personnel/team_lookup.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
 #include "platform/scripted_answers.h"
@@ -33,6 +35,10 @@
 #include "support/test_league.h"
 
 namespace {
+// The team that drafted a player (a player field), and the Commissioner
+// menu's League Editor.
+constexpr int32_t VITAL_FANTASY_TEAM = 26;
+constexpr int32_t LEAGUE_EDITOR_COMMAND = 40079;
 // More steps than a draft of 36 teams has picks.
 constexpr int32_t MOST_DRAFT_STEPS = 36 * FANTASY_DRAFT_LAST_ROUND + 100;
 
@@ -85,21 +91,34 @@ int32_t Sign_Every_Free_Agent_At(std::initializer_list<int32_t> positions) {
     return signed_up;
 }
 
-// Tools > Fantasy Draft with the dialog's defaults; at the user's first pick
-// he has the computer make all the remaining picks.
-void Run_Fantasy_Draft_From_Tools_Menu() {
-    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_OK); });
-    Send_Window_Message(Main_Window, MSG_COMMAND, ID_FANTASY_DRAFT, 0);
+// Tools > Fantasy Draft with the dialog's defaults, the computer picking
+// until the user's first pick.
+void Pump_Until_The_User_Is_Asked() {
     // Each pick posts the step of the next, until the user is asked.
     WINDOW_MESSAGE waiting{};
     for (int32_t step = 0; step < MOST_DRAFT_STEPS && Peek_Window_Message(&waiting, false); ++step)
         Pump_Messages();
     ASSERT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_RUNNING) << "waiting for the user's pick";
+}
+
+void Start_Fantasy_Draft_From_Tools_Menu() {
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_OK); });
+    Send_Window_Message(Main_Window, MSG_COMMAND, ID_FANTASY_DRAFT, 0);
+    Pump_Until_The_User_Is_Asked();
+}
+
+// At the user's pick he has the computer make all the remaining picks.
+void Have_The_Computer_End_The_Draft() {
     Script_Message_Answer("End Fantasy Draft", ID_BOX_YES);
     Send_Window_Message(Main_Window, MSG_COMMAND, ID_FANTASY_DRAFT, 0);
     for (int32_t step = 0; step < MOST_DRAFT_STEPS && Get_Fantasy_Draft_Flag() != FANTASY_DRAFT_NONE; ++step)
         Pump_Messages();
     ASSERT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE) << "the draft was carried out";
+}
+
+void Run_Fantasy_Draft_From_Tools_Menu() {
+    Start_Fantasy_Draft_From_Tools_Menu();
+    Have_The_Computer_End_The_Draft();
 }
 
 // The league's players by id, where they stand (the Hall of Fame left out).
@@ -225,4 +244,45 @@ TEST_F(FantasyDraftCarryOut, A2022LeagueTheEditorShrankTo24Teams) {
     Erase_Last_Teams(8, false);
     Run_Fantasy_Draft_From_Tools_Menu();
     Expect_Every_Pick_Carried_Out(24 * FANTASY_DRAFT_LAST_ROUND);
+}
+
+// The League Editor renames the Jets while the draft waits for the user: the
+// team sorts before the Giants and changes slots, and takes its place in the
+// order and its picks so far with it.
+TEST_F(FantasyDraftCarryOut, ATeamRenamedDuringTheDraftKeepsItsPicks) {
+    Start_New_Game(2022);
+    Start_Fantasy_Draft_From_Tools_Menu();
+    // The user takes a free agent (as the player list's Draft button does),
+    // and by his next pick every team has made one.
+    Announce_Fantasy_Draft_Pick(FREE_AGENT_TEAM, 0, Get_Fantasy_Draft_Team());
+    Pump_Until_The_User_Is_Asked();
+    const int32_t jets = Find_Team_By_String("Jets");
+    ASSERT_EQ(Find_Team_By_String("Giants") + 1, jets) << "the Giants sort before the Jets";
+    std::set<int32_t> taken_by_jets;
+    For_Each_League_Player([&](int32_t team, int32_t slot) {
+        if (Get_Player_Vital_Stat(team, slot, VITAL_FANTASY_TEAM) == jets)
+            taken_by_jets.insert(Get_Player_ID(team, slot));
+    });
+    ASSERT_FALSE(taken_by_jets.empty());
+    Set_User_Preference(COMMISSIONER_MODE, 1);
+    Set_User_Preference(VIEWED_TEAM, jets);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Type_Dialog_Text(dialog, TEAM_NICKNAME_EDIT, "Aces");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Send_Window_Message(Main_Window, MSG_COMMAND, LEAGUE_EDITOR_COMMAND, 0);
+    const int32_t aces = Find_Team_By_String("Aces");
+    ASSERT_EQ(aces, jets - 1) << "the renamed team sorts before the Giants";
+    std::set<int32_t> taken_by_aces;
+    For_Each_League_Player([&](int32_t team, int32_t slot) {
+        if (Get_Player_Vital_Stat(team, slot, VITAL_FANTASY_TEAM) == aces)
+            taken_by_aces.insert(Get_Player_ID(team, slot));
+    });
+    EXPECT_EQ(taken_by_aces, taken_by_jets);
+    Clear_Shown_Messages();
+    Have_The_Computer_End_The_Draft();
+    EXPECT_FALSE(Was_Told("Fantasy Draft Ended")) << "the draft went on";
+    Expect_Every_Pick_Carried_Out(32 * FANTASY_DRAFT_LAST_ROUND);
+    for (const int32_t id : taken_by_jets)
+        EXPECT_EQ(Teams_By_Id()[id], aces) << "player " << id;
 }
