@@ -46,6 +46,8 @@ constexpr int32_t PAYROLL_TEAM = 0;
 constexpr int32_t RENAMED_TEAM = 5;
 constexpr int32_t SMALL_ROSTER_TEAM = 31;
 constexpr int32_t PAYROLL = 89;
+// Players > Free Agents.
+constexpr int32_t FREE_AGENTS_COMMAND = 40038;
 
 // Team 0's contracts sum to a payroll of 208,200 thousand dollars.
 void Set_Payroll_Of_208_2_Million() {
@@ -369,8 +371,8 @@ TEST_F(NewGameDialog, TheFantasyDraftQuestionFindsTheViewRepaintedAboveTheBars) 
 }
 
 // New Game leaves a league in the first week of its first season without
-// asking only while it holds nothing the user did: right after a New Game,
-// the next one opens its dialog at once. Once a fantasy draft was made
+// asking only while it holds nothing the user did: right after a New Game
+// (and a look at a page), the next one opens its dialog at once. Once a fantasy draft was made
 // there, it asks first, as Exit asks: Cancel keeps the drafted league and
 // opens nothing, No goes on to the dialog.
 TEST_F(NewGameDialog, NewGameAsksFirstOnceAWeekZeroLeagueWasDrafted) {
@@ -387,10 +389,15 @@ TEST_F(NewGameDialog, NewGameAsksFirstOnceAWeekZeroLeagueWasDrafted) {
         if (Get_Dialog_Template_Id(dialog) == NEW_GAME_DIALOG) ++opened;
         play_team_9(dialog);
     };
+    // Looking is no change: the Free Agents list refreshes the pool's
+    // demands and order as it opens.
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { End_Dialog(dialog, ID_CANCEL); });
+    Send_Window_Message(Main_Window, MSG_COMMAND, FREE_AGENTS_COMMAND, 0);
+    Clear_Dialog_Steps();
     Clear_Shown_Messages();
     Script_Dialog_Step(count_and_play);
     Send_Window_Message(Main_Window, MSG_COMMAND, ID_NEW_GAME, 0);
-    EXPECT_EQ(opened, 1) << "New Game right after New Game";
+    EXPECT_EQ(opened, 1) << "New Game right after New Game and a look at the free agents";
     EXPECT_FALSE(Was_Message_Shown("Game Not Saved"));
     ASSERT_EQ(Get_User_Preference(CURRENT_WEEK), 0);
 
