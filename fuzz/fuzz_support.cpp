@@ -1,13 +1,17 @@
 #include "fuzz_support.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
+#include <vector>
 
+#include "database/game_names.h"
 #include "database/saved_game.h"
+#include "database/text_format.h"
 #include "platform/message_box.h"
 #include "support/test_league.h"
 
@@ -71,4 +75,23 @@ void Fuzz_Check(bool condition, const char* what) {
     if (condition) return;
     fprintf(stderr, "fuzz check failed: %s\n", what);
     abort();
+}
+
+std::string Make_Round_Robin_Schedule(int32_t weeks, int32_t first_team, int32_t teams) {
+    std::string text = "Week,Away_Team,Home_Team,Day,Date\n";
+    std::vector<int32_t> order;
+    for (int32_t n = 0; n < teams; ++n)
+        order.push_back(first_team + n);
+    char away[FORMATTED_TEXT_SIZE];
+    char home[FORMATTED_TEXT_SIZE];
+    for (int32_t week = 1; week <= weeks; ++week) {
+        for (int32_t n = 0; n < teams / 2; ++n) {
+            Get_Team_Full_Name(order[static_cast<size_t>(n)], away);
+            Get_Team_Full_Name(order[static_cast<size_t>(teams - 1 - n)], home);
+            text +=
+                std::to_string(week) + "," + away + "," + home + ",Sun,Sept " + std::to_string(week) + "\n";
+        }
+        std::rotate(order.begin() + 1, order.end() - 1, order.end());
+    }
+    return text;
 }

@@ -38,3 +38,8 @@ std::string Last_Message_Caption();
 
 // Aborts with `what` when `condition` is false; the fuzzer saves the input.
 void Fuzz_Check(bool condition, const char* what);
+
+// A schedule file of the league in the block: a header, then for each of
+// `weeks` weeks every team of `first_team` .. `first_team` + `teams` - 1
+// once (a round robin), as "Week,Away_Team,Home_Team,Day,Date".
+std::string Make_Round_Robin_Schedule(int32_t weeks, int32_t first_team, int32_t teams);

@@ -26,14 +26,17 @@
 #include "database/player_record_layout.h"
 #include "database/saved_game.h"
 #include "database/settings.h"
+#include "database/team_record.h"
 #include "database/universe.h"
 #include "engine/playbook_records.h"
+#include "fuzz_support.h"
 #include "platform/message_box.h"
 #include "platform/registry_ini.h"
 #include "played_league_fuzz.h"
 #include "saved_game_block_fuzz.h"
 #include "support/test_league.h"
 #include "tools/season_simulator.h"
+#include "tools/web_import.h"
 #include "views/owner_hall_of_fame.h"
 #include "views/owner_hall_of_fame_file.h"
 
@@ -156,32 +159,18 @@ void Write_Text_Seeds() {
     Write_Seed("line_readers", "lines", std::string("\x10") + "a,b,,c\r\nd\n\n\re,f\rg\nlast");
     Write_Seed("line_readers", "long_line", std::string("\x03") + std::string(100, 'x') + ",y\n");
 }
-// A schedule file of the test league's season: a header, then each week every
-// team of the range once (a round robin), as "Week,Away_Team,Home_Team,Day,Date".
-std::string Schedule_Text(int32_t weeks, int32_t first_team, int32_t teams) {
-    std::string text = "Week,Away_Team,Home_Team,Day,Date\n";
-    std::vector<int32_t> order;
-    for (int32_t n = 0; n < teams; ++n)
-        order.push_back(first_team + n);
-    char away[FORMATTED_TEXT_SIZE];
-    char home[FORMATTED_TEXT_SIZE];
-    for (int32_t week = 1; week <= weeks; ++week) {
-        for (int32_t n = 0; n < teams / 2; ++n) {
-            Get_Team_Full_Name(order[static_cast<size_t>(n)], away);
-            Get_Team_Full_Name(order[static_cast<size_t>(teams - 1 - n)], home);
-            text +=
-                std::to_string(week) + "," + away + "," + home + ",Sun,Sept " + std::to_string(week) + "\n";
-        }
-        std::rotate(order.begin() + 1, order.end() - 1, order.end());
-    }
-    return text;
-}
-
 void Write_Schedule_Seeds() {
     Build_Test_League();
-    Write_Seed("historic_schedule", "two_weeks", Schedule_Text(2, 0, TEST_LEAGUE_TEAMS));
+    Write_Seed("historic_schedule", "two_weeks", Make_Round_Robin_Schedule(2, 0, TEST_LEAGUE_TEAMS));
+    // Every team's season, and the same with one game missing: the target's
+    // folder holds the season before's files, which the short year falls back to.
+    const int32_t games = Get_Universe_Stat(GAMES_PER_SEASON);
+    const std::string season = Make_Round_Robin_Schedule(games, 0, TEST_LEAGUE_TEAMS);
+    Write_Seed("historic_schedule", "full_season", season);
+    Write_Seed("historic_schedule", "one_game_short",
+               season.substr(0, season.rfind('\n', season.size() - 2) + 1));
     Write_Seed("historic_schedule", "both_leagues",
-               Schedule_Text(1, 0, 16) + '\0' + Schedule_Text(1, 16, 16));
+               Make_Round_Robin_Schedule(1, 0, 16) + '\0' + Make_Round_Robin_Schedule(1, 16, 16));
     char away[FORMATTED_TEXT_SIZE];
     char home[FORMATTED_TEXT_SIZE];
     Get_Team_Full_Name(3, away);
@@ -245,6 +234,33 @@ void Write_Seasons_Seeds() {
     // Lines of the year that name no player of the league and his team.
     Write_Seed("seasons_csv", "the_year_without_players",
                header + "X,1,,1980\n,,,1980abc,T01\n\x01\xfe,zz,;;,1980,~~,-,\"q\",??,,,,\n");
+}
+
+// Lines of earlier seasons, whose teams the target's team files of those
+// seasons name (in the even years under the abbreviation of the franchise
+// before), alone and with a team file of the season before the league's of
+// the input's own.
+void Write_Season_Stats_Seeds() {
+    Build_Test_League();
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    const int32_t rb = Test_League_Slot(POSITION_RB, 0);
+    const int32_t de = Test_League_Slot(POSITION_DE, 0);
+    const int32_t wr = Test_League_Slot(POSITION_WR, 0);
+    const std::string lines =
+        std::string(SEASONS_CSV_HEADER) + "\n" +
+        Seasons_Line(3, qb, "id", 2019, {{10, "16"}, {11, "16"}, {12, "480"}, {13, "300"}, {14, "3500"}}) +
+        Seasons_Line(3, wr, "id", 2019, {{10, "16"}, {25, "420"}, {26, "300"}, {27, "3500"}}) +
+        Seasons_Line(5, rb, "id", 2006, {{10, "14"}, {21, "200"}, {22, "900"}}) +
+        Seasons_Line(6, de, "external", 2003, {{10, "15"}, {40, "40"}, {95, "6"}}) +
+        Seasons_Line(7, qb, "name", 1999, {{10, "2"}});
+    Write_Seed("season_stats_csv", "earlier_seasons", lines);
+    char location[TEAM_STRING_LENGTH];
+    char nickname[TEAM_STRING_LENGTH];
+    Get_Team_String(location, 4, 1);
+    Get_Team_String(nickname, 4, 2);
+    Write_Seed("season_stats_csv", "earlier_seasons_own_team_file",
+               lines + '\0' + "Abbreviation,Location,Nickname\nT03," + location + "," + nickname +
+                   "\nT04,Nowhere,Nobodies\n,Lost,Names\nT05\n");
 }
 
 BYTES Read_Installation_File(const char* name) {
@@ -706,6 +722,7 @@ int main(int argc, char** argv) {
     Write_Seasons_Seeds();
     Write_Draft_Input_Seeds();
     Write_Season_Reader_Seeds();
+    Write_Season_Stats_Seeds();
     Write_Registry_Seeds();
     Write_Name_Seeds();
     Write_Fantasy_Draft_Seeds();

@@ -14,6 +14,7 @@
 #include "database/game_names.h"
 #include "database/game_queries.h"
 #include "database/league_structure.h"
+#include "database/saved_game.h"
 #include "database/settings.h"
 #include "database/standings.h"
 #include "database/universe.h"
@@ -102,8 +103,13 @@ void Do_New_Game(WINDOW_HANDLE window) {
         return;
     }
     if (!new_game_after_advance) {
-        const bool untouched =
-            Get_User_Preference(CURRENT_WEEK) == 0 && Get_User_Preference(CURRENT_SEASON_INDEX) == 0;
+        // A league in the first week of its first season is left without
+        // asking only while it holds nothing the user did since New Game
+        // started it or it was saved or loaded: a fantasy draft made there,
+        // or any other change, is asked about as Exit asks.
+        const bool untouched = Get_User_Preference(CURRENT_WEEK) == 0 &&
+                               Get_User_Preference(CURRENT_SEASON_INDEX) == 0 &&
+                               Is_Game_Unchanged_Since_Start_Or_Save();
         if (!untouched && Check_Save_Changes(window) == 0) return;
     }
     if (Is_Advance_Below()) {

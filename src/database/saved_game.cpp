@@ -594,8 +594,14 @@ void Clear_Universe() {
     Refresh_Active_Team_Count();
 }
 
+namespace {
+// The team checksum of the league as New Game last started it; the stored
+// one stays that of the file the league was last saved to or loaded from.
+uint32_t started_checksum = 0;
+} // namespace
+
 bool Is_Game_Saved() {
-    return Compute_Game_Checksum() == Get_Game_Checksum() && Matches_Saved_Copy();
+    return !Is_Copy_Of_Start() && Compute_Game_Checksum() == Get_Game_Checksum() && Matches_Saved_Copy();
 }
 
 void Mark_Game_Saved() {
@@ -603,8 +609,22 @@ void Mark_Game_Saved() {
     Keep_Saved_Copy();
 }
 
+void Mark_Game_Started() {
+    started_checksum = Compute_Game_Checksum();
+    Keep_Started_Copy();
+}
+
+bool Is_Game_Unchanged_Since_Start_Or_Save() {
+    const uint32_t kept = Is_Copy_Of_Start() ? started_checksum : Get_Game_Checksum();
+    return Compute_Game_Checksum() == kept && Matches_Saved_Copy();
+}
+
 KEEP_GAME_SAVED::~KEEP_GAME_SAVED() {
-    if (Was_Saved) Mark_Game_Saved();
+    if (!Was_Unchanged) return;
+    if (Is_Copy_Of_Start())
+        Mark_Game_Started();
+    else
+        Mark_Game_Saved();
 }
 
 const SAVE_FAILURE& Get_Last_Save_Failure() {

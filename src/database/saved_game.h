@@ -87,23 +87,30 @@ void Set_Game_Checksum(uint32_t checksum);
 // Whether the league is as it was at the last save or load: its teams by the
 // stored checksum, and everything else a user can change (settings, draft
 // picks, games, history) by a kept copy. The save-changes prompt asks
-// otherwise.
+// otherwise. A new game not saved since its start is never saved.
 bool Is_Game_Saved();
 // Counts the league as it now stands as saved.
 void Mark_Game_Saved();
+// Counts the league as it now stands as a new game just started: not saved
+// (the save-changes prompt of Exit still asks), but unchanged since its start.
+void Mark_Game_Started();
+// Whether the league is as it was when it was last started by New Game,
+// saved or loaded, by the same checks as Is_Game_Saved.
+bool Is_Game_Unchanged_Since_Start_Or_Save();
 // Held around work that only brings what the league derives up to date as a
 // page opens (a figure worked out and kept, a list put in its order, a
 // demand refreshed, a computer team's depth chart): that is no change of the
-// user's, so a game that counted as saved before it still does after it.
+// user's, so a game that counted as saved (or as unchanged since its start)
+// before it still does after it.
 class KEEP_GAME_SAVED {
   public:
-    KEEP_GAME_SAVED() : Was_Saved(Is_Game_Saved()) {}
+    KEEP_GAME_SAVED() : Was_Unchanged(Is_Game_Unchanged_Since_Start_Or_Save()) {}
     ~KEEP_GAME_SAVED();
     KEEP_GAME_SAVED(const KEEP_GAME_SAVED&) = delete;
     KEEP_GAME_SAVED& operator=(const KEEP_GAME_SAVED&) = delete;
 
   private:
-    bool Was_Saved;
+    bool Was_Unchanged;
 };
 // 1 once a load has succeeded.
 int Get_Game_Loaded_Flag();

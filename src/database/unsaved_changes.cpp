@@ -61,6 +61,7 @@ constexpr size_t PAGE = 64 * 1024;
 
 std::unique_ptr<uint8_t[]> saved_copy;
 bool copy_kept = false;
+bool copy_of_start = false;
 
 bool Is_Left_Out(size_t offset) {
     for (const RANGE& range : LEFT_OUT)
@@ -90,10 +91,21 @@ void Keep_Saved_Copy() {
         }
     }
     copy_kept = true;
+    copy_of_start = false;
+}
+
+void Keep_Started_Copy() {
+    Keep_Saved_Copy();
+    copy_of_start = copy_kept;
 }
 
 void Drop_Saved_Copy() {
     copy_kept = false;
+    copy_of_start = false;
+}
+
+bool Is_Copy_Of_Start() {
+    return copy_kept && copy_of_start;
 }
 
 bool Matches_Saved_Copy() {

@@ -184,5 +184,8 @@ void Begin_New_Game(const NEW_GAME_CHOICES& choices) {
     Log_Debug_Line("Start_Game(TRUE)");
     Start_Game(1);
     Create_Status_Bar();
+    // What the user does from here (a fantasy draft, a trade, an option) is
+    // his work, which a New Game in this first week asks about.
+    Mark_Game_Started();
     Tell_Replay_Mode_Ended();
 }

@@ -15,6 +15,7 @@
 #include "database/team_record_layout.h"
 #include "database/universe.h"
 #include "platform/message_box.h"
+#include "season/week_advance.h"
 #include "tools/ratings_rebuild.h"
 #include "tools/seasons_csv.h"
 
@@ -106,7 +107,7 @@ int32_t Load_Replay_Season_Stats() {
 int32_t End_Replay_Mode_Past_Real_Seasons() {
     if (Get_Replay_Mode() == 0 || Get_Current_Year() < FIRST_SEASON_WITHOUT_REPLAY) return 0;
     Universe.Header.Replay_Mode = 0;
-    replay_end_untold_year = Get_User_Preference(MULTI_SEASON_SIMULATION) == 0 ? Get_Current_Year() : 0;
+    replay_end_untold_year = Is_Several_Seasons_Run() ? 0 : Get_Current_Year();
     return 1;
 }
 

@@ -20,8 +20,10 @@ int32_t Load_Replay_Season_Stats();
 // At the start of a season Replay Mode cannot serve (2022 or later), a mode
 // still on is turned off: the seasons from here on are played without real
 // statistics, as the Options dialog offers them. The user is to be told once
-// (by Tell_Replay_Mode_Ended), unless a multi-season simulation is running,
-// which asks and tells nothing. Returns 1 when it was turned off here.
+// (by Tell_Replay_Mode_Ended), on every road into the season, the status
+// bar's step that has the computer draft for the user among them, unless
+// several seasons are being played in a run, which asks and tells nothing.
+// Returns 1 when it was turned off here.
 int32_t End_Replay_Mode_Past_Real_Seasons();
 
 // Tells the user that Replay Mode ended with the start of the current season,

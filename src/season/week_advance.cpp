@@ -370,6 +370,26 @@ void Simulate_Seasons(int32_t seasons) {
     Set_User_Preference(MULTI_SEASON_SIMULATION, 0);
 }
 
+namespace {
+// Set while the multi-season flag stands only for one computer draft.
+bool one_season_draft = false;
+} // namespace
+
+void Advance_Weeks_With_Computer_Draft(int32_t weeks) {
+    const int32_t multi_season = Get_User_Preference(MULTI_SEASON_SIMULATION);
+    const bool outer = one_season_draft;
+    // Inside a run of several seasons the step is a part of that run.
+    one_season_draft = multi_season == 0;
+    Set_User_Preference(MULTI_SEASON_SIMULATION, 1);
+    Advance_Weeks(weeks);
+    Set_User_Preference(MULTI_SEASON_SIMULATION, multi_season);
+    one_season_draft = outer;
+}
+
+bool Is_Several_Seasons_Run() {
+    return Get_User_Preference(MULTI_SEASON_SIMULATION) != 0 && !one_season_draft;
+}
+
 int32_t Is_Advancing() {
     return Is_Running() && Week() < Target() ? 1 : 0;
 }

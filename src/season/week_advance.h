@@ -22,6 +22,16 @@ void End_Advance_At_Once();
 // no season begins after the largest calendar year (MAX_CALENDAR_YEAR), so
 // the seasons stop there.
 void Simulate_Seasons(int32_t seasons);
+// Advances `weeks` weeks with the computer drafting for every team, the
+// user's too: the multi-season flag, which hands every team to the computer,
+// is set for this one advance (the status bar's off-season step into the
+// next season).
+void Advance_Weeks_With_Computer_Draft(int32_t weeks);
+// True while seasons are played one after another without the user (Play
+// Multiple Seasons, the Season Simulator, the tools' builds); not for the one
+// advance of Advance_Weeks_With_Computer_Draft, which moves into a single
+// season the user goes on to play.
+bool Is_Several_Seasons_Run();
 // 1 while an advance plays weeks below its target.
 int32_t Is_Advancing();
 // Hands a watched game to the computer: it calls the snap in progress and

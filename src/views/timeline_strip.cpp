@@ -170,10 +170,7 @@ void Do_Off_Season_Step(int32_t step) {
                                     BOX_YES_NO) == ID_BOX_YES) {
             // The computer drafts for every team while the draft runs; the
             // user's teams are his again afterwards.
-            const int32_t multi_season = Get_User_Preference(MULTI_SEASON_SIMULATION);
-            Set_User_Preference(MULTI_SEASON_SIMULATION, 1);
-            Advance_Weeks(22);
-            Set_User_Preference(MULTI_SEASON_SIMULATION, multi_season);
+            Advance_Weeks_With_Computer_Draft(22);
         }
         break;
     default:

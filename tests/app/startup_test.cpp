@@ -452,8 +452,11 @@ TEST_F(StartUp, NewGameDuringAWatchedGameEndsItsLoopBeforeTheDialogOpens) {
     advance_observations.clear();
     Script_Resume_Game();
     Script_Key_Press('1', KEY_MODIFIER_CONTROL);
-    // The watched game waits for the user's call; the user asks for a new game.
+    // The watched game waits for the user's call; the user asks for a new
+    // game. The week's game under way is a change since the resume, so New
+    // Game asks first, as Exit does; the user declines to save.
     Script_Action(Choose_New_Game, nullptr);
+    Script_Message_Answer("Game Not Saved", ID_BOX_NO);
     Script_Action(Observe_Advance, nullptr);
     Script_Action(Observe_Advance, nullptr);
     Script_Key_Press(KEY_ESCAPE, 0);
@@ -462,6 +465,10 @@ TEST_F(StartUp, NewGameDuringAWatchedGameEndsItsLoopBeforeTheDialogOpens) {
     EXPECT_EQ(Run_Program(), 0);
 
     EXPECT_EQ(Count_Error_Lines(), 0) << Read_Debug_Log_Text();
+    int32_t asked = 0;
+    for (const SHOWN_MESSAGE& shown : Get_Shown_Messages())
+        if (shown.Caption == "Game Not Saved") ++asked;
+    EXPECT_EQ(asked, 1) << "New Game asks about the week under way";
     EXPECT_EQ(Count_Dialogs_Opened() - before, 4) << "welcome, resume, new game, welcome";
     ASSERT_FALSE(advance_observations.empty());
     for (const ADVANCE_OBSERVATION& seen : advance_observations) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/main_menu.h"
 #include "app/main_window.h"
 #include "app/main_window_dc.h"
 #include "app/modal_dialogs.h"
@@ -25,11 +26,14 @@
 #include "dialogs/new_game_dialog.h"
 #include "dialogs/save_prompts.h"
 #include "dialogs/saved_game_dialogs.h"
+#include "personnel/fantasy_draft.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/keys.h"
 #include "platform/message_box.h"
+#include "platform/message_queue.h"
 #include "platform/scripted_answers.h"
+#include "platform/window_messages.h"
 #include "platform/windows.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
@@ -42,6 +46,8 @@ constexpr int32_t PAYROLL_TEAM = 0;
 constexpr int32_t RENAMED_TEAM = 5;
 constexpr int32_t SMALL_ROSTER_TEAM = 31;
 constexpr int32_t PAYROLL = 89;
+// Players > Free Agents.
+constexpr int32_t FREE_AGENTS_COMMAND = 40038;
 
 // Team 0's contracts sum to a payroll of 208,200 thousand dollars.
 void Set_Payroll_Of_208_2_Million() {
@@ -362,4 +368,66 @@ TEST_F(NewGameDialog, TheFantasyDraftQuestionFindsTheViewRepaintedAboveTheBars) 
     });
     ASSERT_EQ(Do_Dialog(Main_Window, NEW_GAME_DIALOG, 0), 1);
     EXPECT_TRUE(asked);
+}
+
+// New Game leaves a league in the first week of its first season without
+// asking only while it holds nothing the user did: right after a New Game
+// (and a look at a page), the next one opens its dialog at once. Once a fantasy draft was made
+// there, it asks first, as Exit asks: Cancel keeps the drafted league and
+// opens nothing, No goes on to the dialog.
+TEST_F(NewGameDialog, NewGameAsksFirstOnceAWeekZeroLeagueWasDrafted) {
+    std::filesystem::create_directories("Output");
+    auto play_team_9 = [](WINDOW_HANDLE dialog) {
+        Choose_Dialog_Line(dialog, NEW_GAME_TEAM_COMBO, 9);
+        Click_Dialog_Button(dialog, NEW_GAME_PLAY_BUTTON);
+    };
+    // The first game, from the welcome screen.
+    Script_Dialog_Step(play_team_9);
+    ASSERT_EQ(Do_Dialog(Main_Window, NEW_GAME_DIALOG, 0), 1);
+    int32_t opened = 0;
+    auto count_and_play = [&](WINDOW_HANDLE dialog) {
+        if (Get_Dialog_Template_Id(dialog) == NEW_GAME_DIALOG) ++opened;
+        play_team_9(dialog);
+    };
+    // Looking is no change: the Free Agents list refreshes the pool's
+    // demands and order as it opens.
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { End_Dialog(dialog, ID_CANCEL); });
+    Send_Window_Message(Main_Window, MSG_COMMAND, FREE_AGENTS_COMMAND, 0);
+    Clear_Dialog_Steps();
+    Clear_Shown_Messages();
+    Script_Dialog_Step(count_and_play);
+    Send_Window_Message(Main_Window, MSG_COMMAND, ID_NEW_GAME, 0);
+    EXPECT_EQ(opened, 1) << "New Game right after New Game and a look at the free agents";
+    EXPECT_FALSE(Was_Message_Shown("Game Not Saved"));
+    ASSERT_EQ(Get_User_Preference(CURRENT_WEEK), 0);
+
+    // Tools > Fantasy Draft: the computer picks up to the user's turn, then
+    // End Fantasy Draft has it make the rest.
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_OK); });
+    Send_Window_Message(Main_Window, MSG_COMMAND, ID_FANTASY_DRAFT, 0);
+    Pump_Messages();
+    ASSERT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_RUNNING);
+    Script_Message_Answer("End Fantasy Draft", ID_BOX_YES);
+    Send_Window_Message(Main_Window, MSG_COMMAND, ID_FANTASY_DRAFT, 0);
+    for (int32_t step = 0; step < 10000 && Get_Fantasy_Draft_Flag() != FANTASY_DRAFT_NONE; ++step)
+        Pump_Messages();
+    ASSERT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE) << "the draft was carried out";
+    ASSERT_EQ(Get_User_Preference(CURRENT_WEEK), 0);
+    ASSERT_EQ(Get_User_Preference(CURRENT_SEASON_INDEX), 0);
+    const std::vector<uint8_t> drafted(Universe_Bytes(), Universe_Bytes() + UNIVERSE_SIZE);
+
+    Clear_Shown_Messages();
+    opened = 0;
+    Script_Message_Answer("Game Not Saved", ID_BOX_CANCEL);
+    Script_Dialog_Step(count_and_play);
+    Send_Window_Message(Main_Window, MSG_COMMAND, ID_NEW_GAME, 0);
+    EXPECT_TRUE(Was_Message_Shown("Game Not Saved")) << "the drafted league is asked about";
+    EXPECT_EQ(opened, 0) << "Cancel keeps the league";
+    EXPECT_EQ(std::memcmp(drafted.data(), Universe_Bytes(), UNIVERSE_SIZE), 0);
+    Clear_Dialog_Steps();
+
+    Script_Message_Answer("Game Not Saved", ID_BOX_NO);
+    Script_Dialog_Step(count_and_play);
+    Send_Window_Message(Main_Window, MSG_COMMAND, ID_NEW_GAME, 0);
+    EXPECT_EQ(opened, 1) << "No goes on to the dialog";
 }

@@ -75,6 +75,12 @@ std::vector<std::string> List_Installation_Folder(const char* name) {
     for (auto it = fs::recursive_directory_iterator(source, error);
          !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
         std::error_code entry_error;
+        // A game played in the installation while the tests run fills these
+        // folders; they are no part of what the installation ships.
+        if (it->is_directory(entry_error) && Is_Filled_By_A_Game(it->path())) {
+            it.disable_recursion_pending();
+            continue;
+        }
         paths.push_back(fs::relative(it->path(), source, entry_error).generic_string());
     }
     std::sort(paths.begin(), paths.end());

@@ -14,7 +14,10 @@
 // played in the installation left there is no part of it.
 void Mirror_Installation_Folders(std::initializer_list<const char*> names);
 // Removes the mirrors and checks that the installation's folders hold
-// exactly what they held when mirrored.
+// exactly what they held when mirrored, outside the sub-folders a game fills
+// (a game played in the installation meanwhile writes there).
 void Remove_Installation_Mirrors();
-// Every path under the installation's folder `name`, relative to it, sorted.
+// Every path under the installation's folder `name`, relative to it, sorted,
+// leaving out the sub-folders a game fills ("Downloads", "Output") and what
+// they hold.
 std::vector<std::string> List_Installation_Folder(const char* name);

@@ -6,8 +6,16 @@
 
 #include "app/app_fonts.h"
 #include "app/drawing_services.h"
+#include "app/main_menu.h"
+#include "app/main_window.h"
+#include "app/main_window_dc.h"
+#include "app/main_window_geometry.h"
+#include "app/modal_dialogs.h"
+#include "app/news_ticker.h"
 #include "app/status_bars.h"
+#include "database/league_structure.h"
 #include "database/playoff_bracket.h"
+#include "database/saved_game.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/team_results.h"
@@ -20,7 +28,10 @@
 #include "platform/text_render.h"
 #include "platform/window_messages.h"
 #include "platform/windows.h"
+#include "support/frame_fixture.h"
+#include "support/scratch_folder.h"
 #include "support/view_frame.h"
+#include "views/current_view.h"
 #include "views/timeline_strip.h"
 
 namespace {
@@ -207,4 +218,77 @@ TEST_F(TimelineStrip, SwitchedOffTheStripIsGreyAndDeafAResetOpensTheFirstTwoStep
     EXPECT_EQ(Get_User_Preference(OFF_SEASON_STEPS_SETTING + OFF_SEASON_STEPS), after_steps);
     EXPECT_EQ(Get_User_Preference(CURRENT_WEEK), FIRST_PLAYOFF_WEEK + 4);
     EXPECT_TRUE(Get_Shown_Messages().empty());
+}
+
+namespace {
+// What the user sees behind "Replay Mode Ended" as it comes up.
+struct REPLAY_END_SEEN {
+    int32_t Told = 0;
+    int32_t Year = 0;
+    int32_t Bars = 0;
+    int32_t Stale_Rows = -1;
+    int32_t View_Height = 0;
+};
+
+void Look_Behind_Replay_End(void* context) {
+    REPLAY_END_SEEN& seen = *static_cast<REPLAY_END_SEEN*>(context);
+    ++seen.Told;
+    seen.Year = Get_Current_Year();
+    seen.Bars = Status_Bar_Exists() + (News_Ticker_Exists() != 0 ? 1 : 0);
+    seen.Stale_Rows = Count_Stale_View_Rows();
+    seen.View_Height = Get_Back_Buffer_Surface()->Height;
+    DRAWING_SURFACE screen{};
+    Render_Screen(&screen, VIEW_PICTURE_WIDTH, MENU_BAR_HEIGHT + VIEW_PICTURE_HEIGHT + STATUS_BAR_HEIGHT);
+    Keep_View_Picture(screen, "timeline_replay_mode_ended");
+}
+
+// The played 2021 season in Replay Mode, in its off-season, the news ticker on.
+void Open_Replayed_Off_Season() {
+    Open_Played_Season(4);
+    Set_User_Preference(SHOW_NEWS_TICKER, 1);
+    Create_Status_Bar();
+    Set_Current_View(40030);
+    Universe.Header.Replay_Mode = 1;
+    Clear_Shown_Messages();
+}
+} // namespace
+
+// A 2021 league in Replay Mode, its champion crowned: the status bar's
+// "Begin Season", Yes to the computer drafting, takes it through the draft
+// into 2022, past the real seasons. Replay Mode ends, and the user is told
+// once, when the new season stands set up under its bars; the user's team is
+// his again. Play Multiple Seasons from the same off-season ends the mode
+// without a word.
+TEST_F(TimelineStrip, BeginSeasonIntoTheSeasonPastTheRealOnesTellsThatReplayModeEnded) {
+    const PLAYING_FOLDER playing("timeline-replay-ended");
+    Open_Replayed_Off_Season();
+    ASSERT_EQ(Get_Current_Year(), 2021);
+    ASSERT_GE(Get_User_Preference(CURRENT_WEEK), FIRST_PLAYOFF_WEEK + 4) << "the off-season";
+    const int32_t user_team = Get_User_Preference(USER_TEAM);
+    Paint_Strip("timeline_replay_off_season");
+    ASSERT_NE(Find_Drawn("Begin Season"), nullptr);
+
+    REPLAY_END_SEEN seen;
+    Script_Message_Answer("College Draft", ID_BOX_YES);
+    Script_Message_Answer("Replay Mode Ended", ID_BOX_OK, Look_Behind_Replay_End, &seen);
+    Click_Cell(3);
+    EXPECT_EQ(Count_Questions("College Draft"), 1) << "the computer drafts for the user";
+    EXPECT_EQ(Get_Current_Year(), 2022);
+    EXPECT_EQ(Universe.Header.Replay_Mode, 0);
+    EXPECT_EQ(Count_Questions("Replay Mode Ended"), 1);
+    EXPECT_EQ(seen.Told, 1);
+    EXPECT_EQ(seen.Year, 2022) << "told over the new season";
+    EXPECT_EQ(seen.Bars, 2) << "the status bar and the news ticker";
+    EXPECT_EQ(seen.View_Height, VIEW_PICTURE_HEIGHT - NEWS_TICKER_HEIGHT);
+    EXPECT_EQ(seen.Stale_Rows, 0);
+    EXPECT_EQ(Get_User_Preference(MULTI_SEASON_SIMULATION), 0);
+    EXPECT_EQ(Get_Team_Stat(user_team, TEAM_STAT_CONTROL), TEAM_CONTROL_HUMAN);
+
+    ASSERT_NE(Load_Game("played.kor"), 0);
+    Open_Replayed_Off_Season();
+    Script_Dialog_Answer(PLAY_MULTIPLE_SEASONS_DIALOG, 1);
+    Send_Window_Message(Main_Window, MSG_COMMAND, ID_PLAY_SEASONS, 0);
+    EXPECT_EQ(Get_Current_Year(), 2022);
+    EXPECT_EQ(Universe.Header.Replay_Mode, 0);
+    EXPECT_EQ(Count_Questions("Replay Mode Ended"), 0) << "a run of seasons tells nothing";
 }
