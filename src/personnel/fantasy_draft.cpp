@@ -461,8 +461,12 @@ bool finishing = false;
 // while they stood.
 int32_t step_holds = 0;
 bool step_waiting = false;
+// Steps posted so far: a step that lets messages through sees whether
+// another was posted meanwhile.
+uint32_t steps_posted = 0;
 
 void Post_Fantasy_Draft_Step() {
+    ++steps_posted;
     Post_Window_Message(Main_Window, MSG_MAIN_WINDOW_USER, 0, 0);
 }
 
@@ -549,12 +553,24 @@ void Run_Fantasy_Draft() {
         if (Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_RUNNING) Ask_For_User_Pick(team);
         return;
     }
+    const uint32_t posted_before = steps_posted;
     Pump_Messages();
     // The messages may have made this pick (the user's Draft click in the
-    // player list, or a second step posted by that click) or ended the draft.
-    // A pick made meanwhile posted the step that goes on from it: this one
-    // is spent, and never picks for a team no longer on the clock.
-    if (Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_NONE || finishing || Place_On_The_Clock() != place) return;
+    // player list, or a second step posted by that click), ended the draft,
+    // or loaded another game. A pick made or a game loaded meanwhile posted
+    // the step that goes on from there: this one is spent, and never picks
+    // for a team no longer on the clock.
+    if (Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_NONE || finishing || Place_On_The_Clock() != place ||
+        steps_posted != posted_before)
+        return;
+    // Nothing else goes on from here when the team on the clock became the
+    // user's meanwhile (the League Editor, the Options): the step starts over
+    // and asks him.
+    if (Get_Fantasy_Draft_Team() != team ||
+        (Get_Fantasy_Draft_Flag() != FANTASY_DRAFT_COMPUTER_FINISHES && !Is_Computer_Run(team))) {
+        Post_Fantasy_Draft_Step();
+        return;
+    }
     uint8_t chosen_team = 0, chosen_slot = 0;
     if (Choose_Fantasy_Draft_Player(team, &chosen_team, &chosen_slot)) {
         Announce_Fantasy_Draft_Pick(chosen_team, chosen_slot, team);

@@ -21,6 +21,7 @@
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "dialogs/league_editor_dialog.h"
 #include "dialogs/saved_game_dialogs.h"
 #include "dialogs/saved_game_names.h"
 #include "personnel/fantasy_draft.h"
@@ -43,6 +44,8 @@ constexpr size_t IDS_OFFSET = 16;
 constexpr size_t ORDER_OFFSET = 14416;
 // A team of the user's.
 constexpr int32_t DRAFTING_TEAM = 0;
+// The Commissioner menu's League Editor.
+constexpr int32_t LEAGUE_EDITOR_COMMAND = 40079;
 
 // The league saved as "Drafting.kor" by a version that kept the draft's
 // state beside the game, with `state` as its "Drafting.draft".
@@ -423,4 +426,50 @@ TEST_F(FantasyDraftResume, AMissingOrCutDraftFileGivesNoPickToAnotherTeam) {
                           "the draft starts again from its first pick"),
         1)
         << Read_Debug_Log_Text();
+}
+
+// The user resumes another game while a computer team's pick is being made
+// (the step lets the window's messages through before it chooses). In the
+// game resumed the same pick is on the clock, but the team is the user's:
+// no pick is made for it, and the user is asked once.
+TEST_F(FantasyDraftResume, AGameResumedDuringAComputerPickGetsNoPickForItsUsersTeam) {
+    const SCRATCH_FOLDER folder("fantasy-resume-mid-pick");
+    std::filesystem::create_directories("Output");
+    Set_Fantasy_Announce_Picks(0);
+    Draft_Until_Computer_Pick(2);
+    const int32_t team = Get_Fantasy_Draft_Team();
+    Set_Team_Stat(team, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Script_Save_As("His Turn");
+    Send_Window_Message(Main_Window, MSG_COMMAND, ID_SAVE_GAME, 0);
+    Set_Team_Stat(team, TEAM_STAT_CONTROL, TEAM_CONTROL_COMPUTER);
+    Clear_Shown_Messages();
+    // The computer's step is waiting; the Resume command comes while it runs.
+    Post_Window_Message(Main_Window, MSG_COMMAND, ID_RESUME_GAME, 0);
+    Script_Message_Answer("Game Not Saved", ID_BOX_NO);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Choose_Dialog_Line_Reading(dialog, SAVED_GAME_LIST, "His Turn");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    for (int32_t step = 0; step < 5; ++step)
+        Pump_Messages();
+    EXPECT_EQ(Get_Team_Stat(team, TEAM_STAT_CONTROL), TEAM_CONTROL_HUMAN) << "the game was resumed";
+    EXPECT_EQ(Get_Fantasy_Draft_Pick(), 3) << "no pick was made for the user's team";
+    EXPECT_EQ(Get_Fantasy_Draft_Pick_ID(0, 3), 0);
+    EXPECT_EQ(Messages_Captioned("Round 1 / Pick 4").size(), 1u) << "the user is asked once";
+
+    // He picks; while the computer picks for the next team, the League
+    // Editor hands every team to him: that team is asked too, not picked for.
+    Announce_Fantasy_Draft_Pick(5, 1, team);
+    Set_User_Preference(COMMISSIONER_MODE, 1);
+    Post_Window_Message(Main_Window, MSG_COMMAND, LEAGUE_EDITOR_COMMAND, 0);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Script_Message_Answer("Human Control", ID_BOX_YES);
+        Click_Dialog_Button(dialog, ALL_HUMAN_BUTTON);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    for (int32_t step = 0; step < 5; ++step)
+        Pump_Messages();
+    EXPECT_EQ(Get_Team_Stat(team + 1, TEAM_STAT_CONTROL), TEAM_CONTROL_HUMAN);
+    EXPECT_EQ(Get_Fantasy_Draft_Pick(), 4) << "no pick was made for the team handed to the user";
+    EXPECT_EQ(Messages_Captioned("Round 1 / Pick 5").size(), 1u) << "the user is asked for it";
 }
