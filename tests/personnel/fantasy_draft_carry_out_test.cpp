@@ -31,6 +31,7 @@
 #include "platform/message_queue.h"
 #include "platform/scripted_answers.h"
 #include "support/dialog_steps.h"
+#include "support/fantasy_draft_files.h"
 #include "support/installed_seasons.h"
 #include "support/test_league.h"
 
@@ -121,17 +122,6 @@ void Run_Fantasy_Draft_From_Tools_Menu() {
     Have_The_Computer_End_The_Draft();
 }
 
-// The league's players by id, where they stand (the Hall of Fame left out).
-std::map<int32_t, int32_t> Teams_By_Id() {
-    std::map<int32_t, int32_t> teams;
-    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team) {
-        if (team == HALL_OF_FAME_TEAM) continue;
-        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
-            if (Is_Player_Slot_Used(team, slot)) teams[Get_Player_ID(team, slot)] = team;
-    }
-    return teams;
-}
-
 // What the league shows against the picks the draft recorded: each picked
 // player on the team that picked him, every franchise player picked by his
 // team. "" when all holds, else the counts and a first example of each.
@@ -144,7 +134,7 @@ std::string Find_Carry_Out_Faults(int32_t* picks) {
             if (id > 0) drafter[id] = Get_Fantasy_Draft_Order(round, pick);
         }
     *picks = static_cast<int32_t>(drafter.size());
-    const std::map<int32_t, int32_t> where = Teams_By_Id();
+    const std::map<int32_t, int32_t> where = Get_League_Teams_By_Id();
     int32_t gone = 0, elsewhere = 0, undrafted = 0;
     std::string first;
     for (const auto& [id, team] : drafter) {
@@ -284,5 +274,5 @@ TEST_F(FantasyDraftCarryOut, ATeamRenamedDuringTheDraftKeepsItsPicks) {
     EXPECT_FALSE(Was_Told("Fantasy Draft Ended")) << "the draft went on";
     Expect_Every_Pick_Carried_Out(32 * FANTASY_DRAFT_LAST_ROUND);
     for (const int32_t id : taken_by_jets)
-        EXPECT_EQ(Teams_By_Id()[id], aces) << "player " << id;
+        EXPECT_EQ(Get_League_Teams_By_Id()[id], aces) << "player " << id;
 }

@@ -26,22 +26,12 @@
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
 #include "platform/scripted_answers.h"
+#include "support/fantasy_draft_files.h"
 #include "support/installed_seasons.h"
 #include "support/test_league.h"
 
 namespace {
 constexpr int32_t VITAL_FANTASY_TEAM = 26;
-
-// Where every player of the league stands, by id (the Hall of Fame left out).
-std::map<int32_t, int32_t> Teams_By_Id() {
-    std::map<int32_t, int32_t> teams;
-    for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team) {
-        if (team == HALL_OF_FAME_TEAM) continue;
-        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
-            if (Is_Player_Slot_Used(team, slot)) teams[Get_Player_ID(team, slot)] = team;
-    }
-    return teams;
-}
 
 // Runs the posted steps as the main window would, until the draft ends.
 int32_t Run_Draft_To_End() {
@@ -75,7 +65,7 @@ class FantasyDraft : public testing::Test {
 } // namespace
 
 TEST_F(FantasyDraft, RedealsEveryPlayerAndLeavesEveryRosterLegal) {
-    const std::map<int32_t, int32_t> before = Teams_By_Id();
+    const std::map<int32_t, int32_t> before = Get_League_Teams_By_Id();
     Begin_Fantasy_Draft(FANTASY_ORDER_RANDOM, FANTASY_ORDER_SNAKE);
     EXPECT_LT(Run_Draft_To_End(), 10000) << "the draft ends";
     EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE);
@@ -86,7 +76,7 @@ TEST_F(FantasyDraft, RedealsEveryPlayerAndLeavesEveryRosterLegal) {
     EXPECT_EQ(report.size() - 1, before.size()) << "one pick for every player of the league";
     EXPECT_EQ(report[70].rfind(" 70. ", 0), 0u) << "the sixth pick of round 2: " << report[70];
 
-    const std::map<int32_t, int32_t> after = Teams_By_Id();
+    const std::map<int32_t, int32_t> after = Get_League_Teams_By_Id();
     EXPECT_EQ(after.size(), before.size()) << "no player is lost or doubled";
     int32_t moved = 0;
     for (const auto& [id, team] : after) {
@@ -149,7 +139,7 @@ TEST_F(FantasyDraft, TargetReachedLeavesNoNeedAtThatPosition) {
 }
 
 TEST_F(FantasyDraft, DamagedStateEndsTheDraftWithEveryPlayerInPlace) {
-    const std::map<int32_t, int32_t> before = Teams_By_Id();
+    const std::map<int32_t, int32_t> before = Get_League_Teams_By_Id();
     Set_Fantasy_Draft_Flag(FANTASY_DRAFT_RUNNING);
     // Round 2 of a table whose order names a team that is not there.
     const int32_t round = 2;
@@ -158,7 +148,7 @@ TEST_F(FantasyDraft, DamagedStateEndsTheDraftWithEveryPlayerInPlace) {
     EXPECT_FALSE(Is_Fantasy_Draft_State_Usable());
     Run_Fantasy_Draft();
     EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE);
-    EXPECT_EQ(Teams_By_Id(), before);
+    EXPECT_EQ(Get_League_Teams_By_Id(), before);
     // The user is told, in plain words, not left to find it in the log.
     ASSERT_EQ(Get_Shown_Messages().size(), 1u);
     EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Fantasy Draft Ended");
@@ -168,7 +158,7 @@ TEST_F(FantasyDraft, DamagedStateEndsTheDraftWithEveryPlayerInPlace) {
 }
 
 TEST_F(FantasyDraft, CancelAbortsAndCancelledAnnouncementsStayOff) {
-    const std::map<int32_t, int32_t> before = Teams_By_Id();
+    const std::map<int32_t, int32_t> before = Get_League_Teams_By_Id();
     Set_Team_Stat(5, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
     Set_Fantasy_Announce_Picks(1);
     Script_Message_Answer("Round 1 / Pick 1", ID_BOX_CANCEL);
@@ -196,7 +186,7 @@ TEST_F(FantasyDraft, CancelAbortsAndCancelledAnnouncementsStayOff) {
     Script_Message_Answer("End Fantasy Draft", ID_BOX_CANCEL);
     End_Fantasy_Draft_Command();
     EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE);
-    EXPECT_EQ(Teams_By_Id(), before) << "an aborted draft moves nobody";
+    EXPECT_EQ(Get_League_Teams_By_Id(), before) << "an aborted draft moves nobody";
 }
 
 TEST_F(FantasyDraft, FinishingRepairsAnAbsurdContractLengthAsTheRepairOfOnePlayerDoes) {
@@ -251,7 +241,7 @@ TEST_F(FantasyDraft, AFreeAgentMadeDuringThePicksIsNobodysPick) {
     EXPECT_LT(Run_Draft_To_End(), 10000);
     ASSERT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE);
 
-    const std::map<int32_t, int32_t> team_of_id = Teams_By_Id();
+    const std::map<int32_t, int32_t> team_of_id = Get_League_Teams_By_Id();
     std::map<int32_t, int32_t> drafter;
     for (int32_t round = 0; round < FANTASY_DRAFT_LAST_ROUND; ++round)
         for (int32_t pick = 0; pick < TEST_LEAGUE_TEAMS; ++pick)
@@ -288,7 +278,7 @@ TEST_F(FantasyDraftOfASeason, ThePicksOf2022AllReachTheirTeamsUnderContract) {
     EXPECT_LT(Run_Draft_To_End(), 10000);
     ASSERT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE);
 
-    const std::map<int32_t, int32_t> team_of_id = Teams_By_Id();
+    const std::map<int32_t, int32_t> team_of_id = Get_League_Teams_By_Id();
     int32_t placed = 0, prospects = 0, uncontracted = 0;
     for (int32_t overall = 0; overall < 2080; ++overall) {
         const auto found = team_of_id.find(Get_Fantasy_Draft_Pick_ID(overall / 32, overall % 32));

@@ -95,3 +95,11 @@ void Write_Fantasy_Draft_State_File(const std::string& name, const std::vector<u
     std::ofstream out(name, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(state.data()), static_cast<std::streamsize>(state.size()));
 }
+
+std::map<int32_t, int32_t> Get_League_Teams_By_Id() {
+    std::map<int32_t, int32_t> teams;
+    For_Each_League_Player([&](int32_t team, int32_t slot) {
+        if (team != HALL_OF_FAME_TEAM) teams[Get_Player_ID(team, slot)] = team;
+    });
+    return teams;
+}

@@ -1,6 +1,7 @@
 #pragma once
 // Fantasy-draft state files ("<saved game>.draft") as the game keeps them.
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -27,3 +28,6 @@ std::vector<uint8_t> Make_Fantasy_Draft_State(int32_t teams, int32_t round, int3
 void Mark_Fantasy_Draft_State_Picks(int32_t teams, const std::vector<uint8_t>& state);
 // Writes the bytes as the file `name`.
 void Write_Fantasy_Draft_State_File(const std::string& name, const std::vector<uint8_t>& state);
+// Where every player of the league stands, team by player id (the Hall of
+// Fame left out): what a fantasy draft's carry-out is checked against.
+std::map<int32_t, int32_t> Get_League_Teams_By_Id();
