@@ -84,8 +84,16 @@ int32_t Confirm_Release_Player(int32_t team, int32_t slot) {
     char question[PLAYER_NAME_TEXT_SIZE + 64];
     std::snprintf(question, sizeof question, "Are you sure you want to release %s?", name);
     if (Show_Message_Box(question, "Release Player?", BOX_YES_NO | BOX_TASK_MODAL) != ID_BOX_YES) return 0;
-    Release_Player_To_Free_Agents(team, slot);
-    return 1;
+    if (Release_Player_To_Free_Agents(team, slot) != 0) return 1;
+    // Only a full pool whose every player a running fantasy draft has taken
+    // refuses a franchise's player: the roster stays as it was.
+    if (team != FREE_AGENT_TEAM)
+        Show_Formatted_Message("Player Not Released",
+                               "%s stays on the roster. The Free Agent list is full, and until the Fantasy "
+                               "Draft ends it holds only drafted players, none of whom may leave it to make "
+                               "room for him.",
+                               name);
+    return 0;
 }
 
 void Fill_Team_Selector(WINDOW_HANDLE dialog) {

@@ -15,7 +15,9 @@ void Validate_Viewed_Team();
 // "<caption> (<year> <team's full name>)" for the viewed team.
 void Set_Team_Dialog_Caption(WINDOW_HANDLE dialog);
 // Asks "Are you sure you want to release <name>?" and releases the player
-// to the free agents on yes; 1 when released.
+// to the free agents on yes; 1 when released. A release the free agents
+// refuse (a full list of players a fantasy draft has taken) is told, and the
+// player stays: 0, as for no.
 int32_t Confirm_Release_Player(int32_t team, int32_t slot);
 
 // The team selector of a dialog (control 1132, a list box or a combo box):

@@ -594,12 +594,6 @@ void Clear_Universe() {
     Refresh_Active_Team_Count();
 }
 
-namespace {
-// The team checksum of the league as New Game last started it; the stored
-// one stays that of the file the league was last saved to or loaded from.
-uint32_t started_checksum = 0;
-} // namespace
-
 bool Is_Game_Saved() {
     return !Is_Copy_Of_Start() && Compute_Game_Checksum() == Get_Game_Checksum() && Matches_Saved_Copy();
 }
@@ -610,13 +604,13 @@ void Mark_Game_Saved() {
 }
 
 void Mark_Game_Started() {
-    started_checksum = Compute_Game_Checksum();
     Keep_Started_Copy();
 }
 
 bool Is_Game_Unchanged_Since_Start_Or_Save() {
-    const uint32_t kept = Is_Copy_Of_Start() ? started_checksum : Get_Game_Checksum();
-    return Compute_Game_Checksum() == kept && Matches_Saved_Copy();
+    // The kept copy holds the team records too: a started league, which has
+    // no stored checksum of its own, is compared by the copy alone.
+    return Is_Copy_Of_Start() ? Matches_Saved_Copy() : Is_Game_Saved();
 }
 
 KEEP_GAME_SAVED::~KEEP_GAME_SAVED() {

@@ -269,9 +269,16 @@ int32_t Erase_Team(int32_t team, int32_t keep_players) {
             // only "OK" goes on to eliminate players.
             if (User_Message_Dialog("Not Enough Room", text, "OK", "Cancel", nullptr) != ID_BOX_YES) return 0;
         }
+    }
+    // A running fantasy draft cannot go on without a team of its order: it
+    // ends here, its picks undone, before anyone moves. The team's players
+    // then go as outside a draft, a full pool letting its least valuable
+    // players go; during the draft it could let go only players nobody had
+    // drafted, and would have kept the team's players to be erased with it.
+    End_Damaged_Fantasy_Draft("Erase_Team");
+    if (keep_players == 0)
         for (int32_t slot = PLAYERS_PER_TEAM - 1; slot >= 0; --slot)
             if (Is_Player_Slot_Used(team, slot)) Release_Player_To_Free_Agents(team, slot);
-    }
     Clear_Games_Against(team);
     Empty_Team_Record(team);
     Compact_Team_Slots();
@@ -291,24 +298,25 @@ int32_t Erase_Team(int32_t team, int32_t keep_players) {
     return 1;
 }
 
-void Release_Player_To_Free_Agents(int32_t team, int32_t slot) {
-    if (team == FREE_AGENT_TEAM) return;
+int32_t Release_Player_To_Free_Agents(int32_t team, int32_t slot) {
+    if (team == FREE_AGENT_TEAM) return 0;
     if (!Is_Player_Address(team, slot)) {
         Report_System_Error("Invalid player in Release_Player_To_Free_Agents(%d,%d)", team, slot);
-        return;
+        return 0;
     }
     int32_t free_slot = Find_Empty_Player_Slot(FREE_AGENT_TEAM);
     if (free_slot < 0) {
         // During a fantasy draft a pool of drafted players waiting for their
         // teams lets nobody go: the player stays rather than take the place
         // of one of them.
-        if (!Cut_One_Player_If_Over_Limit(FREE_AGENT_TEAM)) return;
+        if (!Cut_One_Player_If_Over_Limit(FREE_AGENT_TEAM)) return 0;
         free_slot = PLAYERS_PER_TEAM - 1;
     }
     Swap_Players(FREE_AGENT_TEAM, free_slot, team, slot);
     Clear_Player(team, slot);
     Move_Player_To_Last_Slot(team, slot);
     Sort_Free_Agents();
+    return 1;
 }
 
 void Backup_Team_Structure(TEAM_RECORD* buffer, int32_t team) {

@@ -15,12 +15,15 @@ void Set_Draft_Order_Entry(int32_t i, int32_t team);
 void Load_Fantasy_Draft_State_If_Drafting();
 
 // Removes a franchise; its players go to the Free Agent pool unless
-// keep_players is set. Returns 1 when the team was erased, 0 otherwise.
+// keep_players is set. Returns 1 when the team was erased, 0 otherwise. A
+// fantasy draft running when the team goes is ended first, every player
+// staying where he is, and the user is told.
 int32_t Erase_Team(int32_t team, int32_t keep_players);
 // Moves the player into the Free Agent pool, a full pool first cutting one of
-// its players; when the cut may take nobody (a fantasy draft's pool of drafted
-// players) he stays where he is.
-void Release_Player_To_Free_Agents(int32_t team, int32_t slot);
+// its players, and returns 1. When the cut may take nobody (a fantasy draft's
+// pool of drafted players) he stays where he is and the result is 0, as for
+// a player of the pool itself or a slot outside the league.
+int32_t Release_Player_To_Free_Agents(int32_t team, int32_t slot);
 
 // `buffer` holds a whole team record (sizeof(TEAM_RECORD) bytes).
 void Backup_Team_Structure(TEAM_RECORD* buffer, int32_t team);

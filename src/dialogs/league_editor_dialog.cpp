@@ -27,6 +27,7 @@
 #include "dialogs/typed_numbers.h"
 #include "frontoffice/finance_stats.h"
 #include "personnel/draft_pool.h"
+#include "personnel/fantasy_draft.h"
 #include "platform/combo_box.h"
 #include "platform/controls.h"
 #include "platform/edit_control.h"
@@ -515,6 +516,9 @@ bool Leave(WINDOW_HANDLE dialog) {
         Schedule_Needs_Rebuild = false;
     }
     End_Dialog(dialog, 1);
+    // A fantasy draft waiting at a human team's pick goes on from the team
+    // now on the clock, which the editor may have handed to the computer.
+    Post_Next_Fantasy_Draft_Step();
     return true;
 }
 

@@ -64,10 +64,7 @@ int32_t Move_Player_To_Team(int32_t destination, int32_t team, int32_t slot) {
         Retire_Player(team, slot);
         return -1;
     }
-    if (destination == FREE_AGENT_TEAM) {
-        Release_Player_To_Free_Agents(team, slot);
-        return 0;
-    }
+    if (destination == FREE_AGENT_TEAM) return Release_Player_To_Free_Agents(team, slot) != 0 ? 0 : -1;
     if (!Is_Valid_Team_Code(destination)) return -1;
     if (Get_First_Empty_Player_Slot(destination) >= PLAYERS_PER_TEAM) return -1;
     // A free agent without a contract (an undrafted prospect) signs for the

@@ -10,7 +10,8 @@
 // number a team-mate wears gets a new one. Returns his new slot: the same
 // slot when the teams are equal, 0 when the destination is the free agents
 // (36); -1 when he retires (destination 41), the slot holds no player, or the
-// destination is full or not a team that can take him.
+// destination is full (the free agents too, while a fantasy draft lets none
+// of them go) or not a team that can take him.
 int32_t Move_Player_To_Team(int32_t destination, int32_t team, int32_t slot);
 // Two players of two teams change places, each placed in his new roster as
 // Move_Player_To_Team places him: the way two full rosters exchange players.

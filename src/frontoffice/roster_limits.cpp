@@ -22,10 +22,10 @@ int32_t Cut_One_Eligible_Player_If_Over_Limit(int32_t team, PLAYER_FILTER eligib
     const int32_t slot = eligible == nullptr ? Find_Surplus_Position_Player(team)
                                              : Find_Surplus_Eligible_Player(team, eligible);
     if (slot < 0) return 0;
-    if (team < FREE_AGENT_TEAM)
-        Release_Player_To_Free_Agents(team, slot);
-    else
-        Retire_Player(team, slot);
+    // A franchise's release into a pool that may let nobody go leaves him
+    // where he is: nothing was cut.
+    if (team < FREE_AGENT_TEAM) return Release_Player_To_Free_Agents(team, slot);
+    Retire_Player(team, slot);
     return 1;
 }
 

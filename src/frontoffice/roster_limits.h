@@ -12,8 +12,9 @@ constexpr int32_t ROSTER_CUT_SIZE = 52;
 constexpr int32_t ROSTER_ROOM_LIMIT = 97;
 
 // With 52 or more players, the team's surplus player is released (a
-// franchise) or retired (the pools) and the result is 1; else 0. While a
-// fantasy draft runs only a player nobody drafted is cut.
+// franchise) or retired (the pools) and the result is 1; else 0, also when
+// the free-agent pool may take nobody in. While a fantasy draft runs only a
+// player nobody drafted is cut.
 int32_t Cut_One_Player_If_Over_Limit(int32_t team);
 // The same cut, choosing only among the players `eligible` takes (every
 // player when it is null); 0 when the team holds none of them.

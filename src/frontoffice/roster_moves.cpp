@@ -51,14 +51,14 @@ bool Is_Computer_Run(int32_t team) {
     return !Is_Human_Team(team);
 }
 
-// The team's surplus player leaves: a franchise releases him, a pool retires him.
-void Shed_Surplus_Player(int32_t team) {
+// The team's surplus player leaves: a franchise releases him, a pool retires
+// him. False when nobody left (a release the free-agent pool refused).
+bool Shed_Surplus_Player(int32_t team) {
     const int32_t slot = Find_Surplus_Position_Player(team);
-    if (slot < 0) return;
-    if (team < FREE_AGENT_TEAM)
-        Release_Player_To_Free_Agents(team, slot);
-    else
-        Retire_Player(team, slot);
+    if (slot < 0) return false;
+    if (team < FREE_AGENT_TEAM) return Release_Player_To_Free_Agents(team, slot) != 0;
+    Retire_Player(team, slot);
+    return true;
 }
 
 // The dollars a release is costed at: what the team's cash short of 1.2 times
@@ -82,8 +82,7 @@ void Try_Computer_Release(int32_t team, int32_t cash_ratio, int64_t step, const 
             cash_ratio >
         1999)
         return;
-    Release_Player_To_Free_Agents(team, slot);
-    Auto_Set_Team_Depth_Chart(team);
+    if (Release_Player_To_Free_Agents(team, slot)) Auto_Set_Team_Depth_Chart(team);
 }
 
 void Try_Computer_Signing(int32_t team, const TEAM_STRENGTH_TABLE& needs) {
@@ -190,8 +189,7 @@ void Computer_Sign_Or_Release(int32_t team) {
     else
         Try_Computer_Signing(team, needs);
     for (int32_t pass = 0; pass < MAX_CAP_PASSES && Is_Over_Salary_Cap(team); ++pass) {
-        if (Get_First_Empty_Player_Slot(team) <= MIN_TRADE_ROSTER) break;
-        Shed_Surplus_Player(team);
+        if (Get_First_Empty_Player_Slot(team) <= MIN_TRADE_ROSTER || !Shed_Surplus_Player(team)) break;
     }
 }
 

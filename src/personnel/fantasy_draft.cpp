@@ -216,20 +216,33 @@ void Start_Draft_Report() {
     Append_Formatted_Line_To_File(FANTASY_DRAFT_REPORT, " #   %-25s %-30s %s", "TEAM", "PLAYER", "POS");
 }
 
-// Marks the players of the picks already made with the team that took them.
-void Mark_Recorded_Picks() {
+// Calls made(round, pick, where) for each pick already made of a usable
+// state, in draft order, with the player it took where he stands now
+// ({NO_TEAM, NO_PLAYER} for a pick of nobody or a player no longer in the
+// league).
+template <typename F> void For_Each_Made_Pick(F made) {
     const int32_t teams = Active_Teams();
-    const int32_t last_round = std::min(Get_Fantasy_Draft_Round(), FANTASY_DRAFT_ROUNDS - 1);
+    const int32_t last_round = std::min(Get_Fantasy_Draft_Round(), FANTASY_DRAFT_LAST_ROUND - 1);
     Build_Player_ID_Hash();
     for (int32_t round = 0; round <= last_round; ++round)
         for (int32_t pick = 0; pick < teams; ++pick) {
             if (round == Get_Fantasy_Draft_Round() && pick >= Get_Fantasy_Draft_Pick()) return;
+            PLAYER_LOCATION where{NO_TEAM, NO_PLAYER};
             const int32_t id = Get_Fantasy_Draft_Pick_ID(round, pick);
-            PLAYER_LOCATION where{};
-            if (id > 0 && Lookup_Player_ID_Hash(&where, id))
-                Set_Player_Vital_Stat(where.Team, where.Slot, VITAL_FANTASY_TEAM,
-                                      Get_Fantasy_Draft_Order(round, pick));
+            if (id <= 0 || Lookup_Player_ID_Hash(&where, id) == 0 ||
+                !Is_Player_Slot_Used(where.Team, where.Slot))
+                where = {NO_TEAM, NO_PLAYER};
+            made(round, pick, where);
         }
+}
+
+// Marks the players of the picks already made with the team that took them.
+void Mark_Recorded_Picks() {
+    For_Each_Made_Pick([](int32_t round, int32_t pick, const PLAYER_LOCATION& where) {
+        if (where.Team != NO_TEAM)
+            Set_Player_Vital_Stat(where.Team, where.Slot, VITAL_FANTASY_TEAM,
+                                  Get_Fantasy_Draft_Order(round, pick));
+    });
 }
 } // namespace
 
@@ -476,10 +489,9 @@ int32_t Place_On_The_Clock() {
 
 // A state no draft reaches: the draft is ended, with every player where he
 // was before it, and the user is told.
-void End_Damaged_Draft() {
+void End_Damaged_Draft(const char* routine) {
     const int32_t round = Get_Fantasy_Draft_Round(), pick = Get_Fantasy_Draft_Pick();
-    Report_System_Error("Invalid fantasy draft state (round %d, pick %d) in Run_Fantasy_Draft()", round,
-                        pick);
+    Report_System_Error("Invalid fantasy draft state (round %d, pick %d) in %s()", round, pick, routine);
     End_Fantasy_Draft_State();
     Redraw_Main_Window();
     Show_Formatted_Message(
@@ -534,7 +546,7 @@ void Run_Fantasy_Draft() {
         return;
     }
     if (!Is_Fantasy_Draft_State_Usable()) {
-        End_Damaged_Draft();
+        End_Damaged_Draft("Run_Fantasy_Draft");
         return;
     }
     // Every round has been played: nobody is asked for a pick past the last.
@@ -818,22 +830,13 @@ namespace {
 void Write_Fantasy_Draft_Report() {
     Start_Draft_Report();
     const int32_t teams = Active_Teams();
-    const int32_t last_round = std::min(Get_Fantasy_Draft_Round(), FANTASY_DRAFT_LAST_ROUND - 1);
-    Build_Player_ID_Hash();
-    for (int32_t round = 0; round <= last_round; ++round)
-        for (int32_t pick = 0; pick < teams; ++pick) {
-            if (round == Get_Fantasy_Draft_Round() && pick >= Get_Fantasy_Draft_Pick()) return;
-            // A pick made on an empty player slot took nobody.
-            PLAYER_LOCATION where{NO_TEAM, NO_PLAYER};
-            const int32_t id = Get_Fantasy_Draft_Pick_ID(round, pick);
-            if (id <= 0 || Lookup_Player_ID_Hash(&where, id) == 0 ||
-                !Is_Player_Slot_Used(where.Team, where.Slot))
-                where = {NO_TEAM, NO_PLAYER};
-            char line[256];
-            Report_Line(line, sizeof line, where.Team, where.Slot, Get_Fantasy_Draft_Order(round, pick),
-                        round * teams + pick + 1);
-            Append_Line_To_File(FANTASY_DRAFT_REPORT, line);
-        }
+    For_Each_Made_Pick([teams](int32_t round, int32_t pick, const PLAYER_LOCATION& where) {
+        // A pick made on an empty player slot took nobody: a line without a name.
+        char line[256];
+        Report_Line(line, sizeof line, where.Team, where.Slot, Get_Fantasy_Draft_Order(round, pick),
+                    round * teams + pick + 1);
+        Append_Line_To_File(FANTASY_DRAFT_REPORT, line);
+    });
 }
 } // namespace
 
@@ -861,4 +864,12 @@ void Continue_Loaded_Fantasy_Draft() {
     // game wrote after the save.
     if (Is_Fantasy_Draft_State_Usable()) Write_Fantasy_Draft_Report();
     Post_Fantasy_Draft_Step();
+}
+
+void Post_Next_Fantasy_Draft_Step() {
+    if (Get_Fantasy_Draft_Flag() != FANTASY_DRAFT_NONE) Post_Fantasy_Draft_Step();
+}
+
+void End_Damaged_Fantasy_Draft(const char* routine) {
+    if (Get_Fantasy_Draft_Flag() != FANTASY_DRAFT_NONE) End_Damaged_Draft(routine);
 }

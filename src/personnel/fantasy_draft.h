@@ -112,6 +112,17 @@ void Announce_Fantasy_Draft_Pick(int32_t player_team, int32_t player_slot, int32
 void Finish_Fantasy_Draft();
 // Leaves fantasy-draft mode; the players stay where they are.
 void End_Fantasy_Draft_State();
+// Ends a running draft that cannot go on (its state damaged, or a team of
+// its order about to be erased), every player staying where he is, and tells
+// the user; `routine` names the caller in the diagnostics log. Nothing while
+// no draft runs.
+void End_Damaged_Fantasy_Draft(const char* routine);
+// Posts the step that goes on from the pick on the clock, for a change made
+// while the draft waited (the League Editor closed): a computer team now on
+// the clock picks, a human team is asked, and a league the change left with
+// no way on ends the draft with the damaged-draft message. Nothing while no
+// draft runs.
+void Post_Next_Fantasy_Draft_Step();
 // The menu command while the draft runs: the computer finishes it, it is
 // aborted, or the user goes back to it.
 void End_Fantasy_Draft_Command();

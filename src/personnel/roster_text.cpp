@@ -191,10 +191,7 @@ namespace {
 // team. False, with the player left where he is, while every player of a
 // full pool is such a drafted free agent.
 bool Release_Undrafted_Player(int32_t team, int32_t slot) {
-    if (Find_Empty_Player_Slot(FREE_AGENT_TEAM) < 0 && !Cut_One_Player_If_Over_Limit(FREE_AGENT_TEAM))
-        return false;
-    Release_Player_To_Free_Agents(team, slot);
-    return true;
+    return Release_Player_To_Free_Agents(team, slot) != 0;
 }
 
 // Moves one unplaced player toward his fantasy team; true when his slot now

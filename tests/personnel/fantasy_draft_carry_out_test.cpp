@@ -2,8 +2,9 @@
 // season, the computer making every pick, ends with each pick on the team
 // that made it, no player nobody drafted on a franchise and no drafted player
 // gone: also when the user has first signed the free agents of a position the
-// pool then has to make again while the draft is carried out, and in leagues
-// the League Editor shrank.
+// pool then has to make again while the draft is carried out, in leagues the
+// League Editor shrank, and when the League Editor hands the user's team to
+// the computer at his pick.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -16,10 +17,12 @@
 #include "app/main_window.h"
 #include "app/modal_dialogs.h"
 #include "app/startup.h"
+#include "app/team_lists.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/roster_slots.h"
 #include "database/settings.h"
+#include "database/team_operations.h"
 #include "database/team_record.h"
 #include "dialogs/league_editor_dialog.h"
 #include "dialogs/listview_engine.h"
@@ -30,8 +33,10 @@
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
 #include "platform/scripted_answers.h"
+#include "season/league_rules.h"
 #include "support/dialog_steps.h"
 #include "support/fantasy_draft_files.h"
+#include "support/frame_fixture.h"
 #include "support/installed_seasons.h"
 #include "support/test_league.h"
 
@@ -40,6 +45,11 @@ namespace {
 // menu's League Editor.
 constexpr int32_t VITAL_FANTASY_TEAM = 26;
 constexpr int32_t LEAGUE_EDITOR_COMMAND = 40079;
+// The teams a 2022 league keeps once the League Editor has erased the rest
+// with their players: the faults these tests look for show as they do in
+// the whole league, in half the picks (with a dozen teams some no longer
+// show).
+constexpr int32_t SMALL_LEAGUE = 16;
 // More steps than a draft of 36 teams has picks.
 constexpr int32_t MOST_DRAFT_STEPS = 36 * FANTASY_DRAFT_LAST_ROUND + 100;
 
@@ -49,6 +59,15 @@ class FantasyDraftCarryOut : public InstalledFrameTest {
         InstalledFrameTest::SetUp();
         Start_Frame_Without_Loop();
         ASSERT_EQ(Load_Startup_League(), 1);
+    }
+};
+
+// The test league on the frame.
+class FantasyDraftOfTheTestLeague : public LeagueFrameTest {
+  protected:
+    void SetUp() override {
+        LeagueFrameTest::SetUp();
+        std::filesystem::create_directories("Output");
     }
 };
 
@@ -189,6 +208,40 @@ void Erase_Last_Teams(int32_t count, bool with_players) {
     Clear_Shown_Messages();
 }
 
+// The League Editor's erase with the players, made on every team but the
+// first `first` and those of the nicknames given: a smaller league, whose
+// draft takes fewer picks over fewer players.
+void Keep_Only_Teams(int32_t first, std::initializer_list<const char*> nicknames = {}) {
+    std::set<int32_t> kept;
+    for (int32_t team = 0; team < first; ++team)
+        kept.insert(team);
+    for (const char* nickname : nicknames)
+        kept.insert(Find_Team_By_String(nickname));
+    // From the last down, so that the slots still to be looked at stay put.
+    for (int32_t team = Count_Active_Teams() - 1; team >= 0; --team) {
+        if (kept.count(team) == 0) {
+            ASSERT_EQ(Erase_Team(team, 1), 1);
+        }
+    }
+    ASSERT_EQ(Count_Active_Teams(), static_cast<int32_t>(kept.size()));
+    // The season's games as the editor fits them to the teams left, so that
+    // its next visit finds nothing to put right.
+    Store_Universe_Stat(GAMES_PER_SEASON,
+                        Fit_Season_Games_To_Teams(Get_Universe_Stat(GAMES_PER_SEASON), Count_Active_Teams()));
+}
+
+// The test league shrunk to `teams` teams, the first one the user's: a
+// draft whose every player is taken in a few rounds.
+void Shrink_Test_League(int32_t teams) {
+    Build_Test_League();
+    Keep_Only_Teams(teams);
+    Set_Team_Stat(0, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Set_User_Team(0);
+    Set_User_Preference(VIEWED_TEAM, 0);
+    Set_User_Preference(COMMISSIONER_MODE, 0);
+    Clear_Shown_Messages();
+}
+
 void Expect_Every_Pick_Carried_Out(int32_t expected_picks) {
     int32_t picks = 0;
     EXPECT_EQ(Find_Carry_Out_Faults(&picks), "");
@@ -202,21 +255,23 @@ void Expect_Every_Pick_Carried_Out(int32_t expected_picks) {
 // room; neither may touch a pick.
 TEST_F(FantasyDraftCarryOut, TheFullbacksOfThePoolSignedFirst) {
     Start_New_Game(2022);
+    Keep_Only_Teams(SMALL_LEAGUE);
     ASSERT_GE(Sign_Every_Free_Agent_At({POSITION_FB}), 1);
     ASSERT_LT(Find_Free_Agent_At(POSITION_FB), 0) << "no fullback left in the pool";
     Run_Fantasy_Draft_From_Tools_Menu();
-    Expect_Every_Pick_Carried_Out(32 * FANTASY_DRAFT_LAST_ROUND);
+    Expect_Every_Pick_Carried_Out(SMALL_LEAGUE * FANTASY_DRAFT_LAST_ROUND);
 }
 
 // The pool's kicker and punter signed: the pool makes each again.
 TEST_F(FantasyDraftCarryOut, TheKickerAndPunterOfThePoolSignedFirst) {
     Start_New_Game(2022);
+    Keep_Only_Teams(SMALL_LEAGUE);
     // Listed again, the pool would make a kicker at once: both in one visit.
     ASSERT_GE(Sign_Every_Free_Agent_At({POSITION_K, POSITION_P}), 2);
     ASSERT_LT(Find_Free_Agent_At(POSITION_K), 0);
     ASSERT_LT(Find_Free_Agent_At(POSITION_P), 0);
     Run_Fantasy_Draft_From_Tools_Menu();
-    Expect_Every_Pick_Carried_Out(32 * FANTASY_DRAFT_LAST_ROUND);
+    Expect_Every_Pick_Carried_Out(SMALL_LEAGUE * FANTASY_DRAFT_LAST_ROUND);
 }
 
 // 1970 with six teams erased, their players sent to the free agents.
@@ -241,6 +296,7 @@ TEST_F(FantasyDraftCarryOut, A2022LeagueTheEditorShrankTo24Teams) {
 // order and its picks so far with it.
 TEST_F(FantasyDraftCarryOut, ATeamRenamedDuringTheDraftKeepsItsPicks) {
     Start_New_Game(2022);
+    Keep_Only_Teams(SMALL_LEAGUE - 2, {"Giants", "Jets"});
     Start_Fantasy_Draft_From_Tools_Menu();
     // The user takes a free agent (as the player list's Draft button does),
     // and by his next pick every team has made one.
@@ -272,7 +328,46 @@ TEST_F(FantasyDraftCarryOut, ATeamRenamedDuringTheDraftKeepsItsPicks) {
     Clear_Shown_Messages();
     Have_The_Computer_End_The_Draft();
     EXPECT_FALSE(Was_Told("Fantasy Draft Ended")) << "the draft went on";
-    Expect_Every_Pick_Carried_Out(32 * FANTASY_DRAFT_LAST_ROUND);
+    Expect_Every_Pick_Carried_Out(SMALL_LEAGUE * FANTASY_DRAFT_LAST_ROUND);
     for (const int32_t id : taken_by_jets)
         EXPECT_EQ(Get_League_Teams_By_Id()[id], aces) << "player " << id;
+}
+
+// At the user's pick he opens the League Editor, says Yes to Commissioner
+// Mode and hands his team to the computer, with "All CPU" or with his team's
+// Computer button, then Done: the draft goes on by itself to its end, every
+// pick carried out to the team that made it.
+TEST_F(FantasyDraftOfTheTestLeague, TheDraftGoesOnWhenTheEditorHandsTheTeamOnTheClockToTheComputer) {
+    constexpr int32_t TEAMS = 3;
+    for (const bool all_cpu : {true, false}) {
+        SCOPED_TRACE(all_cpu ? "All CPU" : "his team's Computer button");
+        Shrink_Test_League(TEAMS);
+        Start_Fantasy_Draft_From_Tools_Menu();
+        ASSERT_EQ(Get_Fantasy_Draft_Team(), 0) << "the user's team is on the clock";
+        Clear_Shown_Messages();
+        Script_Message_Answer("Team Editing Disabled", ID_BOX_YES);
+        Script_Dialog_Step([all_cpu](WINDOW_HANDLE dialog) {
+            if (all_cpu) {
+                Script_Message_Answer("Computer Control", ID_BOX_YES);
+                Click_Dialog_Button(dialog, ALL_CPU_BUTTON);
+            } else {
+                Choose_Dialog_Line(dialog, TEAM_SELECTOR, 0);
+                Click_Dialog_Button(dialog, TEAM_COMPUTER_RADIO);
+            }
+            Click_Dialog_Button(dialog, ID_OK);
+        });
+        Send_Window_Message(Main_Window, MSG_COMMAND, LEAGUE_EDITOR_COMMAND, 0);
+        ASSERT_EQ(Get_User_Preference(COMMISSIONER_MODE), 1);
+        ASSERT_EQ(Get_Team_Stat(0, TEAM_STAT_CONTROL), TEAM_CONTROL_COMPUTER);
+        // Nothing but the main window's own messages from here on.
+        WINDOW_MESSAGE waiting{};
+        for (int32_t step = 0; step < MOST_DRAFT_STEPS && Peek_Window_Message(&waiting, false); ++step)
+            Pump_Messages();
+        EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE) << "the draft went on to its end";
+        EXPECT_TRUE(Was_Told("Fantasy Draft Complete"));
+        EXPECT_FALSE(Was_Told("Fantasy Draft Ended"));
+        for (const SHOWN_MESSAGE& message : Get_Shown_Messages())
+            EXPECT_EQ(message.Text.find("please make your pick"), std::string::npos) << "nobody is asked";
+        Expect_Every_Pick_Carried_Out(TEAMS * TEST_ROSTER_SIZE);
+    }
 }

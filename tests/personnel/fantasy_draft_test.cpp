@@ -15,6 +15,7 @@
 #include "database/roster_queries.h"
 #include "database/roster_slots.h"
 #include "database/settings.h"
+#include "database/team_operations.h"
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "dialogs/roster_moves.h"
@@ -262,14 +263,19 @@ namespace {
 class FantasyDraftOfASeason : public InstalledDatabasesTest {};
 } // namespace
 
-// A 2022 fantasy draft the user hands to the computer after his first pick:
-// every one of the 2,080 picks reaches the team that made it, 65 on each,
-// and every rostered player is under contract, a prospect of the college
-// class on a replacement's terms with his college seasons kept.
+// A 2022 fantasy draft, in the league less the teams the League Editor
+// erased with their players, that the user hands to the computer after his
+// first pick: every one of the 65 picks of each team reaches it, and every
+// rostered player is under contract, a prospect of the college class on a
+// replacement's terms with his college seasons kept.
 TEST_F(FantasyDraftOfASeason, ThePicksOf2022AllReachTheirTeamsUnderContract) {
+    constexpr int32_t TEAMS = 16;
+    constexpr int32_t PICKS = TEAMS * FANTASY_DRAFT_LAST_ROUND;
     ASSERT_EQ(Open_Installed_Season(2022), "");
     std::filesystem::create_directories("Output");
     ASSERT_EQ(Count_Active_Teams(), 32);
+    for (int32_t team = 31; team >= TEAMS; --team)
+        ASSERT_EQ(Erase_Team(team, 1), 1);
     Begin_Fantasy_Draft(FANTASY_ORDER_ALPHABETICAL, FANTASY_ORDER_SNAKE);
     ASSERT_TRUE(Is_Human_Team(Get_Fantasy_Draft_Team()));
     Announce_Fantasy_Draft_Pick(FREE_AGENT_TEAM, 0, 0);
@@ -280,13 +286,13 @@ TEST_F(FantasyDraftOfASeason, ThePicksOf2022AllReachTheirTeamsUnderContract) {
 
     const std::map<int32_t, int32_t> team_of_id = Get_League_Teams_By_Id();
     int32_t placed = 0, prospects = 0, uncontracted = 0;
-    for (int32_t overall = 0; overall < 2080; ++overall) {
-        const auto found = team_of_id.find(Get_Fantasy_Draft_Pick_ID(overall / 32, overall % 32));
-        placed +=
-            found != team_of_id.end() && found->second == Get_Fantasy_Draft_Order(overall / 32, overall % 32);
+    for (int32_t overall = 0; overall < PICKS; ++overall) {
+        const int32_t round = overall / TEAMS, pick = overall % TEAMS;
+        const auto found = team_of_id.find(Get_Fantasy_Draft_Pick_ID(round, pick));
+        placed += found != team_of_id.end() && found->second == Get_Fantasy_Draft_Order(round, pick);
     }
-    EXPECT_EQ(placed, 2080) << "picks with the team that made them";
-    for (int32_t team = 0; team < 32; ++team) {
+    EXPECT_EQ(placed, PICKS) << "picks with the team that made them";
+    for (int32_t team = 0; team < TEAMS; ++team) {
         EXPECT_EQ(Get_First_Empty_Player_Slot(team), 65) << "team " << team;
         for (int32_t slot = 0; slot < 65; ++slot) {
             uncontracted += Get_Player_Vital_Stat(team, slot, VITAL_CONTRACT_YEARS) < 1;
