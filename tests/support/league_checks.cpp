@@ -24,8 +24,12 @@ constexpr int32_t DIVISION_TEAMS = 4;
 constexpr int32_t SMALLEST_DATABASE_ROSTER = 45;
 constexpr int32_t YOUNGEST_PLAYER = 20;
 constexpr int32_t OLDEST_PLAYER = 45;
-// Kickers and punters have played on to 48 in the real league.
+// Kickers and punters have played on to 48 in the real league, and so has a
+// quarterback: the game keeps a franchise's quarterback who still plays well
+// (only players without a team retire), and one whose decline is slow plays
+// as long.
 constexpr int32_t OLDEST_KICKER = 48;
+constexpr int32_t OLDEST_QUARTERBACK = 48;
 // The ages a built season keeps.
 constexpr int32_t YOUNGEST_SEASON_PLAYER = 17;
 constexpr int32_t OLDEST_SEASON_PLAYER = 50;
@@ -101,8 +105,11 @@ std::string Find_Faults(CAP_RULE cap_rule, bool default_league, int32_t smallest
             const int32_t age = Get_Player_Age(team, slot);
             const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
             const bool kicker = position == POSITION_K || position == POSITION_P;
+            const int32_t oldest = kicker                    ? OLDEST_KICKER
+                                   : position == POSITION_QB ? OLDEST_QUARTERBACK
+                                                             : OLDEST_PLAYER;
             if (age < (default_league ? YOUNGEST_PLAYER : YOUNGEST_SEASON_PLAYER) ||
-                age > (default_league ? (kicker ? OLDEST_KICKER : OLDEST_PLAYER) : OLDEST_SEASON_PLAYER))
+                age > (default_league ? oldest : OLDEST_SEASON_PLAYER))
                 faults << first << " " << last << " of " << Team_Name(team) << " aged " << age << "\n";
         }
     });

@@ -5,7 +5,9 @@
 // starts than games, a touchdown without its carry, catch, completion or
 // takeaway, more made than tried, yards without their completion, carry or
 // catch or past the 99 a play gains for each; a passing season of the
-// history more than 15 % past the record standing at its end), and every one
+// history more than 15 % past the record standing at its end, or a line of
+// it past the real marks of its size: a passer's yards an attempt and a
+// completion, a defender's interceptions), and every one
 // stores payrolls near its cap that a started game plays with.
 #include <gtest/gtest.h>
 
@@ -28,6 +30,7 @@
 #include "personnel/draft_pool.h"
 #include "platform/message_box.h"
 #include "season/new_game_choices.h"
+#include "support/history_marks.h"
 #include "support/installed_seasons.h"
 #include "support/league_checks.h"
 #include "support/season_build_folder.h"
@@ -213,9 +216,23 @@ TEST_F(InstalledSeasons, NoSeasonLineOfAnyYearHoldsAFigureItsChancesCannot) {
                          std::string(rule.Text) + " (" + player->First_Name + " " + player->Last_Name + ", " +
                              std::to_string(made) + " in " + std::to_string(chances) + ")");
                 }
-                // A passer of the history stays within the record of his time.
+                // A line of the history stays within the real marks of its
+                // size; a passer's within the record of his time too.
                 const int32_t line_year = Get_Season_Line_Year(line);
-                if (position != POSITION_QB || line_year > LAST_HISTORY_YEAR) continue;
+                if (line_year > LAST_HISTORY_YEAR) continue;
+                int32_t stats[NUMBER_OF_SEASON_STATS];
+                for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
+                    stats[stat] = Get_Season_Line_Stat(line, stat);
+                // The receiving yards of a back's line are not read: he may have
+                // played another position that season.
+                HISTORY_LINE_FIGURES marked = Read_Marked_Figures(line_year, position, stats);
+                marked.Receiving_Yards = 0;
+                const std::string passed = Find_Mark_Passed(marked);
+                if (!passed.empty()) {
+                    const PLAYER_RECORD* player = Get_Player_Record_Pointer(team, slot);
+                    note(year, line_year, passed + " (" + player->First_Name + " " + player->Last_Name + ")");
+                }
+                if (position != POSITION_QB) continue;
                 const int32_t standing = Get_Standing_Volume_Record(VOLUME_PASSING_YARDS, line_year);
                 const int32_t yards = Get_Season_Line_Stat(line, 5);
                 if (yards <= standing * 115 / 100) continue;

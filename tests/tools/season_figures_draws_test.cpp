@@ -10,9 +10,14 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
+#include "database/player_record.h"
 #include "database/random_numbers.h"
+#include "support/history_marks.h"
 #include "support/test_league.h"
+#include "tools/season_inputs/era_norms.h"
+#include "tools/season_inputs/era_records.h"
 #include "tools/season_inputs/season_statistics.h"
 
 namespace {
@@ -65,4 +70,46 @@ TEST(TeamSeasonFigures, TakeTheirDrawsInOneOrderOnEveryCompiler) {
         EXPECT_EQ(Fingerprint(figures), season.Fingerprint);
         EXPECT_EQ(draws, season.Draws);
     }
+}
+
+// A team passes no better than the era's best real teams did, however its
+// season's draws fall: a team drawn to gain 1.7 times the league's yards a
+// completion (as a season of the history once gained 11.4 a pass) is held
+// to 1.3 times its yards a pass and 1.25 times its yards a completion and
+// below 5,000 yards; its passers share them within the real marks of their
+// size, its receivers catch them all, and a back's receiving yards stay
+// within his position's best.
+TEST(TeamSeasonFigures, ATeamPassesNoBetterThanTheErasBestRealTeams) {
+    Build_Test_League();
+    static TEAM_SEASON_FIGURES figures;
+    TEAM_STRENGTH strength;
+    strength.Pass_Volume = 1.25;
+    strength.Pass_Efficiency = 1.7;
+    int32_t held = 0;
+    for (const int32_t year : {1956, 1984, 2004})
+        for (uint32_t seed = 1; seed <= 8; ++seed)
+            for (int32_t team = 0; team < 2; ++team) {
+                SCOPED_TRACE(std::to_string(year) + ", seed " + std::to_string(seed) + ", team " +
+                             std::to_string(team));
+                Seed_Random_Numbers(seed);
+                Make_Team_Season_Figures(team, year, 16, strength, &figures);
+                const ERA_NORMS norms = Get_Era_Norms(year);
+                const double yards_an_attempt = norms.Completion_Rate * norms.Yards_Per_Completion;
+                EXPECT_LE(figures.Passing_Yards, 1.3 * yards_an_attempt * figures.Attempts);
+                EXPECT_LE(figures.Passing_Yards, 1.25 * norms.Yards_Per_Completion * figures.Completions);
+                EXPECT_LT(figures.Passing_Yards, 5000);
+                held += figures.Passing_Yards >=
+                        0.9 * Get_Team_Passing_Yards_Ceiling(figures.Attempts, figures.Completions,
+                                                             yards_an_attempt, norms.Yards_Per_Completion);
+                int64_t passed = 0, caught = 0;
+                for (const PLAYER_SEASON_FIGURES& player : figures.Players) {
+                    if (player.Position < 0) continue;
+                    EXPECT_EQ(Find_Mark_Passed(Read_Marked_Figures(year, player.Position, player.Stats)), "");
+                    passed += Is_Passer(player.Position) ? player.Stats[5] : 0;
+                    caught += Is_Receiver(player.Position) ? player.Stats[11] : 0;
+                }
+                EXPECT_EQ(passed, figures.Passing_Yards);
+                EXPECT_EQ(caught, figures.Passing_Yards);
+            }
+    EXPECT_GT(held, 24) << "most such seasons reach near the bound, not far below it";
 }

@@ -31,7 +31,9 @@
 
 #include "database/player_record.h"
 #include "season/league_rules.h"
+#include "support/history_marks.h"
 #include "support/season_build_folder.h"
+#include "tools/position_abbreviations.h"
 #include "tools/season_database.h"
 #include "tools/season_inputs/decade_leaders.h"
 #include "tools/season_inputs/era_norms.h"
@@ -278,8 +280,10 @@ TEST(SeasonInputs, LeagueRatesFollowTheirEra) {
 
 // No fictional season passes what the real league's seasons of its era
 // reached: a passer's attempts and yards, a team's attempts and carries (the
-// busiest real teams about 1.3 times their season's average); and each
-// year's teams throw about as evenly as real seasons' teams did.
+// busiest real teams about 1.3 times their season's average) and its passing
+// yards (one real team of those years passed for 5,000, which the history
+// leaves alone); and each year's teams throw about as evenly as real
+// seasons' teams did.
 TEST(SeasonInputs, SeasonsStayWithinWhatTheirEraReached) {
     const SEASONS& seasons = Read_Seasons();
     ASSERT_TRUE(seasons.Read);
@@ -301,6 +305,7 @@ TEST(SeasonInputs, SeasonsStayWithinWhatTheirEraReached) {
                 EXPECT_LE(totals.Attempts, most_team) << key.second;
                 EXPECT_LE(totals.Attempts, 760) << key.second;
                 EXPECT_LE(totals.Rushes, most_rushes) << key.second;
+                EXPECT_LT(totals.Passing_Yards, 5000) << key.second << ": no team passed for 5,000 then";
             }
         ASSERT_GE(attempts.size(), 12u);
         double mean = 0.0, squares = 0.0;
@@ -345,14 +350,15 @@ TEST(SeasonInputs, SeasonsSeldomReachTheirErasRecords) {
     EXPECT_LE(on_the_record, 1) << "seasons whose top passer's attempts are his decade's record";
 }
 
-// No player-season of the history carries, catches, is thrown to or throws
-// for more than any real one ever was (416 carries, 149 catches, 205
-// targets, 5,477 passing yards), and none, from the league's founding on,
-// passes the record standing at its season's end by more than 15 %: its
+// No player-season of the history carries, catches, is thrown to, throws,
+// runs, catches for or intercepts more than any real one ever did (416
+// carries, 149 catches, 205 targets, 5,477 passing, 2,105 rushing and 1,964
+// receiving yards, 14 interceptions), and none, from the league's founding
+// on, passes the record standing at its season's end by more than 15 %: its
 // real leaders passed an old record now and then, and so do its own, in some
 // seasons only. The records are those of the public record at the seasons
 // the problems were seen in; the passers of 1938-1942 once held up to 1.8
-// times theirs.
+// times theirs, and a corner of 1940 8 interceptions to the record's 6.
 TEST(SeasonInputs, VolumesStayWithinTheRecordsOfTheirTime) {
     EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_CARRIES, 1951), 263);
     EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_CARRIES, 1978), 339);
@@ -365,7 +371,15 @@ TEST(SeasonInputs, VolumesStayWithinTheRecordsOfTheirTime) {
     EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_PASSING_YARDS, 1959), 2938);
     EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_PASSING_YARDS, 1960), 3099);
     EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_PASSING_YARDS, 2004), 5084);
-    constexpr int32_t KINDS = 4;
+    EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_RUSHING_YARDS, 1938), 1004);
+    EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_RUSHING_YARDS, 1949), 1146);
+    EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_RECEIVING_YARDS, 1941), 846);
+    EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_RECEIVING_YARDS, 1950), 1211);
+    EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_INTERCEPTIONS, 1938), 6);
+    EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_INTERCEPTIONS, 1943), 11);
+    EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_INTERCEPTIONS, 1951), 13);
+    EXPECT_EQ(Get_Standing_Volume_Record(VOLUME_INTERCEPTIONS, 1952), 14);
+    constexpr int32_t KINDS = 7;
     const struct {
         const char* Name;
         int32_t Column;
@@ -374,7 +388,10 @@ TEST(SeasonInputs, VolumesStayWithinTheRecordsOfTheirTime) {
     } volumes[KINDS] = {{"carries", RUSHES, VOLUME_CARRIES, 416},
                         {"catches", RECEPTIONS, VOLUME_CATCHES, 149},
                         {"targets", TARGETS, VOLUME_TARGETS, 205},
-                        {"passing yards", PASSING_YARDS, VOLUME_PASSING_YARDS, 5477}};
+                        {"passing yards", PASSING_YARDS, VOLUME_PASSING_YARDS, 5477},
+                        {"rushing yards", RUSHING_YARDS, VOLUME_RUSHING_YARDS, 2105},
+                        {"receiving yards", RECEIVING_YARDS, VOLUME_RECEIVING_YARDS, 1964},
+                        {"interceptions", DEFENSIVE_INTERCEPTIONS, VOLUME_INTERCEPTIONS, 14}};
     std::map<int32_t, std::array<int64_t, KINDS>> leaders;
     std::string past_marks, past_records;
     int32_t lines_past_records = 0;
@@ -407,6 +424,37 @@ TEST(SeasonInputs, VolumesStayWithinTheRecordsOfTheirTime) {
     for (int32_t n = 0; n < 2; ++n)
         EXPECT_LE(passing[n], (LAST_HISTORY_YEAR - FIRST_DATABASE_YEAR + 1) / 3)
             << "seasons whose leader in " << volumes[n].Name << " passes the record standing";
+}
+
+// No line of the history, from the league's founding, passes the real
+// marks of its size (support/history_marks.h): a passer's yards an attempt
+// and a completion, a back's receiving yards, a defender's interceptions.
+// Before the rates were bounded, 22 passers stood past the marks of their
+// attempts (3,307 yards on 285 in 1961), 3 past that of their completions,
+// and two backs past 1,205 receiving yards. Each line past a mark is named.
+TEST(SeasonInputs, RatesStayWithinTheRealMarksOfTheirSize) {
+    int32_t lines = 0, passers = 0, past = 0;
+    std::string named;
+    ASSERT_TRUE(For_Each_Input_Line("Input/Stats/Seasons.csv", [&](const STATS_LINE& line) {
+        HISTORY_LINE_FIGURES figures;
+        figures.Year = static_cast<int32_t>(Number(line, SEASON_YEAR));
+        if (line.Field(SEASON_FLAG)[0] != '\0' || figures.Year > LAST_HISTORY_YEAR) return;
+        ++lines;
+        figures.Position = Parse_Position_Abbreviation(line.Field(POSITION_COLUMN));
+        figures.Attempts = Number(line, PASS_ATTEMPTS);
+        figures.Completions = Number(line, COMPLETIONS);
+        figures.Passing_Yards = Number(line, PASSING_YARDS);
+        figures.Receiving_Yards = Number(line, RECEIVING_YARDS);
+        figures.Interceptions = Number(line, DEFENSIVE_INTERCEPTIONS);
+        passers += figures.Position == POSITION_QB && figures.Attempts >= 100;
+        const std::string passed = Find_Mark_Passed(figures);
+        if (passed.empty() || past++ >= 40) return;
+        named += std::string(line.Field(SEASON_PLAYER_ID)) + " in " + line.Field(SEASON_YEAR) + " " +
+                 line.Field(SEASON_TEAM) + " (" + line.Field(POSITION_COLUMN) + "): " + passed + "\n";
+    }));
+    EXPECT_GT(lines, 50000);
+    EXPECT_GT(passers, 1000);
+    EXPECT_EQ(past, 0) << "lines past the real marks of their size (the first 40):\n" << named;
 }
 
 TEST(SeasonInputs, RostersStayWithinTheLimitsAndIdsAreUnique) {
@@ -614,10 +662,10 @@ TEST(SeasonInputs, TeamLeadersDifferAsRealOnesDo) {
 
 // Every season's leaders from 1951 reach what the real leaders of their
 // decade reached. The file holds the seasons before 1951 of the players who
-// still played then only: of those the passers stay within what the
-// passing leaders of their time reached, near the record of their season
-// (1,239 yards in 1938, 2,938 from 1947), not the 1950s' 2,650 from the
-// league's first season on.
+// still played then only: of those the leaders stay within what the leaders
+// of their time reached, near the record of their season (the passers' of
+// 1,239 yards in 1938 and 2,938 from 1947, the interceptors' of 6 in 1940),
+// not the 1950s' figures from the league's first season on.
 TEST(SeasonInputs, SeasonLeadersReachWhatTheirDecadesLeadersReached) {
     const SEASONS& seasons = Read_Seasons();
     ASSERT_TRUE(seasons.Read);
@@ -628,9 +676,7 @@ TEST(SeasonInputs, SeasonLeadersReachWhatTheirDecadesLeadersReached) {
         const auto found = seasons.Leaders.find(year);
         if (year < FIRST_DATABASE_YEAR && found == seasons.Leaders.end()) continue;
         ASSERT_NE(found, seasons.Leaders.end());
-        const int32_t held =
-            year < FIRST_DATABASE_YEAR ? LEADER_PASSING_YARDS + 1 : NUMBER_OF_LEADER_CATEGORIES;
-        for (int32_t n = 0; n < held; ++n) {
+        for (int32_t n = 0; n < NUMBER_OF_LEADER_CATEGORIES; ++n) {
             const double real = Get_Decade_Leader_Figure(year, static_cast<LEADER_CATEGORY>(n));
             const double leader = found->second[n];
             if (real == 0.0) {
@@ -665,12 +711,16 @@ TEST(SeasonLeaders, AreHeldToTheirDecadeWithinTheirTeams) {
     for (TEAM_SEASON_FIGURES* team : {&first, &second})
         for (PLAYER_SEASON_FIGURES& player : team->Players)
             player.Position = -1;
-    // Yards come with the completions or carries they were gained in.
+    // Yards come with the completions (of twice as many passes) or carries
+    // they were gained in.
     auto put = [](TEAM_SEASON_FIGURES* team, int32_t slot, int32_t position, int32_t stat, int32_t value) {
         team->Players[slot].Position = position;
         team->Players[slot].Stats[0] = 12;
         team->Players[slot].Stats[stat] = value;
-        if (stat == 5 && value > 0) team->Players[slot].Stats[3] = value / 12 + 1;
+        if (stat == 5 && value > 0) {
+            team->Players[slot].Stats[3] = value / 12 + 1;
+            team->Players[slot].Stats[2] = 2 * team->Players[slot].Stats[3];
+        }
         if (stat == 8 && value > 0) team->Players[slot].Stats[7] = value / 4 + 1;
     };
     // 1955: passing yards far above the decade's 2,650, interceptions of

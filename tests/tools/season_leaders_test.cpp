@@ -7,6 +7,7 @@
 // path of its own.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <initializer_list>
@@ -16,6 +17,8 @@
 
 #include "database/player_record.h"
 #include "database/random_numbers.h"
+#include "support/history_marks.h"
+#include "tools/season_inputs/decade_leaders.h"
 #include "tools/season_inputs/season_leaders.h"
 #include "tools/season_inputs/season_statistics.h"
 
@@ -215,4 +218,127 @@ TEST(SeasonFigures, YardsPastTheirChancesGoToTeammatesWhoGainedTheirsInChances) 
     EXPECT_LE(team.Players[4].Stats[11], MOST_YARDS_A_CHANCE);
     EXPECT_EQ(team.Players[6].Stats[11], 0);
     EXPECT_EQ(Find_Impossible_Line(team), "");
+}
+
+namespace {
+std::string Find_Marks_Passed(const TEAM_SEASON_FIGURES& team, int32_t year) {
+    for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+        if (team.Players[slot].Position < 0) continue;
+        const PLAYER_SEASON_FIGURES& player = team.Players[slot];
+        const std::string passed = Find_Mark_Passed(Read_Marked_Figures(year, player.Position, player.Stats));
+        if (!passed.empty()) return "slot " + std::to_string(slot) + ": " + passed;
+    }
+    return "";
+}
+} // namespace
+
+// A leader below his decade's band gathers his teammates' yards only with
+// the completions and attempts they were gained in: a 1955 passer who has
+// thrown the decade's record of passes can take none of theirs, so he
+// takes no yards either, rather than yards alone (which once lifted his
+// yards a completion far past any real passer's).
+TEST(SeasonLeaders, ALeaderGathersYardsOnlyWithTheChancesTheyWereGainedIn) {
+    static TEAM_SEASON_FIGURES team, other;
+    for (uint32_t seed = 1; seed <= SEEDS; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        Clear_Team(&team);
+        Clear_Team(&other);
+        Put(&team, 0, POSITION_QB, {{2, 382}, {3, 180}, {4, 20}, {5, 1800}, {6, 10}});
+        Put(&team, 1, POSITION_QB, {{2, 250}, {3, 150}, {4, 10}, {5, 900}, {6, 6}});
+        Put(&other, 0, POSITION_QB, {{2, 300}, {3, 150}, {5, 1500}});
+        const auto sums = Sums(team);
+        Seed_Random_Numbers(seed);
+        Hold_Season_Leaders(1955, {&team, &other}, 0.2);
+        EXPECT_EQ(Sums(team), sums);
+        EXPECT_EQ(Find_Impossible_Line(team), "");
+        EXPECT_LE(team.Players[0].Stats[2], 382) << "within the decade's record of attempts";
+        EXPECT_LE(Per(team.Players[0], 5, 3), 10.0) << "no yards without their completions";
+    }
+}
+
+// A line past the real marks of its size (as a share rounded in a move may
+// leave one) gives chances with their yards until it is within them, each
+// to the teammate with the most of them who can take them: a passer of 300
+// attempts at 11.7 a pass his completed passes at his own rate; one of 105
+// completions at 21.9 a catch his longest; a back of 1,400 receiving yards
+// his catches with their yards. The teams keep every figure, and nobody's
+// yards a chance rise past those of the line they came from.
+TEST(SeasonLeaders, LinesPastTheRealMarksOfTheirRatesGiveChancesWithTheirYards) {
+    static TEAM_SEASON_FIGURES team, other;
+    for (uint32_t seed = 1; seed <= SEEDS; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        Clear_Team(&team);
+        Clear_Team(&other);
+        Put(&team, 0, POSITION_QB, {{2, 300}, {3, 180}, {4, 12}, {5, 3500}, {6, 25}});
+        Put(&team, 1, POSITION_QB, {{2, 120}, {3, 60}, {4, 6}, {5, 700}, {6, 4}});
+        Put(&team, 2, POSITION_RB, {{7, 200}, {8, 800}, {10, 80}, {4, 110}, {5, 40}, {11, 1400}});
+        Put(&team, 3, POSITION_WR, {{10, 70}, {4, 120}, {5, 40}, {11, 1000}});
+        Put(&team, 4, POSITION_TE, {{10, 30}, {4, 45}, {5, 15}, {11, 300}});
+        Put(&other, 0, POSITION_QB, {{2, 160}, {3, 105}, {4, 5}, {5, 2300}, {6, 15}});
+        Put(&other, 1, POSITION_QB, {{2, 150}, {3, 80}, {4, 8}, {5, 700}, {6, 5}});
+        Put(&other, 2, POSITION_WR, {{10, 100}, {4, 160}, {5, 50}, {11, 1500}});
+        const auto sums = Sums(team), other_sums = Sums(other);
+        const double passer_rate = Per(team.Players[0], 5, 3), back_rate = Per(team.Players[2], 11, 10);
+        Seed_Random_Numbers(seed);
+        Hold_Season_Leaders(1965, {&team, &other}, 0.2);
+        EXPECT_EQ(Sums(team), sums);
+        EXPECT_EQ(Sums(other), other_sums);
+        EXPECT_EQ(Find_Impossible_Line(team), "");
+        EXPECT_EQ(Find_Impossible_Line(other), "");
+        EXPECT_EQ(Find_Marks_Passed(team, 1965), "");
+        EXPECT_EQ(Find_Marks_Passed(other, 1965), "");
+        EXPECT_NEAR(Per(team.Players[0], 5, 3), passer_rate, 0.1) << "his completed passes at his own rate";
+        EXPECT_GT(team.Players[0].Stats[2], 250) << "he keeps the passes he needs to be within";
+        EXPECT_NEAR(Per(team.Players[2], 11, 10), back_rate, 0.3) << "the back's catches with their yards";
+        EXPECT_GT(team.Players[3].Stats[10], 70);
+        EXPECT_LE(Per(other.Players[1], 5, 3), Per(other.Players[0], 5, 3))
+            << "the backup's rate stays below";
+    }
+}
+
+// Before the 1950s each category's leaders stand near the record of their
+// season, as the passers' do: a 1940 corner of 8 interceptions and a safety
+// of 7 are held to the record of 6 (none was counted before, and 1938 is
+// held to it too), a 1941 one to 8, a 1940 runner of 1,300 yards to 0.72 of
+// the 1,004 then standing and its margin, a receiver of 1,100 to 0.84 of
+// 846 and its margin.
+TEST(SeasonLeaders, LeadersBeforeThe1950sAreHeldNearTheRecordsOfTheirSeason) {
+    static TEAM_SEASON_FIGURES team, other;
+    EXPECT_NEAR(Get_Decade_Leader_Figure(1940, LEADER_INTERCEPTIONS), 0.92 * 6, 1e-9);
+    EXPECT_NEAR(Get_Decade_Leader_Figure(1949, LEADER_RUSHING_YARDS), 0.72 * 1146, 1e-9);
+    EXPECT_NEAR(Get_Decade_Leader_Figure(1938, LEADER_RECEIVING_YARDS), 0.84 * 675, 1e-9);
+    EXPECT_EQ(Get_Decade_Leader_Figure(1950, LEADER_INTERCEPTIONS), 11.0) << "the 1950s' own figure";
+    const struct {
+        int32_t Year, Most_Interceptions, Most_Rushing, Most_Receiving;
+    } seasons[] = {{1938, 6, 867, 680}, {1940, 6, 867, 852}, {1941, 8, 867, 852}};
+    for (const auto& season : seasons)
+        for (uint32_t seed = 1; seed <= SEEDS; ++seed) {
+            SCOPED_TRACE(std::to_string(season.Year) + ", seed " + std::to_string(seed));
+            Clear_Team(&team);
+            Clear_Team(&other);
+            Put(&team, 0, POSITION_CB, {{7, 8}});
+            Put(&team, 1, POSITION_S, {{7, 7}});
+            Put(&team, 2, POSITION_CB, {{7, 1}});
+            Put(&team, 3, POSITION_RB, {{7, 200}, {8, 1300}});
+            Put(&team, 4, POSITION_FB, {{7, 90}, {8, 350}});
+            Put(&team, 5, POSITION_WR, {{10, 45}, {4, 70}, {5, 25}, {11, 1100}});
+            Put(&team, 6, POSITION_WR, {{10, 20}, {4, 35}, {5, 10}, {11, 300}});
+            Put(&team, 7, POSITION_TE, {{10, 15}, {4, 25}, {5, 8}, {11, 200}});
+            Put(&team, 8, POSITION_RB, {{7, 70}, {8, 280}, {10, 10}, {4, 14}, {5, 4}, {11, 100}});
+            Put(&team, 9, POSITION_QB, {{7, 40}, {8, 120}});
+            Put(&other, 0, POSITION_CB, {{7, 4}});
+            const auto sums = Sums(team);
+            Seed_Random_Numbers(seed);
+            Hold_Season_Leaders(season.Year, {&team, &other}, 0.2);
+            EXPECT_EQ(Sums(team), sums);
+            int32_t most = 0;
+            for (const TEAM_SEASON_FIGURES* held : {&team, &other})
+                for (const PLAYER_SEASON_FIGURES& player : held->Players)
+                    if (Is_Defender(player.Position)) most = std::max(most, player.Stats[7]);
+            EXPECT_LE(most, season.Most_Interceptions);
+            EXPECT_GE(most, 5) << "still a leader near the record";
+            EXPECT_LE(team.Players[3].Stats[8], season.Most_Rushing);
+            EXPECT_LE(team.Players[5].Stats[11], season.Most_Receiving);
+            EXPECT_EQ(Find_Impossible_Line(team), "");
+        }
 }

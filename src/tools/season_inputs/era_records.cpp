@@ -40,6 +40,11 @@ constexpr double TEAM_ATTEMPTS_OVER_AVERAGE = 1.3;
 // team.
 constexpr double TEAM_RUSHES_OVER_AVERAGE = 1.3;
 
+// The yards a pass and a completion of the real teams that passed best,
+// against the league's averages of their season (public record).
+constexpr double TEAM_YARDS_AN_ATTEMPT_OVER_AVERAGE = 1.3;
+constexpr double TEAM_YARDS_A_COMPLETION_OVER_AVERAGE = 1.25;
+
 // The most a team may reach that the busiest real teams reached `times`
 // the league's average of their season.
 int32_t Times_League_Average(double times, double league_average) {
@@ -70,4 +75,12 @@ int32_t Get_Team_Pass_Attempts_Ceiling(double league_attempts) {
 
 int32_t Get_Team_Rushes_Ceiling(double league_rushes) {
     return Times_League_Average(TEAM_RUSHES_OVER_AVERAGE, league_rushes);
+}
+
+int32_t Get_Team_Passing_Yards_Ceiling(int32_t attempts, int32_t completions, double yards_an_attempt,
+                                       double yards_a_completion) {
+    return std::min(
+        {FIVE_THOUSAND_YARDS - 1,
+         Times_League_Average(TEAM_YARDS_AN_ATTEMPT_OVER_AVERAGE, yards_an_attempt * attempts),
+         Times_League_Average(TEAM_YARDS_A_COMPLETION_OVER_AVERAGE, yards_a_completion * completions)});
 }

@@ -23,3 +23,12 @@ int32_t Get_Team_Pass_Attempts_Ceiling(double league_attempts);
 // `league_rushes` a team: the real record teams ran about 1.3 times their
 // season's average as well.
 int32_t Get_Team_Rushes_Ceiling(double league_rushes);
+
+// The most passing yards a team may gain on `attempts` passes of which
+// `completions` were caught, in a season whose league averages are
+// `yards_an_attempt` and `yards_a_completion`: the real teams that passed
+// best gained about 1.3 times their season's average a pass and 1.25 times
+// it a completion, and none of the history's years but one passed for
+// 5,000 yards, which the fictional years leave alone.
+int32_t Get_Team_Passing_Yards_Ceiling(int32_t attempts, int32_t completions, double yards_an_attempt,
+                                       double yards_a_completion);

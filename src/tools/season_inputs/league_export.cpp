@@ -50,8 +50,9 @@ namespace {
 constexpr int32_t LAST_RECORDS_YEAR = 2021;
 constexpr int32_t FIRST_CONTRACT_FILES_YEAR = 2017;
 constexpr int32_t LEADERS_YEAR = 2022;
-// Seasons whose franchise table laid the league's stadiums.
-constexpr int32_t TABLE_YEARS[] = {2019, 2022};
+// Seasons that started on a franchise table of their own, which laid the
+// league's stadiums: their team files name those stadiums.
+constexpr int32_t TABLE_YEARS[] = {2019, 2020, 2021, 2022};
 
 std::string Person(int32_t team, int32_t slot) {
     const PLAYER_RECORD* player = Get_Player_Record_Pointer(team, slot);

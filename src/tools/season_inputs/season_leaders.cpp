@@ -93,9 +93,12 @@ LEADER_BAND Measure_Band(const LEADER_STAT& category, int32_t year, double margi
     }
     const double real = Get_Decade_Leader_Figure(year, category.Decade) * category.Scale;
     if (real <= 0.0) return band;
-    // Never above what the era's real passers reached.
-    const int32_t ceiling =
-        category.Decade == LEADER_PASSING_YARDS ? Get_Era_Passing_Yards_Ceiling(year) : INT32_MAX;
+    // Never above what the era's real leaders reached: the record standing
+    // at the season's end and its margin (for passers their era's ceiling).
+    const VOLUME_KIND record = Get_Leader_Record_Kind(category.Decade);
+    const int32_t ceiling = category.Decade == LEADER_PASSING_YARDS ? Get_Era_Passing_Yards_Ceiling(year)
+                            : record != NUMBER_OF_VOLUME_KINDS      ? Get_Era_Volume_Ceiling(record, year)
+                                                                    : INT32_MAX;
     band.Held = true;
     band.Highest = std::min(static_cast<int32_t>(std::floor(real * (1.0 + margin))), ceiling);
     band.Lowest = static_cast<int32_t>(std::ceil(real * (1.0 - margin)));
@@ -172,74 +175,59 @@ void Apply_Layers(const LEADER_STAT& category, const LAYERS& layers, int32_t sig
         stats[stat] += sign * Figure_In(category, layers, stat);
 }
 
-// Parts of `total` in proportion to `weights` (equal when every weight is
-// 0), none above its limit: what a part cannot take goes to the others.
-std::vector<int32_t> Share_Within(int32_t total, const std::vector<double>& weights,
-                                  const std::vector<int32_t>& limits) {
-    std::vector<int32_t> parts(weights.size(), 0);
-    std::vector<bool> open(weights.size());
-    for (size_t n = 0; n < weights.size(); ++n)
-        open[n] = limits[n] > 0;
-    int32_t left = total;
-    while (left > 0) {
-        std::vector<size_t> taking;
-        std::vector<double> shares;
-        bool weighed = false;
-        for (size_t n = 0; n < weights.size(); ++n)
-            if (open[n]) {
-                taking.push_back(n);
-                shares.push_back(std::max(0.0, weights[n]));
-                weighed = weighed || weights[n] > 0.0;
-            }
-        if (taking.empty()) break;
-        if (!weighed) std::fill(shares.begin(), shares.end(), 1.0);
-        const std::vector<int32_t> given = Share_Total(left, shares);
-        bool filled = false;
-        for (size_t m = 0; m < taking.size(); ++m) {
-            const size_t n = taking[m];
-            const int32_t taken = std::min(given[m], limits[n] - parts[n]);
-            parts[n] += taken;
-            left -= taken;
-            if (parts[n] >= limits[n]) {
-                open[n] = false;
-                filled = true;
-            }
-        }
-        // Every share fitted: all is given.
-        if (!filled) break;
+// The largest share of `moved` with which the player's yards stay within
+// the bounds of his line (season_statistics.h), each read as it stands
+// with all of it taken: for a passer's rates the tightest, the mark of more
+// attempts being the lower.
+double Yards_Room_For(const LEADER_STAT& category, const LAYERS& moved, const PLAYER_SEASON_FIGURES& player) {
+    const int32_t yards_stat = category.Play->Yards;
+    int32_t after[NUMBER_OF_SEASON_STATS];
+    std::copy(std::begin(player.Stats), std::end(player.Stats), after);
+    Apply_Layers(category, moved, 1, after);
+    const double yards = Figure_In(category, moved, yards_stat);
+    double most = 1.0;
+    for (const YARDS_BOUND& bound : Get_Line_Yards_Bounds(player.Position, yards_stat, after)) {
+        const double each = static_cast<double>(bound.Numerator) / static_cast<double>(bound.Denominator);
+        const bool per_chance = bound.Chances != NO_CHANCES;
+        const double held = per_chance ? each * player.Stats[bound.Chances] : each;
+        const double added = per_chance ? each * Figure_In(category, moved, bound.Chances) : 0.0;
+        if (yards <= added) continue;
+        const double room = held - player.Stats[yards_stat];
+        if (room <= 0.0) return 0.0;
+        most = std::min(most, room / (yards - added));
     }
-    return parts;
+    return most;
 }
 
 struct SEASON_BOUNDS {
     int32_t Year;
     LEADER_BAND Bands[HELD_CATEGORIES];
 
-    // The most a player who holds `category` may be given of `stat`: the
-    // foot of the upper part of each band of that statistic held by the same
-    // players (those held there keep figures of their own above it), and a
-    // passer's attempts within the era's record.
-    int32_t Cap(const LEADER_STAT& category, int32_t stat) const {
+    // The most a player of `position` may be given of `stat`: the foot of
+    // the upper part of each band of that statistic that holds him (those
+    // held there keep figures of their own above it), and a passer's
+    // attempts within the era's record.
+    int32_t Cap(int32_t position, int32_t stat) const {
         int32_t cap = INT32_MAX;
         for (int32_t n = 0; n < HELD_CATEGORIES; ++n)
-            if (Bands[n].Held && LEADER_STATS[n].Stat == stat && LEADER_STATS[n].Holds == category.Holds)
+            if (Bands[n].Held && LEADER_STATS[n].Stat == stat && LEADER_STATS[n].Holds(position))
                 cap = std::min(cap, Bands[n].Highest - static_cast<int32_t>(Bands[n].Span));
-        if (category.Holds == Is_Passer && stat == 2)
-            cap = std::min(cap, Get_Era_Passer_Attempts_Record(Year));
+        if (Is_Passer(position) && stat == 2) cap = std::min(cap, Get_Era_Passer_Attempts_Record(Year));
         return cap;
     }
 
-    // The largest share of `moved` a player with figures `stats` can take
-    // without passing a bound (of any statistic but `unbound`).
-    double Room_For(const LEADER_STAT& category, const LAYERS& moved, const int32_t* stats,
-                    int32_t unbound = NO_STAT) const {
+    // The largest share of `moved` the player can take without passing a
+    // bound of its figures or of his line's yards.
+    double Room_For(const LEADER_STAT& category, const LAYERS& moved,
+                    const PLAYER_SEASON_FIGURES& player) const {
         double most = 1.0;
         for (int32_t stat : Stats_Of(category)) {
             const int32_t figure = Figure_In(category, moved, stat);
-            const int32_t cap = Cap(category, stat);
-            if (stat == unbound || figure <= 0 || cap == INT32_MAX) continue;
-            most = std::min(most, std::max(0, cap - stats[stat]) / static_cast<double>(figure));
+            const int32_t cap = Cap(player.Position, stat);
+            if (figure <= 0 || cap == INT32_MAX) continue;
+            most = std::min(most, std::max(0, cap - player.Stats[stat]) / static_cast<double>(figure));
         }
+        if (category.Play != nullptr) most = std::min(most, Yards_Room_For(category, moved, player));
         return most;
     }
 };
@@ -274,8 +262,7 @@ void Give_To_Teammates(const SEASON_BOUNDS& bounds, int32_t index, TEAM_SEASON_F
         weights.push_back(category.Share_By != NO_STAT
                               ? mate.Stats[category.Share_By]
                               : std::max(0, bounds.Bands[index].Highest - mate.Stats[category.Stat]));
-        limits.push_back(
-            static_cast<int32_t>(std::floor(bounds.Room_For(category, moved, mate.Stats) * moving)));
+        limits.push_back(static_cast<int32_t>(std::floor(bounds.Room_For(category, moved, mate) * moving)));
     }
     const std::vector<int32_t> parts = Share_Within(moving, weights, limits);
     int32_t placed = 0;
@@ -298,9 +285,8 @@ void Give_To_Teammates(const SEASON_BOUNDS& bounds, int32_t index, TEAM_SEASON_F
 }
 
 // The player takes `amount` of the category from his teammates who play, in
-// proportion to what each has, with the figures of its play: yards with the
-// chances they were gained in when his chances stay within their bounds,
-// else alone (his yards a chance rise); less when so much would take him
+// proportion to what each has, with the figures of its play (yards always
+// with the chances they were gained in); less when so much would take him
 // past a bound.
 void Gather_From_Teammates(const SEASON_BOUNDS& bounds, int32_t index, TEAM_SEASON_FIGURES* figures,
                            int32_t slot, int32_t amount) {
@@ -325,14 +311,7 @@ void Gather_From_Teammates(const SEASON_BOUNDS& bounds, int32_t index, TEAM_SEAS
             taken[n] =
                 Part_Of(Layers_Of(category, stats), static_cast<double>(parts[n]) / stats[category.Stat]);
         }
-        const bool yardage = category.Play != nullptr && category.Stat == category.Play->Yards;
-        if (yardage) {
-            if (bounds.Room_For(category, Sum_Layers(taken), taker.Stats, category.Stat) < 1.0)
-                for (LAYERS& layers : taken)
-                    layers = Part_Of(layers, 0.0, false);
-        }
-        const LAYERS gathered = Sum_Layers(taken);
-        const double room = bounds.Room_For(category, gathered, taker.Stats);
+        const double room = bounds.Room_For(category, Sum_Layers(taken), taker);
         if (room >= 1.0) {
             for (size_t n = 0; n < mates.size(); ++n) {
                 Apply_Layers(category, taken[n], -1, figures->Players[mates[n]].Stats);
@@ -412,6 +391,51 @@ void Hold_Category(const SEASON_BOUNDS& bounds, int32_t index,
         break;
     }
 }
+
+// A line whose yards of the category (a yardage) pass the bounds of their
+// chances (season_statistics.h), as a share rounded in a move may leave
+// one, gives the fewest of its chances that bring it within them to the
+// teammate with the most of the chances who can take them: a passer his
+// completed passes, a receiver his catches with their targets and first
+// downs. They take his own share of his yards a chance when that is
+// enough, else the most yards a chance they can: his longest. Yards never
+// move without their chances.
+void Hold_Line_Yards(const SEASON_BOUNDS& bounds, int32_t index, TEAM_SEASON_FIGURES* figures, int32_t slot) {
+    const LEADER_STAT& category = LEADER_STATS[index];
+    PLAYER_SEASON_FIGURES& giver = figures->Players[slot];
+    const int32_t yards = giver.Stats[category.Stat];
+    const int32_t chances = giver.Stats[category.Share_By];
+    if (yards <= Get_Most_Line_Yards(giver.Position, category.Stat, giver.Stats) || chances <= 0) return;
+    const LAYERS whole = Layers_Of(category, giver.Stats);
+    for (const bool longest : {false, true})
+        for (int32_t given = 1; given <= chances; ++given) {
+            LAYERS moved = Part_Of(whole, static_cast<double>(given) / chances, false);
+            // Completed passes: the passes not caught stay with him.
+            if (category.Play == &PASSING) moved.Figures[1] = 0;
+            const int32_t moving = Figure_In(category, moved, category.Share_By);
+            if (moving <= 0) continue;
+            int32_t kept[NUMBER_OF_SEASON_STATS];
+            std::copy(std::begin(giver.Stats), std::end(giver.Stats), kept);
+            Apply_Layers(category, moved, -1, kept);
+            const int64_t own_share = (static_cast<int64_t>(yards) * moving + chances - 1) / chances;
+            const int64_t needed = yards - Get_Most_Line_Yards(giver.Position, category.Stat, kept);
+            if (needed > (longest ? static_cast<int64_t>(MOST_YARDS_A_PLAY) * moving : own_share)) continue;
+            moved.Figures[MOST_CHANCES] = static_cast<int32_t>(std::max(own_share, needed));
+            int32_t taker = -1;
+            for (int32_t s = 0; s < PLAYERS_PER_TEAM; ++s) {
+                const PLAYER_SEASON_FIGURES& mate = figures->Players[s];
+                if (s == slot || !Plays_For(category, mate) || bounds.Room_For(category, moved, mate) < 1.0 ||
+                    (taker >= 0 &&
+                     mate.Stats[category.Share_By] <= figures->Players[taker].Stats[category.Share_By]))
+                    continue;
+                taker = s;
+            }
+            if (taker < 0) continue;
+            Apply_Layers(category, moved, 1, figures->Players[taker].Stats);
+            Apply_Layers(category, moved, -1, giver.Stats);
+            return;
+        }
+}
 } // namespace
 
 void Hold_Season_Leaders(int32_t year, const std::vector<TEAM_SEASON_FIGURES*>& teams, double margin) {
@@ -421,6 +445,11 @@ void Hold_Season_Leaders(int32_t year, const std::vector<TEAM_SEASON_FIGURES*>& 
     for (int32_t round = 0; round < HOLDING_ROUNDS; ++round)
         for (int32_t n = 0; n < HELD_CATEGORIES; ++n)
             if (bounds.Bands[n].Held) Hold_Category(bounds, n, teams);
+    for (TEAM_SEASON_FIGURES* figures : teams)
+        for (int32_t n = 0; n < YARDAGE_LEADER_CATEGORIES; ++n)
+            for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot)
+                if (Plays_For(LEADER_STATS[n], figures->Players[slot]))
+                    Hold_Line_Yards(bounds, n, figures, slot);
     // A player who gave up chances keeps no touchdown without one.
     for (TEAM_SEASON_FIGURES* figures : teams)
         Keep_Figures_Possible(figures);
@@ -442,7 +471,7 @@ void Set_Season_Leaders_Apart(const std::vector<TEAM_SEASON_FIGURES*>& teams,
             for (int32_t s = 0; s < PLAYERS_PER_TEAM; ++s) {
                 const int32_t has = players[s].Stats[category.Stat];
                 if (s == slot || !Plays_For(category, players[s]) || has <= 0 || has + 1 >= most ||
-                    has + 1 > MOST_YARDS_A_PLAY * players[s].Stats[category.Share_By] ||
+                    has + 1 > Get_Most_Line_Yards(players[s].Position, category.Stat, players[s].Stats) ||
                     (mate >= 0 && has <= players[mate].Stats[category.Stat]))
                     continue;
                 mate = s;

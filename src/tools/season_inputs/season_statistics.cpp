@@ -16,6 +16,7 @@
 #include "personnel/typical_season.h"
 #include "tools/season_inputs/era_norms.h"
 #include "tools/season_inputs/era_records.h"
+#include "tools/season_inputs/rate_records.h"
 
 namespace {
 constexpr int32_t DEFENCE_GROUP = 2;
@@ -84,6 +85,10 @@ constexpr double RUN_VOLUME_SPREAD = 0.16;
 // A figure drawn past a bound that the real league's seasons reached is
 // kept below it, by a draw of up to this share of it.
 constexpr double BOUND_MARGIN = 0.03;
+// The passing yards of a team drawn past the most the era's best real
+// teams gained are kept within this share below it: those teams' seasons
+// spread over the last tenth below their best.
+constexpr double TEAM_PASSING_MARGIN = 0.1;
 constexpr double PASS_EFFICIENCY_SPREAD = 0.13;
 // The typical season of an average passer (ratings of 70).
 constexpr double TYPICAL_COMPLETION_RATE = 0.62;
@@ -197,6 +202,26 @@ std::vector<int32_t> Credit_Share(TEAM_SEASON_FIGURES* figures, const SHARE_LIST
     return parts;
 }
 
+// Shares `total` over the list, none past his part of `room`, and adds each
+// part to statistic `stat`; what none has room for is not credited. The
+// total credited.
+int32_t Credit_Share_Within(TEAM_SEASON_FIGURES* figures, const SHARE_LIST& list, int32_t total, int32_t stat,
+                            const std::vector<int32_t>& room) {
+    const std::vector<int32_t> parts = Share_Within(total, list.Weights, room);
+    int32_t credited = 0;
+    for (size_t n = 0; n < parts.size(); ++n) {
+        figures->Players[list.Players[n]->Slot].Stats[stat] += parts[n];
+        credited += parts[n];
+    }
+    return credited;
+}
+
+// How many more yards of `yards_stat` the player's line holds within its bounds.
+int32_t Line_Yards_Room(const TEAM_SEASON_FIGURES* figures, const ROSTER_PLAYER& player, int32_t yards_stat) {
+    const int32_t* stats = figures->Players[player.Slot].Stats;
+    return std::max(0, Get_Most_Line_Yards(player.Position, yards_stat, stats) - stats[yards_stat]);
+}
+
 double Ratio(int32_t numerator, int32_t denominator, double otherwise) {
     return denominator > 0 ? static_cast<double>(numerator) / denominator : otherwise;
 }
@@ -267,11 +292,12 @@ double Passer_Distance(const ROSTER_PLAYER& p) {
                    0.85, 1.15);
 }
 
-// `value`, or when it passes `bound` a figure of its own below it: a bound
-// the draws reach now and then, never one they pile up on.
-int32_t Held_Below(int32_t value, int32_t bound) {
+// `value`, or when it passes `bound` a figure of its own below it, within
+// the share `margin` of it: a bound the draws reach now and then, never one
+// they pile up on.
+int32_t Held_Below(int32_t value, int32_t bound, double margin = BOUND_MARGIN) {
     if (value <= bound) return value;
-    return bound - static_cast<int32_t>(Draw_Fraction() * bound * BOUND_MARGIN);
+    return bound - static_cast<int32_t>(Draw_Fraction() * bound * margin);
 }
 
 // The passers' attempts with nobody above the era's record: a passer past it
@@ -327,8 +353,13 @@ void Make_Passing_And_Receiving(std::vector<ROSTER_PLAYER>& roster, int32_t year
     const int32_t completions =
         std::min(attempts, Rounded(attempts * norms.Completion_Rate *
                                    Clamped(1.0 + 0.12 * quality, 0.85, 1.15) * Spread(0.04)));
-    const int32_t yards = Rounded(completions * norms.Yards_Per_Completion * (1.0 + 0.08 * quality) *
-                                  strength.Pass_Efficiency * Spread(0.08));
+    // A team passes no better than the era's best real teams did.
+    int32_t yards = Held_Below(Rounded(completions * norms.Yards_Per_Completion * (1.0 + 0.08 * quality) *
+                                       strength.Pass_Efficiency * Spread(0.08)),
+                               Get_Team_Passing_Yards_Ceiling(
+                                   attempts, completions, norms.Completion_Rate * norms.Yards_Per_Completion,
+                                   norms.Yards_Per_Completion),
+                               TEAM_PASSING_MARGIN);
     // Every touchdown pass is a completion, and a pass is caught, dropped or intercepted.
     const int32_t touchdowns =
         std::min(completions, Rounded(attempts * norms.Touchdown_Rate *
@@ -339,7 +370,6 @@ void Make_Passing_And_Receiving(std::vector<ROSTER_PLAYER>& roster, int32_t year
     const int32_t sacks = Rounded(norms.Sacks * games * Clamped(1.0 - 0.2 * quality, 0.7, 1.3) * Spread(0.2));
     figures->Attempts = attempts;
     figures->Completions = completions;
-    figures->Passing_Yards = yards;
     figures->Passing_Touchdowns = touchdowns;
     figures->Interceptions = interceptions;
 
@@ -352,9 +382,14 @@ void Make_Passing_And_Receiving(std::vector<ROSTER_PLAYER>& roster, int32_t year
             by_picks.Weights[n] = thrown[n] / Passer_Accuracy(passer) * Spread(0.25);
         }
         const std::vector<int32_t> caught = Credit_Share(figures, by_throws, completions, 3);
-        for (size_t n = 0; n < caught.size(); ++n)
+        std::vector<int32_t> room(caught.size());
+        for (size_t n = 0; n < caught.size(); ++n) {
             by_catches.Weights[n] = caught[n] * Passer_Distance(*passers.Players[n]) * Spread(0.07);
-        Credit_Share(figures, by_catches, yards, 5);
+            room[n] = Line_Yards_Room(figures, *passers.Players[n], 5);
+        }
+        // No passer passes the best rates of real passers of his size: what
+        // none has room for is not gained, and the receivers catch the rest.
+        yards = Credit_Share_Within(figures, by_catches, yards, 5, room);
         Credit_Share(figures, by_scores, touchdowns, 6);
         Credit_Share(figures, by_picks, interceptions, 4);
         const std::vector<int32_t> sacked = Credit_Share(figures, Strayed(by_throws, 0.2), sacks, 14);
@@ -368,9 +403,11 @@ void Make_Passing_And_Receiving(std::vector<ROSTER_PLAYER>& roster, int32_t year
                           return Is_Receiver(p.Position) ? p.Work * std::pow(p.Typical[10] + 25.0, 0.6) : 0.0;
                       }),
                 0.28);
+    figures->Passing_Yards = yards;
     if (catchers.Players.empty()) return;
     const std::vector<int32_t> caught = Credit_Share(figures, catchers, completions, 10);
     SHARE_LIST by_yards = catchers, by_scores = catchers;
+    std::vector<int32_t> room(caught.size());
     const double scoring_catches = Ratio(touchdowns, completions, 0.0);
     for (size_t n = 0; n < caught.size(); ++n) {
         const int32_t* typical = catchers.Players[n]->Typical;
@@ -381,11 +418,11 @@ void Make_Passing_And_Receiving(std::vector<ROSTER_PLAYER>& roster, int32_t year
         int32_t* stats = figures->Players[catchers.Players[n]->Slot].Stats;
         stats[4] += Rounded(caught[n] * Ratio(attempts, completions, 1.6));
         stats[5] += Rounded(caught[n] * 0.55);
+        room[n] = Line_Yards_Room(figures, *catchers.Players[n], 11);
     }
     figures->Receptions = completions;
-    figures->Receiving_Yards = yards;
+    figures->Receiving_Yards = Credit_Share_Within(figures, by_yards, yards, 11, room);
     figures->Receiving_Touchdowns = touchdowns;
-    Credit_Share(figures, by_yards, yards, 11);
     Credit_Share(figures, by_scores, touchdowns, 12);
 }
 
@@ -680,6 +717,77 @@ std::vector<int32_t> Share_Total(int32_t total, const std::vector<double>& weigh
         remainders[best] = -1.0;
     }
     return parts;
+}
+
+std::vector<int32_t> Share_Within(int32_t total, const std::vector<double>& weights,
+                                  const std::vector<int32_t>& limits) {
+    std::vector<int32_t> parts(weights.size(), 0);
+    std::vector<bool> open(weights.size());
+    for (size_t n = 0; n < weights.size(); ++n)
+        open[n] = limits[n] > 0;
+    int32_t left = total;
+    while (left > 0) {
+        std::vector<size_t> taking;
+        std::vector<double> shares;
+        bool weighed = false;
+        for (size_t n = 0; n < weights.size(); ++n)
+            if (open[n]) {
+                taking.push_back(n);
+                shares.push_back(std::max(0.0, weights[n]));
+                weighed = weighed || weights[n] > 0.0;
+            }
+        if (taking.empty()) break;
+        if (!weighed) std::fill(shares.begin(), shares.end(), 1.0);
+        const std::vector<int32_t> given = Share_Total(left, shares);
+        bool filled = false;
+        for (size_t m = 0; m < taking.size(); ++m) {
+            const size_t n = taking[m];
+            const int32_t taken = std::min(given[m], limits[n] - parts[n]);
+            parts[n] += taken;
+            left -= taken;
+            if (parts[n] >= limits[n]) {
+                open[n] = false;
+                filled = true;
+            }
+        }
+        // Every share fitted: all is given.
+        if (!filled) break;
+    }
+    return parts;
+}
+
+std::vector<YARDS_BOUND> Get_Line_Yards_Bounds(int32_t position, int32_t yards_stat, const int32_t* stats) {
+    std::vector<YARDS_BOUND> bounds;
+    // A mark of rate in hundredths and its margin in per cent.
+    auto past_mark = [](int32_t chances, int32_t mark, int32_t margin) {
+        return YARDS_BOUND{chances, static_cast<int64_t>(mark) * (100 + margin), 100 * 100};
+    };
+    if (yards_stat == 5 && Is_Passer(position)) {
+        bounds.push_back({3, MOST_YARDS_A_PLAY, 1});
+        const int32_t best = Get_Best_Yards_An_Attempt(stats[2]);
+        if (best > 0) bounds.push_back(past_mark(2, best, RATE_MARK_MARGIN_PERCENT));
+        if (stats[3] >= LEAST_MARKED_THROWS)
+            bounds.push_back(past_mark(3, Get_Best_Yards_A_Completion(), RATE_MARK_MARGIN_PERCENT));
+    } else if (yards_stat == 8 && Is_Ball_Carrier(position)) {
+        bounds.push_back({7, MOST_YARDS_A_PLAY, 1});
+    } else if (yards_stat == 11 && Is_Receiver(position)) {
+        bounds.push_back({10, MOST_YARDS_A_PLAY, 1});
+        if (position == POSITION_RB || position == POSITION_FB)
+            bounds.push_back({NO_CHANCES,
+                              static_cast<int64_t>(Get_Best_Back_Receiving_Yards()) *
+                                  (100 + BACK_RECEIVING_MARGIN_PERCENT),
+                              100});
+    }
+    return bounds;
+}
+
+int32_t Get_Most_Line_Yards(int32_t position, int32_t yards_stat, const int32_t* stats) {
+    int64_t most = INT32_MAX;
+    for (const YARDS_BOUND& bound : Get_Line_Yards_Bounds(position, yards_stat, stats)) {
+        const int64_t times = bound.Chances == NO_CHANCES ? 1 : std::max(0, stats[bound.Chances]);
+        most = std::min(most, bound.Numerator * times / bound.Denominator);
+    }
+    return static_cast<int32_t>(most);
 }
 
 std::vector<bool> Choose_Season_Roster(int32_t team, int32_t year) {

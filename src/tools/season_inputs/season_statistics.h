@@ -64,6 +64,33 @@ std::vector<TEAM_STRENGTH> Measure_Team_Strengths();
 // weight is 0. The parts always sum to `total`.
 std::vector<int32_t> Share_Total(int32_t total, const std::vector<double>& weights);
 
+// Parts of `total` in proportion to `weights` (equal when every weight is
+// 0), none above its limit: what a part cannot take goes to the others.
+// The parts sum to `total` unless every part reached its limit.
+std::vector<int32_t> Share_Within(int32_t total, const std::vector<double>& weights,
+                                  const std::vector<int32_t>& limits);
+
+// A bound of a line's yards: at most Numerator / Denominator yards for each
+// of its figure Chances, or that many in all for NO_CHANCES.
+constexpr int32_t NO_CHANCES = -1;
+struct YARDS_BOUND {
+    int32_t Chances;
+    int64_t Numerator;
+    int64_t Denominator;
+};
+
+// The bounds of a line's yards of `yards_stat` (5 passing, 8 rushing, 11
+// receiving), for a player of `position` with the figures `stats`: the most
+// a play gains for each of the completions, carries or catches they were
+// gained in; for a passer of enough attempts or completions, the best rates
+// of real passers of his size and their margin (rate_records.h); for a
+// running back or fullback, his position's best receiving yards and their
+// margin.
+std::vector<YARDS_BOUND> Get_Line_Yards_Bounds(int32_t position, int32_t yards_stat, const int32_t* stats);
+
+// The most yards of `yards_stat` the line may hold within its bounds.
+int32_t Get_Most_Line_Yards(int32_t position, int32_t yards_stat, const int32_t* stats);
+
 // The players of the team who make its roster of `year`, by slot: every
 // position's starters, then reserves in depth order, each position in
 // proportion to what a full roster carries of it, up to the league's limit

@@ -1,6 +1,6 @@
-// The real league's single-season records of volume and of passing yards
-// (public record), each as it was set: the season and the figure. The
-// league's record books count both leagues of the 1960s.
+// The real league's single-season records of volume, of yards and of
+// interceptions (public record), each as it was set: the season and the
+// figure. The league's record books count both leagues of the 1960s.
 #include <iterator>
 
 #include "tools/season_inputs/volume_records.h"
@@ -27,11 +27,27 @@ constexpr STANDING_RECORD PASSING_YARDS[] = {{1936, 1239}, {1939, 1324}, {1940, 
                                              {1961, 3723}, {1967, 4007}, {1979, 4082}, {1980, 4715},
                                              {1981, 4802}, {1984, 5084}, {2011, 5476}, {2013, 5477}};
 
+// Rushing yards: the record of 1934 stood through the history's first
+// seasons; it rose in 1947, 1949, 1958, 1963, 1973 and 1984.
+constexpr STANDING_RECORD RUSHING_YARDS[] = {{1934, 1004}, {1947, 1008}, {1949, 1146}, {1958, 1527},
+                                             {1963, 1863}, {1973, 2003}, {1984, 2105}};
+
+// Receiving yards: the record of 1937 stood through the history's first
+// season; it rose in 1939, 1942, 1951, 1961, 1995 and 2012.
+constexpr STANDING_RECORD RECEIVING_YARDS[] = {{1937, 675},  {1939, 846},  {1942, 1211}, {1951, 1495},
+                                               {1961, 1746}, {1995, 1848}, {2012, 1964}};
+
+// Interceptions, counted from 1940: the record rose in each of the first
+// four seasons counted, then in 1948 and 1952. The seasons before they were
+// counted are held to the first record, as every kind's are.
+constexpr STANDING_RECORD INTERCEPTIONS[] = {{1940, 6},  {1941, 7},  {1942, 8},
+                                             {1943, 11}, {1948, 13}, {1952, 14}};
+
 // The most of each kind any season has held. The passes thrown to a
 // receiver were not counted before 1992, and the tables hold no record of
 // the first seasons they were: every season is held to the all-time mark,
 // the bound that holds for all of them.
-constexpr int32_t ALL_TIME_MARKS[NUMBER_OF_VOLUME_KINDS] = {416, 149, 205, 5477};
+constexpr int32_t ALL_TIME_MARKS[NUMBER_OF_VOLUME_KINDS] = {416, 149, 205, 5477, 2105, 1964, 14};
 } // namespace
 
 std::span<const STANDING_RECORD> Get_Volume_Record_Progression(VOLUME_KIND kind) {
@@ -42,6 +58,12 @@ std::span<const STANDING_RECORD> Get_Volume_Record_Progression(VOLUME_KIND kind)
         return CATCHES;
     case VOLUME_PASSING_YARDS:
         return PASSING_YARDS;
+    case VOLUME_RUSHING_YARDS:
+        return RUSHING_YARDS;
+    case VOLUME_RECEIVING_YARDS:
+        return RECEIVING_YARDS;
+    case VOLUME_INTERCEPTIONS:
+        return INTERCEPTIONS;
     default:
         return {};
     }

@@ -1,7 +1,8 @@
 #pragma once
 // The most carries, catches and targets one player of the real league had in
-// a season, and the most passing yards, as the records stood season by
-// season: the bounds a fictional season's volumes and passers stay within.
+// a season, and the most passing, rushing and receiving yards and
+// interceptions, as the records stood season by season: the bounds a
+// fictional season's volumes and leaders stay within.
 #include <cstdint>
 #include <span>
 
@@ -10,6 +11,9 @@ enum VOLUME_KIND : int32_t {
     VOLUME_CATCHES,
     VOLUME_TARGETS,
     VOLUME_PASSING_YARDS,
+    VOLUME_RUSHING_YARDS,
+    VOLUME_RECEIVING_YARDS,
+    VOLUME_INTERCEPTIONS,
     NUMBER_OF_VOLUME_KINDS
 };
 
