@@ -62,10 +62,6 @@ bool Answers_To(int32_t team, const FRANCHISE_ROW& row, const FRANCHISE_ROW& ear
 }
 } // namespace
 
-std::string Get_Franchise_Table_Name(int32_t year) {
-    return "League/Franchises-" + std::to_string(year) + ".csv";
-}
-
 bool Parse_Franchise_Table(const std::string& text, std::vector<FRANCHISE_ROW>* rows, std::string* error) {
     std::vector<FRANCHISE_ROW> table;
     std::istringstream stream(text);

@@ -22,8 +22,12 @@ struct FRANCHISE_ROW {
     int32_t Surface;
 };
 
-// "League/Franchises-<year>.csv" of the installation folder in use.
-std::string Get_Franchise_Table_Name(int32_t year);
+// "League/Franchises-<year>.csv" of the installation folder in use; a season
+// with such a file starts on its table. Inline, for the season database
+// builder, which links nothing else of the league generator.
+inline std::string Get_Franchise_Table_Name(int32_t year) {
+    return "League/Franchises-" + std::to_string(year) + ".csv";
+}
 
 // Reads and checks a table from the text of its file: a header, then 32
 // franchises with four in each of the eight divisions, no abbreviation or

@@ -216,6 +216,25 @@ void Drop_Unplayed_Season_Lines(int32_t year) {
     });
 }
 
+void Drop_League_College_Lines() {
+    For_Each_League_Player(
+        [](int32_t team, int32_t slot) {
+            bool dropped = false;
+            for (int32_t n = NUMBER_OF_SEASON_LINE_LINKS - 1; n >= 0; --n) {
+                const int32_t line = Get_Player_Season_Line(team, slot, n);
+                if (line == NO_SEASON_LINE || Get_Season_Line_Kind(line) >= 0) continue;
+                Delete_Player_Season_Line(team, slot, n);
+                dropped = true;
+            }
+            if (!dropped) return;
+            // Reading a kicker's career long stores the longest of the
+            // seasons he has left.
+            for (int32_t stat = 0; stat < NUMBER_OF_SEASON_STATS; ++stat)
+                if (Is_Longest_Kick_Stat(team, slot, stat)) Get_Player_Stat(team, slot, SEASON_CAREER, stat);
+        },
+        0, HALL_OF_FAME_TEAM);
+}
+
 void Keep_Played_Line_Values(int32_t year) {
     For_Each_League_Player([year](int32_t team, int32_t slot) {
         if (!Is_Value_Kept_In_Line(Get_Player_Vital_Stat(team, slot, VITAL_POSITION))) return;
@@ -436,8 +455,11 @@ void Make_Season_Database() {
     Universe.Header.Universe_Stats[FANTASY_DRAFT_FLAG] = 0;
     Apply_League_Rules_For_Year();
     Store_Universe_Stat(SALARY_CAP, Get_Season_Salary_Cap(year));
-    // Its lines are the seasons played, as a built database's are.
+    // Its lines are the seasons played, as a built database's are, and its
+    // players' careers, their career longs among them, are their league
+    // seasons only.
     Drop_Unplayed_Season_Lines(year);
+    Drop_League_College_Lines();
     // Each player is credited with the seasons he played, as a built
     // database credits him (the league's own count goes on for every year
     // on a roster, played or not); his minimum salary follows from it.

@@ -65,8 +65,9 @@ bool Simulate_Until_Season(int32_t year, std::string* error,
 // season index with the team records of the seasons played so far, which
 // are kept by season index, for Team History (a game started on it begins
 // in its season); the players keep their careers, the lines of the seasons
-// they played (Drop_Unplayed_Season_Lines), draft records and leaders, which
-// carry calendar years; the settings are those of a built database, the
+// they played (Drop_Unplayed_Season_Lines; no college line but the college
+// pool's prospects', Drop_League_College_Lines), draft records and leaders,
+// which carry calendar years; the settings are those of a built database, the
 // year's rules apply, and every player's predicted season is his typical
 // season from his final ratings, so a game started on the file keeps them.
 void Make_Season_Database();
@@ -91,10 +92,18 @@ int32_t Get_Played_Season_Value(int32_t games, int32_t starts);
 bool Is_Played_Season_Line(int32_t line);
 // Every league line of a season before `year` that is no played one, and
 // every league line of `year` and later, goes from its player, whose career
-// and last season totals stay the sums of his lines (college lines stay):
-// the league database of `year` then holds the lines a built database of
-// that year holds, the seasons played before it.
+// and last season totals stay the sums of his lines (his college lines are
+// Drop_League_College_Lines's): the league database of `year` then holds the
+// league lines a built database of that year holds, the seasons played
+// before it.
 void Drop_Unplayed_Season_Lines(int32_t year);
+// Every college line of a player of the league's teams (franchises, free
+// agents, Hall of Fame) goes from him, as a built database's players, whom
+// the seasons file gives their league seasons only, hold none: a kicker's
+// or punter's career long is then his longest league season's, never a
+// college season's. The college pool's prospects keep theirs, which are
+// all the seasons they have.
+void Drop_League_College_Lines();
 // Every league line of `year` of a blocker or defender gets its value, and
 // his career (and last season, when `year` is the one before the league's)
 // counts it.

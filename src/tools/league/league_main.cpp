@@ -34,7 +34,9 @@ constexpr uint32_t DEFAULT_SEED = 20190905;
 namespace fs = std::filesystem;
 // The start-up league of 2019 with its draft class, and the league at the
 // start of each later season, which the season inputs generator writes out
-// as the statistics files the databases of 2020-2022 are built from.
+// as the statistics files the databases of 2020-2022 are built from. The
+// seasons 2019-2022 each start on their own franchise table, which gives
+// them the names and stadiums of their year.
 const LEAGUE_FILE DEFAULT_LEAGUE_FILES[] = {
     {2005, "League/Default-2005.dat", false},
     {2006, "League/Default-2006.dat", false},
@@ -51,8 +53,8 @@ const LEAGUE_FILE DEFAULT_LEAGUE_FILES[] = {
     {2017, "League/Default-2017.dat", false},
     {2018, "League/Default-2018.dat", false},
     {2019, "Databases/Universe-2019.dat", true, "Databases/rookies-2019.dat"},
-    {2020, "League/Default-2020.dat", false},
-    {2021, "League/Default-2021.dat", false},
+    {2020, "League/Default-2020.dat", true},
+    {2021, "League/Default-2021.dat", true},
     {2022, "League/Default-2022.dat", true}};
 // The first season with a franchise table: a founded league starts with it.
 constexpr int32_t FIRST_TABLE_YEAR = 2019;
