@@ -7,7 +7,7 @@
 #include "database/league_structure.h"
 #include "database/team_record.h"
 
-const FRANCHISE_ROW Franchise_Table[FRANCHISE_COUNT] = {
+const KIT_FRANCHISE_ROW Franchise_Table[FRANCHISE_COUNT] = {
     {"ARZ", "Arizona Cardinals", 0x43279B, "Patriots"},  {"ATL", "Atlanta Falcons", 0x180DBD, "Patriots"},
     {"BAL", "Baltimore Ravens", 0x530328, "Patriots"},   {"BUF", "Buffalo Bills", 0x8D3300, "Vikings"},
     {"CAR", "Carolina Panthers", 0xCE8800, "Colts"},     {"CHI", "Chicago Bears", 0x1448DD, "Colts"},

@@ -7,13 +7,13 @@
 
 constexpr int32_t FRANCHISE_COUNT = 32;
 
-struct FRANCHISE_ROW {
+struct KIT_FRANCHISE_ROW {
     const char* Abbreviation;
     const char* Franchise;
     uint32_t Colour;
     const char* Default_Playbook;
 };
-extern const FRANCHISE_ROW Franchise_Table[FRANCHISE_COUNT];
+extern const KIT_FRANCHISE_ROW Franchise_Table[FRANCHISE_COUNT];
 
 // Empty for an index of 32 or more.
 void Get_Franchise_Abbreviation(int32_t index, char* out);

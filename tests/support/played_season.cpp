@@ -69,7 +69,7 @@ void Build_Played_Season(int32_t games) {
     std::unique_ptr<UNIVERSE_STATE>& copy = Played_Seasons[games];
     if (!copy) {
         Play_Season(games);
-        copy = std::make_unique<UNIVERSE_STATE>();
+        copy = std::make_unique_for_overwrite<UNIVERSE_STATE>();
         std::memcpy(copy.get(), &Universe, sizeof Universe);
     } else {
         std::memcpy(&Universe, copy.get(), sizeof Universe);

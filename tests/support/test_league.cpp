@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <utility>
@@ -27,6 +26,7 @@
 #include "database/universe.h"
 #include "engine/playbook_records.h"
 #include "season/league_rates.h"
+#include "support/file_lines.h"
 #include "tools/team_records_csv.h"
 
 namespace {
@@ -415,12 +415,10 @@ std::string Describe_Playbook_Folder() {
         if (entry.is_regular_file(error)) files.push_back(entry.path());
     std::sort(files.begin(), files.end());
     uLong crc = crc32(0L, Z_NULL, 0);
-    std::vector<char> bytes;
     for (const fs::path& file : files) {
         const std::string name = file.filename().string();
         crc = crc32(crc, reinterpret_cast<const Bytef*>(name.c_str()), static_cast<uInt>(name.size() + 1));
-        std::ifstream in(file, std::ios::binary);
-        bytes.assign(std::istreambuf_iterator<char>(in), {});
+        const std::string bytes = Read_File_Text(file.string());
         crc = crc32(crc, reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uInt>(bytes.size()));
     }
     return std::to_string(files.size()) + ":" + std::to_string(crc);
@@ -457,7 +455,9 @@ void Build_Test_League() {
     if (built == Built_Leagues.end()) {
         Build_From_Scratch();
         if (Built_Leagues.size() == KEPT_LEAGUES) Built_Leagues.erase(Built_Leagues.begin());
-        Built_Leagues.emplace_back(playbooks, std::make_unique<UNIVERSE_STATE>());
+        // Written over whole at once: no zeroing first (a whole block, and
+        // every test process builds a league).
+        Built_Leagues.emplace_back(playbooks, std::make_unique_for_overwrite<UNIVERSE_STATE>());
         memcpy(Built_Leagues.back().second.get(), &Universe, sizeof Universe);
     } else {
         memcpy(&Universe, built->second.get(), sizeof Universe);
