@@ -9,7 +9,9 @@
 //
 // Fields are written in groups, each group in a process of its own so that a
 // sanitizer report ends only that process; a group that fails is split until
-// the fields that fail alone are found.
+// the fields that fail alone are found, and a group whose file is refused is
+// split until the fields refused alone are found, so every other field is
+// played with.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -43,12 +45,15 @@
 namespace {
 using BYTES = std::vector<uint8_t>;
 
-// Fields written together; a group that fails is halved until single fields
-// remain. A round costs about the same whatever the group's size (the file is
-// written, loaded, played on, saved and loaded again), so groups are large:
-// any mix of extremes must load or be refused, so a group that fails only as
-// a whole is a fault too.
-constexpr size_t GROUP_SIZE = 64;
+// Fields written together; a group that fails or is refused is halved until
+// single fields remain. A round costs about the same whatever the group's
+// size (the file is written, loaded, played on, saved and loaded again), so
+// groups are large: any mix of extremes must load or be refused, so a group
+// that fails only as a whole is a fault too.
+constexpr size_t GROUP_SIZE = 128;
+// What a group's process says when the load refused its file with the
+// reason: its fields are then tried in halves.
+constexpr const char* REFUSED = "refused";
 // A week, the season's end or the college draft of the test league logs a few
 // lines; a field that makes the game log a line for every player, or for
 // every game record, passes this.
@@ -182,7 +187,8 @@ uintmax_t Log_Size() {
     return error ? 0 : size;
 }
 
-// The whole round of one group, in this process: empty when it passed.
+// The whole round of one group, in this process: empty when it passed,
+// REFUSED when the load refused the file with its reason.
 std::string Run_Group(const SAVED_LEAGUE& league, const std::vector<const BLOCK_FIELD*>& group,
                       bool largest) {
     BYTES block = league.Block;
@@ -193,7 +199,7 @@ std::string Run_Group(const SAVED_LEAGUE& league, const std::vector<const BLOCK_
     Clear_Debug_Log();
     Clear_Shown_Messages();
     if (Load_Game("sweep.kor") != 1)
-        return Was_Refused_With_Reason() ? "" : "the load was refused without its reason";
+        return Was_Refused_With_Reason() ? REFUSED : "the load was refused without its reason";
     std::string failure = Play_On();
     if (!failure.empty()) return failure;
     if (Save_Game("played.kor", nullptr) != SAVE_OK) return "the league played on was not saved";
@@ -330,11 +336,21 @@ std::vector<std::string> Run_Sweep(std::vector<SWEEP_TASK> tasks) {
         // The group that held this one: reported when it failed and neither
         // of its halves does.
         if (task.Parent) {
-            task.Parent->Half_Failed = task.Parent->Half_Failed || !failure.empty();
+            task.Parent->Half_Failed = task.Parent->Half_Failed || (!failure.empty() && failure != REFUSED);
             if (--task.Parent->Halves_Left == 0 && !task.Parent->Half_Failed)
                 failures.push_back(task.Parent->Failure + " (the fields together, not alone)");
         }
         if (failure.empty()) continue;
+        // A save the game wrote must load; a group refused for its fields is
+        // halved, as the rest of its fields were never played with.
+        if (failure == REFUSED && !task.Fields.empty()) {
+            if (task.Fields.size() > 1) {
+                const auto middle = task.Fields.begin() + static_cast<long>(task.Fields.size() / 2);
+                tasks.push_back({task.League, {task.Fields.begin(), middle}, task.Largest, nullptr});
+                tasks.push_back({task.League, {middle, task.Fields.end()}, task.Largest, nullptr});
+            }
+            continue;
+        }
         if (task.Fields.size() <= 1) {
             failures.push_back(Describe(task, failure));
             continue;
