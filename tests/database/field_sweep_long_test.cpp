@@ -300,6 +300,14 @@ size_t Sweep_Jobs() {
     return static_cast<size_t>(std::clamp(value, 1, 64));
 }
 
+// The two halves of a task's group, each a task of its own with `parent`.
+void Push_Halves(const SWEEP_TASK& task, const std::shared_ptr<FAILED_GROUP>& parent,
+                 std::vector<SWEEP_TASK>* tasks) {
+    const auto middle = task.Fields.begin() + static_cast<long>(task.Fields.size() / 2);
+    tasks->push_back({task.League, {task.Fields.begin(), middle}, task.Largest, parent});
+    tasks->push_back({task.League, {middle, task.Fields.end()}, task.Largest, parent});
+}
+
 // Runs every task; a failing group is split in halves until the single
 // fields that fail remain, each returned with what went wrong.
 std::vector<std::string> Run_Sweep(std::vector<SWEEP_TASK> tasks) {
@@ -344,11 +352,7 @@ std::vector<std::string> Run_Sweep(std::vector<SWEEP_TASK> tasks) {
         // A save the game wrote must load; a group refused for its fields is
         // halved, as the rest of its fields were never played with.
         if (failure == REFUSED && !task.Fields.empty()) {
-            if (task.Fields.size() > 1) {
-                const auto middle = task.Fields.begin() + static_cast<long>(task.Fields.size() / 2);
-                tasks.push_back({task.League, {task.Fields.begin(), middle}, task.Largest, nullptr});
-                tasks.push_back({task.League, {middle, task.Fields.end()}, task.Largest, nullptr});
-            }
+            if (task.Fields.size() > 1) Push_Halves(task, nullptr, &tasks);
             continue;
         }
         if (task.Fields.size() <= 1) {
@@ -356,9 +360,7 @@ std::vector<std::string> Run_Sweep(std::vector<SWEEP_TASK> tasks) {
             continue;
         }
         const auto parent = std::make_shared<FAILED_GROUP>(FAILED_GROUP{Describe(task, failure)});
-        const auto middle = task.Fields.begin() + static_cast<long>(task.Fields.size() / 2);
-        tasks.push_back({task.League, {task.Fields.begin(), middle}, task.Largest, parent});
-        tasks.push_back({task.League, {middle, task.Fields.end()}, task.Largest, parent});
+        Push_Halves(task, parent, &tasks);
     }
     std::error_code error;
     for (size_t folder = 0; folder < jobs; ++folder)
