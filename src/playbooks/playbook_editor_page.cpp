@@ -56,19 +56,28 @@ const char* const HOLE_NAMES[10] = {"0 (C/RG)",
 const char* const SITUATION_NAMES[OFFENSIVE_SITUATIONS] = {"Overall", "3rd Down", "<4 To Go", "11+ To Go",
                                                            "vs. Blitz"};
 // The five statistics the player labels show, by position: the category of
-// the Print dialog's lists and five of its choices.
+// the Print dialog's lists and five of its choices (NO_SLOT_STAT: no label;
+// the lists name no statistic of a lineman's).
 struct SLOT_PLAYER_STATS {
     int32_t Category;
     int32_t Choices[EDITOR_PLAYER_STATS];
 };
+constexpr int32_t NO_SLOT_STAT = -1;
 constexpr SLOT_PLAYER_STATS SLOT_STATS_BY_POSITION[NUMBER_OF_POSITIONS] = {
-    {STATS_OFFENSE, {0, 1, 5, 6, 4}},    {STATS_OFFENSE, {0, 1, 7, 8, 9}},
-    {STATS_OFFENSE, {0, 1, 7, 8, 9}},    {STATS_OFFENSE, {0, 1, 10, 11, 12}},
-    {STATS_OFFENSE, {0, 1, 10, 11, 12}}, {STATS_OFFENSE, {0, 1, 13, 14, 15}},
-    {STATS_OFFENSE, {0, 1, 13, 14, 15}}, {STATS_OFFENSE, {0, 1, 13, 14, 15}},
-    {STATS_DEFENSE, {0, 1, 2, 4, 7}},    {STATS_DEFENSE, {0, 1, 2, 4, 7}},
-    {STATS_DEFENSE, {0, 1, 2, 4, 7}},    {STATS_DEFENSE, {0, 1, 2, 7, 6}},
-    {STATS_DEFENSE, {0, 1, 2, 7, 6}},    {STATS_KICKING, {0, 1, 7, 9, 11}},
+    {STATS_OFFENSE, {0, 1, 5, 6, 4}},
+    {STATS_OFFENSE, {0, 1, 7, 8, 9}},
+    {STATS_OFFENSE, {0, 1, 7, 8, 9}},
+    {STATS_OFFENSE, {0, 1, 10, 11, 12}},
+    {STATS_OFFENSE, {0, 1, 10, 11, 12}},
+    {STATS_OFFENSE, {0, 1, NO_SLOT_STAT, NO_SLOT_STAT, NO_SLOT_STAT}},
+    {STATS_OFFENSE, {0, 1, NO_SLOT_STAT, NO_SLOT_STAT, NO_SLOT_STAT}},
+    {STATS_OFFENSE, {0, 1, NO_SLOT_STAT, NO_SLOT_STAT, NO_SLOT_STAT}},
+    {STATS_DEFENSE, {0, 1, 2, 4, 7}},
+    {STATS_DEFENSE, {0, 1, 2, 4, 7}},
+    {STATS_DEFENSE, {0, 1, 2, 4, 7}},
+    {STATS_DEFENSE, {0, 1, 2, 7, 6}},
+    {STATS_DEFENSE, {0, 1, 2, 7, 6}},
+    {STATS_KICKING, {0, 1, 7, 9, 11}},
     {STATS_KICKING, {0, 1, 2, 3, 4}}};
 const char* const CATEGORY_NAMES[DEFENSIVE_CATEGORIES] = {"Inside Rushes", "Outside Rushes", "Draw Plays",
                                                           "Short Passes",  "Medium Passes",  "Long Passes"};
@@ -702,9 +711,11 @@ void Show_Slot_Player_Stats(WINDOW_HANDLE dialog) {
         if (position >= 0 && position < NUMBER_OF_POSITIONS) {
             const SLOT_PLAYER_STATS& shown = SLOT_STATS_BY_POSITION[position];
             const int32_t choice = shown.Choices[n];
-            safe_sprintf(text, sizeof text, "%s: %d", Get_Stats_Sort_Name(shown.Category, choice),
-                         Get_Player_Stat(player_team, player_slot, season,
-                                         Get_Stats_Sort_Statistic(shown.Category, choice)));
+            if (choice != NO_SLOT_STAT)
+                safe_sprintf(
+                    text, sizeof text, "%s: %s", Get_Stats_Sort_Name(shown.Category, choice),
+                    Format_Stats_Named_Figure(player_team, player_slot, season, shown.Category, choice)
+                        .c_str());
         }
         Set_Dialog_Item_Text(dialog, EDITOR_FIRST_PLAYER_STAT + n, text);
     }

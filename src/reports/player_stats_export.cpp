@@ -25,6 +25,7 @@ constexpr int32_t FIELD_GOALS_TRIED = 122;
 constexpr int32_t FIELD_GOAL_RATE = 123; // per mille
 constexpr int32_t PUNT_AVERAGE = 115;    // tenths
 constexpr int32_t NAME_KEY_BASE = 2793;
+constexpr int32_t NO_NAMED_STAT = -1;
 
 const char* const EXTENSIONS[NUMBER_OF_STATS_FORMATS] = {".xls", ".csv", ".txt", ".htm"};
 const char* const CATEGORY_NAMES[NUMBER_OF_STATS_CATEGORIES] = {"Offense", "Defense", "Kicking"};
@@ -41,8 +42,11 @@ const char* const SORT_NAMES[NUMBER_OF_STATS_CATEGORIES][STATS_SORT_CHOICES] = {
 
 // The kickers' statistics are kept in another order than their names are
 // listed: the statistic each name stands for.
-constexpr int32_t KICKING_SORT_STATS[STATS_SORT_CHOICES] = {0,  1,  2,  3,  5,  8,  9,  11, 10,
-                                                            13, 12, 15, 14, 17, 16, 18, -3};
+constexpr int32_t KICKING_SORT_STATS[STATS_SORT_CHOICES] = {0,  1,  2,  3,  5,  8,  9,  11,           10,
+                                                            13, 12, 15, 14, 17, 16, 18, NO_NAMED_STAT};
+// A player's kick and punt returns together: returns, yards, touchdowns.
+constexpr int32_t RETURNS_STATS[3] = {140, 141, 142};
+constexpr int32_t DEFENSIVE_TOUCHDOWNS = 9;
 
 const char* const HEADINGS[NUMBER_OF_STATS_CATEGORIES][17] = {
     {"Offense", "Team", "G", "Att", "Com", "Yards", "TD", "Rating", "Rush", "Yards", "Avg", "TD", "Rec",
@@ -89,7 +93,10 @@ std::string Clean_Cell(std::string text, int32_t format) {
 std::vector<std::string> Player_Cells(int32_t team, int32_t slot, int32_t period, int32_t category,
                                       int32_t format) {
     const auto S = [team, slot, period](int32_t stat) { return Get_Player_Stat(team, slot, period, stat); };
-    const auto N = [&S](int32_t stat) { return std::to_string(S(stat)); };
+    // The figure a sort name stands for, in the player's own position.
+    const auto Named = [team, slot, period, category](int32_t choice) {
+        return Format_Stats_Named_Figure(team, slot, period, category, choice);
+    };
     char first[PLAYER_NAME_TEXT_SIZE] = "", last[PLAYER_NAME_TEXT_SIZE] = "",
          name[PLAYER_NAME_TEXT_SIZE] = "";
     Get_Player_First_Name(team, slot, first);
@@ -101,36 +108,39 @@ std::vector<std::string> Player_Cells(int32_t team, int32_t slot, int32_t period
     cells.push_back(format == STATS_FORMAT_COMMA ? Clean_Cell(last, format) + "," + Clean_Cell(first, format)
                                                  : Clean_Cell(name, format));
     cells.push_back(Clean_Cell(abbreviation, format));
-    cells.push_back(N(GAMES_STAT));
+    cells.push_back(Named(GAMES_STAT));
     switch (category) {
-    case STATS_OFFENSE:
-        for (const int32_t stat : {2, 3, 5, 6})
-            cells.push_back(N(stat));
-        cells.push_back(std::to_string((S(PASSER_RATING) + 5) / 10));
-        cells.push_back(N(7));
-        cells.push_back(N(8));
+    case STATS_OFFENSE: {
+        // Att, Com, Yards, TD: pass attempts, completions, pass yards, pass touchdowns.
+        for (const int32_t choice : {2, 3, 5, 6})
+            cells.push_back(Named(choice));
+        // Only a quarterback's passing line is kept, so only he has a rating.
+        const bool passer =
+            Translate_Expanded_Position(Get_Player_Vital_Stat(team, slot, VITAL_POSITION)) == POSITION_QB;
+        cells.push_back(std::to_string(passer ? (S(PASSER_RATING) + 5) / 10 : 0));
+        cells.push_back(Named(7));
+        cells.push_back(Named(8));
         cells.push_back(Tenths((S(YARDS_PER_RUSH) + 5) / 10));
-        cells.push_back(N(9));
-        cells.push_back(N(10));
-        cells.push_back(N(11));
+        cells.push_back(Named(9));
+        cells.push_back(Named(10));
+        cells.push_back(Named(11));
         cells.push_back(Tenths(S(YARDS_PER_CATCH)));
-        cells.push_back(N(12));
-        cells.push_back(N(13));
+        cells.push_back(Named(12));
+        cells.push_back(Named(13));
         break;
+    }
     case STATS_DEFENSE:
-        cells.push_back(N(2));
-        cells.push_back(N(3));
-        cells.push_back(Tenths(S(SACKS_TENTHS)));
-        for (const int32_t stat : {5, 6, 7, 8, 14, 15})
-            cells.push_back(N(stat));
+        // Tckl, Ast, Sack, FF, KD, Int, TD, Ret, RetYd.
+        for (const int32_t choice : {2, 3, 4, 5, 6, 7, 8, 14, 15})
+            cells.push_back(Named(choice));
         break;
     default:
-        cells.push_back(N(FIELD_GOALS_MADE));
-        cells.push_back(N(FIELD_GOALS_TRIED));
+        cells.push_back(std::to_string(S(FIELD_GOALS_MADE)));
+        cells.push_back(std::to_string(S(FIELD_GOALS_TRIED)));
         cells.push_back(Tenths(S(FIELD_GOAL_RATE)));
-        cells.push_back(N(9));
-        cells.push_back(N(8));
-        cells.push_back(N(2));
+        // XPM, XPA, Punt: extra points made and tried, punts.
+        for (const int32_t choice : {6, 5, 2})
+            cells.push_back(Named(choice));
         cells.push_back(Tenths(S(PUNT_AVERAGE)));
         break;
     }
@@ -182,10 +192,51 @@ const char* Get_Stats_Sort_Name(int32_t category, int32_t stat) {
     return SORT_NAMES[category][stat];
 }
 
-int32_t Get_Stats_Sort_Statistic(int32_t category, int32_t choice) {
-    if (!Is_Category(category) || choice < 0 || choice >= STATS_SORT_CHOICES) return 0;
-    if (category == STATS_KICKING) return std::max(KICKING_SORT_STATS[choice], 0);
-    return choice;
+int32_t Get_Stats_Named_Statistic(int32_t category, int32_t choice, int32_t position) {
+    if (!Is_Category(category) || choice < 0 || choice >= STATS_SORT_CHOICES) return NO_NAMED_STAT;
+    // Games and games started: every position keeps them.
+    if (choice < 2) return choice;
+    position = Translate_Expanded_Position(position);
+    const int32_t group = Get_Position_Group(position);
+    const bool passer = position == POSITION_QB;
+    switch (category) {
+    case STATS_OFFENSE:
+        if (group != 0) return NO_NAMED_STAT;
+        // The passing names: only a quarterback's line keeps passing (the
+        // other skill players keep fumbles, targets, first downs and yards
+        // after the catch there).
+        if (choice <= 6) return passer ? choice : NO_NAMED_STAT;
+        // Rushing, receiving and fumbles lost: the same for every skill player.
+        if (choice <= 13) return choice;
+        // A quarterback's 14 and 15 are his sacks; the others' returns are
+        // their kick and punt returns together.
+        return passer ? NO_NAMED_STAT : RETURNS_STATS[choice - 14];
+    case STATS_DEFENSE:
+        if (group != 2) return NO_NAMED_STAT;
+        if (choice <= 7) return choice;
+        // A defender's fumble recoveries are his 8; his touchdowns his 9.
+        if (choice == 8) return DEFENSIVE_TOUCHDOWNS;
+        return choice >= 14 ? RETURNS_STATS[choice - 14] : NO_NAMED_STAT;
+    default:
+        return group == 3 ? KICKING_SORT_STATS[choice] : NO_NAMED_STAT;
+    }
+}
+
+int32_t Get_Stats_Named_Figure(int32_t team, int32_t slot, int32_t period, int32_t category, int32_t choice) {
+    const int32_t stat =
+        Get_Stats_Named_Statistic(category, choice, Get_Player_Vital_Stat(team, slot, VITAL_POSITION));
+    return stat == NO_NAMED_STAT ? 0 : Get_Player_Stat(team, slot, period, stat);
+}
+
+std::string Format_Stats_Named_Figure(int32_t team, int32_t slot, int32_t period, int32_t category,
+                                      int32_t choice) {
+    const int32_t stat =
+        Get_Stats_Named_Statistic(category, choice, Get_Player_Vital_Stat(team, slot, VITAL_POSITION));
+    if (stat == NO_NAMED_STAT) return "0";
+    // A defender's sacks are kept in halves: shown with their tenth.
+    if (category == STATS_DEFENSE && stat == 4)
+        return Tenths(Get_Player_Stat(team, slot, period, SACKS_TENTHS));
+    return std::to_string(Get_Player_Stat(team, slot, period, stat));
 }
 
 const char* Get_Stats_Column_Heading(int32_t category, int32_t column) {
@@ -219,22 +270,22 @@ bool Is_Player_In_Stats_Choice(int32_t team, int32_t choice) {
     return choice == teams + leagues;
 }
 
-bool Get_Stats_Sort_Key(int32_t team, int32_t slot, int32_t choice, int32_t period, int32_t stat,
-                        int32_t* key) {
+bool Get_Stats_Sort_Key(int32_t team, int32_t slot, int32_t choice, int32_t period, int32_t category,
+                        int32_t sort, int32_t* key) {
     if (key == nullptr || !Is_Player_Slot_Used(team, slot) || !Is_Player_In_Stats_Choice(team, choice))
         return false;
     if (Get_Player_Stat(team, slot, period, GAMES_STAT) == 0) return false;
-    if (stat == SORT_BY_NAME) {
+    if (sort == SORT_BY_NAME) {
         char last[PLAYER_NAME_TEXT_SIZE] = "";
         Get_Player_Last_Name(team, slot, last);
         const auto c0 = static_cast<unsigned char>(std::toupper(static_cast<unsigned char>(last[0])));
         const auto c1 = static_cast<unsigned char>(last[0] != '\0' ? last[1] : 0);
         const auto c2 = static_cast<unsigned char>(c1 != 0 ? last[2] : 0);
         *key = (NAME_KEY_BASE - 30 * c0 - c1) * 30 - c2;
-    } else if (stat == SORT_BY_TEAM) {
+    } else if (sort == SORT_BY_TEAM) {
         *key = team;
     } else {
-        *key = Get_Player_Stat(team, slot, period, stat);
+        *key = Get_Stats_Named_Figure(team, slot, period, category, sort);
     }
     return true;
 }
@@ -255,7 +306,7 @@ std::string Format_Player_Stats_Line(int32_t team, int32_t slot, int32_t period,
 }
 
 int32_t Write_Player_Stats_File(const char* path, int32_t choice, int32_t period, int32_t category,
-                                int32_t sort_stat, int32_t format) {
+                                int32_t sort, int32_t format) {
     if (path == nullptr || path[0] == '\0' || !Is_Category(category) || format < 0 ||
         format >= NUMBER_OF_STATS_FORMATS)
         return 0;
@@ -282,7 +333,7 @@ int32_t Write_Player_Stats_File(const char* path, int32_t choice, int32_t period
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
             int32_t key = 0;
             if (Is_Category_Player(team, slot, category) &&
-                Get_Stats_Sort_Key(team, slot, choice, period, sort_stat, &key))
+                Get_Stats_Sort_Key(team, slot, choice, period, category, sort, &key))
                 ranked.push_back({key, team, slot});
         }
     std::stable_sort(ranked.begin(), ranked.end(),

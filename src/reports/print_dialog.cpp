@@ -170,7 +170,7 @@ bool Write_Player_Stats_From_Dialog(WINDOW_HANDLE dialog) {
     const int32_t category = Selected(dialog, PRINT_CATEGORY_LIST);
     if (Write_Player_Stats_File(path.c_str(), Selected(dialog, PRINT_TEAM_LIST),
                                 Selected(dialog, PRINT_PERIOD_LIST), category,
-                                Get_Stats_Sort_Statistic(category, Selected(dialog, PRINT_SORT_LIST)),
+                                Selected(dialog, PRINT_SORT_LIST),
                                 Selected(dialog, PRINT_FORMAT_LIST)) == 1) {
         Show_Formatted_Message("Output Results", "Player statistics successfully written to %s",
                                path.c_str());

@@ -100,9 +100,9 @@ TEST_F(PlayerStatsExport, OnlyPlayersOfTheCategoryWhoPlayedAreListedBestFirst) {
 
     // Kicking: the names of its sort list stand for the statistics they name.
     EXPECT_STREQ(Get_Stats_Sort_Name(STATS_KICKING, 15), "Longest Field Goal");
-    EXPECT_EQ(Get_Stats_Sort_Statistic(STATS_KICKING, 15), 18);
-    EXPECT_EQ(Get_Stats_Sort_Statistic(STATS_KICKING, 6), 9) << "PAT";
-    EXPECT_EQ(Get_Stats_Sort_Statistic(STATS_OFFENSE, 6), 6);
+    EXPECT_EQ(Get_Stats_Named_Statistic(STATS_KICKING, 15, POSITION_K), 18);
+    EXPECT_EQ(Get_Stats_Named_Statistic(STATS_KICKING, 6, POSITION_P), 9) << "PAT";
+    EXPECT_EQ(Get_Stats_Named_Statistic(STATS_OFFENSE, 6, POSITION_QB), 6);
     EXPECT_EQ(Write_Player_Stats_File("no-folder-here/z.txt", 0, 0, 0, 0, 2), 1) << "its folder is made";
     fs::remove_all("no-folder-here");
 }
@@ -208,6 +208,169 @@ TEST_F(PlayerStatsExport, NothingWrittenMeansNothingPrintedOrViewed) {
     ASSERT_EQ(Get_Print_Requests().size(), 1u);
     ASSERT_EQ(Get_Shell_Requests().size(), 1u) << "the viewer still opens a written file";
     Unlink_Installation_Folders();
+}
+
+namespace {
+std::vector<std::string> Tab_Cells(const std::string& line) {
+    std::vector<std::string> cells;
+    std::stringstream stream(line);
+    for (std::string cell; std::getline(stream, cell, '\t');)
+        cells.push_back(cell);
+    return cells;
+}
+
+void Set_Stats(int32_t team, int32_t slot, std::initializer_list<std::pair<int32_t, int32_t>> stats) {
+    Clear_Player_Season_Stats(team, slot, SEASON_THIS);
+    for (const auto& [stat, value] : stats)
+        Set_Player_Stat(team, slot, SEASON_THIS, stat, value);
+}
+
+// The lines of a written tab file by player name (the first cell).
+std::vector<std::vector<std::string>> Written_Lines(int32_t category, int32_t sort) {
+    EXPECT_EQ(Write_Player_Stats_File("Output/s.xls", ALL_TEAMS_CHOICE, SEASON_THIS, category, sort, 0), 1);
+    std::vector<std::vector<std::string>> lines;
+    for (const std::string& line : Read_Lines("Output/s.xls"))
+        lines.push_back(Tab_Cells(line));
+    return lines;
+}
+
+std::vector<std::string> Line_Of(const std::vector<std::vector<std::string>>& lines, int32_t team,
+                                 int32_t slot) {
+    char name[PLAYER_NAME_TEXT_SIZE];
+    Get_Player_Full_Name(team, slot, name);
+    for (const std::vector<std::string>& line : lines)
+        if (!line.empty() && line[0] == name) return line;
+    ADD_FAILURE() << name << " is not listed";
+    return {};
+}
+
+std::string Name_Of(int32_t team, int32_t slot) {
+    char name[PLAYER_NAME_TEXT_SIZE];
+    Get_Player_Full_Name(team, slot, name);
+    return name;
+}
+} // namespace
+
+// Each stored statistic means another thing by position: a back's 2 is his
+// fumbles, a receiver's 5 and 6 his first downs and yards after the catch, a
+// quarterback's 14 his sacks, a defender's 8 his fumble recoveries. Every
+// cell holds what its heading names, and the sort ranks by the named figure.
+TEST_F(PlayerStatsExport, EveryCellAndSortFollowsItsHeadingForEveryPosition) {
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0), qb2 = Test_League_Slot(POSITION_QB, 1);
+    const int32_t rb = Test_League_Slot(POSITION_RB, 0), wr = Test_League_Slot(POSITION_WR, 0);
+    const int32_t de = Test_League_Slot(POSITION_DE, 0), cb = Test_League_Slot(POSITION_CB, 0);
+    const int32_t k = Test_League_Slot(POSITION_K, 0);
+    Set_Stats(2, qb,
+              {{0, 16},
+               {1, 16},
+               {2, 500},
+               {3, 320},
+               {4, 10},
+               {5, 4000},
+               {6, 30},
+               {7, 40},
+               {8, 120},
+               {9, 2},
+               {10, 1},
+               {11, 5},
+               {13, 3},
+               {14, 600},
+               {15, 3900}});
+    Set_Stats(3, qb2, {{0, 10}, {2, 300}, {3, 180}, {5, 2000}, {6, 12}});
+    // The back's 600 fumbles once ranked him the league's busiest passer.
+    Set_Stats(2, rb,
+              {{0, 16},
+               {2, 600},
+               {4, 60},
+               {5, 20},
+               {6, 300},
+               {7, 250},
+               {8, 1100},
+               {9, 10},
+               {10, 50},
+               {11, 400},
+               {12, 2},
+               {13, 2},
+               {14, 10},
+               {15, 230},
+               {17, 5},
+               {18, 40},
+               {19, 1}});
+    Set_Stats(2, wr, {{0, 16}, {4, 120}, {5, 62}, {6, 444}, {10, 80}, {11, 1100}, {12, 9}});
+    Set_Stats(2, de, {{0, 16}, {2, 40}, {3, 12}, {4, 13}, {5, 3}, {6, 4}, {7, 1}, {8, 9}, {9, 0}});
+    Set_Stats(3, cb, {{0, 16}, {2, 50}, {7, 6}, {8, 0}, {9, 2}, {14, 2}, {15, 40}, {17, 1}, {18, 10}});
+    Set_Stats(2, k, {{0, 16}, {8, 40}, {9, 39}, {10, 5}, {11, 5}, {12, 9}, {13, 8}});
+
+    std::vector<std::vector<std::string>> lines = Written_Lines(STATS_OFFENSE, 2);
+    const std::vector<std::string> offence_heading = {"Team",   "G",    "Att",   "Com", "Yards", "TD",
+                                                      "Rating", "Rush", "Yards", "Avg", "TD",    "Rec",
+                                                      "Yards",  "Avg",  "TD",    "Fum"};
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(std::vector<std::string>(lines[0].begin() + 1, lines[0].end()), offence_heading);
+    // Name, team, then the cells from G on.
+    auto From_Games = [](const std::vector<std::string>& line) {
+        return line.size() < 3 ? line : std::vector<std::string>(line.begin() + 2, line.end());
+    };
+    std::vector<std::string> passer = From_Games(Line_Of(lines, 2, qb));
+    ASSERT_EQ(passer.size(), 15u);
+    EXPECT_NE(passer[5], "0") << "a passer has his rating";
+    passer[5] = "rating";
+    EXPECT_EQ(passer, (std::vector<std::string>{"16", "500", "320", "4000", "30", "rating", "40", "120",
+                                                "3.0", "2", "1", "5", "5.0", "0", "3"}));
+    EXPECT_EQ(From_Games(Line_Of(lines, 2, rb)),
+              (std::vector<std::string>{"16", "0", "0", "0", "0", "0", "250", "1100", "4.4", "10", "50",
+                                        "400", "8.0", "2", "2"}));
+    EXPECT_EQ(From_Games(Line_Of(lines, 2, wr)),
+              (std::vector<std::string>{"16", "0", "0", "0", "0", "0", "0", "0", "0.0", "0", "80", "1100",
+                                        "13.8", "9", "0"}));
+    // "Pass Attempts": the passers first, most attempts first.
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(lines[1][0], Name_Of(2, qb));
+    EXPECT_EQ(lines[2][0], Name_Of(3, qb2));
+    EXPECT_EQ(From_Games(lines[3])[1], "0") << "nobody else passed";
+    // "Returns": kick and punt returns together; a quarterback's sacks are none.
+    lines = Written_Lines(STATS_OFFENSE, 14);
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[1][0], Name_Of(2, rb));
+    EXPECT_EQ(Get_Stats_Named_Figure(2, rb, SEASON_THIS, STATS_OFFENSE, 15), 270) << "Returns Yards";
+    EXPECT_EQ(Get_Stats_Named_Figure(2, qb, SEASON_THIS, STATS_OFFENSE, 14), 0);
+
+    // Defense: Tckl, Ast, Sack, FF, KD, Int, TD, Ret, RetYd; "Touchdowns",
+    // chosen in the Print dialog, ranks by touchdowns.
+    Link_Installation_Folders();
+    Start_Frame_Without_Loop();
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Choose_Dialog_Line(dialog, PRINT_TEAM_LIST, ALL_TEAMS_CHOICE);
+        Choose_Dialog_Line(dialog, PRINT_CATEGORY_LIST, STATS_DEFENSE);
+        EXPECT_EQ(Get_Dialog_Line_Text(dialog, PRINT_SORT_LIST, 8), "Touchdowns");
+        Choose_Dialog_Line(dialog, PRINT_SORT_LIST, 8);
+        Choose_Dialog_Line(dialog, PRINT_FORMAT_LIST, STATS_FORMAT_TAB);
+        Type_Dialog_Text(dialog, PRINT_FILE_NAME_EDIT, "s");
+        Click_Dialog_Button(dialog, ID_OK);
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    Do_Dialog(Main_Window, PRINT_DIALOG, 0);
+    Unlink_Installation_Folders();
+    lines.clear();
+    for (const std::string& line : Read_Lines("Output/s.xls"))
+        lines.push_back(Tab_Cells(line));
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(lines[0].begin() + 1, lines[0].end()),
+              (std::vector<std::string>{"Team", "G", "Tckl", "Ast", "Sack", "FF", "KD", "Int", "TD", "Ret",
+                                        "RetYd"}));
+    EXPECT_EQ(lines[1][0], Name_Of(3, cb)) << "the defender with touchdowns first";
+    EXPECT_EQ(From_Games(Line_Of(lines, 2, de)),
+              (std::vector<std::string>{"16", "40", "12", "6.5", "3", "4", "1", "0", "0", "0"}))
+        << "nine fumble recoveries are no touchdown";
+    EXPECT_EQ(From_Games(Line_Of(lines, 3, cb)),
+              (std::vector<std::string>{"16", "50", "0", "0.0", "0", "0", "6", "2", "3", "50"}));
+
+    // Kicking: FGM, FGA, FG%, XPM, XPA, Punt, Avg; "PAT" ranks by extra points made.
+    lines = Written_Lines(STATS_KICKING, 6);
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[1][0], Name_Of(2, k));
+    EXPECT_EQ(From_Games(lines[1]),
+              (std::vector<std::string>{"16", "13", "14", "92.9", "39", "40", "0", "0.0"}));
 }
 
 TEST(HtmlPageText, TagsGoAndRowsBreakLines) {
