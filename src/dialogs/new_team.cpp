@@ -49,7 +49,7 @@ int32_t Add_New_Team(int32_t fill_roster) {
     Count_Active_Teams();
     Set_Team_Stadium_Stat(n, STADIUM_CAPACITY, NEW_STADIUM_CAPACITY);
     Set_Team_Stadium_Stat(n, STADIUM_STRUCTURE, 0);
-    Set_Team_Stadium_Stat(n, STADIUM_SURFACE, 0);
+    Set_Team_Stadium_Stat(n, STADIUM_SURFACE, STADIUM_CARPET);
     Set_Team_Stadium_Stat(n, STADIUM_YEAR_BUILT, Get_Current_Year());
     // The seating grades are set before the value that depends on them.
     Set_Team_Stadium_Stat(n, STADIUM_CONVENIENCE, STANDARD_GRADE);

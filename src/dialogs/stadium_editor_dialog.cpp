@@ -1,6 +1,7 @@
 #include "dialogs/stadium_editor_dialog.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "app/context_help.h"
@@ -32,6 +33,8 @@ constexpr int32_t GRADE_STATS[3] = {STADIUM_CONVENIENCE, STADIUM_COMFORT, STADIU
 const char* const GRADE_NAMES[GRADES] = {"Poor", "Fair", "Average", "Good", "Excellent"};
 const char* const STRUCTURES[] = {"Open", "Domed", "Convertible"};
 const char* const SURFACES[] = {"Natural Grass", "Artificial Turf"};
+// The stored surface of each line of the surface list: grass first.
+constexpr int32_t SURFACE_OF_LINE[] = {STADIUM_GRASS, STADIUM_CARPET};
 
 #define LABEL(x, y, w, text)                                                                                 \
     { CONTROL_STATIC_TEXT, UNNAMED_CONTROL, {x, y, w, 9}, text, 0 }
@@ -140,7 +143,11 @@ void Fill_Stadium_Fields(WINDOW_HANDLE dialog) {
     Set_Dialog_Item_Text(dialog, STADIUM_NAME_EDIT, name);
     Set_Dialog_Item_Integer(dialog, STADIUM_CAPACITY_EDIT, Get_Team_Stadium_Stat(team, STADIUM_CAPACITY));
     Select(dialog, STADIUM_STRUCTURE_COMBO, Get_Team_Stadium_Stat(team, STADIUM_STRUCTURE));
-    Select(dialog, STADIUM_SURFACE_COMBO, Get_Team_Stadium_Stat(team, STADIUM_SURFACE));
+    // A surface the list does not name selects no line, and is kept.
+    const int32_t surface = Get_Team_Stadium_Stat(team, STADIUM_SURFACE);
+    const auto line = std::find(std::begin(SURFACE_OF_LINE), std::end(SURFACE_OF_LINE), surface);
+    Select(dialog, STADIUM_SURFACE_COMBO,
+           line == std::end(SURFACE_OF_LINE) ? -1 : static_cast<int32_t>(line - std::begin(SURFACE_OF_LINE)));
     for (int32_t k = 0; k < 3; ++k)
         Select(dialog, STADIUM_GRADE_COMBOS[k],
                Get_Seating_Grade_Index(Get_Team_Stadium_Stat(team, GRADE_STATS[k])));
@@ -164,7 +171,8 @@ void Apply_Stadium_Fields(WINDOW_HANDLE dialog) {
         Set_Team_String(picture.c_str(), team, STADIUM_PICTURE_STRING);
     }
     int32_t index = Selected(dialog, STADIUM_SURFACE_COMBO);
-    if (index >= 0) Set_Team_Stadium_Stat(team, STADIUM_SURFACE, index);
+    if (index >= 0 && index < static_cast<int32_t>(std::size(SURFACE_OF_LINE)))
+        Set_Team_Stadium_Stat(team, STADIUM_SURFACE, SURFACE_OF_LINE[index]);
     index = Selected(dialog, STADIUM_STRUCTURE_COMBO);
     if (index >= 0) Set_Team_Stadium_Stat(team, STADIUM_STRUCTURE, index);
     int32_t capacity = 0;

@@ -28,7 +28,7 @@ int32_t Compute_Stadium_Value(int32_t team) {
     int32_t structure = Get_Team_Stadium_Stat(team, STADIUM_STRUCTURE);
     if (structure < 0 || structure > 2) structure = 0;
     int64_t value = STRUCTURE_FACTORS[structure] * (Get_Team_Stadium_Stat(team, STADIUM_CAPACITY) + 100000);
-    if (Get_Team_Stadium_Stat(team, STADIUM_SURFACE) == 0) value += GRASS_BONUS;
+    if (Get_Team_Stadium_Stat(team, STADIUM_SURFACE) == STADIUM_GRASS) value += GRASS_BONUS;
     value = Rounded(value, convenience + 1000, 2000);
     value = Rounded(value, comfort + 1000, 2000);
     value = Rounded(value, Get_Team_Stadium_Stat(team, STADIUM_SIGHT_LINES) + 3000, 4000);

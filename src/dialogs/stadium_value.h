@@ -11,6 +11,9 @@ constexpr int32_t STADIUM_VALUE = 4;
 constexpr int32_t STADIUM_CONVENIENCE = 5;
 constexpr int32_t STADIUM_COMFORT = 6;
 constexpr int32_t STADIUM_SIGHT_LINES = 7;
+// The surface a stadium stores, as the teams files give it ("CARPET" 0, anything else grass).
+constexpr int32_t STADIUM_CARPET = 0;
+constexpr int32_t STADIUM_GRASS = 1;
 
 // Whole dollars, a multiple of 1,000,000.
 int32_t Compute_Stadium_Value(int32_t team);

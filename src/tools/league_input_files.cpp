@@ -261,7 +261,8 @@ void Read_Team_Line(const STATS_LINE& line) {
                           strcasecmp(roof, "CONVERTIBLE") == 0 ? 2
                           : strcasecmp(roof, "DOMED") == 0     ? 1
                                                                : 0);
-    Set_Team_Stadium_Stat(team, STADIUM_SURFACE, strcasecmp(line.Field(7), "CARPET") == 0 ? 0 : 1);
+    Set_Team_Stadium_Stat(team, STADIUM_SURFACE,
+                          strcasecmp(line.Field(7), "CARPET") == 0 ? STADIUM_CARPET : STADIUM_GRASS);
     for (int32_t n = 0; n < 5; ++n)
         Set_Team_Stadium_Stat(team, STADIUM_YEAR_BUILT + n, figures[8 + n]);
     Set_Team_Financial_Stat(team, FINANCE_FAN_BASE, figures[13]);

@@ -419,6 +419,40 @@ TEST_F(LeagueEditors, StadiumEditsFollowTheTeamAndCommissionerRules) {
     EXPECT_EQ(Get_Team_Stadium_Stat(USER, STADIUM_SIGHT_LINES), 1200);
 }
 
+// The league keeps a stadium's surface as the teams files give it: 0 carpet,
+// 1 grass. The editor shows and stores that meaning, and grass is worth more.
+TEST_F(LeagueEditors, TheSurfaceReadsAndStoresWhatTheLeagueHolds) {
+    Set_User_Preference(COMMISSIONER_MODE, 1);
+    Set_User_Preference(VIEWED_TEAM, USER);
+    Set_Team_Stadium_Stat(USER, STADIUM_SURFACE, STADIUM_GRASS);
+    Set_Team_Stadium_Stat(OTHER, STADIUM_SURFACE, STADIUM_CARPET);
+    const auto Shown_Surface = [](WINDOW_HANDLE dialog) {
+        return Get_Dialog_Line_Text(dialog, STADIUM_SURFACE_COMBO,
+                                    Get_Dialog_Line(dialog, STADIUM_SURFACE_COMBO));
+    };
+    // Each team's surface as stored, then the other team's choices stored.
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Shown_Surface(dialog), "Natural Grass");
+        Choose_Dialog_Line(dialog, TEAM_SELECTOR, OTHER);
+        EXPECT_EQ(Shown_Surface(dialog), "Artificial Turf");
+        Choose_Dialog_Line(dialog, STADIUM_SURFACE_COMBO, 0);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, STADIUM_EDITOR_DIALOG, 0), 1);
+    EXPECT_EQ(Get_Team_Stadium_Stat(OTHER, STADIUM_SURFACE), STADIUM_GRASS);
+    EXPECT_EQ(Get_Team_Stadium_Stat(USER, STADIUM_SURFACE), STADIUM_GRASS) << "kept as it was shown";
+    const int32_t grass_value = Compute_Stadium_Value(OTHER);
+
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Shown_Surface(dialog), "Natural Grass") << "the choice reads back";
+        Choose_Dialog_Line(dialog, STADIUM_SURFACE_COMBO, 1);
+        Press_Escape(dialog);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, STADIUM_EDITOR_DIALOG, 0), 1);
+    EXPECT_EQ(Get_Team_Stadium_Stat(OTHER, STADIUM_SURFACE), STADIUM_CARPET);
+    EXPECT_GT(grass_value, Compute_Stadium_Value(OTHER)) << "grass is valued above the same stadium's turf";
+}
+
 TEST_F(LeagueEditors, CitiesKeepExactDegreesAndTheirTeams) {
     const int32_t free_city = TEST_LEAGUE_TEAMS + 1;
     Set_User_Preference(SELECTED_CITY, free_city);

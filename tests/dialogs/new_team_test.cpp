@@ -89,11 +89,12 @@ TEST(StadiumValue, WorkedExample) {
     Set_City_Stat(0, 3, 0);
     Set_Team_Stadium_Stat(team, STADIUM_CAPACITY, 60000);
     Set_Team_Stadium_Stat(team, STADIUM_STRUCTURE, 0);
-    Set_Team_Stadium_Stat(team, STADIUM_SURFACE, 0);
+    Set_Team_Stadium_Stat(team, STADIUM_SURFACE, STADIUM_GRASS);
     for (int32_t grade : {STADIUM_CONVENIENCE, STADIUM_COMFORT, STADIUM_SIGHT_LINES})
         Set_Team_Stadium_Stat(team, grade, 1000);
-    EXPECT_EQ(Compute_Stadium_Value(team), 43000000);
+    EXPECT_EQ(Compute_Stadium_Value(team), 43000000) << "open grass";
+    Set_Team_Stadium_Stat(team, STADIUM_SURFACE, STADIUM_CARPET);
+    EXPECT_EQ(Compute_Stadium_Value(team), 40000000) << "the same stadium with turf is worth less";
     Set_Team_Stadium_Stat(team, STADIUM_STRUCTURE, 2);
-    Set_Team_Stadium_Stat(team, STADIUM_SURFACE, 1);
     EXPECT_EQ(Compute_Stadium_Value(team), 60000000) << "convertible turf: 240,000,000 / 4";
 }
