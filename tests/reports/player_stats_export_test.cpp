@@ -234,20 +234,18 @@ std::vector<std::vector<std::string>> Written_Lines(int32_t category, int32_t so
     return lines;
 }
 
-std::vector<std::string> Line_Of(const std::vector<std::vector<std::string>>& lines, int32_t team,
-                                 int32_t slot) {
-    char name[PLAYER_NAME_TEXT_SIZE];
-    Get_Player_Full_Name(team, slot, name);
-    for (const std::vector<std::string>& line : lines)
-        if (!line.empty() && line[0] == name) return line;
-    ADD_FAILURE() << name << " is not listed";
-    return {};
-}
-
 std::string Name_Of(int32_t team, int32_t slot) {
     char name[PLAYER_NAME_TEXT_SIZE];
     Get_Player_Full_Name(team, slot, name);
     return name;
+}
+
+std::vector<std::string> Line_Of(const std::vector<std::vector<std::string>>& lines, int32_t team,
+                                 int32_t slot) {
+    for (const std::vector<std::string>& line : lines)
+        if (!line.empty() && line[0] == Name_Of(team, slot)) return line;
+    ADD_FAILURE() << Name_Of(team, slot) << " is not listed";
+    return {};
 }
 } // namespace
 
