@@ -275,7 +275,7 @@ int32_t Erase_Team(int32_t team, int32_t keep_players) {
     // then go as outside a draft, a full pool letting its least valuable
     // players go; during the draft it could let go only players nobody had
     // drafted, and would have kept the team's players to be erased with it.
-    End_Damaged_Fantasy_Draft("Erase_Team");
+    End_Fantasy_Draft_For_Team_Change(team);
     if (keep_players == 0)
         for (int32_t slot = PLAYERS_PER_TEAM - 1; slot >= 0; --slot)
             if (Is_Player_Slot_Used(team, slot)) Release_Player_To_Free_Agents(team, slot);

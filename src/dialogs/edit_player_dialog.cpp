@@ -20,6 +20,7 @@
 #include "dialogs/dialog_chain.h"
 #include "dialogs/dialog_setup.h"
 #include "frontoffice/depth_charts.h"
+#include "personnel/fantasy_marks.h"
 #include "personnel/player_identity.h"
 #include "platform/combo_box.h"
 #include "platform/controls.h"
@@ -109,6 +110,8 @@ void Copy_Edited_Player(WINDOW_HANDLE dialog) {
     }
     Copy_Player(team, copy, team, slot);
     Assign_New_Player_ID(team, copy);
+    // A new player, whom no pick of a running fantasy draft has taken.
+    Mark_New_Player_For_Fantasy_Draft(team, copy);
     Set_Player_First_Name(team, copy, "New");
     Set_Player_Last_Name(team, copy, "Player");
     Give_Copy_Own_Season_Lines(team, copy);

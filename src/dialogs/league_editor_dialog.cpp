@@ -13,6 +13,7 @@
 #include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/loaded_league_bounds.h"
+#include "database/safe_strings.h"
 #include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/standings.h"
@@ -417,6 +418,10 @@ void Store_Control(WINDOW_HANDLE dialog, int32_t team) {
 
 void Add_Team(WINDOW_HANDLE dialog) {
     Apply_Team_Info(dialog);
+    char warning[TEXT_BUFFER_SIZE];
+    if (Format_Fantasy_Draft_Team_Change_Warning(NO_TEAM, warning, sizeof warning) &&
+        User_Message_Dialog("Add New Team", warning, "Add Team", "Cancel", "") != ID_BOX_YES)
+        return;
     int32_t games = std::min(Get_Universe_Stat(GAMES_PER_SEASON), MOST_SEASON_GAMES);
     const int32_t teams = Count_Active_Teams();
     if ((games == MOST_SEASON_GAMES && teams >= 32) || (games >= 16 && teams >= 34)) {
@@ -450,9 +455,15 @@ void Add_Team(WINDOW_HANDLE dialog) {
 void Erase_Shown_Team(WINDOW_HANDLE dialog) {
     const int32_t team = Viewed_Team();
     if (!Is_Team_Shown()) return;
+    constexpr const char* QUESTION = "Would you like to erase all the team's players?";
+    // During a fantasy draft the box first says that the erase ends it.
+    char warning[TEXT_BUFFER_SIZE], text[2 * TEXT_BUFFER_SIZE];
+    if (Format_Fantasy_Draft_Team_Change_Warning(team, warning, sizeof warning))
+        safe_sprintf(text, sizeof text, "%s\n\n%s", warning, QUESTION);
+    else
+        safe_strncpy(text, QUESTION, sizeof text);
     const int32_t answer =
-        User_Message_Dialog("Erase Team", "Would you like to erase all the team's players?", "Erase Players",
-                            "Move to Free Agent List", "Cancel");
+        User_Message_Dialog("Erase Team", text, "Erase Players", "Move to Free Agent List", "Cancel");
     if (answer != ID_BOX_YES && answer != ID_BOX_NO) return;
     if (Erase_Team(team, answer == ID_BOX_YES ? 1 : 0) == 0) return;
     Check_And_Compact_Divisions(dialog);

@@ -13,6 +13,7 @@
 #include "frontoffice/league_finances.h"
 #include "frontoffice/team_budgets.h"
 #include "personnel/draft_picks.h"
+#include "personnel/fantasy_draft.h"
 #include "personnel/player_generation.h"
 #include "season/league_rules.h"
 
@@ -41,6 +42,9 @@ int32_t Add_New_Team(int32_t fill_roster) {
         Compact_Team_Slots();
         n = Count_Active_Teams();
     }
+    // A running fantasy draft's order has no place for the new team: it ends
+    // before the team and its players are made.
+    End_Fantasy_Draft_For_Team_Change(NO_TEAM);
     Set_Team_Abbreviation("XXX", n);
     Set_Team_Location("[Empty", n);
     Set_Team_Nickname("Team]", n);

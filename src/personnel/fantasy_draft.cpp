@@ -446,10 +446,23 @@ void Begin_Fantasy_Draft(int32_t first_round, int32_t later_rounds) {
 }
 
 namespace {
+// The place on the clock whose team of the user's was last asked for its
+// pick, and that team, kept after the question closed while the draft goes
+// on; -1 and NO_TEAM when none was.
+int32_t place_asked = -1;
+int32_t team_asked = NO_TEAM;
+
+// A draft begun, resumed or ended has asked nobody yet.
+void Forget_Asked_Pick() {
+    place_asked = -1;
+    team_asked = NO_TEAM;
+}
+
 // The order of a draft about to make its first pick, from the two options;
 // every player's marks are cleared. The round, the pick and the picks
 // recorded are the caller's to clear.
 void Set_Up_Draft_Order(int32_t first_round, int32_t later_rounds) {
+    Forget_Asked_Pick();
     Prepare_Draft_Order(first_round, later_rounds);
     Reset_Fantasy_Draft_Marks();
     // The draft weighs every player by his contract: absurd figures are
@@ -487,13 +500,22 @@ int32_t Place_On_The_Clock() {
     return Get_Fantasy_Draft_Round() * FANTASY_DRAFT_ROUNDS + Get_Fantasy_Draft_Pick();
 }
 
+// Ends the running draft with its picks undone: every player stays where he
+// stood before it, its state is cleared as a new draft clears it (no pick
+// recorded) and its report lists no pick.
+void Undo_Fantasy_Draft() {
+    End_Fantasy_Draft_State();
+    std::memset(State(), 0, sizeof Universe.Tail.Fantasy_Draft_State);
+    Start_Draft_Report();
+    Redraw_Main_Window();
+}
+
 // A state no draft reaches: the draft is ended, with every player where he
 // was before it, and the user is told.
 void End_Damaged_Draft(const char* routine) {
     const int32_t round = Get_Fantasy_Draft_Round(), pick = Get_Fantasy_Draft_Pick();
     Report_System_Error("Invalid fantasy draft state (round %d, pick %d) in %s()", round, pick, routine);
-    End_Fantasy_Draft_State();
-    Redraw_Main_Window();
+    Undo_Fantasy_Draft();
     Show_Formatted_Message(
         "Fantasy Draft Ended",
         "The fantasy draft cannot go on from round %lld, pick %lld, which no draft of this "
@@ -513,6 +535,8 @@ void Ask_For_User_Pick(int32_t team) {
     safe_sprintf(caption, sizeof caption, "Round %d / Pick %d", Get_Fantasy_Draft_Round() + 1,
                  Get_Fantasy_Draft_Pick() + 1);
     place_being_asked = Place_On_The_Clock();
+    place_asked = place_being_asked;
+    team_asked = team;
     Show_Formatted_Message(caption,
                            "%s, please make your pick. Choose 'Sortable Stats' from the Player Menu. "
                            "Then view 'Undrafted Players'.",
@@ -713,6 +737,7 @@ void Finish_Fantasy_Draft() {
 }
 
 void End_Fantasy_Draft_State() {
+    Forget_Asked_Pick();
     Reset_Fantasy_Draft_Marks();
     Set_Draft_Menu_Texts(0);
     Set_Fantasy_Draft_Flag(FANTASY_DRAFT_NONE);
@@ -856,20 +881,71 @@ void Move_Fantasy_Draft_Teams(const int32_t* to) {
     // The order dialog's filter names a team, or all of them by their count.
     const int32_t filter = Get_User_Preference(FANTASY_TEAM_FILTER);
     if (filter >= 0 && filter < teams) Set_User_Preference(FANTASY_TEAM_FILTER, to[filter]);
+    if (team_asked >= 0 && team_asked < MAX_FRANCHISES) team_asked = to[team_asked];
 }
 
 void Continue_Loaded_Fantasy_Draft() {
     if (Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_NONE) return;
+    // The user of the game just loaded is asked for his pick anew.
+    Forget_Asked_Pick();
     // The report goes on from the picks the save records, not from what the
     // game wrote after the save.
     if (Is_Fantasy_Draft_State_Usable()) Write_Fantasy_Draft_Report();
     Post_Fantasy_Draft_Step();
 }
 
-void Post_Next_Fantasy_Draft_Step() {
-    if (Get_Fantasy_Draft_Flag() != FANTASY_DRAFT_NONE) Post_Fantasy_Draft_Step();
+namespace {
+// True while the pick on the clock is still the one the user was last asked
+// for: the same place, his team still on it and still his to pick, as the
+// user's team, in a draft that goes on.
+bool Is_Asked_Pick_Still_Waiting() {
+    const int32_t team = Get_Fantasy_Draft_Team();
+    return place_asked >= 0 && place_asked == Place_On_The_Clock() && team_asked == team &&
+           Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_RUNNING && Is_Fantasy_Pick_On_The_Clock() &&
+           !Is_Computer_Run(team) && Get_User_Preference(USER_TEAM) == team;
 }
 
-void End_Damaged_Fantasy_Draft(const char* routine) {
-    if (Get_Fantasy_Draft_Flag() != FANTASY_DRAFT_NONE) End_Damaged_Draft(routine);
+// What ends the draft, at the head of a sentence: "Erasing the <team>", or
+// "Adding a team" for `erased_team` NO_TEAM.
+void Describe_Team_Change(int32_t erased_team, char* out, int32_t size) {
+    if (erased_team == NO_TEAM) {
+        safe_strncpy(out, "Adding a team", size);
+        return;
+    }
+    char name[PLAYER_NAME_TEXT_SIZE];
+    Get_Team_Full_Name(erased_team, name);
+    safe_sprintf(out, size, "Erasing the %s", name);
+}
+
+constexpr const char* PICKS_UNDONE = "no player goes to the team that drafted him.";
+} // namespace
+
+void Post_Next_Fantasy_Draft_Step() {
+    if (Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_NONE) return;
+    // The user asked for the pick on the clock is still the one to make it:
+    // a step would only ask him again.
+    if (Is_Asked_Pick_Still_Waiting()) return;
+    Post_Fantasy_Draft_Step();
+}
+
+bool Format_Fantasy_Draft_Team_Change_Warning(int32_t erased_team, char* out, int32_t size) {
+    out[0] = '\0';
+    if (Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_NONE) return false;
+    char change[TEXT_BUFFER_SIZE];
+    Describe_Team_Change(erased_team, change, sizeof change);
+    safe_sprintf(out, size, "A fantasy draft is under way. %s will end it and undo its picks: %s", change,
+                 PICKS_UNDONE);
+    return true;
+}
+
+void End_Fantasy_Draft_For_Team_Change(int32_t erased_team) {
+    if (Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_NONE) return;
+    char change[TEXT_BUFFER_SIZE];
+    Describe_Team_Change(erased_team, change, sizeof change);
+    Log_Debug_Line("The fantasy draft ends at round %d, pick %d: %s", Get_Fantasy_Draft_Round() + 1,
+                   Get_Fantasy_Draft_Pick() + 1, change);
+    Undo_Fantasy_Draft();
+    Show_Formatted_Message("Fantasy Draft Ended",
+                           "%s has ended the fantasy draft. Its picks have been undone: %s", change,
+                           PICKS_UNDONE);
 }

@@ -78,7 +78,8 @@ void Set_Fantasy_Draft_Order(int32_t first_round, int32_t later_rounds);
 // One step: a human team on the clock is asked to pick; a computer team picks
 // (its announcement posts the message that brings the next step); when nobody
 // is left worth taking, or the last round is reached, the draft completes. A
-// damaged state ends the draft with every player where he is, and says so.
+// damaged state ends the draft with its picks undone (every player where he
+// is, no pick recorded, the report listing none), and says so.
 // However many steps are posted, each place on the clock gets one pick: a
 // step whose place was taken while it dispatched messages does nothing more.
 // A step that comes while the steps are held waits for the hold to end.
@@ -112,16 +113,22 @@ void Announce_Fantasy_Draft_Pick(int32_t player_team, int32_t player_slot, int32
 void Finish_Fantasy_Draft();
 // Leaves fantasy-draft mode; the players stay where they are.
 void End_Fantasy_Draft_State();
-// Ends a running draft that cannot go on (its state damaged, or a team of
-// its order about to be erased), every player staying where he is, and tells
-// the user; `routine` names the caller in the diagnostics log. Nothing while
-// no draft runs.
-void End_Damaged_Fantasy_Draft(const char* routine);
+// A change of the league's teams ends a running draft, whose order holds
+// each team once: a team erased (`erased_team`), or one added (NO_TEAM).
+// Before the change: the warning its box gives, that the draft will end and
+// its picks be undone; false and "" while no draft runs.
+bool Format_Fantasy_Draft_Team_Change_Warning(int32_t erased_team, char* out, int32_t size);
+// When the change is made, before anybody moves: ends the running draft
+// with its picks undone (every player stays where he is, no pick is
+// recorded, the report lists none) and tells the user that the change ended
+// it. Nothing while no draft runs.
+void End_Fantasy_Draft_For_Team_Change(int32_t erased_team);
 // Posts the step that goes on from the pick on the clock, for a change made
 // while the draft waited (the League Editor closed): a computer team now on
-// the clock picks, a human team is asked, and a league the change left with
-// no way on ends the draft with the damaged-draft message. Nothing while no
-// draft runs.
+// the clock picks, a human team is asked, and a damaged state ends the draft
+// as a step does. The user already asked for the pick on the clock, whose
+// team is still his to pick, is not asked again. Nothing while no draft
+// runs.
 void Post_Next_Fantasy_Draft_Step();
 // The menu command while the draft runs: the computer finishes it, it is
 // aborted, or the user goes back to it.

@@ -3,11 +3,14 @@
 // that made it, no player nobody drafted on a franchise and no drafted player
 // gone: also when the user has first signed the free agents of a position the
 // pool then has to make again while the draft is carried out, in leagues the
-// League Editor shrank, and when the League Editor hands the user's team to
-// the computer at his pick.
+// League Editor shrank, when the League Editor hands the user's team to the
+// computer at his pick, and when Edit Player copies a drafted player. An
+// erase or an added team in the League Editor ends the draft, told before
+// and after, and an editor closed with nothing changed asks nothing.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <initializer_list>
 #include <map>
 #include <set>
@@ -18,12 +21,14 @@
 #include "app/modal_dialogs.h"
 #include "app/startup.h"
 #include "app/team_lists.h"
+#include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/roster_slots.h"
 #include "database/settings.h"
 #include "database/team_operations.h"
 #include "database/team_record.h"
+#include "dialogs/edit_player_dialog.h"
 #include "dialogs/league_editor_dialog.h"
 #include "dialogs/listview_engine.h"
 #include "dialogs/player_list_dialog.h"
@@ -242,6 +247,80 @@ void Shrink_Test_League(int32_t teams) {
     Clear_Shown_Messages();
 }
 
+// The shrunk test league's draft started from the Tools menu and taken to
+// the user's second pick, every team having made one by then.
+void Reach_The_Users_Second_Pick(int32_t teams) {
+    Shrink_Test_League(teams);
+    Start_Fantasy_Draft_From_Tools_Menu();
+    ASSERT_EQ(Get_Fantasy_Draft_Team(), 0) << "the user's team is on the clock";
+    uint8_t team = 0, slot = 0;
+    ASSERT_EQ(Choose_Fantasy_Draft_Player(0, &team, &slot), 1);
+    Announce_Fantasy_Draft_Pick(team, slot, 0);
+    Pump_Until_The_User_Is_Asked();
+    ASSERT_EQ(Get_Fantasy_Draft_Team(), 0);
+    ASSERT_EQ(Get_Fantasy_Draft_Round(), 1);
+    Clear_Shown_Messages();
+}
+
+std::vector<std::string> Texts_Captioned(const std::string& caption) {
+    std::vector<std::string> texts;
+    for (const SHOWN_MESSAGE& message : Get_Shown_Messages())
+        if (message.Caption == caption) texts.push_back(message.Text);
+    return texts;
+}
+
+bool Was_Asked_For_A_Pick() {
+    for (const SHOWN_MESSAGE& message : Get_Shown_Messages())
+        if (message.Text.find("please make your pick") != std::string::npos) return true;
+    return false;
+}
+
+// The lines of "Output/Fantasy Draft.txt".
+int32_t Count_Report_Lines() {
+    std::ifstream in(FANTASY_DRAFT_REPORT);
+    int32_t lines = 0;
+    for (std::string line; std::getline(in, line);)
+        ++lines;
+    return lines;
+}
+
+// In Commissioner Mode the user opens the League Editor, clicks `button`,
+// answers its box `caption` with `cancel`, clicks it again and answers with
+// `make`, then Done. True when the cancelled box left the draft running and
+// the league's teams as they were.
+bool Cancel_Then_Make_In_The_Editor(int32_t button, const char* caption, int32_t cancel, int32_t make) {
+    Set_User_Preference(COMMISSIONER_MODE, 1);
+    const int32_t teams = Count_Active_Teams();
+    bool kept = false;
+    Script_Dialog_Step([&](WINDOW_HANDLE dialog) {
+        Script_Message_Answer(caption, cancel);
+        Click_Dialog_Button(dialog, button);
+        kept = Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_RUNNING && Count_Active_Teams() == teams;
+        Script_Message_Answer(caption, make);
+        Click_Dialog_Button(dialog, button);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    Send_Window_Message(Main_Window, MSG_COMMAND, LEAGUE_EDITOR_COMMAND, 0);
+    Pump_Messages();
+    return kept;
+}
+
+// A draft the League Editor ended: nobody moved to the team that drafted him,
+// no pick is recorded and the report lists none.
+void Expect_The_Draft_Undone(const std::map<int32_t, int32_t>& before) {
+    EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE);
+    EXPECT_EQ(Count_Report_Lines(), 1) << "the report's header alone";
+    int32_t recorded = 0;
+    for (int32_t round = 0; round < FANTASY_DRAFT_ROUNDS; ++round)
+        for (int32_t pick = 0; pick < FANTASY_DRAFT_TEAMS; ++pick)
+            recorded += Get_Fantasy_Draft_Pick_ID(round, pick) != 0;
+    EXPECT_EQ(recorded, 0) << "picks still recorded";
+    const std::map<int32_t, int32_t> after = Get_League_Teams_By_Id();
+    for (const auto& [id, team] : before)
+        EXPECT_EQ(after.count(id) != 0 ? after.at(id) : NO_TEAM, team) << "player " << id;
+    EXPECT_FALSE(Was_Asked_For_A_Pick());
+}
+
 void Expect_Every_Pick_Carried_Out(int32_t expected_picks) {
     int32_t picks = 0;
     EXPECT_EQ(Find_Carry_Out_Faults(&picks), "");
@@ -366,8 +445,114 @@ TEST_F(FantasyDraftOfTheTestLeague, TheDraftGoesOnWhenTheEditorHandsTheTeamOnThe
         EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE) << "the draft went on to its end";
         EXPECT_TRUE(Was_Told("Fantasy Draft Complete"));
         EXPECT_FALSE(Was_Told("Fantasy Draft Ended"));
-        for (const SHOWN_MESSAGE& message : Get_Shown_Messages())
-            EXPECT_EQ(message.Text.find("please make your pick"), std::string::npos) << "nobody is asked";
+        EXPECT_FALSE(Was_Asked_For_A_Pick()) << "nobody is asked";
         Expect_Every_Pick_Carried_Out(TEAMS * TEST_ROSTER_SIZE);
+    }
+}
+
+// At the user's pick, in Commissioner Mode, Edit Player copies a player
+// another team has drafted: the copy is nobody's pick, the draft takes him
+// like any other player, and it ends with every roster equal to its picks.
+TEST_F(FantasyDraftOfTheTestLeague, ACopyMadeDuringTheDraftIsNobodysPick) {
+    constexpr int32_t TEAMS = 3;
+    Reach_The_Users_Second_Pick(TEAMS);
+    int32_t team = NO_TEAM, slot = NO_PLAYER;
+    For_Each_League_Player([&](int32_t owner, int32_t at) {
+        if (team == NO_TEAM && Get_Player_Vital_Stat(owner, at, VITAL_FANTASY_TEAM) > 0) {
+            team = owner;
+            slot = at;
+        }
+    });
+    ASSERT_NE(team, NO_TEAM) << "a player another team drafted";
+    Set_User_Preference(COMMISSIONER_MODE, 1);
+    Set_User_Preference(SELECTED_PLAYER_TEAM, team);
+    Set_User_Preference(SELECTED_PLAYER_SLOT, slot);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, EDIT_COPY); });
+    Script_Dialog_Step([](WINDOW_HANDLE copy) { Click_Dialog_Button(copy, EDIT_DONE); });
+    Do_Dialog(Main_Window, EDIT_PLAYER_DIALOG, 0);
+    const int32_t copy_team = Get_User_Preference(SELECTED_PLAYER_TEAM);
+    const int32_t copy = Get_User_Preference(SELECTED_PLAYER_SLOT);
+    char name[PLAYER_NAME_TEXT_SIZE] = "";
+    Get_Player_Full_Name(copy_team, copy, name);
+    ASSERT_STREQ(name, "New Player");
+    EXPECT_EQ(Get_Player_Vital_Stat(copy_team, copy, VITAL_FANTASY_TEAM), -128) << "nobody's pick";
+    Have_The_Computer_End_The_Draft();
+    Expect_Every_Pick_Carried_Out(TEAMS * TEST_ROSTER_SIZE + 1);
+}
+
+// At the user's pick, in Commissioner Mode, the League Editor's erase and
+// its added team each say in their box that the draft will end and its
+// picks be undone, a box the user may cancel; made, each is named as what
+// ended the draft, which leaves no pick recorded or listed. An editor closed
+// with nothing changed does not ask the user again for the pick he was
+// asked for, and his next pick is asked for as before.
+TEST_F(FantasyDraftOfTheTestLeague,
+       TheEditorsEraseAndAddTellThatTheyEndTheDraftAndAnUnchangedEditorAsksNothing) {
+    constexpr int32_t TEAMS = 3;
+    const std::string undone = "no player goes to the team that drafted him.";
+    {
+        SCOPED_TRACE("an erase");
+        Reach_The_Users_Second_Pick(TEAMS);
+        ASSERT_GT(Count_Report_Lines(), TEAMS) << "the picks made are listed";
+        constexpr int32_t ERASED = TEAMS - 1;
+        char name[PLAYER_NAME_TEXT_SIZE] = "";
+        Get_Team_Full_Name(ERASED, name);
+        std::map<int32_t, int32_t> before = Get_League_Teams_By_Id();
+        for (auto& [id, team] : before)
+            if (team == ERASED) team = FREE_AGENT_TEAM;
+        Set_User_Preference(VIEWED_TEAM, ERASED);
+        // "Cancel", then "Move to Free Agent List".
+        EXPECT_TRUE(
+            Cancel_Then_Make_In_The_Editor(ERASE_TEAM_BUTTON, "Erase Team", ID_BOX_CANCEL, ID_BOX_NO));
+        ASSERT_EQ(Count_Active_Teams(), TEAMS - 1);
+        const std::vector<std::string> boxes = Texts_Captioned("Erase Team");
+        ASSERT_EQ(boxes.size(), 2u);
+        EXPECT_EQ(boxes[1], "A fantasy draft is under way. Erasing the " + std::string(name) +
+                                " will end it and undo its picks: " + undone +
+                                "\n\nWould you like to erase all the team's players?");
+        EXPECT_EQ(
+            Texts_Captioned("Fantasy Draft Ended"),
+            std::vector<std::string>{"Erasing the " + std::string(name) +
+                                     " has ended the fantasy draft. Its picks have been undone: " + undone});
+        Expect_The_Draft_Undone(before);
+    }
+    {
+        SCOPED_TRACE("an added team");
+        Reach_The_Users_Second_Pick(TEAMS);
+        const std::map<int32_t, int32_t> before = Get_League_Teams_By_Id();
+        // "Cancel", then "Add Team".
+        EXPECT_TRUE(Cancel_Then_Make_In_The_Editor(ADD_TEAM_BUTTON, "Add New Team", ID_BOX_NO, ID_BOX_YES));
+        ASSERT_EQ(Count_Active_Teams(), TEAMS + 1);
+        const std::string warning =
+            "A fantasy draft is under way. Adding a team will end it and undo its picks: " + undone;
+        EXPECT_EQ(Texts_Captioned("Add New Team"), (std::vector<std::string>{warning, warning}));
+        EXPECT_EQ(Texts_Captioned("Fantasy Draft Ended"),
+                  std::vector<std::string>{"Adding a team has ended the fantasy draft. Its picks have been "
+                                           "undone: " +
+                                           undone});
+        Expect_The_Draft_Undone(before);
+    }
+    {
+        SCOPED_TRACE("nothing changed");
+        Reach_The_Users_Second_Pick(TEAMS);
+        const int32_t pick = Get_Fantasy_Draft_Pick();
+        Set_User_Preference(COMMISSIONER_MODE, 1);
+        Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_OK); });
+        Send_Window_Message(Main_Window, MSG_COMMAND, LEAGUE_EDITOR_COMMAND, 0);
+        WINDOW_MESSAGE waiting{};
+        for (int32_t step = 0; step < 10 && Peek_Window_Message(&waiting, false); ++step)
+            Pump_Messages();
+        EXPECT_FALSE(Was_Asked_For_A_Pick()) << "asked again for the pick he was asked for";
+        EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_RUNNING);
+        EXPECT_EQ(Get_Fantasy_Draft_Round(), 1);
+        EXPECT_EQ(Get_Fantasy_Draft_Pick(), pick);
+        uint8_t team = 0, slot = 0;
+        ASSERT_EQ(Choose_Fantasy_Draft_Player(0, &team, &slot), 1);
+        Announce_Fantasy_Draft_Pick(team, slot, 0);
+        Pump_Until_The_User_Is_Asked();
+        EXPECT_EQ(Get_Fantasy_Draft_Round(), 2);
+        EXPECT_EQ(Texts_Captioned("Round 3 / Pick " + std::to_string(Get_Fantasy_Draft_Pick() + 1)).size(),
+                  1u)
+            << "his next pick is asked for";
     }
 }

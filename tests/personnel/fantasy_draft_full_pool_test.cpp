@@ -130,10 +130,10 @@ float Rating_Of(int32_t team, int32_t slot) {
 // The user turns Commissioner Mode on, erases the league's last team in the
 // League Editor sending its players to the Free Agent list, and answers OK to
 // the box that the least valuable of them will be eliminated. The draft ends
-// first, told as a draft that cannot go on, with every player where he
-// stood; then the players go as outside a draft: no more are gone than the
-// box said, those gone are the least valuable of the list and the team, and
-// no draft stands still afterwards.
+// first, told as ended by the erase, with every player where he stood; then
+// the players go as outside a draft: no more are gone than the box said,
+// those gone are the least valuable of the list and the team, and no draft
+// stands still afterwards.
 TEST_F(FantasyDraftFullPool, ErasingATeamEndsTheDraftAndEliminatesOnlyTheLeastValuable) {
     constexpr int32_t ERASED = TEST_LEAGUE_TEAMS - 1;
     const std::map<int32_t, int32_t> before = Get_League_Teams_By_Id();
@@ -158,7 +158,9 @@ TEST_F(FantasyDraftFullPool, ErasingATeamEndsTheDraftAndEliminatesOnlyTheLeastVa
     EXPECT_NE(room[0]->Text.find("The least valuable " + std::to_string(TEST_ROSTER_SIZE) + " players"),
               std::string::npos)
         << room[0]->Text;
-    EXPECT_EQ(Messages_Captioned("Fantasy Draft Ended").size(), 1u) << "the draft was ended, and told";
+    const auto ended = Messages_Captioned("Fantasy Draft Ended");
+    ASSERT_EQ(ended.size(), 1u) << "the draft was ended, and told";
+    EXPECT_EQ(ended[0]->Text.rfind("Erasing the ", 0), 0u) << ended[0]->Text;
     EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE);
     const std::string title = Get_Shown_Main_Window_Title();
     EXPECT_EQ(title.find("Fantasy Draft"), std::string::npos) << title;

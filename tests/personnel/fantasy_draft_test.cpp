@@ -142,14 +142,21 @@ TEST_F(FantasyDraft, TargetReachedLeavesNoNeedAtThatPosition) {
 TEST_F(FantasyDraft, DamagedStateEndsTheDraftWithEveryPlayerInPlace) {
     const std::map<int32_t, int32_t> before = Get_League_Teams_By_Id();
     Set_Fantasy_Draft_Flag(FANTASY_DRAFT_RUNNING);
-    // Round 2 of a table whose order names a team that is not there.
-    const int32_t round = 2;
+    // Round 2 of a table whose order names a team that is not there, its
+    // first pick recorded and listed.
+    const int32_t round = 2, id = Get_Player_ID(0, 0);
     std::memcpy(Universe.Tail.Fantasy_Draft_State + 8, &round, sizeof round);
+    std::memcpy(Universe.Tail.Fantasy_Draft_State + 16, &id, sizeof id);
     Universe.Tail.Fantasy_Draft_State[14416 + 2 * 36 + 5] = 200;
+    std::ofstream(FANTASY_DRAFT_REPORT) << " #   TEAM\n  1. a pick\n";
     EXPECT_FALSE(Is_Fantasy_Draft_State_Usable());
     Run_Fantasy_Draft();
     EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_NONE);
     EXPECT_EQ(Get_League_Teams_By_Id(), before);
+    // Its picks undone: none recorded, none listed.
+    EXPECT_EQ(Get_Fantasy_Draft_Pick_ID(0, 0), 0);
+    EXPECT_EQ(Get_Fantasy_Draft_Round(), 0);
+    EXPECT_EQ(Report_Lines().size(), 1u) << "the report's header alone";
     // The user is told, in plain words, not left to find it in the log.
     ASSERT_EQ(Get_Shown_Messages().size(), 1u);
     EXPECT_EQ(Get_Shown_Messages()[0].Caption, "Fantasy Draft Ended");
