@@ -40,6 +40,28 @@ constexpr STADIUM_ERA STADIUM_ERAS[] = {
     {"Bears", 1971, ROOF_OPEN, CARPET},     {"Bears", 1988, ROOF_OPEN, GRASS},
     {"Buccaneers", 1976, ROOF_OPEN, GRASS}, {"Texans", 2002, ROOF_CONVERTIBLE, GRASS}};
 
+// The buildings franchises played in before their building of the tables,
+// where the 2019 table's name (or the plain name of the city) would give one
+// building two names in a season, or two buildings one: the Titans and Jets
+// played apart from the Giants until 1984 (but for the Giants' season as the
+// Jets' guests in 1975), the first Chargers shared the Rams' building and the
+// first Raiders the 49ers', and the Chicago Cardinals played apart from the
+// Bears. By the franchise's name of the season.
+struct STADIUM_NAME_ERA {
+    const char* Location;
+    const char* Nickname;
+    int32_t From;
+    int32_t Until;
+    const char* Name;
+};
+constexpr STADIUM_NAME_ERA STADIUM_NAME_ERAS[] = {
+    {"New York", "Titans", 1960, 1962, "New York Bowl"},
+    {"New York", "Jets", 1963, 1983, "New York Bowl"},
+    {"New York", "Giants", 1975, 1975, "New York Bowl"},
+    {"Los Angeles", "Chargers", 1960, 1960, "Los Angeles Field"},
+    {"Oakland", "Raiders", 1960, 1960, "San Francisco Park"},
+    {"Chicago", "Cardinals", 1938, 1959, "Chicago Park"}};
+
 // A franchise's crowd by era before its building of the tables.
 int32_t Era_Capacity(int32_t year) {
     if (year < 1960) return 38000 + (year - 1951) * 800;
@@ -98,5 +120,9 @@ STADIUM_FIGURES Get_Model_Stadium(int32_t team, int32_t year) {
             stadium.Roof = era.Roof;
             stadium.Surface = era.Surface;
         }
+    for (const STADIUM_NAME_ERA& era : STADIUM_NAME_ERAS)
+        if (strcasecmp(era.Location, location.c_str()) == 0 &&
+            strcasecmp(era.Nickname, nickname.c_str()) == 0 && year >= era.From && year <= era.Until)
+            stadium.Name = era.Name;
     return stadium;
 }
