@@ -13,6 +13,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <set>
 #include <string>
 #include <utility>
@@ -292,7 +293,9 @@ TEST_F(InstalledNewGame, ASeasonWhoseScheduleFileIsEmptyStillGivesEveryTeamItsGa
 
 // The start-up league holds no line of its own season: a New Game of 2019
 // opens each player's line of the season as he plays it, so after a week no
-// player shows an empty row of 2019 above his real one.
+// player shows an empty row of 2019 above his real one. A player who left a
+// team and came back within a season has a row of each stay, another team's
+// row between them, as a move to a team opens a row of its own.
 TEST_F(InstalledNewGame, AfterAWeekOfTheDefaultSeasonNoPlayerHasTwoRowsOfOneYearAndTeam) {
     Start_Frame_Without_Loop();
     ASSERT_EQ(Load_Startup_League(), 1);
@@ -308,11 +311,18 @@ TEST_F(InstalledNewGame, AfterAWeekOfTheDefaultSeasonNoPlayerHasTwoRowsOfOneYear
             if (!Is_Player_Slot_Used(team, slot)) continue;
             ++players;
             std::set<std::pair<int32_t, int32_t>> rows;
+            // The team of each year's latest row so far.
+            std::map<int32_t, int32_t> last_team;
             for (int32_t n = 0; n < NUMBER_OF_SEASON_LINE_LINKS; ++n) {
                 const int32_t line = Get_Player_Season_Line(team, slot, n);
                 if (line == NO_SEASON_LINE || Get_Season_Line_Kind(line) < 0) continue;
-                if (Get_Season_Line_Year(line) == 2019 && Get_Season_Line_Stat(line, 0) > 0) ++credited;
-                if (rows.insert({Get_Season_Line_Year(line), Get_Season_Line_Team(line)}).second) continue;
+                const int32_t year = Get_Season_Line_Year(line);
+                if (year == 2019 && Get_Season_Line_Stat(line, 0) > 0) ++credited;
+                const auto before = last_team.find(year);
+                const bool returned =
+                    before != last_team.end() && before->second != Get_Season_Line_Team(line);
+                last_team[year] = Get_Season_Line_Team(line);
+                if (rows.insert({year, Get_Season_Line_Team(line)}).second || returned) continue;
                 char name[PLAYER_NAME_TEXT_SIZE];
                 Get_Player_Full_Name(team, slot, name);
                 doubled += std::string(name) + ": two rows of " + std::to_string(Get_Season_Line_Year(line)) +

@@ -33,6 +33,7 @@
 #include "season/league_rules.h"
 #include "support/history_marks.h"
 #include "support/season_build_folder.h"
+#include "support/seasons_file_columns.h"
 #include "tools/position_abbreviations.h"
 #include "tools/season_database.h"
 #include "tools/season_inputs/decade_leaders.h"
@@ -57,34 +58,6 @@ constexpr int32_t LAST_HISTORY_YEAR = 2004;
 // The most yards a completion, carry or catch gains (or loses): the field's
 // length less a yard.
 constexpr int64_t MOST_YARDS_A_CHANCE = 99;
-
-// Seasons file columns.
-enum : int32_t {
-    SEASON_PLAYER_ID = 2,
-    SEASON_FLAG = 3,
-    SEASON_YEAR = 4,
-    SEASON_TEAM = 5,
-    GAMES = 10,
-    PASS_ATTEMPTS = 12,
-    COMPLETIONS = 13,
-    PASSING_YARDS = 14,
-    PASSING_TOUCHDOWNS = 15,
-    INTERCEPTIONS = 16,
-    RUSHES = 21,
-    TARGETS = 25,
-    RUSHING_YARDS = 22,
-    RECEPTIONS = 26,
-    RECEIVING_YARDS = 27,
-    RECEIVING_TOUCHDOWNS = 28,
-    YARDS_AFTER_CATCH = 92,
-    LONGEST_FIELD_GOAL = 63,
-    // Field goals made under 20, 20-29, 30-39, 40-49 and from 50 yards.
-    FIRST_MADE_BAND = 82,
-    SACKS = 43,
-    DEFENSIVE_INTERCEPTIONS = 51,
-    SEASON_VALUE = 95,
-};
-constexpr int32_t POSITION_COLUMN = 8;
 
 // Calls `use` with every line after the header of an installed input file;
 // false when the file cannot be read or a line is malformed.

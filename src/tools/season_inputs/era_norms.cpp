@@ -44,6 +44,7 @@ constexpr ANCHOR TACKLES[] = {{1951, 44.0}, {2022, 42.0}};
 constexpr ANCHOR ASSISTS[] = {{1951, 18.0}, {2022, 21.0}};
 constexpr ANCHOR PASSES_DEFENDED[] = {{1951, 6.5}, {2022, 5.5}};
 constexpr ANCHOR FULLBACK_CARRIES[] = {{1951, 1.6}, {1970, 1.0}, {1985, 0.6}, {2000, 0.35}, {2022, 0.25}};
+constexpr ANCHOR CARRIER_FUMBLING[] = {{1951, 2.8}, {1975, 2.3}, {1985, 1.8}, {1995, 1.35}, {2002, 1.1}};
 constexpr int32_t FIRST_SCORING_SEASON = 1951;
 constexpr int32_t LAST_SCORING_SEASON = 2020;
 constexpr double SEASON_SCORING[] = {22.9, 21.9, 22.3, 21.5, 21.9, 20.8, 20.4, 19.8, 22.6, 21.3, 21.6, 21.5,
@@ -101,5 +102,6 @@ ERA_NORMS Get_Era_Norms(int32_t year) {
     norms.Assists = Interpolate(ASSISTS, year);
     norms.Passes_Defended = Interpolate(PASSES_DEFENDED, year);
     norms.Fullback_Carries = Interpolate(FULLBACK_CARRIES, year);
+    norms.Carrier_Fumbling = Interpolate(CARRIER_FUMBLING, year);
     return norms;
 }

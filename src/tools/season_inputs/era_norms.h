@@ -31,6 +31,11 @@ struct ERA_NORMS {
     // A fullback's carries against a halfback's of the same talent: the
     // backfields of the early years split the ball, later ones feed one back.
     double Fullback_Carries;
+    // How often a back or receiver fumbles a touch against how often a
+    // passer fumbles a dropback: the ball carriers of the early years lost
+    // the ball far more often, while the passers' sacks and exchanges did
+    // not change as much.
+    double Carrier_Fumbling;
 };
 
 ERA_NORMS Get_Era_Norms(int32_t year);

@@ -17,6 +17,7 @@
 #include "tools/season_inputs/era_norms.h"
 #include "tools/season_inputs/era_records.h"
 #include "tools/season_inputs/rate_records.h"
+#include "tools/season_inputs/volume_records.h"
 
 namespace {
 constexpr int32_t DEFENCE_GROUP = 2;
@@ -99,6 +100,29 @@ constexpr double TYPICAL_YARDS_PER_COMPLETION = 11.2;
 // from his, not as often as a back from twenty.
 constexpr double STEADYING_CARRIES = 20.0;
 constexpr double STEADYING_CATCHES = 10.0;
+// How often a passer fumbles on a sack (besides the dropback it was) and on
+// a carry, against a dropback: a sack strips the ball far more often than a
+// throw or a handoff does, and a passer on the run holds it less well than a
+// back.
+constexpr double SACK_FUMBLING = 13.0;
+constexpr double PASSER_CARRY_FUMBLING = 2.5;
+// How often a receiver fumbles a touch against a back: his touches are
+// mostly catches, in the open field rather than in the pile.
+constexpr double RECEIVER_FUMBLING = 0.9;
+// The share of a team's fumbles its passers, backs and receivers make from
+// scrimmage: about one in six comes on a kick returned or a takeaway run
+// back, which the history credits to nobody.
+constexpr double HANDLED_FUMBLES = 0.83;
+// A handler's fumbles drawn past the real record are kept within this share
+// below it, as far as the seasons near the record spread.
+constexpr double FUMBLES_RECORD_MARGIN = 0.15;
+// How far each position's catches go against the yards a catch of its
+// typical season, which a player's speed gives alike at every position: a
+// back catches short passes near the line, a tight end between the
+// linebackers, a wide receiver downfield.
+constexpr double BACK_CATCH_LENGTH = 0.55;
+constexpr double FULLBACK_CATCH_LENGTH = 0.5;
+constexpr double TIGHT_END_CATCH_LENGTH = 1.1;
 
 struct ROSTER_PLAYER {
     int32_t Slot;
@@ -222,6 +246,13 @@ int32_t Line_Yards_Room(const TEAM_SEASON_FIGURES* figures, const ROSTER_PLAYER&
     return std::max(0, Get_Most_Line_Yards(player.Position, yards_stat, stats) - stats[yards_stat]);
 }
 
+double Get_Catch_Length(int32_t position) {
+    return position == POSITION_RB   ? BACK_CATCH_LENGTH
+           : position == POSITION_FB ? FULLBACK_CATCH_LENGTH
+           : position == POSITION_TE ? TIGHT_END_CATCH_LENGTH
+                                     : 1.0;
+}
+
 double Ratio(int32_t numerator, int32_t denominator, double otherwise) {
     return denominator > 0 ? static_cast<double>(numerator) / denominator : otherwise;
 }
@@ -300,32 +331,32 @@ int32_t Held_Below(int32_t value, int32_t bound, double margin = BOUND_MARGIN) {
     return bound - static_cast<int32_t>(Draw_Fraction() * bound * margin);
 }
 
-// The passers' attempts with nobody above the era's record: a passer past it
-// keeps a figure of his own below it, his excess goes to the team's other
-// passers as far as they stay below it, and what none can take is not
-// thrown. The attempts thrown.
-int32_t Hold_Passer_Attempts(std::vector<int32_t>* thrown, int32_t record) {
-    std::vector<int32_t>& parts = *thrown;
-    for (size_t n = 0; n < parts.size(); ++n) {
-        if (parts[n] <= record) continue;
-        const int32_t held = Held_Below(parts[n], record);
-        int32_t excess = parts[n] - held;
-        parts[n] = held;
-        std::vector<double> room(parts.size(), 0.0);
-        int32_t open = 0;
-        for (size_t m = 0; m < parts.size(); ++m)
-            if (m != n && parts[m] < record) {
-                room[m] = record - parts[m];
-                open += record - parts[m];
+// The parts with none above `record`: a part past it keeps a figure of its
+// own below it, within the share `margin` of it, and its excess goes to the
+// other parts below it as far as they stay below it, in proportion to
+// `weights` (to their room below it without weights); what none can take is
+// dropped. The parts' sum.
+int32_t Hold_Parts_Below(std::vector<int32_t>* parts, int32_t record, double margin = BOUND_MARGIN,
+                         const std::vector<double>& weights = {}) {
+    std::vector<int32_t>& held = *parts;
+    for (size_t n = 0; n < held.size(); ++n) {
+        if (held[n] <= record) continue;
+        const int32_t kept = Held_Below(held[n], record, margin);
+        const int32_t excess = held[n] - kept;
+        held[n] = kept;
+        std::vector<double> shares(held.size(), 0.0);
+        std::vector<int32_t> room(held.size(), 0);
+        for (size_t m = 0; m < held.size(); ++m)
+            if (m != n && held[m] < record) {
+                room[m] = record - held[m];
+                shares[m] = weights.empty() ? room[m] : weights[m];
             }
-        excess = std::min(excess, open);
-        if (excess <= 0) continue;
-        const std::vector<int32_t> given = Share_Total(excess, room);
-        for (size_t m = 0; m < parts.size(); ++m)
-            parts[m] += given[m];
+        const std::vector<int32_t> given = Share_Within(excess, shares, room);
+        for (size_t m = 0; m < held.size(); ++m)
+            held[m] += given[m];
     }
     int32_t total = 0;
-    for (int32_t part : parts)
+    for (int32_t part : held)
         total += part;
     return total;
 }
@@ -346,7 +377,8 @@ void Make_Passing_And_Receiving(std::vector<ROSTER_PLAYER>& roster, int32_t year
     std::vector<int32_t> thrown;
     if (!passers.Players.empty()) {
         thrown = Share_Total(attempts, passers.Weights);
-        attempts = Hold_Passer_Attempts(&thrown, Get_Era_Passer_Attempts_Record(year));
+        // No passer throws more than the era's record.
+        attempts = Hold_Parts_Below(&thrown, Get_Era_Passer_Attempts_Record(year));
         for (size_t n = 0; n < thrown.size(); ++n)
             figures->Players[passers.Players[n]->Slot].Stats[2] += thrown[n];
     }
@@ -411,8 +443,8 @@ void Make_Passing_And_Receiving(std::vector<ROSTER_PLAYER>& roster, int32_t year
     const double scoring_catches = Ratio(touchdowns, completions, 0.0);
     for (size_t n = 0; n < caught.size(); ++n) {
         const int32_t* typical = catchers.Players[n]->Typical;
-        by_yards.Weights[n] =
-            caught[n] * Ratio(typical[11], typical[10], norms.Yards_Per_Completion) * Spread(0.08);
+        by_yards.Weights[n] = caught[n] * Ratio(typical[11], typical[10], norms.Yards_Per_Completion) *
+                              Get_Catch_Length(catchers.Players[n]->Position) * Spread(0.08);
         by_scores.Weights[n] = caught[n] * (typical[12] + STEADYING_CATCHES * scoring_catches) /
                                (typical[10] + STEADYING_CATCHES) * Spread(0.4);
         int32_t* stats = figures->Players[catchers.Players[n]->Slot].Stats;
@@ -471,17 +503,25 @@ void Make_Rushing(std::vector<ROSTER_PLAYER>& roster, int32_t games, const ERA_N
 
 void Make_Fumbles(std::vector<ROSTER_PLAYER>& roster, int32_t games, const ERA_NORMS& norms,
                   TEAM_SEASON_FIGURES* figures) {
-    SHARE_LIST handlers = Weigh(roster, [figures](const ROSTER_PLAYER& p) {
+    // Each handler fumbles as often as he has the ball at risk: a passer on
+    // his dropbacks, his sacks above all, and his carries; a back or receiver
+    // on his touches, as often as his era's carriers lost the ball.
+    SHARE_LIST handlers = Weigh(roster, [figures, &norms](const ROSTER_PLAYER& p) {
         if (!Is_Ball_Carrier(p.Position)) return 0.0;
         const int32_t* stats = figures->Players[p.Slot].Stats;
-        return p.Position == POSITION_QB ? stats[7] + stats[14] + 0.05 * stats[2]
-                                         : stats[7] + stats[10] + 0.0;
+        if (p.Position == POSITION_QB)
+            return stats[2] + stats[14] + SACK_FUMBLING * stats[14] + PASSER_CARRY_FUMBLING * stats[7];
+        const double hold = p.Position == POSITION_RB || p.Position == POSITION_FB ? 1.0 : RECEIVER_FUMBLING;
+        return norms.Carrier_Fumbling * hold * (stats[7] + stats[10]);
     });
     if (handlers.Players.empty()) return;
     // The handlers' shares are drawn before the team's total.
     const SHARE_LIST strayed = Strayed(handlers, 0.4);
-    const int32_t total = Rounded(norms.Fumbles * games * Spread(0.2));
-    const std::vector<int32_t> fumbles = Share_Total(total, strayed.Weights);
+    const int32_t total = Rounded(norms.Fumbles * HANDLED_FUMBLES * games * Spread(0.2));
+    std::vector<int32_t> fumbles = Share_Total(total, strayed.Weights);
+    // Nobody fumbles more often than the real league's record: a handler's
+    // fumbles past it go to his teammates as their exposure has them.
+    Hold_Parts_Below(&fumbles, MOST_SEASON_FUMBLES, FUMBLES_RECORD_MARGIN, strayed.Weights);
     for (size_t n = 0; n < fumbles.size(); ++n) {
         int32_t* stats = figures->Players[handlers.Players[n]->Slot].Stats;
         const bool quarterback = handlers.Players[n]->Position == POSITION_QB;

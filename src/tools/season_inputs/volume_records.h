@@ -35,6 +35,10 @@ int32_t Get_All_Time_Volume_Mark(VOLUME_KIND kind);
 // hold none.
 int32_t Get_Standing_Volume_Record(VOLUME_KIND kind, int32_t year);
 
+// The most fumbles one player of the real league had in a season: no
+// fictional line holds more.
+constexpr int32_t MOST_SEASON_FUMBLES = 23;
+
 // How far past the record standing at its season's end a fictional season's
 // leader may go: real leaders pass an old record now and then.
 constexpr double RECORD_PASSING_MARGIN = 0.15;
