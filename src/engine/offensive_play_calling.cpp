@@ -69,7 +69,10 @@ int32_t Seconds_Left_In_Half(const GAME_RECORD* pGame) {
 bool Get_Running_Back_Workload(int32_t team, int32_t slot, int32_t* limit, int32_t* carries) {
     if (!Is_Player_Address(team, slot) || !Is_Player_Slot_Used(team, slot)) return false;
     const float durability = Read_Repaired_Rating(team, slot, RATING_DURABILITY);
-    const int32_t games = Get_Player_Stat(team, slot, SEASON_THIS, 0);
+    // A game is credited when it ends, while his carries count as he makes
+    // them: the game being played counts among his games, so that in his
+    // first game of a season he has a game's allowance rather than none.
+    const int32_t games = Get_Player_Stat(team, slot, SEASON_THIS, 0) + 1;
     *carries = Get_Player_Stat(team, slot, SEASON_THIS, 7);
     const int32_t a = Mul_Div_Round(13 * games, static_cast<int32_t>(std::trunc(durability)), 85);
     int32_t years = 2017 - Get_Current_Year();

@@ -28,8 +28,9 @@ int32_t Is_Half_Ending(const GAME_RECORD* pGame);
 int32_t Is_Game_Ending(const GAME_RECORD* pGame);
 int32_t Is_Overtime_Possession_Rule_Over(const GAME_RECORD* pGame);
 int32_t Limit_Running_Back_Workload(int32_t team, int32_t slot, int32_t weight);
-// The carries a running back may take before his weight is cut, and his
-// carries so far; false for a slot without a player.
+// The carries a running back may take this season, the game being played
+// counted among his games, before his weight is cut, and his carries so far;
+// false for a slot without a player.
 bool Get_Running_Back_Workload(int32_t team, int32_t slot, int32_t* limit, int32_t* carries);
 int32_t Get_Top_Receiver_Threat(GAME_RECORD* pGame);
 

@@ -476,10 +476,13 @@ int32_t Choose_Game_Event_Player(GAME_RECORD* pGame, int32_t group, int32_t stat
             }
             if (stat == 2) {
                 // Tackles this season (computed code 147) are the solo and
-                // assisted ones, stats 2 and 3, read in place.
+                // assisted ones, stats 2 and 3, read in place. They count as
+                // he makes them, his games only when a game ends: the game
+                // being played counts among his games, so that his first game
+                // of a season allows him tackles rather than none.
                 int32_t tackles =
                     Get_Player_Stat(team, slot, SEASON_THIS, 2) + Get_Player_Stat(team, slot, SEASON_THIS, 3);
-                int32_t games = Get_Player_Stat(team, slot, SEASON_THIS, 0);
+                int32_t games = Get_Player_Stat(team, slot, SEASON_THIS, 0) + 1;
                 if (tackles > 9 * games && tackles > 0) w = Mul_Div_Round(w, 9 * games, tackles);
             }
         }

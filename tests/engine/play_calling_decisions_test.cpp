@@ -275,14 +275,24 @@ TEST(PlayCallingDecisions, TopReceiverThreatGrowsWithHisGameAndHisEdge) {
 }
 
 // A running back's carries are held to a share that grows with his games and
-// his durability; older seasons leaned on their backs more.
+// his durability; older seasons leaned on their backs more. The game being
+// played counts among his games: in his first game of a season he has one
+// game's carries before his weight is cut.
 TEST(PlayCallingDecisions, RunningBackWorkloadIsLimitedByGamesAndDurability) {
     Build_Test_League();
     const int32_t back = Get_Team_Position_Player(0, POSITION_RB, 0);
     Set_Player_Rating(0, back, RATING_DURABILITY, 85.0f);
-    Set_Player_Stat(0, back, SEASON_THIS, 0, 10);
     ASSERT_GE(Get_Current_Year(), 2017);
-    // 10 games at durability 85: a = 130; from 2017 on the limit is 130 carries.
+    // No game yet this season: a = 13, his first game's 13 carries.
+    Set_Player_Stat(0, back, SEASON_THIS, 0, 0);
+    Set_Player_Stat(0, back, SEASON_THIS, 7, 13);
+    EXPECT_EQ(Limit_Running_Back_Workload(0, back, 400), 400) << "his first game allows him carries";
+    Set_Player_Stat(0, back, SEASON_THIS, 7, 26);
+    EXPECT_EQ(Limit_Running_Back_Workload(0, back, 400), 200);
+
+    // 9 games and the one being played at durability 85: a = 130; from 2017
+    // on the limit is 130 carries.
+    Set_Player_Stat(0, back, SEASON_THIS, 0, 9);
     Set_Player_Stat(0, back, SEASON_THIS, 7, 130);
     EXPECT_EQ(Limit_Running_Back_Workload(0, back, 400), 400);
     Set_Player_Stat(0, back, SEASON_THIS, 7, 260);

@@ -131,6 +131,40 @@ TEST(StatisticsCredit, RushingSafetyWithoutPassRushStillWeighsForSacks) {
         EXPECT_EQ(Choose_Game_Event_Player(game, 2, 4, 0), safety) << "draw " << draw;
 }
 
+// A defender's solo tackles are held to nine a game, the game being played
+// counted: in his first game of a season a tackle leaves him as likely to
+// make the next as a teammate without one, while a season far past nine a
+// game makes him rarer.
+TEST(StatisticsCredit, TacklesAreHeldToNineAGameCountingTheGameBeingPlayed) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    const int32_t tackler = Test_League_Slot(POSITION_LB, 0);
+    const int32_t teammate = Test_League_Slot(POSITION_LB, 1);
+    std::memcpy(Universe.Teams[1].Players[teammate].Ratings, Universe.Teams[1].Players[tackler].Ratings,
+                sizeof Universe.Teams[1].Players[tackler].Ratings);
+    for (int k = 0; k < ON_FIELD_PLAYERS; ++k)
+        game->On_Field[1][k] = static_cast<uint8_t>(k % 2 == 0 ? tackler : teammate);
+    game->Snap_Yards = 4;
+    for (const int32_t slot : {tackler, teammate})
+        for (const int32_t stat : {0, 2, 3})
+            Set_Player_Stat(1, slot, SEASON_THIS, stat, 0);
+    auto tackler_share = [&] {
+        int32_t taken = 0;
+        for (int draw = 0; draw < 400; ++draw)
+            taken += Choose_Game_Event_Player(game, 2, 2, 0) == tackler;
+        return taken;
+    };
+    // Six listings of eleven: about 218 of 400.
+    Set_Player_Stat(1, tackler, SEASON_THIS, 2, 1);
+    EXPECT_GT(tackler_share(), 150) << "a first game's tackle does not take him out of the next";
+    // 40 tackles in 3 games and the one being played: 36 / 40 of his weight.
+    Set_Player_Stat(1, tackler, SEASON_THIS, 0, 3);
+    Set_Player_Stat(1, tackler, SEASON_THIS, 2, 40);
+    EXPECT_GT(tackler_share(), 150);
+    // 100 in the same games: 36 / 100, about 130 of 400.
+    Set_Player_Stat(1, tackler, SEASON_THIS, 2, 100);
+    EXPECT_LT(tackler_share(), 170);
+}
+
 // A team total is added to where it is stored; an address outside the
 // totals is reported and changes none of them.
 TEST(StatisticsCredit, TeamTotalsAddInPlaceAndAnAddressOutsideIsReported) {
