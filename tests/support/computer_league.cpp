@@ -39,6 +39,8 @@
 namespace {
 constexpr int32_t COMPUTER_TRADE_ATTEMPTS = 3;
 constexpr int32_t LAST_TRADING_WEEK = 12;
+// The sign-or-release turns each computer team takes in a week's roster moves.
+constexpr int32_t SIGN_OR_RELEASE_TURNS = 3;
 // Every player who retired since the league was built, sorted.
 std::vector<int32_t> Retired_Ids;
 
@@ -76,10 +78,26 @@ void Check_Minimums(std::ostringstream& problems, int32_t week) {
                 problems << "week " << week << ": team " << team << " short at position " << position << "\n";
 }
 
-void Check_Roster_Sizes(std::ostringstream& problems, int32_t week) {
+// Each team's roster size now.
+std::vector<int32_t> Roster_Sizes() {
+    std::vector<int32_t> sizes;
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        sizes.push_back(Get_First_Empty_Player_Slot(team));
+    return sizes;
+}
+
+// Rosters after the week's moves and trades: none above the room limit, and
+// none taken below 51 but by the moves' releases. The cuts and cap passes
+// stop at 51 and trades never go below it, while each of a team's three
+// sign-or-release turns may let one player go whatever its size (a team
+// over the cap at 51 may end a week at 48).
+void Check_Roster_Sizes(std::ostringstream& problems, int32_t week, const std::vector<int32_t>& before_moves,
+                        const std::vector<int32_t>& before_trades) {
     for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team) {
         const int32_t players = Get_First_Empty_Player_Slot(team);
-        if (players < MIN_TRADE_ROSTER || players > ROSTER_ROOM_LIMIT)
+        const int32_t floor = std::min(MIN_TRADE_ROSTER, before_moves[team]) - SIGN_OR_RELEASE_TURNS;
+        if (players > ROSTER_ROOM_LIMIT || players < floor ||
+            (players < MIN_TRADE_ROSTER && players < before_trades[team]))
             problems << "week " << week << ": team " << team << " holds " << players << " players\n";
         for (int32_t slot = players; slot < PLAYERS_PER_TEAM; ++slot)
             if (Is_Player_Slot_Used(team, slot))
@@ -195,7 +213,9 @@ std::string Run_Checked_Computer_Week(int32_t week, uint32_t seed, int32_t* trad
     for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
         short_of_players[team] = Lacks_Available_Players(team);
     Auto_Set_Computer_Depth_Charts(0);
+    const std::vector<int32_t> before_moves = Roster_Sizes();
     Do_Computer_Roster_Moves();
+    const std::vector<int32_t> before_trades = Roster_Sizes();
     for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
         if (Is_Over_Cap(team) && Get_First_Empty_Player_Slot(team) > MIN_TRADE_ROSTER &&
             !short_of_players[team])
@@ -209,7 +229,7 @@ std::string Run_Checked_Computer_Week(int32_t week, uint32_t seed, int32_t* trad
     for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
         if (Get_Team_Financial_Stat(team, FINANCE_PAYROLL) > payroll[team] && Is_Over_Cap(team))
             problems << "week " << week << ": a trade took team " << team << " over the cap\n";
-    Check_Roster_Sizes(problems, week);
+    Check_Roster_Sizes(problems, week, before_moves, before_trades);
     const LEAGUE_CENSUS end = Take_League_Census();
     if (end.Cash != played.Cash) problems << "week " << week << ": roster moves or trades created cash\n";
     Check_Players_Kept(problems, week, start, end);
