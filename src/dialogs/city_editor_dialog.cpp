@@ -223,8 +223,9 @@ void Apply_City_Fields(WINDOW_HANDLE dialog) {
             Apply_Degrees(dialog, city, n);
             continue;
         }
-        // Populations and income are counts; altitude and time zone may fall below 0.
-        const int64_t low = n <= 3 ? 0 : INT32_MIN;
+        // Populations and income are counts; a city may lose people each
+        // year, and altitude and time zone may fall below 0.
+        const int64_t low = n <= 3 && n != CITY_POPULATION_GROWTH ? 0 : INT32_MIN;
         int32_t value = 0;
         if (Read_Dialog_Int(dialog, CITY_STAT_EDITS[n], FIELD_NAMES[n], low, INT32_MAX,
                             Get_City_Stat(city, n), &value))

@@ -21,6 +21,7 @@ constexpr int32_t ERASE_CITY_BUTTON = 1319;
 constexpr int32_t ADD_CITY_BUTTON = 3;
 constexpr int32_t CITY_HELP_BUTTON = 9;
 constexpr int32_t CITY_NAME_EDIT = 1286;
+constexpr int32_t CITY_POPULATION_GROWTH = 2;
 constexpr int32_t CITY_LONGITUDE = 5;
 constexpr int32_t CITY_LATITUDE = 6;
 

@@ -462,10 +462,14 @@ TEST_F(LeagueEditors, CitiesKeepExactDegreesAndTheirTeams) {
         Type_Dialog_Text(dialog, CITY_STAT_EDITS[CITY_LONGITUDE], "-73.935");
         Type_Dialog_Text(dialog, CITY_STAT_EDITS[CITY_LATITUDE], "40.005");
         Type_Dialog_Text(dialog, CITY_STAT_EDITS[0], "1,234,567");
+        // A shrinking city's growth is stored as typed.
+        Type_Dialog_Text(dialog, CITY_STAT_EDITS[CITY_POPULATION_GROWTH], "-500");
+        Type_Dialog_Text(dialog, CITY_STAT_EDITS[1], "-5");
         Choose_Dialog_Line(dialog, CITY_SELECTOR, 0);
         Choose_Dialog_Line(dialog, CITY_SELECTOR, TEST_LEAGUE_TEAMS + 1);
         EXPECT_EQ(Get_Dialog_Item_Text(dialog, CITY_STAT_EDITS[CITY_LONGITUDE]), "-73.935");
         EXPECT_EQ(Get_Dialog_Item_Text(dialog, CITY_STAT_EDITS[CITY_LATITUDE]), "40.005");
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, CITY_STAT_EDITS[CITY_POPULATION_GROWTH]), "-500");
         Type_Dialog_Text(dialog, CITY_STAT_EDITS[CITY_LATITUDE], "-0.500");
         Type_Dialog_Text(dialog, CITY_STAT_EDITS[CITY_LONGITUDE], "200");
         Keep_Dialog_Picture(dialog, "city_editor");
@@ -479,7 +483,10 @@ TEST_F(LeagueEditors, CitiesKeepExactDegreesAndTheirTeams) {
     EXPECT_EQ(Get_City_Stat(city, CITY_LONGITUDE), -73935) << "200 degrees are refused";
     EXPECT_EQ(Get_City_Stat(city, CITY_LATITUDE), -500) << "-0.500 keeps its sign";
     EXPECT_EQ(Get_City_Stat(city, 0), 1234567);
+    EXPECT_EQ(Get_City_Stat(city, CITY_POPULATION_GROWTH), -500);
+    EXPECT_NE(Get_City_Stat(city, 1), -5) << "a population is a count";
     EXPECT_TRUE(Was_Told("Invalid Entry", "Longitude must be a number of degrees from -180 to 180"));
+    EXPECT_TRUE(Was_Told("Invalid Entry", "Region Population must be a whole number of at least 0"));
 
     // Outside Commissioner Mode a city switch drops the edits; a team's home is not erased.
     Set_User_Preference(COMMISSIONER_MODE, 0);
