@@ -10,6 +10,7 @@
 #include "database/path_resolver.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
+#include "database/random_numbers.h"
 #include "database/team_record.h"
 #include "database/text_files.h"
 #include "reports/html_text.h"
@@ -17,13 +18,18 @@
 namespace {
 constexpr int32_t GAMES_STAT = 0;
 constexpr int32_t PASSER_RATING = 100;
-constexpr int32_t YARDS_PER_RUSH = 112;  // hundredths
-constexpr int32_t YARDS_PER_CATCH = 113; // tenths
+// The totals the averages are worked out from: a skill player's rushes and
+// receptions, a punter's punts, each with its yards.
+constexpr int32_t RUSHES = 7;
+constexpr int32_t RUSH_YARDS = 8;
+constexpr int32_t RECEPTIONS = 10;
+constexpr int32_t RECEIVING_YARDS = 11;
+constexpr int32_t PUNTS = 2;
+constexpr int32_t PUNT_YARDS = 3;
 constexpr int32_t SACKS_TENTHS = 143;
 constexpr int32_t FIELD_GOALS_MADE = 121;
 constexpr int32_t FIELD_GOALS_TRIED = 122;
 constexpr int32_t FIELD_GOAL_RATE = 123; // per mille
-constexpr int32_t PUNT_AVERAGE = 115;    // tenths
 constexpr int32_t NAME_KEY_BASE = 2793;
 constexpr int32_t NO_NAMED_STAT = -1;
 
@@ -80,6 +86,12 @@ std::string Tenths(int32_t value) {
     return text;
 }
 
+// An average of a total over a count, in tenths rounded to the nearest on
+// either side of 0 (3 rushes for -2 yards: "-0.7"); "0.0" without a count.
+std::string Average_Tenths(int32_t total, int32_t count) {
+    return Tenths(count > 0 ? Mul_Div_Round(total, 10, count) : 0);
+}
+
 // A cell of text without the characters that would split it in the format.
 std::string Clean_Cell(std::string text, int32_t format) {
     for (char& c : text) {
@@ -117,14 +129,14 @@ std::vector<std::string> Player_Cells(int32_t team, int32_t slot, int32_t period
         // Only a quarterback's passing line is kept, so only he has a rating.
         const bool passer =
             Translate_Expanded_Position(Get_Player_Vital_Stat(team, slot, VITAL_POSITION)) == POSITION_QB;
-        cells.push_back(std::to_string(passer ? (S(PASSER_RATING) + 5) / 10 : 0));
+        cells.push_back(std::to_string(passer ? Mul_Div_Round(S(PASSER_RATING), 1, 10) : 0));
         cells.push_back(Named(7));
         cells.push_back(Named(8));
-        cells.push_back(Tenths((S(YARDS_PER_RUSH) + 5) / 10));
+        cells.push_back(Average_Tenths(S(RUSH_YARDS), S(RUSHES)));
         cells.push_back(Named(9));
         cells.push_back(Named(10));
         cells.push_back(Named(11));
-        cells.push_back(Tenths(S(YARDS_PER_CATCH)));
+        cells.push_back(Average_Tenths(S(RECEIVING_YARDS), S(RECEPTIONS)));
         cells.push_back(Named(12));
         cells.push_back(Named(13));
         break;
@@ -141,7 +153,7 @@ std::vector<std::string> Player_Cells(int32_t team, int32_t slot, int32_t period
         // XPM, XPA, Punt: extra points made and tried, punts.
         for (const int32_t choice : {6, 5, 2})
             cells.push_back(Named(choice));
-        cells.push_back(Tenths(S(PUNT_AVERAGE)));
+        cells.push_back(Average_Tenths(S(PUNT_YARDS), S(PUNTS)));
         break;
     }
     return cells;

@@ -160,7 +160,16 @@ bool Write_Player_Stats_From_Dialog(WINDOW_HANDLE dialog) {
         return false;
     }
     const std::string name = Get_Dialog_Item_Text(dialog, PRINT_FILE_NAME_EDIT);
-    if (!Is_Plain_File_Name(name.c_str())) {
+    // A name with a control character (a pasted line break or tab) could not
+    // be told back or found again; one with a separator, or "." or "..",
+    // names a folder. Dots elsewhere ("a..b") are the file's own.
+    if (Has_Control_Character(name.c_str())) {
+        Show_Formatted_Message("Invalid Filename",
+                               "A file name can't contain control characters such as tabs or line breaks. "
+                               "Please choose another name.");
+        return false;
+    }
+    if (!Is_Folder_File_Name(name.c_str()) || name == "." || name == "..") {
         Show_Formatted_Message("Invalid Filename",
                                "\"%s\" names a folder. Enter a file name alone: the file is written to the "
                                "Output folder.",

@@ -371,6 +371,63 @@ TEST_F(PlayerStatsExport, EveryCellAndSortFollowsItsHeadingForEveryPosition) {
               (std::vector<std::string>{"16", "13", "14", "92.9", "39", "40", "0", "0.0"}));
 }
 
+// A typed name with a control character, or "." or "..", is refused with the
+// dialog's box and nothing is written; dots inside a name are the file's
+// own. An average below 0 rounds to the nearest tenth, as one above does.
+TEST_F(PlayerStatsExport, ControlCharactersAreRefusedAndNegativeAveragesRoundToNearest) {
+    const int32_t rb = Test_League_Slot(POSITION_RB, 0), rb2 = Test_League_Slot(POSITION_RB, 1);
+    const int32_t wr = Test_League_Slot(POSITION_WR, 0), p = Test_League_Slot(POSITION_P, 0);
+    Set_Stats(0, rb, {{0, 2}, {7, 3}, {8, -2}, {10, 3}, {11, -1}});
+    Set_Stats(0, rb2, {{0, 1}, {7, 1}, {8, -1}, {10, 2}, {11, -3}});
+    Set_Stats(0, wr, {{0, 1}, {7, 3}, {8, 2}, {10, 8}, {11, 101}});
+    Set_Stats(0, p, {{0, 1}, {2, 3}, {3, -2}});
+    Link_Installation_Folders();
+    Start_Frame_Without_Loop();
+    const std::vector<std::string> names = {"a\nb", "tab\there", "esc\x1b", "\x7f", ".", "..", "a..b"};
+    for (const std::string& name : names) {
+        Script_Dialog_Step([name](WINDOW_HANDLE dialog) {
+            Choose_Dialog_Line(dialog, PRINT_TEAM_LIST, 0);
+            Choose_Dialog_Line(dialog, PRINT_CATEGORY_LIST, STATS_OFFENSE);
+            Choose_Dialog_Line(dialog, PRINT_FORMAT_LIST, STATS_FORMAT_TAB);
+            Type_Dialog_Text(dialog, PRINT_FILE_NAME_EDIT, name.c_str());
+            Click_Dialog_Button(dialog, ID_OK);
+            Click_Dialog_Button(dialog, ID_CANCEL);
+        });
+        Do_Dialog(Main_Window, PRINT_DIALOG, 0);
+    }
+    Unlink_Installation_Folders();
+    const std::vector<SHOWN_MESSAGE>& shown = Get_Shown_Messages();
+    ASSERT_EQ(shown.size(), names.size());
+    for (size_t n = 0; n < 4; ++n)
+        EXPECT_EQ(shown[n].Text, "A file name can't contain control characters such as tabs or line breaks. "
+                                 "Please choose another name.");
+    for (size_t n = 0; n < names.size() - 1; ++n)
+        EXPECT_EQ(shown[n].Caption, "Invalid Filename") << names[n];
+    EXPECT_EQ(shown[5].Text, "\"..\" names a folder. Enter a file name alone: the file is written to the "
+                             "Output folder.");
+    EXPECT_EQ(shown.back().Text, "Player statistics successfully written to Output/a..b.xls");
+    std::vector<std::string> written;
+    for (const fs::directory_entry& entry : fs::directory_iterator("Output"))
+        written.push_back(entry.path().filename().string());
+    EXPECT_EQ(written, std::vector<std::string>{"a..b.xls"});
+
+    // Rushes, their yards and average (cells 8-10) and the catches' average (14).
+    std::vector<std::vector<std::string>> lines;
+    for (const std::string& line : Read_Lines("Output/a..b.xls"))
+        lines.push_back(Tab_Cells(line));
+    auto Averages = [&lines](int32_t team, int32_t slot) {
+        const std::vector<std::string> line = Line_Of(lines, team, slot);
+        return line.size() < 16 ? line : std::vector<std::string>{line[8], line[9], line[10], line[14]};
+    };
+    EXPECT_EQ(Averages(0, rb), (std::vector<std::string>{"3", "-2", "-0.7", "-0.3"}));
+    EXPECT_EQ(Averages(0, rb2), (std::vector<std::string>{"1", "-1", "-1.0", "-1.5"}));
+    EXPECT_EQ(Averages(0, wr), (std::vector<std::string>{"3", "2", "0.7", "12.6"}));
+    lines = Written_Lines(STATS_KICKING, 2);
+    const std::vector<std::string> punter = Line_Of(lines, 0, p);
+    ASSERT_FALSE(punter.empty());
+    EXPECT_EQ(punter.back(), "-0.7") << "3 punts for -2 yards";
+}
+
 TEST(HtmlPageText, TagsGoAndRowsBreakLines) {
     EXPECT_EQ(Get_HTML_Page_Text("<TITLE>T</TITLE><PRE>a &amp; b\r\n&lt;c&gt;</PRE><table><tr><td>1</td></tr>"
                                  "<tr><td>2</td></tr></table>&#233;&unknown;"),
