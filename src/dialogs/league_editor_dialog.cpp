@@ -416,16 +416,27 @@ void Store_Control(WINDOW_HANDLE dialog, int32_t team) {
     }
 }
 
+void Show_Add_Team_Failed() {
+    Show_Formatted_Message("Add Team Failed", "Cannot exceed %d teams in database", MAX_FRANCHISES);
+}
+
 void Add_Team(WINDOW_HANDLE dialog) {
     Apply_Team_Info(dialog);
+    const int32_t games = std::min(Get_Universe_Stat(GAMES_PER_SEASON), MOST_SEASON_GAMES);
+    const int32_t teams = Count_Active_Teams();
+    const bool shortens = (games == MOST_SEASON_GAMES && teams >= 32) || (games >= 16 && teams >= 34);
+    const int32_t shorter = games == MOST_SEASON_GAMES && teams < 34 ? 16 : 14;
+    // An add the league has no room for, even with the shorter season, is
+    // refused before anything is asked: a running draft is not told it ends.
+    if (!Can_Add_League_Editor_Team(shortens ? shorter : games)) {
+        Show_Add_Team_Failed();
+        return;
+    }
     char warning[TEXT_BUFFER_SIZE];
     if (Format_Fantasy_Draft_Team_Change_Warning(NO_TEAM, warning, sizeof warning) &&
         User_Message_Dialog("Add New Team", warning, "Add Team", "Cancel", "") != ID_BOX_YES)
         return;
-    int32_t games = std::min(Get_Universe_Stat(GAMES_PER_SEASON), MOST_SEASON_GAMES);
-    const int32_t teams = Count_Active_Teams();
-    if ((games == MOST_SEASON_GAMES && teams >= 32) || (games >= 16 && teams >= 34)) {
-        const int32_t shorter = games == MOST_SEASON_GAMES && teams < 34 ? 16 : 14;
+    if (shortens) {
         char text[TEXT_BUFFER_SIZE];
         safe_sprintf(
             text, sizeof text,
@@ -434,13 +445,12 @@ void Add_Team(WINDOW_HANDLE dialog) {
             games, teams, shorter);
         if (User_Message_Dialog("Add New Team", text, "Add Team", "Abort", "") != ID_BOX_YES) return;
         Store_Universe_Stat(GAMES_PER_SEASON, shorter);
-        games = shorter;
         Schedule_Needs_Rebuild = true;
         Fill_League_Info(dialog);
     }
     const int32_t team = Add_League_Editor_Team();
     if (team < 0) {
-        Show_Formatted_Message("Add Team Failed", "Cannot exceed %d teams in database", MAX_FRANCHISES);
+        Show_Add_Team_Failed();
         return;
     }
     Check_And_Compact_Divisions(dialog);

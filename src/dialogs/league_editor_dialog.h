@@ -132,6 +132,9 @@ void Move_Division(int32_t to, int32_t from);
 // first division of that league with teams and room for one more, else its
 // first empty division; -1 when neither league has room.
 int32_t Choose_New_Team_Division();
+// Whether "&Add a New Team" can add a franchise once the season has
+// `games` games: a division with room, and room in the league.
+bool Can_Add_League_Editor_Team(int32_t games);
 // "&Add a New Team" after the season length was settled: the franchise with
 // its roster, the best free city and a division with room. Its slot, or -1.
 int32_t Add_League_Editor_Team();

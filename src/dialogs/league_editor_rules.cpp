@@ -155,6 +155,10 @@ int32_t Choose_New_Team_Division() {
     return -1;
 }
 
+bool Can_Add_League_Editor_Team(int32_t games) {
+    return Choose_New_Team_Division() >= 0 && Has_Room_For_New_Team(games);
+}
+
 int32_t Add_League_Editor_Team() {
     const int32_t division = Choose_New_Team_Division();
     if (division < 0) return -1;

@@ -31,12 +31,15 @@ int32_t Get_New_Team_Position_Count(int32_t position) {
     return position >= 0 && position < NUMBER_OF_POSITIONS ? NEW_TEAM_COUNTS[position] : 0;
 }
 
+bool Has_Room_For_New_Team(int32_t games) {
+    const int32_t n = Count_Active_Teams();
+    return n < MAX_FRANCHISES && (games <= 0 || n < Get_Most_Teams_For_Season_Games(games));
+}
+
 int32_t Add_New_Team(int32_t fill_roster) {
     Sort_Teams_By_Name();
+    if (!Has_Room_For_New_Team(Get_Universe_Stat(GAMES_PER_SEASON))) return -1;
     int32_t n = Count_Active_Teams();
-    const int32_t games = Get_Universe_Stat(GAMES_PER_SEASON);
-    if (n >= MAX_FRANCHISES) return -1;
-    if (games > 0 && n >= Get_Most_Teams_For_Season_Games(games)) return -1;
     // The league's teams are slots 0 .. n - 1; a gap would put the new team on a used slot.
     if (Is_Used_Franchise_Slot(n)) {
         Compact_Team_Slots();

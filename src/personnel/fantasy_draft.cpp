@@ -896,13 +896,15 @@ void Continue_Loaded_Fantasy_Draft() {
 
 namespace {
 // True while the pick on the clock is still the one the user was last asked
-// for: the same place, his team still on it and still his to pick, as the
-// user's team, in a draft that goes on.
+// for: the same place, his team still on it and still a human's to pick, in
+// a draft that goes on. Which human team is the user's meanwhile does not
+// matter (a dialog that shows another human team makes it the user's): the
+// pick is made for the team on the clock, which was told to make it.
 bool Is_Asked_Pick_Still_Waiting() {
     const int32_t team = Get_Fantasy_Draft_Team();
     return place_asked >= 0 && place_asked == Place_On_The_Clock() && team_asked == team &&
            Get_Fantasy_Draft_Flag() == FANTASY_DRAFT_RUNNING && Is_Fantasy_Pick_On_The_Clock() &&
-           !Is_Computer_Run(team) && Get_User_Preference(USER_TEAM) == team;
+           !Is_Computer_Run(team);
 }
 
 // What ends the draft, at the head of a sentence: "Erasing the <team>", or

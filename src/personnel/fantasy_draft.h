@@ -127,8 +127,8 @@ void End_Fantasy_Draft_For_Team_Change(int32_t erased_team);
 // while the draft waited (the League Editor closed): a computer team now on
 // the clock picks, a human team is asked, and a damaged state ends the draft
 // as a step does. The user already asked for the pick on the clock, whose
-// team is still his to pick, is not asked again. Nothing while no draft
-// runs.
+// team is still run by a human, is not asked again, whichever human team is
+// the user's now. Nothing while no draft runs.
 void Post_Next_Fantasy_Draft_Step();
 // The menu command while the draft runs: the computer finishes it, it is
 // aborted, or the user goes back to it.

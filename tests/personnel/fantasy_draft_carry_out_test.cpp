@@ -6,7 +6,9 @@
 // League Editor shrank, when the League Editor hands the user's team to the
 // computer at his pick, and when Edit Player copies a drafted player. An
 // erase or an added team in the League Editor ends the draft, told before
-// and after, and an editor closed with nothing changed asks nothing.
+// and after, an add the league has no room for tells nothing of the draft,
+// and an editor closed with nothing changed asks nothing, whichever human
+// team it showed.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -31,6 +33,7 @@
 #include "dialogs/edit_player_dialog.h"
 #include "dialogs/league_editor_dialog.h"
 #include "dialogs/listview_engine.h"
+#include "dialogs/new_team.h"
 #include "dialogs/player_list_dialog.h"
 #include "frontoffice/contract_offer.h"
 #include "personnel/fantasy_draft.h"
@@ -305,6 +308,18 @@ bool Cancel_Then_Make_In_The_Editor(int32_t button, const char* caption, int32_t
     return kept;
 }
 
+// In Commissioner Mode the user opens the League Editor from the menu and
+// does `steps` in it; the messages it left are then handled, as the main
+// loop would (a few: the draft's next step among them).
+void Use_The_Editor(void (*steps)(WINDOW_HANDLE)) {
+    Set_User_Preference(COMMISSIONER_MODE, 1);
+    Script_Dialog_Step(steps);
+    Send_Window_Message(Main_Window, MSG_COMMAND, LEAGUE_EDITOR_COMMAND, 0);
+    WINDOW_MESSAGE waiting{};
+    for (int32_t step = 0; step < 10 && Peek_Window_Message(&waiting, false); ++step)
+        Pump_Messages();
+}
+
 // A draft the League Editor ended: nobody moved to the team that drafted him,
 // no pick is recorded and the report lists none.
 void Expect_The_Draft_Undone(const std::map<int32_t, int32_t>& before) {
@@ -536,12 +551,7 @@ TEST_F(FantasyDraftOfTheTestLeague,
         SCOPED_TRACE("nothing changed");
         Reach_The_Users_Second_Pick(TEAMS);
         const int32_t pick = Get_Fantasy_Draft_Pick();
-        Set_User_Preference(COMMISSIONER_MODE, 1);
-        Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_OK); });
-        Send_Window_Message(Main_Window, MSG_COMMAND, LEAGUE_EDITOR_COMMAND, 0);
-        WINDOW_MESSAGE waiting{};
-        for (int32_t step = 0; step < 10 && Peek_Window_Message(&waiting, false); ++step)
-            Pump_Messages();
+        Use_The_Editor([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_OK); });
         EXPECT_FALSE(Was_Asked_For_A_Pick()) << "asked again for the pick he was asked for";
         EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_RUNNING);
         EXPECT_EQ(Get_Fantasy_Draft_Round(), 1);
@@ -555,4 +565,47 @@ TEST_F(FantasyDraftOfTheTestLeague,
                   1u)
             << "his next pick is asked for";
     }
+    {
+        SCOPED_TRACE("nothing changed, the editor showing another human team");
+        Reach_The_Users_Second_Pick(TEAMS);
+        const int32_t pick = Get_Fantasy_Draft_Pick();
+        Set_Team_Stat(1, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+        Set_User_Preference(VIEWED_TEAM, 1);
+        Use_The_Editor([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_OK); });
+        EXPECT_EQ(Get_User_Team(), 1) << "the editor made the human team it showed the user's";
+        EXPECT_FALSE(Was_Asked_For_A_Pick()) << "asked again for the pick he was asked for";
+        EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_RUNNING);
+        EXPECT_EQ(Get_Fantasy_Draft_Round(), 1);
+        EXPECT_EQ(Get_Fantasy_Draft_Pick(), pick);
+        EXPECT_EQ(Get_Fantasy_Draft_Team(), 0) << "the pick still waits for the team asked";
+    }
+}
+
+// A league of 36 teams has no room for another: the League Editor's add,
+// at the user's pick, is refused without a word of the draft ending, and
+// the draft waits on at his pick.
+TEST_F(FantasyDraftOfTheTestLeague, AnAddTheLeagueHasNoRoomForIsRefusedWithoutTellingTheDraftEnds) {
+    Build_Test_League();
+    Store_Universe_Stat(GAMES_PER_SEASON, 14);
+    while (Add_New_Team(0) >= 0) {
+    }
+    ASSERT_EQ(Count_Active_Teams(), MAX_FRANCHISES);
+    Set_Team_Stat(0, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
+    Set_User_Team(0);
+    Set_User_Preference(VIEWED_TEAM, 0);
+    Set_User_Preference(COMMISSIONER_MODE, 0);
+    Start_Fantasy_Draft_From_Tools_Menu();
+    const int32_t round = Get_Fantasy_Draft_Round(), pick = Get_Fantasy_Draft_Pick();
+    Clear_Shown_Messages();
+    Use_The_Editor([](WINDOW_HANDLE dialog) {
+        Click_Dialog_Button(dialog, ADD_TEAM_BUTTON);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Texts_Captioned("Add New Team"), std::vector<std::string>{}) << "no warning of the draft ending";
+    EXPECT_EQ(Texts_Captioned("Add Team Failed"), std::vector<std::string>{"Cannot exceed 36 teams in database"});
+    EXPECT_FALSE(Was_Asked_For_A_Pick());
+    EXPECT_EQ(Count_Active_Teams(), MAX_FRANCHISES);
+    EXPECT_EQ(Get_Fantasy_Draft_Flag(), FANTASY_DRAFT_RUNNING);
+    EXPECT_EQ(Get_Fantasy_Draft_Round(), round);
+    EXPECT_EQ(Get_Fantasy_Draft_Pick(), pick);
 }
