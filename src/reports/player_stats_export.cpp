@@ -89,7 +89,7 @@ std::string Tenths(int32_t value) {
 // An average of a total over a count, in tenths rounded to the nearest on
 // either side of 0 (3 rushes for -2 yards: "-0.7"); "0.0" without a count.
 std::string Average_Tenths(int32_t total, int32_t count) {
-    return Tenths(count > 0 ? Mul_Div_Round(total, 10, count) : 0);
+    return Tenths(Mul_Div_Round(total, 10, count));
 }
 
 // A cell of text without the characters that would split it in the format.

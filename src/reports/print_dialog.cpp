@@ -169,7 +169,7 @@ bool Write_Player_Stats_From_Dialog(WINDOW_HANDLE dialog) {
                                "Please choose another name.");
         return false;
     }
-    if (!Is_Folder_File_Name(name.c_str()) || name == "." || name == "..") {
+    if (Has_Path_Separator(name.c_str()) || name == "." || name == "..") {
         Show_Formatted_Message("Invalid Filename",
                                "\"%s\" names a folder. Enter a file name alone: the file is written to the "
                                "Output folder.",

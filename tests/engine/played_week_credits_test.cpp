@@ -389,10 +389,10 @@ COMPLETIONS Read_Completions(const GAME_RECORD* game, int32_t side) {
 
 // The yards the log gives each completion are the passer's, the receiver's
 // and the team's: in the game's total, the team's season passing total and
-// the players' lines. Returns the completions downed for a safety.
-int32_t Expect_Completions_Credit_The_Logged_Yards(const GAME_RECORD* game, int32_t side,
-                                                   const std::vector<SEASON_ROW>& d, int32_t team_yards,
-                                                   const std::string& label) {
+// the players' lines; a completion downed for a safety loses yards.
+void Expect_Completions_Credit_The_Logged_Yards(const GAME_RECORD* game, int32_t side,
+                                                const std::vector<SEASON_ROW>& d, int32_t team_yards,
+                                                const std::string& label) {
     const int32_t team = game->Team[side];
     const COMPLETIONS c = Read_Completions(game, side);
     // The game's figure is net of the yards lost on sacks.
@@ -419,7 +419,6 @@ int32_t Expect_Completions_Credit_The_Logged_Yards(const GAME_RECORD* game, int3
         EXPECT_TRUE(c.One_Passer) << label << ": the safety's passer is known";
         EXPECT_LT(c.Safety_Yards, 0) << label << ": the safety loses the yards to the goal line";
     }
-    return c.Safeties;
 }
 
 } // namespace

@@ -53,8 +53,9 @@ BACKS_WEEK Play_Week_Of_Backs() {
             const auto was = before.find(Get_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID));
             const int32_t week =
                 Get_Player_Stat(team, slot, SEASON_THIS, CARRIES) - (was == before.end() ? 0 : was->second);
-            if (Get_Player_Vital_Stat(team, slot, VITAL_POSITION) <= POSITION_WR) all += week;
-            if (Get_Player_Vital_Stat(team, slot, VITAL_POSITION) != POSITION_RB) continue;
+            const int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
+            if (position <= POSITION_WR) all += week;
+            if (position != POSITION_RB) continue;
             team_carries += week;
             lead = std::max(lead, week);
         }

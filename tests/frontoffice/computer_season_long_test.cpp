@@ -11,24 +11,12 @@
 #include "database/universe.h"
 #include "frontoffice/finance_stats.h"
 #include "frontoffice/roster_limits.h"
-#include "frontoffice/trade_legality.h"
 #include "season/season_calendar.h"
 #include "season/week_advance.h"
 #include "support/computer_league.h"
 #include "support/test_league.h"
 
 namespace {
-// The week's three sign-or-release turns of a team may each let a player go,
-// at any roster size.
-constexpr int32_t SIGN_OR_RELEASE_TURNS = 3;
-
-std::vector<int32_t> Roster_Sizes() {
-    std::vector<int32_t> sizes;
-    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
-        sizes.push_back(Get_First_Empty_Player_Slot(team));
-    return sizes;
-}
-
 void Expect_Week_Kept_The_Rules(const LEAGUE_CENSUS& before, const std::vector<int32_t>& sizes, int32_t week) {
     SCOPED_TRACE(week);
     const LEAGUE_CENSUS after = Take_League_Census();
@@ -39,9 +27,7 @@ void Expect_Week_Kept_The_Rules(const LEAGUE_CENSUS& before, const std::vector<i
     EXPECT_EQ(after.Cash - before.Cash, after.Booked - before.Booked) << "cash moved only by booked money";
     for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team) {
         const int32_t players = Get_First_Empty_Player_Slot(team);
-        // Cuts, cap passes and trades stop at 51; only the week's releases
-        // may go below it.
-        EXPECT_GE(players, std::min(MIN_TRADE_ROSTER, sizes[team]) - SIGN_OR_RELEASE_TURNS) << "team " << team;
+        EXPECT_GE(players, Get_Lowest_Roster_After_Moves(sizes[team])) << "team " << team;
         EXPECT_LE(players, ROSTER_ROOM_LIMIT) << "team " << team;
     }
 }

@@ -39,8 +39,6 @@
 namespace {
 constexpr int32_t COMPUTER_TRADE_ATTEMPTS = 3;
 constexpr int32_t LAST_TRADING_WEEK = 12;
-// The sign-or-release turns each computer team takes in a week's roster moves.
-constexpr int32_t SIGN_OR_RELEASE_TURNS = 3;
 // Every player who retired since the league was built, sorted.
 std::vector<int32_t> Retired_Ids;
 
@@ -78,25 +76,13 @@ void Check_Minimums(std::ostringstream& problems, int32_t week) {
                 problems << "week " << week << ": team " << team << " short at position " << position << "\n";
 }
 
-// Each team's roster size now.
-std::vector<int32_t> Roster_Sizes() {
-    std::vector<int32_t> sizes;
-    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
-        sizes.push_back(Get_First_Empty_Player_Slot(team));
-    return sizes;
-}
-
 // Rosters after the week's moves and trades: none above the room limit, and
-// none taken below 51 but by the moves' releases. The cuts and cap passes
-// stop at 51 and trades never go below it, while each of a team's three
-// sign-or-release turns may let one player go whatever its size (a team
-// over the cap at 51 may end a week at 48).
+// none taken below 51 but by the moves' releases.
 void Check_Roster_Sizes(std::ostringstream& problems, int32_t week, const std::vector<int32_t>& before_moves,
                         const std::vector<int32_t>& before_trades) {
     for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team) {
         const int32_t players = Get_First_Empty_Player_Slot(team);
-        const int32_t floor = std::min(MIN_TRADE_ROSTER, before_moves[team]) - SIGN_OR_RELEASE_TURNS;
-        if (players > ROSTER_ROOM_LIMIT || players < floor ||
+        if (players > ROSTER_ROOM_LIMIT || players < Get_Lowest_Roster_After_Moves(before_moves[team]) ||
             (players < MIN_TRADE_ROSTER && players < before_trades[team]))
             problems << "week " << week << ": team " << team << " holds " << players << " players\n";
         for (int32_t slot = players; slot < PLAYERS_PER_TEAM; ++slot)
@@ -171,6 +157,19 @@ int32_t Run_Computer_Moves_After_Games(int32_t week) {
     Auto_Set_Computer_Depth_Charts(0);
     Do_Computer_Roster_Moves();
     return Try_Computer_Trades(week);
+}
+
+std::vector<int32_t> Roster_Sizes() {
+    std::vector<int32_t> sizes;
+    for (int32_t team = 0; team < TEST_LEAGUE_TEAMS; ++team)
+        sizes.push_back(Get_First_Empty_Player_Slot(team));
+    return sizes;
+}
+
+int32_t Get_Lowest_Roster_After_Moves(int32_t players) {
+    // The sign-or-release turns each computer team takes in a week's moves.
+    constexpr int32_t SIGN_OR_RELEASE_TURNS = 3;
+    return std::min(MIN_TRADE_ROSTER, players) - SIGN_OR_RELEASE_TURNS;
 }
 
 LEAGUE_CENSUS Take_League_Census() {

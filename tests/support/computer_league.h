@@ -21,6 +21,14 @@ int32_t Play_Computer_League_Week(int32_t week, uint32_t seed);
 // before week 12, three trade attempts. Returns the trades made.
 int32_t Run_Computer_Moves_After_Games(int32_t week);
 
+// Each team's roster size now, by team.
+std::vector<int32_t> Roster_Sizes();
+// The fewest players a team of `players` may hold after a week's roster
+// moves: cuts, cap passes and trades stop at 51, while each of its three
+// sign-or-release turns may let one player go whatever its size (a team over
+// the cap at 51 may end a week at 48).
+int32_t Get_Lowest_Roster_After_Moves(int32_t players);
+
 // What the league holds at one moment: every player id of every team record
 // (sorted), the franchises' cash and their booked surplus of the season.
 struct LEAGUE_CENSUS {
