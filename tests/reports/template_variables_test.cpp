@@ -3,7 +3,9 @@
 // the plays of a game with their running score.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
+#include <vector>
 
 #include "database/league_structure.h"
 #include "database/player_record.h"
@@ -18,6 +20,8 @@
 #include "reports/html_text.h"
 #include "reports/template_engine.h"
 #include "reports/template_variables.h"
+#include "support/game_runner.h"
+#include "support/season_build_folder.h"
 #include "support/test_league.h"
 
 namespace {
@@ -56,6 +60,36 @@ GAME_RECORD& Game_With_Plays(std::initializer_list<std::pair<int32_t, uint32_t>>
             slot.Event_Id = -1;
     }
     return game;
+}
+
+// The "Offense and Defense" table of the installation's team page of
+// `team`, by row caption: offence, its rank, defence, its rank.
+std::map<std::string, std::vector<std::string>> Offense_Defense_Rows(int32_t team) {
+    const std::string page =
+        Read_Whole_File(Get_Installation_Folder() + "/HTML_Templates/TeamDetail.template");
+    const size_t begin = page.find("<h2>Offense and Defense</h2>");
+    const size_t end = page.find("</table>", begin);
+    if (begin == std::string::npos || end == std::string::npos) return {};
+    TAG_PARAMETERS parameters{};
+    parameters.Keys[0] = KEY_TEAM;
+    parameters.Values[0] = team;
+    parameters.Keys[1] = KEY_SEASON;
+    std::string table;
+    Expand_Template_Text(page.substr(begin, end - begin), parameters, 2, &table);
+    std::map<std::string, std::vector<std::string>> rows;
+    for (size_t row = table.find("<tr><td>"); row != std::string::npos;
+         row = table.find("<tr><td>", row + 1)) {
+        const size_t caption_end = table.find("</td>", row);
+        std::vector<std::string>& cells = rows[table.substr(row + 8, caption_end - row - 8)];
+        const std::string cell_head = "<td class=\"num\">";
+        const size_t row_end = table.find("</tr>", row);
+        for (size_t cell = table.find(cell_head, caption_end); cell < row_end;
+             cell = table.find(cell_head, cell + 1)) {
+            const size_t start = cell + cell_head.size();
+            cells.push_back(table.substr(start, table.find("</td>", start) - start));
+        }
+    }
+    return rows;
 }
 
 std::string Plays(const char* variable) {
@@ -288,4 +322,71 @@ TEST_F(TemplateVariables, PlaysCarryTheirDownSpotAndRunningScore) {
     EXPECT_NE(injuries.find("<b><< R&lt;ams&gt; &amp; Co "), std::string::npos) << injuries;
     EXPECT_NE(injuries.find(" was injured on the play >></b>"), std::string::npos);
     EXPECT_EQ(Plays("PlayResult").find("[<"), std::string::npos);
+}
+
+// A quarterback's runs are booked with the passers' totals (category 3, the
+// opponents' 7): the team page's rushing cells count them with everybody
+// else's, as its total yards do, and rank the teams by that sum.
+TEST_F(TemplateVariables, TeamPagesCountTheQuarterbacksRunsAmongTheRushingYards) {
+    Prepare_Game_Week(0, 4242);
+    ASSERT_EQ(Play_Test_Week(0), TEST_LEAGUE_TEAMS / 2);
+    const int32_t teams = Count_Active_Teams();
+    int32_t quarterbacks_ran = 0;
+    for (int32_t team = 0; team < teams; ++team) {
+        const std::string label = "team " + std::to_string(team);
+        const auto rows = Offense_Defense_Rows(team);
+        ASSERT_EQ(rows.size(), 4u) << label;
+        const auto& total = rows.at("Total yards");
+        const auto& passing = rows.at("Passing yards");
+        const auto& rushing = rows.at("Rushing yards");
+        ASSERT_EQ(rushing.size(), 4u) << label;
+        EXPECT_EQ(std::stoi(rushing[0]),
+                  Get_Team_Totals_Stat(team, 0, 0, 8) + Get_Team_Totals_Stat(team, 3, 0, 8))
+            << label;
+        EXPECT_EQ(std::stoi(rushing[2]),
+                  Get_Team_Totals_Stat(team, 4, 0, 8) + Get_Team_Totals_Stat(team, 7, 0, 8))
+            << label;
+        EXPECT_EQ(std::stoi(total[0]), std::stoi(passing[0]) + std::stoi(rushing[0])) << label << " offence";
+        EXPECT_EQ(std::stoi(total[2]), std::stoi(passing[2]) + std::stoi(rushing[2])) << label << " defence";
+        if (Get_Team_Totals_Stat(team, 3, 0, 8) != 0) ++quarterbacks_ran;
+    }
+    EXPECT_GT(quarterbacks_ran, 0) << "the week's quarterbacks ran";
+
+    // Without passing yards the rushing row is the total row, ranks too. The
+    // last team gains (and allows) the fewest yards by its other players but
+    // the most with its quarterbacks'; a quarterback's receiving yards stay
+    // out of both rows, as they stay out of the total.
+    for (int32_t team = 0; team < teams; ++team)
+        for (int32_t category = 0; category < 8; ++category) {
+            Set_Team_Totals_Stat(team, category, 0, 7, 100);
+            Set_Team_Totals_Stat(team, category, 0, 8, category % 4 == 0 ? 1000 - 10 * team : 0);
+            Set_Team_Totals_Stat(team, category, 0, 11, category % 4 == 3 ? 77 : 0);
+        }
+    const int32_t last = teams - 1;
+    Set_Team_Totals_Stat(last, 3, 0, 8, 2000);
+    Set_Team_Totals_Stat(last, 7, 0, 8, 2000);
+    for (int32_t team : {0, 1, last}) {
+        const auto rows = Offense_Defense_Rows(team);
+        EXPECT_EQ(rows.at("Rushing yards"), rows.at("Total yards")) << "team " << team;
+        EXPECT_EQ(rows.at("Passing yards"), (std::vector<std::string>{"0", "1", "0", "1"}))
+            << "team " << team;
+    }
+    const auto last_rows = Offense_Defense_Rows(last);
+    const std::string combined = std::to_string(1000 - 10 * last + 2000);
+    EXPECT_EQ(last_rows.at("Rushing yards"), (std::vector<std::string>{combined, "1", combined, "1"}));
+    EXPECT_EQ(Offense_Defense_Rows(0).at("Rushing yards"),
+              (std::vector<std::string>{"1000", "2", "1000", "2"}));
+    // The opponents' yards a rush are shown and ranked as the offence's.
+    EXPECT_EQ(last_rows.at("Yards per rush")[2], last_rows.at("Yards per rush")[0]);
+    EXPECT_EQ(last_rows.at("Yards per rush")[3], "1");
+    // Rushes and rushing touchdowns add the passers' too; other stored
+    // statistics stay their category's own.
+    EXPECT_EQ(Value("<gdk:var TeamOffense[STAT=7][TEAM=0]>"), "200");
+    EXPECT_EQ(Value("<gdk:var TeamOffenseRank[STAT=7][TEAM=0]>"), "1") << "every team rushed as often";
+    Set_Team_Totals_Stat(0, 3, 0, 9, 2);
+    Set_Team_Totals_Stat(0, 0, 0, 9, 3);
+    Set_Team_Totals_Stat(0, 0, 0, 5, 14);
+    Set_Team_Totals_Stat(0, 3, 0, 5, 250);
+    EXPECT_EQ(Value("<gdk:var TeamOffense[STAT=9][TEAM=0]>"), "5");
+    EXPECT_EQ(Value("<gdk:var TeamOffense[STAT=5][TEAM=0]>"), "14");
 }
