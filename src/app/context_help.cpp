@@ -14,6 +14,7 @@
 #include "platform/backend.h"
 #include "platform/desktop.h"
 #include "platform/message_box.h"
+#include "platform/text_encoding.h"
 #include "reports/shell_open.h"
 
 namespace {
@@ -73,8 +74,8 @@ std::string Get_Help_Page_Path(const char* topic) {
     if (folder.empty() || topic == nullptr) return std::string();
     char name[128];
     std::snprintf(name, sizeof name, "Help\\%s.htm", topic);
-    // The folder's case as installed.
-    return folder + "/" + Resolve_File_Path(name);
+    // The folder's case as installed, as the game's text.
+    return Text_From_File_Name(folder + "/" + Resolve_File_Path(name));
 }
 
 void Open_Help_Topic(const char* topic, bool asked) {
@@ -83,7 +84,7 @@ void Open_Help_Topic(const char* topic, bool asked) {
     // A page that is not installed is not handed to the desktop, but the user
     // who asked for it hears where it was looked for.
     std::error_code error;
-    if (!std::filesystem::exists(page, error)) {
+    if (!std::filesystem::exists(Resolve_File_Path(page.c_str()), error)) {
         if (asked)
             Show_Formatted_Message("Help", "This help page is not installed:\n\n%s", page.c_str());
         else
@@ -104,14 +105,17 @@ int32_t Launch_URL(WINDOW_HANDLE, const char* address) {
     if (address == nullptr) return SHELL_OPEN_FAILED;
     char folder[CURRENT_FOLDER_LIMIT] = "";
     const char* working = getcwd(folder, sizeof folder) != nullptr ? folder : nullptr;
+    // A page of the installation is named in the game's text.
+    const bool page = address[0] == '/';
+    const std::string target = page ? Resolve_File_Path(address) : std::string(address);
     errno = 0;
-    const int32_t result = Shell_Open_Target(address, working);
+    const int32_t result = Shell_Open_Target(target.c_str(), working);
     if (result > 32) return result;
     const int error = errno != 0 ? errno : result;
     // Only a page of the installation that is not there is to blame; an
     // address, or a page that is there, the desktop could not open.
     std::error_code missing;
-    if (address[0] == '/' && !std::filesystem::exists(address, missing))
+    if (page && !std::filesystem::exists(target, missing))
         Show_Last_Error_Message(error, "Error Launching URL", "Error %d.  Could not access: \"%s\"", result,
                                 address);
     else

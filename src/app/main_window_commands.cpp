@@ -30,6 +30,7 @@
 #include "personnel/fantasy_draft.h"
 #include "personnel/roster_text.h"
 #include "platform/message_box.h"
+#include "platform/text_encoding.h"
 #include "platform/windows.h"
 #include "reports/shell_open.h"
 #include "season/week_advance.h"
@@ -462,7 +463,7 @@ bool Dispatch_Main_Window_Command(WINDOW_HANDLE window, int32_t command) {
     }
     case 40136: {
         std::error_code error;
-        const std::string folder = std::filesystem::current_path(error).string();
+        const std::string folder = Text_From_File_Name(std::filesystem::current_path(error).string());
         Shell_Open_In_Folder(window, folder.c_str(), folder.c_str());
         return true;
     }

@@ -259,8 +259,8 @@ int32_t Copy_Previous_Version_Saved_Games() {
     };
     std::vector<FOUND_FILE> found;
     for (const char* folder : EARLIER_FOLDERS) {
-        const std::string path = Resolve_File_Path((std::string(EARLIER_FOLDER_STEM) + folder).c_str());
-        for (const std::string& name : Find_Files(path, "*.kor"))
+        const std::string path = std::string(EARLIER_FOLDER_STEM) + folder;
+        for (const std::string& name : Find_Files(Resolve_File_Path(path.c_str()), "*.kor"))
             found.push_back({path, name});
     }
     if (found.empty()) return 0;
@@ -273,7 +273,8 @@ int32_t Copy_Previous_Version_Saved_Games() {
         count, count == 1 ? "" : "s", count == 1 ? "this file" : "those files", "23");
     if (User_Message_Dialog("Saved Game Files", text, "Yes", "No", "") != ID_BOX_YES) return 0;
     for (const FOUND_FILE& file : found)
-        Copy_File_Without_Overwrite(file.Folder + "/" + file.Name, file.Name);
+        Copy_File_Without_Overwrite(Resolve_File_Path((file.Folder + "/" + file.Name).c_str()),
+                                    Resolve_File_Path(file.Name.c_str()));
     return 1;
 }
 

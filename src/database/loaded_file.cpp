@@ -7,6 +7,7 @@
 #include "database/saved_game.h"
 #include "platform/file_search.h"
 #include "platform/message_box.h"
+#include "platform/text_encoding.h"
 
 namespace {
 constexpr int MOST_KEPT_NAMES = 100;
@@ -55,7 +56,7 @@ int Keep_Converted_Original(const std::string& path) {
                                "The game was converted from \"%s\" (version %s), and that file could not be "
                                "kept under another name, so it was not replaced.\n\n"
                                "Save the game under another name.",
-                               path.c_str(), shown);
+                               Text_From_File_Name(path).c_str(), shown);
         return 0;
     }
     Log_Debug_Line("Kept the version %d original of \"%s\" as \"%s\"", converted_version, path.c_str(),

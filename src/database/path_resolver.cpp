@@ -10,6 +10,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/text_encoding.h"
+
 namespace {
 bool Path_Exists(const std::string& path) {
     struct stat info;
@@ -101,8 +103,29 @@ std::string Find_Entry_Ignoring_Case(const std::string& folder, const std::strin
         Listing = std::move(listing);
     }
     const auto at = Listing.First.find(Lower_Case(component));
-    Listing.Missed = at == Listing.First.end() ? Lower_Case(component) : "";
     return at == Listing.First.end() ? "" : at->second;
+}
+
+// Records the outcome of looking a name up in `folder`: the name the
+// program may create next there when it was not found, nothing when it was.
+void Note_Lookup(const std::string& folder, const std::string& missed) {
+    if (Listing.Folder == (folder.empty() ? "." : folder)) Listing.Missed = Lower_Case(missed);
+}
+
+// The entry of `folder` that a component of the game's text names: its UTF-8
+// spelling, or failing that the same bytes as given (a name written before
+// names were converted), each as spelled or ignoring case. Empty when there
+// is none.
+std::string Find_Component(const std::string& folder, const std::string& component,
+                           const std::string& spelled) {
+    const std::string prefix = folder.empty() ? "" : (folder == "/" ? "/" : folder + "/");
+    if (Path_Exists(prefix + spelled)) return spelled;
+    const bool legacy = spelled != component;
+    if (legacy && Path_Exists(prefix + component)) return component;
+    std::string match = Find_Entry_Ignoring_Case(folder, spelled);
+    if (match.empty() && legacy) match = Find_Entry_Ignoring_Case(folder, component);
+    Note_Lookup(folder, match.empty() ? spelled : "");
+    return match;
 }
 
 std::vector<std::string> Split_Components(const std::string& path) {
@@ -126,9 +149,11 @@ std::string Resolve_File_Path(const char* name) {
     bool absolute = given[0] == '/';
     bool trailing_separator = given.back() == '/';
 
-    // Each existing component is taken as spelled when it exists exactly (one
-    // stat, the usual case) and is looked up in its folder otherwise. From the
-    // first missing component on, the rest keeps the given spelling.
+    // The game's text names files in Windows-1252; on disk they are spelled
+    // in UTF-8. Each existing component is taken as spelled when it exists
+    // exactly (one stat, the usual case) and is looked up in its folder
+    // otherwise. From the first missing component on, the rest keeps the
+    // given spelling.
     std::string resolved = absolute ? "/" : "";
     bool missing = false;
     bool first = true;
@@ -136,14 +161,15 @@ std::string Resolve_File_Path(const char* name) {
         std::string folder = resolved;
         if (!first && folder != "/") resolved += '/';
         first = false;
-        if (missing || component == "." || component == ".." || Path_Exists(resolved + component)) {
-            resolved += component;
+        const std::string spelled = File_Name_From_Text(component);
+        if (missing || component == "." || component == "..") {
+            resolved += spelled;
             continue;
         }
-        std::string match = Find_Entry_Ignoring_Case(folder, component);
+        std::string match = Find_Component(folder, component, spelled);
         if (match.empty()) {
             missing = true;
-            resolved += component;
+            resolved += spelled;
         } else {
             resolved += match;
         }

@@ -5,9 +5,11 @@
 #include <cstdio>
 #include <string>
 
-// Turns `name` into a path of this machine: both separators work, and each
-// component that exists on disk is matched case-insensitively. Components that
-// do not exist yet keep the spelling given.
+// Turns `name`, a path of the game's Windows-1252 text, into a path of this
+// machine, whose names are UTF-8: both separators work, and each component
+// that exists on disk is matched case-insensitively, in its UTF-8 spelling or,
+// failing that, in the bytes given (a file named before names were
+// converted). Components that do not exist yet are spelled in UTF-8.
 std::string Resolve_File_Path(const char* name);
 
 // Opens the resolved file; a file opened for writing is noted as made.

@@ -27,6 +27,7 @@
 #include "platform/drawing_surface.h"
 #include "platform/list_box.h"
 #include "platform/message_box.h"
+#include "platform/text_encoding.h"
 #include "platform/windows.h"
 #include "season/replay_stats.h"
 #include "views/current_view.h"
@@ -329,12 +330,13 @@ void Fill_Skin_Combo(WINDOW_HANDLE combo) {
     for (const auto& entry : std::filesystem::directory_iterator(Resolve_File_Path("Skins"), error)) {
         std::error_code kind_error;
         if (!entry.is_directory(kind_error)) continue;
-        const std::string name = entry.path().filename().string();
+        const std::string name = Text_From_File_Name(entry.path().filename().string());
         // A name the league's skin field cannot hold whole is never offered.
         if (name.empty() || name.size() >= sizeof Skin_Names[0]) continue;
         folders.push_back(name);
     }
     std::sort(folders.begin(), folders.end());
+    folders.erase(std::unique(folders.begin(), folders.end()), folders.end());
     if (folders.size() > MAX_SKINS) folders.resize(MAX_SKINS);
     for (size_t n = 0; n < folders.size(); ++n) {
         safe_strncpy(Skin_Names[n], folders[n].c_str(), sizeof Skin_Names[n]);

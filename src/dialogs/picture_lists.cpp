@@ -4,6 +4,7 @@
 #include <strings.h>
 #include <vector>
 
+#include "database/path_resolver.h"
 #include "platform/dialogs.h"
 #include "platform/file_search.h"
 #include "platform/list_box.h"
@@ -12,7 +13,7 @@
 
 int32_t Fill_Picture_File_List(WINDOW_HANDLE dialog, int32_t list_id, const char* folder, const char* pattern,
                                const char* none_text) {
-    const std::vector<std::string> files = Find_Files(folder, pattern);
+    const std::vector<std::string> files = Find_Files(Resolve_File_Path(folder), pattern);
     if (files.empty()) Show_Formatted_Message("No art files", "%s", none_text);
     const WINDOW_HANDLE list = Get_Dialog_Item(dialog, list_id);
     if (list == NO_WINDOW) return static_cast<int32_t>(files.size());

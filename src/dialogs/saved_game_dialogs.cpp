@@ -242,7 +242,7 @@ bool Fill_Saved_Game_List(WINDOW_HANDLE dialog) {
     std::string chosen;
     for (const std::string& file : files) {
         List_Box_Add_String(list, file.c_str());
-        const uint32_t step = Get_File_Write_Time_Step(file.c_str());
+        const uint32_t step = Get_File_Write_Time_Step(Resolve_File_Path(file.c_str()).c_str());
         if (strcasecmp(file.c_str(), AUTO_SAVE_FILE_NAME) != 0 && step > newest) {
             newest = step;
             chosen = file;

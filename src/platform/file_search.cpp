@@ -8,6 +8,8 @@
 #include <string>
 #include <unistd.h>
 
+#include "platform/text_encoding.h"
+
 std::vector<std::string> Find_Files(const std::string& folder, const std::string& pattern) {
     std::vector<std::string> names;
     std::error_code error;
@@ -15,10 +17,13 @@ std::vector<std::string> Find_Files(const std::string& folder, const std::string
     if (error) return names;
     for (const auto& entry : it) {
         if (!entry.is_regular_file(error)) continue;
-        const std::string name = entry.path().filename().string();
+        const std::string name = Text_From_File_Name(entry.path().filename().string());
         if (fnmatch(pattern.c_str(), name.c_str(), FNM_CASEFOLD) == 0) names.push_back(name);
     }
     std::sort(names.begin(), names.end());
+    // A name spelled both in UTF-8 and in the bytes of an older game is one
+    // name of the game's text, and the path resolver opens the UTF-8 file.
+    names.erase(std::unique(names.begin(), names.end()), names.end());
     return names;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/menus.h"
 #include "platform/message_queue.h"
 #include "platform/rect_math.h"
+#include "platform/text_encoding.h"
 #include "platform/windows.h"
 
 namespace {
@@ -181,6 +182,13 @@ void Route_Key_Event(uint32_t code, uint32_t key, uint32_t modifiers) {
 
 void Route_Character_Event(uint32_t character) {
     Post_Window_Message(KEYBOARD_TARGET, MSG_CHAR, character, 0);
+}
+
+void Route_Typed_Text(const char* text) {
+    for (const char c : Windows_1252_From_Desktop_Text(text)) {
+        const auto byte = static_cast<uint8_t>(c);
+        if (byte >= 0x20 && byte != 0x7F) Route_Character_Event(byte);
+    }
 }
 
 bool Is_Window_Being_Dragged() {

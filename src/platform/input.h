@@ -25,6 +25,10 @@ void Get_Pointer_Position(int32_t* x, int32_t* y);
 // MSG_KEY_DOWN or MSG_KEY_UP with a KEY_* code and KEY_MODIFIER_* bits.
 void Route_Key_Event(uint32_t code, uint32_t key, uint32_t modifiers);
 void Route_Character_Event(uint32_t character);
+// Typed text as the desktop delivers it (UTF-8): each letter the game's
+// Windows-1252 text holds reaches the keyboard target as one MSG_CHAR of
+// its byte; controls and letters the code page lacks are dropped.
+void Route_Typed_Text(const char* text);
 // The window keyboard input goes to now: a drop-down menu that is open, else
 // the focus, else the topmost top-level window taking input; the innermost
 // modal dialog when that lies under it; NO_WINDOW when it lies in a disabled

@@ -30,7 +30,8 @@ enum INPUT_KIND {
     INPUT_DOUBLE_CLICK,
     INPUT_RIGHT_CLICK,
     INPUT_DRAG,
-    INPUT_WHEEL
+    INPUT_WHEEL,
+    INPUT_TEXT
 };
 
 struct SCRIPTED_INPUT {
@@ -43,6 +44,7 @@ struct SCRIPTED_INPUT {
     void* Context;
     int32_t To_X = 0;
     int32_t To_Y = 0;
+    std::string Text = "";
 };
 
 std::deque<SCRIPTED_ANSWER> message_answers;
@@ -133,6 +135,10 @@ void Script_Character(uint32_t character) {
     scripted_input.push_back({INPUT_CHARACTER, character, 0, 0, 0, nullptr, nullptr});
 }
 
+void Script_Typed_Text(const std::string& text) {
+    scripted_input.push_back({INPUT_TEXT, 0, 0, 0, 0, nullptr, nullptr, 0, 0, text});
+}
+
 void Script_Mouse_Click(int32_t x, int32_t y, uint32_t modifiers) {
     scripted_input.push_back({INPUT_CLICK, 0, modifiers, x, y, nullptr, nullptr});
 }
@@ -210,6 +216,9 @@ bool Deliver_Next_Scripted_Input() {
         break;
     case INPUT_CHARACTER:
         Route_Character_Event(input.Code);
+        break;
+    case INPUT_TEXT:
+        Route_Typed_Text(input.Text.c_str());
         break;
     case INPUT_CLICK: {
         const uintptr_t keys = Mouse_Key_Bits(input.Modifiers);

@@ -33,6 +33,8 @@ bool Take_Scripted_Dialog_Answer(int dialog_id, const char* caption, int* answer
 // waits for input. Positions are screen pixels.
 void Script_Key_Press(uint32_t key, uint32_t modifiers);
 void Script_Character(uint32_t character);
+// Text typed as the desktop delivers it, in UTF-8 (one text input event).
+void Script_Typed_Text(const std::string& text);
 // A left click; `modifiers` (KEY_MODIFIER_*) are held meanwhile.
 void Script_Mouse_Click(int32_t x, int32_t y, uint32_t modifiers = 0);
 void Script_Mouse_Double_Click(int32_t x, int32_t y);

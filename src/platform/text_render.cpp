@@ -16,6 +16,7 @@
 
 #include "platform/font_faces.h"
 #include "platform/font_holds.h"
+#include "platform/text_encoding.h"
 
 struct GLYPH_IMAGE {
     bool Loaded;
@@ -47,15 +48,9 @@ int32_t Live_Fonts = 0;
 FT_Library Library = nullptr;
 TEXT_LINE_WATCHER Line_Watcher = nullptr;
 
-// Windows-1252 bytes 0x80..0x9F; 0 marks the unused codes.
-const uint16_t CP1252_HIGH[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                  0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
 uint32_t To_Unicode(uint8_t c) {
-    if (c >= 0x80 && c < 0xA0) return CP1252_HIGH[c - 0x80] != 0 ? CP1252_HIGH[c - 0x80] : 0xFFFD;
-    return c;
+    const uint32_t letter = Windows_1252_Letter(c);
+    return letter != 0 || c == 0 ? letter : 0xFFFD;
 }
 
 // Font files are read once and kept: every size of a face shares the bytes.

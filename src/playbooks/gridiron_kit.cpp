@@ -82,8 +82,10 @@ const char* const SHORT_PLAY_NAMES[36][2] = {
     {"Gun Third 648 Fly Rollout", "Gun 3rd 648 Fly Rollout"},
 };
 
+// A file of the kit's folder, named in the game's text (a team's name may be
+// part of it); the file routines spell it on disk through the path resolver.
 std::string Output_File(const std::string& name) {
-    return Resolve_File_Path((std::string(OUTPUT_FOLDER) + name).c_str());
+    return std::string(OUTPUT_FOLDER) + name;
 }
 
 bool Is_Unit_Position(int32_t position, bool defense) {
@@ -423,7 +425,7 @@ int32_t Make_Gridiron_Kit() {
     }
     std::error_code error;
     for (const char* sheet : {PLAYS_SHEET, AUDIBLES_SHEET, PLAYERS_SHEET})
-        std::filesystem::remove(Output_File(sheet), error);
+        std::filesystem::remove(Resolve_File_Path(Output_File(sheet).c_str()), error);
     std::filesystem::create_directories(Resolve_File_Path(OUTPUT_FOLDER), error);
     const int32_t written = Render_Gridiron_Deck(team);
     Write_Gridiron_Players_Sheet(team);

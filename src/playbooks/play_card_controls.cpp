@@ -200,12 +200,13 @@ std::string Export_Play_Cards_Csv(int32_t team) {
     char nickname[TEXT_SIZE], name[TEXT_SIZE + 32];
     Get_Team_String(nickname, team, 2);
     safe_sprintf(name, sizeof name, "%s-%d-Plays.csv", nickname, Get_Current_Year());
-    const std::string path = Resolve_File_Path(name);
+    // The file is named in the game's text; each line goes through the path
+    // resolver, which spells the name on disk.
     std::error_code error;
-    std::filesystem::remove(path, error);
+    std::filesystem::remove(Resolve_File_Path(name), error);
     bool written = true;
     auto write = [&](const std::string& line) {
-        written = Append_Line_To_File(path.c_str(), line.c_str()) != 0 && written;
+        written = Append_Line_To_File(name, line.c_str()) != 0 && written;
     };
 
     int32_t plays[CARD_SET_PLAYS];
@@ -273,6 +274,6 @@ std::string Export_Play_Cards_Csv(int32_t team) {
         write(line);
     }
     if (!written) return std::string();
-    Shell_Open(Main_Window, path.c_str());
-    return path;
+    Shell_Open(Main_Window, name);
+    return Resolve_File_Path(name);
 }

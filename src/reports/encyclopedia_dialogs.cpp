@@ -22,6 +22,7 @@
 #include "platform/file_search.h"
 #include "platform/list_box.h"
 #include "platform/message_box.h"
+#include "platform/text_encoding.h"
 #include "platform/windows.h"
 #include "reports/encyclopedia_export.h"
 #include "reports/shell_open.h"
@@ -60,9 +61,10 @@ template <size_t N> constexpr int32_t Count_Of(const DIALOG_CONTROL (&)[N]) {
     return static_cast<int32_t>(N);
 }
 
+// The game's folder, as the game's text.
 std::string Current_Folder() {
     std::error_code error;
-    return std::filesystem::current_path(error).string();
+    return Text_From_File_Name(std::filesystem::current_path(error).string());
 }
 
 std::string Selected_Design(WINDOW_HANDLE dialog) {
@@ -82,14 +84,14 @@ void Take_Folder_Choice(WINDOW_HANDLE dialog) {
 
 // Opens the index of the chosen folder, when there is one.
 void Open_Encyclopedia_Index(WINDOW_HANDLE owner) {
-    const std::string index = std::string(Export_Folder_Choice) + "/index.htm";
+    const std::string index = Resolve_File_Path((std::string(Export_Folder_Choice) + "/index.htm").c_str());
     std::error_code error;
     if (!std::filesystem::is_regular_file(index, error)) {
         Show_Formatted_Message("View HTML Encyclopedia", "There is no HTML Encyclopedia in \"%s\" yet.",
                                Export_Folder_Choice);
         return;
     }
-    Shell_Open(owner, std::filesystem::absolute(index, error).string().c_str());
+    Shell_Open(owner, Text_From_File_Name(std::filesystem::absolute(index, error).string()).c_str());
 }
 
 void Export_And_View(WINDOW_HANDLE dialog) {
@@ -240,28 +242,33 @@ void Fill_Drive_List(WINDOW_HANDLE dialog) {
     const WINDOW_HANDLE list = Get_Dialog_Item(dialog, PLACE_LIST);
     List_Box_Reset_Content(list);
     List_Box_Add_String(list, "/");
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && home[0] == '/' && std::strcmp(home, "/") != 0) List_Box_Add_String(list, home);
+    const char* home_path = std::getenv("HOME");
+    const std::string home = home_path != nullptr ? Text_From_File_Name(home_path) : std::string();
+    if (!home.empty() && home[0] == '/' && home != "/") List_Box_Add_String(list, home.c_str());
     const std::string game = Current_Folder();
-    if (!game.empty() && game != "/" && (home == nullptr || game != home))
-        List_Box_Add_String(list, game.c_str());
+    if (!game.empty() && game != "/" && game != home) List_Box_Add_String(list, game.c_str());
 }
 
 void Fill_Directory_List(WINDOW_HANDLE dialog, const char* folder) {
     const WINDOW_HANDLE list = Get_Dialog_Item(dialog, FOLDER_LIST);
     List_Box_Reset_Content(list);
     const std::string path = folder != nullptr && folder[0] != '\0' ? folder : "/";
+    // The folder is named in the game's text; the names read from it become
+    // the game's text, so a chosen folder is found again by the resolver.
+    const std::string resolved = Resolve_File_Path(path.c_str());
     std::vector<std::string> names;
-    if (DIR* directory = opendir(path.c_str())) {
+    if (DIR* directory = opendir(resolved.c_str())) {
         while (const dirent* entry = readdir(directory)) {
             if (std::strcmp(entry->d_name, ".") == 0) continue;
             struct stat info;
-            const std::string full = path + (path.back() == '/' ? "" : "/") + entry->d_name;
-            if (stat(full.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) names.push_back(entry->d_name);
+            const std::string full = resolved + (resolved.back() == '/' ? "" : "/") + entry->d_name;
+            if (stat(full.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+                names.push_back(Text_From_File_Name(entry->d_name));
         }
         closedir(directory);
     }
     std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
     for (const std::string& name : names)
         List_Box_Add_String(list, name.c_str());
 }

@@ -62,29 +62,31 @@ int32_t Page_Parameter(const TAG_PARAMETERS& page, int32_t count, int32_t key) {
     return Get_Tag_Parameter(used, key);
 }
 
+// The export's folders and pages are named in the game's text and made
+// through the path resolver, as every file the user names is.
 bool Is_Folder(const std::string& path) {
     struct stat info;
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    return stat(Resolve_File_Path(path.c_str()).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 bool Make_Folder(const std::string& path) {
     if (path.empty()) return true;
-    mkdir(path.c_str(), 0777);
+    mkdir(Resolve_File_Path(path.c_str()).c_str(), 0777);
     return Is_Folder(path);
 }
 
 // Copies every file of the installation folder into the export folder,
 // replacing a copy there (made writable first).
 void Copy_Folder_Files(const char* installation_folder, const std::string& destination) {
-    const std::string source = Resolve_File_Path(installation_folder);
-    for (const std::string& name : Find_Files(source, "*")) {
-        const std::filesystem::path to = std::filesystem::path(destination) / name;
+    const std::string source = installation_folder;
+    for (const std::string& name : Find_Files(Resolve_File_Path(installation_folder), "*")) {
+        const std::filesystem::path to = Resolve_File_Path((destination + "/" + name).c_str());
         std::error_code error;
         if (std::filesystem::exists(to, error))
             std::filesystem::permissions(
                 to, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
                 std::filesystem::perm_options::add, error);
-        std::filesystem::copy_file(std::filesystem::path(source) / name, to,
+        std::filesystem::copy_file(Resolve_File_Path((source + "/" + name).c_str()), to,
                                    std::filesystem::copy_options::overwrite_existing, error);
     }
 }
@@ -219,7 +221,7 @@ int32_t Encyclopedia_Pages_Exist() {
     for (const ENCYCLOPEDIA_PAGE& page : List_Encyclopedia_Pages()) {
         const std::string path = Make_Encyclopedia_Page_Path(page.Template, page.Parameters, page.Count);
         struct stat info;
-        if (!path.empty() && stat(path.c_str(), &info) == 0) return 1;
+        if (!path.empty() && stat(Resolve_File_Path(path.c_str()).c_str(), &info) == 0) return 1;
     }
     return 0;
 }

@@ -12,6 +12,7 @@
 #include "database/settings.h"
 #include "database/universe.h"
 #include "platform/string_warnings.h"
+#include "platform/text_encoding.h"
 #include "reports/html_text.h"
 
 namespace {
@@ -91,8 +92,9 @@ std::string Get_Game_Page_Name(int32_t game) {
 std::string Get_Encyclopedia_Logo_Path(int32_t team) {
     char logo[LOGO_PATH_SIZE] = "";
     Get_Team_Logo_Path(logo, team);
-    // The installation's own spelling of the file, which the copy keeps.
-    const std::string resolved = Resolve_File_Path(logo);
+    // The installation's own spelling of the file, which the copy keeps, as
+    // the game's text.
+    const std::string resolved = Text_From_File_Name(Resolve_File_Path(logo));
     const size_t slash = resolved.find_last_of('/');
     return "Logos/" + (slash == std::string::npos ? resolved : resolved.substr(slash + 1));
 }

@@ -2,33 +2,10 @@
 
 #include <cstdio>
 
+#include "platform/text_encoding.h"
+
 namespace {
 constexpr size_t FILE_NAME_LIMIT = 200;
-
-// Windows-1252 bytes 0x80-0x9F; 0 marks the five unused codes.
-constexpr uint16_t WINDOWS_1252_HIGH[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                            0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-// The Unicode letter of a byte of league text; 0 for a byte that stands for none.
-uint32_t Letter_Of(uint8_t c) {
-    if (c >= 0x80 && c < 0xA0) return WINDOWS_1252_HIGH[c - 0x80];
-    return c;
-}
-
-void Append_UTF8(std::string& out, uint32_t letter) {
-    if (letter < 0x80) {
-        out += static_cast<char>(letter);
-    } else if (letter < 0x800) {
-        out += static_cast<char>(0xC0 | (letter >> 6));
-        out += static_cast<char>(0x80 | (letter & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (letter >> 12));
-        out += static_cast<char>(0x80 | ((letter >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (letter & 0x3F));
-    }
-}
 
 bool Is_Link_Safe(unsigned char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
@@ -61,7 +38,7 @@ std::string Escape_HTML_Text(const char* text) {
             if (c < 0x20 || c == 0x7F) break;
             if (c < 0x80) {
                 out += static_cast<char>(c);
-            } else if (const uint32_t letter = Letter_Of(c); letter != 0) {
+            } else if (const uint32_t letter = Windows_1252_Letter(c); letter != 0) {
                 char reference[16];
                 std::snprintf(reference, sizeof reference, "&#%u;", letter);
                 out += reference;
@@ -74,19 +51,19 @@ std::string Escape_HTML_Text(const char* text) {
 
 std::string Make_Safe_File_Name(const char* name) {
     std::string out;
+    size_t spelled = 0; // the name's length as the file system spells it
     if (name != nullptr) {
         bool leading = true;
         for (const char* p = name; *p != '\0'; ++p) {
             const auto c = static_cast<uint8_t>(*p);
             if (leading && (c == '.' || c == ' ')) continue;
             leading = false;
-            const uint32_t letter = Letter_Of(c);
-            std::string piece;
-            if (c == '/' || c == '\\' || c < 0x20 || c == 0x7F || letter == 0)
-                piece = "-";
-            else
-                Append_UTF8(piece, letter);
-            if (out.size() + piece.size() > FILE_NAME_LIMIT) break;
+            const uint32_t letter = Windows_1252_Letter(c);
+            const bool kept = !(c == '/' || c == '\\' || c < 0x20 || c == 0x7F || letter == 0);
+            const char piece = kept ? static_cast<char>(c) : '-';
+            const size_t length = File_Name_From_Text(std::string(1, piece)).size();
+            if (spelled + length > FILE_NAME_LIMIT) break;
+            spelled += length;
             out += piece;
         }
     }
@@ -95,7 +72,7 @@ std::string Make_Safe_File_Name(const char* name) {
 
 std::string Encode_Link_Path(const std::string& path) {
     std::string out;
-    for (const char c : path) {
+    for (const char c : File_Name_From_Text(path)) {
         const auto byte = static_cast<unsigned char>(c);
         if (Is_Link_Safe(byte)) {
             out += c;

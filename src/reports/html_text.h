@@ -11,12 +11,14 @@
 // numeric references, so the page is plain ASCII whatever its reader.
 std::string Escape_HTML_Text(const char* text);
 
-// A league name as one file name: "/", "\" and control characters become
-// "-", leading dots and blanks are dropped, Windows-1252 letters become
-// UTF-8, and the name is cut at a whole letter within 200 bytes. Never empty
-// ("_" stands for a name with nothing left).
+// A league name as one file name, in the game's text: "/", "\" and control
+// characters become "-", leading dots and blanks are dropped, and the name is
+// cut at a whole letter within 200 bytes of its spelling on disk (UTF-8, as
+// the path resolver writes it). Never empty ("_" stands for a name with
+// nothing left).
 std::string Make_Safe_File_Name(const char* name);
 
-// A relative path as a link: every byte but letters, digits, "-", ".", "_",
-// "~" and "/" is percent-encoded.
+// A relative path of the game's text as a link to the file the path
+// resolver names by it: spelled in UTF-8, every byte but letters, digits,
+// "-", ".", "_", "~" and "/" percent-encoded.
 std::string Encode_Link_Path(const std::string& path);

@@ -14,6 +14,7 @@
 #include "platform/backend.h"
 #include "platform/desktop.h"
 #include "platform/message_box.h"
+#include "platform/text_encoding.h"
 
 namespace {
 bool Is_Address(const char* target) {
@@ -50,7 +51,9 @@ void Append_Reference(std::string& out, const std::string& reference) {
     if (reference.size() > 1 && reference[0] == '#') {
         const long letter = std::strtol(reference.c_str() + 1, nullptr, 10);
         // Letters of the league's text come back as the byte they were.
-        out += letter > 0 && letter < 256 ? static_cast<char>(letter) : '?';
+        const int32_t byte =
+            letter > 0 && letter < 0x110000 ? Windows_1252_Byte(static_cast<uint32_t>(letter)) : -1;
+        out += byte > 0 ? static_cast<char>(byte) : '?';
         return;
     }
     out += "&" + reference + ";";
@@ -83,7 +86,7 @@ int32_t Open_And_Tell(const char* target, const char* folder, bool asked, bool* 
     if (!std::filesystem::exists(resolved, missing)) return result;
     std::error_code unused;
     const std::string full = std::filesystem::absolute(resolved, unused).lexically_normal().string();
-    Tell_Desktop_Refusal(full.c_str(), result, error);
+    Tell_Desktop_Refusal(Text_From_File_Name(full).c_str(), result, error);
     *told = true;
     return result;
 }

@@ -324,6 +324,28 @@ TEST(PathResolver, MatchesExistingComponentsIgnoringCase) {
     fclose(file);
 }
 
+// The game's text is Windows-1252 and names on disk are UTF-8: a new name
+// is spelled in UTF-8; an existing one is found in UTF-8 first, then in the
+// bytes an older game wrote, each ignoring case; ASCII keeps its bytes.
+TEST(PathResolver, GameTextIsSpelledInUTF8AndOlderBytesAreStillFound) {
+    fs::remove_all("Letters");
+    fs::create_directories("Letters");
+    EXPECT_EQ(Resolve_File_Path("letters/J\xFCrgen.kor"), "Letters/J\xC3\xBCrgen.kor");
+    EXPECT_EQ(Resolve_File_Path("letters/Z\xFCrich/\x80.txt"), "Letters/Z\xC3\xBCrich/\xE2\x82\xAC.txt");
+    FILE* made = Open_Resolved_File("Letters/J\xFCrgen.kor", "wb");
+    ASSERT_NE(made, nullptr);
+    fclose(made);
+    EXPECT_TRUE(fs::exists("Letters/J\xC3\xBCrgen.kor"));
+    EXPECT_FALSE(fs::exists("Letters/J\xFCrgen.kor"));
+
+    Write_File("Letters/Ren\xE9.KOR", "old");
+    EXPECT_EQ(Resolve_File_Path("letters/Ren\xE9.KOR"), "Letters/Ren\xE9.KOR") << "an older game's bytes";
+    EXPECT_EQ(Resolve_File_Path("LETTERS/REN\xE9.kor"), "Letters/Ren\xE9.KOR") << "ignoring case too";
+    Write_File("Letters/Ren\xC3\xA9.kor", "new");
+    EXPECT_EQ(Resolve_File_Path("letters/Ren\xE9.kor"), "Letters/Ren\xC3\xA9.kor") << "UTF-8 goes first";
+    fs::remove_all("Letters");
+}
+
 // Marks a folder as last changed well in the past, so that its listing is kept.
 void Settle_Folder(const char* folder) {
     timespec times[2];

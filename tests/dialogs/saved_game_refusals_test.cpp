@@ -19,6 +19,7 @@
 #include "dialogs/save_prompts.h"
 #include "dialogs/saved_game_dialogs.h"
 #include "dialogs/saved_game_names.h"
+#include "platform/keys.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
 #include "platform/windows.h"
@@ -273,4 +274,49 @@ TEST_F(SavedGameRefusals, AnAutomaticSaveThatCannotOpenItsFileSaysSo) {
     const SHOWN_MESSAGE* told = Last_Message("File Open Error");
     ASSERT_NE(told, nullptr);
     EXPECT_EQ(told->Text, "Football Korva was unable to automatically save the game.");
+}
+
+// A name typed with a letter beyond ASCII is the game's Windows-1252 text;
+// its file is spelled in UTF-8 on disk, and the Resume Game dialog lists it
+// by the name typed and resumes it. A save whose name an older game wrote
+// in Windows-1252 bytes is still listed by that name and resumed.
+TEST_F(SavedGameRefusals, ALetterBeyondAsciiIsSavedUnderItsUTF8NameAndResumedByIt) {
+    const FOLDER_SCOPE folder("letters");
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Type_Dialog_Text(dialog, SAVE_NAME_EDIT, "");
+        Set_Focus(Get_Dialog_Item(dialog, SAVE_NAME_EDIT));
+        Script_Typed_Text("J\xC3\xBCrgen");
+        Script_Key_Press(KEY_ENTER, 0);
+    });
+    ASSERT_TRUE(Do_Main_Window_Command(Main_Window, ID_SAVE_GAME));
+    EXPECT_STREQ(Universe.Header.Saved_Game_Name, "J\xFCrgen") << "the game's text holds the letter's byte";
+    EXPECT_TRUE(std::filesystem::exists("J\xC3\xBCrgen.kor")) << "the file is named in UTF-8";
+    EXPECT_FALSE(std::filesystem::exists("J\xFCrgen.kor"));
+
+    Set_Saved_Game_Name("Changed");
+    Resume_In_The_Dialog("J\xFCrgen");
+    EXPECT_STREQ(Universe.Header.Saved_Game_Name, "J\xFCrgen") << "resumed from that file";
+
+    // Overwritten by the same name: still the one UTF-8 file.
+    Script_Message_Answer("Filename in use", ID_BOX_OK);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Type_Dialog_Text(dialog, SAVE_NAME_EDIT, "J\xFCrgen");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    ASSERT_TRUE(Do_Main_Window_Command(Main_Window, ID_SAVE_GAME));
+    std::vector<std::string> saves;
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+        if (entry.path().extension() == ".kor") saves.push_back(entry.path().filename().string());
+    EXPECT_EQ(saves, std::vector<std::string>{"J\xC3\xBCrgen.kor"});
+
+    // An older game's save, named in Windows-1252 bytes.
+    std::filesystem::remove("J\xC3\xBCrgen.kor");
+    Set_Saved_Game_Name("Ren\xE9");
+    ASSERT_EQ(Save_Game("Older.kor", nullptr), SAVE_OK);
+    std::filesystem::rename("Older.kor", "Ren\xE9.kor");
+    Set_Saved_Game_Name("Changed");
+    Clear_Shown_Messages();
+    Resume_In_The_Dialog("Ren\xE9");
+    EXPECT_STREQ(Universe.Header.Saved_Game_Name, "Ren\xE9") << "the older file resumed";
+    EXPECT_TRUE(Get_Shown_Messages().empty());
 }

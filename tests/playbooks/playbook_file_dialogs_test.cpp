@@ -292,6 +292,25 @@ TEST_F(PlaybookFileDialogs, ANameWithDotsIsSavedListedLoadedAndDeleted) {
     EXPECT_FALSE(std::filesystem::exists("playbooks/Wing..T.opb"));
 }
 
+// A playbook named with a letter beyond ASCII is written under its UTF-8
+// name, listed by the name the game holds and deleted by it.
+TEST_F(PlaybookFileDialogs, ANameBeyondAsciiIsWrittenInUTF8AndListedAsTyped) {
+    ASSERT_EQ(Save_As("Fl\xE8"
+                      "che"),
+              1);
+    EXPECT_TRUE(std::filesystem::is_regular_file("playbooks/Fl\xC3\xA8"
+                                                 "che.opb"));
+    Script_Message_Answer("Confirm File Deletion", ID_BOX_YES);
+    Script_Message_Answer("No Offensive Playbooks Files", ID_BOX_OK);
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Get_Dialog_Line_Text(dialog, PLAYBOOK_FILE_LIST, 0), "Fl\xE8"
+                                                                       "che");
+        Click_Dialog_Button(dialog, PLAYBOOK_DELETE_BUTTON);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, LOAD_PLAYBOOK_DIALOG, 0), 2);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("playbooks"), {}), 0) << "deleted";
+}
+
 TEST_F(PlaybookFileDialogs, LoadListsTheSideDeletesAndWarnsWhenEmpty) {
     Set_User_Preference(PLAYBOOK_EDITOR_SIDE, 1);
     Script_Message_Answer("No Defensive Playbooks Files", ID_BOX_OK);

@@ -21,6 +21,7 @@
 #include "platform/menus.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
+#include "platform/text_encoding.h"
 #include "reports/encyclopedia_dialogs.h"
 #include "reports/encyclopedia_export.h"
 #include "reports/encyclopedia_pages.h"
@@ -103,6 +104,11 @@ TEST_F(EncyclopediaExport, TwoPlayedWeeksMakeATidySiteWhoseLinksAllResolve) {
     const std::string odd_page = Get_Player_Page_Name(3, 0);
     EXPECT_EQ(odd_page.find('/'), std::string::npos);
     EXPECT_EQ(odd_page.find('\\'), std::string::npos);
+    // Letters beyond ASCII in a team's and a player's name: their pages are
+    // named in UTF-8 on disk, and the links to them (checked with the rest
+    // below) name those files.
+    Set_Team_String("Z\xFCrich", 0, 1);
+    Set_Player_Last_Name(0, 0, "M\xFCller\x80");
 
     ASSERT_EQ(Export_HTML_Encyclopedia(NO_WINDOW, "night.css"), 1);
     EXPECT_EQ(Get_Last_Export_Result().Pages_Failed, 0);
@@ -112,8 +118,17 @@ TEST_F(EncyclopediaExport, TwoPlayedWeeksMakeATidySiteWhoseLinksAllResolve) {
     EXPECT_EQ(Get_Last_Export_Result().Pages_Written, static_cast<int32_t>(paths.size()));
     for (const std::string& path : paths) {
         ASSERT_FALSE(path.empty());
-        EXPECT_TRUE(fs::is_regular_file(path)) << path;
+        EXPECT_TRUE(fs::is_regular_file(File_Name_From_Text(path))) << path;
     }
+    const std::string team_page = Get_Team_Page_Name(0);
+    ASSERT_EQ(team_page.rfind("Z\xFCrich ", 0), 0u) << "the page's name is the game's text";
+    EXPECT_TRUE(fs::is_regular_file("site/teams/Z\xC3\xBCrich " + team_page.substr(7)));
+    EXPECT_TRUE(
+        fs::is_regular_file("site/players/M\xC3\xBCller\xE2\x82\xAC" + Get_Player_Page_Name(0, 0).substr(7)));
+    const std::string index = Read_File("site/index.htm");
+    EXPECT_NE(index.find("href=\"./teams/Z%C3%BCrich%20"), std::string::npos) << "linked in UTF-8";
+    EXPECT_NE(index.find("<option value=\"Z&#252;rich "), std::string::npos)
+        << "the team list's value is the name the script makes the link from";
     EXPECT_EQ(List_Site_Pages("site").size(), paths.size()) << "no page outside the table, none twice";
     EXPECT_EQ(Count_Pages_Of("GameExport.template"), Count_Encyclopedia_Games());
     EXPECT_EQ(Count_Encyclopedia_Games(), PLAYED_WEEKS * 16);
@@ -138,7 +153,8 @@ TEST_F(EncyclopediaExport, TwoPlayedWeeksMakeATidySiteWhoseLinksAllResolve) {
     EXPECT_NE(line.find("<tr class=\"position-captions\"><th>Player</th><th>Team</th><td "
                         "align=\"center\">Games</td></tr>"),
               std::string::npos);
-    const std::string team = Read_File("site/TeamsDetail/" + Get_Team_Detail_Page_Name(0));
+    const std::string team =
+        Read_File(File_Name_From_Text("site/TeamsDetail/" + Get_Team_Detail_Page_Name(0)));
     EXPECT_NE(team.find("<h2>Defense</h2>\n<table class=\"data\">\n<thead><tr><th>Player</th><td "
                         "align=\"center\">Games</td><td align=\"center\">Tackles</td>"),
               std::string::npos);

@@ -428,8 +428,49 @@ TEST_F(PlayerStatsExport, ControlCharactersAreRefusedAndNegativeAveragesRoundToN
     EXPECT_EQ(punter.back(), "-0.7") << "3 punts for -2 yards";
 }
 
+// A name typed with letters beyond ASCII (the euro sign among them, which
+// lies in Windows-1252's 128-159) is told as typed and written, printed and
+// viewed under its UTF-8 name.
+TEST_F(PlayerStatsExport, ANameTypedWithLettersBeyondAsciiIsWrittenUnderItsUTF8Name) {
+    Link_Installation_Folders();
+    Start_Frame_Without_Loop();
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Choose_Dialog_Line(dialog, PRINT_TEAM_LIST, 0);
+        Choose_Dialog_Line(dialog, PRINT_FORMAT_LIST, STATS_FORMAT_TAB);
+        Type_Dialog_Text(dialog, PRINT_FILE_NAME_EDIT, "");
+        Set_Focus(Get_Dialog_Item(dialog, PRINT_FILE_NAME_EDIT));
+        // The desktop's typed text is UTF-8; the CJK letter has no place in the game's text.
+        Script_Typed_Text("J\xC3\xBCrgen \xE2\x82\xAC\xE6\x97\xA5");
+        Script_Action(
+            [](void* context) {
+                const auto window = static_cast<WINDOW_HANDLE>(reinterpret_cast<uintptr_t>(context));
+                EXPECT_EQ(Get_Dialog_Item_Text(window, PRINT_FILE_NAME_EDIT), "J\xFCrgen \x80");
+                Click_Dialog_Button(window, PRINT_TO_PRINTER_BOX);
+                Click_Dialog_Button(window, PRINT_VIEW_NOW_BOX);
+                Click_Dialog_Button(window, ID_OK);
+                Click_Dialog_Button(window, ID_CANCEL);
+            },
+            reinterpret_cast<void*>(static_cast<uintptr_t>(dialog)));
+    });
+    Do_Dialog(Main_Window, PRINT_DIALOG, 0);
+    Unlink_Installation_Folders();
+    const std::string on_disk = "Output/J\xC3\xBCrgen \xE2\x82\xAC.xls";
+    ASSERT_FALSE(Get_Shown_Messages().empty());
+    EXPECT_EQ(Get_Shown_Messages().back().Text,
+              "Player statistics successfully written to Output/J\xFCrgen \x80.xls");
+    EXPECT_TRUE(fs::is_regular_file(on_disk));
+    std::vector<std::string> written;
+    for (const fs::directory_entry& entry : fs::directory_iterator("Output"))
+        written.push_back(entry.path().filename().string());
+    EXPECT_EQ(written, std::vector<std::string>{"J\xC3\xBCrgen \xE2\x82\xAC.xls"}) << "one file, in UTF-8";
+    ASSERT_EQ(Get_Print_Requests().size(), 1u);
+    EXPECT_EQ(Get_Print_Requests()[0].Path, on_disk);
+    ASSERT_EQ(Get_Shell_Requests().size(), 1u);
+    EXPECT_EQ(Get_Shell_Requests()[0].Target, on_disk);
+}
+
 TEST(HtmlPageText, TagsGoAndRowsBreakLines) {
     EXPECT_EQ(Get_HTML_Page_Text("<TITLE>T</TITLE><PRE>a &amp; b\r\n&lt;c&gt;</PRE><table><tr><td>1</td></tr>"
-                                 "<tr><td>2</td></tr></table>&#233;&unknown;"),
-              "T\na & b\n<c>\n1\n2\n\xE9&unknown;");
+                                 "<tr><td>2</td></tr></table>&#233;&unknown;&#8364;&#26085;"),
+              "T\na & b\n<c>\n1\n2\n\xE9&unknown;\x80?");
 }

@@ -235,7 +235,12 @@ TEST(HtmlText, LeagueTextIsEscapedAndNamesStayInsideTheFolder) {
     EXPECT_EQ(Make_Safe_File_Name("../a/b\\c\x01"), "-a-b-c-") << "no way up, no folder";
     EXPECT_EQ(Make_Safe_File_Name(". .hidden"), "hidden");
     EXPECT_EQ(Make_Safe_File_Name(""), "_");
-    EXPECT_EQ(Make_Safe_File_Name("Jos\xE9"), "Jos\xC3\xA9") << "UTF-8 on disk";
+    EXPECT_EQ(Make_Safe_File_Name("Jos\xE9\x81"), "Jos\xE9-")
+        << "the game's text, a byte of no letter mended";
     EXPECT_EQ(Make_Safe_File_Name(std::string(300, 'a').c_str()).size(), 200u);
+    EXPECT_EQ(Make_Safe_File_Name(std::string(150, '\xE9').c_str()).size(), 100u)
+        << "200 bytes as the name is spelled on disk";
     EXPECT_EQ(Encode_Link_Path("teams/Los Angeles & Co.htm"), "teams/Los%20Angeles%20%26%20Co.htm");
+    EXPECT_EQ(Encode_Link_Path("players/Jos\xE9.htm"), "players/Jos%C3%A9.htm")
+        << "linked as spelled on disk";
 }

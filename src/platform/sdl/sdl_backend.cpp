@@ -17,6 +17,7 @@
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
 #include "platform/rect_math.h"
+#include "platform/text_encoding.h"
 #include "platform/windows.h"
 
 namespace {
@@ -205,23 +206,6 @@ uint32_t Key_Code(SDL_Keycode key) {
         return KEY_DELETE;
     default:
         return 0;
-    }
-}
-
-// Typed text arrives as UTF-8; the game's text is Windows-1252, which shares
-// the characters up to 255 with Unicode apart from 128-159.
-void Route_Typed_Text(const char* text) {
-    const unsigned char* c = reinterpret_cast<const unsigned char*>(text);
-    while (*c != 0) {
-        uint32_t code = *c++;
-        if (code >= 0xC0 && code < 0xE0 && (*c & 0xC0) == 0x80)
-            code = ((code & 0x1F) << 6) | (*c++ & 0x3F);
-        else if (code >= 0x80) {
-            while ((*c & 0xC0) == 0x80)
-                ++c;
-            continue;
-        }
-        if (code >= 32 && code <= 255 && !(code >= 128 && code < 160)) Route_Character_Event(code);
     }
 }
 
@@ -481,38 +465,14 @@ void Set_SDL_Cursor(int32_t shape) {
 
 // The desktop's clipboard holds UTF-8; the program's text is Windows-1252.
 void Put_SDL_Clipboard(const char* text) {
-    std::string utf8;
-    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(text != nullptr ? text : "");
-         *c != 0; ++c) {
-        if (*c < 0x80) {
-            utf8 += static_cast<char>(*c);
-        } else if (*c >= 0xA0) {
-            utf8 += static_cast<char>(0xC0 | (*c >> 6));
-            utf8 += static_cast<char>(0x80 | (*c & 0x3F));
-        } else {
-            utf8 += '?';
-        }
-    }
-    SDL_SetClipboardText(utf8.c_str());
+    SDL_SetClipboardText(UTF8_From_Windows_1252(text != nullptr ? text : "").c_str());
 }
 
 bool Get_SDL_Clipboard(std::string* text) {
     if (text == nullptr || SDL_HasClipboardText() == SDL_FALSE) return false;
     char* utf8 = SDL_GetClipboardText();
     if (utf8 == nullptr) return false;
-    text->clear();
-    const unsigned char* c = reinterpret_cast<const unsigned char*>(utf8);
-    while (*c != 0) {
-        uint32_t code = *c++;
-        if (code >= 0xC0 && code < 0xE0 && (*c & 0xC0) == 0x80) {
-            code = ((code & 0x1F) << 6) | (*c++ & 0x3F);
-        } else if (code >= 0x80) {
-            while ((*c & 0xC0) == 0x80)
-                ++c;
-            code = '?';
-        }
-        if (code < 256 && !(code >= 128 && code < 160)) *text += static_cast<char>(code);
-    }
+    *text = Windows_1252_From_Desktop_Text(utf8);
     SDL_free(utf8);
     return true;
 }
