@@ -294,6 +294,11 @@ TEST_F(SavedGameRefusals, ALetterBeyondAsciiIsSavedUnderItsUTF8NameAndResumedByI
     EXPECT_FALSE(std::filesystem::exists("J\xFCrgen.kor"));
 
     Set_Saved_Game_Name("Changed");
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Keep_Dialog_Picture(dialog, "resume_name_beyond_ascii");
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    Do_Dialog(Main_Window, RESUME_GAME_DIALOG, 0);
     Resume_In_The_Dialog("J\xFCrgen");
     EXPECT_STREQ(Universe.Header.Saved_Game_Name, "J\xFCrgen") << "resumed from that file";
 

@@ -445,6 +445,7 @@ TEST_F(PlayerStatsExport, ANameTypedWithLettersBeyondAsciiIsWrittenUnderItsUTF8N
             [](void* context) {
                 const auto window = static_cast<WINDOW_HANDLE>(reinterpret_cast<uintptr_t>(context));
                 EXPECT_EQ(Get_Dialog_Item_Text(window, PRINT_FILE_NAME_EDIT), "J\xFCrgen \x80");
+                Keep_Dialog_Picture(window, "print_name_beyond_ascii");
                 Click_Dialog_Button(window, PRINT_TO_PRINTER_BOX);
                 Click_Dialog_Button(window, PRINT_VIEW_NOW_BOX);
                 Click_Dialog_Button(window, ID_OK);
