@@ -22,7 +22,6 @@
 #include "engine/game_screen_hooks.h"
 #include "engine/play_text.h"
 #include "engine/row_text.h"
-#include "platform/text_encoding.h"
 #include "reports/box_score_tables.h"
 #include "reports/html_text.h"
 #include "tools/image_downloads.h"
@@ -73,7 +72,7 @@ std::string Logo_Link(int32_t team, int32_t season_year) {
     const std::string resolved = Resolve_File_Path(path);
     std::error_code error;
     if (!std::filesystem::is_regular_file(resolved, error)) return "";
-    return "../" + Encode_Link_Path(Text_From_File_Name(resolved));
+    return "../" + Encode_Disk_Link_Path(resolved);
 }
 
 int32_t Shown_Game_Year() {

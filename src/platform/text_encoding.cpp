@@ -17,6 +17,24 @@ uint32_t Byte_Code_Point(uint8_t byte) {
     return letter != 0 || byte == 0 ? letter : byte;
 }
 
+// UTF-8 as game text; letters the code page lacks and malformed bytes are
+// dropped, and so are the control letters U+0080-U+009F when asked.
+std::string Convert_UTF8(const char* text, bool drop_controls, bool* whole) {
+    std::string out;
+    bool all = true;
+    uint32_t letter = 0;
+    for (size_t length; text != nullptr && (length = Read_UTF8_Letter(text, &letter)) != 0; text += length) {
+        if (drop_controls && letter >= 0x80 && letter < 0xA0) continue;
+        const int32_t byte = letter == UTF8_MALFORMED ? -1 : Windows_1252_Byte(letter);
+        if (byte < 0)
+            all = false;
+        else
+            out += static_cast<char>(byte);
+    }
+    if (whole != nullptr) *whole = all;
+    return out;
+}
+
 std::string Component_Text(const std::string& component) {
     bool whole = true;
     std::string text = Windows_1252_From_UTF8(component.c_str(), &whole);
@@ -35,6 +53,10 @@ int32_t Windows_1252_Byte(uint32_t letter) {
         if (WINDOWS_1252_HIGH[n] == letter || (WINDOWS_1252_HIGH[n] == 0 && letter == 0x80u + n))
             return 0x80 + n;
     return -1;
+}
+
+size_t UTF8_Length(uint32_t letter) {
+    return letter < 0x80 ? 1 : letter < 0x800 ? 2 : letter < 0x10000 ? 3 : 4;
 }
 
 void Append_UTF8_Letter(std::string& out, uint32_t letter) {
@@ -97,32 +119,11 @@ std::string UTF8_From_Windows_1252(const std::string& text) {
 }
 
 std::string Windows_1252_From_UTF8(const char* text, bool* whole) {
-    std::string out;
-    bool all = true;
-    if (text != nullptr) {
-        uint32_t letter = 0;
-        for (size_t length; (length = Read_UTF8_Letter(text, &letter)) != 0; text += length) {
-            const int32_t byte = letter == UTF8_MALFORMED ? -1 : Windows_1252_Byte(letter);
-            if (byte < 0)
-                all = false;
-            else
-                out += static_cast<char>(byte);
-        }
-    }
-    if (whole != nullptr) *whole = all;
-    return out;
+    return Convert_UTF8(text, false, whole);
 }
 
 std::string Windows_1252_From_Desktop_Text(const char* text) {
-    std::string out;
-    if (text == nullptr) return out;
-    uint32_t letter = 0;
-    for (size_t length; (length = Read_UTF8_Letter(text, &letter)) != 0; text += length) {
-        if (letter >= 0x80 && letter < 0xA0) continue;
-        const int32_t byte = letter == UTF8_MALFORMED ? -1 : Windows_1252_Byte(letter);
-        if (byte >= 0) out += static_cast<char>(byte);
-    }
-    return out;
+    return Convert_UTF8(text, true, nullptr);
 }
 
 std::string File_Name_From_Text(const std::string& text) {

@@ -15,6 +15,8 @@ uint32_t Windows_1252_Letter(uint8_t byte);
 // (U+0081 and the like), so that every byte has one letter and back.
 int32_t Windows_1252_Byte(uint32_t letter);
 
+// The number of bytes of a Unicode letter (below 0x110000) in UTF-8.
+size_t UTF8_Length(uint32_t letter);
 // Appends a Unicode letter (below 0x110000) as UTF-8.
 void Append_UTF8_Letter(std::string& out, uint32_t letter);
 // Reads the UTF-8 letter at `text` into `letter` and returns its length in

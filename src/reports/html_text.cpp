@@ -61,7 +61,7 @@ std::string Make_Safe_File_Name(const char* name) {
             const uint32_t letter = Windows_1252_Letter(c);
             const bool kept = !(c == '/' || c == '\\' || c < 0x20 || c == 0x7F || letter == 0);
             const char piece = kept ? static_cast<char>(c) : '-';
-            const size_t length = File_Name_From_Text(std::string(1, piece)).size();
+            const size_t length = kept ? UTF8_Length(letter) : 1;
             if (spelled + length > FILE_NAME_LIMIT) break;
             spelled += length;
             out += piece;
@@ -71,8 +71,12 @@ std::string Make_Safe_File_Name(const char* name) {
 }
 
 std::string Encode_Link_Path(const std::string& path) {
+    return Encode_Disk_Link_Path(File_Name_From_Text(path));
+}
+
+std::string Encode_Disk_Link_Path(const std::string& path) {
     std::string out;
-    for (const char c : File_Name_From_Text(path)) {
+    for (const char c : path) {
         const auto byte = static_cast<unsigned char>(c);
         if (Is_Link_Safe(byte)) {
             out += c;

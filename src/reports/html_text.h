@@ -22,3 +22,6 @@ std::string Make_Safe_File_Name(const char* name);
 // resolver names by it: spelled in UTF-8, every byte but letters, digits,
 // "-", ".", "_", "~" and "/" percent-encoded.
 std::string Encode_Link_Path(const std::string& path);
+// A relative path as the file system spells it (one the path resolver gave)
+// as a link to that very file: its bytes as they are, percent-encoded as above.
+std::string Encode_Disk_Link_Path(const std::string& path);
