@@ -13,6 +13,7 @@
 #include "database/text_format.h"
 #include "database/universe.h"
 #include "platform/message_box.h"
+#include "platform/text_encoding.h"
 
 namespace {
 // The closing year, its dash or opening parenthesis, and the closing
@@ -38,6 +39,15 @@ std::string Describe_Save_Failure(const char* opening) {
     return opening != nullptr ? opening : "";
 }
 
+std::string Describe_Too_Long_Name(const char* kind) {
+    // The limit is the file's, whose name spells the letters of the game's
+    // text beyond ASCII in two or three bytes; the message names two of
+    // them in the game's own text, é and €.
+    return std::string(kind) + " name can be at most " + std::to_string(SAVED_GAME_NAME_LIMIT) +
+           " characters long, and a letter such as \xE9 or \x80"
+           " counts as two or three.\n\nPlease choose a shorter name.";
+}
+
 int32_t Check_Saved_Game_Name(const char* name) {
     // Without a separator the name is that of a file in the folder: dots,
     // ".." among them, are its own. A typed name is told of a separator in
@@ -45,7 +55,8 @@ int32_t Check_Saved_Game_Name(const char* name) {
     const int32_t check = Check_Listed_Game_Name(name);
     if (check == SAVED_GAME_NAME_SEPARATOR) return SAVED_GAME_NAME_NOT_PLAIN;
     if (check != SAVED_GAME_NAME_OK) return check;
-    if (std::strlen(name) > static_cast<size_t>(SAVED_GAME_NAME_LIMIT)) return SAVED_GAME_NAME_TOO_LONG;
+    if (File_Name_From_Text(name).size() > static_cast<size_t>(SAVED_GAME_NAME_LIMIT))
+        return SAVED_GAME_NAME_TOO_LONG;
     return SAVED_GAME_NAME_OK;
 }
 
@@ -67,9 +78,10 @@ const char* Describe_Saved_Game_Name_Check(int32_t check) {
                "choose another name.";
     case SAVED_GAME_NAME_SEPARATOR:
         return "A saved game's name can't contain \"/\" or \"\\\".\n\nPlease rename the file.";
-    case SAVED_GAME_NAME_TOO_LONG:
-        static_assert(SAVED_GAME_NAME_LIMIT == 247, "the message names the limit");
-        return "A saved game's name can be at most 247 characters long.\n\nPlease choose a shorter name.";
+    case SAVED_GAME_NAME_TOO_LONG: {
+        static const std::string text = Describe_Too_Long_Name("A saved game's");
+        return text.c_str();
+    }
     default:
         return "";
     }
@@ -116,8 +128,7 @@ void Get_Usable_Saved_Game_Name(char* out, int32_t size) {
     }
     char fresh[DEFAULT_SAVE_NAME_SIZE];
     Get_Default_Save_Name(fresh, sizeof fresh);
-    fresh[SAVED_GAME_NAME_LIMIT] = '\0';
-    safe_strncpy(out, fresh, size);
+    safe_strncpy(out, Fit_File_Name(fresh, SAVED_GAME_NAME_LIMIT).c_str(), size);
 }
 
 void Auto_Save_Game() {

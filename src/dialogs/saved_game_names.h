@@ -5,10 +5,14 @@
 #include <cstdint>
 #include <string>
 
-// The longest name a game is saved under: its file, the name with ".kor",
-// is written as the name with ".kor.tmp" first, and a file's name holds at
-// most 255 bytes. (The league's saved-game name field holds 255.)
+// The longest name a game is saved under, in bytes of its file's name (a
+// letter beyond ASCII takes two or three there): its file, the name with
+// ".kor", is written as the name with ".kor.tmp" first, and a file's name
+// holds at most 255 bytes. (The league's saved-game name field holds 255.)
 constexpr int32_t SAVED_GAME_NAME_LIMIT = 247;
+// What the user is told of a name longer than that, of a saved game or a
+// playbook (`kind`).
+std::string Describe_Too_Long_Name(const char* kind);
 // The size of the buffer a default name is written into.
 constexpr int32_t DEFAULT_SAVE_NAME_SIZE = 2048;
 // What the user is told when writing a saved game failed.

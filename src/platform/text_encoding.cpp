@@ -130,6 +130,17 @@ std::string File_Name_From_Text(const std::string& text) {
     return UTF8_From_Windows_1252(text);
 }
 
+std::string Fit_File_Name(const std::string& text, size_t limit) {
+    size_t spelled = 0;
+    size_t kept = 0;
+    for (; kept < text.size(); ++kept) {
+        const size_t length = UTF8_Length(Byte_Code_Point(static_cast<uint8_t>(text[kept])));
+        if (spelled + length > limit) break;
+        spelled += length;
+    }
+    return text.substr(0, kept);
+}
+
 std::string Text_From_File_Name(const std::string& name) {
     std::string out;
     size_t start = 0;

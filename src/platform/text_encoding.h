@@ -36,6 +36,9 @@ std::string Windows_1252_From_UTF8(const char* text, bool* whole = nullptr);
 // A file or folder name (or a path) of the game's text as the file system
 // spells it: UTF-8.
 std::string File_Name_From_Text(const std::string& text);
+// The longest beginning of game text whose file name takes at most `limit`
+// bytes: a letter beyond ASCII takes two or three.
+std::string Fit_File_Name(const std::string& text, size_t limit);
 // A name (or path) read from the file system as the game's text: each
 // component between "/" separators that is UTF-8 whose every letter the
 // game's text holds is converted; any other component (a name written in

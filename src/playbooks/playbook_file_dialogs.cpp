@@ -172,10 +172,7 @@ void Save_Under_Typed_Name(WINDOW_HANDLE dialog) {
     const int32_t check = Check_Saved_Game_Name(name.c_str());
     if (check == SAVED_GAME_NAME_TOO_LONG) {
         // The text stays for the user to shorten.
-        Show_Formatted_Message("Save Playbook",
-                               "A playbook's name can be at most %d characters long.\n\nPlease choose a "
-                               "shorter name.",
-                               SAVED_GAME_NAME_LIMIT);
+        Show_Formatted_Message("Save Playbook", "%s", Describe_Too_Long_Name("A playbook's").c_str());
         Set_Focus(Get_Dialog_Item(dialog, PLAYBOOK_NAME_EDIT));
         return;
     }

@@ -51,22 +51,17 @@ std::string Escape_HTML_Text(const char* text) {
 
 std::string Make_Safe_File_Name(const char* name) {
     std::string out;
-    size_t spelled = 0; // the name's length as the file system spells it
     if (name != nullptr) {
         bool leading = true;
         for (const char* p = name; *p != '\0'; ++p) {
             const auto c = static_cast<uint8_t>(*p);
             if (leading && (c == '.' || c == ' ')) continue;
             leading = false;
-            const uint32_t letter = Windows_1252_Letter(c);
-            const bool kept = !(c == '/' || c == '\\' || c < 0x20 || c == 0x7F || letter == 0);
-            const char piece = kept ? static_cast<char>(c) : '-';
-            const size_t length = kept ? UTF8_Length(letter) : 1;
-            if (spelled + length > FILE_NAME_LIMIT) break;
-            spelled += length;
-            out += piece;
+            const bool kept = !(c == '/' || c == '\\' || c < 0x20 || c == 0x7F || Windows_1252_Letter(c) == 0);
+            out += kept ? static_cast<char>(c) : '-';
         }
     }
+    out = Fit_File_Name(out, FILE_NAME_LIMIT);
     return out.empty() ? std::string("_") : out;
 }
 

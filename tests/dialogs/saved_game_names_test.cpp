@@ -20,6 +20,7 @@
 #include "platform/keys.h"
 #include "platform/message_box.h"
 #include "platform/scripted_answers.h"
+#include "platform/text_encoding.h"
 #include "platform/windows.h"
 #include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
@@ -96,34 +97,46 @@ TEST_F(SavedGameNames, DefaultNamesFollowTheHumanTeamsAndTheSeasons) {
     EXPECT_EQ(Check_Saved_Game_Name(std::string(256, 'a').c_str()), SAVED_GAME_NAME_TOO_LONG);
     EXPECT_EQ(Check_Saved_Game_Name(std::string(247, 'a').c_str()), SAVED_GAME_NAME_OK);
     EXPECT_EQ(Check_Saved_Game_Name(std::string(248, 'a').c_str()), SAVED_GAME_NAME_TOO_LONG);
+    EXPECT_EQ(Check_Saved_Game_Name(std::string(124, '\xE9').c_str()), SAVED_GAME_NAME_TOO_LONG)
+        << "248 bytes in the file's name";
 }
 
 // The Save dialog takes the longest name whose file the folder can hold, as
 // written through its temporary file, and tells the user of a longer one.
 TEST_F(SavedGameNames, TheSaveDialogTakesTheLongestNameItsFilesCanHave) {
     Start_Frame_Without_Loop();
-    for (const size_t length : {size_t{252}, size_t{248}, size_t{247}}) {
-        SCOPED_TRACE(length);
-        const std::string name(length, 'n');
+    // The limit is the file's name in bytes: "\xE9" (é) is spelled in two
+    // of them and "\x80" (€) in three, so 123 of the one or 82 of the other
+    // and an "n" are the longest such names.
+    const std::string longest_accented = std::string(123, '\xE9') + "n";
+    const std::string longest_euros = std::string(82, '\x80') + "n";
+    const std::string names[] = {std::string(252, 'n'),        std::string(248, 'n'),
+                                 std::string(124, '\xE9'),      std::string(83, '\x80'),
+                                 std::string(247, 'n'),         longest_accented,
+                                 longest_euros};
+    for (const std::string& name : names) {
+        const std::string file = File_Name_From_Text(name) + ".kor";
+        const bool too_long = file.size() > 247 + 4;
+        SCOPED_TRACE(file);
         Clear_Shown_Messages();
         Script_Dialog_Step([&name](WINDOW_HANDLE dialog) {
             Type_Dialog_Text(dialog, SAVE_NAME_EDIT, name);
             Click_Dialog_Button(dialog, ID_OK);
         });
-        if (length > 247) {
+        if (too_long) {
             // Told, the dialog stays for the user to mend the name; Cancel closes it.
             Script_Dialog_Step([](WINDOW_HANDLE dialog) { Click_Dialog_Button(dialog, ID_CANCEL); });
             Do_Main_Window_Command(Main_Window, ID_SAVE_GAME);
             ASSERT_EQ(Get_Shown_Messages().size(), 1u);
-            EXPECT_EQ(
-                Get_Shown_Messages()[0].Text,
-                "A saved game's name can be at most 247 characters long.\n\nPlease choose a shorter name.");
+            EXPECT_EQ(Get_Shown_Messages()[0].Text,
+                      "A saved game's name can be at most 247 characters long, and a letter such as \xE9 or "
+                      "\x80 counts as two or three.\n\nPlease choose a shorter name.");
             std::error_code error;
-            EXPECT_FALSE(std::filesystem::exists(name + ".kor", error));
+            EXPECT_FALSE(std::filesystem::exists(file, error));
         } else {
             EXPECT_TRUE(Do_Main_Window_Command(Main_Window, ID_SAVE_GAME));
             EXPECT_TRUE(Get_Shown_Messages().empty());
-            EXPECT_TRUE(std::filesystem::exists(name + ".kor"));
+            EXPECT_TRUE(std::filesystem::exists(file));
             EXPECT_STREQ(Universe.Header.Saved_Game_Name, name.c_str());
         }
     }
@@ -182,6 +195,12 @@ TEST_F(SavedGameNames, AutoSaveNeverWritesUnderANameThatIsNotPlain) {
     EXPECT_TRUE(std::filesystem::exists(fallback + ".kor"));
     EXPECT_EQ(std::string(Universe.Header.Saved_Game_Name), fallback);
     EXPECT_EQ(Get_Game_Checksum(), Compute_Game_Checksum());
+
+    // A stored name the league's field holds but whose file's name would be
+    // too long (each "\xFC", ü, is two bytes there) is no name to save under.
+    Set_Saved_Game_Name(std::string(200, '\xFC').c_str());
+    Auto_Save_Game();
+    EXPECT_EQ(std::string(Universe.Header.Saved_Game_Name), fallback);
 }
 
 // Two dots in a row are part of a name like any other characters: the Save

@@ -221,11 +221,12 @@ TEST_F(PlaybookFileDialogs, ARefusedSaveLeavesThePlaybooksName) {
     });
     Script_Dialog_Step([](WINDOW_HANDLE dialog) {
         EXPECT_EQ(Get_Dialog_Item_Text(dialog, PLAYBOOK_NAME_EDIT), "Keep");
-        const std::string too_long(248, 'M');
+        const std::string too_long(124, '\xE9'); // 248 bytes in the file's name
         Type_Dialog_Text(dialog, PLAYBOOK_NAME_EDIT, too_long);
         Click_Dialog_Button(dialog, ID_OK);
         EXPECT_EQ(Last_Shown_Text("Save Playbook"),
-                  "A playbook's name can be at most 247 characters long.\n\nPlease choose a shorter name.");
+                  "A playbook's name can be at most 247 characters long, and a letter such as \xE9 or \x80"
+                  " counts as two or three.\n\nPlease choose a shorter name.");
         EXPECT_EQ(Count_Shown_Messages("File Open Error"), 0) << "not told as invalid characters";
         EXPECT_EQ(Get_Innermost_Dialog(), dialog) << "the dialog stays";
         EXPECT_EQ(Get_Dialog_Item_Text(dialog, PLAYBOOK_NAME_EDIT), too_long)
