@@ -19,6 +19,7 @@
 #include "platform/file_search.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
+#include "platform/text_encoding.h"
 #include "reports/encyclopedia_dialogs.h"
 #include "reports/encyclopedia_pages.h"
 #include "reports/html_text.h"
@@ -62,16 +63,14 @@ int32_t Page_Parameter(const TAG_PARAMETERS& page, int32_t count, int32_t key) {
     return Get_Tag_Parameter(used, key);
 }
 
-// The export's folders and pages are named in the game's text and made
-// through the path resolver, as every file the user names is.
 bool Is_Folder(const std::string& path) {
     struct stat info;
-    return stat(Resolve_File_Path(path.c_str()).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    return stat(Get_Export_Disk_Path(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 bool Make_Folder(const std::string& path) {
     if (path.empty()) return true;
-    mkdir(Resolve_File_Path(path.c_str()).c_str(), 0777);
+    mkdir(Get_Export_Disk_Path(path).c_str(), 0777);
     return Is_Folder(path);
 }
 
@@ -80,7 +79,7 @@ bool Make_Folder(const std::string& path) {
 void Copy_Folder_Files(const char* installation_folder, const std::string& destination) {
     const std::string source = installation_folder;
     for (const std::string& name : Find_Files(Resolve_File_Path(installation_folder), "*")) {
-        const std::filesystem::path to = Resolve_File_Path((destination + "/" + name).c_str());
+        const std::filesystem::path to = Get_Export_Disk_Path(destination + "/" + name);
         std::error_code error;
         if (std::filesystem::exists(to, error))
             std::filesystem::permissions(
@@ -217,11 +216,18 @@ std::string Make_Encyclopedia_Page_Path(const char* template_name, const TAG_PAR
     return std::string(Export_Folder) + "/" + relative;
 }
 
+std::string Get_Export_Disk_Path(const std::string& path) {
+    const size_t root = std::strlen(Export_Folder);
+    if (path.compare(0, root, Export_Folder) != 0 || (path.size() > root && path[root] != '/'))
+        return Resolve_File_Path(path.c_str());
+    return Resolve_File_Path(Export_Folder) + File_Name_From_Text(path.substr(root));
+}
+
 int32_t Encyclopedia_Pages_Exist() {
     for (const ENCYCLOPEDIA_PAGE& page : List_Encyclopedia_Pages()) {
         const std::string path = Make_Encyclopedia_Page_Path(page.Template, page.Parameters, page.Count);
         struct stat info;
-        if (!path.empty() && stat(Resolve_File_Path(path.c_str()).c_str(), &info) == 0) return 1;
+        if (!path.empty() && stat(Get_Export_Disk_Path(path).c_str(), &info) == 0) return 1;
     }
     return 0;
 }

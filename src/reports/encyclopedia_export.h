@@ -56,6 +56,12 @@ int32_t Encyclopedia_Pages_Exist();
 // The page's file under Export_Folder; empty for a page the encyclopedia
 // does not hold (a template it does not know, a team or player not in use).
 std::string Make_Encyclopedia_Page_Path(const char* template_name, const TAG_PARAMETERS& page, int32_t count);
+// Where a path of the export, in the game's text, lies on disk: the folder
+// the user chose (Export_Folder) as the path resolver finds it, and below it
+// the export's own names exactly, spelled in UTF-8 as the pages' links give
+// them, so that a page or folder of an earlier export whose name differs
+// only in case is not taken for it. Any other path is resolved whole.
+std::string Get_Export_Disk_Path(const std::string& path);
 // Creates Export_Folder with its missing parents and the eight sub-folders;
 // 1 when they all exist afterwards, else 0 with the first folder that could
 // not be made in `failed`.

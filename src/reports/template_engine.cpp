@@ -445,11 +445,12 @@ int32_t Write_Template_Page(const char* template_name, const TAG_PARAMETERS& pag
     std::string out;
     out.reserve(text.size() * 2);
     if (!Expand_Template_Text(text, page, count, &out)) return TEMPLATE_PAGE_FAILED;
-    FILE* output = Open_Resolved_File(path.c_str(), "wb");
+    const std::string page_file = Get_Export_Disk_Path(path);
+    FILE* output = std::fopen(page_file.c_str(), "wb");
     if (output == nullptr) return TEMPLATE_PAGE_FAILED;
     const bool written = std::fwrite(out.data(), 1, out.size(), output) == out.size();
     const bool closed = std::fclose(output) == 0;
     if (written && closed) return TEMPLATE_PAGE_WRITTEN;
-    std::remove(Resolve_File_Path(path.c_str()).c_str());
+    std::remove(page_file.c_str());
     return TEMPLATE_PAGE_FAILED;
 }

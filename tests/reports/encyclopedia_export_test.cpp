@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -254,6 +255,23 @@ TEST_F(EncyclopediaExport, AnExistingEncyclopediaIsOverwrittenOnlyAfterAsking) {
     Script_Message_Answer("Caution", ID_BOX_OK);
     EXPECT_EQ(Export_HTML_Encyclopedia(NO_WINDOW, "default.css"), 1);
     EXPECT_NE(Read_File("site/index.htm"), "kept");
+
+    // A team renamed only in case: its pages are written under the new
+    // names its links give, not into the earlier export's files.
+    char nickname[64] = "";
+    Get_Team_String(nickname, 0, 1);
+    const std::string earlier = Get_Team_Page_Name(0);
+    std::string shouted = nickname;
+    for (char& c : shouted)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    ASSERT_NE(shouted, nickname);
+    Set_Team_String(shouted.c_str(), 0, 1);
+    Script_Message_Answer("Caution", ID_BOX_OK);
+    EXPECT_EQ(Export_HTML_Encyclopedia(NO_WINDOW, "default.css"), 1);
+    EXPECT_TRUE(fs::is_regular_file("site/teams/" + Get_Team_Page_Name(0)));
+    EXPECT_NE(Get_Team_Page_Name(0), earlier);
+    const std::vector<std::string> broken = Find_Broken_Links("site");
+    EXPECT_TRUE(broken.empty()) << broken.size() << " broken links, the first: " << broken.front();
 }
 
 TEST_F(EncyclopediaExport, AFolderThatCannotBeMadeOrAPageThatCannotBeWrittenIsTold) {
