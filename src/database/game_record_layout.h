@@ -14,6 +14,10 @@ constexpr int GAME_LISTED_PLAYERS = 80;
 constexpr int GAME_PLAYER_COUNTERS = 5;
 constexpr int ON_FIELD_PLAYERS = 11;
 
+// The announcer event of a flag thrown: its Argument_B is the slot of the
+// team flagged.
+constexpr int8_t PLAY_EVENT_FLAG = 41;
+
 #pragma pack(push, 1)
 // One announcer event of a snap; an empty slot has Event_Id -1 (255).
 struct PLAY_EVENT_SLOT {

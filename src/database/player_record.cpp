@@ -111,11 +111,12 @@ int32_t Get_Player_ID(int32_t team, int32_t slot) {
 }
 
 int32_t Get_Player_Drafted_By_Team(int32_t team, int32_t slot) {
-    return static_cast<int8_t>(Get_Player_Vital_Stat(team, slot, VITAL_DRAFT_RECORD) / 10000 - 1);
+    return static_cast<int8_t>(
+        Get_Player_Vital_Stat(team, slot, VITAL_DRAFT_RECORD) / DRAFT_RECORD_TEAM_FACTOR - 1);
 }
 
 int32_t Get_Player_Draft_Detail(int32_t team, int32_t slot) {
-    return Get_Player_Vital_Stat(team, slot, VITAL_DRAFT_RECORD) % 10000;
+    return Get_Player_Vital_Stat(team, slot, VITAL_DRAFT_RECORD) % DRAFT_RECORD_TEAM_FACTOR;
 }
 
 int32_t Read_Player_Byte_Field(int32_t team, int32_t slot, int32_t index) {

@@ -82,6 +82,8 @@ constexpr int VITAL_SIGNING_BONUS = 10;
 constexpr int VITAL_SALARY = 11;
 constexpr int VITAL_CONTRACT_YEARS = 12;
 constexpr int VITAL_DRAFT_RECORD = 13;
+// Vital 13 holds (drafting team + 1) x this + the draft's year or detail.
+constexpr int DRAFT_RECORD_TEAM_FACTOR = 10000;
 constexpr int VITAL_INJURY_TYPE = 14;
 constexpr int VITAL_WEEKS_OUT = 15;
 constexpr int VITAL_DRAFT_SLOT = 16;

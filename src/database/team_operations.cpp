@@ -1,5 +1,6 @@
 #include "database/team_operations.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <utility>
@@ -15,9 +16,11 @@
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "frontoffice/roster_limits.h"
+#include "personnel/draft_picks.h"
 #include "personnel/fantasy_draft.h"
 #include "personnel/free_agent_order.h"
 #include "platform/message_box.h"
+#include "season/all_time_leaders.h"
 
 namespace {
 
@@ -57,20 +60,32 @@ void Move_Schedule_Codes(const int32_t* to) {
     }
 }
 
-// Byte offsets of the two team bytes and the team in possession in a game record.
-constexpr size_t GAME_TEAM_OFFSET = 0;
-constexpr size_t GAME_POSSESSION_OFFSET = 48684;
-static_assert(GAME_POSSESSION_OFFSET < sizeof(GAME_RECORD));
-
+// A game record names its two teams, the team in possession and, in each
+// flag thrown, the team flagged (in the snap being played and in its log).
 void Move_Game_Record_Teams(const int32_t* to) {
     for (GAME_RECORD& game : Universe.Games) {
-        uint8_t* bytes = reinterpret_cast<uint8_t*>(&game);
         // A zeroed record names team 0 twice; a real game never does.
-        if (bytes[GAME_TEAM_OFFSET] == bytes[GAME_TEAM_OFFSET + 1]) continue;
-        Move_Byte(bytes[GAME_TEAM_OFFSET], to);
-        Move_Byte(bytes[GAME_TEAM_OFFSET + 1], to);
-        Move_Byte(bytes[GAME_POSSESSION_OFFSET], to);
+        if (game.Team[0] == game.Team[1]) continue;
+        Move_Byte(game.Team[0], to);
+        Move_Byte(game.Team[1], to);
+        Move_Byte(game.Possession_Team, to);
+        const int32_t logged = std::clamp<int32_t>(game.Play_Log_Count, 0, MAX_PLAY_LOG_ENTRIES);
+        for (int32_t snap = -1; snap < logged; ++snap) {
+            PLAY_LOG_ENTRY& play = snap < 0 ? game.Current_Play : game.Play_Log[snap];
+            for (PLAY_EVENT_SLOT& event : play.Events)
+                if (event.Event_Id == PLAY_EVENT_FLAG) Move_Byte(event.Argument_B, to);
+        }
     }
+}
+
+// An owner of a pick: the franchise that owns it, or FORFEITED_PICK_OWNER + t
+// for a pick team t forfeited (the draft reads a byte of 128 as team 0's).
+void Move_Pick_Owner(int8_t& owner, const int32_t* to) {
+    const int32_t code = static_cast<uint8_t>(owner);
+    if (code >= FORFEITED_PICK_OWNER)
+        owner = static_cast<int8_t>(FORFEITED_PICK_OWNER + Moved(code - FORFEITED_PICK_OWNER, to));
+    else
+        Move_Byte(owner, to);
 }
 
 void Move_League_Tables(const int32_t* to) {
@@ -89,20 +104,32 @@ void Move_League_Tables(const int32_t* to) {
             for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
                 round[to[team]] = issued[team];
             for (int8_t& owner : round)
-                Move_Byte(owner, to);
+                Move_Pick_Owner(owner, to);
         }
     }
 }
 
-void Move_Season_Line_Teams(const int32_t* to) {
-    // Every line a player links to, blank ones as well: a roster move opens
-    // an empty line of the new team, which must name that team wherever it
-    // goes. Each line is moved once, even were two players to link to it.
+// Vital 13 holds (drafting team + 1) x DRAFT_RECORD_TEAM_FACTOR + the
+// draft's year; below the factor the player has no drafting team.
+void Move_Drafting_Team(PLAYER_RECORD& player, const int32_t* to) {
+    int32_t& record = player.Vital_Stats[VITAL_DRAFT_RECORD];
+    if (record < DRAFT_RECORD_TEAM_FACTOR) return;
+    const int32_t drafter = record / DRAFT_RECORD_TEAM_FACTOR - 1;
+    record += (Moved(drafter, to) - drafter) * DRAFT_RECORD_TEAM_FACTOR;
+}
+
+// Every player of every record, the pools' included: the team that drafted
+// him and the team of every season line he links to, blank ones as well (a
+// roster move opens an empty line of the new team, which must name that team
+// wherever it goes). Each line is moved once, even were two players to link
+// to it.
+void Move_Player_Team_Fields(const int32_t* to) {
     static bool moved[MAX_SEASON_LINES];
     std::memset(moved, 0, sizeof moved);
     for (int32_t team = 0; team < TOTAL_NUMBER_OF_TEAMS; ++team) {
         for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
             if (!Is_Player_Slot_Used(team, slot)) continue;
+            Move_Drafting_Team(Team(team).Players[slot], to);
             for (int32_t link = 0; link < NUMBER_OF_SEASON_LINE_LINKS; ++link) {
                 const int32_t line = Get_Player_Season_Line(team, slot, link);
                 if (line == NO_SEASON_LINE || moved[line]) continue;
@@ -114,10 +141,10 @@ void Move_Season_Line_Teams(const int32_t* to) {
     }
 }
 
-// The viewed, user's and selected player's teams follow theirs. The user's
-// team becomes the viewed team when that one moved (`viewed_moved`: its slot
-// took part in a move) and is a human franchise outside a multi-season
-// simulation.
+// The viewed, user's, selected player's and trade partner's teams follow
+// theirs. The user's team becomes the viewed team when that one moved
+// (`viewed_moved`: its slot took part in a move) and is a human franchise
+// outside a multi-season simulation.
 void Move_Team_Settings(const int32_t* to, bool viewed_moved) {
     int32_t viewed = Get_User_Preference(VIEWED_TEAM);
     int32_t user = Get_User_Preference(USER_TEAM);
@@ -130,14 +157,27 @@ void Move_Team_Settings(const int32_t* to, bool viewed_moved) {
     else
         Set_User_Preference(USER_TEAM, Moved(user, to));
     Set_User_Preference(SELECTED_PLAYER_TEAM, Moved(Get_User_Preference(SELECTED_PLAYER_TEAM), to));
+    Set_User_Preference(TRADE_PARTNER_TEAM, Moved(Get_User_Preference(TRADE_PARTNER_TEAM), to));
 }
 
 // Moves the team of every franchise slot s to slot to[s] (a permutation of
-// the slots) with everything that names it: schedules, settings, season
-// lines, game records, league tables and a running fantasy draft's order
-// and picks. Moving teams one swap at a time
-// or all at once leaves the same league, but for the user's team, which
-// follows a human viewed team that took part in any of the swaps.
+// the slots) with every field of the league that names a franchise slot:
+// - the team records themselves, with what they hold (home city, stadium,
+//   history, playbooks, returners);
+// - every team's schedule codes;
+// - the viewed, user's, selected player's and trade partner's teams;
+// - every player's drafting team and the team of every season line he
+//   links to, in every record, the pools' included;
+// - the game records' teams, team in possession and flagged teams;
+// - the draft order, the pick table (the picks by issuing team, then the
+//   owners and the forfeited marks), the division standings and the playoff
+//   bracket;
+// - the log of forfeited picks and the all-time leader entries;
+// - a running fantasy draft's order, picks, filter and asked team.
+// Values that name no franchise slot (NO_TEAM, -1, the pools 36-40) stay.
+// Moving teams one swap at a time or all at once leaves the same league,
+// but for the user's team, which follows a human viewed team that took part
+// in any of the swaps.
 void Move_Team_Slots(const int32_t* to, bool viewed_moved) {
     Move_Schedule_Codes(to);
     // Each cycle of the permutation turns round through one held record.
@@ -162,9 +202,11 @@ void Move_Team_Slots(const int32_t* to, bool viewed_moved) {
         }
     }
     Move_Team_Settings(to, viewed_moved);
-    Move_Season_Line_Teams(to);
+    Move_Player_Team_Fields(to);
     Move_Game_Record_Teams(to);
     Move_League_Tables(to);
+    Move_Draft_Pick_Log_Teams(to);
+    Move_All_Time_Leader_Teams(to);
     Move_Fantasy_Draft_Teams(to);
 }
 

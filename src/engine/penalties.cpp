@@ -48,7 +48,7 @@ constexpr int32_t STAT_PENALTY_YARDS = 11;
 // Commentary events of a flagged snap.
 constexpr int32_t EVENT_DROP_BACK = 2;
 constexpr int32_t EVENT_TACKLE = 21;
-constexpr int32_t EVENT_FLAG = 41;
+constexpr int32_t EVENT_FLAG = PLAY_EVENT_FLAG;
 
 // The foul the draws settled on; code -1 while none has.
 struct PENALTY_CALL {

@@ -6,6 +6,8 @@
 
 namespace {
 constexpr int32_t DRAFT_PICK_LOG_SIZE = 300;
+// An entry is (year x 1000 + overall pick) x this + the team.
+constexpr int32_t LOGGED_TEAM_FACTOR = 100;
 } // namespace
 
 void Reset_Draft_Pick_Ownership() {
@@ -36,7 +38,7 @@ int32_t Get_Draft_Pick_On_The_Clock_Owner() {
 void Log_Forfeited_Draft_Pick(int32_t year, int32_t overall, int32_t team) {
     for (int32_t& entry : Universe.Tail.Draft_Pick_Log) {
         if (entry != 0) continue;
-        entry = (year * 1000 + overall) * 100 + team;
+        entry = (year * 1000 + overall) * LOGGED_TEAM_FACTOR + team;
         return;
     }
 }
@@ -46,7 +48,15 @@ int32_t Get_Draft_Pick_Team(int32_t year, int32_t overall) {
     for (int32_t n = 0; n < DRAFT_PICK_LOG_SIZE; ++n) {
         const int32_t entry = Universe.Tail.Draft_Pick_Log[n];
         if (entry == 0) break;
-        if (entry / 100 == key) return entry - key * 100;
+        if (entry / LOGGED_TEAM_FACTOR == key) return entry - key * LOGGED_TEAM_FACTOR;
     }
     return NO_TEAM;
+}
+
+void Move_Draft_Pick_Log_Teams(const int32_t* to) {
+    for (int32_t& entry : Universe.Tail.Draft_Pick_Log) {
+        if (entry <= 0) continue;
+        const int32_t team = entry % LOGGED_TEAM_FACTOR;
+        if (team < MAX_FRANCHISES) entry += to[team] - team;
+    }
 }

@@ -21,3 +21,6 @@ void Log_Forfeited_Draft_Pick(int32_t year, int32_t overall, int32_t team);
 // The team of the logged forfeited pick `overall` of `year`, NO_TEAM when
 // none is logged.
 int32_t Get_Draft_Pick_Team(int32_t year, int32_t overall);
+// The logged teams after the franchise slots moved: the team of slot s is at
+// slot to[s] now; pools and other codes stay.
+void Move_Draft_Pick_Log_Teams(const int32_t* to);

@@ -261,6 +261,19 @@ int32_t Compare_All_Time_Leader_Entries(const ALL_TIME_LEADER_ENTRY& a, const AL
     return strncasecmp(a.First_Name, b.First_Name, sizeof a.First_Name);
 }
 
+void Move_All_Time_Leader_Teams(const int32_t* to) {
+    constexpr int32_t ENTRIES = ALL_TIME_LEADER_KINDS * CATEGORIES * ALL_TIME_LEADER_ENTRIES;
+    for (int32_t n = 0; n < ENTRIES; ++n) {
+        ALL_TIME_LEADER_ENTRY entry;
+        uint8_t* stored = Universe.Tail.All_Time_Leaders + static_cast<size_t>(n) * ENTRY_SIZE;
+        memcpy(&entry, stored, ENTRY_SIZE);
+        if (entry.Player_ID == 0 && entry.Last_Name[0] == '\0') continue;
+        if (entry.Team >= MAX_FRANCHISES) continue;
+        entry.Team = static_cast<uint8_t>(to[entry.Team]);
+        memcpy(stored, &entry, ENTRY_SIZE);
+    }
+}
+
 int32_t Update_All_Time_Leaders(int32_t kind) {
     Start_Slot_Cache();
     if ((kind & ATL_RESET_SLOT_CACHE) != 0)

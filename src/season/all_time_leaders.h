@@ -60,6 +60,9 @@ bool Set_All_Time_Leader(int32_t kind, int32_t category, int32_t n, const ALL_TI
 // Order of a list: the larger value, then the later year, then the later
 // week, then last and first names (no case) ascending. < 0 when a comes first.
 int32_t Compare_All_Time_Leader_Entries(const ALL_TIME_LEADER_ENTRY& a, const ALL_TIME_LEADER_ENTRY& b);
+// The entries' teams after the franchise slots moved: the team of slot s is
+// at slot to[s] now. Entries that hold no player, NO_TEAM and pools stay.
+void Move_All_Time_Leader_Teams(const int32_t* to);
 // Brings one kind of list up to date (see the constants above); an unknown
 // kind is reported and changes nothing. Returns 1.
 int32_t Update_All_Time_Leaders(int32_t kind);
