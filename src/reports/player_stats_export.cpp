@@ -18,14 +18,10 @@
 namespace {
 constexpr int32_t GAMES_STAT = 0;
 constexpr int32_t PASSER_RATING = 100;
-// The totals the averages are worked out from: a skill player's rushes and
-// receptions, a punter's punts, each with its yards.
-constexpr int32_t RUSHES = 7;
-constexpr int32_t RUSH_YARDS = 8;
-constexpr int32_t RECEPTIONS = 10;
-constexpr int32_t RECEIVING_YARDS = 11;
-constexpr int32_t PUNTS = 2;
-constexpr int32_t PUNT_YARDS = 3;
+// The averages: yards a rush, a catch and a punt.
+constexpr int32_t YARDS_PER_RUSH = 112;
+constexpr int32_t YARDS_PER_CATCH = 113;
+constexpr int32_t YARDS_PER_PUNT = 115;
 constexpr int32_t SACKS_TENTHS = 143;
 constexpr int32_t FIELD_GOALS_MADE = 121;
 constexpr int32_t FIELD_GOALS_TRIED = 122;
@@ -86,10 +82,11 @@ std::string Tenths(int32_t value) {
     return text;
 }
 
-// An average of a total over a count, in tenths rounded to the nearest on
-// either side of 0 (3 rushes for -2 yards: "-0.7"); "0.0" without a count.
-std::string Average_Tenths(int32_t total, int32_t count) {
-    return Tenths(Mul_Div_Round(total, 10, count));
+// An average in tenths, rounded once from the player's totals to the
+// nearest on either side of 0 (3 rushes for -2 yards: "-0.7"), as the
+// encyclopedia and the card round it; "0.0" without a count.
+std::string Average_Tenths(int32_t team, int32_t slot, int32_t period, int32_t code) {
+    return Tenths(Get_Player_Average(team, slot, period, code, 10));
 }
 
 // A cell of text without the characters that would split it in the format.
@@ -132,11 +129,11 @@ std::vector<std::string> Player_Cells(int32_t team, int32_t slot, int32_t period
         cells.push_back(std::to_string(passer ? Mul_Div_Round(S(PASSER_RATING), 1, 10) : 0));
         cells.push_back(Named(7));
         cells.push_back(Named(8));
-        cells.push_back(Average_Tenths(S(RUSH_YARDS), S(RUSHES)));
+        cells.push_back(Average_Tenths(team, slot, period, YARDS_PER_RUSH));
         cells.push_back(Named(9));
         cells.push_back(Named(10));
         cells.push_back(Named(11));
-        cells.push_back(Average_Tenths(S(RECEIVING_YARDS), S(RECEPTIONS)));
+        cells.push_back(Average_Tenths(team, slot, period, YARDS_PER_CATCH));
         cells.push_back(Named(12));
         cells.push_back(Named(13));
         break;
@@ -153,7 +150,7 @@ std::vector<std::string> Player_Cells(int32_t team, int32_t slot, int32_t period
         // XPM, XPA, Punt: extra points made and tried, punts.
         for (const int32_t choice : {6, 5, 2})
             cells.push_back(Named(choice));
-        cells.push_back(Average_Tenths(S(PUNT_YARDS), S(PUNTS)));
+        cells.push_back(Average_Tenths(team, slot, period, YARDS_PER_PUNT));
         break;
     }
     return cells;

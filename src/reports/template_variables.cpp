@@ -247,16 +247,19 @@ std::string Game_Result_Letter(int32_t week, int32_t team) {
 std::string Player_Stat_Cell(int32_t stat, int32_t slot, int32_t team, int32_t season, int32_t group) {
     if (!Is_Player_Slot_Used(team, slot)) return "";
     if (!Does_Position_Show_Category(Player_Position(team, slot), Get_Stat_Category(group, stat))) return "";
-    const int32_t value = Get_Player_Stat(team, slot, season, stat);
     std::string text;
-    const bool tenths =
-        stat == 101 || stat == 113 || stat == 115 || stat == 120 || stat == 123 || stat == 143;
-    const bool hundredths = stat == 103 || stat == 112;
-    if (tenths || hundredths) {
-        const double shown = value / (tenths ? 10.0 : 100.0);
+    if (Get_Player_Average_Scale(stat) != 0) {
+        // An average is rounded once from its totals, to the tenth it shows
+        // (a whole number from 100 up), as Print Stats and the card round it.
+        const int32_t tenths = Get_Player_Average(team, slot, season, stat, 10);
+        text = tenths < 1000 ? Format_Number("%.1f", tenths / 10.0)
+                             : std::to_string(Get_Player_Average(team, slot, season, stat, 1));
+    } else if (stat == 101 || stat == 120 || stat == 123 || stat == 143) {
+        // Rates in per mille and sacks in tenths: kept in the tenth they show.
+        const double shown = Get_Player_Stat(team, slot, season, stat) / 10.0;
         text = Format_Number(shown < 100.0 ? "%.1f" : "%.0f", shown);
     } else {
-        text = std::to_string(value);
+        text = std::to_string(Get_Player_Stat(team, slot, season, stat));
     }
     return "<td align=\"center\">" + text + "</td>";
 }

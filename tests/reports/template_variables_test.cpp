@@ -3,7 +3,9 @@
 // the plays of a game with their running score.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,10 +16,12 @@
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "dialogs/player_card.h"
 #include "engine/game_injuries.h"
 #include "engine/game_record.h"
 #include "reports/encyclopedia_pages.h"
 #include "reports/html_text.h"
+#include "reports/player_stats_export.h"
 #include "reports/template_engine.h"
 #include "reports/template_variables.h"
 #include "support/game_runner.h"
@@ -389,4 +393,88 @@ TEST_F(TemplateVariables, TeamPagesCountTheQuarterbacksRunsAmongTheRushingYards)
     Set_Team_Totals_Stat(0, 3, 0, 5, 250);
     EXPECT_EQ(Value("<gdk:var TeamOffense[STAT=9][TEAM=0]>"), "5");
     EXPECT_EQ(Value("<gdk:var TeamOffense[STAT=5][TEAM=0]>"), "14");
+}
+
+namespace {
+std::string Average_Page_Cell(int32_t stat, int32_t team, int32_t slot, int32_t group) {
+    const std::string cell =
+        Value("<gdk:var PlayerStat[STAT=" + std::to_string(stat) + "][PLAYER=" + std::to_string(slot) +
+              "][TEAM=" + std::to_string(team) + "][SEASON=0][TYPE=" + std::to_string(group) + "]>");
+    const std::string head = "<td align=\"center\">";
+    if (cell.rfind(head, 0) != 0) return "no cell: " + cell;
+    return cell.substr(head.size(), cell.size() - head.size() - 5);
+}
+
+std::vector<std::string> Average_Print_Cells(int32_t team, int32_t slot, int32_t category) {
+    std::vector<std::string> cells;
+    std::string text = Format_Player_Stats_Line(team, slot, SEASON_THIS, category, STATS_FORMAT_TAB);
+    text.pop_back(); // the line's end
+    std::stringstream line(text);
+    for (std::string cell; std::getline(line, cell, '\t');)
+        cells.push_back(cell);
+    return cells;
+}
+
+std::string Average_Card_Field(int32_t team, int32_t slot, int32_t field) {
+    char text[64];
+    Format_Player_Bio_Value(team, slot, SEASON_THIS, field, text);
+    // The card right-aligns some figures in two places before the point.
+    const std::string shown = text;
+    return shown.substr(std::min(shown.find_first_not_of(' '), shown.size()));
+}
+} // namespace
+
+// An average is rounded once, from its totals, on the page, in Print Stats
+// and on the card alike, and below 0 to the nearest as above it: 569 yards
+// on 175 tries is 3.3 (its hundredths, 3.25, once showed as 3.2 on the
+// page), 2 for -4 is -2.0 and 9 for -4 is -0.4. The card keeps its yards a
+// rush in hundredths, rounded once as well.
+TEST_F(TemplateVariables, AveragesRoundOnceFromTheTotalsOnThePageInPrintStatsAndOnTheCard) {
+    const int32_t rb = Test_League_Slot(POSITION_RB, 0), p = Test_League_Slot(POSITION_P, 0);
+    struct AVERAGE {
+        int32_t Count, Yards;
+        const char* Tenths;
+        const char* Card_Rush;
+    };
+    for (const AVERAGE& average : {AVERAGE{175, 569, "3.3", "3.25"}, AVERAGE{2, -4, "-2.0", "-2.0"},
+                                   AVERAGE{9, -4, "-0.4", "-0.44"}}) {
+        const std::string label = std::to_string(average.Yards) + " on " + std::to_string(average.Count);
+        for (const int32_t slot : {rb, p})
+            Clear_Player_Season_Stats(0, slot, SEASON_THIS);
+        for (const auto& [stat, value] : {std::pair{0, 4},
+                                          {7, average.Count},
+                                          {8, average.Yards},
+                                          {10, average.Count},
+                                          {11, average.Yards}})
+            Set_Player_Stat(0, rb, SEASON_THIS, stat, value);
+        for (const auto& [stat, value] : {std::pair{0, 4}, {2, average.Count}, {3, average.Yards}})
+            Set_Player_Stat(0, p, SEASON_THIS, stat, value);
+        const std::vector<std::string> offence = Average_Print_Cells(0, rb, STATS_OFFENSE);
+        const std::vector<std::string> kicking = Average_Print_Cells(0, p, STATS_KICKING);
+        ASSERT_EQ(offence.size(), 17u);
+        ASSERT_EQ(kicking.size(), 10u);
+        EXPECT_EQ(Average_Page_Cell(112, 0, rb, 0), average.Tenths) << label << " yards a rush";
+        EXPECT_EQ(offence[10], average.Tenths) << label;
+        EXPECT_EQ(Average_Card_Field(0, rb, 14), average.Card_Rush) << label;
+        EXPECT_EQ(Average_Page_Cell(113, 0, rb, 0), average.Tenths) << label << " yards a catch";
+        EXPECT_EQ(offence[14], average.Tenths) << label;
+        EXPECT_EQ(Average_Card_Field(0, rb, 23), average.Tenths) << label;
+        EXPECT_EQ(Average_Page_Cell(115, 0, p, 2), average.Tenths) << label << " yards a punt";
+        EXPECT_EQ(kicking[9], average.Tenths) << label;
+        EXPECT_EQ(Average_Card_Field(0, p, 39), average.Tenths) << label;
+    }
+    // From 100 up the page shows the whole number, rounded from the totals:
+    // 201 yards on 2 catches is 101, not the even 100 of its tenths, 100.5.
+    Set_Player_Stat(0, rb, SEASON_THIS, 10, 2);
+    Set_Player_Stat(0, rb, SEASON_THIS, 11, 201);
+    EXPECT_EQ(Average_Page_Cell(113, 0, rb, 0), "101");
+    EXPECT_EQ(Average_Card_Field(0, rb, 23), "100.5");
+    // Yards an attempt too, from hundredths that once rounded twice.
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    Set_Player_Stat(0, qb, SEASON_THIS, 0, 4);
+    Set_Player_Stat(0, qb, SEASON_THIS, 2, 175);
+    Set_Player_Stat(0, qb, SEASON_THIS, 3, 100);
+    Set_Player_Stat(0, qb, SEASON_THIS, 5, 569);
+    EXPECT_EQ(Average_Page_Cell(103, 0, qb, 0), "3.3");
+    EXPECT_EQ(Average_Card_Field(0, qb, 6), "3.25");
 }
