@@ -366,23 +366,29 @@ TEST_F(TemplateVariables, TeamPagesCountTheQuarterbacksRunsAmongTheRushingYards)
             Set_Team_Totals_Stat(team, category, 0, 8, category % 4 == 0 ? 1000 - 10 * team : 0);
             Set_Team_Totals_Stat(team, category, 0, 11, category % 4 == 3 ? 77 : 0);
         }
+    // The defence that allows the most is placed last, and equal defences
+    // share the lower place, as the standings place them.
     const int32_t last = teams - 1;
+    const std::string all = std::to_string(teams);
     Set_Team_Totals_Stat(last, 3, 0, 8, 2000);
     Set_Team_Totals_Stat(last, 7, 0, 8, 2000);
     for (int32_t team : {0, 1, last}) {
         const auto rows = Offense_Defense_Rows(team);
         EXPECT_EQ(rows.at("Rushing yards"), rows.at("Total yards")) << "team " << team;
-        EXPECT_EQ(rows.at("Passing yards"), (std::vector<std::string>{"0", "1", "0", "1"}))
+        EXPECT_EQ(rows.at("Passing yards"), (std::vector<std::string>{"0", "1", "0", all}))
             << "team " << team;
     }
     const auto last_rows = Offense_Defense_Rows(last);
     const std::string combined = std::to_string(1000 - 10 * last + 2000);
-    EXPECT_EQ(last_rows.at("Rushing yards"), (std::vector<std::string>{combined, "1", combined, "1"}));
+    EXPECT_EQ(last_rows.at("Rushing yards"), (std::vector<std::string>{combined, "1", combined, all}));
     EXPECT_EQ(Offense_Defense_Rows(0).at("Rushing yards"),
-              (std::vector<std::string>{"1000", "2", "1000", "2"}));
-    // The opponents' yards a rush are shown and ranked as the offence's.
+              (std::vector<std::string>{"1000", "2", "1000", std::to_string(teams - 1)}));
+    EXPECT_EQ(Offense_Defense_Rows(1).at("Rushing yards")[3], std::to_string(teams - 2));
+    // The opponents' yards a rush are shown as the offence's; the most
+    // allowed is the last place.
     EXPECT_EQ(last_rows.at("Yards per rush")[2], last_rows.at("Yards per rush")[0]);
-    EXPECT_EQ(last_rows.at("Yards per rush")[3], "1");
+    EXPECT_EQ(last_rows.at("Yards per rush")[1], "1");
+    EXPECT_EQ(last_rows.at("Yards per rush")[3], all);
     // Rushes and rushing touchdowns add the passers' too; other stored
     // statistics stay their category's own.
     EXPECT_EQ(Value("<gdk:var TeamOffense[STAT=7][TEAM=0]>"), "200");
