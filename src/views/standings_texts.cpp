@@ -145,6 +145,10 @@ bool Format_Totals_Text(int32_t id, TOTAL total, PER_GAME per_game, char* text) 
     case 30:
         Format_Ratio_Hundredths(total(0, 8) + total(3, 8), total(0, 7) + total(3, 7), text);
         return true;
+    case 31:
+        // Passing yards less the yards lost to sacks, over passes and sacks.
+        Format_Ratio_Hundredths(total(3, 5) - total(3, 15), total(3, 2) + total(3, 14), text);
+        return true;
     case 32:
         per_game(total(0, 7) + total(3, 7) + total(3, 2) + total(3, 14), text);
         return true;
@@ -280,9 +284,6 @@ void Get_Team_Stat_Text(int32_t team, int32_t id, char* text) {
     case 25:
         Format_Percent(Get_Team_Game_Stat_Total(team, 15), Get_Team_Game_Stat_Total(team, 14), text);
         break;
-    case 31:
-        Format_Ratio_Hundredths(total(3, 5), total(3, 2) + total(3, 14), text);
-        break;
     case 37:
         Format_Percent(Get_Team_Game_Stat_Total(team, 17), Get_Team_Game_Stat_Total(team, 16), text);
         break;
@@ -356,9 +357,6 @@ void Get_League_Stat_Text(int32_t id, char* text) {
         break;
     case 25:
         Format_Percent(Get_League_Game_Stat_Total(15), Get_League_Game_Stat_Total(14), text);
-        break;
-    case 31:
-        Format_Ratio_Hundredths(L(3, 5) - L(3, 15), L(3, 2) + L(3, 14), text);
         break;
     case 37:
         Format_Percent(Get_League_Game_Stat_Total(17), Get_League_Game_Stat_Total(16), text);
