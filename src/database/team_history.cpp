@@ -193,12 +193,15 @@ int32_t Get_Team_Stat_Rank(int32_t team, int32_t category, int32_t stat) {
     return rank;
 }
 
+namespace {
+// Whether more of a totals figure is better for the team (see Get_Team_Stat_Place).
 bool Is_Team_Stat_Better_When_High(int32_t category, int32_t stat) {
     const bool own = category >= 0 && category < OPPONENTS_BALL_CARRIERS_CATEGORY;
     const bool carriers = category == BALL_CARRIERS_CATEGORY || category == OPPONENTS_BALL_CARRIERS_CATEGORY;
     const bool giveaway = carriers && (stat == CARRIER_FUMBLES || stat == CARRIER_FUMBLES_LOST);
     return own != giveaway;
 }
+} // namespace
 
 int32_t Get_Team_Stat_Place(int32_t team, int32_t category, int32_t stat) {
     const int32_t rank = Get_Team_Stat_Rank(team, category, stat);

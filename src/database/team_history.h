@@ -19,16 +19,14 @@ int32_t Get_Team_Side_Totals_Stat(int32_t team, int32_t category, int32_t stat);
 // The number of active teams whose figure above is greater than the team's:
 // 0 for the leader.
 int32_t Get_Team_Stat_Rank(int32_t team, int32_t category, int32_t stat);
-// Whether more of a figure is better for the team: its own (categories 0-3)
-// count higher as better and its opponents' (4-7) lower, but for fumbles and
-// fumbles lost (2 and 13 of the ball carriers' categories 0 and 4) it is the
-// other way round.
-bool Is_Team_Stat_Better_When_High(int32_t category, int32_t stat);
-// The team's place by that figure, 1 the best: a figure better when high
-// places the team after the teams above it (1 + the rank, equal teams share
-// the higher place); one better when low places it after every team at or
-// below it (the active teams less the rank, equal teams share the lower
-// place), as the standings place a defence.
+// The team's place by that figure, 1 the best. More of the team's own
+// figures (categories 0-3) is better and less of its opponents' (4-7), but
+// fumbles and fumbles lost (2 and 13 of the ball carriers' categories 0 and
+// 4) count the other way round. Where more is better the team's place is
+// 1 + its rank (equal teams share the higher place); where less is better
+// it is the number of active teams with as much or less, itself among them:
+// the active teams less its rank (equal teams share the lower place), as
+// the standings place a defence.
 int32_t Get_Team_Stat_Place(int32_t team, int32_t category, int32_t stat);
 int32_t Get_Team_City_Stat(int32_t team, int32_t n);
 // Sets statistic n of the team's home city (a team number of 41 or more
