@@ -146,8 +146,15 @@ int32_t Compute_Player_Stat_Code(int32_t team, int32_t slot, int32_t season, int
         return Completion_Rate(p);
     case 102:
         return Clamp_Int(0, 2375, (p.C(101) - 300) * 5);
+    // The averages, each rounded once from its season's total and count.
     case 103:
-        return Rounded_Ratio(p.S(5), 100, p.S(2));
+    case 109:
+    case 112:
+    case 113:
+    case 115:
+    case 118:
+    case 119:
+        return Get_Player_Average(team, slot, season, code, Get_Player_Average_Scale(code));
     case 104: {
         int32_t yards = p.C(103);
         return yards <= 300 ? 0 : Clamp_Int(0, 2375, ((yards - 300) * 25 + 5) / 10);
@@ -160,24 +167,12 @@ int32_t Compute_Player_Stat_Code(int32_t team, int32_t slot, int32_t season, int
         return p.Is_QB() ? Rounded_Ratio(p.S(4), 1000, p.S(2)) : 0;
     case 108:
         return p.Is_QB() ? Clamp_Int(0, 2375, (95 - p.C(107)) * 25) : 0;
-    case 109:
-        return Rounded_Ratio(p.S(5), 100, p.S(3));
     case 110:
         return p.Is_QB() ? Rounded_Ratio(p.S(5), 10, p.S(0)) : 0;
     case 111:
         return p.S(7) + p.S(10);
-    case 112:
-        return Rounded_Ratio(p.S(8), 100, p.S(7));
-    case 113:
-        return Rounded_Ratio(p.S(11), 10, p.S(10));
     case 114:
         return p.Group() == 0 && !p.Is_QB() ? Rounded_Ratio(p.S(6), 10, p.S(10)) : 0;
-    case 115:
-        return Rounded_Ratio(p.S(3), 10, p.S(2));
-    case 118:
-        return Rounded_Ratio(p.S(15), 10, p.S(14));
-    case 119:
-        return Rounded_Ratio(p.S(18), 10, p.S(17));
     case 120:
         return p.Is_Kicking() ? Rounded_Ratio(p.S(9), 1000, p.S(8)) : 0;
     case 121:

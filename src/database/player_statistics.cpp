@@ -7,6 +7,7 @@
 #include "database/player_record.h"
 #include "database/player_statistics_internal.h"
 #include "database/player_statistics_tables.h"
+#include "database/random_numbers.h"
 #include "database/season_lines.h"
 #include "database/universe.h"
 #include "personnel/scouting.h"
@@ -83,10 +84,37 @@ int32_t Get_Stored_Player_Stat(int32_t team, int32_t slot, int32_t season, int32
 } // namespace
 
 int32_t Rounded_Ratio(int32_t a, int32_t k, int32_t b) {
-    if (b == 0) return 0;
-    int64_t q = (static_cast<int64_t>(a) * k + b / 2) / b;
-    if (a % b != 0 && (a < 0) != (b < 0)) --q;
-    return static_cast<int32_t>(q);
+    return Mul_Div_Round(a, k, b);
+}
+
+namespace {
+struct PLAYER_AVERAGE {
+    int32_t Code;
+    int32_t Total;
+    int32_t Count;
+    int32_t Scale;
+};
+constexpr PLAYER_AVERAGE PLAYER_AVERAGES[] = {{103, 5, 2, 100},  {109, 5, 3, 100}, {112, 8, 7, 100},
+                                              {113, 11, 10, 10}, {115, 3, 2, 10},  {118, 15, 14, 10},
+                                              {119, 18, 17, 10}};
+
+const PLAYER_AVERAGE* Find_Player_Average(int32_t code) {
+    for (const PLAYER_AVERAGE& average : PLAYER_AVERAGES)
+        if (average.Code == code) return &average;
+    return nullptr;
+}
+} // namespace
+
+int32_t Get_Player_Average_Scale(int32_t code) {
+    const PLAYER_AVERAGE* average = Find_Player_Average(code);
+    return average != nullptr ? average->Scale : 0;
+}
+
+int32_t Get_Player_Average(int32_t team, int32_t slot, int32_t season, int32_t code, int32_t scale) {
+    const PLAYER_AVERAGE* average = Find_Player_Average(code);
+    if (average == nullptr) return 0;
+    return Rounded_Ratio(Get_Player_Stat(team, slot, season, average->Total), scale,
+                         Get_Player_Stat(team, slot, season, average->Count));
 }
 
 void Set_Player_Stat(int32_t team, int32_t slot, int32_t season, int32_t stat, int32_t value) {

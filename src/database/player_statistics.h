@@ -50,5 +50,17 @@ void Set_Stat_Memo_Switch(int32_t on);
 // Forgets the memo entries of one slot, when another player (or none) takes it.
 void Forget_Player_Stat_Memo(int32_t team, int32_t slot);
 
-// Rounded ratio a * k / b, rounded to nearest; 0 when b is 0.
+// Rounded ratio a * k / b, rounded to the nearest on either side of 0 with
+// halves away from it (2 catches for -4 yards: -20 tenths, 9 for -4: -4), as
+// Mul_Div_Round rounds; 0 when b is 0.
 int32_t Rounded_Ratio(int32_t a, int32_t k, int32_t b);
+// The averages among the computed codes (103 and 109 yards an attempt and a
+// completion, 112 a rush, 113 a catch, 115 a punt, 118 and 119 a kick and a
+// punt return): the scale the code keeps its average in (100 for
+// hundredths, 10 for tenths), 0 for any other code.
+int32_t Get_Player_Average_Scale(int32_t code);
+// Such an average in 1/scale (10: tenths, 1: whole), rounded once from its
+// season's total and count by Rounded_Ratio: 569 yards on 175 rushes (code
+// 112) is 33 tenths, where its hundredths, 325, would round again to 32. 0
+// for any other code and without a count.
+int32_t Get_Player_Average(int32_t team, int32_t slot, int32_t season, int32_t code, int32_t scale);

@@ -24,6 +24,18 @@ constexpr int32_t FINISH_CODE = 3;
 constexpr int32_t FINISH_LOSING_CONFERENCE_FINALIST = 6;
 constexpr int32_t FINISH_LOSING_FINALIST = 7;
 constexpr int32_t FINISH_CHAMPION = 8;
+// The team totals' categories of the runners and receivers (a quarterback
+// is a passer) and of the same players of the opponents; the passers'
+// category lies three further on.
+constexpr int32_t BALL_CARRIERS_CATEGORY = 0;
+constexpr int32_t OPPONENTS_BALL_CARRIERS_CATEGORY = 4;
+constexpr int32_t PASSERS_CATEGORY_OFFSET = 3;
+// Rushes, rushing yards and rushing touchdowns; a carrier's fumbles and
+// fumbles lost.
+constexpr int32_t FIRST_RUSHING_TOTAL = 7;
+constexpr int32_t LAST_RUSHING_TOTAL = 9;
+constexpr int32_t CARRIER_FUMBLES = 2;
+constexpr int32_t CARRIER_FUMBLES_LOST = 13;
 
 int32_t Sum_Past_Seasons(int32_t team, int32_t n) {
     int32_t seasons = std::min(Get_User_Preference(CURRENT_SEASON_INDEX), NUMBER_OF_HISTORY_SEASONS);
@@ -165,13 +177,35 @@ int32_t Get_Division_Place_Team(int32_t division, int32_t place, int32_t season)
     return teams[place];
 }
 
+int32_t Get_Team_Side_Totals_Stat(int32_t team, int32_t category, int32_t stat) {
+    const int32_t value = Get_Team_Totals_Stat(team, category, 0, stat);
+    const bool carriers = category == BALL_CARRIERS_CATEGORY || category == OPPONENTS_BALL_CARRIERS_CATEGORY;
+    if (!carriers || stat < FIRST_RUSHING_TOTAL || stat > LAST_RUSHING_TOTAL) return value;
+    return value + Get_Team_Totals_Stat(team, category + PASSERS_CATEGORY_OFFSET, 0, stat);
+}
+
 int32_t Get_Team_Stat_Rank(int32_t team, int32_t category, int32_t stat) {
-    int32_t own = Get_Team_Totals_Stat(team, category, 0, stat);
+    const int32_t own = Get_Team_Side_Totals_Stat(team, category, stat);
     int32_t rank = 0;
-    int32_t active = Count_Active_Teams();
+    const int32_t active = Count_Active_Teams();
     for (int32_t t = 0; t < active; ++t)
-        rank += Get_Team_Totals_Stat(t, category, 0, stat) > own;
+        rank += Get_Team_Side_Totals_Stat(t, category, stat) > own;
     return rank;
+}
+
+namespace {
+// Whether more of a totals figure is better for the team (see Get_Team_Stat_Place).
+bool Is_Team_Stat_Better_When_High(int32_t category, int32_t stat) {
+    const bool own = category >= 0 && category < OPPONENTS_BALL_CARRIERS_CATEGORY;
+    const bool carriers = category == BALL_CARRIERS_CATEGORY || category == OPPONENTS_BALL_CARRIERS_CATEGORY;
+    const bool giveaway = carriers && (stat == CARRIER_FUMBLES || stat == CARRIER_FUMBLES_LOST);
+    return own != giveaway;
+}
+} // namespace
+
+int32_t Get_Team_Stat_Place(int32_t team, int32_t category, int32_t stat) {
+    const int32_t rank = Get_Team_Stat_Rank(team, category, stat);
+    return Is_Team_Stat_Better_When_High(category, stat) ? 1 + rank : Count_Active_Teams() - rank;
 }
 
 namespace {

@@ -9,7 +9,25 @@
 int32_t Get_Team_History_Stat(int32_t team, int32_t n);
 int32_t Get_Season_Finish_Team(int32_t slot, int32_t which, int32_t seasons_back);
 int32_t Get_Division_Place_Team(int32_t division, int32_t place, int32_t season);
+// A team's figure of this season's totals as the league compares teams by
+// it: a run is booked under the runner's category, a quarterback's with the
+// passers', so the rushes, rushing yards and rushing touchdowns (7-9) of the
+// ball carriers (category 0) and of their opponents (4) take in the passers'
+// (3 and 7), as the computed yards (112, 130, 133, 134) do; any other figure
+// is its category's own.
+int32_t Get_Team_Side_Totals_Stat(int32_t team, int32_t category, int32_t stat);
+// The number of active teams whose figure above is greater than the team's:
+// 0 for the leader.
 int32_t Get_Team_Stat_Rank(int32_t team, int32_t category, int32_t stat);
+// The team's place by that figure, 1 the best. More of the team's own
+// figures (categories 0-3) is better and less of its opponents' (4-7), but
+// fumbles and fumbles lost (2 and 13 of the ball carriers' categories 0 and
+// 4) count the other way round. Where more is better the team's place is
+// 1 + its rank (equal teams share the higher place); where less is better
+// it is the number of active teams with as much or less, itself among them:
+// the active teams less its rank (equal teams share the lower place), as
+// the standings place a defence.
+int32_t Get_Team_Stat_Place(int32_t team, int32_t category, int32_t stat);
 int32_t Get_Team_City_Stat(int32_t team, int32_t n);
 // Sets statistic n of the team's home city (a team number of 41 or more
 // names city 0), with Set_City_Stat's checks and messages.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "database/game_names.h"
@@ -13,19 +14,16 @@
 #include "database/random_numbers.h"
 #include "database/team_record.h"
 #include "database/text_files.h"
+#include "platform/text_encoding.h"
 #include "reports/html_text.h"
 
 namespace {
 constexpr int32_t GAMES_STAT = 0;
 constexpr int32_t PASSER_RATING = 100;
-// The totals the averages are worked out from: a skill player's rushes and
-// receptions, a punter's punts, each with its yards.
-constexpr int32_t RUSHES = 7;
-constexpr int32_t RUSH_YARDS = 8;
-constexpr int32_t RECEPTIONS = 10;
-constexpr int32_t RECEIVING_YARDS = 11;
-constexpr int32_t PUNTS = 2;
-constexpr int32_t PUNT_YARDS = 3;
+// The averages: yards a rush, a catch and a punt.
+constexpr int32_t YARDS_PER_RUSH = 112;
+constexpr int32_t YARDS_PER_CATCH = 113;
+constexpr int32_t YARDS_PER_PUNT = 115;
 constexpr int32_t SACKS_TENTHS = 143;
 constexpr int32_t FIELD_GOALS_MADE = 121;
 constexpr int32_t FIELD_GOALS_TRIED = 122;
@@ -61,9 +59,12 @@ const char* const HEADINGS[NUMBER_OF_STATS_CATEGORIES][17] = {
     {"Kicking", "Team", "G", "FGM", "FGA", "FG%", "XPM", "XPA", "Punt", "Avg"}};
 constexpr int32_t CELL_COUNTS[NUMBER_OF_STATS_CATEGORIES] = {17, 12, 10};
 
-const char* const TEXT_FORMATS[NUMBER_OF_STATS_CATEGORIES] = {
-    "%-24s %4s %4s %5s %5s %4s %3s %3s %3s %4s %4s %4s %3s %4s %4s %5s %5s\n",
-    "%-24s %4s %6s %5s %4s %3s %3s %3s %3s %4s %4s %5s\n", "%-24s %4s %4s %5s %5s %5s %4s %4s %5s %4s\n"};
+// The text and page layout: the name left-aligned in 24 columns, then each
+// cell right-aligned after a blank, at least this wide ("%-24s %4s %4s ...").
+constexpr int32_t TEXT_WIDTHS[NUMBER_OF_STATS_CATEGORIES][17] = {
+    {24, 4, 4, 5, 5, 4, 3, 3, 3, 4, 4, 4, 3, 4, 4, 5, 5},
+    {24, 4, 6, 5, 4, 3, 3, 3, 3, 4, 4, 5},
+    {24, 4, 4, 5, 5, 5, 4, 4, 5, 4}};
 
 bool Is_Category(int32_t category) {
     return category >= 0 && category < NUMBER_OF_STATS_CATEGORIES;
@@ -86,20 +87,27 @@ std::string Tenths(int32_t value) {
     return text;
 }
 
-// An average of a total over a count, in tenths rounded to the nearest on
-// either side of 0 (3 rushes for -2 yards: "-0.7"); "0.0" without a count.
-std::string Average_Tenths(int32_t total, int32_t count) {
-    return Tenths(Mul_Div_Round(total, 10, count));
+// An average in tenths, rounded once from the player's totals to the
+// nearest on either side of 0 (3 rushes for -2 yards: "-0.7"), as the
+// encyclopedia and the card round it; "0.0" without a count.
+std::string Average_Tenths(int32_t team, int32_t slot, int32_t period, int32_t code) {
+    return Tenths(Get_Player_Average(team, slot, period, code, 10));
 }
 
 // A cell of text without the characters that would split it in the format.
+// A page's cell keeps one column for each character it shows: a character
+// the page cannot show becomes a blank; the page's references are written
+// once the line is laid out (Join_Cells).
 std::string Clean_Cell(std::string text, int32_t format) {
     for (char& c : text) {
+        const auto byte = static_cast<unsigned char>(c);
         if (format == STATS_FORMAT_COMMA && (c == ',' || c == '"')) c = ' ';
         if (format == STATS_FORMAT_TAB && c == '\t') c = ' ';
-        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+        if (byte < 0x20) c = ' ';
+        if (format == STATS_FORMAT_HTML && (byte == 0x7F || (byte >= 0x80 && Windows_1252_Letter(byte) == 0)))
+            c = ' ';
     }
-    return format == STATS_FORMAT_HTML ? Escape_HTML_Text(text.c_str()) : text;
+    return text;
 }
 
 std::vector<std::string> Player_Cells(int32_t team, int32_t slot, int32_t period, int32_t category,
@@ -132,11 +140,11 @@ std::vector<std::string> Player_Cells(int32_t team, int32_t slot, int32_t period
         cells.push_back(std::to_string(passer ? Mul_Div_Round(S(PASSER_RATING), 1, 10) : 0));
         cells.push_back(Named(7));
         cells.push_back(Named(8));
-        cells.push_back(Average_Tenths(S(RUSH_YARDS), S(RUSHES)));
+        cells.push_back(Average_Tenths(team, slot, period, YARDS_PER_RUSH));
         cells.push_back(Named(9));
         cells.push_back(Named(10));
         cells.push_back(Named(11));
-        cells.push_back(Average_Tenths(S(RECEIVING_YARDS), S(RECEPTIONS)));
+        cells.push_back(Average_Tenths(team, slot, period, YARDS_PER_CATCH));
         cells.push_back(Named(12));
         cells.push_back(Named(13));
         break;
@@ -153,7 +161,7 @@ std::vector<std::string> Player_Cells(int32_t team, int32_t slot, int32_t period
         // XPM, XPA, Punt: extra points made and tried, punts.
         for (const int32_t choice : {6, 5, 2})
             cells.push_back(Named(choice));
-        cells.push_back(Average_Tenths(S(PUNT_YARDS), S(PUNTS)));
+        cells.push_back(Average_Tenths(team, slot, period, YARDS_PER_PUNT));
         break;
     }
     return cells;
@@ -171,16 +179,27 @@ std::string Join_Cells(const std::vector<std::string>& cells, int32_t category, 
         }
         line += '\n';
     } else {
-        std::vector<const char*> texts(17, "");
-        for (size_t n = 0; n < cells.size() && n < texts.size(); ++n)
-            texts[n] = cells[n].c_str();
-        char text[STATS_LINE_LIMIT + 1];
-        std::snprintf(text, sizeof text, TEXT_FORMATS[category], texts[0], texts[1], texts[2], texts[3],
-                      texts[4], texts[5], texts[6], texts[7], texts[8], texts[9], texts[10], texts[11],
-                      texts[12], texts[13], texts[14], texts[15], texts[16]);
-        line = text;
+        // A column is as wide as its heading where the heading is the wider
+        // ("Rating" over passer ratings of three places), so every figure
+        // ends under the end of its heading.
+        for (int32_t n = 0; n < CELL_COUNTS[category]; ++n) {
+            const std::string cell = n < static_cast<int32_t>(cells.size()) ? cells[n] : "";
+            const size_t width =
+                std::max<size_t>(TEXT_WIDTHS[category][n], std::strlen(HEADINGS[category][n]));
+            const std::string pad(cell.size() < width ? width - cell.size() : 0, ' ');
+            line += n == 0 ? cell + pad : " " + pad + cell;
+        }
+        line += '\n';
     }
     if (line.size() > static_cast<size_t>(STATS_LINE_LIMIT)) line.resize(STATS_LINE_LIMIT);
+    // A page's line is laid out by the characters it shows, then written
+    // with its references, so a name such as "J&#246;rg" or "A&amp;M" takes
+    // the columns it shows and every figure stays under its heading.
+    if (format == STATS_FORMAT_HTML) {
+        const bool ended = !line.empty() && line.back() == '\n';
+        if (ended) line.pop_back();
+        line = Escape_HTML_Text(line.c_str()) + (ended ? "\n" : "");
+    }
     return line;
 }
 

@@ -39,11 +39,6 @@ constexpr int32_t PLAYOFF_FINISH = 4;
 constexpr int32_t OFF_SEASON_WEEK = 100;
 constexpr int32_t SCHEDULE_WEEKS_SHOWN = 22;
 constexpr int32_t FIRST_PAST_RESULT_SLOT = 24;
-// Rushes, rushing yards and rushing touchdowns in the team totals.
-constexpr int32_t FIRST_RUSHING_TOTAL = 7;
-constexpr int32_t LAST_RUSHING_TOTAL = 9;
-// From a category of the team totals to the passers' of the same side.
-constexpr int32_t PASSERS_CATEGORY_OFFSET = 3;
 
 const char* const CATEGORY_CAPTIONS[NUMBER_OF_STAT_CATEGORIES] = {
     "Games",    "Completions", "Attempts", "Comp %",   "Pass Yds", "Yds/Att.",       "Pass TD",
@@ -191,30 +186,9 @@ std::string Team_Offense_Leader(int32_t stat, int32_t team, int32_t seasons_back
     return seasons_back != 0 ? "Retired" : "No leader";
 }
 
-// A run is booked under the runner's category: a quarterback's under the
-// passers' (3, and 7 for the opponents), anybody else's under 0 (and 4). The
-// team's rushes, rushing yards and rushing touchdowns are the two together,
-// as the computed totals of yards (112, 130, 134) add them; every other
-// statistic is its category's own.
-int32_t Get_Team_Side_Total(int32_t team, int32_t category, int32_t stat) {
-    const int32_t value = Get_Team_Totals_Stat(team, category, 0, stat);
-    if (stat < FIRST_RUSHING_TOTAL || stat > LAST_RUSHING_TOTAL) return value;
-    return value + Get_Team_Totals_Stat(team, category + PASSERS_CATEGORY_OFFSET, 0, stat);
-}
-
-// 1 + the number of active teams with a greater figure of that side.
-int32_t Get_Team_Side_Rank(int32_t team, int32_t category, int32_t stat) {
-    const int32_t own = Get_Team_Side_Total(team, category, stat);
-    const int32_t active = Count_Active_Teams();
-    int32_t rank = 1;
-    for (int32_t other = 0; other < active; ++other)
-        if (Get_Team_Side_Total(other, category, stat) > own) ++rank;
-    return rank;
-}
-
 std::string Team_Totals_Text(int32_t team, int32_t category, int32_t stat) {
     if (!Is_Team_Code(team)) return "";
-    const int32_t value = Get_Team_Side_Total(team, category, stat);
+    const int32_t value = Get_Team_Side_Totals_Stat(team, category, stat);
     // The same figures of the offence and of its opponents; the defence's
     // sacks are counted in tenths too.
     if (stat == 103 || (category == 4 && stat == 143)) return Format_Number("%.1f", value / 10.0);
@@ -247,16 +221,19 @@ std::string Game_Result_Letter(int32_t week, int32_t team) {
 std::string Player_Stat_Cell(int32_t stat, int32_t slot, int32_t team, int32_t season, int32_t group) {
     if (!Is_Player_Slot_Used(team, slot)) return "";
     if (!Does_Position_Show_Category(Player_Position(team, slot), Get_Stat_Category(group, stat))) return "";
-    const int32_t value = Get_Player_Stat(team, slot, season, stat);
     std::string text;
-    const bool tenths =
-        stat == 101 || stat == 113 || stat == 115 || stat == 120 || stat == 123 || stat == 143;
-    const bool hundredths = stat == 103 || stat == 112;
-    if (tenths || hundredths) {
-        const double shown = value / (tenths ? 10.0 : 100.0);
+    if (Get_Player_Average_Scale(stat) != 0) {
+        // An average is rounded once from its totals, to the tenth it shows
+        // (a whole number from 100 up), as Print Stats and the card round it.
+        const int32_t tenths = Get_Player_Average(team, slot, season, stat, 10);
+        text = tenths < 1000 ? Format_Number("%.1f", tenths / 10.0)
+                             : std::to_string(Get_Player_Average(team, slot, season, stat, 1));
+    } else if (stat == 101 || stat == 120 || stat == 123 || stat == 143) {
+        // Rates in per mille and sacks in tenths: kept in the tenth they show.
+        const double shown = Get_Player_Stat(team, slot, season, stat) / 10.0;
         text = Format_Number(shown < 100.0 ? "%.1f" : "%.0f", shown);
     } else {
-        text = std::to_string(value);
+        text = std::to_string(Get_Player_Stat(team, slot, season, stat));
     }
     return "<td align=\"center\">" + text + "</td>";
 }
@@ -580,7 +557,7 @@ bool Evaluate_League_Variable(const std::string& name, const TAG_PARAMETERS& p, 
         *out = Team_Totals_Text(team, 4, stat);
     else if (name == "TeamOffenseRank" || name == "TeamDefenseRank")
         *out = Is_Team_Code(team)
-                   ? std::to_string(Get_Team_Side_Rank(team, name == "TeamOffenseRank" ? 0 : 4, stat))
+                   ? std::to_string(Get_Team_Stat_Place(team, name == "TeamOffenseRank" ? 0 : 4, stat))
                    : "";
     else if (name == "PlayerName")
         *out = Player_Full_Name_Text(team, player);

@@ -145,6 +145,10 @@ bool Format_Totals_Text(int32_t id, TOTAL total, PER_GAME per_game, char* text) 
     case 30:
         Format_Ratio_Hundredths(total(0, 8) + total(3, 8), total(0, 7) + total(3, 7), text);
         return true;
+    case 31:
+        // Passing yards less the yards lost to sacks, over passes and sacks.
+        Format_Ratio_Hundredths(total(3, 5) - total(3, 15), total(3, 2) + total(3, 14), text);
+        return true;
     case 32:
         per_game(total(0, 7) + total(3, 7) + total(3, 2) + total(3, 14), text);
         return true;
@@ -168,11 +172,6 @@ bool Format_Totals_Text(int32_t id, TOTAL total, PER_GAME per_game, char* text) 
     }
 }
 
-// The games of the team's rank among the active teams by team totals
-// category 0 (offence) or 4 (defence).
-int32_t Count_Teams_Above(int32_t team, int32_t category, int32_t stat) {
-    return Get_Team_Stat_Rank(team, category, stat);
-}
 } // namespace
 
 int32_t Get_Team_Blocking_Value(int32_t team, int32_t rating) {
@@ -219,7 +218,6 @@ void Get_Team_Stat_Text(int32_t team, int32_t id, char* text) {
     auto total = [team](int32_t category, int32_t stat) { return T(team, category, stat); };
     auto per_game = [team](int64_t amount, char* out) { Format_Per_Game(team, amount, out); };
     if (Format_Totals_Text(id, total, per_game, text)) return;
-    const int32_t active = Count_Active_Teams();
     switch (id) {
     case 0:
     case 1: {
@@ -267,17 +265,16 @@ void Get_Team_Stat_Text(int32_t team, int32_t id, char* text) {
         break;
     }
     case 18:
-    case 20:
-    case 21: {
-        const int32_t stat = id == 18 ? 133 : (id == 20 ? 135 : 134);
-        Format_Ordinal(1 + Count_Teams_Above(team, 0, stat), text);
-        break;
-    }
     case 19:
+    case 20:
+    case 21:
     case 22:
     case 23: {
-        const int32_t stat = id == 19 ? 133 : (id == 22 ? 135 : 134);
-        Format_Ordinal(active - Count_Teams_Above(team, 4, stat), text);
+        // Yards a game of the offence (category 0) or allowed by the defence
+        // (4): all, passing, rushing; the fewest allowed is the best defence.
+        const bool defence = id == 19 || id == 22 || id == 23;
+        const int32_t stat = id == 18 || id == 19 ? 133 : (id == 20 || id == 22 ? 135 : 134);
+        Format_Ordinal(Get_Team_Stat_Place(team, defence ? 4 : 0, stat), text);
         break;
     }
     case 24:
@@ -286,9 +283,6 @@ void Get_Team_Stat_Text(int32_t team, int32_t id, char* text) {
         break;
     case 25:
         Format_Percent(Get_Team_Game_Stat_Total(team, 15), Get_Team_Game_Stat_Total(team, 14), text);
-        break;
-    case 31:
-        Format_Ratio_Hundredths(total(3, 5), total(3, 2) + total(3, 14), text);
         break;
     case 37:
         Format_Percent(Get_Team_Game_Stat_Total(team, 17), Get_Team_Game_Stat_Total(team, 16), text);
@@ -363,9 +357,6 @@ void Get_League_Stat_Text(int32_t id, char* text) {
         break;
     case 25:
         Format_Percent(Get_League_Game_Stat_Total(15), Get_League_Game_Stat_Total(14), text);
-        break;
-    case 31:
-        Format_Ratio_Hundredths(L(3, 5) - L(3, 15), L(3, 2) + L(3, 14), text);
         break;
     case 37:
         Format_Percent(Get_League_Game_Stat_Total(17), Get_League_Game_Stat_Total(16), text);

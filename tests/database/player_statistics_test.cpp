@@ -28,6 +28,35 @@ TEST(PlayerStatistics, RoundedRatioRoundsHalvesAwayFromZero) {
     EXPECT_EQ(Rounded_Ratio(7, 10, 2), 35);
     EXPECT_EQ(Rounded_Ratio(-7, 1, 2), -4);
     EXPECT_EQ(Rounded_Ratio(5, 1000, 0), 0);
+    // Below 0 to the nearest as above it: 2 catches for -4 yards average
+    // -2.0, 9 for -4 average -0.4 (-0.44 in hundredths), 3 for -1 -0.3.
+    EXPECT_EQ(Rounded_Ratio(-4, 10, 2), -20);
+    EXPECT_EQ(Rounded_Ratio(-4, 10, 9), -4);
+    EXPECT_EQ(Rounded_Ratio(-4, 100, 9), -44);
+    EXPECT_EQ(Rounded_Ratio(-1, 10, 3), -3);
+    EXPECT_EQ(Rounded_Ratio(4, 10, -9), -4);
+    EXPECT_EQ(Rounded_Ratio(-5, 1, 2), -3) << "a half away from 0";
+}
+
+// An average is rounded once from its totals at the scale it is asked in,
+// and the computed code keeps its own scale.
+TEST(PlayerStatistics, AveragesRoundOnceFromTheirTotals) {
+    Build_Test_League();
+    const int32_t rb = Test_League_Slot(POSITION_RB, 0);
+    Make_Position(0, rb, POSITION_RB);
+    Set_Player_Stat(0, rb, SEASON_THIS, 7, 175);
+    Set_Player_Stat(0, rb, SEASON_THIS, 8, 569);
+    EXPECT_EQ(Get_Player_Stat(0, rb, SEASON_THIS, 112), 325);
+    EXPECT_EQ(Get_Player_Average(0, rb, SEASON_THIS, 112, 10), 33) << "3.251, not 3.25 rounded again";
+    EXPECT_EQ(Get_Player_Average(0, rb, SEASON_THIS, 112, 1), 3);
+    Set_Player_Stat(0, rb, SEASON_THIS, 10, 2);
+    Set_Player_Stat(0, rb, SEASON_THIS, 11, -4);
+    EXPECT_EQ(Get_Player_Stat(0, rb, SEASON_THIS, 113), -20);
+    EXPECT_EQ(Get_Player_Average(0, rb, SEASON_THIS, 113, 10), -20);
+    EXPECT_EQ(Get_Player_Average_Scale(103), 100);
+    EXPECT_EQ(Get_Player_Average_Scale(115), 10);
+    EXPECT_EQ(Get_Player_Average_Scale(101), 0) << "a rate, no average";
+    EXPECT_EQ(Get_Player_Average(0, rb, SEASON_THIS, 101, 10), 0);
 }
 
 TEST(PlayerStatistics, PasserRatingFromTheStoredLine) {

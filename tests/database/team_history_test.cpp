@@ -102,3 +102,39 @@ TEST(TeamHistory, HeaderMarkerWordsAreStoredAtTheirOffsets) {
     EXPECT_EQ(first_rate, 420) << "the league rates read them as 16-bit pairs";
     EXPECT_EQ(last_rate, 2350);
 }
+
+// A team's place by a totals figure, 1 the best: the most gained, the
+// fewest allowed, the fewest fumbles lost and the most taken away; equal
+// teams share the offence's higher place and the defence's lower one, and
+// so while nothing is played every offence is first and every defence last.
+// A team's rushing figures hold its quarterbacks' runs.
+TEST(TeamHistory, TeamsArePlacedBestFirstByTheirFiguresAndEveryPlayers) {
+    Build_Test_League();
+    const int32_t teams = Count_Active_Teams();
+    for (int32_t team = 0; team < teams; ++team)
+        Clear_Team_Totals(team);
+    for (const int32_t stat : {8, 11, 13, 133})
+        for (const int32_t team : {0, teams - 1}) {
+            const bool fumbles = stat == 13;
+            EXPECT_EQ(Get_Team_Stat_Place(team, 0, stat), fumbles ? teams : 1) << stat;
+            EXPECT_EQ(Get_Team_Stat_Place(team, 4, stat), fumbles ? 1 : teams) << stat;
+        }
+    // Team 1 runs for 100 with its backs, team 2 for 60 and 50 with its
+    // quarterback; team 3 allows the fewest and loses the most fumbles.
+    Set_Team_Totals_Stat(1, 0, 0, 8, 100);
+    Set_Team_Totals_Stat(2, 0, 0, 8, 60);
+    Set_Team_Totals_Stat(2, 3, 0, 8, 50);
+    EXPECT_EQ(Get_Team_Side_Totals_Stat(2, 0, 8), 110);
+    EXPECT_EQ(Get_Team_Stat_Place(2, 0, 8), 1);
+    EXPECT_EQ(Get_Team_Stat_Place(1, 0, 8), 2);
+    EXPECT_EQ(Get_Team_Stat_Rank(1, 0, 8), 1);
+    for (int32_t team = 0; team < teams; ++team)
+        Set_Team_Totals_Stat(team, 4, 0, 11, team == 3 ? 10 : 20);
+    EXPECT_EQ(Get_Team_Stat_Place(3, 4, 11), 1);
+    EXPECT_EQ(Get_Team_Stat_Place(0, 4, 11), teams);
+    Set_Team_Totals_Stat(3, 0, 0, 13, 4);
+    Set_Team_Totals_Stat(3, 4, 0, 13, 4);
+    EXPECT_EQ(Get_Team_Stat_Place(3, 0, 13), teams) << "the most fumbles lost";
+    EXPECT_EQ(Get_Team_Stat_Place(3, 4, 13), 1) << "the most taken away";
+    EXPECT_EQ(Get_Team_Stat_Place(0, 4, 13), 2) << "the others share the next place";
+}

@@ -3,6 +3,7 @@
 // for a file that was written.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -474,4 +475,62 @@ TEST(HtmlPageText, TagsGoAndRowsBreakLines) {
     EXPECT_EQ(Get_HTML_Page_Text("<TITLE>T</TITLE><PRE>a &amp; b\r\n&lt;c&gt;</PRE><table><tr><td>1</td></tr>"
                                  "<tr><td>2</td></tr></table>&#233;&unknown;&#8364;&#26085;"),
               "T\na & b\n<c>\n1\n2\n\xE9&unknown;\x80?");
+}
+
+namespace {
+// The columns at which the words of a laid-out line end, from `from` on.
+std::vector<size_t> Word_Ends(const std::string& line, size_t from) {
+    std::vector<size_t> ends;
+    for (size_t n = from; n < line.size(); ++n)
+        if (line[n] != ' ' && (n + 1 == line.size() || line[n + 1] == ' ')) ends.push_back(n + 1);
+    return ends;
+}
+} // namespace
+
+// A name with letters beyond ASCII or with "&", "<", ">" and "'" is written
+// with references on the page; its row is laid out by the letters it shows,
+// so once the page is read (as the printer gets it) every figure ends under
+// the end of its heading, as in the text file.
+TEST_F(PlayerStatsExport, APageLinesUpItsRowsByTheLettersTheyShow) {
+    const int32_t wr = Test_League_Slot(POSITION_WR, 0);
+    Set_Player_First_Name(0, wr, "J\xF6rg");
+    Set_Player_Last_Name(0, wr, "M\xFCller");
+    Set_Player_First_Name(1, wr, "D'Andre");
+    Set_Player_Last_Name(1, wr, "<Smith & Co>");
+    Link_Installation_Folders();
+    Start_Frame_Without_Loop();
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        Choose_Dialog_Line(dialog, PRINT_TEAM_LIST, ALL_TEAMS_CHOICE);
+        Choose_Dialog_Line(dialog, PRINT_CATEGORY_LIST, STATS_OFFENSE);
+        Choose_Dialog_Line(dialog, PRINT_SORT_LIST, 11);
+        Choose_Dialog_Line(dialog, PRINT_FORMAT_LIST, STATS_FORMAT_HTML);
+        Type_Dialog_Text(dialog, PRINT_FILE_NAME_EDIT, "names");
+        Click_Dialog_Button(dialog, PRINT_TO_PRINTER_BOX);
+        Click_Dialog_Button(dialog, ID_OK);
+        Click_Dialog_Button(dialog, ID_CANCEL);
+    });
+    Do_Dialog(Main_Window, PRINT_DIALOG, 0);
+    Unlink_Installation_Folders();
+    ASSERT_EQ(Get_Print_Requests().size(), 1u);
+    const std::vector<std::string>& page = Get_Print_Requests()[0].Lines;
+    std::string heading_line = Format_Player_Stats_Line(0, -1, SEASON_THIS, STATS_OFFENSE, STATS_FORMAT_TEXT);
+    heading_line.pop_back();
+    const auto heading = std::find(page.begin(), page.end(), heading_line);
+    ASSERT_NE(heading, page.end()) << "the heading line of the text file";
+    const size_t name_width = 24;
+    const std::vector<size_t> heading_ends = Word_Ends(*heading, name_width);
+    ASSERT_EQ(heading_ends.size(), 16u);
+    std::vector<std::string> names;
+    for (auto row = heading + 1; row != page.end() && !row->empty(); ++row) {
+        names.push_back(row->substr(0, row->find_last_not_of(' ', name_width - 1) + 1));
+        EXPECT_EQ(Word_Ends(*row, name_width), heading_ends) << *row;
+    }
+    ASSERT_EQ(names.size(), 6u) << "the receivers who played";
+    EXPECT_EQ(names[0], "J\xF6rg M\xFCller");
+    EXPECT_EQ(names[1], "D'Andre <Smith & Co>");
+    std::ifstream html_file("Output/names.htm", std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(html_file)), std::istreambuf_iterator<char>());
+    // 24 columns of name, a blank, then the team right-aligned in four.
+    EXPECT_NE(text.find("J&#246;rg M&#252;ller" + std::string(14, ' ')), std::string::npos);
+    EXPECT_NE(text.find("D&#39;Andre &lt;Smith &amp; Co&gt;" + std::string(5, ' ')), std::string::npos);
 }

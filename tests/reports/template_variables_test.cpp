@@ -1,28 +1,40 @@
 // The values of the template variables: links that lead to pages the
 // encyclopedia holds, statistic cells that keep a row's columns, leaders, and
-// the plays of a game with their running score.
+// the plays of a game with their running score; and, in a played season, the
+// team pages' ranks against the standings and the players' averages against
+// Print Stats.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
+#include "database/random_numbers.h"
 #include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/team_record.h"
+#include "database/team_results.h"
 #include "database/universe.h"
+#include "dialogs/player_card.h"
 #include "engine/game_injuries.h"
 #include "engine/game_record.h"
 #include "reports/encyclopedia_pages.h"
 #include "reports/html_text.h"
+#include "reports/player_stats_export.h"
 #include "reports/template_engine.h"
 #include "reports/template_variables.h"
 #include "support/game_runner.h"
+#include "support/played_season.h"
 #include "support/season_build_folder.h"
 #include "support/test_league.h"
+#include "views/standings_texts.h"
 
 namespace {
 std::string Value(const std::string& tag) {
@@ -362,23 +374,29 @@ TEST_F(TemplateVariables, TeamPagesCountTheQuarterbacksRunsAmongTheRushingYards)
             Set_Team_Totals_Stat(team, category, 0, 8, category % 4 == 0 ? 1000 - 10 * team : 0);
             Set_Team_Totals_Stat(team, category, 0, 11, category % 4 == 3 ? 77 : 0);
         }
+    // The defence that allows the most is placed last, and equal defences
+    // share the lower place, as the standings place them.
     const int32_t last = teams - 1;
+    const std::string all = std::to_string(teams);
     Set_Team_Totals_Stat(last, 3, 0, 8, 2000);
     Set_Team_Totals_Stat(last, 7, 0, 8, 2000);
     for (int32_t team : {0, 1, last}) {
         const auto rows = Offense_Defense_Rows(team);
         EXPECT_EQ(rows.at("Rushing yards"), rows.at("Total yards")) << "team " << team;
-        EXPECT_EQ(rows.at("Passing yards"), (std::vector<std::string>{"0", "1", "0", "1"}))
+        EXPECT_EQ(rows.at("Passing yards"), (std::vector<std::string>{"0", "1", "0", all}))
             << "team " << team;
     }
     const auto last_rows = Offense_Defense_Rows(last);
     const std::string combined = std::to_string(1000 - 10 * last + 2000);
-    EXPECT_EQ(last_rows.at("Rushing yards"), (std::vector<std::string>{combined, "1", combined, "1"}));
+    EXPECT_EQ(last_rows.at("Rushing yards"), (std::vector<std::string>{combined, "1", combined, all}));
     EXPECT_EQ(Offense_Defense_Rows(0).at("Rushing yards"),
-              (std::vector<std::string>{"1000", "2", "1000", "2"}));
-    // The opponents' yards a rush are shown and ranked as the offence's.
+              (std::vector<std::string>{"1000", "2", "1000", std::to_string(teams - 1)}));
+    EXPECT_EQ(Offense_Defense_Rows(1).at("Rushing yards")[3], std::to_string(teams - 2));
+    // The opponents' yards a rush are shown as the offence's; the most
+    // allowed is the last place.
     EXPECT_EQ(last_rows.at("Yards per rush")[2], last_rows.at("Yards per rush")[0]);
-    EXPECT_EQ(last_rows.at("Yards per rush")[3], "1");
+    EXPECT_EQ(last_rows.at("Yards per rush")[1], "1");
+    EXPECT_EQ(last_rows.at("Yards per rush")[3], all);
     // Rushes and rushing touchdowns add the passers' too; other stored
     // statistics stay their category's own.
     EXPECT_EQ(Value("<gdk:var TeamOffense[STAT=7][TEAM=0]>"), "200");
@@ -389,4 +407,214 @@ TEST_F(TemplateVariables, TeamPagesCountTheQuarterbacksRunsAmongTheRushingYards)
     Set_Team_Totals_Stat(0, 3, 0, 5, 250);
     EXPECT_EQ(Value("<gdk:var TeamOffense[STAT=9][TEAM=0]>"), "5");
     EXPECT_EQ(Value("<gdk:var TeamOffense[STAT=5][TEAM=0]>"), "14");
+}
+
+namespace {
+// A player page's cell of statistic `stat` ("" where it has none).
+std::string Average_Page_Cell(int32_t stat, int32_t team, int32_t slot, int32_t season, int32_t group) {
+    const std::string cell =
+        Value("<gdk:var PlayerStat[STAT=" + std::to_string(stat) + "][PLAYER=" + std::to_string(slot) +
+              "][TEAM=" + std::to_string(team) + "][SEASON=" + std::to_string(season) +
+              "][TYPE=" + std::to_string(group) + "]>");
+    const std::string head = "<td align=\"center\">";
+    return cell.rfind(head, 0) == 0 ? cell.substr(head.size(), cell.size() - head.size() - 5) : "";
+}
+
+// Print Stats' line of a player, its cells.
+std::vector<std::string> Average_Print_Cells(int32_t team, int32_t slot, int32_t period, int32_t category) {
+    std::vector<std::string> cells;
+    std::string text = Format_Player_Stats_Line(team, slot, period, category, STATS_FORMAT_TAB);
+    text.pop_back(); // the line's end
+    std::stringstream line(text);
+    for (std::string cell; std::getline(line, cell, '\t');)
+        cells.push_back(cell);
+    return cells;
+}
+
+std::string Average_Card_Field(int32_t team, int32_t slot, int32_t field) {
+    char text[64];
+    Format_Player_Bio_Value(team, slot, SEASON_THIS, field, text);
+    // The card right-aligns some figures in two places before the point.
+    const std::string shown = text;
+    return shown.substr(std::min(shown.find_first_not_of(' '), shown.size()));
+}
+} // namespace
+
+// An average is rounded once, from its totals, on the page, in Print Stats
+// and on the card alike, and below 0 to the nearest as above it: 569 yards
+// on 175 tries is 3.3 (its hundredths, 3.25, once showed as 3.2 on the
+// page), 2 for -4 is -2.0 and 9 for -4 is -0.4. The card keeps its yards a
+// rush in hundredths, rounded once as well.
+TEST_F(TemplateVariables, AveragesRoundOnceFromTheTotalsOnThePageInPrintStatsAndOnTheCard) {
+    const int32_t rb = Test_League_Slot(POSITION_RB, 0), p = Test_League_Slot(POSITION_P, 0);
+    struct AVERAGE {
+        int32_t Count, Yards;
+        const char* Tenths;
+        const char* Card_Rush;
+    };
+    for (const AVERAGE& average : {AVERAGE{175, 569, "3.3", "3.25"}, AVERAGE{2, -4, "-2.0", "-2.0"},
+                                   AVERAGE{9, -4, "-0.4", "-0.44"}}) {
+        const std::string label = std::to_string(average.Yards) + " on " + std::to_string(average.Count);
+        for (const int32_t slot : {rb, p})
+            Clear_Player_Season_Stats(0, slot, SEASON_THIS);
+        for (const auto& [stat, value] : {std::pair{0, 4},
+                                          {7, average.Count},
+                                          {8, average.Yards},
+                                          {10, average.Count},
+                                          {11, average.Yards}})
+            Set_Player_Stat(0, rb, SEASON_THIS, stat, value);
+        for (const auto& [stat, value] : {std::pair{0, 4}, {2, average.Count}, {3, average.Yards}})
+            Set_Player_Stat(0, p, SEASON_THIS, stat, value);
+        const std::vector<std::string> offence = Average_Print_Cells(0, rb, SEASON_THIS, STATS_OFFENSE);
+        const std::vector<std::string> kicking = Average_Print_Cells(0, p, SEASON_THIS, STATS_KICKING);
+        ASSERT_EQ(offence.size(), 17u);
+        ASSERT_EQ(kicking.size(), 10u);
+        EXPECT_EQ(Average_Page_Cell(112, 0, rb, SEASON_THIS, 0), average.Tenths) << label << " yards a rush";
+        EXPECT_EQ(offence[10], average.Tenths) << label;
+        EXPECT_EQ(Average_Card_Field(0, rb, 14), average.Card_Rush) << label;
+        EXPECT_EQ(Average_Page_Cell(113, 0, rb, SEASON_THIS, 0), average.Tenths) << label << " yards a catch";
+        EXPECT_EQ(offence[14], average.Tenths) << label;
+        EXPECT_EQ(Average_Card_Field(0, rb, 23), average.Tenths) << label;
+        EXPECT_EQ(Average_Page_Cell(115, 0, p, SEASON_THIS, 2), average.Tenths) << label << " yards a punt";
+        EXPECT_EQ(kicking[9], average.Tenths) << label;
+        EXPECT_EQ(Average_Card_Field(0, p, 39), average.Tenths) << label;
+    }
+    // From 100 up the page shows the whole number, rounded from the totals:
+    // 201 yards on 2 catches is 101, not the even 100 of its tenths, 100.5.
+    Set_Player_Stat(0, rb, SEASON_THIS, 10, 2);
+    Set_Player_Stat(0, rb, SEASON_THIS, 11, 201);
+    EXPECT_EQ(Average_Page_Cell(113, 0, rb, SEASON_THIS, 0), "101");
+    EXPECT_EQ(Average_Card_Field(0, rb, 23), "100.5");
+    // Yards an attempt too, from hundredths that once rounded twice.
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    Set_Player_Stat(0, qb, SEASON_THIS, 0, 4);
+    Set_Player_Stat(0, qb, SEASON_THIS, 2, 175);
+    Set_Player_Stat(0, qb, SEASON_THIS, 3, 100);
+    Set_Player_Stat(0, qb, SEASON_THIS, 5, 569);
+    EXPECT_EQ(Average_Page_Cell(103, 0, qb, SEASON_THIS, 0), "3.3");
+    EXPECT_EQ(Average_Card_Field(0, qb, 6), "3.25");
+}
+
+namespace {
+// The standings' text of a team's column `id`, its ordinal suffix dropped.
+std::string Standings_Place(int32_t team, int32_t id) {
+    char text[64];
+    Get_Team_Stat_Text(team, id, text);
+    return std::to_string(std::stoi(text));
+}
+
+// The place of `team` by figures of every active team: 1 + the teams with
+// more, or, where fewer is better, the teams less those with more.
+std::string Place_Among(const std::vector<int64_t>& figures, int32_t team, bool more_is_better) {
+    int32_t above = 0;
+    for (const int64_t figure : figures)
+        above += figure > figures[team];
+    return std::to_string(more_is_better ? 1 + above : static_cast<int32_t>(figures.size()) - above);
+}
+
+// An average as the page shows it, rounded once from the totals.
+std::string Once_Rounded_Average(int32_t total, int32_t count) {
+    const int32_t tenths = Mul_Div_Round(total, 10, count);
+    if (tenths >= 1000) return std::to_string(Mul_Div_Round(total, 1, count));
+    std::ostringstream text;
+    text << (tenths < 0 ? "-" : "") << std::abs(tenths) / 10 << "." << std::abs(tenths) % 10;
+    return text.str();
+}
+} // namespace
+
+// Every team page ranks its yards as the standings rank them, a game: the
+// offence that gains the most and the defence that allows the fewest are
+// first, and the page's four defence ranks agree with the window's "Defense
+// Rank", "Pass Def. Rank" and "Rush Def. Rank" and with the figures, the
+// teams that played in the playoffs (more games, more yards) among them. A
+// defence's takeaways, the opponents' fumbles lost, rank the other way.
+TEST(PlayedSeasonPages, TeamPagesRankYardsAsTheStandingsDoFewestAllowedFirst) {
+    Build_Played_Season(4);
+    const int32_t teams = Count_Active_Teams();
+    // Per team: yards a game gained and allowed (in tenths, from the page's
+    // totals), and yards a rush allowed (in hundredths, as the page shows them).
+    std::vector<int64_t> total_for(teams), total_against(teams), passing_against(teams),
+        rushing_against(teams), per_rush_against(teams), fumbles_lost_by_opponents(teams);
+    int32_t playoff_teams = 0;
+    for (int32_t team = 0; team < teams; ++team) {
+        const auto rows = Offense_Defense_Rows(team);
+        ASSERT_EQ(rows.size(), 4u) << team;
+        const int32_t games = Get_Team_Games_Played_With_Playoffs(team);
+        playoff_teams += games > Get_Team_Games_Played(team);
+        ASSERT_GT(games, 0);
+        const auto per_game = [games](const std::string& total) {
+            return static_cast<int64_t>(Mul_Div_Round(std::stoi(total), 10, games));
+        };
+        total_for[team] = per_game(rows.at("Total yards")[0]);
+        total_against[team] = per_game(rows.at("Total yards")[2]);
+        passing_against[team] = per_game(rows.at("Passing yards")[2]);
+        rushing_against[team] = per_game(rows.at("Rushing yards")[2]);
+        per_rush_against[team] = std::lround(std::stod(rows.at("Yards per rush")[2]) * 100);
+        fumbles_lost_by_opponents[team] = Get_Team_Totals_Stat(team, 4, 0, 13);
+    }
+    ASSERT_GT(playoff_teams, 0);
+    for (int32_t team = 0; team < teams; ++team) {
+        SCOPED_TRACE("team " + std::to_string(team));
+        const auto rows = Offense_Defense_Rows(team);
+        EXPECT_EQ(rows.at("Total yards")[1], Standings_Place(team, 18)) << "Offense Rank";
+        EXPECT_EQ(rows.at("Total yards")[1], Place_Among(total_for, team, true));
+        EXPECT_EQ(rows.at("Total yards")[3], Standings_Place(team, 19)) << "Defense Rank";
+        EXPECT_EQ(rows.at("Total yards")[3], Place_Among(total_against, team, false));
+        EXPECT_EQ(rows.at("Passing yards")[3], Standings_Place(team, 22)) << "Pass Def. Rank";
+        EXPECT_EQ(rows.at("Passing yards")[3], Place_Among(passing_against, team, false));
+        EXPECT_EQ(rows.at("Rushing yards")[3], Standings_Place(team, 23)) << "Rush Def. Rank";
+        EXPECT_EQ(rows.at("Rushing yards")[3], Place_Among(rushing_against, team, false));
+        EXPECT_EQ(rows.at("Yards per rush")[3], Place_Among(per_rush_against, team, false));
+        const std::string team_key = "[TEAM=" + std::to_string(team) + "]>";
+        EXPECT_EQ(Value("<gdk:var TeamDefenseRank[STAT=13]" + team_key),
+                  Place_Among(fumbles_lost_by_opponents, team, true))
+            << "the most takeaways first";
+    }
+}
+
+// Every average cell of the players' pages (yards an attempt, a rush, a
+// catch and a punt, of this season, the last, the career and every season
+// line) reads as Print Stats shows the same average, rounded once from the
+// totals.
+TEST(PlayedSeasonPages, EveryAverageOfThePlayersPagesReadsAsPrintStats) {
+    Build_Played_Season(4);
+    struct AVERAGE {
+        int32_t Stat, Group, Total, Count, Category, Cell;
+    };
+    const AVERAGE averages[] = {{103, 0, 5, 2, -1, 0},
+                                {112, 0, 8, 7, STATS_OFFENSE, 10},
+                                {113, 0, 11, 10, STATS_OFFENSE, 14},
+                                {115, 2, 3, 2, STATS_KICKING, 9}};
+    int32_t compared = 0, against_print_stats = 0;
+    for (int32_t team = 0; team < Count_Active_Teams(); ++team)
+        for (int32_t slot = 0; slot < PLAYERS_PER_TEAM; ++slot) {
+            if (!Is_Player_Slot_Used(team, slot)) continue;
+            for (int32_t season = 0; season < FIRST_SEASON_LINE_SELECTOR + NUMBER_OF_SEASON_LINE_LINKS;
+                 ++season) {
+                if (season == SEASON_PREDICTED) continue;
+                for (const AVERAGE& average : averages) {
+                    const std::string cell =
+                        Average_Page_Cell(average.Stat, team, slot, season, average.Group);
+                    const int32_t count = Get_Player_Stat(team, slot, season, average.Count);
+                    if (cell.empty() || count == 0) continue;
+                    const std::string label = "team " + std::to_string(team) + " slot " +
+                                              std::to_string(slot) + " season " + std::to_string(season) +
+                                              " code " + std::to_string(average.Stat);
+                    ++compared;
+                    EXPECT_EQ(cell,
+                              Once_Rounded_Average(Get_Player_Stat(team, slot, season, average.Total), count))
+                        << label;
+                    if (season >= FIRST_SEASON_LINE_SELECTOR || average.Category < 0) continue;
+                    const std::vector<std::string> line =
+                        Average_Print_Cells(team, slot, season, average.Category);
+                    ASSERT_GT(line.size(), static_cast<size_t>(average.Cell)) << label;
+                    if (Mul_Div_Round(Get_Player_Stat(team, slot, season, average.Total), 10, count) >= 1000)
+                        continue; // Print Stats keeps its tenth there
+                    EXPECT_EQ(cell, line[average.Cell]) << label;
+                    ++against_print_stats;
+                }
+            }
+        }
+    EXPECT_GT(compared, 1000);
+    EXPECT_GT(against_print_stats, 500);
 }

@@ -1,6 +1,7 @@
 // The views' texts and layouts by the worked values of a hand-set league.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <iterator>
 #include <string>
@@ -129,6 +130,50 @@ TEST(ViewValues, FiguresAGameAfterThePlayoffsDivideByEveryGamePlayed) {
     EXPECT_EQ(League_Text(7), Tenths_A_Game(league_points, league_games)) << "the league's points";
     EXPECT_EQ(Get_Team_Totals_Stat(team, 0, 0, 134), (rushing_yards * 10 + games / 2) / games)
         << "the rushing ranks' yards a game, in tenths";
+}
+
+namespace {
+// "%d.%02d" of a / b, rounded to the hundredth.
+std::string Hundredths_Of(int64_t a, int64_t b) {
+    const int64_t v = (a * 100 + b / 2) / b;
+    char text[32];
+    std::snprintf(text, sizeof text, "%lld.%02lld", static_cast<long long>(v / 100),
+                  static_cast<long long>(v % 100));
+    return text;
+}
+} // namespace
+
+// A team's "Yards / Pass" counts as the league row does: its passing yards
+// less the yards lost to sacks, over its passes and sacks, as its games
+// record them; so the league row lies among the teams'.
+TEST(ViewValues, YardsAPassTakeOffTheSacksForTeamsAsForTheLeague) {
+    Build_Played_Season(4);
+    const int32_t teams = Count_Active_Teams();
+    std::string lowest = "99.99", highest = "0.00";
+    auto less = [](const std::string& a, const std::string& b) { return std::stod(a) < std::stod(b); };
+    for (int32_t team = 0; team < teams; ++team) {
+        int64_t yards = 0, plays = 0;
+        for (int32_t n = 0; n < MAX_GAME_RECORDS; ++n) {
+            const GAME_RECORD* game = Get_Game_Record(n);
+            if (Is_Game_Over(game) != 1) continue;
+            for (int32_t side = 0; side < 2; ++side) {
+                if (game->Team[side] != team) continue;
+                // The games' passing yards are already less the sacks' (a
+                // signed total: a side may lose yards).
+                yards += static_cast<int16_t>(Get_Game_Team_Total(game, side, GAME_TOTAL_PASSING_YARDS));
+                plays += Get_Game_Team_Total(game, side, GAME_TOTAL_PASS_ATTEMPTS) +
+                         Get_Game_Team_Total(game, 1 - side, GAME_TOTAL_SACKS);
+            }
+        }
+        ASSERT_GT(plays, 0);
+        const std::string shown = Team_Text(team, 31);
+        EXPECT_EQ(shown, Hundredths_Of(yards, plays)) << "team " << team;
+        if (less(shown, lowest)) lowest = shown;
+        if (less(highest, shown)) highest = shown;
+    }
+    const std::string league = League_Text(31);
+    EXPECT_FALSE(less(league, lowest)) << league << " below every team's, the lowest " << lowest;
+    EXPECT_FALSE(less(highest, league)) << league << " above every team's, the highest " << highest;
 }
 
 TEST(ViewValues, FinanceRowsEndWithTheLeagueAverage) {
