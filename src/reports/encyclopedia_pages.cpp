@@ -10,6 +10,7 @@
 #include "database/player_record.h"
 #include "database/safe_strings.h"
 #include "database/settings.h"
+#include "database/team_record_layout.h"
 #include "database/universe.h"
 #include "platform/string_warnings.h"
 #include "platform/text_encoding.h"
@@ -46,6 +47,10 @@ bool Is_Encyclopedia_League(int32_t league) {
 
 int32_t Get_Encyclopedia_Year(int32_t seasons_back) {
     return Get_Universe_Stat(BASE_YEAR) + Get_User_Preference(CURRENT_SEASON_INDEX) - seasons_back;
+}
+
+int32_t Count_Encyclopedia_Weeks() {
+    return std::clamp(Get_User_Preference(CURRENT_WEEK), 0, static_cast<int32_t>(NUMBER_OF_SCHEDULE_WEEKS));
 }
 
 std::string Get_Team_File_Stem(int32_t team) {

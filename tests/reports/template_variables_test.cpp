@@ -10,6 +10,8 @@
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
+#include "database/playoff_bracket.h"
+#include "database/schedule_entries.h"
 #include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/team_record.h"
@@ -195,11 +197,29 @@ TEST_F(TemplateVariables, TextsOfPlayersWeeksAndPositions) {
     EXPECT_LE(std::stod(forty), 7.0);
     EXPECT_EQ(Value("<gdk:var SeasonYear[TEAM=0][PLAYER=0][SEASON=2]>"), "Career");
 
+    // A playoff week is named by the round of the bracket its games were
+    // paired in: here a bracket whose first round nobody plays.
+    for (int32_t slot = 0; slot < PLAYOFF_BRACKET_SLOTS; ++slot)
+        Set_Playoff_Team(slot, NO_TEAM);
+    const int32_t pairs[3][3] = {{18, 16, 0}, {19, 24, 2}, {20, 28, 4}};
+    for (const auto& [week, slot, team] : pairs) {
+        ASSERT_EQ(Schedule_Game(team, team + 1, week, 6, 1300), 1);
+        Set_Playoff_Team(slot, team + 1);
+        Set_Playoff_Team(slot + 1, team);
+    }
     EXPECT_EQ(Value("<gdk:var isPlayoff[WEEK=3]>"), "Regular Games");
-    EXPECT_EQ(Value("<gdk:var isPlayoff[WEEK=17]>"), "Wildcard Games");
+    EXPECT_EQ(Value("<gdk:var isPlayoff[WEEK=17]>"), "No Playoff Games");
+    EXPECT_EQ(Value("<gdk:var isPlayoff[WEEK=18]>"), "Divisional Playoff");
+    EXPECT_EQ(Value("<gdk:var PlayoffGameName[WEEK=18]>"), "Divisional Playoff");
+    EXPECT_EQ(Value("<gdk:var isPlayoff[WEEK=19]>"), "Championship Games");
     EXPECT_EQ(Value("<gdk:var isPlayoff[WEEK=20]>"), "Super Bowl");
-    EXPECT_EQ(Value("<gdk:var isPlayoff[WEEK=21]>"), "isPlayoff");
+    EXPECT_EQ(Value("<gdk:var isPlayoff[WEEK=21]>"), "No Playoff Games") << "after the final";
+    EXPECT_EQ(Value("<gdk:var isPlayoff[WEEK=22]>"), "isPlayoff") << "past the schedule's weeks";
     EXPECT_EQ(Value("<gdk:var PlayoffGameName[WEEK=3]>"), "PlayoffGameName");
+    Set_Playoff_Team(0, 6);
+    Set_Playoff_Team(1, 7);
+    ASSERT_EQ(Schedule_Game(7, 6, 17, 6, 1300), 1);
+    EXPECT_EQ(Value("<gdk:var isPlayoff[WEEK=17]>"), "Wildcard Games");
     EXPECT_EQ(Value("<gdk:var PositionName[POS=17]>"), "Offensive Line");
     EXPECT_EQ(Value("<gdk:var PositionName[POS=0]>"), "Quarterback");
     EXPECT_EQ(Value("<gdk:var PositionName[POS=6]>"), "PositionName");
