@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "app/drawing_primitives.h"
 #include "database/game_names.h"
@@ -55,12 +56,20 @@ int32_t Count_Encyclopedia_Weeks() {
 
 std::string Get_Team_File_Stem(int32_t team) {
     if (!Is_Encyclopedia_Team(team)) return "";
-    const std::string name = Full_Name(team);
-    // Two teams of one name keep pages of their own.
-    for (int32_t other = 0; other < team; ++other)
-        if (Is_Encyclopedia_Team(other) && Full_Name(other) == name)
-            return name + " " + std::to_string(team + 1);
-    return name;
+    // The names are told apart as they become files: two names that differ
+    // only in a character a file name cannot hold make one safe name, and the
+    // later team takes its slot number after it (again, should that name be
+    // taken too).
+    std::vector<std::string> taken;
+    std::string stem;
+    for (int32_t member = 0; member <= team; ++member) {
+        if (!Is_Encyclopedia_Team(member)) continue;
+        stem = Make_Safe_File_Name(Full_Name(member).c_str());
+        while (std::find(taken.begin(), taken.end(), stem) != taken.end())
+            stem += " " + std::to_string(member + 1);
+        taken.push_back(stem);
+    }
+    return stem;
 }
 
 std::string Get_Team_Page_Name(int32_t team) {

@@ -26,8 +26,8 @@ int32_t Get_Encyclopedia_Year(int32_t seasons_back);
 // whole schedule's 22 at most (all of them in the off-season).
 int32_t Count_Encyclopedia_Weeks();
 
-// The team's name in its pages' file names: its full name, with its slot
-// number after it when an earlier team has the same name.
+// The team's name in its pages' file names: its full name made safe, with
+// its slot number after it when an earlier team's makes the same safe name.
 std::string Get_Team_File_Stem(int32_t team);
 // "teams/" and "SortedPlayers/" pages: "<full name>.htm", "<full name> index.htm".
 std::string Get_Team_Page_Name(int32_t team);
