@@ -50,6 +50,23 @@ void Set_Playoff_Score(int32_t slot, int32_t score) {
     Universe.Playoff_Scores[slot] = score;
 }
 
+int32_t Get_Playoff_Pair_Round(int32_t first, int32_t second) {
+    if (first < 0 || first >= MAX_FRANCHISES || second < 0 || second >= MAX_FRANCHISES || first == second)
+        return -1;
+    // Slot 30, the champion's, has no partner.
+    static const int32_t ROUND_FIRST_SLOTS[PLAYOFF_ROUNDS] = {0, 16, 24, 28};
+    for (int32_t slot = 0; slot + 1 < PLAYOFF_BRACKET_SLOTS; slot += 2) {
+        const int32_t a = Universe.Playoff_Bracket[slot];
+        const int32_t b = Universe.Playoff_Bracket[slot + 1];
+        if ((a != first || b != second) && (a != second || b != first)) continue;
+        int32_t round = PLAYOFF_ROUNDS - 1;
+        while (slot < ROUND_FIRST_SLOTS[round])
+            --round;
+        return round;
+    }
+    return -1;
+}
+
 int32_t Get_Season_Calendar_Entry(int32_t i) {
     if (i == 0) return Universe.Season_Length;
     if (i > 0 && i < CALENDAR_ENTRIES) return Universe.Post_Season_Days[i - 1];

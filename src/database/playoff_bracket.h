@@ -4,10 +4,15 @@
 // the calendar queries built on the season length.
 #include <cstdint>
 
+constexpr int32_t PLAYOFF_ROUNDS = 4;
+
 int32_t Get_Playoff_Team(int32_t slot);
 int32_t Get_Playoff_Score(int32_t slot);
 void Set_Playoff_Team(int32_t slot, int32_t team);
 void Set_Playoff_Score(int32_t slot, int32_t score);
+// The round (0-3: slots 0-15, 16-23, 24-27, 28-29) of the bracket pair in
+// which the two franchises stand against each other; -1 when no pair holds them.
+int32_t Get_Playoff_Pair_Round(int32_t first, int32_t second);
 
 // Entry 0 is the season length, entries 1-5 the playoff week marks.
 int32_t Get_Season_Calendar_Entry(int32_t i);

@@ -1,10 +1,12 @@
 #include "database/schedule_entries.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <initializer_list>
 
 #include "app/diagnostics.h"
 #include "database/league_structure.h"
+#include "database/playoff_bracket.h"
 #include "database/team_record.h"
 #include "database/universe.h"
 #include "season/schedule_templates.h"
@@ -241,52 +243,64 @@ void Clear_Scheduled_Games(int32_t team) {
         entry = SCHEDULE_ENTRY{{0, 0, 0, -1, 0}};
 }
 
+// Every week, the playoffs' as much as the regular season's, holds the games
+// its entries name: a playoff round enters as many games as its bracket pairs
+// (none in a week whose round no conference plays), so the shape of a
+// post-season is read here and nowhere else.
 int32_t Get_Week_Game_Count(int32_t week) {
     if (!Is_Week(week)) {
         Log_Debug_Line("Invalid nWeek in Get_Week_Game_Count(%d)", week);
         return 0;
     }
-    int32_t playoff_start = Playoff_Start_Week();
-    if (week < playoff_start) {
-        int32_t active = Refresh_Active_Team_Count();
-        int32_t teams_playing = 0;
-        for (int team = 0; team < active; ++team)
-            if (Entry(team, week).Values[SCHEDULE_OPPONENT] != 0) ++teams_playing;
-        return teams_playing / 2;
-    }
-    switch (week - playoff_start) {
-    case 0:
-    case 1:
-        return 4;
-    case 2:
-        return 2;
-    case 3:
-        return 1;
-    default:
-        return 0;
-    }
+    int32_t active = Refresh_Active_Team_Count();
+    int32_t teams_playing = 0;
+    for (int team = 0; team < active; ++team)
+        if (Entry(team, week).Values[SCHEDULE_OPPONENT] != 0) ++teams_playing;
+    return teams_playing / 2;
 }
 
+// A week's games take the game records in a row from the first free one, so
+// the week's smallest game index is its first, the playoffs' as well.
 int32_t Get_Week_First_Game_Index(int32_t week) {
     if (!Is_Week(week)) {
         Log_Debug_Line("Invalid nWeek in Get_Week_First_Game_Index(%d)", week);
         return NO_GAME_INDEX;
     }
     if (week == 0) return 0;
-    int32_t playoff_start = Playoff_Start_Week();
-    if (week < playoff_start) {
-        int32_t active = Refresh_Active_Team_Count();
-        int32_t first = NO_GAME_INDEX;
-        for (int team = 0; team < active; ++team) {
-            int32_t index = Entry(team, week).Values[SCHEDULE_GAME_INDEX];
-            if (index >= 0 && index < first) first = index;
-        }
-        return first;
+    int32_t active = Refresh_Active_Team_Count();
+    int32_t first = NO_GAME_INDEX;
+    for (int team = 0; team < active; ++team) {
+        int32_t index = Entry(team, week).Values[SCHEDULE_GAME_INDEX];
+        if (index >= 0 && index < first) first = index;
     }
-    int32_t base = Get_Week_First_Game_Index(playoff_start - 1) + Get_Week_Game_Count(playoff_start - 1);
-    static const int32_t PLAYOFF_OFFSETS[] = {0, 4, 8, 10};
-    int32_t round = week - playoff_start;
-    return base + PLAYOFF_OFFSETS[round < 3 ? round : 3];
+    return first;
+}
+
+int32_t Get_Playoff_Week_Round(int32_t week) {
+    const int32_t start = Playoff_Start_Week();
+    if (!Is_Week(week) || week < start) return -1;
+    const int32_t active = Refresh_Active_Team_Count();
+    for (int32_t team = 0; team < active; ++team) {
+        const int32_t code = Entry(team, week).Values[SCHEDULE_OPPONENT];
+        if (code <= 0) continue;
+        const int32_t round = Get_Playoff_Pair_Round(team, code - 1);
+        if (round >= 0) return round;
+        // A bracket that no longer holds the pair: the calendar enters round
+        // r in the r-th week after the regular season.
+        return std::min(week - start, PLAYOFF_ROUNDS - 1);
+    }
+    return -1;
+}
+
+int32_t Get_Team_Playoff_Weeks(int32_t team, int32_t end_week, int32_t* weeks) {
+    int32_t count = 0;
+    const int32_t last = std::min(end_week, static_cast<int32_t>(NUMBER_OF_SCHEDULE_WEEKS));
+    for (int32_t week = Playoff_Start_Week(); week < last; ++week)
+        if (Find_Team_Week_Game(week, team) != nullptr) {
+            if (weeks != nullptr) weeks[count] = week;
+            ++count;
+        }
+    return count;
 }
 
 int32_t Find_Team_Week_Game_Position(int32_t week, int32_t team) {

@@ -33,9 +33,20 @@ int32_t Schedule_Game_Default_Time(int32_t first, int32_t second, int32_t week);
 int32_t Clear_Scheduled_Game(int32_t first, int32_t second, int32_t week);
 void Clear_Scheduled_Games(int32_t team);
 
-// Week-wide queries over the active teams.
+// Week-wide queries over the active teams: the games the week's entries
+// hold (a playoff week's, those its round entered), and the first of their
+// game records (301 when none is stored; 0 for week 0).
 int32_t Get_Week_Game_Count(int32_t week);
 int32_t Get_Week_First_Game_Index(int32_t week);
+// The bracket round (0 first round, 1 divisional round, 2 conference or
+// league finals, 3 the final between them) of a playoff week's games, found
+// where the bracket paired their teams; -1 for a week without games and for
+// the regular season.
+int32_t Get_Playoff_Week_Round(int32_t week);
+// The weeks from the first playoff week up to `end_week` (not included) in
+// which the team's game is among the week's game records, in order, written
+// to `weeks` (room for 22) when it is not null; returns how many.
+int32_t Get_Team_Playoff_Weeks(int32_t team, int32_t end_week, int32_t* weeks);
 // The week's game record between two franchises that involves the team; null when none.
 const GAME_RECORD* Find_Team_Week_Game(int32_t week, int32_t team);
 int32_t Find_Team_Week_Game_Position(int32_t week, int32_t team);

@@ -6,7 +6,6 @@
 #include "app/diagnostics.h"
 #include "app/main_menu.h"
 #include "app/modal_dialogs.h"
-#include "database/game_queries.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/random_numbers.h"
@@ -23,7 +22,6 @@
 #include "engine/kicking_plays.h"
 #include "engine/offensive_play_calling.h"
 #include "engine/play_loop.h"
-#include "engine/playbook_records.h"
 #include "engine/pregame_setup.h"
 #include "engine/snap_decisions.h"
 #include "engine/statistics_credit.h"
@@ -170,7 +168,6 @@ int Begin_Game(GAME_RECORD* pGame) {
     Set_User_Preference(SIM_TO_QUARTER, 0);
     Clear_Play_By_Play_Work_Buffers();
     Game_Screen_Mode = 1;
-    if (Is_Past_Regulation(pGame)) Write_Period_Header(pGame, Get_Game_Quarter(pGame));
     Close_Game_Pages(pGame);
     Draw_Scoreboard(pGame);
     Current_Game = nullptr;

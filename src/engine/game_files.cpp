@@ -33,6 +33,22 @@ std::string Page_Head_Text;
 std::string Play_By_Play_HTML;
 std::string Plain_Play_Text;
 
+// Where the last overtime period's header stands in each log: its start and
+// the log's length right after it. A game that ends on a period's mark (the
+// end of regulation above all) has the next period's header written already;
+// with nothing under it, it is taken back.
+struct PERIOD_HEADER_MARK {
+    size_t Start = std::string::npos;
+    size_t End = std::string::npos;
+};
+PERIOD_HEADER_MARK Html_Header_Mark;
+PERIOD_HEADER_MARK Plain_Header_Mark;
+
+void Drop_Header_Without_Plays(std::string& log, PERIOD_HEADER_MARK& mark) {
+    if (mark.Start != std::string::npos && log.size() == mark.End) log.resize(mark.Start);
+    mark = {};
+}
+
 std::string Team_String(int32_t team, int32_t index) {
     if (team < 0 || team >= TOTAL_NUMBER_OF_TEAMS) return "";
     char text[TEAM_STRING_LENGTH + 16];
@@ -165,6 +181,8 @@ void Clear_Game_Text_Buffers() {
     Page_Head_Text.clear();
     Play_By_Play_HTML.clear();
     Plain_Play_Text.clear();
+    Html_Header_Mark = {};
+    Plain_Header_Mark = {};
     Get_Box_Score_HTML().clear();
 }
 
@@ -281,7 +299,9 @@ void Write_Period_Header(const GAME_RECORD* pGame, int32_t period) {
     if (pGame == nullptr) return;
     char label[32];
     Get_Period_Label(period, label, sizeof label);
+    const bool overtime = period > 4;
     if (Is_Plain_Play_Text_Kept(pGame)) {
+        const size_t start = Plain_Play_Text.size();
         char line[TEXT_BUFFER_SIZE];
         safe_sprintf(line, sizeof line,
                      "\n %s <=> Down Yardline Offensive Play           Defensive Play           Result\n",
@@ -289,18 +309,23 @@ void Write_Period_Header(const GAME_RECORD* pGame, int32_t period) {
         Plain_Play_Text += line;
         Plain_Play_Text +=
             " ----------- ---- -------- ------------------------ ------------------------ ------\n";
+        if (overtime) Plain_Header_Mark = {start, Plain_Play_Text.size()};
     }
     if (period == 1)
         Play_By_Play_HTML +=
             "<TABLE class=table1 cellSpacing=0 cellPadding=0 align=\"center\" width=970><TBODY>\n";
+    const size_t start = Play_By_Play_HTML.size();
     Play_By_Play_HTML += "<TR class=header0><TD colspan=7 class=ltl>";
     Play_By_Play_HTML += label;
     Play_By_Play_HTML += "</TD></TR>\n<TR class=header1><TD class=ltc>Team</TD><TD class=ltc>Clock</TD>"
                          "<TD class=ltc>Down</TD><TD class=ltc>Yardline</TD><TD class=ltc>Offensive Play</TD>"
                          "<TD class=ltc>Defensive Play</TD><TD class=ltc>Result</TD></TR>\n";
+    if (overtime) Html_Header_Mark = {start, Play_By_Play_HTML.size()};
 }
 
 void Close_Play_By_Play_Tables() {
+    Drop_Header_Without_Plays(Play_By_Play_HTML, Html_Header_Mark);
+    Drop_Header_Without_Plays(Plain_Play_Text, Plain_Header_Mark);
     Play_By_Play_HTML += "</TBODY></TABLE></HTML>";
 }
 
@@ -319,5 +344,7 @@ void Write_Recap_File(int bClear) {
         Plain_Play_Text.clear();
         Page_Head_Text.clear();
         Play_By_Play_HTML.clear();
+        Html_Header_Mark = {};
+        Plain_Header_Mark = {};
     }
 }

@@ -30,7 +30,9 @@ void Write_Game_Start_Text(const GAME_RECORD* pGame);
 void Write_Box_Score_Top(const GAME_RECORD* pGame);
 // Period header rows in both play-by-play logs; `period` is 1-based.
 void Write_Period_Header(const GAME_RECORD* pGame, int32_t period);
-// Closes the play-by-play table.
+// Closes the play-by-play table. An overtime period's header with no play
+// written under it (the overtime's of a game decided on regulation's last
+// snap) is taken out of both logs first.
 void Close_Play_By_Play_Tables();
 
 void Write_Box_Score_File(int bClear);

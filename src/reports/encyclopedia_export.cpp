@@ -37,8 +37,6 @@ const char* const POSITION_PAGES[][2] = {
     {"13", "kickindex.htm"}, {"14", "puntindex.htm"}, {"2", "fbindex.htm"}};
 constexpr int32_t EXPORTED_POSITION_PAGES = 8;
 constexpr int32_t MOST_SEASONS = 100;
-constexpr int32_t MOST_DETAIL_WEEK = 20;
-constexpr int32_t SCHEDULE_WEEKS_SHOWN = 22;
 constexpr int32_t PLAYER_PAGE_TEAMS = FREE_AGENT_TEAM + 1;
 
 ENCYCLOPEDIA_EXPORT_RESULT Last_Result{};
@@ -111,7 +109,7 @@ const ENCYCLOPEDIA_EXPORT_RESULT& Get_Last_Export_Result() {
 std::vector<ENCYCLOPEDIA_PAGE> List_Encyclopedia_Pages() {
     std::vector<ENCYCLOPEDIA_PAGE> pages;
     const int32_t seasons = std::min(Get_User_Preference(CURRENT_SEASON_INDEX) + 1, MOST_SEASONS);
-    const int32_t weeks = std::min(Get_User_Preference(CURRENT_WEEK) + 1, SCHEDULE_WEEKS_SHOWN) - 1;
+    const int32_t weeks = Count_Encyclopedia_Weeks();
     const int32_t teams = Count_Active_Teams();
     pages.push_back(Page("index.template", {}));
     for (int32_t s = 0; s < seasons; ++s)
@@ -176,7 +174,7 @@ std::string Make_Encyclopedia_Page_Path(const char* template_name, const TAG_PAR
                           : "Season summary " + std::to_string(Get_Encyclopedia_Year(s)) + ".htm";
     } else if (name == "SeasonDetail.template") {
         const int32_t w = P(KEY_WEEK);
-        if (w == Get_User_Preference(CURRENT_WEEK) - 1 || w == MOST_DETAIL_WEEK)
+        if (w == Count_Encyclopedia_Weeks() - 1)
             relative = "SeasonDetail/Season details.htm";
         else
             relative = "SeasonDetail/Season details week" + std::to_string(w + 1) + ".htm";

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "app/drawing_primitives.h"
 #include "database/game_names.h"
@@ -10,6 +11,7 @@
 #include "database/player_record.h"
 #include "database/safe_strings.h"
 #include "database/settings.h"
+#include "database/team_record_layout.h"
 #include "database/universe.h"
 #include "platform/string_warnings.h"
 #include "platform/text_encoding.h"
@@ -48,14 +50,26 @@ int32_t Get_Encyclopedia_Year(int32_t seasons_back) {
     return Get_Universe_Stat(BASE_YEAR) + Get_User_Preference(CURRENT_SEASON_INDEX) - seasons_back;
 }
 
+int32_t Count_Encyclopedia_Weeks() {
+    return std::clamp(Get_User_Preference(CURRENT_WEEK), 0, static_cast<int32_t>(NUMBER_OF_SCHEDULE_WEEKS));
+}
+
 std::string Get_Team_File_Stem(int32_t team) {
     if (!Is_Encyclopedia_Team(team)) return "";
-    const std::string name = Full_Name(team);
-    // Two teams of one name keep pages of their own.
-    for (int32_t other = 0; other < team; ++other)
-        if (Is_Encyclopedia_Team(other) && Full_Name(other) == name)
-            return name + " " + std::to_string(team + 1);
-    return name;
+    // The names are told apart as they become files: two names that differ
+    // only in a character a file name cannot hold make one safe name, and the
+    // later team takes its slot number after it (again, should that name be
+    // taken too).
+    std::vector<std::string> taken;
+    std::string stem;
+    for (int32_t member = 0; member <= team; ++member) {
+        if (!Is_Encyclopedia_Team(member)) continue;
+        stem = Make_Safe_File_Name(Full_Name(member).c_str());
+        while (std::find(taken.begin(), taken.end(), stem) != taken.end())
+            stem += " " + std::to_string(member + 1);
+        taken.push_back(stem);
+    }
+    return stem;
 }
 
 std::string Get_Team_Page_Name(int32_t team) {

@@ -22,8 +22,12 @@ bool Is_Encyclopedia_League(int32_t league);
 // The year of the season `seasons_back` before the current one.
 int32_t Get_Encyclopedia_Year(int32_t seasons_back);
 
-// The team's name in its pages' file names: its full name, with its slot
-// number after it when an earlier team has the same name.
+// The weeks with a page of their own: those the calendar has passed, the
+// whole schedule's 22 at most (all of them in the off-season).
+int32_t Count_Encyclopedia_Weeks();
+
+// The team's name in its pages' file names: its full name made safe, with
+// its slot number after it when an earlier team's makes the same safe name.
 std::string Get_Team_File_Stem(int32_t team);
 // "teams/" and "SortedPlayers/" pages: "<full name>.htm", "<full name> index.htm".
 std::string Get_Team_Page_Name(int32_t team);

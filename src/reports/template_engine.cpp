@@ -18,11 +18,11 @@
 #include "database/schedule_entries.h"
 #include "database/settings.h"
 #include "database/team_history.h"
-#include "database/team_results.h"
 #include "database/text_format.h"
 #include "database/universe.h"
 #include "dialogs/player_card.h"
 #include "reports/encyclopedia_export.h"
+#include "reports/encyclopedia_pages.h"
 #include "reports/template_variables.h"
 
 namespace {
@@ -34,7 +34,6 @@ constexpr size_t SHORTEST_SPECIAL_TAG = 10;
 constexpr size_t TABLE_TAG_HEAD = 11;
 constexpr int32_t LEADER_CATEGORY_SEQUENCE[] = {10, 11, 12, 14, 15, 16, 1, 2, 4};
 constexpr int32_t LEADER_TABLE_LAST = 8;
-constexpr int32_t REGULAR_SEASON_ROWS_AFTER_SEASON = 18;
 constexpr int32_t TEMPLATE_FOLDER_NAME_SIZE = 2048;
 
 const char* const KEY_NAMES[] = {"",      "GAME", "TEAM",  "WEEK",   "PLAYER", "STAT",       "LEAGUE",
@@ -274,10 +273,15 @@ void Add_Row_Parameters_To_Tag(std::string* tag, int32_t kind, const TAG_PARAMET
         Append_Tag_Parameter(tag, P(KEY_TEAM), KEY_TEAM);
         Append_Tag_Parameter(tag, row, KEY_SEASON);
         break;
-    case TABLE_PLAYOFF_GAME_BY_GAME:
+    case TABLE_PLAYOFF_GAME_BY_GAME: {
+        // A row for each of the team's playoff games, in the week it was
+        // played: a team that waited out a round has no row for it.
+        int32_t weeks[NUMBER_OF_SCHEDULE_WEEKS];
+        const int32_t played = Get_Team_Playoff_Weeks(P(KEY_TEAM), Count_Encyclopedia_Weeks(), weeks);
         Append_Tag_Parameter(tag, P(KEY_TEAM), KEY_TEAM);
-        Append_Tag_Parameter(tag, row + Regular_Weeks(), KEY_WEEK);
+        Append_Tag_Parameter(tag, row >= 0 && row < played ? weeks[row] : -1, KEY_WEEK);
         break;
+    }
     case TABLE_GAME_PLAYS:
         Append_Tag_Parameter(tag, P(KEY_GAME), KEY_GAME);
         Append_Tag_Parameter(tag, row, KEY_PLAY);
@@ -301,10 +305,11 @@ int32_t Get_Table_Row_Count(int32_t kind, const TAG_PARAMETERS& table) {
         const int32_t division = P(KEY_DIVIS);
         return division >= 0 && division < NUMBER_OF_DIVISIONS ? Count_Division_Teams(division) : 0;
     }
-    case TABLE_GAME_BY_GAME: {
-        const int32_t week = Get_User_Preference(CURRENT_WEEK);
-        return week < weeks ? std::max(week, 0) : REGULAR_SEASON_ROWS_AFTER_SEASON;
-    }
+    case TABLE_GAME_BY_GAME:
+        // The weeks played of the regular season; the playoff weeks have rows
+        // of their own, under their rounds' names.
+        return std::clamp(Get_User_Preference(CURRENT_WEEK), 0,
+                          std::min(weeks, static_cast<int32_t>(NUMBER_OF_SCHEDULE_WEEKS)));
     case TABLE_PLAYERS:
         // The row count is the list's own length, so rows and list always agree.
         return Build_Template_Player_List(P(KEY_TEAM), P(KEY_POS), 0);
@@ -319,10 +324,7 @@ int32_t Get_Table_Row_Count(int32_t kind, const TAG_PARAMETERS& table) {
                    : 0;
     case TABLE_WEEK_GAMES: {
         const int32_t week = P(KEY_WEEK);
-        if (week < 0) return 0;
-        if (week < weeks) return Get_Week_Game_Count(week);
-        if (week <= weeks + 1) return 4;
-        return week == weeks + 2 ? 2 : 1;
+        return week >= 0 && week < NUMBER_OF_SCHEDULE_WEEKS ? Get_Week_Game_Count(week) : 0;
     }
     case TABLE_TEAM_SUMMARY:
         return std::clamp(Get_User_Preference(CURRENT_SEASON_INDEX), 0, NUMBER_OF_HISTORY_SEASONS - 1) + 1;
@@ -331,11 +333,8 @@ int32_t Get_Table_Row_Count(int32_t kind, const TAG_PARAMETERS& table) {
         // A letter of the byte range only; any other value lists nobody.
         return initial > 0 && initial < 256 ? Build_Template_Player_List(0, 0, initial) : 0;
     }
-    case TABLE_PLAYOFF_GAME_BY_GAME: {
-        const int32_t played = Get_User_Preference(CURRENT_WEEK) - weeks;
-        if (played < 0) return 0;
-        return std::min(played, Get_Team_Playoff_Round_Code(P(KEY_TEAM)));
-    }
+    case TABLE_PLAYOFF_GAME_BY_GAME:
+        return Get_Team_Playoff_Weeks(P(KEY_TEAM), Count_Encyclopedia_Weeks(), nullptr);
     case TABLE_GAME_PLAYS: {
         const GAME_RECORD* game = Get_Template_Game(P(KEY_GAME));
         return game != nullptr ? std::clamp<int32_t>(game->Play_Log_Count, 0, MAX_PLAY_LOG_ENTRIES) : 0;

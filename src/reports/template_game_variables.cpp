@@ -193,6 +193,15 @@ std::string Defensive_Play(const GAME_RECORD* game, const PLAY_LOG_ENTRY& entry)
     return Escape_HTML_Text(name);
 }
 
+// Whether a logged play was snapped in overtime. The clock stands on 3,600
+// both for the try after a touchdown on regulation's last snap and for the
+// opening kickoff of overtime: as the game's quarter counts it, only the try
+// belongs to the fourth quarter.
+bool Is_Overtime_Play(const PLAY_LOG_ENTRY& entry) {
+    if (entry.Clock != REGULATION_SECONDS) return entry.Clock > REGULATION_SECONDS;
+    return Down_Code(entry) != DOWN_CONVERSION;
+}
+
 // Points of one logged play: to the side with the ball (`own`) or the other.
 // A conversion carries its touchdown's six points; in overtime, where no
 // conversion follows, the touchdown itself scores, for the side that scored
@@ -204,7 +213,8 @@ void Score_Play(const PLAY_LOG_ENTRY& entry, int32_t* own, int32_t* other) {
     if (Down_Code(entry) == DOWN_CONVERSION && result != RESULT_EXTRA_POINT_GOOD &&
         result != RESULT_TWO_POINT_GOOD)
         result = RESULT_TWO_POINT_FAILED;
-    if (entry.Clock > REGULATION_SECONDS) {
+    const bool overtime = Is_Overtime_Play(entry);
+    if (overtime) {
         switch (result) {
         case RESULT_TOUCHDOWN_PASS:
         case RESULT_TOUCHDOWN_RUN:
@@ -228,14 +238,14 @@ void Score_Play(const PLAY_LOG_ENTRY& entry, int32_t* own, int32_t* other) {
         *own = 3;
         break;
     case RESULT_EXTRA_POINT_GOOD:
-        *own = entry.Clock > REGULATION_SECONDS ? 0 : 7;
+        *own = overtime ? 0 : 7;
         break;
     case RESULT_EXTRA_POINT_MISSED:
     case RESULT_TWO_POINT_FAILED:
-        *own = entry.Clock > REGULATION_SECONDS ? 0 : 6;
+        *own = overtime ? 0 : 6;
         break;
     case RESULT_TWO_POINT_GOOD:
-        *own = entry.Clock > REGULATION_SECONDS ? 0 : 8;
+        *own = overtime ? 0 : 8;
         break;
     default:
         break;

@@ -145,13 +145,16 @@ std::string Playoff_Star(int32_t team, int32_t seasons_back) {
     return code >= PLAYOFF_FINISH ? "*" : "";
 }
 
+// A playoff week is named by the bracket round its games were played in, so
+// a bracket that plays no first round (eight teams) or only the leagues'
+// title games (two leagues apart) names its weeks by what they hold. A week
+// of the post-season without games is said to have none.
 std::string Playoff_Week_Name(int32_t week, const char* name) {
-    const int32_t weeks = Regular_Weeks();
-    if (week == weeks) return "Wildcard Games";
-    if (week == weeks + 1) return "Divisional Playoff";
-    if (week == weeks + 2) return "Championship Games";
-    if (week == weeks + 3) return "Super Bowl";
-    return name;
+    static const char* const ROUND_NAMES[PLAYOFF_ROUNDS] = {"Wildcard Games", "Divisional Playoff",
+                                                            "Championship Games", "Super Bowl"};
+    if (week < Regular_Weeks() || week >= SCHEDULE_WEEKS_SHOWN) return name;
+    const int32_t round = Get_Playoff_Week_Round(week);
+    return round >= 0 ? ROUND_NAMES[round] : "No Playoff Games";
 }
 
 // The player with the highest value of `stat` in one of his season lines
@@ -362,7 +365,7 @@ std::string Select_List(int32_t type) {
     const int32_t seasons = std::clamp(Get_User_Preference(CURRENT_SEASON_INDEX), 0, 99) + 1;
     switch (type) {
     case 1: {
-        const int32_t last = std::min(Get_User_Preference(CURRENT_WEEK) + 1, SCHEDULE_WEEKS_SHOWN) - 1;
+        const int32_t last = Count_Encyclopedia_Weeks();
         for (int32_t week = 1; week <= last; ++week)
             out += Option(week == last ? "-1" : std::to_string(week), Format_Number("Week %d", week));
         break;

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "database/league_structure.h"
+#include "database/playoff_bracket.h"
 #include "database/schedule_entries.h"
 #include "database/team_record.h"
 #include "database/universe.h"
@@ -159,10 +160,39 @@ TEST(ScheduleEntries, WeekWideQueriesAndPairingCounts) {
     EXPECT_EQ(Get_Week_First_Game_Index(0), 0);
     EXPECT_EQ(Get_Week_First_Game_Index(1), 16);
     EXPECT_EQ(Get_Week_First_Game_Index(3), 301) << "no game index stored";
-    EXPECT_EQ(Get_Week_Game_Count(17), 4) << "the first playoff week whatever the entries hold";
-    EXPECT_EQ(Get_Week_Game_Count(19), 2);
-    EXPECT_EQ(Get_Week_Game_Count(20), 1);
-    EXPECT_EQ(Get_Week_Game_Count(21), 0);
+    // A playoff week holds the games its round entered, as many as the
+    // bracket pairs: none in a first week that no conference plays, two here
+    // in the second, in the records after the regular season's.
+    EXPECT_EQ(Get_Week_Game_Count(17), 0) << "the first playoff week counts the games its entries hold";
+    ASSERT_EQ(Schedule_Game(4, 6, 18, 6, 1630), 1);
+    ASSERT_EQ(Schedule_Game(8, 10, 18, 6, 1305), 1);
+    for (int game = 0; game < 2; ++game) {
+        for (int team : {4 + 4 * game, 6 + 4 * game})
+            Set_Team_Schedule_Stat(team, 18, SCHEDULE_GAME_INDEX, 41 - game);
+        Universe.Games[41 - game].Team[0] = static_cast<uint8_t>(6 + 4 * game);
+        Universe.Games[41 - game].Team[1] = static_cast<uint8_t>(4 + 4 * game);
+    }
+    EXPECT_EQ(Get_Week_Game_Count(18), 2);
+    EXPECT_EQ(Get_Week_First_Game_Index(18), 40);
+    EXPECT_EQ(Get_Week_Game_Count(20), 0);
+    EXPECT_EQ(Get_Week_First_Game_Index(20), 301);
+    EXPECT_EQ(Find_Team_Week_Game(18, 8), &Universe.Games[40]);
+    int32_t weeks[NUMBER_OF_SCHEDULE_WEEKS] = {};
+    EXPECT_EQ(Get_Team_Playoff_Weeks(4, NUMBER_OF_SCHEDULE_WEEKS, weeks), 1);
+    EXPECT_EQ(weeks[0], 18);
+    EXPECT_EQ(Get_Team_Playoff_Weeks(4, 18, weeks), 0) << "a week the calendar has not passed";
+    EXPECT_EQ(Get_Team_Playoff_Weeks(5, NUMBER_OF_SCHEDULE_WEEKS, weeks), 0);
+    // The round is where the bracket paired the week's teams, whatever the
+    // week; a bracket that no longer holds them leaves the calendar's round.
+    for (int slot = 0; slot < PLAYOFF_BRACKET_SLOTS; ++slot)
+        Set_Playoff_Team(slot, NO_TEAM);
+    Set_Playoff_Team(25, 4);
+    Set_Playoff_Team(24, 6);
+    EXPECT_EQ(Get_Playoff_Week_Round(18), 2);
+    Set_Playoff_Team(24, NO_TEAM);
+    EXPECT_EQ(Get_Playoff_Week_Round(18), 1);
+    EXPECT_EQ(Get_Playoff_Week_Round(17), -1) << "no games";
+    EXPECT_EQ(Get_Playoff_Week_Round(1), -1) << "the regular season";
 
     EXPECT_EQ(Find_Team_Week_Game(1, 7), &Universe.Games[19]);
     EXPECT_EQ(Find_Team_Week_Game_Index(1, 7), 19);

@@ -180,6 +180,44 @@ TEST(GameFiles, NewGameStartsItsPagesAfreshAfterAStoppedOne) {
     EXPECT_EQ(Count_Text(recap, "1st Q"), 1);
 }
 
+// The overtime's header is written as its period starts, at the end of
+// regulation; a game decided there keeps none, and a game played on into
+// overtime keeps the one its plays stand under and no empty one after them.
+TEST(GameFiles, ARecapHeadsOvertimeOnlyOverItsPlays) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    Clear_Game_Text_Buffers();
+    Write_Period_Header(game, 4);
+    Get_Play_By_Play_HTML() += "<TR class=none><TD>a play</TD></TR>\n";
+    Write_Period_Header(game, 5);
+    Close_Play_By_Play_Tables();
+    EXPECT_EQ(Count_Text(Get_Play_By_Play_HTML(), "class=ltl>OT<"), 0) << Get_Play_By_Play_HTML();
+    EXPECT_EQ(Count_Text(Get_Play_By_Play_HTML(), "class=ltl>4th Q<"), 1);
+    EXPECT_EQ(Count_Text(Get_Plain_Play_Text(), " OT <=>"), 0) << "nor in the game screen's text";
+    Clear_Game_Text_Buffers();
+    Write_Period_Header(game, 5);
+    Get_Play_By_Play_HTML() += "<TR class=none><TD>a play</TD></TR>\n";
+    Close_Play_By_Play_Tables();
+    EXPECT_EQ(Count_Text(Get_Play_By_Play_HTML(), "class=ltl>OT<"), 1);
+    Clear_Game_Text_Buffers();
+
+    // A played week: no recap heads a period it did not play, and none ends
+    // on a heading.
+    Build_Test_League();
+    std::memset(Universe.Games, 0, sizeof(Universe.Games));
+    Prepare_Game_Week(3, 4243);
+    ASSERT_EQ(Play_Test_Week(3), 16);
+    for (int32_t index = 0; index < 16; ++index) {
+        const GAME_RECORD* played = &Universe.Games[index];
+        const std::string recap = Read_Page("Recap", played);
+        ASSERT_FALSE(recap.empty()) << "game " << index;
+        EXPECT_EQ(Count_Text(recap, "class=ltl>OT<") > 0, Is_Past_Regulation(played)) << "game " << index;
+        const size_t last_heading = recap.rfind("<TR class=header1>");
+        ASSERT_NE(last_heading, std::string::npos);
+        EXPECT_NE(recap.find("<TR class=", last_heading + 1), std::string::npos)
+            << "game " << index << " ends on a heading";
+    }
+}
+
 namespace {
 std::string Read_File(const std::string& name) {
     std::ifstream file(name, std::ios::binary);

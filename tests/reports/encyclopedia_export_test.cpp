@@ -13,12 +13,18 @@
 
 #include "app/main_menu.h"
 #include "app/main_window.h"
+#include "app/modal_dialogs.h"
+#include "app/team_lists.h"
+#include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/safe_strings.h"
 #include "database/settings.h"
 #include "database/team_record.h"
 #include "database/universe.h"
+#include "dialogs/league_editor_dialog.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
 #include "platform/menus.h"
 #include "platform/message_box.h"
 #include "platform/message_queue.h"
@@ -26,6 +32,7 @@
 #include "reports/encyclopedia_dialogs.h"
 #include "reports/encyclopedia_export.h"
 #include "reports/encyclopedia_pages.h"
+#include "support/dialog_steps.h"
 #include "support/frame_fixture.h"
 #include "support/game_runner.h"
 #include "support/site_checks.h"
@@ -270,6 +277,68 @@ TEST_F(EncyclopediaExport, AnExistingEncyclopediaIsOverwrittenOnlyAfterAsking) {
     EXPECT_EQ(Export_HTML_Encyclopedia(NO_WINDOW, "default.css"), 1);
     EXPECT_TRUE(fs::is_regular_file("site/teams/" + Get_Team_Page_Name(0)));
     EXPECT_NE(Get_Team_Page_Name(0), earlier);
+    const std::vector<std::string> broken = Find_Broken_Links("site");
+    EXPECT_TRUE(broken.empty()) << broken.size() << " broken links, the first: " << broken.front();
+}
+
+// Two teams renamed in the League Editor to names that differ only in a
+// character no file name holds ("/" becomes "-") keep pages of their own:
+// the later takes its slot number, and the links to each, the team lists'
+// included, lead to its own page.
+TEST_F(EncyclopediaExport, TwoTeamsWhoseNamesMakeOneFileNameKeepPagesOfTheirOwn) {
+    Start_Frame_Without_Loop();
+    Set_User_Preference(COMMISSIONER_MODE, 1);
+    Set_User_Preference(CURRENT_WEEK, 0);
+    char names[2][FORMATTED_TEXT_SIZE];
+    for (int32_t team = 0; team < 2; ++team)
+        Get_Team_Full_Name(team, names[team]);
+    Script_Dialog_Step([&names](WINDOW_HANDLE dialog) {
+        for (int32_t team = 0; team < 2; ++team) {
+            ASSERT_TRUE(Choose_Dialog_Line_Reading(dialog, TEAM_SELECTOR, names[team])) << names[team];
+            Type_Dialog_Text(dialog, TEAM_HOME_EDIT, "New York");
+            Type_Dialog_Text(dialog, TEAM_NICKNAME_EDIT, team == 0 ? "Gi/ants" : "Gi-ants");
+        }
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, LEAGUE_EDITOR_DIALOG, 0), 1);
+    // The editor sorts the teams by name: the two stand where their names put them.
+    std::vector<int32_t> giants;
+    for (int32_t team = 0; team < Count_Active_Teams(); ++team) {
+        char name[FORMATTED_TEXT_SIZE];
+        Get_Team_Full_Name(team, name);
+        if (std::string(name).rfind("New York Gi", 0) == 0) giants.push_back(team);
+    }
+    ASSERT_EQ(giants.size(), 2u);
+    const std::string pages[2] = {"New York Gi-ants.htm",
+                                  "New York Gi-ants " + std::to_string(giants[1] + 1) + ".htm"};
+    EXPECT_EQ(Get_Team_Page_Name(giants[0]), pages[0]);
+    EXPECT_EQ(Get_Team_Page_Name(giants[1]), pages[1]);
+    char after[FORMATTED_TEXT_SIZE];
+    Get_Team_Full_Name(giants[1] + 1, after);
+    EXPECT_EQ(Get_Team_Page_Name(giants[1] + 1), std::string(after) + ".htm")
+        << "a name of its own keeps its page";
+
+    Play_Weeks(1);
+    Clear_Shown_Messages();
+    ASSERT_EQ(Export_HTML_Encyclopedia(NO_WINDOW, "default.css"), 1);
+    EXPECT_EQ(List_Site_Pages("site").size(), Written_Paths().size()) << "no page written over another";
+    const std::string index = Read_File("site/index.htm");
+    for (int32_t n = 0; n < 2; ++n) {
+        char name[FORMATTED_TEXT_SIZE];
+        Get_Team_Full_Name(giants[n], name);
+        const std::string team_page = Read_File("site/teams/" + pages[n]);
+        EXPECT_NE(team_page.find(std::string("<h1>") + name + "</h1>"), std::string::npos) << name;
+        EXPECT_NE(Read_File("site/TeamsDetail/" + Get_Team_Detail_Page_Name(giants[n])).find(name),
+                  std::string::npos)
+            << name;
+        std::string link = pages[n];
+        for (size_t blank = link.find(' '); blank != std::string::npos; blank = link.find(' '))
+            link.replace(blank, 1, "%20");
+        EXPECT_NE(index.find("href=\"./teams/" + link + "\">" + name + "</a>"), std::string::npos) << name;
+        const std::string value = pages[n].substr(0, pages[n].size() - 4);
+        EXPECT_NE(index.find("<option value=\"" + value + "\">" + name + "</option>"), std::string::npos)
+            << "the team list leads the script to " << name << "'s page";
+    }
     const std::vector<std::string> broken = Find_Broken_Links("site");
     EXPECT_TRUE(broken.empty()) << broken.size() << " broken links, the first: " << broken.front();
 }

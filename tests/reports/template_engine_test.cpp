@@ -4,14 +4,14 @@
 
 #include <string>
 
+#include "database/league_structure.h"
 #include "database/player_record.h"
-#include "database/playoff_bracket.h"
+#include "database/schedule_entries.h"
 #include "database/settings.h"
 #include "database/universe.h"
 #include "platform/string_warnings.h"
 #include "reports/html_text.h"
 #include "reports/template_engine.h"
-#include "season/playoff_seeding.h"
 #include "support/test_league.h"
 
 namespace {
@@ -134,23 +134,41 @@ TEST_F(TemplateEngine, RowCountsFollowTheCalendar) {
               "1,2,3,4,5,")
         << "Count is the week from 1";
     Set_User_Preference(CURRENT_WEEK, 20);
-    EXPECT_EQ(Get_Table_Row_Count(TABLE_GAME_BY_GAME, Page({{KEY_TEAM, 0}})), 18)
-        << "after the regular season";
+    EXPECT_EQ(Get_Table_Row_Count(TABLE_GAME_BY_GAME, Page({{KEY_TEAM, 0}})), 17)
+        << "after the regular season its weeks alone: the playoff games have rows of their own";
 
-    // A team out in its first playoff game, late in the playoffs: one row.
-    Clear_Playoff_Bracket();
-    Set_Playoff_Team(0, 4);
-    Set_Playoff_Team(1, 5);
-    Set_Playoff_Team(16, 5);
-    Set_User_Preference(CURRENT_WEEK, 17 + 3);
+    // The playoff rows are the games a team played, each in its own week: a
+    // team out in its first game, late in the playoffs, has one row; the team
+    // that beat it two; a team that waited out the first round one, of the
+    // second week. A week's table lists the games its round entered.
+    for (int32_t team = 0; team < Count_Active_Teams(); ++team)
+        Clear_Scheduled_Games(team);
+    const int32_t games[3][3] = {{5, 4, 17}, {5, 6, 18}, {7, 8, 18}};
+    for (int32_t n = 0; n < 3; ++n) {
+        const auto [home, visitor, week] = games[n];
+        ASSERT_EQ(Schedule_Game(home, visitor, week, 6, 1300), 1);
+        Set_Team_Schedule_Stat(home, week, SCHEDULE_GAME_INDEX, 100 + n);
+        Set_Team_Schedule_Stat(visitor, week, SCHEDULE_GAME_INDEX, 100 + n);
+        Universe.Games[100 + n].Team[0] = static_cast<uint8_t>(visitor);
+        Universe.Games[100 + n].Team[1] = static_cast<uint8_t>(home);
+    }
     EXPECT_EQ(Get_Table_Row_Count(TABLE_PLAYOFF_GAME_BY_GAME, Page({{KEY_TEAM, 4}})), 1);
     EXPECT_EQ(Get_Table_Row_Count(TABLE_PLAYOFF_GAME_BY_GAME, Page({{KEY_TEAM, 5}})), 2);
+    EXPECT_EQ(Expand_With("<gdk:table tPlayoffGameByGame><gdk:var Count>,</gdk:table>", {{KEY_TEAM, 7}}),
+              "19,")
+        << "the week of its one game";
+    Set_User_Preference(CURRENT_WEEK, 18);
+    EXPECT_EQ(Get_Table_Row_Count(TABLE_PLAYOFF_GAME_BY_GAME, Page({{KEY_TEAM, 5}})), 1)
+        << "a week not yet passed";
     Set_User_Preference(CURRENT_WEEK, 16);
     EXPECT_EQ(Get_Table_Row_Count(TABLE_PLAYOFF_GAME_BY_GAME, Page({{KEY_TEAM, 5}})), 0);
 
-    EXPECT_EQ(Get_Table_Row_Count(TABLE_WEEK_GAMES, Page({{KEY_WEEK, 17}})), 4);
-    EXPECT_EQ(Get_Table_Row_Count(TABLE_WEEK_GAMES, Page({{KEY_WEEK, 19}})), 2);
-    EXPECT_EQ(Get_Table_Row_Count(TABLE_WEEK_GAMES, Page({{KEY_WEEK, 20}})), 1);
+    EXPECT_EQ(Get_Table_Row_Count(TABLE_WEEK_GAMES, Page({{KEY_WEEK, 17}})), 1);
+    EXPECT_EQ(Get_Table_Row_Count(TABLE_WEEK_GAMES, Page({{KEY_WEEK, 18}})), 2);
+    EXPECT_EQ(Get_Table_Row_Count(TABLE_WEEK_GAMES, Page({{KEY_WEEK, 19}})), 0);
+    EXPECT_EQ(Get_Table_Row_Count(TABLE_WEEK_GAMES, Page({{KEY_WEEK, 22}})), 0);
+    EXPECT_EQ(Expand_With("<gdk:table tWeekGames><gdk:var GameTeam[TYPE=0]>,</gdk:table>", {{KEY_WEEK, 18}}),
+              Expand_With("<gdk:var TeamFullName[TEAM=6]>,<gdk:var TeamFullName[TEAM=8]>,", {}));
     EXPECT_EQ(Get_Table_Row_Count(TABLE_NONE, Page({})), -1);
     EXPECT_EQ(Get_Table_Row_Count(TABLE_TEAM_SUMMARY, Page({{KEY_TEAM, 0}})), 1)
         << "a league in its first season";

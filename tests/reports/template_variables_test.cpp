@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <map>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,7 +17,9 @@
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
+#include "database/playoff_bracket.h"
 #include "database/random_numbers.h"
+#include "database/schedule_entries.h"
 #include "database/season_lines.h"
 #include "database/settings.h"
 #include "database/team_record.h"
@@ -207,11 +210,29 @@ TEST_F(TemplateVariables, TextsOfPlayersWeeksAndPositions) {
     EXPECT_LE(std::stod(forty), 7.0);
     EXPECT_EQ(Value("<gdk:var SeasonYear[TEAM=0][PLAYER=0][SEASON=2]>"), "Career");
 
+    // A playoff week is named by the round of the bracket its games were
+    // paired in: here a bracket whose first round nobody plays.
+    for (int32_t slot = 0; slot < PLAYOFF_BRACKET_SLOTS; ++slot)
+        Set_Playoff_Team(slot, NO_TEAM);
+    const int32_t pairs[3][3] = {{18, 16, 0}, {19, 24, 2}, {20, 28, 4}};
+    for (const auto& [week, slot, team] : pairs) {
+        ASSERT_EQ(Schedule_Game(team, team + 1, week, 6, 1300), 1);
+        Set_Playoff_Team(slot, team + 1);
+        Set_Playoff_Team(slot + 1, team);
+    }
     EXPECT_EQ(Value("<gdk:var isPlayoff[WEEK=3]>"), "Regular Games");
-    EXPECT_EQ(Value("<gdk:var isPlayoff[WEEK=17]>"), "Wildcard Games");
+    EXPECT_EQ(Value("<gdk:var isPlayoff[WEEK=17]>"), "No Playoff Games");
+    EXPECT_EQ(Value("<gdk:var isPlayoff[WEEK=18]>"), "Divisional Playoff");
+    EXPECT_EQ(Value("<gdk:var PlayoffGameName[WEEK=18]>"), "Divisional Playoff");
+    EXPECT_EQ(Value("<gdk:var isPlayoff[WEEK=19]>"), "Championship Games");
     EXPECT_EQ(Value("<gdk:var isPlayoff[WEEK=20]>"), "Super Bowl");
-    EXPECT_EQ(Value("<gdk:var isPlayoff[WEEK=21]>"), "isPlayoff");
+    EXPECT_EQ(Value("<gdk:var isPlayoff[WEEK=21]>"), "No Playoff Games") << "after the final";
+    EXPECT_EQ(Value("<gdk:var isPlayoff[WEEK=22]>"), "isPlayoff") << "past the schedule's weeks";
     EXPECT_EQ(Value("<gdk:var PlayoffGameName[WEEK=3]>"), "PlayoffGameName");
+    Set_Playoff_Team(0, 6);
+    Set_Playoff_Team(1, 7);
+    ASSERT_EQ(Schedule_Game(7, 6, 17, 6, 1300), 1);
+    EXPECT_EQ(Value("<gdk:var isPlayoff[WEEK=17]>"), "Wildcard Games");
     EXPECT_EQ(Value("<gdk:var PositionName[POS=17]>"), "Offensive Line");
     EXPECT_EQ(Value("<gdk:var PositionName[POS=0]>"), "Quarterback");
     EXPECT_EQ(Value("<gdk:var PositionName[POS=6]>"), "PositionName");
@@ -334,6 +355,70 @@ TEST_F(TemplateVariables, PlaysCarryTheirDownSpotAndRunningScore) {
     EXPECT_NE(injuries.find("<b><< R&lt;ams&gt; &amp; Co "), std::string::npos) << injuries;
     EXPECT_NE(injuries.find(" was injured on the play >></b>"), std::string::npos);
     EXPECT_EQ(Plays("PlayResult").find("[<"), std::string::npos);
+}
+
+// The leaders pages (careers, and best single seasons) say only what their
+// tables show: a year named in their words would have to stand by each
+// leader, and the lists keep no year.
+TEST_F(TemplateVariables, TheLeadersPagesSayOnlyWhatTheyShow) {
+    const int32_t back = Test_League_Slot(POSITION_RB, 0);
+    Set_Player_Stat(4, back, SEASON_CAREER, 7, 500);
+    Set_Season_Line_Stat(Get_Player_Season_Line(4, back, 0), 7, 310);
+    const std::string page =
+        Read_Whole_File(Get_Installation_Folder() + "/HTML_Templates/LeadersSummary.template");
+    ASSERT_FALSE(page.empty());
+    const std::regex year_in_brackets("\\([0-9]{4}\\)");
+    for (const int32_t season : {-1, -2}) {
+        TAG_PARAMETERS parameters{};
+        parameters.Keys[0] = KEY_LEAGUE;
+        parameters.Values[0] = 2;
+        parameters.Keys[1] = KEY_SEASON;
+        parameters.Values[1] = season;
+        std::string out;
+        Expand_Template_Text(page, parameters, 2, &out);
+        const size_t lead = out.find("<p class=\"lead\">");
+        ASSERT_NE(lead, std::string::npos);
+        const std::string words = out.substr(lead, out.find("</p>", lead) - lead);
+        const size_t list = out.find("<ol class=\"leaders\">");
+        ASSERT_NE(list, std::string::npos);
+        const std::string leaders = out.substr(list, out.find("</ol>", list) - list);
+        ASSERT_NE(leaders.find("<li><a href="), std::string::npos) << "a leader is listed";
+        const bool years_shown = std::regex_search(leaders, year_in_brackets);
+        EXPECT_EQ(words.find("year") != std::string::npos, years_shown)
+            << "seasons " << season << ": " << words;
+    }
+}
+
+// The clock stands on 3,600 both for the try after a touchdown on
+// regulation's last snap and for overtime's opening kickoff: the try scores
+// with its touchdown, and a kickoff returned for a touchdown gets its line,
+// so the running score ends at the final.
+TEST_F(TemplateVariables, AScoreOnOvertimesOpeningKickoffGetsItsLine) {
+    GAME_RECORD& game = Game_With_Plays({
+        {0, Play_Word(8, 0, 65, 1, RESULT_KICKOFF_RETURNED)},
+        {100, Play_Word(0, 10, 20, 0, RESULT_TOUCHDOWN_RUN)},
+        {105, Play_Word(11, 2, 2, 0, RESULT_EXTRA_POINT_GOOD)},
+        {1000, Play_Word(3, 9, 20, 0, RESULT_FIELD_GOAL_GOOD)},
+        {1200, Play_Word(3, 9, 20, 0, RESULT_FIELD_GOAL_GOOD)},
+        {2000, Play_Word(3, 9, 20, 1, RESULT_FIELD_GOAL_GOOD)},
+        {2200, Play_Word(3, 9, 20, 1, RESULT_FIELD_GOAL_GOOD)},
+        {2500, Play_Word(0, 10, 30, 0, RESULT_TOUCHDOWN_PASS)},
+        {2510, Play_Word(11, 2, 2, 0, RESULT_EXTRA_POINT_GOOD)},
+        {3000, Play_Word(0, 10, 30, 1, RESULT_TOUCHDOWN_PASS)},
+        {3010, Play_Word(11, 2, 2, 1, RESULT_EXTRA_POINT_GOOD)},
+        {3590, Play_Word(1, 3, 3, 1, RESULT_TOUCHDOWN_RUN)},
+        {3600, Play_Word(11, 2, 2, 1, RESULT_EXTRA_POINT_GOOD)},
+        {3600, Play_Word(8, 0, 65, 1, RESULT_KICKOFF_RETURN_TOUCHDOWN)},
+    });
+    game.Score[0] = 26;
+    game.Score[1] = 20;
+    const std::string scores = Plays("PlayTD");
+    EXPECT_NE(scores.find("Akron Comets  20 - 20  Albany Rams"), std::string::npos)
+        << "the try on the mark ends regulation level: " << scores;
+    const size_t last = scores.rfind("<<< ");
+    ASSERT_NE(last, std::string::npos);
+    EXPECT_EQ(scores.substr(last, 42), "<<< Akron Comets  26 - 20  Albany Rams >>>") << scores;
+    EXPECT_EQ(scores.rfind("[<tr>"), scores.rfind('[')) << "the kickoff's own line is the last";
 }
 
 // A quarterback's runs are booked with the passers' totals (category 3, the
