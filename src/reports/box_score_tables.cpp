@@ -186,7 +186,7 @@ void Append_Tenths_Cell(int32_t tenths) {
 
 // The game counters of a listed player whose position group (4 for a
 // quarterback) is `group`; null for anyone else, whose counters all read 0.
-const uint16_t* Listed_Player_Counters(const GAME_RECORD* pGame, int32_t side, int32_t slot, int32_t group) {
+const int16_t* Listed_Player_Counters(const GAME_RECORD* pGame, int32_t side, int32_t slot, int32_t group) {
     int32_t team = Side_Team(pGame, side);
     if (!Is_Player_Address(team, slot)) return nullptr;
     int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
@@ -198,9 +198,8 @@ const uint16_t* Listed_Player_Counters(const GAME_RECORD* pGame, int32_t side, i
     return nullptr;
 }
 
-// Stored counters are 16-bit and may hold negative yardage.
-int32_t Counter(const uint16_t* counters, int32_t n) {
-    return counters == nullptr ? 0 : static_cast<int16_t>(counters[n]);
+int32_t Counter(const int16_t* counters, int32_t n) {
+    return counters == nullptr ? 0 : counters[n];
 }
 
 int32_t Roster_End(int32_t team) {
@@ -665,7 +664,7 @@ void Write_Offense_Tables(const GAME_RECORD* pGame, const GAME_LOG_COUNTS& log) 
         ROW_TURN turn;
         for (int32_t slot = 0, end = Roster_End(team); slot < end; ++slot) {
             const PLAYER_LOG_COUNTS& logged = log.Player[side][slot];
-            const uint16_t* passing = Listed_Player_Counters(pGame, side, slot, 4);
+            const int16_t* passing = Listed_Player_Counters(pGame, side, slot, 4);
             int32_t completions = logged.Completions;
             int32_t attempts = Counter(passing, 0);
             if (completions > attempts) attempts = completions;
@@ -736,7 +735,7 @@ void Write_Defense_Table(const GAME_RECORD* pGame, const GAME_LOG_COUNTS& log) {
         const std::string team_text = Team_Text(pGame, side, 0, 40);
         ROW_TURN turn;
         for (int32_t slot = 0, end = Roster_End(team); slot < end; ++slot) {
-            const uint16_t* counters = Listed_Player_Counters(pGame, side, slot, 2);
+            const int16_t* counters = Listed_Player_Counters(pGame, side, slot, 2);
             int32_t tackles = Counter(counters, 2);
             int32_t assists = Counter(counters, 3);
             int32_t sack_tenths = Counter(counters, 0) * 5;
