@@ -4,6 +4,7 @@
 // names a receiver of the side with the ball.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -31,10 +32,7 @@ constexpr int32_t PLAYED_WEEK = 3;
 
 // One table row of the box score: the player's name and his cells after the
 // Team and Pos cells, as numbers (an empty cell is 0, "1.5" is 15 tenths).
-struct BOX_ROW {
-    std::string Name;
-    std::vector<std::string> Cells;
-};
+using BOX_ROW = BOX_SCORE_ROW;
 
 int32_t Cell_Number(const std::string& cell) {
     if (cell.empty()) return 0;
@@ -45,30 +43,10 @@ int32_t Cell_Number(const std::string& cell) {
 
 // The player rows of the tables in `html`, table by table (side 0 first).
 std::vector<std::vector<BOX_ROW>> Player_Tables(const std::string& html) {
-    std::vector<std::vector<BOX_ROW>> tables;
-    size_t at = 0;
-    while ((at = html.find("<TR class=header1>", at)) != std::string::npos) {
-        const size_t end = html.find("</TBODY></TABLE>", at);
-        std::vector<BOX_ROW> rows;
-        size_t row = html.find("<TD class=lml>", at);
-        while (row != std::string::npos && row < end) {
-            BOX_ROW box;
-            const size_t name_end = html.find("</TD>", row);
-            box.Name = html.substr(row + 14, name_end - row - 14);
-            const size_t next = html.find("<TD class=lml>", name_end);
-            const size_t stop = next < end ? next : end;
-            for (size_t cell = html.find("<TD class=lmc>", name_end); cell < stop;
-                 cell = html.find("<TD class=lmc>", cell + 1)) {
-                const size_t close = html.find("</TD>", cell);
-                box.Cells.push_back(html.substr(cell + 14, close - cell - 14));
-            }
-            box.Cells.erase(box.Cells.begin(), box.Cells.begin() + 2);
-            rows.push_back(box);
-            row = next;
-        }
-        tables.push_back(rows);
-        at = end;
-    }
+    std::vector<std::vector<BOX_ROW>> tables = Read_Box_Score_Player_Tables(html);
+    for (std::vector<BOX_ROW>& rows : tables)
+        for (BOX_ROW& row : rows)
+            row.Cells.erase(row.Cells.begin(), row.Cells.begin() + std::min<size_t>(2, row.Cells.size()));
     return tables;
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "database/player_record.h"
 #include "database/safe_strings.h"
@@ -8,6 +9,7 @@
 #include "engine/play_text.h"
 #include "engine/playbook_records.h"
 #include "reports/box_score_tables.h"
+#include "support/box_score_sums.h"
 #include "support/game_output_support.h"
 #include "support/test_league.h"
 
@@ -254,15 +256,13 @@ TEST(BoxScoreTables, PassesDefensedOnlyForADefenderOfTheOtherSide) {
 }
 
 namespace {
-// The 17 cells after the name of `name`'s row of the offence table, as text.
+// The 17 cells after the name of `name`'s row of side 0's offence table.
 std::vector<std::string> Offence_Row(const std::string& html, const std::string& name) {
-    std::vector<std::string> cells;
-    size_t at = html.find("<TD class=lml>" + name + "</TD>\n");
-    if (at == std::string::npos) return cells;
-    const size_t end = html.find("</TR>", at);
-    for (at = html.find("<TD class=lmc>", at); at < end; at = html.find("<TD class=lmc>", at + 1))
-        cells.push_back(html.substr(at + 14, html.find("</TD>", at) - at - 14));
-    return cells;
+    const std::vector<std::vector<BOX_SCORE_ROW>> tables = Read_Box_Score_Player_Tables(html);
+    if (!tables.empty())
+        for (const BOX_SCORE_ROW& row : tables[0])
+            if (row.Name == name) return row.Cells;
+    return {};
 }
 
 std::string Joined(const std::vector<std::string>& cells, size_t from, size_t count) {

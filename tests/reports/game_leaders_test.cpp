@@ -3,11 +3,9 @@
 // box score shows.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <memory>
 #include <regex>
@@ -28,9 +26,12 @@
 #include "reports/encyclopedia_pages.h"
 #include "reports/html_text.h"
 #include "reports/template_engine.h"
+#include "support/box_score_sums.h"
+#include "support/file_lines.h"
 #include "support/frame_fixture.h"
 #include "support/game_runner.h"
 #include "support/scratch_folder.h"
+#include "support/season_build_folder.h"
 #include "support/test_league.h"
 
 namespace fs = std::filesystem;
@@ -38,18 +39,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int32_t LEADER_WEEKS = 2;
-
-std::string Installation_Folder() {
-    const char* data = std::getenv("KORVA_DATA_DIR");
-    return data != nullptr ? data : KORVA_DATA_DIR;
-}
-
-std::string Page_Text(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // A leader as a page shows him: his name and his figure ("" and "" for none).
 struct SHOWN_LEADER {
@@ -89,39 +78,31 @@ struct BOX_LEADERS {
 };
 
 BOX_LEADERS Box_Leaders(const std::string& box, int32_t side) {
-    size_t at = 0;
-    for (int32_t n = 0; n <= side; ++n)
-        at = box.find("<TR class=header1>", at + 1);
-    const size_t end = box.find("</TBODY></TABLE>", at);
     BOX_LEADERS leaders;
     int32_t passing = 0, receiving = 0;
-    const std::regex cell("<TD class=lmc>([^<]*)</TD>");
-    for (size_t row = box.find("<TD class=lml>", at); row < end;) {
-        const size_t name_end = box.find("</TD>", row);
-        const std::string name = box.substr(row + 14, name_end - row - 14);
-        const size_t next = std::min(box.find("<TD class=lml>", name_end), end);
-        std::vector<std::string> cells;
-        const std::string text = box.substr(name_end, next - name_end);
-        for (std::sregex_iterator it(text.begin(), text.end(), cell), stop; it != stop; ++it)
-            cells.push_back((*it)[1]);
+    const std::vector<std::vector<BOX_SCORE_ROW>> tables = Read_Box_Score_Player_Tables(box);
+    if (tables.size() != 4) {
+        ADD_FAILURE() << tables.size() << " player tables";
+        return leaders;
+    }
+    for (const BOX_SCORE_ROW& row : tables[side]) {
         // Team, Pos, Cmp, Att, Yds, TD, Int, Rtg, Att, Yds, Avg, TD, Fum, Rec, Yds, Avg, TD.
-        if (cells.size() != 17) {
-            ADD_FAILURE() << name << ": " << cells.size() << " cells";
+        if (row.Cells.size() != 17) {
+            ADD_FAILURE() << row.Name << ": " << row.Cells.size() << " cells";
             break;
         }
-        const std::string& position = cells[1];
-        const int32_t passed = std::atoi(cells[4].c_str());
-        const int32_t caught = std::atoi(cells[14].c_str());
+        const std::string& position = row.Cells[1];
+        const int32_t passed = std::atoi(row.Cells[4].c_str());
+        const int32_t caught = std::atoi(row.Cells[14].c_str());
         if (position == "QB" && passed > passing) {
             passing = passed;
-            leaders.Passing = {Page_Name_Of(name), std::to_string(passed) + " Yards"};
+            leaders.Passing = {Page_Name_Of(row.Name), std::to_string(passed) + " Yards"};
         }
         const bool receiver = position == "RB" || position == "FB" || position == "TE" || position == "WR";
         if (receiver && caught > receiving) {
             receiving = caught;
-            leaders.Receiving = {Page_Name_Of(name), std::to_string(caught) + " Yards"};
+            leaders.Receiving = {Page_Name_Of(row.Name), std::to_string(caught) + " Yards"};
         }
-        row = next;
     }
     return leaders;
 }
@@ -130,7 +111,7 @@ std::string Box_Page_Of(int32_t game) {
     char name[32];
     std::snprintf(name, sizeof name, "Output/Box-%02d-%03d.htm", Universe.Games[game].Season_Year % 100,
                   game);
-    return Page_Text(name);
+    return Read_File_Text(name);
 }
 
 // The side of `team` in each week's game, with the game's index.
@@ -165,8 +146,8 @@ class GameLeaders : public FrameTest {
     void SetUp() override {
         FrameTest::SetUp();
         folder = std::make_unique<SCRATCH_FOLDER>("game-leaders");
-        fs::create_directory_symlink(Installation_Folder() + "/HTML_Templates", "HTML_Templates");
-        fs::create_directory_symlink(Installation_Folder() + "/logos", "logos");
+        fs::create_directory_symlink(Get_Installation_Folder() + "/HTML_Templates", "HTML_Templates");
+        fs::create_directory_symlink(Get_Installation_Folder() + "/logos", "logos");
         Build_Test_League();
         Universe.Season_Length = 17;
         safe_strncpy(Export_Folder_Choice, "site", sizeof Export_Folder_Choice);
@@ -201,7 +182,7 @@ TEST_F(GameLeaders, GameAndTeamPagesNameTheBoxScoresLeadersAfterRostersMove) {
         const GAME_RECORD& record = Universe.Games[game];
         const std::string box = Box_Page_Of(game);
         ASSERT_FALSE(box.empty()) << "game " << game << " has its box score";
-        const std::string page = Page_Text("site/GameDetails/" + Get_Game_Page_Name(game));
+        const std::string page = Read_File_Text("site/GameDetails/" + Get_Game_Page_Name(game));
         std::vector<std::smatch> rows;
         for (std::sregex_iterator it(page.begin(), page.end(), game_row), stop; it != stop; ++it)
             rows.push_back(*it);
@@ -228,7 +209,7 @@ TEST_F(GameLeaders, GameAndTeamPagesNameTheBoxScoresLeadersAfterRostersMove) {
     const std::regex team_row(
         "<tr><td class=\"num\">([0-9]+)</td>.*<td class=\"name\">([^<]*?) ((?:-?[0-9]+ Yards)?)</td></tr>");
     for (const auto& [team, weeks] : schedule) {
-        const std::string page = Page_Text("site/TeamsDetail/" + Get_Team_Detail_Page_Name(team));
+        const std::string page = Read_File_Text("site/TeamsDetail/" + Get_Team_Detail_Page_Name(team));
         int32_t played_rows = 0;
         std::istringstream lines(page);
         for (std::string line; std::getline(lines, line);) {

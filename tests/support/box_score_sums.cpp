@@ -15,32 +15,6 @@ std::vector<std::string> Cells(const std::string& page, size_t at, size_t end) {
     return cells;
 }
 
-// A table's rows: the name cell and the cells after it.
-struct ROW {
-    std::string Name;
-    std::vector<std::string> Cells;
-};
-
-// The player tables of the page (the tables whose heading row is header1):
-// the two offence tables, then the two defence tables.
-std::vector<std::vector<ROW>> Player_Tables(const std::string& page) {
-    std::vector<std::vector<ROW>> tables;
-    size_t at = 0;
-    while ((at = page.find("<TR class=header1>", at)) != std::string::npos) {
-        const size_t end = page.find("</TBODY></TABLE>", at);
-        std::vector<ROW> rows;
-        for (size_t row = page.find("<TD class=lml>", at); row < end;) {
-            const size_t name_end = page.find("</TD>", row);
-            const size_t next = std::min(page.find("<TD class=lml>", name_end), end);
-            rows.push_back({page.substr(row + 14, name_end - row - 14), Cells(page, name_end, next)});
-            row = next;
-        }
-        tables.push_back(rows);
-        at = end;
-    }
-    return tables;
-}
-
 // The two cells of a team statistics row.
 std::vector<std::string> Team_Row(const std::string& page, const std::string& label) {
     const size_t at = page.find("<TD class=lml>" + label + "</TD>\n");
@@ -62,17 +36,17 @@ int Number_Before(const std::string& text, const std::string& word) {
 // Offence cells after Team and Pos: 0 Cmp, 1 Att, 2 Yds, 3 TD, 4 Int, 5 Rtg,
 // 6 Att, 7 Yds, 8 Avg, 9 TD, 10 Fum, 11 Rec, 12 Yds, 13 Avg, 14 TD. Defence:
 // 0 tackles, 1 assists, 2 sacks, 3 defensed, 4 recovered, 5 interceptions, 6 TDs.
-int Column_Sum(const std::vector<ROW>& rows, size_t column) {
+int Column_Sum(const std::vector<BOX_SCORE_ROW>& rows, size_t column) {
     int sum = 0;
-    for (const ROW& row : rows)
+    for (const BOX_SCORE_ROW& row : rows)
         if (column + 2 < row.Cells.size()) sum += Number(row.Cells[column + 2]);
     return sum;
 }
 
 // Sacks are shown as "1.5": the sum in tenths.
-int Sack_Tenths(const std::vector<ROW>& rows) {
+int Sack_Tenths(const std::vector<BOX_SCORE_ROW>& rows) {
     int sum = 0;
-    for (const ROW& row : rows) {
+    for (const BOX_SCORE_ROW& row : rows) {
         if (row.Cells.size() < 5 || row.Cells[4].empty()) continue;
         const std::string& cell = row.Cells[4];
         const size_t point = cell.find('.');
@@ -84,13 +58,31 @@ int Sack_Tenths(const std::vector<ROW>& rows) {
 
 } // namespace
 
+std::vector<std::vector<BOX_SCORE_ROW>> Read_Box_Score_Player_Tables(const std::string& page) {
+    std::vector<std::vector<BOX_SCORE_ROW>> tables;
+    size_t at = 0;
+    while ((at = page.find("<TR class=header1>", at)) != std::string::npos) {
+        const size_t end = page.find("</TBODY></TABLE>", at);
+        std::vector<BOX_SCORE_ROW> rows;
+        for (size_t row = page.find("<TD class=lml>", at); row < end;) {
+            const size_t name_end = page.find("</TD>", row);
+            const size_t next = std::min(page.find("<TD class=lml>", name_end), end);
+            rows.push_back({page.substr(row + 14, name_end - row - 14), Cells(page, name_end, next)});
+            row = next;
+        }
+        tables.push_back(rows);
+        at = end;
+    }
+    return tables;
+}
+
 std::vector<std::string> Find_Box_Score_Sum_Errors(const std::string& page) {
     std::vector<std::string> errors;
     const std::vector<std::string> rushing = Team_Row(page, "Rushing");
     const std::vector<std::string> pass_plays = Team_Row(page, "Pass Plays");
     const std::vector<std::string> passing = Team_Row(page, "Passing");
     const std::vector<std::string> sacked = Team_Row(page, "Sacked");
-    const std::vector<std::vector<ROW>> tables = Player_Tables(page);
+    const std::vector<std::vector<BOX_SCORE_ROW>> tables = Read_Box_Score_Player_Tables(page);
     if (rushing.size() != 2 || pass_plays.size() != 2 || passing.size() != 2 || sacked.size() != 2 ||
         tables.size() != 4) {
         errors.push_back("the page lacks the team statistics or a player table");
@@ -104,8 +96,8 @@ std::vector<std::string> Find_Box_Score_Sum_Errors(const std::string& page) {
         errors.push_back(text);
     };
     for (int side = 0; side < 2; ++side) {
-        const std::vector<ROW>& offence = tables[side];
-        const std::vector<ROW>& defence = tables[2 + side];
+        const std::vector<BOX_SCORE_ROW>& offence = tables[side];
+        const std::vector<BOX_SCORE_ROW>& defence = tables[2 + side];
         // "%d-for-%d (%d%%)" then ", %d TD" and ", %d INT" when not 0.
         const std::string& plays = pass_plays[side];
         const int completions = Number(plays);
@@ -136,9 +128,9 @@ std::vector<std::string> Find_Box_Score_Sum_Errors(const std::string& page) {
 
 std::vector<std::string> Find_Non_Quarterback_Passers(const std::string& page, int side) {
     std::vector<std::string> passers;
-    const std::vector<std::vector<ROW>> tables = Player_Tables(page);
+    const std::vector<std::vector<BOX_SCORE_ROW>> tables = Read_Box_Score_Player_Tables(page);
     if (side < 0 || side >= static_cast<int>(tables.size())) return passers;
-    for (const ROW& row : tables[side])
+    for (const BOX_SCORE_ROW& row : tables[side])
         if (row.Cells.size() > 4 && row.Cells[1] != "QB" && !row.Cells[3].empty())
             passers.push_back(row.Name + ": " + row.Cells[2] + "/" + row.Cells[3] + " " + row.Cells[4]);
     return passers;

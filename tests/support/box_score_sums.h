@@ -5,6 +5,16 @@
 #include <string>
 #include <vector>
 
+// One row of a box score's player table: the player's name (as the page
+// writes it) and the cells after it, the Team and Pos cells first.
+struct BOX_SCORE_ROW {
+    std::string Name;
+    std::vector<std::string> Cells;
+};
+// The player tables of a box score page, row by row: the two offence tables
+// (side 0, then side 1), then the two defence tables.
+std::vector<std::vector<BOX_SCORE_ROW>> Read_Box_Score_Player_Tables(const std::string& page);
+
 // "side s: ..." for every figure of the page's player tables that does not add
 // up to the team line it belongs to: passes thrown, completions, passing yards
 // (less the yards lost on sacks), touchdown passes and interceptions;
