@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "app/diagnostics.h"
+#include "database/player_hashes.h"
 #include "database/player_record.h"
 #include "database/settings.h"
 #include "database/universe.h"
@@ -38,6 +39,15 @@ bool Is_In_Group(int32_t position, int32_t group) {
     default:
         return true;
     }
+}
+
+// The position of the player with this id, wherever he is now; -1 for one
+// who has left the league (retired outside the Hall of Fame or deleted),
+// whom only the search of every position can name.
+int32_t Listed_Player_Position(int32_t id) {
+    int32_t team = NO_TEAM, slot = NO_PLAYER;
+    if (Find_Player_By_ID(&team, &slot, id) == 0) return -1;
+    return Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
 }
 } // namespace
 
@@ -220,18 +230,17 @@ int32_t Find_Game_Position_Leader(const GAME_RECORD* game, int32_t counter, int3
     // The offensive line and the punter have no per-game leader.
     if (group == 5 || group == 6 || group == 7 || group == 14) return -1;
     if (game == nullptr || side < 0 || side > 1) return -1;
-    int32_t team = Get_Game_Team_Byte(game, side);
     int32_t best_value = 0;
-    int32_t best_slot = -1;
-    for (int32_t slot = 0; slot < LEADER_SLOTS; ++slot) {
-        if (!Is_In_Group(Get_Player_Vital_Stat(team, slot, 1), group)) continue;
-        int32_t value = Get_Game_Player_Counter(game, side, slot, counter);
-        if (value > best_value) {
-            best_value = value;
-            best_slot = slot;
-        }
+    int32_t best_id = -1;
+    for (int32_t listed = 0; listed < LEADER_SLOTS; ++listed) {
+        const int32_t value = Get_Game_Player_Counter(game, side, listed, counter);
+        if (value <= best_value) continue;
+        // Judged by the listed player's own position, not by whoever holds
+        // his roster slot now: rosters move on after the game.
+        const int32_t id = game->Player_Ids[side][listed];
+        if (id <= 0 || !Is_In_Group(Listed_Player_Position(id), group)) continue;
+        best_value = value;
+        best_id = id;
     }
-    if (best_slot < 0) return -1;
-    int32_t id = game->Player_Ids[side][best_slot];
-    return id == 0 ? -1 : id;
+    return best_id;
 }

@@ -49,5 +49,12 @@ void Set_Game_Short_Value(GAME_RECORD* game, int32_t i, int32_t value);
 int32_t Get_Game_Int_Value(const GAME_RECORD* game, int32_t i);
 void Set_Game_Int_Value(GAME_RECORD* game, int32_t i, int32_t value);
 
+// Counter 0-4 of the side's listed player `slot` (0-50) of a real game, signed
+// (yards may be lost); 0 otherwise.
 int32_t Get_Game_Player_Counter(const GAME_RECORD* game, int32_t side, int32_t slot, int32_t counter);
+// The id of the side's listed player (of the first 51) with the highest
+// positive value of `counter` among those whose own position, wherever he now
+// plays, is in `group` (0 QB, 1-4 the backs and receivers, 8-12 the defence,
+// 13 K, any other value but the line and the punter every position); the first
+// of equal values; -1 when none.
 int32_t Find_Game_Position_Leader(const GAME_RECORD* game, int32_t counter, int32_t group, int32_t side);

@@ -68,7 +68,8 @@ struct GAME_RECORD {
     uint8_t Team_Stats[2][GAME_TEAM_STATS];
     uint16_t Team_Totals[2][GAME_TEAM_TOTALS];
     int32_t Player_Ids[2][GAME_LISTED_PLAYERS];
-    uint16_t Player_Counters[2][GAME_LISTED_PLAYERS][GAME_PLAYER_COUNTERS];
+    // Signed: a catch or a run can lose yards, so a counter may fall below 0.
+    int16_t Player_Counters[2][GAME_LISTED_PLAYERS][GAME_PLAYER_COUNTERS];
     PLAY_LOG_ENTRY Current_Play;
     PLAY_LOG_ENTRY Play_Log[MAX_PLAY_LOG_ENTRIES];
     int16_t Play_Log_Count;

@@ -88,8 +88,8 @@ int Add_Game_Player_Counter(GAME_RECORD* pGame, int bTeam, int slot, int counter
     int32_t id = Get_Player_Vital_Stat(team, slot, 0);
     for (int i = 0; i < GAME_LISTED_PLAYERS; ++i) {
         if (pGame->Player_Ids[bTeam][i] != id) continue;
-        uint16_t& value = pGame->Player_Counters[bTeam][i][counter];
-        value = static_cast<uint16_t>(value + amount);
+        int16_t& value = pGame->Player_Counters[bTeam][i][counter];
+        value = static_cast<int16_t>(value + amount);
         return 1;
     }
     return 0;

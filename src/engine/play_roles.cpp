@@ -120,9 +120,15 @@ int32_t Get_Play_Ball_Carrier_Id(const PLAY_LOG_ENTRY& entry) {
 
 int32_t Get_Play_Rusher_Id(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY& entry) {
     const int32_t carrier = Get_Play_Role_Id(entry, ROLE_CARRIER);
-    if (carrier >= 0 || pGame == nullptr || Get_Play_Result(entry.Play_Word) != RESULT_FUMBLE_TOUCHDOWN)
-        return carrier;
+    if (carrier >= 0 || pGame == nullptr) return carrier;
+    const int32_t result = Get_Play_Result(entry.Play_Word);
+    if (result != RESULT_FUMBLE_TOUCHDOWN && result != RESULT_SAFETY) return -1;
     const int32_t side = static_cast<int32_t>((entry.Play_Word >> PLAY_WORD_SIDE_1_BALL_BIT) & 1);
-    if (!Is_Running_Play(pGame->Team[side], entry.Offensive_Play)) return -1;
-    return Get_Play_Role_Id(entry, ROLE_FUMBLER);
+    const int32_t team = pGame->Team[side];
+    if (result == RESULT_FUMBLE_TOUCHDOWN)
+        return Is_Running_Play(team, entry.Offensive_Play) ? Get_Play_Role_Id(entry, ROLE_FUMBLER) : -1;
+    // A kneel-down in the end zone is a run for a loss as well.
+    if (!Is_Running_Play(team, entry.Offensive_Play) && !Is_Kneel_Down_Play(team, entry.Offensive_Play))
+        return -1;
+    return Get_Play_Role_Id(entry, ROLE_DOWNED);
 }

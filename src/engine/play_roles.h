@@ -62,8 +62,9 @@ bool Is_Role_Of_Defending_Side(int32_t result, PLAY_ROLE role);
 int32_t Get_Play_Ball_Carrier_Id(const PLAY_LOG_ENTRY& entry);
 
 // The runner the game credited a rushing attempt on the entry's snap, −1 when
-// the snap was no run: the carrier of a run (also one that lost a fumble) and
-// the man who lost a fumble returned for a touchdown on a running play. Such
-// a touchdown on a pass play is taken for a sacked passer's fumble: the entry
-// cannot tell it from a scramble's.
+// the snap was no run: the carrier of a run (also one that lost a fumble), and
+// on a running play (or a kneel-down) the man who lost a fumble returned for a
+// touchdown or was downed for a safety. Such a touchdown or safety on a pass
+// play is not taken for a run: the entry cannot tell a scramble from a sack
+// (or, for a safety, from a catch).
 int32_t Get_Play_Rusher_Id(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY& entry);

@@ -640,6 +640,6 @@ int32_t Get_Game_Player_Score(const GAME_RECORD* pGame, int32_t side, int32_t in
     if (position < 0 || position >= NUMBER_OF_POSITIONS) position = POSITION_QB;
     int32_t score = 0;
     for (int k = 0; k < GAME_PLAYER_COUNTERS; ++k)
-        score += static_cast<int16_t>(pGame->Player_Counters[side][index][k]) * COUNTER_WEIGHTS[position][k];
+        score += pGame->Player_Counters[side][index][k] * COUNTER_WEIGHTS[position][k];
     return score;
 }

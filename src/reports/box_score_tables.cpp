@@ -1,5 +1,6 @@
 #include "reports/box_score_tables.h"
 
+#include <bit>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -186,7 +187,7 @@ void Append_Tenths_Cell(int32_t tenths) {
 
 // The game counters of a listed player whose position group (4 for a
 // quarterback) is `group`; null for anyone else, whose counters all read 0.
-const uint16_t* Listed_Player_Counters(const GAME_RECORD* pGame, int32_t side, int32_t slot, int32_t group) {
+const int16_t* Listed_Player_Counters(const GAME_RECORD* pGame, int32_t side, int32_t slot, int32_t group) {
     int32_t team = Side_Team(pGame, side);
     if (!Is_Player_Address(team, slot)) return nullptr;
     int32_t position = Get_Player_Vital_Stat(team, slot, VITAL_POSITION);
@@ -198,9 +199,8 @@ const uint16_t* Listed_Player_Counters(const GAME_RECORD* pGame, int32_t side, i
     return nullptr;
 }
 
-// Stored counters are 16-bit and may hold negative yardage.
-int32_t Counter(const uint16_t* counters, int32_t n) {
-    return counters == nullptr ? 0 : static_cast<int16_t>(counters[n]);
+int32_t Counter(const int16_t* counters, int32_t n) {
+    return counters == nullptr ? 0 : counters[n];
 }
 
 int32_t Roster_End(int32_t team) {
@@ -210,16 +210,21 @@ int32_t Roster_End(int32_t team) {
     return end;
 }
 
-// What the play log gives one player: the log columns of
-// Count_Player_Log_Plays, filled for every player of both sides in one pass
-// over the log by Count_Log_Plays.
-struct PLAYER_LOG_COUNTS {
+// What one player did in the game, by the box score's columns. Filled from
+// the play log for every player of both sides in one pass over the log by
+// Count_Log_Plays (the columns of Count_Player_Log_Plays among them), and then
+// as the box score shows it by Build_Box_Lines.
+struct PLAYER_PLAYS {
+    int32_t Attempts;             // passes thrown
     int32_t Completions;          // kind 0, column 3
+    int32_t Passing_Yards;        // gained by his completions
     int32_t Passing_Touchdowns;   // kind 0, column 6
+    int32_t Interceptions;        // thrown
     int32_t Rushes;               // kind 0, column 7
     int32_t Rushing_Yards;        // kind 0, column 8
     int32_t Rushing_Touchdowns;   // kind 0, column 9
     int32_t Receptions;           // kind 0, column 10
+    int32_t Receiving_Yards;      // gained by his catches
     int32_t Receiving_Touchdowns; // kind 0, column 12
     int32_t Fumbles;              // kind 0, column 13
     int32_t Defensed;             // kind 2, column 6
@@ -227,12 +232,26 @@ struct PLAYER_LOG_COUNTS {
     int32_t Defensive_Touchdowns; // kind 2, column 9
 };
 
+bool Is_Thrown_Pass(int32_t result) {
+    switch (result) {
+    case RESULT_INCOMPLETE_PASS:
+    case RESULT_COMPLETED_PASS:
+    case RESULT_INTERCEPTION:
+    case RESULT_PASS_KNOCKED_DOWN:
+    case RESULT_TOUCHDOWN_PASS:
+    case RESULT_INTERCEPTION_TOUCHDOWN:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // What one logged snap adds to the counts of the player `id` of `side`, by
 // the roles he holds in it; a role counts only for a player of the side the
 // role belongs to, so an id in a place its result does not give his side
 // (a receiver stored where a defender belongs) is never credited.
 void Add_Entry_Counts(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY& entry, int32_t side, int32_t id,
-                      PLAYER_LOG_COUNTS& counts) {
+                      PLAYER_PLAYS& counts) {
     if (id < 0) return;
     const int32_t r = Get_Play_Result(entry.Play_Word);
     const bool with_ball = side == Entry_Side(entry);
@@ -240,9 +259,14 @@ void Add_Entry_Counts(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY& entry, int
         return Get_Play_Role_Id(entry, role) == id && with_ball != Is_Role_Of_Defending_Side(r, role);
     };
     const bool completed = r == RESULT_COMPLETED_PASS || r == RESULT_TOUCHDOWN_PASS;
-    if (holds(ROLE_PASSER) && completed) {
-        ++counts.Completions;
+    if (holds(ROLE_PASSER) && Is_Thrown_Pass(r)) {
+        ++counts.Attempts;
+        if (completed) {
+            ++counts.Completions;
+            counts.Passing_Yards += entry.Yard1;
+        }
         if (r == RESULT_TOUCHDOWN_PASS) ++counts.Passing_Touchdowns;
+        if (r == RESULT_INTERCEPTION || r == RESULT_INTERCEPTION_TOUCHDOWN) ++counts.Interceptions;
     }
     // A run that lost a fumble is still a rush for the yards it gained.
     if (with_ball && Get_Play_Rusher_Id(pGame, entry) == id) {
@@ -252,6 +276,7 @@ void Add_Entry_Counts(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY& entry, int
     }
     if (holds(ROLE_RECEIVER) && completed) {
         ++counts.Receptions;
+        counts.Receiving_Yards += entry.Yard1;
         if (r == RESULT_TOUCHDOWN_PASS) ++counts.Receiving_Touchdowns;
     }
     if (holds(ROLE_FUMBLER)) ++counts.Fumbles;
@@ -264,16 +289,18 @@ void Add_Entry_Counts(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY& entry, int
 }
 
 struct GAME_LOG_COUNTS {
-    PLAYER_LOG_COUNTS Player[2][PLAYERS_PER_TEAM];
-    // The listed players' ids in id order, with their slots.
+    PLAYER_PLAYS Player[2][PLAYERS_PER_TEAM];
+    // The box score's lines, by roster slot.
+    PLAYER_PLAYS Line[2][PLAYERS_PER_TEAM];
+    // The roster's players' ids in id order, with their slots.
     int32_t Count[2];
     int32_t Id[2][PLAYERS_PER_TEAM];
     int32_t Slot[2][PLAYERS_PER_TEAM];
 };
 
-// Calls `credit(counts)` for every player of the side whose id is `id`.
+// Calls `credit(slot)` for every player of the side whose id is `id`.
 template <typename CREDIT>
-void For_Players_With_Id(GAME_LOG_COUNTS& log, int32_t side, int32_t id, CREDIT credit) {
+void For_Players_With_Id(const GAME_LOG_COUNTS& log, int32_t side, int32_t id, CREDIT credit) {
     const int32_t* ids = log.Id[side];
     int32_t low = 0;
     int32_t high = log.Count[side];
@@ -285,7 +312,7 @@ void For_Players_With_Id(GAME_LOG_COUNTS& log, int32_t side, int32_t id, CREDIT 
             high = middle;
     }
     for (int32_t n = low; n < log.Count[side] && ids[n] == id; ++n)
-        credit(log.Player[side][log.Slot[side][n]]);
+        credit(log.Slot[side][n]);
 }
 
 void Count_Log_Plays(const GAME_RECORD* pGame, GAME_LOG_COUNTS& log) {
@@ -312,10 +339,93 @@ void Count_Log_Plays(const GAME_RECORD* pGame, GAME_LOG_COUNTS& log) {
         for (int32_t n = 0; n < 2; ++n) {
             if (n == 1 && ids[1] == ids[0]) break;
             for (int32_t side = 0; side < 2; ++side)
-                For_Players_With_Id(log, side, ids[n], [&](PLAYER_LOG_COUNTS& counts) {
-                    Add_Entry_Counts(pGame, entry, side, ids[n], counts);
+                For_Players_With_Id(log, side, ids[n], [&](int32_t slot) {
+                    Add_Entry_Counts(pGame, entry, side, ids[n], log.Player[side][slot]);
                 });
         }
+    }
+}
+
+// The most snaps whose run Settle_Unlogged_Runs weighs: it tries every choice
+// among them, and a game has one or two.
+constexpr int32_t MOST_UNSURE_RUNS = 16;
+
+// A safety or a fumble returned for a touchdown on a pass play was a sack, a
+// scramble or (a safety) a catch: the log holds the man downed or who lost the
+// ball but not which. The runs the side's rushing totals hold beyond the
+// lines' rushes and yards are the scrambles among them: the first choice of
+// those snaps whose count and yards are the rest of the totals is taken as
+// run. Only players whose runs the game's counters do not hold are weighed:
+// the counters of the other backs and receivers hold their scrambles too.
+void Settle_Unlogged_Runs(const GAME_RECORD* pGame, GAME_LOG_COUNTS& log, int32_t side) {
+    const int32_t team = Side_Team(pGame, side);
+    int32_t rushes = Game_Total(pGame, side, GAME_TOTAL_RUSHES);
+    int32_t yards = Game_Total(pGame, side, GAME_TOTAL_RUSHING_YARDS);
+    for (int32_t slot = 0, end = Roster_End(team); slot < end; ++slot) {
+        rushes -= log.Line[side][slot].Rushes;
+        yards -= log.Line[side][slot].Rushing_Yards;
+    }
+    if (rushes <= 0) return;
+    int32_t unsure_slot[MOST_UNSURE_RUNS];
+    int32_t unsure_yards[MOST_UNSURE_RUNS];
+    int32_t unsure = 0;
+    for (int32_t i = 0; i < Log_Count(pGame) && unsure < MOST_UNSURE_RUNS; ++i) {
+        const PLAY_LOG_ENTRY& entry = pGame->Play_Log[i];
+        const int32_t r = Get_Play_Result(entry.Play_Word);
+        if (Entry_Side(entry) != side || (r != RESULT_SAFETY && r != RESULT_FUMBLE_TOUCHDOWN) ||
+            Get_Play_Rusher_Id(pGame, entry) >= 0)
+            continue;
+        const int32_t id = Get_Play_Role_Id(entry, r == RESULT_SAFETY ? ROLE_DOWNED : ROLE_FUMBLER);
+        int32_t runner = -1;
+        For_Players_With_Id(log, side, id, [&](int32_t slot) {
+            if (runner < 0) runner = slot;
+        });
+        if (runner < 0 || Listed_Player_Counters(pGame, side, runner, 0) != nullptr) continue;
+        unsure_slot[unsure] = runner;
+        unsure_yards[unsure] = entry.Yard1;
+        ++unsure;
+    }
+    for (uint32_t choice = 1; choice < (1u << unsure); ++choice) {
+        if (std::popcount(choice) != rushes) continue;
+        int32_t chosen_yards = 0;
+        for (int32_t n = 0; n < unsure; ++n)
+            if (choice & (1u << n)) chosen_yards += unsure_yards[n];
+        if (chosen_yards != yards) continue;
+        for (int32_t n = 0; n < unsure; ++n) {
+            if ((choice & (1u << n)) == 0) continue;
+            ++log.Line[side][unsure_slot[n]].Rushes;
+            log.Line[side][unsure_slot[n]].Rushing_Yards += unsure_yards[n];
+        }
+        return;
+    }
+}
+
+// What each player of both sides did, as the box score shows it: the game's
+// counters where they hold it, which are what the game credited him (a
+// quarterback's passing, the rushing and receiving of the other backs and
+// receivers), and the logged snaps for the rest (passes thrown by anyone
+// else, a quarterback's or any other player's runs and catches), with the
+// runs the log cannot tell from sacks settled by the side's rushing totals.
+void Build_Box_Lines(const GAME_RECORD* pGame, GAME_LOG_COUNTS& log) {
+    for (int32_t side = 0; side < 2; ++side) {
+        for (int32_t slot = 0, end = Roster_End(Side_Team(pGame, side)); slot < end; ++slot) {
+            PLAYER_PLAYS& line = log.Line[side][slot];
+            line = log.Player[side][slot];
+            if (const int16_t* passing = Listed_Player_Counters(pGame, side, slot, 4)) {
+                line.Attempts = passing[0];
+                line.Completions = passing[1];
+                line.Passing_Yards = passing[2];
+                line.Passing_Touchdowns = passing[3];
+                line.Interceptions = passing[4];
+            }
+            if (const int16_t* offence = Listed_Player_Counters(pGame, side, slot, 0)) {
+                line.Rushes = offence[0];
+                line.Rushing_Yards = offence[1];
+                line.Receptions = offence[2];
+                line.Receiving_Yards = offence[3];
+            }
+        }
+        Settle_Unlogged_Runs(pGame, log, side);
     }
 }
 
@@ -384,7 +494,7 @@ int32_t Count_Player_Log_Plays(const GAME_RECORD* pGame, int32_t side, int32_t s
     int32_t team = Side_Team(pGame, side);
     if (!Is_Player_Address(team, slot)) return 0;
     const int32_t id = Get_Player_Vital_Stat(team, slot, VITAL_PLAYER_ID);
-    PLAYER_LOG_COUNTS counts{};
+    PLAYER_PLAYS counts{};
     for (int32_t i = 0; i < Log_Count(pGame); ++i)
         Add_Entry_Counts(pGame, pGame->Play_Log[i], side, id, counts);
     if (kind == 0) {
@@ -664,51 +774,39 @@ void Write_Offense_Tables(const GAME_RECORD* pGame, const GAME_LOG_COUNTS& log) 
         const std::string team_text = Team_Text(pGame, side, 0, 40);
         ROW_TURN turn;
         for (int32_t slot = 0, end = Roster_End(team); slot < end; ++slot) {
-            const PLAYER_LOG_COUNTS& logged = log.Player[side][slot];
-            const uint16_t* passing = Listed_Player_Counters(pGame, side, slot, 4);
-            int32_t completions = logged.Completions;
-            int32_t attempts = Counter(passing, 0);
-            if (completions > attempts) attempts = completions;
-            int32_t rushes = logged.Rushes;
-            int32_t fumbles = logged.Fumbles;
-            int32_t receptions = logged.Receptions;
-            if (attempts <= 0 && rushes <= 0 && receptions <= 0 && fumbles <= 0) continue;
+            const PLAYER_PLAYS& line = log.Line[side][slot];
+            if (line.Attempts <= 0 && line.Rushes <= 0 && line.Receptions <= 0 && line.Fumbles <= 0) continue;
             Box_Score_HTML += turn.Next();
             Append_Player_Name_Cell(team, slot);
             Append_Cell(team_text.c_str());
             Append_Position_Cell(team, slot);
-            if (attempts != 0) {
-                int32_t yards = Counter(passing, 2);
-                int32_t touchdowns = Counter(passing, 3);
-                int32_t interceptions = Counter(passing, 4);
-                Append_Number_Cell(completions);
-                Append_Number_Cell(attempts);
-                Append_Number_Cell(yards);
-                Append_Number_Cell(touchdowns);
-                Append_Number_Cell(interceptions);
-                Append_Tenths_Cell(
-                    Compute_Passer_Rating(attempts, completions, yards, touchdowns, interceptions));
+            if (line.Attempts != 0) {
+                Append_Number_Cell(line.Completions);
+                Append_Number_Cell(line.Attempts);
+                Append_Number_Cell(line.Passing_Yards);
+                Append_Number_Cell(line.Passing_Touchdowns);
+                Append_Number_Cell(line.Interceptions);
+                Append_Tenths_Cell(Compute_Passer_Rating(line.Attempts, line.Completions, line.Passing_Yards,
+                                                         line.Passing_Touchdowns, line.Interceptions));
             } else {
                 for (int c = 0; c < 6; ++c)
                     Append_Cell("");
             }
-            if (rushes != 0) {
-                int32_t yards = logged.Rushing_Yards;
-                Append_Number_Cell(rushes);
-                Append_Number_Cell(yards);
-                Append_Tenths_Cell(Tenths(yards, rushes));
-                Append_Number_Cell(logged.Rushing_Touchdowns);
-                Append_Number_Cell(fumbles);
+            if (line.Rushes != 0) {
+                Append_Number_Cell(line.Rushes);
+                Append_Number_Cell(line.Rushing_Yards);
+                Append_Tenths_Cell(Tenths(line.Rushing_Yards, line.Rushes));
+                Append_Number_Cell(line.Rushing_Touchdowns);
+                Append_Number_Cell(line.Fumbles);
             } else {
                 for (int c = 0; c < 5; ++c)
                     Append_Cell("");
             }
-            if (receptions != 0) {
-                int32_t yards = Counter(Listed_Player_Counters(pGame, side, slot, 0), 3);
-                Append_Number_Cell(receptions);
-                Append_Number_Cell(yards);
-                Append_Tenths_Cell(Tenths(yards, receptions));
-                Append_Number_Cell(logged.Receiving_Touchdowns, "</TD></TR>");
+            if (line.Receptions != 0) {
+                Append_Number_Cell(line.Receptions);
+                Append_Number_Cell(line.Receiving_Yards);
+                Append_Tenths_Cell(Tenths(line.Receiving_Yards, line.Receptions));
+                Append_Number_Cell(line.Receiving_Touchdowns, "</TD></TR>");
             } else {
                 for (int c = 0; c < 3; ++c)
                     Append_Cell("");
@@ -736,7 +834,7 @@ void Write_Defense_Table(const GAME_RECORD* pGame, const GAME_LOG_COUNTS& log) {
         const std::string team_text = Team_Text(pGame, side, 0, 40);
         ROW_TURN turn;
         for (int32_t slot = 0, end = Roster_End(team); slot < end; ++slot) {
-            const uint16_t* counters = Listed_Player_Counters(pGame, side, slot, 2);
+            const int16_t* counters = Listed_Player_Counters(pGame, side, slot, 2);
             int32_t tackles = Counter(counters, 2);
             int32_t assists = Counter(counters, 3);
             int32_t sack_tenths = Counter(counters, 0) * 5;
@@ -773,6 +871,7 @@ GAME_LOG_COUNTS Log_Counts;
 void Write_Box_Score_Offense_Tables(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return;
     Count_Log_Plays(pGame, Log_Counts);
+    Build_Box_Lines(pGame, Log_Counts);
     Write_Offense_Tables(pGame, Log_Counts);
 }
 
@@ -786,6 +885,7 @@ void Write_Box_Score_Player_Tables(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return;
     // Writing the tables reads the log and the rosters and changes neither.
     Count_Log_Plays(pGame, Log_Counts);
+    Build_Box_Lines(pGame, Log_Counts);
     Write_Offense_Tables(pGame, Log_Counts);
     Write_Defense_Table(pGame, Log_Counts);
 }

@@ -112,7 +112,7 @@ std::string Leader_Stat(const GAME_RECORD* game, int32_t side, int32_t stat, int
     if (id < 0 || stat < 0 || stat >= GAME_PLAYER_COUNTERS) return "";
     for (int32_t listed = 0; listed < GAME_LISTED_PLAYERS; ++listed)
         if (game->Player_Ids[side][listed] == id)
-            return std::to_string(static_cast<int16_t>(game->Player_Counters[side][listed][stat])) + " Yards";
+            return std::to_string(game->Player_Counters[side][listed][stat]) + " Yards";
     return "";
 }
 

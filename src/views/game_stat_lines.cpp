@@ -102,7 +102,7 @@ void Format_Game_Player_Line(char* buffer, const GAME_RECORD* pGame, int32_t sid
     if (!Find_Game_Entry_Player(pGame, side, entry, &team, &slot)) return;
     int32_t counters[GAME_PLAYER_COUNTERS];
     for (int k = 0; k < GAME_PLAYER_COUNTERS; ++k)
-        counters[k] = static_cast<int16_t>(pGame->Player_Counters[side][entry][k]);
+        counters[k] = pGame->Player_Counters[side][entry][k];
     Format_Position_Game_Line(buffer, Get_Player_Vital_Stat(team, slot, VITAL_POSITION), counters);
 }
 

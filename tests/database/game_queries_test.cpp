@@ -151,3 +151,39 @@ TEST(GameQueries, PositionLeaderIsTheFirstBestOfTheGroup) {
     EXPECT_EQ(Find_Game_Position_Leader(game, 2, 1, 0), -1);
     EXPECT_EQ(Get_Game_Player_Counter(game, 1, 51, 2), 0) << "slots past 50 are not read";
 }
+
+// A leader is the listed player of the game judged by his own position,
+// wherever he plays now, and by his counters read as the signed figures they
+// are: after the game the quarterback's slot holds a defensive end and the
+// quarterback plays for another team; a catch for a loss never leads; a
+// listed player who left the league leads no position group.
+TEST(GameQueries, LeaderIsTheListedPlayerByHisOwnPositionAndSignedFigure) {
+    Reset_Game_League();
+    GAME_RECORD* game = Make_Game(0, 2, 5, 0, 0, 0);
+    const int32_t listed[5] = {600, 601, 602, 603, 604};
+    for (int32_t n = 0; n < 5; ++n)
+        game->Player_Ids[1][n] = listed[n];
+    const struct {
+        int32_t team, slot, id, position;
+    } now[] = {{5, 0, 610, POSITION_DE}, {3, 7, 600, POSITION_QB}, {5, 1, 601, POSITION_WR},
+               {5, 2, 602, POSITION_TE}, {5, 3, 611, POSITION_QB}, {5, 4, 604, POSITION_QB}};
+    for (const auto& player : now) {
+        Set_Player_Vital_Stat(player.team, player.slot, VITAL_PLAYER_ID, player.id);
+        Set_Player_Vital_Stat(player.team, player.slot, VITAL_POSITION, player.position);
+    }
+    game->Player_Counters[1][0][2] = 116;
+    game->Player_Counters[1][4][2] = 79;
+    game->Player_Counters[1][1][3] = -1;
+    game->Player_Counters[1][2][3] = 40;
+    game->Player_Counters[1][3][3] = 200;
+
+    EXPECT_EQ(Get_Game_Player_Counter(game, 1, 1, 3), -1) << "a catch for a loss reads as a loss";
+    EXPECT_EQ(Find_Game_Position_Leader(game, 2, 0, 1), 600)
+        << "the quarterback the game listed, though his slot now holds a defensive end";
+    EXPECT_EQ(Find_Game_Position_Leader(game, 3, 1, 1), 602)
+        << "the tight end's 40 yards lead; neither the -1 nor the departed player's 200";
+    EXPECT_EQ(Find_Game_Position_Leader(game, 3, 99, 1), 603)
+        << "every position takes the departed player as well";
+    game->Player_Counters[1][2][3] = -3;
+    EXPECT_EQ(Find_Game_Position_Leader(game, 3, 1, 1), -1) << "losses only: no leader";
+}

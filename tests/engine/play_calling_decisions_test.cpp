@@ -267,6 +267,12 @@ TEST(PlayCallingDecisions, TopReceiverThreatGrowsWithHisGameAndHisEdge) {
     EXPECT_EQ(Get_Top_Receiver_Threat(game), 15);
     game->Clock = 3000;
     EXPECT_EQ(Get_Top_Receiver_Threat(game), 0) << "the same game late on is no threat";
+    // One catch for a loss of a yard is a loss, not 65,535 yards.
+    game->Clock = 900;
+    game->Player_Counters[0][first][3] = -1;
+    game->Player_Counters[0][first][2] = 1;
+    game->Player_Counters[0][first][4] = 0;
+    EXPECT_EQ(Get_Top_Receiver_Threat(game), 0) << "a catch for a loss is no threat";
     // A receiver clearly above the second is a threat by that alone.
     std::memset(game->Player_Counters[0][first], 0, sizeof game->Player_Counters[0][first]);
     for (int32_t rating = RATING_ACCURACY; rating <= RATING_PUNT_DISTANCE; ++rating)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "database/player_record.h"
 #include "database/safe_strings.h"
@@ -8,6 +9,7 @@
 #include "engine/play_text.h"
 #include "engine/playbook_records.h"
 #include "reports/box_score_tables.h"
+#include "support/box_score_sums.h"
 #include "support/game_output_support.h"
 #include "support/test_league.h"
 
@@ -251,4 +253,108 @@ TEST(BoxScoreTables, PassesDefensedOnlyForADefenderOfTheOtherSide) {
     Write_Box_Score_Defense_Table(game);
     EXPECT_NE(Get_Box_Score_HTML().find("<TD class=lmc>1</TD><TD class=lmc>1</TD>"), std::string::npos)
         << "one pass defensed and one fumble recovered";
+}
+
+namespace {
+// The 17 cells after the name of `name`'s row of side 0's offence table.
+std::vector<std::string> Offence_Row(const std::string& html, const std::string& name) {
+    const std::vector<std::vector<BOX_SCORE_ROW>> tables = Read_Box_Score_Player_Tables(html);
+    if (!tables.empty())
+        for (const BOX_SCORE_ROW& row : tables[0])
+            if (row.Name == name) return row.Cells;
+    return {};
+}
+
+std::string Joined(const std::vector<std::string>& cells, size_t from, size_t count) {
+    std::string text;
+    for (size_t n = from; n < from + count && n < cells.size(); ++n)
+        text += (n > from ? "|" : "") + cells[n];
+    return text;
+}
+
+std::string Full_Name(int32_t team, int32_t slot) {
+    char name[PLAYER_NAME_TEXT_SIZE];
+    Get_Player_Full_Name(team, slot, name);
+    return name;
+}
+} // namespace
+
+// Every player's line holds what he did: a back's passes (attempts,
+// completions, yards, touchdowns, interceptions) as a quarterback's; his runs
+// that ended in a safety or in a fumble returned for a touchdown among his
+// rushes; a quarterback's scramble into a safety, which the log cannot tell
+// from a sack but the side's rushing totals can; the counters of the listed
+// players. Each table then adds up to the team's lines.
+TEST(BoxScoreTables, EveryPlayersLineHoldsWhatHeDid) {
+    GAME_RECORD* game = Build_Output_Test_Game();
+    const int32_t qb = Test_League_Slot(POSITION_QB, 0);
+    const int32_t rb = Test_League_Slot(POSITION_RB, 0);
+    const int32_t wr = Test_League_Slot(POSITION_WR, 0);
+    const int32_t qb_id = Test_League_Player_ID(0, qb);
+    const int32_t rb_id = Test_League_Player_ID(0, rb);
+    const int32_t wr_id = Test_League_Player_ID(0, wr);
+    const int32_t cb_id = Test_League_Player_ID(1, Test_League_Slot(POSITION_CB, 0));
+    int32_t pass_play = 0, run_play = 0;
+    while (Is_Running_Play(game->Team[0], pass_play))
+        ++pass_play;
+    while (!Is_Running_Play(game->Team[0], run_play))
+        ++run_play;
+    const auto on = [](PLAY_LOG_ENTRY* entry, int32_t play) {
+        entry->Offensive_Play = static_cast<uint8_t>(play);
+    };
+
+    // The quarterback: 2 of 3 for 25 yards, the counters his own.
+    List_Test_Player(game, 0, 0, qb);
+    Add_Game_Player_Counter(game, 0, qb, 0, 3);
+    Add_Game_Player_Counter(game, 0, qb, 1, 2);
+    Add_Game_Player_Counter(game, 0, qb, 2, 25);
+    Add_Test_Log_Entry(game, 0, RESULT_COMPLETED_PASS, qb_id, wr_id, 10);
+    Add_Test_Log_Entry(game, 0, RESULT_COMPLETED_PASS, qb_id, wr_id, 15);
+    Add_Test_Log_Entry(game, 0, RESULT_INCOMPLETE_PASS, qb_id, wr_id, 0);
+    // The back throws three: a touchdown, an incompletion, an interception.
+    Add_Test_Log_Entry(game, 0, RESULT_TOUCHDOWN_PASS, rb_id, wr_id, 20);
+    Add_Test_Log_Entry(game, 0, RESULT_INCOMPLETE_PASS, rb_id, wr_id, 0);
+    Add_Test_Log_Entry(game, 0, RESULT_INTERCEPTION, rb_id, cb_id, 0);
+    // His four runs: 5, 3, a safety for -2 and a fumble returned for a
+    // touchdown after 3 yards.
+    Add_Test_Log_Entry(game, 0, RESULT_RUN_LEFT, rb_id, -1, 5);
+    Add_Test_Log_Entry(game, 0, RESULT_RUN_RIGHT, rb_id, -1, 3);
+    on(Add_Test_Log_Entry(game, 0, RESULT_SAFETY, rb_id, cb_id, -2), run_play);
+    on(Add_Test_Log_Entry(game, 0, RESULT_FUMBLE_TOUCHDOWN, rb_id, cb_id, 3), run_play);
+    // On pass plays: the quarterback sacked into a fumble returned for a
+    // touchdown, and his scramble downed in the end zone for -4.
+    on(Add_Test_Log_Entry(game, 0, RESULT_FUMBLE_TOUCHDOWN, qb_id, cb_id, 30), pass_play);
+    on(Add_Test_Log_Entry(game, 0, RESULT_SAFETY, qb_id, cb_id, -4), pass_play);
+    // The receiver's counters hold his three catches.
+    List_Test_Player(game, 0, 0, wr);
+    Add_Game_Player_Counter(game, 0, wr, 2, 3);
+    Add_Game_Player_Counter(game, 0, wr, 3, 45);
+    game->Team_Totals[0][GAME_TOTAL_RUSHES] = 5;
+    game->Team_Totals[0][GAME_TOTAL_RUSHING_YARDS] = 5;
+    game->Team_Totals[0][GAME_TOTAL_PASS_ATTEMPTS] = 6;
+    game->Team_Totals[0][GAME_TOTAL_COMPLETIONS] = 3;
+    game->Team_Totals[0][GAME_TOTAL_PASSING_YARDS] = 45;
+
+    Get_Box_Score_HTML().clear();
+    Write_Box_Score_Offense_Tables(game);
+    const std::string& html = Get_Box_Score_HTML();
+    const std::vector<std::string> passer = Offence_Row(html, Full_Name(0, qb));
+    const std::vector<std::string> back = Offence_Row(html, Full_Name(0, rb));
+    const std::vector<std::string> receiver = Offence_Row(html, Full_Name(0, wr));
+    ASSERT_EQ(passer.size(), 17u);
+    ASSERT_EQ(back.size(), 17u);
+    ASSERT_EQ(receiver.size(), 17u);
+    EXPECT_EQ(Joined(back, 2, 5), "1|3|20|1|1") << "the back's passes, as thrown";
+    EXPECT_EQ(Joined(back, 8, 5), "4|9|2.3||1") << "his safety and his lost fumble among his runs";
+    EXPECT_EQ(Joined(passer, 2, 5), "2|3|25||");
+    EXPECT_EQ(Joined(passer, 8, 5), "1|-4|-4.0||1") << "the scramble is his rush; the sack is none";
+    EXPECT_EQ(Joined(receiver, 13, 4), "3|45|15.0|1");
+
+    // With no rush left over in the totals, neither pass-play snap is a run.
+    game->Team_Totals[0][GAME_TOTAL_RUSHES] = 4;
+    game->Team_Totals[0][GAME_TOTAL_RUSHING_YARDS] = 9;
+    Get_Box_Score_HTML().clear();
+    Write_Box_Score_Offense_Tables(game);
+    EXPECT_EQ(Joined(Offence_Row(Get_Box_Score_HTML(), Full_Name(0, qb)), 8, 5), "||||");
+    Get_Box_Score_HTML().clear();
 }
