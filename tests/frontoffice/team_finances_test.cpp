@@ -55,6 +55,17 @@ GAME_RECORD* Stage_Game(int32_t index, int32_t home, int32_t visitor) {
     game->Attendance = Get_Game_Attendance(game);
     return game;
 }
+
+// Teams 12-15 stand in their division in that order, and the bracket holds
+// nobody; the division.
+int32_t Order_Division_Of_Team_12() {
+    const int32_t division = Get_Team_Division(12);
+    for (int32_t place = 0; place < 4; ++place)
+        Set_Division_Standing(division, place, 12 + place);
+    for (int32_t slot = 0; slot < PLAYOFF_BRACKET_SLOTS; ++slot)
+        Set_Playoff_Team(slot, NO_TEAM);
+    return division;
+}
 } // namespace
 
 TEST(MoneyOperations, BaseCashMoneyStepsAndTheStandardTicket) {
@@ -211,11 +222,7 @@ TEST(FanSupport, LoyaltyAfterASeasonStaysWithinItsBounds) {
 
 TEST(FanSupport, FinishCodeFromDivisionPlaceAndPlayoffRun) {
     Build_Finance_League();
-    const int32_t division = Get_Team_Division(12);
-    for (int32_t place = 0; place < 4; ++place)
-        Set_Division_Standing(division, place, 12 + place);
-    for (int32_t slot = 0; slot < PLAYOFF_BRACKET_SLOTS; ++slot)
-        Set_Playoff_Team(slot, NO_TEAM);
+    Order_Division_Of_Team_12();
     EXPECT_EQ(Record_Team_Division_Finish(12), 5) << "division winner";
     EXPECT_EQ(Record_Team_Division_Finish(13), 3);
     EXPECT_EQ(Record_Team_Division_Finish(15), 1);
@@ -234,11 +241,7 @@ TEST(FanSupport, FinishCodeFromDivisionPlaceAndPlayoffRun) {
 // other a wild card, byes and first-round wins alike.
 TEST(FanSupport, ATeamOutBeforeTheConferenceFinalFinishesByItsDivisionPlace) {
     Build_Finance_League();
-    const int32_t division = Get_Team_Division(12);
-    for (int32_t place = 0; place < 4; ++place)
-        Set_Division_Standing(division, place, 12 + place);
-    for (int32_t slot = 0; slot < PLAYOFF_BRACKET_SLOTS; ++slot)
-        Set_Playoff_Team(slot, NO_TEAM);
+    Order_Division_Of_Team_12();
     Set_Playoff_Team(17, 12);
     EXPECT_EQ(Record_Team_Division_Finish(12), 5) << "a division winner out after its bye";
     Set_Playoff_Team(3, 13);
@@ -261,11 +264,7 @@ TEST(FanSupport, ASettledSeasonsFinishIsTheOneItsHistoryHolds) {
     Build_Finance_League();
     constexpr int32_t SEASON = 1;
     Set_User_Preference(CURRENT_SEASON_INDEX, SEASON);
-    const int32_t division = Get_Team_Division(12);
-    for (int32_t place = 0; place < 4; ++place)
-        Set_Division_Standing(division, place, 12 + place);
-    for (int32_t slot = 0; slot < PLAYOFF_BRACKET_SLOTS; ++slot)
-        Set_Playoff_Team(slot, NO_TEAM);
+    const int32_t division = Order_Division_Of_Team_12();
     for (int32_t team = 12; team < 16; ++team)
         Set_Team_Yearly_Int(team, SEASON, 3, Record_Team_Division_Finish(team));
     EXPECT_EQ(Get_Team_Yearly_Char(13, SEASON, 1), 1);
