@@ -7,6 +7,7 @@
 #include "database/league_structure.h"
 #include "database/playoff_bracket.h"
 #include "database/settings.h"
+#include "database/team_history.h"
 #include "database/team_record.h"
 #include "database/team_results.h"
 #include "database/universe.h"
@@ -55,6 +56,8 @@ struct STANDINGS_MEMO {
     int32_t Team_Margin[MAX_FRANCHISES] = {};
 };
 STANDINGS_MEMO Standings_Memo;
+// Open SETTLED_SEASON_SCOPEs.
+int32_t Settled_Season_Scopes = 0;
 
 void Forget_Standings_Memo() {
     std::fill(std::begin(Standings_Memo.Margin_Known), std::end(Standings_Memo.Margin_Known), false);
@@ -243,8 +246,22 @@ int32_t Get_Team_Division_Score(int32_t team) {
     return Remembered(team, Standings_Memo.Division_Known, Standings_Memo.Division, Compute_Division_Score);
 }
 
+SETTLED_SEASON_SCOPE::SETTLED_SEASON_SCOPE() {
+    ++Settled_Season_Scopes;
+}
+
+SETTLED_SEASON_SCOPE::~SETTLED_SEASON_SCOPE() {
+    --Settled_Season_Scopes;
+}
+
+bool Is_Current_Season_Settled() {
+    return Settled_Season_Scopes > 0;
+}
+
 void Rank_League_Teams() {
     STANDINGS_SCOPE standings;
+    const bool settled = Is_Current_Season_Settled();
+    const int32_t season = Get_User_Preference(CURRENT_SEASON_INDEX);
     int32_t teams = Get_Kept_Active_Team_Count();
     int32_t keys[MAX_FRANCHISES];
     bool ranked[MAX_FRANCHISES] = {};
@@ -257,7 +274,7 @@ void Rank_League_Teams() {
             if (!ranked[team] && (chosen < 0 || keys[team] >= keys[chosen])) chosen = team;
         }
         ranked[chosen] = true;
-        Set_Team_Record_Int(chosen, 2, rank);
+        if (!settled || !Has_Team_Played_Season(chosen, season)) Set_Team_Record_Int(chosen, 2, rank);
     }
 }
 

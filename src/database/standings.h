@@ -26,6 +26,21 @@ struct STANDINGS_SCOPE {
     TEAM_RESULTS_SCOPE Results;
 };
 
+// While one lives, the current season is settled history: the off-season
+// has recorded its finish and is turning the league over to the coming year
+// (moves, realignments, expansion teams), so the standings it works out are
+// the coming season's. Rank_League_Teams then keeps the league rank of every
+// team that played the season as the season left it; a team that joined
+// since, which has no season to keep, is still given its rank, as the
+// college draft orders it by.
+struct SETTLED_SEASON_SCOPE {
+    SETTLED_SEASON_SCOPE();
+    ~SETTLED_SEASON_SCOPE();
+    SETTLED_SEASON_SCOPE(const SETTLED_SEASON_SCOPE&) = delete;
+    SETTLED_SEASON_SCOPE& operator=(const SETTLED_SEASON_SCOPE&) = delete;
+};
+bool Is_Current_Season_Settled();
+
 int32_t Get_Team_Standings_Score(int32_t team);
 int32_t Get_Team_Division_Score(int32_t team);
 void Rank_League_Teams();

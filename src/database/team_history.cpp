@@ -20,6 +20,8 @@
 namespace {
 
 constexpr int32_t FINANCIAL_STAT_HISTORY_BONUS = 74;
+constexpr int32_t YEARLY_HOME_ATTENDANCE = 0;
+constexpr int32_t YEARLY_PROFIT = 1;
 constexpr int32_t FINISH_CODE = 3;
 constexpr int32_t FINISH_LOSING_CONFERENCE_FINALIST = 6;
 constexpr int32_t FINISH_LOSING_FINALIST = 7;
@@ -121,6 +123,15 @@ int32_t Get_Team_History_Stat(int32_t team, int32_t n) {
     for (int32_t t = 0; t < active; ++t)
         sum += History_Stat(t, n);
     return sum / active;
+}
+
+bool Has_Team_Played_Season(int32_t team, int32_t season) {
+    if (!Is_Franchise_Slot(team) || season < 0 || season >= NUMBER_OF_HISTORY_SEASONS) return false;
+    for (const int32_t n : {RECORD_CHAR_WINS, RECORD_CHAR_LOSSES, RECORD_CHAR_TIES, RECORD_CHAR_PLAYOFF_WINS,
+                            RECORD_CHAR_PLAYOFF_LOSSES})
+        if (Get_Team_Yearly_Char(team, season, n) != 0) return true;
+    return Get_Team_Yearly_Int(team, season, YEARLY_HOME_ATTENDANCE) != 0 ||
+           Get_Team_Yearly_Int(team, season, YEARLY_PROFIT) != 0;
 }
 
 int32_t Get_Season_Finish_Team(int32_t slot, int32_t which, int32_t seasons_back) {

@@ -7,6 +7,12 @@
 #include <cstdint>
 
 int32_t Get_Team_History_Stat(int32_t team, int32_t n);
+// Whether the franchise took part in the season: its history row of that
+// season holds a game (regular season or playoffs) or money (home
+// attendance, profit). A franchise that joined the league later has no such
+// row for the seasons before, nor has a slot in no use; a season outside the
+// history is none.
+bool Has_Team_Played_Season(int32_t team, int32_t season);
 int32_t Get_Season_Finish_Team(int32_t slot, int32_t which, int32_t seasons_back);
 int32_t Get_Division_Place_Team(int32_t division, int32_t place, int32_t season);
 // A team's figure of this season's totals as the league compares teams by

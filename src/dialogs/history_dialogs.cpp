@@ -11,6 +11,7 @@
 #include "database/player_record.h"
 #include "database/settings.h"
 #include "database/string_table.h"
+#include "database/team_history.h"
 #include "database/team_record.h"
 #include "database/text_format.h"
 #include "dialogs/dialog_setup.h"
@@ -110,10 +111,10 @@ void Init_Hall_Of_Fame(WINDOW_HANDLE dialog) {
     Update_Hall_Of_Fame_Buttons(dialog);
 }
 
-// The seasons that count for the averages: every season so far while the
-// team is a franchise in use, none otherwise.
-int32_t Counted_Seasons(int32_t team) {
-    return Is_Used_Franchise_Slot(team) ? Get_Current_Season_Index() : 0;
+// A past season the team's history lists and averages: one the team played,
+// so a franchise that joined the league later has none from before it came.
+bool Is_Listed_Season(int32_t team, int32_t season) {
+    return Is_Used_Franchise_Slot(team) && Has_Team_Played_Season(team, season);
 }
 
 void Format_Commas(int64_t value, char* text) {
@@ -295,6 +296,7 @@ void Fill_Team_History(WINDOW_HANDLE dialog) {
     List_Box_Reset_Content(list);
     List_Box_Set_Tab_Stops(list, {26, 90, 136, 166, 204});
     for (int32_t season = 0; season < Get_Current_Season_Index(); ++season) {
+        if (!Is_Listed_Season(team, season)) continue;
         char line[HISTORY_TEXT_SIZE];
         Format_Team_History_Line(line, team, season);
         List_Box_Add_String(list, line);
@@ -323,7 +325,9 @@ void Format_Team_History_Line(char* text, int32_t team, int32_t season) {
 }
 
 void Format_Team_History_Averages(int32_t team, char texts[4][HISTORY_TEXT_SIZE]) {
-    const int32_t n = Get_Current_Season_Index();
+    int32_t n = 0;
+    for (int32_t season = 0; season < Get_Current_Season_Index(); ++season)
+        n += Is_Listed_Season(team, season) ? 1 : 0;
     if (n <= 0) {
         safe_strncpy(texts[0], "Attendance: n/a", HISTORY_TEXT_SIZE);
         safe_strncpy(texts[1], "Profit: n/a", HISTORY_TEXT_SIZE);
@@ -333,8 +337,8 @@ void Format_Team_History_Averages(int32_t team, char texts[4][HISTORY_TEXT_SIZE]
     }
     // A century of profits can pass the 32-bit range: the sums are 64-bit.
     int64_t attendance = 0, profit = 0, wins = 0, losses = 0, ranks = 0;
-    const int32_t counted = Counted_Seasons(team);
-    for (int32_t season = 0; season < counted; ++season) {
+    for (int32_t season = 0; season < Get_Current_Season_Index(); ++season) {
+        if (!Is_Listed_Season(team, season)) continue;
         attendance += Get_Team_Yearly_Int(team, season, YEARLY_ATTENDANCE);
         profit += Get_Team_Yearly_Int(team, season, YEARLY_PROFIT);
         wins += Get_Team_Yearly_Char(team, season, RECORD_CHAR_WINS);

@@ -28,11 +28,14 @@ void Format_Hall_Of_Fame_Line(int32_t slot, char* text);
 void Update_Hall_Of_Fame_Buttons(WINDOW_HANDLE dialog);
 
 intptr_t History_Dialog_Proc(WINDOW_HANDLE dialog, uint32_t code, uintptr_t wparam, intptr_t lparam);
+// One line for each past season the viewed team played (Has_Team_Played_Season):
+// none from before a franchise joined the league.
 void Fill_Team_History(WINDOW_HANDLE dialog);
 // Year, attendance, profit, record, rank and finish of one season, tab-separated.
 void Format_Team_History_Line(char* text, int32_t team, int32_t season);
 void Show_Team_History_Averages(WINDOW_HANDLE dialog, int32_t team);
-// The four averages' texts (attendance, profit, record, rank) of a team's seasons so far.
+// The four averages' texts (attendance, profit, record, rank) over the past
+// seasons the team played, the ones its history lists.
 void Format_Team_History_Averages(int32_t team, char texts[4][HISTORY_TEXT_SIZE]);
 // The finish of a season by its code, with the team's division or league name.
 void Format_Team_Finish(int32_t team, int32_t code, char* text);

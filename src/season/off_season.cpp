@@ -9,6 +9,7 @@
 #include "database/player_statistics.h"
 #include "database/safe_strings.h"
 #include "database/settings.h"
+#include "database/standings.h"
 #include "database/team_finances.h"
 #include "database/team_record.h"
 #include "database/team_record_layout.h"
@@ -133,17 +134,25 @@ int32_t Start_Off_Season() {
     Roll_Player_Statistics();
     Adjust_League_Predicted_Stats();
     if (opened) Close_Progress_Window();
-    Apply_League_History_For_Next_Year();
-    Advance_Season_Index();
-    // No draft runs before the question below; a round left over from an old
-    // file or a new league would otherwise read as a running draft with an
-    // empty pool once the week is 100, and the first look at it (the window
-    // title) would end that draft and set up a season in mid roll-over.
-    if (Get_User_Preference(DRAFT_ROUND) != NO_COLLEGE_DRAFT_ROUND) {
-        Set_User_Preference(DRAFT_ROUND, NO_COLLEGE_DRAFT_ROUND);
-        Set_User_Preference(DRAFT_PICK, 0);
+    {
+        // The season's rows are written and are history now: the coming
+        // year's moves, realignments and new teams leave its ranks, division
+        // places and finishes as they stand. Past the off-season week below,
+        // the index that moved on tells as much.
+        SETTLED_SEASON_SCOPE settled;
+        Apply_League_History_For_Next_Year();
+        Advance_Season_Index();
+        // No draft runs before the question below; a round left over from an
+        // old file or a new league would otherwise read as a running draft
+        // with an empty pool once the week is 100, and the first look at it
+        // (the window title) would end that draft and set up a season in mid
+        // roll-over.
+        if (Get_User_Preference(DRAFT_ROUND) != NO_COLLEGE_DRAFT_ROUND) {
+            Set_User_Preference(DRAFT_ROUND, NO_COLLEGE_DRAFT_ROUND);
+            Set_User_Preference(DRAFT_PICK, 0);
+        }
+        Set_Current_Week(OFF_SEASON_WEEK);
     }
-    Set_Current_Week(OFF_SEASON_WEEK);
     Build_All_Player_Hashes();
     bool draft = true;
     if (Get_User_Preference(MULTI_SEASON_SIMULATION) == 0) {

@@ -69,6 +69,9 @@ void Record_Team_Season_Finances(int32_t team) {
 }
 
 void Record_Team_Season_Finish() {
+    // The off-season recorded the season's finish as it closed the season's
+    // books; the standings it has turned over since are the coming season's.
+    if (Is_Finished_Season_Settled()) return;
     if (!Is_Off_Season_Week()) {
         Update_Standings();
         if (Get_User_Preference(CURRENT_WEEK) < std::max<int32_t>(Universe.Season_Length, 2)) Seed_Playoffs();

@@ -14,8 +14,10 @@ void Reset_Team_Yearly_Fields();
 void Record_Team_Season_Finances(int32_t team);
 // Every active team's finish code into its yearly history: standings brought
 // up to date (seeding too before the regular season ends), then yearly int 3
-// of the season just played. In the off-season week the standings table is
-// kept as the season left it: the records of the new season are still empty.
+// of the season being played. Nothing once that season is settled
+// (Is_Finished_Season_Settled): the off-season recorded its finish with the
+// season's finance rows, and the standings it has turned over since (moves,
+// realignment, expansion teams) are the coming season's.
 void Record_Team_Season_Finish();
 // The season index moves on one season. On the last history row (index 99)
 // the index stays: every franchise's rows move up one, the oldest season

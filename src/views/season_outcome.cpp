@@ -2,7 +2,6 @@
 
 #include "database/league_structure.h"
 #include "database/settings.h"
-#include "database/standings.h"
 #include "database/team_record.h"
 #include "database/team_record_layout.h"
 #include "frontoffice/fan_support.h"
@@ -16,7 +15,7 @@ constexpr int32_t DIVISION_WINNER = 5;
 int32_t Get_Team_Season_Outcome(int32_t team) {
     const int32_t finish = Record_Team_Division_Finish(team);
     if (finish == LEAGUE_CHAMPION || finish == CONFERENCE_CHAMPION) return finish;
-    return Get_Team_Division_Standing(team) == 0 ? DIVISION_WINNER : 0;
+    return Get_Team_Season_Division_Place(team) == 0 ? DIVISION_WINNER : 0;
 }
 
 int32_t Get_Best_Finishing_User_Team() {

@@ -68,6 +68,32 @@ TEST(Standings, EqualKeysRankTheHighestSlotFirst) {
     EXPECT_EQ(League_Rank(0), 7);
 }
 
+// While the off-season turns the league over, the season's ranks stay as it
+// left them; a team that joined since has no season and still gets a rank.
+TEST(Standings, ASettledSeasonKeepsTheRanksOfTheTeamsThatPlayedIt) {
+    Reset_Standings_League(8);
+    for (int team = 0; team < 7; ++team)
+        Set_Record(team, 13 - team, team);
+    Rank_League_Teams();
+    for (int team = 0; team < 7; ++team)
+        ASSERT_EQ(League_Rank(team), team);
+    ASSERT_EQ(League_Rank(7), 7) << "no game ranks below every winning record";
+    // The season's last team, as if its games had been won.
+    Set_Record(6, 19, 0);
+    {
+        SETTLED_SEASON_SCOPE settled;
+        EXPECT_TRUE(Is_Current_Season_Settled());
+        Set_Team_Yearly_Int(7, Get_User_Preference(CURRENT_SEASON_INDEX), 2, 0);
+        Rank_League_Teams();
+        for (int team = 0; team < 7; ++team)
+            EXPECT_EQ(League_Rank(team), team) << "team " << team;
+        EXPECT_EQ(League_Rank(7), 7) << "the team without a season is ranked";
+    }
+    EXPECT_FALSE(Is_Current_Season_Settled());
+    Rank_League_Teams();
+    EXPECT_EQ(League_Rank(6), 0) << "an open season is ranked again";
+}
+
 TEST(Standings, DivisionTiesAlternateBySeason) {
     for (int season : {0, 1, 2}) {
         Reset_Standings_League(8);

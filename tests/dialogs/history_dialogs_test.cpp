@@ -102,6 +102,53 @@ TEST_F(HistoryDialogs, SeasonLinesRecordsAndAveragesOverACentury) {
     EXPECT_EQ(Do_Dialog(Main_Window, TEAM_HISTORY_DIALOG, 0), 1);
 }
 
+// A franchise that joined the league later lists, and averages, only the
+// seasons it played: the rows of the seasons before it came hold no game and
+// no money, though the season it joined in may hold a rank the league gave
+// it as it came.
+TEST_F(HistoryDialogs, AFranchiseListsAndAveragesOnlyTheSeasonsItPlayed) {
+    constexpr int32_t TEAM = 6;
+    constexpr int32_t FIRST_PLAYED = 3;
+    for (int32_t season = 0; season < 6; ++season) {
+        const bool played = season >= FIRST_PLAYED;
+        Set_Team_Yearly_Int(TEAM, season, 0, played ? 60000 : 0);
+        Set_Team_Yearly_Int(TEAM, season, 1, played ? 1000000 : 0);
+        Set_Team_Yearly_Int(TEAM, season, 2, played ? 4 : season == FIRST_PLAYED - 1 ? 12 : 0);
+        Set_Team_Yearly_Int(TEAM, season, 3, 0);
+        Set_Team_Yearly_Char(TEAM, season, 1, 0);
+        Set_Team_Yearly_Char(TEAM, season, RECORD_CHAR_WINS, played ? 9 : 0);
+        Set_Team_Yearly_Char(TEAM, season, RECORD_CHAR_LOSSES, played ? 7 : 0);
+        Set_Team_Yearly_Char(TEAM, season, RECORD_CHAR_TIES, 0);
+    }
+    Set_User_Preference(CURRENT_SEASON_INDEX, 6);
+    Set_User_Preference(VIEWED_TEAM, TEAM);
+    const int32_t base_year = Get_Universe_Stat(BASE_YEAR);
+    Script_Dialog_Step([base_year](WINDOW_HANDLE dialog) {
+        ASSERT_EQ(Count_Dialog_Lines(dialog, TEAM_HISTORY_LIST), 3);
+        for (int32_t n = 0; n < 3; ++n) {
+            const std::string line = Get_Dialog_Line_Text(dialog, TEAM_HISTORY_LIST, n);
+            EXPECT_EQ(line.substr(0, line.find('\t')), std::to_string(base_year + FIRST_PLAYED + n)) << line;
+            EXPECT_NE(line.find("\t9-7\t5th\t"), std::string::npos) << line;
+        }
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, HISTORY_AVERAGE_TEXTS[0]), "Attendance: 60,000");
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, HISTORY_AVERAGE_TEXTS[1]), "Profit: $1,000,000");
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, HISTORY_AVERAGE_TEXTS[2]), "Record: 9-7");
+        EXPECT_EQ(Get_Dialog_Item_Text(dialog, HISTORY_AVERAGE_TEXTS[3]), "Rank: 5th");
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, TEAM_HISTORY_DIALOG, 0), 1);
+    // Before its first season a franchise has no history at all.
+    Set_User_Preference(CURRENT_SEASON_INDEX, FIRST_PLAYED);
+    char texts[4][HISTORY_TEXT_SIZE];
+    Format_Team_History_Averages(TEAM, texts);
+    EXPECT_STREQ(texts[2], "Record: n/a");
+    Script_Dialog_Step([](WINDOW_HANDLE dialog) {
+        EXPECT_EQ(Count_Dialog_Lines(dialog, TEAM_HISTORY_LIST), 0);
+        Click_Dialog_Button(dialog, ID_OK);
+    });
+    EXPECT_EQ(Do_Dialog(Main_Window, TEAM_HISTORY_DIALOG, 0), 1);
+}
+
 // The average profit adds half the seasons to the total, losses as profits,
 // before it divides: losses of 3 and 2 dollars average to -2, profits of 3
 // and 2 to 3.

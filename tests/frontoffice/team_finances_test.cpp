@@ -55,6 +55,17 @@ GAME_RECORD* Stage_Game(int32_t index, int32_t home, int32_t visitor) {
     game->Attendance = Get_Game_Attendance(game);
     return game;
 }
+
+// Teams 12-15 stand in their division in that order, and the bracket holds
+// nobody; the division.
+int32_t Order_Division_Of_Team_12() {
+    const int32_t division = Get_Team_Division(12);
+    for (int32_t place = 0; place < 4; ++place)
+        Set_Division_Standing(division, place, 12 + place);
+    for (int32_t slot = 0; slot < PLAYOFF_BRACKET_SLOTS; ++slot)
+        Set_Playoff_Team(slot, NO_TEAM);
+    return division;
+}
 } // namespace
 
 TEST(MoneyOperations, BaseCashMoneyStepsAndTheStandardTicket) {
@@ -211,11 +222,7 @@ TEST(FanSupport, LoyaltyAfterASeasonStaysWithinItsBounds) {
 
 TEST(FanSupport, FinishCodeFromDivisionPlaceAndPlayoffRun) {
     Build_Finance_League();
-    const int32_t division = Get_Team_Division(12);
-    for (int32_t place = 0; place < 4; ++place)
-        Set_Division_Standing(division, place, 12 + place);
-    for (int32_t slot = 0; slot < PLAYOFF_BRACKET_SLOTS; ++slot)
-        Set_Playoff_Team(slot, NO_TEAM);
+    Order_Division_Of_Team_12();
     EXPECT_EQ(Record_Team_Division_Finish(12), 5) << "division winner";
     EXPECT_EQ(Record_Team_Division_Finish(13), 3);
     EXPECT_EQ(Record_Team_Division_Finish(15), 1);
@@ -226,6 +233,66 @@ TEST(FanSupport, FinishCodeFromDivisionPlaceAndPlayoffRun) {
     EXPECT_EQ(Record_Team_Division_Finish(13), 7);
     Set_Playoff_Team(30, 12);
     EXPECT_EQ(Record_Team_Division_Finish(12), 8);
+}
+
+// Only the loser of a conference final finishes as its league's divisional
+// winner; a team out in an earlier round finishes as the playoff team its
+// division place made it, a division winner first in its division and any
+// other a wild card, byes and first-round wins alike.
+TEST(FanSupport, ATeamOutBeforeTheConferenceFinalFinishesByItsDivisionPlace) {
+    Build_Finance_League();
+    Order_Division_Of_Team_12();
+    Set_Playoff_Team(17, 12);
+    EXPECT_EQ(Record_Team_Division_Finish(12), 5) << "a division winner out after its bye";
+    Set_Playoff_Team(3, 13);
+    EXPECT_EQ(Record_Team_Division_Finish(13), 4) << "a wild card out in the first round";
+    Set_Playoff_Team(5, 14);
+    Set_Playoff_Team(18, 14);
+    EXPECT_EQ(Record_Team_Division_Finish(14), 4) << "a wild card out in the second round";
+    Set_Playoff_Team(24, 12);
+    Set_Playoff_Team(25, 14);
+    EXPECT_EQ(Record_Team_Division_Finish(12), 6);
+    EXPECT_EQ(Record_Team_Division_Finish(14), 6);
+    EXPECT_EQ(Record_Team_Division_Finish(15), 1) << "fourth, out of the playoffs";
+}
+
+// Once the off-season has recorded the season and turns the league over to
+// the coming year, or has moved the season index on, the season's finish
+// and division place are those its history holds, whatever the standings
+// say; nothing is written into it.
+TEST(FanSupport, ASettledSeasonsFinishIsTheOneItsHistoryHolds) {
+    Build_Finance_League();
+    constexpr int32_t SEASON = 1;
+    Set_User_Preference(CURRENT_SEASON_INDEX, SEASON);
+    const int32_t division = Order_Division_Of_Team_12();
+    for (int32_t team = 12; team < 16; ++team)
+        Set_Team_Yearly_Int(team, SEASON, 3, Record_Team_Division_Finish(team));
+    EXPECT_EQ(Get_Team_Yearly_Char(13, SEASON, 1), 1);
+    // A realignment puts the season's second in first place of a division.
+    Set_Division_Standing(division, 0, 13);
+    Set_Division_Standing(division, 1, 12);
+    {
+        SETTLED_SEASON_SCOPE settled;
+        EXPECT_TRUE(Is_Finished_Season_Settled());
+        EXPECT_EQ(Record_Team_Division_Finish(13), 3);
+        EXPECT_EQ(Record_Team_Division_Finish(12), 5);
+        EXPECT_EQ(Get_Team_Season_Division_Place(13), 1);
+        EXPECT_EQ(Get_Team_Yearly_Char(13, SEASON, 1), 1) << "the season's place stays";
+        EXPECT_EQ(Get_Team_Yearly_Char(12, SEASON, 1), 0);
+    }
+    // The season index moves on; the off-season week names the season before.
+    Set_User_Preference(CURRENT_SEASON_INDEX, SEASON + 1);
+    Set_User_Preference(CURRENT_WEEK, 100);
+    EXPECT_TRUE(Is_Finished_Season_Settled());
+    EXPECT_EQ(Record_Team_Division_Finish(13), 3);
+    EXPECT_EQ(Get_Team_Yearly_Char(13, SEASON, 1), 1);
+    EXPECT_EQ(Get_Team_Yearly_Char(13, SEASON + 1, 1), 0) << "nor into the coming season";
+    // An open season reads its standings and records the place.
+    Set_User_Preference(CURRENT_WEEK, 3);
+    EXPECT_FALSE(Is_Finished_Season_Settled());
+    EXPECT_EQ(Record_Team_Division_Finish(13), 5);
+    EXPECT_EQ(Get_Team_Season_Division_Place(13), 0);
+    EXPECT_EQ(Get_Team_Yearly_Char(13, SEASON + 1, 1), 0);
 }
 
 TEST(GameFinances, ASeasonOfGamesAndWeeksBalancesEveryTeamsBooks) {

@@ -159,9 +159,11 @@ TEST(CollegeDraft, OrderPutsTheWorstRecordFirstAndThePlayoffTeamsByTheirRound) {
     EXPECT_EQ(Get_Draft_Order_Team(TEAMS - 3), 2);
     EXPECT_EQ(Get_Draft_Order_Team(TEAMS - 2), 1);
     EXPECT_EQ(Get_Draft_Order_Team(TEAMS - 1), 0) << "the champion picks last";
-    // Fixing the order wrote the ended season's finish codes into the history.
-    EXPECT_EQ(Get_Team_Yearly_Int(0, 0, 3), 8);
-    EXPECT_EQ(Get_Team_Yearly_Int(1, 0, 3), 7);
+    // By the off-season week the ended season's finish is history, written
+    // as the off-season closed the season's books (never, here): fixing the
+    // order writes nothing into it.
+    EXPECT_EQ(Get_Team_Yearly_Int(0, 0, 3), 0);
+    EXPECT_EQ(Get_Team_Yearly_Int(1, 0, 3), 0);
     Set_Team_Yearly_Int(31, 0, YEARLY_LEAGUE_RANK, 31);
     Set_College_Draft_Order();
     EXPECT_EQ(Get_Draft_Order_Team(0), 30) << "equal keys keep slot order";

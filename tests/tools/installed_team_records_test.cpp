@@ -118,7 +118,8 @@ TEST_F(InstalledTeamRecords, PlayedSeasonsAreRecordedAsTheLeagueHoldsThem) {
                 EXPECT_LE(finish, 5) << "out of the playoffs";
                 EXPECT_EQ(playoff_games, 0);
             } else {
-                EXPECT_LE(finish, 6) << line.Playoffs;
+                EXPECT_EQ(finish, line.Place == 0 ? 5 : 4)
+                    << line.Playoffs << ": out before a conference final, as its division place made it";
                 EXPECT_EQ(Get_Team_Yearly_Char(team, season, RECORD_CHAR_PLAYOFF_LOSSES), 1);
             }
             if (line.Playoffs == "Won SB") {
@@ -135,6 +136,40 @@ TEST_F(InstalledTeamRecords, PlayedSeasonsAreRecordedAsTheLeagueHoldsThem) {
         EXPECT_EQ(finalists, 1);
         EXPECT_EQ(points_for, points_against) << "every point scored is one allowed";
     }
+}
+
+// Every past season of the default league, those of its made history and
+// those it played, holds the finishes of one bracket: a league champion at
+// the most, two finalists (or two league champions) and two losers of
+// conference finals; the finish of such a round only for a team that played
+// in the playoffs, and a playoff team's at least that of a wild card.
+TEST_F(InstalledTeamRecords, EveryPastSeasonHoldsTheFinishesOfOneBracket) {
+    ASSERT_EQ(Load_Game(League_File_After(2018).c_str()), 1);
+    const int32_t seasons = Get_User_Preference(CURRENT_SEASON_INDEX);
+    ASSERT_GT(seasons, 2019 - 1951);
+    std::string faults;
+    for (int32_t season = 0; season < seasons; ++season) {
+        const std::string year = std::to_string(Get_Universe_Stat(BASE_YEAR) + season);
+        int32_t count[9] = {};
+        for (int32_t team = 0; team < Count_Active_Teams(); ++team) {
+            const int32_t finish = Get_Team_Yearly_Int(team, season, YEARLY_FINISH_CODE);
+            const int32_t games = Get_Team_Yearly_Char(team, season, RECORD_CHAR_PLAYOFF_WINS) +
+                                  Get_Team_Yearly_Char(team, season, RECORD_CHAR_PLAYOFF_LOSSES);
+            if (finish < 0 || finish > 8) {
+                faults +=
+                    year + " team " + std::to_string(team) + ": finish " + std::to_string(finish) + "\n";
+                continue;
+            }
+            ++count[finish];
+            if ((finish >= 6 && games == 0) || (games > 0 && finish < 4))
+                faults += year + " team " + std::to_string(team) + ": finish " + std::to_string(finish) +
+                          " with " + std::to_string(games) + " playoff games\n";
+        }
+        if (count[8] > 1 || count[7] > 2 || count[6] > 2)
+            faults += year + ": " + std::to_string(count[8]) + " champions, " + std::to_string(count[7]) +
+                      " finalists, " + std::to_string(count[6]) + " conference finalists beaten\n";
+    }
+    EXPECT_EQ(faults, "");
 }
 
 TEST_F(InstalledTeamRecords, TheSeasonDatabaseIsCalibratedWithThePlayedRecords) {

@@ -57,3 +57,27 @@ TEST(SeasonOutcome, BestHumanTeamNeedsAtLeastADivisionTitle) {
     EXPECT_EQ(Get_Best_Finishing_User_Team(), NO_TEAM) << "every team is computer-run meanwhile";
     Set_User_Preference(MULTI_SEASON_SIMULATION, 0);
 }
+
+// In the off-season the champions view looks back at the season just
+// ended: its finish and division place as the history holds them, not the
+// standings the coming year's realignment has sorted since, which are left
+// untouched by the look.
+TEST(SeasonOutcome, TheOffSeasonLooksBackAtTheEndedSeasonsHistory) {
+    Build_Test_League();
+    Update_Standings();
+    Empty_Bracket();
+    const int32_t leader = Leader_Of(0);
+    const int32_t runner_up = Runner_Up_Of(0);
+    Set_User_Preference(CURRENT_SEASON_INDEX, 2);
+    Set_Team_Yearly_Char(leader, 1, 1, 0);
+    Set_Team_Yearly_Int(leader, 1, 3, 5);
+    Set_Team_Yearly_Char(runner_up, 1, 1, 1);
+    Set_Team_Yearly_Int(runner_up, 1, 3, 3);
+    Set_User_Preference(CURRENT_WEEK, 100);
+    // The coming season's standings put the runner-up first.
+    Set_Division_Standing(0, 0, runner_up);
+    Set_Division_Standing(0, 1, leader);
+    EXPECT_EQ(Get_Team_Season_Outcome(leader), 5);
+    EXPECT_EQ(Get_Team_Season_Outcome(runner_up), 0);
+    EXPECT_EQ(Get_Team_Yearly_Char(runner_up, 1, 1), 1) << "the ended season's place stays";
+}
