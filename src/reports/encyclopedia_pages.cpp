@@ -65,8 +65,10 @@ std::string Get_Team_File_Stem(int32_t team) {
     for (int32_t member = 0; member <= team; ++member) {
         if (!Is_Encyclopedia_Team(member)) continue;
         stem = Make_Safe_File_Name(Full_Name(member).c_str());
-        while (std::find(taken.begin(), taken.end(), stem) != taken.end())
-            stem += " " + std::to_string(member + 1);
+        while (std::find(taken.begin(), taken.end(), stem) != taken.end()) {
+            stem += ' ';
+            stem += std::to_string(member + 1);
+        }
         taken.push_back(stem);
     }
     return stem;
