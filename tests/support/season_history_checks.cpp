@@ -50,7 +50,10 @@ std::string Ordinal(int32_t n) {
 
 std::string Record_Text(const TEAM_SEASON_END& end) {
     std::string text = std::to_string(end.Wins) + "-" + std::to_string(end.Losses);
-    if (end.Ties != 0) text += "-" + std::to_string(end.Ties);
+    if (end.Ties != 0) {
+        text += '-';
+        text += std::to_string(end.Ties);
+    }
     return text;
 }
 
