@@ -73,15 +73,6 @@ void Roll_Into_2002(bool draft) {
     ASSERT_EQ(Count_Active_Teams(), 32);
 }
 
-int32_t Find_Location(const std::string& location) {
-    for (int32_t team = 0; team < Count_Active_Teams(); ++team) {
-        char text[TEAM_STRING_LENGTH] = "";
-        Get_Team_String(text, team, 1);
-        if (location == text) return team;
-    }
-    return -1;
-}
-
 std::string Location(int32_t team) {
     char text[TEAM_STRING_LENGTH] = "";
     Get_Team_String(text, team, 1);
@@ -190,7 +181,7 @@ TEST_F(UnplayedSeasons, TheEncyclopediaAndTheOwnersLineShowAJoinedTeamOnlyInTheS
     Start_Off_Season();
     Clear_Shown_Messages();
     ASSERT_EQ(Get_Current_Year(), 2003);
-    const int32_t houston = Find_Location("Houston"), colts = Find_Location("Indianapolis");
+    const int32_t houston = Find_Team_By_Location("Houston"), colts = Find_Team_By_Location("Indianapolis");
     ASSERT_GE(houston, 0);
     ASSERT_GE(colts, 0);
 
@@ -238,7 +229,7 @@ TEST_F(UnplayedSeasons, TheEncyclopediaAndTheOwnersLineShowAJoinedTeamOnlyInTheS
 
 TEST_F(UnplayedSeasons, LastSeasonsStandingsAndTheHistoryFiguresDuringTheDraftLeaveOutAJoinedTeam) {
     Roll_Into_2002(false);
-    const int32_t houston = Find_Location("Houston");
+    const int32_t houston = Find_Team_By_Location("Houston");
     ASSERT_GE(houston, 0);
     const int32_t league = Get_Team_Division(houston) / 4;
     Unlink_Installed_Databases();
