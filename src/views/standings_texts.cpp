@@ -409,11 +409,12 @@ int32_t Get_Standings_Team_Cell_Text(int32_t team, int32_t column, char* text) {
 namespace {
 // Whether the team has a line in the standings: every active team, but while
 // they show last season's records (the college draft runs) one that did not
-// play that season, a franchise that joined since, has none.
+// play that season, a franchise that joined since, has none. A season the
+// history does not hold tells nothing: every team keeps its line.
 bool Has_Standings_Line(int32_t team) {
     const int32_t season = Get_Team_Record_Season();
     return season == Get_User_Preference(CURRENT_SEASON_INDEX) || season < 0 ||
-           Has_Team_Played_Season(team, season);
+           season >= NUMBER_OF_HISTORY_SEASONS || Has_Team_Played_Season(team, season);
 }
 
 // Walks the division's lines: the team of line `line` (NO_TEAM past the
