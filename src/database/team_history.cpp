@@ -12,6 +12,7 @@
 #include "database/rating_normalisation.h"
 #include "database/roster_queries.h"
 #include "database/settings.h"
+#include "database/standings.h"
 #include "database/team_finances.h"
 #include "database/team_record.h"
 #include "database/universe.h"
@@ -75,6 +76,9 @@ int32_t Sum_Past_Seasons(int32_t team, int32_t n) {
     return sum;
 }
 
+// The experience weight grows with the seasons the team played, so a
+// franchise that joined later is weighed by its own seasons, not by the
+// league's before it came.
 int32_t History_Rating(int32_t team) {
     int32_t wins = Sum_Past_Seasons(team, 1);
     int32_t losses = Sum_Past_Seasons(team, 2);
@@ -82,7 +86,7 @@ int32_t History_Rating(int32_t team) {
     int32_t playoff_wins = Sum_Past_Seasons(team, 4);
     int32_t p = Mul_Div_Round(2 * (wins + playoff_wins) + ties, 1000, 2 * (wins + losses + ties));
     p += Get_Team_Financial_Stat(team, FINANCIAL_STAT_HISTORY_BONUS);
-    int32_t e = std::min(1000, Rounded_Signed_Sqrt(Get_User_Preference(CURRENT_SEASON_INDEX) * 100000));
+    int32_t e = std::min(1000, Rounded_Signed_Sqrt(Count_Team_Played_Seasons(team) * 100000));
     return std::max(0, Mul_Div_Round(e, p, 1000));
 }
 
@@ -117,12 +121,13 @@ template <typename F> int32_t Walk_League_Starters(int32_t rating, F each) {
 
 int32_t Get_Team_History_Stat(int32_t team, int32_t n) {
     if (team != ALL_TEAMS) return History_Stat(team, n);
-    int32_t active = Count_Active_Teams();
-    if (active == 0) return 0;
+    bool counted[MAX_FRANCHISES];
+    const int32_t teams = Mark_League_History_Teams(counted);
+    if (teams == 0) return 0;
     int32_t sum = 0;
-    for (int32_t t = 0; t < active; ++t)
-        sum += History_Stat(t, n);
-    return sum / active;
+    for (int32_t t = 0; t < MAX_FRANCHISES; ++t)
+        if (counted[t]) sum += History_Stat(t, n);
+    return sum / teams;
 }
 
 bool Has_Team_Played_Season(int32_t team, int32_t season) {
@@ -132,6 +137,34 @@ bool Has_Team_Played_Season(int32_t team, int32_t season) {
         if (Get_Team_Yearly_Char(team, season, n) != 0) return true;
     return Get_Team_Yearly_Int(team, season, YEARLY_HOME_ATTENDANCE) != 0 ||
            Get_Team_Yearly_Int(team, season, YEARLY_PROFIT) != 0;
+}
+
+int32_t Count_Team_Played_Seasons(int32_t team) {
+    const int32_t past = std::min(Get_User_Preference(CURRENT_SEASON_INDEX), NUMBER_OF_HISTORY_SEASONS);
+    int32_t played = 0;
+    for (int32_t season = 0; season < past; ++season)
+        played += Has_Team_Played_Season(team, season) ? 1 : 0;
+    return played;
+}
+
+int32_t Get_Team_Played_Season(int32_t team, int32_t n) {
+    const int32_t past = std::min(Get_User_Preference(CURRENT_SEASON_INDEX), NUMBER_OF_HISTORY_SEASONS);
+    for (int32_t season = past - 1; season >= 0 && n >= 0; --season)
+        if (Has_Team_Played_Season(team, season) && n-- == 0) return season;
+    return -1;
+}
+
+int32_t Mark_League_History_Teams(bool counted[MAX_FRANCHISES]) {
+    int32_t active = 0, played = 0;
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
+        counted[team] = Is_Active_Team(team) && Count_Team_Played_Seasons(team) > 0;
+        active += Is_Active_Team(team) ? 1 : 0;
+        played += counted[team] ? 1 : 0;
+    }
+    if (played > 0) return played;
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
+        counted[team] = Is_Active_Team(team) != 0;
+    return active;
 }
 
 int32_t Get_Season_Finish_Team(int32_t slot, int32_t which, int32_t seasons_back) {
@@ -160,19 +193,23 @@ int32_t Get_Season_Finish_Team(int32_t slot, int32_t which, int32_t seasons_back
     return NO_PLAYER;
 }
 
-int32_t Get_Division_Place_Team(int32_t division, int32_t place, int32_t season) {
-    if (static_cast<uint32_t>(division) >= NUMBER_OF_DIVISIONS || place < 0 || place >= 13) return NO_TEAM;
-    if (season == Get_User_Preference(CURRENT_SEASON_INDEX))
-        return Universe.Division_Standings[division][place];
-    int32_t count = std::min(Count_Division_Teams(division), 13);
-    if (place >= count) return NO_TEAM;
-    int32_t teams[13];
-    int32_t wins[13];
-    int32_t ties[13];
-    for (int32_t k = 0; k < count; ++k) {
-        teams[k] = Universe.Division_Standings[division][k];
-        wins[k] = Get_Team_Yearly_Char(teams[k], season, RECORD_CHAR_WINS);
-        ties[k] = Get_Team_Yearly_Char(teams[k], season, RECORD_CHAR_TIES);
+namespace {
+// The teams of the division's standings now (its first entries, as many as
+// it has teams) that played the past season, ordered by that season's wins,
+// then ties, best first; returns how many.
+int32_t Order_Past_Division_Season(int32_t division, int32_t season,
+                                   int32_t teams[DIVISION_STANDING_PLACES]) {
+    const int32_t members = std::min(Count_Division_Teams(division), DIVISION_STANDING_PLACES);
+    int32_t wins[DIVISION_STANDING_PLACES];
+    int32_t ties[DIVISION_STANDING_PLACES];
+    int32_t count = 0;
+    for (int32_t k = 0; k < members; ++k) {
+        const int32_t team = Universe.Division_Standings[division][k];
+        if (!Has_Team_Played_Season(team, season)) continue;
+        teams[count] = team;
+        wins[count] = Get_Team_Yearly_Char(team, season, RECORD_CHAR_WINS);
+        ties[count] = Get_Team_Yearly_Char(team, season, RECORD_CHAR_TIES);
+        ++count;
     }
     bool swapped = true;
     while (swapped) {
@@ -185,7 +222,25 @@ int32_t Get_Division_Place_Team(int32_t division, int32_t place, int32_t season)
             swapped = true;
         }
     }
-    return teams[place];
+    return count;
+}
+} // namespace
+
+int32_t Get_Division_Place_Team(int32_t division, int32_t place, int32_t season) {
+    if (static_cast<uint32_t>(division) >= NUMBER_OF_DIVISIONS || place < 0 ||
+        place >= DIVISION_STANDING_PLACES)
+        return NO_TEAM;
+    if (season == Get_User_Preference(CURRENT_SEASON_INDEX))
+        return Universe.Division_Standings[division][place];
+    int32_t teams[DIVISION_STANDING_PLACES];
+    return place < Order_Past_Division_Season(division, season, teams) ? teams[place] : NO_TEAM;
+}
+
+int32_t Count_Division_Season_Teams(int32_t division, int32_t season) {
+    if (static_cast<uint32_t>(division) >= NUMBER_OF_DIVISIONS) return 0;
+    if (season == Get_User_Preference(CURRENT_SEASON_INDEX)) return Count_Division_Teams(division);
+    int32_t teams[DIVISION_STANDING_PLACES];
+    return Order_Past_Division_Season(division, season, teams);
 }
 
 int32_t Get_Team_Side_Totals_Stat(int32_t team, int32_t category, int32_t stat) {

@@ -6,6 +6,11 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "database/team_record_layout.h"
+
+// A team's figure summed over the past seasons; its rating weighs them by
+// the seasons it played. Team 255: the mean over the teams the league's
+// history counts (Mark_League_History_Teams).
 int32_t Get_Team_History_Stat(int32_t team, int32_t n);
 // Whether the franchise took part in the season: its history row of that
 // season holds a game (regular season or playoffs) or money (home
@@ -13,8 +18,26 @@ int32_t Get_Team_History_Stat(int32_t team, int32_t n);
 // row for the seasons before, nor has a slot in no use; a season outside the
 // history is none.
 bool Has_Team_Played_Season(int32_t team, int32_t season);
+// The past seasons (below the current one, within the history) the team
+// played: how many, and the n-th of them counted back from the latest (0 the
+// latest) as a season index, -1 when it played fewer.
+int32_t Count_Team_Played_Seasons(int32_t team);
+int32_t Get_Team_Played_Season(int32_t team, int32_t n);
+// The active teams whose history the league's means take in: those that
+// played one of the league's past seasons, so a franchise that joined since
+// counts once it has played one; every active team while none has (a league
+// in its first season). Sets a flag for each franchise slot and returns how
+// many are set.
+int32_t Mark_League_History_Teams(bool counted[MAX_FRANCHISES]);
 int32_t Get_Season_Finish_Team(int32_t slot, int32_t which, int32_t seasons_back);
+// The team at `place` of the division in the season: for the current season
+// the standings' entry; for a past one among the teams of the division's
+// standings now that played that season (a franchise that joined since has
+// no place in it), by that season's wins, then ties. NO_TEAM past the last.
 int32_t Get_Division_Place_Team(int32_t division, int32_t place, int32_t season);
+// The places of the division in the season: its teams for the current
+// season, those that played it for a past one.
+int32_t Count_Division_Season_Teams(int32_t division, int32_t season);
 // A team's figure of this season's totals as the league compares teams by
 // it: a run is booked under the runner's category, a quarterback's with the
 // passers', so the rushes, rushing yards and rushing touchdowns (7-9) of the

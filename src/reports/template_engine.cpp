@@ -95,6 +95,22 @@ int32_t Clamp_To_Int(long value) {
     return static_cast<int32_t>(std::clamp<long>(value, INT32_MIN, INT32_MAX));
 }
 
+// The season index `seasons_back` seasons before the current one; a count
+// past any season reads as the farthest index.
+int32_t Season_Index_Back(int32_t seasons_back) {
+    const int64_t season = static_cast<int64_t>(Get_User_Preference(CURRENT_SEASON_INDEX)) - seasons_back;
+    return static_cast<int32_t>(std::clamp<int64_t>(season, INT32_MIN, INT32_MAX));
+}
+
+// The season of a team summary's row, counted back from the current one:
+// the current season first, then each past season the team played, newest
+// first, so a franchise has no row for a season before it joined.
+int32_t Get_Team_Summary_Season(int32_t team, int32_t row) {
+    if (row <= 0) return 0;
+    const int32_t season = Get_Team_Played_Season(team, row - 1);
+    return season < 0 ? MISSING_PARAMETER : Get_User_Preference(CURRENT_SEASON_INDEX) - season;
+}
+
 bool Name_Comes_After(const TEMPLATE_PLAYER& a, const TEMPLATE_PLAYER& b) {
     char last_a[PLAYER_NAME_TEXT_SIZE] = "", last_b[PLAYER_NAME_TEXT_SIZE] = "";
     Get_Player_Last_Name(a.Team, a.Slot, last_a);
@@ -237,7 +253,7 @@ void Add_Row_Parameters_To_Tag(std::string* tag, int32_t kind, const TAG_PARAMET
     const auto P = [&table](int32_t key) { return Get_Tag_Parameter(table, key); };
     switch (kind) {
     case TABLE_DIVISION_STANDING: {
-        const int32_t season = Get_User_Preference(CURRENT_SEASON_INDEX) - P(KEY_SEASON);
+        const int32_t season = Season_Index_Back(P(KEY_SEASON));
         Append_Tag_Parameter(tag, Get_Division_Place_Team(P(KEY_DIVIS), row, season), KEY_TEAM);
         Append_Tag_Parameter(tag, P(KEY_SEASON), KEY_SEASON);
         break;
@@ -271,7 +287,7 @@ void Add_Row_Parameters_To_Tag(std::string* tag, int32_t kind, const TAG_PARAMET
         break;
     case TABLE_TEAM_SUMMARY:
         Append_Tag_Parameter(tag, P(KEY_TEAM), KEY_TEAM);
-        Append_Tag_Parameter(tag, row, KEY_SEASON);
+        Append_Tag_Parameter(tag, Get_Team_Summary_Season(P(KEY_TEAM), row), KEY_SEASON);
         break;
     case TABLE_PLAYOFF_GAME_BY_GAME: {
         // A row for each of the team's playoff games, in the week it was
@@ -301,10 +317,8 @@ int32_t Get_Table_Row_Count(int32_t kind, const TAG_PARAMETERS& table) {
     const auto P = [&table](int32_t key) { return Get_Tag_Parameter(table, key); };
     const int32_t weeks = Regular_Weeks();
     switch (kind) {
-    case TABLE_DIVISION_STANDING: {
-        const int32_t division = P(KEY_DIVIS);
-        return division >= 0 && division < NUMBER_OF_DIVISIONS ? Count_Division_Teams(division) : 0;
-    }
+    case TABLE_DIVISION_STANDING:
+        return Count_Division_Season_Teams(P(KEY_DIVIS), Season_Index_Back(P(KEY_SEASON)));
     case TABLE_GAME_BY_GAME:
         // The weeks played of the regular season; the playoff weeks have rows
         // of their own, under their rounds' names.
@@ -327,7 +341,7 @@ int32_t Get_Table_Row_Count(int32_t kind, const TAG_PARAMETERS& table) {
         return week >= 0 && week < NUMBER_OF_SCHEDULE_WEEKS ? Get_Week_Game_Count(week) : 0;
     }
     case TABLE_TEAM_SUMMARY:
-        return std::clamp(Get_User_Preference(CURRENT_SEASON_INDEX), 0, NUMBER_OF_HISTORY_SEASONS - 1) + 1;
+        return 1 + Count_Team_Played_Seasons(P(KEY_TEAM));
     case TABLE_PLAYERS_BY_NAME: {
         const int32_t initial = P(KEY_TYPE);
         // A letter of the byte range only; any other value lists nobody.

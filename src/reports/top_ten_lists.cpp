@@ -72,8 +72,11 @@ void Build_Top_Ten_Team_List(TOP_TEN_LIST* list, int32_t category) {
     const int32_t season = Get_News_Ticker_Season_Choice();
     for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
         if (!Is_Used_Franchise_Slot(team)) continue;
-        Insert_Entry(list, team, 0, Get_Team_Totals_Stat(team, category, season, TOTAL_YARDS_STAT),
-                     lower_wins);
+        // A team without a yard in the season played none of its games (a
+        // franchise that joined since, or one yet to play): it leads no list,
+        // as the fewest yards allowed would have it lead the defences.
+        const int32_t yards = Get_Team_Totals_Stat(team, category, season, TOTAL_YARDS_STAT);
+        if (yards > 0) Insert_Entry(list, team, 0, yards, lower_wins);
     }
 }
 

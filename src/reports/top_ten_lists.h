@@ -20,7 +20,8 @@ struct TOP_TEN_LIST {
 void Build_Top_Ten_Player_List(TOP_TEN_LIST* list, int32_t league, int32_t category, int32_t season);
 // Category 0: the ten offences with the most total yards; 4: the ten
 // defences allowing the fewest; other categories leave the list as it was.
-// The season is the news ticker's season choice.
+// The season is the news ticker's season choice; a team without a yard in
+// it (one that played none of its games) is left out.
 void Build_Top_Ten_Team_List(TOP_TEN_LIST* list, int32_t category);
 
 // The leaders of a report table, among the same players as above. Seasons

@@ -120,17 +120,28 @@ int32_t Get_Team_Titles(int32_t team, int32_t stat) {
     return Get_Team_History_Stat(team, stat == 1 ? 8 : 7) + Get_Team_Stat(team, stat == 1 ? 6 : 7);
 }
 
-// The league row's figure: the mean over the active teams of what their own
-// rows show, truncated as the league means of the financial statistics are.
-int32_t Get_League_Mean(int32_t (*figure)(int32_t team, int32_t stat), int32_t stat) {
+// The league row's figure: the mean over the active teams (those marked in
+// `counted`, when given) of what their own rows show, truncated as the
+// league means of the financial statistics are.
+int32_t Get_League_Mean(int32_t (*figure)(int32_t team, int32_t stat), int32_t stat,
+                        const bool* counted = nullptr) {
     int64_t total = 0;
     int32_t count = 0;
     for (int32_t team = 0; team < MAX_FRANCHISES; ++team) {
-        if (!Is_Active_Team(team)) continue;
+        if (!Is_Active_Team(team) || (counted != nullptr && !counted[team])) continue;
         total += figure(team, stat);
         ++count;
     }
     return count == 0 ? 0 : static_cast<int32_t>(total / count);
+}
+
+// The league row's titles, over the teams whose history the league's means
+// take in, as its rating and playoff seasons are: a franchise that joined
+// since the last season has no seasons to count.
+int32_t Get_League_Titles(int32_t stat) {
+    bool counted[MAX_FRANCHISES];
+    Mark_League_History_Teams(counted);
+    return Get_League_Mean(Get_Team_Titles, stat, counted);
 }
 
 int32_t Get_Payroll_Budget_Of(int32_t team, int32_t) {
@@ -207,8 +218,7 @@ void Get_Finance_Stat_Text(int32_t team, int32_t stat, char* out) {
         break;
     case 1:
     case 2:
-        safe_sprintf(out, TEXT_SIZE, "%d",
-                     league ? Get_League_Mean(Get_Team_Titles, stat) : Get_Team_Titles(team, stat));
+        safe_sprintf(out, TEXT_SIZE, "%d", league ? Get_League_Titles(stat) : Get_Team_Titles(team, stat));
         break;
     case 3:
         safe_sprintf(out, TEXT_SIZE, "%d", Get_Team_History_Stat(team, 6));

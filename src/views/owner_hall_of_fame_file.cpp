@@ -1,5 +1,6 @@
 #include "views/owner_hall_of_fame_file.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -121,6 +122,11 @@ int32_t Get_Best_Rated_Team() {
     return best;
 }
 
+int32_t Get_Team_Career_First_Year(int32_t team) {
+    const int32_t first = Get_Team_Played_Season(team, Count_Team_Played_Seasons(team) - 1);
+    return Get_Universe_Stat(BASE_YEAR) + std::max(first, 0);
+}
+
 int32_t Get_Fame_Difficulty_Level() {
     const int32_t level = Get_User_Preference(DIFFICULTY_LEVEL);
     return level >= 0 && level < FAME_LEVELS ? level : 0;
@@ -145,8 +151,7 @@ void Add_Owner_Hall_Of_Fame_Entry(uint8_t* buffer) {
     Set_Fame_Entry_Text(buffer, level, place, FAME_NAME_FIELD, Is_No_Team(team) ? "" : text);
     Get_Team_Location_Name(team, text);
     Set_Fame_Entry_Text(buffer, level, place, FAME_TEAM_FIELD, text);
-    const int32_t base_year = Get_Universe_Stat(BASE_YEAR);
-    Set_Fame_Entry_Int(buffer, level, place, FAME_FIRST_SEASON, base_year);
+    Set_Fame_Entry_Int(buffer, level, place, FAME_FIRST_SEASON, Get_Team_Career_First_Year(team));
     Set_Fame_Entry_Int(buffer, level, place, FAME_LAST_SEASON, Get_Current_Year() - 1);
     for (int32_t k = 0; k < 5; ++k)
         Set_Fame_Entry_Int(buffer, level, place, FAME_WINS + k,

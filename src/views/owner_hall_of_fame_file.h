@@ -22,6 +22,11 @@ int32_t Get_Owner_Hall_Of_Fame_Value(int32_t slot);
 int32_t Get_Best_Human_Team();
 // The same over every active team, ties to the higher slot; NO_TEAM when none.
 int32_t Get_Best_Rated_Team();
+// The first year of the team's career that the owner's line and a retiring
+// owner's entry show: the first past season the team played (a franchise
+// that joined later starts in its own first season), the league's first
+// year when it played none.
+int32_t Get_Team_Career_First_Year(int32_t team);
 // The Difficulty_Level as a block index (0 when the setting holds another value).
 int32_t Get_Fame_Difficulty_Level();
 // Puts the best human team's owner into the block of the current difficulty:

@@ -136,14 +136,15 @@ void Get_Current_Owner_Line_Text(int32_t column, char* out) {
         safe_strncpy(out, text, TEXT_SIZE);
         return;
     case 2: {
-        const int32_t seasons = Get_User_Preference(CURRENT_SEASON_INDEX);
-        const int32_t base_year = Get_Universe_Stat(BASE_YEAR);
-        if (seasons == 1)
-            safe_sprintf(out, TEXT_SIZE, "%d", base_year);
-        else if (seasons > 1)
-            safe_sprintf(out, TEXT_SIZE, "%d-%d", base_year, Get_Current_Year() - 1);
-        else
+        // The seasons the team played: one that joined later starts in its own.
+        const int32_t first = Get_Team_Career_First_Year(team);
+        const int32_t last = Get_Current_Year() - 1;
+        if (Count_Team_Played_Seasons(team) == 0)
             safe_strncpy(out, VIEW_DASH, TEXT_SIZE);
+        else if (first == last)
+            safe_sprintf(out, TEXT_SIZE, "%d", first);
+        else
+            safe_sprintf(out, TEXT_SIZE, "%d-%d", first, last);
         return;
     }
     default:

@@ -371,8 +371,11 @@ void Get_League_Stat_Text(int32_t id, char* text) {
 }
 
 int32_t Get_Standings_Cell_Text(int32_t division, int32_t place, int32_t column, char* text) {
+    return Get_Standings_Team_Cell_Text(Get_Division_Standing_Team(division, place), column, text);
+}
+
+int32_t Get_Standings_Team_Cell_Text(int32_t team, int32_t column, char* text) {
     text[0] = '\0';
-    const int32_t team = Get_Division_Standing_Team(division, place);
     if (!Is_Active_Team(team)) return 0;
     switch (column) {
     case 0: {
@@ -401,4 +404,40 @@ int32_t Get_Standings_Cell_Text(int32_t division, int32_t place, int32_t column,
         break;
     }
     return 1;
+}
+
+namespace {
+// Whether the team has a line in the standings: every active team, but while
+// they show last season's records (the college draft runs) one that did not
+// play that season, a franchise that joined since, has none. A season the
+// history does not hold tells nothing: every team keeps its line.
+bool Has_Standings_Line(int32_t team) {
+    const int32_t season = Get_Team_Record_Season();
+    return season == Get_User_Preference(CURRENT_SEASON_INDEX) || season < 0 ||
+           season >= NUMBER_OF_HISTORY_SEASONS || Has_Team_Played_Season(team, season);
+}
+
+// Walks the division's lines: the team of line `line` (NO_TEAM past the
+// last), and their number in `lines`.
+int32_t Walk_Standings_Lines(int32_t division, int32_t line, int32_t* lines) {
+    int32_t found = NO_TEAM, shown = 0;
+    for (int32_t place = 0; place < DIVISION_STANDING_PLACES; ++place) {
+        const int32_t team = Get_Division_Standing_Team(division, place);
+        if (!Is_Active_Team(team)) break;
+        if (!Has_Standings_Line(team)) continue;
+        if (shown++ == line) found = team;
+    }
+    if (lines != nullptr) *lines = shown;
+    return found;
+}
+} // namespace
+
+int32_t Get_Standings_Line_Team(int32_t division, int32_t line) {
+    return Walk_Standings_Lines(division, line, nullptr);
+}
+
+int32_t Count_Standings_Lines(int32_t division) {
+    int32_t lines = 0;
+    Walk_Standings_Lines(division, -1, &lines);
+    return lines;
 }

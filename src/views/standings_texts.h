@@ -24,6 +24,15 @@ void Get_League_Stat_Text(int32_t id, char* text);
 // winning percentage (".667", "1.000"), 5-9 the chosen stat columns (settings
 // 100-104). 0 with an empty text when no active team holds the place.
 int32_t Get_Standings_Cell_Text(int32_t division, int32_t place, int32_t column, char* text);
+// The same cell of the team's line.
+int32_t Get_Standings_Team_Cell_Text(int32_t team, int32_t column, char* text);
+// The team on line `line` of the division's standings (NO_TEAM past the
+// last): its places in order up to the first without an active team, but
+// while the standings show last season's records (the college draft runs) a
+// team that did not play that season, a franchise that joined since, has no
+// line. Count_Standings_Lines gives their number.
+int32_t Get_Standings_Line_Team(int32_t division, int32_t line);
+int32_t Count_Standings_Lines(int32_t division);
 // The team's blocking value from the run (rating 16) or pass (rating 15)
 // blocking of roster slots 6-10, 500-2,000.
 int32_t Get_Team_Blocking_Value(int32_t team, int32_t rating);

@@ -51,13 +51,6 @@ int32_t Last_Division(int32_t league) {
     return First_Division(league) + (count > 0 ? count : 1) - 1;
 }
 
-int32_t Count_Places(int32_t division) {
-    int32_t places = 0;
-    while (places < DIVISION_STANDING_PLACES && Is_Active_Team(Get_Division_Standing_Team(division, places)))
-        ++places;
-    return places;
-}
-
 int32_t Row_Top(int32_t division, int32_t place) {
     return Get_Division_Top(division) + 17 + ROW_HEIGHT * place;
 }
@@ -124,7 +117,7 @@ int32_t Get_Shown_League() {
 int32_t Get_Division_Top(int32_t division) {
     int32_t top = 101;
     for (int32_t d = division - division % 4; d < division && d >= 0; ++d)
-        top += 20 + 14 * Count_Division_Teams(d);
+        top += 20 + 14 * Count_Standings_Lines(d);
     return top;
 }
 
@@ -161,11 +154,12 @@ void Paint_Standings_View(DEVICE_CONTEXT* dc) {
     for (int32_t division = First_Division(league); division <= last; ++division) {
         if (Count_Division_Teams(division) == 0) continue;
         Draw_Division_Header(dc, league, division);
-        const int32_t places = Count_Places(division);
+        const int32_t places = Count_Standings_Lines(division);
         for (int32_t place = 0; place < places; ++place) {
+            const int32_t team = Get_Standings_Line_Team(division, place);
             for (int32_t column = 0; column < COLUMNS; ++column)
-                Get_Standings_Cell_Text(division, place, column, texts[column]);
-            const bool human = Is_Human_Team(Get_Division_Standing_Team(division, place)) != 0;
+                Get_Standings_Team_Cell_Text(team, column, texts[column]);
+            const bool human = Is_Human_Team(team) != 0;
             Set_View_Text_Colours(dc, human ? HUMAN_COLOURS : VIEW_LIGHT_COLOURS);
             Draw_Row(dc, Row_Top(division, place), texts);
         }
@@ -176,7 +170,7 @@ void Paint_Standings_View(DEVICE_CONTEXT* dc) {
     for (int32_t column = 5; column < COLUMNS; ++column)
         Get_League_Stat_Text(Get_User_Preference(STANDINGS_COLUMN_SETTING + column - 5), texts[column]);
     Set_View_Text_Colours(dc, AVERAGE_COLOURS);
-    Draw_Row(dc, Get_Division_Top(last) + ROW_HEIGHT * Count_Division_Teams(last) + 25, texts);
+    Draw_Row(dc, Get_Division_Top(last) + ROW_HEIGHT * Count_Standings_Lines(last) + 25, texts);
 }
 
 int32_t Is_Standings_Hot_Spot(int32_t x, int32_t y) {
@@ -187,7 +181,7 @@ int32_t Is_Standings_Hot_Spot(int32_t x, int32_t y) {
     }
     const int32_t league = Get_Shown_League();
     for (int32_t division = First_Division(league); division <= Last_Division(league); ++division)
-        for (int32_t place = 0; place < Count_Places(division); ++place) {
+        for (int32_t place = 0; place < Count_Standings_Lines(division); ++place) {
             const int32_t top = Row_Top(division, place);
             if (Is_Point_In_Design_Rect({15, top, 130, top + ROW_HEIGHT}, x, y)) return 1;
         }
@@ -208,11 +202,11 @@ void Do_Standings_Click(int32_t x, int32_t y) {
     }
     const int32_t league = Get_Shown_League();
     for (int32_t division = First_Division(league); division <= Last_Division(league); ++division)
-        for (int32_t place = 0; place < Count_Places(division); ++place) {
+        for (int32_t place = 0; place < Count_Standings_Lines(division); ++place) {
             const int32_t top = Row_Top(division, place);
             if (!Is_Point_In_Design_Rect({15, top, 130, top + ROW_HEIGHT}, x, y)) continue;
             Play_Sound_Effect("button.wav");
-            const int32_t team = Get_Division_Standing_Team(division, place);
+            const int32_t team = Get_Standings_Line_Team(division, place);
             Set_User_Preference(VIEWED_TEAM, team);
             if (Is_Human_Team(team)) Set_User_Preference(USER_TEAM, team);
             Set_Current_View(CALENDAR_VIEW);

@@ -47,6 +47,28 @@ TEST(TeamHistory, PastDivisionOrderByWinsThenTies) {
     EXPECT_EQ(Get_Division_Place_Team(1, 2, 2), 6) << "the current season reads the standings";
 }
 
+// A franchise of the division now that did not play a past season (one
+// that joined since) has no place in it; the current season keeps the
+// standings as they are.
+TEST(TeamHistory, APastDivisionOrderHoldsOnlyTheTeamsThatPlayedIt) {
+    Build_Test_League();
+    Set_User_Preference(CURRENT_SEASON_INDEX, 2);
+    for (int32_t k = 0; k < 4; ++k)
+        Universe.Division_Standings[1][k] = static_cast<int8_t>(4 + k);
+    const int32_t wins[] = {0, 9, 0, 12};
+    for (int32_t k = 1; k < 4; ++k) {
+        Set_Team_Yearly_Char(4 + k, 0, RECORD_CHAR_WINS, wins[k]);
+        Set_Team_Yearly_Char(4 + k, 0, RECORD_CHAR_LOSSES, 16 - wins[k]);
+    }
+    EXPECT_EQ(Count_Division_Season_Teams(1, 0), 3) << "team 4 joined after season 0";
+    EXPECT_EQ(Get_Division_Place_Team(1, 0, 0), 7);
+    EXPECT_EQ(Get_Division_Place_Team(1, 1, 0), 5);
+    EXPECT_EQ(Get_Division_Place_Team(1, 2, 0), 6) << "a team without a win that played";
+    EXPECT_EQ(Get_Division_Place_Team(1, 3, 0), NO_TEAM);
+    EXPECT_EQ(Count_Division_Season_Teams(1, 2), 4) << "the current season's standings";
+    EXPECT_EQ(Get_Division_Place_Team(1, 0, 2), 4);
+}
+
 TEST(TeamHistory, WildCardBounds) {
     Build_Test_League();
     // 32 teams in two leagues of four divisions.

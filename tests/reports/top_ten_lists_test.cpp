@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "app/news_ticker.h"
+#include "database/game_names.h"
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/player_statistics.h"
+#include "database/settings.h"
 #include "database/team_record.h"
 #include "database/team_record_layout.h"
 #include "database/universe.h"
@@ -130,4 +133,38 @@ TEST_F(TopTenLists, TeamsRankByTotalYardsMostForOffenceFewestForDefence) {
     const TOP_TEN_LIST before = list;
     Build_Top_Ten_Team_List(&list, 1);
     EXPECT_EQ(std::memcmp(&before, &list, sizeof list), 0);
+}
+
+// The ticker's defences of last season, as the new season starts: a
+// franchise that joined since allowed no yard in a season it did not play,
+// and is no defence of it; the ten that played fill the list, numbered from
+// one.
+TEST_F(TopTenLists, TheTickerDefencesOfLastSeasonLeaveOutATeamThatDidNotPlayIt) {
+    Set_User_Preference(CURRENT_WEEK, 0);
+    constexpr int32_t LAST_SEASON = 1;
+    constexpr int32_t JOINED = 5;
+    for (int32_t team = 0; team < MAX_FRANCHISES; ++team)
+        for (int32_t category = 0; category < 8; ++category)
+            for (const int32_t stat : {8, 11})
+                Set_Team_Totals_Stat(team, category, LAST_SEASON, stat, 0);
+    for (int32_t team = 0; team < Count_Active_Teams(); ++team) {
+        Set_Team_Totals_Stat(team, 0, LAST_SEASON, 8, 1000 + team);
+        if (team != JOINED) Set_Team_Totals_Stat(team, 4, LAST_SEASON, 8, 5000 - team);
+    }
+    Build_News_Ticker_Items();
+    ASSERT_EQ(Get_News_Ticker_Season_Choice(), LAST_SEASON);
+    const std::string defences = Get_News_Ticker_Text(5);
+    char joined[128] = "", best[128] = "";
+    Get_Team_Full_Name(JOINED, joined);
+    Get_Team_Full_Name(Count_Active_Teams() - 1, best);
+    EXPECT_EQ(defences.find(std::string(". ") + joined + ":"), std::string::npos) << defences;
+    EXPECT_NE(
+        defences.find(std::string("1. ") + best + ": " + std::to_string(5000 - Count_Active_Teams() + 1)),
+        std::string::npos)
+        << defences;
+    EXPECT_NE(defences.find("10. "), std::string::npos) << "ten defences: " << defences;
+    TOP_TEN_LIST list;
+    Build_Top_Ten_Team_List(&list, 4);
+    for (const TOP_TEN_ENTRY& entry : list.Entries)
+        EXPECT_NE(entry.Team, JOINED);
 }

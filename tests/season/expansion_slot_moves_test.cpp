@@ -18,22 +18,13 @@
 
 namespace {
 class ExpansionSlotMoves : public InstalledDatabasesTest {};
-
-int32_t Find_Location(const std::string& location) {
-    for (int32_t team = 0; team < Count_Active_Teams(); ++team) {
-        char text[TEAM_STRING_LENGTH] = "";
-        Get_Team_String(text, team, 1);
-        if (location == text) return team;
-    }
-    return -1;
-}
 } // namespace
 
 TEST_F(ExpansionSlotMoves, TheTexansJoinAndEveryFranchiseTheyPassKeepsWhatNamesIt) {
     ASSERT_EQ(Open_Installed_Season(2001), "");
     Set_All_Teams_Computer_Controlled();
     ASSERT_EQ(Count_Active_Teams(), 31);
-    const int32_t colts = Find_Location("Indianapolis");
+    const int32_t colts = Find_Team_By_Location("Indianapolis");
     ASSERT_GE(colts, 0);
     Spread_Team_Slot_Fields();
     Crown_Champion_Unplayed();
@@ -48,8 +39,9 @@ TEST_F(ExpansionSlotMoves, TheTexansJoinAndEveryFranchiseTheyPassKeepsWhatNamesI
     Script_Message_Answer("Begin College Draft?", ID_BOX_NO);
     Start_Off_Season();
     ASSERT_EQ(Count_Active_Teams(), 32);
-    ASSERT_GE(Find_Location("Houston"), 0);
-    ASSERT_EQ(Find_Location("Indianapolis"), colts + 1) << "the franchises after Houston move up a slot";
+    ASSERT_GE(Find_Team_By_Location("Houston"), 0);
+    ASSERT_EQ(Find_Team_By_Location("Indianapolis"), colts + 1)
+        << "the franchises after Houston move up a slot";
 
     // The realignment of 2002 orders the divisions anew; nothing else that
     // names a team changes in the roll-over before the draft.

@@ -12,6 +12,7 @@
 #include "database/league_structure.h"
 #include "database/player_record.h"
 #include "database/settings.h"
+#include "database/team_record.h"
 #include "database/universe.h"
 #include "dialogs/new_game_dialog.h"
 #include "personnel/college_draft_flow.h"
@@ -74,6 +75,15 @@ std::string Open_Installed_Season(int32_t year) {
     for (const SHOWN_MESSAGE& message : Get_Shown_Messages())
         problems += "message " + message.Caption + ": " + message.Text + "\n";
     return problems;
+}
+
+int32_t Find_Team_By_Location(const std::string& location) {
+    for (int32_t team = 0; team < Count_Active_Teams(); ++team) {
+        char text[TEAM_STRING_LENGTH] = "";
+        Get_Team_String(text, team, 1);
+        if (location == text) return team;
+    }
+    return -1;
 }
 
 void InstalledDatabasesTest::SetUp() {

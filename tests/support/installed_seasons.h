@@ -32,6 +32,9 @@ class InstalledFrameTest : public FrameTest {
 // of its first franchise; what went wrong, one problem a line ("" when
 // nothing did).
 std::string Open_Installed_Season(int32_t year);
+// The slot of the active franchise whose location (team string 1) is
+// `location`; -1 when there is none.
+int32_t Find_Team_By_Location(const std::string& location);
 // The names ("first last") of the players of a draft class file's records
 // that reach the college pool, in the file's order (none for a file that
 // cannot be read).
