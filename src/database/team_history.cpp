@@ -76,9 +76,6 @@ int32_t Sum_Past_Seasons(int32_t team, int32_t n) {
     return sum;
 }
 
-// The experience weight grows with the seasons the team played, so a
-// franchise that joined later is weighed by its own seasons, not by the
-// league's before it came.
 int32_t History_Rating(int32_t team) {
     int32_t wins = Sum_Past_Seasons(team, 1);
     int32_t losses = Sum_Past_Seasons(team, 2);
@@ -86,7 +83,7 @@ int32_t History_Rating(int32_t team) {
     int32_t playoff_wins = Sum_Past_Seasons(team, 4);
     int32_t p = Mul_Div_Round(2 * (wins + playoff_wins) + ties, 1000, 2 * (wins + losses + ties));
     p += Get_Team_Financial_Stat(team, FINANCIAL_STAT_HISTORY_BONUS);
-    int32_t e = std::min(1000, Rounded_Signed_Sqrt(Count_Team_Played_Seasons(team) * 100000));
+    int32_t e = std::min(1000, Rounded_Signed_Sqrt(Get_User_Preference(CURRENT_SEASON_INDEX) * 100000));
     return std::max(0, Mul_Div_Round(e, p, 1000));
 }
 

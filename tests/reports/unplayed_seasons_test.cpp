@@ -203,7 +203,8 @@ TEST_F(UnplayedSeasons, TheEncyclopediaAndTheOwnersLineShowAJoinedTeamOnlyInTheS
     EXPECT_EQ(std::count(of_2002.begin(), of_2002.end(), Full_Name(houston)), 1);
     EXPECT_EQ(problems, "");
 
-    // The owner's line of the Texans: their one season, weighed as one.
+    // The owner's line of the Texans: their one season, weighed by the
+    // league's seasons of history as every team's rating is.
     Set_User_Preference(MULTI_SEASON_SIMULATION, 0);
     Set_User_Preference(FAME_SHOWN_LEVEL_SETTING, Get_User_Preference(DIFFICULTY_LEVEL));
     Set_Team_Stat(houston, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
@@ -219,7 +220,9 @@ TEST_F(UnplayedSeasons, TheEncyclopediaAndTheOwnersLineShowAJoinedTeamOnlyInTheS
     const int32_t percentage = Mul_Div_Round(2 * (season[0] + playoff_wins) + season[2], 1000, 2 * games) +
                                Get_Team_Financial_Stat(houston, 74);
     Get_Current_Owner_Line_Text(6, text);
-    EXPECT_EQ(Tenths_Of(text), std::max(0, Mul_Div_Round(316, percentage, 1000))) << "one season's weight";
+    const int32_t weight =
+        std::min(1000, Rounded_Signed_Sqrt(Get_User_Preference(CURRENT_SEASON_INDEX) * 100000));
+    EXPECT_EQ(Tenths_Of(text), std::max(0, Mul_Div_Round(weight, percentage, 1000))) << "the league's weight";
     // An older franchise's line spans the league's seasons.
     Set_Team_Stat(houston, TEAM_STAT_CONTROL, TEAM_CONTROL_COMPUTER);
     Set_Team_Stat(colts, TEAM_STAT_CONTROL, TEAM_CONTROL_HUMAN);
