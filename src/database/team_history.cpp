@@ -40,8 +40,13 @@ constexpr int32_t LAST_RUSHING_TOTAL = 9;
 constexpr int32_t CARRIER_FUMBLES = 2;
 constexpr int32_t CARRIER_FUMBLES_LOST = 13;
 
+// The league's past seasons the history holds: those below the current one.
+int32_t Count_Past_Seasons() {
+    return std::min(Get_User_Preference(CURRENT_SEASON_INDEX), NUMBER_OF_HISTORY_SEASONS);
+}
+
 int32_t Sum_Past_Seasons(int32_t team, int32_t n) {
-    int32_t seasons = std::min(Get_User_Preference(CURRENT_SEASON_INDEX), NUMBER_OF_HISTORY_SEASONS);
+    const int32_t seasons = Count_Past_Seasons();
     int32_t sum = 0;
     for (int32_t season = 0; season < seasons; ++season) {
         switch (n) {
@@ -137,7 +142,7 @@ bool Has_Team_Played_Season(int32_t team, int32_t season) {
 }
 
 int32_t Count_Team_Played_Seasons(int32_t team) {
-    const int32_t past = std::min(Get_User_Preference(CURRENT_SEASON_INDEX), NUMBER_OF_HISTORY_SEASONS);
+    const int32_t past = Count_Past_Seasons();
     int32_t played = 0;
     for (int32_t season = 0; season < past; ++season)
         played += Has_Team_Played_Season(team, season) ? 1 : 0;
@@ -145,7 +150,7 @@ int32_t Count_Team_Played_Seasons(int32_t team) {
 }
 
 int32_t Get_Team_Played_Season(int32_t team, int32_t n) {
-    const int32_t past = std::min(Get_User_Preference(CURRENT_SEASON_INDEX), NUMBER_OF_HISTORY_SEASONS);
+    const int32_t past = Count_Past_Seasons();
     for (int32_t season = past - 1; season >= 0 && n >= 0; --season)
         if (Has_Team_Played_Season(team, season) && n-- == 0) return season;
     return -1;

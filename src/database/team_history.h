@@ -9,8 +9,8 @@
 #include "database/team_record_layout.h"
 
 // A team's figure summed over the past seasons; its rating weighs them by
-// the seasons it played. Team 255: the mean over the teams the league's
-// history counts (Mark_League_History_Teams).
+// the league's seasons of history. Team 255: the mean over the teams the
+// league's history counts (Mark_League_History_Teams).
 int32_t Get_Team_History_Stat(int32_t team, int32_t n);
 // Whether the franchise took part in the season: its history row of that
 // season holds a game (regular season or playoffs) or money (home

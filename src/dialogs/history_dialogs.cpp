@@ -325,25 +325,24 @@ void Format_Team_History_Line(char* text, int32_t team, int32_t season) {
 }
 
 void Format_Team_History_Averages(int32_t team, char texts[4][HISTORY_TEXT_SIZE]) {
+    // A century of profits can pass the 32-bit range: the sums are 64-bit.
+    int64_t attendance = 0, profit = 0, wins = 0, losses = 0, ranks = 0;
     int32_t n = 0;
-    for (int32_t season = 0; season < Get_Current_Season_Index(); ++season)
-        n += Is_Listed_Season(team, season) ? 1 : 0;
+    for (int32_t season = 0; season < Get_Current_Season_Index(); ++season) {
+        if (!Is_Listed_Season(team, season)) continue;
+        ++n;
+        attendance += Get_Team_Yearly_Int(team, season, YEARLY_ATTENDANCE);
+        profit += Get_Team_Yearly_Int(team, season, YEARLY_PROFIT);
+        wins += Get_Team_Yearly_Char(team, season, RECORD_CHAR_WINS);
+        losses += Get_Team_Yearly_Char(team, season, RECORD_CHAR_LOSSES);
+        ranks += Get_Team_Yearly_Int(team, season, YEARLY_RANK);
+    }
     if (n <= 0) {
         safe_strncpy(texts[0], "Attendance: n/a", HISTORY_TEXT_SIZE);
         safe_strncpy(texts[1], "Profit: n/a", HISTORY_TEXT_SIZE);
         safe_strncpy(texts[2], "Record: n/a", HISTORY_TEXT_SIZE);
         safe_strncpy(texts[3], "Rank: n/a", HISTORY_TEXT_SIZE);
         return;
-    }
-    // A century of profits can pass the 32-bit range: the sums are 64-bit.
-    int64_t attendance = 0, profit = 0, wins = 0, losses = 0, ranks = 0;
-    for (int32_t season = 0; season < Get_Current_Season_Index(); ++season) {
-        if (!Is_Listed_Season(team, season)) continue;
-        attendance += Get_Team_Yearly_Int(team, season, YEARLY_ATTENDANCE);
-        profit += Get_Team_Yearly_Int(team, season, YEARLY_PROFIT);
-        wins += Get_Team_Yearly_Char(team, season, RECORD_CHAR_WINS);
-        losses += Get_Team_Yearly_Char(team, season, RECORD_CHAR_LOSSES);
-        ranks += Get_Team_Yearly_Int(team, season, YEARLY_RANK);
     }
     char number[FORMATTED_TEXT_SIZE];
     Format_Wide_Number_Commas(attendance / n, number);

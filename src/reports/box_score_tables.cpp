@@ -289,9 +289,9 @@ void Add_Entry_Counts(const GAME_RECORD* pGame, const PLAY_LOG_ENTRY& entry, int
 }
 
 struct GAME_LOG_COUNTS {
+    // What each player did, by roster slot: counted from the log, then made
+    // the box score's lines by Build_Box_Lines.
     PLAYER_PLAYS Player[2][PLAYERS_PER_TEAM];
-    // The box score's lines, by roster slot.
-    PLAYER_PLAYS Line[2][PLAYERS_PER_TEAM];
     // The roster's players' ids in id order, with their slots.
     int32_t Count[2];
     int32_t Id[2][PLAYERS_PER_TEAM];
@@ -362,8 +362,8 @@ void Settle_Unlogged_Runs(const GAME_RECORD* pGame, GAME_LOG_COUNTS& log, int32_
     int32_t rushes = Game_Total(pGame, side, GAME_TOTAL_RUSHES);
     int32_t yards = Game_Total(pGame, side, GAME_TOTAL_RUSHING_YARDS);
     for (int32_t slot = 0, end = Roster_End(team); slot < end; ++slot) {
-        rushes -= log.Line[side][slot].Rushes;
-        yards -= log.Line[side][slot].Rushing_Yards;
+        rushes -= log.Player[side][slot].Rushes;
+        yards -= log.Player[side][slot].Rushing_Yards;
     }
     if (rushes <= 0) return;
     int32_t unsure_slot[MOST_UNSURE_RUNS];
@@ -393,8 +393,8 @@ void Settle_Unlogged_Runs(const GAME_RECORD* pGame, GAME_LOG_COUNTS& log, int32_
         if (chosen_yards != yards) continue;
         for (int32_t n = 0; n < unsure; ++n) {
             if ((choice & (1u << n)) == 0) continue;
-            ++log.Line[side][unsure_slot[n]].Rushes;
-            log.Line[side][unsure_slot[n]].Rushing_Yards += unsure_yards[n];
+            ++log.Player[side][unsure_slot[n]].Rushes;
+            log.Player[side][unsure_slot[n]].Rushing_Yards += unsure_yards[n];
         }
         return;
     }
@@ -407,10 +407,10 @@ void Settle_Unlogged_Runs(const GAME_RECORD* pGame, GAME_LOG_COUNTS& log, int32_
 // else, a quarterback's or any other player's runs and catches), with the
 // runs the log cannot tell from sacks settled by the side's rushing totals.
 void Build_Box_Lines(const GAME_RECORD* pGame, GAME_LOG_COUNTS& log) {
+    Count_Log_Plays(pGame, log);
     for (int32_t side = 0; side < 2; ++side) {
         for (int32_t slot = 0, end = Roster_End(Side_Team(pGame, side)); slot < end; ++slot) {
-            PLAYER_PLAYS& line = log.Line[side][slot];
-            line = log.Player[side][slot];
+            PLAYER_PLAYS& line = log.Player[side][slot];
             if (const int16_t* passing = Listed_Player_Counters(pGame, side, slot, 4)) {
                 line.Attempts = passing[0];
                 line.Completions = passing[1];
@@ -774,7 +774,7 @@ void Write_Offense_Tables(const GAME_RECORD* pGame, const GAME_LOG_COUNTS& log) 
         const std::string team_text = Team_Text(pGame, side, 0, 40);
         ROW_TURN turn;
         for (int32_t slot = 0, end = Roster_End(team); slot < end; ++slot) {
-            const PLAYER_PLAYS& line = log.Line[side][slot];
+            const PLAYER_PLAYS& line = log.Player[side][slot];
             if (line.Attempts <= 0 && line.Rushes <= 0 && line.Receptions <= 0 && line.Fumbles <= 0) continue;
             Box_Score_HTML += turn.Next();
             Append_Player_Name_Cell(team, slot);
@@ -870,7 +870,6 @@ GAME_LOG_COUNTS Log_Counts;
 
 void Write_Box_Score_Offense_Tables(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return;
-    Count_Log_Plays(pGame, Log_Counts);
     Build_Box_Lines(pGame, Log_Counts);
     Write_Offense_Tables(pGame, Log_Counts);
 }
@@ -884,7 +883,6 @@ void Write_Box_Score_Defense_Table(const GAME_RECORD* pGame) {
 void Write_Box_Score_Player_Tables(const GAME_RECORD* pGame) {
     if (pGame == nullptr) return;
     // Writing the tables reads the log and the rosters and changes neither.
-    Count_Log_Plays(pGame, Log_Counts);
     Build_Box_Lines(pGame, Log_Counts);
     Write_Offense_Tables(pGame, Log_Counts);
     Write_Defense_Table(pGame, Log_Counts);
